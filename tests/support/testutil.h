@@ -1,0 +1,78 @@
+// Small helpers shared by the test suites: temporary directories, whole-file
+// reads and scoped environment entries.
+#ifndef TESTS_SUPPORT_TESTUTIL_H
+#define TESTS_SUPPORT_TESTUTIL_H
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+namespace testutil {
+
+// A fresh directory below $WELD_TEST_TMP (or the system's temp directory),
+// removed with everything in it when the object goes.
+class TempDir {
+public:
+    TempDir() {
+        const char* base = std::getenv("WELD_TEST_TMP");
+        std::filesystem::path root = base ? base : std::filesystem::temp_directory_path().string();
+        std::filesystem::create_directories(root);
+        std::string templ = (root / "weldtest-XXXXXX").string();
+        if (!mkdtemp(templ.data())) std::abort();
+        path_ = templ;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string str() const { return path_.string(); }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string Read_File(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void Write_File(const std::string& name, const std::string& bytes) {
+    std::ofstream out(name, std::ios::binary);
+    out << bytes;
+}
+
+// Sets (or unsets, with nullopt) an environment entry for the scope.
+class ScopedEnv {
+public:
+    ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
+        if (const char* old = std::getenv(name_.c_str())) old_ = old;
+        if (value) setenv(name_.c_str(), value->c_str(), 1);
+        else unsetenv(name_.c_str());
+    }
+    ~ScopedEnv() {
+        if (old_) setenv(name_.c_str(), old_->c_str(), 1);
+        else unsetenv(name_.c_str());
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
+
+// Source-tree path of a fixture below tests/data.
+inline std::string Fixture(const std::string& name) {
+    return std::string(WELD_SOURCE_DIR) + "/tests/data/" + name;
+}
+
+}  // namespace testutil
+
+#endif
