@@ -1,0 +1,134 @@
+// Text I/O shared by all of the system's own text files (input files, annex
+// files, exchange files, print lists): 8-bit code page 850 texts read and
+// written with the C library's streams. Names between « (0xAE) and » (0xAF),
+// strings between other delimiters, keyword lines, whole lines, trimming and
+// padding, and text blocks that carry free text of any length in chunks of
+// at most 100 bytes. Also the stdio table that hands the program's stream
+// functions to the window library, so both work on the same streams.
+//
+// Readers accept lines ended by LF or CRLF. Nothing here is thread-safe.
+#ifndef BASE_TEXTIO_H
+#define BASE_TEXTIO_H
+
+#include <cstdint>
+#include <cstdio>
+
+// The program's stream functions as the window library takes them: the
+// count 18 and then the 18 entries in this fixed order. The print-list
+// writers write through fprintf_fct (the eighth word). The platform's
+// VEKSetStdioFctPtr takes a pointer to this record.
+struct VEKStdioFctTable {
+    std::intptr_t count;  // 18
+    FILE* (*fopen_fct)(const char*, const char*);
+    int (*fclose_fct)(FILE*);
+    size_t (*fread_fct)(void*, size_t, size_t, FILE*);
+    size_t (*fwrite_fct)(const void*, size_t, size_t, FILE*);
+    int (*ferror_fct)(FILE*);
+    int (*fscanf_fct)(FILE*, const char*, ...);
+    int (*fprintf_fct)(FILE*, const char*, ...);
+    int (*fseek_fct)(FILE*, long, int);
+    long (*ftell_fct)(FILE*);
+    int (*fsetpos_fct)(FILE*, const fpos_t*);
+    int (*fgetpos_fct)(FILE*, fpos_t*);
+    char* (*fgets_fct)(char*, int, FILE*);
+    int (*fgetc_fct)(FILE*);
+    int (*fputs_fct)(const char*, FILE*);
+    int (*fputc_fct)(int, FILE*);
+    int (*ungetc_fct)(int, FILE*);
+    int (*sscanf_fct)(const char*, const char*, ...);
+    int (*sprintf_fct)(char*, const char*, ...);
+};
+
+enum {
+    GUILLEMET_OPEN = 0xAE,   // «
+    GUILLEMET_CLOSE = 0xAF,  // »
+    GUILLEMET_NAME_SIZE = 100,
+    TEXT_BLOCK_CHUNK = 100,
+};
+
+// Hands the program's stdio table to the window library. Call once at
+// start-up, before the library opens any file.
+void Set_VEK_Stdio_Table(void);
+
+// The next character that is not a blank, tab, CR or newline, or EOF.
+int Fgetc_Skip_Blanks(FILE* stream);
+
+// Skips white space; when « follows, reads up to » into buffer (100 bytes)
+// and returns the length. A name of 100 or more characters gives its first
+// 99 and 99 (the stream then stands behind the 100th). Anything else: empty
+// buffer and 0, that character consumed.
+int Read_Guillemet_Name(FILE* stream, char* buffer);
+
+// Writes «text» (null as «»). 0 on success, 1 for a null stream or a failed
+// write.
+int Write_Guillemet_String(FILE* stream, const char* text);
+
+// Reads the next non-white character; when it is open_char, reads up to
+// close_char or end of file, storing at most size - 1 characters (the rest
+// is read and dropped). Returns the length stored; empty buffer and 0 when
+// the first character differs; -1 for a null stream or buffer or size < 1.
+int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, int close_char);
+
+// Writes open_char, text (nothing for null), close_char. 0 on success, 1 for
+// a null stream or a failed write.
+int Write_Delimited_String(FILE* stream, const char* text, int open_char, int close_char);
+
+// In place: flag 2 removes trailing, flag 1 leading white space. Returns the
+// new length; 0 for null or empty.
+int Trim_String(char* text, int flags);
+
+// Copies at most size - 1 characters of source (null as empty) into target,
+// trims by flags 1 and 2, and with flag 4 pads with blanks to exactly
+// size - 1 characters. Returns the length; 0 and target untouched for a null
+// target or size below 1.
+int Copy_Trimmed(const char* source, char* target, int size, int flags);
+
+// Optionally rewinds, then reads line by line until a line begins with the
+// keyword (its first 100 characters at most). 1 with the stream at the start
+// of the next line; 0 at end of file, for a null stream or a null or empty
+// keyword.
+int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first);
+
+// Reads up to and including the next newline (or to end of file).
+void Skip_Rest_Of_Line(FILE* stream);
+
+enum { READ_LINE_EOF = 0 };  // result of Read_Line when no line was left
+
+// Reads one line without its line end (LF or CRLF), storing at most size - 1
+// characters and dropping the rest of a longer line. Returns the number of
+// characters stored plus 1 (1 for an empty line); READ_LINE_EOF (0) with an
+// empty buffer when no line was left or the stream is null; -1 for a null
+// buffer or size below 1.
+int Read_Line(FILE* stream, char* buffer, int size);
+
+// Writes the text block of text: "TXB<length>\n", then per chunk of at most
+// 100 bytes «chunk»\n with every newline written as byte 1. A null or empty
+// text is written as "TXB0\n". Returns 1 on success; 0 for a null stream, a
+// failed write, or a text holding byte 1 or 0xAF (which could not be read
+// back; nothing is written then).
+int Write_Text_Block(FILE* stream, const char* text);
+
+// Reads a text block into a new heap string (malloc; the caller frees it).
+// Null when no block stands there, its length is 0 or less, or memory runs
+// short. The text never grows beyond the announced length.
+char* Read_Text_Block(FILE* stream);
+
+// New zeroed block (calloc) of n + 1 bytes holding the first n characters
+// of text; for a null text a block holding a newline and a terminator. Null
+// when memory runs short or n is negative.
+char* Dup_String_N(const char* text, int n);
+
+// strlen + 1, or 0 for null.
+int String_Size(const char* text);
+
+// free when the pointer is not null.
+void Free_If_Set(void* pointer);
+
+// In place: with strip, removes print-list markup (escape 0xCE and the
+// character after it; groups 0xCE { ... } whole); with translate, maps every
+// byte from code page 850 to Windows code page 1252. Returns the text when
+// only stripping was asked, a pointer to its terminating zero when it was
+// translated, null for a null text.
+char* Strip_Markup_To_Ansi(char* text, int strip, int translate);
+
+#endif
