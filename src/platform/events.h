@@ -1,0 +1,98 @@
+/* events.h -- the one scripted event queue of the headless stand-in.
+ *
+ * Every waiting call of the stand-in (Edit_Prop_Sheet, GetVEKMessage,
+ * Get_Mouse_Event, getkey, the inline editors, menus and message boxes)
+ * takes its input from this queue.  Tests fill it through the VEK_Script_
+ * calls below; a whole run of the program can be driven by a script file
+ * named by the environment entry VEK_SCRIPT, read once when the queue is
+ * first consulted.
+ *
+ * Script file: one event per line; blank lines and lines starting with '#'
+ * are ignored; numbers are decimal or 0x hexadecimal; CRLF is accepted.
+ *   click X Y [BUTTON]   press and release mouse button (1 left, 2 right)
+ *   move X Y             move the mouse
+ *   wheel DELTA          turn the wheel (positive away from the user)
+ *   key CODE             press a key (character code, or 0x100 + scan code)
+ *   type RESULT TEXT     the next inline edit receives TEXT (rest of the
+ *                        line, may be empty) and ends with RESULT
+ *   menu N               the next menu returns entry N (negative: none)
+ *   answer yes|no|ok     the next message box is answered
+ *   close                the user closes the window
+ * A malformed line is reported on stderr with its number and skipped.
+ *
+ * When the queue is empty, a waiting call receives a close request, so a
+ * run never blocks.  After VEK_MAX_EMPTY_WAITS consecutive waits on an empty
+ * queue the run is ended (exit code 3) instead of looping for ever.
+ */
+#ifndef PLATFORM_EVENTS_H
+#define PLATFORM_EVENTS_H
+
+#include <string>
+
+enum VEKEventKind {
+    VEK_EV_NONE = 0,
+    VEK_EV_CLICK,
+    VEK_EV_MOVE,
+    VEK_EV_WHEEL,
+    VEK_EV_KEY,
+    VEK_EV_TYPE,
+    VEK_EV_MENU,
+    VEK_EV_ANSWER,
+    VEK_EV_CLOSE
+};
+
+/* One scripted event.  Only the fields of its kind are meaningful. */
+struct VEKScriptEvent {
+    int kind = VEK_EV_NONE;
+    int x = 0, y = 0;      /* click, move */
+    int button = 1;        /* click: 1 left, 2 right */
+    int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result */
+    std::string text;      /* type */
+};
+
+enum { VEK_MAX_EMPTY_WAITS = 10000 };
+
+/* Appending events; none of them can fail. */
+void VEK_Script_Click(int x, int y, int button = 1);
+void VEK_Script_Move(int x, int y);
+void VEK_Script_Wheel(int delta);
+void VEK_Script_Key(int key);
+void VEK_Script_Type(const char* text, int result = 0);
+void VEK_Script_Menu(int entry);
+void VEK_Script_Answer(int yes);
+void VEK_Script_Close(void);
+
+/* Empties the queue and forgets the consecutive empty waits.  The script
+ * file of VEK_SCRIPT is not read again afterwards. */
+void VEK_Script_Clear(void);
+/* Number of events waiting. */
+int VEK_Script_Pending(void);
+
+/* Appends the events of a script file.  Returns the number of events read,
+ * -1 when the file cannot be opened (the queue is then unchanged). */
+int VEK_Script_Load_File(const char* name);
+/* Parses one script line into *event.  1 for an event, 0 for a blank or
+ * comment line, -1 for a malformed line (*event then undefined). */
+int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event);
+
+/* Reads the file named by VEK_SCRIPT the first time it is called; later
+ * calls do nothing. */
+void VEK_Script_From_Environment(void);
+
+/* The kind of the first waiting event, VEK_EV_NONE when empty. */
+int VEK_Script_Peek_Kind(void);
+/* Takes the first event into *event (may be null).  1 when one was taken;
+ * on an empty queue 0, *event becomes a close request, and the count of
+ * consecutive empty waits grows (the run ends past VEK_MAX_EMPTY_WAITS). */
+int VEK_Script_Take(VEKScriptEvent* event);
+/* Takes the first event only when it is of `kind`: 1 and *event filled,
+ * else 0 and the queue is unchanged. */
+int VEK_Script_Take_If(int kind, VEKScriptEvent* event);
+
+/* Sends the window's close request to the handler registered with
+ * VEKSetCloseFct.  When the handler returns 32768 the run ends with exit
+ * code 0 (nothing saved).  Returns the handler's result, or 32768 without a
+ * handler (the run then goes on; the caller sees the close request). */
+int VEK_Close_Request(void);
+
+#endif

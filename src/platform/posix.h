@@ -1,0 +1,69 @@
+/* posix.h -- the Windows and C runtime calls the program makes, on POSIX.
+ *
+ * The program builds Windows paths: "\" separators, sometimes a drive
+ * letter.  Every call here accepts "\" as well as "/" in the names it is
+ * given and works with "/" on this platform.  Paths the program joins itself
+ * should go through VEK_Join_Path, which joins with "/".
+ */
+#ifndef PLATFORM_POSIX_H
+#define PLATFORM_POSIX_H
+
+#include <cstddef>
+
+enum { VEK_MAX_PATH = 260 };
+
+/* Copies `name` into the buffer with every "\" turned into "/".  Returns the
+ * buffer, or null when the name needs size or more bytes (the buffer then
+ * holds the first size - 1 bytes) or an argument is null / size below 1. */
+char* VEK_Native_Path(char* buffer, size_t size, const char* name);
+
+/* Joins `dir` and `name` with one "/" between them (none added when dir is
+ * empty or already ends in a separator); both may use "\" or "/", the
+ * result uses "/".  Returns the buffer, or null when the result needs size
+ * or more bytes or an argument is null (buffer then terminated if size > 0). */
+char* VEK_Join_Path(char* buffer, size_t size, const char* dir, const char* name);
+
+/* Makes the name dir/<prefix><hex>.TMP of a file that did not exist, creates
+ * it empty and stores the name in buffer (room for VEK_MAX_PATH + 1 bytes).
+ * With unique non-zero the number is `unique` and no file is created.
+ * Returns the number used, 0 on failure (buffer then unspecified). */
+unsigned int GetTempFileNameA(const char* dir, const char* prefix, unsigned int unique, char* buffer);
+
+/* A new unique file name in dir (or the system's temporary directory when
+ * dir is null or does not exist) starting with prefix, in a block from
+ * malloc that the caller frees with free; null on failure. */
+char* _tempnam(const char* dir, const char* prefix);
+
+/* The current directory into buffer (size bytes); null when it does not fit
+ * or cannot be determined.  A null buffer gives a malloc'ed copy. */
+char* _getcwd(char* buffer, int size);
+
+/* 0 when the path exists and allows `mode` (0 existence, 1 execution,
+ * 2 writing, 4 reading, 6 both), else -1. */
+int _access(const char* path, int mode);
+
+/* The absolute, "/"-separated form of `relative` in `absolute` (max bytes);
+ * "." and ".." parts are resolved by text; the file need not exist.  With a
+ * null `absolute` a block from malloc is returned.  Null when the result does
+ * not fit or `relative` is null. */
+char* _fullpath(char* absolute, const char* relative, size_t max);
+
+/* Splits a path into drive ("X:" or ""), directory (with its trailing
+ * separator), file name and extension (with its dot).  Each output may be
+ * null; each non-null output needs room for VEK_MAX_PATH + 1 bytes and is
+ * filled bounded. */
+void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext);
+
+/* Flushes every open output stream; returns 0. */
+int _flushall(void);
+
+/* Removes a file: non-zero on success, 0 on failure. */
+int DeleteFileA(const char* name);
+
+/* Milliseconds of the virtual clock (wraps after 49.7 days like the original). */
+unsigned int GetTickCount(void);
+
+/* Waits on the virtual clock. */
+void Sleep(unsigned int ms);
+
+#endif
