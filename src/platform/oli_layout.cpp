@@ -1,0 +1,251 @@
+// Stand-in of the desktop's print-list layout library.
+//
+// Each layout call writes one keyword block into the open print list; the
+// forms are listed in docs/printlist-layout.md and stay stable, because
+// print lists are compared byte for byte. Where the list format itself
+// fixes a form ("#SETYPOS", "#SETMARGINS", "#SETFLAGS") that form is used.
+// The tables shown in a sheet are parsed from their "#SHOWTABLE" block and
+// recorded, as there is no screen to show them on.
+#include "platform/oli_layout.h"
+
+#include <cassert>
+#include <cmath>
+#include <cstdarg>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+OLITableSheetRecord last_sheet;
+int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
+
+// Writes a formatted block; 1 when the stream took all of it.
+__attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char* format, ...) {
+    if (!stream) return 0;
+    va_list ap;
+    va_start(ap, format);
+    int n = std::vfprintf(stream, format, ap);
+    va_end(ap);
+    return n < 0 ? 0 : 1;
+}
+
+// A distance in the keyword lines: whole numbers without decimals ("1",
+// "0", "-0.25" stays "-0.25"), six significant digits at most.
+std::string Cm_Text(double cm) {
+    char buf[64];
+    if (cm == 0.0) cm = 0.0;  // no "-0"
+    std::snprintf(buf, sizeof buf, "%.6g", cm);
+    return buf;
+}
+
+// A margin: "0" for none, else "%f" as the list format writes margins.
+std::string Margin_Text(double cm) {
+    if (cm == 0.0) return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%f", cm);
+    return buf;
+}
+
+// Mode words of the keyword lines: a relative move is 256, a relative
+// margin 257; other modes are written as given.
+int Y_Mode_Word(int mode) { return mode == 1 ? 256 : mode; }
+int Margin_Mode_Word(int mode) { return mode == 1 ? 257 : mode; }
+
+// Reads one line without its LF or CRLF; false at the end of the stream.
+bool Read_Line(FILE* stream, std::string& line) {
+    line.clear();
+    int c;
+    bool any = false;
+    while ((c = std::fgetc(stream)) != EOF) {
+        any = true;
+        if (c == '\n') break;
+        line.push_back(static_cast<char>(c));
+    }
+    if (!any) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+// A text or title line loses the one blank it starts with.
+char* Line_Copy(const std::string& line) {
+    std::string s = (!line.empty() && line[0] == ' ') ? line.substr(1) : line;
+    char* p = static_cast<char*>(std::malloc(s.size() + 1));
+    if (p) std::memcpy(p, s.c_str(), s.size() + 1);
+    return p;
+}
+
+std::vector<double> Numbers_Of(const std::string& line) {
+    std::vector<double> out;
+    const char* p = line.c_str();
+    char* end = nullptr;
+    for (;;) {
+        double v = std::strtod(p, &end);
+        if (end == p) break;
+        out.push_back(v);
+        p = end;
+    }
+    return out;
+}
+
+char** Line_Array(const std::vector<std::string>& lines, bool* ok) {
+    char** arr = static_cast<char**>(std::calloc(lines.size() + 1, sizeof(char*)));
+    if (!arr) {
+        *ok = false;
+        return nullptr;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        arr[i] = Line_Copy(lines[i]);
+        if (!arr[i]) *ok = false;
+    }
+    return arr;
+}
+
+}  // namespace
+
+int OLI_setYPositionCM(FILE* stream, int mode, double cm) {
+    return Layout_Write(stream, "#SETYPOS\n%d %s\n", Y_Mode_Word(mode), Cm_Text(cm).c_str());
+}
+
+int OLI_setMarginsCM(FILE* stream, int mode, double left_cm, double right_cm) {
+    return Layout_Write(stream, "#SETMARGINS\n%d %s %s\n", Margin_Mode_Word(mode), Margin_Text(left_cm).c_str(),
+                        Margin_Text(right_cm).c_str());
+}
+
+int OLI_reserveSpaceCM(FILE* stream, double cm) {
+    return Layout_Write(stream, "#RESERVESPACE\n%s\n", Cm_Text(cm).c_str());
+}
+
+int OLI_storeYPosition(FILE* stream, int index) { return Layout_Write(stream, "#STOREYPOS\n%d\n", index); }
+
+int OLI_restoreYPosition(FILE* stream, int index) { return Layout_Write(stream, "#RESTOREYPOS\n%d\n", index); }
+
+int OLI_setBookmark(FILE* stream, int level, const char* text) {
+    return Layout_Write(stream, "#SETBOOKMARK\n%d\n %s\n", level, text ? text : "");
+}
+
+int OLI_setFlags(FILE* stream, int flags) { return Layout_Write(stream, "#SETFLAGS\n %d\n\n", flags); }
+
+int OLI_setLayout(FILE* stream, int value) { return Layout_Write(stream, "#SETLAYOUT\n %d\n", value); }
+
+int OLI_setConvertionFlags(FILE* stream, int value) {
+    return Layout_Write(stream, "#SETCONVERTIONFLAGS\n %d\n", value);
+}
+
+int OLI_pushMargins(FILE* stream) { return Layout_Write(stream, "#PUSHMARGINS\n"); }
+
+int OLI_popMargins(FILE* stream, int flags) { return Layout_Write(stream, "#POPMARGINS\n %d\n", flags); }
+
+int OLI_resetMaxMargin(FILE* stream) { return Layout_Write(stream, "#RESETMAXMARGIN\n"); }
+
+int MT_String_Length(const char* text) {
+    if (!text) return 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    int count = 0;
+    while (*p) {
+        if (*p != 0xCE) {
+            ++count;
+            ++p;
+            continue;
+        }
+        ++p;  // the escape byte
+        if (*p == '{') {
+            // A frame or colour group runs to its closing brace; escapes
+            // inside it ("╬L", "╬R") are part of the group.
+            while (*p && *p != '}') ++p;
+            if (*p) ++p;
+        } else if (*p) {
+            ++p;  // the switch letter
+        }
+    }
+    return count;
+}
+
+OLITable* readOLITableFromFILE(FILE* stream) {
+    if (!stream) return nullptr;
+    std::string line;
+    bool found = false;
+    while (Read_Line(stream, line)) {
+        if (line == "#SHOWTABLE") {
+            found = true;
+            break;
+        }
+    }
+    if (!found || !Read_Line(stream, line)) return nullptr;
+    std::vector<double> counts = Numbers_Of(line);
+    if (counts.size() < 3) return nullptr;
+
+    OLITable* table = static_cast<OLITable*>(std::calloc(1, sizeof(OLITable)));
+    if (!table) return nullptr;
+    int total = 0;
+    for (int i = 0; i < 3; ++i) {
+        table->title_counts[i] = counts[i] < 0 ? 0 : static_cast<int>(counts[i]);
+        total += table->title_counts[i];
+    }
+    std::vector<std::string> titles, rows;
+    for (int i = 0; i < total && Read_Line(stream, line); ++i) titles.push_back(line);
+    bool ok = true;
+    std::vector<double> layout;
+    if (Read_Line(stream, line)) layout = Numbers_Of(line);
+    for (size_t i = 0; i < 4 && i < layout.size(); ++i) table->layout[i] = static_cast<int>(layout[i]);
+    // A block that holds only its titles ends with the layout line 0 0 0 0.
+    bool titles_only = layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0;
+    if (layout.size() >= 5) table->column_count = static_cast<int>(layout[4]);
+    if (table->column_count < 0) table->column_count = 0;
+    if (table->column_count > 0 && Read_Line(stream, line)) {
+        std::vector<double> pos = Numbers_Of(line);
+        table->column_positions = static_cast<double*>(std::calloc(table->column_count, sizeof(double)));
+        if (!table->column_positions) ok = false;
+        for (int i = 0; ok && i < table->column_count && i < static_cast<int>(pos.size()); ++i)
+            table->column_positions[i] = pos[i];
+    }
+    if (!titles_only) {
+        while (Read_Line(stream, line) && line != "#END_OF_TEXT") rows.push_back(line);
+    }
+    table->title_line_count = static_cast<int>(titles.size());
+    table->title_lines = Line_Array(titles, &ok);
+    table->row_count = static_cast<int>(rows.size());
+    table->rows = Line_Array(rows, &ok);
+    if (!ok) {
+        deleteOLITable(table);
+        return nullptr;
+    }
+    return table;
+}
+
+void deleteOLITable(OLITable* table) {
+    if (!table) return;
+    for (int i = 0; table->title_lines && i < table->title_line_count; ++i) std::free(table->title_lines[i]);
+    for (int i = 0; table->rows && i < table->row_count; ++i) std::free(table->rows[i]);
+    std::free(table->title_lines);
+    std::free(table->rows);
+    std::free(table->column_positions);
+    std::free(table);
+}
+
+int OLITablePropSheet(const char* title, int mode, const OLITable* table, const int* sheet) {
+    if (!table) return 0;
+    OLITableSheetRecord rec{};
+    rec.shown = 1;
+    std::snprintf(rec.title, sizeof rec.title, "%s", title ? title : "");
+    rec.mode = mode;
+    rec.title_line_count = table->title_line_count;
+    rec.row_count = table->row_count;
+    rec.column_count = table->column_count;
+    if (sheet) std::memcpy(rec.sheet, sheet, sizeof rec.sheet);
+    last_sheet = rec;
+    return 1;
+}
+
+int getOLITableColours(int* colours) {
+    if (!colours) return 0;
+    std::memcpy(colours, table_colours, sizeof table_colours);
+    return 1;
+}
+
+void setOLITableColours(const int* colours) {
+    if (colours) std::memcpy(table_colours, colours, sizeof table_colours);
+}
+
+const OLITableSheetRecord* OLI_Last_Table_Sheet(void) { return &last_sheet; }

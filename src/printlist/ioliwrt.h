@@ -1,0 +1,207 @@
+// Text writer of the print list: the page layout state (text width, margins,
+// chapter counters, heading levels, bookmarks, stored positions), headings,
+// one-line text writers, check lines, tabbed list lines and the table
+// writers. Everything goes out through the paragraph writer (oli_para.h) and
+// the layout library stand-in (platform/oli_layout.h); a text handed from
+// one writer to another is written unchanged and never read again as a
+// format. Every writer does nothing for a null stream.
+#ifndef PRINTLIST_IOLIWRT_H
+#define PRINTLIST_IOLIWRT_H
+
+#include <cstddef>
+#include <cstdio>
+
+#define OLI_MAX_LEVELS 6
+#define OLI_POSITION_INDICES 10
+
+// ---- writer state ----------------------------------------------------------
+
+// Starts the state for a new print list: counters 0, used levels
+// min(levels, 6), level kinds and indent steps, bookmark level, switches
+// from flags (bit 0 plain numbers, bit 1 no numbering). Also frees the
+// stored-position indices and resets the paragraph writer, so that nothing
+// of an earlier list is carried into this one.
+void Oli_Writer_Init(int levels, int kind, int flags);
+void Oli_Set_Level_Kinds(const int kinds[]);
+void Oli_Set_Bookmark_Depth(int depth);
+void Oli_Set_Bookmark_Max_Level(int level);
+void Oli_Close_Bookmarks(FILE* stream);
+int Oli_Get_Chapter_Counter(int level);
+void Oli_Set_Chapter_Counter(int level, int value);
+void Oli_Next_Chapter_Counter(int level);
+// The last heading number ("2.1."), or null while numbering is off.
+const char* Oli_Get_Heading_Number(void);
+void Oli_Numbering_Off(void);
+void Oli_Numbering_On(void);
+double Oli_Get_Text_Width(void);
+void Oli_Set_Text_Width(double cm);
+void Oli_Set_Left_Margin(FILE* stream, double cm);
+void Oli_Set_Right_Margin(FILE* stream, double cm);
+float Oli_Get_Left_Margin(void);
+float Oli_Get_Right_Margin(void);
+int Oli_Chars_Per_Line(int font_code);
+int Oli_Chars_Per_Line_Current(void);
+void Oli_Set_Font_Code(int code);
+int Oli_Get_Font_Code(void);
+void Oli_Set_Line_Font_Code(int code);
+int Oli_Get_Line_Font_Code(void);
+void Oli_Set_Strip_Zeros(int on);
+int Oli_Get_Strip_Zeros(void);
+void Oli_Move_Lines(FILE* stream, double n);
+void Oli_Move_Y(FILE* stream, double cm);
+void Oli_Y_To_Top(FILE* stream);
+void Oli_Reserve_Lines(FILE* stream, double n);
+void Oli_Reserve_Small_Lines(FILE* stream, double n);
+// Lowest free index 0..9, stored through the layout library; -1 for a null
+// stream or when all ten are in use.
+int Oli_Store_Y_Position(FILE* stream);
+void Oli_Restore_Y_Position(FILE* stream, int index);
+void Oli_Return_To_Y_Position(FILE* stream, int index);
+void Oli_Free_Position_Index(int index);
+void Oli_Reset_Position_Indices(void);
+// Hanging indent of numbered headings in cm, from the used levels and
+// their indent steps.
+double Oli_Hanging_Indent(void);
+
+// ---- headings, text lines, check lines ----------------------------------------
+
+void Oli_Heading(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
+void Oli_Heading_Simple(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+void Oli_Heading_Silent(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level);
+
+void Oli_Text_Line(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_Text_Line_Check(FILE* stream, const char* text, int ok);
+void Oli_Text_Paragraph(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_Text_Small(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_Text_Big(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_Version_Line(FILE* stream, const char* program_name);
+void Oli_Text_At_Tab(FILE* stream, double position, const char* text);
+void Oli_Text_At_Tab_Printf(FILE* stream, double position, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
+
+// Comparison signs at a number of decimals: '=', '>' or '<'; with a
+// tolerance also the approximately-equal byte 0xF7.
+char Compare_Sign_Tol(double a, double b, int decimals, double tolerance);
+char Compare_Sign(double a, double b, int decimals);
+// "value sign limit [unit]" with an optional named second part; one static
+// buffer, overwritten by the next call.
+const char* Compare_Text_Tol(double a, double b, int decimals, double tolerance, int mode, const char* name,
+                             const char* unit);
+// "value sign limit", plus the named limit when the operator's check fails,
+// into out (out_size bytes, always terminated, cut when too small). Returns
+// out.
+char* Compare_Text_Op(const char* name, double a, const char* op, double b, int decimals, char* out,
+                      size_t out_size);
+// Writes a check line; 1 when the check is met, 0 when it failed.
+int Oli_Check_Line(FILE* stream, const char* before, double value, const char* op, double limit, int decimals,
+                   const char* after, const char* when_met, const char* when_failed);
+
+int Trimmed_Length(const char* text);
+// Whether the markup switch (e.g. "\xCE" "b") is open at place, a pointer
+// into text (the text before place is looked at).
+int Markup_Is_Open(const char* text, const char* markup_switch, const char* place);
+int Markup_Is_Subscript_Open(const char* text, const char* place);
+int Markup_Is_Superscript_Open(const char* text, const char* place);
+int Markup_Is_Underscore_Open(const char* text, const char* place);
+int Markup_Is_Bold_Open(const char* text, const char* place);
+int Markup_Is_S_Open(const char* text, const char* place);
+// Replaces each pattern by the replacement and reopens the switches open
+// there; the text (size bytes) holds at most size - 1 characters after it.
+void Replace_With_Markup(char* text, const char* pattern, const char* replacement, size_t size);
+
+// Tabbed list lines.
+void Oli_List_Tabs(int n, const double positions[]);
+void Oli_List_Tabs_2(double x1, double x2);
+void Oli_List_Tabs_3(double x1, double x2, double x3);
+void Oli_List_Cell(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+void Oli_List_Row_3(FILE* stream, const char* cell1, const char* cell2, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
+void Oli_List_Compare_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
+                          char sign, const char* format_b, double b);
+void Oli_List_Check_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
+                        char sign, const char* format_b, double b, int ok, const char* remark);
+void Oli_List_Space(FILE* stream, double n);
+void Oli_List_End(FILE* stream);
+
+// ---- table writers -----------------------------------------------------------
+
+// One column of the general table writer.
+struct OliTableColumn {
+    char title[101];     // column title; "=" first joins it with the next
+    char head[76];       // head text, default "Nr"
+    char type[5];        // "TXT", "CHAR", "GEW", "ZZ" or a unit text
+    int width;           // characters, default 4
+    double start;        // first running number of a "ZZ" column (0: 1)
+    int decimals;        // -1: as the number needs
+    double factor;       // values are multiplied by it, default 1.0
+    int underline;       // "ZZ": underlined numbers
+    int frame;           // frame line after each row of this column
+    int reserved[3];
+    int visible;         // default 1
+};
+
+// One cell of the general table writer, by column type: text for "TXT"
+// and "CHAR", value for numbers, count/bar/bundle for "GEW".
+struct OliTableCell {
+    const char* text;
+    double value;
+    int count;
+    int bar_code;        // 0..11
+    int bundle;
+};
+
+// Title lines of a table: counts of the three groups and their lines.
+struct OliTableTitle {
+    int counts[3];
+    const char* const* lines;
+};
+
+struct OliTableOptions {
+    int flags;
+    int* column_flags;   // one 1 per column
+    int note_count;
+    int start_number;
+    int mark;
+    int second_head;
+    int reserved;
+};
+
+// Row of the listing table: name, unit and one value per column.
+struct OliSimpleRow {
+    const char* name;
+    const char* unit;
+    const double* values;
+    int decimals;
+};
+
+int Column_Type_Invalid(const OliTableColumn* column);
+// Grows *columns to count records with the defaults; returns the array, or
+// null (array unchanged) when memory is exhausted.
+OliTableColumn* Oli_Init_Columns(int count, OliTableColumn** columns);
+void Oli_Free_Columns(OliTableColumn** columns);
+int Oli_Columns_Allocated(void);
+int Oli_Init_Table_Options(OliTableOptions* options, int columns);
+void Oli_Free_Table_Options(OliTableOptions* options);
+int Table_Remark_Add(int key, const char* name, const char* text);
+int Table_Remark_Count(void);
+void Table_Remarks_Clear(void);
+
+// Writes a general table. 0 written (or nothing to write: null stream, no
+// column, no row); -1 when fewer column records were allocated than
+// columns asked for, and then nothing is written.
+int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, OliTableColumn* column_records,
+               const OliTableTitle* title, int flags, int note_count, const char* const* notes, int start_number);
+void Oli_Table(FILE* stream, int columns, int rows, const OliTableCell* cells, const OliTableOptions* options);
+void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* row_records);
+char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, const double* values, int width,
+                      int decimals, char* out, size_t out_size);
+char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTableCell* cell, char* out,
+                            size_t out_size);
+int Visible_Length_Sub_Sup(const char* text);
+void Oli_Set_Table_Mark(int mark);
+const char* Oli_Set_Table_Title(const char* text);
+
+#endif

@@ -1,0 +1,377 @@
+// Paragraph writer of the print list.
+//
+// A "#SHOWPARA" block is the block keyword, the field lines of a format,
+// "-1" and the text lines; a format change inside a block is a change group
+// ("#END_OF_TEXT", a kind word, optional space line, optional new field
+// lines, "-1"). The writer keeps three formats: the defaults, the pending
+// one (what the next text is written with; all setters work on it) and the
+// current one (what the open paragraph was written with). A change counter
+// forces a change group even between equal formats (a new paragraph, new
+// tab stops).
+//
+// The writer state is module-wide. OLI_Reset_Writer puts it back to its
+// start; it is called when a print list is opened so that an unfinished
+// paragraph of an earlier list cannot leak into the next one.
+#include "printlist/oli_para.h"
+
+#include <cassert>
+#include <cstdarg>
+#include <cstring>
+#include <string>
+
+namespace {
+
+enum WriterState { kUninit = 0, kNoPara = 1, kLineStart = 2, kInLine = 3 };
+
+constexpr unsigned kDerivedBits = 0x1 | 0x2 | 0x10 | 0x20 | 0x40 | 0x200 | 0x400 | 0x800;
+
+constexpr OliParaFormat kDefaults = {
+    0,        nullptr, nullptr, 4,   0.0,     0.0, 2, 2, 0.0, 0.0, 2, 2, 1.0, 0, 0,
+    nullptr,  0,
+};
+
+OliParaFormat pending = kDefaults;
+OliParaFormat current = kDefaults;
+int state = kUninit;
+int change_counter = 0;
+int written_counter = 0;
+
+struct TabStop {
+    double position;
+    int kind;
+};
+TabStop tabs[OLI_MAX_TABS];
+int tab_count = 0;  // 0..100, or -1 for one hanging width
+
+char static_text[100];
+
+// All output of the writer goes through here; false when the stream
+// refused the write.
+__attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    int n = std::vfprintf(stream, format, ap);
+    va_end(ap);
+    return n >= 0;
+}
+
+// The text of a printf-style call, whole whatever its length.
+std::string Format_Text(const char* format, va_list ap) {
+    char buf[1000];
+    va_list copy;
+    va_copy(copy, ap);
+    int n = std::vsnprintf(buf, sizeof buf, format, copy);
+    va_end(copy);
+    if (n < 0) return std::string();
+    if (static_cast<size_t>(n) < sizeof buf) return std::string(buf, static_cast<size_t>(n));
+    std::string big(static_cast<size_t>(n) + 1, '\0');
+    std::vsnprintf(big.data(), big.size(), format, ap);
+    big.resize(static_cast<size_t>(n));
+    return big;
+}
+
+void Initialise(void) {
+    pending = kDefaults;
+    current = kDefaults;
+    state = kNoPara;
+    change_counter = 0;
+    written_counter = 0;
+    tab_count = 0;
+}
+
+void Ensure_Initialised(void) {
+    if (state == kUninit) Initialise();
+}
+
+// Measure code of a value from its code word.
+int Measure_Code(unsigned word) {
+    if (word & 0x2) return 2;
+    if (word & 0x1) return 1;
+    return 4;
+}
+
+bool Same_Double(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Word by word, as the writer has always compared formats.
+bool Same_Format(const OliParaFormat& a, const OliParaFormat& b) {
+    return a.flags == b.flags && a.callback1 == b.callback1 && a.callback2 == b.callback2 && a.mode == b.mode &&
+           Same_Double(a.space_before, b.space_before) && Same_Double(a.second_space, b.second_space) &&
+           a.space_before_measure == b.space_before_measure && a.second_space_measure == b.second_space_measure &&
+           Same_Double(a.indent, b.indent) && Same_Double(a.second_indent, b.second_indent) &&
+           a.indent_measure == b.indent_measure && a.second_indent_measure == b.second_indent_measure &&
+           Same_Double(a.factor, b.factor) && a.spare1 == b.spare1 && a.spare2 == b.spare2 &&
+           a.tab_writer == b.tab_writer && a.callback_arg == b.callback_arg;
+}
+
+// The field lines of a format, without keyword and without the closing -1.
+int Write_Fields(FILE* stream, const OliParaFormat& f) {
+    unsigned flags = f.flags & ~kDerivedBits;
+    if (f.callback1) flags |= 0x1;
+    if (f.callback2) flags |= 0x2;
+    if (f.space_before != 0.0) flags |= 0x10;
+    if (f.indent != 0.0 || f.second_indent != 0.0) flags |= 0x20;
+    if (f.tab_writer) flags |= 0x40;
+    if (f.spare1 != 0 || f.spare2 != 0) flags |= 0x200;
+    if (f.factor != 1.0) flags |= 0x400;
+    if (f.second_space != 0.0) flags |= 0x800;
+
+    if (!Out(stream, "0x%x\n", flags)) return -1;
+    if (f.callback1 && !f.callback1(stream, f.callback_arg)) return -1;
+    if (f.callback2 && !f.callback2(stream, f.callback_arg)) return -1;
+    if (!Out(stream, "%d\n", f.mode)) return -1;
+    if ((flags & 0x10) && !Out(stream, "%d %.6g\n", Measure_Code(f.space_before_measure), f.space_before))
+        return -1;
+    if ((flags & 0x20) && !Out(stream, "%d %.6g %d %.6g\n", Measure_Code(f.indent_measure), f.indent,
+                               Measure_Code(f.second_indent_measure), f.second_indent))
+        return -1;
+    if (f.tab_writer && !f.tab_writer(stream, f.callback_arg)) return -1;
+    if ((flags & 0x400) && !Out(stream, "%.6g\n", f.factor)) return -1;
+    if ((flags & 0x800) && !Out(stream, "%d %.6g\n", Measure_Code(f.second_space_measure), f.second_space))
+        return -1;
+    if ((flags & 0x200) && !Out(stream, "%d %d\n", f.spare1, f.spare2)) return -1;
+    return 0;
+}
+
+// Kind word of a change group or paragraph end.
+unsigned End_Kind(double space) {
+    unsigned kind = 0;
+    if ((pending.flags & 0x80) && (current.flags & 0x80)) kind |= 0x100;
+    if (current.flags & 0x2000) kind |= 0x2000;
+    if (space != 0.0) kind |= 0x1000;
+    return kind;
+}
+
+int Write_Text(FILE* stream, const std::string& text) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t nl = text.find('\n', start);
+        bool has_nl = nl != std::string::npos;
+        size_t end = has_nl ? nl : text.size();
+        if (!has_nl && end == start) break;  // nothing after the last newline
+        if (state != kInLine) {
+            if (!Out(stream, " ")) return -1;
+            state = kInLine;
+        }
+        if (end > start && std::fwrite(text.data() + start, 1, end - start, stream) != end - start) return -1;
+        if (!has_nl) break;
+        if (!Out(stream, "\n")) return -1;
+        state = kLineStart;
+        start = nl + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+const OliParaFormat* OLI_Default_Para_Format(void) { return &kDefaults; }
+
+void OLI_Reset_Writer(void) { Initialise(); }
+
+void OLI_New_Paragraph(void) {
+    Ensure_Initialised();
+    pending = kDefaults;
+    ++change_counter;
+    tab_count = 0;
+}
+
+void OLI_Set_Para_Mode(int mode) {
+    Ensure_Initialised();
+    pending.mode = mode;
+}
+
+int OLI_Get_Para_Mode(void) {
+    Ensure_Initialised();
+    return pending.mode;
+}
+
+void OLI_Add_Para_Offset(double cm) {
+    Ensure_Initialised();
+    pending.space_before += cm;
+}
+
+void OLI_Set_Para_Indent(double cm) {
+    Ensure_Initialised();
+    pending.indent = cm;
+}
+
+double OLI_Get_Para_Indent(void) {
+    Ensure_Initialised();
+    return pending.indent;
+}
+
+void OLI_Set_Para_Second_Indent(double cm) {
+    Ensure_Initialised();
+    pending.second_indent = cm;
+}
+
+double OLI_Get_Para_Second_Indent(void) {
+    Ensure_Initialised();
+    return pending.second_indent;
+}
+
+void OLI_Set_Para_Second_Space(double cm) {
+    Ensure_Initialised();
+    pending.second_space = cm;
+}
+
+double OLI_Get_Para_Second_Space(void) {
+    Ensure_Initialised();
+    return pending.second_space;
+}
+
+void OLI_Set_Para_Factor(double factor) {
+    Ensure_Initialised();
+    pending.factor = factor;
+}
+
+double OLI_Get_Para_Factor(void) {
+    Ensure_Initialised();
+    return pending.factor;
+}
+
+void OLI_Set_Para_Flags(int bits) {
+    Ensure_Initialised();
+    const unsigned own = 0x8 | 0x80 | 0x100;
+    pending.flags = (pending.flags & ~own) | (static_cast<unsigned>(bits) & own);
+}
+
+void OLI_Set_Para_Flag(void) {
+    Ensure_Initialised();
+    current.flags |= 0x2000;
+}
+
+void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
+    if (n <= 0 || !positions) {
+        if (tab_count != 0) {
+            tab_count = 0;
+            ++change_counter;
+            pending.tab_writer = OLI_Flush_Tabs;
+        }
+        return;
+    }
+    if (n > OLI_MAX_TABS) n = OLI_MAX_TABS;
+    for (int i = 0; i < n; ++i) {
+        tabs[i].position = positions[i];
+        tabs[i].kind = kinds ? kinds[i] : kind;
+    }
+    tab_count = n;
+    ++change_counter;
+    pending.tab_writer = OLI_Flush_Tabs;
+}
+
+void OLI_Set_Single_Tab(int kind, double width) {
+    if (width <= 0.0) {
+        OLI_End_Tabs();
+        return;
+    }
+    tab_count = -1;
+    tabs[0].position = width;
+    tabs[0].kind = kind;
+    pending.tab_writer = OLI_Flush_Tabs;
+    ++change_counter;
+}
+
+void OLI_End_Tabs(void) {
+    if (tab_count == 0) return;
+    tab_count = 0;
+    ++change_counter;
+    pending.tab_writer = OLI_Flush_Tabs;
+}
+
+int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
+    if (!stream) return 0;
+    if (tab_count == -1) {
+        if (!Out(stream, "0x%x\n", 2u)) return 0;
+        return Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[0].kind)), tabs[0].position) ? 1
+                                                                                                              : 0;
+    }
+    int n = tab_count < 0 ? 0 : tab_count;
+    if (!Out(stream, "0x%x %d\n", 0u, n)) return 0;
+    for (int i = 0; i < n; ++i)
+        if (!Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[i].kind)), tabs[i].position)) return 0;
+    return 1;
+}
+
+int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_keyword) {
+    if (!stream) return -1;
+    if (with_keyword && !Out(stream, "\n#SHOWPARA\n")) return -1;
+    return Write_Fields(stream, format ? *format : kDefaults);
+}
+
+int OLI_printf(FILE* stream, const char* format, ...) {
+    if (!stream || !format) return -1;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Text(format, ap);
+    va_end(ap);
+
+    Ensure_Initialised();
+    if (state == kNoPara) {
+        if (OLI_Write_Para_Format(stream, &pending, 1) != 0) return -1;
+        if (!Out(stream, "-1\n")) return -1;
+        state = kLineStart;
+        change_counter = 0;
+        written_counter = 0;
+        pending.space_before = 0.0;
+        current = pending;
+    } else if (!Same_Format(pending, current) || change_counter != written_counter) {
+        if (state == kInLine) {
+            if (!Out(stream, "\n")) return -1;
+            state = kLineStart;
+        }
+        double space = pending.space_before;
+        pending.space_before = 0.0;
+        unsigned kind = 0x4 | End_Kind(space);
+        if (!Out(stream, "#END_OF_TEXT\n0x%x\n", kind)) return -1;
+        if (space != 0.0 && !Out(stream, "%d %.6g\n", 2, space)) return -1;
+        if (Write_Fields(stream, pending) != 0 || !Out(stream, "-1\n")) return -1;
+        current = pending;
+        written_counter = change_counter;
+    }
+    return Write_Text(stream, text);
+}
+
+int OLI_End_Text(FILE* stream) {
+    int result = 0;
+    if (state == kUninit) {
+        Initialise();
+        result = -1;
+    } else if (state == kNoPara || !stream) {
+        result = -1;
+    } else {
+        double space = pending.space_before;
+        unsigned kind = End_Kind(space);
+        bool ok = true;
+        if (state == kInLine) ok = Out(stream, "\n");
+        ok = ok && Out(stream, "#END_OF_TEXT\n0x%x\n", kind);
+        if (ok && space != 0.0) ok = Out(stream, "%d %.6g\n", 2, space);
+        ok = ok && Out(stream, "%d\n", -1);
+        if (!ok) result = -1;
+    }
+    pending = kDefaults;
+    ++change_counter;
+    state = kNoPara;
+    tab_count = 0;
+    return result;
+}
+
+const char* Get_Compare_Symbol(float a, float b) {
+    if (a < b) return "<";
+    if (a == b) return "\xF3";
+    return ">";
+}
+
+const char* Get_Compare_Symbol_GE(float a, float b) {
+    if (a > b) return ">";
+    if (a == b) return "\xF2";
+    return "<";
+}
+
+const char* Format_Static(const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    int n = std::vsnprintf(static_text, sizeof static_text, format, ap);
+    va_end(ap);
+    if (n < 0 || n >= static_cast<int>(sizeof static_text)) static_text[0] = '\0';
+    return static_text;
+}
