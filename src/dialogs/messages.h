@@ -1,0 +1,113 @@
+// messages: the library's central place for messages to the user.
+//
+// Code anywhere formats a message printf-style; the message mode decides where
+// the text goes:
+//   0  a message box per message (OK button)
+//   1  the console
+//   2  collected as a line of the current category (one of ten)
+//   3  dropped
+//   4  drawn into the message list area (while a category dialog fills it)
+// Texts may begin with control pairs "^" + one character (b bold, p plain
+// font, 2 half line height); the message list honours them, every other
+// output skips them. While the program runs in batch mode no message box
+// appears: what would go into one goes to stderr and a question is taken as
+// answered with its default.
+//
+// State is process-wide and unguarded; nothing here is re-entrant.
+#ifndef DIALOGS_MESSAGES_H
+#define DIALOGS_MESSAGES_H
+
+#if defined(__GNUC__)
+#define MESSAGES_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
+#else
+#define MESSAGES_PRINTF(fmt_index, first_arg)
+#endif
+
+enum {
+    MESSAGE_MODE_BOX = 0,
+    MESSAGE_MODE_CONSOLE = 1,
+    MESSAGE_MODE_COLLECT = 2,
+    MESSAGE_MODE_DROP = 3,
+    MESSAGE_MODE_LIST = 4,
+    MESSAGE_CATEGORIES = 10,
+    MESSAGE_LINE_SIZE = 500,    // bytes of one stored line, newline and terminator included
+    MESSAGE_TITLE_SIZE = 200
+};
+
+// ---- Formatting (texts of at most 500 characters; nothing while disabled) --
+
+void Collect_Message(const char* format, ...) MESSAGES_PRINTF(1, 2);
+// Sends one message in mode; the previous mode is restored afterwards.
+void Message_in_Mode(int mode, const char* format, ...) MESSAGES_PRINTF(2, 3);
+void Store_Message(const char* format, ...) MESSAGES_PRINTF(1, 2);
+// mode -1: the current mode. Texts become "^bFEHLER: %s!", "^bWARNUNG: %s!",
+// "^bHINWEIS: %s.".
+void Error_Message(int mode, const char* format, ...) MESSAGES_PRINTF(2, 3);
+void Warning_Message(int mode, const char* format, ...) MESSAGES_PRINTF(2, 3);
+void Note_Message(int mode, const char* format, ...) MESSAGES_PRINTF(2, 3);
+void Error_Message_Default(const char* format, ...) MESSAGES_PRINTF(1, 2);
+void Warning_Message_Default(const char* format, ...) MESSAGES_PRINTF(1, 2);
+void Note_Message_Default(const char* format, ...) MESSAGES_PRINTF(1, 2);
+
+// ---- Switches --------------------------------------------------------------
+
+// Mode 4 also puts the list drawing position at x = 15, y = 20.
+void Set_Message_Mode(int mode);
+int Get_Message_Mode(void);
+void Enable_Messages(void);
+void Disable_Messages(void);
+// Set: modes 0 and 4 behave as mode 1.
+void Set_Message_Console(int flag);
+void Set_Message_List_Background(int colour_index);
+
+// ---- Categories --------------------------------------------------------------
+
+// First free category, now in use, emptied, current, symbol -1; -1 when all
+// ten are in use.
+int Open_Message_Category(void);
+// 0 and c becomes current; 1 when c is free; 2 when c is not 0..9.
+int Select_Message_Category(int c);
+// 0, 1 or 2 as Select_Message_Category; the title is cut to 199 characters.
+int Set_Message_Category_Title(int c, const char* title);
+void Set_Message_Category_Symbol(int c, int symbol);
+// Line count; 0 when c is not 0..9 or free.
+int Message_Category_Count(int c);
+int Current_Message_Count(void);
+// When c is in use: clears the title, frees the lines, marks c free.
+void Close_Message_Category(int c);
+
+// ---- Showing -----------------------------------------------------------------
+
+// Sets the message mode to mode and presents category c: mode 4 the category
+// dialog, mode 1 every line to the console, else one message box.
+void Present_Message_Category(int c, int mode);
+void Show_Message_Category(int c, int mode);
+void Show_Current_Messages(int mode);
+// The current category's lines as a yes/no question; non-zero for yes. 0 in
+// console mode, while disabled, or for a free category, without asking.
+int Ask_Messages_Default_Yes(void);
+int Ask_Messages_Default_No(void);
+
+// ---- Access for the category dialog and the message list ----------------------
+
+// Line i of category c with its newline, null when out of range or free.
+const char* Message_Category_Line(int c, int i);
+// Title of category c, null when c is not 0..9 or free.
+const char* Message_Category_Title(int c);
+int Message_Category_Symbol(int c);
+int Current_Message_Category(void);
+// Drawing position of the message list and its background (-1: default).
+void Get_Message_List_Position(int* x, int* y);
+void Set_Message_List_Position(int x, int y);
+int Get_Message_List_Background(void);
+// Text start after leading control pairs "^x".
+const char* Skip_Message_Control_Pairs(const char* text);
+
+// The message list drawing (mode 4) and the category dialog are provided by
+// the dialog module that builds on this service; until it registers, mode 4
+// texts go to the console and the dialog falls back to a message box.
+typedef void (*Message_List_Draw_Func)(const char* text);
+typedef void (*Message_Category_Dialog_Func)(int c);
+void Set_Message_List_Handlers(Message_List_Draw_Func draw, Message_Category_Dialog_Func dialog);
+
+#endif
