@@ -1,26 +1,514 @@
-// Temporary bodies: every routine answers with its failure value until
-// the real code lands.
+// Plane and polygon tools: the small geometry kit of the material and
+// profile code. Everything works in doubles with an absolute tolerance of
+// 1e-6 on coordinates (EPS below) unless a routine says otherwise; those
+// tolerances are part of the results callers have seen for years, so they
+// are kept exactly even where a relative one would be nicer.
 #include "base/ctools.h"
 
-int Line_Y_At_X(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x*/, double */*y*/) { return 0; }
-int Interpolate_Between_Segments(double /*t1*/, double /*xa1*/, double /*xb1*/, double /*ya1*/, double /*yb1*/, double /*t2*/, double /*xa2*/, double /*xb2*/, double /*ya2*/, double /*yb2*/, double /*t*/, double */*y*/, double */*x*/, int /*mode*/) { return 0; }
-double Sqr(double /*x*/) { return 0; }
-double Cube(double /*x*/) { return 0; }
-double Sign_Tol(double /*x*/) { return 0; }
-double Point_Distance(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) { return 0; }
-double * Swap_Values(double */*a*/, double */*b*/) { return nullptr; }
-double Round_To_Step(double /*x*/, double /*step*/) { return 0; }
-double Calc_Drawing_Scale(double /*w*/, double /*h*/, double /*W*/, double /*H*/, int /*exact*/) { return 0; }
-int Quadratic_Roots(double /*p*/, double /*q*/, double */*x1*/, double */*x2*/) { return 0; }
-double Simpson_Integral(double /*a*/, double /*b*/, int /*n*/, const double */*values*/) { return 0; }
-int Point_In_Polygon(int /*n*/, const double */*xs*/, const double */*ys*/, double /*px*/, double /*py*/, double /*tol*/) { return 0; }
-int Points_Collinear(double /*x0*/, double /*y0*/, double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*tol*/) { return 0; }
-int Point_On_Segment(double /*x0*/, double /*y0*/, double /*x1*/, double /*y1*/, double /*px*/, double /*py*/, double /*tol*/) { return 0; }
-int Polygon_Measures(int /*n*/, const double */*xs*/, const double */*ys*/, double */*area*/, double */*xc*/, double */*yc*/, double */*perimeter*/) { return 0; }
-int Offset_Polygon(int /*n*/, double */*xs*/, double */*ys*/, double /*d*/) { return 0; }
-int Intersect_Lines(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*x*/, double */*y*/) { return 0; }
-int Segment_Crossing_Point(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*x*/, double */*y*/) { return 0; }
-double Point_Segment_Distance(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*px*/, double /*py*/) { return 0; }
-int Intersect_Circles(double /*x1*/, double /*y1*/, double /*r1*/, double /*x2*/, double /*y2*/, double /*r2*/, int /*side*/, double */*x*/, double */*y*/) { return 0; }
-int Segments_Cross(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/) { return 0; }
-int Intersect_Polygons(const double */*xa*/, const double */*ya*/, int /*na*/, const double */*xb*/, const double */*yb*/, int /*nb*/, double */*xs*/, double */*ys*/, int */*count*/, int /*maxcount*/) { return 0; }
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+static const double EPS = 1e-6;
+
+// Parameter range of a point "on" a segment: a hair beyond both ends.
+static const double T_LOW = -1e-6;
+static const double T_HIGH = 1.000001;
+
+static double Sign_Of(double v) { return v < 0.0 ? -1.0 : (v > 0.0 ? 1.0 : 0.0); }
+
+static double Signed_Area(int n, const double *xs, const double *ys) {
+    double a = 0.0;
+    for (int i = 0; i < n; i++) {
+        int j = (i == 0) ? n - 1 : i - 1;
+        a += xs[j] * ys[i] - xs[i] * ys[j];
+    }
+    return 0.5 * a;
+}
+
+static bool Same_Point(double x1, double y1, double x2, double y2) {
+    return std::fabs(x1 - x2) <= EPS && std::fabs(y1 - y2) <= EPS;
+}
+
+// ---- lines and small numbers ----------------------------------------------
+
+int Line_Y_At_X(double x1, double y1, double x2, double y2, double x, double *y) {
+    assert(y != nullptr);
+    double v;
+    if (std::fabs(x2 - x1) >= EPS) {
+        v = y1 + (x - x1) / (x2 - x1) * (y2 - y1);
+    } else if (std::fabs(x - x1) < EPS) {
+        v = (y1 + y2) / 2.0;
+    } else if (std::fabs(y2 - y1) < EPS) {
+        v = y1 + (x - x1);
+    } else {
+        *y = 0.0;
+        return 0;
+    }
+    *y = v;
+    return ((x - x1) * (x2 - x) >= -1e-4 * std::fabs(v)) ? 1 : 0;
+}
+
+int Interpolate_Between_Segments(double t1, double xa1, double xb1, double ya1, double yb1,
+                                 double t2, double xa2, double xb2, double ya2, double yb2,
+                                 double t, double *y, double *x, int mode) {
+    assert(y != nullptr && x != nullptr);
+    double v1 = 0.0, v2 = 0.0;
+    int on1, on2;
+    if (mode == 1) {
+        on1 = Line_Y_At_X(xa1, ya1, xb1, yb1, *x, &v1);
+        on2 = Line_Y_At_X(xa2, ya2, xb2, yb2, *x, &v2);
+    } else {
+        on1 = Line_Y_At_X(ya1, xa1, yb1, xb1, *y, &v1);
+        on2 = Line_Y_At_X(ya2, xa2, yb2, xb2, *y, &v2);
+    }
+    double v;
+    if (std::fabs(t2 - t1) < EPS) {
+        if (std::fabs(t - t1) < EPS)
+            v = (v1 + v2) / 2.0;
+        else if (std::fabs(v2 - v1) < EPS)
+            v = v1 + (t - t1);
+        else
+            return 0;
+    } else {
+        v = v1 + (t - t1) / (t2 - t1) * (v2 - v1);
+    }
+    if (!on1 || !on2) return 0;
+    if (mode == 1)
+        *y = v;
+    else
+        *x = v;
+    return ((t - t1) * (t2 - t) >= -1e-4 * std::fabs(v)) ? 1 : 0;
+}
+
+double Sqr(double x) { return x * x; }
+
+double Cube(double x) { return x * x * x; }
+
+double Sign_Tol(double x) {
+    if (x < -EPS) return -1.0;
+    if (x > EPS) return 1.0;
+    return 0.0;
+}
+
+double Point_Distance(double x1, double y1, double x2, double y2) {
+    double q = (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
+    return q > 0.0 ? std::sqrt(q) : 0.0;
+}
+
+double *Swap_Values(double *a, double *b) {
+    assert(a != nullptr && b != nullptr);
+    double t = *a;
+    *a = *b;
+    *b = t;
+    return a;
+}
+
+double Round_To_Step(double x, double step) {
+    double s = (step == 0.0) ? 1.0 : 1.0 / step;
+    double k = std::trunc(std::fabs(x) * s + 0.5555555555555556);
+    return (x < 0.0 ? -1.0 : 1.0) * k / s;
+}
+
+double Calc_Drawing_Scale(double w, double h, double W, double H, int exact) {
+    double rw = (W > 0.999) ? 100.0 * w / W : 0.0;
+    double rh = (H > 0.999) ? 100.0 * h / H : 0.0;
+    // Without a usable extent of the space there is nothing to fit into;
+    // the old 100/0 gave an infinite factor that callers drew with.
+    if (W <= 0.999 && H <= 0.999) return 0.0;
+    double n = std::trunc((rw > rh ? rw : rh) + 0.999);
+    if (exact) return n >= 1.0 ? 100.0 / n : 0.0;
+    static const double series[] = {1, 2, 3, 4, 5, 10, 15, 20, 25, 30};
+    double m = 0.0;
+    for (double v : series) {
+        if (v >= n) {
+            m = v;
+            break;
+        }
+    }
+    if (m == 0.0) m = std::ceil(n / 5.0) * 5.0;
+    return 100.0 / m;
+}
+
+int Quadratic_Roots(double p, double q, double *x1, double *x2) {
+    assert(x1 != nullptr && x2 != nullptr);
+    double d = p * p / 4.0 - q;
+    if (d < 0.0) {
+        *x1 = *x2 = 0.0;
+        return 1;
+    }
+    double r = std::sqrt(d);
+    *x1 = -p / 2.0 + r;
+    *x2 = -p / 2.0 - r;
+    return 0;
+}
+
+double Simpson_Integral(double a, double b, int n, const double *values) {
+    if (a == b || n < 1) return 0.0;
+    assert(values != nullptr);
+    if (n == 1) return values[0];
+    if (n == 2) return (values[0] + values[1]) / 2.0;
+    int m = ((n - 1) / 2) * 2;
+    double h = (b - a) / m;
+    double sum = values[0] + values[m];
+    for (int i = 1; i < m; i++) sum += (i % 2 ? 4.0 : 2.0) * values[i];
+    return h / 3.0 * sum;
+}
+
+// ---- points against lines and polygons ------------------------------------
+
+int Point_In_Polygon(int n, const double *xs, const double *ys, double px, double py,
+                     double tol) {
+    if (n < 1) return 0;
+    assert(xs != nullptr && ys != nullptr);
+    for (int i = 0; i < n; i++) {
+        int j = (i + 1) % n;
+        if (Point_Segment_Distance(xs[i], ys[i], xs[j], ys[j], px, py) <= tol) return 1;
+    }
+    bool inside = false;
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        if ((ys[i] > py) != (ys[j] > py)) {
+            double xc = xs[j] + (py - ys[j]) / (ys[i] - ys[j]) * (xs[i] - xs[j]);
+            if (px < xc) inside = !inside;
+        }
+    }
+    return inside ? 1 : 0;
+}
+
+int Points_Collinear(double x0, double y0, double x1, double y1, double x2, double y2,
+                     double tol) {
+    auto near = [tol](double ax, double ay, double bx, double by) {
+        return std::fabs(ax - bx) < tol && std::fabs(ay - by) < tol;
+    };
+    if (near(x0, y0, x1, y1) || near(x0, y0, x2, y2) || near(x1, y1, x2, y2)) return 1;
+    bool v1 = std::fabs(x1 - x0) < tol;
+    bool v2 = std::fabs(x2 - x0) < tol;
+    if (v1 || v2) return (v1 && v2) ? 1 : 0;
+    double m1 = (y1 - y0) / (x1 - x0);
+    double m2 = (y2 - y0) / (x2 - x0);
+    return std::fabs(m1 - m2) < tol * 0.01 ? 1 : 0;
+}
+
+int Point_On_Segment(double x0, double y0, double x1, double y1, double px, double py,
+                     double tol) {
+    if (!Points_Collinear(x0, y0, x1, y1, px, py, tol)) return 0;
+    double len = Point_Distance(x0, y0, x1, y1);
+    double dp = Point_Distance(x0, y0, px, py);
+    if (dp <= tol || dp >= len - tol) return 0;
+    double t = ((px - x0) * (x1 - x0) + (py - y0) * (y1 - y0)) / (len * len);
+    return (t >= T_LOW && t <= T_HIGH) ? 1 : 0;
+}
+
+int Polygon_Measures(int n, const double *xs, const double *ys, double *area, double *xc,
+                     double *yc, double *perimeter) {
+    std::vector<double> x, y;
+    if (n > 0) {
+        assert(xs != nullptr && ys != nullptr);
+        x.assign(xs, xs + n);
+        y.assign(ys, ys + n);
+    }
+    double a = (n >= 3) ? Signed_Area(n, x.data(), y.data()) : 0.0;
+    if (a < -EPS) {  // one point order for everything below
+        for (int i = 0, j = n - 1; i < j; i++, j--) {
+            std::swap(x[i], x[j]);
+            std::swap(y[i], y[j]);
+        }
+        a = -a;
+    }
+    if (n > 0) {
+        x.push_back(x[0]);
+        y.push_back(y[0]);
+    }
+    double per = 0.0, sx = 0.0, sy = 0.0, mx = 0.0, my = 0.0;
+    for (int i = 0; i < n; i++) {
+        double c = x[i] * y[i + 1] - x[i + 1] * y[i];
+        sx += (x[i] + x[i + 1]) * c;
+        sy += (y[i] + y[i + 1]) * c;
+        per += Point_Distance(x[i], y[i], x[i + 1], y[i + 1]);
+        mx += x[i];
+        my += y[i];
+    }
+    int rc = 0;
+    if (n < 3 || std::fabs(a) <= EPS) {
+        rc = 1;
+        a = 0.0;
+        if (n > 0) {
+            mx /= n;
+            my /= n;
+        }
+    } else {
+        mx = sx / (6.0 * a);
+        my = sy / (6.0 * a);
+    }
+    if (area) *area = std::fabs(a);
+    if (xc) *xc = mx;
+    if (yc) *yc = my;
+    if (perimeter) *perimeter = per;
+    return rc;
+}
+
+// ---- offset ---------------------------------------------------------------
+
+// Index of the nearest point before (step -1) or after (step +1) i that
+// differs from point i, walking round the closed polygon; -1 when all agree.
+static int Distinct_Neighbour(int n, const double *xs, const double *ys, int i, int step) {
+    for (int k = 1; k < n; k++) {
+        int j = ((i + step * k) % n + n) % n;
+        if (!Same_Point(xs[i], ys[i], xs[j], ys[j])) return j;
+    }
+    return -1;
+}
+
+int Offset_Polygon(int n, double *xs, double *ys, double d) {
+    if (n < 1) return 1;
+    assert(xs != nullptr && ys != nullptr);
+    double a = Signed_Area(n, xs, ys);
+    if (std::fabs(a) <= EPS) return 1;
+    double s = (a > 0.0) ? -1.0 : 1.0;
+    std::vector<double> nx(xs, xs + n), ny(ys, ys + n);
+    // Coinciding points (a repeated closing point included) are one corner
+    // and move together.
+    for (int i = 0; i < n; i++) {
+        int p = Distinct_Neighbour(n, xs, ys, i, -1);
+        int q = Distinct_Neighbour(n, xs, ys, i, +1);
+        if (p < 0 || q < 0) return 1;
+        double e1x = xs[p] - xs[i], e1y = ys[p] - ys[i];
+        double e2x = xs[q] - xs[i], e2y = ys[q] - ys[i];
+        double l1 = std::sqrt(e1x * e1x + e1y * e1y);
+        double l2 = std::sqrt(e2x * e2x + e2y * e2y);
+        double lm = l1 < l2 ? l1 : l2;
+        double ax = xs[i] + e1x / l1 * lm, ay = ys[i] + e1y / l1 * lm;
+        double bx = xs[i] + e2x / l2 * lm, by = ys[i] + e2y / l2 * lm;
+        double dx = bx - ax, dy = by - ay;
+        bool flat_x = std::fabs(dx) < EPS, flat_y = std::fabs(dy) < EPS;
+        if (flat_x && flat_y) return 1;  // a spike: no bisector direction
+        double mx, my;
+        if (flat_x) {
+            mx = -Sign_Of(dy) * s * d;
+            my = 0.0;
+        } else if (flat_y) {
+            mx = 0.0;
+            my = Sign_Of(dx) * s * d;
+        } else {
+            double lc = std::sqrt(dx * dx + dy * dy);
+            mx = -dy / lc * s * d;
+            my = dx / lc * s * d;
+        }
+        nx[i] = xs[i] + mx;
+        ny[i] = ys[i] + my;
+    }
+    for (int i = 0; i < n; i++) {
+        xs[i] = nx[i];
+        ys[i] = ny[i];
+    }
+    return 0;
+}
+
+// ---- crossings ------------------------------------------------------------
+
+int Intersect_Lines(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                    double y4, double *x, double *y) {
+    assert(x != nullptr && y != nullptr);
+    double d = (y2 - y1) * (x3 - x4) + (y4 - y3) * (x2 - x1);
+    if (std::fabs(d) < EPS) {
+        *x = *y = 0.0;
+        return 1;
+    }
+    *x = ((x4 - x3) * (x2 * y1 - x1 * y2) + (x2 - x1) * (y4 * x3 - y3 * x4)) / d;
+    *y = ((y3 * x4 - y4 * x3) * (y1 - y2) + (y3 - y4) * (x1 * y2 - x2 * y1)) / d;
+    return 0;
+}
+
+// Parameter of (x, y) along the segment a-b, from y when the segment is
+// (nearly) vertical.
+static double Segment_Parameter(double xa, double ya, double xb, double yb, double x, double y) {
+    if (std::fabs(xb - xa) < EPS) return (y - ya) / (yb - ya);
+    return (x - xa) / (xb - xa);
+}
+
+int Segment_Crossing_Point(double x1, double y1, double x2, double y2, double x3, double y3,
+                           double x4, double y4, double *x, double *y) {
+    assert(x != nullptr && y != nullptr);
+    double d = (y4 - y3) * (x2 - x1) + (x3 - x4) * (y2 - y1);
+    if (std::fabs(d) < EPS) {
+        *x = *y = 0.0;
+        return 1;
+    }
+    double px, py;
+    Intersect_Lines(x1, y1, x2, y2, x3, y3, x4, y4, &px, &py);
+    double t1 = Segment_Parameter(x1, y1, x2, y2, px, py);
+    double t2 = Segment_Parameter(x3, y3, x4, y4, px, py);
+    if (t1 < T_LOW || t1 > T_HIGH || t2 < T_LOW || t2 > T_HIGH) return -1;
+    *x = px;
+    *y = py;
+    return 0;
+}
+
+double Point_Segment_Distance(double x1, double y1, double x2, double y2, double px, double py) {
+    double l2 = (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
+    double d1 = Point_Distance(x1, y1, px, py);
+    if (l2 <= 0.0) return d1;
+    double len = std::sqrt(l2);
+    double t = ((py - y1) * (y2 - y1) + (px - x1) * (x2 - x1)) / l2;
+    double foot = t * len;
+    if (t >= T_LOW && t <= T_HIGH && foot > EPS && foot < len - 0.001)
+        return std::fabs((y2 - y1) * (px - x1) - (x2 - x1) * (py - y1)) / len;
+    double d2 = Point_Distance(x2, y2, px, py);
+    return d1 < d2 ? d1 : d2;
+}
+
+int Intersect_Circles(double x1, double y1, double r1, double x2, double y2, double r2, int side,
+                      double *x, double *y) {
+    assert(x != nullptr && y != nullptr);
+    *x = (x2 - x1) / 2.0;
+    *y = (y2 - y1) / 2.0;
+    double dd = (x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1);
+    if (dd < 1e-12) return 1;
+    double dist = std::sqrt(dd);
+    double a = (dd + r1 * r1 - r2 * r2) / (2.0 * dist);
+    double h2 = r1 * r1 - a * a;
+    if (h2 < 0.0) return 1;
+    double ux = (x2 - x1) / dist, uy = (y2 - y1) / dist;
+    double px = x1 + a * ux, py = y1 + a * uy;
+    double h = std::sqrt(h2);
+    if (h < EPS) {
+        *x = px;
+        *y = py;
+    } else if (side) {
+        *x = px - h * uy;
+        *y = py + h * ux;
+    } else {
+        *x = px + h * uy;
+        *y = py - h * ux;
+    }
+    return 0;
+}
+
+int Segments_Cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                   double y4) {
+    if (std::fmax(x1, x2) + EPS < std::fmin(x3, x4) || std::fmax(x3, x4) + EPS < std::fmin(x1, x2))
+        return 0;
+    if (std::fmax(y1, y2) + EPS < std::fmin(y3, y4) || std::fmax(y3, y4) + EPS < std::fmin(y1, y2))
+        return 0;
+    double rx = x2 - x1, ry = y2 - y1;
+    double sx = x4 - x3, sy = y4 - y3;
+    double qx = x3 - x1, qy = y3 - y1;
+    double den = rx * sy - ry * sx;
+    if (std::fabs(den) < EPS) return 0;
+    double t = (qx * sy - qy * sx) / den;
+    double u = (qx * ry - qy * rx) / den;
+    return (t > EPS && t < 1.0 - EPS && u > EPS && u < 1.0 - EPS) ? 1 : 0;
+}
+
+// ---- common area of two polygons ------------------------------------------
+
+static bool Is_Convex(const std::vector<double> &x, const std::vector<double> &y) {
+    size_t n = x.size();
+    for (size_t i = 0; i < n; i++) {
+        size_t j = (i + 1) % n, k = (i + 2) % n;
+        double c = (x[j] - x[i]) * (y[k] - y[j]) - (y[j] - y[i]) * (x[k] - x[j]);
+        if (c < -EPS) return false;  // counter-clockwise order: a right turn is a notch
+    }
+    return true;
+}
+
+// Clips the subject polygon by the half plane left of the clip edge c1-c2.
+static void Clip_Half_Plane(std::vector<double> &sx, std::vector<double> &sy, double c1x,
+                            double c1y, double c2x, double c2y) {
+    std::vector<double> ox, oy;
+    size_t n = sx.size();
+    auto side = [&](double px, double py) {
+        return (c2x - c1x) * (py - c1y) - (c2y - c1y) * (px - c1x);
+    };
+    for (size_t i = 0; i < n; i++) {
+        size_t j = (i + 1) % n;
+        double si = side(sx[i], sy[i]), sj = side(sx[j], sy[j]);
+        if (si >= 0.0) {
+            ox.push_back(sx[i]);
+            oy.push_back(sy[i]);
+        }
+        if ((si >= 0.0) != (sj >= 0.0)) {
+            double t = si / (si - sj);
+            ox.push_back(sx[i] + t * (sx[j] - sx[i]));
+            oy.push_back(sy[i] + t * (sy[j] - sy[i]));
+        }
+    }
+    sx.swap(ox);
+    sy.swap(oy);
+}
+
+// Copy of a polygon in counter-clockwise order.
+static void Copy_CCW(int n, const double *xs, const double *ys, std::vector<double> &x,
+                     std::vector<double> &y) {
+    x.assign(xs, xs + n);
+    y.assign(ys, ys + n);
+    if (Signed_Area(n, xs, ys) < -EPS) {
+        std::reverse(x.begin(), x.end());
+        std::reverse(y.begin(), y.end());
+    }
+}
+
+int Intersect_Polygons(const double *xa, const double *ya, int na, const double *xb,
+                       const double *yb, int nb, double *xs, double *ys, int *count,
+                       int maxcount) {
+    if (count) *count = 0;
+    if (!xa || !ya || !xb || !yb || !xs || !ys || !count || maxcount < 1) return 1;
+    for (int i = 0; i < maxcount; i++) xs[i] = ys[i] = 0.0;
+    if (na < 3 || nb < 3) return 0;
+    std::vector<double> ax, ay, bx, by;
+    Copy_CCW(na, xa, ya, ax, ay);
+    Copy_CCW(nb, xb, yb, bx, by);
+    int in_a = 0, in_b = 0;  // vertices of B inside A, of A inside B
+    for (int i = 0; i < nb; i++) in_a += Point_In_Polygon(na, ax.data(), ay.data(), bx[i], by[i], 0.01);
+    for (int i = 0; i < na; i++) in_b += Point_In_Polygon(nb, bx.data(), by.data(), ax[i], ay[i], 0.01);
+    std::vector<double> rx, ry;
+    if (in_a == nb) {
+        rx = bx;
+        ry = by;
+    } else if (in_b == na) {
+        rx = ax;
+        ry = ay;
+    } else {
+        // Two shapes can overlap with no vertex of either inside the other
+        // (a cross of two bars), so the outline is always clipped here.
+        const std::vector<double> *cx = &ax, *cy = &ay;
+        rx = bx;
+        ry = by;
+        if (!Is_Convex(ax, ay)) {
+            if (!Is_Convex(bx, by)) return 1;  // two notched shapes: not handled
+            cx = &bx;
+            cy = &by;
+            rx = ax;
+            ry = ay;
+        }
+        size_t m = cx->size();
+        for (size_t i = 0; i < m && !rx.empty(); i++) {
+            size_t j = (i + 1) % m;
+            Clip_Half_Plane(rx, ry, (*cx)[i], (*cy)[i], (*cx)[j], (*cy)[j]);
+        }
+        // Drop repeated points the clipping leaves on shared edges.
+        std::vector<double> ux, uy;
+        for (size_t i = 0; i < rx.size(); i++) {
+            if (!ux.empty() && Same_Point(ux.back(), uy.back(), rx[i], ry[i])) continue;
+            ux.push_back(rx[i]);
+            uy.push_back(ry[i]);
+        }
+        while (ux.size() > 1 && Same_Point(ux.front(), uy.front(), ux.back(), uy.back())) {
+            ux.pop_back();
+            uy.pop_back();
+        }
+        rx.swap(ux);
+        ry.swap(uy);
+        if (rx.size() < 3 || std::fabs(Signed_Area((int)rx.size(), rx.data(), ry.data())) <= EPS)
+            return 0;
+    }
+    if ((int)rx.size() > maxcount) return 1;
+    for (size_t i = 0; i < rx.size(); i++) {
+        xs[i] = rx[i];
+        ys[i] = ry[i];
+    }
+    *count = (int)rx.size();
+    return 0;
+}
