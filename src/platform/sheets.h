@@ -1,0 +1,175 @@
+/* sheets.h -- property sheets of the headless stand-in.
+ *
+ * A property sheet is a rectangle with elements: buttons, help buttons,
+ * escape areas, registers with their members (tabs), scrollable areas with
+ * sliders, fields and string lists.  Sheets form a stack: Define_Prop_Sheet
+ * pushes a new sheet, which receives the elements added after it;
+ * Activate_Prop_Sheet draws it; Edit_Prop_Sheet lets the user work on the
+ * top sheet until an element with a code is chosen; Undefine_Prop_Sheet
+ * pops it.  Every element gets a positive id, unique for the process, which
+ * Change_Activity_PS and the other element calls take.
+ *
+ * Edit_Prop_Sheet reads the scripted event queue (events.h):
+ *   - a click on an active button, tab, logical button, field or string
+ *     list returns its code (a tab is selected first; a logical button
+ *     toggles its int; a field takes the next "type" event; a string list
+ *     takes the next "menu" event as its row);
+ *   - a click (or, when switched on, a mouse move) inside an active escape
+ *     area returns the area's code (the last defined area wins where areas
+ *     overlap);
+ *   - a click on a slider scrolls its area by a page, the wheel over an area
+ *     by a tenth of its height; the area is repainted; the edit goes on;
+ *   - a click on a help button records its topic (VEK_Last_Help_Topic) and
+ *     the edit goes on;
+ *   - a click outside the sheet returns the click-outside code when one is
+ *     set, else it is ignored;
+ *   - a key: Esc (27) returns the code of the sheet's first button whose
+ *     face is SYMBOLIC_BREAK_RASTER, Enter (13) that of SYMBOLIC_OK_RASTER,
+ *     when there is one; other keys are ignored;
+ *   - the close request (and an empty queue) goes to the close handler
+ *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE (32768).
+ * The call-always function runs before every event; the call-sometimes
+ * function runs after every event that returned no code, and a non-zero
+ * result of it ends the edit with that result as the code.
+ */
+#ifndef PLATFORM_SHEETS_H
+#define PLATFORM_SHEETS_H
+
+#include <string>
+
+/* A one-bit button face: rows of ceil(width / 8) bytes, top row first,
+ * the highest bit leftmost.  Null bits give a blank face. */
+struct VEKRaster {
+    int width;
+    int height;
+    const unsigned char* bits;
+};
+extern const VEKRaster* const SYMBOLIC_OK_RASTER;
+extern const VEKRaster* const SYMBOLIC_BREAK_RASTER;
+
+/* Draw callback of a scrollable area: the visible rectangle on the screen,
+ * the scroll origin, a word that is always 0, and the user pointer. */
+typedef int (*VEKScrollDrawFct)(int x1, int y1, int x2, int y2, int ox, int oy, int extra, void* user);
+
+/* ---- sheet stack ---- */
+
+/* Starts the sheet service: empties the stack.  Never fails. */
+void Init_Prop_Sheets(void);
+/* Removes every sheet.  Never fails. */
+void Exit_Prop_Sheets(void);
+/* The rectangle sheets are kept in (default: the whole screen). */
+void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2);
+/* The next sheet defined has no frame. */
+void Set_NoFrameFlag_to_Next_PropSheet(void);
+/* Moves the rectangle into the screen base, keeping its size where it fits
+ * (and cutting it where it does not).  Returns 1 when it was changed, 0 when
+ * it already fitted or a pointer is null. */
+int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2);
+/* Pushes a new sheet.  Returns its id, or 0 when 32 sheets are open. */
+int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int movable, int closable,
+                      const char* title, int kind, int mode);
+/* Draws the top sheet and its elements (frame, title, buttons, and every
+ * scrollable area through its draw callback).  0 without a sheet, else 1. */
+int Activate_Prop_Sheet(void);
+/* Pops the top sheet.  0 without a sheet, else 1. */
+int Undefine_Prop_Sheet(void);
+/* Number of sheets on the stack. */
+int VEK_Prop_Sheet_Count(void);
+/* How far the user moved the top sheet since its definition (0, 0 headless
+ * unless set with VEK_Set_Prop_Sheet_Displacement). */
+void Prop_Sheet_Displacement(int* dx, int* dy);
+void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
+void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
+/* Floats of the top sheet take typed values at once. */
+void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
+
+/* ---- elements (each returns its id, 0 without a sheet) ---- */
+
+/* A button that ends the edit with `code`: face text or raster (both may be
+ * null: a blank face of 35 x 20 pixels). */
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text,
+                            const VEKRaster* raster, int flags);
+/* A help button with a topic key. */
+int Add_Help_to_PS(int x, int y, int active, int a, int b, const char* topic);
+/* An area that ends the edit with `code` when clicked. */
+int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int code);
+/* The escape area also ends the edit when the mouse moves into it. */
+void Set_Escape_Area_to_MouseMoveEvent(int id);
+/* Clicks outside the top sheet end the edit with `code` (0 switches off). */
+void Set_ClickOutsideEvent_to_PS(int code);
+/* A register (a row of tabs of height tab_height along its top edge). */
+int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height);
+/* A tab of the register from x1 to x2; ends the edit with `code`. */
+int Add_Member_to_Register(int register_id, int x1, int x2, int active, int code);
+/* Selects the tab. */
+void Set_Selected_Register_Member(int member_id);
+/* The id of the selected tab of the register, 0 when none. */
+int VEK_Selected_Register_Member(int register_id);
+/* A one-line text field bound to the caller's buffer (width characters). */
+int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code);
+/* A number field bound to a double, printed with `format`. */
+int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value);
+/* An on/off button bound to an int. */
+int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int a, int b,
+                             const VEKRaster* on_face, const VEKRaster* off_face);
+/* A choice list bound to an int row; rows are appended with Fill_Stringlist_of_PS. */
+int Add_Stringlist_to_PS(int x, int y, int active, int code, int width, int visible_rows, int n, int* row);
+/* Appends a row (at most 255 bytes kept).  Returns the row count, 0 for an unknown list. */
+int Fill_Stringlist_of_PS(int list_id, int colour, const char* text);
+/* The text of row `row` of a list, or null. */
+const char* VEK_Stringlist_Row(int list_id, int row);
+
+/* Activity: 1 active, -1 inactive (greyed, not clickable).  A scrollable
+ * area is repainted.  Returns 1, or 0 for an unknown id. */
+int Change_Activity_PS(int id, int state);
+/* The activity of an element (1 or -1); 0 for an unknown id. */
+int ActivState_of_Button_PS(int id);
+/* Look of a button: its action (pressed) state; reset of its frame. */
+void Change_Action_State_PS(int id, int state);
+void Reset_Button_Frame(int id);
+/* The button's tool tip (at most 255 bytes kept); null removes it. */
+void Set_Comment_to_Button_PS(int id, const char* text);
+/* Takes what is drawn at the button's place as its face; headless nothing. */
+void Snap_Colored_Layout_of_Single_Button(int id);
+/* Moves the mouse onto the centre of the button. */
+void Move_Mouse_Cursor_to_Button_of_PS(int id);
+/* The element's rectangle on the screen; 0 for an unknown id. */
+int VEK_Element_Rectangle(int id, int* x1, int* y1, int* x2, int* y2);
+
+/* ---- scrollable areas ---- */
+
+/* An area whose content the callback paints; returns its id. */
+int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int active, int a, int step_x,
+                              int step_y, VEKScrollDrawFct draw, void* user, int frame);
+/* A slider at the right (V) or bottom (H) edge of the area; returns its id. */
+int Add_VSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
+int Add_HSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
+void Set_VSlider_Speed(int slider, double a, double b);
+void Set_HSlider_Speed(int slider, double a, double b);
+/* The size of the area's content (the scroll origin is clamped to it). */
+void Resize_Origin_of_Scrollable_Area_PS(int id, int width, int height);
+/* Sets the scroll origin, clamped to 0 .. content - visible size. */
+void Set_Scrollable_Area_PS(int id, int ox, int oy);
+/* Reads the scroll origin; unknown ids give 0, 0. */
+void Inquire_Scrollable_Area_PS(int id, int* ox, int* oy);
+void Reshape_Scrollable_Area_PS(int id, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
+void Set_Scrollable_Area_PS_Frameflag(int id, int flag);
+/* Number of times the area's draw callback has run. */
+int VEK_Scrollable_Area_Draw_Count(int id);
+
+/* ---- call-always and call-sometimes functions ---- */
+
+void Define_Call_Allways_Function(void (*function)(void));
+void Activate_Call_Allways_Function(int on);
+void Set_CallSometimesFunc_to_PS(int (*function)(void));
+
+/* ---- the edit ---- */
+
+/* Lets the user work on the top sheet; returns the code chosen (see head
+ * comment), VEK_CLOSE_CODE on a close request, 0 without a sheet. */
+int Edit_Prop_Sheet(void);
+
+/* The topic of the last help button clicked ("" when none). */
+const char* VEK_Last_Help_Topic(void);
+
+#endif
