@@ -1,74 +1,116 @@
-// Temporary bodies: every routine answers with its failure value until
-// the real code lands.
-#include "base/geometry.h"
+// World-to-drawing frame changes and direction angles. Every picture writer
+// maps its model through Transform_Points and measures directions with
+// Line_Angle, so both keep their historical conventions exactly: the frame
+// change turns by -a about the origin before scaling, and Line_Angle answers
+// in (-pi/2, 3pi/2] with the 1e-5 vertical tolerance.
+#include <cassert>
+#include <cmath>
 
-void Transform_Points(double /*x*/[], double /*y*/[], int /*n*/, double /*x0*/, double /*y0*/, double /*a*/, double /*s*/) {}
-void Inverse_Transform_Points(double /*x*/[], double /*y*/[], int /*n*/, double /*x0*/, double /*y0*/, double /*a*/, double /*s*/) {}
-void Transform_Points_Int(double /*x*/[], double /*y*/[], int /*n*/, double /*x0*/, double /*y0*/, double /*a*/, double /*s*/, int /*ix*/[], int /*iy*/[]) {}
-double Line_Angle(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) { return 0; }
-double Line_Angle_2Pi(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) { return 0; }
-double Angle_Between_Lines(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/) { return 0; }
-double Mean_Direction_Deg(double /*a*/, double /*b*/) { return 0; }
-double Mean_Direction_Rad(double /*a*/, double /*b*/) { return 0; }
-double Normalize_Angle_Rad(double /*a*/) { return 0; }
-void Point_Along_Line(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*d*/, int /*from_end*/, double */*xo*/, double */*yo*/) {}
-int Point_On_Segment_At(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*d*/, double */*xo*/, double */*yo*/) { return 0; }
-int Point_On_Line_Test(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x*/, double /*y*/, int /*decimals*/) { return 0; }
-double * Shift_Line_Parallel(double */*x1*/, double */*y1*/, double */*x2*/, double */*y2*/, double /*d*/) { return nullptr; }
-double Distance_Point_Line(double /*x*/, double /*y*/, double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) { return 0; }
-int Point_Circle_Relation(double /*x*/, double /*y*/, double /*r*/, double /*cx*/, double /*cy*/) { return 0; }
-int Circle_Lens(double /*r1*/, double /*r2*/, double /*d*/, double */*area*/, double */*width*/, double */*chord*/) { return 0; }
-double Circle_Lens_Area(double /*r1*/, double /*r2*/, double /*d*/) { return 0; }
-int Intersect_Infinite_Lines(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*xs*/, double */*ys*/) { return 0; }
-int Intersect_Segments(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*xs*/, double */*ys*/) { return 0; }
-int Intersect_Ray_Segment(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*xs*/, double */*ys*/) { return 0; }
-int Intersect_Line_Segment(double */*xs*/, double */*ys*/, const double /*lx*/[], const double /*ly*/[], const double /*sx*/[], const double /*sy*/[]) { return 0; }
-int Overlap_Collinear_Segments(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*x3*/, double /*y3*/, double /*x4*/, double /*y4*/, double */*xa*/, double */*ya*/, double */*xb*/, double */*yb*/) { return 0; }
-int Intersect_Line_Circle(double /*cx*/, double /*cy*/, double /*r*/, const double /*lx*/[], const double /*ly*/[], double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Segment_Circle(double /*cx*/, double /*cy*/, double /*r*/, const double /*sx*/[], const double /*sy*/[], int /*keep_ends*/, double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Segment_Circle_All(double /*cx*/, double /*cy*/, double /*r*/, const double /*sx*/[], const double /*sy*/[], double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Ray_Circle(double /*cx*/, double /*cy*/, double /*r*/, const double /*sx*/[], const double /*sy*/[], double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Polyline_Circle_Alloc(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, double /*cx*/, double /*cy*/, double /*r*/, double **/*xo*/, double **/*yo*/) { return 0; }
-int Intersect_Polyline_Circle(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, double /*cx*/, double /*cy*/, double /*r*/, double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Polyline_Line_Alloc(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, const double /*lx*/[], const double /*ly*/[], double **/*xo*/, double **/*yo*/) { return 0; }
-int Intersect_Polyline_Line(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, const double /*lx*/[], const double /*ly*/[], double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Polyline_Segment_Alloc(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double **/*xo*/, double **/*yo*/) { return 0; }
-int Intersect_Polyline_Segment(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/, double /*xo*/[], double /*yo*/[]) { return 0; }
-int Intersect_Polylines_Alloc(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/, int /*m*/, const double /*bx*/[], const double /*by*/[], int /*closed_b*/, double **/*xo*/, double **/*yo*/) { return 0; }
-void Orient_Polygon(int /*n*/, double /*x*/[], double /*y*/[], int /*flag*/) {}
-void Orient_Polygon_CCW(int /*n*/, double /*x*/[], double /*y*/[]) {}
-void Orient_Polygon_CW(int /*n*/, double /*x*/[], double /*y*/[]) {}
-void Mirror_Polygon_Y(int /*n*/, const double /*x*/[], const double /*y*/[], double /*h*/, double /*xo*/[], double /*yo*/[]) {}
-int Point_In_Polygon_Ray(int /*n*/, const double /*x*/[], const double /*y*/[], double /*px*/, double /*py*/) { return 0; }
-int Polygon_Bounding_Box(int /*n*/, const double /*x*/[], const double /*y*/[], double */*xmin*/, double */*ymin*/, double */*xmax*/, double */*ymax*/) { return 0; }
-double Extent_In_Direction(int /*n*/, const double /*x*/[], const double /*y*/[], double /*angle*/) { return 0; }
-void Project_Points_On_Line(int /*n*/, double /*x*/[], double /*y*/[], double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) {}
-int Regular_Polygon(double /*r*/, double /*xc*/, double /*yc*/, int /*n*/, double /*xo*/[], double /*yo*/[]) { return 0; }
-double * Rectangle_Corners(double /*w*/, double /*h*/, double /*xc*/, double /*yc*/, double /*xo*/[], double /*yo*/[]) { return nullptr; }
-int Scale_Polygon(int /*n*/, double /*x*/[], double /*y*/[], double /*factor*/) { return 0; }
-int Grow_Polygon_Box(int /*n*/, double /*x*/[], double /*y*/[], double /*dx*/, double /*dy*/) { return 0; }
-int Inflate_Polygon(int /*n*/, double /*x*/[], double /*y*/[], double /*d*/) { return 0; }
-int Offset_Polygon_Edges(double /*x*/[], double /*y*/[], int /*n*/, double /*d*/) { return 0; }
-int Drop_Reflex_Vertices(int /*n*/, double /*x*/[], double /*y*/[]) { return 0; }
-int Drop_Duplicate_Vertices(int /*n*/, double /*x*/[], double /*y*/[]) { return 0; }
-int Count_Self_Crossings(int /*n*/, const double /*x*/[], const double /*y*/[], int /*closed*/) { return 0; }
-int Cut_Polygon_By_Line(int /*n*/, const double /*x*/[], const double /*y*/[], const double /*lx*/[], const double /*ly*/[], int */*count*/, double **/*xo*/, double **/*yo*/) { return 0; }
-double Polygon_Length_Inside(int /*n*/, const double /*x*/[], const double /*y*/[], int /*m*/, const double /*bx*/[], const double /*by*/[]) { return 0; }
-int Polygon_Overlap_Raster(int /*n*/, const double /*x*/[], const double /*y*/[], int /*m*/, const double /*bx*/[], const double /*by*/[], double */*area*/, double */*xs*/, double */*ys*/) { return 0; }
-double Polygon_Overlap_Area(int /*n*/, const double /*x*/[], const double /*y*/[], int /*m*/, const double /*bx*/[], const double /*by*/[]) { return 0; }
-double Interpolate_Table(const double */*table*/, int /*n*/, int /*stride*/, double /*x*/, int /*xcol*/, int /*ycol*/, int /*extend*/) { return 0; }
-double Interpolate_Table_2D(const double */*table*/, int /*rows*/, int /*cols*/, double /*y*/, double /*x*/, int /*extend*/) { return 0; }
-int Count_Integer_Digits(int /*v*/) { return 0; }
-double Max_Of_Doubles(int /*n*/, const double /*v*/[]) { return 0; }
-double Min_Of_Doubles(int /*n*/, const double /*v*/[]) { return 0; }
-double Mirror_Value(double /*a*/, double /*b*/) { return 0; }
-int Polygon_Centroid(int /*n*/, const double /*x*/[], const double /*y*/[], double */*xs*/, double */*ys*/) { return 0; }
-Plane_Point Polygon_Centroid_Point(int /*n*/, const double /*x*/[], const double /*y*/[]) { return Plane_Point{0.0, 0.0}; }
-double Polygon_Area(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Perimeter(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Moment_Sx(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Moment_Sy(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Inertia_Ix(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Inertia_Iy(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-double Polygon_Inertia_Ixy(int /*n*/, const double /*x*/[], const double /*y*/[]) { return 0; }
-int Polygon_Equivalent_Rectangle(int /*n*/, double /*x*/[], double /*y*/[], double */*b*/, double */*h*/, double */*phi*/) { return 0; }
+#include "base/geometry.h"
+#include "base/rounding.h"
+
+static const double PI = 3.14159265358979323846;
+static const double VERTICAL_TOL = 1e-5;
+
+static bool Is_Vertical(double dx) { return -VERTICAL_TOL < dx && dx < VERTICAL_TOL; }
+
+void Transform_Points(double x[], double y[], int n, double x0, double y0, double a, double s) {
+    if (n < 1) return;
+    assert(x != nullptr && y != nullptr);
+    double c = std::cos(a), d = std::sin(a);
+    for (int i = 0; i < n; i++) {
+        double dx = x[i] - x0, dy = y[i] - y0;
+        x[i] = (c * dx + d * dy) * s;
+        y[i] = (c * dy - d * dx) * s;
+    }
+}
+
+void Inverse_Transform_Points(double x[], double y[], int n, double x0, double y0, double a,
+                              double s) {
+    if (n < 1) return;
+    assert(x != nullptr && y != nullptr);
+    double k = 1.0 / s, c = std::cos(a), d = std::sin(a);
+    for (int i = 0; i < n; i++) {
+        double u = x[i] * k, v = y[i] * k;
+        x[i] = c * u - d * v + x0;
+        y[i] = d * u + c * v + y0;
+    }
+}
+
+// Half away from zero, as the pixel grid has always been addressed.
+static int Round_Half_Away(double v) {
+    return (int)(v >= 0.0 ? std::trunc(v + 0.5) : std::trunc(v - 0.5));
+}
+
+void Transform_Points_Int(double x[], double y[], int n, double x0, double y0, double a, double s,
+                          int ix[], int iy[]) {
+    if (n < 1) return;
+    assert(ix != nullptr && iy != nullptr);
+    Transform_Points(x, y, n, x0, y0, a, s);
+    for (int i = 0; i < n; i++) {
+        ix[i] = Round_Half_Away(x[i]);
+        iy[i] = Round_Half_Away(y[i]);
+    }
+}
+
+double Line_Angle(double x1, double y1, double x2, double y2) {
+    double dx = x2 - x1;
+    if (Is_Vertical(dx)) return (y2 > y1) ? PI / 2.0 : 3.0 * PI / 2.0;
+    double t = std::atan((y2 - y1) / dx);
+    return (x1 > x2) ? t + PI : t;
+}
+
+double Line_Angle_2Pi(double x1, double y1, double x2, double y2) {
+    double dx = x2 - x1, dy = y2 - y1;
+    if (Is_Vertical(dx)) return (dy > 0.0) ? PI / 2.0 : 3.0 * PI / 2.0;
+    if (Is_Vertical(dy)) return (dx > 0.0) ? 0.0 : PI;
+    double t = std::atan2(dy, dx);
+    return (t < 0.0) ? t + 2.0 * PI : t;
+}
+
+double Angle_Between_Lines(double x1, double y1, double x2, double y2, double x3, double y3,
+                           double x4, double y4) {
+    double ux = x2 - x1, uy = y2 - y1, wx = x4 - x3, wy = y4 - y3;
+    double nn = (ux * ux + uy * uy) * (wx * wx + wy * wy);
+    if (!(nn > 0.0)) return 0.0;  // a line without direction
+    double q = (ux * wx + uy * wy) / std::sqrt(nn);
+    if (q > 1.0) q = 1.0;  // rounding of (anti)parallel lines
+    if (q < -1.0) q = -1.0;
+    return std::atan2(std::sqrt(1.0 - q * q), q);
+}
+
+static bool Negative_At_3(double v) { return Round_To_Decimals(v, 3) < 0.0; }
+
+// Brings a far negative angle near zero before the whole-turn loops, so a
+// huge value cannot keep them running; an infinite one is left to the
+// caller's NaN.
+static double Near_Zero(double a, double turn) {
+    if (a < -100.0 * turn) a = std::fmod(a, turn);
+    return a;
+}
+
+double Mean_Direction_Deg(double a, double b) {
+    if (!std::isfinite(a) || !std::isfinite(b)) return NAN;
+    a = Near_Zero(a, 360.0);
+    b = Near_Zero(b, 360.0);
+    while (Negative_At_3(a)) a += 360.0;
+    while (Negative_At_3(b)) b += 360.0;
+    double p = a > b ? a : b;
+    double q = a > b ? b : a;
+    double m = (p + q) / 2.0;
+    if (Round_To_Decimals(p - q - 180.0, 3) > 0.0) m -= 180.0;
+    while (Negative_At_3(m)) m += 360.0;
+    return m;
+}
+
+double Mean_Direction_Rad(double a, double b) {
+    return Mean_Direction_Deg(a * 57.29577951308232, b * 57.29577951308232) *
+           0.017453292519943295;
+}
+
+double Normalize_Angle_Rad(double a) {
+    if (!std::isfinite(a)) return NAN;
+    a = Near_Zero(a, 2.0 * PI);
+    while (Round_To_Decimals(a, 4) < 0.0) a += 2.0 * PI;
+    return a;
+}
