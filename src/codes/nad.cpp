@@ -1,0 +1,307 @@
+// The national annex registry: the current annex record, the annex list,
+// the active annex with its lazy activation and fallback, the getters, and
+// the "ACTIV_NADNAME" keyword of input and exchange files.
+#include "codes/nad.h"
+
+#include <cassert>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/textio.h"
+#include "codes/nad_file.h"
+#include "platform/desktop.h"
+#include "platform/msgbox.h"
+#include "platform/posix.h"
+#include "platform/screen.h"
+#include "printlist/oli_para.h"
+#include "weldapp/services.h"
+
+static const char kDeutschland[] = "Deutschland";
+static const char kStandardListName[] = "EC-Standardparameter";
+static const char kLocalDefinitions[] = "lokale Definitionen";
+
+enum { DISPLAY_NAME_SIZE = 64 };
+
+static NAD_Record g_current = {-1, -1, -1, "", {}, {}, {}, {}, {}, {}, {}};
+static int g_ec1_defs_pending = 1;
+static NAD_List g_list = {};
+static char* g_active_name = nullptr;  // full name as requested (heap)
+static int g_active_id = 0;
+static int g_verbose = 0;
+static int g_load_failed = 0;
+static std::string g_failed_name;
+static char g_display_name[DISPLAY_NAME_SIZE];
+
+int NAD_Verbose() { return g_verbose; }
+void Set_NAD_Verbose(int on) { g_verbose = on; }
+
+static void set_active_name(const char* name) {
+    std::free(g_active_name);
+    g_active_name = name ? strdup(name) : nullptr;
+}
+
+static void free_list_names(int from) {
+    for (int i = from; i < g_list.count; ++i) {
+        std::free(g_list.names[i]);
+        g_list.names[i] = nullptr;
+    }
+}
+
+void Reset_NAD_Registry() {
+    free_list_names(0);
+    g_list = NAD_List{};
+    set_active_name(nullptr);
+    g_active_id = 0;
+    g_current = NAD_Record{};
+    g_current.id = -1;
+    g_current.user = -1;
+    g_current.variant = -1;
+    g_ec1_defs_pending = 1;
+    g_load_failed = 0;
+    g_failed_name.clear();
+}
+
+// Recommended values in every block; the head names the standard set.
+static void standard_fill(NAD_Record* r) {
+    // The EN 1991 tables come from the table files of the installation,
+    // which this program does not load yet; the block stays empty.
+    g_ec1_defs_pending = 0;
+    r->id = NAD_ID_STANDARD;
+    r->user = 0;
+    r->variant = 0;
+    NAD_Copy_Name(r->name, sizeof r->name, "EC-Standard");
+    Default_NAD_EC0(&r->ec0);
+    Default_NAD_EC2(&r->ec2);
+    Default_NAD_EC3(&r->ec3);
+    Default_NAD_EC5(&r->ec5);
+    Default_NAD_EC6(&r->ec6);
+    Default_NAD_EC9(&r->ec9);
+}
+
+void Scan_NAD_List() {
+    Safeguard_Proper_Version();
+    if (g_list.count == 0) {
+        g_list.names[0] = strdup(kStandardListName);
+        g_list.ids[0] = NAD_ID_STANDARD;
+        g_list.file_numbers[0] = 0;
+        g_list.names[1] = strdup(kDeutschland);
+        g_list.ids[1] = NAD_ID_DEUTSCHLAND;
+        g_list.file_numbers[1] = 0;
+        g_list.count = 2;
+    } else if (g_list.count > 2) {
+        free_list_names(2);
+        g_list.count = 2;
+    }
+    const char* dram = VEKGetEnv("DRAM");
+    if (!dram) return;
+    // The list holds 300 entries; user annexes beyond that are not listed.
+    for (int n = 1; g_list.count < NAD_LIST_MAX; ++n) {
+        char rel[40], path[VEK_MAX_PATH + 1];
+        std::snprintf(rel, sizeof rel, "NADS\\%d.NAD", n);
+        if (!VEK_Join_Path(path, sizeof path, dram, rel)) break;
+        FILE* f = std::fopen(path, "r");
+        if (!f) break;
+        char line[200];
+        int id = 0;
+        char name[GUILLEMET_NAME_SIZE] = "";
+        if (std::fgets(line, sizeof line, f) && std::fscanf(f, " %d", &id) == 1) Read_Guillemet_Name(f, name);
+        std::fclose(f);
+        const int i = g_list.count;
+        g_list.ids[i] = id;
+        g_list.file_numbers[i] = n;
+        g_list.names[i] = strdup(name);
+        g_list.count = i + 1;
+    }
+    if (!g_active_name) set_active_name(kDeutschland);
+}
+
+// Tells the user that the annex file of `name` could not be read and the
+// recommended values are in force: a line on stderr in batch mode, a box
+// otherwise.
+static void report_unreadable(const char* name) {
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "NAD \"%s\" nicht lesbar: es gelten die EC-Standardparameter\n", name);
+        return;
+    }
+    Init_Message();
+    Set_Message_Title("Warnung");
+    Fill_Message("%s", "Das Anwendungsdokument");
+    Fill_Message("%s", name);
+    Fill_Message("%s", "kann nicht gelesen werden.");
+    Fill_Message("%s", "Es gelten die Empfehlungswerte");
+    Fill_Message("%s", "der Eurocodes (EC-Standardparameter).");
+    Draw_Message();
+    Quit_Message();
+}
+
+int Activate_NAD() {
+    int index = -1;
+    if (g_active_name)
+        for (int i = 0; i < g_list.count; ++i)
+            if (g_list.names[i] && std::strcmp(g_list.names[i], g_active_name) == 0) {
+                index = i;
+                break;
+            }
+    if (index < 0) {
+        if (g_verbose) std::printf("Can't find %s, taking Deutschland instead\n", g_active_name ? g_active_name : "");
+        set_active_name(kDeutschland);
+        index = 1;
+    }
+    g_active_id = g_list.count > index ? g_list.ids[index] : NAD_ID_DEUTSCHLAND;
+    const int number = g_list.count > index ? g_list.file_numbers[index] : 0;
+    const char* builtin = index == 0 ? "Standard" : kDeutschland;
+    standard_fill(&g_current);
+    const int loaded = Load_NAD(number, builtin, &g_current);
+    // The recommended values are the standard set's own values, so only a
+    // failed load of any other annex leaves values that are not the annex's.
+    g_load_failed = !loaded && index != 0;
+    g_failed_name = g_load_failed ? g_active_name : "";
+    if (g_load_failed) report_unreadable(g_active_name);
+    return loaded;
+}
+
+// The common first steps of every query of the current annex.
+static void lazy_activation() {
+    if (g_active_name) return;
+    Scan_NAD_List();
+    set_active_name(kDeutschland);
+    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
+    Activate_NAD();
+}
+
+// The warning that a project's annex was not found and another one is
+// active. In batch mode it is a line on stderr and never a window.
+static void warn_fallback(const char* requested, const char* active) {
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "NAD \"%s\" nicht gefunden: es gilt \"%s\"\n", requested, active);
+        return;
+    }
+    Init_Message();
+    Set_Message_Title("Warnung");
+    Fill_Message("%s", "Das mit dem Programm verknüpfte NAD"_cp);
+    Fill_Message("%s", requested);
+    Fill_Message("%s", "kann nicht gefunden werden.");
+    Fill_Message("%s", "Um die Stabilität des Programms zu"_cp);
+    Fill_Message("%s", "gewährleisten, wird auf das NAD"_cp);
+    Fill_Message("%s", active);
+    Fill_Message("%s", "umgeschaltet.");
+    Draw_Message();
+    Quit_Message();
+}
+
+void Set_Active_NAD_By_Name(const char* name) {
+    Scan_NAD_List();
+    set_active_name(nullptr);
+    if (!name) {
+        set_active_name(kDeutschland);
+        if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
+        Activate_NAD();
+        return;
+    }
+    const bool local = std::strcmp(name, kLocalDefinitions) == 0;
+    const std::string requested = name;  // name may point into the old text
+    set_active_name(local ? kDeutschland : requested.c_str());
+    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
+    Activate_NAD();
+    if (!local && requested != g_active_name) warn_fallback(requested.c_str(), g_active_name);
+}
+
+const char* Get_Active_NAD_Name() {
+    lazy_activation();
+    if (g_load_failed) return kStandardListName;
+    return g_active_name ? g_active_name : kDeutschland;
+}
+
+int Get_Active_NAD_Id() {
+    lazy_activation();
+    return g_load_failed ? NAD_ID_STANDARD : g_active_id;
+}
+
+const char* Get_Active_NAD_Display_Name() {
+    const char* name = Get_Active_NAD_Name();
+    if (std::strcmp(name, kDeutschland) == 0 || std::strcmp(name, kStandardListName) == 0) return name;
+    std::snprintf(g_display_name, sizeof g_display_name, "%s (benutzerdefiniert)", name);
+    return g_display_name;
+}
+
+// The getter pattern: lazy activation; a record that holds no annex gets
+// the recommended values without a file.
+static NAD_Record* current() {
+    lazy_activation();
+    if (g_current.id < 0) standard_fill(&g_current);
+    return &g_current;
+}
+
+NAD_EC0_Block* Get_NAD_EC0() { return &current()->ec0; }
+NAD_EC1_Block* Get_NAD_EC1() { return &current()->ec1; }
+NAD_EC2_Block* Get_NAD_EC2() { return &current()->ec2; }
+NAD_EC3_Block* Get_NAD_EC3() { return &current()->ec3; }
+NAD_EC5_Block* Get_NAD_EC5() { return &current()->ec5; }
+NAD_EC6_Block* Get_NAD_EC6() { return &current()->ec6; }
+NAD_EC9_Block* Get_NAD_EC9() { return &current()->ec9; }
+int Get_NAD_Variant() { return current()->variant; }
+NAD_Record* Get_Current_NAD_Record() { return current(); }
+const NAD_List* Get_NAD_List() { return &g_list; }
+
+int NAD_Load_Failed() { return g_load_failed; }
+const char* NAD_Failed_Name() { return g_failed_name.c_str(); }
+
+void Read_ACTIV_NADNAME(FILE* f) {
+    char name[GUILLEMET_NAME_SIZE] = "";
+    if (f && Find_Keyword_Int("ACTIV_NADNAME", f, nullptr) && Read_Guillemet_Name(f, name) > 0) {
+        Set_Active_NAD_By_Name(name);
+        return;
+    }
+    Scan_NAD_List();
+    set_active_name(kDeutschland);
+    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
+    Activate_NAD();
+}
+
+int Write_ACTIV_NADNAME(FILE* f) {
+    if (!f) return -1;
+    if (!g_active_name) {
+        Scan_NAD_List();
+        set_active_name(kDeutschland);
+        Activate_NAD();
+    }
+    fputs("\n\nACTIV_NADNAME\n", f);
+    // The requested name, also when its file could not be read, so that the
+    // project keeps its choice for the next run.
+    return std::fprintf(f, "\xAE%s\xAF\n", g_active_name);
+}
+
+void Write_NAD_EC2_File(const char* path) {
+    if (!path) return;
+    if (!g_active_name) {
+        Scan_NAD_List();
+        set_active_name(kDeutschland);
+        Activate_NAD();
+    }
+    const std::string name = std::string(path) + "_EC2.NAD";
+    FILE* f = std::fopen(name.c_str(), "w");
+    if (!f) return;
+    Write_NAD_File(f, &g_current);
+    std::fclose(f);
+}
+
+void Draw_Active_NAD_Flag(int x, int y) {
+    const char* data = VEKGetEnv("DATA");
+    if (!data) return;
+    char path[VEK_MAX_PATH + 1];
+    if (!VEK_Join_Path(path, sizeof path, data, "NAD\\EuroFlags.bmp")) return;
+    const int k = Get_Active_NAD_Id();
+    pxDrawPartialTransparentDIB(path, 0, 19 * k, 25, 19 * k + 18, x, y, x + 24, y + 18, 201, -1, 255, 251, 240);
+}
+
+void Draw_Active_NAD_Flag_Entry(int x, int y) { Draw_Active_NAD_Flag(x, y); }
+void Draw_Active_NAD_Flag_Entry_2(int x, int y) { Draw_Active_NAD_Flag(x, y); }
+
+int Load_NAD_EC1_DIN_1055() { return 0; }
+
+int Write_ACTIV_NADNAME_Entry(FILE* f, int) { return Write_ACTIV_NADNAME(f); }
+int Write_ACTIV_NADNAME_Entry_2(FILE* f, int) { return Write_ACTIV_NADNAME(f); }
+void NAD_Stub_Empty(int) {}
+int NAD_Stub_Zero() { return 0; }

@@ -1,0 +1,127 @@
+// The national annex registry: the process-wide current annex parameter set
+// (NAD_Record), the list of annexes that can be chosen (two built-in sets and
+// the user's numbered annex files), activation by name with its fallback to
+// "Deutschland", lazy activation behind every getter, and the keyword
+// "ACTIV_NADNAME" by which input and exchange files remember the choice.
+//
+// When the annex file of the active annex cannot be read, the current
+// record holds the recommended values. The registry then does not claim the
+// annex's name for those values: Get_Active_NAD_Name, Get_Active_NAD_Id and
+// Get_Active_NAD_Display_Name answer for the standard set, the print text of
+// the partial factors carries a note, and the user is told (a message box in
+// the window path, a line on stderr in batch mode). The project keeps its
+// choice: Write_ACTIV_NADNAME still writes the requested name.
+#ifndef CODES_NAD_H
+#define CODES_NAD_H
+
+#include <cstdio>
+
+#include "codes/nad_ec0.h"
+#include "codes/nad_ec1.h"
+#include "codes/nad_ec2.h"
+#include "codes/nad_ec3.h"
+#include "codes/nad_ec5.h"
+#include "codes/nad_ec6.h"
+#include "codes/nad_ec9.h"
+
+enum { NAD_NAME_SIZE = 28, NAD_LIST_MAX = 300, NAD_ID_DEUTSCHLAND = 18, NAD_ID_STANDARD = 19 };
+
+struct NAD_Record {
+    int id;         // -1 none loaded, 19 standard set, 18 Deutschland, else file id
+    int user;       // 1 loaded from a user annex file, 0 built-in, -1 before any load
+    int variant;    // third number of the file's head line
+    char name[NAD_NAME_SIZE];
+    NAD_EC0_Block ec0;
+    NAD_EC1_Block ec1;
+    NAD_EC2_Block ec2;
+    NAD_EC3_Block ec3;
+    NAD_EC5_Block ec5;
+    NAD_EC6_Block ec6;
+    NAD_EC9_Block ec9;
+};
+
+struct NAD_List {
+    int count;
+    char* names[NAD_LIST_MAX];
+    int ids[NAD_LIST_MAX];
+    int file_numbers[NAD_LIST_MAX];  // n of %DRAM%/NADS/<n>.NAD; 0 built-in
+};
+
+// Rebuilds the annex list from the user annex files 1.NAD, 2.NAD, ... under
+// DRAM (stopping at the first gap). Sets the active name to "Deutschland"
+// when none is set and DRAM is defined. Cannot fail.
+void Scan_NAD_List();
+
+// Makes the active name current: recommended values of every block, then
+// the annex file over them. Returns 1 when the file was loaded, 0 when not
+// (the record then holds the recommended values and the failure is
+// reported as the head comment says).
+int Activate_NAD();
+
+// Makes the named annex active; a name in no list entry falls back to
+// "Deutschland". A null name gives "Deutschland"; "lokale Definitionen"
+// stands for "Deutschland" without a warning. A fallback is reported to the
+// user, never with a window in batch mode.
+void Set_Active_NAD_By_Name(const char* name);
+
+// The active name (after lazy activation). Never null. When the annex file
+// could not be read, the name of the standard set whose values are in force.
+const char* Get_Active_NAD_Name();
+int Get_Active_NAD_Id();
+// The active name, or for a user annex the name with " (benutzerdefiniert)";
+// in a static buffer of 64 characters overwritten by the next call.
+const char* Get_Active_NAD_Display_Name();
+
+// Blocks of the current record (after lazy activation); never null.
+NAD_EC0_Block* Get_NAD_EC0();
+NAD_EC1_Block* Get_NAD_EC1();
+NAD_EC2_Block* Get_NAD_EC2();
+NAD_EC3_Block* Get_NAD_EC3();
+NAD_EC5_Block* Get_NAD_EC5();
+NAD_EC6_Block* Get_NAD_EC6();
+NAD_EC9_Block* Get_NAD_EC9();
+int Get_NAD_Variant();
+
+// Activates the annex named after "ACTIV_NADNAME" in the file, else
+// "Deutschland" (silently). A null file gives "Deutschland".
+void Read_ACTIV_NADNAME(FILE* f);
+// Writes "\n\nACTIV_NADNAME\n" and «name»\n with the active (requested)
+// name. Returns the result of the last fprintf; -1 for a null file.
+int Write_ACTIV_NADNAME(FILE* f);
+// Writes the current record as the annex file "<path>_EC2.NAD"; a file that
+// cannot be opened is skipped silently.
+void Write_NAD_EC2_File(const char* path);
+// Draws the flag of the active id at (x, y); nothing without DATA.
+void Draw_Active_NAD_Flag(int x, int y);
+void Draw_Active_NAD_Flag_Entry(int x, int y);
+void Draw_Active_NAD_Flag_Entry_2(int x, int y);
+// Loads the EN 1991 tables of the built-in set "DIN 1055-(4+5)"; 0 while the
+// table loader is missing.
+int Load_NAD_EC1_DIN_1055();
+
+// Entry points through which the weld program reaches the registry.
+int Write_ACTIV_NADNAME_Entry(FILE* f, int unused = 0);
+int Write_ACTIV_NADNAME_Entry_2(FILE* f, int unused = 0);
+void NAD_Stub_Empty(int unused);
+int NAD_Stub_Zero();
+
+// 1 when the last activation could not read the annex file, so that the
+// current record holds the recommended values under another annex's choice.
+int NAD_Load_Failed();
+// The annex name whose file could not be read (empty when none failed).
+const char* NAD_Failed_Name();
+
+// The trace switch of the annex code (off; nothing in the program sets it).
+int NAD_Verbose();
+void Set_NAD_Verbose(int on);
+
+// Read-only view of the annex list (for the selection sheet and tests).
+const NAD_List* Get_NAD_List();
+// The whole current record (after lazy activation).
+NAD_Record* Get_Current_NAD_Record();
+
+// Forget the list, the active name and the current record, as at process
+// start. For tests and for a program that switches its data directories.
+void Reset_NAD_Registry();
+
+#endif

@@ -1,0 +1,39 @@
+// Annex files "NAD/Version 1": the file container of one annex parameter
+// set (version line, head line, one section per Eurocode), where the files
+// live, loading and saving a set by number or by name, and the section-line
+// search that the block readers share.
+#ifndef CODES_NAD_FILE_H
+#define CODES_NAD_FILE_H
+
+#include <cstddef>
+#include <cstdio>
+
+struct NAD_Record;
+
+// Writes the whole record (all six sections). The record is not modified.
+void Write_NAD_File(FILE* f, const NAD_Record* r);
+// Reads an annex file over a record that holds recommended values.
+// Returns 1 when read, 0 when the stream holds no annex file.
+int Read_NAD_File(FILE* f, NAD_Record* r);
+// Writes user annex n under DRAM; with no record the file is deleted.
+// 0 when DRAM is not set or the file cannot be opened; else the result of
+// closing (0) or deleting (0 on success).
+int Save_NAD_File(int n, const NAD_Record* r);
+// Loads user annex n (n > 0) or the built-in set of the name (n == 0) into
+// the record. 1 loaded, 0 not (missing variable or file, not an annex file).
+int Load_NAD(int n, const char* name, NAD_Record* r);
+// The one-time conversion of the older combined annex file. Switched off:
+// see the comment at its definition.
+void Safeguard_Proper_Version();
+// Looks forward from the current position for a line beginning with title.
+// 1 found (stream after that line; out gets the number after the title
+// when one converts), 2 the stop keyword met, 0 end of file; in the last
+// two cases the position is restored.
+int Find_NAD_Section_Line(FILE* f, const char* title, const char* stop, int* out);
+
+// Bounded copy of a name into a fixed field of size bytes: at most size - 1
+// bytes, always terminated; a null source gives the empty text. Returns 1
+// when the whole name fitted, 0 when it was cut.
+int NAD_Copy_Name(char* dst, size_t size, const char* src);
+
+#endif

@@ -1,0 +1,204 @@
+// The partial safety factors of a welded connection: refill from the active
+// annex, clear/copy/compare, the input-file block and the print text.
+//
+// A factor of 0 or less (a cleared record, a material kind without annex
+// values, a typed 0) would make every resistance infinite. Such a record is
+// kept as it is, but its print text marks the factor as failed and
+// Check_Safety_Factors reports it, so that no check built on it can end
+// with "ok".
+#include "codes/sicherheit.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "codes/nad.h"
+#include "printlist/oli_para.h"
+
+enum { SAFETY_BLOCK_VERSION = 2 };
+
+// The nine annex factors of the record in their fixed order.
+static double* annex_factor(Sicherheitsbeiwerte_Record* r, int i) {
+    double* const slots[9] = {&r->gamma_M0, &r->gamma_M1,    &r->gamma_M2, &r->gamma_M3,   &r->gamma_M4,
+                              &r->gamma_M5, &r->gamma_M6ser, &r->gamma_M7, &r->gamma_M3ser};
+    return slots[i];
+}
+
+static void ec3_factors(const NAD_EC3_Block* b, double* out) {
+    out[0] = b->ec3_1.gamma_M0;
+    out[1] = b->ec3_1.gamma_M1;
+    out[2] = b->ec3_1.gamma_M2;
+    out[3] = b->ec3_8.gamma_M3;
+    out[4] = b->ec3_8.gamma_M4;
+    out[5] = b->ec3_8.gamma_M5;
+    out[6] = b->ec3_8.gamma_M6ser;
+    out[7] = b->ec3_8.gamma_M7;
+    out[8] = b->ec3_8.gamma_M3ser;
+}
+
+void* Get_NAD_Safety_Factors(int kind, double* out) {
+    if (kind == 0) {
+        NAD_EC3_Block* b = Get_NAD_EC3();
+        if (out && b) ec3_factors(b, out);
+        return b;
+    }
+    if (kind == 2) {
+        NAD_EC9_Block* b = Get_NAD_EC9();
+        if (out && b) {
+            out[0] = b->gamma_M0;
+            out[1] = b->gamma_M1;
+        }
+        return b;
+    }
+    if (out)
+        for (int i = 0; i < 9; ++i) out[i] = 0.0;
+    return nullptr;
+}
+
+void Update_Safety_Factors_From_NAD(Sicherheitsbeiwerte_Record* r) {
+    if (!r || !r->from_annex) return;
+    double f[9] = {};
+    if (r->kind == 0) {
+        Get_NAD_Safety_Factors(0, f);
+        for (int i = 0; i < 9; ++i) *annex_factor(r, i) = f[i];
+    } else if (r->kind == 2) {
+        Get_NAD_Safety_Factors(2, f);
+        r->gamma_M0 = f[0];
+        r->gamma_M1 = f[1];
+    } else {
+        for (int i = 0; i < 9; ++i) *annex_factor(r, i) = 0.0;
+    }
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    r->gamma_Mser = b ? b->ec3_8.gamma_Mser : 0.0;
+    r->gamma_Mfi = b ? b->ec3_1.gamma_M_fi : 0.0;
+}
+
+double Get_NAD_Gamma_M_ser() {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    return b ? b->ec3_8.gamma_Mser : 0.0;
+}
+
+double Get_NAD_Gamma_M_fi() {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    return b ? b->ec3_1.gamma_M_fi : 0.0;
+}
+
+void Clear_Safety_Factors(Sicherheitsbeiwerte_Record* r) {
+    if (r) std::memset(r, 0, sizeof *r);
+}
+
+void Copy_Safety_Factors(const Sicherheitsbeiwerte_Record* src, Sicherheitsbeiwerte_Record* dst) {
+    if (!dst) return;
+    Clear_Safety_Factors(dst);
+    if (src) *dst = *src;
+}
+
+int Safety_Factors_Equal(const Sicherheitsbeiwerte_Record* a, const Sicherheitsbeiwerte_Record* b) {
+    if (!a || !b) return 0;
+    if (a->from_annex != b->from_annex) return 0;
+    const double da[11] = {a->gamma_M0, a->gamma_M1,    a->gamma_M2, a->gamma_M3,    a->gamma_M4,  a->gamma_M5,
+                           a->gamma_M6ser, a->gamma_M7, a->gamma_M3ser, a->gamma_Mser, a->gamma_Mfi};
+    const double db[11] = {b->gamma_M0, b->gamma_M1,    b->gamma_M2, b->gamma_M3,    b->gamma_M4,  b->gamma_M5,
+                           b->gamma_M6ser, b->gamma_M7, b->gamma_M3ser, b->gamma_Mser, b->gamma_Mfi};
+    for (int i = 0; i < 11; ++i)
+        if (!(std::fabs(da[i] - db[i]) <= 0.01)) return 0;
+    return 1;
+}
+
+int Write_Safety_Factors(FILE* f, const Sicherheitsbeiwerte_Record* r) {
+    if (!f || !r) return 1;
+    if (fprintf(f, " %d\n", SAFETY_BLOCK_VERSION) < 0) return 1;
+    if (fprintf(f, " %d\n", r->from_annex) < 0) return 1;
+    const double v[11] = {r->gamma_M0, r->gamma_M1,    r->gamma_M2, r->gamma_M3,    r->gamma_M4,  r->gamma_M5,
+                          r->gamma_M6ser, r->gamma_M7, r->gamma_M3ser, r->gamma_Mser, r->gamma_Mfi};
+    for (double x : v)
+        if (fprintf(f, " %lf", x) < 0) return 1;
+    if (fprintf(f, "\n") < 0) return 1;
+    return 0;
+}
+
+int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
+    if (!f || !r) return 1;
+    int v = 0;
+    if (fscanf(f, "%d", &v) != 1) return 1;
+    if (!Check_File_Version(v, SAFETY_BLOCK_VERSION, 0)) return 1;
+    if (fscanf(f, "%d", &r->from_annex) != 1) return 1;
+    for (int i = 0; i < 9; ++i)
+        if (fscanf(f, "%lf", annex_factor(r, i)) != 1) return 1;
+    if (v >= 1 && fscanf(f, "%lf", &r->gamma_Mser) != 1) return 1;
+    if (v >= 2 && fscanf(f, "%lf", &r->gamma_Mfi) != 1) return 1;
+    return 0;
+}
+
+// One print line: which field, its text and the mask bits that select it.
+struct FactorLine {
+    const char* format;
+    int field;  // 0..8 annex factor, 9 gamma_Mser, 10 gamma_Mfi
+    bool in_mask0;
+    int bits;
+};
+
+static const FactorLine kLines[] = {
+    {"%sBeanspruchbarkeit von Querschnitten └╬\\M0╬r = %.2lf%s\n"_cp, 0, true, 0x154},
+    {"%sBeanspruchbarkeit von Bauteilen bei Stabilitätsversagen └╬\\M1╬r = %.2lf%s\n"_cp, 1, true, 0x8},
+    {"%sBeanspruchbarkeit von Schrauben, Schweißnähten, Blechen auf Lochleibung └╬\\M2╬r = %.2lf%s\n"_cp, 2,
+     true, 0x73},
+    {"%sGleitfestigkeit (Kategorie C) └╬\\M3╬r = %.2lf%s\n"_cp, 3, true, 0x100},
+    {"%sGleitfestigkeit im GZG (Kategorie B) └╬\\M3,ser╬r = %.2lf%s\n"_cp, 8, true, 0x80},
+    {"%sLochleibungsbeanspruchbarkeit von Injektionsschrauben └╬\\M4╬r = %.2lf%s\n"_cp, 4, true, 0x20},
+    {"%sBeanspruchbarkeit von Bolzen im GZG └╬\\M6,ser╬r = %.2lf%s\n"_cp, 6, true, 0x40},
+    {"%sBeanspruchbarkeit von Hohlprofilverbindungen └╬\\M5╬r = %.2lf%s\n"_cp, 5, false, 0x1000},
+    {"%sVorspannung hochfester Schrauben └╬\\M7╬r = %.2lf%s\n"_cp, 7, true, 0x200},
+    {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %.2lf%s\n"_cp, 9, true, 0x400},
+    {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %.2lf%s\n"_cp, 10, true, 0x800},
+};
+
+static double field_value(const Sicherheitsbeiwerte_Record* r, int field) {
+    if (field == 9) return r->gamma_Mser;
+    if (field == 10) return r->gamma_Mfi;
+    return *annex_factor(const_cast<Sicherheitsbeiwerte_Record*>(r), field);
+}
+
+static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_mask0 : (mask & l.bits) != 0; }
+
+static bool usable(double gamma) { return std::isfinite(gamma) && gamma > 0.0; }
+
+// The red failure marker of the print list.
+static const char* not_ok_marker() {
+    static char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "\xCE{C %d 230 0 0}\xCEHnicht ok !!\xCE{C %d}", 1, 768);
+    return buffer;
+}
+
+void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
+    if (!r || !oli) return;
+    const char* prefix = "";
+    if (NAD_Load_Failed() && r->from_annex)
+        OLI_printf(oli, "%sHINWEIS: NAD \"%s\" nicht lesbar - es gelten die EC-Standardparameter\n", prefix,
+                   NAD_Failed_Name());
+    if (!r->from_annex)
+        OLI_printf(oli, "%s╬SSicherheitsbeiwerte unabhängig von den Vorgaben des Eurocodes\n"_cp, prefix);
+    for (const FactorLine& l : kLines) {
+        if (!selected(l, mask)) continue;
+        const double v = field_value(r, l.field);
+        OLI_printf(oli, l.format, prefix, v, usable(v) ? "" : not_ok_marker());
+    }
+}
+
+int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
+    if (!r) return 1;
+    int failed = 0;
+    for (const FactorLine& l : kLines) {
+        if (!selected(l, mask)) continue;
+        if (usable(field_value(r, l.field))) continue;
+        failed = 1;
+        if (oli) OLI_printf(oli, "Teilsicherheitsbeiwert ungültig (%.2lf) %s\n", field_value(r, l.field), not_ok_marker());
+    }
+    return failed;
+}
+
+int Safety_Utilisation_Valid(const Sicherheitsbeiwerte_Record* r, double u) {
+    if (!r || std::isnan(u)) return 0;
+    return usable(r->gamma_M0) && usable(r->gamma_M2);
+}
