@@ -106,4 +106,12 @@ double Get_VEK_Param_Double(const VEKParamBlock* block, int i);
 // string when the block, its array or position i is missing.
 char* Get_VEK_Param_String(const VEKParamBlock* block, int i);
 
+/* ---- shared with the exchange-object reader ---- */
+
+// Moves the stream behind the next line that begins with keyword: 1. Gives 0
+// at the end of the file or at a line that begins with "#VAZ_" (the stream
+// then stands at that line's start): an end line that is missing means the
+// object is damaged, and the block line behind it must stay readable.
+int Find_VEK_End_Line(FILE* stream, const char* keyword);
+
 #endif
