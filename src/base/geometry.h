@@ -271,7 +271,7 @@ double Polygon_Inertia_Iy(int n, const double x[], const double y[]);
 double Polygon_Inertia_Ixy(int n, const double x[], const double y[]);
 
 // Rectangle b by h of the same area whose side ratio matches the principal
-// moments, and the principal-axis angle phi in (-pi/4, pi/4]. The arrays are
+// moments, and the principal-axis angle phi in [-pi/4, pi/4]. The arrays are
 // left shifted to the centroid. Equal principal moments without a product
 // moment give phi 0 and b = h = sqrt(area); n < 1 gives zeros. Returns 0.
 int Polygon_Equivalent_Rectangle(int n, double x[], double y[], double *b, double *h,
