@@ -1,20 +1,306 @@
-// Stub bodies; replaced by the real implementation.
+// Text I/O helpers, text blocks and the stdio table. See textio.h for the
+// contracts. Every reader here goes through fgetc and friends of the C
+// library; none of them ever uses data as a format.
 #include "base/textio.h"
 
-void Set_VEK_Stdio_Table() {  }
-int Fgetc_Skip_Blanks(FILE* /*stream*/) { return 0; }
-int Read_Guillemet_Name(FILE* /*stream*/, char* /*buffer*/) { return 0; }
-int Write_Guillemet_String(FILE* /*stream*/, const char* /*text*/) { return 0; }
-int Read_Delimited_String(FILE* /*stream*/, char* /*buffer*/, int /*size*/, int /*open_char*/, int /*close_char*/) { return 0; }
-int Write_Delimited_String(FILE* /*stream*/, const char* /*text*/, int /*open_char*/, int /*close_char*/) { return 0; }
-int Trim_String(char* /*text*/, int /*flags*/) { return 0; }
-int Copy_Trimmed(const char* /*source*/, char* /*target*/, int /*size*/, int /*flags*/) { return 0; }
-int Find_Keyword_Line(FILE* /*stream*/, const char* /*keyword*/, int /*rewind_first*/) { return 0; }
-void Skip_Rest_Of_Line(FILE* /*stream*/) {  }
-int Read_Line(FILE* /*stream*/, char* /*buffer*/, int /*size*/) { return 0; }
-int Write_Text_Block(FILE* /*stream*/, const char* /*text*/) { return 0; }
-char* Read_Text_Block(FILE* /*stream*/) { return nullptr; }
-char* Dup_String_N(const char* /*text*/, int /*n*/) { return nullptr; }
-int String_Size(const char* /*text*/) { return 0; }
-void Free_If_Set(void* /*pointer*/) {  }
-char* Strip_Markup_To_Ansi(char* /*text*/, int /*strip*/, int /*translate*/) { return nullptr; }
+#include <cassert>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "platform/desktop.h"
+#include "weldapp/services.h"
+
+// The stdio table handed to the window library: the count, then the entries
+// in the order the library expects.
+static VEKStdioFctTable s_stdio_table = {
+    18,          &std::fopen,  &std::fclose,  &std::fread,   &std::fwrite,  &std::ferror,
+    &std::fscanf, &std::fprintf, &std::fseek,  &std::ftell,   &std::fsetpos, &std::fgetpos,
+    &std::fgets,  &std::fgetc,   &std::fputs,  &std::fputc,   &std::ungetc,  &std::sscanf,
+    &std::sprintf,
+};
+
+void Set_VEK_Stdio_Table(void) {
+    VEKSetStdioFctPtr(&s_stdio_table);
+}
+
+// Blank, tab, line feed and the carriage return of a CRLF line end.
+static bool Is_Name_Space(int c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+int Fgetc_Skip_Blanks(FILE* stream) {
+    if (!stream) return EOF;
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (Is_Name_Space(c));
+    return c;
+}
+
+int Read_Guillemet_Name(FILE* stream, char* buffer) {
+    assert(buffer);
+    if (!buffer) return 0;
+    buffer[0] = '\0';
+    if (!stream || Fgetc_Skip_Blanks(stream) != GUILLEMET_OPEN) return 0;
+    int count = 0;
+    for (;;) {
+        const int c = std::fgetc(stream);
+        if (c == EOF || c == GUILLEMET_CLOSE) break;
+        if (count == GUILLEMET_NAME_SIZE - 1) break;  // the 100th character: cut here
+        buffer[count++] = static_cast<char>(c);
+    }
+    buffer[count] = '\0';
+    return count;
+}
+
+// Writes open, text and close; 0 on success, 1 on a failed write.
+static int Write_Between(FILE* stream, const char* text, int open_char, int close_char) {
+    if (!stream) return 1;
+    if (std::fputc(open_char, stream) == EOF) return 1;
+    if (text && *text && std::fputs(text, stream) == EOF) return 1;
+    if (std::fputc(close_char, stream) == EOF) return 1;
+    return std::ferror(stream) ? 1 : 0;
+}
+
+int Write_Guillemet_String(FILE* stream, const char* text) {
+    return Write_Between(stream, text, GUILLEMET_OPEN, GUILLEMET_CLOSE);
+}
+
+int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, int close_char) {
+    if (!stream || !buffer || size < 1) return -1;
+    buffer[0] = '\0';
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (c != EOF && std::isspace(c));
+    if (c == EOF || c != (open_char & 0xFF)) return 0;
+    int count = 0;
+    for (;;) {
+        c = std::fgetc(stream);
+        if (c == EOF || c == (close_char & 0xFF)) break;
+        if (count < size - 1) buffer[count++] = static_cast<char>(c);
+    }
+    buffer[count] = '\0';
+    return count;
+}
+
+int Write_Delimited_String(FILE* stream, const char* text, int open_char, int close_char) {
+    return Write_Between(stream, text, open_char, close_char);
+}
+
+int Trim_String(char* text, int flags) {
+    if (!text || !*text) return 0;
+    size_t len = std::strlen(text);
+    if (flags & 2) {
+        while (len > 0 && std::isspace(static_cast<unsigned char>(text[len - 1]))) --len;
+        text[len] = '\0';
+    }
+    if (flags & 1) {
+        size_t lead = 0;
+        while (lead < len && std::isspace(static_cast<unsigned char>(text[lead]))) ++lead;
+        if (lead > 0) {
+            std::memmove(text, text + lead, len - lead + 1);
+            len -= lead;
+        }
+    }
+    return static_cast<int>(len);
+}
+
+int Copy_Trimmed(const char* source, char* target, int size, int flags) {
+    if (!target || size < 1) return 0;
+    const size_t room = static_cast<size_t>(size) - 1;
+    const size_t len = source ? strnlen(source, room) : 0;
+    if (len > 0) std::memcpy(target, source, len);
+    target[len] = '\0';
+    size_t out = static_cast<size_t>(Trim_String(target, flags & 3));
+    if (flags & 4) {
+        while (out < room) target[out++] = ' ';
+        target[out] = '\0';
+    }
+    return static_cast<int>(out);
+}
+
+void Skip_Rest_Of_Line(FILE* stream) {
+    if (!stream) return;
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (c != EOF && c != '\n');
+}
+
+int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first) {
+    if (!stream || !keyword || !*keyword) return 0;
+    const size_t len = strnlen(keyword, 100);
+    if (rewind_first) std::rewind(stream);
+    for (;;) {
+        // Compare the line's first len characters as they come; a line that
+        // ends (or differs) before that never matches.
+        size_t i = 0;
+        int c = std::fgetc(stream);
+        if (c == EOF) return 0;
+        while (i < len && c != EOF && c != '\n' && c == static_cast<unsigned char>(keyword[i])) {
+            ++i;
+            if (i < len) c = std::fgetc(stream);
+        }
+        if (i == len) {
+            Skip_Rest_Of_Line(stream);
+            return 1;
+        }
+        if (c == EOF) return 0;
+        if (c != '\n') Skip_Rest_Of_Line(stream);
+    }
+}
+
+int Read_Line(FILE* stream, char* buffer, int size) {
+    if (!buffer || size < 1) return -1;
+    buffer[0] = '\0';
+    if (!stream) return READ_LINE_EOF;
+    int c = std::fgetc(stream);
+    if (c == EOF) return READ_LINE_EOF;
+    int stored = 0;
+    long total = 0;
+    int last = -1;
+    while (c != EOF && c != '\n') {
+        if (stored < size - 1) buffer[stored++] = static_cast<char>(c);
+        ++total;
+        last = c;
+        c = std::fgetc(stream);
+    }
+    // The CR of a CRLF line end was stored only when the whole line fitted.
+    if (last == '\r' && total <= size - 1) --stored;
+    buffer[stored] = '\0';
+    return stored + 1;
+}
+
+int Write_Text_Block(FILE* stream, const char* text) {
+    if (!stream) return 0;
+    const size_t len = text ? std::strlen(text) : 0;
+    // Byte 1 stands for a newline and » ends a chunk: such a text would not
+    // read back as written, so it is refused before anything is written.
+    for (size_t i = 0; i < len; ++i) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        if (b == 1 || b == GUILLEMET_CLOSE) return 0;
+    }
+    if (std::fprintf(stream, "TXB%d\n", static_cast<int>(len)) < 0) return 0;
+    for (size_t start = 0; start < len; start += TEXT_BLOCK_CHUNK) {
+        const size_t end = start + TEXT_BLOCK_CHUNK < len ? start + TEXT_BLOCK_CHUNK : len;
+        if (std::fputc(GUILLEMET_OPEN, stream) == EOF) return 0;
+        for (size_t i = start; i < end; ++i) {
+            const int b = text[i] == '\n' ? 1 : static_cast<unsigned char>(text[i]);
+            if (std::fputc(b, stream) == EOF) return 0;
+        }
+        if (std::fputc(GUILLEMET_CLOSE, stream) == EOF || std::fputc('\n', stream) == EOF) return 0;
+    }
+    return std::ferror(stream) ? 0 : 1;
+}
+
+char* Read_Text_Block(FILE* stream) {
+    if (!stream) return nullptr;
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (c == ' ' || c == '\n' || c == '\r');
+    if (c != 'T') return nullptr;
+    int length = 0;
+    if (std::fscanf(stream, "XB%d", &length) != 1 || length < 1) return nullptr;
+    char* text = static_cast<char*>(std::malloc(static_cast<size_t>(length) + 1));
+    if (!text) return nullptr;
+    text[0] = '\0';
+    size_t used = 0;
+    size_t remaining = static_cast<size_t>(length);
+    char chunk[GUILLEMET_STRING_MAX + 1];
+    for (int round = 0; round < 100000 && remaining > 0; ++round) {
+        const int got = Read_Guillemet_String(stream, chunk);
+        if (got < 0) break;
+        // A chunk longer than announced is cut: the text never outgrows its
+        // block.
+        const size_t take = static_cast<size_t>(got) < remaining ? static_cast<size_t>(got) : remaining;
+        for (size_t i = 0; i < take; ++i) text[used + i] = chunk[i] == 1 ? '\n' : chunk[i];
+        used += take;
+        remaining -= take;
+        text[used] = '\0';
+    }
+    return text;
+}
+
+char* Dup_String_N(const char* text, int n) {
+    if (n < 0) return nullptr;
+    if (!text) {
+        // A newline and its terminator, even for n = 0.
+        const size_t bytes = n + 1 < 2 ? 2 : static_cast<size_t>(n) + 1;
+        char* block = static_cast<char*>(std::calloc(bytes, 1));
+        if (block) block[0] = '\n';
+        return block;
+    }
+    char* block = static_cast<char*>(std::calloc(static_cast<size_t>(n) + 1, 1));
+    if (block) std::memcpy(block, text, strnlen(text, static_cast<size_t>(n)));
+    return block;
+}
+
+int String_Size(const char* text) {
+    return text ? static_cast<int>(std::strlen(text)) + 1 : 0;
+}
+
+void Free_If_Set(void* pointer) {
+    if (pointer) std::free(pointer);
+}
+
+// Code page 850 to Windows code page 1252. Latin-1 letters keep their code
+// point; the signs 1252 lacks become the nearest plain sign.
+static unsigned char Ansi_Byte(int b) {
+    switch (b) {
+        case 0x0F: return 0xA4;
+        case 0x14: return 0xB6;
+        case 0x15: return 0xA7;
+        case 0xB0: case 0xB1: case 0xB2: case 0xDB: case 0xDC: case 0xF2: case 0xFE: return '_';
+        case 0xB3: case 0xB4: case 0xB9: case 0xBA: case 0xCC: return 0xA6;
+        case 0xC4: case 0xC1: case 0xC2: case 0xCA: case 0xCB: case 0xCD: return '-';
+        case 0xBB: case 0xBC: case 0xBF: case 0xC0: case 0xC3: case 0xC5: case 0xC8: case 0xC9:
+        case 0xCE: case 0xD9: case 0xDA: return '+';
+        case 0xD5: return 'i';
+        case 0xDF: return 0xB7;
+        case 0xFF: return ' ';
+        default: break;
+    }
+    if (b < 0x80) return static_cast<unsigned char>(b);
+    const char32_t cp = cp850::kHighHalf[b - 0x80];
+    if (cp < 0x100) return static_cast<unsigned char>(cp);
+    if (cp == 0x0192) return 0x83;  // f with hook
+    return '_';
+}
+
+static void Strip_Markup(char* text) {
+    const unsigned char kEscape = 0xCE;
+    char* out = text;
+    const char* p = text;
+    while (*p) {
+        if (static_cast<unsigned char>(*p) != kEscape) {
+            *out++ = *p++;
+            continue;
+        }
+        if (p[1] == '\0') break;  // a trailing escape byte goes alone
+        if (p[1] != '{' || p[2] == '\n') {
+            p += 2;
+            continue;
+        }
+        const char* close = std::strchr(p + 2, '}');
+        if (close) {
+            p = close + 1;
+        } else {
+            const char* eol = std::strchr(p + 2, '\n');
+            p = eol ? eol : p + std::strlen(p);
+        }
+    }
+    *out = '\0';
+}
+
+char* Strip_Markup_To_Ansi(char* text, int strip, int translate) {
+    if (!text) return nullptr;
+    if (strip) Strip_Markup(text);
+    if (!translate) return text;
+    char* p = text;
+    for (; *p; ++p) *p = static_cast<char>(Ansi_Byte(static_cast<unsigned char>(*p)));
+    return p;
+}

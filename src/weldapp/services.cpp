@@ -1,8 +1,153 @@
-// Stub bodies; replaced by the real implementation.
+// Services of the weld connection application used by the library: the «»
+// chunk reader of text blocks, keyword lines with a number, the test for the
+// internal-force selection tool and the waiting animation of the wait box.
+//
+// The animation is the program's only second thread. Its running flag is
+// atomic and stopping joins the thread, so the animation has surely ended
+// (and put the screen back) when Stop_Waiting_Animation returns.
 #include "weldapp/services.h"
 
-int Read_Guillemet_String(FILE* /*stream*/, char* /*buffer*/) { return 0; }
-int LoadPick_Available() { return 0; }
-int Start_Waiting_Animation(int /*x*/, int /*y*/) { return 0; }
-int Stop_Waiting_Animation() { return 0; }
-int Find_Keyword_Int(const char* /*keyword*/, FILE* /*file*/, int* /*out*/) { return 0; }
+#include <atomic>
+#include <cassert>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "platform/desktop.h"
+#include "platform/posix.h"
+#include "platform/screen.h"
+
+int Read_Guillemet_String(FILE* stream, char* buffer) {
+    assert(buffer);
+    if (!buffer) return -1;
+    buffer[0] = '\0';
+    if (!stream) return -1;
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (c == ' ' || c == '\t' || c == '\n' || c == '\r');
+    if (c != 0xAE) return -1;
+    int count = 0;
+    while (count < GUILLEMET_STRING_MAX) {
+        c = std::fgetc(stream);
+        if (c == EOF || c == 0xAF) break;
+        buffer[count++] = static_cast<char>(c);
+    }
+    buffer[count] = '\0';
+    return count;
+}
+
+int LoadPick_Available(void) {
+    const char* exec = VEKGetEnv("EXEC");
+    if (!exec) return 0;
+    char path[VEK_MAX_PATH + 1];
+    if (!VEK_Join_Path(path, sizeof path, exec, "LoadPick.exe")) return 0;
+    return _access(path, 1) == 0 ? 1 : 0;
+}
+
+// ---- waiting animation ----
+
+enum {
+    ANIM_CELL = 84,    // size of one picture cell in pixels
+    ANIM_FRAMES = 12,  // cells in the strip
+    ANIM_FRAME_MS = 100,
+};
+
+static std::atomic<int> s_anim_running{0};
+static int s_anim_x = 0, s_anim_y = 0;
+static std::thread s_anim_thread;
+static std::mutex s_anim_mutex;
+static std::condition_variable s_anim_wake;
+
+// Waits one frame time, or less when the animation is being stopped.
+static void Anim_Wait_Frame(void) {
+    std::unique_lock<std::mutex> lock(s_anim_mutex);
+    s_anim_wake.wait_for(lock, std::chrono::milliseconds(ANIM_FRAME_MS),
+                         [] { return s_anim_running.load() == 0; });
+}
+
+static void Waiting_Animation_Thread(void) {
+    const int x1 = s_anim_x, y1 = s_anim_y;
+    const int x2 = x1 + ANIM_CELL - 1, y2 = y1 + ANIM_CELL - 1;
+    Save_Screen_Rectangle(x1, y1, x2, y2);
+    for (int k = 0; s_anim_running.load(); k = (k + 1) % ANIM_FRAMES) {
+        // Put the saved background back and keep it for the next frame.
+        Restore_Screen_Rectangle(x1, y1, x2, y2);
+        Save_Screen_Rectangle(x1, y1, x2, y2);
+        const int buffer = pxBuff(-1);
+        const int sx = 1 + (ANIM_CELL + 1) * k;
+        pxDrawPartialTransparentDIB("Anima2.bmp", sx, 1, sx + ANIM_CELL - 1, ANIM_CELL, x1, y1, x2,
+                                    y2, 0, -1, -1, -1, -1);
+        pxBuff(buffer);
+        pxFlsh();
+        Anim_Wait_Frame();
+    }
+    Restore_Screen_Rectangle(x1, y1, x2, y2);
+    pxFlsh();
+}
+
+int Start_Waiting_Animation(int x, int y) {
+    Stop_Waiting_Animation();
+    if (x < 0 || y < 0) {
+        x = NPIXEL_X / 2 - 41;
+        y = NPIXEL_Y / 2 - 41;
+    }
+    s_anim_x = x;
+    s_anim_y = y;
+    s_anim_running.store(1);
+    try {
+        s_anim_thread = std::thread(Waiting_Animation_Thread);
+    } catch (...) {
+        s_anim_running.store(0);
+        return -1;
+    }
+    return 1;
+}
+
+int Stop_Waiting_Animation(void) {
+    if (!s_anim_running.load()) return 0;
+    {
+        std::lock_guard<std::mutex> lock(s_anim_mutex);
+        s_anim_running.store(0);
+    }
+    s_anim_wake.notify_all();
+    if (s_anim_thread.joinable()) s_anim_thread.join();
+    return 1;
+}
+
+// ---- keyword lines ----
+
+// Reads one line (LF or CRLF), keeping its first `keep` characters.
+// False at end of file.
+static bool Read_Whole_Line(FILE* file, std::string& line, size_t keep) {
+    line.clear();
+    int c = std::fgetc(file);
+    if (c == EOF) return false;
+    while (c != EOF && c != '\n') {
+        if (line.size() < keep) line.push_back(static_cast<char>(c));
+        c = std::fgetc(file);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+}
+
+int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
+    if (!keyword || !file) return 0;
+    const size_t len = std::strlen(keyword);
+    std::rewind(file);
+    std::string line;
+    try {
+        while (Read_Whole_Line(file, line, 510)) {
+            if (line.compare(0, len, keyword) != 0 || line.size() < len) continue;
+            int value = 0;
+            if (out && std::sscanf(line.c_str() + len, "%d", &value) == 1) *out = value;
+            return 1;
+        }
+    } catch (...) {
+        return 0;
+    }
+    return 0;
+}

@@ -1,0 +1,345 @@
+// Text I/O helpers and text blocks: exact bytes written, what readers take
+// from given bytes, round trips and refusals.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/textio.h"
+#include "platform/desktop.h"
+#include "support/testutil.h"
+
+namespace {
+
+// A file of the given bytes, opened for reading, closed at the end.
+class Input {
+public:
+    explicit Input(const std::string& bytes) {
+        testutil::Write_File(dir_.file("in.txt"), bytes);
+        f_ = std::fopen(dir_.file("in.txt").c_str(), "rb");
+    }
+    ~Input() {
+        if (f_) std::fclose(f_);
+    }
+    FILE* get() const { return f_; }
+    std::string rest() const {
+        std::string s;
+        for (int c; (c = std::fgetc(f_)) != EOF;) s.push_back(static_cast<char>(c));
+        return s;
+    }
+
+private:
+    testutil::TempDir dir_;
+    FILE* f_ = nullptr;
+};
+
+// A file for writing; bytes() closes it and returns what was written.
+class Output {
+public:
+    Output() : name_(dir_.file("out.txt")) { f_ = std::fopen(name_.c_str(), "wb"); }
+    ~Output() {
+        if (f_) std::fclose(f_);
+    }
+    FILE* get() const { return f_; }
+    std::string bytes() {
+        if (f_) std::fclose(f_);
+        f_ = nullptr;
+        return testutil::Read_File(name_);
+    }
+
+private:
+    testutil::TempDir dir_;
+    std::string name_;
+    FILE* f_ = nullptr;
+};
+
+const std::string kOpen = "\xAE", kClose = "\xAF";
+
+std::string Write_Block(const char* text) {
+    Output out;
+    EXPECT_EQ(Write_Text_Block(out.get(), text), 1);
+    return out.bytes();
+}
+
+}  // namespace
+
+TEST(StdioTable, HandedToTheWindowLibrary) {
+    Set_VEK_Stdio_Table();
+    ASSERT_NE(VEK_STDIO_FCT, nullptr);
+    const VEKStdioFctTable* t = VEK_STDIO_FCT;
+    EXPECT_EQ(t->count, 18);
+    EXPECT_EQ(sizeof(VEKStdioFctTable), 19 * sizeof(void*));
+    // The print-list writers write through the eighth word.
+    EXPECT_EQ(offsetof(VEKStdioFctTable, fprintf_fct), 7 * sizeof(void*));
+    EXPECT_EQ(t->fprintf_fct, &std::fprintf);
+    EXPECT_EQ(t->fopen_fct, &std::fopen);
+    EXPECT_EQ(t->sprintf_fct, &std::sprintf);
+    Output out;
+    t->fprintf_fct(out.get(), "%s %d\n", "abc", 7);
+    EXPECT_EQ(out.bytes(), "abc 7\n");
+}
+
+TEST(GuillemetName, ReadsNameAfterWhiteSpace) {
+    Input in("  " + kOpen + "Stahl S235" + kClose + "rest");
+    char buf[GUILLEMET_NAME_SIZE];
+    EXPECT_EQ(Read_Guillemet_Name(in.get(), buf), 10);
+    EXPECT_STREQ(buf, "Stahl S235");
+    EXPECT_EQ(in.rest(), "rest");
+}
+
+TEST(GuillemetName, NoOpeningMarkConsumesOneCharacter) {
+    Input in("\r\n\tXY");
+    char buf[GUILLEMET_NAME_SIZE] = "old";
+    EXPECT_EQ(Read_Guillemet_Name(in.get(), buf), 0);
+    EXPECT_STREQ(buf, "");
+    EXPECT_EQ(in.rest(), "Y");
+}
+
+TEST(GuillemetName, LongNameIsCutAt99) {
+    std::string name(120, 'n');
+    name[99] = 'X';  // the 100th character
+    name[100] = 'Y';
+    Input in(kOpen + name + kClose);
+    char buf[GUILLEMET_NAME_SIZE];
+    EXPECT_EQ(Read_Guillemet_Name(in.get(), buf), 99);
+    EXPECT_EQ(std::string(buf), std::string(99, 'n'));
+    EXPECT_EQ(in.rest(), "Y" + std::string(19, 'n') + kClose);
+}
+
+TEST(GuillemetWriters, ExactBytesAndNullStream) {
+    Output out;
+    EXPECT_EQ(Write_Guillemet_String(out.get(), "Träger"_cp), 0);
+    EXPECT_EQ(Write_Guillemet_String(out.get(), nullptr), 0);
+    EXPECT_EQ(Write_Delimited_String(out.get(), "x y", '"', '"'), 0);
+    EXPECT_EQ(Write_Delimited_String(out.get(), nullptr, '[', ']'), 0);
+    EXPECT_EQ(out.bytes(), kOpen + "Tr\x84ger" + kClose + kOpen + kClose + "\"x y\"[]");
+    EXPECT_EQ(Write_Guillemet_String(nullptr, "a"), 1);
+    EXPECT_EQ(Write_Delimited_String(nullptr, "a", '<', '>'), 1);
+}
+
+TEST(DelimitedString, ReadsCutsAndRefuses) {
+    Input in(" \n <abcdefgh> <x");
+    char buf[5];
+    EXPECT_EQ(Read_Delimited_String(in.get(), buf, 5, '<', '>'), 4);
+    EXPECT_STREQ(buf, "abcd");  // the rest of the string read and dropped
+    EXPECT_EQ(Read_Delimited_String(in.get(), buf, 5, '<', '>'), 1);  // ends at end of file
+    EXPECT_STREQ(buf, "x");
+    EXPECT_EQ(Read_Delimited_String(nullptr, buf, 5, '<', '>'), -1);
+    EXPECT_EQ(Read_Delimited_String(in.get(), nullptr, 5, '<', '>'), -1);
+    EXPECT_EQ(Read_Delimited_String(in.get(), buf, 0, '<', '>'), -1);
+
+    Input other("  [abc]");
+    EXPECT_EQ(Read_Delimited_String(other.get(), buf, 5, '<', '>'), 0);
+    EXPECT_STREQ(buf, "");
+    EXPECT_EQ(other.rest(), "abc]");
+}
+
+TEST(Trim, StringAndCopy) {
+    char s[] = " \t ab c \r\n";
+    EXPECT_EQ(Trim_String(s, 2), 7);
+    EXPECT_STREQ(s, " \t ab c");
+    EXPECT_EQ(Trim_String(s, 1), 4);
+    EXPECT_STREQ(s, "ab c");
+    EXPECT_EQ(Trim_String(nullptr, 3), 0);
+
+    char t[6];
+    EXPECT_EQ(Copy_Trimmed("  ab ", t, 6, 3 | 4), 5);
+    EXPECT_STREQ(t, "ab   ");
+    EXPECT_EQ(Copy_Trimmed("abcdefgh", t, 6, 0), 5);
+    EXPECT_STREQ(t, "abcde");
+    EXPECT_EQ(Copy_Trimmed(nullptr, t, 6, 4), 5);
+    EXPECT_STREQ(t, "     ");
+    EXPECT_EQ(Copy_Trimmed(" x", t, 6, 1), 1);
+    EXPECT_STREQ(t, "x");
+    char keep[4] = "old";
+    EXPECT_EQ(Copy_Trimmed("new", keep, 0, 3), 0);
+    EXPECT_STREQ(keep, "old");
+    EXPECT_EQ(Copy_Trimmed("new", nullptr, 4, 3), 0);
+}
+
+TEST(KeywordLine, FindsLinePrefixAndStandsBehindIt) {
+    Input in("123456789\n#VAZ_PARAM 1 2\r\nnext\n#VAZ\n");
+    EXPECT_EQ(Find_Keyword_Line(in.get(), "#VAZ_PARAM", 0), 1);
+    char buf[20];
+    EXPECT_EQ(Read_Line(in.get(), buf, 20), 5);
+    EXPECT_STREQ(buf, "next");
+    // A line shorter than the keyword never matches.
+    EXPECT_EQ(Find_Keyword_Line(in.get(), "#VAZ_PARAM", 0), 0);
+    EXPECT_EQ(Find_Keyword_Line(in.get(), "#VAZ_PARAM", 1), 1);
+    EXPECT_EQ(Find_Keyword_Line(in.get(), "#VAZ", 0), 1);
+    EXPECT_EQ(in.rest(), "");
+    EXPECT_EQ(Find_Keyword_Line(in.get(), "", 1), 0);
+    EXPECT_EQ(Find_Keyword_Line(in.get(), nullptr, 1), 0);
+    EXPECT_EQ(Find_Keyword_Line(nullptr, "#VAZ", 1), 0);
+}
+
+TEST(KeywordLine, OnlyFirstHundredCharactersCompared) {
+    const std::string key(100, 'k');
+    Input in("kk\n" + key + "zzz\nafter\n");
+    EXPECT_EQ(Find_Keyword_Line(in.get(), (key + "different").c_str(), 0), 1);
+    EXPECT_EQ(in.rest(), "after\n");
+}
+
+TEST(ReadLine, EmptyLineAndEndOfFileDiffer) {
+    Input in("ab\n\nabcdef\nlast\r\nx\r");
+    char buf[4];
+    EXPECT_EQ(Read_Line(in.get(), buf, 4), 3);
+    EXPECT_STREQ(buf, "ab");
+    EXPECT_EQ(Read_Line(in.get(), buf, 4), 1);  // the empty line
+    EXPECT_STREQ(buf, "");
+    EXPECT_EQ(Read_Line(in.get(), buf, 4), 4);  // six letters, three kept
+    EXPECT_STREQ(buf, "abc");
+    char big[10];
+    EXPECT_EQ(Read_Line(in.get(), big, 10), 5);  // CRLF line end
+    EXPECT_STREQ(big, "last");
+    EXPECT_EQ(Read_Line(in.get(), big, 10), 2);
+    EXPECT_STREQ(big, "x");
+    EXPECT_EQ(Read_Line(in.get(), big, 10), READ_LINE_EOF);
+    EXPECT_STREQ(big, "");
+    EXPECT_EQ(Read_Line(in.get(), big, 10), READ_LINE_EOF);
+    EXPECT_EQ(Read_Line(in.get(), nullptr, 10), -1);
+    EXPECT_EQ(Read_Line(in.get(), big, 0), -1);
+    EXPECT_EQ(Read_Line(nullptr, big, 10), READ_LINE_EOF);
+}
+
+TEST(ReadLine, LoopEndsAtEndOfFile) {
+    Input in("a\n\nb");
+    char buf[8];
+    int lines = 0;
+    while (Read_Line(in.get(), buf, 8) != READ_LINE_EOF && lines < 10) ++lines;
+    EXPECT_EQ(lines, 3);
+}
+
+TEST(SkipRestOfLine, StopsBehindNewline) {
+    Input in("abc\ndef");
+    Skip_Rest_Of_Line(in.get());
+    EXPECT_EQ(Fgetc_Skip_Blanks(in.get()), 'd');
+    Skip_Rest_Of_Line(in.get());
+    EXPECT_EQ(Fgetc_Skip_Blanks(in.get()), EOF);
+}
+
+TEST(TextBlock, TwoHundredFiftyBytesInThreeChunks) {
+    std::string text;
+    for (int i = 0; i < 250; ++i) text.push_back(i % 50 == 49 ? '\n' : static_cast<char>('a' + i % 26));
+    const std::string bytes = Write_Block(text.c_str());
+    std::string chunked = text;
+    for (char& c : chunked)
+        if (c == '\n') c = '\x01';
+    EXPECT_EQ(bytes, "TXB250\n" + kOpen + chunked.substr(0, 100) + kClose + "\n" + kOpen +
+                         chunked.substr(100, 100) + kClose + "\n" + kOpen + chunked.substr(200) +
+                         kClose + "\n");
+    Input in(bytes);
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(std::string(back), text);
+    std::free(back);
+}
+
+TEST(TextBlock, ExactBytesOfShortText) {
+    EXPECT_EQ(Write_Block("Zeile1\n"), "TXB7\n" + kOpen + "Zeile1\x01" + kClose + "\n");
+    EXPECT_EQ(Write_Block(nullptr), "TXB0\n");
+    EXPECT_EQ(Write_Block(""), "TXB0\n");
+}
+
+TEST(TextBlock, RoundTripsWithCrlfAndHighBytes) {
+    const std::string text = "Tragfähigkeit ≤ 1,0\r\n«Name ╬b"_cp;  // « inside is fine
+    Input in("\r\n  " + Write_Block(text.c_str()));
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(std::string(back), text);
+    std::free(back);
+}
+
+TEST(TextBlock, ReadsCrlfFile) {
+    Input in("TXB5\r\n" + kOpen + "ab\x01" "c" + kClose + "\r\n" + kOpen + "d" + kClose + "\r\n");
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back, "ab\ncd");
+    std::free(back);
+}
+
+TEST(TextBlock, TextsThatCannotReadBackAreRefused) {
+    Output out;
+    EXPECT_EQ(Write_Text_Block(out.get(), "a\x01z"), 0);
+    EXPECT_EQ(Write_Text_Block(out.get(), ("a" + kClose + "z").c_str()), 0);
+    EXPECT_EQ(Write_Text_Block(nullptr, "a"), 0);
+    EXPECT_EQ(out.bytes(), "");
+}
+
+TEST(TextBlock, MissingOrEmptyBlocksGiveNull) {
+    Input zero("TXB0\n");
+    EXPECT_EQ(Read_Text_Block(zero.get()), nullptr);
+    Input other("TXC5\n");
+    EXPECT_EQ(Read_Text_Block(other.get()), nullptr);
+    Input none("  X");
+    EXPECT_EQ(Read_Text_Block(none.get()), nullptr);
+    EXPECT_EQ(Read_Text_Block(nullptr), nullptr);
+}
+
+TEST(TextBlock, NeverGrowsBeyondAnnouncedLength) {
+    Input in("TXB10\n" + kOpen + std::string(30, 'q') + kClose + "\n" + kOpen + "more" + kClose + "\n");
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(std::string(back), std::string(10, 'q'));
+    std::free(back);
+}
+
+TEST(TextBlock, FewerChunksThanAnnouncedGiveWhatWasThere) {
+    Input in("TXB300\n" + kOpen + "abc" + kClose + "\n" + kOpen + kClose + "\nEND\n");
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back, "abc");
+    std::free(back);
+}
+
+TEST(StringHelpers, DupSizeFree) {
+    char* d = Dup_String_N("abcdef", 3);
+    ASSERT_NE(d, nullptr);
+    EXPECT_STREQ(d, "abc");
+    std::free(d);
+    d = Dup_String_N("ab", 5);  // shorter than n: zeroed rest
+    ASSERT_NE(d, nullptr);
+    EXPECT_STREQ(d, "ab");
+    EXPECT_EQ(d[5], '\0');
+    std::free(d);
+    d = Dup_String_N(nullptr, 0);  // a newline with its terminator
+    ASSERT_NE(d, nullptr);
+    EXPECT_STREQ(d, "\n");
+    std::free(d);
+    d = Dup_String_N(nullptr, 4);
+    ASSERT_NE(d, nullptr);
+    EXPECT_STREQ(d, "\n");
+    std::free(d);
+    EXPECT_EQ(Dup_String_N("x", -1), nullptr);
+
+    EXPECT_EQ(String_Size("abc"), 4);
+    EXPECT_EQ(String_Size(""), 1);
+    EXPECT_EQ(String_Size(nullptr), 0);
+    Free_If_Set(nullptr);
+    Free_If_Set(std::malloc(4));
+}
+
+TEST(StripMarkup, RemovesEscapePairsAndGroups) {
+    std::string s = "╬bFett╬r und ╬{c255,0,0}rot╬{c0,0,0} Ende"_cp;
+    char* r = Strip_Markup_To_Ansi(s.data(), 1, 0);
+    EXPECT_EQ(r, s.data());
+    EXPECT_STREQ(r, "Fett und rot Ende");
+
+    std::string open = "a╬{xyz\nb╬"_cp;  // unclosed group stops at its line end; lone escape at the end
+    EXPECT_STREQ(Strip_Markup_To_Ansi(open.data(), 1, 0), "a\nb");
+    std::string nl = "a╬{\nb"_cp;
+    EXPECT_STREQ(Strip_Markup_To_Ansi(nl.data(), 1, 0), "a\nb");
+    EXPECT_EQ(Strip_Markup_To_Ansi(nullptr, 1, 1), nullptr);
+}
+
+TEST(StripMarkup, TranslatesToWindowsCodePage) {
+    std::string s = "Ä ß ┼─│ı ▀\x0F\x14\x15░■ƒ\xFF"_cp;
+    char* end = Strip_Markup_To_Ansi(s.data(), 0, 1);
+    EXPECT_EQ(end, s.data() + s.size());
+    EXPECT_EQ(*end, '\0');
+    EXPECT_EQ(s, "\xC4 \xDF +-\xA6i \xB7\xA4\xB6\xA7__\x83 ");
+}
