@@ -19,6 +19,7 @@
 #include "base/cp850.h"
 #include "dialogs/messages.h"
 #include "platform/posix.h"
+#include "platform/sheets.h"
 
 static const char kSource[] = "d:/src/priv/itools/vesk.cpp";
 
@@ -563,10 +564,10 @@ static CallSometimes_Func* call_stack = nullptr;
 static int call_count = 0;
 static int call_capacity = 0;
 static int call_active = 0;
-static CallSometimes_Func installed = nullptr;  // what the window library calls
 
+// Hands func (or nothing) to the window library as its periodic callback.
 static void install(CallSometimes_Func func) {
-    installed = func;
+    Set_CallSometimesFunc_to_PS(func);
 }
 
 void Push_CallSometimes_Func(CallSometimes_Func func) {

@@ -128,7 +128,9 @@ int Check_Q7_Quer_Program(void);
 
 // ---- Periodic callbacks of the window library ----------------------------
 
-typedef void (*CallSometimes_Func)(void);
+// The window library calls the installed function now and then while a
+// sheet is edited.
+typedef int (*CallSometimes_Func)(void);
 void Push_CallSometimes_Func(CallSometimes_Func func);
 void Pop_CallSometimes_Func(void);
 void Suspend_CallSometimes(void);

@@ -1,0 +1,441 @@
+// Allocation families and the general tool library: slack and block counts,
+// the matrix layout, the out-of-memory stop, guarded and verbose output,
+// timers, the word list, German number words, date tokens, string
+// replacement in files and trimming.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "base/vesk.h"
+#include "dialogs/messages.h"
+#include "platform/msgbox.h"
+#include "support/testutil.h"
+
+using testutil::Read_File;
+using testutil::TempDir;
+using testutil::Write_File;
+
+namespace {
+
+// Restores the slack on leaving a test.
+struct SlackGuard {
+    ~SlackGuard() { ITools_Set_Slack(0); }
+};
+
+}  // namespace
+
+// ---- Tagged allocation ------------------------------------------------------
+
+TEST(MemFamily, PassThroughsBehaveAsTheCLibrary) {
+    const char* f = "p:/src/veklib/ptrarr.cpp";
+    int* z = static_cast<int*>(Mem_Calloc(f, 1, "null", 4, sizeof(int)));
+    ASSERT_NE(z, nullptr);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(z[i], 0);
+    z[3] = 7;
+    z = static_cast<int*>(Mem_Realloc(f, 2, "null", z, 100 * sizeof(int)));
+    ASSERT_NE(z, nullptr);
+    EXPECT_EQ(z[3], 7);
+    Mem_Free(f, 3, "null", z);
+    Mem_Free(f, 4, "null", nullptr);
+
+    char* s = Mem_Strdup(f, 5, "null", "Stahl");
+    ASSERT_NE(s, nullptr);
+    EXPECT_STREQ(s, "Stahl");
+    Mem_Free(f, 6, "null", s);
+    EXPECT_EQ(Mem_Strdup(f, 7, "null", nullptr), nullptr);
+}
+
+// ---- ITools family -------------------------------------------------------------
+
+TEST(IToolsFamily, ZeroTotalGivesNullAndKeepsOldBlock) {
+    SlackGuard guard;
+    ITools_Set_Slack(0);
+    char* block = static_cast<char*>(ITools_Realloc(nullptr, 8, 1));
+    ASSERT_NE(block, nullptr);
+    std::strcpy(block, "Beton");
+    EXPECT_EQ(ITools_Realloc(block, 0, 0), nullptr);
+    EXPECT_STREQ(block, "Beton");  // still valid: not freed
+    EXPECT_EQ(ITools_Calloc(0), nullptr);
+    ITools_Free(&block);
+    EXPECT_EQ(block, nullptr);
+}
+
+TEST(IToolsFamily, SlackIsAddedAndZeroedNegativeStoresZero) {
+    SlackGuard guard;
+    EXPECT_EQ(ITools_Set_Slack(-5), 0);
+    EXPECT_EQ(ITools_Set_Slack(8), 8);
+    // 4 bytes asked, 12 owned and zeroed (a sanitizer build checks the size).
+    unsigned char* block = static_cast<unsigned char*>(ITools_Calloc(4));
+    ASSERT_NE(block, nullptr);
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(block[i], 0) << i;
+    // With slack, a size of 0 still gives a block.
+    void* tiny = ITools_Realloc(nullptr, 0, 0);
+    EXPECT_NE(tiny, nullptr);
+    ITools_Free(&block);
+    ITools_Free(&tiny);
+}
+
+TEST(IToolsFamily, MatrixLayoutRowsFollowThePointerTable) {
+    SlackGuard guard;
+    ITools_Set_Slack(0);
+    const int before = ITools_Block_Count();
+    double** m = ITools_Alloc_Matrix(nullptr, 3, 2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    const char* base = reinterpret_cast<const char*>(m);
+    // Row r begins after the table of 3 row pointers plus 16 bytes per row.
+    for (int r = 0; r < 3; ++r)
+        EXPECT_EQ(reinterpret_cast<const char*>(m[r]) - base,
+                  static_cast<std::ptrdiff_t>(3 * sizeof(double*) + 16 * r));
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c) m[r][c] = 10.0 * r + c;
+
+    // Growing keeps the block counted once and refreshes the row pointers.
+    m = ITools_Alloc_Matrix(m, 5, 2);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(reinterpret_cast<const char*>(m[r]) - reinterpret_cast<const char*>(m),
+                  static_cast<std::ptrdiff_t>(5 * sizeof(double*) + 16 * r));
+    m[4][1] = 41.0;  // the last cell is inside the block
+
+    // Rows or columns of 0: null, the block is left alone.
+    EXPECT_EQ(ITools_Alloc_Matrix(m, 0, 2), nullptr);
+    EXPECT_EQ(ITools_Alloc_Matrix(m, 2, 0), nullptr);
+    EXPECT_EQ(m[4][1], 41.0);
+
+    ITools_Free(&m);
+    EXPECT_EQ(m, nullptr);
+    EXPECT_EQ(ITools_Block_Count(), before);
+}
+
+TEST(IToolsFamily, BlockCounting) {
+    const int before = ITools_Block_Count();
+    char* a = ITools_Strdup("Holz");
+    ASSERT_NE(a, nullptr);
+    EXPECT_STREQ(a, "Holz");
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    // Reallocating an existing block does not count again.
+    a = static_cast<char*>(ITools_Realloc(a, 64, 0));
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    // Freeing a null block pointer changes nothing.
+    char* none = nullptr;
+    ITools_Free(&none);
+    ITools_Free(nullptr);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    ITools_Free(&a);
+    EXPECT_EQ(ITools_Block_Count(), before);
+    // A copy given back with Mem_Free directly stays counted.
+    char* b = ITools_Strdup("x");
+    Mem_Free("t", 1, "null", b);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    ITools_Reset_Block_Count();
+    EXPECT_EQ(ITools_Block_Count(), 0);
+}
+
+TEST(IToolsFamily, CopyDoubles) {
+    const double src[3] = {1.5, -2.0, 3.25};
+    double* block = nullptr;
+    const int before = ITools_Block_Count();
+    ITools_Copy_Doubles(3, &block, src);
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    EXPECT_EQ(block[0], 1.5);
+    EXPECT_EQ(block[1], -2.0);
+    EXPECT_EQ(block[2], 3.25);
+    ITools_Copy_Doubles(2, &block, src + 1);
+    EXPECT_EQ(ITools_Block_Count(), before + 1);
+    EXPECT_EQ(block[0], -2.0);
+    EXPECT_EQ(block[1], 3.25);
+    ITools_Free(&block);
+}
+
+// ---- The out-of-memory stop ----------------------------------------------------
+
+// The stop reports through the message service and ends with exit code 0. In
+// batch mode the text reaches stderr instead of a message box.
+TEST(IToolsStopDeathTest, StopReportsAndExitsWithZero) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            VEK_Set_Batch_Mode(1);
+            Set_Message_Mode(MESSAGE_MODE_BOX);
+            Stop_Speichermangel();
+        },
+        ::testing::ExitedWithCode(0), "^Speicher nicht aussreichend!\n$");
+    EXPECT_EXIT(
+        {
+            VEK_Set_Batch_Mode(1);
+            Set_Message_Mode(MESSAGE_MODE_BOX);
+            Check_Speicher(nullptr);
+        },
+        ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
+    int x = 0;
+    Check_Speicher(&x);  // a block: nothing happens
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST(IToolsStopDeathTest, FailedAllocationStops) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            VEK_Set_Batch_Mode(1);
+            Set_Message_Mode(MESSAGE_MODE_BOX);
+            ITools_Realloc(nullptr, SIZE_MAX / 2, 0);
+        },
+        ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
+}
+#endif
+
+// ---- Output helpers ------------------------------------------------------------
+
+TEST(VeskOutput, SafeFprintfNullStreamWritesNothing) {
+    EXPECT_EQ(Safe_Fprintf(nullptr, " 7 %d\n", 3), 0);
+    TempDir dir;
+    const std::string name = dir.file("rec.txt");
+    FILE* f = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Safe_Fprintf(f, " 7 %d\n", 3), 5);
+    EXPECT_EQ(Safe_Fprintf(f, " -1\n"), 4);
+    std::fclose(f);
+    EXPECT_EQ(Read_File(name), " 7 3\n -1\n");
+}
+
+TEST(VeskOutput, VerboseAndRuntimeTrace) {
+    Set_Verbose(0);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Verbose_Printf("x%d", 1), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+
+    Set_Verbose(1);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Verbose_Printf("x%d", 12), 3);
+    Set_Runtime_Measurement(1);
+    Start_Runtime_Timer(3);
+    Print_Runtime(3, "Lauf");
+    Start_Runtime_Timer(4);
+    Print_Runtime(4, nullptr);
+    Start_Runtime_Timer(100);  // out of range: nothing, no write
+    Print_Runtime(100, "aus");
+    Start_Runtime_Timer(-1);
+    Print_Runtime(-1, "aus");
+    Set_Runtime_Measurement(0);
+    Set_Runtime_Measurement(0);  // already off: no second line
+    Print_Runtime(3, "aus");     // not measuring: nothing
+    const std::string out = testing::internal::GetCapturedStdout();
+    Set_Verbose(0);
+    EXPECT_TRUE(testing::internal::RE::FullMatch(
+        out,
+        "x12\n>> Rechenzeitmessung aktiviert\n"
+        ">> Rechenzeit  3: +[0-9]+\\.[0-9][0-9] sec \\(Lauf\\)\n"
+        ">> Rechenzeit  4: +[0-9]+\\.[0-9][0-9] sec\n"
+        "\n>> Rechenzeitmessung deaktiviert\n"))
+        << out;
+    EXPECT_NE(out.find(">> Rechenzeit  3:       0."), std::string::npos) << out;
+}
+
+// ---- Word list ---------------------------------------------------------------------
+
+TEST(WordList, JoinsWithCommaAndUnd) {
+    Clear_Word_List();
+    Append_Word("Stahl");
+    Append_Word("Holz");
+    EXPECT_STREQ(Append_Last_Word("Beton"), "Stahl, Holz und Beton");
+    EXPECT_STREQ(Get_Word_List(), "Stahl, Holz und Beton");
+
+    Clear_Word_List();
+    EXPECT_STREQ(Append_Last_Word("Beton"), "Beton");
+
+    Clear_Word_List();
+    Append_Number_Item(3);
+    Append_Number_Item(-4);
+    EXPECT_STREQ(Append_Last_Number_Item(12), "3, -4 und 12");
+}
+
+TEST(WordList, ItemThatDoesNotFitIsLeftOut) {
+    Clear_Word_List();
+    const std::string word(95, 'a');
+    Append_Word(word.c_str());  // 97
+    Append_Word(word.c_str());  // 194
+    Append_Word(word.c_str());  // 291
+    Append_Word("abcdefg");     // 291 + 9 = 300 > 299: left out
+    EXPECT_EQ(std::strlen(Get_Word_List()), 291u);
+    Append_Word("abcdef");      // exactly 299
+    EXPECT_EQ(std::strlen(Get_Word_List()), 299u);
+    Clear_Word_List();
+    EXPECT_STREQ(Get_Word_List(), "");
+}
+
+TEST(WordList, NumberRanges) {
+    const int a[] = {1, 2, 3, 4, 7, 9};
+    EXPECT_STREQ(Number_List_With_Ranges(6, a), "1 bis 4, 7 und 9");
+    // The last number never continues a run.
+    const int b[] = {1, 2, 3, 4};
+    EXPECT_STREQ(Number_List_With_Ranges(4, b), "1 bis 3 und 4");
+    const int c[] = {5};
+    EXPECT_STREQ(Number_List_With_Ranges(1, c), "5");
+    const int d[] = {2, 4, 5, 6, 9, 10, 11, 20};
+    EXPECT_STREQ(Number_List_With_Ranges(8, d), "2, 4 bis 6, 9 bis 11 und 20");
+    EXPECT_STREQ(Number_List_With_Ranges(0, c), "");
+}
+
+// ---- German number words ---------------------------------------------------------
+
+TEST(NumberWords, OneToNinetyNine) {
+    EXPECT_STREQ(Number_Word_1_19(1, 1), "eins");
+    EXPECT_STREQ(Number_Word_1_19(1, 0), "ein");
+    EXPECT_STREQ(Number_Word_1_19(12, 0), "zw\x94lf");
+    EXPECT_STREQ(Number_Word_1_19(16, 0), "sechszehn");
+    EXPECT_STREQ(Number_Word_1_19(20, 0), "-Fehler-");
+    EXPECT_STREQ(Number_Word_1_19(0, 0), "-Fehler-");
+    EXPECT_STREQ(Tens_Word(19), "-Fehler-");
+    EXPECT_STREQ(Tens_Word(57), "f\x81nfzig");
+    EXPECT_STREQ(Tens_Word(100), "-Fehler-");
+    EXPECT_STREQ(Number_Word_1_99(21, 1), "einundzwanzig");
+    EXPECT_STREQ(Number_Word_1_99(30, 0), "dreissig");
+    EXPECT_STREQ(Number_Word_1_99(1, 1), "eins");
+    EXPECT_STREQ(Number_Word_1_99(55, 0), "f\x81nfundf\x81nfzig");
+    EXPECT_STREQ(Number_Word_1_99(0, 0), "-Fehler-");
+}
+
+TEST(NumberWords, HundredsThousandsMillions) {
+    EXPECT_STREQ(Number_Word_1_999(342, 1), "dreihundertzweiundvierzig");
+    EXPECT_STREQ(Number_Word_1_999(101, 1), "einhunderteins");
+    EXPECT_STREQ(Number_Word_1_999(200, 1), "zweihundert");
+    EXPECT_STREQ(Number_Word_1_999(99, 0), "neunundneunzig");
+    EXPECT_STREQ(Number_Word_1_999999(2500), "zweitausendf\x81nfhundert");
+    EXPECT_STREQ(Number_Word_1_999999(1001), "eintausendein");
+    EXPECT_STREQ(Number_Word_1_999999999(1000001), "einemillioneins");
+    EXPECT_STREQ(Number_Word_1_999999999(3021000), "dreimillioneneinundzwanzigtausend");
+    EXPECT_STREQ(Number_Word_Full(1000000000u), "einemilliarde");
+    EXPECT_STREQ(Number_Word_Full(2000000021u), "zweimilliardeneinundzwanzig");
+    EXPECT_STREQ(Number_Word_Capital(0), "Null");
+    EXPECT_STREQ(Number_Word_Capital(21), "Einundzwanzig");
+    EXPECT_STREQ(Number_Word_Capital(7000), "Siebentausend");
+}
+
+TEST(NumberWords, CountWords) {
+    EXPECT_STREQ(Count_Word(0), "keiner");
+    EXPECT_STREQ(Count_Word(1), "einer");
+    EXPECT_STREQ(Count_Word(5), "funf");
+    EXPECT_STREQ(Count_Word(9), "neun");
+    EXPECT_STREQ(Count_Word(12), "12");
+    EXPECT_STREQ(Count_Word(-1), "-1");
+}
+
+// ---- Date tokens -------------------------------------------------------------------
+
+TEST(DateTokens, ParseLastToken) {
+    int a = -1, b = -1;
+    char four[5] = "xxxx";
+    Parse_Date_Token("Stand vom 12.03.2001", &a, &b, four);
+    EXPECT_EQ(a, 12);
+    EXPECT_EQ(b, 3);
+    EXPECT_STREQ(four, "2001");
+    // A trailing blank stays part of the token.
+    Parse_Date_Token("Stand 7.11.1999 ", &a, &b, four);
+    EXPECT_EQ(a, 7);
+    EXPECT_EQ(b, 11);
+    EXPECT_STREQ(four, "1999");
+    // Texts shorter than 2 are read whole, never before their start.
+    Parse_Date_Token("5", &a, &b, four);
+    EXPECT_EQ(a, 5);
+    EXPECT_EQ(b, 0);
+    EXPECT_STREQ(four, "???");
+    Parse_Date_Token("", &a, &b, four);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 0);
+    EXPECT_STREQ(four, "???");
+    Parse_Date_Token("ohne Datum", &a, &b, four);
+    EXPECT_EQ(a, 0);
+    EXPECT_STREQ(four, "???");
+}
+
+TEST(DateTokens, CompareBySecondThenFirstThenChars) {
+    EXPECT_EQ(Compare_Date_Tokens("a 01.02.2000", "b 31.01.2000"), 1);
+    EXPECT_EQ(Compare_Date_Tokens("a 01.02.2000", "b 02.02.2000"), -1);
+    EXPECT_EQ(Compare_Date_Tokens("a 01.02.2000", "b 01.02.2000"), 0);
+    EXPECT_LT(Compare_Date_Tokens("a 01.02.1999", "b 01.02.2000"), 0);
+}
+
+// ---- Files and texts -------------------------------------------------------------
+
+TEST(FileReplace, ReplacesEveryOccurrenceKeepingLineEnds) {
+    TempDir dir;
+    const std::string name = dir.file("probe.txt");
+    const std::string longline = std::string(600, 'x') + "alt" + std::string(600, 'y') + "alt\n";
+    Write_File(name, "Wert alt\r\nalt und alt\n" + longline + "ohne Ende alt");
+    EXPECT_EQ(File_Replace_String(name.c_str(), "alt", "neu"), 6);
+    const std::string expect_long = std::string(600, 'x') + "neu" + std::string(600, 'y') + "neu\n";
+    EXPECT_EQ(Read_File(name), "Wert neu\r\nneu und neu\n" + expect_long + "ohne Ende neu");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("_probe.txt")));
+    // The search goes on behind the inserted text: no endless growth.
+    EXPECT_EQ(File_Replace_String(name.c_str(), "neu", "neuneu"), 6);
+    EXPECT_EQ(Read_File(name).substr(0, 16), "Wert neuneu\r\nneu");
+}
+
+TEST(FileReplace, RefusalsLeaveTheFileAlone) {
+    TempDir dir;
+    const std::string name = dir.file("probe.txt");
+    Write_File(name, "abc\n");
+    EXPECT_EQ(File_Replace_String(name.c_str(), "", "x"), 0);
+    EXPECT_EQ(File_Replace_String(name.c_str(), "zzz", "x"), 0);
+    EXPECT_EQ(Read_File(name), "abc\n");
+    EXPECT_EQ(File_Replace_String(dir.file("fehlt.txt").c_str(), "a", "b"), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("_fehlt.txt")));
+    // Windows separators in the name are accepted.
+    std::filesystem::create_directories(dir.path() / "sub");
+    Write_File(dir.file("sub/f.txt"), "a-a\n");
+    const std::string win = dir.str() + "\\sub\\f.txt";
+    EXPECT_EQ(File_Replace_String(win.c_str(), "-", "+"), 1);
+    EXPECT_EQ(Read_File(dir.file("sub/f.txt")), "a+a\n");
+}
+
+TEST(TrimTrailingBlanks, BlanksAndFinalNewline) {
+    char a[] = "abc   ";
+    EXPECT_EQ(Trim_Trailing_Blanks(a), 2);
+    EXPECT_STREQ(a, "abc");
+    char b[] = "abc  \n";
+    EXPECT_EQ(Trim_Trailing_Blanks(b), 2);
+    EXPECT_STREQ(b, "abc");
+    char c[] = "   ";
+    EXPECT_EQ(Trim_Trailing_Blanks(c), -1);
+    EXPECT_STREQ(c, "");
+    char d[] = "abc\n";
+    EXPECT_EQ(Trim_Trailing_Blanks(d), 3);
+    EXPECT_STREQ(d, "abc\n");
+    char e[] = "";
+    EXPECT_EQ(Trim_Trailing_Blanks(e), -1);
+}
+
+TEST(QuerProgram, FoundBelowExecAndCached) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path() / "Q7-VUVE");
+    Write_File(dir.file("Q7-VUVE/Q.exe"), "");
+    testutil::ScopedEnv exec("EXEC", dir.str());
+    EXPECT_EQ(Check_Q7_Quer_Program(), 1);
+    std::filesystem::remove(dir.file("Q7-VUVE/Q.exe"));
+    EXPECT_EQ(Check_Q7_Quer_Program(), 1);  // the cached answer
+}
+
+namespace {
+int Tick(void) { return 0; }
+}  // namespace
+
+// The stack grows in steps of 10 and never pops below empty (a sanitizer
+// build checks every slot written).
+TEST(CallSometimes, StackGrowsAndPopStopsAtEmpty) {
+    Clear_CallSometimes();
+    Pop_CallSometimes_Func();
+    for (int i = 0; i < 25; ++i) Push_CallSometimes_Func(Tick);
+    Suspend_CallSometimes();
+    Resume_CallSometimes();
+    for (int i = 0; i < 30; ++i) Pop_CallSometimes_Func();
+    Push_CallSometimes_Func(Tick);
+    Clear_CallSometimes();
+    SUCCEED();
+}
