@@ -1,92 +1,709 @@
-// Placeholder bodies; replaced by the real writers.
+// Text writer of the print list: page layout state, headings, text lines,
+// check lines and tabbed list lines.
+//
+// The layout state (text width, margins, chapter counters, heading levels,
+// bookmarks, stored positions, switches) is one module-wide instance. Every
+// writer formats its text once, into at most 255 characters, and hands it
+// on with "%s": a text that came from data or from another writer is never
+// read again as a format. All text goes through the paragraph writer; page
+// moves, margins and bookmarks go to the layout library.
 #include "printlist/ioliwrt.h"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
 
-void Oli_Writer_Init(int levels, int kind, int flags) {  }
-void Oli_Set_Level_Kinds(const int kinds[]) {  }
-void Oli_Set_Bookmark_Depth(int depth) {  }
-void Oli_Set_Bookmark_Max_Level(int level) {  }
-void Oli_Close_Bookmarks(FILE* stream) {  }
-int Oli_Get_Chapter_Counter(int level) { return 0; }
-void Oli_Set_Chapter_Counter(int level, int value) {  }
-void Oli_Next_Chapter_Counter(int level) {  }
-const char* Oli_Get_Heading_Number(void) { return nullptr; }
-void Oli_Numbering_Off(void) {  }
-void Oli_Numbering_On(void) {  }
-double Oli_Get_Text_Width(void) { return 0; }
-void Oli_Set_Text_Width(double cm) {  }
-void Oli_Set_Left_Margin(FILE* stream, double cm) {  }
-void Oli_Set_Right_Margin(FILE* stream, double cm) {  }
-float Oli_Get_Left_Margin(void) { return 0; }
-float Oli_Get_Right_Margin(void) { return 0; }
-int Oli_Chars_Per_Line(int font_code) { return 0; }
-int Oli_Chars_Per_Line_Current(void) { return 0; }
-void Oli_Set_Font_Code(int code) {  }
-int Oli_Get_Font_Code(void) { return 0; }
-void Oli_Set_Line_Font_Code(int code) {  }
-int Oli_Get_Line_Font_Code(void) { return 0; }
-void Oli_Set_Strip_Zeros(int on) {  }
-int Oli_Get_Strip_Zeros(void) { return 0; }
-void Oli_Move_Lines(FILE* stream, double n) {  }
-void Oli_Move_Y(FILE* stream, double cm) {  }
-void Oli_Y_To_Top(FILE* stream) {  }
-void Oli_Reserve_Lines(FILE* stream, double n) {  }
-void Oli_Reserve_Small_Lines(FILE* stream, double n) {  }
-int Oli_Store_Y_Position(FILE* stream) { return 0; }
-void Oli_Restore_Y_Position(FILE* stream, int index) {  }
-void Oli_Return_To_Y_Position(FILE* stream, int index) {  }
-void Oli_Free_Position_Index(int index) {  }
-void Oli_Reset_Position_Indices(void) {  }
-double Oli_Hanging_Indent(void) { return 0; }
-void Oli_Heading(FILE* stream, int level, const char* format,  ...) {  }
-void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const char* format,  ...) {  }
-void Oli_Heading_Simple(FILE* stream, int level, const char* format,  ...) {  }
-void Oli_Heading_Silent(FILE* stream, int level, const char* format,  ...) {  }
-void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {  }
-void Oli_Text_Line(FILE* stream, const char* format,  ...) {  }
-void Oli_Text_Line_Check(FILE* stream, const char* text, int ok) {  }
-void Oli_Text_Paragraph(FILE* stream, const char* format,  ...) {  }
-void Oli_Text_Small(FILE* stream, const char* format,  ...) {  }
-void Oli_Text_Big(FILE* stream, const char* format,  ...) {  }
-void Oli_Version_Line(FILE* stream, const char* program_name) {  }
-void Oli_Text_At_Tab(FILE* stream, double position, const char* text) {  }
-void Oli_Text_At_Tab_Printf(FILE* stream, double position, const char* format,  ...) {  }
-char Compare_Sign_Tol(double a, double b, int decimals, double tolerance) { return 0; }
-char Compare_Sign(double a, double b, int decimals) { return 0; }
-const char* Compare_Text_Tol(double a, double b, int decimals, double tolerance, int mode, const char* name, const char* unit) { return nullptr; }
-char* Compare_Text_Op(const char* name, double a, const char* op, double b, int decimals, char* out, size_t out_size) { return nullptr; }
-int Oli_Check_Line(FILE* stream, const char* before, double value, const char* op, double limit, int decimals, const char* after, const char* when_met, const char* when_failed) { return 0; }
-int Trimmed_Length(const char* text) { return 0; }
-int Markup_Is_Open(const char* text, const char* markup_switch, const char* place) { return 0; }
-int Markup_Is_Subscript_Open(const char* text, const char* place) { return 0; }
-int Markup_Is_Superscript_Open(const char* text, const char* place) { return 0; }
-int Markup_Is_Underscore_Open(const char* text, const char* place) { return 0; }
-int Markup_Is_Bold_Open(const char* text, const char* place) { return 0; }
-int Markup_Is_S_Open(const char* text, const char* place) { return 0; }
-void Replace_With_Markup(char* text, const char* pattern, const char* replacement, size_t size) {  }
-void Oli_List_Tabs(int n, const double positions[]) {  }
-void Oli_List_Tabs_2(double x1, double x2) {  }
-void Oli_List_Tabs_3(double x1, double x2, double x3) {  }
-void Oli_List_Cell(FILE* stream, const char* format,  ...) {  }
-void Oli_List_Row_3(FILE* stream, const char* cell1, const char* cell2, const char* format,  ...) {  }
-void Oli_List_Compare_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a, char sign, const char* format_b, double b) {  }
-void Oli_List_Check_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a, char sign, const char* format_b, double b, int ok, const char* remark) {  }
-void Oli_List_Space(FILE* stream, double n) {  }
-void Oli_List_End(FILE* stream) {  }
-int Column_Type_Invalid(const OliTableColumn* column) { return 0; }
-OliTableColumn* Oli_Init_Columns(int count, OliTableColumn** columns) { return nullptr; }
-void Oli_Free_Columns(OliTableColumn** columns) {  }
-int Oli_Columns_Allocated(void) { return 0; }
-int Oli_Init_Table_Options(OliTableOptions* options, int columns) { return 0; }
-void Oli_Free_Table_Options(OliTableOptions* options) {  }
-int Table_Remark_Add(int key, const char* name, const char* text) { return 0; }
-int Table_Remark_Count(void) { return 0; }
-void Table_Remarks_Clear(void) {  }
-int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, OliTableColumn* column_records, const OliTableTitle* title, int flags, int note_count, const char* const* notes, int start_number) { return 0; }
-void Oli_Table(FILE* stream, int columns, int rows, const OliTableCell* cells, const OliTableOptions* options) {  }
-void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* row_records) {  }
-char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, const double* values, int width, int decimals, char* out, size_t out_size) { return nullptr; }
-char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTableCell* cell, char* out, size_t out_size) { return nullptr; }
-int Visible_Length_Sub_Sup(const char* text) { return 0; }
-void Oli_Set_Table_Mark(int mark) {  }
-const char* Oli_Set_Table_Title(const char* text) { return nullptr; }
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <cmath>
+#include <cstdarg>
+#include <cstring>
+#include <string>
+
+#include "base/rounding.h"
+#include "base/vesk.h"
+#include "codes/version_file.h"
+#include "platform/oli_layout.h"
+#include "platform/posix.h"
+#include "printlist/oli_para.h"
+
+namespace {
+
+constexpr double kLine = 0.38;        // one text line, cm
+constexpr double kSmallLine = 0.286;  // one small text line, cm
+constexpr size_t kMaxText = 255;      // formatted texts are cut here
+const char kEscape = '\xCE';
+
+double text_width = 17.0;
+float left_margin = 0.0f;
+float right_margin = 0.0f;
+int font_code = 7;
+int line_font_code = 7;
+int strip_zeros = 0;
+int heading_output = 1;
+int paragraph_output = 1;
+int numbering_off = 0;
+int plain_number = 0;
+int counters[OLI_MAX_LEVELS] = {0, 0, 0, 0, 0, 0};
+int used_levels = 3;
+int level_kinds[OLI_MAX_LEVELS] = {1, 1, 1, 1, 1, 1};
+double level_steps[OLI_MAX_LEVELS] = {0, 0, 0, 0, 0, 0};
+int last_bookmark_level = -1;
+int bookmark_depth = 2;
+int bookmark_top_level = 3;
+char last_heading_number[64] = "???";
+int position_used[OLI_POSITION_INDICES];
+
+// Tabbed list lines.
+struct ListState {
+    int cells = 0;
+    int current = -1;
+    int active = 0;
+    int restarted = 0;
+    int first_without_tab = 0;
+    int stop_count = 0;  // stops of the list, kept to set them again
+    double stops[OLI_MAX_TABS] = {};
+};
+ListState list_state;
+
+std::string Format_Args(const char* format, va_list ap) {
+    if (!format) return std::string();
+    char buf[kMaxText + 1];
+    int n = std::vsnprintf(buf, sizeof buf, format, ap);
+    if (n < 0) return std::string();
+    return std::string(buf);  // cut to its first 255 characters
+}
+
+__attribute__((format(printf, 1, 2))) std::string Format_Text(const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string s = Format_Args(format, ap);
+    va_end(ap);
+    return s;
+}
+
+int Clamp_Level(int level) { return std::min(std::max(level, 1), OLI_MAX_LEVELS); }
+
+double Step_Of_Kind(int kind) { return kind == 1 ? 0.28 : 0.48; }
+
+std::string With_Newline(std::string text) {
+    if (text.empty() || text.back() != '\n') text += '\n';
+    return text;
+}
+
+// Trailing zeros of decimal numbers dropped, and a point left without
+// digits; a point at the very end of the text stays.
+std::string Strip_Trailing_Zeros(const std::string& in) {
+    std::string out;
+    size_t i = 0;
+    while (i < in.size()) {
+        char c = in[i];
+        bool number_point = c == '.' && i > 0 && std::isdigit(static_cast<unsigned char>(in[i - 1])) &&
+                            i + 1 < in.size();
+        if (!number_point) {
+            out += c;
+            ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        while (j < in.size() && std::isdigit(static_cast<unsigned char>(in[j]))) ++j;
+        std::string digits = in.substr(i + 1, j - i - 1);
+        while (!digits.empty() && digits.back() == '0') digits.pop_back();
+        if (!digits.empty()) out += "." + digits;
+        i = j;
+    }
+    return out;
+}
+
+const char* const kReopenedSwitches[] = {"\xCE\\", "\xCE/", "\xCE_", "\xCEu", "\xCE" "b", "\xCEs"};
+
+// Markup_Is_Open on a length-bounded prefix.
+bool Switch_Open(const std::string& text, size_t place, const char* sw) {
+    std::string before = text.substr(0, std::min(place, text.size()));
+    size_t last_sw = before.rfind(sw);
+    if (last_sw == std::string::npos) return false;
+    size_t last_r = before.rfind("\xCEr");
+    return last_r == std::string::npos || last_r < last_sw;
+}
+
+// Every pattern replaced, the switches open there reopened after it. The
+// result is as long as it needs to be.
+std::string Replace_Markup(const std::string& text, const std::string& pattern, const std::string& replacement) {
+    if (pattern.empty()) return text;
+    std::string out;
+    size_t start = 0;
+    for (;;) {
+        size_t at = text.find(pattern, start);
+        if (at == std::string::npos) break;
+        out.append(text, start, at - start);
+        out += replacement;
+        for (const char* sw : kReopenedSwitches)
+            if (Switch_Open(text, at, sw)) out += sw;
+        start = at + pattern.size();
+    }
+    out.append(text, start, std::string::npos);
+    return out;
+}
+
+// The checks of Oli_Check_Line; false for an unknown operator.
+bool Check_Met(double value, const char* op, double limit, int decimals, bool* known) {
+    double d = Round_To_Decimals(value - limit, decimals);
+    std::string o = op ? op : "";
+    *known = true;
+    if (o == "<=" || o == "=<") return d <= 0.0;
+    if (o == ">=" || o == "=>") return d >= 0.0;
+    if (o == "<") return d < 0.0;
+    if (o == ">") return d > 0.0;
+    *known = false;
+    return false;
+}
+
+// The failure mark "╬b!!" at the right edge of the line just written.
+void Failure_Mark(FILE* stream) {
+    OLI_setYPositionCM(stream, 1, -kLine);
+    double keep = left_margin;
+    Oli_Set_Left_Margin(stream, text_width);
+    Oli_Text_Line(stream, "%s", "\xCE" "b!!");
+    Oli_Set_Left_Margin(stream, keep);
+}
+
+void Write_Text_Line(FILE* stream, std::string text) {
+    if (strip_zeros) text = Strip_Trailing_Zeros(text);
+    text = Replace_Markup(text, "\xFD", "\xCE/2\xCEr");
+    text = Replace_Markup(text, "\xFA", "\xCE/3\xCEr");
+    if (!stream) return;
+    OLI_Set_Para_Mode(font_code);
+    OLI_printf(stream, "%s", With_Newline(text).c_str());
+    OLI_End_Text(stream);
+}
+
+void Write_Paragraph(FILE* stream, int mode, const std::string& text) {
+    OLI_Set_Para_Mode(mode);
+    OLI_printf(stream, "%s", With_Newline(text).c_str());
+    OLI_End_Text(stream);
+}
+
+void Reset_List_State(void) { list_state = ListState(); }
+
+void Set_List_Stops(void) {
+    OLI_Set_Tabs(2, nullptr, list_state.stops, list_state.stop_count);
+}
+
+void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bookmarks, int with_bookmark,
+                int bookmark_level) {
+    if (!stream || level < 0) return;
+    if (level == 0) {
+        int keep = OLI_Get_Para_Mode();
+        OLI_setYPositionCM(stream, 1, 0.114);
+        OLI_Set_Para_Mode(4);
+        OLI_printf(stream, "\xCEH%s\xCEr\n", text.c_str());
+        OLI_Set_Para_Mode(keep);
+        OLI_End_Text(stream);
+        return;
+    }
+    if (manage_bookmarks) {
+        bookmark_level = 0;
+        if (level >= 1 && level <= std::min(bookmark_depth - 1, bookmark_top_level)) {
+            int closes = 0;
+            if (level == last_bookmark_level) closes = 1;
+            else if (level < last_bookmark_level) closes = last_bookmark_level - level + 1;
+            for (int i = 0; i < closes; ++i) OLI_setBookmark(stream, 17, nullptr);
+            last_bookmark_level = level;
+            bookmark_level = 16;
+        }
+    }
+    Oli_Chapter_Heading(stream, level, text.c_str(), with_bookmark, bookmark_level);
+    if (level == 1) OLI_setYPositionCM(stream, 1, -0.19);
+}
+
+}  // namespace
+
+// ---- writer state ------------------------------------------------------------
+
+void Oli_Writer_Init(int levels, int kind, int flags) {
+    for (int& c : counters) c = 0;
+    used_levels = std::min(levels, OLI_MAX_LEVELS);
+    for (int i = 0; i < OLI_MAX_LEVELS; ++i) {
+        level_kinds[i] = kind;
+        level_steps[i] = Step_Of_Kind(kind);
+    }
+    last_bookmark_level = -1;
+    plain_number = flags & 1;
+    numbering_off = (flags >> 1) & 1;
+    // A new list starts clean: no paragraph, stored position or tabbed
+    // list of an earlier list is carried into it.
+    Oli_Reset_Position_Indices();
+    Reset_List_State();
+    OLI_Reset_Writer();
+}
+
+void Oli_Set_Level_Kinds(const int kinds[]) {
+    assert(kinds);
+    for (int i = 0; i < used_levels && i < OLI_MAX_LEVELS; ++i) level_kinds[i] = kinds[i];
+    for (int i = 0; i < OLI_MAX_LEVELS; ++i) level_steps[i] = Step_Of_Kind(level_kinds[i]);
+}
+
+void Oli_Set_Bookmark_Depth(int depth) { bookmark_depth = depth; }
+void Oli_Set_Bookmark_Max_Level(int level) { bookmark_top_level = level; }
+
+void Oli_Close_Bookmarks(FILE* stream) {
+    if (!stream) return;
+    for (int i = 0; i < last_bookmark_level; ++i) OLI_setBookmark(stream, 17, nullptr);
+}
+
+int Oli_Get_Chapter_Counter(int level) { return counters[Clamp_Level(level) - 1]; }
+void Oli_Set_Chapter_Counter(int level, int value) { counters[Clamp_Level(level) - 1] = value; }
+void Oli_Next_Chapter_Counter(int level) { ++counters[Clamp_Level(level) - 1]; }
+
+const char* Oli_Get_Heading_Number(void) { return numbering_off ? nullptr : last_heading_number; }
+void Oli_Numbering_Off(void) { numbering_off = 1; }
+void Oli_Numbering_On(void) { numbering_off = 0; }
+
+double Oli_Get_Text_Width(void) { return text_width; }
+void Oli_Set_Text_Width(double cm) { text_width = cm; }
+
+void Oli_Set_Left_Margin(FILE* stream, double cm) {
+    left_margin = static_cast<float>(cm);
+    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+}
+
+void Oli_Set_Right_Margin(FILE* stream, double cm) {
+    right_margin = static_cast<float>(cm);
+    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+}
+
+float Oli_Get_Left_Margin(void) { return left_margin; }
+float Oli_Get_Right_Margin(void) { return right_margin; }
+
+int Oli_Chars_Per_Line(int code) {
+    static const int table[11] = {106, 106, 165, 125, 96, 73, 106, 106, 132, 132, 165};
+    int chars = (code >= 0 && code <= 10) ? table[code] : 96;
+    if (text_width == 0.0) return chars;
+    return static_cast<int>(std::lround(chars * (text_width - left_margin) / text_width));
+}
+
+int Oli_Chars_Per_Line_Current(void) { return Oli_Chars_Per_Line(font_code); }
+void Oli_Set_Font_Code(int code) { font_code = code; }
+int Oli_Get_Font_Code(void) { return font_code; }
+void Oli_Set_Line_Font_Code(int code) { line_font_code = code; }
+int Oli_Get_Line_Font_Code(void) { return line_font_code; }
+void Oli_Set_Strip_Zeros(int on) { strip_zeros = on; }
+int Oli_Get_Strip_Zeros(void) { return strip_zeros; }
+
+void Oli_Move_Lines(FILE* stream, double n) {
+    if (stream) OLI_setYPositionCM(stream, 1, n * kLine);
+}
+
+void Oli_Move_Y(FILE* stream, double cm) {
+    if (stream) OLI_setYPositionCM(stream, 1, cm);
+}
+
+void Oli_Y_To_Top(FILE* stream) {
+    if (stream) OLI_setYPositionCM(stream, 4, 0.0);
+}
+
+void Oli_Reserve_Lines(FILE* stream, double n) {
+    if (stream) OLI_reserveSpaceCM(stream, n * kLine);
+}
+
+void Oli_Reserve_Small_Lines(FILE* stream, double n) {
+    if (stream) OLI_reserveSpaceCM(stream, n * kSmallLine);
+}
+
+int Oli_Store_Y_Position(FILE* stream) {
+    if (!stream) return -1;
+    for (int i = 0; i < OLI_POSITION_INDICES; ++i) {
+        if (position_used[i]) continue;
+        position_used[i] = 1;
+        OLI_storeYPosition(stream, i);
+        return i;
+    }
+    Verbose_Printf("Fehler in 'ioliwrt': Kein Positionierungsindex mehr frei!\n");
+    _flushall();
+    return -1;
+}
+
+void Oli_Restore_Y_Position(FILE* stream, int index) {
+    if (!stream || index < 0 || index >= OLI_POSITION_INDICES) return;
+    if (position_used[index]) OLI_restoreYPosition(stream, index);
+    position_used[index] = 0;
+}
+
+void Oli_Return_To_Y_Position(FILE* stream, int index) {
+    if (!stream || index < 0 || index >= OLI_POSITION_INDICES) return;
+    if (position_used[index]) OLI_restoreYPosition(stream, index);
+}
+
+void Oli_Free_Position_Index(int index) {
+    if (index >= 0 && index < OLI_POSITION_INDICES) position_used[index] = 0;
+}
+
+void Oli_Reset_Position_Indices(void) {
+    for (int& u : position_used) u = 0;
+}
+
+double Oli_Hanging_Indent(void) {
+    double h = 0.0;
+    for (int i = 0; i < used_levels && i < OLI_MAX_LEVELS; ++i) h += level_steps[i];
+    if (used_levels == 3) return h + 0.3;
+    if (used_levels == 4) return h + 0.2;
+    return h + 0.35;
+}
+
+// ---- headings ------------------------------------------------------------------
+
+void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {
+    int lc = Clamp_Level(level);
+    used_levels = std::max(used_levels < 1 ? 1 : used_levels, lc);
+    ++counters[lc - 1];
+    if (level <= 5)
+        for (int i = lc; i < OLI_MAX_LEVELS; ++i) counters[i] = 0;
+    if (!stream) return;
+    const std::string t = title ? title : "";
+
+    if (heading_output) {
+        left_margin = 0.0f;
+        OLI_setMarginsCM(stream, 1, 0.0, right_margin);
+        OLI_setYPositionCM(stream, 1, 0.254);
+        OLI_reserveSpaceCM(stream, 3.0);
+    }
+    std::string heading = t, bookmark = t;
+    double hanging = 0.0;
+    if (!numbering_off) {
+        std::string number;
+        for (int i = 0; i < lc; ++i) number += Format_Text("%d.", counters[i]);
+        std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
+        heading = std::string("\xCE\x40") + number + (plain_number ? " " : "\xCEt") + t;
+        bookmark = std::string("\xCE\x40") + number + " " + t;
+        if (!plain_number) hanging = Oli_Hanging_Indent();
+    }
+    if (with_bookmark && lc <= bookmark_depth) OLI_setBookmark(stream, bookmark_level, bookmark.c_str());
+    if (!heading_output) return;
+
+    OLI_Set_Para_Mode(lc == 1 ? 5 : 4);
+    if (hanging > 0.0) OLI_Set_Tabs(17, nullptr, &hanging, 1);
+    if (lc == 1) {
+        OLI_printf(stream, "%s\n", heading.c_str());
+        OLI_Add_Para_Offset(0.1);
+        OLI_End_Text(stream);
+        OLI_setYPositionCM(stream, 1, 0.1);
+    } else {
+        OLI_printf(stream, "\xCEH%s\xCEr\n", heading.c_str());
+        OLI_End_Text(stream);
+    }
+    left_margin = static_cast<float>(hanging);
+    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+}
+
+void Oli_Heading(FILE* stream, int level, const char* format, ...) {
+    if (!stream || level < 0) return;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    Heading_Of(stream, level, text, true, 1, 0);
+}
+
+void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const char* format, ...) {
+    if (!stream || level < 0) return;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    Heading_Of(stream, level, text, false, 1, bookmark_level);
+}
+
+void Oli_Heading_Simple(FILE* stream, int level, const char* format, ...) {
+    if (!stream || level < 0) return;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    Heading_Of(stream, level, text, false, 0, 0);
+}
+
+void Oli_Heading_Silent(FILE* stream, int level, const char* format, ...) {
+    if (!stream || level < 0) return;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    heading_output = 0;
+    Heading_Of(stream, level, text, true, 1, 0);
+    heading_output = 1;
+}
+
+// ---- text lines -------------------------------------------------------------------
+
+void Oli_Text_Line(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    Write_Text_Line(stream, text);
+}
+
+void Oli_Text_Line_Check(FILE* stream, const char* text, int ok) {
+    Write_Text_Line(stream, Format_Text("%s", text ? text : ""));
+    if (!ok) Failure_Mark(stream);
+}
+
+void Oli_Text_Paragraph(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    if (!stream || !paragraph_output) return;
+    Write_Paragraph(stream, 3, text);
+}
+
+void Oli_Text_Small(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    int keep = paragraph_output;
+    paragraph_output = 1;
+    Oli_Text_Paragraph(stream, "%s", text.c_str());
+    paragraph_output = keep;
+}
+
+void Oli_Text_Big(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    if (!stream) return;
+    Write_Paragraph(stream, 5, text);
+}
+
+void Oli_Version_Line(FILE* stream, const char* program_name) {
+    std::string name = program_name ? program_name : "";
+    if (name.size() > 99) name.resize(99);
+    const char* version = Read_Program_Version_File(name.c_str());
+    std::string text;
+    if (version) {
+        text = version;
+    } else {
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        text = name + " Version: ???";
+    }
+    if (text.empty()) return;
+    double keep = left_margin;
+    Oli_Set_Left_Margin(stream, keep + text_width + 1.0 - 0.13333 * static_cast<double>(text.size()));
+    Oli_Text_Paragraph(stream, "%s", text.c_str());
+    Oli_Set_Left_Margin(stream, keep);
+}
+
+void Oli_Text_At_Tab(FILE* stream, double position, const char* text) {
+    if (!stream) return;
+    OLI_Set_Para_Mode(font_code);
+    OLI_Set_Tabs(50, nullptr, &position, 1);
+    OLI_printf(stream, "%s", text ? text : "");
+    OLI_End_Tabs();
+    OLI_End_Text(stream);
+}
+
+void Oli_Text_At_Tab_Printf(FILE* stream, double position, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    Oli_Text_At_Tab(stream, position, text.c_str());
+}
+
+// ---- comparisons and check lines --------------------------------------------------
+
+char Compare_Sign_Tol(double a, double b, int decimals, double tolerance) {
+    double d = Round_To_Decimals(a - b, decimals);
+    if (d == 0.0) return '=';
+    if (d > 0.0) return '>';
+    if (Round_To_Decimals(std::fabs(a - b) - tolerance, decimals) <= 0.0) return '\xF7';
+    return '<';
+}
+
+char Compare_Sign(double a, double b, int decimals) {
+    double d = Round_To_Decimals(a - b, decimals);
+    if (d == 0.0) return '=';
+    return d > 0.0 ? '>' : '<';
+}
+
+const char* Compare_Text_Tol(double a, double b, int decimals, double tolerance, int mode, const char* name,
+                             const char* unit) {
+    static char buffer[512];
+    int dec = decimals < 0 ? 0 : decimals;
+    char sign = Compare_Sign_Tol(a, b, decimals, tolerance);
+    bool with_unit = unit && *unit;
+    std::string text = with_unit ? Format_Text("%.*f %s %c %.*f %s", dec, a, unit, sign, dec, b, unit)
+                                 : Format_Text("%.*f %c %.*f", dec, a, sign, dec, b);
+    if (name) {
+        double d = Round_To_Decimals(a - b, decimals);
+        bool add = false;
+        double shown = a;
+        if (mode == 3) add = d < 0.0, shown = b;
+        else if (mode == 4) add = d > 0.0, shown = b;
+        else if (mode == 2) add = d > 0.0;
+        else add = d < 0.0;
+        if (add) text += Format_Text("  \x88 %s = %.*f %s", name, dec, shown, with_unit ? unit : "");
+    }
+    std::snprintf(buffer, sizeof buffer, "%s", text.c_str());
+    return buffer;
+}
+
+char* Compare_Text_Op(const char* name, double a, const char* op, double b, int decimals, char* out,
+                      size_t out_size) {
+    if (!out || out_size == 0) return out;
+    int dec = decimals < 0 ? 0 : decimals;
+    std::string text = Format_Text("%.*f %c %.*f", dec, a, Compare_Sign(a, b, decimals), dec, b);
+    bool known = false;
+    bool met = Check_Met(a, op, b, decimals, &known);
+    if (known && !met) text += Format_Text("  \x88  %s = %.*f", name ? name : "", dec, b);
+    std::snprintf(out, out_size, "%s", text.c_str());
+    return out;
+}
+
+int Oli_Check_Line(FILE* stream, const char* before, double value, const char* op, double limit, int decimals,
+                   const char* after, const char* when_met, const char* when_failed) {
+    int dec = decimals < 0 ? 0 : decimals;
+    std::string number = Format_Text("%.*f %c %.*f", dec, value, Compare_Sign(value, limit, decimals), dec, limit);
+    bool known = false;
+    bool met = Check_Met(value, op, limit, decimals, &known);
+    const char* style = met ? "" : "\xCE" "b";
+    const char* closing = met ? when_met : when_failed;
+    std::string line = Format_Text("%s %s%s\xCEr %s %s%s", before ? before : "", style, number.c_str(),
+                                   after ? after : "", style, closing ? closing : "");
+    Write_Text_Line(stream, line);
+    if (!met && when_failed && stream) Failure_Mark(stream);
+    return met ? 1 : 0;
+}
+
+int Trimmed_Length(const char* text) {
+    if (!text) return 0;
+    size_t n = std::strlen(text);
+    while (n > 0 && text[n - 1] == ' ') --n;
+    return static_cast<int>(n);
+}
+
+int Markup_Is_Open(const char* text, const char* markup_switch, const char* place) {
+    if (!text || !markup_switch || !*markup_switch) return 0;
+    size_t len = std::strlen(text);
+    size_t at = place ? static_cast<size_t>(place - text) : len;
+    if (place && (place < text || at > len)) at = len;
+    return Switch_Open(std::string(text, len), at, markup_switch) ? 1 : 0;
+}
+
+int Markup_Is_Subscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE\\", place); }
+int Markup_Is_Superscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE/", place); }
+int Markup_Is_Underscore_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE_", place); }
+int Markup_Is_Bold_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE" "b", place); }
+int Markup_Is_S_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCEs", place); }
+
+void Replace_With_Markup(char* text, const char* pattern, const char* replacement, size_t size) {
+    if (!text || !pattern || !replacement || size == 0) return;
+    std::string result = Replace_Markup(text, pattern, replacement);
+    size_t n = std::min(result.size(), size - 1);
+    std::memcpy(text, result.data(), n);
+    text[n] = '\0';
+}
+
+// ---- tabbed list lines --------------------------------------------------------------
+
+void Oli_List_Tabs(int n, const double positions[]) {
+    OLI_Set_Para_Mode(line_font_code);
+    if (n <= 0 || !positions) {
+        list_state.active = 0;
+        return;
+    }
+    list_state.cells = n;
+    int first = 0;
+    list_state.first_without_tab = 0;
+    if (Round_To_Decimals(std::fabs(positions[0]), 2) == 0.0) {
+        first = 1;
+        list_state.first_without_tab = 1;
+    }
+    list_state.stop_count = 0;
+    for (int i = first; i < n && list_state.stop_count < OLI_MAX_TABS; ++i) list_state.stops[list_state.stop_count++] = positions[i];
+    Set_List_Stops();
+    list_state.restarted = list_state.active ? 1 : 0;
+    list_state.active = 1;
+    list_state.current = 0;
+}
+
+void Oli_List_Tabs_2(double x1, double x2) {
+    const double p[2] = {x1, x2};
+    Oli_List_Tabs(2, p);
+}
+
+void Oli_List_Tabs_3(double x1, double x2, double x3) {
+    const double p[3] = {x1, x2, x3};
+    Oli_List_Tabs(3, p);
+}
+
+void Oli_List_Cell(FILE* stream, const char* format, ...) {
+    if (!list_state.active) return;
+    va_list ap;
+    va_start(ap, format);
+    std::string text = Format_Args(format, ap);
+    va_end(ap);
+    if (list_state.restarted) {
+        // The earlier list's paragraph ends here; the new list goes on with
+        // its own stops from its first cell.
+        ListState kept = list_state;
+        OLI_End_Text(stream);
+        list_state = kept;
+        list_state.restarted = 0;
+        Set_List_Stops();
+    }
+    OLI_Set_Para_Mode(line_font_code);
+    bool last = list_state.current >= list_state.cells - 1;
+    if (last) text += '\n';
+    if (list_state.current == 0 && list_state.first_without_tab) OLI_printf(stream, "%s", text.c_str());
+    else OLI_printf(stream, "%s%s", "\xCEt", text.c_str());
+    list_state.current = last ? 0 : list_state.current + 1;
+}
+
+void Oli_List_Row_3(FILE* stream, const char* cell1, const char* cell2, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    std::string third = Format_Args(format, ap);
+    va_end(ap);
+    Oli_List_Cell(stream, "%s", cell1 ? cell1 : "");
+    Oli_List_Cell(stream, "%s", cell2 ? cell2 : "");
+    Oli_List_Cell(stream, "%s", third.c_str());
+}
+
+// A caller's number format applied to one value.
+static std::string Value_Text(const char* format, double v) {
+    if (!format) return std::string();
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    return Format_Text(format, v);
+#pragma GCC diagnostic pop
+}
+
+void Oli_List_Compare_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
+                          char sign, const char* format_b, double b) {
+    std::string third = Value_Text(format_a, a) + Format_Text(" %c ", sign) + Value_Text(format_b, b);
+    Oli_List_Row_3(stream, cell1, cell2, "%s", third.c_str());
+}
+
+void Oli_List_Check_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
+                        char sign, const char* format_b, double b, int ok, const char* remark) {
+    if (ok) {
+        Oli_List_Compare_Row(stream, cell1, cell2, format_a, a, sign, format_b, b);
+        return;
+    }
+    const std::string bold = "\xCE" "b";
+    std::string third = bold + Value_Text(format_a, a) + bold + Format_Text(" %c ", sign) + bold +
+                        Value_Text(format_b, b) + bold + "  " + (remark ? remark : "");
+    Oli_List_Row_3(stream, cell1, cell2, "%s", third.c_str());
+    double keep = OLI_Get_Para_Indent();
+    OLI_Add_Para_Offset(-kLine);
+    OLI_Set_Para_Indent(text_width);
+    OLI_printf(stream, "\xCE" "b!!\n");
+    OLI_Set_Para_Indent(keep);
+}
+
+void Oli_List_Space(FILE* /*stream*/, double n) { OLI_Add_Para_Offset(n * kLine); }
+
+void Oli_List_End(FILE* stream) {
+    OLI_End_Text(stream);
+    Reset_List_State();
+}

@@ -194,7 +194,11 @@ void Table_Remarks_Clear(void);
 // columns asked for, and then nothing is written.
 int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, OliTableColumn* column_records,
                const OliTableTitle* title, int flags, int note_count, const char* const* notes, int start_number);
+// OliTabelle over the column array that Oli_Init_Columns grew last, with
+// the words of the options (defaults made and freed when options is null).
 void Oli_Table(FILE* stream, int columns, int rows, const OliTableCell* cells, const OliTableOptions* options);
+// The listing table: row name, unit, then the values; columns placed from
+// the visible lengths of names, units and cell texts.
 void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* row_records);
 char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, const double* values, int width,
                       int decimals, char* out, size_t out_size);

@@ -19,6 +19,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/desktop.h"
+
 namespace {
 
 enum WriterState { kUninit = 0, kNoPara = 1, kLineStart = 2, kInLine = 3 };
@@ -45,13 +47,19 @@ int tab_count = 0;  // 0..100, or -1 for one hanging width
 
 char static_text[100];
 
-// All output of the writer goes through here; false when the stream
-// refused the write.
+std::string Format_Text(const char* format, va_list ap);
+
+// All output of the writer goes through the fprintf entry of the stdio table
+// the window library publishes, so that the layout library and the writer
+// share one stream of one runtime; before the table is handed over, the C
+// library's own fprintf. False when the stream refused the write.
 __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
     va_list ap;
     va_start(ap, format);
-    int n = std::vfprintf(stream, format, ap);
+    std::string text = Format_Text(format, ap);
     va_end(ap);
+    int n = (VEK_STDIO_FCT && VEK_STDIO_FCT->fprintf_fct) ? VEK_STDIO_FCT->fprintf_fct(stream, "%s", text.c_str())
+                                                          : std::fprintf(stream, "%s", text.c_str());
     return n >= 0;
 }
 
@@ -152,7 +160,7 @@ int Write_Text(FILE* stream, const std::string& text) {
             if (!Out(stream, " ")) return -1;
             state = kInLine;
         }
-        if (end > start && std::fwrite(text.data() + start, 1, end - start, stream) != end - start) return -1;
+        if (end > start && !Out(stream, "%s", text.substr(start, end - start).c_str())) return -1;
         if (!has_nl) break;
         if (!Out(stream, "\n")) return -1;
         state = kLineStart;

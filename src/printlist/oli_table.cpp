@@ -1,0 +1,372 @@
+// Table writers of the print list: the general table writer with its column
+// records and the simpler listing table.
+//
+// Both write "#SHOWTABLE" blocks whose column positions are running sums of
+// column widths counted in visible characters (MT_String_Length), so that a
+// cell with markup lines up with plain ones. Block lines are written with
+// Safe_Fprintf; the notes under a table go through Oli_Text_Paragraph.
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/rounding.h"
+#include "base/vesk.h"
+#include "dialogs/messages.h"
+#include "platform/oli_layout.h"
+#include "printlist/ioliwrt.h"
+
+namespace {
+
+int allocated_columns = 0;
+OliTableColumn* column_array = nullptr;  // the array Oli_Init_Columns grew last
+int table_mark = 100;
+char table_title[100];
+
+struct Remark {
+    char name[10];
+    char text[200];
+    int key;
+    int flag;
+};
+std::vector<Remark> remarks;
+
+const double kBarDiameters[12] = {0.006, 0.008, 0.010, 0.012, 0.014, 0.016,
+                                  0.020, 0.025, 0.028, 0.032, 0.018, 0.022};
+
+// The text padded with blanks to a visible width.
+std::string Pad_Visible(const std::string& text, int width) {
+    int visible = MT_String_Length(text.c_str());
+    return visible < width ? text + std::string(static_cast<size_t>(width - visible), ' ') : text;
+}
+
+// A blank cell of the width with one text in its middle.
+std::string Centred(const char* text, int width) {
+    int len = static_cast<int>(std::strlen(text));
+    int left = width > len ? (width - len) / 2 : 0;
+    return Pad_Visible(std::string(static_cast<size_t>(left), ' ') + text, width);
+}
+
+bool Is_Marker(double value, double marker) { return Round_To_Decimals(value - marker, 2) == 0.0; }
+
+// Texts of the marker values; null for an ordinary number.
+const char* Marker_Text(double value) {
+    if (Is_Marker(value, -1e100)) return "-\xEC ";
+    if (Is_Marker(value, 1e100)) return " \xEC ";
+    if (Is_Marker(value, 2e100)) return "n.e.";
+    if (Is_Marker(value, 3e100)) return "auto";
+    if (Is_Marker(value, -2e100)) return "---";
+    if (Is_Marker(value, -3e100)) return "";
+    return nullptr;
+}
+
+std::string Number_Text(double value, int decimals) {
+    char buf[64];
+    if (decimals < 0) std::snprintf(buf, sizeof buf, "%g", value);
+    else std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
+    return buf;
+}
+
+// Right-aligned within the width.
+std::string Right(const std::string& text, int width) {
+    int visible = MT_String_Length(text.c_str());
+    return visible < width ? std::string(static_cast<size_t>(width - visible), ' ') + text : text;
+}
+
+std::string Copy_Out(const std::string& text, char* out, size_t out_size) {
+    if (out && out_size > 0) std::snprintf(out, out_size, "%s", text.c_str());
+    return text;
+}
+
+}  // namespace
+
+int Column_Type_Invalid(const OliTableColumn* column) {
+    if (!column) return 1;
+    const char* t = column->type;
+    if (std::strncmp(t, "TXT", 3) == 0 || std::strncmp(t, "GEW", 3) == 0) return 0;
+    if (std::strcmp(t, "CHAR") == 0 || std::strcmp(t, "ZZ") == 0) return 0;
+    return 1;
+}
+
+OliTableColumn* Oli_Init_Columns(int count, OliTableColumn** columns) {
+    assert(columns);
+    if (count < 1) return *columns;
+    void* grown = std::realloc(*columns, static_cast<size_t>(count) * sizeof(OliTableColumn));
+    if (!grown) return nullptr;
+    *columns = static_cast<OliTableColumn*>(grown);
+    for (int i = 0; i < count; ++i) {
+        OliTableColumn& c = (*columns)[i];
+        c = OliTableColumn{};
+        std::snprintf(c.head, sizeof c.head, "%s", "Nr");
+        std::snprintf(c.type, sizeof c.type, "%s", "ZZ");
+        c.width = 4;
+        c.start = 0.0;
+        c.decimals = -1;
+        c.factor = 1.0;
+        c.visible = 1;
+    }
+    allocated_columns = count;
+    column_array = *columns;
+    return *columns;
+}
+
+void Oli_Free_Columns(OliTableColumn** columns) {
+    if (!columns) return;
+    std::free(*columns);
+    if (*columns == column_array) {
+        column_array = nullptr;
+        allocated_columns = 0;
+    }
+    *columns = nullptr;
+}
+
+int Oli_Columns_Allocated(void) { return allocated_columns; }
+
+int Oli_Init_Table_Options(OliTableOptions* options, int columns) {
+    if (!options) return 0;
+    *options = OliTableOptions{};
+    options->mark = -1;
+    if (columns > 0) {
+        options->column_flags = static_cast<int*>(std::calloc(static_cast<size_t>(columns), sizeof(int)));
+        if (!options->column_flags) return 0;
+        for (int i = 0; i < columns; ++i) options->column_flags[i] = 1;
+    }
+    return 1;
+}
+
+void Oli_Free_Table_Options(OliTableOptions* options) {
+    if (!options) return;
+    std::free(options->column_flags);
+    options->column_flags = nullptr;
+}
+
+int Table_Remark_Add(int key, const char* name, const char* text) {
+    const char* n = name ? name : "";
+    for (const Remark& r : remarks)
+        if (r.key == key || std::strncmp(r.name, n, sizeof r.name - 1) == 0) return 0;
+    if (remarks.size() == remarks.capacity()) remarks.reserve(remarks.size() + 5);
+    Remark r{};
+    std::snprintf(r.name, sizeof r.name, "%s", n);
+    std::snprintf(r.text, sizeof r.text, "%s", text ? text : "");
+    r.key = key;
+    remarks.push_back(r);
+    return 1;
+}
+
+int Table_Remark_Count(void) { return static_cast<int>(remarks.size()); }
+
+void Table_Remarks_Clear(void) {
+    remarks.clear();
+    remarks.shrink_to_fit();
+}
+
+int Visible_Length_Sub_Sup(const char* text) {
+    if (!text) return 0;
+    int visible = MT_String_Length(text);
+    // Characters inside sub- and superscript runs count 0.8.
+    int small = 0;
+    bool in_run = false;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        if (*p == 0xCE && p[1]) {
+            if (p[1] == '\\' || p[1] == '/') in_run = true;
+            else if (p[1] == 'r') in_run = false;
+            ++p;
+            continue;
+        }
+        if (in_run) ++small;
+    }
+    return static_cast<int>(std::lround(visible - 0.2 * small));
+}
+
+void Oli_Set_Table_Mark(int mark) { table_mark = mark; }
+
+const char* Oli_Set_Table_Title(const char* text) {
+    std::snprintf(table_title, sizeof table_title, "%s", text ? text : "");
+    return table_title;
+}
+
+char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, const double* values, int width,
+                      int decimals, char* out, size_t out_size) {
+    std::string text;
+    const double* v = values ? values : (row ? row->values : nullptr);
+    if (v && column >= 0) {
+        double value = v[column];
+        const char* marker = Marker_Text(value);
+        std::string unit = type ? type : (row && row->unit ? row->unit : "");
+        if (marker) text = marker;
+        else if (unit.find("cm\xCE/2") != std::string::npos && std::fabs(value) < 1e-8) text = "-";
+        else text = Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2));
+    }
+    Copy_Out(width > 0 ? Right(text, width) : text, out, out_size);
+    return out;
+}
+
+char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTableCell* cell, char* out,
+                            size_t out_size) {
+    assert(column);
+    int width = column->width > 0 ? column->width : 1;
+    std::string text;
+    const char* type = column->type;
+    if (std::strncmp(type, "TXT", 3) == 0) {
+        const char* t = cell && cell->text ? cell->text : "";
+        std::string s = std::strlen(t) >= 1000 ? std::string(static_cast<size_t>(width), '?') : std::string(t);
+        if (static_cast<int>(s.size()) > width) s.resize(static_cast<size_t>(width));
+        text = "  " + Pad_Visible(s, width);
+    } else if (std::strcmp(type, "CHAR") == 0) {
+        char one[2] = {cell && cell->text && *cell->text ? cell->text[0] : ' ', '\0'};
+        text = Centred(one, width);
+    } else if (std::strncmp(type, "GEW", 3) == 0) {
+        int count = cell ? cell->count : 0;
+        if (count < 0) {
+            text = "---";
+        } else if (count > 0) {
+            int code = cell->bar_code < 0 || cell->bar_code > 11 ? 0 : cell->bar_code;
+            double mm = kBarDiameters[code] * 1000.0;
+            char buf[128];
+            if (cell->bundle >= 2)
+                std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f %der Bnd.\xCEr", "\xCEu", count, "\x8C", mm,
+                              cell->bundle);
+            else
+                std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f\xCEr", "\xCEu", count, "\x8C", mm);
+            text = buf;
+        }
+        text = Pad_Visible(text, width);
+    } else if (std::strcmp(type, "ZZ") == 0) {
+        int first = column->start != 0.0 ? static_cast<int>(column->start) : 1;
+        std::string number = Right(std::to_string(first + row), width);
+        text = column->underline ? " \xCEu" + number + "\xCEr" : number;
+    } else {
+        double value = cell ? cell->value : 0.0;
+        const char* marker = Marker_Text(value);
+        if (marker) text = Right(marker, width);
+        else if (std::strstr(type, "cm\xCE/2") && std::fabs(value) < 1e-8) text = Centred("-", width);
+        else text = Right(Number_Text(value * column->factor, column->decimals < 0 ? 2 : column->decimals), width);
+    }
+    Copy_Out(Pad_Visible(text, width), out, out_size);
+    return out;
+}
+
+int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, OliTableColumn* column_records,
+               const OliTableTitle* title, int flags, int note_count, const char* const* notes, int start_number) {
+    if (!stream || columns < 1 || rows < 1) return 0;
+    if (!column_records || columns > allocated_columns) {
+        // Too few column records: nothing is written, the program goes on.
+        Collect_Message("%s", "Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert!");
+        return -1;
+    }
+    if (flags & 0x400) {
+        OLI_setFlags(stream, 0x380);
+    } else if ((flags & 0x40) || rows >= table_mark) {
+        OLI_setFlags(stream, 0x280);
+    }
+    if (!(flags & 0x4)) OLI_setYPositionCM(stream, 1, 0.1);
+
+    if (title && title->lines && title->counts[0] + title->counts[1] + title->counts[2] > 0) {
+        Safe_Fprintf(stream, "#SHOWTABLE\n %d %d %d\n", title->counts[0], title->counts[1], title->counts[2]);
+        int total = title->counts[0] + title->counts[1] + title->counts[2];
+        for (int i = 0; i < total; ++i) Safe_Fprintf(stream, " %s\n", title->lines[i] ? title->lines[i] : "");
+    } else {
+        Safe_Fprintf(stream, "#SHOWTABLE\n 0 0 0\n");
+    }
+
+    int visible = 0;
+    for (int c = 0; c < columns; ++c)
+        if (column_records[c].visible) ++visible;
+    Safe_Fprintf(stream, (flags & 0x1) ? " %d 0 -1 -1 %d" : " %d 1 -1 -1 %d", 1, visible);
+    if (flags & 0x8) Safe_Fprintf(stream, " 0 0 0 0 0 0 0 %d", 2);
+    Safe_Fprintf(stream, "\n");
+    if (columns > 1) {
+        double sum = 0.0;
+        for (int c = 0; c < columns; ++c) {
+            if (!column_records[c].visible) continue;
+            sum += column_records[c].width + 1;
+            Safe_Fprintf(stream, " %f", sum);
+        }
+        Safe_Fprintf(stream, "\n");
+    }
+
+    std::string head, third;
+    for (int c = 0; c < columns; ++c) {
+        const OliTableColumn& col = column_records[c];
+        if (!col.visible) continue;
+        head += Pad_Visible("\xCEu\xCE" "b" + std::string(col.title) + "\xCEr\xCEu", col.width) + " ";
+        third += Pad_Visible(col.head, col.width) + " ";
+    }
+    Safe_Fprintf(stream, " %s\n", head.c_str());
+    if (!(flags & 0x1)) Safe_Fprintf(stream, " %s\n", third.c_str());
+
+    for (int r = 0; r < rows; ++r) {
+        std::string line;
+        bool frame = false;
+        for (int c = 0; c < columns; ++c) {
+            OliTableColumn& col = column_records[c];
+            if (!col.visible) continue;
+            OliTableColumn numbered = col;
+            if (start_number != 0 && std::strcmp(col.type, "ZZ") == 0) numbered.start = start_number;
+            char buf[1200];
+            Oli_Format_Table_Cell(&numbered, r, cells ? &cells[r * columns + c] : nullptr, buf, sizeof buf);
+            line += buf;
+            line += ' ';
+            if (col.frame) frame = true;
+        }
+        if (frame && r + 1 < rows) line += " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }";
+        Safe_Fprintf(stream, " %s\n", line.c_str());
+    }
+    Safe_Fprintf(stream, "#END_OF_TEXT\n");
+    if (flags & 0x40) OLI_setFlags(stream, 0x380);
+    for (int i = 0; notes && i < note_count; ++i) Oli_Text_Paragraph(stream, "%s", notes[i] ? notes[i] : "");
+    return 0;
+}
+
+void Oli_Table(FILE* stream, int columns, int rows, const OliTableCell* cells, const OliTableOptions* options) {
+    OliTableOptions own{};
+    const OliTableOptions* o = options;
+    if (!o) {
+        if (!Oli_Init_Table_Options(&own, columns)) return;
+        o = &own;
+    }
+    OliTabelle(stream, columns, rows, cells, column_array, nullptr, o->flags, 0, nullptr, o->start_number);
+    if (!options) Oli_Free_Table_Options(&own);
+}
+
+void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* row_records) {
+    if (!stream || rows < 1 || columns < 1 || !row_records) return;
+    int n = 0, u = 0, c = 0;
+    char buf[256];
+    for (int r = 0; r < rows; ++r) {
+        const OliSimpleRow& row = row_records[r];
+        n = std::max(n, MT_String_Length(row.name ? row.name : ""));
+        u = std::max(u, MT_String_Length(row.unit ? row.unit : ""));
+        for (int k = 0; k < columns; ++k)
+            c = std::max(c, MT_String_Length(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf)));
+    }
+    OLI_setYPositionCM(stream, 1, 0.1);
+    Safe_Fprintf(stream, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 %d\n", columns + 1);
+    double pos = n + 1;
+    Safe_Fprintf(stream, " %f", pos);
+    pos += u + 2;
+    Safe_Fprintf(stream, " %f", pos);
+    for (int k = 1; k < columns; ++k) {
+        pos += c + 1;
+        Safe_Fprintf(stream, " %f", pos);
+    }
+    Safe_Fprintf(stream, "\n");
+    for (int r = 0; r < rows; ++r) {
+        const OliSimpleRow& row = row_records[r];
+        const char* unit = row.unit ? row.unit : "";
+        std::string name = std::strncmp(unit, "GEW", 3) == 0
+                               ? "\xCEu\xCE" "b" + std::string(row.name ? row.name : "") + "\xCEr\xCEu"
+                               : "\xCE" "b" + std::string(row.name ? row.name : "") + "\xCEr";
+        Safe_Fprintf(stream, " %s ", Pad_Visible(name, n).c_str());
+        Safe_Fprintf(stream, " %s", Pad_Visible(unit, u).c_str());
+        for (int k = 0; k < columns; ++k)
+            Safe_Fprintf(stream, "%s",
+                         Pad_Visible(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf), c).c_str());
+        if (r + 1 < rows) Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
+        Safe_Fprintf(stream, "\n");
+    }
+    Safe_Fprintf(stream, "#END_OF_TEXT\n");
+}
