@@ -51,6 +51,9 @@ void Push_RFont(void);
 // Depth of the font stack (for tests: every painter leaves it as it was).
 int RFont_Stack_Depth(void);
 
+// Font 0 current and an empty stack; pxInitScreen calls it.
+void RFont_Reset(void);
+
 // Horizontal extent of the first length characters of text (length below 0:
 // the whole zero-ended text) in the current font: left 0 and right the width.
 // A null or empty text gives 0 and 0.  Null pointers are skipped.

@@ -121,7 +121,7 @@ void pxDot(int x, int y);
 // Line from (x1, y1) to (x2, y2), both ends drawn, in the dash style.
 void pxLine(int x1, int y1, int x2, int y2);
 // Solid line of width w pixels: a w x w square (from -(w / 2) to w - 1 - w / 2
-// around each pixel of the thin line); w below 2 draws pxLine.
+// around each pixel of the thin line); w below 2 draws a solid thin line.
 void pxTkLn(int x1, int y1, int x2, int y2, int w);
 // Filled rectangle, both corners included.
 void pxRect(int x1, int y1, int x2, int y2);

@@ -1,0 +1,95 @@
+// Screen snapshots as PNG files through libpng.
+//
+// The screen holds colour indices; each is turned into its palette colour
+// with pxQCR, so a snapshot shows exactly what the palette says.  libpng
+// reports errors by longjmp, so everything that needs freeing on that path
+// is plain C storage owned by this file's frame.
+#include "platform/png.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/screen.h"
+
+namespace {
+
+// Rows of RGB bytes of the rectangle; the rectangle is already cut.
+std::vector<unsigned char> Rgb_Rows(int x1, int y1, int x2, int y2) {
+    std::vector<unsigned char> rgb;
+    rgb.reserve(static_cast<size_t>(x2 - x1 + 1) * (y2 - y1 + 1) * 3);
+    std::unordered_map<int, unsigned> cache;
+    for (int y = y1; y <= y2; y++)
+        for (int x = x1; x <= x2; x++) {
+            int c = pxGetPixel(x, y);
+            auto it = cache.find(c);
+            unsigned v;
+            if (it != cache.end()) {
+                v = it->second;
+            } else {
+                int r, g, b;
+                pxQCR(c, &r, &g, &b);
+                v = (static_cast<unsigned>(r) << 16) | (static_cast<unsigned>(g) << 8) |
+                    static_cast<unsigned>(b);
+                cache[c] = v;
+            }
+            rgb.push_back(static_cast<unsigned char>(v >> 16));
+            rgb.push_back(static_cast<unsigned char>(v >> 8));
+            rgb.push_back(static_cast<unsigned char>(v));
+        }
+    return rgb;
+}
+
+// Writes the rows with libpng; false on any libpng error.
+bool Write_Rows(FILE *f, int w, int h, unsigned char *rgb) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        return false;
+    }
+    png_bytep *rows = static_cast<png_bytep *>(png_malloc(png, sizeof(png_bytep) * h));
+    if (setjmp(png_jmpbuf(png))) {
+        png_free(png, rows);
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    for (int y = 0; y < h; y++) rows[y] = rgb + static_cast<size_t>(y) * w * 3;
+    png_init_io(png, f);
+    png_set_IHDR(png, info, w, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_rows(png, info, rows);
+    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+    png_free(png, rows);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace
+
+int Screen_Write_PNG_Rect(const char *file, int x1, int y1, int x2, int y2) {
+    if (!file || !*file) return 0;
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    x1 = std::max(x1, 0);
+    y1 = std::max(y1, 0);
+    x2 = std::min(x2, NPIXEL_X - 1);
+    y2 = std::min(y2, NPIXEL_Y - 1);
+    if (x1 > x2 || y1 > y2) return 0;
+    std::vector<unsigned char> rgb = Rgb_Rows(x1, y1, x2, y2);
+    FILE *f = std::fopen(file, "wb");
+    if (!f) return 0;
+    bool ok = Write_Rows(f, x2 - x1 + 1, y2 - y1 + 1, rgb.data());
+    if (std::fclose(f) != 0) ok = false;
+    if (!ok) std::remove(file);
+    return ok ? 1 : 0;
+}
+
+int Screen_Write_PNG(const char *file) {
+    return Screen_Write_PNG_Rect(file, 0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+}
