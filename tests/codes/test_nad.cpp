@@ -1,0 +1,376 @@
+// The annex registry and annex files on a temporary DATA/DRAM tree: lazy
+// activation, user annexes, the fallbacks and how they are reported, the
+// "ACTIV_NADNAME" keyword, and the annex-file container.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "codes/nad.h"
+#include "codes/nad_file.h"
+#include "platform/msgbox.h"
+#include "support/testutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testutil::Read_File;
+using testutil::ScopedEnv;
+using testutil::TempDir;
+using testutil::Write_File;
+
+std::string Shipped(const std::string& name) { return Read_File(std::string(WELD_SOURCE_DIR) + "/data/NAD/" + name); }
+
+// A user annex file with the given id, name and EN 1993 gamma_M1.
+std::string User_Annex(int id, const std::string& name, double gamma_M1, int variant = 0) {
+    char zo3[200];
+    std::snprintf(zo3, sizeof zo3, " 4 1.0 %.2f 1.25 1.0 1.0 1.25 0 1.0\n 0.4 0.75 0 1.0 1 1.0\n", gamma_M1);
+    return "NAD/Version 1\n\n " + std::to_string(id) + " \xAE" + name + "\xAF " + std::to_string(variant) +
+           "\n\n\n#ZO3\n ZO3-1 Parameter\n" + zo3 +
+           " ZO3-8 Parameter\n 4 1.3 1.0 1.0 1.0 1.1 1.1\n 3 1.2\n 1.0 1.15 1.15 1.35\n 1.0\n";
+}
+
+class NadRegistry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "DATA" / "NAD");
+        fs::create_directories(dir.path() / "DRAM" / "NADS");
+        Write_File(dir.file("DATA/NAD/Standard.NAD"), Shipped("Standard.NAD"));
+        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Shipped("Deutschland.NAD"));
+        Reset_NAD_Registry();
+        VEK_Set_Batch_Mode(1);
+        VEK_Clear_Recorded_Messages();
+    }
+    void TearDown() override {
+        VEK_Set_Batch_Mode(0);
+        VEK_Clear_Recorded_Messages();
+        Reset_NAD_Registry();
+    }
+    void User(int n, const std::string& text) { Write_File(dir.file("DRAM/NADS/" + std::to_string(n) + ".NAD"), text); }
+
+    TempDir dir;
+    ScopedEnv data{"DATA", dir.file("DATA")};
+    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+};
+
+TEST_F(NadRegistry, FreshProcessActivatesDeutschland) {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    ASSERT_NE(b, nullptr);
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M0, 1.0);
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.1);
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M2, 1.25);
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M2_acc, 1.15);
+    EXPECT_EQ(b->variant, 1);  // from the head line: the national beta_w rule
+    const NAD_Record* r = Get_Current_NAD_Record();
+    EXPECT_EQ(r->id, 18);
+    EXPECT_EQ(r->user, 0);
+    EXPECT_STREQ(r->name, "Deutschland");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "Deutschland");
+    EXPECT_EQ(Get_Active_NAD_Id(), 18);
+    EXPECT_EQ(NAD_Load_Failed(), 0);
+    // The other blocks take the German values of the shipped file's
+    // sections only once their readers exist; until then they keep
+    // their recommended values.
+    EXPECT_DOUBLE_EQ(Get_NAD_EC9()->gamma_M1, 1.1);
+    EXPECT_EQ(Get_NAD_EC9()->variant, 1);
+    EXPECT_EQ(Get_NAD_List()->count, 2);
+}
+
+TEST_F(NadRegistry, StandardSetLoadsItsOwnFile) {
+    Set_Active_NAD_By_Name("EC-Standardparameter");
+    const NAD_Record* r = Get_Current_NAD_Record();
+    EXPECT_EQ(r->id, 19);
+    EXPECT_STREQ(r->name, "EC-Standardparameter");  // from the file, not "EC-Standard"
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.0);
+    EXPECT_EQ(Get_NAD_EC3()->variant, 0);
+    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "EC-Standardparameter");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+}
+
+TEST_F(NadRegistry, UserAnnexSwitchesAndIsShownAsUserDefined) {
+    User(1, User_Annex(42, "Meine Norm", 1.05, 3));
+    Set_Active_NAD_By_Name("Meine Norm");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.05);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_8.gamma_M3, 1.3);
+    EXPECT_EQ(Get_NAD_EC3()->variant, 3);
+    EXPECT_EQ(Get_Current_NAD_Record()->user, 1);
+    EXPECT_EQ(Get_Active_NAD_Id(), 42);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meine Norm");
+    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "Meine Norm (benutzerdefiniert)");
+    // And back: the annex file is read again, nothing is cached.
+    Set_Active_NAD_By_Name("Deutschland");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.1);
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+}
+
+TEST_F(NadRegistry, GapsEndTheListAndFirstOfTwoNamesWins) {
+    User(1, User_Annex(30, "Doppelt", 1.01));
+    User(2, User_Annex(31, "Doppelt", 1.02));
+    User(4, User_Annex(32, "Unerreichbar", 1.03));
+    Scan_NAD_List();
+    const NAD_List* l = Get_NAD_List();
+    ASSERT_EQ(l->count, 4);
+    EXPECT_STREQ(l->names[0], "EC-Standardparameter");
+    EXPECT_STREQ(l->names[1], "Deutschland");
+    EXPECT_EQ(l->file_numbers[3], 2);
+    EXPECT_EQ(l->ids[3], 31);
+    Set_Active_NAD_By_Name("Doppelt");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.01);
+    testing::internal::CaptureStderr();
+    Set_Active_NAD_By_Name("Unerreichbar");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_NE(err.find("Unerreichbar"), std::string::npos);
+}
+
+TEST_F(NadRegistry, MissingAnnexInBatchModeFallsBackWithoutWindow) {
+    testing::internal::CaptureStderr();
+    Set_Active_NAD_By_Name("Gibt es nicht");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.1);
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    EXPECT_EQ(err, "NAD \"Gibt es nicht\" nicht gefunden: es gilt \"Deutschland\"\n");
+}
+
+TEST_F(NadRegistry, MissingAnnexInWindowPathWarnsWithBothNames) {
+    VEK_Set_Batch_Mode(0);
+    Set_Active_NAD_By_Name("Gibt es nicht");
+    const auto& msgs = VEK_Recorded_Messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_EQ(msgs[0].title, "Warnung");
+    ASSERT_GE(msgs[0].lines.size(), 6u);
+    EXPECT_EQ(msgs[0].lines[0], "Das mit dem Programm verkn\x81pfte NAD");
+    EXPECT_EQ(msgs[0].lines[1], "Gibt es nicht");
+    EXPECT_EQ(msgs[0].lines[5], "Deutschland");
+}
+
+TEST_F(NadRegistry, LocalDefinitionsStandForDeutschlandSilently) {
+    VEK_Set_Batch_Mode(0);
+    Set_Active_NAD_By_Name("lokale Definitionen");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    Set_Active_NAD_By_Name(nullptr);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+}
+
+TEST_F(NadRegistry, ActivNadnameRoundTrip) {
+    User(1, User_Annex(42, "Meine Norm", 1.05));
+    Set_Active_NAD_By_Name("Meine Norm");
+    const std::string path = dir.file("proj.INP");
+    FILE* f = std::fopen(path.c_str(), "w");
+    std::fputs("KOPF\n 1 2 3", f);
+    EXPECT_GT(Write_ACTIV_NADNAME_Entry(f, 0), 0);
+    std::fclose(f);
+    EXPECT_EQ(Read_File(path), "KOPF\n 1 2 3\n\nACTIV_NADNAME\n\xAEMeine Norm\xAF\n");
+
+    Set_Active_NAD_By_Name("Deutschland");
+    f = std::fopen(path.c_str(), "r");
+    Read_ACTIV_NADNAME(f);
+    std::fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meine Norm");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.05);
+}
+
+TEST_F(NadRegistry, ActivNadnameReadsCrlfFilesAndDefaultsSilently) {
+    User(1, User_Annex(42, "Meine Norm", 1.05));
+    const std::string path = dir.file("crlf.INP");
+    Write_File(path, "KOPF\r\n\r\nACTIV_NADNAME\r\n  \xAEMeine Norm\xAF\r\n");
+    FILE* f = std::fopen(path.c_str(), "r");
+    Read_ACTIV_NADNAME(f);
+    std::fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meine Norm");
+
+    Write_File(path, "KOPF\nACTIV_NADNAME\nkein Name\n");
+    VEK_Set_Batch_Mode(0);
+    f = std::fopen(path.c_str(), "r");
+    Read_ACTIV_NADNAME(f);
+    std::fclose(f);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+}
+
+TEST_F(NadRegistry, LongNamesAreMatchedWholeAndCutOnlyInFixedFields) {
+    const std::string longname(90, 'L');
+    User(1, User_Annex(50, longname, 1.07));
+    User(2, User_Annex(51, longname.substr(0, 40), 1.08));  // same first 40 characters
+    Set_Active_NAD_By_Name(longname.c_str());
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.07);
+    EXPECT_EQ(std::string(Get_Current_NAD_Record()->name), longname.substr(0, 27));
+    EXPECT_EQ(std::string(Get_Active_NAD_Name()), longname);
+    const std::string shown = Get_Active_NAD_Display_Name();
+    EXPECT_EQ(shown.size(), 63u);
+    EXPECT_EQ(shown, longname.substr(0, 63));
+    Set_Active_NAD_By_Name(longname.substr(0, 40).c_str());
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.08);
+
+    // A name of 99 characters and more is cut at 99 everywhere it is read,
+    // so writing and reading the project keeps the choice.
+    Reset_NAD_Registry();
+    const std::string huge(150, 'H');
+    User(1, User_Annex(52, huge, 1.09));
+    const std::string path = dir.file("long.INP");
+    Write_File(path, "\n\nACTIV_NADNAME\n\xAE" + huge + "\xAF\n");
+    FILE* f = std::fopen(path.c_str(), "r");
+    Read_ACTIV_NADNAME(f);
+    std::fclose(f);
+    EXPECT_EQ(std::string(Get_Active_NAD_Name()), huge.substr(0, 99));
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.09);
+}
+
+TEST_F(NadRegistry, UnreadableAnnexIsReportedAndNotClaimed) {
+    fs::remove(dir.file("DATA/NAD/Deutschland.NAD"));
+    testing::internal::CaptureStderr();
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.0);  // recommended values kept
+    EXPECT_EQ(NAD_Load_Failed(), 1);
+    EXPECT_STREQ(NAD_Failed_Name(), "Deutschland");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "EC-Standardparameter");
+    EXPECT_EQ(Get_Active_NAD_Id(), 19);
+    EXPECT_EQ(err, "NAD \"Deutschland\" nicht lesbar: es gelten die EC-Standardparameter\n");
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+    // The project keeps its choice for a run where the file is back.
+    const std::string path = dir.file("p.INP");
+    FILE* f = std::fopen(path.c_str(), "w");
+    Write_ACTIV_NADNAME(f);
+    std::fclose(f);
+    EXPECT_EQ(Read_File(path), "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+}
+
+TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
+    fs::remove_all(dir.file("DATA/NAD"));
+    VEK_Set_Batch_Mode(0);
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.0);
+    EXPECT_DOUBLE_EQ(b->ec3_8.gamma_M3, 1.25);
+    EXPECT_EQ(Get_Current_NAD_Record()->id, 19);
+    EXPECT_STREQ(Get_Current_NAD_Record()->name, "EC-Standard");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC6()->gamma_M_accidental, 1.5);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC2()->gamma_c[3], 1.2);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC0()->gamma_building[0][0][0], 1.35);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC5()->gamma_M_lvl, 1.2);
+    const auto& msgs = VEK_Recorded_Messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    ASSERT_GE(msgs[0].lines.size(), 2u);
+    EXPECT_EQ(msgs[0].lines[1], "Deutschland");
+    // Choosing the standard set is not a failure: its values are in force.
+    Set_Active_NAD_By_Name("EC-Standardparameter");
+    EXPECT_EQ(NAD_Load_Failed(), 0);
+    EXPECT_EQ(msgs.size(), 1u);
+}
+
+TEST_F(NadRegistry, WithoutDramOnlyBuiltInsAreListed) {
+    ScopedEnv no_dram("DRAM", std::nullopt);
+    User(1, User_Annex(42, "Meine Norm", 1.05));
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_EQ(Get_NAD_List()->count, 2);
+}
+
+// ---- the annex-file container ----
+
+class NadFile : public NadRegistry {};
+
+TEST_F(NadFile, StandardSectionIsWrittenExactly) {
+    NAD_Record r{};
+    r.id = 19;
+    std::snprintf(r.name, sizeof r.name, "%s", "EC-Standard");
+    r.variant = 0;
+    Default_NAD_EC3(&r.ec3);
+    const std::string path = dir.file("out.NAD");
+    FILE* f = std::fopen(path.c_str(), "w");
+    Write_NAD_File(f, &r);
+    std::fclose(f);
+    const std::string text = Read_File(path);
+    EXPECT_EQ(text.substr(0, 15), "NAD/Version 1\n\n");
+    EXPECT_NE(text.find(" 19 \xAE" "EC-Standard\xAF 0\n"), std::string::npos);
+    EXPECT_NE(text.find("\n\n#ZO3\n"
+                        " ZO3-1 Parameter\n"
+                        " 4 1.000000 1.000000 1.250000 1.000000 1.000000 1.250000 0 1.000000\n"
+                        " 0.400000 0.750000 0 1.000000 1 1.000000\n"
+                        " ZO3-8 Parameter\n"
+                        " 4 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
+                        " 3 1.200000\n"
+                        " 1.000000 1.150000 1.150000 1.350000\n"
+                        " 1.000000\n"),
+              std::string::npos);
+    // The shipped standard set carries the same section.
+    EXPECT_NE(Shipped("Standard.NAD").find(text.substr(text.find("\n\n#ZO3\n"))), std::string::npos);
+}
+
+TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
+    NAD_Record r{};
+    Default_NAD_EC3(&r.ec3);
+    Default_NAD_EC9(&r.ec9);
+    const std::string path = dir.file("v2.NAD");
+    Write_File(path, "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 4\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
+                     " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC0\r\n 1.0 1.0\r\n");
+    FILE* f = std::fopen(path.c_str(), "r");
+    EXPECT_EQ(Read_NAD_File(f, &r), 1);
+    std::fclose(f);
+    EXPECT_EQ(r.id, 7);
+    EXPECT_STREQ(r.name, "V2");
+    EXPECT_DOUBLE_EQ(r.ec3.ec3_1.gamma_M1, 1.15);
+    EXPECT_DOUBLE_EQ(r.ec3.ec3_1.gamma_M2, 1.3);
+    EXPECT_DOUBLE_EQ(r.ec3.ec3_8.gamma_M7, 1.1);  // no ZO3-8 record: recommended
+    EXPECT_DOUBLE_EQ(r.ec9.gamma_M1, 1.1);
+}
+
+TEST_F(NadFile, NotAnAnnexFileLoadsNothing) {
+    User(1, "Irgendein Text\n 5 \xAEX\xAF 0\n");
+    NAD_Record r{};
+    r.user = -1;
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_EQ(r.user, -1);
+    EXPECT_EQ(Load_NAD(2, nullptr, &r), 0);  // no such file
+    ScopedEnv no_data("DATA", std::nullopt);
+    EXPECT_EQ(Load_NAD(0, "Deutschland", &r), 0);
+}
+
+TEST_F(NadFile, SaveWritesAndDeletesUserAnnex) {
+    NAD_Record r{};
+    r.id = 60;
+    std::snprintf(r.name, sizeof r.name, "%s", "Gesichert");
+    r.variant = 2;
+    Default_NAD_EC3_Variant1(&r.ec3);
+    EXPECT_EQ(Save_NAD_File(1, &r), 0);
+    NAD_Record back{};
+    Default_NAD_EC3(&back.ec3);
+    ASSERT_EQ(Load_NAD(1, nullptr, &back), 1);
+    EXPECT_EQ(back.id, 60);
+    EXPECT_EQ(back.user, 1);
+    EXPECT_EQ(back.ec3.variant, 2);
+    EXPECT_DOUBLE_EQ(back.ec3.ec3_1.gamma_M1, 1.1);
+    EXPECT_EQ(Save_NAD_File(1, nullptr), 0);
+    EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS/1.NAD")));
+}
+
+TEST_F(NadFile, SectionLineSearchRestoresPositionUnlessFound) {
+    const std::string path = dir.file("s.txt");
+    Write_File(path, "erste\n Titel 12\nzweite\n#NAD 2\n Anderer\n");
+    FILE* f = std::fopen(path.c_str(), "r");
+    int n = 0;
+    EXPECT_EQ(Find_NAD_Section_Line(f, " Titel", "#NAD", &n), 1);
+    EXPECT_EQ(n, 12);
+    const long after = std::ftell(f);
+    EXPECT_EQ(Find_NAD_Section_Line(f, " Anderer", "#NAD", nullptr), 2);
+    EXPECT_EQ(std::ftell(f), after);
+    EXPECT_EQ(Find_NAD_Section_Line(f, " Fehlt", "#XYZ", nullptr), 0);
+    EXPECT_EQ(std::ftell(f), after);
+    std::fclose(f);
+}
+
+TEST_F(NadFile, MigrationOfTheOlderFileStaysOff) {
+    Write_File(dir.file("DRAM/NADs-EC2.DEF"), "#NAD 5 \xAE" "Alt\xAF\n");
+    fs::remove_all(dir.file("DRAM/NADS"));
+    Scan_NAD_List();
+    EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS")));
+    EXPECT_TRUE(fs::exists(dir.file("DRAM/NADs-EC2.DEF")));
+}
+
+}  // namespace
