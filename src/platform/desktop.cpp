@@ -1,42 +1,364 @@
-/* desktop.cpp -- desktop services of the headless stand-in (first cut). */
+/* desktop.cpp -- desktop services of the headless stand-in.
+ *
+ * Everything the desktop would answer is taken from the process
+ * environment and the file system (see desktop.h for the entries).  Tools
+ * are started with posix_spawn, never through a shell; the stand-in keeps
+ * the children it started so that FindVEKWindow can follow their windows.
+ * Time is virtual: nothing here ever sleeps for the clock's sake.
+ */
 #include "platform/desktop.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fnmatch.h>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 VEKStdioFctTable* VEK_STDIO_FCT = nullptr;
 
-const char* VEKGetEnv(const char*) { return nullptr; }
-int VEKGetUserString(const char*, char*, int) { return 0; }
-int CurOb_Application_Number(void) { return 156; }
-int CurOb_Object_Id(void) { return 0; }
-const char* CurOb_Privat_Datapath(void) { return nullptr; }
-const char* CurOb_Filername(void) { return nullptr; }
-const char* CurOb_Basicname(void) { return nullptr; }
-const char* CurOb_Suffixname(void) { return nullptr; }
-const char* CurOb_Programname(void) { return nullptr; }
-const char* CurOb_Programstring(void) { return nullptr; }
-const char* CurOb_Versionstring(void) { return nullptr; }
-void VEKSetStdioFctPtr(VEKStdioFctTable* table) { VEK_STDIO_FCT = table; }
-int VEKCopyFile(const char*, const char*, int) { return 0; }
-int VEKRemoveFile(const char*) { return -1; }
-int DOSFindFirstFile(const char*, DOSFindRecord*) { return -1; }
-int DOSFindFirstDirectory(const char*, DOSFindRecord*) { return -1; }
-int DOSFindNext(DOSFindRecord*) { return -1; }
-void DOSFindClose(DOSFindRecord*) {}
-int VEKSpawnv(int, const char*, const char* const*) { return -1; }
-int FindVEKWindow(const char*, int) { return 0; }
-int CheckVEKProcess(int, char*) { return 1; }
-int ShowVEKProcessWindow(int, int) { return 0; }
-void VEKSetFrameTitle(const char*) {}
-const char* VEKGetFrameTitle(void) { return ""; }
+static const int DEFAULT_APPLICATION_NUMBER = 156;
+
+/* ---- environment ---- */
+
+static const char* env_or_null(const char* name)
+{
+    if (!name || !*name) return nullptr;
+    const char* v = std::getenv(name);
+    return v && *v ? v : nullptr;
+}
+
+const char* VEKGetEnv(const char* name)
+{
+    return env_or_null(name);
+}
+
+int VEKGetUserString(const char* key, char* buffer, int size)
+{
+    if (!key || !*key || !buffer || size < 1) return 0;
+    std::string entry = std::string("VEK_USER_") + key;
+    const char* v = std::getenv(entry.c_str());
+    if (!v) return 0;
+    std::snprintf(buffer, (size_t)size, "%s", v);
+    return 1;
+}
+
+static int env_int(const char* name, int fallback)
+{
+    const char* v = env_or_null(name);
+    if (!v) return fallback;
+    char* end = nullptr;
+    long n = std::strtol(v, &end, 10);
+    if (end == v || *end != '\0' || n < -2147483647L || n > 2147483647L) return fallback;
+    return (int)n;
+}
+
+int CurOb_Application_Number(void) { return env_int("VEK_APPLICATION_NUMBER", DEFAULT_APPLICATION_NUMBER); }
+int CurOb_Object_Id(void) { return env_int("VEK_OBJECT_ID", 0); }
+
+const char* CurOb_Privat_Datapath(void)
+{
+    const char* v = env_or_null("VEK_PRIVAT_DATAPATH");
+    return v ? v : env_or_null("DRAM");
+}
+
+const char* CurOb_Filername(void) { return env_or_null("VEK_FILERNAME"); }
+const char* CurOb_Basicname(void) { return env_or_null("VEK_BASICNAME"); }
+const char* CurOb_Suffixname(void) { return env_or_null("VEK_SUFFIXNAME"); }
+const char* CurOb_Programstring(void) { return env_or_null("VEK_PROGRAMSTRING"); }
+const char* CurOb_Versionstring(void) { return env_or_null("VEK_VERSIONSTRING"); }
+
+const char* CurOb_Programname(void)
+{
+    const char* v = env_or_null("VEK_PROGRAMNAME");
+    return v ? v : "Q7-ZO3";
+}
+
+void VEKSetStdioFctPtr(VEKStdioFctTable* table)
+{
+    VEK_STDIO_FCT = table;
+}
+
+/* ---- files ---- */
+
+static std::string native(const char* name)
+{
+    std::string s(name ? name : "");
+    std::replace(s.begin(), s.end(), '\\', '/');
+    return s;
+}
+
+int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
+{
+    if (!source || !target || !*source || !*target) return 0;
+    std::string src = native(source), dst = native(target);
+    struct stat st;
+    if (stat(src.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
+    if (fail_if_exists && access(dst.c_str(), F_OK) == 0) return 0;
+    std::ifstream in(src, std::ios::binary);
+    if (!in) return 0;
+    /* Write beside the target and rename, so that a failed copy never leaves
+     * a half-written target behind. */
+    std::string tmp = dst + ".vekcopy";
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) return 0;
+        out << in.rdbuf();
+        out.flush();
+        if (!out || in.bad()) {
+            out.close();
+            unlink(tmp.c_str());
+            return 0;
+        }
+    }
+    if (std::rename(tmp.c_str(), dst.c_str()) != 0) {
+        unlink(tmp.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+int VEKRemoveFile(const char* name)
+{
+    if (!name || !*name) return -1;
+    return unlink(native(name).c_str()) == 0 ? 0 : -1;
+}
+
+namespace {
+struct FindState {
+    std::vector<std::string> names;
+    size_t next = 0;
+};
+}
+
+static int find_first(const char* pattern, DOSFindRecord* record, bool directories)
+{
+    if (!record) return -1;
+    record->name = nullptr;
+    record->search = nullptr;
+    if (!pattern || !*pattern) return -1;
+    std::string p = native(pattern);
+    std::string dir = ".", mask = p;
+    size_t slash = p.find_last_of('/');
+    if (slash != std::string::npos) {
+        dir = slash == 0 ? "/" : p.substr(0, slash);
+        mask = p.substr(slash + 1);
+    }
+    if (mask == "*.*") mask = "*";  /* the desktop's "all files", dot or not */
+    DIR* d = opendir(dir.c_str());
+    if (!d) return -1;
+    auto* state = new FindState;
+    while (struct dirent* e = readdir(d)) {
+        std::string n = e->d_name;
+        if (n == "." || n == "..") continue;
+        if (fnmatch(mask.c_str(), n.c_str(), FNM_CASEFOLD) != 0) continue;
+        struct stat st;
+        if (stat((dir + "/" + n).c_str(), &st) != 0) continue;
+        if (directories != (bool)S_ISDIR(st.st_mode)) continue;
+        state->names.push_back(n);
+    }
+    closedir(d);
+    /* A stable order keeps runs reproducible. */
+    std::sort(state->names.begin(), state->names.end());
+    record->search = state;
+    return DOSFindNext(record);
+}
+
+int DOSFindFirstFile(const char* pattern, DOSFindRecord* record)
+{
+    return find_first(pattern, record, false);
+}
+
+int DOSFindFirstDirectory(const char* pattern, DOSFindRecord* record)
+{
+    return find_first(pattern, record, true);
+}
+
+int DOSFindNext(DOSFindRecord* record)
+{
+    if (!record || !record->search) return -1;
+    auto* state = static_cast<FindState*>(record->search);
+    if (state->next >= state->names.size()) {
+        record->name = nullptr;
+        return -1;
+    }
+    record->name = state->names[state->next++].data();
+    return 0;
+}
+
+void DOSFindClose(DOSFindRecord* record)
+{
+    if (!record) return;
+    delete static_cast<FindState*>(record->search);
+    record->search = nullptr;
+    record->name = nullptr;
+}
+
+/* ---- tools ---- */
+
+namespace {
+struct Child {
+    pid_t pid;
+    std::string title;
+    bool running;
+};
+}
+static std::vector<Child> children;
+
+static std::string window_title_of(const std::string& path)
+{
+    std::ifstream t(path + ".title", std::ios::binary);
+    std::string line;
+    if (t && std::getline(t, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
+    }
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+static void reap_children(void)
+{
+    for (Child& c : children) {
+        if (!c.running) continue;
+        int status;
+        pid_t r = waitpid(c.pid, &status, WNOHANG);
+        if (r == c.pid || r < 0) c.running = false;
+    }
+}
+
+int VEKSpawnv(int mode, const char* path, const char* const* argv)
+{
+    if (!path || !*path) return -1;
+    std::string p = native(path);
+    if (p.find('/') == std::string::npos) {
+        const char* exec = VEKGetEnv("EXEC");
+        if (!exec) return -1;
+        std::string e = native(exec);
+        if (!e.empty() && e.back() != '/') e += '/';
+        p = e + p;
+    }
+    std::vector<char*> args;
+    std::vector<std::string> store;
+    if (argv && argv[0]) {
+        for (const char* const* a = argv; *a; ++a) store.emplace_back(*a);
+    } else {
+        store.push_back(p);
+    }
+    for (std::string& s : store) args.push_back(s.data());
+    args.push_back(nullptr);
+
+    pid_t pid;
+    if (posix_spawn(&pid, p.c_str(), nullptr, nullptr, args.data(), environ) != 0) return -1;
+    if (mode == 0) {
+        int status;
+        while (waitpid(pid, &status, 0) < 0) {
+            if (errno != EINTR) return -1;
+        }
+        if (WIFEXITED(status)) return WEXITSTATUS(status);
+        return -1;
+    }
+    children.push_back(Child{pid, window_title_of(p), true});
+    return mode == 2 ? (int)pid : 0;
+}
+
+int FindVEKWindow(const char* title, int length)
+{
+    if (!title) return 0;
+    size_t n = length > 0 ? (size_t)length : std::strlen(title);
+    reap_children();
+    for (const Child& c : children) {
+        if (!c.running || c.title.size() < n) continue;
+        if (std::memcmp(c.title.data(), title, n) != 0) continue;
+        /* The caller polls in a loop while the tool runs: give the tool a
+         * moment of real time so that the poll does not spin. */
+        struct timespec ts = {0, 1000000};
+        nanosleep(&ts, nullptr);
+        return 1;
+    }
+    return 0;
+}
+
+int CheckVEKProcess(int id, char*)
+{
+    reap_children();
+    for (const Child& c : children)
+        if (c.pid == (pid_t)id) return c.running ? 0 : 1;
+    return 1;
+}
+
+int ShowVEKProcessWindow(int id, int)
+{
+    return CheckVEKProcess(id, nullptr) ? 0 : 1;
+}
+
+/* ---- window frame ---- */
+
+static std::string frame_title;
 static int (*close_fct)(void) = nullptr;
+
+void VEKSetFrameTitle(const char* title) { frame_title = title ? title : ""; }
+const char* VEKGetFrameTitle(void) { return frame_title.c_str(); }
 void VEKSetCloseFct(int (*handler)(void)) { close_fct = handler; }
 int (*VEKGetCloseFct(void))(void) { return close_fct; }
+
+/* ---- time ---- */
+
 static long long clock_ms = 0;
-void VEKSleep(int ms) { if (ms > 0) clock_ms += ms; }
-void Wait_Seconds(double s) { if (s > 0) clock_ms += (long long)(s * 1000.0 + 0.5); }
 static int timer_on = 0;
-int VEKSetTimer(int on) { int old = timer_on; timer_on = on != 0; return old; }
+
+void VEKSleep(int ms)
+{
+    if (ms > 0) clock_ms += ms;
+}
+
+void Wait_Seconds(double seconds)
+{
+    if (seconds > 0.0 && seconds < 1.0e9) clock_ms += (long long)(seconds * 1000.0 + 0.5);
+}
+
+int VEKSetTimer(int on)
+{
+    int old = timer_on;
+    timer_on = on != 0;
+    return old;
+}
+
 int VEKTimerActive(void) { return timer_on; }
 long long VEK_Clock_ms(void) { return clock_ms; }
-void VEK_Advance_Clock(long long ms) { if (ms > 0) clock_ms += ms; }
-int VEKSetClipboardText(const char*, int) { return 1; }
-int VEKGetClipboardText(char*, int) { return 0; }
+
+void VEK_Advance_Clock(long long ms)
+{
+    if (ms > 0) clock_ms += ms;
+}
+
+/* ---- clipboard ---- */
+
+static std::string clipboard;
+
+int VEKSetClipboardText(const char* text, int)
+{
+    clipboard = text ? text : "";
+    return 1;
+}
+
+int VEKGetClipboardText(char* buffer, int size)
+{
+    if (!buffer || size < 1) return 0;
+    size_t n = std::min(clipboard.size(), (size_t)size - 1);
+    clipboard.copy(buffer, n);
+    buffer[n] = '\0';
+    return (int)n;
+}

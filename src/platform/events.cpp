@@ -1,20 +1,242 @@
-/* events.cpp -- the scripted event queue (first cut). */
+/* events.cpp -- the one scripted event queue of the headless stand-in.
+ *
+ * Tests append events through the VEK_Script_ calls; a run of the program
+ * can be driven by the script file named in VEK_SCRIPT, read once when the
+ * queue is first consulted.  An empty queue answers every wait with a close
+ * request; a run that keeps waiting on an empty queue is ended rather than
+ * left spinning.
+ */
 #include "platform/events.h"
 
-void VEK_Script_Click(int, int, int) {}
-void VEK_Script_Move(int, int) {}
-void VEK_Script_Wheel(int) {}
-void VEK_Script_Key(int) {}
-void VEK_Script_Type(const char*, int) {}
-void VEK_Script_Menu(int) {}
-void VEK_Script_Answer(int) {}
-void VEK_Script_Close(void) {}
-void VEK_Script_Clear(void) {}
-int VEK_Script_Pending(void) { return 0; }
-int VEK_Script_Load_File(const char*) { return -1; }
-int VEK_Script_Parse_Line(const char*, VEKScriptEvent*) { return -1; }
-void VEK_Script_From_Environment(void) {}
-int VEK_Script_Peek_Kind(void) { return VEK_EV_NONE; }
-int VEK_Script_Take(VEKScriptEvent* e) { if (e) { *e = VEKScriptEvent(); e->kind = VEK_EV_CLOSE; } return 0; }
-int VEK_Script_Take_If(int, VEKScriptEvent*) { return 0; }
-int VEK_Close_Request(void) { return 32768; }
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <fstream>
+#include <string>
+
+#include "platform/desktop.h"
+
+static std::deque<VEKScriptEvent> queue;
+static int empty_waits = 0;
+static bool environment_read = false;
+
+static void push(const VEKScriptEvent& e)
+{
+    queue.push_back(e);
+}
+
+void VEK_Script_Click(int x, int y, int button)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_CLICK;
+    e.x = x;
+    e.y = y;
+    e.button = button;
+    push(e);
+}
+
+void VEK_Script_Move(int x, int y)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_MOVE;
+    e.x = x;
+    e.y = y;
+    push(e);
+}
+
+static void push_value(int kind, int value)
+{
+    VEKScriptEvent e;
+    e.kind = kind;
+    e.value = value;
+    push(e);
+}
+
+void VEK_Script_Wheel(int delta) { push_value(VEK_EV_WHEEL, delta); }
+void VEK_Script_Key(int key) { push_value(VEK_EV_KEY, key); }
+void VEK_Script_Menu(int entry) { push_value(VEK_EV_MENU, entry); }
+void VEK_Script_Answer(int yes) { push_value(VEK_EV_ANSWER, yes ? 1 : 0); }
+void VEK_Script_Close(void) { push_value(VEK_EV_CLOSE, 0); }
+
+void VEK_Script_Type(const char* text, int result)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_TYPE;
+    e.text = text ? text : "";
+    e.value = result;
+    push(e);
+}
+
+void VEK_Script_Clear(void)
+{
+    queue.clear();
+    empty_waits = 0;
+}
+
+int VEK_Script_Pending(void)
+{
+    return (int)queue.size();
+}
+
+/* Reads one integer (decimal, or hexadecimal after 0x) at *p and moves *p
+ * behind it.  0 when no number stands there. */
+static int read_int(const char** p, int* out)
+{
+    while (**p == ' ' || **p == '\t') ++*p;
+    char* end = nullptr;
+    long v = std::strtol(*p, &end, 0);
+    if (end == *p) return 0;
+    if (*end && *end != ' ' && *end != '\t') return 0;
+    *out = (int)v;
+    *p = end;
+    return 1;
+}
+
+static int at_end(const char* p)
+{
+    while (*p == ' ' || *p == '\t') ++p;
+    return *p == '\0';
+}
+
+int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
+{
+    if (!line || !event) return -1;
+    std::string s(line);
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+    size_t first = s.find_first_not_of(" \t");
+    if (first == std::string::npos || s[first] == '#') return 0;
+    const char* p = s.c_str() + first;
+    char word[16];
+    size_t n = 0;
+    while (p[n] && p[n] != ' ' && p[n] != '\t' && n < sizeof word - 1) {
+        word[n] = (char)std::tolower((unsigned char)p[n]);
+        ++n;
+    }
+    word[n] = '\0';
+    if (p[n] && p[n] != ' ' && p[n] != '\t') return -1;
+    p += n;
+    *event = VEKScriptEvent();
+    if (!std::strcmp(word, "click")) {
+        event->kind = VEK_EV_CLICK;
+        if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
+        if (!at_end(p) && !read_int(&p, &event->button)) return -1;
+        return at_end(p) ? 1 : -1;
+    }
+    if (!std::strcmp(word, "move")) {
+        event->kind = VEK_EV_MOVE;
+        if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
+        return at_end(p) ? 1 : -1;
+    }
+    if (!std::strcmp(word, "wheel") || !std::strcmp(word, "key") || !std::strcmp(word, "menu")) {
+        event->kind = word[0] == 'w' ? VEK_EV_WHEEL : word[0] == 'k' ? VEK_EV_KEY : VEK_EV_MENU;
+        if (!read_int(&p, &event->value)) return -1;
+        return at_end(p) ? 1 : -1;
+    }
+    if (!std::strcmp(word, "type")) {
+        event->kind = VEK_EV_TYPE;
+        if (!read_int(&p, &event->value)) return -1;
+        /* One separating blank; the rest of the line is the text as typed. */
+        if (*p == ' ' || *p == '\t') ++p;
+        event->text = p;
+        return 1;
+    }
+    if (!std::strcmp(word, "answer")) {
+        event->kind = VEK_EV_ANSWER;
+        while (*p == ' ' || *p == '\t') ++p;
+        std::string a(p);
+        while (!a.empty() && (a.back() == ' ' || a.back() == '\t')) a.pop_back();
+        for (char& c : a) c = (char)std::tolower((unsigned char)c);
+        if (a == "yes" || a == "ok") event->value = 1;
+        else if (a == "no") event->value = 0;
+        else return -1;
+        return 1;
+    }
+    if (!std::strcmp(word, "close")) {
+        event->kind = VEK_EV_CLOSE;
+        return at_end(p) ? 1 : -1;
+    }
+    return -1;
+}
+
+int VEK_Script_Load_File(const char* name)
+{
+    if (!name) return -1;
+    std::ifstream in(name, std::ios::binary);
+    if (!in) return -1;
+    std::string line;
+    int count = 0, number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        VEKScriptEvent e;
+        int r = VEK_Script_Parse_Line(line.c_str(), &e);
+        if (r == 1) {
+            push(e);
+            ++count;
+        } else if (r < 0) {
+            std::fprintf(stderr, "%.200s:%d: script line not understood, skipped\n", name, number);
+        }
+    }
+    return count;
+}
+
+void VEK_Script_From_Environment(void)
+{
+    if (environment_read) return;
+    environment_read = true;
+    const char* name = std::getenv("VEK_SCRIPT");
+    if (!name || !*name) return;
+    if (VEK_Script_Load_File(name) < 0)
+        std::fprintf(stderr, "script file %.200s cannot be read\n", name);
+}
+
+void VEK_Script_Rearm_Environment(void)
+{
+    environment_read = false;
+}
+
+int VEK_Script_Peek_Kind(void)
+{
+    VEK_Script_From_Environment();
+    return queue.empty() ? VEK_EV_NONE : queue.front().kind;
+}
+
+int VEK_Script_Take(VEKScriptEvent* event)
+{
+    VEK_Script_From_Environment();
+    if (queue.empty()) {
+        if (event) {
+            *event = VEKScriptEvent();
+            event->kind = VEK_EV_CLOSE;
+        }
+        if (++empty_waits > VEK_MAX_EMPTY_WAITS) {
+            std::fprintf(stderr, "event queue empty for %d waits: run ended\n", (int)VEK_MAX_EMPTY_WAITS);
+            std::fflush(nullptr);
+            std::exit(3);
+        }
+        return 0;
+    }
+    empty_waits = 0;
+    if (event) *event = queue.front();
+    queue.pop_front();
+    return 1;
+}
+
+int VEK_Script_Take_If(int kind, VEKScriptEvent* event)
+{
+    if (VEK_Script_Peek_Kind() != kind || kind == VEK_EV_NONE) return 0;
+    return VEK_Script_Take(event);
+}
+
+int VEK_Close_Request(void)
+{
+    int (*handler)(void) = VEKGetCloseFct();
+    if (!handler) return 32768;
+    int r = handler();
+    if (r == 32768) {
+        std::fflush(nullptr);
+        std::exit(0);
+    }
+    return r;
+}

@@ -62,8 +62,7 @@ void VEK_Script_Menu(int entry);
 void VEK_Script_Answer(int yes);
 void VEK_Script_Close(void);
 
-/* Empties the queue and forgets the consecutive empty waits.  The script
- * file of VEK_SCRIPT is not read again afterwards. */
+/* Empties the queue and forgets the consecutive empty waits. */
 void VEK_Script_Clear(void);
 /* Number of events waiting. */
 int VEK_Script_Pending(void);
@@ -76,8 +75,10 @@ int VEK_Script_Load_File(const char* name);
 int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event);
 
 /* Reads the file named by VEK_SCRIPT the first time it is called; later
- * calls do nothing. */
+ * calls do nothing.  Every wait calls it first. */
 void VEK_Script_From_Environment(void);
+/* Lets the next wait read VEK_SCRIPT again (for tests of the script file). */
+void VEK_Script_Rearm_Environment(void);
 
 /* The kind of the first waiting event, VEK_EV_NONE when empty. */
 int VEK_Script_Peek_Kind(void);

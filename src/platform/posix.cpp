@@ -1,16 +1,190 @@
-/* posix.cpp -- Windows and runtime calls on POSIX (first cut). */
+/* posix.cpp -- the Windows and C runtime calls the program makes, on POSIX.
+ *
+ * Names handed in may use "\" or "/"; everything handed to the system uses
+ * "/".  Every copy into a caller's buffer is bounded by the size given.
+ */
 #include "platform/posix.h"
-#include <cstdio>
 
-char* VEK_Native_Path(char*, size_t, const char*) { return nullptr; }
-char* VEK_Join_Path(char*, size_t, const char*, const char*) { return nullptr; }
-unsigned int GetTempFileNameA(const char*, const char*, unsigned int, char*) { return 0; }
-char* _tempnam(const char*, const char*) { return nullptr; }
-char* _getcwd(char*, int) { return nullptr; }
-int _access(const char*, int) { return -1; }
-char* _fullpath(char*, const char*, size_t) { return nullptr; }
-void _splitpath(const char*, char* d, char* p, char* f, char* e) { if (d) *d = 0; if (p) *p = 0; if (f) *f = 0; if (e) *e = 0; }
-int _flushall(void) { std::fflush(nullptr); return 0; }
-int DeleteFileA(const char*) { return 0; }
-unsigned int GetTickCount(void) { return 0; }
-void Sleep(unsigned int) {}
+#include <cassert>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/desktop.h"
+
+/* Copies src into a buffer of `size` bytes; 1 when it fitted, else 0 with
+ * the first size - 1 bytes kept. */
+static int copy_bounded(char* buffer, size_t size, const std::string& src)
+{
+    assert(buffer && size > 0);
+    size_t n = src.size() < size ? src.size() : size - 1;
+    src.copy(buffer, n);
+    buffer[n] = '\0';
+    return src.size() < size;
+}
+
+static std::string native(const char* name)
+{
+    std::string s(name ? name : "");
+    for (char& c : s)
+        if (c == '\\') c = '/';
+    return s;
+}
+
+char* VEK_Native_Path(char* buffer, size_t size, const char* name)
+{
+    if (!buffer || size < 1) return nullptr;
+    if (!name) { buffer[0] = '\0'; return nullptr; }
+    return copy_bounded(buffer, size, native(name)) ? buffer : nullptr;
+}
+
+char* VEK_Join_Path(char* buffer, size_t size, const char* dir, const char* name)
+{
+    if (!buffer || size < 1) return nullptr;
+    if (!dir || !name) { buffer[0] = '\0'; return nullptr; }
+    std::string d = native(dir), n = native(name);
+    while (!n.empty() && n[0] == '/' && !d.empty()) n.erase(0, 1);
+    if (!d.empty() && d.back() != '/') d += '/';
+    return copy_bounded(buffer, size, d + n) ? buffer : nullptr;
+}
+
+unsigned int GetTempFileNameA(const char* dir, const char* prefix, unsigned int unique, char* buffer)
+{
+    if (!dir || !buffer) return 0;
+    std::string d = native(dir), p = prefix ? std::string(prefix).substr(0, 3) : std::string();
+    if (!d.empty() && d.back() != '/') d += '/';
+    char hex[16];
+    if (unique != 0) {
+        std::snprintf(hex, sizeof hex, "%X", unique & 0xFFFFu);
+        return copy_bounded(buffer, VEK_MAX_PATH + 1, d + p + hex + ".TMP") ? unique : 0;
+    }
+    /* Start from the clock and the process id so that two runs rarely meet. */
+    unsigned int start = (unsigned int)(getpid() * 7919u + (unsigned int)VEK_Clock_ms()) & 0xFFFFu;
+    for (unsigned int i = 0; i < 0x10000u; ++i) {
+        unsigned int n = ((start + i) & 0xFFFFu);
+        if (n == 0) continue;
+        std::snprintf(hex, sizeof hex, "%X", n);
+        std::string name = d + p + hex + ".TMP";
+        if (name.size() > VEK_MAX_PATH) return 0;
+        int fd = open(name.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+        if (fd >= 0) {
+            close(fd);
+            copy_bounded(buffer, VEK_MAX_PATH + 1, name);
+            return n;
+        }
+        if (errno != EEXIST) return 0;
+    }
+    return 0;
+}
+
+char* _tempnam(const char* dir, const char* prefix)
+{
+    std::string d = native(dir);
+    struct stat st;
+    if (d.empty() || stat(d.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        const char* t = std::getenv("TMPDIR");
+        d = t && *t ? t : "/tmp";
+    }
+    if (d.back() != '/') d += '/';
+    std::string templ = d + (prefix ? prefix : "") + "XXXXXX";
+    std::vector<char> buf(templ.begin(), templ.end());
+    buf.push_back('\0');
+    int fd = mkstemp(buf.data());
+    if (fd < 0) return nullptr;
+    /* Only the name is wanted, as from the original call. */
+    close(fd);
+    unlink(buf.data());
+    return strdup(buf.data());
+}
+
+char* _getcwd(char* buffer, int size)
+{
+    char tmp[4096];
+    if (!getcwd(tmp, sizeof tmp)) return nullptr;
+    if (!buffer) return strdup(tmp);
+    if (size < 1 || std::strlen(tmp) >= (size_t)size) return nullptr;
+    std::memcpy(buffer, tmp, std::strlen(tmp) + 1);
+    return buffer;
+}
+
+int _access(const char* path, int mode)
+{
+    if (!path) return -1;
+    int m = F_OK;
+    if (mode & 1) m |= X_OK;
+    if (mode & 2) m |= W_OK;
+    if (mode & 4) m |= R_OK;
+    return access(native(path).c_str(), m) == 0 ? 0 : -1;
+}
+
+char* _fullpath(char* absolute, const char* relative, size_t max)
+{
+    if (!relative) return nullptr;
+    std::string r = native(relative);
+    if (r.empty() || r[0] != '/') {
+        char cwd[4096];
+        if (!getcwd(cwd, sizeof cwd)) return nullptr;
+        r = std::string(cwd) + "/" + r;
+    }
+    /* Resolve "." and ".." by text: the file need not exist. */
+    std::vector<std::string> parts;
+    size_t i = 0;
+    while (i <= r.size()) {
+        size_t j = r.find('/', i);
+        if (j == std::string::npos) j = r.size();
+        std::string p = r.substr(i, j - i);
+        if (p == "..") { if (!parts.empty()) parts.pop_back(); }
+        else if (!p.empty() && p != ".") parts.push_back(p);
+        i = j + 1;
+    }
+    std::string out;
+    for (const auto& p : parts) out += "/" + p;
+    if (out.empty()) out = "/";
+    if (!absolute) return strdup(out.c_str());
+    if (max < 1) return nullptr;
+    return copy_bounded(absolute, max, out) ? absolute : nullptr;
+}
+
+void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext)
+{
+    std::string p(path ? path : "");
+    std::string dr, di, fn, ex;
+    if (p.size() >= 2 && p[1] == ':') { dr = p.substr(0, 2); p.erase(0, 2); }
+    size_t slash = p.find_last_of("\\/");
+    if (slash != std::string::npos) { di = p.substr(0, slash + 1); p.erase(0, slash + 1); }
+    size_t dot = p.find_last_of('.');
+    if (dot != std::string::npos) { ex = p.substr(dot); p.erase(dot); }
+    fn = p;
+    if (drive) copy_bounded(drive, VEK_MAX_PATH + 1, dr);
+    if (dir) copy_bounded(dir, VEK_MAX_PATH + 1, di);
+    if (fname) copy_bounded(fname, VEK_MAX_PATH + 1, fn);
+    if (ext) copy_bounded(ext, VEK_MAX_PATH + 1, ex);
+}
+
+int _flushall(void)
+{
+    std::fflush(nullptr);
+    return 0;
+}
+
+int DeleteFileA(const char* name)
+{
+    if (!name) return 0;
+    return unlink(native(name).c_str()) == 0 ? 1 : 0;
+}
+
+unsigned int GetTickCount(void)
+{
+    return (unsigned int)(VEK_Clock_ms() & 0xFFFFFFFFll);
+}
+
+void Sleep(unsigned int ms)
+{
+    VEK_Advance_Clock((long long)ms);
+}

@@ -1,0 +1,120 @@
+// The scripted event queue: the script-file format, the test API, and the
+// close request on an empty queue.
+#include <gtest/gtest.h>
+
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "support/testutil.h"
+
+using testutil::ScopedEnv;
+using testutil::TempDir;
+
+TEST(Events, ScriptLinesParseToEvents)
+{
+    VEKScriptEvent e;
+    EXPECT_EQ(VEK_Script_Parse_Line("click 10 20", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_CLICK);
+    EXPECT_EQ(e.x, 10);
+    EXPECT_EQ(e.y, 20);
+    EXPECT_EQ(e.button, 1);
+    EXPECT_EQ(VEK_Script_Parse_Line("CLICK 1 2 2\r\n", &e), 1);
+    EXPECT_EQ(e.button, 2);
+    EXPECT_EQ(VEK_Script_Parse_Line("key 0x148", &e), 1);
+    EXPECT_EQ(e.value, 0x148);
+    EXPECT_EQ(VEK_Script_Parse_Line("wheel -1", &e), 1);
+    EXPECT_EQ(e.value, -1);
+    EXPECT_EQ(VEK_Script_Parse_Line("type 1  4.5 mm", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_TYPE);
+    EXPECT_EQ(e.value, 1);
+    EXPECT_EQ(e.text, " 4.5 mm");  // one blank separates, the rest is typed
+    EXPECT_EQ(VEK_Script_Parse_Line("type 0", &e), 1);
+    EXPECT_EQ(e.text, "");
+    EXPECT_EQ(VEK_Script_Parse_Line("answer no", &e), 1);
+    EXPECT_EQ(e.value, 0);
+    EXPECT_EQ(VEK_Script_Parse_Line("answer OK", &e), 1);
+    EXPECT_EQ(e.value, 1);
+    EXPECT_EQ(VEK_Script_Parse_Line("menu -1", &e), 1);
+    EXPECT_EQ(VEK_Script_Parse_Line("close", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_CLOSE);
+    EXPECT_EQ(VEK_Script_Parse_Line("   # note", &e), 0);
+    EXPECT_EQ(VEK_Script_Parse_Line("", &e), 0);
+    for (const char* bad : {"click 10", "click a b", "move 1 2 3", "answer maybe", "jump 1", "key",
+                            "close now", "clickity 1 2", "key 12x"})
+        EXPECT_EQ(VEK_Script_Parse_Line(bad, &e), -1) << bad;
+}
+
+TEST(Events, QueueKeepsOrderAndTakeIfLooksOnlyAtTheHead)
+{
+    VEK_Script_Clear();
+    VEK_Script_Click(3, 4);
+    VEK_Script_Type("12.5", 1);
+    EXPECT_EQ(VEK_Script_Pending(), 2);
+    VEKScriptEvent e;
+    EXPECT_EQ(VEK_Script_Take_If(VEK_EV_TYPE, &e), 0);
+    EXPECT_EQ(VEK_Script_Take_If(VEK_EV_CLICK, &e), 1);
+    EXPECT_EQ(e.x, 3);
+    EXPECT_EQ(VEK_Script_Peek_Kind(), VEK_EV_TYPE);
+    EXPECT_EQ(VEK_Script_Take(&e), 1);
+    EXPECT_EQ(e.text, "12.5");
+    EXPECT_EQ(VEK_Script_Peek_Kind(), VEK_EV_NONE);
+}
+
+TEST(Events, EmptyQueueGivesTheCloseRequest)
+{
+    VEK_Script_Clear();
+    VEKScriptEvent e;
+    e.kind = VEK_EV_KEY;
+    EXPECT_EQ(VEK_Script_Take(&e), 0);
+    EXPECT_EQ(e.kind, VEK_EV_CLOSE);
+    VEKSetCloseFct(nullptr);
+    EXPECT_EQ(VEK_Close_Request(), 32768);
+    static int asked = 0;
+    VEKSetCloseFct([]() { ++asked; return 0; });  // "no": editing goes on
+    EXPECT_EQ(VEK_Close_Request(), 0);
+    EXPECT_EQ(asked, 1);
+    VEKSetCloseFct(nullptr);
+}
+
+TEST(Events, EndlessWaitingOnAnEmptyQueueEndsTheRun)
+{
+    VEK_Script_Clear();
+    EXPECT_EXIT(
+        {
+            for (;;) VEK_Script_Take(nullptr);
+        },
+        ::testing::ExitedWithCode(3), "");
+}
+
+TEST(Events, ScriptFileFillsTheQueueAndSkipsBadLines)
+{
+    TempDir t;
+    testutil::Write_File(t.file("run.vks"),
+                         "# a session\r\nclick 100 200\r\n\r\nbogus line\ntype 1 Stahl S235\nanswer yes\nclose");
+    VEK_Script_Clear();
+    EXPECT_EQ(VEK_Script_Load_File(t.file("run.vks").c_str()), 4);
+    EXPECT_EQ(VEK_Script_Load_File(t.file("none.vks").c_str()), -1);
+    VEKScriptEvent e;
+    VEK_Script_Take(&e);
+    EXPECT_EQ(e.kind, VEK_EV_CLICK);
+    VEK_Script_Take(&e);
+    EXPECT_EQ(e.text, "Stahl S235");
+    VEK_Script_Clear();
+}
+
+TEST(Events, ScriptFileNamedByTheEnvironmentIsReadOnce)
+{
+    TempDir t;
+    testutil::Write_File(t.file("env.vks"), "key 27\n");
+    ScopedEnv s("VEK_SCRIPT", t.file("env.vks"));
+    // Runs in a child so that the "read once" state of this process stays.
+    EXPECT_EXIT(
+        {
+            VEK_Script_Clear();
+            VEK_Script_Rearm_Environment();
+            int first = VEK_Script_Peek_Kind();
+            VEK_Script_Take(nullptr);
+            VEK_Script_From_Environment();
+            std::exit(first == VEK_EV_KEY && VEK_Script_Pending() == 0 ? 5 : 6);
+        },
+        ::testing::ExitedWithCode(5), "");
+}

@@ -1,0 +1,86 @@
+// Windows and runtime calls on POSIX: separators, joins, temporary names,
+// access checks and full paths.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/posix.h"
+#include "support/testutil.h"
+
+using testutil::TempDir;
+
+TEST(Posix, JoinAcceptsEitherSeparatorAndRefusesOverlongNames)
+{
+    char buf[32];
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "C:\\PROJ\\P1", "BT01_01.INP"), "C:/PROJ/P1/BT01_01.INP");
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "/tmp/", "\\LoadPick.exe"), "/tmp/LoadPick.exe");
+    EXPECT_STREQ(VEK_Join_Path(buf, sizeof buf, "", "a\\b"), "a/b");
+    char small[8];
+    EXPECT_EQ(VEK_Join_Path(small, sizeof small, "/abc", "defgh"), nullptr);
+    EXPECT_STREQ(small, "/abc/de");  // cut, terminated, and reported as failure
+    EXPECT_EQ(VEK_Native_Path(small, sizeof small, "a\\b\\cdefgh"), nullptr);
+    EXPECT_STREQ(VEK_Native_Path(buf, sizeof buf, "a\\b"), "a/b");
+}
+
+TEST(Posix, TempFileNameCreatesAFreshFileInTheDirectory)
+{
+    TempDir t;
+    char a[VEK_MAX_PATH + 1], b[VEK_MAX_PATH + 1];
+    std::string dir = t.str() + "\\";
+    ASSERT_NE(GetTempFileNameA(dir.c_str(), "VEKXYZ", 0, a), 0u);
+    ASSERT_NE(GetTempFileNameA(t.str().c_str(), "VEK", 0, b), 0u);
+    EXPECT_STRNE(a, b);
+    EXPECT_EQ(std::strncmp(a, (t.str() + "/VEK").c_str(), t.str().size() + 4), 0);
+    EXPECT_EQ(_access(a, 0), 0);
+    EXPECT_NE(DeleteFileA(a), 0);
+    EXPECT_EQ(_access(a, 0), -1);
+    EXPECT_EQ(DeleteFileA(a), 0);
+    EXPECT_EQ(GetTempFileNameA((t.str() + "/missing").c_str(), "VEK", 0, a), 0u);
+
+    char* n = _tempnam(t.str().c_str(), "VEK_");
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(std::strncmp(n, (t.str() + "/VEK_").c_str(), t.str().size() + 5), 0);
+    EXPECT_EQ(_access(n, 0), -1);  // only the name
+    std::free(n);
+}
+
+TEST(Posix, AccessModesAndCurrentDirectory)
+{
+    TempDir t;
+    testutil::Write_File(t.file("f"), "x");
+    EXPECT_EQ(_access(t.file("f").c_str(), 0), 0);
+    EXPECT_EQ(_access(t.file("f").c_str(), 6), 0);
+    EXPECT_EQ(_access(t.file("f").c_str(), 1), -1);  // not executable
+    EXPECT_EQ(_access(nullptr, 0), -1);
+    char cwd[4096];
+    ASSERT_NE(_getcwd(cwd, sizeof cwd), nullptr);
+    char tiny[2];
+    EXPECT_EQ(_getcwd(tiny, sizeof tiny), nullptr);
+}
+
+TEST(Posix, FullPathResolvesDotsByText)
+{
+    char buf[VEK_MAX_PATH + 1];
+    EXPECT_STREQ(_fullpath(buf, "\\a\\b\\..\\c\\.\\d.txt", sizeof buf), "/a/c/d.txt");
+    char cwd[4096];
+    ASSERT_NE(_getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(std::string(_fullpath(buf, "x.dat", sizeof buf)), std::string(cwd) + "/x.dat");
+    char small[4];
+    EXPECT_EQ(_fullpath(small, "/abcdef", sizeof small), nullptr);
+}
+
+TEST(Posix, SplitPathGivesTheFourParts)
+{
+    char drive[VEK_MAX_PATH + 1], dir[VEK_MAX_PATH + 1], name[VEK_MAX_PATH + 1], ext[VEK_MAX_PATH + 1];
+    _splitpath("C:\\PROJ\\P1\\BT01_01.INP", drive, dir, name, ext);
+    EXPECT_STREQ(drive, "C:");
+    EXPECT_STREQ(dir, "\\PROJ\\P1\\");
+    EXPECT_STREQ(name, "BT01_01");
+    EXPECT_STREQ(ext, ".INP");
+    _splitpath("plain", drive, nullptr, name, ext);
+    EXPECT_STREQ(drive, "");
+    EXPECT_STREQ(name, "plain");
+    EXPECT_STREQ(ext, "");
+}
