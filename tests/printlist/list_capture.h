@@ -1,0 +1,43 @@
+// A print list in a temporary file, read back as bytes; every test starts
+// from a freshly opened list the way the weld program opens one.
+#ifndef TESTS_PRINTLIST_LIST_CAPTURE_H
+#define TESTS_PRINTLIST_LIST_CAPTURE_H
+
+#include <cstdio>
+#include <string>
+
+#include "printlist/ioliwrt.h"
+#include "printlist/oli_para.h"
+
+class ListCapture {
+public:
+    ListCapture() : file_(std::tmpfile()) {
+        Oli_Writer_Init(0, 0, 1);
+        Oli_Set_Bookmark_Depth(6);
+        Oli_Set_Bookmark_Max_Level(1);
+    }
+    ~ListCapture() {
+        if (file_) std::fclose(file_);
+    }
+    ListCapture(const ListCapture&) = delete;
+    ListCapture& operator=(const ListCapture&) = delete;
+
+    FILE* f() const { return file_; }
+
+    // Everything written so far; the list is emptied afterwards.
+    std::string Take() {
+        std::fflush(file_);
+        std::rewind(file_);
+        std::string out;
+        int c;
+        while ((c = std::fgetc(file_)) != EOF) out.push_back(static_cast<char>(c));
+        std::fclose(file_);
+        file_ = std::tmpfile();
+        return out;
+    }
+
+private:
+    FILE* file_;
+};
+
+#endif

@@ -1,0 +1,203 @@
+// Paragraph writer: block heads, change groups, paragraph ends and their
+// kind words, tab lines, long texts and refused writes, byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "printlist/list_capture.h"
+#include "printlist/oli_para.h"
+#include "support/testutil.h"
+
+namespace {
+
+const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
+
+TEST(ParagraphWriter, DefaultParagraphAndItsEnd) {
+    ListCapture list;
+    EXPECT_EQ(OLI_printf(list.f(), "Hallo %d\n", 7), 0);
+    EXPECT_EQ(OLI_End_Text(list.f()), 0);
+    EXPECT_EQ(list.Take(), kHead + " Hallo 7\n#END_OF_TEXT\n0x0\n-1\n");
+}
+
+TEST(ParagraphWriter, LineBuiltFromTwoWritesAndEmptyPieces) {
+    ListCapture list;
+    OLI_printf(list.f(), "erster");
+    OLI_printf(list.f(), " zweiter\n");
+    OLI_printf(list.f(), "\n\nx");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " erster zweiter\n \n \n x\n#END_OF_TEXT\n0x0\n-1\n");
+}
+
+TEST(ParagraphWriter, EmptyTextStillOpensABlock) {
+    ListCapture list;
+    EXPECT_EQ(OLI_printf(list.f(), "%s", ""), 0);
+    EXPECT_EQ(list.Take(), kHead);
+}
+
+TEST(ParagraphWriter, SpaceAfterLastTextTravelsInTheEndGroup) {
+    ListCapture list;
+    OLI_printf(list.f(), "a\n");
+    OLI_Add_Para_Offset(-0.38);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " a\n#END_OF_TEXT\n0x1000\n2 -0.38\n-1\n");
+}
+
+TEST(ParagraphWriter, SpaceBeforeFirstTextGoesIntoTheFieldLinesOnce) {
+    ListCapture list;
+    OLI_Add_Para_Offset(0.3);
+    OLI_printf(list.f(), "t\n");
+    OLI_New_Paragraph();
+    OLI_printf(list.f(), "u\n");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x10\n4\n2 0.3\n-1\n t\n#END_OF_TEXT\n0x4\n0x0\n4\n-1\n u\n");
+}
+
+TEST(ParagraphWriter, IndentInOpenParagraphWritesChangeGroup) {
+    ListCapture list;
+    OLI_printf(list.f(), "a");
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 1.3);
+    OLI_Set_Para_Mode(3);
+    OLI_printf(list.f(), "b\n");
+    EXPECT_EQ(list.Take(), kHead + " a\n#END_OF_TEXT\n0x4\n0x20\n3\n2 1.3 2 0\n-1\n b\n");
+}
+
+TEST(ParagraphWriter, TabListsSetAndCleared) {
+    ListCapture list;
+    OLI_printf(list.f(), "x\n");
+    const double pos[2] = {2.5, 7.25};
+    const int kinds[2] = {2, 17};
+    OLI_Set_Tabs(50, kinds, pos, 2);
+    OLI_printf(list.f(), "y\n");
+    OLI_End_Tabs();
+    OLI_printf(list.f(), "z\n");
+    EXPECT_EQ(list.Take(), kHead +
+                               " x\n#END_OF_TEXT\n0x4\n0x40\n4\n0x0 2\n2 2.5\n1 7.25\n-1\n y\n"
+                               "#END_OF_TEXT\n0x4\n0x40\n4\n0x0 0\n-1\n z\n");
+}
+
+TEST(ParagraphWriter, SingleHangingTabAndCutAt100Stops) {
+    ListCapture list;
+    OLI_Set_Single_Tab(17, 1.5);
+    OLI_printf(list.f(), "h\n");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x40\n4\n0x2\n1 1.5\n-1\n h\n");
+
+    OLI_End_Text(list.f());
+    std::vector<double> many(150);
+    for (size_t i = 0; i < many.size(); ++i) many[i] = 0.5 * static_cast<double>(i + 1);
+    OLI_Set_Tabs(2, nullptr, many.data(), 150);
+    OLI_printf(list.f(), "t\n");
+    std::string out = list.Take();
+    EXPECT_NE(out.find("0x40\n4\n0x0 100\n2 0.5\n"), std::string::npos);
+    EXPECT_NE(out.find("\n2 50\n-1\n t\n"), std::string::npos);  // stop 100 is the last
+    EXPECT_EQ(out.find("2 50.5"), std::string::npos);
+}
+
+TEST(ParagraphWriter, OptionalFieldLinesInTheirOrder) {
+    ListCapture list;
+    OLI_Set_Para_Second_Indent(0.5);
+    OLI_Set_Para_Factor(1.25);
+    OLI_Set_Para_Second_Space(0.2);
+    OLI_Set_Para_Flags(0x8 | 0x4);  // only the own bits are taken
+    OLI_printf(list.f(), "f\n");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0xc28\n4\n2 0 2 0.5\n1.25\n2 0.2\n-1\n f\n");
+}
+
+// Kind words of change groups (inside) and ends: flag 0x80 on both
+// formats, the paragraph mark 0x2000 and a space line.
+TEST(ParagraphWriter, EveryKindWord) {
+    for (int bits = 0; bits < 8; ++bits) {
+        bool f80 = bits & 1, mark = bits & 2, space = bits & 4;
+        unsigned kind = (f80 ? 0x100u : 0u) | (mark ? 0x2000u : 0u) | (space ? 0x1000u : 0u);
+        std::string fields = f80 ? "0x80\n4\n" : "0x0\n4\n";
+        char buf[64];
+        for (int inside = 0; inside < 2; ++inside) {
+            ListCapture list;
+            if (f80) OLI_Set_Para_Flags(0x80);
+            OLI_printf(list.f(), "a\n");
+            list.Take();
+            if (mark) OLI_Set_Para_Flag();
+            std::string expected;
+            if (inside) {
+                OLI_New_Paragraph();
+                if (f80) OLI_Set_Para_Flags(0x80);
+                if (space) OLI_Add_Para_Offset(0.5);
+                OLI_printf(list.f(), "b\n");
+                std::snprintf(buf, sizeof buf, "#END_OF_TEXT\n0x%x\n", kind | 0x4);
+                expected = std::string(buf) + (space ? "2 0.5\n" : "") + fields + "-1\n b\n";
+            } else {
+                if (space) OLI_Add_Para_Offset(0.5);
+                OLI_End_Text(list.f());
+                std::snprintf(buf, sizeof buf, "#END_OF_TEXT\n0x%x\n", kind);
+                expected = std::string(buf) + (space ? "2 0.5\n" : "") + "-1\n";
+            }
+            EXPECT_EQ(list.Take(), expected) << "bits " << bits << " inside " << inside;
+        }
+    }
+}
+
+TEST(ParagraphWriter, EndTextTwiceAndNullStream) {
+    ListCapture list;
+    OLI_printf(list.f(), "a\n");
+    EXPECT_EQ(OLI_End_Text(list.f()), 0);
+    list.Take();
+    EXPECT_EQ(OLI_End_Text(list.f()), -1);
+    EXPECT_EQ(list.Take(), "");
+    EXPECT_EQ(OLI_printf(nullptr, "x\n"), -1);
+    EXPECT_EQ(OLI_Write_Para_Format(nullptr, nullptr, 1), -1);
+    EXPECT_EQ(OLI_Write_Para_Format(list.f(), nullptr, 1), 0);
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n4\n");
+}
+
+// A text of 1,000 characters or more used to be dropped; it is written
+// whole now, as one line.
+TEST(ParagraphWriter, LongTextIsWrittenWhole) {
+    ListCapture list;
+    std::string big(1500, 'x');
+    EXPECT_EQ(OLI_printf(list.f(), "%s\n", big.c_str()), 0);
+    EXPECT_EQ(list.Take(), kHead + " " + big + "\n");
+}
+
+TEST(ParagraphWriter, TextIsNotReadAgainAsFormat) {
+    ListCapture list;
+    OLI_printf(list.f(), "%s\n", "100 %s %n %d");
+    EXPECT_EQ(list.Take(), kHead + " 100 %s %n %d\n");
+}
+
+TEST(ParagraphWriter, RefusedWriteGivesMinusOne) {
+    testutil::TempDir dir;
+    testutil::Write_File(dir.file("ro.oli"), "");
+    FILE* ro = std::fopen(dir.file("ro.oli").c_str(), "r");
+    ASSERT_NE(ro, nullptr);
+    Oli_Writer_Init(0, 0, 1);
+    EXPECT_EQ(OLI_printf(ro, "text\n"), -1);
+    std::fclose(ro);
+}
+
+// An unfinished paragraph of one list must not continue in the next one.
+TEST(ParagraphWriter, NewListStartsWithANewBlock) {
+    ListCapture first;
+    OLI_printf(first.f(), "offen");
+    OLI_Set_Para_Indent(2.0);
+    ListCapture second;  // opening a list initialises the writer
+    OLI_printf(second.f(), "b\n");
+    EXPECT_EQ(second.Take(), kHead + " b\n");
+}
+
+TEST(ParagraphWriter, CompareSymbolsAndStaticFormat) {
+    EXPECT_STREQ(Get_Compare_Symbol(1.0f, 1.0f), "\xF3");
+    EXPECT_STREQ(Get_Compare_Symbol(1.0f, 2.0f), "<");
+    EXPECT_STREQ(Get_Compare_Symbol(3.0f, 2.0f), ">");
+    EXPECT_STREQ(Get_Compare_Symbol_GE(2.0f, 1.0f), ">");
+    EXPECT_STREQ(Get_Compare_Symbol_GE(1.0f, 1.0f), "\xF2");
+    EXPECT_STREQ(Get_Compare_Symbol_GE(1.0f, 2.0f), "<");
+    // Equal in single precision though not in double.
+    EXPECT_STREQ(Get_Compare_Symbol(static_cast<float>(1.0), static_cast<float>(1.0 + 1e-12)), "\xF3");
+
+    std::string s99(99, 'a');
+    EXPECT_EQ(std::string(Format_Static("%s", s99.c_str())), s99);
+    EXPECT_STREQ(Format_Static("%s", std::string(100, 'b').c_str()), "");
+    EXPECT_STREQ(Format_Static("%.2f", 1.005e1), "10.05");
+}
+
+}  // namespace
