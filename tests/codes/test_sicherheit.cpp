@@ -1,0 +1,310 @@
+// The partial safety factors: refill from the active annex, the input-file
+// block of every version, the print text by mask, and the refusal of
+// factors that would make every resistance infinite.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "codes/nad.h"
+#include "codes/sicherheit.h"
+#include "platform/msgbox.h"
+#include "support/testutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testutil::Read_File;
+using testutil::ScopedEnv;
+using testutil::TempDir;
+using testutil::Write_File;
+
+std::string File_Text(FILE* f) {
+    std::fflush(f);
+    std::string s(std::ftell(f), '\0');
+    std::rewind(f);
+    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
+    return s;
+}
+
+FILE* File_With(const std::string& text) {
+    FILE* f = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::rewind(f);
+    return f;
+}
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+    return n;
+}
+
+class SafetyFactors : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "DATA" / "NAD");
+        fs::create_directories(dir.path() / "DRAM" / "NADS");
+        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
+        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
+        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
+        Reset_NAD_Registry();
+        VEK_Set_Batch_Mode(1);
+    }
+    void TearDown() override {
+        VEK_Set_Batch_Mode(0);
+        VEK_Clear_Recorded_Messages();
+        Reset_NAD_Registry();
+    }
+    static Sicherheitsbeiwerte_Record Steel(double v) {
+        Sicherheitsbeiwerte_Record r{};
+        r.from_annex = 1;
+        r.gamma_M0 = r.gamma_M1 = r.gamma_M2 = r.gamma_M3 = r.gamma_M4 = v;
+        r.gamma_M5 = r.gamma_M6ser = r.gamma_M7 = r.gamma_M3ser = r.gamma_Mser = r.gamma_Mfi = v;
+        return r;
+    }
+
+    TempDir dir;
+    ScopedEnv data{"DATA", dir.file("DATA")};
+    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+};
+
+TEST_F(SafetyFactors, GermanAnnexFillsTheNineFactors) {
+    Sicherheitsbeiwerte_Record r = Steel(9.0);
+    Update_Safety_Factors_From_NAD(&r);
+    EXPECT_DOUBLE_EQ(r.gamma_M0, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_M1, 1.1);
+    EXPECT_DOUBLE_EQ(r.gamma_M2, 1.25);
+    EXPECT_DOUBLE_EQ(r.gamma_M3, 1.25);
+    EXPECT_DOUBLE_EQ(r.gamma_M4, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_M5, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_M6ser, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_M7, 1.1);
+    EXPECT_DOUBLE_EQ(r.gamma_M3ser, 1.1);
+    EXPECT_DOUBLE_EQ(r.gamma_Mser, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_Mfi, 1.0);
+    EXPECT_EQ(r.kind, 0);
+
+    double out[9] = {};
+    EXPECT_EQ(Get_NAD_Safety_Factors(0, out), Get_NAD_EC3());
+    EXPECT_DOUBLE_EQ(out[1], 1.1);
+    EXPECT_DOUBLE_EQ(out[8], 1.1);
+}
+
+TEST_F(SafetyFactors, AluminiumTakesTwoFactorsFromEN1999) {
+    Sicherheitsbeiwerte_Record r = Steel(1.0);
+    r.gamma_M2 = 1.25;
+    r.gamma_Mser = r.gamma_Mfi = 7.0;
+    r.kind = 2;
+    Get_NAD_EC9()->gamma_M0 = 1.2;  // stands in for an annex with own values
+    Get_NAD_EC9()->gamma_M1 = 1.3;
+    Update_Safety_Factors_From_NAD(&r);
+    EXPECT_DOUBLE_EQ(r.gamma_M0, 1.2);
+    EXPECT_DOUBLE_EQ(r.gamma_M1, 1.3);
+    EXPECT_DOUBLE_EQ(r.gamma_M2, 1.25);
+    EXPECT_DOUBLE_EQ(r.gamma_M3ser, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_Mser, 1.0);  // from the EN 1993 block
+    EXPECT_DOUBLE_EQ(r.gamma_Mfi, 1.0);
+    double out[9] = {5, 5, 5, 5, 5, 5, 5, 5, 5};
+    EXPECT_EQ(Get_NAD_Safety_Factors(2, out), Get_NAD_EC9());
+    EXPECT_DOUBLE_EQ(out[2], 5.0);
+}
+
+TEST_F(SafetyFactors, UnknownKindZeroesAndOwnValuesStay) {
+    Sicherheitsbeiwerte_Record r = Steel(1.5);
+    r.kind = 1;
+    Update_Safety_Factors_From_NAD(&r);
+    EXPECT_EQ(r.gamma_M0, 0.0);
+    EXPECT_EQ(r.gamma_M3ser, 0.0);
+    EXPECT_DOUBLE_EQ(r.gamma_Mser, 1.0);
+    EXPECT_DOUBLE_EQ(r.gamma_Mfi, 1.0);
+    double out[9] = {5, 5, 5, 5, 5, 5, 5, 5, 5};
+    EXPECT_EQ(Get_NAD_Safety_Factors(1, out), nullptr);
+    EXPECT_EQ(out[8], 0.0);
+
+    Sicherheitsbeiwerte_Record own = Steel(1.5);
+    own.from_annex = 0;
+    Update_Safety_Factors_From_NAD(&own);
+    EXPECT_DOUBLE_EQ(own.gamma_M1, 1.5);
+    EXPECT_DOUBLE_EQ(own.gamma_Mser, 1.5);
+    Update_Safety_Factors_From_NAD(nullptr);
+}
+
+TEST_F(SafetyFactors, BlockIsWrittenAsVersion2) {
+    Sicherheitsbeiwerte_Record r = Steel(1.0);
+    r.gamma_M1 = 1.1;
+    r.gamma_M2 = 1.25;
+    r.kind = 2;
+    FILE* f = std::tmpfile();
+    EXPECT_EQ(Write_Safety_Factors(f, &r), 0);
+    EXPECT_EQ(File_Text(f),
+              " 2\n 1\n 1.000000 1.100000 1.250000 1.000000 1.000000 1.000000 1.000000 1.000000 1.000000"
+              " 1.000000 1.000000\n");
+    std::fclose(f);
+    EXPECT_EQ(Write_Safety_Factors(nullptr, &r), 1);
+    EXPECT_EQ(Write_Safety_Factors(stdout, nullptr), 1);
+}
+
+TEST_F(SafetyFactors, EveryVersionReadsBack) {
+    Sicherheitsbeiwerte_Record w = Steel(1.0);
+    w.from_annex = 0;
+    w.gamma_M2 = 1.3;
+    w.gamma_Mser = 1.05;
+    w.gamma_Mfi = 1.02;
+    FILE* f = std::tmpfile();
+    Write_Safety_Factors(f, &w);
+    std::rewind(f);
+    Sicherheitsbeiwerte_Record r{};
+    EXPECT_EQ(Read_Safety_Factors(f, &r), 0);
+    std::fclose(f);
+    EXPECT_EQ(Safety_Factors_Equal(&r, &w), 1);
+    EXPECT_DOUBLE_EQ(r.gamma_Mfi, 1.02);
+
+    Sicherheitsbeiwerte_Record v0 = Steel(4.0);
+    f = File_With(" 0\n 1\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1\n");
+    EXPECT_EQ(Read_Safety_Factors(f, &v0), 0);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(v0.gamma_M1, 1.1);
+    EXPECT_DOUBLE_EQ(v0.gamma_Mser, 4.0);
+    EXPECT_DOUBLE_EQ(v0.gamma_Mfi, 4.0);
+
+    Sicherheitsbeiwerte_Record v1 = Steel(4.0);
+    f = File_With(" 1\r\n 1\r\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1 1.05\r\n");
+    EXPECT_EQ(Read_Safety_Factors(f, &v1), 0);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(v1.gamma_Mser, 1.05);
+    EXPECT_DOUBLE_EQ(v1.gamma_Mfi, 4.0);
+
+    Sicherheitsbeiwerte_Record shortr = Steel(4.0);
+    f = File_With(" 2\n 1\n 1 1.1 1.25\n");
+    EXPECT_EQ(Read_Safety_Factors(f, &shortr), 1);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(shortr.gamma_M2, 1.25);  // read before the failure
+    EXPECT_DOUBLE_EQ(shortr.gamma_M3, 4.0);
+}
+
+TEST_F(SafetyFactors, NewerBlockFailsWithTheNewerFileMessage) {
+    VEK_Set_Batch_Mode(0);
+    VEK_Clear_Recorded_Messages();
+    Sicherheitsbeiwerte_Record r = Steel(4.0);
+    FILE* f = File_With(" 3\n 1\n 1 1 1 1 1 1 1 1 1 1 1 1\n");
+    EXPECT_EQ(Read_Safety_Factors(f, &r), 1);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(r.gamma_M0, 4.0);
+    const auto& msgs = VEK_Recorded_Messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    ASSERT_GE(msgs[0].lines.size(), 2u);
+    EXPECT_EQ(msgs[0].lines[0], "!! ACHTUNG !!");
+    EXPECT_EQ(msgs[0].lines[1], "Die Eingabedatei ist aktueller als die Programmversion");
+}
+
+TEST_F(SafetyFactors, ClearCopyCompare) {
+    Sicherheitsbeiwerte_Record a = Steel(1.1), b{};
+    a.kind = 2;
+    Copy_Safety_Factors(&a, &b);
+    EXPECT_EQ(b.kind, 2);
+    EXPECT_EQ(Safety_Factors_Equal(&a, &b), 1);
+    b.gamma_Mfi += 0.009;
+    EXPECT_EQ(Safety_Factors_Equal(&a, &b), 1);
+    b.gamma_Mfi += 0.002;
+    EXPECT_EQ(Safety_Factors_Equal(&a, &b), 0);
+    b = a;
+    b.kind = 0;
+    EXPECT_EQ(Safety_Factors_Equal(&a, &b), 1);
+    b.from_annex = 0;
+    EXPECT_EQ(Safety_Factors_Equal(&a, &b), 0);
+    EXPECT_EQ(Safety_Factors_Equal(&a, nullptr), 0);
+    Copy_Safety_Factors(nullptr, &b);
+    EXPECT_EQ(b.gamma_M0, 0.0);
+    EXPECT_EQ(b.from_annex, 0);
+    Clear_Safety_Factors(&a);
+    EXPECT_EQ(a.gamma_M2, 0.0);
+    EXPECT_EQ(a.kind, 0);
+}
+
+TEST_F(SafetyFactors, PrintLinesByMask) {
+    Sicherheitsbeiwerte_Record r = Steel(1.0);
+    Update_Safety_Factors_From_NAD(&r);
+    FILE* f = std::tmpfile();
+    Print_Safety_Factors(&r, f, 6);
+    std::string t = File_Text(f);
+    std::fclose(f);
+    EXPECT_NE(t.find("Beanspruchbarkeit von Querschnitten \xC0\xCE\\M0\xCEr = 1.00\n"), std::string::npos);
+    EXPECT_NE(t.find("Beanspruchbarkeit von Schrauben, Schwei\xE1n\x84hten, Blechen auf Lochleibung "
+                     "\xC0\xCE\\M2\xCEr = 1.25\n"),
+              std::string::npos);
+    EXPECT_EQ(Count(t, " = "), 2);
+
+    f = std::tmpfile();
+    Print_Safety_Factors(&r, f, 0);
+    t = File_Text(f);
+    std::fclose(f);
+    EXPECT_EQ(Count(t, " = "), 10);
+    EXPECT_EQ(t.find("Hohlprofilverbindungen"), std::string::npos);
+    EXPECT_NE(t.find("Stabilit\x84tsversagen \xC0\xCE\\M1\xCEr = 1.10\n"), std::string::npos);
+    EXPECT_EQ(t.find("unabh\x84ngig"), std::string::npos);
+
+    f = std::tmpfile();
+    r.from_annex = 0;
+    Print_Safety_Factors(&r, f, 0x1000);
+    t = File_Text(f);
+    std::fclose(f);
+    EXPECT_EQ(Count(t, " = "), 1);
+    EXPECT_NE(t.find("Beanspruchbarkeit von Hohlprofilverbindungen \xC0\xCE\\M5\xCEr = 1.00\n"), std::string::npos);
+    EXPECT_NE(t.find("\xCESSicherheitsbeiwerte unabh\x84ngig von den Vorgaben des Eurocodes\n"), std::string::npos);
+}
+
+TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
+    Sicherheitsbeiwerte_Record r{};  // a cleared record
+    r.from_annex = 0;
+    r.gamma_M0 = 1.0;
+    FILE* f = std::tmpfile();
+    Print_Safety_Factors(&r, f, 6);
+    std::string t = File_Text(f);
+    std::fclose(f);
+    const std::string not_ok = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
+    EXPECT_NE(t.find("\xC0\xCE\\M2\xCEr = 0.00" + not_ok + "\n"), std::string::npos);
+    EXPECT_NE(t.find("\xC0\xCE\\M0\xCEr = 1.00\n"), std::string::npos);
+    EXPECT_EQ(t.find("\xCEHok"), std::string::npos);  // no plain "ok" marker
+
+    f = std::tmpfile();
+    EXPECT_EQ(Check_Safety_Factors(&r, f, 6), 1);
+    t = File_Text(f);
+    std::fclose(f);
+    EXPECT_NE(t.find(not_ok), std::string::npos);
+    EXPECT_EQ(r.gamma_M2, 0.0);  // the stored value stays
+
+    r.gamma_M2 = 1.25;
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 0);
+    r.gamma_M2 = -1.0;
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
+    r.gamma_M2 = NAN;
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
+    r.gamma_M3 = 1.25;
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 0x100), 0);  // gamma_M0 and gamma_M3 only
+
+    r.gamma_M2 = 1.25;
+    EXPECT_EQ(Safety_Utilisation_Valid(&r, 0.5), 1);
+    EXPECT_EQ(Safety_Utilisation_Valid(&r, NAN), 0);
+    r.gamma_M0 = 0.0;
+    EXPECT_EQ(Safety_Utilisation_Valid(&r, 0.0), 0);
+}
+
+TEST_F(SafetyFactors, UnreadableAnnexLeavesANoteInThePrintList) {
+    fs::remove(dir.file("DATA/NAD/Deutschland.NAD"));
+    testing::internal::CaptureStderr();
+    Sicherheitsbeiwerte_Record r = Steel(9.0);
+    Update_Safety_Factors_From_NAD(&r);
+    testing::internal::GetCapturedStderr();
+    EXPECT_DOUBLE_EQ(r.gamma_M1, 1.0);
+    FILE* f = std::tmpfile();
+    Print_Safety_Factors(&r, f, 6);
+    const std::string t = File_Text(f);
+    std::fclose(f);
+    EXPECT_NE(t.find("HINWEIS: NAD \"Deutschland\" nicht lesbar - es gelten die EC-Standardparameter\n"),
+              std::string::npos);
+}
+
+}  // namespace
