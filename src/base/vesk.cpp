@@ -75,10 +75,8 @@ void Check_Speicher(const void* block) {
 
 void* ITools_Realloc(void* block, size_t size, int zero) {
     const size_t total = static_cast<size_t>(itools_slack) + size;
-    if (total == 0 || total < size) {
-        if (total == 0) return nullptr;
-        Stop_Speichermangel();  // the sum overflowed: no such block exists
-    }
+    if (total == 0) return nullptr;
+    if (total < size) Stop_Speichermangel();  // the sum overflowed: no such block
     void* p = Mem_Realloc(kSource, __LINE__, "null", block, total);
     if (!p) Stop_Speichermangel();
     if (zero) std::memset(p, 0, total);

@@ -267,8 +267,8 @@ void Present_Message_Category(int c, int mode) {
     Set_Message_Mode(mode);
     const Message_Category& cat = categories[c];
     if (mode == MESSAGE_MODE_CONSOLE) {
-        // Copies, since sending may not touch the category but the lines are
-        // read while the texts go out.
+        // Sent from a copy: a line sent in another mode could land in this
+        // very category and move its lines.
         const std::vector<std::string> lines = cat.lines;
         for (const std::string& line : lines) {
             std::string text = line;
