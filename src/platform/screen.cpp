@@ -1026,3 +1026,41 @@ int pxQDIBSize(const char *file, int *width, int *height) {
     if (height) *height = bm.height;
     return 1;
 }
+
+// ---- panels ----------------------------------------------------------------
+
+void Draw_Funny_Area_to_PS(int look, int x1, int y1, int x2, int y2, int fill) {
+    Ensure();
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    int light = Resolve_Or_Black(-2), dark = Resolve_Or_Black(-3), shadow = Resolve_Or_Black(-15);
+    int save_fill = S.fill_style;
+    S.fill_style = 0;
+    if (fill) Fill_Rect(x1, y1, x2, y2, Resolve_Or_Black(-1));
+    S.fill_style = save_fill;
+    auto frame = [](int a1, int b1, int a2, int b2, int top_left, int bottom_right) {
+        Thin_Line(a1, b1, a2, b1, top_left, false);
+        Thin_Line(a1, b1, a1, b2, top_left, false);
+        Thin_Line(a1, b2, a2, b2, bottom_right, false);
+        Thin_Line(a2, b1, a2, b2, bottom_right, false);
+    };
+    switch (look) {
+    case 1: frame(x1, y1, x2, y2, shadow, light); break;
+    case 2: frame(x1, y1, x2, y2, light, shadow); break;
+    case 3:
+    case 4:
+        frame(x1, y1, x2, y2, shadow, light);
+        frame(x1 + 1, y1 + 1, x2 - 1, y2 - 1, dark, Resolve_Or_Black(-13));
+        break;
+    case 5:
+        frame(x1, y1, x2, y2, light, dark);
+        frame(x1 + 1, y1 + 1, x2 - 1, y2 - 1, Resolve_Or_Black(-13), shadow);
+        break;
+    default:
+        if (look >= 6) {
+            frame(x1 + 1, y1 + 1, x2, y2, light, light);
+            frame(x1, y1, x2 - 1, y2 - 1, shadow, shadow);
+        }
+        break;
+    }
+}

@@ -150,8 +150,8 @@ void pxText(int x, int y, const char *text, int length);
 
 // Text placed in the box (x1, y1)-(x2, y2) by the alignment code:
 //   bits 0-1  horizontal: 1 left, 3 right, 0 or 2 centred;
-//   bits 6-7  vertical: 0x40 top, 0x80 bottom, 0xC0 centred, 0 baseline on y2
-//             less the descent (the text's bottom on y2) ;
+//   bits 6-7  vertical: 0 top, 0x40 bottom (the cell's bottom row on y2),
+//             0x80 baseline on y2, 0xC0 centred;
 //   0x100, 0x200, 0x400  rotation by 90, 180, 270 degrees (counter-clockwise).
 // The other bits are accepted and ignored (17, 192, 209, 210 are the codes the
 // dialogs use).
@@ -215,5 +215,20 @@ int pxDrawPartialTransparentDIB(const char *file, int sx1, int sy1, int sx2, int
 // Width and height of a bitmap file; 0 and the sizes left alone when it cannot
 // be read, else 1.
 int pxQDIBSize(const char *file, int *width, int *height);
+
+// ---------------------------------------------------------------------------
+// Panels of the window library's look.
+//
+// Draw_Funny_Area_to_PS(look, x1, y1, x2, y2, fill): a panel outline in the
+// scheme colours -2 (light), -3 (dark), -15 (shadow):
+//   1 sunken by one pixel (shadow top and left, light bottom and right);
+//   2 raised by one pixel (the reverse);
+//   3 and 4 sunken by two pixels (shadow and dark outside, light inside);
+//   5 raised by two pixels;
+//   6 and more an etched group frame (a shadow rectangle with a light one
+//     one pixel right and below).
+// A non-zero fill fills the inside with scheme colour -1 first.  The
+// foreground colour is left as it was.
+void Draw_Funny_Area_to_PS(int look, int x1, int y1, int x2, int y2, int fill);
 
 #endif
