@@ -1,0 +1,320 @@
+// Text writer: layout state, headings with numbers and bookmarks, text
+// lines, check lines, comparison texts, markup replacement, tabbed lists and
+// the version line, byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "codes/version_file.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/list_capture.h"
+#include "support/testutil.h"
+
+namespace {
+
+const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
+const std::string kHeadingMoves = "#SETMARGINS\n257 0 0\n#SETYPOS\n256 0.254\n#RESERVESPACE\n3\n";
+
+TEST(TextWriterState, ChapterCountersCharsPerLineAndHangingIndent) {
+    ListCapture list;
+    EXPECT_EQ(Oli_Get_Chapter_Counter(1), 0);
+    Oli_Set_Chapter_Counter(0, 4);  // level 0 reads and writes level 1
+    Oli_Set_Chapter_Counter(9, 2);  // level 9 is level 6
+    Oli_Next_Chapter_Counter(6);
+    EXPECT_EQ(Oli_Get_Chapter_Counter(1), 4);
+    EXPECT_EQ(Oli_Get_Chapter_Counter(6), 3);
+
+    EXPECT_EQ(Oli_Chars_Per_Line(4), 96);
+    EXPECT_EQ(Oli_Chars_Per_Line(11), 96);
+    EXPECT_EQ(Oli_Chars_Per_Line(2), 165);
+    Oli_Set_Left_Margin(nullptr, 8.5);  // stored even without a list
+    EXPECT_FLOAT_EQ(Oli_Get_Left_Margin(), 8.5f);
+    EXPECT_EQ(Oli_Chars_Per_Line(4), 48);
+    Oli_Set_Left_Margin(nullptr, 0.0);
+
+    Oli_Writer_Init(3, 0, 0);
+    EXPECT_NEAR(Oli_Hanging_Indent(), 1.74, 1e-12);
+    Oli_Writer_Init(4, 1, 0);
+    EXPECT_NEAR(Oli_Hanging_Indent(), 4 * 0.28 + 0.2, 1e-12);
+    Oli_Writer_Init(0, 1, 0);
+    EXPECT_NEAR(Oli_Hanging_Indent(), 0.35, 1e-12);
+    const int kinds[2] = {1, 2};
+    Oli_Writer_Init(2, 1, 0);
+    Oli_Set_Level_Kinds(kinds);
+    EXPECT_NEAR(Oli_Hanging_Indent(), 0.28 + 0.48 + 0.35, 1e-12);
+}
+
+TEST(TextWriterState, PositionIndicesAndLayoutCalls) {
+    ListCapture list;
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(Oli_Store_Y_Position(list.f()), i);
+    EXPECT_EQ(Oli_Store_Y_Position(list.f()), -1);
+    EXPECT_EQ(Oli_Store_Y_Position(nullptr), -1);
+    Oli_Restore_Y_Position(list.f(), 3);
+    Oli_Restore_Y_Position(list.f(), 3);  // free now: nothing
+    Oli_Return_To_Y_Position(list.f(), 4);
+    Oli_Restore_Y_Position(list.f(), -1);
+    EXPECT_EQ(Oli_Store_Y_Position(list.f()), 3);
+    Oli_Reset_Position_Indices();
+    EXPECT_EQ(Oli_Store_Y_Position(list.f()), 0);
+    std::string out = list.Take();
+    const std::string tail = "#STOREYPOS\n9\n#RESTOREYPOS\n3\n#RESTOREYPOS\n4\n#STOREYPOS\n3\n#STOREYPOS\n0\n";
+    ASSERT_GE(out.size(), tail.size());
+    EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
+
+    Oli_Move_Lines(list.f(), 2.0);
+    Oli_Move_Y(list.f(), -0.5);
+    Oli_Y_To_Top(list.f());
+    Oli_Reserve_Lines(list.f(), 10.0);
+    Oli_Reserve_Small_Lines(list.f(), 10.0);
+    Oli_Set_Right_Margin(list.f(), 2.0);
+    Oli_Set_Right_Margin(list.f(), 0.0);
+    EXPECT_EQ(list.Take(),
+              "#SETYPOS\n256 0.76\n#SETYPOS\n256 -0.5\n#SETYPOS\n4 0\n#RESERVESPACE\n3.8\n#RESERVESPACE\n2.86\n"
+              "#SETMARGINS\n257 0 2.000000\n#SETMARGINS\n257 0 0\n");
+}
+
+// Stored positions of one list are not taken over by the next one.
+TEST(TextWriterState, NewListFreesStoredPositions) {
+    {
+        ListCapture first;
+        EXPECT_EQ(Oli_Store_Y_Position(first.f()), 0);
+        EXPECT_EQ(Oli_Store_Y_Position(first.f()), 1);
+    }
+    ListCapture second;
+    EXPECT_EQ(Oli_Store_Y_Position(second.f()), 0);
+}
+
+TEST(Headings, LevelOneAndTwoWithTheWeldProgramsStartValues) {
+    ListCapture list;
+    Oli_Heading(list.f(), 1, "%s", "Eingabe");
+    EXPECT_EQ(list.Take(), kHeadingMoves + "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n"
+                                           "\n#SHOWPARA\n0x0\n5\n-1\n \xCE@1. Eingabe\n"
+                                           "#END_OF_TEXT\n0x1000\n2 0.1\n-1\n"
+                                           "#SETYPOS\n256 0.1\n#SETMARGINS\n257 0 0\n#SETYPOS\n256 -0.19\n");
+    Oli_Heading(list.f(), 2, "Profil %d", 3);
+    EXPECT_EQ(list.Take(), kHeadingMoves + "#SETBOOKMARK\n0\n \xCE@1.1. Profil 3\n"
+                                           "\n#SHOWPARA\n0x0\n4\n-1\n \xCEH\xCE@1.1. Profil 3\xCEr\n" +
+                               kEnd + "#SETMARGINS\n257 0 0\n");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.1.");
+}
+
+TEST(Headings, NumberingAndBookmarkLevels) {
+    ListCapture list;
+    Oli_Heading(list.f(), 1, "A");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.");
+    list.Take();
+    Oli_Heading(list.f(), 1, "B");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "2.");
+    // The sibling's bookmark level is closed first.
+    EXPECT_EQ(list.Take().substr(0, 19), "#SETBOOKMARK\n17\n \n#");
+    Oli_Heading(list.f(), 2, "C");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "2.1.");
+    Oli_Heading(list.f(), 1, "D");
+    Oli_Heading(list.f(), 2, "E");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "3.1.");
+    list.Take();
+    Oli_Close_Bookmarks(list.f());
+    EXPECT_EQ(list.Take(), "#SETBOOKMARK\n17\n \n");
+
+    Oli_Numbering_Off();
+    EXPECT_EQ(Oli_Get_Heading_Number(), nullptr);
+    Oli_Heading_Simple(list.f(), 2, "Ohne");
+    EXPECT_EQ(list.Take(), kHeadingMoves + "\n#SHOWPARA\n0x0\n4\n-1\n \xCEHOhne\xCEr\n" + kEnd +
+                               "#SETMARGINS\n257 0 0\n");
+    Oli_Numbering_On();
+    Oli_Heading_Bookmark(list.f(), 2, 19, "M");
+    EXPECT_NE(list.Take().find("#SETBOOKMARK\n19\n \xCE@3.3. M\n"), std::string::npos);
+}
+
+TEST(Headings, TabbedNumberWithHangingIndent) {
+    ListCapture list;
+    Oli_Writer_Init(3, 0, 0);
+    Oli_Heading_Simple(list.f(), 2, "Naht");
+    EXPECT_EQ(list.Take(), kHeadingMoves + "\n#SHOWPARA\n0x40\n4\n0x0 1\n1 1.74\n-1\n \xCEH\xCE@0.1.\xCEtNaht\xCEr\n" +
+                               kEnd + "#SETMARGINS\n257 1.740000 0\n");
+    EXPECT_FLOAT_EQ(Oli_Get_Left_Margin(), 1.74f);
+    Oli_Set_Left_Margin(nullptr, 0.0);
+}
+
+TEST(Headings, PlainTitleSilentHeadingAndNullStream) {
+    ListCapture list;
+    Oli_Heading(list.f(), 0, "Titel");
+    EXPECT_EQ(list.Take(), "#SETYPOS\n256 0.114\n\n#SHOWPARA\n0x0\n4\n-1\n \xCEHTitel\xCEr\n" + kEnd);
+    EXPECT_EQ(Oli_Get_Chapter_Counter(1), 0);
+
+    Oli_Heading_Silent(list.f(), 1, "Still");
+    EXPECT_EQ(Oli_Get_Chapter_Counter(1), 1);
+    EXPECT_EQ(list.Take(), "#SETBOOKMARK\n16\n \xCE@1. Still\n#SETYPOS\n256 -0.19\n");
+
+    Oli_Heading(nullptr, 1, "x");
+    Oli_Heading(list.f(), -1, "x");
+    EXPECT_EQ(Oli_Get_Chapter_Counter(1), 1);
+    Oli_Chapter_Heading(nullptr, 2, "x", 1, 0);  // counts, writes nothing
+    EXPECT_EQ(Oli_Get_Chapter_Counter(2), 1);
+    EXPECT_EQ(list.Take(), "");
+}
+
+TEST(TextLines, EmptyLineTrailingZerosAndCheckMark) {
+    ListCapture list;
+    Oli_Text_Line(list.f(), "%s", "");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n \n" + kEnd);
+
+    Oli_Set_Strip_Zeros(1);
+    Oli_Text_Line(list.f(), "F = %.3f kN, a = 3.000 m, Nr. 3. Zeile, 3.", 12.5);
+    Oli_Set_Strip_Zeros(0);
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n F = 12.5 kN, a = 3 m, Nr. 3 Zeile, 3.\n" + kEnd);
+
+    Oli_Text_Line_Check(list.f(), "Zeile 100%", 0);
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n Zeile 100%\n" + kEnd +
+                               "#SETYPOS\n256 -0.38\n#SETMARGINS\n257 17.000000 0\n"
+                               "\n#SHOWPARA\n0x0\n7\n-1\n \xCE" "b!!\n" + kEnd + "#SETMARGINS\n257 0 0\n");
+}
+
+// Superscript bytes used to be cut after four replacements.
+TEST(TextLines, EveryPowerByteIsReplaced) {
+    ListCapture list;
+    Oli_Text_Line(list.f(), "m\xFD m\xFD m\xFD m\xFD m\xFD m\xFA");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n m\xCE/2\xCEr m\xCE/2\xCEr m\xCE/2\xCEr m\xCE/2\xCEr "
+                           "m\xCE/2\xCEr m\xCE/3\xCEr\n" + kEnd);
+}
+
+TEST(TextLines, ParagraphsBigTextAndTextAtTab) {
+    ListCapture list;
+    Oli_Text_Small(list.f(), "klein");
+    Oli_Text_Paragraph(list.f(), "%s\n", "normal");
+    Oli_Text_Big(list.f(), "gro\xE1");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n3\n-1\n klein\n" + kEnd + "\n#SHOWPARA\n0x0\n3\n-1\n normal\n" + kEnd +
+                               "\n#SHOWPARA\n0x0\n5\n-1\n gro\xE1\n" + kEnd);
+    Oli_Text_At_Tab(list.f(), 12.5, "rechts");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 12.5\n-1\n rechts\n" + kEnd);
+    Oli_Text_Paragraph(nullptr, "x");
+    Oli_Text_Line(nullptr, "x");
+    EXPECT_EQ(list.Take(), "");
+}
+
+TEST(CheckLines, MetAndFailed) {
+    ListCapture list;
+    EXPECT_EQ(Oli_Check_Line(list.f(), "Nachweis:", 1.004, "<=", 1.00, 2, "", "erf\xFCllt", "nicht"), 1);
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n Nachweis: 1.00 = 1.00\xCEr  erf\xFCllt\n" + kEnd);
+
+    EXPECT_EQ(Oli_Check_Line(list.f(), "\xE5", 1.2, "=<", 1.0, 2, "[-]", "ok", "zu gro\xE1"), 0);
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n \xE5 \xCE" "b1.20 > 1.00\xCEr [-] \xCE" "bzu gro\xE1\n" + kEnd +
+                               "#SETYPOS\n256 -0.38\n#SETMARGINS\n257 17.000000 0\n"
+                               "\n#SHOWPARA\n0x0\n7\n-1\n \xCE" "b!!\n" + kEnd + "#SETMARGINS\n257 0 0\n");
+
+    // Failed without a failure text: no mark; unknown operators fail.
+    EXPECT_EQ(Oli_Check_Line(list.f(), nullptr, 2.0, ">=", 1.0, 1, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(Oli_Check_Line(list.f(), nullptr, 2.0, "<", 1.0, 1, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(Oli_Check_Line(list.f(), nullptr, 0.5, "<", 1.0, 1, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(Oli_Check_Line(list.f(), nullptr, 1.5, ">", 1.0, 1, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(Oli_Check_Line(list.f(), nullptr, 0.5, "!=", 1.0, 1, nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(list.Take().find("#SETYPOS"), std::string::npos);
+}
+
+TEST(CheckLines, CompareSignsAndTexts) {
+    EXPECT_EQ(Compare_Sign_Tol(1.02, 1.00, 2, 0.05), '>');
+    EXPECT_EQ(Compare_Sign_Tol(1.00, 1.02, 2, 0.05), '\xF7');
+    EXPECT_EQ(Compare_Sign_Tol(1.00, 1.10, 2, 0.05), '<');
+    EXPECT_EQ(Compare_Sign_Tol(1.004, 1.00, 2, 0.0), '=');
+    EXPECT_EQ(Compare_Sign(0.996, 1.0, 2), '=');
+    EXPECT_EQ(Compare_Sign(0.9, 1.0, 2), '<');
+
+    EXPECT_STREQ(Compare_Text_Tol(1.5, 1.0, 2, 0.05, 0, "N_Rd", "kN"), "1.50 kN > 1.00 kN");
+    EXPECT_STREQ(Compare_Text_Tol(1.5, 1.0, 2, 0.05, 2, "N_Rd", "kN"), "1.50 kN > 1.00 kN  \x88 N_Rd = 1.50 kN");
+    EXPECT_STREQ(Compare_Text_Tol(1.5, 1.0, 2, 0.05, 4, "N_Rd", "kN"), "1.50 kN > 1.00 kN  \x88 N_Rd = 1.00 kN");
+    EXPECT_STREQ(Compare_Text_Tol(0.98, 1.0, 2, 0.05, 3, "x", nullptr), "0.98 \xF7 1.00  \x88 x = 1.00 ");
+    EXPECT_STREQ(Compare_Text_Tol(0.98, 1.0, 2, 0.05, 0, "x", ""), "0.98 \xF7 1.00  \x88 x = 0.98 ");
+
+    char out[100];
+    EXPECT_STREQ(Compare_Text_Op("f_y", 300, "<=", 235, 0, out, sizeof out), "300 > 235  \x88  f_y = 235");
+    EXPECT_STREQ(Compare_Text_Op("x", 1, "<=", 2, 1, out, sizeof out), "1.0 < 2.0");
+    EXPECT_STREQ(Compare_Text_Op("x", 3, "?", 2, 0, out, sizeof out), "3 > 2");
+    // The out buffer's size is kept to.
+    char small[8];
+    std::memset(small, 'Z', sizeof small);
+    EXPECT_STREQ(Compare_Text_Op("f_y", 300, "<=", 235, 0, small, sizeof small), "300 > 2");
+}
+
+TEST(Markup, OpenSwitchesTrimAndReplacement) {
+    const char* t = "\xCE" "bfett\xCErnormal\xCE\\sub";
+    EXPECT_EQ(Markup_Is_Bold_Open(t, t + 4), 1);
+    EXPECT_EQ(Markup_Is_Bold_Open(t, nullptr), 0);
+    EXPECT_EQ(Markup_Is_Subscript_Open(t, nullptr), 1);
+    EXPECT_EQ(Markup_Is_Superscript_Open(t, nullptr), 0);
+    EXPECT_EQ(Markup_Is_Underscore_Open("\xCE_x", nullptr), 1);
+    EXPECT_EQ(Markup_Is_S_Open("\xCEsx\xCEr", nullptr), 0);
+
+    EXPECT_EQ(Trimmed_Length(""), 0);
+    EXPECT_EQ(Trimmed_Length("   "), 0);
+    EXPECT_EQ(Trimmed_Length(" ab  "), 3);
+
+    char buf[64] = "\xCE" "bA\xFD\xCEr m\xFD";
+    Replace_With_Markup(buf, "\xFD", "\xCE/2\xCEr", sizeof buf);
+    EXPECT_STREQ(buf, "\xCE" "bA\xCE/2\xCEr\xCE" "b\xCEr m\xCE/2\xCEr");
+    char cut[6] = "a\xFDz";
+    Replace_With_Markup(cut, "\xFD", "\xCE/2\xCEr", sizeof cut);
+    EXPECT_STREQ(cut, "a\xCE/2\xCE");
+}
+
+TEST(TabbedLists, RowsCheckRowAndEnd) {
+    ListCapture list;
+    Oli_List_Tabs_3(0.0, 4.0, 9.0);
+    Oli_List_Row_3(list.f(), "a", "b", "%d", 5);
+    Oli_List_Check_Row(list.f(), "c", "d", "%.1f", 1.5, '>', "%.1f", 1.0, 0, "zu gro\xE1");
+    Oli_List_End(list.f());
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x40\n7\n0x0 2\n2 4\n2 9\n-1\n a\xCEtb\xCEt" "5\n"
+                           " c\xCEtd\xCEt\xCE" "b1.5\xCE" "b > \xCE" "b1.0\xCE" "b  zu gro\xE1\n"
+                           "#END_OF_TEXT\n0x1004\n2 -0.38\n0x60\n7\n2 17 2 0\n0x0 2\n2 4\n2 9\n-1\n \xCE" "b!!\n" +
+                               kEnd);
+    Oli_List_Cell(list.f(), "nach dem Ende");  // no list active: nothing
+    EXPECT_EQ(list.Take(), "");
+}
+
+TEST(TabbedLists, AllStopsWhenFirstPositionIsNotZero) {
+    ListCapture list;
+    Oli_List_Tabs_2(1.0, 5.0);
+    Oli_List_Space(list.f(), 1.0);
+    Oli_List_Compare_Row(list.f(), "x", "y", "%.0f", 2.0, '<', "%.0f", 3.0);
+    Oli_List_End(list.f());
+    // Two cells: the row's third cell starts the next line.
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x50\n7\n2 0.38\n0x0 2\n2 1\n2 5\n-1\n \xCEtx\xCEty\n \xCEt" "2 < 3\n" + kEnd);
+}
+
+TEST(VersionLine, WithAndWithoutVersionFile) {
+    testutil::TempDir exec;
+    testutil::ScopedEnv env("EXEC", exec.str());
+    ListCapture list;
+    Oli_Version_Line(list.f(), "weldprog");
+    EXPECT_EQ(list.Take(), "#SETMARGINS\n257 15.200070 0\n\n#SHOWPARA\n0x0\n3\n-1\n WELDPROG Version: ???\n" + kEnd +
+                               "#SETMARGINS\n257 0 0\n");
+
+    std::filesystem::create_directories(exec.path() / "Q7-KX417");
+    testutil::Write_File(exec.file("Q7-KX417/VERSION"), "Prog 2.41a\r\nBuild <7b\n");
+    EXPECT_STREQ(Read_Program_Version_File("Q7-KX417"), "Prog 2.47b");
+    Oli_Version_Line(list.f(), "Q7-KX417");
+    EXPECT_EQ(list.Take(), "#SETMARGINS\n257 16.666700 0\n\n#SHOWPARA\n0x0\n3\n-1\n Prog 2.47b\n" + kEnd +
+                               "#SETMARGINS\n257 0 0\n");
+}
+
+TEST(VersionLine, VersionFileReader) {
+    {
+        testutil::ScopedEnv env("EXEC", std::nullopt);
+        EXPECT_EQ(Read_Program_Version_File("X"), nullptr);
+    }
+    testutil::TempDir exec;
+    testutil::ScopedEnv env("EXEC", exec.str());
+    EXPECT_EQ(Read_Program_Version_File("fehlt"), nullptr);
+    std::filesystem::create_directories(exec.path() / "P");
+    // Windows-style directory separator in the name, long first line, and a
+    // "<" without two characters after it.
+    testutil::Write_File(exec.file("P/VERSION"), std::string(300, 'v') + "\n<1\nx<ab<cd\n");
+    const char* v = Read_Program_Version_File("P");
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(std::string(v), std::string(253, 'v') + "cd");
+    testutil::Write_File(exec.file("P/VERSION"), "");
+    EXPECT_STREQ(Read_Program_Version_File("P"), "");
+}
+
+}  // namespace
