@@ -11,6 +11,7 @@
 #include <cassert>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -89,8 +90,17 @@ static void Waiting_Animation_Thread(void) {
     pxFlsh();
 }
 
+// Ends a running animation when the program exits. Registered after the
+// screen exists, so it runs before the screen's state is destroyed, and the
+// thread object is never destroyed while its thread runs.
+static void Stop_Animation_At_Exit(void) {
+    Stop_Waiting_Animation();
+}
+
 int Start_Waiting_Animation(int x, int y) {
     Stop_Waiting_Animation();
+    static const bool registered = (pxScreenWidth(), std::atexit(Stop_Animation_At_Exit) == 0);
+    (void)registered;
     if (x < 0 || y < 0) {
         x = NPIXEL_X / 2 - 41;
         y = NPIXEL_Y / 2 - 41;

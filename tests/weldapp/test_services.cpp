@@ -19,25 +19,20 @@ namespace {
 
 const std::string kOpen = "\xAE", kClose = "\xAF";
 
-class Input {
-public:
-    explicit Input(const std::string& bytes) {
-        testutil::Write_File(dir_.file("in.txt"), bytes);
-        f_ = std::fopen(dir_.file("in.txt").c_str(), "rb");
-    }
+// The bytes as a stream in memory.
+struct Input {
+    explicit Input(std::string b) : bytes(std::move(b)), f(fmemopen(bytes.data(), bytes.size(), "r")) {}
     ~Input() {
-        if (f_) std::fclose(f_);
+        if (f) std::fclose(f);
     }
-    FILE* get() const { return f_; }
+    FILE* get() const { return f; }
     std::string rest() const {
         std::string s;
-        for (int c; (c = std::fgetc(f_)) != EOF;) s.push_back(static_cast<char>(c));
+        for (int c; (c = std::fgetc(f)) != EOF;) s.push_back(static_cast<char>(c));
         return s;
     }
-
-private:
-    testutil::TempDir dir_;
-    FILE* f_ = nullptr;
+    std::string bytes;
+    FILE* f;
 };
 
 }  // namespace
@@ -154,4 +149,14 @@ TEST(WaitingAnimation, StopJoinsAndRestoresScreen) {
     const std::vector<int> after(pxScreenPixels(), pxScreenPixels() + 400 * 300);
     EXPECT_EQ(before, after);
     pxInitScreen(0, 0);
+}
+
+TEST(WaitingAnimation, ExitWhileRunningEndsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Start_Waiting_Animation(5, 5);
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(3), "");
 }
