@@ -1,0 +1,129 @@
+// Print-list layout library stand-in: the keyword blocks of the layout
+// calls, visible lengths of marked-up texts, and tables read back from a
+// print list and shown in a (recorded) sheet.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "base/cp850.h"
+#include "platform/oli_layout.h"
+
+namespace {
+
+std::string Written(void (*calls)(FILE*)) {
+    FILE* f = std::tmpfile();
+    calls(f);
+    std::fflush(f);
+    std::rewind(f);
+    std::string out;
+    int c;
+    while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<char>(c));
+    std::fclose(f);
+    return out;
+}
+
+FILE* Stream_Of(const std::string& bytes) {
+    FILE* f = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::rewind(f);
+    return f;
+}
+
+TEST(OliLayout, KeywordBlocks) {
+    EXPECT_EQ(Written([](FILE* f) {
+                  OLI_setYPositionCM(f, 1, -0.25);
+                  OLI_setYPositionCM(f, 4, 0.0);
+                  OLI_setYPositionCM(f, 1, 1.0);
+                  OLI_setMarginsCM(f, 1, 13.0, 0.0);
+                  OLI_setMarginsCM(f, 0x10001, 9.5, 0.0);
+                  OLI_setFlags(f, 4295);
+                  OLI_reserveSpaceCM(f, 3.0f);
+                  OLI_storeYPosition(f, 1);
+                  OLI_restoreYPosition(f, 1);
+                  OLI_setBookmark(f, 16, "\xCE@1. Eingabe");
+                  OLI_setBookmark(f, 17, nullptr);
+                  OLI_setLayout(f, 0x1013);
+                  OLI_setConvertionFlags(f, 1);
+                  OLI_pushMargins(f);
+                  OLI_popMargins(f, 0x100000);
+                  OLI_resetMaxMargin(f);
+              }),
+              "#SETYPOS\n256 -0.25\n#SETYPOS\n4 0\n#SETYPOS\n256 1\n"
+              "#SETMARGINS\n257 13.000000 0\n#SETMARGINS\n65537 9.500000 0\n"
+              "#SETFLAGS\n 4295\n\n#RESERVESPACE\n3\n#STOREYPOS\n1\n#RESTOREYPOS\n1\n"
+              "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n#SETBOOKMARK\n17\n \n#SETLAYOUT\n 4115\n"
+              "#SETCONVERTIONFLAGS\n 1\n#PUSHMARGINS\n#POPMARGINS\n 1048576\n#RESETMAXMARGIN\n");
+    EXPECT_EQ(OLI_setFlags(nullptr, 1), 0);
+    EXPECT_EQ(OLI_setYPositionCM(nullptr, 1, 1.0), 0);
+}
+
+TEST(OliLayout, VisibleLength) {
+    EXPECT_EQ(MT_String_Length(nullptr), 0);
+    EXPECT_EQ(MT_String_Length(""), 0);
+    EXPECT_EQ(MT_String_Length("Tragf\x84higkeit"), 13);
+    EXPECT_EQ(MT_String_Length("\xCEu\xCE" "bNr\xCEr\xCEu"), 2);
+    EXPECT_EQ(MT_String_Length("cm\xCE/2\xCEr"), 3);
+    EXPECT_EQ(MT_String_Length("y\xCE\\min\xCEr"), 4);
+    EXPECT_EQ(MT_String_Length("\xCE@1.1.\xCEtTitel"), 9);
+    // Frame and colour groups are invisible; the blanks around them are not.
+    EXPECT_EQ(MT_String_Length("ab \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }"), 3);
+    EXPECT_EQ(MT_String_Length(" \xCE{\xCER 3 0.5 0.5 0.2 0.8 } x"), 3);
+    EXPECT_EQ(MT_String_Length("\xCE{C 1 230 0 0}rot\xCE{C 1}"), 3);
+    EXPECT_EQ(MT_String_Length("offen\xCE{ohne Ende"), 5);
+    EXPECT_EQ(MT_String_Length("x\xCE"), 1);
+}
+
+TEST(OliLayout, ReadsTableBlocksWithCrlf) {
+    FILE* f = Stream_Of(
+        "#CONTENTS\r\n POS. 1\r\n#SHOWTABLE\r\n 0 1 0\r\n \xCEH\xCE_Punkte\xCEr\r\n 0 0 -1 -1 2\r\n 4.5 9\r\n"
+        " a\tb\r\n c\r\n#END_OF_TEXT\r\n#SHOWTABLE\n 0 0 1\n Nur Titel\n 0 0 0 0\n");
+    OLITable* t = readOLITableFromFILE(f);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->title_counts[1], 1);
+    ASSERT_EQ(t->title_line_count, 1);
+    EXPECT_STREQ(t->title_lines[0], "\xCEH\xCE_Punkte\xCEr");
+    EXPECT_EQ(t->column_count, 2);
+    EXPECT_DOUBLE_EQ(t->column_positions[0], 4.5);
+    EXPECT_DOUBLE_EQ(t->column_positions[1], 9.0);
+    ASSERT_EQ(t->row_count, 2);
+    EXPECT_STREQ(t->rows[0], "a\tb");
+    EXPECT_STREQ(t->rows[1], "c");
+
+    const int sheet[13] = {512, 5, 5, 1268, 1012, 636, 508, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(OLITablePropSheet("Fehlermeldungen", 0, t, sheet), 1);
+    const OLITableSheetRecord* rec = OLI_Last_Table_Sheet();
+    EXPECT_EQ(rec->shown, 1);
+    EXPECT_STREQ(rec->title, "Fehlermeldungen");
+    EXPECT_EQ(rec->row_count, 2);
+    EXPECT_EQ(rec->sheet[3], 1268);
+    deleteOLITable(t);
+
+    OLITable* titles = readOLITableFromFILE(f);
+    ASSERT_NE(titles, nullptr);
+    EXPECT_EQ(titles->title_counts[2], 1);
+    EXPECT_EQ(titles->row_count, 0);
+    EXPECT_EQ(titles->column_count, 0);
+    deleteOLITable(titles);
+    EXPECT_EQ(readOLITableFromFILE(f), nullptr);
+    EXPECT_EQ(readOLITableFromFILE(nullptr), nullptr);
+    EXPECT_EQ(OLITablePropSheet("x", 0, nullptr, nullptr), 0);
+    deleteOLITable(nullptr);
+    std::fclose(f);
+}
+
+TEST(OliLayout, TableColoursRoundTrip) {
+    int c[OLI_TABLE_COLOUR_COUNT];
+    EXPECT_EQ(getOLITableColours(nullptr), 0);
+    ASSERT_EQ(getOLITableColours(c), 1);
+    c[0] = c[1] = 200;
+    c[4] = 33;
+    setOLITableColours(c);
+    int back[OLI_TABLE_COLOUR_COUNT];
+    getOLITableColours(back);
+    EXPECT_EQ(back[0], 200);
+    EXPECT_EQ(back[1], 200);
+    EXPECT_EQ(back[4], 33);
+}
+
+}  // namespace
