@@ -303,6 +303,60 @@ TEST_F(NadFile, StandardSectionIsWrittenExactly) {
     EXPECT_NE(Shipped("Standard.NAD").find(text.substr(text.find("\n\n#ZO3\n"))), std::string::npos);
 }
 
+// The body of one section of a shipped file, up to the next section.
+std::string Section(const std::string& file, const std::string& key) {
+    const std::string text = Shipped(file);
+    const size_t from = text.find("\n\n" + key + "\n");
+    if (from == std::string::npos) return "";
+    const size_t body = from + key.size() + 3;
+    const size_t to = text.find("\n\n#", body);
+    return text.substr(body, to == std::string::npos ? std::string::npos : to - body);
+}
+
+TEST(ShippedAnnexFiles, HeadsAndSectionOrder) {
+    const std::string s = Shipped("Standard.NAD"), d = Shipped("Deutschland.NAD");
+    EXPECT_TRUE(s.starts_with("NAD/Version 1\n\n 19 \xAE" "EC-Standardparameter\xAF 0\n\n\n#EC0\n"));
+    EXPECT_TRUE(d.starts_with("NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n\n\n#EC0\n"));
+    for (const std::string& text : {s, d}) {
+        size_t last = 0;
+        for (const char* key : {"\n\n#EC0\n", "\n\n#EC2\n", "\n\n#ZO3\n", "\n\n#EC5\n", "\n\n#EC6\n", "\n\n#EC9\n"}) {
+            const size_t at = text.find(key);
+            ASSERT_NE(at, std::string::npos) << key;
+            EXPECT_GT(at, last);
+            last = at;
+        }
+        EXPECT_EQ(text.find('\r'), std::string::npos);
+    }
+}
+
+TEST(ShippedAnnexFiles, RecommendedSectionsAsTheirWritersGiveThem) {
+    EXPECT_EQ(Section("Standard.NAD", "#EC9"),
+              " 4\n 0\n 1.100000 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 3.000000 1.000000\n"
+              " 1.200000\n");
+    EXPECT_EQ(Section("Standard.NAD", "#EC6"), " 1\n 0\n 1.500000 1.500000 1.500000 1.000000\n");
+    EXPECT_EQ(Section("Deutschland.NAD", "#EC6"), " 1\n 1\n 1.500000 1.300000 1.200000 1.000000\n");
+    EXPECT_EQ(Section("Standard.NAD", "#EC5"),
+              " 17\n 0\n 0\n 0 0.670000 0.670000 1.000000\n 0\n"
+              " 1.300000 1.300000 1.200000 1.300000 1.300000 1.300000\n"
+              " 1.300000 1.300000 1.300000 1.250000 1.000000\n 1.300000 1.300000\n 0\n 0\n 0\n 0 0\n"
+              " 0 1.30 1.30 1.00\n 0.60 0.70 0.80 0.90 1.10\n 0.60 0.70 0.80 0.90 1.10\n"
+              " 0.50 0.55 0.65 0.70 0.90\n 0.60 0.80 2.00\n 300 200 300 150 100 150 1 0.67 1.00 1 1 1.00\n"
+              " 0  \n 0  \n 0  \n 0  \n 0.150000 2.000000 1.000000\n 1.300000 \n");
+    const std::string ec0 = Section("Standard.NAD", "#EC0");
+    EXPECT_EQ(ec0.substr(0, 33), " 1.35 1.00\n 1.50 0.00\n 1.35 0.00\n");
+    size_t line41 = 0;
+    for (int i = 0; i < 40; ++i) line41 = ec0.find('\n', line41) + 1;
+    EXPECT_EQ(ec0.substr(line41, 3), " 5\n");
+    EXPECT_EQ(ec0.substr(ec0.rfind('\n') + 1),
+              " 0.30 0.60 0.80 0.60 0.30 0.00 0.50 0.50 0.00 0.00 1.00 0.50");
+    // The German EN 1992 set carries variant 1 inside the block and the
+    // layout version 18 as its eighth line.
+    const std::string ec2 = Section("Deutschland.NAD", "#EC2");
+    EXPECT_NE(ec2.find("\n 18\n"), std::string::npos);
+    EXPECT_NE(ec2.find("\n 0 1\n"), std::string::npos);
+    EXPECT_NE(ec2.find(" 1.500000 1.150000 1.500000 1.150000 1.500000 1.150000 1.300000 1.000000\n"), std::string::npos);
+}
+
 TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
     NAD_Record r{};
     Default_NAD_EC3(&r.ec3);
