@@ -132,7 +132,9 @@ static void report_unreadable(const char* name) {
     Fill_Message("%s", "kann nicht gelesen werden.");
     Fill_Message("%s", "Es gelten die Empfehlungswerte");
     Fill_Message("%s", "der Eurocodes (EC-Standardparameter).");
-    Draw_Message();
+    // A notice that asks nothing: it must not take an answer meant for a
+    // box that follows.
+    Show_Message();
     Quit_Message();
 }
 

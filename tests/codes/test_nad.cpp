@@ -257,6 +257,7 @@ TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
     EXPECT_DOUBLE_EQ(Get_NAD_EC5()->gamma_M_lvl, 1.2);
     const auto& msgs = VEK_Recorded_Messages();
     ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_EQ(msgs[0].kind, VEK_MSG_SHOW);  // a notice: it takes no scripted answer
     ASSERT_GE(msgs[0].lines.size(), 2u);
     EXPECT_EQ(msgs[0].lines[1], "Deutschland");
     // Choosing the standard set is not a failure: its values are in force.
