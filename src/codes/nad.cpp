@@ -194,6 +194,8 @@ static void warn_fallback(const char* requested, const char* active) {
 }
 
 void Set_Active_NAD_By_Name(const char* name) {
+    // Copied first: the name may be the active name itself.
+    const std::string requested = name ? name : "";
     Scan_NAD_List();
     set_active_name(nullptr);
     if (!name) {
@@ -202,8 +204,7 @@ void Set_Active_NAD_By_Name(const char* name) {
         Activate_NAD();
         return;
     }
-    const bool local = std::strcmp(name, kLocalDefinitions) == 0;
-    const std::string requested = name;  // name may point into the old text
+    const bool local = requested == kLocalDefinitions;
     set_active_name(local ? kDeutschland : requested.c_str());
     if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
     Activate_NAD();

@@ -99,6 +99,9 @@ TEST_F(NadRegistry, UserAnnexSwitchesAndIsShownAsUserDefined) {
     EXPECT_EQ(Get_Active_NAD_Id(), 42);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Meine Norm");
     EXPECT_STREQ(Get_Active_NAD_Display_Name(), "Meine Norm (benutzerdefiniert)");
+    // The active name itself may be handed back in.
+    Set_Active_NAD_By_Name(Get_Active_NAD_Name());
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Meine Norm");
     // And back: the annex file is read again, nothing is cached.
     Set_Active_NAD_By_Name("Deutschland");
     EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.1);
