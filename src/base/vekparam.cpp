@@ -283,6 +283,7 @@ static long Bytes_Left(FILE* stream) {
 // guillemet), so a count beyond the bytes left cannot be genuine: a damaged
 // or hostile file must not make the reader allocate for it.
 static int Counts_Fit(FILE* stream, long total) {
+    if (total <= 4096) return 1;  // small blocks need no look at the file size
     long left = Bytes_Left(stream);
     const long cap = 1L << 20;  // for streams that cannot tell their size
     if (left < 0) left = cap;

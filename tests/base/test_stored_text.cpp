@@ -14,23 +14,12 @@
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
+#include "base/exchange_streams.h"
+
+using exchange_test::Stream_Of;
+using exchange_test::Written;
 
 namespace {
-
-FILE* Stream_Of(const std::string& bytes) {
-    FILE* f = tmpfile();
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    rewind(f);
-    return f;
-}
-
-std::string Written(FILE* f) {
-    std::string out;
-    rewind(f);
-    int c;
-    while ((c = fgetc(f)) != EOF) out.push_back((char)c);
-    return out;
-}
 
 // Clears the recorded boxes and leaves batch mode off again.
 struct Boxes {

@@ -11,23 +11,12 @@
 #include "base/ptrarr.h"
 #include "base/vekexport.h"
 #include "support/testutil.h"
+#include "base/exchange_streams.h"
+
+using exchange_test::Stream_Of;
+using exchange_test::Written;
 
 namespace {
-
-FILE* Stream_Of(const std::string& bytes) {
-    FILE* f = tmpfile();
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    rewind(f);
-    return f;
-}
-
-std::string Written(FILE* f) {
-    std::string out;
-    rewind(f);
-    int c;
-    while ((c = fgetc(f)) != EOF) out.push_back((char)c);
-    return out;
-}
 
 std::string Crlf(const std::string& lf) {
     std::string out;

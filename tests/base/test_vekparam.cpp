@@ -8,24 +8,12 @@
 
 #include "base/cp850.h"
 #include "base/vekparam.h"
+#include "base/exchange_streams.h"
+
+using exchange_test::Stream_Of;
+using exchange_test::Written;
 
 namespace {
-
-// A stream holding bytes, rewound for reading.
-FILE* Stream_Of(const std::string& bytes) {
-    FILE* f = tmpfile();
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    rewind(f);
-    return f;
-}
-
-std::string Written(FILE* f) {
-    std::string out;
-    rewind(f);
-    int c;
-    while ((c = fgetc(f)) != EOF) out.push_back((char)c);
-    return out;
-}
 
 struct Block {
     VEKParamBlock b;
