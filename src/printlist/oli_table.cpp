@@ -196,9 +196,9 @@ char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, con
         double value = v[column];
         const char* marker = Marker_Text(value);
         std::string unit = type ? type : (row && row->unit ? row->unit : "");
-        if (marker) text = marker;
+        if (marker) text = std::string(" ") + marker;
         else if (unit.find("cm\xCE/2") != std::string::npos && std::fabs(value) < 1e-8) text = "-";
-        else text = Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2));
+        else text = " " + Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2));
     }
     Copy_Out(width > 0 ? Right(text, width) : text, out, out_size);
     return out;
@@ -242,7 +242,8 @@ char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTabl
         double value = cell ? cell->value : 0.0;
         const char* marker = Marker_Text(value);
         if (marker) text = Right(marker, width);
-        else if (std::strstr(type, "cm\xCE/2") && std::fabs(value) < 1e-8) text = Centred("-", width);
+        else if ((std::strstr(type, "cm\xCE/2") || std::strstr(column->head, "cm\xCE/2")) && std::fabs(value) < 1e-8)
+            text = Centred("-", width);
         else text = Right(Number_Text(value * column->factor, column->decimals < 0 ? 2 : column->decimals), width);
     }
     Copy_Out(Pad_Visible(text, width), out, out_size);
@@ -363,8 +364,7 @@ void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* r
         Safe_Fprintf(stream, " %s ", Pad_Visible(name, n).c_str());
         Safe_Fprintf(stream, " %s", Pad_Visible(unit, u).c_str());
         for (int k = 0; k < columns; ++k)
-            Safe_Fprintf(stream, "%s",
-                         Pad_Visible(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf), c).c_str());
+            Safe_Fprintf(stream, "%s", Right(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf), c).c_str());
         if (r + 1 < rows) Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
         Safe_Fprintf(stream, "\n");
     }

@@ -1,0 +1,143 @@
+// Table writers: the listing table's column positions from visible
+// lengths, its rows and frames; the general table writer's head, layout
+// and position lines, cell formats and its refusal of missing columns.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "base/cp850.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/list_capture.h"
+
+namespace {
+
+TEST(SimpleTable, PositionsFromVisibleLengthsAndRows) {
+    ListCapture list;
+    const double v1[2] = {1.5, 2.25};
+    const double v2[2] = {10.0, 0.0};
+    const OliSimpleRow rows[2] = {{"A_s", "cm╬/2╬r"_cp, v1, 2}, {"Länge"_cp, "m", v2, 1}};
+    Oli_Simple_Table(list.f(), 2, 2, rows);
+    EXPECT_EQ(list.Take(), "#SETYPOS\n256 0.1\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 3\n 6.000000 11.000000 17.000000\n"
+                           " ╬bA_s╬r    cm╬/2╬r 1.50 2.25 ╬{╬L 0 -1 -1 1.000000 1.000000 }\n"
+                           " ╬bLänge╬r  m   10.0  0.0\n#END_OF_TEXT\n"_cp);
+    Oli_Simple_Table(nullptr, 2, 2, rows);
+    Oli_Simple_Table(list.f(), 0, 2, rows);
+    Oli_Simple_Table(list.f(), 2, 0, rows);
+    EXPECT_EQ(list.Take(), "");
+}
+
+TEST(SimpleTable, BarRowsUnderlinedAndMarkerValues) {
+    ListCapture list;
+    const double v[3] = {1e100, -2e100, 2e100};
+    const OliSimpleRow rows[1] = {{"Bew", "GEW", v, 0}};
+    Oli_Simple_Table(list.f(), 1, 3, rows);
+    EXPECT_EQ(list.Take(), "#SETYPOS\n256 0.1\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 4\n 4.000000 9.000000 15.000000 21.000000\n"
+                           " ╬u╬bBew╬r╬u  GEW   ý   --- n.e.\n#END_OF_TEXT\n"_cp);
+}
+
+TEST(GeneralTable, HeadLayoutPositionsAndCells) {
+    ListCapture list;
+    OliTableColumn* cols = nullptr;
+    ASSERT_NE(Oli_Init_Columns(3, &cols), nullptr);
+    EXPECT_STREQ(cols[1].head, "Nr");
+    EXPECT_STREQ(cols[1].type, "ZZ");
+    EXPECT_EQ(cols[1].width, 4);
+    std::snprintf(cols[0].title, sizeof cols[0].title, "LK");
+    cols[0].width = 3;
+    std::snprintf(cols[1].title, sizeof cols[1].title, "Name");
+    std::snprintf(cols[1].type, sizeof cols[1].type, "TXT");
+    cols[1].width = 6;
+    std::snprintf(cols[2].title, sizeof cols[2].title, "N");
+    std::snprintf(cols[2].head, sizeof cols[2].head, "kN");
+    std::snprintf(cols[2].type, sizeof cols[2].type, "kN");
+    cols[2].width = 6;
+    cols[2].decimals = 1;
+    const OliTableCell cells[6] = {{nullptr, 0, 0, 0, 0}, {"Lf 1", 0, 0, 0, 0}, {nullptr, 12.34, 0, 0, 0},
+                                   {nullptr, 0, 0, 0, 0}, {"sehr lang", 0, 0, 0, 0}, {nullptr, -2e100, 0, 0, 0}};
+    const char* lines[1] = {"╬H╬_Tabelle╬r"_cp};
+    const OliTableTitle title = {{0, 1, 0}, lines};
+    const char* notes[1] = {"Hinweis %d"};
+    EXPECT_EQ(OliTabelle(list.f(), 3, 2, cells, cols, &title, 0x40 | 0x8, 1, notes, 0), 0);
+    EXPECT_EQ(list.Take(), "#SETFLAGS\n 640\n\n#SETYPOS\n256 0.1\n#SHOWTABLE\n 0 1 0\n ╬H╬_Tabelle╬r\n"
+                           " 1 1 -1 -1 3 0 0 0 0 0 0 0 2\n 4.000000 11.000000 18.000000\n"
+                           " ╬u╬bLK╬r╬u  ╬u╬bName╬r╬u   ╬u╬bN╬r╬u      \n"
+                           " Nr  Nr     kN     \n"
+                           "   1   Lf 1     12.3 \n"
+                           "   2   sehr l    --- \n"
+                           "#END_OF_TEXT\n#SETFLAGS\n 896\n\n"
+                           "\n#SHOWPARA\n0x0\n3\n-1\n Hinweis %d\n#END_OF_TEXT\n0x0\n-1\n"_cp);
+    Oli_Free_Columns(&cols);
+}
+
+// Too few column records used to end the whole program; now nothing is
+// written and the writer says so.
+TEST(GeneralTable, TooFewColumnRecordsWritesNothing) {
+    ListCapture list;
+    OliTableColumn* cols = nullptr;
+    ASSERT_NE(Oli_Init_Columns(2, &cols), nullptr);
+    EXPECT_EQ(Oli_Columns_Allocated(), 2);
+    const OliTableCell cells[3] = {};
+    EXPECT_EQ(OliTabelle(list.f(), 3, 1, cells, cols, nullptr, 0, 0, nullptr, 0), -1);
+    EXPECT_EQ(OliTabelle(nullptr, 2, 1, cells, cols, nullptr, 0, 0, nullptr, 0), 0);
+    EXPECT_EQ(OliTabelle(list.f(), 2, 0, cells, cols, nullptr, 0, 0, nullptr, 0), 0);
+    EXPECT_EQ(list.Take(), "");
+    Oli_Free_Columns(&cols);
+    EXPECT_EQ(Oli_Columns_Allocated(), 0);
+}
+
+TEST(GeneralTable, CellFormatsByColumnType) {
+    OliTableColumn* cols = nullptr;
+    ASSERT_NE(Oli_Init_Columns(1, &cols), nullptr);
+    OliTableColumn c = cols[0];
+    char out[128];
+    std::snprintf(c.type, sizeof c.type, "CHAR");
+    c.width = 5;
+    OliTableCell cell = {"x", 0, 0, 0, 0};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), "  x  ");
+    std::snprintf(c.type, sizeof c.type, "GEW");
+    c.width = 12;
+    cell = {nullptr, 0, 4, 6, 0};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), " \xCE" "b\xCEu" "4 \x8C 20\xCEr     ");
+    cell = {nullptr, 0, 2, 9, 3};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), " \xCE" "b\xCEu" "2 \x8C 32 3er Bnd.\xCEr");
+    cell = {nullptr, 0, -1, 0, 0};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), "---         ");
+    std::snprintf(c.type, sizeof c.type, "ZZ");
+    c.width = 4;
+    c.start = 7;
+    c.underline = 1;
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 2, nullptr, out, sizeof out), " \xCEu   9\xCEr");
+    std::snprintf(c.type, sizeof c.type, "cm2");  // the unit in full is the head text
+    std::snprintf(c.head, sizeof c.head, "%s", "cm╬/2"_cp);
+    c.width = 5;
+    cell = {nullptr, 1e-9, 0, 0, 0};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), "  -  ");
+    cell = {nullptr, -1e100, 0, 0, 0};
+    EXPECT_STREQ(Oli_Format_Table_Cell(&c, 0, &cell, out, sizeof out), "  -\xEC ");
+    Oli_Free_Columns(&cols);
+
+    OliTableColumn t{};
+    std::snprintf(t.type, sizeof t.type, "TXT1");
+    EXPECT_EQ(Column_Type_Invalid(&t), 0);
+    std::snprintf(t.type, sizeof t.type, "CHR");
+    EXPECT_EQ(Column_Type_Invalid(&t), 1);
+}
+
+TEST(TableHelpers, RemarksTitleAndSubSupLength) {
+    Table_Remarks_Clear();
+    EXPECT_EQ(Table_Remark_Add(1, "a", "Text a"), 1);
+    EXPECT_EQ(Table_Remark_Add(1, "b", "gleicher Schl\x81ssel"), 0);
+    EXPECT_EQ(Table_Remark_Add(2, "a", "gleicher Name"), 0);
+    EXPECT_EQ(Table_Remark_Add(3, "c", "Text c"), 1);
+    EXPECT_EQ(Table_Remark_Count(), 2);
+    Table_Remarks_Clear();
+    EXPECT_EQ(Table_Remark_Count(), 0);
+
+    std::string longer(150, 't');
+    EXPECT_EQ(std::string(Oli_Set_Table_Title(longer.c_str())), std::string(99, 't'));
+    EXPECT_EQ(Visible_Length_Sub_Sup("cm\xCE/2\xCEr"), 3);           // 2 + 0.8 = 2.8
+    EXPECT_EQ(Visible_Length_Sub_Sup("y\xCE\\minmax\xCEr"), 6);      // 1 + 6 x 0.8 = 5.8
+}
+
+}  // namespace
