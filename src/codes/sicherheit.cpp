@@ -193,7 +193,9 @@ int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mas
         if (!selected(l, mask)) continue;
         if (usable(field_value(r, l.field))) continue;
         failed = 1;
-        if (oli) OLI_printf(oli, "Teilsicherheitsbeiwert ungültig (%.2lf) %s\n", field_value(r, l.field), not_ok_marker());
+        if (oli)
+            OLI_printf(oli, "Teilsicherheitsbeiwert ungültig: %.2lf %s\n"_cp, field_value(r, l.field),
+                       not_ok_marker());
     }
     return failed;
 }
