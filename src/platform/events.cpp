@@ -202,6 +202,21 @@ int VEK_Script_Peek_Kind(void)
     return queue.empty() ? VEK_EV_NONE : queue.front().kind;
 }
 
+int VEK_Script_Peek_Value(void)
+{
+    VEK_Script_From_Environment();
+    return queue.empty() ? 0 : queue.front().value;
+}
+
+void VEK_Script_Note_Stall(void)
+{
+    if (++empty_waits > VEK_MAX_EMPTY_WAITS) {
+        std::fprintf(stderr, "no usable event for %d waits: run ended\n", (int)VEK_MAX_EMPTY_WAITS);
+        std::fflush(nullptr);
+        std::exit(3);
+    }
+}
+
 int VEK_Script_Take(VEKScriptEvent* event)
 {
     VEK_Script_From_Environment();
@@ -210,11 +225,7 @@ int VEK_Script_Take(VEKScriptEvent* event)
             *event = VEKScriptEvent();
             event->kind = VEK_EV_CLOSE;
         }
-        if (++empty_waits > VEK_MAX_EMPTY_WAITS) {
-            std::fprintf(stderr, "event queue empty for %d waits: run ended\n", (int)VEK_MAX_EMPTY_WAITS);
-            std::fflush(nullptr);
-            std::exit(3);
-        }
+        VEK_Script_Note_Stall();
         return 0;
     }
     empty_waits = 0;

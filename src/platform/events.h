@@ -82,10 +82,15 @@ void VEK_Script_Rearm_Environment(void);
 
 /* The kind of the first waiting event, VEK_EV_NONE when empty. */
 int VEK_Script_Peek_Kind(void);
+/* The value field of the first waiting event (0 when empty). */
+int VEK_Script_Peek_Value(void);
 /* Takes the first event into *event (may be null).  1 when one was taken;
  * on an empty queue 0, *event becomes a close request, and the count of
  * consecutive empty waits grows (the run ends past VEK_MAX_EMPTY_WAITS). */
 int VEK_Script_Take(VEKScriptEvent* event);
+/* Counts a wait that returned without taking an event (the run ends past
+ * VEK_MAX_EMPTY_WAITS such waits in a row, as on an empty queue). */
+void VEK_Script_Note_Stall(void);
 /* Takes the first event only when it is of `kind`: 1 and *event filled,
  * else 0 and the queue is unchanged. */
 int VEK_Script_Take_If(int kind, VEKScriptEvent* event);

@@ -1,27 +1,291 @@
-/* input.cpp -- mouse, keys and editors of the headless stand-in (first cut). */
+/* input.cpp -- mouse, keys, event waits, inline editors and menus of the
+ * headless stand-in.
+ *
+ * Every wait reads the scripted queue of events.h and never blocks.  A
+ * click from the script is delivered in two steps, the button going down
+ * and, at the following wait, up again, so that the program's "wait until
+ * the button is released" loops end by themselves.
+ */
 #include "platform/input.h"
+
+#include <charconv>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/events.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
 int LAST_SHEET_EDIT_KEY = 0;
-void InitVEKMessage(VEKMessage* m) { if (m) *m = VEKMessage{}; }
-int GetVEKMessage(int, VEKMessage*) { return VEK_MSG_CLOSE; }
-int Get_Mouse_Event(void) { return VEK_MSG_CLOSE; }
-int hitkey(void) { return -1; }
-int getkey(void) { return -1; }
-int getkeymask(void) { return 0; }
-void VEK_Set_Key_Mask(int) {}
-void Init_Mouse_Position(int x, int y) { M_XPOS = x; M_YPOS = y; }
-void msStCu(int x, int y) { M_XPOS = x; M_YPOS = y; }
-int msStat(int* x, int* y) { if (x) *x = M_XPOS; if (y) *y = M_YPOS; return 0; }
-int Set_MouseWheel_Activity(int) { return 0; }
-void Init_Mouse_Move_Restriction(int, int, int, int) {}
-void Pop_Mouse_Move_Restriction(int, int, int, int) {}
-void Push_Mouse_Move_Restriction(void) {}
-void Inquire_Mouse_Move_Restriction(int*, int*, int*, int*) {}
-void setMouseCursor(int) {}
-int currentMouseCursor(void) { return 0; }
-int Short_Edit_Float(int, int, const char*, double*) { return 0; }
-int Short_Edit_Text(int, int, char*, int, int) { return 0; }
-void Set_Short_Edit_Text_Scrollmode(int) {}
-int Menue_Manager(VEKMenuItem*, int, int, int, int) { return -1; }
-int Get_UserSelected_SpecialCharacter(void) { return -1; }
+
+namespace {
+struct Rect {
+    int x1, y1, x2, y2;
+};
+}
+
+static Rect restriction_base = {0, 0, 1 << 20, 1 << 20};
+static std::vector<Rect> restriction_stack;  /* saved rectangles */
+static Rect restriction = restriction_base;
+static int pending_release = 0;  /* button of a scripted click still down */
+static int key_mask = 0;
+static int wheel_on = 1;
+static int cursor_shape = 0;
+static int text_scroll_length = 0;
+
+static int clamp(int v, int lo, int hi)
+{
+    if (lo > hi) return v;
+    return v < lo ? lo : v > hi ? hi : v;
+}
+
+static void place_mouse(int x, int y)
+{
+    M_XPOS = clamp(x, restriction.x1, restriction.x2);
+    M_YPOS = clamp(y, restriction.y1, restriction.y2);
+}
+
+static void set_button(int button, int down)
+{
+    if (button == 2) M_RIGHT = down;
+    else if (button == 3) M_MIDDLE = down;
+    else M_LEFT = down;
+}
+
+static int finish(VEKMessage* message, int event, int key = 0, int wheel = 0)
+{
+    if (message) {
+        message->event = event;
+        message->x = M_XPOS;
+        message->y = M_YPOS;
+        message->key = key;
+        message->keymask = key_mask;
+        message->wheel = wheel;
+        if (event == VEK_MSG_DOWN || event == VEK_MSG_UP)
+            message->button = M_LEFT ? 1 : M_RIGHT ? 2 : M_MIDDLE ? 3 : message->button;
+    }
+    return event;
+}
+
+/* The wait found nothing for it: a time-out when one was asked for (the
+ * clock advances by the bounded time-out), else the close request. */
+static int nothing_for_the_wait(int mask, VEKMessage* message)
+{
+    if (mask & VEK_MASK_TIMEOUT) {
+        int t = message ? message->timeout : 0;
+        VEK_Advance_Clock(clamp(t, 0, VEK_MAX_TIMEOUT_MS));
+        int ev = (mask & VEK_MASK_TIMER) && VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT;
+        return finish(message, ev);
+    }
+    return finish(message, VEK_MSG_CLOSE);
+}
+
+void InitVEKMessage(VEKMessage* message)
+{
+    if (message) *message = VEKMessage{};
+}
+
+int GetVEKMessage(int mask, VEKMessage* message)
+{
+    if (mask & VEK_MASK_FLUSH) {
+        pending_release = 0;
+        M_LEFT = M_RIGHT = M_MIDDLE = 0;
+        return finish(message, VEK_MSG_NONE);
+    }
+    for (;;) {
+        if (pending_release) {
+            set_button(pending_release, 0);
+            pending_release = 0;
+            if (mask & VEK_MASK_UP) return finish(message, VEK_MSG_UP);
+            continue;
+        }
+        VEKScriptEvent e;
+        switch (VEK_Script_Peek_Kind()) {
+        case VEK_EV_NONE:
+            VEK_Script_Take(&e);  /* counts the empty wait */
+            /* The user has gone: the mouse leaves the screen, no button held. */
+            M_XPOS = M_YPOS = -1;
+            M_LEFT = M_RIGHT = M_MIDDLE = 0;
+            return nothing_for_the_wait(mask, message);
+        case VEK_EV_CLOSE:
+            VEK_Script_Take(&e);
+            return finish(message, VEK_MSG_CLOSE);
+        case VEK_EV_CLICK:
+            VEK_Script_Take(&e);
+            place_mouse(e.x, e.y);
+            set_button(e.button, 1);
+            pending_release = e.button == 2 || e.button == 3 ? e.button : 1;
+            if (mask & VEK_MASK_DOWN) return finish(message, VEK_MSG_DOWN);
+            continue;
+        case VEK_EV_MOVE:
+            VEK_Script_Take(&e);
+            place_mouse(e.x, e.y);
+            if (mask & VEK_MASK_MOVE) return finish(message, VEK_MSG_MOVE);
+            continue;
+        case VEK_EV_WHEEL:
+            VEK_Script_Take(&e);
+            if (!wheel_on) continue;
+            M_SCROLL = e.value;
+            if (mask & VEK_MASK_WHEEL) return finish(message, VEK_MSG_WHEEL, 0, e.value);
+            continue;
+        case VEK_EV_KEY:
+            VEK_Script_Note_Stall();
+            return finish(message, VEK_MSG_KEY, hitkey());
+        default:
+            /* Meant for an editor, a menu or a box: left for it. */
+            VEK_Script_Note_Stall();
+            return nothing_for_the_wait(mask, message);
+        }
+    }
+}
+
+int Get_Mouse_Event(void)
+{
+    return GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_UP | VEK_MASK_MOVE | VEK_MASK_WHEEL, nullptr);
+}
+
+int hitkey(void)
+{
+    if (VEK_Script_Peek_Kind() != VEK_EV_KEY) return -1;
+    return VEK_Script_Peek_Value();
+}
+
+int getkey(void)
+{
+    VEKScriptEvent e;
+    if (!VEK_Script_Take_If(VEK_EV_KEY, &e)) return -1;
+    return e.value;
+}
+
+int getkeymask(void) { return key_mask; }
+void VEK_Set_Key_Mask(int mask) { key_mask = mask; }
+
+void Init_Mouse_Position(int x, int y) { place_mouse(x, y); }
+void msStCu(int x, int y) { place_mouse(x, y); }
+
+int msStat(int* x, int* y)
+{
+    if (x) *x = M_XPOS;
+    if (y) *y = M_YPOS;
+    return (M_LEFT ? 1 : 0) | (M_RIGHT ? 2 : 0) | (M_MIDDLE ? 4 : 0);
+}
+
+int Set_MouseWheel_Activity(int on)
+{
+    int old = wheel_on;
+    wheel_on = on != 0;
+    return old;
+}
+
+void Init_Mouse_Move_Restriction(int x1, int y1, int x2, int y2)
+{
+    restriction_base = {x1, y1, x2, y2};
+    restriction = restriction_base;
+    restriction_stack.clear();
+}
+
+void Pop_Mouse_Move_Restriction(int x1, int y1, int x2, int y2)
+{
+    restriction_stack.push_back(restriction);
+    restriction = {x1, y1, x2, y2};
+}
+
+void Push_Mouse_Move_Restriction(void)
+{
+    if (restriction_stack.empty()) {
+        restriction = restriction_base;
+        return;
+    }
+    restriction = restriction_stack.back();
+    restriction_stack.pop_back();
+}
+
+void Inquire_Mouse_Move_Restriction(int* x1, int* y1, int* x2, int* y2)
+{
+    if (x1) *x1 = restriction.x1;
+    if (y1) *y1 = restriction.y1;
+    if (x2) *x2 = restriction.x2;
+    if (y2) *y2 = restriction.y2;
+}
+
+void setMouseCursor(int shape) { cursor_shape = shape; }
+int currentMouseCursor(void) { return cursor_shape; }
+
+/* ---- inline editors ---- */
+
+/* Reads a whole number text (blanks around allowed) in the C locale. */
+static int parse_double(const std::string& text, double* out)
+{
+    size_t a = text.find_first_not_of(" \t");
+    if (a == std::string::npos) return 0;
+    size_t b = text.find_last_not_of(" \t");
+    const char* first = text.data() + a;
+    const char* last = text.data() + b + 1;
+    if (*first == '+') ++first;
+    double v;
+    auto r = std::from_chars(first, last, v);
+    if (r.ec != std::errc() || r.ptr != last) return 0;
+    *out = v;
+    return 1;
+}
+
+int Short_Edit_Float(int, int, const char*, double* value)
+{
+    VEKScriptEvent e;
+    if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
+        VEK_Script_Note_Stall();
+        return 0;
+    }
+    double v;
+    if (value && parse_double(e.text, &v)) *value = v;
+    LAST_SHEET_EDIT_KEY = e.value;
+    return e.value;
+}
+
+void Set_Short_Edit_Text_Scrollmode(int max_length)
+{
+    text_scroll_length = max_length > 0 ? max_length : 0;
+}
+
+int Short_Edit_Text(int, int, char* text, int visible, int)
+{
+    int limit = text_scroll_length > 0 ? text_scroll_length : visible;
+    text_scroll_length = 0;
+    VEKScriptEvent e;
+    if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
+        VEK_Script_Note_Stall();
+        return 0;
+    }
+    if (text && limit > 0) {
+        size_t n = e.text.size() < (size_t)limit ? e.text.size() : (size_t)limit;
+        e.text.copy(text, n);
+        text[n] = '\0';
+    }
+    LAST_SHEET_EDIT_KEY = e.value;
+    return e.value;
+}
+
+/* ---- menus ---- */
+
+int Menue_Manager(VEKMenuItem* items, int count, int, int, int)
+{
+    VEKScriptEvent e;
+    if (!items || count < 1 || !VEK_Script_Take_If(VEK_EV_MENU, &e)) return -1;
+    int chosen = e.value;
+    if (chosen < 0 || chosen >= count || !items[chosen].enabled) return -1;
+    VEKMenuItem* item = &items[chosen];
+    if (item->submenu && item->submenu_count > 0) {
+        if (Menue_Manager(item->submenu, item->submenu_count, item->submenu_width, 0, 0) < 0) return -1;
+        return chosen;
+    }
+    if (item->action) item->action();
+    return chosen;
+}
+
+int Get_UserSelected_SpecialCharacter(void)
+{
+    VEKScriptEvent e;
+    if (!VEK_Script_Take_If(VEK_EV_MENU, &e)) return -1;
+    return e.value < 0 ? -1 : e.value;
+}

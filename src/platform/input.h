@@ -69,10 +69,13 @@ struct VEKMessage {
 void InitVEKMessage(VEKMessage* message);
 
 /* Waits for the next event of `mask` and returns its VEK_MSG_ value (also
- * stored in *message when given).  Events outside the mask are taken and
- * only update the mouse state.  An event meant for an editor, menu or box
- * ends the wait as a time-out (with the time-out bit) or a close request,
- * without being taken.  An empty queue gives a time-out when the mask asks
+ * stored in *message when given).  A scripted click is a button going down
+ * and, at the next wait, up again.  Mouse events outside the mask are taken
+ * and only update the mouse state.  A waiting key ends every wait as
+ * VEK_MSG_KEY and stays waiting until getkey takes it.  An event meant for
+ * an editor, menu or box ends the wait as a time-out (with the time-out
+ * bit) or a close request, without being taken.  A scripted close request
+ * is taken and returned as VEK_MSG_CLOSE.  An empty queue gives a time-out when the mask asks
  * for one (the clock advances by the record's time-out), else VEK_MSG_CLOSE;
  * the mouse then counts as having left the screen (-1, -1) with no button
  * held.  Never blocks. */

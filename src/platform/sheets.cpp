@@ -1,59 +1,755 @@
-/* sheets.cpp -- property sheets of the headless stand-in (first cut). */
+/* sheets.cpp -- property sheets of the headless stand-in.
+ *
+ * Sheets and their elements are records with hit rectangles; the sheet
+ * stack's top receives new elements and is the one Edit_Prop_Sheet works
+ * on.  Elements live in one table keyed by their id so that the element
+ * calls need not know the sheet.  Drawing goes through the screen's px
+ * calls; scrollable areas are painted by their owner's callback, clipped to
+ * the area and run synchronously.
+ */
 #include "platform/sheets.h"
+
+#include <cassert>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/screen.h"
 
 static const VEKRaster ok_raster = {35, 20, nullptr};
 static const VEKRaster break_raster = {35, 20, nullptr};
 const VEKRaster* const SYMBOLIC_OK_RASTER = &ok_raster;
 const VEKRaster* const SYMBOLIC_BREAK_RASTER = &break_raster;
-void Init_Prop_Sheets(void) {}
-void Exit_Prop_Sheets(void) {}
-void Set_Prop_Sheet_Screen_Base(int, int, int, int) {}
-void Set_NoFrameFlag_to_Next_PropSheet(void) {}
-int Check_Prop_Sheet_Frames(int*, int*, int*, int*) { return 0; }
-int Define_Prop_Sheet(int, int, int, int, int, int, const char*, int, int) { return 0; }
-int Activate_Prop_Sheet(void) { return 0; }
-int Undefine_Prop_Sheet(void) { return 0; }
-int VEK_Prop_Sheet_Count(void) { return 0; }
-void Prop_Sheet_Displacement(int* dx, int* dy) { if (dx) *dx = 0; if (dy) *dy = 0; }
+
+enum { MAX_SHEETS = 32, CHAR_W = 8, FIELD_H = 20, ROW_H = 16, SLIDER_W = 17, KEPT_TEXT = 255 };
+
+namespace {
+enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, TEXT, FLOAT, LOGICAL, STRINGLIST, AREA, VSLIDER, HSLIDER };
+
+struct Rect {
+    int x1 = 0, y1 = 0, x2 = -1, y2 = -1;
+    bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
+};
+
+struct Element {
+    int id = 0;
+    Kind kind = BUTTON;
+    int sheet = 0;
+    Rect r;
+    int code = 0;
+    int active = 1;
+    int action_state = 0;
+    bool mouse_move = false;
+    const VEKRaster* raster = nullptr;
+    std::string text;       /* face text, help topic, comment */
+    std::string comment;
+    int owner = 0;          /* register of a member, area of a slider */
+    int selected = 0;       /* register: selected member */
+    double* value = nullptr;
+    char* buffer = nullptr;
+    int width = 0;
+    std::string format;
+    int* flag = nullptr;
+    std::vector<std::string> rows;
+    VEKScrollDrawFct draw = nullptr;
+    void* user = nullptr;
+    int ox = 0, oy = 0, content_w = 0, content_h = 0, draws = 0, frame = 1;
+};
+
+struct Sheet {
+    int id = 0;
+    Rect r;
+    std::string title;
+    bool framed = true;
+    bool activated = false;
+    int click_outside = 0;
+    int dx = 0, dy = 0;
+    bool float_auto = false;
+    std::vector<int> elements;
+};
+}
+
+static std::vector<Sheet> sheets;
+static std::map<int, Element> elements;
+static int next_id = 1;
+static Rect screen_base;
+static bool base_set = false;
+static bool no_frame_next = false;
+static void (*call_always)(void) = nullptr;
+static int call_always_on = 0;
+static int (*call_sometimes)(void) = nullptr;
+static std::string last_help;
+
+static Rect base_rect(void)
+{
+    if (base_set) return screen_base;
+    Rect r;
+    r.x1 = 0;
+    r.y1 = 0;
+    r.x2 = NPIXEL_X - 1;
+    r.y2 = NPIXEL_Y - 1;
+    return r;
+}
+
+static Element* find(int id)
+{
+    auto it = elements.find(id);
+    return it == elements.end() ? nullptr : &it->second;
+}
+
+/* Adds an element to the top sheet; 0 without a sheet. */
+static int add(Element e)
+{
+    if (sheets.empty()) return 0;
+    e.id = next_id++;
+    e.sheet = sheets.back().id;
+    elements[e.id] = e;
+    sheets.back().elements.push_back(e.id);
+    return e.id;
+}
+
+static Rect rect_of(int x1, int y1, int x2, int y2)
+{
+    Rect r;
+    r.x1 = x1 < x2 ? x1 : x2;
+    r.x2 = x1 < x2 ? x2 : x1;
+    r.y1 = y1 < y2 ? y1 : y2;
+    r.y2 = y1 < y2 ? y2 : y1;
+    return r;
+}
+
+/* ---- drawing ---- */
+
+static void repaint_area(Element& a)
+{
+    if (a.kind != AREA || a.active != 1 || !a.draw) return;
+    int vx1, vy1, vx2, vy2;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    pxView(a.r.x1, a.r.y1, a.r.x2, a.r.y2);
+    ++a.draws;
+    a.draw(a.r.x1, a.r.y1, a.r.x2, a.r.y2, a.ox, a.oy, 0, a.user);
+    pxView(vx1, vy1, vx2, vy2);
+}
+
+static void draw_box(const Rect& r, int fill, int border)
+{
+    pxFgc(fill);
+    pxRect(r.x1, r.y1, r.x2, r.y2);
+    pxFgc(border);
+    pxLine(r.x1, r.y1, r.x2, r.y1);
+    pxLine(r.x2, r.y1, r.x2, r.y2);
+    pxLine(r.x2, r.y2, r.x1, r.y2);
+    pxLine(r.x1, r.y2, r.x1, r.y1);
+}
+
+/* 1 when `f` holds exactly one conversion and that takes a double
+ * (flags, width and precision allowed); anything else is never used as a
+ * format. */
+static int is_double_format(const std::string& f)
+{
+    int conversions = 0;
+    for (size_t i = 0; i < f.size(); ++i) {
+        if (f[i] != '%') continue;
+        if (i + 1 < f.size() && f[i + 1] == '%') { ++i; continue; }
+        size_t j = i + 1;
+        while (j < f.size() && std::strchr("-+ #0", f[j])) ++j;
+        while (j < f.size() && f[j] >= '0' && f[j] <= '9') ++j;
+        if (j < f.size() && f[j] == '.') {
+            ++j;
+            while (j < f.size() && f[j] >= '0' && f[j] <= '9') ++j;
+        }
+        if (j < f.size() && f[j] == 'l') ++j;
+        if (j >= f.size() || !std::strchr("eEfFgG", f[j])) return 0;
+        ++conversions;
+        i = j;
+    }
+    return conversions == 1;
+}
+
+static void draw_element(const Element& e)
+{
+    int ink = e.active == 1 ? BLACK_CI : DGREY_CI;
+    switch (e.kind) {
+    case BUTTON:
+    case HELP:
+    case LOGICAL:
+        draw_box(e.r, BUTTON_CI, ink);
+        if (e.kind == BUTTON && !e.text.empty()) {
+            pxFgc(ink);
+            pxText(e.r.x1 + CHAR_W, e.r.y2 - 6, e.text.c_str(), (int)e.text.size());
+        }
+        if (e.kind == HELP) {
+            pxFgc(ink);
+            pxText(e.r.x1 + 7, e.r.y2 - 6, "?", 1);
+        }
+        if (e.kind == LOGICAL && e.flag && *e.flag) {
+            pxFgc(ink);
+            pxLine(e.r.x1 + 3, e.r.y1 + 3, e.r.x2 - 3, e.r.y2 - 3);
+            pxLine(e.r.x1 + 3, e.r.y2 - 3, e.r.x2 - 3, e.r.y1 + 3);
+        }
+        break;
+    case TEXT:
+    case FLOAT: {
+        draw_box(e.r, WHITE_CI, ink);
+        char buf[128] = "";
+        if (e.kind == FLOAT && e.value) {
+            if (is_double_format(e.format)) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+                std::snprintf(buf, sizeof buf, e.format.c_str(), *e.value);
+#pragma GCC diagnostic pop
+            } else {
+                std::snprintf(buf, sizeof buf, "%g", *e.value);
+            }
+        }
+        if (e.kind == TEXT && e.buffer) std::snprintf(buf, sizeof buf, "%.*s", e.width, e.buffer);
+        pxFgc(ink);
+        pxText(e.r.x1 + 3, e.r.y2 - 5, buf, (int)std::strlen(buf));
+        break;
+    }
+    case STRINGLIST:
+        draw_box(e.r, WHITE_CI, ink);
+        pxFgc(ink);
+        for (size_t i = 0; i < e.rows.size() && e.r.y1 + 2 + (int)(i + 1) * ROW_H <= e.r.y2 + 1; ++i)
+            pxText(e.r.x1 + 3, e.r.y1 + (int)(i + 1) * ROW_H - 2, e.rows[i].c_str(), (int)e.rows[i].size());
+        break;
+    case MEMBER: {
+        const Element* reg = find(e.owner);
+        draw_box(e.r, reg && reg->selected == e.id ? WHITE_CI : BUTTON_CI, ink);
+        break;
+    }
+    case VSLIDER:
+    case HSLIDER:
+        draw_box(e.r, LGREY_CI, ink);
+        break;
+    case REGISTER:
+        pxFgc(BLACK_CI);
+        pxLine(e.r.x1, e.r.y1 + e.width, e.r.x2, e.r.y1 + e.width);
+        break;
+    case ESCAPE:
+    case AREA:
+        break;
+    }
+}
+
+
+/* ---- sheet stack ---- */
+
+void Init_Prop_Sheets(void)
+{
+    Exit_Prop_Sheets();
+}
+
+void Exit_Prop_Sheets(void)
+{
+    sheets.clear();
+    elements.clear();
+    no_frame_next = false;
+    call_sometimes = nullptr;
+}
+
+void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
+{
+    screen_base = rect_of(x1, y1, x2, y2);
+    base_set = true;
+}
+
+void Set_NoFrameFlag_to_Next_PropSheet(void)
+{
+    no_frame_next = true;
+}
+
+int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2)
+{
+    if (!x1 || !y1 || !x2 || !y2) return 0;
+    Rect b = base_rect();
+    int ox1 = *x1, oy1 = *y1, ox2 = *x2, oy2 = *y2;
+    auto fit = [](int* a, int* c, int lo, int hi) {
+        if (*c - *a > hi - lo) { *a = lo; *c = hi; return; }
+        if (*a < lo) { *c += lo - *a; *a = lo; }
+        if (*c > hi) { *a -= *c - hi; *c = hi; }
+    };
+    fit(x1, x2, b.x1, b.x2);
+    fit(y1, y2, b.y1, b.y2);
+    return ox1 != *x1 || oy1 != *y1 || ox2 != *x2 || oy2 != *y2;
+}
+
+int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* title, int, int)
+{
+    if ((int)sheets.size() >= MAX_SHEETS) return 0;
+    Sheet s;
+    s.id = next_id++;
+    s.r = rect_of(x1, y1, x2, y2);
+    s.title = title ? title : "";
+    s.framed = !no_frame_next;
+    no_frame_next = false;
+    sheets.push_back(s);
+    return s.id;
+}
+
+int Activate_Prop_Sheet(void)
+{
+    if (sheets.empty()) return 0;
+    Sheet& s = sheets.back();
+    s.activated = true;
+    if (s.framed) {
+        draw_box(s.r, MENUE_CI, BLACK_CI);
+        if (!s.title.empty()) {
+            pxFgc(BLACK_CI);
+            pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
+        }
+    }
+    for (int id : s.elements) {
+        Element* e = find(id);
+        if (!e) continue;
+        draw_element(*e);
+        repaint_area(*e);
+    }
+    pxFlsh();
+    return 1;
+}
+
+int Undefine_Prop_Sheet(void)
+{
+    if (sheets.empty()) return 0;
+    for (int id : sheets.back().elements) elements.erase(id);
+    sheets.pop_back();
+    return 1;
+}
+
+int VEK_Prop_Sheet_Count(void) { return (int)sheets.size(); }
+
+void Prop_Sheet_Displacement(int* dx, int* dy)
+{
+    if (dx) *dx = sheets.empty() ? 0 : sheets.back().dx;
+    if (dy) *dy = sheets.empty() ? 0 : sheets.back().dy;
+}
+
 void Inquire_Prop_Sheet_Displacement(int* dx, int* dy) { Prop_Sheet_Displacement(dx, dy); }
-void VEK_Set_Prop_Sheet_Displacement(int, int) {}
-void Set_Prop_Sheet_Edit_Float_Auto_Mode(void) {}
-int Add_Single_Button_to_PS(int, int, int, int, const char*, const VEKRaster*, int) { return 0; }
-int Add_Help_to_PS(int, int, int, int, int, const char*) { return 0; }
-int Add_Escape_Area_to_PS(int, int, int, int, int) { return 0; }
-void Set_Escape_Area_to_MouseMoveEvent(int) {}
-void Set_ClickOutsideEvent_to_PS(int) {}
-int Add_Register_to_PS(int, int, int, int, int) { return 0; }
-int Add_Member_to_Register(int, int, int, int, int) { return 0; }
-void Set_Selected_Register_Member(int) {}
-int VEK_Selected_Register_Member(int) { return 0; }
-int Add_Text_to_PS(int, int, int, char*, int, int) { return 0; }
-int Add_Float_to_PS(int, int, int, const char*, int, int, double*) { return 0; }
-int Add_Logical_Button_to_PS(int, int, int, int, int*, int, int, const VEKRaster*, const VEKRaster*) { return 0; }
-int Add_Stringlist_to_PS(int, int, int, int, int, int, int, int*) { return 0; }
-int Fill_Stringlist_of_PS(int, int, const char*) { return 0; }
-const char* VEK_Stringlist_Row(int, int) { return nullptr; }
-int Change_Activity_PS(int, int) { return 0; }
-int ActivState_of_Button_PS(int) { return 0; }
-void Change_Action_State_PS(int, int) {}
-void Reset_Button_Frame(int) {}
-void Set_Comment_to_Button_PS(int, const char*) {}
+
+void VEK_Set_Prop_Sheet_Displacement(int dx, int dy)
+{
+    if (sheets.empty()) return;
+    sheets.back().dx = dx;
+    sheets.back().dy = dy;
+}
+
+void Set_Prop_Sheet_Edit_Float_Auto_Mode(void)
+{
+    if (!sheets.empty()) sheets.back().float_auto = true;
+}
+
+/* ---- elements ---- */
+
+static Element make(Kind kind, Rect r, int active, int code)
+{
+    Element e;
+    e.kind = kind;
+    e.r = r;
+    e.active = active == -1 ? -1 : 1;
+    e.code = code;
+    return e;
+}
+
+int Add_Single_Button_to_PS(int x, int y, int active, int code, const char* text, const VEKRaster* raster,
+                            int)
+{
+    int w = 35, h = 20;
+    if (raster) {
+        w = raster->width;
+        h = raster->height;
+    } else if (text && *text) {
+        w = (int)std::strlen(text) * CHAR_W + 2 * CHAR_W;
+        h = 23;
+    }
+    Element e = make(BUTTON, rect_of(x, y, x + w - 1, y + h - 1), active, code);
+    e.raster = raster;
+    if (text) e.text.assign(text, strnlen(text, KEPT_TEXT));
+    return add(e);
+}
+
+int Add_Help_to_PS(int x, int y, int active, int, int, const char* topic)
+{
+    Element e = make(HELP, rect_of(x, y, x + 21, y + 21), active, 0);
+    if (topic) e.text.assign(topic, strnlen(topic, KEPT_TEXT));
+    return add(e);
+}
+
+int Add_Escape_Area_to_PS(int x1, int y1, int x2, int y2, int code)
+{
+    return add(make(ESCAPE, rect_of(x1, y1, x2, y2), 1, code));
+}
+
+void Set_Escape_Area_to_MouseMoveEvent(int id)
+{
+    Element* e = find(id);
+    if (e && e->kind == ESCAPE) e->mouse_move = true;
+}
+
+void Set_ClickOutsideEvent_to_PS(int code)
+{
+    if (!sheets.empty()) sheets.back().click_outside = code;
+}
+
+int Add_Register_to_PS(int x1, int y1, int x2, int y2, int tab_height)
+{
+    Element e = make(REGISTER, rect_of(x1, y1, x2, y2), 1, 0);
+    e.width = tab_height > 0 ? tab_height : 0;
+    return add(e);
+}
+
+int Add_Member_to_Register(int register_id, int x1, int x2, int active, int code)
+{
+    Element* reg = find(register_id);
+    if (!reg || reg->kind != REGISTER) return 0;
+    Element e = make(MEMBER, rect_of(x1, reg->r.y1, x2, reg->r.y1 + reg->width), active, code);
+    e.owner = register_id;
+    return add(e);
+}
+
+void Set_Selected_Register_Member(int member_id)
+{
+    Element* m = find(member_id);
+    if (!m || m->kind != MEMBER) return;
+    Element* reg = find(m->owner);
+    if (reg) reg->selected = member_id;
+}
+
+int VEK_Selected_Register_Member(int register_id)
+{
+    Element* reg = find(register_id);
+    return reg && reg->kind == REGISTER ? reg->selected : 0;
+}
+
+static Rect field_rect(int x, int y, int width)
+{
+    int w = width > 0 ? width : 1;
+    return rect_of(x, y, x + w * CHAR_W + 7, y + FIELD_H - 1);
+}
+
+int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code)
+{
+    Element e = make(TEXT, field_rect(x, y, width), active, code);
+    e.buffer = text;
+    e.width = width > 0 ? width : 1;
+    return add(e);
+}
+
+int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value)
+{
+    Element e = make(FLOAT, field_rect(x, y, width), active, code);
+    e.value = value;
+    e.width = width;
+    if (format) e.format.assign(format, strnlen(format, 31));
+    return add(e);
+}
+
+int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int, int, const VEKRaster* on_face,
+                             const VEKRaster*)
+{
+    int w = on_face ? on_face->width : 20, h = on_face ? on_face->height : 20;
+    Element e = make(LOGICAL, rect_of(x, y, x + w - 1, y + h - 1), active, code);
+    e.flag = flag;
+    return add(e);
+}
+
+int Add_Stringlist_to_PS(int x, int y, int active, int code, int width, int visible_rows, int, int* row)
+{
+    int rows = visible_rows > 0 ? visible_rows : 1;
+    Element e = make(STRINGLIST, rect_of(x, y, x + (width > 0 ? width : 1) * CHAR_W + 7, y + rows * ROW_H + 3),
+                     active, code);
+    e.flag = row;
+    return add(e);
+}
+
+int Fill_Stringlist_of_PS(int list_id, int, const char* text)
+{
+    Element* e = find(list_id);
+    if (!e || e->kind != STRINGLIST) return 0;
+    e->rows.emplace_back(text ? std::string(text, strnlen(text, KEPT_TEXT)) : std::string());
+    return (int)e->rows.size();
+}
+
+const char* VEK_Stringlist_Row(int list_id, int row)
+{
+    Element* e = find(list_id);
+    if (!e || e->kind != STRINGLIST || row < 0 || row >= (int)e->rows.size()) return nullptr;
+    return e->rows[(size_t)row].c_str();
+}
+
+int Change_Activity_PS(int id, int state)
+{
+    Element* e = find(id);
+    if (!e) return 0;
+    e->active = state == -1 ? -1 : 1;
+    if (e->kind == AREA) repaint_area(*e);
+    return 1;
+}
+
+int ActivState_of_Button_PS(int id)
+{
+    Element* e = find(id);
+    return e ? e->active : 0;
+}
+
+void Change_Action_State_PS(int id, int state)
+{
+    if (Element* e = find(id)) e->action_state = state;
+}
+
+void Reset_Button_Frame(int id)
+{
+    if (Element* e = find(id)) e->action_state = 0;
+}
+
+void Set_Comment_to_Button_PS(int id, const char* text)
+{
+    if (Element* e = find(id)) e->comment = text ? std::string(text, strnlen(text, KEPT_TEXT)) : std::string();
+}
+
 void Snap_Colored_Layout_of_Single_Button(int) {}
-void Move_Mouse_Cursor_to_Button_of_PS(int) {}
-int VEK_Element_Rectangle(int, int*, int*, int*, int*) { return 0; }
-int Add_Scrollable_Area_to_PS(int, int, int, int, int, int, int, int, VEKScrollDrawFct, void*, int) { return 0; }
-int Add_VSlider_to_Scrollable_Area(int, int, int, int, int) { return 0; }
-int Add_HSlider_to_Scrollable_Area(int, int, int, int, int) { return 0; }
+
+void Move_Mouse_Cursor_to_Button_of_PS(int id)
+{
+    Element* e = find(id);
+    if (e) msStCu((e->r.x1 + e->r.x2) / 2, (e->r.y1 + e->r.y2) / 2);
+}
+
+int VEK_Element_Rectangle(int id, int* x1, int* y1, int* x2, int* y2)
+{
+    Element* e = find(id);
+    if (!e) return 0;
+    if (x1) *x1 = e->r.x1;
+    if (y1) *y1 = e->r.y1;
+    if (x2) *x2 = e->r.x2;
+    if (y2) *y2 = e->r.y2;
+    return 1;
+}
+
+/* ---- scrollable areas ---- */
+
+int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int active, int, int, int, VEKScrollDrawFct draw,
+                              void* user, int frame)
+{
+    Element e = make(AREA, rect_of(x1, y1, x2, y2), active, 0);
+    e.draw = draw;
+    e.user = user;
+    e.frame = frame;
+    return add(e);
+}
+
+static int add_slider(int area, Kind kind)
+{
+    Element* a = find(area);
+    if (!a || a->kind != AREA) return 0;
+    Rect r = kind == VSLIDER ? rect_of(a->r.x2 + 1, a->r.y1, a->r.x2 + SLIDER_W, a->r.y2)
+                             : rect_of(a->r.x1, a->r.y2 + 1, a->r.x2, a->r.y2 + SLIDER_W);
+    Element e = make(kind, r, 1, 0);
+    e.owner = area;
+    return add(e);
+}
+
+int Add_VSlider_to_Scrollable_Area(int area, int, int, int, int) { return add_slider(area, VSLIDER); }
+int Add_HSlider_to_Scrollable_Area(int area, int, int, int, int) { return add_slider(area, HSLIDER); }
 void Set_VSlider_Speed(int, double, double) {}
 void Set_HSlider_Speed(int, double, double) {}
-void Resize_Origin_of_Scrollable_Area_PS(int, int, int) {}
-void Set_Scrollable_Area_PS(int, int, int) {}
-void Inquire_Scrollable_Area_PS(int, int* ox, int* oy) { if (ox) *ox = 0; if (oy) *oy = 0; }
-void Reshape_Scrollable_Area_PS(int, int, int, int, int, int, int, int, int) {}
-void Set_Scrollable_Area_PS_Frameflag(int, int) {}
-int VEK_Scrollable_Area_Draw_Count(int) { return 0; }
-void Define_Call_Allways_Function(void (*)(void)) {}
-void Activate_Call_Allways_Function(int) {}
-void Set_CallSometimesFunc_to_PS(int (*)(void)) {}
-int Edit_Prop_Sheet(void) { return 32768; }
-const char* VEK_Last_Help_Topic(void) { return ""; }
+
+static void clamp_origin(Element& a)
+{
+    int max_x = a.content_w - (a.r.x2 - a.r.x1);
+    int max_y = a.content_h - (a.r.y2 - a.r.y1);
+    if (a.ox > max_x) a.ox = max_x;
+    if (a.oy > max_y) a.oy = max_y;
+    if (a.ox < 0) a.ox = 0;
+    if (a.oy < 0) a.oy = 0;
+}
+
+void Resize_Origin_of_Scrollable_Area_PS(int id, int width, int height)
+{
+    Element* a = find(id);
+    if (!a || a->kind != AREA) return;
+    a->content_w = width > 0 ? width : 0;
+    a->content_h = height > 0 ? height : 0;
+    clamp_origin(*a);
+}
+
+void Set_Scrollable_Area_PS(int id, int ox, int oy)
+{
+    Element* a = find(id);
+    if (!a || a->kind != AREA) return;
+    a->ox = ox;
+    a->oy = oy;
+    clamp_origin(*a);
+}
+
+void Inquire_Scrollable_Area_PS(int id, int* ox, int* oy)
+{
+    Element* a = find(id);
+    bool ok = a && a->kind == AREA;
+    if (ox) *ox = ok ? a->ox : 0;
+    if (oy) *oy = ok ? a->oy : 0;
+}
+
+void Reshape_Scrollable_Area_PS(int id, int x1, int y1, int x2, int y2, int, int, int, int)
+{
+    Element* a = find(id);
+    if (!a || a->kind != AREA) return;
+    a->r = rect_of(x1, y1, x2, y2);
+    clamp_origin(*a);
+}
+
+void Set_Scrollable_Area_PS_Frameflag(int id, int flag)
+{
+    if (Element* a = find(id)) a->frame = flag;
+}
+
+int VEK_Scrollable_Area_Draw_Count(int id)
+{
+    Element* a = find(id);
+    return a && a->kind == AREA ? a->draws : 0;
+}
+
+/* ---- call-always and call-sometimes functions ---- */
+
+void Define_Call_Allways_Function(void (*function)(void)) { call_always = function; }
+void Activate_Call_Allways_Function(int on) { call_always_on = on != 0; }
+void Set_CallSometimesFunc_to_PS(int (*function)(void)) { call_sometimes = function; }
+
+/* ---- the edit ---- */
+
+static void scroll_by(Element& a, int dx, int dy)
+{
+    int ox = a.ox, oy = a.oy;
+    a.ox += dx;
+    a.oy += dy;
+    clamp_origin(a);
+    if (a.ox != ox || a.oy != oy) repaint_area(a);
+}
+
+/* The topmost active element of the top sheet under (x, y) that reacts to
+ * a click, or null. */
+static Element* hit(const Sheet& s, int x, int y)
+{
+    for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
+        Element* e = find(*it);
+        if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA) continue;
+        Rect r = e->r;
+        r.x1 += s.dx; r.x2 += s.dx; r.y1 += s.dy; r.y2 += s.dy;
+        if (r.contains(x, y)) return e;
+    }
+    return nullptr;
+}
+
+/* The code of the first active button of the sheet with the given face. */
+static int button_code_with_face(const Sheet& s, const VEKRaster* face)
+{
+    for (int id : s.elements) {
+        Element* e = find(id);
+        if (e && e->kind == BUTTON && e->active == 1 && e->raster == face) return e->code;
+    }
+    return 0;
+}
+
+/* Acts on a click on element e; returns the code that ends the edit or 0. */
+static int click_on(Sheet& s, Element& e)
+{
+    switch (e.kind) {
+    case BUTTON:
+    case ESCAPE:
+        return e.code;
+    case HELP:
+        last_help = e.text;
+        return 0;
+    case MEMBER:
+        Set_Selected_Register_Member(e.id);
+        draw_element(e);
+        return e.code;
+    case LOGICAL:
+        if (e.flag) *e.flag = !*e.flag;
+        draw_element(e);
+        return e.code;
+    case FLOAT:
+        if (e.value) Short_Edit_Float(e.r.x1 + s.dx, e.r.y1 + s.dy, e.format.c_str(), e.value);
+        draw_element(e);
+        return e.code;
+    case TEXT:
+        if (e.buffer) Short_Edit_Text(e.r.x1 + s.dx, e.r.y1 + s.dy, e.buffer, e.width, 0);
+        draw_element(e);
+        return e.code;
+    case STRINGLIST: {
+        int row = (M_YPOS - (e.r.y1 + s.dy) - 2) / ROW_H;
+        if (row >= 0 && row < (int)e.rows.size() && e.flag) *e.flag = row;
+        return e.code;
+    }
+    case VSLIDER:
+    case HSLIDER: {
+        Element* a = find(e.owner);
+        if (!a) return 0;
+        if (e.kind == VSLIDER) {
+            int page = a->r.y2 - a->r.y1;
+            scroll_by(*a, 0, M_YPOS < (e.r.y1 + e.r.y2) / 2 + s.dy ? -page : page);
+        } else {
+            int page = a->r.x2 - a->r.x1;
+            scroll_by(*a, M_XPOS < (e.r.x1 + e.r.x2) / 2 + s.dx ? -page : page, 0);
+        }
+        return 0;
+    }
+    default:
+        return 0;
+    }
+}
+
+int Edit_Prop_Sheet(void)
+{
+    if (sheets.empty()) return 0;
+    for (;;) {
+        Sheet& s = sheets.back();
+        if (call_always && call_always_on) call_always();
+        VEKMessage m;
+        InitVEKMessage(&m);
+        int ev = GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_MOVE | VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
+        int code = 0;
+        if (ev == VEK_MSG_CLOSE) {
+            if (VEK_Close_Request() != 0) return VEK_CLOSE_CODE;
+            continue;
+        } else if (ev == VEK_MSG_KEY) {
+            int k = getkey();
+            if (k == 27) code = button_code_with_face(s, SYMBOLIC_BREAK_RASTER);
+            else if (k == 13) code = button_code_with_face(s, SYMBOLIC_OK_RASTER);
+        } else if (ev == VEK_MSG_WHEEL) {
+            for (int id : s.elements) {
+                Element* a = find(id);
+                if (a && a->kind == AREA && a->active == 1 && a->r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) {
+                    int step = (a->r.y2 - a->r.y1) / 10;
+                    scroll_by(*a, 0, m.wheel > 0 ? -step : step);
+                }
+            }
+            M_SCROLL = 0;
+        } else if (ev == VEK_MSG_MOVE) {
+            for (auto it = s.elements.rbegin(); it != s.elements.rend() && !code; ++it) {
+                Element* e = find(*it);
+                if (e && e->kind == ESCAPE && e->mouse_move && e->active == 1 &&
+                    e->r.contains(M_XPOS - s.dx, M_YPOS - s.dy))
+                    code = e->code;
+            }
+        } else if (ev == VEK_MSG_DOWN) {
+            Rect sr = s.r;
+            sr.x1 += s.dx; sr.x2 += s.dx; sr.y1 += s.dy; sr.y2 += s.dy;
+            if (Element* e = hit(s, M_XPOS, M_YPOS)) code = click_on(s, *e);
+            else if (!sr.contains(M_XPOS, M_YPOS)) code = s.click_outside;
+        }
+        if (code) return code;
+        if (call_sometimes) {
+            int r = call_sometimes();
+            if (r) return r;
+        }
+    }
+}
+
+const char* VEK_Last_Help_Topic(void)
+{
+    return last_help.c_str();
+}

@@ -1,0 +1,181 @@
+// Event waits, mouse state, keys, inline editors, menus and the mouse-move
+// restriction, all driven by the script queue.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/input.h"
+
+class Input : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VEK_Script_Clear();
+        GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+        Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
+        LAST_SHEET_EDIT_KEY = 0;
+    }
+    void TearDown() override { VEK_Script_Clear(); }
+};
+
+TEST_F(Input, ClickIsDownThenUpAndReleaseLoopsEnd)
+{
+    VEK_Script_Click(40, 50);
+    VEKMessage m;
+    InitVEKMessage(&m);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_UP, &m), VEK_MSG_DOWN);
+    EXPECT_EQ(M_XPOS, 40);
+    EXPECT_EQ(M_YPOS, 50);
+    EXPECT_EQ(M_LEFT, 1);
+    // "wait until the left button is up" ends without a further event
+    int guard = 0;
+    while (M_LEFT && guard++ < 10) Get_Mouse_Event();
+    EXPECT_EQ(M_LEFT, 0);
+    EXPECT_EQ(guard, 1);
+}
+
+TEST_F(Input, EventsOutsideTheMaskOnlyUpdateTheState)
+{
+    VEK_Script_Move(10, 10);
+    VEK_Script_Move(20, 30);
+    VEK_Script_Click(7, 8, 2);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_DOWN);
+    EXPECT_EQ(M_RIGHT, 1);
+    EXPECT_EQ(M_XPOS, 7);
+}
+
+TEST_F(Input, EmptyQueueGivesCloseOrABoundedTimeOut)
+{
+    M_XPOS = 100;
+    M_LEFT = 1;
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_CLOSE);
+    EXPECT_EQ(M_XPOS, -1);  // the user has gone
+    EXPECT_EQ(M_LEFT, 0);
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 100;
+    long long t0 = VEK_Clock_ms();
+    EXPECT_EQ(GetVEKMessage(0x40000022, &m), VEK_MSG_TIMEOUT);
+    EXPECT_EQ(VEK_Clock_ms() - t0, 100);
+    m.timeout = 1000000;  // bounded
+    GetVEKMessage(0x40000022, &m);
+    EXPECT_EQ(VEK_Clock_ms() - t0, 100 + VEK_MAX_TIMEOUT_MS);
+}
+
+TEST_F(Input, EditorEventsAreNotTakenByWaits)
+{
+    VEK_Script_Type("5", 1);
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 100;
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_MOVE | VEK_MASK_TIMEOUT, &m), VEK_MSG_TIMEOUT);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_MOVE, &m), VEK_MSG_CLOSE);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+}
+
+TEST_F(Input, KeysWaitUntilGetkeyTakesThem)
+{
+    EXPECT_EQ(hitkey(), -1);
+    EXPECT_EQ(getkey(), -1);
+    VEK_Script_Key(0x148);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_KEY);
+    EXPECT_EQ(hitkey(), 0x148);
+    EXPECT_EQ(hitkey(), 0x148);
+    EXPECT_EQ(getkey(), 0x148);
+    EXPECT_EQ(hitkey(), -1);
+    EXPECT_EQ(getkeymask(), 0);
+}
+
+TEST_F(Input, WheelSetsScrollUnlessSwitchedOff)
+{
+    M_SCROLL = 0;
+    VEK_Script_Wheel(-1);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_WHEEL, nullptr), VEK_MSG_WHEEL);
+    EXPECT_EQ(M_SCROLL, -1);
+    M_SCROLL = 0;
+    int old = Set_MouseWheel_Activity(0);
+    VEK_Script_Wheel(1);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_WHEEL, nullptr), VEK_MSG_CLOSE);
+    EXPECT_EQ(M_SCROLL, 0);
+    Set_MouseWheel_Activity(old);
+}
+
+TEST_F(Input, ShortEditFloatStoresOnlyNumbers)
+{
+    double v = 4.0;
+    VEK_Script_Type(" 5.5 ", 9);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 9);
+    EXPECT_DOUBLE_EQ(v, 5.5);
+    EXPECT_EQ(LAST_SHEET_EDIT_KEY, 9);
+    VEK_Script_Type("5,5", 1);  // not a number in the C locale: value kept
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1);
+    EXPECT_DOUBLE_EQ(v, 5.5);
+    VEK_Script_Type("-1e3", 0);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);
+    EXPECT_DOUBLE_EQ(v, -1000.0);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);  // nothing typed
+    EXPECT_DOUBLE_EQ(v, -1000.0);
+}
+
+TEST_F(Input, ShortEditTextIsBoundedByTheVisibleOrScrollLength)
+{
+    char text[6] = "abc";
+    VEK_Script_Type("123456789", 1);
+    EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 1);
+    EXPECT_STREQ(text, "12345");
+    char wide[10] = "";
+    Set_Short_Edit_Text_Scrollmode(8);
+    VEK_Script_Type("123456789", 0);
+    Short_Edit_Text(0, 0, wide, 3, 0);
+    EXPECT_STREQ(wide, "12345678");
+    // the scroll length was used up
+    VEK_Script_Type("abcdef", 0);
+    Short_Edit_Text(0, 0, wide, 3, 0);
+    EXPECT_STREQ(wide, "abc");
+}
+
+static int sort_calls = 0;
+static int Sort_Up(void) { ++sort_calls; return 1; }
+
+TEST_F(Input, MenusFollowScriptedChoices)
+{
+    VEKMenuItem sub[2] = {{"aufsteigend", " ", Sort_Up, nullptr, 0, 0, 1},
+                          {"absteigend", " ", nullptr, nullptr, 0, 0, 1}};
+    VEKMenuItem menu[2] = {{"Spalte sortieren", " ", nullptr, sub, 2, 11, 1},
+                           {"Spalte belegen", " ", Sort_Up, nullptr, 0, 0, 0}};
+    VEK_Script_Menu(0);
+    VEK_Script_Menu(0);
+    EXPECT_EQ(Menue_Manager(menu, 2, 16, 0, 0), 0);
+    EXPECT_EQ(sort_calls, 1);
+    VEK_Script_Menu(1);  // greyed
+    EXPECT_EQ(Menue_Manager(menu, 2, 16, 0, 0), -1);
+    EXPECT_EQ(sort_calls, 1);
+    EXPECT_EQ(Menue_Manager(menu, 2, 16, 0, 0), -1);  // nothing chosen
+    VEK_Script_Menu(0xE1);
+    EXPECT_EQ(Get_UserSelected_SpecialCharacter(), 0xE1);
+    EXPECT_EQ(Get_UserSelected_SpecialCharacter(), -1);
+}
+
+TEST_F(Input, MouseRestrictionStackHasTheLibrarysInvertedNames)
+{
+    Pop_Mouse_Move_Restriction(100, 100, 200, 150);  // sets
+    VEK_Script_Click(500, 20);
+    GetVEKMessage(VEK_MASK_DOWN, nullptr);
+    EXPECT_EQ(M_XPOS, 200);
+    EXPECT_EQ(M_YPOS, 100);
+    Pop_Mouse_Move_Restriction(0, 0, 10, 10);
+    Push_Mouse_Move_Restriction();  // back to 100..200
+    int x1, y1, x2, y2;
+    Inquire_Mouse_Move_Restriction(&x1, &y1, &x2, &y2);
+    EXPECT_EQ(x1, 100);
+    EXPECT_EQ(y2, 150);
+    Push_Mouse_Move_Restriction();
+    Push_Mouse_Move_Restriction();  // empty stack keeps the base
+    Inquire_Mouse_Move_Restriction(&x1, &y1, &x2, &y2);
+    EXPECT_EQ(x2, 1279);
+    setMouseCursor(6);
+    EXPECT_EQ(currentMouseCursor(), 6);
+    setMouseCursor(0);
+}

@@ -1,0 +1,237 @@
+// Scripted sessions on property sheets: buttons, tabs, escape areas, fields,
+// scrollable areas with sliders, close requests and the call-sometimes hook.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
+#include "platform/sheets.h"
+
+class Sheets : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VEK_Script_Clear();
+        GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+        Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
+        Init_Prop_Sheets();
+        VEKSetCloseFct(nullptr);
+        Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Ausdrucksteuerung", 10, 1);
+    }
+    void TearDown() override
+    {
+        Exit_Prop_Sheets();
+        VEK_Script_Clear();
+        VEKSetCloseFct(nullptr);
+    }
+};
+
+TEST_F(Sheets, ButtonClickReturnsItsCodeAndMissesAreIgnored)
+{
+    int ok = Add_Single_Button_to_PS(460, 371, 1, 8, nullptr, SYMBOLIC_OK_RASTER, 0);
+    Add_Single_Button_to_PS(114, 371, 1, 9, nullptr, SYMBOLIC_BREAK_RASTER, 0);
+    ASSERT_GT(ok, 0);
+    EXPECT_EQ(Activate_Prop_Sheet(), 1);
+    VEK_Script_Click(300, 200);  // nothing there
+    VEK_Script_Click(470, 380);
+    EXPECT_EQ(Edit_Prop_Sheet(), 8);
+    VEK_Script_Key(27);
+    EXPECT_EQ(Edit_Prop_Sheet(), 9);
+    VEK_Script_Key(13);
+    EXPECT_EQ(Edit_Prop_Sheet(), 8);
+    Change_Activity_PS(ok, -1);
+    EXPECT_EQ(ActivState_of_Button_PS(ok), -1);
+    VEK_Script_Click(470, 380);  // greyed: not clickable
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+}
+
+TEST_F(Sheets, EmptyQueueReturnsTheCloseRequestAfterAskingTheHandler)
+{
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    static int asked = 0;
+    asked = 0;
+    // The handler says "no" once, then the scripted click decides.
+    VEKSetCloseFct([]() { return ++asked == 1 ? 0 : 32768; });
+    Add_Single_Button_to_PS(200, 200, 1, 5, "Weiter", nullptr, 0);
+    VEK_Script_Close();
+    VEK_Script_Click(205, 205);
+    EXPECT_EQ(Edit_Prop_Sheet(), 5);
+    EXPECT_EQ(asked, 1);
+    VEKSetCloseFct(nullptr);
+}
+
+TEST_F(Sheets, CloseHandlerSayingYesEndsTheRun)
+{
+    EXPECT_EXIT(
+        {
+            VEKSetCloseFct([]() { return Answer_is_Yes(1) ? 32768 : 0; });
+            Edit_Prop_Sheet();
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(Sheets, EscapeAreasAnswerClicksAndMouseMoves)
+{
+    Add_Escape_Area_to_PS(100, 100, 500, 400, 99);
+    int bar = Add_Escape_Area_to_PS(110, 110, 300, 140, 1);
+    Set_Escape_Area_to_MouseMoveEvent(bar);
+    Add_Escape_Area_to_PS(110, 200, 490, 390, 100);
+    VEK_Script_Move(120, 120);
+    EXPECT_EQ(Edit_Prop_Sheet(), 1);
+    VEK_Script_Click(400, 300);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);  // the later area lies on top
+    VEK_Script_Click(105, 150);
+    EXPECT_EQ(Edit_Prop_Sheet(), 99);
+    VEK_Script_Move(400, 300);  // no mouse-move events for code 100
+    VEK_Script_Click(120, 120);
+    EXPECT_EQ(Edit_Prop_Sheet(), 1);
+}
+
+TEST_F(Sheets, ClickOutsideGivesItsCodeOnlyWhenSet)
+{
+    VEK_Script_Click(10, 10);
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    Set_ClickOutsideEvent_to_PS(99);
+    VEK_Script_Click(10, 10);
+    EXPECT_EQ(Edit_Prop_Sheet(), 99);
+}
+
+TEST_F(Sheets, DisplacementMovesTheHitRectangles)
+{
+    Add_Single_Button_to_PS(200, 200, 1, 7, nullptr, nullptr, 0);
+    VEK_Set_Prop_Sheet_Displacement(50, 10);
+    int dx, dy;
+    Prop_Sheet_Displacement(&dx, &dy);
+    EXPECT_EQ(dx, 50);
+    EXPECT_EQ(dy, 10);
+    VEK_Script_Click(205, 215);  // the old place: nothing
+    VEK_Script_Click(255, 215);
+    EXPECT_EQ(Edit_Prop_Sheet(), 7);
+}
+
+TEST_F(Sheets, RegisterTabIsSelectedAndReturnsItsCode)
+{
+    int reg = Add_Register_to_PS(104, 106, 496, 396, 50);
+    int t1 = Add_Member_to_Register(reg, 110, 200, 1, 10001);
+    int t4 = Add_Member_to_Register(reg, 201, 290, 1, 10004);
+    Set_Selected_Register_Member(t1);
+    EXPECT_EQ(VEK_Selected_Register_Member(reg), t1);
+    VEK_Script_Click(250, 120);
+    EXPECT_EQ(Edit_Prop_Sheet(), 10004);
+    EXPECT_EQ(VEK_Selected_Register_Member(reg), t4);
+}
+
+TEST_F(Sheets, FieldsTakeTypedValuesAndListsTheClickedRow)
+{
+    double gamma = 1.0;
+    int flag = 0, row = 0;
+    int f = Add_Float_to_PS(300, 150, 8, "%.2f", 1, 21, &gamma);
+    Add_Logical_Button_to_PS(300, 200, 1, 22, &flag, 0, 0, nullptr, nullptr);
+    int list = Add_Stringlist_to_PS(120, 250, 1, 3, 8, 2, 2, &row);
+    EXPECT_EQ(Fill_Stringlist_of_PS(list, 0, "S235"), 1);
+    EXPECT_EQ(Fill_Stringlist_of_PS(list, 0, "S355"), 2);
+    EXPECT_STREQ(VEK_Stringlist_Row(list, 1), "S355");
+    int x1, y1, x2, y2;
+    ASSERT_EQ(VEK_Element_Rectangle(f, &x1, &y1, &x2, &y2), 1);
+    VEK_Script_Click(x1 + 2, y1 + 2);
+    VEK_Script_Type("1.25", 13);
+    EXPECT_EQ(Edit_Prop_Sheet(), 21);
+    EXPECT_DOUBLE_EQ(gamma, 1.25);
+    VEK_Script_Click(305, 205);
+    EXPECT_EQ(Edit_Prop_Sheet(), 22);
+    EXPECT_EQ(flag, 1);
+    VEK_Script_Click(130, 250 + 2 + 16 + 3);  // second row
+    EXPECT_EQ(Edit_Prop_Sheet(), 3);
+    EXPECT_EQ(row, 1);
+}
+
+struct AreaLog {
+    int calls = 0;
+    int last_oy = -1;
+};
+
+static int Draw_Log(int, int, int, int, int, int oy, int extra, void* user)
+{
+    auto* log = static_cast<AreaLog*>(user);
+    ++log->calls;
+    log->last_oy = oy;
+    EXPECT_EQ(extra, 0);
+    return 0;
+}
+
+TEST_F(Sheets, ScrollableAreaOriginIsClampedAndSlidersScroll)
+{
+    AreaLog log;
+    int area = Add_Scrollable_Area_to_PS(110, 110, 473, 300, 1, 0, 10, 10, Draw_Log, &log, 1);
+    int vs = Add_VSlider_to_Scrollable_Area(area, 5, 10, -1, 0);
+    ASSERT_GT(vs, 0);
+    Activate_Prop_Sheet();
+    EXPECT_EQ(log.calls, 1);
+    Resize_Origin_of_Scrollable_Area_PS(area, 300, 1000);
+    Set_Scrollable_Area_PS(area, 50, 5000);
+    int ox, oy;
+    Inquire_Scrollable_Area_PS(area, &ox, &oy);
+    EXPECT_EQ(ox, 0);          // content narrower than the area
+    EXPECT_EQ(oy, 1000 - 190);  // content height less visible height
+    Set_Scrollable_Area_PS(area, 0, 0);
+    Change_Activity_PS(area, 1);
+    EXPECT_EQ(log.calls, 2);
+    int x1, y1, x2, y2;
+    VEK_Element_Rectangle(vs, &x1, &y1, &x2, &y2);
+    EXPECT_EQ(x1, 474);
+    VEK_Script_Click(x1 + 3, y2 - 3);  // lower half: a page down
+    VEK_Script_Wheel(1);               // over nothing: ignored
+    VEK_Script_Move(200, 200);
+    VEK_Script_Wheel(1);  // up by a tenth
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    Inquire_Scrollable_Area_PS(area, &ox, &oy);
+    EXPECT_EQ(oy, 190 - 19);
+    EXPECT_EQ(log.last_oy, 171);
+    EXPECT_EQ(VEK_Scrollable_Area_Draw_Count(area), log.calls);
+}
+
+static int sometimes_calls = 0;
+static int Sometimes(void) { return ++sometimes_calls == 3 ? 77 : 0; }
+
+TEST_F(Sheets, CallSometimesFunctionCanEndTheEdit)
+{
+    sometimes_calls = 0;
+    Set_CallSometimesFunc_to_PS(Sometimes);
+    VEK_Script_Move(1, 1);
+    VEK_Script_Move(2, 2);
+    VEK_Script_Move(3, 3);
+    EXPECT_EQ(Edit_Prop_Sheet(), 77);
+    Set_CallSometimesFunc_to_PS(nullptr);
+}
+
+TEST_F(Sheets, StackElementsBelongToTheirSheet)
+{
+    int outer = Add_Single_Button_to_PS(200, 200, 1, 5, nullptr, nullptr, 0);
+    Define_Prop_Sheet(0, 0, 99, 99, 1, 1, nullptr, 11, 1);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 2);
+    VEK_Script_Click(205, 205);  // the lower sheet is not edited
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    EXPECT_EQ(Undefine_Prop_Sheet(), 1);
+    VEK_Script_Click(205, 205);
+    EXPECT_EQ(Edit_Prop_Sheet(), 5);
+    EXPECT_EQ(ActivState_of_Button_PS(outer), 1);
+    Undefine_Prop_Sheet();
+    EXPECT_EQ(ActivState_of_Button_PS(outer), 0);  // gone with its sheet
+    EXPECT_EQ(Edit_Prop_Sheet(), 0);
+    EXPECT_EQ(Undefine_Prop_Sheet(), 0);
+}
+
+TEST_F(Sheets, FramesAreFittedToTheScreenBase)
+{
+    Set_Prop_Sheet_Screen_Base(2, 2, 1270, 1014);
+    int x1 = -50, y1 = 900, x2 = 275, y2 = 1137;
+    EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 1);
+    EXPECT_EQ(x1, 2);
+    EXPECT_EQ(x2, 327);
+    EXPECT_EQ(y2, 1014);
+    EXPECT_EQ(y1, 1014 - 237);
+    EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 0);
+}
