@@ -42,18 +42,16 @@ int Set_VEK_Object_Head(int type, int nr, int id, const char* name, VEKObjectHea
     head->type = type;
     head->nr = nr;
     head->id = id;
+    // Copy before freeing: the name may be the head's own.
+    char* copy = name ? VP_STRDUP(name) : nullptr;
     VP_FREE(head->name);
-    head->name = nullptr;
-    if (name) {
-        head->name = VP_STRDUP(name);
-        if (!head->name) return 0;
-    }
-    return 1;
+    head->name = copy;
+    return (name && !copy) ? 0 : 1;
 }
 
 int Set_VEK_Object_Head_Text(char* text, VEKObjectHead* head) {
     if (!head) return 0;
-    free(head->text);
+    if (text != head->text) free(head->text);
     head->text = text;
     return 1;
 }

@@ -212,6 +212,9 @@ TEST(VekObjectHead, EndOfBlockHeadLineReadsBack) {
     EXPECT_EQ(r.id, -1);
     EXPECT_STREQ(r.name, "End_Of_VEKExportBlock");
     EXPECT_EQ(r.text, nullptr);
+    // The head's own name given back to it stays valid.
+    ASSERT_EQ(Set_VEK_Object_Head(2, 0, 0, r.name, &r), 1);
+    EXPECT_STREQ(r.name, "End_Of_VEKExportBlock");
     Free_VEK_Object_Head(&r);
     fclose(f);
 }
