@@ -1,10 +1,16 @@
 // Program entry of the weld connection program.
 #include <cstdio>
+#include <cstring>
+
+#include "platform/msgbox.h"
 
 int main(int argc, char** argv) {
     if (argc < 5) {
         std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argv[0]);
         return 0;
     }
+    // A refresh run has no window: every message must reach the console and
+    // no box may wait for a user who is not there.
+    if (argc > 5 && std::strcmp(argv[5], "-refresh") == 0) VEK_Set_Batch_Mode(1);
     return 0;
 }
