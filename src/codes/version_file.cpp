@@ -10,11 +10,14 @@
 #include <cstring>
 #include <string>
 
+#include "platform/posix.h"
+
 namespace {
 
 char version_text[256];
 
-// Reads one line without its LF or CRLF; false at the end of the file.
+// Reads one line without its LF or CRLF; false at the end of the file. Only
+// a real line end is cut: a last line without one keeps its last character.
 bool Read_Line(FILE* f, std::string& line) {
     line.clear();
     int c;
@@ -33,13 +36,11 @@ bool Read_Line(FILE* f, std::string& line) {
 char* Read_Program_Version_File(const char* directory) {
     const char* exec = std::getenv("EXEC");
     if (!exec || !directory) return nullptr;
-    std::string path = exec;
-    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += '/';
-    path += directory;
-    path += "/VERSION";
-    for (char& c : path)
-        if (c == '\\') c = '/';
-    FILE* f = std::fopen(path.c_str(), "rb");
+    char dir[VEK_MAX_PATH + 1];
+    char path[VEK_MAX_PATH + 1];
+    if (!VEK_Join_Path(dir, sizeof dir, exec, directory) || !VEK_Join_Path(path, sizeof path, dir, "VERSION"))
+        return nullptr;
+    FILE* f = std::fopen(path, "rb");
     if (!f) return nullptr;
 
     std::string line;

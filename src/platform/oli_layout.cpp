@@ -16,19 +16,37 @@
 #include <string>
 #include <vector>
 
+#include "platform/desktop.h"
+
 namespace {
 
 OLITableSheetRecord last_sheet;
 int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
 
-// Writes a formatted block; 1 when the stream took all of it.
+// Writes a formatted block; 1 when the stream took all of it. The block
+// goes through the fprintf entry of the program's stdio table once it was
+// handed over, so that the writers and the layout calls share one stream.
 __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char* format, ...) {
     if (!stream) return 0;
-    va_list ap;
+    char small[256];
+    va_list ap, again;
     va_start(ap, format);
-    int n = std::vfprintf(stream, format, ap);
+    va_copy(again, ap);
+    int n = std::vsnprintf(small, sizeof small, format, ap);
     va_end(ap);
-    return n < 0 ? 0 : 1;
+    std::string text;
+    if (n >= 0 && static_cast<size_t>(n) < sizeof small) {
+        text = small;
+    } else if (n >= 0) {
+        text.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(text.data(), text.size(), format, again);
+        text.resize(static_cast<size_t>(n));
+    }
+    va_end(again);
+    if (n < 0) return 0;
+    int written = (VEK_STDIO_FCT && VEK_STDIO_FCT->fprintf_fct) ? VEK_STDIO_FCT->fprintf_fct(stream, "%s", text.c_str())
+                                                                : std::fprintf(stream, "%s", text.c_str());
+    return written < 0 ? 0 : 1;
 }
 
 // A distance in the keyword lines: whole numbers without decimals ("1",
