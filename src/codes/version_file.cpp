@@ -8,28 +8,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
+#include "base/textio.h"
 #include "platform/posix.h"
 
 namespace {
 
 char version_text[256];
-
-// Reads one line without its LF or CRLF; false at the end of the file. Only
-// a real line end is cut: a last line without one keeps its last character.
-bool Read_Line(FILE* f, std::string& line) {
-    line.clear();
-    int c;
-    bool any = false;
-    while ((c = std::fgetc(f)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line.push_back(static_cast<char>(c));
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return any;
-}
 
 }  // namespace
 
@@ -43,15 +28,15 @@ char* Read_Program_Version_File(const char* directory) {
     FILE* f = std::fopen(path, "rb");
     if (!f) return nullptr;
 
-    std::string line;
-    Read_Line(f, line);
-    if (line.size() > 255) line.resize(255);
-    std::memcpy(version_text, line.c_str(), line.size() + 1);
-    size_t len = line.size();
+    // The first line holds the text; only a real line end is cut, so a last
+    // line without one keeps its last character.
+    Read_Line(f, version_text, sizeof version_text);
+    size_t len = std::strlen(version_text);
     // Only a "<" with two characters after it on its line patches the text;
     // a text shorter than two characters is left alone.
-    while (Read_Line(f, line)) {
-        for (size_t i = 0; i + 2 < line.size(); ++i) {
+    char line[1024];
+    while (Read_Line(f, line, sizeof line) != READ_LINE_EOF) {
+        for (size_t i = 0; line[i] && line[i + 1] && line[i + 2]; ++i) {
             if (line[i] != '<' || len < 2) continue;
             version_text[len - 2] = line[i + 1];
             version_text[len - 1] = line[i + 2];

@@ -315,6 +315,11 @@ TEST(VersionLine, VersionFileReader) {
     EXPECT_EQ(std::string(v), std::string(253, 'v') + "cd");
     testutil::Write_File(exec.file("P/VERSION"), "");
     EXPECT_STREQ(Read_Program_Version_File("P"), "");
+    // A single line without line end keeps its last character.
+    testutil::Write_File(exec.file("P/VERSION"), "Prog 1.0");
+    EXPECT_STREQ(Read_Program_Version_File("P"), "Prog 1.0");
+    testutil::Write_File(exec.file("P/VERSION"), "x\n<ab\n");
+    EXPECT_STREQ(Read_Program_Version_File("P"), "x");  // too short to patch
 }
 
 }  // namespace
