@@ -282,6 +282,20 @@ TEST(TabbedLists, AllStopsWhenFirstPositionIsNotZero) {
     EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x50\n7\n2 0.38\n0x0 2\n2 1\n2 5\n-1\n \xCEtx\xCEty\n \xCEt" "2 < 3\n" + kEnd);
 }
 
+// A list whose stops are set while another is still active ends the
+// earlier paragraph at its next cell and goes on with its own stops.
+TEST(TabbedLists, RestartedListEndsTheEarlierParagraph) {
+    ListCapture list;
+    Oli_List_Tabs_2(0.0, 3.0);
+    Oli_List_Cell(list.f(), "a");
+    Oli_List_Tabs_2(0.0, 5.0);
+    Oli_List_Cell(list.f(), "b");
+    Oli_List_Cell(list.f(), "c");
+    Oli_List_End(list.f());
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 3\n-1\n a\n" + kEnd +
+                               "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 5\n-1\n b\xCEtc\n" + kEnd);
+}
+
 TEST(VersionLine, WithAndWithoutVersionFile) {
     testutil::TempDir exec;
     testutil::ScopedEnv env("EXEC", exec.str());
