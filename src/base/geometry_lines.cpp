@@ -58,7 +58,8 @@ bool Geo_In_Box(double x, double y, double xa, double ya, double xb, double yb, 
     return Geo_In_Range(x, xa, xb, decimals) && Geo_In_Range(y, ya, yb, decimals);
 }
 
-static bool Same_At(double x1, double y1, double x2, double y2, int decimals) {
+// Both coordinates equal at the given decimals.
+bool Geo_Same_At(double x1, double y1, double x2, double y2, int decimals) {
     return Round_To_Decimals(x1 - x2, decimals) == 0.0 && Round_To_Decimals(y1 - y2, decimals) == 0.0;
 }
 
@@ -263,8 +264,8 @@ int Intersect_Segment_Circle(double cx, double cy, double r, const double sx[2],
     int count = 0;
     for (int i = 0; i < k; i++) {
         if (!Geo_In_Box(px[i], py[i], sx[0], sy[0], sx[1], sy[1], 5)) continue;
-        if (!keep_ends && (Same_At(px[i], py[i], sx[0], sy[0], 5) ||
-                           Same_At(px[i], py[i], sx[1], sy[1], 5)))
+        if (!keep_ends && (Geo_Same_At(px[i], py[i], sx[0], sy[0], 5) ||
+                           Geo_Same_At(px[i], py[i], sx[1], sy[1], 5)))
             continue;
         xo[count] = px[i];
         yo[count] = py[i];
@@ -363,7 +364,7 @@ static void Polyline_Line(int n, const double x[], const double y[], int closed,
         const double sx[2] = {x[i], x[j]}, sy[2] = {y[i], y[j]};
         double qx, qy;
         if (Intersect_Line_Segment(&qx, &qy, lx, ly, sx, sy) != 1) continue;
-        if (!px.empty() && Same_At(qx, qy, px.back(), py.back(), dup_decimals)) continue;
+        if (!px.empty() && Geo_Same_At(qx, qy, px.back(), py.back(), dup_decimals)) continue;
         px.push_back(qx);
         py.push_back(qy);
     }

@@ -18,6 +18,7 @@ bool Geo_In_Range(double p, double a, double b, int decimals);
 bool Geo_In_Box(double x, double y, double xa, double ya, double xb, double yb, int decimals);
 int Geo_Slope_Cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                     double y4, double *xs, double *ys);
+bool Geo_Same_At(double x1, double y1, double x2, double y2, int decimals);
 
 static const double TOL = 1e-5;
 
@@ -32,10 +33,6 @@ static double Signed_Area(int n, const double x[], const double y[]) {
         a += x[i] * y[j] - x[j] * y[i];
     }
     return a / 2.0;
-}
-
-static bool Same_At(double x1, double y1, double x2, double y2, int decimals) {
-    return Round_To_Decimals(x1 - x2, decimals) == 0.0 && Round_To_Decimals(y1 - y2, decimals) == 0.0;
 }
 
 // ---- orientation and tests ------------------------------------------------
@@ -80,7 +77,7 @@ static int Ray_Count(int n, const double x[], const double y[], double px, doubl
         if (Geo_Slope_Cross(x[i], y[i], x[j], y[j], px, py, fx, fy, &cx, &cy)) continue;
         if (!Geo_In_Box(cx, cy, x[i], y[i], x[j], y[j], 5) || !Geo_In_Box(cx, cy, px, py, fx, fy, 5))
             continue;
-        if (Same_At(cx, cy, x[i], y[i], 5) || Same_At(cx, cy, x[j], y[j], 5)) return -1;
+        if (Geo_Same_At(cx, cy, x[i], y[i], 5) || Geo_Same_At(cx, cy, x[j], y[j], 5)) return -1;
         count++;
     }
     return count;
@@ -288,14 +285,9 @@ int Offset_Polygon_Edges(double x[], double y[], int n, double d) {
     return m;
 }
 
-int Drop_Reflex_Vertices(int n, double x[], double y[]) {
-    if (n < 1) return 0;
-    std::vector<char> keep(n);
-    for (int i = 0; i < n; i++) {
-        int p = (i + n - 1) % n, q = (i + 1) % n;
-        double c = (x[i] - x[p]) * (y[q] - y[i]) - (y[i] - y[p]) * (x[q] - x[i]);
-        keep[i] = c >= 0.0;
-    }
+// Moves the vertices marked in keep to the front, in order; returns their
+// count.
+static int Compact_Vertices(int n, double x[], double y[], const std::vector<char> &keep) {
     int k = 0;
     for (int i = 0; i < n; i++) {
         if (!keep[i]) continue;
@@ -306,24 +298,28 @@ int Drop_Reflex_Vertices(int n, double x[], double y[]) {
     return k;
 }
 
+int Drop_Reflex_Vertices(int n, double x[], double y[]) {
+    if (n < 1) return 0;
+    std::vector<char> keep(n);
+    for (int i = 0; i < n; i++) {
+        int p = (i + n - 1) % n, q = (i + 1) % n;
+        double c = (x[i] - x[p]) * (y[q] - y[i]) - (y[i] - y[p]) * (x[q] - x[i]);
+        keep[i] = c >= 0.0;
+    }
+    return Compact_Vertices(n, x, y, keep);
+}
+
 int Drop_Duplicate_Vertices(int n, double x[], double y[]) {
     if (n < 1) return 0;
     std::vector<char> keep(n);
     int kept = 0;
     for (int i = 0; i < n; i++) {
         int j = (i + 1) % n;
-        keep[i] = !Same_At(x[i], y[i], x[j], y[j], 5);
+        keep[i] = !Geo_Same_At(x[i], y[i], x[j], y[j], 5);
         kept += keep[i];
     }
     if (kept == 0) return 1;  // all one point: that point stays
-    int k = 0;
-    for (int i = 0; i < n; i++) {
-        if (!keep[i]) continue;
-        x[k] = x[i];
-        y[k] = y[i];
-        k++;
-    }
-    return k;
+    return Compact_Vertices(n, x, y, keep);
 }
 
 int Count_Self_Crossings(int n, const double x[], const double y[], int closed) {
@@ -340,7 +336,7 @@ int Count_Self_Crossings(int n, const double x[], const double y[], int closed) 
             if (!Geo_In_Box(cx, cy, x[i], y[i], x[i2], y[i2], 5) ||
                 !Geo_In_Box(cx, cy, x[j], y[j], x[j2], y[j2], 5))
                 continue;
-            if (Same_At(cx, cy, x[i], y[i], 5) || Same_At(cx, cy, x[i2], y[i2], 5)) continue;
+            if (Geo_Same_At(cx, cy, x[i], y[i], 5) || Geo_Same_At(cx, cy, x[i2], y[i2], 5)) continue;
             count++;
         }
     }

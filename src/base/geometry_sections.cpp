@@ -58,54 +58,44 @@ double Polygon_Perimeter(int n, const double x[], const double y[]) {
     return p;
 }
 
-double Polygon_Moment_Sx(int n, const double x[], const double y[]) {
+// Sum over the edges of the cross term times term(xi, yi, xj, yj).
+template <class Term>
+static double Edge_Sum(int n, const double x[], const double y[], Term term) {
     double s = 0.0;
     for (int i = 0; i < n; i++) {
         int j;
         double c = Edge_Cross(n, x, y, i, &j);
-        s += c * (y[i] + y[j]);
+        s += c * term(x[i], y[i], x[j], y[j]);
     }
-    return s / 6.0;
+    return s;
+}
+
+double Polygon_Moment_Sx(int n, const double x[], const double y[]) {
+    return Edge_Sum(n, x, y, [](double, double yi, double, double yj) { return yi + yj; }) / 6.0;
 }
 
 double Polygon_Moment_Sy(int n, const double x[], const double y[]) {
-    double s = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        s += c * (x[i] + x[j]);
-    }
-    return s / 6.0;
+    return Edge_Sum(n, x, y, [](double xi, double, double xj, double) { return xi + xj; }) / 6.0;
 }
 
 double Polygon_Inertia_Ix(int n, const double x[], const double y[]) {
-    double s = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        s += c * (y[i] * y[i] + y[i] * y[j] + y[j] * y[j]);
-    }
-    return s / 12.0;
+    return Edge_Sum(n, x, y,
+                    [](double, double yi, double, double yj) { return yi * yi + yi * yj + yj * yj; }) /
+           12.0;
 }
 
 double Polygon_Inertia_Iy(int n, const double x[], const double y[]) {
-    double s = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        s += c * (x[i] * x[i] + x[i] * x[j] + x[j] * x[j]);
-    }
-    return s / 12.0;
+    return Edge_Sum(n, x, y,
+                    [](double xi, double, double xj, double) { return xi * xi + xi * xj + xj * xj; }) /
+           12.0;
 }
 
 double Polygon_Inertia_Ixy(int n, const double x[], const double y[]) {
-    double s = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        s += c * (x[i] * y[j] + 2.0 * x[i] * y[i] + 2.0 * x[j] * y[j] + x[j] * y[i]);
-    }
-    return s / 24.0;
+    return Edge_Sum(n, x, y,
+                    [](double xi, double yi, double xj, double yj) {
+                        return xi * yj + 2.0 * xi * yi + 2.0 * xj * yj + xj * yi;
+                    }) /
+           24.0;
 }
 
 int Polygon_Equivalent_Rectangle(int n, double x[], double y[], double *b, double *h,

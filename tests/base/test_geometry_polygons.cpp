@@ -115,15 +115,12 @@ TEST(GeometryPolygons, MadeAndChangedPolygons) {
     EXPECT_DOUBLE_EQ(ry[0], 0.5);
     EXPECT_DOUBLE_EQ(rx[2], 2.0);
 
-    double gx[] = {0, 2, 2, 0, 1}, gy[] = {0, 0, 2, 2, 1};  // a vertex at the centroid stays
     double gx4[] = {0, 2, 2, 0}, gy4[] = {0, 0, 2, 2};
     Grow_Polygon_Box(4, gx4, gy4, 1, 0.5);
     EXPECT_EQ(gx4[0], -1.0);
     EXPECT_EQ(gy4[0], -0.5);
     EXPECT_EQ(gx4[2], 3.0);
     EXPECT_EQ(gy4[2], 2.5);
-    (void)gx;
-    (void)gy;
 
     double ix[] = {0, 2, 2, 0}, iy[] = {0, 0, 2, 2};
     Inflate_Polygon(4, ix, iy, std::sqrt(2.0));
