@@ -114,9 +114,12 @@ int Segments_Cross(double x1, double y1, double x2, double y2, double x3, double
                    double y4);
 
 // The common area of the closed polygons A and B as a polygon of at most
-// maxcount points in xs, ys with *count points. Returns 0 on success (count 0
-// when they do not overlap); 1 when an argument is unusable or the outline
-// needs more than maxcount points (count 0 then). Inputs are never modified.
+// maxcount points in xs, ys with *count points. A polygon lying wholly in
+// the other is the answer itself; otherwise the outline is clipped by the
+// convex one of the two. Returns 0 on success (count 0 when they do not
+// overlap); 1 when an argument is unusable, when both are non-convex and
+// only partly overlap, or when the outline needs more than maxcount points
+// (count 0 then). Inputs are never modified.
 int Intersect_Polygons(const double *xa, const double *ya, int na, const double *xb,
                        const double *yb, int nb, double *xs, double *ys, int *count,
                        int maxcount);

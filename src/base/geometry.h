@@ -104,8 +104,8 @@ int Intersect_Line_Segment(double *xs, double *ys, const double lx[2], const dou
                            const double sx[2], const double sy[2]);
 
 // Common x range (xa, xb) and y range (ya, yb) of two segments of one
-// slope; 1 when they overlap, 0 when the slopes differ or the ranges do not
-// meet.
+// slope; 1 when they overlap, 0 when the slopes differ, the segments lie
+// on two different lines or the ranges do not meet.
 int Overlap_Collinear_Segments(double x1, double y1, double x2, double y2, double x3, double y3,
                                double x4, double y4, double *xa, double *ya, double *xb,
                                double *yb);
@@ -124,7 +124,7 @@ int Intersect_Ray_Circle(double cx, double cy, double r, const double sx[2], con
 // Crossings of a polyline with a circle, a line, a segment or a second
 // polyline. The _Alloc forms resize *xo, *yo (null or ITools_ blocks) to the
 // count found and free both when none is found; the caller owns them. The
-// other forms write at most 10 points (the circle form may reach 11).
+// other forms write at most 10 points.
 int Intersect_Polyline_Circle_Alloc(int n, const double x[], const double y[], int closed,
                                     double cx, double cy, double r, double **xo, double **yo);
 int Intersect_Polyline_Circle(int n, const double x[], const double y[], int closed, double cx,
@@ -171,7 +171,8 @@ void Project_Points_On_Line(int n, double x[], double y[], double x1, double y1,
                             double y2);
 
 // n corners of the regular polygon with the area of the circle of radius r
-// about (xc, yc), corner 0 on the +x axis. Returns 0.
+// about (xc, yc), corner 0 on the +x axis (one or two corners lie on the
+// circle itself). Returns 0.
 int Regular_Polygon(double r, double xc, double yc, int n, double xo[], double yo[]);
 
 // The four corners of the w by h rectangle centred on (xc, yc),
@@ -184,14 +185,15 @@ int Scale_Polygon(int n, double x[], double y[], double factor);
 // Moves every vertex away from the centroid by dx in x and dy in y. Returns 0.
 int Grow_Polygon_Box(int n, double x[], double y[], double dx, double dy);
 
-// Moves every vertex by d along the bisector of its corner, outwards.
-// Returns 0.
+// Moves every vertex by d along the bisector of its corner: outwards for
+// d > 0, inwards for d < 0. Returns 0.
 int Inflate_Polygon(int n, double x[], double y[], double d);
 
 // Moves the edges parallel by d to their left and intersects neighbouring
-// edges anew, in place. A negative n takes the polygon as open. Returns the
-// number of vertices; more than 99 vertices or fewer than 3 (closed) are
-// returned unchanged.
+// edges anew, in place. A negative n takes the polygon as open (its end
+// points move square to their edges); two vertices give the moved segment.
+// Returns the number of vertices; with more than 99 the polygon is left
+// unchanged, and a closed count n below 2 returns n + 1 unchanged.
 int Offset_Polygon_Edges(double x[], double y[], int n, double d);
 
 // Keeps only the vertices where the outline turns left or runs straight;
@@ -207,7 +209,8 @@ int Drop_Duplicate_Vertices(int n, double x[], double y[]);
 int Count_Self_Crossings(int n, const double x[], const double y[], int closed);
 
 // The part of the polygon left of the directed line into *xo, *yo (resized
-// ITools_ blocks of n + 2 points, the caller owns them), *count points.
+// ITools_ blocks of at least n + 2 points and never fewer than written; the
+// caller owns them), *count points.
 // Returns 1 when the line crosses the polygon, else 0.
 int Cut_Polygon_By_Line(int n, const double x[], const double y[], const double lx[2],
                         const double ly[2], int *count, double **xo, double **yo);
