@@ -1,0 +1,213 @@
+// Verdict markers of the print list. Each colour escape, short marker,
+// wrapped text and verdict text has its own static buffer; a returned text
+// stays valid until the same function is called again.
+#include "weldcheck/verdict.h"
+
+#include <cstring>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+
+const char* Check_Line_Prefix = "";
+const char* Report_Line_Prefix = "";
+const char* Report_Times_Sign = "\xCE/.\xCEr";
+int EC3_Detailing_Warning_Flag = 0;
+
+enum { ESCAPE_SIZE = 64, MARKER_SIZE = 64, TEXT_SIZE = 256, WRAP_LIMIT = 200 };
+enum { COLOR_SLOT_BEGIN = 1, COLOR_SLOT_END = 768 };
+
+static int marker_suppressed = 0;
+
+static char blue_begin[ESCAPE_SIZE];
+static char red_begin[ESCAPE_SIZE];
+static char violet_begin[ESCAPE_SIZE];
+static char grey_begin[ESCAPE_SIZE];
+static char color_end[ESCAPE_SIZE];
+
+// The begin escapes carry their RGB values; "%d" receives the colour slot.
+const char* Color_Blue_Begin(void) {
+    std::snprintf(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
+    return blue_begin;
+}
+
+const char* Color_Red_Begin(void) {
+    std::snprintf(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
+    return red_begin;
+}
+
+const char* Color_Violet_Begin(void) {
+    std::snprintf(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
+    return violet_begin;
+}
+
+const char* Color_Grey_Begin(void) {
+    std::snprintf(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
+    return grey_begin;
+}
+
+const char* Color_End(void) {
+    std::snprintf(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
+    return color_end;
+}
+
+// begin + text + end into buffer (bounded); returns buffer.
+// Appends text to the terminated text in buffer, cut at the buffer's end.
+static void append(char* buffer, size_t size, const char* text) {
+    size_t n = std::strlen(buffer);
+    while (*text && n + 1 < size) buffer[n++] = *text++;
+    buffer[n] = '\0';
+}
+
+static const char* compose(char* buffer, size_t size, const char* begin, const char* text) {
+    buffer[0] = '\0';
+    append(buffer, size, begin);
+    append(buffer, size, text);
+    append(buffer, size, Color_End());
+    return buffer;
+}
+
+// A short marker: empty while markers are suppressed.
+static const char* marker(char* buffer, size_t size, const char* begin, const char* text) {
+    if (marker_suppressed) {
+        buffer[0] = '\0';
+        return buffer;
+    }
+    return compose(buffer, size, begin, text);
+}
+
+const char* Mark_Ok(void) {
+    static char buffer[MARKER_SIZE];
+    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "\xCEHok");
+}
+
+const char* Mark_Not_Ok(void) {
+    static char buffer[MARKER_SIZE];
+    return marker(buffer, sizeof buffer, Color_Red_Begin(), "\xCEHnicht ok !!");
+}
+
+const char* Mark_EC3_Condition(void) {
+    static char buffer[MARKER_SIZE];
+    return marker(buffer, sizeof buffer, Color_Red_Begin(), "EC 3-Bedingung !!");
+}
+
+const char* Mark_Alert(void) {
+    static char buffer[MARKER_SIZE];
+    return marker(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH!!");
+}
+
+const char* Mark_Note(void) {
+    static char buffer[MARKER_SIZE];
+    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "\xCEH!!");
+}
+
+const char* Mark_Above_Limit(double value, double limit) {
+    static char buffer[MARKER_SIZE];
+    if (value < limit - 0.001) return "<";
+    if (value > limit + 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH>\xCEr");
+    return "=";
+}
+
+const char* Mark_Below_Limit(double value, double limit) {
+    static char buffer[MARKER_SIZE];
+    if (value > limit + 0.001) return ">";
+    if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH<\xCEr");
+    return "=";
+}
+
+// A wrapped text: too long a text gives the failure marker instead.
+static const char* wrapped(char* buffer, size_t size, const char* begin, const char* pre, const char* text,
+                           const char* post) {
+    if (!text) text = "";
+    if (std::strlen(text) > WRAP_LIMIT) return Mark_Not_Ok();
+    buffer[0] = '\0';
+    append(buffer, size, begin);
+    append(buffer, size, pre);
+    append(buffer, size, text);
+    append(buffer, size, post);
+    append(buffer, size, Color_End());
+    return buffer;
+}
+
+const char* Color_Red_Text(const char* text) {
+    static char buffer[TEXT_SIZE];
+    return wrapped(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH", text, " !!");
+}
+
+const char* Color_Violet_Text(const char* text) {
+    static char buffer[TEXT_SIZE];
+    return wrapped(buffer, sizeof buffer, Color_Violet_Begin(), "", text, "");
+}
+
+const char* Color_Grey_Text(const char* text) {
+    static char buffer[TEXT_SIZE];
+    return wrapped(buffer, sizeof buffer, Color_Grey_Begin(), "", text, "");
+}
+
+const char* Line_Proof_Ok(void) {
+    static char buffer[TEXT_SIZE];
+    return compose(buffer, sizeof buffer, Color_Blue_Begin(), "Nachweis erbracht");
+}
+
+const char* Line_Proof_Failed(void) {
+    static char buffer[TEXT_SIZE];
+    return compose(buffer, sizeof buffer, Color_Red_Begin(), "Tragfähigkeit nicht gewährleistet !!"_cp);
+}
+
+static const char* or_empty(const char* s) { return s ? s : ""; }
+
+void Line_Calc_Error(FILE* list, const char* what) {
+    if (!list) return;
+    what = or_empty(what);
+    OLI_printf(list, "\xCEH%sFehler bei der Berechnung %s%s!!%s\n", Color_Red_Begin(), what, *what ? " " : "",
+               Color_End());
+}
+
+void Line_EC3_Condition_Warning(FILE* list) {
+    if (!list || !EC3_Detailing_Warning_Flag) return;
+    OLI_printf(list, "%sBedingung nach EC 3-1-8 sollte eingehalten werden !!%s\n", Color_Red_Begin(),
+               Color_End());
+    EC3_Detailing_Warning_Flag = 0;
+}
+
+void Line_Violet_Warning(FILE* list, const char* text) {
+    if (!list) return;
+    OLI_printf(list, "%s%s%s !%s\n", Report_Line_Prefix, Color_Violet_Begin(), or_empty(text), Color_End());
+}
+
+void Line_Proof_Not_Possible(FILE* list, const char* reference) {
+    if (!list) return;
+    reference = or_empty(reference);
+    OLI_printf(list, "\xCEHDer Nachweis konnte nicht erbracht werden%s%s %s\n", *reference ? ", s. " : "",
+               reference, Mark_Alert());
+}
+
+void Line_Red_Alert(FILE* list, const char* text) {
+    if (!list) return;
+    OLI_printf(list, "%s%s !!%s\n", Color_Red_Begin(), or_empty(text), Color_End());
+}
+
+void Line_Text_Ok(FILE* list, const char* text) {
+    if (!list) return;
+    OLI_printf(list, "%s  %s\n", or_empty(text), Mark_Ok());
+}
+
+void Line_Not_Calculated(FILE* list, const char* what) {
+    if (!list) return;
+    what = or_empty(what);
+    OLI_printf(list, "%s%sBerechnung nicht durchgeführt %s\n"_cp, what, *what ? ": " : "", Mark_Note());
+}
+
+void Line_Data_Check_Error(FILE* list, const char* what) {
+    if (!list) return;
+    what = or_empty(what);
+    OLI_printf(list, "%sFehler beim Datencheck %s%s !%s\n", Color_Red_Begin(), what, *what ? " " : "",
+               Color_End());
+}
+
+void Set_Marker_Suppression(int flag) { marker_suppressed = flag; }
+
+void Set_Default_Pair(int ignored, double* a, double* b) {
+    (void)ignored;
+    if (a) *a = 18.0;
+    if (b) *b = 24.0;
+}

@@ -1,0 +1,71 @@
+// Verdict markers of the print list: the coloured short markers written
+// behind a tested value ("ok", "nicht ok !!", "!!"), the colour escapes they
+// are made of, wrapped coloured texts and whole verdict lines.
+//
+// Every text is composed in a static buffer of its own and stays valid until
+// the next call that writes the same buffer; distinct markers use distinct
+// buffers, so several different markers may appear in one formatted write.
+// The module is not re-entrant. All texts are code page 850 bytes; the
+// markup escape of the print list is the byte 0xCE.
+#ifndef WELDCHECK_VERDICT_H
+#define WELDCHECK_VERDICT_H
+
+#include <cstdio>
+
+// The common line prefix that every check line writes through its first
+// "%s" (an empty text; nothing in the program changes it), and the
+// multiplication dot handed to "%s" between factors of a formula.
+extern const char* Check_Line_Prefix;
+extern const char* Report_Line_Prefix;
+extern const char* Report_Times_Sign;
+
+// Raised by the annex warning rules of the weld detailing checks; written
+// once and cleared by Line_EC3_Condition_Warning.
+extern int EC3_Detailing_Warning_Flag;
+
+// ---- colour escapes (never suppressed) ----
+const char* Color_Blue_Begin(void);
+const char* Color_Red_Begin(void);
+const char* Color_Violet_Begin(void);
+const char* Color_Grey_Begin(void);
+const char* Color_End(void);
+
+// ---- short markers: the empty text while markers are suppressed ----
+const char* Mark_Ok(void);
+const char* Mark_Not_Ok(void);
+const char* Mark_EC3_Condition(void);
+const char* Mark_Alert(void);
+const char* Mark_Note(void);
+// "<", "=" or the red ">" (value above limit + 0.001); never suppressed.
+const char* Mark_Above_Limit(double value, double limit);
+// ">", "=" or the red "<" (value below limit - 0.001); never suppressed.
+const char* Mark_Below_Limit(double value, double limit);
+
+// ---- wrapped texts: at most 200 characters, else the Mark_Not_Ok text ----
+// A null text counts as the empty text.
+const char* Color_Red_Text(const char* text);
+const char* Color_Violet_Text(const char* text);
+const char* Color_Grey_Text(const char* text);
+
+// ---- verdict texts (never suppressed) ----
+const char* Line_Proof_Ok(void);
+const char* Line_Proof_Failed(void);
+
+// ---- verdict lines into an open print list; nothing for a null list ----
+// Texts from the caller are written as data, never used as a format; a null
+// what/reference/text counts as the empty text.
+void Line_Calc_Error(FILE* list, const char* what);
+void Line_EC3_Condition_Warning(FILE* list);
+void Line_Violet_Warning(FILE* list, const char* text);
+void Line_Proof_Not_Possible(FILE* list, const char* reference);
+void Line_Red_Alert(FILE* list, const char* text);
+void Line_Text_Ok(FILE* list, const char* text);
+void Line_Not_Calculated(FILE* list, const char* what);
+void Line_Data_Check_Error(FILE* list, const char* what);
+
+// ---- others ----
+void Set_Marker_Suppression(int flag);
+// *a := 18.0, *b := 24.0 (null pointers are skipped).
+void Set_Default_Pair(int ignored, double* a, double* b);
+
+#endif

@@ -1,0 +1,123 @@
+// The weld-element library: one weld (NahtElement) and one weld with the two
+// parts it joins, its design forces and its check results (NahtGruppe), and
+// the check of a group to EN 1993-1-8 clause 4.5: detailing rules, then the
+// resistance by weld kind, weld angle and packing plate.
+//
+// Units inside a group: lengths mm, angles degrees, stresses N/mm², forces
+// N, moments Nm, forces per length N/m (printed as kN/cm). Both records are
+// plain values owned by the caller; a group only borrows its safety factors.
+#ifndef WELDCHECK_WELDELEM_H
+#define WELDCHECK_WELDELEM_H
+
+#include <cstdio>
+
+#include "codes/blech.h"
+#include "codes/sicherheit.h"
+
+// Weld kinds.
+enum {
+    WELD_FILLET = 0,  // "Kehlnaht"
+    WELD_SLOT = 1,    // "Schlitznaht"
+    WELD_BUTT = 2,    // "Stumpfnaht"
+    WELD_PLUG = 3,    // "Lochschweißung"
+    WELD_OTHER = 4    // "sonstige Naht"
+};
+
+// Method bits of a group.
+enum {
+    WELD_METHOD_CALLER_RULES = 4,  // plate and throat rules done by the caller
+    WELD_METHOD_DIRECTIONAL = 8,   // directional method, else simplified
+    WELD_METHOD_NO_CHECK = 16,     // no resistance check
+    WELD_METHOD_MIN_LENGTH = 32    // minimum length and eccentricity moment
+};
+
+// Force modes of a group.
+enum { WELD_FORCES_GIVEN = 0, WELD_FORCE_PER_LENGTH_GIVEN = 1, WELD_STRESS_GIVEN = 2 };
+
+// Result flag bits of a group.
+enum { WELD_RESULT_DETAILING_FAILED = 1, WELD_RESULT_CHECK_REFUSED = 3 };
+
+struct NahtElement {
+    int kind;              // WELD_FILLET .. WELD_OTHER
+    double a;              // throat (plug weld: its thickness), mm
+    double e;              // penetration depth of a fillet weld, mm; 0 none
+    double l_w;            // weld length, mm
+    double angle;          // weld angle (butt weld: opening angle, 0 in line), degrees
+    double d;              // hole or slot diameter, mm
+    double l;              // hole or slot length, mm
+    int full_penetration;  // butt weld fully penetrated
+    int full_length;       // carried out over its full length (no 2a deduction)
+};
+
+struct NahtGruppe {
+    // the nine fields of NahtElement, same order and widths
+    int kind;
+    double a;
+    double e;
+    double l_w;
+    double angle;
+    double d;
+    double l;
+    int full_penetration;
+    int full_length;
+
+    int one_sided;  // 0 two-sided; 1 one-sided (2: one-sided, other side)
+    Blech_Record plate1;
+    Blech_Record plate2;
+    int packing;    // joined through a packing plate
+    double t_p;     // packing-plate thickness, mm
+    int method;     // WELD_METHOD_* bits
+    int force_mode; // WELD_FORCES_GIVEN ..
+
+    double N_Ed;    // N
+    double M_p_Ed;  // Nm, over the thickness direction (divided by t2)
+    double M_s_Ed;  // Nm, along the weld (6 / l_eff)
+    double V_p_Ed;  // N, along the weld
+    double V_s_Ed;  // N, across the weld
+
+    double F_sigma_perp;  // force components per length on the throat, N/m
+    double F_tau_perp;
+    double F_tau_par;
+    double sigma_perp;    // stresses on the throat, N/mm²
+    double tau_perp;
+    double tau_par;
+    double F_w_Ed;        // N/m: given (mode 1) or the resultant
+    double sigma_w_Ed;    // N/mm²: given (mode 2) or F_w_Ed * 0.001 / a
+
+    int strength_table;   // input chapter: strengths by thickness range
+    int check;            // compute utilisations and write check lines
+    int summary;          // write the closing block
+    int skip_detailing;   // do not run Check_Weld_Group_Detailing
+
+    Sicherheitsbeiwerte_Record* factors;  // borrowed; gamma_M2 is used
+    double l_eff;         // effective length, mm, set by the checks
+    int result_flags;     // WELD_RESULT_* bits
+
+    // results
+    double sigma_1_w_Ed;
+    double sigma_2_w_Ed;
+    double f_1w_d;
+    double f_2w_d;
+    double F_w_Ed_result;  // N/m
+    double F_w_Rd;         // N/m
+    double f_vw_d;
+    double A_w;            // plug welds, mm²
+    double U_max;
+};
+
+// kind 0, a, e, l_w, d, l = 0, angle 90, both flags 0. Null is ignored.
+void Clear_Weld(NahtElement* w);
+// The weld part as Clear_Weld, both plates cleared, every other field 0 and
+// the factors pointer null. Null is ignored.
+void Clear_Weld_Group(NahtGruppe* g);
+
+// Checks the group: detailing (unless skipped), then the resistance by weld
+// kind. Returns 0 when the check was carried out, whatever the utilisation;
+// 1 when detailing or the resistance check refused the weld (U_max is then
+// -1). A check whose partial factor is unusable or whose utilisation is not
+// a number counts as refused, so it can never end in "ok". f null writes
+// nothing; print_level 0 result lines, 1 formulas, 2 headings and strength
+// data; prefix is the subscript written after "U" (null: empty).
+int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix);
+
+#endif

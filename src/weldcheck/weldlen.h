@@ -1,0 +1,29 @@
+// Effective weld lengths and the detailing limits of EN 1993-1-8 clause 4
+// and of the national annex, for one weld and for a weld group. Each rule is
+// written as one check line of the print list when a list is given and may
+// raise a message box; errors make the result 1 and carry the red failure
+// marker, annex warnings raise EC3_Detailing_Warning_Flag.
+#ifndef WELDCHECK_WELDLEN_H
+#define WELDCHECK_WELDLEN_H
+
+#include <cstdio>
+
+#include "weldcheck/weldelem.h"
+
+// Effective length in mm (0 for a weld without length). Never modifies w.
+double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f);
+// 1 when the weld is too short to count ("statisch nicht wirksam"), else 0.
+int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
+                                const char* prefix, int print_all);
+// Detailing limits of one weld between parts of thickness t1 and t2;
+// penetration_mode 0 two-sided, 1 and 2 one-sided partial penetration;
+// hollow_section forces mode 1. 1 when an error rule failed, else 0. May set
+// the weld angle to 90 and lengthen a plug weld's hole to l = d.
+int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
+                                FILE* f, int show_message, const char* prefix, int print_all);
+// Detailing of a group: the rules of one weld (unless method bit 4), the
+// plate data checks, the slot and plug rules, l_eff. 1 when an error rule
+// failed, else 0.
+int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int print_all);
+
+#endif

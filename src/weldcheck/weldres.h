@@ -1,0 +1,32 @@
+// Weld resistance and stress checks of a weld group: the design shear
+// strength (EN 1993-1-8 4.5.3.3), the design forces per length on the
+// effective weld area, the directional (4.5.3.2) or simplified (4.5.3.3)
+// check, and the butt-weld check. Each writes its formula lines into the
+// print list when one is given.
+#ifndef WELDCHECK_WELDRES_H
+#define WELDCHECK_WELDRES_H
+
+#include <cstdio>
+
+#include "weldcheck/weldelem.h"
+
+// f_vw,d and F_w,Rd = 1000 f_vw,d a (N/m) into g. 1 when F_w,Rd < -0.001 or
+// when the partial factor gamma_M2 is missing, not positive or not a number
+// (the strengths are then 0), else 0.
+int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level);
+// Forces per length on the throat by force mode. 1 when they cannot be
+// determined (zero effective length or zero throat), else 0.
+int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level);
+// Directional or simplified check (method bit 8). 1 when refused, else 0;
+// U_max in g takes the larger utilisation.
+int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
+// Butt-weld check; a and one_sided are restored before returning. As
+// Check_Weld_Directional.
+int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
+
+// Helpers shared by the library: f_u and beta_w of the governing plate
+// (EN 1993-1-8 4.5.3: the weaker part; above 40 mm with an annex variant the
+// f_u for t <= 40 mm). Never fails; a null plate gives 0.
+void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
+
+#endif
