@@ -1,0 +1,226 @@
+// Picture writer of the print list: the picture state and the "#SHOWGRAFIC"
+// block, the numbered graphic records and the primitive writers (lines,
+// rectangles, polygons, colours, dash patterns), dimension lines and axis
+// symbols, the text writers of pictures and the circles, rings, arcs and
+// slots.
+//
+// Every writer takes world coordinates (the caller's model units), turns
+// them by the picture rotation and writes paper centimetres into the picture
+// stream through Safe_Fprintf, so a null stream turns every record into a
+// no-op while the state is still kept. While a plot file is open
+// (plotfile.h) the same writers add the shape to it as entities.
+//
+// There is one picture state for the whole process; no writer is
+// re-entrant. The element bracket (Oli_Element_Begin / Oli_Element_End)
+// saves one level only: a writer that opens an element never calls another
+// writer that opens one.
+//
+//   ioliplot.cpp          picture state, picture block, scale choice
+//   ioliplot_records.cpp  graphic records, colours and primitive writers
+//   ioliplot_dimension.cpp dimension lines and axis symbols
+//   ioliplot_text.cpp     texts, boxed and circled labels
+//   ioliplot_circles.cpp  circles, rings, arcs, sectors and slots
+#ifndef PRINTLIST_IOLIPLOT_H
+#define PRINTLIST_IOLIPLOT_H
+
+#include <cstdio>
+
+#if defined(__GNUC__)
+#define IOLIPLOT_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
+#else
+#define IOLIPLOT_PRINTF(fmt_index, first_arg)
+#endif
+
+// Result of the picture openers when a scale of 0 would make the paper
+// extent meaningless: nothing was written and the caller leaves the picture
+// out.
+#define OLI_GRAFIK_NO_SCALE (-1)
+
+// Six caption lines of a picture: lines 0..2 stand above it, 3..5 below; a
+// line whose first byte is 0 is absent.
+struct OliGrafik_Captions {
+    char line[6][80];
+};
+
+// The one picture state, shared by every picture writer.
+struct Oli_Picture_State {
+    FILE* stream;          // the open print list (null: records are no-ops)
+    FILE* kept_stream;     // saved by Oli_Redirect_Output
+    double scale_x;        // paper cm per world unit along x
+    double scale_y;        // ... along y
+    double scale_min;      // the smaller of the two
+    double scale_max;      // the larger of the two
+    double small_length;   // 0.3 cm of paper in world units
+    double rotation;       // radians; points are turned by it before scaling
+    double text_angle;     // radians
+    int x_direction;       // 1: x extent runs upwards, 3: downwards
+    int y_direction;       // 0: y extent runs upwards, 2: downwards
+    int mirror_flag;       // 1 together with y_direction 2
+    double mirror_sign;    // -1.0 when exactly one axis runs downwards
+    double y_sum;          // y1 + y2 of the (turned) extent
+    double box_xmin, box_ymin, box_xmax, box_ymax;  // world box drawn so far
+    int color_mode;        // colour records written when not 0
+    int fill_mode;         // 0: fills become pattern 0, filled polygons left out
+    int list_version;      // print-list format word
+    int dimension_style;   // bits of Oli_Set_Dimension_Style
+    int stagger_flag;      // alternation of dimension texts that do not fit
+    int line_rgb[3];
+    double line_lightness; // percent
+    int fill_rgb[3];
+    double fill_lightness; // percent
+    // One saved level of the element bracket.
+    int saved_pen, saved_filling, saved_line_type, saved_font;
+    double saved_text_angle, saved_rotation;
+};
+
+// The single instance; never null. Writers outside this module read it and
+// change it only through the named functions.
+Oli_Picture_State* Oli_Get_Picture_State(void);
+
+// ---- picture state and the picture block --------------------------------
+
+// Opens a picture: stores stream, scales, rotation; turns the extent when
+// the rotation is not 0 at 3 decimals; derives the axis words; writes the
+// head, the captions, "-1" and the paper extent. Returns the result of the
+// last write (0 for a null stream), or OLI_GRAFIK_NO_SCALE when a scale is
+// 0 or not a number: then nothing is written and the state is unchanged.
+int Oli_Grafik_Begin(FILE* stream, double x1, double y1, double x2, double y2, double scale_x,
+                     double scale_y, double rotation, const OliGrafik_Captions* captions);
+// Oli_Grafik_Begin with one scale for both axes.
+int Oli_Grafik_Begin_Uniform(FILE* stream, double x1, double y1, double x2, double y2, double scale,
+                             double rotation, const OliGrafik_Captions* captions);
+// Oli_Grafik_Begin without captions and with rotation 0.
+int Oli_Grafik_Begin_Plain(FILE* stream, double x1, double y1, double x2, double y2, double scale_x,
+                           double scale_y);
+
+// Text angle := angle x mirror sign, reduced by whole turns above 2 pi.
+void Oli_Set_Text_Angle(double angle);
+double Oli_Get_Text_Angle(void);
+// World point turned by the rotation and scaled; null outputs are skipped.
+void Oli_World_To_Paper(double x, double y, double* px, double* py);
+// A paper length as world lengths along x and y (both pointers required).
+void Oli_Paper_To_World_Length(double length, double* along_x, double* along_y);
+// Index 0..17 of the first standard scale 1:N with the picture fitting the
+// paper, or -1 after a message (shown at once) when none fits. The message
+// mode of the caller is left as it was.
+int Oli_Find_Standard_Scale(double paper_width, double paper_height, double world_width,
+                            double world_height);
+void Oli_Redirect_Output(FILE* stream);
+FILE* Oli_Restore_Output(void);
+void Oli_Reset_Bounding_Box(void);
+void Oli_Get_Bounding_Box(double* xmin, double* ymin, double* xmax, double* ymax);
+void Oli_Set_Color_Mode(int on);
+int Oli_Get_Color_Mode(void);
+void Oli_Set_Fill_Mode(int on);
+void Oli_Set_List_Version(int version);
+int Oli_Get_List_Version(void);
+
+// ---- graphic records and primitive writers ------------------------------
+
+void Oli_Element_Begin(void);
+void Oli_Element_End(void);
+void Oli_Fill_Record(int pattern);
+void Oli_Dash_Pattern(int line_type);
+void Oli_Set_Line_Color(int packed);
+void Oli_Set_Line_RGB(int r, int g, int b);
+void Oli_Set_Line_Lightness(double percent);
+void Oli_Set_Fill_Color(int packed);
+void Oli_Set_Fill_RGB(int r, int g, int b);
+void Oli_Set_Fill_Lightness(double percent);
+void Oli_Color_Control_59(void);
+void Oli_Color_Control_60(void);
+void Oli_Color_Control_61(void);
+void Oli_Color_Fill_Group(int value, int pattern);
+
+// r + 256 g + 65536 b with each component clamped to 0..255.
+int Pack_RGB(int r, int g, int b);
+// The components into the non-null pointers; returns b, or the packed value
+// when b is null.
+int Unpack_RGB(int packed, int* r, int* g, int* b);
+// Lightness of the colour changed by percent, in place; results lie in
+// 0..255. Black stays black.
+void Scale_RGB_Lightness(int* r, int* g, int* b, double percent);
+// Colour index of the window library for the packed colour made lighter
+// (or darker) by percent.
+int Lighten_Packed_Color(int packed, double percent);
+int Darken_Packed_Color(int packed, double percent);
+
+void Oli_Line(double x1, double y1, double x2, double y2);
+void Oli_Rect_Outline(double x1, double y1, double x2, double y2);
+void Oli_Rect_Outline_Centered(double cx, double cy, double width, double height);
+void Oli_Filled_Rect(double x1, double y1, double x2, double y2);
+void Oli_Filled_Rect_Centered(double cx, double cy, double width, double height);
+void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                      double y4);
+// Record 18 of n points; the caller's arrays are never modified.
+void Oli_Polygon_Record(int n, const double x[], const double y[]);
+void Oli_Filled_Triangle(const double x[3], const double y[3]);
+void Oli_Filled_Polygon(int n, const double x[], const double y[]);
+// n >= 2: closed outline; n <= -2: open chain of |n| points; else nothing.
+void Oli_Polyline(int n, const double x[], const double y[]);
+void Oli_Thick_Line(double x1, double y1, double x2, double y2, double width, int outline);
+int Oli_Compare_X_Desc(const void* a, const void* b);
+int Oli_Compare_X_Asc(const void* a, const void* b);
+int Oli_Compare_Y_Desc(const void* a, const void* b);
+int Oli_Compare_Y_Asc(const void* a, const void* b);
+
+// ---- dimension lines and axis symbols -----------------------------------
+
+void Oli_Set_Dimension_Style(int style);
+// Returns 2.0 or 3.2 after a staggered text, else 0.0 (also for a length
+// below 0.01, when nothing but an empty element is written).
+double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, const char* main_text,
+                          const char* second_text, double w, int mode);
+double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode);
+double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
+                                    int mode);
+double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
+                               double u);
+double Oli_Dimension_Line_Unit_Checked(double x1, double y1, double x2, double y2, double h,
+                                       double u, int mode);
+double Oli_Dimension_Line_m(double x1, double y1, double x2, double y2, double h);
+void Oli_Dimension_Chain_Projected(int n, const double x[], const double y[], double xa, double ya,
+                                   double xb, double yb, double h);
+void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
+                     double angle);
+void Oli_Axis_Arrow(double x0, double y0, double size, double angle, const char* label);
+
+// ---- text writers of pictures ---------------------------------------------
+// Each returns the result of its last write; texts are written unchanged.
+
+int Oli_Text_Rotated(double x, double y, const char* text);
+int Oli_Text_At(double x, double y, const char* text);
+int Oli_Text_At_Printf(double x, double y, int v, int h, const char* format, ...)
+    IOLIPLOT_PRINTF(5, 6);
+int Oli_Text_Box_Printf(double x, double y, int v, int h, const char* format, ...)
+    IOLIPLOT_PRINTF(5, 6);
+int Oli_Text_Plain(double x, double y, const char* text);
+int Oli_Text_Box_212(double x, double y, const char* text);
+int Oli_Text_Box(double x, double y, const char* text);
+int Oli_Text_Box_466(double x, double y, const char* text);
+int Oli_Text_Box_226(double x, double y, const char* text);
+int Oli_Text_Box_202(double x, double y, const char* text);
+int Oli_Boxed_Text(double x, double y, double h, const char* text);
+int Oli_Boxed_Number(double x, double y, double h, int number);
+int Oli_Boxed_Text_Scaled(double x, double y, double h, double scale, const char* text);
+int Oli_Circled_Text(double x, double y, double h, double scale, const char* text);
+int Oli_Circled_Number(double x, double y, double h, double scale, int number);
+
+// ---- circles, rings, arcs and slots ----------------------------------------
+
+void Oli_Filled_Circle(double cx, double cy, double d);
+void Oli_Filled_Circle_Round(double cx, double cy, double d);
+void Oli_Ring(double cx, double cy, double d_outer, double d_inner);
+// Angles in degrees.
+void Oli_Arc(double cx, double cy, double d, double start, double sweep);
+void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep);
+void Oli_Filled_Sector(double cx, double cy, double d, double start, double sweep);
+void Oli_Slot_Outline(double cx, double cy, double width, double height);
+void Oli_Filled_Slot(double cx, double cy, double width, double height);
+// The caller's outer points are never modified.
+void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], int holes,
+                                   const int counts[], const double hx[], const double hy[],
+                                   int circles, const double cx[], const double cy[],
+                                   const double areas[]);
+
+#endif

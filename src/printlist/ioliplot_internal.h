@@ -1,0 +1,28 @@
+// Helpers shared by the picture writer's units (ioliplot*.cpp); not for
+// callers outside the picture writer.
+#ifndef PRINTLIST_IOLIPLOT_INTERNAL_H
+#define PRINTLIST_IOLIPLOT_INTERNAL_H
+
+#include <cstdio>
+
+#include "printlist/ioliplot.h"
+
+namespace ioliplot {
+
+constexpr double PI = 3.14159265358979323846;
+constexpr double DEGREES = 57.29577951308232;  // per radian
+
+// The picture state (same instance as Oli_Get_Picture_State).
+Oli_Picture_State& S();
+// Grows the bounding box by a world point.
+void Extend_Box(double x, double y);
+// Turns a world point by the picture rotation (about the origin).
+void Turn(double* x, double* y);
+// Turns n points of a working copy in place.
+void Turn_Points(int n, double x[], double y[]);
+// Element end with the result of its last write.
+int Element_End(void);
+
+}  // namespace ioliplot
+
+#endif

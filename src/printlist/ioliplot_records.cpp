@@ -1,0 +1,331 @@
+// Graphic records of a picture and the primitive writers: elements, fill
+// patterns, colours, dash patterns, lines, rectangles, frames, polygons,
+// polylines and bars.
+//
+// Lines and areas extend the bounding box by their world points, turn the
+// points by the picture rotation and write them times the scale of their
+// axis. The plot file, when open, gets the turned, unscaled points.
+#include <cassert>
+#include <cmath>
+#include <vector>
+
+#include "base/geometry.h"
+#include "base/vesk.h"
+#include "platform/screen.h"
+#include "printlist/ioliplot.h"
+#include "printlist/ioliplot_internal.h"
+#include "printlist/plotfile.h"
+
+using ioliplot::S;
+
+// ---- elements, fills, dashes ------------------------------------------------
+
+void Oli_Element_Begin(void) {
+    Oli_Picture_State& s = S();
+    Safe_Fprintf(s.stream, " 30\n");
+    if (s.color_mode) Safe_Fprintf(s.stream, " 52\n");
+    if (PlotFile_Is_Open()) {
+        const PlotFile_State* p = PlotFile_Get_State();
+        s.saved_pen = p->pen;
+        s.saved_filling = p->filling;
+        s.saved_line_type = p->line_type;
+        s.saved_font = p->font;
+    }
+    s.saved_text_angle = s.text_angle;
+    s.saved_rotation = s.rotation;
+}
+
+int ioliplot::Element_End(void) {
+    Oli_Picture_State& s = S();
+    int result = Safe_Fprintf(s.stream, " 31\n");
+    if (s.color_mode) result = Safe_Fprintf(s.stream, " 53\n");
+    if (PlotFile_Is_Open()) {
+        PlotFile_State* p = PlotFile_Get_State();
+        p->pen = s.saved_pen;
+        p->filling = s.saved_filling;
+        p->line_type = s.saved_line_type;
+        p->font = s.saved_font;
+    }
+    s.text_angle = s.saved_text_angle;
+    s.rotation = s.saved_rotation;
+    return result;
+}
+
+void Oli_Element_End(void) { ioliplot::Element_End(); }
+
+void Oli_Fill_Record(int pattern) {
+    Safe_Fprintf(S().stream, " 20  %d\n", S().fill_mode ? pattern : 0);
+}
+
+void Oli_Dash_Pattern(int line_type) {
+    static const char* const LENGTHS[5] = {" ", "0.1 0.1", "0.03 0.05", "0.28 0.05 0.04 0.05",
+                                           "0.01 0.28"};
+    static const int COUNTS[5] = {0, 2, 2, 4, 2};
+    int t = (line_type >= 1 && line_type <= 4) ? line_type : 0;
+    Safe_Fprintf(S().stream, " 38 %d %s %d\n", COUNTS[t], LENGTHS[t], 0);
+}
+
+// ---- colours -------------------------------------------------------------------
+
+int Pack_RGB(int r, int g, int b) {
+    auto clamp = [](int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); };
+    return clamp(r) + 256 * clamp(g) + 65536 * clamp(b);
+}
+
+int Unpack_RGB(int packed, int* r, int* g, int* b) {
+    if (r) *r = packed & 0xFF;
+    if (g) *g = (packed >> 8) & 0xFF;
+    if (!b) return packed;
+    *b = (packed >> 16) & 0xFF;
+    return *b;
+}
+
+static int Round_Half_Away(double v) {
+    return (int)(v >= 0.0 ? std::floor(v + 0.5) : -std::floor(-v + 0.5));
+}
+
+static int Component(double v) {
+    int c = Round_Half_Away(255.0 * v);
+    return c < 0 ? 0 : (c > 255 ? 255 : c);
+}
+
+void Scale_RGB_Lightness(int* r, int* g, int* b, double percent) {
+    assert(r != nullptr && g != nullptr && b != nullptr);
+    double rf = *r / 255.0, gf = *g / 255.0, bf = *b / 255.0;
+    double mx = std::fmax(rf, std::fmax(gf, bf)), mn = std::fmin(rf, std::fmin(gf, bf));
+    double l = (mx + mn) / 2.0, s = 0.0, h = 0.0;
+    if (mx > mn) {
+        double d = mx - mn;
+        s = (l <= 0.5) ? d / (mx + mn) : d / (2.0 - mx - mn);
+        double cr = (mx - rf) / d, cg = (mx - gf) / d, cb = (mx - bf) / d;
+        if (rf == mx)
+            h = (gf == mn) ? 5.0 + cb : 1.0 - cg;
+        else if (gf == mx)
+            h = (bf == mn) ? 1.0 + cr : 3.0 - cb;
+        else
+            h = (rf == mn) ? 3.0 + cg : 5.0 - cr;
+        h /= 6.0;
+    }
+    l *= 1.0 + 0.01 * percent;
+    double m2 = (l <= 0.5) ? l * (1.0 + s) : l + s - l * s;
+    if (m2 <= 0.0) {
+        *r = *g = *b = 0;
+        return;
+    }
+    double m1 = 2.0 * l - m2;
+    double v = m2, sv = (m2 - m1) / m2;
+    double h6 = 6.0 * h;
+    double whole = std::floor(h6);
+    double f = h6 - whole;
+    // A hue of exactly one full turn (pure red) is sextant 0 again.
+    int i = ((int)whole % 6 + 6) % 6;
+    double p = m1, q = v * (1.0 - sv * f), t = v * (1.0 - sv * (1.0 - f));
+    double c[6][3] = {{v, t, p}, {q, v, p}, {p, v, t}, {p, q, v}, {t, p, v}, {v, p, q}};
+    *r = Component(c[i][0]);
+    *g = Component(c[i][1]);
+    *b = Component(c[i][2]);
+}
+
+int Lighten_Packed_Color(int packed, double percent) {
+    int r, g, b;
+    Unpack_RGB(packed, &r, &g, &b);
+    Scale_RGB_Lightness(&r, &g, &b, percent);
+    return Nearest_RGB_Color(r, g, b);
+}
+
+int Darken_Packed_Color(int packed, double percent) { return Lighten_Packed_Color(packed, -percent); }
+
+// Record 50 or 51 of a stored colour with its lightness change.
+static void Write_Color(const char* record, const int rgb[3], double lightness) {
+    if (!S().color_mode) return;
+    int r = rgb[0], g = rgb[1], b = rgb[2];
+    if (lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, lightness);
+    Safe_Fprintf(S().stream, "%s %d %d %d\n", record, r, g, b);
+}
+
+void Oli_Set_Line_RGB(int r, int g, int b) {
+    Oli_Picture_State& s = S();
+    s.line_rgb[0] = r, s.line_rgb[1] = g, s.line_rgb[2] = b;
+    Write_Color("50", s.line_rgb, s.line_lightness);
+}
+
+void Oli_Set_Line_Color(int packed) {
+    int r, g, b;
+    Unpack_RGB(packed, &r, &g, &b);
+    Oli_Set_Line_RGB(r, g, b);
+}
+
+void Oli_Set_Line_Lightness(double percent) {
+    S().line_lightness = percent;
+    Write_Color("50", S().line_rgb, percent);
+}
+
+void Oli_Set_Fill_RGB(int r, int g, int b) {
+    Oli_Picture_State& s = S();
+    s.fill_rgb[0] = r, s.fill_rgb[1] = g, s.fill_rgb[2] = b;
+    Write_Color("51", s.fill_rgb, s.fill_lightness);
+}
+
+void Oli_Set_Fill_Color(int packed) {
+    int r, g, b;
+    Unpack_RGB(packed, &r, &g, &b);
+    Oli_Set_Fill_RGB(r, g, b);
+}
+
+void Oli_Set_Fill_Lightness(double percent) {
+    S().fill_lightness = percent;
+    Write_Color("51", S().fill_rgb, percent);
+}
+
+void Oli_Color_Control_59(void) {
+    if (S().color_mode) Safe_Fprintf(S().stream, "59\n");
+}
+void Oli_Color_Control_60(void) {
+    if (S().color_mode) Safe_Fprintf(S().stream, "60\n");
+}
+void Oli_Color_Control_61(void) {
+    if (S().color_mode) Safe_Fprintf(S().stream, "61\n");
+}
+
+void Oli_Color_Fill_Group(int value, int pattern) {
+    Oli_Picture_State& s = S();
+    if (!s.color_mode) return;
+    if (!s.fill_mode) {
+        Safe_Fprintf(s.stream, "20 0\n");
+        return;
+    }
+    Safe_Fprintf(s.stream, "61\n62 %d\n59\n", value);
+    Oli_Fill_Record(pattern);
+    Safe_Fprintf(s.stream, "60\n");
+}
+
+// ---- lines and rectangles --------------------------------------------------------
+
+void Oli_Line(double x1, double y1, double x2, double y2) {
+    Oli_Picture_State& s = S();
+    ioliplot::Extend_Box(x1, y1);
+    ioliplot::Extend_Box(x2, y2);
+    ioliplot::Turn(&x1, &y1);
+    ioliplot::Turn(&x2, &y2);
+    Safe_Fprintf(s.stream, " 1  %lf %lf %lf %lf\n", x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x,
+                 y2 * s.scale_y);
+    PlotFile_Line(x1, y1, x2, y2);
+}
+
+void Oli_Rect_Outline(double x1, double y1, double x2, double y2) {
+    Oli_Line(x1, y1, x1, y2);
+    Oli_Line(x1, y2, x2, y2);
+    Oli_Line(x2, y2, x2, y1);
+    Oli_Line(x2, y1, x1, y1);
+}
+
+void Oli_Rect_Outline_Centered(double cx, double cy, double width, double height) {
+    Oli_Rect_Outline(cx - width / 2.0, cy - height / 2.0, cx + width / 2.0, cy + height / 2.0);
+}
+
+// Box, turning, ordering after the axis words and record 24 of a filled
+// rectangle; the ordered, turned corners are handed back for the plot file.
+static void Rect_Record(double* x1, double* y1, double* x2, double* y2) {
+    Oli_Picture_State& s = S();
+    ioliplot::Extend_Box(*x1, *y1);
+    ioliplot::Extend_Box(*x2, *y2);
+    ioliplot::Turn(x1, y1);
+    ioliplot::Turn(x2, y2);
+    if ((*x1 > *x2 && s.x_direction == 1) || (*x2 > *x1 && s.x_direction == 3)) std::swap(*x1, *x2);
+    if ((*y1 > *y2 && s.y_direction == 0) || (*y2 > *y1 && s.y_direction == 2)) std::swap(*y1, *y2);
+    Safe_Fprintf(s.stream, " 24  %lf %lf %lf %lf\n", *x1 * s.scale_x, *y2 * s.scale_y,
+                 *x2 * s.scale_x, *y1 * s.scale_y);
+}
+
+void Oli_Filled_Rect(double x1, double y1, double x2, double y2) {
+    Rect_Record(&x1, &y1, &x2, &y2);
+    const double x[4] = {x1, x1, x2, x2}, y[4] = {y1, y2, y2, y1};
+    PlotFile_Area(4, x, y, 0);
+}
+
+void Oli_Filled_Rect_Centered(double cx, double cy, double width, double height) {
+    Oli_Filled_Rect(cx - width / 2.0, cy - height / 2.0, cx + width / 2.0, cy + height / 2.0);
+}
+
+void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
+                      double y4) {
+    Oli_Picture_State& s = S();
+    Rect_Record(&x1, &y1, &x2, &y2);
+    Safe_Fprintf(s.stream, " 20  0\n");
+    ioliplot::Turn(&x3, &y3);
+    ioliplot::Turn(&x4, &y4);
+    if (x3 > x4) std::swap(x3, x4);
+    if (y3 > y4) std::swap(y3, y4);
+    // The hole test takes the outer rectangle in ascending order: the corners
+    // as ordered for record 24 run downwards in a y-down picture.
+    double ox1 = std::fmin(x1, x2), ox2 = std::fmax(x1, x2);
+    double oy1 = std::fmin(y1, y2), oy2 = std::fmax(y1, y2);
+    int hole = ox1 < x3 && x4 < ox2 && oy1 < y3 && y4 < oy2;
+    if (hole)
+        Safe_Fprintf(s.stream, " 24  %lf %lf %lf %lf\n", x3 * s.scale_x, y4 * s.scale_y,
+                     x4 * s.scale_x, y3 * s.scale_y);
+    PlotFile_Frame_Area(x1, y1, x2, y2, hole, x3, y3, x4, y4);
+}
+
+// ---- polygons and polylines ---------------------------------------------------------
+
+void Oli_Polygon_Record(int n, const double x[], const double y[]) {
+    if (n < 1) return;
+    assert(x != nullptr && y != nullptr);
+    Oli_Picture_State& s = S();
+    double xmin = x[0], xmax = x[0], ymin = y[0], ymax = y[0];
+    for (int i = 1; i < n; i++) {
+        xmin = std::fmin(xmin, x[i]), xmax = std::fmax(xmax, x[i]);
+        ymin = std::fmin(ymin, y[i]), ymax = std::fmax(ymax, y[i]);
+    }
+    ioliplot::Extend_Box(xmin, ymin);
+    ioliplot::Extend_Box(xmax, ymax);
+    // A working copy: the caller's points are never touched.
+    std::vector<double> tx(x, x + n), ty(y, y + n);
+    ioliplot::Turn_Points(n, tx.data(), ty.data());
+    Safe_Fprintf(s.stream, " 18 %d", n);
+    for (int i = 0; i < n; i++) Safe_Fprintf(s.stream, " %lf %lf", tx[i] * s.scale_x, ty[i] * s.scale_y);
+    Safe_Fprintf(s.stream, " \n");
+    PlotFile_Area(n, tx.data(), ty.data(), 1);
+}
+
+void Oli_Filled_Triangle(const double x[3], const double y[3]) { Oli_Polygon_Record(3, x, y); }
+
+void Oli_Filled_Polygon(int n, const double x[], const double y[]) {
+    if (S().fill_mode) Oli_Polygon_Record(n, x, y);
+}
+
+void Oli_Polyline(int n, const double x[], const double y[]) {
+    if (n >= 2) {
+        for (int i = 0; i < n - 1; i++) Oli_Line(x[i], y[i], x[i + 1], y[i + 1]);
+        Oli_Line(x[0], y[0], x[n - 1], y[n - 1]);
+    } else if (n <= -2) {
+        for (int i = 0; i < -n - 1; i++) Oli_Line(x[i], y[i], x[i + 1], y[i + 1]);
+    }
+}
+
+void Oli_Thick_Line(double x1, double y1, double x2, double y2, double width, int outline) {
+    double a = Line_Angle_2Pi(x1, y1, x2, y2);
+    double x[4] = {x1, x2, x2, x1}, y[4] = {y1, y2, y2, y1};
+    Transform_Points(x, y, 4, x1, y1, a, 1.0);
+    y[0] -= width / 2.0, y[1] -= width / 2.0;
+    y[2] += width / 2.0, y[3] += width / 2.0;
+    Inverse_Transform_Points(x, y, 4, x1, y1, a, 1.0);
+    if (S().fill_mode) Oli_Polygon_Record(4, x, y);
+    if (outline) Oli_Polyline(4, x, y);
+}
+
+static int Compare(double a, double b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+int Oli_Compare_X_Desc(const void* a, const void* b) {
+    return Compare(((const double*)b)[0], ((const double*)a)[0]);
+}
+int Oli_Compare_X_Asc(const void* a, const void* b) {
+    return Compare(((const double*)a)[0], ((const double*)b)[0]);
+}
+int Oli_Compare_Y_Desc(const void* a, const void* b) {
+    return Compare(((const double*)b)[1], ((const double*)a)[1]);
+}
+int Oli_Compare_Y_Asc(const void* a, const void* b) {
+    return Compare(((const double*)a)[1], ((const double*)b)[1]);
+}
