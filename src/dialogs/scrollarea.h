@@ -1,0 +1,271 @@
+// Scrollable view areas: clipped, scrollable regions of the current property
+// sheet holding a list of display items (texts, lines, value fields bound to
+// the program's variables, check boxes, radio buttons, click areas, edit
+// fields, bitmap buttons), their painter and their event loop.
+//
+// A fixed table of 20 areas, named by slot number 0..19.  Every call that
+// takes a slot ignores a number outside 0..19 and a free slot and does
+// nothing.  Items never copy a bound variable: they show and edit the
+// caller's data in place, so the caller's variables (and the enable flags
+// the items point at) must live as long as the items.
+//
+// The usual life in a dialog: define the sheet, define the area, activate
+// the sheet, then loop: clear the area, add the items, update the area, run
+// Edit_Prop_Sheet; when it reports the escape area over the area, run
+// Edit_Scrollable_View_Area and loop.
+//
+// Files: scrollarea.cpp (the table), scrollarea_items.cpp (adders, setters,
+// freeing), scrollarea_draw.cpp (painting), scrollarea_events.cpp (the event
+// loop and the editors).
+#ifndef DIALOGS_SCROLLAREA_H
+#define DIALOGS_SCROLLAREA_H
+
+#include <cstdint>
+
+struct Scrollable_Area_Item;
+struct Edit_Field_State;
+
+// Callback of a value-bound item, called after the user changed it: for a
+// double field with the address of the double (it may correct it in place
+// and returns that address); for check boxes, radio buttons and choice lists
+// with the new int value as (void *)(intptr_t) value.
+typedef void *(*Value_Check_Function)(void *value);
+
+// Painter of a user-drawn item: the screen rectangle and the user value.
+typedef void (*Area_Draw_Function)(int x1, int y1, int x2, int y2, int user_value);
+
+// One entry of a choice list; the array is the caller's.
+struct Choice_List_Entry {
+    int colour;
+    char *text;
+};
+
+enum {
+    AREA_ITEM_TEXT = 1,
+    AREA_ITEM_LINE = 2,
+    AREA_ITEM_PICTURE = 3,
+    AREA_ITEM_USER_DRAWN = 4,
+    AREA_ITEM_MASK = 5,
+    AREA_ITEM_ROTATED_TEXT = 6,
+    AREA_ITEM_CHECK_BOX = 7,
+    AREA_ITEM_RADIO_BUTTON = 8,
+    AREA_ITEM_CLICK_TEXT = 9,
+    AREA_ITEM_DOUBLE = 10,
+    AREA_ITEM_RECTANGLE = 11,
+    AREA_ITEM_CLICK_AREA = 12,
+    AREA_ITEM_MARKER = 13,
+    AREA_ITEM_TREE_VIEW_IMAGE = 14,
+    AREA_ITEM_EDIT_TEXT = 15,
+    AREA_ITEM_CHOICE_LIST = 16,
+    AREA_ITEM_IMAGE_CHOICE = 17,
+    AREA_ITEM_BITMAP_BUTTON = 18,
+    AREA_ITEM_EDIT_FIELD = 19
+};
+
+// One display item.  The use of a field depends on the kind.
+struct Scrollable_Area_Item {
+    int kind;
+    int colour;  // text, line or frame colour; bitmap button: cursor shape
+    int font;    // font word for Pop_RFont; bitmap button: value stored on click
+    int aux;     // length limit (10, 15), pixel width (16), radio value (8), source y
+                 // (17, 18), cursor shape (12), fixed flag (3), frame flag (19), marker id (13)
+    int x1, y1, x2, y2;  // content coordinates; texts: x2 style, y2 rotation or visible length
+    int count;           // entry count (16, 17), transparent colour (18), highlight (9),
+                         // tool-tip style (12), background (19)
+    int *variable;       // bound int (7, 8, 16, 17, 18)
+    int *enabled;        // enabled while non-zero (7, 8, 10, 15 to 19)
+    double *value;       // bound double (10)
+    char *text;          // owned copy; kinds 15 and 19: the caller's buffer
+    char *text2;         // owned: disabled text (10, 15) or tool tip (18)
+    Area_Draw_Function draw;     // kind 4
+    Value_Check_Function check;  // kinds 7, 8, 10, 16, 17
+    union {
+        int image_on;      // 7, 8
+        int user_value;    // 4
+        const int *mask;   // 5 (the caller's)
+    };
+    union {
+        int image_off;             // 7, 8
+        intptr_t click_value;      // 9, 12
+        Edit_Field_State *editor;  // 19 (owned)
+        int image_id;              // 14
+    };
+    union {
+        int *click_target;           // 9, 12
+        Choice_List_Entry *entries;  // 16 (the caller's)
+    };
+    Scrollable_Area_Item *next;
+};
+
+// State of a multi-line edit field, owned by its item.
+struct Edit_Field_State {
+    int capacity;     // entries of the line table
+    int line_count;
+    int reserved[2];
+    int x1, y1, x2, y2;  // screen rectangle while editing
+    int font;            // default 0x1003
+    int background;
+    int text_colour;
+    int max_length;
+    int length;
+    int visible_lines;
+    int first_visible;
+    char **lines;         // line starts
+    char *cursor;
+    char *text;           // the caller's buffer
+    char *selection_start;
+    char *selection_end;
+    Scrollable_Area_Item *item;
+    int caret_drawn;
+};
+
+struct Scrollable_View_Area {
+    int x1, y1, x2, y2;  // visible rectangle in sheet coordinates (sliders taken off)
+    int background;
+    int frame;
+    int content_width, content_height;
+    int scroll_x, scroll_y;
+    int sheet_area_id;  // -1 free, 9999 reserved
+    int vslider_id, hslider_id;
+    int active;
+    int keys_end_hover;
+    int right_button_ends_hover;
+    int *stop_flag;
+    int hover_rect_set;
+    int hover_x1, hover_y1, hover_x2, hover_y2;
+    int break_value;
+    int *break_target;
+    int ok_value;
+    int *ok_target;
+    int help_value;
+    int *help_target;
+    Scrollable_Area_Item *first_item;
+    Scrollable_Area_Item *last_item;
+};
+
+enum { SCROLLABLE_AREA_COUNT = 20 };
+
+// The record of a slot, or null for an invalid number (a free slot's record
+// is returned too; its sheet area id is -1).
+Scrollable_View_Area *Scrollable_View_Area_Record(int slot);
+
+// ---- areas ------------------------------------------------------------------
+
+// Defines an area on the current sheet.  Returns the slot, or -1 (with the
+// console line "maximale Anzahl Scrollable_View_Areas erreicht") when all 20
+// are taken.
+int Define_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal, int vertical);
+// Hands content size and scroll origin to the library, reads the corrected
+// origin back, sets the sliders' activity and repaints.
+void Update_Scrollable_View_Area(int slot);
+// Frees the items (reading the scroll origin back first when active).
+void Clear_Scrollable_View_Area(int slot);
+void Undefine_Scrollable_View_Area(int slot);
+void Undefine_All_Scrollable_View_Areas(void);
+void Set_Scrollable_Area_Activity(int slot, int state);
+void Set_Scrollable_Area_Background(int slot, int colour);
+int Get_Scrollable_Area_Background(int slot);  // -1 for an invalid or free slot
+void Set_Scrollable_Area_Frame(int slot, int flag);
+void Set_Break_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
+void Set_OK_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
+void Set_Help_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
+void Set_Scrollable_Area_Key_Hover_End(int slot, int flag);
+void Set_Scrollable_Area_Right_Button_Hover_End(int slot, int flag);
+void Set_Scrollable_Area_Stop_Flag(int slot, int *flag);
+void Set_Scrollable_Area_Hover_Rectangle(int slot, int x1, int y1, int x2, int y2);
+void Inquire_Scrollable_View_Area_Size(int slot, int *width, int *height);
+void Inquire_Scrollable_View_Area_Content(int slot, int *width, int *height);
+void Inquire_Scrollable_View_Area_Screen_Origin(int slot, int *x, int *y);
+void Read_Scrollable_View_Area_Origin(int slot);
+void Inquire_Scrollable_View_Area_Origin(int slot, int *x, int *y);
+int Reserve_Scrollable_View_Area(void);
+void Place_Reserved_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2, int horizontal,
+                                         int vertical);
+void Reshape_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2);
+// The scroll helpers change only the record; Update_Scrollable_View_Area
+// hands the origin to the library.
+void Scroll_Scrollable_Area_by(int slot, int *dx, int *dy);
+void Set_Scrollable_Area_Scroll_Fraction(int slot, double fx, double fy);
+void Get_Scrollable_Area_Scroll_Fraction(int slot, double *fx, double *fy);
+// The short-key switches read from the user settings (for tests).
+void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump);
+
+// ---- items ------------------------------------------------------------------
+
+Scrollable_Area_Item *Append_Scrollable_Area_Item(Scrollable_View_Area *area);
+void Add_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font, int colour,
+                                 int right);
+void Add_Line_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour);
+void Add_Picture_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
+                                    int transparent);
+void Fix_Last_Picture_of_Scrollable_Area(int slot);
+void Add_User_Drawn_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2,
+                                            int user_value, Area_Draw_Function callback);
+void Add_Mask_to_Scrollable_Area(int slot, int x, int y, const int *mask, int colour);
+void Add_Rotated_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
+                                         int colour, int angle);
+void Add_Check_Box_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
+                                      int colour, int *value, int *enabled);
+void Add_Radio_Button_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
+                                         int colour, int value, int *selector, int *enabled);
+void Add_Click_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
+                                       int colour, int right, int highlight, int value,
+                                       int *target);
+void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const char *format,
+                                  int font, int colour, int *enabled);
+void Add_Rectangle_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour);
+void Add_Click_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int value,
+                                       int *target);
+void Set_Click_Area_Mode(int slot, int cursor_shape);
+void Set_Tool_Tip_of_Last_Click_Area(int slot, const char *text, int font, int colour, int below);
+void Add_Marker_to_Scrollable_Area(int slot, int id);
+void Cut_Scrollable_Area_at_Marker(int slot, int id);
+void Add_Tree_View_Image_to_Scrollable_Area(int slot, int image, int x1, int y1, int x2, int y2,
+                                            int colour);
+void Add_Edit_Text_to_Scrollable_Area(int slot, int x, int y, char *text, int font, int colour,
+                                      int *enabled);
+void Set_Visible_Length_of_Last_Edit_Text(int slot, int n);
+void Add_Choice_List_to_Scrollable_Area(int slot, int x, int y, Choice_List_Entry *entries,
+                                        int font, int width, int count, int *selected,
+                                        int *enabled);
+void Add_Image_Choice_to_Scrollable_Area(int slot, int x, int y, const char *file,
+                                         int cell_width, int cell_height, int count,
+                                         int source_y, int *selected, int *enabled);
+void Add_Bitmap_Button_to_Scrollable_Area(int slot, int x, int y, int width, int height,
+                                          const char *file, int source_y, int transparent,
+                                          int cursor_shape, const char *tool_tip, int value,
+                                          int *target, int *enabled);
+void Add_Edit_Field_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, char *text,
+                                       int max_length, int text_colour, int background, int frame,
+                                       int *enabled);
+void Set_Font_of_Last_Edit_Field(int slot, int font);
+void Set_Last_Item_Check_Function(int slot, Value_Check_Function function);
+void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off);
+void Set_Disabled_Text_of_Last_Item(int slot, const char *text);
+void Free_Scrollable_Area_Items(int slot);
+
+// ---- painting ---------------------------------------------------------------
+
+int Draw_Scrollable_Area_Callback(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
+                                  int extra, void *area);
+void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
+                                Scrollable_View_Area *area);
+void Layout_Edit_Field_Text(Scrollable_Area_Item *item, int x1, int y1, int x2, int y2);
+void Draw_Edit_Field_Caret(Edit_Field_State *state);
+void Hide_Edit_Field_Caret(Edit_Field_State *state);
+void Clear_Edit_Field_Selection(Edit_Field_State *state);
+void Keep_Edit_Field_Cursor_Visible(Edit_Field_State *state);
+void Draw_Edit_Field_Indicators(Edit_Field_State *state);
+void Show_Tool_Tip(const char *text);
+void Hide_Tool_Tip(void);
+int Edit_Field_Text_Width(const char *text, int n);
+void Edit_Field_Text_Extent(const char *text, int n, int *left, int *right);
+
+// ---- events -----------------------------------------------------------------
+
+// Handles one user action; 1 when something reacted, 0 otherwise.
+int Edit_Scrollable_View_Area(int slot);
+void Wait_on_Scrollable_View_Area(int slot);
+void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2);
+
+#endif

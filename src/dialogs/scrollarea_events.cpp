@@ -1,0 +1,845 @@
+// The event loop of the scrollable view areas: one user action per call of
+// Edit_Scrollable_View_Area, with the hover wait, the short keys, the hit
+// test of the items, in-place field editing with chaining to the next field,
+// the drop-down lists and the multi-line editor; and the animated scroll.
+//
+// Everything writes straight into the variables the items are bound to and
+// calls the item's check function after a change.  Every wait ends when the
+// event source runs dry (the window library then reports a close request and
+// the mouse off the screen), so no loop here can hang.
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "base/vesk.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/scrollarea_internal.h"
+#include "platform/desktop.h"
+#include "platform/font.h"
+#include "platform/input.h"
+#include "platform/screen.h"
+#include "platform/sheets.h"
+
+namespace {
+
+const int kEsc = 0x1b, kEnter = 0x0d, kF1 = 0x13b;
+const int kUp = 0x148, kDown = 0x150, kLeft = 0x14b, kRight = 0x14d, kPgUp = 0x149,
+          kPgDn = 0x151, kHome = 0x147, kEnd = 0x14f, kCtrlHome = 0x177, kCtrlEnd = 0x175,
+          kDelete = 0x153;
+
+Scrollable_View_Area *Placed(int slot) {
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
+    return (a && a->sheet_area_id >= 0 && a->sheet_area_id != 9999) ? a : nullptr;
+}
+
+bool Enabled(const Scrollable_Area_Item *it) { return it->enabled && *it->enabled != 0; }
+
+int Even(int w) { return (w + 1) / 2 * 2; }
+
+int Width_In_Font(const char *text, int font, int n = -1) {
+    if (!text) return 0;
+    return RFont_Text_Width(font & 0xFFFF, text, n);
+}
+
+// The area's screen rectangle and scroll origin as the library has them.
+struct Frame {
+    int x1, y1, x2, y2, sx, sy;
+};
+
+Frame Screen_Frame(Scrollable_View_Area *a) {
+    Frame f;
+    int dx = 0, dy = 0;
+    Inquire_Prop_Sheet_Displacement(&dx, &dy);
+    f.x1 = a->x1 + dx;
+    f.y1 = a->y1 + dy;
+    f.x2 = a->x2 + dx;
+    f.y2 = a->y2 + dy;
+    f.sx = 0;
+    f.sy = 0;
+    Inquire_Scrollable_Area_PS(a->sheet_area_id, &f.sx, &f.sy);
+    return f;
+}
+
+void Repaint(Scrollable_View_Area *a) {
+    if (a->active == 1) Change_Activity_PS(a->sheet_area_id, 1);
+}
+
+void Wait_Release(void) {
+    while (M_LEFT) {
+        if (Get_Mouse_Event() == VEK_MSG_CLOSE) break;
+    }
+}
+
+int Any_Short_Key_Switch(void) {
+    int b, o, h, j;
+    Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
+    return b || o || h || j;
+}
+
+bool Is_Short_Key(int key) {
+    int b, o, h, j;
+    Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
+    return (key == kEsc && b) || (key == kEnter && o) || (key == kF1 && h);
+}
+
+// ---- hover wait -----------------------------------------------------------
+
+bool Inside(int x, int y, int x1, int y1, int x2, int y2) {
+    return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+}
+
+// Whether an event ends the hover wait.
+bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
+    // A waiting key is never taken here; the stand-in's wait returns it again
+    // and again, so it ends the wait and stays for the caller.
+    if (ev == VEK_MSG_CLOSE || ev == VEK_MSG_KEY) return true;
+    if (a->stop_flag && *a->stop_flag) return true;
+    if (M_LEFT) return true;
+    int rx1 = f.x1, ry1 = f.y1, rx2 = f.x2, ry2 = f.y2;
+    if (a->hover_rect_set) {
+        rx1 = f.x1 + a->hover_x1 - f.sx;
+        ry1 = f.y1 + a->hover_y1 - f.sy;
+        rx2 = f.x1 + a->hover_x2 - f.sx;
+        ry2 = f.y1 + a->hover_y2 - f.sy;
+    }
+    if (!Inside(M_XPOS, M_YPOS, rx1, ry1, rx2, ry2)) return true;
+    if (ev == VEK_MSG_WHEEL) return true;
+    if (getkeymask() == 1) return true;
+    int key = hitkey();
+    if (a->keys_end_hover && key != -1) return true;
+    if (a->right_button_ends_hover && M_RIGHT) return true;
+    if (key != -1 && Is_Short_Key(key)) return true;
+    return false;
+}
+
+Scrollable_Area_Item *Hovered_Item(Scrollable_View_Area *a, const Frame &f) {
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
+        int x1 = f.x1 + it->x1 - f.sx, y1 = f.y1 + it->y1 - f.sy;
+        int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+        if (it->kind == AREA_ITEM_BITMAP_BUTTON && Enabled(it) &&
+            Inside(M_XPOS, M_YPOS, x1, y1, x2, y2))
+            return it;
+        if (it->kind == AREA_ITEM_CLICK_AREA && (it->aux || it->text) &&
+            Inside(M_XPOS, M_YPOS, x1, y1, x2, y2))
+            return it;
+    }
+    return nullptr;
+}
+
+void Hover_Wait(Scrollable_View_Area *a) {
+    VEKMessage m;
+    InitVEKMessage(&m);
+    if (a->stop_flag) m.timeout = 100;
+    int mask = 0x94022;
+    if (a->right_button_ends_hover) mask += 0x8;
+    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask -= 0x10000;
+    if (a->stop_flag) mask += 0x40000000;
+    for (;;) {
+        int ev = GetVEKMessage(mask, &m);
+        Frame f = Screen_Frame(a);
+        if (Hover_Ends(a, ev, f)) return;
+        Scrollable_Area_Item *it = Hovered_Item(a, f);
+        if (!it) continue;
+        int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
+        int vx1, vy1, vx2, vy2;
+        pxQVwp(&vx1, &vy1, &vx2, &vy2);
+        if (it->kind == AREA_ITEM_BITMAP_BUTTON) {
+            pxView(f.x1, f.y1, f.x2, f.y2);
+            Draw_Bitmap_Button_Look(it, x, y, 2);
+            pxView(vx1, vy1, vx2, vy2);
+            if (it->colour) setMouseCursor(it->colour);
+            if (it->text2) Show_Tool_Tip(it->text2);
+        } else {
+            if (it->aux) setMouseCursor(it->aux);
+            if (it->text) Show_Tool_Tip(it->text);
+        }
+        bool leave = false;
+        for (;;) {
+            ev = GetVEKMessage(mask, &m);
+            f = Screen_Frame(a);
+            if (Hover_Ends(a, ev, f)) {
+                leave = true;
+                break;
+            }
+            if (Hovered_Item(a, f) != it) break;
+        }
+        if (it->kind == AREA_ITEM_BITMAP_BUTTON) {
+            pxView(f.x1, f.y1, f.x2, f.y2);
+            Draw_Bitmap_Button_Look(it, x, y, 1);
+            pxView(vx1, vy1, vx2, vy2);
+        }
+        setMouseCursor(0);
+        Hide_Tool_Tip();
+        if (leave) return;
+    }
+}
+
+// ---- drop-down lists ------------------------------------------------------
+
+// A list of `count` rows of height `row` below or above a field; the painter
+// draws row i at its top left.  Returns the result of the list: 1 for Enter
+// (stored), 0 otherwise; *selected changes only when a row is chosen.
+struct List_Geometry {
+    int x1, y1, x2, y2;  // list rectangle on the screen
+    int rows_shown;
+    int first;
+};
+
+template <class Painter>
+int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_row) {
+    if (count <= 0 || !selected) return 0;
+    int bg = Nearest_RGB_Color(235, 255, 255), sel_bg = Nearest_RGB_Color(0, 80, 150);
+    int track = Nearest_RGB_Color(201, 237, 237);
+    int current = std::clamp(*selected, 0, count - 1);
+    g.rows_shown = std::max(1, std::min(g.rows_shown, count));
+    g.first = std::clamp(current - g.rows_shown / 2, 0, count - g.rows_shown);
+    bool bar = g.rows_shown < count;
+    Save_Screen_Rectangle(g.x1, g.y1, g.x2, g.y2);
+    int fg = pxQFgc();
+    int vx1, vy1, vx2, vy2;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    int mx = M_XPOS, my = M_YPOS;
+    Pop_Mouse_Move_Restriction(g.x1, g.y1, g.x2, g.y2);
+    auto paint = [&]() {
+        pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+        pxFgc(bg);
+        pxRect(g.x1, g.y1, g.x2, g.y2);
+        int right = bar ? g.x2 - 16 : g.x2 - 1;
+        for (int i = 0; i < g.rows_shown; i++) {
+            int r = g.first + i;
+            int top = g.y1 + 3 + i * row;
+            if (r == current) {
+                pxFgc(sel_bg);
+                pxRect(g.x1 + 2, top, right, top + row - 1);
+            }
+            pxView(g.x1 + 1, g.y1 + 1, right, g.y2 - 1);
+            paint_row(r, g.x1 + 7, top, r == current, bg);
+            pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+        }
+        if (bar) {
+            pxFgc(track);
+            pxRect(g.x2 - 15, g.y1 + 1, g.x2 - 1, g.y2 - 1);
+            int span = g.y2 - g.y1 - 30;
+            int thumb = std::max(6, span * g.rows_shown / count);
+            int top = g.y1 + 15 + (span - thumb) * g.first / std::max(1, count - g.rows_shown);
+            pxFgc(BLACK_CI);
+            pxRect(g.x2 - 13, top, g.x2 - 3, top + thumb);
+        }
+        int style = pxQSLn();
+        pxSLn(static_cast<int>(0xaaaaaaaau));
+        pxFgc(BLACK_CI);
+        pxLine(g.x1, g.y1, g.x2, g.y1);
+        pxLine(g.x2, g.y1, g.x2, g.y2);
+        pxLine(g.x2, g.y2, g.x1, g.y2);
+        pxLine(g.x1, g.y2, g.x1, g.y1);
+        pxSLn(style);
+        pxFlsh();
+    };
+    paint();
+    Init_Mouse_Position(g.x1 + 10, g.y1 + 3 + (current - g.first) * row + row / 2);
+    int result = 0;
+    bool done = false;
+    while (!done) {
+        VEKMessage m;
+        InitVEKMessage(&m);
+        int ev = GetVEKMessage(0x14022, &m);
+        switch (ev) {
+        case VEK_MSG_MOVE: {
+            int i = (M_YPOS - g.y1 - 3) / row;
+            if (M_YPOS >= g.y1 + 3 && i < g.rows_shown && M_XPOS >= g.x1 && M_XPOS <= g.x2)
+                current = g.first + i;
+            break;
+        }
+        case VEK_MSG_WHEEL:
+            g.first = std::clamp(g.first + (m.wheel > 0 ? -1 : 1), 0, count - g.rows_shown);
+            M_SCROLL = 0;
+            break;
+        case VEK_MSG_KEY: {
+            int k = getkey();
+            if (k == kUp || k == kDown) {
+                current = std::clamp(current + (k == kUp ? -1 : 1), 0, count - 1);
+                if (current < g.first) g.first = current;
+                if (current >= g.first + g.rows_shown) g.first = current - g.rows_shown + 1;
+            } else if (k == kEnter) {
+                *selected = current;
+                result = 1;
+                done = true;
+            } else {
+                done = true;
+            }
+            break;
+        }
+        case VEK_MSG_DOWN: {
+            bool inside = Inside(M_XPOS, M_YPOS, g.x1, g.y1, g.x2, g.y2);
+            if (inside && bar && M_XPOS > g.x2 - 16) {  // the scroll bar: a page per click
+                int mid = (g.y1 + g.y2) / 2;
+                g.first = std::clamp(g.first + (M_YPOS < mid ? -g.rows_shown : g.rows_shown), 0,
+                                     count - g.rows_shown);
+                Wait_Release();
+                break;
+            }
+            if (inside) {
+                int i = (M_YPOS - g.y1 - 3) / row;
+                if (M_YPOS >= g.y1 + 3 && i < g.rows_shown) *selected = g.first + i;
+            }
+            done = true;
+            break;
+        }
+        default:  // the user went away
+            done = true;
+            break;
+        }
+        if (!done) paint();
+    }
+    Restore_Screen_Rectangle(g.x1, g.y1, g.x2, g.y2);
+    Push_Mouse_Move_Restriction();
+    Init_Mouse_Position(mx, my);
+    pxFgc(fg);
+    pxView(vx1, vy1, vx2, vy2);
+    return result;
+}
+
+int Choice_List(Scrollable_Area_Item *it, int x, int y) {
+    int w = Even(it->aux);
+    int height = it->count * 13 + 6;
+    List_Geometry g;
+    g.x1 = x - 7;
+    g.x2 = g.x1 + Even(w + 32);
+    g.first = 0;
+    int below = NPIXEL_Y - 30 - (y + 5);
+    int above = y - 13;
+    if (height <= below) {
+        g.y1 = y + 5;
+        g.rows_shown = it->count;
+    } else if (height <= above) {
+        g.y1 = y - 13 - height;
+        g.rows_shown = it->count;
+    } else {
+        int space = std::max(below, above);
+        g.rows_shown = std::max(1, (space - 48) / 13);
+        g.y1 = below >= above ? y + 5 : y - 13 - (g.rows_shown * 13 + 6);
+    }
+    g.y2 = g.y1 + g.rows_shown * 13 + 6;
+    // The red arrow mark at the field's right end.
+    pxFgc(RED_CI);
+    for (int k = 0; k < 5; k++) pxLine(x + w + 12 + k, y - 6 + k, x + w + 20 - k, y - 6 + k);
+    Choice_List_Entry *entries = it->entries;
+    int font = it->font;
+    return Run_List(g, 13, it->count, it->variable,
+                    [entries, font](int r, int x0, int top, bool sel, int bg) {
+                        if (!entries || !entries[r].text) return;
+                        Pop_RFont(font);
+                        pxFgc(sel ? bg : entries[r].colour);
+                        pxText(x0, top + 10, entries[r].text, -1);
+                        Push_RFont();
+                    });
+}
+
+int Image_Choice_List(Scrollable_Area_Item *it, int x, int y, const Frame &f) {
+    int r = it->y2 + 4;
+    int height = it->count * r + 6;
+    int width = Even(it->x2 + 20);
+    int fh = Even(it->y2 + 5);
+    int T = f.y1, B = f.y2;
+    List_Geometry g;
+    g.x1 = x;
+    g.x2 = x + width;
+    g.first = 0;
+    if (height < B - y - fh - 7) {
+        g.y1 = y + fh;
+        g.rows_shown = it->count;
+    } else if (height < y - T - 15) {
+        g.y1 = y - height;
+        g.rows_shown = it->count;
+    } else if (B - y - fh >= y - T - 8) {
+        g.rows_shown = std::max(1, (B - y - fh - 25) / r);
+        g.y1 = y + fh;
+    } else {
+        g.rows_shown = std::max(1, (y - T - 33) / r);
+        g.y1 = y - (g.rows_shown * r + 6);
+    }
+    if (it->count > 3 * g.rows_shown) {
+        int room = (NPIXEL_Y - y - r - 10) / r;
+        if (room > g.rows_shown) {
+            g.rows_shown = std::min(room, it->count / 2);
+            g.y1 = y + fh;
+        }
+    }
+    g.y2 = g.y1 + g.rows_shown * r + 6;
+    const char *file = it->text;
+    int cw = it->x2, ch = it->y2, sy0 = it->aux;
+    return Run_List(g, r, it->count, it->variable,
+                    [file, cw, ch, sy0](int row, int x0, int top, bool, int) {
+                        int sy = sy0 + row * ch;
+                        pxDrawPartialTransparentDIB(file, 0, sy, cw - 1, sy + ch - 1, x0 - 4,
+                                                    top + 2, x0 - 4 + cw - 1, top + 1 + ch, 201,
+                                                    -1, -1, -1, -1);
+                    });
+}
+
+// ---- the multi-line editor ------------------------------------------------
+
+void Place_Cursor_From_Mouse(Edit_Field_State *st) {
+    if (st->line_count == 0) {
+        st->cursor = st->text;
+        return;
+    }
+    int line = (M_YPOS - st->y1 - 7) / 14 + st->first_visible;
+    int last = st->line_count - 1;
+    if (line > last - 1 && last > 0) {  // below the last text line: the last character
+        st->cursor = st->text + st->length;
+        return;
+    }
+    line = std::clamp(line, 0, std::max(0, last));
+    char *start = st->lines[line];
+    char *end = line + 1 < st->line_count ? st->lines[line + 1] : st->text + st->length;
+    int target = M_XPOS - st->x1 - 7;
+    Pop_RFont(st->font);
+    char *best = start;
+    int best_d = 1 << 30;
+    for (char *p = start; p <= end; p++) {
+        if (p > start && p[-1] == '\n') break;
+        int w = Edit_Field_Text_Width(start, static_cast<int>(p - start)) + (p > start ? 2 : 0);
+        int d = std::abs(w - target);
+        if (d < best_d) {
+            best_d = d;
+            best = p;
+        }
+    }
+    Push_RFont();
+    st->cursor = best;
+}
+
+void Repaint_Editor(Edit_Field_State *st) {
+    Layout_Edit_Field_Text(st->item, st->x1, st->y1, st->x2, st->y2);
+    Keep_Edit_Field_Cursor_Visible(st);
+    Draw_Edit_Field_Caret(st);
+    Draw_Edit_Field_Indicators(st);
+}
+
+void Delete_Selection(Edit_Field_State *st) {
+    if (!st->selection_start || !st->selection_end || st->selection_start >= st->selection_end)
+        return;
+    size_t n = static_cast<size_t>(st->selection_end - st->selection_start);
+    size_t tail = std::strlen(st->selection_end);
+    std::memmove(st->selection_start, st->selection_end, tail + 1);
+    std::memset(st->selection_start + tail, 0, n);
+    st->cursor = st->selection_start;
+    st->length -= static_cast<int>(n);
+    Clear_Edit_Field_Selection(st);
+}
+
+void Insert_Char(Edit_Field_State *st, char c) {
+    Delete_Selection(st);
+    if (st->length >= st->max_length) return;
+    size_t tail = std::strlen(st->cursor);
+    std::memmove(st->cursor + 1, st->cursor, tail + 1);
+    *st->cursor++ = c;
+    st->length++;
+}
+
+void Move_Lines(Edit_Field_State *st, int lines) {
+    Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
+    int line = 0;
+    for (int i = 0; i < st->line_count; i++)
+        if (st->lines[i] <= st->cursor) line = i;
+    int target = std::clamp(line + lines, 0, std::max(0, st->line_count - 2));
+    Pop_RFont(st->font);
+    int old_w = Edit_Field_Text_Width(st->lines[line], static_cast<int>(st->cursor - st->lines[line]));
+    char *p = st->lines[target];
+    char *end = target + 1 < st->line_count ? st->lines[target + 1] : st->text + st->length;
+    while (p < end && Edit_Field_Text_Width(st->lines[target], static_cast<int>(p - st->lines[target])) + 2 < old_w &&
+           *p != '\n')
+        p++;
+    Push_RFont();
+    st->cursor = p;
+}
+
+int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f) {
+    Edit_Field_State *st = it->editor;
+    if (!st || !it->text) return 0;
+    int vx1, vy1, vx2, vy2;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    pxView(std::max(x1, f.x1), std::max(y1, f.y1), std::min(x2, f.x2), std::min(y2, f.y2));
+    st->background = it->count;
+    st->text_colour = it->colour;
+    st->text = it->text;
+    st->item = it;
+    st->length = static_cast<int>(std::strlen(it->text));
+    Set_Active_Edit_Field(st);
+    Pop_RFont(st->font);
+    Layout_Edit_Field_Text(it, x1, y1, x2, y2);
+    Place_Cursor_From_Mouse(st);
+    Draw_Edit_Field_Caret(st);
+    Draw_Edit_Field_Indicators(st);
+    GetVEKMessage(1, nullptr);
+    for (;;) {
+        VEKMessage m;
+        InitVEKMessage(&m);
+        int ev = GetVEKMessage(0x1400a, &m);
+        if (ev == VEK_MSG_CLOSE) break;  // the user went away: as a click outside
+        if (ev == VEK_MSG_WHEEL || M_SCROLL) {
+            int w = M_SCROLL ? M_SCROLL : m.wheel;
+            if (w < 0 && st->first_visible + st->visible_lines < st->line_count - 2) {
+                st->first_visible++;
+                Move_Lines(st, 1);
+            } else if (w > 0 && st->first_visible > 0) {
+                st->first_visible--;
+                Move_Lines(st, -1);
+            }
+            M_SCROLL = 0;
+        } else if (ev == VEK_MSG_DOWN && M_LEFT) {
+            if (!Inside(M_XPOS, M_YPOS, x1, y1, x2, y2)) break;
+            Clear_Edit_Field_Selection(st);
+            Place_Cursor_From_Mouse(st);
+            Wait_Release();
+        } else if (ev == VEK_MSG_DOWN && M_RIGHT) {
+            VEKMenuItem menu[1] = {{"Sonderzeichen", "_SPEC", nullptr, nullptr, 0, 0, 1}};
+            Wait_Release();
+            if (Menue_Manager(menu, 1, 0, M_XPOS, M_YPOS) == 0) {
+                int c = Get_UserSelected_SpecialCharacter();
+                if (c >= 0) Insert_Char(st, static_cast<char>(c));
+            }
+        } else if (ev == VEK_MSG_KEY) {
+            int k = getkey();
+            char *tail_end = st->text + st->length;
+            switch (k) {
+            case 3:
+            case 0x18:
+                if (st->selection_start && st->selection_end &&
+                    st->selection_start < st->selection_end) {
+                    std::string copy(st->selection_start, st->selection_end);
+                    VEKSetClipboardText(copy.c_str(), 0);
+                    if (k == 0x18) Delete_Selection(st);
+                }
+                break;
+            case 0x16: {
+                Delete_Selection(st);
+                std::vector<char> buf(5001, 0);
+                int n = VEKGetClipboardText(buf.data(), 5000);
+                for (int i = 0; i < n && st->length < st->max_length; i++) Insert_Char(st, buf[i]);
+                break;
+            }
+            case 1:
+                st->selection_start = st->text;
+                st->selection_end = tail_end;
+                st->cursor = tail_end;
+                break;
+            case kLeft: Clear_Edit_Field_Selection(st); if (st->cursor > st->text) st->cursor--; break;
+            case kRight: Clear_Edit_Field_Selection(st); if (st->cursor < tail_end) st->cursor++; break;
+            case kUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -1); break;
+            case kDown: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
+            case kPgUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
+            case kPgDn: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
+            case kHome:
+            case kEnd: {
+                Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
+                int line = 0;
+                for (int i = 0; i < st->line_count; i++)
+                    if (st->lines[i] <= st->cursor) line = i;
+                if (k == kHome) st->cursor = st->lines[line];
+                else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
+                break;
+            }
+            case kCtrlHome: st->cursor = st->text; break;
+            case kCtrlEnd: st->cursor = tail_end; break;
+            case 8:
+                if (st->selection_start && st->selection_start < st->selection_end) {
+                    Delete_Selection(st);
+                } else if (st->cursor > st->text) {
+                    std::memmove(st->cursor - 1, st->cursor, std::strlen(st->cursor) + 1);
+                    st->cursor--;
+                    st->length--;
+                }
+                break;
+            case kDelete:
+                if (st->selection_start && st->selection_start < st->selection_end) {
+                    Delete_Selection(st);
+                } else if (st->cursor < tail_end) {
+                    std::memmove(st->cursor, st->cursor + 1, std::strlen(st->cursor + 1) + 1);
+                    st->length--;
+                }
+                break;
+            default:
+                if (k == kEnter) Insert_Char(st, '\n');
+                else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
+                break;
+            }
+        }
+        Repaint_Editor(st);
+    }
+    Hide_Edit_Field_Caret(st);
+    st->first_visible = 0;
+    Clear_Edit_Field_Selection(st);
+    Layout_Edit_Field_Text(it, x1, y1, x2, y2);
+    Push_RFont();
+    Set_Active_Edit_Field(nullptr);
+    pxView(vx1, vy1, vx2, vy2);
+    return 0;
+}
+
+// ---- field editing --------------------------------------------------------
+
+// Pixel width used for hit tests and scrolling of a field kind.
+int Field_Width(const Scrollable_Area_Item *it, bool for_scroll) {
+    switch (it->kind) {
+    case AREA_ITEM_CHOICE_LIST: return it->aux + 18;
+    case AREA_ITEM_IMAGE_CHOICE: return it->x2 + 20;
+    case AREA_ITEM_EDIT_TEXT: return (Width_In_Font("X", it->font) + 1) * it->y2;
+    default: {
+        char buffer[256] = {0};
+        if (it->value && it->text) std::snprintf(buffer, sizeof buffer, it->text, *it->value);
+        buffer[std::min<size_t>(static_cast<size_t>(std::max(it->aux, 0)), sizeof buffer - 1)] = '\0';
+        int w = Width_In_Font(buffer, it->font);
+        return for_scroll ? Even(w + 2) : w;
+    }
+    }
+}
+
+bool Is_Field(const Scrollable_Area_Item *it) {
+    return it->kind == AREA_ITEM_DOUBLE || it->kind == AREA_ITEM_EDIT_TEXT ||
+           it->kind == AREA_ITEM_CHOICE_LIST || it->kind == AREA_ITEM_IMAGE_CHOICE;
+}
+
+// Edits one field in place; returns the edit's result (0 ends a chain).
+int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
+    Frame f = Screen_Frame(a);
+    int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
+    int result = 0;
+    switch (it->kind) {
+    case AREA_ITEM_DOUBLE:
+        if (!it->value) return 0;
+        result = Short_Edit_Float(x - 8, y - 14, it->text, it->value);
+        if (it->check) it->check(it->value);
+        break;
+    case AREA_ITEM_EDIT_TEXT: {
+        if (!it->text) return 0;
+        int max = it->aux;
+        std::vector<char> copy(static_cast<size_t>(max) + 1, '\0');
+        std::strncpy(copy.data(), it->text, static_cast<size_t>(max));
+        if (it->y2 < max) Set_Short_Edit_Text_Scrollmode(max);
+        result = Short_Edit_Text(x - 8, y - 14, copy.data(), it->y2, 0);
+        copy[static_cast<size_t>(max)] = '\0';
+        std::memcpy(it->text, copy.data(), std::strlen(copy.data()) + 1);
+        break;
+    }
+    case AREA_ITEM_CHOICE_LIST:
+        result = Choice_List(it, x, y);
+        if (it->check && it->variable)
+            it->check(reinterpret_cast<void *>(static_cast<intptr_t>(*it->variable)));
+        break;
+    case AREA_ITEM_IMAGE_CHOICE:
+        result = Image_Choice_List(it, x, y, f);
+        if (it->check && it->variable)
+            it->check(reinterpret_cast<void *>(static_cast<intptr_t>(*it->variable)));
+        break;
+    default: break;
+    }
+    M_XPOS = x;
+    M_YPOS = y - 8;
+    return result;
+}
+
+// Scrolls so that the field is wholly visible; true when the origin moved.
+void Scroll_To_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
+    Frame f = Screen_Frame(a);
+    int sx = f.sx, sy = f.sy;
+    int w = Field_Width(it, true);
+    int vw = a->x2 - a->x1, vh = a->y2 - a->y1;
+    if (it->x1 - sx < 9) sx = it->x1 - 9;
+    if (it->y1 - sy < 13) sy = it->y1 - 13;
+    if (it->x1 + w + 5 - sx >= vw) sx = it->x1 + w + 6 - vw;
+    if (it->y1 + 4 - sy >= vh) sy = it->y1 + 5 - vh;
+    sx = std::max(sx, 0);
+    sy = std::max(sy, 0);
+    if (sx != f.sx || sy != f.sy) {
+        a->scroll_x = sx;
+        a->scroll_y = sy;
+        Set_Scrollable_Area_PS(a->sheet_area_id, sx, sy);
+        if (a->vslider_id)
+            Change_Activity_PS(a->vslider_id, a->content_height > vh ? 1 : -1);
+        if (a->hslider_id)
+            Change_Activity_PS(a->hslider_id, a->content_width > vw ? 1 : -1);
+    }
+    Repaint(a);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+void Wait_on_Scrollable_View_Area(int slot) {
+    if (Scrollable_View_Area *a = Placed(slot)) Hover_Wait(a);
+}
+
+int Edit_Scrollable_View_Area(int slot) {
+    Scrollable_View_Area *a = Placed(slot);
+    if (!a) return 0;
+    if (!M_LEFT) Hover_Wait(a);
+    if (getkeymask() == 1) return 0;
+    if (!M_LEFT) {
+        if (!Any_Short_Key_Switch()) return 0;
+        int key = hitkey();
+        if (key == -1) return 0;
+        int b, o, h, j;
+        Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
+        int value = 0;
+        int *target = nullptr;
+        if (key == kEsc && b) {
+            value = a->break_value;
+            target = a->break_target;
+        } else if (key == kEnter && o) {
+            value = a->ok_value;
+            target = a->ok_target;
+        } else if (key == kF1 && h) {
+            value = a->help_value;
+            target = a->help_target;
+        }
+        if (!target) return 0;
+        *target = value;
+        getkey();
+        return 1;
+    }
+    Frame f = Screen_Frame(a);
+    int result = 0;
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next)
+        if (it->kind == AREA_ITEM_CLICK_TEXT && it->click_target && *it->click_target != 0) {
+            *it->click_target = 0;
+            result = 1;
+        }
+    int mx = M_XPOS, my = M_YPOS;
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
+        int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
+        bool hit = false;
+        switch (it->kind) {
+        case AREA_ITEM_CHECK_BOX:
+        case AREA_ITEM_RADIO_BUTTON: {
+            if (!Enabled(it)) break;
+            int right = (it->text && *it->text) ? x + Width_In_Font(it->text, it->font) : x - 9;
+            if (mx >= x - 20 && my >= y - 10 && my <= y + 2 && mx <= right) {
+                hit = true;
+                int v = 0;
+                if (it->variable) {
+                    if (it->kind == AREA_ITEM_CHECK_BOX) *it->variable = *it->variable ? 0 : 1;
+                    else *it->variable = it->aux;
+                    v = *it->variable;
+                }
+                if (it->check) it->check(reinterpret_cast<void *>(static_cast<intptr_t>(v)));
+            }
+            break;
+        }
+        case AREA_ITEM_BITMAP_BUTTON: {
+            int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+            if (!Enabled(it) || !Inside(mx, my, x, y, x2, y2)) break;
+            hit = true;
+            int vx1, vy1, vx2, vy2;
+            pxQVwp(&vx1, &vy1, &vx2, &vy2);
+            pxView(f.x1, f.y1, f.x2, f.y2);
+            Draw_Bitmap_Button_Look(it, x, y, 3);
+            Wait_Release();
+            Draw_Bitmap_Button_Look(it, x, y, 1);
+            pxView(vx1, vy1, vx2, vy2);
+            if (it->variable) *it->variable = it->font;
+            break;
+        }
+        case AREA_ITEM_CLICK_TEXT: {
+            int w = Width_In_Font(it->text, it->font);
+            if (mx >= x - 2 && my >= y - 9 && my <= y + 2 && mx <= x + w + 2) {
+                hit = true;
+                if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
+            }
+            break;
+        }
+        case AREA_ITEM_CLICK_AREA: {
+            int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+            if (Inside(mx, my, std::min(x, x2), std::min(y, y2), std::max(x, x2), std::max(y, y2))) {
+                hit = true;
+                if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
+            }
+            break;
+        }
+        case AREA_ITEM_EDIT_FIELD: {
+            int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+            if (!Inside(mx, my, x, y, x2, y2)) break;
+            Wait_Release();
+            Run_Edit_Field(it, x, y, x2, y2, f);
+            return 0;
+        }
+        case AREA_ITEM_IMAGE_CHOICE:
+        case AREA_ITEM_DOUBLE:
+        case AREA_ITEM_EDIT_TEXT:
+        case AREA_ITEM_CHOICE_LIST: {
+            if (!Enabled(it)) break;
+            bool in;
+            if (it->kind == AREA_ITEM_IMAGE_CHOICE) {
+                in = mx >= x && mx <= x + it->x2 + 20 && my >= y && my <= y + it->y2 + 5;
+            } else {
+                in = mx >= x - 6 && my >= y - 13 && my <= y + 5 && it->y1 - f.sy > 11 &&
+                     y + 2 < f.y2 && mx <= x + Field_Width(it, false) + 6;
+            }
+            if (!in) break;
+            Wait_Release();
+            while (hitkey() != -1) getkey();
+            int r = Edit_Field(a, it);
+            for (Scrollable_Area_Item *next = it->next; r != 0 && next; next = next->next) {
+                if (!Is_Field(next) || !Enabled(next)) continue;
+                Scroll_To_Field(a, next);
+                r = Edit_Field(a, next);
+            }
+            Repaint(a);
+            return 1;
+        }
+        default: break;
+        }
+        if (hit) {
+            Repaint(a);
+            result = 1;
+            break;
+        }
+    }
+    Wait_Release();
+    return result;
+}
+
+void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2) {
+    Scrollable_View_Area *a = Placed(slot);
+    if (!a) return;
+    int W = a->x2 - a->x1, H = a->y2 - a->y1;
+    int CW = a->content_width, CH = a->content_height;
+    int sx = 0, sy = 0;
+    Inquire_Scrollable_Area_PS(a->sheet_area_id, &sx, &sy);
+    int tx = std::max(x1, 0), ty = std::max(y1, 0);
+    int b = std::min(y2, CH);
+    bool step3 = true;
+    if (sx <= tx) {
+        int r = std::min(x2, CW);
+        if (sx + W < r) {
+            if (r - tx < W) tx = r - W;
+        } else if (sy <= ty) {
+            if (b <= sy + H) return;  // already visible
+            if (r - tx < W) tx = r - W;
+        } else {
+            if (r - tx < W) tx = r - W;
+            else step3 = false;
+        }
+    }
+    if (step3 && b - ty < H && sy <= ty) ty = b - H;
+    tx = std::max(tx, 0);
+    ty = std::max(ty, 0);
+    tx = std::min(tx, CW - W);
+    ty = std::min(ty, CH - H);
+    for (int k = 1; k <= 10; k++) {
+        a->scroll_x = sx + k * (tx - sx) / 10;
+        a->scroll_y = sy + k * (ty - sy) / 10;
+        Resize_Origin_of_Scrollable_Area_PS(a->sheet_area_id, CW, CH);
+        Set_Scrollable_Area_PS(a->sheet_area_id, a->scroll_x, a->scroll_y);
+        Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
+        if (a->vslider_id) Change_Activity_PS(a->vslider_id, CH > H ? 1 : -1);
+        if (a->hslider_id) Change_Activity_PS(a->hslider_id, CW > W ? 1 : -1);
+        Change_Activity_PS(a->sheet_area_id, 1);
+        VEKSleep(30);
+    }
+}

@@ -1,0 +1,311 @@
+// Scrollable view areas as scripted sessions on the headless layer: the area
+// table, item extents, the painter on the canvas, and one user session over
+// a sheet with a check box, a radio pair, two double fields with a value
+// check, a choice list and an action button.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "base/cp850.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/valuecheck.h"
+#include "platform/events.h"
+#include "platform/font.h"
+#include "platform/input.h"
+#include "platform/png.h"
+#include "platform/screen.h"
+#include "platform/sheets.h"
+
+namespace {
+
+const int kAreaCode = 100;
+
+class Area : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pxInitScreen(640, 480);
+        VEK_Script_Clear();
+        Init_Prop_Sheets();
+        Undefine_All_Scrollable_View_Areas();
+        Init_Screen_Colors();
+        Define_Prop_Sheet(0, 0, 639, 479, 0, 0, "Test", 0, 0);
+        slot = Define_Scrollable_View_Area(20, 20, 600, 400, 0, 0);
+        Add_Escape_Area_to_PS(20, 20, 600, 400, kAreaCode);
+        Activate_Prop_Sheet();
+    }
+    void TearDown() override {
+        Undefine_All_Scrollable_View_Areas();
+        Exit_Prop_Sheets();
+        VEK_Script_Clear();
+    }
+    int slot = -1;
+};
+
+TEST_F(Area, TwentySlotsThenTheConsoleLine) {
+    Undefine_All_Scrollable_View_Areas();
+    for (int i = 0; i < 20; i++) ASSERT_EQ(Define_Scrollable_View_Area(0, 0, 100, 100, 0, 0), i);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Define_Scrollable_View_Area(0, 0, 100, 100, 0, 0), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "maximale Anzahl Scrollable_View_Areas erreicht\n");
+    // Slot 20 and a freed slot are ignored.
+    Undefine_Scrollable_View_Area(3);
+    Set_Scrollable_Area_Background(3, 7);
+    Set_Scrollable_Area_Background(20, 7);
+    EXPECT_EQ(Get_Scrollable_Area_Background(3), -1);
+    EXPECT_EQ(Get_Scrollable_Area_Background(20), -1);
+    EXPECT_EQ(Edit_Scrollable_View_Area(20), 0);
+}
+
+TEST_F(Area, SlidersTake17PixelsAndFollowTheContent) {
+    int s = Define_Scrollable_View_Area(10, 10, 210, 110, 1, 1);
+    int w = 0, h = 0;
+    Inquire_Scrollable_View_Area_Size(s, &w, &h);
+    EXPECT_EQ(w, 200 - 17);
+    EXPECT_EQ(h, 100 - 17);
+    Inquire_Scrollable_View_Area_Size(slot, &w, &h);
+    EXPECT_EQ(w, 580);
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(s);
+    // Content exactly as high as the view: the vertical slider stays inactive.
+    Add_Rectangle_to_Scrollable_Area(s, 0, 0, 10, 83, BLACK_CI);
+    Update_Scrollable_View_Area(s);
+    EXPECT_EQ(ActivState_of_Button_PS(a->vslider_id), -1);
+    Add_Rectangle_to_Scrollable_Area(s, 0, 0, 10, 84, BLACK_CI);
+    Update_Scrollable_View_Area(s);
+    EXPECT_EQ(ActivState_of_Button_PS(a->vslider_id), 1);
+}
+
+TEST_F(Area, ExtentsGrowNeverShrink) {
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
+    Add_Rectangle_to_Scrollable_Area(slot, 0, 0, 10, 100, BLACK_CI);
+    Add_Text_to_Scrollable_Area(slot, 10, 95, "x", 0x1000, BLACK_CI, 0);
+    EXPECT_EQ(a->content_height, 105);
+    Add_Text_to_Scrollable_Area(slot, 10, 80, "x", 0x1000, BLACK_CI, 0);
+    EXPECT_EQ(a->content_height, 105);
+    // Right-aligned: a 6-character text (45 pixels) ending at 200 starts at 155.
+    Add_Text_to_Scrollable_Area(slot, 200, 20, "abcdef", 0x1000, BLACK_CI, 1);
+    EXPECT_EQ(a->last_item->x1, 155);
+    EXPECT_EQ(a->content_width, 210);
+    // A choice list's selection outside its entries is reset when added.
+    Choice_List_Entry e[3] = {{BLACK_CI, const_cast<char *>("a")}, {BLACK_CI, const_cast<char *>("b")},
+                              {BLACK_CI, const_cast<char *>("c")}};
+    int sel = 5;
+    Add_Choice_List_to_Scrollable_Area(slot, 10, 200, e, 0x1000, 10, 3, &sel, &Screen_Flag_On);
+    EXPECT_EQ(sel, 0);
+    EXPECT_EQ(a->last_item->aux, 80);
+    // Visible length is bounded by the buffer's length; other kinds ignore it.
+    char buf[11] = "0123456789";
+    Add_Edit_Text_to_Scrollable_Area(slot, 10, 240, buf, 0x1000, BLACK_CI, &Screen_Flag_On);
+    Set_Visible_Length_of_Last_Edit_Text(slot, 25);
+    EXPECT_EQ(a->last_item->y2, 10);
+    Set_Visible_Length_of_Last_Edit_Text(slot, 4);
+    EXPECT_EQ(a->last_item->y2, 4);
+    Add_Line_to_Scrollable_Area(slot, 0, 0, 5, 5, BLACK_CI);
+    Set_Visible_Length_of_Last_Edit_Text(slot, 1);
+    Set_Last_Item_Check_Function(slot, Clamp_Not_Negative);
+    EXPECT_EQ(a->last_item->check, nullptr);
+    // Clearing frees the items and leaves the caller's buffer alone.
+    Clear_Scrollable_View_Area(slot);
+    EXPECT_EQ(a->first_item, nullptr);
+    EXPECT_EQ(a->content_width, 0);
+    EXPECT_STREQ(buf, "0123456789");
+}
+
+TEST_F(Area, ClampsCorrectInPlace) {
+    double v = -0.5;
+    EXPECT_EQ(Clamp_Zero_One(&v), &v);
+    EXPECT_EQ(v, 0.0);
+    v = 1.5;
+    Clamp_Zero_One(&v);
+    EXPECT_EQ(v, 1.0);
+    v = 0.3;
+    Clamp_Zero_One(&v);
+    EXPECT_EQ(v, 0.3);
+    v = -2;
+    Make_Absolute(&v);
+    EXPECT_EQ(v, 2.0);
+    v = -0.0;
+    Make_Absolute(&v);
+    EXPECT_TRUE(std::signbit(v));
+    v = 0.5;
+    Clamp_Min_One(&v);
+    EXPECT_EQ(v, 1.0);
+    v = std::nan("");
+    Clamp_Not_Negative(&v);
+    EXPECT_TRUE(std::isnan(v));
+}
+
+TEST_F(Area, RingOfEnableFlagsWraps) {
+    Reset_Register_Field_Table();
+    int *first = Next_Register_Field_Flag(1);
+    for (int i = 1; i < 1000; i++) Next_Register_Field_Flag(0);
+    EXPECT_EQ(*first, 1);
+    EXPECT_EQ(Next_Register_Field_Flag(0), first);
+    EXPECT_EQ(*first, 0);
+}
+
+TEST_F(Area, PainterDrawsBackgroundAndSkipsInactiveArea) {
+    Add_Text_to_Scrollable_Area(slot, 10, 30, "I", 0x1000, RED_CI, 0);
+    Update_Scrollable_View_Area(slot);
+    int bg = Get_Scrollable_Area_Background(slot);
+    EXPECT_EQ(bg, Nearest_Color_Index(255, 251, 240));
+    EXPECT_EQ(pxGetPixel(25, 25), bg);
+    // The "I" at content (10, 30): its stem at screen x 20 + 10 + 2.
+    EXPECT_EQ(pxGetPixel(32, 50 - 4), RED_CI);
+    // Text 13 pixels below the bottom is skipped, 12 is drawn.
+    pxFgc(GREEN_CI);
+    pxRect(0, 0, 639, 479);
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
+    Set_Scrollable_Area_Activity(slot, 0);
+    EXPECT_EQ(pxGetPixel(25, 25), GREEN_CI);  // an inactive area is not painted at all
+    Draw_Scrollable_Area_Callback(20, 20, 600, 400, 0, 0, 0, a);
+    EXPECT_EQ(pxGetPixel(25, 25), GREEN_CI);
+    Set_Scrollable_Area_Activity(slot, 1);
+    EXPECT_EQ(pxGetPixel(25, 25), bg);
+}
+
+// Sheet coordinates of content (x, y) in the test area (no scrolling).
+int Sx(int x) { return 20 + x; }
+int Sy(int y) { return 20 + y; }
+
+// Runs the sheet and, when it reports the area, the area's event loop.
+int Step(int slot) {
+    int code = Edit_Prop_Sheet();
+    if (code != kAreaCode) return -1000 - code;
+    return Edit_Scrollable_View_Area(slot);
+}
+
+TEST_F(Area, ScriptedSession) {
+    int on = 0, kind = 1, pressed = 0, choice = 0, checks = 0;
+    double first = 2.5, second = 1.0;
+    static Choice_List_Entry entries[3] = {{BLACK_CI, const_cast<char *>("Kehlnaht")},
+                                           {BLACK_CI, const_cast<char *>("Stumpfnaht")},
+                                           {RED_CI, const_cast<char *>("Lochnaht")}};
+    static int *seen_kind;
+    seen_kind = &checks;
+    Reset_Register_Field_Table();
+    int *flag_first = Next_Register_Field_Flag(Screen_Flag_On);
+    int *flag_second = Next_Register_Field_Flag(Screen_Flag_On);
+    auto fill = [&]() {
+        Clear_Scrollable_View_Area(slot);
+        Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "Schweißnähte"_cp, 0x1000, Screen_Black, &on,
+                                         &Screen_Flag_On);
+        Add_Radio_Button_to_Scrollable_Area(slot, 50, 80, "Kehl", 0x1000, Screen_Black, 1, &kind,
+                                            &Screen_Flag_On);
+        Add_Radio_Button_to_Scrollable_Area(slot, 150, 80, "Stumpf", 0x1000, Screen_Black, 2,
+                                            &kind, &Screen_Flag_On);
+        Set_Last_Item_Check_Function(slot, [](void *v) -> void * {
+            *seen_kind += static_cast<int>(reinterpret_cast<intptr_t>(v));
+            return v;
+        });
+        Add_Float_to_Scrollable_Area(slot, 50, 120, &first, "%8.2f", 0x1000, Screen_Black,
+                                     flag_first);
+        Set_Last_Item_Check_Function(slot, Clamp_Not_Negative);
+        Add_Float_to_Scrollable_Area(slot, 200, 120, &second, "%8.2f", 0x1000, Screen_Black,
+                                     flag_second);
+        Add_Choice_List_to_Scrollable_Area(slot, 50, 160, entries, 0x1000, 12, 3, &choice,
+                                           &Screen_Flag_On);
+        Add_Action_Button(slot, 60, 220, &pressed, "Berechnen", 0);
+        Update_Scrollable_View_Area(slot);
+    };
+    fill();
+    // 1. The check box: 19 pixels left of its text toggles it.
+    VEK_Script_Click(Sx(50 - 19), Sy(50 - 4));
+    EXPECT_EQ(Step(slot), 1);
+    EXPECT_EQ(on, 1);
+    fill();
+    VEK_Script_Click(Sx(50 - 21), Sy(50 - 4));  // 21 pixels left: nothing
+    EXPECT_EQ(Step(slot), 0);
+    EXPECT_EQ(on, 1);
+    fill();
+    // 2. The second radio button: its value goes into the selector, and its
+    // check function hears the new value.
+    VEK_Script_Click(Sx(150 - 10), Sy(80 - 4));
+    EXPECT_EQ(Step(slot), 1);
+    EXPECT_EQ(kind, 2);
+    EXPECT_EQ(checks, 2);
+    fill();
+    // 3. The first double: a negative value is clamped; the edit moves on
+    // to the second field, which takes 7.25 and ends the chain.
+    VEK_Script_Click(Sx(50 + 5), Sy(120 - 4));
+    VEK_Script_Type("-3.5", 1);
+    VEK_Script_Type("7.25", 0);
+    EXPECT_EQ(Step(slot), 1);
+    EXPECT_EQ(first, 0.0);
+    EXPECT_EQ(second, 7.25);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    fill();
+    // 4. The choice list opens below the field; a click on the third row.
+    VEK_Script_Click(Sx(50 + 10), Sy(160 - 4));
+    VEK_Script_Click(Sx(50), Sy(160) + 5 + 3 + 2 * 13 + 6);
+    EXPECT_EQ(Step(slot), 1);
+    EXPECT_EQ(choice, 2);
+    fill();
+    // 5. The action button: the click is reported at the next refill, once.
+    VEK_Script_Click(Sx(60 - 12), Sy(220));
+    EXPECT_EQ(Step(slot), 1);
+    EXPECT_EQ(pressed, 0);
+    fill();
+    EXPECT_EQ(pressed, 1);
+    pressed = 0;
+    fill();
+    EXPECT_EQ(pressed, 0);
+    // 6. A disabled field ignores clicks; its flag outlives the items.
+    *flag_first = Screen_Flag_Off;
+    fill();
+    VEK_Script_Click(Sx(50 + 5), Sy(120 - 4));
+    VEK_Script_Type("9", 0);
+    EXPECT_EQ(Step(slot), 0);
+    EXPECT_EQ(first, 0.0);
+    VEK_Script_Clear();
+    *flag_first = Screen_Flag_On;
+    fill();
+    // The repaint on the canvas: the checked box's mark, the red field texts.
+    int bg = Get_Scrollable_Area_Background(slot);
+    EXPECT_NE(pxGetPixel(Sx(50 - 15), Sy(50 - 2)), bg);  // the tick
+    EXPECT_EQ(pxGetPixel(Sx(50 - 3), Sy(120 - 4)), WHITE_CI);  // the field box
+    std::filesystem::create_directories(std::string(WELD_BINARY_DIR) + "/testtmp");
+    EXPECT_EQ(Screen_Write_PNG((std::string(WELD_BINARY_DIR) + "/testtmp/scrollarea_session.png").c_str()), 1);
+}
+
+TEST_F(Area, RefillKeepsTheUsersScrollPosition) {
+    Undefine_All_Scrollable_View_Areas();
+    int s = Define_Scrollable_View_Area(20, 20, 220, 120, 0, 1);
+    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", 0x1000, BLACK_CI, 0);
+    Update_Scrollable_View_Area(s);
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(s);
+    Set_Scrollable_Area_PS(a->sheet_area_id, 0, 120);  // the user scrolls
+    Clear_Scrollable_View_Area(s);
+    EXPECT_EQ(a->scroll_y, 120);
+    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", 0x1000, BLACK_CI, 0);
+    Update_Scrollable_View_Area(s);
+    int x = -1, y = -1;
+    Inquire_Scrollable_View_Area_Origin(s, &x, &y);
+    EXPECT_EQ(y, 120);
+    // Scrolling by changes the record only, clamped to the content.
+    int dx = 5, dy = 10000;
+    Scroll_Scrollable_Area_by(s, &dx, &dy);
+    EXPECT_EQ(dx, 0);  // no horizontal slider
+    EXPECT_EQ(a->scroll_y, a->content_height - (a->y2 - a->y1));
+    EXPECT_EQ(dy, a->scroll_y - 120);
+    Inquire_Scrollable_View_Area_Origin(s, &x, &y);
+    EXPECT_EQ(y, 120);
+    double fx = -1, fy = -1;
+    Get_Scrollable_Area_Scroll_Fraction(s, &fx, &fy);
+    EXPECT_EQ(fx, 0.0);
+    EXPECT_EQ(fy, 1.0);
+}
+
+TEST_F(Area, ShortKeysNeedTheirSettingAndTarget) {
+    // No settings: the key stays in the queue.
+    VEK_Script_Key(0x1b);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
+    EXPECT_EQ(hitkey(), 0x1b);
+    VEK_Script_Clear();
+}
+
+}  // namespace
