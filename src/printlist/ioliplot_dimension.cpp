@@ -1,14 +1,308 @@
-// Dimension lines and axis symbols of pictures (placeholder bodies).
+// Dimension lines and axis symbols of pictures.
+//
+// A dimension is one element: the line running a little beyond both ends,
+// extension lines and end marks (oblique ticks or dots) at the ends the
+// style keeps, and the measured length above the line, its first decimal
+// (or a half) as a small raised second text. Texts that do not fit between
+// the ends stand alternately nearer and farther from their lines; the
+// stagger flag carries that alternation from one dimension to the next
+// within a picture.
+#include <cassert>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "base/geometry.h"
+#include "base/rounding.h"
+#include "base/vesk.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
+#include "printlist/plotfile.h"
 
-void Oli_Set_Dimension_Style(int style) { ioliplot::S().dimension_style = style; }
-double Oli_Dimension_Line(double, double, double, double, double, const char*, const char*, double, int) { return 0.0; }
-double Oli_Dimension_Line_cm(double, double, double, double, double, int) { return 0.0; }
-double Oli_Dimension_Line_cm_Offset(double, double, double, double, double, double, int) { return 0.0; }
-double Oli_Dimension_Line_Unit(int, double, double, double, double, double, double) { return 0.0; }
-double Oli_Dimension_Line_Unit_Checked(double, double, double, double, double, double, int) { return 0.0; }
-double Oli_Dimension_Line_m(double, double, double, double, double) { return 0.0; }
-void Oli_Dimension_Chain_Projected(int, const double[], const double[], double, double, double, double, double) {}
-void Oli_Axes_Symbol(double, double, const char*, const char*, double, double) {}
-void Oli_Axis_Arrow(double, double, double, double, const char*) {}
+using ioliplot::PI;
+using ioliplot::S;
+
+void Oli_Set_Dimension_Style(int style) { S().dimension_style = style; }
+
+// Extension line, then end mark, at one end P of a dimension.
+static void Extension_Line(double px, double py, double c, double s, double h) {
+    const Oli_Picture_State& st = S();
+    Oli_Line(px - 4.0 * s * h / st.scale_x, py + 4.0 * c * h / st.scale_y,
+             px + 2.0 * s * h / st.scale_x, py - 2.0 * c * h / st.scale_y);
+}
+
+static void End_Mark(double px, double py, double a, double h) {
+    const Oli_Picture_State& st = S();
+    if (st.dimension_style & 0x8) {
+        double d = 0.075 / st.scale_x;
+        Oli_Fill_Record(0);
+        Oli_Filled_Circle(px, py, d);
+        Oli_Arc(px, py, d, 0.0, 360.0);
+        return;
+    }
+    double t = 0.4 * std::sqrt(2.0) * h;
+    double dx = 1.5 * std::cos(a + PI / 4.0) * t / st.scale_x;
+    double dy = 1.5 * std::sin(a + PI / 4.0) * t / st.scale_y;
+    if (st.mirror_flag == 1) dy = -dy;
+    Oli_Line(px - dx, py - dy, px + dx, py + dy);
+}
+
+double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, const char* main_text,
+                          const char* second_text, double w, int mode) {
+    Oli_Picture_State& st = S();
+    if (!main_text) main_text = "";
+    if (!second_text) second_text = "";
+    Oli_Element_Begin();
+    ioliplot::Turn(&x1, &y1);
+    ioliplot::Turn(&x2, &y2);
+    st.rotation = 0.0;  // the element end puts it back
+
+    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 2);
+    if (L < 0.01) {
+        Oli_Element_End();
+        return 0.0;
+    }
+    Safe_Fprintf(st.stream, " 4 %d\n", 1);
+    if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
+    Oli_Dash_Pattern(0);
+    if (PlotFile_Is_Open()) PlotFile_Set_Linetype(0);
+
+    const double sx = st.scale_x, sy = st.scale_y;
+    double a = Line_Angle(x1, y1, x2, y2);
+    double c = std::cos(a), s = std::sin(a);
+    Oli_Line(x1 - c * h / sx, y1 - s * h / sy, x2 + c * h / sx, y2 + s * h / sy);
+    bool first = !(st.dimension_style & 0x1), second = !(st.dimension_style & 0x2);
+    if (first) Extension_Line(x1, y1, c, s, h);
+    if (second) Extension_Line(x2, y2, c, s, h);
+    if (first) End_Mark(x1, y1, a, h);
+    if (second) End_Mark(x2, y2, a, h);
+
+    Oli_Set_Text_Angle(a + (st.mirror_flag == 1 ? PI : 0.0));
+    if (PlotFile_Is_Open()) PlotFile_Set_Font(2);
+    Safe_Fprintf(st.stream, " 13 %lf\n", 2.1 * h);
+    Safe_Fprintf(st.stream, " 8 %d\n", 6);
+
+    double mx = (x1 + x2) / 2.0, my = (y1 + y2) / 2.0;
+    double k = (double)std::strlen(main_text);
+    double px, py, result;
+    if (mode == 0 && w > L) {
+        double factor;
+        if (st.stagger_flag == 0) {
+            factor = 2.8, st.stagger_flag = 1, result = 2.0;
+        } else {
+            factor = 4.0, st.stagger_flag = 0, result = 3.2;
+        }
+        double d = factor * 2.0 * h / sy;
+        px = mx - s * d, py = my + c * d;
+    } else {
+        st.stagger_flag = 0, result = 0.0;
+        double d = 0.8 * 2.0 * h / sy;
+        if (mode == -1) {
+            px = x1 - s * d - c * k * h / sx, py = y1 + c * d - s * k * h / sy;
+        } else if (mode == 1) {
+            px = x2 - s * d + c * k * h / sx, py = y2 + c * d + s * k * h / sy;
+        } else {
+            px = mx - s * d, py = my + c * d;
+        }
+    }
+    Oli_Text_At(px, py, main_text);
+    if (second_text[0] != 0) {
+        double H = 2.1 * h;
+        Safe_Fprintf(st.stream, " 13 %lf\n", 0.75 * H);
+        double u = 0.4 * st.mirror_sign * k * H / sx, v = 0.25 * H / sy;
+        Oli_Text_Rotated(px - s * v + c * u, py + c * v + s * u, second_text);
+    }
+    Oli_Element_End();
+    return result;
+}
+
+// Width and mode handed on to Oli_Dimension_Line by a labelling wrapper:
+// modes -2 and 2 put the text beyond an end only when it does not fit.
+static void Hand_On(int mode, bool wider, double w, double* w_out, int* mode_out) {
+    if (mode == -2 || mode == 2) {
+        *w_out = 0.0;
+        *mode_out = wider ? mode / 2 : 0;
+    } else {
+        *w_out = w;
+        *mode_out = (mode == -1 || mode == 1) ? mode : 0;
+    }
+}
+
+double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode) {
+    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 1);
+    int n = (int)(L + 0.0001);
+    double rest = L - n;
+    char main_text[64], second_text[64];
+    if (rest < 0.05)
+        std::snprintf(second_text, sizeof second_text, " ");
+    else
+        std::snprintf(second_text, sizeof second_text, "%.0lf", 10.0 * rest);
+    std::snprintf(main_text, sizeof main_text, "%.0f", (double)n);
+    double w = (double)std::strlen(main_text) * 2.0 * h / S().scale_max;
+    double w_on;
+    int mode_on;
+    Hand_On(mode, w > n, w, &w_on, &mode_on);
+    return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, second_text, w_on, mode_on);
+}
+
+double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
+                                    int mode) {
+    double a = std::atan2(y2 - y1, x2 - x1);
+    double dx = -std::sin(a) * e, dy = std::cos(a) * e;
+    return Oli_Dimension_Line_cm(x1 + dx, y1 + dy, x2 + dx, y2 + dy, h, mode);
+}
+
+double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
+                               double u) {
+    // A unit of 0 has no length to measure in; a negative unit only asks for
+    // the first decimal, so the length is measured in its magnitude.
+    double unit = std::fabs(u);
+    if (unit < 1e-5) return 0.0;
+    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1) / unit, 1);
+    int n = (int)(L + 0.0001);
+    double rest = L - n, value;
+    char main_text[64], second_text[64] = "";
+    if (u > 0.0) {
+        if (rest >= 0.74999) {
+            value = Round_To_Decimals(L, 0);
+        } else {
+            value = n;
+            if (rest >= 0.25) std::snprintf(second_text, sizeof second_text, "5");
+        }
+    } else {
+        value = n;
+        std::snprintf(second_text, sizeof second_text, "%.0lf", 10.0 * rest);
+    }
+    if (value < 100.0)
+        std::snprintf(main_text, sizeof main_text, "%.0f", value);
+    else
+        std::snprintf(main_text, sizeof main_text, "%.2f", value * 0.01);
+    double w = (double)std::strlen(main_text) * 2.0 * h / (unit * S().scale_max);
+    double w_on;
+    int mode_on;
+    Hand_On(mode, w > value, w * unit, &w_on, &mode_on);
+    return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, second_text, w_on, mode_on);
+}
+
+double Oli_Dimension_Line_Unit_Checked(double x1, double y1, double x2, double y2, double h,
+                                       double u, int mode) {
+    if (std::fabs(u) < 1e-5) return 0.0;
+    return Oli_Dimension_Line_Unit(mode, x1, y1, x2, y2, h, u);
+}
+
+double Oli_Dimension_Line_m(double x1, double y1, double x2, double y2, double h) {
+    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 3);
+    if (L < 0.01) return 0.0;
+    double c = 100.0 * L;
+    int n = (int)(c + 0.0001);
+    double r = c - n;
+    double r2 = Round_To_Decimals(r, 2);
+    bool half = 0.25 <= r2 && r2 < 0.74999;
+    char main_text[64], second_text[64] = "";
+    if (L < 1.0) {
+        if (half) {
+            std::snprintf(main_text, sizeof main_text, "%d", n);
+            std::snprintf(second_text, sizeof second_text, "5");
+        } else {
+            std::snprintf(main_text, sizeof main_text, "%.0f", c);
+        }
+    } else {
+        double value = Round_To_Decimals(r - 0.75, 2) >= 0.0 ? 0.01 * (n + 1) : 0.01 * n;
+        std::snprintf(main_text, sizeof main_text, "%.2f", value);
+        if (half) std::snprintf(second_text, sizeof second_text, "5");
+    }
+    double w = (double)std::strlen(main_text) * 1.68 * h / S().scale_x;
+    return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, second_text, w, 0);
+}
+
+void Oli_Dimension_Chain_Projected(int n, const double x[], const double y[], double xa, double ya,
+                                   double xb, double yb, double h) {
+    if (n < 2) return;
+    assert(x != nullptr && y != nullptr);
+    double* px = nullptr;
+    double* py = nullptr;
+    ITools_Copy_Doubles(n, &px, x);
+    ITools_Copy_Doubles(n, &py, y);
+    Project_Points_On_Line(n, px, py, xa, ya, xb, yb);
+    std::vector<int> index(n);
+    if (Round_To_Decimals(std::fabs(xb - xa), 5) != 0.0)
+        Sort_Index_By_Value(n, px, index.data(), xb > xa ? 1 : 0);
+    else
+        Sort_Index_By_Value(n, py, index.data(), yb > ya ? 1 : 0);
+    for (int i = 0; i + 1 < n; i++) {
+        int p = index[i], q = index[i + 1];
+        if (Round_To_Decimals(std::hypot(px[q] - px[p], py[q] - py[p]), 3) >= 0.01)
+            Oli_Dimension_Line_m(px[p], py[p], px[q], py[q], h);
+    }
+    ITools_Free(&px);
+    ITools_Free(&py);
+}
+
+// Head records shared by the two axis symbols.
+static void Symbol_Head(double text_height) {
+    Oli_Picture_State& st = S();
+    Safe_Fprintf(st.stream, " 4 %d\n", 4);
+    Oli_Dash_Pattern(0);
+    Oli_Fill_Record(st.fill_mode ? 55 : 0);
+    Safe_Fprintf(st.stream, " 13 %lf\n", text_height);
+    Safe_Fprintf(st.stream, " 8 %d\n", 6);
+}
+
+// Points of the symbol's frame placed in the world.
+static void Place(int n, double x[], double y[], double x0, double y0, double angle) {
+    Inverse_Transform_Points(x, y, n, x0, y0, angle, 1.0);
+}
+
+void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
+                     double angle) {
+    Oli_Picture_State& st = S();
+    Oli_Element_Begin();
+    Symbol_Head(std::fmax(0.25 * size, 0.1875));
+    double d = size / st.scale_max, e = 0.2 * d;
+    for (int axis = 0; axis < 2; axis++) {
+        // The second axis is the first turned by a quarter: (u, v) -> (-v, u).
+        double lx[2] = {0.0, d - e / 2.0}, ly[2] = {0.0, 0.0};
+        double tx[3] = {d, d - e, d - e}, ty[3] = {0.0, e / 2.0, -e / 2.0};
+        double qx[1] = {d}, qy[1] = {-1.5 * e};
+        if (axis == 1) {
+            lx[1] = 0.0, ly[1] = d - e / 2.0;
+            tx[0] = 0.0, ty[0] = d, tx[1] = -e / 2.0, ty[1] = d - e, tx[2] = e / 2.0, ty[2] = d - e;
+            qx[0] = -1.5 * e, qy[0] = d;
+        }
+        Place(2, lx, ly, x0, y0, angle);
+        Place(3, tx, ty, x0, y0, angle);
+        Place(1, qx, qy, x0, y0, angle);
+        Oli_Line(lx[0], ly[0], lx[1], ly[1]);
+        if (st.fill_mode) Oli_Filled_Triangle(tx, ty);
+        Oli_Text_Box(qx[0], qy[0], axis == 0 ? label1 : label2);
+    }
+    Oli_Element_End();
+}
+
+void Oli_Axis_Arrow(double x0, double y0, double size, double angle, const char* label) {
+    Oli_Picture_State& st = S();
+    Oli_Element_Begin();
+    Symbol_Head(0.25 * size);
+    double L;
+    if (angle == 0.0 || angle == PI)
+        L = size / st.scale_x;
+    else if (Round_To_Decimals(std::fabs(angle - PI / 2.0), 4) == 0.0 ||
+             Round_To_Decimals(std::fabs(angle - 3.0 * PI / 2.0), 4) == 0.0)
+        L = size / st.scale_y;
+    else
+        L = size / st.scale_max;
+    double ex = 0.2 * size / st.scale_x, ey = 0.2 * size / st.scale_y;
+    double lx[2] = {0.0, L - ex / 2.0}, ly[2] = {0.0, 0.0};
+    double tx[3] = {L, L - ex, L - ex}, ty[3] = {0.0, ey / 2.0, -ey / 2.0};
+    double qx[1] = {L + ex}, qy[1] = {0.0};
+    double bx[2] = {-ex / 2.0, ex / 2.0}, by[2] = {0.0, 0.0};
+    Place(2, lx, ly, x0, y0, angle);
+    Place(3, tx, ty, x0, y0, angle);
+    Place(1, qx, qy, x0, y0, angle);
+    Place(2, bx, by, x0, y0, angle + PI / 2.0);
+    Oli_Line(lx[0], ly[0], lx[1], ly[1]);
+    if (st.fill_mode) Oli_Filled_Triangle(tx, ty);
+    Oli_Text_At(qx[0], qy[0], label ? label : "");
+    Oli_Line(bx[0], by[0], bx[1], by[1]);
+    Oli_Element_End();
+}
