@@ -27,9 +27,8 @@
 // writer).
 
 // Makes a fresh screen of width x height pixels (values below 1 take the
-// environment entry "VEK_SCREEN", else 1280 x 1024), every pixel 0 (black is
-// index 0, but the screen is filled with the scheme's desktop background),
-// palette, scheme, foreground colour, viewport, dash style, raster operation,
+// environment entry "VEK_SCREEN", else 1280 x 1024), filled with the scheme's
+// desktop background (-1), and sets palette, scheme, foreground colour, viewport, dash style, raster operation,
 // fill style, font stack and saved rectangles back to their start values.
 // The screen is made on first use by any call, so calling this is optional.
 void pxInitScreen(int width, int height);
