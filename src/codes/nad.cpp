@@ -164,7 +164,9 @@ int Activate_NAD() {
     return loaded;
 }
 
-// The common first steps of every query of the current annex.
+// The common first steps of every query of the current annex (the program
+// rule tables that come first in the full sequence are not read by this
+// program yet).
 static void lazy_activation() {
     if (g_active_name) return;
     Scan_NAD_List();
@@ -230,10 +232,12 @@ const char* Get_Active_NAD_Display_Name() {
 }
 
 // The getter pattern: lazy activation; a record that holds no annex gets
-// the recommended values without a file.
+// the recommended values without a file. "No annex" is the record never
+// filled (user-annex flag still -1), not a negative id: an annex file may
+// carry any id, and its values must not be wiped by the next query.
 static NAD_Record* current() {
     lazy_activation();
-    if (g_current.id < 0) standard_fill(&g_current);
+    if (g_current.user < 0) standard_fill(&g_current);
     return &g_current;
 }
 
@@ -265,11 +269,7 @@ void Read_ACTIV_NADNAME(FILE* f) {
 
 int Write_ACTIV_NADNAME(FILE* f) {
     if (!f) return -1;
-    if (!g_active_name) {
-        Scan_NAD_List();
-        set_active_name(kDeutschland);
-        Activate_NAD();
-    }
+    lazy_activation();
     fputs("\n\nACTIV_NADNAME\n", f);
     // The requested name, also when its file could not be read, so that the
     // project keeps its choice for the next run.
@@ -278,11 +278,7 @@ int Write_ACTIV_NADNAME(FILE* f) {
 
 void Write_NAD_EC2_File(const char* path) {
     if (!path) return;
-    if (!g_active_name) {
-        Scan_NAD_List();
-        set_active_name(kDeutschland);
-        Activate_NAD();
-    }
+    lazy_activation();
     const std::string name = std::string(path) + "_EC2.NAD";
     FILE* f = std::fopen(name.c_str(), "w");
     if (!f) return;
@@ -304,7 +300,7 @@ void Draw_Active_NAD_Flag_Entry_2(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 
 int Load_NAD_EC1_DIN_1055() { return 0; }
 
-int Write_ACTIV_NADNAME_Entry(FILE* f, int) { return Write_ACTIV_NADNAME(f); }
-int Write_ACTIV_NADNAME_Entry_2(FILE* f, int) { return Write_ACTIV_NADNAME(f); }
+int Write_ACTIV_NADNAME_Entry(FILE* f) { return Write_ACTIV_NADNAME(f); }
+int Write_ACTIV_NADNAME_Entry_2(FILE* f) { return Write_ACTIV_NADNAME(f); }
 void NAD_Stub_Empty(int) {}
 int NAD_Stub_Zero() { return 0; }

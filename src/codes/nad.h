@@ -99,9 +99,12 @@ void Draw_Active_NAD_Flag_Entry_2(int x, int y);
 // table loader is missing.
 int Load_NAD_EC1_DIN_1055();
 
-// Entry points through which the weld program reaches the registry.
-int Write_ACTIV_NADNAME_Entry(FILE* f, int unused = 0);
-int Write_ACTIV_NADNAME_Entry_2(FILE* f, int unused = 0);
+// Entry points through which the weld program reaches the registry: the
+// two writers forward to Write_ACTIV_NADNAME; the stubs do nothing (the
+// weld program's start passes 4 to NAD_Stub_Empty) and NAD_Stub_Zero
+// returns 0.
+int Write_ACTIV_NADNAME_Entry(FILE* f);
+int Write_ACTIV_NADNAME_Entry_2(FILE* f);
 void NAD_Stub_Empty(int unused);
 int NAD_Stub_Zero();
 

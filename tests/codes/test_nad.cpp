@@ -167,7 +167,7 @@ TEST_F(NadRegistry, ActivNadnameRoundTrip) {
     const std::string path = dir.file("proj.INP");
     FILE* f = std::fopen(path.c_str(), "w");
     std::fputs("KOPF\n 1 2 3", f);
-    EXPECT_GT(Write_ACTIV_NADNAME_Entry(f, 0), 0);
+    EXPECT_GT(Write_ACTIV_NADNAME_Entry(f), 0);
     std::fclose(f);
     EXPECT_EQ(Read_File(path), "KOPF\n 1 2 3\n\nACTIV_NADNAME\n\xAEMeine Norm\xAF\n");
 
@@ -269,6 +269,50 @@ TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
     EXPECT_EQ(msgs.size(), 1u);
 }
 
+TEST_F(NadRegistry, SectionMissingFromTheFileKeepsTheStandardValues) {
+    User(1, "NAD/Version 1\n\n 44 \xAEOhne ZO3\xAF 2\n\n\n#EC9\n 4\n 2\n");
+    Set_Active_NAD_By_Name("Ohne ZO3");
+    EXPECT_EQ(NAD_Load_Failed(), 0);
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Ohne ZO3");
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.0);
+    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M2, 1.25);
+    EXPECT_DOUBLE_EQ(b->ec3_8.gamma_M3, 1.25);
+    EXPECT_EQ(b->ec3_1.version, 4);  // never read: the standard fill's version
+    EXPECT_EQ(b->variant, 2);        // the head line's variant still reaches the block
+}
+
+TEST_F(NadRegistry, AnnexWithNegativeIdKeepsItsValuesAcrossQueries) {
+    User(1, User_Annex(-3, "Negativ", 1.07));
+    Set_Active_NAD_By_Name("Negativ");
+    EXPECT_EQ(Get_Current_NAD_Record()->id, -3);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.07);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.07);  // a second query reads the same
+    EXPECT_STREQ(Get_Current_NAD_Record()->name, "Negativ");
+}
+
+TEST_F(NadRegistry, CurrentRecordExportedAsEc2File) {
+    const std::string base = dir.file("export");
+    Write_NAD_EC2_File(base.c_str());
+    const std::string text = Read_File(base + "_EC2.NAD");
+    EXPECT_TRUE(text.starts_with("NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n\n\n#"));
+    EXPECT_NE(text.find("\n\n#ZO3\n ZO3-1 Parameter\n"
+                        " 4 1.000000 1.100000 1.250000 1.000000 1.000000 1.150000 1 1.000000\n"),
+              std::string::npos);
+    Write_NAD_EC2_File(dir.file("no/such/dir/x").c_str());  // skipped silently
+    EXPECT_FALSE(fs::exists(dir.file("no/such/dir/x_EC2.NAD")));
+}
+
+TEST_F(NadRegistry, MissingStandardFileGivesTheStandardFillsName) {
+    fs::remove(dir.file("DATA/NAD/Standard.NAD"));
+    Set_Active_NAD_By_Name("EC-Standardparameter");
+    EXPECT_EQ(NAD_Load_Failed(), 0);  // its values are the ones in force
+    EXPECT_STREQ(Get_Current_NAD_Record()->name, "EC-Standard");
+    EXPECT_EQ(Get_Current_NAD_Record()->id, 19);
+    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "EC-Standardparameter");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.0);
+}
+
 TEST_F(NadRegistry, WithoutDramOnlyBuiltInsAreListed) {
     ScopedEnv no_dram("DRAM", std::nullopt);
     User(1, User_Annex(42, "Meine Norm", 1.05));
@@ -291,8 +335,7 @@ TEST_F(NadFile, StandardSectionIsWrittenExactly) {
     Write_NAD_File(f, &r);
     std::fclose(f);
     const std::string text = Read_File(path);
-    EXPECT_EQ(text.substr(0, 15), "NAD/Version 1\n\n");
-    EXPECT_NE(text.find(" 19 \xAE" "EC-Standard\xAF 0\n"), std::string::npos);
+    EXPECT_TRUE(text.starts_with("NAD/Version 1\n\n 19 \xAE" "EC-Standard\xAF 0\n\n\n#"));
     EXPECT_NE(text.find("\n\n#ZO3\n"
                         " ZO3-1 Parameter\n"
                         " 4 1.000000 1.000000 1.250000 1.000000 1.000000 1.250000 0 1.000000\n"
