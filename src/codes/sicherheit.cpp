@@ -10,11 +10,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "codes/nad.h"
 #include "printlist/oli_para.h"
+#include "weldcheck/verdict.h"
 
 enum { SAFETY_BLOCK_VERSION = 2 };
 
@@ -131,27 +133,32 @@ int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
     return 0;
 }
 
-// One print line: which field, its text and the mask bits that select it.
+// One print line: its text, which field, the factor's subscript (for the
+// line of a failed check) and the mask bits that select it.
 struct FactorLine {
     const char* format;
     int field;  // 0..8 annex factor, 9 gamma_Mser, 10 gamma_Mfi
+    const char* subscript;
     bool in_mask0;
     int bits;
 };
 
+// The last "%s" of each line takes the failure marker of a factor that no
+// check may divide by; it is empty for a usable factor, so the line keeps
+// its bytes.
 static const FactorLine kLines[] = {
-    {"%sBeanspruchbarkeit von Querschnitten └╬\\M0╬r = %.2lf%s\n"_cp, 0, true, 0x154},
-    {"%sBeanspruchbarkeit von Bauteilen bei Stabilitätsversagen └╬\\M1╬r = %.2lf%s\n"_cp, 1, true, 0x8},
+    {"%sBeanspruchbarkeit von Querschnitten └╬\\M0╬r = %.2lf%s\n"_cp, 0, "M0", true, 0x154},
+    {"%sBeanspruchbarkeit von Bauteilen bei Stabilitätsversagen └╬\\M1╬r = %.2lf%s\n"_cp, 1, "M1", true, 0x8},
     {"%sBeanspruchbarkeit von Schrauben, Schweißnähten, Blechen auf Lochleibung └╬\\M2╬r = %.2lf%s\n"_cp, 2,
-     true, 0x73},
-    {"%sGleitfestigkeit (Kategorie C) └╬\\M3╬r = %.2lf%s\n"_cp, 3, true, 0x100},
-    {"%sGleitfestigkeit im GZG (Kategorie B) └╬\\M3,ser╬r = %.2lf%s\n"_cp, 8, true, 0x80},
-    {"%sLochleibungsbeanspruchbarkeit von Injektionsschrauben └╬\\M4╬r = %.2lf%s\n"_cp, 4, true, 0x20},
-    {"%sBeanspruchbarkeit von Bolzen im GZG └╬\\M6,ser╬r = %.2lf%s\n"_cp, 6, true, 0x40},
-    {"%sBeanspruchbarkeit von Hohlprofilverbindungen └╬\\M5╬r = %.2lf%s\n"_cp, 5, false, 0x1000},
-    {"%sVorspannung hochfester Schrauben └╬\\M7╬r = %.2lf%s\n"_cp, 7, true, 0x200},
-    {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %.2lf%s\n"_cp, 9, true, 0x400},
-    {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %.2lf%s\n"_cp, 10, true, 0x800},
+     "M2", true, 0x73},
+    {"%sGleitfestigkeit (Kategorie C) └╬\\M3╬r = %.2lf%s\n"_cp, 3, "M3", true, 0x100},
+    {"%sGleitfestigkeit im GZG (Kategorie B) └╬\\M3,ser╬r = %.2lf%s\n"_cp, 8, "M3,ser", true, 0x80},
+    {"%sLochleibungsbeanspruchbarkeit von Injektionsschrauben └╬\\M4╬r = %.2lf%s\n"_cp, 4, "M4", true, 0x20},
+    {"%sBeanspruchbarkeit von Bolzen im GZG └╬\\M6,ser╬r = %.2lf%s\n"_cp, 6, "M6,ser", true, 0x40},
+    {"%sBeanspruchbarkeit von Hohlprofilverbindungen └╬\\M5╬r = %.2lf%s\n"_cp, 5, "M5", false, 0x1000},
+    {"%sVorspannung hochfester Schrauben └╬\\M7╬r = %.2lf%s\n"_cp, 7, "M7", true, 0x200},
+    {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %.2lf%s\n"_cp, 9, "M,ser", true, 0x400},
+    {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %.2lf%s\n"_cp, 10, "M,fi", true, 0x800},
 };
 
 static double field_value(const Sicherheitsbeiwerte_Record* r, int field) {
@@ -164,13 +171,6 @@ static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_ma
 
 static bool usable(double gamma) { return std::isfinite(gamma) && gamma > 0.0; }
 
-// The red failure marker of the print list.
-static const char* not_ok_marker() {
-    static char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "\xCE{C %d 230 0 0}\xCEHnicht ok !!\xCE{C %d}", 1, 768);
-    return buffer;
-}
-
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
     if (!r || !oli) return;
     const char* prefix = "";
@@ -182,7 +182,8 @@ void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int ma
     for (const FactorLine& l : kLines) {
         if (!selected(l, mask)) continue;
         const double v = field_value(r, l.field);
-        OLI_printf(oli, l.format, prefix, v, usable(v) ? "" : not_ok_marker());
+        const std::string marker = usable(v) ? std::string() : std::string("  ") + Mark_Not_Ok();
+        OLI_printf(oli, l.format, prefix, v, marker.c_str());
     }
 }
 
@@ -191,11 +192,12 @@ int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mas
     int failed = 0;
     for (const FactorLine& l : kLines) {
         if (!selected(l, mask)) continue;
-        if (usable(field_value(r, l.field))) continue;
+        const double v = field_value(r, l.field);
+        if (usable(v)) continue;
         failed = 1;
         if (oli)
-            OLI_printf(oli, "Teilsicherheitsbeiwert ungültig: %.2lf %s\n"_cp, field_value(r, l.field),
-                       not_ok_marker());
+            OLI_printf(oli, "%sTeilsicherheitsbeiwert └╬\\%s╬r = %.2lf ungültig  %s\n"_cp, "", l.subscript, v,
+                       Mark_Not_Ok());
     }
     return failed;
 }

@@ -256,6 +256,40 @@ TEST_F(SafetyFactors, PrintLinesByMask) {
     EXPECT_NE(t.find("\xCESSicherheitsbeiwerte unabh\x84ngig von den Vorgaben des Eurocodes\n"), std::string::npos);
 }
 
+TEST_F(SafetyFactors, OwnValuesPrintEveryLineInOrder) {
+    Sicherheitsbeiwerte_Record r{};
+    r.gamma_M0 = 1.0;
+    r.gamma_M1 = 1.1;
+    r.gamma_M2 = 1.25;
+    r.gamma_M3 = 1.3;
+    r.gamma_M4 = 1.01;
+    r.gamma_M5 = 1.02;
+    r.gamma_M6ser = 1.03;
+    r.gamma_M7 = 1.15;
+    r.gamma_M3ser = 1.12;
+    r.gamma_Mser = 1.04;
+    r.gamma_Mfi = 1.05;
+    FILE* f = std::tmpfile();
+    Print_Safety_Factors(&r, f, 0);
+    const std::string t = File_Text(f);
+    std::fclose(f);
+    // Each line of the paragraph opens with the writer's blank.
+    const std::string expected =
+        " \xCESSicherheitsbeiwerte unabh\x84ngig von den Vorgaben des Eurocodes\n"
+        " Beanspruchbarkeit von Querschnitten \xC0\xCE\\M0\xCEr = 1.00\n"
+        " Beanspruchbarkeit von Bauteilen bei Stabilit\x84tsversagen \xC0\xCE\\M1\xCEr = 1.10\n"
+        " Beanspruchbarkeit von Schrauben, Schwei\xE1n\x84hten, Blechen auf Lochleibung \xC0\xCE\\M2\xCEr = 1.25\n"
+        " Gleitfestigkeit (Kategorie C) \xC0\xCE\\M3\xCEr = 1.30\n"
+        " Gleitfestigkeit im GZG (Kategorie B) \xC0\xCE\\M3,ser\xCEr = 1.12\n"
+        " Lochleibungsbeanspruchbarkeit von Injektionsschrauben \xC0\xCE\\M4\xCEr = 1.01\n"
+        " Beanspruchbarkeit von Bolzen im GZG \xC0\xCE\\M6,ser\xCEr = 1.03\n"
+        " Vorspannung hochfester Schrauben \xC0\xCE\\M7\xCEr = 1.15\n"
+        " Gebrauchstauglichkeit \xC0\xCE\\M,ser\xCEr = 1.04\n"
+        " Beanspruchbarkeit von Bauteilen im Brandfall \xC0\xCE\\M,fi\xCEr = 1.05\n";
+    ASSERT_NE(t.find(" \xCES"), std::string::npos);
+    EXPECT_EQ(t.substr(t.find(" \xCES")), expected);
+}
+
 TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     Sicherheitsbeiwerte_Record r{};  // a cleared record
     r.from_annex = 0;
@@ -265,7 +299,7 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     std::string t = File_Text(f);
     std::fclose(f);
     const std::string not_ok = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
-    EXPECT_NE(t.find("\xC0\xCE\\M2\xCEr = 0.00" + not_ok + "\n"), std::string::npos);
+    EXPECT_NE(t.find("\xC0\xCE\\M2\xCEr = 0.00  " + not_ok + "\n"), std::string::npos);
     EXPECT_NE(t.find("\xC0\xCE\\M0\xCEr = 1.00\n"), std::string::npos);
     EXPECT_EQ(t.find("\xCEHok"), std::string::npos);  // no plain "ok" marker
 
@@ -273,7 +307,9 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     EXPECT_EQ(Check_Safety_Factors(&r, f, 6), 1);
     t = File_Text(f);
     std::fclose(f);
-    EXPECT_NE(t.find("Teilsicherheitsbeiwert ung\x81ltig: 0.00 " + not_ok + "\n"), std::string::npos);
+    // One line, for gamma_M2 only.
+    EXPECT_TRUE(t.ends_with("Teilsicherheitsbeiwert \xC0\xCE\\M2\xCEr = 0.00 ung\x81ltig  " + not_ok + "\n"));
+    EXPECT_EQ(Count(t, "Teilsicherheitsbeiwert"), 1);
     EXPECT_EQ(r.gamma_M2, 0.0);  // the stored value stays
 
     r.gamma_M2 = 1.25;
