@@ -134,6 +134,14 @@ TEST_F(FileBase, RemoveBaseFilesCountsRemovals) {
     EXPECT_EQ(Remove_Base_Files("_??.OLI"), 1);
 }
 
+// A match whose removal fails is not counted: the files of the process's own
+// directory in /proc can be found but never removed, not even by root.
+TEST_F(FileBase, RemoveBaseFilesDoesNotCountFailedRemovals) {
+    Set_File_Base("/proc/self/");
+    EXPECT_EQ(Remove_Base_Files("statu?"), 0);
+    EXPECT_TRUE(fs::exists("/proc/self/status"));
+}
+
 TEST_F(FileBase, TempFileNamesAreCreatedAndKept) {
     testutil::ScopedEnv temp("TEMP", dir.str());
     char a[300], b[300];

@@ -12,7 +12,11 @@
 
 #include "base/vesk.h"
 #include "dialogs/messages.h"
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/sheets.h"
 #include "support/testutil.h"
 
 using testutil::Read_File;
@@ -424,7 +428,56 @@ TEST(QuerProgram, FoundBelowExecAndCached) {
 
 namespace {
 int Tick(void) { return 0; }
+int Tick_77(void) { return 77; }
+int Tick_88(void) { return 88; }
+
+// Runs one edit of the active sheet on a click where nothing is: the result
+// is what the installed periodic callback answers, or the close request when
+// none is installed.
+int Edit_After_Empty_Click(void) {
+    VEK_Script_Click(300, 200);
+    return Edit_Prop_Sheet();
+}
 }  // namespace
+
+// What the stack installs is what the window library calls while a sheet is
+// edited: the top, nothing while suspended, nothing once empty.
+TEST(CallSometimes, InstallsTheTopOrNothing) {
+    VEK_Script_Clear();
+    GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+    Init_Prop_Sheets();
+    VEKSetCloseFct(nullptr);
+    Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Takt", 10, 1);
+    ASSERT_EQ(Activate_Prop_Sheet(), 1);
+
+    Clear_CallSometimes();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    Push_CallSometimes_Func(Tick_77);
+    EXPECT_EQ(Edit_After_Empty_Click(), 77);
+    Push_CallSometimes_Func(Tick_88);
+    EXPECT_EQ(Edit_After_Empty_Click(), 88);
+    Suspend_CallSometimes();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    Resume_CallSometimes();
+    EXPECT_EQ(Edit_After_Empty_Click(), 88);
+    Pop_CallSometimes_Func();
+    EXPECT_EQ(Edit_After_Empty_Click(), 77);
+    Pop_CallSometimes_Func();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    // Popping an empty stack installs nothing and keeps the count at 0: the
+    // next push is the only entry.
+    Pop_CallSometimes_Func();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    Push_CallSometimes_Func(Tick_88);
+    Pop_CallSometimes_Func();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    Push_CallSometimes_Func(Tick_77);
+    Clear_CallSometimes();
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+
+    Exit_Prop_Sheets();
+    VEK_Script_Clear();
+}
 
 // The stack grows in steps of 10 and never pops below empty (a sanitizer
 // build checks every slot written).
