@@ -1,11 +1,25 @@
-// Weld elements and weld groups (first cut).
+// Weld elements and weld groups: clearing, and the check of a group in the
+// order detailing, resistance by weld kind, packing plate, closing block.
 #include "weldcheck/weldelem.h"
+
+#include <cmath>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "weldcheck/verdict.h"
+#include "weldcheck/weldlen.h"
+#include "weldcheck/weldres.h"
+
+static const double PI = 3.14159265358979323846;
+
+static const char* P() { return Check_Line_Prefix; }
 
 void Clear_Weld(NahtElement* w) {
     if (!w) return;
     *w = NahtElement{};
     w->angle = 90.0;
 }
+
 void Clear_Weld_Group(NahtGruppe* g) {
     if (!g) return;
     *g = NahtGruppe{};
@@ -13,7 +27,179 @@ void Clear_Weld_Group(NahtGruppe* g) {
     Clear_Plate(&g->plate1);
     Clear_Plate(&g->plate2);
 }
-int Check_Weld_Group(NahtGruppe* g, FILE*, int, int, const char*) {
-    if (g) g->U_max = -1.0;
-    return 1;
+
+static void clear_results(NahtGruppe* g) {
+    g->result_flags = 0;
+    g->sigma_1_w_Ed = g->sigma_2_w_Ed = 0.0;
+    g->f_1w_d = g->f_2w_d = 0.0;
+    g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = 0.0;
+    g->A_w = 0.0;
+    g->U_max = 0.0;
+}
+
+// A fillet weld, checked at both angles when it is two-sided and oblique.
+static int check_fillet(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    const double gamma = g->angle;
+    const bool oblique = g->one_sided == 0 && gamma > 0.1 && std::fabs(gamma - 90.0) > 0.001;
+    if (!oblique) return Check_Weld_Directional(g, f, print_level, prefix);
+    const char* bold = print_level > 1 ? "╬H"_cp : "";
+    int refused = 0;
+    if (f) OLI_printf(f, "%s%sSchweißnahtwinkel ┌ = %.1lf°:\n"_cp, P(), bold, gamma);
+    refused |= Check_Weld_Directional(g, f, print_level, prefix);
+    g->angle = 180.0 - gamma;
+    if (f) OLI_printf(f, "%s%sSchweißnahtwinkel ┌ = %.1lf°:\n"_cp, P(), bold, g->angle);
+    refused |= Check_Weld_Directional(g, f, print_level, prefix);
+    g->angle = gamma;
+    return refused;
+}
+
+// The throat needed with a packing plate, compared with the given one. It
+// never changes U_max or the result.
+static void check_packing(NahtGruppe* g, FILE* f, int print_level) {
+    if (!f) return;
+    const bool lines = print_level > 0;
+    if (print_level > 1) OLI_printf(f, "%s╬HSchweißen mit Futterblechen\n"_cp, P());
+    const double gp = g->angle > 90.0 ? 180.0 - g->angle : g->angle;
+    if (lines && std::fabs(gp - 90.0) * PI / 180.0 > 0.001)
+        OLI_printf(f, "%sminimaler Neidungswinkel ┌ = %.0lf°\n"_cp, P(), gp);
+    double a_erf;
+    if (g->U_max >= 0.001) {
+        a_erf = g->U_max * g->a;
+        if (lines)
+            OLI_printf(f, "%serforderliche Schweißnahtdicke a╬\\erf╬r = U╬\\max╬r%sa = %.1lf mm,  U╬\\max╬r = %.3lf\n"_cp,
+                       P(), Report_Times_Sign, a_erf, g->U_max);
+    } else {
+        a_erf = g->a;
+        if (lines) OLI_printf(f, "%sSchweißnahtdicke a╬\\erf╬r = a = %.1lf mm\n"_cp, P(), a_erf);
+    }
+    if (a_erf < 3.0 - 0.001) {
+        if (lines)
+            OLI_printf(f, "%sNahtdicke a╬\\erf╬r = %.1lf mm < %.1lf mm  ê  a╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf, 3.0,
+                       3.0);
+        a_erf = 3.0;
+    }
+    const double c = std::cos(gp / 2.0 * PI / 180.0);
+    const double a_1 = a_erf / c;
+    if (lines)
+        OLI_printf(f, "%serforderliche Schenkellänge der Schweißnaht a╬\\1╬r = a╬\\erf╬r/cos(┌/2) = %.1lf mm,  cos(┌/2) = %.3lf\n"_cp,
+                   P(), a_1, c);
+    const bool separate = g->t_p > a_1 - 0.001;
+    if (separate) {
+        if (lines) {
+            OLI_printf(f, "%sFutterblechdicke ‗ erforderliche Schenkellänge der Schweißnaht  ê  \n"_cp, P());
+            OLI_printf(f, "Verbindung der Bauteile mit dem Futterblech mittels separater Schweißnähte der Dicke 2 x a╬\\erf╬r = %.1lf mm.\n"_cp,
+                       a_erf);
+        }
+    } else {
+        a_erf = (a_1 + g->t_p) * c;
+        if (lines) {
+            OLI_printf(f, "%sFutterblechdicke < erforderliche Schenkellänge der Schweißnaht  ê  \n"_cp, P());
+            OLI_printf(f, "erforderliche Schweißnahtdicke  a╬\\erf╬r = (a╬\\1╬r+t╬\\p╬r)%scos(┌/2) = %.1lf mm\n"_cp,
+                       Report_Times_Sign, a_erf);
+        }
+    }
+    if (g->check) {
+        const double ratio = g->a > 0.001 ? a_erf / g->a : 1000.0;
+        OLI_printf(f, "%sNahtdicke a = %.1lf mm  %s  a╬\\erf╬r = %.1lf mm"_cp, P(), g->a,
+                   Get_Compare_Symbol_GE((float)g->a, (float)a_erf), a_erf);
+        OLI_printf(f, "  %s\n", ratio <= 1.0 + 0.001 ? Mark_Ok() : Mark_Not_Ok());
+    } else if (separate) {
+        OLI_printf(f, "%s2 x a╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf);
+    } else {
+        OLI_printf(f, "%sa╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf);
+    }
+}
+
+// Plug welds: the resistance of the weld area per length of the hole's
+// perimeter.
+static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    const char* X = Report_Times_Sign;
+    g->A_w = PI * g->d * g->d / 4.0 + (g->l - g->d) * g->d;
+    if (f && print_level > 0)
+        OLI_printf(f, "%swirksame Schweißnahtfläche:  A╬\\w╬r = ╔%sd²/4 + (l-d)%sd = %.2lf cm²\n"_cp, P(), X, X,
+                   g->A_w * 0.01);
+    if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
+    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -0.001) return 1;  // unusable factors
+    const double perimeter = PI * g->d + 2.0 * (g->l - g->d);
+    g->F_w_Rd = perimeter > 0.001 ? 1000.0 * g->f_vw_d * g->A_w / perimeter : 0.0;
+    if (f && print_level > 0)
+        OLI_printf(f, "%sTragfähigkeit bezogen auf die Nahtlänge:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sA╬\\w╬r/(╔%sd+2%s(l-d)) = %.2lf kN/cm\n"_cp,
+                   P(), X, X, X, g->F_w_Rd * 1e-5);
+    if (!g->check) return 0;
+    if (g->F_w_Ed < -0.001) {
+        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    return Weld_Resistance_Result(g, f, prefix);
+}
+
+// The closing block: maximum utilisation and the verdict line.
+static void closing_block(NahtGruppe* g, FILE* f, int print_level) {
+    if (!f || !g->check || !g->summary) return;
+    if (print_level > 0 && g->U_max > 0.001 && g->U_max < 999.999) {
+        OLI_Add_Para_Offset(0.3);
+        OLI_printf(f, "%s", P());
+        if (print_level == 2) OLI_printf(f, "%s", "\xCEHmaximale Ausnutzung U\xCE\\max\xCEr\xCEH");
+        else OLI_printf(f, "%s", "maximale Ausnutzung U\xCE\\max\xCEr");
+        OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Get_Compare_Symbol((float)g->U_max, 1.0f),
+                   g->U_max <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    }
+    if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags) {
+        OLI_Add_Para_Offset(0.3);
+        OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
+    } else if (print_level > 0) {
+        OLI_Add_Para_Offset(0.3);
+        OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
+    }
+    Line_EC3_Condition_Warning(f);
+}
+
+int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix) {
+    if (!g) return 1;
+    if (!prefix) prefix = "";
+    clear_results(g);
+    if (!g->skip_detailing && Check_Weld_Group_Detailing(g, f, show_message, print_level > 1)) {
+        g->result_flags |= WELD_RESULT_DETAILING_FAILED;
+        g->U_max = -1.0;
+        closing_block(g, f, print_level);
+        return 1;
+    }
+    if (g->method & WELD_METHOD_NO_CHECK) {
+        closing_block(g, f, print_level);
+        return 0;
+    }
+
+    const char* heading = nullptr;
+    switch (g->kind) {
+    case WELD_FILLET: heading = "%s╬HTragfähigkeit einer Kehlnaht\n"_cp; break;
+    case WELD_SLOT: heading = "%s╬HTragfähigkeit einer Schlitznaht\n"_cp; break;
+    case WELD_BUTT:
+        heading = g->full_penetration ? "%s╬HTragfähigkeit einer durchgeschweißten Stumpfnaht\n"_cp
+                                      : "%s╬HTragfähigkeit einer nicht durchgeschweißten Stumpfnaht\n"_cp;
+        break;
+    case WELD_PLUG: heading = "%s╬HTragfähigkeit von Lochschweißungen\n"_cp; break;
+    default: break;
+    }
+    const bool indented = heading && f && print_level > 1;
+    const double indent = OLI_Get_Para_Indent();
+    if (indented) {
+        OLI_printf(f, heading, P());
+        OLI_Set_Para_Indent(indent + 0.3);
+    }
+    int refused = 0;
+    switch (g->kind) {
+    case WELD_FILLET: refused = check_fillet(g, f, print_level, prefix); break;
+    case WELD_SLOT: refused = Check_Weld_Directional(g, f, print_level, prefix); break;
+    case WELD_BUTT: refused = Check_Butt_Weld(g, f, print_level, prefix); break;
+    case WELD_PLUG: refused = check_plug(g, f, print_level, prefix); break;
+    default: break;
+    }
+    if (indented) OLI_Set_Para_Indent(indent);
+    if (refused) {
+        g->result_flags |= WELD_RESULT_CHECK_REFUSED;
+        g->U_max = -1.0;
+    }
+    if (g->kind == WELD_FILLET && g->packing && !g->result_flags) check_packing(g, f, print_level);
+    closing_block(g, f, print_level);
+    return refused ? 1 : 0;
 }

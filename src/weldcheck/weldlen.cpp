@@ -1,7 +1,361 @@
-// Effective weld lengths and detailing limits (first cut).
+// Effective weld lengths and detailing limits of the weld elements.
+//
+// A thickness counts as given when it exceeds 0.001 mm; every given
+// thickness is examined, so a plate under 4 mm or a hollow-section wall
+// under 2.5 mm fails. Candidates of the partial-penetration limit that are
+// not finite (a weld angle whose sine is 0) are left out explicitly.
 #include "weldcheck/weldlen.h"
 
-double Calc_Effective_Weld_Length(const NahtElement*, FILE*) { return 0.0; }
-int Check_Effective_Weld_Length(int, int, double, double, FILE*, const char*, int) { return 1; }
-int Check_Weld_Detailing_Limits(NahtElement*, double, double, int, int, FILE*, int, const char*, int) { return 1; }
-int Check_Weld_Group_Detailing(NahtGruppe*, FILE*, int, int) { return 1; }
+#include <algorithm>
+#include <cmath>
+
+#include "base/cp850.h"
+#include "codes/blech.h"
+#include "codes/nad.h"
+#include "platform/msgbox.h"
+#include "printlist/oli_para.h"
+#include "weldcheck/verdict.h"
+
+static const double PI = 3.14159265358979323846;
+
+static const char* P() { return Check_Line_Prefix; }
+
+// Ends a check line: the marker, then the line feed.
+static void line_end(FILE* f, const char* marker) {
+    OLI_printf(f, "  %s", marker);
+    OLI_printf(f, "\n");
+}
+
+static bool annex_variant_active() {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    return b && b->variant != 0;
+}
+
+double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
+    if (!w) return 0.0;
+    double l_eff;
+    if (w->kind == WELD_SLOT) {
+        l_eff = 2.0 * (w->l - w->d);
+        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, P(), Report_Times_Sign, l_eff);
+        return l_eff;
+    }
+    if (w->kind == WELD_PLUG) {
+        l_eff = w->l;
+        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l = %.1lf mm\n"_cp, P(), l_eff);
+        return l_eff;
+    }
+    if (w->l_w <= 0.001) return 0.0;
+    if (w->kind == WELD_FILLET && !w->full_length) {
+        l_eff = w->l_w - 2.0 * w->a;
+        if (f)
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, P(), Report_Times_Sign, l_eff);
+        return l_eff;
+    }
+    l_eff = w->l_w;
+    if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r = %.1lf mm\n"_cp, P(), l_eff);
+    return l_eff;
+}
+
+int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
+                                const char* prefix, int print_all) {
+    if (!prefix) prefix = "";
+    if (l_eff < 0.001) return 0;
+    if (!(kind == WELD_FILLET || (kind == WELD_BUTT && !full_penetration))) return 0;
+    const bool short30 = l_eff < 30.0;
+    const bool short6a = l_eff < 6.0 * a;
+    if (!f) return short30 || short6a;
+    if (short30 || print_all) {
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, P(), prefix, l_eff,
+                   Get_Compare_Symbol((float)l_eff, 30.0f));
+        if (short30) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
+        else OLI_printf(f, "  %s", Mark_Ok());
+        OLI_printf(f, "\n");
+        if (short30 && !short6a && !print_all) return 1;
+    }
+    if (short6a || print_all) {
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, P(), prefix, l_eff,
+                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
+        if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
+        else OLI_printf(f, "  %s", Mark_Ok());
+        OLI_printf(f, "\n");
+    }
+    return short30 || short6a;
+}
+
+// The plate-thickness rule for one thickness (index 1 or 2). 1 on failure.
+static int plate_rule(double t, int index, int hollow, FILE* f, int show_message, const char* prefix,
+                      int print_all) {
+    if (t <= 0.001) return 0;  // not given
+    const double limit = hollow ? 2.5 : 4.0;
+    const bool fail = t < limit - 0.001;
+    if (f && (fail || print_all)) {
+        if (hollow)
+            OLI_printf(f, "%s%sHohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm %s 2.5 mm"_cp, P(), prefix, index, t,
+                       Get_Compare_Symbol((float)t, (float)limit));
+        else
+            OLI_printf(f, "%s%sBlechdicke t╬\\%d╬r = %.1lf mm %s 4 mm"_cp, P(), prefix, index, t,
+                       Get_Compare_Symbol((float)t, (float)limit));
+        line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
+    }
+    if (fail && show_message) {
+        if (hollow) PrintMessage("Hohlprofil: Blechdicke t%d = %.1lf mm < 2.5 mm", index, t);
+        else PrintMessage("Blechdicke t%d = %.1lf mm < 4 mm", index, t);
+    }
+    return fail ? 1 : 0;
+}
+
+// The throat rules of a fillet weld (annex rules and the 3 mm rule).
+static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int hollow, FILE* f, int show_message,
+                                const char* prefix, int print_all) {
+    const double a = w->a;
+    bool rule30_met = true;
+    if (annex_variant_active()) {
+        const double t_max = std::max(t1, t2);
+        double t_min = std::min(t1, t2);
+        if (t_min < 2.5 - 0.001) {
+            const double other = t_min == t1 ? t2 : t1;
+            t_min = other > 2.5 - 0.001 ? other : t2;
+        }
+        if (t_max > 30.0 - 0.001) {
+            rule30_met = a >= 5.0 - 0.001;
+            const char* sign = Get_Compare_Symbol_GE((float)a, 5.0f);
+            if (f && (!rule30_met || print_all)) {
+                OLI_printf(f, "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 30 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp,
+                           P(), prefix, a, sign, 5.0);
+                line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
+            }
+            if (!rule30_met && show_message)
+                PrintMessage("%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix, a,
+                             sign, 5.0);
+        } else if (t_max > 3.0 - 0.001) {
+            const double a_min = std::sqrt(t_max) - 0.5;
+            const bool met = a >= a_min - 0.001;
+            const char* sign = Get_Compare_Symbol_GE((float)a, (float)a_min);
+            if (!met) EC3_Detailing_Warning_Flag = 1;
+            if (f && (!met || print_all)) {
+                OLI_printf(f,
+                           "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm"_cp,
+                           P(), prefix, a, sign, a_min);
+                line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
+            }
+            if (!met && show_message)
+                PrintMessage("%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix, a,
+                             sign, a_min);
+        }
+        if (!hollow && t_min > 0.001) {
+            const double a_max = 0.7 * t_min;
+            if (f && (a > a_max + 0.1 || print_all)) {
+                OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
+                           Get_Compare_Symbol((float)a, (float)a_max), Report_Times_Sign, a_max);
+                OLI_printf(f, " (Schweisstechnik, s. DIN 18800)");
+                line_end(f, a > a_max + 0.001 ? Mark_Note() : Mark_Ok());
+            }
+        }
+    }
+    if (!rule30_met) return;
+    const bool met = a >= 3.0 - 0.001;
+    const char* sign = Get_Compare_Symbol_GE((float)a, 3.0f);
+    if (!met) EC3_Detailing_Warning_Flag = 1;
+    if (f && (!met || print_all)) {
+        OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, P(), prefix, a, sign, 3.0);
+        line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
+    }
+    if (!met && show_message) PrintMessage("%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", prefix, a, sign, 3.0);
+}
+
+// The limit of partial penetration of a butt weld. 1 on failure.
+static int partial_penetration_rule(const NahtElement* w, double t1, double t2, int mode, FILE* f,
+                                    int show_message, const char* prefix, int print_all) {
+    const double a = w->a;
+    if (a < 0.1) {
+        if (f) OLI_printf(f, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, P(), prefix);
+        return 0;
+    }
+    const double angle = mode == 2 ? 90.0 - w->angle : w->angle;
+    const double s = std::sin(angle * PI / 180.0);
+    // A sine of (nearly) 0 leaves the second part unbounded across the weld:
+    // no candidate then, and never a NaN limit.
+    const double t2p = std::fabs(s) > 1e-9 ? std::fabs(t2 / s) : INFINITY;
+    const bool t2p_given = std::isfinite(t2p) && t2p > 2.5 - 0.001;
+    const bool t1_given = t1 > 2.5 - 0.001;
+    bool have = false;
+    double t = 0.0, dt = 0.0;
+    auto candidate = [&](double tc) {
+        double d = 0.2 * tc;
+        if (mode == 0) d = std::max(d, 3.0);
+        if (!std::isfinite(tc - d)) return;
+        if (!have || tc - d < t - dt) {
+            t = tc;
+            dt = d;
+            have = true;
+        }
+    };
+    if (t2p_given) candidate(t2p);
+    if (w->angle < 0.1 && t1_given) candidate(t1);
+    if (!have) {
+        if (!t1_given && !t2p_given) return 0;
+        t = std::isfinite(t2p) ? std::max(t1, t2p) : t1;
+        dt = 0.0;
+    }
+    const double limit = mode == 0 ? (t - dt) / 2.0 : t - dt;
+    const bool fail = a > limit + 0.001;
+    if (f && (fail || print_all)) {
+        const char* sign = Get_Compare_Symbol((float)a, (float)limit);
+        if (mode == 0)
+            OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                       P(), prefix, a, sign, limit, t, dt);
+        else
+            OLI_printf(f, "%s%snicht durchgeschweißt: Nahtdicke a = %.1lf mm %s t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                       P(), prefix, a, sign, limit, t, dt);
+        line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
+    }
+    if (fail && show_message) {
+        if (mode == 0)
+            PrintMessage("nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
+                         a, limit, t, dt);
+        else
+            PrintMessage("nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
+                         a, limit, t, dt);
+    }
+    return fail ? 1 : 0;
+}
+
+int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
+                                FILE* f, int show_message, const char* prefix, int print_all) {
+    if (!w) return 0;
+    if (!prefix) prefix = "";
+    if (w->kind == WELD_BUTT && w->full_penetration) return 0;
+    if ((w->kind != WELD_FILLET && w->kind != WELD_BUTT) || (w->kind == WELD_FILLET && w->angle < 0.1))
+        w->angle = 90.0;
+    if (hollow_section) penetration_mode = 1;
+    int result = 0;
+    result |= plate_rule(t1, 1, hollow_section, f, show_message, prefix, print_all);
+    result |= plate_rule(t2, 2, hollow_section, f, show_message, prefix, print_all);
+
+    if (w->kind == WELD_FILLET && w->a >= 0.1)
+        fillet_throat_rules(w, t1, t2, hollow_section, f, show_message, prefix, print_all);
+    if (w->kind == WELD_BUTT)
+        result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, show_message, prefix, print_all);
+    if (w->kind == WELD_SLOT && w->l < w->d + 0.001) {
+        result = 1;
+        if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm ¾ Schlitzdurchmesser d\n"_cp, P(), prefix, w->l);
+    }
+    if (w->kind == WELD_PLUG) {
+        if (w->l < w->d) {
+            if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm < Lochdurchmesser d  ê  l = d\n"_cp, P(), prefix, w->l);
+            w->l = w->d;
+        } else if (f && print_all) {
+            OLI_printf(f, "%s%sLochlänge l = %.1lf mm ‗ Lochdurchmesser d  %s\n"_cp, P(), prefix, w->l, Mark_Ok());
+        }
+    }
+    return result;
+}
+
+// The weld part of a group as a NahtElement, and back.
+static NahtElement weld_of(const NahtGruppe* g) {
+    NahtElement w;
+    w.kind = g->kind;
+    w.a = g->a;
+    w.e = g->e;
+    w.l_w = g->l_w;
+    w.angle = g->angle;
+    w.d = g->d;
+    w.l = g->l;
+    w.full_penetration = g->full_penetration;
+    w.full_length = g->full_length;
+    return w;
+}
+
+// One hole rule line and its message. 1 on failure.
+static int hole_rule_end(bool fail, FILE* f, int print_all, bool wrote) {
+    if (f && wrote) line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
+    (void)print_all;
+    return fail ? 1 : 0;
+}
+
+static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
+    const double t = g->plate1.t, a = g->a, d = g->d;
+    const char* X = Report_Times_Sign;
+    int failed = 0;
+    if (g->kind == WELD_PLUG) {
+        const double d_req = t + 8.0;
+        bool fail = d < d_req - 0.001;
+        bool wrote = f && (fail || print_all);
+        if (wrote)
+            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", P(), d,
+                       Get_Compare_Symbol((float)d, (float)d_req), d_req);
+        failed |= hole_rule_end(fail, f, print_all, wrote);
+        if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
+
+        if (t <= 16.0) {
+            fail = std::fabs(a - t) > 0.001;
+            wrote = f && (fail || print_all);
+            if (wrote)
+                OLI_printf(f, "%sDicke der Lochschweißung für t ¾ 16 mm:  a = %.1lf mm %s t = %.1lf mm"_cp, P(), a,
+                           fail ? "!=" : "=", t);
+            failed |= hole_rule_end(fail, f, print_all, wrote);
+            if (fail && show_message)
+                PrintMessage("Dicke der Lochschweißung a = %.1lf mm != erf a = %.1lf mm"_cp, a, t);
+        } else {
+            const double a_req = t <= 32.0 ? 16.0 : t / 2.0;
+            fail = a < a_req - 0.001;
+            wrote = f && (fail || print_all);
+            if (wrote) {
+                if (t <= 32.0)
+                    OLI_printf(f, "%sDicke der Lochschweißung für t > 16 mm:  a = %.1lf mm %s %.1lf mm"_cp, P(), a,
+                               Get_Compare_Symbol((float)a, (float)a_req), a_req);
+                else
+                    OLI_printf(f, "%sDicke der Lochschweißung für t > 32 mm:  a = %.1lf mm %s t/2 = %.1lf mm"_cp, P(),
+                               a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
+            }
+            failed |= hole_rule_end(fail, f, print_all, wrote);
+            if (fail && show_message)
+                PrintMessage("Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
+        }
+    } else if (g->kind == WELD_SLOT) {
+        const double d_req = 4.0 * t;
+        const bool fail = d < d_req - 0.001;
+        const bool wrote = f && (fail || print_all);
+        if (wrote)
+            OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", P(), d,
+                       Get_Compare_Symbol((float)d, (float)d_req), X, d_req);
+        failed |= hole_rule_end(fail, f, print_all, wrote);
+        if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
+    }
+    if (failed && f)
+        OLI_printf(f, "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp, P(),
+                   Mark_Alert());
+    return failed;
+}
+
+int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int print_all) {
+    if (!g) return 1;
+    const double t1 = g->plate1.t, t2 = g->plate2.t;
+    if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = 1;
+    if (g->kind == WELD_BUTT && g->full_penetration && print_all && f) {
+        if (g->angle >= 0.001) OLI_printf(f, "%swirksame Nahtdicke a = t╬\\2╬r = %.1lf mm\n"_cp, P(), t2);
+        else OLI_printf(f, "%swirksame Nahtdicke a = min(t╬\\1╬r,t╬\\2╬r) = %.1lf mm\n"_cp, P(), std::min(t1, t2));
+    }
+    int result = 0;
+    if (!(g->method & WELD_METHOD_CALLER_RULES)) {
+        NahtElement w = weld_of(g);
+        result |= Check_Weld_Detailing_Limits(&w, t1, t2, 0, 0, f, show_message, "", print_all);
+        g->angle = w.angle;
+        g->l = w.l;
+        result |= Check_Plate_And_Material(&g->plate1, f, show_message, 65, "Blech 1: ");
+        result |= Check_Plate_And_Material(&g->plate2, f, show_message, 65, "Blech 2: ");
+        if (result) return 1;
+    }
+    result |= hole_rules(g, f, show_message, print_all);
+    if (f && (g->kind == WELD_SLOT || g->kind == WELD_PLUG) &&
+        (std::fabs(g->N_Ed) > 0.001 || std::fabs(g->M_p_Ed) > 0.001 || std::fabs(g->M_s_Ed) > 0.001)) {
+        if (g->kind == WELD_SLOT) OLI_printf(f, "%sSchlitznähte können nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
+        else OLI_printf(f, "%sEine Lochschweißung kann nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
+        OLI_printf(f, ",  N╬\\Ed╬r und M╬\\Ed╬r werden ignoriert\n"_cp);
+    }
+    const NahtElement w = weld_of(g);
+    g->l_eff = Calc_Effective_Weld_Length(&w, print_all ? f : nullptr);
+    if (g->method & WELD_METHOD_MIN_LENGTH)
+        result |= Check_Effective_Weld_Length(g->kind, g->full_penetration, g->a, g->l_eff, f, "", print_all);
+    return result ? 1 : 0;
+}

@@ -1,11 +1,530 @@
-// Weld resistance and stress checks (first cut: refuses every check).
+// Weld resistance and stress checks of a weld group (EN 1993-1-8 4.5.3).
+//
+// Units: forces per length in N/m (printed as kN/cm, factor 1e-5), lengths
+// in the formulas of the forces in metres, moments in Nm, stresses in N/mm².
+// The one exception is the eccentricity moment of a one-sided weld, which
+// is formed in Nmm throughout (N in N times t2 in mm, M_p converted), so
+// that dividing it by the throat in mm gives a force in N.
+//
+// A check never prints "ok" on a strength that rests on an unusable partial
+// factor or correlation factor, nor on a utilisation that is not a number:
+// such a check is refused and its line carries the red failure marker.
 #include "weldcheck/weldres.h"
 
-void Weld_Governing_Strength(const Blech_Record*, const Blech_Record*, double* f_u, double* beta_w) {
-    if (f_u) *f_u = 0.0;
-    if (beta_w) *beta_w = 0.0;
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "base/cp850.h"
+#include "codes/material.h"
+#include "codes/nad.h"
+#include "codes/sicherheit.h"
+#include "printlist/oli_para.h"
+#include "weldcheck/verdict.h"
+
+static const double PI = 3.14159265358979323846;
+static const double INV_SQRT3 = 0.5773502691896258;
+
+static const char* P() { return Check_Line_Prefix; }
+static const char* X() { return Report_Times_Sign; }
+
+// ------------------------------------------------------------ strengths
+
+// f_u of a plate's material for thickness t (mm).
+static double fu_for_thickness(const Blech_Record* p, double t) {
+    Materialparameter_Record m;
+    Init_Material_Params_For_Thickness(&p->material, &m, t);
+    return m.f_u;
 }
-int Calc_Weld_Shear_Strength(NahtGruppe*, FILE*, int) { return 1; }
-int Calc_Weld_Forces(NahtGruppe*, FILE*, int) { return 1; }
-int Check_Weld_Directional(NahtGruppe*, FILE*, int, const char*) { return 1; }
-int Check_Butt_Weld(NahtGruppe*, FILE*, int, const char*) { return 1; }
+
+// f_u for the plate's own thickness; above 40 mm with an annex variant the
+// value for t <= 40 mm.
+static double fu_substituted(const Blech_Record* p) {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    if (p->t > 40.0 + 0.001 && b && b->variant != 0) return fu_for_thickness(p, 40.0);
+    return fu_for_thickness(p, p->t);
+}
+
+void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w) {
+    double fu = 0.0, bw = 0.0;
+    if (p1 && p2) {
+        fu = fu_substituted(p1);
+        bw = p1->material.beta_w;
+        if (fu > fu_for_thickness(p2, p2->t)) {
+            fu = fu_substituted(p2);
+            bw = p2->material.beta_w;
+        }
+    } else if (p1 || p2) {
+        const Blech_Record* p = p1 ? p1 : p2;
+        fu = fu_substituted(p);
+        bw = p->material.beta_w;
+    }
+    if (f_u) *f_u = fu;
+    if (beta_w) *beta_w = bw;
+}
+
+static bool usable_factor(double x) { return std::isfinite(x) && x > 0.0; }
+
+// Refreshes the factors from the annex when they follow it, then tells
+// whether gamma_M2 and beta_w may carry a strength. An unusable one writes
+// its failure line (red marker) when a list is given.
+static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
+    if (g->factors && g->factors->from_annex) Update_Safety_Factors_From_NAD(g->factors);
+    bool ok = true;
+    if (!g->factors) {
+        ok = false;
+        if (f) OLI_printf(f, "%s╬HFehler╬r: └╬\\M2╬r fehlt %s\n"_cp, P(), Mark_Not_Ok());
+    } else if (Check_Safety_Factors(g->factors, f, 0x02)) {
+        ok = false;
+    }
+    if (!usable_factor(beta_w)) {
+        ok = false;
+        if (f) OLI_printf(f, "%s╬HFehler╬r: ╗╬\\w╬r = %.2lf %s\n"_cp, P(), beta_w, Mark_Not_Ok());
+    }
+    return ok;
+}
+
+static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->gamma_M2 : 0.0; }
+
+int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g) return 1;
+    double fu = 0.0, bw = 0.0;
+    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    if (!strength_basis_usable(g, bw, f)) {
+        g->f_vw_d = 0.0;
+        g->F_w_Rd = 0.0;
+        return 1;
+    }
+    g->f_vw_d = fu * INV_SQRT3 / (bw * gamma_M2(g));
+    g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
+    if (f && print_level >= 2) {
+        OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, P(),
+                   X(), g->f_vw_d);
+        OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
+        OLI_printf(f, "\n");
+    }
+    if (f && print_level >= 1) {
+        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa"_cp, P(), X());
+        OLI_printf(f, " = %.2lf kN/cm", g->F_w_Rd * 1e-5);
+        if (print_level == 1) {
+            OLI_printf(f, ",  f╬\\vw,d╬r = %.2lf N/mm²"_cp, g->f_vw_d);
+            OLI_printf(f, ",  a = %.1lf mm", g->a);
+        }
+        OLI_printf(f, "\n");
+    }
+    return g->F_w_Rd < -0.001 ? 1 : 0;
+}
+
+// ------------------------------------------------------------ forces
+
+static bool present(double x) { return std::fabs(x) > 0.001; }
+
+// The normal force per length at the root and its formula line.
+static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bool two_sided) {
+    const double N = g->N_Ed, Mp = g->M_p_Ed, Ms = g->M_s_Ed;
+    const double t2 = g->plate2.t * 0.001;
+    const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
+    if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) return 0.0;
+    if (!present(N) && !present(Mp) && !present(Ms)) return 0.0;
+
+    // Eccentricity of N for a one-sided weld, in Nmm.
+    bool eccentric = false;
+    double dMp = 0.0;
+    if ((g->method & WELD_METHOD_MIN_LENGTH) && (g->method & WELD_METHOD_DIRECTIONAL) && g->one_sided &&
+        !full_butt) {
+        dMp = N * g->plate2.t / 2.0 + (g->one_sided == 1 ? -1.0 : 1.0) * Mp * 1000.0;
+        eccentric = dMp > 0.001 && g->a >= 0.001;
+        if (f && print_level >= 1) {
+            if (dMp > 0.001)
+                OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
+                           P(), "p", X(), g->one_sided == 1 ? "-" : "+", "p", dMp * 1e-6);
+            else
+                OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität muss nicht berücksichtigt werden (kein Zug in der Nahtwurzel)\n"_cp,
+                           P());
+        }
+    }
+
+    double F;
+    if (full_butt)
+        F = (std::fabs(N + 6.0 * Mp / t2) + 6.0 * std::fabs(Ms) / L) / L;
+    else if (eccentric)
+        F = (std::fabs(N) + dMp / g->a + 6.0 * std::fabs(Ms) / L) / L;
+    else if (two_sided)
+        F = (std::fabs(N) + 2.0 * std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+    else
+        F = (std::fabs(N) / 2.0 + std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+
+    if (f && print_level >= 1) {
+        OLI_printf(f, "%sF╬\\N,Ed╬r = "_cp, P());
+        const bool lone_N =
+            present(N) && !present(Mp) && !present(Ms) && !eccentric && (full_butt || two_sided);
+        if (lone_N) {
+            OLI_printf(f, "N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, F * 1e-5);
+            return F;
+        }
+        std::string s = "(";
+        bool first = true;
+        auto term = [&](const char* text) {
+            std::string t = text;
+            if (first && t.rfind(" + ", 0) == 0) t = t.substr(3);
+            s += t;
+            first = false;
+        };
+        if (present(N)) {
+            term("N╬\\Ed╬r"_cp);
+            if (!two_sided && !full_butt && !eccentric) s += "/2";
+        }
+        char buf[160];
+        if (eccentric) {
+            std::snprintf(buf, sizeof buf, " + úM╬\\%s,Ed╬r/a"_cp, "p");
+            term(buf);
+        } else if (present(Mp)) {
+            if (full_butt)
+                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/t╬\\2╬r"_cp, "p", X());
+            else if (two_sided)
+                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r/t╬\\2╬r"_cp, X(), "p");
+            else
+                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r/t╬\\2╬r"_cp, "p");
+            term(buf);
+        }
+        if (present(Ms)) {
+            std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, "s", X());
+            term(buf);
+        }
+        s += ")";
+        OLI_printf(f, "%s", s.c_str());
+        OLI_printf(f, " / l╬\\eff╬r = %.2lf kN/cm\n"_cp, F * 1e-5);
+    }
+    return F;
+}
+
+// One force component line: "name = a + b = value" or "name = 0".
+static void component_line(FILE* f, const char* name_fmt, const char* sub, double value, const char* first,
+                           const char* second) {
+    OLI_printf(f, name_fmt, P(), sub);
+    if (!present(value)) {
+        OLI_printf(f, " = 0\n");
+        return;
+    }
+    OLI_printf(f, " = ");
+    if (first) OLI_printf(f, "%s", first);
+    if (second && first) OLI_printf(f, "%s", second);
+    else if (second) OLI_printf(f, "%s%s", second[1] == '-' ? "-" : "", second + 3);  // " + x" / " - x"
+    OLI_printf(f, " = %.2lf kN/cm\n", value * 1e-5);
+}
+
+int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g) return 1;
+    if (g->force_mode == WELD_STRESS_GIVEN) {
+        if (present(g->sigma_w_Ed) && g->a < 0.001) {
+            if (f && print_level >= 2)
+                OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
+                           P());
+            if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+            g->F_w_Ed = g->F_w_Ed_result = 0.0;
+            return 1;
+        }
+        g->F_w_Ed = g->F_w_Ed_result = 1000.0 * g->sigma_w_Ed * g->a;
+        if (f && print_level >= 2)
+            OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
+                       P());
+        if (f && print_level >= 1) {
+            OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa"_cp, P(),
+                       print_level == 1 ? "resultierende Nahtkraft " : "", X());
+            OLI_printf(f, " = %.2lf kN/cm\n", g->F_w_Ed * 1e-5);
+        }
+        return 0;
+    }
+    if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+        if (present(g->F_w_Ed) && g->a < 0.001) {
+            if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, P(), Mark_Alert());
+            g->F_w_Ed = g->F_w_Ed_result = 0.0;
+            return 1;
+        }
+        g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
+        g->F_w_Ed_result = g->F_w_Ed;
+        if (f && print_level >= 1 && g->l_w > 0.1) {
+            OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, P(),
+                       print_level == 1 ? "Nahtkraft "
+                                        : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
+                       g->F_w_Ed * 1e-5);
+        }
+        return 0;
+    }
+
+    // Forces N, M, V given.
+    if (g->l_eff < 0.001) {
+        if (f) OLI_printf(f, "%swirksame Nahtlänge = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
+    const bool carries_normal = g->kind != WELD_SLOT && g->kind != WELD_PLUG;
+    // A moment over the thickness direction needs the thickness it acts over.
+    if (carries_normal && present(g->M_p_Ed) && g->plate2.t <= 0.001) {
+        if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    const bool two_sided = g->one_sided == 0 && !full_butt;
+    double l_eff = g->l_eff;
+    if (two_sided) {
+        // Reckoned as two welds; the group's own l_eff stays as it is, so a
+        // second check of the same group does not double it again.
+        l_eff *= 2.0;
+        if (f && print_level >= 1) OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, P(), l_eff);
+    }
+    const double L = l_eff * 0.001;
+
+    if (f && print_level >= 2 && carries_normal &&
+        (present(g->N_Ed) || present(g->M_p_Ed) || present(g->M_s_Ed)))
+        OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
+                   full_butt ? "" : "im Wurzelpunkt wirkenden ");
+    const double F_N = normal_force(g, f, print_level, L, two_sided);
+    const double F_Vp = std::fabs(g->V_p_Ed) / L;
+    const double F_Vs = std::fabs(g->V_s_Ed) / L;
+    if (f && print_level >= 1) {
+        if (present(g->V_p_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
+        if (present(g->V_s_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s", F_Vs * 1e-5);
+    }
+
+    const double theta_deg = g->kind == WELD_BUTT ? g->angle : g->angle / 2.0;
+    const double th = theta_deg * PI / 180.0;
+    g->F_sigma_perp = F_N * std::sin(th) + F_Vs * std::cos(th);
+    g->F_tau_perp = F_N * std::cos(th) - F_Vs * std::sin(th);
+    g->F_tau_par = F_Vp;
+    if (f && print_level >= 2)
+        OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp, P(),
+                   theta_deg);
+    if (f && print_level >= 1) {
+        char a_text[80], b_text[80];
+        std::snprintf(b_text, sizeof b_text, " + F╬\\V%s,Ed╬r%scos(║)"_cp, "s", X());
+        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%ssin(║)"_cp, X());
+        component_line(f, "%sF╬\\Ed╬r(╠╬\\%s╬r)"_cp, "s", g->F_sigma_perp, present(F_N) ? a_text : nullptr,
+                       present(F_Vs) ? b_text : nullptr);
+        std::snprintf(b_text, sizeof b_text, " - F╬\\V%s,Ed╬r%ssin(║)"_cp, "s", X());
+        std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%scos(║)"_cp, X());
+        component_line(f, "%sF╬\\Ed╬r(Í╬\\%s╬r)"_cp, "s", g->F_tau_perp, present(F_N) ? a_text : nullptr,
+                       present(F_Vs) ? b_text : nullptr);
+        if (present(F_Vp))
+            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
+        else
+            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = 0\n"_cp, P(), "p");
+    }
+
+    g->F_w_Ed = std::sqrt(g->F_sigma_perp * g->F_sigma_perp + g->F_tau_perp * g->F_tau_perp +
+                          g->F_tau_par * g->F_tau_par);
+    g->F_w_Ed_result = g->F_w_Ed;
+    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
+    if (!(g->method & WELD_METHOD_DIRECTIONAL)) {
+        if (f && print_level >= 2)
+            OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
+                       P());
+        if (f && print_level >= 1) {
+            if (g->kind == WELD_SLOT)
+                OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp, P(), "s", "p");
+            else
+                OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(╠╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp,
+                           P(), "s", "s", "p");
+            OLI_printf(f, " = %.2lf kN/cm\n", g->F_w_Ed * 1e-5);
+        }
+    }
+    return 0;
+}
+
+// ------------------------------------------------------------ verdicts
+
+// A utilisation just above 1 (less than 0.001) counts as 1. Writes the
+// tail of a result line: "U<sub> = u  sign  1  marker". A utilisation that
+// is not a number gets the failure marker and refuses the check (1); else
+// U_max takes the larger value (0).
+static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
+    if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
+    const bool valid = std::isfinite(*U);
+    if (f) {
+        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Get_Compare_Symbol((float)*U, 1.0f));
+        OLI_printf(f, "  %s\n", valid && *U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    }
+    if (!valid) return 1;
+    if (*U > g->U_max) g->U_max = *U;
+    return 0;
+}
+
+int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
+    if (g->F_w_Rd < -0.001) {
+        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    if (g->F_w_Rd <= 0.001) {
+        if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
+        return 0;
+    }
+    double U = g->F_w_Ed / g->F_w_Rd;
+    if (f)
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, P(), g->F_w_Ed * 1e-5,
+                   Get_Compare_Symbol((float)(g->F_w_Ed * 1e-5), (float)(g->F_w_Rd * 1e-5)), g->F_w_Rd * 1e-5);
+    return utilisation_tail(g, f, prefix, &U);
+}
+
+// One condition of the directional method; 1 when refused.
+static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, double sigma, double strength) {
+    if (strength < -0.001) {
+        if (f) OLI_printf(f, "%s╬HFehler╬r: f╬\\%dw,d╬r < 0 %s\n"_cp, P(), n, Mark_Alert());
+        return 1;
+    }
+    if (std::fabs(strength) <= 0.001) {
+        if (f) OLI_printf(f, "%sf╬\\%dw,d╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), n, Mark_Note());
+        return 0;
+    }
+    double U = sigma / strength;
+    if (f)
+        OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
+                   Get_Compare_Symbol((float)sigma, (float)strength), n, strength);
+    return utilisation_tail(g, f, prefix, &U);
+}
+
+// ------------------------------------------------------------ checks
+
+// Simplified method: F_w,Ed against F_w,Rd.
+static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
+    if (!g->check) {
+        const int r = Calc_Weld_Shear_Strength(g, f, print_level);
+        if (r == 0 && f && print_level == 0)
+            OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = %.2lf kN/cm\n"_cp, P(), g->F_w_Rd * 1e-5);
+        return r;
+    }
+    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -0.001) return 1;  // unusable factors
+    if (g->F_w_Ed < -0.001) {
+        if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    return Weld_Resistance_Result(g, f, prefix);
+}
+
+// The strength lines of conditions 1 and 2.
+static void strength_line_1(NahtGruppe* g, FILE* f, int print_level, double fu, double bw) {
+    OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
+    OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, X(), g->f_1w_d);
+    if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
+    OLI_printf(f, "\n");
+}
+
+static void strength_line_2(NahtGruppe* g, FILE* f, int print_level, double fu) {
+    OLI_printf(f, "%sf╬\\2w,d╬r = 0.9%sf╬\\u╬r / └╬\\M2╬r = %.2lf N/mm²"_cp, P(), X(), g->f_2w_d);
+    if (print_level >= 2) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²"_cp, fu);
+    OLI_printf(f, "\n");
+}
+
+// Directional method: the stresses on the throat against f_1w,d and f_2w,d.
+static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (g->check) {
+        if (g->force_mode == WELD_FORCES_GIVEN || g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+            if (Calc_Weld_Forces(g, f, print_level)) return 1;
+            // A resultant alone has no direction: it is taken along the
+            // weld, where it weighs most in condition 1.
+            if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+                g->F_sigma_perp = g->F_tau_perp = 0.0;
+                g->F_tau_par = g->F_w_Ed;
+            }
+            if (g->a < 0.001) {
+                if (f)
+                    OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Spannungen nicht ermittelbar %s\n"_cp, P(),
+                               Mark_Alert());
+                return 1;
+            }
+            g->sigma_perp = g->F_sigma_perp * 0.001 / g->a;
+            g->tau_perp = g->F_tau_perp * 0.001 / g->a;
+            g->tau_par = g->F_tau_par * 0.001 / g->a;
+            if (f && print_level >= 2)
+                OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp, P());
+            if (f && print_level >= 1) {
+                OLI_printf(f, "%s╠╬\\%s╬r = F╬\\Ed╬r(╠╬\\%s╬r)/a = %.2lf N/mm²,"_cp, P(), "s", "s", g->sigma_perp);
+                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²,"_cp, "s", "s", g->tau_perp);
+                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²\n"_cp, "p", "p", g->tau_par);
+            }
+        }
+    }
+    double fu = 0.0, bw = 0.0;
+    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    if (!strength_basis_usable(g, bw, f)) return 1;
+    g->f_1w_d = fu / (bw * gamma_M2(g));
+    g->f_2w_d = 0.9 * fu / gamma_M2(g);
+
+    if (!g->check) {
+        if (!f) return 0;
+        if (print_level == 0) {
+            OLI_printf(f, "%sTragfähigkeiten einer Schweißnaht:"_cp, P());
+            OLI_printf(f, "  f╬\\1w,d╬r = %.2lf N/mm²"_cp, g->f_1w_d);
+            OLI_printf(f, ", f╬\\2w,d╬r = %.2lf N/mm²"_cp, g->f_2w_d);
+            OLI_printf(f, "\n");
+        } else {
+            strength_line_1(g, f, print_level, fu, bw);
+            strength_line_2(g, f, print_level, fu);
+        }
+        return 0;
+    }
+
+    g->sigma_1_w_Ed = std::sqrt(g->sigma_perp * g->sigma_perp +
+                                3.0 * (g->tau_perp * g->tau_perp + g->tau_par * g->tau_par));
+    g->sigma_2_w_Ed = std::fabs(g->sigma_perp);
+    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 1:\n", P());
+    if (f && print_level >= 1) {
+        OLI_printf(f, "%s╠╬\\1,w,Ed╬r = (╠╬\\%s╬r² + 3%s(Í╬\\%s╬r² + Í╬\\%s╬r²))╬/1/2╬r = %.2lf N/mm²\n"_cp, P(), "s",
+                   X(), "s", "p", g->sigma_1_w_Ed);
+        strength_line_1(g, f, print_level, fu, bw);
+    }
+    if (condition_result(g, f, prefix, 1, g->sigma_1_w_Ed, g->f_1w_d)) return 1;
+    if (f && print_level >= 2) OLI_printf(f, "%sBedingung 2:\n", P());
+    if (f && print_level >= 1) {
+        OLI_printf(f, "%s╠╬\\2,w,Ed╬r = |╠╬\\%s╬r| = %.2lf N/mm²\n"_cp, P(), "s", g->sigma_2_w_Ed);
+        strength_line_2(g, f, print_level, fu);
+    }
+    return condition_result(g, f, prefix, 2, g->sigma_2_w_Ed, g->f_2w_d);
+}
+
+int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (!g) return 1;
+    if (!prefix) prefix = "";
+    if (g->method & WELD_METHOD_DIRECTIONAL) return check_directional(g, f, print_level, prefix);
+    return check_simplified(g, f, print_level, prefix);
+}
+
+int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (!g) return 1;
+    if (!prefix) prefix = "";
+    const double t1 = g->plate1.t, t2 = g->plate2.t;
+    const double t = g->angle >= 0.001 ? t2 : std::min(t1, t2);
+    if (!g->full_penetration) {
+        const bool counts_full = g->one_sided ? std::fabs(g->a - t) <= 0.001 : std::fabs(g->a - t / 2.0) <= 0.001;
+        if (!counts_full) return Check_Weld_Directional(g, f, print_level, prefix);
+        if (f && print_level >= 2) OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, P(), g->a);
+    }
+    // The whole joint carries the load: a = t, one-sided, and the forces of
+    // a fully penetrated weld (no halving of N at a root).
+    const double a_saved = g->a;
+    const int one_sided_saved = g->one_sided;
+    const int full_saved = g->full_penetration;
+    g->a = t;
+    g->one_sided = 1;
+    g->full_penetration = 1;
+    int result = 0;
+    if (g->method & WELD_METHOD_DIRECTIONAL) {
+        result = Check_Weld_Directional(g, f, print_level, prefix);
+    } else {
+        bool done = false;
+        if (g->check && Calc_Weld_Forces(g, f, print_level)) {
+            g->U_max = 1000.0;
+            done = true;
+        }
+        if (!done) {
+            const int strength = Calc_Weld_Shear_Strength(g, f, print_level);
+            if (strength && g->F_w_Rd >= -0.001) result = 1;  // unusable factors
+            else if (g->check && g->F_w_Ed > 0.001) result = Weld_Resistance_Result(g, f, prefix);
+        }
+    }
+    g->a = a_saved;
+    g->one_sided = one_sided_saved;
+    g->full_penetration = full_saved;
+    return result;
+}

@@ -27,6 +27,11 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
 // Helpers shared by the library: f_u and beta_w of the governing plate
 // (EN 1993-1-8 4.5.3: the weaker part; above 40 mm with an annex variant the
 // f_u for t <= 40 mm). Never fails; a null plate gives 0.
+// The result line of the simplified method, of a butt weld and of plug
+// welds: F_w,Ed against F_w,Rd in g; a zero resistance writes a note and no
+// utilisation. 1 when refused (negative resistance, utilisation not a
+// number), else 0; U_max takes the larger utilisation.
+int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix);
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
 
 #endif
