@@ -1,0 +1,632 @@
+// Material parameters: the refresh of every kind for a thickness with its
+// failed checks, the national beta_w rule, the steel choice list resolving
+// to its own catalogue rows, the input-file block of every version, the
+// print texts byte for byte, the grade maps and the plate resistances.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "codes/material.h"
+#include "codes/nad.h"
+#include "platform/msgbox.h"
+#include "printlist/list_capture.h"
+#include "support/testutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testutil::Read_File;
+using testutil::ScopedEnv;
+using testutil::TempDir;
+using testutil::Write_File;
+
+const std::string kNotOk = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
+const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
+// The change group that raises the indent by 0.3 inside the paragraph.
+const std::string kIndent = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";
+const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
+
+std::string File_Text(FILE* f) {
+    std::fflush(f);
+    std::string s(static_cast<size_t>(std::ftell(f)), '\0');
+    std::rewind(f);
+    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
+    return s;
+}
+
+FILE* File_With(const std::string& text) {
+    FILE* f = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), f);
+    std::rewind(f);
+    return f;
+}
+
+// A data tree with the two shipped annexes; the standard set (variant 0)
+// or "Deutschland" (a national variant) is activated by the tests.
+class Material : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "DATA" / "NAD");
+        fs::create_directories(dir.path() / "DRAM" / "NADS");
+        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
+        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
+        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
+        Reset_NAD_Registry();
+        Use_Annex(0);
+    }
+    void TearDown() override {
+        VEK_Clear_Recorded_Messages();
+        Reset_NAD_Registry();
+    }
+    void Use_Annex(int national) {
+        Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
+        ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
+        VEK_Clear_Recorded_Messages();
+    }
+    static Materialparameter_Record Table(int kind, int grade) {
+        Materialparameter_Record m;
+        Clear_Material_Params(&m);
+        m.kind = kind;
+        m.grade = grade;
+        return m;
+    }
+    static std::string Print(void (*print)(const Materialparameter_Record*, FILE*, int, int, const char*),
+                             const Materialparameter_Record& m, int flags, int with_values, const char* sub) {
+        ListCapture list;
+        print(&m, list.f(), flags, with_values, sub);
+        OLI_End_Text(list.f());
+        return list.Take();
+    }
+
+    TempDir dir;
+    ScopedEnv data{"DATA", dir.file("DATA")};
+    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+};
+
+TEST_F(Material, ClearAndDefault) {
+    Materialparameter_Record m;
+    std::memset(&m, 0x55, sizeof m);
+    Clear_Material_Params(&m);
+    EXPECT_EQ(std::string(m.name), std::string(25, ' '));
+    EXPECT_EQ(m.grade, 0);
+    EXPECT_EQ(m.kind, 0);
+    EXPECT_EQ(m.own_values, 0);
+    EXPECT_EQ(m.f_y1, 0.0);
+    EXPECT_DOUBLE_EQ(m.E, 210000.0);
+    EXPECT_DOUBLE_EQ(m.G, 80769.23076923077);
+    EXPECT_DOUBLE_EQ(m.nu, 0.3);
+    EXPECT_DOUBLE_EQ(m.alpha_T, 1.2);
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.8);
+
+    Default_Material_Params(&m);
+    EXPECT_DOUBLE_EQ(m.f_y1, 235.0);
+    EXPECT_DOUBLE_EQ(m.f_u1, 360.0);
+    EXPECT_DOUBLE_EQ(m.f_y2, 215.0);
+    EXPECT_DOUBLE_EQ(m.f_y3, 215.0);
+    EXPECT_DOUBLE_EQ(m.f_u3, 360.0);
+    EXPECT_DOUBLE_EQ(m.f_y, 235.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 360.0);
+    Clear_Material_Params(nullptr);
+    Default_Material_Params(nullptr);
+}
+
+TEST_F(Material, CopyAndInitForThickness) {
+    Materialparameter_Record s = Table(0, 2);
+    std::memcpy(s.name, "Stahlteil mit Namen 25 Zc", 26);
+    Check_Material_Params(&s, 10.0, nullptr, 0, nullptr);
+    Materialparameter_Record t;
+    Copy_Material_Params(&s, &t);
+    EXPECT_EQ(std::memcmp(&s, &t, sizeof s), 0);
+    Copy_Material_Params(nullptr, &t);
+    EXPECT_EQ(t.f_y1, 0.0);
+    EXPECT_DOUBLE_EQ(t.E, 210000.0);
+
+    Init_Material_Params_For_Thickness(&s, &t, 40.0009);
+    EXPECT_DOUBLE_EQ(t.f_y, 355.0);
+    Init_Material_Params_For_Thickness(&s, &t, 40.001);
+    EXPECT_DOUBLE_EQ(t.f_y, 335.0);
+    EXPECT_DOUBLE_EQ(t.f_u, 470.0);
+    Init_Material_Params_For_Thickness(&s, &t, 80.0009);
+    EXPECT_DOUBLE_EQ(t.f_y, 335.0);
+    s.own_values = 1;
+    s.f_y3 = 300.0;
+    s.f_u3 = 440.0;
+    Init_Material_Params_For_Thickness(&s, &t, 80.001);
+    EXPECT_DOUBLE_EQ(t.f_y, 300.0);
+    EXPECT_DOUBLE_EQ(t.f_u, 440.0);
+}
+
+TEST_F(Material, WeldTableByThickness) {
+    Materialparameter_Record m = Table(0, 2);
+    EXPECT_EQ(Check_Material_Params(&m, 40.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 355.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 490.0);
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.9);
+    EXPECT_EQ(m.effective_grade, 2);
+    EXPECT_EQ(Check_Material_Params(&m, 40.001, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 335.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 470.0);
+    EXPECT_DOUBLE_EQ(m.f_y1, 355.0);
+    EXPECT_DOUBLE_EQ(m.f_y3, 335.0);
+    EXPECT_DOUBLE_EQ(m.G, 80769.23076923077);
+    // Up to 80.1 mm the thickness counts as 80 mm, silently.
+    EXPECT_EQ(Check_Material_Params(&m, 80.1, nullptr, 1, nullptr), 0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    // A negative grade is corrected to S235 and reported by the result.
+    m.grade = -3;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 0, nullptr), 1);
+    EXPECT_EQ(m.grade, 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 235.0);
+    EXPECT_EQ(Check_Material_Params(nullptr, 10.0, nullptr, 0, nullptr), 0);
+}
+
+TEST_F(Material, ThickerThan80WithoutOwnValuesIsAFailedCheck) {
+    Materialparameter_Record m = Table(0, 2);
+    ListCapture list;
+    EXPECT_EQ(Check_Material_Params(&m, 85.0, list.f(), 1, "Profil: "), 1);
+    EXPECT_DOUBLE_EQ(m.f_y, 335.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 470.0);
+    const std::string text = "Profil: Stahldicke t = 85.0 mm > 80 mm: Materialparameter \x81" "berpr\x81" "fen (ggf. vorgeben)";
+    EXPECT_EQ(list.Take(), kHead + " " + text + "  " + kNotOk + "\n");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], text);
+
+    // Batch runs see it without a message.
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Check_Material_Params(&m, 120.0, nullptr, 0, nullptr), 1);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    // Own values cover that range: no report, range 3 is taken.
+    m.own_values = 1;
+    m.f_y3 = 315.0;
+    m.f_u3 = 450.0;
+    EXPECT_EQ(Check_Material_Params(&m, 120.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 315.0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+TEST_F(Material, HollowSectionGradesWithoutValuesAbove40mmFail) {
+    Materialparameter_Record m = Table(0, 23);  // S355 MH/MLH
+    EXPECT_EQ(Check_Material_Params(&m, 40.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 355.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 470.0);
+
+    ListCapture list;
+    FILE* f = list.f();
+    EXPECT_EQ(Check_Material_Params(&m, 50.0, f, 1, nullptr), 1);
+    EXPECT_EQ(m.f_y, 0.0);
+    EXPECT_EQ(m.f_u, 0.0);
+    const std::string text = "Stahlg\x81te S355 MH/MLH: keine Festigkeitswerte f\x81r t = 50.0 mm > 40 mm, "
+                             "Materialparameter vorgeben";
+    EXPECT_EQ(list.Take(), kHead + " " + text + "  " + kNotOk + "\n");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], text);
+}
+
+TEST_F(Material, NationalBetaWRule) {
+    Materialparameter_Record m6 = Table(0, 6), m7 = Table(0, 7), m2 = Table(0, 2), m24 = Table(0, 24);
+    Check_Material_Params(&m6, 10.0, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m6.beta_w, 1.0);
+    Use_Annex(1);
+    for (Materialparameter_Record* m : {&m6, &m7, &m2, &m24}) Check_Material_Params(m, 10.0, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m6.beta_w, 0.88);
+    EXPECT_DOUBLE_EQ(m7.beta_w, 0.85);
+    EXPECT_DOUBLE_EQ(m2.beta_w, 0.9);
+    EXPECT_DOUBLE_EQ(m24.beta_w, 0.88);
+}
+
+TEST_F(Material, OwnSteelValues) {
+    Materialparameter_Record m = Table(0, 2);
+    m.own_values = 1;
+    m.f_y1 = 300.0;
+    m.f_u1 = 299.9995;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_u, 300.0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    m.f_u1 = 299.0;
+    ListCapture list;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, list.f(), 1, nullptr), 1);
+    EXPECT_EQ(list.Take(), kHead + " Zugfestigkeit f\xCE\\u\xCEr = 299.0 N/mm\xFD < Streckgrenze f\xCE\\y\xCEr = 300.0 N/mm\xFD  " +
+                                kNotOk + "\n");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "Zugfestigkeit fu = 299.0 N/mm\xFD < Streckgrenze fy = 300.0 N/mm\xFD");
+    EXPECT_DOUBLE_EQ(m.f_u, 299.0);
+
+    // Stainless steel always takes range 1.
+    m.grade = 26;
+    m.f_u1 = 520.0;
+    m.f_y2 = 0.0;
+    EXPECT_EQ(Check_Material_Params(&m, 60.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 300.0);
+
+    m.grade = 2;
+    m.E = 0.5;
+    EXPECT_EQ(Check_Material_Params(&m, 60.0, nullptr, 0, nullptr), 1);  // f_y2 0 and E 0.5
+    m.E = 210000.0;
+    m.f_y2 = 280.0;
+    m.f_u2 = 400.0;
+    EXPECT_EQ(Check_Material_Params(&m, 60.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 280.0);
+}
+
+TEST_F(Material, OwnAluminiumValues) {
+    Materialparameter_Record m = Table(2, 44);
+    m.own_values = 1;
+    m.E = 70000.0;
+    m.f_y1 = 250.0;
+    m.f_u1 = 249.5;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_u, 250.0);
+    m.f_u1 = 248.0;
+    ListCapture list;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, list.f(), 0, nullptr), 1);
+    EXPECT_EQ(list.Take(), kHead + " Zugfestigkeit f\xCE\\u\xCEr = 248.0 N/mm\xFD < f\xCE\\o\xCEr = 250 N/mm\xFD  " + kNotOk + "\n");
+    m.f_y1 = 0.5;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 1, "A: "), 1);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "A: 0,2%-Dehngrenze fo = 0.5 N/mm\xFD < 1 N/mm\xFD");
+}
+
+TEST_F(Material, AluminiumFromTheCatalogue) {
+    Materialparameter_Record m = Table(2, 44);
+    EXPECT_EQ(Check_Material_Params(&m, 150.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 240.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 295.0);
+    EXPECT_DOUBLE_EQ(m.f_y3, 240.0);
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.0);
+    EXPECT_DOUBLE_EQ(m.E, 70000.0);
+    EXPECT_DOUBLE_EQ(m.G, 26923.076923076922);
+    EXPECT_DOUBLE_EQ(m.alpha_T, 2.3);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+TEST_F(Material, SteelChoiceEntriesResolveToTheirOwnRows) {
+    // Entry 6 is "S460 N/NL", entry 10 "S460 M/ML": their own rows, not the
+    // S420 grades that share the weld table's indices.
+    Materialparameter_Record m = Table(1, 6);
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 460.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 550.0);
+    EXPECT_DOUBLE_EQ(m.f_y2, 430.0);
+    EXPECT_DOUBLE_EQ(m.beta_w, 1.0);  // the fillet-weld factor, not alpha_w 0.6
+    EXPECT_EQ(m.grade, 6);
+    EXPECT_EQ(Check_Material_Params(&m, 50.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 430.0);
+
+    m = Table(1, 10);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m.f_y, 460.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 530.0);
+
+    // A separator stands for the entry above it.
+    m = Table(1, 7);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(m.grade, 6);
+    EXPECT_DOUBLE_EQ(m.f_u, 550.0);
+    m = Table(1, 3);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(m.grade, 2);
+    EXPECT_DOUBLE_EQ(m.f_y, 360.0);  // "S355 (St52)" of the DIN table
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.9);
+
+    m = Table(1, 0);
+    Check_Material_Params(&m, 85.0, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m.f_y, 215.0);
+    EXPECT_DOUBLE_EQ(m.f_y1, 240.0);
+    EXPECT_DOUBLE_EQ(m.f_u3, 360.0);
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.8);  // not alpha_w 0.95
+
+    Use_Annex(1);
+    m = Table(1, 6);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m.beta_w, 0.85);
+
+    EXPECT_EQ(Steel_Choice_To_Stahlguete_Code(6), 12);
+    EXPECT_EQ(Steel_Choice_To_Stahlguete_Code(11), -1);
+    EXPECT_STREQ(Steel_Choice_Name(6), "S460 N/NL");
+}
+
+TEST_F(Material, Equality) {
+    Materialparameter_Record a = Table(0, 2), b = Table(0, 2);
+    Check_Material_Params(&a, 10.0, nullptr, 0, nullptr);
+    Check_Material_Params(&b, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Material_Params_Equal(&a, &b), 1);
+    b.f_y1 = 100.0;  // ranges count only for own values
+    EXPECT_EQ(Material_Params_Equal(&a, &b), 1);
+    a.own_values = b.own_values = 1;
+    EXPECT_EQ(Material_Params_Equal(&a, &b), 0);
+    b.f_y1 = a.f_y1 + 0.009;
+    EXPECT_EQ(Material_Params_Equal(&a, &b), 1);
+    b.f_y = a.f_y + 0.02;
+    EXPECT_EQ(Material_Params_Equal(&a, &b), 0);
+    EXPECT_EQ(Material_Params_Equal(&a, nullptr), 0);
+}
+
+TEST_F(Material, BlockIsWrittenAsVersion2) {
+    Materialparameter_Record m;
+    Default_Material_Params(&m);
+    std::memcpy(m.name, "Blech 1", 7);
+    FILE* f = std::tmpfile();
+    EXPECT_EQ(Write_Material_Params(f, &m), 0);
+    EXPECT_EQ(File_Text(f),
+              " 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000"
+              " 235.000000 360.000000 215.000000 360.000000 215.000000 360.000000\n"
+              " Blech~1" + std::string(18, '~') + "\n");
+    std::fclose(f);
+    EXPECT_EQ(std::string(m.name), "Blech 1" + std::string(18, ' '));  // restored
+    EXPECT_EQ(Write_Material_Params(nullptr, &m), 1);
+}
+
+TEST_F(Material, EveryVersionReadsBack) {
+    Materialparameter_Record w = Table(0, 5);
+    std::memcpy(w.name, "Stahlteil mit Namen 25 Zc", 26);
+    Check_Material_Params(&w, 0.0, nullptr, 0, nullptr);
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Write_Material_Params(f, &w), 0);
+    std::rewind(f);
+    Materialparameter_Record r;
+    Clear_Material_Params(&r);
+    EXPECT_EQ(Read_Material_Params(f, &r), 0);
+    std::fclose(f);
+    EXPECT_STREQ(r.name, "Stahlteil mit Namen 25 Zc");
+    EXPECT_EQ(Material_Params_Equal(&r, &w), 1);
+    EXPECT_DOUBLE_EQ(r.f_u2, 470.0);
+
+    // Version 0: one pair for all three ranges (own values keep them).
+    f = File_With(" 0\r\n 3 1 235.0 360.0 0.8 210000 0.3 80769.23 1.2\r\n");
+    Materialparameter_Record v0;
+    Clear_Material_Params(&v0);
+    EXPECT_EQ(Read_Material_Params(f, &v0), 0);
+    std::fclose(f);
+    EXPECT_EQ(v0.grade, 3);
+    EXPECT_EQ(v0.own_values, 1);
+    for (double v : {v0.f_y1, v0.f_y2, v0.f_y3}) EXPECT_DOUBLE_EQ(v, 235.0);
+    for (double v : {v0.f_u1, v0.f_u2, v0.f_u3}) EXPECT_DOUBLE_EQ(v, 360.0);
+    EXPECT_DOUBLE_EQ(v0.f_y, 235.0);
+    EXPECT_EQ(std::string(v0.name), std::string(25, ' '));
+
+    // Version 1: six strengths, the pair of the second line is ignored.
+    f = File_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450 280 430 260 410\n");
+    Materialparameter_Record v1;
+    Clear_Material_Params(&v1);
+    EXPECT_EQ(Read_Material_Params(f, &v1), 0);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(v1.f_y, 300.0);
+    EXPECT_DOUBLE_EQ(v1.f_u3, 410.0);
+
+    // A version 1 block without its strengths fails.
+    f = File_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450\n");
+    EXPECT_EQ(Read_Material_Params(f, &v1), 1);
+    std::fclose(f);
+}
+
+TEST_F(Material, LongNameIsReadBounded) {
+    FILE* f = File_With(" 2\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n"
+                        " ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n");
+    Materialparameter_Record m;
+    Clear_Material_Params(&m);
+    EXPECT_EQ(Read_Material_Params(f, &m), 0);
+    std::fclose(f);
+    EXPECT_STREQ(m.name, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_EQ(m.kind, 0);
+}
+
+TEST_F(Material, NewerBlockIsRefused) {
+    VEK_Set_Batch_Mode(1);
+    FILE* f = File_With(" 3\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n x\n");
+    Materialparameter_Record m;
+    Clear_Material_Params(&m);
+    EXPECT_EQ(Read_Material_Params(f, &m), 1);
+    std::fclose(f);
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+    VEK_Set_Batch_Mode(0);
+    f = File_With(" 2\n 0 0 0 zero");
+    EXPECT_EQ(Read_Material_Params(f, &m), 1);
+    std::fclose(f);
+    EXPECT_EQ(Read_Material_Params(nullptr, &m), 1);
+}
+
+TEST_F(Material, PrintOfSteelByThicknessRanges) {
+    Materialparameter_Record m = Table(0, 2);
+    Check_Material_Params(&m, 50.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 6, 0, "1"),
+              kHead + " Stahlg\x81te S355\n" + kIndent +
+                  " char. Streckgrenze f\xCE\\y1,t\xF3" "40mm\xCEr = 355.0 N/mm\xFD,  f\xCE\\y1,t\xF3" "80mm\xCEr = 335.0 N/mm\xFD,  "
+                  "f\xCE\\y1,t>80mm\xCEr = 335.0 N/mm\xFD\n"
+                  " char. Zugfestigkeit f\xCE\\u1,t\xF3" "40mm\xCEr = 490.0 N/mm\xFD,  f\xCE\\u1,t\xF3" "80mm\xCEr = 470.0 N/mm\xFD,  "
+                  "f\xCE\\u1,t>80mm\xCEr = 470.0 N/mm\xFD\n"
+                  " Korrelationsbeiwert f\x81r Kehln\x84hte \xBB\xCE\\w1\xCEr = 0.90\n"
+                  " Elastizit\x84tsmodul E\xCE\\1\xCEr = 210000.0 N/mm\xFD\n" + kEnd);
+
+    // Kind 1 takes the catalogue at 40, 80 and 81 mm of its own row (the
+    // DIN values: the choice list offers the DIN grades).
+    m = Table(1, 5);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    const std::string t = Print(Print_Steel_Params_By_Thickness, m, 0, 1, "");
+    EXPECT_NE(t.find(" Stahlg\x81te S355 N/NL, Rechenparameter:\n"), std::string::npos);
+    EXPECT_NE(t.find(" char. Streckgrenze f\xCE\\y,t\xF3" "40mm\xCEr = 360.0 N/mm\xFD,  f\xCE\\y,t\xF3" "80mm\xCEr = 335.0"),
+              std::string::npos);
+    EXPECT_NE(t.find("f\xCE\\u,t>80mm\xCEr = 470.0 N/mm\xFD\n"), std::string::npos);
+
+    // Own values: the record's ranges under the user's name.
+    m = Table(0, 2);
+    m.own_values = 1;
+    std::memcpy(m.name, "Knotenblech", 11);
+    m.f_y1 = 300, m.f_y2 = 290, m.f_y3 = 280, m.f_u1 = 400, m.f_u2 = 390, m.f_u3 = 380;
+    const std::string own = Print(Print_Steel_Params_By_Thickness, m, 0, 0, "");
+    EXPECT_EQ(own.substr(0, kHead.size() + 30), kHead + " Knotenblech, Stahlparameter:\n");
+    EXPECT_NE(own.find("f\xCE\\u,t>80mm\xCEr = 380.0 N/mm\xFD\n"), std::string::npos);
+}
+
+TEST_F(Material, PrintTexts) {
+    // Table grade without values: one line only.
+    Materialparameter_Record m = Table(0, 0);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 6, 0, "p"), kHead + " Stahlg\x81te S235\n" + kEnd);
+    std::memcpy(m.name, "Stirnblech", 10);
+    EXPECT_EQ(Print(Print_Material_Params, m, 6, 0, "p"), kHead + " Stahlg\x81te S235  (Stirnblech)\n" + kEnd);
+
+    // With values and the thermal line.
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 0x80, 1, "p"),
+              kHead + " Stahlg\x81te S235  (Stirnblech), Rechenparameter:\n" + kIndent +
+                  " char. Streckgrenze f\xCE\\yp\xCEr = 235.0 N/mm\xFD\n"
+                  " char. Zugfestigkeit f\xCE\\up\xCEr = 360.0 N/mm\xFD\n"
+                  " Temperaturausdehnungskoeffizient \xBA\xCE\\Tp\xCEr = 1.20\xCE/.\xCEr" "10\xCE/-5\xCEr 1/K\n" + kEnd);
+
+    // Stainless steel.
+    m = Table(0, 26);
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 0, 0, ""), kHead + " Stahlg\x81te , Edelstahl\n" + kEnd);
+
+    // Kind 1 prints the name of the choice-list entry.
+    m = Table(1, 10);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 0, 0, ""), kHead + " Stahlg\x81te S460 M/ML\n" + kEnd);
+
+    // Aluminium from the catalogue, with values.
+    m = Table(2, 44);
+    Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 4, 1, "2"),
+              kHead + " Legierung 6082, T651, Rechenparameter:\n" + kIndent +
+                  " char. Wert der 0,2%-Dehngrenze f\xCE\\o\xCEr = 240.0 N/mm\xFD\n"
+                  " char. Zugfestigkeit f\xCE\\u2\xCEr = 295.0 N/mm\xFD\n"
+                  " Elastizit\x84tsmodul E\xCE\\2\xCEr = 70000.0 N/mm\xFD\n" + kEnd);
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 4, 0, "2"), kHead + " Legierung 6082, T651\n" + kEnd);
+    m.own_values = 1;
+    std::memcpy(m.name, "Profil", 6);
+    const std::string own = Print(Print_Material_Params_Text, m, 0, 0, "");
+    EXPECT_EQ(own.substr(0, kHead.size() + 20), kHead + " Profil, Parameter:\n");
+
+    m.kind = 3;
+    EXPECT_EQ(Print(Print_Material_Params_Text, m, 0, 1, ""), kEnd.substr(0, 0));
+}
+
+TEST(GradeLists, MapsBetweenWeldGradesAndCatalogueRows) {
+    EXPECT_EQ(Grade_Index_To_Stahlguete_Code(14), 12);
+    EXPECT_EQ(Grade_Index_To_Stahlguete_Code(26), -1);
+    EXPECT_EQ(Grade_Index_To_Stahlguete_Code(-1), -1);
+    EXPECT_EQ(Grade_Index_To_Stahlguete_Code(24), 33);
+    EXPECT_EQ(Grade_Index_To_Stahlguete_Code(15), 5);
+    EXPECT_EQ(Stahlguete_Code_To_Grade_Index(0x10005), -1);
+    EXPECT_EQ(Stahlguete_Code_To_Grade_Index(14), -1);
+    for (int g = 0; g < 12; ++g) EXPECT_EQ(Stahlguete_Code_To_Grade_Index(Grade_Index_To_Stahlguete_Code(g)), g);
+}
+
+TEST(GradeLists, ChoiceListAndNameRing) {
+    Init_Grade_Names();
+    const char* first = Steel_Choice_Name(0);
+    Init_Grade_Names();
+    EXPECT_EQ(Steel_Choice_Name(0), first);
+    const char* expected[11] = {"S235 (St37)", "S275 (St44)", "S355 (St52)", "---", "S275 N/NL", "S355 N/NL",
+                                "S460 N/NL", "---", "S275 M/ML", "S355 M/ML", "S460 M/ML"};
+    for (int i = 0; i < 11; ++i) EXPECT_STREQ(Steel_Choice_Name(i), expected[i]);
+    EXPECT_EQ(Steel_Choice_Name(11), nullptr);
+
+    std::set<const char*> seen;
+    const char* buffers[11];
+    for (int i = 0; i < 11; ++i) buffers[i] = Get_Weld_Grade_Name(0, i);
+    for (int i = 0; i < 10; ++i) seen.insert(buffers[i]);
+    EXPECT_EQ(seen.size(), 10u);
+    EXPECT_EQ(buffers[10], buffers[0]);
+    EXPECT_STREQ(buffers[10], "S420 M/ML");  // weld grade 10
+    EXPECT_STREQ(Get_Weld_Grade_Name(0, 14), "S460 Q/QL/QL1");
+    EXPECT_STREQ(Get_Weld_Grade_Name(1, 0), "");
+    EXPECT_STREQ(Get_Weld_Grade_Name(0, 26), "");
+    EXPECT_EQ(std::string(Weld_Grade_Table_Name(0)), "S235           ");
+}
+
+TEST(GradeLists, EveryTableGradeBelongsToOneFamily) {
+    for (int g = 0; g < 26; ++g) {
+        SCOPED_TRACE(g);
+        EXPECT_EQ(Is_Grade_S235(g) + Is_Grade_S275(g) + Is_Grade_S355(g) + Is_Grade_S420(g) + Is_Grade_S460(g), 1);
+        // The family agrees with the catalogue row the grade maps to.
+        const char* row_name = nullptr;
+        if (Is_Grade_S235(g)) row_name = "S235";
+        if (Is_Grade_S275(g)) row_name = "S275";
+        if (Is_Grade_S355(g)) row_name = "S355";
+        if (Is_Grade_S420(g)) row_name = "S420";
+        if (Is_Grade_S460(g)) row_name = g == 3 ? "S450" : "S460";
+        EXPECT_EQ(std::string(Get_Weld_Grade_Name(0, g)).substr(0, 4), row_name);
+    }
+    EXPECT_EQ(Is_Grade_S235(26), 0);
+    EXPECT_EQ(Is_Grade_Weathering(12) + Is_Grade_Weathering(13) + Is_Grade_Weathering(14), 2);
+    EXPECT_DOUBLE_EQ(Weld_Grade_Value_Or_150(0, 25, 7.0), 150.0);
+    EXPECT_DOUBLE_EQ(Weld_Grade_Value_Or_150(0, 26, 7.0), 7.0);
+    EXPECT_DOUBLE_EQ(Weld_Grade_Value_Or_150(1, 2, 7.0), 7.0);
+    EXPECT_DOUBLE_EQ(Divide(235.0, 1.1), 235.0 / 1.1);
+    EXPECT_DOUBLE_EQ(Divide_Sqrt3(235.0, 1.0), 235.0 / std::sqrt(3.0));
+}
+
+TEST(PlateResistances, Shear) {
+    // f_y 235, t 10, h 200: V_pl = 235 * 2000 / sqrt 3 = 271354.3 N;
+    // f_u 360, h_net 180, gamma_M2 1.25: V_u = 360 * 1800 / (sqrt 3 * 1.25) = 299300.6 N.
+    const double V_pl = 235.0 * 2000.0 / std::sqrt(3.0);
+    const double V_u = 360.0 * 1800.0 / (std::sqrt(3.0) * 1.25);
+    EXPECT_NEAR(Calc_Plate_Shear_Resistance(235, 360, 10, 200, 180, 1.0, 1.25, nullptr, 2, "h"), V_pl, 1e-6);
+    EXPECT_NEAR(Calc_Plate_Shear_Resistance(235, 360, 10, 200, 180, 0.0, 1.25, nullptr, 2, "h"), V_u, 1e-6);
+    EXPECT_EQ(Calc_Plate_Shear_Resistance(235, 360, 10, 200, 180, 0.0, 0.0, nullptr, 2, "h"), 0.0);
+
+    ListCapture list;
+    EXPECT_NEAR(Calc_Plate_Shear_Resistance(235, 360, 10, 200, 180, 1.0, 0.0, list.f(), 1, "hw"), V_pl, 1e-6);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead +
+                               " Schubtragf\x84higkeit V\xCE\\Rd\xCEr = (A\xCE\\v\xCEr\xCE/.\xCErf\xCE\\y\xCEr) / "
+                               "(3\xCE/1/2\xCEr\xCE/.\xCEr\xC0\xCE\\M0\xCEr) = 271.35 kN\n" + kEnd);
+
+    Calc_Plate_Shear_Resistance(235, 360, 10, 200, 180, 1.0, 1.25, list.f(), 2, "b");
+    OLI_End_Text(list.f());
+    const std::string both = list.Take();
+    EXPECT_NE(both.find(" V\xCE\\pl,Rd\xCEr = (A\xCE\\v\xCEr\xCE/.\xCErf\xCE\\y\xCEr) / (3\xCE/1/2\xCEr\xCE/.\xCEr\xC0\xCE\\M0\xCEr)"
+                        " = 271.35 kN  mit A\xCE\\v\xCEr = b\xCE/.\xCErt = 20.00 cm\xFD,  b = 200.0 mm\n"),
+              std::string::npos);
+    EXPECT_NE(both.find(" = 299.30 kN  mit A\xCE\\v,net\xCEr = b\xCE\\net\xCEr\xCE/.\xCErt = 18.00 cm\xFD,  "
+                        "b\xCE\\net\xCEr = 180.0 mm\n"),
+              std::string::npos);
+    EXPECT_NE(both.find(" Schubtragf\x84higkeit V\xCE\\Rd\xCEr = min(V\xCE\\pl,Rd\xCEr, V\xCE\\u,Rd\xCEr) = 271.35 kN\n"),
+              std::string::npos);
+}
+
+TEST(PlateResistances, TensionAndTorsion) {
+    // N_pl = 235 * 200 * 10 / 1.0 = 470000 N; N_u = 0.9 * 360 * 180 * 10 / 1.25 = 466560 N.
+    EXPECT_DOUBLE_EQ(Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 1.0, 1.25, nullptr, 2), 466560.0);
+    EXPECT_DOUBLE_EQ(Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 1.0, 0.0, nullptr, 2), 470000.0);
+
+    ListCapture list;
+    EXPECT_EQ(Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 0.0, 0.0, list.f(), 2), 0.0);
+    EXPECT_EQ(list.Take(), "");
+
+    Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 1.0, 1.25, list.f(), 0);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Zugtragf\x84higkeit N\xCE\\t,Rd\xCEr = 466.56 kN\n" + kEnd);
+
+    Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 1.0, 1.25, list.f(), 2);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(),
+              kHead +
+                  " plastische Zugbeanspruchbarkeit N\xCE\\pl,Rd\xCEr = (A\xCE/.\xCErf\xCE\\y\xCEr) / \xC0\xCE\\M0\xCEr"
+                  " = 470.00 kN  mit A = b\xCE/.\xCErt = 20.00 cm\xFD\n"
+                  " Zugbeanspruchbarkeit des Nettoquerschnitts N\xCE\\u,Rd\xCEr = (0.9\xCE/.\xCE" "rA\xCE\\net\xCEr\xCE/.\xCErf"
+                  "\xCE\\u\xCEr) / \xC0\xCE\\M2\xCEr = 466.56 kN  mit A\xCE\\net\xCEr = b\xCE\\net\xCEr\xCE/.\xCErt = 18.00 cm\xFD\n"
+                  " Zugtragf\x84higkeit N\xCE\\t,Rd\xCEr = min(N\xCE\\pl,Rd\xCEr, N\xCE\\u,Rd\xCEr) = 466.56 kN\n" + kEnd);
+
+    Calc_Plate_Tension_Resistance(235, 360, 10, 200, 180, 0.0, 1.25, list.f(), 2);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(),
+              kHead + " Zugtragf\x84higkeit N\xCE\\t,Rd\xCEr = N\xCE\\u,Rd\xCEr = (0.9\xCE/.\xCE" "rA\xCE\\net\xCEr\xCE/.\xCErf"
+                      "\xCE\\u\xCEr) / \xC0\xCE\\Mu\xCEr = 466.56 kN,  A\xCE\\net\xCEr = b\xCE\\net\xCEr\xCE/.\xCErt = 18.00 cm\xFD,  "
+                      "b\xCE\\net\xCEr = 180.0 mm,  \xC0\xCE\\Mu\xCEr = 1.25\n" + kEnd);
+
+    // W_t = 10 * 200² / 6 mm³, tau = 235 / sqrt 3.
+    const double M = 10.0 * 200.0 * 200.0 / 6.0 * 235.0 / std::sqrt(3.0);
+    EXPECT_NEAR(Calc_Plate_Torsion_Resistance(235, 10, 200, 1.0, nullptr, 2, "h"), M, 1e-6);
+    EXPECT_EQ(Calc_Plate_Torsion_Resistance(235, 10, 200, 0.0, nullptr, 2, "h"), 0.0);
+    EXPECT_EQ(Calc_Plate_Torsion_Resistance(0.0, 10, 200, 1.0, nullptr, 2, "h"), 0.0);
+}
+
+}  // namespace
