@@ -402,6 +402,16 @@ TEST(ShippedAnnexFiles, RecommendedSectionsAsTheirWritersGiveThem) {
     EXPECT_NE(ec2.find("\n 18\n"), std::string::npos);
     EXPECT_NE(ec2.find("\n 0 1\n"), std::string::npos);
     EXPECT_NE(ec2.find(" 1.500000 1.150000 1.500000 1.150000 1.500000 1.150000 1.300000 1.000000\n"), std::string::npos);
+    // The last five lines of the block: the three bridge selectors are
+    // integers, then the stress factors (two blanks between the first four),
+    // gamma_c/gamma_s of bridges, the r factors and theta0's denominator.
+    const std::string tail = " 2 2 2\n 0.600000  0.450000  0.800000  1.000000 0.650000\n";
+    const std::string r_theta = " 1.050000 0.950000 1.100000 0.900000\n 200.000000\n";
+    EXPECT_TRUE(ec2.ends_with(tail + " 1.500000 1.150000 1.500000 1.150000 1.500000 1.150000 1.300000 1.000000\n" +
+                              r_theta));
+    EXPECT_TRUE(Section("Standard.NAD", "#EC2")
+                    .ends_with(tail + " 1.500000 1.150000 1.500000 1.150000 1.500000 1.150000 1.200000 1.000000\n" +
+                               r_theta));
 }
 
 TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
