@@ -36,6 +36,7 @@ struct Saved_Rect {
 int erase_mode = 1;
 Saved_Rect panel = {0, 0, 0, 0, 0};
 Saved_Rect tool_tip = {0, 0, 0, 0, 0};
+Saved_Rect last_tip = {0, 0, 0, 0, 0};  // box of the tip drawn last
 int panel_grey = -1;  // made once from 158, 158, 158
 int tip_white = -1;   // made once from 255, 255, 255
 
@@ -139,6 +140,7 @@ void Show_Tool_Tip_Box(const char *tip) {
     pxFgc(colour);
     Push_RFont();
     tool_tip = {1, x1, y1, x2, y2};
+    last_tip = tool_tip;
 }
 
 void Close_Panel(void) {
@@ -268,6 +270,15 @@ Hover_End Hover_Sub_Bar(const Image_Button_Bar *bar, const Image_Button *b, VEKM
 }  // namespace
 
 void Set_Image_Button_Erase_Mode(int flag) { erase_mode = flag; }
+
+int Last_Image_Button_Tool_Tip(int *x1, int *y1, int *x2, int *y2) {
+    if (!last_tip.saved) return 0;
+    if (x1) *x1 = last_tip.x1;
+    if (y1) *y1 = last_tip.y1;
+    if (x2) *x2 = last_tip.x2;
+    if (y2) *y2 = last_tip.y2;
+    return 1;
+}
 
 void Draw_Image_Button(int origin_x, int origin_y, const Image_Button *button, const char *bitmap,
                        int look) {

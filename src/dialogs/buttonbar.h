@@ -62,4 +62,9 @@ void Draw_Image_Button(int origin_x, int origin_y, const Image_Button *button, c
 // colour before its picture is drawn, so transparent pixels show the desktop.
 void Set_Image_Button_Erase_Mode(int flag);
 
+// The box of the tool tip drawn last, also after it was put back (for tests
+// of its placement).  Returns 1, or 0 when no tip has been drawn yet.  Null
+// pointers are skipped.
+int Last_Image_Button_Tool_Tip(int *x1, int *y1, int *x2, int *y2);
+
 #endif
