@@ -67,6 +67,8 @@ void Set_Active_NAD_By_Name(const char* name);
 // The active name (after lazy activation). Never null. When the annex file
 // could not be read, the name of the standard set whose values are in force.
 const char* Get_Active_NAD_Name();
+// The list id of the active annex (its flag number), after lazy activation;
+// 19 when the annex file could not be read.
 int Get_Active_NAD_Id();
 // The active name, or for a user annex the name with " (benutzerdefiniert)";
 // in a static buffer of 64 characters overwritten by the next call.
