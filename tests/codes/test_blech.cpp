@@ -1,0 +1,249 @@
+// Plate record: the data check of the dimensions and the material for the
+// plate's thickness (S355 at 50 mm, the annex's beta_w, plates above 80 mm),
+// the 80 mm rule, the input-file block and the print text byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "codes/blech.h"
+#include "codes/nad.h"
+#include "platform/msgbox.h"
+#include "printlist/list_capture.h"
+#include "support/testutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testutil::Read_File;
+using testutil::ScopedEnv;
+using testutil::TempDir;
+using testutil::Write_File;
+
+const std::string kNotOk = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
+const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
+const std::string kIndent = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";
+const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
+
+class Plate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "DATA" / "NAD");
+        fs::create_directories(dir.path() / "DRAM" / "NADS");
+        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
+        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
+        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
+        Reset_NAD_Registry();
+        Use_Annex(0);
+    }
+    void TearDown() override {
+        VEK_Clear_Recorded_Messages();
+        Reset_NAD_Registry();
+    }
+    void Use_Annex(int national) {
+        Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
+        ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
+        VEK_Clear_Recorded_Messages();
+    }
+    static Blech_Record Make(int grade, double t, double b, double l) {
+        Blech_Record p;
+        Clear_Plate(&p);
+        p.material.grade = grade;
+        p.t = t;
+        p.b = b;
+        p.l = l;
+        return p;
+    }
+    static std::string First_Message_Line(size_t i = 0) {
+        const auto& m = VEK_Recorded_Messages();
+        return i < m.size() && !m[i].lines.empty() ? m[i].lines[0] : std::string("<none>");
+    }
+
+    TempDir dir;
+    ScopedEnv data{"DATA", dir.file("DATA")};
+    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+};
+
+TEST_F(Plate, S355At50mm) {
+    Blech_Record p = Make(2, 50.0, 200.0, 300.0);
+    EXPECT_EQ(Check_Plate_And_Material(&p, nullptr, 1, 0x71, nullptr), 0);
+    EXPECT_DOUBLE_EQ(p.material.f_y, 335.0);
+    EXPECT_DOUBLE_EQ(p.material.f_u, 470.0);
+    EXPECT_DOUBLE_EQ(p.material.beta_w, 0.9);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    // The material is refreshed for t even when it is not checked.
+    p.t = 20.0;
+    EXPECT_EQ(Check_Plate_And_Material(&p, nullptr, 1, 0x40, nullptr), 0);
+    EXPECT_DOUBLE_EQ(p.material.f_y, 355.0);
+}
+
+TEST_F(Plate, AnnexVariantGivesS460ItsNationalBetaW) {
+    Blech_Record p = Make(7, 30.0, 200.0, 300.0);  // S460 N/NL
+    Check_Plate_And_Material(&p, nullptr, 0, 0x41, nullptr);
+    EXPECT_DOUBLE_EQ(p.material.beta_w, 1.0);
+    Use_Annex(1);
+    Check_Plate_And_Material(&p, nullptr, 0, 0x41, nullptr);
+    EXPECT_DOUBLE_EQ(p.material.beta_w, 0.85);
+    EXPECT_DOUBLE_EQ(p.material.f_y, 460.0);
+    Blech_Record q = Make(6, 30.0, 200.0, 300.0);  // S420 N/NL
+    Check_Plate_And_Material(&q, nullptr, 0, 0x41, nullptr);
+    EXPECT_DOUBLE_EQ(q.material.beta_w, 0.88);
+}
+
+TEST_F(Plate, DimensionsBelowOneMillimetre) {
+    Blech_Record p = Make(0, 0.5, 0.0, 100.0);
+    ListCapture list;
+    EXPECT_EQ(Check_Plate_And_Material(&p, list.f(), 1, 0x40, "Blech 1: "), 1);
+    EXPECT_EQ(list.Take(), kHead + " Blech 1: Blechdicke t = 0.5 mm < 1 mm  " + kNotOk + "\n");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(First_Message_Line(), "Blech 1: Blechdicke t = 0.5 mm < 1 mm");
+    EXPECT_DOUBLE_EQ(p.t, 0.5);  // never corrected
+
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Check_Plate_And_Material(&p, nullptr, 1, 0x10, nullptr), 0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    p.l = 0.2;
+    EXPECT_EQ(Check_Plate_And_Material(&p, nullptr, 1, 0x30, nullptr), 1);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(First_Message_Line(0), "Blechl\x84nge l = 0.2 mm < 1 mm");
+    EXPECT_EQ(First_Message_Line(1), "Blechbreite b = 0.0 mm < 1 mm");
+    EXPECT_EQ(Check_Plate_And_Material(nullptr, nullptr, 1, 0x71, nullptr), 0);
+}
+
+TEST_F(Plate, TableMaterialAbove80mmIsReported) {
+    Blech_Record p = Make(0, 100.0, 200.0, 300.0);
+    ListCapture list;
+    EXPECT_EQ(Check_Plate_And_Material(&p, list.f(), 1, 0x41, nullptr), 1);
+    const std::string text = "Stahldicke t = 100.0 mm > 80 mm: Materialparameter \x81" "berpr\x81" "fen (ggf. vorgeben)";
+    EXPECT_EQ(First_Message_Line(), text);
+    EXPECT_EQ(list.Take(), kHead + " " + text + "  " + kNotOk + "\n");
+    EXPECT_DOUBLE_EQ(p.material.f_y, 215.0);
+    EXPECT_DOUBLE_EQ(p.material.f_u, 360.0);
+    EXPECT_DOUBLE_EQ(p.t, 100.0);
+
+    // Without the material bit the refresh is silent and does not count.
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Check_Plate_And_Material(&p, list.f(), 1, 0x40, nullptr), 0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    EXPECT_EQ(list.Take(), "");
+}
+
+TEST_F(Plate, Rule80mm) {
+    Blech_Record p = Make(0, 80.05, 100.0, 100.0);
+    EXPECT_EQ(Check_Plate_Thickness_80(&p, nullptr, 1), 0);
+    EXPECT_DOUBLE_EQ(p.t, 80.0);
+    p.t = 80.2;
+    EXPECT_EQ(Check_Plate_Thickness_80(&p, "Platte: ", 1), 1);
+    EXPECT_EQ(p.material.own_values, 1);
+    EXPECT_DOUBLE_EQ(p.t, 80.2);
+    EXPECT_EQ(First_Message_Line(), "Platte: Blechdicke t = 80.2 mm > 80 mm -> Vorgabe der Stahlparameter notwendig");
+    p.t = 80.05;
+    EXPECT_EQ(Check_Plate_Thickness_80(&p, nullptr, 1), 0);
+    EXPECT_DOUBLE_EQ(p.t, 80.05);  // own values: never changed
+    EXPECT_EQ(Check_Plate_Thickness_80(nullptr, nullptr, 1), 0);
+}
+
+TEST_F(Plate, ClearCopyCompare) {
+    Blech_Record a = Make(2, 12.0, 150.0, 250.0);
+    std::memcpy(a.material.name, "Kopfplatte", 10);
+    Check_Plate_And_Material(&a, nullptr, 0, 0x71, nullptr);
+    Blech_Record b;
+    std::memset(&b, 0x7F, sizeof b);
+    Copy_Plate(&a, &b);
+    EXPECT_EQ(Plates_Equal(&a, &b), 1);
+    EXPECT_STREQ(b.material.name, a.material.name);
+    b.l += 0.02;
+    EXPECT_EQ(Plates_Equal(&a, &b), 0);
+    b.l -= 0.015;
+    EXPECT_EQ(Plates_Equal(&a, &b), 1);
+    b.material.grade = 3;
+    EXPECT_EQ(Plates_Equal(&a, &b), 0);
+    Copy_Plate(nullptr, &b);
+    EXPECT_EQ(b.t, 0.0);
+    EXPECT_DOUBLE_EQ(b.material.E, 210000.0);
+    EXPECT_EQ(Plates_Equal(&a, nullptr), 0);
+}
+
+TEST_F(Plate, BlockRoundTrip) {
+    Blech_Record p = Make(2, 10.0, 200.0, 300.0);
+    std::memcpy(p.material.name, "Stahlteil mit Namen 25 Zc", 26);
+    Check_Plate_And_Material(&p, nullptr, 0, 0x71, nullptr);
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Write_Plate(f, &p), 0);
+    std::fflush(f);
+    std::rewind(f);
+    std::string text(4096, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    EXPECT_EQ(text,
+              " 0\n 10.000000 200.000000 300.000000\n"
+              " 2\n 2 0 0.000000 0.000000 0.900000 210000.000000 0.300000 80769.230769 1.200000"
+              " 355.000000 490.000000 335.000000 470.000000 335.000000 470.000000\n"
+              " Stahlteil~mit~Namen~25~Zc\n");
+    std::rewind(f);
+    Blech_Record r;
+    Clear_Plate(&r);
+    EXPECT_EQ(Read_Plate(f, &r), 0);
+    std::fclose(f);
+    EXPECT_EQ(Plates_Equal(&p, &r), 1);
+    EXPECT_STREQ(r.material.name, "Stahlteil mit Namen 25 Zc");
+    EXPECT_DOUBLE_EQ(r.material.f_y, 355.0);  // refreshed for t = 0
+
+    // A plate block of a newer version, a short block and CRLF lines.
+    VEK_Set_Batch_Mode(1);
+    f = std::tmpfile();
+    std::fputs(" 1\n 10 200 300\n", f);
+    std::rewind(f);
+    EXPECT_EQ(Read_Plate(f, &r), 1);
+    std::fclose(f);
+    VEK_Set_Batch_Mode(0);
+    f = std::tmpfile();
+    std::fputs(" 0\r\n 10 200\r\n", f);
+    std::rewind(f);
+    EXPECT_EQ(Read_Plate(f, &r), 1);
+    std::fclose(f);
+    f = std::tmpfile();
+    std::fputs(" 0\r\n 8 120 140\r\n 0\r\n 1 0 275 430 0.85 210000 0.3 80769.23 1.2\r\n", f);
+    std::rewind(f);
+    EXPECT_EQ(Read_Plate(f, &r), 0);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(r.t, 8.0);
+    EXPECT_DOUBLE_EQ(r.l, 140.0);
+    EXPECT_EQ(r.material.grade, 1);
+    EXPECT_DOUBLE_EQ(r.material.f_y, 275.0);
+    EXPECT_EQ(Write_Plate(nullptr, &p), 1);
+    EXPECT_EQ(Read_Plate(nullptr, &r), 1);
+}
+
+TEST_F(Plate, PrintText) {
+    Blech_Record p = Make(0, 10.0, 200.0, 300.0);
+    Check_Plate_And_Material(&p, nullptr, 0, 0x71, nullptr);
+    ListCapture list;
+    Print_Plate(&p, list.f(), 0x70, 0, "1");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead +
+                               " Dicke t\xCE\\1\xCEr = 10.0 mm,  Breite b\xCE\\1\xCEr = 200.0 mm,  "
+                               "L\x84nge l\xCE\\1\xCEr = 300.0 mm\n" + kEnd);
+
+    // Table material without values follows on the same line.
+    Print_Plate(&p, list.f(), 0x41, 0, "1");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Dicke t\xCE\\1\xCEr = 10.0 mm,  Stahlg\x81te S235\n" + kEnd);
+
+    // With values the material starts a line of its own.
+    Print_Plate(&p, list.f(), 0x47, 1, "1");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Dicke t\xCE\\1\xCEr = 10.0 mm\n Stahlg\x81te S235, Rechenparameter:\n" + kIndent +
+                               " char. Streckgrenze f\xCE\\y1\xCEr = 235.0 N/mm\xFD\n"
+                               " char. Zugfestigkeit f\xCE\\u1\xCEr = 360.0 N/mm\xFD\n"
+                               " Korrelationsbeiwert f\x81r Kehln\x84hte \xBB\xCE\\w1\xCEr = 0.80\n"
+                               " Elastizit\x84tsmodul E\xCE\\1\xCEr = 210000.0 N/mm\xFD\n" + kEnd);
+
+    Print_Plate(&p, list.f(), 0, 1, "1");
+    Print_Plate(nullptr, list.f(), 0x70, 1, "1");
+    EXPECT_EQ(list.Take(), "");
+}
+
+}  // namespace
