@@ -1,16 +1,392 @@
-// Weld and group records in files and descriptions (first cut).
+// Weld and group records in text files, copy and comparison, the default
+// weld, two older strength helpers and the print-list descriptions.
+//
+// Records are text: every value written with one blank before it, read back
+// with fscanf (any whitespace, so CRLF files read as well).
 #include "weldcheck/weldfile.h"
 
-void Default_Weld(NahtElement* w) { Clear_Weld(w); }
-void Copy_Weld(const NahtElement*, NahtElement* target) { Clear_Weld(target); }
-int Welds_Equal(const NahtElement*, const NahtElement*) { return 0; }
-int Write_Weld(FILE*, const NahtElement*) { return 1; }
-int Read_Weld(FILE*, NahtElement*) { return 1; }
-void Copy_Weld_Group(const NahtGruppe*, NahtGruppe* target) { Clear_Weld_Group(target); }
-int Write_Weld_Group(FILE*, const NahtGruppe*) { return 1; }
-int Read_Weld_Group(FILE*, NahtGruppe*) { return 1; }
-int Calc_Weld_Shear_Strength_Checked(NahtGruppe*, FILE*, int) { return 1; }
-double Calc_Weld_Strength_Dir(Blech_Record*, Blech_Record*, double, FILE*, int) { return 0.0; }
-double Calc_Weld_Shear_Strength_Plates(Blech_Record*, Blech_Record*, double, FILE*, int) { return 0.0; }
-int Print_Weld_Description(NahtElement*, int, int, FILE*, int) { return -1; }
-void Print_Connection_Headings(NahtGruppe*, FILE*, int) {}
+#include <cmath>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "platform/msgbox.h"
+#include "printlist/oli_para.h"
+#include "weldcheck/verdict.h"
+#include "weldcheck/weldres.h"
+
+enum { WELD_RECORD_VERSION = 2, GROUP_RECORD_VERSION = 6 };
+
+static const char* P() { return Check_Line_Prefix; }
+
+void Default_Weld(NahtElement* w) {
+    if (!w) return;
+    Clear_Weld(w);
+    w->a = 4.0;
+    w->full_length = 1;
+}
+
+void Copy_Weld(const NahtElement* source, NahtElement* target) {
+    if (!target) return;
+    Clear_Weld(target);
+    if (source) *target = *source;
+}
+
+static bool near(double x, double y) { return std::fabs(x - y) <= 0.01; }
+
+int Welds_Equal(const NahtElement* a, const NahtElement* b) {
+    if (!a || !b) return 0;
+    return a->kind == b->kind && a->full_penetration == b->full_penetration && a->full_length == b->full_length &&
+           near(a->a, b->a) && near(a->e, b->e) && near(a->l_w, b->l_w) && near(a->angle, b->angle) &&
+           near(a->d, b->d) && near(a->l, b->l);
+}
+
+// The weld line of a record (item 2).
+static int write_weld_line(FILE* f, int kind, double a, double d, double l, int full_penetration, double angle,
+                           double l_w, int full_length, double e) {
+    return fprintf(f, " %d %lf %lf %lf %d %d %lf %lf %d %lf\n", kind, a, d, l, full_penetration, 0, angle, l_w,
+                   full_length, e) < 0;
+}
+
+int Write_Weld(FILE* f, const NahtElement* w) {
+    if (!f || !w) return 1;
+    if (fprintf(f, " %d\n", WELD_RECORD_VERSION) < 0) return 1;
+    return write_weld_line(f, w->kind, w->a, w->d, w->l, w->full_penetration, w->angle, w->l_w, w->full_length,
+                           w->e);
+}
+
+// Reads the weld line of the given version into w (after the version).
+static int read_weld_body(FILE* f, int version, NahtElement* w) {
+    int reserved = 0;
+    if (fscanf(f, "%d%lf%lf%lf%d%d%lf", &w->kind, &w->a, &w->d, &w->l, &w->full_penetration, &reserved,
+               &w->angle) != 7)
+        return 1;
+    w->l_w = 0.0;
+    w->full_length = 0;
+    w->e = 0.0;
+    if (version >= 1 && fscanf(f, "%lf%d", &w->l_w, &w->full_length) != 2) return 1;
+    if (version >= 2 && fscanf(f, "%lf", &w->e) != 1) return 1;
+    return 0;
+}
+
+int Read_Weld(FILE* f, NahtElement* w) {
+    if (!f || !w) return 1;
+    int version = 0;
+    if (fscanf(f, "%d", &version) != 1) return 1;
+    if (!Check_File_Version(version, WELD_RECORD_VERSION, 0)) return 1;
+    return read_weld_body(f, version, w);
+}
+
+static void copy_weld_fields(const NahtGruppe* s, NahtGruppe* t) {
+    t->kind = s->kind;
+    t->a = s->a;
+    t->e = s->e;
+    t->l_w = s->l_w;
+    t->angle = s->angle;
+    t->d = s->d;
+    t->l = s->l;
+    t->full_penetration = s->full_penetration;
+    t->full_length = s->full_length;
+}
+
+void Copy_Weld_Group(const NahtGruppe* source, NahtGruppe* target) {
+    if (!target) return;
+    Clear_Weld_Group(target);
+    if (!source) return;
+    copy_weld_fields(source, target);
+    target->one_sided = source->one_sided;
+    Copy_Plate(&source->plate1, &target->plate1);
+    Copy_Plate(&source->plate2, &target->plate2);
+    target->packing = source->packing;
+    target->t_p = source->t_p;
+    target->method = source->method;
+    target->force_mode = source->force_mode;
+    target->N_Ed = source->N_Ed;
+    target->M_p_Ed = source->M_p_Ed;
+    target->M_s_Ed = source->M_s_Ed;
+    target->V_p_Ed = source->V_p_Ed;
+    target->V_s_Ed = source->V_s_Ed;
+    target->F_sigma_perp = source->F_sigma_perp;
+    target->F_tau_perp = source->F_tau_perp;
+    target->F_tau_par = source->F_tau_par;
+    target->sigma_perp = source->sigma_perp;
+    target->tau_perp = source->tau_perp;
+    target->tau_par = source->tau_par;
+    target->F_w_Ed = source->F_w_Ed;
+    target->sigma_w_Ed = source->sigma_w_Ed;
+}
+
+int Write_Weld_Group(FILE* f, const NahtGruppe* g) {
+    if (!f || !g) return 1;
+    if (fprintf(f, " %d\n", GROUP_RECORD_VERSION) < 0) return 1;
+    if (fprintf(f, " %d\n", WELD_RECORD_VERSION) < 0) return 1;
+    if (write_weld_line(f, g->kind, g->a, g->d, g->l, g->full_penetration, g->angle, g->l_w, g->full_length, g->e))
+        return 1;
+    if (Write_Plate(f, &g->plate1) || Write_Plate(f, &g->plate2)) return 1;
+    Blech_Record packing;
+    Clear_Plate(&packing);
+    packing.t = g->t_p;
+    if (Write_Plate(f, &packing)) return 1;
+    if (fprintf(f, " %d %d %lf %lf %lf %lf %lf %lf %lf", g->method, g->force_mode, g->N_Ed, g->V_p_Ed, g->M_s_Ed,
+                g->V_s_Ed, g->F_sigma_perp, g->F_tau_perp, g->F_tau_par) < 0)
+        return 1;
+    if (fprintf(f, " %lf %lf %lf %lf %lf %d %d", g->sigma_perp, g->tau_perp, g->tau_par, g->F_w_Ed, g->sigma_w_Ed,
+                g->one_sided, g->packing) < 0)
+        return 1;
+    if (fprintf(f, " %lf\n", g->M_p_Ed) < 0) return 1;
+    return 0;
+}
+
+int Read_Weld_Group(FILE* f, NahtGruppe* g) {
+    if (!f || !g) return 1;
+    int version = 0, weld_version = 0;
+    if (fscanf(f, "%d", &version) != 1 || !Check_File_Version(version, GROUP_RECORD_VERSION, 0)) return 1;
+    if (fscanf(f, "%d", &weld_version) != 1 || !Check_File_Version(weld_version, WELD_RECORD_VERSION, 0)) return 1;
+    NahtElement w;
+    Clear_Weld(&w);
+    if (read_weld_body(f, weld_version, &w)) return 1;
+    g->kind = w.kind;
+    g->a = w.a;
+    g->e = w.e;
+    g->l_w = w.l_w;
+    g->angle = w.angle;
+    g->d = w.d;
+    g->l = w.l;
+    g->full_penetration = w.full_penetration;
+    g->full_length = w.full_length;
+    Blech_Record packing;
+    Clear_Plate(&packing);
+    if (Read_Plate(f, &g->plate1) || Read_Plate(f, &g->plate2) || Read_Plate(f, &packing)) return 1;
+    g->t_p = packing.t;
+    if (fscanf(f, "%d%d%lf%lf%lf", &g->method, &g->force_mode, &g->N_Ed, &g->V_p_Ed, &g->M_s_Ed) != 5) return 1;
+    double v = 0.0;
+    if (fscanf(f, "%lf", &v) != 1) return 1;
+    if (version == 0) {
+        g->l_w = v;  // the oldest records kept the weld length here
+        g->V_s_Ed = 0.0;
+    } else {
+        g->V_s_Ed = v;
+    }
+    if (fscanf(f, "%lf%lf%lf", &g->F_sigma_perp, &g->F_tau_perp, &g->F_tau_par) != 3) return 1;
+    if (fscanf(f, "%lf%lf%lf%lf%lf", &g->sigma_perp, &g->tau_perp, &g->tau_par, &g->F_w_Ed, &g->sigma_w_Ed) != 5)
+        return 1;
+    g->one_sided = 0;
+    if (version >= 2) {
+        int stored = 0;
+        if (fscanf(f, "%d", &stored) != 1) return 1;
+        g->one_sided = version < 6 ? 1 - stored : stored;  // older files kept the two-sided flag
+    }
+    if (version >= 3) {
+        if (fscanf(f, "%d", &g->packing) != 1) return 1;
+    } else {
+        g->packing = g->t_p > 0.1;
+    }
+    g->M_p_Ed = 0.0;
+    if (version >= 4 && fscanf(f, "%lf", &g->M_p_Ed) != 1) return 1;
+    if (version <= 4 && g->one_sided == 0 && g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+        // Older files gave the forces of one weld root; they now refer to the
+        // whole weld length of both sides.
+        g->F_sigma_perp *= 2.0;
+        g->F_tau_perp *= 2.0;
+        g->F_tau_par *= 2.0;
+        g->F_w_Ed *= 2.0;
+        if (!VEK_Batch_Mode())
+            PrintMessage("%s", "*** Die Bemessungskräfte in der Nahtwurzel werden nun auf die gesamte Nahtlänge bezogen. ***"_cp);
+    }
+    return 0;
+}
+
+int Calc_Weld_Shear_Strength_Checked(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g) return 1;
+    g->result_flags = 0;
+    g->sigma_1_w_Ed = g->sigma_2_w_Ed = g->f_1w_d = g->f_2w_d = 0.0;
+    g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = g->A_w = g->U_max = 0.0;
+    return Calc_Weld_Shear_Strength(g, f, print_level);
+}
+
+static bool usable(double x) { return std::isfinite(x) && x > 0.0; }
+
+double Calc_Weld_Strength_Dir(Blech_Record* p1, Blech_Record* p2, double gamma_M2, FILE* f, int print_level) {
+    double fu = 0.0, bw = 0.0;
+    Weld_Governing_Strength(p1, p2, &fu, &bw);
+    const double f1 = gamma_M2 >= 0.01 && usable(gamma_M2) && usable(bw) ? fu / (bw * gamma_M2) : 0.0;
+    if (f) {
+        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
+        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, Report_Times_Sign, f1);
+        if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
+        OLI_printf(f, "\n");
+    }
+    return f1;
+}
+
+double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, double gamma_M2, FILE* f,
+                                       int print_level) {
+    double fu = 0.0, bw = 0.0;
+    Weld_Governing_Strength(p1, p2, &fu, &bw);
+    // A factor that is 0 or not a number gives no strength rather than an
+    // infinite one.
+    const double fvw = usable(gamma_M2) && usable(bw) ? fu * 0.5773502691896258 / (gamma_M2 * bw) : 0.0;
+    if (f) {
+        OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, P(),
+                   Report_Times_Sign, fvw);
+        if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
+        OLI_printf(f, "\n");
+    }
+    return fvw;
+}
+
+int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* f, int mode) {
+    if (!w) return -1;
+    if (!f) return w->kind;
+    const bool kind_word = mode != 1;
+    bool first = !kind_word;  // the first piece then drops its ", "
+    auto piece = [&](const char* text) {
+        OLI_printf(f, "%s%s", first ? "" : ", ", text);
+        first = false;
+    };
+    char buf[128];
+    switch (w->kind) {
+    case WELD_FILLET:
+        if (kind_word) OLI_printf(f, "%sKehlnaht", P());
+        if (mode != 3) piece(one_sided ? "einseitig" : "beidseitig");
+        std::snprintf(buf, sizeof buf, "%sNahtdicke a = %.1lf mm", w->e > 0.1 ? "wirks. " : "", w->a);
+        piece(buf);
+        break;
+    case WELD_SLOT:
+        if (kind_word) OLI_printf(f, "%sSchlitznaht", P());
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        piece(buf);
+        break;
+    case WELD_BUTT:
+        if (kind_word) OLI_printf(f, "%sStumpfnaht (", P());
+        OLI_printf(f, "%sdurchgeschweißt"_cp, w->full_penetration ? "" : "nicht ");
+        if (!w->full_penetration && !one_sided) OLI_printf(f, ", beidseitig");
+        if (kind_word) OLI_printf(f, ")");
+        first = false;
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        piece(buf);
+        break;
+    case WELD_PLUG:
+        if (kind_word) OLI_printf(f, "%sLochschweißung"_cp, P());
+        break;
+    default:
+        if (kind_word) OLI_printf(f, "%ssonstige Naht", P());
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        piece(buf);
+        break;
+    }
+    if (w->kind != WELD_PLUG && w->l_w > 0.1) {
+        std::snprintf(buf, sizeof buf, "Nahtlänge l╬\\w╬r = %.1lf mm%s"_cp, w->l_w,
+                      w->kind == WELD_FILLET && w->full_length ? " (voll ausgeführt)"_cp : "");
+        piece(buf);
+    }
+    if (w->kind == WELD_SLOT) {
+        std::snprintf(buf, sizeof buf, "Schlitzdurchmesser d = %.1lf mm", w->d);
+        piece(buf);
+        std::snprintf(buf, sizeof buf, "Schlitzlänge l = %.1lf mm"_cp, w->l);
+        piece(buf);
+    }
+    if (w->kind == WELD_PLUG) {
+        std::snprintf(buf, sizeof buf, "Lochdurchmesser d = %.1lf mm", w->d);
+        piece(buf);
+        std::snprintf(buf, sizeof buf, "Lochlänge l = %.1lf mm"_cp, w->l);
+        piece(buf);
+        std::snprintf(buf, sizeof buf, "Dicke der Lochschweißung a = %.1lf mm"_cp, w->a);
+        piece(buf);
+    }
+    if (w->kind == WELD_BUTT) {
+        if (w->angle < 0.001) {
+            piece("Stoß"_cp);
+        } else {
+            std::snprintf(buf, sizeof buf, "Öffnungswinkel ┌ = %.0lf°"_cp, w->angle);
+            piece(buf);
+            if (!one_sided) OLI_printf(f, " / %.0lf°"_cp, 180.0 - w->angle);
+        }
+    }
+    OLI_printf(f, "\n");
+    if (w->kind == WELD_FILLET && w->e > 0.1 && !short_form) {
+        // Throat at the contact point: the penetration measured across the
+        // throat is taken off (a' = a - e sin(angle/2); a'' the other leg).
+        const double half = w->angle / 2.0 * 3.14159265358979323846 / 180.0;
+        OLI_printf(f, "%sEinbrandtiefe e = %.1lf mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), w->e);
+        OLI_printf(f, " a' = %.1lf mm", w->a - w->e * std::sin(half));
+        if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %.1lf mm", w->a - w->e * std::cos(half));
+        OLI_printf(f, "\n");
+    }
+    return w->kind;
+}
+
+void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g || !f) return;
+    (void)print_level;
+    NahtElement w;
+    w.kind = g->kind;
+    w.a = g->a;
+    w.e = g->e;
+    w.l_w = g->l_w;
+    w.angle = g->angle;
+    w.d = g->d;
+    w.l = g->l;
+    w.full_penetration = g->full_penetration;
+    w.full_length = g->full_length;
+    OLI_printf(f, "%s╬HVerbindungsmittel\n"_cp, P());
+    Print_Weld_Description(&w, g->one_sided, 0, f, 0);
+
+    const bool two = g->plate1.t > 0.001 && g->plate2.t > 0.001;
+    OLI_printf(f, two ? "%s╬HAnschlussbleche\n"_cp : "%s╬HAnschlussblech\n"_cp, P());
+    const int mask = PLATE_THICKNESS | PLATE_MATERIAL | PLATE_BETA_W;
+    OLI_printf(f, "%sBlech 1 mit ", P());
+    Print_Plate(&g->plate1, f, mask, 0, "1");
+    if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate1.material, f, 0x2, 0, "1");
+    OLI_printf(f, "%sBlech 2 mit ", P());
+    Print_Plate(&g->plate2, f, mask, 0, "2");
+    if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate2.material, f, 0x2, 0, "2");
+    if (g->packing) {
+        OLI_printf(f, "%sFutterblech mit ", P());
+        OLI_printf(f, "Dicke t╬\\p╬r = %.1lf mm\n"_cp, g->t_p);
+    }
+
+    OLI_printf(f, "%s╬HNachweise\n"_cp, P());
+    OLI_printf(f, g->method & WELD_METHOD_DIRECTIONAL ? "%srichtungsbezogenes Verfahren\n" : "%svereinfachtes Verfahren\n",
+               P());
+    if (g->one_sided == 0)
+        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, P(), "linke");
+    else
+        OLI_printf(f, "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung berücksichtigen\n"_cp,
+                   P(), g->one_sided == 2 ? "rechts" : "links");
+
+    const bool directional = g->method & WELD_METHOD_DIRECTIONAL;
+    if (g->force_mode == WELD_FORCES_GIVEN) {
+        OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == 0 ? " (gesamt)" : "");
+        if (std::fabs(g->N_Ed) > 0.001) OLI_printf(f, "%sNormalkraft  N╬\\Ed╬r = %.2lf kN\n"_cp, P(), g->N_Ed * 0.001);
+        if (std::fabs(g->M_p_Ed) > 0.001)
+            OLI_printf(f, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "p",
+                       g->M_p_Ed * 0.001);
+        if (std::fabs(g->M_s_Ed) > 0.001)
+            OLI_printf(f, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "s",
+                       g->M_s_Ed * 0.001);
+        if (std::fabs(g->V_p_Ed) > 0.001)
+            OLI_printf(f, "%sQuerkraft parallel zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "p", g->V_p_Ed * 0.001);
+        if (std::fabs(g->V_s_Ed) > 0.001)
+            OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "s", g->V_s_Ed * 0.001);
+    } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+        if (directional) {
+            OLI_printf(f, "%sBemessungskräfte in der Schweißnaht\n"_cp, P());
+            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
+                       P(), "p", g->F_tau_par * 1e-5);
+            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
+                       P(), "s", g->F_tau_perp * 1e-5);
+        } else {
+            OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
+            OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, g->F_w_Ed * 1e-5);
+        }
+    } else {
+        if (directional) {
+            OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, P());
+            OLI_printf(f, "%s╠╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²\n"_cp, P(), "s",
+                       g->sigma_perp, "s", g->tau_perp, "p", g->tau_par);
+        } else {
+            OLI_printf(f, "%sBemessungsspannung in der Schweißnaht"_cp, P());
+            OLI_printf(f, "  ╠╬\\w,Ed╬r = %.2lf N/mm²\n"_cp, g->sigma_w_Ed);
+        }
+    }
+}
