@@ -124,7 +124,9 @@ int Intersect_Ray_Circle(double cx, double cy, double r, const double sx[2], con
 // Crossings of a polyline with a circle, a line, a segment or a second
 // polyline. The _Alloc forms resize *xo, *yo (null or ITools_ blocks) to the
 // count found and free both when none is found; the caller owns them. The
-// other forms write at most 10 points.
+// other forms write at most 10 points, except Intersect_Polyline_Circle:
+// its walk stops once 10 or more points are collected and a segment adds
+// two, so its arrays must take 11.
 int Intersect_Polyline_Circle_Alloc(int n, const double x[], const double y[], int closed,
                                     double cx, double cy, double r, double **xo, double **yo);
 int Intersect_Polyline_Circle(int n, const double x[], const double y[], int closed, double cx,
@@ -185,8 +187,10 @@ int Scale_Polygon(int n, double x[], double y[], double factor);
 // Moves every vertex away from the centroid by dx in x and dy in y. Returns 0.
 int Grow_Polygon_Box(int n, double x[], double y[], double dx, double dy);
 
-// Moves every vertex by d along the bisector of its corner: outwards for
-// d > 0, inwards for d < 0. Returns 0.
+// Moves every vertex by |d| along the bisector of its corner, always
+// outwards: of the two senses the one whose moved point lies outside the
+// unchanged polygon is taken (the sign of d only says which is tried
+// first). Fewer than 3 vertices or no area: unchanged. Returns 0.
 int Inflate_Polygon(int n, double x[], double y[], double d);
 
 // Moves the edges parallel by d to their left and intersects neighbouring

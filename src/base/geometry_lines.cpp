@@ -12,23 +12,21 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/geometry_internal.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
 
 static const double VERTICAL_TOL = 1e-5;
 static const double STEEP = 1e100;
 
-// ---- helpers shared with geometry_polygons.cpp (declared there) -----------
+// ---- helpers shared with geometry_polygons.cpp (geometry_internal.h) ------
 
-// p within [a, b] in either order, judged at the given decimals.
 bool Geo_In_Range(double p, double a, double b, int decimals) {
     if (Round_To_Decimals(a - p, decimals) <= 0.0 && Round_To_Decimals(p - b, decimals) <= 0.0)
         return true;
     return Round_To_Decimals(b - p, decimals) <= 0.0 && Round_To_Decimals(p - a, decimals) <= 0.0;
 }
 
-// Slope-form crossing of the lines P1P2 and P3P4: 0 with the point, 1 when
-// parallel with (0, 0).
 int Geo_Slope_Cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                     double y4, double *xs, double *ys) {
     bool v1 = -VERTICAL_TOL < x1 - x2 && x1 - x2 < VERTICAL_TOL;
@@ -53,12 +51,10 @@ int Geo_Slope_Cross(double x1, double y1, double x2, double y2, double x3, doubl
     return 0;
 }
 
-// (x, y) within the x range and the y range of the segment a-b.
 bool Geo_In_Box(double x, double y, double xa, double ya, double xb, double yb, int decimals) {
     return Geo_In_Range(x, xa, xb, decimals) && Geo_In_Range(y, ya, yb, decimals);
 }
 
-// Both coordinates equal at the given decimals.
 bool Geo_Same_At(double x1, double y1, double x2, double y2, int decimals) {
     return Round_To_Decimals(x1 - x2, decimals) == 0.0 && Round_To_Decimals(y1 - y2, decimals) == 0.0;
 }
@@ -322,12 +318,13 @@ static void Polyline_Circle(int n, const double x[], const double y[], double cx
                             double r, int limit, std::vector<double> &px,
                             std::vector<double> &py) {
     for (int i = 0; i + 1 < n; i++) {
+        // The limit is checked between segments only: a segment adds both
+        // of its crossings, so one more point than the limit can come out.
         if (limit > 0 && (int)px.size() >= limit) break;
         const double sx[2] = {x[i], x[i + 1]}, sy[2] = {y[i], y[i + 1]};
         double ox[2], oy[2];
         int k = Intersect_Segment_Circle_All(cx, cy, r, sx, sy, ox, oy);
         for (int j = 0; j < k; j++) {
-            if (limit > 0 && (int)px.size() >= limit) break;
             px.push_back(ox[j]);
             py.push_back(oy[j]);
         }
@@ -344,9 +341,7 @@ int Intersect_Polyline_Circle_Alloc(int n, const double x[], const double y[], i
 int Intersect_Polyline_Circle(int n, const double x[], const double y[], int /*closed*/,
                               double cx, double cy, double r, double xo[], double yo[]) {
     std::vector<double> px, py;
-    // Capped at 10 points, the second point of a segment included, so that
-    // arrays of 10 are always enough.
-    Polyline_Circle(n, x, y, cx, cy, r, 10, px, py);
+    Polyline_Circle(n, x, y, cx, cy, r, 10, px, py);  // at most 11 points
     for (size_t i = 0; i < px.size(); i++) {
         xo[i] = px[i];
         yo[i] = py[i];

@@ -10,15 +10,9 @@
 #include <vector>
 
 #include "base/geometry.h"
+#include "base/geometry_internal.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
-
-// Shared with geometry_lines.cpp, where they are defined.
-bool Geo_In_Range(double p, double a, double b, int decimals);
-bool Geo_In_Box(double x, double y, double xa, double ya, double xb, double yb, int decimals);
-int Geo_Slope_Cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
-                    double y4, double *xs, double *ys);
-bool Geo_Same_At(double x1, double y1, double x2, double y2, int decimals);
 
 static const double TOL = 1e-5;
 
@@ -213,14 +207,11 @@ int Inflate_Polygon(int n, double x[], double y[], double d) {
         double a1 = Line_Angle(cx[i], cy[i], cx[p], cy[p]);
         double a2 = Line_Angle(cx[i], cy[i], cx[q], cy[q]);
         double m = Mean_Direction_Rad(a1, a2);
-        double mx = std::fabs(d) * std::cos(m), my = std::fabs(d) * std::sin(m);
+        double mx = d * std::cos(m), my = d * std::sin(m);
         // The bisector of the smaller angle may point in or out; the copy
-        // taken before any vertex moved decides which way is outside.
+        // taken before any vertex moved decides which way is outside. So the
+        // move is always outwards, whatever the sign of d.
         if (Point_In_Polygon_Ray(n, cx.data(), cy.data(), cx[i] + mx, cy[i] + my) != 0) {
-            mx = -mx;
-            my = -my;
-        }
-        if (d < 0.0) {  // a negative distance moves inwards
             mx = -mx;
             my = -my;
         }

