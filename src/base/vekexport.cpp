@@ -9,7 +9,9 @@
 // object text its text block and "#VAZ_OBJECT_EOC"; with class data the
 // class data, an empty line and "#VAZ_OBJECT_EOD". An end line that is
 // missing makes the object damaged: the reader stops at the next "#VAZ_"
-// line instead of swallowing the objects that follow, and gives null.
+// line (or the head line of the next object, where none can stand between)
+// instead of swallowing the objects that follow, and gives null. A text
+// block that holds fewer bytes than it announces is damaged as well.
 #include "base/vekexport.h"
 
 #include <cassert>
@@ -151,28 +153,35 @@ VEKExportObject* Read_VEKExport_Object(FILE* stream) {
         Free_VEKExport_Object(object);
         return nullptr;
     }
-    if (flags & VEK_FLAG_HAS_TEXT) {
-        flags &= ~VEK_FLAG_HAS_TEXT;
-        if (!Read_VEK_Param_Block(stream, 0, 0, 0, &object->params, 1)) {
-            Free_VEKExport_Object(object);
-            return nullptr;
-        }
-        object->text = Read_Text_Block(stream);
-        if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOC")) {
-            Free_VEKExport_Object(object);
-            return nullptr;
-        }
-    } else if (!Read_VEK_Param_Block(stream, 0, 0, 0, &object->params, 1)) {
+    const int has_text = (flags & VEK_FLAG_HAS_TEXT) != 0;
+    flags &= ~VEK_FLAG_HAS_TEXT;
+    if (!Read_VEK_Param_Block(stream, 0, 0, 0, &object->params, 1)) {
         Free_VEKExport_Object(object);
         return nullptr;
     }
-    if (flags == 0) return object;
-    if (flags == 1) {
-        object->cls = &class_param_data;
-        object->data = object->cls->read(stream, object);  // null data is kept
+    // A cut object text is read to its end line all the same, so that the
+    // stream stands behind the object, and then refused.
+    int text_complete = 1;
+    if (has_text) {
+        object->text = Read_VEK_Text_Block(stream, &text_complete);
+        if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOC", 1)) {
+            Free_VEKExport_Object(object);
+            return nullptr;
+        }
     }
-    // A class this library does not know is skipped up to its end line.
-    if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOD")) {
+    if (flags != 0) {
+        if (flags == 1) {
+            object->cls = &class_param_data;
+            object->data = object->cls->read(stream, object);  // null data is kept
+        }
+        // A class this library does not know is skipped up to its end line;
+        // its data is foreign, so only block and end lines stop the search.
+        if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOD", flags == 1)) {
+            Free_VEKExport_Object(object);
+            return nullptr;
+        }
+    }
+    if (!text_complete) {
         Free_VEKExport_Object(object);
         return nullptr;
     }

@@ -11,6 +11,7 @@
 #include "base/vekparam.h"
 
 #include <cassert>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -87,18 +88,25 @@ int Read_VEK_Object_Head(FILE* stream, VEKObjectHead* head) {
     if (!Read_Line_Ints(stream, rest, 2)) rest[0] = rest[1] = 0;
     if (!Set_VEK_Object_Head(type, nr, rest[0], name, head)) return 0;
     if (rest[1] & 1) {
-        head->text = Read_Text_Block(stream);
+        int complete = 1;
+        head->text = Read_VEK_Text_Block(stream, &complete);
         // A head whose "#EOC" is missing is damaged: searching on would
-        // swallow the objects behind it.
-        if (!Find_VEK_End_Line(stream, "#EOC")) return 0;
+        // swallow the objects behind it. A cut text block is damaged too.
+        if (!Find_VEK_End_Line(stream, "#EOC", 1)) return 0;
+        if (!complete) return 0;
     }
     return 1;
 }
 
 /* ------------------------------------------------------ end-line search */
 
+// A head line of an exchange object: "0x" and a hex digit.
+static int Is_Head_Line(const char* line) {
+    return line[0] == '0' && (line[1] == 'x' || line[1] == 'X') && isxdigit((unsigned char)line[2]);
+}
+
 // Lines are read in pieces; only the first piece of a line is compared.
-int Find_VEK_End_Line(FILE* stream, const char* keyword) {
+int Find_VEK_End_Line(FILE* stream, const char* keyword, int stop_at_head) {
     assert(stream && keyword);
     const size_t klen = strlen(keyword);
     for (;;) {
@@ -109,11 +117,30 @@ int Find_VEK_End_Line(FILE* stream, const char* keyword) {
         const int complete = len > 0 && line[len - 1] == '\n';
         if (!complete && !feof(stream)) Skip_Rest_Of_Line(stream);
         if (strncmp(line, keyword, klen) == 0) return 1;
-        if (strncmp(line, "#VAZ_", 5) == 0) {
+        if (strncmp(line, "#VAZ_", 5) == 0 || (stop_at_head && Is_Head_Line(line))) {
             if (start >= 0) fseek(stream, start, SEEK_SET);
             return 0;
         }
     }
+}
+
+char* Read_VEK_Text_Block(FILE* stream, int* complete) {
+    assert(stream && complete);
+    *complete = 1;
+    long start = ftell(stream);
+    int announced = 0;
+    if (start >= 0) {
+        const int found = fscanf(stream, " TXB%d", &announced) == 1;
+        if (fseek(stream, start, SEEK_SET) != 0) return nullptr;
+        if (!found) return nullptr;  // no block: nothing taken from the stream
+    }
+    char* text = Read_Text_Block(stream);
+    const size_t got = text ? strlen(text) : 0;
+    if (announced > 0 && got < (size_t)announced) {
+        *complete = 0;
+        if (!feof(stream)) fseek(stream, -1, SEEK_CUR);
+    }
+    return text;
 }
 
 /* ------------------------------------------------------ parameter blocks */

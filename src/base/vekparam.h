@@ -109,9 +109,21 @@ char* Get_VEK_Param_String(const VEKParamBlock* block, int i);
 /* ---- shared with the exchange-object reader ---- */
 
 // Moves the stream behind the next line that begins with keyword: 1. Gives 0
-// at the end of the file or at a line that begins with "#VAZ_" (the stream
-// then stands at that line's start): an end line that is missing means the
-// object is damaged, and the block line behind it must stay readable.
-int Find_VEK_End_Line(FILE* stream, const char* keyword);
+// at the end of the file, at a line that begins with "#VAZ_" (a block line,
+// or an end line of another part of an object) and, with stop_at_head, at an
+// object head line ("0x..."); the stream then stands at that line's start.
+// An end line that is missing means the object is damaged, and what stands
+// behind it must stay readable. stop_at_head is for searches where no head
+// line can stand before the end line (behind a text block, behind class
+// data of a parameter block).
+int Find_VEK_End_Line(FILE* stream, const char* keyword, int stop_at_head);
+
+// Reads a text block as Read_Text_Block does. *complete is set to 0 when the
+// block announced more bytes than its chunks held (a cut block); the
+// character at which the reading stopped is then given back, so that the
+// line holding it (normally the end line) is seen whole. When no block
+// stands there at all the stream is left where it was and the result is
+// null with *complete 1. The text (C heap) or null.
+char* Read_VEK_Text_Block(FILE* stream, int* complete);
 
 #endif

@@ -291,6 +291,50 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextBlock) {
     }
 }
 
+TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextObject) {
+    const std::string next = "\n0x5 9 \xAEnext\xAF 2 0\n268435456\n0 0 0\nTXB2\n\xAEok\xAF\n#VAZ_OBJECT_EOC\n";
+    const char* damaged[] = {
+        // object text without its end line
+        "\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB3\n\xAE" "abc\xAF\n",
+        // text block holding fewer bytes than it announces, end line present
+        "\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB50\n\xAE" "abc\xAF\n#VAZ_OBJECT_EOC\n",
+        // the same with class data behind it
+        "\n0x3 1 \xAEx\xAF 1 0\n268435457\n0 0 0\nTXB50\n\xAE" "abc\xAF\n#VAZ_OBJECT_EOC\n"
+        "1\n1 0 0\n 4\n\n#VAZ_OBJECT_EOD\n",
+        // class data without "#VAZ_OBJECT_EOD"
+        "\n0x3 1 \xAEx\xAF 1 0\n1\n0 0 0\n1\n1 0 0\n 4\n",
+        // head text without "#EOC"
+        "\n0x3 1 \xAEx\xAF 1 1\nTXB4\n\xAEKopf\xAF\n0\n0 0 0\n",
+    };
+    for (const char* bytes : damaged) {
+        FILE* f = Stream_Of(bytes + next);
+        EXPECT_EQ(Read_VEKExport_Object(f), nullptr) << bytes;
+        VEKExportObject* o = Read_VEKExport_Object(f);
+        ASSERT_NE(o, nullptr) << bytes;
+        EXPECT_EQ(o->head.type, 5);
+        EXPECT_EQ(o->head.nr, 9);
+        EXPECT_STREQ(o->text, "ok");
+        Free_VEKExport_Object(o);
+        fclose(f);
+    }
+    // A head text cut short is refused as well.
+    FILE* f = Stream_Of("\n0x3 1 \xAEx\xAF 1 1\nTXB9\n\xAEKopf\xAF\n#EOC\n0\n0 0 0\n");
+    EXPECT_EQ(Read_VEKExport_Object(f), nullptr);
+    fclose(f);
+
+    // A missing text block is no damage: the object comes without text.
+    f = Stream_Of("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\n#VAZ_OBJECT_EOC\n" + next);
+    VEKExportObject* o = Read_VEKExport_Object(f);
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->text, nullptr);
+    Free_VEKExport_Object(o);
+    o = Read_VEKExport_Object(f);
+    ASSERT_NE(o, nullptr);
+    EXPECT_EQ(o->head.type, 5);
+    Free_VEKExport_Object(o);
+    fclose(f);
+}
+
 TEST(VekExportObject, WriteFailuresAreReported) {
     VEKExportObject* o = Create_VEKExport_Object(3, 1, 1, "x", 0, nullptr);
     // A text holding the closing guillemet cannot be written as a text block.
