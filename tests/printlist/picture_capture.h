@@ -53,7 +53,7 @@ protected:
         std::fflush(plot_);
         head_end_ = std::ftell(plot_);
     }
-    // Plot-file bytes written after the head.
+    // Plot-file bytes written since the head or the last call.
     std::string Plot_Entities() {
         std::fflush(plot_);
         std::fseek(plot_, head_end_, SEEK_SET);
@@ -61,6 +61,7 @@ protected:
         int c;
         while ((c = std::fgetc(plot_)) != EOF) out.push_back(static_cast<char>(c));
         std::fseek(plot_, 0, SEEK_END);
+        head_end_ = std::ftell(plot_);
         return out;
     }
     std::string Take() { return Take_Stream(oli_); }
