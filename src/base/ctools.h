@@ -48,7 +48,8 @@ double Round_To_Step(double x, double step);
 // space of W by H (space extents of 0.999 or less are skipped). With exact 0
 // n is raised to the next round scale (1, 2, 3, 4, 5, 10, 15, 20, 25, 30,
 // then multiples of 5). Returns 0.0 ("no scale") when neither extent of the
-// space is usable or the picture has no size; callers then draw nothing.
+// space is usable, and with exact set also for a picture of no size (the
+// round series then gives 1:1); callers draw nothing for 0.0.
 double Calc_Drawing_Scale(double w, double h, double W, double H, int exact);
 
 // Roots of x² + p·x + q = 0 into *x1 (the larger) and *x2. Returns 0 with

@@ -12,6 +12,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "base/filenames.h"
 #include "platform/msgbox.h"
 #include "platform/oli_layout.h"
@@ -184,7 +185,7 @@ int Append_Error_Table(FILE* list, FILE* errors) {
 
 int Append_Proof_Failed_Text(FILE* list, FILE* errors) {
     if (!list) return 1;
-    fputs(" \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n", list);
+    fputs(" ╬bDer Nachweis kann nicht geführt werden ==>╬r\n"_cp, list);
     fputs("#END_OF_TEXT\n", list);
     if (errors) {
         Copy_Lines(list, errors);
@@ -222,7 +223,7 @@ int Read_Guillemet_Field(FILE* stream, char* buffer) {
 
 int Write_Guillemet_Line(FILE* stream, const char* text) {
     if (!stream || !text) return 1;
-    if (fprintf(stream, "\xAE%s\xAF\n", text) < 0) return 1;
+    if (fprintf(stream, "«%s»\n"_cp, text) < 0) return 1;
     return ferror(stream) ? 1 : 0;
 }
 

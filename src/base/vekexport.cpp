@@ -597,7 +597,7 @@ int Set_VEKExport_Class_Values(VEKExportObject* object, const VEKExportClassValu
 
 // The object's parameter block when it has class data of the given type.
 static const VEKParamBlock* Typed_Block(const VEKExportObject* object, int type) {
-    if (!object || !object->cls || object->head.type != type) return nullptr;
+    if (!object || !object->cls || !object->data || object->head.type != type) return nullptr;
     return &object->params;
 }
 

@@ -246,6 +246,35 @@ TEST(StoredText, ContentsPageAndPicturePage) {
     EXPECT_EQ(testutil::Read_File(dir.file("BT01_03.OLI")).rfind("#SETFLAGS", 0), 0u);
     Set_File_Base("");
 
+    // The picture page: the framed field, then the bitmap of the picture
+    // directory when there is one, else the drawing file (not painted by
+    // the stand-in), and the name at the lower right.
+    testutil::TempDir pictures;
+    std::string bmp(54 + 8 * 2, '\0');  // 2 x 2, 24 bits, all red
+    const unsigned char head[54] = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0,
+                                    2,   0,   0,  0, 2, 0, 0, 0, 1, 0, 24, 0};
+    for (int i = 0; i < 54; i++) bmp[i] = (char)head[i];
+    for (int row = 0; row < 2; row++)
+        for (int x = 0; x < 2; x++) bmp[54 + row * 8 + x * 3 + 2] = (char)0xFF;
+    testutil::Write_File(pictures.file("Anschluss.BMP"), bmp);
+    testutil::ScopedEnv data("DATA", pictures.str());
+    snprintf(Picture_Directory, sizeof Picture_Directory, "%s", pictures.str().c_str());
+    pxInitScreen(0, 0);
+    const int w = NPIXEL_X, h = NPIXEL_Y;
+    const int field = Nearest_Color_Index(235, 245, 225);
+    Show_Picture_Page("Fehlt", 10, 50);
+    EXPECT_EQ(pxGetPixel(7, 42), field);
+    EXPECT_EQ(pxGetPixel(w / 2, h / 2), field);  // no bitmap: the field stays
+    EXPECT_NE(pxGetPixel(6, 41), field);
+    const int grey = Nearest_Color_Index(170, 170, 170);
+    int grey_pixels = 0;
+    for (int y = h - 30; y < h; y++)
+        for (int x = w - 71; x < w; x++) grey_pixels += pxGetPixel(x, y) == grey;
+    EXPECT_GT(grey_pixels, 0);
+    Show_Picture_Page("Anschluss", 10, 50);
+    EXPECT_EQ(pxGetPixel(w / 2, h / 2), Nearest_Color_Index(255, 0, 0));
+    Picture_Directory[0] = '\0';
+
     // Names too long for a path are bounded, never overrun.
     snprintf(Picture_Directory, sizeof Picture_Directory, "%s", std::string(250, 'd').c_str());
     Show_Picture_Page(std::string(400, 'n').c_str(), 10, 50);
