@@ -1,0 +1,113 @@
+// Verdict markers: exact bytes of the colour escapes, markers and verdict
+// lines, suppression, the 200-character limit and the once-only warning.
+#include <gtest/gtest.h>
+
+#include "weldcheck/weld_fixture.h"
+
+namespace {
+
+TEST(Verdict, MarkersAreBeginTextEnd) {
+    EXPECT_EQ(std::string(Color_Blue_Begin()), "\xCE{C 1 40 140 255}");
+    EXPECT_EQ(std::string(Color_Red_Begin()), "\xCE{C 1 230 0 0}");
+    EXPECT_EQ(std::string(Color_Violet_Begin()), "\xCE{C 1 165 75 165}");
+    EXPECT_EQ(std::string(Color_Grey_Begin()), "\xCE{C 1 110 110 110}");
+    EXPECT_EQ(std::string(Color_End()), "\xCE{C 768}");
+    EXPECT_EQ(std::string(Mark_Ok()), Ok());
+    EXPECT_EQ(std::string(Mark_Not_Ok()), NotOk());
+    EXPECT_EQ(std::string(Mark_Alert()), Alert());
+    EXPECT_EQ(std::string(Mark_Note()), Note());
+    EXPECT_EQ(std::string(Mark_EC3_Condition()), EC3());
+    EXPECT_EQ(std::string(Line_Proof_Ok()), "\xCE{C 1 40 140 255}Nachweis erbracht\xCE{C 768}");
+    EXPECT_EQ(std::string(Line_Proof_Failed()),
+              "\xCE{C 1 230 0 0}Tragf\x84higkeit nicht gew\x84hrleistet !!\xCE{C 768}");
+}
+
+TEST(Verdict, DistinctMarkersCanShareOneWrite) {
+    const char* ok = Mark_Ok();
+    const char* bad = Mark_Not_Ok();
+    EXPECT_EQ(std::string(ok), Ok());
+    EXPECT_EQ(std::string(bad), NotOk());
+}
+
+TEST(Verdict, SuppressionEmptiesShortMarkersOnly) {
+    Set_Marker_Suppression(1);
+    EXPECT_STREQ(Mark_Ok(), "");
+    EXPECT_STREQ(Mark_Not_Ok(), "");
+    EXPECT_STREQ(Mark_Above_Limit(2.0, 1.0), "\xCE{C 1 230 0 0}\xCEH>\xCEr\xCE{C 768}");
+    EXPECT_EQ(std::string(Line_Proof_Failed()).substr(0, 14), "\xCE{C 1 230 0 0}");
+    Set_Marker_Suppression(0);
+    EXPECT_EQ(std::string(Mark_Ok()), Ok());
+}
+
+TEST(Verdict, LimitMarkersUseTheTolerance) {
+    EXPECT_STREQ(Mark_Above_Limit(1.0005, 1.0), "=");
+    EXPECT_STREQ(Mark_Above_Limit(1.002, 1.0), "\xCE{C 1 230 0 0}\xCEH>\xCEr\xCE{C 768}");
+    EXPECT_STREQ(Mark_Above_Limit(0.5, 1.0), "<");
+    EXPECT_STREQ(Mark_Below_Limit(0.998, 1.0), "\xCE{C 1 230 0 0}\xCEH<\xCEr\xCE{C 768}");
+    EXPECT_STREQ(Mark_Below_Limit(1.5, 1.0), ">");
+    EXPECT_STREQ(Mark_Below_Limit(0.9995, 1.0), "=");
+}
+
+TEST(Verdict, WrappedTextsAndTheirLimit) {
+    EXPECT_STREQ(Color_Grey_Text("LF 1"), "\xCE{C 1 110 110 110}LF 1\xCE{C 768}");
+    EXPECT_STREQ(Color_Red_Text("Fehler"), "\xCE{C 1 230 0 0}\xCEHFehler !!\xCE{C 768}");
+    EXPECT_STREQ(Color_Violet_Text("x"), "\xCE{C 1 165 75 165}x\xCE{C 768}");
+    const std::string t200(200, 'x'), t201(201, 'x');
+    EXPECT_EQ(std::string(Color_Grey_Text(t200.c_str())), "\xCE{C 1 110 110 110}" + t200 + "\xCE{C 768}");
+    EXPECT_EQ(std::string(Color_Grey_Text(t201.c_str())), NotOk());
+    // A text full of format directives is data, not a format.
+    EXPECT_STREQ(Color_Grey_Text("%s%n"), "\xCE{C 1 110 110 110}%s%n\xCE{C 768}");
+}
+
+TEST(Verdict, LinesIntoThePrintList) {
+    ListCapture c;
+    Line_Calc_Error(c.f(), "");
+    Line_Calc_Error(c.f(), "des Schweißnahtnachweises"_cp);
+    Line_Proof_Not_Possible(c.f(), "");
+    Line_Proof_Not_Possible(c.f(), "Kap. 2");
+    Line_Text_Ok(c.f(), "100%s");
+    Line_Not_Calculated(c.f(), "");
+    Line_Not_Calculated(c.f(), "Stahlprofil");
+    Line_Data_Check_Error(c.f(), "Blech");
+    Line_Red_Alert(c.f(), "Achtung");
+    Line_Violet_Warning(c.f(), "Hinweis");
+    const auto lines = Text_Lines(c.Take());
+    const std::string red = "\xCE{C 1 230 0 0}", end = "\xCE{C 768}";
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "\xCEH" + red + "Fehler bei der Berechnung !!" + end);
+    EXPECT_EQ(lines[1], "\xCEH" + red + "Fehler bei der Berechnung des Schwei\xE1nahtnachweises !!" + end);
+    EXPECT_EQ(lines[2], "\xCEHDer Nachweis konnte nicht erbracht werden " + Alert());
+    EXPECT_EQ(lines[3], "\xCEHDer Nachweis konnte nicht erbracht werden, s. Kap. 2 " + Alert());
+    EXPECT_EQ(lines[4], "100%s  " + Ok());
+    EXPECT_EQ(lines[5], "Berechnung nicht durchgef\x81hrt " + Note());
+    EXPECT_EQ(lines[6], "Stahlprofil: Berechnung nicht durchgef\x81hrt " + Note());
+    EXPECT_EQ(lines[7], red + "Fehler beim Datencheck Blech  !" + end);
+    EXPECT_EQ(lines[8], red + "Achtung !!" + end);
+    EXPECT_EQ(lines[9], "\xCE{C 1 165 75 165}Hinweis !" + end);
+}
+
+TEST(Verdict, WarningLineOncePerRaising) {
+    ListCapture c;
+    EC3_Detailing_Warning_Flag = 1;
+    Line_EC3_Condition_Warning(c.f());
+    Line_EC3_Condition_Warning(c.f());
+    EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);
+    const auto lines = Text_Lines(c.Take());
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "\xCE{C 1 230 0 0}Bedingung nach EC 3-1-8 sollte eingehalten werden !!\xCE{C 768}");
+    // Nothing for a null list, and the flag stays raised for the next list.
+    EC3_Detailing_Warning_Flag = 1;
+    Line_EC3_Condition_Warning(nullptr);
+    EXPECT_EQ(EC3_Detailing_Warning_Flag, 1);
+    EC3_Detailing_Warning_Flag = 0;
+}
+
+TEST(Verdict, DefaultPair) {
+    double a = 0, b = 0;
+    Set_Default_Pair(7, &a, &b);
+    EXPECT_EQ(a, 18.0);
+    EXPECT_EQ(b, 24.0);
+    Set_Default_Pair(0, nullptr, nullptr);
+}
+
+}  // namespace

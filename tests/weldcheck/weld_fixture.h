@@ -1,0 +1,87 @@
+// Shared set-up of the weld-check tests: a print list read back as its text
+// lines, plates and groups of the worked examples, and a scoped annex
+// variant.
+#ifndef TESTS_WELDCHECK_WELD_FIXTURE_H
+#define TESTS_WELDCHECK_WELD_FIXTURE_H
+
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "codes/nad.h"
+#include "printlist/list_capture.h"
+#include "weldcheck/verdict.h"
+#include "weldcheck/weldelem.h"
+
+// The text lines of a print list, without the leading blank the writer puts
+// before each; paragraph heads and keywords are left out.
+inline std::vector<std::string> Text_Lines(const std::string& raw) {
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos < raw.size()) {
+        size_t end = raw.find('\n', pos);
+        if (end == std::string::npos) end = raw.size();
+        const std::string line = raw.substr(pos, end - pos);
+        if (!line.empty() && line[0] == ' ') out.push_back(line.substr(1));
+        pos = end + 1;
+    }
+    return out;
+}
+
+inline std::string Ok() { return std::string("\xCE{C 1 40 140 255}\xCEHok\xCE{C 768}"); }
+inline std::string NotOk() { return std::string("\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}"); }
+inline std::string Alert() { return std::string("\xCE{C 1 230 0 0}\xCEH!!\xCE{C 768}"); }
+inline std::string Note() { return std::string("\xCE{C 1 40 140 255}\xCEH!!\xCE{C 768}"); }
+inline std::string EC3() { return std::string("\xCE{C 1 230 0 0}EC 3-Bedingung !!\xCE{C 768}"); }
+
+// A steel plate of thickness t with f_u 360 N/mm² (340 above 40 mm) and
+// beta_w 0.8, given as own values.
+inline void Steel_Plate(Blech_Record* p, double t, double fu1 = 360.0, double fu2 = 340.0, double beta_w = 0.8) {
+    Clear_Plate(p);
+    p->t = t;
+    p->material.own_values = 1;
+    p->material.f_y1 = 235.0;
+    p->material.f_y2 = 215.0;
+    p->material.f_y3 = 215.0;
+    p->material.f_u1 = fu1;
+    p->material.f_u2 = fu2;
+    p->material.f_u3 = fu2;
+    p->material.beta_w = beta_w;
+}
+
+// A group of the worked examples: plates t1, t2, gamma_M2 1.25 (own values),
+// throat a, check and summary on, detailing skipped.
+struct WeldCase {
+    NahtGruppe g;
+    Sicherheitsbeiwerte_Record factors;
+    WeldCase(double a = 5.0, double t1 = 10.0, double t2 = 10.0) {
+        Clear_Weld_Group(&g);
+        Clear_Safety_Factors(&factors);
+        factors.gamma_M0 = 1.0;
+        factors.gamma_M2 = 1.25;
+        Steel_Plate(&g.plate1, t1);
+        Steel_Plate(&g.plate2, t2);
+        g.a = a;
+        g.factors = &factors;
+        g.check = 1;
+    }
+};
+
+// Sets the variant of the active annex's EN 1993 block for the scope.
+class AnnexVariant {
+public:
+    explicit AnnexVariant(int variant) : block_(Get_NAD_EC3()), old_(block_ ? block_->variant : 0) {
+        if (block_) block_->variant = variant;
+    }
+    ~AnnexVariant() {
+        if (block_) block_->variant = old_;
+    }
+    AnnexVariant(const AnnexVariant&) = delete;
+    AnnexVariant& operator=(const AnnexVariant&) = delete;
+
+private:
+    NAD_EC3_Block* block_;
+    int old_;
+};
+
+#endif
