@@ -47,6 +47,8 @@ inline void Steel_Plate(Blech_Record* p, double t, double fu1 = 360.0, double fu
     p->material.f_u2 = fu2;
     p->material.f_u3 = fu2;
     p->material.beta_w = beta_w;
+    p->material.f_y = p->material.f_y1;  // calculation values as a reader leaves them
+    p->material.f_u = fu1;
 }
 
 // A group of the worked examples: plates t1, t2, gamma_M2 1.25 (own values),

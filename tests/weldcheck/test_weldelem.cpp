@@ -1,0 +1,272 @@
+// The group check: oblique two-sided welds, plug welds, packing plates,
+// refusals and the closing block; records in files and descriptions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "platform/msgbox.h"
+#include "weldcheck/weld_fixture.h"
+#include "weldcheck/weldfile.h"
+
+namespace {
+
+TEST(WeldGroup, ObliqueTwoSidedWeldCheckedAtBothAngles) {
+    WeldCase c(5.0);
+    c.g.skip_detailing = 1;
+    c.g.angle = 60.0;
+    c.g.l_eff = 100.0;
+    c.g.N_Ed = 100000.0;
+    c.g.method = WELD_METHOD_DIRECTIONAL;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 0, 0, ""), 0);
+    EXPECT_EQ(c.g.angle, 60.0);
+    // F_N = 500 N/mm over both welds, 100 N/mm² on the throat. At 60°
+    // (theta 30°): sigma = 50, tau = 86.6, condition 1 158.11 N/mm²; at 120°
+    // only 122.47 N/mm². The larger governs.
+    EXPECT_NEAR(c.g.U_max, std::sqrt(50.0 * 50.0 + 3 * 86.60254 * 86.60254) / 360.0, 1e-4);
+    const auto lines = Text_Lines(l.Take());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Schwei\xE1nahtwinkel \xDA = 60.0\xF8:");
+    EXPECT_EQ(lines[3], "Schwei\xE1nahtwinkel \xDA = 120.0\xF8:");
+}
+
+TEST(WeldGroup, PlugWeldArea) {
+    WeldCase c(10.0);
+    c.g.kind = WELD_PLUG;
+    c.g.skip_detailing = 1;
+    c.g.one_sided = 1;
+    c.g.d = 20.0;
+    c.g.l = 40.0;
+    c.g.l_eff = 40.0;
+    c.g.V_p_Ed = 40000.0;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
+    EXPECT_NEAR(c.g.A_w, 714.159, 0.001);
+    EXPECT_NEAR(c.g.F_w_Rd, 1000.0 * c.g.f_vw_d * 714.159 / (M_PI * 20.0 + 40.0), 1.0);
+    const auto lines = Text_Lines(l.Take());
+    ASSERT_GE(lines.size(), 1u);
+    EXPECT_EQ(lines[0], "wirksame Schwei\xE1nahtfl\x84\x63he:  A\xCE\\w\xCEr = \xC9\xCE/.\xCErd\xFD/4 + (l-d)\xCE/.\xCErd = 7.14 cm\xFD");
+}
+
+TEST(WeldGroup, PackingPlateNeedsThickerThroat) {
+    WeldCase c(5.0);
+    c.g.skip_detailing = 1;
+    c.g.one_sided = 1;
+    c.g.packing = 1;
+    c.g.t_p = 4.0;
+    c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
+    c.g.F_w_Ed = 0.722 * 1039230.4845;  // U = 0.722 by the simplified method
+    c.g.l_w = 100.0;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
+    EXPECT_NEAR(c.g.U_max, 0.722, 1e-6);
+    const auto lines = Text_Lines(l.Take());
+    ASSERT_GE(lines.size(), 5u);
+    const size_t n = lines.size();
+    EXPECT_EQ(lines[n - 5], "erforderliche Schwei\xE1nahtdicke a\xCE\\erf\xCEr = U\xCE\\max\xCEr\xCE/.\xCEra = 3.6 mm,  U\xCE\\max\xCEr = 0.722");
+    EXPECT_EQ(lines[n - 4], "erforderliche Schenkell\x84nge der Schwei\xE1naht a\xCE\\1\xCEr = a\xCE\\erf\xCEr/cos(\xDA/2) = 5.1 mm,  cos(\xDA/2) = 0.707");
+    EXPECT_EQ(lines[n - 3], "Futterblechdicke < erforderliche Schenkell\x84nge der Schwei\xE1naht  \x88  ");
+    EXPECT_EQ(lines[n - 2], "erforderliche Schwei\xE1nahtdicke  a\xCE\\erf\xCEr = (a\xCE\\1\xCEr+t\xCE\\p\xCEr)\xCE/.\xCEr\x63os(\xDA/2) = 6.4 mm");
+    EXPECT_EQ(lines[n - 1], "Nahtdicke a = 5.0 mm  <  a\xCE\\erf\xCEr = 6.4 mm  " + NotOk());
+}
+
+TEST(WeldGroup, ClosingBlockVerdicts) {
+    WeldCase c(5.0);
+    c.g.skip_detailing = 1;
+    c.g.summary = 1;
+    c.g.force_mode = WELD_STRESS_GIVEN;
+    c.g.sigma_w_Ed = 150.0;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
+    auto lines = Text_Lines(l.Take());
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2], "maximale Ausnutzung U\xCE\\max\xCEr = 0.722  <  1  " + Ok());
+    EXPECT_EQ(lines.back(), "\xCE\x42\xCE{C 1 40 140 255}Nachweis erbracht\xCE{C 768}");
+
+    // gamma_M2 = 0: refused, red verdict, never "ok".
+    c.factors.gamma_M2 = 0.0;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 0, 0, ""), 1);
+    EXPECT_EQ(c.g.U_max, -1.0);
+    EXPECT_EQ(c.g.result_flags, WELD_RESULT_CHECK_REFUSED);
+    const std::string out = l.Take();
+    EXPECT_EQ(out.find(Ok()), std::string::npos);
+    EXPECT_NE(out.find(std::string("\xCE\x42") + Line_Proof_Failed()), std::string::npos);
+}
+
+TEST(WeldGroup, DetailingFailureRefusesTheGroup) {
+    WeldCase c(5.0, 3.0, 10.0);  // plate 1 under 4 mm
+    c.g.summary = 1;
+    c.g.force_mode = WELD_STRESS_GIVEN;
+    c.g.sigma_w_Ed = 10.0;
+    c.g.l_w = 100.0;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 0, 0, ""), 1);
+    EXPECT_EQ(c.g.U_max, -1.0);
+    EXPECT_EQ(c.g.result_flags & WELD_RESULT_DETAILING_FAILED, WELD_RESULT_DETAILING_FAILED);
+    const std::string out = l.Take();
+    EXPECT_NE(out.find(Line_Proof_Failed()), std::string::npos);
+}
+
+TEST(WeldFile, WeldRecordRoundTrip) {
+    NahtElement w, r;
+    Default_Weld(&w);
+    EXPECT_EQ(w.a, 4.0);
+    EXPECT_EQ(w.full_length, 1);
+    w.kind = WELD_BUTT;
+    w.e = 1.5;
+    w.l_w = 120.0;
+    w.angle = 45.0;
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Write_Weld(f, &w), 0);
+    std::rewind(f);
+    char text[200] = {};
+    ASSERT_TRUE(std::fgets(text, sizeof text, f));
+    EXPECT_STREQ(text, " 2\n");
+    ASSERT_TRUE(std::fgets(text, sizeof text, f));
+    EXPECT_STREQ(text, " 2 4.000000 0.000000 0.000000 0 0 45.000000 120.000000 1 1.500000\n");
+    std::rewind(f);
+    Clear_Weld(&r);
+    ASSERT_EQ(Read_Weld(f, &r), 0);
+    EXPECT_EQ(Welds_Equal(&w, &r), 1);
+    std::fclose(f);
+    r.a += 0.02;
+    EXPECT_EQ(Welds_Equal(&w, &r), 0);
+    EXPECT_EQ(Welds_Equal(&w, nullptr), 0);
+    EXPECT_EQ(Write_Weld(nullptr, &w), 1);
+}
+
+TEST(WeldFile, OldWeldVersionAndNewerRefused) {
+    VEK_Set_Batch_Mode(1);
+    FILE* f = std::tmpfile();
+    std::fputs(" 0\r\n 1 5.0 10.0 30.0 0 0 90.0\r\n", f);
+    std::rewind(f);
+    NahtElement w;
+    Clear_Weld(&w);
+    ASSERT_EQ(Read_Weld(f, &w), 0);
+    EXPECT_EQ(w.kind, WELD_SLOT);
+    EXPECT_EQ(w.l, 30.0);
+    EXPECT_EQ(w.l_w, 0.0);
+    std::fclose(f);
+    f = std::tmpfile();
+    std::fputs(" 3\n 1 5.0 10.0 30.0 0 0 90.0 0 0 0\n", f);
+    std::rewind(f);
+    EXPECT_EQ(Read_Weld(f, &w), 1);
+    std::fclose(f);
+    VEK_Set_Batch_Mode(0);
+}
+
+TEST(WeldFile, GroupRecordRoundTrip) {
+    WeldCase c(5.0, 12.0, 8.0);
+    c.g.one_sided = 1;
+    c.g.packing = 1;
+    c.g.t_p = 4.0;
+    c.g.method = 12;
+    c.g.N_Ed = 1000.0;
+    c.g.M_p_Ed = 20.0;
+    c.g.V_s_Ed = 300.0;
+    c.g.sigma_w_Ed = 55.0;
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Write_Weld_Group(f, &c.g), 0);
+    std::rewind(f);
+    NahtGruppe r;
+    Clear_Weld_Group(&r);
+    ASSERT_EQ(Read_Weld_Group(f, &r), 0);
+    std::fclose(f);
+    NahtElement a{c.g.kind, c.g.a, c.g.e, c.g.l_w, c.g.angle, c.g.d, c.g.l, c.g.full_penetration, c.g.full_length};
+    NahtElement b{r.kind, r.a, r.e, r.l_w, r.angle, r.d, r.l, r.full_penetration, r.full_length};
+    EXPECT_EQ(Welds_Equal(&a, &b), 1);
+    EXPECT_EQ(Plates_Equal(&c.g.plate1, &r.plate1), 1);
+    EXPECT_EQ(Plates_Equal(&c.g.plate2, &r.plate2), 1);
+    EXPECT_EQ(r.t_p, 4.0);
+    EXPECT_EQ(r.one_sided, 1);
+    EXPECT_EQ(r.packing, 1);
+    EXPECT_EQ(r.method, 12);
+    EXPECT_EQ(r.N_Ed, 1000.0);
+    EXPECT_EQ(r.M_p_Ed, 20.0);
+    EXPECT_EQ(r.V_s_Ed, 300.0);
+    EXPECT_EQ(r.sigma_w_Ed, 55.0);
+
+    NahtGruppe copy;
+    Copy_Weld_Group(&c.g, &copy);
+    EXPECT_EQ(copy.factors, nullptr);
+    EXPECT_EQ(copy.check, 0);
+    EXPECT_EQ(copy.t_p, 4.0);
+}
+
+TEST(WeldFile, OlderGroupVersionsInvertSidesAndDoubleRootForces) {
+    WeldCase c(5.0);
+    c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
+    c.g.F_w_Ed = 1000.0;
+    c.g.one_sided = 0;
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Write_Weld_Group(f, &c.g), 0);
+    std::rewind(f);
+    std::string text;
+    for (int ch; (ch = std::fgetc(f)) != EOF;) text.push_back((char)ch);
+    std::fclose(f);
+    // As version 4: the stored flag is the two-sided one (1).
+    text.replace(0, 3, " 4\n");
+    const size_t tail = text.rfind(" 0 0 ");  // one_sided, packing
+    ASSERT_NE(tail, std::string::npos);
+    text.replace(tail, 5, " 1 0 ");
+    f = std::tmpfile();
+    std::fputs(text.c_str(), f);
+    std::rewind(f);
+    VEK_Set_Batch_Mode(1);
+    NahtGruppe r;
+    Clear_Weld_Group(&r);
+    ASSERT_EQ(Read_Weld_Group(f, &r), 0);
+    VEK_Set_Batch_Mode(0);
+    std::fclose(f);
+    EXPECT_EQ(r.one_sided, 0);
+    EXPECT_EQ(r.F_w_Ed, 2000.0);
+}
+
+TEST(WeldFile, Descriptions) {
+    ListCapture l;
+    NahtElement w;
+    Clear_Weld(&w);
+    w.a = 5.0;
+    w.l_w = 100.0;
+    EXPECT_EQ(Print_Weld_Description(&w, 0, 0, l.f(), 0), WELD_FILLET);
+    w.kind = WELD_PLUG;
+    w.d = 20.0;
+    w.l = 30.0;
+    w.a = 10.0;
+    Print_Weld_Description(&w, 1, 0, l.f(), 0);
+    Clear_Weld(&w);
+    w.kind = WELD_BUTT;
+    w.a = 4.0;
+    w.l_w = 100.0;
+    w.angle = 0.0;
+    Print_Weld_Description(&w, 0, 0, l.f(), 0);
+    w.angle = 45.0;
+    Print_Weld_Description(&w, 0, 0, l.f(), 0);
+    Clear_Weld(&w);
+    w.a = 5.0;
+    w.e = 2.0;
+    Print_Weld_Description(&w, 1, 0, l.f(), 0);
+    const auto lines = Text_Lines(l.Take());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Kehlnaht, beidseitig, Nahtdicke a = 5.0 mm, Nahtl\x84nge l\xCE\\w\xCEr = 100.0 mm");
+    EXPECT_EQ(lines[1], "Lochschwei\xE1ung, Lochdurchmesser d = 20.0 mm, Lochl\x84nge l = 30.0 mm, Dicke der Lochschwei\xE1ung a = 10.0 mm");
+    EXPECT_EQ(lines[2], "Stumpfnaht (nicht durchgeschwei\xE1t, beidseitig), Nahtdicke a = 4.0 mm, Nahtl\x84nge l\xCE\\w\xCEr = 100.0 mm, Sto\xE1");
+    EXPECT_EQ(lines[3], "Stumpfnaht (nicht durchgeschwei\xE1t, beidseitig), Nahtdicke a = 4.0 mm, Nahtl\x84nge l\xCE\\w\xCEr = 100.0 mm, \x99\x66\x66nungswinkel \xDA = 45\xF8 / 135\xF8");
+    EXPECT_EQ(lines[4], "Kehlnaht, einseitig, wirks. Nahtdicke a = 5.0 mm");
+    EXPECT_EQ(lines[5], "Einbrandtiefe e = 2.0 mm  \x88  Nahtdicke im Kontaktpunkt a' = 3.6 mm");
+}
+
+TEST(WeldFile, OlderStrengthHelpers) {
+    WeldCase c(5.0);
+    EXPECT_NEAR(Calc_Weld_Strength_Dir(&c.g.plate1, &c.g.plate2, 1.25, nullptr, 0), 360.0, 1e-9);
+    EXPECT_EQ(Calc_Weld_Strength_Dir(&c.g.plate1, &c.g.plate2, 0.005, nullptr, 0), 0.0);
+    EXPECT_NEAR(Calc_Weld_Shear_Strength_Plates(&c.g.plate1, &c.g.plate2, 1.25, nullptr, 0), 207.846, 0.001);
+    EXPECT_EQ(Calc_Weld_Shear_Strength_Plates(&c.g.plate1, &c.g.plate2, 0.0, nullptr, 0), 0.0);
+    c.g.U_max = 5.0;
+    EXPECT_EQ(Calc_Weld_Shear_Strength_Checked(&c.g, nullptr, 0), 0);
+    EXPECT_EQ(c.g.U_max, 0.0);
+    EXPECT_NEAR(c.g.F_w_Rd * 1e-5, 10.392, 0.001);
+}
+
+}  // namespace
