@@ -9,17 +9,21 @@
 #include <cstdio>
 #include <string>
 
+#include <unistd.h>
+
 #include "printlist/ioliplot.h"
 #include "printlist/plotfile.h"
 
-inline std::string Take_Stream(FILE*& f) {
+// Everything written to f so far; f is emptied but stays the same stream,
+// since the picture state keeps pointing at it.
+inline std::string Take_Stream(FILE* f) {
     std::fflush(f);
     std::rewind(f);
     std::string out;
     int c;
     while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<char>(c));
-    std::fclose(f);
-    f = std::tmpfile();
+    if (ftruncate(fileno(f), 0) != 0) ADD_FAILURE() << "cannot empty the capture stream";
+    std::rewind(f);
     return out;
 }
 
