@@ -188,6 +188,66 @@ struct List_Geometry {
     int first;
 };
 
+// The thumb of a list's scroll bar: between the two 15-pixel arrow fields,
+// at least 6 pixels long.
+void Thumb(const List_Geometry &g, int count, int *top, int *bottom) {
+    int span = g.y2 - g.y1 - 30;
+    int thumb = std::max(6, span * g.rows_shown / count);
+    *top = g.y1 + 15 + (span - thumb) * g.first / std::max(1, count - g.rows_shown);
+    *bottom = *top + thumb;
+}
+
+void Arrow_Up_Down(int x, int y, bool down) {
+    pxFgc(BLACK_CI);
+    for (int k = 0; k < 5; k++) {
+        int row = down ? y + 4 + k : y + 8 - k;
+        pxLine(x + 2 + k, row, x + 10 - k, row);
+    }
+}
+
+// A press on a list's scroll bar: an arrow scrolls a row at once and again
+// every 100 ms while it is held; the track beside the thumb scrolls a page;
+// the thumb follows the mouse until the button comes up.
+template <class Repaint_List>
+void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
+    int range = count - g.rows_shown;
+    int top = 0, bottom = 0;
+    Thumb(g, count, &top, &bottom);
+    int step = 0;
+    if (M_YPOS < g.y1 + 15) step = -1;
+    else if (M_YPOS > g.y2 - 15) step = 1;
+    else if (M_YPOS < top) step = -g.rows_shown;
+    else if (M_YPOS > bottom) step = g.rows_shown;
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 100;
+    if (step != 0) {
+        bool arrow = step == 1 || step == -1;
+        g.first = std::clamp(g.first + step, 0, range);
+        repaint();
+        while (M_LEFT) {
+            int ev = GetVEKMessage(0x40000021, &m);
+            if (ev == VEK_MSG_CLOSE) break;
+            if (arrow && M_LEFT && (ev == VEK_MSG_TIMEOUT || ev == VEK_MSG_TIMER)) {
+                g.first = std::clamp(g.first + step, 0, range);
+                repaint();
+            }
+        }
+        return;
+    }
+    int grab = M_YPOS - top;
+    int span = g.y2 - g.y1 - 30 - (bottom - top);
+    while (M_LEFT) {
+        int ev = GetVEKMessage(0x40000021, &m);
+        if (ev == VEK_MSG_CLOSE) break;
+        if (ev == VEK_MSG_MOVE && span > 0) {
+            int at = std::clamp(M_YPOS - grab - (g.y1 + 15), 0, span);
+            g.first = std::clamp((at * range + span / 2) / span, 0, range);
+            repaint();
+        }
+    }
+}
+
 template <class Painter>
 int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_row) {
     if (count <= 0 || !selected) return 0;
@@ -222,11 +282,12 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
         if (bar) {
             pxFgc(track);
             pxRect(g.x2 - 15, g.y1 + 1, g.x2 - 1, g.y2 - 1);
-            int span = g.y2 - g.y1 - 30;
-            int thumb = std::max(6, span * g.rows_shown / count);
-            int top = g.y1 + 15 + (span - thumb) * g.first / std::max(1, count - g.rows_shown);
+            int top = 0, bottom = 0;
+            Thumb(g, count, &top, &bottom);
             pxFgc(BLACK_CI);
-            pxRect(g.x2 - 13, top, g.x2 - 3, top + thumb);
+            pxRect(g.x2 - 13, top, g.x2 - 3, bottom);
+            Arrow_Up_Down(g.x2 - 14, g.y1 + 2, false);
+            Arrow_Up_Down(g.x2 - 14, g.y2 - 14, true);
         }
         int style = pxQSLn();
         pxSLn(static_cast<int>(0xaaaaaaaau));
@@ -272,18 +333,16 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
             }
             break;
         }
-        case VEK_MSG_DOWN: {
+        case VEK_MSG_LEFT_DOWN: {
             bool inside = Inside(M_XPOS, M_YPOS, g.x1, g.y1, g.x2, g.y2);
-            if (inside && bar && M_XPOS > g.x2 - 16) {  // the scroll bar: a page per click
-                int mid = (g.y1 + g.y2) / 2;
-                g.first = std::clamp(g.first + (M_YPOS < mid ? -g.rows_shown : g.rows_shown), 0,
-                                     count - g.rows_shown);
-                Wait_Release();
+            if (inside && bar && M_XPOS > g.x2 - 16) {
+                Scroll_Bar_Click(g, count, [&]() { paint(); });
                 break;
             }
             if (inside) {
                 int i = (M_YPOS - g.y1 - 3) / row;
-                if (M_YPOS >= g.y1 + 3 && i < g.rows_shown) *selected = g.first + i;
+                if (M_YPOS >= g.y1 + 3 && i < g.rows_shown) current = g.first + i;
+                *selected = current;
             }
             done = true;
             break;
@@ -309,17 +368,18 @@ int Choice_List(Scrollable_Area_Item *it, int x, int y) {
     g.x1 = x - 7;
     g.x2 = g.x1 + Even(w + 32);
     g.first = 0;
-    int below = NPIXEL_Y - 30 - (y + 5);
-    int above = y - 13;
-    if (height <= below) {
+    // Below when it ends above the screen bottom less 30, else above when
+    // it is less high than the field's distance from the top less 30; else
+    // cut to the rows that fit on the larger side.
+    if (y + 5 + height <= NPIXEL_Y - 30) {
         g.y1 = y + 5;
         g.rows_shown = it->count;
-    } else if (height <= above) {
+    } else if (height < y - 30) {
         g.y1 = y - 13 - height;
         g.rows_shown = it->count;
     } else {
-        int space = std::max(below, above);
-        g.rows_shown = std::max(1, (space - 48) / 13);
+        int below = NPIXEL_Y - y, above = y;
+        g.rows_shown = std::max(1, (std::max(below, above) - 48) / 13);
         g.y1 = below >= above ? y + 5 : y - 13 - (g.rows_shown * 13 + 6);
     }
     g.y2 = g.y1 + g.rows_shown * 13 + 6;
@@ -458,6 +518,41 @@ void Move_Lines(Edit_Field_State *st, int lines) {
     st->cursor = p;
 }
 
+// A press inside the editor: the cursor goes under the mouse; while the
+// button is held, a move of more than 5 pixels starts a selection from the
+// press position to the cursor, scrolling a line per 50 ms while the mouse
+// is above or below the text.  A press without drag, or an empty
+// selection, clears the selection.
+void Drag_Select(Edit_Field_State *st) {
+    Clear_Edit_Field_Selection(st);
+    Place_Cursor_From_Mouse(st);
+    Repaint_Editor(st);
+    char *anchor = st->cursor;
+    int px = M_XPOS, py = M_YPOS;
+    bool dragging = false;
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 50;
+    while (M_LEFT) {
+        int ev = GetVEKMessage(0x40000021, &m);
+        if (ev == VEK_MSG_CLOSE || !M_LEFT) break;
+        if (!dragging && std::abs(M_XPOS - px) <= 5 && std::abs(M_YPOS - py) <= 5) continue;
+        dragging = true;
+        if (M_YPOS < st->y1 && st->first_visible > 0) {
+            st->first_visible--;
+        } else if (M_YPOS > st->y2 &&
+                   st->first_visible + st->visible_lines < st->line_count - 1) {
+            st->first_visible++;
+        }
+        Layout_Edit_Field_Text(st->item, st->x1, st->y1, st->x2, st->y2);
+        Place_Cursor_From_Mouse(st);
+        st->selection_start = std::min(anchor, st->cursor);
+        st->selection_end = std::max(anchor, st->cursor);
+        Repaint_Editor(st);
+    }
+    if (!dragging || st->selection_start == st->selection_end) Clear_Edit_Field_Selection(st);
+}
+
 int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f) {
     Edit_Field_State *st = it->editor;
     if (!st || !it->text) return 0;
@@ -491,12 +586,10 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
                 Move_Lines(st, -1);
             }
             M_SCROLL = 0;
-        } else if (ev == VEK_MSG_DOWN && M_LEFT) {
+        } else if (ev == VEK_MSG_LEFT_DOWN) {
             if (!Inside(M_XPOS, M_YPOS, x1, y1, x2, y2)) break;
-            Clear_Edit_Field_Selection(st);
-            Place_Cursor_From_Mouse(st);
-            Wait_Release();
-        } else if (ev == VEK_MSG_DOWN && M_RIGHT) {
+            Drag_Select(st);
+        } else if (ev == VEK_MSG_RIGHT_DOWN) {
             VEKMenuItem menu[1] = {{"Sonderzeichen", "_SPEC", nullptr, nullptr, 0, 0, 1}};
             Wait_Release();
             if (Menue_Manager(menu, 1, 0, M_XPOS, M_YPOS) == 0) {
@@ -764,7 +857,6 @@ int Edit_Scrollable_View_Area(int slot) {
         case AREA_ITEM_EDIT_FIELD: {
             int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
             if (!Inside(mx, my, x, y, x2, y2)) break;
-            Wait_Release();
             Run_Edit_Field(it, x, y, x2, y2, f);
             return 0;
         }

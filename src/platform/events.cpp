@@ -37,6 +37,20 @@ void VEK_Script_Click(int x, int y, int button)
     push(e);
 }
 
+void VEK_Script_Press(int x, int y, int button)
+{
+    VEK_Script_Click(x, y, button);
+    queue.back().kind = VEK_EV_PRESS;
+}
+
+void VEK_Script_Release(int button)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_RELEASE;
+    e.button = button;
+    push(e);
+}
+
 void VEK_Script_Move(int x, int y)
 {
     VEKScriptEvent e;
@@ -121,6 +135,17 @@ int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
     if (!std::strcmp(word, "click")) {
         event->kind = VEK_EV_CLICK;
         if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
+        if (!at_end(p) && !read_int(&p, &event->button)) return -1;
+        return at_end(p) ? 1 : -1;
+    }
+    if (!std::strcmp(word, "press")) {
+        event->kind = VEK_EV_PRESS;
+        if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
+        if (!at_end(p) && !read_int(&p, &event->button)) return -1;
+        return at_end(p) ? 1 : -1;
+    }
+    if (!std::strcmp(word, "release")) {
+        event->kind = VEK_EV_RELEASE;
         if (!at_end(p) && !read_int(&p, &event->button)) return -1;
         return at_end(p) ? 1 : -1;
     }

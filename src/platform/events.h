@@ -10,6 +10,8 @@
  * Script file: one event per line; blank lines and lines starting with '#'
  * are ignored; numbers are decimal or 0x hexadecimal; CRLF is accepted.
  *   click X Y [BUTTON]   press and release mouse button (1 left, 2 right)
+ *   press X Y [BUTTON]   press a mouse button and hold it (for drags)
+ *   release [BUTTON]     let a held button go where the mouse is
  *   move X Y             move the mouse
  *   wheel DELTA          turn the wheel (positive away from the user)
  *   key CODE             press a key (character code, or 0x100 + scan code)
@@ -38,14 +40,16 @@ enum VEKEventKind {
     VEK_EV_TYPE,
     VEK_EV_MENU,
     VEK_EV_ANSWER,
-    VEK_EV_CLOSE
+    VEK_EV_CLOSE,
+    VEK_EV_PRESS,
+    VEK_EV_RELEASE
 };
 
 /* One scripted event.  Only the fields of its kind are meaningful. */
 struct VEKScriptEvent {
     int kind = VEK_EV_NONE;
     int x = 0, y = 0;      /* click, move */
-    int button = 1;        /* click: 1 left, 2 right */
+    int button = 1;        /* click, press, release: 1 left, 2 right, 3 middle */
     int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result */
     std::string text;      /* type */
 };
@@ -54,6 +58,9 @@ enum { VEK_MAX_EMPTY_WAITS = 10000 };
 
 /* Appending events; none of them can fail. */
 void VEK_Script_Click(int x, int y, int button = 1);
+/* A press held until a VEK_Script_Release of the same button. */
+void VEK_Script_Press(int x, int y, int button = 1);
+void VEK_Script_Release(int button = 1);
 void VEK_Script_Move(int x, int y);
 void VEK_Script_Wheel(int delta);
 void VEK_Script_Key(int key);

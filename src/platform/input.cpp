@@ -4,7 +4,8 @@
  * Every wait reads the scripted queue of events.h and never blocks.  A
  * click from the script is delivered in two steps, the button going down
  * and, at the following wait, up again, so that the program's "wait until
- * the button is released" loops end by themselves.
+ * the button is released" loops end by themselves; a scripted press stays
+ * down until its release, so that drags can be scripted.
  */
 #include "platform/input.h"
 
@@ -28,8 +29,9 @@ struct Rect {
 static Rect restriction_base = {0, 0, 1 << 20, 1 << 20};
 static std::vector<Rect> restriction_stack;  /* saved rectangles */
 static Rect restriction = restriction_base;
-static int pending_release = 0;  /* button of a scripted click still down */
+static int held_by_press[4];  /* [button]: held by a scripted press until its release */
 static int key_mask = 0;
+static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
 static int cursor_shape = 0;
 static int text_scroll_length = 0;
@@ -46,14 +48,25 @@ static void place_mouse(int x, int y)
     M_YPOS = clamp(y, restriction.y1, restriction.y2);
 }
 
-static void set_button(int button, int down)
+static int* button_state(int button)
 {
-    if (button == 2) M_RIGHT = down;
-    else if (button == 3) M_MIDDLE = down;
-    else M_LEFT = down;
+    return button == 2 ? &M_RIGHT : button == 3 ? &M_MIDDLE : &M_LEFT;
 }
 
-static int finish(VEKMessage* message, int event, int key = 0, int wheel = 0)
+static int normal_button(int button)
+{
+    return button == 2 || button == 3 ? button : 1;
+}
+
+/* The event bits of a button going down or up. */
+static int button_event(int button, int down)
+{
+    if (button == 3) return VEK_MSG_MIDDLE;
+    if (button == 2) return down ? VEK_MSG_RIGHT_DOWN : VEK_MSG_RIGHT_UP;
+    return down ? VEK_MSG_LEFT_DOWN : VEK_MSG_LEFT_UP;
+}
+
+static int finish(VEKMessage* message, int event, int key = 0, int wheel = 0, int button = 0)
 {
     if (message) {
         message->event = event;
@@ -62,21 +75,20 @@ static int finish(VEKMessage* message, int event, int key = 0, int wheel = 0)
         message->key = key;
         message->keymask = key_mask;
         message->wheel = wheel;
-        if (event == VEK_MSG_DOWN || event == VEK_MSG_UP)
-            message->button = M_LEFT ? 1 : M_RIGHT ? 2 : M_MIDDLE ? 3 : message->button;
+        if (button) message->button = button;
     }
     return event;
 }
 
-/* The wait found nothing for it: a time-out when one was asked for (the
- * clock advances by the bounded time-out), else the close request. */
+/* The wait found nothing for it: a time-out (a timer tick while the timer
+ * events are on) when one was asked for, the clock advancing by the bounded
+ * time-out; else the close request. */
 static int nothing_for_the_wait(int mask, VEKMessage* message)
 {
     if (mask & VEK_MASK_TIMEOUT) {
         int t = message ? message->timeout : 0;
         VEK_Advance_Clock(clamp(t, 0, VEK_MAX_TIMEOUT_MS));
-        int ev = (mask & VEK_MASK_TIMER) && VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT;
-        return finish(message, ev);
+        return finish(message, VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT);
     }
     return finish(message, VEK_MSG_CLOSE);
 }
@@ -86,20 +98,38 @@ void InitVEKMessage(VEKMessage* message)
     if (message) *message = VEKMessage{};
 }
 
+void VEK_Input_Reset(void)
+{
+    M_LEFT = M_RIGHT = M_MIDDLE = M_SCROLL = 0;
+    M_XPOS = M_YPOS = 0;
+    for (int& h : held_by_press) h = 0;
+    key_mask = reported_key_mask = 0;
+    text_scroll_length = 0;
+}
+
 int GetVEKMessage(int mask, VEKMessage* message)
 {
-    if (mask & VEK_MASK_FLUSH) {
-        pending_release = 0;
-        M_LEFT = M_RIGHT = M_MIDDLE = 0;
-        return finish(message, VEK_MSG_NONE);
+    /* A button held by a click (or by the program) comes up now. */
+    for (int b = 1; b <= 3; b++) {
+        int* state = button_state(b);
+        if (*state && !held_by_press[b]) {
+            *state = 0;
+            int ev = button_event(b, 0);
+            if (mask & ev) return finish(message, ev, 0, 0, b);
+        }
+        if (!*state) held_by_press[b] = 0;
+    }
+    const int releases = VEK_MASK_LEFT_UP | VEK_MASK_RIGHT_UP | VEK_MASK_MIDDLE;
+    if ((mask & releases) && !(mask & ~(releases | VEK_MASK_TIMEOUT))) {
+        bool held = ((mask & VEK_MASK_LEFT_UP) && M_LEFT) || ((mask & VEK_MASK_RIGHT_UP) && M_RIGHT) ||
+                    ((mask & VEK_MASK_MIDDLE) && M_MIDDLE);
+        if (!held) return finish(message, VEK_MSG_NONE);
+    }
+    if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
+        reported_key_mask = key_mask;
+        return finish(message, VEK_MSG_KEYMASK);
     }
     for (;;) {
-        if (pending_release) {
-            set_button(pending_release, 0);
-            pending_release = 0;
-            if (mask & VEK_MASK_UP) return finish(message, VEK_MSG_UP);
-            continue;
-        }
         VEKScriptEvent e;
         switch (VEK_Script_Peek_Kind()) {
         case VEK_EV_NONE:
@@ -107,17 +137,32 @@ int GetVEKMessage(int mask, VEKMessage* message)
             /* The user has gone: the mouse leaves the screen, no button held. */
             M_XPOS = M_YPOS = -1;
             M_LEFT = M_RIGHT = M_MIDDLE = 0;
+            for (int& h : held_by_press) h = 0;
             return nothing_for_the_wait(mask, message);
         case VEK_EV_CLOSE:
             VEK_Script_Take(&e);
             return finish(message, VEK_MSG_CLOSE);
         case VEK_EV_CLICK:
+        case VEK_EV_PRESS: {
             VEK_Script_Take(&e);
+            int b = normal_button(e.button);
             place_mouse(e.x, e.y);
-            set_button(e.button, 1);
-            pending_release = e.button == 2 || e.button == 3 ? e.button : 1;
-            if (mask & VEK_MASK_DOWN) return finish(message, VEK_MSG_DOWN);
+            *button_state(b) = 1;
+            held_by_press[b] = e.kind == VEK_EV_PRESS;
+            int ev = button_event(b, 1);
+            if (mask & ev) return finish(message, ev, 0, 0, b);
             continue;
+        }
+        case VEK_EV_RELEASE: {
+            VEK_Script_Take(&e);
+            int b = normal_button(e.button);
+            held_by_press[b] = 0;
+            if (!*button_state(b)) continue;
+            *button_state(b) = 0;
+            int ev = button_event(b, 0);
+            if (mask & ev) return finish(message, ev, 0, 0, b);
+            continue;
+        }
         case VEK_EV_MOVE:
             VEK_Script_Take(&e);
             place_mouse(e.x, e.y);
@@ -131,7 +176,8 @@ int GetVEKMessage(int mask, VEKMessage* message)
             continue;
         case VEK_EV_KEY:
             VEK_Script_Note_Stall();
-            return finish(message, VEK_MSG_KEY, hitkey());
+            if (mask & VEK_MASK_KEY) return finish(message, VEK_MSG_KEY, hitkey());
+            return nothing_for_the_wait(mask, message);
         default:
             /* Meant for an editor, a menu or a box: left for it. */
             VEK_Script_Note_Stall();
@@ -142,7 +188,7 @@ int GetVEKMessage(int mask, VEKMessage* message)
 
 int Get_Mouse_Event(void)
 {
-    return GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_UP | VEK_MASK_MOVE | VEK_MASK_WHEEL, nullptr);
+    return GetVEKMessage(VEK_MASK_MOUSE, nullptr);
 }
 
 int hitkey(void)

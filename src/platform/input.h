@@ -5,17 +5,28 @@
  * lives in plain writable globals that every event updates; dialogs also
  * write them to fake a click (for example the row above after an Up key).
  *
- * Event masks of GetVEKMessage (bits may be combined):
- *   VEK_MASK_FLUSH      0x00000001  return at once; forget the button states
- *   VEK_MASK_DOWN       0x00000002  a mouse button went down
- *   VEK_MASK_UP         0x00000008  a mouse button went up
- *   VEK_MASK_MOVE       0x00000020  the mouse moved
- *   VEK_MASK_KEY        0x00004000  a key was pressed
- *   VEK_MASK_WHEEL      0x00010000  the wheel turned
- *   VEK_MASK_TIMER      0x20000000  a timer tick (only while VEKSetTimer is on)
- *   VEK_MASK_TIMEOUT    0x40000000  the record's time-out applies
+ * Event masks of GetVEKMessage.  The bits are the ones the program's dialogs
+ * pass as plain numbers, so a caller hands its mask over unchanged:
+ *   VEK_MASK_LEFT_UP     0x00000001  the left button went up
+ *   VEK_MASK_LEFT_DOWN   0x00000002  the left button went down
+ *   VEK_MASK_RIGHT_UP    0x00000004  the right button went up
+ *   VEK_MASK_RIGHT_DOWN  0x00000008  the right button went down
+ *   VEK_MASK_MIDDLE      0x00000010  the middle button went down or up
+ *   VEK_MASK_MOVE        0x00000020  the mouse moved
+ *   VEK_MASK_WHEEL       0x00004000  the wheel turned
+ *   VEK_MASK_KEY         0x00010000  a key waits
+ *   VEK_MASK_KEYMASK     0x00080000  the modifier keys changed
+ *   VEK_MASK_TIMEOUT     0x40000000  the record's time-out applies
+ * Read that way the program's masks say: hover wait 0x94022 = keys, wheel,
+ * move, left down and modifier change (+0x8 when the right button ends it,
+ * -0x10000 when no key does, +0x40000000 with its 100 ms time-out);
+ * drop-down list 0x14022 = keys, wheel, move, left down; multi-line editor
+ * 0x1400a = keys, wheel, right down, left down; its drag 0x40000021 = move
+ * and left up every 50 ms; button bar 0x40000022 = move and left down every
+ * 100 ms; 1 = wait for the left button to come up.
  * With the time-out bit the wait ends after `timeout` ms of virtual time
- * (bounded to VEK_MAX_TIMEOUT_MS) when the queue holds no event for it.
+ * (bounded to VEK_MAX_TIMEOUT_MS) when the queue holds no event for it; it
+ * reports a timer tick instead of a time-out while VEKSetTimer is on.
  */
 #ifndef PLATFORM_INPUT_H
 #define PLATFORM_INPUT_H
@@ -29,27 +40,40 @@ extern int M_SCROLL;             /* wheel turn of the last wheel event; callers 
 extern int LAST_SHEET_EDIT_KEY;
 
 enum {
-    VEK_MASK_FLUSH = 0x00000001,
-    VEK_MASK_DOWN = 0x00000002,
-    VEK_MASK_UP = 0x00000008,
+    VEK_MASK_LEFT_UP = 0x00000001,
+    VEK_MASK_LEFT_DOWN = 0x00000002,
+    VEK_MASK_RIGHT_UP = 0x00000004,
+    VEK_MASK_RIGHT_DOWN = 0x00000008,
+    VEK_MASK_MIDDLE = 0x00000010,
     VEK_MASK_MOVE = 0x00000020,
-    VEK_MASK_KEY = 0x00004000,
-    VEK_MASK_WHEEL = 0x00010000,
-    VEK_MASK_TIMER = 0x20000000,
-    VEK_MASK_TIMEOUT = 0x40000000
+    VEK_MASK_WHEEL = 0x00004000,
+    VEK_MASK_KEY = 0x00010000,
+    VEK_MASK_KEYMASK = 0x00080000,
+    VEK_MASK_TIMEOUT = 0x40000000,
+    /* every mouse event: what Get_Mouse_Event waits for */
+    VEK_MASK_MOUSE = 0x0000403F,
+    /* older name of bit 1 in tests that settle the buttons before they
+     * start: a click's button comes up, and with none held the wait
+     * returns at once (VEK_Input_Reset does it fully) */
+    VEK_MASK_FLUSH = VEK_MASK_LEFT_UP
 };
 
-/* What GetVEKMessage returns and stores in `event`. */
+/* What GetVEKMessage returns and stores in `event`: the mask bit of the
+ * event that ended the wait, or one of the three without a bit. */
 enum {
-    VEK_MSG_NONE = 0,
-    VEK_MSG_DOWN = VEK_MASK_DOWN,
-    VEK_MSG_UP = VEK_MASK_UP,
+    VEK_MSG_NONE = 0,             /* nothing to wait for (see GetVEKMessage) */
+    VEK_MSG_LEFT_UP = VEK_MASK_LEFT_UP,
+    VEK_MSG_LEFT_DOWN = VEK_MASK_LEFT_DOWN,
+    VEK_MSG_RIGHT_UP = VEK_MASK_RIGHT_UP,
+    VEK_MSG_RIGHT_DOWN = VEK_MASK_RIGHT_DOWN,
+    VEK_MSG_MIDDLE = VEK_MASK_MIDDLE,
     VEK_MSG_MOVE = VEK_MASK_MOVE,
-    VEK_MSG_KEY = VEK_MASK_KEY,
     VEK_MSG_WHEEL = VEK_MASK_WHEEL,
-    VEK_MSG_TIMER = VEK_MASK_TIMER,
+    VEK_MSG_KEY = VEK_MASK_KEY,
+    VEK_MSG_KEYMASK = VEK_MASK_KEYMASK,
     VEK_MSG_TIMEOUT = VEK_MASK_TIMEOUT,
-    VEK_MSG_CLOSE = 0x08000000
+    VEK_MSG_TIMER = 0x20000000,   /* a time-out while the timer events are on */
+    VEK_MSG_CLOSE = 0x08000000    /* the window's close request */
 };
 
 enum { VEK_MAX_TIMEOUT_MS = 60000, VEK_CLOSE_CODE = 32768 };
@@ -69,28 +93,39 @@ struct VEKMessage {
 void InitVEKMessage(VEKMessage* message);
 
 /* Waits for the next event of `mask` and returns its VEK_MSG_ value (also
- * stored in *message when given).  A scripted click is a button going down
- * and, at the next wait, up again.  Mouse events outside the mask are taken
- * and only update the mouse state.  A waiting key ends every wait as
- * VEK_MSG_KEY and stays waiting until getkey takes it.  An event meant for
- * an editor, menu or box ends the wait as a time-out (with the time-out
- * bit) or a close request, without being taken.  A scripted close request
- * is taken and returned as VEK_MSG_CLOSE.  An empty queue gives a time-out when the mask asks
- * for one (the clock advances by the record's time-out), else VEK_MSG_CLOSE;
- * the mouse then counts as having left the screen (-1, -1) with no button
- * held.  Never blocks. */
+ * stored in *message when given).  Never blocks:
+ *   - a button that is held but not by a scripted "press" (a scripted click,
+ *     or one the program set in M_LEFT, M_RIGHT or M_MIDDLE) goes up at the
+ *     next wait, so "wait until the button is up" loops end by themselves;
+ *   - a wait for nothing but button releases (and the time-out) returns
+ *     VEK_MSG_NONE at once when none of those buttons is held;
+ *   - mouse events outside the mask are taken and only update the state;
+ *   - a waiting key ends a wait whose mask has VEK_MASK_KEY as VEK_MSG_KEY
+ *     and stays waiting until getkey takes it;
+ *   - a key outside the mask, or an event meant for an editor, menu or box,
+ *     ends the wait as a time-out (with the time-out bit) or a close
+ *     request, without being taken;
+ *   - a scripted close request is taken and returned as VEK_MSG_CLOSE;
+ *   - an empty queue gives a time-out when the mask asks for one (the clock
+ *     advances by the record's time-out), else VEK_MSG_CLOSE; the mouse then
+ *     counts as having left the screen (-1, -1) with no button held. */
 int GetVEKMessage(int mask, VEKMessage* message);
 
-/* Waits for the next mouse event (button change, move or wheel) and returns
- * its VEK_MSG_ value; VEK_MSG_CLOSE as GetVEKMessage does. */
+/* Waits for the next mouse event (VEK_MASK_MOUSE) and returns its VEK_MSG_
+ * value; VEK_MSG_CLOSE as GetVEKMessage does. */
 int Get_Mouse_Event(void);
+
+/* Forgets held buttons, the wheel turn, the modifier keys and the pending
+ * scroll mode of the text editor; the mouse goes to (0, 0).  For tests. */
+void VEK_Input_Reset(void);
 
 /* The waiting key or -1; the key is not taken. */
 int hitkey(void);
 /* Takes the waiting key and returns it; -1 when none waits. */
 int getkey(void);
 /* The modifier keys held (1 Shift, 2 Ctrl, 4 Alt); 0 headless unless set
- * with VEK_Set_Key_Mask. */
+ * with VEK_Set_Key_Mask.  A change is reported once by the next wait whose
+ * mask has VEK_MASK_KEYMASK. */
 int getkeymask(void);
 void VEK_Set_Key_Mask(int mask);
 

@@ -710,7 +710,8 @@ int Edit_Prop_Sheet(void)
         if (call_always && call_always_on) call_always();
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_MOVE | VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
+        int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_MIDDLE | VEK_MASK_MOVE |
+                                   VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
         int code = 0;
         if (ev == VEK_MSG_CLOSE) {
             if (VEK_Close_Request() != 0) return VEK_CLOSE_CODE;
@@ -735,7 +736,7 @@ int Edit_Prop_Sheet(void)
                     e->r.contains(M_XPOS - s.dx, M_YPOS - s.dy))
                     code = e->code;
             }
-        } else if (ev == VEK_MSG_DOWN) {
+        } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN || (ev == VEK_MSG_MIDDLE && M_MIDDLE)) {
             Rect sr = s.r;
             sr.x1 += s.dx; sr.x2 += s.dx; sr.y1 += s.dy; sr.y2 += s.dy;
             if (Element* e = hit(s, M_XPOS, M_YPOS)) code = click_on(s, *e);

@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         VEK_Script_Clear();
-        GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+        VEK_Input_Reset();
         Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
         LAST_SHEET_EDIT_KEY = 0;
     }
@@ -25,7 +25,8 @@ TEST_F(Input, ClickIsDownThenUpAndReleaseLoopsEnd)
     VEK_Script_Click(40, 50);
     VEKMessage m;
     InitVEKMessage(&m);
-    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN | VEK_MASK_UP, &m), VEK_MSG_DOWN);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_LEFT_UP, &m), VEK_MSG_LEFT_DOWN);
+    EXPECT_EQ(m.button, 1);
     EXPECT_EQ(M_XPOS, 40);
     EXPECT_EQ(M_YPOS, 50);
     EXPECT_EQ(M_LEFT, 1);
@@ -36,12 +37,99 @@ TEST_F(Input, ClickIsDownThenUpAndReleaseLoopsEnd)
     EXPECT_EQ(guard, 1);
 }
 
+// The bits are the program's own numbers: each mask the dialogs pass ends
+// the wait at exactly the events it names.
+TEST_F(Input, MaskBitsAreTheProgramsNumbers)
+{
+    EXPECT_EQ(VEK_MASK_LEFT_UP, 0x1);
+    EXPECT_EQ(VEK_MASK_LEFT_DOWN, 0x2);
+    EXPECT_EQ(VEK_MASK_RIGHT_DOWN, 0x8);
+    EXPECT_EQ(VEK_MASK_MOVE, 0x20);
+    EXPECT_EQ(VEK_MASK_WHEEL, 0x4000);
+    EXPECT_EQ(VEK_MASK_KEY, 0x10000);
+    EXPECT_EQ(VEK_MASK_TIMEOUT, 0x40000000);
+    // The hover wait without keys (0x94022 - 0x10000): a right click passes
+    // by, a wheel turn ends it; a waiting key is not for it.
+    VEK_Script_Click(5, 6, 2);
+    VEK_Script_Wheel(-1);
+    EXPECT_EQ(GetVEKMessage(0x84022, nullptr), VEK_MSG_WHEEL);
+    EXPECT_EQ(M_RIGHT, 1);  // went down unseen; comes up at the next wait
+    VEK_Script_Key(0x1b);
+    EXPECT_EQ(GetVEKMessage(0x84022, nullptr), VEK_MSG_CLOSE);
+    EXPECT_EQ(M_RIGHT, 0);
+    EXPECT_EQ(hitkey(), 0x1b);
+    // With the right-button bit (+0x8) and the key bit the same events end it.
+    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_KEY);
+    getkey();
+    VEK_Script_Click(5, 6, 2);
+    EXPECT_EQ(GetVEKMessage(0x9402a, nullptr), VEK_MSG_RIGHT_DOWN);
+    // The editor's mask 0x1400a sees presses of both buttons, not moves.
+    VEK_Script_Move(70, 80);
+    VEK_Script_Click(71, 81);
+    EXPECT_EQ(GetVEKMessage(0x1400a, nullptr), VEK_MSG_LEFT_DOWN);
+    EXPECT_EQ(M_XPOS, 71);
+    // Mask 1 waits for the left button to come up ...
+    EXPECT_EQ(GetVEKMessage(1, nullptr), VEK_MSG_LEFT_UP);
+    EXPECT_EQ(M_LEFT, 0);
+    // ... and returns at once, taking nothing, when it is up already.
+    VEK_Script_Click(1, 2);
+    EXPECT_EQ(GetVEKMessage(1, nullptr), VEK_MSG_NONE);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    // A press the program fakes in M_LEFT comes up at the next wait and
+    // does not swallow the user's next click.
+    VEK_Script_Clear();
+    M_LEFT = 1;
+    VEK_Script_Click(9, 9);
+    EXPECT_EQ(Get_Mouse_Event(), VEK_MSG_LEFT_UP);
+    EXPECT_EQ(Get_Mouse_Event(), VEK_MSG_LEFT_DOWN);
+    EXPECT_EQ(M_XPOS, 9);
+}
+
+TEST_F(Input, PressIsHeldThroughMovesUntilItsRelease)
+{
+    VEK_Script_Press(10, 10);
+    VEK_Script_Move(30, 10);
+    VEK_Script_Move(40, 12);
+    VEK_Script_Release();
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 50;
+    EXPECT_EQ(GetVEKMessage(0x1400a, &m), VEK_MSG_LEFT_DOWN);
+    // the drag mask: moves and the release, every 50 ms
+    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_MOVE);
+    EXPECT_EQ(M_LEFT, 1);
+    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_MOVE);
+    EXPECT_EQ(M_XPOS, 40);
+    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_LEFT_UP);
+    EXPECT_EQ(M_LEFT, 0);
+    // A script file says the same.
+    VEKScriptEvent e;
+    ASSERT_EQ(VEK_Script_Parse_Line("press 3 4 2", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_PRESS);
+    EXPECT_EQ(e.button, 2);
+    ASSERT_EQ(VEK_Script_Parse_Line("release", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_RELEASE);
+    EXPECT_EQ(e.button, 1);
+    EXPECT_EQ(VEK_Script_Parse_Line("release x", &e), -1);
+}
+
+TEST_F(Input, ModifierChangeIsReportedOnce)
+{
+    VEK_Script_Move(1, 1);
+    VEK_Set_Key_Mask(1);
+    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_KEYMASK);
+    EXPECT_EQ(getkeymask(), 1);
+    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_MOVE);
+    VEK_Set_Key_Mask(0);
+    EXPECT_EQ(GetVEKMessage(0x94022 - 0x80000, nullptr), VEK_MSG_CLOSE);  // not asked for
+}
+
 TEST_F(Input, EventsOutsideTheMaskOnlyUpdateTheState)
 {
     VEK_Script_Move(10, 10);
     VEK_Script_Move(20, 30);
     VEK_Script_Click(7, 8, 2);
-    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_DOWN);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_RIGHT_DOWN, nullptr), VEK_MSG_RIGHT_DOWN);
     EXPECT_EQ(M_RIGHT, 1);
     EXPECT_EQ(M_XPOS, 7);
 }
@@ -50,7 +138,7 @@ TEST_F(Input, EmptyQueueGivesCloseOrABoundedTimeOut)
 {
     M_XPOS = 100;
     M_LEFT = 1;
-    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_CLOSE);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_LEFT_DOWN, nullptr), VEK_MSG_CLOSE);
     EXPECT_EQ(M_XPOS, -1);  // the user has gone
     EXPECT_EQ(M_LEFT, 0);
     VEKMessage m;
@@ -62,6 +150,11 @@ TEST_F(Input, EmptyQueueGivesCloseOrABoundedTimeOut)
     m.timeout = 1000000;  // bounded
     GetVEKMessage(0x40000022, &m);
     EXPECT_EQ(VEK_Clock_ms() - t0, 100 + VEK_MAX_TIMEOUT_MS);
+    // While the timer events are on, the time-out comes as a timer tick.
+    int old = VEKSetTimer(1);
+    m.timeout = 100;
+    EXPECT_EQ(GetVEKMessage(0x40000022, &m), VEK_MSG_TIMER);
+    VEKSetTimer(old);
 }
 
 TEST_F(Input, EditorEventsAreNotTakenByWaits)
@@ -80,7 +173,7 @@ TEST_F(Input, KeysWaitUntilGetkeyTakesThem)
     EXPECT_EQ(hitkey(), -1);
     EXPECT_EQ(getkey(), -1);
     VEK_Script_Key(0x148);
-    EXPECT_EQ(GetVEKMessage(VEK_MASK_DOWN, nullptr), VEK_MSG_KEY);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_KEY, nullptr), VEK_MSG_KEY);
     EXPECT_EQ(hitkey(), 0x148);
     EXPECT_EQ(hitkey(), 0x148);
     EXPECT_EQ(getkey(), 0x148);
@@ -162,7 +255,7 @@ TEST_F(Input, MouseRestrictionStackHasTheLibrarysInvertedNames)
 {
     Pop_Mouse_Move_Restriction(100, 100, 200, 150);  // sets
     VEK_Script_Click(500, 20);
-    GetVEKMessage(VEK_MASK_DOWN, nullptr);
+    GetVEKMessage(VEK_MASK_LEFT_DOWN, nullptr);
     EXPECT_EQ(M_XPOS, 200);
     EXPECT_EQ(M_YPOS, 100);
     Pop_Mouse_Move_Restriction(0, 0, 10, 10);

@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         VEK_Script_Clear();
-        GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+        VEK_Input_Reset();
         Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
         Init_Prop_Sheets();
         VEKSetCloseFct(nullptr);
