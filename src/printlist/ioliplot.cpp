@@ -146,6 +146,9 @@ int Oli_Grafik_Begin_Plain(FILE* stream, double x1, double y1, double x2, double
 void Oli_Set_Text_Angle(double angle) {
     const double turn = 2.0 * ioliplot::PI;
     double a = angle * picture.mirror_sign;
+    // Far beyond a turn the whole turns go at once (the steps below would
+    // never end there); the steps are kept for ordinary angles.
+    if (a > 1e4 * turn) a = std::fmod(a, turn) + 2.0 * turn;
     if (a > turn) {
         while (a > 2.0 * turn) a -= turn;
         a -= turn;

@@ -21,12 +21,20 @@ using ioliplot::PI;
 using ioliplot::S;
 
 // Start and end of an arc in radians: start lifted to 0 or above, end
-// lifted to the start or above.
-static void Normalize_Arc(double start_deg, double sweep_deg, double* start, double* end) {
+// lifted to the start or above, by whole turns. Angles of more than ten
+// thousand turns are first reduced at once, so that no value makes the
+// lifting run for ever; false (nothing to draw) for angles that are not
+// numbers.
+static bool Normalize_Arc(double start_deg, double sweep_deg, double* start, double* end) {
+    const double turn = 2.0 * PI, far = 1e4 * turn;
     *start = start_deg * PI / 180.0;
     *end = *start + sweep_deg * PI / 180.0;
-    while (*start < 0.0) *start += 2.0 * PI;
-    while (*end < *start) *end += 2.0 * PI;
+    if (!std::isfinite(*start) || !std::isfinite(*end)) return false;
+    if (*start < -far) *start = std::fmod(*start, turn);
+    while (*start < 0.0) *start += turn;
+    if (*start - *end > far) *end = *start - std::fmod(*start - *end, turn);
+    while (*end < *start) *end += turn;
+    return true;
 }
 
 // The grid angles a with start < a <= end, walked from 0 by additions of
@@ -104,7 +112,7 @@ template <typename Draw>
 static void Walk_Arc(double cx, double cy, double d, double start_deg, double sweep_deg, Draw draw) {
     double r = d / 2.0, start, end;
     double step = sweep_deg <= 180.0 ? PI / 32.0 : PI / 16.0;
-    Normalize_Arc(start_deg, sweep_deg, &start, &end);
+    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
     double px = cx + r * std::cos(start), py = cy + r * std::sin(start);
     // Bounded by 4 pi worth of grid angles.
     for (double a : Grid_Angles(start, end, step, (int)(4.0 * PI / step) + 1)) {
@@ -147,7 +155,7 @@ void Oli_Filled_Sector(double cx, double cy, double d, double start_deg, double 
     ioliplot::Extend_Box(cx - d, cy - d);
     ioliplot::Extend_Box(cx + d, cy + d);
     double r = d / 2.0, start, end;
-    Normalize_Arc(start_deg, sweep_deg, &start, &end);
+    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
     std::vector<double> grid = Grid_Angles(start, end, PI / 16.0, 65);
     std::vector<double> x{cx, cx + r * std::cos(start)}, y{cy, cy + r * std::sin(start)};
     for (double a : grid) x.push_back(cx + r * std::cos(a)), y.push_back(cy + r * std::sin(a));
@@ -208,6 +216,8 @@ void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], in
     Oli_Picture_State& s = S();
     holes = holes > 0 ? holes : 0;
     circles = circles > 0 ? circles : 0;
+    assert(holes == 0 || (counts != nullptr && hx != nullptr && hy != nullptr));
+    assert(circles == 0 || (cx != nullptr && cy != nullptr && areas != nullptr));
     for (int i = 0; i < n; i++) ioliplot::Extend_Box(x[i], y[i]);
     // Working copies: the caller's points are never touched.
     std::vector<double> ox(x, x + n), oy(y, y + n);

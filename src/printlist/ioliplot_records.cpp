@@ -296,6 +296,7 @@ void Oli_Filled_Polygon(int n, const double x[], const double y[]) {
 }
 
 void Oli_Polyline(int n, const double x[], const double y[]) {
+    assert((n > -2 && n < 2) || (x != nullptr && y != nullptr));
     if (n >= 2) {
         for (int i = 0; i < n - 1; i++) Oli_Line(x[i], y[i], x[i + 1], y[i + 1]);
         Oli_Line(x[0], y[0], x[n - 1], y[n - 1]);

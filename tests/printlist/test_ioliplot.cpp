@@ -109,6 +109,9 @@ TEST_F(PictureTest, TextAngleIsMirroredAndReducedByWholeTurns) {
     EXPECT_DOUBLE_EQ(Oli_Get_Text_Angle(), 7.0 - 2 * PI);
     Oli_Set_Text_Angle(20.0);
     EXPECT_NEAR(Oli_Get_Text_Angle(), 20.0 - 6 * PI, 1e-12);
+    Oli_Set_Text_Angle(1e30);  // far angles end too, within one turn
+    EXPECT_GT(Oli_Get_Text_Angle(), 0.0);
+    EXPECT_LE(Oli_Get_Text_Angle(), 2 * PI);
     Oli_Set_Text_Angle(2 * PI);  // not above a whole turn: kept
     EXPECT_DOUBLE_EQ(Oli_Get_Text_Angle(), 2 * PI);
     Open(0, 10, 10, 0);  // mirror sign -1

@@ -3,6 +3,7 @@
 // numbers are plain and by their telling lines where they are long.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -164,6 +165,17 @@ TEST_F(PictureTest, ArcsOnTheirGrid) {
     Oli_Arc_Lines(0, 0, 2, 0, 90);
     EXPECT_EQ(Plot_Entities(), "-opengroup\n-closegroup\n");
     EXPECT_EQ(Lines(Take()).size(), 16u);
+}
+
+TEST_F(PictureTest, ArcsOfFarOrMissingAnglesEnd) {
+    Open(0, 0, 10, 10);
+    Oli_Arc(0, 0, 2, -1e30, 90);  // lifting by single turns would never end
+    EXPECT_FALSE(Take().empty());
+    Oli_Filled_Sector(0, 0, 2, 0, -1e30);
+    EXPECT_FALSE(Take().empty());
+    Oli_Arc(0, 0, 2, NAN, 90);
+    Oli_Filled_Sector(0, 0, 2, 0, INFINITY);
+    EXPECT_EQ(Take(), "");
 }
 
 TEST_F(PictureTest, ArcLinesStayCircularOnPaper) {
