@@ -93,6 +93,23 @@ static int nothing_for_the_wait(int mask, VEKMessage* message)
     return finish(message, VEK_MSG_CLOSE);
 }
 
+/* A wait stalls on an event that is not for it: a button held by a scripted
+ * press is let go first, so that no "while the button is held" loop waits
+ * for ever on a queue whose head is for someone else.  Returns the release
+ * event when the mask asks for it, else 0. */
+static int let_go_of_presses(int mask, VEKMessage* message)
+{
+    int found = 0;
+    for (int b = 1; b <= 3; b++) {
+        if (!held_by_press[b]) continue;
+        held_by_press[b] = 0;
+        *button_state(b) = 0;
+        int ev = button_event(b, 0);
+        if (!found && (mask & ev)) found = finish(message, ev, 0, 0, b);
+    }
+    return found;
+}
+
 void InitVEKMessage(VEKMessage* message)
 {
     if (message) *message = VEKMessage{};
@@ -177,10 +194,12 @@ int GetVEKMessage(int mask, VEKMessage* message)
         case VEK_EV_KEY:
             VEK_Script_Note_Stall();
             if (mask & VEK_MASK_KEY) return finish(message, VEK_MSG_KEY, hitkey());
+            if (int ev = let_go_of_presses(mask, message)) return ev;
             return nothing_for_the_wait(mask, message);
         default:
             /* Meant for an editor, a menu or a box: left for it. */
             VEK_Script_Note_Stall();
+            if (int ev = let_go_of_presses(mask, message)) return ev;
             return nothing_for_the_wait(mask, message);
         }
     }

@@ -104,7 +104,8 @@ void InitVEKMessage(VEKMessage* message);
  *     and stays waiting until getkey takes it;
  *   - a key outside the mask, or an event meant for an editor, menu or box,
  *     ends the wait as a time-out (with the time-out bit) or a close
- *     request, without being taken;
+ *     request, without being taken; a button held by a scripted press is
+ *     let go first (reported as its release when the mask asks for it);
  *   - a scripted close request is taken and returned as VEK_MSG_CLOSE;
  *   - an empty queue gives a time-out when the mask asks for one (the clock
  *     advances by the record's time-out), else VEK_MSG_CLOSE; the mouse then

@@ -99,6 +99,31 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     EXPECT_STREQ(small, "ac\n");
 }
 
+TEST_F(EditField, DraggingSelectsAndCtrlXCutsTheSelection) {
+    // Font 0x1003 advances 7 pixels (extent 7 n - 2); text starts at x1 + 7.
+    // The boundary after n characters lies at x1 + 7 + extent(n) + 2.
+    char buf[21] = "abcdefghij";
+    Add(buf, 20, 500);
+    auto at = [](int n) { return 10 + 7 + (7 * n - 2) + 2; };
+    VEK_Script_Click(at(2), 20);  // into the field: the editor starts
+    VEK_Script_Press(at(2), 20);  // press at the boundary after "ab"
+    VEK_Script_Move(at(6), 21);   // drag beyond 5 pixels to after "abcdef"
+    VEK_Script_Release();
+    VEK_Script_Key(0x18);         // Ctrl+X
+    VEK_Script_Press(at(1), 20);  // a press without drag clears the selection
+    VEK_Script_Move(at(1) + 3, 22);
+    VEK_Script_Release();
+    VEK_Script_Key(0x18);         // nothing selected: nothing cut
+    VEK_Script_Click(590, 390);   // outside: the editor ends
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
+    EXPECT_STREQ(buf, "abghij");
+    char clip[16] = {0};
+    VEKGetClipboardText(clip, sizeof clip);
+    EXPECT_STREQ(clip, "cdef");
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+}
+
 TEST_F(EditField, AnimatedScrollBringsRectangleIntoView) {
     Undefine_All_Scrollable_View_Areas();
     int s = Define_Scrollable_View_Area(0, 0, 217, 117, 0, 1);  // visible 200 x 117
@@ -114,6 +139,85 @@ TEST_F(EditField, AnimatedScrollBringsRectangleIntoView) {
     Scroll_Scrollable_Area_to(s, 0, 460, 10, 500);
     Inquire_Scrollable_View_Area_Origin(s, &x, &y);
     EXPECT_EQ(y, 433);
+}
+
+// A drop-down list of 30 entries (396 pixels high) under a field 300
+// pixels above the screen bottom.
+class Long_List : public ::testing::Test {
+protected:
+    void Open(int screen_height, int field_y) {
+        pxInitScreen(800, screen_height);
+        VEK_Script_Clear();
+        VEK_Input_Reset();
+        Init_Prop_Sheets();
+        Undefine_All_Scrollable_View_Areas();
+        Init_Screen_Colors();
+        Define_Prop_Sheet(0, 0, 799, screen_height - 1, 0, 0, "Test", 0, 0);
+        slot = Define_Scrollable_View_Area(0, 0, 790, screen_height - 10, 0, 0);
+        Add_Escape_Area_to_PS(0, 0, 790, screen_height - 10, 100);
+        Activate_Prop_Sheet();
+        for (int i = 0; i < 30; i++) {
+            names[i] = "Eintrag " + std::to_string(i);
+            entries[i] = {BLACK_CI, names[i].data()};
+        }
+        Add_Choice_List_to_Scrollable_Area(slot, 50, field_y, entries, 0x1000, 12, 30, &choice,
+                                           &Screen_Flag_On);
+        Update_Scrollable_View_Area(slot);
+        VEK_Script_Click(60, field_y - 4);  // on the field: the list opens
+    }
+    void TearDown() override {
+        Undefine_All_Scrollable_View_Areas();
+        Exit_Prop_Sheets();
+        VEK_Script_Clear();
+    }
+    int Run() {
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        return Edit_Scrollable_View_Area(slot);
+    }
+    int slot = -1;
+    int choice = 0;
+    std::string names[30];
+    Choice_List_Entry entries[30];
+};
+
+TEST_F(Long_List, OpensAboveAFieldMoreThan426PixelsDown) {
+    Open(1024, 724);
+    // Above: from 724 - 13 - 396 = 315; rows from 318, 13 pixels each.
+    VEK_Script_Click(60, 318 + 5 * 13 + 6);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 5);
+}
+
+TEST_F(Long_List, At426PixelsDownItIsCutAt427ItOpensWhole) {
+    Open(726, 426);  // 300 below; above is cut to (426 - 48) / 13 = 29 rows from 30
+    VEK_Script_Click(60, 33 + 28 * 13 + 6);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 28);
+    TearDown();
+    Open(727, 427);  // all 30 rows above, from 427 - 13 - 396 = 18
+    VEK_Script_Click(60, 21 + 29 * 13 + 6);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 29);
+}
+
+TEST_F(Long_List, FittingNeitherSideIsCutOnTheLargerWithAScrollBar) {
+    Open(700, 400);  // 300 below, 400 above: (400 - 48) / 13 = 27 rows above
+    // The list spans 30 .. 387 and x 43 .. 171; its down arrow lies at the
+    // bottom of the 15-pixel bar on the right.
+    VEK_Script_Click(60, 33 + 2 * 13 + 6);  // row 2
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 2);
+    VEK_Script_Click(60, 400 - 4);
+    VEK_Script_Click(171 - 8, 387 - 5);  // down arrow: one row further
+    VEK_Script_Click(60, 33 + 6);        // the first row shown is now row 1
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 1);
+    // A click outside the list ends it without choosing.
+    VEK_Script_Click(60, 400 - 4);
+    VEK_Script_Click(400, 600);
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(choice, 1);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
 }
 
 TEST(ValueCheck, FramedTextFieldAndClock) {
