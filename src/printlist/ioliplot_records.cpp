@@ -135,47 +135,46 @@ int Lighten_Packed_Color(int packed, double percent) {
 
 int Darken_Packed_Color(int packed, double percent) { return Lighten_Packed_Color(packed, -percent); }
 
-// Record 50 or 51 of a stored colour with its lightness change.
-static void Write_Color(const char* record, const int rgb[3], double lightness) {
+// One stored colour (line or fill) and the record that carries it.
+struct Color_Slot {
+    const char* record;  // "50" or "51"
+    int* rgb;
+    double* lightness;
+};
+
+static Color_Slot Line_Slot(void) { return {"50", S().line_rgb, &S().line_lightness}; }
+static Color_Slot Fill_Slot(void) { return {"51", S().fill_rgb, &S().fill_lightness}; }
+
+// The record of a stored colour with its lightness change, in colour mode.
+static void Write_Color(const Color_Slot& slot) {
     if (!S().color_mode) return;
-    int r = rgb[0], g = rgb[1], b = rgb[2];
-    if (lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, lightness);
-    Safe_Fprintf(S().stream, "%s %d %d %d\n", record, r, g, b);
+    int r = slot.rgb[0], g = slot.rgb[1], b = slot.rgb[2];
+    if (*slot.lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, *slot.lightness);
+    Safe_Fprintf(S().stream, "%s %d %d %d\n", slot.record, r, g, b);
 }
 
-void Oli_Set_Line_RGB(int r, int g, int b) {
-    Oli_Picture_State& s = S();
-    s.line_rgb[0] = r, s.line_rgb[1] = g, s.line_rgb[2] = b;
-    Write_Color("50", s.line_rgb, s.line_lightness);
+static void Store_Color(const Color_Slot& slot, int r, int g, int b) {
+    slot.rgb[0] = r, slot.rgb[1] = g, slot.rgb[2] = b;
+    Write_Color(slot);
 }
 
-void Oli_Set_Line_Color(int packed) {
+static void Store_Packed(const Color_Slot& slot, int packed) {
     int r, g, b;
     Unpack_RGB(packed, &r, &g, &b);
-    Oli_Set_Line_RGB(r, g, b);
+    Store_Color(slot, r, g, b);
 }
 
-void Oli_Set_Line_Lightness(double percent) {
-    S().line_lightness = percent;
-    Write_Color("50", S().line_rgb, percent);
+static void Store_Lightness(const Color_Slot& slot, double percent) {
+    *slot.lightness = percent;
+    Write_Color(slot);
 }
 
-void Oli_Set_Fill_RGB(int r, int g, int b) {
-    Oli_Picture_State& s = S();
-    s.fill_rgb[0] = r, s.fill_rgb[1] = g, s.fill_rgb[2] = b;
-    Write_Color("51", s.fill_rgb, s.fill_lightness);
-}
-
-void Oli_Set_Fill_Color(int packed) {
-    int r, g, b;
-    Unpack_RGB(packed, &r, &g, &b);
-    Oli_Set_Fill_RGB(r, g, b);
-}
-
-void Oli_Set_Fill_Lightness(double percent) {
-    S().fill_lightness = percent;
-    Write_Color("51", S().fill_rgb, percent);
-}
+void Oli_Set_Line_RGB(int r, int g, int b) { Store_Color(Line_Slot(), r, g, b); }
+void Oli_Set_Line_Color(int packed) { Store_Packed(Line_Slot(), packed); }
+void Oli_Set_Line_Lightness(double percent) { Store_Lightness(Line_Slot(), percent); }
+void Oli_Set_Fill_RGB(int r, int g, int b) { Store_Color(Fill_Slot(), r, g, b); }
+void Oli_Set_Fill_Color(int packed) { Store_Packed(Fill_Slot(), packed); }
+void Oli_Set_Fill_Lightness(double percent) { Store_Lightness(Fill_Slot(), percent); }
 
 void Oli_Color_Control_59(void) {
     if (S().color_mode) Safe_Fprintf(S().stream, "59\n");

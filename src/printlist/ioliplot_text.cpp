@@ -70,21 +70,31 @@ int Oli_Text_At(double x, double y, const char* text) {
     return Turned_Text(x, y, 210, 5, text ? text : "");
 }
 
-int Oli_Text_At_Printf(double x, double y, int v, int h, const char* format, ...) {
+// The formatted text, cut to 255 characters.
+struct Label {
     char text[256];
+};
+
+static Label Format_Label(const char* format, va_list ap) {
+    Label label;
+    std::vsnprintf(label.text, sizeof label.text, format ? format : "", ap);
+    return label;
+}
+
+int Oli_Text_At_Printf(double x, double y, int v, int h, const char* format, ...) {
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(text, sizeof text, format ? format : "", ap);
+    Label label = Format_Label(format, ap);
     va_end(ap);
-    return Turned_Text(x, y, Alignment_Code(v, h), Plot_Anchor(v, h), text);
+    return Turned_Text(x, y, Alignment_Code(v, h), Plot_Anchor(v, h), label.text);
 }
 
 int Oli_Text_Box_Printf(double x, double y, int v, int h, const char* format, ...) {
-    char text[256];
     va_list ap;
     va_start(ap, format);
-    std::vsnprintf(text, sizeof text, format ? format : "", ap);
+    Label label = Format_Label(format, ap);
     va_end(ap);
+    const char* text = label.text;
     int result = Box_Record(9, x, y, Alignment_Code(v, h), text);
     PlotFile_Text(x, y, Plot_Anchor(v, h), Plot_Degrees(), nullptr, text);
     return result;

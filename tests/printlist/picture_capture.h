@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -25,6 +27,15 @@ inline std::string Take_Stream(FILE* f) {
     if (ftruncate(fileno(f), 0) != 0) ADD_FAILURE() << "cannot empty the capture stream";
     std::rewind(f);
     return out;
+}
+
+// The lines of a text, without their newlines.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return lines;
 }
 
 class PictureTest : public ::testing::Test {

@@ -17,14 +17,6 @@ namespace {
 
 const double PI = 3.14159265358979323846;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
-}
-
 int Count_Prefix(const std::vector<std::string>& lines, const std::string& prefix) {
     int n = 0;
     for (const std::string& l : lines) n += l.rfind(prefix, 0) == 0;

@@ -18,14 +18,6 @@ namespace {
 
 const double PI = 3.14159265358979323846;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
-}
-
 // Opens a plot file on a named file, closes it and reads it back.
 class PlotFileTest : public PictureTest {
 protected:
