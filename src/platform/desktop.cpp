@@ -156,7 +156,7 @@ static int find_first(const char* pattern, DOSFindRecord* record, bool directori
         dir = slash == 0 ? "/" : p.substr(0, slash);
         mask = p.substr(slash + 1);
     }
-    if (mask == "*.*") mask = "*";  /* the desktop's "all files", dot or not */
+    if (mask == "*.*") mask.resize(1);  /* "*": the desktop's "all files", dot or not */
     DIR* d = opendir(dir.c_str());
     if (!d) return -1;
     auto* state = new FindState;
