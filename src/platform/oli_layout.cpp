@@ -17,10 +17,12 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/screen.h"
 
 namespace {
 
 OLITableSheetRecord last_sheet;
+OLITreeViewImageRecord last_tree_view_image;
 int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
 
 // Writes a formatted block; 1 when the stream took all of it. The block
@@ -267,3 +269,24 @@ void setOLITableColours(const int* colours) {
 }
 
 const OLITableSheetRecord* OLI_Last_Table_Sheet(void) { return &last_sheet; }
+
+void Draw_TreeViewImage(int image, int x, int y, int colour) {
+    const int half = 5;  // 11 x 11 pixels
+    int keep_colour = pxQFgc();
+    int keep_style = pxQSLn();
+    pxFgc(colour);
+    pxSLn(0);
+    pxLine(x - half, y - half, x + half, y - half);
+    pxLine(x + half, y - half, x + half, y + half);
+    pxLine(x + half, y + half, x - half, y + half);
+    pxLine(x - half, y + half, x - half, y - half);
+    pxSLn(keep_style);
+    pxFgc(keep_colour);
+    last_tree_view_image.count++;
+    last_tree_view_image.image = image;
+    last_tree_view_image.x = x;
+    last_tree_view_image.y = y;
+    last_tree_view_image.colour = colour;
+}
+
+const OLITreeViewImageRecord* OLI_Last_Tree_View_Image(void) { return &last_tree_view_image; }

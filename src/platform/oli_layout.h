@@ -80,4 +80,22 @@ struct OLITableSheetRecord {
 };
 const OLITableSheetRecord* OLI_Last_Table_Sheet(void);
 
+// Draws the tree-view picture `image` of an area item centred at (x, y) on
+// the screen. The layout library's picture set is not on this platform: the
+// stand-in draws an 11 x 11 pixel frame around the centre in the colour
+// (clipped to the viewport like every px call) and keeps the foreground
+// colour it found. It cannot fail; the call is recorded.
+void Draw_TreeViewImage(int image, int x, int y, int colour);
+
+// The last Draw_TreeViewImage call and the number of calls so far (for
+// tests and scripted sessions).
+struct OLITreeViewImageRecord {
+    int count;
+    int image;
+    int x;
+    int y;
+    int colour;
+};
+const OLITreeViewImageRecord* OLI_Last_Tree_View_Image(void);
+
 #endif

@@ -607,14 +607,17 @@ void Replace_With_Markup(char* text, const char* pattern, const char* replacemen
 
 void Oli_List_Tabs(int n, const double positions[]) {
     OLI_Set_Para_Mode(line_font_code);
-    if (n <= 0 || !positions) {
+    bool first_is_zero = positions && Round_To_Decimals(std::fabs(positions[0]), 2) == 0.0;
+    if (!positions || (n <= 0 && first_is_zero)) {
         list_state.active = 0;
         return;
     }
+    // A count of 0 or less with a real first position still starts a list,
+    // without stops, in which every cell ends its line.
     list_state.cells = n;
     int first = 0;
     list_state.first_without_tab = 0;
-    if (Round_To_Decimals(std::fabs(positions[0]), 2) == 0.0) {
+    if (first_is_zero) {
         first = 1;
         list_state.first_without_tab = 1;
     }

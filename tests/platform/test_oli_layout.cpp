@@ -8,6 +8,7 @@
 
 #include "base/cp850.h"
 #include "platform/oli_layout.h"
+#include "platform/screen.h"
 
 namespace {
 
@@ -124,6 +125,31 @@ TEST(OliLayout, TableColoursRoundTrip) {
     EXPECT_EQ(back[0], 200);
     EXPECT_EQ(back[1], 200);
     EXPECT_EQ(back[4], 33);
+}
+
+// The stand-in's tree-view picture: a frame around the centre in the
+// colour, the caller's foreground colour and dash style kept, the call
+// recorded.
+TEST(OliLayout, TreeViewImageFrameAroundItsCentre) {
+    pxInitScreen(200, 100);
+    pxFgc(GREEN_CI);
+    pxSLn(2);
+    int before = OLI_Last_Tree_View_Image()->count;
+    Draw_TreeViewImage(0x7A01, 50, 40, RED_CI);
+    EXPECT_EQ(pxGetPixel(45, 35), RED_CI);
+    EXPECT_EQ(pxGetPixel(55, 45), RED_CI);
+    EXPECT_EQ(pxGetPixel(50, 35), RED_CI);  // solid, whatever the caller's dash style
+    EXPECT_EQ(pxGetPixel(50, 40), pxGetPixel(0, 0));  // the inside is left alone
+    EXPECT_EQ(pxGetPixel(44, 40), pxGetPixel(0, 0));
+    EXPECT_EQ(pxQFgc(), GREEN_CI);
+    EXPECT_EQ(pxQSLn(), 2);
+    const OLITreeViewImageRecord* rec = OLI_Last_Tree_View_Image();
+    EXPECT_EQ(rec->count, before + 1);
+    EXPECT_EQ(rec->image, 0x7A01);
+    EXPECT_EQ(rec->x, 50);
+    EXPECT_EQ(rec->y, 40);
+    EXPECT_EQ(rec->colour, RED_CI);
+    pxSLn(0);
 }
 
 }  // namespace

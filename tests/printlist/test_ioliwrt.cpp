@@ -296,6 +296,22 @@ TEST(TabbedLists, RestartedListEndsTheEarlierParagraph) {
                                "\n#SHOWPARA\n0x40\n7\n0x0 1\n2 5\n-1\n b\xCEtc\n" + kEnd);
 }
 
+// No count and a first position at 0: no list. No count with a real first
+// position: a list without stops in which every cell ends its line.
+TEST(TabbedLists, ListWithoutCount) {
+    ListCapture list;
+    const double at_zero[1] = {0.004};
+    Oli_List_Tabs(0, at_zero);
+    Oli_List_Cell(list.f(), "weg");
+    EXPECT_EQ(list.Take(), "");
+    const double real[1] = {2.0};
+    Oli_List_Tabs(0, real);
+    Oli_List_Cell(list.f(), "a");
+    Oli_List_Cell(list.f(), "b");
+    Oli_List_End(list.f());
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n7\n-1\n \xCEta\n \xCEtb\n" + kEnd);
+}
+
 TEST(VersionLine, WithAndWithoutVersionFile) {
     testutil::TempDir exec;
     testutil::ScopedEnv env("EXEC", exec.str());
