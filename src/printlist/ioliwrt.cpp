@@ -22,6 +22,8 @@
 #include "codes/version_file.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
+#include "printlist/ioliplot.h"
+#include "printlist/ioliwrt_old.h"
 #include "printlist/oli_para.h"
 
 namespace {
@@ -164,17 +166,31 @@ void Failure_Mark(FILE* stream) {
     Oli_Set_Left_Margin(stream, keep);
 }
 
+// Lists of a version below 335 take the older block forms.
+bool Older_Forms(void) { return Oli_Get_List_Version() < OLI_LIST_VERSION_PARAGRAPHS; }
+
 void Write_Text_Line(FILE* stream, std::string text) {
     if (strip_zeros) text = Strip_Trailing_Zeros(text);
     text = Replace_Markup(text, "\xFD", "\xCE/2\xCEr");
     text = Replace_Markup(text, "\xFA", "\xCE/3\xCEr");
     if (!stream) return;
+    if (Older_Forms()) {
+        Oli_Text_Line_Old(stream, text.c_str());
+        return;
+    }
     OLI_Set_Para_Mode(font_code);
     OLI_printf(stream, "%s", With_Newline(text).c_str());
     OLI_End_Text(stream);
 }
 
+// A paragraph in font mode 3 or 5; in an older list a block that holds
+// only its title.
 void Write_Paragraph(FILE* stream, int mode, const std::string& text) {
+    if (Older_Forms()) {
+        if (mode == 5) Oli_Text_Big_Old(stream, text.c_str());
+        else Oli_Text_Paragraph_Old(stream, text.c_str());
+        return;
+    }
     OLI_Set_Para_Mode(mode);
     OLI_printf(stream, "%s", With_Newline(text).c_str());
     OLI_End_Text(stream);

@@ -8,6 +8,7 @@
 
 #include "base/cp850.h"
 #include "codes/version_file.h"
+#include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/list_capture.h"
 #include "support/testutil.h"
@@ -128,6 +129,36 @@ TEST(Headings, NumberingAndBookmarkLevels) {
     EXPECT_NE(list.Take().find("#SETBOOKMARK\n19\n \xCE@3.3. M\n"), std::string::npos);
 }
 
+// Levels 3 to 6 and a level beyond 6 (counted on level 6, without
+// clearing anything); deeper levels get bookmark level 0 and no bookmark
+// closes; a level-1 heading clears every deeper counter.
+TEST(Headings, DeepLevels) {
+    ListCapture list;
+    Oli_Heading(list.f(), 1, "A");
+    Oli_Heading(list.f(), 2, "B");
+    list.Take();
+    Oli_Heading(list.f(), 3, "Tiefe %d", 3);
+    EXPECT_EQ(list.Take(), kHeadingMoves + "#SETBOOKMARK\n0\n \xCE@1.1.1. Tiefe 3\n"
+                                           "\n#SHOWPARA\n0x0\n4\n-1\n \xCEH\xCE@1.1.1. Tiefe 3\xCEr\n" +
+                               kEnd + "#SETMARGINS\n257 0 0\n");
+    Oli_Heading(list.f(), 4, "D");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.1.1.1.");
+    Oli_Heading(list.f(), 5, "E");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.1.1.1.1.");
+    Oli_Heading(list.f(), 6, "F");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.1.1.1.1.1.");
+    Oli_Heading(list.f(), 9, "G");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.1.1.1.1.2.");
+    std::string out = list.Take();
+    EXPECT_NE(out.find("#SETBOOKMARK\n0\n \xCE@1.1.1.1.1.2. G\n"), std::string::npos);
+    EXPECT_EQ(out.find("#SETBOOKMARK\n17\n"), std::string::npos);
+    Oli_Heading(list.f(), 1, "H");
+    EXPECT_EQ(Oli_Get_Chapter_Counter(2), 0);
+    EXPECT_EQ(Oli_Get_Chapter_Counter(6), 0);
+    Oli_Heading(list.f(), 3, "I");  // a skipped level counts from 0
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "2.0.1.");
+}
+
 TEST(Headings, TabbedNumberWithHangingIndent) {
     ListCapture list;
     Oli_Writer_Init(3, 0, 0);
@@ -192,6 +223,40 @@ TEST(TextLines, ParagraphsBigTextAndTextAtTab) {
     Oli_Text_Paragraph(nullptr, "x");
     Oli_Text_Line(nullptr, "x");
     EXPECT_EQ(list.Take(), "");
+}
+
+// The list version of the picture state, set for one test and put back.
+class ListVersion {
+public:
+    explicit ListVersion(int version) : keep_(Oli_Get_List_Version()) { Oli_Set_List_Version(version); }
+    ~ListVersion() { Oli_Set_List_Version(keep_); }
+    ListVersion(const ListVersion&) = delete;
+    ListVersion& operator=(const ListVersion&) = delete;
+
+private:
+    int keep_;
+};
+
+// Below list version 335 the text writers write their older blocks: a
+// paragraph is a block that holds only its title, a text line a table
+// block; the failure mark takes the same road.
+TEST(TextLines, OlderFormsBelowVersion335) {
+    ListCapture list;
+    {
+        ListVersion older(334);
+        Oli_Text_Paragraph(list.f(), "%s", "Titel");
+        EXPECT_EQ(list.Take(), "#SHOWTABLE\n 0 0 1\n Titel\n 0 0 0 0\n#SETYPOS\n256 -0.85\n");
+        Oli_Text_Big(list.f(), "Gro%c", 'S');
+        EXPECT_EQ(list.Take(), "#SHOWTABLE\n 1 0 0\n GroS\n 0 0 0 0\n#SETYPOS\n256 -0.9\n");
+        Oli_Text_Line_Check(list.f(), "A = 2 m\xFD", 0);
+        EXPECT_EQ(list.Take(), "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n A = 2 m\xCE/2\xCEr\n#END_OF_TEXT\n"
+                               "#SETYPOS\n256 -0.601133\n#SETYPOS\n256 -0.38\n#SETMARGINS\n257 17.000000 0\n"
+                               "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n \xCE" "b!!\n#END_OF_TEXT\n"
+                               "#SETYPOS\n256 -0.601133\n#SETMARGINS\n257 0 0\n");
+    }
+    ListVersion current(335);
+    Oli_Text_Paragraph(list.f(), "%s", "Titel");
+    EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n3\n-1\n Titel\n" + kEnd);
 }
 
 TEST(CheckLines, MetAndFailed) {
