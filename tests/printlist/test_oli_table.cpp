@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "dialogs/messages.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/list_capture.h"
 
@@ -78,7 +79,17 @@ TEST(GeneralTable, TooFewColumnRecordsWritesNothing) {
     ASSERT_NE(Oli_Init_Columns(2, &cols), nullptr);
     EXPECT_EQ(Oli_Columns_Allocated(), 2);
     const OliTableCell cells[3] = {};
+    int keep_mode = Get_Message_Mode();
+    int category = Open_Message_Category();
+    ASSERT_GE(category, 0);
+    Set_Message_Mode(MESSAGE_MODE_COLLECT);
     EXPECT_EQ(OliTabelle(list.f(), 3, 1, cells, cols, nullptr, 0, 0, nullptr, 0), -1);
+    Set_Message_Mode(keep_mode);
+    ASSERT_EQ(Message_Category_Count(category), 1);
+    EXPECT_EQ(std::string(Message_Category_Line(category, 0)).find(
+                  "Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert!"),
+              0u);
+    Close_Message_Category(category);
     EXPECT_EQ(OliTabelle(nullptr, 2, 1, cells, cols, nullptr, 0, 0, nullptr, 0), 0);
     EXPECT_EQ(OliTabelle(list.f(), 2, 0, cells, cols, nullptr, 0, 0, nullptr, 0), 0);
     EXPECT_EQ(list.Take(), "");
