@@ -16,6 +16,7 @@
 #include "dialogs/scrollarea_internal.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/oli_layout.h"
 #include "platform/screen.h"
 
 namespace {
@@ -208,7 +209,9 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         if (it->text) Styled_Text(x, y, it->text, it->font, colour, it->x2, background);
         bool on = it->variable && (it->kind == AREA_ITEM_CHECK_BOX ? *it->variable != 0
                                                                    : *it->variable == it->aux);
-        if (it->kind == AREA_ITEM_CHECK_BOX) Check_Mark(x, y, on, colour);
+        int image = on ? it->image_on : it->image_off;
+        if (image) Draw_TreeViewImage(image, x - 13, y - 3, colour);
+        else if (it->kind == AREA_ITEM_CHECK_BOX) Check_Mark(x, y, on, colour);
         else Radio_Mark(x, y, on, colour);
         break;
     }
@@ -296,7 +299,13 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         Layout_Edit_Field_Text(const_cast<Scrollable_Area_Item *>(it), x, y, x2, y2);
         break;
     }
-    default:  // click areas, markers: nothing to see; tree-view images need the picture service
+    case AREA_ITEM_TREE_VIEW_IMAGE: {
+        int x2 = ax1 + it->x2 - sx, y2 = ay1 + it->y2 - sy;
+        if (!Meets(x, y, x2, y2, ax1, ay1, ax2, ay2)) return;
+        Draw_TreeViewImage(it->image_id, (x + x2) / 2, (y + y2) / 2, it->colour);
+        break;
+    }
+    default:  // click areas and markers have nothing to show
         break;
     }
 }

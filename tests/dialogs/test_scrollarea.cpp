@@ -16,6 +16,7 @@
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/oli_layout.h"
 #include "platform/png.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -168,6 +169,33 @@ TEST_F(Area, PainterDrawsBackgroundAndSkipsInactiveArea) {
     EXPECT_EQ(pxGetPixel(25, 25), bg);
 }
 
+TEST_F(Area, TreeViewPicturesAtTheirCentreAndAsCheckImages) {
+    int on = 1;
+    Add_Tree_View_Image_to_Scrollable_Area(slot, 7, 100, 100, 116, 110, RED_CI);
+    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", 0x1000, BLUE_CI, &on, &Screen_Flag_On);
+    Set_Check_Images_of_Last_Item(slot, 11, 12);
+    int before = OLI_Last_Tree_View_Image()->count;
+    Update_Scrollable_View_Area(slot);
+    const OLITreeViewImageRecord *r = OLI_Last_Tree_View_Image();
+    EXPECT_EQ(r->count, before + 2);
+    // The check box's image lies 13 left of and 3 above its text point.
+    EXPECT_EQ(r->image, 11);
+    EXPECT_EQ(r->x, 20 + 50 - 13);
+    EXPECT_EQ(r->y, 20 + 50 - 3);
+    EXPECT_EQ(r->colour, BLUE_CI);
+    on = 0;
+    Clear_Scrollable_View_Area(slot);
+    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", 0x1000, BLUE_CI, &on, &Screen_Flag_On);
+    Set_Check_Images_of_Last_Item(slot, 11, 12);
+    Add_Tree_View_Image_to_Scrollable_Area(slot, 7, 100, 100, 116, 110, RED_CI);
+    Update_Scrollable_View_Area(slot);
+    EXPECT_EQ(r->image, 7);  // the tree-view item at its centre
+    EXPECT_EQ(r->x, 20 + 108);
+    EXPECT_EQ(r->y, 20 + 105);
+    EXPECT_EQ(r->colour, RED_CI);
+    EXPECT_EQ(r->count, before + 4);
+}
+
 // Sheet coordinates of content (x, y) in the test area (no scrolling).
 int Sx(int x) { return 20 + x; }
 int Sy(int y) { return 20 + y; }
@@ -213,10 +241,15 @@ TEST_F(Area, ScriptedSession) {
         Update_Scrollable_View_Area(slot);
     };
     fill();
-    // 1. The check box: 19 pixels left of its text toggles it.
+    // 1. The check box: 19 pixels left of its text toggles it, and the event
+    // loop repaints the area at once (before the dialog's refill).
+    const int area_id = Scrollable_View_Area_Record(slot)->sheet_area_id;
+    int draws = VEK_Scrollable_Area_Draw_Count(area_id);
     VEK_Script_Click(Sx(50 - 19), Sy(50 - 4));
     EXPECT_EQ(Step(slot), 1);
     EXPECT_EQ(on, 1);
+    EXPECT_EQ(VEK_Scrollable_Area_Draw_Count(area_id), draws + 1);
+    EXPECT_NE(pxGetPixel(Sx(50 - 15), Sy(50 - 2)), Get_Scrollable_Area_Background(slot));
     fill();
     VEK_Script_Click(Sx(50 - 21), Sy(50 - 4));  // 21 pixels left: nothing
     EXPECT_EQ(Step(slot), 0);
