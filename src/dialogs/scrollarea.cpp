@@ -118,6 +118,11 @@ void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump)
     if (jump) *jump = jump_key_switch;
 }
 
+void Reset_Scrollable_Area_Settings(void) {
+    settings_read = false;
+    break_key_switch = ok_key_switch = help_key_switch = jump_key_switch = 0;
+}
+
 int Define_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal, int vertical) {
     Read_Settings();
     int slot = First_Free_Slot();

@@ -189,6 +189,9 @@ void Set_Scrollable_Area_Scroll_Fraction(int slot, double fx, double fy);
 void Get_Scrollable_Area_Scroll_Fraction(int slot, double *fx, double *fy);
 // The short-key switches read from the user settings (for tests).
 void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump);
+// Lets the next definition read the settings again, as the first one of a
+// process does (for tests); the switches are 0 until then.
+void Reset_Scrollable_Area_Settings(void);
 
 // ---- items ------------------------------------------------------------------
 

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 #include "base/cp850.h"
 #include "dialogs/scrollarea.h"
@@ -20,6 +22,7 @@
 #include "platform/png.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
+#include "support/testutil.h"
 
 namespace {
 
@@ -305,6 +308,54 @@ TEST_F(Area, ScriptedSession) {
     EXPECT_EQ(Screen_Write_PNG((std::string(WELD_BINARY_DIR) + "/testtmp/scrollarea_session.png").c_str()), 1);
 }
 
+TEST_F(Area, HoverWaitEndsAtTheEdgeOfItsRegionAndPutsTheTipBack) {
+    int pressed = 0;
+    Add_Action_Button(slot, 60, 220, &pressed, "Berechnen", 0);
+    Update_Scrollable_View_Area(slot);
+    std::vector<int> before(pxScreenPixels(), pxScreenPixels() + 640 * 480);
+    VEK_Script_Move(Sx(100), Sy(100));
+    VEK_Script_Move(Sx(55), Sy(220));  // on the button: cursor 18 and its tip
+    VEK_Script_Move(Sx(56), Sy(221));
+    VEK_Script_Move(Sx(100), Sy(100));  // off the button: tip put back
+    VEK_Script_Move(620, 10);           // out of the area: the wait ends
+    VEK_Script_Move(Sx(10), Sy(10));
+    Wait_on_Scrollable_View_Area(slot);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    EXPECT_EQ(currentMouseCursor(), 0);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), pxScreenPixels()));
+    // A hover rectangle replaces the area as the watched region.
+    VEK_Script_Clear();
+    Set_Scrollable_Area_Hover_Rectangle(slot, 0, 0, 100, 100);
+    VEK_Script_Move(Sx(50), Sy(50));
+    VEK_Script_Move(Sx(150), Sy(50));
+    VEK_Script_Move(Sx(50), Sy(50));
+    Wait_on_Scrollable_View_Area(slot);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    // The right button ends the wait only when the area says so.
+    VEK_Script_Clear();
+    VEK_Script_Click(Sx(50), Sy(50), 2);
+    VEK_Script_Move(Sx(50), Sy(50));
+    Set_Scrollable_Area_Right_Button_Hover_End(slot, 1);
+    Wait_on_Scrollable_View_Area(slot);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    VEK_Script_Clear();
+    VEK_Input_Reset();
+    Set_Scrollable_Area_Right_Button_Hover_End(slot, 0);
+    VEK_Script_Click(Sx(50), Sy(50), 2);
+    VEK_Script_Move(Sx(50), Sy(50));
+    VEK_Script_Move(Sx(150), Sy(50));
+    Wait_on_Scrollable_View_Area(slot);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    // A stop flag that is set ends the wait at the next event.
+    int stop = 1;
+    Set_Scrollable_Area_Stop_Flag(slot, &stop);
+    VEK_Script_Move(Sx(50), Sy(50));
+    VEK_Script_Move(Sx(60), Sy(50));
+    Wait_on_Scrollable_View_Area(slot);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    VEK_Script_Clear();
+}
+
 TEST_F(Area, RefillKeepsTheUsersScrollPosition) {
     Undefine_All_Scrollable_View_Areas();
     int s = Define_Scrollable_View_Area(20, 20, 220, 120, 0, 1);
@@ -335,10 +386,59 @@ TEST_F(Area, RefillKeepsTheUsersScrollPosition) {
 
 TEST_F(Area, ShortKeysNeedTheirSettingAndTarget) {
     // No settings: the key stays in the queue.
+    Undefine_All_Scrollable_View_Areas();
+    Reset_Scrollable_Area_Settings();
+    {
+        testutil::ScopedEnv none("VEK_USER_UseSheetBreakShortKey", std::nullopt);
+        slot = Define_Scrollable_View_Area(20, 20, 600, 400, 0, 0);
+    }
     VEK_Script_Key(0x1b);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
     EXPECT_EQ(hitkey(), 0x1b);
     VEK_Script_Clear();
+    // Break and help switched on ("1"), OK given as no integer: off.
+    Undefine_All_Scrollable_View_Areas();
+    Reset_Scrollable_Area_Settings();
+    {
+        testutil::ScopedEnv brk("VEK_USER_UseSheetBreakShortKey", "1");
+        testutil::ScopedEnv ok("VEK_USER_UseSheetOkShortKey", "ja");
+        testutil::ScopedEnv help("VEK_USER_UseSheetHelpShortKey", "2");
+        slot = Define_Scrollable_View_Area(20, 20, 600, 400, 0, 0);
+    }
+    int b = -1, o = -1, h = -1, j = -1;
+    Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
+    EXPECT_EQ(b, 1);
+    EXPECT_EQ(o, 0);
+    EXPECT_EQ(h, 2);
+    EXPECT_EQ(j, 0);
+    // Esc without a break target: 0 and the key stays.
+    VEK_Script_Key(0x1b);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
+    EXPECT_EQ(hitkey(), 0x1b);
+    // With a target the pair fires and the key is taken.
+    int action = 0;
+    Set_Break_Key_Action_of_Scrollable_Area(slot, 3, &action);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_EQ(action, 3);
+    EXPECT_EQ(hitkey(), -1);
+    // Enter with its switch off does nothing; F1 fires its own pair.
+    Set_OK_Key_Action_of_Scrollable_Area(slot, 4, &action);
+    Set_Help_Key_Action_of_Scrollable_Area(slot, 5, &action);
+    VEK_Script_Key(0x0d);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
+    EXPECT_EQ(getkey(), 0x0d);
+    VEK_Script_Key(0x13b);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_EQ(action, 5);
+    // A held modifier (getkeymask 1) ends the call with 0 before any key.
+    VEK_Script_Key(0x1b);
+    VEK_Set_Key_Mask(1);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
+    VEK_Set_Key_Mask(0);
+    EXPECT_EQ(hitkey(), 0x1b);
+    VEK_Script_Clear();
+    Undefine_All_Scrollable_View_Areas();
+    Reset_Scrollable_Area_Settings();
 }
 
 }  // namespace
