@@ -5,6 +5,7 @@
 // the program when memory runs out; the stop goes through the message
 // service so that a batch run reports it on the console instead of a box.
 #include "base/vesk.h"
+#include "platform/desktop.h"
 
 #include <cassert>
 #include <cctype>
@@ -180,10 +181,9 @@ static int timers_zeroed = 0;
 static long long timer_start[TIMER_SLOTS];
 static long long timer_end[TIMER_SLOTS];
 
-// Processor time in milliseconds.
-static long long clock_ms(void) {
-    return static_cast<long long>(std::clock()) * 1000 / CLOCKS_PER_SEC;
-}
+// Elapsed milliseconds of the desktop's monotonic clock. Processor time
+// (clock()) would leave out every wait for the user or a started tool.
+static long long clock_ms(void) { return VEK_Clock_ms(); }
 
 static bool valid_slot(int slot) { return slot >= 0 && slot < TIMER_SLOTS; }
 
