@@ -205,10 +205,9 @@ char* Read_Text_Block(FILE* stream) {
     if (c != 'T') return nullptr;
     int length = 0;
     if (std::fscanf(stream, "XB%d", &length) != 1 || length < 1) return nullptr;
-    char* text = static_cast<char*>(std::malloc(static_cast<size_t>(length) + 1));
-    if (!text) return nullptr;
-    text[0] = '\0';
-    size_t used = 0;
+    // The text grows with what the chunks really hold: a damaged head that
+    // announces two gigabytes must not make us ask for them up front.
+    std::string text;
     size_t remaining = static_cast<size_t>(length);
     char chunk[GUILLEMET_STRING_MAX + 1];
     for (int round = 0; round < 100000 && remaining > 0; ++round) {
@@ -217,12 +216,13 @@ char* Read_Text_Block(FILE* stream) {
         // A chunk longer than announced is cut: the text never outgrows its
         // block.
         const size_t take = static_cast<size_t>(got) < remaining ? static_cast<size_t>(got) : remaining;
-        for (size_t i = 0; i < take; ++i) text[used + i] = chunk[i] == 1 ? '\n' : chunk[i];
-        used += take;
+        for (size_t i = 0; i < take; ++i) text.push_back(chunk[i] == 1 ? '\n' : chunk[i]);
         remaining -= take;
-        text[used] = '\0';
     }
-    return text;
+    char* block = static_cast<char*>(std::malloc(text.size() + 1));
+    if (!block) return nullptr;
+    std::memcpy(block, text.c_str(), text.size() + 1);
+    return block;
 }
 
 char* Dup_String_N(const char* text, int n) {

@@ -262,6 +262,16 @@ TEST(TextBlock, ReadsCrlfFile) {
     std::free(back);
 }
 
+TEST(TextBlock, AbsurdAnnouncedLengthTakesOnlyWhatIsThere) {
+    // A damaged head announcing two gigabytes: the reader keeps the chunks
+    // that are really there instead of asking for the announced size.
+    Input in("TXB2000000000\n" + kOpen + "abc" + kClose + "\n");
+    char* back = Read_Text_Block(in.get());
+    ASSERT_NE(back, nullptr);
+    EXPECT_STREQ(back, "abc");
+    std::free(back);
+}
+
 TEST(TextBlock, TextsThatCannotReadBackAreRefused) {
     Output out;
     EXPECT_EQ(Write_Text_Block(out.get(), "a\x01z"), 0);
