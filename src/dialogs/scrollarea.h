@@ -159,31 +159,58 @@ int Define_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal, 
 // origin back, sets the sliders' activity and repaints.
 void Update_Scrollable_View_Area(int slot);
 // Frees the items (reading the scroll origin back first when active).
+// The sheet area and its sliders stay; the caller's bound variables and
+// edit buffers are never touched.
 void Clear_Scrollable_View_Area(int slot);
+// As clearing, then the slot is free again; the sheet area goes with the
+// sheet.
 void Undefine_Scrollable_View_Area(int slot);
 void Undefine_All_Scrollable_View_Areas(void);
+// 1 active, anything else inactive (not painted, not edited); a change is
+// handed to the sliders and the sheet area, which repaints.
 void Set_Scrollable_Area_Activity(int slot, int state);
 void Set_Scrollable_Area_Background(int slot, int colour);
 int Get_Scrollable_Area_Background(int slot);  // -1 for an invalid or free slot
 void Set_Scrollable_Area_Frame(int slot, int flag);
+// Short-key pairs: when the key's user setting is on and the target is set,
+// Edit_Scrollable_View_Area stores the value into *target.  The target must
+// outlive the area's use.
 void Set_Break_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
 void Set_OK_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
 void Set_Help_Key_Action_of_Scrollable_Area(int slot, int value, int *target);
+// Hover-wait settings: any key ends it; the right button ends it; a
+// non-zero *flag ends it (and lets it time out every 100 ms); the region it
+// watches in content coordinates instead of the visible rectangle.
 void Set_Scrollable_Area_Key_Hover_End(int slot, int flag);
 void Set_Scrollable_Area_Right_Button_Hover_End(int slot, int flag);
 void Set_Scrollable_Area_Stop_Flag(int slot, int *flag);
 void Set_Scrollable_Area_Hover_Rectangle(int slot, int x1, int y1, int x2, int y2);
+// Inquiries leave the caller's ints alone for an invalid or free slot;
+// null pointers are skipped.  Size: visible width and height; content: the
+// items' extent; screen origin: top left with the sheet's displacement;
+// origin: the library's current scroll origin.
 void Inquire_Scrollable_View_Area_Size(int slot, int *width, int *height);
 void Inquire_Scrollable_View_Area_Content(int slot, int *width, int *height);
 void Inquire_Scrollable_View_Area_Screen_Origin(int slot, int *x, int *y);
+// Copies the library's scroll origin into the record.
 void Read_Scrollable_View_Area_Origin(int slot);
 void Inquire_Scrollable_View_Area_Origin(int slot, int *x, int *y);
+// Two-step definition: a slot without a sheet area (inactive), placed later
+// exactly as Define_Scrollable_View_Area places one.  Reserve returns -1
+// (with the console line) when no slot is free; placing ignores a slot that
+// is not merely reserved.
 int Reserve_Scrollable_View_Area(void);
 void Place_Reserved_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2, int horizontal,
                                          int vertical);
+// Moves the sheet area to a screen rectangle; the record keeps it less the
+// sheet's displacement.
 void Reshape_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2);
 // The scroll helpers change only the record; Update_Scrollable_View_Area
-// hands the origin to the library.
+// hands the origin to the library.  Scrolling by moves only along axes with
+// a slider, clamped to 0 .. content - visible; *dx and *dy become the
+// movement made.  Fractions 0..1 of the scrollable range: a negative one
+// leaves its axis, one above 1 counts as 1; reading gives 0 where there is
+// no range or no slider.
 void Scroll_Scrollable_Area_by(int slot, int *dx, int *dy);
 void Set_Scrollable_Area_Scroll_Fraction(int slot, double fx, double fy);
 void Get_Scrollable_Area_Scroll_Fraction(int slot, double *fx, double *fy);
@@ -194,6 +221,15 @@ void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump)
 void Reset_Scrollable_Area_Settings(void);
 
 // ---- items ------------------------------------------------------------------
+//
+// Every adder takes the slot first and does nothing for an invalid or free
+// slot or when it cannot allocate; it appends the item and raises the
+// content extent (never lowers it).  Texts are copied; bound variables,
+// enable flags, choice entries, masks and edit buffers are the caller's and
+// must outlive the items (enable flags are read at every repaint).  Font
+// words may carry the style flags 0x10000 (bold), and for plain texts
+// 0x20000 and 0x40000 (soft and faint shadow).  The setters change the last
+// added item and ignore one of another kind.
 
 Scrollable_Area_Item *Append_Scrollable_Area_Item(Scrollable_View_Area *area);
 void Add_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font, int colour,
@@ -248,6 +284,10 @@ void Set_Disabled_Text_of_Last_Item(int slot, const char *text);
 void Free_Scrollable_Area_Items(int slot);
 
 // ---- painting ---------------------------------------------------------------
+//
+// The painters leave the foreground colour, viewport, buffer selection and
+// font as they found them.  The callback paints only an active area (1).
+// Edit field widths: with an active editor of font word 0, 8 x n - 3.
 
 int Draw_Scrollable_Area_Callback(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
                                   int extra, void *area);
@@ -266,9 +306,19 @@ void Edit_Field_Text_Extent(const char *text, int n, int *left, int *right);
 
 // ---- events -----------------------------------------------------------------
 
-// Handles one user action; 1 when something reacted, 0 otherwise.
+// Handles one user action: the hover wait first when no button is down,
+// then a short key, or the item under a left click, writing straight into
+// the bound variables and calling their check functions.  0 for an invalid
+// or free slot, a held modifier (getkeymask 1), no short key, a click that
+// hit nothing, or the multi-line editor ended; 1 when a short key fired, a
+// box, button, click item was hit, or a field edit (chain) ended.  Callers
+// refill the area after any call.
 int Edit_Scrollable_View_Area(int slot);
+// The hover wait alone: cursor shapes, hover looks and tool tips until the
+// mouse leaves the watched region, a button, key or wheel ends it.
 void Wait_on_Scrollable_View_Area(int slot);
+// Brings a content rectangle into view in ten steps of 30 ms (virtual
+// clock), repainting each; nothing moves when it is visible already.
 void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2);
 
 #endif
