@@ -18,6 +18,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
 #include "platform/desktop.h"
+#include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
@@ -96,6 +97,12 @@ bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     // A waiting key is never taken here; the stand-in's wait returns it again
     // and again, so it ends the wait and stays for the caller.
     if (ev == VEK_MSG_CLOSE || ev == VEK_MSG_KEY) return true;
+    // A time-out while the event source holds something for an editor, a
+    // menu or a box: give way to it rather than wait on.
+    if (ev == VEK_MSG_TIMEOUT || ev == VEK_MSG_TIMER) {
+        int next = VEK_Script_Peek_Kind();
+        if (next == VEK_EV_TYPE || next == VEK_EV_MENU || next == VEK_EV_ANSWER) return true;
+    }
     if (a->stop_flag && *a->stop_flag) return true;
     if (M_LEFT) return true;
     int rx1 = f.x1, ry1 = f.y1, rx2 = f.x2, ry2 = f.y2;
