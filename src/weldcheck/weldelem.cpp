@@ -1,5 +1,11 @@
 // Weld elements and weld groups: clearing, and the check of a group in the
 // order detailing, resistance by weld kind, packing plate, closing block.
+//
+// The closing verdict "Nachweis erbracht" is written only for a weld whose
+// resistance was really checked: a group without resistance check (method
+// bit 16) gets no verdict line, a weld of kind 4 (which no method covers)
+// counts as refused, and a packing plate that needs a thicker throat than
+// the given one ends in the red verdict although U_max stays as computed.
 #include "weldcheck/weldelem.h"
 
 #include <cmath>
@@ -54,11 +60,11 @@ static int check_fillet(NahtGruppe* g, FILE* f, int print_level, const char* pre
 }
 
 // The throat needed with a packing plate, compared with the given one. It
-// never changes U_max or the result.
-static void check_packing(NahtGruppe* g, FILE* f, int print_level) {
-    if (!f) return;
-    const bool lines = print_level > 0;
-    if (print_level > 1) OLI_printf(f, "%s╬HSchweißen mit Futterblechen\n"_cp, P());
+// never changes U_max or the result; returns 1 when the check flag is set
+// and the given throat is too thin (the verdict must then not be "proven").
+static int check_packing(NahtGruppe* g, FILE* f, int print_level) {
+    const bool lines = f && print_level > 0;
+    if (f && print_level > 1) OLI_printf(f, "%s╬HSchweißen mit Futterblechen\n"_cp, P());
     const double gp = g->angle > 90.0 ? 180.0 - g->angle : g->angle;
     if (lines && std::fabs(gp - 90.0) * PI / 180.0 > 0.001)
         OLI_printf(f, "%sminimaler Neidungswinkel ┌ = %.0lf°\n"_cp, P(), gp);
@@ -100,14 +106,16 @@ static void check_packing(NahtGruppe* g, FILE* f, int print_level) {
     }
     if (g->check) {
         const double ratio = g->a > 0.001 ? a_erf / g->a : 1000.0;
-        OLI_printf(f, "%sNahtdicke a = %.1lf mm  %s  a╬\\erf╬r = %.1lf mm"_cp, P(), g->a,
-                   Get_Compare_Symbol_GE((float)g->a, (float)a_erf), a_erf);
-        OLI_printf(f, "  %s\n", ratio <= 1.0 + 0.001 ? Mark_Ok() : Mark_Not_Ok());
-    } else if (separate) {
-        OLI_printf(f, "%s2 x a╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf);
-    } else {
-        OLI_printf(f, "%sa╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf);
+        const bool met = ratio <= 1.0 + 0.001;
+        if (f) {
+            OLI_printf(f, "%sNahtdicke a = %.1lf mm  %s  a╬\\erf╬r = %.1lf mm"_cp, P(), g->a,
+                       Get_Compare_Symbol_GE((float)g->a, (float)a_erf), a_erf);
+            OLI_printf(f, "  %s\n", met ? Mark_Ok() : Mark_Not_Ok());
+        }
+        return met ? 0 : 1;
     }
+    if (f) OLI_printf(f, separate ? "%s2 x a╬\\erf╬r = %.1lf mm\n"_cp : "%sa╬\\erf╬r = %.1lf mm\n"_cp, P(), a_erf);
+    return 0;
 }
 
 // Plug welds: the resistance of the weld area per length of the hole's
@@ -133,8 +141,10 @@ static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefi
     return Weld_Resistance_Result(g, f, prefix);
 }
 
-// The closing block: maximum utilisation and the verdict line.
-static void closing_block(NahtGruppe* g, FILE* f, int print_level) {
+// The closing block: maximum utilisation and the verdict line. checked is
+// false when no resistance check was made (no "proven" then); not_proven
+// forces the red verdict.
+static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool checked, bool not_proven) {
     if (!f || !g->check || !g->summary) return;
     if (print_level > 0 && g->U_max > 0.001 && g->U_max < 999.999) {
         OLI_Add_Para_Offset(0.3);
@@ -144,10 +154,10 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level) {
         OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Get_Compare_Symbol((float)g->U_max, 1.0f),
                    g->U_max <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
     }
-    if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags) {
+    if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
-    } else if (print_level > 0) {
+    } else if (print_level > 0 && checked) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
     }
@@ -161,11 +171,11 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     if (!g->skip_detailing && Check_Weld_Group_Detailing(g, f, show_message, print_level > 1)) {
         g->result_flags |= WELD_RESULT_DETAILING_FAILED;
         g->U_max = -1.0;
-        closing_block(g, f, print_level);
+        closing_block(g, f, print_level, false, true);
         return 1;
     }
     if (g->method & WELD_METHOD_NO_CHECK) {
-        closing_block(g, f, print_level);
+        closing_block(g, f, print_level, false, false);
         return 0;
     }
 
@@ -192,14 +202,15 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     case WELD_SLOT: refused = Check_Weld_Directional(g, f, print_level, prefix); break;
     case WELD_BUTT: refused = Check_Butt_Weld(g, f, print_level, prefix); break;
     case WELD_PLUG: refused = check_plug(g, f, print_level, prefix); break;
-    default: break;
+    default: refused = g->check ? 1 : 0; break;  // no method for this kind: no valid result
     }
     if (indented) OLI_Set_Para_Indent(indent);
     if (refused) {
         g->result_flags |= WELD_RESULT_CHECK_REFUSED;
         g->U_max = -1.0;
     }
-    if (g->kind == WELD_FILLET && g->packing && !g->result_flags) check_packing(g, f, print_level);
-    closing_block(g, f, print_level);
+    int packing_failed = 0;
+    if (g->kind == WELD_FILLET && g->packing && !g->result_flags) packing_failed = check_packing(g, f, print_level);
+    closing_block(g, f, print_level, true, packing_failed != 0);
     return refused ? 1 : 0;
 }

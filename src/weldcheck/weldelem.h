@@ -114,8 +114,11 @@ void Clear_Weld_Group(NahtGruppe* g);
 // Checks the group: detailing (unless skipped), then the resistance by weld
 // kind. Returns 0 when the check was carried out, whatever the utilisation;
 // 1 when detailing or the resistance check refused the weld (U_max is then
-// -1). A check whose partial factor is unusable or whose utilisation is not
-// a number counts as refused, so it can never end in "ok". f null writes
+// -1). A check whose partial factor is unusable, whose strength or
+// resistance is 0 or whose utilisation is not a number counts as refused, as
+// does a weld of kind 4 when utilisations are asked for, so none of them can
+// end in "ok" or "Nachweis erbracht". With method bit 16 no resistance is
+// checked and the closing block writes no verdict line. f null writes
 // nothing; print_level 0 result lines, 1 formulas, 2 headings and strength
 // data; prefix is the subscript written after "U" (null: empty).
 int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix);

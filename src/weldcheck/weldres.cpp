@@ -8,7 +8,14 @@
 //
 // A check never prints "ok" on a strength that rests on an unusable partial
 // factor or correlation factor, nor on a utilisation that is not a number:
-// such a check is refused and its line carries the red failure marker.
+// such a check is refused and its line carries the red failure marker. A
+// strength or resistance of 0 keeps its blue note, but the check counts as
+// refused, so that no closing verdict can call the weld proven.
+//
+// The normal force per length is the largest at the root: the whole N on a
+// one-sided weld (a single weld carries all of it), the moment along the
+// weld over both welds of a two-sided one, and |N| + 6 |M_p| / t over the
+// joint thickness of a fully penetrated butt weld, whatever the signs.
 #include "weldcheck/weldres.h"
 
 #include <algorithm>
@@ -119,11 +126,16 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
 
 static bool present(double x) { return std::fabs(x) > 0.001; }
 
-// The normal force per length at the root and its formula line.
+// The normal force per length at the root and its formula line. L is the
+// effective length in metres, doubled for a two-sided weld.
 static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bool two_sided) {
     const double N = g->N_Ed, Mp = g->M_p_Ed, Ms = g->M_s_Ed;
     const double t2 = g->plate2.t * 0.001;
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
+    // Thickness of a fully penetrated joint: the thinner part in line.
+    const double t_joint = (g->angle >= 0.001 ? g->plate2.t : std::min(g->plate1.t, g->plate2.t)) * 0.001;
+    // Length of one weld: M_s is shared by both welds of a two-sided one.
+    const double L_one = two_sided ? L / 2.0 : L;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) return 0.0;
     if (!present(N) && !present(Mp) && !present(Ms)) return 0.0;
 
@@ -146,18 +158,17 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
 
     double F;
     if (full_butt)
-        F = (std::fabs(N + 6.0 * Mp / t2) + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + 6.0 * std::fabs(Mp) / t_joint + 6.0 * std::fabs(Ms) / L) / L;
     else if (eccentric)
         F = (std::fabs(N) + dMp / g->a + 6.0 * std::fabs(Ms) / L) / L;
     else if (two_sided)
-        F = (std::fabs(N) + 2.0 * std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + 2.0 * std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L_one) / L;
     else
-        F = (std::fabs(N) / 2.0 + std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
 
     if (f && print_level >= 1) {
         OLI_printf(f, "%sF╬\\N,Ed╬r = "_cp, P());
-        const bool lone_N =
-            present(N) && !present(Mp) && !present(Ms) && !eccentric && (full_butt || two_sided);
+        const bool lone_N = present(N) && !present(Mp) && !present(Ms) && !eccentric;
         if (lone_N) {
             OLI_printf(f, "N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, F * 1e-5);
             return F;
@@ -170,10 +181,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             s += t;
             first = false;
         };
-        if (present(N)) {
-            term("N╬\\Ed╬r"_cp);
-            if (!two_sided && !full_butt && !eccentric) s += "/2";
-        }
+        if (present(N)) term("N╬\\Ed╬r"_cp);
         char buf[160];
         if (eccentric) {
             std::snprintf(buf, sizeof buf, " + úM╬\\%s,Ed╬r/a"_cp, "p");
@@ -188,7 +196,10 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             term(buf);
         }
         if (present(Ms)) {
-            std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, "s", X());
+            if (two_sided)
+                std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, X(), "s", X());
+            else
+                std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, "s", X());
             term(buf);
         }
         s += ")";
@@ -259,12 +270,15 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
     }
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
     const bool carries_normal = g->kind != WELD_SLOT && g->kind != WELD_PLUG;
-    // A moment over the thickness direction needs the thickness it acts over.
-    if (carries_normal && present(g->M_p_Ed) && g->plate2.t <= 0.001) {
+    // A moment over the thickness direction needs the thickness it acts over
+    // (for a fully penetrated joint in line the thinner part).
+    const double t_moment = full_butt && g->angle < 0.001 ? std::min(g->plate1.t, g->plate2.t) : g->plate2.t;
+    if (carries_normal && present(g->M_p_Ed) && t_moment <= 0.001) {
         if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
         return 1;
     }
-    const bool two_sided = g->one_sided == 0 && !full_butt;
+    // Slot and plug welds are one-sided whatever the flag says.
+    const bool two_sided = g->one_sided == 0 && !full_butt && carries_normal;
     double l_eff = g->l_eff;
     if (two_sided) {
         // Reckoned as two welds; the group's own l_eff stays as it is, so a
@@ -356,8 +370,9 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
         return 1;
     }
     if (g->F_w_Rd <= 0.001) {
+        // No resistance, no proof: the note, then the check counts as refused.
         if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
-        return 0;
+        return 1;
     }
     double U = g->F_w_Ed / g->F_w_Rd;
     if (f)
@@ -373,8 +388,9 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
         return 1;
     }
     if (std::fabs(strength) <= 0.001) {
+        // No strength, no proof: the note, then the check counts as refused.
         if (f) OLI_printf(f, "%sf╬\\%dw,d╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), n, Mark_Note());
-        return 0;
+        return 1;
     }
     double U = sigma / strength;
     if (f)
@@ -520,7 +536,8 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
         if (!done) {
             const int strength = Calc_Weld_Shear_Strength(g, f, print_level);
             if (strength && g->F_w_Rd >= -0.001) result = 1;  // unusable factors
-            else if (g->check && g->F_w_Ed > 0.001) result = Weld_Resistance_Result(g, f, prefix);
+            else if (g->check && (g->F_w_Ed > 0.001 || g->F_w_Rd <= 0.001))
+                result = Weld_Resistance_Result(g, f, prefix);  // also refuses a zero resistance
         }
     }
     g->a = a_saved;

@@ -17,21 +17,23 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level);
 // Forces per length on the throat by force mode. 1 when they cannot be
 // determined (zero effective length or zero throat), else 0.
 int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level);
-// Directional or simplified check (method bit 8). 1 when refused, else 0;
-// U_max in g takes the larger utilisation.
+// Directional or simplified check (method bit 8). 1 when refused (also for
+// a strength or resistance of 0, after its note), else 0; U_max in g takes
+// the larger utilisation.
 int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 // Butt-weld check; a and one_sided are restored before returning. As
 // Check_Weld_Directional.
 int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 
-// Helpers shared by the library: f_u and beta_w of the governing plate
-// (EN 1993-1-8 4.5.3: the weaker part; above 40 mm with an annex variant the
-// f_u for t <= 40 mm). Never fails; a null plate gives 0.
+// Helpers shared by the library.
+// f_u and beta_w of the governing plate (EN 1993-1-8 4.5.3: the weaker part;
+// above 40 mm with an annex variant the f_u for t <= 40 mm). Never fails; a
+// null plate gives 0.
+void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
 // The result line of the simplified method, of a butt weld and of plug
 // welds: F_w,Ed against F_w,Rd in g; a zero resistance writes a note and no
-// utilisation. 1 when refused (negative resistance, utilisation not a
-// number), else 0; U_max takes the larger utilisation.
+// utilisation. 1 when refused (negative or zero resistance, utilisation not
+// a number), else 0; U_max takes the larger utilisation.
 int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix);
-void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
 
 #endif
