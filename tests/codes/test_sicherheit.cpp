@@ -8,18 +8,14 @@
 #include <filesystem>
 #include <string>
 
+#include "annex_fixture.h"
 #include "codes/nad.h"
 #include "codes/sicherheit.h"
 #include "platform/msgbox.h"
-#include "support/testutil.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using testutil::Read_File;
-using testutil::ScopedEnv;
-using testutil::TempDir;
-using testutil::Write_File;
 
 std::string File_Text(FILE* f) {
     std::fflush(f);
@@ -44,19 +40,10 @@ int Count(const std::string& text, const std::string& what) {
 
 class SafetyFactors : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(dir.path() / "DATA" / "NAD");
-        fs::create_directories(dir.path() / "DRAM" / "NADS");
-        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
-        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
-        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
-        Reset_NAD_Registry();
-        VEK_Set_Batch_Mode(1);
-    }
+    void SetUp() override { VEK_Set_Batch_Mode(1); }
     void TearDown() override {
         VEK_Set_Batch_Mode(0);
         VEK_Clear_Recorded_Messages();
-        Reset_NAD_Registry();
     }
     static Sicherheitsbeiwerte_Record Steel(double v) {
         Sicherheitsbeiwerte_Record r{};
@@ -66,9 +53,7 @@ protected:
         return r;
     }
 
-    TempDir dir;
-    ScopedEnv data{"DATA", dir.file("DATA")};
-    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+    testutil::AnnexTree annex;
 };
 
 TEST_F(SafetyFactors, GermanAnnexFillsTheNineFactors) {
@@ -329,7 +314,7 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
 }
 
 TEST_F(SafetyFactors, UnreadableAnnexLeavesANoteInThePrintList) {
-    fs::remove(dir.file("DATA/NAD/Deutschland.NAD"));
+    fs::remove(annex.dir.file("DATA/NAD/Deutschland.NAD"));
     testing::internal::CaptureStderr();
     Sicherheitsbeiwerte_Record r = Steel(9.0);
     Update_Safety_Factors_From_NAD(&r);
