@@ -377,15 +377,19 @@ int Check_Material_Params(Materialparameter_Record* m, double t, FILE* oli, int 
     const char* pre = Prefix_Or_Empty(prefix);
     int result = 0;
 
-    if (m->kind == 0 && t > 80.1) {
+    // Own steel values carry their own range above 80 mm, so only the table
+    // and catalogue values are cut at 80 mm; the user's third range is never
+    // replaced by the second one.
+    const bool own_steel = m->own_values && (m->kind == 0 || m->kind == 1);
+    if (own_steel && t > 80.1) {
+        // t keeps its value and selects range 3.
+    } else if (m->kind == 0 && t > 80.1) {
         // The table has no values above 80 mm: a batch run must see this as
         // much as a user at the screen.
-        if (!m->own_values) {
-            const std::string text =
-                Format("%sStahldicke t = %.1lf mm > 80 mm: Materialparameter überprüfen (ggf. vorgeben)"_cp, pre, t);
-            Report(oli, show_messages, text, text);
-            result = 1;
-        }
+        const std::string text =
+            Format("%sStahldicke t = %.1lf mm > 80 mm: Materialparameter überprüfen (ggf. vorgeben)"_cp, pre, t);
+        Report(oli, show_messages, text, text);
+        result = 1;
     } else if (t > 80.0) {
         t = 80.0;
     }
@@ -476,6 +480,9 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     if (version >= 2) {
         char name[MATERIAL_NAME_SIZE] = {0};
         if (std::fscanf(f, "%25s", name) != 1) return 1;
+        // A longer word (a hand-edited file) is cut; its rest must not be
+        // taken for the next value of the file.
+        if (std::fscanf(f, "%*[^ \t\r\n]") == EOF && std::ferror(f)) return 1;
         Tilde_To_Blank(name);
         std::memcpy(m->name, name, MATERIAL_NAME_SIZE);
     }

@@ -108,7 +108,8 @@ double Divide_Sqrt3(double a, double b);
 // V_Rd in N of a plate of thickness t and height h (net h_net).
 double Calc_Plate_Shear_Resistance(double f_y, double f_u, double t, double h, double h_net, double gamma_M0,
                                    double gamma_M2, FILE* oli, int level, const char* symbol);
-// M_Rd in Nmm of a plate twisted about its long axis (W_t = t h² / 6).
+// M_Rd = W_t * tau in Nmm with W_t = t h² / 6 and tau = f_y / (sqrt 3 gamma_M0);
+// 0 when gamma_M0 or tau is not above 0.01. Printed in kNm at level above 0.
 double Calc_Plate_Torsion_Resistance(double f_y, double t, double h, double gamma_M0, FILE* oli, int level,
                                      const char* symbol);
 // N_t,Rd in N of a plate of width b (net b_net) and thickness t.

@@ -5,22 +5,15 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
+#include "annex_fixture.h"
 #include "codes/blech.h"
 #include "codes/nad.h"
 #include "platform/msgbox.h"
 #include "printlist/list_capture.h"
-#include "support/testutil.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-using testutil::Read_File;
-using testutil::ScopedEnv;
-using testutil::TempDir;
-using testutil::Write_File;
 
 const std::string kNotOk = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
 const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
@@ -29,19 +22,8 @@ const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
 
 class Plate : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(dir.path() / "DATA" / "NAD");
-        fs::create_directories(dir.path() / "DRAM" / "NADS");
-        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
-        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
-        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
-        Reset_NAD_Registry();
-        Use_Annex(0);
-    }
-    void TearDown() override {
-        VEK_Clear_Recorded_Messages();
-        Reset_NAD_Registry();
-    }
+    void SetUp() override { Use_Annex(0); }
+    void TearDown() override { VEK_Clear_Recorded_Messages(); }
     void Use_Annex(int national) {
         Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
         ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
@@ -61,9 +43,7 @@ protected:
         return i < m.size() && !m[i].lines.empty() ? m[i].lines[0] : std::string("<none>");
     }
 
-    TempDir dir;
-    ScopedEnv data{"DATA", dir.file("DATA")};
-    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+    testutil::AnnexTree annex;
 };
 
 TEST_F(Plate, S355At50mm) {
@@ -90,6 +70,16 @@ TEST_F(Plate, AnnexVariantGivesS460ItsNationalBetaW) {
     Blech_Record q = Make(6, 30.0, 200.0, 300.0);  // S420 N/NL
     Check_Plate_And_Material(&q, nullptr, 0, 0x41, nullptr);
     EXPECT_DOUBLE_EQ(q.material.beta_w, 0.88);
+    // S355 keeps its factor under the national variant too.
+    Blech_Record s = Make(2, 50.0, 200.0, 300.0);
+    EXPECT_EQ(Check_Plate_And_Material(&s, nullptr, 1, 0x71, nullptr), 0);
+    EXPECT_DOUBLE_EQ(s.material.f_y, 335.0);
+    EXPECT_DOUBLE_EQ(s.material.f_u, 470.0);
+    EXPECT_DOUBLE_EQ(s.material.beta_w, 0.9);
+    // Back on the standard set, S420 returns to the table's 1.0.
+    Use_Annex(0);
+    Check_Plate_And_Material(&q, nullptr, 0, 0x41, nullptr);
+    EXPECT_DOUBLE_EQ(q.material.beta_w, 1.0);
 }
 
 TEST_F(Plate, DimensionsBelowOneMillimetre) {
@@ -240,6 +230,32 @@ TEST_F(Plate, PrintText) {
                                " char. Zugfestigkeit f\xCE\\u1\xCEr = 360.0 N/mm\xFD\n"
                                " Korrelationsbeiwert f\x81r Kehln\x84hte \xBB\xCE\\w1\xCEr = 0.80\n"
                                " Elastizit\x84tsmodul E\xCE\\1\xCEr = 210000.0 N/mm\xFD\n" + kEnd);
+
+    // Own values start a line of their own even without values.
+    p.material.own_values = 1;
+    std::memcpy(p.material.name, "Knagge", 6);
+    Check_Plate_And_Material(&p, nullptr, 0, 0x71, nullptr);
+    Print_Plate(&p, list.f(), 0x21, 0, "2");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Breite b\xCE\\2\xCEr = 200.0 mm\n Knagge, Stahlparameter:\n" + kIndent +
+                               " char. Streckgrenze f\xCE\\y2\xCEr = 235.0 N/mm\xFD\n"
+                               " char. Zugfestigkeit f\xCE\\u2\xCEr = 360.0 N/mm\xFD\n" + kEnd);
+
+    // The material alone; a catalogue steel names its choice-list entry.
+    Blech_Record c = Make(6, 20.0, 100.0, 100.0);
+    c.material.kind = 1;
+    Check_Plate_And_Material(&c, nullptr, 0, 0x71, nullptr);
+    Print_Plate(&c, list.f(), 0x01, 0, "");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Stahlg\x81te S460 N/NL\n" + kEnd);
+
+    // Aluminium from the catalogue follows the length on its line.
+    Blech_Record a = Make(84, 8.0, 100.0, 150.0);
+    a.material.kind = 2;
+    Check_Plate_And_Material(&a, nullptr, 0, 0x71, nullptr);
+    Print_Plate(&a, list.f(), 0x11, 0, "");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " L\x84nge l\xCE\\\xCEr = 150.0 mm,  Legierung 6082, T6, t > 5 mm\n" + kEnd);
 
     Print_Plate(&p, list.f(), 0, 1, "1");
     Print_Plate(nullptr, list.f(), 0x70, 1, "1");

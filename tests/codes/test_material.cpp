@@ -7,23 +7,16 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <set>
 #include <string>
 
+#include "annex_fixture.h"
 #include "codes/material.h"
 #include "codes/nad.h"
 #include "platform/msgbox.h"
 #include "printlist/list_capture.h"
-#include "support/testutil.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-using testutil::Read_File;
-using testutil::ScopedEnv;
-using testutil::TempDir;
-using testutil::Write_File;
 
 const std::string kNotOk = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
 const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
@@ -50,19 +43,8 @@ FILE* File_With(const std::string& text) {
 // or "Deutschland" (a national variant) is activated by the tests.
 class Material : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(dir.path() / "DATA" / "NAD");
-        fs::create_directories(dir.path() / "DRAM" / "NADS");
-        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
-        Write_File(dir.file("DATA/NAD/Standard.NAD"), Read_File(src + "Standard.NAD"));
-        Write_File(dir.file("DATA/NAD/Deutschland.NAD"), Read_File(src + "Deutschland.NAD"));
-        Reset_NAD_Registry();
-        Use_Annex(0);
-    }
-    void TearDown() override {
-        VEK_Clear_Recorded_Messages();
-        Reset_NAD_Registry();
-    }
+    void SetUp() override { Use_Annex(0); }
+    void TearDown() override { VEK_Clear_Recorded_Messages(); }
     void Use_Annex(int national) {
         Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
         ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
@@ -83,9 +65,7 @@ protected:
         return list.Take();
     }
 
-    TempDir dir;
-    ScopedEnv data{"DATA", dir.file("DATA")};
-    ScopedEnv dram{"DRAM", dir.file("DRAM")};
+    testutil::AnnexTree annex;
 };
 
 TEST_F(Material, ClearAndDefault) {
@@ -333,6 +313,103 @@ TEST_F(Material, SteelChoiceEntriesResolveToTheirOwnRows) {
     EXPECT_STREQ(Steel_Choice_Name(6), "S460 N/NL");
 }
 
+// Every entry of the steel choice list against the DIN catalogue row it
+// names (the list shows the DIN names) and the fillet-weld factor of the
+// weld grade of the same steel: t = 10 takes f_y1, t = 50 f_y2, and a
+// catalogue material above 80 mm is taken at 80 mm.
+TEST_F(Material, EveryChoiceEntryTakesItsOwnCatalogueRow) {
+    struct Entry {
+        int entry, stored;  // stored: the entry a separator is lowered to
+        const char* name;
+        double f_y40, f_y80, f_u, beta_w, beta_w_national;
+    };
+    const Entry entries[] = {
+        {0, 0, "S235 (St37)", 240, 215, 360, 0.8, 0.8},     {1, 1, "S275 (St44)", 275, 255, 410, 0.85, 0.85},
+        {2, 2, "S355 (St52)", 360, 335, 490, 0.9, 0.9},     {3, 2, "S355 (St52)", 360, 335, 490, 0.9, 0.9},
+        {4, 4, "S275 N/NL", 275, 255, 370, 0.85, 0.85},     {5, 5, "S355 N/NL", 360, 335, 470, 0.9, 0.9},
+        {6, 6, "S460 N/NL", 460, 430, 550, 1.0, 0.85},      {7, 6, "S460 N/NL", 460, 430, 550, 1.0, 0.85},
+        {8, 8, "S275 M/ML", 275, 255, 370, 0.85, 0.85},     {9, 9, "S355 M/ML", 360, 335, 450, 0.9, 0.9},
+        {10, 10, "S460 M/ML", 460, 430, 530, 1.0, 0.85},
+    };
+    for (int national = 0; national < 2; ++national) {
+        Use_Annex(national);
+        for (const Entry& e : entries) {
+            SCOPED_TRACE(std::to_string(e.entry) + (national ? " national" : ""));
+            Materialparameter_Record m = Table(1, e.entry);
+            EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 1, nullptr), 0);
+            EXPECT_EQ(m.grade, e.stored);
+            EXPECT_EQ(m.effective_grade, e.stored);
+            EXPECT_DOUBLE_EQ(m.f_y, e.f_y40);
+            EXPECT_DOUBLE_EQ(m.f_u, e.f_u);
+            EXPECT_DOUBLE_EQ(m.f_y1, e.f_y40);
+            EXPECT_DOUBLE_EQ(m.f_y2, e.f_y80);
+            EXPECT_DOUBLE_EQ(m.f_y3, e.f_y80);
+            EXPECT_DOUBLE_EQ(m.f_u1, e.f_u);
+            EXPECT_DOUBLE_EQ(m.f_u3, e.f_u);
+            EXPECT_DOUBLE_EQ(m.beta_w, national ? e.beta_w_national : e.beta_w);
+            EXPECT_DOUBLE_EQ(m.E, 210000.0);
+            EXPECT_DOUBLE_EQ(m.alpha_T, 1.2);
+            EXPECT_EQ(Check_Material_Params(&m, 50.0, nullptr, 1, nullptr), 0);
+            EXPECT_DOUBLE_EQ(m.f_y, e.f_y80);
+            EXPECT_EQ(Check_Material_Params(&m, 100.0, nullptr, 1, nullptr), 0);
+            EXPECT_DOUBLE_EQ(m.f_y, e.f_y80);
+            EXPECT_EQ(Print(Print_Material_Params_Text, m, 0, 0, ""),
+                      kHead + " Stahlg\x81te " + e.name + "\n" + kEnd);
+        }
+    }
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    // An entry beyond the list keeps the strengths it has.
+    Materialparameter_Record m = Table(1, 12);
+    m.f_y1 = m.f_y = 123.0;
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 0, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 123.0);
+    // A negative entry becomes the first and is reported by the result.
+    m = Table(1, -1);
+    EXPECT_EQ(Check_Material_Params(&m, 10.0, nullptr, 0, nullptr), 1);
+    EXPECT_EQ(m.grade, 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 240.0);
+}
+
+// The thickness cut-offs: table columns from 40.001 mm, own ranges from
+// 40.001 and 80.001 mm, and the 80 mm limit with its 0.1 mm tolerance.
+TEST_F(Material, ThicknessBoundaries) {
+    Materialparameter_Record m = Table(0, 1);  // S275
+    Check_Material_Params(&m, 40.0009, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m.f_y, 275.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 430.0);
+    Check_Material_Params(&m, 40.001, nullptr, 0, nullptr);
+    EXPECT_DOUBLE_EQ(m.f_y, 255.0);
+    EXPECT_DOUBLE_EQ(m.f_u, 410.0);
+    EXPECT_EQ(Check_Material_Params(&m, 80.1, nullptr, 0, nullptr), 0);
+    EXPECT_EQ(Check_Material_Params(&m, 80.1001, nullptr, 0, nullptr), 1);
+    EXPECT_DOUBLE_EQ(m.f_y, 255.0);
+
+    // Own steel values of both steel kinds.
+    for (int kind : {0, 1}) {
+        SCOPED_TRACE(kind);
+        m = Table(kind, 1);
+        m.own_values = 1;
+        m.f_y1 = 300, m.f_u1 = 400, m.f_y2 = 290, m.f_u2 = 390, m.f_y3 = 280, m.f_u3 = 380;
+        const double expected[][2] = {{40.0009, 300}, {40.001, 290}, {80.0009, 290},
+                                      {80.1, 290},     {80.1001, 280}, {150.0, 280}};
+        for (const auto& [t, f_y] : expected) {
+            SCOPED_TRACE(t);
+            EXPECT_EQ(Check_Material_Params(&m, t, nullptr, 1, nullptr), 0);
+            EXPECT_DOUBLE_EQ(m.f_y, f_y);
+            EXPECT_DOUBLE_EQ(m.f_u, f_y + 100.0);
+        }
+    }
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    // Aluminium own values hold for every thickness.
+    m = Table(2, 44);
+    m.own_values = 1;
+    m.f_y1 = 200, m.f_u1 = 250, m.f_y3 = 100, m.f_u3 = 150;
+    EXPECT_EQ(Check_Material_Params(&m, 120.0, nullptr, 1, nullptr), 0);
+    EXPECT_DOUBLE_EQ(m.f_y, 200.0);
+}
+
 TEST_F(Material, Equality) {
     Materialparameter_Record a = Table(0, 2), b = Table(0, 2);
     Check_Material_Params(&a, 10.0, nullptr, 0, nullptr);
@@ -416,6 +493,19 @@ TEST_F(Material, LongNameIsReadBounded) {
     std::fclose(f);
     EXPECT_STREQ(m.name, "ABCDEFGHIJKLMNOPQRSTUVWXY");
     EXPECT_EQ(m.kind, 0);
+
+    // The rest of the word is not taken for the next block of the file.
+    f = File_With(" 2\r\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\r\n"
+                  " ABCDEFGHIJKLMNOPQRSTUVWXYZ~0123456789\r\n 2\r\n 1 0 0 0 0.85 210000 0.3 80769.23 1.2"
+                  " 275 430 255 410 255 410\r\n Zweites~Blech~~~~~~~~~~~~\r\n");
+    Materialparameter_Record n;
+    Clear_Material_Params(&n);
+    EXPECT_EQ(Read_Material_Params(f, &m), 0);
+    EXPECT_EQ(Read_Material_Params(f, &n), 0);
+    std::fclose(f);
+    EXPECT_STREQ(m.name, "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    EXPECT_EQ(n.grade, 1);
+    EXPECT_STREQ(n.name, "Zweites Blech            ");
 }
 
 TEST_F(Material, NewerBlockIsRefused) {
@@ -449,20 +539,41 @@ TEST_F(Material, PrintOfSteelByThicknessRanges) {
     // DIN values: the choice list offers the DIN grades).
     m = Table(1, 5);
     Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
-    const std::string t = Print(Print_Steel_Params_By_Thickness, m, 0, 1, "");
-    EXPECT_NE(t.find(" Stahlg\x81te S355 N/NL, Rechenparameter:\n"), std::string::npos);
-    EXPECT_NE(t.find(" char. Streckgrenze f\xCE\\y,t\xF3" "40mm\xCEr = 360.0 N/mm\xFD,  f\xCE\\y,t\xF3" "80mm\xCEr = 335.0"),
-              std::string::npos);
-    EXPECT_NE(t.find("f\xCE\\u,t>80mm\xCEr = 470.0 N/mm\xFD\n"), std::string::npos);
+    EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 4, 1, "2"),
+              kHead + " Stahlg\x81te S355 N/NL, Rechenparameter:\n" + kIndent +
+                  " char. Streckgrenze f\xCE\\y2,t\xF3" "40mm\xCEr = 360.0 N/mm\xFD,  f\xCE\\y2,t\xF3" "80mm\xCEr = 335.0 N/mm\xFD,  "
+                  "f\xCE\\y2,t>80mm\xCEr = 335.0 N/mm\xFD\n"
+                  " char. Zugfestigkeit f\xCE\\u2,t\xF3" "40mm\xCEr = 470.0 N/mm\xFD,  f\xCE\\u2,t\xF3" "80mm\xCEr = 470.0 N/mm\xFD,  "
+                  "f\xCE\\u2,t>80mm\xCEr = 470.0 N/mm\xFD\n"
+                  " Elastizit\x84tsmodul E\xCE\\2\xCEr = 210000.0 N/mm\xFD\n" + kEnd);
 
     // Own values: the record's ranges under the user's name.
     m = Table(0, 2);
     m.own_values = 1;
     std::memcpy(m.name, "Knotenblech", 11);
     m.f_y1 = 300, m.f_y2 = 290, m.f_y3 = 280, m.f_u1 = 400, m.f_u2 = 390, m.f_u3 = 380;
-    const std::string own = Print(Print_Steel_Params_By_Thickness, m, 0, 0, "");
-    EXPECT_EQ(own.substr(0, kHead.size() + 30), kHead + " Knotenblech, Stahlparameter:\n");
-    EXPECT_NE(own.find("f\xCE\\u,t>80mm\xCEr = 380.0 N/mm\xFD\n"), std::string::npos);
+    EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 2, 0, ""),
+              kHead + " Knotenblech, Stahlparameter:\n" + kIndent +
+                  " char. Streckgrenze f\xCE\\y,t\xF3" "40mm\xCEr = 300.0 N/mm\xFD,  f\xCE\\y,t\xF3" "80mm\xCEr = 290.0 N/mm\xFD,  "
+                  "f\xCE\\y,t>80mm\xCEr = 280.0 N/mm\xFD\n"
+                  " char. Zugfestigkeit f\xCE\\u,t\xF3" "40mm\xCEr = 400.0 N/mm\xFD,  f\xCE\\u,t\xF3" "80mm\xCEr = 390.0 N/mm\xFD,  "
+                  "f\xCE\\u,t>80mm\xCEr = 380.0 N/mm\xFD\n"
+                  " Korrelationsbeiwert f\x81r Kehln\x84hte \xBB\xCE\\w\xCEr = 0.80\n" + kEnd);
+
+    // Stainless steel has one pair for every thickness: the calculation values.
+    m = Table(0, 26);
+    m.own_values = 1;
+    m.f_y1 = 230.0;
+    m.f_u1 = 540.0;
+    Check_Material_Params(&m, 100.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 0, 0, "p"),
+              kHead + " Stahlparameter:\n" + kIndent + " char. Streckgrenze f\xCE\\yp\xCEr = 230.0 N/mm\xFD\n" +
+                  " char. Zugfestigkeit f\xCE\\up\xCEr = 540.0 N/mm\xFD\n" + kEnd);
+
+    // Aluminium is handed to the material print text.
+    m = Table(2, 0);
+    Check_Material_Params(&m, 5.0, nullptr, 0, nullptr);
+    EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 0, 0, ""), kHead + " Legierung 3004, H14\n" + kEnd);
 }
 
 TEST_F(Material, PrintTexts) {
