@@ -129,6 +129,10 @@ void PlotFile_Begin_Entities(FILE* stream, double x1, double y1, double x2, doub
     assert(writer != nullptr);
     char text[PLOTFILE_TITLE_SIZE];
     std::snprintf(text, sizeof text, "%s", title ? title : "");
+    // One plot file at a time: one still open is finished and closed first,
+    // so that its handle is not lost and the file ends with "*EOI". The same
+    // stream handed in again is not closed under its new head.
+    if (plot.stream && plot.stream != stream) PlotFile_Close();
     plot.stream = stream;
     plot.scale = scale;
     if (!stream) return;

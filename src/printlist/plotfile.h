@@ -48,7 +48,8 @@ typedef void (*PlotFile_Head_Writer)(FILE* stream, const char* title, double x0,
 // Opens the plot file on stream (which it then owns, see PlotFile_Close):
 // the title is formatted and cut to 255 characters, the turned extent gives
 // the head; pen, filling, line type and font start at 0. A null stream
-// leaves the plot file closed.
+// leaves the plot file closed. A plot file still open on another stream is
+// first finished and closed as by PlotFile_Close.
 void PlotFile_Open_Color(FILE* stream, double x1, double y1, double x2, double y2, double scale,
                          double angle, const char* title_format, ...) PLOTFILE_PRINTF(8, 9);
 void PlotFile_Open_Grey(FILE* stream, double x1, double y1, double x2, double y2, double scale,

@@ -207,4 +207,31 @@ TEST_F(PlotFileTest, OneOwnerClosesTheStreamOnce) {
     EXPECT_EQ(PlotFile_Close(), 0);
 }
 
+TEST_F(PlotFileTest, OpeningAnotherFinishesTheOneStillOpen) {
+    Open(0, 0, 10, 10);
+    PlotFile_Open_Color(Create(), 0, 0, 10, 10, 1.0, 0.0, "erste");
+    Oli_Line(0, 0, 1, 1);
+    std::string second = dir_.file("PLOT0002.SPF");
+    PlotFile_Open_Grey(std::fopen(second.c_str(), "wb"), 0, 0, 10, 10, 1.0, 0.0, "zweite");
+    // The first file is complete on disk: its end was written and flushed
+    // by closing it, and no entity of the second went into it.
+    const std::string first_tail =
+        "-line @1 ( @1 0.000000 0.000000 ) #2 0 0 1 0.0\n-point @2 1.000000 1.000000\n*EOI\n\n";
+    std::string first = testutil::Read_File(Name());
+    ASSERT_GT(first.size(), first_tail.size());
+    EXPECT_EQ(first.substr(first.size() - first_tail.size()), first_tail);
+
+    Oli_Line(2, 2, 3, 3);  // the second file counts its ids from 1 again
+    PlotFile_Open_Color(nullptr, 0, 0, 10, 10, 1.0, 0.0, "x");  // finishes the second, stays closed
+    EXPECT_FALSE(PlotFile_Is_Open());
+    std::vector<std::string> l = Lines(testutil::Read_File(second));
+    ASSERT_GE(l.size(), 5u);
+    EXPECT_EQ(l[1], "zweite");
+    EXPECT_EQ(l[l.size() - 4], "-line @1 ( @1 2.000000 2.000000 ) #2 0 0 1 0.0");
+    EXPECT_EQ(l[l.size() - 3], "-point @2 3.000000 3.000000");
+    EXPECT_EQ(l[l.size() - 2], "*EOI");
+    EXPECT_EQ(l[l.size() - 1], "");
+    EXPECT_EQ(testutil::Read_File(Name()), first);  // nothing more reached the first
+}
+
 }  // namespace
