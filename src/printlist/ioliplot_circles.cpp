@@ -38,11 +38,13 @@ static bool Normalize_Arc(double start_deg, double sweep_deg, double* start, dou
 }
 
 // The grid angles a with start < a <= end, walked from 0 by additions of
-// step, at most max_steps of them, up to the first a at or beyond end.
-static std::vector<double> Grid_Angles(double start, double end, double step, int max_steps) {
+// step, at most max_steps of them and only those below limit, up to the
+// first a at or beyond end.
+static std::vector<double> Grid_Angles(double start, double end, double step, int max_steps,
+                                       double limit) {
     std::vector<double> angles;
     double a = 0.0;
-    for (int i = 0; i < max_steps; i++) {
+    for (int i = 0; i < max_steps && a < limit; i++) {
         if (a > start && a <= end) angles.push_back(a);
         if (Round_To_Decimals(a - end, 5) >= 0.0) break;
         a += step;
@@ -114,8 +116,8 @@ static void Walk_Arc(double cx, double cy, double d, double start_deg, double sw
     double step = sweep_deg <= 180.0 ? PI / 32.0 : PI / 16.0;
     if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
     double px = cx + r * std::cos(start), py = cy + r * std::sin(start);
-    // Bounded by 4 pi worth of grid angles.
-    for (double a : Grid_Angles(start, end, step, (int)(4.0 * PI / step) + 1)) {
+    // The grid angles below 4 pi.
+    for (double a : Grid_Angles(start, end, step, (int)(4.0 * PI / step) + 2, 4.0 * PI)) {
         double qx = cx + r * std::cos(a), qy = cy + r * std::sin(a);
         draw(px, py, qx, qy);
         px = qx, py = qy;
@@ -156,7 +158,7 @@ void Oli_Filled_Sector(double cx, double cy, double d, double start_deg, double 
     ioliplot::Extend_Box(cx + d, cy + d);
     double r = d / 2.0, start, end;
     if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
-    std::vector<double> grid = Grid_Angles(start, end, PI / 16.0, 65);
+    std::vector<double> grid = Grid_Angles(start, end, PI / 16.0, 65, HUGE_VAL);
     std::vector<double> x{cx, cx + r * std::cos(start)}, y{cy, cy + r * std::sin(start)};
     for (double a : grid) x.push_back(cx + r * std::cos(a)), y.push_back(cy + r * std::sin(a));
     x.push_back(cx + r * std::cos(end)), y.push_back(cy + r * std::sin(end));

@@ -24,6 +24,11 @@ using ioliplot::S;
 
 void Oli_Set_Dimension_Style(int style) { S().dimension_style = style; }
 
+// A length cut to its whole part. Kept as a double: a length beyond the
+// range of int (a far point, a unit close to 0) is labelled with its digits
+// instead of making the conversion undefined.
+static double Whole_Part(double length) { return std::trunc(length); }
+
 // Extension line, then end mark, at one end P of a dimension.
 static void Extension_Line(double px, double py, double c, double s, double h) {
     const Oli_Picture_State& st = S();
@@ -130,14 +135,14 @@ static void Hand_On(int mode, bool wider, double w, double* w_out, int* mode_out
 
 double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode) {
     double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 1);
-    int n = (int)(L + 0.0001);
+    double n = Whole_Part(L + 0.0001);
     double rest = L - n;
     char main_text[64], second_text[64];
     if (rest < 0.05)
         std::snprintf(second_text, sizeof second_text, " ");
     else
         std::snprintf(second_text, sizeof second_text, "%.0lf", 10.0 * rest);
-    std::snprintf(main_text, sizeof main_text, "%.0f", (double)n);
+    std::snprintf(main_text, sizeof main_text, "%.0f", n);
     double w = (double)std::strlen(main_text) * 2.0 * h / S().scale_max;
     double w_on;
     int mode_on;
@@ -159,7 +164,7 @@ double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double
     double unit = std::fabs(u);
     if (unit < 1e-5) return 0.0;
     double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1) / unit, 1);
-    int n = (int)(L + 0.0001);
+    double n = Whole_Part(L + 0.0001);
     double rest = L - n, value;
     char main_text[64], second_text[64] = "";
     if (u > 0.0) {
@@ -194,14 +199,14 @@ double Oli_Dimension_Line_m(double x1, double y1, double x2, double y2, double h
     double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 3);
     if (L < 0.01) return 0.0;
     double c = 100.0 * L;
-    int n = (int)(c + 0.0001);
+    double n = Whole_Part(c + 0.0001);
     double r = c - n;
     double r2 = Round_To_Decimals(r, 2);
     bool half = 0.25 <= r2 && r2 < 0.74999;
     char main_text[64], second_text[64] = "";
     if (L < 1.0) {
         if (half) {
-            std::snprintf(main_text, sizeof main_text, "%d", n);
+            std::snprintf(main_text, sizeof main_text, "%.0f", n);  // a whole number
             std::snprintf(second_text, sizeof second_text, "5");
         } else {
             std::snprintf(main_text, sizeof main_text, "%.0f", c);

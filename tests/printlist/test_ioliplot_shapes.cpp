@@ -384,6 +384,17 @@ TEST_F(PictureTest, DimensionLabelsInMetresAndUnits) {
     EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"12"}));
 }
 
+TEST_F(PictureTest, DimensionLabelsBeyondTheRangeOfInt) {
+    // Lengths whose whole part does not fit an int keep all their digits.
+    Open(0, 0, 1e13, 1e13, 1e-12, 1e-12);
+    Oli_Dimension_Line_cm(0, 0, 5e12, 0, 0.2, 0);
+    EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"5000000000000", " "}));
+    Oli_Dimension_Line_Unit(0, 0, 0, 3e11, 0, 0.2, 1e-4);
+    EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"30000000000000.00"}));
+    Oli_Dimension_Line_m(0, 0, 4.5e10, 0, 0.2);
+    EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"45000000000.00"}));
+}
+
 TEST_F(PictureTest, ProjectedDimensionChain) {
     Open(0, 0, 10, 10, 1.0, 1.0);
     const double x[4] = {0, 3, 1, 3.004}, y[4] = {0, 1, -1, 2};
