@@ -187,6 +187,23 @@ TEST_F(Material, HollowSectionGradesWithoutValuesAbove40mmFail) {
     EXPECT_EQ(list.Take(), kHead + " " + text + "  " + kNotOk + "\n");
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], text);
+
+    // All four such grades, silently in a batch run, from the cut-off on.
+    VEK_Clear_Recorded_Messages();
+    for (int grade : {22, 23, 24, 25}) {
+        SCOPED_TRACE(grade);
+        m = Table(0, grade);
+        EXPECT_EQ(Check_Material_Params(&m, 40.0009, nullptr, 0, nullptr), 0);
+        EXPECT_GT(m.f_y, 0.0);
+        EXPECT_EQ(Check_Material_Params(&m, 40.001, nullptr, 0, nullptr), 1);
+        EXPECT_EQ(m.f_u, 0.0);
+    }
+    // The grades with values above 40 mm are never reported.
+    for (int grade = 0; grade < 22; ++grade) {
+        m = Table(0, grade);
+        EXPECT_EQ(Check_Material_Params(&m, 60.0, nullptr, 0, nullptr), 0) << grade;
+    }
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
 
 TEST_F(Material, NationalBetaWRule) {
