@@ -174,6 +174,8 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
 double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode);
 double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
                                     int mode);
+// Length in units u (u <= 0: in |u| with its first decimal); 0.0 without
+// drawing for a unit of 0.
 double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
                                double u);
 double Oli_Dimension_Line_Unit_Checked(double x1, double y1, double x2, double y2, double h,

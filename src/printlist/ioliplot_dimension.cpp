@@ -159,10 +159,11 @@ double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, 
 
 double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
                                double u) {
-    // A unit of 0 has no length to measure in; a negative unit only asks for
-    // the first decimal, so the length is measured in its magnitude.
+    // A unit of 0 has no length to measure in (nothing is drawn); a negative
+    // unit only asks for the first decimal, so the length is measured in its
+    // magnitude.
     double unit = std::fabs(u);
-    if (unit < 1e-5) return 0.0;
+    if (!(unit > 0.0)) return 0.0;
     double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1) / unit, 1);
     double n = Whole_Part(L + 0.0001);
     double rest = L - n, value;

@@ -378,6 +378,7 @@ TEST_F(PictureTest, DimensionLabelsInMetresAndUnits) {
     Oli_Dimension_Line_Unit(0, 0, 0, 123, 0, 0.2, -10);
     EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"12", "3"}));
     EXPECT_EQ(Oli_Dimension_Line_Unit(0, 0, 0, 123, 0, 0.2, 0.0), 0.0);
+    EXPECT_EQ(Oli_Dimension_Line_Unit(0, 0, 0, 123, 0, 0.2, NAN), 0.0);
     EXPECT_EQ(Oli_Dimension_Line_Unit_Checked(0, 0, 123, 0, 0.2, 1e-6, 0), 0.0);
     EXPECT_EQ(Take(), "");
     Oli_Dimension_Line_Unit_Checked(0, 0, 120, 0, 0.2, 10, 0);
@@ -393,6 +394,10 @@ TEST_F(PictureTest, DimensionLabelsBeyondTheRangeOfInt) {
     EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"30000000000000.00"}));
     Oli_Dimension_Line_m(0, 0, 4.5e10, 0, 0.2);
     EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"45000000000.00"}));
+    // Only the checked form refuses units below 1e-5; a small unit measures.
+    Open(0, 0, 10, 10, 1.0, 1.0);
+    Oli_Dimension_Line_Unit(0, 0, 0, 0.02, 0, 0.2, 1e-6);
+    EXPECT_EQ(Texts(Take()), (std::vector<std::string>{"200.00"}));
 }
 
 TEST_F(PictureTest, ProjectedDimensionChain) {
