@@ -445,7 +445,7 @@ int Edit_After_Empty_Click(void) {
 // edited: the top, nothing while suspended, nothing once empty.
 TEST(CallSometimes, InstallsTheTopOrNothing) {
     VEK_Script_Clear();
-    GetVEKMessage(VEK_MASK_FLUSH, nullptr);
+    VEK_Input_Reset();
     Init_Prop_Sheets();
     VEKSetCloseFct(nullptr);
     Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Takt", 10, 1);
