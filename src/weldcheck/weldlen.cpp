@@ -3,7 +3,9 @@
 // A thickness counts as given when it exceeds 0.001 mm; every given
 // thickness is examined, so a plate under 4 mm or a hollow-section wall
 // under 2.5 mm fails. Candidates of the partial-penetration limit that are
-// not finite (a weld angle whose sine is 0) are left out explicitly.
+// not finite (a weld angle whose sine is 0) are left out explicitly. An
+// effective length below 0 (a fillet weld shorter than 2a) is too short to
+// count rather than missing.
 #include "weldcheck/weldlen.h"
 
 #include <algorithm>
@@ -59,7 +61,9 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all) {
     if (!prefix) prefix = "";
-    if (l_eff < 0.001) return 0;
+    // 0 is a weld without length (nothing to examine); a negative length is a
+    // weld shorter than its end craters (l_w < 2a), which is too short.
+    if (std::fabs(l_eff) < 0.001) return 0;
     if (!(kind == WELD_FILLET || (kind == WELD_BUTT && !full_penetration))) return 0;
     const bool short30 = l_eff < 30.0;
     const bool short6a = l_eff < 6.0 * a;

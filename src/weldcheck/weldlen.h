@@ -12,7 +12,9 @@
 
 // Effective length in mm (0 for a weld without length). Never modifies w.
 double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f);
-// 1 when the weld is too short to count ("statisch nicht wirksam"), else 0.
+// 1 when the weld is too short to count ("statisch nicht wirksam"), also for
+// a negative l_eff (l_w < 2a); 0 for l_eff 0 (no weld) and for welds whose
+// length is not limited (slot, plug, fully penetrated butt welds).
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all);
 // Detailing limits of one weld between parts of thickness t1 and t2;

@@ -69,6 +69,19 @@ TEST(EffectiveLength, MinimumLength) {
     EXPECT_EQ(lines[0], "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = 50.0 mm > 30 mm  " + Ok());
     EXPECT_EQ(Check_Effective_Weld_Length(WELD_BUTT, 1, 5.0, 10.0, l.f(), "", 1), 0);  // full butt: not checked
     EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 10.0, nullptr, "", 0), 1);
+    // No length at all is nothing to examine; a fillet weld shorter than its
+    // end craters (l_w 8 mm, a 5 mm: l_eff -2 mm) is too short, not missing.
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.0, l.f(), "", 0), 0);
+    EXPECT_TRUE(Text_Lines(l.Take()).empty());
+    NahtElement w = Fillet(5.0);
+    w.full_length = 0;
+    w.l_w = 8.0;
+    const double l_eff = Calc_Effective_Weld_Length(&w, nullptr);
+    EXPECT_EQ(l_eff, -2.0);
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, l_eff, l.f(), "", 0), 1);
+    lines = Text_Lines(l.Take());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = -2.0 mm < 30 mm  \x88  statisch nicht wirksam " + Note());
 }
 
 TEST(Detailing, ThinPlatesAreExaminedAndFail) {
