@@ -270,3 +270,64 @@ TEST(WeldFile, OlderStrengthHelpers) {
 }
 
 }  // namespace
+
+namespace {
+
+// A group record of an older version, written field by field: the plates
+// through the plate writer, the rest as the older program wrote it.
+std::string Old_Group_Record(int version, const std::string& tail) {
+    FILE* f = std::tmpfile();
+    std::fprintf(f, " %d\n 1\n 0 5.000000 0.000000 0.000000 0 0 90.000000 100.000000 1\n", version);
+    Blech_Record p;
+    Steel_Plate(&p, 10.0);
+    Write_Plate(f, &p);
+    Write_Plate(f, &p);
+    Blech_Record packing;
+    Clear_Plate(&packing);
+    packing.t = 4.0;
+    Write_Plate(f, &packing);
+    std::fputs(tail.c_str(), f);
+    std::rewind(f);
+    std::string text;
+    for (int ch; (ch = std::fgetc(f)) != EOF;) text.push_back((char)ch);
+    std::fclose(f);
+    return text;
+}
+
+int Read_Group_Text(const std::string& text, NahtGruppe* g) {
+    FILE* f = std::tmpfile();
+    std::fputs(text.c_str(), f);
+    std::rewind(f);
+    Clear_Weld_Group(g);
+    VEK_Set_Batch_Mode(1);
+    const int r = Read_Weld_Group(f, g);
+    VEK_Set_Batch_Mode(0);
+    std::fclose(f);
+    return r;
+}
+
+TEST(WeldFile, OldGroupRecordsWithoutSidesOrPackingFlag) {
+    // Version 2: the stored flag is the two-sided one; no packing flag, so a
+    // packing plate of 4 mm means packing; no M_p.
+    NahtGruppe g;
+    ASSERT_EQ(Read_Group_Text(Old_Group_Record(2, " 12 2 0 0 0 0 0 0 0 0 0 0 0 80.0 1\n 77\n"), &g), 0);
+    EXPECT_EQ(g.one_sided, 0);  // stored 1 = two-sided
+    EXPECT_EQ(g.packing, 1);    // t_p 4 mm > 0.1
+    EXPECT_EQ(g.t_p, 4.0);
+    EXPECT_EQ(g.M_p_Ed, 0.0);
+    EXPECT_EQ(g.sigma_w_Ed, 80.0);
+    EXPECT_EQ(g.l_w, 100.0);
+    // Version 1 stores no sides at all: two-sided, and the next value is
+    // left for the next reader.
+    ASSERT_EQ(Read_Group_Text(Old_Group_Record(1, " 12 2 0 0 0 0 0 0 0 0 0 0 0 80.0\n"), &g), 0);
+    EXPECT_EQ(g.one_sided, 0);
+    EXPECT_EQ(g.packing, 1);
+    // Version 0: the value after M_s,Ed was the weld length.
+    ASSERT_EQ(Read_Group_Text(Old_Group_Record(0, " 4 2 0 0 0 150.0 0 0 0 0 0 0 0 80.0\n"), &g), 0);
+    EXPECT_EQ(g.l_w, 150.0);
+    EXPECT_EQ(g.V_s_Ed, 0.0);
+    // A record cut short is refused.
+    EXPECT_EQ(Read_Group_Text(Old_Group_Record(6, " 4 2 0 0 0\n"), &g), 1);
+}
+
+}  // namespace
