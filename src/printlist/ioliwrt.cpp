@@ -365,12 +365,84 @@ double Oli_Hanging_Indent(void) {
 
 // ---- headings ------------------------------------------------------------------
 
-void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {
+namespace {
+
+// Used levels and chapter counters of a heading of the level; its level
+// 1 .. 6.
+int Count_Heading(int level) {
     int lc = Clamp_Level(level);
     used_levels = std::max(used_levels < 1 ? 1 : used_levels, lc);
     ++counters[lc - 1];
     if (level <= 5)
         for (int i = lc; i < OLI_MAX_LEVELS; ++i) counters[i] = 0;
+    return lc;
+}
+
+// The number of a heading: the counters of levels 1 .. lc, each "%d.".
+std::string Heading_Number(int lc) {
+    std::string number;
+    for (int i = 0; i < lc; ++i) number += Format_Text("%d.", counters[i]);
+    return number;
+}
+
+// One text record of the older heading picture; levels 2 and 3 write it
+// four times, shifted by 0.01 cm, so that it prints bold.
+void Old_Heading_Record(FILE* stream, int lc, double x, double y, const std::string& text) {
+    int times = (lc == 2 || lc == 3) ? 4 : 1;
+    static const double kShift[4][2] = {{0.0, 0.0}, {0.01, 0.0}, {0.0, 0.01}, {0.01, 0.01}};
+    for (int i = 0; i < times; ++i)
+        Safe_Fprintf(stream, " 2 %lf %lf \xAE%s\xAF\n", x + kShift[i][0], y + kShift[i][1], text.c_str());
+}
+
+}  // namespace
+
+void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {
+    int lc = Count_Heading(level);
+    if (!stream) return;
+    const std::string t = title ? title : "";
+    const int size = lc == 1 ? 5 : 4;
+    const double height = lc == 1 ? 0.8 : 0.7;
+    const double y = lc == 1 ? 0.2 : 0.1;
+
+    // The older form writes its heading whatever the heading output switch.
+    left_margin = 0.0f;
+    OLI_setMarginsCM(stream, 1, 0.0, right_margin);
+    OLI_reserveSpaceCM(stream, 3.0);
+    Safe_Fprintf(stream, "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
+    Safe_Fprintf(stream, "%d\n", -1);
+    Safe_Fprintf(stream, " %lf %lf %lf %lf\n", 0.0, 17.0, 0.0, height);
+    Safe_Fprintf(stream, " 7 %d\n", size);
+    std::string title_record = t;
+    double hanging = 0.0;
+    if (numbering_off) {
+        Old_Heading_Record(stream, lc, 0.0, y, t);
+    } else if (plain_number) {
+        std::string number = Heading_Number(lc);
+        std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
+        title_record = number + " " + t;
+        Old_Heading_Record(stream, lc, 0.0, y, title_record);
+    } else {
+        for (int i = 0; i < lc; ++i)
+            Old_Heading_Record(stream, lc, i * level_steps[i], y, Format_Text("%d.", counters[i]));
+        hanging = Oli_Hanging_Indent();
+        Old_Heading_Record(stream, lc, hanging, y, t);
+    }
+    Safe_Fprintf(stream, " -1\n");
+    if (with_bookmark && lc <= bookmark_depth) {
+        OLI_setBookmark(stream, bookmark_level, title_record.c_str());
+        OLI_setBookmark(stream, 15, "");
+    }
+    OLI_setYPositionCM(stream, 1, -0.6);
+    left_margin = static_cast<float>(hanging);
+    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+}
+
+void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {
+    if (Older_Forms()) {
+        Oli_Chapter_Heading_Old(stream, level, title, with_bookmark, bookmark_level);
+        return;
+    }
+    int lc = Count_Heading(level);
     if (!stream) return;
     const std::string t = title ? title : "";
 
@@ -383,8 +455,7 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
     std::string heading = t, bookmark = t;
     double hanging = 0.0;
     if (!numbering_off) {
-        std::string number;
-        for (int i = 0; i < lc; ++i) number += Format_Text("%d.", counters[i]);
+        std::string number = Heading_Number(lc);
         std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
         heading = std::string("\xCE\x40") + number + (plain_number ? " " : "\xCEt") + t;
         bookmark = std::string("\xCE\x40") + number + " " + t;

@@ -71,6 +71,10 @@ void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const cha
 void Oli_Heading_Simple(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
 void Oli_Heading_Silent(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
 void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level);
+// The heading of a list of a version below 335, which Oli_Chapter_Heading
+// takes instead: the number and title as text records of a small picture.
+// Counters change as for Oli_Chapter_Heading; a null stream writes nothing.
+void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level);
 
 void Oli_Text_Line(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void Oli_Text_Line_Check(FILE* stream, const char* text, int ok);

@@ -3,6 +3,7 @@
 // the version line, byte for byte.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -257,6 +258,54 @@ TEST(TextLines, OlderFormsBelowVersion335) {
     ListVersion current(335);
     Oli_Text_Paragraph(list.f(), "%s", "Titel");
     EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0x0\n3\n-1\n Titel\n" + kEnd);
+}
+
+// Below list version 335 a heading is a small picture of text records:
+// with the weld program's start values one record of number and title;
+// numbered with a hanging indent one record per level and the title at the
+// indent, levels 2 and 3 each four times for bold print.
+TEST(Headings, OlderFormsBelowVersion335) {
+    ListCapture list;
+    ListVersion older(334);
+    Oli_Heading(list.f(), 1, "%s", "Eingabe");
+    EXPECT_EQ(list.Take(), "#SETMARGINS\n257 0 0\n#RESERVESPACE\n3\n"
+                           "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.800000\n 7 5\n"
+                           " 2 0.000000 0.200000 \xAE" "1. Eingabe\xAF\n -1\n"
+                           "#SETBOOKMARK\n16\n 1. Eingabe\n#SETBOOKMARK\n15\n \n"
+                           "#SETYPOS\n256 -0.6\n#SETMARGINS\n257 0 0\n#SETYPOS\n256 -0.19\n");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.");
+
+    Oli_Writer_Init(3, 0, 0);
+    Oli_Set_Chapter_Counter(1, 2);
+    Oli_Heading_Simple(list.f(), 2, "Naht");
+    std::string records;
+    const char* texts[3][2] = {{"0.000000", "2."}, {"0.480000", "1."}, {"1.740000", "Naht"}};
+    for (const auto& r : texts) {
+        double x = std::atof(r[0]);
+        char line[80];
+        for (int i = 0; i < 4; ++i) {
+            std::snprintf(line, sizeof line, " 2 %f %f \xAE%s\xAF\n", x + (i & 1 ? 0.01 : 0.0),
+                          0.1 + (i & 2 ? 0.01 : 0.0), r[1]);
+            records += line;
+        }
+    }
+    EXPECT_EQ(list.Take(), "#SETMARGINS\n257 0 0\n#RESERVESPACE\n3\n"
+                           "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.700000\n 7 4\n" +
+                               records + " -1\n#SETYPOS\n256 -0.6\n#SETMARGINS\n257 1.740000 0\n");
+    EXPECT_STREQ(Oli_Get_Heading_Number(), "1.");  // not changed by this form
+    EXPECT_EQ(Oli_Get_Chapter_Counter(2), 1);
+    Oli_Set_Left_Margin(nullptr, 0.0);
+
+    Oli_Numbering_Off();
+    Oli_Chapter_Heading(list.f(), 4, "Ohne", 1, 0);
+    Oli_Numbering_On();
+    EXPECT_EQ(list.Take(), "#SETMARGINS\n257 0 0\n#RESERVESPACE\n3\n"
+                           "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.700000\n 7 4\n"
+                           " 2 0.000000 0.100000 \xAEOhne\xAF\n -1\n"
+                           "#SETBOOKMARK\n0\n Ohne\n#SETBOOKMARK\n15\n \n#SETYPOS\n256 -0.6\n#SETMARGINS\n257 0 0\n");
+    Oli_Chapter_Heading(nullptr, 4, "x", 1, 0);  // counts, writes nothing
+    EXPECT_EQ(Oli_Get_Chapter_Counter(4), 2);
+    EXPECT_EQ(list.Take(), "");
 }
 
 TEST(CheckLines, MetAndFailed) {
