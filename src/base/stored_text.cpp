@@ -18,6 +18,8 @@
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/oli_para.h"
 
 char Position_Code[POSITION_CODE_SIZE];
 char Position_Text[POSITION_TEXT_SIZE];
@@ -289,6 +291,10 @@ int Read_Code_and_Text_Path(const char* path) {
 FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page) {
     FILE* stream = Fopen_Base(Print_List_Suffix, "w");
     if (!stream) return nullptr;
+    // A new list starts with a clean writer: a paragraph left open or a
+    // position stored in the last list belongs to that list only.
+    OLI_Reset_Writer();
+    Oli_Reset_Position_Indices();
     if (!no_new_page) fputs("#NEWPAGE\n", stream);
     OLI_setFlags(stream, 896);
     OLI_setLayout(stream, 4115);

@@ -10,6 +10,7 @@
 #include "base/cp850.h"
 #include "base/filenames.h"
 #include "base/stored_text.h"
+#include "printlist/oli_para.h"
 #include "platform/msgbox.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
@@ -244,6 +245,20 @@ TEST(StoredText, ContentsPageAndPicturePage) {
     list = Open_Contents_Page("12", "x", 1);
     fclose(list);
     EXPECT_EQ(testutil::Read_File(dir.file("BT01_03.OLI")).rfind("#SETFLAGS", 0), 0u);
+
+    // A paragraph left open in one list does not continue in the next: the
+    // new list's first text opens its own block.
+    FILE* earlier = fopen(dir.file("earlier.OLI").c_str(), "w");
+    ASSERT_NE(earlier, nullptr);
+    OLI_printf(earlier, "%s", "offen");
+    fclose(earlier);
+    list = Open_Contents_Page("12", "x", 1);
+    ASSERT_NE(list, nullptr);
+    OLI_printf(list, "%s", "neu");
+    OLI_End_Text(list);
+    fclose(list);
+    const std::string next = testutil::Read_File(dir.file("BT01_03.OLI"));
+    EXPECT_NE(next.find("#CONTENTS\n POS. 12: x\n\n#SHOWPARA\n"), std::string::npos) << next;
     Set_File_Base("");
 
     // The picture page: the framed field, then the bitmap of the picture
