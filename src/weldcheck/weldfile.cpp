@@ -369,10 +369,21 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
         if (std::fabs(g->V_s_Ed) > 0.001)
             OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "s", g->V_s_Ed * 0.001);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
-        // Both methods check the given resultant (the directional method
-        // takes it along the weld), so the chapter shows that value.
-        OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
-        OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, g->F_w_Ed * 1e-5);
+        if (directional) {
+            // The directional method takes the components; a larger given
+            // resultant is taken along the weld, so it is shown as well.
+            OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, P());
+            if (std::fabs(g->F_w_Ed) > 0.001) OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            OLI_printf(f, "\n");
+            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
+                       P(), "p", g->F_tau_par * 1e-5);
+            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
+                       P(), "s", g->F_tau_perp * 1e-5);
+        } else {
+            OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
+            OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            OLI_printf(f, "\n");
+        }
     } else {
         if (directional) {
             OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, P());

@@ -12,10 +12,17 @@
 // strength or resistance of 0 keeps its blue note, but the check counts as
 // refused, so that no closing verdict can call the weld proven.
 //
-// The normal force per length is the largest at the root: the whole N on a
-// one-sided weld (a single weld carries all of it), the moment along the
-// weld over both welds of a two-sided one, and |N| + 6 |M_p| / t over the
-// joint thickness of a fully penetrated butt weld, whatever the signs.
+// The normal force per length is the largest at the root. A two-sided weld
+// is two weld lines t2 apart: each takes N / 2, M_p / t2 as a couple and
+// half of M_s over its own section modulus l² / 6. A one-sided weld has no
+// partner: it carries the whole N (halving it would lean on a bearing
+// contact at the far face that cannot take tension and that the group does
+// not know of). A fully penetrated butt weld is the joint's own section,
+// N / A ± M / W, so its worse face takes |N| + 6 |M_p| / t over the joint
+// thickness t (t2, or the thinner part in line), whatever the signs.
+//
+// With forces per length given, the directional method takes the caller's
+// components; a given resultant larger than theirs is taken along the weld.
 #include "weldcheck/weldres.h"
 
 #include <algorithm>
@@ -437,11 +444,16 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
     if (g->check) {
         if (g->force_mode == WELD_FORCES_GIVEN || g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
             if (Calc_Weld_Forces(g, f, print_level)) return 1;
-            // A resultant alone has no direction: it is taken along the
-            // weld, where it weighs most in condition 1.
-            if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
-                g->F_sigma_perp = g->F_tau_perp = 0.0;
-                g->F_tau_par = g->F_w_Ed;
+            double F_s = g->F_sigma_perp, F_t = g->F_tau_perp, F_p = g->F_tau_par;
+            // With forces per length given, the caller's components set the
+            // stresses. A given resultant larger than theirs (a resultant
+            // alone, typically) has no direction: it is taken along the weld,
+            // where it weighs most in condition 1. The components stay as
+            // the caller gave them.
+            if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN &&
+                std::fabs(g->F_w_Ed) > std::sqrt(F_s * F_s + F_t * F_t + F_p * F_p) + 0.001) {
+                F_s = F_t = 0.0;
+                F_p = std::fabs(g->F_w_Ed);
             }
             if (g->a < 0.001) {
                 if (f)
@@ -449,9 +461,9 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
                                Mark_Alert());
                 return 1;
             }
-            g->sigma_perp = g->F_sigma_perp * 0.001 / g->a;
-            g->tau_perp = g->F_tau_perp * 0.001 / g->a;
-            g->tau_par = g->F_tau_par * 0.001 / g->a;
+            g->sigma_perp = F_s * 0.001 / g->a;
+            g->tau_perp = F_t * 0.001 / g->a;
+            g->tau_par = F_p * 0.001 / g->a;
             if (f && print_level >= 2)
                 OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp, P());
             if (f && print_level >= 1) {

@@ -19,7 +19,9 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level);
 int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level);
 // Directional or simplified check (method bit 8). 1 when refused (also for
 // a strength or resistance of 0, after its note), else 0; U_max in g takes
-// the larger utilisation.
+// the larger utilisation. With forces per length given, the directional
+// method takes the given components, or the given resultant along the weld
+// when it is the larger; the given components are never modified.
 int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 // Butt-weld check; a and one_sided are restored before returning. As
 // Check_Weld_Directional.
