@@ -47,6 +47,25 @@ int Take_Style(int *font, bool text_item) {
     return style;
 }
 
+// Raises the content extent to the item's lower right corner plus a margin;
+// the corners may be given in either order.
+void Grow_Past_Corners(Scrollable_View_Area *a, const Scrollable_Area_Item *it, int margin) {
+    Grow(a, std::max(it->x1, it->x2) + margin, std::max(it->y1, it->y2) + margin);
+}
+
+// The set-up every text-bearing item shares: the style flags move from the
+// font word into x2, the text (already copied by the caller where the item
+// owns it, so the allocation is charged to the adder) and the position.
+void Set_Text_Fields(Scrollable_Area_Item *it, int x, int y, char *text, int font, int colour,
+                     bool text_item) {
+    it->x2 = Take_Style(&font, text_item);
+    it->font = font;
+    it->colour = colour;
+    it->text = text;
+    it->x1 = x;
+    it->y1 = y;
+}
+
 Scrollable_Area_Item *New_Item(int slot, int kind, Scrollable_View_Area **area) {
     Scrollable_View_Area *a = Used(slot);
     if (!a) return nullptr;
@@ -54,6 +73,18 @@ Scrollable_Area_Item *New_Item(int slot, int kind, Scrollable_View_Area **area) 
     if (!item) return nullptr;
     item->kind = kind;
     *area = a;
+    return item;
+}
+
+// An item placed by two corners (lines, rectangles, pictures, click areas).
+Scrollable_Area_Item *New_Box_Item(int slot, int kind, int x1, int y1, int x2, int y2,
+                                   Scrollable_View_Area **area) {
+    Scrollable_Area_Item *item = New_Item(slot, kind, area);
+    if (!item) return nullptr;
+    item->x1 = x1;
+    item->y1 = y1;
+    item->x2 = x2;
+    item->y2 = y2;
     return item;
 }
 
@@ -93,40 +124,28 @@ void Add_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int f
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_TEXT, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, true);
-    it->font = font;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(text);
-    int w = Width_In_Font(text, font);
-    it->x1 = right == 1 ? x - w : x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, true);
+    int w = Width_In_Font(text, it->font);
+    if (right == 1) it->x1 = x - w;
     Grow(a, it->x1 + w + 10, y + 10);
 }
 
 void Add_Line_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_LINE, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_LINE, x1, y1, x2, y2, &a);
     if (!it) return;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->colour = colour;
-    Grow(a, std::max(x1, x2) + 10, std::max(y1, y2) + 10);
+    Grow_Past_Corners(a, it, 10);
 }
 
 void Add_Picture_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
                                     int transparent) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_PICTURE, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_PICTURE, x1, y1, x2, y2, &a);
     if (!it) return;
     it->text = ITEM_STRDUP(file);
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->count = transparent;
-    Grow(a, std::max(x1, x2) + 10, std::max(y1, y2) + 10);
+    Grow_Past_Corners(a, it, 10);
 }
 
 void Fix_Last_Picture_of_Scrollable_Area(int slot) {
@@ -136,29 +155,22 @@ void Fix_Last_Picture_of_Scrollable_Area(int slot) {
 void Add_User_Drawn_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2,
                                             int user_value, Area_Draw_Function callback) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_USER_DRAWN, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_USER_DRAWN, x1, y1, x2, y2, &a);
     if (!it) return;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->user_value = user_value;
     it->draw = callback;
-    Grow(a, std::max(x1, x2) + 10, std::max(y1, y2) + 10);
+    Grow_Past_Corners(a, it, 10);
 }
 
 void Add_Mask_to_Scrollable_Area(int slot, int x, int y, const int *mask, int colour) {
+    int w = mask ? mask[0] : 0, h = mask ? mask[1] : 0;
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_MASK, &a);
+    Scrollable_Area_Item *it =
+        New_Box_Item(slot, AREA_ITEM_MASK, x, y, x + w - 1, y + h - 1, &a);
     if (!it) return;
-    it->x1 = x;
-    it->y1 = y;
     it->mask = mask;
     it->colour = colour;
-    int w = mask ? mask[0] : 0, h = mask ? mask[1] : 0;
-    it->x2 = x + w - 1;
-    it->y2 = y + h - 1;
-    Grow(a, std::max(x, it->x2) + 10, std::max(y, it->y2) + 10);
+    Grow_Past_Corners(a, it, 10);
 }
 
 void Add_Rotated_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
@@ -166,14 +178,9 @@ void Add_Rotated_Text_to_Scrollable_Area(int slot, int x, int y, const char *tex
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_ROTATED_TEXT, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(text);
-    it->x1 = x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, false);
     it->y2 = angle == 90 ? 256 : angle == 180 ? 512 : angle == 270 ? 1024 : 0;
-    int w = Width_In_Font(text, font);
+    int w = Width_In_Font(text, it->font);
     if (angle == 90 || angle == 180) Grow(a, x + 10, y + 10);
     else if (angle == 270) Grow(a, x + 10, y + w + 10);
     else Grow(a, x + w + 10, y + 10);
@@ -184,15 +191,10 @@ void Add_Check_Box_to_Scrollable_Area(int slot, int x, int y, const char *text, 
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_CHECK_BOX, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(text);
-    it->x1 = x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, false);
     it->variable = value;
     it->enabled = enabled;
-    Grow(a, x + Width_In_Font(text, font) + 10, y + 10);
+    Grow(a, x + Width_In_Font(text, it->font) + 10, y + 10);
 }
 
 void Add_Radio_Button_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
@@ -200,16 +202,11 @@ void Add_Radio_Button_to_Scrollable_Area(int slot, int x, int y, const char *tex
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_RADIO_BUTTON, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(text);
-    it->x1 = x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, false);
     it->aux = value;
     it->variable = selector;
     it->enabled = enabled;
-    Grow(a, x + Width_In_Font(text, font) + 10, y + 10);
+    Grow(a, x + Width_In_Font(text, it->font) + 10, y + 10);
 }
 
 void Add_Click_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
@@ -218,13 +215,9 @@ void Add_Click_Text_to_Scrollable_Area(int slot, int x, int y, const char *text,
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_CLICK_TEXT, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(text);
-    int w = Width_In_Font(text, font);
-    it->x1 = right == 1 ? x - w : x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, false);
+    int w = Width_In_Font(text, it->font);
+    if (right == 1) it->x1 = x - w;
     it->count = highlight;
     it->click_value = value;
     it->click_target = target;
@@ -236,12 +229,7 @@ void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const c
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_DOUBLE, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font & ~0x1000;
-    it->colour = colour;
-    it->text = ITEM_STRDUP(format ? format : "%g");
-    it->x1 = x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(format ? format : "%g"), font & ~0x1000, colour, false);
     it->value = value;
     it->enabled = enabled;
     char buffer[256];
@@ -254,25 +242,17 @@ void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const c
 
 void Add_Rectangle_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_RECTANGLE, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_RECTANGLE, x1, y1, x2, y2, &a);
     if (!it) return;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->colour = colour;
-    Grow(a, std::max(x1, x2), std::max(y1, y2));
+    Grow_Past_Corners(a, it, 0);
 }
 
 void Add_Click_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int value,
                                        int *target) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_CLICK_AREA, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_CLICK_AREA, x1, y1, x2, y2, &a);
     if (!it) return;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->click_value = value;
     it->click_target = target;
     Grow(a, x2 + 10, y1 + 10);
@@ -321,15 +301,12 @@ void Cut_Scrollable_Area_at_Marker(int slot, int id) {
 void Add_Tree_View_Image_to_Scrollable_Area(int slot, int image, int x1, int y1, int x2, int y2,
                                             int colour) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_TREE_VIEW_IMAGE, &a);
+    Scrollable_Area_Item *it =
+        New_Box_Item(slot, AREA_ITEM_TREE_VIEW_IMAGE, x1, y1, x2, y2, &a);
     if (!it) return;
     it->image_id = image;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->colour = colour;
-    Grow(a, std::max(x1, x2) + 10, std::max(y1, y2) + 10);
+    Grow_Past_Corners(a, it, 10);
 }
 
 void Add_Edit_Text_to_Scrollable_Area(int slot, int x, int y, char *text, int font, int colour,
@@ -337,12 +314,7 @@ void Add_Edit_Text_to_Scrollable_Area(int slot, int x, int y, char *text, int fo
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_EDIT_TEXT, &a);
     if (!it) return;
-    it->x2 = Take_Style(&font, false);
-    it->font = font & ~0x1000;
-    it->colour = colour;
-    it->text = text;
-    it->x1 = x;
-    it->y1 = y;
+    Set_Text_Fields(it, x, y, text, font & ~0x1000, colour, false);
     it->aux = text ? static_cast<int>(std::strlen(text)) : 0;
     it->y2 = it->aux;  // visible length
     it->enabled = enabled;
@@ -398,12 +370,9 @@ void Add_Bitmap_Button_to_Scrollable_Area(int slot, int x, int y, int width, int
                                           int cursor_shape, const char *tool_tip, int value,
                                           int *target, int *enabled) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_BITMAP_BUTTON, &a);
+    Scrollable_Area_Item *it =
+        New_Box_Item(slot, AREA_ITEM_BITMAP_BUTTON, x, y, x + width - 1, y + height - 1, &a);
     if (!it) return;
-    it->x1 = x;
-    it->y1 = y;
-    it->x2 = x + width - 1;
-    it->y2 = y + height - 1;
     it->text = ITEM_STRDUP(file);
     it->text2 = ITEM_STRDUP(tool_tip);
     it->aux = source_y;
@@ -412,19 +381,15 @@ void Add_Bitmap_Button_to_Scrollable_Area(int slot, int x, int y, int width, int
     it->font = value;
     it->variable = target;
     it->enabled = enabled;
-    Grow(a, std::max(x, it->x2), std::max(y, it->y2));
+    Grow_Past_Corners(a, it, 0);
 }
 
 void Add_Edit_Field_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, char *text,
                                        int max_length, int text_colour, int background, int frame,
                                        int *enabled) {
     Scrollable_View_Area *a;
-    Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_EDIT_FIELD, &a);
+    Scrollable_Area_Item *it = New_Box_Item(slot, AREA_ITEM_EDIT_FIELD, x1, y1, x2, y2, &a);
     if (!it) return;
-    it->x1 = x1;
-    it->y1 = y1;
-    it->x2 = x2;
-    it->y2 = y2;
     it->text = text;
     it->colour = text_colour;
     it->count = background;
