@@ -6,8 +6,8 @@
 #include "platform/font.h"
 
 #include <cassert>
-#include <cstring>
 
+#include "platform/font_internal.h"
 #include "platform/screen.h"
 
 namespace {
@@ -196,15 +196,6 @@ int Font_Number(int font) {
     return (n >= 0 && n < 4) ? n : 0;
 }
 
-size_t Text_Length(const char *text, int length) {
-    if (!text) return 0;
-    if (length < 0) return std::strlen(text);
-    // Never read past a terminator inside the given length.
-    size_t n = 0;
-    while (n < static_cast<size_t>(length) && text[n] != '\0') n++;
-    return n;
-}
-
 }  // namespace
 
 const RFontMetrics *RFont_Metrics(int font) { return &kFonts[Font_Number(font)]; }
@@ -228,7 +219,7 @@ void Push_RFont(void) {
 int RFont_Stack_Depth(void) { return stack_depth; }
 
 int RFont_Text_Width(int font, const char *text, int length) {
-    size_t n = Text_Length(text, length);
+    size_t n = RFont_Text_Length(text, length);
     if (n == 0) return 0;
     const RFontMetrics *m = RFont_Metrics(font);
     return static_cast<int>(n) * (m->width + m->space) - m->space;

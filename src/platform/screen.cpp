@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/font.h"
+#include "platform/font_internal.h"
 
 int BLACK_CI = 0, DBLUE_CI = 1, DGREEN_CI = 2, DCYAN_CI = 3, DRED_CI = 4, DMAGENTA_CI = 5,
     BROWN_CI = 6, LGREY_CI = 7, DGREY_CI = 8, BLUE_CI = 9, GREEN_CI = 10, CYAN_CI = 11,
@@ -221,18 +222,16 @@ void Fill_Rect(int x1, int y1, int x2, int y2, int c) {
     for (int y = y1; y <= y2; y++) Span(x1, x2, y, c);
 }
 
-// Bresenham line; dashed applies the current dash pattern.
-void Thin_Line(int x1, int y1, int x2, int y2, int c, bool dashed) {
+// Visits the pixels of the Bresenham line from (x1, y1) to (x2, y2) in order,
+// both ends included; every line-shaped primitive steps the same way, so
+// thin lines, thick lines and polygon outlines meet pixel for pixel.
+template <typename Visit>
+void Walk_Line(int x1, int y1, int x2, int y2, Visit visit) {
     int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
     int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
     for (;;) {
-        bool on = true;
-        if (dashed) {
-            on = (S.dash_pattern >> (31 - (S.dash_phase & 31))) & 1u;
-            S.dash_phase++;
-        }
-        if (on) Plot(x1, y1, c);
+        visit(x1, y1);
         if (x1 == x2 && y1 == y2) break;
         int e2 = 2 * err;
         if (e2 >= dy) {
@@ -244,6 +243,18 @@ void Thin_Line(int x1, int y1, int x2, int y2, int c, bool dashed) {
             y1 += sy;
         }
     }
+}
+
+// Bresenham line; dashed applies the current dash pattern.
+void Thin_Line(int x1, int y1, int x2, int y2, int c, bool dashed) {
+    Walk_Line(x1, y1, x2, y2, [&](int x, int y) {
+        bool on = true;
+        if (dashed) {
+            on = (S.dash_pattern >> (31 - (S.dash_phase & 31))) & 1u;
+            S.dash_phase++;
+        }
+        if (on) Plot(x, y, c);
+    });
 }
 
 void Fill_Polygon(int n, const int *xs, const int *ys, int c) {
@@ -278,31 +289,8 @@ void Fill_Polygon(int n, const int *xs, const int *ys, int c) {
     // a bottom or right edge open.
     for (int i = 0; i < n; i++) {
         int j = (i + 1) % n;
-        int dx = std::abs(xs[j] - xs[i]), sx = xs[i] < xs[j] ? 1 : -1;
-        int dy = -std::abs(ys[j] - ys[i]), sy = ys[i] < ys[j] ? 1 : -1;
-        int err = dx + dy, x = xs[i], y = ys[i];
-        for (;;) {
-            Plot_Filled(x, y, c);
-            if (x == xs[j] && y == ys[j]) break;
-            int e2 = 2 * err;
-            if (e2 >= dy) {
-                err += dy;
-                x += sx;
-            }
-            if (e2 <= dx) {
-                err += dx;
-                y += sy;
-            }
-        }
+        Walk_Line(xs[i], ys[i], xs[j], ys[j], [&](int x, int y) { Plot_Filled(x, y, c); });
     }
-}
-
-size_t Text_Length(const char *text, int length) {
-    if (!text) return 0;
-    if (length < 0) return std::strlen(text);
-    size_t n = 0;
-    while (n < static_cast<size_t>(length) && text[n] != '\0') n++;
-    return n;
 }
 
 // Raster text with its origin (first cell's left, baseline) at (x, y),
@@ -725,26 +713,13 @@ void pxTkLn(int x1, int y1, int x2, int y2, int w) {
         return;
     }
     int lo = -(w / 2), hi = w - 1 - w / 2;
-    int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
-    int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
-    int err = dx + dy, x = x1, y = y1;
     // The squares overlap; each pixel is drawn once so that exclusive or
     // does not flip it back.
     std::vector<std::pair<int, int>> pts;
-    for (;;) {
+    Walk_Line(x1, y1, x2, y2, [&](int x, int y) {
         for (int yy = y + lo; yy <= y + hi; yy++)
             for (int xx = x + lo; xx <= x + hi; xx++) pts.emplace_back(yy, xx);
-        if (x == x2 && y == y2) break;
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    });
     std::sort(pts.begin(), pts.end());
     pts.erase(std::unique(pts.begin(), pts.end()), pts.end());
     for (auto &p : pts) Plot(p.second, p.first, c);
@@ -833,12 +808,12 @@ void pxMask(int x, int y, const int *mask) {
 
 void pxText(int x, int y, const char *text, int length) {
     Ensure();
-    Raster_Text(x, y, text, Text_Length(text, length), 0, Resolve_Or_Black(S.fg));
+    Raster_Text(x, y, text, RFont_Text_Length(text, length), 0, Resolve_Or_Black(S.fg));
 }
 
 void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int alignment) {
     Ensure();
-    size_t n = Text_Length(text, length);
+    size_t n = RFont_Text_Length(text, length);
     if (n == 0) return;
     const RFontMetrics *m = RFont_Metrics(pxQFnt());
     int w = RFont_Text_Width(pxQFnt(), text, static_cast<int>(n));
@@ -856,7 +831,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int al
 
 void pxRTxt(int x, int y, const char *text, int length, int direction) {
     Ensure();
-    Raster_Text(x, y, text, Text_Length(text, length), direction == 1 ? 90 : 0,
+    Raster_Text(x, y, text, RFont_Text_Length(text, length), direction == 1 ? 90 : 0,
                 Resolve_Or_Black(S.fg));
 }
 
@@ -881,7 +856,7 @@ void pxOrnt(double radians) {
 
 void pxQGTX(const char *text, int length, double *width, double *height) {
     Ensure();
-    size_t n = Text_Length(text, length);
+    size_t n = RFont_Text_Length(text, length);
     double cw = 0.6 * S.char_height * S.expansion;
     double w = n ? n * cw + (n - 1) * S.spacing * S.char_height : 0.0;
     if (width) *width = w;
@@ -890,7 +865,7 @@ void pxQGTX(const char *text, int length, double *width, double *height) {
 
 void pxGBTt(int x1, int y1, int x2, int y2, const char *text, int length, int alignment) {
     Ensure();
-    size_t n = Text_Length(text, length);
+    size_t n = RFont_Text_Length(text, length);
     if (n == 0) return;
     double w, h;
     pxQGTX(text, static_cast<int>(n), &w, &h);
