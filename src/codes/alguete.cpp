@@ -12,6 +12,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
+#include "codes/grade_list_internal.h"
 
 namespace {
 
@@ -155,30 +156,13 @@ const Table& The_Table() {
     return table;
 }
 
-Aluguete_Record* user_rows = nullptr;
-int user_count = 0;
-int user_capacity = 0;
-int last_found = -1;
-
-unsigned int User_Code(unsigned int handle) { return (handle & 0x7fffu) | 0x8000u; }
-
-int Find_User(unsigned int handle) {
-    const unsigned int wanted = User_Code(handle);
-    if (last_found >= 0 && last_found < user_count && user_rows[last_found].code == wanted) return last_found;
-    for (int i = 0; i < user_count; ++i) {
-        if (user_rows[i].code == wanted) {
-            last_found = i;
-            return i;
-        }
-    }
-    return -1;
-}
+Grade_List<Aluguete_Record> users;
 
 const Aluguete_Record* Resolve(unsigned int handle) {
     handle &= 0xffffu;
     if (handle & ALUGUETE_USER_BIT) {
-        const int i = Find_User(handle);
-        return i < 0 ? &The_Table().default_row : &user_rows[i];
+        const int i = Grade_List_Find(&users, handle);
+        return i < 0 ? &The_Table().default_row : &users.rows[i];
     }
     return handle < ALUGUETE_ROWS ? &The_Table().rows[handle] : &The_Table().default_row;
 }
@@ -244,57 +228,48 @@ unsigned int Set_User_Aluguete(const Aluguete_Record* record) {
     // The record may be a user row itself and the array may move, so it is
     // taken by value first.
     const Aluguete_Record given = *record;
-    const unsigned int code = User_Code(given.code);
-    int i = Find_User(code);
+    const unsigned int code = Grade_User_Code(given.code);
+    int i = Grade_List_Find(&users, code);
     if (i < 0) {
-        if (user_count >= user_capacity) {
-            const int capacity = user_count + 10;
-            void* grown = Mem_Realloc(__FILE__, __LINE__, "null", user_rows,
-                                      sizeof(Aluguete_Record) * static_cast<size_t>(capacity));
-            if (!grown) return 0;
-            user_rows = static_cast<Aluguete_Record*>(grown);
-            user_capacity = capacity;
-        }
-        i = user_count++;
-        user_rows[i].name = user_rows[i].alloy = user_rows[i].temper = nullptr;
+        i = Grade_List_Append(&users);
+        if (i < 0) return 0;
+        users.rows[i].name = users.rows[i].alloy = users.rows[i].temper = nullptr;
     }
-    const Aluguete_Record old = user_rows[i];
+    const Aluguete_Record old = users.rows[i];
     const char* name = Copy_Text(given.name);
     const char* alloy = Copy_Text(given.alloy);
     const char* temper = Copy_Text(given.temper);
     const bool class_b = given.buckling_class && std::toupper(static_cast<unsigned char>(given.buckling_class[0])) == 'B' &&
                          given.buckling_class[1] == '\0';
-    user_rows[i] = given;
-    user_rows[i].name = name;
-    user_rows[i].alloy = alloy;
-    user_rows[i].temper = temper;
-    user_rows[i].buckling_class = class_b ? kClassB : kClassA;
-    user_rows[i].code = code;
+    users.rows[i] = given;
+    users.rows[i].name = name;
+    users.rows[i].alloy = alloy;
+    users.rows[i].temper = temper;
+    users.rows[i].buckling_class = class_b ? kClassB : kClassA;
+    users.rows[i].code = code;
     Release_Texts(old);
-    last_found = i;
+    users.last_found = i;
     return code;
 }
 
 int Delete_User_Aluguete(unsigned int handle) {
-    if (user_count < 1) return 0;
-    const int i = Find_User(handle & 0xffffu);
+    if (users.count < 1) return 0;
+    const int i = Grade_List_Find(&users, handle & 0xffffu);
     if (i < 0) return 0;
-    Release_Texts(user_rows[i]);
-    --user_count;
-    for (int k = i; k < user_count; ++k) user_rows[k] = user_rows[k + 1];
-    last_found = -1;
+    Release_Texts(users.rows[i]);
+    Grade_List_Remove(&users, i);
     return 1;
 }
 
 void Free_User_Aluguete(void) {
-    for (int i = 0; i < user_count; ++i) Release_Texts(user_rows[i]);
-    user_count = 0;
-    last_found = -1;
+    for (int i = 0; i < users.count; ++i) Release_Texts(users.rows[i]);
+    users.count = 0;
+    users.last_found = -1;
 }
 
-int Get_User_Aluguete_Count(void) { return user_count; }
+int Get_User_Aluguete_Count(void) { return users.count; }
 
 const Aluguete_Record* Get_User_Aluguete_Record(int index) {
-    if (index < 0 || index >= user_count) return &The_Table().default_row;
-    return &user_rows[index];
+    if (index < 0 || index >= users.count) return &The_Table().default_row;
+    return &users.rows[index];
 }

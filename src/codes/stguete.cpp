@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "base/vesk.h"
+#include "codes/grade_list_internal.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
@@ -111,12 +112,7 @@ const Tables& The_Tables() {
 }
 
 // The user list: count rows in use of capacity, never shrunk.
-Stahlguete_Record* user_rows = nullptr;
-int user_count = 0;
-int user_capacity = 0;
-int last_found = -1;
-
-unsigned int User_Code(unsigned int code) { return (code & 0x7fffu) | 0x8000u; }
+Grade_List<Stahlguete_Record> users;
 
 int Family(unsigned int code) { return static_cast<int>(code) >> 16; }
 
@@ -124,24 +120,11 @@ const Stahlguete_Record* Default_Row_Of(unsigned int code) {
     return Family(code) == 1 ? &The_Tables().default_eurocode : &The_Tables().default_din;
 }
 
-// Index of the user row with the code's user number, -1 when none.
-int Find_User(unsigned int code) {
-    const unsigned int wanted = User_Code(code);
-    if (last_found >= 0 && last_found < user_count && user_rows[last_found].code == wanted) return last_found;
-    for (int i = 0; i < user_count; ++i) {
-        if (user_rows[i].code == wanted) {
-            last_found = i;
-            return i;
-        }
-    }
-    return -1;
-}
-
 // The row of a code, or null when it names none.
 const Stahlguete_Record* Resolve(unsigned int code) {
     if (code & STAHLGUETE_USER_BIT) {
-        const int i = Find_User(code);
-        return i < 0 ? nullptr : &user_rows[i];
+        const int i = Grade_List_Find(&users, code);
+        return i < 0 ? nullptr : &users.rows[i];
     }
     const unsigned int row = code & 0xffffu;
     if (row >= STAHLGUETE_ROWS) return nullptr;
@@ -203,52 +186,43 @@ unsigned int Set_User_Stahlguete(const Stahlguete_Record* record) {
     // The record may be a user row itself (a grade passed back with changed
     // values) and the array may move, so it is taken by value first.
     const Stahlguete_Record given = *record;
-    const unsigned int code = User_Code(given.code);
-    int i = Find_User(code);
+    const unsigned int code = Grade_User_Code(given.code);
+    int i = Grade_List_Find(&users, code);
     if (i < 0) {
-        if (user_count >= user_capacity) {
-            const int capacity = user_count + 10;
-            void* grown = Mem_Realloc(__FILE__, __LINE__, "null", user_rows,
-                                      sizeof(Stahlguete_Record) * static_cast<size_t>(capacity));
-            if (!grown) return 0;
-            user_rows = static_cast<Stahlguete_Record*>(grown);
-            user_capacity = capacity;
-        }
-        i = user_count++;
-        user_rows[i].name = nullptr;
+        i = Grade_List_Append(&users);
+        if (i < 0) return 0;
+        users.rows[i].name = nullptr;
     }
-    const char* old_name = user_rows[i].name;
+    const char* old_name = users.rows[i].name;
     const char* copy = Mem_Strdup(__FILE__, __LINE__, "null", given.name ? given.name : kUnknown);
-    user_rows[i] = given;
-    user_rows[i].name = copy ? copy : kUnknown;
-    user_rows[i].code = code;
+    users.rows[i] = given;
+    users.rows[i].name = copy ? copy : kUnknown;
+    users.rows[i].code = code;
     Release_Name(old_name);
-    last_found = i;
+    users.last_found = i;
     return code;
 }
 
 int Delete_User_Stahlguete(unsigned int code) {
-    if (user_count < 1) return 0;
-    const int i = Find_User(code);
+    if (users.count < 1) return 0;
+    const int i = Grade_List_Find(&users, code);
     if (i < 0) return 0;
-    Release_Name(user_rows[i].name);
-    --user_count;
-    for (int k = i; k < user_count; ++k) user_rows[k] = user_rows[k + 1];
-    last_found = -1;
+    Release_Name(users.rows[i].name);
+    Grade_List_Remove(&users, i);
     return 1;
 }
 
 void Free_User_Stahlguete(void) {
-    for (int i = 0; i < user_count; ++i) Release_Name(user_rows[i].name);
-    user_count = 0;
-    last_found = -1;
+    for (int i = 0; i < users.count; ++i) Release_Name(users.rows[i].name);
+    users.count = 0;
+    users.last_found = -1;
 }
 
-int Get_User_Stahlguete_Count(void) { return user_count; }
+int Get_User_Stahlguete_Count(void) { return users.count; }
 
 const Stahlguete_Record* Get_User_Stahlguete_Record(int index) {
-    if (index < 0 || index >= user_count) return &The_Tables().default_eurocode;
-    return &user_rows[index];
+    if (index < 0 || index >= users.count) return &The_Tables().default_eurocode;
+    return &users.rows[index];
 }
 
 int Fill_Stahlguete_Stringlist(int list, const unsigned int* codes, int n, unsigned int current) {
