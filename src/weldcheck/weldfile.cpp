@@ -12,6 +12,7 @@
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "weldcheck/verdict.h"
+#include "weldcheck/weldgroup_internal.h"
 #include "weldcheck/weldres.h"
 
 enum { WELD_RECORD_VERSION = 2, GROUP_RECORD_VERSION = 6 };
@@ -76,23 +77,12 @@ int Read_Weld(FILE* f, NahtElement* w) {
     return read_weld_body(f, version, w);
 }
 
-static void copy_weld_fields(const NahtGruppe* s, NahtGruppe* t) {
-    t->kind = s->kind;
-    t->a = s->a;
-    t->e = s->e;
-    t->l_w = s->l_w;
-    t->angle = s->angle;
-    t->d = s->d;
-    t->l = s->l;
-    t->full_penetration = s->full_penetration;
-    t->full_length = s->full_length;
-}
-
 void Copy_Weld_Group(const NahtGruppe* source, NahtGruppe* target) {
     if (!target) return;
     Clear_Weld_Group(target);
     if (!source) return;
-    copy_weld_fields(source, target);
+    const NahtElement weld = Group_Weld(source);
+    Set_Group_Weld(target, &weld);
     target->one_sided = source->one_sided;
     Copy_Plate(&source->plate1, &target->plate1);
     Copy_Plate(&source->plate2, &target->plate2);
@@ -144,15 +134,7 @@ int Read_Weld_Group(FILE* f, NahtGruppe* g) {
     NahtElement w;
     Clear_Weld(&w);
     if (read_weld_body(f, weld_version, &w)) return 1;
-    g->kind = w.kind;
-    g->a = w.a;
-    g->e = w.e;
-    g->l_w = w.l_w;
-    g->angle = w.angle;
-    g->d = w.d;
-    g->l = w.l;
-    g->full_penetration = w.full_penetration;
-    g->full_length = w.full_length;
+    Set_Group_Weld(g, &w);
     Blech_Record packing;
     Clear_Plate(&packing);
     if (Read_Plate(f, &g->plate1) || Read_Plate(f, &g->plate2) || Read_Plate(f, &packing)) return 1;
@@ -318,16 +300,7 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
 void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     if (!g || !f) return;
     (void)print_level;
-    NahtElement w;
-    w.kind = g->kind;
-    w.a = g->a;
-    w.e = g->e;
-    w.l_w = g->l_w;
-    w.angle = g->angle;
-    w.d = g->d;
-    w.l = g->l;
-    w.full_penetration = g->full_penetration;
-    w.full_length = g->full_length;
+    NahtElement w = Group_Weld(g);
     OLI_printf(f, "%s╬HVerbindungsmittel\n"_cp, P());
     Print_Weld_Description(&w, g->one_sided, 0, f, 0);
 

@@ -17,6 +17,7 @@
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "weldcheck/verdict.h"
+#include "weldcheck/weldgroup_internal.h"
 
 static const double PI = 3.14159265358979323846;
 
@@ -255,21 +256,6 @@ int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetr
     return result;
 }
 
-// The weld part of a group as a NahtElement, and back.
-static NahtElement weld_of(const NahtGruppe* g) {
-    NahtElement w;
-    w.kind = g->kind;
-    w.a = g->a;
-    w.e = g->e;
-    w.l_w = g->l_w;
-    w.angle = g->angle;
-    w.d = g->d;
-    w.l = g->l;
-    w.full_penetration = g->full_penetration;
-    w.full_length = g->full_length;
-    return w;
-}
-
 // One hole rule line and its message. 1 on failure.
 static int hole_rule_end(bool fail, FILE* f, int print_all, bool wrote) {
     if (f && wrote) line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
@@ -342,7 +328,7 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     }
     int result = 0;
     if (!(g->method & WELD_METHOD_CALLER_RULES)) {
-        NahtElement w = weld_of(g);
+        NahtElement w = Group_Weld(g);
         result |= Check_Weld_Detailing_Limits(&w, t1, t2, 0, 0, f, show_message, "", print_all);
         g->angle = w.angle;
         g->l = w.l;
@@ -357,7 +343,7 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
         else OLI_printf(f, "%sEine Lochschweißung kann nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
         OLI_printf(f, ",  N╬\\Ed╬r und M╬\\Ed╬r werden ignoriert\n"_cp);
     }
-    const NahtElement w = weld_of(g);
+    const NahtElement w = Group_Weld(g);
     g->l_eff = Calc_Effective_Weld_Length(&w, print_all ? f : nullptr);
     if (g->method & WELD_METHOD_MIN_LENGTH)
         result |= Check_Effective_Weld_Length(g->kind, g->full_penetration, g->a, g->l_eff, f, "", print_all);
