@@ -15,6 +15,7 @@
 #include <cassert>
 #include <cstring>
 
+#include "dialogs/dialog_draw_internal.h"
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
@@ -122,13 +123,7 @@ void Show_Tool_Tip_Box(const char *tip) {
     }
     int colour = pxQFgc();
     Save_Screen_Rectangle(x1, y1, x2, y2);
-    pxFgc(tip_white);
-    pxRect(x1, y1, x2, y2);
-    pxFgc(BLACK_CI);
-    pxLine(x1, y1, x2, y1);
-    pxLine(x2, y1, x2, y2);
-    pxLine(x2, y2, x1, y2);
-    pxLine(x1, y2, x1, y1);
+    Draw_Framed_Box(x1, y1, x2, y2, tip_white, BLACK_CI);
     int k = 1;
     for (const char *p = tip;; ++k) {
         const char *end = std::strchr(p, '\n');

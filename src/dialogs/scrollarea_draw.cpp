@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/vesk.h"
+#include "dialogs/dialog_draw_internal.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
 #include "platform/font.h"
@@ -70,27 +71,13 @@ void Styled_Text(int x, int y, const char *text, int font, int colour, int style
     Push_RFont();
 }
 
-void Dotted_Frame(int x1, int y1, int x2, int y2, int colour) {
-    int style = pxQSLn();
-    pxFgc(colour);
-    pxSLn(static_cast<int>(0xaaaaaaaau));
-    pxLine(x1, y1, x2, y1);
-    pxLine(x2, y1, x2, y2);
-    pxLine(x2, y2, x1, y2);
-    pxLine(x1, y2, x1, y1);
-    pxSLn(style);
-}
-
 // The built-in marks (any small marks of the documented size serve).
 void Check_Mark(int x, int y, bool on, int colour) {
     // Box x - 20 .. x - 8, y - 10 .. y + 2.
     pxFgc(white_ci);
     pxRect(x - 19, y - 9, x - 9, y + 1);
     pxFgc(colour);
-    pxLine(x - 20, y - 10, x - 8, y - 10);
-    pxLine(x - 8, y - 10, x - 8, y + 2);
-    pxLine(x - 8, y + 2, x - 20, y + 2);
-    pxLine(x - 20, y + 2, x - 20, y - 10);
+    Draw_Rect_Outline(x - 20, y - 10, x - 8, y + 2);
     if (on) {
         pxLine(x - 17, y - 4, x - 15, y - 2);
         pxLine(x - 17, y - 3, x - 15, y - 1);
@@ -582,13 +569,7 @@ void Show_Tool_Tip(const char *text) {
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
     pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-    pxFgc(white_ci);
-    pxRect(x1, y1, x2, y2);
-    pxFgc(black_ci);
-    pxLine(x1, y1, x2, y1);
-    pxLine(x2, y1, x2, y2);
-    pxLine(x2, y2, x1, y2);
-    pxLine(x1, y2, x1, y1);
+    Draw_Framed_Box(x1, y1, x2, y2, white_ci, black_ci);
     for (size_t i = 0; i < lines.size(); i++)
         pxText(x1 + 5, y1 + static_cast<int>(i + 1) * RFONT_HEIGHT, lines[i].c_str(), -1);
     pxView(vx1, vy1, vx2, vy2);

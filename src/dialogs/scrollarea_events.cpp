@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/vesk.h"
+#include "dialogs/dialog_draw_internal.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
 #include "platform/desktop.h"
@@ -296,14 +297,7 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
             Arrow_Up_Down(g.x2 - 14, g.y1 + 2, false);
             Arrow_Up_Down(g.x2 - 14, g.y2 - 14, true);
         }
-        int style = pxQSLn();
-        pxSLn(static_cast<int>(0xaaaaaaaau));
-        pxFgc(BLACK_CI);
-        pxLine(g.x1, g.y1, g.x2, g.y1);
-        pxLine(g.x2, g.y1, g.x2, g.y2);
-        pxLine(g.x2, g.y2, g.x1, g.y2);
-        pxLine(g.x1, g.y2, g.x1, g.y1);
-        pxSLn(style);
+        Dotted_Frame(g.x1, g.y1, g.x2, g.y2, BLACK_CI);
         pxFlsh();
     };
     paint();

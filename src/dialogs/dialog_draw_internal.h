@@ -1,0 +1,37 @@
+// Drawing steps that several dialog modules repeat (tool tip boxes, mark
+// boxes, dotted focus frames); not for other modules.
+#ifndef DIALOGS_DIALOG_DRAW_INTERNAL_H
+#define DIALOGS_DIALOG_DRAW_INTERNAL_H
+
+#include "platform/screen.h"
+
+// The four sides of a rectangle, clockwise from (x1, y1), in the current
+// colour and dash style.  Always this order, so that a dash pattern runs on
+// around the corners the same way wherever a frame is drawn.
+inline void Draw_Rect_Outline(int x1, int y1, int x2, int y2) {
+    pxLine(x1, y1, x2, y1);
+    pxLine(x2, y1, x2, y2);
+    pxLine(x2, y2, x1, y2);
+    pxLine(x1, y2, x1, y1);
+}
+
+// A filled box with a one-pixel frame, as tool tips are drawn; the frame
+// colour is left current.
+inline void Draw_Framed_Box(int x1, int y1, int x2, int y2, int fill, int frame) {
+    pxFgc(fill);
+    pxRect(x1, y1, x2, y2);
+    pxFgc(frame);
+    Draw_Rect_Outline(x1, y1, x2, y2);
+}
+
+// A frame of every second pixel in a colour (focus and selection marks);
+// the dash style is put back, the colour is left current.
+inline void Dotted_Frame(int x1, int y1, int x2, int y2, int colour) {
+    int style = pxQSLn();
+    pxFgc(colour);
+    pxSLn(static_cast<int>(0xaaaaaaaau));
+    Draw_Rect_Outline(x1, y1, x2, y2);
+    pxSLn(style);
+}
+
+#endif
