@@ -26,30 +26,11 @@ using RGB = std::tuple<int, int, int>;
 RGB Look_Colour(int column, int look) { return {51 * (look + 1), 102 * column, 51}; }
 
 std::string Test_Bitmap() {
-    const int w = 20, h = 40;
-    const int stride = (w * 3 + 3) / 4 * 4;
-    std::string d(54 + stride * h, '\0');
-    auto le32 = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; i++) d[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    d[0] = 'B';
-    d[1] = 'M';
-    le32(2, static_cast<unsigned>(d.size()));
-    le32(10, 54);
-    le32(14, 40);
-    le32(18, w);
-    le32(22, h);
-    d[26] = 1;
-    d[28] = 24;
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) {
-            RGB c = (x % 10 == 0 && y % 10 == 0) ? RGB{192, 192, 192} : Look_Colour(x / 10, y / 10);
-            size_t at = 54 + static_cast<size_t>(h - 1 - y) * stride + x * 3;
-            d[at] = static_cast<char>(std::get<2>(c));
-            d[at + 1] = static_cast<char>(std::get<1>(c));
-            d[at + 2] = static_cast<char>(std::get<0>(c));
-        }
-    return d;
+    return testutil::Bmp24(20, 40, [](int x, int y) -> unsigned {
+        RGB c = (x % 10 == 0 && y % 10 == 0) ? RGB{192, 192, 192} : Look_Colour(x / 10, y / 10);
+        return static_cast<unsigned>(std::get<0>(c)) << 16 |
+               static_cast<unsigned>(std::get<1>(c)) << 8 | static_cast<unsigned>(std::get<2>(c));
+    });
 }
 
 RGB Pixel(int x, int y) {

@@ -259,38 +259,10 @@ TEST_F(Screen, BufferSelectionAndFlush) {
     EXPECT_EQ(pxFlushCount(), n + 1);
 }
 
-// A 24-bit BMP of w x h, bottom-up, pixel (x, y) from the function.
-template <class F>
-std::string Bmp24(int w, int h, F colour) {
-    int stride = (w * 3 + 3) / 4 * 4;
-    std::string d(54 + stride * h, '\0');
-    auto le32 = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; i++) d[at + i] = static_cast<char>(v >> (8 * i));
-    };
-    d[0] = 'B';
-    d[1] = 'M';
-    le32(2, static_cast<unsigned>(d.size()));
-    le32(10, 54);
-    le32(14, 40);
-    le32(18, w);
-    le32(22, h);
-    d[26] = 1;
-    d[28] = 24;
-    for (int y = 0; y < h; y++)
-        for (int x = 0; x < w; x++) {
-            unsigned c = colour(x, y);
-            size_t at = 54 + static_cast<size_t>(h - 1 - y) * stride + x * 3;
-            d[at] = static_cast<char>(c & 0xFF);
-            d[at + 1] = static_cast<char>((c >> 8) & 0xFF);
-            d[at + 2] = static_cast<char>((c >> 16) & 0xFF);
-        }
-    return d;
-}
-
 TEST_F(Screen, BitmapDrawnWithTransparentColourAndPartialSource) {
     testutil::TempDir dir;
     // 4 x 2: left half red, right half white; pixel (0, 1) is blue.
-    std::string bmp = Bmp24(4, 2, [](int x, int y) -> unsigned {
+    std::string bmp = testutil::Bmp24(4, 2, [](int x, int y) -> unsigned {
         if (x == 0 && y == 1) return 0x0000FF;
         return x < 2 ? 0xFF0000 : 0xFFFFFF;
     });

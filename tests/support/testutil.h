@@ -1,5 +1,5 @@
 // Small helpers shared by the test suites: temporary directories, whole-file
-// reads and scoped environment entries.
+// reads and writes, test bitmaps and scoped environment entries.
 #ifndef TESTS_SUPPORT_TESTUTIL_H
 #define TESTS_SUPPORT_TESTUTIL_H
 
@@ -46,6 +46,35 @@ inline std::string Read_File(const std::string& name) {
 inline void Write_File(const std::string& name, const std::string& bytes) {
     std::ofstream out(name, std::ios::binary);
     out << bytes;
+}
+
+// A 24-bit BMP file of w x h pixels (rows stored bottom-up, padded to four
+// bytes); colour(x, y) gives pixel (x, y), top row 0, as 0xRRGGBB.
+template <class F>
+inline std::string Bmp24(int w, int h, F colour) {
+    int stride = (w * 3 + 3) / 4 * 4;
+    std::string d(54 + stride * h, '\0');
+    auto le32 = [&](int at, unsigned v) {
+        for (int i = 0; i < 4; i++) d[at + i] = static_cast<char>(v >> (8 * i));
+    };
+    d[0] = 'B';
+    d[1] = 'M';
+    le32(2, static_cast<unsigned>(d.size()));
+    le32(10, 54);
+    le32(14, 40);
+    le32(18, w);
+    le32(22, h);
+    d[26] = 1;
+    d[28] = 24;
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            unsigned c = colour(x, y);
+            size_t at = 54 + static_cast<size_t>(h - 1 - y) * stride + x * 3;
+            d[at] = static_cast<char>(c & 0xFF);
+            d[at + 1] = static_cast<char>((c >> 8) & 0xFF);
+            d[at + 2] = static_cast<char>((c >> 16) & 0xFF);
+        }
+    return d;
 }
 
 // Sets (or unsets, with nullopt) an environment entry for the scope.
