@@ -15,10 +15,9 @@
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
-#include "base/exchange_streams.h"
 
-using exchange_test::Stream_Of;
-using exchange_test::Written;
+using testutil::Stream_All;
+using testutil::Stream_With;
 
 namespace {
 
@@ -129,17 +128,17 @@ TEST(StoredText, TildesBlanksPaddingAndCase) {
 
 TEST(StoredText, GuillemetFields) {
     char buffer[101];
-    FILE* f = Stream_Of("\xAE\xAF");
+    FILE* f = Stream_With("\xAE\xAF");
     EXPECT_EQ(Read_Guillemet_Field(f, buffer), 1);
     fclose(f);
-    f = Stream_Of("  \xAEStahl S235\xAF\n\xAE" "b\xAF");
+    f = Stream_With("  \xAEStahl S235\xAF\n\xAE" "b\xAF");
     EXPECT_EQ(Read_Guillemet_Field(f, buffer), 0);
     EXPECT_STREQ(buffer, "Stahl S235");
     EXPECT_EQ(Read_Guillemet_Field(f, buffer), 0);
     EXPECT_STREQ(buffer, "b");
     EXPECT_EQ(Read_Guillemet_Field(f, buffer), 1);
     fclose(f);
-    f = Stream_Of("\xAE" + std::string(150, 'x') + "\xAF");
+    f = Stream_With("\xAE" + std::string(150, 'x') + "\xAF");
     EXPECT_EQ(Read_Guillemet_Field(f, buffer), 0);
     EXPECT_EQ(strlen(buffer), 100u);
     fclose(f);
@@ -147,7 +146,7 @@ TEST(StoredText, GuillemetFields) {
 
     f = tmpfile();
     EXPECT_EQ(Write_Guillemet_Line(f, "S 355"), 0);
-    EXPECT_EQ(Written(f), "\xAES 355\xAF\n");
+    EXPECT_EQ(Stream_All(f), "\xAES 355\xAF\n");
     fclose(f);
     EXPECT_EQ(Write_Guillemet_Line(nullptr, "x"), 1);
 }
@@ -200,11 +199,11 @@ TEST(StoredText, ErrorTableIntoFileSheetAndPrintList) {
 
     FILE* list = tmpfile();
     EXPECT_EQ(Append_Error_Table(list, errors), 0);
-    EXPECT_EQ(Written(list), table + "#END_OF_TEXT\n");
+    EXPECT_EQ(Stream_All(list), table + "#END_OF_TEXT\n");
     fclose(list);
     list = tmpfile();
     EXPECT_EQ(Append_Proof_Failed_Text(list, errors), 0);
-    EXPECT_EQ(Written(list), " \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n#END_OF_TEXT\n" +
+    EXPECT_EQ(Stream_All(list), " \xCE" "bDer Nachweis kann nicht gef\x81hrt werden ==>\xCE" "r\n#END_OF_TEXT\n" +
                                  table + "#END_OF_TEXT\n");
     fclose(list);
     EXPECT_EQ(Append_Error_Table(nullptr, errors), 1);

@@ -26,11 +26,7 @@ public:
         if (f_) std::fclose(f_);
     }
     FILE* get() const { return f_; }
-    std::string rest() const {
-        std::string s;
-        for (int c; (c = std::fgetc(f_)) != EOF;) s.push_back(static_cast<char>(c));
-        return s;
-    }
+    std::string rest() const { return testutil::Stream_Rest(f_); }
 
 private:
     testutil::TempDir dir_;

@@ -11,10 +11,9 @@
 #include "base/ptrarr.h"
 #include "base/vekexport.h"
 #include "support/testutil.h"
-#include "base/exchange_streams.h"
 
-using exchange_test::Stream_Of;
-using exchange_test::Written;
+using testutil::Stream_All;
+using testutil::Stream_With;
 
 namespace {
 
@@ -181,14 +180,14 @@ TEST(VekExportFile, WholeFileByteForByteAndBack) {
     CurrentObject current;
     FILE* f = tmpfile();
     Write_Example_File(f);
-    ASSERT_EQ(Written(f), Expected_File());
+    ASSERT_EQ(Stream_All(f), Expected_File());
     Check_Example_File(f);
     fclose(f);
 }
 
 TEST(VekExportFile, ReadsTheOriginalProgramsCrlfLines) {
     CurrentObject current;
-    FILE* f = Stream_Of(Crlf(Expected_File()));
+    FILE* f = Stream_With(Crlf(Expected_File()));
     Check_Example_File(f);
     fclose(f);
 }
@@ -203,7 +202,7 @@ TEST(VekExportObject, SmallObjectWithClassDataAndText) {
     Set_VEKExport_Object_Text(o, "Zeile1\n");
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEKExport_Object(f, o), 1);
-    EXPECT_EQ(Written(f), "\n0x3 2 \xAEKnoten\xAF 17 0\n268435457\n0 0 0\nTXB7\n\xAEZeile1\x01\xAF\n"
+    EXPECT_EQ(Stream_All(f), "\n0x3 2 \xAEKnoten\xAF 17 0\n268435457\n0 0 0\nTXB7\n\xAEZeile1\x01\xAF\n"
                           "#VAZ_OBJECT_EOC\n1\n1 0 0\n 42\n\n#VAZ_OBJECT_EOD\n");
     rewind(f);
     VEKExportObject* r = Read_VEKExport_Object(f);
@@ -213,7 +212,7 @@ TEST(VekExportObject, SmallObjectWithClassDataAndText) {
     EXPECT_EQ(Get_VEK_Param_Int(&((VEKClassData*)r->data)->params, 0), 42);
     FILE* g = tmpfile();
     ASSERT_EQ(Write_VEKExport_Object(g, r), 1);
-    EXPECT_EQ(Written(g), Written(f));
+    EXPECT_EQ(Stream_All(g), Stream_All(f));
     fclose(g);
     fclose(f);
     Free_VEKExport_Object(r);
@@ -229,7 +228,7 @@ TEST(VekExportObject, SmallObjectWithClassDataAndText) {
 }
 
 TEST(VekExportObject, UnknownClassSkippedAndHeaderTypeChecked) {
-    FILE* f = Stream_Of("\n0x3 1 \xAEx\xAF 1 0\n5\n0 0 0\nfremde Daten\n#EOC\n\n#VAZ_OBJECT_EOD\nNEXT\n");
+    FILE* f = Stream_With("\n0x3 1 \xAEx\xAF 1 0\n5\n0 0 0\nfremde Daten\n#EOC\n\n#VAZ_OBJECT_EOD\nNEXT\n");
     VEKExportObject* o = Read_VEKExport_Object(f);
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->cls, nullptr);
@@ -237,12 +236,12 @@ TEST(VekExportObject, UnknownClassSkippedAndHeaderTypeChecked) {
     Free_VEKExport_Object(o);
     fclose(f);
 
-    f = Stream_Of("\n0x3 1 \xAEx\xAF 1 0\n0\n0 0 0\n");
+    f = Stream_With("\n0x3 1 \xAEx\xAF 1 0\n0\n0 0 0\n");
     EXPECT_EQ(Read_VEKExportObject_Header(f), nullptr);
     fclose(f);
 
     // An accepted header is brought to 3 ints, no doubles and 6 strings.
-    f = Stream_Of("\n0x2 1 \xAEh\xAF 0 0\n0\n1 1 0\n 1\n 2.0\n");
+    f = Stream_With("\n0x2 1 \xAEh\xAF 0 0\n0\n1 1 0\n 1\n 2.0\n");
     VEKExportObject* h = Read_VEKExportObject_Header(f);
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(h->params.nInt, 3);
@@ -254,7 +253,7 @@ TEST(VekExportObject, UnknownClassSkippedAndHeaderTypeChecked) {
 
 TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextBlock) {
     // Object text without its end line, then the next block.
-    FILE* f = Stream_Of("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB3\n\xAE" "abc\xAF\n"
+    FILE* f = Stream_With("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB3\n\xAE" "abc\xAF\n"
                         "\n#VAZ_PARAM\n\n0x5 1 \xAEy\xAF 2 0\n0\n0 0 0\n");
     EXPECT_EQ(Read_VEKExport_Object(f), nullptr);
     ASSERT_EQ(Find_VEKExport_Block(f, VEK_BLOCK_PARAM, 0), 1);
@@ -277,7 +276,7 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextBlock) {
         "",
     };
     for (const char* bytes : damaged) {
-        f = Stream_Of(bytes);
+        f = Stream_With(bytes);
         VEKExportObject* o = Read_VEKExport_Object(f);
         if (o && o->data == nullptr && o->cls) {
             // unreadable class data leaves the data null but keeps the object
@@ -307,7 +306,7 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextObject) {
         "\n0x3 1 \xAEx\xAF 1 1\nTXB4\n\xAEKopf\xAF\n0\n0 0 0\n",
     };
     for (const char* bytes : damaged) {
-        FILE* f = Stream_Of(bytes + next);
+        FILE* f = Stream_With(bytes + next);
         EXPECT_EQ(Read_VEKExport_Object(f), nullptr) << bytes;
         VEKExportObject* o = Read_VEKExport_Object(f);
         ASSERT_NE(o, nullptr) << bytes;
@@ -318,12 +317,12 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextObject) {
         fclose(f);
     }
     // A head text cut short is refused as well.
-    FILE* f = Stream_Of("\n0x3 1 \xAEx\xAF 1 1\nTXB9\n\xAEKopf\xAF\n#EOC\n0\n0 0 0\n");
+    FILE* f = Stream_With("\n0x3 1 \xAEx\xAF 1 1\nTXB9\n\xAEKopf\xAF\n#EOC\n0\n0 0 0\n");
     EXPECT_EQ(Read_VEKExport_Object(f), nullptr);
     fclose(f);
 
     // A missing text block is no damage: the object comes without text.
-    f = Stream_Of("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\n#VAZ_OBJECT_EOC\n" + next);
+    f = Stream_With("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\n#VAZ_OBJECT_EOC\n" + next);
     VEKExportObject* o = Read_VEKExport_Object(f);
     ASSERT_NE(o, nullptr);
     EXPECT_EQ(o->text, nullptr);
@@ -360,30 +359,30 @@ TEST(VekExportBlock, BlockLinesAndSharedEndObject) {
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEKExport_Block(f, 7), 1);
     ASSERT_EQ(Write_VEKExport_Block(f, 0), 1);
-    EXPECT_EQ(Written(f), "\n#VAZ_??????\n\n#VAZ_??????\n");
+    EXPECT_EQ(Stream_All(f), "\n#VAZ_??????\n\n#VAZ_??????\n");
     fclose(f);
     EXPECT_STREQ(VEKExport_Block_Name(2), "#VAZ_EINWNCHW");
     EXPECT_STREQ(VEKExport_Block_Name(4), "#VAZ_PARAM");
     f = tmpfile();
     ASSERT_EQ(Write_End_Of_VEKExportBlock(f, 1), 1);
     ASSERT_EQ(Write_End_Of_VEKExportBlock(f, 3), 1);
-    EXPECT_EQ(Written(f), kEndOfBlock1 + kEndOfBlock3);
+    EXPECT_EQ(Stream_All(f), kEndOfBlock1 + kEndOfBlock3);
     fclose(f);
     EXPECT_EQ(Write_End_Of_VEKExportBlock(nullptr, 1), 0);
 }
 
 TEST(VekResultRecord, KeyLines) {
     int key[7];
-    FILE* f = Stream_Of("3|0|5\nnext\n");
+    FILE* f = Stream_With("3|0|5\nnext\n");
     ASSERT_EQ(Read_VEKResult_Key(f, key), 1);
     const int want[7] = {3, 0, 5, -1, -1, -1, -1};
     for (int i = 0; i < 7; i++) EXPECT_EQ(key[i], want[i]);
     EXPECT_EQ(Next_Line(f), "next\n");
     fclose(f);
-    f = Stream_Of("3;0\n");
+    f = Stream_With("3;0\n");
     EXPECT_EQ(Read_VEKResult_Key(f, key), 0);
     fclose(f);
-    f = Stream_Of("1|2|3|4|5|6|7|8|9\nnext\n");
+    f = Stream_With("1|2|3|4|5|6|7|8|9\nnext\n");
     ASSERT_EQ(Read_VEKResult_Key(f, key), 1);
     EXPECT_EQ(key[6], 7);
     EXPECT_EQ(Next_Line(f), "next\n");

@@ -8,10 +8,10 @@
 
 #include "base/cp850.h"
 #include "base/vekparam.h"
-#include "base/exchange_streams.h"
+#include "support/testutil.h"
 
-using exchange_test::Stream_Of;
-using exchange_test::Written;
+using testutil::Stream_All;
+using testutil::Stream_With;
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST(VekParamBlock, WritesFiveLinesAndReadsThemBack) {
                                      nullptr, strings, nullptr, 2, nullptr));
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEK_Param_Block(f, &w.b), 1);
-    EXPECT_EQ(Written(f), "2 1 2\n 1 -3\n 5.000000e-001\n\xAES235\xAF\n\xAE\xAF\n");
+    EXPECT_EQ(Stream_All(f), "2 1 2\n 1 -3\n 5.000000e-001\n\xAES235\xAF\n\xAE\xAF\n");
 
     rewind(f);
     Block r;
@@ -59,11 +59,11 @@ TEST(VekParamBlock, StringOnlyBlockAndExponentWidths) {
                          nullptr, 1, nullptr);
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEK_Param_Block(f, &w.b), 1);
-    EXPECT_EQ(Written(f), "0 0 1\n\xAEStahl S235\xAF\n");
+    EXPECT_EQ(Stream_All(f), "0 0 1\n\xAEStahl S235\xAF\n");
     fclose(f);
 
     // Two-digit exponents of other writers and CRLF line ends read as well.
-    f = Stream_Of("1 3 0\r\n 7\r\n 2.5e+02 -1.000000e-001 1.25E+103\r\n");
+    f = Stream_With("1 3 0\r\n 7\r\n 2.5e+02 -1.000000e-001 1.25E+103\r\n");
     Block r;
     ASSERT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 1);
     EXPECT_EQ(r.b.ints[0], 7);
@@ -86,13 +86,13 @@ TEST(VekParamBlock, RefusesShortAndAbsurdBlocks) {
         "0 0 2\n\xAE" "a\xAF\n",                 // one string missing
     };
     for (const char* bytes : damaged) {
-        FILE* f = Stream_Of(bytes);
+        FILE* f = Stream_With(bytes);
         Block r;
         EXPECT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 0) << bytes;
         fclose(f);
     }
     // A negative int count only reads no ints.
-    FILE* f = Stream_Of("-4 0 0\n");
+    FILE* f = Stream_With("-4 0 0\n");
     Block r;
     EXPECT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 1);
     EXPECT_EQ(r.b.nInt, 0);
@@ -100,7 +100,7 @@ TEST(VekParamBlock, RefusesShortAndAbsurdBlocks) {
 }
 
 TEST(VekParamBlock, SizedByArgumentsDropsSurplusValues) {
-    FILE* f = Stream_Of("3 1 2\n 4 5 6\n 1.5e+000\n\xAEone\xAF\n\xAEtwo\xAF\n");
+    FILE* f = Stream_With("3 1 2\n 4 5 6\n 1.5e+000\n\xAEone\xAF\n\xAEtwo\xAF\n");
     Block r;
     ASSERT_EQ(Read_VEK_Param_Block(f, 2, 2, 1, &r.b, 0), 1);
     ASSERT_EQ(r.b.nInt, 2);
@@ -113,7 +113,7 @@ TEST(VekParamBlock, SizedByArgumentsDropsSurplusValues) {
     fclose(f);
 
     // A negative argument: that count is not in the file at all.
-    f = Stream_Of("2 0\n 8 9\n");
+    f = Stream_With("2 0\n 8 9\n");
     Block n;
     ASSERT_EQ(Read_VEK_Param_Block(f, 2, 0, -1, &n.b, 1), 1);
     EXPECT_EQ(n.b.nString, 0);
@@ -202,7 +202,7 @@ TEST(VekObjectHead, EndOfBlockHeadLineReadsBack) {
     ASSERT_EQ(Set_VEK_Object_Head(1, 3, -1, "End_Of_VEKExportBlock", &h), 1);
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEK_Object_Head(f, &h), 1);
-    EXPECT_EQ(Written(f), "0x1 3 \xAE" "End_Of_VEKExportBlock\xAF -1 0\n");
+    EXPECT_EQ(Stream_All(f), "0x1 3 \xAE" "End_Of_VEKExportBlock\xAF -1 0\n");
     Free_VEK_Object_Head(&h);
     rewind(f);
     VEKObjectHead r;
@@ -226,7 +226,7 @@ TEST(VekObjectHead, HeadTextRoundTripAndTypeForms) {
     Set_VEK_Object_Head_Text(strdup("erste\nzweite"), &h);
     FILE* f = tmpfile();
     ASSERT_EQ(Write_VEK_Object_Head(f, &h), 1);
-    EXPECT_EQ(Written(f), std::string("0x1a 2 \xAETr\x84ger\xAF 9 1\nTXB12\n\xAE" "erste\x01zweite\xAF\n#EOC\n"));
+    EXPECT_EQ(Stream_All(f), std::string("0x1a 2 \xAETr\x84ger\xAF 9 1\nTXB12\n\xAE" "erste\x01zweite\xAF\n#EOC\n"));
     Free_VEK_Object_Head(&h);
     rewind(f);
     ASSERT_EQ(Read_VEK_Object_Head(f, &h), 1);
@@ -238,7 +238,7 @@ TEST(VekObjectHead, HeadTextRoundTripAndTypeForms) {
     const struct { const char* line; int type; } forms[] = {
         {"26 1 \xAEx\xAF 0 0\r\n", 26}, {"032 1 \xAEx\xAF 0 0\n", 26}, {"0x1A 1 \xAEx\xAF 0 0\n", 26}};
     for (const auto& form : forms) {
-        f = Stream_Of(form.line);
+        f = Stream_With(form.line);
         ASSERT_EQ(Read_VEK_Object_Head(f, &h), 1);
         EXPECT_EQ(h.type, form.type);
         Free_VEK_Object_Head(&h);
@@ -249,13 +249,13 @@ TEST(VekObjectHead, HeadTextRoundTripAndTypeForms) {
 TEST(VekObjectHead, RefusesDamagedHeads) {
     VEKObjectHead h;
     // No number after the type.
-    FILE* f = Stream_Of("0x3\n");
+    FILE* f = Stream_With("0x3\n");
     EXPECT_EQ(Read_VEK_Object_Head(f, &h), 0);
     Free_VEK_Object_Head(&h);
     fclose(f);
     // A head text without "#EOC" before the next block line: damaged, and
     // the block line stays readable.
-    f = Stream_Of("0x3 1 \xAEx\xAF 5 1\nTXB2\n\xAEok\xAF\n\n#VAZ_PARAM\n");
+    f = Stream_With("0x3 1 \xAEx\xAF 5 1\nTXB2\n\xAEok\xAF\n\n#VAZ_PARAM\n");
     EXPECT_EQ(Read_VEK_Object_Head(f, &h), 0);
     Free_VEK_Object_Head(&h);
     char line[32] = {0};

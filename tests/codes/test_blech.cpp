@@ -163,10 +163,7 @@ TEST_F(Plate, BlockRoundTrip) {
     Check_Plate_And_Material(&p, nullptr, 0, 0x71, nullptr);
     FILE* f = std::tmpfile();
     ASSERT_EQ(Write_Plate(f, &p), 0);
-    std::fflush(f);
-    std::rewind(f);
-    std::string text(4096, '\0');
-    text.resize(std::fread(text.data(), 1, text.size(), f));
+    std::string text = testutil::Stream_All(f);
     EXPECT_EQ(text,
               " 0\n 10.000000 200.000000 300.000000\n"
               " 2\n 2 0 0.000000 0.000000 0.900000 210000.000000 0.300000 80769.230769 1.200000"
@@ -183,20 +180,14 @@ TEST_F(Plate, BlockRoundTrip) {
 
     // A plate block of a newer version, a short block and CRLF lines.
     VEK_Set_Batch_Mode(1);
-    f = std::tmpfile();
-    std::fputs(" 1\n 10 200 300\n", f);
-    std::rewind(f);
+    f = testutil::Stream_With(" 1\n 10 200 300\n");
     EXPECT_EQ(Read_Plate(f, &r), 1);
     std::fclose(f);
     VEK_Set_Batch_Mode(0);
-    f = std::tmpfile();
-    std::fputs(" 0\r\n 10 200\r\n", f);
-    std::rewind(f);
+    f = testutil::Stream_With(" 0\r\n 10 200\r\n");
     EXPECT_EQ(Read_Plate(f, &r), 1);
     std::fclose(f);
-    f = std::tmpfile();
-    std::fputs(" 0\r\n 8 120 140\r\n 0\r\n 1 0 275 430 0.85 210000 0.3 80769.23 1.2\r\n", f);
-    std::rewind(f);
+    f = testutil::Stream_With(" 0\r\n 8 120 140\r\n 0\r\n 1 0 275 430 0.85 210000 0.3 80769.23 1.2\r\n");
     EXPECT_EQ(Read_Plate(f, &r), 0);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(r.t, 8.0);

@@ -24,21 +24,6 @@ const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
 const std::string kIndent = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";
 const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
 
-std::string File_Text(FILE* f) {
-    std::fflush(f);
-    std::string s(static_cast<size_t>(std::ftell(f)), '\0');
-    std::rewind(f);
-    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
-    return s;
-}
-
-FILE* File_With(const std::string& text) {
-    FILE* f = std::tmpfile();
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::rewind(f);
-    return f;
-}
-
 // A data tree with the two shipped annexes; the standard set (variant 0)
 // or "Deutschland" (a national variant) is activated by the tests.
 class Material : public ::testing::Test {
@@ -449,7 +434,7 @@ TEST_F(Material, BlockIsWrittenAsVersion2) {
     std::memcpy(m.name, "Blech 1", 7);
     FILE* f = std::tmpfile();
     EXPECT_EQ(Write_Material_Params(f, &m), 0);
-    EXPECT_EQ(File_Text(f),
+    EXPECT_EQ(testutil::Stream_Text(f),
               " 2\n 0 0 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000"
               " 235.000000 360.000000 215.000000 360.000000 215.000000 360.000000\n"
               " Blech~1" + std::string(18, '~') + "\n");
@@ -474,7 +459,7 @@ TEST_F(Material, EveryVersionReadsBack) {
     EXPECT_DOUBLE_EQ(r.f_u2, 470.0);
 
     // Version 0: one pair for all three ranges (own values keep them).
-    f = File_With(" 0\r\n 3 1 235.0 360.0 0.8 210000 0.3 80769.23 1.2\r\n");
+    f = testutil::Stream_With(" 0\r\n 3 1 235.0 360.0 0.8 210000 0.3 80769.23 1.2\r\n");
     Materialparameter_Record v0;
     Clear_Material_Params(&v0);
     EXPECT_EQ(Read_Material_Params(f, &v0), 0);
@@ -487,7 +472,7 @@ TEST_F(Material, EveryVersionReadsBack) {
     EXPECT_EQ(std::string(v0.name), std::string(25, ' '));
 
     // Version 1: six strengths, the pair of the second line is ignored.
-    f = File_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450 280 430 260 410\n");
+    f = testutil::Stream_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450 280 430 260 410\n");
     Materialparameter_Record v1;
     Clear_Material_Params(&v1);
     EXPECT_EQ(Read_Material_Params(f, &v1), 0);
@@ -496,13 +481,13 @@ TEST_F(Material, EveryVersionReadsBack) {
     EXPECT_DOUBLE_EQ(v1.f_u3, 410.0);
 
     // A version 1 block without its strengths fails.
-    f = File_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450\n");
+    f = testutil::Stream_With(" 1\n 0 1 1.0 1.0 0.8 210000 0.3 80769.23 1.2\n 300 450\n");
     EXPECT_EQ(Read_Material_Params(f, &v1), 1);
     std::fclose(f);
 }
 
 TEST_F(Material, LongNameIsReadBounded) {
-    FILE* f = File_With(" 2\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n"
+    FILE* f = testutil::Stream_With(" 2\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n"
                         " ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789\n");
     Materialparameter_Record m;
     Clear_Material_Params(&m);
@@ -512,7 +497,7 @@ TEST_F(Material, LongNameIsReadBounded) {
     EXPECT_EQ(m.kind, 0);
 
     // The rest of the word is not taken for the next block of the file.
-    f = File_With(" 2\r\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\r\n"
+    f = testutil::Stream_With(" 2\r\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\r\n"
                   " ABCDEFGHIJKLMNOPQRSTUVWXYZ~0123456789\r\n 2\r\n 1 0 0 0 0.85 210000 0.3 80769.23 1.2"
                   " 275 430 255 410 255 410\r\n Zweites~Blech~~~~~~~~~~~~\r\n");
     Materialparameter_Record n;
@@ -527,14 +512,14 @@ TEST_F(Material, LongNameIsReadBounded) {
 
 TEST_F(Material, NewerBlockIsRefused) {
     VEK_Set_Batch_Mode(1);
-    FILE* f = File_With(" 3\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n x\n");
+    FILE* f = testutil::Stream_With(" 3\n 0 0 0 0 0.8 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n x\n");
     Materialparameter_Record m;
     Clear_Material_Params(&m);
     EXPECT_EQ(Read_Material_Params(f, &m), 1);
     std::fclose(f);
     EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
     VEK_Set_Batch_Mode(0);
-    f = File_With(" 2\n 0 0 0 zero");
+    f = testutil::Stream_With(" 2\n 0 0 0 zero");
     EXPECT_EQ(Read_Material_Params(f, &m), 1);
     std::fclose(f);
     EXPECT_EQ(Read_Material_Params(nullptr, &m), 1);

@@ -13,18 +13,9 @@ namespace {
 std::string Write_To_String(const NAD_EC3_Block& b) {
     FILE* f = std::tmpfile();
     Write_NAD_EC3(f, &b);
-    std::string s(std::ftell(f), '\0');
-    std::rewind(f);
-    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
+    std::string s = testutil::Stream_Text(f);
     std::fclose(f);
     return s;
-}
-
-FILE* File_With(const std::string& text) {
-    FILE* f = std::tmpfile();
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::rewind(f);
-    return f;
 }
 
 const char kStandardZO3[] =
@@ -65,7 +56,7 @@ TEST(NadEc3, WrittenBlockReadsBackEqual) {
     a.ec3_1.k_c = 0.86;
     a.ec3_8.gamma_Mser = 1.05;
     a.ec3_8.shear_lag_note = 2;
-    FILE* f = File_With(std::string("#ZO3\n") + Write_To_String(a));
+    FILE* f = testutil::Stream_With(std::string("#ZO3\n") + Write_To_String(a));
     Read_NAD_EC3(f, &b, 1);
     std::fclose(f);
     EXPECT_EQ(b.ec3_1.version, 4);
@@ -79,7 +70,7 @@ TEST(NadEc3, WrittenBlockReadsBackEqual) {
 
 TEST(NadEc3, Version1RecordKeepsRecommendedValuesBehindIt) {
     NAD_EC3_Block b;
-    FILE* f = File_With(" ZO3-1 Parameter\n 1 1.05 1.1 1.3 1.01 1.02 1.2\n");
+    FILE* f = testutil::Stream_With(" ZO3-1 Parameter\n 1 1.05 1.1 1.3 1.01 1.02 1.2\n");
     Read_NAD_EC3(f, &b, 1);
     std::fclose(f);
     EXPECT_EQ(b.ec3_1.version, 1);
@@ -97,7 +88,7 @@ TEST(NadEc3, Version1RecordKeepsRecommendedValuesBehindIt) {
 
 TEST(NadEc3, Version4LineBrokenAfterBetaIsAccepted) {
     NAD_EC3_1_Record r;
-    FILE* f = File_With(" 4 1 1.1 1.25 1 1 1.15 1 1.0\n 0.3 0.8\n");
+    FILE* f = testutil::Stream_With(" 4 1 1.1 1.25 1 1 1.15 1 1.0\n 0.3 0.8\n");
     EXPECT_EQ(Read_NAD_EC3_1(f, &r), 0);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(r.lambda_LT0, 0.3);
@@ -109,7 +100,7 @@ TEST(NadEc3, Version4LineBrokenAfterBetaIsAccepted) {
 
 TEST(NadEc3, ShortZO3_8RecordFailsWithVersion0) {
     NAD_EC3_8_Record r;
-    FILE* f = File_With(" 3 1.3 1.0 1.0 1.0 1.1 1.1\n 3 1.2\n 1.0 1.15\n");
+    FILE* f = testutil::Stream_With(" 3 1.3 1.0 1.0 1.0 1.1 1.1\n 3 1.2\n 1.0 1.15\n");
     EXPECT_EQ(Read_NAD_EC3_8(f, &r), 1);
     std::fclose(f);
     EXPECT_EQ(r.version, 0);
@@ -120,7 +111,7 @@ TEST(NadEc3, ShortZO3_8RecordFailsWithVersion0) {
 
 TEST(NadEc3, OldestListLayoutTakesUpToSixFactors) {
     NAD_EC3_Block b;
-    FILE* f = File_With(" ZO3-8 Parameter\n 1\n 1 1.0 1.1 1.25 1.0 1.0 1.25\n 1.3 1.2 1.05\n#NAD\n");
+    FILE* f = testutil::Stream_With(" ZO3-8 Parameter\n 1\n 1 1.0 1.1 1.25 1.0 1.0 1.25\n 1.3 1.2 1.05\n#NAD\n");
     Read_NAD_EC3(f, &b, 0);
     std::fclose(f);
     EXPECT_EQ(b.variant, 1);
@@ -137,7 +128,7 @@ TEST(NadEc3, OldestListLayoutTakesUpToSixFactors) {
 TEST(NadEc3, OlderListLayoutStopsAtNextAnnex) {
     NAD_EC3_Block b;
     // The title belongs to the next annex: it must not be found.
-    FILE* f = File_With(" junk\n#NAD\n ZO3 Parameter\n 1\n ZO3-1 Parameter\n 4 2 2 2 2 2 2 0 2\n");
+    FILE* f = testutil::Stream_With(" junk\n#NAD\n ZO3 Parameter\n 1\n ZO3-1 Parameter\n 4 2 2 2 2 2 2 0 2\n");
     Read_NAD_EC3(f, &b, 0);
     std::fclose(f);
     EXPECT_EQ(b.variant, 0);
@@ -146,7 +137,7 @@ TEST(NadEc3, OlderListLayoutStopsAtNextAnnex) {
 
 TEST(NadEc3, WriterAlwaysWritesVersion4) {
     NAD_EC3_Block b;
-    FILE* f = File_With(" ZO3-1 Parameter\n 1 1.05 1.1 1.3 1.01 1.02 1.2\n");
+    FILE* f = testutil::Stream_With(" ZO3-1 Parameter\n 1 1.05 1.1 1.3 1.01 1.02 1.2\n");
     Read_NAD_EC3(f, &b, 1);
     std::fclose(f);
     const std::string s = Write_To_String(b);

@@ -17,21 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string File_Text(FILE* f) {
-    std::fflush(f);
-    std::string s(std::ftell(f), '\0');
-    std::rewind(f);
-    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
-    return s;
-}
-
-FILE* File_With(const std::string& text) {
-    FILE* f = std::tmpfile();
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::rewind(f);
-    return f;
-}
-
 int Count(const std::string& text, const std::string& what) {
     int n = 0;
     for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
@@ -124,7 +109,7 @@ TEST_F(SafetyFactors, BlockIsWrittenAsVersion2) {
     r.kind = 2;
     FILE* f = std::tmpfile();
     EXPECT_EQ(Write_Safety_Factors(f, &r), 0);
-    EXPECT_EQ(File_Text(f),
+    EXPECT_EQ(testutil::Stream_Text(f),
               " 2\n 1\n 1.000000 1.100000 1.250000 1.000000 1.000000 1.000000 1.000000 1.000000 1.000000"
               " 1.000000 1.000000\n");
     std::fclose(f);
@@ -148,7 +133,7 @@ TEST_F(SafetyFactors, EveryVersionReadsBack) {
     EXPECT_DOUBLE_EQ(r.gamma_Mfi, 1.02);
 
     Sicherheitsbeiwerte_Record v0 = Steel(4.0);
-    f = File_With(" 0\n 1\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1\n");
+    f = testutil::Stream_With(" 0\n 1\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1\n");
     EXPECT_EQ(Read_Safety_Factors(f, &v0), 0);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(v0.gamma_M1, 1.1);
@@ -156,14 +141,14 @@ TEST_F(SafetyFactors, EveryVersionReadsBack) {
     EXPECT_DOUBLE_EQ(v0.gamma_Mfi, 4.0);
 
     Sicherheitsbeiwerte_Record v1 = Steel(4.0);
-    f = File_With(" 1\r\n 1\r\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1 1.05\r\n");
+    f = testutil::Stream_With(" 1\r\n 1\r\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1 1.05\r\n");
     EXPECT_EQ(Read_Safety_Factors(f, &v1), 0);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(v1.gamma_Mser, 1.05);
     EXPECT_DOUBLE_EQ(v1.gamma_Mfi, 4.0);
 
     Sicherheitsbeiwerte_Record shortr = Steel(4.0);
-    f = File_With(" 2\n 1\n 1 1.1 1.25\n");
+    f = testutil::Stream_With(" 2\n 1\n 1 1.1 1.25\n");
     EXPECT_EQ(Read_Safety_Factors(f, &shortr), 1);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(shortr.gamma_M2, 1.25);  // read before the failure
@@ -174,7 +159,7 @@ TEST_F(SafetyFactors, NewerBlockFailsWithTheNewerFileMessage) {
     VEK_Set_Batch_Mode(0);
     VEK_Clear_Recorded_Messages();
     Sicherheitsbeiwerte_Record r = Steel(4.0);
-    FILE* f = File_With(" 3\n 1\n 1 1 1 1 1 1 1 1 1 1 1 1\n");
+    FILE* f = testutil::Stream_With(" 3\n 1\n 1 1 1 1 1 1 1 1 1 1 1 1\n");
     EXPECT_EQ(Read_Safety_Factors(f, &r), 1);
     std::fclose(f);
     EXPECT_DOUBLE_EQ(r.gamma_M0, 4.0);
@@ -214,7 +199,7 @@ TEST_F(SafetyFactors, PrintLinesByMask) {
     Update_Safety_Factors_From_NAD(&r);
     FILE* f = std::tmpfile();
     Print_Safety_Factors(&r, f, 6);
-    std::string t = File_Text(f);
+    std::string t = testutil::Stream_Text(f);
     std::fclose(f);
     EXPECT_NE(t.find("Beanspruchbarkeit von Querschnitten \xC0\xCE\\M0\xCEr = 1.00\n"), std::string::npos);
     EXPECT_NE(t.find("Beanspruchbarkeit von Schrauben, Schwei\xE1n\x84hten, Blechen auf Lochleibung "
@@ -224,7 +209,7 @@ TEST_F(SafetyFactors, PrintLinesByMask) {
 
     f = std::tmpfile();
     Print_Safety_Factors(&r, f, 0);
-    t = File_Text(f);
+    t = testutil::Stream_Text(f);
     std::fclose(f);
     EXPECT_EQ(Count(t, " = "), 10);
     EXPECT_EQ(t.find("Hohlprofilverbindungen"), std::string::npos);
@@ -234,7 +219,7 @@ TEST_F(SafetyFactors, PrintLinesByMask) {
     f = std::tmpfile();
     r.from_annex = 0;
     Print_Safety_Factors(&r, f, 0x1000);
-    t = File_Text(f);
+    t = testutil::Stream_Text(f);
     std::fclose(f);
     EXPECT_EQ(Count(t, " = "), 1);
     EXPECT_NE(t.find("Beanspruchbarkeit von Hohlprofilverbindungen \xC0\xCE\\M5\xCEr = 1.00\n"), std::string::npos);
@@ -256,7 +241,7 @@ TEST_F(SafetyFactors, OwnValuesPrintEveryLineInOrder) {
     r.gamma_Mfi = 1.05;
     FILE* f = std::tmpfile();
     Print_Safety_Factors(&r, f, 0);
-    const std::string t = File_Text(f);
+    const std::string t = testutil::Stream_Text(f);
     std::fclose(f);
     // Each line of the paragraph opens with the writer's blank.
     const std::string expected =
@@ -281,7 +266,7 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     r.gamma_M0 = 1.0;
     FILE* f = std::tmpfile();
     Print_Safety_Factors(&r, f, 6);
-    std::string t = File_Text(f);
+    std::string t = testutil::Stream_Text(f);
     std::fclose(f);
     const std::string not_ok = "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
     EXPECT_NE(t.find("\xC0\xCE\\M2\xCEr = 0.00  " + not_ok + "\n"), std::string::npos);
@@ -290,7 +275,7 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
 
     f = std::tmpfile();
     EXPECT_EQ(Check_Safety_Factors(&r, f, 6), 1);
-    t = File_Text(f);
+    t = testutil::Stream_Text(f);
     std::fclose(f);
     // One line, for gamma_M2 only.
     EXPECT_TRUE(t.ends_with("Teilsicherheitsbeiwert \xC0\xCE\\M2\xCEr = 0.00 ung\x81ltig  " + not_ok + "\n"));
@@ -322,7 +307,7 @@ TEST_F(SafetyFactors, UnreadableAnnexLeavesANoteInThePrintList) {
     EXPECT_DOUBLE_EQ(r.gamma_M1, 1.0);
     FILE* f = std::tmpfile();
     Print_Safety_Factors(&r, f, 6);
-    const std::string t = File_Text(f);
+    const std::string t = testutil::Stream_Text(f);
     std::fclose(f);
     EXPECT_NE(t.find("HINWEIS: NAD \"Deutschland\" nicht lesbar - es gelten die EC-Standardparameter\n"),
               std::string::npos);

@@ -9,26 +9,16 @@
 #include "base/cp850.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
+#include "support/testutil.h"
 
 namespace {
 
 std::string Written(void (*calls)(FILE*)) {
     FILE* f = std::tmpfile();
     calls(f);
-    std::fflush(f);
-    std::rewind(f);
-    std::string out;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<char>(c));
+    std::string out = testutil::Stream_All(f);
     std::fclose(f);
     return out;
-}
-
-FILE* Stream_Of(const std::string& bytes) {
-    FILE* f = std::tmpfile();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::rewind(f);
-    return f;
 }
 
 TEST(OliLayout, KeywordBlocks) {
@@ -76,7 +66,7 @@ TEST(OliLayout, VisibleLength) {
 }
 
 TEST(OliLayout, ReadsTableBlocksWithCrlf) {
-    FILE* f = Stream_Of(
+    FILE* f = testutil::Stream_With(
         "#CONTENTS\r\n POS. 1\r\n#SHOWTABLE\r\n 0 1 0\r\n \xCEH\xCE_Punkte\xCEr\r\n 0 0 -1 -1 2\r\n 4.5 9\r\n"
         " a\tb\r\n c\r\n#END_OF_TEXT\r\n#SHOWTABLE\n 0 0 1\n Nur Titel\n 0 0 0 0\n");
     OLITable* t = readOLITableFromFILE(f);

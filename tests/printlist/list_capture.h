@@ -8,6 +8,7 @@
 
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "support/testutil.h"
 
 class ListCapture {
 public:
@@ -26,11 +27,7 @@ public:
 
     // Everything written so far; the list is emptied afterwards.
     std::string Take() {
-        std::fflush(file_);
-        std::rewind(file_);
-        std::string out;
-        int c;
-        while ((c = std::fgetc(file_)) != EOF) out.push_back(static_cast<char>(c));
+        std::string out = testutil::Stream_All(file_);
         std::fclose(file_);
         file_ = std::tmpfile();
         return out;

@@ -15,15 +15,12 @@
 
 #include "printlist/ioliplot.h"
 #include "printlist/plotfile.h"
+#include "support/testutil.h"
 
 // Everything written to f so far; f is emptied but stays the same stream,
 // since the picture state keeps pointing at it.
 inline std::string Take_Stream(FILE* f) {
-    std::fflush(f);
-    std::rewind(f);
-    std::string out;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<char>(c));
+    std::string out = testutil::Stream_All(f);
     if (ftruncate(fileno(f), 0) != 0) ADD_FAILURE() << "cannot empty the capture stream";
     std::rewind(f);
     return out;
@@ -72,9 +69,7 @@ protected:
     std::string Plot_Entities() {
         std::fflush(plot_);
         std::fseek(plot_, head_end_, SEEK_SET);
-        std::string out;
-        int c;
-        while ((c = std::fgetc(plot_)) != EOF) out.push_back(static_cast<char>(c));
+        std::string out = testutil::Stream_Rest(plot_);
         std::fseek(plot_, 0, SEEK_END);
         head_end_ = std::ftell(plot_);
         return out;

@@ -1,8 +1,12 @@
 // Small helpers shared by the test suites: temporary directories, whole-file
-// reads and writes, test bitmaps and scoped environment entries.
+// reads and writes, streams with given bytes, test bitmaps and scoped
+// environment entries.
 #ifndef TESTS_SUPPORT_TESTUTIL_H
 #define TESTS_SUPPORT_TESTUTIL_H
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +50,39 @@ inline std::string Read_File(const std::string& name) {
 inline void Write_File(const std::string& name, const std::string& bytes) {
     std::ofstream out(name, std::ios::binary);
     out << bytes;
+}
+
+// A temporary stream holding the bytes, to be read from the start; the
+// caller closes it.
+inline FILE* Stream_With(const std::string& bytes) {
+    FILE* f = std::tmpfile();
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::rewind(f);
+    return f;
+}
+
+// The bytes written to a stream up to its current position (everything, for
+// a stream that was only written); the stream is left at that position.
+inline std::string Stream_Text(FILE* f) {
+    std::fflush(f);
+    std::string s(static_cast<size_t>(std::ftell(f)), '\0');
+    std::rewind(f);
+    EXPECT_EQ(std::fread(s.data(), 1, s.size(), f), s.size());
+    return s;
+}
+
+// The bytes of a stream from its current position to the end.
+inline std::string Stream_Rest(FILE* f) {
+    std::string out;
+    for (int c; (c = std::fgetc(f)) != EOF;) out.push_back(static_cast<char>(c));
+    return out;
+}
+
+// All bytes of a stream, whatever its position; the stream is left at the end.
+inline std::string Stream_All(FILE* f) {
+    std::fflush(f);
+    std::rewind(f);
+    return Stream_Rest(f);
 }
 
 // A 24-bit BMP file of w x h pixels (rows stored bottom-up, padded to four

@@ -26,11 +26,7 @@ struct Input {
         if (f) std::fclose(f);
     }
     FILE* get() const { return f; }
-    std::string rest() const {
-        std::string s;
-        for (int c; (c = std::fgetc(f)) != EOF;) s.push_back(static_cast<char>(c));
-        return s;
-    }
+    std::string rest() const { return testutil::Stream_Rest(f); }
     std::string bytes;
     FILE* f;
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "platform/msgbox.h"
+#include "support/testutil.h"
 #include "weldcheck/weld_fixture.h"
 #include "weldcheck/weldfile.h"
 
@@ -138,9 +139,7 @@ TEST(WeldFile, WeldRecordRoundTrip) {
 
 TEST(WeldFile, OldWeldVersionAndNewerRefused) {
     VEK_Set_Batch_Mode(1);
-    FILE* f = std::tmpfile();
-    std::fputs(" 0\r\n 1 5.0 10.0 30.0 0 0 90.0\r\n", f);
-    std::rewind(f);
+    FILE* f = testutil::Stream_With(" 0\r\n 1 5.0 10.0 30.0 0 0 90.0\r\n");
     NahtElement w;
     Clear_Weld(&w);
     ASSERT_EQ(Read_Weld(f, &w), 0);
@@ -148,9 +147,7 @@ TEST(WeldFile, OldWeldVersionAndNewerRefused) {
     EXPECT_EQ(w.l, 30.0);
     EXPECT_EQ(w.l_w, 0.0);
     std::fclose(f);
-    f = std::tmpfile();
-    std::fputs(" 3\n 1 5.0 10.0 30.0 0 0 90.0 0 0 0\n", f);
-    std::rewind(f);
+    f = testutil::Stream_With(" 3\n 1 5.0 10.0 30.0 0 0 90.0 0 0 0\n");
     EXPECT_EQ(Read_Weld(f, &w), 1);
     std::fclose(f);
     VEK_Set_Batch_Mode(0);
@@ -202,17 +199,14 @@ TEST(WeldFile, OlderGroupVersionsInvertSidesAndDoubleRootForces) {
     FILE* f = std::tmpfile();
     ASSERT_EQ(Write_Weld_Group(f, &c.g), 0);
     std::rewind(f);
-    std::string text;
-    for (int ch; (ch = std::fgetc(f)) != EOF;) text.push_back((char)ch);
+    std::string text = testutil::Stream_Rest(f);
     std::fclose(f);
     // As version 4: the stored flag is the two-sided one (1).
     text.replace(0, 3, " 4\n");
     const size_t tail = text.rfind(" 0 0 ");  // one_sided, packing
     ASSERT_NE(tail, std::string::npos);
     text.replace(tail, 5, " 1 0 ");
-    f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
+    f = testutil::Stream_With(text);
     VEK_Set_Batch_Mode(1);
     NahtGruppe r;
     Clear_Weld_Group(&r);
@@ -288,16 +282,13 @@ std::string Old_Group_Record(int version, const std::string& tail) {
     Write_Plate(f, &packing);
     std::fputs(tail.c_str(), f);
     std::rewind(f);
-    std::string text;
-    for (int ch; (ch = std::fgetc(f)) != EOF;) text.push_back((char)ch);
+    std::string text = testutil::Stream_Rest(f);
     std::fclose(f);
     return text;
 }
 
 int Read_Group_Text(const std::string& text, NahtGruppe* g) {
-    FILE* f = std::tmpfile();
-    std::fputs(text.c_str(), f);
-    std::rewind(f);
+    FILE* f = testutil::Stream_With(text);
     Clear_Weld_Group(g);
     VEK_Set_Batch_Mode(1);
     const int r = Read_Weld_Group(f, g);
