@@ -6,10 +6,13 @@
 #ifndef TESTS_CODES_ANNEX_FIXTURE_H
 #define TESTS_CODES_ANNEX_FIXTURE_H
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
 
 #include "codes/nad.h"
+#include "platform/msgbox.h"
 #include "support/testutil.h"
 
 namespace testutil {
@@ -33,6 +36,22 @@ public:
 private:
     ScopedEnv data_{"DATA", dir.file("DATA")};
     ScopedEnv dram_{"DRAM", dir.file("DRAM")};
+};
+
+// A test on that tree with the standard set (variant 0) active at the start;
+// Use_Annex(1) activates "Deutschland" (a national variant) instead.  The
+// recorded messages of the switch and of the test are cleared.
+class AnnexTest : public ::testing::Test {
+protected:
+    void SetUp() override { Use_Annex(0); }
+    void TearDown() override { VEK_Clear_Recorded_Messages(); }
+    void Use_Annex(int national) {
+        Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
+        ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
+        VEK_Clear_Recorded_Messages();
+    }
+
+    AnnexTree annex;
 };
 
 }  // namespace testutil

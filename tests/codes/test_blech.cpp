@@ -20,15 +20,8 @@ const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
 const std::string kIndent = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";
 const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
 
-class Plate : public ::testing::Test {
+class Plate : public testutil::AnnexTest {
 protected:
-    void SetUp() override { Use_Annex(0); }
-    void TearDown() override { VEK_Clear_Recorded_Messages(); }
-    void Use_Annex(int national) {
-        Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
-        ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
-        VEK_Clear_Recorded_Messages();
-    }
     static Blech_Record Make(int grade, double t, double b, double l) {
         Blech_Record p;
         Clear_Plate(&p);
@@ -42,8 +35,6 @@ protected:
         const auto& m = VEK_Recorded_Messages();
         return i < m.size() && !m[i].lines.empty() ? m[i].lines[0] : std::string("<none>");
     }
-
-    testutil::AnnexTree annex;
 };
 
 TEST_F(Plate, S355At50mm) {

@@ -24,17 +24,9 @@ const std::string kHead = "\n#SHOWPARA\n0x0\n4\n-1\n";
 const std::string kIndent = "#END_OF_TEXT\n0x4\n0x20\n4\n2 0.3 2 0\n-1\n";
 const std::string kEnd = "#END_OF_TEXT\n0x0\n-1\n";
 
-// A data tree with the two shipped annexes; the standard set (variant 0)
-// or "Deutschland" (a national variant) is activated by the tests.
-class Material : public ::testing::Test {
+// On a data tree with the two shipped annexes.
+class Material : public testutil::AnnexTest {
 protected:
-    void SetUp() override { Use_Annex(0); }
-    void TearDown() override { VEK_Clear_Recorded_Messages(); }
-    void Use_Annex(int national) {
-        Set_Active_NAD_By_Name(national ? "Deutschland" : "EC-Standardparameter");
-        ASSERT_EQ(Get_NAD_EC3()->variant != 0, national != 0);
-        VEK_Clear_Recorded_Messages();
-    }
     static Materialparameter_Record Table(int kind, int grade) {
         Materialparameter_Record m;
         Clear_Material_Params(&m);
@@ -49,8 +41,6 @@ protected:
         OLI_End_Text(list.f());
         return list.Take();
     }
-
-    testutil::AnnexTree annex;
 };
 
 TEST_F(Material, ClearAndDefault) {
