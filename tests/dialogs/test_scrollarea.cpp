@@ -12,6 +12,7 @@
 #include <vector>
 #include <algorithm>
 
+#include "area_session.h"
 #include "base/cp850.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
@@ -32,21 +33,10 @@ const int kAreaCode = 100;
 class Area : public ::testing::Test {
 protected:
     void SetUp() override {
-        pxInitScreen(640, 480);
-        VEK_Script_Clear();
-        Init_Prop_Sheets();
-        Undefine_All_Scrollable_View_Areas();
-        Init_Screen_Colors();
-        Define_Prop_Sheet(0, 0, 639, 479, 0, 0, "Test", 0, 0);
-        slot = Define_Scrollable_View_Area(20, 20, 600, 400, 0, 0);
-        Add_Escape_Area_to_PS(20, 20, 600, 400, kAreaCode);
-        Activate_Prop_Sheet();
+        Begin_Area_Session(640, 480);
+        slot = Open_Area_Sheet("Test", 20, 20, 600, 400, 0, kAreaCode);
     }
-    void TearDown() override {
-        Undefine_All_Scrollable_View_Areas();
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
-    }
+    void TearDown() override { End_Area_Session(); }
     int slot = -1;
 };
 

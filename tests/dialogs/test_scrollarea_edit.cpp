@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "area_session.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
@@ -20,21 +21,10 @@ namespace {
 class EditField : public ::testing::Test {
 protected:
     void SetUp() override {
-        pxInitScreen(640, 480);
-        VEK_Script_Clear();
-        Init_Prop_Sheets();
-        Undefine_All_Scrollable_View_Areas();
-        Init_Screen_Colors();
-        Define_Prop_Sheet(0, 0, 639, 479, 0, 0, "Test", 0, 0);
-        slot = Define_Scrollable_View_Area(0, 0, 600, 400, 0, 0);
-        Add_Escape_Area_to_PS(0, 0, 600, 400, 100);
-        Activate_Prop_Sheet();
+        Begin_Area_Session(640, 480);
+        slot = Open_Area_Sheet("Test", 0, 0, 600, 400, 0, 100);
     }
-    void TearDown() override {
-        Undefine_All_Scrollable_View_Areas();
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
-    }
+    void TearDown() override { End_Area_Session(); }
     Edit_Field_State *Add(char *buf, int max, int x2 = 130) {
         Add_Edit_Field_to_Scrollable_Area(slot, 10, 10, x2, 200, buf, max, BLACK_CI, WHITE_CI, 1,
                                           &Screen_Flag_On);
@@ -146,16 +136,9 @@ TEST_F(EditField, AnimatedScrollBringsRectangleIntoView) {
 class Long_List : public ::testing::Test {
 protected:
     void Open(int screen_height, int field_y) {
-        pxInitScreen(800, screen_height);
-        VEK_Script_Clear();
+        Begin_Area_Session(800, screen_height);
         VEK_Input_Reset();
-        Init_Prop_Sheets();
-        Undefine_All_Scrollable_View_Areas();
-        Init_Screen_Colors();
-        Define_Prop_Sheet(0, 0, 799, screen_height - 1, 0, 0, "Test", 0, 0);
-        slot = Define_Scrollable_View_Area(0, 0, 790, screen_height - 10, 0, 0);
-        Add_Escape_Area_to_PS(0, 0, 790, screen_height - 10, 100);
-        Activate_Prop_Sheet();
+        slot = Open_Area_Sheet("Test", 0, 0, 790, screen_height - 10, 0, 100);
         for (int i = 0; i < 30; i++) {
             names[i] = "Eintrag " + std::to_string(i);
             entries[i] = {BLACK_CI, names[i].data()};
@@ -165,11 +148,7 @@ protected:
         Update_Scrollable_View_Area(slot);
         VEK_Script_Click(60, field_y - 4);  // on the field: the list opens
     }
-    void TearDown() override {
-        Undefine_All_Scrollable_View_Areas();
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
-    }
+    void TearDown() override { End_Area_Session(); }
     int Run() {
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         return Edit_Scrollable_View_Area(slot);

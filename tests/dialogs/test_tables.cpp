@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "area_session.h"
 #include "base/cp850.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
@@ -44,17 +45,10 @@ const int TOP = 30, LEFT = 10, RIGHT = 500, ROW = 22;
 class Table : public ::testing::Test {
 protected:
     void SetUp() override {
-        pxInitScreen(640, 480);
-        VEK_Script_Clear();
-        Init_Prop_Sheets();
-        Undefine_All_Scrollable_View_Areas();
-        Init_Screen_Colors();
+        Begin_Area_Session(640, 480);
         M_LEFT = 0;
         LAST_SHEET_EDIT_KEY = 0;
-        Define_Prop_Sheet(0, 0, 639, 479, 0, 0, "Lastfälle"_cp, 0, 0);
-        slot = Define_Scrollable_View_Area(0, 0, 600, Area_Height(), 0, 1);
-        Add_Escape_Area_to_PS(0, 0, 600, Area_Height(), 100);
-        Activate_Prop_Sheet();
+        slot = Open_Area_Sheet("Lastfälle"_cp, 0, 0, 600, Area_Height(), 1, 100);
         t = Define_Table_in_Scrollable_Area(slot, TOP, LEFT, RIGHT, ROW, sizeof(Load), Load_Row);
         ASSERT_GE(t, 0);
         Load blank{0.0, 0.0, 0, 1};
@@ -72,9 +66,7 @@ protected:
     }
     void TearDown() override {
         for (int i = 0; i < SHEET_TABLE_COUNT; ++i) Release_Table(i);
-        Undefine_All_Scrollable_View_Areas();
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
+        End_Area_Session();
         M_LEFT = 0;
     }
     virtual int Area_Height() const { return 400; }
