@@ -83,11 +83,14 @@ void Draw_Plain(const Image_Button_Bar *bar, const Image_Button *b) {
                       b->state > 0 ? IMAGE_BUTTON_NORMAL : IMAGE_BUTTON_INACTIVE);
 }
 
-void Hide_Tool_Tip_Box(void) {
-    if (!tool_tip.saved) return;
-    Restore_Screen_Rectangle(tool_tip.x1, tool_tip.y1, tool_tip.x2, tool_tip.y2);
-    tool_tip.saved = 0;
+// Puts back what a box covered, once.
+void Put_Back(Saved_Rect *box) {
+    if (!box->saved) return;
+    Restore_Screen_Rectangle(box->x1, box->y1, box->x2, box->y2);
+    box->saved = 0;
 }
+
+void Hide_Tool_Tip_Box(void) { Put_Back(&tool_tip); }
 
 // Shows the tip's lines in a white framed box below the mouse, kept 5
 // pixels inside the right and bottom screen edges.
@@ -138,11 +141,7 @@ void Show_Tool_Tip_Box(const char *tip) {
     last_tip = tool_tip;
 }
 
-void Close_Panel(void) {
-    if (!panel.saved) return;
-    Restore_Screen_Rectangle(panel.x1, panel.y1, panel.x2, panel.y2);
-    panel.saved = 0;
-}
+void Close_Panel(void) { Put_Back(&panel); }
 
 // Rolls the panel of a sub-bar down in four steps, draws its buttons and
 // starts the one-second deadline.

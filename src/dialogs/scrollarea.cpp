@@ -78,6 +78,15 @@ void Reset_Record(Scrollable_View_Area *a) {
     a->active = 1;
 }
 
+// A free slot with a fresh record, the key settings read first; -1 (with
+// the console line) when every slot is taken.
+int Claim_Free_Slot(void) {
+    Read_Settings();
+    int slot = First_Free_Slot();
+    if (slot >= 0) Reset_Record(&areas[slot]);
+    return slot;
+}
+
 // Creates the sheet area and the sliders of a slot; the rectangle is stored
 // with the sliders taken off.
 void Place(Scrollable_View_Area *a, int x1, int y1, int x2, int y2, int horizontal,
@@ -124,12 +133,9 @@ void Reset_Scrollable_Area_Settings(void) {
 }
 
 int Define_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal, int vertical) {
-    Read_Settings();
-    int slot = First_Free_Slot();
+    int slot = Claim_Free_Slot();
     if (slot < 0) return -1;
-    Scrollable_View_Area *a = &areas[slot];
-    Reset_Record(a);
-    Place(a, x1, y1, x2, y2, horizontal, vertical);
+    Place(&areas[slot], x1, y1, x2, y2, horizontal, vertical);
     return slot;
 }
 
@@ -275,13 +281,10 @@ void Inquire_Scrollable_View_Area_Origin(int slot, int *x, int *y) {
 }
 
 int Reserve_Scrollable_View_Area(void) {
-    Read_Settings();
-    int slot = First_Free_Slot();
+    int slot = Claim_Free_Slot();
     if (slot < 0) return -1;
-    Scrollable_View_Area *a = &areas[slot];
-    Reset_Record(a);
-    a->active = 0;
-    a->sheet_area_id = 9999;
+    areas[slot].active = 0;
+    areas[slot].sheet_area_id = 9999;
     return slot;
 }
 
