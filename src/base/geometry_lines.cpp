@@ -289,6 +289,17 @@ int Intersect_Ray_Circle(double cx, double cy, double r, const double sx[2], con
 
 // ---- crossings with polylines ---------------------------------------------
 
+// Copies the collected points into the caller's arrays (sized by the
+// caller for the limit the collector was given); returns the count.
+static int Copy_Out(const std::vector<double> &px, const std::vector<double> &py, double xo[],
+                    double yo[]) {
+    for (size_t i = 0; i < px.size(); i++) {
+        xo[i] = px[i];
+        yo[i] = py[i];
+    }
+    return (int)px.size();
+}
+
 // Hands the collected points to the caller as ITools_ blocks (freed and
 // nulled when there are none); returns the count.
 static int Hand_Over(const std::vector<double> &px, const std::vector<double> &py, double **xo,
@@ -342,11 +353,7 @@ int Intersect_Polyline_Circle(int n, const double x[], const double y[], int /*c
                               double cx, double cy, double r, double xo[], double yo[]) {
     std::vector<double> px, py;
     Polyline_Circle(n, x, y, cx, cy, r, 10, px, py);  // at most 11 points
-    for (size_t i = 0; i < px.size(); i++) {
-        xo[i] = px[i];
-        yo[i] = py[i];
-    }
-    return (int)px.size();
+    return Copy_Out(px, py, xo, yo);
 }
 
 static void Polyline_Line(int n, const double x[], const double y[], int closed,
@@ -377,11 +384,7 @@ int Intersect_Polyline_Line(int n, const double x[], const double y[], int close
                             const double lx[2], const double ly[2], double xo[], double yo[]) {
     std::vector<double> px, py;
     Polyline_Line(n, x, y, closed, lx, ly, 10, 5, px, py);
-    for (size_t i = 0; i < px.size(); i++) {
-        xo[i] = px[i];
-        yo[i] = py[i];
-    }
-    return (int)px.size();
+    return Copy_Out(px, py, xo, yo);
 }
 
 static void Polyline_Segment(int n, const double x[], const double y[], int closed, double x1,
@@ -415,11 +418,7 @@ int Intersect_Polyline_Segment(int n, const double x[], const double y[], int cl
                                double y1, double x2, double y2, double xo[], double yo[]) {
     std::vector<double> px, py;
     Polyline_Segment(n, x, y, closed, x1, y1, x2, y2, 10, px, py);
-    for (size_t i = 0; i < px.size(); i++) {
-        xo[i] = px[i];
-        yo[i] = py[i];
-    }
-    return (int)px.size();
+    return Copy_Out(px, py, xo, yo);
 }
 
 int Intersect_Polylines_Alloc(int n, const double x[], const double y[], int closed, int m,
