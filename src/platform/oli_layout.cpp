@@ -9,6 +9,7 @@
 #include "platform/oli_layout.h"
 
 #include <cassert>
+#include <climits>
 #include <cmath>
 #include <cstdarg>
 #include <cstdlib>
@@ -109,6 +110,14 @@ std::vector<double> Numbers_Of(const std::string& line) {
     return out;
 }
 
+// A count or layout word of a table head as an int. False for a number no
+// int holds (not finite or out of range): only a damaged block carries one.
+bool Int_Of(double v, int* out) {
+    if (!(v >= INT_MIN && v <= INT_MAX)) return false;  // NaN fails here too
+    *out = static_cast<int>(v);
+    return true;
+}
+
 char** Line_Array(const std::vector<std::string>& lines, bool* ok) {
     char** arr = static_cast<char**>(std::calloc(lines.size() + 1, sizeof(char*)));
     if (!arr) {
@@ -198,29 +207,38 @@ OLITable* readOLITableFromFILE(FILE* stream) {
 
     OLITable* table = static_cast<OLITable*>(std::calloc(1, sizeof(OLITable)));
     if (!table) return nullptr;
-    int total = 0;
+    bool ok = true;
+    long long total = 0;  // three counts of up to INT_MAX each
     for (int i = 0; i < 3; ++i) {
-        table->title_counts[i] = counts[i] < 0 ? 0 : static_cast<int>(counts[i]);
+        int n = 0;
+        if (!Int_Of(counts[i], &n)) ok = false;
+        table->title_counts[i] = n < 0 ? 0 : n;
         total += table->title_counts[i];
     }
     std::vector<std::string> titles, rows;
-    for (int i = 0; i < total && Read_Line(stream, line); ++i) titles.push_back(line);
-    bool ok = true;
+    for (long long i = 0; ok && i < total && Read_Line(stream, line); ++i) titles.push_back(line);
     std::vector<double> layout;
-    if (Read_Line(stream, line)) layout = Numbers_Of(line);
-    for (size_t i = 0; i < 4 && i < layout.size(); ++i) table->layout[i] = static_cast<int>(layout[i]);
+    if (ok && Read_Line(stream, line)) layout = Numbers_Of(line);
+    for (size_t i = 0; i < 4 && i < layout.size(); ++i)
+        if (!Int_Of(layout[i], &table->layout[i])) ok = false;
     // A block that holds only its titles ends with the layout line 0 0 0 0.
     bool titles_only = layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0;
-    if (layout.size() >= 5) table->column_count = static_cast<int>(layout[4]);
+    if (layout.size() >= 5 && !Int_Of(layout[4], &table->column_count)) ok = false;
     if (table->column_count < 0) table->column_count = 0;
-    if (table->column_count > 0 && Read_Line(stream, line)) {
+    if (ok && table->column_count > 0 && Read_Line(stream, line)) {
+        // Every position takes at least one character of its line; a count
+        // beyond that is damage, not a table to allocate for.
+        if (static_cast<size_t>(table->column_count) > line.size()) {
+            deleteOLITable(table);
+            return nullptr;
+        }
         std::vector<double> pos = Numbers_Of(line);
         table->column_positions = static_cast<double*>(std::calloc(table->column_count, sizeof(double)));
         if (!table->column_positions) ok = false;
         for (int i = 0; ok && i < table->column_count && i < static_cast<int>(pos.size()); ++i)
             table->column_positions[i] = pos[i];
     }
-    if (!titles_only) {
+    if (ok && !titles_only) {
         while (Read_Line(stream, line) && line != "#END_OF_TEXT") rows.push_back(line);
     }
     table->title_line_count = static_cast<int>(titles.size());

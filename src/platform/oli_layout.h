@@ -49,8 +49,9 @@ struct OLITable {
 
 // Reads the next "#SHOWTABLE" block from the stream's current position.
 // Returns a new table (free it with deleteOLITable), or null when the
-// stream is null, holds no such block or memory is exhausted. Lines may end
-// with LF or CRLF.
+// stream is null, holds no such block, the block is damaged (a count or
+// layout number that no int holds, more columns than the position line has
+// characters) or memory is exhausted. Lines may end with LF or CRLF.
 OLITable* readOLITableFromFILE(FILE* stream);
 
 // Frees a table from readOLITableFromFILE; null is ignored.

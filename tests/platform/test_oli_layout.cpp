@@ -103,6 +103,45 @@ TEST(OliLayout, ReadsTableBlocksWithCrlf) {
     std::fclose(f);
 }
 
+// Damaged table heads found by fuzzing: counts and layout words that no int
+// holds, and a column count far beyond its position line, are refused; the
+// next intact block is still found.
+TEST(OliLayout, DamagedTableHeadsAreRefused) {
+    const char* damaged[] = {
+        "#CO\n#SHOWTABLE\r\n 0333333333333 1 0\r\n 1 \r\n\n0",
+        "#SHOWTABLE\n 0 0 0\n 0 1e300 0 0 1\n 5\n a\n",
+        "#SHOWTABLE\n 0 0 0\n 0 0 0 0 nan\n 5\n a\n",
+        "#SHOWTABLE\n 0 0 0\n 0 0 0 0 2000000000\n 4.5 9\n a\n",
+    };
+    for (const char* bytes : damaged) {
+        FILE* f = testutil::Stream_With(bytes);
+        OLITable* t = readOLITableFromFILE(f);
+        EXPECT_EQ(t, nullptr) << bytes;
+        deleteOLITable(t);
+        std::fclose(f);
+    }
+    FILE* f = testutil::Stream_With("#SHOWTABLE\n 1e10 0 0\n#SHOWTABLE\n 0 0 0\n 0 0 0 0 2\n 4.5 9\n a\n");
+    EXPECT_EQ(readOLITableFromFILE(f), nullptr);
+    OLITable* t = readOLITableFromFILE(f);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->column_count, 2);
+    EXPECT_DOUBLE_EQ(t->column_positions[1], 9.0);
+    ASSERT_EQ(t->row_count, 1);
+    EXPECT_STREQ(t->rows[0], "a");
+    deleteOLITable(t);
+    std::fclose(f);
+
+    // Counts whose sum no int holds: the titles there are read.
+    f = testutil::Stream_With("#SHOWTABLE\n 2147483647 2147483647 2147483647\n t\n");
+    t = readOLITableFromFILE(f);
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->title_counts[2], 2147483647);
+    ASSERT_EQ(t->title_line_count, 1);
+    EXPECT_STREQ(t->title_lines[0], "t");
+    deleteOLITable(t);
+    std::fclose(f);
+}
+
 TEST(OliLayout, TableColoursRoundTrip) {
     int c[OLI_TABLE_COLOUR_COUNT];
     EXPECT_EQ(getOLITableColours(nullptr), 0);
