@@ -1,0 +1,77 @@
+// Fuzz target: the text I/O helpers every reader is built on. The first
+// byte picks the reader and a buffer size; the rest is the file. Each
+// reader is called repeatedly until the stream ends, so a reader that
+// stops consuming shows up as a hang.
+#include "fuzz_common.h"
+
+#include "base/textio.h"
+#include "weldapp/services.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Quiet();
+    if (size < 1) return 0;
+    const int pick = data[0];
+    const int bufsize = 1 + (pick >> 3);  // 1..32
+    FILE* f = fuzz::Stream(data + 1, size - 1);
+    if (!f) return 0;
+    // Every reader must make progress; more calls than input bytes mean a hang.
+    const size_t limit = size + 4;
+    size_t calls = 0;
+    switch (pick & 7) {
+    case 0:
+        while (calls++ < limit && !std::feof(f)) {
+            char* t = Read_Text_Block(f);
+            if (!t) break;
+            std::free(t);
+        }
+        break;
+    case 1: {
+        char name[GUILLEMET_NAME_SIZE];
+        while (calls++ < limit && !std::feof(f)) (void)Read_Guillemet_Name(f, name);
+        break;
+    }
+    case 2: {
+        char* buf = static_cast<char*>(std::malloc(bufsize));
+        while (calls++ < limit && Read_Delimited_String(f, buf, bufsize, '<', '>') >= 0 && !std::feof(f)) {
+        }
+        std::free(buf);
+        break;
+    }
+    case 3: {
+        char* buf = static_cast<char*>(std::malloc(bufsize));
+        while (calls++ < limit && Read_Line(f, buf, bufsize) > 0) {
+        }
+        std::free(buf);
+        break;
+    }
+    case 4:
+        (void)Find_Keyword_Line(f, "#EC3", 1);
+        (void)Find_Keyword_Line(f, "NAD/Version", 1);
+        break;
+    case 5: {
+        char buf[GUILLEMET_STRING_MAX + 1];
+        while (calls++ < limit && !std::feof(f)) (void)Read_Guillemet_String(f, buf);
+        break;
+    }
+    case 6: {
+        int n = 0;
+        (void)Find_Keyword_Int("VERSION", f, &n);
+        (void)Find_Keyword_Int("#", f, nullptr);
+        break;
+    }
+    default: {
+        std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+        std::string copy = bytes;
+        (void)Trim_String(copy.data(), 3);
+        char target[33];
+        (void)Copy_Trimmed(bytes.c_str(), target, bufsize, 7);
+        copy = bytes;
+        (void)Strip_Markup_To_Ansi(copy.data(), 1, pick & 8);
+        (void)Fgetc_Skip_Blanks(f);
+        break;
+    }
+    }
+    if (calls > limit) __builtin_trap();
+    std::fclose(f);
+    return 0;
+}
