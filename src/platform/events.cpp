@@ -9,6 +9,7 @@
 #include "platform/events.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -95,7 +96,9 @@ int VEK_Script_Pending(void)
 }
 
 /* Reads one integer (decimal, or hexadecimal after 0x) at *p and moves *p
- * behind it.  0 when no number stands there. */
+ * behind it.  0 when no number stands there or it lies outside the range
+ * of an int (such a line is damaged; wrapping would turn it into another,
+ * valid-looking event). */
 static int read_int(const char** p, int* out)
 {
     while (**p == ' ' || **p == '\t') ++*p;
@@ -103,6 +106,7 @@ static int read_int(const char** p, int* out)
     long v = std::strtol(*p, &end, 0);
     if (end == *p) return 0;
     if (*end && *end != ' ' && *end != '\t') return 0;
+    if (v < INT_MIN || v > INT_MAX) return 0;
     *out = (int)v;
     *p = end;
     return 1;

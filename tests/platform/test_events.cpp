@@ -41,6 +41,14 @@ TEST(Events, ScriptLinesParseToEvents)
     for (const char* bad : {"click 10", "click a b", "move 1 2 3", "answer maybe", "jump 1", "key",
                             "close now", "clickity 1 2", "key 12x"})
         EXPECT_EQ(VEK_Script_Parse_Line(bad, &e), -1) << bad;
+    // Numbers beyond an int are refused, not wrapped into another event
+    // ("click 4294967396 5" used to click at x = 100).
+    for (const char* bad : {"click 4294967396 5", "move 1 -2147483649", "key 0x100000148", "type 4294967297 x",
+                            "release 99999999999999999999"})
+        EXPECT_EQ(VEK_Script_Parse_Line(bad, &e), -1) << bad;
+    EXPECT_EQ(VEK_Script_Parse_Line("move 2147483647 -2147483648", &e), 1);
+    EXPECT_EQ(e.x, 2147483647);
+    EXPECT_EQ(e.y, -2147483647 - 1);
 }
 
 TEST(Events, QueueKeepsOrderAndTakeIfLooksOnlyAtTheHead)
