@@ -295,6 +295,16 @@ static int parse_double(const std::string& text, double* out)
     return 1;
 }
 
+/* The key that ended an inline edit becomes LAST_SHEET_EDIT_KEY.  Up and
+ * Down leave the field for the row above or below: they end the chain of
+ * edits (result 0), and the caller reads the key to move; any other key
+ * moves on to the next field with its own code as the result. */
+static int End_Inline_Edit(int key)
+{
+    LAST_SHEET_EDIT_KEY = key;
+    return key == VEK_KEY_UP || key == VEK_KEY_DOWN ? 0 : key;
+}
+
 int Short_Edit_Float(int, int, const char*, double* value)
 {
     VEKScriptEvent e;
@@ -304,8 +314,7 @@ int Short_Edit_Float(int, int, const char*, double* value)
     }
     double v;
     if (value && parse_double(e.text, &v)) *value = v;
-    LAST_SHEET_EDIT_KEY = e.value;
-    return e.value;
+    return End_Inline_Edit(e.value);
 }
 
 void Set_Short_Edit_Text_Scrollmode(int max_length)
@@ -327,8 +336,7 @@ int Short_Edit_Text(int, int, char* text, int visible, int)
         e.text.copy(text, n);
         text[n] = '\0';
     }
-    LAST_SHEET_EDIT_KEY = e.value;
-    return e.value;
+    return End_Inline_Edit(e.value);
 }
 
 /* ---- menus ---- */

@@ -39,6 +39,9 @@ extern int M_SCROLL;             /* wheel turn of the last wheel event; callers 
 /* The last key that ended an inline edit or sheet edit (0 when none). */
 extern int LAST_SHEET_EDIT_KEY;
 
+/* Key codes of the arrow keys (0x100 + scan code) as editors report them. */
+enum { VEK_KEY_UP = 0x148, VEK_KEY_DOWN = 0x150 };
+
 enum {
     VEK_MASK_LEFT_UP = 0x00000001,
     VEK_MASK_LEFT_DOWN = 0x00000002,

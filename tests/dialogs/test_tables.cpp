@@ -341,6 +341,22 @@ TEST_F(Scrolled_Table, UpArrowEditsTheRowAboveAndScrolls) {
     EXPECT_EQ(Table_Row_Count(t), 10);
 }
 
+// With every row taking edits, the arrow key still ends the edit of its
+// row: the next edit is the row above, not the next field of the chain.
+TEST_F(Scrolled_Table, UpArrowEndsTheChainWhenEveryRowIsEditable) {
+    Editable_Up_To(t, 10);
+    VEK_Script_Click(Sx(LEFT + 110), Sy(Row_Top(3) + 15));
+    VEK_Script_Type("5", 328);
+    VEK_Script_Type("9", 0);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Table(t), 1);
+    std::vector<double> v = Values();
+    EXPECT_DOUBLE_EQ(v[1], 9.0);
+    EXPECT_DOUBLE_EQ(v[2], 5.0);
+    EXPECT_DOUBLE_EQ(v[3], 40.0);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+}
+
 TEST_F(Scrolled_Table, DownArrowMovesToTheRowBelowAndScrollsNearTheBottom) {
     Editable_Up_To(t, 3);
     // Row 3's value sits at screen y 89 of a 100-pixel area: a row down

@@ -212,6 +212,24 @@ TEST_F(Input, ShortEditFloatStoresOnlyNumbers)
     EXPECT_DOUBLE_EQ(v, -1000.0);
 }
 
+TEST_F(Input, ArrowKeysEndTheChainOfEditsAndLeaveTheKey)
+{
+    // Up and Down leave the field for another row: the edit is taken, the
+    // chain ends (0) and the key waits for the table service.
+    double v = 0.0;
+    char text[8] = "";
+    VEK_Script_Type("2.5", VEK_KEY_DOWN);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);
+    EXPECT_DOUBLE_EQ(v, 2.5);
+    EXPECT_EQ(LAST_SHEET_EDIT_KEY, 336);
+    VEK_Script_Type("ab", VEK_KEY_UP);
+    EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 0);
+    EXPECT_STREQ(text, "ab");
+    EXPECT_EQ(LAST_SHEET_EDIT_KEY, 328);
+    VEK_Script_Type("x", 13);  // Enter moves on to the next field
+    EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 13);
+}
+
 TEST_F(Input, ShortEditTextIsBoundedByTheVisibleOrScrollLength)
 {
     char text[6] = "abc";
