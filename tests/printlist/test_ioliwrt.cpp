@@ -467,3 +467,67 @@ TEST(VersionLine, VersionFileReader) {
 }
 
 }  // namespace
+
+namespace {
+
+// Bookmark levels managed down to level 3: a return to a higher level
+// closes the sibling and every deeper level (last - level + 1 closes);
+// deeper headings get bookmark level 0 and leave the bookkeeping alone;
+// headings beyond the bookmark depth get no entry at all.
+TEST(Headings, BookmarkLevelsClosedOnReturnToAHigherLevel) {
+    ListCapture list;
+    Oli_Set_Bookmark_Max_Level(3);
+    const std::string close = "#SETBOOKMARK\n17\n \n";
+    Oli_Heading(list.f(), 1, "A");
+    Oli_Heading(list.f(), 2, "B");
+    Oli_Heading(list.f(), 3, "C");
+    Oli_Heading(list.f(), 4, "D");
+    std::string out = list.Take();
+    EXPECT_EQ(out.find(close), std::string::npos);
+    EXPECT_NE(out.find("#SETBOOKMARK\n16\n \xCE@1.1.1. C\n"), std::string::npos);
+    EXPECT_NE(out.find("#SETBOOKMARK\n0\n \xCE@1.1.1.1. D\n"), std::string::npos);
+
+    Oli_Heading(list.f(), 1, "E");
+    EXPECT_EQ(list.Take().substr(0, 3 * close.size() + 1), close + close + close + "#");
+    Oli_Heading(list.f(), 2, "F");
+    EXPECT_EQ(list.Take().substr(0, 1), "#");
+    EXPECT_EQ(list.Take(), "");
+    Oli_Heading(list.f(), 2, "G");
+    out = list.Take();
+    EXPECT_EQ(out.substr(0, close.size() + 1), close + "#");
+    EXPECT_EQ(out.find(close, 1), std::string::npos);
+    EXPECT_NE(out.find("#SETBOOKMARK\n16\n \xCE@2.2. G\n"), std::string::npos);
+    // Two levels open (1 and 2): both closed at the end of the list.
+    Oli_Close_Bookmarks(list.f());
+    EXPECT_EQ(list.Take(), close + close);
+
+    Oli_Set_Bookmark_Depth(2);
+    Oli_Heading(list.f(), 3, "H");
+    out = list.Take();
+    EXPECT_EQ(out.find("#SETBOOKMARK"), std::string::npos);
+    EXPECT_NE(out.find("\xCEH\xCE@2.2.1. H\xCEr\n"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The named second part only where its mode asks for it: mode 3 when the
+// value is below the limit, mode 4 and mode 2 when above, any other mode
+// when below; never without a name.
+TEST(CheckLines, CompareTextSecondPartOnlyWhereItsModeAsks) {
+    EXPECT_STREQ(Compare_Text_Tol(1.5, 1.0, 1, 0.0, 3, "x", "m"), "1.5 m > 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(0.5, 1.0, 1, 0.0, 3, "x", "m"), "0.5 m < 1.0 m  \x88 x = 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(0.5, 1.0, 1, 0.0, 4, "x", "m"), "0.5 m < 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(0.5, 1.0, 1, 0.0, 2, "x", "m"), "0.5 m < 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(1.5, 1.0, 1, 0.0, 1, "x", "m"), "1.5 m > 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(0.5, 1.0, 1, 0.0, 1, "x", "m"), "0.5 m < 1.0 m  \x88 x = 0.5 m");
+    EXPECT_STREQ(Compare_Text_Tol(1.04, 1.0, 1, 0.0, 4, "x", "m"), "1.0 m = 1.0 m");
+    EXPECT_STREQ(Compare_Text_Tol(0.5, 1.0, 1, 0.0, 0, nullptr, "m"), "0.5 m < 1.0 m");
+    char out[64];
+    EXPECT_STREQ(Compare_Text_Op("x", 2.0, ">=", 1.0, 1, out, sizeof out), "2.0 > 1.0");
+    EXPECT_STREQ(Compare_Text_Op("x", 0.5, "=>", 1.0, 1, out, sizeof out), "0.5 < 1.0  \x88  x = 1.0");
+    EXPECT_STREQ(Compare_Text_Op("x", 1.5, "<", 1.0, 1, out, sizeof out), "1.5 > 1.0  \x88  x = 1.0");
+}
+
+}  // namespace

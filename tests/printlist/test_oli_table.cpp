@@ -152,3 +152,40 @@ TEST(TableHelpers, RemarksTitleAndSubSupLength) {
 }
 
 }  // namespace
+
+namespace {
+
+// The list flags around a table (0x400 before it; 0x40 or rows reaching the
+// table mark before it, 0x40 also after it), the layout line without the
+// third head line (flag 0x1), no move with flag 0x4, and Oli_Table over the
+// column records grown last with default options.
+TEST(GeneralTable, ListFlagsLayoutFormsAndDefaultOptions) {
+    ListCapture list;
+    OliTableColumn* cols = nullptr;
+    ASSERT_NE(Oli_Init_Columns(2, &cols), nullptr);
+    std::snprintf(cols[0].title, sizeof cols[0].title, "Nr");
+    std::snprintf(cols[1].title, sizeof cols[1].title, "L");
+    std::snprintf(cols[1].type, sizeof cols[1].type, "m");
+    cols[1].decimals = 2;
+    const OliTableCell cells[4] = {{nullptr, 0, 0, 0, 0}, {nullptr, 1.5, 0, 0, 0},
+                                   {nullptr, 0, 0, 0, 0}, {nullptr, 12.0, 0, 0, 0}};
+    const std::string head = "#SHOWTABLE\n 0 0 0\n";
+    const std::string positions = " 5.000000 10.000000\n";
+    const std::string head_row = " \xCEu\xCE" "bNr\xCEr\xCEu   \xCEu\xCE" "bL\xCEr\xCEu    \n";
+    EXPECT_EQ(OliTabelle(list.f(), 2, 1, cells, cols, nullptr, 0x1 | 0x4 | 0x400, 0, nullptr, 0), 0);
+    EXPECT_EQ(list.Take(), "#SETFLAGS\n 896\n\n" + head + " 1 0 -1 -1 2\n" + positions + head_row +
+                               "    1 1.50 \n#END_OF_TEXT\n");
+
+    Oli_Set_Table_Mark(2);
+    EXPECT_EQ(OliTabelle(list.f(), 2, 2, cells, cols, nullptr, 0, 0, nullptr, 5), 0);
+    Oli_Set_Table_Mark(100);
+    EXPECT_EQ(list.Take(), "#SETFLAGS\n 640\n\n#SETYPOS\n256 0.1\n" + head + " 1 1 -1 -1 2\n" + positions +
+                               head_row + " Nr   Nr   \n    5 1.50 \n    6 12.00 \n#END_OF_TEXT\n");
+
+    Oli_Table(list.f(), 1, 1, cells, nullptr);
+    EXPECT_EQ(list.Take(), "#SETYPOS\n256 0.1\n" + head + " 1 1 -1 -1 1\n \xCEu\xCE" "bNr\xCEr\xCEu   \n"
+                           " Nr   \n    1 \n#END_OF_TEXT\n");
+    Oli_Free_Columns(&cols);
+}
+
+}  // namespace
