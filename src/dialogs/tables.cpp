@@ -28,8 +28,6 @@ namespace {
 #define TABLE_FREE(p) Mem_Free(__FILE__, __LINE__, "null", (p))
 
 const char *const DEFAULT_COLUMN_FORMAT = "%14.8f";
-const int KEY_UP = 328;
-const int KEY_DOWN = 336;
 const int CURSOR_HAND = 18;
 
 // Tree-view pictures of the row and column icons.
@@ -44,10 +42,9 @@ enum {
 Sheet_Table tables[SHEET_TABLE_COUNT];
 bool first_definition_done = false;
 
-// Colour indices of the icon palettes and the row backgrounds, made once.
+// Colour indices of the icon palettes, made once.
 int delete_palette[5], duplicate_palette[6], duplicate_greyed_palette[5], append_palette[3],
     column_palette[7];
-int row_grey = 0, number_grey = 0;
 
 // The table and column the column menu works on (set only while it runs).
 Sheet_Table *current_table = nullptr;
@@ -83,8 +80,6 @@ void Make_Palettes(void) {
         append_palette[i] = Nearest_Color_Index(rgb_append[i][0], rgb_append[i][1], rgb_append[i][2]);
     for (int i = 0; i < 7; ++i)
         column_palette[i] = Nearest_Color_Index(rgb_column[i][0], rgb_column[i][1], rgb_column[i][2]);
-    row_grey = Nearest_RGB_Color(232, 232, 232);
-    number_grey = Nearest_RGB_Color(130, 130, 130);
 }
 
 // A new unlinked node with a copy of size bytes of data; null when memory
@@ -362,6 +357,10 @@ void Fill_Table_Area(int t) {
     Sheet_Table *s = Used(t);
     if (!s) return;
     const int area = s->area;
+    // Looked up at every fill: the screen's palette may have been set up
+    // again since the first table was defined.
+    const int row_grey = Nearest_RGB_Color(232, 232, 232);
+    const int number_grey = Nearest_RGB_Color(130, 130, 130);
     const Sheet_Table_Part &del = s->part[0], &dup = s->part[1], &app = s->part[2],
                            &num = s->part[3];
     int k = 1;
@@ -454,7 +453,7 @@ int Edit_Table(int t) {
         }
         int key = LAST_SHEET_EDIT_KEY;
         LAST_SHEET_EDIT_KEY = 0;
-        if (key == KEY_UP) {
+        if (key == VEK_KEY_UP) {
             M_YPOS -= s->row_height;
             M_LEFT = 1;
             if (M_YPOS < sy + 9 && oy >= 1) {
@@ -463,7 +462,7 @@ int Edit_Table(int t) {
                 M_YPOS -= dy;
                 Update_Scrollable_View_Area(s->area);
             }
-        } else if (key == KEY_DOWN) {
+        } else if (key == VEK_KEY_DOWN) {
             M_YPOS += s->row_height;
             M_LEFT = 1;
             if (M_YPOS > sy + height - s->row_height + 10) {

@@ -155,6 +155,60 @@ TEST_F(Table, FillPutsRowsIconsNumbersAndAppendLineIntoTheArea) {
     EXPECT_EQ(std::string("Zeile löschen"_cp), "Zeile l\x94schen");
 }
 
+// Row 2 and the append line item by item: the row's background, the row
+// function's items at the row's (x, y), the icons at their part offsets with
+// click areas over them, the number right-aligned at its offset.
+TEST_F(Table, SecondRowAndAppendLineLieAtTheirOffsets) {
+    const int y = Row_Top(2), ya = Row_Top(4);
+    struct Box {
+        int kind, x1, y1, x2, y2;
+    };
+    const Box expected[] = {
+        // row 2: items 8 .. 15 (8 a row)
+        {AREA_ITEM_RECTANGLE, LEFT, y, RIGHT, y + ROW},
+        {AREA_ITEM_DOUBLE, LEFT + 100, y + 15, -1, -1},
+        {AREA_ITEM_TEXT, LEFT + 200, y + 15, -1, -1},
+        {AREA_ITEM_TREE_VIEW_IMAGE, LEFT + 30, y + 3, LEFT + 44, y + 19},
+        {AREA_ITEM_CLICK_AREA, LEFT + 30, y + 3, LEFT + 44, y + 19},
+        {AREA_ITEM_TREE_VIEW_IMAGE, LEFT + 48, y + 3, LEFT + 66, y + 19},
+        {AREA_ITEM_CLICK_AREA, LEFT + 48, y + 3, LEFT + 66, y + 19},
+        {AREA_ITEM_TEXT, LEFT + 25 - (8 * 2 - 3), y + 15, -1, -1},  // "2:"
+        // the append line: items 24 .. 26, the last ones
+        {AREA_ITEM_RECTANGLE, LEFT, ya, RIGHT, ya + ROW - 5},
+        {AREA_ITEM_TREE_VIEW_IMAGE, LEFT + 30, ya + 3, LEFT + 65, ya + 19},
+        {AREA_ITEM_CLICK_AREA, LEFT + 30, ya + 3, LEFT + 65, ya + 19},
+    };
+    std::vector<Scrollable_Area_Item *> items;
+    for (Scrollable_Area_Item *it = Scrollable_View_Area_Record(slot)->first_item; it;
+         it = it->next)
+        items.push_back(it);
+    ASSERT_EQ(items.size(), 27u);
+    const int index[] = {8, 9, 10, 11, 12, 13, 14, 15, 24, 25, 26};
+    for (int i = 0; i < 11; ++i) {
+        const Box &b = expected[i];
+        const Scrollable_Area_Item *it = items[static_cast<size_t>(index[i])];
+        EXPECT_EQ(it->kind, b.kind) << i;
+        EXPECT_EQ(it->x1, b.x1) << i;
+        EXPECT_EQ(it->y1, b.y1) << i;
+        if (b.x2 >= 0) {
+            EXPECT_EQ(it->x2, b.x2) << i;
+            EXPECT_EQ(it->y2, b.y2) << i;
+        }
+        if (b.kind == AREA_ITEM_RECTANGLE) {
+            EXPECT_EQ(it->colour, Nearest_RGB_Color(232, 232, 232));
+        }
+        if (b.kind == AREA_ITEM_CLICK_AREA) {
+            EXPECT_EQ(it->aux, 18);        // hand cursor
+            EXPECT_EQ(it->font, 0x41006);  // tool tip font word, not below
+            EXPECT_EQ(it->colour, BLACK_CI);
+            EXPECT_EQ(it->count, 0);
+        }
+    }
+    EXPECT_STREQ(items[15]->text, "2:");
+    EXPECT_EQ(items[15]->font, 0x1000);
+    EXPECT_EQ(items[15]->colour, Nearest_RGB_Color(130, 130, 130));
+}
+
 TEST_F(Table, DuplicateDeleteAndAppendChangeTheRowsAndReturnTwo) {
     EXPECT_EQ(Click_Duplicate(2), 2);
     EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 2, 3}));
@@ -515,7 +569,66 @@ TEST_F(Column_Table, RowRangeBeyondTheRowsOrBreakChangesNothing) {
     VEK_Script_Clear();
 }
 
+// The fill dialog opens where the user last moved it: its stored centre
+// follows the sheet's displacement.
+int pending_dx = 0, pending_dy = 0;
+bool displacement_armed = false;
+void Displace_Fill_Dialog() {
+    if (displacement_armed && VEK_Prop_Sheet_Count() == 2) {
+        VEK_Set_Prop_Sheet_Displacement(pending_dx, pending_dy);
+        displacement_armed = false;
+    }
+}
+
+TEST_F(Column_Table, FillDialogReopensWhereItWasMoved) {
+    Define_Call_Allways_Function(Displace_Fill_Dialog);
+    Activate_Call_Allways_Function(1);
+    // First opening, moved by (40, 20) and left with the break button at
+    // its moved place.
+    pending_dx = 40;
+    pending_dy = 20;
+    displacement_armed = true;
+    Start_Column_Click();
+    VEK_Script_Menu(1);
+    Click_At(22 + 40, 213 + 20);
+    EXPECT_EQ(Finish_Column_Click(), 1);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    // Second opening centred 40, 20 further; moved back by (-40, -20) so its
+    // elements lie where the first opening's did (and the centre returns).
+    pending_dx = -40;
+    pending_dy = -20;
+    displacement_armed = true;
+    Start_Column_Click();
+    VEK_Script_Menu(1);
+    Click_At(200, 140);
+    VEK_Script_Type("3", 0);
+    Click_At(288, 213);
+    EXPECT_EQ(Finish_Column_Click(), 1);
+    Activate_Call_Allways_Function(0);
+    Define_Call_Allways_Function(nullptr);
+    EXPECT_EQ(Values(), (std::vector<double>{3.0, 3.0, 3.0}));
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
+}
+
 TEST_F(Column_Table, ColumnsWidenTheTableBy25PixelsUpwards) {
+    // The column icon and its click area close the fill, centred on the column.
+    Scrollable_Area_Item *icon = nullptr, *click = nullptr;
+    for (Scrollable_Area_Item *it = Scrollable_View_Area_Record(slot)->first_item; it;
+         it = it->next) {
+        icon = click;
+        click = it;
+    }
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->kind, AREA_ITEM_TREE_VIEW_IMAGE);
+    EXPECT_EQ(click->kind, AREA_ITEM_CLICK_AREA);
+    for (Scrollable_Area_Item *it : {icon, click}) {
+        EXPECT_EQ(it->x1, 200 - 14);
+        EXPECT_EQ(it->y1, TOP - 15 - 8);
+        EXPECT_EQ(it->x2, 200 + 14);
+        EXPECT_EQ(it->y2, TOP - 15 + 8);
+    }
+    EXPECT_EQ(click->aux, 18);
     EXPECT_EQ(Click_Table(LEFT + 300, TOP - 24), 1);
     EXPECT_EQ(Click_Table(LEFT + 300, TOP - 26), 0);
     M_LEFT = 0;
