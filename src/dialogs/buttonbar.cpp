@@ -228,7 +228,10 @@ Hover_End Hover_Sub_Bar(const Image_Button_Bar *bar, const Image_Button *b, VEKM
         if (!open) {
             Open_Panel(sub);
             open = true;
-        } else if (!on && !clicked) {
+        }
+        // Already on the opening event: a mouse that left the button upwards
+        // or sideways at once does not leave the panel standing.
+        if (!on && !clicked) {
             close = M_YPOS < last_y || M_XPOS < sub->x - 7 || M_XPOS > sub->x2 + 7 ||
                     Clock_Timeout_Reached();
         }

@@ -201,6 +201,21 @@ TEST_F(ButtonBar, ClickReturnsCodeAndRedrawsPlainLook) {
     EXPECT_EQ(VEKTimerActive(), 0);
 }
 
+TEST_F(ButtonBar, ReleaseOutsideThePressedButtonStillReturnsItsCode) {
+    int mx = Left(1) + 4, my = Top(1) + 4;
+    Init_Mouse_Position(mx, my);
+    VEK_Script_Move(mx, my);
+    VEK_Script_Press(mx, my);
+    VEK_Script_Move(bar.x2 + 30, bar.y2 + 30);  // dragged off the button and the bar
+    VEK_Script_Release();
+    VEK_Script_Move(Left(0) + 4, Top(0) + 4);  // never read
+    EXPECT_EQ(Run_Image_Button_Bar(&bar), 7);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    EXPECT_EQ(M_LEFT, 0);
+    EXPECT_EQ(Pixel(Left(1) + 3, Top(1) + 3), Look_Colour(1, 0));  // plain again
+    EXPECT_EQ(VEKTimerActive(), 0);
+}
+
 TEST_F(ButtonBar, ClickAwayFromButtonsOrOnInactiveButtonReturnsZero) {
     Init_Mouse_Position(bar.x + 1, bar.y + 1);
     VEK_Script_Click(bar.x + 1, bar.y + 1);  // on the bar, no button
@@ -334,6 +349,21 @@ TEST_F(SubBar, MovingUpOffTheButtonClosesThePanel) {
     EXPECT_EQ(Changed_Outside(before, Left(0), Top(0)), 0);
 }
 
+TEST_F(SubBar, LeavingUpwardsOnTheOpeningEventClosesThePanelAtOnce) {
+    std::vector<int> before = Snapshot();
+    int mx = Left(0) + 4;
+    Init_Mouse_Position(mx, Top(0) + 4);
+    long flushes = pxFlushCount();
+    VEK_Script_Move(mx, Top(0) + 4);  // enter the button
+    VEK_Script_Move(mx, bar.y + 1);   // first event: up off the button, opens and closes
+    VEK_Script_Move(mx, 80);          // below the bar: the outer loop ends here
+    VEK_Script_Click(mx, 80);         // never read: no panel left to take it
+    EXPECT_EQ(Run_Image_Button_Bar(&bar), 0);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    EXPECT_EQ(pxFlushCount() - flushes, 4);  // it was rolled down once
+    EXPECT_EQ(Changed_Outside(before, Left(0), Top(0)), 0);
+}
+
 TEST_F(SubBar, PanelClosesWhenTheSecondRunsOutBelowTheButton) {
     int mx = Left(0) + 4;
     std::vector<int> before = Snapshot();
@@ -357,9 +387,9 @@ TEST_F(SubBar, PanelRollsDownInFourShownSteps) {
     VEK_Script_Move(mx, Top(0) + 4);
     VEK_Script_Move(mx, Top(0) + 5);  // panel opens
     VEK_Script_Move(mx, 80);          // down: stays open
-    VEK_Script_Type("", 0);           // time-outs until the deadline
+    VEK_Script_Move(mx, 75);          // up again: closes
     long flushes = pxFlushCount();
-    Run_Image_Button_Bar(&bar);
+    EXPECT_EQ(Run_Image_Button_Bar(&bar), 0);
     EXPECT_EQ(pxFlushCount() - flushes, 4);
 }
 
