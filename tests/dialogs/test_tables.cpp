@@ -268,6 +268,16 @@ TEST_F(Table, AppendWithoutTemplateIsIgnored) {
     EXPECT_EQ(Sheet_Table_Record(t)->append_request, 0);
 }
 
+TEST_F(Table, TemplateIsACopyThatASecondCallReplaces) {
+    Load other{1.5, 0, 42, 1};
+    EXPECT_EQ(Set_Table_Template_Row(t, &other), 1);
+    other.number = 43;  // the table holds its own copy
+    EXPECT_EQ(Click_Append(), 2);
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3, 42}));
+    EXPECT_EQ(Table_Row_Count(t), 4);  // the template itself is not a row
+    EXPECT_EQ(Set_Table_Template_Row(t, nullptr), 0);
+}
+
 TEST_F(Table, RequestsAreForgottenWhenTheirRowsGo) {
     // A dialog that runs the area's loop itself leaves the request pending.
     VEK_Script_Click(Sx(LEFT + 37), Sy(Row_Top(3) + 11));
@@ -481,6 +491,29 @@ TEST_F(Column_Table, ColumnIconSortsAscendingAndDescending) {
     // The menu's functions do nothing outside the menu.
     EXPECT_EQ(Sort_Table_Column_Ascending(), 0);
     EXPECT_EQ(Numbers(), (std::vector<int>{1, 3, 2}));
+}
+
+// An exchange sort: each row is compared with every row after it and the
+// records are swapped, so rows of equal value can change their order.
+TEST_F(Column_Table, SortIsAnExchangeSortOfTheRecords) {
+    double values[3] = {20, 10, 20};
+    int k = 0;
+    for (void *p = First_Table_Row(t); p; p = Next_Table_Row(t))
+        static_cast<Load *>(p)->N = values[k++];
+    Load fourth{10, 0, 4, 1};
+    Append_Table_Row(t, &fourth);
+    Refill();
+    const Sheet_Table_Row *first_node = Sheet_Table_Record(t)->first_row;
+    void *first_data = first_node->data;
+    Start_Column_Click();
+    VEK_Script_Menu(0);
+    VEK_Script_Menu(0);  // ascending
+    EXPECT_EQ(Finish_Column_Click(), 1);
+    EXPECT_EQ(Values(), (std::vector<double>{10, 10, 20, 20}));
+    EXPECT_EQ(Numbers(), (std::vector<int>{2, 4, 3, 1}));  // 3 now before 1
+    // The nodes and their data blocks stay; only the bytes moved.
+    EXPECT_EQ(Sheet_Table_Record(t)->first_row, first_node);
+    EXPECT_EQ(First_Table_Row(t), first_data);
 }
 
 TEST_F(Column_Table, NotSortableColumnOffersNoSorting) {
