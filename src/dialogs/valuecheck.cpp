@@ -44,7 +44,9 @@ std::vector<const int *> registry;
 int flags[1000];
 int flag_index = -1;
 
-double deadline = 0.0;
+// In whole milliseconds of the clock: seconds as doubles summed onto the
+// clock miss an exact deadline at some clock values (0.7 + 1.0 > 1.7).
+long long deadline_ms = 0;
 
 // The number of a caller's int (1 and up); the registry keeps 4096 at most
 // and then starts again, which only matters for a dialog that has that many
@@ -218,11 +220,11 @@ int Text_Width_of_Length(const char *text, int n) {
 }
 
 void Start_Clock_Timeout(double seconds) {
-    deadline = static_cast<double>(VEK_Clock_ms()) * 0.001 + seconds;
+    deadline_ms = VEK_Clock_ms() + std::llround(seconds * 1000.0);
 }
 
 int Clock_Timeout_Reached(void) {
-    return static_cast<double>(VEK_Clock_ms()) * 0.001 >= deadline ? 1 : 0;
+    return VEK_Clock_ms() >= deadline_ms ? 1 : 0;
 }
 
 void Draw_Framed_Text_Field(int x1, int y1, int x2, int y2, const char *text, int alignment,

@@ -219,6 +219,20 @@ TEST(ValueCheck, FramedTextFieldAndClock) {
     EXPECT_EQ(Clock_Timeout_Reached(), 0);
     VEKSleep(1000);
     EXPECT_EQ(Clock_Timeout_Reached(), 1);
+    // The deadline falls exactly on its millisecond whatever the clock
+    // reads when it is set. Summed as seconds in doubles it was missed at
+    // clock readings like this one, where now + 1 s in milliseconds lands
+    // below now in seconds + 1.0.
+    long long now = VEK_Clock_ms();
+    long long bad = now;
+    while (bad < now + 100000 && !((double)(bad + 1000) * 0.001 < (double)bad * 0.001 + 1.0)) ++bad;
+    ASSERT_LT(bad, now + 100000);
+    VEK_Advance_Clock(bad - now);
+    Start_Clock_Timeout(1.0);
+    VEKSleep(999);
+    EXPECT_EQ(Clock_Timeout_Reached(), 0) << VEK_Clock_ms();
+    VEKSleep(1);
+    EXPECT_EQ(Clock_Timeout_Reached(), 1) << VEK_Clock_ms();
     EXPECT_EQ(Text_Width_in_Pixels(nullptr), 0);
     EXPECT_EQ(Text_Width_of_Length("abcdef", 3), 21);
 }
