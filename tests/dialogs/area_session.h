@@ -8,13 +8,16 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
+#include "platform/input.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
-// A fresh screen of width x height with no script, no sheets and no areas.
+// A fresh screen of width x height with no script, no input state, no
+// sheets and no areas.
 inline void Begin_Area_Session(int width, int height) {
     pxInitScreen(width, height);
     VEK_Script_Clear();
+    VEK_Input_Reset();  // no button, modifier or key left over from a test before
     Init_Prop_Sheets();
     Undefine_All_Scrollable_View_Areas();
     Init_Screen_Colors();
