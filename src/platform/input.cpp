@@ -341,9 +341,21 @@ int Short_Edit_Text(int, int, char* text, int visible, int)
 
 /* ---- menus ---- */
 
+static std::vector<VEKRecordedMenuEntry> last_menu;
+
+const std::vector<VEKRecordedMenuEntry>& VEK_Last_Menu(void)
+{
+    return last_menu;
+}
+
 int Menue_Manager(VEKMenuItem* items, int count, int, int, int)
 {
     VEKScriptEvent e;
+    if (items && count > 0) {
+        last_menu.clear();
+        for (int i = 0; i < count; ++i)
+            last_menu.push_back({items[i].text ? items[i].text : "", items[i].enabled});
+    }
     if (!items || count < 1 || !VEK_Script_Take_If(VEK_EV_MENU, &e)) return -1;
     int chosen = e.value;
     if (chosen < 0 || chosen >= count || !items[chosen].enabled) return -1;

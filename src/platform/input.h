@@ -31,6 +31,9 @@
 #ifndef PLATFORM_INPUT_H
 #define PLATFORM_INPUT_H
 
+#include <string>
+#include <vector>
+
 /* ---- mouse state ---- */
 
 extern int M_XPOS, M_YPOS;       /* position on the screen */
@@ -187,6 +190,15 @@ struct VEKMenuItem {
  * "menu" event for it.  The chosen entry's action runs.  Returns the chosen
  * top-level index, -1 when nothing (or a greyed or missing entry) was chosen. */
 int Menue_Manager(VEKMenuItem* items, int count, int width, int x, int y);
+
+/* One entry of a menu as it was shown. */
+struct VEKRecordedMenuEntry {
+    std::string text;
+    int enabled;
+};
+/* The entries of the menu shown last (a sub-menu counts as shown when the
+ * user opens it), oldest first; empty before any menu.  For tests. */
+const std::vector<VEKRecordedMenuEntry>& VEK_Last_Menu(void);
 
 /* The character code the user picks from the special-character table: the
  * "menu" event at the head of the queue, else -1. */

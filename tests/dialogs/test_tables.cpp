@@ -482,6 +482,10 @@ TEST_F(Column_Table, ColumnIconSortsAscendingAndDescending) {
     VEK_Script_Menu(0);  // "aufsteigend"
     EXPECT_EQ(Finish_Column_Click(), 1);
     EXPECT_EQ(Numbers(), (std::vector<int>{2, 3, 1}));
+    const std::vector<VEKRecordedMenuEntry>& sort = VEK_Last_Menu();  // the sub-menu opened last
+    ASSERT_EQ(sort.size(), 2u);
+    EXPECT_EQ(sort[0].text, "aufsteigend");
+    EXPECT_EQ(sort[1].text, "absteigend");
     EXPECT_EQ(Sheet_Table_Record(t)->clicked_column, 0);
     Start_Column_Click();
     VEK_Script_Menu(0);
@@ -523,6 +527,13 @@ TEST_F(Column_Table, NotSortableColumnOffersNoSorting) {
     VEK_Script_Menu(0);
     EXPECT_EQ(Finish_Column_Click(), 1);
     EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3}));
+    // The column menu as shown: sorting greyed, filling offered.
+    const std::vector<VEKRecordedMenuEntry>& menu = VEK_Last_Menu();
+    ASSERT_EQ(menu.size(), 2u);
+    EXPECT_EQ(menu[0].text, "Spalte sortieren");
+    EXPECT_EQ(menu[0].enabled, 0);
+    EXPECT_EQ(menu[1].text, "Spalte belegen");
+    EXPECT_EQ(menu[1].enabled, 1);
     VEK_Script_Clear();
 }
 
