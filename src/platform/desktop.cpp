@@ -25,6 +25,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/posix.h"
+
 extern char** environ;
 
 VEKStdioFctTable* VEK_STDIO_FCT = nullptr;
@@ -93,17 +95,10 @@ void VEKSetStdioFctPtr(VEKStdioFctTable* table)
 
 /* ---- files ---- */
 
-static std::string native(const char* name)
-{
-    std::string s(name ? name : "");
-    std::replace(s.begin(), s.end(), '\\', '/');
-    return s;
-}
-
 int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
 {
     if (!source || !target || !*source || !*target) return 0;
-    std::string src = native(source), dst = native(target);
+    std::string src = VEK_Native_String(source), dst = VEK_Native_String(target);
     struct stat st;
     if (stat(src.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
     if (fail_if_exists && access(dst.c_str(), F_OK) == 0) return 0;
@@ -133,7 +128,7 @@ int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
 int VEKRemoveFile(const char* name)
 {
     if (!name || !*name) return -1;
-    return unlink(native(name).c_str()) == 0 ? 0 : -1;
+    return unlink(VEK_Native_String(name).c_str()) == 0 ? 0 : -1;
 }
 
 namespace {
@@ -149,7 +144,7 @@ static int find_first(const char* pattern, DOSFindRecord* record, bool directori
     record->name = nullptr;
     record->search = nullptr;
     if (!pattern || !*pattern) return -1;
-    std::string p = native(pattern);
+    std::string p = VEK_Native_String(pattern);
     std::string dir = ".", mask = p;
     size_t slash = p.find_last_of('/');
     if (slash != std::string::npos) {
@@ -242,13 +237,11 @@ static void reap_children(void)
 int VEKSpawnv(int mode, const char* path, const char* const* argv)
 {
     if (!path || !*path) return -1;
-    std::string p = native(path);
+    std::string p = VEK_Native_String(path);
     if (p.find('/') == std::string::npos) {
         const char* exec = VEKGetEnv("EXEC");
         if (!exec) return -1;
-        std::string e = native(exec);
-        if (!e.empty() && e.back() != '/') e += '/';
-        p = e + p;
+        p = VEK_Join_String(exec, p.c_str());
     }
     std::vector<char*> args;
     std::vector<std::string> store;

@@ -29,7 +29,7 @@ static int copy_bounded(char* buffer, size_t size, const std::string& src)
     return src.size() < size;
 }
 
-static std::string native(const char* name)
+std::string VEK_Native_String(const char* name)
 {
     std::string s(name ? name : "");
     for (char& c : s)
@@ -37,27 +37,32 @@ static std::string native(const char* name)
     return s;
 }
 
+std::string VEK_Join_String(const char* dir, const char* name)
+{
+    std::string d = VEK_Native_String(dir), n = VEK_Native_String(name);
+    while (!n.empty() && n[0] == '/' && !d.empty()) n.erase(0, 1);
+    if (!d.empty() && d.back() != '/') d += '/';
+    return d + n;
+}
+
 char* VEK_Native_Path(char* buffer, size_t size, const char* name)
 {
     if (!buffer || size < 1) return nullptr;
     if (!name) { buffer[0] = '\0'; return nullptr; }
-    return copy_bounded(buffer, size, native(name)) ? buffer : nullptr;
+    return copy_bounded(buffer, size, VEK_Native_String(name)) ? buffer : nullptr;
 }
 
 char* VEK_Join_Path(char* buffer, size_t size, const char* dir, const char* name)
 {
     if (!buffer || size < 1) return nullptr;
     if (!dir || !name) { buffer[0] = '\0'; return nullptr; }
-    std::string d = native(dir), n = native(name);
-    while (!n.empty() && n[0] == '/' && !d.empty()) n.erase(0, 1);
-    if (!d.empty() && d.back() != '/') d += '/';
-    return copy_bounded(buffer, size, d + n) ? buffer : nullptr;
+    return copy_bounded(buffer, size, VEK_Join_String(dir, name)) ? buffer : nullptr;
 }
 
 unsigned int GetTempFileNameA(const char* dir, const char* prefix, unsigned int unique, char* buffer)
 {
     if (!dir || !buffer) return 0;
-    std::string d = native(dir), p = prefix ? std::string(prefix).substr(0, 3) : std::string();
+    std::string d = VEK_Native_String(dir), p = prefix ? std::string(prefix).substr(0, 3) : std::string();
     if (!d.empty() && d.back() != '/') d += '/';
     char hex[16];
     if (unique != 0) {
@@ -85,7 +90,7 @@ unsigned int GetTempFileNameA(const char* dir, const char* prefix, unsigned int 
 
 char* _tempnam(const char* dir, const char* prefix)
 {
-    std::string d = native(dir);
+    std::string d = VEK_Native_String(dir);
     struct stat st;
     if (d.empty() || stat(d.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         const char* t = std::getenv("TMPDIR");
@@ -120,13 +125,13 @@ int _access(const char* path, int mode)
     if (mode & 1) m |= X_OK;
     if (mode & 2) m |= W_OK;
     if (mode & 4) m |= R_OK;
-    return access(native(path).c_str(), m) == 0 ? 0 : -1;
+    return access(VEK_Native_String(path).c_str(), m) == 0 ? 0 : -1;
 }
 
 char* _fullpath(char* absolute, const char* relative, size_t max)
 {
     if (!relative) return nullptr;
-    std::string r = native(relative);
+    std::string r = VEK_Native_String(relative);
     if (r.empty() || r[0] != '/') {
         char cwd[4096];
         if (!getcwd(cwd, sizeof cwd)) return nullptr;
@@ -175,8 +180,7 @@ int _flushall(void)
 
 int DeleteFileA(const char* name)
 {
-    if (!name) return 0;
-    return unlink(native(name).c_str()) == 0 ? 1 : 0;
+    return VEKRemoveFile(name) == 0 ? 1 : 0;
 }
 
 unsigned int GetTickCount(void)

@@ -9,6 +9,7 @@
 #define PLATFORM_POSIX_H
 
 #include <cstddef>
+#include <string>
 
 enum { VEK_MAX_PATH = 260 };
 
@@ -22,6 +23,11 @@ char* VEK_Native_Path(char* buffer, size_t size, const char* name);
  * result uses "/".  Returns the buffer, or null when the result needs size
  * or more bytes or an argument is null (buffer then terminated if size > 0). */
 char* VEK_Join_Path(char* buffer, size_t size, const char* dir, const char* name);
+
+/* The same two as strings without a size limit, for the stand-in's own
+ * files; a null name or dir counts as "".  Never fail. */
+std::string VEK_Native_String(const char* name);
+std::string VEK_Join_String(const char* dir, const char* name);
 
 /* Makes the name dir/<prefix><hex>.TMP of a file that did not exist, creates
  * it empty and stores the name in buffer (room for VEK_MAX_PATH + 1 bytes).

@@ -20,6 +20,7 @@
 
 #include "platform/font.h"
 #include "platform/font_internal.h"
+#include "platform/posix.h"
 
 int BLACK_CI = 0, DBLUE_CI = 1, DGREEN_CI = 2, DCYAN_CI = 3, DRED_CI = 4, DMAGENTA_CI = 5,
     BROWN_CI = 6, LGREY_CI = 7, DGREY_CI = 8, BLUE_CI = 9, GREEN_CI = 10, CYAN_CI = 11,
@@ -371,12 +372,6 @@ uint32_t Le32(const unsigned char *p) {
 }
 uint16_t Le16(const unsigned char *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
-std::string Slashes(const char *file) {
-    std::string s(file);
-    std::replace(s.begin(), s.end(), '\\', '/');
-    return s;
-}
-
 bool Read_Whole(const std::string &name, std::vector<unsigned char> *out) {
     FILE *f = std::fopen(name.c_str(), "rb");
     if (!f) return false;
@@ -392,14 +387,12 @@ bool Read_Whole(const std::string &name, std::vector<unsigned char> *out) {
 
 bool Find_Bitmap_File(const char *file, std::vector<unsigned char> *bytes) {
     if (!file || !*file) return false;
-    std::string name = Slashes(file);
+    std::string name = VEK_Native_String(file);
     if (Read_Whole(name, bytes)) return true;
     if (name[0] != '/') {
         if (const char *data = std::getenv("DATA")) {
-            std::string dir = Slashes(data);
-            if (!dir.empty() && dir.back() != '/') dir += '/';
             bytes->clear();
-            if (Read_Whole(dir + name, bytes)) return true;
+            if (Read_Whole(VEK_Join_String(data, name.c_str()), bytes)) return true;
         }
     }
     return false;
