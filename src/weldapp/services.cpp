@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
-#include <string>
 #include <thread>
 
+#include "base/textio.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
@@ -25,16 +25,11 @@ int Read_Guillemet_String(FILE* stream, char* buffer) {
     assert(buffer);
     if (!buffer) return -1;
     buffer[0] = '\0';
-    if (!stream) return -1;
-    int c;
-    do {
-        c = std::fgetc(stream);
-    } while (c == ' ' || c == '\t' || c == '\n' || c == '\r');
-    if (c != 0xAE) return -1;
+    if (Fgetc_Skip_Blanks(stream) != GUILLEMET_OPEN) return -1;  // EOF for a null stream
     int count = 0;
     while (count < GUILLEMET_STRING_MAX) {
-        c = std::fgetc(stream);
-        if (c == EOF || c == 0xAF) break;
+        const int c = std::fgetc(stream);
+        if (c == EOF || c == GUILLEMET_CLOSE) break;
         buffer[count++] = static_cast<char>(c);
     }
     buffer[count] = '\0';
@@ -130,34 +125,16 @@ int Stop_Waiting_Animation(void) {
 
 // ---- keyword lines ----
 
-// Reads one line (LF or CRLF), keeping its first `keep` characters.
-// False at end of file.
-static bool Read_Whole_Line(FILE* file, std::string& line, size_t keep) {
-    line.clear();
-    int c = std::fgetc(file);
-    if (c == EOF) return false;
-    while (c != EOF && c != '\n') {
-        if (line.size() < keep) line.push_back(static_cast<char>(c));
-        c = std::fgetc(file);
-    }
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
     if (!keyword || !file) return 0;
     const size_t len = std::strlen(keyword);
     std::rewind(file);
-    std::string line;
-    try {
-        while (Read_Whole_Line(file, line, 510)) {
-            if (line.compare(0, len, keyword) != 0 || line.size() < len) continue;
-            int value = 0;
-            if (out && std::sscanf(line.c_str() + len, "%d", &value) == 1) *out = value;
-            return 1;
-        }
-    } catch (...) {
-        return 0;
+    char line[511];  // the first 510 characters of a line
+    while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
+        if (std::strncmp(line, keyword, len) != 0) continue;
+        int value = 0;
+        if (out && std::sscanf(line + len, "%d", &value) == 1) *out = value;
+        return 1;
     }
     return 0;
 }
