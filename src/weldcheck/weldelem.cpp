@@ -14,6 +14,7 @@
 #include "base/cp850.h"
 #include "printlist/oli_para.h"
 #include "weldcheck/verdict.h"
+#include "weldcheck/weldgroup_internal.h"
 #include "weldcheck/weldlen.h"
 #include "weldcheck/weldres.h"
 
@@ -33,15 +34,6 @@ void Clear_Weld_Group(NahtGruppe* g) {
     g->angle = 90.0;
     Clear_Plate(&g->plate1);
     Clear_Plate(&g->plate2);
-}
-
-static void clear_results(NahtGruppe* g) {
-    g->result_flags = 0;
-    g->sigma_1_w_Ed = g->sigma_2_w_Ed = 0.0;
-    g->f_1w_d = g->f_2w_d = 0.0;
-    g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = 0.0;
-    g->A_w = 0.0;
-    g->U_max = 0.0;
 }
 
 // A fillet weld, checked at both angles when it is two-sided and oblique.
@@ -167,7 +159,7 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
 int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix) {
     if (!g) return 1;
     if (!prefix) prefix = "";
-    clear_results(g);
+    Clear_Group_Results(g);
     if (!g->skip_detailing && Check_Weld_Group_Detailing(g, f, show_message, print_level > 1)) {
         g->result_flags |= WELD_RESULT_DETAILING_FAILED;
         g->U_max = -1.0;

@@ -179,18 +179,14 @@ int Read_Weld_Group(FILE* f, NahtGruppe* g) {
 
 int Calc_Weld_Shear_Strength_Checked(NahtGruppe* g, FILE* f, int print_level) {
     if (!g) return 1;
-    g->result_flags = 0;
-    g->sigma_1_w_Ed = g->sigma_2_w_Ed = g->f_1w_d = g->f_2w_d = 0.0;
-    g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = g->A_w = g->U_max = 0.0;
+    Clear_Group_Results(g);
     return Calc_Weld_Shear_Strength(g, f, print_level);
 }
-
-static bool usable(double x) { return std::isfinite(x) && x > 0.0; }
 
 double Calc_Weld_Strength_Dir(Blech_Record* p1, Blech_Record* p2, double gamma_M2, FILE* f, int print_level) {
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(p1, p2, &fu, &bw);
-    const double f1 = gamma_M2 >= 0.01 && usable(gamma_M2) && usable(bw) ? fu / (bw * gamma_M2) : 0.0;
+    const double f1 = gamma_M2 >= 0.01 && Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu / (bw * gamma_M2) : 0.0;
     if (f) {
         OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
         OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, Report_Times_Sign, f1);
@@ -206,7 +202,8 @@ double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, doubl
     Weld_Governing_Strength(p1, p2, &fu, &bw);
     // A factor that is 0 or not a number gives no strength rather than an
     // infinite one.
-    const double fvw = usable(gamma_M2) && usable(bw) ? fu * 0.5773502691896258 / (gamma_M2 * bw) : 0.0;
+    const double fvw =
+        Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu * WELD_INV_SQRT3 / (gamma_M2 * bw) : 0.0;
     if (f) {
         OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, P(),
                    Report_Times_Sign, fvw);

@@ -1,10 +1,30 @@
 // The weld part of a weld group: NahtGruppe starts with the nine fields of
 // NahtElement, and the group's file, print and check code hands that part
-// to the element functions and takes it back.  Not for other modules.
+// to the element functions and takes it back; with it the result reset and
+// the factor test that the group's checks share.  Not for other modules.
 #ifndef WELDCHECK_WELDGROUP_INTERNAL_H
 #define WELDCHECK_WELDGROUP_INTERNAL_H
 
+#include <cmath>
+
 #include "weldcheck/weldelem.h"
+
+// 1/sqrt(3), the shear share of f_u in the directional strengths.
+inline constexpr double WELD_INV_SQRT3 = 0.5773502691896258;
+
+// A partial factor or correlation factor that can divide a strength: finite
+// and above zero.
+inline bool Usable_Weld_Factor(double x) { return std::isfinite(x) && x > 0.0; }
+
+// Sets every result of a group check to zero; the input is left alone.
+inline void Clear_Group_Results(NahtGruppe* g) {
+    g->result_flags = 0;
+    g->sigma_1_w_Ed = g->sigma_2_w_Ed = 0.0;
+    g->f_1w_d = g->f_2w_d = 0.0;
+    g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = 0.0;
+    g->A_w = 0.0;
+    g->U_max = 0.0;
+}
 
 // The weld part of a group as an element.
 inline NahtElement Group_Weld(const NahtGruppe* g) {

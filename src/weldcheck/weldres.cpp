@@ -35,9 +35,9 @@
 #include "codes/sicherheit.h"
 #include "printlist/oli_para.h"
 #include "weldcheck/verdict.h"
+#include "weldcheck/weldgroup_internal.h"
 
 static const double PI = 3.14159265358979323846;
-static const double INV_SQRT3 = 0.5773502691896258;
 
 static const char* P() { return Check_Line_Prefix; }
 static const char* X() { return Report_Times_Sign; }
@@ -77,8 +77,6 @@ void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, dou
     if (beta_w) *beta_w = bw;
 }
 
-static bool usable_factor(double x) { return std::isfinite(x) && x > 0.0; }
-
 // Refreshes the factors from the annex when they follow it, then tells
 // whether gamma_M2 and beta_w may carry a strength. An unusable one writes
 // its failure line (red marker) when a list is given.
@@ -91,7 +89,7 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
     } else if (Check_Safety_Factors(g->factors, f, 0x02)) {
         ok = false;
     }
-    if (!usable_factor(beta_w)) {
+    if (!Usable_Weld_Factor(beta_w)) {
         ok = false;
         if (f) OLI_printf(f, "%s╬HFehler╬r: ╗╬\\w╬r = %.2lf %s\n"_cp, P(), beta_w, Mark_Not_Ok());
     }
@@ -109,7 +107,7 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
         g->F_w_Rd = 0.0;
         return 1;
     }
-    g->f_vw_d = fu * INV_SQRT3 / (bw * gamma_M2(g));
+    g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
     if (f && print_level >= 2) {
         OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, P(),
