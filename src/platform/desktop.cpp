@@ -314,7 +314,7 @@ static int timer_on = 0;
 
 void VEKSleep(int ms)
 {
-    if (ms > 0) clock_ms += ms;
+    VEK_Advance_Clock(ms);
 }
 
 void Wait_Seconds(double seconds)

@@ -136,14 +136,8 @@ int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
     if (p[n] && p[n] != ' ' && p[n] != '\t') return -1;
     p += n;
     *event = VEKScriptEvent();
-    if (!std::strcmp(word, "click")) {
-        event->kind = VEK_EV_CLICK;
-        if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
-        if (!at_end(p) && !read_int(&p, &event->button)) return -1;
-        return at_end(p) ? 1 : -1;
-    }
-    if (!std::strcmp(word, "press")) {
-        event->kind = VEK_EV_PRESS;
+    if (!std::strcmp(word, "click") || !std::strcmp(word, "press")) {
+        event->kind = word[0] == 'c' ? VEK_EV_CLICK : VEK_EV_PRESS;
         if (!read_int(&p, &event->x) || !read_int(&p, &event->y)) return -1;
         if (!at_end(p) && !read_int(&p, &event->button)) return -1;
         return at_end(p) ? 1 : -1;
