@@ -125,10 +125,10 @@ std::string Format(const char* format, ...) {
 // Catalogue row (DIN family) of a kind-1 grade, -1 when it names none.
 int Kind1_Row(int grade) { return Steel_Choice_To_Stahlguete_Code(grade); }
 
-// Steel own values: range by thickness (stainless steel always range 1).
-int Check_Own_Steel(Materialparameter_Record* m, double t, FILE* oli, int show, const char* pre) {
-    int result = 0;
-    if (m->grade >= WELD_GRADE_STAINLESS || t < 40.001) {
+// The strengths of the thickness range of t: up to 40 mm, up to 80 mm,
+// above.
+void Select_Thickness_Range(Materialparameter_Record* m, double t) {
+    if (t < 40.001) {
         m->f_y = m->f_y1;
         m->f_u = m->f_u1;
     } else if (t < 80.001) {
@@ -138,6 +138,12 @@ int Check_Own_Steel(Materialparameter_Record* m, double t, FILE* oli, int show, 
         m->f_y = m->f_y3;
         m->f_u = m->f_u3;
     }
+}
+
+// Steel own values: range by thickness (stainless steel always range 1).
+int Check_Own_Steel(Materialparameter_Record* m, double t, FILE* oli, int show, const char* pre) {
+    int result = 0;
+    Select_Thickness_Range(m, m->grade >= WELD_GRADE_STAINLESS ? 0.0 : t);
     if (m->f_y < 1.0) {
         Report(oli, show, Format("%sStreckgrenze f╬\\y╬r = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0),
                Format("%sStreckgrenze fy = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0));
@@ -235,11 +241,10 @@ int Refresh_Weld_Table(Materialparameter_Record* m, double t, FILE* oli, int sho
         m->E = kSteelE;
         if (m->f_y < 1.0) {
             const std::string name = Trimmed(g.name, WELD_GRADE_NAME_SIZE);
-            Report(oli, show,
-                   Format("%sStahlgüte %s: keine Festigkeitswerte für t = %.1lf mm > 40 mm, Materialparameter vorgeben"_cp,
-                          pre, name.c_str(), t),
-                   Format("%sStahlgüte %s: keine Festigkeitswerte für t = %.1lf mm > 40 mm, Materialparameter vorgeben"_cp,
-                          pre, name.c_str(), t));
+            const std::string text = Format(
+                "%sStahlgüte %s: keine Festigkeitswerte für t = %.1lf mm > 40 mm, Materialparameter vorgeben"_cp, pre,
+                name.c_str(), t);
+            Report(oli, show, text, text);
             result = 1;
         }
     }
@@ -359,17 +364,7 @@ void Init_Material_Params_For_Thickness(const Materialparameter_Record* source, 
                                         double t) {
     if (!target) return;
     Copy_Material_Params(source, target);
-    if (!source) return;
-    if (t < 40.001) {
-        target->f_y = target->f_y1;
-        target->f_u = target->f_u1;
-    } else if (t < 80.001) {
-        target->f_y = target->f_y2;
-        target->f_u = target->f_u2;
-    } else {
-        target->f_y = target->f_y3;
-        target->f_u = target->f_u3;
-    }
+    if (source) Select_Thickness_Range(target, t);
 }
 
 int Check_Material_Params(Materialparameter_Record* m, double t, FILE* oli, int show_messages, const char* prefix) {
@@ -394,31 +389,29 @@ int Check_Material_Params(Materialparameter_Record* m, double t, FILE* oli, int 
         t = 80.0;
     }
 
+    // A kind no catalogue knows keeps its values as they are.
+    if (m->kind != 0 && m->kind != 1 && m->kind != 2) {
+        m->effective_grade = m->grade;
+        Pad_Name(m);
+        return result;
+    }
     if (m->own_values) {
         if (m->kind == 2) {
             result |= Check_Own_Aluminium(m, oli, show_messages, pre);
-        } else if (m->kind == 0 || m->kind == 1) {
-            result |= Check_Own_Steel(m, t, oli, show_messages, pre);
         } else {
-            m->effective_grade = m->grade;
-            Pad_Name(m);
-            return result;
+            result |= Check_Own_Steel(m, t, oli, show_messages, pre);
         }
         if (m->E < 1.0) {
-            Report(oli, show_messages, Format("%sE-Modul E = %.1lf N/mm² < %.1lf N/mm²"_cp, pre, m->E, 1.0),
-                   Format("%sE-Modul E = %.1lf N/mm² < %.1lf N/mm²"_cp, pre, m->E, 1.0));
+            const std::string text = Format("%sE-Modul E = %.1lf N/mm² < %.1lf N/mm²"_cp, pre, m->E, 1.0);
+            Report(oli, show_messages, text, text);
             result = 1;
         }
     } else if (m->kind == 1) {
         result |= Refresh_Steel_Catalogue(m, t);
     } else if (m->kind == 2) {
         Refresh_Aluminium(m);
-    } else if (m->kind == 0) {
-        result |= Refresh_Weld_Table(m, t, oli, show_messages, pre);
     } else {
-        m->effective_grade = m->grade;
-        Pad_Name(m);
-        return result;
+        result |= Refresh_Weld_Table(m, t, oli, show_messages, pre);
     }
 
     m->nu = kNu;
