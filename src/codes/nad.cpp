@@ -164,17 +164,6 @@ int Activate_NAD() {
     return loaded;
 }
 
-// The common first steps of every query of the current annex (the program
-// rule tables that come first in the full sequence are not read by this
-// program yet).
-static void lazy_activation() {
-    if (g_active_name) return;
-    Scan_NAD_List();
-    set_active_name(kDeutschland);
-    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
-    Activate_NAD();
-}
-
 // The warning that a project's annex was not found and another one is
 // active. In batch mode it is a line on stderr and never a window.
 static void warn_fallback(const char* requested, const char* active) {
@@ -199,18 +188,20 @@ void Set_Active_NAD_By_Name(const char* name) {
     // Copied first: the name may be the active name itself.
     const std::string requested = name ? name : "";
     Scan_NAD_List();
-    set_active_name(nullptr);
-    if (!name) {
-        set_active_name(kDeutschland);
-        if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
-        Activate_NAD();
-        return;
-    }
-    const bool local = requested == kLocalDefinitions;
-    set_active_name(local ? kDeutschland : requested.c_str());
-    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
+    // No name and the project's own definitions both mean the German set.
+    const bool german = !name || requested == kLocalDefinitions;
+    const std::string wanted = german ? kDeutschland : requested;
+    set_active_name(wanted.c_str());
+    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", wanted.c_str());
     Activate_NAD();
-    if (!local && requested != g_active_name) warn_fallback(requested.c_str(), g_active_name);
+    if (!german && requested != g_active_name) warn_fallback(requested.c_str(), g_active_name);
+}
+
+// The common first steps of every query of the current annex (the program
+// rule tables that come first in the full sequence are not read by this
+// program yet).
+static void lazy_activation() {
+    if (!g_active_name) Set_Active_NAD_By_Name(nullptr);
 }
 
 const char* Get_Active_NAD_Name() {
@@ -257,14 +248,8 @@ const char* NAD_Failed_Name() { return g_failed_name.c_str(); }
 
 void Read_ACTIV_NADNAME(FILE* f) {
     char name[GUILLEMET_NAME_SIZE] = "";
-    if (f && Find_Keyword_Int("ACTIV_NADNAME", f, nullptr) && Read_Guillemet_Name(f, name) > 0) {
-        Set_Active_NAD_By_Name(name);
-        return;
-    }
-    Scan_NAD_List();
-    set_active_name(kDeutschland);
-    if (g_verbose) std::printf("\nSET: Preparing %s ...\n", g_active_name);
-    Activate_NAD();
+    const bool found = f && Find_Keyword_Int("ACTIV_NADNAME", f, nullptr) && Read_Guillemet_Name(f, name) > 0;
+    Set_Active_NAD_By_Name(found ? name : nullptr);
 }
 
 int Write_ACTIV_NADNAME(FILE* f) {
