@@ -13,25 +13,19 @@
 
 enum { NAD_PATH_SIZE = VEK_MAX_PATH + 1 };
 
-// "dir/<relative>" with the relative part in the system's "\" form; null
-// when dir is missing or the result does not fit.
-static const char* annex_path(char* buffer, size_t size, const char* dir, const char* relative) {
-    if (!dir) return nullptr;
-    return VEK_Join_Path(buffer, size, dir, relative);
-}
-
-// Path of user annex n under DRAM, or null.
+// Path of user annex n under DRAM, or null when DRAM is not set or the
+// path does not fit.
 static const char* user_annex_path(char* buffer, size_t size, int n) {
     char rel[40];
     std::snprintf(rel, sizeof rel, "NADS\\%d.NAD", n);
-    return annex_path(buffer, size, VEKGetEnv("DRAM"), rel);
+    return VEK_Join_Path(buffer, size, VEKGetEnv("DRAM"), rel);
 }
 
 // Path of the built-in set of the name under DATA, or null.
 static const char* builtin_annex_path(char* buffer, size_t size, const char* name) {
     char rel[NAD_PATH_SIZE];
     if (std::snprintf(rel, sizeof rel, "NAD\\%s.NAD", name ? name : "") >= (int)sizeof rel) return nullptr;
-    return annex_path(buffer, size, VEKGetEnv("DATA"), rel);
+    return VEK_Join_Path(buffer, size, VEKGetEnv("DATA"), rel);
 }
 
 int NAD_Copy_Name(char* dst, size_t size, const char* src) {
