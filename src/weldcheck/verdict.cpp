@@ -50,7 +50,6 @@ const char* Color_End(void) {
     return color_end;
 }
 
-// begin + text + end into buffer (bounded); returns buffer.
 // Appends text to the terminated text in buffer, cut at the buffer's end.
 static void append(char* buffer, size_t size, const char* text) {
     size_t n = std::strlen(buffer);
@@ -58,6 +57,7 @@ static void append(char* buffer, size_t size, const char* text) {
     buffer[n] = '\0';
 }
 
+// begin + text + end into buffer (bounded); returns buffer.
 static const char* compose(char* buffer, size_t size, const char* begin, const char* text) {
     buffer[0] = '\0';
     append(buffer, size, begin);
