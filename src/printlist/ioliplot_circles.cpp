@@ -54,7 +54,7 @@ static std::vector<double> Grid_Angles(double start, double end, double step, in
 
 // count points of a circle on the grid k pi/16 about a paper point, with
 // the paper radii rx and ry.
-static void Write_Circle_Points(int count, double ox, double oy, double rx, double ry) {
+static void Write_Paper_Circle_Points(int count, double ox, double oy, double rx, double ry) {
     FILE* f = S().stream;
     for (int k = 0; k < count; k++) {
         double phi = k * PI / 16.0;
@@ -62,19 +62,30 @@ static void Write_Circle_Points(int count, double ox, double oy, double rx, doub
     }
 }
 
-void Oli_Filled_Circle(double cx, double cy, double d) {
-    Oli_Picture_State& s = S();
-    ioliplot::Extend_Box(cx - d, cy - d);
-    ioliplot::Extend_Box(cx + d, cy + d);
-    ioliplot::Turn(&cx, &cy);
-    double r = d / 2.0;
-    Safe_Fprintf(s.stream, " 18 %d", 32);
-    for (int k = 0; k < 32; k++) {
+// count points of a circle on the grid k pi/16 about a turned world point,
+// each point's coordinates taken times the scale of their axis.
+static void Write_World_Circle_Points(int count, double cx, double cy, double r) {
+    const Oli_Picture_State& s = S();
+    for (int k = 0; k < count; k++) {
         double phi = k * PI / 16.0;
         Safe_Fprintf(s.stream, " %lf %lf", (cx + r * std::cos(phi)) * s.scale_x,
                      (cy + r * std::sin(phi)) * s.scale_y);
     }
-    Safe_Fprintf(s.stream, "\n");
+}
+
+// The 32-point polygon of a circle about a turned world point.
+static void Write_Circle_Record(double cx, double cy, double r) {
+    Safe_Fprintf(S().stream, " 18 %d", 32);
+    Write_World_Circle_Points(32, cx, cy, r);
+    Safe_Fprintf(S().stream, "\n");
+}
+
+void Oli_Filled_Circle(double cx, double cy, double d) {
+    ioliplot::Extend_Box(cx - d, cy - d);
+    ioliplot::Extend_Box(cx + d, cy + d);
+    ioliplot::Turn(&cx, &cy);
+    double r = d / 2.0;
+    Write_Circle_Record(cx, cy, r);
     PlotFile_Circle(cx, cy, r);
 }
 
@@ -85,7 +96,7 @@ void Oli_Filled_Circle_Round(double cx, double cy, double d) {
     ioliplot::Turn(&cx, &cy);
     double r = d / 2.0, rp = r * s.scale_x;
     Safe_Fprintf(s.stream, " 18 %d", 32);
-    Write_Circle_Points(32, cx * s.scale_x, cy * s.scale_y, rp, rp);
+    Write_Paper_Circle_Points(32, cx * s.scale_x, cy * s.scale_y, rp, rp);
     Safe_Fprintf(s.stream, "\n");
     PlotFile_Circle(cx, cy, r);
 }
@@ -97,13 +108,8 @@ void Oli_Ring(double cx, double cy, double d_outer, double d_inner) {
     ioliplot::Turn(&cx, &cy);
     double R = d_outer / 2.0, rho = d_inner / 2.0;
     Safe_Fprintf(s.stream, " 18 %d", 66);
-    for (double radius : {R, rho}) {
-        for (int k = 0; k <= 32; k++) {
-            double phi = k * PI / 16.0;
-            Safe_Fprintf(s.stream, " %lf %lf", (cx + radius * std::cos(phi)) * s.scale_x,
-                         (cy + radius * std::sin(phi)) * s.scale_y);
-        }
-    }
+    // Both loops closed: 33 points each, the last one on the first.
+    for (double radius : {R, rho}) Write_World_Circle_Points(33, cx, cy, radius);
     Safe_Fprintf(s.stream, "\n");
     PlotFile_Ring(cx, cy, R, rho);
 }
@@ -153,7 +159,6 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
 }
 
 void Oli_Filled_Sector(double cx, double cy, double d, double start_deg, double sweep_deg) {
-    Oli_Picture_State& s = S();
     ioliplot::Extend_Box(cx - d, cy - d);
     ioliplot::Extend_Box(cx + d, cy + d);
     double r = d / 2.0, start, end;
@@ -163,10 +168,7 @@ void Oli_Filled_Sector(double cx, double cy, double d, double start_deg, double 
     for (double a : grid) x.push_back(cx + r * std::cos(a)), y.push_back(cy + r * std::sin(a));
     x.push_back(cx + r * std::cos(end)), y.push_back(cy + r * std::sin(end));
     PlotFile_Open_Group();
-    Safe_Fprintf(s.stream, " 18 %d", (int)x.size());
-    for (size_t i = 0; i < x.size(); i++)
-        Safe_Fprintf(s.stream, " %lf %lf", x[i] * s.scale_x, y[i] * s.scale_y);
-    Safe_Fprintf(s.stream, "\n");
+    ioliplot::Write_Area_Record((int)x.size(), x.data(), y.data(), "\n");
     PlotFile_Close_Group();
 }
 
@@ -200,13 +202,9 @@ void Oli_Slot_Outline(double cx, double cy, double width, double height) {
 }
 
 void Oli_Filled_Slot(double cx, double cy, double width, double height) {
-    Oli_Picture_State& s = S();
     std::vector<double> x, y;
     Slot_Points(cx, cy, width, height, width > height ? 16 : 17, &x, &y);
-    Safe_Fprintf(s.stream, " 18 %d", (int)x.size());
-    for (size_t i = 0; i < x.size(); i++)
-        Safe_Fprintf(s.stream, " %lf %lf", x[i] * s.scale_x, y[i] * s.scale_y);
-    Safe_Fprintf(s.stream, "\n");
+    ioliplot::Write_Area_Record((int)x.size(), x.data(), y.data(), "\n");
 }
 
 void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], int holes,
@@ -215,7 +213,6 @@ void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], in
                                    const double areas[]) {
     if (n < 1) return;
     assert(x != nullptr && y != nullptr);
-    Oli_Picture_State& s = S();
     holes = holes > 0 ? holes : 0;
     circles = circles > 0 ? circles : 0;
     assert(holes == 0 || (counts != nullptr && hx != nullptr && hy != nullptr));
@@ -224,9 +221,7 @@ void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], in
     // Working copies: the caller's points are never touched.
     std::vector<double> ox(x, x + n), oy(y, y + n);
     ioliplot::Turn_Points(n, ox.data(), oy.data());
-    Safe_Fprintf(s.stream, " 18 %d", n);
-    for (int i = 0; i < n; i++) Safe_Fprintf(s.stream, " %lf %lf", ox[i] * s.scale_x, oy[i] * s.scale_y);
-    Safe_Fprintf(s.stream, " \n");
+    ioliplot::Write_Area_Record(n, ox.data(), oy.data(), " \n");
     Oli_Fill_Record(0);
 
     int total = 0;
@@ -236,10 +231,7 @@ void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], in
     for (int h = 0; h < holes; h++) {
         int m = counts[h] > 0 ? counts[h] : 0;
         ioliplot::Turn_Points(m, tx.data() + at, ty.data() + at);
-        Safe_Fprintf(s.stream, " 18 %d", m);
-        for (int i = at; i < at + m; i++)
-            Safe_Fprintf(s.stream, " %lf %lf", tx[i] * s.scale_x, ty[i] * s.scale_y);
-        Safe_Fprintf(s.stream, " \n");
+        ioliplot::Write_Area_Record(m, tx.data() + at, ty.data() + at, " \n");
         at += m;
     }
     std::vector<double> ccx(circles), ccy(circles), radii(circles);
@@ -247,13 +239,7 @@ void Oli_Filled_Polygon_With_Holes(int n, const double x[], const double y[], in
         radii[c] = std::sqrt(areas[c] / PI);
         ccx[c] = cx[c], ccy[c] = cy[c];
         ioliplot::Turn(&ccx[c], &ccy[c]);
-        Safe_Fprintf(s.stream, " 18 %d", 32);
-        for (int k = 0; k < 32; k++) {
-            double phi = k * PI / 16.0;
-            Safe_Fprintf(s.stream, " %lf %lf", (ccx[c] + radii[c] * std::cos(phi)) * s.scale_x,
-                         (ccy[c] + radii[c] * std::sin(phi)) * s.scale_y);
-        }
-        Safe_Fprintf(s.stream, "\n");
+        Write_Circle_Record(ccx[c], ccy[c], radii[c]);
     }
     PlotFile_Holes_Area(n, ox.data(), oy.data(), holes, counts, tx.data(), ty.data(), circles,
                         ccx.data(), ccy.data(), radii.data());

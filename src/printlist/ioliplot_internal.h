@@ -22,6 +22,10 @@ void Turn(double* x, double* y);
 void Turn_Points(int n, double x[], double y[]);
 // Element end with the result of its last write.
 int Element_End(void);
+// Area record 18 of n turned world points, each times the scale of its
+// axis; end closes the record (" \n" or "\n", as each writer has always
+// ended it).
+void Write_Area_Record(int n, const double x[], const double y[], const char* end);
 
 }  // namespace ioliplot
 

@@ -268,10 +268,17 @@ void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, dou
 
 // ---- polygons and polylines ---------------------------------------------------------
 
+void ioliplot::Write_Area_Record(int n, const double x[], const double y[], const char* end) {
+    assert(n == 0 || (x != nullptr && y != nullptr));
+    const Oli_Picture_State& s = S();
+    Safe_Fprintf(s.stream, " 18 %d", n);
+    for (int i = 0; i < n; i++) Safe_Fprintf(s.stream, " %lf %lf", x[i] * s.scale_x, y[i] * s.scale_y);
+    Safe_Fprintf(s.stream, "%s", end);
+}
+
 void Oli_Polygon_Record(int n, const double x[], const double y[]) {
     if (n < 1) return;
     assert(x != nullptr && y != nullptr);
-    Oli_Picture_State& s = S();
     double xmin = x[0], xmax = x[0], ymin = y[0], ymax = y[0];
     for (int i = 1; i < n; i++) {
         xmin = std::fmin(xmin, x[i]), xmax = std::fmax(xmax, x[i]);
@@ -282,9 +289,7 @@ void Oli_Polygon_Record(int n, const double x[], const double y[]) {
     // A working copy: the caller's points are never touched.
     std::vector<double> tx(x, x + n), ty(y, y + n);
     ioliplot::Turn_Points(n, tx.data(), ty.data());
-    Safe_Fprintf(s.stream, " 18 %d", n);
-    for (int i = 0; i < n; i++) Safe_Fprintf(s.stream, " %lf %lf", tx[i] * s.scale_x, ty[i] * s.scale_y);
-    Safe_Fprintf(s.stream, " \n");
+    ioliplot::Write_Area_Record(n, tx.data(), ty.data(), " \n");
     PlotFile_Area(n, tx.data(), ty.data(), 1);
 }
 
