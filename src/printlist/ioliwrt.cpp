@@ -202,9 +202,11 @@ void Set_List_Stops(void) {
     OLI_Set_Tabs(2, nullptr, list_state.stops, list_state.stop_count);
 }
 
+// The heading writers' common part; they return before it for a null
+// stream or a negative level.
 void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bookmarks, int with_bookmark,
                 int bookmark_level) {
-    if (!stream || level < 0) return;
+    assert(stream && level >= 0);
     if (level == 0) {
         int keep = OLI_Get_Para_Mode();
         OLI_setYPositionCM(stream, 1, 0.114);
@@ -371,7 +373,7 @@ namespace {
 // 1 .. 6.
 int Count_Heading(int level) {
     int lc = Clamp_Level(level);
-    used_levels = std::max(used_levels < 1 ? 1 : used_levels, lc);
+    used_levels = std::max(used_levels, lc);
     ++counters[lc - 1];
     if (level <= 5)
         for (int i = lc; i < OLI_MAX_LEVELS; ++i) counters[i] = 0;

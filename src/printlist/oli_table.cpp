@@ -76,9 +76,8 @@ std::string Right(const std::string& text, int width) {
     return visible < width ? std::string(static_cast<size_t>(width - visible), ' ') + text : text;
 }
 
-std::string Copy_Out(const std::string& text, char* out, size_t out_size) {
+void Copy_Out(const std::string& text, char* out, size_t out_size) {
     if (out && out_size > 0) std::snprintf(out, out_size, "%s", text.c_str());
-    return text;
 }
 
 }  // namespace
