@@ -27,6 +27,16 @@ static double* annex_factor(Sicherheitsbeiwerte_Record* r, int i) {
     return slots[i];
 }
 
+enum { FIELD_COUNT = 11 };
+
+// Field i of the record in the order of the file block: the nine annex
+// factors, then 9 gamma_Mser and 10 gamma_Mfi.
+static double field_value(const Sicherheitsbeiwerte_Record* r, int field) {
+    if (field == 9) return r->gamma_Mser;
+    if (field == 10) return r->gamma_Mfi;
+    return *annex_factor(const_cast<Sicherheitsbeiwerte_Record*>(r), field);
+}
+
 static void ec3_factors(const NAD_EC3_Block* b, double* out) {
     out[0] = b->ec3_1.gamma_M0;
     out[1] = b->ec3_1.gamma_M1;
@@ -71,9 +81,8 @@ void Update_Safety_Factors_From_NAD(Sicherheitsbeiwerte_Record* r) {
     } else {
         for (int i = 0; i < 9; ++i) *annex_factor(r, i) = 0.0;
     }
-    const NAD_EC3_Block* b = Get_NAD_EC3();
-    r->gamma_Mser = b ? b->ec3_8.gamma_Mser : 0.0;
-    r->gamma_Mfi = b ? b->ec3_1.gamma_M_fi : 0.0;
+    r->gamma_Mser = Get_NAD_Gamma_M_ser();
+    r->gamma_Mfi = Get_NAD_Gamma_M_fi();
 }
 
 double Get_NAD_Gamma_M_ser() {
@@ -99,12 +108,8 @@ void Copy_Safety_Factors(const Sicherheitsbeiwerte_Record* src, Sicherheitsbeiwe
 int Safety_Factors_Equal(const Sicherheitsbeiwerte_Record* a, const Sicherheitsbeiwerte_Record* b) {
     if (!a || !b) return 0;
     if (a->from_annex != b->from_annex) return 0;
-    const double da[11] = {a->gamma_M0, a->gamma_M1,    a->gamma_M2, a->gamma_M3,    a->gamma_M4,  a->gamma_M5,
-                           a->gamma_M6ser, a->gamma_M7, a->gamma_M3ser, a->gamma_Mser, a->gamma_Mfi};
-    const double db[11] = {b->gamma_M0, b->gamma_M1,    b->gamma_M2, b->gamma_M3,    b->gamma_M4,  b->gamma_M5,
-                           b->gamma_M6ser, b->gamma_M7, b->gamma_M3ser, b->gamma_Mser, b->gamma_Mfi};
-    for (int i = 0; i < 11; ++i)
-        if (!(std::fabs(da[i] - db[i]) <= 0.01)) return 0;
+    for (int i = 0; i < FIELD_COUNT; ++i)
+        if (!(std::fabs(field_value(a, i) - field_value(b, i)) <= 0.01)) return 0;
     return 1;
 }
 
@@ -112,10 +117,8 @@ int Write_Safety_Factors(FILE* f, const Sicherheitsbeiwerte_Record* r) {
     if (!f || !r) return 1;
     if (fprintf(f, " %d\n", SAFETY_BLOCK_VERSION) < 0) return 1;
     if (fprintf(f, " %d\n", r->from_annex) < 0) return 1;
-    const double v[11] = {r->gamma_M0, r->gamma_M1,    r->gamma_M2, r->gamma_M3,    r->gamma_M4,  r->gamma_M5,
-                          r->gamma_M6ser, r->gamma_M7, r->gamma_M3ser, r->gamma_Mser, r->gamma_Mfi};
-    for (double x : v)
-        if (fprintf(f, " %lf", x) < 0) return 1;
+    for (int i = 0; i < FIELD_COUNT; ++i)
+        if (fprintf(f, " %lf", field_value(r, i)) < 0) return 1;
     if (fprintf(f, "\n") < 0) return 1;
     return 0;
 }
@@ -160,12 +163,6 @@ static const FactorLine kLines[] = {
     {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %.2lf%s\n"_cp, 9, "M,ser", true, 0x400},
     {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %.2lf%s\n"_cp, 10, "M,fi", true, 0x800},
 };
-
-static double field_value(const Sicherheitsbeiwerte_Record* r, int field) {
-    if (field == 9) return r->gamma_Mser;
-    if (field == 10) return r->gamma_Mfi;
-    return *annex_factor(const_cast<Sicherheitsbeiwerte_Record*>(r), field);
-}
 
 static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_mask0 : (mask & l.bits) != 0; }
 
