@@ -16,9 +16,9 @@ static const char kSource[] = "p:/src/veklib/ptrarr.cpp";
 // Comparison of the running PtrArr_Sort; process-wide for the qsort call.
 static PtrArr_Item_Compare sort_compare = nullptr;
 
-// Reallocates the slot table to n > 0 slots and zeroes the new ones. 1, or 0
-// with the array unchanged when the allocation fails.
-static int grow_table(PtrArr* array, int n) {
+// Reallocates the slot table to n > 0 slots, zeroes the new ones and cuts the
+// count to n. 1, or 0 with the array unchanged when the allocation fails.
+static int resize_table(PtrArr* array, int n) {
     assert(n > 0);
     void** items = static_cast<void**>(
         Mem_Realloc(kSource, __LINE__, "null", array->items, sizeof(void*) * static_cast<size_t>(n)));
@@ -36,7 +36,7 @@ static int ensure_slot(PtrArr* array, int target) {
     if (target < array->capacity) return 1;
     int n = array->capacity + 10;
     if (target + 1 > n) n = target + 1;
-    return grow_table(array, n);
+    return resize_table(array, n);
 }
 
 PtrArr* PtrArr_Create(int capacity) {
@@ -55,7 +55,7 @@ int PtrArr_Init(PtrArr* array, int capacity) {
     array->count = 0;
     array->capacity = 0;
     if (capacity < 1) return 1;
-    return grow_table(array, capacity);
+    return resize_table(array, capacity);
 }
 
 void PtrArr_Reset(PtrArr* array) {
@@ -78,17 +78,7 @@ int PtrArr_Resize(PtrArr* array, int n) {
         PtrArr_Reset(array);
         return 1;
     }
-    if (n < array->capacity) {
-        // Shrinking: realloc keeps the first n slots; nothing to zero.
-        void** items = static_cast<void**>(
-            Mem_Realloc(kSource, __LINE__, "null", array->items, sizeof(void*) * static_cast<size_t>(n)));
-        if (!items) return 0;
-        array->items = items;
-        array->capacity = n;
-        if (array->count > n) array->count = n;
-        return 1;
-    }
-    return grow_table(array, n);
+    return resize_table(array, n);
 }
 
 int PtrArr_Count(const PtrArr* array) {
