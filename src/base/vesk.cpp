@@ -177,9 +177,7 @@ int Verbose_Printf(const char* format, ...) {
 
 enum { TIMER_SLOTS = 100 };
 static int measuring = 0;
-static int timers_zeroed = 0;
 static long long timer_start[TIMER_SLOTS];
-static long long timer_end[TIMER_SLOTS];
 
 // Elapsed milliseconds of the desktop's monotonic clock. Processor time
 // (clock()) would leave out every wait for the user or a started tool.
@@ -195,18 +193,12 @@ void Set_Runtime_Measurement(int flag) {
 
 void Start_Runtime_Timer(int slot) {
     if (!measuring || !valid_slot(slot)) return;
-    if (!timers_zeroed) {
-        std::memset(timer_start, 0, sizeof timer_start);
-        std::memset(timer_end, 0, sizeof timer_end);
-        timers_zeroed = 1;
-    }
     timer_start[slot] = clock_ms();
 }
 
 void Print_Runtime(int slot, const char* label) {
     if (!measuring || !valid_slot(slot)) return;
-    timer_end[slot] = clock_ms();
-    const double sec = static_cast<double>(timer_end[slot] - timer_start[slot]) * 0.001;
+    const double sec = static_cast<double>(clock_ms() - timer_start[slot]) * 0.001;
     if (label) Verbose_Printf(">> Rechenzeit %2d: %10.2f sec (%s)\n", slot, sec, label);
     else Verbose_Printf(">> Rechenzeit %2d: %10.2f sec\n", slot, sec);
 }
@@ -561,7 +553,6 @@ int Check_Q7_Quer_Program(void) {
 static CallSometimes_Func* call_stack = nullptr;
 static int call_count = 0;
 static int call_capacity = 0;
-static int call_active = 0;
 
 // Hands func (or nothing) to the window library as its periodic callback.
 static void install(CallSometimes_Func func) {
@@ -575,23 +566,19 @@ void Push_CallSometimes_Func(CallSometimes_Func func) {
         call_capacity += 10;
     }
     call_stack[call_count++] = func;
-    call_active = 1;
     install(func);
 }
 
 void Pop_CallSometimes_Func(void) {
     if (call_count > 0) call_count--;
-    call_active = 1;
-    install(call_count > 0 ? call_stack[call_count - 1] : nullptr);
+    Resume_CallSometimes();
 }
 
 void Suspend_CallSometimes(void) {
-    call_active = 0;
     install(nullptr);
 }
 
 void Resume_CallSometimes(void) {
-    call_active = 1;
     install(call_count > 0 ? call_stack[call_count - 1] : nullptr);
 }
 
