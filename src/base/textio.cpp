@@ -56,17 +56,8 @@ int Read_Guillemet_Name(FILE* stream, char* buffer) {
     return count;
 }
 
-// Writes open, text and close; 0 on success, 1 on a failed write.
-static int Write_Between(FILE* stream, const char* text, int open_char, int close_char) {
-    if (!stream) return 1;
-    if (std::fputc(open_char, stream) == EOF) return 1;
-    if (text && *text && std::fputs(text, stream) == EOF) return 1;
-    if (std::fputc(close_char, stream) == EOF) return 1;
-    return std::ferror(stream) ? 1 : 0;
-}
-
 int Write_Guillemet_String(FILE* stream, const char* text) {
-    return Write_Between(stream, text, GUILLEMET_OPEN, GUILLEMET_CLOSE);
+    return Write_Delimited_String(stream, text, GUILLEMET_OPEN, GUILLEMET_CLOSE);
 }
 
 int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, int close_char) {
@@ -88,7 +79,11 @@ int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, i
 }
 
 int Write_Delimited_String(FILE* stream, const char* text, int open_char, int close_char) {
-    return Write_Between(stream, text, open_char, close_char);
+    if (!stream) return 1;
+    if (std::fputc(open_char, stream) == EOF) return 1;
+    if (text && *text && std::fputs(text, stream) == EOF) return 1;
+    if (std::fputc(close_char, stream) == EOF) return 1;
+    return std::ferror(stream) ? 1 : 0;
 }
 
 int Trim_String(char* text, int flags) {
