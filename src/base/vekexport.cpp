@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "base/ptrarr.h"
 #include "base/textio.h"
@@ -516,12 +517,6 @@ VEKExportObject* Find_VEKExportParam_Obj(const VEKExportParam_Key* key, const VE
     return object;
 }
 
-static void Swap(double* a, double* b) {
-    double t = *a;
-    *a = *b;
-    *b = t;
-}
-
 int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mode,
                               int transpose_flag) {
     if (!out) return 0;
@@ -552,9 +547,9 @@ int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mo
         for (int i = 0; i < 12; i++) out[i] = Get_VEK_Param_Double(p, i);
     }
     if (transpose_flag == 1) {
-        Swap(&out[4], &out[6]);
-        Swap(&out[5], &out[9]);
-        Swap(&out[8], &out[10]);
+        std::swap(out[4], out[6]);
+        std::swap(out[5], out[9]);
+        std::swap(out[8], out[10]);
     }
     return 1;
 }
