@@ -311,12 +311,8 @@ static int Hand_Over(const std::vector<double> &px, const std::vector<double> &p
         ITools_Free(yo);
         return 0;
     }
-    *xo = (double *)ITools_Realloc(*xo, n * sizeof(double), 0);
-    *yo = (double *)ITools_Realloc(*yo, n * sizeof(double), 0);
-    for (int i = 0; i < n; i++) {
-        (*xo)[i] = px[i];
-        (*yo)[i] = py[i];
-    }
+    ITools_Copy_Doubles(n, xo, px.data());
+    ITools_Copy_Doubles(n, yo, py.data());
     return n;
 }
 
