@@ -16,10 +16,6 @@
 
 static const double TOL = 1e-5;
 
-// Extremes of the last Max_Of_Doubles or Min_Of_Doubles call.
-static double g_last_min = 1e100;
-static double g_last_max = -1e100;
-
 static double Signed_Area(int n, const double x[], const double y[]) {
     double a = 0.0;
     for (int i = 0; i < n; i++) {
@@ -512,23 +508,16 @@ int Count_Integer_Digits(int v) {
     return count;
 }
 
-static void Scan_Extremes(int n, const double v[]) {
-    g_last_min = 1e100;
-    g_last_max = -1e100;
-    for (int i = 0; i < n; i++) {
-        g_last_min = std::min(g_last_min, v[i]);
-        g_last_max = std::max(g_last_max, v[i]);
-    }
-}
-
 double Max_Of_Doubles(int n, const double v[]) {
-    Scan_Extremes(n, v);
-    return g_last_max;
+    double m = -1e100;
+    for (int i = 0; i < n; i++) m = std::max(m, v[i]);
+    return m;
 }
 
 double Min_Of_Doubles(int n, const double v[]) {
-    Scan_Extremes(n, v);
-    return g_last_min;
+    double m = 1e100;
+    for (int i = 0; i < n; i++) m = std::min(m, v[i]);
+    return m;
 }
 
 double Mirror_Value(double a, double b) { return 2.0 * b - a; }
