@@ -331,13 +331,11 @@ static double Segment_Parameter(double xa, double ya, double xb, double yb, doub
 int Segment_Crossing_Point(double x1, double y1, double x2, double y2, double x3, double y3,
                            double x4, double y4, double *x, double *y) {
     assert(x != nullptr && y != nullptr);
-    double d = (y4 - y3) * (x2 - x1) + (x3 - x4) * (y2 - y1);
-    if (std::fabs(d) < EPS) {
+    double px, py;
+    if (Intersect_Lines(x1, y1, x2, y2, x3, y3, x4, y4, &px, &py)) {
         *x = *y = 0.0;
         return 1;
     }
-    double px, py;
-    Intersect_Lines(x1, y1, x2, y2, x3, y3, x4, y4, &px, &py);
     double t1 = Segment_Parameter(x1, y1, x2, y2, px, py);
     double t2 = Segment_Parameter(x3, y3, x4, y4, px, py);
     if (t1 < T_LOW || t1 > T_HIGH || t2 < T_LOW || t2 > T_HIGH) return -1;
