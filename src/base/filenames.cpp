@@ -13,6 +13,7 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "base/textio.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 
@@ -202,20 +203,6 @@ int Close_Temp_Stream(FILE* stream) {
     return 0;
 }
 
-// Reads one line into line (NUMBER_LINE_SIZE bytes), dropping what does not
-// fit. False at end of file.
-static bool Read_Number_Line(FILE* stream, char* line) {
-    if (!std::fgets(line, NUMBER_LINE_SIZE, stream)) return false;
-    const size_t len = std::strlen(line);
-    if (len > 0 && line[len - 1] != '\n') {
-        int c;
-        do {
-            c = std::fgetc(stream);
-        } while (c != EOF && c != '\n');
-    }
-    return true;
-}
-
 // Parses up to n values with format (one conversion and %n) from the line;
 // the values not read are 0.
 template <typename T>
@@ -237,7 +224,7 @@ static void Parse_Line(const char* line, T* values, int n, const char* format) {
 template <typename T>
 static int Read_Line_Numbers(FILE* stream, T* values, int n, const char* format) {
     char line[NUMBER_LINE_SIZE];
-    if (!stream || !Read_Number_Line(stream, line)) {
+    if (Read_Line(stream, line, NUMBER_LINE_SIZE) == READ_LINE_EOF) {
         if (values)
             for (int k = 0; k < n; ++k) values[k] = 0;
         return 0;
