@@ -636,9 +636,7 @@ static Element* hit(const Sheet& s, int x, int y)
     for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
         Element* e = find(*it);
         if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA) continue;
-        Rect r = e->r;
-        r.x1 += s.dx; r.x2 += s.dx; r.y1 += s.dy; r.y2 += s.dy;
-        if (r.contains(x, y)) return e;
+        if (e->r.contains(x - s.dx, y - s.dy)) return e;
     }
     return nullptr;
 }
@@ -737,10 +735,8 @@ int Edit_Prop_Sheet(void)
                     code = e->code;
             }
         } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN || (ev == VEK_MSG_MIDDLE && M_MIDDLE)) {
-            Rect sr = s.r;
-            sr.x1 += s.dx; sr.x2 += s.dx; sr.y1 += s.dy; sr.y2 += s.dy;
             if (Element* e = hit(s, M_XPOS, M_YPOS)) code = click_on(s, *e);
-            else if (!sr.contains(M_XPOS, M_YPOS)) code = s.click_outside;
+            else if (!s.r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) code = s.click_outside;
         }
         if (code) return code;
         if (call_sometimes) {
