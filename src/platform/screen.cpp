@@ -223,6 +223,26 @@ void Fill_Rect(int x1, int y1, int x2, int y2, int c) {
     for (int y = y1; y <= y2; y++) Span(x1, x2, y, c);
 }
 
+// A rectangle without the user fill pattern: panels and placeholders are solid.
+void Fill_Rect_Solid(int x1, int y1, int x2, int y2, int c) {
+    int saved_fill = S.fill_style;
+    S.fill_style = 0;
+    Fill_Rect(x1, y1, x2, y2, c);
+    S.fill_style = saved_fill;
+}
+
+// Orders the corners and cuts the rectangle to the screen; false when
+// nothing of it is left.
+bool Cut_To_Screen(int *x1, int *y1, int *x2, int *y2) {
+    if (*x1 > *x2) std::swap(*x1, *x2);
+    if (*y1 > *y2) std::swap(*y1, *y2);
+    *x1 = std::max(*x1, 0);
+    *y1 = std::max(*y1, 0);
+    *x2 = std::min(*x2, S.width - 1);
+    *y2 = std::min(*y2, S.height - 1);
+    return *x1 <= *x2 && *y1 <= *y2;
+}
+
 // Visits the pixels of the Bresenham line from (x1, y1) to (x2, y2) in order,
 // both ends included; every line-shaped primitive steps the same way, so
 // thin lines, thick lines and polygon outlines meet pixel for pixel.
@@ -471,10 +491,7 @@ bool Load_Bitmap(const char *file, Bitmap *bm) {
 void Placeholder(int x1, int y1, int x2, int y2) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    int saved_fill = S.fill_style;
-    S.fill_style = 0;
-    Fill_Rect(x1, y1, x2, y2, LGREY_CI);
-    S.fill_style = saved_fill;
+    Fill_Rect_Solid(x1, y1, x2, y2, LGREY_CI);
     Thin_Line(x1, y1, x2, y1, DGREY_CI, false);
     Thin_Line(x2, y1, x2, y2, DGREY_CI, false);
     Thin_Line(x2, y2, x1, y2, DGREY_CI, false);
@@ -625,12 +642,11 @@ int pxQFgc(void) {
 
 void pxView(int x1, int y1, int x2, int y2) {
     Ensure();
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    S.vx1 = std::max(x1, 0);
-    S.vy1 = std::max(y1, 0);
-    S.vx2 = std::min(x2, S.width - 1);
-    S.vy2 = std::min(y2, S.height - 1);
+    Cut_To_Screen(&x1, &y1, &x2, &y2);
+    S.vx1 = x1;
+    S.vy1 = y1;
+    S.vx2 = x2;
+    S.vy2 = y2;
 }
 
 void pxQVwp(int *x1, int *y1, int *x2, int *y2) {
@@ -903,20 +919,6 @@ void pxGBTt(int x1, int y1, int x2, int y2, const char *text, int length, int al
 
 // ---- saved rectangles ------------------------------------------------------
 
-namespace {
-
-bool Cut_To_Screen(int *x1, int *y1, int *x2, int *y2) {
-    if (*x1 > *x2) std::swap(*x1, *x2);
-    if (*y1 > *y2) std::swap(*y1, *y2);
-    *x1 = std::max(*x1, 0);
-    *y1 = std::max(*y1, 0);
-    *x2 = std::min(*x2, S.width - 1);
-    *y2 = std::min(*y2, S.height - 1);
-    return *x1 <= *x2 && *y1 <= *y2;
-}
-
-}  // namespace
-
 int Save_Screen_Rectangle(int x1, int y1, int x2, int y2) {
     Ensure();
     SavedRect s;
@@ -1002,10 +1004,7 @@ void Draw_Funny_Area_to_PS(int look, int x1, int y1, int x2, int y2, int fill) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     int light = Resolve_Or_Black(-2), dark = Resolve_Or_Black(-3), shadow = Resolve_Or_Black(-15);
-    int save_fill = S.fill_style;
-    S.fill_style = 0;
-    if (fill) Fill_Rect(x1, y1, x2, y2, Resolve_Or_Black(-1));
-    S.fill_style = save_fill;
+    if (fill) Fill_Rect_Solid(x1, y1, x2, y2, Resolve_Or_Black(-1));
     auto frame = [](int a1, int b1, int a2, int b2, int top_left, int bottom_right) {
         Thin_Line(a1, b1, a2, b1, top_left, false);
         Thin_Line(a1, b1, a1, b2, top_left, false);
