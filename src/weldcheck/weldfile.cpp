@@ -42,17 +42,15 @@ int Welds_Equal(const NahtElement* a, const NahtElement* b) {
 }
 
 // The weld line of a record (item 2).
-static int write_weld_line(FILE* f, int kind, double a, double d, double l, int full_penetration, double angle,
-                           double l_w, int full_length, double e) {
-    return fprintf(f, " %d %lf %lf %lf %d %d %lf %lf %d %lf\n", kind, a, d, l, full_penetration, 0, angle, l_w,
-                   full_length, e) < 0;
+static int write_weld_line(FILE* f, const NahtElement* w) {
+    return fprintf(f, " %d %lf %lf %lf %d %d %lf %lf %d %lf\n", w->kind, w->a, w->d, w->l, w->full_penetration, 0,
+                   w->angle, w->l_w, w->full_length, w->e) < 0;
 }
 
 int Write_Weld(FILE* f, const NahtElement* w) {
     if (!f || !w) return 1;
     if (fprintf(f, " %d\n", WELD_RECORD_VERSION) < 0) return 1;
-    return write_weld_line(f, w->kind, w->a, w->d, w->l, w->full_penetration, w->angle, w->l_w, w->full_length,
-                           w->e);
+    return write_weld_line(f, w);
 }
 
 // Reads the weld line of the given version into w (after the version).
@@ -109,8 +107,8 @@ int Write_Weld_Group(FILE* f, const NahtGruppe* g) {
     if (!f || !g) return 1;
     if (fprintf(f, " %d\n", GROUP_RECORD_VERSION) < 0) return 1;
     if (fprintf(f, " %d\n", WELD_RECORD_VERSION) < 0) return 1;
-    if (write_weld_line(f, g->kind, g->a, g->d, g->l, g->full_penetration, g->angle, g->l_w, g->full_length, g->e))
-        return 1;
+    const NahtElement weld = Group_Weld(g);
+    if (write_weld_line(f, &weld)) return 1;
     if (Write_Plate(f, &g->plate1) || Write_Plate(f, &g->plate2)) return 1;
     Blech_Record packing;
     Clear_Plate(&packing);
