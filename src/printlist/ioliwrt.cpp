@@ -636,11 +636,18 @@ const char* Compare_Text_Tol(double a, double b, int decimals, double tolerance,
     return buffer;
 }
 
+// "value sign limit" at the decimals (none below 0), the sign as
+// Compare_Sign gives it.
+static std::string Compared_Numbers(double a, double b, int decimals) {
+    int dec = decimals < 0 ? 0 : decimals;
+    return Format_Text("%.*f %c %.*f", dec, a, Compare_Sign(a, b, decimals), dec, b);
+}
+
 char* Compare_Text_Op(const char* name, double a, const char* op, double b, int decimals, char* out,
                       size_t out_size) {
     if (!out || out_size == 0) return out;
     int dec = decimals < 0 ? 0 : decimals;
-    std::string text = Format_Text("%.*f %c %.*f", dec, a, Compare_Sign(a, b, decimals), dec, b);
+    std::string text = Compared_Numbers(a, b, decimals);
     bool known = false;
     bool met = Check_Met(a, op, b, decimals, &known);
     if (known && !met) text += Format_Text("  \x88  %s = %.*f", name ? name : "", dec, b);
@@ -650,8 +657,7 @@ char* Compare_Text_Op(const char* name, double a, const char* op, double b, int 
 
 int Oli_Check_Line(FILE* stream, const char* before, double value, const char* op, double limit, int decimals,
                    const char* after, const char* when_met, const char* when_failed) {
-    int dec = decimals < 0 ? 0 : decimals;
-    std::string number = Format_Text("%.*f %c %.*f", dec, value, Compare_Sign(value, limit, decimals), dec, limit);
+    std::string number = Compared_Numbers(value, limit, decimals);
     bool known = false;
     bool met = Check_Met(value, op, limit, decimals, &known);
     const char* style = met ? "" : "\xCE" "b";
