@@ -256,10 +256,9 @@ int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetr
     return result;
 }
 
-// One hole rule line and its message. 1 on failure.
-static int hole_rule_end(bool fail, FILE* f, int print_all, bool wrote) {
+// Ends a hole rule line when one was written. 1 on failure.
+static int hole_rule_end(bool fail, FILE* f, bool wrote) {
     if (f && wrote) line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
-    (void)print_all;
     return fail ? 1 : 0;
 }
 
@@ -274,7 +273,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
         if (wrote)
             OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", P(), d,
                        Get_Compare_Symbol((float)d, (float)d_req), d_req);
-        failed |= hole_rule_end(fail, f, print_all, wrote);
+        failed |= hole_rule_end(fail, f, wrote);
         if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
 
         if (t <= 16.0) {
@@ -283,7 +282,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
             if (wrote)
                 OLI_printf(f, "%sDicke der Lochschweißung für t ¾ 16 mm:  a = %.1lf mm %s t = %.1lf mm"_cp, P(), a,
                            fail ? "!=" : "=", t);
-            failed |= hole_rule_end(fail, f, print_all, wrote);
+            failed |= hole_rule_end(fail, f, wrote);
             if (fail && show_message)
                 PrintMessage("Dicke der Lochschweißung a = %.1lf mm != erf a = %.1lf mm"_cp, a, t);
         } else {
@@ -298,7 +297,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
                     OLI_printf(f, "%sDicke der Lochschweißung für t > 32 mm:  a = %.1lf mm %s t/2 = %.1lf mm"_cp, P(),
                                a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
             }
-            failed |= hole_rule_end(fail, f, print_all, wrote);
+            failed |= hole_rule_end(fail, f, wrote);
             if (fail && show_message)
                 PrintMessage("Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
         }
@@ -309,7 +308,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
         if (wrote)
             OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", P(), d,
                        Get_Compare_Symbol((float)d, (float)d_req), X, d_req);
-        failed |= hole_rule_end(fail, f, print_all, wrote);
+        failed |= hole_rule_end(fail, f, wrote);
         if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
     }
     if (failed && f)
