@@ -20,11 +20,6 @@ protected:
     testutil::TempDir dir;
 };
 
-FILE* Open_Bytes(const std::string& name, const std::string& bytes) {
-    testutil::Write_File(name, bytes);
-    return std::fopen(name.c_str(), "rb");
-}
-
 }  // namespace
 
 TEST_F(FileBase, PrefixIsCutAt260AndFullJoinsAreRefused) {
@@ -192,8 +187,8 @@ TEST_F(FileBase, FiveTempStreamsAndNoSixth) {
 }
 
 TEST_F(FileBase, LineOfNumbers) {
-    FILE* f = Open_Bytes(dir.file("n.txt"),
-                         "1.5 2e3 x 7\n0x10 010 -3\r\n" + std::string(250, '9') + " 5\n\n4\n");
+    FILE* f = testutil::Stream_With("1.5 2e3 x 7\n0x10 010 -3\r\n" + std::string(250, '9') +
+                                    " 5\n\n4\n" + std::string("7\0 8\n9\n", 7));
     ASSERT_NE(f, nullptr);
     double d[4] = {9, 9, 9, 9};
     EXPECT_EQ(Read_Line_Doubles(f, d, 4), 1);
@@ -214,6 +209,12 @@ TEST_F(FileBase, LineOfNumbers) {
     EXPECT_EQ(v[0], 0);
     EXPECT_EQ(Read_Line_Ints(f, v, 1), 1);
     EXPECT_EQ(v[0], 4);
+    // A NUL byte ends the numbers of its line, not the line itself.
+    EXPECT_EQ(Read_Line_Ints(f, v, 2), 1);
+    EXPECT_EQ(v[0], 7);
+    EXPECT_EQ(v[1], 0);
+    EXPECT_EQ(Read_Line_Ints(f, v, 1), 1);
+    EXPECT_EQ(v[0], 9);
     v[0] = v[1] = 9;
     EXPECT_EQ(Read_Line_Ints(f, v, 2), 0);  // end of file
     EXPECT_EQ(v[0], 0);
@@ -225,7 +226,7 @@ TEST_F(FileBase, LineOfNumbers) {
 }
 
 TEST_F(FileBase, NumbersAcrossLines) {
-    FILE* f = Open_Bytes(dir.file("m.txt"), "1 2.5\r\n\n-3e1\n 4 x 6");
+    FILE* f = testutil::Stream_With("1 2.5\r\n\n-3e1\n 4 x 6");
     ASSERT_NE(f, nullptr);
     double d[6] = {9, 9, 9, 9, 9, 9};
     EXPECT_EQ(Read_Doubles(f, d, 6), 4);
