@@ -6,6 +6,7 @@
 // origin to the library only in Update_Scrollable_View_Area (and the
 // animated scroll), so that the scroll helpers stay cheap record changes.
 #include "dialogs/scrollarea.h"
+#include "dialogs/scrollarea_internal.h"
 
 #include <cassert>
 #include <cstdio>
@@ -46,20 +47,6 @@ void Read_Settings(void) {
         if (VEKGetUserString(keys[i], buffer, 21) && std::sscanf(buffer, "%d %c", &v, &tail) == 1)
             *switches[i] = v;
     }
-}
-
-// A defined (or reserved) slot's record, else null.
-Scrollable_View_Area *Used(int slot) {
-    Make_Table();
-    if (slot < 0 || slot >= SCROLLABLE_AREA_COUNT) return nullptr;
-    Scrollable_View_Area *a = &areas[slot];
-    return a->sheet_area_id < 0 ? nullptr : a;
-}
-
-// A slot holding a sheet area (not merely reserved).
-Scrollable_View_Area *Placed(int slot) {
-    Scrollable_View_Area *a = Used(slot);
-    return (a && a->sheet_area_id != 9999) ? a : nullptr;
 }
 
 int First_Free_Slot(void) {
@@ -120,6 +107,16 @@ Scrollable_View_Area *Scrollable_View_Area_Record(int slot) {
     return &areas[slot];
 }
 
+Scrollable_View_Area *Used_Area(int slot) {
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
+    return (a && a->sheet_area_id >= 0) ? a : nullptr;
+}
+
+Scrollable_View_Area *Placed_Area(int slot) {
+    Scrollable_View_Area *a = Used_Area(slot);
+    return (a && a->sheet_area_id != 9999) ? a : nullptr;
+}
+
 void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump) {
     if (brk) *brk = break_key_switch;
     if (ok) *ok = ok_key_switch;
@@ -140,7 +137,7 @@ int Define_Scrollable_View_Area(int x1, int y1, int x2, int y2, int horizontal, 
 }
 
 void Update_Scrollable_View_Area(int slot) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return;
     Resize_Origin_of_Scrollable_Area_PS(a->sheet_area_id, a->content_width, a->content_height);
     Set_Scrollable_Area_PS(a->sheet_area_id, a->scroll_x, a->scroll_y);
@@ -153,7 +150,7 @@ void Update_Scrollable_View_Area(int slot) {
 }
 
 void Clear_Scrollable_View_Area(int slot) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     if (a->active == 1 && a->sheet_area_id != 9999)
         Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
@@ -165,7 +162,7 @@ void Clear_Scrollable_View_Area(int slot) {
 }
 
 void Undefine_Scrollable_View_Area(int slot) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     Clear_Scrollable_View_Area(slot);
     a->sheet_area_id = -1;
@@ -176,7 +173,7 @@ void Undefine_All_Scrollable_View_Areas(void) {
 }
 
 void Set_Scrollable_Area_Activity(int slot, int state) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a || a->active == state) return;
     a->active = state;
     if (a->vslider_id) Change_Activity_PS(a->vslider_id, state);
@@ -185,56 +182,56 @@ void Set_Scrollable_Area_Activity(int slot, int state) {
 }
 
 void Set_Scrollable_Area_Background(int slot, int colour) {
-    if (Scrollable_View_Area *a = Used(slot)) a->background = colour;
+    if (Scrollable_View_Area *a = Used_Area(slot)) a->background = colour;
 }
 
 int Get_Scrollable_Area_Background(int slot) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     return a ? a->background : -1;
 }
 
 void Set_Scrollable_Area_Frame(int slot, int flag) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     a->frame = flag;
     if (a->sheet_area_id != 9999) Set_Scrollable_Area_PS_Frameflag(a->sheet_area_id, flag);
 }
 
 void Set_Break_Key_Action_of_Scrollable_Area(int slot, int value, int *target) {
-    if (Scrollable_View_Area *a = Used(slot)) {
+    if (Scrollable_View_Area *a = Used_Area(slot)) {
         a->break_value = value;
         a->break_target = target;
     }
 }
 
 void Set_OK_Key_Action_of_Scrollable_Area(int slot, int value, int *target) {
-    if (Scrollable_View_Area *a = Used(slot)) {
+    if (Scrollable_View_Area *a = Used_Area(slot)) {
         a->ok_value = value;
         a->ok_target = target;
     }
 }
 
 void Set_Help_Key_Action_of_Scrollable_Area(int slot, int value, int *target) {
-    if (Scrollable_View_Area *a = Used(slot)) {
+    if (Scrollable_View_Area *a = Used_Area(slot)) {
         a->help_value = value;
         a->help_target = target;
     }
 }
 
 void Set_Scrollable_Area_Key_Hover_End(int slot, int flag) {
-    if (Scrollable_View_Area *a = Used(slot)) a->keys_end_hover = flag;
+    if (Scrollable_View_Area *a = Used_Area(slot)) a->keys_end_hover = flag;
 }
 
 void Set_Scrollable_Area_Right_Button_Hover_End(int slot, int flag) {
-    if (Scrollable_View_Area *a = Used(slot)) a->right_button_ends_hover = flag;
+    if (Scrollable_View_Area *a = Used_Area(slot)) a->right_button_ends_hover = flag;
 }
 
 void Set_Scrollable_Area_Stop_Flag(int slot, int *flag) {
-    if (Scrollable_View_Area *a = Used(slot)) a->stop_flag = flag;
+    if (Scrollable_View_Area *a = Used_Area(slot)) a->stop_flag = flag;
 }
 
 void Set_Scrollable_Area_Hover_Rectangle(int slot, int x1, int y1, int x2, int y2) {
-    if (Scrollable_View_Area *a = Used(slot)) {
+    if (Scrollable_View_Area *a = Used_Area(slot)) {
         a->hover_rect_set = 1;
         a->hover_x1 = x1;
         a->hover_y1 = y1;
@@ -244,21 +241,21 @@ void Set_Scrollable_Area_Hover_Rectangle(int slot, int x1, int y1, int x2, int y
 }
 
 void Inquire_Scrollable_View_Area_Size(int slot, int *width, int *height) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     if (width) *width = a->x2 - a->x1;
     if (height) *height = a->y2 - a->y1;
 }
 
 void Inquire_Scrollable_View_Area_Content(int slot, int *width, int *height) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     if (width) *width = a->content_width;
     if (height) *height = a->content_height;
 }
 
 void Inquire_Scrollable_View_Area_Screen_Origin(int slot, int *x, int *y) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     int dx = 0, dy = 0;
     Inquire_Prop_Sheet_Displacement(&dx, &dy);
@@ -267,12 +264,12 @@ void Inquire_Scrollable_View_Area_Screen_Origin(int slot, int *x, int *y) {
 }
 
 void Read_Scrollable_View_Area_Origin(int slot) {
-    if (Scrollable_View_Area *a = Placed(slot))
+    if (Scrollable_View_Area *a = Placed_Area(slot))
         Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
 }
 
 void Inquire_Scrollable_View_Area_Origin(int slot, int *x, int *y) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return;
     int ox = 0, oy = 0;
     Inquire_Scrollable_Area_PS(a->sheet_area_id, &ox, &oy);
@@ -290,13 +287,13 @@ int Reserve_Scrollable_View_Area(void) {
 
 void Place_Reserved_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2,
                                          int horizontal, int vertical) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a || a->sheet_area_id != 9999) return;
     Place(a, x1, y1, x2, y2, horizontal, vertical);
 }
 
 void Reshape_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return;
     Reshape_Scrollable_Area_PS(a->sheet_area_id, x1, y1, x2, y2, 5, 10, 5, 10);
     int dx = 0, dy = 0;
@@ -308,7 +305,7 @@ void Reshape_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2) {
 }
 
 void Scroll_Scrollable_Area_by(int slot, int *dx, int *dy) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return;
     Read_Scrollable_View_Area_Origin(slot);
     auto move = [](int origin, int *delta, int content, int visible) {
@@ -326,7 +323,7 @@ void Scroll_Scrollable_Area_by(int slot, int *dx, int *dy) {
 }
 
 void Set_Scrollable_Area_Scroll_Fraction(int slot, double fx, double fy) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     auto place = [](double f, int content, int visible) {
         int range = content - visible;
@@ -339,7 +336,7 @@ void Set_Scrollable_Area_Scroll_Fraction(int slot, double fx, double fy) {
 }
 
 void Get_Scrollable_Area_Scroll_Fraction(int slot, double *fx, double *fy) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     auto fraction = [](int origin, int content, int visible, int slider) {
         int range = content - visible;

@@ -39,10 +39,6 @@ void Make_Colours(void) {
     line_bar_ci = Nearest_RGB_Color(88, 199, 143);
 }
 
-bool Enabled(const Scrollable_Area_Item *it) { return it->enabled && *it->enabled != 0; }
-
-int Even(int w) { return (w + 1) / 2 * 2; }
-
 // Rectangles meet (both inclusive, any corner order).
 bool Meets(int ax1, int ay1, int ax2, int ay2, int bx1, int by1, int bx2, int by2) {
     if (ax1 > ax2) std::swap(ax1, ax2);
@@ -118,15 +114,6 @@ void Arrow_Mark(int x, int y, int colour) {
     for (int k = 0; k < 5; k++) pxLine(x + 2 + k, y + 4 + k, x + 10 - k, y + 4 + k);
 }
 
-// The value of a double field as shown: printed and cut to the field length.
-std::string Field_Text(const Scrollable_Area_Item *it) {
-    char buffer[256] = {0};
-    if (it->value && it->text) std::snprintf(buffer, sizeof buffer, it->text, *it->value);
-    size_t n = std::min<size_t>(static_cast<size_t>(std::max(it->aux, 0)), sizeof buffer - 1);
-    buffer[n] = '\0';
-    return buffer;
-}
-
 void Draw_Field_Box(int x, int y, int w, int extra, bool enabled) {
     if (enabled) {
         pxFgc(white_ci);
@@ -191,7 +178,7 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
     }
     case AREA_ITEM_CHECK_BOX:
     case AREA_ITEM_RADIO_BUTTON: {
-        bool enabled = Enabled(it);
+        bool enabled = Item_Enabled(it);
         int colour = enabled ? it->colour : grey_ci;
         if (it->text) Styled_Text(x, y, it->text, it->font, colour, it->x2, background);
         bool on = it->variable && (it->kind == AREA_ITEM_CHECK_BOX ? *it->variable != 0
@@ -216,15 +203,15 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
     }
     case AREA_ITEM_DOUBLE:
     case AREA_ITEM_EDIT_TEXT: {
-        bool enabled = Enabled(it);
+        bool enabled = Item_Enabled(it);
         std::string shown;
-        if (it->kind == AREA_ITEM_DOUBLE) shown = Field_Text(it);
+        if (it->kind == AREA_ITEM_DOUBLE) shown = Double_Field_Text(it);
         else if (it->text) shown.assign(it->text, strnlen(it->text, static_cast<size_t>(std::max(it->y2, 0))));
         Pop_RFont(it->font);
         int w = 0;
         pxQTxX(shown.c_str(), -1, nullptr, &w);
         Push_RFont();
-        w = Even(w);
+        w = Even_Width(w);
         Draw_Field_Box(x, y, w, 0, enabled);
         if (!enabled && it->text2) {
             Pop_RFont(0x1000);
@@ -245,8 +232,8 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         break;
     }
     case AREA_ITEM_CHOICE_LIST: {
-        bool enabled = Enabled(it);
-        int w = Even(it->aux);
+        bool enabled = Item_Enabled(it);
+        int w = Even_Width(it->aux);
         Draw_Field_Box(x, y, w, 18, enabled);
         int sel = it->variable ? *it->variable : 0;
         if (it->entries && sel >= 0 && sel < it->count && it->entries[sel].text) {
@@ -262,8 +249,8 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         break;
     }
     case AREA_ITEM_IMAGE_CHOICE: {
-        bool enabled = Enabled(it);
-        int fw = Even(it->x2 + 20), fh = Even(it->y2 + 5);
+        bool enabled = Item_Enabled(it);
+        int fw = Even_Width(it->x2 + 20), fh = Even_Width(it->y2 + 5);
         if (!Meets(x, y, x + fw + 11, y + fh, ax1, ay1, ax2, ay2)) return;
         int sel = it->variable ? *it->variable : 0;
         int srcx = enabled ? 0 : 2 * it->x2;
@@ -276,13 +263,13 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         break;
     }
     case AREA_ITEM_BITMAP_BUTTON:
-        Draw_Bitmap_Button_Look(it, x, y, Enabled(it) ? 1 : 0);
+        Draw_Bitmap_Button_Look(it, x, y, Item_Enabled(it) ? 1 : 0);
         break;
     case AREA_ITEM_EDIT_FIELD: {
         int x2 = ax1 + it->x2 - sx, y2 = ay1 + it->y2 - sy;
         pxFgc(it->count);
         pxRect(x, y, x2, y2);
-        if (it->aux) Dotted_Frame(x, y, x2, y2, Enabled(it) ? black_ci : grey_ci);
+        if (it->aux) Dotted_Frame(x, y, x2, y2, Item_Enabled(it) ? black_ci : grey_ci);
         Layout_Edit_Field_Text(const_cast<Scrollable_Area_Item *>(it), x, y, x2, y2);
         break;
     }
@@ -298,6 +285,14 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
 }
 
 }  // namespace
+
+std::string Double_Field_Text(const Scrollable_Area_Item *it) {
+    char buffer[256] = {0};
+    if (it->value && it->text) std::snprintf(buffer, sizeof buffer, it->text, *it->value);
+    size_t n = std::min<size_t>(static_cast<size_t>(std::max(it->aux, 0)), sizeof buffer - 1);
+    buffer[n] = '\0';
+    return buffer;
+}
 
 // Looks of a bitmap button: 0 disabled, 1 normal, 2 hover, 3 pressed.
 void Draw_Bitmap_Button_Look(const Scrollable_Area_Item *it, int x, int y, int look) {
@@ -348,10 +343,8 @@ const Edit_Field_State *active_editor = nullptr;
 void Set_Active_Edit_Field(const Edit_Field_State *state) { active_editor = state; }
 
 int Edit_Field_Text_Width(const char *text, int n) {
-    if (!text || n <= 0) return 0;
-    if (active_editor && active_editor->font == 0) return 8 * n - 3;
     int l = 0, r = 0;
-    pxQTxX(text, n, &l, &r);
+    Edit_Field_Text_Extent(text, n, &l, &r);
     return r - l;
 }
 
@@ -449,18 +442,18 @@ void Layout_Edit_Field_Text(Scrollable_Area_Item *item, int x1, int y1, int x2, 
     pxView(vx1, vy1, vx2, vy2);
 }
 
-namespace {
-
-int Cursor_Line(const Edit_Field_State *st) {
+int Edit_Field_Cursor_Line(const Edit_Field_State *st) {
     int line = 0;
     for (int i = 0; i < st->line_count; i++)
         if (st->lines[i] <= st->cursor) line = i;
     return line;
 }
 
+namespace {
+
 void Caret_Line(Edit_Field_State *st, int colour) {
     if (!st || !st->cursor || st->line_count == 0) return;
-    int line = Cursor_Line(st);
+    int line = Edit_Field_Cursor_Line(st);
     if (line < st->first_visible || line > st->first_visible + st->visible_lines) return;
     Pop_RFont(st->font);
     int n = static_cast<int>(st->cursor - st->lines[line]);
@@ -495,7 +488,7 @@ void Clear_Edit_Field_Selection(Edit_Field_State *state) {
 
 void Keep_Edit_Field_Cursor_Visible(Edit_Field_State *state) {
     if (!state || !state->item || state->line_count == 0) return;
-    int line = Cursor_Line(state);
+    int line = Edit_Field_Cursor_Line(state);
     int first = state->first_visible;
     if (line < first) first = line;
     else if (line > first + state->visible_lines) first = line - state->visible_lines;

@@ -32,20 +32,6 @@ const int kUp = 0x148, kDown = 0x150, kLeft = 0x14b, kRight = 0x14d, kPgUp = 0x1
           kPgDn = 0x151, kHome = 0x147, kEnd = 0x14f, kCtrlHome = 0x177, kCtrlEnd = 0x175,
           kDelete = 0x153;
 
-Scrollable_View_Area *Placed(int slot) {
-    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
-    return (a && a->sheet_area_id >= 0 && a->sheet_area_id != 9999) ? a : nullptr;
-}
-
-bool Enabled(const Scrollable_Area_Item *it) { return it->enabled && *it->enabled != 0; }
-
-int Even(int w) { return (w + 1) / 2 * 2; }
-
-int Width_In_Font(const char *text, int font, int n = -1) {
-    if (!text) return 0;
-    return RFont_Text_Width(font & 0xFFFF, text, n);
-}
-
 // The area's screen rectangle and scroll origin as the library has them.
 struct Frame {
     int x1, y1, x2, y2, sx, sy;
@@ -127,7 +113,7 @@ Scrollable_Area_Item *Hovered_Item(Scrollable_View_Area *a, const Frame &f) {
     for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
         int x1 = f.x1 + it->x1 - f.sx, y1 = f.y1 + it->y1 - f.sy;
         int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-        if (it->kind == AREA_ITEM_BITMAP_BUTTON && Enabled(it) &&
+        if (it->kind == AREA_ITEM_BITMAP_BUTTON && Item_Enabled(it) &&
             Inside(M_XPOS, M_YPOS, x1, y1, x2, y2))
             return it;
         if (it->kind == AREA_ITEM_CLICK_AREA && (it->aux || it->text) &&
@@ -363,11 +349,11 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
 }
 
 int Choice_List(Scrollable_Area_Item *it, int x, int y) {
-    int w = Even(it->aux);
+    int w = Even_Width(it->aux);
     int height = it->count * 13 + 6;
     List_Geometry g;
     g.x1 = x - 7;
-    g.x2 = g.x1 + Even(w + 32);
+    g.x2 = g.x1 + Even_Width(w + 32);
     g.first = 0;
     // Below when it ends above the screen bottom less 30, else above when
     // it is less high than the field's distance from the top less 30; else
@@ -402,8 +388,8 @@ int Choice_List(Scrollable_Area_Item *it, int x, int y) {
 int Image_Choice_List(Scrollable_Area_Item *it, int x, int y, const Frame &f) {
     int r = it->y2 + 4;
     int height = it->count * r + 6;
-    int width = Even(it->x2 + 20);
-    int fh = Even(it->y2 + 5);
+    int width = Even_Width(it->x2 + 20);
+    int fh = Even_Width(it->y2 + 5);
     int T = f.y1, B = f.y2;
     List_Geometry g;
     g.x1 = x;
@@ -504,9 +490,7 @@ void Insert_Char(Edit_Field_State *st, char c) {
 
 void Move_Lines(Edit_Field_State *st, int lines) {
     Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
-    int line = 0;
-    for (int i = 0; i < st->line_count; i++)
-        if (st->lines[i] <= st->cursor) line = i;
+    int line = Edit_Field_Cursor_Line(st);
     int target = std::clamp(line + lines, 0, std::max(0, st->line_count - 2));
     Pop_RFont(st->font);
     int old_w = Edit_Field_Text_Width(st->lines[line], static_cast<int>(st->cursor - st->lines[line]));
@@ -631,9 +615,7 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
             case kHome:
             case kEnd: {
                 Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
-                int line = 0;
-                for (int i = 0; i < st->line_count; i++)
-                    if (st->lines[i] <= st->cursor) line = i;
+                int line = Edit_Field_Cursor_Line(st);
                 if (k == kHome) st->cursor = st->lines[line];
                 else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
                 break;
@@ -684,11 +666,8 @@ int Field_Width(const Scrollable_Area_Item *it, bool for_scroll) {
     case AREA_ITEM_IMAGE_CHOICE: return it->x2 + 20;
     case AREA_ITEM_EDIT_TEXT: return (Width_In_Font("X", it->font) + 1) * it->y2;
     default: {
-        char buffer[256] = {0};
-        if (it->value && it->text) std::snprintf(buffer, sizeof buffer, it->text, *it->value);
-        buffer[std::min<size_t>(static_cast<size_t>(std::max(it->aux, 0)), sizeof buffer - 1)] = '\0';
-        int w = Width_In_Font(buffer, it->font);
-        return for_scroll ? Even(w + 2) : w;
+        int w = Width_In_Font(Double_Field_Text(it).c_str(), it->font);
+        return for_scroll ? Even_Width(w + 2) : w;
     }
     }
 }
@@ -766,11 +745,11 @@ void Scroll_To_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
 // ---------------------------------------------------------------------------
 
 void Wait_on_Scrollable_View_Area(int slot) {
-    if (Scrollable_View_Area *a = Placed(slot)) Hover_Wait(a);
+    if (Scrollable_View_Area *a = Placed_Area(slot)) Hover_Wait(a);
 }
 
 int Edit_Scrollable_View_Area(int slot) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return 0;
     if (!M_LEFT) Hover_Wait(a);
     if (getkeymask() == 1) return 0;
@@ -811,7 +790,7 @@ int Edit_Scrollable_View_Area(int slot) {
         switch (it->kind) {
         case AREA_ITEM_CHECK_BOX:
         case AREA_ITEM_RADIO_BUTTON: {
-            if (!Enabled(it)) break;
+            if (!Item_Enabled(it)) break;
             int right = (it->text && *it->text) ? x + Width_In_Font(it->text, it->font) : x - 9;
             if (mx >= x - 20 && my >= y - 10 && my <= y + 2 && mx <= right) {
                 hit = true;
@@ -827,7 +806,7 @@ int Edit_Scrollable_View_Area(int slot) {
         }
         case AREA_ITEM_BITMAP_BUTTON: {
             int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-            if (!Enabled(it) || !Inside(mx, my, x, y, x2, y2)) break;
+            if (!Item_Enabled(it) || !Inside(mx, my, x, y, x2, y2)) break;
             hit = true;
             int vx1, vy1, vx2, vy2;
             pxQVwp(&vx1, &vy1, &vx2, &vy2);
@@ -865,7 +844,7 @@ int Edit_Scrollable_View_Area(int slot) {
         case AREA_ITEM_DOUBLE:
         case AREA_ITEM_EDIT_TEXT:
         case AREA_ITEM_CHOICE_LIST: {
-            if (!Enabled(it)) break;
+            if (!Item_Enabled(it)) break;
             bool in;
             if (it->kind == AREA_ITEM_IMAGE_CHOICE) {
                 in = mx >= x && mx <= x + it->x2 + 20 && my >= y && my <= y + it->y2 + 5;
@@ -878,7 +857,7 @@ int Edit_Scrollable_View_Area(int slot) {
             while (hitkey() != -1) getkey();
             int r = Edit_Field(a, it);
             for (Scrollable_Area_Item *next = it->next; r != 0 && next; next = next->next) {
-                if (!Is_Field(next) || !Enabled(next)) continue;
+                if (!Is_Field(next) || !Item_Enabled(next)) continue;
                 Scroll_To_Field(a, next);
                 r = Edit_Field(a, next);
             }
@@ -898,7 +877,7 @@ int Edit_Scrollable_View_Area(int slot) {
 }
 
 void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2) {
-    Scrollable_View_Area *a = Placed(slot);
+    Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return;
     int W = a->x2 - a->x1, H = a->y2 - a->y1;
     int CW = a->content_width, CH = a->content_height;

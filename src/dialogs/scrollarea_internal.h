@@ -3,7 +3,37 @@
 #ifndef DIALOGS_SCROLLAREA_INTERNAL_H
 #define DIALOGS_SCROLLAREA_INTERNAL_H
 
+#include <string>
+
 #include "dialogs/scrollarea.h"
+#include "platform/font.h"
+
+// A defined or merely reserved slot's record, else null.
+Scrollable_View_Area *Used_Area(int slot);
+
+// A slot holding a sheet area (defined, not merely reserved), else null.
+Scrollable_View_Area *Placed_Area(int slot);
+
+// An item is enabled while its flag is set and non-zero.
+inline bool Item_Enabled(const Scrollable_Area_Item *it) {
+    return it->enabled && *it->enabled != 0;
+}
+
+// Field widths are kept even.
+inline int Even_Width(int w) { return (w + 1) / 2 * 2; }
+
+// Width of the first n characters (-1: all) of a text in a font word, the
+// style flags ignored; 0 for null.
+inline int Width_In_Font(const char *text, int font, int n = -1) {
+    if (!text) return 0;
+    return RFont_Text_Width(font & 0xFFFF, text, n);
+}
+
+// The value of a double field as shown: printed and cut to the field length.
+std::string Double_Field_Text(const Scrollable_Area_Item *it);
+
+// The line table entry holding the editor's cursor (0 for an empty table).
+int Edit_Field_Cursor_Line(const Edit_Field_State *state);
 
 // Draws a bitmap button's look (0 disabled, 1 normal, 2 hover, 3 pressed)
 // at the screen position (x, y).

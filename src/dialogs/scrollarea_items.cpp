@@ -12,6 +12,7 @@
 
 #include "base/vesk.h"
 #include "dialogs/scrollarea.h"
+#include "dialogs/scrollarea_internal.h"
 #include "platform/font.h"
 #include "platform/screen.h"
 
@@ -21,20 +22,9 @@ namespace {
 #define ITEM_STRDUP(s) ((s) ? Mem_Strdup(__FILE__, __LINE__, "null", (s)) : nullptr)
 #define ITEM_FREE(p) Mem_Free(__FILE__, __LINE__, "null", (p))
 
-Scrollable_View_Area *Used(int slot) {
-    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
-    return (a && a->sheet_area_id >= 0) ? a : nullptr;
-}
-
 void Grow(Scrollable_View_Area *a, int width, int height) {
     a->content_width = std::max(a->content_width, width);
     a->content_height = std::max(a->content_height, height);
-}
-
-// Width of a text in a font word (style flags ignored).
-int Width_In_Font(const char *text, int font) {
-    if (!text) return 0;
-    return RFont_Text_Width(font & 0xFFFF, text, -1);
 }
 
 // Style of a text item from its font word; the flags are removed.
@@ -67,7 +57,7 @@ void Set_Text_Fields(Scrollable_Area_Item *it, int x, int y, char *text, int fon
 }
 
 Scrollable_Area_Item *New_Item(int slot, int kind, Scrollable_View_Area **area) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return nullptr;
     Scrollable_Area_Item *item = Append_Scrollable_Area_Item(a);
     if (!item) return nullptr;
@@ -90,7 +80,7 @@ Scrollable_Area_Item *New_Box_Item(int slot, int kind, int x1, int y1, int x2, i
 
 Scrollable_Area_Item *Last_Of_Kind(int slot, int k1, int k2 = -1, int k3 = -1, int k4 = -1,
                                    int k5 = -1) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a || !a->last_item) return nullptr;
     int k = a->last_item->kind;
     return (k == k1 || k == k2 || k == k3 || k == k4 || k == k5) ? a->last_item : nullptr;
@@ -280,7 +270,7 @@ void Add_Marker_to_Scrollable_Area(int slot, int id) {
 }
 
 void Cut_Scrollable_Area_at_Marker(int slot, int id) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     Scrollable_Area_Item *prev = nullptr, *it = a->first_item;
     while (it && !(it->kind == AREA_ITEM_MARKER && it->aux == id)) {
@@ -440,7 +430,7 @@ void Set_Disabled_Text_of_Last_Item(int slot, const char *text) {
 }
 
 void Free_Scrollable_Area_Items(int slot) {
-    Scrollable_View_Area *a = Used(slot);
+    Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     Scrollable_Area_Item *it = a->first_item;
     while (it) {
