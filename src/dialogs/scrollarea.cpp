@@ -155,10 +155,6 @@ void Clear_Scrollable_View_Area(int slot) {
     if (a->active == 1 && a->sheet_area_id != 9999)
         Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
     Free_Scrollable_Area_Items(slot);
-    a->content_width = 0;
-    a->content_height = 0;
-    a->first_item = nullptr;
-    a->last_item = nullptr;
 }
 
 void Undefine_Scrollable_View_Area(int slot) {

@@ -97,6 +97,15 @@ void Free_Item(Scrollable_Area_Item *item) {
     ITEM_FREE(item);
 }
 
+// Frees a chain of items from item to its end.
+void Free_Items_From(Scrollable_Area_Item *item) {
+    while (item) {
+        Scrollable_Area_Item *next = item->next;
+        Free_Item(item);
+        item = next;
+    }
+}
+
 }  // namespace
 
 Scrollable_Area_Item *Append_Scrollable_Area_Item(Scrollable_View_Area *area) {
@@ -281,11 +290,7 @@ void Cut_Scrollable_Area_at_Marker(int slot, int id) {
     if (prev) prev->next = nullptr;
     else a->first_item = nullptr;
     a->last_item = prev;
-    while (it) {
-        Scrollable_Area_Item *next = it->next;
-        Free_Item(it);
-        it = next;
-    }
+    Free_Items_From(it);
 }
 
 void Add_Tree_View_Image_to_Scrollable_Area(int slot, int image, int x1, int y1, int x2, int y2,
@@ -432,12 +437,7 @@ void Set_Disabled_Text_of_Last_Item(int slot, const char *text) {
 void Free_Scrollable_Area_Items(int slot) {
     Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
-    Scrollable_Area_Item *it = a->first_item;
-    while (it) {
-        Scrollable_Area_Item *next = it->next;
-        Free_Item(it);
-        it = next;
-    }
+    Free_Items_From(a->first_item);
     a->first_item = nullptr;
     a->last_item = nullptr;
     a->content_width = 0;
