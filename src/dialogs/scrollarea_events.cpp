@@ -906,12 +906,7 @@ void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2) {
     for (int k = 1; k <= 10; k++) {
         a->scroll_x = sx + k * (tx - sx) / 10;
         a->scroll_y = sy + k * (ty - sy) / 10;
-        Resize_Origin_of_Scrollable_Area_PS(a->sheet_area_id, CW, CH);
-        Set_Scrollable_Area_PS(a->sheet_area_id, a->scroll_x, a->scroll_y);
-        Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
-        if (a->vslider_id) Change_Activity_PS(a->vslider_id, CH > H ? 1 : -1);
-        if (a->hslider_id) Change_Activity_PS(a->hslider_id, CW > W ? 1 : -1);
-        Change_Activity_PS(a->sheet_area_id, 1);
+        Update_Scrollable_View_Area(slot);
         VEKSleep(30);
     }
 }
