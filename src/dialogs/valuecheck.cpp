@@ -59,11 +59,12 @@ int Identity(const int *pressed) {
     return static_cast<int>(registry.size());
 }
 
-// Reports a click that the last event stored into the latch.
-void Take_Latch(int kind, int id, int *pressed) {
+// Reports a click that the last event stored into the latch by setting
+// *pressed to value.
+void Take_Latch(int kind, int id, int *pressed, int value = 1) {
     if (latch[kind] == id) {
         latch[kind] = 0;
-        if (pressed) *pressed = 1;
+        if (pressed) *pressed = value;
     }
 }
 
@@ -169,14 +170,8 @@ void Add_Work_Button(int slot, int x, int y, int *pressed, const char *label) {
 
 void Add_UpDown_Button(int slot, int x, int y, int *result) {
     int id = Identity(result);
-    if (latch[kUp] == id) {
-        latch[kUp] = 0;
-        if (result) *result = 1;
-    }
-    if (latch[kDown] == id) {
-        latch[kDown] = 0;
-        if (result) *result = 2;
-    }
+    Take_Latch(kUp, id, result, 1);
+    Take_Latch(kDown, id, result, 2);
     Add_Picture_to_Scrollable_Area(slot, "updown_but.bmp", x, y - 12, x + 15, y + 5, -1);
     Add_Click_Area_to_Scrollable_Area(slot, x, y - 12, x + 15, y - 3, id, &latch[kUp]);
     Add_Click_Area_to_Scrollable_Area(slot, x, y - 3, x + 15, y + 5, id, &latch[kDown]);
