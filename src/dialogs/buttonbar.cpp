@@ -78,9 +78,10 @@ void Wait_Left_Button_Up(void) {
     while (M_LEFT) Get_Mouse_Event();
 }
 
+// The resting look: normal, or inactive for a switched-off button (which
+// Draw_Image_Button picks by itself).
 void Draw_Plain(const Image_Button_Bar *bar, const Image_Button *b) {
-    Draw_Image_Button(bar->x, bar->y, b, bar->bitmap,
-                      b->state > 0 ? IMAGE_BUTTON_NORMAL : IMAGE_BUTTON_INACTIVE);
+    Draw_Image_Button(bar->x, bar->y, b, bar->bitmap, IMAGE_BUTTON_NORMAL);
 }
 
 // Puts back what a box covered, once.
