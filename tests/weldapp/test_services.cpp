@@ -19,15 +19,14 @@ namespace {
 
 const std::string kOpen = "\xAE", kClose = "\xAF";
 
-// The bytes as a stream in memory.
+// The bytes as a stream read from the start, closed at the end of the test.
 struct Input {
-    explicit Input(std::string b) : bytes(std::move(b)), f(fmemopen(bytes.data(), bytes.size(), "r")) {}
+    explicit Input(const std::string& bytes) : f(testutil::Stream_With(bytes)) {}
     ~Input() {
         if (f) std::fclose(f);
     }
     FILE* get() const { return f; }
     std::string rest() const { return testutil::Stream_Rest(f); }
-    std::string bytes;
     FILE* f;
 };
 
