@@ -10,40 +10,14 @@
 #ifndef BASE_TEXTIO_H
 #define BASE_TEXTIO_H
 
-#include <cstdint>
 #include <cstdio>
-
-// The program's stream functions as the window library takes them: the
-// count 18 and then the 18 entries in this fixed order. The print-list
-// writers write through fprintf_fct (the eighth word). The platform's
-// VEKSetStdioFctPtr takes a pointer to this record.
-struct VEKStdioFctTable {
-    std::intptr_t count;  // 18
-    FILE* (*fopen_fct)(const char*, const char*);
-    int (*fclose_fct)(FILE*);
-    size_t (*fread_fct)(void*, size_t, size_t, FILE*);
-    size_t (*fwrite_fct)(const void*, size_t, size_t, FILE*);
-    int (*ferror_fct)(FILE*);
-    int (*fscanf_fct)(FILE*, const char*, ...);
-    int (*fprintf_fct)(FILE*, const char*, ...);
-    int (*fseek_fct)(FILE*, long, int);
-    long (*ftell_fct)(FILE*);
-    int (*fsetpos_fct)(FILE*, const fpos_t*);
-    int (*fgetpos_fct)(FILE*, fpos_t*);
-    char* (*fgets_fct)(char*, int, FILE*);
-    int (*fgetc_fct)(FILE*);
-    int (*fputs_fct)(const char*, FILE*);
-    int (*fputc_fct)(int, FILE*);
-    int (*ungetc_fct)(int, FILE*);
-    int (*sscanf_fct)(const char*, const char*, ...);
-    int (*sprintf_fct)(char*, const char*, ...);
-};
 
 enum {
     GUILLEMET_OPEN = 0xAE,   // «
     GUILLEMET_CLOSE = 0xAF,  // »
     GUILLEMET_NAME_SIZE = 100,
     TEXT_BLOCK_CHUNK = 100,
+    GUILLEMET_STRING_MAX = 255,  // characters; the buffer needs 256 bytes
 };
 
 // Hands the program's stdio table to the window library. Call once at
@@ -62,6 +36,12 @@ int Read_Guillemet_Name(FILE* stream, char* buffer);
 // Writes «text» (null as «»). 0 on success, 1 for a null stream or a failed
 // write.
 int Write_Guillemet_String(FILE* stream, const char* text);
+
+// Skips blanks, tabs and line ends; -1 when the next byte is not « (it is
+// consumed). Else stores the bytes up to » or end of file in buffer (at
+// least 256 bytes), terminates them and returns their number; after 255
+// bytes it stops and returns 255, the rest staying in the stream.
+int Read_Guillemet_String(FILE* stream, char* buffer);
 
 // Reads the next non-white character; when it is open_char, reads up to
 // close_char or end of file, storing at most size - 1 characters (the rest
@@ -88,6 +68,13 @@ int Copy_Trimmed(const char* source, char* target, int size, int flags);
 // of the next line; 0 at end of file, for a null stream or a null or empty
 // keyword.
 int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first);
+
+// Rewinds file and reads lines until one starts with keyword (lines compared
+// on their first 510 characters). 0 when none does (the file is then at its
+// end). Else 1 with the file behind that line, and, when out is given and
+// "%d" reads a number right after the keyword, the number stored in *out
+// (left unchanged otherwise).
+int Find_Keyword_Int(const char* keyword, FILE* file, int* out);
 
 // Reads up to and including the next newline (or to end of file).
 void Skip_Rest_Of_Line(FILE* stream);

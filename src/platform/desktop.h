@@ -31,7 +31,7 @@
 
 #include <cstddef>
 
-#include "base/textio.h"  /* VEKStdioFctTable */
+#include "platform/stdio_table.h"
 
 /* ---- environment and the current object ---- */
 
