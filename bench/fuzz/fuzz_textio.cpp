@@ -5,7 +5,6 @@
 #include "fuzz_common.h"
 
 #include "base/textio.h"
-#include "weldapp/services.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();

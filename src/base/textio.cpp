@@ -11,7 +11,6 @@
 
 #include "base/cp850.h"
 #include "platform/desktop.h"
-#include "weldapp/services.h"
 
 // The stdio table handed to the window library: the count, then the entries
 // in the order the library expects.
@@ -58,6 +57,21 @@ int Read_Guillemet_Name(FILE* stream, char* buffer) {
 
 int Write_Guillemet_String(FILE* stream, const char* text) {
     return Write_Delimited_String(stream, text, GUILLEMET_OPEN, GUILLEMET_CLOSE);
+}
+
+int Read_Guillemet_String(FILE* stream, char* buffer) {
+    assert(buffer);
+    if (!buffer) return -1;
+    buffer[0] = '\0';
+    if (Fgetc_Skip_Blanks(stream) != GUILLEMET_OPEN) return -1;  // EOF for a null stream
+    int count = 0;
+    while (count < GUILLEMET_STRING_MAX) {
+        const int c = std::fgetc(stream);
+        if (c == EOF || c == GUILLEMET_CLOSE) break;
+        buffer[count++] = static_cast<char>(c);
+    }
+    buffer[count] = '\0';
+    return count;
 }
 
 int Read_Delimited_String(FILE* stream, char* buffer, int size, int open_char, int close_char) {
@@ -147,6 +161,20 @@ int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first) {
         if (c == EOF) return 0;
         if (c != '\n') Skip_Rest_Of_Line(stream);
     }
+}
+
+int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
+    if (!keyword || !file) return 0;
+    const size_t len = std::strlen(keyword);
+    std::rewind(file);
+    char line[511];  // the first 510 characters of a line
+    while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
+        if (std::strncmp(line, keyword, len) != 0) continue;
+        int value = 0;
+        if (out && std::sscanf(line + len, "%d", &value) == 1) *out = value;
+        return 1;
+    }
+    return 0;
 }
 
 int Read_Line(FILE* stream, char* buffer, int size) {

@@ -16,7 +16,6 @@
 #include "platform/posix.h"
 #include "platform/screen.h"
 #include "printlist/oli_para.h"
-#include "weldapp/services.h"
 
 static const char kDeutschland[] = "Deutschland";
 static const char kStandardListName[] = "EC-Standardparameter";

@@ -9,7 +9,6 @@
 #include "codes/nad.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
-#include "weldapp/services.h"
 
 enum { NAD_PATH_SIZE = VEK_MAX_PATH + 1 };
 

@@ -1,5 +1,4 @@
-// Services of the weld connection application used by the library: the «»
-// chunk reader of text blocks, keyword lines with a number, the test for the
+// Services of the weld connection application: the test for the
 // internal-force selection tool and the waiting animation of the wait box.
 //
 // The animation is the program's only second thread. Its running flag is
@@ -8,33 +7,15 @@
 #include "weldapp/services.h"
 
 #include <atomic>
-#include <cassert>
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <thread>
 
-#include "base/textio.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
-
-int Read_Guillemet_String(FILE* stream, char* buffer) {
-    assert(buffer);
-    if (!buffer) return -1;
-    buffer[0] = '\0';
-    if (Fgetc_Skip_Blanks(stream) != GUILLEMET_OPEN) return -1;  // EOF for a null stream
-    int count = 0;
-    while (count < GUILLEMET_STRING_MAX) {
-        const int c = std::fgetc(stream);
-        if (c == EOF || c == GUILLEMET_CLOSE) break;
-        buffer[count++] = static_cast<char>(c);
-    }
-    buffer[count] = '\0';
-    return count;
-}
 
 int LoadPick_Available(void) {
     const char* exec = VEKGetEnv("EXEC");
@@ -121,20 +102,4 @@ int Stop_Waiting_Animation(void) {
     s_anim_wake.notify_all();
     if (s_anim_thread.joinable()) s_anim_thread.join();
     return 1;
-}
-
-// ---- keyword lines ----
-
-int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
-    if (!keyword || !file) return 0;
-    const size_t len = std::strlen(keyword);
-    std::rewind(file);
-    char line[511];  // the first 510 characters of a line
-    while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
-        if (std::strncmp(line, keyword, len) != 0) continue;
-        int value = 0;
-        if (out && std::sscanf(line + len, "%d", &value) == 1) *out = value;
-        return 1;
-    }
-    return 0;
 }
