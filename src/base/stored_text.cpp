@@ -1,6 +1,6 @@
 // Stored-text helpers, the version check of versioned records, short error
-// boxes, the error table, the position text of a component, the contents
-// page of a print list and the picture page on screen.
+// boxes, the error table, the position text of a component and the picture
+// page on screen.
 //
 // Boxes: while the program runs in batch mode (the stand-in's batch flag,
 // set for a "-refresh" run) no box may appear. The version check then stays
@@ -18,8 +18,6 @@
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
-#include "printlist/ioliwrt.h"
-#include "printlist/oli_para.h"
 
 char Position_Code[POSITION_CODE_SIZE];
 char Position_Text[POSITION_TEXT_SIZE];
@@ -287,21 +285,6 @@ int Read_Code_and_Text_Path(const char* path) {
 }
 
 /* ------------------------------------------------------------------ pages */
-
-FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page) {
-    FILE* stream = Fopen_Base(Print_List_Suffix, "w");
-    if (!stream) return nullptr;
-    // A new list starts with a clean writer: a paragraph left open or a
-    // position stored in the last list belongs to that list only.
-    OLI_Reset_Writer();
-    Oli_Reset_Position_Indices();
-    if (!no_new_page) fputs("#NEWPAGE\n", stream);
-    OLI_setFlags(stream, 896);
-    OLI_setLayout(stream, 4115);
-    fputs("#CONTENTS\n", stream);
-    fprintf(stream, " POS. %s: %s\n", number ? number : "", text ? text : "");
-    return stream;
-}
 
 // The window library's drawing-file painter is not part of the stand-in
 // yet: the page keeps the name it would draw and where.

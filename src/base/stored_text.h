@@ -1,6 +1,6 @@
 // Stored-text helpers, the version check of versioned records, short error
-// boxes, the error table, the position text of a component and two page
-// helpers (contents page of a print list, picture page on screen).
+// boxes, the error table, the position text of a component and the picture
+// page on screen.
 //
 // The system's text files store words separated by blanks; a text with
 // blanks in it is stored as one word with every blank written as "~".
@@ -66,9 +66,6 @@ int Write_Guillemet_Line(FILE* stream, const char* text);
 // Reads Position_Code and Position_Text from the file at path. 0 on success,
 // 1 when the file is missing, empty or ends early.
 int Read_Code_and_Text_Path(const char* path);
-// Opens the component's print list for writing and writes the contents head.
-// The stream or null.
-FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page);
 // Draws the picture page of name (bitmap when present, else drawing file).
 void Show_Picture_Page(const char* name, int x, int y);
 // Entry point kept for callers of old; does nothing.

@@ -17,14 +17,16 @@
 #include <cstring>
 #include <string>
 
+#include "base/filenames.h"
 #include "base/rounding.h"
+#include "base/stored_text.h"
 #include "base/vesk.h"
-#include "codes/version_file.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt_old.h"
 #include "printlist/oli_para.h"
+#include "printlist/version_file.h"
 
 namespace {
 
@@ -804,4 +806,19 @@ void Oli_List_Space(FILE* /*stream*/, double n) { OLI_Add_Para_Offset(n * kLine)
 void Oli_List_End(FILE* stream) {
     OLI_End_Text(stream);
     Reset_List_State();
+}
+
+FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page) {
+    FILE* stream = Fopen_Base(Print_List_Suffix, "w");
+    if (!stream) return nullptr;
+    // A new list starts with a clean writer: a paragraph left open or a
+    // position stored in the last list belongs to that list only.
+    OLI_Reset_Writer();
+    Oli_Reset_Position_Indices();
+    if (!no_new_page) fputs("#NEWPAGE\n", stream);
+    OLI_setFlags(stream, 896);
+    OLI_setLayout(stream, 4115);
+    fputs("#CONTENTS\n", stream);
+    fprintf(stream, " POS. %s: %s\n", number ? number : "", text ? text : "");
+    return stream;
 }

@@ -212,4 +212,11 @@ int Visible_Length_Sub_Sup(const char* text);
 void Oli_Set_Table_Mark(int mark);
 const char* Oli_Set_Table_Title(const char* text);
 
+// ---- pages -------------------------------------------------------------------
+
+// Opens the component's print list (file base + Print_List_Suffix) for
+// writing, starts a clean writer and writes the contents head. The stream or
+// null.
+FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page);
+
 #endif
