@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "codes/version_file.h"
+#include "printlist/version_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = [] {

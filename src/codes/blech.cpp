@@ -13,7 +13,7 @@
 #include "base/stored_text.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 
 namespace {
 

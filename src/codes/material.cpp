@@ -27,7 +27,7 @@
 #include "codes/stguete.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include "base/stored_text.h"
 #include "codes/nad.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 
 enum { SAFETY_BLOCK_VERSION = 2 };
 

@@ -1,7 +1,7 @@
 // Verdict markers of the print list. Each colour escape, short marker,
 // wrapped text and verdict text has its own static buffer; a returned text
 // stays valid until the same function is called again.
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 
 #include <cstring>
 

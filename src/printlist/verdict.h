@@ -7,8 +7,8 @@
 // buffers, so several different markers may appear in one formatted write.
 // The module is not re-entrant. All texts are code page 850 bytes; the
 // markup escape of the print list is the byte 0xCE.
-#ifndef WELDCHECK_VERDICT_H
-#define WELDCHECK_VERDICT_H
+#ifndef PRINTLIST_VERDICT_H
+#define PRINTLIST_VERDICT_H
 
 #include <cstdio>
 

@@ -3,7 +3,7 @@
 // The file "VERSION" in the program's directory under "EXEC" holds the
 // version text on its first line; a later line may patch its last two
 // characters with "<" followed by two characters (a build letter pair).
-#include "codes/version_file.h"
+#include "printlist/version_file.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Version text of a program of the desktop, read from the file "VERSION" in
 // the program's directory under the desktop's "EXEC" directory.
-#ifndef CODES_VERSION_FILE_H
-#define CODES_VERSION_FILE_H
+#ifndef PRINTLIST_VERSION_FILE_H
+#define PRINTLIST_VERSION_FILE_H
 
 // The first line of EXEC/<directory>/VERSION (at most 255 characters, line
 // end cut), in one static buffer that the next call overwrites. Each "<" in

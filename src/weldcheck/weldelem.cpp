@@ -13,7 +13,7 @@
 
 #include "base/cp850.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 #include "weldcheck/weldgroup_internal.h"
 #include "weldcheck/weldlen.h"
 #include "weldcheck/weldres.h"

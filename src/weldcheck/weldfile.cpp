@@ -11,7 +11,7 @@
 #include "base/stored_text.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 #include "weldcheck/weldgroup_internal.h"
 #include "weldcheck/weldres.h"
 

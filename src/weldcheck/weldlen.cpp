@@ -16,7 +16,7 @@
 #include "codes/nad.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
-#include "weldcheck/verdict.h"
+#include "printlist/verdict.h"
 #include "weldcheck/weldgroup_internal.h"
 
 static const double PI = 3.14159265358979323846;

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "base/cp850.h"
-#include "codes/version_file.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/list_capture.h"
+#include "printlist/version_file.h"
 #include "support/testutil.h"
 
 namespace {

@@ -2,7 +2,10 @@
 // lines, suppression, the 200-character limit and the once-only warning.
 #include <gtest/gtest.h>
 
-#include "weldcheck/weld_fixture.h"
+#include "base/cp850.h"
+#include "printlist/list_capture.h"
+#include "printlist/verdict.h"
+#include "printlist/verdict_lines.h"
 
 namespace {
 
