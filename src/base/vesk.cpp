@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "base/cp850.h"
-#include "dialogs/messages.h"
 #include "platform/posix.h"
 #include "platform/sheets.h"
 
@@ -59,13 +58,26 @@ void Mem_Free(const char* /*file*/, int /*line*/, const char* /*tag*/, void* blo
 static int itools_slack = 0;
 static int itools_blocks = 0;
 static int stopping = 0;  // set while Stop_Speichermangel reports
+static Memory_Stop_Report_Func memory_stop_report = nullptr;
+
+void Set_Memory_Stop_Report(Memory_Stop_Report_Func report) {
+    memory_stop_report = report;
+}
 
 void Stop_Speichermangel(void) {
+    static const char text[] = "Speicher nicht aussreichend!";
     // The message service allocates its text through ITools_Realloc; should
-    // that fail too, we land here again and simply end.
+    // that fail too, we land here again, skip the report and still end with
+    // the text on stderr. Whatever the message mode did with it (collected,
+    // dropped, a box, stdout), the console of the ended program shows it.
+    int on_stderr = 0;
     if (!stopping) {
         stopping = 1;
-        Collect_Message("Speicher nicht aussreichend!");
+        if (memory_stop_report) on_stderr = memory_stop_report(text);
+    }
+    if (!on_stderr) {
+        std::fputs(text, stderr);
+        std::fputc('\n', stderr);
     }
     std::exit(0);
 }

@@ -65,9 +65,16 @@ int ITools_Block_Count(void);
 void ITools_Reset_Block_Count(void);
 // Stops as Stop_Speichermangel when block is null.
 void Check_Speicher(const void* block);
-// Reports "Speicher nicht aussreichend!" through the message service and ends
-// the program with exit code 0. Never returns, never re-enters itself.
+// Reports "Speicher nicht aussreichend!" through the installed report and
+// ends the program with exit code 0. The text always reaches stderr before
+// the end (written here unless the report says it already went there).
+// Never returns, never re-enters the report.
 [[noreturn]] void Stop_Speichermangel(void);
+// The report of the stop. The message service lives in a higher layer and
+// installs it at start-up; the report returns non-zero when it wrote the
+// text to stderr itself. Null (the default) reports on stderr only.
+typedef int (*Memory_Stop_Report_Func)(const char* text);
+void Set_Memory_Stop_Report(Memory_Stop_Report_Func report);
 
 // ---- Output helpers ------------------------------------------------------
 

@@ -51,10 +51,13 @@ static void copy_bounded(char* dest, size_t size, const char* text) {
     std::snprintf(dest, size, "%s", text ? text : "");
 }
 
+static int stderr_written = 0;  // set when a text went to stderr
+
 // Texts that would open a message box in batch mode go to stderr instead.
 static void batch_console(const char* text) {
     std::fputs(Skip_Message_Control_Pairs(text), stderr);
     std::fputc('\n', stderr);
+    stderr_written = 1;
 }
 
 // Stores text as the next line of the current category; a text of more than
@@ -348,4 +351,16 @@ int Get_Message_List_Background(void) { return list_background; }
 void Set_Message_List_Handlers(Message_List_Draw_Func draw, Message_Category_Dialog_Func dialog) {
     list_draw = draw;
     category_dialog = dialog;
+}
+
+// The stop's text goes in the current mode like any collected message; the
+// stop itself puts it on stderr unless the batch console already did.
+static int report_memory_stop(const char* text) {
+    stderr_written = 0;
+    Collect_Message("%s", text);
+    return stderr_written;
+}
+
+void Install_Memory_Stop_Report(void) {
+    Set_Memory_Stop_Report(report_memory_stop);
 }

@@ -110,4 +110,8 @@ typedef void (*Message_List_Draw_Func)(const char* text);
 typedef void (*Message_Category_Dialog_Func)(int c);
 void Set_Message_List_Handlers(Message_List_Draw_Func draw, Message_Category_Dialog_Func dialog);
 
+// Makes the allocation stop of the base layer report through this service
+// (Set_Memory_Stop_Report). The program and the tests call it at start-up.
+void Install_Memory_Stop_Report(void);
+
 #endif

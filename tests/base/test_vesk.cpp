@@ -11,7 +11,6 @@
 #include <string>
 
 #include "base/vesk.h"
-#include "dialogs/messages.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/input.h"
@@ -160,24 +159,36 @@ TEST(IToolsFamily, CopyDoubles) {
 
 // ---- The out-of-memory stop ----------------------------------------------------
 
-// The stop reports through the message service and ends with exit code 0. In
-// batch mode the text reaches stderr instead of a message box.
-TEST(IToolsStopDeathTest, StopReportsAndExitsWithZero) {
+// The stop hands its text to the installed report and ends with exit code 0;
+// the text reaches stderr exactly once whatever the report did with it: the
+// report says whether it wrote it there, and a report that runs out of
+// memory itself (re-entering the stop) is not called again.
+TEST(IToolsStopDeathTest, TextReachesStderrOnceAndExitIsZero) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const struct {
+        Memory_Stop_Report_Func report;
+        const char* stderr_text;
+    } cases[] = {
+        {nullptr, "^Speicher nicht aussreichend!\n$"},
+        {[](const char* t) { return std::fprintf(stderr, "[%s]\n", t) > 0 ? 1 : 0; },
+         "^\\[Speicher nicht aussreichend!\\]\n$"},
+        {[](const char*) { return 0; }, "^Speicher nicht aussreichend!\n$"},  // collected, dropped
+        {[](const char*) -> int { Stop_Speichermangel(); }, "^Speicher nicht aussreichend!\n$"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EXIT(
+            {
+                Set_Memory_Stop_Report(c.report);
+                Stop_Speichermangel();
+            },
+            ::testing::ExitedWithCode(0), c.stderr_text);
+    }
     EXPECT_EXIT(
         {
-            VEK_Set_Batch_Mode(1);
-            Set_Message_Mode(MESSAGE_MODE_BOX);
-            Stop_Speichermangel();
-        },
-        ::testing::ExitedWithCode(0), "^Speicher nicht aussreichend!\n$");
-    EXPECT_EXIT(
-        {
-            VEK_Set_Batch_Mode(1);
-            Set_Message_Mode(MESSAGE_MODE_BOX);
+            Set_Memory_Stop_Report(nullptr);
             Check_Speicher(nullptr);
         },
-        ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
+        ::testing::ExitedWithCode(0), "^Speicher nicht aussreichend!\n$");
     int x = 0;
     Check_Speicher(&x);  // a block: nothing happens
 }
@@ -187,8 +198,7 @@ TEST(IToolsStopDeathTest, FailedAllocationStops) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            VEK_Set_Batch_Mode(1);
-            Set_Message_Mode(MESSAGE_MODE_BOX);
+            Set_Memory_Stop_Report(nullptr);
             ITools_Realloc(nullptr, SIZE_MAX / 2, 0);
         },
         ::testing::ExitedWithCode(0), "Speicher nicht aussreichend!");
