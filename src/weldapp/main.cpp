@@ -2,9 +2,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "dialogs/messages.h"
 #include "platform/msgbox.h"
 
 int main(int argc, char** argv) {
+    // Hooks of the higher layers into the lower ones, before anything runs.
+    Install_Memory_Stop_Report();
     if (argc < 5) {
         std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argv[0]);
         return 0;

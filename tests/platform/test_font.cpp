@@ -8,7 +8,6 @@
 #include <string>
 #include <utility>
 
-#include "base/cp850.h"
 #include "platform/font.h"
 #include "platform/screen.h"
 
@@ -73,7 +72,7 @@ TEST_F(Font, ExtentIsAdvanceTimesCountLessOneSpace) {
     pxQTxX(nullptr, -1, &l, &r);
     EXPECT_EQ(r, 0);
     // Every byte counts one cell, umlauts and blanks too.
-    pxQTxX("Nähte 1"_cp, -1, &l, &r);
+    pxQTxX("N\x84hte 1", -1, &l, &r);
     EXPECT_EQ(r, 8 * 7 - 3);
     Pop_RFont(0x1002);
     pxQTxX("Hallo", -1, &l, &r);
@@ -110,7 +109,7 @@ TEST_F(Font, CapitalIStandsOnTheBaseline) {
 }
 
 TEST_F(Font, DescenderAndUmlautStayInsideTheCell) {
-    pxText(10, 30, "gÄ"_cp, -1);
+    pxText(10, 30, "g\x8E", -1);
     auto b = Box(Of_Colour(BLACK_CI));
     EXPECT_GE(b[0], 10);
     EXPECT_LE(b[2], 10 + 8 + 4);

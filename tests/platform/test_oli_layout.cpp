@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "base/cp850.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
