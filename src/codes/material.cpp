@@ -25,6 +25,7 @@
 #include "codes/alguete.h"
 #include "codes/nad.h"
 #include "codes/stguete.h"
+#include "platform/format.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -117,7 +118,7 @@ std::string Format(const char* format, ...) {
     char buffer[512];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
+    VEK_Format_Bounded_V(buffer, sizeof buffer, format, args);
     va_end(args);
     return buffer;
 }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "platform/msgbox.h"
 
 enum { TEXT_SIZE = 500 };
@@ -103,7 +104,7 @@ static void send_text(const char* text, int mode) {
 static void format_and_send(int mode, const char* wrap, const char* format, va_list ap) {
     if (!enabled || !format || !*format) return;
     char* text = static_cast<char*>(ITools_Realloc(nullptr, TEXT_SIZE + 1, 0));
-    std::vsnprintf(text, TEXT_SIZE + 1, format, ap);
+    VEK_Format_Bounded_V(text, TEXT_SIZE + 1, format, ap);
     if (wrap) {
         std::string inner = text;
         std::snprintf(text, TEXT_SIZE + 1, wrap, inner.c_str());

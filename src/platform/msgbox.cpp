@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/events.h"
+#include "platform/format.h"
 
 static VEKRecordedMessage building;
 static std::vector<VEKRecordedMessage> recorded;
@@ -24,7 +25,7 @@ enum { LINE_SIZE = 501 };
 static std::string format_line(const char* format, va_list ap)
 {
     char buffer[LINE_SIZE];
-    int n = std::vsnprintf(buffer, sizeof buffer, format, ap);
+    int n = VEK_Format_Bounded_V(buffer, sizeof buffer, format, ap);
     if (n < 0) return std::string();
     return std::string(buffer);
 }
@@ -60,7 +61,7 @@ int PrintMessage(const char* format, ...)
     va_list ap;
     va_start(ap, format);
     char buffer[4096];
-    int n = std::vsnprintf(buffer, sizeof buffer, format, ap);
+    int n = VEK_Format_Bounded_V(buffer, sizeof buffer, format, ap);
     va_end(ap);
     Init_Message();
     if (n >= 0) {

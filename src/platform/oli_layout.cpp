@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/desktop.h"
+#include "platform/format.h"
 #include "platform/screen.h"
 
 namespace {
@@ -31,25 +31,13 @@ int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
 // handed over, so that the writers and the layout calls share one stream.
 __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char* format, ...) {
     if (!stream) return 0;
-    char small[256];
-    va_list ap, again;
+    va_list ap;
     va_start(ap, format);
-    va_copy(again, ap);
-    int n = std::vsnprintf(small, sizeof small, format, ap);
-    va_end(ap);
     std::string text;
-    if (n >= 0 && static_cast<size_t>(n) < sizeof small) {
-        text = small;
-    } else if (n >= 0) {
-        text.resize(static_cast<size_t>(n) + 1);
-        std::vsnprintf(text.data(), text.size(), format, again);
-        text.resize(static_cast<size_t>(n));
-    }
-    va_end(again);
-    if (n < 0) return 0;
-    int written = (VEK_STDIO_FCT && VEK_STDIO_FCT->fprintf_fct) ? VEK_STDIO_FCT->fprintf_fct(stream, "%s", text.c_str())
-                                                                : std::fprintf(stream, "%s", text.c_str());
-    return written < 0 ? 0 : 1;
+    const bool formatted = VEK_Format_String_V(text, format, ap);
+    va_end(ap);
+    if (!formatted) return 0;
+    return VEK_Stdio_Write(stream, text.c_str()) < 0 ? 0 : 1;
 }
 
 // A distance in the keyword lines: whole numbers without decimals ("1",

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
 #include "printlist/plotfile.h"
@@ -77,7 +78,7 @@ struct Label {
 
 static Label Format_Label(const char* format, va_list ap) {
     Label label;
-    std::vsnprintf(label.text, sizeof label.text, format ? format : "", ap);
+    VEK_Format_Bounded_V(label.text, sizeof label.text, format, ap);
     return label;
 }
 

@@ -21,6 +21,7 @@
 #include "base/rounding.h"
 #include "base/stored_text.h"
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "printlist/ioliplot.h"
@@ -70,7 +71,7 @@ ListState list_state;
 std::string Format_Args(const char* format, va_list ap) {
     if (!format) return std::string();
     char buf[kMaxText + 1];
-    int n = std::vsnprintf(buf, sizeof buf, format, ap);
+    int n = VEK_Format_Bounded_V(buf, sizeof buf, format, ap);
     if (n < 0) return std::string();
     return std::string(buf);  // cut to its first 255 characters
 }

@@ -19,7 +19,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/desktop.h"
+#include "platform/format.h"
 
 namespace {
 
@@ -58,24 +58,14 @@ __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format,
     va_start(ap, format);
     std::string text = Format_Text(format, ap);
     va_end(ap);
-    int n = (VEK_STDIO_FCT && VEK_STDIO_FCT->fprintf_fct) ? VEK_STDIO_FCT->fprintf_fct(stream, "%s", text.c_str())
-                                                          : std::fprintf(stream, "%s", text.c_str());
-    return n >= 0;
+    return VEK_Stdio_Write(stream, text.c_str()) >= 0;
 }
 
 // The text of a printf-style call, whole whatever its length.
 std::string Format_Text(const char* format, va_list ap) {
-    char buf[1000];
-    va_list copy;
-    va_copy(copy, ap);
-    int n = std::vsnprintf(buf, sizeof buf, format, copy);
-    va_end(copy);
-    if (n < 0) return std::string();
-    if (static_cast<size_t>(n) < sizeof buf) return std::string(buf, static_cast<size_t>(n));
-    std::string big(static_cast<size_t>(n) + 1, '\0');
-    std::vsnprintf(big.data(), big.size(), format, ap);
-    big.resize(static_cast<size_t>(n));
-    return big;
+    std::string text;
+    VEK_Format_String_V(text, format, ap);
+    return text;
 }
 
 void Initialise(void) {
@@ -378,7 +368,7 @@ const char* Get_Compare_Symbol_GE(float a, float b) {
 const char* Format_Static(const char* format, ...) {
     va_list ap;
     va_start(ap, format);
-    int n = std::vsnprintf(static_text, sizeof static_text, format, ap);
+    int n = VEK_Format_Bounded_V(static_text, sizeof static_text, format, ap);
     va_end(ap);
     if (n < 0 || n >= static_cast<int>(sizeof static_text)) static_text[0] = '\0';
     return static_text;

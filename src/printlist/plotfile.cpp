@@ -15,6 +15,7 @@
 #include "base/geometry.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "printlist/ioliplot.h"
 #include "printlist/plotfile.h"
 
@@ -152,7 +153,7 @@ void PlotFile_Begin_Entities(FILE* stream, double x1, double y1, double x2, doub
 static void Open_With(PlotFile_Head_Writer writer, FILE* stream, double x1, double y1, double x2,
                       double y2, double scale, double angle, const char* format, va_list ap) {
     char title[PLOTFILE_TITLE_SIZE];
-    std::vsnprintf(title, sizeof title, format ? format : "", ap);
+    VEK_Format_Bounded_V(title, sizeof title, format, ap);
     PlotFile_Begin_Entities(stream, x1, y1, x2, y2, scale, angle, title, writer);
 }
 

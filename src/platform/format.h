@@ -1,0 +1,36 @@
+/* format.h -- printf-style formatting into bounded buffers and growing
+ * strings, and the one way to write a text through the program's stdio
+ * table.
+ *
+ * Every formatted text of the system goes through these calls, so a cut
+ * text is always terminated, a null format is the empty text and a format
+ * error leaves an empty text behind instead of stale bytes.  The format
+ * is the caller's own literal; text from data is passed as an argument of
+ * "%s", never as the format.
+ */
+#ifndef PLATFORM_FORMAT_H
+#define PLATFORM_FORMAT_H
+
+#include <cstdarg>
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+/* Formats into buffer, cut to size - 1 bytes and always terminated (size
+ * must be at least 1).  A null format gives the empty text.  Returns the
+ * length the whole text has (size or more: it was cut), or -1 after a
+ * format error, with the buffer emptied. */
+int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list ap);
+
+/* The whole text into out, however long.  A null format gives the empty
+ * text.  False after a format error, with out emptied. */
+bool VEK_Format_String_V(std::string& out, const char* format, va_list ap);
+
+/* Writes text (null: nothing) to stream through the fprintf entry of the
+ * stdio table the program handed over (VEKSetStdioFctPtr), before that
+ * through the C library, so that the layout calls and the print-list
+ * writers share one stream.  Returns what fprintf returns; -1 for a null
+ * stream. */
+int VEK_Stdio_Write(FILE* stream, const char* text);
+
+#endif
