@@ -3,7 +3,8 @@
  *
  * The program fills one table at start-up and publishes it with
  * VEKSetStdioFctPtr (desktop.h); the print-list layout calls and the
- * print-list writers then write through its fprintf entry.
+ * print-list writers then write through its fprintf entry (VEK_Stdio_Write
+ * of format.h).
  */
 #ifndef PLATFORM_STDIO_TABLE_H
 #define PLATFORM_STDIO_TABLE_H
@@ -13,8 +14,7 @@
 
 // The program's stream functions as the window library takes them: the
 // count 18 and then the 18 entries in this fixed order. The print-list
-// writers write through fprintf_fct (the eighth word). The platform's
-// VEKSetStdioFctPtr takes a pointer to this record.
+// writers write through fprintf_fct (the eighth word).
 struct VEKStdioFctTable {
     std::intptr_t count;  // 18
     FILE* (*fopen_fct)(const char*, const char*);
