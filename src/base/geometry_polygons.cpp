@@ -499,12 +499,10 @@ double Interpolate_Table_2D(const double *table, int rows, int cols, double y, d
 }
 
 int Count_Integer_Digits(int v) {
-    double q = v;
-    int count = 0;
-    do {
-        q /= 10.0;
-        count++;
-    } while (Round_To_Decimals(q, 8) >= 1.0);
+    // Whole-number division: a quotient like 0.999999995 must not round up
+    // to 1 and count a tenth digit for 999,999,995.
+    int count = 1;
+    for (int q = v; q >= 10; q /= 10) count++;
     return count;
 }
 

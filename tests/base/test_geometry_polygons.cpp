@@ -312,6 +312,10 @@ TEST(GeometryPolygons, SmallNumbers) {
     EXPECT_EQ(Count_Integer_Digits(99999), 5);
     EXPECT_EQ(Count_Integer_Digits(100000), 6);
     EXPECT_EQ(Count_Integer_Digits(-500), 1);
+    EXPECT_EQ(Count_Integer_Digits(999999995), 9);  // nine nines and a five
+    EXPECT_EQ(Count_Integer_Digits(999999999), 9);
+    EXPECT_EQ(Count_Integer_Digits(1000000000), 10);
+    EXPECT_EQ(Count_Integer_Digits(2147483647), 10);
     const double v[] = {3, -7, 12.5, 0};
     EXPECT_EQ(Max_Of_Doubles(4, v), 12.5);
     EXPECT_EQ(Min_Of_Doubles(4, v), -7.0);
