@@ -91,7 +91,20 @@ TEST(GeometryLines, CirclesAndLenses) {
     double b1 = std::asin(cc / 6), b2 = std::asin(cc / 2);
     EXPECT_NEAR(c, cc, 1e-12);
     EXPECT_NEAR(a, (2 * b1 - std::sin(2 * b1)) * 4.5 + PI - (2 * b2 - std::sin(2 * b2)) / 2, 1e-12);
-    EXPECT_NEAR(w, 6 * std::sin(b1 / 2) * std::sin(b1 / 2) + 1, 1e-12);
+    EXPECT_NEAR(w, 3 + 1 - 2.5, 1e-12);  // along the centre line: from d - r2 to r1
+    // Centre 2 inside circle 1 beyond the chord; the lens runs along the
+    // centre line from d - r2 = 0.0674 to r1 = 0.7913, 0.7239 wide. Its area
+    // by the closed form r1²·acos(p1) + r2²·acos(p2) - ½·sqrt(Heron product),
+    // with p1 = (d² + r1² - r2²)/(2·d·r1), p2 = (d² + r2² - r1²)/(2·d·r2).
+    const double r1 = 0.7913, r2 = 0.4640, d = 0.5314;
+    EXPECT_EQ(Circle_Lens(r1, r2, d, &a, &w, &c), 1);
+    EXPECT_NEAR(w, 0.7239, 1e-12);
+    double p1 = (d * d + r1 * r1 - r2 * r2) / (2 * d * r1);
+    double p2 = (d * d + r2 * r2 - r1 * r1) / (2 * d * r2);
+    double heron = (-d + r1 + r2) * (d + r1 - r2) * (d - r1 + r2) * (d + r1 + r2);
+    EXPECT_NEAR(a, r1 * r1 * std::acos(p1) + r2 * r2 * std::acos(p2) - 0.5 * std::sqrt(heron),
+                1e-12);
+    EXPECT_NEAR(c, std::sqrt(heron) / d, 1e-12);
 }
 
 TEST(GeometryLines, LineCrossings) {
