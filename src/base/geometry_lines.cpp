@@ -397,8 +397,9 @@ static void Polyline_Segment(int n, const double x[], const double y[], int clos
         px.push_back(qx);
         py.push_back(qy);
     }
-    // A closed walk meets the start vertex again at its end.
-    if (closed && px.size() >= 2 && px.back() == px.front() && py.back() == py.front()) {
+    // A closed walk meets the start vertex again at its end, computed from
+    // another edge and so equal only at the decimals of the range tests.
+    if (closed && px.size() >= 2 && Geo_Same_At(px.back(), py.back(), px.front(), py.front(), 5)) {
         px.pop_back();
         py.pop_back();
     }
@@ -429,7 +430,9 @@ int Intersect_Polylines_Alloc(int n, const double x[], const double y[], int clo
         std::vector<double> ex, ey;
         Polyline_Segment(m, bx, by, closed_b, x[i], y[i], x[j], y[j], 0, ex, ey);
         for (size_t k = 0; k < ex.size(); k++) {
-            if (!px.empty() && px.back() == ex[k] && py.back() == ey[k]) continue;
+            // A vertex of the first polyline on the second is found from
+            // both of its edges, in two roundings.
+            if (!px.empty() && Geo_Same_At(px.back(), py.back(), ex[k], ey[k], 5)) continue;
             px.push_back(ex[k]);
             py.push_back(ey[k]);
         }

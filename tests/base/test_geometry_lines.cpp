@@ -288,6 +288,17 @@ TEST(GeometryLines, PolylineCrossingsAllocated) {
     EXPECT_DOUBLE_EQ(yo[0], 1.0);
     EXPECT_DOUBLE_EQ(xo[1], 1.0);
     EXPECT_DOUBLE_EQ(yo[1], 2.0);
+
+    // A segment entering the quadrilateral at its first vertex and ending
+    // inside: one crossing, though edge 0 and the closing edge each compute
+    // the vertex in their own rounding (0.30999999999999994 against 0.31).
+    const double qx[] = {0.31, 5.1, 4.7, 0.2}, qy[] = {0.7, 0.3, 4.9, 4.1};
+    const double s1x = 0.31 - 0.5, s1y = 0.7 - 1.5, s2x = 0.31 + 0.5, s2y = 0.7 + 1.5;
+    ASSERT_EQ(Intersect_Polyline_Segment_Alloc(4, qx, qy, 1, s1x, s1y, s2x, s2y, &xo, &yo), 1);
+    EXPECT_NEAR(xo[0], 0.31, 1e-12);
+    EXPECT_NEAR(yo[0], 0.7, 1e-12);
+    const double segx[] = {s1x, s2x}, segy[] = {s1y, s2y};
+    EXPECT_EQ(Intersect_Polylines_Alloc(4, qx, qy, 1, 2, segx, segy, 0, &xo, &yo), 1);
     ITools_Free(&xo);
     ITools_Free(&yo);
     EXPECT_EQ(ITools_Block_Count(), blocks);
