@@ -201,6 +201,25 @@ int Point_On_Segment(double x0, double y0, double x1, double y1, double px, doub
     return (t >= T_LOW && t <= T_HIGH) ? 1 : 0;
 }
 
+// Whether a signed area counts as none for a polygon whose larger box side
+// is extent: the edge sums about a vertex of the polygon round at about
+// 1e-16 of extent², so anything within 1e-10 of it is a flat outline, while
+// a small but real polygon keeps its area whatever its units.
+static bool Zero_Area(double a, double extent) { return std::fabs(a) <= 1e-10 * extent * extent; }
+
+// The larger side of the bounding box of the points.
+static double Box_Extent(size_t n, const double *xs, const double *ys) {
+    if (n == 0) return 0.0;
+    double x0 = xs[0], x1 = xs[0], y0 = ys[0], y1 = ys[0];
+    for (size_t i = 1; i < n; i++) {
+        x0 = std::min(x0, xs[i]);
+        x1 = std::max(x1, xs[i]);
+        y0 = std::min(y0, ys[i]);
+        y1 = std::max(y1, ys[i]);
+    }
+    return std::max(x1 - x0, y1 - y0);
+}
+
 int Polygon_Measures(int n, const double *xs, const double *ys, double *area, double *xc,
                      double *yc, double *perimeter) {
     std::vector<double> x, y;
@@ -209,12 +228,18 @@ int Polygon_Measures(int n, const double *xs, const double *ys, double *area, do
         x.assign(xs, xs + n);
         y.assign(ys, ys + n);
     }
+    // Sums about the first point: far from the frame's origin the cross
+    // terms would otherwise swallow the area of a small polygon.
+    double ox = (n > 0) ? x[0] : 0.0, oy = (n > 0) ? y[0] : 0.0;
+    for (int i = 0; i < n; i++) {
+        x[i] -= ox;
+        y[i] -= oy;
+    }
     double a = (n >= 3) ? Signed_Area(n, x.data(), y.data()) : 0.0;
-    if (a < -EPS) {  // one point order for everything below
-        for (int i = 0, j = n - 1; i < j; i++, j--) {
-            std::swap(x[i], x[j]);
-            std::swap(y[i], y[j]);
-        }
+    bool flat = n < 3 || Zero_Area(a, Box_Extent(x.size(), x.data(), y.data()));
+    if (!flat && a < 0.0) {  // one point order for everything below
+        std::reverse(x.begin(), x.end());
+        std::reverse(y.begin(), y.end());
         a = -a;
     }
     if (n > 0) {
@@ -230,9 +255,7 @@ int Polygon_Measures(int n, const double *xs, const double *ys, double *area, do
         mx += x[i];
         my += y[i];
     }
-    int rc = 0;
-    if (n < 3 || std::fabs(a) <= EPS) {
-        rc = 1;
+    if (flat) {
         a = 0.0;
         if (n > 0) {
             mx /= n;
@@ -243,10 +266,10 @@ int Polygon_Measures(int n, const double *xs, const double *ys, double *area, do
         my = sy / (6.0 * a);
     }
     if (area) *area = std::fabs(a);
-    if (xc) *xc = mx;
-    if (yc) *yc = my;
+    if (xc) *xc = mx + ox;
+    if (yc) *yc = my + oy;
     if (perimeter) *perimeter = per;
-    return rc;
+    return flat ? 1 : 0;
 }
 
 // ---- offset ---------------------------------------------------------------

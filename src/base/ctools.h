@@ -78,8 +78,10 @@ int Point_On_Segment(double x0, double y0, double x1, double y1, double px, doub
 // Measures of the closed polygon: |area|, centroid (xc, yc) and perimeter
 // including the closing edge, each output optional (may be null). Works on
 // copies; the input is never modified. Returns 0 on success; 1 for fewer
-// than 3 points or a zero area, with the area 0, the centroid the mean of the
-// points given (0, 0 for none) and the perimeter of the points given.
+// than 3 points or a zero area (within 1e-10 of the square of the larger
+// box side, so the judgement does not depend on the units), with the area
+// 0, the centroid the mean of the points given (0, 0 for none) and the
+// perimeter of the points given.
 int Polygon_Measures(int n, const double *xs, const double *ys, double *area, double *xc,
                      double *yc, double *perimeter);
 

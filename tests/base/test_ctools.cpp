@@ -151,6 +151,24 @@ TEST(CtoolsPolygon, MeasuresInEitherOrder) {
     EXPECT_EQ(p, 0.0);
 }
 
+TEST(CtoolsPolygon, MeasuresOfSmallAndFlatPolygons) {
+    // Right triangle with legs 0.001 and 0.00038 (a 1 by 0.38 mm gusset in
+    // metres): area 0.001 * 0.00038 / 2 = 1.9e-7, centroid at a third of
+    // each leg. Clockwise, so the order is turned as well.
+    const double tx[] = {5, 5, 5.001}, ty[] = {2, 2.00038, 2};
+    double a, xc, yc;
+    EXPECT_EQ(Polygon_Measures(3, tx, ty, &a, &xc, &yc, nullptr), 0);
+    EXPECT_NEAR(a, 1.9e-7, 1.9e-7 * 1e-9);
+    EXPECT_NEAR(xc, 5 + 0.001 / 3, 1e-12);
+    EXPECT_NEAR(yc, 2 + 0.00038 / 3, 1e-12);
+    // Three points on one line far from the origin: no area, the mean point.
+    const double lx[] = {1e4, 1e4 + 1, 1e4 + 2}, ly[] = {-3e4, -3e4 + 3, -3e4 + 6};
+    EXPECT_EQ(Polygon_Measures(3, lx, ly, &a, &xc, &yc, nullptr), 1);
+    EXPECT_EQ(a, 0.0);
+    EXPECT_DOUBLE_EQ(xc, 1e4 + 1);
+    EXPECT_DOUBLE_EQ(yc, -3e4 + 3);
+}
+
 TEST(CtoolsOffset, SquareCornersMoveAlongTheDiagonal) {
     for (int order = 0; order < 2; order++) {
         std::vector<double> x = {0, 1, 1, 0}, y = {0, 0, 1, 1};
