@@ -159,22 +159,42 @@ double Simpson_Integral(double a, double b, int n, const double *values) {
 
 // ---- points against lines and polygons ------------------------------------
 
+// Distance of (px, py) from the nearest point of the segment 1-2: the foot
+// of the perpendicular clamped to the segment. Unlike Point_Segment_Distance
+// it has no zone near the second end where a point on the segment is
+// measured from the end points instead.
+static double Distance_To_Segment(double x1, double y1, double x2, double y2, double px,
+                                  double py) {
+    double dx = x2 - x1, dy = y2 - y1;
+    double l2 = dx * dx + dy * dy;
+    double t = (l2 > 0.0) ? ((px - x1) * dx + (py - y1) * dy) / l2 : 0.0;
+    t = std::clamp(t, 0.0, 1.0);
+    return Point_Distance(x1 + t * dx, y1 + t * dy, px, py);
+}
+
+// Even-odd count of the crossings of a ray from (px, py) towards +x with the
+// closed polygon: true when odd (inside). A point on the boundary may come
+// out either way.
+static bool Crossing_Parity(size_t n, const double *xs, const double *ys, double px, double py) {
+    bool inside = false;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        if ((ys[i] > py) != (ys[j] > py)) {
+            double xc = xs[j] + (py - ys[j]) / (ys[i] - ys[j]) * (xs[i] - xs[j]);
+            if (px < xc) inside = !inside;
+        }
+    }
+    return inside;
+}
+
 int Point_In_Polygon(int n, const double *xs, const double *ys, double px, double py,
                      double tol) {
     if (n < 1) return 0;
     assert(xs != nullptr && ys != nullptr);
     for (int i = 0; i < n; i++) {
         int j = (i + 1) % n;
-        if (Point_Segment_Distance(xs[i], ys[i], xs[j], ys[j], px, py) <= tol) return 1;
+        if (Distance_To_Segment(xs[i], ys[i], xs[j], ys[j], px, py) <= tol) return 1;
     }
-    bool inside = false;
-    for (int i = 0, j = n - 1; i < n; j = i++) {
-        if ((ys[i] > py) != (ys[j] > py)) {
-            double xc = xs[j] + (py - ys[j]) / (ys[i] - ys[j]) * (xs[i] - xs[j]);
-            if (px < xc) inside = !inside;
-        }
-    }
-    return inside ? 1 : 0;
+    return Crossing_Parity((size_t)n, xs, ys, px, py) ? 1 : 0;
 }
 
 int Points_Collinear(double x0, double y0, double x1, double y1, double x2, double y2,

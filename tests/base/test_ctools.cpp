@@ -110,6 +110,11 @@ TEST(CtoolsPolygon, PointInPolygonAndOnSegment) {
     EXPECT_EQ(Point_In_Polygon(4, x, y, 4.005, 2, 0.01), 1);  // on the edge, within tol
     EXPECT_EQ(Point_In_Polygon(4, x, y, 4.05, 2, 0.01), 0);
     EXPECT_EQ(Point_In_Polygon(0, x, y, 2, 2, 0.01), 0);
+    // On an edge 0.0005 before the vertex it runs into: on the boundary at
+    // any tolerance, including tolerances below that distance.
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 0.0005, 4, 1e-4), 1);  // top edge, near (0, 4)
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 4, 3.9995, 1e-6), 1);  // right edge, near (4, 4)
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 4.0002, 3.9995, 1e-4), 0);  // 0.0002 off it
     const double lx[] = {0, 4, 4, 2, 0}, ly[] = {0, 0, 4, 1, 4};  // notch from above
     EXPECT_EQ(Point_In_Polygon(5, lx, ly, 2, 3, 1e-6), 0);
     EXPECT_EQ(Point_In_Polygon(5, lx, ly, 2, 0.5, 1e-6), 1);
