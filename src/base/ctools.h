@@ -27,8 +27,10 @@ int Interpolate_Between_Segments(double t1, double xa1, double xb1, double ya1, 
                                  double t2, double xa2, double xb2, double ya2, double yb2,
                                  double t, double *y, double *x, int mode);
 
-// x·x and x·x·x. Cannot fail.
+// x·x. Cannot fail.
 double Sqr(double x);
+
+// x·x·x. Cannot fail.
 double Cube(double x);
 
 // -1.0 below -1e-6, 1.0 above 1e-6, else 0.0.
