@@ -2,7 +2,9 @@
 // profile code. Everything works in doubles with an absolute tolerance of
 // 1e-6 on coordinates (EPS below) unless a routine says otherwise; those
 // tolerances are part of the results callers have seen for years, so they
-// are kept exactly even where a relative one would be nicer.
+// are kept. Only whether a polygon has an area at all is judged relative to
+// its size: an absolute area threshold would wipe out real polygons drawn
+// in large units.
 #include "base/ctools.h"
 
 #include <algorithm>
