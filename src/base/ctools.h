@@ -27,8 +27,10 @@ int Interpolate_Between_Segments(double t1, double xa1, double xb1, double ya1, 
                                  double t2, double xa2, double xb2, double ya2, double yb2,
                                  double t, double *y, double *x, int mode);
 
-// x·x and x·x·x. Cannot fail.
+// x·x. Cannot fail.
 double Sqr(double x);
+
+// x·x·x. Cannot fail.
 double Cube(double x);
 
 // -1.0 below -1e-6, 1.0 above 1e-6, else 0.0.
@@ -78,8 +80,10 @@ int Point_On_Segment(double x0, double y0, double x1, double y1, double px, doub
 // Measures of the closed polygon: |area|, centroid (xc, yc) and perimeter
 // including the closing edge, each output optional (may be null). Works on
 // copies; the input is never modified. Returns 0 on success; 1 for fewer
-// than 3 points or a zero area, with the area 0, the centroid the mean of the
-// points given (0, 0 for none) and the perimeter of the points given.
+// than 3 points or a zero area (within 1e-10 of the square of the larger
+// box side, so the judgement does not depend on the units), with the area
+// 0, the centroid the mean of the points given (0, 0 for none) and the
+// perimeter of the points given.
 int Polygon_Measures(int n, const double *xs, const double *ys, double *area, double *xc,
                      double *yc, double *perimeter);
 
@@ -114,13 +118,18 @@ int Intersect_Circles(double x1, double y1, double r1, double x2, double y2, dou
 int Segments_Cross(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                    double y4);
 
-// The common area of the closed polygons A and B as a polygon of at most
-// maxcount points in xs, ys with *count points. A polygon lying wholly in
-// the other is the answer itself; otherwise the outline is clipped by the
-// convex one of the two. Returns 0 on success (count 0 when they do not
-// overlap); 1 when an argument is unusable, when both are non-convex and
-// only partly overlap, or when the outline needs more than maxcount points
-// (count 0 then). Inputs are never modified.
+// The common area of the closed simple polygons A and B (either point
+// order, convex or not) as a polygon of at most maxcount points in xs, ys
+// with *count points, counter-clockwise. A polygon lying in the other
+// within 0.01 (its vertices and every stretch of its outline) is the answer
+// itself. Outlines that only touch (at a point or along shared edges) have
+// no common area. A common area in several parts is given as one point
+// list: each part closed by repeating its first point, the parts after the
+// first reached from and left back to the first point along one line, so
+// area and moments are those of the parts. Returns 0 on success (count 0
+// when there is no common area); 1 when an argument is unusable or the
+// answer needs more than maxcount points (count 0 then). Inputs are never
+// modified.
 int Intersect_Polygons(const double *xa, const double *ya, int na, const double *xb,
                        const double *yb, int nb, double *xs, double *ys, int *count,
                        int maxcount);

@@ -81,11 +81,10 @@ double Angle_Between_Lines(double x1, double y1, double x2, double y2, double x3
 
 static bool Negative_At_3(double v) { return Round_To_Decimals(v, 3) < 0.0; }
 
-// Brings a far negative angle near zero before the whole-turn loops, so a
-// huge value cannot keep them running; an infinite one is left to the
-// caller's NaN.
+// Brings a far angle near zero before the whole-turn loops, so a huge value
+// cannot keep them running; an infinite one is left to the caller's NaN.
 static double Near_Zero(double a, double turn) {
-    if (a < -100.0 * turn) a = std::fmod(a, turn);
+    if (a < -100.0 * turn || a > 100.0 * turn) a = std::fmod(a, turn);
     return a;
 }
 
@@ -93,8 +92,12 @@ double Mean_Direction_Deg(double a, double b) {
     if (!std::isfinite(a) || !std::isfinite(b)) return NAN;
     a = Near_Zero(a, 360.0);
     b = Near_Zero(b, 360.0);
+    // Both directions into one turn first: 370 is the direction 10, and
+    // halving 10 and 370 as they stand would give the opposite direction.
     while (Negative_At_3(a)) a += 360.0;
     while (Negative_At_3(b)) b += 360.0;
+    while (a >= 360.0) a -= 360.0;
+    while (b >= 360.0) b -= 360.0;
     double p = a > b ? a : b;
     double q = a > b ? b : a;
     double m = (p + q) / 2.0;

@@ -43,9 +43,12 @@ double Line_Angle_2Pi(double x1, double y1, double x2, double y2);
 double Angle_Between_Lines(double x1, double y1, double x2, double y2, double x3, double y3,
                            double x4, double y4);
 
-// Direction halfway between two directions, bisecting the smaller angle
-// between them: in degrees and in radians.
+// Direction halfway between two directions in degrees, bisecting the
+// smaller angle between them, in [0, 360). Any angle is taken as its
+// direction (370 as 10, -90 as 270). NaN for an infinite argument.
 double Mean_Direction_Deg(double a, double b);
+
+// Mean_Direction_Deg for two angles in radians, the result in radians.
 double Mean_Direction_Rad(double a, double b);
 
 // a raised by whole turns until it is not negative (no upper reduction).
@@ -53,7 +56,8 @@ double Normalize_Angle_Rad(double a);
 
 // ---- points, lines, circles and intersections -----------------------------
 
-// The point at distance d along P1->P2 from P1 (from_end 0) or from P2.
+// The point at distance d along P1->P2 from P1 (from_end 0) or from P2,
+// into *xo, *yo. Two equal points give the direction 3pi/2. Cannot fail.
 void Point_Along_Line(double x1, double y1, double x2, double y2, double d, int from_end,
                       double *xo, double *yo);
 
@@ -78,9 +82,13 @@ double Distance_Point_Line(double x, double y, double x1, double y1, double x2, 
 // 2 on the circle, 1 inside, 0 outside (5 decimals).
 int Point_Circle_Relation(double x, double y, double r, double cx, double cy);
 
-// Common area, width and chord of two circles with centres d apart; 1 when
-// they meet, else 0 with all outputs 0. Outputs may be null.
+// Common area of two circles with radii r1, r2 and centres d apart, its
+// width along the centre line (r1 + r2 - d, or the smaller diameter when
+// one circle lies in the other) and its chord. Returns 1 when the circles
+// meet, else 0 with all outputs 0. Outputs may be null.
 int Circle_Lens(double r1, double r2, double d, double *area, double *width, double *chord);
+
+// The area of Circle_Lens; 0 when the circles do not meet.
 double Circle_Lens_Area(double r1, double r2, double d);
 
 // Crossing of two infinite lines: 0 with the point; 1 when parallel, (0, 0).
@@ -110,37 +118,71 @@ int Overlap_Collinear_Segments(double x1, double y1, double x2, double y2, doubl
                                double x4, double y4, double *xa, double *ya, double *xb,
                                double *yb);
 
-// Crossings of a line (or segment, ray) with a circle into xo[2], yo[2]:
-// the count 0..2 (touching: 1 with both outputs the touching point).
+// Crossings of the infinite line (lx, ly) with the circle into xo[2],
+// yo[2]: 0 when it misses, 1 when it touches (both outputs the touching
+// point), 2 with both crossings (5 decimals decide). Outputs are written
+// only for a count above 0.
 int Intersect_Line_Circle(double cx, double cy, double r, const double lx[2], const double ly[2],
                           double xo[2], double yo[2]);
+
+// The crossings of the line through the segment that lie within it (5
+// decimals), counted 0..2, first into xo[0], yo[0]; a single one is also
+// copied into xo[1], yo[1]. With keep_ends 0 a crossing on an end point of
+// the segment is left out.
 int Intersect_Segment_Circle(double cx, double cy, double r, const double sx[2],
                              const double sy[2], int keep_ends, double xo[2], double yo[2]);
+
+// Intersect_Segment_Circle keeping crossings on the segment's end points.
 int Intersect_Segment_Circle_All(double cx, double cy, double r, const double sx[2],
                                  const double sy[2], double xo[2], double yo[2]);
+
+// The crossings of the ray from (sx[0], sy[0]) through (sx[1], sy[1]) with
+// the circle, as Intersect_Segment_Circle_All on a piece of the ray long
+// enough to leave any drawing.
 int Intersect_Ray_Circle(double cx, double cy, double r, const double sx[2], const double sy[2],
                          double xo[2], double yo[2]);
 
 // Crossings of a polyline with a circle, a line, a segment or a second
-// polyline. The _Alloc forms resize *xo, *yo (null or ITools_ blocks) to the
-// count found and free both when none is found; the caller owns them. The
-// other forms write at most 10 points, except Intersect_Polyline_Circle:
-// its walk stops once 10 or more points are collected and a segment adds
-// two, so its arrays must take 11.
+// polyline, in the order of the polyline's edges; each returns the count.
+// The _Alloc forms resize *xo, *yo (null or ITools_ blocks) to the count
+// found and free and null both when none is found; the caller owns them.
+// The other forms write into the caller's arrays.
+
+// All crossings of the n - 1 segments with the circle (closed is not used).
 int Intersect_Polyline_Circle_Alloc(int n, const double x[], const double y[], int closed,
                                     double cx, double cy, double r, double **xo, double **yo);
+
+// The same into arrays of 11: the walk stops once 10 or more points are
+// collected, and a segment adds two.
 int Intersect_Polyline_Circle(int n, const double x[], const double y[], int closed, double cx,
                               double cy, double r, double xo[], double yo[]);
+
+// Crossings of the edges (with closed, the closing one too) with the
+// infinite line (lx, ly), within the edge at 8 decimals; an edge lying on
+// the line adds nothing, a crossing equal to the one before (6 decimals)
+// is dropped.
 int Intersect_Polyline_Line_Alloc(int n, const double x[], const double y[], int closed,
                                   const double lx[2], const double ly[2], double **xo,
                                   double **yo);
+
+// The same into arrays of 10, duplicates compared at 5 decimals.
 int Intersect_Polyline_Line(int n, const double x[], const double y[], int closed,
                             const double lx[2], const double ly[2], double xo[], double yo[]);
+
+// Crossings of the edges with the segment P1P2 (5 decimals). A vertex on
+// the segment is found from both its edges; for a closed polyline the last
+// crossing is dropped when it is the first one again (5 decimals).
 int Intersect_Polyline_Segment_Alloc(int n, const double x[], const double y[], int closed,
                                      double x1, double y1, double x2, double y2, double **xo,
                                      double **yo);
+
+// The same into arrays of 10.
 int Intersect_Polyline_Segment(int n, const double x[], const double y[], int closed, double x1,
                                double y1, double x2, double y2, double xo[], double yo[]);
+
+// For each edge of the first polyline its crossings with the second, in
+// order; a crossing equal to the last one collected (5 decimals) is
+// dropped, so a vertex of the first lying on the second counts once.
 int Intersect_Polylines_Alloc(int n, const double x[], const double y[], int closed, int m,
                               const double bx[], const double by[], int closed_b, double **xo,
                               double **yo);
@@ -150,14 +192,20 @@ int Intersect_Polylines_Alloc(int n, const double x[], const double y[], int clo
 // Reverses the vertex order in place when the signed area is negative and
 // bit 0 of flag is set, or positive and bit 0 clear.
 void Orient_Polygon(int n, double x[], double y[], int flag);
+
+// Orient_Polygon into counter-clockwise order (flag 1).
 void Orient_Polygon_CCW(int n, double x[], double y[]);
+
+// Orient_Polygon into clockwise order (flag 0).
 void Orient_Polygon_CW(int n, double x[], double y[]);
 
 // Copies with yo = h - y, then oriented counter-clockwise. x, y unchanged.
 void Mirror_Polygon_Y(int n, const double x[], const double y[], double h, double xo[],
                       double yo[]);
 
-// 2 on the boundary, 1 inside, 0 outside (also for n < 1).
+// 2 on the boundary (within 1e-5), 1 inside, 0 outside (also for n < 1).
+// A ray that runs through a vertex or along an edge of nearly its own
+// direction is turned and the count repeated. The arrays are not changed.
 int Point_In_Polygon_Ray(int n, const double x[], const double y[], double px, double py);
 
 // Bounding box; for n < 1 the minima are 1e100 and the maxima -1e100.
@@ -223,10 +271,14 @@ int Cut_Polygon_By_Line(int n, const double x[], const double y[], const double 
 double Polygon_Length_Inside(int n, const double x[], const double y[], int m, const double bx[],
                              const double by[]);
 
-// Overlap area of two polygons by sampling a grid, with the centre of the
-// sampled overlap; 1 when the area is positive, else 0.
+// Overlap area of two polygons by sampling the centres of a grid over
+// their joint box (100 cells along the shorter side, at most 200 along
+// the longer), with the mean of the sampled centres in *xs, *ys; 1 when the
+// area is positive, else 0 with area 0 and xs = ys = -2e100.
 int Polygon_Overlap_Raster(int n, const double x[], const double y[], int m, const double bx[],
                            const double by[], double *area, double *xs, double *ys);
+
+// The area of Polygon_Overlap_Raster, 0 when there is none.
 double Polygon_Overlap_Area(int n, const double x[], const double y[], int m, const double bx[],
                             const double by[]);
 
@@ -243,11 +295,13 @@ double Interpolate_Table(const double *table, int n, int stride, double x, int x
 double Interpolate_Table_2D(const double *table, int rows, int cols, double y, double x,
                             int extend);
 
-// Decimal digits of the integer part, at least 1.
+// Decimal digits of v, at least 1; a negative v gives 1.
 int Count_Integer_Digits(int v);
 
-// Maximum (-1e100 for n < 1) and minimum (1e100 for n < 1).
+// The largest of the n values; -1e100 for n < 1.
 double Max_Of_Doubles(int n, const double v[]);
+
+// The smallest of the n values; 1e100 for n < 1.
 double Min_Of_Doubles(int n, const double v[]);
 
 // 2b - a.
@@ -261,20 +315,37 @@ struct Plane_Point {
     double y;
 };
 
-// Centroid of the closed polygon; NaN for n < 1, infinite or NaN for a zero
-// area. Always returns 0.
+// Centroid of the closed polygon into *xs, *ys; NaN for n < 1, infinite or
+// NaN for a zero area. Always returns 0.
 int Polygon_Centroid(int n, const double x[], const double y[], double *xs, double *ys);
+
+// The centroid of Polygon_Centroid as a point.
 Plane_Point Polygon_Centroid_Point(int n, const double x[], const double y[]);
 
-// |area|, perimeter, first moments (∫y dA, ∫x dA), second moments (∫y² dA,
-// ∫x² dA) and product moment (∫xy dA) about the frame's axes. The moments
-// are signed: a clockwise polygon gives them negated. 0 for n < 1.
+// The integrals below are taken about a vertex of the polygon and shifted
+// to the frame's axes, so a small polygon far from the origin keeps its
+// digits. The moments are signed: a clockwise polygon gives them negated.
+// Each gives 0 for n < 1 and never fails.
+
+// |area|.
 double Polygon_Area(int n, const double x[], const double y[]);
+
+// Length of the outline, the closing edge included.
 double Polygon_Perimeter(int n, const double x[], const double y[]);
+
+// First moment about the x axis, ∫y dA.
 double Polygon_Moment_Sx(int n, const double x[], const double y[]);
+
+// First moment about the y axis, ∫x dA.
 double Polygon_Moment_Sy(int n, const double x[], const double y[]);
+
+// Second moment about the x axis, ∫y² dA.
 double Polygon_Inertia_Ix(int n, const double x[], const double y[]);
+
+// Second moment about the y axis, ∫x² dA.
 double Polygon_Inertia_Iy(int n, const double x[], const double y[]);
+
+// Product moment about the frame's axes, ∫xy dA.
 double Polygon_Inertia_Ixy(int n, const double x[], const double y[]);
 
 // Rectangle b by h of the same area whose side ratio matches the principal

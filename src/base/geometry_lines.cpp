@@ -146,14 +146,16 @@ int Circle_Lens(double r1, double r2, double d, double *area, double *width, dou
             double a1 = Clamped_Asin(c / (2.0 * r1)), a2 = Clamped_Asin(c / (2.0 * r2));
             double s1 = (2.0 * a1 - std::sin(2.0 * a1)) * r1 * r1 / 2.0;
             double s2 = (2.0 * a2 - std::sin(2.0 * a2)) * r2 * r2 / 2.0;
+            // A centre inside the other circle beyond the chord: that
+            // circle's part of the lens is its larger segment. The width
+            // along the centre line stays r1 + r2 - d: the sagitta of the
+            // other circle plus the larger segment's height, which reaches
+            // past the small centre by its distance from the chord.
             double reach = std::sqrt(c * c / 4.0 + d * d);
-            if (r1 > r2 && r1 > reach) {
-                w = 2.0 * r1 * std::sin(a1 / 2.0) * std::sin(a1 / 2.0) + r2;
+            if (r1 > r2 && r1 > reach)
                 s2 = pi * r2 * r2 - s2;
-            } else if (r2 > r1 && r2 > reach) {
-                w = r1 + 2.0 * r2 * std::sin(a2 / 2.0) * std::sin(a2 / 2.0);
+            else if (r2 > r1 && r2 > reach)
                 s1 = pi * r1 * r1 - s1;
-            }
             a = s1 + s2;
         }
     }
@@ -395,8 +397,9 @@ static void Polyline_Segment(int n, const double x[], const double y[], int clos
         px.push_back(qx);
         py.push_back(qy);
     }
-    // A closed walk meets the start vertex again at its end.
-    if (closed && px.size() >= 2 && px.back() == px.front() && py.back() == py.front()) {
+    // A closed walk meets the start vertex again at its end, computed from
+    // another edge and so equal only at the decimals of the range tests.
+    if (closed && px.size() >= 2 && Geo_Same_At(px.back(), py.back(), px.front(), py.front(), 5)) {
         px.pop_back();
         py.pop_back();
     }
@@ -427,7 +430,9 @@ int Intersect_Polylines_Alloc(int n, const double x[], const double y[], int clo
         std::vector<double> ex, ey;
         Polyline_Segment(m, bx, by, closed_b, x[i], y[i], x[j], y[j], 0, ex, ey);
         for (size_t k = 0; k < ex.size(); k++) {
-            if (!px.empty() && px.back() == ex[k] && py.back() == ey[k]) continue;
+            // A vertex of the first polyline on the second is found from
+            // both of its edges, in two roundings.
+            if (!px.empty() && Geo_Same_At(px.back(), py.back(), ex[k], ey[k], 5)) continue;
             px.push_back(ex[k]);
             py.push_back(ey[k]);
         }

@@ -51,8 +51,25 @@ void Mirror_Polygon_Y(int n, const double x[], const double y[], double h, doubl
     Orient_Polygon(n, xo, yo, 1);
 }
 
+// Sign of the turn from a->b to a->c: 1 left, -1 right, 0 in line.
+static int Turn_Sign(double ax, double ay, double bx, double by, double cx, double cy) {
+    double t = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+    return (t > 0.0) - (t < 0.0);
+}
+
+// Whether the segments a-b and c-d have a point in common (touching
+// included), by the turn signs alone: no slope, so edges of nearly one
+// direction are judged as surely as any others.
+static bool Segments_Meet(double ax, double ay, double bx, double by, double cx, double cy,
+                          double dx, double dy) {
+    return Turn_Sign(ax, ay, bx, by, cx, cy) * Turn_Sign(ax, ay, bx, by, dx, dy) <= 0 &&
+           Turn_Sign(cx, cy, dx, dy, ax, ay) * Turn_Sign(cx, cy, dx, dy, bx, by) <= 0;
+}
+
 // One pass of the ray count from (px, py) to the far point: the crossing
-// count, 2 when the point lies on an edge, or -1 when the ray meets a vertex.
+// count, -2 when the point lies on an edge, or -1 when the ray must be
+// turned: it meets a vertex, or an edge of nearly its own slope that the
+// slope form cannot place a crossing on.
 static int Ray_Count(int n, const double x[], const double y[], double px, double py, double fx,
                      double fy) {
     int count = 0;
@@ -64,7 +81,10 @@ static int Ray_Count(int n, const double x[], const double y[], double px, doubl
                           : std::hypot(px - x[i], py - y[i]);
         if (dist < TOL && Geo_In_Box(px, py, x[i], y[i], x[j], y[j], 5)) return -2;
         double cx, cy;
-        if (Geo_Slope_Cross(x[i], y[i], x[j], y[j], px, py, fx, fy, &cx, &cy)) continue;
+        if (Geo_Slope_Cross(x[i], y[i], x[j], y[j], px, py, fx, fy, &cx, &cy)) {
+            if (Segments_Meet(x[i], y[i], x[j], y[j], px, py, fx, fy)) return -1;
+            continue;
+        }
         if (!Geo_In_Box(cx, cy, x[i], y[i], x[j], y[j], 5) || !Geo_In_Box(cx, cy, px, py, fx, fy, 5))
             continue;
         if (Geo_Same_At(cx, cy, x[i], y[i], 5) || Geo_Same_At(cx, cy, x[j], y[j], 5)) return -1;
@@ -499,12 +519,10 @@ double Interpolate_Table_2D(const double *table, int rows, int cols, double y, d
 }
 
 int Count_Integer_Digits(int v) {
-    double q = v;
-    int count = 0;
-    do {
-        q /= 10.0;
-        count++;
-    } while (Round_To_Decimals(q, 8) >= 1.0);
+    // Whole-number division: a quotient like 0.999999995 must not round up
+    // to 1 and count a tenth digit for 999,999,995.
+    int count = 1;
+    for (int q = v; q >= 10; q /= 10) count++;
     return count;
 }
 

@@ -1,7 +1,8 @@
 // Area properties of a plane region bounded by one closed polygon, by
 // Green's theorem over its edges. Each edge i -> j (j = i + 1, the closing
 // edge last) contributes its cross term c = x_i*y_j - x_j*y_i; all moments
-// are sums of c times a polynomial of the edge's end points. The moments are
+// are sums of c times a polynomial of the edge's end points, taken about the
+// first vertex and shifted back to the frame's axes. The moments are
 // signed with the point order on purpose: callers that add and subtract
 // holes rely on a clockwise outline giving negated values.
 #include <cassert>
@@ -9,28 +10,53 @@
 
 #include "base/geometry.h"
 
-// Cross term of the edge from vertex i to its successor.
-static double Edge_Cross(int n, const double x[], const double y[], int i, int *j) {
-    *j = (i + 1 < n) ? i + 1 : 0;
-    return x[i] * y[*j] - x[*j] * y[i];
+// Edge sums of one closed polygon taken about its first vertex, the local
+// origin (u = x - x[0], v = y - y[0]): twice the signed area, the first
+// moments and the second moments of the region in local coordinates. About
+// the frame's origin the cross terms of a small polygon far from it are
+// large products whose difference is the area, and lose its digits.
+struct Local_Sums {
+    double x0, y0;          // the local origin
+    double a;               // signed area
+    double su, sv;          // ∫u dA, ∫v dA
+    double suu, svv, suv;   // ∫u² dA, ∫v² dA, ∫uv dA
+};
+
+static Local_Sums Sum_Edges(int n, const double x[], const double y[]) {
+    Local_Sums m = {};
+    if (n < 1) return m;
+    assert(x != nullptr && y != nullptr);
+    m.x0 = x[0];
+    m.y0 = y[0];
+    for (int i = 0; i < n; i++) {
+        int j = (i + 1 < n) ? i + 1 : 0;
+        double ui = x[i] - m.x0, vi = y[i] - m.y0, uj = x[j] - m.x0, vj = y[j] - m.y0;
+        double c = ui * vj - uj * vi;
+        m.a += c;
+        m.su += c * (ui + uj);
+        m.sv += c * (vi + vj);
+        m.suu += c * (ui * ui + ui * uj + uj * uj);
+        m.svv += c * (vi * vi + vi * vj + vj * vj);
+        m.suv += c * (ui * vj + 2.0 * ui * vi + 2.0 * uj * vj + uj * vi);
+    }
+    m.a /= 2.0;
+    m.su /= 6.0;
+    m.sv /= 6.0;
+    m.suu /= 12.0;
+    m.svv /= 12.0;
+    m.suv /= 24.0;
+    return m;
 }
 
 int Polygon_Centroid(int n, const double x[], const double y[], double *xs, double *ys) {
     assert(xs != nullptr && ys != nullptr);
-    double sc = 0.0, sx = 0.0, sy = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        sc += c;
-        sx += (x[i] + x[j]) * c;
-        sy += (y[i] + y[j]) * c;
-    }
     if (n < 1) {
         *xs = *ys = NAN;
         return 0;
     }
-    *xs = sx / (3.0 * sc);
-    *ys = sy / (3.0 * sc);
+    Local_Sums m = Sum_Edges(n, x, y);
+    *xs = m.x0 + m.su / m.a;
+    *ys = m.y0 + m.sv / m.a;
     return 0;
 }
 
@@ -41,12 +67,7 @@ Plane_Point Polygon_Centroid_Point(int n, const double x[], const double y[]) {
 }
 
 double Polygon_Area(int n, const double x[], const double y[]) {
-    double sc = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        sc += Edge_Cross(n, x, y, i, &j);
-    }
-    return std::fabs(sc / 2.0);
+    return std::fabs(Sum_Edges(n, x, y).a);
 }
 
 double Polygon_Perimeter(int n, const double x[], const double y[]) {
@@ -58,44 +79,32 @@ double Polygon_Perimeter(int n, const double x[], const double y[]) {
     return p;
 }
 
-// Sum over the edges of the cross term times term(xi, yi, xj, yj).
-template <class Term>
-static double Edge_Sum(int n, const double x[], const double y[], Term term) {
-    double s = 0.0;
-    for (int i = 0; i < n; i++) {
-        int j;
-        double c = Edge_Cross(n, x, y, i, &j);
-        s += c * term(x[i], y[i], x[j], y[j]);
-    }
-    return s;
-}
+// The moments about the frame's axes follow from the local ones by the
+// parallel-axis shifts (x = u + x0, y = v + y0).
 
 double Polygon_Moment_Sx(int n, const double x[], const double y[]) {
-    return Edge_Sum(n, x, y, [](double, double yi, double, double yj) { return yi + yj; }) / 6.0;
+    Local_Sums m = Sum_Edges(n, x, y);
+    return m.sv + m.y0 * m.a;
 }
 
 double Polygon_Moment_Sy(int n, const double x[], const double y[]) {
-    return Edge_Sum(n, x, y, [](double xi, double, double xj, double) { return xi + xj; }) / 6.0;
+    Local_Sums m = Sum_Edges(n, x, y);
+    return m.su + m.x0 * m.a;
 }
 
 double Polygon_Inertia_Ix(int n, const double x[], const double y[]) {
-    return Edge_Sum(n, x, y,
-                    [](double, double yi, double, double yj) { return yi * yi + yi * yj + yj * yj; }) /
-           12.0;
+    Local_Sums m = Sum_Edges(n, x, y);
+    return m.svv + 2.0 * m.y0 * m.sv + m.y0 * m.y0 * m.a;
 }
 
 double Polygon_Inertia_Iy(int n, const double x[], const double y[]) {
-    return Edge_Sum(n, x, y,
-                    [](double xi, double, double xj, double) { return xi * xi + xi * xj + xj * xj; }) /
-           12.0;
+    Local_Sums m = Sum_Edges(n, x, y);
+    return m.suu + 2.0 * m.x0 * m.su + m.x0 * m.x0 * m.a;
 }
 
 double Polygon_Inertia_Ixy(int n, const double x[], const double y[]) {
-    return Edge_Sum(n, x, y,
-                    [](double xi, double yi, double xj, double yj) {
-                        return xi * yj + 2.0 * xi * yi + 2.0 * xj * yj + xj * yi;
-                    }) /
-           24.0;
+    Local_Sums m = Sum_Edges(n, x, y);
+    return m.suv + m.x0 * m.sv + m.y0 * m.su + m.x0 * m.y0 * m.a;
 }
 
 int Polygon_Equivalent_Rectangle(int n, double x[], double y[], double *b, double *h,

@@ -110,6 +110,11 @@ TEST(CtoolsPolygon, PointInPolygonAndOnSegment) {
     EXPECT_EQ(Point_In_Polygon(4, x, y, 4.005, 2, 0.01), 1);  // on the edge, within tol
     EXPECT_EQ(Point_In_Polygon(4, x, y, 4.05, 2, 0.01), 0);
     EXPECT_EQ(Point_In_Polygon(0, x, y, 2, 2, 0.01), 0);
+    // On an edge 0.0005 before the vertex it runs into: on the boundary at
+    // any tolerance, including tolerances below that distance.
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 0.0005, 4, 1e-4), 1);  // top edge, near (0, 4)
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 4, 3.9995, 1e-6), 1);  // right edge, near (4, 4)
+    EXPECT_EQ(Point_In_Polygon(4, x, y, 4.0002, 3.9995, 1e-4), 0);  // 0.0002 off it
     const double lx[] = {0, 4, 4, 2, 0}, ly[] = {0, 0, 4, 1, 4};  // notch from above
     EXPECT_EQ(Point_In_Polygon(5, lx, ly, 2, 3, 1e-6), 0);
     EXPECT_EQ(Point_In_Polygon(5, lx, ly, 2, 0.5, 1e-6), 1);
@@ -149,6 +154,24 @@ TEST(CtoolsPolygon, MeasuresInEitherOrder) {
     EXPECT_DOUBLE_EQ(p, 6.0);
     EXPECT_EQ(Polygon_Measures(0, x, y, &a, &xc, &yc, &p), 1);
     EXPECT_EQ(p, 0.0);
+}
+
+TEST(CtoolsPolygon, MeasuresOfSmallAndFlatPolygons) {
+    // Right triangle with legs 0.001 and 0.00038 (a 1 by 0.38 mm gusset in
+    // metres): area 0.001 * 0.00038 / 2 = 1.9e-7, centroid at a third of
+    // each leg. Clockwise, so the order is turned as well.
+    const double tx[] = {5, 5, 5.001}, ty[] = {2, 2.00038, 2};
+    double a, xc, yc;
+    EXPECT_EQ(Polygon_Measures(3, tx, ty, &a, &xc, &yc, nullptr), 0);
+    EXPECT_NEAR(a, 1.9e-7, 1.9e-7 * 1e-9);
+    EXPECT_NEAR(xc, 5 + 0.001 / 3, 1e-12);
+    EXPECT_NEAR(yc, 2 + 0.00038 / 3, 1e-12);
+    // Three points on one line far from the origin: no area, the mean point.
+    const double lx[] = {1e4, 1e4 + 1, 1e4 + 2}, ly[] = {-3e4, -3e4 + 3, -3e4 + 6};
+    EXPECT_EQ(Polygon_Measures(3, lx, ly, &a, &xc, &yc, nullptr), 1);
+    EXPECT_EQ(a, 0.0);
+    EXPECT_DOUBLE_EQ(xc, 1e4 + 1);
+    EXPECT_DOUBLE_EQ(yc, -3e4 + 3);
 }
 
 TEST(CtoolsOffset, SquareCornersMoveAlongTheDiagonal) {
@@ -294,6 +317,81 @@ TEST(CtoolsCommonArea, ContainedCrossedAndApart) {
     ASSERT_EQ(Intersect_Polygons(ax, ay, 4, fx, fy, 3, xs, ys, &n, 16), 0);
     EXPECT_EQ(n, 0);
     EXPECT_EQ(Intersect_Polygons(ax, ay, 4, bx, by, 4, xs, ys, &n, 3), 1);
+    EXPECT_EQ(n, 0);
+}
+
+// Common areas of non-convex pairs and the degenerate meetings. Each
+// expected area and centroid is summed by hand from the rectangles the
+// common area splits into.
+struct Common_Case {
+    const char *what;
+    std::vector<double> ax, ay, bx, by;
+    int count;  // points of the answer (-1: not checked)
+    double area, xc, yc;
+};
+
+// L: foot [0,4]x[0,1], leg [0,1]x[1,4]. U: base [0,3]x[0,1], prongs
+// [0,1]x[1,3] and [2,3]x[1,3].
+const std::vector<double> kLx = {0, 4, 4, 1, 1, 0}, kLy = {0, 0, 1, 1, 4, 4};
+const std::vector<double> kUx = {0, 3, 3, 2, 2, 1, 1, 0}, kUy = {0, 0, 3, 3, 1, 1, 3, 3};
+
+std::vector<double> Shifted(const std::vector<double> &v, double d) {
+    std::vector<double> r(v);
+    for (double &x : r) x += d;
+    return r;
+}
+
+TEST(CtoolsCommonArea, NonConvexPairsAndDegenerateMeetings) {
+    const Common_Case cases[] = {
+        // L and the same L moved by (0.5, 0.5): [0.5,4]x[0.5,1] (1.75 at
+        // (2.25, 0.75)) and [0.5,1]x[1,4] (1.5 at (0.75, 2.5)).
+        {"two L", kLx, kLy, Shifted(kLx, 0.5), Shifted(kLy, 0.5), 6, 3.25,
+         (1.75 * 2.25 + 1.5 * 0.75) / 3.25, (1.75 * 0.75 + 1.5 * 2.5) / 3.25},
+        // U and an upside-down U (legs [-0.5,0.5] and [2.5,3.5] from y 2 to
+        // 3, bar [-0.5,3.5]x[3,4]): two parts [0,0.5]x[2,3] and [2.5,3]x[2,3],
+        // 0.5 each; the bar only touches the prongs' tops.
+        {"two U", kUx, kUy, {-0.5, 0.5, 0.5, 2.5, 2.5, 3.5, 3.5, -0.5},
+         {2, 2, 3, 3, 2, 2, 4, 4}, 10, 1.0, 1.5, 2.5},
+        // A bar across the U's notch, its corners all in the prongs: only
+        // [0.5,1]x[2,2.5] and [2,2.5]x[2,2.5] are common.
+        {"bar over notch", kUx, kUy, {0.5, 2.5, 2.5, 0.5}, {2, 2, 2.5, 2.5}, 10, 0.5, 1.5, 2.25},
+        // The square [-1,2]x[0,2] shares part of the L's bottom edge, both
+        // running the same way: [0,2]x[0,1] (2 at (1, 0.5)) and [0,1]x[1,2]
+        // (1 at (0.5, 1.5)).
+        {"shared edge inside", kLx, kLy, {-1, 2, 2, -1}, {0, 0, 2, 2}, 6, 3.0, 2.5 / 3, 2.5 / 3},
+        // The square [1,2]x[1,2] in the L's inner corner: two edges shared
+        // from outside, no common area.
+        {"shared edges outside", kLx, kLy, {1, 2, 2, 1}, {1, 1, 2, 2}, 0, 0, 0, 0},
+        {"touching corner", kLx, kLy, {4, 5, 5, 4}, {1, 1, 2, 2}, 0, 0, 0, 0},
+        {"apart", kLx, kLy, Shifted(kLx, 10), kLy, 0, 0, 0, 0},
+        // The square [2,3]x[0.25,0.75] inside the foot, in either role.
+        {"inside", kLx, kLy, {2, 3, 3, 2}, {0.25, 0.25, 0.75, 0.75}, 4, 0.5, 2.5, 0.5},
+        {"around", {2, 3, 3, 2}, {0.25, 0.25, 0.75, 0.75}, kLx, kLy, 4, 0.5, 2.5, 0.5},
+        // The same L twice, the second clockwise: 4 at (2, 0.5) and 3 at
+        // (0.5, 2.5).
+        {"same L", kLx, kLy, {0, 1, 1, 4, 4, 0}, {4, 4, 1, 1, 0, 0}, 6, 7.0, 9.5 / 7, 9.5 / 7},
+    };
+    for (const Common_Case &c : cases) {
+        double xs[32], ys[32];
+        int n = -1;
+        ASSERT_EQ(Intersect_Polygons(c.ax.data(), c.ay.data(), (int)c.ax.size(), c.bx.data(),
+                                     c.by.data(), (int)c.bx.size(), xs, ys, &n, 32),
+                  0)
+            << c.what;
+        EXPECT_EQ(n, c.count) << c.what;
+        if (c.area == 0.0) continue;
+        double a, xc, yc;
+        EXPECT_EQ(Polygon_Measures(n, xs, ys, &a, &xc, &yc, nullptr), 0) << c.what;
+        EXPECT_NEAR(a, c.area, 1e-12) << c.what;
+        EXPECT_NEAR(xc, c.xc, 1e-12) << c.what;
+        EXPECT_NEAR(yc, c.yc, 1e-12) << c.what;
+    }
+    // The two parts of the two U do not fit into 9 points: refused, empty.
+    double xs[9], ys[9];
+    int n = -1;
+    EXPECT_EQ(Intersect_Polygons(kUx.data(), kUy.data(), 8, cases[1].bx.data(),
+                                 cases[1].by.data(), 8, xs, ys, &n, 9),
+              1);
     EXPECT_EQ(n, 0);
 }
 

@@ -120,6 +120,12 @@ TEST(GeometryAngles, BetweenLinesAndMeanDirections) {
     EXPECT_DOUBLE_EQ(Mean_Direction_Deg(-0.0004, 90), 45.0 - 0.0002);  // not negative at 3 decimals
     EXPECT_NEAR(Mean_Direction_Rad(10 * PI / 180, 350 * PI / 180), 0.0, 1e-12);
     EXPECT_NEAR(Mean_Direction_Rad(-PI / 2, 0), 315 * PI / 180, 1e-12);
+    // A whole turn or more names the same direction: 370 is 10, 380 is 20,
+    // 720 is 0; the mean bisects the smaller angle as for reduced values.
+    EXPECT_DOUBLE_EQ(Mean_Direction_Deg(10, 370), 10.0);
+    EXPECT_DOUBLE_EQ(Mean_Direction_Deg(350, 380), 5.0);  // 350 and 20
+    EXPECT_DOUBLE_EQ(Mean_Direction_Deg(720, 90), 45.0);
+    EXPECT_NEAR(Mean_Direction_Rad(2 * PI + 0.1, 0.1), 0.1, 1e-12);
 
     EXPECT_DOUBLE_EQ(Normalize_Angle_Rad(-PI / 2), 3 * PI / 2);
     EXPECT_DOUBLE_EQ(Normalize_Angle_Rad(7.0), 7.0);  // no upper reduction

@@ -91,7 +91,20 @@ TEST(GeometryLines, CirclesAndLenses) {
     double b1 = std::asin(cc / 6), b2 = std::asin(cc / 2);
     EXPECT_NEAR(c, cc, 1e-12);
     EXPECT_NEAR(a, (2 * b1 - std::sin(2 * b1)) * 4.5 + PI - (2 * b2 - std::sin(2 * b2)) / 2, 1e-12);
-    EXPECT_NEAR(w, 6 * std::sin(b1 / 2) * std::sin(b1 / 2) + 1, 1e-12);
+    EXPECT_NEAR(w, 3 + 1 - 2.5, 1e-12);  // along the centre line: from d - r2 to r1
+    // Centre 2 inside circle 1 beyond the chord; the lens runs along the
+    // centre line from d - r2 = 0.0674 to r1 = 0.7913, 0.7239 wide. Its area
+    // by the closed form r1²·acos(p1) + r2²·acos(p2) - ½·sqrt(Heron product),
+    // with p1 = (d² + r1² - r2²)/(2·d·r1), p2 = (d² + r2² - r1²)/(2·d·r2).
+    const double r1 = 0.7913, r2 = 0.4640, d = 0.5314;
+    EXPECT_EQ(Circle_Lens(r1, r2, d, &a, &w, &c), 1);
+    EXPECT_NEAR(w, 0.7239, 1e-12);
+    double p1 = (d * d + r1 * r1 - r2 * r2) / (2 * d * r1);
+    double p2 = (d * d + r2 * r2 - r1 * r1) / (2 * d * r2);
+    double heron = (-d + r1 + r2) * (d + r1 - r2) * (d - r1 + r2) * (d + r1 + r2);
+    EXPECT_NEAR(a, r1 * r1 * std::acos(p1) + r2 * r2 * std::acos(p2) - 0.5 * std::sqrt(heron),
+                1e-12);
+    EXPECT_NEAR(c, std::sqrt(heron) / d, 1e-12);
 }
 
 TEST(GeometryLines, LineCrossings) {
@@ -275,6 +288,17 @@ TEST(GeometryLines, PolylineCrossingsAllocated) {
     EXPECT_DOUBLE_EQ(yo[0], 1.0);
     EXPECT_DOUBLE_EQ(xo[1], 1.0);
     EXPECT_DOUBLE_EQ(yo[1], 2.0);
+
+    // A segment entering the quadrilateral at its first vertex and ending
+    // inside: one crossing, though edge 0 and the closing edge each compute
+    // the vertex in their own rounding (0.30999999999999994 against 0.31).
+    const double qx[] = {0.31, 5.1, 4.7, 0.2}, qy[] = {0.7, 0.3, 4.9, 4.1};
+    const double s1x = 0.31 - 0.5, s1y = 0.7 - 1.5, s2x = 0.31 + 0.5, s2y = 0.7 + 1.5;
+    ASSERT_EQ(Intersect_Polyline_Segment_Alloc(4, qx, qy, 1, s1x, s1y, s2x, s2y, &xo, &yo), 1);
+    EXPECT_NEAR(xo[0], 0.31, 1e-12);
+    EXPECT_NEAR(yo[0], 0.7, 1e-12);
+    const double segx[] = {s1x, s2x}, segy[] = {s1y, s2y};
+    EXPECT_EQ(Intersect_Polylines_Alloc(4, qx, qy, 1, 2, segx, segy, 0, &xo, &yo), 1);
     ITools_Free(&xo);
     ITools_Free(&yo);
     EXPECT_EQ(ITools_Block_Count(), blocks);

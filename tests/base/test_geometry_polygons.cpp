@@ -59,6 +59,16 @@ TEST(GeometryPolygons, PointInPolygonByRay) {
     EXPECT_EQ(Point_In_Polygon_Ray(6, ux, uy, 0.5, 0.5), 1);
     EXPECT_EQ(Point_In_Polygon_Ray(6, ux, uy, 2, 3), 0);  // in the notch
     EXPECT_EQ(Point_In_Polygon_Ray(6, ux, uy, 3.5, 2), 1);
+    // The first ray, (20, 18) to (80, 80), has the slope 62/60 = 1.033333
+    // and the edge (35, 33.50001)-(23, 21.09999) the slope 12.40002/12 =
+    // 1.033335: parallel within 1e-5, yet the ray crosses it (at x = 23 the
+    // ray is at 21.1, above the edge; at x = 35 at 33.5, below it). The
+    // point lies outside: its distance from the edge (15, 5)-(23, 21.09999)
+    // is (8 * 13 - 16.09999 * 5) / |(8, 16.09999)| = 23.50005 / 17.97803 =
+    // 1.31, on the side away from every other vertex.
+    const double kx[] = {23, 15, 40, 40, 39, 35}, ky[] = {21.09999, 5, 10, 38, 40, 33.50001};
+    EXPECT_EQ(Point_In_Polygon_Ray(6, kx, ky, 20, 18), 0);
+    EXPECT_EQ(Point_In_Polygon_Ray(6, kx, ky, 30, 20), 1);
     // All-negative coordinates.
     const double nx[] = {-10, -8, -8, -10}, ny[] = {-10, -10, -8, -8};
     EXPECT_EQ(Point_In_Polygon_Ray(4, nx, ny, -9, -9), 1);
@@ -312,6 +322,10 @@ TEST(GeometryPolygons, SmallNumbers) {
     EXPECT_EQ(Count_Integer_Digits(99999), 5);
     EXPECT_EQ(Count_Integer_Digits(100000), 6);
     EXPECT_EQ(Count_Integer_Digits(-500), 1);
+    EXPECT_EQ(Count_Integer_Digits(999999995), 9);  // nine nines and a five
+    EXPECT_EQ(Count_Integer_Digits(999999999), 9);
+    EXPECT_EQ(Count_Integer_Digits(1000000000), 10);
+    EXPECT_EQ(Count_Integer_Digits(2147483647), 10);
     const double v[] = {3, -7, 12.5, 0};
     EXPECT_EQ(Max_Of_Doubles(4, v), 12.5);
     EXPECT_EQ(Min_Of_Doubles(4, v), -7.0);

@@ -81,6 +81,32 @@ TEST(GeometrySections, AngleSection) {
     EXPECT_NEAR(py[4], 1.9, 1e-12);
 }
 
+TEST(GeometrySections, SmallAngleFarFromTheOrigin) {
+    // A 0.24 wide angle of thickness 0.06 with its corner at (7477, -5926):
+    // foot 0.24 x 0.06 (centre +0.12, +0.03), leg 0.06 x 0.18 above it
+    // (centre +0.03, +0.15). The moments about the frame's axes follow from
+    // the two rectangles by the parallel-axis rule.
+    const double X = 7477, Y = -5926;
+    const double x[] = {X, X + 0.24, X + 0.24, X + 0.06, X + 0.06, X};
+    const double y[] = {Y, Y, Y + 0.06, Y + 0.06, Y + 0.24, Y + 0.24};
+    const double a1 = 0.24 * 0.06, a2 = 0.06 * 0.18, a = a1 + a2;
+    const double y1 = Y + 0.03, y2 = Y + 0.15, x1 = X + 0.12, x2 = X + 0.03;
+    const double rel = 1e-10;  // the decimal corners themselves are rounded
+    EXPECT_NEAR(Polygon_Area(6, x, y), a, a * rel);
+    Plane_Point c = Polygon_Centroid_Point(6, x, y);
+    EXPECT_NEAR(c.x, (a1 * x1 + a2 * x2) / a, 0.24 * rel);
+    EXPECT_NEAR(c.y, (a1 * y1 + a2 * y2) / a, 0.24 * rel);
+    double sx = a1 * y1 + a2 * y2, sy = a1 * x1 + a2 * x2;
+    EXPECT_NEAR(Polygon_Moment_Sx(6, x, y), sx, std::fabs(sx) * rel);
+    EXPECT_NEAR(Polygon_Moment_Sy(6, x, y), sy, sy * rel);
+    double ix = a1 * (y1 * y1 + 0.06 * 0.06 / 12) + a2 * (y2 * y2 + 0.18 * 0.18 / 12);
+    double iy = a1 * (x1 * x1 + 0.24 * 0.24 / 12) + a2 * (x2 * x2 + 0.06 * 0.06 / 12);
+    double ixy = a1 * x1 * y1 + a2 * x2 * y2;  // each rectangle's own product moment is 0
+    EXPECT_NEAR(Polygon_Inertia_Ix(6, x, y), ix, ix * rel);
+    EXPECT_NEAR(Polygon_Inertia_Iy(6, x, y), iy, iy * rel);
+    EXPECT_NEAR(Polygon_Inertia_Ixy(6, x, y), ixy, std::fabs(ixy) * rel);
+}
+
 TEST(GeometrySections, EquivalentRectangle) {
     double x[] = {0, 4, 4, 0}, y[] = {0, 0, 2, 2};
     double b, h, phi;
