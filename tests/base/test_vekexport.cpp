@@ -44,7 +44,8 @@ struct CurrentObject {
 };
 
 VEKExportObject* Make_Column(void) {
-    VEKExportObject* o = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "St\x81tze", VEK_CLASS_PARAM_DATA, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "St\x81tze", VEK_CLASS_PARAM_DATA, nullptr);
     Set_VEK_Object_Head_Text(strdup("Kopf"), &o->head);
     const int ints[3] = {1, 2, 3};
     const double doubles[2] = {0.5, -1250.0};
@@ -193,7 +194,8 @@ TEST(VekExportFile, ReadsTheOriginalProgramsCrlfLines) {
 }
 
 TEST(VekExportObject, SmallObjectWithClassDataAndText) {
-    VEKExportObject* o = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "Knoten", VEK_CLASS_PARAM_DATA, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "Knoten", VEK_CLASS_PARAM_DATA, nullptr);
     ASSERT_NE(o, nullptr);
     VEKClassData* cd = (VEKClassData*)o->data;
     cd->flags = 1;
@@ -515,7 +517,8 @@ TEST(VekExportQuery, Axes) {
 }
 
 TEST(VekExportQuery, ClassValuesAndTypedValues) {
-    VEKExportObject* o = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 1, "k", VEK_CLASS_PARAM_DATA, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 1, "k", VEK_CLASS_PARAM_DATA, nullptr);
     VEKExportClassValues v;
     ASSERT_EQ(Get_VEKExport_Class_Values(o, &v), 1);
     EXPECT_EQ(v.ints[0], 0);

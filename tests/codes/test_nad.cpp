@@ -496,7 +496,8 @@ TEST_F(NadFile, FailedSavesAndWritesAreReportedAndLoseNothing) {
 }
 
 TEST_F(NadFile, HeadNumbersThatNoIntHoldsMakeNoAnnex) {
-    for (const char* head : {"NAD/Version 2147483648\n\n 5 \xAEX\xAF 0\n", "NAD/Version 1\n\n 99999999999 \xAEX\xAF 0\n",
+    for (const char* head : {"NAD/Version 2147483648\n\n 5 \xAEX\xAF 0\n",
+                             "NAD/Version 1\n\n 99999999999 \xAEX\xAF 0\n",
                              "NAD/Version 1\n\n 5 \xAEX\xAF 4294967297\n"}) {
         NAD_Record r{};
         FILE* f = testutil::Stream_With(head);
