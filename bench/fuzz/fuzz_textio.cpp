@@ -1,10 +1,35 @@
 // Fuzz target: the text I/O helpers every reader is built on. The first
 // byte picks the reader and a buffer size; the rest is the file. Each
 // reader is called repeatedly until the stream ends, so a reader that
-// stops consuming shows up as a hang.
+// stops consuming shows up as a hang. The int readers are checked against
+// strtoll: a number is taken only when it fits, never wrapped.
 #include "fuzz_common.h"
 
+#include <cerrno>
+#include <climits>
+
+#include "base/filenames.h"
+#include "base/stored_text.h"
 #include "base/textio.h"
+
+namespace {
+
+// Parse_Int of base 10 against strtoll on the same text.
+void Check_Parse_Int(const std::string& text) {
+    int value = 0;
+    const char* end = nullptr;
+    const int got = Parse_Int(text.c_str(), 10, &value, &end);
+    if (got == 0) return;
+    errno = 0;
+    char* ref_end = nullptr;
+    const long long ref = std::strtoll(text.c_str(), &ref_end, 10);
+    if (ref_end != end) __builtin_trap();
+    const bool fits = errno != ERANGE && ref >= INT_MIN && ref <= INT_MAX;
+    if ((got == 1) != fits) __builtin_trap();
+    if (got == 1 && value != ref) __builtin_trap();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
@@ -56,6 +81,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         int n = 0;
         (void)Find_Keyword_Int("VERSION", f, &n);
         (void)Find_Keyword_Int("#", f, nullptr);
+        std::rewind(f);
+        int values[4];
+        while (calls++ < limit && Read_Line_Ints(f, values, 4) != 0) {
+        }
+        std::rewind(f);
+        (void)Read_Ints(f, values, 4);
+        for (int got; calls++ < limit && (got = Scan_Int(f, pick & 8 ? 0 : 10, &n)) != EOF;)
+            if (got == 0) (void)std::fgetc(f);  // not a number: step over it
         break;
     }
     default: {
@@ -67,6 +100,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         copy = bytes;
         (void)Strip_Markup_To_Ansi(copy.data(), 1, pick & 8);
         (void)Fgetc_Skip_Blanks(f);
+        const size_t start = bytes.find_first_not_of(" \t\n\r\f\v");
+        Check_Parse_Int(start == std::string::npos ? std::string() : bytes.substr(start));
+        const std::string path = fuzz::Dir() + "/position.txt";
+        if (fuzz::Write(path, data + 1, size - 1)) (void)Read_Code_and_Text_Path(path.c_str());
         break;
     }
     }

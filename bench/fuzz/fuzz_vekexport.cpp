@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::rewind(f);
     for (int b = VEK_BLOCK_HEADER; b <= VEK_BLOCK_PARAM; ++b) (void)Find_VEKExport_Block(f, b, 1);
     std::rewind(f);
-    if (VEKExportObject* o = Create_VEKExport_Object(3, 1, 1, "x", 1, nullptr)) {
+    if (VEKExportObject* o =
+            Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 1, 1, "x", VEK_CLASS_PARAM_DATA, nullptr)) {
         if (VEKClassData* d = Read_VEKClassData(f, o)) Free_VEKClassData(d);
         Free_VEKExport_Object(o);
     }

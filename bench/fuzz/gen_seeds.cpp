@@ -61,7 +61,8 @@ int main() {
     VEK_Set_Batch_Mode(1);
 
     // Exchange objects, heads, parameter blocks, text blocks, results.
-    VEKExportObject* o = Create_VEKExport_Object(3, 1, 7, "Knoten 1", 1, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 1, 7, "Knoten 1", VEK_CLASS_PARAM_DATA, nullptr);
     std::string objects;
     if (o) {
         Set_VEKExport_Object_Text(o, "Zeile 1\nZeile \xAE" "2");

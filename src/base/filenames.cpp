@@ -168,8 +168,7 @@ char* Make_Temp_File_Name(char* buffer, int size) {
     if (!buffer || size < 1) return nullptr;
     const size_t room = static_cast<size_t>(size);
     if (Create_Temp_In(VEKGetEnv("TEMP"), buffer, room)) return buffer;
-    const char* tmpdir = std::getenv("TMPDIR");
-    if (Create_Temp_In(tmpdir, buffer, room)) return buffer;
+    if (Create_Temp_In(VEKGetEnv("TMPDIR"), buffer, room)) return buffer;
     if (Create_Temp_In("/tmp", buffer, room)) return buffer;
     buffer[0] = '\0';
     return nullptr;
@@ -203,57 +202,72 @@ int Close_Temp_Stream(FILE* stream) {
     return 0;
 }
 
-// Parses up to n values with format (one conversion and %n) from the line;
-// the values not read are 0.
+static int Parse_Value(const char* text, double* value, const char** end) {
+    int used = 0;
+    if (std::sscanf(text, "%lf%n", value, &used) != 1) return 0;
+    *end = text + used;
+    return 1;
+}
+
+static int Parse_Value(const char* text, int* value, const char** end) {
+    return Parse_Int(text, 0, value, end);
+}
+
+// Parses up to n values from the line; the values not read are 0. 1, or
+// INT_TOO_LARGE when the parsing ended at an int that does not fit.
 template <typename T>
-static void Parse_Line(const char* line, T* values, int n, const char* format) {
-    int k = 0;
+static int Parse_Line(const char* line, T* values, int n) {
+    int k = 0, result = 1;
     const char* p = line;
     while (k < n) {
         while (*p && std::isspace(static_cast<unsigned char>(*p))) ++p;
         T value{};
-        int used = 0;
-        if (std::sscanf(p, format, &value, &used) != 1) break;
+        const char* end = p;
+        const int parsed = Parse_Value(p, &value, &end);
+        if (parsed != 1) {
+            if (parsed == INT_TOO_LARGE) result = INT_TOO_LARGE;
+            break;
+        }
         values[k++] = value;
-        p += used;
+        p = end;
         while (*p && !std::isspace(static_cast<unsigned char>(*p))) ++p;
     }
     for (; k < n; ++k) values[k] = 0;
+    return result;
 }
 
 template <typename T>
-static int Read_Line_Numbers(FILE* stream, T* values, int n, const char* format) {
+static int Read_Line_Numbers(FILE* stream, T* values, int n) {
     char line[NUMBER_LINE_SIZE];
     if (Read_Line(stream, line, NUMBER_LINE_SIZE) == READ_LINE_EOF) {
         if (values)
             for (int k = 0; k < n; ++k) values[k] = 0;
         return 0;
     }
-    if (values && n > 0) Parse_Line(line, values, n, format);
-    return 1;
+    return values && n > 0 ? Parse_Line(line, values, n) : 1;
 }
 
 int Read_Line_Doubles(FILE* stream, double* values, int n) {
-    return Read_Line_Numbers(stream, values, n, "%lf%n");
+    return Read_Line_Numbers(stream, values, n);
 }
 
 int Read_Line_Ints(FILE* stream, int* values, int n) {
-    return Read_Line_Numbers(stream, values, n, "%i%n");
+    return Read_Line_Numbers(stream, values, n);
 }
 
-template <typename T>
-static int Read_Numbers(FILE* stream, T* values, int n, const char* format) {
+int Read_Doubles(FILE* stream, double* values, int n) {
     if (!stream || !values || n < 1) return 0;
     int k = 0;
-    while (k < n && std::fscanf(stream, format, &values[k]) == 1) ++k;
+    while (k < n && std::fscanf(stream, " %lf", &values[k]) == 1) ++k;
     for (int i = k; i < n; ++i) values[i] = 0;
     return k;
 }
 
-int Read_Doubles(FILE* stream, double* values, int n) {
-    return Read_Numbers(stream, values, n, " %lf");
-}
-
 int Read_Ints(FILE* stream, int* values, int n) {
-    return Read_Numbers(stream, values, n, " %i");
+    if (!stream || !values || n < 1) return 0;
+    // An int that does not fit ends the reading like any other bad number.
+    int k = 0;
+    while (k < n && Scan_Int(stream, 0, &values[k]) == 1) ++k;
+    for (int i = k; i < n; ++i) values[i] = 0;
+    return k;
 }

@@ -14,6 +14,7 @@
 
 #include "base/cp850.h"
 #include "base/filenames.h"
+#include "base/textio.h"
 #include "platform/msgbox.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
@@ -178,20 +179,16 @@ static int Copy_Lines(FILE* list, FILE* from) {
 
 int Append_Error_Table(FILE* list, FILE* errors) {
     if (!list || !errors) return 1;
-    Copy_Lines(list, errors);
-    fputs("#END_OF_TEXT\n", list);
-    return 0;
+    if (Copy_Lines(list, errors) != 0 || fputs("#END_OF_TEXT\n", list) < 0) return 1;
+    return ferror(list) || ferror(errors) ? 1 : 0;
 }
 
 int Append_Proof_Failed_Text(FILE* list, FILE* errors) {
     if (!list) return 1;
-    fputs(" ╬bDer Nachweis kann nicht geführt werden ==>╬r\n"_cp, list);
-    fputs("#END_OF_TEXT\n", list);
-    if (errors) {
-        Copy_Lines(list, errors);
-        fputs("#END_OF_TEXT\n", list);
-    }
-    return 0;
+    if (fputs(" ╬bDer Nachweis kann nicht geführt werden ==>╬r\n"_cp, list) < 0) return 1;
+    if (fputs("#END_OF_TEXT\n", list) < 0) return 1;
+    if (errors && (Copy_Lines(list, errors) != 0 || fputs("#END_OF_TEXT\n", list) < 0)) return 1;
+    return ferror(list) || (errors && ferror(errors)) ? 1 : 0;
 }
 
 /* ------------------------------------------------------- guillemet lines */
@@ -229,20 +226,6 @@ int Write_Guillemet_Line(FILE* stream, const char* text) {
 
 /* --------------------------------------------------------- position text */
 
-// fgets with CRLF taken as one line end; the line end is removed. Returns 0
-// when nothing was read.
-static int Read_Piece(FILE* stream, char* buffer, int size) {
-    if (!fgets(buffer, size, stream)) return 0;
-    size_t len = strlen(buffer);
-    if (len > 0 && buffer[len - 1] == '\r') {
-        int c = fgetc(stream);
-        if (c == '\n') buffer[len - 1] = '\n';
-        else if (c != EOF) ungetc(c, stream);
-    }
-    buffer[strcspn(buffer, "\r\n")] = '\0';
-    return 1;
-}
-
 static void Copy_Cut(char* target, int size, const char* source, size_t n) {
     if (n > (size_t)(size - 1)) n = (size_t)(size - 1);
     memcpy(target, source, n);
@@ -257,16 +240,17 @@ int Read_Code_and_Text_Path(const char* path) {
     if (!VEK_Native_Path(native, sizeof native, path)) return 1;
     FILE* stream = fopen(native, "r");
     if (!stream) return 1;
-    char first[101], second[11];
+    // Whole lines: a line longer than its field is cut, never read on as the
+    // next line.
+    char first[101], second[11], third[101];
     int result = 1;
-    if (!Read_Piece(stream, first, sizeof first)) {
+    if (Read_Line(stream, first, sizeof first) == READ_LINE_EOF) {
         fclose(stream);
         return 1;
     }
-    if (Read_Piece(stream, second, sizeof second)) {
+    if (Read_Line(stream, second, sizeof second) != READ_LINE_EOF) {
         Copy_Cut(Position_Code, POSITION_CODE_SIZE, second, strlen(second));
-        char third[101];
-        if (Read_Piece(stream, third, sizeof third)) {
+        if (Read_Line(stream, third, sizeof third) != READ_LINE_EOF) {
             Copy_Cut(Position_Text, POSITION_TEXT_SIZE, third, strlen(third));
             result = 0;
         }

@@ -53,18 +53,19 @@ void Init_Error_Table_Colours(void);
 // nothing.
 void Show_Error_Table(FILE* stream);
 // Copies the error file into the print list and ends it. 0, or 1 for a null
-// stream.
+// stream or a failed read or write.
 int Append_Error_Table(FILE* list, FILE* errors);
 // Writes the "proof not possible" line, then the error lines when given.
-// 0, or 1 for a null print-list stream.
+// 0, or 1 for a null print-list stream or a failed read or write.
 int Append_Proof_Failed_Text(FILE* list, FILE* errors);
 // Reads " «...»" (1 to 100 characters) into a buffer of 101. 0 on success,
 // 1 on failure or null arguments.
 int Read_Guillemet_Field(FILE* stream, char* buffer);
 // Writes "«text»" and a newline. 0 on success, 1 on failure or null.
 int Write_Guillemet_Line(FILE* stream, const char* text);
-// Reads Position_Code and Position_Text from the file at path. 0 on success,
-// 1 when the file is missing, empty or ends early.
+// Reads Position_Code and Position_Text from the file at path, line by line
+// (a line longer than its field is cut, the next line stays the next line).
+// 0 on success, 1 when the file is missing, empty or ends early.
 int Read_Code_and_Text_Path(const char* path);
 // Draws the picture page of name (bitmap when present, else drawing file).
 void Show_Picture_Page(const char* name, int x, int y);

@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <cctype>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -53,6 +54,95 @@ int Read_Guillemet_Name(FILE* stream, char* buffer) {
     }
     buffer[count] = '\0';
     return count;
+}
+
+static int Digit_Value(int c, int radix) {
+    int d = -1;
+    if (c >= '0' && c <= '9') d = c - '0';
+    else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+    return d < radix ? d : -1;
+}
+
+int Parse_Int(const char* text, int base, int* value, const char** end) {
+    assert(text && value && (base == 0 || base == 10));
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    int radix = 10;
+    if (base == 0 && p[0] == '0') {
+        if ((p[1] == 'x' || p[1] == 'X') && Digit_Value(static_cast<unsigned char>(p[2]), 16) >= 0) {
+            radix = 16;
+            p += 2;
+        } else {
+            radix = 8;
+        }
+    }
+    if (Digit_Value(static_cast<unsigned char>(*p), radix) < 0) {
+        if (end) *end = text;
+        return 0;
+    }
+    // Hexadecimal numbers carry the int's 32 bits; the others its value.
+    const unsigned long long limit = radix == 16 ? 0xFFFFFFFFull : negative ? 2147483648ull : 2147483647ull;
+    unsigned long long magnitude = 0;
+    bool too_large = false;
+    for (int d; (d = Digit_Value(static_cast<unsigned char>(*p), radix)) >= 0; ++p) {
+        magnitude = magnitude * static_cast<unsigned>(radix) + static_cast<unsigned>(d);
+        if (magnitude > limit) {
+            too_large = true;
+            magnitude = limit;  // the digits go on being taken, not added
+        }
+    }
+    if (end) *end = p;
+    if (too_large) return INT_TOO_LARGE;
+    if (radix == 16) {
+        const std::uint32_t bits = static_cast<std::uint32_t>(magnitude);
+        *value = static_cast<int>(negative ? 0u - bits : bits);
+    } else {
+        *value = negative ? static_cast<int>(-static_cast<long long>(magnitude)) : static_cast<int>(magnitude);
+    }
+    return 1;
+}
+
+int Scan_Int(FILE* stream, int base, int* value) {
+    assert(stream && value);
+    int c;
+    do {
+        c = std::fgetc(stream);
+    } while (c != EOF && std::isspace(c));
+    if (c == EOF) return EOF;
+    // The number's characters as the parser takes them; digits beyond what
+    // any int needs only mark the number as too large.
+    char text[48];
+    size_t n = 0;
+    bool overlong = false;
+    if (c == '+' || c == '-') {
+        text[n++] = static_cast<char>(c);
+        c = std::fgetc(stream);
+    }
+    int radix = 10;
+    if (base == 0 && c == '0') {
+        text[n++] = '0';
+        c = std::fgetc(stream);
+        if (c == 'x' || c == 'X') {
+            const int next = std::fgetc(stream);
+            if (Digit_Value(next, 16) >= 0) {
+                text[n++] = 'x';
+                radix = 16;
+            }
+            c = next;  // a lone "0x" reads as 0 with the x taken
+        } else {
+            radix = 8;
+        }
+    }
+    for (; c != EOF && Digit_Value(c, radix) >= 0; c = std::fgetc(stream)) {
+        if (n < sizeof text - 1) text[n++] = static_cast<char>(c);
+        else overlong = true;
+    }
+    if (c != EOF) std::ungetc(c, stream);
+    text[n] = '\0';
+    if (overlong) return INT_TOO_LARGE;
+    return Parse_Int(text, base, value, nullptr);
 }
 
 int Write_Guillemet_String(FILE* stream, const char* text) {
@@ -198,15 +288,19 @@ int Read_Line(FILE* stream, char* buffer, int size) {
     return stored + 1;
 }
 
-int Write_Text_Block(FILE* stream, const char* text) {
-    if (!stream) return 0;
-    const size_t len = text ? std::strlen(text) : 0;
-    // Byte 1 stands for a newline and » ends a chunk: such a text would not
-    // read back as written, so it is refused before anything is written.
-    for (size_t i = 0; i < len; ++i) {
-        const unsigned char b = static_cast<unsigned char>(text[i]);
+int Text_Block_Writable(const char* text) {
+    // Byte 1 stands for a newline and » ends a chunk: a text holding either
+    // would not read back as written.
+    for (const char* p = text; p && *p; ++p) {
+        const unsigned char b = static_cast<unsigned char>(*p);
         if (b == 1 || b == GUILLEMET_CLOSE) return 0;
     }
+    return 1;
+}
+
+int Write_Text_Block(FILE* stream, const char* text) {
+    if (!stream || !Text_Block_Writable(text)) return 0;
+    const size_t len = text ? std::strlen(text) : 0;
     if (std::fprintf(stream, "TXB%d\n", static_cast<int>(len)) < 0) return 0;
     for (size_t start = 0; start < len; start += TEXT_BLOCK_CHUNK) {
         const size_t end = start + TEXT_BLOCK_CHUNK < len ? start + TEXT_BLOCK_CHUNK : len;
@@ -226,9 +320,9 @@ char* Read_Text_Block(FILE* stream) {
     do {
         c = std::fgetc(stream);
     } while (c == ' ' || c == '\n' || c == '\r');
-    if (c != 'T') return nullptr;
+    if (c != 'T' || std::fgetc(stream) != 'X' || std::fgetc(stream) != 'B') return nullptr;
     int length = 0;
-    if (std::fscanf(stream, "XB%d", &length) != 1 || length < 1) return nullptr;
+    if (Scan_Int(stream, 10, &length) != 1 || length < 1) return nullptr;
     // The text grows with what the chunks really hold: a damaged head that
     // announces two gigabytes must not make us ask for them up front.
     std::string text;
@@ -243,6 +337,7 @@ char* Read_Text_Block(FILE* stream) {
         for (size_t i = 0; i < take; ++i) text.push_back(chunk[i] == 1 ? '\n' : chunk[i]);
         remaining -= take;
     }
+    if (remaining > 0) return nullptr;  // a cut block is a damaged one
     char* block = static_cast<char*>(std::malloc(text.size() + 1));
     if (!block) return nullptr;
     std::memcpy(block, text.c_str(), text.size() + 1);

@@ -33,6 +33,24 @@ int Fgetc_Skip_Blanks(FILE* stream);
 // buffer and 0, that character consumed.
 int Read_Guillemet_Name(FILE* stream, char* buffer);
 
+// Parses one int at the start of text as "%d" (base 10) or "%i" (base 0:
+// "0x" hexadecimal, a leading 0 octal) would, without skipping white space.
+// A hexadecimal number stands for the 32 bits of the int (0xffffffff is -1),
+// as "0x%x" writes them. Returns 1 with *value set; 0 when no number stands
+// there; INT_TOO_LARGE when the number does not fit the int (it is never
+// wrapped; *value is untouched). *end, when not null, is set behind what was
+// taken (to text when no number stands there).
+int Parse_Int(const char* text, int base, int* value, const char** end);
+
+// Reads one int from the stream as " %d" (base 10) or " %i" (base 0) does:
+// white space is skipped, the number's characters are taken and the first
+// character behind them is left in the stream. Returns 1 with *value set;
+// 0 when no number stands there; EOF at the end of the file; INT_TOO_LARGE
+// when the number does not fit the int (its digits are consumed).
+int Scan_Int(FILE* stream, int base, int* value);
+
+enum { INT_TOO_LARGE = -2 };
+
 // Writes «text» (null as «»). 0 on success, 1 for a null stream or a failed
 // write.
 int Write_Guillemet_String(FILE* stream, const char* text);
@@ -88,16 +106,23 @@ enum { READ_LINE_EOF = 0 };  // result of Read_Line when no line was left
 // buffer or size below 1.
 int Read_Line(FILE* stream, char* buffer, int size);
 
+// 1 when a text block can carry the text (null included): it holds neither
+// byte 1 (the newline of a chunk) nor 0xAF (the end of a chunk); else 0.
+// Writers of records that hold a text block ask this before they write
+// anything, so that a refused text never leaves half a record behind.
+int Text_Block_Writable(const char* text);
+
 // Writes the text block of text: "TXB<length>\n", then per chunk of at most
 // 100 bytes «chunk»\n with every newline written as byte 1. A null or empty
 // text is written as "TXB0\n". Returns 1 on success; 0 for a null stream, a
-// failed write, or a text holding byte 1 or 0xAF (which could not be read
-// back; nothing is written then).
+// failed write, or a text that Text_Block_Writable refuses (nothing is
+// written then).
 int Write_Text_Block(FILE* stream, const char* text);
 
 // Reads a text block into a new heap string (malloc; the caller frees it).
-// Null when no block stands there, its length is 0 or less, or memory runs
-// short. The text never grows beyond the announced length.
+// Null when no block stands there, its length is 0 or less or does not fit
+// an int, its chunks hold fewer bytes than it announces (a cut block), or
+// memory runs short. The text never grows beyond the announced length.
 char* Read_Text_Block(FILE* stream);
 
 // New zeroed block (calloc) of n + 1 bytes holding the first n characters

@@ -47,7 +47,7 @@ static int Class_Write(FILE* stream, void* data, const VEKObjectClass*) {
     return Write_VEKClassData(stream, (const VEKClassData*)data);
 }
 
-static const VEKObjectClass class_param_data = {1, Class_Create, Class_Free, Class_Read,
+static const VEKObjectClass class_param_data = {VEK_CLASS_PARAM_DATA, Class_Create, Class_Free, Class_Read,
                                                 Class_Write};
 
 /* ------------------------------------------------------------------ blocks */
@@ -78,7 +78,8 @@ static VEKExportObject* end_of_block = nullptr;
 int Write_End_Of_VEKExportBlock(FILE* stream, int index) {
     if (!stream) return 0;
     if (!end_of_block) {
-        end_of_block = Create_VEKExport_Object(1, index, -1, "End_Of_VEKExportBlock", 0, nullptr);
+        end_of_block = Create_VEKExport_Object(VEK_TYPE_END_OF_BLOCK, index, -1, "End_Of_VEKExportBlock",
+                                              VEK_CLASS_NONE, nullptr);
         if (!end_of_block) return 0;
     }
     end_of_block->head.nr = index;
@@ -97,7 +98,7 @@ VEKExportObject* Create_VEKExport_Object(int type, int nr, int id, const char* n
         Free_VEKExport_Object(object);
         return nullptr;
     }
-    if (kind == 1) {
+    if (kind == VEK_CLASS_PARAM_DATA) {
         object->cls = &class_param_data;
         object->data = data ? data : object->cls->create(object);
         if (!object->data) {
@@ -121,8 +122,19 @@ void Free_VEKExport_Object(VEKExportObject* object) {
 
 static int Has_Text(const VEKExportObject* object) { return object->text && object->text[0]; }
 
+// 1 when body of the object reads back as it is written; asked before the
+// first byte, so that a refused object never leaves half an object behind.
+static int Body_Writable(const VEKExportObject* object) {
+    if (!VEK_Param_Block_Writable(&object->params) || !Text_Block_Writable(object->text)) return 0;
+    if (object->cls == &class_param_data && object->data) {
+        const VEKClassData* data = (const VEKClassData*)object->data;
+        if ((data->flags & VEK_CLASS_DATA_HAS_BLOCK) && !VEK_Param_Block_Writable(&data->params)) return 0;
+    }
+    return 1;
+}
+
 int Write_VEKExport_Object_Body(FILE* stream, const VEKExportObject* object) {
-    if (!stream || !object) return 0;
+    if (!stream || !object || !Body_Writable(object)) return 0;
     if (!Write_VEK_Param_Block(stream, &object->params)) return 0;
     if (Has_Text(object)) {
         if (!Write_Text_Block(stream, object->text)) return 0;
@@ -130,13 +142,13 @@ int Write_VEKExport_Object_Body(FILE* stream, const VEKExportObject* object) {
     }
     if (object->cls) {
         if (object->cls->write && !object->cls->write(stream, object->data, object->cls)) return 0;
-        if (object->cls->kind != 0 && fputs("\n#VAZ_OBJECT_EOD\n", stream) < 0) return 0;
+        if (object->cls->kind != VEK_CLASS_NONE && fputs("\n#VAZ_OBJECT_EOD\n", stream) < 0) return 0;
     }
     return ferror(stream) ? 0 : 1;
 }
 
 int Write_VEKExport_Object(FILE* stream, const VEKExportObject* object) {
-    if (!stream || !object) return 0;
+    if (!stream || !object || !VEK_Object_Head_Writable(&object->head) || !Body_Writable(object)) return 0;
     if (fputc('\n', stream) == EOF) return 0;
     if (!Write_VEK_Object_Head(stream, &object->head)) return 0;
     int flags = object->cls ? object->cls->kind : 0;
@@ -150,7 +162,7 @@ VEKExportObject* Read_VEKExport_Object(FILE* stream) {
     VEKExportObject* object = (VEKExportObject*)VX_CALLOC(1, sizeof(VEKExportObject));
     if (!object) return nullptr;
     int flags = 0;
-    if (!Read_VEK_Object_Head(stream, &object->head) || fscanf(stream, " %d", &flags) != 1) {
+    if (!Read_VEK_Object_Head(stream, &object->head) || Scan_Int(stream, 10, &flags) != 1) {
         Free_VEKExport_Object(object);
         return nullptr;
     }
@@ -170,14 +182,14 @@ VEKExportObject* Read_VEKExport_Object(FILE* stream) {
             return nullptr;
         }
     }
-    if (flags != 0) {
-        if (flags == 1) {
+    if (flags != VEK_CLASS_NONE) {
+        if (flags == VEK_CLASS_PARAM_DATA) {
             object->cls = &class_param_data;
             object->data = object->cls->read(stream, object);  // null data is kept
         }
         // A class this library does not know is skipped up to its end line;
         // its data is foreign, so only block and end lines stop the search.
-        if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOD", flags == 1)) {
+        if (!Find_VEK_End_Line(stream, "#VAZ_OBJECT_EOD", flags == VEK_CLASS_PARAM_DATA)) {
             Free_VEKExport_Object(object);
             return nullptr;
         }
@@ -198,7 +210,8 @@ static int Copy_CurOb_Text(const char* text, char** slot) {
 }
 
 VEKExportObject* Create_VEKExportObject_Header(void) {
-    VEKExportObject* header = Create_VEKExport_Object(2, 1, 0, "VEKExportObject_Header", 0, nullptr);
+    VEKExportObject* header = Create_VEKExport_Object(VEK_TYPE_HEADER, 1, 0, "VEKExportObject_Header", VEK_CLASS_NONE,
+                                                     nullptr);
     if (!header) return nullptr;
     if (!Resize_VEK_Param_Block(&header->params, 3, 0, 6)) {
         Free_VEKExport_Object(header);
@@ -230,7 +243,7 @@ int Write_VEKExportObject_Header(FILE* stream, const VEKExportObject* header) {
 VEKExportObject* Read_VEKExportObject_Header(FILE* stream) {
     VEKExportObject* object = Read_VEKExport_Object(stream);
     if (!object) return nullptr;
-    if (object->head.type != 2 || !Resize_VEK_Param_Block(&object->params, 3, 0, 6)) {
+    if (object->head.type != VEK_TYPE_HEADER || !Resize_VEK_Param_Block(&object->params, 3, 0, 6)) {
         Free_VEKExport_Object(object);
         return nullptr;
     }
@@ -262,7 +275,7 @@ VEKClassData* Create_VEKClassData(VEKExportObject* object) {
 int Write_VEKClassData(FILE* stream, const VEKClassData* data) {
     if (!stream || !data) return 0;
     if (fprintf(stream, "%d\n", data->flags) < 0) return 0;
-    if ((data->flags & 1) && !Write_VEK_Param_Block(stream, &data->params)) return 0;
+    if ((data->flags & VEK_CLASS_DATA_HAS_BLOCK) && !Write_VEK_Param_Block(stream, &data->params)) return 0;
     return ferror(stream) ? 0 : 1;
 }
 
@@ -271,8 +284,8 @@ VEKClassData* Read_VEKClassData(FILE* stream, VEKExportObject*) {
     VEKClassData* data = (VEKClassData*)VX_CALLOC(1, sizeof(VEKClassData));
     if (!data) return nullptr;
     Init_VEK_Param_Block(&data->params);
-    if (fscanf(stream, " %d", &data->flags) != 1 ||
-        ((data->flags & 1) && !Read_VEK_Param_Block(stream, 0, 0, 0, &data->params, 1))) {
+    if (Scan_Int(stream, 10, &data->flags) != 1 ||
+        ((data->flags & VEK_CLASS_DATA_HAS_BLOCK) && !Read_VEK_Param_Block(stream, 0, 0, 0, &data->params, 1))) {
         Free_VEKClassData(data);
         return nullptr;
     }
@@ -383,13 +396,13 @@ int Read_VEKResult_Key(FILE* stream, int* key) {
     Unset_Key(key);
     for (int i = 0; i < VEK_RESULT_KEY_SIZE; i++) {
         int value;
-        char c;
-        if (fscanf(stream, "%d%c", &value, &c) != 2) return 0;
+        if (Scan_Int(stream, 10, &value) != 1) return 0;
+        const int c = fgetc(stream);
+        if (c == EOF) return 0;
         key[i] = value;
         if (c == '\r') {  // lines of the original program end in CRLF
-            int next = fgetc(stream);
-            if (next != '\n') return 0;
-            c = '\n';
+            if (fgetc(stream) != '\n') return 0;
+            return 1;
         }
         if (c == '\n') return 1;
         if (c != '|') return 0;
@@ -524,7 +537,7 @@ int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mo
     memcpy(out, axes, sizeof axes);
     if (!object) return 0;
     const VEKParamBlock* p = &object->params;
-    if (object->head.type == 3) {
+    if (object->head.type == VEK_TYPE_PLACED_OBJECT) {
         for (int i = 0; i < 3; i++) out[i] = Get_VEK_Param_Double(p, 1 + i);
         const double a = Get_VEK_Param_Double(p, 13);
         if (mode == 2) {
@@ -543,7 +556,7 @@ int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mo
                 }
             }
         }
-    } else if (object->head.type == 4) {
+    } else if (object->head.type == VEK_TYPE_AXIS_FRAME) {
         for (int i = 0; i < 12; i++) out[i] = Get_VEK_Param_Double(p, i);
     }
     if (transpose_flag == 1) {
@@ -556,7 +569,7 @@ int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mo
 
 // The kind-1 class data of an object, null when it has none.
 static VEKClassData* Param_Class_Data(const VEKExportObject* object) {
-    if (!object || !object->cls || object->cls->kind != 1) return nullptr;
+    if (!object || !object->cls || object->cls->kind != VEK_CLASS_PARAM_DATA) return nullptr;
     return (VEKClassData*)object->data;
 }
 
@@ -565,7 +578,7 @@ int Get_VEKExport_Class_Values(const VEKExportObject* object, VEKExportClassValu
     memset(values, 0, sizeof *values);
     if (!object || !object->cls || !object->data) return 0;
     const VEKClassData* data = Param_Class_Data(object);
-    if (object->head.type == 3 && data && (data->flags & 1)) {
+    if (object->head.type == VEK_TYPE_PLACED_OBJECT && data && (data->flags & VEK_CLASS_DATA_HAS_BLOCK)) {
         for (int i = 0; i < 5; i++) values->ints[i] = Get_VEK_Param_Int(&data->params, i);
         for (int i = 0; i < 8; i++) values->doubles[i] = Get_VEK_Param_Double(&data->params, i);
         values->string = Get_VEK_Param_String(&data->params, 0);
@@ -575,15 +588,15 @@ int Get_VEKExport_Class_Values(const VEKExportObject* object, VEKExportClassValu
 
 int Set_VEKExport_Class_Values(VEKExportObject* object, const VEKExportClassValues* values) {
     VEKClassData* data = Param_Class_Data(object);
-    if (!data || object->head.type != 3) return 0;
+    if (!data || object->head.type != VEK_TYPE_PLACED_OBJECT) return 0;
     static const int zero_ints[5] = {0, 0, 0, 0, 0};
     static const double zero_doubles[8] = {0, 0, 0, 0, 0, 0, 0, 0};
     char* string = nullptr;
     if (values) {
-        data->flags |= 1;
+        data->flags |= VEK_CLASS_DATA_HAS_BLOCK;
         string = values->string;
     } else {
-        data->flags &= ~1;
+        data->flags &= ~VEK_CLASS_DATA_HAS_BLOCK;
     }
     return Set_VEK_Param_Values(&data->params, values ? values->ints : zero_ints, nullptr, 5, nullptr,
                                 values ? values->doubles : zero_doubles, nullptr, 8, nullptr,
@@ -612,6 +625,7 @@ char* Get_VEKExport_Typed_String(const VEKExportObject* object, int type, int i)
 }
 
 int Get_VEKExport_Third_Int(const VEKExportObject* object) {
-    if (!object || (object->head.type != 3 && object->head.type != 4)) return 0;
+    if (!object || (object->head.type != VEK_TYPE_PLACED_OBJECT && object->head.type != VEK_TYPE_AXIS_FRAME))
+        return 0;
     return Get_VEK_Param_Int(&object->params, 2);
 }

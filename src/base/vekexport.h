@@ -18,8 +18,24 @@
 struct PtrArr;
 struct VEKExportObject;
 
-// Operations of a kind of class data. Kind 1: class data that is a
-// parameter block (VEKClassData); 0: none.
+// Head types of the objects this library makes or looks into; any other
+// type belongs to the exchanging components.
+enum {
+    VEK_TYPE_END_OF_BLOCK = 1,   // closes a block; its nr is the block index
+    VEK_TYPE_HEADER = 2,         // names the writing component
+    VEK_TYPE_PLACED_OBJECT = 3,  // origin, local axes, turning angle, class values
+    VEK_TYPE_AXIS_FRAME = 4,     // origin and three axes, nothing else
+};
+
+// Class kinds and the flag bit of kind-1 class data.
+enum {
+    VEK_CLASS_NONE = 0,
+    VEK_CLASS_PARAM_DATA = 1,      // class data that is a parameter block
+    VEK_CLASS_DATA_HAS_BLOCK = 1,  // VEKClassData.flags: a parameter block follows
+};
+
+// Operations of a kind of class data. Kind VEK_CLASS_PARAM_DATA: class data
+// that is a parameter block (VEKClassData); VEK_CLASS_NONE: none.
 struct VEKObjectClass {
     int kind;
     void* (*create)(VEKExportObject* object);
@@ -70,9 +86,13 @@ VEKExportObject* Create_VEKExport_Object(int type, int nr, int id, const char* n
 // Frees class data, head, parameter block, text and the object. Null allowed;
 // a data pointer stored without a class is not freed.
 void Free_VEKExport_Object(VEKExportObject* object);
-// Writes the whole object. 1, or 0 on a null argument or a failed write.
+// Writes the whole object. 1, or 0 on a null argument, a failed write or an
+// object that would not read back as it is (a head name, string or text the
+// file format cannot carry; see vekparam.h): such an object is refused
+// before anything is written.
 int Write_VEKExport_Object(FILE* stream, const VEKExportObject* object);
-// Writes parameter block, object text and class data alone. 1 or 0.
+// Writes parameter block, object text and class data alone. 1 or 0, with
+// the same refusal before writing.
 int Write_VEKExport_Object_Body(FILE* stream, const VEKExportObject* object);
 // Reads one object from the stream's position. The new object, or null when
 // it cannot be read or is damaged (nothing left allocated).
@@ -82,7 +102,7 @@ VEKExportObject* Create_VEKExportObject_Header(void);
 // Writes the header (with null: a header is created, written and freed).
 // 1, or 0 on failure.
 int Write_VEKExportObject_Header(FILE* stream, const VEKExportObject* header);
-// Reads an object and keeps it only when its type is 2 (3 ints, 0 doubles,
+// Reads an object and keeps it only when it is a header (3 ints, 0 doubles,
 // 6 strings after the call). The object or null.
 VEKExportObject* Read_VEKExportObject_Header(FILE* stream);
 // Replaces the object text by a copy; null or empty leaves none.
@@ -186,7 +206,7 @@ struct VEKExportFile {
     PtrArr* objects;  // items are VEKExportObject*
 };
 
-// Five ints, eight doubles and one string of a type-3 object's class data.
+// Five ints, eight doubles and one string of a placed object's class data.
 struct VEKExportClassValues {
     int ints[5];
     double doubles[8];
@@ -202,16 +222,16 @@ VEKExportObject* Find_VEKExport_Object(int type, int id, const VEKExportFile* fi
 // Origin and three axes into out[12]. 1, or 0 for a null output or object.
 int Get_VEKExport_Object_Axes(const VEKExportObject* object, double* out, int mode,
                               int transpose_flag);
-// Copies the class values of a type-3 object (record zeroed first).
+// Copies the class values of a placed object (record zeroed first).
 // 1, or 0 for a null record, a null object or one without class data.
 int Get_VEKExport_Class_Values(const VEKExportObject* object, VEKExportClassValues* values);
-// Stores the values (null: zeros) into a type-3 object's class data.
+// Stores the values (null: zeros) into a placed object's class data.
 // The result of Set_VEK_Param_Values, or 0 without such an object.
 int Set_VEKExport_Class_Values(VEKExportObject* object, const VEKExportClassValues* values);
 int Get_VEKExport_Typed_Int(const VEKExportObject* object, int type, int i);
 double Get_VEKExport_Typed_Double(const VEKExportObject* object, int type, int i);
 char* Get_VEKExport_Typed_String(const VEKExportObject* object, int type, int i);
-// Int 2 of the parameter block for types 3 and 4, else 0.
+// Int 2 of the parameter block of a placed object or an axis frame, else 0.
 int Get_VEKExport_Third_Int(const VEKExportObject* object);
 
 #endif

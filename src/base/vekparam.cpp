@@ -63,8 +63,21 @@ void Free_VEK_Object_Head(VEKObjectHead* head) {
     free(head->text);
 }
 
+// A text stands between « and » when it is not longer than max and holds no
+// », which would end it early; null stands for the empty text.
+static int Guillemet_Text_Fits(const char* text, size_t max) {
+    if (!text) return 1;
+    const size_t len = strnlen(text, max + 1);
+    return len <= max && !memchr(text, GUILLEMET_CLOSE, len);
+}
+
+int VEK_Object_Head_Writable(const VEKObjectHead* head) {
+    if (!head) return 0;
+    return Guillemet_Text_Fits(head->name, VEK_HEAD_NAME_SIZE - 1) && Text_Block_Writable(head->text);
+}
+
 int Write_VEK_Object_Head(FILE* stream, const VEKObjectHead* head) {
-    if (!stream || !head) return 0;
+    if (!stream || !VEK_Object_Head_Writable(head)) return 0;
     const int has_text = head->text && head->text[0];
     if (fprintf(stream, "0x%x %d ", (unsigned)head->type, head->nr) < 0) return 0;
     if (Write_Guillemet_String(stream, head->name ? head->name : "") != 0) return 0;
@@ -76,16 +89,36 @@ int Write_VEK_Object_Head(FILE* stream, const VEKObjectHead* head) {
     return ferror(stream) ? 0 : 1;
 }
 
+// Reads «text» of at most size - 1 characters into buffer (size > 0). 1 with
+// the text, empty when no « stands there (that character is consumed); 0 at
+// the end of the file or when the text is longer or no » closes it: what the
+// writer refuses to write is never taken as a cut text.
+static int Read_Guillemet_Text(FILE* stream, char* buffer, int size) {
+    buffer[0] = '\0';
+    const int first = Fgetc_Skip_Blanks(stream);
+    if (first == EOF) return 0;
+    if (first != GUILLEMET_OPEN) return 1;
+    int count = 0;
+    for (;;) {
+        const int c = fgetc(stream);
+        if (c == GUILLEMET_CLOSE) break;
+        if (c == EOF || count == size - 1) return 0;
+        buffer[count++] = (char)c;
+    }
+    buffer[count] = '\0';
+    return 1;
+}
+
 int Read_VEK_Object_Head(FILE* stream, VEKObjectHead* head) {
     if (!stream || !head) return 0;
     Init_VEK_Object_Head(head);
     int type = 0, nr = 0;
-    if (fscanf(stream, " %i%d", &type, &nr) != 2) return 0;
+    if (Scan_Int(stream, 0, &type) != 1 || Scan_Int(stream, 10, &nr) != 1) return 0;
     char name[VEK_HEAD_NAME_SIZE];
-    if (Read_Delimited_String(stream, name, (int)sizeof name, GUILLEMET_OPEN, GUILLEMET_CLOSE) < 0)
-        return 0;
+    if (!Read_Guillemet_Text(stream, name, (int)sizeof name)) return 0;
+    // Id and text flag; a line that cannot be read leaves both 0.
     int rest[2] = {0, 0};
-    if (!Read_Line_Ints(stream, rest, 2)) rest[0] = rest[1] = 0;
+    if (Read_Line_Ints(stream, rest, 2) == INT_TOO_LARGE) return 0;
     if (!Set_VEK_Object_Head(type, nr, rest[0], name, head)) return 0;
     if (rest[1] & 1) {
         int complete = 1;
@@ -128,15 +161,21 @@ char* Read_VEK_Text_Block(FILE* stream, int* complete) {
     assert(stream && complete);
     *complete = 1;
     long start = ftell(stream);
-    int announced = 0;
     if (start >= 0) {
-        const int found = fscanf(stream, " TXB%d", &announced) == 1;
+        int announced = 0, used = -1, length = 0;
+        if (fscanf(stream, " TXB%n", &used) != EOF && used >= 0) length = Scan_Int(stream, 10, &announced);
         if (fseek(stream, start, SEEK_SET) != 0) return nullptr;
-        if (!found) return nullptr;  // no block: nothing taken from the stream
+        if (length != 1 && length != INT_TOO_LARGE) return nullptr;  // no block: nothing taken
+        if (length != 1 || announced <= 0) {
+            // An empty block is whole; a negative length or one that no int
+            // holds is damage.
+            *complete = length == 1 && announced == 0;
+            Read_Text_Block(stream);
+            return nullptr;
+        }
     }
     char* text = Read_Text_Block(stream);
-    const size_t got = text ? strlen(text) : 0;
-    if (announced > 0 && got < (size_t)announced) {
+    if (!text) {
         *complete = 0;
         if (!feof(stream)) fseek(stream, -1, SEEK_CUR);
     }
@@ -270,8 +309,16 @@ static int Write_Double(FILE* stream, double value) {
     return fprintf(stream, " %s", text) >= 0;
 }
 
+int VEK_Param_Block_Writable(const VEKParamBlock* block) {
+    if (!block) return 0;
+    const int ns = block->strings ? block->nString : 0;
+    for (int i = 0; i < ns; i++)
+        if (!Guillemet_Text_Fits(block->strings[i], VEK_PARAM_STRING_SIZE - 1)) return 0;
+    return 1;
+}
+
 int Write_VEK_Param_Block(FILE* stream, const VEKParamBlock* block) {
-    if (!stream || !block) return 0;
+    if (!stream || !VEK_Param_Block_Writable(block)) return 0;
     const int ni = block->ints ? block->nInt : 0;
     const int nd = block->doubles ? block->nDouble : 0;
     const int ns = block->strings ? block->nString : 0;
@@ -319,12 +366,13 @@ int Read_VEK_Param_Block(FILE* stream, int nInt, int nDouble, int nString, VEKPa
                          int flags) {
     if (!stream || !block) return 0;
     Init_VEK_Param_Block(block);
+    // A count that is negative or does not fit an int is damage, never a
+    // count of 0 that would take the values behind it for something else.
     int fi = 0, fd = 0, fs = 0;
-    if (nInt >= 0 && fscanf(stream, " %d", &fi) != 1) return 0;
-    if (nDouble >= 0 && fscanf(stream, " %d", &fd) != 1) return 0;
-    if (nString >= 0 && fscanf(stream, " %d", &fs) != 1) return 0;
-    if (fd < 0 || fs < 0) return 0;
-    if (fi < 0) fi = 0;
+    if (nInt >= 0 && Scan_Int(stream, 10, &fi) != 1) return 0;
+    if (nDouble >= 0 && Scan_Int(stream, 10, &fd) != 1) return 0;
+    if (nString >= 0 && Scan_Int(stream, 10, &fs) != 1) return 0;
+    if (fi < 0 || fd < 0 || fs < 0) return 0;
     if (!Counts_Fit(stream, (long)fi + (long)fd + (long)fs)) return 0;
     int si = fi, sd = fd, ss = fs;
     if (!(flags & 1)) {
@@ -335,7 +383,7 @@ int Read_VEK_Param_Block(FILE* stream, int nInt, int nDouble, int nString, VEKPa
     if (!Resize_VEK_Param_Block(block, si, sd, ss)) return 0;
     for (int i = 0; i < fi; i++) {
         int v;
-        if (fscanf(stream, " %d", &v) != 1) return 0;
+        if (Scan_Int(stream, 10, &v) != 1) return 0;
         if (i < block->nInt) block->ints[i] = v;
     }
     for (int i = 0; i < fd; i++) {
@@ -345,9 +393,8 @@ int Read_VEK_Param_Block(FILE* stream, int nInt, int nDouble, int nString, VEKPa
     }
     if (fs == 0) return 1;
     for (int i = 0; i < fs; i++) {
-        char text[GUILLEMET_NAME_SIZE];
-        int n = Read_Guillemet_Name(stream, text);
-        if (n == 0 && feof(stream)) return 0;
+        char text[VEK_PARAM_STRING_SIZE];
+        if (!Read_Guillemet_Text(stream, text, (int)sizeof text)) return 0;
         if (i < block->nString) {
             block->strings[i] = VP_STRDUP(text);
             if (!block->strings[i]) return 0;

@@ -48,11 +48,13 @@ int Set_VEK_Object_Head_Text(char* text, VEKObjectHead* head);
 // Frees name and text; the fields keep their (now dangling) values.
 void Free_VEK_Object_Head(VEKObjectHead* head);
 // Writes the head line and, with a text, the text block and "#EOC".
-// 1 on success, 0 for a null argument or a failed write.
+// 1 on success, 0 for a null argument, a failed write or a head that
+// VEK_Object_Head_Writable refuses (nothing is written then).
 int Write_VEK_Object_Head(FILE* stream, const VEKObjectHead* head);
 // Zeroes the head (it must own nothing) and reads one head from the stream.
 // 1 on success; 0 on failure or a null argument (what was read stays in the
-// head for the caller to free).
+// head for the caller to free). A name longer than 199 characters or without
+// its closing », and a number that does not fit an int, are failures.
 int Read_VEK_Object_Head(FILE* stream, VEKObjectHead* head);
 
 /* ---- parameter blocks ---- */
@@ -73,13 +75,15 @@ int VEK_Param_Block_Is_Set(const VEKParamBlock* block);
 // 1, or 0 when an allocation fails (the target then holds a partial copy).
 int Copy_VEK_Param_Block(VEKParamBlock* target, const VEKParamBlock* source);
 // Writes the count line, the int line, the double line and one «» line per
-// string. 1, or 0 for a null argument or a failed write.
+// string. 1, or 0 for a null argument, a failed write or a block that
+// VEK_Param_Block_Writable refuses (nothing is written then).
 int Write_VEK_Param_Block(FILE* stream, const VEKParamBlock* block);
 // Reads a block (the block must own nothing). A negative count argument means
 // that count is not in the file. Flag bit 0 sizes the block by the file's
-// counts, otherwise by the arguments. Counts that the rest of the file cannot
-// hold are refused. 1 on success, 0 on failure (what was read stays in the
-// block for the caller to free).
+// counts, otherwise by the arguments. Negative counts, counts that the rest
+// of the file cannot hold, numbers that do not fit an int and strings longer
+// than 99 characters or without their closing » are refused. 1 on success,
+// 0 on failure (what was read stays in the block for the caller to free).
 int Read_VEK_Param_Block(FILE* stream, int nInt, int nDouble, int nString, VEKParamBlock* block,
                          int flags);
 // Copies the first n values of each kind out; missing positions come from
@@ -106,7 +110,15 @@ double Get_VEK_Param_Double(const VEKParamBlock* block, int i);
 // string when the block, its array or position i is missing.
 char* Get_VEK_Param_String(const VEKParamBlock* block, int i);
 
-/* ---- shared with the exchange-object reader ---- */
+/* ---- shared with the exchange-object reader and writer ---- */
+
+// 1 when the head can be written so that it reads back as it is: a name of
+// at most 199 characters without », a head text that a text block can carry
+// (Text_Block_Writable); 0 otherwise or for null.
+int VEK_Object_Head_Writable(const VEKObjectHead* head);
+// 1 when every string of the block has at most 99 characters and no »;
+// 0 otherwise or for null.
+int VEK_Param_Block_Writable(const VEKParamBlock* block);
 
 // Moves the stream behind the next line that begins with keyword: 1. Gives 0
 // at the end of the file, at a line that begins with "#VAZ_" (a block line,
@@ -119,9 +131,10 @@ char* Get_VEK_Param_String(const VEKParamBlock* block, int i);
 int Find_VEK_End_Line(FILE* stream, const char* keyword, int stop_at_head);
 
 // Reads a text block as Read_Text_Block does. *complete is set to 0 when the
-// block announced more bytes than its chunks held (a cut block); the
-// character at which the reading stopped is then given back, so that the
-// line holding it (normally the end line) is seen whole. When no block
+// block announced more bytes than its chunks held (a cut block) or a length
+// that is negative or no int holds; the character at which the reading
+// stopped is then given back, so that the line holding it (normally the end
+// line) is seen whole. When no block
 // stands there at all the stream is left where it was and the result is
 // null with *complete 1. The text (C heap) or null.
 char* Read_VEK_Text_Block(FILE* stream, int* complete);

@@ -478,53 +478,48 @@ static bool read_line(FILE* in, std::string& line) {
     return !line.empty();
 }
 
-int File_Replace_String(const char* file_name, const char* old_text, const char* new_text) {
-    if (!file_name || !old_text || !new_text || !*old_text) return 0;
-    // The new copy sits beside the old file, its name prefixed with "_".
-    std::string name = file_name;
-    size_t cut = name.find_last_of("/\\");
-    std::string temp = cut == std::string::npos ? "_" + name : name.substr(0, cut + 1) + "_" + name.substr(cut + 1);
+namespace {
+struct Replacement {
+    FILE* in;
+    const char* old_text;
+    const char* new_text;
+    int count;
+};
+}  // namespace
 
-    char native_in[VEK_MAX_PATH + 1], native_out[VEK_MAX_PATH + 1];
-    if (!VEK_Native_Path(native_in, sizeof native_in, name.c_str())) return 0;
-    if (!VEK_Native_Path(native_out, sizeof native_out, temp.c_str())) return 0;
-
-    FILE* in = std::fopen(native_in, "rb");
-    if (!in) return 0;
-    FILE* out = std::fopen(native_out, "wb");
-    if (!out) {
-        std::fclose(in);
-        return 0;
-    }
-    const size_t old_len = std::strlen(old_text);
-    int count = 0;
-    bool ok = true;
+// Copies the lines of r->in into out with every old text replaced; 1 when
+// every line was read and written.
+static int Write_Replaced(FILE* out, void* context) {
+    Replacement* r = static_cast<Replacement*>(context);
+    const size_t old_len = std::strlen(r->old_text);
     std::string line;
-    while (read_line(in, line)) {
+    while (read_line(r->in, line)) {
         std::string result;
         size_t from = 0, at;
-        while ((at = line.find(old_text, from)) != std::string::npos) {
+        while ((at = line.find(r->old_text, from)) != std::string::npos) {
             result.append(line, from, at - from);
-            result += new_text;
+            result += r->new_text;
             from = at + old_len;  // search on behind the inserted text
-            count++;
+            r->count++;
         }
         result.append(line, from, std::string::npos);
-        if (std::fwrite(result.data(), 1, result.size(), out) != result.size()) {
-            ok = false;
-            break;
-        }
+        if (std::fwrite(result.data(), 1, result.size(), out) != result.size()) return 0;
     }
-    if (std::ferror(in)) ok = false;
+    return std::ferror(r->in) ? 0 : 1;
+}
+
+int File_Replace_String(const char* file_name, const char* old_text, const char* new_text) {
+    if (!file_name || !old_text || !new_text || !*old_text) return 0;
+    char native[VEK_MAX_PATH + 1];
+    if (!VEK_Native_Path(native, sizeof native, file_name)) return 0;
+    FILE* in = std::fopen(native, "rb");
+    if (!in) return 0;
+    // The new copy is written beside the old file under a name of its own and
+    // takes the old file's place only when complete.
+    Replacement r = {in, old_text, new_text, 0};
+    const int ok = VEK_Write_File_Replacing(native, Write_Replaced, &r);
     std::fclose(in);
-    if (std::fclose(out) != 0) ok = false;
-    // Only a complete copy takes the old file's place; rename replaces it in
-    // one step, so a failure never leaves the file missing.
-    if (!ok || std::rename(native_out, native_in) != 0) {
-        std::remove(native_out);
-        return 0;
-    }
-    return count;
+    return ok ? r.count : 0;
 }
 
 int Trim_Trailing_Blanks(char* text) {
@@ -545,7 +540,7 @@ int Check_Q7_Quer_Program(void) {
     if (!quer_checked) {
         quer_checked = 1;
         quer_present = 0;
-        const char* exec = std::getenv("EXEC");
+        const char* exec = VEKGetEnv("EXEC");
         char path[VEK_MAX_PATH + 1];
         if (exec && VEK_Join_Path(path, sizeof path, exec, "\\Q7-VUVE\\Q.exe")) {
             FILE* f = std::fopen(path, "rb");

@@ -36,10 +36,19 @@ static char g_display_name[DISPLAY_NAME_SIZE];
 int NAD_Verbose() { return g_verbose; }
 void Set_NAD_Verbose(int on) { g_verbose = on; }
 
-static void set_active_name(const char* name) {
+// Replaces the active name by a copy of name (null clears it). 1, or 0 when
+// the copy failed: the old name then stays, so the active name is never
+// lost to a failed copy.
+static int set_active_name(const char* name) {
+    char* copy = name ? strdup(name) : nullptr;
+    if (name && !copy) return 0;
     std::free(g_active_name);
-    g_active_name = name ? strdup(name) : nullptr;
+    g_active_name = copy;
+    return 1;
 }
+
+// The active name for texts shown to the user: never null.
+static const char* shown_name() { return g_active_name ? g_active_name : kDeutschland; }
 
 static void free_list_names(int from) {
     for (int i = from; i < g_list.count; ++i) {
@@ -79,8 +88,9 @@ static void standard_fill(NAD_Record* r) {
     Default_NAD_EC9(&r->ec9);
 }
 
-void Scan_NAD_List() {
+int Scan_NAD_List() {
     Safeguard_Proper_Version();
+    int ok = 1;
     if (g_list.count == 0) {
         g_list.names[0] = strdup(kStandardListName);
         g_list.ids[0] = NAD_ID_STANDARD;
@@ -89,14 +99,20 @@ void Scan_NAD_List() {
         g_list.ids[1] = NAD_ID_DEUTSCHLAND;
         g_list.file_numbers[1] = 0;
         g_list.count = 2;
+        // An entry without its name is never chosen; the next scan refills it.
+        if (!g_list.names[0] || !g_list.names[1]) {
+            ok = 0;
+            free_list_names(0);
+            g_list.count = 0;
+        }
     } else if (g_list.count > 2) {
         free_list_names(2);
         g_list.count = 2;
     }
     const char* dram = VEKGetEnv("DRAM");
-    if (!dram) return;
+    if (!dram) return ok;
     // The list holds 300 entries; user annexes beyond that are not listed.
-    for (int n = 1; g_list.count < NAD_LIST_MAX; ++n) {
+    for (int n = 1; g_list.count >= 2 && g_list.count < NAD_LIST_MAX; ++n) {
         char rel[40], path[VEK_MAX_PATH + 1];
         std::snprintf(rel, sizeof rel, "NADS\\%d.NAD", n);
         if (!VEK_Join_Path(path, sizeof path, dram, rel)) break;
@@ -105,15 +121,17 @@ void Scan_NAD_List() {
         char line[200];
         int id = 0;
         char name[GUILLEMET_NAME_SIZE] = "";
-        if (std::fgets(line, sizeof line, f) && std::fscanf(f, " %d", &id) == 1) Read_Guillemet_Name(f, name);
+        if (std::fgets(line, sizeof line, f) && Scan_Int(f, 10, &id) == 1) Read_Guillemet_Name(f, name);
         std::fclose(f);
         const int i = g_list.count;
         g_list.ids[i] = id;
         g_list.file_numbers[i] = n;
         g_list.names[i] = strdup(name);
+        if (!g_list.names[i]) ok = 0;
         g_list.count = i + 1;
     }
-    if (!g_active_name) set_active_name(kDeutschland);
+    if (!g_active_name && !set_active_name(kDeutschland)) ok = 0;
+    return ok;
 }
 
 // Tells the user that the annex file of `name` could not be read and the
@@ -145,9 +163,10 @@ int Activate_NAD() {
                 index = i;
                 break;
             }
+    int named = 1;
     if (index < 0) {
         if (g_verbose) std::printf("Can't find %s, taking Deutschland instead\n", g_active_name ? g_active_name : "");
-        set_active_name(kDeutschland);
+        named = set_active_name(kDeutschland);
         index = 1;
     }
     g_active_id = g_list.count > index ? g_list.ids[index] : NAD_ID_DEUTSCHLAND;
@@ -158,9 +177,9 @@ int Activate_NAD() {
     // The recommended values are the standard set's own values, so only a
     // failed load of any other annex leaves values that are not the annex's.
     g_load_failed = !loaded && index != 0;
-    g_failed_name = g_load_failed ? g_active_name : "";
-    if (g_load_failed) report_unreadable(g_active_name);
-    return loaded;
+    g_failed_name = g_load_failed ? shown_name() : "";
+    if (g_load_failed) report_unreadable(shown_name());
+    return loaded && named;
 }
 
 // The warning that a project's annex was not found and another one is
@@ -190,10 +209,10 @@ void Set_Active_NAD_By_Name(const char* name) {
     // No name and the project's own definitions both mean the German set.
     const bool german = !name || requested == kLocalDefinitions;
     const std::string wanted = german ? kDeutschland : requested;
-    set_active_name(wanted.c_str());
+    set_active_name(wanted.c_str());  // a failed copy keeps the old name: warned below
     if (g_verbose) std::printf("\nSET: Preparing %s ...\n", wanted.c_str());
     Activate_NAD();
-    if (!german && requested != g_active_name) warn_fallback(requested.c_str(), g_active_name);
+    if (!german && requested != shown_name()) warn_fallback(requested.c_str(), shown_name());
 }
 
 // The common first steps of every query of the current annex (the program
@@ -206,7 +225,7 @@ static void lazy_activation() {
 const char* Get_Active_NAD_Name() {
     lazy_activation();
     if (g_load_failed) return kStandardListName;
-    return g_active_name ? g_active_name : kDeutschland;
+    return shown_name();
 }
 
 int Get_Active_NAD_Id() {
@@ -252,22 +271,22 @@ void Read_ACTIV_NADNAME(FILE* f) {
 }
 
 int Write_ACTIV_NADNAME(FILE* f) {
-    if (!f) return -1;
+    if (!f) return 0;
     lazy_activation();
-    fputs("\n\nACTIV_NADNAME\n", f);
     // The requested name, also when its file could not be read, so that the
     // project keeps its choice for the next run.
-    return std::fprintf(f, "\xAE%s\xAF\n", g_active_name);
+    if (!g_active_name || std::fputs("\n\nACTIV_NADNAME\n", f) < 0) return 0;
+    if (std::fprintf(f, "\xAE%s\xAF\n", g_active_name) < 0) return 0;
+    return std::ferror(f) ? 0 : 1;
 }
 
-void Write_NAD_EC2_File(const char* path) {
-    if (!path) return;
+static int write_current(FILE* f, void*) { return Write_NAD_File(f, &g_current); }
+
+int Write_NAD_EC2_File(const char* path) {
+    if (!path) return 0;
     lazy_activation();
     const std::string name = std::string(path) + "_EC2.NAD";
-    FILE* f = std::fopen(name.c_str(), "w");
-    if (!f) return;
-    Write_NAD_File(f, &g_current);
-    std::fclose(f);
+    return VEK_Write_File_Replacing(name.c_str(), write_current, nullptr);
 }
 
 void Draw_Active_NAD_Flag(int x, int y) {

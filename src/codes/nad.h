@@ -49,8 +49,11 @@ struct NAD_List {
 
 // Rebuilds the annex list from the user annex files 1.NAD, 2.NAD, ... under
 // DRAM (stopping at the first gap). Sets the active name to "Deutschland"
-// when none is set and DRAM is defined. Cannot fail.
-void Scan_NAD_List();
+// when none is set and DRAM is defined. 1, or 0 when a name could not be
+// copied (such an entry stays in the list without a name and is never
+// chosen; without its built-in entries the list stays empty until the next
+// scan).
+int Scan_NAD_List();
 
 // Makes the active name current: recommended values of every block, then
 // the annex file over them. Returns 1 when the file was loaded, 0 when not
@@ -88,11 +91,13 @@ int Get_NAD_Variant();
 // "Deutschland" (silently). A null file gives "Deutschland".
 void Read_ACTIV_NADNAME(FILE* f);
 // Writes "\n\nACTIV_NADNAME\n" and «name»\n with the active (requested)
-// name. Returns the result of the last fprintf; -1 for a null file.
+// name. 1, or 0 for a null file, a failed write or no active name (the
+// activation could not copy one).
 int Write_ACTIV_NADNAME(FILE* f);
-// Writes the current record as the annex file "<path>_EC2.NAD"; a file that
-// cannot be opened is skipped silently.
-void Write_NAD_EC2_File(const char* path);
+// Writes the current record as the annex file "<path>_EC2.NAD", replacing
+// an older file only when complete. 1, or 0 for a null path or when the file
+// could not be written (nothing is shown; the older file stays).
+int Write_NAD_EC2_File(const char* path);
 // Draws the flag of the active id at (x, y); nothing without DATA.
 void Draw_Active_NAD_Flag(int x, int y);
 void Draw_Active_NAD_Flag_Entry(int x, int y);

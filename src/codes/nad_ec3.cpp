@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/textio.h"
 #include "codes/nad_file.h"
 
 static const double kTolerance = 0.0001;
@@ -80,8 +81,8 @@ void Set_NAD_EC3_Variant(NAD_EC3_Block* b, int variant) {
 // The writer always writes the newest layout (4), whatever version the
 // record was read from: a record read from an older text carries the
 // recommended values where that text had none.
-void Write_NAD_EC3_1(FILE* f, const NAD_EC3_1_Record* r) {
-    if (!f || !r) return;
+int Write_NAD_EC3_1(FILE* f, const NAD_EC3_1_Record* r) {
+    if (!f || !r) return 0;
     fprintf(f, " %d", 4);
     fprintf(f, " %lf %lf %lf", r->gamma_M0, r->gamma_M1, r->gamma_M2);
     fprintf(f, " %lf %lf %lf", r->gamma_M0_acc, r->gamma_M1_acc, r->gamma_M2_acc);
@@ -89,10 +90,11 @@ void Write_NAD_EC3_1(FILE* f, const NAD_EC3_1_Record* r) {
     fprintf(f, " %lf\n", r->gamma_M_fi);
     fprintf(f, " %lf %lf %d %lf %d %lf\n", r->lambda_LT0, r->beta, r->f_given, r->f, r->kc_from_table,
             r->k_c);
+    return ferror(f) ? 0 : 1;  // the stream's error flag keeps any failed write
 }
 
-void Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r) {
-    if (!f || !r) return;
+int Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r) {
+    if (!f || !r) return 0;
     fprintf(f, " %d", 4);
     fprintf(f, " %lf %lf %lf %lf %lf %lf\n", r->gamma_M3, r->gamma_M4, r->gamma_M5, r->gamma_M6ser,
             r->gamma_M7, r->gamma_M3ser);
@@ -100,18 +102,19 @@ void Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r) {
     fprintf(f, " %lf %lf %lf %lf\n", r->gamma_Mf_dt_low, r->gamma_Mf_sl_low, r->gamma_Mf_dt_high,
             r->gamma_Mf_sl_high);
     fprintf(f, " %lf\n", r->gamma_Mser);
+    return ferror(f) ? 0 : 1;
 }
 
-void Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b) {
-    if (!f || !b) return;
-    fputs(" ZO3-1 Parameter\n", f);
-    Write_NAD_EC3_1(f, &b->ec3_1);
-    fputs(" ZO3-8 Parameter\n", f);
-    Write_NAD_EC3_8(f, &b->ec3_8);
+int Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b) {
+    if (!f || !b) return 0;
+    return fputs(" ZO3-1 Parameter\n", f) >= 0 && Write_NAD_EC3_1(f, &b->ec3_1) &&
+           fputs(" ZO3-8 Parameter\n", f) >= 0 && Write_NAD_EC3_8(f, &b->ec3_8);
 }
 
 static int read_double(FILE* f, double* v) { return fscanf(f, "%lf", v) == 1; }
-static int read_int(FILE* f, int* v) { return fscanf(f, "%d", v) == 1; }
+// A version or count that no int holds is a read error, never a wrapped
+// value that would select another layout.
+static int read_int(FILE* f, int* v) { return Scan_Int(f, 10, v) == 1; }
 
 int Read_NAD_EC3_1(FILE* f, NAD_EC3_1_Record* r) {
     if (!r) return 1;
@@ -132,10 +135,15 @@ int Read_NAD_EC3_1(FILE* f, NAD_EC3_1_Record* r) {
     if (v > 2 && !read_double(f, &r->gamma_M_fi)) return 1;
     if (v > 3) {
         // A line broken off after any of its values is accepted: only the
-        // end of the file counts as failure here.
-        if (fscanf(f, "%lf%lf%d%lf%d%lf", &r->lambda_LT0, &r->beta, &r->f_given, &r->f, &r->kc_from_table,
-                   &r->k_c) == EOF)
-            return 1;
+        // end of the file and an int that does not fit count as failure here.
+        int* ints[2] = {&r->f_given, &r->kc_from_table};
+        double* doubles[4] = {&r->lambda_LT0, &r->beta, &r->f, &r->k_c};
+        const char order[] = "ddidid";  // the line's values in their order
+        for (int i = 0, ni = 0, nd = 0; order[i]; i++) {
+            const int got = order[i] == 'i' ? Scan_Int(f, 10, ints[ni++]) : fscanf(f, "%lf", doubles[nd++]);
+            if (got == INT_TOO_LARGE || (got == EOF && i == 0)) return 1;
+            if (got != 1) break;
+        }
     }
     return 0;
 }

@@ -64,10 +64,11 @@ void Default_NAD_EC3_8_Variant1(NAD_EC3_8_Record* r);
 void Set_NAD_EC3_Variant(NAD_EC3_Block* b, int variant);
 
 // Writes the body of section "#ZO3" (always layout version 4). A null
-// stream or block writes nothing. The block is never modified.
-void Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b);
-void Write_NAD_EC3_1(FILE* f, const NAD_EC3_1_Record* r);
-void Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r);
+// stream or block writes nothing. The block is never modified. 1, or 0 for
+// a null argument or when the stream holds a failed write.
+int Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b);
+int Write_NAD_EC3_1(FILE* f, const NAD_EC3_1_Record* r);
+int Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r);
 
 // Fills the block from the text at the stream position. layout non-zero:
 // annex-file layout; 0: the older list layout (" ZO3 Parameter" or the

@@ -36,41 +36,50 @@ int NAD_Copy_Name(char* dst, size_t size, const char* src) {
     return n == len;
 }
 
-void Write_NAD_File(FILE* f, const NAD_Record* r) {
-    if (!f || !r) return;
-    fputs("NAD/Version 1\n\n", f);
-    fprintf(f, " %d \xAE%s\xAF %d\n", r->id, r->name, r->variant);
+int Write_NAD_File(FILE* f, const NAD_Record* r) {
+    if (!f || !r) return 0;
+    if (fputs("NAD/Version 1\n\n", f) < 0) return 0;
+    if (fprintf(f, " %d \xAE%s\xAF %d\n", r->id, r->name, r->variant) < 0) return 0;
     // Sections whose block writer is not part of this program yet are
     // left out: a reader keeps the block's recommended values for them.
-    fputs("\n\n#ZO3\n", f);
-    Write_NAD_EC3(f, &r->ec3);
+    if (fputs("\n\n#ZO3\n", f) < 0 || !Write_NAD_EC3(f, &r->ec3)) return 0;
+    return ferror(f) ? 0 : 1;
 }
 
 int Read_NAD_File(FILE* f, NAD_Record* r) {
     if (!f || !r) return 0;
-    int version = 0;
-    if (fscanf(f, "NAD/Version %d", &version) != 1) return 0;
+    // Numbers that no int holds make the file unreadable, never a wrapped id.
+    int version = 0, used = -1;
+    if (fscanf(f, "NAD/Version%n", &used) == EOF || used < 0 || Scan_Int(f, 10, &version) != 1) return 0;
     int id = 0;
-    if (fscanf(f, "%d", &id) == 1) r->id = id;
+    const int got_id = Scan_Int(f, 10, &id);
+    if (got_id == INT_TOO_LARGE) return 0;
+    if (got_id == 1) r->id = id;
     char name[GUILLEMET_NAME_SIZE];
     Read_Guillemet_Name(f, name);
     // The record holds 27 characters; a longer name is cut here only, the
     // annex list and the active name keep it whole.
     NAD_Copy_Name(r->name, sizeof r->name, name);
     int variant = 0;
-    if (fscanf(f, "%d", &variant) == 1) r->variant = variant;
+    const int got_variant = Scan_Int(f, 10, &variant);
+    if (got_variant == INT_TOO_LARGE) return 0;
+    if (got_variant == 1) r->variant = variant;
     if (Find_Keyword_Int("#ZO3", f, nullptr)) Read_NAD_EC3(f, &r->ec3, 1);
     return 1;
+}
+
+static int write_annex(FILE* f, void* record) {
+    return Write_NAD_File(f, static_cast<const NAD_Record*>(record));
 }
 
 int Save_NAD_File(int n, const NAD_Record* r) {
     char path[NAD_PATH_SIZE];
     if (!user_annex_path(path, sizeof path, n)) return 0;
-    if (!r) return std::remove(path);
-    FILE* f = std::fopen(path, "w");
-    if (!f) return 0;
-    Write_NAD_File(f, r);
-    return std::fclose(f);
+    char native[NAD_PATH_SIZE];
+    if (!VEK_Native_Path(native, sizeof native, path)) return 0;
+    if (!r) return std::remove(native) == 0 ? 1 : 0;
+    // The user's annex is replaced only by a complete new one.
+    return VEK_Write_File_Replacing(native, write_annex, const_cast<NAD_Record*>(r));
 }
 
 int Load_NAD(int n, const char* name, NAD_Record* r) {
@@ -111,8 +120,10 @@ int Find_NAD_Section_Line(FILE* f, const char* title, const char* stop, int* out
     while (std::fgets(line, sizeof line, f)) {
         if (std::strncmp(line, title, tlen) == 0) {
             if (out) {
+                const char* p = line + tlen;
+                while (*p == ' ' || *p == '\t') ++p;
                 int n = 0;
-                if (std::sscanf(line + tlen, "%d", &n) == 1) *out = n;
+                if (Parse_Int(p, 10, &n, nullptr) == 1) *out = n;
             }
             return 1;
         }

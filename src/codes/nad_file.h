@@ -11,13 +11,17 @@
 struct NAD_Record;
 
 // Writes the whole record (all six sections). The record is not modified.
-void Write_NAD_File(FILE* f, const NAD_Record* r);
+// 1, or 0 for a null argument or a failed write.
+int Write_NAD_File(FILE* f, const NAD_Record* r);
 // Reads an annex file over a record that holds recommended values.
-// Returns 1 when read, 0 when the stream holds no annex file.
+// Returns 1 when read, 0 when the stream holds no annex file or its head a
+// number that no int holds.
 int Read_NAD_File(FILE* f, NAD_Record* r);
-// Writes user annex n under DRAM; with no record the file is deleted.
-// 0 when DRAM is not set or the file cannot be opened; else the result of
-// closing (0) or deleting (0 on success).
+// Writes user annex n under DRAM; with no record the file is deleted. The
+// file is written under a temporary name beside it and takes the old file's
+// place only when complete, so a failed save leaves the old annex intact.
+// 1 when written or deleted; 0 when DRAM is not set, the path does not fit
+// or any step failed.
 int Save_NAD_File(int n, const NAD_Record* r);
 // Loads user annex n (n > 0) or the built-in set of the name (n == 0) into
 // the record. 1 loaded, 0 not (missing variable or file, not an annex file).

@@ -95,6 +95,17 @@ void VEKSetStdioFctPtr(VEKStdioFctTable* table)
 
 /* ---- files ---- */
 
+/* Copies the whole stream `context` into f; 1 when every byte got there. */
+static int copy_stream(FILE* f, void* context)
+{
+    FILE* in = static_cast<FILE*>(context);
+    char buffer[8192];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        if (std::fwrite(buffer, 1, n, f) != n) return 0;
+    return std::ferror(in) ? 0 : 1;
+}
+
 int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
 {
     if (!source || !target || !*source || !*target) return 0;
@@ -102,27 +113,12 @@ int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
     struct stat st;
     if (stat(src.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
     if (fail_if_exists && access(dst.c_str(), F_OK) == 0) return 0;
-    std::ifstream in(src, std::ios::binary);
+    FILE* in = std::fopen(src.c_str(), "rb");
     if (!in) return 0;
-    /* Write beside the target and rename, so that a failed copy never leaves
-     * a half-written target behind. */
-    std::string tmp = dst + ".vekcopy";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return 0;
-        out << in.rdbuf();
-        out.flush();
-        if (!out || in.bad()) {
-            out.close();
-            unlink(tmp.c_str());
-            return 0;
-        }
-    }
-    if (std::rename(tmp.c_str(), dst.c_str()) != 0) {
-        unlink(tmp.c_str());
-        return 0;
-    }
-    return 1;
+    /* An empty source gives an empty target; a failed copy leaves none. */
+    const int ok = VEK_Write_File_Replacing(dst.c_str(), copy_stream, in);
+    std::fclose(in);
+    return ok;
 }
 
 int VEKRemoveFile(const char* name)

@@ -14,6 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/posix.h"
 #include "platform/screen.h"
 
 namespace {
@@ -82,12 +83,16 @@ int Screen_Write_PNG_Rect(const char *file, int x1, int y1, int x2, int y2) {
     y2 = std::min(y2, NPIXEL_Y - 1);
     if (x1 > x2 || y1 > y2) return 0;
     std::vector<unsigned char> rgb = Rgb_Rows(x1, y1, x2, y2);
-    FILE *f = std::fopen(file, "wb");
-    if (!f) return 0;
-    bool ok = Write_Rows(f, x2 - x1 + 1, y2 - y1 + 1, rgb.data());
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok) std::remove(file);
-    return ok ? 1 : 0;
+    // A snapshot that fails leaves the older file of that name as it was.
+    struct Rows {
+        int w, h;
+        unsigned char *rgb;
+    } rows = {x2 - x1 + 1, y2 - y1 + 1, rgb.data()};
+    auto write = [](FILE *f, void *context) {
+        const Rows *r = static_cast<const Rows *>(context);
+        return Write_Rows(f, r->w, r->h, r->rgb) ? 1 : 0;
+    };
+    return VEK_Write_File_Replacing(file, write, &rows);
 }
 
 int Screen_Write_PNG(const char *file) {

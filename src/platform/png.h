@@ -5,7 +5,8 @@
 
 // Writes the whole screen as an 8-bit RGB PNG file (colour indices turned
 // into their palette colours).  Returns 1, or 0 when the file cannot be
-// opened or written (a partly written file is removed).  The screen is never
+// written; the snapshot replaces an older file of that name only when it is
+// complete, so a failure leaves the older one as it was.  The screen is never
 // changed.
 int Screen_Write_PNG(const char *file);
 

@@ -172,6 +172,51 @@ void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext
     if (ext) copy_bounded(ext, VEK_MAX_PATH + 1, ex);
 }
 
+int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
+{
+    if (!path || !*path || !write) return 0;
+    std::string target = VEK_Native_String(path);
+    struct stat st;
+    /* Replacing a link would cut it: write beside the file it names. */
+    if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char* real = realpath(target.c_str(), nullptr);
+        if (!real) return 0;
+        target = real;
+        std::free(real);
+    }
+    mode_t mode;
+    if (stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return 0;
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    const size_t slash = target.find_last_of('/');
+    std::string templ = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
+                        ".vek-XXXXXX";
+    std::vector<char> name(templ.begin(), templ.end());
+    name.push_back('\0');
+    const int fd = mkstemp(name.data());
+    if (fd < 0) return 0;
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        unlink(name.data());
+        return 0;
+    }
+    bool ok = write(f, context) == 1;
+    if (std::fflush(f) != 0 || std::ferror(f)) ok = false;
+    if (ok && fchmod(fd, mode) != 0) ok = false;
+    if (std::fclose(f) != 0) ok = false;
+    if (!ok || std::rename(name.data(), target.c_str()) != 0) {
+        unlink(name.data());
+        return 0;
+    }
+    return 1;
+}
+
 int _flushall(void)
 {
     std::fflush(nullptr);

@@ -9,6 +9,7 @@
 #define PLATFORM_POSIX_H
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 
 enum { VEK_MAX_PATH = 260 };
@@ -59,6 +60,16 @@ char* _fullpath(char* absolute, const char* relative, size_t max);
  * null; each non-null output needs room for VEK_MAX_PATH + 1 bytes and is
  * filled bounded. */
 void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext);
+
+/* Writes the file at `path` whole or not at all.  `write` fills a new
+ * temporary file (a unique name made with mkstemp in the target's directory,
+ * opened "wb") and returns 1 when all went well.  Only when it did, and the
+ * stream shows no error and closes cleanly, is the temporary renamed over the
+ * target in one step; an existing target keeps its permissions (a new one
+ * gets those the process's umask allows), a symbolic link stays a link to
+ * the file it names.  Returns 1; 0 when any step failed: the target is then
+ * untouched and no temporary is left.  `path` may use "\" or "/". */
+int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context);
 
 /* Flushes every open output stream; returns 0. */
 int _flushall(void);

@@ -821,5 +821,10 @@ FILE* Open_Contents_Page(const char* number, const char* text, int no_new_page) 
     OLI_setLayout(stream, 4115);
     fputs("#CONTENTS\n", stream);
     fprintf(stream, " POS. %s: %s\n", number ? number : "", text ? text : "");
+    // A list whose first lines did not get onto the disc is no list.
+    if (fflush(stream) != 0 || ferror(stream)) {
+        fclose(stream);
+        return nullptr;
+    }
     return stream;
 }

@@ -6,10 +6,10 @@
 #include "printlist/version_file.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "base/textio.h"
+#include "platform/desktop.h"
 #include "platform/posix.h"
 
 namespace {
@@ -19,7 +19,7 @@ char version_text[256];
 }  // namespace
 
 char* Read_Program_Version_File(const char* directory) {
-    const char* exec = std::getenv("EXEC");
+    const char* exec = VEKGetEnv("EXEC");
     if (!exec || !directory) return nullptr;
     char dir[VEK_MAX_PATH + 1];
     char path[VEK_MAX_PATH + 1];

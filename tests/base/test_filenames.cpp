@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/filenames.h"
+#include "base/textio.h"
 #include "support/testutil.h"
 
 namespace fs = std::filesystem;
@@ -223,6 +224,20 @@ TEST_F(FileBase, LineOfNumbers) {
     d[0] = 9;
     EXPECT_EQ(Read_Line_Doubles(nullptr, d, 1), 0);
     EXPECT_EQ(d[0], 0.0);
+}
+
+TEST_F(FileBase, IntsThatDoNotFitEndTheNumbersUnwrapped) {
+    // 4294967301 = 2^32 + 5 would wrap to 5.
+    FILE* f = testutil::Stream_With("5 4294967301 6\n");
+    int v[3] = {9, 9, 9};
+    EXPECT_EQ(Read_Line_Ints(f, v, 3), INT_TOO_LARGE);
+    EXPECT_EQ(v[0], 5);
+    EXPECT_EQ(v[1], 0);
+    EXPECT_EQ(v[2], 0);
+    std::rewind(f);
+    EXPECT_EQ(Read_Ints(f, v, 3), 1);
+    EXPECT_EQ(v[1], 0);
+    std::fclose(f);
 }
 
 TEST_F(FileBase, NumbersAcrossLines) {

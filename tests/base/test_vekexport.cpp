@@ -44,7 +44,8 @@ struct CurrentObject {
 };
 
 VEKExportObject* Make_Column(void) {
-    VEKExportObject* o = Create_VEKExport_Object(3, 2, 17, "St\x81tze", 1, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "St\x81tze", VEK_CLASS_PARAM_DATA, nullptr);
     Set_VEK_Object_Head_Text(strdup("Kopf"), &o->head);
     const int ints[3] = {1, 2, 3};
     const double doubles[2] = {0.5, -1250.0};
@@ -125,14 +126,14 @@ void Check_Example_File(FILE* f) {
     Free_VEKExport_Object(h);
     VEKExportObject* end = Read_VEKExport_Object(f);
     ASSERT_NE(end, nullptr);
-    EXPECT_EQ(end->head.type, 1);
+    EXPECT_EQ(end->head.type, VEK_TYPE_END_OF_BLOCK);
     EXPECT_EQ(end->head.nr, VEK_BLOCK_HEADER);
     Free_VEKExport_Object(end);
 
     ASSERT_EQ(Find_VEKExport_Block(f, VEK_BLOCK_OBJECTS, 0), 1);
     VEKExportObject* o = Read_VEKExport_Object(f);
     ASSERT_NE(o, nullptr);
-    EXPECT_EQ(o->head.type, 3);
+    EXPECT_EQ(o->head.type, VEK_TYPE_PLACED_OBJECT);
     EXPECT_EQ(o->head.nr, 2);
     EXPECT_EQ(o->head.id, 17);
     EXPECT_STREQ(o->head.name, "St\x81tze");
@@ -193,7 +194,8 @@ TEST(VekExportFile, ReadsTheOriginalProgramsCrlfLines) {
 }
 
 TEST(VekExportObject, SmallObjectWithClassDataAndText) {
-    VEKExportObject* o = Create_VEKExport_Object(3, 2, 17, "Knoten", 1, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 2, 17, "Knoten", VEK_CLASS_PARAM_DATA, nullptr);
     ASSERT_NE(o, nullptr);
     VEKClassData* cd = (VEKClassData*)o->data;
     cd->flags = 1;
@@ -220,7 +222,7 @@ TEST(VekExportObject, SmallObjectWithClassDataAndText) {
 
     // A data pointer without a class is kept and not freed with the object.
     static int outside = 3;
-    VEKExportObject* plain = Create_VEKExport_Object(4, 0, 0, nullptr, 0, &outside);
+    VEKExportObject* plain = Create_VEKExport_Object(VEK_TYPE_AXIS_FRAME, 0, 0, nullptr, VEK_CLASS_NONE, &outside);
     ASSERT_NE(plain, nullptr);
     EXPECT_EQ(plain->cls, nullptr);
     EXPECT_EQ(plain->data, &outside);
@@ -335,12 +337,35 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextObject) {
 }
 
 TEST(VekExportObject, WriteFailuresAreReported) {
-    VEKExportObject* o = Create_VEKExport_Object(3, 1, 1, "x", 0, nullptr);
-    // A text holding the closing guillemet cannot be written as a text block.
-    Set_VEKExport_Object_Text(o, "a\xAF" "b");
-    FILE* f = tmpfile();
-    EXPECT_EQ(Write_VEKExport_Object(f, o), 0);
-    fclose(f);
+    // Objects that would not read back as they are: refused before the first
+    // byte, so that no half object stands in the file.
+    for (int spoil = 0; spoil < 4; spoil++) {
+        VEKExportObject* bad = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 1, 1, "x", VEK_CLASS_PARAM_DATA,
+                                                       nullptr);
+        VEKClassData* data = static_cast<VEKClassData*>(bad->data);
+        char* long_string[1] = {const_cast<char*>("0123456789012345678901234567890123456789012345678901234567890"
+                                                  "123456789012345678901234567890123456789")};  // 100
+        if (spoil == 0) Set_VEKExport_Object_Text(bad, "a\xAF" "b");
+        if (spoil == 1) Set_VEK_Object_Head_Text(strdup("Kopf\x01"), &bad->head);
+        if (spoil == 2)
+            Set_VEK_Param_Values(&bad->params, nullptr, nullptr, 0, nullptr, nullptr, nullptr, 0, nullptr,
+                                 long_string, nullptr, 1, nullptr);
+        if (spoil == 3) {
+            data->flags = VEK_CLASS_DATA_HAS_BLOCK;
+            Set_VEK_Param_Values(&data->params, nullptr, nullptr, 0, nullptr, nullptr, nullptr, 0, nullptr,
+                                 long_string, nullptr, 1, nullptr);
+        }
+        FILE* f = tmpfile();
+        EXPECT_EQ(Write_VEKExport_Object(f, bad), 0) << spoil;
+        EXPECT_EQ(Stream_All(f), "") << spoil;
+        fclose(f);
+        f = tmpfile();
+        EXPECT_EQ(Write_VEKExport_Object_Body(f, bad), spoil == 1 ? 1 : 0) << spoil;  // no head here
+        EXPECT_EQ(Stream_All(f).empty(), spoil != 1) << spoil;
+        fclose(f);
+        Free_VEKExport_Object(bad);
+    }
+    VEKExportObject* o = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 1, 1, "x", VEK_CLASS_NONE, nullptr);
     Set_VEKExport_Object_Text(o, "ok");
     testutil::TempDir dir;
     testutil::Write_File(dir.file("ro.txt"), "");
@@ -379,9 +404,11 @@ TEST(VekResultRecord, KeyLines) {
     for (int i = 0; i < 7; i++) EXPECT_EQ(key[i], want[i]);
     EXPECT_EQ(Next_Line(f), "next\n");
     fclose(f);
-    f = Stream_With("3;0\n");
-    EXPECT_EQ(Read_VEKResult_Key(f, key), 0);
-    fclose(f);
+    for (const char* damaged : {"3;0\n", "3|99999999999|5\n", "3|2147483648\n"}) {
+        f = Stream_With(damaged);
+        EXPECT_EQ(Read_VEKResult_Key(f, key), 0) << damaged;
+        fclose(f);
+    }
     f = Stream_With("1|2|3|4|5|6|7|8|9\nnext\n");
     ASSERT_EQ(Read_VEKResult_Key(f, key), 1);
     EXPECT_EQ(key[6], 7);
@@ -431,14 +458,14 @@ TEST(VekResultRecord, ValuesByNameIds) {
 
 TEST(VekExportQuery, FindByKey) {
     PtrArr* list = PtrArr_Create(2);
-    VEKExportObject* a = Create_VEKExport_Object(3, 0, 10, "a", 0, nullptr);
-    VEKExportObject* b = Create_VEKExport_Object(4, 0, 10, "b", 0, nullptr);
+    VEKExportObject* a = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 10, "a", VEK_CLASS_NONE, nullptr);
+    VEKExportObject* b = Create_VEKExport_Object(VEK_TYPE_AXIS_FRAME, 0, 10, "b", VEK_CLASS_NONE, nullptr);
     PtrArr_Set(list, 0, a);
     PtrArr_Set(list, 1, b);
     VEKExportFile file = {list};
     const VEKExportParam_Key key = {10, 4};
     EXPECT_EQ(Find_VEKExportParam_Obj(&key, &file), b);
-    EXPECT_EQ(Find_VEKExport_Object(3, 10, &file), a);
+    EXPECT_EQ(Find_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 10, &file), a);
     const VEKExportParam_Key missing = {11, 3};
     testing::internal::CaptureStdout();
     EXPECT_EQ(Find_VEKExportParam_Obj(&missing, &file), nullptr);
@@ -452,7 +479,7 @@ TEST(VekExportQuery, FindByKey) {
 }
 
 TEST(VekExportQuery, Axes) {
-    VEKExportObject* o = Create_VEKExport_Object(3, 0, 1, "k", 0, nullptr);
+    VEKExportObject* o = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 1, "k", VEK_CLASS_NONE, nullptr);
     double d[14] = {0, 1, 2, 3};
     Set_VEK_Param_Values(&o->params, nullptr, nullptr, 0, nullptr, d, nullptr, 14, nullptr, nullptr,
                          nullptr, 0, nullptr);
@@ -473,7 +500,7 @@ TEST(VekExportQuery, Axes) {
     EXPECT_NEAR(out[10], -1.0, 1e-12);
     Free_VEKExport_Object(o);
 
-    VEKExportObject* t = Create_VEKExport_Object(4, 0, 1, "t", 0, nullptr);
+    VEKExportObject* t = Create_VEKExport_Object(VEK_TYPE_AXIS_FRAME, 0, 1, "t", VEK_CLASS_NONE, nullptr);
     double m[12] = {0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     Set_VEK_Param_Values(&t->params, nullptr, nullptr, 0, nullptr, m, nullptr, 12, nullptr, nullptr,
                          nullptr, 0, nullptr);
@@ -490,7 +517,8 @@ TEST(VekExportQuery, Axes) {
 }
 
 TEST(VekExportQuery, ClassValuesAndTypedValues) {
-    VEKExportObject* o = Create_VEKExport_Object(3, 0, 1, "k", 1, nullptr);
+    VEKExportObject* o =
+        Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 1, "k", VEK_CLASS_PARAM_DATA, nullptr);
     VEKExportClassValues v;
     ASSERT_EQ(Get_VEKExport_Class_Values(o, &v), 1);
     EXPECT_EQ(v.ints[0], 0);
@@ -511,13 +539,13 @@ TEST(VekExportQuery, ClassValuesAndTypedValues) {
     const int ints[3] = {1, 2, 33};
     Set_VEK_Param_Values(&o->params, ints, nullptr, 3, nullptr, nullptr, nullptr, 0, nullptr, nullptr,
                          nullptr, 0, nullptr);
-    EXPECT_EQ(Get_VEKExport_Typed_Int(o, 3, 2), 33);
-    EXPECT_EQ(Get_VEKExport_Typed_Int(o, 4, 2), 0);
-    EXPECT_STREQ(Get_VEKExport_Typed_String(o, 3, 0), "");
+    EXPECT_EQ(Get_VEKExport_Typed_Int(o, VEK_TYPE_PLACED_OBJECT, 2), 33);
+    EXPECT_EQ(Get_VEKExport_Typed_Int(o, VEK_TYPE_AXIS_FRAME, 2), 0);
+    EXPECT_STREQ(Get_VEKExport_Typed_String(o, VEK_TYPE_PLACED_OBJECT, 0), "");
     EXPECT_EQ(Get_VEKExport_Third_Int(o), 33);
     Free_VEKExport_Object(o);
 
-    VEKExportObject* plain = Create_VEKExport_Object(3, 0, 1, "p", 0, nullptr);
+    VEKExportObject* plain = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 0, 1, "p", VEK_CLASS_NONE, nullptr);
     EXPECT_EQ(Get_VEKExport_Class_Values(plain, &v), 0);
     EXPECT_EQ(Set_VEKExport_Class_Values(plain, &in), 0);
     Free_VEKExport_Object(plain);

@@ -84,6 +84,11 @@ TEST(VekParamBlock, RefusesShortAndAbsurdBlocks) {
         "2 0 0\n 1 x\n",                         // an int that is not one
         "1 0\n",                                 // count line cut short
         "0 0 2\n\xAE" "a\xAF\n",                 // one string missing
+        "-1 0 1\n\xAE" "a\xAF\n",               // negative int count
+        "99999999999 0 0\n",                    // counts that no int holds
+        "0 4294967297 0\n 1.0\n",               // (2^32 + 1 would wrap to 1)
+        "2 0 0\n 1 2147483648\n",               // an int beyond 2^31 - 1
+        "0 0 1\n\xAE" "abc",                    // a string without its »
     };
     for (const char* bytes : damaged) {
         FILE* f = Stream_With(bytes);
@@ -91,11 +96,39 @@ TEST(VekParamBlock, RefusesShortAndAbsurdBlocks) {
         EXPECT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 0) << bytes;
         fclose(f);
     }
-    // A negative int count only reads no ints.
-    FILE* f = Stream_With("-4 0 0\n");
+}
+
+TEST(VekParamBlock, StringsReadBackAsWrittenOrAreRefused) {
+    // 99 characters are the most a string can carry; one more would be read
+    // cut with the rest taken for the next string, so the writer refuses it
+    // before writing anything, and the reader refuses it in a file.
+    const std::string s99(99, 's'), s100(100, 't');
+    const std::string s_close = "a\xAF" "b";
+    struct Case {
+        std::string first, second;
+        int writes;
+    } cases[] = {{s99, "zwei", 1}, {s100, "zwei", 0}, {"eins", s_close, 0}};
+    for (const Case& c : cases) {
+        Block w;
+        char* strings[2] = {const_cast<char*>(c.first.c_str()), const_cast<char*>(c.second.c_str())};
+        ASSERT_EQ(Set_VEK_Param_Values(&w.b, nullptr, nullptr, 0, nullptr, nullptr, nullptr, 0, nullptr,
+                                       strings, nullptr, 2, nullptr), 1);
+        FILE* f = tmpfile();
+        EXPECT_EQ(Write_VEK_Param_Block(f, &w.b), c.writes) << c.first;
+        if (!c.writes) {
+            EXPECT_EQ(Stream_All(f), "") << c.first;
+        } else {
+            rewind(f);
+            Block r;
+            ASSERT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 1);
+            EXPECT_EQ(std::string(r.b.strings[0]), c.first);
+            EXPECT_EQ(std::string(r.b.strings[1]), c.second);
+        }
+        fclose(f);
+    }
+    FILE* f = Stream_With("0 0 2\n\xAE" + s100 + "\xAF\n\xAEzwei\xAF\n");
     Block r;
-    EXPECT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 1);
-    EXPECT_EQ(r.b.nInt, 0);
+    EXPECT_EQ(Read_VEK_Param_Block(f, 0, 0, 0, &r.b, 1), 0);
     fclose(f);
 }
 
@@ -262,6 +295,50 @@ TEST(VekObjectHead, RefusesDamagedHeads) {
     ASSERT_NE(fgets(line, sizeof line, f), nullptr);
     EXPECT_STREQ(line, "#VAZ_PARAM\n");
     fclose(f);
+    // Numbers that no int holds and names the writer would not write.
+    const std::string damaged[] = {
+        "0x3 2147483648 \xAEx\xAF 0 0\n",
+        "0x100000003 1 \xAEx\xAF 0 0\n",
+        "0x3 1 \xAEx\xAF 99999999999 0\n",
+        "0x3 1 \xAE" + std::string(200, 'n') + "\xAF 0 0\n",
+        "0x3 1 \xAEohne Ende",
+    };
+    for (const std::string& bytes : damaged) {
+        f = Stream_With(bytes);
+        EXPECT_EQ(Read_VEK_Object_Head(f, &h), 0) << bytes;
+        Free_VEK_Object_Head(&h);
+        fclose(f);
+    }
     EXPECT_EQ(Read_VEK_Object_Head(nullptr, &h), 0);
     EXPECT_EQ(Write_VEK_Object_Head(nullptr, &h), 0);
+}
+
+TEST(VekObjectHead, NamesAndTextsReadBackAsWrittenOrAreRefused) {
+    // 199 characters are the most a name can carry; a head that would not
+    // read back is refused before anything is written.
+    const std::string n199(199, 'n'), n200(200, 'n');
+    struct Case {
+        std::string name;
+        const char* text;
+        int writes;
+    } cases[] = {{n199, "Text", 1}, {n200, nullptr, 0}, {"a\xAF" "b", nullptr, 0}, {"k", "a\x01z", 0}};
+    for (const Case& c : cases) {
+        VEKObjectHead h;
+        Init_VEK_Object_Head(&h);
+        Set_VEK_Object_Head(3, 1, 7, c.name.c_str(), &h);
+        Set_VEK_Object_Head_Text(c.text ? strdup(c.text) : nullptr, &h);
+        FILE* f = tmpfile();
+        EXPECT_EQ(Write_VEK_Object_Head(f, &h), c.writes) << c.name;
+        Free_VEK_Object_Head(&h);
+        if (!c.writes) {
+            EXPECT_EQ(Stream_All(f), "") << c.name;
+        } else {
+            rewind(f);
+            ASSERT_EQ(Read_VEK_Object_Head(f, &h), 1);
+            EXPECT_EQ(std::string(h.name), c.name);
+            EXPECT_STREQ(h.text, c.text);
+            Free_VEK_Object_Head(&h);
+        }
+        fclose(f);
+    }
 }

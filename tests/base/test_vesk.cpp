@@ -402,6 +402,14 @@ TEST(FileReplace, RefusalsLeaveTheFileAlone) {
     EXPECT_EQ(Read_File(name), "abc\n");
     EXPECT_EQ(File_Replace_String(dir.file("fehlt.txt").c_str(), "a", "b"), 0);
     EXPECT_FALSE(std::filesystem::exists(dir.file("_fehlt.txt")));
+    // A user's file named like a temporary stays as it is, and the file
+    // replaced keeps its permissions.
+    Write_File(dir.file("_probe.txt"), "eigene Datei\n");
+    std::filesystem::permissions(name, std::filesystem::perms(0600));
+    EXPECT_EQ(File_Replace_String(name.c_str(), "b", "B"), 1);
+    EXPECT_EQ(Read_File(name), "aBc\n");
+    EXPECT_EQ(Read_File(dir.file("_probe.txt")), "eigene Datei\n");
+    EXPECT_EQ(std::filesystem::status(name).permissions(), std::filesystem::perms(0600));
     // Windows separators in the name are accepted.
     std::filesystem::create_directories(dir.path() / "sub");
     Write_File(dir.file("sub/f.txt"), "a-a\n");

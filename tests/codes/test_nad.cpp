@@ -167,7 +167,7 @@ TEST_F(NadRegistry, ActivNadnameRoundTrip) {
     const std::string path = dir.file("proj.INP");
     FILE* f = std::fopen(path.c_str(), "w");
     std::fputs("KOPF\n 1 2 3", f);
-    EXPECT_GT(Write_ACTIV_NADNAME_Entry(f), 0);
+    EXPECT_EQ(Write_ACTIV_NADNAME_Entry(f), 1);
     std::fclose(f);
     EXPECT_EQ(Read_File(path), "KOPF\n 1 2 3\n\nACTIV_NADNAME\n\xAEMeine Norm\xAF\n");
 
@@ -293,13 +293,13 @@ TEST_F(NadRegistry, AnnexWithNegativeIdKeepsItsValuesAcrossQueries) {
 
 TEST_F(NadRegistry, CurrentRecordExportedAsEc2File) {
     const std::string base = dir.file("export");
-    Write_NAD_EC2_File(base.c_str());
+    EXPECT_EQ(Write_NAD_EC2_File(base.c_str()), 1);
     const std::string text = Read_File(base + "_EC2.NAD");
     EXPECT_TRUE(text.starts_with("NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n\n\n#"));
     EXPECT_NE(text.find("\n\n#ZO3\n ZO3-1 Parameter\n"
                         " 4 1.000000 1.100000 1.250000 1.000000 1.000000 1.150000 1 1.000000\n"),
               std::string::npos);
-    Write_NAD_EC2_File(dir.file("no/such/dir/x").c_str());  // skipped silently
+    EXPECT_EQ(Write_NAD_EC2_File(dir.file("no/such/dir/x").c_str()), 0);  // no window, a result
     EXPECT_FALSE(fs::exists(dir.file("no/such/dir/x_EC2.NAD")));
 }
 
@@ -449,7 +449,7 @@ TEST_F(NadFile, SaveWritesAndDeletesUserAnnex) {
     std::snprintf(r.name, sizeof r.name, "%s", "Gesichert");
     r.variant = 2;
     Default_NAD_EC3_Variant1(&r.ec3);
-    EXPECT_EQ(Save_NAD_File(1, &r), 0);
+    EXPECT_EQ(Save_NAD_File(1, &r), 1);
     NAD_Record back{};
     Default_NAD_EC3(&back.ec3);
     ASSERT_EQ(Load_NAD(1, nullptr, &back), 1);
@@ -457,8 +457,53 @@ TEST_F(NadFile, SaveWritesAndDeletesUserAnnex) {
     EXPECT_EQ(back.user, 1);
     EXPECT_EQ(back.ec3.variant, 2);
     EXPECT_DOUBLE_EQ(back.ec3.ec3_1.gamma_M1, 1.1);
-    EXPECT_EQ(Save_NAD_File(1, nullptr), 0);
+    EXPECT_EQ(Save_NAD_File(1, nullptr), 1);
     EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS/1.NAD")));
+    EXPECT_EQ(Save_NAD_File(1, nullptr), 0);  // nothing to delete
+}
+
+TEST_F(NadFile, FailedSavesAndWritesAreReportedAndLoseNothing) {
+    NAD_Record r{};
+    r.id = 61;
+    std::snprintf(r.name, sizeof r.name, "%s", "Neu");
+    Default_NAD_EC3(&r.ec3);
+    const std::string older = User_Annex(60, "Alt", 1.05);
+    User(1, older);
+    {
+        // A disc that takes only part of the annex: the older annex stays
+        // whole, and no temporary file is left beside it.
+        testutil::ScopedFileSizeLimit full(100);
+        EXPECT_EQ(Save_NAD_File(1, &r), 0);
+        EXPECT_EQ(Write_NAD_EC2_File(dir.file("export").c_str()), 0);
+    }
+    EXPECT_EQ(Read_File(dir.file("DRAM/NADS/1.NAD")), older);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "DRAM" / "NADS"), {}), 1);
+    EXPECT_FALSE(fs::exists(dir.file("export_EC2.NAD")));
+    {
+        ScopedEnv no_dram("DRAM", std::nullopt);
+        EXPECT_EQ(Save_NAD_File(1, &r), 0);
+    }
+    fs::remove_all(dir.path() / "DRAM" / "NADS");
+    EXPECT_EQ(Save_NAD_File(1, &r), 0);  // the annex directory is missing
+
+    FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::setvbuf(full, nullptr, _IONBF, 0);
+    EXPECT_EQ(Write_NAD_File(full, &r), 0);
+    EXPECT_EQ(Write_ACTIV_NADNAME(full), 0);
+    std::fclose(full);
+    EXPECT_EQ(Write_ACTIV_NADNAME(nullptr), 0);
+}
+
+TEST_F(NadFile, HeadNumbersThatNoIntHoldsMakeNoAnnex) {
+    for (const char* head : {"NAD/Version 2147483648\n\n 5 \xAEX\xAF 0\n",
+                             "NAD/Version 1\n\n 99999999999 \xAEX\xAF 0\n",
+                             "NAD/Version 1\n\n 5 \xAEX\xAF 4294967297\n"}) {
+        NAD_Record r{};
+        FILE* f = testutil::Stream_With(head);
+        EXPECT_EQ(Read_NAD_File(f, &r), 0) << head;
+        std::fclose(f);
+    }
 }
 
 TEST_F(NadFile, SectionLineSearchRestoresPositionUnlessFound) {

@@ -98,6 +98,25 @@ TEST(NadEc3, Version4LineBrokenAfterBetaIsAccepted) {
     EXPECT_EQ(r.version, 4);
 }
 
+TEST(NadEc3, NumbersThatNoIntHoldsAreReadErrors) {
+    // 2147483648 = 2^31 would wrap to -2^31, a version below every layout,
+    // and the record would pass as version 0.
+    const char* records[] = {" 2147483648 1 1.1 1.25\n",
+                             " 4 1 1.1 1.25 1 1 1.15 1 1.0\n 0.3 0.8 99999999999 1.0 1 1.0\n"};
+    for (const char* bytes : records) {
+        NAD_EC3_1_Record r;
+        FILE* f = testutil::Stream_With(bytes);
+        EXPECT_EQ(Read_NAD_EC3_1(f, &r), 1) << bytes;
+        EXPECT_EQ(r.f_given, 0) << bytes;  // never the wrapped value
+        std::fclose(f);
+    }
+    NAD_EC3_8_Record r8;
+    FILE* f = testutil::Stream_With(" -4294967292 1.3 1.0 1.0 1.0 1.1 1.1\n");
+    EXPECT_EQ(Read_NAD_EC3_8(f, &r8), 1);
+    EXPECT_EQ(r8.version, 0);
+    std::fclose(f);
+}
+
 TEST(NadEc3, ShortZO3_8RecordFailsWithVersion0) {
     NAD_EC3_8_Record r;
     FILE* f = testutil::Stream_With(" 3 1.3 1.0 1.0 1.0 1.1 1.1\n 3 1.2\n 1.0 1.15\n");

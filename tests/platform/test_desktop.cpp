@@ -77,6 +77,10 @@ TEST(Desktop, CopyFileKeepsBytesAndHonoursTheFlag)
     EXPECT_EQ(testutil::Read_File(t.file("dst.txt")), "old");
     EXPECT_EQ(VEKRemoveFile(t.file("dst.txt").c_str()), 0);
     EXPECT_EQ(VEKRemoveFile(t.file("dst.txt").c_str()), -1);
+    testutil::Write_File(t.file("leer.txt"), "");  // an empty file copies too
+    EXPECT_EQ(VEKCopyFile(t.file("leer.txt").c_str(), t.file("dst.txt").c_str(), 0), 1);
+    EXPECT_EQ(_access(t.file("dst.txt").c_str(), 0), 0);
+    EXPECT_EQ(testutil::Read_File(t.file("dst.txt")), "");
 }
 
 TEST(Desktop, WildcardSearchSeparatesFilesAndDirectories)

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
 #include <string>
 
 #include "platform/posix.h"
@@ -44,6 +46,55 @@ TEST(Posix, TempFileNameCreatesAFreshFileInTheDirectory)
     EXPECT_EQ(std::strncmp(n, (t.str() + "/VEK_").c_str(), t.str().size() + 5), 0);
     EXPECT_EQ(_access(n, 0), -1);  // only the name
     std::free(n);
+}
+
+namespace {
+int Write_Context_Text(FILE* f, void* context)
+{
+    const std::string* text = static_cast<const std::string*>(context);
+    return std::fwrite(text->data(), 1, text->size(), f) == text->size() ? 1 : 0;
+}
+int Write_Then_Give_Up(FILE* f, void*)
+{
+    std::fputs("halb", f);
+    return 0;
+}
+}  // namespace
+
+TEST(Posix, FilesAreReplacedWholeOrNotAtAll)
+{
+    TempDir t;
+    const mode_t mask = umask(022);
+    std::string text = "neu\n";
+    // A new file gets the permissions the umask allows; an existing one keeps
+    // its own; a link stays a link to the file it names.
+    ASSERT_EQ(VEK_Write_File_Replacing(t.file("neu.txt").c_str(), Write_Context_Text, &text), 1);
+    EXPECT_EQ(testutil::Read_File(t.file("neu.txt")), "neu\n");
+    EXPECT_EQ(std::filesystem::status(t.file("neu.txt")).permissions(), std::filesystem::perms(0644));
+    testutil::Write_File(t.file("alt.txt"), "alt\n");
+    chmod(t.file("alt.txt").c_str(), 0640);
+    std::filesystem::create_symlink(t.file("alt.txt"), t.file("link.txt"));
+    std::string win = t.str() + "\\link.txt";
+    ASSERT_EQ(VEK_Write_File_Replacing(win.c_str(), Write_Context_Text, &text), 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(t.file("link.txt")));
+    EXPECT_EQ(testutil::Read_File(t.file("alt.txt")), "neu\n");
+    EXPECT_EQ(std::filesystem::status(t.file("alt.txt")).permissions(), std::filesystem::perms(0640));
+    umask(mask);
+
+    // A writer that gives up, and writes that the disc refuses, leave the
+    // old file and no temporary behind.
+    testutil::Write_File(t.file("alt.txt"), "alt\n");
+    EXPECT_EQ(VEK_Write_File_Replacing(t.file("alt.txt").c_str(), Write_Then_Give_Up, nullptr), 0);
+    std::string big(5000, 'b');
+    {
+        testutil::ScopedFileSizeLimit full(1000);
+        EXPECT_EQ(VEK_Write_File_Replacing(t.file("alt.txt").c_str(), Write_Context_Text, &big), 0);
+    }
+    EXPECT_EQ(VEK_Write_File_Replacing(t.file("fehlt/x.txt").c_str(), Write_Context_Text, &text), 0);
+    EXPECT_EQ(VEK_Write_File_Replacing(t.str().c_str(), Write_Context_Text, &text), 0);  // a directory
+    EXPECT_EQ(testutil::Read_File(t.file("alt.txt")), "alt\n");
+    const auto entries = std::distance(std::filesystem::directory_iterator(t.path()), {});
+    EXPECT_EQ(entries, 3);  // neu.txt, alt.txt, link.txt
 }
 
 TEST(Posix, AccessModesAndCurrentDirectory)

@@ -347,6 +347,13 @@ TEST_F(Screen, PngSnapshotHoldsThePaletteColours) {
     EXPECT_EQ(h, 5);
     EXPECT_EQ(Screen_Write_PNG_Rect(dir.file("q.png").c_str(), 300, 300, 400, 400), 0);
     EXPECT_EQ(Screen_Write_PNG((dir.str() + "/missing/dir/s.png").c_str()), 0);
+    // A snapshot the disc cannot take leaves the older one as it was.
+    const std::string older = testutil::Read_File(dir.file("s.png"));
+    {
+        testutil::ScopedFileSizeLimit full(40);
+        EXPECT_EQ(Screen_Write_PNG(dir.file("s.png").c_str()), 0);
+    }
+    EXPECT_EQ(testutil::Read_File(dir.file("s.png")), older);
 }
 
 }  // namespace

@@ -40,5 +40,10 @@ TEST(ContentsPage, HeadAndCleanWriter) {
     fclose(list);
     const std::string next = testutil::Read_File(dir.file("BT01_03.OLI"));
     EXPECT_NE(next.find("#CONTENTS\n POS. 12: x\n\n#SHOWPARA\n"), std::string::npos) << next;
+
+    // A list whose head cannot be written is no list.
+    Set_File_Base("/dev/full");
+    Print_List_Suffix[0] = '\0';
+    EXPECT_EQ(Open_Contents_Page("12", "x", 0), nullptr);
     Set_File_Base("");
 }

@@ -454,6 +454,10 @@ TEST(VersionLine, VersionFileReader) {
     // Windows-style directory separator in the name, long first line, and a
     // "<" without two characters after it.
     testutil::Write_File(exec.file("P/VERSION"), std::string(300, 'v') + "\n<1\nx<ab<cd\n");
+    {  // an empty entry names no directory: nothing is looked for elsewhere
+        testutil::ScopedEnv empty("EXEC", "");
+        EXPECT_EQ(Read_Program_Version_File((exec.str() + "/P").c_str()), nullptr);
+    }
     const char* v = Read_Program_Version_File("P");
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(std::string(v), std::string(253, 'v') + "cd");
