@@ -118,6 +118,25 @@ bool Int_Of(double v, int* out) {
     return true;
 }
 
+// The title lines a block announces. A title line is never a keyword line,
+// so a keyword line or the end of the stream before the announced count
+// means a damaged count: false, and the stream is put back to the start of
+// that keyword line (where it can), so that a count far beyond what the
+// rest of the file holds cannot swallow the blocks that follow.
+bool Read_Title_Lines(FILE* stream, long long count, std::vector<std::string>& titles) {
+    std::string line;
+    for (long long i = 0; i < count; ++i) {
+        long at = std::ftell(stream);
+        if (!Read_Line(stream, line)) return false;
+        if (!line.empty() && line[0] == '#') {
+            if (at >= 0) std::fseek(stream, at, SEEK_SET);
+            return false;
+        }
+        titles.push_back(line);
+    }
+    return true;
+}
+
 char** Line_Array(const std::vector<std::string>& lines, bool* ok) {
     char** arr = static_cast<char**>(std::calloc(lines.size() + 1, sizeof(char*)));
     if (!arr) {
@@ -216,7 +235,7 @@ OLITable* readOLITableFromFILE(FILE* stream) {
         total += table->title_counts[i];
     }
     std::vector<std::string> titles, rows;
-    for (long long i = 0; ok && i < total && Read_Line(stream, line); ++i) titles.push_back(line);
+    if (ok && !Read_Title_Lines(stream, total, titles)) ok = false;
     std::vector<double> layout;
     if (ok && Read_Line(stream, line)) layout = Numbers_Of(line);
     for (size_t i = 0; i < 4 && i < layout.size(); ++i)

@@ -51,7 +51,10 @@ struct OLITable {
 // Returns a new table (free it with deleteOLITable), or null when the
 // stream is null, holds no such block, the block is damaged (a count or
 // layout number that no int holds, more columns than the position line has
-// characters) or memory is exhausted. Lines may end with LF or CRLF.
+// characters, fewer title lines than announced before the next keyword
+// line or the end) or memory is exhausted. After a title count that ran
+// into a keyword line the stream stands at that line, so the next call
+// reads the block that follows. Lines may end with LF or CRLF.
 OLITable* readOLITableFromFILE(FILE* stream);
 
 // Frees a table from readOLITableFromFILE; null is ignored.
