@@ -132,10 +132,33 @@ void Oli_List_End(FILE* stream);
 
 // ---- table writers -----------------------------------------------------------
 
-// One column of the general table writer.
+// Option flags of the general table writer.
+enum : int {
+    OLI_TABLE_NO_THIRD_HEAD = 0x1,  // no third head line (the head texts)
+    OLI_TABLE_NO_MOVE = 0x4,        // no move of 0.1 cm before the table
+    OLI_TABLE_LAYOUT_TAIL = 0x8,    // " 0 0 0 0 0 0 0 2" ends the layout line
+    OLI_TABLE_LONG_FLAGS = 0x40,    // long-table list flags before, normal ones after
+    OLI_TABLE_NORMAL_FLAGS = 0x400, // normal list flags before the table
+};
+
+// List flags (OLI_setFlags) set around a general table.
+enum : int {
+    OLI_LIST_FLAGS_LONG_TABLE = 0x280,
+    OLI_LIST_FLAGS_NORMAL = 0x380,
+};
+
+// Bit of a column flag word of the table options: the column is shown in
+// this table (when its record's visible word is set too).
+enum : int { OLI_COLUMN_SHOWN = 0x1 };
+
+// One column of the general table writer. With a second head row a title
+// "Group=Title" puts Group over the column in the second head row and
+// Title in the first; a title that begins with "=" joins its column to the
+// group of the column before it. Without a second head row the title is
+// written as it is.
 struct OliTableColumn {
-    char title[101];     // column title; "=" first joins it with the next
-    char head[76];       // head text, default "Nr"
+    char title[101];     // column title
+    char head[76];       // head text (third head line), default "Nr"
     char type[5];        // "TXT", "CHAR", "GEW", "ZZ" or a unit text
     int width;           // characters, default 4
     double start;        // first running number of a "ZZ" column (0: 1)
@@ -148,13 +171,17 @@ struct OliTableColumn {
 };
 
 // One cell of the general table writer, by column type: text for "TXT"
-// and "CHAR", value for numbers, count/bar/bundle for "GEW".
+// and "CHAR", value for numbers, count/bar/bundle for "GEW". A cell with a
+// remark name adds its remark to the table remarks (Table_Remark_Add).
 struct OliTableCell {
     const char* text;
     double value;
     int count;
     int bar_code;        // 0..11
     int bundle;
+    int remark_key;
+    const char* remark_name;  // null: no remark
+    const char* remark_text;
 };
 
 // Title lines of a table: counts of the three groups and their lines.
@@ -163,53 +190,91 @@ struct OliTableTitle {
     const char* const* lines;
 };
 
+// The option words of Oli_Table.
 struct OliTableOptions {
-    int flags;
-    int* column_flags;   // one 1 per column
-    int note_count;
-    int start_number;
-    int mark;
-    int second_head;
+    int flags;           // OLI_TABLE_* bits
+    int* column_flags;   // one word per column, OLI_COLUMN_SHOWN
+    int note_count;      // no note texts pass through Oli_Table: unused
+    int start_number;    // first running number of "ZZ" columns (0: theirs)
+    int mark;            // row count for the long-table flags; -1: the table mark
+    int second_head;     // not 0: a second head row is written
     int reserved;
 };
 
-// Row of the listing table: name, unit and one value per column.
+// Row of the listing table: name, unit and one value per column. A row
+// whose unit is a column type ("TXT", "CHAR", "GEW", "ZZ") takes its cells
+// from cells (null: empty cells) and numbers its "ZZ" cells 1, 2, ...
 struct OliSimpleRow {
     const char* name;
     const char* unit;
     const double* values;
     int decimals;
+    const OliTableCell* cells;
 };
 
+// 0 for a column whose type begins with "TXT" or "GEW" or is "CHAR" or
+// "ZZ", else 1 (also for null).
 int Column_Type_Invalid(const OliTableColumn* column);
-// Grows *columns to count records with the defaults; returns the array, or
-// null (array unchanged) when memory is exhausted.
+// Grows *columns to count records with the defaults and remembers the
+// array as the one Oli_Table writes with; returns the array. A count below
+// 1 changes nothing and returns *columns; exhausted memory returns null
+// with *columns unchanged.
 OliTableColumn* Oli_Init_Columns(int count, OliTableColumn** columns);
+// Frees *columns and sets it to null; null is ignored.
 void Oli_Free_Columns(OliTableColumn** columns);
+// Records of the array Oli_Init_Columns grew last (0 once it was freed).
 int Oli_Columns_Allocated(void);
+// The default options: flags 0, one OLI_COLUMN_SHOWN per column, mark -1.
+// 1, or 0 for null options or exhausted memory (options then hold no array).
 int Oli_Init_Table_Options(OliTableOptions* options, int columns);
+// Frees the column flags of options; null is ignored.
 void Oli_Free_Table_Options(OliTableOptions* options);
+// Adds a remark (name cut to 9, text to 199 characters). 1 added, 0 when
+// an entry with the same key or name exists (the list is then unchanged).
 int Table_Remark_Add(int key, const char* name, const char* text);
 int Table_Remark_Count(void);
+// Empties the remark list and frees it.
 void Table_Remarks_Clear(void);
 
-// Writes a general table. 0 written (or nothing to write: null stream, no
-// column, no row); -1 when fewer column records were allocated than
-// columns asked for, and then nothing is written.
-int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, OliTableColumn* column_records,
-               const OliTableTitle* title, int flags, int note_count, const char* const* notes, int start_number);
+// Writes a general table: columns x rows cells (row by row), the column
+// flags (null: all shown), the records, title lines, OLI_TABLE_* flags and
+// the note lines; start_number (not 0) restarts the "ZZ" columns, mark
+// (not -1) replaces the table mark for this table, second_head asks for
+// the second head row. The note lines follow the table, then the collected
+// table remarks ("name text"), after which the remark list is empty. 0
+// written (or nothing to write: null stream, no column, no row); -1 when
+// fewer column records were allocated than columns asked for, and then
+// nothing is written. Neither cells nor column records are modified.
+int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, const int* column_flags,
+               const OliTableColumn* column_records, const OliTableTitle* title, int flags, int note_count,
+               const char* const* notes, int start_number, int mark, int second_head);
 // OliTabelle over the column array that Oli_Init_Columns grew last, with
-// the words of the options (defaults made and freed when options is null).
+// the words of the options (defaults made and freed when options is null;
+// nothing is written when they cannot be made). Without a grown array it
+// is refused as OliTabelle refuses too few column records.
 void Oli_Table(FILE* stream, int columns, int rows, const OliTableCell* cells, const OliTableOptions* options);
 // The listing table: row name, unit, then the values; columns placed from
-// the visible lengths of names, units and cell texts.
+// the visible lengths of names, units and cell texts. Nothing for a null
+// stream, no row, no column or no rows. The rows are never modified.
 void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* row_records);
+// Cell text of value `column` of a listing-table row by the column type
+// (null: the row's unit), as Oli_Format_Table_Cell gives it; width 0 gives
+// the text as long as it needs, decimals -1 the row's. Returns out (always
+// terminated, cut to out_size - 1); the row is never modified.
 char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, const double* values, int width,
                       int decimals, char* out, size_t out_size);
+// Cell text of row `row` of a general-table column, padded to the column
+// width. Returns out (always terminated, cut to out_size - 1).
 char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTableCell* cell, char* out,
                             size_t out_size);
+// Visible length with sub- and superscript characters counting 0.8,
+// rounded; 0 for null.
 int Visible_Length_Sub_Sup(const char* text);
+// The row count from which OliTabelle sets the long-table list flags (100
+// at start).
 void Oli_Set_Table_Mark(int mark);
+// Copies at most 99 characters into one static title buffer and returns
+// it; null gives "". Each call overwrites the previous title.
 const char* Oli_Set_Table_Title(const char* text);
 
 #endif
