@@ -62,7 +62,7 @@ struct Oli_Picture_State {
     int color_mode;        // colour records written when not 0
     int fill_mode;         // 0: fills become pattern 0, filled polygons left out
     int list_version;      // print-list format word
-    int dimension_style;   // bits of Oli_Set_Dimension_Style
+    int dimension_style;   // OLI_DIM_* bits
     int stagger_flag;      // alternation of dimension texts that do not fit
     int line_rgb[3];
     double line_lightness; // percent
@@ -166,6 +166,14 @@ int Oli_Compare_Y_Asc(const void* a, const void* b);
 
 // ---- dimension lines and axis symbols -----------------------------------
 
+// Bits of the dimension style.
+enum : int {
+    OLI_DIM_NO_FIRST_END = 0x1,   // no extension line or mark at the first end
+    OLI_DIM_NO_SECOND_END = 0x2,  // ... at the second end
+    OLI_DIM_DOT_MARKS = 0x8,      // dots instead of oblique ticks
+};
+
+// Sets the OLI_DIM_* bits of every dimension that follows; cannot fail.
 void Oli_Set_Dimension_Style(int style);
 // Returns 2.0 or 3.2 after a staggered text, else 0.0 (also for a length
 // below 0.01, when nothing but an empty element is written).

@@ -31,7 +31,6 @@ namespace {
 constexpr double kLine = 0.38;        // one text line, cm
 constexpr double kSmallLine = 0.286;  // one small text line, cm
 constexpr size_t kMaxText = 255;      // formatted texts are cut here
-const char kEscape = '\xCE';
 
 double text_width = 17.0;
 float left_margin = 0.0f;

@@ -11,6 +11,9 @@
 #include <cstddef>
 #include <cstdio>
 
+// The markup escape byte of print-list texts.
+constexpr unsigned char OLI_MARKUP_ESCAPE = 0xCE;
+
 #define OLI_MAX_LEVELS 6
 #define OLI_POSITION_INDICES 10
 

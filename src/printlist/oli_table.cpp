@@ -187,7 +187,7 @@ int Visible_Length_Sub_Sup(const char* text) {
     int small = 0;
     bool in_run = false;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-        if (*p == 0xCE && p[1]) {
+        if (*p == OLI_MARKUP_ESCAPE && p[1]) {
             if (p[1] == '\\' || p[1] == '/') in_run = true;
             else if (p[1] == 'r') in_run = false;
             ++p;
