@@ -372,6 +372,7 @@ namespace {
 // 1 .. 6.
 int Count_Heading(int level) {
     int lc = Clamp_Level(level);
+    assert(lc >= 1 && lc <= OLI_MAX_LEVELS);
     used_levels = std::max(used_levels, lc);
     ++counters[lc - 1];
     if (level <= 5)
@@ -749,6 +750,7 @@ void Oli_List_Cell(FILE* stream, const char* format, ...) {
         Set_List_Stops();
     }
     OLI_Set_Para_Mode(line_font_code);
+    assert(list_state.current >= 0);  // an active list always has a current cell
     bool last = list_state.current >= list_state.cells - 1;
     if (last) text += '\n';
     if (list_state.current == 0 && list_state.first_without_tab) OLI_printf(stream, "%s", text.c_str());

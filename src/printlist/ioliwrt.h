@@ -25,10 +25,17 @@ constexpr unsigned char OLI_MARKUP_ESCAPE = 0xCE;
 // stored-position indices and resets the paragraph writer, so that nothing
 // of an earlier list is carried into this one.
 void Oli_Writer_Init(int levels, int kind, int flags);
+// Level kinds 1 .. used levels := kinds[0 ..] (kinds must hold that
+// many); all six indent steps recomputed (0.28 for kind 1, else 0.48).
 void Oli_Set_Level_Kinds(const int kinds[]);
+// Headings up to this level get a bookmark entry.
 void Oli_Set_Bookmark_Depth(int depth);
+// Bookmark levels are closed and opened for headings up to this level.
 void Oli_Set_Bookmark_Max_Level(int level);
+// Closes the open bookmark levels (one level-17 entry each); the last
+// bookmark level is kept. Nothing for a null stream.
 void Oli_Close_Bookmarks(FILE* stream);
+// Chapter counters; a level outside 1..6 is taken as the nearer of them.
 int Oli_Get_Chapter_Counter(int level);
 void Oli_Set_Chapter_Counter(int level, int value);
 void Oli_Next_Chapter_Counter(int level);
@@ -36,30 +43,45 @@ void Oli_Next_Chapter_Counter(int level);
 const char* Oli_Get_Heading_Number(void);
 void Oli_Numbering_Off(void);
 void Oli_Numbering_On(void);
+// Usable width of a line in cm (17.0 at start).
 double Oli_Get_Text_Width(void);
 void Oli_Set_Text_Width(double cm);
+// Store the margin (as a float) in any case and hand both margins to the
+// layout library; a null stream writes nothing.
 void Oli_Set_Left_Margin(FILE* stream, double cm);
 void Oli_Set_Right_Margin(FILE* stream, double cm);
 float Oli_Get_Left_Margin(void);
 float Oli_Get_Right_Margin(void);
+// Characters of a line in the font (codes above 10 count as 96) at the
+// current left margin, rounded half away from zero.
 int Oli_Chars_Per_Line(int font_code);
 int Oli_Chars_Per_Line_Current(void);
+// Font code of text lines (7 at start).
 void Oli_Set_Font_Code(int code);
 int Oli_Get_Font_Code(void);
+// Font code of tabbed list lines and column lists (7 at start).
 void Oli_Set_Line_Font_Code(int code);
 int Oli_Get_Line_Font_Code(void);
+// While on, text lines drop the trailing zeros of decimal numbers.
 void Oli_Set_Strip_Zeros(int on);
 int Oli_Get_Strip_Zeros(void);
+// Vertical moves by n lines of 0.38 cm, by cm, or to the top; space
+// reserved for n lines (or small lines of 0.286 cm). Nothing for a null
+// stream; nothing to fail.
 void Oli_Move_Lines(FILE* stream, double n);
 void Oli_Move_Y(FILE* stream, double cm);
 void Oli_Y_To_Top(FILE* stream);
 void Oli_Reserve_Lines(FILE* stream, double n);
 void Oli_Reserve_Small_Lines(FILE* stream, double n);
 // Lowest free index 0..9, stored through the layout library; -1 for a null
-// stream or when all ten are in use.
+// stream or when all ten are in use (then a console line in verbose mode).
 int Oli_Store_Y_Position(FILE* stream);
+// Returns to a stored position and frees its index; an index that is not
+// in use is only freed, one outside 0..9 or a null stream does nothing.
 void Oli_Restore_Y_Position(FILE* stream, int index);
+// The same without freeing the index.
 void Oli_Return_To_Y_Position(FILE* stream, int index);
+// Frees an index (outside 0..9: ignored) or all ten.
 void Oli_Free_Position_Index(int index);
 void Oli_Reset_Position_Indices(void);
 // Hanging indent of numbered headings in cm, from the used levels and
@@ -67,24 +89,51 @@ void Oli_Reset_Position_Indices(void);
 double Oli_Hanging_Indent(void);
 
 // ---- headings, text lines, check lines ----------------------------------------
+// All of them format printf-style into at most 255 characters and write the
+// result unchanged; none reports a failure (the paragraph writer's results
+// are not passed on).
 
+// A numbered heading of the level with bookmark bookkeeping; level 0 is a
+// plain title without counter or bookmark. Nothing at all for a null
+// stream or a level below 0.
 void Oli_Heading(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// The same, its bookmark entry at the given bookmark level and no
+// bookmark levels closed or opened.
 void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const char* format, ...)
     __attribute__((format(printf, 4, 5)));
+// The same without bookmark entry.
 void Oli_Heading_Simple(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// Oli_Heading that writes no heading: counters, used levels, bookmarks and
+// the move after a level-1 heading as for a written one.
 void Oli_Heading_Silent(FILE* stream, int level, const char* format, ...) __attribute__((format(printf, 3, 4)));
+// The heading writer the four above call: counters and used levels always
+// change; with a stream the margins, moves, bookmark and the heading
+// paragraph follow (older forms below list version 335). The title (null:
+// "") is never read as a format.
 void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level);
 // The heading of a list of a version below 335, which Oli_Chapter_Heading
 // takes instead: the number and title as text records of a small picture.
 // Counters change as for Oli_Chapter_Heading; a null stream writes nothing.
 void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level);
 
+// One text line in the text font (trailing zeros dropped while switched
+// on; the bytes 0xFD and 0xFA become superscript 2 and 3); an empty text
+// gives a line holding only the blank. Nothing for a null stream.
 void Oli_Text_Line(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// Oli_Text_Line of the text; with ok 0 the failure mark at the right edge.
 void Oli_Text_Line_Check(FILE* stream, const char* text, int ok);
+// One paragraph in font mode 3; nothing while the paragraph output switch
+// is off or for a null stream. Oli_Text_Small writes whatever the switch
+// and leaves it as it was.
 void Oli_Text_Paragraph(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
 void Oli_Text_Small(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// One paragraph in font mode 5; nothing for a null stream.
 void Oli_Text_Big(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// The first line of the program's version file (else "NAME Version: ???")
+// as a small paragraph at the right edge; the left margin is put back.
 void Oli_Version_Line(FILE* stream, const char* program_name);
+// The text at one tab stop (position in cm) in the text font, as its own
+// paragraph; nothing for a null stream.
 void Oli_Text_At_Tab(FILE* stream, double position, const char* text);
 void Oli_Text_At_Tab_Printf(FILE* stream, double position, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
@@ -106,6 +155,7 @@ char* Compare_Text_Op(const char* name, double a, const char* op, double b, int 
 int Oli_Check_Line(FILE* stream, const char* before, double value, const char* op, double limit, int decimals,
                    const char* after, const char* when_met, const char* when_failed);
 
+// Length without trailing blanks; 0 for null.
 int Trimmed_Length(const char* text);
 // Whether the markup switch (e.g. "\xCE" "b") is open at place, a pointer
 // into text (the text before place is looked at).
@@ -119,18 +169,33 @@ int Markup_Is_S_Open(const char* text, const char* place);
 // there; the text (size bytes) holds at most size - 1 characters after it.
 void Replace_With_Markup(char* text, const char* pattern, const char* replacement, size_t size);
 
-// Tabbed list lines.
+// Tabbed list lines. None can fail; the caller's arrays and texts are
+// never modified, and texts are never read as formats (only format_a and
+// format_b are, each with its one double).
+//
+// Starts a list of n cells per line with tab stops at the positions (a
+// first position that rounds to 0 puts the first cell at the margin,
+// without a tab); n <= 0 with such a first position, or null positions,
+// switches the list off.
 void Oli_List_Tabs(int n, const double positions[]);
 void Oli_List_Tabs_2(double x1, double x2);
 void Oli_List_Tabs_3(double x1, double x2, double x3);
+// The next cell of the active list (the last one ends the line); nothing
+// while no list is active.
 void Oli_List_Cell(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// Three cells: two texts and a formatted third.
 void Oli_List_Row_3(FILE* stream, const char* cell1, const char* cell2, const char* format, ...)
     __attribute__((format(printf, 4, 5)));
+// Three cells, the third "a sign b" with the caller's number formats.
 void Oli_List_Compare_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
                           char sign, const char* format_b, double b);
+// As Oli_List_Compare_Row; with ok 0 the numbers bold, the remark after
+// them and the failure mark at the right edge.
 void Oli_List_Check_Row(FILE* stream, const char* cell1, const char* cell2, const char* format_a, double a,
                         char sign, const char* format_b, double b, int ok, const char* remark);
+// Space of n lines before the next paragraph.
 void Oli_List_Space(FILE* stream, double n);
+// Ends the list's paragraph and clears the list state.
 void Oli_List_End(FILE* stream);
 
 // ---- table writers -----------------------------------------------------------

@@ -410,6 +410,7 @@ int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, c
         Collect_Message("%s", "Fehler in Funktion 'OliTabelle': zu wenig Spalten allociert!");
         return -1;
     }
+    assert(columns <= allocated_columns);  // every column has its record
     std::vector<const OliTableColumn*> shown;
     for (int c = 0; c < columns; ++c)
         if (Shown(column_records[c], column_flags, c)) shown.push_back(&column_records[c]);
