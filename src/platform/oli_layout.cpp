@@ -71,8 +71,8 @@ std::string Margin_Text(double cm) {
 
 // Mode words of the keyword lines: a relative move is 256, a relative
 // margin 257; other modes are written as given.
-int Y_Mode_Word(int mode) { return mode == 1 ? 256 : mode; }
-int Margin_Mode_Word(int mode) { return mode == 1 ? 257 : mode; }
+int Y_Mode_Word(int mode) { return mode == OLI_Y_RELATIVE ? 256 : mode; }
+int Margin_Mode_Word(int mode) { return mode == OLI_MARGINS_RELATIVE ? 257 : mode; }
 
 // Reads one line without its LF or CRLF; false at the end of the stream.
 bool Read_Line(FILE* stream, std::string& line) {

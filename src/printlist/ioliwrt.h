@@ -19,9 +19,16 @@ constexpr unsigned char OLI_MARKUP_ESCAPE = 0xCE;
 
 // ---- writer state ----------------------------------------------------------
 
+// Flags of Oli_Writer_Init: numbered headings put a blank (no tab, no
+// hanging indent) between number and title; headings carry no number.
+enum : int {
+    OLI_WRITER_PLAIN_NUMBERS = 0x1,
+    OLI_WRITER_NO_NUMBERING = 0x2,
+};
+
 // Starts the state for a new print list: counters 0, used levels
 // min(levels, 6), level kinds and indent steps, bookmark level, switches
-// from flags (bit 0 plain numbers, bit 1 no numbering). Also frees the
+// from the OLI_WRITER_* flags. Cannot fail. Also frees the
 // stored-position indices and resets the paragraph writer, so that nothing
 // of an earlier list is carried into this one.
 void Oli_Writer_Init(int levels, int kind, int flags);

@@ -416,7 +416,7 @@ int OliTabelle(FILE* stream, int columns, int rows, const OliTableCell* cells, c
         if (Shown(column_records[c], column_flags, c)) shown.push_back(&column_records[c]);
 
     bool normal_after = List_Flags_Before(stream, rows, flags, mark);
-    if (!(flags & OLI_TABLE_NO_MOVE)) OLI_setYPositionCM(stream, 1, 0.1);
+    if (!(flags & OLI_TABLE_NO_MOVE)) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.1);
     Write_Title_Block(stream, title);
     Write_Layout(stream, shown, columns, flags, second_head != 0);
     Write_Head_Rows(stream, shown, flags, second_head != 0);
@@ -450,7 +450,7 @@ void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* r
         for (int k = 0; k < columns; ++k)
             c = std::max(c, MT_String_Length(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf)));
     }
-    OLI_setYPositionCM(stream, 1, 0.1);
+    OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.1);
     Safe_Fprintf(stream, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 %d\n", columns + 1);
     double pos = n + 1;
     Safe_Fprintf(stream, " %f", pos);

@@ -205,7 +205,7 @@ TEST(ParagraphWriter, RefusedWriteGivesMinusOne) {
     testutil::Write_File(dir.file("ro.oli"), "");
     FILE* ro = std::fopen(dir.file("ro.oli").c_str(), "r");
     ASSERT_NE(ro, nullptr);
-    Oli_Writer_Init(0, 0, 1);
+    Oli_Writer_Init(0, 0, OLI_WRITER_PLAIN_NUMBERS);
     EXPECT_EQ(OLI_printf(ro, "text\n"), -1);
     std::fclose(ro);
 }

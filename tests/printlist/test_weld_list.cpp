@@ -22,7 +22,7 @@ TEST(WeldPrintList, MatchesTheCheckedFile) {
     ASSERT_NE(list, nullptr);
 
     // List head.
-    Oli_Writer_Init(0, 0, 1);
+    Oli_Writer_Init(0, 0, OLI_WRITER_PLAIN_NUMBERS);
     Oli_Set_Bookmark_Depth(6);
     Oli_Set_Bookmark_Max_Level(1);
     EXPECT_EQ(OLI_End_Text(list), -1);  // nothing open yet
