@@ -4,8 +4,8 @@
 // "-1" and the text lines; a format change inside a block is a change group
 // ("#END_OF_TEXT", a kind word, optional space line, optional new field
 // lines, "-1"). The writer keeps three formats: the defaults, the pending
-// one (what the next text is written with; all setters work on it) and the
-// current one (what the open paragraph was written with). A change counter
+// one (what the next text is written with) and the current one (what the
+// open paragraph was written with). A change counter
 // forces a change group even between equal formats (a new paragraph, new
 // tab stops).
 //

@@ -95,9 +95,8 @@ void OLI_Reset_Writer(void);
 
 // Format setters and getters. They never write and cannot fail. Each first
 // brings a writer that was never used (or was reset) to its start, so that
-// a setting made before the first text is kept. All of them work on the
-// pending format, the one the next text is written with, except
-// OLI_Set_Para_Flag, which marks the paragraph already being written.
+// a setting made before the first text is kept. They work on the pending
+// format, the one the next text is written with.
 //
 // OLI_New_Paragraph: pending := defaults (no tab stops) and a change group
 // is due before the next text even when nothing else changed.
@@ -116,11 +115,6 @@ void OLI_Set_Para_Factor(double factor);
 double OLI_Get_Para_Factor(void);
 // Pending OLI_PARA_SETTABLE bits := those of bits; other bits are ignored.
 void OLI_Set_Para_Flags(int bits);
-// Sets OLI_PARA_MARKED on the current format (the paragraph being
-// written): the change group or end that closes it carries
-// OLI_KIND_MARKED, and the next text starts a change group. The pending
-// format is not modified.
-void OLI_Set_Para_Flag(void);
 
 // Tab stops of the pending format (setter rules as above). OLI_Set_Tabs
 // takes at most OLI_MAX_TABS stops; kinds null gives all stops kind. n <= 0
@@ -131,6 +125,12 @@ void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n);
 void OLI_Set_Single_Tab(int kind, double width);
 // Clears the stops; nothing when none were set.
 void OLI_End_Tabs(void);
+
+// Unlike the setters above, marks the paragraph already being written:
+// sets OLI_PARA_MARKED on the current format, so the change group or end
+// that closes it carries OLI_KIND_MARKED and the next text starts a change
+// group. The pending format is not modified; never writes, cannot fail.
+void OLI_Set_Para_Flag(void);
 
 // The tab writer: the tab lines of the current stops. 1 written, 0 for a
 // null stream or a refused write. Never changes the stops.
