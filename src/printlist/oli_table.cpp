@@ -94,19 +94,19 @@ std::string Bar_Text(const OliTableCell* cell) {
     return buf;
 }
 
+// Whether a type text names one of the column types (not a unit).
+bool Is_Column_Type(const char* t) {
+    return std::strncmp(t, "TXT", 3) == 0 || std::strncmp(t, "GEW", 3) == 0 || std::strcmp(t, "CHAR") == 0 ||
+           std::strcmp(t, "ZZ") == 0;
+}
+
 void Copy_Out(const std::string& text, char* out, size_t out_size) {
     if (out && out_size > 0) std::snprintf(out, out_size, "%s", text.c_str());
 }
 
 }  // namespace
 
-int Column_Type_Invalid(const OliTableColumn* column) {
-    if (!column) return 1;
-    const char* t = column->type;
-    if (std::strncmp(t, "TXT", 3) == 0 || std::strncmp(t, "GEW", 3) == 0) return 0;
-    if (std::strcmp(t, "CHAR") == 0 || std::strcmp(t, "ZZ") == 0) return 0;
-    return 1;
-}
+int Column_Type_Invalid(const OliTableColumn* column) { return column && Is_Column_Type(column->type) ? 0 : 1; }
 
 OliTableColumn* Oli_Init_Columns(int count, OliTableColumn** columns) {
     assert(columns);
@@ -206,13 +206,6 @@ const char* Oli_Set_Table_Title(const char* text) {
 }
 
 namespace {
-
-// Whether a type text names one of the column types (not a unit).
-bool Is_Column_Type(const char* type) {
-    OliTableColumn probe{};
-    std::snprintf(probe.type, sizeof probe.type, "%s", type);
-    return std::strncmp(type, probe.type, sizeof probe.type) == 0 && !Column_Type_Invalid(&probe);
-}
 
 // A typed listing-table cell as a general-table cell of a column of the
 // type; width 0 takes the text as long as it needs.
