@@ -59,8 +59,8 @@ std::string Margin_Text(double cm) {
 
 // Mode words of the keyword lines: a relative move is 256, a relative
 // margin 257; other modes are written as given.
-int Y_Mode_Word(int mode) { return mode == 1 ? 256 : mode; }
-int Margin_Mode_Word(int mode) { return mode == 1 ? 257 : mode; }
+int Y_Mode_Word(int mode) { return mode == OLI_Y_RELATIVE ? 256 : mode; }
+int Margin_Mode_Word(int mode) { return mode == OLI_MARGINS_RELATIVE ? 257 : mode; }
 
 // Reads one line without its LF or CRLF; false at the end of the stream.
 bool Read_Line(FILE* stream, std::string& line) {
@@ -103,6 +103,25 @@ std::vector<double> Numbers_Of(const std::string& line) {
 bool Int_Of(double v, int* out) {
     if (!(v >= INT_MIN && v <= INT_MAX)) return false;  // NaN fails here too
     *out = static_cast<int>(v);
+    return true;
+}
+
+// The title lines a block announces. A title line is never a keyword line,
+// so a keyword line or the end of the stream before the announced count
+// means a damaged count: false, and the stream is put back to the start of
+// that keyword line (where it can), so that a count far beyond what the
+// rest of the file holds cannot swallow the blocks that follow.
+bool Read_Title_Lines(FILE* stream, long long count, std::vector<std::string>& titles) {
+    std::string line;
+    for (long long i = 0; i < count; ++i) {
+        long at = std::ftell(stream);
+        if (!Read_Line(stream, line)) return false;
+        if (!line.empty() && line[0] == '#') {
+            if (at >= 0) std::fseek(stream, at, SEEK_SET);
+            return false;
+        }
+        titles.push_back(line);
+    }
     return true;
 }
 
@@ -204,7 +223,7 @@ OLITable* readOLITableFromFILE(FILE* stream) {
         total += table->title_counts[i];
     }
     std::vector<std::string> titles, rows;
-    for (long long i = 0; ok && i < total && Read_Line(stream, line); ++i) titles.push_back(line);
+    if (ok && !Read_Title_Lines(stream, total, titles)) ok = false;
     std::vector<double> layout;
     if (ok && Read_Line(stream, line)) layout = Numbers_Of(line);
     for (size_t i = 0; i < 4 && i < layout.size(); ++i)

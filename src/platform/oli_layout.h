@@ -11,6 +11,23 @@
 
 #include <cstdio>
 
+// Mode words of OLI_setYPositionCM (a move from the current position, or
+// a position from the top) and OLI_setMarginsCM.
+enum : int {
+    OLI_Y_RELATIVE = 1,
+    OLI_Y_ABSOLUTE = 4,
+    OLI_MARGINS_RELATIVE = 1,
+};
+
+// Bookmark levels with a fixed meaning: the empty entry after an older
+// heading, the entry of a heading that opens a bookmark level, and the
+// entry that closes one.
+enum : int {
+    OLI_BOOKMARK_AFTER_OLD_HEADING = 15,
+    OLI_BOOKMARK_OPENS_LEVEL = 16,
+    OLI_BOOKMARK_CLOSES_LEVEL = 17,
+};
+
 // Layout calls. Each takes the open print-list stream first; a null stream
 // writes nothing and gives 0. The result is 1 when the block was written, 0
 // when the stream refused it. Distances are in cm.
@@ -51,7 +68,10 @@ struct OLITable {
 // Returns a new table (free it with deleteOLITable), or null when the
 // stream is null, holds no such block, the block is damaged (a count or
 // layout number that no int holds, more columns than the position line has
-// characters) or memory is exhausted. Lines may end with LF or CRLF.
+// characters, fewer title lines than announced before the next keyword
+// line or the end) or memory is exhausted. After a title count that ran
+// into a keyword line the stream stands at that line, so the next call
+// reads the block that follows. Lines may end with LF or CRLF.
 OLITable* readOLITableFromFILE(FILE* stream);
 
 // Frees a table from readOLITableFromFILE; null is ignored.

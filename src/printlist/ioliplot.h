@@ -62,7 +62,7 @@ struct Oli_Picture_State {
     int color_mode;        // colour records written when not 0
     int fill_mode;         // 0: fills become pattern 0, filled polygons left out
     int list_version;      // print-list format word
-    int dimension_style;   // bits of Oli_Set_Dimension_Style
+    int dimension_style;   // OLI_DIM_* bits
     int stagger_flag;      // alternation of dimension texts that do not fit
     int line_rgb[3];
     double line_lightness; // percent
@@ -95,6 +95,7 @@ int Oli_Grafik_Begin_Plain(FILE* stream, double x1, double y1, double x2, double
 
 // Text angle := angle x mirror sign, reduced by whole turns above 2 pi.
 void Oli_Set_Text_Angle(double angle);
+// The text angle in radians as stored.
 double Oli_Get_Text_Angle(void);
 // World point turned by the rotation and scaled; null outputs are skipped.
 void Oli_World_To_Paper(double x, double y, double* px, double* py);
@@ -105,31 +106,53 @@ void Oli_Paper_To_World_Length(double length, double* along_x, double* along_y);
 // mode of the caller is left as it was.
 int Oli_Find_Standard_Scale(double paper_width, double paper_height, double world_width,
                             double world_height);
+// Sends the records to stream (null: nowhere) and keeps the stream in use
+// for Oli_Restore_Output; one level only, a second call overwrites it.
 void Oli_Redirect_Output(FILE* stream);
+// Puts the kept stream back and returns it (null when none was kept).
 FILE* Oli_Restore_Output(void);
+// Empties the world box: minima 1e100, maxima -1e100.
 void Oli_Reset_Bounding_Box(void);
+// The world box drawn so far into the non-null pointers.
 void Oli_Get_Bounding_Box(double* xmin, double* ymin, double* xmax, double* ymax);
+// Colour records are written while the colour mode is not 0.
 void Oli_Set_Color_Mode(int on);
 int Oli_Get_Color_Mode(void);
+// With the fill mode 0 every fill pattern is written as 0.
 void Oli_Set_Fill_Mode(int on);
+// The print-list format word (338 at start); below 335 the text writers
+// take their older block forms.
 void Oli_Set_List_Version(int version);
 int Oli_Get_List_Version(void);
 
 // ---- graphic records and primitive writers ------------------------------
+// None of them can fail: with a null picture stream they write nothing and
+// still keep the state (box, colours, element bracket); the caller's
+// coordinates and arrays are never modified.
 
+// Opens an element (" 30", and " 52" in colour mode) and saves the text
+// angle, the rotation and, with a plot file open, its pen, filling, line
+// type and font; Oli_Element_End closes it and puts all of them back.
 void Oli_Element_Begin(void);
 void Oli_Element_End(void);
+// Fill pattern record (pattern 0 while the fill mode is off).
 void Oli_Fill_Record(int pattern);
+// Dash pattern record of line type 1..4; any other type is solid.
 void Oli_Dash_Pattern(int line_type);
+// Store the line or fill colour (packed as Pack_RGB, or components) or its
+// lightness change in percent, and write the colour record in colour mode.
 void Oli_Set_Line_Color(int packed);
 void Oli_Set_Line_RGB(int r, int g, int b);
 void Oli_Set_Line_Lightness(double percent);
 void Oli_Set_Fill_Color(int packed);
 void Oli_Set_Fill_RGB(int r, int g, int b);
 void Oli_Set_Fill_Lightness(double percent);
+// The colour control records 59, 60 and 61, in colour mode only.
 void Oli_Color_Control_59(void);
 void Oli_Color_Control_60(void);
 void Oli_Color_Control_61(void);
+// In colour mode: the fill group of value with the pattern, or a plain
+// pattern 0 while the fill mode is off.
 void Oli_Color_Fill_Group(int value, int pattern);
 
 // r + 256 g + 65536 b with each component clamped to 0..255.
@@ -145,20 +168,28 @@ void Scale_RGB_Lightness(int* r, int* g, int* b, double percent);
 int Lighten_Packed_Color(int packed, double percent);
 int Darken_Packed_Color(int packed, double percent);
 
+// A line, rectangle outlines and filled rectangles between two corners or
+// about a centre, in world coordinates.
 void Oli_Line(double x1, double y1, double x2, double y2);
 void Oli_Rect_Outline(double x1, double y1, double x2, double y2);
 void Oli_Rect_Outline_Centered(double cx, double cy, double width, double height);
 void Oli_Filled_Rect(double x1, double y1, double x2, double y2);
 void Oli_Filled_Rect_Centered(double cx, double cy, double width, double height);
+// Filled rectangle (x1, y1)-(x2, y2) with the rectangular hole
+// (x3, y3)-(x4, y4).
 void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, double y3, double x4,
                       double y4);
 // Record 18 of n points; the caller's arrays are never modified.
 void Oli_Polygon_Record(int n, const double x[], const double y[]);
+// Record 18 of three and of n points.
 void Oli_Filled_Triangle(const double x[3], const double y[3]);
 void Oli_Filled_Polygon(int n, const double x[], const double y[]);
 // n >= 2: closed outline; n <= -2: open chain of |n| points; else nothing.
 void Oli_Polyline(int n, const double x[], const double y[]);
+// A bar of the paper width about the line; with outline its edges too.
 void Oli_Thick_Line(double x1, double y1, double x2, double y2, double width, int outline);
+// qsort comparisons of points (two doubles x, y) by x or y, descending or
+// ascending; -1, 0 or 1.
 int Oli_Compare_X_Desc(const void* a, const void* b);
 int Oli_Compare_X_Asc(const void* a, const void* b);
 int Oli_Compare_Y_Desc(const void* a, const void* b);
@@ -166,57 +197,103 @@ int Oli_Compare_Y_Asc(const void* a, const void* b);
 
 // ---- dimension lines and axis symbols -----------------------------------
 
+// Bits of the dimension style.
+enum : int {
+    OLI_DIM_NO_FIRST_END = 0x1,   // no extension line or mark at the first end
+    OLI_DIM_NO_SECOND_END = 0x2,  // ... at the second end
+    OLI_DIM_DOT_MARKS = 0x8,      // dots instead of oblique ticks
+};
+
+// Sets the OLI_DIM_* bits of every dimension that follows; cannot fail.
 void Oli_Set_Dimension_Style(int style);
-// Returns 2.0 or 3.2 after a staggered text, else 0.0 (also for a length
-// below 0.01, when nothing but an empty element is written).
+// A dimension of (x1, y1)-(x2, y2) with text height h: the main text and
+// the small raised second text (null counts as ""); w is the text width
+// in world units, mode 0 staggers a text wider than the length. Returns
+// 2.0 or 3.2 after a staggered text, else 0.0 (also for a length below
+// 0.01, when nothing but an empty element is written). Cannot fail; the
+// texts are never modified or read as formats.
 double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, const char* main_text,
                           const char* second_text, double w, int mode);
+// The same labelled with the length in whole cm and its first decimal as
+// the second text; _Offset first shifts the line by e to its left.
 double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode);
 double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
                                     int mode);
 // Length in units u (u <= 0: in |u| with its first decimal); 0.0 without
-// drawing for a unit of 0.
+// drawing for a unit of 0 (_Checked: for |u| below 1e-5).
 double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
                                double u);
 double Oli_Dimension_Line_Unit_Checked(double x1, double y1, double x2, double y2, double h,
                                        double u, int mode);
+// A length in m labelled in cm (below 1 m) or m, halves as a raised "5";
+// 0.0 without drawing for a length below 0.01.
 double Oli_Dimension_Line_m(double x1, double y1, double x2, double y2, double h);
+// The n points projected on the line (xa, ya)-(xb, yb), sorted along it,
+// and a dimension in m (Oli_Dimension_Line_m) between each two neighbours
+// 0.01 or more apart; nothing for n < 2. The
+// caller's arrays are never modified.
 void Oli_Dimension_Chain_Projected(int n, const double x[], const double y[], double xa, double ya,
                                    double xb, double yb, double h);
+// Two axis arrows of paper length size at (x0, y0) turned by angle, with
+// their labels (null: empty); one element, cannot fail.
 void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
                      double angle);
+// One axis arrow of paper length size in the direction angle, with its
+// label (null: empty); one element, cannot fail.
 void Oli_Axis_Arrow(double x0, double y0, double size, double angle, const char* label);
 
 // ---- text writers of pictures ---------------------------------------------
-// Each returns the result of its last write; texts are written unchanged.
+// Each returns the result of its last write (Safe_Fprintf: negative for a
+// refused write, 0 for a null stream); texts are written unchanged between
+// 0xAE and 0xAF and never read as a format; a null text counts as "".
 
+// Record 3 at the turned point with the text angle.
 int Oli_Text_Rotated(double x, double y, const char* text);
+// Record 10 at the turned point, centred (code 210).
 int Oli_Text_At(double x, double y, const char* text);
+// Formatted (cut to 255 characters), aligned by the vertical code v
+// (0, 4, other) and horizontal code h (1, 4, other): record 10 at the
+// turned point or record 9 at the point as given.
 int Oli_Text_At_Printf(double x, double y, int v, int h, const char* format, ...)
     IOLIPLOT_PRINTF(5, 6);
 int Oli_Text_Box_Printf(double x, double y, int v, int h, const char* format, ...)
     IOLIPLOT_PRINTF(5, 6);
+// Record 2 at the point as given, unturned.
 int Oli_Text_Plain(double x, double y, const char* text);
+// Record 9 with the alignment code the name gives (Oli_Text_Box: 210).
 int Oli_Text_Box_212(double x, double y, const char* text);
 int Oli_Text_Box(double x, double y, const char* text);
 int Oli_Text_Box_466(double x, double y, const char* text);
 int Oli_Text_Box_226(double x, double y, const char* text);
 int Oli_Text_Box_202(double x, double y, const char* text);
+// The text (or number) centred in a white outlined box, one element; h is
+// the text height in paper cm (Oli_Boxed_Text_Scaled: divided by scale).
 int Oli_Boxed_Text(double x, double y, double h, const char* text);
 int Oli_Boxed_Number(double x, double y, double h, int number);
 int Oli_Boxed_Text_Scaled(double x, double y, double h, double scale, const char* text);
+// The text (or number) centred in a white outlined circle, one element.
 int Oli_Circled_Text(double x, double y, double h, double scale, const char* text);
 int Oli_Circled_Number(double x, double y, double h, double scale, int number);
 
 // ---- circles, rings, arcs and slots ----------------------------------------
+// Like the primitive writers: no failure, nothing written for a null
+// stream, the caller's values never modified. d are diameters.
 
+// A filled circle as a 32-point polygon (Oli_Filled_Circle_Round: round
+// on paper whatever the two scales).
 void Oli_Filled_Circle(double cx, double cy, double d);
 void Oli_Filled_Circle_Round(double cx, double cy, double d);
+// A filled ring between the two diameters.
 void Oli_Ring(double cx, double cy, double d_outer, double d_inner);
-// Angles in degrees.
+// An arc from start over sweep, angles in degrees, as line records of its
+// chords (Oli_Arc_Lines: kept circular on paper when the two scales
+// differ); nothing for an angle that is not finite.
 void Oli_Arc(double cx, double cy, double d, double start, double sweep);
 void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep);
+// A filled sector of the circle, angles in degrees.
 void Oli_Filled_Sector(double cx, double cy, double d, double start, double sweep);
+// A slot (rectangle with round ends along its longer side) about a centre:
+// its outline, or filled.
 void Oli_Slot_Outline(double cx, double cy, double width, double height);
 void Oli_Filled_Slot(double cx, double cy, double width, double height);
 // The caller's outer points are never modified.

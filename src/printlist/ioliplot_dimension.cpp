@@ -38,7 +38,7 @@ static void Extension_Line(double px, double py, double c, double s, double h) {
 
 static void End_Mark(double px, double py, double a, double h) {
     const Oli_Picture_State& st = S();
-    if (st.dimension_style & 0x8) {
+    if (st.dimension_style & OLI_DIM_DOT_MARKS) {
         double d = 0.075 / st.scale_x;
         Oli_Fill_Record(0);
         Oli_Filled_Circle(px, py, d);
@@ -76,7 +76,7 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
     double a = Line_Angle(x1, y1, x2, y2);
     double c = std::cos(a), s = std::sin(a);
     Oli_Line(x1 - c * h / sx, y1 - s * h / sy, x2 + c * h / sx, y2 + s * h / sy);
-    bool first = !(st.dimension_style & 0x1), second = !(st.dimension_style & 0x2);
+    bool first = !(st.dimension_style & OLI_DIM_NO_FIRST_END), second = !(st.dimension_style & OLI_DIM_NO_SECOND_END);
     if (first) Extension_Line(x1, y1, c, s, h);
     if (second) Extension_Line(x2, y2, c, s, h);
     if (first) End_Mark(x1, y1, a, h);

@@ -16,12 +16,24 @@
 using ioliplot::DEGREES;
 using ioliplot::S;
 
+// Bits of the alignment code of a text record: a fixed base, one
+// vertical and one horizontal bit.
+enum : int {
+    kAlignBase = 0xC0,
+    kAlignVertical0 = 0x08,
+    kAlignVertical4 = 0x10,
+    kAlignVerticalOther = 0x20,
+    kAlignHorizontal1 = 0x04,
+    kAlignHorizontal4 = 0x02,
+    kAlignHorizontalOther = 0x01,
+};
+
 // Alignment code of the printf writers from the vertical and horizontal
 // codes v and h.
 static int Alignment_Code(int v, int h) {
-    int vertical = v == 0 ? 0x08 : (v == 4 ? 0x10 : 0x20);
-    int horizontal = h == 1 ? 0x04 : (h == 4 ? 0x02 : 0x01);
-    return 0xC0 | vertical | horizontal;
+    int vertical = v == 0 ? kAlignVertical0 : (v == 4 ? kAlignVertical4 : kAlignVerticalOther);
+    int horizontal = h == 1 ? kAlignHorizontal1 : (h == 4 ? kAlignHorizontal4 : kAlignHorizontalOther);
+    return kAlignBase | vertical | horizontal;
 }
 
 // Plot-file anchor of the printf writers; 5 (centre) for any other pair.

@@ -34,7 +34,6 @@ namespace {
 constexpr double kLine = 0.38;        // one text line, cm
 constexpr double kSmallLine = 0.286;  // one small text line, cm
 constexpr size_t kMaxText = 255;      // formatted texts are cut here
-const char kEscape = '\xCE';
 
 double text_width = 17.0;
 float left_margin = 0.0f;
@@ -162,7 +161,7 @@ bool Check_Met(double value, const char* op, double limit, int decimals, bool* k
 
 // The failure mark "╬b!!" at the right edge of the line just written.
 void Failure_Mark(FILE* stream) {
-    OLI_setYPositionCM(stream, 1, -kLine);
+    OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -kLine);
     double keep = left_margin;
     Oli_Set_Left_Margin(stream, text_width);
     Oli_Text_Line(stream, "%s", "\xCE" "b!!");
@@ -212,7 +211,7 @@ void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bo
     assert(stream && level >= 0);
     if (level == 0) {
         int keep = OLI_Get_Para_Mode();
-        OLI_setYPositionCM(stream, 1, 0.114);
+        OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.114);
         OLI_Set_Para_Mode(4);
         OLI_printf(stream, "\xCEH%s\xCEr\n", text.c_str());
         OLI_Set_Para_Mode(keep);
@@ -225,13 +224,13 @@ void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bo
             int closes = 0;
             if (level == last_bookmark_level) closes = 1;
             else if (level < last_bookmark_level) closes = last_bookmark_level - level + 1;
-            for (int i = 0; i < closes; ++i) OLI_setBookmark(stream, 17, nullptr);
+            for (int i = 0; i < closes; ++i) OLI_setBookmark(stream, OLI_BOOKMARK_CLOSES_LEVEL, nullptr);
             last_bookmark_level = level;
-            bookmark_level = 16;
+            bookmark_level = OLI_BOOKMARK_OPENS_LEVEL;
         }
     }
     Oli_Chapter_Heading(stream, level, text.c_str(), with_bookmark, bookmark_level);
-    if (level == 1) OLI_setYPositionCM(stream, 1, -0.19);
+    if (level == 1) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -0.19);
 }
 
 }  // namespace
@@ -246,8 +245,8 @@ void Oli_Writer_Init(int levels, int kind, int flags) {
         level_steps[i] = Step_Of_Kind(kind);
     }
     last_bookmark_level = -1;
-    plain_number = flags & 1;
-    numbering_off = (flags >> 1) & 1;
+    plain_number = (flags & OLI_WRITER_PLAIN_NUMBERS) ? 1 : 0;
+    numbering_off = (flags & OLI_WRITER_NO_NUMBERING) ? 1 : 0;
     // A new list starts clean: no paragraph, stored position or tabbed
     // list of an earlier list is carried into it.
     Oli_Reset_Position_Indices();
@@ -266,7 +265,7 @@ void Oli_Set_Bookmark_Max_Level(int level) { bookmark_top_level = level; }
 
 void Oli_Close_Bookmarks(FILE* stream) {
     if (!stream) return;
-    for (int i = 0; i < last_bookmark_level; ++i) OLI_setBookmark(stream, 17, nullptr);
+    for (int i = 0; i < last_bookmark_level; ++i) OLI_setBookmark(stream, OLI_BOOKMARK_CLOSES_LEVEL, nullptr);
 }
 
 int Oli_Get_Chapter_Counter(int level) { return counters[Clamp_Level(level) - 1]; }
@@ -282,12 +281,12 @@ void Oli_Set_Text_Width(double cm) { text_width = cm; }
 
 void Oli_Set_Left_Margin(FILE* stream, double cm) {
     left_margin = static_cast<float>(cm);
-    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+    OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, left_margin, right_margin);
 }
 
 void Oli_Set_Right_Margin(FILE* stream, double cm) {
     right_margin = static_cast<float>(cm);
-    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+    OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, left_margin, right_margin);
 }
 
 float Oli_Get_Left_Margin(void) { return left_margin; }
@@ -309,15 +308,15 @@ void Oli_Set_Strip_Zeros(int on) { strip_zeros = on; }
 int Oli_Get_Strip_Zeros(void) { return strip_zeros; }
 
 void Oli_Move_Lines(FILE* stream, double n) {
-    if (stream) OLI_setYPositionCM(stream, 1, n * kLine);
+    if (stream) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, n * kLine);
 }
 
 void Oli_Move_Y(FILE* stream, double cm) {
-    if (stream) OLI_setYPositionCM(stream, 1, cm);
+    if (stream) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, cm);
 }
 
 void Oli_Y_To_Top(FILE* stream) {
-    if (stream) OLI_setYPositionCM(stream, 4, 0.0);
+    if (stream) OLI_setYPositionCM(stream, OLI_Y_ABSOLUTE, 0.0);
 }
 
 void Oli_Reserve_Lines(FILE* stream, double n) {
@@ -376,6 +375,7 @@ namespace {
 // 1 .. 6.
 int Count_Heading(int level) {
     int lc = Clamp_Level(level);
+    assert(lc >= 1 && lc <= OLI_MAX_LEVELS);
     used_levels = std::max(used_levels, lc);
     ++counters[lc - 1];
     if (level <= 5)
@@ -411,7 +411,7 @@ void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int wit
 
     // The older form writes its heading whatever the heading output switch.
     left_margin = 0.0f;
-    OLI_setMarginsCM(stream, 1, 0.0, right_margin);
+    OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, 0.0, right_margin);
     OLI_reserveSpaceCM(stream, 3.0);
     Safe_Fprintf(stream, "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
     Safe_Fprintf(stream, "%d\n", -1);
@@ -435,11 +435,11 @@ void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int wit
     Safe_Fprintf(stream, " -1\n");
     if (with_bookmark && lc <= bookmark_depth) {
         OLI_setBookmark(stream, bookmark_level, title_record.c_str());
-        OLI_setBookmark(stream, 15, "");
+        OLI_setBookmark(stream, OLI_BOOKMARK_AFTER_OLD_HEADING, "");
     }
-    OLI_setYPositionCM(stream, 1, -0.6);
+    OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -0.6);
     left_margin = static_cast<float>(hanging);
-    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+    OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, left_margin, right_margin);
 }
 
 void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bookmark, int bookmark_level) {
@@ -453,8 +453,8 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
 
     if (heading_output) {
         left_margin = 0.0f;
-        OLI_setMarginsCM(stream, 1, 0.0, right_margin);
-        OLI_setYPositionCM(stream, 1, 0.254);
+        OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, 0.0, right_margin);
+        OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.254);
         OLI_reserveSpaceCM(stream, 3.0);
     }
     std::string heading = t, bookmark = t;
@@ -475,13 +475,13 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
         OLI_printf(stream, "%s\n", heading.c_str());
         OLI_Add_Para_Offset(0.1);
         OLI_End_Text(stream);
-        OLI_setYPositionCM(stream, 1, 0.1);
+        OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.1);
     } else {
         OLI_printf(stream, "\xCEH%s\xCEr\n", heading.c_str());
         OLI_End_Text(stream);
     }
     left_margin = static_cast<float>(hanging);
-    OLI_setMarginsCM(stream, 1, left_margin, right_margin);
+    OLI_setMarginsCM(stream, OLI_MARGINS_RELATIVE, left_margin, right_margin);
 }
 
 void Oli_Heading(FILE* stream, int level, const char* format, ...) {
@@ -753,6 +753,7 @@ void Oli_List_Cell(FILE* stream, const char* format, ...) {
         Set_List_Stops();
     }
     OLI_Set_Para_Mode(line_font_code);
+    assert(list_state.current >= 0);  // an active list always has a current cell
     bool last = list_state.current >= list_state.cells - 1;
     if (last) text += '\n';
     if (list_state.current == 0 && list_state.first_without_tab) OLI_printf(stream, "%s", text.c_str());

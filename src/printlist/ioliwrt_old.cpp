@@ -23,8 +23,8 @@ void Oli_Text_Line_Old(FILE* stream, const char* text) {
     Safe_Fprintf(stream, " %s", t.c_str());
     if (underscore) Safe_Fprintf(stream, " \n");
     Safe_Fprintf(stream, "#END_OF_TEXT\n");
-    if (underscore) OLI_setYPositionCM(stream, 1, -0.38);
-    OLI_setYPositionCM(stream, 1, -0.6011333);
+    if (underscore) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -0.38);
+    OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -0.6011333);
 }
 
 // A block that holds only its title line.
@@ -33,7 +33,7 @@ static void Title_Block(FILE* stream, const char* flags, const char* text, doubl
     Safe_Fprintf(stream, "#SHOWTABLE\n%s\n", flags);
     Safe_Fprintf(stream, " %s", With_Newline(text).c_str());
     Safe_Fprintf(stream, " 0 0 0 0\n");
-    OLI_setYPositionCM(stream, 1, move);
+    OLI_setYPositionCM(stream, OLI_Y_RELATIVE, move);
 }
 
 void Oli_Text_Paragraph_Old(FILE* stream, const char* text) { Title_Block(stream, " 0 0 1", text, -0.85); }

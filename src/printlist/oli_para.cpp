@@ -4,8 +4,8 @@
 // "-1" and the text lines; a format change inside a block is a change group
 // ("#END_OF_TEXT", a kind word, optional space line, optional new field
 // lines, "-1"). The writer keeps three formats: the defaults, the pending
-// one (what the next text is written with; all setters work on it) and the
-// current one (what the open paragraph was written with). A change counter
+// one (what the next text is written with) and the current one (what the
+// open paragraph was written with). A change counter
 // forces a change group even between equal formats (a new paragraph, new
 // tab stops).
 //
@@ -24,8 +24,6 @@
 namespace {
 
 enum WriterState { kUninit = 0, kNoPara = 1, kLineStart = 2, kInLine = 3 };
-
-constexpr unsigned kDerivedBits = 0x1 | 0x2 | 0x10 | 0x20 | 0x40 | 0x200 | 0x400 | 0x800;
 
 constexpr OliParaFormat kDefaults = {
     0,        nullptr, nullptr, 4,   0.0,     0.0, 2, 2, 0.0, 0.0, 2, 2, 1.0, 0, 0,
@@ -83,8 +81,8 @@ void Ensure_Initialised(void) {
 
 // Measure code of a value from its code word.
 int Measure_Code(unsigned word) {
-    if (word & 0x2) return 2;
-    if (word & 0x1) return 1;
+    if (word & OLI_MEASURE_CODE2) return 2;
+    if (word & OLI_MEASURE_CODE1) return 1;
     return 4;
 }
 
@@ -103,43 +101,44 @@ bool Same_Format(const OliParaFormat& a, const OliParaFormat& b) {
 
 // The field lines of a format, without keyword and without the closing -1.
 int Write_Fields(FILE* stream, const OliParaFormat& f) {
-    unsigned flags = f.flags & ~kDerivedBits;
-    if (f.callback1) flags |= 0x1;
-    if (f.callback2) flags |= 0x2;
-    if (f.space_before != 0.0) flags |= 0x10;
-    if (f.indent != 0.0 || f.second_indent != 0.0) flags |= 0x20;
-    if (f.tab_writer) flags |= 0x40;
-    if (f.spare1 != 0 || f.spare2 != 0) flags |= 0x200;
-    if (f.factor != 1.0) flags |= 0x400;
-    if (f.second_space != 0.0) flags |= 0x800;
+    unsigned flags = f.flags & ~OLI_PARA_PRESENCE;
+    if (f.callback1) flags |= OLI_PARA_HAS_CALLBACK1;
+    if (f.callback2) flags |= OLI_PARA_HAS_CALLBACK2;
+    if (f.space_before != 0.0) flags |= OLI_PARA_HAS_SPACE;
+    if (f.indent != 0.0 || f.second_indent != 0.0) flags |= OLI_PARA_HAS_INDENT;
+    if (f.tab_writer) flags |= OLI_PARA_HAS_TABS;
+    if (f.spare1 != 0 || f.spare2 != 0) flags |= OLI_PARA_HAS_SPARES;
+    if (f.factor != 1.0) flags |= OLI_PARA_HAS_FACTOR;
+    if (f.second_space != 0.0) flags |= OLI_PARA_HAS_SECOND_SPACE;
 
     if (!Out(stream, "0x%x\n", flags)) return -1;
     if (f.callback1 && !f.callback1(stream, f.callback_arg)) return -1;
     if (f.callback2 && !f.callback2(stream, f.callback_arg)) return -1;
     if (!Out(stream, "%d\n", f.mode)) return -1;
-    if ((flags & 0x10) && !Out(stream, "%d %.6g\n", Measure_Code(f.space_before_measure), f.space_before))
+    if ((flags & OLI_PARA_HAS_SPACE) && !Out(stream, "%d %.6g\n", Measure_Code(f.space_before_measure), f.space_before))
         return -1;
-    if ((flags & 0x20) && !Out(stream, "%d %.6g %d %.6g\n", Measure_Code(f.indent_measure), f.indent,
+    if ((flags & OLI_PARA_HAS_INDENT) && !Out(stream, "%d %.6g %d %.6g\n", Measure_Code(f.indent_measure), f.indent,
                                Measure_Code(f.second_indent_measure), f.second_indent))
         return -1;
     if (f.tab_writer && !f.tab_writer(stream, f.callback_arg)) return -1;
-    if ((flags & 0x400) && !Out(stream, "%.6g\n", f.factor)) return -1;
-    if ((flags & 0x800) && !Out(stream, "%d %.6g\n", Measure_Code(f.second_space_measure), f.second_space))
+    if ((flags & OLI_PARA_HAS_FACTOR) && !Out(stream, "%.6g\n", f.factor)) return -1;
+    if ((flags & OLI_PARA_HAS_SECOND_SPACE) && !Out(stream, "%d %.6g\n", Measure_Code(f.second_space_measure), f.second_space))
         return -1;
-    if ((flags & 0x200) && !Out(stream, "%d %d\n", f.spare1, f.spare2)) return -1;
+    if ((flags & OLI_PARA_HAS_SPARES) && !Out(stream, "%d %d\n", f.spare1, f.spare2)) return -1;
     return 0;
 }
 
 // Kind word of a change group or paragraph end.
 unsigned End_Kind(double space) {
     unsigned kind = 0;
-    if ((pending.flags & 0x80) && (current.flags & 0x80)) kind |= 0x100;
-    if (current.flags & 0x2000) kind |= 0x2000;
-    if (space != 0.0) kind |= 0x1000;
+    if ((pending.flags & OLI_PARA_CHAINED) && (current.flags & OLI_PARA_CHAINED)) kind |= OLI_KIND_CHAINED;
+    if (current.flags & OLI_PARA_MARKED) kind |= OLI_KIND_MARKED;
+    if (space != 0.0) kind |= OLI_KIND_SPACE;
     return kind;
 }
 
 int Write_Text(FILE* stream, const std::string& text) {
+    assert(state == kLineStart || state == kInLine);  // a block is open
     size_t start = 0;
     while (start <= text.size()) {
         size_t nl = text.find('\n', start);
@@ -163,7 +162,10 @@ int Write_Text(FILE* stream, const std::string& text) {
 
 const OliParaFormat* OLI_Default_Para_Format(void) { return &kDefaults; }
 
-void OLI_Reset_Writer(void) { Initialise(); }
+void OLI_Reset_Writer(void) {
+    Initialise();
+    state = kUninit;
+}
 
 void OLI_New_Paragraph(void) {
     Ensure_Initialised();
@@ -229,16 +231,16 @@ double OLI_Get_Para_Factor(void) {
 
 void OLI_Set_Para_Flags(int bits) {
     Ensure_Initialised();
-    const unsigned own = 0x8 | 0x80 | 0x100;
-    pending.flags = (pending.flags & ~own) | (static_cast<unsigned>(bits) & own);
+    pending.flags = (pending.flags & ~OLI_PARA_SETTABLE) | (static_cast<unsigned>(bits) & OLI_PARA_SETTABLE);
 }
 
 void OLI_Set_Para_Flag(void) {
     Ensure_Initialised();
-    current.flags |= 0x2000;
+    current.flags |= OLI_PARA_MARKED;
 }
 
 void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
+    Ensure_Initialised();  // else the first text's initialisation drops the stops
     if (n <= 0 || !positions) {
         if (tab_count != 0) {
             tab_count = 0;
@@ -258,6 +260,7 @@ void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
 }
 
 void OLI_Set_Single_Tab(int kind, double width) {
+    Ensure_Initialised();
     if (width <= 0.0) {
         OLI_End_Tabs();
         return;
@@ -270,6 +273,7 @@ void OLI_Set_Single_Tab(int kind, double width) {
 }
 
 void OLI_End_Tabs(void) {
+    Ensure_Initialised();
     if (tab_count == 0) return;
     tab_count = 0;
     ++change_counter;
@@ -277,14 +281,15 @@ void OLI_End_Tabs(void) {
 }
 
 int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
+    assert(tab_count >= -1 && tab_count <= OLI_MAX_TABS);
     if (!stream) return 0;
     if (tab_count == -1) {
-        if (!Out(stream, "0x%x\n", 2u)) return 0;
+        if (!Out(stream, "0x%x\n", static_cast<unsigned>(OLI_TABS_HANGING))) return 0;
         return Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[0].kind)), tabs[0].position) ? 1
                                                                                                               : 0;
     }
     int n = tab_count < 0 ? 0 : tab_count;
-    if (!Out(stream, "0x%x %d\n", 0u, n)) return 0;
+    if (!Out(stream, "0x%x %d\n", static_cast<unsigned>(OLI_TABS_LIST), n)) return 0;
     for (int i = 0; i < n; ++i)
         if (!Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[i].kind)), tabs[i].position)) return 0;
     return 1;
@@ -319,7 +324,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         }
         double space = pending.space_before;
         pending.space_before = 0.0;
-        unsigned kind = 0x4 | End_Kind(space);
+        unsigned kind = OLI_KIND_NEW_FORMAT | End_Kind(space);
         if (!Out(stream, "#END_OF_TEXT\n0x%x\n", kind)) return -1;
         if (space != 0.0 && !Out(stream, "%d %.6g\n", 2, space)) return -1;
         if (Write_Fields(stream, pending) != 0 || !Out(stream, "-1\n")) return -1;

@@ -16,9 +16,55 @@
 // success.
 typedef int (*OliParaWriter)(FILE* stream, unsigned int arg);
 
+// Bits of a format's flag word. The presence bits say which optional field
+// lines follow; they are derived from the format each time it is written,
+// never stored. The other bits are the format's own and are written as
+// stored: two the viewer interprets, the chain bit (set on two formats in a
+// row, the paragraph end between them says so) and the mark of
+// OLI_Set_Para_Flag.
+enum : unsigned {
+    OLI_PARA_HAS_CALLBACK1 = 0x1,
+    OLI_PARA_HAS_CALLBACK2 = 0x2,
+    OLI_PARA_VIEWER_8 = 0x8,
+    OLI_PARA_HAS_SPACE = 0x10,
+    OLI_PARA_HAS_INDENT = 0x20,
+    OLI_PARA_HAS_TABS = 0x40,
+    OLI_PARA_CHAINED = 0x80,
+    OLI_PARA_VIEWER_100 = 0x100,
+    OLI_PARA_HAS_SPARES = 0x200,
+    OLI_PARA_HAS_FACTOR = 0x400,
+    OLI_PARA_HAS_SECOND_SPACE = 0x800,
+    OLI_PARA_MARKED = 0x2000,
+    // What OLI_Set_Para_Flags sets.
+    OLI_PARA_SETTABLE = OLI_PARA_VIEWER_8 | OLI_PARA_CHAINED | OLI_PARA_VIEWER_100,
+    OLI_PARA_PRESENCE = OLI_PARA_HAS_CALLBACK1 | OLI_PARA_HAS_CALLBACK2 | OLI_PARA_HAS_SPACE | OLI_PARA_HAS_INDENT |
+                        OLI_PARA_HAS_TABS | OLI_PARA_HAS_SPARES | OLI_PARA_HAS_FACTOR | OLI_PARA_HAS_SECOND_SPACE,
+};
+
+// Bits of the kind word of a change group or paragraph end.
+enum : unsigned {
+    OLI_KIND_NEW_FORMAT = 0x4,  // field lines of a new format follow, the block goes on
+    OLI_KIND_CHAINED = 0x100,   // ending and pending format both chained
+    OLI_KIND_SPACE = 0x1000,    // a space line follows
+    OLI_KIND_MARKED = 0x2000,   // the ending paragraph was marked
+};
+
+// Measure words of the values of a format and of tab stops: the code
+// written is 2 with OLI_MEASURE_CODE2, else 1 with OLI_MEASURE_CODE1, else 4.
+enum : unsigned {
+    OLI_MEASURE_CODE1 = 0x1,
+    OLI_MEASURE_CODE2 = 0x2,
+};
+
+// Kind words of the tab lines: a list of stops, or one hanging width.
+enum : unsigned {
+    OLI_TABS_LIST = 0x0,
+    OLI_TABS_HANGING = 0x2,
+};
+
 // The paragraph format (22 words on the original 32-bit platform).
 struct OliParaFormat {
-    unsigned int flags;            // own flags 0x8, 0x80, 0x100, 0x2000
+    unsigned int flags;            // own bits: OLI_PARA_SETTABLE and OLI_PARA_MARKED
     OliParaWriter callback1;
     OliParaWriter callback2;
     int mode;                      // font code of the paragraph, default 4
@@ -39,18 +85,25 @@ struct OliParaFormat {
 
 #define OLI_MAX_TABS 100
 
-// The format every paragraph starts with.
+// The format every paragraph starts with; never null, never changes.
 const OliParaFormat* OLI_Default_Para_Format(void);
 
-// Puts the writer back to its start: no paragraph open, defaults pending,
-// counters and tab stops cleared. Called when a print list is opened.
+// Puts the writer back to where it stood before its first use: no
+// paragraph open, defaults pending, counters and tab stops cleared. Called
+// when a print list is opened. Writes nothing; cannot fail.
 void OLI_Reset_Writer(void);
 
-// Format setters and getters; they work on the pending format and never
-// write anything.
+// Format setters and getters. They never write and cannot fail. Each first
+// brings a writer that was never used (or was reset) to its start, so that
+// a setting made before the first text is kept. They work on the pending
+// format, the one the next text is written with.
+//
+// OLI_New_Paragraph: pending := defaults (no tab stops) and a change group
+// is due before the next text even when nothing else changed.
 void OLI_New_Paragraph(void);
 void OLI_Set_Para_Mode(int mode);
 int OLI_Get_Para_Mode(void);
+// Adds to the one-shot space before the pending paragraph.
 void OLI_Add_Para_Offset(double cm);
 void OLI_Set_Para_Indent(double cm);
 double OLI_Get_Para_Indent(void);
@@ -60,28 +113,43 @@ void OLI_Set_Para_Second_Space(double cm);
 double OLI_Get_Para_Second_Space(void);
 void OLI_Set_Para_Factor(double factor);
 double OLI_Get_Para_Factor(void);
+// Pending OLI_PARA_SETTABLE bits := those of bits; other bits are ignored.
 void OLI_Set_Para_Flags(int bits);
-void OLI_Set_Para_Flag(void);
 
-// Tab stops of the pending format.
+// Tab stops of the pending format (setter rules as above). OLI_Set_Tabs
+// takes at most OLI_MAX_TABS stops; kinds null gives all stops kind. n <= 0
+// or null positions clears stops that were set. The caller's arrays are
+// never modified.
 void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n);
+// One hanging width; a width <= 0 clears the stops as OLI_End_Tabs.
 void OLI_Set_Single_Tab(int kind, double width);
+// Clears the stops; nothing when none were set.
 void OLI_End_Tabs(void);
 
-// The tab writer: the tab lines of the current stops. 1 written, 0 failed.
+// Unlike the setters above, marks the paragraph already being written:
+// sets OLI_PARA_MARKED on the current format, so the change group or end
+// that closes it carries OLI_KIND_MARKED and the next text starts a change
+// group. The pending format is not modified; never writes, cannot fail.
+void OLI_Set_Para_Flag(void);
+
+// The tab writer: the tab lines of the current stops. 1 written, 0 for a
+// null stream or a refused write. Never changes the stops.
 int OLI_Flush_Tabs(FILE* stream, unsigned int arg);
 
 // Writes the field lines of a format (null: the defaults), preceded by
 // "\n#SHOWPARA\n" when with_keyword is set. 0, or -1 for a null stream, a
-// refused write or a callback that failed.
+// refused write or a callback that failed (lines written so far stay). The
+// format is never modified.
 int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_keyword);
 
 // Writes formatted text into the open paragraph, opening a block or writing
-// a change group as due. The text is written whole, whatever its length.
-// 0, or -1 for a null stream or a refused write.
+// a change group as due. The text is written whole, whatever its length,
+// and never read again as a format. 0, or -1 for a null stream or format
+// or a refused write (the block then stays unfinished where it stopped).
 int OLI_printf(FILE* stream, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Ends the open paragraph. 0, or -1 for a null stream, nothing to end or a
+// Ends the open paragraph; the pending format goes back to the defaults
+// whatever the result. 0, or -1 for a null stream, nothing to end or a
 // refused write.
 int OLI_End_Text(FILE* stream);
 
@@ -91,7 +159,7 @@ const char* Get_Compare_Symbol(float a, float b);
 const char* Get_Compare_Symbol_GE(float a, float b);
 
 // Formats into one static buffer of 100 bytes; a text of 100 characters or
-// more gives "". Each call overwrites the previous result.
+// more gives "". Each call overwrites the previous result; never null.
 const char* Format_Static(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 #endif

@@ -58,6 +58,7 @@ void PlotFile_Open_Grey(FILE* stream, double x1, double y1, double x2, double y2
 // the head writer passed in.
 void PlotFile_Begin_Entities(FILE* stream, double x1, double y1, double x2, double y2, double scale,
                              double angle, const char* title, PlotFile_Head_Writer writer);
+// The head writers of the colour and the grey form (PlotFile_Head_Writer).
 void PlotFile_Write_Tables_Color(FILE* stream, const char* title, double x0, double y0, double width,
                                  double height);
 void PlotFile_Write_Tables_Grey(FILE* stream, const char* title, double x0, double y0, double width,
@@ -79,6 +80,7 @@ int PlotFile_Close(void);
 
 // 1 while a plot file is open.
 int PlotFile_Is_Open(void);
+// Line entity between two turned world points.
 void PlotFile_Line(double x1, double y1, double x2, double y2);
 // Area of n edges leading from point to point and back to the first; form
 // 1 is the polygon form, 0 the rectangle form (its last edge with four
@@ -99,6 +101,7 @@ void PlotFile_Ring(double cx, double cy, double r_outer, double r_inner);
 // otherwise the fixed field ("0." or "90.").
 void PlotFile_Text(double x, double y, int anchor, double degrees, const char* angle_text,
                    const char* text);
+// Opens and closes a group entity; the entities between belong to it.
 void PlotFile_Open_Group(void);
 void PlotFile_Close_Group(void);
 

@@ -13,7 +13,7 @@
 class ListCapture {
 public:
     ListCapture() : file_(std::tmpfile()) {
-        Oli_Writer_Init(0, 0, 1);
+        Oli_Writer_Init(0, 0, OLI_WRITER_PLAIN_NUMBERS);
         Oli_Set_Bookmark_Depth(6);
         Oli_Set_Bookmark_Max_Level(1);
     }

@@ -332,10 +332,10 @@ TEST_F(PictureTest, NarrowDimensionsStaggerTheirTexts) {
 
 TEST_F(PictureTest, DimensionStylesAndMirroredPictures) {
     Open(0, 0, 100, 100, 1.0, 1.0);
-    Oli_Set_Dimension_Style(0x3);
+    Oli_Set_Dimension_Style(OLI_DIM_NO_FIRST_END | OLI_DIM_NO_SECOND_END);
     Oli_Dimension_Line(0, 0, 5, 0, 0.2, "5", "", 0.1, 0);
     EXPECT_EQ(Count_Prefix(Lines(Take()), " 1  "), 1);
-    Oli_Set_Dimension_Style(0x8);
+    Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
     Oli_Dimension_Line(0, 0, 5, 0, 0.2, "5", "", 0.1, 0);
     std::vector<std::string> lines = Lines(Take());
     EXPECT_EQ(Count_Prefix(lines, " 18 32 0.037500 0.000000 "), 1);  // dot of 0.075 cm

@@ -93,12 +93,48 @@ TEST(ParagraphWriter, SingleHangingTabAndCutAt100Stops) {
     EXPECT_EQ(out.find("2 50.5"), std::string::npos);
 }
 
+// Stops set before the first text of a freshly opened list (the writer
+// not yet used) belong to that text's block.
+TEST(ParagraphWriter, TabsSetBeforeFirstUseAreKept) {
+    const double pos[2] = {1.5, 4.0};
+    const struct {
+        void (*set)(const double*);
+        const char* fields;
+    } cases[] = {
+        {[](const double* p) { OLI_Set_Tabs(2, nullptr, p, 2); }, "0x40\n4\n0x0 2\n2 1.5\n2 4\n"},
+        {[](const double*) { OLI_Set_Single_Tab(17, 2.25); }, "0x40\n4\n0x2\n1 2.25\n"},
+        {[](const double* p) {
+             OLI_Set_Tabs(50, nullptr, p, 1);
+             OLI_End_Tabs();
+         },
+         "0x40\n4\n0x0 0\n"},
+    };
+    for (const auto& c : cases) {
+        ListCapture list;
+        c.set(pos);
+        OLI_printf(list.f(), "x\n");
+        EXPECT_EQ(list.Take(), std::string("\n#SHOWPARA\n") + c.fields + "-1\n x\n");
+    }
+}
+
+// The mark goes on the paragraph being written, not on the pending one:
+// the next text closes it with a change group of kind 0x4 + 0x2000 and
+// continues unmarked.
+TEST(ParagraphWriter, ParaFlagMarksTheParagraphBeingWritten) {
+    ListCapture list;
+    OLI_printf(list.f(), "a\n");
+    OLI_Set_Para_Flag();
+    OLI_printf(list.f(), "b\n");
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " a\n#END_OF_TEXT\n0x2004\n0x0\n4\n-1\n b\n#END_OF_TEXT\n0x0\n-1\n");
+}
+
 TEST(ParagraphWriter, OptionalFieldLinesInTheirOrder) {
     ListCapture list;
     OLI_Set_Para_Second_Indent(0.5);
     OLI_Set_Para_Factor(1.25);
     OLI_Set_Para_Second_Space(0.2);
-    OLI_Set_Para_Flags(0x8 | 0x4);  // only the own bits are taken
+    OLI_Set_Para_Flags(OLI_PARA_VIEWER_8 | 0x4);  // only the own bits are taken
     OLI_printf(list.f(), "f\n");
     EXPECT_EQ(list.Take(), "\n#SHOWPARA\n0xc28\n4\n2 0 2 0.5\n1.25\n2 0.2\n-1\n f\n");
 }
@@ -113,14 +149,14 @@ TEST(ParagraphWriter, EveryKindWord) {
         char buf[64];
         for (int inside = 0; inside < 2; ++inside) {
             ListCapture list;
-            if (f80) OLI_Set_Para_Flags(0x80);
+            if (f80) OLI_Set_Para_Flags(OLI_PARA_CHAINED);
             OLI_printf(list.f(), "a\n");
             list.Take();
             if (mark) OLI_Set_Para_Flag();
             std::string expected;
             if (inside) {
                 OLI_New_Paragraph();
-                if (f80) OLI_Set_Para_Flags(0x80);
+                if (f80) OLI_Set_Para_Flags(OLI_PARA_CHAINED);
                 if (space) OLI_Add_Para_Offset(0.5);
                 OLI_printf(list.f(), "b\n");
                 std::snprintf(buf, sizeof buf, "#END_OF_TEXT\n0x%x\n", kind | 0x4);
@@ -169,7 +205,7 @@ TEST(ParagraphWriter, RefusedWriteGivesMinusOne) {
     testutil::Write_File(dir.file("ro.oli"), "");
     FILE* ro = std::fopen(dir.file("ro.oli").c_str(), "r");
     ASSERT_NE(ro, nullptr);
-    Oli_Writer_Init(0, 0, 1);
+    Oli_Writer_Init(0, 0, OLI_WRITER_PLAIN_NUMBERS);
     EXPECT_EQ(OLI_printf(ro, "text\n"), -1);
     std::fclose(ro);
 }

@@ -22,7 +22,7 @@ TEST(WeldPrintList, MatchesTheCheckedFile) {
     ASSERT_NE(list, nullptr);
 
     // List head.
-    Oli_Writer_Init(0, 0, 1);
+    Oli_Writer_Init(0, 0, OLI_WRITER_PLAIN_NUMBERS);
     Oli_Set_Bookmark_Depth(6);
     Oli_Set_Bookmark_Max_Level(1);
     EXPECT_EQ(OLI_End_Text(list), -1);  // nothing open yet
@@ -41,7 +41,7 @@ TEST(WeldPrintList, MatchesTheCheckedFile) {
     Oli_Heading(list, 2, "Nahtgeometrie");
     const double a[1] = {4.0};
     const double l[1] = {120.0};
-    const OliSimpleRow rows[2] = {{"a", "mm", a, 1}, {"l", "mm", l, 0}};
+    const OliSimpleRow rows[2] = {{"a", "mm", a, 1, nullptr}, {"l", "mm", l, 0, nullptr}};
     Oli_Simple_Table(list, 2, 1, rows);
 
     Oli_Heading(list, 1, "Nachweise");
