@@ -17,7 +17,6 @@
 
 enum { WELD_RECORD_VERSION = 2, GROUP_RECORD_VERSION = 6 };
 
-static const char* P() { return Check_Line_Prefix; }
 
 void Default_Weld(NahtElement* w) {
     if (!w) return;
@@ -181,13 +180,22 @@ int Calc_Weld_Shear_Strength_Checked(NahtGruppe* g, FILE* f, int print_level) {
     return Calc_Weld_Shear_Strength(g, f, print_level);
 }
 
+// Whether f_u and beta_w of the governing plate are finite numbers; the
+// failure line naming the first that is not, when a list is given.
+static bool strength_data_finite(double fu, double bw, FILE* f) {
+    if (std::isfinite(fu) && std::isfinite(bw)) return true;
+    Weld_Invalid_Value_Line(f, "", std::isfinite(fu) ? "╗╬\\w╬r"_cp : "f╬\\u╬r"_cp);
+    return false;
+}
+
 double Calc_Weld_Strength_Dir(Blech_Record* p1, Blech_Record* p2, double gamma_M2, FILE* f, int print_level) {
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(p1, p2, &fu, &bw);
+    if (!strength_data_finite(fu, bw, f)) return 0.0;
     const double f1 = gamma_M2 >= 0.01 && Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu / (bw * gamma_M2) : 0.0;
     if (f) {
         OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
-        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, Report_Times_Sign, f1);
+        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, X(), f1);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
@@ -198,13 +206,14 @@ double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, doubl
                                        int print_level) {
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(p1, p2, &fu, &bw);
+    if (!strength_data_finite(fu, bw, f)) return 0.0;
     // A factor that is 0 or not a number gives no strength rather than an
     // infinite one.
     const double fvw =
         Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu * WELD_INV_SQRT3 / (gamma_M2 * bw) : 0.0;
     if (f) {
         OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, P(),
-                   Report_Times_Sign, fvw);
+                   X(), fvw);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
