@@ -21,6 +21,12 @@
 // N / A ± M / W, so its worse face takes |N| + 6 |M_p| / t over the joint
 // thickness t (t2, or the thinner part in line), whatever the signs.
 //
+// Across the throat N and V_s add on one face of the plate and oppose on the
+// other, so the directional method takes them with their signs, for the weld
+// that governs (see governing_weld). The simplified method's resultant does
+// not depend on signs. A butt weld's throat lies in the cross-section of the
+// abutting plate at every opening angle: N normal to it, V_s in it.
+//
 // With forces per length given, the directional method takes the caller's
 // components; a given resultant larger than theirs is taken along the weld.
 #include "weldcheck/weldres.h"
@@ -446,10 +452,18 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
     const double theta_deg = g->kind == WELD_BUTT ? 90.0 : g->angle / 2.0;
     const double th = theta_deg * PI / 180.0;
     double F_n = F_N, F_v = F_Vs;
-    if ((g->method & WELD_METHOD_DIRECTIONAL) && g->kind != WELD_BUTT && present(F_N) && present(F_Vs))
-        governing_weld(g, f, print_level, th, n_const, n_var, F_N, F_Vs, F_Vp, &F_n, &F_v);
+    const bool signed_forces =
+        (g->method & WELD_METHOD_DIRECTIONAL) && g->kind != WELD_BUTT && present(F_N) && present(F_Vs);
+    if (signed_forces) governing_weld(g, f, print_level, th, n_const, n_var, F_N, F_Vs, F_Vp, &F_n, &F_v);
     g->F_sigma_perp = F_n * std::sin(th) + F_v * std::cos(th);
     g->F_tau_perp = F_n * std::cos(th) - F_v * std::sin(th);
+    if (signed_forces) {
+        // Opposite forces cancel on the throat; what the rounding of sin and
+        // cos leaves of them is no force (and no "-0.00" in the report).
+        const double rounding = 1e-12 * (std::fabs(F_n) + std::fabs(F_v));
+        if (std::fabs(g->F_sigma_perp) <= rounding) g->F_sigma_perp = 0.0;
+        if (std::fabs(g->F_tau_perp) <= rounding) g->F_tau_perp = 0.0;
+    }
     g->F_tau_par = F_Vp;
     if (f && print_level >= 2)
         OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp, P(),
