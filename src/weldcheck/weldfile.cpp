@@ -325,7 +325,11 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     OLI_printf(f, "%s╬HNachweise\n"_cp, P());
     OLI_printf(f, g->method & WELD_METHOD_DIRECTIONAL ? "%srichtungsbezogenes Verfahren\n" : "%svereinfachtes Verfahren\n",
                P());
-    if (g->one_sided == 0)
+    if (g->one_sided == 0 && (g->method & WELD_METHOD_DIRECTIONAL) && g->force_mode == WELD_FORCES_GIVEN)
+        // Both welds are checked with their own signs; the worse one is named
+        // in the check.
+        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung für die ungünstigere Seite\n"_cp, P());
+    else if (g->one_sided == 0)
         OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, P(), "linke");
     else
         OLI_printf(f, "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung berücksichtigen\n"_cp,

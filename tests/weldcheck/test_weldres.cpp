@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "weldcheck/weld_fixture.h"
+#include "weldcheck/weldfile.h"
 #include "weldcheck/weldres.h"
 
 namespace {
@@ -416,9 +417,20 @@ TEST(GoverningWeld, SimplifiedMethodAndLoneForcesKeepTheirLines) {
         EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 2, ""), 0);
         EXPECT_EQ(l.Take().find("ma\xE1gebend"), std::string::npos);
     }
+    // The input chapter says which side is checked: the worse one here, the
+    // left one where the caller gives the stresses of one weld.
+    S460Fillet c(0);
+    ListCapture l;
+    Print_Connection_Headings(&c.g, l.f(), 2);
+    c.g.force_mode = WELD_STRESS_GIVEN;
+    Print_Connection_Headings(&c.g, l.f(), 2);
+    const std::string out = l.Take();
+    EXPECT_NE(out.find("beidseitige Schwei\xE1naht, Nachweisf\x81hrung f\x81r die ung\x81nstigere Seite\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("beidseitige Schwei\xE1naht, Nachweisf\x81hrung nur f\x81r die linke Seite\n"), std::string::npos);
     // The simplified method takes the resultant: 5 and 5 kN/cm -> 7.07 kN/cm
     // whatever the signs.
-    S460Fillet c(0);
+    c.g.force_mode = WELD_FORCES_GIVEN;
     c.g.method = 0;
     c.g.N_Ed = -100000.0;
     c.g.V_s_Ed = 100000.0;
