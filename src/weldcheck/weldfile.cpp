@@ -220,6 +220,18 @@ double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, doubl
     return fvw;
 }
 
+// A number of a description: the value with the given decimals, or "?" for
+// a value that is not finite, so that no "nan" or "inf" reaches the report.
+struct Shown_Value {
+    char text[64];
+};
+static Shown_Value Shown(double v, int decimals) {
+    Shown_Value s;
+    if (std::isfinite(v)) std::snprintf(s.text, sizeof s.text, "%.*f", decimals, v);
+    else std::snprintf(s.text, sizeof s.text, "?");
+    return s;
+}
+
 int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* f, int mode) {
     if (!w) return -1;
     if (!f) return w->kind;
@@ -234,12 +246,12 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
     case WELD_FILLET:
         if (kind_word) OLI_printf(f, "%sKehlnaht", P());
         if (mode != 3) piece(one_sided ? "einseitig" : "beidseitig");
-        std::snprintf(buf, sizeof buf, "%sNahtdicke a = %.1lf mm", w->e > 0.1 ? "wirks. " : "", w->a);
+        std::snprintf(buf, sizeof buf, "%sNahtdicke a = %s mm", w->e > 0.1 ? "wirks. " : "", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_SLOT:
         if (kind_word) OLI_printf(f, "%sSchlitznaht", P());
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_BUTT:
@@ -248,7 +260,7 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         if (!w->full_penetration && !one_sided) OLI_printf(f, ", beidseitig");
         if (kind_word) OLI_printf(f, ")");
         first = false;
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_PLUG:
@@ -256,36 +268,36 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         break;
     default:
         if (kind_word) OLI_printf(f, "%ssonstige Naht", P());
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     }
-    if (w->kind != WELD_PLUG && w->l_w > 0.1) {
-        std::snprintf(buf, sizeof buf, "Nahtlänge l╬\\w╬r = %.1lf mm%s"_cp, w->l_w,
+    if (w->kind != WELD_PLUG && !(w->l_w <= 0.1)) {  // a length that is not a number is shown
+        std::snprintf(buf, sizeof buf, "Nahtlänge l╬\\w╬r = %s mm%s"_cp, Shown(w->l_w, 1).text,
                       w->kind == WELD_FILLET && w->full_length ? " (voll ausgeführt)"_cp : "");
         piece(buf);
     }
     if (w->kind == WELD_SLOT) {
-        std::snprintf(buf, sizeof buf, "Schlitzdurchmesser d = %.1lf mm", w->d);
+        std::snprintf(buf, sizeof buf, "Schlitzdurchmesser d = %s mm", Shown(w->d, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Schlitzlänge l = %.1lf mm"_cp, w->l);
+        std::snprintf(buf, sizeof buf, "Schlitzlänge l = %s mm"_cp, Shown(w->l, 1).text);
         piece(buf);
     }
     if (w->kind == WELD_PLUG) {
-        std::snprintf(buf, sizeof buf, "Lochdurchmesser d = %.1lf mm", w->d);
+        std::snprintf(buf, sizeof buf, "Lochdurchmesser d = %s mm", Shown(w->d, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Lochlänge l = %.1lf mm"_cp, w->l);
+        std::snprintf(buf, sizeof buf, "Lochlänge l = %s mm"_cp, Shown(w->l, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Dicke der Lochschweißung a = %.1lf mm"_cp, w->a);
+        std::snprintf(buf, sizeof buf, "Dicke der Lochschweißung a = %s mm"_cp, Shown(w->a, 1).text);
         piece(buf);
     }
     if (w->kind == WELD_BUTT) {
         if (w->angle < 0.001) {
             piece("Stoß"_cp);
         } else {
-            std::snprintf(buf, sizeof buf, "Öffnungswinkel ┌ = %.0lf°"_cp, w->angle);
+            std::snprintf(buf, sizeof buf, "Öffnungswinkel ┌ = %s°"_cp, Shown(w->angle, 0).text);
             piece(buf);
-            if (!one_sided) OLI_printf(f, " / %.0lf°"_cp, 180.0 - w->angle);
+            if (!one_sided) OLI_printf(f, " / %s°"_cp, Shown(180.0 - w->angle, 0).text);
         }
     }
     OLI_printf(f, "\n");
@@ -293,9 +305,9 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         // Throat at the contact point: the penetration measured across the
         // throat is taken off (a' = a - e sin(angle/2); a'' the other leg).
         const double half = w->angle / 2.0 * 3.14159265358979323846 / 180.0;
-        OLI_printf(f, "%sEinbrandtiefe e = %.1lf mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), w->e);
-        OLI_printf(f, " a' = %.1lf mm", w->a - w->e * std::sin(half));
-        if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %.1lf mm", w->a - w->e * std::cos(half));
+        OLI_printf(f, "%sEinbrandtiefe e = %s mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), Shown(w->e, 1).text);
+        OLI_printf(f, " a' = %s mm", Shown(w->a - w->e * std::sin(half), 1).text);
+        if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %s mm", Shown(w->a - w->e * std::cos(half), 1).text);
         OLI_printf(f, "\n");
     }
     return w->kind;
@@ -319,7 +331,7 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate2.material, f, 0x2, 0, "2");
     if (g->packing) {
         OLI_printf(f, "%sFutterblech mit ", P());
-        OLI_printf(f, "Dicke t╬\\p╬r = %.1lf mm\n"_cp, g->t_p);
+        OLI_printf(f, "Dicke t╬\\p╬r = %s mm\n"_cp, Shown(g->t_p, 1).text);
     }
 
     OLI_printf(f, "%s╬HNachweise\n"_cp, P());
@@ -338,41 +350,47 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     const bool directional = g->method & WELD_METHOD_DIRECTIONAL;
     if (g->force_mode == WELD_FORCES_GIVEN) {
         OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == 0 ? " (gesamt)" : "");
-        if (std::fabs(g->N_Ed) > 0.001) OLI_printf(f, "%sNormalkraft  N╬\\Ed╬r = %.2lf kN\n"_cp, P(), g->N_Ed * 0.001);
-        if (std::fabs(g->M_p_Ed) > 0.001)
-            OLI_printf(f, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "p",
-                       g->M_p_Ed * 0.001);
-        if (std::fabs(g->M_s_Ed) > 0.001)
-            OLI_printf(f, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "s",
-                       g->M_s_Ed * 0.001);
-        if (std::fabs(g->V_p_Ed) > 0.001)
-            OLI_printf(f, "%sQuerkraft parallel zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "p", g->V_p_Ed * 0.001);
-        if (std::fabs(g->V_s_Ed) > 0.001)
-            OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "s", g->V_s_Ed * 0.001);
+        // Zero values are left out; a value that is not a number is shown.
+        auto given = [](double x) { return !(std::fabs(x) <= 0.001); };
+        if (given(g->N_Ed))
+            OLI_printf(f, "%sNormalkraft  N╬\\Ed╬r = %s kN\n"_cp, P(), Shown(g->N_Ed * 0.001, 2).text);
+        if (given(g->M_p_Ed))
+            OLI_printf(f, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %s kNm\n"_cp, P(), "p",
+                       Shown(g->M_p_Ed * 0.001, 2).text);
+        if (given(g->M_s_Ed))
+            OLI_printf(f, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %s kNm\n"_cp, P(), "s",
+                       Shown(g->M_s_Ed * 0.001, 2).text);
+        if (given(g->V_p_Ed))
+            OLI_printf(f, "%sQuerkraft parallel zur Nahtachse  V╬\\%s,Ed╬r = %s kN\n"_cp, P(), "p",
+                       Shown(g->V_p_Ed * 0.001, 2).text);
+        if (given(g->V_s_Ed))
+            OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %s kN\n"_cp, P(), "s",
+                       Shown(g->V_s_Ed * 0.001, 2).text);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         if (directional) {
             // The directional method takes the components; a larger given
             // resultant is taken along the weld, so it is shown as well.
             OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, P());
-            if (std::fabs(g->F_w_Ed) > 0.001) OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            if (!(std::fabs(g->F_w_Ed) <= 0.001))
+                OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
             OLI_printf(f, "\n");
-            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
-                       P(), "p", g->F_tau_par * 1e-5);
-            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
-                       P(), "s", g->F_tau_perp * 1e-5);
+            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
+                       P(), "p", Shown(g->F_tau_par * 1e-5, 2).text);
+            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
+                       P(), "s", Shown(g->F_tau_perp * 1e-5, 2).text);
         } else {
             OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
-            OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
             OLI_printf(f, "\n");
         }
     } else {
         if (directional) {
             OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, P());
-            OLI_printf(f, "%s╠╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²\n"_cp, P(), "s",
-                       g->sigma_perp, "s", g->tau_perp, "p", g->tau_par);
+            OLI_printf(f, "%s╠╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²\n"_cp, P(), "s",
+                       Shown(g->sigma_perp, 2).text, "s", Shown(g->tau_perp, 2).text, "p", Shown(g->tau_par, 2).text);
         } else {
             OLI_printf(f, "%sBemessungsspannung in der Schweißnaht"_cp, P());
-            OLI_printf(f, "  ╠╬\\w,Ed╬r = %.2lf N/mm²\n"_cp, g->sigma_w_Ed);
+            OLI_printf(f, "  ╠╬\\w,Ed╬r = %s N/mm²\n"_cp, Shown(g->sigma_w_Ed, 2).text);
         }
     }
 }

@@ -28,6 +28,21 @@ inline std::vector<std::string> Text_Lines(const std::string& raw) {
     return out;
 }
 
+// Whether a report holds the text printf makes of a value that is not a
+// finite number ("nan", "inf", whatever the case), as a word of its own.
+inline bool Has_Non_Finite_Text(const std::string& text) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (const char* word : {"nan", "inf"}) {
+        for (size_t i = 0; i + 3 <= text.size(); ++i) {
+            bool same = true;
+            for (size_t k = 0; k < 3; ++k) same = same && (text[i + k] | 0x20) == word[k];
+            if (same && (i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3])))
+                return true;
+        }
+    }
+    return false;
+}
+
 inline std::string Ok() { return std::string("\xCE{C 1 40 140 255}\xCEHok\xCE{C 768}"); }
 inline std::string NotOk() { return std::string("\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}"); }
 inline std::string Alert() { return std::string("\xCE{C 1 230 0 0}\xCEH!!\xCE{C 768}"); }
