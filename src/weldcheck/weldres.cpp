@@ -330,10 +330,10 @@ static void component_line(FILE* f, const char* name_fmt, const char* sub, doubl
 // recorded side. Along a weld the moments (n_var) take both signs, so both
 // ends are tried. The worse weld is the one with the larger utilisation of
 // the two conditions (compared through beta_w; both strengths share
-// f_u / gamma_M2). Ties keep the left weld and the end with the larger force,
-// the values of the magnitudes alone. At print level 1 and above one line
-// names the weld and gives the two signed values when they are not the
-// magnitudes printed before, or when a two-sided weld had two to choose from.
+// f_u / gamma_M2); on a tie the left weld and the end with the larger force
+// stay. At print level 1 and above one line names the weld with its two
+// signed values, for a two-sided weld always, for a one-sided one when they
+// differ from the magnitudes printed before.
 static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double th, double n_const, double n_var,
                            double F_N, double F_Vs, double F_Vp, double* F_n, double* F_v) {
     double fu = 0.0, bw = 0.0;
@@ -341,8 +341,11 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
     if (!Usable_Weld_Factor(bw)) bw = 1.0;
     const double sn = std::sin(th), cs = std::cos(th);
     const double v_signed = F_Vs * (g->V_s_Ed < 0.0 ? -1.0 : 1.0);
-    const double n_big = n_const < 0.0 ? n_const - n_var : n_const + n_var;   // |n_big| = F_N
-    const double n_small = n_const < 0.0 ? n_const + n_var : n_const - n_var;  // the other end
+    // The end where the moments add to N (F_N itself, with the sign of N) and
+    // the end where they take from it.
+    const double sign = n_const < 0.0 ? -1.0 : 1.0;
+    const double n_big = sign * F_N;
+    const double n_small = sign * (std::fabs(n_const) - n_var);
     const int sides[2] = {1, -1};
     const int first_side = g->one_sided == 2 ? 1 : 0;
     const int last_side = g->one_sided == 0 || g->one_sided == 2 ? 1 : 0;

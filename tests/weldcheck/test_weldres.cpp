@@ -354,7 +354,7 @@ TEST(GoverningWeld, BothWeldsWithTheirOwnSigns) {
     struct Row {
         const char* name;
         int one_sided;
-        double N, M_s, V_s;  // kN, kNm, kN
+        double N, M_p, M_s, V_s;  // kN, kNm, kNm, kN
         double n, v;         // kN/cm, the governing weld's values
         const char* weld;    // governing weld named, or null (no line)
         double U;
@@ -362,29 +362,34 @@ TEST(GoverningWeld, BothWeldsWithTheirOwnSigns) {
     const Row rows[] = {
         // sigma 0, tau 10/sqrt2*20 = 141.42: sqrt3*141.42/432 = 0.567 (the
         // left weld has sigma 141.42, tau 0: 141.42/388.8 = 0.364)
-        {"two-sided N+ V+", 0, 100, 0, 100, 5, -5, "rechte", 0.567},
-        {"two-sided N+ V-", 0, 100, 0, -100, 5, -5, "linke", 0.567},
-        {"two-sided N- V+", 0, -100, 0, 100, -5, 5, "linke", 0.567},
-        {"two-sided N- V-", 0, -100, 0, -100, -5, 5, "rechte", 0.567},
+        {"two-sided N+ V+", 0, 100, 0, 0, 100, 5, -5, "rechte", 0.567},
+        {"two-sided N+ V-", 0, 100, 0, 0, -100, 5, -5, "linke", 0.567},
+        {"two-sided N- V+", 0, -100, 0, 0, 100, -5, 5, "linke", 0.567},
+        {"two-sided N- V-", 0, -100, 0, 0, -100, -5, 5, "rechte", 0.567},
         // sigma 20/sqrt2*20 = 282.84: 282.84/388.8 = 0.727
-        {"left weld N+ V+", 1, 100, 0, 100, 10, 10, nullptr, 0.727},
+        {"left weld N+ V+", 1, 100, 0, 0, 100, 10, 10, nullptr, 0.727},
         // tau 282.84: sqrt3*282.84/432 = 1.134
-        {"right weld N+ V+", 2, 100, 0, 100, 10, -10, "rechte", 1.134},
-        {"left weld N- V+", 1, -100, 0, 100, -10, 10, "linke", 1.134},
+        {"right weld N+ V+", 2, 100, 0, 0, 100, 10, -10, "rechte", 1.134},
+        {"left weld N- V+", 1, -100, 0, 0, 100, -10, 10, "linke", 1.134},
+        // M_p = 0.1 kNm over t2 = 10 mm: 10 kN, 1 kN/cm; ends 11 and 9. The
+        // end with 11 governs: sigma 21/sqrt2*20 = 296.98, /388.8 = 0.764;
+        // these are the values printed, so no weld is named.
+        {"left weld N+ M_p+ V+", 1, 100, 0.1, 0, 100, 11, 10, nullptr, 0.764},
         // end with n = -6: sigma 4/sqrt2*20 = 56.57, tau -16/sqrt2*20 =
         // -226.27: (56.57² + 3*226.27²)^½ = 395.97, /432 = 0.917 (the end
         // with +6 gives only 0.582)
-        {"left weld M_s+ V+", 1, 0, 1, 100, -6, 10, "linke", 0.917},
-        {"left weld M_s- V+", 1, 0, -1, 100, -6, 10, "linke", 0.917},
+        {"left weld M_s+ V+", 1, 0, 0, 1, 100, -6, 10, "linke", 0.917},
+        {"left weld M_s- V+", 1, 0, 0, -1, 100, -6, 10, "linke", 0.917},
         // n = -3, v = 5 or n = 3, v = -5: sigma 28.28, tau 113.14:
         // (28.28² + 3*113.14²)^½ = 197.99, /432 = 0.458
-        {"two-sided M_s+ V+", 0, 0, 1, 100, -3, 5, "linke", 0.458},
-        {"two-sided M_s- V-", 0, 0, -1, -100, 3, -5, "linke", 0.458},
+        {"two-sided M_s+ V+", 0, 0, 0, 1, 100, -3, 5, "linke", 0.458},
+        {"two-sided M_s- V-", 0, 0, 0, -1, -100, 3, -5, "linke", 0.458},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         S460Fillet c(r.one_sided);
         c.g.N_Ed = r.N * 1000.0;
+        c.g.M_p_Ed = r.M_p * 1000.0;
         c.g.M_s_Ed = r.M_s * 1000.0;
         c.g.V_s_Ed = r.V_s * 1000.0;
         ListCapture l;
