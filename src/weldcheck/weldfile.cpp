@@ -351,21 +351,20 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     if (g->force_mode == WELD_FORCES_GIVEN) {
         OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == 0 ? " (gesamt)" : "");
         // Zero values are left out; a value that is not a number is shown.
-        auto given = [](double x) { return !(std::fabs(x) <= 0.001); };
-        if (given(g->N_Ed))
-            OLI_printf(f, "%sNormalkraft  N╬\\Ed╬r = %s kN\n"_cp, P(), Shown(g->N_Ed * 0.001, 2).text);
-        if (given(g->M_p_Ed))
-            OLI_printf(f, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %s kNm\n"_cp, P(), "p",
-                       Shown(g->M_p_Ed * 0.001, 2).text);
-        if (given(g->M_s_Ed))
-            OLI_printf(f, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %s kNm\n"_cp, P(), "s",
-                       Shown(g->M_s_Ed * 0.001, 2).text);
-        if (given(g->V_p_Ed))
-            OLI_printf(f, "%sQuerkraft parallel zur Nahtachse  V╬\\%s,Ed╬r = %s kN\n"_cp, P(), "p",
-                       Shown(g->V_p_Ed * 0.001, 2).text);
-        if (given(g->V_s_Ed))
-            OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %s kN\n"_cp, P(), "s",
-                       Shown(g->V_s_Ed * 0.001, 2).text);
+        const struct {
+            double value;  // N or Nm
+            const char* label;
+            const char* unit;  // of value * 0.001
+        } forces[] = {
+            {g->N_Ed, "Normalkraft  N╬\\Ed╬r"_cp, "kN"},
+            {g->M_p_Ed, "Biegemoment parallel zur Nahtachse  M╬\\p,Ed╬r"_cp, "kNm"},
+            {g->M_s_Ed, "Biegemoment senkrecht zur Nahtachse  M╬\\s,Ed╬r"_cp, "kNm"},
+            {g->V_p_Ed, "Querkraft parallel zur Nahtachse  V╬\\p,Ed╬r"_cp, "kN"},
+            {g->V_s_Ed, "Querkraft senkrecht zur Nahtachse  V╬\\s,Ed╬r"_cp, "kN"},
+        };
+        for (const auto& force : forces)
+            if (!(std::fabs(force.value) <= 0.001))
+                OLI_printf(f, "%s%s = %s %s\n", P(), force.label, Shown(force.value * 0.001, 2).text, force.unit);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         if (directional) {
             // The directional method takes the components; a larger given
