@@ -16,7 +16,7 @@
 
 namespace {
 
-const char kUnknown[] = "?????";
+const char* const kUnknown = Grade_Unknown_Text;
 const char kClassA[] = "A";
 const char kClassB[] = "B";
 
@@ -161,26 +161,27 @@ Grade_List<Aluguete_Record> users;
 const Aluguete_Record* Resolve(unsigned int handle) {
     handle &= 0xffffu;
     if (handle & ALUGUETE_USER_BIT) {
-        const int i = Grade_List_Find(&users, handle);
-        return i < 0 ? &The_Table().default_row : &users.rows[i];
+        const Aluguete_Record* r = Grade_List_Lookup(&users, handle);
+        return r ? r : &The_Table().default_row;
     }
     return handle < ALUGUETE_ROWS ? &The_Table().rows[handle] : &The_Table().default_row;
 }
 
-const char* Copy_Text(const char* text) {
-    const char* copy = Mem_Strdup(__FILE__, __LINE__, "null", text ? text : kUnknown);
-    return copy ? copy : kUnknown;
+void Release_Row(const Aluguete_Record& r) {
+    for (const char* text : {r.name, r.alloy, r.temper}) Grade_Text_Release(text, {kUnknown, kClassA, kClassB});
 }
 
-void Release_Text(const char* text) {
-    if (text && text != kUnknown && text != kClassA && text != kClassB)
-        Mem_Free(__FILE__, __LINE__, "null", const_cast<char*>(text));
-}
+bool Names_Class_B(const char* c) { return c && std::toupper(static_cast<unsigned char>(c[0])) == 'B'; }
 
-void Release_Texts(const Aluguete_Record& r) {
-    Release_Text(r.name);
-    Release_Text(r.alloy);
-    Release_Text(r.temper);
+// A user row of the record: its own copies of the three texts and one of the
+// two static class letters ("B" only for a class that is exactly "B" or "b").
+Aluguete_Record Copy_Row(const Aluguete_Record& r) {
+    Aluguete_Record copy = r;
+    copy.name = Grade_Text_Copy(r.name, kUnknown);
+    copy.alloy = Grade_Text_Copy(r.alloy, kUnknown);
+    copy.temper = Grade_Text_Copy(r.temper, kUnknown);
+    copy.buckling_class = Names_Class_B(r.buckling_class) && r.buckling_class[1] == '\0' ? kClassB : kClassA;
+    return copy;
 }
 
 }  // namespace
@@ -218,58 +219,18 @@ const char* Get_Aluguete_Temper(unsigned int handle) {
     return s ? s : kUnknown;
 }
 
-int Is_Aluguete_Class_B(unsigned int handle) {
-    const char* c = Resolve(handle)->buckling_class;
-    return c && std::toupper(static_cast<unsigned char>(c[0])) == 'B' ? 1 : 0;
-}
+int Is_Aluguete_Class_B(unsigned int handle) { return Names_Class_B(Resolve(handle)->buckling_class) ? 1 : 0; }
 
 unsigned int Set_User_Aluguete(const Aluguete_Record* record) {
-    if (!record) return 0;
-    // The record may be a user row itself and the array may move, so it is
-    // taken by value first.
-    const Aluguete_Record given = *record;
-    const unsigned int code = Grade_User_Code(given.code);
-    int i = Grade_List_Find(&users, code);
-    if (i < 0) {
-        i = Grade_List_Append(&users);
-        if (i < 0) return 0;
-        users.rows[i].name = users.rows[i].alloy = users.rows[i].temper = nullptr;
-    }
-    const Aluguete_Record old = users.rows[i];
-    const char* name = Copy_Text(given.name);
-    const char* alloy = Copy_Text(given.alloy);
-    const char* temper = Copy_Text(given.temper);
-    const bool class_b = given.buckling_class && std::toupper(static_cast<unsigned char>(given.buckling_class[0])) == 'B' &&
-                         given.buckling_class[1] == '\0';
-    users.rows[i] = given;
-    users.rows[i].name = name;
-    users.rows[i].alloy = alloy;
-    users.rows[i].temper = temper;
-    users.rows[i].buckling_class = class_b ? kClassB : kClassA;
-    users.rows[i].code = code;
-    Release_Texts(old);
-    users.last_found = i;
-    return code;
+    return Grade_List_Set(&users, record, Copy_Row, Release_Row);
 }
 
-int Delete_User_Aluguete(unsigned int handle) {
-    if (users.count < 1) return 0;
-    const int i = Grade_List_Find(&users, handle & 0xffffu);
-    if (i < 0) return 0;
-    Release_Texts(users.rows[i]);
-    Grade_List_Remove(&users, i);
-    return 1;
-}
+int Delete_User_Aluguete(unsigned int handle) { return Grade_List_Delete(&users, handle & 0xffffu, Release_Row); }
 
-void Free_User_Aluguete(void) {
-    for (int i = 0; i < users.count; ++i) Release_Texts(users.rows[i]);
-    users.count = 0;
-    users.last_found = -1;
-}
+void Free_User_Aluguete(void) { Grade_List_Clear(&users, Release_Row); }
 
 int Get_User_Aluguete_Count(void) { return users.count; }
 
 const Aluguete_Record* Get_User_Aluguete_Record(int index) {
-    if (index < 0 || index >= users.count) return &The_Table().default_row;
-    return &users.rows[index];
+    return Grade_List_Row(&users, index, &The_Table().default_row);
 }

@@ -20,7 +20,7 @@
 
 namespace {
 
-const char kUnknown[] = "?????";
+const char* const kUnknown = Grade_Unknown_Text;
 
 constexpr double kE = 210000.0;
 constexpr double kG = 81000.0;
@@ -122,17 +122,18 @@ const Stahlguete_Record* Default_Row_Of(unsigned int code) {
 
 // The row of a code, or null when it names none.
 const Stahlguete_Record* Resolve(unsigned int code) {
-    if (code & STAHLGUETE_USER_BIT) {
-        const int i = Grade_List_Find(&users, code);
-        return i < 0 ? nullptr : &users.rows[i];
-    }
+    if (code & STAHLGUETE_USER_BIT) return Grade_List_Lookup(&users, code);
     const unsigned int row = code & 0xffffu;
     if (row >= STAHLGUETE_ROWS) return nullptr;
     return Family(code) == 1 ? &The_Tables().eurocode[row] : &The_Tables().din[row];
 }
 
-void Release_Name(const char* name) {
-    if (name && name != kUnknown) Mem_Free(__FILE__, __LINE__, "null", const_cast<char*>(name));
+void Release_Row(const Stahlguete_Record& r) { Grade_Text_Release(r.name, {kUnknown}); }
+
+Stahlguete_Record Copy_Row(const Stahlguete_Record& r) {
+    Stahlguete_Record copy = r;
+    copy.name = Grade_Text_Copy(r.name, kUnknown);
+    return copy;
 }
 
 }  // namespace
@@ -182,47 +183,17 @@ int Get_Stahlguete_Festigkeit(unsigned int code, double t, double gamma_M, doubl
 }
 
 unsigned int Set_User_Stahlguete(const Stahlguete_Record* record) {
-    if (!record) return 0;
-    // The record may be a user row itself (a grade passed back with changed
-    // values) and the array may move, so it is taken by value first.
-    const Stahlguete_Record given = *record;
-    const unsigned int code = Grade_User_Code(given.code);
-    int i = Grade_List_Find(&users, code);
-    if (i < 0) {
-        i = Grade_List_Append(&users);
-        if (i < 0) return 0;
-        users.rows[i].name = nullptr;
-    }
-    const char* old_name = users.rows[i].name;
-    const char* copy = Mem_Strdup(__FILE__, __LINE__, "null", given.name ? given.name : kUnknown);
-    users.rows[i] = given;
-    users.rows[i].name = copy ? copy : kUnknown;
-    users.rows[i].code = code;
-    Release_Name(old_name);
-    users.last_found = i;
-    return code;
+    return Grade_List_Set(&users, record, Copy_Row, Release_Row);
 }
 
-int Delete_User_Stahlguete(unsigned int code) {
-    if (users.count < 1) return 0;
-    const int i = Grade_List_Find(&users, code);
-    if (i < 0) return 0;
-    Release_Name(users.rows[i].name);
-    Grade_List_Remove(&users, i);
-    return 1;
-}
+int Delete_User_Stahlguete(unsigned int code) { return Grade_List_Delete(&users, code, Release_Row); }
 
-void Free_User_Stahlguete(void) {
-    for (int i = 0; i < users.count; ++i) Release_Name(users.rows[i].name);
-    users.count = 0;
-    users.last_found = -1;
-}
+void Free_User_Stahlguete(void) { Grade_List_Clear(&users, Release_Row); }
 
 int Get_User_Stahlguete_Count(void) { return users.count; }
 
 const Stahlguete_Record* Get_User_Stahlguete_Record(int index) {
-    if (index < 0 || index >= users.count) return &The_Tables().default_eurocode;
-    return &users.rows[index];
+    return Grade_List_Row(&users, index, &The_Tables().default_eurocode);
 }
 
 int Fill_Stahlguete_Stringlist(int list, const unsigned int* codes, int n, unsigned int current) {

@@ -20,7 +20,6 @@
 
 static const double PI = 3.14159265358979323846;
 
-static const char* P() { return Check_Line_Prefix; }
 
 void Clear_Weld(NahtElement* w) {
     if (!w) return;
@@ -66,7 +65,7 @@ static int check_packing(NahtGruppe* g, FILE* f, int print_level) {
         a_erf = g->U_max * g->a;
         if (lines)
             OLI_printf(f, "%serforderliche Schweißnahtdicke a╬\\erf╬r = U╬\\max╬r%sa = %.1lf mm,  U╬\\max╬r = %.3lf\n"_cp,
-                       P(), Report_Times_Sign, a_erf, g->U_max);
+                       P(), X(), a_erf, g->U_max);
     } else {
         a_erf = g->a;
         if (lines) OLI_printf(f, "%sSchweißnahtdicke a╬\\erf╬r = a = %.1lf mm\n"_cp, P(), a_erf);
@@ -94,7 +93,7 @@ static int check_packing(NahtGruppe* g, FILE* f, int print_level) {
         if (lines) {
             OLI_printf(f, "%sFutterblechdicke < erforderliche Schenkellänge der Schweißnaht  ê  \n"_cp, P());
             OLI_printf(f, "erforderliche Schweißnahtdicke  a╬\\erf╬r = (a╬\\1╬r+t╬\\p╬r)%scos(┌/2) = %.1lf mm\n"_cp,
-                       Report_Times_Sign, a_erf);
+                       X(), a_erf);
         }
     }
     if (g->check) {
@@ -114,10 +113,9 @@ static int check_packing(NahtGruppe* g, FILE* f, int print_level) {
 // Plug welds: the resistance of the weld area per length of the hole's
 // perimeter.
 static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
-    const char* X = Report_Times_Sign;
     g->A_w = PI * g->d * g->d / 4.0 + (g->l - g->d) * g->d;
     if (f && print_level > 0)
-        OLI_printf(f, "%swirksame Schweißnahtfläche:  A╬\\w╬r = ╔%sd²/4 + (l-d)%sd = %.2lf cm²\n"_cp, P(), X, X,
+        OLI_printf(f, "%swirksame Schweißnahtfläche:  A╬\\w╬r = ╔%sd²/4 + (l-d)%sd = %.2lf cm²\n"_cp, P(), X(), X(),
                    g->A_w * 0.01);
     if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
     if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -0.001) return 1;  // unusable factors
@@ -125,7 +123,7 @@ static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefi
     g->F_w_Rd = perimeter > 0.001 ? 1000.0 * g->f_vw_d * g->A_w / perimeter : 0.0;
     if (f && print_level > 0)
         OLI_printf(f, "%sTragfähigkeit bezogen auf die Nahtlänge:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sA╬\\w╬r/(╔%sd+2%s(l-d)) = %.2lf kN/cm\n"_cp,
-                   P(), X, X, X, g->F_w_Rd * 1e-5);
+                   P(), X(), X(), X(), g->F_w_Rd * 1e-5);
     if (!g->check) return 0;
     if (g->F_w_Ed < -0.001) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
@@ -160,6 +158,14 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     if (!g) return 1;
     if (!prefix) prefix = "";
     Clear_Group_Results(g);
+    // An input that is not a finite number would pass every rule and every
+    // comparison unnoticed: the group is refused before anything else.
+    if (Weld_Group_Input_Invalid(g, f)) {
+        g->result_flags |= WELD_RESULT_CHECK_REFUSED;
+        g->U_max = -1.0;
+        closing_block(g, f, print_level, true);
+        return 1;
+    }
     if (!g->skip_detailing && Check_Weld_Group_Detailing(g, f, show_message, print_level > 1)) {
         g->result_flags |= WELD_RESULT_DETAILING_FAILED;
         g->U_max = -1.0;

@@ -114,7 +114,8 @@ void Clear_Weld_Group(NahtGruppe* g);
 // Checks the group: detailing (unless skipped), then the resistance by weld
 // kind. Returns 0 when the check was carried out, whatever the utilisation;
 // 1 when detailing or the resistance check refused the weld (U_max is then
-// -1). A check whose partial factor is unusable, whose strength or
+// -1). An input that is not a finite number refuses the group before any
+// rule runs, with a red line naming it. A check whose partial factor is unusable, whose strength or
 // resistance is 0 or whose utilisation is not a number counts as refused, as
 // does a weld of kind 4 when utilisations are asked for, so none of them can
 // end in "ok" or "Nachweis erbracht". With method bit 16 no resistance is

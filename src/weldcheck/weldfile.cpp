@@ -17,7 +17,6 @@
 
 enum { WELD_RECORD_VERSION = 2, GROUP_RECORD_VERSION = 6 };
 
-static const char* P() { return Check_Line_Prefix; }
 
 void Default_Weld(NahtElement* w) {
     if (!w) return;
@@ -181,13 +180,22 @@ int Calc_Weld_Shear_Strength_Checked(NahtGruppe* g, FILE* f, int print_level) {
     return Calc_Weld_Shear_Strength(g, f, print_level);
 }
 
+// Whether f_u and beta_w of the governing plate are finite numbers; the
+// failure line naming the first that is not, when a list is given.
+static bool strength_data_finite(double fu, double bw, FILE* f) {
+    if (std::isfinite(fu) && std::isfinite(bw)) return true;
+    Weld_Invalid_Value_Line(f, "", std::isfinite(fu) ? "╗╬\\w╬r"_cp : "f╬\\u╬r"_cp);
+    return false;
+}
+
 double Calc_Weld_Strength_Dir(Blech_Record* p1, Blech_Record* p2, double gamma_M2, FILE* f, int print_level) {
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(p1, p2, &fu, &bw);
+    if (!strength_data_finite(fu, bw, f)) return 0.0;
     const double f1 = gamma_M2 >= 0.01 && Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu / (bw * gamma_M2) : 0.0;
     if (f) {
         OLI_printf(f, "%sTragfähigkeit einer Schweißnaht (Bed.1):  "_cp, P());
-        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, Report_Times_Sign, f1);
+        OLI_printf(f, "f╬\\1w,d╬r = f╬\\u╬r / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, X(), f1);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
@@ -198,17 +206,30 @@ double Calc_Weld_Shear_Strength_Plates(Blech_Record* p1, Blech_Record* p2, doubl
                                        int print_level) {
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(p1, p2, &fu, &bw);
+    if (!strength_data_finite(fu, bw, f)) return 0.0;
     // A factor that is 0 or not a number gives no strength rather than an
     // infinite one.
     const double fvw =
         Usable_Weld_Factor(gamma_M2) && Usable_Weld_Factor(bw) ? fu * WELD_INV_SQRT3 / (gamma_M2 * bw) : 0.0;
     if (f) {
         OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.1lf N/mm²"_cp, P(),
-                   Report_Times_Sign, fvw);
+                   X(), fvw);
         if (print_level != 1) OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
         OLI_printf(f, "\n");
     }
     return fvw;
+}
+
+// A number of a description: the value with the given decimals, or "?" for
+// a value that is not finite, so that no "nan" or "inf" reaches the report.
+struct Shown_Value {
+    char text[64];
+};
+static Shown_Value Shown(double v, int decimals) {
+    Shown_Value s;
+    if (std::isfinite(v)) std::snprintf(s.text, sizeof s.text, "%.*f", decimals, v);
+    else std::snprintf(s.text, sizeof s.text, "?");
+    return s;
 }
 
 int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* f, int mode) {
@@ -225,12 +246,12 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
     case WELD_FILLET:
         if (kind_word) OLI_printf(f, "%sKehlnaht", P());
         if (mode != 3) piece(one_sided ? "einseitig" : "beidseitig");
-        std::snprintf(buf, sizeof buf, "%sNahtdicke a = %.1lf mm", w->e > 0.1 ? "wirks. " : "", w->a);
+        std::snprintf(buf, sizeof buf, "%sNahtdicke a = %s mm", w->e > 0.1 ? "wirks. " : "", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_SLOT:
         if (kind_word) OLI_printf(f, "%sSchlitznaht", P());
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_BUTT:
@@ -239,7 +260,7 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         if (!w->full_penetration && !one_sided) OLI_printf(f, ", beidseitig");
         if (kind_word) OLI_printf(f, ")");
         first = false;
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     case WELD_PLUG:
@@ -247,36 +268,36 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         break;
     default:
         if (kind_word) OLI_printf(f, "%ssonstige Naht", P());
-        std::snprintf(buf, sizeof buf, "Nahtdicke a = %.1lf mm", w->a);
+        std::snprintf(buf, sizeof buf, "Nahtdicke a = %s mm", Shown(w->a, 1).text);
         piece(buf);
         break;
     }
-    if (w->kind != WELD_PLUG && w->l_w > 0.1) {
-        std::snprintf(buf, sizeof buf, "Nahtlänge l╬\\w╬r = %.1lf mm%s"_cp, w->l_w,
+    if (w->kind != WELD_PLUG && !(w->l_w <= 0.1)) {  // a length that is not a number is shown
+        std::snprintf(buf, sizeof buf, "Nahtlänge l╬\\w╬r = %s mm%s"_cp, Shown(w->l_w, 1).text,
                       w->kind == WELD_FILLET && w->full_length ? " (voll ausgeführt)"_cp : "");
         piece(buf);
     }
     if (w->kind == WELD_SLOT) {
-        std::snprintf(buf, sizeof buf, "Schlitzdurchmesser d = %.1lf mm", w->d);
+        std::snprintf(buf, sizeof buf, "Schlitzdurchmesser d = %s mm", Shown(w->d, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Schlitzlänge l = %.1lf mm"_cp, w->l);
+        std::snprintf(buf, sizeof buf, "Schlitzlänge l = %s mm"_cp, Shown(w->l, 1).text);
         piece(buf);
     }
     if (w->kind == WELD_PLUG) {
-        std::snprintf(buf, sizeof buf, "Lochdurchmesser d = %.1lf mm", w->d);
+        std::snprintf(buf, sizeof buf, "Lochdurchmesser d = %s mm", Shown(w->d, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Lochlänge l = %.1lf mm"_cp, w->l);
+        std::snprintf(buf, sizeof buf, "Lochlänge l = %s mm"_cp, Shown(w->l, 1).text);
         piece(buf);
-        std::snprintf(buf, sizeof buf, "Dicke der Lochschweißung a = %.1lf mm"_cp, w->a);
+        std::snprintf(buf, sizeof buf, "Dicke der Lochschweißung a = %s mm"_cp, Shown(w->a, 1).text);
         piece(buf);
     }
     if (w->kind == WELD_BUTT) {
         if (w->angle < 0.001) {
             piece("Stoß"_cp);
         } else {
-            std::snprintf(buf, sizeof buf, "Öffnungswinkel ┌ = %.0lf°"_cp, w->angle);
+            std::snprintf(buf, sizeof buf, "Öffnungswinkel ┌ = %s°"_cp, Shown(w->angle, 0).text);
             piece(buf);
-            if (!one_sided) OLI_printf(f, " / %.0lf°"_cp, 180.0 - w->angle);
+            if (!one_sided) OLI_printf(f, " / %s°"_cp, Shown(180.0 - w->angle, 0).text);
         }
     }
     OLI_printf(f, "\n");
@@ -284,9 +305,9 @@ int Print_Weld_Description(NahtElement* w, int one_sided, int short_form, FILE* 
         // Throat at the contact point: the penetration measured across the
         // throat is taken off (a' = a - e sin(angle/2); a'' the other leg).
         const double half = w->angle / 2.0 * 3.14159265358979323846 / 180.0;
-        OLI_printf(f, "%sEinbrandtiefe e = %.1lf mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), w->e);
-        OLI_printf(f, " a' = %.1lf mm", w->a - w->e * std::sin(half));
-        if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %.1lf mm", w->a - w->e * std::cos(half));
+        OLI_printf(f, "%sEinbrandtiefe e = %s mm  ê  Nahtdicke im Kontaktpunkt"_cp, P(), Shown(w->e, 1).text);
+        OLI_printf(f, " a' = %s mm", Shown(w->a - w->e * std::sin(half), 1).text);
+        if (std::fabs(w->angle - 90.0) > 0.001) OLI_printf(f, " a'' = %s mm", Shown(w->a - w->e * std::cos(half), 1).text);
         OLI_printf(f, "\n");
     }
     return w->kind;
@@ -310,13 +331,17 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     if (g->strength_table) Print_Steel_Params_By_Thickness(&g->plate2.material, f, 0x2, 0, "2");
     if (g->packing) {
         OLI_printf(f, "%sFutterblech mit ", P());
-        OLI_printf(f, "Dicke t╬\\p╬r = %.1lf mm\n"_cp, g->t_p);
+        OLI_printf(f, "Dicke t╬\\p╬r = %s mm\n"_cp, Shown(g->t_p, 1).text);
     }
 
     OLI_printf(f, "%s╬HNachweise\n"_cp, P());
     OLI_printf(f, g->method & WELD_METHOD_DIRECTIONAL ? "%srichtungsbezogenes Verfahren\n" : "%svereinfachtes Verfahren\n",
                P());
-    if (g->one_sided == 0)
+    if (g->one_sided == 0 && (g->method & WELD_METHOD_DIRECTIONAL) && g->force_mode == WELD_FORCES_GIVEN)
+        // Both welds are checked with their own signs; the worse one is named
+        // in the check.
+        OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung für die ungünstigere Seite\n"_cp, P());
+    else if (g->one_sided == 0)
         OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, P(), "linke");
     else
         OLI_printf(f, "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung berücksichtigen\n"_cp,
@@ -325,41 +350,46 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     const bool directional = g->method & WELD_METHOD_DIRECTIONAL;
     if (g->force_mode == WELD_FORCES_GIVEN) {
         OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == 0 ? " (gesamt)" : "");
-        if (std::fabs(g->N_Ed) > 0.001) OLI_printf(f, "%sNormalkraft  N╬\\Ed╬r = %.2lf kN\n"_cp, P(), g->N_Ed * 0.001);
-        if (std::fabs(g->M_p_Ed) > 0.001)
-            OLI_printf(f, "%sBiegemoment parallel zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "p",
-                       g->M_p_Ed * 0.001);
-        if (std::fabs(g->M_s_Ed) > 0.001)
-            OLI_printf(f, "%sBiegemoment senkrecht zur Nahtachse  M╬\\%s,Ed╬r = %.2lf kNm\n"_cp, P(), "s",
-                       g->M_s_Ed * 0.001);
-        if (std::fabs(g->V_p_Ed) > 0.001)
-            OLI_printf(f, "%sQuerkraft parallel zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "p", g->V_p_Ed * 0.001);
-        if (std::fabs(g->V_s_Ed) > 0.001)
-            OLI_printf(f, "%sQuerkraft senkrecht zur Nahtachse  V╬\\%s,Ed╬r = %.2lf kN\n"_cp, P(), "s", g->V_s_Ed * 0.001);
+        // Zero values are left out; a value that is not a number is shown.
+        const struct {
+            double value;  // N or Nm
+            const char* label;
+            const char* unit;  // of value * 0.001
+        } forces[] = {
+            {g->N_Ed, "Normalkraft  N╬\\Ed╬r"_cp, "kN"},
+            {g->M_p_Ed, "Biegemoment parallel zur Nahtachse  M╬\\p,Ed╬r"_cp, "kNm"},
+            {g->M_s_Ed, "Biegemoment senkrecht zur Nahtachse  M╬\\s,Ed╬r"_cp, "kNm"},
+            {g->V_p_Ed, "Querkraft parallel zur Nahtachse  V╬\\p,Ed╬r"_cp, "kN"},
+            {g->V_s_Ed, "Querkraft senkrecht zur Nahtachse  V╬\\s,Ed╬r"_cp, "kN"},
+        };
+        for (const auto& force : forces)
+            if (!(std::fabs(force.value) <= 0.001))
+                OLI_printf(f, "%s%s = %s %s\n", P(), force.label, Shown(force.value * 0.001, 2).text, force.unit);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         if (directional) {
             // The directional method takes the components; a larger given
             // resultant is taken along the weld, so it is shown as well.
             OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, P());
-            if (std::fabs(g->F_w_Ed) > 0.001) OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            if (!(std::fabs(g->F_w_Ed) <= 0.001))
+                OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
             OLI_printf(f, "\n");
-            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
-                       P(), "p", g->F_tau_par * 1e-5);
-            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %.2lf kN/cm\n"_cp,
-                       P(), "s", g->F_tau_perp * 1e-5);
+            OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
+                       P(), "p", Shown(g->F_tau_par * 1e-5, 2).text);
+            OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
+                       P(), "s", Shown(g->F_tau_perp * 1e-5, 2).text);
         } else {
             OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
-            OLI_printf(f, "  F╬\\w,Ed╬r = %.2lf kN/cm"_cp, g->F_w_Ed * 1e-5);
+            OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
             OLI_printf(f, "\n");
         }
     } else {
         if (directional) {
             OLI_printf(f, "%sBemessungsspannungen in der Schweißnaht\n"_cp, P());
-            OLI_printf(f, "%s╠╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²,  Í╬\\%s╬r = %.2lf N/mm²\n"_cp, P(), "s",
-                       g->sigma_perp, "s", g->tau_perp, "p", g->tau_par);
+            OLI_printf(f, "%s╠╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²,  Í╬\\%s╬r = %s N/mm²\n"_cp, P(), "s",
+                       Shown(g->sigma_perp, 2).text, "s", Shown(g->tau_perp, 2).text, "p", Shown(g->tau_par, 2).text);
         } else {
             OLI_printf(f, "%sBemessungsspannung in der Schweißnaht"_cp, P());
-            OLI_printf(f, "  ╠╬\\w,Ed╬r = %.2lf N/mm²\n"_cp, g->sigma_w_Ed);
+            OLI_printf(f, "  ╠╬\\w,Ed╬r = %s N/mm²\n"_cp, Shown(g->sigma_w_Ed, 2).text);
         }
     }
 }

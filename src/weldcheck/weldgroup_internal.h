@@ -9,6 +9,14 @@
 
 #include "weldcheck/weldelem.h"
 
+// The common line prefix of every check line and the multiplication dot
+// between factors of a formula (both live with the verdict markers); P() and
+// X() keep the many formatted lines of the group checks short.
+extern const char* Check_Line_Prefix;
+extern const char* Report_Times_Sign;
+inline const char* P() { return Check_Line_Prefix; }
+inline const char* X() { return Report_Times_Sign; }
+
 // 1/sqrt(3), the shear share of f_u in the directional strengths.
 inline constexpr double WELD_INV_SQRT3 = 0.5773502691896258;
 
@@ -54,5 +62,16 @@ inline void Set_Group_Weld(NahtGruppe* g, const NahtElement* w) {
     g->full_penetration = w->full_penetration;
     g->full_length = w->full_length;
 }
+
+// 1 when an input of the group that a check reads is not a finite number
+// (the weld's dimensions, the plate thicknesses, the forces, the given
+// components, stresses and resultants, l_eff, gamma_M2 of factors that do
+// not follow the annex). Each such input gets a failure line naming it when
+// a list is given; no value is printed, so no "nan" reaches the report.
+int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
+
+// The failure line of a value that is not a finite number: the symbol, no
+// value, the red marker. Nothing for a null list.
+void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol);
 
 #endif

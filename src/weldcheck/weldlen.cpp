@@ -21,7 +21,6 @@
 
 static const double PI = 3.14159265358979323846;
 
-static const char* P() { return Check_Line_Prefix; }
 
 // Ends a check line: the marker, then the line feed.
 static void line_end(FILE* f, const char* marker) {
@@ -39,7 +38,7 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
     double l_eff;
     if (w->kind == WELD_SLOT) {
         l_eff = 2.0 * (w->l - w->d);
-        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, P(), Report_Times_Sign, l_eff);
+        if (f) OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = 2%s(l-d) = %.1lf mm\n"_cp, P(), X(), l_eff);
         return l_eff;
     }
     if (w->kind == WELD_PLUG) {
@@ -51,7 +50,7 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
     if (w->kind == WELD_FILLET && !w->full_length) {
         l_eff = w->l_w - 2.0 * w->a;
         if (f)
-            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, P(), Report_Times_Sign, l_eff);
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, P(), X(), l_eff);
         return l_eff;
     }
     l_eff = w->l_w;
@@ -62,6 +61,11 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all) {
     if (!prefix) prefix = "";
+    if (!std::isfinite(a) || !std::isfinite(l_eff)) {
+        // No length to count on: the weld is left out, and the line says why.
+        Weld_Invalid_Value_Line(f, prefix, std::isfinite(a) ? "l╬\\eff╬r"_cp : "a");
+        return 1;
+    }
     // 0 is a weld without length (nothing to examine); a negative length is a
     // weld shorter than its end craters (l_w < 2a), which is too short.
     if (std::fabs(l_eff) < 0.001) return 0;
@@ -79,7 +83,7 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     }
     if (short6a || print_all) {
         OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, P(), prefix, l_eff,
-                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), Report_Times_Sign, 6.0 * a);
+                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), X(), 6.0 * a);
         if (short6a) OLI_printf(f, "  ê  statisch nicht wirksam %s"_cp, Mark_Note());
         else OLI_printf(f, "  %s", Mark_Ok());
         OLI_printf(f, "\n");
@@ -151,7 +155,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             const double a_max = 0.7 * t_min;
             if (f && (a > a_max + 0.1 || print_all)) {
                 OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
-                           Get_Compare_Symbol((float)a, (float)a_max), Report_Times_Sign, a_max);
+                           Get_Compare_Symbol((float)a, (float)a_max), X(), a_max);
                 OLI_printf(f, " (Schweisstechnik, s. DIN 18800)");
                 line_end(f, a > a_max + 0.001 ? Mark_Note() : Mark_Ok());
             }
@@ -225,10 +229,34 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
     return fail ? 1 : 0;
 }
 
+// A dimension that is not a finite number passes every comparison of the
+// rules: 1 after a failure line (and message) per such value.
+static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* f, int show_message,
+                              const char* prefix) {
+    const struct {
+        const char* symbol;  // print list
+        const char* name;    // message box
+        double value;
+    } inputs[] = {
+        {"a", "a", w->a},           {"e", "e", w->e},     {"l╬\\w╬r"_cp, "lw", w->l_w},
+        {"┌"_cp, "Winkel", w->angle}, {"d", "d", w->d},     {"l", "l", w->l},
+        {"t╬\\1╬r"_cp, "t1", t1},   {"t╬\\2╬r"_cp, "t2", t2},
+    };
+    int invalid = 0;
+    for (const auto& in : inputs) {
+        if (std::isfinite(in.value)) continue;
+        invalid = 1;
+        Weld_Invalid_Value_Line(f, prefix, in.symbol);
+        if (show_message) PrintMessage("%s%s = keine gültige Zahl"_cp, prefix, in.name);
+    }
+    return invalid;
+}
+
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
                                 FILE* f, int show_message, const char* prefix, int print_all) {
     if (!w) return 0;
     if (!prefix) prefix = "";
+    if (weld_input_invalid(w, t1, t2, f, show_message, prefix)) return 1;
     if (w->kind == WELD_BUTT && w->full_penetration) return 0;
     if ((w->kind != WELD_FILLET && w->kind != WELD_BUTT) || (w->kind == WELD_FILLET && w->angle < 0.1))
         w->angle = 90.0;
@@ -264,7 +292,6 @@ static int hole_rule_end(bool fail, FILE* f, bool wrote) {
 
 static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
     const double t = g->plate1.t, a = g->a, d = g->d;
-    const char* X = Report_Times_Sign;
     int failed = 0;
     if (g->kind == WELD_PLUG) {
         const double d_req = t + 8.0;
@@ -307,7 +334,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
         const bool wrote = f && (fail || print_all);
         if (wrote)
             OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", P(), d,
-                       Get_Compare_Symbol((float)d, (float)d_req), X, d_req);
+                       Get_Compare_Symbol((float)d, (float)d_req), X(), d_req);
         failed |= hole_rule_end(fail, f, wrote);
         if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
     }
@@ -318,7 +345,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
 }
 
 int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int print_all) {
-    if (!g) return 1;
+    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
     const double t1 = g->plate1.t, t2 = g->plate2.t;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = 1;
     if (g->kind == WELD_BUTT && g->full_penetration && print_all && f) {

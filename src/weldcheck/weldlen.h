@@ -14,18 +14,20 @@
 double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f);
 // 1 when the weld is too short to count ("statisch nicht wirksam"), also for
 // a negative l_eff (l_w < 2a); 0 for l_eff 0 (no weld) and for welds whose
-// length is not limited (slot, plug, fully penetrated butt welds).
+// length is not limited (slot, plug, fully penetrated butt welds). An a or
+// l_eff that is not a finite number gives 1 after a failure line.
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all);
 // Detailing limits of one weld between parts of thickness t1 and t2;
 // penetration_mode 0 two-sided, 1 and 2 one-sided partial penetration;
-// hollow_section forces mode 1. 1 when an error rule failed, else 0. May set
-// the weld angle to 90 and lengthen a plug weld's hole to l = d.
+// hollow_section forces mode 1. 1 when an error rule failed or a dimension
+// or thickness is not a finite number, else 0. May set the weld angle to 90
+// and lengthen a plug weld's hole to l = d.
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
                                 FILE* f, int show_message, const char* prefix, int print_all);
 // Detailing of a group: the rules of one weld (unless method bit 4), the
 // plate data checks, the slot and plug rules, l_eff. 1 when an error rule
-// failed, else 0.
+// failed or an input is not a finite number, else 0.
 int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int print_all);
 
 #endif

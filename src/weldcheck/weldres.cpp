@@ -21,12 +21,19 @@
 // N / A ± M / W, so its worse face takes |N| + 6 |M_p| / t over the joint
 // thickness t (t2, or the thinner part in line), whatever the signs.
 //
+// Across the throat N and V_s add on one face of the plate and oppose on the
+// other, so the directional method takes them with their signs, for the weld
+// that governs (see governing_weld). The simplified method's resultant does
+// not depend on signs. A butt weld's throat lies in the cross-section of the
+// abutting plate at every opening angle: N normal to it, V_s in it.
+//
 // With forces per length given, the directional method takes the caller's
 // components; a given resultant larger than theirs is taken along the weld.
 #include "weldcheck/weldres.h"
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <string>
 
 #include "base/cp850.h"
@@ -39,8 +46,6 @@
 
 static const double PI = 3.14159265358979323846;
 
-static const char* P() { return Check_Line_Prefix; }
-static const char* X() { return Report_Times_Sign; }
 
 // ------------------------------------------------------------ strengths
 
@@ -62,12 +67,17 @@ static double fu_substituted(const Blech_Record* p) {
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w) {
     double fu = 0.0, bw = 0.0;
     if (p1 && p2) {
-        fu = fu_substituted(p1);
-        bw = p1->material.beta_w;
-        if (fu > fu_for_thickness(p2, p2->t)) {
-            fu = fu_substituted(p2);
-            bw = p2->material.beta_w;
-        }
+        // Both tensile strengths are substituted before they are compared, so
+        // the weaker part is found whatever the order of the plates; between
+        // equal strengths the larger correlation factor (the lower weld
+        // strength) is taken for the same reason.
+        const double fu1 = fu_substituted(p1), fu2 = fu_substituted(p2);
+        const double bw1 = p1->material.beta_w, bw2 = p2->material.beta_w;
+        // A strength that is not a number governs, so that it cannot pass
+        // unnoticed behind the other plate.
+        const bool second = std::isnan(fu1) || std::isnan(fu2) ? std::isnan(fu2) : fu2 < fu1 || (fu2 == fu1 && bw2 > bw1);
+        fu = second ? fu2 : fu1;
+        bw = second ? bw2 : bw1;
     } else if (p1 || p2) {
         const Blech_Record* p = p1 ? p1 : p2;
         fu = fu_substituted(p);
@@ -75,6 +85,73 @@ void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, dou
     }
     if (f_u) *f_u = fu;
     if (beta_w) *beta_w = bw;
+}
+
+void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol) {
+    if (f) OLI_printf(f, "%s╬HFehler╬r: %s%s = keine gültige Zahl %s\n"_cp, P(), prefix ? prefix : "", symbol, Mark_Not_Ok());
+}
+
+// The tensile strength and correlation factor of one plate; 1 when either is
+// not a finite number.
+static int plate_strength_invalid(const Blech_Record* p, const char* prefix, FILE* f) {
+    int invalid = 0;
+    if (!std::isfinite(fu_substituted(p))) {
+        invalid = 1;
+        Weld_Invalid_Value_Line(f, prefix, "f╬\\u╬r"_cp);
+    }
+    if (!std::isfinite(p->material.beta_w)) {
+        invalid = 1;
+        Weld_Invalid_Value_Line(f, prefix, "╗╬\\w╬r"_cp);
+    }
+    return invalid;
+}
+
+int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
+    if (!g) return 1;
+    struct Input {
+        const char* symbol;
+        double value;
+    };
+    const Input inputs[] = {
+        {"a", g->a},
+        {"e", g->e},
+        {"l╬\\w╬r"_cp, g->l_w},
+        {"┌"_cp, g->angle},
+        {"d", g->d},
+        {"l", g->l},
+        {"t╬\\1╬r"_cp, g->plate1.t},
+        {"t╬\\2╬r"_cp, g->plate2.t},
+        {"t╬\\p╬r"_cp, g->t_p},
+        {"N╬\\Ed╬r"_cp, g->N_Ed},
+        {"M╬\\p,Ed╬r"_cp, g->M_p_Ed},
+        {"M╬\\s,Ed╬r"_cp, g->M_s_Ed},
+        {"V╬\\p,Ed╬r"_cp, g->V_p_Ed},
+        {"V╬\\s,Ed╬r"_cp, g->V_s_Ed},
+        {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, g->F_sigma_perp},
+        {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, g->F_tau_perp},
+        {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, g->F_tau_par},
+        {"╠╬\\s╬r"_cp, g->sigma_perp},
+        {"Í╬\\s╬r"_cp, g->tau_perp},
+        {"Í╬\\p╬r"_cp, g->tau_par},
+        {"F╬\\w,Ed╬r"_cp, g->F_w_Ed},
+        {"╠╬\\w,Ed╬r"_cp, g->sigma_w_Ed},
+        {"l╬\\eff╬r"_cp, g->l_eff},
+    };
+    int invalid = 0;
+    for (const Input& in : inputs) {
+        if (std::isfinite(in.value)) continue;
+        invalid = 1;
+        Weld_Invalid_Value_Line(f, "", in.symbol);
+    }
+    invalid |= plate_strength_invalid(&g->plate1, "Blech 1: ", f);
+    invalid |= plate_strength_invalid(&g->plate2, "Blech 2: ", f);
+    // Factors that follow the annex are refilled before use; own ones are
+    // taken as they are.
+    if (g->factors && !g->factors->from_annex && !std::isfinite(g->factors->gamma_M2)) {
+        invalid = 1;
+        Weld_Invalid_Value_Line(f, "", "└╬\\M2╬r"_cp);
+    }
+    return invalid;
 }
 
 // Refreshes the factors from the annex when they follow it, then tells
@@ -100,6 +177,11 @@ static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->ga
 
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     if (!g) return 1;
+    if (Weld_Group_Input_Invalid(g, f)) {
+        g->f_vw_d = 0.0;
+        g->F_w_Rd = 0.0;
+        return 1;
+    }
     double fu = 0.0, bw = 0.0;
     Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
     if (!strength_basis_usable(g, bw, f)) {
@@ -132,8 +214,14 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
 static bool present(double x) { return std::fabs(x) > 0.001; }
 
 // The normal force per length at the root and its formula line. L is the
-// effective length in metres, doubled for a two-sided weld.
-static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bool two_sided) {
+// effective length in metres, doubled for a two-sided weld. The result is
+// the largest magnitude, |*n_const| + *n_var: *n_const is the part that
+// keeps its sign along the weld (N, or the tension at the root of an
+// eccentric one), *n_var the moments, which reach both signs (M_s at the two
+// ends of the weld, M_p at the two faces).
+static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bool two_sided, double* n_const,
+                           double* n_var) {
+    *n_const = *n_var = 0.0;
     const double N = g->N_Ed, Mp = g->M_p_Ed, Ms = g->M_s_Ed;
     const double t2 = g->plate2.t * 0.001;
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
@@ -162,14 +250,20 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     }
 
     double F;
-    if (full_butt)
+    if (full_butt) {
         F = (std::fabs(N) + 6.0 * std::fabs(Mp) / t_joint + 6.0 * std::fabs(Ms) / L) / L;
-    else if (eccentric)
+        *n_const = N / L;
+    } else if (eccentric) {
         F = (std::fabs(N) + dMp / g->a + 6.0 * std::fabs(Ms) / L) / L;
-    else if (two_sided)
+        *n_const = (std::fabs(N) + dMp / g->a) / L;
+    } else if (two_sided) {
         F = (std::fabs(N) + 2.0 * std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L_one) / L;
-    else
+        *n_const = N / L;
+    } else {
         F = (std::fabs(N) + std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+        *n_const = N / L;
+    }
+    *n_var = std::max(0.0, F - std::fabs(*n_const));
 
     if (f && print_level >= 1) {
         OLI_printf(f, "%sF╬\\N,Ed╬r = "_cp, P());
@@ -229,8 +323,56 @@ static void component_line(FILE* f, const char* name_fmt, const char* sub, doubl
     OLI_printf(f, " = %.2lf kN/cm\n", value * 1e-5);
 }
 
+// The signed normal force and shear across the weld of the weld that governs
+// the directional method. Across the throat N and V_s add on one side of the
+// plate and oppose on the other: a two-sided weld has both welds, the left
+// one taking +V_s and the right one -V_s; a one-sided weld is the weld of its
+// recorded side. Along a weld the moments (n_var) take both signs, so both
+// ends are tried. The worse weld is the one with the larger utilisation of
+// the two conditions (compared through beta_w; both strengths share
+// f_u / gamma_M2); on a tie the left weld and the end with the larger force
+// stay. At print level 1 and above one line names the weld with its two
+// signed values, for a two-sided weld always, for a one-sided one when they
+// differ from the magnitudes printed before.
+static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double th, double n_const, double n_var,
+                           double F_N, double F_Vs, double F_Vp, double* F_n, double* F_v) {
+    double fu = 0.0, bw = 0.0;
+    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    if (!Usable_Weld_Factor(bw)) bw = 1.0;
+    const double sn = std::sin(th), cs = std::cos(th);
+    const double v_signed = F_Vs * (g->V_s_Ed < 0.0 ? -1.0 : 1.0);
+    // The end where the moments add to N (F_N itself, with the sign of N) and
+    // the end where they take from it.
+    const double sign = n_const < 0.0 ? -1.0 : 1.0;
+    const double n_big = sign * F_N;
+    const double n_small = sign * (std::fabs(n_const) - n_var);
+    const int sides[2] = {1, -1};
+    const int first_side = g->one_sided == 2 ? 1 : 0;
+    const int last_side = g->one_sided == 0 || g->one_sided == 2 ? 1 : 0;
+    double best = -1.0;
+    int best_side = first_side;
+    for (int k = first_side; k <= last_side; ++k) {
+        for (double n : {n_big, n_small}) {
+            const double v = sides[k] * v_signed;
+            const double sp = n * sn + v * cs, tp = n * cs - v * sn;
+            const double score = std::max(std::sqrt(sp * sp + 3.0 * (tp * tp + F_Vp * F_Vp)) * bw, std::fabs(sp) / 0.9);
+            if (score > best * (1.0 + 1e-12)) {
+                best = score;
+                best_side = k;
+                *F_n = n;
+                *F_v = v;
+            }
+        }
+    }
+    const bool two_welds = g->one_sided == 0;
+    const bool as_printed = *F_n == F_N && *F_v == F_Vs;
+    if (f && print_level >= 1 && (two_welds || !as_printed))
+        OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp, P(),
+                   best_side == 0 ? "linke" : "rechte", *F_n * 1e-5, *F_v * 1e-5);
+}
+
 int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
-    if (!g) return 1;
+    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
     if (g->force_mode == WELD_STRESS_GIVEN) {
         if (present(g->sigma_w_Ed) && g->a < 0.001) {
             if (f && print_level >= 2)
@@ -297,7 +439,8 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
         (present(g->N_Ed) || present(g->M_p_Ed) || present(g->M_s_Ed)))
         OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
                    full_butt ? "" : "im Wurzelpunkt wirkenden ");
-    const double F_N = normal_force(g, f, print_level, L, two_sided);
+    double n_const = 0.0, n_var = 0.0;
+    const double F_N = normal_force(g, f, print_level, L, two_sided, &n_const, &n_var);
     const double F_Vp = std::fabs(g->V_p_Ed) / L;
     const double F_Vs = std::fabs(g->V_s_Ed) / L;
     if (f && print_level >= 1) {
@@ -307,10 +450,23 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
             OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s", F_Vs * 1e-5);
     }
 
-    const double theta_deg = g->kind == WELD_BUTT ? g->angle : g->angle / 2.0;
+    // The throat of a butt weld lies in the cross-section of the abutting
+    // plate whatever the opening angle: N is normal to it, V_s in it.
+    const double theta_deg = g->kind == WELD_BUTT ? 90.0 : g->angle / 2.0;
     const double th = theta_deg * PI / 180.0;
-    g->F_sigma_perp = F_N * std::sin(th) + F_Vs * std::cos(th);
-    g->F_tau_perp = F_N * std::cos(th) - F_Vs * std::sin(th);
+    double F_n = F_N, F_v = F_Vs;
+    const bool signed_forces =
+        (g->method & WELD_METHOD_DIRECTIONAL) && g->kind != WELD_BUTT && present(F_N) && present(F_Vs);
+    if (signed_forces) governing_weld(g, f, print_level, th, n_const, n_var, F_N, F_Vs, F_Vp, &F_n, &F_v);
+    g->F_sigma_perp = F_n * std::sin(th) + F_v * std::cos(th);
+    g->F_tau_perp = F_n * std::cos(th) - F_v * std::sin(th);
+    if (signed_forces) {
+        // Opposite forces cancel on the throat; what the rounding of sin and
+        // cos leaves of them is no force (and no "-0.00" in the report).
+        const double rounding = 1e-12 * (std::fabs(F_n) + std::fabs(F_v));
+        if (std::fabs(g->F_sigma_perp) <= rounding) g->F_sigma_perp = 0.0;
+        if (std::fabs(g->F_tau_perp) <= rounding) g->F_tau_perp = 0.0;
+    }
     g->F_tau_par = F_Vp;
     if (f && print_level >= 2)
         OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Kräfte (║ = %.2lf°):\n"_cp, P(),
@@ -353,23 +509,37 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
 
 // ------------------------------------------------------------ verdicts
 
+// The values of a result line that are not finite numbers (an overflow of
+// extreme inputs): 1 after the failure line naming the first of them, so
+// that neither "nan" nor "inf" is written and no "ok" follows.
+struct Named_Value {
+    const char* symbol;
+    double value;
+};
+static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values) {
+    for (const Named_Value& v : values) {
+        if (std::isfinite(v.value)) continue;
+        Weld_Invalid_Value_Line(f, "", v.symbol);
+        return 1;
+    }
+    return 0;
+}
+
 // A utilisation just above 1 (less than 0.001) counts as 1. Writes the
-// tail of a result line: "U<sub> = u  sign  1  marker". A utilisation that
-// is not a number gets the failure marker and refuses the check (1); else
-// U_max takes the larger value (0).
+// tail of a result line: "U<sub> = u  sign  1  marker"; U_max takes the
+// larger value. U is finite (see result_not_finite).
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
-    const bool valid = std::isfinite(*U);
     if (f) {
         OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Get_Compare_Symbol((float)*U, 1.0f));
-        OLI_printf(f, "  %s\n", valid && *U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        OLI_printf(f, "  %s\n", *U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
     }
-    if (!valid) return 1;
     if (*U > g->U_max) g->U_max = *U;
     return 0;
 }
 
 int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
+    if (result_not_finite(f, {{"F╬\\w,Ed╬r"_cp, g->F_w_Ed}, {"F╬\\w,Rd╬r"_cp, g->F_w_Rd}})) return 1;
     if (g->F_w_Rd < -0.001) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp, P(), Mark_Alert());
         return 1;
@@ -380,6 +550,7 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
         return 1;
     }
     double U = g->F_w_Ed / g->F_w_Rd;
+    if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, P(), g->F_w_Ed * 1e-5,
                    Get_Compare_Symbol((float)(g->F_w_Ed * 1e-5), (float)(g->F_w_Rd * 1e-5)), g->F_w_Rd * 1e-5);
@@ -388,6 +559,9 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
 
 // One condition of the directional method; 1 when refused.
 static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, double sigma, double strength) {
+    if (result_not_finite(f, {{n == 1 ? "╠╬\\1,w,Ed╬r"_cp : "╠╬\\2,w,Ed╬r"_cp, sigma},
+                              {n == 1 ? "f╬\\1w,d╬r"_cp : "f╬\\2w,d╬r"_cp, strength}}))
+        return 1;
     if (strength < -0.001) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: f╬\\%dw,d╬r < 0 %s\n"_cp, P(), n, Mark_Alert());
         return 1;
@@ -398,6 +572,7 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
         return 1;
     }
     double U = sigma / strength;
+    if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
                    Get_Compare_Symbol((float)sigma, (float)strength), n, strength);
@@ -509,9 +684,18 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
     return condition_result(g, f, prefix, 2, g->sigma_2_w_Ed, g->f_2w_d);
 }
 
+// A check of a group with an input that is not a finite number is refused
+// with U_max -1, after the lines naming the inputs.
+static int refuse_invalid_input(NahtGruppe* g, FILE* f) {
+    if (!Weld_Group_Input_Invalid(g, f)) return 0;
+    g->U_max = -1.0;
+    return 1;
+}
+
 int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (!g) return 1;
     if (!prefix) prefix = "";
+    if (refuse_invalid_input(g, f)) return 1;
     if (g->method & WELD_METHOD_DIRECTIONAL) return check_directional(g, f, print_level, prefix);
     return check_simplified(g, f, print_level, prefix);
 }
@@ -519,6 +703,7 @@ int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* 
 int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (!g) return 1;
     if (!prefix) prefix = "";
+    if (refuse_invalid_input(g, f)) return 1;
     const double t1 = g->plate1.t, t2 = g->plate2.t;
     const double t = g->angle >= 0.001 ? t2 : std::min(t1, t2);
     if (!g->full_penetration) {

@@ -10,15 +10,22 @@
 
 #include "weldcheck/weldelem.h"
 
-// f_vw,d and F_w,Rd = 1000 f_vw,d a (N/m) into g. 1 when F_w,Rd < -0.001 or
-// when the partial factor gamma_M2 is missing, not positive or not a number
-// (the strengths are then 0), else 0.
+// f_vw,d and F_w,Rd = 1000 f_vw,d a (N/m) into g. 1 when F_w,Rd < -0.001,
+// when the partial factor gamma_M2 is missing, not positive or not a number,
+// or when an input of g is not a finite number (the strengths are then 0),
+// else 0.
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level);
 // Forces per length on the throat by force mode. 1 when they cannot be
-// determined (zero effective length or zero throat), else 0.
+// determined (zero effective length or zero throat, an input that is not a
+// finite number), else 0. For a butt weld N acts normal to the throat and
+// V_s in it at every angle. The directional method with N (or a moment) and
+// V_s takes the signed forces of the weld that governs: both welds of a
+// two-sided weld, the recorded side of a one-sided one (1 left, 2 right),
+// both ends of the weld; the report names it.
 int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level);
 // Directional or simplified check (method bit 8). 1 when refused (also for
-// a strength or resistance of 0, after its note), else 0; U_max in g takes
+// a strength or resistance of 0, after its note, and for an input that is
+// not a finite number, U_max then -1), else 0; U_max in g takes
 // the larger utilisation. With forces per length given, the directional
 // method takes the given components, or the given resultant along the weld
 // when it is the larger; the given components are never modified.
@@ -29,8 +36,10 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
 
 // Helpers shared by the library.
 // f_u and beta_w of the governing plate (EN 1993-1-8 4.5.3: the weaker part;
-// above 40 mm with an annex variant the f_u for t <= 40 mm). Never fails; a
-// null plate gives 0.
+// above 40 mm with an annex variant the f_u for t <= 40 mm, taken for both
+// plates before they are compared; between equal f_u the larger beta_w), the
+// same in either order of the plates. A plate whose f_u is not a number
+// governs. Never fails; a null plate gives 0.
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
 // The result line of the simplified method, of a butt weld and of plug
 // welds: F_w,Ed against F_w,Rd in g; a zero resistance writes a note and no

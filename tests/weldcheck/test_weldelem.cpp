@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <cstdio>
 
 #include "platform/msgbox.h"
 #include "support/testutil.h"
 #include "weldcheck/weld_fixture.h"
 #include "weldcheck/weldfile.h"
+#include "weldcheck/weldres.h"
 
 namespace {
 
@@ -261,6 +263,126 @@ TEST(WeldFile, OlderStrengthHelpers) {
     EXPECT_EQ(Calc_Weld_Shear_Strength_Checked(&c.g, nullptr, 0), 0);
     EXPECT_EQ(c.g.U_max, 0.0);
     EXPECT_NEAR(c.g.F_w_Rd * 1e-5, 10.392, 0.001);
+}
+
+// Every input of a group that is not a finite number: each check refuses it
+// with a red line naming the input and writes no "nan" or "inf".
+TEST(WeldGroup, NonFiniteInputIsRefusedByEveryCheck) {
+    using Field = double& (*)(WeldCase&);
+    struct Input {
+        const char* name;  // as the failure line names it
+        Field field;
+    };
+    const Input inputs[] = {
+        {"a", [](WeldCase& c) -> double& { return c.g.a; }},
+        {"e", [](WeldCase& c) -> double& { return c.g.e; }},
+        {"l\xCE\\w\xCEr", [](WeldCase& c) -> double& { return c.g.l_w; }},
+        {"\xDA", [](WeldCase& c) -> double& { return c.g.angle; }},
+        {"d", [](WeldCase& c) -> double& { return c.g.d; }},
+        {"l", [](WeldCase& c) -> double& { return c.g.l; }},
+        {"t\xCE\\1\xCEr", [](WeldCase& c) -> double& { return c.g.plate1.t; }},
+        {"t\xCE\\2\xCEr", [](WeldCase& c) -> double& { return c.g.plate2.t; }},
+        {"t\xCE\\p\xCEr", [](WeldCase& c) -> double& { return c.g.t_p; }},
+        {"N\xCE\\Ed\xCEr", [](WeldCase& c) -> double& { return c.g.N_Ed; }},
+        {"M\xCE\\p,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.M_p_Ed; }},
+        {"M\xCE\\s,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.M_s_Ed; }},
+        {"V\xCE\\p,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.V_p_Ed; }},
+        {"V\xCE\\s,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.V_s_Ed; }},
+        {"F\xCE\\Ed\xCEr(\xCC\xCE\\s\xCEr)", [](WeldCase& c) -> double& { return c.g.F_sigma_perp; }},
+        {"F\xCE\\Ed\xCEr(\xD6\xCE\\s\xCEr)", [](WeldCase& c) -> double& { return c.g.F_tau_perp; }},
+        {"F\xCE\\Ed\xCEr(\xD6\xCE\\p\xCEr)", [](WeldCase& c) -> double& { return c.g.F_tau_par; }},
+        {"\xCC\xCE\\s\xCEr", [](WeldCase& c) -> double& { return c.g.sigma_perp; }},
+        {"\xD6\xCE\\s\xCEr", [](WeldCase& c) -> double& { return c.g.tau_perp; }},
+        {"\xD6\xCE\\p\xCEr", [](WeldCase& c) -> double& { return c.g.tau_par; }},
+        {"F\xCE\\w,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.F_w_Ed; }},
+        {"\xCC\xCE\\w,Ed\xCEr", [](WeldCase& c) -> double& { return c.g.sigma_w_Ed; }},
+        {"l\xCE\\eff\xCEr", [](WeldCase& c) -> double& { return c.g.l_eff; }},
+        {"Blech 1: f\xCE\\u\xCEr", [](WeldCase& c) -> double& { return c.g.plate1.material.f_u1; }},
+        {"Blech 2: f\xCE\\u\xCEr", [](WeldCase& c) -> double& { return c.g.plate2.material.f_u1; }},
+        {"Blech 1: \xBB\xCE\\w\xCEr", [](WeldCase& c) -> double& { return c.g.plate1.material.beta_w; }},
+        {"Blech 2: \xBB\xCE\\w\xCEr", [](WeldCase& c) -> double& { return c.g.plate2.material.beta_w; }},
+        {"\xC0\xCE\\M2\xCEr", [](WeldCase& c) -> double& { return c.factors.gamma_M2; }},
+    };
+    // The checks: a fillet weld group by the directional method with forces
+    // (detailing on), a full-penetration butt weld group by the simplified
+    // method with a stress, and the single checks called directly.
+    enum { GROUP_FILLET, GROUP_BUTT, DIRECTIONAL, BUTT, FORCES, CHECKS };
+    for (const Input& in : inputs) {
+        for (double bad : {(double)NAN, (double)INFINITY, -(double)INFINITY}) {
+            for (int check = 0; check < CHECKS; ++check) {
+                SCOPED_TRACE(std::string(in.name) + " " + std::to_string(bad) + " check " + std::to_string(check));
+                WeldCase c(5.0);
+                c.g.summary = 1;
+                c.g.l_w = 110.0;
+                c.g.l_eff = 100.0;
+                c.g.N_Ed = 100000.0;
+                c.g.V_s_Ed = 50000.0;
+                c.g.method = WELD_METHOD_DIRECTIONAL;
+                if (check == GROUP_BUTT || check == BUTT) {
+                    c.g.kind = WELD_BUTT;
+                    c.g.full_penetration = 1;
+                    c.g.method = 0;
+                    c.g.force_mode = WELD_STRESS_GIVEN;
+                    c.g.sigma_w_Ed = 150.0;
+                }
+                in.field(c) = bad;
+                ListCapture l;
+                int r = 0;
+                switch (check) {
+                case GROUP_FILLET: r = Check_Weld_Group(&c.g, l.f(), 2, 0, ""); break;
+                case GROUP_BUTT: r = Check_Weld_Group(&c.g, l.f(), 0, 0, ""); break;
+                case DIRECTIONAL: r = Check_Weld_Directional(&c.g, l.f(), 2, ""); break;
+                case BUTT: r = Check_Butt_Weld(&c.g, l.f(), 2, ""); break;
+                default: r = Calc_Weld_Forces(&c.g, l.f(), 2); break;
+                }
+                EXPECT_EQ(r, 1);
+                if (check != FORCES) {
+                    EXPECT_EQ(c.g.U_max, -1.0);
+                }
+                std::string out = l.Take();
+                EXPECT_NE(out.find("\xCEHFehler\xCEr: " + std::string(in.name) + " = keine g\x81ltige Zahl " + NotOk()),
+                          std::string::npos)
+                    << out;
+                if (check == GROUP_FILLET || check == GROUP_BUTT) {
+                    EXPECT_NE(out.find(std::string("\xCE\x42") + Line_Proof_Failed()), std::string::npos);
+                }
+                EXPECT_EQ(out.find(Ok()), std::string::npos);
+                EXPECT_FALSE(Has_Non_Finite_Text(out)) << out;
+            }
+        }
+    }
+}
+
+// The input chapter shows a value that is not a number as "?", never as
+// "nan" or "inf".
+TEST(WeldGroup, InputChapterShowsNonFiniteValuesAsQuestionMarks) {
+    const struct {
+        const char* shown;
+        double NahtGruppe::*field;
+        int force_mode;
+    } rows[] = {
+        {"Nahtdicke a = ? mm", &NahtGruppe::a, WELD_FORCES_GIVEN},
+        {"Nahtl\x84nge l\xCE\\w\xCEr = ? mm", &NahtGruppe::l_w, WELD_FORCES_GIVEN},
+        {"Normalkraft  N\xCE\\Ed\xCEr = ? kN", &NahtGruppe::N_Ed, WELD_FORCES_GIVEN},
+        {"Querkraft senkrecht zur Nahtachse  V\xCE\\s,Ed\xCEr = ? kN", &NahtGruppe::V_s_Ed, WELD_FORCES_GIVEN},
+        {"Dicke t\xCE\\p\xCEr = ? mm", &NahtGruppe::t_p, WELD_FORCES_GIVEN},
+        {"\xCC\xCE\\w,Ed\xCEr = ? N/mm\xFD", &NahtGruppe::sigma_w_Ed, WELD_STRESS_GIVEN},
+    };
+    for (const auto& r : rows) {
+        for (double bad : {(double)NAN, (double)INFINITY}) {
+            SCOPED_TRACE(r.shown);
+            WeldCase c(5.0);
+            c.g.l_w = 100.0;
+            c.g.packing = 1;
+            c.g.force_mode = r.force_mode;
+            c.g.*r.field = bad;
+            ListCapture l;
+            Print_Connection_Headings(&c.g, l.f(), 2);
+            std::string out = l.Take();
+            EXPECT_NE(out.find(r.shown), std::string::npos) << out;
+            EXPECT_FALSE(Has_Non_Finite_Text(out)) << out;
+        }
+    }
 }
 
 }  // namespace

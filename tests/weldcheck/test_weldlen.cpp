@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "platform/msgbox.h"
 #include "weldcheck/weld_fixture.h"
@@ -249,6 +250,46 @@ TEST(GroupDetailing, SetsEffectiveLengthAndWarnsAboutNormalForce) {
     const auto lines = Text_Lines(l.Take());
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "Schlitzn\x84hte k\x94nnen nur Schubkr\x84\x66te V\xCE\\Ed\xCEr \x81\x62\x65rtragen,  N\xCE\\Ed\xCEr und M\xCE\\Ed\xCEr werden ignoriert");
+}
+
+// A dimension that is not a finite number passed every comparison of the
+// rules; now each one fails with a line naming it (and no "nan").
+TEST(DetailingLimits, NonFiniteDimensionsFail) {
+    struct Row {
+        const char* name;
+        double NahtElement::*field;  // null: a thickness
+        int thickness;               // 1 or 2 for t1, t2
+    };
+    const Row rows[] = {
+        {"a", &NahtElement::a, 0},      {"l\xCE\\w\xCEr", &NahtElement::l_w, 0},
+        {"\xDA", &NahtElement::angle, 0}, {"t\xCE\\1\xCEr", nullptr, 1},
+        {"t\xCE\\2\xCEr", nullptr, 2},
+    };
+    for (int kind : {(int)WELD_FILLET, (int)WELD_BUTT}) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::string(r.name) + " kind " + std::to_string(kind));
+            NahtElement w = kind == WELD_FILLET ? Fillet(5.0) : PartialButt(4.0, 0.0);
+            double t1 = 10.0, t2 = 10.0;
+            if (r.field) w.*r.field = NAN;
+            if (r.thickness == 1) t1 = NAN;
+            if (r.thickness == 2) t2 = NAN;
+            ListCapture l;
+            EXPECT_EQ(Check_Weld_Detailing_Limits(&w, t1, t2, 0, 0, l.f(), 0, "", 0), 1);
+            const std::string out = l.Take();
+            EXPECT_NE(out.find("\xCEHFehler\xCEr: " + std::string(r.name) + " = keine g\x81ltige Zahl " + NotOk()),
+                      std::string::npos)
+                << out;
+            EXPECT_FALSE(Has_Non_Finite_Text(out));
+        }
+    }
+    // A length that cannot be measured does not count.
+    ListCapture l;
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, NAN, l.f(), "", 0), 1);
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, NAN, 100.0, l.f(), "", 0), 1);
+    const auto lines = Text_Lines(l.Take());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "\xCEHFehler\xCEr: l\xCE\\eff\xCEr = keine g\x81ltige Zahl " + NotOk());
+    EXPECT_EQ(lines[1], "\xCEHFehler\xCEr: a = keine g\x81ltige Zahl " + NotOk());
 }
 
 }  // namespace

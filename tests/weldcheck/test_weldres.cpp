@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "weldcheck/weld_fixture.h"
+#include "weldcheck/weldfile.h"
 #include "weldcheck/weldres.h"
 
 namespace {
@@ -324,6 +325,190 @@ TEST(ButtWeld, FullPenetrationWithForcesTakesTheWholeNormalForce) {
     EXPECT_EQ(Check_Butt_Weld(&c.g, nullptr, 0, ""), 0);
     EXPECT_NEAR(c.g.F_w_Ed, 1200000.0, 1e-6);
     EXPECT_NEAR(c.g.U_max, 1200000.0 / (1000.0 * 207.84609690826525 * 12.0), 1e-9);
+}
+
+// ---- the sign of the forces across the weld (directional method) ----
+
+// S460 N/NL as own values: f_u 540 N/mm², beta_w 1.0; gamma_M2 1.25, so
+// f_1w,d = 540 / 1.25 = 432 and f_2w,d = 0.9 * 540 / 1.25 = 388.8 N/mm².
+// 90° fillet weld, a = 5 mm, l_eff = 100 mm per weld, theta = 45°.
+struct S460Fillet : WeldCase {
+    S460Fillet(int one_sided) : WeldCase(5.0) {
+        Steel_Plate(&g.plate1, 10.0, 540.0, 540.0, 1.0);
+        Steel_Plate(&g.plate2, 10.0, 540.0, 540.0, 1.0);
+        g.method = WELD_METHOD_DIRECTIONAL;
+        g.one_sided = one_sided;
+        g.l_eff = 100.0;
+    }
+};
+
+TEST(GoverningWeld, BothWeldsWithTheirOwnSigns) {
+    // Forces per length, worked by hand (kN/cm). Two-sided: both welds,
+    // 2 x 100 mm, so 100 kN gives 5 kN/cm; M_s = 1 kNm is shared, each weld
+    // 0.5 kNm over l² / 6: 3 kN/cm at its ends, +3 at one, -3 at the other.
+    // One-sided: 100 kN / 100 mm = 10 kN/cm; M_s = 1 kNm: 6 kN/cm at the ends.
+    // The left weld takes +V_s, the right one -V_s. On the 45° throat
+    // sigma = (n + v) / sqrt 2, tau = (n - v) / sqrt 2, over a = 5 mm
+    // (1 kN/cm = 100 N/mm, so /5 gives 20 N/mm² per kN/cm).
+    // U = max((sigma² + 3 tau²)^½ / 432, |sigma| / 388.8).
+    struct Row {
+        const char* name;
+        int one_sided;
+        double N, M_p, M_s, V_s;  // kN, kNm, kNm, kN
+        double n, v;         // kN/cm, the governing weld's values
+        const char* weld;    // governing weld named, or null (no line)
+        double U;
+    };
+    const Row rows[] = {
+        // sigma 0, tau 10/sqrt2*20 = 141.42: sqrt3*141.42/432 = 0.567 (the
+        // left weld has sigma 141.42, tau 0: 141.42/388.8 = 0.364)
+        {"two-sided N+ V+", 0, 100, 0, 0, 100, 5, -5, "rechte", 0.567},
+        {"two-sided N+ V-", 0, 100, 0, 0, -100, 5, -5, "linke", 0.567},
+        {"two-sided N- V+", 0, -100, 0, 0, 100, -5, 5, "linke", 0.567},
+        {"two-sided N- V-", 0, -100, 0, 0, -100, -5, 5, "rechte", 0.567},
+        // sigma 20/sqrt2*20 = 282.84: 282.84/388.8 = 0.727
+        {"left weld N+ V+", 1, 100, 0, 0, 100, 10, 10, nullptr, 0.727},
+        // tau 282.84: sqrt3*282.84/432 = 1.134
+        {"right weld N+ V+", 2, 100, 0, 0, 100, 10, -10, "rechte", 1.134},
+        {"left weld N- V+", 1, -100, 0, 0, 100, -10, 10, "linke", 1.134},
+        // M_p = 0.1 kNm over t2 = 10 mm: 10 kN, 1 kN/cm; ends 11 and 9. The
+        // end with 11 governs: sigma 21/sqrt2*20 = 296.98, /388.8 = 0.764;
+        // these are the values printed, so no weld is named.
+        {"left weld N+ M_p+ V+", 1, 100, 0.1, 0, 100, 11, 10, nullptr, 0.764},
+        // end with n = -6: sigma 4/sqrt2*20 = 56.57, tau -16/sqrt2*20 =
+        // -226.27: (56.57² + 3*226.27²)^½ = 395.97, /432 = 0.917 (the end
+        // with +6 gives only 0.582)
+        {"left weld M_s+ V+", 1, 0, 0, 1, 100, -6, 10, "linke", 0.917},
+        {"left weld M_s- V+", 1, 0, 0, -1, 100, -6, 10, "linke", 0.917},
+        // n = -3, v = 5 or n = 3, v = -5: sigma 28.28, tau 113.14:
+        // (28.28² + 3*113.14²)^½ = 197.99, /432 = 0.458
+        {"two-sided M_s+ V+", 0, 0, 0, 1, 100, -3, 5, "linke", 0.458},
+        {"two-sided M_s- V-", 0, 0, 0, -1, -100, 3, -5, "linke", 0.458},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        S460Fillet c(r.one_sided);
+        c.g.N_Ed = r.N * 1000.0;
+        c.g.M_p_Ed = r.M_p * 1000.0;
+        c.g.M_s_Ed = r.M_s * 1000.0;
+        c.g.V_s_Ed = r.V_s * 1000.0;
+        ListCapture l;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 2, ""), 0);
+        const double k = std::sqrt(0.5) * 20.0;  // kN/cm on the 45° throat -> N/mm²
+        EXPECT_NEAR(c.g.sigma_perp, (r.n + r.v) * k, 1e-9);
+        EXPECT_NEAR(c.g.tau_perp, (r.n - r.v) * k, 1e-9);
+        EXPECT_NEAR(c.g.U_max, r.U, 5e-4);
+        const std::string out = l.Take();
+        const size_t at = out.find("ma\xE1gebend: ");
+        if (!r.weld) {
+            EXPECT_EQ(at, std::string::npos);
+            continue;
+        }
+        char line[160];
+        std::snprintf(line, sizeof line, "ma\xE1gebend: %s Naht  \x88  F\xCE\\N,Ed\xCEr = %.2f kN/cm,  F\xCE\\Vs,Ed\xCEr = %.2f kN/cm\n",
+                      r.weld, r.n, r.v);
+        EXPECT_NE(out.find(line), std::string::npos) << out;
+    }
+}
+
+TEST(GoverningWeld, SimplifiedMethodAndLoneForcesKeepTheirLines) {
+    // Without V_s, or with V_s alone, every sign gives the same throat
+    // stresses: no weld is named.
+    for (double N : {100.0, 0.0}) {
+        S460Fillet c(0);
+        c.g.N_Ed = N * 1000.0;
+        c.g.V_s_Ed = (100.0 - N) * 1000.0;
+        ListCapture l;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 2, ""), 0);
+        EXPECT_EQ(l.Take().find("ma\xE1gebend"), std::string::npos);
+    }
+    // The input chapter says which side is checked: the worse one here, the
+    // left one where the caller gives the stresses of one weld.
+    S460Fillet c(0);
+    ListCapture l;
+    Print_Connection_Headings(&c.g, l.f(), 2);
+    c.g.force_mode = WELD_STRESS_GIVEN;
+    Print_Connection_Headings(&c.g, l.f(), 2);
+    const std::string out = l.Take();
+    EXPECT_NE(out.find("beidseitige Schwei\xE1naht, Nachweisf\x81hrung f\x81r die ung\x81nstigere Seite\n"),
+              std::string::npos);
+    EXPECT_NE(out.find("beidseitige Schwei\xE1naht, Nachweisf\x81hrung nur f\x81r die linke Seite\n"), std::string::npos);
+    // The simplified method takes the resultant: 5 and 5 kN/cm -> 7.07 kN/cm
+    // whatever the signs.
+    c.g.force_mode = WELD_FORCES_GIVEN;
+    c.g.method = 0;
+    c.g.N_Ed = -100000.0;
+    c.g.V_s_Ed = 100000.0;
+    EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
+    EXPECT_NEAR(c.g.F_w_Ed, std::sqrt(2.0) * 500000.0, 1e-6);
+}
+
+// ---- butt welds: N normal to the throat, V_s in it, at every angle ----
+
+TEST(ButtWeld, NormalForceAndShearAtEveryAngle) {
+    // S460 (f_u 540, beta_w 1.0): f_1w,d 432, f_2w,d 388.8 N/mm².
+    // Full penetration, t = 10 mm, l = 100 mm: 100 kN gives 100 N/mm².
+    // Two-sided partial penetration a = 4 mm: 100 kN over 2 x 100 x 4 mm gives
+    // 125 N/mm².
+    struct Row {
+        int full;
+        double a, N, V_s;  // mm, kN, kN
+        double sigma, tau; // N/mm², worked by hand
+        double U;
+    };
+    const Row rows[] = {
+        {1, 0.0, 0, 100, 0, 100, 0.401},     // sqrt3*100/432
+        {1, 0.0, 100, 0, 100, 0, 0.257},     // 100/388.8
+        {1, 0.0, 100, 100, 100, 100, 0.463}, // 200/432
+        {0, 4.0, 0, 100, 0, 125, 0.501},     // sqrt3*125/432
+        {0, 4.0, 100, 0, 125, 0, 0.322},     // 125/388.8
+    };
+    for (double angle : {0.0, 45.0, 90.0}) {
+        for (const Row& r : rows) {
+            SCOPED_TRACE(std::to_string(angle) + "° full " + std::to_string(r.full) + " N " + std::to_string(r.N));
+            S460Fillet c(0);
+            c.g.kind = WELD_BUTT;
+            c.g.full_penetration = r.full;
+            c.g.a = r.a;
+            c.g.angle = angle;
+            c.g.N_Ed = r.N * 1000.0;
+            c.g.V_s_Ed = r.V_s * 1000.0;
+            EXPECT_EQ(Check_Butt_Weld(&c.g, nullptr, 0, ""), 0);
+            EXPECT_NEAR(c.g.sigma_perp, r.sigma, 1e-9);
+            EXPECT_NEAR(std::fabs(c.g.tau_perp), r.tau, 1e-9);
+            EXPECT_NEAR(c.g.U_max, r.U, 5e-4);
+        }
+    }
+}
+
+// ---- the weaker plate with the annex rule, in either order ----
+
+TEST(WeldStrength, AnnexSubstitutionDoesNotDependOnThePlateOrder) {
+    // S355 H at 20 mm: f_u 510 N/mm², beta_w 0.9. S420 M/ML at 50 mm: 500
+    // N/mm², with the annex rule the 520 of t <= 40 mm, beta_w 1.0. The
+    // weaker part is the S355 H plate: f_vw,d = 510 / sqrt3 / (0.9 * 1.25)
+    // = 261.73 N/mm², whichever plate comes first.
+    AnnexVariant v(1);
+    WeldCase c(5.0);
+    Blech_Record s355h, s420;
+    Steel_Plate(&s355h, 20.0, 510.0, 490.0, 0.9);
+    Steel_Plate(&s420, 50.0, 520.0, 500.0, 1.0);
+    for (int swapped = 0; swapped < 2; ++swapped) {
+        c.g.plate1 = swapped ? s420 : s355h;
+        c.g.plate2 = swapped ? s355h : s420;
+        EXPECT_EQ(Calc_Weld_Shear_Strength(&c.g, nullptr, 0), 0);
+        EXPECT_NEAR(c.g.f_vw_d, 261.73, 0.005) << "swapped " << swapped;
+    }
+    // Equal tensile strengths: the larger beta_w (the lower weld strength)
+    // in either order.
+    Steel_Plate(&s355h, 10.0, 360.0, 340.0, 0.8);
+    Steel_Plate(&s420, 10.0, 360.0, 340.0, 1.0);
+    for (int swapped = 0; swapped < 2; ++swapped) {
+        double fu = 0.0, bw = 0.0;
+        Weld_Governing_Strength(swapped ? &s420 : &s355h, swapped ? &s355h : &s420, &fu, &bw);
+        EXPECT_EQ(fu, 360.0);
+        EXPECT_EQ(bw, 1.0);
+    }
 }
 
 }  // namespace

@@ -457,7 +457,7 @@ TEST(RootForces, FullPenetrationTakesBothFibres) {
     d.g.l_eff = 100.0;
     d.g.M_p_Ed = 100.0;
     EXPECT_EQ(Calc_Weld_Forces(&d.g, nullptr, 0), 0);
-    EXPECT_NEAR(d.g.F_tau_perp, 6.0 * 100.0 / 0.008 / 0.1, 1e-6);  // theta 0: all of it as tau
+    EXPECT_NEAR(d.g.F_sigma_perp, 6.0 * 100.0 / 0.008 / 0.1, 1e-6);  // normal to the throat at every angle
 }
 
 TEST(RootForces, MomentAlongATwoSidedWeldIsSharedByBothWelds) {

@@ -14,6 +14,21 @@
 #include "printlist/verdict_lines.h"
 #include "weldcheck/weldelem.h"
 
+// Whether a report holds the text printf makes of a value that is not a
+// finite number ("nan", "inf", whatever the case), as a word of its own.
+inline bool Has_Non_Finite_Text(const std::string& text) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (const char* word : {"nan", "inf"}) {
+        for (size_t i = 0; i + 3 <= text.size(); ++i) {
+            bool same = true;
+            for (size_t k = 0; k < 3; ++k) same = same && (text[i + k] | 0x20) == word[k];
+            if (same && (i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3])))
+                return true;
+        }
+    }
+    return false;
+}
+
 // A steel plate of thickness t with f_u 360 N/mm² (340 above 40 mm) and
 // beta_w 0.8, given as own values.
 inline void Steel_Plate(Blech_Record* p, double t, double fu1 = 360.0, double fu2 = 340.0, double beta_w = 0.8) {
