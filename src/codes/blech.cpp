@@ -100,6 +100,9 @@ int Read_Plate(FILE* f, Blech_Record* p) {
     if (std::fscanf(f, "%d", &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 0, 0)) return 1;
     if (std::fscanf(f, "%lf%lf%lf", &p->t, &p->b, &p->l) != 3) return 1;
+    // "nan" and "inf" read as numbers; a plate with such a size is a damaged
+    // file, not a plate that every rule then lets through.
+    if (!std::isfinite(p->t) || !std::isfinite(p->b) || !std::isfinite(p->l)) return 1;
     return Read_Material_Params(f, &p->material);
 }
 

@@ -133,6 +133,11 @@ int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
         if (fscanf(f, "%lf", annex_factor(r, i)) != 1) return 1;
     if (v >= 1 && fscanf(f, "%lf", &r->gamma_Mser) != 1) return 1;
     if (v >= 2 && fscanf(f, "%lf", &r->gamma_Mfi) != 1) return 1;
+    // A factor stored as "nan" or "inf" is a damaged file: refused here
+    // rather than carried into every check that divides by it.
+    for (int i = 0; i < 9; ++i)
+        if (!std::isfinite(*annex_factor(r, i))) return 1;
+    if (!std::isfinite(r->gamma_Mser) || !std::isfinite(r->gamma_Mfi)) return 1;
     return 0;
 }
 

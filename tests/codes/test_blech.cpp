@@ -187,6 +187,14 @@ TEST_F(Plate, BlockRoundTrip) {
     EXPECT_DOUBLE_EQ(r.material.f_y, 275.0);
     EXPECT_EQ(Write_Plate(nullptr, &p), 1);
     EXPECT_EQ(Read_Plate(nullptr, &r), 1);
+
+    // "nan" and "inf" read as numbers with "%lf": such a size is refused.
+    for (const char* sizes : {"nan 200 300", "10 inf 300", "10 200 -inf"}) {
+        f = testutil::Stream_With(std::string(" 0\n ") + sizes +
+                                  "\n 0\n 1 0 275 430 0.85 210000 0.3 80769.23 1.2\n");
+        EXPECT_EQ(Read_Plate(f, &r), 1) << sizes;
+        std::fclose(f);
+    }
 }
 
 TEST_F(Plate, PrintText) {

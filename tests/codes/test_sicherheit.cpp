@@ -153,6 +153,15 @@ TEST_F(SafetyFactors, EveryVersionReadsBack) {
     std::fclose(f);
     EXPECT_DOUBLE_EQ(shortr.gamma_M2, 1.25);  // read before the failure
     EXPECT_DOUBLE_EQ(shortr.gamma_M3, 4.0);
+
+    // A factor stored as "nan" or "inf" makes the block a damaged one.
+    for (const char* line : {" 2\n 1\n nan 1.1 1.25 1.25 1 1 1 1.1 1.1 1.05 1\n",
+                             " 2\n 1\n 1 1.1 1.25 1.25 1 1 1 1.1 1.1 1.05 inf\n"}) {
+        Sicherheitsbeiwerte_Record bad = Steel(4.0);
+        f = testutil::Stream_With(line);
+        EXPECT_EQ(Read_Safety_Factors(f, &bad), 1) << line;
+        std::fclose(f);
+    }
 }
 
 TEST_F(SafetyFactors, NewerBlockFailsWithTheNewerFileMessage) {
