@@ -64,6 +64,32 @@ TEST_F(ProfilLibrary, TheSameNameAgainOpensNoFileAndAShortFileIsNotOverrun) {
     EXPECT_EQ(Get_Profil_Values("A1", values, code), 0);
 }
 
+TEST_F(ProfilLibrary, OneProfileOfEverySeriesWithItsFamilyLetterAndPublishedValues) {
+    // Depth h (cm) and area A (cm²) as published; 0 for the series without
+    // published dimensions, which the file leaves out.
+    const struct {
+        const char* name;
+        int family;
+        char letter;
+        float h, a;
+    } cases[] = {
+        {"1/2IPE300", 2, 'T', 15.0f, 26.91f}, {"C150X51X12.2", 3, 'U', 15.2f, 15.4f}, {"DIL100", 1, 0, 0, 0},
+        {"HE280A", 1, 'D', 27.0f, 97.3f},     {"IPE300", 1, 'D', 30.0f, 53.81f},      {"L100X10", 5, 'L', 10.0f, 19.2f},
+        {"M100X100X19.3", 4, 0, 0, 0},        {"MSH100X100X5.0", 4, 'R', 10.0f, 18.73f},
+        {"S100X70X11.5", 1, 'D', 10.2f, 14.6f}, {"T20", 2, 0, 0, 0},                  {"U100", 3, 'U', 10.0f, 13.5f},
+        {"W130X130X23.8", 1, 'D', 12.7f, 30.4f}, {"Z30", 6, 0, 0, 0},                 {"R88.9X5.0", 7, 'K', 8.89f, 13.18f},
+    };
+    for (const auto& c : cases) {
+        float values[PROFIL_VALUES];
+        char code[PROFIL_CODE_SIZE];
+        int found = Get_Profil_Values(c.name, values, code);
+        EXPECT_EQ(Get_Profil_Family(c.name), c.family) << c.name;
+        EXPECT_EQ(found > 0 ? code[3] : 0, c.letter) << c.name;
+        EXPECT_FLOAT_EQ(values[0], c.h) << c.name;
+        EXPECT_FLOAT_EQ(values[4], c.a) << c.name;
+    }
+}
+
 TEST_F(ProfilLibrary, FamiliesByNameAndShapeCodes) {
     const struct {
         const char* name;
