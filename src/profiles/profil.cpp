@@ -213,7 +213,7 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
     char at_l[PROFIL_KEY_LENGTH + 1], at_m[PROFIL_KEY_LENGTH + 1], at_h[PROFIL_KEY_LENGTH + 1],
         probe[PROFIL_KEY_LENGTH + 1];
     int hit = 0;
-    if (file && record_count >= 1) {
+    if (file && record_count >= 1 && query[0]) {
         int l = 1, h = record_count;
         for (int pass = PASSES; !hit; ) {
             int m = l + (h - l) / 2;

@@ -180,9 +180,12 @@ Katalogprofil* Get_Profile_Record(const char* name) {
         if (manager_present < 0) Test_Profile_Manager_Present();
         if (manager_present == 1) return Get_Profile_From_Manager_Cache(name, &katalog) ? &katalog : nullptr;
     }
+    // A designation has at most 15 characters: a longer name is none, not
+    // the designation its first 15 characters spell.
+    const char* trimmed = Trim_Both_Copy(name);
+    if (!trimmed[0] || std::strlen(trimmed) > PROFIL_KEY_LENGTH) return nullptr;
     char key[PROFIL_KEY_LENGTH + 1];
-    Copy_Trimmed(Trim_Both_Copy(name), key, sizeof key, 0);
-    if (!key[0]) return nullptr;
+    Copy_Trimmed(trimmed, key, sizeof key, 0);
     Profil_Key(Fit_String_Width(key, PROFIL_KEY_LENGTH), key);
     FILE* file = Open_Profil_File(VEKGetEnv("DATA"));
     if (!file) return nullptr;

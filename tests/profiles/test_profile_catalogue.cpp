@@ -25,7 +25,7 @@ TEST_F(ProfileCatalogue, He280aIsFoundTrimmedAndUpperCasedWithItsPublishedValues
 
 TEST_F(ProfileCatalogue, OnlyWholeDesignationsMatch) {
     // Prefixes of existing designations and near misses find nothing.
-    for (const char* key : {"HE30", "HE280", "IPE", "L100X1", "R88.9X5", "", "   ", "HE280A X"})
+    for (const char* key : {"HE30", "HE280", "IPE", "L100X1", "R88.9X5", "", "   ", "HE280A X", "MSH260X260X17.50"})
         EXPECT_EQ(Get_Profile_Record(key), nullptr) << key;
     EXPECT_EQ(Get_Profile_Record(nullptr), nullptr);
     for (const char* key : {"HE300A", "ipe300", "L100X10", "MSH100X100X5.0", "R88.9X5.0", "1/2IPE300", "W920X310X313"})
