@@ -18,6 +18,7 @@
 namespace {
 
 Katalogprofil katalog;              // the one result record
+char katalog_for[512];              // the trimmed name katalog was found for
 int manager_switch = 0;             // set by Enable_Profile_Manager
 int manager_present = -1;           // -1 not tested, 0 absent, 1 present
 int kantfeld_present = -1;
@@ -139,6 +140,11 @@ void Set_Profile_By_Name(Profilauswahl* selection, const char* name) {
 
 void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
     if (!selection) return;
+    // The shared record holds the profile of the last look-up, which may
+    // have been made for another selection since: look this one up again
+    // rather than give it another profile's values.
+    if (selection->record == &katalog && Compare_No_Case(katalog_for, Trim_Both_Copy(selection->name)) != 0)
+        selection->record = nullptr;
     if (!selection->record) Set_Profile_By_Name(selection, selection->name);
     if (!profile) return;
     const Katalogprofil* k = selection->record;
@@ -178,7 +184,11 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     if (!name) return nullptr;
     if (manager_switch) {
         if (manager_present < 0) Test_Profile_Manager_Present();
-        if (manager_present == 1) return Get_Profile_From_Manager_Cache(name, &katalog) ? &katalog : nullptr;
+        if (manager_present == 1) {
+            if (!Get_Profile_From_Manager_Cache(name, &katalog)) return nullptr;
+            Copy_Trimmed(Trim_Both_Copy(name), katalog_for, sizeof katalog_for, 0);
+            return &katalog;
+        }
     }
     // A designation has at most 15 characters: a longer name is none, not
     // the designation its first 15 characters spell.
@@ -196,6 +206,7 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     std::memcpy(katalog.values, record.values, sizeof katalog.values);
     katalog.type_letter = record.code[PROFIL_CODE_BYTES - 1];
     Copy_Trimmed(key, katalog.name, sizeof katalog.name, 0);
+    Copy_Trimmed(trimmed, katalog_for, sizeof katalog_for, 0);
     return &katalog;
 }
 
@@ -339,4 +350,5 @@ void Reset_Profile_Catalogue(void) {
     manager_default = Keep_Copy(manager_default, nullptr);
     manager_filter = Keep_Copy(manager_filter, nullptr);
     katalog = Katalogprofil{};
+    katalog_for[0] = '\0';
 }

@@ -58,7 +58,8 @@ int Init_Profile_Selection(Profilauswahl* selection);
 // Null arguments do nothing.
 void Set_Profile_By_Name(Profilauswahl* selection, const char* name);
 // Copies the catalogue values of the selection into the profile (mm-based
-// units, rolled). Without a record even after a look-up: name "???" and the
+// units, rolled); a selection whose record has since been overwritten by a
+// look-up of another name is looked up again first. Without a record even after a look-up: name "???" and the
 // section values 0. A null selection does nothing.
 void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile);
 

@@ -84,6 +84,20 @@ TEST_F(ProfileCatalogue, SelectionLoadsTheProfileInMillimetres) {
     EXPECT_EQ(p.rolled, 0);
 }
 
+TEST_F(ProfileCatalogue, ASelectionKeepsItsOwnProfileAfterAnotherLookUp) {
+    Profilauswahl a, b;
+    Init_Profile_Selection(&a);
+    Init_Profile_Selection(&b);
+    Set_Profile_By_Name(&a, "HE280A");
+    Set_Profile_By_Name(&b, "IPE300");
+    Stahlprofil p{};
+    Load_Profile_Values(&a, &p);
+    EXPECT_NEAR(p.A, 9730, 1e-2);   // HE 280 A, not the IPE 300 looked up last
+    EXPECT_NEAR(p.h, 270, 1e-4);
+    Load_Profile_Values(&b, &p);
+    EXPECT_NEAR(p.A, 5381, 1e-2);
+}
+
 TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
     Write_File(tree.Data("PROFIL"), Profil_Record("X1", 'D', {{3, 1.5f}, {25, 0.0f}, {26, -0.1f}}));
     Profilauswahl s;
