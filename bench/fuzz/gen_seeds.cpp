@@ -24,6 +24,7 @@
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
 #include "platform/msgbox.h"
+#include "profiles/profil_file.h"
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldfile.h"
 
@@ -51,6 +52,33 @@ static std::string Written(F write) {
     while ((c = std::fgetc(f)) != EOF) bytes.push_back((char)c);
     std::fclose(f);
     return bytes;
+}
+
+
+// A PROFIL record: designation, values i * step, three blanks and the letter.
+static std::string Profil_Seed_Record(const char* name, char letter, float step) {
+    std::string r = name;
+    r.resize(PROFIL_NAME_BYTES, ' ');
+    for (int i = 0; i < PROFIL_VALUE_COUNT; i++) {
+        float v = step * static_cast<float>(i);
+        unsigned char b[4];
+        std::memcpy(b, &v, 4);
+        r.append(reinterpret_cast<char*>(b), 4);
+    }
+    return r + "   " + letter;
+}
+
+// A ProfilData.bin record with its name and alias rotated by k.
+static std::string ProfilData_Seed_Record(int type, int k, const std::string& name, const std::string& alias) {
+    std::string r;
+    r += static_cast<char>(type << 4 | k);
+    r += static_cast<char>(name.size());
+    r += static_cast<char>(alias.size());
+    r += '\x01';
+    r += '\x80';
+    for (unsigned char c : name + alias) r += static_cast<char>(k ? (c << k | c >> (8 - k)) & 0xFF : c);
+    r.resize(200, '\0');
+    return r;
 }
 
 static std::string Pick(int pick, const std::string& bytes) { return std::string(1, (char)pick) + bytes; }
@@ -183,5 +211,13 @@ int main() {
     Put("fuzz_script_file", "script",
         "# a session\r\nclick 100 200\r\n\r\nbogus line\ntype 1 Stahl S235\nanswer yes\nmenu 3\nkey 13\n"
         "press 1 2 1\nrelease 1\nmove 5 6\nwheel -120\nclose");
+    // Profile file and profile manager's database.
+    const std::string profil = Profil_Seed_Record("1/2I300", 'T', 0.5f) + Profil_Seed_Record("C150X51X12.2", 'U', 0.25f) +
+                               Profil_Seed_Record("HE280A", 'D', 1.0f) + Profil_Seed_Record("R88.9X5.0", 'K', 0.1f) +
+                               Profil_Seed_Record("T60", 'T', 0.2f);
+    for (int pick = 0; pick < 5; pick++) Put("fuzz_profil", "pick" + std::to_string(pick), Pick(pick, profil));
+    Put("fuzz_profildata", "three",
+        ProfilData_Seed_Record(0, 3, "AA100", "") + ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
+            ProfilData_Seed_Record(1, 0, "ZZ300", "Last"));
     return 0;
 }

@@ -1,0 +1,63 @@
+// Fuzz target: the readers of the profile file PROFIL. The input after the
+// first byte is written as DATA/PROFIL under a private directory; the first
+// byte picks the reader: catalogue look-up, the name library's bisection,
+// the end-plate library's reader, the round-tube scan. The key is the first
+// stored designation, so a match is reached as well as a miss.
+#include "fuzz_common.h"
+
+#include <cstring>
+
+#include "profiles/profil.h"
+#include "profiles/profil_reader.h"
+#include "profiles/profile_catalogue.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = [] {
+        fuzz::Quiet();
+        const std::string d = fuzz::Dir();
+        setenv("DATA", d.c_str(), 1);
+        return d + "/PROFIL";
+    }();
+    if (size < 1 || !fuzz::Write(path, data + 1, size - 1)) return 0;
+    char key[40] = "HE280A";
+    if (size > 16) {
+        std::memcpy(key, data + 1, 15);
+        key[15] = '\0';
+    }
+    Reset_Profile_Catalogue();
+    Reset_Profil_Library();
+    float values[PROFIL_VALUES];
+    char code[PROFIL_CODE_SIZE];
+    switch (data[0] % 5) {
+    case 0: {
+        const Katalogprofil* k = Get_Profile_Record(key);
+        if (k && std::strlen(k->name) > 18) __builtin_trap();
+        break;
+    }
+    case 1:
+        Get_Profil_Values(key, values, code);
+        if (std::strlen(code) > 4) __builtin_trap();
+        Register_Used_Profil("HE280A");
+        break;
+    case 2: {
+        double a, b, t;
+        int h, n;
+        Read_Profil_from_File(' ', key, sizeof key, &a, &b, &t, &h, &n);
+        if (std::strlen(key) >= sizeof key) __builtin_trap();
+        Get_Profil_Masse(3, 1, key);
+        break;
+    }
+    case 3: {
+        char name[TUBE_NAME_SIZE];
+        Find_Round_Tube_Name(data[0] % 55, 5 + data[0] % 20, name);
+        if (std::strlen(name) >= sizeof name) __builtin_trap();
+        break;
+    }
+    default: {
+        int d, p, w;
+        Parse_Round_Tube_Name(key, &d, &p, &w);
+        break;
+    }
+    }
+    return 0;
+}

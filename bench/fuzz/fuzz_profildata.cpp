@@ -1,0 +1,46 @@
+// Fuzz target: the reader of the profile manager's database ProfilData.bin.
+// The input is written as DATA/ProfilData.bin under a private directory with
+// a stand-in of the manager in EXEC; it is read record by record from a
+// stream, then searched (first, last, bisection, alias scan) for the name of
+// its first record and for a name it does not hold.
+#include "fuzz_common.h"
+
+#include <cstring>
+
+#include "base/vesk.h"
+#include "profiles/profil.h"
+#include "profiles/profile_catalogue.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const std::string path = [] {
+        fuzz::Quiet();
+        const std::string d = fuzz::Dir();
+        setenv("DATA", d.c_str(), 1);
+        setenv("EXEC", d.c_str(), 1);
+        const std::string exe = d + "/ProfDesk.exe";
+        fuzz::Write(exe, reinterpret_cast<const uint8_t*>("#!/bin/sh\n"), 10);
+        chmod(exe.c_str(), 0755);
+        return d + "/ProfilData.bin";
+    }();
+    if (!fuzz::Write(path, data, size)) return 0;
+    std::string first;
+    if (FILE* f = fuzz::Stream(data, size)) {
+        ProfilDataEintrag r{};
+        for (int n = 0; Read_ProfilData_Record(f, &r) == 1; n++) {
+            if (r.name && std::strlen(r.name) > 39) __builtin_trap();
+            if (n == 0 && r.name) first = r.name;
+        }
+        Mem_Free(__FILE__, __LINE__, "null", r.name);
+        Mem_Free(__FILE__, __LINE__, "null", r.alias);
+        std::fclose(f);
+    }
+    Reset_Profile_Catalogue();
+    Reset_Profil_Library();
+    Enable_Profile_Manager();
+    float values[PROFIL_VALUES];
+    char code[PROFIL_CODE_SIZE];
+    Get_Profil_Values(first.c_str(), values, code);
+    Get_Profile_Record("NOT-THERE");
+    Get_Profil_Family(first.c_str());
+    return 0;
+}

@@ -1,0 +1,50 @@
+// The profile file PROFIL: 160-byte little-endian records sorted by their
+// upper-case designations (16 bytes designation, 35 float32 values in cm
+// units, 4 code bytes whose last is the type letter; data/README tells which
+// value index holds what). One record reader for every reader of the file:
+// the records are counted from the file size, every read is checked, and a
+// designation matches a key only as a whole.
+#ifndef PROFILES_PROFIL_FILE_H
+#define PROFILES_PROFIL_FILE_H
+
+#include <cstdio>
+
+enum {
+    PROFIL_RECORD_SIZE = 160,
+    PROFIL_NAME_BYTES = 16,
+    PROFIL_KEY_LENGTH = 15,  // designations are compared on their first 15 bytes
+    PROFIL_VALUE_COUNT = 35,
+    PROFIL_CODE_BYTES = 4,
+};
+
+struct ProfilRecord {
+    char name[PROFIL_NAME_BYTES + 1];  // the 16 stored bytes, terminated
+    float values[PROFIL_VALUE_COUNT];
+    char code[PROFIL_CODE_BYTES + 1];  // bytes 156..159 terminated; code[3] is the type letter
+};
+
+// Opens "PROFIL" in the directory data_dir for reading ("rb"). Null when
+// data_dir is null or empty, the path is too long or the file cannot be opened.
+FILE* Open_Profil_File(const char* data_dir);
+
+// Number of whole records in the file (its size / 160); a partial record at
+// the end does not count. 0 for a null stream or when the size is unknown.
+// Leaves the position unspecified.
+long Profil_Record_Count(FILE* file);
+
+// Reads record number index (0-based) into record. 1 on success; 0 when the
+// record lies beyond the end, a read fails or an argument is null (record
+// then unchanged).
+int Read_Profil_Record(FILE* file, long index, ProfilRecord* record);
+
+// Builds the 15-character comparison key of a stored designation or of a
+// name: the first 15 bytes upper-cased, a shorter text blank-padded. key
+// needs 16 bytes; a null text gives 15 blanks.
+void Profil_Key(const char* text, char* key);
+
+// Scans the records front to back for the first whose 15-byte key equals
+// key (15 characters, as Profil_Key makes it). Returns its 0-based number
+// with the record filled, or -1 when none matches or a read fails.
+long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record);
+
+#endif

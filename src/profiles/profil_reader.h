@@ -1,0 +1,43 @@
+// The end-plate library's own reader of the profile file PROFIL: a rolled
+// profile by designation with the few values its drawing needs and the class
+// of the designation, and the flat lengths of a profile's plate parts.
+//
+// PROFIL is found through the process environment entry "DATA". Failures
+// show a message box, except in a run without a window (batch mode).
+#ifndef PROFILES_PROFIL_READER_H
+#define PROFILES_PROFIL_READER_H
+
+// The library's current profile dimensions (mm), set by the weld check and
+// the connection drawing before Get_Profil_Masse.
+struct Profil_Masse_First {
+    double b, h, t_f, t_w, r;
+};
+struct Profil_Masse_Second {
+    double h, b, t_f, t_w, r;  // used when the first set's b is below 0.01
+};
+extern Profil_Masse_First Profil_Dimensions_First;
+extern Profil_Masse_Second Profil_Dimensions_Second;
+// The eight flat part lengths P1..P8 and the result block c[0..7] that
+// Get_Profil_Masse writes (mm).
+extern double Profil_Part_Fields[8];
+extern double Profil_Part_Lengths[8];
+
+// Looks name up in PROFIL (upper-cased, blank-padded to 15 characters, no
+// trimming; the whole 15 characters must agree). shape is 'D', 'L' or ' '
+// (any). On success returns 1, writes the 15-character key into name (at most
+// name_size - 1 characters and a terminator) and sets out1 (toe radius, mm),
+// out2 (mm, see data/README value 27), the T-section coefficient and the
+// half-section and narrow-I flags. Returns 0 when the file cannot be opened
+// (outputs unchanged), the profile is not there (flags as classified by the
+// name, out1, out2 and name unchanged) or its type letter is not shape (as
+// on success but out1, out2 and name unchanged). Null outputs are skipped.
+int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, double* out2, double* t_coefficient,
+                          int* half_section, int* narrow_i);
+
+// Works out Profil_Part_Fields and Profil_Part_Lengths for a profile type
+// from the current dimensions; for catalogue profiles of type 3 or 6 and
+// above the profile must be found in PROFIL first, else nothing is written.
+// name is not modified.
+void Get_Profil_Masse(int type, int catalogue, const char* name);
+
+#endif

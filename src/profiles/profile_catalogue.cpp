@@ -1,0 +1,354 @@
+// profile_catalogue: look-ups in ProfilData.bin and PROFIL, the selection
+// record, the ProfilData.bin cache and the profile manager's switches.
+#include "profiles/profile_catalogue.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/stored_text.h"
+#include "base/textio.h"
+#include "base/vesk.h"
+#include "platform/desktop.h"
+#include "platform/posix.h"
+#include "profiles/profil_file.h"
+
+namespace {
+
+Katalogprofil katalog;              // the one result record
+char katalog_for[512];              // the trimmed name katalog was found for
+int manager_switch = 0;             // set by Enable_Profile_Manager
+int manager_present = -1;           // -1 not tested, 0 absent, 1 present
+int kantfeld_present = -1;
+int selection_initialised = 0;
+int newer_manager = 0;
+ProfilDataEintrag* cache_head = nullptr;
+ProfilDataEintrag* cache_tail = nullptr;
+char* manager_default = nullptr;
+char* manager_filter = nullptr;
+
+const char TYPE_LETTERS[] = "DUTLRKZEFO";  // type codes 0..9 of ProfilData.bin
+
+// Copy without leading and trailing blanks (at most 511 characters), in a
+// static buffer.
+const char* Trim_Both_Copy(const char* text) {
+    static char buffer[512];
+    Copy_Trimmed(text, buffer, sizeof buffer, 3);
+    return buffer;
+}
+
+// Exactly n characters (n at most 511): cut or blank-padded; static buffer.
+const char* Fit_String_Width(const char* text, int n) {
+    static char buffer[512];
+    if (n > 511) n = 511;
+    Copy_Trimmed(text, buffer, n + 1, 4);
+    return buffer;
+}
+
+// Case-insensitive comparison in the order of both texts folded to lower case.
+int Compare_No_Case(const char* a, const char* b) {
+    for (;; a++, b++) {
+        int ca = std::tolower(static_cast<unsigned char>(*a)), cb = std::tolower(static_cast<unsigned char>(*b));
+        if (ca != cb || !ca) return ca - cb;
+    }
+}
+
+int Present_In_Exec(const char* name) {
+    const char* exec = VEKGetEnv("EXEC");
+    char path[VEK_MAX_PATH + 1];
+    if (!exec || !VEK_Join_Path(path, sizeof path, exec, name)) return 0;
+    return _access(path, 1) == 0 ? 1 : 0;
+}
+
+char* Keep_Copy(char* old, const char* text) {
+    Mem_Free(__FILE__, __LINE__, "null", old);
+    return text ? Mem_Strdup(__FILE__, __LINE__, "null", text) : nullptr;
+}
+
+// A new string of the n bytes at text, or null for n = 0 (or no memory).
+char* New_String(const unsigned char* text, int n) {
+    if (n <= 0) return nullptr;
+    char* s = static_cast<char*>(Mem_Malloc(__FILE__, __LINE__, "null", static_cast<size_t>(n) + 1));
+    if (!s) return nullptr;
+    std::memcpy(s, text, static_cast<size_t>(n));
+    s[n] = '\0';
+    return s;
+}
+
+// Byte b stored rotated with k: turned back by rotating it left by 8 - k.
+// k = 0 and k of 8 and more leave it as stored.
+unsigned char Unrotate(unsigned char b, int k) {
+    if (k <= 0 || k >= 8) return b;
+    return static_cast<unsigned char>((b << (8 - k)) | (b >> k));
+}
+
+FILE* Open_ProfilData(void) {
+    const char* data = VEKGetEnv("DATA");
+    char path[VEK_MAX_PATH + 1];
+    if (!data || !VEK_Join_Path(path, sizeof path, data, "ProfilData.bin")) return nullptr;
+    return std::fopen(path, "rb");
+}
+
+bool Read_At(FILE* file, long index, ProfilDataEintrag* record) {
+    return std::fseek(file, index * PROFILDATA_RECORD_SIZE, SEEK_SET) == 0 && Read_ProfilData_Record(file, record) == 1;
+}
+
+bool Name_Is(const ProfilDataEintrag* record, const char* key) {
+    return record->name && Compare_No_Case(record->name, key) == 0;
+}
+
+void Clear_Profile_Values(Stahlprofil* p) {
+    p->rolled = 0;
+    p->h = p->t_w = p->b_fo = p->t_fo = p->b_fu = p->t_fu = p->r_1 = p->r_2 = 0;
+    p->A = p->y_s = p->z_s = p->y_M = p->z_M = 0;
+    p->I_y = p->I_z = p->I_yz = p->I_T = p->I_w = p->alpha = p->W_pl_y = p->W_pl_z = 0;
+}
+
+// Copies a name into a selection or profile name field, bounded, then pads it.
+void Set_Padded_Name(char* field, const char* name) {
+    Copy_Trimmed(name, field, PROFILAUSWAHL_NAME_SIZE, 0);
+    Pad_Blank(field, PROFILAUSWAHL_NAME_SIZE);
+}
+
+}  // namespace
+
+// ---- selection ----
+
+int Init_Profile_Selection(Profilauswahl* selection) {
+    if (!selection_initialised) {
+        Enable_Profile_Manager();
+        newer_manager = Is_Profile_Manager_Available() ? 1 : 0;
+        selection_initialised = 1;
+    }
+    if (selection) {
+        selection->name[0] = '\0';
+        selection->record = nullptr;
+    }
+    return newer_manager;
+}
+
+void Set_Profile_By_Name(Profilauswahl* selection, const char* name) {
+    if (!selection || !name) return;
+    char trimmed[PROFILAUSWAHL_NAME_SIZE];
+    Copy_Trimmed(Trim_Both_Copy(name), trimmed, sizeof trimmed, 0);
+    selection->record = Get_Profile_Record(trimmed);
+    if (selection->record) Copy_Trimmed(trimmed, selection->name, PROFILAUSWAHL_NAME_SIZE, 0);
+    Pad_Blank(selection->name, PROFILAUSWAHL_NAME_SIZE);
+}
+
+void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
+    if (!selection) return;
+    // The shared record holds the profile of the last look-up, which may
+    // have been made for another selection since: look this one up again
+    // rather than give it another profile's values.
+    if (selection->record == &katalog && Compare_No_Case(katalog_for, Trim_Both_Copy(selection->name)) != 0)
+        selection->record = nullptr;
+    if (!selection->record) Set_Profile_By_Name(selection, selection->name);
+    if (!profile) return;
+    const Katalogprofil* k = selection->record;
+    if (!k) {
+        Set_Padded_Name(profile->name, "???");
+        Clear_Profile_Values(profile);
+        return;
+    }
+    const float* x = k->values;
+    profile->h = 10.0 * x[0];
+    profile->b_fo = profile->b_fu = 10.0 * x[1];
+    profile->t_w = 10.0 * x[2];
+    profile->t_fo = profile->t_fu = 10.0 * x[3];
+    profile->rolled = 1;
+    profile->r_1 = 10.0 * x[25] < 0.01 ? 10.0 * x[3] : 10.0 * x[25];
+    profile->r_2 = 10.0 * x[26] < 0 ? 0 : 10.0 * x[26];
+    Set_Padded_Name(profile->name, selection->name);
+    profile->A = 100.0 * x[4];
+    profile->y_s = -10.0 * x[7];
+    profile->z_s = 10.0 * (x[0] - x[6]);
+    profile->I_y = 10000.0 * x[9];
+    profile->I_z = 10000.0 * x[10];
+    profile->alpha = std::atan(x[8]) * 57.29577951308232;
+    profile->I_yz = std::fabs(profile->alpha) > 0.01
+                        ? std::sin(profile->alpha * -0.03490658503988659) * (x[13] - x[18]) * 5000.0
+                        : 0.0;
+    profile->I_T = 10000.0 * x[23];
+    profile->I_w = 1000000.0 * x[24];
+    profile->W_pl_y = 1000.0 * x[16];
+    profile->W_pl_z = 1000.0 * x[21];
+    profile->y_M = profile->z_M = 0;
+}
+
+// ---- look-up ----
+
+Katalogprofil* Get_Profile_Record(const char* name) {
+    if (!name) return nullptr;
+    if (manager_switch) {
+        if (manager_present < 0) Test_Profile_Manager_Present();
+        if (manager_present == 1) {
+            if (!Get_Profile_From_Manager_Cache(name, &katalog)) return nullptr;
+            Copy_Trimmed(Trim_Both_Copy(name), katalog_for, sizeof katalog_for, 0);
+            return &katalog;
+        }
+    }
+    // A designation has at most 15 characters: a longer name is none, not
+    // the designation its first 15 characters spell.
+    const char* trimmed = Trim_Both_Copy(name);
+    if (!trimmed[0] || std::strlen(trimmed) > PROFIL_KEY_LENGTH) return nullptr;
+    char key[PROFIL_KEY_LENGTH + 1];
+    Copy_Trimmed(trimmed, key, sizeof key, 0);
+    Profil_Key(Fit_String_Width(key, PROFIL_KEY_LENGTH), key);
+    FILE* file = Open_Profil_File(VEKGetEnv("DATA"));
+    if (!file) return nullptr;
+    ProfilRecord record;
+    long found = Find_Profil_Record(file, key, &record);
+    std::fclose(file);
+    if (found < 0) return nullptr;
+    std::memcpy(katalog.values, record.values, sizeof katalog.values);
+    katalog.type_letter = record.code[PROFIL_CODE_BYTES - 1];
+    Copy_Trimmed(key, katalog.name, sizeof katalog.name, 0);
+    Copy_Trimmed(trimmed, katalog_for, sizeof katalog_for, 0);
+    return &katalog;
+}
+
+ProfilDataEintrag* Find_Profile(const char* name) {
+    if (!name) return nullptr;
+    for (ProfilDataEintrag* r = cache_head; r; r = r->next)
+        if (Name_Is(r, name)) return r;
+    for (ProfilDataEintrag* r = cache_head; r; r = r->next)
+        if (r->alias && Compare_No_Case(r->alias, name) == 0) return r;
+    ProfilDataEintrag* r = Load_Profile_from_ProfilData(name);
+    if (!r) return nullptr;
+    r->next = nullptr;
+    if (cache_tail) cache_tail->next = r;
+    else cache_head = r;
+    cache_tail = r;
+    return r;
+}
+
+ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name) {
+    if (!name) return nullptr;
+    FILE* file = Open_ProfilData();
+    if (!file) return nullptr;
+    auto* r = static_cast<ProfilDataEintrag*>(Mem_Calloc(__FILE__, __LINE__, "null", 1, sizeof(ProfilDataEintrag)));
+    if (!r) {
+        std::fclose(file);
+        return nullptr;
+    }
+    long count = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) count = std::ftell(file) / PROFILDATA_RECORD_SIZE;
+    if (count > 0) {
+        if (Read_At(file, 0, r) && Name_Is(r, name)) return std::fclose(file), r;
+        long last = count - 1;
+        if (Read_At(file, last, r) && Name_Is(r, name)) return std::fclose(file), r;
+        long lo = 0, hi = last, previous = 0;
+        for (;;) {
+            long mid = (lo + hi) / 2;
+            if (mid == previous || !Read_At(file, mid, r) || !r->name) break;
+            int order = Compare_No_Case(r->name, name);
+            if (order == 0) return std::fclose(file), r;
+            (order < 0 ? lo : hi) = mid;
+            previous = mid;
+        }
+        std::rewind(file);
+        while (Read_ProfilData_Record(file, r) == 1)
+            if (r->alias && Compare_No_Case(r->alias, name) == 0) return std::fclose(file), r;
+    }
+    Free_ProfilData_Eintrag(r);
+    std::fclose(file);
+    return nullptr;
+}
+
+int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
+    if (!file || !record) return 0;
+    unsigned char raw[PROFILDATA_RECORD_SIZE];
+    if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) return 0;
+    int type_code = raw[0] >> 4, k = raw[0] & 0x0F, n = raw[1], m = raw[2];
+    if (type_code <= 9) record->type_letter = TYPE_LETTERS[type_code];
+    record->code = raw[3];
+    record->flag7 = (raw[4] >> 7) & 1;
+    record->flag6 = (raw[4] >> 6) & 1;
+    record->field3 = (raw[4] >> 3) & 7;
+    record->field0 = raw[4] & 7;
+    Mem_Free(__FILE__, __LINE__, "null", record->name);
+    Mem_Free(__FILE__, __LINE__, "null", record->alias);
+    record->name = record->alias = nullptr;
+    if (n + m <= PROFILDATA_TEXT_BYTES) {
+        unsigned char text[PROFILDATA_TEXT_BYTES];
+        for (int i = 0; i < n + m; i++) text[i] = Unrotate(raw[5 + i], k);
+        record->name = New_String(text, n);
+        record->alias = New_String(text + n, m);
+    }
+    const unsigned char* v = raw + 5 + PROFILDATA_TEXT_BYTES;
+    for (int i = 0; i < PROFILDATA_VALUE_COUNT; i++, v += 4) {
+        uint32_t u = v[0] | static_cast<uint32_t>(v[1]) << 8 | static_cast<uint32_t>(v[2]) << 16 |
+                     static_cast<uint32_t>(v[3]) << 24;
+        std::memcpy(&record->values[i], &u, sizeof u);
+    }
+    record->values[12] *= 0.1f;
+    record->values[13] *= 0.1f;
+    if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
+    return 1;
+}
+
+int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result) {
+    const ProfilDataEintrag* r = Find_Profile(name);
+    if (!r || !result) return 0;
+    result->type_letter = static_cast<char>(r->type_letter);
+    for (int i = 0; i <= 8; i++) result->values[i] = r->values[i];
+    for (int i = 9; i < KATALOG_VALUE_COUNT; i++) result->values[i] = r->values[i + 1];
+    Copy_Trimmed(r->alias ? r->alias : "neues Profil   ", result->name, KATALOG_NAME_SIZE, 0);
+    return 1;
+}
+
+void Free_ProfilData_Eintrag(ProfilDataEintrag* record) {
+    if (!record) return;
+    Mem_Free(__FILE__, __LINE__, "null", record->name);
+    Mem_Free(__FILE__, __LINE__, "null", record->alias);
+    Mem_Free(__FILE__, __LINE__, "null", record);
+}
+
+// ---- profile manager ----
+
+void Enable_Profile_Manager(void) { manager_switch = 1; }
+
+int Is_Profile_Manager_Available(void) {
+    if (!manager_switch) return 0;
+    if (manager_present == 0 || manager_present == 1) return manager_present;
+    return Test_Profile_Manager_Present();
+}
+
+int Test_Profile_Manager_Present(void) {
+    manager_present = Present_In_Exec("ProfDesk.exe");
+    return manager_present;
+}
+
+void Set_Profile_Manager_Default(const char* name) {
+    manager_default = Keep_Copy(manager_default, name);
+    if (manager_default) Blank_To_Tilde(manager_default);
+}
+
+void Set_Profile_Manager_Filter(const char* letters) { manager_filter = Keep_Copy(manager_filter, letters); }
+
+const char* Get_Profile_Manager_Default(void) { return manager_default; }
+const char* Get_Profile_Manager_Filter(void) { return manager_filter; }
+
+int Is_Kantfeld_Present(void) {
+    if (kantfeld_present < 0) kantfeld_present = Present_In_Exec("Q7-Vuve/Kantfeld.exe");
+    return kantfeld_present;
+}
+
+void Reset_Profile_Catalogue(void) {
+    while (cache_head) {
+        ProfilDataEintrag* next = cache_head->next;
+        Free_ProfilData_Eintrag(cache_head);
+        cache_head = next;
+    }
+    cache_tail = nullptr;
+    manager_switch = 0;
+    manager_present = kantfeld_present = -1;
+    selection_initialised = newer_manager = 0;
+    manager_default = Keep_Copy(manager_default, nullptr);
+    manager_filter = Keep_Copy(manager_filter, nullptr);
+    katalog = Katalogprofil{};
+    katalog_for[0] = '\0';
+}

@@ -1,0 +1,112 @@
+// Profile catalogue access: looks rolled profiles up by designation in the
+// profile manager's database ProfilData.bin (when the manager is installed)
+// or else in the profile file PROFIL, both under the desktop's "DATA"
+// directory, and hands their values to a Stahlprofil.
+//
+// Every successful look-up overwrites the one shared Katalogprofil and
+// returns its address; read it before the next look-up. ProfilData.bin
+// records are cached for the whole run. No look-up reports anything: a
+// failure gives null or 0. Single-threaded module state.
+#ifndef PROFILES_PROFILE_CATALOGUE_H
+#define PROFILES_PROFILE_CATALOGUE_H
+
+#include <cstdio>
+
+#include "profiles/stahlprofil.h"
+
+enum {
+    KATALOG_NAME_SIZE = 19,
+    KATALOG_VALUE_COUNT = 27,
+    PROFILAUSWAHL_NAME_SIZE = 40,
+    PROFILDATA_RECORD_SIZE = 200,
+    PROFILDATA_TEXT_BYTES = 39,
+    PROFILDATA_VALUE_COUNT = 39,
+};
+
+// The result of a look-up (one instance, owned here).
+struct Katalogprofil {
+    char type_letter;                     // 'D', 'U', 'T', 'L', 'R', 'K', 'Z', 'E', 'F', 'O'
+    char name[KATALOG_NAME_SIZE];         // designation as found, terminated
+    float values[KATALOG_VALUE_COUNT];    // catalogue values, cm units
+};
+
+// A designation and the record found for it.
+struct Profilauswahl {
+    char name[PROFILAUSWAHL_NAME_SIZE];  // blank-padded to 39 characters
+    Katalogprofil* record;               // null when none was found
+};
+
+// One record of ProfilData.bin in memory; owns its two strings.
+struct ProfilDataEintrag {
+    char* name;   // sort key, or null
+    char* alias;  // or null
+    int type_letter;
+    int code;
+    int flag7, flag6, field3, field0;
+    float values[PROFILDATA_VALUE_COUNT];
+    ProfilDataEintrag* next;
+};
+
+// ---- selection ----
+
+// First call: switches the profile manager on and notes whether it is
+// installed. Every call: a given selection gets an empty name and no record.
+// Returns 1 when the profile manager is installed, else 0.
+int Init_Profile_Selection(Profilauswahl* selection);
+// Looks the trimmed name up; found: the trimmed name and the record; not
+// found: record null, the old name kept. The name is then blank-padded to 40.
+// Null arguments do nothing.
+void Set_Profile_By_Name(Profilauswahl* selection, const char* name);
+// Copies the catalogue values of the selection into the profile (mm-based
+// units, rolled); a selection whose record has since been overwritten by a
+// look-up of another name is looked up again first. Without a record even after a look-up: name "???" and the
+// section values 0. A null selection does nothing.
+void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile);
+
+// ---- look-up ----
+
+// The record of a designation, or null. With the profile manager installed
+// only ProfilData.bin is asked; else PROFIL, where the trimmed, upper-cased
+// name must equal a stored designation as a whole (15 characters).
+Katalogprofil* Get_Profile_Record(const char* name);
+// The cached ProfilData.bin record whose name, else alias, equals name
+// (case-insensitive); read from the file and cached when not cached yet.
+ProfilDataEintrag* Find_Profile(const char* name);
+// A new record of ProfilData.bin for name (by name through bisection, else
+// by alias); null when not found. The caller owns it (Free_ProfilData_Eintrag).
+ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
+// Reads the next 200-byte record into record (replacing its strings). 1 when
+// a whole record was read; 0 at the end of the file or on a short read
+// (record then unchanged). A record whose name and alias lengths exceed its
+// 39 text bytes is corrupt: it is read, but gets neither name nor alias, so
+// it matches nothing.
+int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record);
+// Fills result from the cached record of name. 1 when found, else 0.
+int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result);
+// Frees a record from Load_Profile_from_ProfilData and its strings; null is
+// allowed.
+void Free_ProfilData_Eintrag(ProfilDataEintrag* record);
+
+// ---- profile manager ----
+
+void Enable_Profile_Manager(void);
+// 0 while switched off, else whether "ProfDesk.exe" lies executable in "EXEC"
+// (tested once, then remembered).
+int Is_Profile_Manager_Available(void);
+// Tests for "ProfDesk.exe" in "EXEC" and remembers the answer (1 or 0).
+int Test_Profile_Manager_Present(void);
+// Keeps a copy of name with every blank as '~' (null keeps none).
+void Set_Profile_Manager_Default(const char* name);
+// Keeps a copy of the type filter (null keeps none).
+void Set_Profile_Manager_Filter(const char* letters);
+// The kept preselected name and filter, or null.
+const char* Get_Profile_Manager_Default(void);
+const char* Get_Profile_Manager_Filter(void);
+// 1 when "Q7-Vuve/Kantfeld.exe" lies executable in "EXEC" (tested once).
+int Is_Kantfeld_Present(void);
+
+// Test support: forgets the switch, the presence flags, the once-flag and the
+// cache, as at start.
+void Reset_Profile_Catalogue(void);
+
+#endif

@@ -1,0 +1,104 @@
+// The generated profile file: same tables give the same bytes, its records
+// are sorted and complete, and the section values of every double-T record
+// agree with a closed-form recomputation from its own dimensions.
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "catalogue_fixture.h"
+#include "profiles/profil_file.h"
+
+using namespace testutil;
+
+namespace {
+
+int Run_Generator(const std::string& tables, const std::string& out) {
+    std::string command = std::string("'") + WELD_MKPROFIL + "' '" + tables + "' '" + out + "' 2>/dev/null";
+    return std::system(command.c_str());
+}
+
+TEST(ProfilFile, GeneratorGivesTheSameBytesAgainAndRefusesBadTables) {
+    TempDir dir;
+    const std::string tables = std::string(WELD_SOURCE_DIR) + "/data/profiles";
+    ASSERT_EQ(Run_Generator(tables, dir.file("a")), 0);
+    ASSERT_EQ(Run_Generator(tables, dir.file("b")), 0);
+    std::string built = Read_File(WELD_PROFIL_FILE);
+    EXPECT_EQ(Read_File(dir.file("a")), built);
+    EXPECT_EQ(Read_File(dir.file("b")), built);
+
+    // A designation in small letters is refused and no file is left.
+    std::filesystem::create_directories(dir.path() / "bad");
+    Write_File(dir.file("bad/01_x.csv"), "name,type_letter,record,D_mm,t_mm,A_cm2,I_cm4,Wel_cm3,Wpl_cm3,It_cm4\n"
+                                         "r10.2X1.0,K,1,10.2,1,0.289,0.03,0.06,0.08,0.06\n");
+    EXPECT_NE(Run_Generator(dir.file("bad"), dir.file("c")), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("c")));
+}
+
+TEST(ProfilFile, RecordsAreSortedWholeAndNamedWithoutBlanks) {
+    FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
+    ASSERT_NE(f, nullptr);
+    // 2364 names, 118 of them without published dimensions (data README).
+    ASSERT_EQ(Profil_Record_Count(f), 2364 - 118);
+    ProfilRecord r;
+    std::string previous;
+    int tubes = 0;
+    for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
+        std::string name(r.name, std::strcspn(r.name, " "));
+        EXPECT_EQ(std::string(r.name).find_first_not_of(' ', name.size()), std::string::npos) << name;
+        EXPECT_LT(previous, name);
+        EXPECT_EQ(std::string(r.code, 3), "   ");
+        tubes += r.code[3] == 'K';
+        previous = name;
+    }
+    EXPECT_EQ(tubes, 1237);
+    EXPECT_FALSE(Read_Profil_Record(f, 2364 - 118, &r));
+    EXPECT_FALSE(Read_Profil_Record(f, -1, &r));
+    std::fclose(f);
+}
+
+// Area and I_y of a double-T section from h, b, t_w, t_f, root radius r1 and
+// toe radius r2 (mm), flanges sloped by p with t_f taken at b/4 from the tip.
+// The flange outstand of length c is integrated exactly (Simpson's rule is
+// exact for the cubic); root fillets are spandrels of area (1 - pi/4) r^2
+// with their centroid 0.2234 r from both faces, toe spandrels are taken off.
+struct Closed_Form {
+    double a_cm2, iy_cm4;
+};
+Closed_Form Double_T(double h, double b, double tw, double tf, double r1, double r2, double p) {
+    const double pi = std::acos(-1.0), c = (b - tw) / 2, y = h / 2;
+    auto t = [&](double x) { return tf + p * (x - b / 4); };  // x from the tip
+    auto strip = [&](double x) { return (y * y * y - std::pow(y - t(x), 3)) / 3; };
+    double flanges_a = 4 * c * (t(0) + t(c)) / 2;
+    double flanges_i = 4 * c / 6 * (strip(0) + 4 * strip(c / 2) + strip(c));
+    double a1 = (1 - pi / 4) * r1 * r1, a2 = (1 - pi / 4) * r2 * r2;
+    double z1 = y - t(c) - 0.2234 * r1, z2 = y - t(0) + 0.2234 * r2;
+    double a = flanges_a + h * tw + 4 * a1 - 4 * a2;
+    double iy = flanges_i + tw * h * h * h / 12 + 4 * (a1 * z1 * z1 + 0.007542 * std::pow(r1, 4)) - 4 * a2 * z2 * z2;
+    return {a / 100, iy / 1e4};
+}
+
+TEST(ProfilFile, AreaAndIyOfEveryDoubleTRecordFollowFromItsDimensions) {
+    FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
+    ASSERT_NE(f, nullptr);
+    ProfilRecord r;
+    int checked = 0;
+    for (long i = 0; Read_Profil_Record(f, i, &r); i++) {
+        if (r.code[3] != 'D') continue;
+        std::string name(r.name, std::strcspn(r.name, " "));
+        const float* v = r.values;
+        // American shapes (W, S, HP 250 to 360): their root radius is only
+        // estimated by the tables, so the closed form can only bound them.
+        bool american = name[0] == 'W' || name[0] == 'S' || name.rfind("HP250", 0) == 0 ||
+                        name.rfind("HP310", 0) == 0 || name.rfind("HP360", 0) == 0;
+        double slope = name[0] == 'S' ? 1.0 / 6.0 : v[26] > 0 ? 0.14 : 0.0;
+        Closed_Form cf = Double_T(10 * v[0], 10 * v[1], 10 * v[2], 10 * v[3], 10 * v[25], 10 * v[26], slope);
+        double tolerance = american ? 0.05 : 0.01;
+        EXPECT_NEAR(v[4] / cf.a_cm2, 1.0, tolerance) << name << " A " << v[4] << " closed form " << cf.a_cm2;
+        EXPECT_NEAR(v[9] / cf.iy_cm4, 1.0, tolerance) << name << " I_y " << v[9] << " closed form " << cf.iy_cm4;
+        checked++;
+    }
+    std::fclose(f);
+    EXPECT_EQ(checked, 144 + 114 + 6 + 161);  // H, I, S and W records with dimensions
+}
+
+}  // namespace

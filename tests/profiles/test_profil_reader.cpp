@@ -1,0 +1,125 @@
+// The end-plate library's PROFIL reader: exact 15-character keys without
+// trimming, the bounded write of the key, the classification of the name,
+// its three message boxes (none in batch mode), and the flat part lengths.
+#include "catalogue_fixture.h"
+#include "base/cp850.h"
+#include "profiles/profil_reader.h"
+
+using namespace testutil;
+
+namespace {
+
+using ProfilReader = CatalogueTest;
+
+struct Lookup {
+    int result;
+    double out1 = -1, out2 = -1, tc = -1;
+    int half = -1, narrow = -1;
+};
+
+Lookup Read(char shape, char* name, int size) {
+    Lookup l;
+    l.result = Read_Profil_from_File(shape, name, size, &l.out1, &l.out2, &l.tc, &l.half, &l.narrow);
+    return l;
+}
+
+TEST_F(ProfilReader, CatalogueProfilesWithTheirDrawingValues) {
+    char name[40] = "he200a";
+    Lookup l = Read(' ', name, sizeof name);
+    ASSERT_EQ(l.result, 1);
+    EXPECT_STREQ(name, "HE200A         ");
+    EXPECT_DOUBLE_EQ(l.out1, 0.0);           // parallel flanges: no toe radius
+    EXPECT_NEAR(l.out2, 10.0 + 18.0, 1e-4);  // t_f + r of HE 200 A
+    EXPECT_EQ(l.half + l.narrow, 0);
+
+    char half_narrow[16] = "1/2I360";
+    l = Read(' ', half_narrow, sizeof half_narrow);
+    EXPECT_EQ(l.result, 1);
+    EXPECT_EQ(l.half * 10 + l.narrow, 11);
+    EXPECT_DOUBLE_EQ(l.out1, 7.8);
+    EXPECT_DOUBLE_EQ(l.out2, 35.0);
+    char half[16] = "1/2IPE300";
+    l = Read('T', half, sizeof half);
+    EXPECT_EQ(l.half * 10 + l.narrow, 10);
+    EXPECT_NEAR(l.out2, 10.7 + 15.0, 1e-4);  // t_f + r of IPE 300
+
+    // The key goes into a short buffer cut to its size.
+    char small[8] = "ipe300";
+    EXPECT_EQ(Read(' ', small, sizeof small).result, 1);
+    EXPECT_STREQ(small, "IPE300 ");
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+TEST_F(ProfilReader, RefusalsShowTheirBoxesOutsideBatchMode) {
+    char lead[16] = " HE200A";
+    Lookup l = Read(' ', lead, sizeof lead);
+    EXPECT_EQ(l.result, 0);
+    EXPECT_STREQ(lead, " HE200A");
+    char angle[16] = "HE200A";
+    EXPECT_EQ(Read('L', angle, sizeof angle).result, 0);
+    EXPECT_STREQ(angle, "HE200A");
+    EXPECT_EQ(Read('D', angle, sizeof angle).result, 1);
+    std::filesystem::remove(tree.Data("PROFIL"));
+    EXPECT_EQ(Read(' ', angle, sizeof angle).result, 0);
+    const auto& boxes = VEK_Recorded_Messages();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].title, "Warnung: Profildatenbank");
+    EXPECT_EQ(boxes[0].lines.at(1), "historischen Bestand übernommen werden!"_cp);
+    EXPECT_EQ(boxes[1].title, "Fehler bei der Profilübernahme"_cp);
+    EXPECT_EQ(boxes[1].lines.at(0), "Erwarte Winkelprofil");
+    EXPECT_EQ(boxes[2].lines.at(2), "geöffnet werden!"_cp);
+    VEK_Clear_Recorded_Messages();
+    VEK_Set_Batch_Mode(1);
+    EXPECT_EQ(Read(' ', angle, sizeof angle).result, 0);
+    VEK_Set_Batch_Mode(0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+TEST_F(ProfilReader, LongNamesTeesAndChannels) {
+    Write_File(tree.Data("PROFIL"), Profil_Record("ABCDEFGHIJKLMNO", 'D', {}) +
+                                        Profil_Record("C1", 'U', {{3, 0.8f}, {25, 1.2f}, {26, 0.5f}, {27, 1.0f}}) +
+                                        Profil_Record("T140", 'T', {{0, 14.0f}}) +
+                                        Profil_Record("T60", 'T', {{0, 6.0f}}) + Profil_Record("TB30", 'T', {{0, 3.0f}}));
+    char longer[24] = "abcdefghijklmnopqrst";
+    EXPECT_EQ(Read(' ', longer, sizeof longer).result, 1);
+    char channel[16] = "C1";
+    Lookup l = Read(' ', channel, sizeof channel);
+    EXPECT_DOUBLE_EQ(l.out1, 5.0);   // the smaller of r2 and r1
+    EXPECT_NEAR(l.out2, 13.0, 1e-5);  // the larger of value 27 and r2 + t_f
+    const struct {
+        const char* name;
+        double tc;
+    } tees[] = {{"T140", 4.0}, {"T60", 2.0}, {"TB30", 1.5}};
+    for (const auto& t : tees) {
+        char n[16];
+        std::strcpy(n, t.name);
+        EXPECT_DOUBLE_EQ(Read(' ', n, sizeof n).tc, t.tc) << t.name;
+    }
+}
+
+TEST_F(ProfilReader, FlatPartLengthsByProfileType) {
+    const struct {
+        int type;
+        Profil_Masse_First first;
+        double c[8];
+    } cases[] = {
+        {2, {100, 200, 10, 10, 0}, {70, 170, 170, 70, 0, 0, 0, 0}},
+        {1, {200, 300, 15, 10, 20}, {200, 75, 75, 230, 230, 75, 75, 200}},
+        {4, {200, 300, 15, 10, 20}, {200, 75, 75, 265, 265, 75, 75, 200}},
+        {5, {80, 120, 10, 10, 12}, {120, 98, 58, 80, 0, 0, 0, 0}},
+        {7, {0.005, 0, 0, 0, 0}, {8, 60, 60, 8, 0, 0, 0, 0}},  // second set: h 60, t_w 8
+    };
+    Profil_Dimensions_Second = {60, 30, 8, 8, 0};
+    for (const auto& c : cases) {
+        Profil_Dimensions_First = c.first;
+        Get_Profil_Masse(c.type, 0, "");
+        for (int i = 0; i < 8; i++) EXPECT_DOUBLE_EQ(Profil_Part_Lengths[i], c.c[i]) << c.type << " " << i;
+    }
+    // A catalogue channel that PROFIL lacks writes nothing.
+    VEK_Set_Batch_Mode(1);
+    Get_Profil_Masse(3, 1, "U999");
+    VEK_Set_Batch_Mode(0);
+    EXPECT_DOUBLE_EQ(Profil_Part_Lengths[0], 8);
+}
+
+}  // namespace

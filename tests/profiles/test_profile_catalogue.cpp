@@ -1,0 +1,199 @@
+// Catalogue access: look-ups in PROFIL (exact designations only), the values
+// handed to a Stahlprofil, damaged files, and the profile manager's database
+// ProfilData.bin with its rotated names, bisection and alias search.
+#include <cmath>
+
+#include "catalogue_fixture.h"
+
+using namespace testutil;
+
+namespace {
+
+using ProfileCatalogue = CatalogueTest;
+
+TEST_F(ProfileCatalogue, He280aIsFoundTrimmedAndUpperCasedWithItsPublishedValues) {
+    Katalogprofil* k = Get_Profile_Record(" he280a ");
+    ASSERT_NE(k, nullptr);
+    EXPECT_STREQ(k->name, "HE280A         ");
+    EXPECT_EQ(k->type_letter, 'D');
+    // EN 10365 / catalogue: h 270, b 280, t_w 8, t_f 13, r 24 mm, A 97.3 cm²,
+    // I_y 13670 cm⁴, I_z 4763 cm⁴, W_pl,y 1112 cm³.
+    const float expected[][2] = {{0, 27.0f}, {1, 28.0f}, {2, 0.8f}, {3, 1.3f}, {4, 97.3f},
+                                 {9, 13670.0f}, {10, 4763.0f}, {16, 1112.0f}, {25, 2.4f}};
+    for (const auto& e : expected) EXPECT_FLOAT_EQ(k->values[static_cast<int>(e[0])], e[1]) << e[0];
+}
+
+TEST_F(ProfileCatalogue, OnlyWholeDesignationsMatch) {
+    // Prefixes of existing designations and near misses find nothing.
+    for (const char* key : {"HE30", "HE280", "IPE", "L100X1", "R88.9X5", "", "   ", "HE280A X", "MSH260X260X17.50"})
+        EXPECT_EQ(Get_Profile_Record(key), nullptr) << key;
+    EXPECT_EQ(Get_Profile_Record(nullptr), nullptr);
+    for (const char* key : {"HE300A", "ipe300", "L100X10", "MSH100X100X5.0", "R88.9X5.0", "1/2IPE300", "W920X310X313"})
+        EXPECT_NE(Get_Profile_Record(key), nullptr) << key;
+}
+
+TEST_F(ProfileCatalogue, DamagedOrMissingFilesAreRefused) {
+    std::string full = Read_File(tree.Data("PROFIL"));
+    // Cut inside the last record: the records before it stay readable.
+    Write_File(tree.Data("PROFIL"), full.substr(0, full.size() - 7));
+    EXPECT_EQ(Get_Profile_Record("W920X310X313"), nullptr);
+    EXPECT_NE(Get_Profile_Record("W920X310X289"), nullptr);
+    for (std::string bytes : {std::string(), full.substr(0, 100), std::string(159, 'H')}) {
+        Write_File(tree.Data("PROFIL"), bytes);
+        EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr) << bytes.size();
+    }
+    std::filesystem::remove(tree.Data("PROFIL"));
+    EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+    ScopedEnv no_data("DATA", std::nullopt);
+    EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+}
+
+TEST_F(ProfileCatalogue, SelectionLoadsTheProfileInMillimetres) {
+    Profilauswahl s;
+    EXPECT_EQ(Init_Profile_Selection(&s), 0);  // no manager in EXEC
+    Set_Profile_By_Name(&s, "  L100X50X6 ");
+    ASSERT_NE(s.record, nullptr);
+    EXPECT_EQ(std::string(s.name), "L100X50X6" + std::string(30, ' '));
+    Stahlprofil p{};
+    Load_Profile_Values(&s, &p);
+    // Published: A 8.73 cm², e_y 1.042 cm, e_z 3.49 cm, tan alpha 0.26,
+    // I_u 95.11, I_v 9.857 cm⁴, r1 9, r2 4.5 mm.
+    double alpha = std::atan(0.26) * 180 / std::acos(-1.0);
+    EXPECT_EQ(p.rolled, 1);
+    EXPECT_NEAR(p.h, 100, 1e-4);
+    EXPECT_NEAR(p.b_fo, 50, 1e-4);
+    EXPECT_NEAR(p.t_fu, 6, 1e-4);
+    EXPECT_NEAR(p.A, 873, 1e-3);
+    EXPECT_NEAR(p.y_s, -10.42, 1e-4);
+    EXPECT_NEAR(p.z_s, 100 - 34.9, 1e-4);
+    EXPECT_NEAR(p.alpha, alpha, 1e-4);
+    EXPECT_NEAR(p.I_yz, -std::sin(2 * alpha * std::acos(-1.0) / 180) * (95.11 - 9.857) / 2 * 1e4, 1.0);
+    EXPECT_NEAR(p.r_1, 9, 1e-5);
+    EXPECT_NEAR(p.r_2, 4.5, 1e-5);
+
+    // Unknown names keep the old name and give "???" with zero values.
+    Set_Profile_By_Name(&s, "XY1");
+    EXPECT_EQ(s.record, nullptr);
+    EXPECT_EQ(std::string(s.name), "L100X50X6" + std::string(30, ' '));
+    Profilauswahl unknown;
+    Init_Profile_Selection(&unknown);
+    std::strcpy(unknown.name, "NOPE");
+    Load_Profile_Values(&unknown, &p);
+    EXPECT_EQ(std::string(p.name), "???" + std::string(36, ' '));
+    EXPECT_EQ(p.A, 0.0);
+    EXPECT_EQ(p.rolled, 0);
+}
+
+TEST_F(ProfileCatalogue, ASelectionKeepsItsOwnProfileAfterAnotherLookUp) {
+    Profilauswahl a, b;
+    Init_Profile_Selection(&a);
+    Init_Profile_Selection(&b);
+    Set_Profile_By_Name(&a, "HE280A");
+    Set_Profile_By_Name(&b, "IPE300");
+    Stahlprofil p{};
+    Load_Profile_Values(&a, &p);
+    EXPECT_NEAR(p.A, 9730, 1e-2);   // HE 280 A, not the IPE 300 looked up last
+    EXPECT_NEAR(p.h, 270, 1e-4);
+    Load_Profile_Values(&b, &p);
+    EXPECT_NEAR(p.A, 5381, 1e-2);
+}
+
+TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
+    Write_File(tree.Data("PROFIL"), Profil_Record("X1", 'D', {{3, 1.5f}, {25, 0.0f}, {26, -0.1f}}));
+    Profilauswahl s;
+    Init_Profile_Selection(&s);
+    Set_Profile_By_Name(&s, "X1");
+    Stahlprofil p{};
+    Load_Profile_Values(&s, &p);
+    EXPECT_NEAR(p.r_1, 15, 1e-5);
+    EXPECT_EQ(p.r_2, 0.0);
+}
+
+// Three records sorted by name; the middle one named by its alias as well.
+std::string Three_Records() {
+    return ProfilData_Record(0, 3, "AA100", "", {{0, 10.0f}}) +
+           ProfilData_Record(6, 5, "Mm200", "Alias-Z", {{0, 20.0f}, {1, 3.0f}, {2, 1.0f}, {12, 50.0f}, {13, 70.0f}}) +
+           ProfilData_Record(1, 0, "ZZ300", "Last", {{0, 30.0f}, {10, 7.0f}, {27, 8.0f}});
+}
+
+TEST_F(ProfileCatalogue, ManagerDatabaseIsSearchedByBisectionAndAlias) {
+    tree.Install_Manager(Three_Records());
+    ASSERT_EQ(Is_Profile_Manager_Available(), 1);
+    // The middle record by bisection, with the corrections of the reader.
+    ProfilDataEintrag* m = Find_Profile("mm200");
+    ASSERT_NE(m, nullptr);
+    EXPECT_STREQ(m->name, "Mm200");
+    EXPECT_STREQ(m->alias, "Alias-Z");
+    EXPECT_EQ(m->type_letter, 'Z');
+    EXPECT_EQ(m->code, 7);
+    EXPECT_EQ(m->flag7 * 1000 + m->flag6 * 100 + m->field3 * 10 + m->field0, 1105);  // 0xC5
+    EXPECT_FLOAT_EQ(m->values[1], 5.0f);  // Z: 2 * 3 - 1
+    EXPECT_FLOAT_EQ(m->values[12], 5.0f);
+    EXPECT_FLOAT_EQ(m->values[13], 7.0f);
+    EXPECT_EQ(Find_Profile("MM200"), m);       // from the cache now
+    EXPECT_EQ(Find_Profile("alias-z"), m);
+    // First by name; last through the catalogue record.
+    ProfilDataEintrag* first = Find_Profile("AA100");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->alias, nullptr);
+    Katalogprofil* k = Get_Profile_Record("ZZ300");
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->type_letter, 'U');
+    EXPECT_STREQ(k->name, "Last");
+    EXPECT_FLOAT_EQ(k->values[0], 30.0f);
+    EXPECT_FLOAT_EQ(k->values[9], 7.0f);   // value 10 of the database
+    EXPECT_FLOAT_EQ(k->values[26], 8.0f);  // value 27
+    ASSERT_NE(Get_Profile_Record("aa100"), nullptr);
+    EXPECT_STREQ(Get_Profile_Record("aa100")->name, "neues Profil   ");
+    // With the manager present, PROFIL is not asked.
+    EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+}
+
+TEST_F(ProfileCatalogue, AliasOfTheFirstOfTwoRecordsIsFoundByTheScan) {
+    tree.Install_Manager(ProfilData_Record(0, 7, "B1", "Wanted", {}) + ProfilData_Record(0, 1, "C2", "", {}));
+    ProfilDataEintrag* r = Load_Profile_from_ProfilData("WANTED");
+    ASSERT_NE(r, nullptr);
+    EXPECT_STREQ(r->name, "B1");
+    Free_ProfilData_Eintrag(r);
+    EXPECT_EQ(Load_Profile_from_ProfilData("C3"), nullptr);
+}
+
+TEST_F(ProfileCatalogue, RecordReaderUndoesTheRotationAndRefusesBadLengths) {
+    // k = 3: a stored 0x21 reads back as 0x24.
+    std::string rec = ProfilData_Record(4, 3, "", "", {});
+    rec[1] = 1;
+    rec[5] = '\x21';
+    // Name and alias longer than the 39 text bytes: corrupt, matches nothing.
+    std::string bad = ProfilData_Record(0, 0, std::string(30, 'A'), "", {});
+    bad[2] = 10;
+    FILE* f = Stream_With(rec + bad + rec.substr(0, 150));
+    ProfilDataEintrag r{};
+    ASSERT_EQ(Read_ProfilData_Record(f, &r), 1);
+    EXPECT_STREQ(r.name, "\x24");
+    EXPECT_EQ(r.type_letter, 'R');
+    ASSERT_EQ(Read_ProfilData_Record(f, &r), 1);
+    EXPECT_EQ(r.name, nullptr);
+    EXPECT_EQ(r.alias, nullptr);
+    EXPECT_EQ(Read_ProfilData_Record(f, &r), 0);  // short record
+    std::fclose(f);
+
+    tree.Install_Manager(bad + bad);
+    EXPECT_EQ(Find_Profile(std::string(30, 'A').c_str()), nullptr);
+    Write_File(tree.Data("ProfilData.bin"), "");
+    EXPECT_EQ(Find_Profile("X"), nullptr);
+}
+
+TEST_F(ProfileCatalogue, ManagerSwitchesAndKeptArguments) {
+    EXPECT_EQ(Is_Profile_Manager_Available(), 0);  // switched off
+    Enable_Profile_Manager();
+    EXPECT_EQ(Is_Profile_Manager_Available(), 0);  // not in EXEC
+    EXPECT_EQ(Is_Kantfeld_Present(), 0);
+    Set_Profile_Manager_Default("L 100 X 10");
+    EXPECT_STREQ(Get_Profile_Manager_Default(), "L~100~X~10");
+    Set_Profile_Manager_Default(nullptr);
+    EXPECT_EQ(Get_Profile_Manager_Default(), nullptr);
+    Set_Profile_Manager_Filter("DU");
+    EXPECT_STREQ(Get_Profile_Manager_Filter(), "DU");
+}
+
+}  // namespace
