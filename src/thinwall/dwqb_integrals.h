@@ -1,0 +1,56 @@
+// dwqb_integrals: area integrals of lines, plates and outlines, and the section
+// values built from them: centroid, second moments, principal axes, extents,
+// elastic moduli, Wagner values, stress coefficients at a point and the plastic
+// neutral axes with the plastic moduli. Quotients with a zero divisor give 0.
+#ifndef THINWALL_DWQB_INTEGRALS_H
+#define THINWALL_DWQB_INTEGRALS_H
+
+#include "thinwall/dwqb.h"
+
+// DWQB_Grundwerte layout (14 values): A, y_s, z_s, integral of y, of z, of
+// z^2, y^2, yz about the origin, I_y, I_z, I_yz about the centroid, alpha,
+// I_xi, I_eta.
+enum { DWQB_GRUNDWERTE = 14, DWQB_GESAMTWERTE = 38 };
+
+int Calc_DWQB_Grundwerte(const DWQB_Teil_Summen* sums, double* out);
+// DWQB_Gesamtwerte layout (38 values); values 26 to 37 stay 0 here.
+int Calc_DWQB_Teil_Werte(const DWQB_Teil_Summen* sums, double* out);
+
+// Whole model: second moments about the origin and the centroid (exact plate
+// rectangles in exact mode), principal axes, node principal coordinates
+// (kept in each node's work values 0 and 1), extents, moduli, Wagner values.
+// Sets status 5 when a principal moment is below 1e-4. Uses the working area
+// and centroid of the calculation.
+void Calc_DWQB_Section_Integrals(void);
+// Plastic neutral axes (y = const, then z = const) by a bracketed regula
+// falsi from the start values, and the plastic moduli about z (position 35)
+// and about y (position 34).
+void Calc_DWQB_Plastic_Values(double a, double y_start, double z_start);
+
+// Symmetric 2 x 2 matrix (a, b; c): when one principal value is below 1e-6
+// of the other it is raised to that size, the matrix rebuilt on the same
+// axes, d = 1/(l1 l2) and the result 0. Else d = 1/(l1 l2) for a positive
+// product (else the product itself), matrix untouched, result 1.
+int Regularize_DWQB_Inertia(double* a, double* b, double* c, double* d);
+
+// Integrals of the piece of a segment from -1 to s: area, integral of y and
+// of z, of y^2, z^2 and yz about the origin (the plate's own second moment
+// across its thickness left out). Any output may be null.
+void Calc_DWQB_Segment_Integrals(const DWQB_Segment_Geometrie* geo, double* a, double* sy, double* sz,
+                                 double s, double* syy, double* szz, double* syz);
+void Calc_DWQB_Geometry_Point(const DWQB_Segment_Geometrie* geo, double* y, double* z, double s);
+// Exact integrals of z^2, y^2 and yz over a straight plate of thickness t
+// from (y1, z1) to (y2, z2).
+void Calc_DWQB_Rectangle_Integrals(double* out, double y1, double y2, double z1, double z2, double t);
+// Contribution of one straight edge to the area integral of y^p z^q
+// (counter-clockwise outlines positive), p, q from 0 to 3.
+double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, double z2);
+// Adds the ten moments (0,0) (1,0) (0,1) (2,0) (1,1) (0,2) (3,0) (2,1) (1,2)
+// (0,3) of an edge into out[0..9] and keeps its extents in out[10..13]
+// (y_min, y_max, z_min, z_max); a set first flag starts the extents.
+void Add_DWQB_Edge_Moments(double* out, int first, double y1, double z1, double y2, double z2);
+// Normal-stress coefficients at (y, z): 1/A, eta/I_xi, -xi/I_eta from the
+// current section values. Returns 1.
+int Calc_DWQB_Point_Coefficients(double* out, double y, double z);
+
+#endif

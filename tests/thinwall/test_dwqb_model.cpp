@@ -1,0 +1,287 @@
+// Model store, segment geometry, topology and the small solvers of the
+// thin-walled engine.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "thinwall/dwqb.h"
+#include "thinwall/dwqb_cells.h"
+#include "thinwall/dwqb_geometry.h"
+#include "thinwall/dwqb_integrals.h"
+#include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_warping.h"
+
+namespace {
+
+struct Node {
+    int n;
+    double y, z;
+};
+struct Line {
+    int n, a, b;
+    double t;
+};
+
+void Build(std::initializer_list<Node> nodes, std::initializer_list<Line> lines) {
+    Init_DWQB_Model();
+    for (const Node& p : nodes) Add_DWQB_Node(p.n, p.y, p.z);
+    for (const Line& l : lines) Add_DWQB_Line_Constant_T(l.n, l.a, l.b, l.t);
+}
+
+DWQB_Linie* Line_No(int number) {
+    for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next)
+        if (l->number == number) return l;
+    return nullptr;
+}
+
+TEST(DwqbTopology, PartsCellsAndEulerSum) {
+    struct Case {
+        const char* name;
+        void (*build)();
+        int parts, cells;
+    } cases[] = {
+        {"I section",
+         [] {
+             Build({{1, -5, 10}, {2, 0, 10}, {3, 5, 10}, {4, -5, -10}, {5, 0, -10}, {6, 5, -10}},
+                   {{1, 1, 2, 1}, {2, 2, 3, 1}, {3, 4, 5, 1}, {4, 5, 6, 1}, {5, 5, 2, 0.5}});
+         },
+         1, 0},
+        {"box",
+         [] { Build({{1, 0, 0}, {2, 4, 0}, {3, 4, 3}, {4, 0, 3}}, {{1, 1, 2, 1}, {2, 2, 3, 1}, {3, 3, 4, 1}, {4, 4, 1, 1}}); },
+         1, 1},
+        {"single line", [] { Build({{1, 0, 0}, {2, 20, 0}}, {{1, 1, 2, 1}}); }, 1, 0},
+    };
+    for (const Case& c : cases) {
+        c.build();
+        _Winged_Edge_Structure();
+        const DWQB_Topologie& t = DWQB_Topologie_Zaehler;
+        EXPECT_EQ(t.n_parts, c.parts) << c.name;
+        EXPECT_EQ(t.n_cells, c.cells) << c.name;
+        EXPECT_EQ(t.n_nodes + t.n_cells - t.n_lines - t.n_parts, 0) << c.name;
+        // The box is drawn counter-clockwise: every left side faces the
+        // cell, every right side the outside; an open section has no cell.
+        for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) {
+            EXPECT_EQ((l->side_flags[0] & DWQB_SIDE_CELL) != 0, c.cells == 1) << c.name << l->number;
+            EXPECT_TRUE(l->side_flags[1] & DWQB_SIDE_OUTER) << c.name << l->number;
+        }
+    }
+}
+
+TEST(DwqbTopology, ThreeLinesAtANodeAreOrderedByDirection) {
+    // Directions at node 1: line 1 at 0, line 2 at 90, line 3 at 180 degrees.
+    Build({{1, 0, 0}, {2, 1, 0}, {3, 0, 1}, {4, -1, 0}}, {{1, 1, 2, 1}, {2, 1, 3, 1}, {3, 4, 1, 1}});
+    _Winged_Edge_Structure();
+    DWQB_Linie *l1 = Line_No(1), *l2 = Line_No(2), *l3 = Line_No(3);
+    EXPECT_EQ(l1->wing[DWQB_WING_BEFORE_A], l3);
+    EXPECT_EQ(l1->wing[DWQB_WING_AFTER_A], l2);
+    EXPECT_EQ(l3->wing[DWQB_WING_BEFORE_B], l2);
+    EXPECT_EQ(l3->wing[DWQB_WING_AFTER_B], l1);
+}
+
+TEST(DwqbGeometry, ArcPointsInverseAndStraightThreshold) {
+    // Chord 10 along y, sagitta 5: a half circle of radius 5 about (5, 0).
+    DWQB_Segment_Geometrie g;
+    Set_Segment_Geometry(0, 0, 10, 0, 5, 1, 1, 0.001, &g);
+    EXPECT_NEAR(g.r, 5, 1e-12);
+    EXPECT_NEAR(g.length, 5 * M_PI, 1e-12);
+    EXPECT_GE(g.n_chords, 1);
+    const double pts[][4] = {{-1, 0, 0, 0}, {1, 0, 10, 0}, {0, 0, 5, 5}, {0, 1, 5, 5.5}, {0, -1, 5, 4.5}};
+    for (const auto& p : pts) {
+        double y, z, s, u;
+        Segment_Point(p[0], p[1], &g, &y, &z);
+        EXPECT_NEAR(y, p[2], 1e-12);
+        EXPECT_NEAR(z, p[3], 1e-12);
+        Segment_Local_Coordinates(y, z, &g, &s, &u);
+        EXPECT_NEAR(s, p[0], 1e-12);
+        EXPECT_NEAR(u, p[1], 1e-12);
+    }
+    Set_Segment_Geometry(0, 0, 10, 0, 0.01, 1, 1, 0.001, &g);
+    EXPECT_EQ(g.n_chords, 0);
+    Set_Segment_Geometry(0, 0, 10, 0, 0.0101, 1, 1, 0.001, &g);
+    EXPECT_GE(g.n_chords, 1);
+}
+
+TEST(DwqbIntegrals, EdgeMomentsOfUnitSquare) {
+    // Over [0,1]^2 the integral of y^p z^q is 1/((p+1)(q+1)).
+    const double sq[5][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}, {0, 0}};
+    for (int p = 0; p <= 3; p++) {
+        for (int q = 0; q <= 3; q++) {
+            double sum = 0;
+            for (int k = 0; k < 4; k++) sum += Calc_DWQB_Edge_Moment(p, q, sq[k][0], sq[k][1], sq[k + 1][0], sq[k + 1][1]);
+            EXPECT_NEAR(sum, 1.0 / ((p + 1) * (q + 1)), 1e-14) << p << "," << q;
+        }
+    }
+}
+
+TEST(DwqbStore, StatusClearingAndReuse) {
+    Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 9, 1}});
+    EXPECT_EQ(DWQB_Status, DWQB_STATUS_UNKNOWN_NODE);
+    Init_DWQB_Model();
+    Add_DWQB_Line_Constant_T(1, 1, 2, 1);  // no node yet
+    EXPECT_EQ(DWQB_Status, DWQB_STATUS_UNKNOWN_NODE);
+    // A line with an unknown node clears without touching a missing node.
+    Build({{1, 0, 0}}, {{1, 1, 7, 1}});
+    DWQB_Knoten* old_node = First_DWQB_Node();
+    Clear_DWQB_Model();
+    Clear_DWQB_Model();
+    EXPECT_EQ(Count_DWQB_Nodes(), 0);
+    EXPECT_EQ(Count_DWQB_Lines(), 0);
+    EXPECT_EQ(DWQB_Status, 0);
+    Add_DWQB_Node(3, 1, 1);
+    EXPECT_EQ(First_DWQB_Node(), old_node);
+}
+
+void* No_Memory(size_t) { return nullptr; }
+
+TEST(DwqbStore, OutOfMemoryKeepsTheListsAndSetsAStatus) {
+    Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 2, 1}});
+    // Use up the free lists so that the next additions must allocate.
+    Clear_DWQB_Model();
+    dwqb_model.free_nodes = nullptr;
+    dwqb_model.free_lines = nullptr;
+    Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 2, 1}});
+    auto saved = dwqb_record_alloc;
+    dwqb_record_alloc = No_Memory;
+    Add_DWQB_Node(3, 2, 0);
+    EXPECT_EQ(DWQB_Status, DWQB_STATUS_NO_MEMORY);
+    Add_DWQB_Line_Constant_T(2, 2, 1, 1);
+    dwqb_record_alloc = saved;
+    EXPECT_EQ(Count_DWQB_Nodes(), 2);
+    EXPECT_EQ(Count_DWQB_Lines(), 1);
+    EXPECT_EQ(DWQB_Status, DWQB_STATUS_NO_MEMORY);
+}
+
+TEST(DwqbStore, SnapshotOverflowIsReported) {
+    Init_DWQB_Model();
+    for (int k = 1; k <= 150; k++) Add_DWQB_Node(k, k, 0);
+    EXPECT_EQ(Fill_DWQB_Tabellen(), 1);
+    EXPECT_EQ(DWQB_Tabellen.n_nodes, 100);
+    EXPECT_EQ(DWQB_Tabellen.overflow, 1);
+    EXPECT_EQ(DWQB_Tabellen.node[100].number, 100);
+    Build({{1, 0, 0}, {2, 1, 0}}, {{7, 2, 1, 0.5}});
+    EXPECT_EQ(Fill_DWQB_Tabellen(), 0);
+    EXPECT_EQ(DWQB_Tabellen.overflow, 0);
+    EXPECT_EQ(DWQB_Tabellen.line[0].a, 1);
+    EXPECT_EQ(DWQB_Tabellen.line[0].b, 0);
+}
+
+TEST(DwqbStore, ModelKeysAndTransform) {
+    DWQB_Model_Key a{}, b{}, kept{};
+    unsigned char x[3] = {1, 2, 3}, y[3] = {1, 2, 4};
+    a.length = b.length = 0;
+    a.attached = x;
+    b.attached = y;
+    EXPECT_EQ(Cmp_DWQB_Model_Key(&a, &b), 0);
+    a.length = b.length = 3;
+    EXPECT_LT(Cmp_DWQB_Model_Key(&a, &b), 0);
+    EXPECT_EQ(Cmp_DWQB_Model_Key(nullptr, nullptr), 0);
+    EXPECT_EQ(Copy_DWQB_Model_Key(&kept, &b), 1);
+    EXPECT_EQ(Cmp_DWQB_Model_Key(&kept, &b), 0);
+    Free_DWQB_Model_Key_Data(&kept);
+
+    // Shift by (1, 2), then a quarter turn: (1, 0) -> (2, 2) -> (-2, 2).
+    Build({{1, 1, 0}, {2, 3, 0}}, {{1, 1, 2, 1}});
+    const double move[3] = {1, 2, M_PI / 2};
+    Transform_DWQB_Model(move);
+    EXPECT_NEAR(First_DWQB_Node()->y, -2, 1e-12);
+    EXPECT_NEAR(First_DWQB_Node()->z, 2, 1e-12);
+    EXPECT_NEAR(Line_No(1)->geo.angle, M_PI / 2, 1e-12);
+    EXPECT_NEAR(Line_No(1)->geo.h0, 0.5, 1e-12);
+}
+
+TEST(DwqbCells, BufferGrowsAndKeepsEntriesApartFromTheMatrix) {
+    Reset_DWQB_Cells();
+    DWQB_Linie keys[12];
+    const int expected_capacity[12] = {11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 11, 22};
+    for (int k = 0; k < 12; k++) {
+        ASSERT_EQ(REALLOC_DWQB_CELLS_BUFFER(&keys[k], 0x10020), 1);
+        EXPECT_EQ(DWQB_Zellen.capacity, expected_capacity[k]);
+        const int n = DWQB_Zellen.n;
+        for (int i = 0; i < n * n + 3 * n; i++) DWQB_Zellen.matrix[i] = -1;
+        for (int i = 0; i < n; i++) EXPECT_EQ(DWQB_Zellen.entries[i].key, &keys[i]);
+    }
+    Reset_DWQB_Cells();
+}
+
+TEST(DwqbCells, GaussEliminationThreeRightHandSides) {
+    // A x = b for x = (1, 2, 3), (0, 1, 0) and (-1, 0, 2).
+    double m[9] = {4, 1, 0, 1, 3, 1, 0, 1, 2};
+    double b1[3] = {6, 10, 8}, b2[3] = {1, 3, 1}, b3[3] = {-4, 1, 4};
+    Solve_DWQB_Linear(m, b1, b2, b3, 3, 3);
+    const double x[3][3] = {{1, 2, 3}, {0, 1, 0}, {-1, 0, 2}};
+    for (int i = 0; i < 3; i++) {
+        EXPECT_NEAR(b1[i], x[0][i], 1e-12);
+        EXPECT_NEAR(b2[i], x[1][i], 1e-12);
+        EXPECT_NEAR(b3[i], x[2][i], 1e-12);
+    }
+}
+
+TEST(DwqbCells, PlateRunsAndCollinearity) {
+    Build({{1, 0, 0}, {2, 1, 0}, {3, 2, 0}, {4, 3, 0}}, {{1, 1, 2, 1}, {2, 2, 3, 1}, {3, 3, 4, 1}});
+    for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) l->L = 1;
+    Calc_DWQB_Plate_Runs(0, 0);
+    for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) {
+        EXPECT_EQ(l->run[4], 0);
+        EXPECT_EQ(l->run_L, 3);
+        EXPECT_EQ(l->run[2], 0);
+        EXPECT_EQ(l->run[3], 2);
+    }
+    const double deg = M_PI / 180;
+    const struct {
+        double angle;
+        bool collinear;
+    } cases[] = {{179.95, true}, {174, false}};
+    for (const auto& c : cases) {
+        Build({{1, -1, 0}, {2, 0, 0}, {3, std::cos(M_PI - c.angle * deg), std::sin(M_PI - c.angle * deg)}},
+              {{1, 1, 2, 1}, {2, 2, 3, 1}});
+        DWQB_Linie* l1 = Line_No(1);
+        EXPECT_EQ(Find_DWQB_Collinear_Line(l1->a, l1->b, l1, l1->b) != nullptr, c.collinear) << c.angle;
+    }
+}
+
+TEST(DwqbWarping, CellCorrectionOfConstantThicknessLine) {
+    Build({{1, 0, 0}, {2, 4, 0}}, {{1, 1, 2, 0.5}});
+    DWQB_Linienergebnis r{};
+    DWQB_Linie* l = Line_No(1);
+    l->result = &r;
+    r.psi = 0.3;
+    for (double s : {-1.0, -0.2, 0.5, 1.0}) {
+        // Pole at the origin on the line: the swept part is 0.
+        EXPECT_NEAR(Calc_DWQB_Line_Warping_Ordinate(l, s), -0.3 * 4 * (s + 1) / 2 / 0.5, 1e-12) << s;
+    }
+    l->result = nullptr;
+}
+
+TEST(DwqbWarping, ShearCentreOfChannelFromHandSums) {
+    // Channel: web on y = 0 from z = -h/2 to h/2, flanges to y = b. With the
+    // pole at the origin omega is 0 on the web, -h y/2 on the top flange and
+    // h y/2 on the bottom flange; the sums follow by integration.
+    const double h = 20, b = 8, tf = 1.2, tw = 0.7;
+    DWQB_Teil part{};
+    part.set2.a = 2 * b * tf + h * tw;
+    part.set2.y = tf * b * b;
+    part.set2.yy = 2 * tf * b * b * b / 3;
+    part.set2.zz = tw * h * h * h / 12 + b * tf * h * h / 2;
+    part.wz = -tf * h * h * b * b / 4;
+    part.ww = tf * h * h * b * b * b / 6;
+    part.torsion[0] = (2 * b * tf * tf * tf + h * tw * tw * tw) / 3;
+    double out[DWQB_SCHUBMITTELPUNKT];
+    Calc_DWQB_Schubmittelpunkt(&part, out);
+    const double e = 3 * b * b * tf / (6 * b * tf + h * tw);
+    EXPECT_NEAR(out[0], -e, 1e-12);
+    EXPECT_NEAR(out[1], 0, 1e-12);
+    EXPECT_NEAR(out[4], tf * b * b * b * h * h / 12 * (3 * b * tf + 2 * h * tw) / (6 * b * tf + h * tw), 1e-9);
+}
+
+TEST(DwqbIntegrals, RegularizeRaisesAVanishingPrincipalValue) {
+    double a = 0, b = 100, c = 0, d = 0;
+    EXPECT_EQ(Regularize_DWQB_Inertia(&a, &b, &c, &d), 0);
+    EXPECT_NEAR(a, 1e-4, 1e-16);
+    EXPECT_NEAR(d, 1 / (100 * 1e-4), 1e-6);
+    a = 2, b = 3, c = 1;
+    EXPECT_EQ(Regularize_DWQB_Inertia(&a, &b, &c, &d), 1);
+    EXPECT_NEAR(d, 1 / (2.0 * 3 - 1), 1e-12);
+}
+
+}  // namespace
