@@ -360,3 +360,17 @@ int Calc_DWQB_Section(void) {
     Calc_DWQB_Plate_Runs(0, 0);
     return 0;
 }
+
+static void (*invalidate_hook)(void);
+
+void (*Set_DWQB_Invalidate_Hook(void (*hook)(void)))(void) {
+    void (*previous)(void) = invalidate_hook;
+    invalidate_hook = hook;
+    return previous;
+}
+
+int Calc_DWQB(void) {
+    const int result = Calc_DWQB_Section();
+    if (invalidate_hook) invalidate_hook();
+    return result;
+}

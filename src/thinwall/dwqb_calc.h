@@ -12,5 +12,11 @@
 // second moment below 1e-4 leaves status 5 for the next call. Results go to
 // DWQB_Querschnittswerte and to the line records.
 int Calc_DWQB_Section(void);
+// Calc_DWQB_Section, then the installed invalidation hook, so that a cache
+// of built models above this layer builds its next model afresh.
+int Calc_DWQB(void);
+// Installs the hook Calc_DWQB calls after every calculation; returns the
+// previous one. Null: none.
+void (*Set_DWQB_Invalidate_Hook(void (*hook)(void)))(void);
 
 #endif

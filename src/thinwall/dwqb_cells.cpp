@@ -298,3 +298,32 @@ int Calc_DWQB_Plate_Runs(int skip, int min) {
     }
     return 0;
 }
+
+nlsolve::Hybrj_Fcn DWQB_Fillet_Equations;
+
+int Solve_DWQB_Fillet(double* x1, double* x2, double x1_start, double x2_start, double scale2) {
+    if (!DWQB_Fillet_Equations) return 0;
+    int n = 2, ld = 2, maxfev = 50, info = 0, lwa = 15, iter = 0;
+    double x[2] = {x1_start, x2_start}, f[2], fjac[4], wa[15];
+    double tol = 0.001 * std::sqrt(std::fabs(scale2));
+    nlsolve::hybrj1(DWQB_Fillet_Equations, &n, x, f, fjac, &ld, &tol, &maxfev, &info, wa, &lwa, &iter);
+    if (info != 1 && info != -1) return 0;
+    *x1 = x[0];
+    *x2 = x[1];
+    return 1;
+}
+
+int Number_DWQB_Shear_Line_Callback(const DWQB_Schublinie* entry, DWQB_Shear_Line_Number* context) {
+    if (!entry || !context) return 0;
+    if (entry->line != context->line) {
+        context->count++;
+        return 1;
+    }
+    int code = context->count + 1;
+    if (entry->flags & DWQB_SHEAR_CHAIN_START) code += 1000;
+    if (entry->flags & DWQB_SHEAR_CHAIN_END) code += 2000;
+    if (entry->flags & DWQB_SHEAR_CELL_CUT) code += 10000;
+    context->sign = (entry->flags & DWQB_SHEAR_BACKWARD) ? -1 : 1;
+    context->code = context->sign * code;
+    return 0;
+}

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "section/nonlinear_solver.h"
 #include "thinwall/dwqb.h"
 
 // ---- Cell buffer ---------------------------------------------------------
@@ -92,5 +93,27 @@ DWQB_Linie* Find_DWQB_Collinear_Line(DWQB_Knoten* a, DWQB_Knoten* b, DWQB_Linie*
 // skip flag lines of kind 1 stay out and supported ends are reduced by the
 // outlines; the min flag takes the smaller reduction. Returns 0.
 int Calc_DWQB_Plate_Runs(int skip, int min);
+
+
+// ---- Fillet equations and shear-line numbers -----------------------------
+
+// The two fillet equations and their Jacobian, installed by the outline
+// construction before it asks for a fillet.
+extern nlsolve::Hybrj_Fcn DWQB_Fillet_Equations;
+// Solves the fillet equations from (x1_start, x2_start) with the tolerance
+// 0.001 sqrt(scale2) in at most 50 iterations. 1 when the solver converged or
+// the equations stopped it themselves; only then x1 and x2 are written.
+int Solve_DWQB_Fillet(double* x1, double* x2, double x1_start, double x2_start, double scale2);
+
+struct DWQB_Shear_Line_Number {
+    const DWQB_Linie* line;   // the line looked for
+    int count;                // entries passed so far
+    int code;                 // position + 1, +1000 chain start, +2000 chain
+                              // end, +10000 cell cut; negative when backwards
+    int sign;                 // +1 forwards, -1 backwards
+};
+// Shear-entry callback: 0 (stop) at the entry of the line looked for, with
+// its code and sign in the context; else counts the entry and returns 1.
+int Number_DWQB_Shear_Line_Callback(const DWQB_Schublinie* entry, DWQB_Shear_Line_Number* context);
 
 #endif

@@ -274,6 +274,48 @@ TEST(DwqbWarping, ShearCentreOfChannelFromHandSums) {
     EXPECT_NEAR(out[4], tf * b * b * b * h * h / 12 * (3 * b * tf + 2 * h * tw) / (6 * b * tf + h * tw), 1e-9);
 }
 
+// Circle of radius 2 about the origin meets the line x1 = x2 at (sqrt 2, sqrt 2).
+void Circle_And_Diagonal(int*, double* x, double* f, double* j, int* ld, int* iflag) {
+    if (*iflag == 1) {
+        f[0] = x[0] * x[0] + x[1] * x[1] - 4;
+        f[1] = x[0] - x[1];
+    } else if (*iflag == 2) {
+        j[0] = 2 * x[0];
+        j[1] = 1;
+        j[*ld] = 2 * x[1];
+        j[1 + *ld] = -1;
+    }
+}
+
+void Stops_Itself(int*, double*, double*, double*, int*, int* iflag) { *iflag = -1; }
+
+TEST(DwqbCells, FilletSolveAndShearLineNumbers) {
+    double x1 = 0, x2 = 0;
+    DWQB_Fillet_Equations = nullptr;
+    EXPECT_EQ(Solve_DWQB_Fillet(&x1, &x2, 1, 0.5, 1e-8), 0);
+    DWQB_Fillet_Equations = Circle_And_Diagonal;
+    EXPECT_EQ(Solve_DWQB_Fillet(&x1, &x2, 1, 0.5, 1e-8), 1);
+    EXPECT_NEAR(x1, std::sqrt(2.0), 1e-9);
+    EXPECT_NEAR(x2, std::sqrt(2.0), 1e-9);
+    DWQB_Fillet_Equations = Stops_Itself;
+    EXPECT_EQ(Solve_DWQB_Fillet(&x1, &x2, 3, 4, 1e-8), 1);
+    EXPECT_EQ(x1, 3);
+    DWQB_Fillet_Equations = nullptr;
+
+    DWQB_Linie lines[3];
+    const DWQB_Schublinie entries[3] = {{DWQB_SHEAR_CHAIN_START | DWQB_SHEAR_FORWARD, &lines[0]},
+                                        {DWQB_SHEAR_BACKWARD, &lines[1]},
+                                        {DWQB_SHEAR_CHAIN_END | DWQB_SHEAR_FORWARD, &lines[2]}};
+    const int codes[3] = {1001, -2, 2003};
+    for (int k = 0; k < 3; k++) {
+        DWQB_Shear_Line_Number number{&lines[k], 0, 0, 0};
+        int i = 0;
+        while (i < 3 && Number_DWQB_Shear_Line_Callback(&entries[i], &number)) i++;
+        EXPECT_EQ(number.code, codes[k]);
+        EXPECT_EQ(number.sign, k == 1 ? -1 : 1);
+    }
+}
+
 TEST(DwqbIntegrals, RegularizeRaisesAVanishingPrincipalValue) {
     double a = 0, b = 100, c = 0, d = 0;
     EXPECT_EQ(Regularize_DWQB_Inertia(&a, &b, &c, &d), 0);
