@@ -109,17 +109,23 @@ int Init_DWQB_Model(void) {
     return 0;
 }
 
-void Add_DWQB_Node(int number, double y, double z) {
-    DWQB_Knoten* node = dwqb_model.free_nodes;
-    if (node) {
-        dwqb_model.free_nodes = node->next;
-    } else {
-        node = static_cast<DWQB_Knoten*>(dwqb_record_alloc(sizeof(DWQB_Knoten)));
-        if (!node) {
-            DWQB_Status = DWQB_STATUS_NO_MEMORY;
-            return;
-        }
+// A record from the free list, else a new one; null (and the status set)
+// when none can be had, the lists then untouched.
+template <typename Record>
+static Record* Take_Record(Record*& free_list) {
+    Record* record = free_list;
+    if (record) {
+        free_list = record->next;
+        return record;
     }
+    record = static_cast<Record*>(dwqb_record_alloc(sizeof(Record)));
+    if (!record) DWQB_Status = DWQB_STATUS_NO_MEMORY;
+    return record;
+}
+
+void Add_DWQB_Node(int number, double y, double z) {
+    DWQB_Knoten* node = Take_Record(dwqb_model.free_nodes);
+    if (!node) return;
     *node = DWQB_Knoten{};
     node->number = number;
     node->y = y;
@@ -138,16 +144,8 @@ static void Clear_Line(DWQB_Linie* line) {
 }
 
 void Add_DWQB_Line(int number, int kind, int start, int end, const double* values) {
-    DWQB_Linie* line = dwqb_model.free_lines;
-    if (line) {
-        dwqb_model.free_lines = line->next;
-    } else {
-        line = static_cast<DWQB_Linie*>(dwqb_record_alloc(sizeof(DWQB_Linie)));
-        if (!line) {
-            DWQB_Status = DWQB_STATUS_NO_MEMORY;
-            return;
-        }
-    }
+    DWQB_Linie* line = Take_Record(dwqb_model.free_lines);
+    if (!line) return;
     Clear_Line(line);
     line->prev = dwqb_model.last_line;
     if (dwqb_model.last_line) dwqb_model.last_line->next = line;

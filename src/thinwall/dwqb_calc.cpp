@@ -94,7 +94,11 @@ void Find_Cells(void) {
                 continue;
             }
             closing_lines.push_back(l);
-            if (DWQB_Anzahl_Zellen_Listen >= DWQB_MAX_CELL_LISTS) continue;
+            if (DWQB_Anzahl_Zellen_Listen >= DWQB_MAX_CELL_LISTS) {
+                std::printf("Calc_DWQB_Section: Zelle %d nicht berechnet (hoechstens %d Zellen)\n",
+                            static_cast<int>(closing_lines.size()), static_cast<int>(DWQB_MAX_CELL_LISTS));
+                continue;
+            }
             // Boundary: other -> n along the closing line, then n up to the
             // common ancestor and down again to other.
             std::vector<DWQB_Zelle> pairs{{other, n, l, nullptr, nullptr}};
@@ -358,7 +362,9 @@ int Calc_DWQB_Section(void) {
     if (!((DWQB_Optionen & DWQB_OPT_GIVEN_PLASTIC) && qw[DWQB_QW_WPL_Y] != 0 && qw[DWQB_QW_WPL_Z] != 0))
         Calc_DWQB_Plastic_Values(dwqb_work.a, dwqb_work.y_c, dwqb_work.z_c);
     Calc_DWQB_Plate_Runs(0, 0);
-    return 0;
+    // A vanishing principal moment is reported by the calculation that
+    // finds it; the values computed stay available.
+    return DWQB_Status == DWQB_STATUS_SINGULAR ? DWQB_STATUS_SINGULAR : 0;
 }
 
 static void (*invalidate_hook)(void);

@@ -8,9 +8,9 @@
 
 // 0 when computed; else the status code (1 no node or line, 2 a line of
 // length 0, 3 a line of mean thickness <= 0, 4 a node not connected, 6 an
-// unknown node number or 7 out of memory from construction). A principal
-// second moment below 1e-4 leaves status 5 for the next call. Results go to
-// DWQB_Querschnittswerte and to the line records.
+// unknown node number or 7 out of memory from construction), or 5 when a
+// principal second moment is below 1e-4 (the values are computed all the
+// same). Results go to DWQB_Querschnittswerte and to the line records.
 int Calc_DWQB_Section(void);
 // Calc_DWQB_Section, then the installed invalidation hook, so that a cache
 // of built models above this layer builds its next model afresh.

@@ -135,9 +135,10 @@ TEST(DwqbStore, StatusClearingAndReuse) {
 void* No_Memory(size_t) { return nullptr; }
 
 TEST(DwqbStore, OutOfMemoryKeepsTheListsAndSetsAStatus) {
-    Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 2, 1}});
-    // Use up the free lists so that the next additions must allocate.
+    // Put the free lists aside so that the additions must allocate.
     Clear_DWQB_Model();
+    DWQB_Knoten* free_nodes = dwqb_model.free_nodes;
+    DWQB_Linie* free_lines = dwqb_model.free_lines;
     dwqb_model.free_nodes = nullptr;
     dwqb_model.free_lines = nullptr;
     Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 2, 1}});
@@ -150,6 +151,10 @@ TEST(DwqbStore, OutOfMemoryKeepsTheListsAndSetsAStatus) {
     EXPECT_EQ(Count_DWQB_Nodes(), 2);
     EXPECT_EQ(Count_DWQB_Lines(), 1);
     EXPECT_EQ(DWQB_Status, DWQB_STATUS_NO_MEMORY);
+    // The records of the model join the free lists put aside on clearing.
+    dwqb_model.free_nodes = free_nodes;
+    dwqb_model.free_lines = free_lines;
+    Clear_DWQB_Model();
 }
 
 TEST(DwqbStore, SnapshotOverflowIsReported) {
