@@ -323,3 +323,13 @@ int Count_DWQB_Lines(void) {
     for (DWQB_Linie* line = dwqb_model.first_line; line; line = line->next) n++;
     return n;
 }
+
+DWQB_Teil* DWQB_Aktueller_Teil;
+
+int32_t DWQB_Member_Kind(const void* member) { return member ? *static_cast<const int32_t*>(member) : 0; }
+
+DWQB_Teilwerte* DWQB_Member_Values(void* member) {
+    if (!member) return nullptr;
+    if (DWQB_Member_Kind(member) == 3) return &static_cast<DWQB_Teil*>(member)->v;
+    return &static_cast<DWQB_Linienergebnis*>(member)->v;
+}

@@ -151,6 +151,22 @@ struct DWQB_Teil_Summen {
     double y_min, y_max, z_min, z_max, t_min, t_max;
 };
 
+// The values of a part, and of a line taken as a plate of its own: line
+// results carry the same block, so that a part sums its members alike.
+struct DWQB_Teilwerte {
+    DWQB_Teil_Summen set1;
+    DWQB_Teil_Summen set2;
+    double torsion[4];         // open plates, closed cells, plates with
+                               // fillets, cell torsion sum
+    // warping sums: integral of omega, omega y, omega z, omega^2 (about the
+    // origin) and of omega (y^2 + z^2)
+    double w, wy, wz, ww, wrr;
+    double w_min, w_max;       // extreme warping ordinates
+    double perimeter_free, perimeter_cell;
+    double alpha_y, alpha_yz, alpha_z;
+    int32_t n_cells;
+};
+
 struct DWQB_Teil {
     int32_t kind;              // 3
     int32_t n_members;         // parts (whole section) or line results
@@ -158,16 +174,7 @@ struct DWQB_Teil {
     int32_t second_count;
     void** members;            // first slot in the member pointer array
     DWQB_Schublinie* shear_lines;
-    DWQB_Teil_Summen set1;
-    DWQB_Teil_Summen set2;
-    double torsion[4];         // plate and cell torsion terms
-    // warping sums: integral of omega, omega y, omega z, omega^2 (about origin)
-    double w, wy, wz, ww;
-    double wrr;                // integral of omega (y^2 + z^2)
-    double w_min, w_max;       // extreme warping ordinates of the part
-    double perimeter_free, perimeter_cell;
-    double alpha_y, alpha_yz, alpha_z;
-    int32_t n_cells;
+    DWQB_Teilwerte v;
 };
 
 struct DWQB_Linienergebnis {
@@ -176,12 +183,31 @@ struct DWQB_Linienergebnis {
     int32_t word[2];
     DWQB_Linie* line;
     DWQB_Schublinie* shear;
-    double flow[3][6];         // unit shear flows V_y, V_z and warping flow
+    DWQB_Teilwerte v;
+    double flow[3][6];         // unit shear flows V_y, V_z, warping flow:
+                               // end values and four bubble values
     double cell_flow;          // cell flow per unit torque
+    double torsion_share;
     double omega_a, omega_b;   // sectorial coordinate at the two ends
-    double psi;                // cell correction term of the sectorial coordinate
-    double pole_y, pole_z;
+    double psi;                // cell term of the sectorial coordinate
+    double pole_y, pole_z;     // reference point of the sectorial coordinate
+    // Terms of the closed-cell systems: integral of ds/t, the open-flow
+    // terms of the three unit cases, the start and end values the cell
+    // circulations are added to, the warping value and length over thickness.
+    double ds_over_t;
+    double cell_terms[3];
+    double case_values[3][2];
+    double warping_value;
+    double length_over_t;
 };
+
+// Kind of a member of a part (3 part, 1 or 2 line result) and its values.
+int32_t DWQB_Member_Kind(const void* member);
+DWQB_Teilwerte* DWQB_Member_Values(void* member);
+
+// The whole-section record of the last several-part calculation, null
+// before one and after a failed one.
+extern DWQB_Teil* DWQB_Aktueller_Teil;
 
 enum : uint32_t {
     DWQB_SHEAR_FORWARD = 1,    // run from the start node to the end node

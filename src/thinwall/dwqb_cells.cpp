@@ -86,6 +86,72 @@ int Walk_DWQB_Cells(DWQB_Teil* part, const DWQB_Cell_Callbacks* cb) {
     return 1;
 }
 
+void Clear_DWQB_Cell_System(void) {
+    const size_t n = static_cast<size_t>(DWQB_Zellen.n);
+    if (n == 0) return;
+    for (size_t i = 0; i < n * (n + 3); i++) DWQB_Zellen.matrix[i] = 0;
+}
+
+// Index of the registered cell that a side of a line bounds, or -1.
+static int Cell_Index(const DWQB_Linie* line, int side) {
+    const uint32_t f = line->side_flags[side];
+    if (!(f & DWQB_SIDE_CELL) || !line->outline_start[side]) return -1;
+    for (int i = 0; i < DWQB_Zellen.n; i++)
+        if (DWQB_Zellen.entries[i].key == line->outline_start[side] &&
+            (static_cast<uint32_t>(DWQB_Zellen.entries[i].flags) & 0x30) == (f & 0x30))
+            return i;
+    return -1;
+}
+
+static void Add_Cell_Matrix_Terms(const DWQB_Linie* line, int side, int face) {
+    const int n = DWQB_Zellen.n, other = Cell_Index(line, 1 - side);
+    DWQB_Zellen.matrix[face * n + face] += line->result->ds_over_t;
+    if (other >= 0) DWQB_Zellen.matrix[face * n + other] -= line->result->ds_over_t;
+}
+
+int Add_DWQB_Cell_Shear_Terms(DWQB_Linie* line, int side, DWQB_Linie*, uint32_t, void*) {
+    const int face = line && line->result ? Cell_Index(line, side) : -1;
+    if (face < 0) return 1;
+    const double sign = side == 1 ? 1 : -1;
+    Add_Cell_Matrix_Terms(line, side, face);
+    DWQB_Zellen.rhs[0][face] += sign * line->result->cell_terms[0];
+    return 1;
+}
+
+int Add_DWQB_Cell_Warping_Terms(DWQB_Linie* line, int side, DWQB_Linie*, uint32_t, void*) {
+    const int face = line && line->result ? Cell_Index(line, side) : -1;
+    if (face < 0) return 1;
+    const DWQB_Linienergebnis& r = *line->result;
+    const double sign = side == 1 ? 1 : -1;
+    Add_Cell_Matrix_Terms(line, side, face);
+    DWQB_Zellen.rhs[0][face] += sign * r.cell_terms[0];
+    DWQB_Zellen.rhs[1][face] += sign * r.cell_terms[1];
+    DWQB_Zellen.rhs[2][face] += sign * (r.omega_a - r.omega_b);
+    return 1;
+}
+
+int Apply_DWQB_Cell_Warping_Solution(DWQB_Linie* line, int side, DWQB_Linie*, uint32_t, void*) {
+    const int face = line && line->result ? Cell_Index(line, side) : -1;
+    if (face < 0) return 1;
+    DWQB_Linienergebnis& r = *line->result;
+    const double s = side == 1 ? -1 : 1;
+    for (int c = 0; c < 3; c++) {
+        r.case_values[c][0] += s * DWQB_Zellen.rhs[c][face];
+        r.case_values[c][1] += s * DWQB_Zellen.rhs[c][face];
+    }
+    r.warping_value -= s * DWQB_Zellen.rhs[2][face] * r.length_over_t;
+    return 1;
+}
+
+int Apply_DWQB_Cell_Shear_Solution(DWQB_Linie* line, int side, DWQB_Linie*, uint32_t, void*) {
+    const int face = line && line->result ? Cell_Index(line, side) : -1;
+    if (face < 0) return 1;
+    const double s = side == 1 ? -1 : 1;
+    line->result->case_values[0][0] += s * DWQB_Zellen.rhs[0][face];
+    line->result->case_values[0][1] += s * DWQB_Zellen.rhs[0][face];
+    return 1;
+}
+
 void Solve_DWQB_Linear(double* m, double* rhs1, double* rhs2, double* rhs3, int n, int n_rhs) {
     double* rhs[3] = {rhs1, n_rhs >= 2 ? rhs2 : nullptr, n_rhs >= 3 ? rhs3 : nullptr};
     for (int k = 0; k < n; k++) {

@@ -48,6 +48,25 @@ int Walk_DWQB_Cell_Lines(DWQB_Linie** lines, int count, DWQB_Linie* key, uint32_
 // The same over every closed cell of a part (its members are line results).
 int Walk_DWQB_Cells(DWQB_Teil* part, const DWQB_Cell_Callbacks* cb);
 
+// Zeroes the matrix and the three columns of the registered cells.
+void Clear_DWQB_Cell_System(void);
+// Line callbacks of the two cell systems, for one side of a line that bounds
+// a registered cell, with the terms of the line's result (lines without one
+// are passed over). Shear: the cell's diagonal and its coupling with a cell
+// on the line's other side get the integral of ds/t, the first column the
+// open-flow term. Warping: the same matrix, the three columns the two
+// open-flow terms and the drop of omega along the line. The right side of a
+// line counts +1, the left side -1; the two sides of one line couple with
+// -1. All return 1.
+int Add_DWQB_Cell_Shear_Terms(DWQB_Linie* line, int side, DWQB_Linie* key, uint32_t flags, void* user);
+int Add_DWQB_Cell_Warping_Terms(DWQB_Linie* line, int side, DWQB_Linie* key, uint32_t flags, void* user);
+// Spread the solved circulations back onto the line: +1 from a cell on its
+// left side, -1 from one on its right side, to the start and end values of
+// each case; the third case also corrects the warping value by the length
+// over thickness. The shear variant adds the first column to the first case.
+int Apply_DWQB_Cell_Warping_Solution(DWQB_Linie* line, int side, DWQB_Linie* key, uint32_t flags, void* user);
+int Apply_DWQB_Cell_Shear_Solution(DWQB_Linie* line, int side, DWQB_Linie* key, uint32_t flags, void* user);
+
 // ---- Linear solver -------------------------------------------------------
 
 // Gauss elimination without pivoting on the row-major n x n matrix, for 1 to

@@ -416,3 +416,99 @@ int Calc_DWQB_Point_Coefficients(double* out, double y, double z) {
     out[2] = Quotient(-xi, qw[DWQB_QW_I2]);
     return 1;
 }
+
+static void Add_Ten_Sums(DWQB_Teil_Summen& to, const DWQB_Teil_Summen& from) {
+    to.a += from.a;
+    to.y += from.y;
+    to.z += from.z;
+    to.yy += from.yy;
+    to.yz += from.yz;
+    to.zz += from.zz;
+    to.yyy += from.yyy;
+    to.yyz += from.yyz;
+    to.yzz += from.yzz;
+    to.zzz += from.zzz;
+}
+
+void Sum_DWQB_Teil(DWQB_Teil* part) {
+    if (!part) return;
+    DWQB_Teilwerte& v = part->v;
+    v.set1 = DWQB_Teil_Summen{};
+    v.set2 = DWQB_Teil_Summen{};
+    for (double& t : v.torsion) t = 0;
+    bool extents = false;
+    for (int i = 0; i < part->n_members && part->members; i++) {
+        void* member = part->members[i];
+        if (!member) continue;
+        const int32_t kind = DWQB_Member_Kind(member);
+        if (kind == 3) Sum_DWQB_Teil(static_cast<DWQB_Teil*>(member));
+        const DWQB_Teilwerte& c = *DWQB_Member_Values(member);
+        if (kind != 2) {
+            Add_Ten_Sums(v.set1, c.set1);
+            if (!extents) {
+                v.set1.y_min = c.set1.y_min;
+                v.set1.y_max = c.set1.y_max;
+                v.set1.z_min = c.set1.z_min;
+                v.set1.z_max = c.set1.z_max;
+                v.set1.t_min = c.set1.t_min;
+                v.set1.t_max = c.set1.t_max;
+                extents = true;
+            } else {
+                v.set1.y_min = std::fmin(v.set1.y_min, c.set1.y_min);
+                v.set1.y_max = std::fmax(v.set1.y_max, c.set1.y_max);
+                v.set1.z_min = std::fmin(v.set1.z_min, c.set1.z_min);
+                v.set1.z_max = std::fmax(v.set1.z_max, c.set1.z_max);
+                v.set1.t_min = std::fmin(v.set1.t_min, c.set1.t_min);
+                v.set1.t_max = std::fmax(v.set1.t_max, c.set1.t_max);
+            }
+        }
+        Add_Ten_Sums(v.set2, c.set2);
+        for (int k = 0; k < 4; k++) v.torsion[k] += c.torsion[k];
+    }
+}
+
+void Sum_DWQB_Teil_Torsion(DWQB_Teil* part) {
+    if (!part) return;
+    DWQB_Teilwerte& v = part->v;
+    v.w = v.wy = v.wz = v.ww = v.wrr = 0;
+    bool first = true;
+    for (int i = 0; i < part->n_members && part->members; i++) {
+        void* member = part->members[i];
+        if (!member) continue;
+        if (DWQB_Member_Kind(member) == 3) Sum_DWQB_Teil_Torsion(static_cast<DWQB_Teil*>(member));
+        const DWQB_Teilwerte& c = *DWQB_Member_Values(member);
+        v.w += c.w;
+        v.wy += c.wy;
+        v.wz += c.wz;
+        v.ww += c.ww;
+        v.wrr += c.wrr;
+        v.w_min = first ? c.w_min : std::fmin(v.w_min, c.w_min);
+        v.w_max = first ? c.w_max : std::fmax(v.w_max, c.w_max);
+        first = false;
+    }
+}
+
+int Calc_DWQB_Teil_Werte_Callback(DWQB_Teil* part, void* context) {
+    if (part && context) Calc_DWQB_Teil_Werte(&part->v.set1, static_cast<double*>(context));
+    for (DWQB_Knoten* n = dwqb_model.first_node; n; n = n->next)
+        for (double& w : n->work_values) w = 0;
+    return 1;
+}
+
+int Calc_DWQB_Teil_Werte_Bezug_Callback(DWQB_Teil* part, void* context) {
+    if (!part || !context) return 1;
+    auto& b = *static_cast<DWQB_Bezugswerte*>(context);
+    Calc_DWQB_Teil_Werte(&part->v.set1, b.werte);
+    double g[DWQB_GRUNDWERTE];
+    Calc_DWQB_Grundwerte(&part->v.set2, g);
+    b.werte[11] = g[11];
+    b.y_s = g[1];
+    b.z_s = g[2];
+    b.i_1 = g[12];
+    b.i_2 = g[13];
+    const DWQB_Teil_Summen& s = part->v.set1;
+    b.werte[8] = s.zz - 2 * b.z_p * s.z + b.z_p * b.z_p * s.a;
+    b.werte[9] = s.yy - 2 * b.y_p * s.y + b.y_p * b.y_p * s.a;
+    b.werte[10] = s.yz - b.y_p * s.z - b.z_p * s.y + b.y_p * b.z_p * s.a;
+    return 1;
+}

@@ -53,4 +53,29 @@ void Add_DWQB_Edge_Moments(double* out, int first, double y1, double z1, double 
 // current section values. Returns 1.
 int Calc_DWQB_Point_Coefficients(double* out, double y, double z);
 
+
+// ---- Part sums and part values -------------------------------------------
+
+// Adds the sums of the members into a part (members that are parts summed
+// first): set 1 leaves out line results of kind 2, set 2 and the torsion
+// terms take every member; the first member with set 1 sets the extents.
+void Sum_DWQB_Teil(DWQB_Teil* part);
+// The same for the warping sums and the extreme warping ordinates.
+void Sum_DWQB_Teil_Torsion(DWQB_Teil* part);
+
+// Part callbacks of the result walks. The first fills the DWQB_Gesamtwerte
+// record (38 values) in context from the part's set 1 and clears the work
+// values of every node; returns 1.
+int Calc_DWQB_Teil_Werte_Callback(DWQB_Teil* part, void* context);
+// Values of a part referred to a given point (y_p, z_p): the record's
+// principal angle is that of set 2 and its three centroidal second moments
+// are taken about the point; the set-2 centroid and principal values go
+// beside it. Returns 1.
+struct DWQB_Bezugswerte {
+    double werte[DWQB_GESAMTWERTE];
+    double y_p, z_p;             // the reference point (given)
+    double y_s, z_s, i_1, i_2;   // centroid and principal values of set 2
+};
+int Calc_DWQB_Teil_Werte_Bezug_Callback(DWQB_Teil* part, void* context);
+
 #endif

@@ -260,45 +260,51 @@ double Calc_DWQB_Line_Warping_Ordinate(const DWQB_Linie* line, double s) {
 
 int Calc_DWQB_Schubmittelpunkt(const DWQB_Teil* part, double* out) {
     std::memset(out, 0, DWQB_SCHUBMITTELPUNKT * sizeof(double));
-    const DWQB_Teil_Summen& s = part->set2;
+    const DWQB_Teilwerte& v = part->v;
+    const DWQB_Teil_Summen& s = v.set2;
     const double a = s.a;
     if (a == 0) return 0;
     const double ys = s.y / a, zs = s.z / a;
     const double iy = s.zz - a * zs * zs, iz = s.yy - a * ys * ys, iyz = s.yz - a * ys * zs;
     double ra = iy, rb = iz, rc = -iyz, d = 0;
     const int plain = Regularize_DWQB_Inertia(&ra, &rb, &rc, &d);
-    const double i_wz = part->wz - zs * part->w, i_wy = part->wy - ys * part->w;
+    const double i_wz = v.wz - zs * v.w, i_wy = v.wy - ys * v.w;
     double ym = ys, zm = zs;
     if (plain) {
         ym = (i_wz * iz - i_wy * iyz) * d;
         zm = (iyz * i_wz - i_wy * iy) * d;
     }
-    const double mean = part->w / a;
-    double i_w = part->ww - a * mean * mean - i_wz * ym + i_wy * zm;
-    const double i_t = part->torsion[0] + part->torsion[1];
+    const double mean = v.w / a;
+    double i_w = v.ww - a * mean * mean - i_wz * ym + i_wy * zm;
+    const double i_t = v.torsion[0] + v.torsion[1];
     const bool cut = i_w < 1e-6 * a * i_t;
     if (cut) i_w = 0;
-    const double pz = part->wz + zs * s.yz - ys * s.zz - 2 * zs * part->w;
-    const double py = part->wy + zs * s.yy - ys * s.yz - 2 * ys * part->w;
+    const double pz = v.wz + zs * s.yz - ys * s.zz - 2 * zs * v.w;
+    const double py = v.wy + zs * s.yy - ys * s.yz - 2 * ys * v.w;
     double i_w2 = 0;
     if (plain) {
         i_w2 = (ym - ys) * pz - (zm - zs) * py;
         if (!cut) i_w2 += i_w;
     }
-    const double y_rr = part->set1.yyy + part->set1.yzz, z_rr = part->set1.yyz + part->set1.zzz;
+    const double y_rr = v.set1.yyy + v.set1.yzz, z_rr = v.set1.yyz + v.set1.zzz;
     const double rr = s.yy + s.zz;
     double q = 0;
-    if (i_w > 0) q = (part->wrr + zm * y_rr - ym * z_rr - (ys * zm - zs * ym + mean) * rr) / i_w;
+    if (i_w > 0) q = (v.wrr + zm * y_rr - ym * z_rr - (ys * zm - zs * ym + mean) * rr) / i_w;
     out[0] = ym;
     out[1] = zm;
-    out[2] = part->w_min;
-    out[3] = part->w_max;
+    out[2] = v.w_min;
+    out[3] = v.w_max;
     out[4] = i_w;
     out[5] = i_w2;
     out[6] = pz;
     out[7] = py;
     out[8] = q;
     return 0;
+}
+
+int Calc_DWQB_Schubmittelpunkt_Callback(DWQB_Teil* part, void* context) {
+    if (part && context) Calc_DWQB_Schubmittelpunkt(part, static_cast<double*>(context));
+    return 1;
 }
 
 int Scale_DWQB_Line_Flow_Callback(DWQB_Schublinie* entry, const double* factor) {

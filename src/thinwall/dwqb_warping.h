@@ -27,6 +27,9 @@ double Calc_DWQB_Line_Warping_Ordinate(const DWQB_Linie* line, double s);
 // origin) and the torsion sums of a part. Returns 0.
 enum { DWQB_SCHUBMITTELPUNKT = 9 };
 int Calc_DWQB_Schubmittelpunkt(const DWQB_Teil* part, double* out);
+// Part callback of the result walks: the part's DWQB_Schubmittelpunkt record
+// into context (9 values). Returns 1.
+int Calc_DWQB_Schubmittelpunkt_Callback(DWQB_Teil* part, void* context);
 // Multiplies the cell flow of an entry's line result by factor; returns 1.
 int Scale_DWQB_Line_Flow_Callback(DWQB_Schublinie* entry, const double* factor);
 

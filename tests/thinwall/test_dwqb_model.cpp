@@ -114,6 +114,29 @@ TEST(DwqbIntegrals, EdgeMomentsOfUnitSquare) {
     }
 }
 
+TEST(DwqbIntegrals, SegmentIntegralsOfATaperedStripAndAHalfCircle) {
+    // Strip along y from 0 to 10 with t = 1 + 0.2 y: integrals of t y^k dy.
+    // Half circle of radius 5 about (5, 0) above the chord, t = 1:
+    // y = 5 + 5 cos(a), z = 5 sin(a), ds = 5 da.
+    const double pi = M_PI;
+    const struct {
+        double f, ta, tb, s;
+        double a, sy, sz, syy, szz, syz;
+    } cases[] = {
+        {0, 1, 3, 1, 20, 50 + 0.2 * 1000 / 3, 0, 1000.0 / 3 + 0.2 * 10000 / 4, 0, 0},
+        {0, 1, 3, 0, 7.5, 12.5 + 0.2 * 125 / 3, 0, 125.0 / 3 + 0.2 * 625 / 4, 0, 0},
+        {5, 1, 1, 1, 5 * pi, 25 * pi, 50, 5 * 37.5 * pi, 125 * pi / 2, 250},
+    };
+    for (const auto& c : cases) {
+        DWQB_Segment_Geometrie g;
+        Set_Segment_Geometry(0, 0, 10, 0, c.f, c.ta, c.tb, 0.001, &g);
+        double r[6];
+        Calc_DWQB_Segment_Integrals(&g, &r[0], &r[1], &r[2], c.s, &r[3], &r[4], &r[5]);
+        const double expected[6] = {c.a, c.sy, c.sz, c.syy, c.szz, c.syz};
+        for (int k = 0; k < 6; k++) EXPECT_NEAR(r[k], expected[k], 1e-9 * (1 + std::fabs(expected[k]))) << c.f << " " << k;
+    }
+}
+
 TEST(DwqbStore, StatusClearingAndReuse) {
     Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 9, 1}});
     EXPECT_EQ(DWQB_Status, DWQB_STATUS_UNKNOWN_NODE);
@@ -264,13 +287,13 @@ TEST(DwqbWarping, ShearCentreOfChannelFromHandSums) {
     // h y/2 on the bottom flange; the sums follow by integration.
     const double h = 20, b = 8, tf = 1.2, tw = 0.7;
     DWQB_Teil part{};
-    part.set2.a = 2 * b * tf + h * tw;
-    part.set2.y = tf * b * b;
-    part.set2.yy = 2 * tf * b * b * b / 3;
-    part.set2.zz = tw * h * h * h / 12 + b * tf * h * h / 2;
-    part.wz = -tf * h * h * b * b / 4;
-    part.ww = tf * h * h * b * b * b / 6;
-    part.torsion[0] = (2 * b * tf * tf * tf + h * tw * tw * tw) / 3;
+    part.v.set2.a = 2 * b * tf + h * tw;
+    part.v.set2.y = tf * b * b;
+    part.v.set2.yy = 2 * tf * b * b * b / 3;
+    part.v.set2.zz = tw * h * h * h / 12 + b * tf * h * h / 2;
+    part.v.wz = -tf * h * h * b * b / 4;
+    part.v.ww = tf * h * h * b * b * b / 6;
+    part.v.torsion[0] = (2 * b * tf * tf * tf + h * tw * tw * tw) / 3;
     double out[DWQB_SCHUBMITTELPUNKT];
     Calc_DWQB_Schubmittelpunkt(&part, out);
     const double e = 3 * b * b * tf / (6 * b * tf + h * tw);
