@@ -2,6 +2,7 @@
 #include "thinwall/dwqb_integrals.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
@@ -511,4 +512,73 @@ int Calc_DWQB_Teil_Werte_Bezug_Callback(DWQB_Teil* part, void* context) {
     b.werte[9] = s.yy - 2 * b.y_p * s.y + b.y_p * b.y_p * s.a;
     b.werte[10] = s.yz - b.y_p * s.z - b.z_p * s.y + b.y_p * b.z_p * s.a;
     return 1;
+}
+
+int Add_DWQB_Edge_Moments_Callback(double y1, double z1, double y2, double z2, double, double, void* context) {
+    auto* e = static_cast<DWQB_Edge_Moments*>(context);
+    Add_DWQB_Edge_Moments(e->m, e->first, y1, z1, y2, z2);
+    e->first = 0;
+    return 1;
+}
+
+int Add_DWQB_Chord_Length(double y1, double z1, double y2, double z2, double, double, void* context) {
+    *static_cast<double*>(context) += std::hypot(y2 - y1, z2 - z1);
+    return 1;
+}
+
+void Add_DWQB_Extents(DWQB_Extents* e, double y, double z) {
+    if (e->first) {
+        e->y_min = e->y_max = y;
+        e->z_min = e->z_max = z;
+        e->first = 0;
+        return;
+    }
+    e->y_min = std::fmin(e->y_min, y);
+    e->y_max = std::fmax(e->y_max, y);
+    e->z_min = std::fmin(e->z_min, z);
+    e->z_max = std::fmax(e->z_max, z);
+}
+
+int Add_DWQB_Extents_Callback(double y1, double z1, double y2, double z2, double, double, void* context) {
+    auto* e = static_cast<DWQB_Extents*>(context);
+    Add_DWQB_Extents(e, y1, z1);
+    Add_DWQB_Extents(e, y2, z2);
+    return 1;
+}
+
+int Apply_Init_Line_Shear_Constants(double y1, double z1, double y2, double z2, double s1, double s2, void* context) {
+    auto* c = static_cast<DWQB_Line_Shear_Constants*>(context);
+    c->sums[0] += Calc_DWQB_Edge_Moment(0, 0, y1, z1, y2, z2);
+    c->sums[1] += Calc_DWQB_Edge_Moment(1, 0, y1, z1, y2, z2);
+    c->sums[2] += Calc_DWQB_Edge_Moment(0, 1, y1, z1, y2, z2);
+    if (c->pieces > 0) {
+        const double jump = std::fabs(y1 - c->y_prev) + std::fabs(z1 - c->z_prev);
+        if (jump > 1e-6)
+            std::printf("Apply_Init_Line_Shear_Constants(%d, %.2f): Sprung (%.2e)\n    vor (%.2f: %.2f,%.2f) --> (%.2f: %.2f,%.2f)\n",
+                        c->number, c->value, jump, c->s_prev, c->y_prev, c->z_prev, s1, y1, z1);
+    }
+    c->pieces++;
+    c->y_prev = y2;
+    c->z_prev = z2;
+    c->s_prev = s2;
+    return 1;
+}
+
+int Clip_DWQB_Piece(double y1, double z1, double y2, double z2, double s1, double s2, void* context) {
+    auto* c = static_cast<DWQB_Piece_Clip*>(context);
+    const bool in1 = s1 <= c->bound, in2 = s2 <= c->bound;
+    if (!in1 && !in2) {
+        c->above = 1;
+        return 1;
+    }
+    if (in1 && in2) {
+        c->below = 1;
+        return c->callback ? c->callback(y1, z1, y2, z2, s1, s2, c->context) : 1;
+    }
+    c->cut = 1;
+    const double f = (c->bound - s1) / (s2 - s1);
+    const double yc = y1 + f * (y2 - y1), zc = z1 + f * (z2 - z1);
+    if (!c->callback) return 1;
+    if (in1) return c->callback(y1, z1, yc, zc, s1, c->bound, c->context);
+    return c->callback(yc, zc, y2, z2, c->bound, s2, c->context);
 }

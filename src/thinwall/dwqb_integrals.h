@@ -54,6 +54,47 @@ void Add_DWQB_Edge_Moments(double* out, int first, double y1, double z1, double 
 int Calc_DWQB_Point_Coefficients(double* out, double y, double z);
 
 
+// ---- Piece callbacks -------------------------------------------------------
+// Each receives one piece of an outline or centre line, from (y1, z1) at line
+// parameter s1 to (y2, z2) at s2, and its context; non-zero goes on.
+
+struct DWQB_Edge_Moments {
+    double m[14];                // ten moments, then y_min, y_max, z_min, z_max
+    int first;                   // set before the first piece
+};
+int Add_DWQB_Edge_Moments_Callback(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+// Adds the piece's length to the double in context.
+int Add_DWQB_Chord_Length(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+
+struct DWQB_Extents {
+    int first;                   // set before the first point
+    double y_min, y_max, z_min, z_max;
+};
+void Add_DWQB_Extents(DWQB_Extents* extents, double y, double z);
+int Add_DWQB_Extents_Callback(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+
+// Area and first moments of the pieces of one shear line, with a message when
+// a piece does not start where the previous one ended.
+struct DWQB_Line_Shear_Constants {
+    int number;                  // line number and value, for the message
+    double value;
+    double sums[3];              // area, first moment in y, in z
+    int pieces;
+    double y_prev, z_prev, s_prev;
+};
+int Apply_Init_Line_Shear_Constants(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+
+// Passes on only what of each piece lies at or below the line parameter
+// bound (a crossing piece cut by linear interpolation), and notes whether
+// pieces lay below, were cut or lay above.
+struct DWQB_Piece_Clip {
+    double bound;
+    int below, cut, above;
+    int (*callback)(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+    void* context;
+};
+int Clip_DWQB_Piece(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
+
 // ---- Part sums and part values -------------------------------------------
 
 // Adds the sums of the members into a part (members that are parts summed

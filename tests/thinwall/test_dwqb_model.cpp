@@ -137,6 +137,34 @@ TEST(DwqbIntegrals, SegmentIntegralsOfATaperedStripAndAHalfCircle) {
     }
 }
 
+TEST(DwqbIntegrals, PieceCallbacksOverTheChordsOfAHalfCircle) {
+    // Half circle of radius 5 about (5, 0), walked in 400 chords: length near
+    // 5 pi, extents [0, 10] x [0, 5]; clipped at s = 0 only its first half
+    // (the quarter from (0, 0) to (5, 5)) passes.
+    DWQB_Segment_Geometrie g;
+    Set_Segment_Geometry(0, 0, 10, 0, 5, 1, 1, 0.001, &g);
+    double length = 0;
+    EXPECT_EQ(Walk_Segment_Chords(&g, 400, Add_DWQB_Chord_Length, &length), 1);
+    EXPECT_NEAR(length, 5 * M_PI, 1e-3);
+    DWQB_Extents e{1, 0, 0, 0, 0};
+    Walk_Segment_Chords(&g, 400, Add_DWQB_Extents_Callback, &e);
+    EXPECT_NEAR(e.y_min, 0, 1e-12);
+    EXPECT_NEAR(e.y_max, 10, 1e-12);
+    EXPECT_NEAR(e.z_max, 5, 1e-12);
+    double half = 0;
+    DWQB_Piece_Clip clip{0.0, 0, 0, 0, Add_DWQB_Chord_Length, &half};
+    Walk_Segment_Chords(&g, 3, Clip_DWQB_Piece, &clip);
+    EXPECT_EQ(clip.below + clip.cut + clip.above, 3);
+    DWQB_Line_Shear_Constants shear{7, 0, {}, 0, 0, 0, 0};
+    Walk_Segment_Chords(&g, 400, Apply_Init_Line_Shear_Constants, &shear);
+    // The chords and the closing chord back along the y axis run clockwise
+    // round the half disc: minus its area 25 pi / 2 and first moment 2 R^3/3.
+    shear.sums[0] += Calc_DWQB_Edge_Moment(0, 0, 10, 0, 0, 0);
+    shear.sums[2] += Calc_DWQB_Edge_Moment(0, 1, 10, 0, 0, 0);
+    EXPECT_NEAR(shear.sums[0], -25 * M_PI / 2, 1e-2);
+    EXPECT_NEAR(shear.sums[2], -2 * 125.0 / 3, 1e-2);
+}
+
 TEST(DwqbStore, StatusClearingAndReuse) {
     Build({{1, 0, 0}, {2, 1, 0}}, {{1, 1, 9, 1}});
     EXPECT_EQ(DWQB_Status, DWQB_STATUS_UNKNOWN_NODE);
