@@ -119,6 +119,43 @@ TEST(DwqbSections, ClosedFormsOfThinWalledTheory) {
     }
 }
 
+TEST(DwqbSections, TwoCellBoxTorsionByBredt) {
+    // Box 2b x h with a middle web, all walls t. By symmetry both cells carry
+    // the same flow psi: psi (2b + 2h)/t - psi h/t = 2 b h, so psi =
+    // 2 b h t / (2b + h) and I_T = 2 (2 b h) psi plus the open plates.
+    Init_DWQB_Model();
+    const double nodes[6][2] = {{-b, 0}, {0, 0}, {b, 0}, {b, h}, {0, h}, {-b, h}};
+    for (int k = 0; k < 6; k++) Add_DWQB_Node(k + 1, nodes[k][0], nodes[k][1]);
+    for (int k = 0; k < 6; k++) Add_DWQB_Line_Constant_T(k + 1, k + 1, (k + 1) % 6 + 1, t);
+    Add_DWQB_Line_Constant_T(7, 2, 5, t);
+    ASSERT_EQ(Calc_DWQB_Section(), 0);
+    const double psi = 2 * b * h * t / (2 * b + h);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_IT], 4 * b * h * psi + (4 * b + 3 * h) * t * t * t / 3, 1e-9);
+    EXPECT_EQ(DWQB_Anzahl_Zellen, 2);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_YM], 0, 1e-9);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_ZM], h / 2, 1e-9);
+}
+
+TEST(DwqbSections, GivenWarpingConstantScalesTheOrdinates) {
+    // A given I_w four times the computed one doubles every ordinate.
+    double extremes[2][2];
+    for (int given = 0; given < 2; given++) {
+        Init_DWQB_Model();
+        Cases()[1].build();
+        if (given) {
+            DWQB_Optionen = DWQB_OPT_GIVEN_IW;
+            DWQB_Querschnittswerte[DWQB_QW_IW] = 4 * Cases()[1].e.iw;
+        }
+        ASSERT_EQ(Calc_DWQB_Section(), 0);
+        EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_IW], (given ? 4 : 1) * Cases()[1].e.iw, 1e-6);
+        extremes[given][0] = DWQB_Querschnittswerte[DWQB_QW_OMEGA1];
+        extremes[given][1] = DWQB_Querschnittswerte[DWQB_QW_OMEGA2];
+    }
+    EXPECT_NEAR(extremes[1][0], 2 * extremes[0][0], 1e-9);
+    EXPECT_NEAR(extremes[1][1], 2 * extremes[0][1], 1e-9);
+    EXPECT_LT(extremes[0][0], 0);
+}
+
 TEST(DwqbSections, PlasticModuliOfAnI) {
     // Centre-line model: flanges b t_f at +-h/2 and the web of height h.
     Init_DWQB_Model();
