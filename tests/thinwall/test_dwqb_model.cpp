@@ -309,6 +309,30 @@ TEST(DwqbWarping, CellCorrectionOfConstantThicknessLine) {
     l->result = nullptr;
 }
 
+TEST(DwqbWarping, OrdinateAlongAnArcIsTheSweptArea) {
+    // Pole at the origin: omega(s) is twice the area swept from the start,
+    // the integral of y dz - z dy, here summed over fine chords.
+    for (double f : {3.0, -2.0}) {
+        Build({{1, 2, 1}, {2, 9, 4}}, {});
+        const double values[9] = {0.4, 0.4, f, 0, 0, 0, 0, 0, 0};
+        Add_DWQB_Line(1, 0, 1, 2, values);
+        DWQB_Linie* l = Line_No(1);
+        ASSERT_GE(l->geo.n_chords, 1);
+        double swept = 0, y0, z0;
+        Segment_Point(-1, 0, &l->geo, &y0, &z0);
+        const int n = 20000;
+        for (int k = 1; k <= n; k++) {
+            const double s = -1 + 1.5 * k / n;  // up to s = 0.5
+            double y, z;
+            Segment_Point(s, 0, &l->geo, &y, &z);
+            swept += y0 * z - y * z0;
+            y0 = y;
+            z0 = z;
+        }
+        EXPECT_NEAR(Calc_DWQB_Line_Warping_Ordinate(l, 0.5), swept, 1e-6) << f;
+    }
+}
+
 TEST(DwqbWarping, ShearCentreOfChannelFromHandSums) {
     // Channel: web on y = 0 from z = -h/2 to h/2, flanges to y = b. With the
     // pole at the origin omega is 0 on the web, -h y/2 on the top flange and
