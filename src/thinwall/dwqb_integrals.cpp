@@ -8,6 +8,7 @@
 
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_outline.h"
 
 static const double kPi = 3.14159265358979323846;
 
@@ -581,4 +582,67 @@ int Clip_DWQB_Piece(double y1, double z1, double y2, double z2, double s1, doubl
     if (!c->callback) return 1;
     if (in1) return c->callback(y1, z1, yc, zc, s1, c->bound, c->context);
     return c->callback(yc, zc, y2, z2, c->bound, s2, c->context);
+}
+
+static void Outline_Point(DWQB_Outline_Extremes* e, double y, double z) {
+    const double dy = y - e->y_s, dz = z - e->z_s;
+    const double det = e->i_y * e->i_z - e->i_yz * e->i_yz;
+    const double c = std::cos(e->alpha), s = std::sin(e->alpha);
+    const double v[4] = {det != 0 ? (e->i_z * dz - e->i_yz * dy) / det : 0,
+                         det != 0 ? (e->i_yz * dz - e->i_y * dy) / det : 0, dy * c + dz * s, dz * c - dy * s};
+    for (int k = 0; k < 4; k++) {
+        if (e->first || v[k] < e->min[k]) e->min[k] = v[k];
+        if (e->first || v[k] > e->max[k]) e->max[k] = v[k];
+    }
+    e->first = 0;
+}
+
+static int Outline_Piece(double y1, double z1, double y2, double z2, double, double, void* context) {
+    auto* e = static_cast<DWQB_Outline_Extremes*>(context);
+    Outline_Point(e, y1, z1);
+    Outline_Point(e, y2, z2);
+    return 1;
+}
+
+void Walk_DWQB_Teil_Outline(DWQB_Teil* part, DWQB_Outline_Extremes* e) {
+    if (!part || !e) return;
+    for (int i = 0; i < part->n_members && part->members; i++) {
+        void* member = part->members[i];
+        if (!member) continue;
+        if (DWQB_Member_Kind(member) == 3) {
+            Walk_DWQB_Teil_Outline(static_cast<DWQB_Teil*>(member), e);
+            continue;
+        }
+        const DWQB_Linie* line = static_cast<DWQB_Linienergebnis*>(member)->line;
+        if (!line) continue;
+        for (const DWQB_Outline_Segment& g : line->outline) {
+            if (!DWQB_Segment_Active(&g)) continue;
+            if (g.flags & DWQB_SEG_CURVED) {
+                Walk_DWQB_Segment_Pieces(&g, 2 * (g.n_sub > 0 ? g.n_sub : 1), Outline_Piece, e);
+            } else {
+                Outline_Point(e, g.y1, g.z1);
+                Outline_Point(e, g.y2, g.z2);
+            }
+        }
+    }
+}
+
+int Calc_DWQB_Teil_Werte_Exakt(DWQB_Teil* part, const DWQB_Teil_Summen* sums, double* out) {
+    Calc_DWQB_Teil_Werte(sums, out);
+    DWQB_Outline_Extremes e{out[1], out[2], out[8], out[9], out[10], out[11], 1, {}, {}};
+    Walk_DWQB_Teil_Outline(part, &e);
+    if (e.first) return 0;
+    out[26] = Quotient(1, e.min[0]);
+    out[27] = Quotient(1, e.max[0]);
+    out[28] = Quotient(1, e.min[1]);
+    out[29] = Quotient(1, e.max[1]);
+    out[30] = e.min[2];
+    out[31] = e.max[2];
+    out[32] = e.min[3];
+    out[33] = e.max[3];
+    out[34] = Quotient(out[12], e.min[3]);
+    out[35] = Quotient(out[12], e.max[3]);
+    out[36] = Quotient(out[13], e.min[2]);
+    out[37] = Quotient(out[13], e.max[2]);
+    return 0;
 }

@@ -95,6 +95,26 @@ struct DWQB_Piece_Clip {
 };
 int Clip_DWQB_Piece(double y1, double z1, double y2, double z2, double s1, double s2, void* context);
 
+// ---- Exact outline values of a part --------------------------------------
+
+// Accumulator of the outline walk of a part: per point the stress per unit
+// M_y and per unit M_z (s_y = (I_z dz - I_yz dy)/det, s_z = (I_yz dz -
+// I_y dy)/det from the centroid) and the principal coordinates xi, eta; the
+// first point sets the extremes.
+struct DWQB_Outline_Extremes {
+    double y_s, z_s, i_y, i_z, i_yz, alpha;
+    int first;
+    double min[4], max[4];    // s_y, s_z, xi, eta
+};
+// Visits the points of every active outline segment of every line of the
+// part, recursing into parts: straight segments by their end points, curved
+// ones in twice their subdivision count of pieces.
+void Walk_DWQB_Teil_Outline(DWQB_Teil* part, DWQB_Outline_Extremes* extremes);
+// Calc_DWQB_Teil_Werte, then from the part's outline the biaxial moduli
+// (values 26 to 29), the principal extents (30 to 33) and the principal
+// moduli (34 to 37). Returns 0.
+int Calc_DWQB_Teil_Werte_Exakt(DWQB_Teil* part, const DWQB_Teil_Summen* sums, double* out);
+
 // ---- Part sums and part values -------------------------------------------
 
 // Adds the sums of the members into a part (members that are parts summed

@@ -5,6 +5,7 @@
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_integrals.h"
+#include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_results.h"
 
 namespace {
@@ -93,6 +94,36 @@ TEST(DwqbResults, PartSumsLeaveLinesWithoutNormalStressOutOfSetOne) {
     EXPECT_EQ(tree.head.v.w, 3);
     EXPECT_EQ(tree.head.v.w_min, -20);
     EXPECT_EQ(tree.head.v.w_max, 20);
+}
+
+TEST(DwqbResults, ExactValuesFromThePlateOutline) {
+    // Plate 20 x 1 about the origin: I_y = 20/12, I_z = 20^3/12; its outline
+    // reaches z = +-0.5 and y = +-10, so W_y = I_y/0.5 and W_z = I_z/10.
+    Tree tree;
+    DWQB_Linie& l = tree.lines[0];
+    const double corners[5][2] = {{-10, -0.5}, {10, -0.5}, {10, 0.5}, {-10, 0.5}, {-10, -0.5}};
+    for (int k = 0; k < 10; k++) l.outline[k].flags = DWQB_SEG_EMPTY;
+    for (int k = 0; k < 4; k++)
+        l.outline[k] = {DWQB_SEG_PRESENT | static_cast<uint32_t>(k), 0, corners[k][0], corners[k][1], corners[k + 1][0],
+                        corners[k + 1][1], 0, 0, 0, 0, 0, nullptr};
+    tree.part.n_members = 1;
+    DWQB_Teil_Summen sums{};
+    sums.a = 20;
+    sums.yy = 8000.0 / 12;
+    sums.zz = 20.0 / 12;
+    double out[DWQB_GESAMTWERTE];
+    Calc_DWQB_Teil_Werte_Exakt(&tree.part, &sums, out);
+    const double wy = (20.0 / 12) / 0.5, wz = (8000.0 / 12) / 10;
+    const double expected[12] = {-wy, wy, -wz, wz, -10, 10, -0.5, 0.5, -wy, wy, -wz, wz};
+    for (int k = 0; k < 12; k++) EXPECT_NEAR(out[26 + k], expected[k], 1e-9) << 26 + k;
+    // A curved segment on its own arc: half circle of radius 0.5 at the end.
+    l.outline[4] = {DWQB_SEG_PRESENT | DWQB_SEG_CURVED | 4u, 8, 10, -0.5, 10, 0.5, -0.5, 0, 0, 0, 0, nullptr};
+    double y, z;
+    Calc_DWQB_Segment_Point(0, &l.outline[4], &y, &z);
+    EXPECT_NEAR(y, 10.5, 1e-12);
+    EXPECT_NEAR(z, 0, 1e-12);
+    Calc_DWQB_Teil_Werte_Exakt(&tree.part, &sums, out);
+    EXPECT_NEAR(out[31], 10.5, 1e-12);
 }
 
 int Register_Cell(DWQB_Linie* key, uint32_t flags, void*) { return REALLOC_DWQB_CELLS_BUFFER(key, static_cast<int>(flags)); }
