@@ -219,12 +219,13 @@ void Calc_DWQB_Section_Integrals(void) {
 
 // Area on the side of larger coordinates minus the area on the other side of
 // the axis coordinate x; coordinate 0 is y, 1 is z.
+static double Coordinate(const DWQB_Knoten* node, int coordinate) { return coordinate == 0 ? node->y : node->z; }
+
 static double Plastic_Balance(int coordinate, double x) {
     double f = 0;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
-        const double ca = coordinate == 0 ? l->a->y : l->a->z;
-        const double cb = coordinate == 0 ? l->b->y : l->b->z;
+        const double ca = Coordinate(l->a, coordinate), cb = Coordinate(l->b, coordinate);
         const double t = l->t_m, len = l->L, area = t * len;
         if (std::fabs(ca - x) <= t / 2 && std::fabs(cb - x) <= t / 2) {
             const double d = (ca + cb) / 2 - x;
@@ -247,9 +248,7 @@ static double Plastic_Modulus(int coordinate, double x) {
     double w = 0;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
-        const double ca = coordinate == 0 ? l->a->y : l->a->z;
-        const double cb = coordinate == 0 ? l->b->y : l->b->z;
-        const double da = ca - x, db = cb - x;
+        const double da = Coordinate(l->a, coordinate) - x, db = Coordinate(l->b, coordinate) - x;
         if (da * db >= 0) {
             w += l->t_m * l->L * std::fabs(da + db) / 2;
         } else {
@@ -264,7 +263,7 @@ static double Plastic_Axis(int coordinate, double a, double start) {
     double lo = 0, hi = 0;
     bool first = true;
     for (DWQB_Knoten* n = dwqb_model.first_node; n; n = n->next) {
-        const double c = coordinate == 0 ? n->y : n->z;
+        const double c = Coordinate(n, coordinate);
         if (first || c < lo) lo = c;
         if (first || c > hi) hi = c;
         first = false;

@@ -246,6 +246,46 @@ TEST(DwqbStore, ModelKeysAndTransform) {
     EXPECT_NEAR(Line_No(1)->geo.h0, 0.5, 1e-12);
 }
 
+struct Hook_Log {
+    int created, released;
+    int object;
+};
+void* Hook_Create(double*, void* user) {
+    auto* log = static_cast<Hook_Log*>(user);
+    log->created++;
+    return &log->object;
+}
+void Hook_Release(void*, void* user) { static_cast<Hook_Log*>(user)->released++; }
+void* Hook_Evaluate(void* w1, void*, void*, void*, void*, void*, void*) { return w1; }
+
+TEST(DwqbStore, HookObjectFollowsTheParameterAndTheModel) {
+    Hook_Log log{0, 0, 0};
+    DWQB_Hook_Table table{Hook_Create, Hook_Evaluate, Hook_Release, &log};
+    DWQB_Hook_Table* previous = Set_DWQB_Hook_Table(&table);
+    Init_DWQB_Model();
+    double p = 235;
+    EXPECT_EQ(Get_DWQB_Hook_Object(&p), nullptr);  // several-part mode is off
+    DWQB_Optionen = DWQB_OPT_EXTENDED;
+    const struct {
+        double parameter;
+        int created, released;
+    } steps[] = {{235, 1, 0}, {235, 1, 0}, {355, 2, 1}};
+    for (const auto& s : steps) {
+        p = s.parameter;
+        EXPECT_EQ(Get_DWQB_Hook_Object(&p), &log.object);
+        EXPECT_EQ(log.created, s.created);
+        EXPECT_EQ(log.released, s.released);
+    }
+    EXPECT_EQ(Peek_DWQB_Hook_Object(), &log.object);
+    int word = 0;
+    EXPECT_EQ(Call_DWQB_Hook_Evaluate(&word, nullptr, nullptr, nullptr, nullptr, nullptr), &word);
+    Clear_DWQB_Model();
+    EXPECT_EQ(log.released, 2);
+    EXPECT_EQ(Set_DWQB_Hook_Table(previous), &table);
+    EXPECT_EQ(Call_DWQB_Hook_Evaluate(&word, nullptr, nullptr, nullptr, nullptr, nullptr), nullptr);
+    DWQB_Optionen = 0;
+}
+
 TEST(DwqbCells, BufferGrowsAndKeepsEntriesApartFromTheMatrix) {
     Reset_DWQB_Cells();
     DWQB_Linie keys[12];
