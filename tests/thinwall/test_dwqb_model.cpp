@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "thinwall/dwqb.h"
@@ -73,6 +74,12 @@ TEST(DwqbTopology, ThreeLinesAtANodeAreOrderedByDirection) {
     Build({{1, 0, 0}, {2, 1, 0}, {3, 0, 1}, {4, -1, 0}}, {{1, 1, 2, 1}, {2, 1, 3, 1}, {3, 4, 1, 1}});
     _Winged_Edge_Structure();
     DWQB_Linie *l1 = Line_No(1), *l2 = Line_No(2), *l3 = Line_No(3);
+    DWQB_Linie* order[3] = {l3, l1, l2};
+    Set_DWQB_Angle_Node(First_DWQB_Node());
+    std::qsort(order, 3, sizeof order[0], Cmp_DWQB_Line_Angle);
+    EXPECT_EQ(order[0], l1);
+    EXPECT_EQ(order[1], l2);
+    EXPECT_EQ(order[2], l3);
     EXPECT_EQ(l1->wing[DWQB_WING_BEFORE_A], l3);
     EXPECT_EQ(l1->wing[DWQB_WING_AFTER_A], l2);
     EXPECT_EQ(l3->wing[DWQB_WING_BEFORE_B], l2);
@@ -100,6 +107,24 @@ TEST(DwqbGeometry, ArcPointsInverseAndStraightThreshold) {
     EXPECT_EQ(g.n_chords, 0);
     Set_Segment_Geometry(0, 0, 10, 0, 0.0101, 1, 1, 0.001, &g);
     EXPECT_GE(g.n_chords, 1);
+}
+
+TEST(DwqbGeometry, TangentIsTheDerivativeOfThePoint) {
+    DWQB_Segment_Geometrie g;
+    for (double f : {0.0, 2.5, -1.5}) {
+        Set_Segment_Geometry(1, 2, 7, -3, f, 0.6, 1.4, 0.001, &g);
+        for (double s : {-0.7, 0.1, 0.9}) {
+            for (double u : {-1.0, 0.0, 0.5}) {
+                double dy, dz, y1, z1, y2, z2;
+                const double h = 1e-6;
+                Segment_Tangent(s, u, &g, &dy, &dz);
+                Segment_Point(s - h, u, &g, &y1, &z1);
+                Segment_Point(s + h, u, &g, &y2, &z2);
+                EXPECT_NEAR(dy, (y2 - y1) / (2 * h), 1e-6) << f << " " << s << " " << u;
+                EXPECT_NEAR(dz, (z2 - z1) / (2 * h), 1e-6) << f << " " << s << " " << u;
+            }
+        }
+    }
 }
 
 TEST(DwqbIntegrals, EdgeMomentsOfUnitSquare) {
@@ -371,6 +396,30 @@ TEST(DwqbWarping, OrdinateAlongAnArcIsTheSweptArea) {
         }
         EXPECT_NEAR(Calc_DWQB_Line_Warping_Ordinate(l, 0.5), swept, 1e-6) << f;
     }
+}
+
+TEST(DwqbWarping, PartWarpingJoinsTheLinesAtTheirNodes) {
+    // Chain 1 -> 2 -> 3 -> 4 with line values that each start at 0: joined,
+    // every line starts where the one before it ended.
+    Build({{1, 0, 0}, {2, 1, 0}, {3, 2, 0}, {4, 3, 0}}, {{1, 1, 2, 1}, {2, 2, 3, 1}, {3, 3, 4, 1}});
+    DWQB_Linienergebnis r[3]{};
+    DWQB_Schublinie e[3];
+    const double drop[3] = {2, -5, 7};
+    int k = 0;
+    for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next, k++) {
+        r[k].line = l;
+        r[k].omega_b = drop[k];
+        l->result = &r[k];
+        e[k] = {DWQB_SHEAR_FORWARD, l};
+    }
+    DWQB_Teil part{3, 3, 3, 0, nullptr, e, {}};
+    _Calc_Part_Warping(&part);
+    const double start[3] = {0, 2, -3};
+    for (int i = 0; i < 3; i++) {
+        EXPECT_NEAR(r[i].omega_a, start[i], 1e-12) << i;
+        EXPECT_NEAR(r[i].omega_b, start[i] + drop[i], 1e-12) << i;
+    }
+    for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) l->result = nullptr;
 }
 
 TEST(DwqbWarping, ShearCentreOfChannelFromHandSums) {

@@ -156,6 +156,18 @@ TEST(DwqbSections, GivenWarpingConstantScalesTheOrdinates) {
     EXPECT_LT(extremes[0][0], 0);
 }
 
+TEST(DwqbSections, UnitStressCoefficientsAtTheFlangeTipOfAnI) {
+    // sigma = N/A + M_y z / I_y - M_z y / I_z at the top right flange tip.
+    Init_DWQB_Model();
+    Cases()[0].build();
+    ASSERT_EQ(Calc_DWQB_Section(), 0);
+    double c[3];
+    EXPECT_EQ(Calc_DWQB_Point_Coefficients(c, b / 2, h / 2), 1);
+    EXPECT_NEAR(c[0], 1 / Cases()[0].e.a, 1e-12);
+    EXPECT_NEAR(c[1], (h / 2) / Cases()[0].e.iy, 1e-12);
+    EXPECT_NEAR(c[2], -(b / 2) / Cases()[0].e.iz, 1e-12);
+}
+
 TEST(DwqbSections, PlasticModuliOfAnI) {
     // Centre-line model: flanges b t_f at +-h/2 and the web of height h.
     Init_DWQB_Model();
