@@ -171,7 +171,8 @@ void Add_DWQB_Line(int number, int kind, int start, int end, const double* value
         }
     }
     if (!dwqb_model.first_node || !line->a || !line->b) {
-        DWQB_Status = DWQB_STATUS_UNKNOWN_NODE;
+        // A record that could not be had explains a missing node: keep that.
+        if (DWQB_Status != DWQB_STATUS_NO_MEMORY) DWQB_Status = DWQB_STATUS_UNKNOWN_NODE;
         return;
     }
     Set_Segment_Geometry(line->a->y, line->a->z, line->b->y, line->b->z, v[2], line->t_a, line->t_b,

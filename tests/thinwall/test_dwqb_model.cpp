@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_integrals.h"
@@ -224,9 +225,11 @@ TEST(DwqbStore, OutOfMemoryKeepsTheListsAndSetsAStatus) {
     EXPECT_EQ(DWQB_Status, DWQB_STATUS_NO_MEMORY);
     Add_DWQB_Line_Constant_T(2, 2, 1, 1);
     dwqb_record_alloc = saved;
+    Add_DWQB_Line_Constant_T(3, 3, 1, 1);  // node 3 was never had
     EXPECT_EQ(Count_DWQB_Nodes(), 2);
-    EXPECT_EQ(Count_DWQB_Lines(), 1);
+    EXPECT_EQ(Count_DWQB_Lines(), 2);
     EXPECT_EQ(DWQB_Status, DWQB_STATUS_NO_MEMORY);
+    EXPECT_EQ(Calc_DWQB_Section(), DWQB_STATUS_NO_MEMORY);
     // The records of the model join the free lists put aside on clearing.
     dwqb_model.free_nodes = free_nodes;
     dwqb_model.free_lines = free_lines;
