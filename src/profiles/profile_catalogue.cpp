@@ -1,6 +1,7 @@
 // profile_catalogue: look-ups in ProfilData.bin and PROFIL, the selection
 // record, the ProfilData.bin cache and the profile manager's switches.
 #include "profiles/profile_catalogue.h"
+#include "profiles/profile_switches.h"
 
 #include <cctype>
 #include <cmath>
@@ -120,6 +121,7 @@ int Init_Profile_Selection(Profilauswahl* selection) {
     if (!selection_initialised) {
         Enable_Profile_Manager();
         newer_manager = Is_Profile_Manager_Available() ? 1 : 0;
+        Init_Profil_DWQB_Switches();
         selection_initialised = 1;
     }
     if (selection) {

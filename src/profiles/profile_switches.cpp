@@ -1,0 +1,24 @@
+// profile_switches: engine switches and model-cache invalidation of the
+// profile catalogue.
+#include "profiles/profile_switches.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "thinwall/dwqb_calc.h"
+
+DWQB_Model_Key Profil_DWQB_Key;
+
+void Invalidate_Profil_DWQB_Cache(void) {
+    const int32_t marker = PROFIL_DWQB_NOT_BUILT;
+    std::memcpy(Profil_DWQB_Key.data, &marker, sizeof marker);
+}
+
+void Init_Profil_DWQB_Switches(void) {
+    static bool done;
+    if (done) return;
+    done = true;
+    DWQB_Erweitert = 1;
+    DWQB_Alle_Linien = 1;
+    Set_DWQB_Invalidate_Hook(Invalidate_Profil_DWQB_Cache);
+}
