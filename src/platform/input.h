@@ -42,8 +42,32 @@ extern int M_SCROLL;             /* wheel turn of the last wheel event; callers 
 /* The last key that ended an inline edit or sheet edit (0 when none). */
 extern int LAST_SHEET_EDIT_KEY;
 
-/* Key codes of the arrow keys (0x100 + scan code) as editors report them. */
-enum { VEK_KEY_UP = 0x148, VEK_KEY_DOWN = 0x150 };
+/* Key codes as getkey reports them: characters by their code, control keys
+ * by their control character, the other keys as 0x100 + scan code. */
+enum {
+    VEK_KEY_CTRL_A = 0x01,
+    VEK_KEY_CTRL_C = 0x03,
+    VEK_KEY_BACKSPACE = 0x08,
+    VEK_KEY_ENTER = 0x0D,
+    VEK_KEY_CTRL_V = 0x16,
+    VEK_KEY_CTRL_X = 0x18,
+    VEK_KEY_ESC = 0x1B,
+    VEK_KEY_F1 = 0x13B,
+    VEK_KEY_HOME = 0x147,
+    VEK_KEY_UP = 0x148,
+    VEK_KEY_PGUP = 0x149,
+    VEK_KEY_LEFT = 0x14B,
+    VEK_KEY_RIGHT = 0x14D,
+    VEK_KEY_END = 0x14F,
+    VEK_KEY_DOWN = 0x150,
+    VEK_KEY_PGDN = 0x151,
+    VEK_KEY_DELETE = 0x153,
+    VEK_KEY_CTRL_END = 0x175,
+    VEK_KEY_CTRL_HOME = 0x177
+};
+
+/* Modifier bits of getkeymask. */
+enum { VEK_KEYMASK_SHIFT = 1, VEK_KEYMASK_CTRL = 2, VEK_KEYMASK_ALT = 4 };
 
 enum {
     VEK_MASK_LEFT_UP = 0x00000001,

@@ -13,7 +13,8 @@
  *   - a click on an active button, tab, logical button, field or string
  *     list returns its code (a tab is selected first; a logical button
  *     toggles its int; a field takes the next "type" event; a string list
- *     takes the next "menu" event as its row);
+ *     stores the row clicked into its int, which a click beside the rows
+ *     leaves alone);
  *   - a click (or, when switched on, a mouse move) inside an active escape
  *     area returns the area's code (the last defined area wins where areas
  *     overlap);
@@ -23,11 +24,12 @@
  *     the edit goes on;
  *   - a click outside the sheet returns the click-outside code when one is
  *     set, else it is ignored;
- *   - a key: Esc (27) returns the code of the sheet's first button whose
- *     face is SYMBOLIC_BREAK_RASTER, Enter (13) that of SYMBOLIC_OK_RASTER,
+ *   - a key: Esc returns the code of the sheet's first button whose
+ *     face is SYMBOLIC_BREAK_RASTER, Enter that of SYMBOLIC_OK_RASTER,
  *     when there is one; other keys are ignored;
  *   - the close request (and an empty queue) goes to the close handler
- *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE (32768).
+ *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE, unless the
+ *     handler says no, when the edit goes on.
  * The call-always function runs before every event; the call-sometimes
  * function runs after every event that returned no code, and a non-zero
  * result of it ends the edit with that result as the code.
@@ -112,7 +114,8 @@ int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int
 /* An on/off button bound to an int. */
 int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int a, int b,
                              const VEKRaster* on_face, const VEKRaster* off_face);
-/* A choice list bound to an int row; rows are appended with Fill_Stringlist_of_PS. */
+/* A choice list bound to an int row (a click sets it, see above); rows are
+ * appended with Fill_Stringlist_of_PS.  Returns its id. */
 int Add_Stringlist_to_PS(int x, int y, int active, int code, int width, int visible_rows, int n, int* row);
 /* Appends a row (at most 255 bytes kept).  Returns the row count, 0 for an unknown list. */
 int Fill_Stringlist_of_PS(int list_id, int colour, const char* text);

@@ -8,6 +8,7 @@
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/screen.h"
 #include "platform/sheets.h"
 
 class Sheets : public ::testing::Test {
@@ -191,6 +192,53 @@ TEST_F(Sheets, ScrollableAreaOriginIsClampedAndSlidersScroll)
     EXPECT_EQ(oy, 190 - 19);
     EXPECT_EQ(log.last_oy, 171);
     EXPECT_EQ(VEK_Scrollable_Area_Draw_Count(area), log.calls);
+}
+
+// A painter that adds to its own sheet and opens sheets of its own while it
+// runs (a help page, say): the sheet's element list and the stack grow under
+// the caller (one sheet to nine, so the storage moves), and the sheet being
+// drawn or edited must still be the right one.
+struct Opener {
+    int calls = 0;
+    int opens = 0;        // sheets to open at the next call
+    bool add_button = false;
+};
+
+static int Draw_And_Open(int, int, int, int, int, int, int, void* user)
+{
+    auto* o = static_cast<Opener*>(user);
+    ++o->calls;
+    if (o->add_button) Add_Single_Button_to_PS(460, 371, 1, 8, nullptr, nullptr, 0);
+    o->add_button = false;
+    for (; o->opens > 0; --o->opens) Define_Prop_Sheet(0, 0, 50, 50, 0, 0, "Hilfe", 0, 0);
+    return 0;
+}
+
+TEST_F(Sheets, PaintersMayGrowTheSheetAndTheStackWhileTheyRun)
+{
+    Opener o, quiet;
+    o.opens = 8;
+    o.add_button = true;
+    int area = Add_Scrollable_Area_to_PS(110, 110, 473, 300, 1, 0, 10, 10, Draw_And_Open, &o, 1);
+    Add_Scrollable_Area_to_PS(110, 320, 200, 360, 1, 0, 10, 10, Draw_And_Open, &quiet, 1);
+    EXPECT_EQ(Activate_Prop_Sheet(), 1);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 9);
+    EXPECT_EQ(quiet.calls, 1);
+    EXPECT_EQ(pxGetPixel(470, 380), BUTTON_CI);  // the painter's button is drawn too
+    while (VEK_Prop_Sheet_Count() > 1) Undefine_Prop_Sheet();
+
+    Resize_Origin_of_Scrollable_Area_PS(area, 300, 1000);
+    Set_Scrollable_Area_PS(area, 0, 100);
+    o.opens = 8;
+    VEK_Script_Move(200, 200);
+    VEK_Script_Wheel(1);  // up a tenth of 190: repaints, and the painter opens sheets
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 9);
+    int ox, oy;
+    Inquire_Scrollable_Area_PS(area, &ox, &oy);
+    EXPECT_EQ(oy, 100 - 19);
+    EXPECT_EQ(o.calls, 2);
+    EXPECT_EQ(quiet.calls, 1);  // not under the mouse
 }
 
 static int sometimes_calls = 0;
