@@ -34,6 +34,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/events.h"  /* VEK_CLOSE_CODE */
+
 /* ---- mouse state ---- */
 
 extern int M_XPOS, M_YPOS;       /* position on the screen */
@@ -106,7 +108,7 @@ enum {
     VEK_MSG_CLOSE = 0x08000000    /* the window's close request */
 };
 
-enum { VEK_MAX_TIMEOUT_MS = 60000, VEK_CLOSE_CODE = 32768 };
+enum { VEK_MAX_TIMEOUT_MS = 60000 };
 
 /* Event record.  The seventh word is the time-out in milliseconds. */
 struct VEKMessage {
