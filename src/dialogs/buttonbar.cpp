@@ -26,7 +26,7 @@ namespace {
 
 // Event mask of the loop: mouse moves and presses, with the record's
 // time-out so that a mouse at rest still produces events.
-const int BAR_EVENT_MASK = 0x40000022;
+const int BAR_EVENT_MASK = VEK_WAIT_BAR;
 const int BAR_EVENT_TIMEOUT_MS = 100;
 
 struct Saved_Rect {

@@ -17,13 +17,7 @@
  *   VEK_MASK_KEY         0x00010000  a key waits
  *   VEK_MASK_KEYMASK     0x00080000  the modifier keys changed
  *   VEK_MASK_TIMEOUT     0x40000000  the record's time-out applies
- * Read that way the program's masks say: hover wait 0x94022 = keys, wheel,
- * move, left down and modifier change (+0x8 when the right button ends it,
- * -0x10000 when no key does, +0x40000000 with its 100 ms time-out);
- * drop-down list 0x14022 = keys, wheel, move, left down; multi-line editor
- * 0x1400a = keys, wheel, right down, left down; its drag 0x40000021 = move
- * and left up every 50 ms; button bar 0x40000022 = move and left down every
- * 100 ms; 1 = wait for the left button to come up.
+ The masks the dialogs wait with are named below (VEK_WAIT_).
  * With the time-out bit the wait ends after `timeout` ms of virtual time
  * (bounded to VEK_MAX_TIMEOUT_MS) when the queue holds no event for it; it
  * reports a timer tick instead of a time-out while VEKSetTimer is on.
@@ -90,6 +84,25 @@ enum {
     VEK_MASK_FLUSH = VEK_MASK_LEFT_UP
 };
 
+/* The masks the program's dialogs wait with, named once for them and their
+ * tests. */
+enum {
+    /* a scroll area's hover wait: keys, wheel, moves, a left press and a
+     * modifier change; a dialog adds VEK_MASK_RIGHT_DOWN when the right
+     * button ends it, takes VEK_MASK_KEY away when no key does and adds
+     * VEK_MASK_TIMEOUT (100 ms) while a stop flag is watched */
+    VEK_WAIT_HOVER = VEK_MASK_KEY | VEK_MASK_KEYMASK | VEK_MASK_WHEEL | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN,
+    /* a drop-down list: keys, wheel, moves, a left press */
+    VEK_WAIT_LIST = VEK_MASK_KEY | VEK_MASK_WHEEL | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN,
+    /* the multi-line editor: keys, wheel, a press of either button */
+    VEK_WAIT_EDITOR = VEK_MASK_KEY | VEK_MASK_WHEEL | VEK_MASK_RIGHT_DOWN | VEK_MASK_LEFT_DOWN,
+    /* a held button (drag, scroll arrow): moves and the release, with the
+     * record's time-out */
+    VEK_WAIT_DRAG = VEK_MASK_TIMEOUT | VEK_MASK_MOVE | VEK_MASK_LEFT_UP,
+    /* the image button bar: moves and a left press, with the time-out */
+    VEK_WAIT_BAR = VEK_MASK_TIMEOUT | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN
+};
+
 /* What GetVEKMessage returns and stores in `event`: the mask bit of the
  * event that ended the wait, or one of the three without a bit. */
 enum {
@@ -148,8 +161,10 @@ int GetVEKMessage(int mask, VEKMessage* message);
  * value; VEK_MSG_CLOSE as GetVEKMessage does. */
 int Get_Mouse_Event(void);
 
-/* Forgets held buttons, the wheel turn, the modifier keys and the pending
- * scroll mode of the text editor; the mouse goes to (0, 0).  For tests. */
+/* Puts the input state back to the start of the process: no button held,
+ * no wheel turn, no modifier keys, no pending scroll mode of the text
+ * editor, no last edit key, the mouse at (0, 0) and free to go anywhere,
+ * wheel events on, the normal cursor, no menu shown.  For tests. */
 void VEK_Input_Reset(void);
 
 /* The waiting key or -1; the key is not taken. */

@@ -251,6 +251,15 @@ void Exit_Prop_Sheets(void)
     call_sometimes = nullptr;
 }
 
+void VEK_Reset_Prop_Sheets(void)
+{
+    Exit_Prop_Sheets();
+    base_set = false;
+    call_always = nullptr;
+    call_always_on = 0;
+    last_help.clear();
+}
+
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
 {
     screen_base = rect_of(x1, y1, x2, y2);

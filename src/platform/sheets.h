@@ -59,6 +59,10 @@ typedef int (*VEKScrollDrawFct)(int x1, int y1, int x2, int y2, int ox, int oy, 
 void Init_Prop_Sheets(void);
 /* Removes every sheet.  Never fails. */
 void Exit_Prop_Sheets(void);
+/* As at the start of the process: no sheets, the whole screen as base, no
+ * call-always or call-sometimes function, no help topic.  Element ids go on
+ * counting (they stay unique for the process).  For tests. */
+void VEK_Reset_Prop_Sheets(void);
 /* The rectangle sheets are kept in (default: the whole screen). */
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2);
 /* The next sheet defined has no frame. */

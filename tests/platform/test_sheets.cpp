@@ -13,20 +13,11 @@
 
 class Sheets : public ::testing::Test {
 protected:
+    // The rest of the start state comes from the reset before each test.
     void SetUp() override
     {
-        VEK_Script_Clear();
-        VEK_Input_Reset();
         Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
-        Init_Prop_Sheets();
-        VEKSetCloseFct(nullptr);
         Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Ausdrucksteuerung", 10, 1);
-    }
-    void TearDown() override
-    {
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
-        VEKSetCloseFct(nullptr);
     }
 };
 
