@@ -99,7 +99,7 @@ void Show_Tool_Tip_Box(const char *tip) {
     if (!tip) return;
     Hide_Tool_Tip_Box();
     if (tip_white < 0) tip_white = Nearest_RGB_Color(255, 255, 255);
-    Pop_RFont(0x1000);
+    Pop_RFont(RFONT_NORMAL);
     int widest = 0;
     int lines = 0;
     for (const char *p = tip;; ++lines) {

@@ -34,6 +34,12 @@ typedef void *(*Value_Check_Function)(void *value);
 // Painter of a user-drawn item: the screen rectangle and the user value.
 typedef void (*Area_Draw_Function)(int x1, int y1, int x2, int y2, int user_value);
 
+// Style flags a font word of an item may carry above the font's own bits.
+constexpr int AREA_FONT_BOLD = 0x10000;
+constexpr int AREA_FONT_SOFT_SHADOW = 0x20000;
+constexpr int AREA_FONT_FAINT_SHADOW = 0x40000;
+constexpr int AREA_FONT_STYLES = AREA_FONT_BOLD | AREA_FONT_SOFT_SHADOW | AREA_FONT_FAINT_SHADOW;
+
 // One entry of a choice list; the array is the caller's.
 struct Choice_List_Entry {
     int colour;
@@ -103,7 +109,7 @@ struct Edit_Field_State {
     int line_count;
     int reserved[2];
     int x1, y1, x2, y2;  // screen rectangle while editing
-    int font;            // default 0x1003
+    int font;            // default RFONT_EDITOR
     int background;
     int text_colour;
     int max_length;
@@ -227,9 +233,9 @@ void Reset_Scrollable_Area_Settings(void);
 // content extent (never lowers it).  Texts are copied; bound variables,
 // enable flags, choice entries, masks and edit buffers are the caller's and
 // must outlive the items (enable flags are read at every repaint).  Font
-// words may carry the style flags 0x10000 (bold), and for plain texts
-// 0x20000 and 0x40000 (soft and faint shadow).  The setters change the last
-// added item and ignore one of another kind.
+// words may carry the style flags AREA_FONT_BOLD, and for plain texts
+// AREA_FONT_SOFT_SHADOW and AREA_FONT_FAINT_SHADOW.  The setters change the
+// last added item and ignore one of another kind.
 
 Scrollable_Area_Item *Append_Scrollable_Area_Item(Scrollable_View_Area *area);
 void Add_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font, int colour,

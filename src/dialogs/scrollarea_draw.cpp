@@ -164,14 +164,14 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         Pop_RFont(it->font);
         pxFgc(it->colour);
         int rot = it->y2;
-        pxBTxt(x, y, x, y, it->text, -1, 0x80 | 1 | rot);
+        pxBTxt(x, y, x, y, it->text, -1, PX_ALIGN_BASELINE | PX_ALIGN_LEFT | rot);
         if (it->x2 == 1) {
             int bx = x, by = y;
-            if (rot == 512) bx = x - 1;
-            else if (rot == 1024) by = y + 1;
-            else if (rot == 256) by = y - 1;
+            if (rot == PX_TURN_180) bx = x - 1;
+            else if (rot == PX_TURN_270) by = y + 1;
+            else if (rot == PX_TURN_90) by = y - 1;
             else bx = x + 1;
-            pxBTxt(bx, by, bx, by, it->text, -1, 0x80 | 1 | rot);
+            pxBTxt(bx, by, bx, by, it->text, -1, PX_ALIGN_BASELINE | PX_ALIGN_LEFT | rot);
         }
         Push_RFont();
         break;
@@ -214,7 +214,7 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         w = Even_Width(w);
         Draw_Field_Box(x, y, w, 0, enabled);
         if (!enabled && it->text2) {
-            Pop_RFont(0x1000);
+            Pop_RFont(RFONT_NORMAL);
             pxFgc(it->colour);
             pxText(x, y, it->text2, -1);
             Push_RFont();
@@ -524,7 +524,7 @@ void Show_Tool_Tip(const char *text) {
     if (!text) return;
     Make_Colours();
     Hide_Tool_Tip();
-    Pop_RFont(0x1000);
+    Pop_RFont(RFONT_NORMAL);
     std::vector<std::string> lines;
     std::string cur;
     for (const char *p = text; *p; p++) {

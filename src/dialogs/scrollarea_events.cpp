@@ -27,11 +27,6 @@
 
 namespace {
 
-const int kEsc = 0x1b, kEnter = 0x0d, kF1 = 0x13b;
-const int kUp = 0x148, kDown = 0x150, kLeft = 0x14b, kRight = 0x14d, kPgUp = 0x149,
-          kPgDn = 0x151, kHome = 0x147, kEnd = 0x14f, kCtrlHome = 0x177, kCtrlEnd = 0x175,
-          kDelete = 0x153;
-
 // The area's screen rectangle and scroll origin as the library has them.
 struct Frame {
     int x1, y1, x2, y2, sx, sy;
@@ -70,7 +65,7 @@ int Any_Short_Key_Switch(void) {
 bool Is_Short_Key(int key) {
     int b, o, h, j;
     Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
-    return (key == kEsc && b) || (key == kEnter && o) || (key == kF1 && h);
+    return (key == VEK_KEY_ESC && b) || (key == VEK_KEY_ENTER && o) || (key == VEK_KEY_F1 && h);
 }
 
 // ---- hover wait -----------------------------------------------------------
@@ -101,7 +96,7 @@ bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     }
     if (!Inside(M_XPOS, M_YPOS, rx1, ry1, rx2, ry2)) return true;
     if (ev == VEK_MSG_WHEEL) return true;
-    if (getkeymask() == 1) return true;
+    if (getkeymask() == VEK_KEYMASK_SHIFT) return true;
     int key = hitkey();
     if (a->keys_end_hover && key != -1) return true;
     if (a->right_button_ends_hover && M_RIGHT) return true;
@@ -127,10 +122,10 @@ void Hover_Wait(Scrollable_View_Area *a) {
     VEKMessage m;
     InitVEKMessage(&m);
     if (a->stop_flag) m.timeout = 100;
-    int mask = 0x94022;
-    if (a->right_button_ends_hover) mask += 0x8;
-    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask -= 0x10000;
-    if (a->stop_flag) mask += 0x40000000;
+    int mask = VEK_WAIT_HOVER;
+    if (a->right_button_ends_hover) mask |= VEK_MASK_RIGHT_DOWN;
+    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask &= ~VEK_MASK_KEY;
+    if (a->stop_flag) mask |= VEK_MASK_TIMEOUT;
     for (;;) {
         int ev = GetVEKMessage(mask, &m);
         Frame f = Screen_Frame(a);
@@ -220,7 +215,7 @@ void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
         g.first = std::clamp(g.first + step, 0, range);
         repaint();
         while (M_LEFT) {
-            int ev = GetVEKMessage(0x40000021, &m);
+            int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
             if (ev == VEK_MSG_CLOSE) break;
             if (arrow && M_LEFT && (ev == VEK_MSG_TIMEOUT || ev == VEK_MSG_TIMER)) {
                 g.first = std::clamp(g.first + step, 0, range);
@@ -232,7 +227,7 @@ void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
     int grab = M_YPOS - top;
     int span = g.y2 - g.y1 - 30 - (bottom - top);
     while (M_LEFT) {
-        int ev = GetVEKMessage(0x40000021, &m);
+        int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
         if (ev == VEK_MSG_CLOSE) break;
         if (ev == VEK_MSG_MOVE && span > 0) {
             int at = std::clamp(M_YPOS - grab - (g.y1 + 15), 0, span);
@@ -293,7 +288,7 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     while (!done) {
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(0x14022, &m);
+        int ev = GetVEKMessage(VEK_WAIT_LIST, &m);
         switch (ev) {
         case VEK_MSG_MOVE: {
             int i = (M_YPOS - g.y1 - 3) / row;
@@ -307,11 +302,11 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
             break;
         case VEK_MSG_KEY: {
             int k = getkey();
-            if (k == kUp || k == kDown) {
-                current = std::clamp(current + (k == kUp ? -1 : 1), 0, count - 1);
+            if (k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
+                current = std::clamp(current + (k == VEK_KEY_UP ? -1 : 1), 0, count - 1);
                 if (current < g.first) g.first = current;
                 if (current >= g.first + g.rows_shown) g.first = current - g.rows_shown + 1;
-            } else if (k == kEnter) {
+            } else if (k == VEK_KEY_ENTER) {
                 *selected = current;
                 result = 1;
                 done = true;
@@ -519,7 +514,7 @@ void Drag_Select(Edit_Field_State *st) {
     InitVEKMessage(&m);
     m.timeout = 50;
     while (M_LEFT) {
-        int ev = GetVEKMessage(0x40000021, &m);
+        int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
         if (ev == VEK_MSG_CLOSE || !M_LEFT) break;
         if (!dragging && std::abs(M_XPOS - px) <= 5 && std::abs(M_YPOS - py) <= 5) continue;
         dragging = true;
@@ -555,11 +550,11 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
     Place_Cursor_From_Mouse(st);
     Draw_Edit_Field_Caret(st);
     Draw_Edit_Field_Indicators(st);
-    GetVEKMessage(1, nullptr);
+    GetVEKMessage(VEK_MASK_LEFT_UP, nullptr);
     for (;;) {
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(0x1400a, &m);
+        int ev = GetVEKMessage(VEK_WAIT_EDITOR, &m);
         if (ev == VEK_MSG_CLOSE) break;  // the user went away: as a click outside
         if (ev == VEK_MSG_WHEEL || M_SCROLL) {
             int w = M_SCROLL ? M_SCROLL : m.wheel;
@@ -585,44 +580,44 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
             int k = getkey();
             char *tail_end = st->text + st->length;
             switch (k) {
-            case 3:
-            case 0x18:
+            case VEK_KEY_CTRL_C:
+            case VEK_KEY_CTRL_X:
                 if (st->selection_start && st->selection_end &&
                     st->selection_start < st->selection_end) {
                     std::string copy(st->selection_start, st->selection_end);
                     VEKSetClipboardText(copy.c_str(), 0);
-                    if (k == 0x18) Delete_Selection(st);
+                    if (k == VEK_KEY_CTRL_X) Delete_Selection(st);
                 }
                 break;
-            case 0x16: {
+            case VEK_KEY_CTRL_V: {
                 Delete_Selection(st);
                 std::vector<char> buf(5001, 0);
                 int n = VEKGetClipboardText(buf.data(), 5000);
                 for (int i = 0; i < n && st->length < st->max_length; i++) Insert_Char(st, buf[i]);
                 break;
             }
-            case 1:
+            case VEK_KEY_CTRL_A:
                 st->selection_start = st->text;
                 st->selection_end = tail_end;
                 st->cursor = tail_end;
                 break;
-            case kLeft: Clear_Edit_Field_Selection(st); if (st->cursor > st->text) st->cursor--; break;
-            case kRight: Clear_Edit_Field_Selection(st); if (st->cursor < tail_end) st->cursor++; break;
-            case kUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -1); break;
-            case kDown: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
-            case kPgUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
-            case kPgDn: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
-            case kHome:
-            case kEnd: {
+            case VEK_KEY_LEFT: Clear_Edit_Field_Selection(st); if (st->cursor > st->text) st->cursor--; break;
+            case VEK_KEY_RIGHT: Clear_Edit_Field_Selection(st); if (st->cursor < tail_end) st->cursor++; break;
+            case VEK_KEY_UP: Clear_Edit_Field_Selection(st); Move_Lines(st, -1); break;
+            case VEK_KEY_DOWN: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
+            case VEK_KEY_PGUP: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
+            case VEK_KEY_PGDN: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
+            case VEK_KEY_HOME:
+            case VEK_KEY_END: {
                 Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
                 int line = Edit_Field_Cursor_Line(st);
-                if (k == kHome) st->cursor = st->lines[line];
+                if (k == VEK_KEY_HOME) st->cursor = st->lines[line];
                 else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
                 break;
             }
-            case kCtrlHome: st->cursor = st->text; break;
-            case kCtrlEnd: st->cursor = tail_end; break;
-            case 8:
+            case VEK_KEY_CTRL_HOME: st->cursor = st->text; break;
+            case VEK_KEY_CTRL_END: st->cursor = tail_end; break;
+            case VEK_KEY_BACKSPACE:
                 if (st->selection_start && st->selection_start < st->selection_end) {
                     Delete_Selection(st);
                 } else if (st->cursor > st->text) {
@@ -631,7 +626,7 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
                     st->length--;
                 }
                 break;
-            case kDelete:
+            case VEK_KEY_DELETE:
                 if (st->selection_start && st->selection_start < st->selection_end) {
                     Delete_Selection(st);
                 } else if (st->cursor < tail_end) {
@@ -640,7 +635,7 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
                 }
                 break;
             default:
-                if (k == kEnter) Insert_Char(st, '\n');
+                if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
                 else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
                 break;
             }
@@ -752,7 +747,7 @@ int Edit_Scrollable_View_Area(int slot) {
     Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return 0;
     if (!M_LEFT) Hover_Wait(a);
-    if (getkeymask() == 1) return 0;
+    if (getkeymask() == VEK_KEYMASK_SHIFT) return 0;
     if (!M_LEFT) {
         if (!Any_Short_Key_Switch()) return 0;
         int key = hitkey();
@@ -761,13 +756,13 @@ int Edit_Scrollable_View_Area(int slot) {
         Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
         int value = 0;
         int *target = nullptr;
-        if (key == kEsc && b) {
+        if (key == VEK_KEY_ESC && b) {
             value = a->break_value;
             target = a->break_target;
-        } else if (key == kEnter && o) {
+        } else if (key == VEK_KEY_ENTER && o) {
             value = a->ok_value;
             target = a->ok_target;
-        } else if (key == kF1 && h) {
+        } else if (key == VEK_KEY_F1 && h) {
             value = a->help_value;
             target = a->help_target;
         }

@@ -29,6 +29,8 @@ namespace {
 
 const char *const DEFAULT_COLUMN_FORMAT = "%14.8f";
 const int CURSOR_HAND = 18;
+// Font word of the row buttons' tool tips: faintly shadowed.
+const int TOOL_TIP_FONT = AREA_FONT_FAINT_SHADOW | 0x1006;
 
 // Tree-view pictures of the row and column icons.
 enum {
@@ -374,7 +376,7 @@ void Fill_Table_Area(int t) {
             Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DELETE, x1, y1, x1 + 14, y1 + 16, 0);
             Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 14, y1 + 16, k, &s->delete_request);
             Set_Click_Area_Mode(area, CURSOR_HAND);
-            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, 0x41006, BLACK_CI, 0);
+            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
         }
         if (dup.set) {
             int x1 = s->x + dup.dx, y1 = y + dup.dy;
@@ -387,13 +389,13 @@ void Fill_Table_Area(int t) {
                 Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 18, y1 + 16, k,
                                                   &s->duplicate_request);
                 Set_Click_Area_Mode(area, CURSOR_HAND);
-                Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", 0x41006, BLACK_CI, 0);
+                Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", TOOL_TIP_FONT, BLACK_CI, 0);
             }
         }
         if (num.set) {
             char text[16];
             std::snprintf(text, sizeof text, "%d:", k);
-            Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, 0x1000, number_grey,
+            Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, RFONT_NORMAL, number_grey,
                                         1);
         }
     }
@@ -404,7 +406,7 @@ void Fill_Table_Area(int t) {
         Add_Tree_View_Image_to_Scrollable_Area(area, ICON_APPEND, x1, y1, x1 + 35, y1 + 16, 0);
         Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 35, y1 + 16, 1, &s->append_request);
         Set_Click_Area_Mode(area, CURSOR_HAND);
-        Set_Tool_Tip_of_Last_Click_Area(area, "neue Zeile anfügen"_cp, 0x41006, BLACK_CI, 0);
+        Set_Tool_Tip_of_Last_Click_Area(area, "neue Zeile anfügen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
     }
     int n = 1;
     for (Sheet_Table_Column *c = s->first_column; c; c = c->next, ++n) {
@@ -618,15 +620,15 @@ int Fill_Table_Column(void) {
     int buffer = pxBuff(-1);
     Activate_Prop_Sheet();
     pxBuff(buffer);
-    Draw_Label(x1 + 21, y1 + 60, "anwenden auf", 0x1000);
-    Draw_Label(x1 + 128, y1 + 61, "gesamte Spalte", 0x1000);
-    Draw_Label(x1 + 128, y1 + 78, "Zeilenausschnitt", 0x1000);
-    Draw_Label(x1 + 21, y1 + 104, "erste Zeile", 0x1000);
-    Draw_Label(x1 + 168, y1 + 104, "letzte Zeile", 0x1000);
-    Draw_Label(x1 + 21, y1 + 141, "Startwert", 0x1000);
-    Draw_Label(x1 + 22, y1 + 153, "(für erste Zeile)"_cp, 0x1002);
-    Draw_Label(x1 + 21, y1 + 173, "Inkrement", 0x1000);
-    Draw_Label(x1 + 22, y1 + 185, "(Zuwachs für jede weitere Zeile)"_cp, 0x1002);
+    Draw_Label(x1 + 21, y1 + 60, "anwenden auf", RFONT_NORMAL);
+    Draw_Label(x1 + 128, y1 + 61, "gesamte Spalte", RFONT_NORMAL);
+    Draw_Label(x1 + 128, y1 + 78, "Zeilenausschnitt", RFONT_NORMAL);
+    Draw_Label(x1 + 21, y1 + 104, "erste Zeile", RFONT_NORMAL);
+    Draw_Label(x1 + 168, y1 + 104, "letzte Zeile", RFONT_NORMAL);
+    Draw_Label(x1 + 21, y1 + 141, "Startwert", RFONT_NORMAL);
+    Draw_Label(x1 + 22, y1 + 153, "(für erste Zeile)"_cp, RFONT_SMALL);
+    Draw_Label(x1 + 21, y1 + 173, "Inkrement", RFONT_NORMAL);
+    Draw_Label(x1 + 22, y1 + 185, "(Zuwachs für jede weitere Zeile)"_cp, RFONT_SMALL);
     msStCu(x1 + 27, y1 + 218);
 
     int code;

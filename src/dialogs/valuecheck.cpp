@@ -23,8 +23,8 @@
 #include "platform/screen.h"
 
 int Screen_Flag_On = 1, Screen_Flag_Off = 0;
-int Screen_Font_Normal = 0x1000, Screen_Font_Small = 0x1002, Screen_Font_Bold = 0x11000,
-    Screen_Font_Bold_Alt = 0x11001;
+int Screen_Font_Normal = RFONT_NORMAL, Screen_Font_Small = RFONT_SMALL,
+    Screen_Font_Bold = RFONT_NORMAL | AREA_FONT_BOLD, Screen_Font_Bold_Alt = RFONT_BOLD | AREA_FONT_BOLD;
 int Screen_Black, Screen_White, Screen_Grey130, Screen_Desktop_Colour, Screen_Desktop_Background,
     Screen_Grey192, Screen_Brown, Screen_Blue, Screen_Brown_2, Screen_Red, Screen_Green,
     Screen_Orange, Screen_Dark_Red, Screen_Rose, Screen_Light_Blue, Screen_Pale_Blue,
@@ -91,10 +91,10 @@ void Button(int slot, int x, int y, int *pressed, const char *label, bool show_l
 void Init_Screen_Colors(void) {
     Screen_Flag_On = 1;
     Screen_Flag_Off = 0;
-    Screen_Font_Normal = 0x1000;
-    Screen_Font_Small = 0x1002;
-    Screen_Font_Bold = 0x11000;
-    Screen_Font_Bold_Alt = 0x11001;
+    Screen_Font_Normal = RFONT_NORMAL;
+    Screen_Font_Small = RFONT_SMALL;
+    Screen_Font_Bold = RFONT_NORMAL | AREA_FONT_BOLD;
+    Screen_Font_Bold_Alt = RFONT_BOLD | AREA_FONT_BOLD;
     Screen_Black = Nearest_RGB_Color(0, 0, 0);
     Screen_White = Nearest_RGB_Color(255, 255, 255);
     Screen_Grey130 = Nearest_RGB_Color(130, 130, 130);

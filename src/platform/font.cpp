@@ -187,7 +187,7 @@ const RFontMetrics kFonts[4] = {
 
 enum { kStackSize = 64 };
 
-int current_font = 0x1000;
+int current_font = RFONT_NORMAL;
 int font_stack[kStackSize];
 int stack_depth = 0;  // may exceed kStackSize; entries beyond are not kept
 

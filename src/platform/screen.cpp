@@ -357,9 +357,9 @@ void Origin_From_Box(int rot, int bx, int by, int w, int a, int d, int *ox, int 
 }
 
 int Rotation_Of(int alignment) {
-    if (alignment & 0x100) return 90;
-    if (alignment & 0x200) return 180;
-    if (alignment & 0x400) return 270;
+    if (alignment & PX_TURN_90) return 90;
+    if (alignment & PX_TURN_180) return 180;
+    if (alignment & PX_TURN_270) return 270;
     return 0;
 }
 
@@ -367,15 +367,15 @@ int Rotation_Of(int alignment) {
 void Place_Box(int x1, int y1, int x2, int y2, int bw, int bh, int alignment, int *bx, int *by) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    switch (alignment & 3) {
-    case 1: *bx = x1; break;
-    case 3: *bx = x2 - bw + 1; break;
+    switch (alignment & PX_ALIGN_HORIZONTAL) {
+    case PX_ALIGN_LEFT: *bx = x1; break;
+    case PX_ALIGN_RIGHT: *bx = x2 - bw + 1; break;
     default: *bx = x1 + Floor_Div(x2 - x1 + 1 - bw, 2); break;
     }
-    switch (alignment & 0xC0) {
-    case 0x40: *by = y2 - bh + 1; break;
-    case 0x80: *by = y2 - bh + 1; break;
-    case 0xC0: *by = y1 + Floor_Div(y2 - y1 + 1 - bh, 2); break;
+    switch (alignment & PX_ALIGN_VERTICAL) {
+    case PX_ALIGN_BOTTOM: *by = y2 - bh + 1; break;
+    case PX_ALIGN_BASELINE: *by = y2 - bh + 1; break;
+    case PX_ALIGN_MIDDLE: *by = y1 + Floor_Div(y2 - y1 + 1 - bh, 2); break;
     default: *by = y1; break;
     }
 }
@@ -832,7 +832,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int al
     int bh = (rot == 90 || rot == 270) ? w : a + d;
     int bx, by;
     Place_Box(x1, y1, x2, y2, bw, bh, alignment, &bx, &by);
-    if ((alignment & 0xC0) == 0x80 && rot == 0) by = std::max(y1, y2) - a;  // baseline on y2
+    if ((alignment & PX_ALIGN_VERTICAL) == PX_ALIGN_BASELINE && rot == 0) by = std::max(y1, y2) - a;  // baseline on y2
     int ox, oy;
     Origin_From_Box(rot, bx, by, w, a, d, &ox, &oy);
     Raster_Text(ox, oy, text, n, rot, Resolve_Or_Black(S.fg));
@@ -883,14 +883,14 @@ void pxGBTt(int x1, int y1, int x2, int y2, const char *text, int length, int al
     // Anchor in the box, and the text's own offset from it (unrotated frame,
     // y down): the anchor's place on the text follows the same alignment.
     double ax, ay, ox, oy;
-    switch (alignment & 3) {
-    case 1: ax = x1; ox = 0; break;
-    case 3: ax = x2; ox = -w; break;
+    switch (alignment & PX_ALIGN_HORIZONTAL) {
+    case PX_ALIGN_LEFT: ax = x1; ox = 0; break;
+    case PX_ALIGN_RIGHT: ax = x2; ox = -w; break;
     default: ax = 0.5 * (x1 + x2); ox = -0.5 * w; break;
     }
-    switch (alignment & 0xC0) {
-    case 0x40: case 0x80: ay = y2; oy = -h; break;
-    case 0xC0: ay = 0.5 * (y1 + y2); oy = -0.5 * h; break;
+    switch (alignment & PX_ALIGN_VERTICAL) {
+    case PX_ALIGN_BOTTOM: case PX_ALIGN_BASELINE: ay = y2; oy = -h; break;
+    case PX_ALIGN_MIDDLE: ay = 0.5 * (y1 + y2); oy = -0.5 * h; break;
     default: ay = y1; oy = 0; break;
     }
     double cw = 0.6 * S.char_height * S.expansion;

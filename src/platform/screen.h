@@ -147,13 +147,25 @@ void pxMask(int x, int y, const int *mask);
 // Text whose first character cell starts at x, baseline y.
 void pxText(int x, int y, const char *text, int length);
 
-// Text placed in the box (x1, y1)-(x2, y2) by the alignment code:
-//   bits 0-1  horizontal: 1 left, 3 right, 0 or 2 centred;
-//   bits 6-7  vertical: 0 top, 0x40 bottom (the cell's bottom row on y2),
-//             0x80 baseline on y2, 0xC0 centred;
-//   0x100, 0x200, 0x400  rotation by 90, 180, 270 degrees (counter-clockwise).
-// The other bits are accepted and ignored (17, 192, 209, 210 are the codes the
-// dialogs use).
+// Alignment codes of pxBTxt and pxGBTt: one horizontal and one vertical
+// choice, and at most one rotation (counter-clockwise).  The other bits are
+// accepted and ignored (17, 192, 209, 210 are the codes the dialogs use).
+enum {
+    PX_ALIGN_HORIZONTAL = 0x03,  // the bits of the horizontal choice:
+    PX_ALIGN_CENTRE = 0x00,      //   centred (so is 2)
+    PX_ALIGN_LEFT = 0x01,
+    PX_ALIGN_RIGHT = 0x03,
+    PX_ALIGN_VERTICAL = 0xC0,    // the bits of the vertical choice:
+    PX_ALIGN_TOP = 0x00,
+    PX_ALIGN_BOTTOM = 0x40,      //   the cell's bottom row on y2
+    PX_ALIGN_BASELINE = 0x80,    //   the baseline on y2
+    PX_ALIGN_MIDDLE = 0xC0,      //   centred
+    PX_TURN_90 = 0x100,
+    PX_TURN_180 = 0x200,
+    PX_TURN_270 = 0x400
+};
+
+// Text placed in the box (x1, y1)-(x2, y2) by the alignment code.
 void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int alignment);
 
 // Text turned by 90 degrees (reading upwards) from (x, y) when direction is

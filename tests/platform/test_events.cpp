@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/input.h"
 #include "support/testutil.h"
 
 using testutil::ScopedEnv;
@@ -110,7 +111,7 @@ TEST(Events, ScriptFileFillsTheQueueOrIsRefusedAtItsFirstBadLine)
     for (const Case& c : cases) {
         testutil::Write_File(t.file("run.vks"), c.bytes);
         VEK_Script_Clear();
-        VEK_Script_Key(13);  // already waiting: kept, and nothing joins it on a refusal
+        VEK_Script_Key(VEK_KEY_ENTER);  // already waiting: kept, and nothing joins it on a refusal
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(VEK_Script_Load_File(t.file("run.vks").c_str()), c.result) << c.bytes;
         std::string err = ::testing::internal::GetCapturedStderr();

@@ -30,9 +30,9 @@ TEST_F(Sheets, ButtonClickReturnsItsCodeAndMissesAreIgnored)
     VEK_Script_Click(300, 200);  // nothing there
     VEK_Script_Click(470, 380);
     EXPECT_EQ(Edit_Prop_Sheet(), 8);
-    VEK_Script_Key(27);
+    VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_Prop_Sheet(), 9);
-    VEK_Script_Key(13);
+    VEK_Script_Key(VEK_KEY_ENTER);
     EXPECT_EQ(Edit_Prop_Sheet(), 8);
     Change_Activity_PS(ok, -1);
     EXPECT_EQ(ActivState_of_Button_PS(ok), -1);
