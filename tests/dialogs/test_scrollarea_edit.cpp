@@ -10,6 +10,7 @@
 #include "area_session.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
+#include "platform/font.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/input.h"

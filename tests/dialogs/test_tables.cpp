@@ -14,6 +14,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
 #include "dialogs/valuecheck.h"
+#include "platform/font.h"
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/screen.h"
