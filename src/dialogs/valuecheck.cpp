@@ -10,6 +10,7 @@
 // the int that a click area stores.
 #include "dialogs/valuecheck.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -62,6 +63,7 @@ int Identity(const int *pressed) {
 // Reports a click that the last event stored into the latch by setting
 // *pressed to value.
 void Take_Latch(int kind, int id, int *pressed, int value = 1) {
+    assert(kind >= 0 && kind < kLatchKinds);
     if (latch[kind] == id) {
         latch[kind] = 0;
         if (pressed) *pressed = value;
