@@ -28,7 +28,6 @@ namespace {
 #define TABLE_FREE(p) Mem_Free(__FILE__, __LINE__, "null", (p))
 
 const char *const DEFAULT_COLUMN_FORMAT = "%14.8f";
-const int CURSOR_HAND = 18;
 // Font word of the row buttons' tool tips: faintly shadowed.
 const int TOOL_TIP_FONT = AREA_FONT_FAINT_SHADOW | 0x1006;
 
@@ -375,7 +374,7 @@ void Fill_Table_Area(int t) {
             int x1 = s->x + del.dx, y1 = y + del.dy;
             Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DELETE, x1, y1, x1 + 14, y1 + 16, 0);
             Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 14, y1 + 16, k, &s->delete_request);
-            Set_Click_Area_Mode(area, CURSOR_HAND);
+            Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
             Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
         }
         if (dup.set) {
@@ -388,7 +387,7 @@ void Fill_Table_Area(int t) {
                                                        y1 + 16, 0);
                 Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 18, y1 + 16, k,
                                                   &s->duplicate_request);
-                Set_Click_Area_Mode(area, CURSOR_HAND);
+                Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
                 Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", TOOL_TIP_FONT, BLACK_CI, 0);
             }
         }
@@ -405,7 +404,7 @@ void Fill_Table_Area(int t) {
         int x1 = s->x + app.dx, y1 = y + app.dy;
         Add_Tree_View_Image_to_Scrollable_Area(area, ICON_APPEND, x1, y1, x1 + 35, y1 + 16, 0);
         Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 35, y1 + 16, 1, &s->append_request);
-        Set_Click_Area_Mode(area, CURSOR_HAND);
+        Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
         Set_Tool_Tip_of_Last_Click_Area(area, "neue Zeile anfügen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
     }
     int n = 1;
@@ -414,7 +413,7 @@ void Fill_Table_Area(int t) {
                                                c->y + 8, 0);
         Add_Click_Area_to_Scrollable_Area(area, c->x - 14, c->y - 8, c->x + 14, c->y + 8, n,
                                           &s->clicked_column);
-        Set_Click_Area_Mode(area, CURSOR_HAND);
+        Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
     }
 }
 

@@ -84,7 +84,7 @@ void Button(int slot, int x, int y, int *pressed, const char *label, bool show_l
         x2 += 6 * static_cast<int>(std::strlen(label));
     }
     Add_Click_Area_to_Scrollable_Area(slot, x - 20, y - 9, x2, y + 4, id, &latch[kind]);
-    Set_Click_Area_Mode(slot, 18);
+    Set_Click_Area_Mode(slot, VEK_CURSOR_HAND);
     if (has_label) Set_Tool_Tip_of_Last_Click_Area(slot, label, Screen_Font_Normal, Screen_Black, 0);
 }
 
@@ -185,7 +185,7 @@ void Add_Latched_Click_Area(int slot, int x1, int y1, int x2, int y2, int *press
     Take_Latch(kClick, id, pressed);
     Add_Click_Area_to_Scrollable_Area(slot, x1, y1, x2, y2, id, &latch[kClick]);
     if (tool_tip && *tool_tip) {
-        Set_Click_Area_Mode(slot, 18);
+        Set_Click_Area_Mode(slot, VEK_CURSOR_HAND);
         Set_Tool_Tip_of_Last_Click_Area(slot, tool_tip, Screen_Font_Normal, Screen_Black, 0);
     }
 }
@@ -235,11 +235,11 @@ void Draw_Framed_Text_Field(int x1, int y1, int x2, int y2, const char *text, in
         Draw_Funny_Area_to_PS(look, x1, y1, x2, y2, 0);
         inset = look <= 2 ? 1 : 2;
     }
-    if (fill_colour != -10000) {
+    if (fill_colour != DRAW_NO_COLOUR) {
         pxFgc(fill_colour);
         pxRect(x1 + inset, y1 + inset, x2 - inset, y2 - inset);
     }
-    if (text && text_colour != -10000) {
+    if (text && text_colour != DRAW_NO_COLOUR) {
         if (font >= 0) Pop_RFont(font);
         pxFgc(text_colour);
         int tx1 = look > 0 ? x1 + inset + 3 : x1, tx2 = look > 0 ? x2 - 1 - inset : x2;

@@ -196,7 +196,9 @@ void Push_Mouse_Move_Restriction(void);
 /* The current restriction rectangle. */
 void Inquire_Mouse_Move_Restriction(int* x1, int* y1, int* x2, int* y2);
 
-/* Cursor shape (0 normal, 6 busy, ...). */
+/* Cursor shapes the program asks for (other numbers are kept as given). */
+enum { VEK_CURSOR_NORMAL = 0, VEK_CURSOR_BUSY = 6, VEK_CURSOR_HAND = 18 };
+/* Sets the cursor shape; currentMouseCursor gives it back. */
 void setMouseCursor(int shape);
 int currentMouseCursor(void);
 

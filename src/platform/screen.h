@@ -33,8 +33,10 @@
 // The screen is made on first use by any call, so calling this is optional.
 void pxInitScreen(int width, int height);
 
-int pxScreenWidth(void);   // NPIXEL_X
-int pxScreenHeight(void);  // NPIXEL_Y
+// The screen's size in pixels (NPIXEL_X, NPIXEL_Y); the screen is made first
+// when there is none.
+int pxScreenWidth(void);
+int pxScreenHeight(void);
 #define NPIXEL_X (pxScreenWidth())
 #define NPIXEL_Y (pxScreenHeight())
 
@@ -116,6 +118,7 @@ void pxFlsh(void);
 // ---------------------------------------------------------------------------
 // Primitives.
 
+// One pixel in the current colour.
 void pxDot(int x, int y);
 // Line from (x1, y1) to (x2, y2), both ends drawn, in the dash style.
 void pxLine(int x1, int y1, int x2, int y2);

@@ -85,6 +85,7 @@ int VEK_Prop_Sheet_Count(void);
  * unless set with VEK_Set_Prop_Sheet_Displacement). */
 void Prop_Sheet_Displacement(int* dx, int* dy);
 void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
+/* Moves the top sheet as the user would (for tests); nothing without one. */
 void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
 /* Floats of the top sheet take typed values at once. */
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
@@ -151,6 +152,7 @@ int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int active, int a,
 /* A slider at the right (V) or bottom (H) edge of the area; returns its id. */
 int Add_VSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
 int Add_HSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
+/* Scroll speed of a slider; headless there is no dragging, so nothing. */
 void Set_VSlider_Speed(int slider, double a, double b);
 void Set_HSlider_Speed(int slider, double a, double b);
 /* The size of the area's content (the scroll origin is clamped to it). */
@@ -159,15 +161,22 @@ void Resize_Origin_of_Scrollable_Area_PS(int id, int width, int height);
 void Set_Scrollable_Area_PS(int id, int ox, int oy);
 /* Reads the scroll origin; unknown ids give 0, 0. */
 void Inquire_Scrollable_Area_PS(int id, int* ox, int* oy);
+/* Moves the area to the rectangle and clamps its origin again; its sliders
+ * stay where they are.  Unknown ids are ignored. */
 void Reshape_Scrollable_Area_PS(int id, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
+/* Whether the area's frame is drawn; kept, nothing is drawn headless. */
 void Set_Scrollable_Area_PS_Frameflag(int id, int flag);
 /* Number of times the area's draw callback has run. */
 int VEK_Scrollable_Area_Draw_Count(int id);
 
 /* ---- call-always and call-sometimes functions ---- */
 
+/* The function run before every event of an edit while it is switched on
+ * (null: none); the switch starts off. */
 void Define_Call_Allways_Function(void (*function)(void));
 void Activate_Call_Allways_Function(int on);
+/* The function run after every event that returned no code; its non-zero
+ * result ends the edit as the code (null: none).  Exit_Prop_Sheets removes it. */
 void Set_CallSometimesFunc_to_PS(int (*function)(void));
 
 /* ---- the edit ---- */

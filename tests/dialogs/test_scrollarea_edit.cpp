@@ -205,7 +205,7 @@ TEST(ValueCheck, FramedTextFieldAndClock) {
     pxFgc(GREEN_CI);
     pxRect(0, 0, 199, 99);
     pxFgc(RED_CI);
-    Draw_Framed_Text_Field(10, 10, 100, 30, "Text", 209, 0, RFONT_NORMAL, BLACK_CI, -10000);
+    Draw_Framed_Text_Field(10, 10, 100, 30, "Text", 209, 0, RFONT_NORMAL, BLACK_CI, DRAW_NO_COLOUR);
     EXPECT_EQ(pxGetPixel(50, 12), GREEN_CI);  // no fill: background as it was
     bool ink = false;
     for (int y = 10; y <= 30; y++)
