@@ -344,7 +344,7 @@ void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, in
     int fg = pxQFgc();
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
-    int buffer = pxBuff(-1);
+    int buffer = pxBuff(PX_BUFFER_QUERY);
     if (area->frame) Draw_Funny_Area_to_PS(4, x1 - 2, y1 - 2, x2 + 2, y2 + 2, 0);
     pxView(x1, y1, x2, y2);
     pxFgc(area->background);

@@ -616,7 +616,7 @@ int Fill_Table_Column(void) {
     Add_Single_Button_to_PS(x1 + 285, y1 + 210, 1, 1, nullptr, SYMBOLIC_OK_RASTER, 0);
     Set_Prop_Sheet_Edit_Float_Auto_Mode();
 
-    int buffer = pxBuff(-1);
+    int buffer = pxBuff(PX_BUFFER_QUERY);
     Activate_Prop_Sheet();
     pxBuff(buffer);
     Draw_Label(x1 + 21, y1 + 60, "anwenden auf", RFONT_NORMAL);

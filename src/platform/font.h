@@ -28,6 +28,7 @@ constexpr int RFONT_SMALL = 0x1002;
 constexpr int RFONT_EDITOR = 0x1003;
 constexpr int RFONT_WORD_FLAG = 0x1000;  // marks a font word; without it the number is the font
 constexpr int RFONT_WORD_BITS = 0xFFFF;
+constexpr int RFONT_NUMBER_BITS = 0xFF;  // the font number: the low byte of a font word
 
 // Metrics of one raster font.
 struct RFontMetrics {

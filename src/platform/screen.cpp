@@ -96,7 +96,7 @@ struct Screen {
     int dash_style = 0;
     uint32_t dash_pattern = 0xFFFFFFFFu;
     unsigned dash_phase = 0;
-    int bop = 0;
+    int bop = PX_OP_COPY;
     int fill_style = 0;
     int fill_pattern[16] = {};
     int buffer = 0;
@@ -195,7 +195,7 @@ int Floor_Div(int a, int b) {
 void Plot(int x, int y, int c) {
     if (x < S.vx1 || x > S.vx2 || y < S.vy1 || y > S.vy2) return;
     int &p = S.pixels[static_cast<size_t>(y) * S.width + x];
-    if (S.bop == 3) p ^= c;
+    if (S.bop == PX_OP_XOR) p ^= c;
     else p = c;
 }
 
@@ -318,7 +318,7 @@ void Fill_Polygon(int n, const int *xs, const int *ys, int c) {
 // rotated by rot (0, 90, 180, 270 counter-clockwise).
 void Raster_Text(int x, int y, const char *text, size_t n, int rot, int c) {
     const RFontMetrics *m = RFont_Metrics(pxQFnt());
-    bool bold = (pxQFnt() & 0xFF) == 1;
+    bool bold = (pxQFnt() & RFONT_NUMBER_BITS) == (RFONT_BOLD & RFONT_NUMBER_BITS);
     int advance = m->width + m->space;
     for (size_t i = 0; i < n; i++) {
         const unsigned char *g = RFont_Glyph(static_cast<unsigned char>(text[i]));
@@ -550,7 +550,7 @@ int Draw_Bitmap(const char *file, int sx1, int sy1, int sx2, int sy2, int x1, in
     }
     std::unordered_map<uint32_t, int> cache;
     int save_bop = S.bop;
-    S.bop = 0;
+    S.bop = PX_OP_COPY;
     for (int ty = std::max(dy, y1); ty < dy + dh && ty <= y2; ty++) {
         int sy = sy1 + static_cast<int>(static_cast<long>(ty - dy) * sh / dh);
         for (int tx = std::max(dx, x1); tx < dx + dw && tx <= x2; tx++) {
@@ -662,7 +662,8 @@ void pxSLn(int style) {
     static const uint32_t kStyles[5] = {0xFFFFFFFFu, 0xFFF0FFF0u, 0xAAAAAAAAu, 0xFF18FF18u,
                                         0xFFFFFF00u};
     S.dash_style = style;
-    S.dash_pattern = (style >= 0 && style <= 4) ? kStyles[style] : static_cast<uint32_t>(style);
+    S.dash_pattern = (style >= PX_LINE_SOLID && style <= PX_LINE_LONG_DASHES) ? kStyles[style]
+                                                                             : static_cast<uint32_t>(style);
     S.dash_phase = 0;
 }
 
@@ -673,7 +674,7 @@ int pxQSLn(void) {
 
 void pxSBop(int op) {
     Ensure();
-    S.bop = op == 3 ? 3 : 0;
+    S.bop = op == PX_OP_XOR ? PX_OP_XOR : PX_OP_COPY;
 }
 
 void pxSFA(int style) {

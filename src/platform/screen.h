@@ -91,15 +91,17 @@ int pxQFgc(void);
 void pxView(int x1, int y1, int x2, int y2);
 void pxQVwp(int *x1, int *y1, int *x2, int *y2);
 
-// Dash style of pxLine: 0 solid; 1 dashed, 2 dotted, 3 dash-dot, 4 long
-// dashes; any other value is itself a 32-bit pattern read from bit 31 down,
-// a set bit drawing the pixel (0xaaaaaaaa draws every second pixel).  The
+// Dash style of pxLine: one of the PX_LINE_ styles; any other value is
+// itself a 32-bit pattern read from bit 31 down, a set bit drawing the pixel
+// (0xaaaaaaaa draws every second pixel, as PX_LINE_DOTTED does).  The
 // pattern starts afresh at each call and runs on across the following lines.
+enum { PX_LINE_SOLID = 0, PX_LINE_DASHED, PX_LINE_DOTTED, PX_LINE_DASH_DOT, PX_LINE_LONG_DASHES };
 void pxSLn(int style);
 int pxQSLn(void);
 
-// Raster operation: 0 copy, 3 exclusive or of the colour index into the
-// pixel; other values count as 0.
+// Raster operation: copy, or exclusive or of the colour index into the
+// pixel; other values count as PX_OP_COPY.
+enum { PX_OP_COPY = 0, PX_OP_XOR = 3 };
 void pxSBop(int op);
 
 // Fill style of pxRect, pxFill and pxTri: 0 solid, otherwise the user pattern
@@ -109,8 +111,10 @@ void pxSBop(int op);
 void pxSFA(int style);
 int pxSUFA(const int *pattern);
 
-// Drawing buffer: pxBuff(-1) asks which buffer is selected (0 at start) and
-// changes nothing; any other value selects it and returns the previous one.
+// Drawing buffer: pxBuff(PX_BUFFER_QUERY) asks which buffer is selected (0
+// at start) and changes nothing; any other value selects it and returns the
+// previous one.
+enum { PX_BUFFER_QUERY = -1 };
 // The stand-in draws every buffer into the one screen; pxFlsh shows it.
 int pxBuff(int buffer);
 void pxFlsh(void);
