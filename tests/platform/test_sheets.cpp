@@ -138,6 +138,9 @@ TEST_F(Sheets, FieldsTakeTypedValuesAndListsTheClickedRow)
     VEK_Script_Click(130, 250 + 2 + 16 + 3);  // second row
     EXPECT_EQ(Edit_Prop_Sheet(), 3);
     EXPECT_EQ(row, 1);
+    VEK_Script_Click(130, 250 + 2 + 32 + 1);  // the bottom edge, below the rows: the row stays
+    EXPECT_EQ(Edit_Prop_Sheet(), 3);
+    EXPECT_EQ(row, 1);
 }
 
 struct AreaLog {
