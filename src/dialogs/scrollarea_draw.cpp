@@ -28,8 +28,9 @@ int caret_ci = -1, selection_ci = -1, length_bar_ci = -1, line_bar_ci = -1;
 bool tip_shown = false;
 int tip_x1, tip_y1, tip_x2, tip_y2;
 
+// The painters' colours, looked up afresh at every paint: a palette made
+// again (a new screen) must not leave them naming entries it no longer has.
 void Make_Colours(void) {
-    if (grey_ci >= 0) return;
     grey_ci = Nearest_Color_Index(190, 190, 190);
     black_ci = Nearest_Color_Index(0, 0, 0);
     white_ci = Nearest_Color_Index(255, 255, 255);
