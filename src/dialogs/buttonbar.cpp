@@ -26,7 +26,7 @@ namespace {
 
 // Event mask of the loop: mouse moves and presses, with the record's
 // time-out so that a mouse at rest still produces events.
-const int BAR_EVENT_MASK = 0x40000022;
+const int BAR_EVENT_MASK = VEK_WAIT_BAR;
 const int BAR_EVENT_TIMEOUT_MS = 100;
 
 struct Saved_Rect {
@@ -38,8 +38,6 @@ int erase_mode = 1;
 Saved_Rect panel = {0, 0, 0, 0, 0};
 Saved_Rect tool_tip = {0, 0, 0, 0, 0};
 Saved_Rect last_tip = {0, 0, 0, 0, 0};  // box of the tip drawn last
-int panel_grey = -1;  // made once from 158, 158, 158
-int tip_white = -1;   // made once from 255, 255, 255
 
 // Gives the timer setting back on every way out of one loop.
 struct Timer_Guard {
@@ -98,8 +96,8 @@ void Hide_Tool_Tip_Box(void) { Put_Back(&tool_tip); }
 void Show_Tool_Tip_Box(const char *tip) {
     if (!tip) return;
     Hide_Tool_Tip_Box();
-    if (tip_white < 0) tip_white = Nearest_RGB_Color(255, 255, 255);
-    Pop_RFont(0x1000);
+    const int tip_white = Nearest_RGB_Color(255, 255, 255);
+    Pop_RFont(RFONT_NORMAL);
     int widest = 0;
     int lines = 0;
     for (const char *p = tip;; ++lines) {
@@ -148,7 +146,7 @@ void Close_Panel(void) { Put_Back(&panel); }
 // starts the one-second deadline.
 void Open_Panel(const Image_Button_Bar *sub) {
     Close_Panel();
-    if (panel_grey < 0) panel_grey = Nearest_RGB_Color(158, 158, 158);
+    const int panel_grey = Nearest_RGB_Color(158, 158, 158);
     int x1 = sub->x - 7, y1 = sub->y - 2, x2 = sub->x2 + 7, y2 = sub->y2 + 2;
     Save_Screen_Rectangle(x1, y1, x2, y2);
     panel = {1, x1, y1, x2, y2};

@@ -29,7 +29,7 @@ inline void Draw_Framed_Box(int x1, int y1, int x2, int y2, int fill, int frame)
 inline void Dotted_Frame(int x1, int y1, int x2, int y2, int colour) {
     int style = pxQSLn();
     pxFgc(colour);
-    pxSLn(static_cast<int>(0xaaaaaaaau));
+    pxSLn(PX_LINE_DOTTED);
     Draw_Rect_Outline(x1, y1, x2, y2);
     pxSLn(style);
 }

@@ -28,7 +28,7 @@ void Make_Table(void) {
     table_made = true;
     for (Scrollable_View_Area &a : areas) {
         a = Scrollable_View_Area();
-        a.sheet_area_id = -1;
+        a.sheet_area_id = AREA_SLOT_FREE;
     }
 }
 
@@ -52,7 +52,7 @@ void Read_Settings(void) {
 int First_Free_Slot(void) {
     Make_Table();
     for (int i = 0; i < SCROLLABLE_AREA_COUNT; i++)
-        if (areas[i].sheet_area_id < 0) return i;
+        if (areas[i].sheet_area_id == AREA_SLOT_FREE) return i;
     std::printf("maximale Anzahl Scrollable_View_Areas erreicht\n");
     std::fflush(stdout);
     return -1;
@@ -114,7 +114,7 @@ Scrollable_View_Area *Used_Area(int slot) {
 
 Scrollable_View_Area *Placed_Area(int slot) {
     Scrollable_View_Area *a = Used_Area(slot);
-    return (a && a->sheet_area_id != 9999) ? a : nullptr;
+    return (a && a->sheet_area_id != AREA_SLOT_RESERVED) ? a : nullptr;
 }
 
 void Inquire_Scrollable_Area_Short_Keys(int *brk, int *ok, int *help, int *jump) {
@@ -152,7 +152,7 @@ void Update_Scrollable_View_Area(int slot) {
 void Clear_Scrollable_View_Area(int slot) {
     Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
-    if (a->active == 1 && a->sheet_area_id != 9999)
+    if (a->active == 1 && a->sheet_area_id != AREA_SLOT_RESERVED)
         Inquire_Scrollable_Area_PS(a->sheet_area_id, &a->scroll_x, &a->scroll_y);
     Free_Scrollable_Area_Items(slot);
 }
@@ -161,7 +161,7 @@ void Undefine_Scrollable_View_Area(int slot) {
     Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     Clear_Scrollable_View_Area(slot);
-    a->sheet_area_id = -1;
+    a->sheet_area_id = AREA_SLOT_FREE;
 }
 
 void Undefine_All_Scrollable_View_Areas(void) {
@@ -190,7 +190,7 @@ void Set_Scrollable_Area_Frame(int slot, int flag) {
     Scrollable_View_Area *a = Used_Area(slot);
     if (!a) return;
     a->frame = flag;
-    if (a->sheet_area_id != 9999) Set_Scrollable_Area_PS_Frameflag(a->sheet_area_id, flag);
+    if (a->sheet_area_id != AREA_SLOT_RESERVED) Set_Scrollable_Area_PS_Frameflag(a->sheet_area_id, flag);
 }
 
 void Set_Break_Key_Action_of_Scrollable_Area(int slot, int value, int *target) {
@@ -277,14 +277,14 @@ int Reserve_Scrollable_View_Area(void) {
     int slot = Claim_Free_Slot();
     if (slot < 0) return -1;
     areas[slot].active = 0;
-    areas[slot].sheet_area_id = 9999;
+    areas[slot].sheet_area_id = AREA_SLOT_RESERVED;
     return slot;
 }
 
 void Place_Reserved_Scrollable_View_Area(int slot, int x1, int y1, int x2, int y2,
                                          int horizontal, int vertical) {
     Scrollable_View_Area *a = Used_Area(slot);
-    if (!a || a->sheet_area_id != 9999) return;
+    if (!a || a->sheet_area_id != AREA_SLOT_RESERVED) return;
     Place(a, x1, y1, x2, y2, horizontal, vertical);
 }
 

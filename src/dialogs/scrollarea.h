@@ -34,6 +34,12 @@ typedef void *(*Value_Check_Function)(void *value);
 // Painter of a user-drawn item: the screen rectangle and the user value.
 typedef void (*Area_Draw_Function)(int x1, int y1, int x2, int y2, int user_value);
 
+// Style flags a font word of an item may carry above the font's own bits.
+constexpr int AREA_FONT_BOLD = 0x10000;
+constexpr int AREA_FONT_SOFT_SHADOW = 0x20000;
+constexpr int AREA_FONT_FAINT_SHADOW = 0x40000;
+constexpr int AREA_FONT_STYLES = AREA_FONT_BOLD | AREA_FONT_SOFT_SHADOW | AREA_FONT_FAINT_SHADOW;
+
 // One entry of a choice list; the array is the caller's.
 struct Choice_List_Entry {
     int colour;
@@ -103,7 +109,7 @@ struct Edit_Field_State {
     int line_count;
     int reserved[2];
     int x1, y1, x2, y2;  // screen rectangle while editing
-    int font;            // default 0x1003
+    int font;            // default RFONT_EDITOR
     int background;
     int text_colour;
     int max_length;
@@ -125,7 +131,7 @@ struct Scrollable_View_Area {
     int frame;
     int content_width, content_height;
     int scroll_x, scroll_y;
-    int sheet_area_id;  // -1 free, 9999 reserved
+    int sheet_area_id;  // AREA_SLOT_FREE, AREA_SLOT_RESERVED, or the sheet's id
     int vslider_id, hslider_id;
     int active;
     int keys_end_hover;
@@ -143,7 +149,11 @@ struct Scrollable_View_Area {
     Scrollable_Area_Item *last_item;
 };
 
-enum { SCROLLABLE_AREA_COUNT = 20 };
+enum {
+    SCROLLABLE_AREA_COUNT = 20,
+    AREA_SLOT_FREE = -1,       // sheet_area_id of a free slot
+    AREA_SLOT_RESERVED = 9999  // sheet_area_id of a slot reserved but not placed
+};
 
 // The record of a slot, or null for an invalid number (a free slot's record
 // is returned too; its sheet area id is -1).
@@ -165,12 +175,17 @@ void Clear_Scrollable_View_Area(int slot);
 // As clearing, then the slot is free again; the sheet area goes with the
 // sheet.
 void Undefine_Scrollable_View_Area(int slot);
+// Undefines every slot.
 void Undefine_All_Scrollable_View_Areas(void);
 // 1 active, anything else inactive (not painted, not edited); a change is
 // handed to the sliders and the sheet area, which repaints.
 void Set_Scrollable_Area_Activity(int slot, int state);
+// The background colour painted under the items; Get_ gives -1 for an
+// invalid or free slot.
 void Set_Scrollable_Area_Background(int slot, int colour);
-int Get_Scrollable_Area_Background(int slot);  // -1 for an invalid or free slot
+int Get_Scrollable_Area_Background(int slot);
+// Whether the area's frame is drawn (non-zero: drawn), handed to the sheet
+// area of a placed slot.
 void Set_Scrollable_Area_Frame(int slot, int flag);
 // Short-key pairs: when the key's user setting is on and the target is set,
 // Edit_Scrollable_View_Area stores the value into *target.  The target must
@@ -227,80 +242,149 @@ void Reset_Scrollable_Area_Settings(void);
 // content extent (never lowers it).  Texts are copied; bound variables,
 // enable flags, choice entries, masks and edit buffers are the caller's and
 // must outlive the items (enable flags are read at every repaint).  Font
-// words may carry the style flags 0x10000 (bold), and for plain texts
-// 0x20000 and 0x40000 (soft and faint shadow).  The setters change the last
-// added item and ignore one of another kind.
+// words may carry the style flags AREA_FONT_BOLD, and for plain texts
+// AREA_FONT_SOFT_SHADOW and AREA_FONT_FAINT_SHADOW.  The setters change the
+// last added item and ignore one of another kind.
 
+// Appends a zeroed item to the area's list and returns it; null for a null
+// area or when it cannot allocate (the list is then unchanged).
 Scrollable_Area_Item *Append_Scrollable_Area_Item(Scrollable_View_Area *area);
+// A text at (x, y) (baseline); right == 1 makes x its right end.
 void Add_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font, int colour,
                                  int right);
+// A line between two points.
 void Add_Line_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour);
+// A bitmap file drawn into the rectangle; `transparent` is the colour index
+// left out (negative: none).  The file name is copied.
 void Add_Picture_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
                                     int transparent);
+// The last picture stays in place when the area scrolls.
 void Fix_Last_Picture_of_Scrollable_Area(int slot);
+// A rectangle the caller paints: the callback gets its screen rectangle and
+// user_value at every repaint.
 void Add_User_Drawn_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2,
                                             int user_value, Area_Draw_Function callback);
+// A pixel mask (width, height, rows; the caller's, not copied) at (x, y).
 void Add_Mask_to_Scrollable_Area(int slot, int x, int y, const int *mask, int colour);
+// A text turned by angle 90, 180 or 270 degrees (others: not turned).
 void Add_Rotated_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
                                          int colour, int angle);
+// A check box at (x, y) with its text; a click toggles *value (0 or 1).
 void Add_Check_Box_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
                                       int colour, int *value, int *enabled);
+// A radio button: shown on while *selector == value; a click stores value.
 void Add_Radio_Button_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
                                          int colour, int value, int *selector, int *enabled);
+// A text that stores value into *target when clicked and is drawn on the
+// highlight colour while *target holds it; every click in the area first
+// sets a non-zero *target back to 0.  right == 1 makes x its right end.
 void Add_Click_Text_to_Scrollable_Area(int slot, int x, int y, const char *text, int font,
                                        int colour, int right, int highlight, int value,
                                        int *target);
+// A field editing *value in place, shown with the printf format (copied;
+// null gives "%g"; it must take exactly one double) cut to the length the
+// format gives 0.
 void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const char *format,
                                   int font, int colour, int *enabled);
+// A filled rectangle.
 void Add_Rectangle_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour);
+// An invisible rectangle that stores value into *target when clicked.
 void Add_Click_Area_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int value,
                                        int *target);
+// The cursor shape shown while the mouse is over the last click area.
 void Set_Click_Area_Mode(int slot, int cursor_shape);
+// The tool tip of the last click area (copied; replaces an earlier one),
+// shown while the mouse rests on it; below == 1 places it under the area.
 void Set_Tool_Tip_of_Last_Click_Area(int slot, const char *text, int font, int colour, int below);
+// A marker with an id, invisible: Cut_Scrollable_Area_at_Marker frees it
+// and every item added after it (nothing when no marker has the id).
 void Add_Marker_to_Scrollable_Area(int slot, int id);
 void Cut_Scrollable_Area_at_Marker(int slot, int id);
+// One of the tree-view images centred in the rectangle.
 void Add_Tree_View_Image_to_Scrollable_Area(int slot, int image, int x1, int y1, int x2, int y2,
                                             int colour);
+// A one-line field editing the caller's text in place, never past the
+// length the text has now (the buffer is the caller's and is not copied);
+// as many characters are shown unless Set_Visible_Length_of_Last_Edit_Text
+// sets fewer (n is kept within 0 .. that length).
 void Add_Edit_Text_to_Scrollable_Area(int slot, int x, int y, char *text, int font, int colour,
                                       int *enabled);
 void Set_Visible_Length_of_Last_Edit_Text(int slot, int n);
+// A drop-down field of `count` entries (the caller's array), `width`
+// characters wide; *selected is the entry shown and is set to 0 when it
+// lies outside the entries.
 void Add_Choice_List_to_Scrollable_Area(int slot, int x, int y, Choice_List_Entry *entries,
                                         int font, int width, int count, int *selected,
                                         int *enabled);
+// A drop-down of `count` images, cell_width x cell_height cells stacked in
+// the bitmap file from source_y down; *selected as for choice lists.
 void Add_Image_Choice_to_Scrollable_Area(int slot, int x, int y, const char *file,
                                          int cell_width, int cell_height, int count,
                                          int source_y, int *selected, int *enabled);
+// A button of four looks side by side in the bitmap file (disabled, normal,
+// hover, pressed) at source_y; a click stores value into *target.  The file
+// name and the tool tip are copied.
 void Add_Bitmap_Button_to_Scrollable_Area(int slot, int x, int y, int width, int height,
                                           const char *file, int source_y, int transparent,
                                           int cursor_shape, const char *tool_tip, int value,
                                           int *target, int *enabled);
+// A multi-line field editing the caller's buffer (max_length characters
+// plus the terminator) in place; frame non-zero draws its dotted frame.
+// Without memory for its editor state the field shows but cannot be edited.
 void Add_Edit_Field_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, char *text,
                                        int max_length, int text_colour, int background, int frame,
                                        int *enabled);
+// The font word of the last multi-line field (default RFONT_EDITOR).
 void Set_Font_of_Last_Edit_Field(int slot, int font);
+// The check function of the last check box, radio button, double field or
+// drop-down.
 void Set_Last_Item_Check_Function(int slot, Value_Check_Function function);
+// Tree-view images shown instead of the marks of the last check box or
+// radio button (0: the drawn mark).
 void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off);
+// The text a disabled double or edit-text field shows instead of its value
+// (copied; replaces an earlier one).
 void Set_Disabled_Text_of_Last_Item(int slot, const char *text);
+// Frees every item of the area; the caller's variables and buffers stay.
 void Free_Scrollable_Area_Items(int slot);
 
 // ---- painting ---------------------------------------------------------------
 //
 // The painters leave the foreground colour, viewport, buffer selection and
-// font as they found them.  The callback paints only an active area (1).
-// Edit field widths: with an active editor of font word 0, 8 x n - 3.
+// font as they found them.
 
+// The sheet's draw callback of an area (`area` is its record): paints the
+// items of an active area and returns 1; 0 (nothing painted) for an
+// inactive one or a null record.  `extra` is unused.
 int Draw_Scrollable_Area_Callback(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
                                   int extra, void *area);
+// Paints the frame, the background and every item into the screen
+// rectangle, scrolled by the origin; nothing for a null area.
 void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
                                 Scrollable_View_Area *area);
+// Lays out a multi-line field's text into its line table for the screen
+// rectangle and paints the visible lines with the selection; nothing for a
+// field without text or editor state.
 void Layout_Edit_Field_Text(Scrollable_Area_Item *item, int x1, int y1, int x2, int y2);
+// Draws (or, Hide_, wipes in the background colour) the caret at the cursor
+// when its line is visible.
 void Draw_Edit_Field_Caret(Edit_Field_State *state);
 void Hide_Edit_Field_Caret(Edit_Field_State *state);
+// Forgets the selection (nothing is repainted).
 void Clear_Edit_Field_Selection(Edit_Field_State *state);
+// Scrolls the lines so that the cursor's line is visible, repainting when
+// they move.
 void Keep_Edit_Field_Cursor_Visible(Edit_Field_State *state);
+// The length bar (text length against the limit) along the bottom and the
+// line bar (visible lines against all) along the right edge.
 void Draw_Edit_Field_Indicators(Edit_Field_State *state);
+// A tool tip box of the text's lines below the mouse, kept on the screen;
+// Hide_Tool_Tip restores what it covered (harmless without one).
 void Show_Tool_Tip(const char *text);
 void Hide_Tool_Tip(void);
+// Width, and left and right extent, of the first n characters in the current
+// font; while an editor of font word 0 runs, 8 x n - 3.  0 for n < 1 or a
+// null text; null extent pointers are skipped.
 int Edit_Field_Text_Width(const char *text, int n);
 void Edit_Field_Text_Extent(const char *text, int n, int *left, int *right);
 
@@ -309,7 +393,7 @@ void Edit_Field_Text_Extent(const char *text, int n, int *left, int *right);
 // Handles one user action: the hover wait first when no button is down,
 // then a short key, or the item under a left click, writing straight into
 // the bound variables and calling their check functions.  0 for an invalid
-// or free slot, a held modifier (getkeymask 1), no short key, a click that
+// or free slot, a held Shift key, no short key, a click that
 // hit nothing, or the multi-line editor ended; 1 when a short key fired, a
 // box, button, click item was hit, or a field edit (chain) ended.  Callers
 // refill the area after any call.

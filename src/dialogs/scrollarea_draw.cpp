@@ -28,8 +28,9 @@ int caret_ci = -1, selection_ci = -1, length_bar_ci = -1, line_bar_ci = -1;
 bool tip_shown = false;
 int tip_x1, tip_y1, tip_x2, tip_y2;
 
+// The painters' colours, looked up afresh at every paint: a palette made
+// again (a new screen) must not leave them naming entries it no longer has.
 void Make_Colours(void) {
-    if (grey_ci >= 0) return;
     grey_ci = Nearest_Color_Index(190, 190, 190);
     black_ci = Nearest_Color_Index(0, 0, 0);
     white_ci = Nearest_Color_Index(255, 255, 255);
@@ -121,6 +122,97 @@ void Draw_Field_Box(int x, int y, int w, int extra, bool enabled) {
     }
 }
 
+// A rotated text item, and its bold double one pixel beside it.
+void Draw_Rotated_Text(const Scrollable_Area_Item *it, int x, int y) {
+    if (!it->text) return;
+    Pop_RFont(it->font);
+    pxFgc(it->colour);
+    int rot = it->y2;
+    pxBTxt(x, y, x, y, it->text, -1, PX_ALIGN_BASELINE | PX_ALIGN_LEFT | rot);
+    if (it->x2 == 1) {
+        int bx = x, by = y;
+        if (rot == PX_TURN_180) bx = x - 1;
+        else if (rot == PX_TURN_270) by = y + 1;
+        else if (rot == PX_TURN_90) by = y - 1;
+        else bx = x + 1;
+        pxBTxt(bx, by, bx, by, it->text, -1, PX_ALIGN_BASELINE | PX_ALIGN_LEFT | rot);
+    }
+    Push_RFont();
+}
+
+// A check box or radio button: its text and its mark, greyed when disabled.
+void Draw_Check_Item(const Scrollable_Area_Item *it, int x, int y, int background) {
+    bool enabled = Item_Enabled(it);
+    int colour = enabled ? it->colour : grey_ci;
+    if (it->text) Styled_Text(x, y, it->text, it->font, colour, it->x2, background);
+    bool on = it->variable && (it->kind == AREA_ITEM_CHECK_BOX ? *it->variable != 0
+                                                               : *it->variable == it->aux);
+    int image = on ? it->image_on : it->image_off;
+    if (image) Draw_TreeViewImage(image, x - 13, y - 3, colour);
+    else if (it->kind == AREA_ITEM_CHECK_BOX) Check_Mark(x, y, on, colour);
+    else Radio_Mark(x, y, on, colour);
+}
+
+// A double or one-line text field: the shown value in its box (or the
+// disabled text), framed.
+void Draw_Text_Field(const Scrollable_Area_Item *it, int x, int y, int background) {
+    bool enabled = Item_Enabled(it);
+    std::string shown;
+    if (it->kind == AREA_ITEM_DOUBLE) shown = Double_Field_Text(it);
+    else if (it->text) shown.assign(it->text, strnlen(it->text, static_cast<size_t>(std::max(it->y2, 0))));
+    Pop_RFont(it->font);
+    int w = 0;
+    pxQTxX(shown.c_str(), -1, nullptr, &w);
+    Push_RFont();
+    w = Even_Width(w);
+    Draw_Field_Box(x, y, w, 0, enabled);
+    if (!enabled && it->text2) {
+        Pop_RFont(RFONT_NORMAL);
+        pxFgc(it->colour);
+        pxText(x, y, it->text2, -1);
+        Push_RFont();
+    } else {
+        Styled_Text(x, y, shown.c_str(), it->font, it->colour, it->x2, background);
+    }
+    Dotted_Frame(x - 7, y - 13, x + w + 7, y + 5, enabled ? black_ci : grey_ci);
+}
+
+// A drop-down field: the chosen entry in its box, framed, with the arrow.
+void Draw_Choice_Field(const Scrollable_Area_Item *it, int x, int y, int background) {
+    bool enabled = Item_Enabled(it);
+    int w = Even_Width(it->aux);
+    Draw_Field_Box(x, y, w, 18, enabled);
+    int sel = it->variable ? *it->variable : 0;
+    if (it->entries && sel >= 0 && sel < it->count && it->entries[sel].text) {
+        int vx1, vy1, vx2, vy2;
+        pxQVwp(&vx1, &vy1, &vx2, &vy2);
+        pxView(std::max(vx1, x - 6), vy1, std::min(vx2, x + w + 6), vy2);
+        Styled_Text(x, y, it->entries[sel].text, it->font, it->entries[sel].colour, it->x2,
+                    background);
+        pxView(vx1, vy1, vx2, vy2);
+    }
+    Dotted_Frame(x - 7, y - 13, x + w + 25, y + 5, enabled ? black_ci : grey_ci);
+    Arrow_Mark(x + w + 10, y - 10, enabled ? black_ci : grey_ci);
+}
+
+// An image choice: the chosen cell of the bitmap (its greyed column when
+// disabled) in a dotted frame with the arrow; nothing when it lies outside
+// the area (ax1, ay1)-(ax2, ay2).
+void Draw_Image_Choice_Field(const Scrollable_Area_Item *it, int x, int y, int ax1, int ay1, int ax2,
+                             int ay2) {
+    bool enabled = Item_Enabled(it);
+    int fw = Even_Width(it->x2 + 20), fh = Even_Width(it->y2 + 5);
+    if (!Meets(x, y, x + fw + 11, y + fh, ax1, ay1, ax2, ay2)) return;
+    int sel = it->variable ? *it->variable : 0;
+    int srcx = enabled ? 0 : 2 * it->x2;
+    int srcy = it->aux + sel * it->y2;
+    pxDrawPartialTransparentDIB(it->text, srcx, srcy, srcx + it->x2 - 1, srcy + it->y2 - 1,
+                                x + 3, y + 3, x + 3 + it->x2 - 1, y + 3 + it->y2 - 1, 201, -1,
+                                -1, -1, -1);
+    Dotted_Frame(x, y, x + fw, y + fh, enabled ? black_ci : grey_ci);
+    Arrow_Mark(x + fw - 14, y + fh / 2 - 6, enabled ? black_ci : grey_ci);
+}
+
 void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay2, int sx, int sy,
                int background) {
     int x = ax1 + it->x1 - sx, y = ay1 + it->y1 - sy;
@@ -159,36 +251,13 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         pxMask(x, y, it->mask);
         break;
     }
-    case AREA_ITEM_ROTATED_TEXT: {
-        if (!it->text) return;
-        Pop_RFont(it->font);
-        pxFgc(it->colour);
-        int rot = it->y2;
-        pxBTxt(x, y, x, y, it->text, -1, 0x80 | 1 | rot);
-        if (it->x2 == 1) {
-            int bx = x, by = y;
-            if (rot == 512) bx = x - 1;
-            else if (rot == 1024) by = y + 1;
-            else if (rot == 256) by = y - 1;
-            else bx = x + 1;
-            pxBTxt(bx, by, bx, by, it->text, -1, 0x80 | 1 | rot);
-        }
-        Push_RFont();
+    case AREA_ITEM_ROTATED_TEXT:
+        Draw_Rotated_Text(it, x, y);
         break;
-    }
     case AREA_ITEM_CHECK_BOX:
-    case AREA_ITEM_RADIO_BUTTON: {
-        bool enabled = Item_Enabled(it);
-        int colour = enabled ? it->colour : grey_ci;
-        if (it->text) Styled_Text(x, y, it->text, it->font, colour, it->x2, background);
-        bool on = it->variable && (it->kind == AREA_ITEM_CHECK_BOX ? *it->variable != 0
-                                                                   : *it->variable == it->aux);
-        int image = on ? it->image_on : it->image_off;
-        if (image) Draw_TreeViewImage(image, x - 13, y - 3, colour);
-        else if (it->kind == AREA_ITEM_CHECK_BOX) Check_Mark(x, y, on, colour);
-        else Radio_Mark(x, y, on, colour);
+    case AREA_ITEM_RADIO_BUTTON:
+        Draw_Check_Item(it, x, y, background);
         break;
-    }
     case AREA_ITEM_CLICK_TEXT: {
         Pop_RFont(it->font);
         int w = 0;
@@ -202,28 +271,9 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         break;
     }
     case AREA_ITEM_DOUBLE:
-    case AREA_ITEM_EDIT_TEXT: {
-        bool enabled = Item_Enabled(it);
-        std::string shown;
-        if (it->kind == AREA_ITEM_DOUBLE) shown = Double_Field_Text(it);
-        else if (it->text) shown.assign(it->text, strnlen(it->text, static_cast<size_t>(std::max(it->y2, 0))));
-        Pop_RFont(it->font);
-        int w = 0;
-        pxQTxX(shown.c_str(), -1, nullptr, &w);
-        Push_RFont();
-        w = Even_Width(w);
-        Draw_Field_Box(x, y, w, 0, enabled);
-        if (!enabled && it->text2) {
-            Pop_RFont(0x1000);
-            pxFgc(it->colour);
-            pxText(x, y, it->text2, -1);
-            Push_RFont();
-        } else {
-            Styled_Text(x, y, shown.c_str(), it->font, it->colour, it->x2, background);
-        }
-        Dotted_Frame(x - 7, y - 13, x + w + 7, y + 5, enabled ? black_ci : grey_ci);
+    case AREA_ITEM_EDIT_TEXT:
+        Draw_Text_Field(it, x, y, background);
         break;
-    }
     case AREA_ITEM_RECTANGLE: {
         int x2 = ax1 + it->x2 - sx, y2 = ay1 + it->y2 - sy;
         if (!Meets(x, y, x2, y2, ax1, ay1, ax2, ay2)) return;
@@ -231,37 +281,12 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
         pxRect(x, y, x2, y2);
         break;
     }
-    case AREA_ITEM_CHOICE_LIST: {
-        bool enabled = Item_Enabled(it);
-        int w = Even_Width(it->aux);
-        Draw_Field_Box(x, y, w, 18, enabled);
-        int sel = it->variable ? *it->variable : 0;
-        if (it->entries && sel >= 0 && sel < it->count && it->entries[sel].text) {
-            int vx1, vy1, vx2, vy2;
-            pxQVwp(&vx1, &vy1, &vx2, &vy2);
-            pxView(std::max(vx1, x - 6), vy1, std::min(vx2, x + w + 6), vy2);
-            Styled_Text(x, y, it->entries[sel].text, it->font, it->entries[sel].colour, it->x2,
-                        background);
-            pxView(vx1, vy1, vx2, vy2);
-        }
-        Dotted_Frame(x - 7, y - 13, x + w + 25, y + 5, enabled ? black_ci : grey_ci);
-        Arrow_Mark(x + w + 10, y - 10, enabled ? black_ci : grey_ci);
+    case AREA_ITEM_CHOICE_LIST:
+        Draw_Choice_Field(it, x, y, background);
         break;
-    }
-    case AREA_ITEM_IMAGE_CHOICE: {
-        bool enabled = Item_Enabled(it);
-        int fw = Even_Width(it->x2 + 20), fh = Even_Width(it->y2 + 5);
-        if (!Meets(x, y, x + fw + 11, y + fh, ax1, ay1, ax2, ay2)) return;
-        int sel = it->variable ? *it->variable : 0;
-        int srcx = enabled ? 0 : 2 * it->x2;
-        int srcy = it->aux + sel * it->y2;
-        pxDrawPartialTransparentDIB(it->text, srcx, srcy, srcx + it->x2 - 1, srcy + it->y2 - 1,
-                                    x + 3, y + 3, x + 3 + it->x2 - 1, y + 3 + it->y2 - 1, 201, -1,
-                                    -1, -1, -1);
-        Dotted_Frame(x, y, x + fw, y + fh, enabled ? black_ci : grey_ci);
-        Arrow_Mark(x + fw - 14, y + fh / 2 - 6, enabled ? black_ci : grey_ci);
+    case AREA_ITEM_IMAGE_CHOICE:
+        Draw_Image_Choice_Field(it, x, y, ax1, ay1, ax2, ay2);
         break;
-    }
     case AREA_ITEM_BITMAP_BUTTON:
         Draw_Bitmap_Button_Look(it, x, y, Item_Enabled(it) ? 1 : 0);
         break;
@@ -320,7 +345,7 @@ void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, in
     int fg = pxQFgc();
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
-    int buffer = pxBuff(-1);
+    int buffer = pxBuff(PX_BUFFER_QUERY);
     if (area->frame) Draw_Funny_Area_to_PS(4, x1 - 2, y1 - 2, x2 + 2, y2 + 2, 0);
     pxView(x1, y1, x2, y2);
     pxFgc(area->background);
@@ -524,7 +549,7 @@ void Show_Tool_Tip(const char *text) {
     if (!text) return;
     Make_Colours();
     Hide_Tool_Tip();
-    Pop_RFont(0x1000);
+    Pop_RFont(RFONT_NORMAL);
     std::vector<std::string> lines;
     std::string cur;
     for (const char *p = text; *p; p++) {

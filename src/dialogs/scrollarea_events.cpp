@@ -27,11 +27,6 @@
 
 namespace {
 
-const int kEsc = 0x1b, kEnter = 0x0d, kF1 = 0x13b;
-const int kUp = 0x148, kDown = 0x150, kLeft = 0x14b, kRight = 0x14d, kPgUp = 0x149,
-          kPgDn = 0x151, kHome = 0x147, kEnd = 0x14f, kCtrlHome = 0x177, kCtrlEnd = 0x175,
-          kDelete = 0x153;
-
 // The area's screen rectangle and scroll origin as the library has them.
 struct Frame {
     int x1, y1, x2, y2, sx, sy;
@@ -70,7 +65,7 @@ int Any_Short_Key_Switch(void) {
 bool Is_Short_Key(int key) {
     int b, o, h, j;
     Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
-    return (key == kEsc && b) || (key == kEnter && o) || (key == kF1 && h);
+    return (key == VEK_KEY_ESC && b) || (key == VEK_KEY_ENTER && o) || (key == VEK_KEY_F1 && h);
 }
 
 // ---- hover wait -----------------------------------------------------------
@@ -101,7 +96,7 @@ bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     }
     if (!Inside(M_XPOS, M_YPOS, rx1, ry1, rx2, ry2)) return true;
     if (ev == VEK_MSG_WHEEL) return true;
-    if (getkeymask() == 1) return true;
+    if (getkeymask() == VEK_KEYMASK_SHIFT) return true;
     int key = hitkey();
     if (a->keys_end_hover && key != -1) return true;
     if (a->right_button_ends_hover && M_RIGHT) return true;
@@ -127,10 +122,10 @@ void Hover_Wait(Scrollable_View_Area *a) {
     VEKMessage m;
     InitVEKMessage(&m);
     if (a->stop_flag) m.timeout = 100;
-    int mask = 0x94022;
-    if (a->right_button_ends_hover) mask += 0x8;
-    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask -= 0x10000;
-    if (a->stop_flag) mask += 0x40000000;
+    int mask = VEK_WAIT_HOVER;
+    if (a->right_button_ends_hover) mask |= VEK_MASK_RIGHT_DOWN;
+    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask &= ~VEK_MASK_KEY;
+    if (a->stop_flag) mask |= VEK_MASK_TIMEOUT;
     for (;;) {
         int ev = GetVEKMessage(mask, &m);
         Frame f = Screen_Frame(a);
@@ -220,7 +215,7 @@ void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
         g.first = std::clamp(g.first + step, 0, range);
         repaint();
         while (M_LEFT) {
-            int ev = GetVEKMessage(0x40000021, &m);
+            int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
             if (ev == VEK_MSG_CLOSE) break;
             if (arrow && M_LEFT && (ev == VEK_MSG_TIMEOUT || ev == VEK_MSG_TIMER)) {
                 g.first = std::clamp(g.first + step, 0, range);
@@ -232,7 +227,7 @@ void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
     int grab = M_YPOS - top;
     int span = g.y2 - g.y1 - 30 - (bottom - top);
     while (M_LEFT) {
-        int ev = GetVEKMessage(0x40000021, &m);
+        int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
         if (ev == VEK_MSG_CLOSE) break;
         if (ev == VEK_MSG_MOVE && span > 0) {
             int at = std::clamp(M_YPOS - grab - (g.y1 + 15), 0, span);
@@ -242,50 +237,61 @@ void Scroll_Bar_Click(List_Geometry &g, int count, Repaint_List repaint) {
     }
 }
 
+struct List_Colours {
+    int background, selection, track;
+};
+
+// Paints a list: its rows from g.first with the current one marked, the
+// scroll bar when not every row fits, and the dotted frame; then shows it.
+template <class Painter>
+void Paint_List(const List_Geometry &g, int row, int count, int current, const List_Colours &c,
+                Painter &paint_row) {
+    const bool bar = g.rows_shown < count;
+    pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+    pxFgc(c.background);
+    pxRect(g.x1, g.y1, g.x2, g.y2);
+    int right = bar ? g.x2 - 16 : g.x2 - 1;
+    for (int i = 0; i < g.rows_shown; i++) {
+        int r = g.first + i;
+        int top = g.y1 + 3 + i * row;
+        if (r == current) {
+            pxFgc(c.selection);
+            pxRect(g.x1 + 2, top, right, top + row - 1);
+        }
+        pxView(g.x1 + 1, g.y1 + 1, right, g.y2 - 1);
+        paint_row(r, g.x1 + 7, top, r == current, c.background);
+        pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
+    }
+    if (bar) {
+        pxFgc(c.track);
+        pxRect(g.x2 - 15, g.y1 + 1, g.x2 - 1, g.y2 - 1);
+        int top = 0, bottom = 0;
+        Thumb(g, count, &top, &bottom);
+        pxFgc(BLACK_CI);
+        pxRect(g.x2 - 13, top, g.x2 - 3, bottom);
+        Arrow_Up_Down(g.x2 - 14, g.y1 + 2, false);
+        Arrow_Up_Down(g.x2 - 14, g.y2 - 14, true);
+    }
+    Dotted_Frame(g.x1, g.y1, g.x2, g.y2, BLACK_CI);
+    pxFlsh();
+}
+
 template <class Painter>
 int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_row) {
     if (count <= 0 || !selected) return 0;
-    int bg = Nearest_RGB_Color(235, 255, 255), sel_bg = Nearest_RGB_Color(0, 80, 150);
-    int track = Nearest_RGB_Color(201, 237, 237);
     int current = std::clamp(*selected, 0, count - 1);
     g.rows_shown = std::max(1, std::min(g.rows_shown, count));
     g.first = std::clamp(current - g.rows_shown / 2, 0, count - g.rows_shown);
-    bool bar = g.rows_shown < count;
+    const bool bar = g.rows_shown < count;
     Save_Screen_Rectangle(g.x1, g.y1, g.x2, g.y2);
     int fg = pxQFgc();
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
     int mx = M_XPOS, my = M_YPOS;
     Pop_Mouse_Move_Restriction(g.x1, g.y1, g.x2, g.y2);
-    auto paint = [&]() {
-        pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-        pxFgc(bg);
-        pxRect(g.x1, g.y1, g.x2, g.y2);
-        int right = bar ? g.x2 - 16 : g.x2 - 1;
-        for (int i = 0; i < g.rows_shown; i++) {
-            int r = g.first + i;
-            int top = g.y1 + 3 + i * row;
-            if (r == current) {
-                pxFgc(sel_bg);
-                pxRect(g.x1 + 2, top, right, top + row - 1);
-            }
-            pxView(g.x1 + 1, g.y1 + 1, right, g.y2 - 1);
-            paint_row(r, g.x1 + 7, top, r == current, bg);
-            pxView(0, 0, NPIXEL_X - 1, NPIXEL_Y - 1);
-        }
-        if (bar) {
-            pxFgc(track);
-            pxRect(g.x2 - 15, g.y1 + 1, g.x2 - 1, g.y2 - 1);
-            int top = 0, bottom = 0;
-            Thumb(g, count, &top, &bottom);
-            pxFgc(BLACK_CI);
-            pxRect(g.x2 - 13, top, g.x2 - 3, bottom);
-            Arrow_Up_Down(g.x2 - 14, g.y1 + 2, false);
-            Arrow_Up_Down(g.x2 - 14, g.y2 - 14, true);
-        }
-        Dotted_Frame(g.x1, g.y1, g.x2, g.y2, BLACK_CI);
-        pxFlsh();
-    };
+    List_Colours colours = {Nearest_RGB_Color(235, 255, 255), Nearest_RGB_Color(0, 80, 150),
+                            Nearest_RGB_Color(201, 237, 237)};
+    auto paint = [&]() { Paint_List(g, row, count, current, colours, paint_row); };
     paint();
     Init_Mouse_Position(g.x1 + 10, g.y1 + 3 + (current - g.first) * row + row / 2);
     int result = 0;
@@ -293,7 +299,7 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     while (!done) {
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(0x14022, &m);
+        int ev = GetVEKMessage(VEK_WAIT_LIST, &m);
         switch (ev) {
         case VEK_MSG_MOVE: {
             int i = (M_YPOS - g.y1 - 3) / row;
@@ -307,11 +313,11 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
             break;
         case VEK_MSG_KEY: {
             int k = getkey();
-            if (k == kUp || k == kDown) {
-                current = std::clamp(current + (k == kUp ? -1 : 1), 0, count - 1);
+            if (k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
+                current = std::clamp(current + (k == VEK_KEY_UP ? -1 : 1), 0, count - 1);
                 if (current < g.first) g.first = current;
                 if (current >= g.first + g.rows_shown) g.first = current - g.rows_shown + 1;
-            } else if (k == kEnter) {
+            } else if (k == VEK_KEY_ENTER) {
                 *selected = current;
                 result = 1;
                 done = true;
@@ -470,6 +476,7 @@ void Repaint_Editor(Edit_Field_State *st) {
 void Delete_Selection(Edit_Field_State *st) {
     if (!st->selection_start || !st->selection_end || st->selection_start >= st->selection_end)
         return;
+    assert(st->selection_start >= st->text && st->selection_end <= st->text + st->length);
     size_t n = static_cast<size_t>(st->selection_end - st->selection_start);
     size_t tail = std::strlen(st->selection_end);
     std::memmove(st->selection_start, st->selection_end, tail + 1);
@@ -481,6 +488,7 @@ void Delete_Selection(Edit_Field_State *st) {
 
 void Insert_Char(Edit_Field_State *st, char c) {
     Delete_Selection(st);
+    assert(st->cursor >= st->text && st->cursor <= st->text + st->length);
     if (st->length >= st->max_length) return;
     size_t tail = std::strlen(st->cursor);
     std::memmove(st->cursor + 1, st->cursor, tail + 1);
@@ -519,7 +527,7 @@ void Drag_Select(Edit_Field_State *st) {
     InitVEKMessage(&m);
     m.timeout = 50;
     while (M_LEFT) {
-        int ev = GetVEKMessage(0x40000021, &m);
+        int ev = GetVEKMessage(VEK_WAIT_DRAG, &m);
         if (ev == VEK_MSG_CLOSE || !M_LEFT) break;
         if (!dragging && std::abs(M_XPOS - px) <= 5 && std::abs(M_YPOS - py) <= 5) continue;
         dragging = true;
@@ -536,6 +544,73 @@ void Drag_Select(Edit_Field_State *st) {
         Repaint_Editor(st);
     }
     if (!dragging || st->selection_start == st->selection_end) Clear_Edit_Field_Selection(st);
+}
+
+// A key in the multi-line editor: copy, cut, paste and select all with
+// Ctrl, cursor movement, deletion, and the characters typed (Enter as a line
+// break), none of them past the field's length limit.
+void Editor_Key(Edit_Field_State *st, int k) {
+    char *tail_end = st->text + st->length;
+    switch (k) {
+    case VEK_KEY_CTRL_C:
+    case VEK_KEY_CTRL_X:
+        if (st->selection_start && st->selection_end &&
+            st->selection_start < st->selection_end) {
+            std::string copy(st->selection_start, st->selection_end);
+            VEKSetClipboardText(copy.c_str(), 0);
+            if (k == VEK_KEY_CTRL_X) Delete_Selection(st);
+        }
+        break;
+    case VEK_KEY_CTRL_V: {
+        Delete_Selection(st);
+        std::vector<char> buf(5001, 0);
+        int n = VEKGetClipboardText(buf.data(), 5000);
+        for (int i = 0; i < n && st->length < st->max_length; i++) Insert_Char(st, buf[i]);
+        break;
+    }
+    case VEK_KEY_CTRL_A:
+        st->selection_start = st->text;
+        st->selection_end = tail_end;
+        st->cursor = tail_end;
+        break;
+    case VEK_KEY_LEFT: Clear_Edit_Field_Selection(st); if (st->cursor > st->text) st->cursor--; break;
+    case VEK_KEY_RIGHT: Clear_Edit_Field_Selection(st); if (st->cursor < tail_end) st->cursor++; break;
+    case VEK_KEY_UP: Clear_Edit_Field_Selection(st); Move_Lines(st, -1); break;
+    case VEK_KEY_DOWN: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
+    case VEK_KEY_PGUP: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
+    case VEK_KEY_PGDN: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
+    case VEK_KEY_HOME:
+    case VEK_KEY_END: {
+        Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
+        int line = Edit_Field_Cursor_Line(st);
+        if (k == VEK_KEY_HOME) st->cursor = st->lines[line];
+        else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
+        break;
+    }
+    case VEK_KEY_CTRL_HOME: st->cursor = st->text; break;
+    case VEK_KEY_CTRL_END: st->cursor = tail_end; break;
+    case VEK_KEY_BACKSPACE:
+        if (st->selection_start && st->selection_start < st->selection_end) {
+            Delete_Selection(st);
+        } else if (st->cursor > st->text) {
+            std::memmove(st->cursor - 1, st->cursor, std::strlen(st->cursor) + 1);
+            st->cursor--;
+            st->length--;
+        }
+        break;
+    case VEK_KEY_DELETE:
+        if (st->selection_start && st->selection_start < st->selection_end) {
+            Delete_Selection(st);
+        } else if (st->cursor < tail_end) {
+            std::memmove(st->cursor, st->cursor + 1, std::strlen(st->cursor + 1) + 1);
+            st->length--;
+        }
+        break;
+    default:
+        if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
+        else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
+        break;
+    }
 }
 
 int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f) {
@@ -555,11 +630,11 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
     Place_Cursor_From_Mouse(st);
     Draw_Edit_Field_Caret(st);
     Draw_Edit_Field_Indicators(st);
-    GetVEKMessage(1, nullptr);
+    GetVEKMessage(VEK_MASK_LEFT_UP, nullptr);
     for (;;) {
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(0x1400a, &m);
+        int ev = GetVEKMessage(VEK_WAIT_EDITOR, &m);
         if (ev == VEK_MSG_CLOSE) break;  // the user went away: as a click outside
         if (ev == VEK_MSG_WHEEL || M_SCROLL) {
             int w = M_SCROLL ? M_SCROLL : m.wheel;
@@ -582,68 +657,7 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
                 if (c >= 0) Insert_Char(st, static_cast<char>(c));
             }
         } else if (ev == VEK_MSG_KEY) {
-            int k = getkey();
-            char *tail_end = st->text + st->length;
-            switch (k) {
-            case 3:
-            case 0x18:
-                if (st->selection_start && st->selection_end &&
-                    st->selection_start < st->selection_end) {
-                    std::string copy(st->selection_start, st->selection_end);
-                    VEKSetClipboardText(copy.c_str(), 0);
-                    if (k == 0x18) Delete_Selection(st);
-                }
-                break;
-            case 0x16: {
-                Delete_Selection(st);
-                std::vector<char> buf(5001, 0);
-                int n = VEKGetClipboardText(buf.data(), 5000);
-                for (int i = 0; i < n && st->length < st->max_length; i++) Insert_Char(st, buf[i]);
-                break;
-            }
-            case 1:
-                st->selection_start = st->text;
-                st->selection_end = tail_end;
-                st->cursor = tail_end;
-                break;
-            case kLeft: Clear_Edit_Field_Selection(st); if (st->cursor > st->text) st->cursor--; break;
-            case kRight: Clear_Edit_Field_Selection(st); if (st->cursor < tail_end) st->cursor++; break;
-            case kUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -1); break;
-            case kDown: Clear_Edit_Field_Selection(st); Move_Lines(st, 1); break;
-            case kPgUp: Clear_Edit_Field_Selection(st); Move_Lines(st, -std::max(1, st->visible_lines)); break;
-            case kPgDn: Clear_Edit_Field_Selection(st); Move_Lines(st, std::max(1, st->visible_lines)); break;
-            case kHome:
-            case kEnd: {
-                Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
-                int line = Edit_Field_Cursor_Line(st);
-                if (k == kHome) st->cursor = st->lines[line];
-                else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
-                break;
-            }
-            case kCtrlHome: st->cursor = st->text; break;
-            case kCtrlEnd: st->cursor = tail_end; break;
-            case 8:
-                if (st->selection_start && st->selection_start < st->selection_end) {
-                    Delete_Selection(st);
-                } else if (st->cursor > st->text) {
-                    std::memmove(st->cursor - 1, st->cursor, std::strlen(st->cursor) + 1);
-                    st->cursor--;
-                    st->length--;
-                }
-                break;
-            case kDelete:
-                if (st->selection_start && st->selection_start < st->selection_end) {
-                    Delete_Selection(st);
-                } else if (st->cursor < tail_end) {
-                    std::memmove(st->cursor, st->cursor + 1, std::strlen(st->cursor + 1) + 1);
-                    st->length--;
-                }
-                break;
-            default:
-                if (k == kEnter) Insert_Char(st, '\n');
-                else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
-                break;
-            }
+            Editor_Key(st, getkey());
         }
         Repaint_Editor(st);
     }
@@ -691,6 +705,9 @@ int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     case AREA_ITEM_EDIT_TEXT: {
         if (!it->text) return 0;
         int max = it->aux;
+        // The editor writes up to the visible length (or the scroll length
+        // max) and a terminator into the copy: the adders keep it within.
+        assert(max >= 0 && it->y2 >= 0 && it->y2 <= max);
         std::vector<char> copy(static_cast<size_t>(max) + 1, '\0');
         std::strncpy(copy.data(), it->text, static_cast<size_t>(max));
         if (it->y2 < max) Set_Short_Edit_Text_Scrollmode(max);
@@ -740,6 +757,119 @@ void Scroll_To_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     Repaint(a);
 }
 
+// The short key waiting at the head of the queue, when its switch is on and
+// the area has a target for it: the value goes into the target and the key
+// is taken.  1 when it fired, else 0 (the key stays).
+int Run_Short_Key(Scrollable_View_Area *a) {
+    if (!Any_Short_Key_Switch()) return 0;
+    int key = hitkey();
+    if (key == -1) return 0;
+    int b, o, h, j;
+    Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
+    int value = 0;
+    int *target = nullptr;
+    if (key == VEK_KEY_ESC && b) {
+        value = a->break_value;
+        target = a->break_target;
+    } else if (key == VEK_KEY_ENTER && o) {
+        value = a->ok_value;
+        target = a->ok_target;
+    } else if (key == VEK_KEY_F1 && h) {
+        value = a->help_value;
+        target = a->help_target;
+    }
+    if (!target) return 0;
+    *target = value;
+    getkey();
+    return 1;
+}
+
+// A click takes back what the click texts stored: 1 when one was set.
+int Clear_Click_Texts(Scrollable_View_Area *a) {
+    int cleared = 0;
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next)
+        if (it->kind == AREA_ITEM_CLICK_TEXT && it->click_target && *it->click_target != 0) {
+            *it->click_target = 0;
+            cleared = 1;
+        }
+    return cleared;
+}
+
+// A click at (mx, my) on a check box, radio button, bitmap button, click
+// text or click area at screen position (x, y): true when it hit the item,
+// whose bound variable then holds the new value (and whose check function
+// has seen it).
+bool Click_Value_Item(Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
+    switch (it->kind) {
+    case AREA_ITEM_CHECK_BOX:
+    case AREA_ITEM_RADIO_BUTTON: {
+        if (!Item_Enabled(it)) return false;
+        int right = (it->text && *it->text) ? x + Width_In_Font(it->text, it->font) : x - 9;
+        if (!(mx >= x - 20 && my >= y - 10 && my <= y + 2 && mx <= right)) return false;
+        int v = 0;
+        if (it->variable) {
+            if (it->kind == AREA_ITEM_CHECK_BOX) *it->variable = *it->variable ? 0 : 1;
+            else *it->variable = it->aux;
+            v = *it->variable;
+        }
+        if (it->check) it->check(reinterpret_cast<void *>(static_cast<intptr_t>(v)));
+        return true;
+    }
+    case AREA_ITEM_BITMAP_BUTTON: {
+        int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+        if (!Item_Enabled(it) || !Inside(mx, my, x, y, x2, y2)) return false;
+        int vx1, vy1, vx2, vy2;
+        pxQVwp(&vx1, &vy1, &vx2, &vy2);
+        pxView(f.x1, f.y1, f.x2, f.y2);
+        Draw_Bitmap_Button_Look(it, x, y, 3);
+        Wait_Release();
+        Draw_Bitmap_Button_Look(it, x, y, 1);
+        pxView(vx1, vy1, vx2, vy2);
+        if (it->variable) *it->variable = it->font;
+        return true;
+    }
+    case AREA_ITEM_CLICK_TEXT: {
+        int w = Width_In_Font(it->text, it->font);
+        if (!(mx >= x - 2 && my >= y - 9 && my <= y + 2 && mx <= x + w + 2)) return false;
+        if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
+        return true;
+    }
+    case AREA_ITEM_CLICK_AREA: {
+        int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+        if (!Inside(mx, my, std::min(x, x2), std::min(y, y2), std::max(x, x2), std::max(y, y2)))
+            return false;
+        if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Whether a click at (mx, my) hits the enabled field `it` at screen position
+// (x, y); a field scrolled above the area's top rows does not count.
+bool Click_On_Field(const Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
+    if (!Item_Enabled(it)) return false;
+    if (it->kind == AREA_ITEM_IMAGE_CHOICE)
+        return mx >= x && mx <= x + it->x2 + 20 && my >= y && my <= y + it->y2 + 5;
+    return mx >= x - 6 && my >= y - 13 && my <= y + 5 && it->y1 - f.sy > 11 && y + 2 < f.y2 &&
+           mx <= x + Field_Width(it, false) + 6;
+}
+
+// Edits the field and, while an edit ends with a non-zero result, the next
+// enabled fields after it, each scrolled into view first.
+void Edit_Field_Chain(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
+    Wait_Release();
+    while (hitkey() != -1) getkey();
+    int r = Edit_Field(a, it);
+    for (Scrollable_Area_Item *next = it->next; r != 0 && next; next = next->next) {
+        if (!Is_Field(next) || !Item_Enabled(next)) continue;
+        Scroll_To_Field(a, next);
+        r = Edit_Field(a, next);
+    }
+    Repaint(a);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -752,121 +882,25 @@ int Edit_Scrollable_View_Area(int slot) {
     Scrollable_View_Area *a = Placed_Area(slot);
     if (!a) return 0;
     if (!M_LEFT) Hover_Wait(a);
-    if (getkeymask() == 1) return 0;
-    if (!M_LEFT) {
-        if (!Any_Short_Key_Switch()) return 0;
-        int key = hitkey();
-        if (key == -1) return 0;
-        int b, o, h, j;
-        Inquire_Scrollable_Area_Short_Keys(&b, &o, &h, &j);
-        int value = 0;
-        int *target = nullptr;
-        if (key == kEsc && b) {
-            value = a->break_value;
-            target = a->break_target;
-        } else if (key == kEnter && o) {
-            value = a->ok_value;
-            target = a->ok_target;
-        } else if (key == kF1 && h) {
-            value = a->help_value;
-            target = a->help_target;
-        }
-        if (!target) return 0;
-        *target = value;
-        getkey();
-        return 1;
-    }
+    if (getkeymask() == VEK_KEYMASK_SHIFT) return 0;
+    if (!M_LEFT) return Run_Short_Key(a);
     Frame f = Screen_Frame(a);
-    int result = 0;
-    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next)
-        if (it->kind == AREA_ITEM_CLICK_TEXT && it->click_target && *it->click_target != 0) {
-            *it->click_target = 0;
-            result = 1;
-        }
+    int result = Clear_Click_Texts(a);
     int mx = M_XPOS, my = M_YPOS;
     for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
         int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
-        bool hit = false;
-        switch (it->kind) {
-        case AREA_ITEM_CHECK_BOX:
-        case AREA_ITEM_RADIO_BUTTON: {
-            if (!Item_Enabled(it)) break;
-            int right = (it->text && *it->text) ? x + Width_In_Font(it->text, it->font) : x - 9;
-            if (mx >= x - 20 && my >= y - 10 && my <= y + 2 && mx <= right) {
-                hit = true;
-                int v = 0;
-                if (it->variable) {
-                    if (it->kind == AREA_ITEM_CHECK_BOX) *it->variable = *it->variable ? 0 : 1;
-                    else *it->variable = it->aux;
-                    v = *it->variable;
-                }
-                if (it->check) it->check(reinterpret_cast<void *>(static_cast<intptr_t>(v)));
-            }
-            break;
-        }
-        case AREA_ITEM_BITMAP_BUTTON: {
+        if (it->kind == AREA_ITEM_EDIT_FIELD) {
             int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-            if (!Item_Enabled(it) || !Inside(mx, my, x, y, x2, y2)) break;
-            hit = true;
-            int vx1, vy1, vx2, vy2;
-            pxQVwp(&vx1, &vy1, &vx2, &vy2);
-            pxView(f.x1, f.y1, f.x2, f.y2);
-            Draw_Bitmap_Button_Look(it, x, y, 3);
-            Wait_Release();
-            Draw_Bitmap_Button_Look(it, x, y, 1);
-            pxView(vx1, vy1, vx2, vy2);
-            if (it->variable) *it->variable = it->font;
-            break;
-        }
-        case AREA_ITEM_CLICK_TEXT: {
-            int w = Width_In_Font(it->text, it->font);
-            if (mx >= x - 2 && my >= y - 9 && my <= y + 2 && mx <= x + w + 2) {
-                hit = true;
-                if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
-            }
-            break;
-        }
-        case AREA_ITEM_CLICK_AREA: {
-            int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-            if (Inside(mx, my, std::min(x, x2), std::min(y, y2), std::max(x, x2), std::max(y, y2))) {
-                hit = true;
-                if (it->click_target) *it->click_target = static_cast<int>(it->click_value);
-            }
-            break;
-        }
-        case AREA_ITEM_EDIT_FIELD: {
-            int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-            if (!Inside(mx, my, x, y, x2, y2)) break;
+            if (!Inside(mx, my, x, y, x2, y2)) continue;
             Run_Edit_Field(it, x, y, x2, y2, f);
             return 0;
         }
-        case AREA_ITEM_IMAGE_CHOICE:
-        case AREA_ITEM_DOUBLE:
-        case AREA_ITEM_EDIT_TEXT:
-        case AREA_ITEM_CHOICE_LIST: {
-            if (!Item_Enabled(it)) break;
-            bool in;
-            if (it->kind == AREA_ITEM_IMAGE_CHOICE) {
-                in = mx >= x && mx <= x + it->x2 + 20 && my >= y && my <= y + it->y2 + 5;
-            } else {
-                in = mx >= x - 6 && my >= y - 13 && my <= y + 5 && it->y1 - f.sy > 11 &&
-                     y + 2 < f.y2 && mx <= x + Field_Width(it, false) + 6;
-            }
-            if (!in) break;
-            Wait_Release();
-            while (hitkey() != -1) getkey();
-            int r = Edit_Field(a, it);
-            for (Scrollable_Area_Item *next = it->next; r != 0 && next; next = next->next) {
-                if (!Is_Field(next) || !Item_Enabled(next)) continue;
-                Scroll_To_Field(a, next);
-                r = Edit_Field(a, next);
-            }
-            Repaint(a);
+        if (Is_Field(it)) {
+            if (!Click_On_Field(it, f, x, y, mx, my)) continue;
+            Edit_Field_Chain(a, it);
             return 1;
         }
-        default: break;
-        }
-        if (hit) {
+        if (Click_Value_Item(it, f, x, y, mx, my)) {
             Repaint(a);
             result = 1;
             break;

@@ -26,7 +26,7 @@ inline int Even_Width(int w) { return (w + 1) / 2 * 2; }
 // style flags ignored; 0 for null.
 inline int Width_In_Font(const char *text, int font, int n = -1) {
     if (!text) return 0;
-    return RFont_Text_Width(font & 0xFFFF, text, n);
+    return RFont_Text_Width(font & RFONT_WORD_BITS, text, n);
 }
 
 // The value of a double field as shown: printed and cut to the field length.

@@ -30,10 +30,10 @@ void Grow(Scrollable_View_Area *a, int width, int height) {
 // Style of a text item from its font word; the flags are removed.
 int Take_Style(int *font, bool text_item) {
     int style = 0;
-    if (*font & 0x10000) style = 1;
-    if (text_item && (*font & 0x40000)) style = 3;
-    if (text_item && (*font & 0x20000)) style = 2;
-    *font &= ~(0x10000 | 0x20000 | 0x40000);
+    if (*font & AREA_FONT_BOLD) style = 1;
+    if (text_item && (*font & AREA_FONT_FAINT_SHADOW)) style = 3;
+    if (text_item && (*font & AREA_FONT_SOFT_SHADOW)) style = 2;
+    *font &= ~AREA_FONT_STYLES;
     return style;
 }
 
@@ -178,7 +178,10 @@ void Add_Rotated_Text_to_Scrollable_Area(int slot, int x, int y, const char *tex
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_ROTATED_TEXT, &a);
     if (!it) return;
     Set_Text_Fields(it, x, y, ITEM_STRDUP(text), font, colour, false);
-    it->y2 = angle == 90 ? 256 : angle == 180 ? 512 : angle == 270 ? 1024 : 0;
+    it->y2 = angle == 90    ? PX_TURN_90
+             : angle == 180 ? PX_TURN_180
+             : angle == 270 ? PX_TURN_270
+                            : 0;
     int w = Width_In_Font(text, it->font);
     if (angle == 90 || angle == 180) Grow(a, x + 10, y + 10);
     else if (angle == 270) Grow(a, x + 10, y + w + 10);
@@ -228,7 +231,7 @@ void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const c
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_DOUBLE, &a);
     if (!it) return;
-    Set_Text_Fields(it, x, y, ITEM_STRDUP(format ? format : "%g"), font & ~0x1000, colour, false);
+    Set_Text_Fields(it, x, y, ITEM_STRDUP(format ? format : "%g"), font & ~RFONT_WORD_FLAG, colour, false);
     it->value = value;
     it->enabled = enabled;
     char buffer[256];
@@ -267,9 +270,9 @@ void Set_Tool_Tip_of_Last_Click_Area(int slot, const char *text, int font, int c
     if (!it) return;
     ITEM_FREE(it->text);
     it->text = ITEM_STRDUP(text);
-    it->font = font & ~0x10000;
+    it->font = font & ~AREA_FONT_BOLD;
     it->colour = colour;
-    it->count = (font & 0x10000 ? 1 : 0) + (below == 1 ? 16 : 0);
+    it->count = (font & AREA_FONT_BOLD ? 1 : 0) + (below == 1 ? 16 : 0);
 }
 
 void Add_Marker_to_Scrollable_Area(int slot, int id) {
@@ -309,7 +312,7 @@ void Add_Edit_Text_to_Scrollable_Area(int slot, int x, int y, char *text, int fo
     Scrollable_View_Area *a;
     Scrollable_Area_Item *it = New_Item(slot, AREA_ITEM_EDIT_TEXT, &a);
     if (!it) return;
-    Set_Text_Fields(it, x, y, text, font & ~0x1000, colour, false);
+    Set_Text_Fields(it, x, y, text, font & ~RFONT_WORD_FLAG, colour, false);
     it->aux = text ? static_cast<int>(std::strlen(text)) : 0;
     it->y2 = it->aux;  // visible length
     it->enabled = enabled;
@@ -395,7 +398,7 @@ void Add_Edit_Field_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2,
         st->capacity = 50;
         st->lines = static_cast<char **>(ITEM_ALLOC(sizeof(char *) * 50));
         if (!st->lines) st->capacity = 0;
-        st->font = 0x1003;
+        st->font = RFONT_EDITOR;
         st->background = background;
         st->text_colour = text_colour;
         st->max_length = max_length;

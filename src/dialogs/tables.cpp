@@ -28,7 +28,8 @@ namespace {
 #define TABLE_FREE(p) Mem_Free(__FILE__, __LINE__, "null", (p))
 
 const char *const DEFAULT_COLUMN_FORMAT = "%14.8f";
-const int CURSOR_HAND = 18;
+// Font word of the row buttons' tool tips: faintly shadowed.
+const int TOOL_TIP_FONT = AREA_FONT_FAINT_SHADOW | 0x1006;
 
 // Tree-view pictures of the row and column icons.
 enum {
@@ -373,8 +374,8 @@ void Fill_Table_Area(int t) {
             int x1 = s->x + del.dx, y1 = y + del.dy;
             Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DELETE, x1, y1, x1 + 14, y1 + 16, 0);
             Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 14, y1 + 16, k, &s->delete_request);
-            Set_Click_Area_Mode(area, CURSOR_HAND);
-            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, 0x41006, BLACK_CI, 0);
+            Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
         }
         if (dup.set) {
             int x1 = s->x + dup.dx, y1 = y + dup.dy;
@@ -386,14 +387,14 @@ void Fill_Table_Area(int t) {
                                                        y1 + 16, 0);
                 Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 18, y1 + 16, k,
                                                   &s->duplicate_request);
-                Set_Click_Area_Mode(area, CURSOR_HAND);
-                Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", 0x41006, BLACK_CI, 0);
+                Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+                Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", TOOL_TIP_FONT, BLACK_CI, 0);
             }
         }
         if (num.set) {
             char text[16];
             std::snprintf(text, sizeof text, "%d:", k);
-            Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, 0x1000, number_grey,
+            Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, RFONT_NORMAL, number_grey,
                                         1);
         }
     }
@@ -403,8 +404,8 @@ void Fill_Table_Area(int t) {
         int x1 = s->x + app.dx, y1 = y + app.dy;
         Add_Tree_View_Image_to_Scrollable_Area(area, ICON_APPEND, x1, y1, x1 + 35, y1 + 16, 0);
         Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 35, y1 + 16, 1, &s->append_request);
-        Set_Click_Area_Mode(area, CURSOR_HAND);
-        Set_Tool_Tip_of_Last_Click_Area(area, "neue Zeile anfügen"_cp, 0x41006, BLACK_CI, 0);
+        Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+        Set_Tool_Tip_of_Last_Click_Area(area, "neue Zeile anfügen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
     }
     int n = 1;
     for (Sheet_Table_Column *c = s->first_column; c; c = c->next, ++n) {
@@ -412,7 +413,7 @@ void Fill_Table_Area(int t) {
                                                c->y + 8, 0);
         Add_Click_Area_to_Scrollable_Area(area, c->x - 14, c->y - 8, c->x + 14, c->y + 8, n,
                                           &s->clicked_column);
-        Set_Click_Area_Mode(area, CURSOR_HAND);
+        Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
     }
 }
 
@@ -615,18 +616,18 @@ int Fill_Table_Column(void) {
     Add_Single_Button_to_PS(x1 + 285, y1 + 210, 1, 1, nullptr, SYMBOLIC_OK_RASTER, 0);
     Set_Prop_Sheet_Edit_Float_Auto_Mode();
 
-    int buffer = pxBuff(-1);
+    int buffer = pxBuff(PX_BUFFER_QUERY);
     Activate_Prop_Sheet();
     pxBuff(buffer);
-    Draw_Label(x1 + 21, y1 + 60, "anwenden auf", 0x1000);
-    Draw_Label(x1 + 128, y1 + 61, "gesamte Spalte", 0x1000);
-    Draw_Label(x1 + 128, y1 + 78, "Zeilenausschnitt", 0x1000);
-    Draw_Label(x1 + 21, y1 + 104, "erste Zeile", 0x1000);
-    Draw_Label(x1 + 168, y1 + 104, "letzte Zeile", 0x1000);
-    Draw_Label(x1 + 21, y1 + 141, "Startwert", 0x1000);
-    Draw_Label(x1 + 22, y1 + 153, "(für erste Zeile)"_cp, 0x1002);
-    Draw_Label(x1 + 21, y1 + 173, "Inkrement", 0x1000);
-    Draw_Label(x1 + 22, y1 + 185, "(Zuwachs für jede weitere Zeile)"_cp, 0x1002);
+    Draw_Label(x1 + 21, y1 + 60, "anwenden auf", RFONT_NORMAL);
+    Draw_Label(x1 + 128, y1 + 61, "gesamte Spalte", RFONT_NORMAL);
+    Draw_Label(x1 + 128, y1 + 78, "Zeilenausschnitt", RFONT_NORMAL);
+    Draw_Label(x1 + 21, y1 + 104, "erste Zeile", RFONT_NORMAL);
+    Draw_Label(x1 + 168, y1 + 104, "letzte Zeile", RFONT_NORMAL);
+    Draw_Label(x1 + 21, y1 + 141, "Startwert", RFONT_NORMAL);
+    Draw_Label(x1 + 22, y1 + 153, "(für erste Zeile)"_cp, RFONT_SMALL);
+    Draw_Label(x1 + 21, y1 + 173, "Inkrement", RFONT_NORMAL);
+    Draw_Label(x1 + 22, y1 + 185, "(Zuwachs für jede weitere Zeile)"_cp, RFONT_SMALL);
     msStCu(x1 + 27, y1 + 218);
 
     int code;

@@ -100,6 +100,7 @@ int Edit_Table(int t);
 // Row iteration: data of the first / next row, null at the end.
 void *First_Table_Row(int t);
 void *Next_Table_Row(int t);
+// Number of rows; 0 for an unknown table.
 int Table_Row_Count(int t);
 // 1-based position of the row whose data is `row`; 0 when none.
 int Table_Row_Number(int t, const void *row);

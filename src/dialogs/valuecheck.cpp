@@ -10,6 +10,7 @@
 // the int that a click area stores.
 #include "dialogs/valuecheck.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -23,8 +24,8 @@
 #include "platform/screen.h"
 
 int Screen_Flag_On = 1, Screen_Flag_Off = 0;
-int Screen_Font_Normal = 0x1000, Screen_Font_Small = 0x1002, Screen_Font_Bold = 0x11000,
-    Screen_Font_Bold_Alt = 0x11001;
+int Screen_Font_Normal = RFONT_NORMAL, Screen_Font_Small = RFONT_SMALL,
+    Screen_Font_Bold = RFONT_NORMAL | AREA_FONT_BOLD, Screen_Font_Bold_Alt = RFONT_BOLD | AREA_FONT_BOLD;
 int Screen_Black, Screen_White, Screen_Grey130, Screen_Desktop_Colour, Screen_Desktop_Background,
     Screen_Grey192, Screen_Brown, Screen_Blue, Screen_Brown_2, Screen_Red, Screen_Green,
     Screen_Orange, Screen_Dark_Red, Screen_Rose, Screen_Light_Blue, Screen_Pale_Blue,
@@ -62,6 +63,7 @@ int Identity(const int *pressed) {
 // Reports a click that the last event stored into the latch by setting
 // *pressed to value.
 void Take_Latch(int kind, int id, int *pressed, int value = 1) {
+    assert(kind >= 0 && kind < kLatchKinds);
     if (latch[kind] == id) {
         latch[kind] = 0;
         if (pressed) *pressed = value;
@@ -82,7 +84,7 @@ void Button(int slot, int x, int y, int *pressed, const char *label, bool show_l
         x2 += 6 * static_cast<int>(std::strlen(label));
     }
     Add_Click_Area_to_Scrollable_Area(slot, x - 20, y - 9, x2, y + 4, id, &latch[kind]);
-    Set_Click_Area_Mode(slot, 18);
+    Set_Click_Area_Mode(slot, VEK_CURSOR_HAND);
     if (has_label) Set_Tool_Tip_of_Last_Click_Area(slot, label, Screen_Font_Normal, Screen_Black, 0);
 }
 
@@ -91,10 +93,10 @@ void Button(int slot, int x, int y, int *pressed, const char *label, bool show_l
 void Init_Screen_Colors(void) {
     Screen_Flag_On = 1;
     Screen_Flag_Off = 0;
-    Screen_Font_Normal = 0x1000;
-    Screen_Font_Small = 0x1002;
-    Screen_Font_Bold = 0x11000;
-    Screen_Font_Bold_Alt = 0x11001;
+    Screen_Font_Normal = RFONT_NORMAL;
+    Screen_Font_Small = RFONT_SMALL;
+    Screen_Font_Bold = RFONT_NORMAL | AREA_FONT_BOLD;
+    Screen_Font_Bold_Alt = RFONT_BOLD | AREA_FONT_BOLD;
     Screen_Black = Nearest_RGB_Color(0, 0, 0);
     Screen_White = Nearest_RGB_Color(255, 255, 255);
     Screen_Grey130 = Nearest_RGB_Color(130, 130, 130);
@@ -183,7 +185,7 @@ void Add_Latched_Click_Area(int slot, int x1, int y1, int x2, int y2, int *press
     Take_Latch(kClick, id, pressed);
     Add_Click_Area_to_Scrollable_Area(slot, x1, y1, x2, y2, id, &latch[kClick]);
     if (tool_tip && *tool_tip) {
-        Set_Click_Area_Mode(slot, 18);
+        Set_Click_Area_Mode(slot, VEK_CURSOR_HAND);
         Set_Tool_Tip_of_Last_Click_Area(slot, tool_tip, Screen_Font_Normal, Screen_Black, 0);
     }
 }
@@ -233,11 +235,11 @@ void Draw_Framed_Text_Field(int x1, int y1, int x2, int y2, const char *text, in
         Draw_Funny_Area_to_PS(look, x1, y1, x2, y2, 0);
         inset = look <= 2 ? 1 : 2;
     }
-    if (fill_colour != -10000) {
+    if (fill_colour != DRAW_NO_COLOUR) {
         pxFgc(fill_colour);
         pxRect(x1 + inset, y1 + inset, x2 - inset, y2 - inset);
     }
-    if (text && text_colour != -10000) {
+    if (text && text_colour != DRAW_NO_COLOUR) {
         if (font >= 0) Pop_RFont(font);
         pxFgc(text_colour);
         int tx1 = look > 0 ? x1 + inset + 3 : x1, tx2 = look > 0 ? x2 - 1 - inset : x2;

@@ -16,6 +16,7 @@
 #include <deque>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/desktop.h"
 
@@ -188,20 +189,21 @@ int VEK_Script_Load_File(const char* name)
     if (!name) return -1;
     std::ifstream in(name, std::ios::binary);
     if (!in) return -1;
+    /* All or nothing: a run must not go on with part of its script. */
+    std::vector<VEKScriptEvent> events;
     std::string line;
-    int count = 0, number = 0;
-    while (std::getline(in, line)) {
-        ++number;
+    for (int number = 1; std::getline(in, line); ++number) {
         VEKScriptEvent e;
         int r = VEK_Script_Parse_Line(line.c_str(), &e);
-        if (r == 1) {
-            push(e);
-            ++count;
-        } else if (r < 0) {
-            std::fprintf(stderr, "%.200s:%d: script line not understood, skipped\n", name, number);
+        if (r < 0) {
+            std::fprintf(stderr, "%.200s:%d: script line not understood\n", name, number);
+            return -1;
         }
+        if (r == 1) events.push_back(std::move(e));
     }
-    return count;
+    if (in.bad()) return -1;
+    queue.insert(queue.end(), events.begin(), events.end());
+    return (int)events.size();
 }
 
 void VEK_Script_From_Environment(void)
@@ -210,8 +212,11 @@ void VEK_Script_From_Environment(void)
     environment_read = true;
     const char* name = std::getenv("VEK_SCRIPT");
     if (!name || !*name) return;
-    if (VEK_Script_Load_File(name) < 0)
-        std::fprintf(stderr, "script file %.200s cannot be read\n", name);
+    if (VEK_Script_Load_File(name) < 0) {
+        std::fprintf(stderr, "script file %.200s cannot be used: run ended\n", name);
+        std::fflush(nullptr);
+        std::exit(VEK_SCRIPT_EXIT_CODE);
+    }
 }
 
 void VEK_Script_Rearm_Environment(void)
@@ -236,7 +241,7 @@ void VEK_Script_Note_Stall(void)
     if (++empty_waits > VEK_MAX_EMPTY_WAITS) {
         std::fprintf(stderr, "no usable event for %d waits: run ended\n", (int)VEK_MAX_EMPTY_WAITS);
         std::fflush(nullptr);
-        std::exit(3);
+        std::exit(VEK_SCRIPT_EXIT_CODE);
     }
 }
 
@@ -266,9 +271,9 @@ int VEK_Script_Take_If(int kind, VEKScriptEvent* event)
 int VEK_Close_Request(void)
 {
     int (*handler)(void) = VEKGetCloseFct();
-    if (!handler) return 32768;
+    if (!handler) return VEK_CLOSE_CODE;
     int r = handler();
-    if (r == 32768) {
+    if (r == VEK_CLOSE_CODE) {
         std::fflush(nullptr);
         std::exit(0);
     }

@@ -20,11 +20,13 @@
  *   menu N               the next menu returns entry N (negative: none)
  *   answer yes|no|ok     the next message box is answered
  *   close                the user closes the window
- * A malformed line is reported on stderr with its number and skipped.
+ * A file with a line that is not understood is refused as a whole; the
+ * first such line is named on stderr with its number.
  *
  * When the queue is empty, a waiting call receives a close request, so a
  * run never blocks.  After VEK_MAX_EMPTY_WAITS consecutive waits on an empty
- * queue the run is ended (exit code 3) instead of looping for ever.
+ * queue the run is ended (exit code VEK_SCRIPT_EXIT_CODE) instead of looping
+ * for ever; so is a run whose VEK_SCRIPT file cannot be used.
  */
 #ifndef PLATFORM_EVENTS_H
 #define PLATFORM_EVENTS_H
@@ -54,7 +56,11 @@ struct VEKScriptEvent {
     std::string text;      /* type */
 };
 
-enum { VEK_MAX_EMPTY_WAITS = 10000 };
+enum {
+    VEK_MAX_EMPTY_WAITS = 10000,
+    VEK_SCRIPT_EXIT_CODE = 3,  /* the run ended: the script cannot drive it */
+    VEK_CLOSE_CODE = 32768     /* close request: the handler's "yes, end", the sheet's code */
+};
 
 /* Appending events; none of them can fail. */
 void VEK_Script_Click(int x, int y, int button = 1);
@@ -74,15 +80,18 @@ void VEK_Script_Clear(void);
 /* Number of events waiting. */
 int VEK_Script_Pending(void);
 
-/* Appends the events of a script file.  Returns the number of events read,
- * -1 when the file cannot be opened (the queue is then unchanged). */
+/* Appends the events of a script file.  Returns the number of events read;
+ * -1 when the file cannot be read or holds a line that is not understood
+ * (the first one is named on stderr with its number); the queue is then
+ * unchanged. */
 int VEK_Script_Load_File(const char* name);
 /* Parses one script line into *event.  1 for an event, 0 for a blank or
  * comment line, -1 for a malformed line (*event then undefined). */
 int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event);
 
 /* Reads the file named by VEK_SCRIPT the first time it is called; later
- * calls do nothing.  Every wait calls it first. */
+ * calls do nothing.  Every wait calls it first.  A file that cannot be used
+ * ends the run (VEK_SCRIPT_EXIT_CODE) before any event is taken. */
 void VEK_Script_From_Environment(void);
 /* Lets the next wait read VEK_SCRIPT again (for tests of the script file). */
 void VEK_Script_Rearm_Environment(void);
@@ -103,9 +112,10 @@ void VEK_Script_Note_Stall(void);
 int VEK_Script_Take_If(int kind, VEKScriptEvent* event);
 
 /* Sends the window's close request to the handler registered with
- * VEKSetCloseFct.  When the handler returns 32768 the run ends with exit
- * code 0 (nothing saved).  Returns the handler's result, or 32768 without a
- * handler (the run then goes on; the caller sees the close request). */
+ * VEKSetCloseFct.  When the handler returns VEK_CLOSE_CODE the run ends
+ * with exit code 0 (nothing saved).  Returns the handler's result, or
+ * VEK_CLOSE_CODE without a handler (the run then goes on; the caller sees
+ * the close request). */
 int VEK_Close_Request(void);
 
 #endif

@@ -187,12 +187,12 @@ const RFontMetrics kFonts[4] = {
 
 enum { kStackSize = 64 };
 
-int current_font = 0x1000;
+int current_font = RFONT_NORMAL;
 int font_stack[kStackSize];
 int stack_depth = 0;  // may exceed kStackSize; entries beyond are not kept
 
 int Font_Number(int font) {
-    int n = font & 0xFF;
+    int n = font & RFONT_NUMBER_BITS;
     return (n >= 0 && n < 4) ? n : 0;
 }
 
@@ -240,6 +240,6 @@ const unsigned char *RFont_Glyph(unsigned char ch) {
 
 // Called by pxInitScreen: a fresh screen starts with font 0 and no stack.
 void RFont_Reset(void) {
-    current_font = 0x1000;
+    current_font = RFONT_NORMAL;
     stack_depth = 0;
 }

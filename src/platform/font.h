@@ -20,6 +20,16 @@
 #ifndef PLATFORM_FONT_H
 #define PLATFORM_FONT_H
 
+// Font words of the four fonts, and the bits of a font word that select the
+// font (the bits above are the dialogs' style flags).
+constexpr int RFONT_NORMAL = 0x1000;
+constexpr int RFONT_BOLD = 0x1001;
+constexpr int RFONT_SMALL = 0x1002;
+constexpr int RFONT_EDITOR = 0x1003;
+constexpr int RFONT_WORD_FLAG = 0x1000;  // marks a font word; without it the number is the font
+constexpr int RFONT_WORD_BITS = 0xFFFF;
+constexpr int RFONT_NUMBER_BITS = 0xFF;  // the font number: the low byte of a font word
+
 // Metrics of one raster font.
 struct RFontMetrics {
     int width;    // glyph cell width

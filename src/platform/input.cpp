@@ -35,6 +35,7 @@ static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
 static int cursor_shape = 0;
 static int text_scroll_length = 0;
+static std::vector<VEKRecordedMenuEntry> last_menu;  /* as shown last */
 
 static int clamp(int v, int lo, int hi)
 {
@@ -122,6 +123,13 @@ void VEK_Input_Reset(void)
     for (int& h : held_by_press) h = 0;
     key_mask = reported_key_mask = 0;
     text_scroll_length = 0;
+    LAST_SHEET_EDIT_KEY = 0;
+    restriction_base = {0, 0, 1 << 20, 1 << 20};
+    restriction = restriction_base;
+    restriction_stack.clear();
+    wheel_on = 1;
+    cursor_shape = 0;
+    last_menu.clear();
 }
 
 int GetVEKMessage(int mask, VEKMessage* message)
@@ -340,8 +348,6 @@ int Short_Edit_Text(int, int, char* text, int visible, int)
 }
 
 /* ---- menus ---- */
-
-static std::vector<VEKRecordedMenuEntry> last_menu;
 
 const std::vector<VEKRecordedMenuEntry>& VEK_Last_Menu(void)
 {

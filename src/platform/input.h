@@ -17,13 +17,7 @@
  *   VEK_MASK_KEY         0x00010000  a key waits
  *   VEK_MASK_KEYMASK     0x00080000  the modifier keys changed
  *   VEK_MASK_TIMEOUT     0x40000000  the record's time-out applies
- * Read that way the program's masks say: hover wait 0x94022 = keys, wheel,
- * move, left down and modifier change (+0x8 when the right button ends it,
- * -0x10000 when no key does, +0x40000000 with its 100 ms time-out);
- * drop-down list 0x14022 = keys, wheel, move, left down; multi-line editor
- * 0x1400a = keys, wheel, right down, left down; its drag 0x40000021 = move
- * and left up every 50 ms; button bar 0x40000022 = move and left down every
- * 100 ms; 1 = wait for the left button to come up.
+ The masks the dialogs wait with are named below (VEK_WAIT_).
  * With the time-out bit the wait ends after `timeout` ms of virtual time
  * (bounded to VEK_MAX_TIMEOUT_MS) when the queue holds no event for it; it
  * reports a timer tick instead of a time-out while VEKSetTimer is on.
@@ -34,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/events.h"  /* VEK_CLOSE_CODE */
+
 /* ---- mouse state ---- */
 
 extern int M_XPOS, M_YPOS;       /* position on the screen */
@@ -42,8 +38,32 @@ extern int M_SCROLL;             /* wheel turn of the last wheel event; callers 
 /* The last key that ended an inline edit or sheet edit (0 when none). */
 extern int LAST_SHEET_EDIT_KEY;
 
-/* Key codes of the arrow keys (0x100 + scan code) as editors report them. */
-enum { VEK_KEY_UP = 0x148, VEK_KEY_DOWN = 0x150 };
+/* Key codes as getkey reports them: characters by their code, control keys
+ * by their control character, the other keys as 0x100 + scan code. */
+enum {
+    VEK_KEY_CTRL_A = 0x01,
+    VEK_KEY_CTRL_C = 0x03,
+    VEK_KEY_BACKSPACE = 0x08,
+    VEK_KEY_ENTER = 0x0D,
+    VEK_KEY_CTRL_V = 0x16,
+    VEK_KEY_CTRL_X = 0x18,
+    VEK_KEY_ESC = 0x1B,
+    VEK_KEY_F1 = 0x13B,
+    VEK_KEY_HOME = 0x147,
+    VEK_KEY_UP = 0x148,
+    VEK_KEY_PGUP = 0x149,
+    VEK_KEY_LEFT = 0x14B,
+    VEK_KEY_RIGHT = 0x14D,
+    VEK_KEY_END = 0x14F,
+    VEK_KEY_DOWN = 0x150,
+    VEK_KEY_PGDN = 0x151,
+    VEK_KEY_DELETE = 0x153,
+    VEK_KEY_CTRL_END = 0x175,
+    VEK_KEY_CTRL_HOME = 0x177
+};
+
+/* Modifier bits of getkeymask. */
+enum { VEK_KEYMASK_SHIFT = 1, VEK_KEYMASK_CTRL = 2, VEK_KEYMASK_ALT = 4 };
 
 enum {
     VEK_MASK_LEFT_UP = 0x00000001,
@@ -64,6 +84,25 @@ enum {
     VEK_MASK_FLUSH = VEK_MASK_LEFT_UP
 };
 
+/* The masks the program's dialogs wait with, named once for them and their
+ * tests. */
+enum {
+    /* a scroll area's hover wait: keys, wheel, moves, a left press and a
+     * modifier change; a dialog adds VEK_MASK_RIGHT_DOWN when the right
+     * button ends it, takes VEK_MASK_KEY away when no key does and adds
+     * VEK_MASK_TIMEOUT (100 ms) while a stop flag is watched */
+    VEK_WAIT_HOVER = VEK_MASK_KEY | VEK_MASK_KEYMASK | VEK_MASK_WHEEL | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN,
+    /* a drop-down list: keys, wheel, moves, a left press */
+    VEK_WAIT_LIST = VEK_MASK_KEY | VEK_MASK_WHEEL | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN,
+    /* the multi-line editor: keys, wheel, a press of either button */
+    VEK_WAIT_EDITOR = VEK_MASK_KEY | VEK_MASK_WHEEL | VEK_MASK_RIGHT_DOWN | VEK_MASK_LEFT_DOWN,
+    /* a held button (drag, scroll arrow): moves and the release, with the
+     * record's time-out */
+    VEK_WAIT_DRAG = VEK_MASK_TIMEOUT | VEK_MASK_MOVE | VEK_MASK_LEFT_UP,
+    /* the image button bar: moves and a left press, with the time-out */
+    VEK_WAIT_BAR = VEK_MASK_TIMEOUT | VEK_MASK_MOVE | VEK_MASK_LEFT_DOWN
+};
+
 /* What GetVEKMessage returns and stores in `event`: the mask bit of the
  * event that ended the wait, or one of the three without a bit. */
 enum {
@@ -82,7 +121,7 @@ enum {
     VEK_MSG_CLOSE = 0x08000000    /* the window's close request */
 };
 
-enum { VEK_MAX_TIMEOUT_MS = 60000, VEK_CLOSE_CODE = 32768 };
+enum { VEK_MAX_TIMEOUT_MS = 60000 };
 
 /* Event record.  The seventh word is the time-out in milliseconds. */
 struct VEKMessage {
@@ -122,8 +161,10 @@ int GetVEKMessage(int mask, VEKMessage* message);
  * value; VEK_MSG_CLOSE as GetVEKMessage does. */
 int Get_Mouse_Event(void);
 
-/* Forgets held buttons, the wheel turn, the modifier keys and the pending
- * scroll mode of the text editor; the mouse goes to (0, 0).  For tests. */
+/* Puts the input state back to the start of the process: no button held,
+ * no wheel turn, no modifier keys, no pending scroll mode of the text
+ * editor, no last edit key, the mouse at (0, 0) and free to go anywhere,
+ * wheel events on, the normal cursor, no menu shown.  For tests. */
 void VEK_Input_Reset(void);
 
 /* The waiting key or -1; the key is not taken. */
@@ -155,7 +196,9 @@ void Push_Mouse_Move_Restriction(void);
 /* The current restriction rectangle. */
 void Inquire_Mouse_Move_Restriction(int* x1, int* y1, int* x2, int* y2);
 
-/* Cursor shape (0 normal, 6 busy, ...). */
+/* Cursor shapes the program asks for (other numbers are kept as given). */
+enum { VEK_CURSOR_NORMAL = 0, VEK_CURSOR_BUSY = 6, VEK_CURSOR_HAND = 18 };
+/* Sets the cursor shape; currentMouseCursor gives it back. */
 void setMouseCursor(int shape);
 int currentMouseCursor(void);
 

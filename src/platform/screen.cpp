@@ -96,7 +96,7 @@ struct Screen {
     int dash_style = 0;
     uint32_t dash_pattern = 0xFFFFFFFFu;
     unsigned dash_phase = 0;
-    int bop = 0;
+    int bop = PX_OP_COPY;
     int fill_style = 0;
     int fill_pattern[16] = {};
     int buffer = 0;
@@ -195,7 +195,7 @@ int Floor_Div(int a, int b) {
 void Plot(int x, int y, int c) {
     if (x < S.vx1 || x > S.vx2 || y < S.vy1 || y > S.vy2) return;
     int &p = S.pixels[static_cast<size_t>(y) * S.width + x];
-    if (S.bop == 3) p ^= c;
+    if (S.bop == PX_OP_XOR) p ^= c;
     else p = c;
 }
 
@@ -318,7 +318,7 @@ void Fill_Polygon(int n, const int *xs, const int *ys, int c) {
 // rotated by rot (0, 90, 180, 270 counter-clockwise).
 void Raster_Text(int x, int y, const char *text, size_t n, int rot, int c) {
     const RFontMetrics *m = RFont_Metrics(pxQFnt());
-    bool bold = (pxQFnt() & 0xFF) == 1;
+    bool bold = (pxQFnt() & RFONT_NUMBER_BITS) == (RFONT_BOLD & RFONT_NUMBER_BITS);
     int advance = m->width + m->space;
     for (size_t i = 0; i < n; i++) {
         const unsigned char *g = RFont_Glyph(static_cast<unsigned char>(text[i]));
@@ -357,9 +357,9 @@ void Origin_From_Box(int rot, int bx, int by, int w, int a, int d, int *ox, int 
 }
 
 int Rotation_Of(int alignment) {
-    if (alignment & 0x100) return 90;
-    if (alignment & 0x200) return 180;
-    if (alignment & 0x400) return 270;
+    if (alignment & PX_TURN_90) return 90;
+    if (alignment & PX_TURN_180) return 180;
+    if (alignment & PX_TURN_270) return 270;
     return 0;
 }
 
@@ -367,15 +367,15 @@ int Rotation_Of(int alignment) {
 void Place_Box(int x1, int y1, int x2, int y2, int bw, int bh, int alignment, int *bx, int *by) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
-    switch (alignment & 3) {
-    case 1: *bx = x1; break;
-    case 3: *bx = x2 - bw + 1; break;
+    switch (alignment & PX_ALIGN_HORIZONTAL) {
+    case PX_ALIGN_LEFT: *bx = x1; break;
+    case PX_ALIGN_RIGHT: *bx = x2 - bw + 1; break;
     default: *bx = x1 + Floor_Div(x2 - x1 + 1 - bw, 2); break;
     }
-    switch (alignment & 0xC0) {
-    case 0x40: *by = y2 - bh + 1; break;
-    case 0x80: *by = y2 - bh + 1; break;
-    case 0xC0: *by = y1 + Floor_Div(y2 - y1 + 1 - bh, 2); break;
+    switch (alignment & PX_ALIGN_VERTICAL) {
+    case PX_ALIGN_BOTTOM: *by = y2 - bh + 1; break;
+    case PX_ALIGN_BASELINE: *by = y2 - bh + 1; break;
+    case PX_ALIGN_MIDDLE: *by = y1 + Floor_Div(y2 - y1 + 1 - bh, 2); break;
     default: *by = y1; break;
     }
 }
@@ -550,7 +550,7 @@ int Draw_Bitmap(const char *file, int sx1, int sy1, int sx2, int sy2, int x1, in
     }
     std::unordered_map<uint32_t, int> cache;
     int save_bop = S.bop;
-    S.bop = 0;
+    S.bop = PX_OP_COPY;
     for (int ty = std::max(dy, y1); ty < dy + dh && ty <= y2; ty++) {
         int sy = sy1 + static_cast<int>(static_cast<long>(ty - dy) * sh / dh);
         for (int tx = std::max(dx, x1); tx < dx + dw && tx <= x2; tx++) {
@@ -662,7 +662,8 @@ void pxSLn(int style) {
     static const uint32_t kStyles[5] = {0xFFFFFFFFu, 0xFFF0FFF0u, 0xAAAAAAAAu, 0xFF18FF18u,
                                         0xFFFFFF00u};
     S.dash_style = style;
-    S.dash_pattern = (style >= 0 && style <= 4) ? kStyles[style] : static_cast<uint32_t>(style);
+    S.dash_pattern = (style >= PX_LINE_SOLID && style <= PX_LINE_LONG_DASHES) ? kStyles[style]
+                                                                             : static_cast<uint32_t>(style);
     S.dash_phase = 0;
 }
 
@@ -673,7 +674,7 @@ int pxQSLn(void) {
 
 void pxSBop(int op) {
     Ensure();
-    S.bop = op == 3 ? 3 : 0;
+    S.bop = op == PX_OP_XOR ? PX_OP_XOR : PX_OP_COPY;
 }
 
 void pxSFA(int style) {
@@ -832,7 +833,7 @@ void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int al
     int bh = (rot == 90 || rot == 270) ? w : a + d;
     int bx, by;
     Place_Box(x1, y1, x2, y2, bw, bh, alignment, &bx, &by);
-    if ((alignment & 0xC0) == 0x80 && rot == 0) by = std::max(y1, y2) - a;  // baseline on y2
+    if ((alignment & PX_ALIGN_VERTICAL) == PX_ALIGN_BASELINE && rot == 0) by = std::max(y1, y2) - a;  // baseline on y2
     int ox, oy;
     Origin_From_Box(rot, bx, by, w, a, d, &ox, &oy);
     Raster_Text(ox, oy, text, n, rot, Resolve_Or_Black(S.fg));
@@ -883,14 +884,14 @@ void pxGBTt(int x1, int y1, int x2, int y2, const char *text, int length, int al
     // Anchor in the box, and the text's own offset from it (unrotated frame,
     // y down): the anchor's place on the text follows the same alignment.
     double ax, ay, ox, oy;
-    switch (alignment & 3) {
-    case 1: ax = x1; ox = 0; break;
-    case 3: ax = x2; ox = -w; break;
+    switch (alignment & PX_ALIGN_HORIZONTAL) {
+    case PX_ALIGN_LEFT: ax = x1; ox = 0; break;
+    case PX_ALIGN_RIGHT: ax = x2; ox = -w; break;
     default: ax = 0.5 * (x1 + x2); ox = -0.5 * w; break;
     }
-    switch (alignment & 0xC0) {
-    case 0x40: case 0x80: ay = y2; oy = -h; break;
-    case 0xC0: ay = 0.5 * (y1 + y2); oy = -0.5 * h; break;
+    switch (alignment & PX_ALIGN_VERTICAL) {
+    case PX_ALIGN_BOTTOM: case PX_ALIGN_BASELINE: ay = y2; oy = -h; break;
+    case PX_ALIGN_MIDDLE: ay = 0.5 * (y1 + y2); oy = -0.5 * h; break;
     default: ay = y1; oy = 0; break;
     }
     double cw = 0.6 * S.char_height * S.expansion;

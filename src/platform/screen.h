@@ -33,8 +33,10 @@
 // The screen is made on first use by any call, so calling this is optional.
 void pxInitScreen(int width, int height);
 
-int pxScreenWidth(void);   // NPIXEL_X
-int pxScreenHeight(void);  // NPIXEL_Y
+// The screen's size in pixels (NPIXEL_X, NPIXEL_Y); the screen is made first
+// when there is none.
+int pxScreenWidth(void);
+int pxScreenHeight(void);
 #define NPIXEL_X (pxScreenWidth())
 #define NPIXEL_Y (pxScreenHeight())
 
@@ -89,15 +91,17 @@ int pxQFgc(void);
 void pxView(int x1, int y1, int x2, int y2);
 void pxQVwp(int *x1, int *y1, int *x2, int *y2);
 
-// Dash style of pxLine: 0 solid; 1 dashed, 2 dotted, 3 dash-dot, 4 long
-// dashes; any other value is itself a 32-bit pattern read from bit 31 down,
-// a set bit drawing the pixel (0xaaaaaaaa draws every second pixel).  The
+// Dash style of pxLine: one of the PX_LINE_ styles; any other value is
+// itself a 32-bit pattern read from bit 31 down, a set bit drawing the pixel
+// (0xaaaaaaaa draws every second pixel, as PX_LINE_DOTTED does).  The
 // pattern starts afresh at each call and runs on across the following lines.
+enum { PX_LINE_SOLID = 0, PX_LINE_DASHED, PX_LINE_DOTTED, PX_LINE_DASH_DOT, PX_LINE_LONG_DASHES };
 void pxSLn(int style);
 int pxQSLn(void);
 
-// Raster operation: 0 copy, 3 exclusive or of the colour index into the
-// pixel; other values count as 0.
+// Raster operation: copy, or exclusive or of the colour index into the
+// pixel; other values count as PX_OP_COPY.
+enum { PX_OP_COPY = 0, PX_OP_XOR = 3 };
 void pxSBop(int op);
 
 // Fill style of pxRect, pxFill and pxTri: 0 solid, otherwise the user pattern
@@ -107,8 +111,10 @@ void pxSBop(int op);
 void pxSFA(int style);
 int pxSUFA(const int *pattern);
 
-// Drawing buffer: pxBuff(-1) asks which buffer is selected (0 at start) and
-// changes nothing; any other value selects it and returns the previous one.
+// Drawing buffer: pxBuff(PX_BUFFER_QUERY) asks which buffer is selected (0
+// at start) and changes nothing; any other value selects it and returns the
+// previous one.
+enum { PX_BUFFER_QUERY = -1 };
 // The stand-in draws every buffer into the one screen; pxFlsh shows it.
 int pxBuff(int buffer);
 void pxFlsh(void);
@@ -116,6 +122,7 @@ void pxFlsh(void);
 // ---------------------------------------------------------------------------
 // Primitives.
 
+// One pixel in the current colour.
 void pxDot(int x, int y);
 // Line from (x1, y1) to (x2, y2), both ends drawn, in the dash style.
 void pxLine(int x1, int y1, int x2, int y2);
@@ -147,13 +154,25 @@ void pxMask(int x, int y, const int *mask);
 // Text whose first character cell starts at x, baseline y.
 void pxText(int x, int y, const char *text, int length);
 
-// Text placed in the box (x1, y1)-(x2, y2) by the alignment code:
-//   bits 0-1  horizontal: 1 left, 3 right, 0 or 2 centred;
-//   bits 6-7  vertical: 0 top, 0x40 bottom (the cell's bottom row on y2),
-//             0x80 baseline on y2, 0xC0 centred;
-//   0x100, 0x200, 0x400  rotation by 90, 180, 270 degrees (counter-clockwise).
-// The other bits are accepted and ignored (17, 192, 209, 210 are the codes the
-// dialogs use).
+// Alignment codes of pxBTxt and pxGBTt: one horizontal and one vertical
+// choice, and at most one rotation (counter-clockwise).  The other bits are
+// accepted and ignored (17, 192, 209, 210 are the codes the dialogs use).
+enum {
+    PX_ALIGN_HORIZONTAL = 0x03,  // the bits of the horizontal choice:
+    PX_ALIGN_CENTRE = 0x00,      //   centred (so is 2)
+    PX_ALIGN_LEFT = 0x01,
+    PX_ALIGN_RIGHT = 0x03,
+    PX_ALIGN_VERTICAL = 0xC0,    // the bits of the vertical choice:
+    PX_ALIGN_TOP = 0x00,
+    PX_ALIGN_BOTTOM = 0x40,      //   the cell's bottom row on y2
+    PX_ALIGN_BASELINE = 0x80,    //   the baseline on y2
+    PX_ALIGN_MIDDLE = 0xC0,      //   centred
+    PX_TURN_90 = 0x100,
+    PX_TURN_180 = 0x200,
+    PX_TURN_270 = 0x400
+};
+
+// Text placed in the box (x1, y1)-(x2, y2) by the alignment code.
 void pxBTxt(int x1, int y1, int x2, int y2, const char *text, int length, int alignment);
 
 // Text turned by 90 degrees (reading upwards) from (x, y) when direction is

@@ -251,6 +251,15 @@ void Exit_Prop_Sheets(void)
     call_sometimes = nullptr;
 }
 
+void VEK_Reset_Prop_Sheets(void)
+{
+    Exit_Prop_Sheets();
+    base_set = false;
+    call_always = nullptr;
+    call_always_on = 0;
+    last_help.clear();
+}
+
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
 {
     screen_base = rect_of(x1, y1, x2, y2);
@@ -290,10 +299,25 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* titl
     return s.id;
 }
 
+/* Draws every element of sheet `top`.  A draw callback may define sheets
+ * (the stack then grows and may move) or elements: the sheet is reached
+ * through its index and its element list by position after every element,
+ * so no reference into the stack outlives a callback. */
+static void draw_elements(size_t top)
+{
+    for (size_t i = 0; top < sheets.size() && i < sheets[top].elements.size(); ++i) {
+        Element* e = find(sheets[top].elements[i]);
+        if (!e) continue;
+        draw_element(*e);
+        repaint_area(*e);
+    }
+}
+
 int Activate_Prop_Sheet(void)
 {
     if (sheets.empty()) return 0;
-    Sheet& s = sheets.back();
+    const size_t top = sheets.size() - 1;
+    Sheet& s = sheets[top];
     s.activated = true;
     if (s.framed) {
         draw_box(s.r, MENUE_CI, BLACK_CI);
@@ -302,12 +326,7 @@ int Activate_Prop_Sheet(void)
             pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
         }
     }
-    for (int id : s.elements) {
-        Element* e = find(id);
-        if (!e) continue;
-        draw_element(*e);
-        repaint_area(*e);
-    }
+    draw_elements(top);
     pxFlsh();
     return 1;
 }
@@ -700,44 +719,72 @@ static int click_on(Sheet& s, Element& e)
     }
 }
 
+/* The wheel over the active areas of sheet `top` scrolls them by a tenth of
+ * their height.  Scrolling repaints through the owner's callback, which may
+ * push sheets: the sheet is reached by index after each one. */
+static void wheel_over_areas(size_t top, int wheel)
+{
+    for (size_t i = 0; top < sheets.size() && i < sheets[top].elements.size(); ++i) {
+        const Sheet& s = sheets[top];
+        Element* a = find(s.elements[i]);
+        if (a && a->kind == AREA && a->active == 1 && a->r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) {
+            int step = (a->r.y2 - a->r.y1) / 10;
+            scroll_by(*a, 0, wheel > 0 ? -step : step);
+        }
+    }
+    M_SCROLL = 0;
+}
+
+/* The code of the topmost escape area of sheet s that answers mouse moves
+ * and lies under the mouse, else 0. */
+static int moved_into_escape(const Sheet& s)
+{
+    for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
+        Element* e = find(*it);
+        if (e && e->kind == ESCAPE && e->mouse_move && e->active == 1 && e->r.contains(M_XPOS - s.dx, M_YPOS - s.dy))
+            return e->code;
+    }
+    return 0;
+}
+
+/* Handles one event for the top sheet and sets *code to the code that ends
+ * the edit, else 0.  False when the close handler said no: the edit goes on
+ * without asking the call-sometimes function. */
+static bool one_event(int* code)
+{
+    *code = 0;
+    VEKMessage m;
+    InitVEKMessage(&m);
+    int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_MIDDLE | VEK_MASK_MOVE |
+                               VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
+    assert(!sheets.empty());  /* waits run no callbacks */
+    const size_t top = sheets.size() - 1;
+    if (ev == VEK_MSG_CLOSE) {
+        if (VEK_Close_Request() == 0) return false;
+        *code = VEK_CLOSE_CODE;
+    } else if (ev == VEK_MSG_KEY) {
+        int k = getkey();
+        if (k == VEK_KEY_ESC) *code = button_code_with_face(sheets[top], SYMBOLIC_BREAK_RASTER);
+        else if (k == VEK_KEY_ENTER) *code = button_code_with_face(sheets[top], SYMBOLIC_OK_RASTER);
+    } else if (ev == VEK_MSG_WHEEL) {
+        wheel_over_areas(top, m.wheel);
+    } else if (ev == VEK_MSG_MOVE) {
+        *code = moved_into_escape(sheets[top]);
+    } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN || (ev == VEK_MSG_MIDDLE && M_MIDDLE)) {
+        Sheet& s = sheets[top];
+        if (Element* e = hit(s, M_XPOS, M_YPOS)) *code = click_on(s, *e);
+        else if (!s.r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) *code = s.click_outside;
+    }
+    return true;
+}
+
 int Edit_Prop_Sheet(void)
 {
-    if (sheets.empty()) return 0;
     for (;;) {
-        Sheet& s = sheets.back();
+        if (sheets.empty()) return 0;
         if (call_always && call_always_on) call_always();
-        VEKMessage m;
-        InitVEKMessage(&m);
-        int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_MIDDLE | VEK_MASK_MOVE |
-                                   VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
         int code = 0;
-        if (ev == VEK_MSG_CLOSE) {
-            if (VEK_Close_Request() != 0) return VEK_CLOSE_CODE;
-            continue;
-        } else if (ev == VEK_MSG_KEY) {
-            int k = getkey();
-            if (k == 27) code = button_code_with_face(s, SYMBOLIC_BREAK_RASTER);
-            else if (k == 13) code = button_code_with_face(s, SYMBOLIC_OK_RASTER);
-        } else if (ev == VEK_MSG_WHEEL) {
-            for (int id : s.elements) {
-                Element* a = find(id);
-                if (a && a->kind == AREA && a->active == 1 && a->r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) {
-                    int step = (a->r.y2 - a->r.y1) / 10;
-                    scroll_by(*a, 0, m.wheel > 0 ? -step : step);
-                }
-            }
-            M_SCROLL = 0;
-        } else if (ev == VEK_MSG_MOVE) {
-            for (auto it = s.elements.rbegin(); it != s.elements.rend() && !code; ++it) {
-                Element* e = find(*it);
-                if (e && e->kind == ESCAPE && e->mouse_move && e->active == 1 &&
-                    e->r.contains(M_XPOS - s.dx, M_YPOS - s.dy))
-                    code = e->code;
-            }
-        } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN || (ev == VEK_MSG_MIDDLE && M_MIDDLE)) {
-            if (Element* e = hit(s, M_XPOS, M_YPOS)) code = click_on(s, *e);
-            else if (!s.r.contains(M_XPOS - s.dx, M_YPOS - s.dy)) code = s.click_outside;
-        }
+        if (!one_event(&code)) continue;
         if (code) return code;
         if (call_sometimes) {
             int r = call_sometimes();

@@ -13,7 +13,8 @@
  *   - a click on an active button, tab, logical button, field or string
  *     list returns its code (a tab is selected first; a logical button
  *     toggles its int; a field takes the next "type" event; a string list
- *     takes the next "menu" event as its row);
+ *     stores the row clicked into its int, which a click beside the rows
+ *     leaves alone);
  *   - a click (or, when switched on, a mouse move) inside an active escape
  *     area returns the area's code (the last defined area wins where areas
  *     overlap);
@@ -23,11 +24,12 @@
  *     the edit goes on;
  *   - a click outside the sheet returns the click-outside code when one is
  *     set, else it is ignored;
- *   - a key: Esc (27) returns the code of the sheet's first button whose
- *     face is SYMBOLIC_BREAK_RASTER, Enter (13) that of SYMBOLIC_OK_RASTER,
+ *   - a key: Esc returns the code of the sheet's first button whose
+ *     face is SYMBOLIC_BREAK_RASTER, Enter that of SYMBOLIC_OK_RASTER,
  *     when there is one; other keys are ignored;
  *   - the close request (and an empty queue) goes to the close handler
- *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE (32768).
+ *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE, unless the
+ *     handler says no, when the edit goes on.
  * The call-always function runs before every event; the call-sometimes
  * function runs after every event that returned no code, and a non-zero
  * result of it ends the edit with that result as the code.
@@ -57,6 +59,10 @@ typedef int (*VEKScrollDrawFct)(int x1, int y1, int x2, int y2, int ox, int oy, 
 void Init_Prop_Sheets(void);
 /* Removes every sheet.  Never fails. */
 void Exit_Prop_Sheets(void);
+/* As at the start of the process: no sheets, the whole screen as base, no
+ * call-always or call-sometimes function, no help topic.  Element ids go on
+ * counting (they stay unique for the process).  For tests. */
+void VEK_Reset_Prop_Sheets(void);
 /* The rectangle sheets are kept in (default: the whole screen). */
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2);
 /* The next sheet defined has no frame. */
@@ -79,6 +85,7 @@ int VEK_Prop_Sheet_Count(void);
  * unless set with VEK_Set_Prop_Sheet_Displacement). */
 void Prop_Sheet_Displacement(int* dx, int* dy);
 void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
+/* Moves the top sheet as the user would (for tests); nothing without one. */
 void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
 /* Floats of the top sheet take typed values at once. */
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
@@ -112,7 +119,8 @@ int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int
 /* An on/off button bound to an int. */
 int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int a, int b,
                              const VEKRaster* on_face, const VEKRaster* off_face);
-/* A choice list bound to an int row; rows are appended with Fill_Stringlist_of_PS. */
+/* A choice list bound to an int row (a click sets it, see above); rows are
+ * appended with Fill_Stringlist_of_PS.  Returns its id. */
 int Add_Stringlist_to_PS(int x, int y, int active, int code, int width, int visible_rows, int n, int* row);
 /* Appends a row (at most 255 bytes kept).  Returns the row count, 0 for an unknown list. */
 int Fill_Stringlist_of_PS(int list_id, int colour, const char* text);
@@ -144,6 +152,7 @@ int Add_Scrollable_Area_to_PS(int x1, int y1, int x2, int y2, int active, int a,
 /* A slider at the right (V) or bottom (H) edge of the area; returns its id. */
 int Add_VSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
 int Add_HSlider_to_Scrollable_Area(int area, int a, int b, int c, int d);
+/* Scroll speed of a slider; headless there is no dragging, so nothing. */
 void Set_VSlider_Speed(int slider, double a, double b);
 void Set_HSlider_Speed(int slider, double a, double b);
 /* The size of the area's content (the scroll origin is clamped to it). */
@@ -152,15 +161,22 @@ void Resize_Origin_of_Scrollable_Area_PS(int id, int width, int height);
 void Set_Scrollable_Area_PS(int id, int ox, int oy);
 /* Reads the scroll origin; unknown ids give 0, 0. */
 void Inquire_Scrollable_Area_PS(int id, int* ox, int* oy);
+/* Moves the area to the rectangle and clamps its origin again; its sliders
+ * stay where they are.  Unknown ids are ignored. */
 void Reshape_Scrollable_Area_PS(int id, int x1, int y1, int x2, int y2, int a, int b, int c, int d);
+/* Whether the area's frame is drawn; kept, nothing is drawn headless. */
 void Set_Scrollable_Area_PS_Frameflag(int id, int flag);
 /* Number of times the area's draw callback has run. */
 int VEK_Scrollable_Area_Draw_Count(int id);
 
 /* ---- call-always and call-sometimes functions ---- */
 
+/* The function run before every event of an edit while it is switched on
+ * (null: none); the switch starts off. */
 void Define_Call_Allways_Function(void (*function)(void));
 void Activate_Call_Allways_Function(int on);
+/* The function run after every event that returned no code; its non-zero
+ * result ends the edit as the code (null: none).  Exit_Prop_Sheets removes it. */
 void Set_CallSometimesFunc_to_PS(int (*function)(void));
 
 /* ---- the edit ---- */

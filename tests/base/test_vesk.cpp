@@ -446,7 +446,6 @@ TEST(QuerProgram, FoundBelowExecAndCached) {
 }
 
 namespace {
-int Tick(void) { return 0; }
 int Tick_77(void) { return 77; }
 int Tick_88(void) { return 88; }
 
@@ -501,13 +500,19 @@ TEST(CallSometimes, InstallsTheTopOrNothing) {
 // The stack grows in steps of 10 and never pops below empty (a sanitizer
 // build checks every slot written).
 TEST(CallSometimes, StackGrowsAndPopStopsAtEmpty) {
+    Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Takt", 10, 1);
     Clear_CallSometimes();
     Pop_CallSometimes_Func();
-    for (int i = 0; i < 25; ++i) Push_CallSometimes_Func(Tick);
+    Push_CallSometimes_Func(Tick_77);
+    for (int i = 1; i < 25; ++i) Push_CallSometimes_Func(Tick_88);
     Suspend_CallSometimes();
     Resume_CallSometimes();
+    EXPECT_EQ(Edit_After_Empty_Click(), 88);
+    for (int i = 1; i < 25; ++i) Pop_CallSometimes_Func();
+    EXPECT_EQ(Edit_After_Empty_Click(), 77);  // the first entry survived the growth
     for (int i = 0; i < 30; ++i) Pop_CallSometimes_Func();
-    Push_CallSometimes_Func(Tick);
+    EXPECT_EQ(Edit_After_Empty_Click(), VEK_CLOSE_CODE);
+    Push_CallSometimes_Func(Tick_88);
+    EXPECT_EQ(Edit_After_Empty_Click(), 88);
     Clear_CallSometimes();
-    SUCCEED();
 }

@@ -12,14 +12,10 @@
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
-// A fresh screen of width x height with no script, no input state, no
-// sheets and no areas.
+// A fresh screen of width x height, with the dialog colours made for it; the
+// reset before each test has left no script, input state, sheets or areas.
 inline void Begin_Area_Session(int width, int height) {
     pxInitScreen(width, height);
-    VEK_Script_Clear();
-    VEK_Input_Reset();  // no button, modifier or key left over from a test before
-    Init_Prop_Sheets();
-    Undefine_All_Scrollable_View_Areas();
     Init_Screen_Colors();
 }
 

@@ -13,21 +13,10 @@
 
 namespace {
 
-// Every test starts from the start state of the service and the stand-in.
+// Every test starts from the start state of the service and the stand-in
+// (the reset before each test).
 class Messages : public ::testing::Test {
 protected:
-    void SetUp() override { Reset(); }
-    void TearDown() override { Reset(); }
-    static void Reset() {
-        for (int c = 0; c < MESSAGE_CATEGORIES; ++c) Close_Message_Category(c);
-        Enable_Messages();
-        Set_Message_Mode(MESSAGE_MODE_BOX);
-        Set_Message_Console(0);
-        Set_Message_List_Handlers(nullptr, nullptr);
-        VEK_Set_Batch_Mode(0);
-        VEK_Clear_Recorded_Messages();
-        VEK_Script_Clear();
-    }
     static const std::vector<VEKRecordedMessage>& Boxes() { return VEK_Recorded_Messages(); }
     static std::vector<std::string> Lines(int c) {
         std::vector<std::string> v;

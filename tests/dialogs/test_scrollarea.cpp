@@ -77,24 +77,24 @@ TEST_F(Area, SlidersTake17PixelsAndFollowTheContent) {
 TEST_F(Area, ExtentsGrowNeverShrink) {
     Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
     Add_Rectangle_to_Scrollable_Area(slot, 0, 0, 10, 100, BLACK_CI);
-    Add_Text_to_Scrollable_Area(slot, 10, 95, "x", 0x1000, BLACK_CI, 0);
+    Add_Text_to_Scrollable_Area(slot, 10, 95, "x", RFONT_NORMAL, BLACK_CI, 0);
     EXPECT_EQ(a->content_height, 105);
-    Add_Text_to_Scrollable_Area(slot, 10, 80, "x", 0x1000, BLACK_CI, 0);
+    Add_Text_to_Scrollable_Area(slot, 10, 80, "x", RFONT_NORMAL, BLACK_CI, 0);
     EXPECT_EQ(a->content_height, 105);
     // Right-aligned: a 6-character text (45 pixels) ending at 200 starts at 155.
-    Add_Text_to_Scrollable_Area(slot, 200, 20, "abcdef", 0x1000, BLACK_CI, 1);
+    Add_Text_to_Scrollable_Area(slot, 200, 20, "abcdef", RFONT_NORMAL, BLACK_CI, 1);
     EXPECT_EQ(a->last_item->x1, 155);
     EXPECT_EQ(a->content_width, 210);
     // A choice list's selection outside its entries is reset when added.
     Choice_List_Entry e[3] = {{BLACK_CI, const_cast<char *>("a")}, {BLACK_CI, const_cast<char *>("b")},
                               {BLACK_CI, const_cast<char *>("c")}};
     int sel = 5;
-    Add_Choice_List_to_Scrollable_Area(slot, 10, 200, e, 0x1000, 10, 3, &sel, &Screen_Flag_On);
+    Add_Choice_List_to_Scrollable_Area(slot, 10, 200, e, RFONT_NORMAL, 10, 3, &sel, &Screen_Flag_On);
     EXPECT_EQ(sel, 0);
     EXPECT_EQ(a->last_item->aux, 80);
     // Visible length is bounded by the buffer's length; other kinds ignore it.
     char buf[11] = "0123456789";
-    Add_Edit_Text_to_Scrollable_Area(slot, 10, 240, buf, 0x1000, BLACK_CI, &Screen_Flag_On);
+    Add_Edit_Text_to_Scrollable_Area(slot, 10, 240, buf, RFONT_NORMAL, BLACK_CI, &Screen_Flag_On);
     Set_Visible_Length_of_Last_Edit_Text(slot, 25);
     EXPECT_EQ(a->last_item->y2, 10);
     Set_Visible_Length_of_Last_Edit_Text(slot, 4);
@@ -144,7 +144,7 @@ TEST_F(Area, RingOfEnableFlagsWraps) {
 }
 
 TEST_F(Area, PainterDrawsBackgroundAndSkipsInactiveArea) {
-    Add_Text_to_Scrollable_Area(slot, 10, 30, "I", 0x1000, RED_CI, 0);
+    Add_Text_to_Scrollable_Area(slot, 10, 30, "I", RFONT_NORMAL, RED_CI, 0);
     Update_Scrollable_View_Area(slot);
     int bg = Get_Scrollable_Area_Background(slot);
     EXPECT_EQ(bg, Nearest_Color_Index(255, 251, 240));
@@ -166,7 +166,7 @@ TEST_F(Area, PainterDrawsBackgroundAndSkipsInactiveArea) {
 TEST_F(Area, TreeViewPicturesAtTheirCentreAndAsCheckImages) {
     int on = 1;
     Add_Tree_View_Image_to_Scrollable_Area(slot, 7, 100, 100, 116, 110, RED_CI);
-    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", 0x1000, BLUE_CI, &on, &Screen_Flag_On);
+    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", RFONT_NORMAL, BLUE_CI, &on, &Screen_Flag_On);
     Set_Check_Images_of_Last_Item(slot, 11, 12);
     int before = OLI_Last_Tree_View_Image()->count;
     Update_Scrollable_View_Area(slot);
@@ -179,7 +179,7 @@ TEST_F(Area, TreeViewPicturesAtTheirCentreAndAsCheckImages) {
     EXPECT_EQ(r->colour, BLUE_CI);
     on = 0;
     Clear_Scrollable_View_Area(slot);
-    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", 0x1000, BLUE_CI, &on, &Screen_Flag_On);
+    Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "an", RFONT_NORMAL, BLUE_CI, &on, &Screen_Flag_On);
     Set_Check_Images_of_Last_Item(slot, 11, 12);
     Add_Tree_View_Image_to_Scrollable_Area(slot, 7, 100, 100, 116, 110, RED_CI);
     Update_Scrollable_View_Area(slot);
@@ -214,22 +214,22 @@ TEST_F(Area, ScriptedSession) {
     int *flag_second = Next_Register_Field_Flag(Screen_Flag_On);
     auto fill = [&]() {
         Clear_Scrollable_View_Area(slot);
-        Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "Schweißnähte"_cp, 0x1000, Screen_Black, &on,
+        Add_Check_Box_to_Scrollable_Area(slot, 50, 50, "Schweißnähte"_cp, RFONT_NORMAL, Screen_Black, &on,
                                          &Screen_Flag_On);
-        Add_Radio_Button_to_Scrollable_Area(slot, 50, 80, "Kehl", 0x1000, Screen_Black, 1, &kind,
+        Add_Radio_Button_to_Scrollable_Area(slot, 50, 80, "Kehl", RFONT_NORMAL, Screen_Black, 1, &kind,
                                             &Screen_Flag_On);
-        Add_Radio_Button_to_Scrollable_Area(slot, 150, 80, "Stumpf", 0x1000, Screen_Black, 2,
+        Add_Radio_Button_to_Scrollable_Area(slot, 150, 80, "Stumpf", RFONT_NORMAL, Screen_Black, 2,
                                             &kind, &Screen_Flag_On);
         Set_Last_Item_Check_Function(slot, [](void *v) -> void * {
             *seen_kind += static_cast<int>(reinterpret_cast<intptr_t>(v));
             return v;
         });
-        Add_Float_to_Scrollable_Area(slot, 50, 120, &first, "%8.2f", 0x1000, Screen_Black,
+        Add_Float_to_Scrollable_Area(slot, 50, 120, &first, "%8.2f", RFONT_NORMAL, Screen_Black,
                                      flag_first);
         Set_Last_Item_Check_Function(slot, Clamp_Not_Negative);
-        Add_Float_to_Scrollable_Area(slot, 200, 120, &second, "%8.2f", 0x1000, Screen_Black,
+        Add_Float_to_Scrollable_Area(slot, 200, 120, &second, "%8.2f", RFONT_NORMAL, Screen_Black,
                                      flag_second);
-        Add_Choice_List_to_Scrollable_Area(slot, 50, 160, entries, 0x1000, 12, 3, &choice,
+        Add_Choice_List_to_Scrollable_Area(slot, 50, 160, entries, RFONT_NORMAL, 12, 3, &choice,
                                            &Screen_Flag_On);
         Add_Action_Button(slot, 60, 220, &pressed, "Berechnen", 0);
         Update_Scrollable_View_Area(slot);
@@ -360,13 +360,13 @@ TEST_F(Area, HoverWaitEndsAtTheEdgeOfItsRegionAndPutsTheTipBack) {
 TEST_F(Area, RefillKeepsTheUsersScrollPosition) {
     Undefine_All_Scrollable_View_Areas();
     int s = Define_Scrollable_View_Area(20, 20, 220, 120, 0, 1);
-    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", 0x1000, BLACK_CI, 0);
+    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", RFONT_NORMAL, BLACK_CI, 0);
     Update_Scrollable_View_Area(s);
     Scrollable_View_Area *a = Scrollable_View_Area_Record(s);
     Set_Scrollable_Area_PS(a->sheet_area_id, 0, 120);  // the user scrolls
     Clear_Scrollable_View_Area(s);
     EXPECT_EQ(a->scroll_y, 120);
-    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", 0x1000, BLACK_CI, 0);
+    for (int i = 0; i < 30; i++) Add_Text_to_Scrollable_Area(s, 10, 20 + 20 * i, "Zeile", RFONT_NORMAL, BLACK_CI, 0);
     Update_Scrollable_View_Area(s);
     int x = -1, y = -1;
     Inquire_Scrollable_View_Area_Origin(s, &x, &y);
@@ -393,9 +393,9 @@ TEST_F(Area, ShortKeysNeedTheirSettingAndTarget) {
         testutil::ScopedEnv none("VEK_USER_UseSheetBreakShortKey", std::nullopt);
         slot = Define_Scrollable_View_Area(20, 20, 600, 400, 0, 0);
     }
-    VEK_Script_Key(0x1b);
+    VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
-    EXPECT_EQ(hitkey(), 0x1b);
+    EXPECT_EQ(hitkey(), VEK_KEY_ESC);
     VEK_Script_Clear();
     // Break and help switched on ("1"), OK given as no integer: off.
     Undefine_All_Scrollable_View_Areas();
@@ -413,9 +413,9 @@ TEST_F(Area, ShortKeysNeedTheirSettingAndTarget) {
     EXPECT_EQ(h, 2);
     EXPECT_EQ(j, 0);
     // Esc without a break target: 0 and the key stays.
-    VEK_Script_Key(0x1b);
+    VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
-    EXPECT_EQ(hitkey(), 0x1b);
+    EXPECT_EQ(hitkey(), VEK_KEY_ESC);
     // With a target the pair fires and the key is taken.
     int action = 0;
     Set_Break_Key_Action_of_Scrollable_Area(slot, 3, &action);
@@ -425,18 +425,18 @@ TEST_F(Area, ShortKeysNeedTheirSettingAndTarget) {
     // Enter with its switch off does nothing; F1 fires its own pair.
     Set_OK_Key_Action_of_Scrollable_Area(slot, 4, &action);
     Set_Help_Key_Action_of_Scrollable_Area(slot, 5, &action);
-    VEK_Script_Key(0x0d);
+    VEK_Script_Key(VEK_KEY_ENTER);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
-    EXPECT_EQ(getkey(), 0x0d);
-    VEK_Script_Key(0x13b);
+    EXPECT_EQ(getkey(), VEK_KEY_ENTER);
+    VEK_Script_Key(VEK_KEY_F1);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
     EXPECT_EQ(action, 5);
     // A held modifier (getkeymask 1) ends the call with 0 before any key.
-    VEK_Script_Key(0x1b);
+    VEK_Script_Key(VEK_KEY_ESC);
     VEK_Set_Key_Mask(1);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
     VEK_Set_Key_Mask(0);
-    EXPECT_EQ(hitkey(), 0x1b);
+    EXPECT_EQ(hitkey(), VEK_KEY_ESC);
     VEK_Script_Clear();
     Undefine_All_Scrollable_View_Areas();
     Reset_Scrollable_Area_Settings();

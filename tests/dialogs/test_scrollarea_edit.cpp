@@ -12,6 +12,7 @@
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -48,7 +49,7 @@ TEST_F(EditField, LineTableGrowsFourfold) {
 }
 
 TEST_F(EditField, LongWordBreaksAtWidthAndBlankStaysOnItsLine) {
-    // Usable width 100; font 0x1003 advances 7: 14 characters fit (96).
+    // Usable width 100; font RFONT_EDITOR advances 7: 14 characters fit (96).
     char word[] = "aaaaaaaaaaaaaaaaaaaa";
     Edit_Field_State *st = Add(word, 100);
     ASSERT_GE(st->line_count, 3);
@@ -65,8 +66,8 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     Add(buf, 100, 500);
     VEKSetClipboardText(std::string(6000, 'z').c_str(), 0);
     VEK_Script_Click(20, 20);       // into the field: the sheet reports the area
-    VEK_Script_Key(0x177);          // Ctrl+Home: to the text start
-    VEK_Script_Key(0x16);           // paste: only 10 fit
+    VEK_Script_Key(VEK_KEY_CTRL_HOME);          // Ctrl+Home: to the text start
+    VEK_Script_Key(VEK_KEY_CTRL_V);           // paste: only 10 fit
     VEK_Script_Key('Q');            // full: dropped
     VEK_Script_Click(590, 390);     // outside the field: the editor ends
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
@@ -80,9 +81,9 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     char small[21] = "ab";
     Add(small, 20, 500);
     VEK_Script_Click(400, 150);     // below the text: cursor after the last character
-    VEK_Script_Key(8);
+    VEK_Script_Key(VEK_KEY_BACKSPACE);
     VEK_Script_Key('c');
-    VEK_Script_Key(0x0d);           // Enter is stored as a line feed
+    VEK_Script_Key(VEK_KEY_ENTER);           // Enter is stored as a line feed
     VEK_Script_Click(590, 390);
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
     Edit_Scrollable_View_Area(slot);
@@ -90,7 +91,7 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
 }
 
 TEST_F(EditField, DraggingSelectsAndCtrlXCutsTheSelection) {
-    // Font 0x1003 advances 7 pixels (extent 7 n - 2); text starts at x1 + 7.
+    // Font RFONT_EDITOR advances 7 pixels (extent 7 n - 2); text starts at x1 + 7.
     // The boundary after n characters lies at x1 + 7 + extent(n) + 2.
     char buf[21] = "abcdefghij";
     Add(buf, 20, 500);
@@ -99,11 +100,11 @@ TEST_F(EditField, DraggingSelectsAndCtrlXCutsTheSelection) {
     VEK_Script_Press(at(2), 20);  // press at the boundary after "ab"
     VEK_Script_Move(at(6), 21);   // drag beyond 5 pixels to after "abcdef"
     VEK_Script_Release();
-    VEK_Script_Key(0x18);         // Ctrl+X
+    VEK_Script_Key(VEK_KEY_CTRL_X);         // Ctrl+X
     VEK_Script_Press(at(1), 20);  // a press without drag clears the selection
     VEK_Script_Move(at(1) + 3, 22);
     VEK_Script_Release();
-    VEK_Script_Key(0x18);         // nothing selected: nothing cut
+    VEK_Script_Key(VEK_KEY_CTRL_X);         // nothing selected: nothing cut
     VEK_Script_Click(590, 390);   // outside: the editor ends
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
     EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);
@@ -143,7 +144,7 @@ protected:
             names[i] = "Eintrag " + std::to_string(i);
             entries[i] = {BLACK_CI, names[i].data()};
         }
-        Add_Choice_List_to_Scrollable_Area(slot, 50, field_y, entries, 0x1000, 12, 30, &choice,
+        Add_Choice_List_to_Scrollable_Area(slot, 50, field_y, entries, RFONT_NORMAL, 12, 30, &choice,
                                            &Screen_Flag_On);
         Update_Scrollable_View_Area(slot);
         VEK_Script_Click(60, field_y - 4);  // on the field: the list opens
@@ -204,14 +205,14 @@ TEST(ValueCheck, FramedTextFieldAndClock) {
     pxFgc(GREEN_CI);
     pxRect(0, 0, 199, 99);
     pxFgc(RED_CI);
-    Draw_Framed_Text_Field(10, 10, 100, 30, "Text", 209, 0, 0x1000, BLACK_CI, -10000);
+    Draw_Framed_Text_Field(10, 10, 100, 30, "Text", 209, 0, RFONT_NORMAL, BLACK_CI, DRAW_NO_COLOUR);
     EXPECT_EQ(pxGetPixel(50, 12), GREEN_CI);  // no fill: background as it was
     bool ink = false;
     for (int y = 10; y <= 30; y++)
         for (int x = 10; x <= 60; x++) ink = ink || pxGetPixel(x, y) == BLACK_CI;
     EXPECT_TRUE(ink);
     EXPECT_EQ(pxQFgc(), RED_CI);  // colour restored
-    Draw_Framed_Text_Field(110, 10, 190, 30, nullptr, 209, 1, 0x1000, BLACK_CI, WHITE_CI);
+    Draw_Framed_Text_Field(110, 10, 190, 30, nullptr, 209, 1, RFONT_NORMAL, BLACK_CI, WHITE_CI);
     EXPECT_EQ(pxGetPixel(150, 20), WHITE_CI);
     Start_Clock_Timeout(0);
     EXPECT_EQ(Clock_Timeout_Reached(), 1);

@@ -15,6 +15,7 @@
 #include "dialogs/tables.h"
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -32,11 +33,11 @@ struct Load {
 // a plain text.
 int Load_Row(int, int area, int x, int y, void *data) {
     Load *row = static_cast<Load *>(data);
-    Add_Float_to_Scrollable_Area(area, x + 100, y + 15, &row->N, "%8.2f", 0x1000, BLACK_CI,
+    Add_Float_to_Scrollable_Area(area, x + 100, y + 15, &row->N, "%8.2f", RFONT_NORMAL, BLACK_CI,
                                  &row->editable);
     char text[32];
     std::snprintf(text, sizeof text, "LF %d", row->number);
-    Add_Text_to_Scrollable_Area(area, x + 200, y + 15, text, 0x1000, BLACK_CI, 0);
+    Add_Text_to_Scrollable_Area(area, x + 200, y + 15, text, RFONT_NORMAL, BLACK_CI, 0);
     return 0;
 }
 
@@ -199,13 +200,13 @@ TEST_F(Table, SecondRowAndAppendLineLieAtTheirOffsets) {
         }
         if (b.kind == AREA_ITEM_CLICK_AREA) {
             EXPECT_EQ(it->aux, 18);        // hand cursor
-            EXPECT_EQ(it->font, 0x41006);  // tool tip font word, not below
+            EXPECT_EQ(it->font, AREA_FONT_FAINT_SHADOW | 0x1006);  // tool tip font word, not below
             EXPECT_EQ(it->colour, BLACK_CI);
             EXPECT_EQ(it->count, 0);
         }
     }
     EXPECT_STREQ(items[15]->text, "2:");
-    EXPECT_EQ(items[15]->font, 0x1000);
+    EXPECT_EQ(items[15]->font, RFONT_NORMAL);
     EXPECT_EQ(items[15]->colour, Nearest_RGB_Color(130, 130, 130));
 }
 

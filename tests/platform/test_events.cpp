@@ -4,6 +4,7 @@
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/input.h"
 #include "support/testutil.h"
 
 using testutil::ScopedEnv;
@@ -75,8 +76,9 @@ TEST(Events, EmptyQueueGivesTheCloseRequest)
     EXPECT_EQ(VEK_Script_Take(&e), 0);
     EXPECT_EQ(e.kind, VEK_EV_CLOSE);
     VEKSetCloseFct(nullptr);
-    EXPECT_EQ(VEK_Close_Request(), 32768);
-    static int asked = 0;
+    EXPECT_EQ(VEK_Close_Request(), VEK_CLOSE_CODE);
+    static int asked;
+    asked = 0;
     VEKSetCloseFct([]() { ++asked; return 0; });  // "no": editing goes on
     EXPECT_EQ(VEK_Close_Request(), 0);
     EXPECT_EQ(asked, 1);
@@ -90,23 +92,60 @@ TEST(Events, EndlessWaitingOnAnEmptyQueueEndsTheRun)
         {
             for (;;) VEK_Script_Take(nullptr);
         },
-        ::testing::ExitedWithCode(3), "");
+        ::testing::ExitedWithCode(VEK_SCRIPT_EXIT_CODE), "");
 }
 
-TEST(Events, ScriptFileFillsTheQueueAndSkipsBadLines)
+TEST(Events, ScriptFileFillsTheQueueOrIsRefusedAtItsFirstBadLine)
 {
     TempDir t;
-    testutil::Write_File(t.file("run.vks"),
-                         "# a session\r\nclick 100 200\r\n\r\nbogus line\ntype 1 Stahl S235\nanswer yes\nclose");
-    VEK_Script_Clear();
-    EXPECT_EQ(VEK_Script_Load_File(t.file("run.vks").c_str()), 4);
+    struct Case {
+        const char* bytes;
+        int result;        // events read, or -1
+        const char* told;  // what stderr names ("" for nothing)
+    } cases[] = {
+        {"# a session\r\nclick 100 200\r\n\r\ntype 1 Stahl S235\nanswer yes\nclose", 4, ""},
+        {"click 1 2\nbogus line\nkey 27\nmove 1\n", -1, "run.vks:2: script line not understood"},
+        {"\n\n# fine\nclick 1 2\r\nclick 1 2 3 4\r\n", -1, "run.vks:5: script line not understood"},
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) {
+        testutil::Write_File(t.file("run.vks"), c.bytes);
+        VEK_Script_Clear();
+        VEK_Script_Key(VEK_KEY_ENTER);  // already waiting: kept, and nothing joins it on a refusal
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(VEK_Script_Load_File(t.file("run.vks").c_str()), c.result) << c.bytes;
+        std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find(c.told), std::string::npos) << err;
+        EXPECT_EQ(err.empty(), *c.told == '\0') << err;
+        EXPECT_EQ(VEK_Script_Pending(), 1 + (c.result > 0 ? c.result : 0)) << c.bytes;
+    }
     EXPECT_EQ(VEK_Script_Load_File(t.file("none.vks").c_str()), -1);
+    testutil::Write_File(t.file("run.vks"), "click 100 200\ntype 1 Stahl S235\n");
+    VEK_Script_Clear();
+    VEK_Script_Load_File(t.file("run.vks").c_str());
     VEKScriptEvent e;
     VEK_Script_Take(&e);
     EXPECT_EQ(e.kind, VEK_EV_CLICK);
     VEK_Script_Take(&e);
     EXPECT_EQ(e.text, "Stahl S235");
     VEK_Script_Clear();
+}
+
+TEST(Events, UnusableScriptFileEndsTheRunBeforeAnyEvent)
+{
+    TempDir t;
+    testutil::Write_File(t.file("bad.vks"), "click 1 2\nklick 3 4\n");
+    for (const std::string& name : {t.file("bad.vks"), t.file("missing.vks")}) {
+        ScopedEnv s("VEK_SCRIPT", name);
+        EXPECT_EXIT(
+            {
+                VEK_Script_Clear();
+                VEK_Script_Rearm_Environment();
+                VEK_Script_Peek_Kind();
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(VEK_SCRIPT_EXIT_CODE), "cannot be used: run ended");
+    }
 }
 
 TEST(Events, ScriptFileNamedByTheEnvironmentIsReadOnce)

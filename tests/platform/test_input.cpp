@@ -10,14 +10,8 @@
 
 class Input : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        VEK_Script_Clear();
-        VEK_Input_Reset();
-        Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
-        LAST_SHEET_EDIT_KEY = 0;
-    }
-    void TearDown() override { VEK_Script_Clear(); }
+    // The rest of the start state comes from the reset before each test.
+    void SetUp() override { Init_Mouse_Move_Restriction(0, 0, 1279, 1023); }
 };
 
 TEST_F(Input, ClickIsDownThenUpAndReleaseLoopsEnd)
@@ -37,43 +31,36 @@ TEST_F(Input, ClickIsDownThenUpAndReleaseLoopsEnd)
     EXPECT_EQ(guard, 1);
 }
 
-// The bits are the program's own numbers: each mask the dialogs pass ends
-// the wait at exactly the events it names.
-TEST_F(Input, MaskBitsAreTheProgramsNumbers)
+// Each mask ends the wait at exactly the events it names: the area's hover
+// wait without keys passes a right click by and ends at a wheel turn, and a
+// waiting key is not for it; with the key and right-button bits it ends at
+// those.
+TEST_F(Input, MasksEndTheWaitAtTheEventsTheyName)
 {
-    EXPECT_EQ(VEK_MASK_LEFT_UP, 0x1);
-    EXPECT_EQ(VEK_MASK_LEFT_DOWN, 0x2);
-    EXPECT_EQ(VEK_MASK_RIGHT_DOWN, 0x8);
-    EXPECT_EQ(VEK_MASK_MOVE, 0x20);
-    EXPECT_EQ(VEK_MASK_WHEEL, 0x4000);
-    EXPECT_EQ(VEK_MASK_KEY, 0x10000);
-    EXPECT_EQ(VEK_MASK_TIMEOUT, 0x40000000);
-    // The hover wait without keys (0x94022 - 0x10000): a right click passes
-    // by, a wheel turn ends it; a waiting key is not for it.
+    const int hover = VEK_WAIT_HOVER & ~VEK_MASK_KEY;
     VEK_Script_Click(5, 6, 2);
     VEK_Script_Wheel(-1);
-    EXPECT_EQ(GetVEKMessage(0x84022, nullptr), VEK_MSG_WHEEL);
+    EXPECT_EQ(GetVEKMessage(hover, nullptr), VEK_MSG_WHEEL);
     EXPECT_EQ(M_RIGHT, 1);  // went down unseen; comes up at the next wait
-    VEK_Script_Key(0x1b);
-    EXPECT_EQ(GetVEKMessage(0x84022, nullptr), VEK_MSG_CLOSE);
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(GetVEKMessage(hover, nullptr), VEK_MSG_CLOSE);
     EXPECT_EQ(M_RIGHT, 0);
-    EXPECT_EQ(hitkey(), 0x1b);
-    // With the right-button bit (+0x8) and the key bit the same events end it.
-    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_KEY);
+    EXPECT_EQ(hitkey(), VEK_KEY_ESC);
+    EXPECT_EQ(GetVEKMessage(hover | VEK_MASK_KEY, nullptr), VEK_MSG_KEY);
     getkey();
     VEK_Script_Click(5, 6, 2);
-    EXPECT_EQ(GetVEKMessage(0x9402a, nullptr), VEK_MSG_RIGHT_DOWN);
-    // The editor's mask 0x1400a sees presses of both buttons, not moves.
+    EXPECT_EQ(GetVEKMessage(hover | VEK_MASK_KEY | VEK_MASK_RIGHT_DOWN, nullptr), VEK_MSG_RIGHT_DOWN);
+    // The editor's mask sees presses of both buttons, not moves.
     VEK_Script_Move(70, 80);
     VEK_Script_Click(71, 81);
-    EXPECT_EQ(GetVEKMessage(0x1400a, nullptr), VEK_MSG_LEFT_DOWN);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_EDITOR, nullptr), VEK_MSG_LEFT_DOWN);
     EXPECT_EQ(M_XPOS, 71);
-    // Mask 1 waits for the left button to come up ...
-    EXPECT_EQ(GetVEKMessage(1, nullptr), VEK_MSG_LEFT_UP);
+    // The left-up mask waits for the left button to come up ...
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_LEFT_UP, nullptr), VEK_MSG_LEFT_UP);
     EXPECT_EQ(M_LEFT, 0);
     // ... and returns at once, taking nothing, when it is up already.
     VEK_Script_Click(1, 2);
-    EXPECT_EQ(GetVEKMessage(1, nullptr), VEK_MSG_NONE);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_LEFT_UP, nullptr), VEK_MSG_NONE);
     EXPECT_EQ(VEK_Script_Pending(), 1);
     // A press the program fakes in M_LEFT comes up at the next wait and
     // does not swallow the user's next click.
@@ -94,13 +81,13 @@ TEST_F(Input, PressIsHeldThroughMovesUntilItsRelease)
     VEKMessage m;
     InitVEKMessage(&m);
     m.timeout = 50;
-    EXPECT_EQ(GetVEKMessage(0x1400a, &m), VEK_MSG_LEFT_DOWN);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_EDITOR, &m), VEK_MSG_LEFT_DOWN);
     // the drag mask: moves and the release, every 50 ms
-    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_MOVE);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_DRAG, &m), VEK_MSG_MOVE);
     EXPECT_EQ(M_LEFT, 1);
-    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_MOVE);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_DRAG, &m), VEK_MSG_MOVE);
     EXPECT_EQ(M_XPOS, 40);
-    EXPECT_EQ(GetVEKMessage(0x40000021, &m), VEK_MSG_LEFT_UP);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_DRAG, &m), VEK_MSG_LEFT_UP);
     EXPECT_EQ(M_LEFT, 0);
     // A script file says the same.
     VEKScriptEvent e;
@@ -117,11 +104,11 @@ TEST_F(Input, ModifierChangeIsReportedOnce)
 {
     VEK_Script_Move(1, 1);
     VEK_Set_Key_Mask(1);
-    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_KEYMASK);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_HOVER, nullptr), VEK_MSG_KEYMASK);
     EXPECT_EQ(getkeymask(), 1);
-    EXPECT_EQ(GetVEKMessage(0x94022, nullptr), VEK_MSG_MOVE);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_HOVER, nullptr), VEK_MSG_MOVE);
     VEK_Set_Key_Mask(0);
-    EXPECT_EQ(GetVEKMessage(0x94022 - 0x80000, nullptr), VEK_MSG_CLOSE);  // not asked for
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_HOVER & ~VEK_MASK_KEYMASK, nullptr), VEK_MSG_CLOSE);  // not asked for
 }
 
 TEST_F(Input, EventsOutsideTheMaskOnlyUpdateTheState)
@@ -145,15 +132,15 @@ TEST_F(Input, EmptyQueueGivesCloseOrABoundedTimeOut)
     InitVEKMessage(&m);
     m.timeout = 100;
     long long t0 = VEK_Clock_ms();
-    EXPECT_EQ(GetVEKMessage(0x40000022, &m), VEK_MSG_TIMEOUT);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_BAR, &m), VEK_MSG_TIMEOUT);
     EXPECT_EQ(VEK_Clock_ms() - t0, 100);
     m.timeout = 1000000;  // bounded
-    GetVEKMessage(0x40000022, &m);
+    GetVEKMessage(VEK_WAIT_BAR, &m);
     EXPECT_EQ(VEK_Clock_ms() - t0, 100 + VEK_MAX_TIMEOUT_MS);
     // While the timer events are on, the time-out comes as a timer tick.
     int old = VEKSetTimer(1);
     m.timeout = 100;
-    EXPECT_EQ(GetVEKMessage(0x40000022, &m), VEK_MSG_TIMER);
+    EXPECT_EQ(GetVEKMessage(VEK_WAIT_BAR, &m), VEK_MSG_TIMER);
     VEKSetTimer(old);
 }
 
@@ -172,11 +159,11 @@ TEST_F(Input, KeysWaitUntilGetkeyTakesThem)
 {
     EXPECT_EQ(hitkey(), -1);
     EXPECT_EQ(getkey(), -1);
-    VEK_Script_Key(0x148);
+    VEK_Script_Key(VEK_KEY_UP);
     EXPECT_EQ(GetVEKMessage(VEK_MASK_KEY, nullptr), VEK_MSG_KEY);
-    EXPECT_EQ(hitkey(), 0x148);
-    EXPECT_EQ(hitkey(), 0x148);
-    EXPECT_EQ(getkey(), 0x148);
+    EXPECT_EQ(hitkey(), VEK_KEY_UP);
+    EXPECT_EQ(hitkey(), VEK_KEY_UP);
+    EXPECT_EQ(getkey(), VEK_KEY_UP);
     EXPECT_EQ(hitkey(), -1);
     EXPECT_EQ(getkeymask(), 0);
 }
@@ -247,11 +234,12 @@ TEST_F(Input, ShortEditTextIsBoundedByTheVisibleOrScrollLength)
     EXPECT_STREQ(wide, "abc");
 }
 
-static int sort_calls = 0;
+static int sort_calls;
 static int Sort_Up(void) { ++sort_calls; return 1; }
 
 TEST_F(Input, MenusFollowScriptedChoices)
 {
+    sort_calls = 0;
     VEKMenuItem sub[2] = {{"aufsteigend", " ", Sort_Up, nullptr, 0, 0, 1},
                           {"absteigend", " ", nullptr, nullptr, 0, 0, 1}};
     VEKMenuItem menu[2] = {{"Spalte sortieren", " ", nullptr, sub, 2, 11, 1},

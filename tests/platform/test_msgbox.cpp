@@ -5,20 +5,9 @@
 #include "platform/events.h"
 #include "platform/msgbox.h"
 
-class MsgBox : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        VEK_Script_Clear();
-        VEK_Clear_Recorded_Messages();
-        VEK_Set_Batch_Mode(0);
-    }
-    void TearDown() override
-    {
-        VEK_Set_Batch_Mode(0);
-        VEK_Script_Clear();
-    }
-};
+// Each test starts with no box recorded, no batch flag and an empty queue
+// (the reset before each test).
+class MsgBox : public ::testing::Test {};
 
 TEST_F(MsgBox, BoxIsRecordedLineByLine)
 {

@@ -48,7 +48,7 @@ TEST_F(Screen, FreshScreenHasDesktopBackgroundAndFullViewport) {
     EXPECT_EQ(y1, 0);
     EXPECT_EQ(x2, 199);
     EXPECT_EQ(y2, 99);
-    EXPECT_EQ(pxBuff(-1), 0);
+    EXPECT_EQ(pxBuff(PX_BUFFER_QUERY), 0);
 }
 
 TEST(ScreenSize, EnvironmentEntrySetsSizeAndBadValueKeepsDefault) {
@@ -176,14 +176,14 @@ TEST_F(Screen, MaskDotAndExclusiveOr) {
     EXPECT_NE(pxGetPixel(25, 22), RED_CI);
     // Drawing twice under exclusive or gives the screen back.
     int before = pxGetPixel(40, 40);
-    pxSBop(3);
+    pxSBop(PX_OP_XOR);
     pxFgc(2);
     pxTkLn(30, 30, 50, 45, 4);
     pxCrcl(40, 40, 6);
     EXPECT_NE(pxGetPixel(40, 40), before);
     pxTkLn(30, 30, 50, 45, 4);
     pxCrcl(40, 40, 6);
-    pxSBop(0);
+    pxSBop(PX_OP_COPY);
     EXPECT_EQ(pxGetPixel(40, 40), before);
     EXPECT_EQ(Of_Colour(GetVEKColor(-1), 25, 25, 55, 50).size(), 31u * 26u);
 }
@@ -252,7 +252,7 @@ TEST_F(Screen, SavedRectanglesComeBackOnceByTheirCoordinates) {
 
 TEST_F(Screen, BufferSelectionAndFlush) {
     EXPECT_EQ(pxBuff(1), 0);
-    EXPECT_EQ(pxBuff(-1), 1);
+    EXPECT_EQ(pxBuff(PX_BUFFER_QUERY), 1);
     EXPECT_EQ(pxBuff(0), 1);
     long n = pxFlushCount();
     pxFlsh();

@@ -8,24 +8,16 @@
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/screen.h"
 #include "platform/sheets.h"
 
 class Sheets : public ::testing::Test {
 protected:
+    // The rest of the start state comes from the reset before each test.
     void SetUp() override
     {
-        VEK_Script_Clear();
-        VEK_Input_Reset();
         Init_Mouse_Move_Restriction(0, 0, 1279, 1023);
-        Init_Prop_Sheets();
-        VEKSetCloseFct(nullptr);
         Define_Prop_Sheet(100, 100, 500, 400, 1, 1, "Ausdrucksteuerung", 10, 1);
-    }
-    void TearDown() override
-    {
-        Exit_Prop_Sheets();
-        VEK_Script_Clear();
-        VEKSetCloseFct(nullptr);
     }
 };
 
@@ -38,9 +30,9 @@ TEST_F(Sheets, ButtonClickReturnsItsCodeAndMissesAreIgnored)
     VEK_Script_Click(300, 200);  // nothing there
     VEK_Script_Click(470, 380);
     EXPECT_EQ(Edit_Prop_Sheet(), 8);
-    VEK_Script_Key(27);
+    VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_Prop_Sheet(), 9);
-    VEK_Script_Key(13);
+    VEK_Script_Key(VEK_KEY_ENTER);
     EXPECT_EQ(Edit_Prop_Sheet(), 8);
     Change_Activity_PS(ok, -1);
     EXPECT_EQ(ActivState_of_Button_PS(ok), -1);
@@ -146,6 +138,9 @@ TEST_F(Sheets, FieldsTakeTypedValuesAndListsTheClickedRow)
     VEK_Script_Click(130, 250 + 2 + 16 + 3);  // second row
     EXPECT_EQ(Edit_Prop_Sheet(), 3);
     EXPECT_EQ(row, 1);
+    VEK_Script_Click(130, 250 + 2 + 32 + 1);  // the bottom edge, below the rows: the row stays
+    EXPECT_EQ(Edit_Prop_Sheet(), 3);
+    EXPECT_EQ(row, 1);
 }
 
 struct AreaLog {
@@ -191,6 +186,53 @@ TEST_F(Sheets, ScrollableAreaOriginIsClampedAndSlidersScroll)
     EXPECT_EQ(oy, 190 - 19);
     EXPECT_EQ(log.last_oy, 171);
     EXPECT_EQ(VEK_Scrollable_Area_Draw_Count(area), log.calls);
+}
+
+// A painter that adds to its own sheet and opens sheets of its own while it
+// runs (a help page, say): the sheet's element list and the stack grow under
+// the caller (one sheet to nine, so the storage moves), and the sheet being
+// drawn or edited must still be the right one.
+struct Opener {
+    int calls = 0;
+    int opens = 0;        // sheets to open at the next call
+    bool add_button = false;
+};
+
+static int Draw_And_Open(int, int, int, int, int, int, int, void* user)
+{
+    auto* o = static_cast<Opener*>(user);
+    ++o->calls;
+    if (o->add_button) Add_Single_Button_to_PS(460, 371, 1, 8, nullptr, nullptr, 0);
+    o->add_button = false;
+    for (; o->opens > 0; --o->opens) Define_Prop_Sheet(0, 0, 50, 50, 0, 0, "Hilfe", 0, 0);
+    return 0;
+}
+
+TEST_F(Sheets, PaintersMayGrowTheSheetAndTheStackWhileTheyRun)
+{
+    Opener o, quiet;
+    o.opens = 8;
+    o.add_button = true;
+    int area = Add_Scrollable_Area_to_PS(110, 110, 473, 300, 1, 0, 10, 10, Draw_And_Open, &o, 1);
+    Add_Scrollable_Area_to_PS(110, 320, 200, 360, 1, 0, 10, 10, Draw_And_Open, &quiet, 1);
+    EXPECT_EQ(Activate_Prop_Sheet(), 1);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 9);
+    EXPECT_EQ(quiet.calls, 1);
+    EXPECT_EQ(pxGetPixel(470, 380), BUTTON_CI);  // the painter's button is drawn too
+    while (VEK_Prop_Sheet_Count() > 1) Undefine_Prop_Sheet();
+
+    Resize_Origin_of_Scrollable_Area_PS(area, 300, 1000);
+    Set_Scrollable_Area_PS(area, 0, 100);
+    o.opens = 8;
+    VEK_Script_Move(200, 200);
+    VEK_Script_Wheel(1);  // up a tenth of 190: repaints, and the painter opens sheets
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 9);
+    int ox, oy;
+    Inquire_Scrollable_Area_PS(area, &ox, &oy);
+    EXPECT_EQ(oy, 100 - 19);
+    EXPECT_EQ(o.calls, 2);
+    EXPECT_EQ(quiet.calls, 1);  // not under the mouse
 }
 
 static int sometimes_calls = 0;

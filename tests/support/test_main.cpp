@@ -1,16 +1,62 @@
-// The main of every test executable. It installs the start-up hooks the
-// program's main installs, as far as the layers linked into this executable
-// provide them (CMake defines WELD_HAS_<DIR> for each of them).
+// The main of every test executable: each test starts from the start state
+// of everything global (global_state.h), and the start-up hooks the
+// program's main installs are installed as far as the layers linked into
+// this executable provide them (CMake defines WELD_HAS_<DIR> for each).
 #include <gtest/gtest.h>
 
 #if defined(WELD_HAS_DIALOGS)
 #include "dialogs/messages.h"
 #endif
 
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
+#include "platform/screen.h"
+#include "platform/sheets.h"
+#include "support/global_state.h"
+
+namespace testutil {
+
+static std::vector<void (*)()>& Layer_Resets() {
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+
+Global_Reset::Global_Reset(void (*reset)()) { Layer_Resets().push_back(reset); }
+
+void Reset_Global_State() {
+    VEK_Script_Clear();
+    VEK_Input_Reset();
+    VEK_Reset_Prop_Sheets();
+    VEK_Clear_Recorded_Messages();
+    VEK_Set_Batch_Mode(0);
+    Init_Message();
+    pxInitScreen(0, 0);
+    VEKSetCloseFct(nullptr);
+    VEKSetTimer(0);
+    VEKSetClipboardText(nullptr, 0);
+    VEKSetFrameTitle("");
+    for (void (*reset)() : Layer_Resets()) reset();
+}
+
+}  // namespace testutil
+
+namespace {
+
+class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { testutil::Reset_Global_State(); }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
 #if defined(WELD_HAS_DIALOGS)
     Install_Memory_Stop_Report();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
     return RUN_ALL_TESTS();
 }
