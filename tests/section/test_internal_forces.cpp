@@ -189,6 +189,31 @@ TEST(InternalForces, PreStrainAndSecondCurve) {
     Free_Querschnitt(q);
 }
 
+// A group field a = 1 driven by w = 0.5 lowers the strain by 0.5 everywhere:
+// N = -EA 0.5, B = a N, dB/dw = -a² EA, dN/dw = -dB/de0 = -a EA.
+TEST(InternalForces, GroupFieldAndItsWorkB) {
+    Querschnitt* q = New_Querschnitt(1, 0);
+    Querschnittsgruppe* g = Add_Rectangle(q, Add_Steel(q, 235), 0.2, 0.4);
+    g->feld = {1.0, 0, 0, QG_FELD_AKTIV};
+    const Querschnitt_Kurvenoptionen o = {0x2000, 0};
+    Set_Querschnitt_Kurvenoptionen(q, &o);
+    const unsigned saved = Get_Querschnitt_Modus();
+    Set_Querschnitt_Modus(QS_MODUS_FELDER);
+    const double plane[4] = {0, 0, 0, 0.5};
+    Schnittgroessen_Steifigkeit st;
+    Calc_Schnittgroessen_Steifigkeit(q, plane, 1, &st);
+    const double EA = kE * 0.08;
+    EXPECT_NEAR(st.s.N, -EA * 0.5, 1e-9);
+    EXPECT_NEAR(st.s.B, -EA * 0.5, 1e-9);
+    EXPECT_NEAR(st.d[3][3], -EA, 1e-6);
+    EXPECT_NEAR(st.d[3][0], -EA, 1e-6);
+    EXPECT_EQ(Has_Querschnitt_Felder(q), 1);
+    Set_Querschnitt_Modus(saved);
+    EXPECT_EQ(Get_Gruppe_Feldwert(&g->feld, 1, 1), 0.0);  // fields count only in field mode
+    EXPECT_NEAR(Forces(q, 0, 0, 0).N, 0, 1e-12);
+    Free_Querschnitt(q);
+}
+
 TEST(StrainPlane, PolarAndCartesianBothWays) {
     const struct { double cart[4], polar[4]; } rows[] = {
         {{1, 0, -1, 0}, {3 * M_PI / 2, 1, 1, 0}},
