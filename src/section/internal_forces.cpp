@@ -173,6 +173,7 @@ int Calc_Gruppe_Schnittgroessen(Querschnitt* section, Spannungsdehnungslinie* cu
                                 Schnittgroessen_Steifigkeit* sum, int options) {
     if (weight == 0) return 1;
     if (!section || !curve || !plane || !group || !sum) return 0;
+    Update_Querschnitt(section, 0);  // nothing to do when the caller just updated
     return Gruppe_Integrieren(section, curve, plane, group, weight, sum, options);
 }
 

@@ -14,6 +14,8 @@ static Spannungsdehnungslinie* Add_Kurve(Querschnitt* q, const Spannungsdehnungs
     if (!curve) curve = Find_Builtin_Spannungsdehnungslinie(builtin);
     Spannungsdehnungslinie* c = Dup_Spannungsdehnungslinie(curve);
     if (!c) return nullptr;
+    // A new element of this section: numbered here and held by nobody yet
+    // (the given curve may come from another section or the shared table).
     c->header.intern = 0;
     c->header.refcount = 0;
     if (!Add_Spannungsdehnungslinie(q, c)) {
