@@ -44,6 +44,9 @@ TEST(InternalForces, SteelRectangleUniformAndBending) {
     // Along y: Mz = -E k Iz, Iz = 0.4 x 0.2³ / 12.
     s = Forces(q, 0, 0, 2.5);
     EXPECT_NEAR(s.Mz, -kE * 2.5 * 0.4 * 0.008 / 12, 1e-9);
+    // Yield strain reached 0.1 from the axis: fy b (h²/4 - c²/3) with c = 0.1.
+    s = Forces(q, M_PI / 2, 0, 1000 * 235.0 / kE / 0.1);
+    EXPECT_NEAR(s.My, 235000 * 0.2 * (0.04 - 0.01 / 3), 1e-8);
     // Far into yielding: the plastic moment fy b h² / 4 (elastic core of 1 mm).
     s = Forces(q, M_PI / 2, 0, 1000);
     EXPECT_NEAR(s.My, 235000 * 0.2 * 0.16 / 4, 0.1);
