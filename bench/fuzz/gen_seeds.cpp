@@ -25,6 +25,9 @@
 #include "codes/sicherheit.h"
 #include "platform/msgbox.h"
 #include "profiles/profil_file.h"
+#include "section/rc_builder.h"
+#include "section/stress_strain.h"
+#include "section/xmasque.h"
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldfile.h"
 
@@ -219,5 +222,32 @@ int main() {
     Put("fuzz_profildata", "three",
         ProfilData_Seed_Record(0, 3, "AA100", "") + ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
             ProfilData_Seed_Record(1, 0, "ZZ300", "Last"));
+
+    // Section mask: a reinforced rectangle whose concrete law refers to a
+    // later curve, a changed built-in steel law, and a disc and a line group.
+    {
+        const double y[4] = {-0.15, 0.15, 0.15, -0.15}, z[4] = {-0.25, -0.25, 0.25, 0.25};
+        const double by[2] = {-0.1, 0.1}, bz[2] = {-0.2, -0.2}, ba[2] = {3.14e-4, 3.14e-4};
+        Querschnitt* q = Build_RC_Querschnitt(7, 4, y, z, 2, by, bz, ba,
+                                              Get_Builtin_Spannungsdehnungslinie("B25"),
+                                              Get_Builtin_Spannungsdehnungslinie("BSt 500 SA"));
+        if (q) {
+            Spannungsdehnungslinie* steel = Get_Spannungsdehnungslinie(q, 1);
+            steel->p.betaD = 435000;
+            Spannungsdehnungslinie_Parameter p;
+            Calc_Stahl_Bilinear_Parameter(210000, 235, 25, 2100, &p);
+            Spannungsdehnungslinie* extra = New_Spannungsdehnungslinie(9, SDL_STAHL, "", &p);
+            Add_Spannungsdehnungslinie(q, extra);
+            Set_Spannungsdehnungslinie_Bezug(Get_Spannungsdehnungslinie(q, 0), extra, 0.5);
+            Querschnittsknoten* centre = Get_Querschnittsknoten(q, 0);
+            Add_Querschnittsgruppe(q, New_Querschnittsgruppe_Kreis(20, extra, centre, 0.05));
+            Querschnittsgruppe* lines = New_Querschnittsgruppe_Linien(21, extra);
+            Add_Linie_To_Gruppe(lines, Get_Querschnittskante(q, 0), 0.01);
+            Add_Querschnittsgruppe(q, lines);
+            Put("fuzz_xmasque", "rc", Written([&](FILE* f) { Write_Querschnitt(f, q); }));
+            Free_Querschnitt(q);
+        }
+        Put("fuzz_xmasque", "empty", "Q 0 0\r\n0\r\n0\r\n0\r\n0\r\n");
+    }
     return 0;
 }
