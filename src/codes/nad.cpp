@@ -11,6 +11,7 @@
 #include "base/cp850.h"
 #include "base/textio.h"
 #include "codes/nad_file.h"
+#include "codes/nad_rules.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
@@ -220,6 +221,7 @@ void Set_Active_NAD_By_Name(const char* name) {
 // rule tables that come first in the full sequence are not read by this
 // program yet).
 static void lazy_activation() {
+    Scan_Application_NADs();
     if (!g_active_name) Set_Active_NAD_By_Name(nullptr);
 }
 
