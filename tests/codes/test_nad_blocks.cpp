@@ -11,6 +11,8 @@
 #include "annex_fixture.h"
 #include "codes/nad.h"
 #include "codes/nad_file.h"
+#include "codes/nad_old.h"
+#include "platform/msgbox.h"
 #include "support/testutil.h"
 
 namespace {
@@ -347,6 +349,73 @@ TEST_F(NadBlocks, En1991TablesFromTheirFiles) {
     Free_WUSL_Tables(&user);
     Free_WUSL_Tables(&back);
     EXPECT_EQ(back.tables[2], nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// One annex of the older combined file (or a project's record): the EN 1992
+// block with the given variant, the EN 1993 block of the older list with
+// gamma_M1 and variant, the EN 1995 block, and the load factors with the
+// persistent gamma of permanent loads first.
+std::string Old_Annex(int variant, double gamma_M1, double gamma_G) {
+    NAD_EC2_Block c;
+    Default_NAD_EC2(&c);
+    c.variant = variant;
+    NAD_EC5_Block t;
+    Default_NAD_EC5(&t);
+    char zo3[160];
+    std::snprintf(zo3, sizeof zo3, " ZO3 Parameter\n %d\n ZO3-1 Parameter\n 4 1.0 %.2f 1.25 1.0 1.0 1.25 0 1.0\n"
+                  " 0.4 0.75 0 1.0 1 1.0\n", variant, gamma_M1);
+    std::string factors = " Lastfaktoren 0\n " + std::to_string(gamma_G) + " 1.0 1.5 0 1.35 0 1.0 0 1.0 1.0 0 0 0 0\n";
+    for (int i = 0; i < 12; ++i) factors += " 0.7 0.5 0.3\n";
+    return Text_Of(Write_NAD_EC2, c) + zo3 + " EC5 Parameter\n" + Text_Of(Write_NAD_EC5, t) + factors;
+}
+
+class NadOldList : public testutil::AnnexTest {
+protected:
+    void SetUp() override {
+        Free_NAD_Old_List();
+        AnnexTest::SetUp();
+    }
+    void TearDown() override {
+        Free_NAD_Old_List();
+        AnnexTest::TearDown();
+    }
+    const char* Project(const std::string& record) {
+        With_Stream("Kopf\nACTIV_NAD_EC2\n" + record, [](FILE* f) { EXPECT_EQ(Read_ACTIV_NAD_EC2(f), 1); });
+        return Get_NAD_EC2_Name();
+    }
+};
+
+TEST_F(NadOldList, ProjectRecordsAreMatchedAgainstTheCombinedFile) {
+    Write_File(annex.dir.file("DRAM/NADs-EC2.DEF"), "#NAD\n 5 \xAE" "Eigen\xAF\n" + Old_Annex(0, 1.05, 1.35) +
+                                                        "#NAD\n 18 \xAE" "Deutschland\xAF\n" + Old_Annex(1, 1.1, 1.35));
+    EXPECT_STREQ(Get_NAD_EC2_Name(), "Deutschland");
+    // The same values as "Eigen", also when the factors differ by 0.0001.
+    EXPECT_STREQ(Project(Old_Annex(0, 1.05, 1.3501)), "Eigen");
+    // One load factor 0.001 away: the project's own record, kept once.
+    EXPECT_STREQ(Project(Old_Annex(0, 1.05, 1.351)), "lokale Definitionen");
+    EXPECT_STREQ(Project(Old_Annex(0, 1.05, 1.351)), "lokale Definitionen");
+    EXPECT_STREQ(NAD_Old_Replacement_Note(), "");
+    With_Stream("ohne Schluesselwort\n", [](FILE* f) { EXPECT_EQ(Read_ACTIV_NAD_EC2(f), 0); });
+}
+
+TEST_F(NadOldList, ReplacedNationalValuesAreNoted) {
+    Write_File(annex.dir.file("DRAM/NADs-EC2.DEF"), "#NAD\n 18 \xAE" "Deutschland\xAF\n" + Old_Annex(1, 1.1, 1.35));
+    VEK_Set_Batch_Mode(1);
+    testing::internal::CaptureStderr();
+    // A national record with gamma_M1 1.2 still takes the listed national
+    // annex (gamma_M1 1.1), as older versions did, but not silently.
+    EXPECT_STREQ(Project(Old_Annex(1, 1.2, 1.35)), "Deutschland");
+    const std::string err = testing::internal::GetCapturedStderr();
+    VEK_Set_Batch_Mode(0);
+    EXPECT_NE(err.find("\"Deutschland\" ab"), std::string::npos) << err;
+    FILE* f = std::tmpfile();
+    Print_NAD_Old_Replacement_Note(f);
+    EXPECT_EQ(std::ftell(f) > 0, true);
+    std::fclose(f);
 }
 
 }  // namespace
