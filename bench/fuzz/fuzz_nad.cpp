@@ -2,7 +2,9 @@
 // a private DRAM directory and loaded by Load_NAD (which reads it through
 // Read_NAD_File, all six sections); then every block reader is run over it
 // (EN 1990, 1993 and 1995 in both layouts), the EN 1991 values reader on a
-// block with two defined tables, and the reader of the active annex name.
+// block with two defined tables, the EN 1991 table definitions (the input as
+// the definitions file), the older project record after "ACTIV_NAD_EC2",
+// and the reader of the active annex name.
 #include "fuzz_common.h"
 
 #include "codes/nad.h"
@@ -14,6 +16,7 @@
 #include "codes/nad_ec6.h"
 #include "codes/nad_ec9.h"
 #include "codes/nad_file.h"
+#include "codes/nad_old.h"
 
 static void Recommended(NAD_Record* r) {
     std::memset(r, 0, sizeof *r);
@@ -30,9 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string annex_dir = [] {
         const std::string d = fuzz::Dir();
         setenv("DRAM", d.c_str(), 1);
+        setenv("DATA", d.c_str(), 1);
         mkdir((d + "/NADS").c_str(), 0700);
+        mkdir((d + "/NAD").c_str(), 0700);
         return d + "/NADS/1.NAD";
     }();
+    static const std::string defs = fuzz::Dir() + "/NAD/WUSL-Tabs.def";
     static NAD_Record r;
     Recommended(&r);
     if (fuzz::Write(annex_dir, data, size)) (void)Load_NAD(1, nullptr, &r);
@@ -77,6 +83,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::free(t8.source);
         std::rewind(f);
     }
+    if (fuzz::Write(defs, data, size)) {
+        NAD_EC1_Block defined{};
+        (void)Read_WUSL_Table_Defs(&defined);
+        Free_WUSL_Tables(&defined);
+    }
+    (void)Read_ACTIV_NAD_EC2(f);
+    Free_NAD_Old_List();
+    std::rewind(f);
     int n = 0;
     (void)Find_NAD_Section_Line(f, "#ZO3", "#EC", &n);
     std::rewind(f);

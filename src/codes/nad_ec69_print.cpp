@@ -79,6 +79,3 @@ void Print_NAD_EC9(FILE* f) {
     std::fputs("\n#END_OF_TEXT\n", f);
 }
 
-// The EN 1995 tables belong to the sheet and print of that block, which
-// this program does not have yet; the chapter prints nothing.
-void Print_NAD_EC5(FILE*) {}

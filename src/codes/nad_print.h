@@ -39,8 +39,12 @@ int NAD_EC3_Print_Flag(int k);
 void Print_NAD_EC3_1_Table(FILE* f);
 void Print_NAD_EC3(FILE* f);
 
-// EN 1995, EN 1996 and EN 1999 tables.
+// EN 1995: the nine chapter flags (rule positions of part 5) and the tables.
+void Set_NAD_EC5_Print_Flags();
+int NAD_EC5_Print_Flag(int k);
 void Print_NAD_EC5(FILE* f);
+
+// EN 1996 and EN 1999 tables.
 void Print_NAD_EC6(FILE* f);
 void Print_NAD_EC9(FILE* f);
 

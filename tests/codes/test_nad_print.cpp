@@ -207,4 +207,26 @@ TEST_F(NadPrint, En1996And1999TablesFollowTheirRules) {
     EXPECT_EQ(cut.find(" 8.1.1(2)"), std::string::npos);
 }
 
+TEST_F(NadPrint, En1995TablesOfBothAnnexes) {
+    const std::string std_text = Printed(Print_NAD_EC5);
+    for (const std::string& line : std::initializer_list<std::string>{
+             " ständig und vorübergehend   Vollholz           1.30\n"_cp,
+             " ständig    0.60  0.60  0.50\n"_cp, "\n sehr kurz  1.10  1.10  0.90\n#END_OF_TEXT\n",
+             " w\xCE\\inst\xCEr         l/300    l/150\n",
+             "k\xCE\\cr\xCEr = 0.67   für Voll- und Brettschichtholz\n"_cp,
+             " Tab. 2.3     \xC0\xCE\\M\xCEr = 1.30                     Vollholz\n",
+             "              \xC0\xCE\\M\xCEr = 1.25                     Nagelplatten\n\n\n#END_OF_TEXT\n",
+             " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n"})
+        EXPECT_NE(std_text.find(line), std::string::npos) << line;
+    EXPECT_EQ(std_text.find("Stahl in Verbindungen"), std::string::npos);
+    Use_Annex(1);
+    const std::string german = Printed(Print_NAD_EC5);
+    for (const std::string& line : std::initializer_list<std::string>{
+             "              \xC0\xCE\\M\xCEr = 1.30                     Gipskarton, etc.\n",
+             " 9.2.4.2      Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln\n (NA.20)  \n"_cp,
+             " 8.6          Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen\n (NA.7)  \n\n#END_OF_TEXT\n"_cp,
+             " k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"})
+        EXPECT_NE(german.find(line), std::string::npos) << line;
+}
+
 }  // namespace
