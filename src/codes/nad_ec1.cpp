@@ -19,13 +19,6 @@ static const char kUserSource[] = "benutzerdefiniert, editierbar";
 // The line without its line end (LF or CRLF).
 static void chop(char* line) { line[std::strcspn(line, "\r\n")] = '\0'; }
 
-static char* dup_text(const char* s) {
-    const size_t n = std::strlen(s) + 1;
-    char* p = static_cast<char*>(std::malloc(n));
-    if (p) std::memcpy(p, s, n);
-    return p;
-}
-
 static void free_table(WUSL_Table* t) {
     if (!t) return;
     std::free(t->caption);
@@ -52,10 +45,10 @@ static WUSL_Table* read_definition(FILE* f) {
     int corner_x = 0, corner_y = 0;
     char tag[64] = "";
     int* ints[] = {&t->x1, &t->y1, &t->p1, &t->r1, &corner_x, &corner_y, &t->p2, &t->r2, &t->columns, &t->rows};
-    bool ok = std::fgets(line, sizeof line, f) && (chop(line), t->caption = dup_text(line)) &&
-              std::fgets(line, sizeof line, f) && (chop(line), t->subcaption = dup_text(line));
+    bool ok = std::fgets(line, sizeof line, f) && (chop(line), t->caption = strdup(line)) &&
+              std::fgets(line, sizeof line, f) && (chop(line), t->subcaption = strdup(line));
     for (int* p : ints) ok = ok && Scan_Int(f, 10, p) == 1;
-    ok = ok && std::fscanf(f, "%63s", tag) == 1 && (t->tag = dup_text(tag));
+    ok = ok && std::fscanf(f, "%63s", tag) == 1 && (t->tag = strdup(tag));
     // A table of no size, or of more values than any load table holds, is
     // a damaged definition.
     ok = ok && t->columns > 0 && t->rows > 0 && t->columns <= WUSL_MAX_VALUES / t->rows;
@@ -126,7 +119,7 @@ void Read_WUSL_Tables(FILE* f, NAD_EC1_Block* b) {
         WUSL_Table* t = b->tables[n - 1];
         if (!std::fgets(line, sizeof line, f)) return;
         chop(line);
-        char* source = dup_text(line);
+        char* source = strdup(line);
         if (!source) continue;
         std::free(t->source);
         t->source = source;
@@ -265,7 +258,7 @@ void Copy_WUSL_Tables(NAD_EC1_Block* dst, const NAD_EC1_Block* src) {
         WUSL_Table* td = dst->tables[n];
         const WUSL_Table* ts = src->tables[n];
         if (!td) continue;
-        char* source = ts && ts->present ? dup_text(kUserSource) : nullptr;
+        char* source = ts && ts->present ? strdup(kUserSource) : nullptr;
         if (!source) {
             td->present = 0;
             continue;

@@ -23,13 +23,6 @@ static int g_all_shown = 1;
 static int g_edition = 1;
 static int g_reference = 0;
 
-static char* dup_text(const char* s) {
-    const size_t n = std::strlen(s) + 1;
-    char* p = static_cast<char*>(std::malloc(n));
-    if (p) std::memcpy(p, s, n);
-    return p;
-}
-
 static void free_rule(NAD_Application_Rule* r) {
     std::free(r->name);
     std::free(r->service);
@@ -117,7 +110,7 @@ static int read_definition(FILE* f, const char* dir, int number, NAD_Application
             char word[64];
             if (!read_word(f, word, sizeof word)) break;
             if (std::strlen(word) > 1 || word[0] == '1') {
-                r->rules[p] = dup_text(word);
+                r->rules[p] = strdup(word);
                 r->part_mask |= 1 << p;
             }
         }
@@ -134,8 +127,8 @@ static int read_definition(FILE* f, const char* dir, int number, NAD_Application
         Skip_Rest_Of_Line(f);
         if (Read_Guillemet_Name(f, text) > 0) service = text;
     }
-    r->name = dup_text(name.c_str());
-    r->service = dup_text(service.c_str());
+    r->name = strdup(name.c_str());
+    r->service = strdup(service.c_str());
     r->program_number = number;
     return 1;
 }
