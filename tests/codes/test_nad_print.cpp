@@ -12,6 +12,8 @@
 #include "codes/nad_norm.h"
 #include "codes/nad_print.h"
 #include "codes/nad_rules.h"
+#include "codes/nad_sheet.h"
+#include "dialogs/area_session.h"
 #include "support/testutil.h"
 
 namespace {
@@ -227,6 +229,36 @@ TEST_F(NadPrint, En1995TablesOfBothAnnexes) {
              " 8.6          Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen\n (NA.7)  \n\n#END_OF_TEXT\n"_cp,
              " k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"})
         EXPECT_NE(german.find(line), std::string::npos) << line;
+}
+
+// The EN 1999 sheet: its value fields and the line of chapter 6.2, which
+// moves up as rows are hidden (y 184 with all rows, 166 without gamma_M2,
+// 83 without 6.1.3).
+TEST_F(NadPrint, En1999SheetRowsFollowTheRules) {
+    Begin_Area_Session(640, 480);
+    const int slot = Open_Area_Sheet("EC9", 0, 0, 600, 460, 0, 100);
+    NAD_EC9_Block b;
+    Default_NAD_EC9(&b);
+    const struct {
+        const char* part9;
+        int fields, y_6_2;
+    } cases[] = {{"111", 10, 184}, {"101", 9, 166}, {"011", 1, 83}};
+    for (const auto& c : cases) {
+        Rule_File("Q7", "APP0156.DEF", std::string("#NADS -1\n1 1 1 1 1 1 1 1 1 ") + c.part9 + "\n");
+        NAD_EC9_Sheet(slot, &b, 1);
+        int fields = 0, y = -1;
+        for (Scrollable_Area_Item* i = Scrollable_View_Area_Record(slot)->first_item; i; i = i->next) {
+            fields += i->kind == AREA_ITEM_DOUBLE;
+            if (i->kind == AREA_ITEM_TEXT && std::string(i->text) == "6.2") y = i->y1;
+        }
+        EXPECT_EQ(fields, c.fields) << c.part9;
+        EXPECT_EQ(y, c.y_6_2) << c.part9;
+    }
+    NAD_EC6_Block m;
+    Default_NAD_EC6(&m);
+    NAD_EC6_Sheet(slot, &m, 0);
+    EXPECT_NE(Scrollable_View_Area_Record(slot)->first_item, nullptr);
+    End_Area_Session();
 }
 
 }  // namespace
