@@ -183,7 +183,10 @@ static int convert_old_file(FILE* old, const std::string& dir) {
 void Safeguard_Proper_Version() {
     const char* dram = VEKGetEnv("DRAM");
     if (!dram) {
-        std::printf("Safeguard_Proper_Version: ERROR %d\n", 1);
+        // Every list scan comes here; one line per process says it.
+        static int told = 0;
+        if (!told) std::printf("Safeguard_Proper_Version: ERROR %d\n", 1);
+        told = 1;
         return;
     }
     char path[NAD_PATH_SIZE];
