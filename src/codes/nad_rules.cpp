@@ -6,11 +6,16 @@
 #include <cstring>
 #include <string>
 
+#include "base/cp850.h"
 #include "base/textio.h"
 #include "codes/nad_ec0.h"
 #include "codes/nad_print.h"
+#include "dialogs/scrollarea.h"
 #include "platform/desktop.h"
+#include "platform/input.h"
 #include "platform/posix.h"
+#include "platform/screen.h"
+#include "platform/sheets.h"
 
 static NAD_Application_Rule g_rules[NAD_RULES_MAX];
 static int g_count = 0;
@@ -216,3 +221,91 @@ const NAD_Application_Rule* Get_NAD_Application_Rule(int index) {
     return index >= 0 && index < g_count ? &g_rules[index] : nullptr;
 }
 int Count_NAD_Application_Rules() { return g_count; }
+
+// ---- display options of the annex editor ----
+
+static int g_options_centre_x = -1, g_options_centre_y = -1;
+
+int NAD_Display_Options_Sheet() {
+    if (g_options_centre_x < 0) {
+        g_options_centre_x = NPIXEL_X / 2;
+        g_options_centre_y = NPIXEL_Y / 2;
+    }
+    int h = 18 * g_count + 130;
+    if (NPIXEL_Y <= h + 59) h = NPIXEL_Y;
+    int x1 = g_options_centre_x - 160, x2 = g_options_centre_x + 159;
+    int y1 = g_options_centre_y - h / 2, y2 = y1 + h - 1;
+    Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+    g_options_centre_x = (x1 + x2) / 2;
+    g_options_centre_y = (y1 + y2) / 2;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Darstellungsoptionen", 12, 1)) return 0;
+    Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 10, y1 + 39, x2 - 30, y2 - 35, 1));
+    const int choices = Define_Scrollable_View_Area(x1 + 10, y1 + 39, x2 - 10, y2 - 35, 0, 1);
+    Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 10, y2 - 29, x2 - 30, y2 - 5, 2));
+    const int buttons = Define_Scrollable_View_Area(x1 + 10, y2 - 28, x2 - 25, y2 - 7, 0, 0);
+    Set_Scrollable_Area_Frame(buttons, 0);
+    Activate_Prop_Sheet();
+
+    if (g_count == 0) g_found = 0;
+    static int always = 1;
+    int result = 0;
+    const int grey = Nearest_RGB_Color(150, 150, 150);
+    auto fill_choices = [&] {
+        Clear_Scrollable_View_Area(choices);
+        Add_Radio_Button_to_Scrollable_Area(choices, 30, 20, "alle Regeln darstellen", 0x41003, BLACK_CI, 0,
+                                            &g_found, &always);
+        Add_Radio_Button_to_Scrollable_Area(choices, 30, 38, "Darstellung optimieren für"_cp, 0x41003, BLACK_CI, 1,
+                                            &g_found, &always);
+        for (int i = 0; i < g_count; ++i) {
+            Add_Radio_Button_to_Scrollable_Area(choices, 50, 58 + 18 * i, g_rules[i].name, 0x11000, BLACK_CI, i,
+                                                &g_selected, &g_found);
+            char service[GUILLEMET_NAME_SIZE + 3];
+            std::snprintf(service, sizeof service, "(%s)", g_rules[i].service ? g_rules[i].service : "");
+            Add_Text_to_Scrollable_Area(choices, 120, 58 + 18 * i, service, 0x11000, grey, 0);
+        }
+        Update_Scrollable_View_Area(choices);
+    };
+    auto fill_buttons = [&] {
+        Clear_Scrollable_View_Area(buttons);
+        Set_Scrollable_Area_Background(buttons, Nearest_RGB_Color(255, 251, 240));
+        char bitmap[VEK_MAX_PATH + 1];
+        const char* file = VEK_Join_Path(bitmap, sizeof bitmap, VEKGetEnv("DATA"), "NAD\\Buttons.bmp");
+        Add_Bitmap_Button_to_Scrollable_Area(buttons, 240, 1, 20, 20, file ? file : "", 435, -1, 0, "abbrechen", 1,
+                                             &result, &always);
+        Add_Bitmap_Button_to_Scrollable_Area(buttons, 262, 1, 20, 21, file ? file : "", 458, -1, 0, "ok", 2,
+                                             &result, &always);
+        Update_Scrollable_View_Area(buttons);
+    };
+    fill_choices();
+    fill_buttons();
+    for (;;) {
+        const int code = Edit_Prop_Sheet();
+        if (code == 1) {
+            Edit_Scrollable_View_Area(choices);
+            fill_choices();
+        } else if (code == 2) {
+            Edit_Scrollable_View_Area(buttons);
+            fill_buttons();
+            if (result) break;
+        } else if (code == 9 || code == VEK_CLOSE_CODE || code == 0) {
+            break;  // the window closing, or nothing left to read, is a break
+        }
+    }
+    int dx = 0, dy = 0;
+    Prop_Sheet_Displacement(&dx, &dy);
+    g_options_centre_x += dx;
+    g_options_centre_y += dy;
+    Undefine_Scrollable_View_Area(choices);
+    Undefine_Scrollable_View_Area(buttons);
+    Undefine_Prop_Sheet();
+    if (result != 2) return 0;
+    if (g_found) {
+        g_mask = g_rules[g_selected].part_mask;
+        g_running = g_rules[g_selected].program_number;
+    } else {
+        g_mask = NAD_ALL_PARTS_MASK;
+        g_running = 0;
+    }
+    g_all_shown = !g_found;
+    return 1;
+}

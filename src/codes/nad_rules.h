@@ -58,6 +58,11 @@ int Get_Norm_Edition_Flag();
 void Set_Norm_Reference_Flag(int on);
 int Get_Norm_Reference_Flag();
 
+// The annex editor's choice of the program whose rules the sheets follow
+// ("alle Regeln darstellen" or one entry of the table). 1 after ok (the
+// choice is in force), 0 after abbrechen or when the window is closed.
+int NAD_Display_Options_Sheet();
+
 // Read-only view of the table (for tests and the display options).
 const NAD_Application_Rule* Get_NAD_Application_Rule(int index);
 int Count_NAD_Application_Rules();

@@ -261,4 +261,27 @@ TEST_F(NadPrint, En1999SheetRowsFollowTheRules) {
     End_Area_Session();
 }
 
+// The editor's display options: one program in the table (sheet 320 x 148
+// around the screen centre 640, 512, buttons from x 490, y 557).
+TEST_F(NadPrint, DisplayOptionsTakeEffectOnlyAfterOk) {
+    Rule_File("Q7", "APP0156.DEF", "#NADS 12\n");
+    Begin_Area_Session(1280, 1024);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 0);  // closed: nothing changes
+    EXPECT_EQ(NAD_All_Rules_Shown(), 0);
+    // "alle Regeln darstellen" (choices from x 490, y 477), then abbrechen:
+    // the mask in force stays.
+    VEK_Script_Click(490 + 30 - 10, 477 + 20 - 4);
+    VEK_Script_Click(742, 566);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 0);
+    EXPECT_EQ(NAD_Part_Mask(), 12);
+    EXPECT_EQ(Find_Current_Application_NAD(), 156);
+    // The choice stays in the sheet; ok puts it in force.
+    VEK_Script_Click(764, 566);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 1);
+    EXPECT_EQ(NAD_Part_Mask(), NAD_ALL_PARTS_MASK);
+    EXPECT_EQ(NAD_All_Rules_Shown(), 1);
+    EXPECT_EQ(Find_Current_Application_NAD(), 0);
+    End_Area_Session();
+}
+
 }  // namespace
