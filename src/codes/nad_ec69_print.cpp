@@ -8,18 +8,29 @@
 #include "codes/nad_rules.h"
 #include "platform/oli_layout.h"
 
+void NAD_EC6_Visibility(int* a, int* b) {
+    if (NAD_Rules_Listed()) {
+        *a = NAD_Rule_Shown(6, 0);
+        *b = NAD_Rule_Shown(6, 1);
+        return;
+    }
+    const int program = Find_Current_Application_NAD();
+    *a = 1;
+    *b = program == 100 || program == 94;
+}
+
+void NAD_EC9_Visibility(int* a, int* b, int* c) {
+    const int listed = NAD_Rules_Listed();
+    *a = listed ? NAD_Rule_Shown(9, 0) : 1;
+    *b = listed ? NAD_Rule_Shown(9, 1) : 1;
+    *c = listed ? NAD_Rule_Shown(9, 2) : 1;
+}
+
 void Print_NAD_EC6(FILE* f) {
     if (!f) return;
     const NAD_EC6_Block* b = Get_NAD_EC6();
-    // A: chapters 2.4.3 and 2.4.4; B: the accidental and seismic rows.
     int a = 1, rows_b = 0;
-    if (NAD_Rules_Listed()) {
-        a = NAD_Rule_Shown(6, 0);
-        rows_b = NAD_Rule_Shown(6, 1);
-    } else {
-        const int program = Find_Current_Application_NAD();
-        rows_b = program == 100 || program == 94;
-    }
+    NAD_EC6_Visibility(&a, &rows_b);
     OLI_setFlags(f, 0x380);
     OLI_reserveSpaceCM(f, 6.0);
     NAD_Print_Chapter_Title(f);
@@ -49,11 +60,7 @@ void Print_NAD_EC9(FILE* f) {
     if (!f) return;
     const NAD_EC9_Block* b = Get_NAD_EC9();
     int a = 1, rows_b = 1, c = 1;
-    if (NAD_Rules_Listed()) {
-        a = NAD_Rule_Shown(9, 0);
-        rows_b = NAD_Rule_Shown(9, 1);
-        c = NAD_Rule_Shown(9, 2);
-    }
+    NAD_EC9_Visibility(&a, &rows_b, &c);
     OLI_setFlags(f, 0x380);
     OLI_reserveSpaceCM(f, 6.0);
     std::fprintf(f, "#SHOWTABLE\n0 0 1\n %s\n0 0 -1 -1\n#END_OF_TEXT\n", Get_Norm_Name(29, 0, 0));

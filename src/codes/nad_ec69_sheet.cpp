@@ -3,7 +3,7 @@
 // shaded bands, value fields editable only when the sheet is.
 #include "base/cp850.h"
 #include "codes/nad.h"
-#include "codes/nad_rules.h"
+#include "codes/nad_print.h"
 #include "codes/nad_sheet.h"
 #include "dialogs/scrollarea.h"
 #include "platform/screen.h"
@@ -45,11 +45,7 @@ void NAD_EC9_Sheet(int slot, NAD_EC9_Block* b, int editable) {
     if (!b) return;
     Clear_Scrollable_View_Area(slot);
     int a = 1, rows_b = 1, c = 1;
-    if (NAD_Rules_Listed()) {
-        a = NAD_Rule_Shown(9, 0);
-        rows_b = NAD_Rule_Shown(9, 1);
-        c = NAD_Rule_Shown(9, 2);
-    }
+    NAD_EC9_Visibility(&a, &rows_b, &c);
     g_ec9_editable = editable ? 1 : 0;
     NAD_EC9_Sheet_Row(slot, 24, 6, "", "", "", FONT_HEAD);
     NAD_EC9_Sheet_Row(slot, 30, 30, "Kapitel", "Parameter", "Erläuterung"_cp, FONT_HEAD);
@@ -100,13 +96,7 @@ int NAD_EC6_Sheet_Row(int slot, int y, int h, const char* chapter, const char* p
 void NAD_EC6_Sheet(int slot, NAD_EC6_Block* b, int editable) {
     if (!b) return;
     int a = 1, rows_b = 0;
-    if (NAD_Rules_Listed()) {
-        a = NAD_Rule_Shown(6, 0);
-        rows_b = NAD_Rule_Shown(6, 1);
-    } else {
-        const int program = Find_Current_Application_NAD();
-        rows_b = program == 100 || program == 94;
-    }
+    NAD_EC6_Visibility(&a, &rows_b);
     if (g_ec6_title < 0) {
         g_ec6_colour = Nearest_RGB_Color(234, 255, 251);
         g_ec6_title = Nearest_RGB_Color(205, 254, 244);

@@ -44,7 +44,11 @@ void Set_NAD_EC5_Print_Flags();
 int NAD_EC5_Print_Flag(int k);
 void Print_NAD_EC5(FILE* f);
 
-// EN 1996 and EN 1999 tables.
+// EN 1996 and EN 1999 tables, and the flags they (and the sheets) follow:
+// EN 1996 A chapters 2.4.3 and 2.4.4, B the accidental and seismic rows;
+// EN 1999 A chapter 6.1.3, B gamma_M2, C chapter 8.1.1.
+void NAD_EC6_Visibility(int* a, int* b);
+void NAD_EC9_Visibility(int* a, int* b, int* c);
 void Print_NAD_EC6(FILE* f);
 void Print_NAD_EC9(FILE* f);
 

@@ -106,7 +106,7 @@ TEST_F(NadPrint, En1993TableOfDeutschlandWithAndWithoutARuleFile) {
           "              └╬\\M,fi╬r   = 1.00                mechanisches Versagen                   \n"_cp})
         EXPECT_NE(all.find(line), std::string::npos) << line;
 
-    // Part 3 of the running program: 6.1 shown, gamma_M2 hidden, heading of
+    // Eurocode part 3 of the running program: 6.1 shown, gamma_M2 hidden, heading of
     // bolts, accidental rows and the fire table.
     Rule_File("Q7", "APP0156.DEF", "#NADS -1\n1 1 1 1010100001 1 1 1 1 1 1\n");
     const std::string cut = Printed(Print_NAD_EC3_1_Table);
