@@ -11,6 +11,7 @@
 #include "base/cp850.h"
 #include "base/textio.h"
 #include "codes/nad_file.h"
+#include "codes/nad_rules.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
@@ -62,6 +63,7 @@ void Reset_NAD_Registry() {
     g_list = NAD_List{};
     set_active_name(nullptr);
     g_active_id = 0;
+    Free_WUSL_Tables(&g_current.ec1);
     g_current = NAD_Record{};
     g_current.id = -1;
     g_current.user = -1;
@@ -73,19 +75,19 @@ void Reset_NAD_Registry() {
 
 // Recommended values in every block; the head names the standard set.
 static void standard_fill(NAD_Record* r) {
-    // The EN 1991 tables come from the table files of the installation,
-    // which this program does not load yet; the block stays empty.
-    g_ec1_defs_pending = 0;
+    if (g_ec1_defs_pending) Read_WUSL_Table_Defs(&r->ec1);
     r->id = NAD_ID_STANDARD;
     r->user = 0;
     r->variant = 0;
     NAD_Copy_Name(r->name, sizeof r->name, "EC-Standard");
     Default_NAD_EC0(&r->ec0);
+    Load_WUSL_Standard(&r->ec1);
     Default_NAD_EC2(&r->ec2);
     Default_NAD_EC3(&r->ec3);
     Default_NAD_EC5(&r->ec5);
     Default_NAD_EC6(&r->ec6);
     Default_NAD_EC9(&r->ec9);
+    g_ec1_defs_pending = 0;
 }
 
 int Scan_NAD_List() {
@@ -219,6 +221,7 @@ void Set_Active_NAD_By_Name(const char* name) {
 // rule tables that come first in the full sequence are not read by this
 // program yet).
 static void lazy_activation() {
+    Scan_Application_NADs();
     if (!g_active_name) Set_Active_NAD_By_Name(nullptr);
 }
 
@@ -301,7 +304,7 @@ void Draw_Active_NAD_Flag(int x, int y) {
 void Draw_Active_NAD_Flag_Entry(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 void Draw_Active_NAD_Flag_Entry_2(int x, int y) { Draw_Active_NAD_Flag(x, y); }
 
-int Load_NAD_EC1_DIN_1055() { return 0; }
+int Load_NAD_EC1_DIN_1055() { return Load_WUSL_Annex(0, "DIN 1055-(4+5)", &current()->ec1); }
 
 int Write_ACTIV_NADNAME_Entry(FILE* f) { return Write_ACTIV_NADNAME(f); }
 int Write_ACTIV_NADNAME_Entry_2(FILE* f) { return Write_ACTIV_NADNAME(f); }

@@ -102,8 +102,8 @@ int Write_NAD_EC2_File(const char* path);
 void Draw_Active_NAD_Flag(int x, int y);
 void Draw_Active_NAD_Flag_Entry(int x, int y);
 void Draw_Active_NAD_Flag_Entry_2(int x, int y);
-// Loads the EN 1991 tables of the built-in set "DIN 1055-(4+5)"; 0 while the
-// table loader is missing.
+// Loads the EN 1991 tables of the built-in set "DIN 1055-(4+5)" into the
+// current record; the result of Load_WUSL_Annex.
 int Load_NAD_EC1_DIN_1055();
 
 // Entry points through which the weld program reaches the registry: the

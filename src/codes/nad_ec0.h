@@ -1,9 +1,11 @@
 // The EN 1990 block of a national annex parameter set: partial factors for
-// actions and combination factors psi for buildings and bridges. This module
-// holds the record and its recommended values; its text form in section
-// "#EC0" has no reader or writer here yet, so a set keeps these values.
+// actions and combination factors psi for buildings and bridges: the record,
+// its recommended values, its text form (section "#EC0" of an annex file and
+// the older annex list), comparison and copy.
 #ifndef CODES_NAD_EC0_H
 #define CODES_NAD_EC0_H
+
+#include <cstdio>
 
 struct NAD_EC0_Block {
     int version;                       // layout of the text last read; 0 after defaults
@@ -19,5 +21,22 @@ struct NAD_EC0_Block {
 // Clears the block and fills the recommended values; version 0. Returns 0.
 // A null pointer is ignored.
 int Default_NAD_EC0(NAD_EC0_Block* b);
+
+// Writes the block's text (layout 5, every value with two decimals). The
+// block is never modified. 1, or 0 for a null argument or a failed write.
+int Write_NAD_EC0(FILE* f, const NAD_EC0_Block* b);
+// Reads the text over what the block holds. layout 1: annex-file layout at
+// the stream position; 0: the older list, whose part begins with the title
+// line " Lastfaktoren" (not found before "#NAD" or the end: nothing changes
+// and the position is restored). From the first value that does not convert
+// on, every field keeps what it held; a text without its layout number keeps
+// the whole bridge part and psi2E and sets version 2.
+void Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout);
+// 1 as soon as one of the 383 factors differs by more than 0.0001 (or an
+// argument is null), else 0. The version word is not compared.
+int Compare_NAD_EC0(const NAD_EC0_Block* a, const NAD_EC0_Block* b);
+// Copies the 383 factors, not the version word; nothing for a null pointer.
+void Copy_NAD_EC0(NAD_EC0_Block* dst, const NAD_EC0_Block* src);
+int NAD_EC0_Return_Zero();
 
 #endif

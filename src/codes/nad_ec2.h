@@ -1,10 +1,11 @@
 // The EN 1992 block of a national annex parameter set: the nationally
-// determined parameters of EN 1992-1-1, -1-2 and -2. This module holds the
-// record with its recommended values and the German-based set; the "#EC2"
-// text form is read and written elsewhere, so a set without a reader keeps
-// these values.
+// determined parameters of EN 1992-1-1, -1-2 and -2: the record with its
+// recommended values and the German-based set, its "#EC2" text form (layout
+// version 18), the check of its selector words, comparison and copy.
 #ifndef CODES_NAD_EC2_H
 #define CODES_NAD_EC2_H
+
+#include <cstdio>
 
 struct NAD_EC2_Block {
     int variant;
@@ -123,5 +124,29 @@ void Default_NAD_EC2_For_Norm(int norm, NAD_EC2_Block* b);
 void Set_NAD_EC2_Edition(int edition);
 int Get_NAD_EC2_Edition();
 void Set_NAD_EC2_Variant(NAD_EC2_Block* b, int variant);
+
+// Writes the block text (version 18) at the stream position. The block is
+// never modified. 1, or 0 for a null argument or a failed write.
+int Write_NAD_EC2(FILE* f, const NAD_EC2_Block* b);
+// Recommended values, then a block text of any version over them. At the
+// first value that does not convert the reading ends: what was read stays,
+// the rest keeps the recommended values and version stays 0. After a full
+// read version is the text's and the selector words are checked (not
+// repaired).
+void Read_NAD_EC2(FILE* f, NAD_EC2_Block* b);
+// Counts the selector words outside their range and, with repair, sets them
+// to their repair values. A national variant always gets k_t and k_m of
+// fire design 1.0. A null block counts 0.
+unsigned Check_NAD_EC2_Modes(NAD_EC2_Block* b, int repair);
+// 0 equal, 1 different: variant, selector words and option word exactly,
+// every factor but the spare values within 0.0001. A block never read
+// (version below 1) equals every block; a null pointer differs.
+int Compare_NAD_EC2(const NAD_EC2_Block* a, const NAD_EC2_Block* b);
+// Copies everything Compare_NAD_EC2 compares, and the labels; the version
+// and the spare values of dst stay. Nothing for a null pointer.
+void Copy_NAD_EC2(NAD_EC2_Block* dst, const NAD_EC2_Block* src);
+// The EN 1992 block of the built-in annex "Deutschland", loaded once per
+// process (recommended values when it cannot be read). Null ignored.
+void Get_Deutschland_NAD_EC2(NAD_EC2_Block* b);
 
 #endif

@@ -1,10 +1,12 @@
 // The EN 1995 block of a national annex parameter set: partial factors,
 // modification and deformation factors, deflection limits and the switches
-// of the German national annex options. This module holds the record and
-// its recommended values; the "#EC5" text form is read and written
-// elsewhere, so a set without a reader keeps these values.
+// of the German national annex options: the record, its recommended values,
+// its text form (section "#EC5" and the older annex list), comparison and
+// copy.
 #ifndef CODES_NAD_EC5_H
 #define CODES_NAD_EC5_H
+
+#include <cstdio>
 
 struct NAD_EC5_Block {
     int variant;
@@ -52,5 +54,22 @@ struct NAD_EC5_Block {
 // Every field to its recommended value (variant 0, version 17). Null ignored.
 void Default_NAD_EC5(NAD_EC5_Block* b);
 void Set_NAD_EC5_Variant(NAD_EC5_Block* b, int variant);
+
+// Writes the block text (layout 17). The block is never modified. 1, or 0
+// for a null argument or a failed write.
+int Write_NAD_EC5(FILE* f, const NAD_EC5_Block* b);
+// Recommended values, then the text over them. no_search 0: the older list,
+// whose part begins after the line " EC5 Parameter" (not found before
+// "#NAD": recommended values). At the first value that does not convert the
+// reading ends (the rest keeps its recommended values); otherwise options
+// that the text's version lacks follow the variant.
+void Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search);
+// 1 when the blocks differ (exactly), 0 when equal; blocks of version 9 or
+// below always compare equal; version, flag_fi and gamma_M_fi are not
+// compared. A null pointer differs.
+int Compare_NAD_EC5(const NAD_EC5_Block* a, const NAD_EC5_Block* b);
+// Copies every field but the version; nothing for a null pointer.
+void Copy_NAD_EC5(NAD_EC5_Block* dst, const NAD_EC5_Block* src);
+int NAD_EC5_Zero();
 
 #endif

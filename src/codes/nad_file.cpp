@@ -1,13 +1,19 @@
 // Annex files "NAD/Version 1": container, places, loading and saving by
-// number or name, and the section-line search of the block readers.
+// number or name, the section-line search of the block readers, and the
+// one-time conversion of the older combined annex file.
 #include "codes/nad_file.h"
 
 #include <cassert>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <string>
 
+#include "base/cp850.h"
 #include "base/textio.h"
 #include "codes/nad.h"
 #include "platform/desktop.h"
+#include "platform/msgbox.h"
 #include "platform/posix.h"
 
 enum { NAD_PATH_SIZE = VEK_MAX_PATH + 1 };
@@ -40,10 +46,11 @@ int Write_NAD_File(FILE* f, const NAD_Record* r) {
     if (!f || !r) return 0;
     if (fputs("NAD/Version 1\n\n", f) < 0) return 0;
     if (fprintf(f, " %d \xAE%s\xAF %d\n", r->id, r->name, r->variant) < 0) return 0;
-    // Sections whose block writer is not part of this program yet are
-    // left out: a reader keeps the block's recommended values for them.
-    if (fputs("\n\n#ZO3\n", f) < 0 || !Write_NAD_EC3(f, &r->ec3)) return 0;
-    return ferror(f) ? 0 : 1;
+    // Every section, always: a save must never drop a block.
+    return fputs("\n\n#EC0\n", f) >= 0 && Write_NAD_EC0(f, &r->ec0) && fputs("\n\n#EC2\n", f) >= 0 &&
+           Write_NAD_EC2(f, &r->ec2) && fputs("\n\n#ZO3\n", f) >= 0 && Write_NAD_EC3(f, &r->ec3) &&
+           fputs("\n\n#EC5\n", f) >= 0 && Write_NAD_EC5(f, &r->ec5) && fputs("\n\n#EC6\n", f) >= 0 &&
+           Write_NAD_EC6(f, &r->ec6) && fputs("\n\n#EC9\n", f) >= 0 && Write_NAD_EC9(f, &r->ec9) && !ferror(f);
 }
 
 int Read_NAD_File(FILE* f, NAD_Record* r) {
@@ -64,7 +71,13 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     const int got_variant = Scan_Int(f, 10, &variant);
     if (got_variant == INT_TOO_LARGE) return 0;
     if (got_variant == 1) r->variant = variant;
+    // Sections in any order; a missing one keeps what the block held.
+    if (Find_Keyword_Int("#EC0", f, nullptr)) Read_NAD_EC0(f, &r->ec0, 1);
+    if (Find_Keyword_Int("#EC2", f, nullptr)) Read_NAD_EC2(f, &r->ec2);
     if (Find_Keyword_Int("#ZO3", f, nullptr)) Read_NAD_EC3(f, &r->ec3, 1);
+    if (Find_Keyword_Int("#EC5", f, nullptr)) Read_NAD_EC5(f, &r->ec5, 1);
+    if (Find_Keyword_Int("#EC6", f, nullptr)) Read_NAD_EC6(f, &r->ec6);
+    if (Find_Keyword_Int("#EC9", f, nullptr)) Read_NAD_EC9(f, &r->ec9);
     return 1;
 }
 
@@ -92,6 +105,8 @@ int Load_NAD(int n, const char* name, NAD_Record* r) {
     int result = 0;
     if (Read_NAD_File(f, r)) {
         r->user = n > 0 ? 1 : 0;
+        Load_WUSL_Annex(n > 0, r->name, &r->ec1);
+        Set_WUSL_Variant(&r->ec1, r->variant);
         Set_NAD_EC2_Variant(&r->ec2, r->variant);
         Set_NAD_EC3_Variant(&r->ec3, r->variant);
         Set_NAD_EC5_Variant(&r->ec5, r->variant);
@@ -103,13 +118,104 @@ int Load_NAD(int n, const char* name, NAD_Record* r) {
     return result;
 }
 
-// The conversion of the older combined annex file into numbered annex
-// files marks itself done (by creating the annex directory) before it
-// writes anything, and it writes each annex through the block writers. As
-// long as not every block has its writer, running it would drop the
-// unwritten blocks of every converted annex for good, so it stays off and
-// the older file stays untouched for a later run.
-void Safeguard_Proper_Version() {}
+// Tells the user that a converted annex could not be written: a line on
+// stderr in batch mode, a box otherwise.
+static void report_conversion_failure(int n, const char* name) {
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "%s %d \"%s\" %s\n", "NADs-EC2.DEF: Anhang", n, name,
+                     "nicht geschrieben; Umstellung beim nächsten Start"_cp);
+        return;
+    }
+    Init_Message();
+    Set_Message_Title("Warnung");
+    Fill_Message("%s", "Die alte Anhangsdatei NADs-EC2.DEF");
+    Fill_Message("%s", "konnte nicht umgestellt werden:");
+    Fill_Message("%s", name);
+    Fill_Message("%s", "Sie bleibt für den nächsten Start erhalten."_cp);
+    Show_Message();
+    Quit_Message();
+}
+
+// Converts every "#NAD" section of the older file into <dir>/<n>.NAD. Each
+// annex starts from the recommended values of every block, so a section
+// never inherits values of the one before and blocks the older file does
+// not hold are never zero. 1 when every file was written.
+static int convert_old_file(FILE* old, const std::string& dir) {
+    static NAD_Record work;
+    char line[300];
+    int n = 1;
+    while (std::fgets(line, sizeof line, old)) {
+        if (std::strncmp(line, "#NAD", 4) != 0) continue;
+        Free_WUSL_Tables(&work.ec1);
+        work = NAD_Record{};
+        Default_NAD_EC0(&work.ec0);
+        Default_NAD_EC2(&work.ec2);
+        Default_NAD_EC3(&work.ec3);
+        Default_NAD_EC5(&work.ec5);
+        Default_NAD_EC6(&work.ec6);
+        Default_NAD_EC9(&work.ec9);
+        int id = 0;
+        if (Scan_Int(old, 10, &id) == 1) work.id = id;
+        char name[GUILLEMET_NAME_SIZE] = "";
+        Read_Guillemet_Name(old, name);
+        Read_NAD_EC2(old, &work.ec2);
+        Read_NAD_EC3(old, &work.ec3, 0);
+        Read_NAD_EC5(old, &work.ec5, 0);
+        Read_NAD_EC0(old, &work.ec0, 0);
+        work.variant = 0;
+        NAD_Copy_Name(work.name, sizeof work.name, name);
+        const std::string path = dir + "/" + std::to_string(n) + ".NAD";
+        if (!VEK_Write_File_Replacing(path.c_str(), write_annex, &work)) {
+            report_conversion_failure(n, name);
+            return 0;
+        }
+        ++n;
+    }
+    return 1;
+}
+
+// The one-time conversion of the older combined annex file into numbered
+// annex files. The annex directory marks it done, so the directory appears
+// only when every converted file is in it: the files are written into a
+// temporary directory beside it, which is renamed at the end. A failed
+// write leaves no directory behind, and the conversion runs again at the
+// next start; the older file always stays.
+void Safeguard_Proper_Version() {
+    const char* dram = VEKGetEnv("DRAM");
+    if (!dram) {
+        // Every list scan comes here; one line per process says it.
+        static int told = 0;
+        if (!told) std::printf("Safeguard_Proper_Version: ERROR %d\n", 1);
+        told = 1;
+        return;
+    }
+    char path[NAD_PATH_SIZE];
+    if (!VEK_Join_Path(path, sizeof path, dram, "NADS")) return;
+    std::error_code ec;
+    const std::filesystem::path nads(path);
+    if (std::filesystem::exists(nads, ec)) return;
+    char old_path[NAD_PATH_SIZE];
+    FILE* old = VEK_Join_Path(old_path, sizeof old_path, dram, "NADs-EC2.DEF") ? std::fopen(old_path, "r") : nullptr;
+    if (!old) {
+        // Nothing to convert: the directory only marks the conversion done.
+        if (!std::filesystem::create_directory(nads, ec) && !std::filesystem::exists(nads, ec))
+            std::printf("Safeguard_Proper_Version: ERROR %d\n", 2);
+        return;
+    }
+    std::string temp = std::string(path) + ".XXXXXX";
+    if (!mkdtemp(temp.data())) {
+        std::fclose(old);
+        std::printf("Safeguard_Proper_Version: ERROR %d\n", 2);
+        return;
+    }
+    const int converted = convert_old_file(old, temp);
+    std::fclose(old);
+    if (converted) std::filesystem::rename(temp, nads, ec);
+    if (!converted || ec) {
+        if (converted) std::printf("Safeguard_Proper_Version: ERROR %d\n", 3);
+        std::filesystem::remove_all(temp, ec);
+    }
+}
 
 int Find_NAD_Section_Line(FILE* f, const char* title, const char* stop, int* out) {
     if (!f || !title) return 0;

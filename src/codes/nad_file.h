@@ -26,8 +26,13 @@ int Save_NAD_File(int n, const NAD_Record* r);
 // Loads user annex n (n > 0) or the built-in set of the name (n == 0) into
 // the record. 1 loaded, 0 not (missing variable or file, not an annex file).
 int Load_NAD(int n, const char* name, NAD_Record* r);
-// The one-time conversion of the older combined annex file. Switched off:
-// see the comment at its definition.
+// The one-time conversion of the older combined annex file %DRAM%/NADs-EC2.DEF
+// into %DRAM%/NADS/1.NAD, 2.NAD, ... (one per "#NAD" section, every block
+// starting from its recommended values). The directory NADS appears only
+// when every file was written; when one cannot be written the user is told
+// (stderr in batch mode, a box otherwise), nothing is left behind and the
+// conversion runs again at the next start. Without an older file the empty
+// directory is made. Nothing happens when NADS exists.
 void Safeguard_Proper_Version();
 // Looks forward from the current position for a line beginning with title.
 // 1 found (stream after that line; out gets the number after the title

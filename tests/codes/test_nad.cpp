@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <string>
 
 #include "codes/nad.h"
@@ -324,30 +325,71 @@ TEST_F(NadRegistry, WithoutDramOnlyBuiltInsAreListed) {
 
 class NadFile : public NadRegistry {};
 
-TEST_F(NadFile, StandardSectionIsWrittenExactly) {
+// The shipped standard set is the golden file of the writer: each of its
+// sections was checked line by line against the layouts of the blocks and
+// their recommended values (see RecommendedSectionsAsTheirWritersGiveThem
+// for the lines quoted whole).
+NAD_Record Standard_Record() {
     NAD_Record r{};
     r.id = 19;
-    std::snprintf(r.name, sizeof r.name, "%s", "EC-Standard");
+    std::snprintf(r.name, sizeof r.name, "%s", "EC-Standardparameter");
     r.variant = 0;
+    Default_NAD_EC0(&r.ec0);
+    Default_NAD_EC2(&r.ec2);
     Default_NAD_EC3(&r.ec3);
-    const std::string path = dir.file("out.NAD");
+    Default_NAD_EC5(&r.ec5);
+    Default_NAD_EC6(&r.ec6);
+    Default_NAD_EC9(&r.ec9);
+    return r;
+}
+
+std::string Written(const NAD_Record& r, const std::string& path) {
     FILE* f = std::fopen(path.c_str(), "w");
-    Write_NAD_File(f, &r);
+    EXPECT_EQ(Write_NAD_File(f, &r), 1);
     std::fclose(f);
-    const std::string text = Read_File(path);
-    EXPECT_TRUE(text.starts_with("NAD/Version 1\n\n 19 \xAE" "EC-Standard\xAF 0\n\n\n#"));
-    EXPECT_NE(text.find("\n\n#ZO3\n"
-                        " ZO3-1 Parameter\n"
-                        " 4 1.000000 1.000000 1.250000 1.000000 1.000000 1.250000 0 1.000000\n"
-                        " 0.400000 0.750000 0 1.000000 1 1.000000\n"
-                        " ZO3-8 Parameter\n"
-                        " 4 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n"
-                        " 3 1.200000\n"
-                        " 1.000000 1.150000 1.150000 1.350000\n"
-                        " 1.000000\n"),
-              std::string::npos);
-    // The shipped standard set carries the same section.
-    EXPECT_NE(Shipped("Standard.NAD").find(text.substr(text.find("\n\n#ZO3\n"))), std::string::npos);
+    return Read_File(path);
+}
+
+TEST_F(NadFile, StandardRecordIsWrittenAsTheGoldenFileAndReadsBackEqual) {
+    const NAD_Record r = Standard_Record();
+    const std::string path = dir.file("out.NAD");
+    EXPECT_EQ(Written(r, path), Shipped("Standard.NAD"));
+    // Read over a record that holds other values in every block: each block
+    // must come from the file.
+    NAD_Record back{};
+    back.variant = 7;
+    Default_NAD_EC2_For_Norm(1, &back.ec2);
+    Default_NAD_EC3_Variant1(&back.ec3);
+    for (auto& s : back.ec0.gamma_building)
+        for (auto& a : s) a[0] = a[1] = 9;
+    back.ec5.version = 17;
+    back.ec5.gamma_M_clt = 9;
+    Default_NAD_EC6_Variant1(&back.ec6);
+    back.ec9.C = 9;
+    FILE* f = std::fopen(path.c_str(), "r");
+    ASSERT_EQ(Read_NAD_File(f, &back), 1);
+    std::fclose(f);
+    EXPECT_EQ(back.id, 19);
+    EXPECT_EQ(back.variant, 0);
+    EXPECT_EQ(Compare_NAD_EC0(&back.ec0, &r.ec0), 0);
+    EXPECT_EQ(Compare_NAD_EC2(&back.ec2, &r.ec2), 0);
+    EXPECT_EQ(NAD_EC3_Differs(&back.ec3, &r.ec3), 0);
+    EXPECT_EQ(Compare_NAD_EC5(&back.ec5, &r.ec5), 0);
+    EXPECT_EQ(Compare_NAD_EC6(&back.ec6, &r.ec6), 1);
+    EXPECT_EQ(Compare_NAD_EC9(&back.ec9, &r.ec9), 1);
+    EXPECT_EQ(back.ec0.version, 5);
+    EXPECT_EQ(back.ec2.version, 18);
+    EXPECT_EQ(back.ec5.version, 17);
+    EXPECT_EQ(back.ec9.version, 4);
+}
+
+TEST_F(NadFile, ShippedGermanSetKeepsEveryByteThroughReadAndWrite) {
+    NAD_Record r = Standard_Record();
+    ASSERT_EQ(Load_NAD(0, "Deutschland", &r), 1);
+    EXPECT_EQ(Written(r, dir.file("de.NAD")), Shipped("Deutschland.NAD"));
+    // A save of a user annex keeps every section too.
+    EXPECT_EQ(Save_NAD_File(1, &r), 1);
+    EXPECT_EQ(Read_File(dir.file("DRAM/NADS/1.NAD")), Shipped("Deutschland.NAD"));
 }
 
 // The body of one section of a shipped file, up to the next section.
@@ -521,12 +563,76 @@ TEST_F(NadFile, SectionLineSearchRestoresPositionUnlessFound) {
     std::fclose(f);
 }
 
-TEST_F(NadFile, MigrationOfTheOlderFileStaysOff) {
-    Write_File(dir.file("DRAM/NADs-EC2.DEF"), "#NAD 5 \xAE" "Alt\xAF\n");
+// An older combined annex file: three annexes; the first carries EN 1992
+// values in the unversioned layout with the cover deviation 1.5 and an
+// EN 1995 part, the second the EN 1992 values with deviation 1.0 and an
+// EN 1993 part with gamma_M1 1.1, the third nothing but its head.
+std::string Old_Combined_File() {
+    const std::string ec2 =
+        " 1 1 2 2 2 2 2 2 2 1.5 0 0 1 1\n 0.26 0.08 1 1.2 0.44 1.25 0.54 1.25\n"
+        " 0.7 0.8 0.6 0.18 0.035 0.15 0.6 0.15 0.042 0.15\n 0.5 1 2.5 0 0.6 1 0.4 0.85 3.4 0.425\n"
+        " 0.5 0.9 0.4 0.7 0.2 0.6 0.05 0.5\n 0 1 1.5 2.5 2.5 3 3.5 4 4.5 3.5 4 4.5\n 0 0 0 0 0 0 0 0 0 0 0 0\n 0\n";
+    return "#NAD\n 5 \xAE" "Erstes\xAF\n" + ec2 + " EC5 Parameter\n 2 1 1 0 0.67 0.67 1.0 1\n" +
+           "#NAD\n 6 \xAE" "Zweites\xAF\n" + std::regex_replace(ec2, std::regex(" 1.5 0 0"), " 1.0 0 0") +
+           " ZO3 Parameter\n 0\n ZO3-1 Parameter\n 4 1.0 1.1 1.25 1.0 1.0 1.25 0 1.0\n"
+           " 0.4 0.75 0 1.0 1 1.0\n" +
+           "#NAD\n 7 \xAE" "Drittes\xAF\n";
+}
+
+TEST_F(NadFile, OlderCombinedFileIsConvertedIntoStandardFilledAnnexes) {
+    Write_File(dir.file("DRAM/NADs-EC2.DEF"), Old_Combined_File());
     fs::remove_all(dir.file("DRAM/NADS"));
     Scan_NAD_List();
-    EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS")));
+    ASSERT_EQ(Get_NAD_List()->count, 5);
+    EXPECT_STREQ(Get_NAD_List()->names[2], "Erstes");
+    EXPECT_STREQ(Get_NAD_List()->names[4], "Drittes");
+    EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS/4.NAD")));
+    NAD_Record r[3];
+    for (int n = 1; n <= 3; ++n) {
+        r[n - 1] = Standard_Record();
+        ASSERT_EQ(Load_NAD(n, nullptr, &r[n - 1]), 1) << n;
+        // Blocks the older file does not hold keep the recommended values,
+        // never zeros.
+        EXPECT_DOUBLE_EQ(r[n - 1].ec6.gamma_M_persistent, 1.5) << n;
+        EXPECT_DOUBLE_EQ(r[n - 1].ec9.gamma_M2, 1.25) << n;
+        EXPECT_DOUBLE_EQ(r[n - 1].ec0.gamma_building[0][1][0], 1.5) << n;
+    }
+    EXPECT_DOUBLE_EQ(r[0].ec2.dc_dev, 1.5);
+    EXPECT_DOUBLE_EQ(r[0].ec2.v_min, 0.035 * 1.5);  // the unversioned layout stores it without gamma_c
+    EXPECT_EQ(r[0].ec5.use_NA11, 1);
+    EXPECT_DOUBLE_EQ(r[1].ec3.ec3_1.gamma_M1, 1.1);
+    // Nothing of an annex carries over into the next one.
+    EXPECT_DOUBLE_EQ(r[1].ec2.dc_dev, 1.0);
+    EXPECT_EQ(r[1].ec5.use_NA11, 0);
+    EXPECT_DOUBLE_EQ(r[2].ec3.ec3_1.gamma_M1, 1.0);
     EXPECT_TRUE(fs::exists(dir.file("DRAM/NADs-EC2.DEF")));
+    // Done once: a changed older file is not read again.
+    Write_File(dir.file("DRAM/NADs-EC2.DEF"), "#NAD\n 9 \xAE" "Anders\xAF\n");
+    Scan_NAD_List();
+    EXPECT_EQ(Get_NAD_List()->count, 5);
+}
+
+TEST_F(NadFile, FailedConversionLeavesNoMarkerAndIsReported) {
+    Write_File(dir.file("DRAM/NADs-EC2.DEF"), Old_Combined_File());
+    fs::remove_all(dir.file("DRAM/NADS"));
+    {
+        testutil::ScopedFileSizeLimit full(100);
+        testing::internal::CaptureStderr();
+        Scan_NAD_List();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_NE(err.find("NADs-EC2.DEF: Anhang 1 \"Erstes\" nicht geschrieben"), std::string::npos) << err;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("DRAM/NADS")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "DRAM"), {}), 1);  // no temporary left
+    EXPECT_EQ(Get_NAD_List()->count, 2);
+    // The next start converts it.
+    Scan_NAD_List();
+    EXPECT_EQ(Get_NAD_List()->count, 5);
+    // Without an older file the empty directory is made.
+    fs::remove_all(dir.file("DRAM"));
+    fs::create_directories(dir.file("DRAM"));
+    Scan_NAD_List();
+    EXPECT_TRUE(fs::is_directory(dir.file("DRAM/NADS")));
 }
 
 }  // namespace

@@ -1,0 +1,154 @@
+// The print tables of the EN 1993 block.
+#include <cstdio>
+
+#include "base/cp850.h"
+#include "codes/nad.h"
+#include "codes/nad_norm.h"
+#include "codes/nad_print.h"
+#include "codes/nad_rules.h"
+#include "platform/oli_layout.h"
+
+static int g_show[EC3_SWITCH_COUNT];
+
+void Set_NAD_EC3_Print_Flags() {
+    for (int& s : g_show) s = 0;
+    if (NAD_Rules_Listed()) {
+        for (int k = 0; k < EC3_SWITCH_COUNT; ++k) g_show[k] = NAD_Rule_Shown(3, k);
+        return;
+    }
+    switch (Find_Current_Application_NAD()) {
+    case 150:
+        g_show[EC3_SHOW_1_8] = g_show[EC3_BOLTS_HEADING] = g_show[EC3_SHOW_GAMMA_M2] = g_show[EC3_SHOW_6_1] = 1;
+        break;
+    case 151:
+        g_show[EC3_SHOW_LTB] = g_show[EC3_SHOW_ACCIDENTAL] = g_show[EC3_SHOW_GAMMA_M2] = g_show[EC3_SHOW_6_1] = 1;
+        break;
+    case 152:
+    case 153:
+        g_show[EC3_BOLTS_HEADING] = g_show[EC3_SHOW_GAMMA_M2] = g_show[EC3_SHOW_6_1] = 1;
+        break;
+    case 154:
+        g_show[EC3_SHOW_1_5] = g_show[EC3_BOLTS_HEADING] = g_show[EC3_SHOW_GAMMA_M2] = g_show[EC3_SHOW_6_1] = 1;
+        break;
+    case 34:
+    case 242:
+        g_show[EC3_SHOW_ACCIDENTAL] = g_show[EC3_SHOW_6_1] = 1;
+        break;
+    default:
+        break;
+    }
+    if (NAD_All_Rules_Shown())
+        for (int& s : g_show) s = 1;
+}
+
+int NAD_EC3_Print_Flag(int k) { return k >= 0 && k < EC3_SWITCH_COUNT ? g_show[k] : 0; }
+
+// The title block of a table: the standard's name and the annex.
+static void title(FILE* f, int norm) {
+    std::fputs("#SHOWTABLE\n0 0 1\n", f);
+    std::fprintf(f, " %s", Get_Norm_Name(norm, 0, 0));
+    std::fprintf(f, ", NA %s", Get_Active_NAD_Name());
+    std::fputs("\n0 0 -1 -1\n#END_OF_TEXT\n", f);
+    OLI_setYPositionCM(f, 1, -0.5);
+    NAD_Print_Table_Head(f);
+}
+
+void Print_NAD_EC3_1_Table(FILE* f) {
+    if (!f) return;
+    Set_NAD_EC3_Print_Flags();
+    const NAD_EC3_1_Record& r = Get_NAD_EC3()->ec3_1;
+    title(f, 12);
+    static const char* const kMeaning[3] = {"Querschnittsversagen", "Stabilitätsversagen"_cp,
+                                            "Bruchversagen infolge Zug"};
+    if (g_show[EC3_SHOW_6_1]) {
+        std::fputs(g_show[EC3_BOLTS_HEADING]
+                       ? " 6.1(1)                                     Teilsicherheitsbeiwerte für Baustahl\n"_cp
+                       : " 6.1(1)       ständige/vorüberg. Situation  Teilsicherheitsbeiwerte für Baustahl\n"_cp,
+                   f);
+        NAD_Print_Factor_Row(f, "M0", r.gamma_M0, kMeaning[0]);
+        NAD_Print_Factor_Row(f, "M1", r.gamma_M1, kMeaning[1]);
+        if (g_show[EC3_SHOW_GAMMA_M2]) {
+            NAD_Print_Factor_Row(f, "M2", r.gamma_M2, kMeaning[2]);
+            if (g_show[EC3_BOLTS_HEADING]) {
+                std::fputs("                                            bzw. Beanspruchbarkeit von Schrauben,\n", f);
+                std::fputs("                                            Schweißnähten, Blechen auf Lochleibung\n"_cp, f);
+            }
+        }
+        if (g_show[EC3_SHOW_ACCIDENTAL]) {
+            std::fputs("              außergewöhnliche Situation    Teilsicherheitsbeiwerte für Baustahl\n"_cp, f);
+            NAD_Print_Factor_Row(f, "M0", r.gamma_M0_acc, kMeaning[0]);
+            NAD_Print_Factor_Row(f, "M1", r.gamma_M1_acc, kMeaning[1]);
+            if (g_show[EC3_SHOW_GAMMA_M2]) NAD_Print_Factor_Row(f, "M2", r.gamma_M2_acc, kMeaning[2]);
+        }
+    }
+    if (g_show[EC3_SHOW_LTB]) {
+        std::fputs(" 6.3.2.2(2)   Faktor f zur Modifizierung    Biegedrillknicken\n", f);
+        std::fputs(r.apply_f_general ? "              von \xBC\xCE\\LT\xCEr ansetzen              Allgemeiner Fall\n"
+                                     : "              von \xBC\xCE\\LT\xCEr nicht ansetzen        Allgemeiner Fall\n",
+                   f);
+        std::fprintf(f, " 6.3.2.3(1)   \xC5\xCE\\LT,0\xCEr = %-5.2lf                 Schlankheitsgrad Gl. (6.57)\n",
+                     r.lambda_LT0);
+        std::fprintf(f, "              \xBB = %-5.2lf                     Korrekturfaktor Gl. (6.57)\n", r.beta);
+        if (r.f_given)
+            std::fprintf(f, " 6.3.2.3(2)   Faktor f = %-5.2lf              Berechnung des Abminderungsfaktors \xBC\xCE\\LT\xCEr\n",
+                         r.f);
+        else if (r.kc_from_table)
+            std::fputs(" 6.3.2.3(2)   Beiwert k\xCE\\c\xCEr aus Tabelle 6.6    Berechnung des Abminderungsfaktors \xBC\xCE\\LT\xCEr\n",
+                       f);
+        else
+            std::fprintf(f, " 6.3.2.3(2)   Beiwert k\xCE\\c\xCEr = %-5.3lf            Berechnung des Abminderungsfaktor \xBC\xCE\\LT\xCEr\n",
+                         r.k_c);
+    }
+    std::fputs("#END_OF_TEXT\n", f);
+    if (g_show[EC3_SHOW_FIRE]) {
+        title(f, 31);
+        std::fputs(" 2.3(1)       Brandfall                     Teilsicherheitsbeiwert für\n"_cp, f);
+        NAD_Print_Factor_Row(f, "M,fi", r.gamma_M_fi, "mechanisches Versagen");
+        std::fputs("#END_OF_TEXT\n", f);
+    }
+}
+
+void Print_NAD_EC3(FILE* f) {
+    if (!f) return;
+    OLI_setFlags(f, 896);
+    OLI_setMarginsCM(f, 1, 0.0, 0.0);
+    OLI_reserveSpaceCM(f, 6.0);
+    NAD_Print_Chapter_Title(f);
+    OLI_setYPositionCM(f, 1, -0.5);
+    Print_NAD_EC3_1_Table(f);
+    const NAD_EC3_8_Record& r = Get_NAD_EC3()->ec3_8;
+    if (g_show[EC3_SHOW_6_1] && g_show[EC3_SHOW_1_8]) {
+        title(f, 13);
+        std::fputs(" 2.2(2)                                     Teilsicherheitsbeiwerte für Anschlüsse\n"_cp, f);
+        NAD_Print_Factor_Row(f, "M3", r.gamma_M3, "Gleitfestigkeit (Kat.C, GZT)");
+        NAD_Print_Factor_Row(f, "M3,ser", r.gamma_M3ser, "Gleitfestigkeit (Kat.B, GZG)");
+        NAD_Print_Factor_Row(f, "M4", r.gamma_M4, "Injektionsschrauben");
+        NAD_Print_Factor_Row(f, "M6,ser", r.gamma_M6ser, "Bolzen (GZG)");
+        NAD_Print_Factor_Row(f, "M7", r.gamma_M7, "Vorspannung hochfester Schrauben");
+        NAD_Print_Factor_Row(f, "M5", r.gamma_M5, "Hohlprofile in Fachwerken");
+        std::fputs("#END_OF_TEXT\n", f);
+    }
+    if (g_show[EC3_SHOW_1_5]) {
+        title(f, 24);
+        std::fprintf(f, " 3.1(1)       Anmerkung %d                   zur Berücksichtigung der Schubverzerrungen\n"_cp,
+                     r.shear_lag_note);
+        std::fprintf(f, " 5.1(2)       \xC1 = %-5.2lf                     Beiwert zur Berechnung des Schubbeulens\n", r.eta);
+        std::fputs("#END_OF_TEXT\n", f);
+    }
+    if (g_show[EC3_SHOW_1_9]) {
+        title(f, 26);
+        std::fputs(" 3(7)         Schadensfolgen                Teilsicherheitsbeiwert für Ermüdung\n"_cp, f);
+        std::fputs("              niedrig        hoch           \n", f);
+        std::fprintf(f, "              \xC0\xCE\\Mf\xCEr = %-5.2lf    \xC0\xCE\\Mf\xCEr = %-5.2lf    Schadenstoleranz\n",
+                     r.gamma_Mf_dt_low, r.gamma_Mf_dt_high);
+        std::fprintf(f, "              \xC0\xCE\\Mf\xCEr = %-5.2lf    \xC0\xCE\\Mf\xCEr = %-5.2lf    Versagen ohne Vorankündigung\n"_cp,
+                     r.gamma_Mf_sl_low, r.gamma_Mf_sl_high);
+        std::fputs("#END_OF_TEXT\n", f);
+    }
+    if (g_show[EC3_SHOW_6]) {
+        title(f, 27);
+        std::fprintf(f, " 7.5(1)       \xC0\xCE\\M,ser\xCEr  = %-5.2lf               Teilsicherheitsbeiwert (GZG)\n",
+                     r.gamma_Mser);
+        std::fputs("#END_OF_TEXT\n", f);
+    }
+}

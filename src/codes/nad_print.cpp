@@ -1,0 +1,25 @@
+// Blocks shared by the annex print tables.
+#include <cstdio>
+
+#include "base/cp850.h"
+#include "codes/nad.h"
+#include "codes/nad_print.h"
+#include "platform/oli_layout.h"
+
+void NAD_Print_Table_Head(FILE* f) {
+    std::fputs("#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n", f);
+    std::fputs(" Kapitel      Wert                          Bedeutung\n", f);
+}
+
+void NAD_Print_Chapter_Title(FILE* f) {
+    std::fputs("#SHOWTABLE\n1 1 0\n", f);
+    std::fputs(" Ausgewählte Bemessungsparameter des nationalen Anhangs\n"_cp, f);
+    std::fprintf(f, " %s\n", Get_Active_NAD_Name());
+    std::fputs("0 0 -1 -1\n#END_OF_TEXT\n", f);
+}
+
+void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const char* meaning) {
+    char symbol[32];
+    std::snprintf(symbol, sizeof symbol, "\xC0\xCE\\%s\xCEr", subscript);
+    std::fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", symbol, value, meaning);
+}

@@ -1,0 +1,287 @@
+// The annex print tables, the program rule tables that cut them down, and
+// the standard names and references.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "annex_fixture.h"
+#include "base/cp850.h"
+#include "codes/nad.h"
+#include "codes/nad_norm.h"
+#include "codes/nad_print.h"
+#include "codes/nad_rules.h"
+#include "codes/nad_sheet.h"
+#include "dialogs/area_session.h"
+#include "support/testutil.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testutil::ScopedEnv;
+using testutil::Write_File;
+
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+    return n;
+}
+
+template <class Fn>
+std::string Printed(Fn print) {
+    FILE* f = std::tmpfile();
+    print(f);
+    std::rewind(f);
+    std::string s;
+    for (int c; (c = std::fgetc(f)) != EOF;) s += char(c);
+    std::fclose(f);
+    return s;
+}
+
+// A tree with EXEC for the program rule files; the rule table is read
+// afresh in every test.
+class NadPrint : public testutil::AnnexTest {
+protected:
+    void SetUp() override {
+        fs::create_directories(annex.dir.path() / "EXEC");
+        Reset_NAD_Rules();
+        AnnexTest::SetUp();
+    }
+    void TearDown() override {
+        Reset_NAD_Rules();
+        AnnexTest::TearDown();
+    }
+    // A program directory with its rule file; the table is read again.
+    void Rule_File(const std::string& dir, const std::string& name, const std::string& text) {
+        fs::create_directories(annex.dir.path() / "EXEC" / dir);
+        Write_File(annex.dir.file("EXEC/" + dir + "/" + name), text);
+        Reset_NAD_Rules();
+        Scan_Application_NADs();
+    }
+    ScopedEnv exec{"EXEC", annex.dir.file("EXEC")};
+};
+
+TEST_F(NadPrint, RuleStringsDecideWhichRulesAreShown) {
+    Rule_File("Q7", "APP0156.DEF", "#NAME \xAEquer\xAF\n#NADS -1\n1 0 1101 1 1 1 1 1 1 1\n");
+    Rule_File("Q8", "APP0000.DEF", "#NADS 8\n");  // number 0: never read
+    ASSERT_EQ(Count_NAD_Application_Rules(), 1);
+    EXPECT_STREQ(Get_NAD_Application_Rule(0)->name, "QUER");
+    EXPECT_STREQ(Get_NAD_Application_Rule(0)->service, "Bauteil");
+    EXPECT_EQ(Find_Current_Application_NAD(), 156);
+    EXPECT_EQ(NAD_Rules_Listed(), 1);
+    EXPECT_EQ(NAD_Part_Mask() & 7, 5);  // parts 0 and 2; the word "0" of part 1 is not kept
+    const int shown[][3] = {{0, 0, 1}, {1, 5, 1}, {2, 0, 1}, {2, 1, 1}, {2, 2, 0}, {2, 3, 1}, {2, 4, 0}, {12, 0, 1}};
+    for (const auto& [p, k, want] : shown) EXPECT_EQ(NAD_Rule_Shown(p, k), want) << p << " " << k;
+    Rule_File("Q9", "APP0157.DEF", "#NADS 8\n#GROUP\nx\n\xAEGruppe\xAF\n");
+    EXPECT_EQ(Count_NAD_Application_Rules(), 2);
+    const NAD_Application_Rule* r = Get_NAD_Application_Rule(0)->program_number == 157 ? Get_NAD_Application_Rule(0)
+                                                                                        : Get_NAD_Application_Rule(1);
+    EXPECT_EQ(r->part_mask, 8);
+    EXPECT_EQ(r->rules_listed, 0);
+    EXPECT_STREQ(r->service, "Gruppe");
+    EXPECT_STREQ(r->name, "Q9");
+}
+
+// "Deutschland": gamma_M0 1.00, gamma_M1 1.10, gamma_M2 1.25; accidental
+// 1.00, 1.00, 1.15; factor f applied; lambda_LT,0 0.40, beta 0.75, k_c from
+// Table 6.6; gamma_M,fi 1.00.
+TEST_F(NadPrint, En1993TableOfDeutschlandWithAndWithoutARuleFile) {
+    Use_Annex(1);
+    const std::string m0 = "              └╬\\M0╬r     = 1.00                Querschnittsversagen                    \n"_cp;
+    const std::string m1 = "              └╬\\M1╬r     = 1.10                Stabilitätsversagen                     \n"_cp;
+    const std::string m1_acc = "              └╬\\M1╬r     = 1.00                Stabilitätsversagen                     \n"_cp;
+    const std::string all = Printed(Print_NAD_EC3_1_Table);
+    EXPECT_TRUE(all.starts_with("#SHOWTABLE\n0 0 1\n EN 1993-1-1 (EC 3, Hochbau), NA Deutschland\n0 0 -1 -1\n"
+                                "#END_OF_TEXT\n"));
+    for (const std::string& line : std::initializer_list<std::string>{
+             m0, m1, "              └╬\\M2╬r     = 1.25                Bruchversagen infolge Zug               \n"_cp,
+          "                                            Schweißnähten, Blechen auf Lochleibung\n"_cp,
+          "              └╬\\M2╬r     = 1.15                Bruchversagen infolge Zug               \n"_cp,
+          "              von ╝╬\\LT╬r ansetzen              Allgemeiner Fall\n"_cp,
+          " 6.3.2.3(1)   ┼╬\\LT,0╬r = 0.40                  Schlankheitsgrad Gl. (6.57)\n"_cp,
+          "              ╗ = 0.75                      Korrekturfaktor Gl. (6.57)\n"_cp,
+          " 6.3.2.3(2)   Beiwert k╬\\c╬r aus Tabelle 6.6    Berechnung des Abminderungsfaktors ╝╬\\LT╬r\n"_cp,
+          " EN 1993-1-2 (EC 3, Brandfall), NA Deutschland\n",
+          "              └╬\\M,fi╬r   = 1.00                mechanisches Versagen                   \n"_cp})
+        EXPECT_NE(all.find(line), std::string::npos) << line;
+
+    // Eurocode part 3 of the running program: 6.1 shown, gamma_M2 hidden, heading of
+    // bolts, accidental rows and the fire table.
+    Rule_File("Q7", "APP0156.DEF", "#NADS -1\n1 1 1 1010100001 1 1 1 1 1 1\n");
+    const std::string cut = Printed(Print_NAD_EC3_1_Table);
+    const std::string table = "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n"
+                              " Kapitel      Wert                          Bedeutung\n"
+                              " 6.1(1)                                     Teilsicherheitsbeiwerte für Baustahl\n"_cp +
+                              m0 + m1 +
+                              "              außergewöhnliche Situation    Teilsicherheitsbeiwerte für Baustahl\n"_cp + m0 +
+                              m1_acc + "#END_OF_TEXT\n";
+    EXPECT_NE(cut.find(table), std::string::npos) << cut;
+    EXPECT_NE(cut.find(" 2.3(1)       Brandfall"), std::string::npos);
+    EXPECT_EQ(cut.find("M2"), std::string::npos);
+}
+
+TEST_F(NadPrint, NormNamesAndReferences) {
+    EXPECT_STREQ(Get_Norm_Name(29, 0, 0), "EN 1999-1-1 (EC 9)");
+    EXPECT_STREQ(Get_Norm_Name(29, 1, 1), "EC 9-1-1 (3.14)");
+    EXPECT_STREQ(Get_Norm_Name(14, 1, 0), "");
+    EXPECT_STREQ(Get_Norm_Name(40, 0, 0), "");
+    const char* first = Get_Norm_Name(13, 1, 0);
+    EXPECT_STREQ(first, "EN 1993-1-8 (EC 3, Anschlüsse, 12.10)"_cp);
+    Get_Norm_Name(11, 0, 1);
+    EXPECT_STREQ(first, "EC 0");  // the buffer is shared
+    Set_Norm_Edition_Flag(0);
+    EXPECT_STREQ(Get_Norm_Name(2, 1, 1), "DIN-Fb 102 (3.09)");
+    Norm_Reference_Table* out = nullptr;
+    EXPECT_EQ(Get_Norm_References(1, &out), 3);
+    EXPECT_STREQ((*out)[2],
+                 "Erläuterungen zu DIN 1045-1, Heft 525, Deutscher Ausschuss für Stahlbeton, Beuth Verlag GmbH, 2010"_cp);
+    Set_Norm_Edition_Flag(1);
+
+    Use_Annex(1);
+    EXPECT_EQ(Get_Norm_References(12, &out), 5);
+    EXPECT_STREQ((*out)[4], "EN 1993-1-1/NA, Nationaler Anhang zur EN 1993-1-1, Ausgabe Dezember 2018");
+    EXPECT_STREQ((*out)[3], "  EN 1993-1-1/A1, Ergänzungen zur EN 1993-1-1, Ausgabe Juli 2014"_cp);
+    Use_Annex(0);
+    EXPECT_EQ(Get_Norm_References(12, &out), 4);
+    EXPECT_STREQ((*out)[4], "");
+    Norm_Reference_Table* untouched = nullptr;
+    EXPECT_EQ(Get_Norm_References(6, &untouched), 0);
+    EXPECT_EQ(untouched, nullptr);
+    EXPECT_EQ(Get_Norm_References(33, &out), 1);
+    EXPECT_STREQ((*out)[0], "");
+}
+
+TEST_F(NadPrint, En1990TablesShowTheFactorAInsteadOfPsi1) {
+    const std::string text = Printed(Print_NAD_EC0);
+    // Both chapters without a rule entry, without the heading of the annexes.
+    EXPECT_NE(text.find(" Lastfaktoren (Hochbau) des nationalen Anhangs\n EC-Standardparameter\n"), std::string::npos);
+    EXPECT_NE(text.find(" Lastfaktoren (Brückenbau)"_cp), std::string::npos);
+    EXPECT_EQ(text.find(" Nationale Anhänge zu den Eurocodes"_cp), std::string::npos);
+    EXPECT_NE(text.find(" LM 71                               0.80   a    0.00\n"), std::string::npos);
+    EXPECT_EQ(text.find("-0.10"), std::string::npos);
+    EXPECT_NE(text.find(" \xCEHa \xCEr 0.80 wenn nur 1 Gleis belastet wird\n    0.70 wenn 2 Gleise"), std::string::npos);
+    EXPECT_NE(text.find(" Wohn-, Büroräume                 A, B     0.70  0.50  0.30  0.30\n"_cp), std::string::npos);
+    // 5, 6, 6 and 5 building rows, 12 rows in each bridge table.
+    EXPECT_EQ(Count(text, " Vorspannung                        1.00  1.00\n"), 4);
+    EXPECT_EQ(Count(text, " Erdbeben                           1.00  1.00\n"), 1);
+    EXPECT_EQ(Count(text, " Temperatur                             1.50  0.00\n"), 1);  // persistent bridge situation
+    Rule_File("Q7", "APP0156.DEF", "#NADS -1\n01 1 1 1 1 1 1 1 1 1\n");
+    const std::string bridges = Printed(Print_NAD_EC0);
+    EXPECT_EQ(bridges.find("(Hochbau)"), std::string::npos);
+    EXPECT_TRUE(bridges.find(" Nationale Anhänge zu den Eurocodes"_cp) < bridges.find("(Brückenbau)"_cp));
+}
+
+TEST_F(NadPrint, En1992RowsOfTheGermanAnnex) {
+    Use_Annex(1);
+    const std::string text = Printed(Print_NAD_EC2);
+    EXPECT_NE(text.find(" EN 1992-1-1 (EC 2, Hochbau), NA Deutschland\n"), std::string::npos);
+    // Table 9.2.1.1 in formula mode: the German annex refers to itself.
+    EXPECT_NE(text.find(" 9.2.1.1(1)   A╬\\s,min╬r s. NA-DE               Mindestbewehrung für Balken und Platten [cm²]\n"_cp),
+              std::string::npos);
+    EXPECT_EQ(text.find("0.0013 b"), std::string::npos);
+    for (const char* end : {"verzahnte Fugen\n", " raue Fugen\n", " glatte Fugen\n", " sehr glatte Fugen\n"})
+        EXPECT_NE(text.find(end), std::string::npos) << end;
+    // gamma_c 1.30 of the accidental situation (fourth row).
+    EXPECT_NE(text.find("              └╬\\c╬r = 1.30   └╬\\s╬r = 1.00         außergewöhnliche Bemessungssituation\n"_cp),
+              std::string::npos);
+    EXPECT_NE(text.find(" EN 1992-2 (EC 2, Betonbrücken)\n"_cp), std::string::npos);
+    EXPECT_NE(text.find(" 5.2(6)       ░╬\\0╬r = 1/200                    Imperfektion"_cp), std::string::npos);
+}
+
+TEST_F(NadPrint, En1996And1999TablesFollowTheirRules) {
+    const std::string full = Printed(Print_NAD_EC9);
+    EXPECT_NE(full.find("              └╬\\M2╬r     = 1.25                Bruchversagen"_cp), std::string::npos);
+    EXPECT_NE(full.find("              C       = 1.20                Konstante, ANMERKUNG 2"), std::string::npos);
+    EXPECT_NE(full.find("└╬\\Mp,ser╬r = 1.00"_cp), std::string::npos);
+    // Program 156 declares its parts without rule strings: EN 1996 shows
+    // only the persistent row (all three only for programs 94 and 100).
+    EXPECT_NE(Printed(Print_NAD_EC6).find("außergewöhnliche"_cp), std::string::npos);
+    Rule_File("Q7", "APP0156.DEF", "#NADS 64\n");
+    const std::string masonry = Printed(Print_NAD_EC6);
+    EXPECT_NE(masonry.find("              └╬\\M╬r = 1.50                     - ständige"_cp), std::string::npos);
+    EXPECT_EQ(masonry.find("außergewöhnliche"_cp), std::string::npos);
+    Rule_File("Q7", "APP0156.DEF", "#NADS -1\n1 1 1 1 1 1 1 1 1 10\n");
+    const std::string cut = Printed(Print_NAD_EC9);
+    EXPECT_NE(cut.find("└╬\\M1╬r"_cp), std::string::npos);
+    EXPECT_EQ(cut.find("└╬\\M2╬r"_cp), std::string::npos);
+    EXPECT_NE(cut.find(" 6.2.1(5)"), std::string::npos);
+    EXPECT_EQ(cut.find(" 8.1.1(2)"), std::string::npos);
+}
+
+TEST_F(NadPrint, En1995TablesOfBothAnnexes) {
+    const std::string std_text = Printed(Print_NAD_EC5);
+    for (const std::string& line : std::initializer_list<std::string>{
+             " ständig und vorübergehend   Vollholz           1.30\n"_cp,
+             " ständig    0.60  0.60  0.50\n"_cp, "\n sehr kurz  1.10  1.10  0.90\n#END_OF_TEXT\n",
+             " w\xCE\\inst\xCEr         l/300    l/150\n",
+             "k\xCE\\cr\xCEr = 0.67   für Voll- und Brettschichtholz\n"_cp,
+             " Tab. 2.3     \xC0\xCE\\M\xCEr = 1.30                     Vollholz\n",
+             "              \xC0\xCE\\M\xCEr = 1.25                     Nagelplatten\n\n\n#END_OF_TEXT\n",
+             " k\xCE\\shape\xCEr = 1 + 0.15 h/b, jedoch maximal 2.00\n"})
+        EXPECT_NE(std_text.find(line), std::string::npos) << line;
+    EXPECT_EQ(std_text.find("Stahl in Verbindungen"), std::string::npos);
+    Use_Annex(1);
+    const std::string german = Printed(Print_NAD_EC5);
+    for (const std::string& line : std::initializer_list<std::string>{
+             "              \xC0\xCE\\M\xCEr = 1.30                     Gipskarton, etc.\n",
+             " 9.2.4.2      Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln\n (NA.20)  \n"_cp,
+             " 8.6          Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen\n (NA.7)  \n\n#END_OF_TEXT\n"_cp,
+             " k\xCE\\shape\xCEr = 1 + 0.05 h/b, jedoch maximal 1.30\n"})
+        EXPECT_NE(german.find(line), std::string::npos) << line;
+}
+
+// The EN 1999 sheet: its value fields and the line of chapter 6.2, which
+// moves up as rows are hidden (y 184 with all rows, 166 without gamma_M2,
+// 83 without 6.1.3).
+TEST_F(NadPrint, En1999SheetRowsFollowTheRules) {
+    Begin_Area_Session(640, 480);
+    const int slot = Open_Area_Sheet("EC9", 0, 0, 600, 460, 0, 100);
+    NAD_EC9_Block b;
+    Default_NAD_EC9(&b);
+    const struct {
+        const char* part9;
+        int fields, y_6_2;
+    } cases[] = {{"111", 10, 184}, {"101", 9, 166}, {"011", 1, 83}};
+    for (const auto& c : cases) {
+        Rule_File("Q7", "APP0156.DEF", std::string("#NADS -1\n1 1 1 1 1 1 1 1 1 ") + c.part9 + "\n");
+        NAD_EC9_Sheet(slot, &b, 1);
+        int fields = 0, y = -1;
+        for (Scrollable_Area_Item* i = Scrollable_View_Area_Record(slot)->first_item; i; i = i->next) {
+            fields += i->kind == AREA_ITEM_DOUBLE;
+            if (i->kind == AREA_ITEM_TEXT && std::string(i->text) == "6.2") y = i->y1;
+        }
+        EXPECT_EQ(fields, c.fields) << c.part9;
+        EXPECT_EQ(y, c.y_6_2) << c.part9;
+    }
+    NAD_EC6_Block m;
+    Default_NAD_EC6(&m);
+    NAD_EC6_Sheet(slot, &m, 0);
+    EXPECT_NE(Scrollable_View_Area_Record(slot)->first_item, nullptr);
+    End_Area_Session();
+}
+
+// The editor's display options: one program in the table (sheet 320 x 148
+// around the screen centre 640, 512, buttons from x 490, y 557).
+TEST_F(NadPrint, DisplayOptionsTakeEffectOnlyAfterOk) {
+    Rule_File("Q7", "APP0156.DEF", "#NADS 12\n");
+    Begin_Area_Session(1280, 1024);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 0);  // closed: nothing changes
+    EXPECT_EQ(NAD_All_Rules_Shown(), 0);
+    // "alle Regeln darstellen" (choices from x 490, y 477), then abbrechen:
+    // the mask in force stays.
+    VEK_Script_Click(490 + 30 - 10, 477 + 20 - 4);
+    VEK_Script_Click(742, 566);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 0);
+    EXPECT_EQ(NAD_Part_Mask(), 12);
+    EXPECT_EQ(Find_Current_Application_NAD(), 156);
+    // The choice stays in the sheet; ok puts it in force.
+    VEK_Script_Click(764, 566);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 1);
+    EXPECT_EQ(NAD_Part_Mask(), NAD_ALL_PARTS_MASK);
+    EXPECT_EQ(NAD_All_Rules_Shown(), 1);
+    EXPECT_EQ(Find_Current_Application_NAD(), 0);
+    End_Area_Session();
+}
+
+}  // namespace
