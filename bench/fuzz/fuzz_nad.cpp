@@ -20,12 +20,7 @@
 
 static void Recommended(NAD_Record* r) {
     std::memset(r, 0, sizeof *r);
-    Default_NAD_EC0(&r->ec0);
-    Default_NAD_EC2(&r->ec2);
-    Default_NAD_EC3(&r->ec3);
-    Default_NAD_EC5(&r->ec5);
-    Default_NAD_EC6(&r->ec6);
-    Default_NAD_EC9(&r->ec9);
+    Default_NAD_Blocks(r);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

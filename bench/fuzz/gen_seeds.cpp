@@ -155,12 +155,7 @@ int main() {
 
     // Annex files.
     static NAD_Record nad;
-    Default_NAD_EC0(&nad.ec0);
-    Default_NAD_EC2(&nad.ec2);
-    Default_NAD_EC3(&nad.ec3);
-    Default_NAD_EC5(&nad.ec5);
-    Default_NAD_EC6(&nad.ec6);
-    Default_NAD_EC9(&nad.ec9);
+    Default_NAD_Blocks(&nad);
     nad.id = 3;
     NAD_Copy_Name(nad.name, sizeof nad.name, "Eigener Satz");
     const std::string annex = Written([](FILE* f) { Write_NAD_File(f, &nad); });

@@ -80,13 +80,8 @@ static void standard_fill(NAD_Record* r) {
     r->user = 0;
     r->variant = 0;
     NAD_Copy_Name(r->name, sizeof r->name, "EC-Standard");
-    Default_NAD_EC0(&r->ec0);
+    Default_NAD_Blocks(r);
     Load_WUSL_Standard(&r->ec1);
-    Default_NAD_EC2(&r->ec2);
-    Default_NAD_EC3(&r->ec3);
-    Default_NAD_EC5(&r->ec5);
-    Default_NAD_EC6(&r->ec6);
-    Default_NAD_EC9(&r->ec9);
     g_ec1_defs_pending = 0;
 }
 

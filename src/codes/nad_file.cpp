@@ -136,6 +136,16 @@ static void report_conversion_failure(int n, const char* name) {
     Quit_Message();
 }
 
+void Default_NAD_Blocks(NAD_Record* r) {
+    if (!r) return;
+    Default_NAD_EC0(&r->ec0);
+    Default_NAD_EC2(&r->ec2);
+    Default_NAD_EC3(&r->ec3);
+    Default_NAD_EC5(&r->ec5);
+    Default_NAD_EC6(&r->ec6);
+    Default_NAD_EC9(&r->ec9);
+}
+
 // Converts every "#NAD" section of the older file into <dir>/<n>.NAD. Each
 // annex starts from the recommended values of every block, so a section
 // never inherits values of the one before and blocks the older file does
@@ -148,12 +158,7 @@ static int convert_old_file(FILE* old, const std::string& dir) {
         if (std::strncmp(line, "#NAD", 4) != 0) continue;
         Free_WUSL_Tables(&work.ec1);
         work = NAD_Record{};
-        Default_NAD_EC0(&work.ec0);
-        Default_NAD_EC2(&work.ec2);
-        Default_NAD_EC3(&work.ec3);
-        Default_NAD_EC5(&work.ec5);
-        Default_NAD_EC6(&work.ec6);
-        Default_NAD_EC9(&work.ec9);
+        Default_NAD_Blocks(&work);
         int id = 0;
         if (Scan_Int(old, 10, &id) == 1) work.id = id;
         char name[GUILLEMET_NAME_SIZE] = "";

@@ -10,6 +10,10 @@
 
 struct NAD_Record;
 
+// Puts the recommended values into every block of the record but the
+// EN 1991 tables (which come from their own files); head and tables are left
+// as they are. Null is ignored.
+void Default_NAD_Blocks(NAD_Record* r);
 // Writes the whole record (all six sections). The record is not modified.
 // 1, or 0 for a null argument or a failed write.
 int Write_NAD_File(FILE* f, const NAD_Record* r);

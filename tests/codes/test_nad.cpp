@@ -334,12 +334,7 @@ NAD_Record Standard_Record() {
     r.id = 19;
     std::snprintf(r.name, sizeof r.name, "%s", "EC-Standardparameter");
     r.variant = 0;
-    Default_NAD_EC0(&r.ec0);
-    Default_NAD_EC2(&r.ec2);
-    Default_NAD_EC3(&r.ec3);
-    Default_NAD_EC5(&r.ec5);
-    Default_NAD_EC6(&r.ec6);
-    Default_NAD_EC9(&r.ec9);
+    Default_NAD_Blocks(&r);
     return r;
 }
 
