@@ -40,10 +40,10 @@ static void Stroke_Closed(int n, const int xs[], const int ys[], int width) {
     for (int i = 1; i <= n; i++) pxTkLn(xs[i - 1], ys[i - 1], xs[i % n], ys[i % n], width);
 }
 
-void Draw_Filled_Polygon(int n, const int xs[], const int ys[], int fill_colour, int line_width,
-                         int line_colour) {
-    // Without a corner there is not even the closing edge to draw.
-    if (n < 1 || !xs || !ys) return;
+// The n corners filled in the fill colour and the closed outline stroked
+// in the line colour, where those are >= 0; the colour is given back.
+static void Fill_And_Stroke(int n, const int xs[], const int ys[], int fill_colour, int line_width,
+                            int line_colour) {
     int kept = pxQFgc();
     if (fill_colour >= 0) {
         pxFgc(fill_colour);
@@ -54,6 +54,13 @@ void Draw_Filled_Polygon(int n, const int xs[], const int ys[], int fill_colour,
         Stroke_Closed(n, xs, ys, line_width);
     }
     pxFgc(kept);
+}
+
+void Draw_Filled_Polygon(int n, const int xs[], const int ys[], int fill_colour, int line_width,
+                         int line_colour) {
+    // Without a corner there is not even the closing edge to draw.
+    if (n < 1 || !xs || !ys) return;
+    Fill_And_Stroke(n, xs, ys, fill_colour, line_width, line_colour);
 }
 
 // n corners of a circle from angle 0, truncated toward zero.
@@ -70,16 +77,7 @@ void Draw_Filled_Circle(int x, int y, int r, int n, int fill_colour, int line_wi
     if (n > 64 || n < 1) return;
     int xs[64], ys[64];
     Circle_Corners(x, y, r, n, xs, ys);
-    int kept = pxQFgc();
-    if (fill_colour >= 0) {
-        pxFgc(fill_colour);
-        pxFill(n, xs, ys);
-    }
-    if (line_width >= 0 && line_colour >= 0) {
-        pxFgc(line_colour);
-        Stroke_Closed(n, xs, ys, line_width);
-    }
-    pxFgc(kept);
+    Fill_And_Stroke(n, xs, ys, fill_colour, line_width, line_colour);
 }
 
 void Draw_Filled_Ring(int x, int y, int r_outer, int r_inner, int n, int fill_colour,
