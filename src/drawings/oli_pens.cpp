@@ -75,12 +75,17 @@ static void Line_Width_Record(int width) {
     Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", width);
 }
 
-static bool All_Finite(double a, double b, double c, double d) {
-    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+// A world value a picture can hold: a finite number within 10^9 (a thousand
+// kilometres of drawing), so that no product of the writers overflows into
+// "inf" or "nan" in the print list.
+static bool Usable(double v) { return std::fabs(v) <= 1e9; }
+
+static bool All_Usable(double a, double b, double c, double d) {
+    return Usable(a) && Usable(b) && Usable(c) && Usable(d);
 }
 
 void Oli_Pen_Line(double x1, double y1, double x2, double y2, int pen, int width) {
-    if (pen < 0 || width < 0 || !All_Finite(x1, y1, x2, y2)) return;
+    if (pen < 0 || width < 0 || !All_Usable(x1, y1, x2, y2)) return;
     Oli_Element_Begin();
     Oli_Select_Pen((unsigned)pen);
     Line_Width_Record(width);
@@ -90,7 +95,7 @@ void Oli_Pen_Line(double x1, double y1, double x2, double y2, int pen, int width
 
 void Oli_Pen_Filled_Circle(double x, double y, double r, int fill_pen, int fill_pattern, int width,
                            int outline_pen) {
-    if (!All_Finite(x, y, r, 0.0)) return;
+    if (!All_Usable(x, y, r, 0.0)) return;
     Oli_Element_Begin();
     if (fill_pen >= 0) {
         Oli_Select_Pen((unsigned)fill_pen);
@@ -109,7 +114,7 @@ void Oli_Pen_Filled_Ring(double x, double y, double r_outer, double r_inner, int
                          int fill_pattern, int width, int outline_pen) {
     // Fewer than three corners make no area, and the corner arrays hold 64.
     if (fill_pen < 0 || n < 3 || n > 64 || (width < 0 && outline_pen < 0)) return;
-    if (!All_Finite(x, y, r_outer, r_inner)) return;
+    if (!All_Usable(x, y, r_outer, r_inner)) return;
     double xs[2 * 64 + 2], ys[2 * 64 + 2];
     const double step = 2.0 * M_PI / n;
     for (int k = 0; k < n; k++) {

@@ -48,15 +48,15 @@ void Oli_Select_Pen(unsigned pen);
 
 // One element with a line from (x1, y1) to (x2, y2) in world coordinates:
 // the pen's colour (when the pen is in use), the line width and the line.
-// A negative pen or width, or a coordinate that is not a finite number,
-// writes nothing at all.
+// A negative pen or width, or a coordinate that is not a finite number of
+// at most 10^9 in magnitude, writes nothing at all.
 void Oli_Pen_Line(double x1, double y1, double x2, double y2, int pen, int width);
 
 // One element with a disc of radius r about (x, y): with fill_pen >= 0 its
 // colour, the fill pattern and the filled disc; with width >= 0 the line
 // width and the colour of outline_pen; then always the full outline circle
 // (in the colour and width current when width < 0). Coordinates or a radius
-// that are not finite numbers write nothing.
+// that are not finite numbers of at most 10^9 write nothing.
 void Oli_Pen_Filled_Circle(double x, double y, double r, int fill_pen, int fill_pattern, int width,
                            int outline_pen);
 
@@ -66,7 +66,7 @@ void Oli_Pen_Filled_Circle(double x, double y, double r, int fill_pen, int fill_
 // width and outline_pen are both >= 0, the outline of both circles in
 // outline_pen with line width 2. Nothing is written for fill_pen < 0, for n
 // outside 3..64, when width and outline_pen are both negative, or for
-// values that are not finite numbers.
+// values that are not finite numbers of at most 10^9.
 void Oli_Pen_Filled_Ring(double x, double y, double r_outer, double r_inner, int n, int fill_pen,
                          int fill_pattern, int width, int outline_pen);
 

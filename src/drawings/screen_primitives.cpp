@@ -10,9 +10,10 @@
 #include "platform/font.h"
 #include "platform/screen.h"
 
-// Pixel coordinates derived from doubles are held within this magnitude, so
-// no conversion to int overflows whatever a damaged input holds.
-static const double PIXEL_LIMIT = 1e9;
+// Pixel coordinates derived from doubles are held within a million pixels,
+// far beyond any screen, so that no conversion to int and no line walk over
+// them overflows whatever a damaged input holds.
+static const double PIXEL_LIMIT = 1e6;
 
 int Round_To_Pixel(double v) {
     if (std::isnan(v)) return 0;
@@ -93,8 +94,8 @@ void Draw_Filled_Ring(int x, int y, int r_outer, int r_inner, int n, int fill_co
     int ix[64], iy[64];
     Circle_Corners(x, y, r_outer, n, xs, ys);
     Circle_Corners(x, y, r_inner, n, ix, iy);
-    xs[n] = x + r_outer, ys[n] = y;
-    xs[n + 1] = x + r_inner, ys[n + 1] = y;
+    xs[n] = Trunc_Pixel((double)x + r_outer), ys[n] = y;
+    xs[n + 1] = Trunc_Pixel((double)x + r_inner), ys[n + 1] = y;
     // The inner circle runs backwards, so the hole stays out of the fill.
     for (int k = 0; k < n; k++) xs[2 * n + 1 - k] = ix[k], ys[2 * n + 1 - k] = iy[k];
 

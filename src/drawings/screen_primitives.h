@@ -13,7 +13,7 @@
 
 // sign(v) times the integer part of |v| + 5/9: half a pixel is rounded
 // generously (0.45 gives 1, 0.44 gives 0). A value that is not a number
-// gives 0; magnitudes beyond 10^9 are held there.
+// gives 0; magnitudes beyond 10^6 (far off any screen) are held there.
 int Round_To_Pixel(double v);
 
 // 0, 1 or -1 for a value within 0.001 of them, else the value: clears the

@@ -58,8 +58,12 @@ void XS_Screen_Rotate_4_Points(int cx, int cy, int x[4], int y[4], double angle)
     XS_Screen_Rotate_Points(cx, cy, x, y, 4, angle);
 }
 
-static bool Finite(const double v[3]) {
-    return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
+// Corners a picture can hold: finite numbers within 10^9 (a thousand
+// kilometres of drawing), so that no record gets "inf" or "nan".
+static bool Usable(const double v[3]) {
+    for (int i = 0; i < 3; i++)
+        if (!(std::fabs(v[i]) <= 1e9)) return false;
+    return true;
 }
 
 // One element of a filled triangle in pattern 64 with its three edges as
@@ -67,7 +71,7 @@ static bool Finite(const double v[3]) {
 static void Plot_Triangle(const double px[3], const double py[3], int fill_pen, int line_width,
                           int line_pen) {
     // A damaged input must not put "nan" into the print list.
-    if (!Finite(px) || !Finite(py)) return;
+    if (!Usable(px) || !Usable(py)) return;
     Oli_Element_Begin();
     Oli_Select_Pen((unsigned)fill_pen);
     Oli_Fill_Record(64);

@@ -33,7 +33,7 @@ void XS_Screen_Rotate_4_Points(int cx, int cy, int x[4], int y[4], double angle)
 // world growing downward): the fill pen (kept colour when outside 0..29),
 // fill pattern 64, the filled triangle, and with line_width >= 0 its three
 // edges as lines of line_pen (none for a negative pen). A leg below 0.001,
-// or values that are not finite numbers, write nothing.
+// or corners that are not finite numbers of at most 10^9, write nothing.
 void XS_Plot_Weld_Triangle(double x, double y, double leg, double start, double sweep, int fill_pen,
                            int line_width, int line_pen);
 // The weld triangle with start quadrant x pi/2 and sweep pi/2: legs along
@@ -51,8 +51,8 @@ void XS_Screen_Weld_Triangle(int x, int y, int leg, double start, double sweep, 
 // turned about (x, y) by angle: mode 0 P1 = (x - w, y), P2 = (x - w, y + h);
 // 1 (x + w, y), (x + w, y + h); 2 (x + w, y), (x + w, y - h); any other
 // (x - w, y), (x - w, y - h). Fill pen, pattern 64, filled triangle, then its
-// edges as lines of line_pen with width 1. Values that are not finite
-// numbers write nothing.
+// edges as lines of line_pen with width 1. Corners that are not finite
+// numbers of at most 10^9 write nothing.
 void XS_Plot_Corner_Triangle(int mode, int fill_pen, int line_pen, double x, double y, double w,
                              double h, double angle);
 // The pixel triangle (x, y), (x - w, y + h) and (x, y + h) for mode 0 or

@@ -120,7 +120,8 @@ TEST_F(PenTest, FilledCircleWithOutline) {
     // Width -1: the outline is still written, in the colour and width current.
     Oli_Pen_Filled_Circle(5.0, 10.0, 1.0, 13, 64, -1, 0);
     EXPECT_EQ(Take(), BEGIN + "50 128 64 0\n 20  64\n" + polygon + chords + END);
-    Oli_Pen_Filled_Circle(5.0, 10.0, INFINITY, 13, 64, 1, 0);
+    // A radius that is finite but whose diameter is not.
+    Oli_Pen_Filled_Circle(5.0, 10.0, -1e308, 13, 64, 1, 0);
     EXPECT_EQ(Take(), "");
 }
 
