@@ -109,6 +109,7 @@ void Straighten_Arc(Contour_Punkt* p, int parameter) {
     double cx = (p->x + q->x) / 2 + (s - Rs) * nx, cy = (p->y + q->y) / 2 + (s - Rs) * ny;
     double phi = 2 * std::atan2(c / 2, Rs - s);
     if (s < 0) phi = 6.283185307178 - phi;
+    if (!std::isfinite(phi) || !std::isfinite(cx) || !std::isfinite(cy)) return;  // left as its chord
     double k = parameter == 0 ? 1.0 / 15 : 1.0 / 6;
     int n = std::max(1, static_cast<int>(std::lround(phi * 180 / kPi * k + 1)));
     n = std::min(n, 360);
@@ -234,18 +235,26 @@ void Write_Edges(FILE* file, const std::vector<double>& xs, const std::vector<do
         std::fprintf(file, "1 %f %f %f %f\n", xs[k], ys[k], xs[(k + 1) % n], ys[(k + 1) % n]);
 }
 
+// A coordinate in whole thousandths, kept within a range whose differences
+// cannot overflow; not a number counts as 0.
+long Thousandths(double v) {
+    double t = v * 1000;
+    if (!(t == t)) return 0;
+    return std::lround(std::clamp(t, -1e15, 1e15));
+}
+
 }  // namespace
 
 int Point_In_Polygon(const Contour_Punkt* first, double x, double y) {
     if (first == nullptr) return 0;
-    long X = std::lround(x * 1000), Yi = std::lround(y * 1000);
+    long X = Thousandths(x), Yi = Thousandths(y);
     double Y = Yi + 0.5;  // never level with a vertex
     int count = 0;
     long steps = 0;
     for (const Contour_Punkt* p = first; p != nullptr && steps < 10000000; p = p->next, steps++) {
         const Contour_Punkt* q = p->next != nullptr ? p->next : first;
-        long px = std::lround(p->x * 1000), py = std::lround(p->y * 1000);
-        long qx = std::lround(q->x * 1000), qy = std::lround(q->y * 1000);
+        long px = Thousandths(p->x), py = Thousandths(p->y);
+        long qx = Thousandths(q->x), qy = Thousandths(q->y);
         if (std::labs(px - X) <= 1 && std::labs(py - Yi) <= 1) return 0;
         if ((py > Y) != (qy > Y)) {
             double xi = px + (Y - py) * static_cast<double>(qx - px) / static_cast<double>(qy - py);
@@ -269,8 +278,9 @@ int Next_Contour(void) { return g_store.current = std::abs(g_store.current) + 1;
 void Add_Contour_Point(double x, double y, double arc) {
     int n = static_cast<int>(g_store.contours.size());
     if (g_store.current < 1 || g_store.current > n) return;
+    if (!std::isfinite(x) || !std::isfinite(y)) return;  // a point nowhere cannot be drawn or measured
     Contour* c = g_store.contours[g_store.current - 1];
-    Append(c->first, c->last, x, y, arc);
+    Append(c->first, c->last, x, y, std::isfinite(arc) ? arc : 0.0);
 }
 
 void Close_Contour(int orientation) {
@@ -482,7 +492,7 @@ int Get_Contour_Point(int group, int contour, int point, double* x, double* y, d
 void Draw_Contour_Store_Plot(FILE* file, double x1, double y1, double x2, double y2) {
     if (file == nullptr || g_store.groups.empty()) return;
     double w = g_store.y_max - g_store.y_min, h = g_store.z_max - g_store.z_min;
-    if (!(w > 0) || !(h > 0)) return;
+    if (!(w > 0) || !(h > 0) || !std::isfinite(w) || !std::isfinite(h)) return;
     double s = std::min((x2 - x1) / w, (y2 - y1) / h);
     std::fprintf(file, " 4 2\n");
     for (const Group& g : g_store.groups) {

@@ -41,7 +41,9 @@ int Point_In_Polygon(const Contour_Punkt* first, double x, double y);
 int Begin_Contour_Store(int n, int parameter);
 // Advances the current contour number to its absolute value plus 1.
 int Next_Contour(void);
-// Appends a point to the current contour while its number lies in 1 … n.
+// Appends a point to the current contour while its number lies in 1 … n;
+// a point with a coordinate that is not a finite number is left out (an arc
+// value that is not finite counts as 0).
 void Add_Contour_Point(double x, double y, double arc);
 // Closes the current contour: repeats its first point, computes its signed
 // area with the arc segments, turns it to the asked orientation (positive:

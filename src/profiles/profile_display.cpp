@@ -65,7 +65,7 @@ bool Fit_Outline(const std::vector<double>& xs, const std::vector<double>& ys, d
     f->ymin = *std::min_element(ys.begin(), ys.end());
     f->ymax = *std::max_element(ys.begin(), ys.end());
     double w = f->xmax - f->xmin, h = f->ymax - f->ymin;
-    if (!(w > 0) || !(h > 0) || !(bw > 0) || !(bh > 0)) return false;
+    if (!(w > 0) || !(h > 0) || !(bw > 0) || !(bh > 0) || !std::isfinite(w) || !std::isfinite(h)) return false;
     f->scale = std::min(bw / w, bh / h);
     return std::isfinite(f->scale);
 }

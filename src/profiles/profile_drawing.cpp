@@ -23,7 +23,7 @@ struct Plot_Style {
 bool Fit_Model(Profilmodell* m, double x1, double y1, double x2, double y2, double* s) {
     if (m == nullptr || !Calc_Profilmodell_Outline(m)) return false;
     double w = m->y_max - m->y_min, h = m->z_max - m->z_min;
-    if (!(w > 0) || !(h > 0)) return false;
+    if (!(w > 0) || !(h > 0) || !std::isfinite(w) || !std::isfinite(h)) return false;
     *s = std::min((x2 - x1) / w, (y2 - y1) / h);
     return std::isfinite(*s);
 }
