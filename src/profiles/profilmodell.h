@@ -65,7 +65,11 @@ struct Profilmodell_Engine {
     void (*add_line)(int number, int kind, int start, int end, const double* values);
     int (*calc)(void);  // 0 on success
     // Flag word and arc subdivision count of each of the ten outline blocks of
-    // a line; 0 when the line has no outline blocks.
+    // a line, in their order around the plate: 0 start edge from the start
+    // node to the right face, 1-3 the right face (the side start → end turns
+    // away from) from start to end, 4 end edge to the end node, 5 on to the
+    // left face, 6-8 the left face back, 9 the start edge to the start node.
+    // 0 when the line has no outline blocks.
     int (*line_segments)(int line, int32_t flags[PROFILMODELL_SEGMENT_BLOCKS],
                          int32_t counts[PROFILMODELL_SEGMENT_BLOCKS]);
     // Point of a block at the parameter xi (−1 start … +1 end).

@@ -1,9 +1,10 @@
 // Outline models, the display helpers, the contour store and the profile
 // drawings. The plate outlines come from a small stand-in engine here: each
-// straight part is the rectangle around its mid-line, given as six points
-// (start node, start corner on the right, end corner on the right, end node,
-// end corner on the left, start corner on the left), so that every expected
-// coordinate can be worked out by hand.
+// straight part is the rectangle around its mid-line, given by the blocks 0,
+// 1, 4, 5, 6 and 9 of the ten around a plate, starting at the start node,
+// the start corner on the right, the end corner on the right, the end node,
+// the end corner on the left and the start corner on the left, so that every
+// expected coordinate can be worked out by hand.
 #include <gtest/gtest.h>
 
 #include <cmath>
