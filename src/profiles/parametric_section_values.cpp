@@ -1,0 +1,402 @@
+// Closed-form section values of rectangles, simple bar sections and the
+// parametric shapes of the section library.
+#include "profiles/parametric_section_values.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi5 = 306.01968478528136;          // π⁵
+constexpr double kEightOverPi2 = 0.8105694691387022; // 8/π²
+
+// An axis-parallel rectangle of a composed section: centre and sides.
+struct Plate {
+    double y, z;  // centre
+    double w, h;  // extent across (y) and down (z)
+};
+
+struct Composed {
+    double area = 0, y_s = 0, z_s = 0;
+    double I_1 = 0, I_2 = 0, I_yz = 0;  // about the centroid: Σz², Σy², Σyz
+};
+
+// Area, centroid and second moments of plates by the parallel-axis rule.
+Composed Compose(const std::vector<Plate>& plates) {
+    Composed c;
+    double sy = 0, sz = 0;
+    for (const Plate& p : plates) {
+        double a = p.w * p.h;
+        c.area += a;
+        sy += a * p.y;
+        sz += a * p.z;
+    }
+    if (c.area == 0) return c;
+    c.y_s = sy / c.area;
+    c.z_s = sz / c.area;
+    for (const Plate& p : plates) {
+        double a = p.w * p.h, dy = p.y - c.y_s, dz = p.z - c.z_s;
+        c.I_1 += p.w * p.h * p.h * p.h / 12 + a * dz * dz;
+        c.I_2 += p.h * p.w * p.w * p.w / 12 + a * dy * dy;
+        c.I_yz += a * dy * dz;
+    }
+    return c;
+}
+
+double Over(double I, double e) { return e != 0 ? I / e : 0.0; }
+
+// Moduli of a non-rotated section: distances to the outline box faces,
+// positive side first.
+void Box_Moduli(Parametric_Section_Values* r, double b, double h) {
+    r->W_1_pos = Over(r->I_1, h / 2 - r->z_s);
+    r->W_1_neg = Over(r->I_1, -h / 2 - r->z_s);
+    r->W_2_pos = Over(r->I_2, b / 2 - r->y_s);
+    r->W_2_neg = Over(r->I_2, -b / 2 - r->y_s);
+}
+
+// Principal axes of an unsymmetric shape (L, Z) and its moduli over the
+// outline corners. The angle is kept within ±π/4; every quarter turn of the
+// axes exchanges the two principal values.
+void Principal_Moduli(Parametric_Section_Values* r, const Composed& c, const double (*corners)[2], int n, double b,
+                      double h) {
+    double I_1 = c.I_1, I_2 = c.I_2, angle = 0;
+    if (std::fabs(c.I_yz) > 1e-6 * (std::fabs(c.I_1) + std::fabs(c.I_2))) {
+        angle = 0.5 * std::atan2(-2 * c.I_yz, c.I_1 - c.I_2);
+        double mean = 0.5 * (c.I_1 + c.I_2);
+        double root = 0.5 * std::sqrt((c.I_1 - c.I_2) * (c.I_1 - c.I_2) + 4 * c.I_yz * c.I_yz);
+        I_1 = mean + root;
+        I_2 = mean - root;
+        // A half turn leaves both values where they are.
+        if (angle >= kPi / 2) angle -= kPi;
+        if (angle <= -kPi / 2) angle += kPi;
+        const double quarter = kPi / 4 + 1e-12;  // an equal-legged angle stays at ±π/4
+        if (angle > quarter || angle < -quarter) {
+            angle += angle > 0 ? -kPi / 2 : kPi / 2;
+            std::swap(I_1, I_2);
+        }
+    } else {
+        r->I_1 = I_1;
+        r->I_2 = I_2;
+        Box_Moduli(r, b, h);
+        return;
+    }
+    r->angle = angle;
+    r->I_1 = I_1;
+    r->I_2 = I_2;
+    // I_1 is the moment Σζ² about the η axis: η = y cos + z sin, ζ = −y sin + z cos.
+    double ca = std::cos(angle), sa = std::sin(angle);
+    double eta_max = -HUGE_VAL, eta_min = HUGE_VAL, zeta_max = -HUGE_VAL, zeta_min = HUGE_VAL;
+    for (int i = 0; i < n; i++) {
+        double y = corners[i][0] - c.y_s, z = corners[i][1] - c.z_s;
+        double eta = y * ca + z * sa, zeta = -y * sa + z * ca;
+        eta_max = std::max(eta_max, eta), eta_min = std::min(eta_min, eta);
+        zeta_max = std::max(zeta_max, zeta), zeta_min = std::min(zeta_min, zeta);
+    }
+    r->W_1_pos = Over(I_1, zeta_max);
+    r->W_1_neg = Over(I_1, zeta_min);
+    r->W_2_pos = Over(I_2, eta_max);
+    r->W_2_neg = Over(I_2, eta_min);
+}
+
+// Basic values of the open shapes I, T, U, L, Z.
+void Open_Shape_Values(int family, double h, double b, double tw, double tf, Parametric_Section_Values* r) {
+    std::vector<Plate> plates;
+    double hw = h - 2 * tf;
+    switch (family) {
+    case 1:
+        plates = {{0, -(h - tf) / 2, b, tf}, {0, (h - tf) / 2, b, tf}, {0, 0, tw, hw}};
+        break;
+    case 2:
+        plates = {{0, -(h - tf) / 2, b, tf}, {0, tf / 2, tw, h - tf}};
+        break;
+    case 3:
+        plates = {{0, -(h - tf) / 2, b, tf}, {0, (h - tf) / 2, b, tf}, {(b - tw) / 2, 0, tw, hw}};
+        break;
+    case 5:
+        plates = {{(b - tw) / 2, 0, tw, h}, {-tw / 2, (h - tf) / 2, b - tw, tf}};
+        break;
+    default: {  // 6: Z
+        double fw = (b + tw) / 2;
+        plates = {{(-tw / 2 + b / 2) / 2, -(h - tf) / 2, fw, tf},
+                  {(-b / 2 + tw / 2) / 2, (h - tf) / 2, fw, tf},
+                  {0, 0, tw, hw}};
+        break;
+    }
+    }
+    Composed c = Compose(plates);
+    r->area = c.area;
+    r->y_s = c.y_s;
+    r->z_s = c.z_s;
+    r->width = b;
+    r->height = h;
+    if (family == 5) {
+        const double corners[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
+                                      {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
+        Principal_Moduli(r, c, corners, 6, b, h);
+    } else if (family == 6) {
+        const double corners[8][2] = {{b / 2, -h / 2},      {b / 2, -h / 2 + tf},      {tw / 2, -h / 2 + tf},
+                                      {tw / 2, h / 2},      {-b / 2, h / 2},           {-b / 2, h / 2 - tf},
+                                      {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
+        Principal_Moduli(r, c, corners, 8, b, h);
+    } else {
+        r->I_1 = c.I_1;
+        r->I_2 = c.I_2;
+        Box_Moduli(r, b, h);
+    }
+}
+
+// The fillet term α·D⁴ of a web-to-flange junction of an I or T.
+double I_Junction_Term(double tw, double tf) {
+    double tmin = std::min(tw, tf), tmax = std::max(tw, tf);
+    double alpha = tmax != 0 ? 0.145 * tmin / tmax : 0.0;
+    double D = tf != 0 ? (tw * tw / 4 + tf * tf) / tf : 0.0;
+    return alpha * D * D * D * D;
+}
+
+double Open_Shape_Torsion(int family, double h, double b, double tw, double tf) {
+    double tw3 = tw * tw * tw, tf3 = tf * tf * tf;
+    if (family == 1) return 2 * I_Junction_Term(tw, tf) + (2 * (b - 0.63 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
+    if (family == 2) return I_Junction_Term(tw, tf) + ((h - tf - 0.315 * tw) * tw3 + (b - 0.63 * tf) * tf3) / 3;
+    double tmin = std::min(tw, tf), tmax = std::max(tw, tf);
+    double alpha = tmax != 0 ? 0.076 * tmin / tmax : 0.0;
+    double D = 2 * ((tw + tf) - std::sqrt(2 * std::fabs(tw * tf)));
+    double aD4 = alpha * D * D * D * D;
+    if (family == 3) return 2 * aD4 + (2 * (b - 0.315 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
+    if (family == 5) return aD4 + ((h - tf - 0.315 * tw) * tw3 + (b - 0.315 * tf) * tf3) / 3;
+    return 2 * aD4 + (2 * ((b + tw) / 2 - 0.315 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
+}
+
+void Hollow_Rectangle_Values(double h, double b, double tw, double tf, int options, Parametric_Section_Values* r) {
+    double hi = h - 2 * tf, bi = b - 2 * tw;
+    if (options & PARAMETRIC_BASIC_VALUES) {
+        r->width = b;
+        r->height = h;
+        r->area = h * b - hi * bi;
+        // First axis: bending in the height (the faces at ±h/2).
+        r->I_1 = (h * h * h * b - hi * hi * hi * bi) / 12;
+        r->I_2 = (b * b * b * h - bi * bi * bi * hi) / 12;
+        Box_Moduli(r, b, h);
+        r->flags |= PARAMETRIC_BASIC_VALUES;
+    }
+    if (options & PARAMETRIC_TORSION) {
+        double am = (h - tf) * (b - tw);
+        double denom = tf * (h - tf) + tw * (b - tw);
+        r->I_T = denom != 0 ? 2 * tw * tf * am * am / denom : 0.0;  // Bredt
+        r->flags |= PARAMETRIC_TORSION;
+    }
+}
+
+void Tube_Values(double D, double t, int options, Parametric_Section_Values* r) {
+    double ra2 = D * D / 4, ri2 = (D - 2 * t) * (D - 2 * t) / 4;
+    if (options & PARAMETRIC_BASIC_VALUES) {
+        r->width = D;
+        r->height = D;
+        r->area = kPi * (ra2 - ri2);
+        r->I_1 = r->I_2 = r->area * (ra2 + ri2) / 4;
+        Box_Moduli(r, D, D);
+        r->flags |= PARAMETRIC_BASIC_VALUES;
+    }
+    if (options & PARAMETRIC_TORSION) {
+        r->I_T = (ra2 * ra2 - ri2 * ri2) * kPi / 2;
+        r->flags |= PARAMETRIC_TORSION;
+    }
+}
+
+void Unequal_I_Values(const float* v, int options, Parametric_Section_Values* r) {
+    double h = v[0], tfo = v[1], tfu = v[2], tw = v[3], bo = v[4], bu = v[5];
+    double hw = h - tfo - tfu;
+    double width = std::max(bo, bu);
+    if (options & PARAMETRIC_BASIC_VALUES) {
+        Composed c = Compose({{0, -h / 2 + tfo / 2, bo, tfo}, {0, -h / 2 + tfo + hw / 2, tw, hw},
+                              {0, h / 2 - tfu / 2, bu, tfu}});
+        r->width = width;
+        r->height = h;
+        r->area = c.area;
+        r->y_s = c.y_s;
+        r->z_s = c.z_s;
+        r->I_1 = c.I_1;
+        r->I_2 = c.I_2;
+        Box_Moduli(r, width, h);
+        r->flags |= PARAMETRIC_BASIC_VALUES;
+    }
+    if (options & PARAMETRIC_TORSION) {
+        r->I_T = ((bo - 0.63 * tfo) * tfo * tfo * tfo + (bu - 0.63 * tfu) * tfu * tfu * tfu + tw * tw * tw * hw) / 3 +
+                 I_Junction_Term(tw, tfo) + I_Junction_Term(tw, tfu);
+        r->flags |= PARAMETRIC_TORSION;
+    }
+}
+
+// Shear area I·t/S of a web of thickness t where S is the static moment of
+// the part on the reference side of the centroid.
+double Web_Shear_Area(double I, double t, double S) { return S > 0 ? I * t / S : 0.0; }
+
+}  // namespace
+
+double Calc_Rectangle_Torsion(double* I_T, double a, double b) {
+    if (I_T != nullptr) *I_T = 0;
+    if (!(a > 0) || !(b > 0)) return 0;
+    double h = std::max(a, b), t = std::min(a, b);
+    double k = kPi / 2 * h / t;
+    double S1 = 0, S2 = 0;
+    for (int n = 1; n <= 29; n += 2) {
+        double n2 = double(n) * n;
+        double term1 = std::tanh(n * k) / (n2 * n2 * n);
+        double term2 = 1 / (n2 * std::cosh(n * k));
+        S1 += term1;
+        S2 += term2;
+        if (std::fabs(term1) < 1e-5 && term2 < 1e-5) break;
+    }
+    double it = (1 - 192 * t * S1 / (kPi5 * h)) * h * t * t * t / 3;
+    if (I_T != nullptr) *I_T = it;
+    return it / t / (1 - kEightOverPi2 * S2);
+}
+
+int Calc_Simple_Section_Values(int kind, const float* values, double* results, int count) {
+    if (count < 1 || values == nullptr || results == nullptr) return 0;
+    double r[SIMPLE_SECTION_RESULTS] = {};
+    const float* v = values;
+    auto set_first = [&](double I, double e_pos, double e_neg) {
+        r[8] = I;
+        r[2] = Over(I, e_pos);
+        r[3] = Over(I, e_neg);
+    };
+    auto set_second = [&](double I, double e_pos, double e_neg) {
+        r[9] = I;
+        r[4] = Over(I, e_pos);
+        r[5] = Over(I, e_neg);
+    };
+    switch (kind) {
+    case SIMPLE_SECTION_RECTANGLE: {
+        double w = v[0], H = v[1];
+        r[0] = w * H;
+        set_first(w * H * H * H / 12, H / 2, -H / 2);
+        set_second(H * w * w * w / 12, w / 2, -w / 2);
+        r[6] = r[7] = 2 * r[0] / 3;
+        r[1] = Calc_Rectangle_Torsion(&r[10], w, H);
+        r[12] = H / 2;
+        r[13] = -w / 2, r[14] = w / 2;
+        r[16] = H;
+        break;
+    }
+    case SIMPLE_SECTION_T: {
+        double b = v[0], t = v[3], hw = v[1], tw = v[2];
+        double Af = b * t, Aw = hw * tw, A = Af + Aw, H = t + hw;
+        double zs = A != 0 ? (Aw * (hw / 2 + t) + Af * t / 2) / A : 0.0;
+        double I1 = b * t * t * t / 12 + Af * (zs - t / 2) * (zs - t / 2) + tw * hw * hw * hw / 12 +
+                    Aw * (hw / 2 + t - zs) * (hw / 2 + t - zs);
+        r[0] = A;
+        set_first(I1, H - zs, -zs);
+        set_second((Af * b * b + Aw * tw * tw) / 12, std::max(b, tw) / 2, -std::max(b, tw) / 2);
+        // Static moment of the part beyond the centroid, away from the plate.
+        double below = H - zs;
+        double S = zs >= t ? tw * below * below / 2 : Aw * (t + hw / 2 - zs) + b * (t - zs) * (t - zs) / 2;
+        r[6] = Web_Shear_Area(I1, zs >= t ? tw : b, S);
+        r[7] = 2 * A / 3;
+        r[1] = Calc_Rectangle_Torsion(&r[10], H, b);
+        r[12] = zs;
+        double w = std::max(b, tw);
+        r[13] = -w / 2, r[14] = w / 2;
+        r[16] = H;
+        break;
+    }
+    case SIMPLE_SECTION_I: {
+        double t1 = v[0], b1 = v[1], hw = v[2], tw = v[3], t3 = v[4], b3 = v[5];
+        double A1 = t1 * b1, Aw = hw * tw, A3 = t3 * b3, A = A1 + Aw + A3, H = t1 + hw + t3;
+        double z1 = t3 + hw + t1 / 2, zw = t3 + hw / 2, z3 = t3 / 2;  // from the face of the third plate
+        double zs = A != 0 ? (A1 * z1 + Aw * zw + A3 * z3) / A : 0.0;
+        double I1 = b1 * t1 * t1 * t1 / 12 + A1 * (z1 - zs) * (z1 - zs) + tw * hw * hw * hw / 12 +
+                    Aw * (zw - zs) * (zw - zs) + b3 * t3 * t3 * t3 / 12 + A3 * (z3 - zs) * (z3 - zs);
+        double w = std::max({b1, tw, b3});
+        r[0] = A;
+        set_first(I1, H - zs, -zs);
+        set_second((b1 * b1 * A1 + tw * tw * Aw + b3 * b3 * A3) / 12, w / 2, -w / 2);
+        double S = zs >= t3 ? A3 * (zs - t3 / 2) + tw * (zs - t3) * (zs - t3) / 2 : b3 * zs * zs / 2;
+        r[6] = Web_Shear_Area(I1, zs >= t3 ? tw : b3, S);
+        r[7] = 2 * A / 3;
+        r[1] = Calc_Rectangle_Torsion(&r[10], tw, H);
+        r[12] = zs;
+        r[13] = -w / 2, r[14] = w / 2;
+        r[16] = H;
+        break;
+    }
+    case SIMPLE_SECTION_CIRCLE: {
+        double ra = v[0] / 2.0, ri = v[1] / 2.0;
+        double I = (ra * ra * ra * ra - ri * ri * ri * ri) * kPi / 4;
+        r[0] = (ra * ra - ri * ri) * kPi;
+        set_first(I, ra, -ra);
+        set_second(I, ra, -ra);
+        r[10] = 2 * I;
+        r[1] = Over(r[10], ra);
+        r[6] = r[7] = (ri == 0 ? 0.75 : 0.5) * r[0];
+        r[12] = ra;
+        r[13] = -ra, r[14] = ra;
+        r[16] = v[0];
+        break;
+    }
+    case SIMPLE_SECTION_SI_VALUES: {
+        double A = 1e4 * v[0], I1 = 1e8 * v[1], I2 = 1e8 * v[2], w = 100.0 * v[4], H = 100.0 * v[5];
+        auto distance = [](double I, float W, double fallback) {
+            return W != 0 ? std::fabs(1e-6 * I / W) : fallback;
+        };
+        double e1p = distance(I1, v[9], H / 2), e1n = distance(I1, v[10], H / 2);
+        double e2p = distance(I2, v[11], w / 2), e2n = distance(I2, v[12], w / 2);
+        r[0] = A;
+        set_first(I1, e1p, -e1n);
+        set_second(I2, e2p, -e2n);
+        r[6] = r[7] = 2 * A / 3;
+        r[10] = 1e8 * v[3];
+        r[12] = e1n;
+        r[13] = -w / 2, r[14] = w / 2;
+        r[16] = H;
+        break;
+    }
+    default:
+        r[0] = 1e4 * v[0];
+        r[2] = 1e6 * v[3];
+        r[3] = 1e6 * v[2];
+        break;
+    }
+    for (int i = 0; i < count; i++) results[i] = i < SIMPLE_SECTION_RESULTS ? r[i] : 0.0;
+    return 0;
+}
+
+int Calc_Parametric_Section_Values(int family, const float* values, int options, Parametric_Section_Values* result) {
+    if (result == nullptr) return 0;
+    std::memset(result, 0, sizeof *result);
+    if (values == nullptr) return 0;
+    const float* v = values;
+    switch (family) {
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 6:
+        if (options & PARAMETRIC_BASIC_VALUES) {
+            Open_Shape_Values(family, v[0], v[1], v[2], v[3], result);
+            result->flags |= PARAMETRIC_BASIC_VALUES;
+        }
+        if (options & PARAMETRIC_TORSION) {
+            result->I_T = Open_Shape_Torsion(family, v[0], v[1], v[2], v[3]);
+            result->flags |= PARAMETRIC_TORSION;
+        }
+        return 1;
+    case 4:
+        Hollow_Rectangle_Values(v[0], v[1], v[2], v[3], options, result);
+        return 1;
+    case 7:
+        Tube_Values(v[0], v[2], options, result);
+        return 1;
+    case 13:
+        Unequal_I_Values(v, options, result);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int Match_Second_Word(const int32_t* record, int32_t value) { return record != nullptr && record[1] == value; }
+
+int Match_Third_Word(const int32_t* record, int32_t value) { return record != nullptr && record[2] == value; }

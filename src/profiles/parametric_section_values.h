@@ -1,0 +1,78 @@
+// Section values of profiles given by a few dimensions, in closed form:
+// solid rectangles (torsion by the series of the St. Venant solution), the
+// simple bar sections the thin-walled model builder takes without a line
+// model (flat bar, round bar, T and I of plates, values given in SI units),
+// and the parametric shapes I, T, U, rectangular hollow, L, Z, round tube and
+// the I with unequal flanges.
+//
+// Lengths cm, areas cm², second moments and torsion constants cm⁴, section
+// moduli cm³. Section moduli carry the sign of their extreme distance: the
+// first of a pair belongs to the positive side and is positive, the second
+// to the negative side and is negative, as the catalogue values are kept.
+// Nothing here keeps state or writes a message.
+#ifndef PROFILES_PARAMETRIC_SECTION_VALUES_H
+#define PROFILES_PARAMETRIC_SECTION_VALUES_H
+
+#include <cstdint>
+
+enum {
+    SIMPLE_SECTION_RESULTS = 17,    // results of Calc_Simple_Section_Values
+    PARAMETRIC_BASIC_VALUES = 2,    // option and flag bit: basic values
+    PARAMETRIC_TORSION = 4,         // option and flag bit: torsion constant
+};
+
+// Kinds of Calc_Simple_Section_Values.
+enum {
+    SIMPLE_SECTION_RECTANGLE = 1,
+    SIMPLE_SECTION_T = 2,
+    SIMPLE_SECTION_I = 3,
+    SIMPLE_SECTION_CIRCLE = 4,
+    SIMPLE_SECTION_SI_VALUES = 99,
+};
+
+// Result record of Calc_Parametric_Section_Values (zeroed by every call).
+// The model's outline box is centred at the origin, y across, z down the
+// height; the first axis is the one the height bends about.
+struct Parametric_Section_Values {
+    int32_t flags;              // PARAMETRIC_BASIC_VALUES | PARAMETRIC_TORSION as computed
+    double width, height;
+    double area;
+    double y_s, z_s;            // centroid
+    double I_T;
+    double angle;               // principal-axis angle, radians, within ±π/4
+    double I_1, I_2;            // principal second moments
+    double W_1_pos, W_1_neg;    // I_1 over its extreme distances in the second axis direction
+    double W_2_pos, W_2_neg;    // I_2 over its extreme distances in the first axis direction
+    double W_pl_1, W_pl_2;      // not provided by these formulas: stay 0
+    double I_w;                 // not provided: stays 0
+};
+
+// Torsion constant of a solid a × b rectangle into *I_T (may be null); returns
+// the torsion section modulus. Both 0 when a or b is not positive.
+double Calc_Rectangle_Torsion(double* I_T, double a, double b);
+
+// Writes the first min(count, 17) results of a simple section of the given
+// kind (see the enum; any other kind takes an area and two moduli in SI
+// units) and zeros results 17 … count − 1. Nothing for count < 1 or null
+// arguments. Always returns 0.
+//   r[0] A, r[1] W_T, r[2]/r[3] I_1 over the positive/negative extreme
+//   distance, r[4]/r[5] the same for I_2, r[6]/r[7] shear areas, r[8]/r[9]
+//   I_1/I_2, r[10] I_T, r[11] 0, r[12] centroid from the reference edge of the
+//   first direction, r[13]/r[14] −w/2 and w/2, r[15] 0, r[16] height H.
+int Calc_Simple_Section_Values(int kind, const float* values, double* results, int count);
+
+// Basic values (options & 2) and torsion constant (options & 4) of a
+// parametric shape of family 1 I, 2 T, 3 U, 4 rectangular hollow, 5 L, 6 Z,
+// 7 round tube or 13 I with unequal flanges, from its model values (h, b,
+// t_w, t_f for the open shapes and the hollow one; D, -, t for the tube;
+// h, t_fo, t_fu, t_w, b_o, b_u for family 13). The record is zeroed first
+// when given. Returns 1 for those families, 0 for null arguments and any
+// other family.
+int Calc_Parametric_Section_Values(int family, const float* values, int options, Parametric_Section_Values* result);
+
+// 1 when the second (third) 32-bit word of the record equals value, else 0;
+// 0 for a null record.
+int Match_Second_Word(const int32_t* record, int32_t value);
+int Match_Third_Word(const int32_t* record, int32_t value);
+
+#endif

@@ -1,0 +1,198 @@
+// Closed-form section values: each expected number is worked out here by a
+// different route (outer box minus cut-outs, moments about an outer face,
+// invariants of the principal axes, Bredt's formula for thin tubes).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "profiles/parametric_section_values.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Parametric_Section_Values Values(int family, std::initializer_list<float> v, int options = 6) {
+    float buffer[8] = {};
+    int i = 0;
+    for (float x : v) buffer[i++] = x;
+    Parametric_Section_Values r;
+    EXPECT_EQ(Calc_Parametric_Section_Values(family, buffer, options, &r), 1);
+    return r;
+}
+
+TEST(RectangleTorsion, SquareAndTwoToOneAgainstTheClassicalCoefficients) {
+    struct Row {
+        double a, b, k_IT, k_WT, tol_IT, tol_WT;  // I_T = k_IT·b·t³, W_T = k_WT·b·t², t the short side
+    } rows[] = {
+        {10, 10, 0.1406, 0.208, 0.00005, 0.0005},  // square
+        {5, 10, 0.2287, 0.246, 0.00005, 0.0005},   // 2:1, either order
+        {10, 5, 0.2287, 0.246, 0.00005, 0.0005},
+    };
+    for (const Row& r : rows) {
+        double t = std::min(r.a, r.b), h = std::max(r.a, r.b);
+        double it = 0;
+        double wt = Calc_Rectangle_Torsion(&it, r.a, r.b);
+        EXPECT_NEAR(it / (h * t * t * t), r.k_IT, r.tol_IT) << r.a << "x" << r.b;
+        EXPECT_NEAR(wt / (h * t * t), r.k_WT, r.tol_WT) << r.a << "x" << r.b;
+    }
+    double it = 5;
+    EXPECT_EQ(Calc_Rectangle_Torsion(&it, 0, 10), 0);
+    EXPECT_EQ(it, 0);
+    EXPECT_EQ(Calc_Rectangle_Torsion(nullptr, 10, -1), 0);
+}
+
+TEST(ParametricSections, IAndUByBoxMinusCutOutsAndTheirTorsionByHand) {
+    const double h = 30, b = 15, tw = 0.71, tf = 1.07;
+    auto i = Values(1, {30, 15, 0.71f, 1.07f});
+    double hi = h - 2 * tf;
+    EXPECT_EQ(i.flags, 6);
+    EXPECT_NEAR(i.area, b * h - (b - tw) * hi, 1e-4);
+    double Iy = (b * h * h * h - (b - tw) * hi * hi * hi) / 12;
+    EXPECT_NEAR(i.I_1, Iy, 1e-3);
+    EXPECT_NEAR(i.I_2, (2 * tf * b * b * b + hi * tw * tw * tw) / 12, 1e-3);
+    EXPECT_NEAR(i.W_1_pos, Iy / 15, 1e-3);
+    EXPECT_NEAR(i.W_1_neg, -Iy / 15, 1e-3);
+    EXPECT_NEAR(i.y_s, 0, 1e-9);
+    EXPECT_NEAR(i.z_s, 0, 1e-9);
+    // α = 0.145·0.71/1.07 = 0.0962150, D = (0.71²/4 + 1.07²)/1.07 = 1.187780,
+    // 2αD⁴ = 0.383017; (2·(15 − 0.6741)·1.07³ + 27.86·0.71³)/3 = 15.023690.
+    EXPECT_NEAR(i.I_T, 15.40671, 2e-4);
+
+    // Channel 20 × 8, web 1, flanges 1.5, web on the +y side: about the back
+    // face I = 2·t_f·b³/3 + h_w·t_w³/3, back-face distance of the centroid e.
+    auto u = Values(3, {20, 8, 1, 1.5f}, 2);
+    double A = 2 * 1.5 * 8 + 17 * 1;
+    double e = (2 * 1.5 * 8 * 4 + 17 * 1 * 0.5) / A;
+    double Iback = 2 * 1.5 * 512 / 3 + 17.0 / 3;
+    EXPECT_EQ(u.flags, 2);
+    EXPECT_NEAR(u.area, A, 1e-6);
+    EXPECT_NEAR(u.y_s, 4 - e, 1e-6);
+    EXPECT_NEAR(u.I_2, Iback - A * e * e, 1e-4);
+    EXPECT_NEAR(u.I_1, (8 * 8000 - 7 * 17 * 17 * 17) / 12.0, 1e-3);
+    EXPECT_NEAR(u.W_2_pos, u.I_2 / e, 1e-4);         // web face
+    EXPECT_NEAR(u.W_2_neg, -u.I_2 / (8 - e), 1e-4);  // flange tips
+    EXPECT_EQ(u.I_T, 0);
+}
+
+TEST(ParametricSections, TeeAndAnglesByMomentsAboutTheirOuterFaces) {
+    // Tee 10 × 10 × 1: top-face distance of the centroid e = 54.5/19,
+    // I about the top face = 10·1³/3 + 1·(10³ − 1³)/3.
+    auto t = Values(2, {10, 10, 1, 1}, 2);
+    double e = 54.5 / 19, I = 1009.0 / 3 - 19 * e * e;
+    EXPECT_NEAR(t.area, 19, 1e-9);
+    EXPECT_NEAR(t.z_s, e - 5, 1e-9);
+    EXPECT_NEAR(t.I_1, I, 1e-4);
+    EXPECT_NEAR(t.W_1_pos, I / (10 - e), 1e-4);
+    EXPECT_NEAR(t.W_1_neg, -I / e, 1e-4);
+
+    // The same plates as an equal-legged angle: I_y = I_z = I, the product
+    // moment about the outer corner 10·0.5·5 + 9·5.5·0.5 = 49.75, so
+    // |I_yz| = 19e² − 49.75 and the principal values are I ± |I_yz| at 45°.
+    auto l = Values(5, {10, 10, 1, 1}, 2);
+    double Iyz = 19 * e * e - 49.75;
+    EXPECT_NEAR(std::fabs(l.angle), kPi / 4, 1e-9);
+    EXPECT_NEAR(l.I_1, I + Iyz, 1e-4);
+    EXPECT_NEAR(l.I_2, I - Iyz, 1e-4);
+    // I_1 is taken about the symmetry axis, across which the tips lie 10/√2
+    // from the centroid; along it lie the heel at e·√2 and the inner ends of
+    // the legs at (11 − 2e)/√2, the distances of I_2.
+    EXPECT_NEAR(l.W_1_pos, l.I_1 / (10 / std::sqrt(2.0)), 1e-4);
+    EXPECT_NEAR(l.W_1_neg, -l.I_1 / (10 / std::sqrt(2.0)), 1e-4);
+    double heel = std::min(std::fabs(l.W_2_pos), std::fabs(l.W_2_neg));  // the farther point
+    double ends = std::max(std::fabs(l.W_2_pos), std::fabs(l.W_2_neg));
+    EXPECT_NEAR(heel, l.I_2 / (e * std::sqrt(2.0)), 1e-4);
+    EXPECT_NEAR(ends, l.I_2 / ((11 - 2 * e) / std::sqrt(2.0)), 1e-4);
+    EXPECT_LT(l.W_2_pos * l.W_2_neg, 0) << "one modulus per side, signed";
+}
+
+TEST(ParametricSections, ZByThePrincipalInvariantsTubesByBredtAndTheRing) {
+    // Z 20 × 10 × 1 × 1: flanges 5.5 × 1 centred at (±2.25, ∓9.5).
+    double Iy = 2 * (5.5 / 12 + 5.5 * 9.5 * 9.5) + 18.0 * 18 * 18 / 12;
+    double Iz = 2 * (5.5 * 5.5 * 5.5 / 12 + 5.5 * 2.25 * 2.25) + 18.0 / 12;
+    double Iyz = -2 * 5.5 * 2.25 * 9.5;
+    auto z = Values(6, {20, 10, 1, 1}, 2);
+    EXPECT_NEAR(z.area, 29, 1e-9);
+    EXPECT_NEAR(z.y_s, 0, 1e-9);
+    EXPECT_NEAR(z.I_1 + z.I_2, Iy + Iz, 1e-3);
+    EXPECT_NEAR(z.I_1 * z.I_2, Iy * Iz - Iyz * Iyz, 1);
+    EXPECT_GT(z.I_1, z.I_2);
+    EXPECT_LE(std::fabs(z.angle), kPi / 4);
+
+    // Rectangular hollow 20 × 10 × 1: Bredt I_T = 4·A_m²·t/s, A_m = 19·9, s = 2·(19 + 9).
+    auto rhs = Values(4, {20, 10, 1, 1});
+    EXPECT_NEAR(rhs.area, 200 - 18 * 8, 1e-9);
+    EXPECT_NEAR(rhs.I_1, (10 * 8000 - 8 * 5832) / 12.0, 1e-6);
+    EXPECT_NEAR(rhs.I_2, (20 * 1000 - 18 * 512) / 12.0, 1e-6);
+    EXPECT_NEAR(rhs.W_1_pos, rhs.I_1 / 10, 1e-9);
+    EXPECT_NEAR(rhs.W_2_neg, -rhs.I_2 / 5, 1e-9);
+    EXPECT_NEAR(rhs.I_T, 4 * 171.0 * 171 * 1 / 56, 1e-6);
+
+    // Round tube 10 × 1: I = π(D⁴ − d⁴)/64, I_T = 2I.
+    auto chs = Values(7, {10, 0, 1});
+    double Ichs = kPi * (10000 - 4096) / 64;
+    EXPECT_NEAR(chs.area, kPi * (100 - 64) / 4, 1e-9);
+    EXPECT_NEAR(chs.I_1, Ichs, 1e-9);
+    EXPECT_NEAR(chs.W_1_pos, Ichs / 5, 1e-9);
+    EXPECT_NEAR(chs.I_T, 2 * Ichs, 1e-9);
+
+    // I with unequal flanges, equal here: the same as family 1.
+    auto q = Values(13, {30, 1.07f, 1.07f, 0.71f, 15, 15});
+    auto i = Values(1, {30, 15, 0.71f, 1.07f});
+    EXPECT_NEAR(q.I_1, i.I_1, 1e-6);
+    EXPECT_NEAR(q.I_T, i.I_T, 1e-9);
+
+    for (int family : {8, 9, 10, 11, 12, 0}) {
+        Parametric_Section_Values r;
+        std::memset(&r, 0x55, sizeof r);
+        float v[8] = {10, 10, 1, 1};
+        EXPECT_EQ(Calc_Parametric_Section_Values(family, v, 6, &r), 0);
+        EXPECT_EQ(r.flags, 0);
+        EXPECT_EQ(r.area, 0);
+    }
+    EXPECT_EQ(Calc_Parametric_Section_Values(1, nullptr, 6, &q), 0);
+    EXPECT_EQ(q.I_1, 0);
+}
+
+TEST(SimpleSections, RectangleRingAndSiValues) {
+    double r[20];
+    std::fill(r, r + 20, 7.0);
+    float rect[] = {2, 6};  // 2 wide, 6 high
+    EXPECT_EQ(Calc_Simple_Section_Values(1, rect, r, 20), 0);
+    double expected[17] = {12, 0, 36.0 / 3, -36.0 / 3, 4.0 / 1, -4.0 / 1, 8, 8, 36, 4, 0, 0, 3, -1, 1, 0, 6};
+    double it;
+    expected[1] = Calc_Rectangle_Torsion(&it, 2, 6);
+    expected[10] = it;
+    for (int k = 0; k < 17; k++) EXPECT_NEAR(r[k], expected[k], 1e-9) << k;
+    EXPECT_EQ(r[17], 0);
+    EXPECT_EQ(r[19], 0);
+
+    float solid[] = {4, 0}, ring[] = {4, 2};
+    Calc_Simple_Section_Values(4, solid, r, 17);
+    EXPECT_NEAR(r[0], 4 * kPi, 1e-9);
+    EXPECT_NEAR(r[6], 0.75 * r[0], 1e-9);
+    EXPECT_NEAR(r[8], kPi * 16 / 4, 1e-9);  // π r⁴/4
+    EXPECT_NEAR(r[1], 2 * r[8] / 2, 1e-9);  // I_T / r_a
+    Calc_Simple_Section_Values(4, ring, r, 17);
+    EXPECT_NEAR(r[6], 0.5 * r[0], 1e-9);
+
+    // SI values: A 0.01 m², I 1e-4 m⁴, W 1e-3 m³ → extreme distance 10 cm.
+    float si[13] = {0.01f, 1e-4f, 1e-4f, 2e-5f, 0.1f, 0.2f, 0, 0, 0, 1e-3f, 0, 0, 0};
+    Calc_Simple_Section_Values(99, si, r, 17);
+    EXPECT_NEAR(r[0], 100, 1e-3);
+    EXPECT_NEAR(r[2], 1000, 1e-1);   // 10000 cm⁴ / 10 cm
+    EXPECT_NEAR(r[3], -1000, 1e-1);  // no modulus given: H/2 = 10 cm
+    EXPECT_NEAR(r[4], 2000, 1e-1);   // w/2 = 5 cm
+    EXPECT_NEAR(r[10], 2000, 1e-2);
+    EXPECT_EQ(r[1], 0);
+
+    r[0] = 9;
+    Calc_Simple_Section_Values(1, rect, r, 0);
+    EXPECT_EQ(r[0], 9);
+
+    int32_t words[3] = {1, 2, 3};
+    EXPECT_EQ(Match_Second_Word(words, 2) + Match_Third_Word(words, 3), 2);
+    EXPECT_EQ(Match_Second_Word(words, 3) + Match_Third_Word(nullptr, 3), 0);
+}
+
+}  // namespace
