@@ -15,7 +15,13 @@
 //   dwqb_integrals  section integrals, principal axes, plastic moduli
 //   dwqb_warping    sectorial coordinate, warping constant, shear centre
 //   dwqb_cells      cell equations, linear solver, plate runs
-//   dwqb_classic    the one-part section calculation
+//   dwqb_calc       the one-part and the several-part section calculation
+//   dwqb_outline    plate outlines at the nodes, outline points, extents
+//   dwqb_results    result walks and the values along a line
+//   dwqb_plate      plate values of the lines, section summary
+//   dwqb_flow       shear-flow and warping passes, plastic-load-factor lines
+//   dwqb_point      section values record, point and line stresses
+//   dwqb_transfer   line results into the profile catalogue's store
 #ifndef THINWALL_DWQB_H
 #define THINWALL_DWQB_H
 

@@ -492,9 +492,10 @@ int Order_Shear_Lines(DWQB_Teil* part, DWQB_Schublinie* entries, int room) {
     return k;
 }
 
-// Lays out the result buffer: the whole-section record, the all-lines
-// record, one record per part, one line result per line, the member slots.
-// 0 when a buffer could not be had (then there is no current part).
+}  // namespace
+
+// Layout: the whole-section record, the all-lines record, one record per
+// part, one line result per line, the member slots.
 int _Init_Result_Buffer(void) {
     DWQB_Aktueller_Teil = nullptr;
     DWQB_Alle_Linien_Teil = nullptr;
@@ -577,6 +578,8 @@ int _Init_Result_Buffer(void) {
     }
     return 1;
 }
+
+namespace {
 
 int Calc_Extended(void) {
     _Winged_Edge_Structure();
