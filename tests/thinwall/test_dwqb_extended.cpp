@@ -414,6 +414,12 @@ TEST(DwqbExtended, TransferGivesThePointCoefficients) {
     // Every plate run of the I ends at a supported and a free node.
     ASSERT_EQ(Transfer_DWQB_Line_Kinds(), 0);
     EXPECT_EQ(s.support_kind[4], 2);   // the web: both ends supported
+    // The web's run ends at the flanges' faces, tf / 2 short of each node;
+    // a half flange at the web's face, tw / 2 short of its node.
+    EXPECT_NEAR(s.reduction[4][0], tf / 2 / h, 1e-12);
+    EXPECT_NEAR(s.reduction[4][1], tf / 2 / h, 1e-12);
+    EXPECT_EQ(s.support_kind[0], 0);
+    EXPECT_NEAR(s.reduction[0][1], tw / 2 / (b / 2), 1e-12);
 }
 
 TEST(DwqbExtended, ArcRecordOfThePlasticLoadFactorIsCutInPieces) {
