@@ -204,7 +204,34 @@ static void Write_Side(const Joint_Side& j, const DWQB_Knoten* node, double s_co
     *j.cap = cap;
 }
 
-// Free end: square cut, or cut along the end's rotation.
+// The fillet from tangent point a to tangent point b about the centre c:
+// a curved segment bulging away from the centre, owned by no line, carrying
+// the line's s and u at both ends.
+static DWQB_Outline_Segment Fillet_Arc(double ay, double az, double by, double bz, double cy, double cz, double r,
+                                       double s_a, double u_a, const DWQB_Linie* line) {
+    const double c = std::hypot(by - ay, bz - az);
+    const double root = r * r - c * c / 4;
+    double f = root > 0 ? r - std::sqrt(root) : r;
+    const double my = (ay + by) / 2 - cy, mz = (az + bz) / 2 - cz;
+    if (c > 0 && (-(bz - az) * my + (by - ay) * mz) < 0) f = -f;
+    DWQB_Outline_Segment arc = kEmptySegment;
+    arc.flags = DWQB_SEG_PRESENT | DWQB_SEG_CURVED;
+    arc.y1 = ay, arc.z1 = az, arc.y2 = by, arc.z2 = bz, arc.f = f;
+    arc.s1 = s_a, arc.u1 = u_a;
+    Segment_Local_Coordinates(by, bz, &line->geo, &arc.s2, &arc.u2);
+    if (std::fabs(f) <= 0.001 * c) {
+        arc.flags &= ~DWQB_SEG_CURVED;
+        arc.n_sub = 0;
+    } else {
+        DWQB_Segment_Geometrie ag;
+        Set_Segment_Geometry(ay, az, by, bz, f, 0, 0, 0.001, &ag);
+        arc.n_sub = std::max(20, 2 * static_cast<int>(std::lround(std::fabs(ag.phi) / 2 / std::sqrt(0.006))));
+    }
+    return arc;
+}
+
+// Free end: square cut, or cut along the end's rotation; a fillet radius of
+// the face at this end rounds the corner between the face and the cap.
 static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
     double s = j.s;
     const double rot = j.s < 0 ? j.line->end_values[0] : j.line->end_values[1];
@@ -219,6 +246,38 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
     }
     double y, z;
     Face_Point(j, s, &y, &z);
+    const double r = Fillet_Radius(j.line, j.s, j.u);
+    double ny, nz;
+    Segment_Point(j.s, 0, &j.line->geo, &ny, &nz);
+    if (r > 1e-6 && std::hypot(ny - y, nz - z) > r) {
+        DWQB_Segment_Geometrie cap, face = j.line->geo, moved_cap;
+        Set_Segment_Geometry(y, z, ny, nz, 0, 0, 0, 0.001, &cap);
+        face.r -= j.u * r;   // towards the centre line
+        // The cap moves towards the plate's inside, the side of its middle.
+        double iy, iz;
+        Segment_Point(0, 0, &j.line->geo, &iy, &iz);
+        const double side = (-(nz - z) * (iy - y) + (ny - y) * (iz - z)) > 0 ? 1 : -1;
+        moved_cap = cap;
+        moved_cap.r += side * r;
+        double x1 = s, x2 = -1;
+        Set_DWQB_Outline_Faces(&face, j.u, &moved_cap, 0, 1e-10);
+        if (Solve_DWQB_Outline_Faces(&x1, &x2, 1e-10)) {
+            double ay, az, by, bz, cy, cz;
+            Face_Point(j, x1, &ay, &az);
+            Segment_Point(x2, 0, &cap, &by, &bz);
+            Segment_Point(x1, j.u, &face, &cy, &cz);
+            const DWQB_Outline_Segment arc = Fillet_Arc(ay, az, by, bz, cy, cz, r, x1, j.u, j.line);
+            Write_Side(j, node, arc.s2, by, bz, &arc);
+            return;
+        }
+        if (j.first)
+            std::printf("_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Linie %d, Knoten %d\n", j.line->number,
+                        node->number);
+        else
+            std::printf("_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linie %d\n", node->number,
+                        j.line->number);
+        DWQB_Outline_Warnung++;
+    }
     Write_Side(j, node, s, y, z, nullptr);
 }
 
@@ -274,25 +333,7 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
                 Face_Point(j1, f1, &ay, &az);
                 Face_Point(j2, f2, &by, &bz);
                 Segment_Point(f1, j1.u, &g1, &cy, &cz);
-                const double c = std::hypot(by - ay, bz - az);
-                const double root = r1 * r1 - c * c / 4;
-                double f = root > 0 ? r1 - std::sqrt(root) : r1;
-                // The arc bulges away from the fillet centre.
-                const double my = (ay + by) / 2 - cy, mz = (az + bz) / 2 - cz;
-                if (c > 0 && (-(bz - az) * my + (by - ay) * mz) < 0) f = -f;
-                DWQB_Outline_Segment arc = kEmptySegment;
-                arc.flags = DWQB_SEG_PRESENT | DWQB_SEG_CURVED;
-                arc.y1 = ay, arc.z1 = az, arc.y2 = by, arc.z2 = bz, arc.f = f;
-                arc.s1 = f1, arc.u1 = j1.u;
-                Segment_Local_Coordinates(by, bz, &line1->geo, &arc.s2, &arc.u2);
-                if (std::fabs(f) <= 0.001 * c) {
-                    arc.flags &= ~DWQB_SEG_CURVED;
-                    arc.n_sub = 0;
-                } else {
-                    DWQB_Segment_Geometrie ag;
-                    Set_Segment_Geometry(ay, az, by, bz, f, 0, 0, 0.001, &ag);
-                    arc.n_sub = std::max(20, 2 * static_cast<int>(std::lround(std::fabs(ag.phi) / 2 / std::sqrt(0.006))));
-                }
+                const DWQB_Outline_Segment arc = Fillet_Arc(ay, az, by, bz, cy, cz, r1, f1, j1.u, line1);
                 // The whole fillet belongs to line 1; both caps meet at the
                 // tangent point on line 2.
                 Write_Side(j1, node, arc.s2, by, bz, &arc);

@@ -452,3 +452,27 @@ TEST(DwqbExtended, ArcRecordOfThePlasticLoadFactorIsCutInPieces) {
     Free_DWQB_PLO_Record_Children(&rec);
     EXPECT_EQ(rec.sub, nullptr);
 }
+
+TEST(DwqbExtended, FreeEndFilletRoundsTheCornerOfTheFaceAndTheCap) {
+    Extended mode;
+    const double r = 0.5, tt = 2;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, 0);
+    Add_DWQB_Node(2, 10, 0);
+    const double v[9] = {tt, tt, 0, 0, 0, 0, 0, r, 0};   // node b, left face (z = +1)
+    Add_DWQB_Line(1, 0, 1, 2, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    EXPECT_EQ(DWQB_Warnung, 0);
+    const DWQB_Outline_Segment* o = Find_DWQB_Line_Segments(1);
+    ASSERT_TRUE(DWQB_Segment_Active(&o[6]));
+    EXPECT_TRUE(o[6].flags & DWQB_SEG_CURVED);
+    EXPECT_NEAR(o[6].y1, 10, 1e-9);
+    EXPECT_NEAR(o[6].z1, tt / 2 - r, 1e-9);
+    EXPECT_NEAR(o[6].y2, 10 - r, 1e-9);
+    EXPECT_NEAR(o[6].z2, tt / 2, 1e-9);
+    EXPECT_NEAR(o[5].y2, o[6].y1, 1e-12);
+    EXPECT_NEAR(o[5].z2, o[6].z1, 1e-12);
+    const Polygon p = Outline_Of(Find_DWQB_Line(1));
+    EXPECT_TRUE(p.closed);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 10 * tt - (r * r - 20 * r * r * std::sin(kPi / 80)), 1e-9);
+}
