@@ -476,3 +476,54 @@ TEST(DwqbExtended, FreeEndFilletRoundsTheCornerOfTheFaceAndTheCap) {
     EXPECT_TRUE(p.closed);
     EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 10 * tt - (r * r - 20 * r * r * std::sin(kPi / 80)), 1e-9);
 }
+
+TEST(DwqbExtended, PartsAndChainsOfSeparatePlates) {
+    struct {
+        int extended, status, parts, entries;
+    } cases[] = {{0, DWQB_STATUS_NOT_CONNECTED, 0, 0}, {1, 0, 2, 2}};
+    for (const auto& c : cases) {
+        DWQB_Erweitert = c.extended;
+        Init_DWQB_Model();
+        Add_DWQB_Node(1, 0, 0);
+        Add_DWQB_Node(2, 10, 0);
+        Add_DWQB_Node(3, 0, 5);
+        Add_DWQB_Node(4, 10, 5);
+        Add_DWQB_Line_Constant_T(1, 1, 2, t);
+        Add_DWQB_Line_Constant_T(2, 3, 4, t);
+        EXPECT_EQ(Calc_DWQB(), c.status) << c.extended;
+        if (!c.extended) {
+            EXPECT_EQ(DWQB_Aktueller_Teil, nullptr);
+            continue;
+        }
+        ASSERT_NE(DWQB_Aktueller_Teil, nullptr);
+        EXPECT_EQ(DWQB_Aktueller_Teil->n_members, c.parts);
+        const DWQB_Teil* all = DWQB_Alle_Linien_Teil;
+        ASSERT_EQ(all->n_shear_lines, c.entries);
+        for (int k = 0; k < c.entries; k++)
+            EXPECT_EQ(all->shear_lines[k].flags & 0xf0003u, DWQB_SHEAR_CHAIN_START | DWQB_SHEAR_CHAIN_END | DWQB_SHEAR_FORWARD);
+        // Two plates 5 apart: I_y about the common centroid by Steiner.
+        EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_IY], 2 * (10 * t * t * t / 12 + 10 * t * 2.5 * 2.5), 1e-9);
+    }
+    Init_DWQB_Model();
+    DWQB_Erweitert = 0;
+}
+
+TEST(DwqbExtended, ShearCentreOfAHalfCircle) {
+    Extended mode;
+    const double r = 10;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, r);
+    Add_DWQB_Node(2, 0, -r);
+    const double v[9] = {t, t, r, 0, 0, 0, 0, 0, 0};   // bulging towards +y
+    Add_DWQB_Line(1, 0, 1, 2, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    const double* q = DWQB_Querschnittswerte;
+    // Thin-walled theory: 4 r / pi from the centre, beyond the arc.
+    EXPECT_NEAR(q[DWQB_QW_YM], 4 * r / kPi, 1e-6);
+    EXPECT_NEAR(q[DWQB_QW_ZM], 0, 1e-9);
+    EXPECT_NEAR(q[DWQB_QW_IT], kPi * r * t * t * t / 3, 1e-9);
+    // Half annulus with its arcs in 40 chords each: 40 fans of
+    // (r_o^2 - r_i^2) sin(pi / 40) / 2.
+    EXPECT_NEAR(q[DWQB_QW_A], 40 * r * t * std::sin(kPi / 40), 1e-9);
+    EXPECT_NEAR(q[DWQB_QW_Y_MAX], r + t / 2, 1e-12);
+}
