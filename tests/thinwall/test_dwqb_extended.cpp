@@ -17,6 +17,7 @@
 #include "thinwall/dwqb_point.h"
 #include "thinwall/dwqb_results.h"
 #include "thinwall/dwqb_transfer.h"
+#include "thinwall/dwqb_shapes.h"
 
 namespace {
 
@@ -52,27 +53,8 @@ Exact Of(const std::vector<Rect>& rects) {
     return {a, sy / a, sz / a, szz - sz * sz / a, syy - sy * sy / a};
 }
 
-void I_Section() {
-    Add_DWQB_Node(1, -b / 2, h / 2);
-    Add_DWQB_Node(2, 0, h / 2);
-    Add_DWQB_Node(3, b / 2, h / 2);
-    Add_DWQB_Node(4, -b / 2, -h / 2);
-    Add_DWQB_Node(5, 0, -h / 2);
-    Add_DWQB_Node(6, b / 2, -h / 2);
-    Add_DWQB_Line_Constant_T(1, 1, 2, tf);
-    Add_DWQB_Line_Constant_T(2, 2, 3, tf);
-    Add_DWQB_Line_Constant_T(3, 4, 5, tf);
-    Add_DWQB_Line_Constant_T(4, 5, 6, tf);
-    Add_DWQB_Line_Constant_T(5, 5, 2, tw);
-}
-
-void Tube(double bb, double hh) {
-    Add_DWQB_Node(1, -bb / 2, -hh / 2);
-    Add_DWQB_Node(2, bb / 2, -hh / 2);
-    Add_DWQB_Node(3, bb / 2, hh / 2);
-    Add_DWQB_Node(4, -bb / 2, hh / 2);
-    for (int k = 1; k <= 4; k++) Add_DWQB_Line_Constant_T(k, k, k % 4 + 1, t);
-}
+void I_Section() { Build_I(h, b, tf, tw); }
+void Tube(double bb, double hh) { Build_Tube(bb, hh, t); }
 
 struct Expected {
     Exact x;
@@ -106,38 +88,20 @@ std::vector<Case> Cases() {
           (2 * b * tf * tf * tf + h * tw * tw * tw) / 3, 2 * tf * b * b * b / 12 * h * h / 4, 0, 0,
           {-b / 2, b / 2, -(h + tf) / 2, (h + tf) / 2}}},
         {"channel",
-         [] {
-             Add_DWQB_Node(1, b, h / 2);
-             Add_DWQB_Node(2, 0, h / 2);
-             Add_DWQB_Node(3, 0, -h / 2);
-             Add_DWQB_Node(4, b, -h / 2);
-             Add_DWQB_Line_Constant_T(1, 1, 2, tf);
-             Add_DWQB_Line_Constant_T(2, 2, 3, tw);
-             Add_DWQB_Line_Constant_T(3, 3, 4, tf);
-         },
+         [] { Build_Channel(h, b, tf, tw); },
          {Of({{-tw / 2, h / 2 - tf / 2, b, h / 2 + tf / 2, 1}, {-tw / 2, -h / 2 - tf / 2, b, -h / 2 + tf / 2, 1},
               {-tw / 2, -h / 2 + tf / 2, tw / 2, h / 2 - tf / 2, 1}}),
           (2 * b * tf * tf * tf + h * tw * tw * tw) / 3,
           tf * b * b * b * h * h / 12 * (3 * b * tf + 2 * h * tw) / (6 * b * tf + h * tw), -e_ch, 0,
           {-tw / 2, b, -(h + tf) / 2, (h + tf) / 2}}},
         {"angle",
-         [] {
-             Add_DWQB_Node(1, b, 0);
-             Add_DWQB_Node(2, 0, 0);
-             Add_DWQB_Node(3, 0, h);
-             Add_DWQB_Line_Constant_T(1, 1, 2, t);
-             Add_DWQB_Line_Constant_T(2, 2, 3, t);
-         },
+         [] { Build_Angle(b, h, t); },
          {Of({{-t / 2, -t / 2, b, t / 2, 1}, {-t / 2, t / 2, t / 2, h, 1}}), (b + h) * t * t * t / 3, 0, 0, 0,
           {-t / 2, b, -t / 2, h}}},
         {"square tube", [] { Tube(b, b); }, Tube_Expected(b, b)},
         {"rectangular tube", [] { Tube(b, h); }, Tube_Expected(b, h)},
         {"plate",
-         [] {
-             Add_DWQB_Node(1, 0, 0);
-             Add_DWQB_Node(2, h, 0);
-             Add_DWQB_Line_Constant_T(1, 1, 2, t);
-         },
+         [] { Build_Plate(h, t); },
          {Of({{0, -t / 2, h, t / 2, 1}}), h * t * t * t / 3, 0, h / 2, 0, {0, h, -t / 2, t / 2}}},
     };
 }
