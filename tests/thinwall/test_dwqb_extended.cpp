@@ -491,3 +491,49 @@ TEST(DwqbExtended, ShearCentreOfAHalfCircle) {
     EXPECT_NEAR(q[DWQB_QW_A], 40 * r * t * std::sin(kPi / 40), 1e-9);
     EXPECT_NEAR(q[DWQB_QW_Y_MAX], r + t / 2, 1e-12);
 }
+
+TEST(DwqbExtended, PlatePointsAndTheOutlineUpToACut) {
+    Extended mode;
+    Init_DWQB_Model();
+    Build_Plate(10, 2);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    const DWQB_Linie* l = Find_DWQB_Line(1);
+    const struct {
+        double s, u, y, z;
+    } points[] = {{0, 0, 5, 0}, {0.5, -1, 7.5, -1}, {-0.5, 1, 2.5, 1}, {1, -0.5, 10, -0.5}};
+    for (const auto& p : points) {
+        double y, z, s, u;
+        Calc_DWQB_Line_Plate_Point(l, p.s, p.u, &y, &z);
+        EXPECT_NEAR(y, p.y, 1e-12) << p.s << " " << p.u;
+        EXPECT_NEAR(z, p.z, 1e-12) << p.s << " " << p.u;
+        Calc_DWQB_Line_Coordinates(l, p.y, p.z, &s, &u);
+        EXPECT_NEAR(s, p.s, 1e-12);
+        EXPECT_NEAR(u, p.u, 1e-12);
+    }
+    // The plate up to s = 0, closed through the centre line at the cut.
+    Polygon half;
+    EXPECT_EQ(Walk_DWQB_Line_Outline_Cut(l, 0, Shoelace, &half), 1);
+    EXPECT_NEAR(half.area, 5 * 2, 1e-12);
+    EXPECT_EQ(Walk_DWQB_Line_Outline_Cut(nullptr, 0, Shoelace, &half), 0);
+    int kind;
+    double rot_a, t_b;
+    EXPECT_EQ(Get_DWQB_Line_Data(1, &kind, &rot_a, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &t_b), 1);
+    EXPECT_EQ(t_b, 2);
+    EXPECT_EQ(Get_DWQB_Line_Data(2, &kind, &rot_a, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &t_b), 0);
+}
+
+TEST(DwqbOutline, ExtentsOfAnUncomputedModelFromTheCentreLines) {
+    const struct {
+        double y2, z2, e[4];   // y_min, z_min, y_max, z_max
+    } cases[] = {{10, 0, {0, -1, 10, 1}}, {0, 10, {-1, 0, 1, 10}}};
+    for (const auto& c : cases) {
+        Init_DWQB_Model();
+        Add_DWQB_Node(1, 0, 0);
+        Add_DWQB_Node(2, c.y2, c.z2);
+        Add_DWQB_Line_Constant_T(1, 1, 2, 2);
+        double e[4];
+        EXPECT_EQ(Get_DWQB_Extents(&e[0], &e[1], &e[2], &e[3]), 1);
+        for (int k = 0; k < 4; k++) EXPECT_NEAR(e[k], c.e[k], 1e-12) << k;
+    }
+    Init_DWQB_Model();
+}
