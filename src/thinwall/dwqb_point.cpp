@@ -113,9 +113,9 @@ int Calc_DWQB_Axial_Coefficients(double y, double z, int ref_kind, double ref_y,
 int Calc_DWQB_Strain_State(int line, double y, double z, int flags, int ref_kind, double ref_y, double ref_z,
                            int angle_kind, double angle, int pole_kind, double pole_y, double pole_z, DWQB_Punkt* p) {
     if (!p) return 0;
+    std::memset(p, 0, sizeof *p);
     const DWQB_Linie* l = Find_DWQB_Line(line);
     if (!l) return 0;
-    std::memset(p, 0, sizeof *p);
     p->flags = flags, p->line = line, p->y = y, p->z = z;
     p->ref_y = ref_y, p->ref_z = ref_z, p->angle = angle, p->pole_y = pole_y, p->pole_z = pole_z;
     p->ref_kind = ref_kind, p->angle_kind = angle_kind, p->pole_kind = pole_kind;
