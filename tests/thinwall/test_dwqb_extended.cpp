@@ -134,6 +134,9 @@ TEST(DwqbExtended, SectionValuesOfTheTrueOutlineAndOfThinWalledTheory) {
         if (c.name != "plate") {
             const double unit[4] = {1, 0, 0, 1};
             for (int k = 0; k < 4; k++) EXPECT_NEAR(head->v.resultants[k], unit[k], 1e-9) << c.name << k;
+            // ... and act at the shear centre found from the warping.
+            EXPECT_NEAR(head->v.moments[1], e.ym, 1e-9) << c.name;
+            EXPECT_NEAR(head->v.moments[0], -e.zm, 1e-9) << c.name;
         }
     }
 }
