@@ -336,7 +336,29 @@ int Calc_DWQB_Sectorial_Integrals(void) {
     v.data2 = v.data4 = &walk;
     Walk_DWQB_Result(&v);
     Sum_DWQB_Teil_Torsion(head);
-    if (DWQB_Aktueller_Schubmittelpunkt) Calc_DWQB_Schubmittelpunkt(head, DWQB_Aktueller_Schubmittelpunkt);
+    if (!DWQB_Aktueller_Schubmittelpunkt) return 1;
+    // Separate parts twist about one axis, each with its own ordinate
+    // constant (zero mean over the part, referred to the part's centroid):
+    // the pole is then found with the second moments of the parts about
+    // their own centroids.
+    DWQB_Teil whole = *head;
+    if (head->n_members >= 2) {
+        DWQB_Teil_Summen& s = whole.v.set2;
+        const double ys = s.a != 0 ? s.y / s.a : 0, zs = s.a != 0 ? s.z / s.a : 0;
+        double iy = 0, iz = 0, iyz = 0;
+        for (int i = 0; i < head->n_members; i++) {
+            const auto* part = static_cast<const DWQB_Teil*>(head->members[i]);
+            const DWQB_Teil_Summen& p = part->v.set2;
+            if (p.a == 0) continue;
+            iy += p.zz - p.z * p.z / p.a;
+            iz += p.yy - p.y * p.y / p.a;
+            iyz += p.yz - p.y * p.z / p.a;
+        }
+        s.zz = iy + s.a * zs * zs;
+        s.yy = iz + s.a * ys * ys;
+        s.yz = iyz + s.a * ys * zs;
+    }
+    Calc_DWQB_Schubmittelpunkt(&whole, DWQB_Aktueller_Schubmittelpunkt);
     return 1;
 }
 

@@ -540,3 +540,30 @@ TEST(DwqbOutline, ExtentsOfAnUncomputedModelFromTheCentreLines) {
     }
     Init_DWQB_Model();
 }
+
+TEST(DwqbExtended, SeparatePartsTwistAboutTheirCommonShearCentre) {
+    Extended mode;
+    const double yp = 30, lp = 16, zp = 13;   // a vertical plate beside the channel, higher up
+    Init_DWQB_Model();
+    Build_Channel(h, b, tf, tw);
+    Add_DWQB_Node(5, yp, zp - lp / 2);
+    Add_DWQB_Node(6, yp, zp + lp / 2);
+    Add_DWQB_Line_Constant_T(4, 5, 6, t);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(DWQB_Aktueller_Teil->n_members, 2);
+    // Each part bends about its own centroid and shares the twist: V_z goes
+    // to the parts by their I_y, so the common centre is the I_y-weighted
+    // mean of the parts' shear centres (channel: e behind the web; plate:
+    // its middle); V_y goes by I_z, which the plate has none of, so z_M is
+    // the channel's. The warping constant grows by each part's distance
+    // squared times its I_y (the pole-shift rule; the cross terms vanish at
+    // a part's own shear centre).
+    const double e = 3 * b * b * tf / (6 * b * tf + h * tw);
+    const double iw_ch = tf * b * b * b * h * h / 12 * (3 * b * tf + 2 * h * tw) / (6 * b * tf + h * tw);
+    const double iy_ch = tw * h * h * h / 12 + 2 * b * tf * h * h / 4, iy_pl = t * lp * lp * lp / 12;
+    const double ym = (iy_ch * -e + iy_pl * yp) / (iy_ch + iy_pl);
+    const double* q = DWQB_Querschnittswerte;
+    EXPECT_NEAR(q[DWQB_QW_YM], ym, 1e-9);
+    EXPECT_NEAR(q[DWQB_QW_ZM], 0, 1e-9);
+    EXPECT_NEAR(q[DWQB_QW_IW], iw_ch + (ym + e) * (ym + e) * iy_ch + (ym - yp) * (ym - yp) * iy_pl, 1e-7 * iw_ch);
+}
