@@ -172,7 +172,7 @@ static void Face_Point(const Joint_Side& j, double s, double* y, double* z) { Se
 // reverse for line 2) and the cap (corner to node centre for line 1, the
 // reverse for line 2). A strip without fillet stays present but inactive,
 // degenerate at the corner, so that the middle run can start from it.
-static void Write_Side(const Joint_Side& j, const DWQB_Knoten* node, double s_corner, double yc, double zc,
+static void Write_Side(const Joint_Side& j, const DWQB_Knoten*, double s_corner, double yc, double zc,
                        const DWQB_Outline_Segment* fillet) {
     DWQB_Outline_Segment strip = kEmptySegment;
     strip.flags = DWQB_SEG_EMPTY | DWQB_SEG_PRESENT;
@@ -185,7 +185,6 @@ static void Write_Side(const Joint_Side& j, const DWQB_Knoten* node, double s_co
     cap.flags = DWQB_SEG_PRESENT;
     double ny, nz;
     Segment_Point(j.s, 0, &j.line->geo, &ny, &nz);
-    (void)node;
     if (j.first) {
         cap.y1 = yc, cap.z1 = zc, cap.s1 = s_corner, cap.u1 = j.u;
         cap.y2 = ny, cap.z2 = nz, cap.s2 = j.s, cap.u2 = 0;
@@ -345,8 +344,6 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
             DWQB_Outline_Warnung++;
         }
         Write_Side(j1, node, x1, yc, zc, nullptr);
-        double s2c, u2c;
-        Segment_Local_Coordinates(yc, zc, &line2->geo, &s2c, &u2c);
         Write_Side(j2, node, x2, yc, zc, nullptr);
         return;
     }
