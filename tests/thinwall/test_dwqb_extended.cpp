@@ -316,6 +316,19 @@ TEST(DwqbExtended, UnitStressesAtAPointOfTheI) {
     double ty, tz;
     EXPECT_EQ(Transform_DWQB_Point(3, 1, 2, &ty, &tz), 0);
     EXPECT_EQ(ty, 1);
+    // Extreme unit flows of the summary, negated: the largest is V_y at the
+    // flanges' middle (above the web's V_z at mid-height), the least V_z
+    // leaving the web into the left flanges against their direction.
+    const double q_vy = tf * b * b / 8 / iz_thin, q_web = (b * tf * h / 2 + tw * h * h / 8) / iy_thin;
+    EXPECT_GT(q_vy, q_web);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_Q_MIN], -q_vy, 1e-12);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_Q_MAX], tf * b * h / 4 / iy_thin, 1e-12);
+    // Extreme normal-stress coefficients over the outline.
+    double lo[3], hi[3];
+    Walk_DWQB_Line_Extremes(0, 0, 0, 1, 0, lo, hi);
+    EXPECT_NEAR(hi[1], (h + tf) / 2 / x.iy, 1e-12);
+    EXPECT_NEAR(lo[2], -b / 2 / x.iz, 1e-12);
+    EXPECT_NEAR(lo[0], 1 / x.a, 1e-12);
     DWQB_Werte w;
     ASSERT_EQ(Get_DWQB_Section_Values(&w), 1);
     EXPECT_EQ(w.n_parts, 1);
