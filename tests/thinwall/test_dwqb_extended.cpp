@@ -580,3 +580,66 @@ TEST(DwqbExtended, SeparatePartsTwistAboutTheirCommonShearCentre) {
     EXPECT_NEAR(q[DWQB_QW_ZM], 0, 1e-9);
     EXPECT_NEAR(q[DWQB_QW_IW], iw_ch + (ym + e) * (ym + e) * iy_ch + (ym - yp) * (ym - yp) * iy_pl, 1e-7 * iw_ch);
 }
+
+TEST(DwqbExtended, GivenValuesProtectedByTheOptionBits) {
+    Extended mode;
+    const struct {
+        uint32_t options;
+        int position;
+        double given, expected;   // expected < 0: the computed value stays
+    } cases[] = {
+        {DWQB_OPT_GIVEN_IT, DWQB_QW_IT, 50, 50},
+        {DWQB_OPT_GIVEN_IT, DWQB_QW_IT, 0, -1},
+        {DWQB_OPT_GIVEN_IW, DWQB_QW_IW, 1234, 1234},
+        {DWQB_OPT_GIVEN_PLASTIC, DWQB_QW_WPL_Y, 77, -1},   // needs both moduli
+    };
+    for (const auto& c : cases) {
+        Init_DWQB_Model();
+        Build_I(h, b, tf, tw);
+        ASSERT_EQ(Calc_DWQB(), 0);
+        const double computed = DWQB_Querschnittswerte[c.position];
+        Init_DWQB_Model();
+        Build_I(h, b, tf, tw);
+        DWQB_Optionen = c.options;
+        DWQB_Querschnittswerte[c.position] = c.given;
+        ASSERT_EQ(Calc_DWQB(), 0);
+        EXPECT_DOUBLE_EQ(DWQB_Querschnittswerte[c.position], c.expected < 0 ? computed : c.expected) << c.position;
+    }
+    // Given section values with the principal axes on y and z: the axis
+    // moments are the principal moments.
+    Init_DWQB_Model();
+    Build_I(h, b, tf, tw);
+    DWQB_Optionen = DWQB_OPT_GIVEN_VALUES;
+    double* q = DWQB_Querschnittswerte;
+    q[DWQB_QW_A] = 40, q[DWQB_QW_I1] = 3000, q[DWQB_QW_I2] = 250;
+    ASSERT_EQ(Calc_DWQB(), 0);
+    EXPECT_EQ(q[DWQB_QW_A], 40);
+    EXPECT_EQ(q[DWQB_QW_IY], 3000);
+    EXPECT_EQ(q[DWQB_QW_IZ], 250);
+    EXPECT_EQ(q[DWQB_QW_IYZ], 0);
+    DWQB_Punkt p;
+    Calc_DWQB_Strain_State(2, b / 2, h / 2, 0, 1, 0, 0, 0, 0, 2, 0, 0, &p);
+    EXPECT_NEAR(p.c[0], 1.0 / 40, 1e-15);
+    EXPECT_NEAR(p.c[1], h / 2 / 3000, 1e-15);
+}
+
+TEST(DwqbClassic, TransferOfTheOnePartCalculation) {
+    Init_DWQB_Model();
+    Build_I(h, b, tf, tw);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(Fill_DWQB_Tabellen(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Results(), 0);
+    const Profil_DWQB_Linienwerte_Record& s = Profil_DWQB_Linienwerte;
+    const double* q = DWQB_Querschnittswerte;
+    // Line 2, point k = 5 (middle), face on the positive normal side (+z).
+    const int at = 33 * 1 + 3 * 5 + 1;
+    EXPECT_NEAR(s.planes[PROFIL_PLANE_Y][at], b / 4, 1e-6);
+    EXPECT_NEAR(s.planes[PROFIL_PLANE_Z][at], h / 2 + tf / 2, 1e-6);
+    EXPECT_NEAR(s.planes[PROFIL_PLANE_N][at], 1 / q[DWQB_QW_A], 1e-12);
+    EXPECT_NEAR(s.planes[PROFIL_PLANE_M1][at], (h / 2 + tf / 2) / q[DWQB_QW_I1], 1e-9);
+    EXPECT_NEAR(s.planes[PROFIL_PLANE_MX][at], -tf / q[DWQB_QW_IT], 1e-6);
+    // Empty snapshot: nothing to copy.
+    Init_DWQB_Model();
+    EXPECT_EQ(Transfer_DWQB_Line_Results(), 0);
+    EXPECT_EQ(Transfer_DWQB_Line_Kinds(), 0);
+}
