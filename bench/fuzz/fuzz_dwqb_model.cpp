@@ -1,8 +1,10 @@
 // The thin-walled section engine on line models decoded from the bytes, as
 // the profile catalogue builds them from a user's section file: any node
 // coordinates, numbers that repeat or are missing, arcs, zero and tapered
-// thicknesses. The calculation must neither crash nor hang, and every
-// section value it reports as computed must be a number.
+// thicknesses, cut rotations and fillet radii, in either calculation (flag
+// bit 0x4: the several-part one with outlines, result records, point
+// stresses and the transfer). The calculation must neither crash nor hang,
+// and every section value it reports as computed must be a number.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +14,9 @@
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_geometry.h"
+#include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_point.h"
+#include "thinwall/dwqb_transfer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t at = 0;
@@ -19,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int flags = next();
     Init_DWQB_Model();
     DWQB_Optionen = flags & 1;
+    DWQB_Erweitert = (flags & 4) ? 1 : 0;
     const int nodes = next() % 24;
     for (int k = 0; k < nodes; k++) {
         const int number = next() % 32;
@@ -32,6 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         values[0] = next() / 16.0;
         values[1] = next() / 16.0;
         values[2] = static_cast<int8_t>(next()) / 8.0;
+        if (flags & 8) {
+            const int extra = next();
+            values[3 + (extra & 1)] = static_cast<int8_t>(next()) / 64.0;   // a cut rotation
+            values[5 + ((extra >> 1) & 3)] = next() / 32.0;                 // a fillet radius
+        }
         Add_DWQB_Line(number, kind, a, b, values);
     }
     const int status = Calc_DWQB_Section();
@@ -43,6 +54,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         _Winged_Edge_Structure();
         Calc_DWQB_Plate_Runs(1, flags & 2);
     }
+    if (DWQB_Erweitert && status == 0) {
+        DWQB_Werte w;
+        if (Get_DWQB_Section_Values(&w))
+            for (double v : w.w)
+                if (!std::isfinite(v)) std::abort();
+        DWQB_Linie* first = First_DWQB_Line();
+        DWQB_Punkt p;
+        if (first && Calc_DWQB_Strain_State(first->number, first->geo.y1, first->geo.z1, 0, 1, 0, 0, 1, 0, 2, 0, 0, &p))
+            for (double v : p.c)
+                if (!std::isfinite(v)) std::abort();
+        double e[4];
+        Get_DWQB_Extents(&e[0], &e[1], &e[2], &e[3]);
+        Transfer_DWQB_Line_Results();
+        Transfer_DWQB_Line_Kinds();
+    }
     Fill_DWQB_Tabellen();
+    DWQB_Erweitert = 0;
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "base/vesk.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_outline.h"
 
 double DWQB_Querschnittswerte[DWQB_QW_COUNT];
 int32_t DWQB_Anzahl_Zellen;
@@ -89,6 +90,8 @@ void Clear_DWQB_Model(void) {
         cached = nullptr;
     }
     dwqb_masque_failed = 0;
+    Forget_DWQB_Line_Cache();
+    DWQB_Aktueller_Teil = nullptr;
     Release_Hook_Object();
     hook_failed = 0;
     DWQB_Status = 0;

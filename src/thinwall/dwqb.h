@@ -15,7 +15,13 @@
 //   dwqb_integrals  section integrals, principal axes, plastic moduli
 //   dwqb_warping    sectorial coordinate, warping constant, shear centre
 //   dwqb_cells      cell equations, linear solver, plate runs
-//   dwqb_classic    the one-part section calculation
+//   dwqb_calc       the one-part and the several-part section calculation
+//   dwqb_outline    plate outlines at the nodes, outline points, extents
+//   dwqb_results    result walks and the values along a line
+//   dwqb_plate      plate values of the lines, section summary
+//   dwqb_flow       shear-flow and warping passes, plastic-load-factor lines
+//   dwqb_point      section values record, point and line stresses
+//   dwqb_transfer   line results into the profile catalogue's store
 #ifndef THINWALL_DWQB_H
 #define THINWALL_DWQB_H
 
@@ -165,6 +171,11 @@ struct DWQB_Teilwerte {
     double perimeter_free, perimeter_cell;
     double alpha_y, alpha_yz, alpha_z;
     int32_t n_cells;
+    // Resultants of the unit flows: V_y case in y, V_z case in y, V_y case
+    // in z, V_z case in z, warping flow in y and in z; and their moments
+    // about the origin (V_y case, V_z case, warping flow).
+    double resultants[6];
+    double moments[3];
 };
 
 struct DWQB_Teil {
@@ -199,7 +210,20 @@ struct DWQB_Linienergebnis {
     double case_values[3][2];
     double warping_value;
     double length_over_t;
+    double warping_flow_value;   // integral of the warping shear flow
 };
+
+// The all-lines record of the last several-part calculation (its members
+// are every line result), null when there is none.
+extern DWQB_Teil* DWQB_Alle_Linien_Teil;
+
+// Summary records of the last several-part calculation: the section values
+// (DWQB_Gesamtwerte layout, 38 values), the centre-line values
+// (DWQB_Grundwerte, 14) and the shear-centre values (DWQB_Schubmittelpunkt,
+// 9). The pointers are null when no calculation left them.
+extern double* DWQB_Aktuelle_Gesamtwerte;
+extern double* DWQB_Aktuelle_Grundwerte;
+extern double* DWQB_Aktueller_Schubmittelpunkt;
 
 // Kind of a member of a part (3 part, 1 or 2 line result) and its values.
 int32_t DWQB_Member_Kind(const void* member);
@@ -266,6 +290,15 @@ enum : uint32_t {
 };
 
 extern int32_t DWQB_Status;
+// Warnings of the last calculation, which computes on regardless: broken
+// topology (0x1), an incomplete plate outline (0x2), a result buffer whose
+// shear-line order could not be completed (0x4).
+enum { DWQB_WARN_TOPOLOGY = 0x1, DWQB_WARN_OUTLINE = 0x2, DWQB_WARN_SHEAR_ORDER = 0x4 };
+extern int32_t DWQB_Warnung;
+// The given values saved at the start of every calculation (positions 0 to
+// 2, 8, 13 to 19, 22, 23, 25 to 29, 34 and 35 of DWQB_Querschnittswerte;
+// the other positions stay 0).
+extern double DWQB_Vorgaben[DWQB_QW_COUNT];
 extern uint32_t DWQB_Optionen;
 // Engine switches: the several-part calculation for every model, and exact
 // mode forced at every calculation. Both 0 at start; the profile selection

@@ -1,16 +1,25 @@
-// dwqb_calc: validation and the one-part section calculation of the model.
+// dwqb_calc: validation and the two section calculations of the model: the
+// one-part calculation and the several-part calculation with plate outlines
+// and result records.
 #include "thinwall/dwqb_calc.h"
 
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <cstdio>
+#include <cstring>
 #include <vector>
+
+#include "base/vesk.h"
 
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_cells.h"
+#include "thinwall/dwqb_flow.h"
+#include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_warping.h"
 
 namespace {
@@ -346,10 +355,269 @@ void Sectorial_Moments(void) {
 
 }  // namespace
 
+// ---- several-part calculation -------------------------------------------------
+
+int32_t DWQB_Warnung;
+double DWQB_Vorgaben[DWQB_QW_COUNT];
+DWQB_Teil* DWQB_Alle_Linien_Teil;
+double* DWQB_Aktuelle_Gesamtwerte;
+double* DWQB_Aktuelle_Grundwerte;
+double* DWQB_Aktueller_Schubmittelpunkt;
+
+static double section_gesamtwerte[DWQB_GESAMTWERTE];
+static double section_grundwerte[DWQB_GRUNDWERTE];
+static double section_schubmittelpunkt[DWQB_SCHUBMITTELPUNKT];
+
+static void* Buffer_Realloc(void* block, size_t size) { return Mem_Realloc(__FILE__, __LINE__, "null", block, size); }
+void* (*dwqb_buffer_realloc)(void* block, size_t size) = Buffer_Realloc;
+
+namespace {
+
+struct Result_Buffer {
+    void* block;
+    size_t capacity;
+    DWQB_Schublinie* entries;
+    int entry_capacity;
+};
+Result_Buffer buffer;
+
+// Cells of a line: the keys (first line and start side) of its sides that
+// enclose a closed cell.
+struct Cell_Key {
+    const DWQB_Linie* key;
+    uint32_t side;
+};
+int Line_Cells(const DWQB_Linie* l, Cell_Key* out) {
+    int n = 0;
+    for (int side = 0; side < 2; side++)
+        if ((l->side_flags[side] & DWQB_SIDE_CELL) && l->outline_start[side])
+            out[n++] = {l->outline_start[side], l->side_flags[side] & 0x30};
+    return n;
+}
+bool On_Cell(const DWQB_Linie* l, const Cell_Key& c) {
+    Cell_Key own[2];
+    const int n = Line_Cells(l, own);
+    for (int k = 0; k < n; k++)
+        if (own[k].key == c.key && own[k].side == c.side) return true;
+    return false;
+}
+
+// Score of a line as the cut of a closed part: lines whose cells hold no
+// placed line yet come first.
+long Cut_Score(DWQB_Linienergebnis** lines, int n, const DWQB_Linie* l) {
+    Cell_Key cells[2];
+    const int nc = Line_Cells(l, cells);
+    if (nc == 0) return 10000001;
+    long count = nc;
+    int placed_cells = 0;
+    for (int c = 0; c < nc; c++) {
+        bool placed = false;
+        for (int i = 0; i < n; i++) {
+            const DWQB_Linie* o = lines[i]->line;
+            if (o == l || !On_Cell(o, cells[c])) continue;
+            count++;
+            if (lines[i]->shear) placed = true;
+        }
+        placed_cells += placed;
+    }
+    long score = 10 * count + 1;
+    if (placed_cells >= 2) score += 2000000;
+    else if (placed_cells == 1) score += 1000000;
+    return score;
+}
+
+// Shear-line order of one part into entries[k0 ...]; the number of entries
+// made, or -1 when a line could not be placed.
+int Order_Shear_Lines(DWQB_Teil* part, DWQB_Schublinie* entries, int room) {
+    auto** lines = reinterpret_cast<DWQB_Linienergebnis**>(part->members);
+    const int n = part->n_members;
+    int k = 0;
+    part->shear_lines = entries;
+    for (;;) {
+        DWQB_Linienergebnis* pick = nullptr;
+        DWQB_Knoten* node = nullptr;
+        uint32_t start_flag = DWQB_SHEAR_CHAIN_START;
+        for (int i = 0; i < n && !pick; i++) {
+            DWQB_Linie* l = lines[i]->line;
+            if (lines[i]->shear) continue;
+            if (l->a->work == 1) pick = lines[i], node = l->a;
+            else if (l->b->work == 1) pick = lines[i], node = l->b;
+        }
+        if (!pick) {
+            long best_score = 0;
+            int best_count = 0;
+            for (int i = 0; i < n; i++) {
+                DWQB_Linie* l = lines[i]->line;
+                if (lines[i]->shear) continue;
+                const long score = Cut_Score(lines, n, l);
+                for (DWQB_Knoten* c : {l->a, l->b}) {
+                    if (c->work <= 0) continue;
+                    if (!pick || score < best_score || (score == best_score && c->work < best_count)) {
+                        pick = lines[i], node = c, best_score = score, best_count = c->work;
+                    }
+                }
+            }
+            if (!pick) break;
+            if (node->work > 1) start_flag |= DWQB_SHEAR_CELL_CUT;
+        }
+        // One chain from node.
+        for (;;) {
+            DWQB_Linie* l = pick->line;
+            if (k >= room || l->a->work < 1 || l->b->work < 1) {
+                std::printf("_Init_Result_Buffer: Linie %d kann nicht in Schub-Gruppe eingefuegt werden\n", l->number);
+                part->n_shear_lines = k;
+                return -1;
+            }
+            l->a->work--;
+            l->b->work--;
+            DWQB_Schublinie& e = entries[k];
+            e.line = l;
+            e.flags = (node == l->b ? DWQB_SHEAR_BACKWARD : DWQB_SHEAR_FORWARD) | start_flag;
+            pick->shear = &e;
+            start_flag = 0;
+            part->n_shear_lines = ++k;
+            DWQB_Knoten* reached = node == l->b ? l->a : l->b;
+            DWQB_Linienergebnis* next = nullptr;
+            if (reached->work == 1)
+                for (int i = 0; i < n && !next; i++)
+                    if (!lines[i]->shear && (lines[i]->line->a == reached || lines[i]->line->b == reached)) next = lines[i];
+            if (!next) {
+                e.flags |= DWQB_SHEAR_CHAIN_END;
+                break;
+            }
+            pick = next;
+            node = reached;
+        }
+    }
+    return k;
+}
+
+}  // namespace
+
+// Layout: the whole-section record, the all-lines record, one record per
+// part, one line result per line, the member slots.
+int _Init_Result_Buffer(void) {
+    DWQB_Aktueller_Teil = nullptr;
+    DWQB_Alle_Linien_Teil = nullptr;
+    std::memset(section_gesamtwerte, 0, sizeof section_gesamtwerte);
+    std::memset(section_grundwerte, 0, sizeof section_grundwerte);
+    std::memset(section_schubmittelpunkt, 0, sizeof section_schubmittelpunkt);
+    DWQB_Aktuelle_Gesamtwerte = section_gesamtwerte;
+    DWQB_Aktuelle_Grundwerte = section_grundwerte;
+    DWQB_Aktueller_Schubmittelpunkt = section_schubmittelpunkt;
+    for (DWQB_Knoten* n = dwqb_model.first_node; n; n = n->next) {
+        n->work = n->use_count;
+        n->link_mark = 0;
+        for (double& w : n->work_values) w = 0;
+    }
+    int n_lines = 0, n_parts = 0;
+    for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
+        n_lines++;
+        if (l->part == l) n_parts++;
+        l->result = nullptr;
+    }
+    const size_t need = static_cast<size_t>(n_parts + 2) * sizeof(DWQB_Teil) +
+                        static_cast<size_t>(n_lines) * sizeof(DWQB_Linienergebnis) +
+                        static_cast<size_t>(n_parts + n_lines) * sizeof(void*);
+    if (buffer.capacity < need) {
+        void* grown = dwqb_buffer_realloc(buffer.block, need);
+        if (!grown) return 0;
+        buffer.block = grown;
+        buffer.capacity = need;
+    }
+    if (buffer.entry_capacity < n_lines) {
+        void* grown = dwqb_buffer_realloc(buffer.entries, static_cast<size_t>(n_lines) * sizeof(DWQB_Schublinie));
+        if (!grown) return 0;
+        buffer.entries = static_cast<DWQB_Schublinie*>(grown);
+        buffer.entry_capacity = n_lines;
+    }
+    std::memset(buffer.block, 0, need);
+    if (n_lines > 0) std::memset(buffer.entries, 0, static_cast<size_t>(n_lines) * sizeof(DWQB_Schublinie));
+    auto* teile = static_cast<DWQB_Teil*>(buffer.block);
+    auto* results = reinterpret_cast<DWQB_Linienergebnis*>(teile + n_parts + 2);
+    auto** slots = reinterpret_cast<void**>(results + n_lines);
+    DWQB_Teil& head = teile[0];
+    DWQB_Teil& all = teile[1];
+    head.kind = all.kind = 3;
+    head.members = slots;
+    all.members = slots + n_parts;
+    all.shear_lines = buffer.entries;
+    DWQB_Aktueller_Teil = &head;
+    DWQB_Alle_Linien_Teil = &all;
+    int parts_made = 0, results_made = 0, entries_made = 0;
+    bool ordered = true;
+    for (DWQB_Linie* leader = dwqb_model.first_line; leader && ordered; leader = leader->next) {
+        if (leader->part != leader) continue;
+        if (parts_made >= n_parts) break;
+        DWQB_Teil& part = teile[2 + parts_made++];
+        part.kind = 3;
+        head.members[head.n_members++] = &part;
+        part.members = all.members + results_made;
+        for (DWQB_Linie* l = leader; l; l = l->next) {
+            if (l->part != leader || results_made >= n_lines) continue;
+            DWQB_Linienergebnis& r = results[results_made++];
+            r.kind = l->kind == 1 ? 2 : 1;
+            r.n_members = 1;
+            r.line = l;
+            l->result = &r;
+            part.members[part.n_members++] = &r;
+        }
+        const int made = Order_Shear_Lines(&part, buffer.entries + entries_made, n_lines - entries_made);
+        entries_made += part.n_shear_lines;
+        if (made < 0) {
+            DWQB_Warnung |= DWQB_WARN_SHEAR_ORDER;
+            ordered = false;
+        }
+    }
+    all.n_members = results_made;
+    all.n_shear_lines = entries_made;
+    if (parts_made != n_parts || results_made != n_lines || entries_made != n_lines) {
+        std::printf("_Init_Result_Buffer: (%d Teile, %d Linien, %d Schub-Linien) != (%d Teile, %d Linien, %d Schub-Linien)\n",
+                    parts_made, results_made, entries_made, n_parts, n_lines, n_lines);
+        DWQB_Warnung |= DWQB_WARN_SHEAR_ORDER;
+    }
+    return 1;
+}
+
+namespace {
+
+int Calc_Extended(void) {
+    _Winged_Edge_Structure();
+    if (DWQB_Topologie_Zaehler.faults) DWQB_Warnung |= DWQB_WARN_TOPOLOGY;
+    _Set_Line_Outlines();
+    if (DWQB_Outline_Warnung) DWQB_Warnung |= DWQB_WARN_OUTLINE;
+    if (!_Init_Result_Buffer()) {
+        // No result records: nothing below could be computed.
+        DWQB_Aktueller_Teil = nullptr;
+        DWQB_Alle_Linien_Teil = nullptr;
+        DWQB_Aktuelle_Gesamtwerte = DWQB_Aktuelle_Grundwerte = DWQB_Aktueller_Schubmittelpunkt = nullptr;
+        std::printf("_Init_Result_Buffer: Speicherfehler\n");
+        return DWQB_Status = DWQB_STATUS_NO_MEMORY;
+    }
+    Calc_DWQB_Plate_Values();
+    Calc_DWQB_Shear_Flow();
+    Calc_DWQB_Warping_Flow();
+    Calc_DWQB_Section_Summary();
+    if (Calc_DWQB_Plate_Runs(1, 0) == 2 && DWQB_Aktueller_Teil && DWQB_Aktueller_Teil->n_members == 1)
+        Calc_DWQB_Plate_Runs(1, 1);
+    return 0;
+}
+
+}  // namespace
+
 int Calc_DWQB_Section(void) {
     dwqb_work.exact = (DWQB_Optionen & DWQB_OPT_EXACT) || DWQB_Alle_Linien ? 1 : 0;
+    const bool extended = DWQB_Erweitert || (DWQB_Optionen & DWQB_OPT_EXTENDED);
+    static const int saved[] = {0, 1, 2, 8, 13, 14, 15, 16, 17, 18, 19, 22, 23, 25, 26, 27, 28, 29, 34, 35};
+    std::memset(DWQB_Vorgaben, 0, sizeof DWQB_Vorgaben);
+    for (int k : saved) DWQB_Vorgaben[k] = DWQB_Querschnittswerte[k];
+    DWQB_Warnung = 0;
     if (DWQB_Status != 0) return DWQB_Status;
     if (const int status = Validate()) return status;
+    if (extended) return Calc_Extended();
+    DWQB_Aktueller_Teil = nullptr;
+    DWQB_Alle_Linien_Teil = nullptr;
+    DWQB_Aktuelle_Gesamtwerte = DWQB_Aktuelle_Grundwerte = DWQB_Aktueller_Schubmittelpunkt = nullptr;
     if (!Connected()) return DWQB_Status = DWQB_STATUS_NOT_CONNECTED;
     Find_Cells();
     Classic_Totals();

@@ -270,16 +270,19 @@ DWQB_Linie* Find_DWQB_Collinear_Line(DWQB_Knoten* a, DWQB_Knoten* b, DWQB_Linie*
 
 static int Line_Count_At(const DWQB_Knoten* node) { return node ? node->use_count : 0; }
 
-// Candidate fraction of line's length cut off at node by its outline blocks
-// 3 and 8; returns false when none qualifies.
+// Candidate fraction of line's length cut off at node by its plate outline:
+// where the middle runs of its two faces (positions 2 and 7, the face
+// between the joints' strips) begin at that node; false when none
+// qualifies.
 static bool Run_Reduction(const DWQB_Linie* line, const DWQB_Knoten* node, int min, double* fraction) {
     bool found = false;
-    for (int block : {3, 8}) {
+    for (int block : {2, 7}) {
         const DWQB_Outline_Segment& seg = line->outline[block];
         if ((seg.flags & DWQB_SEG_EMPTY) || !(seg.flags & DWQB_SEG_PRESENT)) continue;
+        // Position 2 runs from the start to the end, 7 back.
         double c;
-        if (node == line->a) c = block == 3 ? (1 + seg.s1) / 2 : (1 + seg.s2) / 2;
-        else c = block == 3 ? (1 - seg.s2) / 2 : (1 - seg.s1) / 2;
+        if (node == line->a) c = block == 2 ? (1 + seg.s1) / 2 : (1 + seg.s2) / 2;
+        else c = block == 2 ? (1 - seg.s2) / 2 : (1 - seg.s1) / 2;
         if (!min && c > 0 && (!found || c > *fraction)) *fraction = c, found = true;
         if (min && c < 0 && (!found || c < *fraction)) *fraction = c, found = true;
     }

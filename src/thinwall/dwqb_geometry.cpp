@@ -235,8 +235,10 @@ void _Winged_Edge_Structure(void) {
                 line->wing[DWQB_WING_BEFORE_B] = before;
                 line->wing[DWQB_WING_AFTER_B] = after;
             }
-            if (line->a != node && line->b != node)
+            if (line->a != node && line->b != node) {
                 std::printf("Fehler in _Winged_Edge_Structure: node %d, line %d\n", node->number, line->number);
+                t.faults++;
+            }
         }
     }
     // Parts: node marks collect the nodes reached by the part being grown.
@@ -264,8 +266,12 @@ void _Winged_Edge_Structure(void) {
     for (DWQB_Knoten* node = dwqb_model.first_node; node; node = node->next) node->link_mark = 0;
     for (DWQB_Linie* line = dwqb_model.first_line; line; line = line->next) {
         if (!line->a || !line->b) continue;
-        if (!line->outline_start[0] && _Winged_Edge_Outline(line, 0x29) == DWQB_SIDE_CELL) t.n_cells++;
-        if (!line->outline_start[1] && _Winged_Edge_Outline(line, 0x16) == DWQB_SIDE_CELL) t.n_cells++;
+        for (int side = 0; side < 2; side++) {
+            if (line->outline_start[side]) continue;
+            const uint32_t cls = _Winged_Edge_Outline(line, side == 0 ? 0x29 : 0x16);
+            if (cls == DWQB_SIDE_CELL) t.n_cells++;
+            if (cls == 0) t.faults++;
+        }
     }
     for (DWQB_Linie* line = dwqb_model.first_line; line; line = line->next) {
         for (int side = 0; side < 2; side++) {
@@ -273,6 +279,7 @@ void _Winged_Edge_Structure(void) {
             if (!first) {
                 std::printf("_Winged_Edge_Structure: Line[%d,%s] nicht verknuepft.\n", line->number,
                             side == 0 ? "links" : "rechts");
+                t.faults++;
                 continue;
             }
             const uint32_t own = line->side_flags[side];
@@ -281,6 +288,7 @@ void _Winged_Edge_Structure(void) {
         }
     }
     const int euler = t.n_nodes + t.n_cells - t.n_lines - t.n_parts;
+    if (euler != 0) t.faults++;
     if (euler != 0)
         std::printf("_Winged_Edge_Structure: n_nodes + n_cells - n_lines - n_parts = %d + %d - %d - %d = %d != 0\n",
                     t.n_nodes, t.n_cells, t.n_lines, t.n_parts, euler);

@@ -45,6 +45,8 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* line, uint32_t start_flags);
 // parts is 0 for a plane graph.
 struct DWQB_Topologie {
     int n_nodes, n_lines, n_parts, n_cells;
+    int faults;     // messages printed: broken links, failed outline walks,
+                    // unlinked sides, a non-zero Euler sum
 };
 extern DWQB_Topologie DWQB_Topologie_Zaehler;
 

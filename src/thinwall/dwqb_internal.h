@@ -44,6 +44,10 @@ extern DWQB_Arbeitswerte dwqb_work;
 // that has run out.
 extern void* (*dwqb_record_alloc)(size_t size);
 
+// Reallocator of the result buffers of the several-part calculation; tests
+// replace it to simulate a heap that has run out.
+extern void* (*dwqb_buffer_realloc)(void* block, size_t size);
+
 // The two general sections cached for the model and their releaser (the
 // hand-over to the general section model installs it).
 extern Querschnitt* dwqb_cached_masque[2];

@@ -1,6 +1,13 @@
 // dwqb_results: walks over the result tree of a several-part calculation: the
 // whole-section record, its parts, their line results and shear-line
-// entries, visited through one record of optional callbacks.
+// entries, visited through one record of optional callbacks; and the values
+// that the line results hold along their lines.
+//
+// A distribution along a line is kept as six values: v(-1), v(+1) and four
+// bubble values at s = -0.6, -0.2, 0.2, 0.6, each the deviation from the
+// straight run between the two end values:
+//   v(s) = ((1 - s) v(-1) + (1 + s) v(+1)) / 2 + (1 - s^2) B(s),
+// B the cubic through the bubble values divided by 1 - s^2 at their points.
 #ifndef THINWALL_DWQB_RESULTS_H
 #define THINWALL_DWQB_RESULTS_H
 
@@ -30,5 +37,37 @@ int Walk_DWQB_Result(const DWQB_Result_Visitor* visitor);
 // One part: part begin, its line results, its shear entries, part end. 0
 // for a missing part or one not of kind 3, or when a callback returned 0.
 int Walk_DWQB_Part(DWQB_Teil* part, const DWQB_Result_Visitor* visitor);
+
+// Value of a six-value distribution at s.
+double DWQB_Distribution_Value(const double* values, double s);
+// Local thickness of a line at s, and its inverse (0 where t is 0).
+double DWQB_Line_Thickness(const DWQB_Linie* line, double s);
+
+// The five values of a line at s: the two unit shear flows (for V_y, V_z)
+// turned by angle (plus the principal angle for axis_mode 1), the cell flow
+// per unit torque, the open torsion term and 1/t. With stress set the first
+// three are divided by t and the torsion term is t / I_T. Returns 1.
+int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress);
+// Least and greatest of the five values over n_samples points of every line
+// (below 2: 11). Returns 1.
+int Get_DWQB_Line_Extremes(int axis_mode, int n_samples, double* out_min, double angle, double* out_max, int stress);
+// Warping values at s: the warping ordinate about the pole (y0, z0), moved
+// by the centroid (pole_mode 1) or the shear centre (2); the pole; the
+// warping distribution; 1/t. Normalised: the ordinate over I_w about the
+// shear centre and the distribution times 1/t. Returns 1.
+int Calc_DWQB_Line_Warping_Values(const DWQB_Linie* line, int pole_mode, double* out, double s, double y0, double z0,
+                                  int normalised);
+// Line callback of a warping-extremes walk: context is a
+// DWQB_Warping_Extremes record.
+struct DWQB_Warping_Extremes {
+    int pole_mode, normalised, n_samples, first;
+    double y0, z0;
+    double min[5], max[5];
+};
+int Sample_DWQB_Line_Warping_Extremes(DWQB_Linie* line, int32_t type, void* context);
+int Get_DWQB_Line_Kind(const DWQB_Linie* line);
+// Code of a line in the shear-line order (Number_DWQB_Shear_Line_Callback),
+// or 0; found gets 1 or 0.
+int Find_DWQB_Line_Number_Code(int number, int* found);
 
 #endif

@@ -311,3 +311,39 @@ int Scale_DWQB_Line_Flow_Callback(DWQB_Schublinie* entry, const double* factor) 
     if (entry && entry->line && entry->line->result && factor) entry->line->result->cell_flow *= *factor;
     return 1;
 }
+
+int Calc_DWQB_Schubmittelpunkt_Reset_Callback(DWQB_Teil* part, void* context) {
+    auto* values = static_cast<double*>(context);
+    if (part && values) {
+        Calc_DWQB_Schubmittelpunkt(part, values);
+        values[DWQB_SCHUBMITTELPUNKT] = std::fmax(values[DWQB_SCHUBMITTELPUNKT], values[DWQB_SCHUBMITTELPUNKT + 1]);
+    }
+    for (DWQB_Knoten* n = dwqb_model.first_node; n; n = n->next)
+        for (double& w : n->work_values) w = 0;
+    return 1;
+}
+
+int Normalize_DWQB_Teil_Warping(DWQB_Teil* part, DWQB_Teil* parent, double* values) {
+    if (!part || !values) return 1;
+    DWQB_Teilwerte& v = part->v;
+    const double a = v.set2.a;
+    const double mean = a != 0 ? v.w / a : 0;
+    const double d_ww = a * mean * mean, d_wy = mean * v.set2.y, d_wz = mean * v.set2.z;
+    const double d_wrr = mean * (v.set2.yy + v.set2.zz), d_w = v.w;
+    for (DWQB_Teilwerte* t : {&v, parent ? &parent->v : nullptr}) {
+        if (!t) continue;
+        t->w -= d_w;
+        t->ww -= d_ww;
+        t->wy -= d_wy;
+        t->wz -= d_wz;
+        t->wrr -= d_wrr;
+    }
+    values[0] = a != 0 ? v.set2.y / a : 0;
+    values[1] = a != 0 ? v.set2.z / a : 0;
+    values[2] = mean;
+    return 1;
+}
+
+int Normalize_DWQB_Teil_Warping_Callback(DWQB_Teil* part, void* context) {
+    return Normalize_DWQB_Teil_Warping(part, nullptr, static_cast<double*>(context));
+}

@@ -30,6 +30,17 @@ int Calc_DWQB_Schubmittelpunkt(const DWQB_Teil* part, double* out);
 // Part callback of the result walks: the part's DWQB_Schubmittelpunkt record
 // into context (9 values). Returns 1.
 int Calc_DWQB_Schubmittelpunkt_Callback(DWQB_Teil* part, void* context);
+// Same, and clears the work values of every node; context holds the nine
+// values followed by two more, of which the first keeps the larger of the
+// two.
+int Calc_DWQB_Schubmittelpunkt_Reset_Callback(DWQB_Teil* part, void* context);
+// Takes the mean ordinate of a part off its warping sums (and the same
+// amounts off the parent's, when given): values gets the part's centre-line
+// centroid and the mean taken off. Returns 1.
+int Normalize_DWQB_Teil_Warping(DWQB_Teil* part, DWQB_Teil* parent, double* values);
+// Part callback of the sectorial pass: Normalize_DWQB_Teil_Warping of the
+// part into the three values in context. Returns 1.
+int Normalize_DWQB_Teil_Warping_Callback(DWQB_Teil* part, void* context);
 // Multiplies the cell flow of an entry's line result by factor; returns 1.
 int Scale_DWQB_Line_Flow_Callback(DWQB_Schublinie* entry, const double* factor);
 

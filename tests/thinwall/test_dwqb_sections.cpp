@@ -10,6 +10,7 @@
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_integrals.h"
+#include "thinwall/dwqb_shapes.h"
 
 namespace {
 
@@ -25,13 +26,7 @@ struct Case {
     Expected e;
 };
 
-void Rect_Tube(double bb, double hh) {
-    Add_DWQB_Node(1, -bb / 2, -hh / 2);
-    Add_DWQB_Node(2, bb / 2, -hh / 2);
-    Add_DWQB_Node(3, bb / 2, hh / 2);
-    Add_DWQB_Node(4, -bb / 2, hh / 2);
-    for (int k = 1; k <= 4; k++) Add_DWQB_Line_Constant_T(k, k, k % 4 + 1, t);
-}
+void Rect_Tube(double bb, double hh) { Build_Tube(bb, hh, t); }
 
 Expected Tube(double bb, double hh) {
     const double a_m = bb * hh, perimeter = 2 * (bb + hh);
@@ -53,51 +48,21 @@ std::vector<Case> Cases() {
     const double iz_i = 2 * tf * b * b * b / 12;
     return {
         {"I",
-         [] {
-             Add_DWQB_Node(1, -b / 2, h / 2);
-             Add_DWQB_Node(2, 0, h / 2);
-             Add_DWQB_Node(3, b / 2, h / 2);
-             Add_DWQB_Node(4, -b / 2, -h / 2);
-             Add_DWQB_Node(5, 0, -h / 2);
-             Add_DWQB_Node(6, b / 2, -h / 2);
-             Add_DWQB_Line_Constant_T(1, 1, 2, tf);
-             Add_DWQB_Line_Constant_T(2, 2, 3, tf);
-             Add_DWQB_Line_Constant_T(3, 4, 5, tf);
-             Add_DWQB_Line_Constant_T(4, 5, 6, tf);
-             Add_DWQB_Line_Constant_T(5, 5, 2, tw);
-         },
+         [] { Build_I(h, b, tf, tw); },
          {2 * b * tf + h * tw, tw * h * h * h / 12 + b * tf * h * h / 2, iz_i, (2 * b * tf * tf * tf + h * tw * tw * tw) / 3,
           iz_i * h * h / 4, 0, 0}},
         {"channel",
-         [] {
-             Add_DWQB_Node(1, b, h / 2);
-             Add_DWQB_Node(2, 0, h / 2);
-             Add_DWQB_Node(3, 0, -h / 2);
-             Add_DWQB_Node(4, b, -h / 2);
-             Add_DWQB_Line_Constant_T(1, 1, 2, tf);
-             Add_DWQB_Line_Constant_T(2, 2, 3, tw);
-             Add_DWQB_Line_Constant_T(3, 3, 4, tf);
-         },
+         [] { Build_Channel(h, b, tf, tw); },
          {a_ch, tw * h * h * h / 12 + b * tf * h * h / 2, 2 * tf * b * b * b / 3 - a_ch * yc_ch * yc_ch,
           (2 * b * tf * tf * tf + h * tw * tw * tw) / 3,
           tf * b * b * b * h * h / 12 * (3 * b * tf + 2 * h * tw) / (6 * b * tf + h * tw), -e, 0}},
         {"angle",
-         [] {
-             Add_DWQB_Node(1, b, 0);
-             Add_DWQB_Node(2, 0, 0);
-             Add_DWQB_Node(3, 0, h);
-             Add_DWQB_Line_Constant_T(1, 1, 2, t);
-             Add_DWQB_Line_Constant_T(2, 2, 3, t);
-         },
+         [] { Build_Angle(b, h, t); },
          {a_l, t * h * h * h / 3 - a_l * zc_l * zc_l, t * b * b * b / 3 - a_l * yc_l * yc_l, (b + h) * t * t * t / 3, 0, 0, 0}},
         {"square tube", [] { Rect_Tube(b, b); }, Tube(b, b)},
         {"rectangular tube", [] { Rect_Tube(b, h); }, Tube(b, h)},
         {"plate",
-         [] {
-             Add_DWQB_Node(1, 0, 0);
-             Add_DWQB_Node(2, h, 0);
-             Add_DWQB_Line_Constant_T(1, 1, 2, t);
-         },
+         [] { Build_Plate(h, t); },
          {h * t, 0, t * h * h * h / 12, h * t * t * t / 3, 0, h / 2, 0}},
     };
 }
