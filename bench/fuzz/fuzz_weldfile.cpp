@@ -1,30 +1,43 @@
 // Fuzz target: the weld and weld-group records. The first byte picks the
-// reader; the rest is the record. A record that was read is printed and
-// checked, as the program does next.
-#include "fuzz_common.h"
+// reader; the rest holds records of that kind back to back, read while the
+// reader accepts them. A record that was read is printed and checked, as
+// the program does next, and goes through the writer and is read back,
+// field by field equal.
+#include <vector>
 
-#include "weldcheck/weldelem.h"
+#include "fuzz_records.h"
+
 #include "weldcheck/weldfile.h"
+
+namespace {
+
+const int kMaxRecords = 8;
+FILE* Sink() {
+    static FILE* sink = std::fopen("/dev/null", "w");
+    return sink;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     if (size < 1) return 0;
     FILE* f = fuzz::Stream(data + 1, size - 1);
     if (!f) return 0;
-    static FILE* sink = std::fopen("/dev/null", "w");
     if (data[0] & 1) {
-        NahtGruppe g;
-        Clear_Weld_Group(&g);
-        if (Read_Weld_Group(f, &g) == 0) {
-            Print_Connection_Headings(&g, sink, 2);
-            (void)Calc_Weld_Shear_Strength_Checked(&g, sink, 2);
+        auto groups = fuzz::Read_Records<NahtGruppe>(f, kMaxRecords, Clear_Weld_Group, Read_Weld_Group);
+        fuzz::Records_Round_Trip("weld group", groups, Clear_Weld_Group, Read_Weld_Group, Write_Weld_Group,
+                                 fuzz::Same_Weld_Group);
+        for (NahtGruppe& g : groups) {
+            Print_Connection_Headings(&g, Sink(), 2);
+            (void)Calc_Weld_Shear_Strength_Checked(&g, Sink(), 2);
         }
     } else {
-        NahtElement w;
-        Clear_Weld(&w);
-        if (Read_Weld(f, &w) == 0) {
-            for (int mode = 0; mode < 4; ++mode) (void)Print_Weld_Description(&w, mode & 1, mode >> 1, sink, mode);
-        }
+        auto welds = fuzz::Read_Records<NahtElement>(f, kMaxRecords, Clear_Weld, Read_Weld);
+        fuzz::Records_Round_Trip("weld", welds, Clear_Weld, Read_Weld, Write_Weld,
+                                 fuzz::Same_Weld_Fields<NahtElement>);
+        for (NahtElement& w : welds)
+            for (int mode = 0; mode < 4; ++mode) (void)Print_Weld_Description(&w, mode & 1, mode >> 1, Sink(), mode);
     }
     std::fclose(f);
     return 0;
