@@ -54,6 +54,14 @@ inline FILE* Report() {
     return f;
 }
 
+// A check of a harness failed: one line naming the target and the check,
+// then abort, so that libFuzzer keeps the input.
+[[noreturn]] inline void Fail(const char* target, const char* what) {
+    std::fprintf(Report(), "CHECK FAILED: %s: %s\n", target, what);
+    std::fflush(Report());
+    std::abort();
+}
+
 // Message boxes must not wait for a scripted answer while fuzzing.
 inline void Quiet() {
     static bool done = false;

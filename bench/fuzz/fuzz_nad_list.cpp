@@ -12,11 +12,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(fuzz::Report(), "ANNEX LIST: %s\n", what);
-    std::fflush(fuzz::Report());
-    std::abort();
-}
+[[noreturn]] void Fail(const char* what) { fuzz::Fail("annex list", what); }
 
 const int kMaxFiles = 4;
 

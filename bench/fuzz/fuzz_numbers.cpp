@@ -12,11 +12,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(fuzz::Report(), "NUMBER READER: %s\n", what);
-    std::fflush(fuzz::Report());
-    std::abort();
-}
+[[noreturn]] void Fail(const char* what) { fuzz::Fail("number reader", what); }
 
 // Reads with read(f, values, n) until it gives 0; line readers must move on.
 template <class T, class Read>

@@ -11,11 +11,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(fuzz::Report(), "STORED TEXT: %s\n", what);
-    std::fflush(fuzz::Report());
-    std::abort();
-}
+[[noreturn]] void Fail(const char* what) { fuzz::Fail("stored text", what); }
 
 void Fields(FILE* f, size_t limit) {
     char field[101];

@@ -14,11 +14,7 @@
 
 namespace {
 
-[[noreturn]] void Fail(const char* what) {
-    std::fprintf(fuzz::Report(), "TOOL TITLE: %s\n", what);
-    std::fflush(fuzz::Report());
-    std::abort();
-}
+[[noreturn]] void Fail(const char* what) { fuzz::Fail("tool title", what); }
 
 // The title the window must carry, worked out from the file's bytes.
 std::string Expected_Title(const std::string& file) {
