@@ -1,9 +1,9 @@
 // Fuzz target: the material, plate and safety-factor blocks of the input
 // files. The first byte picks the reader; the rest holds blocks of that kind
-// back to back, read while the reader accepts them. What was read is then
+// back to back, read while the reader accepts them. What was read goes
+// through the writer and is read back, field by field equal; then it is
 // printed and checked, as the program does next, so a damaged value the
-// reader let through shows up as well; and it goes through the writer and
-// is read back, field by field equal.
+// reader let through shows up as well.
 #include <vector>
 
 #include "fuzz_records.h"
@@ -16,39 +16,6 @@ FILE* Sink() {
     return sink;
 }
 
-void Materials(FILE* f) {
-    auto records = fuzz::Read_Records<Materialparameter_Record>(f, kMaxRecords, Clear_Material_Params,
-                                                                 Read_Material_Params);
-    fuzz::Records_Round_Trip("material", records, Clear_Material_Params, Read_Material_Params,
-                             Write_Material_Params, fuzz::Same_Material);
-    for (Materialparameter_Record& m : records) {
-        Print_Material_Params(&m, Sink(), 0x86, 1, "1");
-        Print_Steel_Params_By_Thickness(&m, Sink(), 0x86, 1, "1");
-        Print_Material_Params_Text(&m, Sink(), 0xFF, 1, "1");
-        (void)Check_Material_Params(&m, 20.0, Sink(), 0, "x");
-    }
-}
-
-void Plates(FILE* f) {
-    auto records = fuzz::Read_Records<Blech_Record>(f, kMaxRecords, Clear_Plate, Read_Plate);
-    fuzz::Records_Round_Trip("plate", records, Clear_Plate, Read_Plate, Write_Plate, fuzz::Same_Plate);
-    for (Blech_Record& p : records) {
-        Print_Plate(&p, Sink(), 0xFF, 1, "1");
-        (void)Check_Plate_And_Material(&p, Sink(), 0, 0xFF, "x");
-    }
-}
-
-void Safety_Factors(FILE* f) {
-    auto records = fuzz::Read_Records<Sicherheitsbeiwerte_Record>(f, kMaxRecords, Clear_Safety_Factors,
-                                                                   Read_Safety_Factors);
-    fuzz::Records_Round_Trip("safety factors", records, Clear_Safety_Factors, Read_Safety_Factors,
-                             Write_Safety_Factors, fuzz::Same_Safety_Factors);
-    for (Sicherheitsbeiwerte_Record& s : records) {
-        Print_Safety_Factors(&s, Sink(), 0);
-        (void)Check_Safety_Factors(&s, Sink(), 0);
-    }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -57,9 +24,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* f = fuzz::Stream(data + 1, size - 1);
     if (!f) return 0;
     switch (data[0] % 3) {
-    case 0: Materials(f); break;
-    case 1: Plates(f); break;
-    default: Safety_Factors(f); break;
+    case 0:
+        fuzz::Input_Records<Materialparameter_Record>(
+            f, kMaxRecords, "material", Clear_Material_Params, Read_Material_Params, Write_Material_Params,
+            fuzz::Same_Material, [](Materialparameter_Record* m) {
+                Print_Material_Params(m, Sink(), 0x86, 1, "1");
+                Print_Steel_Params_By_Thickness(m, Sink(), 0x86, 1, "1");
+                Print_Material_Params_Text(m, Sink(), 0xFF, 1, "1");
+                (void)Check_Material_Params(m, 20.0, Sink(), 0, "x");
+            });
+        break;
+    case 1:
+        fuzz::Input_Records<Blech_Record>(f, kMaxRecords, "plate", Clear_Plate, Read_Plate, Write_Plate,
+                                          fuzz::Same_Plate, [](Blech_Record* p) {
+                                              Print_Plate(p, Sink(), 0xFF, 1, "1");
+                                              (void)Check_Plate_And_Material(p, Sink(), 0, 0xFF, "x");
+                                          });
+        break;
+    default:
+        fuzz::Input_Records<Sicherheitsbeiwerte_Record>(
+            f, kMaxRecords, "safety factors", Clear_Safety_Factors, Read_Safety_Factors, Write_Safety_Factors,
+            fuzz::Same_Safety_Factors, [](Sicherheitsbeiwerte_Record* s) {
+                Print_Safety_Factors(s, Sink(), 0);
+                (void)Check_Safety_Factors(s, Sink(), 0);
+            });
+        break;
     }
     std::fclose(f);
     return 0;

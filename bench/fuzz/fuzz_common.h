@@ -170,6 +170,30 @@ struct Round_Trip {
     }
 };
 
+// Writes the records one after another with write(FILE*, const R&) (true
+// on success), reads them back with read(FILE*, R*) (true on success) and
+// compares each with same(Round_Trip, first, again); release(R*) frees what
+// a record read back owns. The writer's bytes must be read to their end.
+template <class R, class Write, class Read, class Same, class Release>
+void Records_Round_Trip(const char* what, const std::vector<R>& first, Write write, Read read, Same same,
+                        Release release) {
+    const std::string bytes = Written([&](FILE* out) {
+        for (size_t i = 0; i < first.size(); ++i)
+            if (!write(out, first[i])) Round_Trip{what, (int)i}.Mismatch("write", "read", "refused");
+    });
+    FILE* back = Stream(bytes);
+    if (!back) return;
+    for (size_t i = 0; i < first.size(); ++i) {
+        const Round_Trip rt{what, (int)i};
+        R again{};
+        if (!read(back, &again)) rt.Mismatch("read", "accepted", "refused");
+        same(rt, first[i], again);
+        release(&again);
+    }
+    Round_Trip{what, (int)first.size()}.At_End("rest", back);
+    std::fclose(back);
+}
+
 // Parameter blocks: counts, then every value (doubles are written with
 // seven digits).
 inline void Same_Param_Block(const Round_Trip& rt, const VEKParamBlock& a, const VEKParamBlock& b) {

@@ -105,26 +105,27 @@ std::vector<R> Read_Records(FILE* f, int max, Clear clear, Read read) {
     return records;
 }
 
-// Writes the records with write(FILE*, const R*) (0 on success) one after
-// another, reads them back into cleared records and compares them with same.
+// Records of the input files: write(FILE*, const R*) and read(FILE*, R*)
+// give 0 on success; a record is cleared by clear(R*) before it is read.
 template <class R, class Clear, class Read, class Write, class Same>
-void Records_Round_Trip(const char* what, const std::vector<R>& first, Clear clear, Read read, Write write,
-                        Same same) {
-    const std::string bytes = Written([&](FILE* out) {
-        for (size_t i = 0; i < first.size(); ++i)
-            if (write(out, &first[i]) != 0) Round_Trip{what, (int)i}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = Stream(bytes);
-    if (!back) return;
-    for (size_t i = 0; i < first.size(); ++i) {
-        const Round_Trip rt{what, (int)i};
-        R again;
-        clear(&again);
-        if (read(back, &again) != 0) rt.Mismatch("read", "accepted", "refused");
-        same(rt, first[i], again);
-    }
-    Round_Trip{what, (int)first.size()}.At_End("rest", back);
-    std::fclose(back);
+void Input_Records_Round_Trip(const char* what, const std::vector<R>& first, Clear clear, Read read, Write write,
+                              Same same) {
+    Records_Round_Trip(
+        what, first, [&](FILE* out, const R& r) { return write(out, &r) == 0; },
+        [&](FILE* in, R* r) {
+            clear(r);
+            return read(in, r) == 0;
+        },
+        same, [](R*) {});
+}
+
+// The input records of one kind back to back in f (at most max): read,
+// checked through their writer, then handed to use(R*) one by one.
+template <class R, class Clear, class Read, class Write, class Same, class Use>
+void Input_Records(FILE* f, int max, const char* what, Clear clear, Read read, Write write, Same same, Use use) {
+    std::vector<R> records = Read_Records<R>(f, max, clear, read);
+    Input_Records_Round_Trip(what, records, clear, read, write, same);
+    for (R& r : records) use(&r);
 }
 
 }  // namespace fuzz

@@ -12,22 +12,18 @@
 namespace {
 
 void Text_Blocks_Round_Trip(const std::vector<std::string>& first) {
-    const std::string bytes = fuzz::Written([&](FILE* out) {
-        for (size_t i = 0; i < first.size(); ++i)
-            if (!Write_Text_Block(out, first[i].c_str()))
-                fuzz::Round_Trip{"text block", (int)i}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = fuzz::Stream(bytes);
-    if (!back) return;
-    for (size_t i = 0; i < first.size(); ++i) {
-        const fuzz::Round_Trip rt{"text block", (int)i};
-        char* again = Read_Text_Block(back);
-        if (!again) rt.Mismatch("read", "accepted", "refused");
-        rt.Text("text", first[i].c_str(), again);
-        std::free(again);
-    }
-    fuzz::Round_Trip{"text block", (int)first.size()}.At_End("rest", back);
-    std::fclose(back);
+    fuzz::Records_Round_Trip(
+        "text block", first, [](FILE* out, const std::string& t) { return Write_Text_Block(out, t.c_str()) == 1; },
+        [](FILE* in, std::string* t) {
+            char* text = Read_Text_Block(in);
+            if (text) *t = text;
+            std::free(text);
+            return text != nullptr;
+        },
+        [](const fuzz::Round_Trip& rt, const std::string& a, const std::string& b) {
+            rt.Text("text", a.c_str(), b.c_str());
+        },
+        [](std::string*) {});
 }
 
 // A «» text read whole (shorter than the reader's limit) is written and

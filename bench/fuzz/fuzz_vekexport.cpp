@@ -4,6 +4,8 @@
 // the header reader, the block search and the class-data reader are tried
 // from the start. The objects that were read go through the writer, one
 // after another, and are read back: every field must come back equal.
+#include <vector>
+
 #include "fuzz_common.h"
 
 #include "base/ptrarr.h"
@@ -30,23 +32,14 @@ void Same_Object(const fuzz::Round_Trip& rt, const VEKExportObject& a, const VEK
 
 // Writes the objects one after another and reads them back.
 void Round_Trip(PtrArr* objects) {
-    const int n = PtrArr_Count(objects);
-    const std::string bytes = fuzz::Written([&](FILE* out) {
-        for (int i = 0; i < n; ++i)
-            if (!Write_VEKExport_Object(out, static_cast<const VEKExportObject*>(PtrArr_Get(objects, i))))
-                fuzz::Round_Trip{"object", i}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = fuzz::Stream(bytes);
-    if (!back) return;
-    for (int i = 0; i < n; ++i) {
-        const fuzz::Round_Trip rt{"object", i};
-        VEKExportObject* again = Read_VEKExport_Object(back);
-        if (!again) rt.Mismatch("read", "accepted", "refused");
-        Same_Object(rt, *static_cast<const VEKExportObject*>(PtrArr_Get(objects, i)), *again);
-        Free_VEKExport_Object(again);
-    }
-    fuzz::Round_Trip{"object", n}.At_End("rest", back);
-    std::fclose(back);
+    std::vector<VEKExportObject*> first;
+    for (int i = 0; i < PtrArr_Count(objects); ++i)
+        first.push_back(static_cast<VEKExportObject*>(PtrArr_Get(objects, i)));
+    fuzz::Records_Round_Trip(
+        "object", first, [](FILE* out, VEKExportObject* o) { return Write_VEKExport_Object(out, o) == 1; },
+        [](FILE* in, VEKExportObject** o) { return (*o = Read_VEKExport_Object(in)) != nullptr; },
+        [](const fuzz::Round_Trip& rt, VEKExportObject* a, VEKExportObject* b) { Same_Object(rt, *a, *b); },
+        [](VEKExportObject** o) { Free_VEKExport_Object(*o); });
 }
 
 }  // namespace

@@ -34,22 +34,10 @@ void Heads(FILE* f) {
         }
         first.push_back(head);
     }
-    const std::string bytes = fuzz::Written([&](FILE* out) {
-        for (const VEKObjectHead& h : first)
-            if (!Write_VEK_Object_Head(out, &h)) fuzz::Round_Trip{"head", 0}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = fuzz::Stream(bytes);
-    for (size_t i = 0; back && i < first.size(); ++i) {
-        const fuzz::Round_Trip rt{"head", (int)i};
-        VEKObjectHead again;
-        if (!Read_VEK_Object_Head(back, &again)) rt.Mismatch("read", "accepted", "refused");
-        Same_Head(rt, first[i], again);
-        Free_VEK_Object_Head(&again);
-    }
-    if (back) {
-        fuzz::Round_Trip{"head", (int)first.size()}.At_End("rest", back);
-        std::fclose(back);
-    }
+    fuzz::Records_Round_Trip(
+        "head", first, [](FILE* out, const VEKObjectHead& h) { return Write_VEK_Object_Head(out, &h) == 1; },
+        [](FILE* in, VEKObjectHead* h) { return Read_VEK_Object_Head(in, h) == 1; }, Same_Head,
+        Free_VEK_Object_Head);
     for (VEKObjectHead& h : first) Free_VEK_Object_Head(&h);
 }
 
@@ -73,22 +61,10 @@ void Blocks(FILE* f, int pick) {
         first.push_back(block);
     }
     // The writer always writes all three counts: read back sized by them.
-    const std::string bytes = fuzz::Written([&](FILE* out) {
-        for (const VEKParamBlock& b : first)
-            if (!Write_VEK_Param_Block(out, &b)) fuzz::Round_Trip{"block", 0}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = fuzz::Stream(bytes);
-    for (size_t i = 0; back && i < first.size(); ++i) {
-        const fuzz::Round_Trip rt{"block", (int)i};
-        VEKParamBlock again;
-        if (!Read_VEK_Param_Block(back, 0, 0, 0, &again, 1)) rt.Mismatch("read", "accepted", "refused");
-        fuzz::Same_Param_Block(rt, first[i], again);
-        Free_VEK_Param_Block(&again);
-    }
-    if (back) {
-        fuzz::Round_Trip{"block", (int)first.size()}.At_End("rest", back);
-        std::fclose(back);
-    }
+    fuzz::Records_Round_Trip(
+        "block", first, [](FILE* out, const VEKParamBlock& b) { return Write_VEK_Param_Block(out, &b) == 1; },
+        [](FILE* in, VEKParamBlock* b) { return Read_VEK_Param_Block(in, 0, 0, 0, b, 1) == 1; },
+        fuzz::Same_Param_Block, Free_VEK_Param_Block);
     for (VEKParamBlock& b : first) Free_VEK_Param_Block(&b);
 }
 

@@ -12,24 +12,17 @@
 namespace {
 
 void Round_Trip(const std::vector<VEKResultRecord*>& first) {
-    const std::string bytes = fuzz::Written([&](FILE* out) {
-        for (size_t i = 0; i < first.size(); ++i)
-            if (!Write_VEKResult_Record(out, first[i]))
-                fuzz::Round_Trip{"result record", (int)i}.Mismatch("write", "read", "refused");
-    });
-    FILE* back = fuzz::Stream(bytes);
-    if (!back) return;
-    for (size_t i = 0; i < first.size(); ++i) {
-        const fuzz::Round_Trip rt{"result record", (int)i};
-        VEKResultRecord* again = Create_VEKResult_Record();
-        if (!again) break;
-        if (!Read_VEKResult_Record(back, nullptr, again)) rt.Mismatch("read", "accepted", "refused");
-        for (int k = 0; k < VEK_RESULT_KEY_SIZE; ++k) rt.Int("key field", first[i]->key[k], again->key[k]);
-        fuzz::Same_Param_Block(rt, first[i]->values, again->values);
-        Free_VEKResult_Record(again);
-    }
-    fuzz::Round_Trip{"result record", (int)first.size()}.At_End("rest", back);
-    std::fclose(back);
+    fuzz::Records_Round_Trip(
+        "result record", first, [](FILE* out, VEKResultRecord* r) { return Write_VEKResult_Record(out, r) == 1; },
+        [](FILE* in, VEKResultRecord** r) {
+            *r = Create_VEKResult_Record();
+            return *r && Read_VEKResult_Record(in, nullptr, *r) == 1;
+        },
+        [](const fuzz::Round_Trip& rt, VEKResultRecord* a, VEKResultRecord* b) {
+            for (int k = 0; k < VEK_RESULT_KEY_SIZE; ++k) rt.Int("key field", a->key[k], b->key[k]);
+            fuzz::Same_Param_Block(rt, a->values, b->values);
+        },
+        [](VEKResultRecord** r) { Free_VEKResult_Record(*r); });
 }
 
 }  // namespace
