@@ -8,16 +8,6 @@
 
 #include "fuzz_records.h"
 
-namespace {
-
-const int kMaxRecords = 8;
-FILE* Sink() {
-    static FILE* sink = std::fopen("/dev/null", "w");
-    return sink;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     if (size < 1) return 0;
@@ -26,27 +16,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     switch (data[0] % 3) {
     case 0:
         fuzz::Input_Records<Materialparameter_Record>(
-            f, kMaxRecords, "material", Clear_Material_Params, Read_Material_Params, Write_Material_Params,
+            f, fuzz::kMaxRecords, "material", Clear_Material_Params, Read_Material_Params, Write_Material_Params,
             fuzz::Same_Material, [](Materialparameter_Record* m) {
-                Print_Material_Params(m, Sink(), 0x86, 1, "1");
-                Print_Steel_Params_By_Thickness(m, Sink(), 0x86, 1, "1");
-                Print_Material_Params_Text(m, Sink(), 0xFF, 1, "1");
-                (void)Check_Material_Params(m, 20.0, Sink(), 0, "x");
+                Print_Material_Params(m, fuzz::Sink(), 0x86, 1, "1");
+                Print_Steel_Params_By_Thickness(m, fuzz::Sink(), 0x86, 1, "1");
+                Print_Material_Params_Text(m, fuzz::Sink(), 0xFF, 1, "1");
+                (void)Check_Material_Params(m, 20.0, fuzz::Sink(), 0, "x");
             });
         break;
     case 1:
-        fuzz::Input_Records<Blech_Record>(f, kMaxRecords, "plate", Clear_Plate, Read_Plate, Write_Plate,
+        fuzz::Input_Records<Blech_Record>(f, fuzz::kMaxRecords, "plate", Clear_Plate, Read_Plate, Write_Plate,
                                           fuzz::Same_Plate, [](Blech_Record* p) {
-                                              Print_Plate(p, Sink(), 0xFF, 1, "1");
-                                              (void)Check_Plate_And_Material(p, Sink(), 0, 0xFF, "x");
+                                              Print_Plate(p, fuzz::Sink(), 0xFF, 1, "1");
+                                              (void)Check_Plate_And_Material(p, fuzz::Sink(), 0, 0xFF, "x");
                                           });
         break;
     default:
         fuzz::Input_Records<Sicherheitsbeiwerte_Record>(
-            f, kMaxRecords, "safety factors", Clear_Safety_Factors, Read_Safety_Factors, Write_Safety_Factors,
+            f, fuzz::kMaxRecords, "safety factors", Clear_Safety_Factors, Read_Safety_Factors, Write_Safety_Factors,
             fuzz::Same_Safety_Factors, [](Sicherheitsbeiwerte_Record* s) {
-                Print_Safety_Factors(s, Sink(), 0);
-                (void)Check_Safety_Factors(s, Sink(), 0);
+                Print_Safety_Factors(s, fuzz::Sink(), 0);
+                (void)Check_Safety_Factors(s, fuzz::Sink(), 0);
             });
         break;
     }

@@ -39,6 +39,18 @@ inline const std::string& Dir() {
     return dir;
 }
 
+// The user annex directory under the private directory, set as DRAM
+// (created once), with its trailing slash.
+inline const std::string& Annex_Dir() {
+    static const std::string dir = [] {
+        const std::string d = Dir();
+        setenv("DRAM", d.c_str(), 1);
+        mkdir((d + "/NADS").c_str(), 0700);
+        return d + "/NADS/";
+    }();
+    return dir;
+}
+
 // Writes the bytes to path (truncating). 1 on success.
 inline int Write(const std::string& path, const uint8_t* data, size_t size) {
     FILE* f = std::fopen(path.c_str(), "wb");

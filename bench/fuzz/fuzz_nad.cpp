@@ -73,12 +73,7 @@ void Round_Trip(FILE* f) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     fuzz::Silence_Library_Output();
-    static const std::string annex_dir = [] {
-        const std::string d = fuzz::Dir();
-        setenv("DRAM", d.c_str(), 1);
-        mkdir((d + "/NADS").c_str(), 0700);
-        return d + "/NADS/1.NAD";
-    }();
+    static const std::string annex_dir = fuzz::Annex_Dir() + "1.NAD";
     static NAD_Record r;
     Recommended(&r);
     if (fuzz::Write(annex_dir, data, size)) (void)Load_NAD(1, nullptr, &r);

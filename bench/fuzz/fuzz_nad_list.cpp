@@ -21,12 +21,7 @@ const int kMaxFiles = 4;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     fuzz::Silence_Library_Output();
-    static const std::string dir = [] {
-        const std::string d = fuzz::Dir();
-        setenv("DRAM", d.c_str(), 1);
-        mkdir((d + "/NADS").c_str(), 0700);
-        return d + "/NADS/";
-    }();
+    const std::string& dir = fuzz::Annex_Dir();
     if (size < 1) return 0;
     const int pick = data[0];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);

@@ -13,6 +13,15 @@
 
 namespace fuzz {
 
+// How many records of a kind a harness reads back to back.
+const int kMaxRecords = 8;
+
+// Where the print texts of the records go.
+inline FILE* Sink() {
+    static FILE* sink = std::fopen("/dev/null", "w");
+    return sink;
+}
+
 // The name is a blank-padded field: trailing blanks carry nothing.
 inline std::string Unpadded(const char* field, size_t size) {
     std::string s(field, strnlen(field, size));

@@ -9,32 +9,22 @@
 
 #include "weldcheck/weldfile.h"
 
-namespace {
-
-const int kMaxRecords = 8;
-FILE* Sink() {
-    static FILE* sink = std::fopen("/dev/null", "w");
-    return sink;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     if (size < 1) return 0;
     FILE* f = fuzz::Stream(data + 1, size - 1);
     if (!f) return 0;
     if (data[0] & 1) {
-        fuzz::Input_Records<NahtGruppe>(f, kMaxRecords, "weld group", Clear_Weld_Group, Read_Weld_Group,
+        fuzz::Input_Records<NahtGruppe>(f, fuzz::kMaxRecords, "weld group", Clear_Weld_Group, Read_Weld_Group,
                                         Write_Weld_Group, fuzz::Same_Weld_Group, [](NahtGruppe* g) {
-                                            Print_Connection_Headings(g, Sink(), 2);
-                                            (void)Calc_Weld_Shear_Strength_Checked(g, Sink(), 2);
+                                            Print_Connection_Headings(g, fuzz::Sink(), 2);
+                                            (void)Calc_Weld_Shear_Strength_Checked(g, fuzz::Sink(), 2);
                                         });
     } else {
-        fuzz::Input_Records<NahtElement>(f, kMaxRecords, "weld", Clear_Weld, Read_Weld, Write_Weld,
+        fuzz::Input_Records<NahtElement>(f, fuzz::kMaxRecords, "weld", Clear_Weld, Read_Weld, Write_Weld,
                                          fuzz::Same_Weld_Fields<NahtElement>, [](NahtElement* w) {
                                              for (int mode = 0; mode < 4; ++mode)
-                                                 (void)Print_Weld_Description(w, mode & 1, mode >> 1, Sink(), mode);
+                                                 (void)Print_Weld_Description(w, mode & 1, mode >> 1, fuzz::Sink(), mode);
                                          });
     }
     std::fclose(f);
