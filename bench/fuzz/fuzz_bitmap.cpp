@@ -3,8 +3,11 @@
 // rest is the bitmap file, written under a private directory. The size
 // query and both drawing calls read it. Checked: a bitmap that reads has a
 // size of 1 to 16384 pixels each way, the drawing calls agree with the size
-// query on whether it reads (the partial one draws when its source begins
-// inside the bitmap), and a file that is not read leaves the sizes alone.
+// query on whether it reads (the partial one draws when its source
+// rectangle meets the bitmap), and a file that is not read leaves the sizes
+// alone.
+#include <algorithm>
+
 #include "fuzz_common.h"
 
 #include "platform/screen.h"
@@ -33,8 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fail("drawing and size query disagree");
     const int sx = data[1] >> 4, sy = data[2] >> 4;
     const int sx2 = data[3] & 1 ? -1 : sx + (data[3] >> 4), sy2 = data[3] & 2 ? -1 : sy + (data[3] >> 5);
-    // A source rectangle that begins beyond the bitmap leaves nothing to draw.
-    const int inside = read && sx < width && sy < height;
+    // The source corners come in either order, a negative far corner stands
+    // for the bitmap's edge; a rectangle wholly beyond the bitmap leaves
+    // nothing to draw.
+    const int far_x = sx2 < 0 ? width - 1 : sx2, far_y = sy2 < 0 ? height - 1 : sy2;
+    const int inside = read && std::min(sx, far_x) < width && std::min(sy, far_y) < height;
     if (pxDrawPartialTransparentDIB(path.c_str(), sx, sy, sx2, sy2, y, x, y + w, x + w, mode, ci, r, 128, 0) !=
         inside)
         Fail("partial drawing and size query disagree");

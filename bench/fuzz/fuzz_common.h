@@ -74,6 +74,16 @@ inline FILE* Report() {
     std::abort();
 }
 
+// TEMPORARY: faults that are being mended on other branches make nearly
+// every input fail some checks, which would keep a run from looking for
+// others. With FUZZ_SKIP_KNOWN set, the harnesses skip exactly those
+// inputs or checks (each use says which). Remove the switch and its uses
+// once the mends are in.
+inline bool Skip_Known() {
+    static const bool skip = std::getenv("FUZZ_SKIP_KNOWN") != nullptr;
+    return skip;
+}
+
 // Message boxes must not wait for a scripted answer while fuzzing.
 inline void Quiet() {
     static bool done = false;
@@ -129,15 +139,15 @@ constexpr Tolerance kFixed6{1.0e-6, 1.0e-15};    // "%lf": six decimals
 constexpr Tolerance kDigits7{1.0e-300, 1.0e-6};  // "%.6e": seven digits
 constexpr Tolerance kExact{0.0, 0.0};
 
-// Compares what a reader gave first (a) with what it gave after the record
-// went through its writer (b), field by field. A difference aborts with a
+// Compares a record before it went through its writer (a) with what the
+// reader gave back (b), field by field. A difference aborts with a
 // line naming the record and the field, so libFuzzer keeps the input.
 struct Round_Trip {
     const char* record;
     int index;
 
     [[noreturn]] void Mismatch(const char* field, const std::string& a, const std::string& b) const {
-        std::fprintf(Report(), "ROUND TRIP MISMATCH: %s %d, %s: first read %s, read back %s\n", record, index,
+        std::fprintf(Report(), "ROUND TRIP MISMATCH: %s %d, %s: went in %s, came back %s\n", record, index,
                      field, a.c_str(), b.c_str());
         std::fflush(Report());
         std::abort();
@@ -181,6 +191,15 @@ struct Round_Trip {
         return q + "\" (" + std::to_string(s.size()) + " bytes)";
     }
 };
+
+// True when write(FILE*, const R&) takes the record (into a scratch file).
+template <class R, class Write>
+bool Writer_Takes(Write write, const R& record) {
+    FILE* probe = std::tmpfile();
+    const bool ok = probe && write(probe, record);
+    if (probe) std::fclose(probe);
+    return ok;
+}
 
 // Writes the records one after another with write(FILE*, const R&) (true
 // on success), reads them back with read(FILE*, R*) (true on success) and

@@ -78,12 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (count == 0 && now != file) Fail("file changed although nothing was replaced");
     struct stat st;
     if (stat(path.c_str(), &st) != 0) Fail("file gone");
-    // TEMPORARY: the fixed temporary name and the lost permissions are being
-    // mended on another branch. Until then every input fails these two
-    // checks, so FUZZ_SKIP_KNOWN=1 skips them to let a run look for other
-    // faults. Remove the switch once the mend is in.
-    static const bool skip_known = std::getenv("FUZZ_SKIP_KNOWN") != nullptr;
-    if (skip_known) return 0;
+    // TEMPORARY (see fuzz::Skip_Known): the fixed temporary name and the
+    // lost permissions fail these two checks for every input.
+    if (fuzz::Skip_Known()) return 0;
     if ((st.st_mode & 07777) != mode) Fail("permissions of the file not kept");
     if (Read_File(neighbour) != user_file) Fail("a user file beside the file was overwritten");
     return 0;

@@ -3,7 +3,10 @@
 // counts and the flags of the parameter-block read; the rest is the file.
 // Heads and blocks are read back to back while the reader accepts them (a
 // file holds many); what was read then goes through the writer and is read
-// back, and every field must come back equal.
+// back, and every field must come back equal. The other way round too: a
+// head named by the input, a block holding the input as a string before a
+// short one, and a text block of the input are written; what the writer
+// takes must read back whole, with what stands behind it.
 #include <vector>
 
 #include "fuzz_common.h"
@@ -14,6 +17,23 @@
 namespace {
 
 const int kMaxRecords = 16;
+
+bool Write_Head(FILE* out, const VEKObjectHead& h) { return Write_VEK_Object_Head(out, &h) == 1; }
+bool Read_Head(FILE* in, VEKObjectHead* h) { return Read_VEK_Object_Head(in, h) == 1; }
+// The writer always writes all three counts: read back sized by them.
+bool Write_Block(FILE* out, const VEKParamBlock& b) { return Write_VEK_Param_Block(out, &b) == 1; }
+bool Read_Block(FILE* in, VEKParamBlock* b) { return Read_VEK_Param_Block(in, 0, 0, 0, b, 1) == 1; }
+bool Write_Text(FILE* out, const std::string& t) { return Write_Text_Block(out, t.c_str()) == 1; }
+bool Read_Text(FILE* in, std::string* t) {
+    int complete = 1;
+    char* text = Read_VEK_Text_Block(in, &complete);
+    if (text) *t = text;
+    std::free(text);
+    return text && complete;
+}
+void Same_Text(const fuzz::Round_Trip& rt, const std::string& a, const std::string& b) {
+    rt.Text("text", a.c_str(), b.c_str());
+}
 
 void Same_Head(const fuzz::Round_Trip& rt, const VEKObjectHead& a, const VEKObjectHead& b) {
     rt.Int("type", a.type, b.type);
@@ -34,10 +54,7 @@ void Heads(FILE* f) {
         }
         first.push_back(head);
     }
-    fuzz::Records_Round_Trip(
-        "head", first, [](FILE* out, const VEKObjectHead& h) { return Write_VEK_Object_Head(out, &h) == 1; },
-        [](FILE* in, VEKObjectHead* h) { return Read_VEK_Object_Head(in, h) == 1; }, Same_Head,
-        Free_VEK_Object_Head);
+    fuzz::Records_Round_Trip("head", first, Write_Head, Read_Head, Same_Head, Free_VEK_Object_Head);
     for (VEKObjectHead& h : first) Free_VEK_Object_Head(&h);
 }
 
@@ -60,37 +77,52 @@ void Blocks(FILE* f, int pick) {
         Free_VEK_Param_Block(&copy);
         first.push_back(block);
     }
-    // The writer always writes all three counts: read back sized by them.
-    fuzz::Records_Round_Trip(
-        "block", first, [](FILE* out, const VEKParamBlock& b) { return Write_VEK_Param_Block(out, &b) == 1; },
-        [](FILE* in, VEKParamBlock* b) { return Read_VEK_Param_Block(in, 0, 0, 0, b, 1) == 1; },
-        fuzz::Same_Param_Block, Free_VEK_Param_Block);
+    fuzz::Records_Round_Trip("block", first, Write_Block, Read_Block, fuzz::Same_Param_Block, Free_VEK_Param_Block);
     for (VEKParamBlock& b : first) Free_VEK_Param_Block(&b);
 }
 
 void Text_Blocks(FILE* f, int pick) {
+    std::vector<std::string> first;
     for (int i = 0; i < kMaxRecords; ++i) {
-        int complete = 1;
-        char* text = Read_VEK_Text_Block(f, &complete);
-        if (!text) break;
-        if (complete) {
-            const fuzz::Round_Trip rt{"text block", i};
-            const std::string bytes = fuzz::Written([&](FILE* out) {
-                if (!Write_Text_Block(out, text)) rt.Mismatch("write", "read", "refused");
-            });
-            FILE* back = fuzz::Stream(bytes);
-            if (back) {
-                int again_complete = 1;
-                char* again = Read_VEK_Text_Block(back, &again_complete);
-                rt.Int("complete", 1, again_complete);
-                rt.Text("text", text, again);
-                std::free(again);
-                std::fclose(back);
-            }
-        }
-        std::free(text);
+        std::string text;
+        if (!Read_Text(f, &text)) break;
+        if (!text.empty()) first.push_back(text);  // an empty text is written as no block
         if (!Find_VEK_End_Line(f, "#EOC", pick >> 7)) break;
     }
+    fuzz::Records_Round_Trip("text block", first, Write_Text, Read_Text, Same_Text, [](std::string*) {});
+}
+
+void Written_First(const std::string& text) {
+    // TEMPORARY (see fuzz::Skip_Known): strings of 100 and names of 200
+    // characters or more, and those holding the closing guillemet, are
+    // written whole but read back cut.
+    const bool closing = text.find('\xAF') != std::string::npos;
+    const bool skip_strings = fuzz::Skip_Known() && (closing || text.size() >= VEK_PARAM_STRING_SIZE);
+    const bool skip_names = fuzz::Skip_Known() && (closing || text.size() >= VEK_HEAD_NAME_SIZE);
+
+    VEKParamBlock block;
+    Init_VEK_Param_Block(&block);
+    const int ints[2] = {(int)text.size(), -1};
+    const double doubles[1] = {-1.25e-7};
+    char* strings[2] = {const_cast<char*>(text.c_str()), const_cast<char*>("danach")};
+    if (Set_VEK_Param_Values(&block, ints, nullptr, 2, nullptr, doubles, nullptr, 1, nullptr, strings, nullptr, 2,
+                             nullptr) &&
+        !skip_strings && fuzz::Writer_Takes(Write_Block, block))
+        fuzz::Records_Round_Trip("written block", std::vector<VEKParamBlock>{block}, Write_Block, Read_Block,
+                                 fuzz::Same_Param_Block, Free_VEK_Param_Block);
+    Free_VEK_Param_Block(&block);
+
+    VEKObjectHead head;
+    Init_VEK_Object_Head(&head);
+    if (Set_VEK_Object_Head(3, 1, 7, text.c_str(), &head) && Set_VEK_Object_Head_Text(strdup("Kopf\nText"), &head) &&
+        !skip_names && fuzz::Writer_Takes(Write_Head, head))
+        fuzz::Records_Round_Trip("written head", std::vector<VEKObjectHead>{head}, Write_Head, Read_Head, Same_Head,
+                                 Free_VEK_Object_Head);
+    Free_VEK_Object_Head(&head);
+
+    if (!text.empty() && fuzz::Writer_Takes(Write_Text, text))
+        fuzz::Records_Round_Trip("written text block", std::vector<std::string>{text}, Write_Text, Read_Text,
+                                 Same_Text, [](std::string*) {});
 }
 
 }  // namespace
@@ -107,5 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::rewind(f);
     Text_Blocks(f, pick);
     std::fclose(f);
+    // A C string ends at its zero byte.
+    Written_First(std::string(reinterpret_cast<const char*>(data + 1), size - 1).c_str());
     return 0;
 }
