@@ -100,6 +100,14 @@ void Written_First(const std::string& text) {
     const bool skip_strings = fuzz::Skip_Known() && (closing || text.size() >= VEK_PARAM_STRING_SIZE);
     const bool skip_names = fuzz::Skip_Known() && (closing || text.size() >= VEK_HEAD_NAME_SIZE);
 
+    VEKObjectHead head;
+    Init_VEK_Object_Head(&head);
+    if (Set_VEK_Object_Head(3, 1, 7, text.c_str(), &head) && Set_VEK_Object_Head_Text(strdup("Kopf\nText"), &head) &&
+        !skip_names && fuzz::Writer_Takes(Write_Head, head))
+        fuzz::Records_Round_Trip("written head", std::vector<VEKObjectHead>{head}, Write_Head, Read_Head, Same_Head,
+                                 Free_VEK_Object_Head);
+    Free_VEK_Object_Head(&head);
+
     VEKParamBlock block;
     Init_VEK_Param_Block(&block);
     const int ints[2] = {(int)text.size(), -1};
@@ -111,14 +119,6 @@ void Written_First(const std::string& text) {
         fuzz::Records_Round_Trip("written block", std::vector<VEKParamBlock>{block}, Write_Block, Read_Block,
                                  fuzz::Same_Param_Block, Free_VEK_Param_Block);
     Free_VEK_Param_Block(&block);
-
-    VEKObjectHead head;
-    Init_VEK_Object_Head(&head);
-    if (Set_VEK_Object_Head(3, 1, 7, text.c_str(), &head) && Set_VEK_Object_Head_Text(strdup("Kopf\nText"), &head) &&
-        !skip_names && fuzz::Writer_Takes(Write_Head, head))
-        fuzz::Records_Round_Trip("written head", std::vector<VEKObjectHead>{head}, Write_Head, Read_Head, Same_Head,
-                                 Free_VEK_Object_Head);
-    Free_VEK_Object_Head(&head);
 
     if (!text.empty() && fuzz::Writer_Takes(Write_Text, text))
         fuzz::Records_Round_Trip("written text block", std::vector<std::string>{text}, Write_Text, Read_Text,
