@@ -1,49 +1,44 @@
 // Fuzz target: the material, plate and safety-factor blocks of the input
-// files. The first byte picks the reader; the rest is the block. What was
-// read is then printed and checked, as the program does next, so a damaged
-// value the reader let through shows up as well.
-#include "fuzz_common.h"
+// files. The first byte picks the reader; the rest holds blocks of that kind
+// back to back, read while the reader accepts them. What was read goes
+// through the writer and is read back, field by field equal; then it is
+// printed and checked, as the program does next, so a damaged value the
+// reader let through shows up as well.
+#include <vector>
 
-#include "codes/blech.h"
-#include "codes/material.h"
-#include "codes/sicherheit.h"
+#include "fuzz_records.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
     if (size < 1) return 0;
     FILE* f = fuzz::Stream(data + 1, size - 1);
     if (!f) return 0;
-    static FILE* sink = std::fopen("/dev/null", "w");
     switch (data[0] % 3) {
-    case 0: {
-        Materialparameter_Record m;
-        Clear_Material_Params(&m);
-        if (Read_Material_Params(f, &m) == 0) {
-            Print_Material_Params(&m, sink, 0x86, 1, "1");
-            Print_Steel_Params_By_Thickness(&m, sink, 0x86, 1, "1");
-            Print_Material_Params_Text(&m, sink, 0xFF, 1, "1");
-            (void)Check_Material_Params(&m, 20.0, sink, 0, "x");
-        }
+    case 0:
+        fuzz::Input_Records<Materialparameter_Record>(
+            f, fuzz::kMaxRecords, "material", Clear_Material_Params, Read_Material_Params, Write_Material_Params,
+            fuzz::Same_Material, [](Materialparameter_Record* m) {
+                Print_Material_Params(m, fuzz::Sink(), 0x86, 1, "1");
+                Print_Steel_Params_By_Thickness(m, fuzz::Sink(), 0x86, 1, "1");
+                Print_Material_Params_Text(m, fuzz::Sink(), 0xFF, 1, "1");
+                (void)Check_Material_Params(m, 20.0, fuzz::Sink(), 0, "x");
+            });
         break;
-    }
-    case 1: {
-        Blech_Record p;
-        Clear_Plate(&p);
-        if (Read_Plate(f, &p) == 0) {
-            Print_Plate(&p, sink, 0xFF, 1, "1");
-            (void)Check_Plate_And_Material(&p, sink, 0, 0xFF, "x");
-        }
+    case 1:
+        fuzz::Input_Records<Blech_Record>(f, fuzz::kMaxRecords, "plate", Clear_Plate, Read_Plate, Write_Plate,
+                                          fuzz::Same_Plate, [](Blech_Record* p) {
+                                              Print_Plate(p, fuzz::Sink(), 0xFF, 1, "1");
+                                              (void)Check_Plate_And_Material(p, fuzz::Sink(), 0, 0xFF, "x");
+                                          });
         break;
-    }
-    default: {
-        Sicherheitsbeiwerte_Record s;
-        Clear_Safety_Factors(&s);
-        if (Read_Safety_Factors(f, &s) == 0) {
-            Print_Safety_Factors(&s, sink, 0);
-            (void)Check_Safety_Factors(&s, sink, 0);
-        }
+    default:
+        fuzz::Input_Records<Sicherheitsbeiwerte_Record>(
+            f, fuzz::kMaxRecords, "safety factors", Clear_Safety_Factors, Read_Safety_Factors, Write_Safety_Factors,
+            fuzz::Same_Safety_Factors, [](Sicherheitsbeiwerte_Record* s) {
+                Print_Safety_Factors(s, fuzz::Sink(), 0);
+                (void)Check_Safety_Factors(s, fuzz::Sink(), 0);
+            });
         break;
-    }
     }
     std::fclose(f);
     return 0;

@@ -2,7 +2,11 @@
 // byte picks the reader and a buffer size; the rest is the file. Each
 // reader is called repeatedly until the stream ends, so a reader that
 // stops consuming shows up as a hang. The int readers are checked against
-// strtoll: a number is taken only when it fits, never wrapped.
+// strtoll: a number is taken only when it fits, never wrapped. Text blocks
+// and «» strings that were read go through their writer and must read back
+// equal.
+#include <vector>
+
 #include "fuzz_common.h"
 
 #include <cerrno>
@@ -29,6 +33,34 @@ void Check_Parse_Int(const std::string& text) {
     if (got == 1 && value != ref) __builtin_trap();
 }
 
+void Text_Blocks_Round_Trip(const std::vector<std::string>& first) {
+    fuzz::Records_Round_Trip(
+        "text block", first, [](FILE* out, const std::string& t) { return Write_Text_Block(out, t.c_str()) == 1; },
+        [](FILE* in, std::string* t) {
+            char* text = Read_Text_Block(in);
+            if (text) *t = text;
+            std::free(text);
+            return text != nullptr;
+        },
+        [](const fuzz::Round_Trip& rt, const std::string& a, const std::string& b) {
+            rt.Text("text", a.c_str(), b.c_str());
+        },
+        [](std::string*) {});
+}
+
+// A «» text read whole (shorter than the reader's limit) is written and
+// read back with the same reader.
+template <class Read>
+void Guillemet_Round_Trip(const char* what, int index, const char* text, Read read) {
+    const std::string bytes = fuzz::Written([&](FILE* out) { (void)Write_Guillemet_String(out, text); });
+    FILE* back = fuzz::Stream(bytes);
+    if (!back) return;
+    char again[GUILLEMET_STRING_MAX + 1] = "";
+    read(back, again);
+    fuzz::Round_Trip{what, index}.Text("text", text, again);
+    std::fclose(back);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -42,16 +74,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t limit = size + 4;
     size_t calls = 0;
     switch (pick & 7) {
-    case 0:
+    case 0: {
+        std::vector<std::string> blocks;
         while (calls++ < limit && !std::feof(f)) {
             char* t = Read_Text_Block(f);
             if (!t) break;
+            if (t[0]) blocks.push_back(t);  // an empty text is written as no block
             std::free(t);
         }
+        Text_Blocks_Round_Trip(blocks);
         break;
+    }
     case 1: {
         char name[GUILLEMET_NAME_SIZE];
-        while (calls++ < limit && !std::feof(f)) (void)Read_Guillemet_Name(f, name);
+        while (calls++ < limit && !std::feof(f)) {
+            const int n = Read_Guillemet_Name(f, name);
+            if (n > 0 && n < GUILLEMET_NAME_SIZE - 1)
+                Guillemet_Round_Trip("guillemet name", (int)calls, name,
+                                     [](FILE* s, char* b) { (void)Read_Guillemet_Name(s, b); });
+        }
         break;
     }
     case 2: {
@@ -74,7 +115,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
     case 5: {
         char buf[GUILLEMET_STRING_MAX + 1];
-        while (calls++ < limit && !std::feof(f)) (void)Read_Guillemet_String(f, buf);
+        while (calls++ < limit && !std::feof(f)) {
+            const int n = Read_Guillemet_String(f, buf);
+            if (n >= 0 && n < GUILLEMET_STRING_MAX)
+                Guillemet_Round_Trip("guillemet string", (int)calls, buf,
+                                     [](FILE* s, char* b) { (void)Read_Guillemet_String(s, b); });
+        }
         break;
     }
     case 6: {

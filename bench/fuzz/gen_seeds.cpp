@@ -198,6 +198,110 @@ int main() {
     g.plate2 = p;
     Put("fuzz_weldfile", "group", Pick(1, Written([&](FILE* f) { Write_Weld_Group(f, &g); })));
 
+    // Several records back to back, as a real file holds them.
+    Materialparameter_Record m2;
+    Clear_Material_Params(&m2);
+    m2.grade = WELD_GRADE_STAINLESS;
+    m2.own_values = 1;
+    m2.f_y1 = m2.f_y2 = m2.f_y3 = 220.0;
+    m2.f_u1 = m2.f_u2 = m2.f_u3 = 520.0;
+    std::memcpy(m2.name, "1.4301", 7);
+    Check_Material_Params(&m2, 0.0, nullptr, 0, nullptr);
+    Put("fuzz_codes_blocks", "materials", Pick(0, Written([&](FILE* f) {
+                                              Write_Material_Params(f, &m);
+                                              Write_Material_Params(f, &m2);
+                                          })));
+    Put("fuzz_codes_blocks", "plates", Pick(1, Written([&](FILE* f) {
+                                           Write_Plate(f, &p);
+                                           p.t = 12.5;
+                                           p.material = m2;
+                                           Write_Plate(f, &p);
+                                       })));
+    Put("fuzz_codes_blocks", "safety_twice", Pick(2, Written([&](FILE* f) {
+                                                 Write_Safety_Factors(f, &s);
+                                                 s.from_annex = 0;
+                                                 s.gamma_M2 = 1.35;
+                                                 Write_Safety_Factors(f, &s);
+                                             })));
+    Put("fuzz_weldfile", "welds", Pick(0, Written([&](FILE* f) {
+                                      Write_Weld(f, &w);
+                                      w.kind = 1;
+                                      w.full_penetration = 1;
+                                      Write_Weld(f, &w);
+                                  })));
+    Put("fuzz_weldfile", "groups", Pick(1, Written([&](FILE* f) {
+                                       Write_Weld_Group(f, &g);
+                                       g.one_sided = 1;
+                                       g.packing = 1;
+                                       g.t_p = 8.0;
+                                       Write_Weld_Group(f, &g);
+                                   })));
+
+    // Number readers: the first byte picks the reader (low two bits) and
+    // asks for 1 + (byte >> 2 & 15) numbers.
+    const std::string numbers = " 1.5 -2e3 x 4\r\n7 0x1F 010\n\n 9 99999999999 -1";
+    for (int reader = 0; reader < 4; ++reader)
+        Put("fuzz_numbers", "numbers_" + std::to_string(reader), Pick(reader | 3 << 2, numbers));
+
+    // Stored texts: «» fields (pick 0) and the position file (pick 1).
+    Put("fuzz_stored_text", "fields", Pick(0, " \xAE" "Erste Angabe\xAF \xAE" "zweite\xAF\n\xAE\xAF \xAE" +
+                                                  std::string(120, 'z') + "\xAF"));
+    Put("fuzz_stored_text", "position_lines", Pick(1, "Kopfzeile\r\nPOS12\r\nTr\x84ger \x81" "ber Achse 2\r\n"));
+    Put("fuzz_stored_text", "position_colon", Pick(1, "A12:St\x81tze im Erdgeschoss\n"));
+
+    // The annex list: user annex files separated by form feeds; the first
+    // byte picks the entry made active.
+    Put("fuzz_nad_list", "three", Pick(3, annex + "\f" + "NAD/Version 2\n\n 7 \xAEV2\xAF 0\n\f\n"));
+    Put("fuzz_nad_list", "one", Pick(2, annex));
+
+    // Bitmaps: four bytes pick mode, source and target; then the file.
+    auto bmp = [](int width, int height, int bpp, bool top_down, bool core) {
+        auto le = [](std::string& b, unsigned v, int n) {
+            for (int i = 0; i < n; ++i) b.push_back((char)(v >> (8 * i) & 0xFF));
+        };
+        const int colours = bpp <= 8 ? 1 << bpp : 0;
+        const int entry = core ? 3 : 4, header = core ? 12 : 40;
+        const unsigned stride = ((unsigned)width * bpp + 31) / 32 * 4;
+        const unsigned offset = 14 + header + colours * entry;
+        std::string b = "BM";
+        le(b, offset + stride * height, 4);
+        le(b, 0, 4);
+        le(b, offset, 4);
+        le(b, header, 4);
+        if (core) {
+            le(b, width, 2);
+            le(b, height, 2);
+            le(b, 1, 2);
+            le(b, bpp, 2);
+        } else {
+            le(b, width, 4);
+            le(b, top_down ? -height : height, 4);
+            le(b, 1, 2);
+            le(b, bpp, 2);
+            for (int i = 0; i < 6; ++i) le(b, 0, 4);  // compression .. important colours
+        }
+        for (int i = 0; i < colours; ++i)
+            for (int k = 0; k < entry; ++k) b.push_back((char)(i * 37 + k * 91));
+        for (unsigned i = 0; i < stride * height; ++i) b.push_back((char)(i * 13));
+        return b;
+    };
+    Put("fuzz_bitmap", "bpp1", "\x00\x05\x07\x10" + bmp(9, 3, 1, false, false));
+    Put("fuzz_bitmap", "bpp4", "\x01\x05\x07\x21" + bmp(5, 4, 4, true, false));
+    Put("fuzz_bitmap", "bpp8", "\x02\x05\x07\x33" + bmp(4, 4, 8, false, false));
+    Put("fuzz_bitmap", "bpp24", "\x0C\x05\x07\x40" + bmp(3, 2, 24, false, false));
+    Put("fuzz_bitmap", "bpp32", "\x04\x05\x07\x52" + bmp(2, 3, 32, true, false));
+    Put("fuzz_bitmap", "core8", "\x00\x05\x07\x61" + bmp(3, 3, 8, false, true));
+
+    // Tool title files.
+    Put("fuzz_tool_title", "title", "Stahlbau-Werkzeug 2\r\nzweite Zeile\n");
+    Put("fuzz_tool_title", "one_line", "Nachweis");
+    Put("fuzz_tool_title", "empty_line", "\n");
+
+    // In-file replacement: lengths of the old and the new text, the texts,
+    // then the file.
+    Put("fuzz_file_replace", "lines", std::string("\x03\x03") + "altneu" + "Wert alt\r\nalt und alt\nohne Ende alt");
+    Put("fuzz_file_replace", "grow", std::string("\x01\x02") + "aaa" + "banana\n\nana");
+
     // Print-list tables and marked-up texts.
     Put("fuzz_oli_table", "tables",
         "#CONTENTS\r\n POS. 1\r\n#SHOWTABLE\r\n 0 1 0\r\n \xCEH\xCE_Punkte\xCEr\r\n 0 0 -1 -1 2\r\n 4.5 9\r\n"

@@ -470,10 +470,11 @@ int Compare_Date_Tokens(const char* a, const char* b) {
 // false at the end of the file with nothing read.
 static bool read_line(FILE* in, std::string& line) {
     line.clear();
-    char chunk[256];
-    while (std::fgets(chunk, sizeof chunk, in)) {
-        line += chunk;
-        if (!line.empty() && line.back() == '\n') return true;
+    // Byte by byte: a zero byte in the file is data like any other (a piece
+    // read with fgets would end at it and lose the rest of the piece).
+    for (int c; (c = std::fgetc(in)) != EOF;) {
+        line.push_back(static_cast<char>(c));
+        if (c == '\n') return true;
     }
     return !line.empty();
 }

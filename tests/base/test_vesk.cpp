@@ -379,6 +379,15 @@ TEST(DateTokens, CompareBySecondThenFirstThenChars) {
 
 // ---- Files and texts -------------------------------------------------------------
 
+TEST(FileReplace, ZeroBytesInTheFileAreKept) {
+    TempDir dir;
+    const std::string name = dir.file("probe.dat");
+    const std::string zero(1, '\0');
+    Write_File(name, "x" + zero + "ya\n" + zero + "a" + zero);
+    EXPECT_EQ(File_Replace_String(name.c_str(), "a", "bc"), 2);
+    EXPECT_EQ(Read_File(name), "x" + zero + "ybc\n" + zero + "bc" + zero);
+}
+
 TEST(FileReplace, ReplacesEveryOccurrenceKeepingLineEnds) {
     TempDir dir;
     const std::string name = dir.file("probe.txt");
