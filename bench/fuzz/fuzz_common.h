@@ -74,16 +74,6 @@ inline FILE* Report() {
     std::abort();
 }
 
-// TEMPORARY: faults that are being mended on other branches make nearly
-// every input fail some checks, which would keep a run from looking for
-// others. With FUZZ_SKIP_KNOWN set, the harnesses skip exactly those
-// inputs or checks (each use says which). Remove the switch and its uses
-// once the mends are in.
-inline bool Skip_Known() {
-    static const bool skip = std::getenv("FUZZ_SKIP_KNOWN") != nullptr;
-    return skip;
-}
-
 // Message boxes must not wait for a scripted answer while fuzzing.
 inline void Quiet() {
     static bool done = false;
