@@ -43,6 +43,9 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     g.a = a;
     g.l_w = l;
     Copy_Material_Params(material, &g.plate1.material);
+    // The first part is the profile: its thickness is the one that decides
+    // the detailing rules of the weld.
+    g.plate1.t = Get_Profile_Max_Dimension(&r->profile);
     Copy_Plate(&r->plate, &g.plate2);
     g.check = 1;
     g.summary = 1;
@@ -55,7 +58,10 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
         g.method = WELD_METHOD_DIRECTIONAL;
         g.force_mode = WELD_FORCES_GIVEN;
     } else {
+        // The design force per length, and the throat stress it gives, so
+        // that the check reads the force whichever of the two it takes.
         g.F_w_Ed = force;
+        g.sigma_w_Ed = a > 0 ? force * 0.001 / a : 0;
         g.method = 0;
         g.force_mode = WELD_STRESS_GIVEN;
     }
