@@ -174,8 +174,9 @@ int Get_Section_Calc_Mode(void);
 
 // 0, or 1 for a null argument or a failed write.
 int Write_Profile(FILE* stream, Stahlprofil* profile);
-// 0, or 1 for a null argument, a newer block version, a missing field or a
-// failed material block (what was read stays).
+// 0, or 1 for a null argument, a newer block version, a missing field, a
+// measure stored as nan or inf, an unknown kind or a failed material block
+// (what was read stays).
 int Read_Profile(FILE* stream, Stahlprofil* profile);
 // Description and, with values, section values into the print list.
 void Print_Profile_Parameters(Stahlprofil* profile, FILE* list, int detail, int values, int options);

@@ -445,6 +445,13 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
     if (version >= 5 && std::fscanf(f, "%lf%lf", &p->b_ueo, &p->b_ueu) != 2) return 1;
     if (version >= 6 && std::fscanf(f, "%d%d", &p->weld_kind_top, &p->weld_kind_bottom) != 2) return 1;
     if (version >= 10 && std::fscanf(f, "%d", &p->hot_finished) != 1) return 1;
+    // "nan" and "inf" read as numbers; a profile with such a measure is a
+    // damaged block, not one to compute and print.
+    const double measures[] = {p->h, p->t_w, p->b_fo, p->t_fo, p->b_fu, p->t_fu, p->b_ueo,
+                               p->b_ueu, p->r_1, p->r_2, p->a_o, p->a_u};
+    for (double v : measures)
+        if (!std::isfinite(v)) return 1;
+    if (p->kind < 0 || p->kind > 2) return 1;  // no such kind of profile
     return 0;
 }
 

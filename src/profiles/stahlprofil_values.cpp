@@ -36,6 +36,7 @@ const double kMinThroat = 3.0;
 // The top width of a trapezoid converges in a few widenings; more means the
 // dimensions admit no section.
 const int kMaxWidenings = 100;
+const double kLargestMeasure = 1e5;  // mm
 
 Profile_Section_Model_Builder model_builder = nullptr;
 int section_calc_mode = 0;
@@ -197,6 +198,12 @@ void Clear_Section_Values(Stahlprofil* p) {
 // error (the completions made before the failing test stay).
 bool Check_Dimensions(Stahlprofil* p) {
     const double e = kEps;
+    // No steel profile measures 100 m; beyond that the second moments would
+    // leave the range of the numbers and reach the report as "inf".
+    const double measures[] = {p->h, p->t_w, p->b_fo, p->t_fo, p->b_fu, p->t_fu, p->b_ueo,
+                               p->b_ueu, p->r_1, p->r_2, p->a_o, p->a_u};
+    for (double v : measures)
+        if (!(std::fabs(v) <= kLargestMeasure)) return false;
     if (In_I(p->type)) {
         if (p->b_fo < p->t_w) p->b_fo = p->t_w;
         if (p->b_fu < p->t_w) p->b_fu = p->t_w;

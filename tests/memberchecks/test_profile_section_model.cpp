@@ -248,11 +248,13 @@ TEST_F(Profile, DescriptionErrorsClearTheValues) {
     Stahlprofil trapezoid = Typed(17, 0, 5, 10, 5, 0, 0);  // no height: the widening must not run
     trapezoid.b_fu = 10;
     Stahlprofil thin_tube = Typed(9, 10, 6, 0, 0, 0, 0);
+    Stahlprofil huge = Typed(1, 1e6, 10, 0, 0, 0, 0);  // beyond 100 m: inf in the report
     Row rows[] = {{"I without flanges", no_flanges},
                   {"box", box},
                   {"type 18", unknown},
                   {"trapezoid without height", trapezoid},
-                  {"tube thicker than half its diameter", thin_tube}};
+                  {"tube thicker than half its diameter", thin_tube},
+                  {"1 km flat bar", huge}};
     for (Row& w : rows) {
         // Values of an earlier profile must not survive.
         w.p.A = w.p.I_y = w.p.I_z = w.p.I_T = w.p.W_pl_y = w.p.A_vz = w.p.A_vy = w.p.h_w = w.p.c_o = 1234;

@@ -222,12 +222,18 @@ TEST_F(ProfileBlock, OlderVersions) {
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
 
-TEST_F(ProfileBlock, LongNameIsCutAndTheRestSkipped) {
+TEST_F(ProfileBlock, LongNameIsCutAndNonFiniteMeasuresRefused) {
     std::string name(60, 'X');
     Stahlprofil p;
     ASSERT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", name, " 0 0\n 0 0 0 0\n 0\n"), &p), 0);
     EXPECT_EQ(std::string(p.name), std::string(39, 'X'));
     EXPECT_EQ(p.material.grade, 0);
+    EXPECT_EQ(Read(Block(10, " 0 1 nan 10 0 0 0 0 1 0 0 0", "~", " 0 0\n 0 0 0 0\n 0\n"), &p), 1);
+    EXPECT_EQ(Read(Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", "~", " inf 0\n 0 0 0 0\n 0\n"), &p), 1);
+    // ... also in the material block.
+    std::string bytes = Block(10, " 0 1 100 10 0 0 0 0 1 0 0 0", "~", " 0 0\n 0 0 0 0\n 0\n");
+    bytes.replace(bytes.find("210000.000000"), 13, "inf");
+    EXPECT_EQ(Read(bytes, &p), 1);
 }
 
 TEST_F(ProfileBlock, ManagerNoticesOncePerRunAndNeverInBatch) {
