@@ -66,6 +66,15 @@ bool Welds_Differ(const Stahlprofil* p) {
     return p->weld_kind_top != p->weld_kind_bottom || Differ(p->a_o, p->a_u);
 }
 
+// The two flanges' welds of an I section whose welds differ.
+void Top_And_Bottom_Welds(FILE* f, const Stahlprofil* p, const char* separator, const char* penetration_note) {
+    if (p->weld_kind_top == 0) OLI_printf(f, "oben Kehlnaht a╬\\o╬r = %.1lf mm"_cp, p->a_o);
+    else OLI_printf(f, "oben durchgeschweißt%s"_cp, penetration_note);
+    OLI_printf(f, "%s", separator);
+    if (p->weld_kind_bottom == 0) OLI_printf(f, "unten Kehlnaht a╬\\u╬r = %.1lf mm"_cp, p->a_u);
+    else OLI_printf(f, "unten durchgeschweißt%s"_cp, penetration_note);
+}
+
 bool Has_Throat(const Stahlprofil* p) { return !p->rolled && (p->a_o > 0.1 || p->a_u > 0.1); }
 
 void Full_Manufacture(FILE* f, const Stahlprofil* p) {
@@ -84,11 +93,7 @@ void Full_Manufacture(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, " (durchgeschweißt)"_cp);
         } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t) && Welds_Differ(p)) {
             OLI_printf(f, ": ");
-            if (p->weld_kind_top == 0) OLI_printf(f, "oben Kehlnaht a╬\\o╬r = %.1lf mm"_cp, p->a_o);
-            else OLI_printf(f, "oben durchgeschweißt (DHV-Naht)"_cp);
-            OLI_printf(f, ", ");
-            if (p->weld_kind_bottom == 0) OLI_printf(f, "unten Kehlnaht a╬\\u╬r = %.1lf mm"_cp, p->a_u);
-            else OLI_printf(f, "unten durchgeschweißt (DHV-Naht)"_cp);
+            Top_And_Bottom_Welds(f, p, ", ", " (DHV-Naht)");
         } else if (p->weld_kind_top == 0) {
             OLI_printf(f, ", Kehlnahtdicke a = %.1lf mm", p->a_o);
         } else {
@@ -214,11 +219,7 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
             if (differ) OLI_printf(f, ",  ");
             else OLI_printf(f, "\n%s", Check_Line_Prefix);
             if (Welds_Differ(p)) {
-                if (p->weld_kind_top == 0) OLI_printf(f, "oben Kehlnaht a╬\\o╬r = %.1lf mm"_cp, p->a_o);
-                else OLI_printf(f, "oben durchgeschweißt"_cp);
-                OLI_printf(f, ",  ");
-                if (p->weld_kind_bottom == 0) OLI_printf(f, "unten Kehlnaht a╬\\u╬r = %.1lf mm"_cp, p->a_u);
-                else OLI_printf(f, "unten durchgeschweißt"_cp);
+                Top_And_Bottom_Welds(f, p, ",  ", "");
             } else if (p->weld_kind_top == 0) {
                 OLI_printf(f, "Kehlnaht a = %.1lf mm", p->a_o);
             } else {

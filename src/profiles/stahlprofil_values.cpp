@@ -671,6 +671,7 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
         p->I_z = Calc_Profile_Iz(p);
     }
     p->I_yz = 0;
+    if (p->type == 14 && s.n == 0) Build_Parts(p, &s);  // its centroid needed no parts
     if ((p->type == 3 || p->type == 14) && s.n > 0) {
         for (int i = 0; i < s.n; i++) p->I_yz += s.p[i].a * (s.p[i].z - p->z_s) * (-p->y_s - s.p[i].y);
     }

@@ -110,7 +110,7 @@ TEST_F(Profile, HE280APrintCompactAndFull) {
 // catalogue values (A, I_y, I_z in cm units; A_vz to EN 1993-1-1 6.2.6;
 // I_T of the tables). I_T rests on the thin-walled plates and a factor for
 // the root fillets, so it is held to 10 %.
-TEST_F(Profile, RolledISectionsAgainstPublishedValues) {
+TEST_F(Profile, RolledSectionsAgainstPublishedValues) {
     struct Row {
         const char* name;
         int type;
@@ -133,6 +133,17 @@ TEST_F(Profile, RolledISectionsAgainstPublishedValues) {
         EXPECT_NEAR(p.y_M, 0, 1e-6) << w.name;
         EXPECT_NEAR(p.z_M, 0, 1e-6) << w.name;
     }
+    // Equal angle L 100 x 10 (r_1 12, r_2 6): A 19.2 cm2, e 2.82 cm, I_y 177,
+    // principal I_u 280 and I_v 73.0 cm4 (so |I_yz| = (280 - 73) / 2).
+    Stahlprofil l = Typed(3, 100, 10, 100, 10, 1, 12);
+    l.r_2 = 6;
+    ASSERT_EQ(Calc_Profile_Cross_Section(&l, nullptr, 0, nullptr), 0);
+    EXPECT_NEAR(l.A / 100, 19.2, 0.005 * 19.2);
+    EXPECT_NEAR(l.h - l.z_s, 28.2, 0.005 * 28.2);
+    EXPECT_NEAR(-l.y_s, 28.2, 0.005 * 28.2);
+    EXPECT_NEAR(l.I_y / 1e4, 177, 0.005 * 177);
+    EXPECT_NEAR(std::fabs(l.I_yz) / 1e4, 103.5, 0.01 * 103.5);
+    EXPECT_NEAR(std::fabs(l.alpha), 45, 0.01);
 }
 
 TEST_F(Profile, WeldedIWithWeldOffsetsAndPrint) {
@@ -175,6 +186,23 @@ TEST_F(Profile, WeldedIWithWeldOffsetsAndPrint) {
     Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
     EXPECT_EQ(p.a_o, 5.0);
     EXPECT_EQ(p.a_u, 5.0);
+
+    // Different welds at the two flanges, in both forms.
+    p.weld_kind_top = 0;
+    p.a_o = 4;
+    Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
+    Print_Profile_Parameters(&p, list.f(), 0, 0, 0);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Profilparameter (I-Profil):\n" + kIndent +
+                               " h = 400.0 mm,  t\xCE\\w\xCEr = 10.0 mm,  b\xCE\\f\xCEr = 200.0 mm,  t\xCE\\f\xCEr = 15.0 mm\n"
+                               " oben Kehlnaht a\xCE\\o\xCEr = 4.0 mm,  unten durchgeschwei\xE1t\n" + kEnd);
+    Print_Profile_Parameters(&p, list.f(), 1, 0, 0);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Profilparameter (I-Profil):\n" + kIndent +
+                               " Gesamth\x94he h = 400.0 mm,  Stegdicke t\xCE\\w\xCEr = 10.0 mm\n"
+                               " Flanschbreite b\xCE\\f\xCEr = 200.0 mm,  Flanschdicke t\xCE\\f\xCEr = 15.0 mm\n"
+                               " geschwei\xE1tes Profil: oben Kehlnaht a\xCE\\o\xCEr = 4.0 mm, "
+                               "unten durchgeschwei\xE1t (DHV-Naht)\n" + kEnd);
 }
 
 TEST_F(Profile, BarsAndTubesAgainstClosedForms) {
@@ -334,7 +362,25 @@ TEST_F(Profile, PlateElementsOfEachFamily) {
     Stahlprofil rhs = Typed(8, 200, 8, 100, 8, 1, 12);  // outer corner 12 -> o = 12
     Stahlprofil tee = Typed(11, 100, 10, 100, 10, 0, 0);
     Stahlprofil box = Typed(16, 200, 10, 100, 10, 0, 0);
-    for (Stahlprofil* p : {&flat, &tube, &rhs, &tee, &box}) Calc_Profile_Cross_Section(p, nullptr, 0, nullptr);
+    Stahlprofil angle = Typed(3, 100, 10, 100, 10, 1, 12);  // root 12, toes 6: h_w = c = 100 - 10 - 12
+    Stahlprofil channel = Typed(12, 200, 8.5, 75, 11.5, 1, 11.5);  // h_w = 200 - 23 - 23, c = 75 - 8.5 - 11.5
+    Stahlprofil zed = Typed(14, 200, 8, 150, 10, 1, 8);  // flange (150 + 8) / 2, c = 71 - 8
+    angle.r_2 = channel.r_2 = 6;
+    zed.r_2 = 4;
+    for (Stahlprofil* p : {&flat, &tube, &rhs, &tee, &box, &angle, &channel, &zed})
+        Calc_Profile_Cross_Section(p, nullptr, 0, nullptr);
+    // Product of inertia of the Z: the two flanges 79 x 10 at (39.5, 5) and
+    // (110.5, 195) about the centroid (75, 100), and the spandrels of its
+    // roots (+0.2146 * 64 at 75 -+ (4 + 0.22337 * 8), 100 -+ (90 - 1.787))
+    // and toes (-0.2146 * 16 at 0.8935 and 149.1065, 10 - 0.8935 and 190.8935).
+    {
+        const double sp_r = 0.21460183660255172 * 64, sp_t = 0.21460183660255172 * 16, er = 0.22337 * 8,
+                     et = 0.22337 * 4;
+        const double Iyz = 790 * (5 - 100) * (75 - 39.5) + 790 * (195 - 100) * (75 - 110.5) +
+                           sp_r * (10 + er - 100) * (75 - (71 - er)) + sp_r * (190 - er - 100) * (75 - (79 + er)) -
+                           sp_t * (10 - et - 100) * (75 - et) - sp_t * (190 + et - 100) * (75 - (150 - et));
+        EXPECT_NEAR(zed.I_yz, Iyz, 1e-6 * std::fabs(Iyz));
+    }
     struct Row {
         const char* what;
         const Stahlprofil* p;
@@ -352,6 +398,15 @@ TEST_F(Profile, PlateElementsOfEachFamily) {
         {"tee", &tee, 11, 9, 8, 10},
         {"tee", &tee, 11, 6, 5, 90},
         {"box", &box, -1, 0, 0, 0},
+        {"angle", &angle, 10, 0, 4, 100},
+        {"angle", &angle, 10, 1, 3, 78 - 6},
+        {"angle", &angle, 10, 6, 2, 78 - 6},
+        {"angle", &angle, 10, 9, 6, 10 - 6},
+        {"channel", &channel, 10, 6, 4, 154},
+        {"channel", &channel, 10, 4, 5, 55 - 6},
+        {"Z", &zed, 10, 0, 1, 79},
+        {"Z", &zed, 10, 2, 3, 200 - 10 - 8},
+        {"Z", &zed, 10, 1, 2, 63 - 4},
     };
     for (const Row& w : rows) {
         double lengths[20];
