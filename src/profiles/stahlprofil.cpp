@@ -153,7 +153,7 @@ void Copy_Profile(const Stahlprofil* s, Stahlprofil* t) {
 int Compare_Profiles(const Stahlprofil* a, const Stahlprofil* b) {
     if (!a || !b || a->kind != b->kind) return 0;
     if (a->kind == 0 || a->kind == 1) {
-        if (a->type != b->type || std::memcmp(a->name, b->name, sizeof a->name) != 0) return 0;
+        if (a->type != b->type || std::strncmp(a->name, b->name, sizeof a->name) != 0) return 0;
         const double da[8] = {a->h, a->t_w, a->b_fo, a->t_fo, a->b_fu, a->t_fu, a->b_ueo, a->b_ueu};
         const double db[8] = {b->h, b->t_w, b->b_fo, b->t_fo, b->b_fu, b->t_fu, b->b_ueo, b->b_ueu};
         // A difference of exactly 0.01 still counts as equal; the

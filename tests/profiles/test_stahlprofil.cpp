@@ -86,6 +86,10 @@ TEST(StahlprofilRecord, HENamesComparisonAndThicknesses) {
     a.rolled = b.rolled = 1;
     a.a_o = 4;  // throats count only for welded ones
     EXPECT_EQ(Compare_Profiles(&a, &b), 1);
+    Copy_Trimmed("IPE300", a.name, sizeof a.name, 0);
+    std::memcpy(b.name, a.name, sizeof a.name);
+    b.name[20] = 'Q';  // what lies behind the name's end is no part of it
+    EXPECT_EQ(Compare_Profiles(&a, &b), 1);
     a.kind = b.kind = 2;
     a.h = 1;
     Copy_Trimmed("X", a.name, sizeof a.name, 0);
