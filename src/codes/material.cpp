@@ -480,6 +480,11 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
         Tilde_To_Blank(name);
         std::memcpy(m->name, name, MATERIAL_NAME_SIZE);
     }
+    // "nan" and "inf" read as numbers; a strength or constant stored so is a
+    // damaged block, not one to print and check with.
+    const double values[] = {m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3, m->f_u3};
+    for (double v : values)
+        if (!std::isfinite(v)) return 1;
     Check_Material_Params(m, 0.0, nullptr, 0, nullptr);
     return 0;
 }

@@ -3,11 +3,13 @@
 #include <cstring>
 
 #include "dialogs/messages.h"
+#include "memberchecks/profile_section_model.h"
 #include "platform/msgbox.h"
 
 int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
     Install_Memory_Stop_Report();
+    Install_Profile_Section_Model();
     if (argc < 5) {
         std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argv[0]);
         return 0;

@@ -1,0 +1,362 @@
+// The thin-walled line model of the weld program's steel profile; see the
+// header. Every length of the profile (mm) is taken to cm as it enters the
+// engine and every result back to mm units as it leaves.
+#include "memberchecks/profile_section_model.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "thinwall/dwqb.h"
+#include "thinwall/dwqb_calc.h"
+
+namespace {
+
+const double kTiny = 0.001;
+
+struct Builder {
+    int nodes = 0, lines = 0;
+    int Node(double y, double z) {
+        Add_DWQB_Node(++nodes, 0.1 * y, 0.1 * z);
+        return nodes;
+    }
+    // Plate line a -> b of thickness t, fillet radii at the ends on the side
+    // of the adjoining plate: a-left, a-right, b-left, b-right.
+    void Line(int a, int b, double t, double al = 0, double ar = 0, double bl = 0, double br = 0) {
+        const double v[9] = {t, t, 0, 0, 0, al, ar, bl, br};
+        Add_Section_Line_cm(++lines, a, b, v);
+    }
+};
+
+bool Omitted(double b, double t) { return b <= kTiny || t <= kTiny; }
+
+// The general section's plastic summary is the hand-over of the section
+// solvers and not part of this build yet: no plastic moduli can be had, and
+// the caller is told so (the values stay 0, and the print leaves their line
+// out).
+bool Plastic_Moduli(double* w_y, double* w_z) {
+    *w_y = *w_z = 0;
+    return false;
+}
+
+// The nodes and lines of the profile's type; false for a type without a
+// model.
+bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double r) {
+    Builder m;
+    const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
+    switch (p->type) {
+    case 1: {
+        int a = m.Node(0, 0), b = m.Node(0, h);
+        m.Line(a, b, t_w);
+        return true;
+    }
+    case 2: case 9: {
+        const double radius = p->type == 2 ? static_cast<float>(h / 4) : h / 2 - t_w / 2;
+        const double t = p->type == 2 ? h / 2 : t_w;
+        const double step = 0.19634954084936207;  // pi / 16
+        for (int k = 0; k < 32; k++) m.Node(radius * std::sin(k * step), radius * std::cos(k * step));
+        for (int k = 1; k <= 32; k++) m.Line(k, k % 32 + 1, t);
+        return true;
+    }
+    case 3: {
+        double y_v = mirror ? (t_w - b_o) / 2 : (b_o - t_w) / 2, z_j = h - t_o / 2;
+        int top = m.Node(y_v, 0), corner = m.Node(y_v, z_j);
+        if (Omitted(b_o, t_o)) {
+            m.Line(top, corner, t_w);
+            return true;
+        }
+        // The root lies inside the corner, on the side toward the horizontal leg.
+        m.Line(top, corner, t_w, 0, 0, mirror ? 0 : o_o, mirror ? o_o : 0);
+        int tip = m.Node(mirror ? b_o / 2 : -b_o / 2, z_j);
+        m.Line(corner, tip, t_o, mirror ? o_o : 0, mirror ? 0 : o_o, 0, 0);
+        return true;
+    }
+    case 4: case 5: case 7: case 10: case 13: case 11: case 15: {
+        const bool tee = p->type == 11 || p->type == 15;
+        int j_top;
+        if (!Omitted(b_o, t_o)) {
+            int right = m.Node(b_o / 2, t_o / 2);
+            j_top = m.Node(0, t_o / 2);
+            int left = m.Node(-b_o / 2, t_o / 2);
+            m.Line(right, j_top, t_o, 0, 0, 0, o_o);
+            m.Line(j_top, left, t_o, 0, o_o, 0, 0);
+        } else {
+            j_top = m.Node(0, t_o / 2);
+        }
+        if (tee) {
+            int end = m.Node(0, h);
+            m.Line(j_top, end, t_w, o_o, o_o, 0, 0);
+            return true;
+        }
+        int j_bottom = m.Node(0, h - t_u / 2);
+        m.Line(j_top, j_bottom, t_w, o_o, o_o, o_u, o_u);
+        if (!Omitted(b_u, t_u)) {
+            int right = m.Node(b_u / 2, h - t_u / 2), left = m.Node(-b_u / 2, h - t_u / 2);
+            m.Line(right, j_bottom, t_u, 0, 0, o_u, 0);
+            m.Line(j_bottom, left, t_u, o_u, 0, 0, 0);
+        }
+        return true;
+    }
+    case 6: case 12: {
+        double y_w = (b_o - t_w) / 2;
+        int top = m.Node(y_w, t_o / 2), bottom = m.Node(y_w, h - t_o / 2);
+        m.Line(top, bottom, t_w, o_o, 0, 0, o_o);
+        if (!Omitted(b_o, t_o)) {
+            int tip_top = m.Node(-b_o / 2, t_o / 2), tip_bottom = m.Node(-b_o / 2, h - t_o / 2);
+            m.Line(top, tip_top, t_o, 0, o_o, 0, 0);
+            m.Line(bottom, tip_bottom, t_o, o_o, 0, 0, 0);
+        }
+        return true;
+    }
+    case 8: case 16: {
+        const bool box = p->type == 16;
+        double y_o = (b_o - t_w) / 2, y_u = (b_u - t_w) / 2;
+        int tl = m.Node(-y_o, t_o / 2), tr = m.Node(y_o, t_o / 2);
+        int br = m.Node(y_u, h - t_u / 2), bl = m.Node(-y_u, h - t_u / 2);
+        double c = box ? 0 : r;  // the inner corner radii of a rolled tube
+        m.Line(tl, tr, t_o, 0, c, c, 0);
+        m.Line(tr, br, t_w, 0, c, c, 0);
+        m.Line(br, bl, t_u, 0, c, c, 0);
+        m.Line(bl, tl, t_w, 0, c, c, 0);
+        if (box) {
+            double w_o = b_o / 2 + p->b_ueo - t_w / 2, w_u = b_u / 2 + p->b_ueu - t_w / 2;
+            if (p->b_ueo > kTiny) {
+                m.Line(tl, m.Node(-w_o, t_o / 2), t_o);
+                m.Line(tr, m.Node(w_o, t_o / 2), t_o);
+            }
+            if (p->b_ueu > kTiny) {
+                m.Line(bl, m.Node(-w_u, h - t_u / 2), t_u);
+                m.Line(br, m.Node(w_u, h - t_u / 2), t_u);
+            }
+        }
+        return true;
+    }
+    case 14: {
+        int j_top, j_bottom;
+        if (!Omitted(b_o, t_o)) {
+            int tip = m.Node(b_o / 2, t_o / 2);
+            j_top = m.Node(0, t_o / 2);
+            m.Line(tip, j_top, t_o, 0, 0, 0, o_o);
+        } else {
+            j_top = m.Node(0, t_o / 2);
+        }
+        j_bottom = m.Node(0, h - t_o / 2);
+        m.Line(j_top, j_bottom, t_w, o_o, 0, 0, o_o);
+        if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, 0, o_o, 0, 0);
+        return true;
+    }
+    case 17: {
+        double slope = Calc_Profile_Flange_Slope(p), c = std::cos(slope), t_s = t_w / c;
+        double y_foot = (b_u - t_s) / 2, length = (h - t_o / 2) / c;
+        int left_foot = m.Node(-y_foot, h), right_foot = m.Node(y_foot, h);
+        int left_top = Build_Sloped_Part_Lines(&m.nodes, &m.lines, left_foot, -y_foot, h, length, slope, 1, t_s, 0);
+        int right_top = Build_Sloped_Part_Lines(&m.nodes, &m.lines, right_foot, y_foot, h, length, slope, -1, t_s, 0);
+        m.Line(left_top, right_top, t_o);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Point records: the carrying line of each used record; false when a used
+// record found none.
+bool Locate_Points(const Stahlprofil* p, int n, Profil_Punkt* points) {
+    bool all = true;
+    for (int i = 0; i < n; i++) {
+        Profil_Punkt& q = points[i];
+        if (q.id < 0) continue;
+        q.line = 0;
+        double y = 0.1 * q.y, z = 0.1 * q.z;
+        if (p->type == 2 || p->type == 9) {
+            // The polygon side whose angular range holds the point.
+            double angle = std::atan2(y, z);
+            if (angle < 0) angle += 2 * M_PI;
+            q.line = static_cast<int>(angle / 0.19634954084936207) % 32 + 1;
+        } else {
+            for (DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) {
+                if (!l->a || !l->b) continue;
+                double dy = l->b->y - l->a->y, dz = l->b->z - l->a->z;
+                bool vertical = std::fabs(dy) < std::fabs(dz);
+                if ((q.flags & 0x80) && !vertical) continue;
+                if ((q.flags & 0x60) && vertical) continue;
+                double cross = (y - l->a->y) * dz - (z - l->a->z) * dy;
+                if (std::fabs(cross) > kTiny * std::hypot(dy, dz)) continue;
+                double product = ((y - l->a->y) * -dy + (z - l->a->z) * -dz) * ((y - l->b->y) * dy + (z - l->b->z) * dz) /
+                                 (dy * dy + dz * dz);
+                if (-product > -kTiny) {
+                    q.line = l->number;
+                    break;
+                }
+            }
+        }
+        if (q.line == 0) all = false;
+    }
+    return all;
+}
+
+bool Has_Cutouts(const Profil_Aussparungen* cutouts) {
+    if (!cutouts) return false;
+    for (double w : cutouts->width)
+        if (w > kTiny) return true;
+    return false;
+}
+
+int Model_Builder(Stahlprofil* p) { return Build_Section_Model_Checked(p, nullptr, nullptr, 0, 0, nullptr); }
+
+double Zero_Small(double v) { return std::fabs(v) < kTiny ? 0 : v; }
+
+}  // namespace
+
+void Add_Section_Line_cm(int number, int start, int end, const double* values_mm) {
+    double v[9];
+    for (int i = 0; i < 9; i++) v[i] = values_mm ? 0.1 * values_mm[i] : 0;
+    Add_DWQB_Line(number, 0, start, end, v);
+}
+
+int Build_Sloped_Part_Lines(int* node_counter, int* line_counter, int node, double y, double z, double length,
+                            double slope, int direction, double t, double r) {
+    int end = ++*node_counter;
+    Add_DWQB_Node(end, 0.1 * (y + direction * length * std::sin(slope)), 0.1 * (z - length * std::cos(slope)));
+    const double v[9] = {t, t, 0, 0, 0, r, r, 0, 0};
+    Add_Section_Line_cm(++*line_counter, node, end, v);
+    return end;
+}
+
+int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments, const Profil_Aussparungen* cutouts,
+                                int mirror, int n_points, Profil_Punkt* points) {
+    if (!p) return 1;
+    p->A = p->y_s = p->z_s = p->y_M = p->z_M = 0;
+    p->I_y = p->I_z = p->I_yz = p->I_T = p->I_w = p->alpha = p->W_pl_y = p->W_pl_z = 0;
+    if (!points) n_points = 0;
+    // Attached stiffeners and cut-outs are not modelled: refuse them rather
+    // than give the bare profile's values for the built-up one.
+    if ((attachments && attachments->count > 0) || Has_Cutouts(cutouts)) return 1;
+    Init_DWQB_Model();
+    double o_o = 0, o_u = 0, r = 0;
+    Calc_Profile_Weld_Offsets(p, &o_o, &o_u, &r);
+    if (!p->rolled) o_o = o_u = 0;
+    if (!Build_Type(p, mirror, o_o, o_u, r)) return 1;
+    int result = Calc_DWQB() != 0;
+    const double* qw = DWQB_Querschnittswerte;
+    const double h = p->h, t_w = p->t_w;
+
+    if (p->type == 1 && h / t_w < 5.001 && t_w / h < 5.001) {
+        p->A = h * t_w;
+        p->z_s = h / 2;
+        p->y_s = -t_w / 2;
+        p->I_y = p->A * h * h / 12;
+        p->I_z = p->A * t_w * t_w / 12;
+        if (Get_Section_Calc_Mode()) {
+            p->W_pl_y = p->A * h / 4;
+            p->W_pl_z = p->A * t_w / 4;
+        }
+        p->I_T = Calc_Rect_Torsion_Coeff(h, t_w, nullptr);
+        p->I_w = 0;
+        if (n_points == 0) return result;
+    } else if (p->type == 2) {
+        float radius = static_cast<float>(h / 2), r2 = radius * radius;
+        p->A = 3.1415927f * r2;
+        p->z_s = radius;
+        p->y_s = -radius;
+        p->I_y = p->I_z = 0.7853982f * r2 * r2;
+        if (Get_Section_Calc_Mode()) p->W_pl_y = p->W_pl_z = 1.3333334f * r2 * radius;
+        p->I_T = 1.5707964f * r2 * r2;
+        p->I_w = 0;
+        if (n_points == 0) return result;
+    } else if (qw[DWQB_QW_A] >= kTiny && result == 0) {
+        p->A = 100 * qw[DWQB_QW_A];
+        p->y_s = 10 * qw[DWQB_QW_YC];
+        p->z_s = 10 * qw[DWQB_QW_ZC];
+        p->I_y = 10000 * qw[DWQB_QW_IY];
+        p->I_z = 10000 * qw[DWQB_QW_IZ];
+        p->I_yz = 10000 * qw[DWQB_QW_IYZ];
+        p->I_T = 10000 * qw[DWQB_QW_IT];
+        p->I_w = static_cast<float>(1000000 * qw[DWQB_QW_IW]);
+        p->alpha = 57.29577951308232 * qw[DWQB_QW_ALPHA];
+        p->y_M = 10 * (qw[DWQB_QW_YM] - qw[DWQB_QW_YC]);
+        p->z_M = 10 * (qw[DWQB_QW_ZM] - qw[DWQB_QW_ZC]);
+        const double b_max = std::fmax(p->b_fo, p->b_fu);
+        switch (p->type) {
+        case 1: p->y_s -= t_w / 2; break;
+        case 9: p->y_s = -h / 2; p->z_s = h / 2; break;
+        case 3: p->y_s = mirror ? -p->b_fo / 2 - p->y_s : p->y_s - p->b_fo / 2; break;
+        case 4: case 5: case 7: case 10: case 13: p->y_s -= b_max / 2; break;
+        case 6: case 8: case 11: case 12: case 14: case 15: p->y_s -= p->b_fo / 2; break;
+        case 16: p->y_s -= std::fmax(p->b_fu + 2 * p->b_ueu, p->b_fo + 2 * p->b_ueo) / 2; break;
+        default: break;
+        }
+        if (p->rolled) {
+            double t_max = std::fmax(t_w, p->t_fo), factor = 1;
+            if (Is_Profile_Type_In(PROFILTYP_MASK_I, p->type)) {
+                t_max = std::fmax(t_max, p->t_fu);
+                factor = 1.3;
+            } else if (p->type == 3) {
+                factor = 0.99;
+            } else if (p->type == 6 || p->type == 11 || p->type == 12 || p->type == 14 || p->type == 15) {
+                factor = 1.12;
+            }
+            if (t_max < p->r_1) p->I_T *= factor;
+        }
+        double* values[] = {&p->A, &p->y_s, &p->z_s, &p->I_y, &p->I_z, &p->I_yz, &p->I_T,
+                            &p->I_w, &p->alpha, &p->y_M, &p->z_M};
+        for (double* v : values) *v = Zero_Small(*v);
+        result = 0;
+        if (Get_Section_Calc_Mode()) {
+            double w_y, w_z;
+            if (Plastic_Moduli(&w_y, &w_z)) {
+                p->W_pl_y = Zero_Small(static_cast<float>(1000 * w_y));
+                p->W_pl_z = Zero_Small(static_cast<float>(1000 * w_z));
+            } else {
+                result = 1;
+            }
+        }
+    } else {
+        return 1;
+    }
+    if (n_points > 0 && !Locate_Points(p, n_points, points)) result = 1;
+    return result;
+}
+
+int Build_Section_Model_Checked(Stahlprofil* p, const Profil_Anbau* attachments, const Profil_Aussparungen* cutouts,
+                                int mirror, int n_points, Profil_Punkt* points) {
+    if (!p || p->kind == 2) return 0;
+    return Build_Profile_Section_Model(p, attachments, cutouts, mirror, n_points, points);
+}
+
+void Install_Profile_Section_Model(void) { Set_Profile_Section_Model_Builder(Model_Builder); }
+
+void Init_Profil_Aufbau(Profil_Aufbau* record) {
+    if (!record) return;
+    std::memset(record, 0, sizeof *record);
+    Init_Profile(&record->base);
+    for (Stahlprofil& part : record->attachments.part) Init_Profile(&part);
+    for (Profil_Punkt& q : record->points) q.id = -1;
+}
+
+int Print_Section_Values(Profil_Aufbau* record, Stahlprofil* p, FILE* stream, int level, int plastic) {
+    if (!p) return 1;
+    int failed = Calc_Profile_Cross_Section(p, nullptr, 0, nullptr) != 0;
+    // The built-up parts and points need the model once more with them.
+    if (!failed && record)
+        failed = Build_Section_Model_Checked(p, &record->attachments, record->cutouts, 0, PROFIL_PUNKTE,
+                                             record->points) != 0;
+    if (failed || p->A <= 0) {
+        if (stream) OLI_printf(stream, "%sQuerschnittswerte nicht ermittelbar %s\n", Check_Line_Prefix, Mark_Alert());
+        return 1;
+    }
+    if (stream && level >= 1) {
+        OLI_printf(stream, "%s", Check_Line_Prefix);
+        if (level == 1) OLI_printf(stream, "%s%s", "Querschnittswerte", ": ");
+        else OLI_printf(stream, "%s%s\n%s", "\xCE_", "Querschnittswerte", Check_Line_Prefix);
+        OLI_printf(stream,
+                   "A = %.2lf cm²,  z╬\\s╬r = %.1lf mm, I╬\\y╬r = %.2lf cm╬/4╬r,  y╬\\s╬r = %.1lf mm, I╬\\z╬r = %.2lf cm╬/4╬r\n"_cp,
+                   p->A / 100, p->z_s, p->I_y / 10000, record ? record->shift[0] : 0.0, p->I_z / 10000);
+        if (plastic && (p->W_pl_y > 0.1 || p->W_pl_z > 0.1))
+            OLI_printf(stream, "%sW╬\\pl,y╬r = %.2lf cm╬/3╬r, W╬\\pl,z╬r = %.2lf cm╬/3╬r\n"_cp, Check_Line_Prefix,
+                       p->W_pl_y / 1000, p->W_pl_z / 1000);
+    }
+    return 0;
+}

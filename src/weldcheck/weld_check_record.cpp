@@ -1,0 +1,71 @@
+// The weld check record: its initialiser, the check of a single weld with
+// the record's settings, and the refusal of a record without a profile.
+#include "weldcheck/weld_check_record.h"
+
+#include <cstring>
+
+#include "codes/sicherheit.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldcheck/weldelem.h"
+
+int Init_Weld_Check_Record(SchweissnahtNachweis* r) {
+    if (!r) return 0;
+    std::memset(r, 0, sizeof *r);
+    Clear_Plate(&r->plate);
+    r->weld_angle = 90.0;
+    Init_Profile(&r->profile);
+    return 0;
+}
+
+int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list, const char* prefix) {
+    if (!r || r->profile.kind == 2 || r->profile.type != 0) return 0;
+    if (list)
+        OLI_printf(list, "%s%sFehler bei der Querschnittsbeschreibung %s\n", Check_Line_Prefix, prefix ? prefix : "",
+                   Mark_Alert());
+    return 1;
+}
+
+int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, double force,
+                              const Materialparameter_Record* material, FILE* list, int print_level) {
+    if (!r) return 0;
+    if (Refuse_Weld_Check_Without_Profile(r, list, nullptr)) return 1;
+    NahtGruppe g;
+    Clear_Weld_Group(&g);
+    Sicherheitsbeiwerte_Record factors;
+    Clear_Safety_Factors(&factors);
+    factors.gamma_M2 = r->gamma_M2;
+    g.factors = &factors;
+    g.kind = r->weld_kind;
+    g.full_penetration = r->full_penetration;
+    g.angle = r->weld_angle;
+    g.full_length = !r->deduct_craters;
+    g.a = a;
+    g.l_w = l;
+    Copy_Material_Params(material, &g.plate1.material);
+    // The first part is the profile: its thickness is the one that decides
+    // the detailing rules of the weld.
+    g.plate1.t = Get_Profile_Max_Dimension(&r->profile);
+    Copy_Plate(&r->plate, &g.plate2);
+    g.check = 1;
+    g.summary = 1;
+    if (r->method == 1) {
+        g.N_Ed = r->N;
+        g.M_p_Ed = r->M_y;
+        g.V_p_Ed = r->V_z;
+        g.V_s_Ed = r->V_y;
+        g.sigma_w_Ed = force;
+        g.method = WELD_METHOD_DIRECTIONAL;
+        g.force_mode = WELD_FORCES_GIVEN;
+    } else {
+        // The design force per length, and the throat stress it gives, so
+        // that the check reads the force whichever of the two it takes.
+        g.F_w_Ed = force;
+        g.sigma_w_Ed = a > 0 ? force * 0.001 / a : 0;
+        g.method = 0;
+        g.force_mode = WELD_STRESS_GIVEN;
+    }
+    int fault = Check_Weld_Group(&g, list, print_level, 0, nullptr) != 0;
+    if (g.U_max > r->U_w) r->U_w = g.U_max;
+    return fault;
+}

@@ -1,0 +1,62 @@
+// The weld check record: everything the weld check of one load case needs
+// (partial factor, plate, weld kind and angle, the welded profile, up to 20
+// welds with throat, length and number, the method switches and the six
+// internal forces) and what it gives back (the weld utilisation and its
+// result arrays). The application fills one per load case; the weld check
+// reads it and writes its results into it.
+#ifndef WELDCHECK_WELD_CHECK_RECORD_H
+#define WELDCHECK_WELD_CHECK_RECORD_H
+
+#include <cstdio>
+
+#include "codes/blech.h"
+#include "profiles/stahlprofil.h"
+
+enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 12 };
+
+struct SchweissnahtNachweis {
+    double gamma_M2;
+    Blech_Record plate;
+    double weld_angle;        // degrees between the fusion faces
+    int weld_kind;            // 0 fillet, 1 slot, 2 butt, 3 plug, 4 other
+    int full_penetration;
+    int deduct_craters;       // 1: lengths reduced by the end craters (2 a)
+    int neglect_short;        // short pieces of an all-round weld neglected
+    Stahlprofil profile;
+    double a[WELD_CHECK_WELDS];   // throats, mm
+    double l[WELD_CHECK_WELDS];   // lengths, mm (0.1 or less: the default length)
+    int number[WELD_CHECK_WELDS]; // weld number, 0 or less: no weld
+    int all_round;
+    int shear_split;          // 0 conventional, 1 by stiffnesses, 2 consistent with N and M
+    int no_length_check;
+    int no_throat_check;
+    int full_treatment;
+    int unused;
+    double contact_share;     // share of N carried by contact, 0..1
+    int check_field;          // 1 welds; negative selects the line mode
+    int method;               // 1 directional, else simplified
+    double N, M_y, M_z, V_y, V_z, M_x;  // N, Nmm
+    double U_w;               // largest utilisation, -1 on refusal
+    double results_1[WELD_CHECK_WELDS];
+    double line_values[WELD_CHECK_LINE_VALUES];
+    double results_2[WELD_CHECK_WELDS];
+    double results_3[WELD_CHECK_WELDS];
+    double results_4[WELD_CHECK_WELDS];
+    double results_5[WELD_CHECK_WELDS];
+};
+
+// Weld angle 90, the plate cleared, the profile initialised, every other
+// field 0. Returns 0 (also for null, which is ignored).
+int Init_Weld_Check_Record(SchweissnahtNachweis* record);
+// Checks one weld of throat a and length l under the force with the
+// record's settings and raises U_w to its utilisation (never lowers it). 1
+// when the check reports a fault or the record carries no profile, else 0
+// (also for a null record).
+int Check_Single_Weld_Element(SchweissnahtNachweis* record, double a, double l, double force,
+                              const Materialparameter_Record* material, FILE* list, int print_level);
+// An evaluation needs a profile: 1 with the description-error line (when a
+// list is given) for a record whose profile is of type 0 and computable
+// here, else 0.
+int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* record, FILE* list, const char* prefix);
+
+#endif
