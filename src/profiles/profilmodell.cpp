@@ -10,14 +10,59 @@
 #include <vector>
 
 #include "profiles/profile_display.h"
+#include "thinwall/dwqb.h"
+#include "thinwall/dwqb_calc.h"
+#include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_point.h"
 
 namespace {
 
 constexpr double kDegPerRad = 57.29577951308232;
 constexpr double kRadPerDeg = 0.017453292519943295;
 
-bool g_have_engine = false;
-Profilmodell_Engine g_engine;
+// The thin-walled engine below this module, as the outline and contour
+// code reaches it: lines are numbered by part index.
+void Engine_Clear(void) { Clear_DWQB_Model(); }
+void Engine_Node(int number, double y, double z) { Add_DWQB_Node(number, y, z); }
+void Engine_Line(int number, int kind, int start, int end, const double* values) {
+    Add_DWQB_Line(number, kind, start, end, values);
+}
+int Engine_Calc(void) { return Calc_DWQB(); }
+
+int Engine_Segments(int line, int32_t flags[PROFILMODELL_SEGMENT_BLOCKS], int32_t counts[PROFILMODELL_SEGMENT_BLOCKS]) {
+    const DWQB_Outline_Segment* segs = Find_DWQB_Line_Segments(line);
+    if (segs == nullptr) return 0;
+    for (int j = 0; j < PROFILMODELL_SEGMENT_BLOCKS; j++) {
+        flags[j] = static_cast<int32_t>(segs[j].flags);
+        counts[j] = segs[j].n_sub;
+    }
+    return 1;
+}
+
+void Engine_Point(int line, int block, double xi, double* y, double* z) {
+    const DWQB_Outline_Segment* segs = Find_DWQB_Line_Segments(line);
+    if (segs == nullptr || block < 0 || block >= PROFILMODELL_SEGMENT_BLOCKS) {
+        *y = *z = 0;
+        return;
+    }
+    Calc_DWQB_Segment_Point(xi, &segs[block], y, z);
+}
+
+// The vertices are taken relative to the centroid of the computed section
+// (values 22 and 23 of the section value record).
+int Engine_Reference(double* y, double* z) {
+    DWQB_Werte w;
+    if (!Get_DWQB_Section_Values(&w)) return 0;
+    *y = w.w[22];
+    *z = w.w[23];
+    return 1;
+}
+
+const Profilmodell_Engine kThinwallEngine = {Engine_Clear,    Engine_Node,  Engine_Line,     Engine_Calc,
+                                             Engine_Segments, Engine_Point, Engine_Reference};
+
+bool g_have_engine = true;
+Profilmodell_Engine g_engine = kThinwallEngine;
 
 // The mid-line heights and thicknesses of a sloped flange of length L whose
 // catalogue thickness tf holds at the fraction k of L from the free end.
@@ -59,6 +104,8 @@ void Set_Profilmodell_Engine(const Profilmodell_Engine* engine) {
 }
 
 const Profilmodell_Engine* Get_Profilmodell_Engine(void) { return g_have_engine ? &g_engine : nullptr; }
+
+const Profilmodell_Engine* Thinwall_Profilmodell_Engine(void) { return &kThinwallEngine; }
 
 void Profilmodell_Line_Values(const Profilmodell_Teil* p, double v[9]) {
     v[0] = p->t_start;

@@ -10,10 +10,11 @@
 // its depth; angles in degrees. A model belongs to its caller and is freed
 // with Free_Profilmodell. Nothing here writes a message.
 //
-// The thin-walled section engine sits beside this module: the calls the
-// outline needs are reached through Profilmodell_Engine, which the program
-// installs at start-up (Set_Profilmodell_Engine). Without an engine every
-// outline request fails (result 0) and the model is left unchanged.
+// The outline is computed by the thin-walled section engine below this
+// module, reached through the table Profilmodell_Engine: the engine itself
+// is installed from the start, and a caller may put another table in its
+// place (Set_Profilmodell_Engine). Without an engine every outline request
+// fails (result 0) and the model is left unchanged.
 #ifndef PROFILES_PROFILMODELL_H
 #define PROFILES_PROFILMODELL_H
 
@@ -83,6 +84,8 @@ struct Profilmodell_Engine {
 void Set_Profilmodell_Engine(const Profilmodell_Engine* engine);
 // The installed engine or null.
 const Profilmodell_Engine* Get_Profilmodell_Engine(void);
+// The table of the thin-walled section engine, installed at start.
+const Profilmodell_Engine* Thinwall_Profilmodell_Engine(void);
 // Hands the nine line values of a part to the engine's add_line order:
 // thickness at start and end, sagitta, slopes in radians, f1, f3, f2, f4.
 void Profilmodell_Line_Values(const Profilmodell_Teil* part, double values[9]);

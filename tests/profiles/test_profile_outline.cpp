@@ -19,6 +19,7 @@
 #include "profiles/profile_contours.h"
 #include "profiles/profile_display.h"
 #include "profiles/profile_drawing.h"
+#include "profiles/profile_switches.h"
 #include "profiles/profilmodell.h"
 #include "support/testutil.h"
 
@@ -413,3 +414,24 @@ TEST_F(ProfileOutline, ScreenDrawingAndItsColours) {
 }
 
 }  // namespace
+
+// The thin-walled engine itself draws the outline: a double-T of flanges
+// 15 × 1.07 and a web 0.71 thick, 30 high, without fillets, is the three
+// rectangles it is made of. Outer faces at z = 0 and 30 (flange mid-lines at
+// t/2), y from 0 to 15; area 2 · 15 · 1.07 + (30 − 2 · 1.07) · 0.71 = 51.8806.
+TEST(ProfileOutlineEngine, DoubleTOutlineFromTheThinWalledEngine) {
+    Init_Profil_DWQB_Switches();
+    ASSERT_NE(Get_Profilmodell_Engine(), nullptr);
+    ASSERT_EQ(Get_Profilmodell_Engine()->calc, Thinwall_Profilmodell_Engine()->calc);
+    Profilmodell* m = Build_Double_T_Profilmodell(30, 15, 1.07, 15, 1.07, 0.71);
+    ASSERT_NE(m, nullptr);
+    ASSERT_EQ(Calc_Profilmodell_Outline(m), 1);
+    EXPECT_NEAR(m->y_min, 0, 1e-9);
+    EXPECT_NEAR(m->y_max, 15, 1e-9);
+    EXPECT_NEAR(m->z_min, 0, 1e-9);
+    EXPECT_NEAR(m->z_max, 30, 1e-9);
+    ASSERT_EQ(Build_Contour_Store_From_Model(m, 0), 1);
+    EXPECT_NEAR(Get_Contour_Store_Area(), 2 * 15 * 1.07 + (30 - 2 * 1.07) * 0.71, 1e-9);
+    Clear_Contour_Store();
+    Free_Profilmodell(m);
+}
