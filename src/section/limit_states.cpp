@@ -356,7 +356,7 @@ int Calc_Grenzzustand(int kind, const double* input, Grenzzustand_Block* result)
     if (!q || !input) return 1;
     Invalidate_Querschnitt(q, QS_INVALIDIERBAR);
     double in[7] = {0, 0, 0, 0, 0, 0, 0};
-    const int count = kind == 4 ? 7 : 4;
+    const int count = kind == 4 ? 7 : kind == 2 || kind == 3 ? 3 : 4;
     std::memcpy(in, input, sizeof(double) * count);
     if (!global.bezug && kind >= 2 && kind <= 4) {
         double ys, zs;

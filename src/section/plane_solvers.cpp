@@ -131,6 +131,23 @@ void Kontext_Leeren(void) {
     ctx.ziel = nullptr;
 }
 
+// One solve from a polar start plane: the polar plane found, the residual
+// norm, the iterations and the status (info + 1).
+void Loesen(nlsolve::Hybrj_Fcn fcn, int n, const double* start, double tol, int maxfev, double* plane,
+            double* norm, int* iterations, int* status) {
+    int ld = n, lwa = n * (n + 13) / 2, info = 0, iter = 0;
+    double x[4], fvec[4] = {0, 0, 0, 0}, fjac[16], wa[34];
+    Loeser_Variablen(n, start, x);
+    nlsolve::hybrj1(fcn, &n, x, fvec, fjac, &ld, &tol, &maxfev, &info, wa, &lwa, &iter);
+    Loeser_Stopp_Holen(n, info, x, fvec);
+    Loeser_Ebene(n, x, plane);
+    double sum = 0;
+    for (int i = 0; i < n; ++i) sum += fvec[i] * fvec[i];
+    *norm = std::sqrt(sum);
+    *iterations = iter;
+    *status = info + 1;
+}
+
 int Variablenzahl(const Querschnitt* q) { return Has_Querschnitt_Felder(q) ? 4 : 3; }
 
 // Scaled forces about the reference point.
@@ -414,18 +431,9 @@ int Calc_Dehnungsebene_Gleichgewicht(Querschnitt* q, const double* target,
     double start[4];
     if (options & 1) std::memcpy(start, result->ebene, sizeof start);
     else Calc_Startebene(target, start);
-    int n = Variablenzahl(q), ld = n, lwa = n * (n + 13) / 2, info = 0, iter = 0;
-    double x[4], fvec[4] = {0, 0, 0, 0}, fjac[16], wa[34];
-    Loeser_Variablen(n, start, x);
-    nlsolve::hybrj1(n == 4 ? Gleichgewicht_Callback_4 : Gleichgewicht_Callback_3, &n, x, fvec, fjac, &ld,
-                    &tol, &maxfev, &info, wa, &lwa, &iter);
-    Loeser_Stopp_Holen(n, info, x, fvec);
-    Loeser_Ebene(n, x, result->ebene);
-    double sum = 0;
-    for (int i = 0; i < n; ++i) sum += fvec[i] * fvec[i];
-    result->norm = std::sqrt(sum);
-    result->iterationen = iter;
-    result->status = info + 1;
+    const int n = Variablenzahl(q);
+    Loesen(n == 4 ? Gleichgewicht_Callback_4 : Gleichgewicht_Callback_3, n, start, tol, maxfev,
+           result->ebene, &result->norm, &result->iterationen, &result->status);
     Kontext_Leeren();
     return result->status == 0;
 }
@@ -493,21 +501,11 @@ int Calc_Grenzebene_Kraftrichtung(Querschnitt* q, const double* target,
             Dehnungsebene_Polar_Summe(sa, sb, start);
         }
     }
-    int ld = n, lwa = n * (n + 13) / 2, info = 0, iter = 0;
-    double x[4], fvec[4] = {0, 0, 0, 0}, fjac[16], wa[34];
-    Loeser_Variablen(n, start, x);
-    nlsolve::hybrj1(n == 4 ? Kraftrichtung_Callback_4 : Kraftrichtung_Callback_3, &n, x, fvec, fjac, &ld,
-                    &tol, &maxfev, &info, wa, &lwa, &iter);
-    Loeser_Stopp_Holen(n, info, x, fvec);
-    Loeser_Ebene(n, x, result->ebene);
+    Loesen(n == 4 ? Kraftrichtung_Callback_4 : Kraftrichtung_Callback_3, n, start, tol, maxfev,
+           result->ebene, &result->norm, &result->iterationen, &result->status);
     Schnittgroessen r{};
     Calc_Schnittgroessen_Aus_Dehnung(q, result->ebene, lambda, &r);
     result->kraefte = r;
-    double sum = 0;
-    for (int i = 0; i < n; ++i) sum += fvec[i] * fvec[i];
-    result->norm = std::sqrt(sum);
-    result->iterationen = iter;
-    result->status = info + 1;
     const double R[4] = {r.N, r.My, r.Mz, r.B};
     double tr = 0, tt = 0;
     for (int i = 0; i < 4; ++i) tr += target[i] * R[i], tt += target[i] * target[i];
