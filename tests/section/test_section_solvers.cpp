@@ -75,6 +75,46 @@ TEST(SectionValues, MeanPreStrainOfNegativeStiffnessIsZero) {
     Free_Querschnitt(q);
 }
 
+TEST(StrainRanges, UltimatePlaneFamilyOfASteelRectangle) {
+    // Steel only: L = -150, U = 150 at the fibres y = -0.05 and y = 0.05 of
+    // direction 0. t = 16: L and U at the two edges, k = 300 / 0.1; t = 24.5:
+    // the compression edge at L + 8.5/17 (U - L) = 0, the other at U; t = 33:
+    // uniform U.
+    Querschnitt* q = Rectangle(-0.05, -0.1, 0.1, 0.2);
+    const struct { double t, e0, k; } cases[] = {{16, 0, 3000}, {24.5, 75, 1500}, {33, 150, 0}, {40, 150, 0}};
+    for (const auto& c : cases) {
+        const double in[2] = {0, c.t};
+        double plane[4];
+        ASSERT_EQ(Calc_Grenzdehnungsebene(q, in, plane), 1);
+        EXPECT_NEAR(plane[1], c.e0, 1e-9) << c.t;
+        EXPECT_NEAR(plane[2], c.k, 1e-9) << c.t;
+    }
+    Free_Querschnitt(q);
+}
+
+TEST(StrainRanges, HullOfAConcreteRectangleHasThePlateauPoint) {
+    // Limits -3.5 and epsD -2.0: r = (-3.5 + 2.0) / -3.5 = 3/7 of the depth
+    // from the least y; uniform compression (t = 0) stays at -2.0.
+    Querschnitt* q = New_Querschnitt(1, 0);
+    const Spannungsdehnungslinie* b35 = Find_Builtin_Spannungsdehnungslinie("B35");
+    Add_Polygon(q, section_fixture::Add_Law(q, b35->typ & SDL_ART_MASKE, b35->p), {-0.2, 0.2, 0.2, -0.2},
+                {-0.1, -0.1, 0.1, 0.1});
+    Set_Querschnitt_Grenzmodus(q, 1);
+    const double in[2] = {0, 0};
+    double plane[4];
+    ASSERT_EQ(Calc_Grenzdehnungsebene(q, in, plane), 1);
+    EXPECT_NEAR(plane[1], -2.0, 1e-12);
+    EXPECT_EQ(plane[2], 0);
+    const auto* h = static_cast<const Querschnitt_Huelle*>(q->huelle);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->n_zug, 0);
+    bool plateau = false;
+    for (int i = 0; i < h->n_druck; ++i)
+        plateau |= std::fabs(h->druck[i].y - (-0.2 + 3.0 / 7 * 0.4)) < 1e-12 && h->druck[i].grenze == -2.0;
+    EXPECT_TRUE(plateau);
+    Free_Querschnitt(q);
+}
+
 TEST(SectionSolvers, EquilibriumPlaneCarriesTheForces) {
     Querschnitt* q = Rectangle(-0.05, -0.1, 0.1, 0.2);
     const double targets[][4] = {{-1000, 50, 10, 0}, {500, -30, 0, 0}, {0, 0, -60, 0}, {-3000, 0, 0, 0}};
