@@ -175,7 +175,20 @@ int Steifigkeit(const double* plane, double lambda, double dF[4][4], Schnittgroe
     return ok;
 }
 
+// Outside a solve there is nothing to compare with: zero residuals and a
+// zero Jacobian.
+bool Ohne_Loesung(int n, int rows, double* fvec, double* fjac, int ld, int iflag) {
+    if (ctx.querschnitt && ctx.ziel) return false;
+    if (iflag == 1)
+        for (int i = 0; i < n; ++i) fvec[i] = 0;
+    if (iflag == 2)
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < rows; ++i) fjac[i + ld * j] = 0;
+    return true;
+}
+
 void Gleichgewicht(int n, double* x, double* fvec, double* fjac, int ld, int* iflag) {
+    if (Ohne_Loesung(n, n, fvec, fjac, ld, *iflag)) return;
     double plane[4];
     Loeser_Ebene(n, x, plane);
     if (*iflag == 1) {
@@ -222,7 +235,7 @@ void Ausnutzung_Zeile(int n, const double* x, int nplane, double* row) {
 }
 
 void Kraftrichtung(int n, double* x, double* fvec, double* fjac, int ld, int* iflag) {
-    if (*iflag != 1 && *iflag != 2) return;
+    if ((*iflag != 1 && *iflag != 2) || Ohne_Loesung(n, n, fvec, fjac, ld, *iflag)) return;
     if (!ctx.basis_ok) Set_Loeser_Basis(nullptr);
     double plane[4];
     Loeser_Ebene(n, x, plane);
@@ -302,8 +315,8 @@ void Kraftrichtung_Callback_4(int* n, double* x, double* fvec, double* fjac, int
 }
 
 void Traglast_Callback(int*, double* x, double* fvec, double* fjac, int* ldfjac, int* iflag) {
-    if (*iflag != 1 && *iflag != 2) return;
     const int ld = *ldfjac;
+    if ((*iflag != 1 && *iflag != 2) || Ohne_Loesung(4, 4, fvec, fjac, ld, *iflag)) return;
     const double s = std::min(std::max(x[3], ctx.log_grenzen[0]), ctx.log_grenzen[1]);
     const double lambda = std::exp(s);
     double plane[4];
