@@ -1,0 +1,185 @@
+// ultimate_load: the ultimate load factor driver.
+#include "section/ultimate_load.h"
+
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+
+#include "section/internal_forces.h"
+#include "section/limit_planes.h"
+#include "section/strain_ranges.h"
+#include "section/stress_strain.h"
+
+namespace {
+
+struct Punkt {
+    double mu = -1.0, u = -1.0, plane[4] = {0, 0, 0, 0}, norm = 0;
+    bool set = false;
+};
+
+void Skalieren(const double* p, double f, double* out) {
+    out[0] = p[0], out[1] = p[1] * f, out[2] = p[2] * f, out[3] = p[3] * f;
+}
+
+// Start plane between two continuation points: e0 and w linearly, the
+// curvature as a vector.
+void Interpolieren(const Punkt& lo, const Punkt& hi, double mu, double* out) {
+    const double s = (mu - lo.mu) / (hi.mu - lo.mu);
+    const double ky = (1 - s) * lo.plane[2] * std::cos(lo.plane[0]) + s * hi.plane[2] * std::cos(hi.plane[0]);
+    const double kz = (1 - s) * lo.plane[2] * std::sin(lo.plane[0]) + s * hi.plane[2] * std::sin(hi.plane[0]);
+    const double k = std::hypot(ky, kz);
+    out[0] = k != 0 ? std::atan2(kz, ky) : 0;
+    if (out[0] < 0) out[0] += 2 * M_PI;
+    out[1] = (1 - s) * lo.plane[1] + s * hi.plane[1];
+    out[2] = k;
+    out[3] = (1 - s) * lo.plane[3] + s * hi.plane[3];
+}
+
+}  // namespace
+
+int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double lambda,
+                                   const Loeser_Toleranz* tolerance, Grenzdehnung_Ergebnis* result,
+                                   int options, double rho) {
+    if (!q || !target || !result) return 0;
+    result->lastfaktor = -1.0;
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    double T[4];
+    std::memcpy(T, target, sizeof T);
+    const double saved_ref[2] = {ctx->ey, ctx->ez};
+    ctx->ey = ctx->ez = 0;
+    double ey, ez, R[4];
+    Grenzzustand_Referenz(q, T, lambda, &ey, &ez, R);
+    ctx->ey = saved_ref[0], ctx->ez = saved_ref[1];
+
+    const double lt = std::sqrt(T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3]);
+    const double lr = std::sqrt(R[0] * R[0] + R[1] * R[1] + R[2] * R[2] + R[3] * R[3]);
+    double c = 1;
+    if (0.001 * lr > lt) c = lt * 1e6 <= 0.001 * lr ? 1e6 : 0.001 * lr / lt;
+    for (double& v : T) v *= c;
+
+    int iterations = 0;
+    auto done = [&](int ok) {
+        result->lastfaktor *= c;
+        result->iterationen = iterations;
+        return ok;
+    };
+    int ok = Calc_Grenzebene_Kraftrichtung(q, T, tolerance, lambda, R, ey, ez, result, options, rho);
+    iterations += result->iterationen;
+    if (ok && result->lastfaktor >= 0) return done(1);
+    double mu = 1.0, h = 0.1;
+    if (!ok && result->lastfaktor > 0 && result->norm < 0.1) mu = 0.5 * result->lastfaktor, h = result->norm;
+    if (options & 2) return done(0);
+
+    if (!(options & 4)) {
+        Grenzzustand_Ergebnis g{};
+        const double rho_saved = ctx->rho;
+        ctx->rho = rho;
+        const int gok = Calc_Grenzzustand_Parameter(q, T, tolerance, lambda, R, ey, ez, &g, options & ~1);
+        ctx->rho = rho_saved;
+        iterations += g.iterationen;
+        if (gok && g.lastfaktor >= 0) {
+            const double p[2] = {g.winkel, g.t};
+            double plane[4], u;
+            if (Calc_Grenzdehnungsebene(q, p, plane) && Loeser_Ausnutzung(q, plane, &u) &&
+                std::fabs(u - 1) <= 0.001) {
+                std::memcpy(result->ebene, plane, sizeof plane);
+                result->kraefte = g.kraefte;
+                result->norm = g.norm;
+                result->status = g.status;
+                result->lastfaktor = g.lastfaktor;
+                result->rho = u;
+                return done(1);
+            }
+        } else if (!gok && g.lastfaktor > 0 && g.norm < h) {
+            mu = 0.5 * g.lastfaktor;
+        }
+    }
+
+    // Continuation over the load factor: equilibrium planes for mu T until
+    // the utilisation rho is bracketed closely enough.
+    Punkt lo, hi;
+    bool retry = false;
+    for (int step = 0; step < 100; ++step) {
+        const double Tm[4] = {mu * T[0], mu * T[1], mu * T[2], mu * T[3]};
+        Gleichgewicht_Ergebnis e{};
+        int opt = 0;
+        if (lo.set && hi.set) Interpolieren(lo, hi, mu, e.ebene), opt = 1;
+        else if (lo.set) Skalieren(lo.plane, mu / lo.mu, e.ebene), opt = 1;
+        else if (hi.set) Skalieren(hi.plane, mu / hi.mu, e.ebene), opt = 1;
+        const int sok = Calc_Dehnungsebene_Gleichgewicht(q, Tm, tolerance, lambda, &e, opt);
+        iterations += e.iterationen;
+        if (!sok) {
+            mu = 0.25 * mu + (lo.set ? 0.75 * lo.mu : 0);
+            continue;
+        }
+        double u;
+        if (!Loeser_Ausnutzung(q, e.ebene, &u)) continue;
+        if (std::fabs(rho - u) <= 3 * rho) retry = true;
+        if (retry) {
+            std::memcpy(result->ebene, e.ebene, sizeof e.ebene);
+            const int rok = Calc_Grenzebene_Kraftrichtung(q, T, tolerance, lambda, R, ey, ez, result, 1, rho);
+            iterations += result->iterationen;
+            if (rok && result->lastfaktor >= 0) return done(1);
+        }
+        Punkt& p = u <= rho ? lo : hi;
+        p.mu = mu, p.u = u, p.norm = e.norm, p.set = true;
+        std::memcpy(p.plane, e.ebene, sizeof p.plane);
+        if (hi.set && !lo.set) {
+            mu = hi.mu * rho / hi.u < mu ? hi.mu * rho / hi.u : 0.75 * mu;
+        } else if (hi.set && lo.set) {
+            if (hi.mu - lo.mu < 0.01 * lo.mu || rho - lo.u < 0.01 * rho) break;
+            const double f = (rho - lo.u) / (hi.u - lo.u);
+            mu = lo.mu * (1 - f) + hi.mu * f;
+        } else if (lo.set) {
+            mu = lo.u > 0 && lo.mu * rho / lo.u > mu ? lo.mu * rho / lo.u : 1.25 * mu;
+        } else {
+            mu = 2 * mu;
+        }
+    }
+    if (!lo.set) return done(0);
+    std::memcpy(result->ebene, lo.plane, sizeof lo.plane);
+    Calc_Schnittgroessen_Aus_Dehnung(q, lo.plane, lambda, &result->kraefte);
+    result->norm = lo.norm;
+    result->status = 0;
+    result->rho = lo.u;
+    const Schnittgroessen& r = result->kraefte;
+    const double tr = T[0] * r.N + T[1] * r.My + T[2] * r.Mz + T[3] * r.B;
+    const double tt = T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3];
+    result->lastfaktor = tt != 0 ? tr / tt : 0;
+    return done(1);
+}
+
+int Calc_Querschnitt_Gleichgewicht_1(Querschnitt* q, const double* target, double lambda,
+                                     const Loeser_Toleranz* tolerance,
+                                     Grenzdehnung_Ergebnis* result, int options) {
+    return Calc_Querschnitt_Gleichgewicht(q, target, lambda, tolerance, result, options, 1.0);
+}
+
+int Calc_Dehnungsebene_Gleichgewicht_Fallback(Querschnitt* q, const double* target, double lambda,
+                                              const Loeser_Toleranz* tolerance,
+                                              Gleichgewicht_Ergebnis* result, int options) {
+    if (!result) return 0;
+    result->status = 1;
+    if (!q || !target) return 0;
+    int ok = Calc_Dehnungsebene_Gleichgewicht(q, target, tolerance, lambda, result, options);
+    int iterations = result->iterationen;
+    if (ok || (options & 2)) return ok;
+    Grenzdehnung_Ergebnis g{};
+    if (Calc_Querschnitt_Gleichgewicht(q, target, lambda, tolerance, &g, 0, 1.0) && g.lastfaktor != 0) {
+        iterations += g.iterationen;
+        // The pre-strain factor belongs to the caller: each trial sets it
+        // and puts the caller's value back, whatever that was.
+        const double saved = Vordehnung_Faktor;
+        for (double m : {8.0, 4.0, 2.0, 1.0}) {
+            const double s = 1 / (g.lastfaktor * m);
+            Skalieren(g.ebene, s, result->ebene);
+            Vordehnung_Faktor = s;
+            ok = Calc_Dehnungsebene_Gleichgewicht(q, target, tolerance, lambda, result, 1);
+            Vordehnung_Faktor = saved;
+            iterations += result->iterationen;
+            if (ok) break;
+        }
+    }
+    result->iterationen = iterations;
+    return ok;
+}
