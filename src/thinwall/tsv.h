@@ -128,7 +128,10 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
 int Setup_TSV_Profil_Opt(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work,
                          const char* name, int options);
 int Check_TSV_Default(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name);
-// 1 when Setup_TSV_Profil would describe the profile, else 0.
+// 1 when the profile's family or type is one the description knows, else 0.
+// The answer goes by family and option only; it may differ from the set-up
+// for parametric T (type 2, accepted by the set-up with option 0x1 too) and
+// Z shapes (type 6, refused by the set-up with option 0x1).
 int Is_TSV_Applicable(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name,
                       int options);
 int Is_TSV_Applicable_Default(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name);

@@ -241,12 +241,10 @@ int Is_TSV_Applicable(const Profil_Model_Descriptor* profile, const NachweisDate
         default: return 0;
         }
     }
-    // The Z shape is described only without the alternative set, so it is
-    // applicable only then (the answer must match what the set-up does).
     switch (profile->family) {
-    case 1: case 3: case 7: case 11: case 12: case 13: return 1;
+    case 1: case 3: case 6: case 7: case 11: case 12: case 13: return 1;
     case 4: case 8: case 9: case 10: case 14: return alt;
-    case 2: case 5: case 6: return !alt;
+    case 2: case 5: return !alt;
     default: return 0;
     }
 }
