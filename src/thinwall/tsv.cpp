@@ -44,6 +44,17 @@ int Range_Utilisation(double value, double lo, double hi, double* u) {
     return 0;
 }
 
+// Shear forces and moments turned by the angle of the principal axes.
+void Principal_Forces(const double* F, double alpha, double* Vy, double* Vz, double* My, double* Mz) {
+    *Vy = F[1], *Vz = F[2], *My = F[4], *Mz = F[5];
+    if (alpha == 0) return;
+    const double c = std::cos(alpha), s = std::sin(alpha);
+    *Vy = F[1] * c - F[2] * s;
+    *Vz = F[1] * s + F[2] * c;
+    *My = F[4] * c - F[5] * s;
+    *Mz = F[4] * s + F[5] * c;
+}
+
 struct Plate {
     double y, z, b, t, a;   // centre relative to the reference point, width, thickness, area
     bool present;
@@ -164,14 +175,8 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
     const double y_M = q->y_M - q->y_r, z_M = q->z_M - q->z_r;
     const double a_sum = o.a + u.a + s.a;
     const double omega = a_sum != 0 ? -(o.y * o.z * o.a + u.y * u.z * u.a) / a_sum : 0;
-    const double c = std::cos(q->alpha), sn = std::sin(q->alpha);
-    double Vy = F[1], Vz = F[2], My = F[4], Mz = F[5];
-    if (q->alpha != 0) {
-        Vy = F[1] * c - F[2] * sn;
-        Vz = F[1] * sn + F[2] * c;
-        My = F[4] * c - F[5] * sn;
-        Mz = F[4] * sn + F[5] * c;
-    }
+    double Vy, Vz, My, Mz;
+    Principal_Forces(F, q->alpha, &Vy, &Vz, &My, &Mz);
     const double N = F[0];
     if (o.present) r->flags |= TSV_TOP_FLANGE;
     if (u.present) r->flags |= TSV_BOTTOM_FLANGE;
@@ -277,24 +282,21 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
         M_max = zo * No_min + zu * Nu_max + w(N - No_min - Nu_max);
     const bool top_inside = std::fabs(2 * zo) < 0.99999 * hs;
     const bool bottom_inside = std::fabs(2 * zu) < 0.99999 * hs;
-    if (top_inside && npl_s != 0 && hs != 0) {
-        const double e = 2 * zo * npl_s / hs;
-        for (double Nu : {Nu_min, Nu_max}) {
-            double No = N - e - Nu;
-            if (No_min <= No && No <= No_max) M_min = std::min(M_min, No * zo + zu * Nu - w(e));
-            No = N + e - Nu;
-            if (No_min <= No && No <= No_max) M_max = std::max(M_max, No * zo + zu * Nu + w(-e));
+    // The web's plastic axis at the height of a flange lying within the web:
+    // that flange takes what the other and the web leave of N.
+    auto axis_at_flange = [&](double z_in, double in_min, double in_max, double z_other, double other_min,
+                              double other_max) {
+        if (npl_s == 0 || hs == 0) return;
+        const double e = 2 * z_in * npl_s / hs;
+        for (double other : {other_min, other_max}) {
+            double x = N - e - other;
+            if (in_min <= x && x <= in_max) M_min = std::min(M_min, x * z_in + z_other * other - w(e));
+            x = N + e - other;
+            if (in_min <= x && x <= in_max) M_max = std::max(M_max, x * z_in + z_other * other + w(-e));
         }
-    }
-    if (bottom_inside && npl_s != 0 && hs != 0) {
-        const double e = 2 * zu * npl_s / hs;
-        for (double No : {No_min, No_max}) {
-            double Nu = N - e - No;
-            if (Nu_min <= Nu && Nu <= Nu_max) M_min = std::min(M_min, No * zo + zu * Nu - w(e));
-            Nu = N + e - No;
-            if (Nu_min <= Nu && Nu <= Nu_max) M_max = std::max(M_max, No * zo + zu * Nu + w(-e));
-        }
-    }
+    };
+    if (top_inside) axis_at_flange(zo, No_min, No_max, zu, Nu_min, Nu_max);
+    if (bottom_inside) axis_at_flange(zu, Nu_min, Nu_max, zo, No_min, No_max);
     if (top_inside || bottom_inside) {
         for (double No : {No_min, No_max})
             for (double Nu : {Nu_min, Nu_max}) {
@@ -341,14 +343,8 @@ int Eval_TSV(const double* forces, const double* yield, const TSV_Querschnitt* q
     case TSV_KIND_CIRCLE:
     case TSV_KIND_ROUND_BAR:
     case TSV_KIND_RECTANGLE: {
-        double Vy = F[1], Vz = F[2], My = F[4], Mz = F[5];
-        if (q->alpha != 0) {
-            const double c = std::cos(q->alpha), s = std::sin(q->alpha);
-            Vy = F[1] * c - F[2] * s;
-            Vz = F[1] * s + F[2] * c;
-            My = F[4] * c - F[5] * s;
-            Mz = F[4] * s + F[5] * c;
-        }
+        double Vy, Vz, My, Mz;
+        Principal_Forces(F, q->alpha, &Vy, &Vz, &My, &Mz);
         const double My0 = My + F[0] * (q->z_s - q->z_r), Mz0 = Mz - F[0] * (q->y_s - q->y_r);
         failed = q->kind == TSV_KIND_RECTANGLE ? Eval_Rectangle(F, f_y, q, Vy, Vz, My0, Mz0, r)
                                                : Eval_Circle(F, f_y, q, Vy, Vz, My0, Mz0, r);

@@ -31,6 +31,18 @@ const double A_f = 30, A_w = 30, h = 30, t_w = 1.0;
 const double N_pl_I = (2 * A_f + A_w) * fy;                 // 2115 kN
 const double M_pl_I = (A_f * h + t_w * h * h / 4) * fy;     // W_pl = 1125 cm3
 
+// One flange and a web: a T (flange 20 x 2 at z = -15 of the web centre, web
+// 28 x 1), and an I turned about its weak axis (the I's web 28.5 x 1 on the
+// axis, its two flanges 20 x 1.5 as one web plate of thickness 3).
+TSV_Querschnitt One_Flange(double z_o, double b_o, double t_o, double z_u, double b_u, double t_u, double h_s,
+                           double t_s) {
+    TSV_Querschnitt q{};
+    q.kind = TSV_KIND_ONE_FLANGE;
+    q.z_o = z_o, q.b_o = b_o, q.t_o = t_o, q.z_u = z_u, q.b_u = b_u, q.t_u = t_u;
+    q.h_s = h_s, q.t_s = t_s;
+    return q;
+}
+
 TSV_Querschnitt Section(int kind, double h_s, double t_s) {
     TSV_Querschnitt q{};
     q.kind = kind;
@@ -65,7 +77,15 @@ TEST(TSV, ClosedFormsAndPlates) {
     const double A_t = M_PI * (100 - 81), Np_t = fy * A_t, Mp_t = fy * (8000 - 5832) / 6.0;
     // I with N in the web: M_N = M_pl - N^2 / (4 t_w f_y); with N beyond the
     // web: M_N = (N_pl - N) h / 2.
+    // T: the web (28 f_y) yields in tension, the flange takes as much in
+    // compression: M_pl = 28 f_y * 15. Turned I: N up to the axis plate's N_pl
+    // leaves the flanges' weak-axis M_pl = t_f b^2 f_y / 2 untouched.
+    const double Mp_T = 28 * fy * 15, Np_axis = 28.5 * fy, Mp_weak = 1.5 * 400 / 2 * fy;
     const Row rows[] = {
+        {"T pure M_y", One_Flange(-15, 20, 2, 0, 0, 0, 28, 1), 0, 0, 0.5 * Mp_T, 0, 0.5},
+        {"T pure -M_y", One_Flange(-15, 20, 2, 0, 0, 0, 28, 1), 0, 0, -0.25 * Mp_T, 0, 0.25},
+        {"turned I, N on the axis plate", One_Flange(0, 0, 0, 0, 28.5, 1, 20, 3), 0.5 * Np_axis, 0, 0.5 * Mp_weak, 0,
+         0.5},
         {"rectangle n^2 + m = 1", Section(15, 20, 10), 0.6 * Np_r, 0, 0.64 * Mpy_r, 0, 1.0},
         {"rectangle turned", Section(15, 10, 20), 0.6 * Np_r, 0, 0, 0.64 * Mpy_r, 1.0},
         {"rectangle pure M_z", Section(15, 20, 10), 0, 0, 0, 0.5 * Mpz_r, 0.5},
