@@ -3,6 +3,7 @@
 // line list and the report.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -51,6 +52,8 @@ void* Evaluate(void*, void* control, void*, void*, void* result, void* list_ref,
         l->lines[0] = TSV_EX_Linie{};
         l->lines[0].number = 1, l->lines[0].sub_index = -1, l->lines[0].N = 50, l->lines[0].M_y = 250;
         l->lines[0].U_sigma = 0.25, l->lines[0].U = 0.25;
+        l->lines[0].y_s = 1.5, l->lines[0].z_s = -2, l->lines[0].w_s = 3, l->lines[0].t = 1, l->lines[0].b = 10;
+        l->lines[0].angle = M_PI / 2;
         l->lines[1] = TSV_EX_Linie{};
         l->lines[1].number = 12, l->lines[1].kind = 1, l->lines[1].sub_index = 0, l->lines[1].V_z = 10;
         l->lines[1].U_tau = 0.125, l->lines[1].U = 0.125;
@@ -91,8 +94,18 @@ TEST(TsvEx, ThroughTheHook) {
         " Verwölbungsungleichgewicht im Grenzzustand:  " "\xA3" "B = 1.000 kNm╬/2╬r\n"
         " Ausnutzung (ohne Verwölbungsgleichgewicht):  U╬\\pl╬r = 0.500\n"_cp);
     EXPECT_EQ(testutil::Stream_All(f), expected);
-    std::fclose(f);
     Free_TSV_EX_Linienliste(lines);
+
+    std::rewind(f);
+    ASSERT_EQ(Print_TSV_EX_Linien(f, 0, ""), 1);
+    const std::string listed(
+        " Linien des Querschnitts:\n"
+        "   1:   y╬\\s╬r = 1.50 cm,  z╬\\s╬r = -2.00 cm,  w╬\\s╬r = 3.00 cm╬/2╬r,  t = 1.00 cm,  b = 10.00 cm,  "
+        "\xBA" " = 90.00 °\n"
+        "  12a:  y╬\\s╬r = 0.00 cm,  z╬\\s╬r = 0.00 cm,  w╬\\s╬r = 0.00 cm╬/2╬r,  t = 0.00 cm,  b = 0.00 cm,  "
+        "\xBA" " = 0.00 °\n"_cp);
+    EXPECT_EQ(testutil::Stream_Text(f), listed);
+    std::fclose(f);
 
     Clear_DWQB_Model();
     Set_DWQB_Hook_Table(old);
