@@ -28,12 +28,15 @@ Outcome Din_I(double N, double V, const double* s) {
     const double M_pl = s[3] * f_y;
     const double n = Quotient(std::fabs(N), s[0] * f_y), v = Quotient(std::fabs(V), tau_R * s[1] * s[2]);
     Outcome o{0, 0, 0, M_pl, n, v};
+    // The rule's interaction holds up to V = 0.9 V_pl; a larger shear force
+    // stops it (U = v / 0.9 above 1), never passes on a formula used beyond
+    // its range.
     if (n <= 0.1) {
-        if (v > 1) return Stop(2, v, 0.9);
+        if (v > 0.9) return Stop(2, v, 0.9);
         if (v > 0.33) o.m_rd = 1.1363636363636365 * M_pl * (1 - 0.37 * v);
     } else {
         if (n > 1) return Stop(1, n);
-        if (v > 1) return Stop(2, v, 0.9);
+        if (v > 0.9) return Stop(2, v, 0.9);
         o.m_rd = v > 0.33 ? 1.25 * M_pl * (1 - 0.33 * v - 0.89 * n) : 1.1111111111111112 * M_pl * (1 - n);
     }
     return o;

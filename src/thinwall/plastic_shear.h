@@ -16,7 +16,8 @@ enum {
 
 // values: s1 .. s6, f_y in s5 (the fifth). Results: 0 computed (the flag set
 // when U reaches 1 or M_Rd is below |M|); 1 N above N_pl; 2 V above V_pl; 3
-// (kind 2) N above N_pl; 4 (kind 5) M above M_pl; -1 an unknown kind (U = 0,
+// (kind 2) N above N_pl; 4 (kind 5) M above M_pl (kind 1 stops with 2
+// above 0.9 V_pl already, where its interaction ends); -1 an unknown kind (U = 0,
 // nothing else written). On a stop U = ratio / limit and pair, when given,
 // receives both. M_Rd carries the sign of M.
 int Calc_Plast_Widerstand_Schub(int32_t unused, double N, double M, double V, const double* values, int kind,

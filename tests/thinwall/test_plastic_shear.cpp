@@ -38,6 +38,9 @@ TEST(PlasticShear, Kinds) {
         {"DIN I, 0.9 M/M_pl + N/N_pl = 1", 1, {90, 30, 1, 1125, fy, 0}, 500, 0.9 * Mp_I, 0, 0,
          (1 - 500 / Np_I) * Mp_I / 0.9, 0.9 / ((1 - 500 / Np_I) / 0.9)},
         {"DIN I, V above V_pl", 1, {90, 30, 1, 1125, fy, 0}, 0, 1000, 1.1 * tau_R * 30, 2, 1000, 1.1 / 0.9},
+        // the interaction of the rule ends at V = 0.9 V_pl
+        {"DIN I, V between 0.9 and 1 V_pl", 1, {90, 30, 1, 1125, fy, 0}, 500, 1000, 0.95 * tau_R * 30, 2, 1000,
+         0.95 / 0.9},
         {"unequal I, M > 0", 2, {30, 20, 30, 30, fy, 0}, 0, 11162.5, 0, 0, 950 * fy, 0.5},
         {"unequal I, M < 0 mirrors", 2, {20, 30, 30, 30, fy, 0}, 0, -11162.5, 0, 0, -950 * fy, 0.5},
         {"symmetric I, M alone", 3, {90, 30, 30, 0, fy, 0}, 0, -0.5 * Mp_I, 0, 0, -Mp_I, 0.5},
