@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "profiles/profil.h"
 #include "thinwall/dwqb_calc.h"
+#include "thinwall/tsv.h"
 
 DWQB_Model_Key Profil_DWQB_Key;
 
@@ -21,4 +23,8 @@ void Init_Profil_DWQB_Switches(void) {
     DWQB_Erweitert = 1;
     DWQB_Alle_Linien = 1;
     Set_DWQB_Invalidate_Hook(Invalidate_Profil_DWQB_Cache);
+    // The plate description of the plastic method looks catalogue profiles
+    // up by name; building a profile's model joins with the cross-section record.
+    static const TSV_Profil_Services services{Get_Profil_Family, Get_Profil_Values, nullptr};
+    Set_TSV_Profil_Services(&services);
 }

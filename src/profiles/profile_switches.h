@@ -15,7 +15,8 @@ enum { PROFIL_DWQB_NOT_BUILT = 99999 };
 // unequal and builds again. Installed into the engine's invalidation hook.
 void Invalidate_Profil_DWQB_Cache(void);
 // First call: both engine switches on (several-part calculation, exact
-// mode) and the invalidation hook installed; later calls do nothing.
+// mode), the invalidation hook and the catalogue look-ups of the plastic
+// plate description installed; later calls do nothing.
 void Init_Profil_DWQB_Switches(void);
 
 #endif

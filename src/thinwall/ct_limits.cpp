@@ -1,0 +1,182 @@
+// ct_limits: c/t limits per part and the class utilisations of a section.
+#include "thinwall/ct_limits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+const Ct_Part_Services* part_services;
+
+void Initial(Ct_Grenzwerte* out) {
+    *out = Ct_Grenzwerte{1.0, 1.0, 1.0, 1.0, 0.0, {0, 0, 0}};
+}
+
+struct Beta {
+    double outstand[3], internal[3];
+};
+
+// Aluminium beta limits by buckling class and welding.
+const Beta& Aluminium_Beta(int32_t flags) {
+    static const Beta table[4] = {
+        {{3, 4.5, 6}, {11, 16, 22}},      // class A, without welds
+        {{2.5, 4, 5}, {9, 13, 18}},       // class A, welded
+        {{3.5, 4.5, 5}, {13, 16.5, 18}},  // class B, without welds
+        {{3, 3.5, 4}, {10, 13.5, 15}},    // class B, welded
+    };
+    return table[((flags & CT_ALU_CLASS_B) ? 2 : 0) + ((flags & CT_ALU_WELDED) ? 1 : 0)];
+}
+
+// Limits of one part with code, flags and strengths of the input but the
+// given kind and stresses; the body shared by the part and the section.
+void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, double sigma_ref, double eps_factor,
+            double sigma_1, double sigma_2, Ct_Grenzwerte* out) {
+    Initial(out);
+    if (kind == CT_NO_CHECK) {
+        out->k_sigma = 1.0;
+        return;
+    }
+    const int rules = code & 0xFFFF;
+    double c1 = -sigma_1, c2 = -sigma_2;
+    if (c2 > c1) {
+        std::swap(c1, c2);
+        if (kind == CT_OUTSTAND_TIP)
+            kind = CT_OUTSTAND_ROOT;
+        else if (kind == CT_OUTSTAND_ROOT)
+            kind = CT_OUTSTAND_TIP;
+    }
+    const double c_max = c1, c_o = c2;
+    if (c_max <= 1e-5 * f_y) {
+        *out = Ct_Grenzwerte{1.0, 1.0, 0.0, -1000.0, 1.0, {0, 0, 0}};
+        return;
+    }
+    double eps = (flags & CT_EPS_FACTOR) ? eps_factor : 1.0;
+    if (f_y > 0) eps *= std::sqrt((rules == CT_RULES_DIN ? 240.0 : rules == CT_RULES_ALUMINIUM ? 250.0 : 235.0) / f_y);
+    if (E > 0) eps *= std::sqrt(E * (rules == CT_RULES_ALUMINIUM ? 1.4285714285714285e-05 : 4.7619047619047615e-06));
+    double eps3 = eps;
+    if (rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM && sigma_ref > 0 && (flags & CT_RAISED_EPS3) &&
+        c_max < sigma_ref)
+        eps3 = eps * std::sqrt(sigma_ref / c_max);
+    else if (rules == CT_RULES_DIN && sigma_ref > c_max)
+        eps3 = eps * std::sqrt(sigma_ref / c_max);
+
+    double psi = c_o / c_max, alpha;
+    const bool full = flags & CT_FULLY_COMPRESSED;
+    // A ratio below -1 is taken as -1: for internal parts this keeps the
+    // class 3 limit at 42 eps / 0.34 = 123.5 eps where the steel table would
+    // allow 62 eps (1 - psi) sqrt(-psi); on the safe side, and kept so.
+    if (psi < -1) {
+        psi = -1;
+        alpha = full ? 1.0 : 0.5;
+    } else {
+        alpha = (psi >= 0 || full) ? 1.0 : 1.0 / (1.0 - psi);
+    }
+    double k;
+    switch (kind) {
+    case CT_OUTSTAND_TIP: k = 0.57 - 0.21 * psi + 0.07 * psi * psi; break;
+    case CT_OUTSTAND_ROOT: k = psi >= 0 ? 0.578 / (psi + 0.34) : 1.7 - 5 * psi + 17.1 * psi * psi; break;
+    case CT_INTERNAL: k = psi > 0 ? 8.2 / (psi + 1.05) : 7.81 - 6.29 * psi + 9.78 * psi * psi; break;
+    default: k = 1.0; break;
+    }
+    double ct[3] = {0, 0, 0};
+    double alpha_out = alpha;
+    if (rules == CT_RULES_ALUMINIUM) {
+        const double g = psi >= -1 ? 0.7 + 0.3 * psi : 0.8 / (1 - psi);
+        const Beta& beta = Aluminium_Beta(flags);
+        for (int i = 0; i < 3; i++) {
+            const double e = i == 2 ? eps3 : eps;
+            if (kind == CT_OUTSTAND_TIP)
+                ct[i] = beta.outstand[i] * eps;
+            else if (kind == CT_OUTSTAND_ROOT)
+                ct[i] = beta.outstand[i] * eps / g;
+            else if (kind == CT_INTERNAL)
+                ct[i] = beta.internal[i] * eps / g;
+            else if (kind == CT_TUBE)
+                ct[i] = (beta.internal[i] * e) * (beta.internal[i] * e) / 9;
+        }
+    } else if (rules == CT_RULES_DIN) {
+        const double sk = std::sqrt(k);
+        if (kind == CT_OUTSTAND_TIP) {
+            ct[0] = 9 * eps, ct[1] = 11 * eps, ct[2] = 19.6876 * eps3 * sk;
+            alpha_out = 1;
+        } else if (kind == CT_OUTSTAND_ROOT) {
+            const double d = full ? alpha * std::sqrt(alpha) : 1.0;
+            if (!full) alpha_out = 1;
+            ct[0] = 9 * eps / d, ct[1] = 11 * eps / d, ct[2] = 19.6876 * eps3 * sk;
+        } else if (kind == CT_INTERNAL) {
+            const double a = (alpha < 0.5 && !full) ? 0.5 : alpha;
+            ct[0] = 32 * eps / a, ct[1] = 37 * eps / a;
+            ct[2] = 27.1367 * eps3 * sk * (psi > 0 ? 1 - 0.278 * psi - 0.025 * psi * psi : 1.0);
+        } else if (kind == CT_TUBE) {
+            ct[0] = 50 * eps * eps, ct[1] = 70 * eps * eps, ct[2] = (90 - 10 * (psi + 1)) * eps3 * eps3;
+        }
+    } else {
+        const double sk = std::sqrt(k);
+        if (kind == CT_OUTSTAND_TIP) {
+            ct[0] = 9 * eps / alpha, ct[1] = 10 * eps / alpha, ct[2] = 21 * eps3 * sk;
+        } else if (kind == CT_OUTSTAND_ROOT) {
+            const double d = alpha * std::sqrt(alpha);
+            ct[0] = 9 * eps / d, ct[1] = 10 * eps / d, ct[2] = 21 * eps3 * sk;
+        } else if (kind == CT_INTERNAL) {
+            if (alpha <= 0.5)
+                ct[0] = 36 * eps / alpha, ct[1] = 41.5 * eps / alpha;
+            else
+                ct[0] = 396 * eps / (13 * alpha - 1), ct[1] = 456 * eps / (13 * alpha - 1);
+            ct[2] = psi < -1 ? 62 * eps3 * (1 - psi) * std::sqrt(-psi) : 42 * eps3 / (0.67 + 0.33 * psi);
+        } else if (kind == CT_TUBE) {
+            ct[0] = 50 * eps * eps, ct[1] = 70 * eps * eps, ct[2] = 90 * eps3 * eps3;
+        }
+    }
+    *out = Ct_Grenzwerte{eps, eps3, alpha_out, psi, k, {ct[0], ct[1], ct[2]}};
+}
+
+}  // namespace
+
+int Calc_Ct_Grenzwerte(const Ct_Grenzwert_Eingabe* in, Ct_Grenzwerte* out) {
+    if (out) Initial(out);
+    if (!in) return 0;
+    if (!out) return 1;
+    Limits(in->code, in->flags, in->kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, in->sigma_1, in->sigma_2,
+           out);
+    return 1;
+}
+
+const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services) {
+    const Ct_Part_Services* previous = part_services;
+    part_services = services;
+    return previous;
+}
+
+int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
+    if (r) *r = Ct_Ausnutzung{};
+    if (!r || !in) return 0;
+    const Ct_Part_Services* sv = part_services;
+    if (!sv || !sv->count || !sv->ct || !sv->point) return 1;
+    const int n = sv->count(in->model);
+    for (int i = 0; i < n; i++) {
+        double factor = 0, s1 = 0, s2 = 0;
+        const int kind = sv->point(in->model, i, &factor, &s1, &s2);
+        if (kind == CT_NO_CHECK) continue;
+        Ct_Grenzwerte g;
+        Limits(in->code, in->flags, kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, s1, s2, &g);
+        const double c = std::max(sv->ct(in->model, i), 0.0);
+        double* group = (kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT) ? r->outstand : r->internal;
+        for (int k = 0; k < 3; k++) {
+            if (g.ct[k] <= 0) continue;
+            const double u = c / g.ct[k];
+            if (u > group[k]) {
+                group[k] = u;
+                if (u > r->overall[k]) {
+                    r->overall[k] = u;
+                    r->eps[k] = k == 2 ? g.eps_3 : g.eps;
+                }
+            }
+        }
+        if ((in->flags & CT_RAISED_EPS3) && g.eps_3 > 0) {
+            const double u3 = group[2];
+            if (g.eps * u3 / g.eps_3 > 1 && u3 * u3 > r->raised_squared) r->raised_squared = u3 * u3;
+        }
+    }
+    return 1;
+}

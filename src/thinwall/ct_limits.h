@@ -1,0 +1,88 @@
+// ct_limits: limiting width-to-thickness ratios (c/t) of plate parts for the
+// cross-section classes 1, 2 and 3, per part and for a whole section. Three
+// rule sets, chosen by the low 16 bits of the code: 0 the older German steel
+// rules (epsilon from 240), 1 the Eurocode steel rules with the buckling
+// factors k_sigma of the plate-buckling part (epsilon from 235), 2 aluminium
+// (epsilon from 250, the beta limits of its class table); any other code
+// follows rule set 1. Stresses and strengths in N/mm2, tension positive.
+#ifndef THINWALL_CT_LIMITS_H
+#define THINWALL_CT_LIMITS_H
+
+#include <cstdint>
+
+enum {
+    CT_RULES_DIN = 0,
+    CT_RULES_EN = 1,
+    CT_RULES_ALUMINIUM = 2,
+};
+
+enum : int32_t {
+    CT_NO_CHECK = -2,
+    CT_TUBE = -1,
+    CT_OUTSTAND_TIP = 0,      // first stress at the free edge
+    CT_OUTSTAND_ROOT = 1,     // first stress at the supported edge
+    CT_INTERNAL = 2,
+};
+
+enum : int32_t {
+    CT_RAISED_EPS3 = 0x1,     // class 3 with the stress below the reference stress
+    CT_FULLY_COMPRESSED = 0x2,
+    CT_EPS_FACTOR = 0x4,
+    CT_ALU_CLASS_B = 0x1000,
+    CT_ALU_WELDED = 0x2000,
+};
+
+struct Ct_Grenzwert_Eingabe {
+    int32_t code;
+    int32_t flags;            // CT_* flag bits
+    int32_t kind;             // CT_NO_CHECK .. CT_INTERNAL
+    double f_y;               // <= 0: no epsilon from the strength
+    double E;                 // <= 0: no correction
+    double sigma_ref;         // <= 0: none
+    double sigma_1, sigma_2;  // stresses at the two edges
+    double unused;
+    double eps_factor;        // read with CT_EPS_FACTOR
+};
+
+struct Ct_Grenzwerte {
+    double eps, eps_3;        // epsilon, and that of the class 3 limit
+    double alpha, psi;        // compressed share, stress ratio
+    double k_sigma;
+    double ct[3];             // limits of classes 1, 2, 3 (0: none)
+};
+
+struct Ct_Klassifizierung {
+    int32_t code;
+    int32_t flags;
+    double f_y, E, sigma_ref, eps_factor;
+    const void* model;        // profile model whose c/t parts count; null: the current one
+};
+
+struct Ct_Ausnutzung {
+    double outstand[3];       // largest utilisation per class over the outstands
+    double internal[3];       // over the internal parts and tubes
+    double overall[3];        // over all parts
+    double unused[2];
+    double raised_squared;    // largest squared class 3 utilisation held only by the raised epsilon
+    double eps[3];            // epsilon (class 3: epsilon_3) of the part that gave the overall value
+};
+
+// 0 for a missing input (the output, when given, holds its initial values:
+// 1 for epsilon, epsilon_3, alpha, psi, 0 for k_sigma and the limits), else 1.
+int Calc_Ct_Grenzwerte(const Ct_Grenzwert_Eingabe* input, Ct_Grenzwerte* output);
+
+// The c/t parts of a profile model, as the profile catalogue keeps them; it
+// installs these services. Without them a section has no parts.
+struct Ct_Part_Services {
+    int (*count)(const void* model);
+    double (*ct)(const void* model, int index);
+    // the part's kind (CT_*) and its end stresses in N/mm2
+    int (*point)(const void* model, int index, double* factor, double* sigma_1, double* sigma_2);
+};
+const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services);
+
+// Clears the result and classifies every part; 0 when the result or the
+// input is missing, else 1.
+int Calc_Querschnittsklasse(const Ct_Klassifizierung* input, Ct_Ausnutzung* result);
+
+#endif

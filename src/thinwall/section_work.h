@@ -1,0 +1,71 @@
+// section_work: the work record that goes with a converted cross-section,
+// and the descriptor that names the section it belongs to.
+//
+// The record is a value array of 32-bit slots whose first 42 slots are the
+// lead block NachweisDatenKopf; the payload the plastic methods fill and read
+// begins at slot 42. The lead block holds ONE code word (slot 41): the three
+// accessor families below read and write that same slot and hand out the
+// same payload address, so whichever filler ran last owns the word and the
+// payload. A profile's own dimensions D1 to D8 are slots 20 to 27.
+//
+// The records live here, below the profile catalogue and the member checks,
+// because the plastic methods of the thin-walled engine fill and read them.
+#ifndef THINWALL_SECTION_WORK_H
+#define THINWALL_SECTION_WORK_H
+
+#include <cstdint>
+
+enum : uint32_t {
+    WORK_CODE_KIND_MASK = 0xFu,          // family 1: sub-kind of the description
+    WORK_CODE_NUMBER_MASK = 0xFFFFF0u,   // family 1: number << 4
+    WORK_CODE_OPTION_MASK = 0xFFFFFu,    // families 2, 3: option number
+    WORK_CODE_FILLED = 0x1000000u,       // the values are present
+};
+
+enum { WORK_PAYLOAD_SLOTS = 32 };
+
+struct NachweisDatenKopf {
+    float resistance[6];     // plastic resistance values of the interaction check
+    float unread1[10];
+    float options[4];        // the member check's four option numbers
+    float dims[8];           // the section's own dimensions D1 .. D8
+    float unread2[13];
+    int32_t code;            // packed code word (slot 41)
+};
+
+// The value array: lead block and payload.
+struct Section_Work_Record {
+    NachweisDatenKopf head;
+    float payload[WORK_PAYLOAD_SLOTS];   // slot 42 onwards
+};
+
+// What the conversion of a cross-section hands over with the value array and
+// a 40-character name text. Words 1, 3 and 5 belong to the caller.
+struct Profil_Model_Descriptor {
+    int32_t word1;
+    int32_t grade;           // material grade number
+    int32_t word3;
+    int32_t catalogue;       // catalogue record number (> 0: a catalogue profile)
+    int32_t word5;
+    int32_t family;          // -1 undecided, 0 by name, 1 .. 14 parametric, 99 user section
+    int32_t section_kind;    // kind 1 .. 5 of the quick plastic interaction
+};
+
+enum { PROFIL_USER_SECTION = 99 };
+
+// The three families take a context they ignore and the lead block; none of
+// them checks the block pointer.
+void Set_Section_Work_Code(const void* context, NachweisDatenKopf* block, int32_t code);
+int32_t Get_Section_Work_Code(const void* context, const NachweisDatenKopf* block);
+float* Get_Section_Work_Payload(const void* context, NachweisDatenKopf* block);
+void Set_Section_Work_Code_2(const void* context, NachweisDatenKopf* block, int32_t code);
+int32_t Get_Section_Work_Code_2(const void* context, const NachweisDatenKopf* block);
+float* Get_Section_Work_Payload_2(const void* context, NachweisDatenKopf* block);
+void Set_Section_Work_Code_3(const void* context, NachweisDatenKopf* block, int32_t code);
+int32_t Get_Section_Work_Code_3(const void* context, const NachweisDatenKopf* block);
+float* Get_Section_Work_Payload_3(const void* context, NachweisDatenKopf* block);
+
+// The eight internal forces times factor; a null vector is returned as it is.
+double* Scale_Forces(double* forces, double factor);
+
+#endif

@@ -1,0 +1,645 @@
+// tsv: evaluation and load-factor search of the partial-internal-forces
+// method; the report is in tsv_print.cpp, the plate description of profiles
+// in tsv_profil.cpp.
+#include "thinwall/tsv.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "thinwall/dwqb.h"
+
+namespace {
+
+const double kInvSqrt3 = 0.5773502691896258;
+const double kSqrt3 = 1.732050807568877;
+const double kPi = 3.141592653589793;
+
+// Every evaluation starts from this: flags 0, the partial forces and limits
+// 0, rho_s and the utilisations -1 (not computed), U 0.
+TSV_Ergebnis Default_Result() {
+    TSV_Ergebnis r{};
+    r.rho_s = -1.0;
+    r.U_tau = r.U_tau_o = r.U_tau_u = r.U_tau_s = -1.0;
+    r.U_MS = r.U_MS_o = r.U_MS_u = -1.0;
+    r.U_N = r.U_My = -1.0;
+    return r;
+}
+
+// Utilisation of value within [lo, hi] measured from the middle of the range
+// towards the bound on its side. 0 when the range gives no measure.
+int Range_Utilisation(double value, double lo, double hi, double* u) {
+    const double mid = (lo + hi) / 2, l = lo - mid, h = hi - mid, n = value - mid;
+    if (n < l) {
+        if (l < 0) return *u = n / l, 1;
+        return 0;
+    }
+    if (n > h) {
+        if (h > 0) return *u = n / h, 1;
+        return 0;
+    }
+    // + 0.0: an acting value in the middle reads 0, never -0.
+    if (n <= 0 && l < 0) return *u = n / l + 0.0, 1;
+    if (n >= 0 && h > 0) return *u = n / h, 1;
+    return 0;
+}
+
+// Shear forces and moments turned by the angle of the principal axes.
+void Principal_Forces(const double* F, double alpha, double* Vy, double* Vz, double* My, double* Mz) {
+    *Vy = F[1], *Vz = F[2], *My = F[4], *Mz = F[5];
+    if (alpha == 0) return;
+    const double c = std::cos(alpha), s = std::sin(alpha);
+    *Vy = F[1] * c - F[2] * s;
+    *Vz = F[1] * s + F[2] * c;
+    *My = F[4] * c - F[5] * s;
+    *Mz = F[4] * s + F[5] * c;
+}
+
+struct Plate {
+    double y, z, b, t, a;   // centre relative to the reference point, width, thickness, area
+    bool present;
+};
+
+Plate Make_Plate(double y, double z, double b, double t, double y_r, double z_r) {
+    Plate p{y - y_r, z - z_r, b, t, 0, b > 0 && t > 0};
+    if (p.present) p.a = b * t;
+    return p;
+}
+
+// Limits of the normal force of a flange bent in its own plane by M_Sa with
+// the eccentricity of its centre; false when the bending alone exceeds it.
+void Flange_Limits(const Plate& p, double f_y, double rho, double M_Sa, double* u, double* n_min, double* n_max) {
+    *u = 0;
+    *n_min = *n_max = 0;
+    if (!p.present) return;
+    const double e = p.b != 0 ? 2 * p.y / p.b : 0;
+    const double n_pl = p.a * f_y * rho;
+    const double den = p.b * n_pl;
+    const double m = den != 0 ? 4 * M_Sa / den : 0;
+    *u = std::fabs(m) / (1 + e * e);
+    if (*u > 1) return;
+    *n_min = m < 2 * e ? n_pl * (e - std::sqrt(1 + e * e + m)) : -n_pl * (std::sqrt(1 + e * e - m) + e);
+    *n_max = -m < 2 * e ? n_pl * (std::sqrt(1 + e * e - m) - e) : n_pl * (std::sqrt(1 + e * e + m) + e);
+}
+
+int Eval_Circle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy, double Vz, double My0, double Mz0,
+                TSV_Ergebnis* r) {
+    const double R = q->h_s / 2, rr = R - q->t_s;
+    if (q->t_s <= 0 || q->h_s <= 0 || (q->h_s - q->t_s) / 2 <= 0) return 1;
+    const double inner = std::max(rr, 0.0);
+    r->flags = 0xC00010;
+    const double V = std::sqrt(Vy * Vy + Vz * Vz), M = std::sqrt(My0 * My0 + Mz0 * Mz0);
+    r->V_s = V;
+    r->M_xp_s = F[3];
+    r->N = F[0];
+    r->M_y_r = r->M_y_s = M;
+    const double D2 = R * R - inner * inner, D3 = R * R * R - inner * inner * inner;
+    double tau = D2 != 0 ? 0.5 * V / D2 : 0;
+    if (2.0943951023931953 * D3 != 0) tau += 0.477464829275686 * std::fabs(F[3]) / D3;
+    r->f_y = f_y;
+    r->tau_R = kInvSqrt3 * f_y;
+    double rho = 1;
+    if (r->tau_R != 0) {
+        r->U_tau = r->U_tau_s = tau * kSqrt3 / f_y;
+        if (r->U_tau > 1) return 1;
+        rho = std::sqrt(1 - r->U_tau * r->U_tau);
+    } else {
+        r->U_tau = r->U_tau_s = 0;
+    }
+    r->flags = 0xC00011;
+    const double N_pl = f_y * kPi * D2 * rho;
+    r->N_s_min = r->N_min = -N_pl;
+    r->N_s_max = r->N_max = N_pl;
+    r->rho_s = rho;
+    // A section without strength carries nothing: any force overloads it.
+    r->U_N = N_pl > 0 ? std::fabs(F[0]) / N_pl : (F[0] != 0 ? 1000.0 : 0.0);
+    if (r->U_N > 1) return 1;
+    const double M_pl = f_y * 1.3333333333333333 * D3 * rho;
+    const double M_N = M_pl * std::sin((1 - r->U_N) * 1.5707963267948966);
+    r->M_min = r->M_s_min = -M_N;
+    r->M_max = r->M_s_max = M_N;
+    const double m = M_pl > 0 ? M / M_pl : (M != 0 ? 1000.0 : 0.0);
+    const double g = m <= 1 ? 0.6366197723675814 * std::asin(m) : m;
+    r->U_My = std::max(m, g + r->U_N);
+    r->U = std::max({r->U_My, r->U_N, r->U_tau});
+    r->flags = 0x1C0001F;
+    return 0;
+}
+
+int Eval_Rectangle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy, double Vz, double My0,
+                   double Mz0, TSV_Ergebnis* r) {
+    if (q->h_s <= 0 || q->t_s <= 0) return 1;
+    r->flags = 0x148001F;
+    const double V = std::sqrt(Vy * Vy + Vz * Vz);
+    r->V_s = V;
+    r->M_xp_s = F[3];
+    r->N = F[0];
+    r->M_Sa_o = r->M_Sa_u = Mz0;
+    r->M_y_r = r->M_y_s = My0;
+    const bool upright = q->t_s <= q->h_s;
+    const double H = upright ? q->h_s : q->t_s, T = upright ? q->t_s : q->h_s;
+    const double M1 = upright ? My0 : Mz0, M2 = upright ? Mz0 : My0;
+    const double w_t = T * T * (2 * H - T);
+    const double tau_T = w_t != 0 ? 2 * std::fabs(F[3]) / w_t : 0;
+    const double tau_V = V / (T * H);
+    const double tau = std::sqrt(tau_V * tau_V + tau_T * tau_T) + tau_T;
+    r->U_tau = r->U_tau_s = f_y != 0 ? tau * kSqrt3 / f_y : 0;
+    r->f_y = f_y;
+    r->tau_R = kInvSqrt3 * f_y;
+    const double N_pl = f_y * T * H;
+    r->N_s_min = r->N_min = -N_pl;
+    r->N_s_max = r->N_max = N_pl;
+    r->rho_s = 1.0;
+    // A section without strength: every force overloads it.
+    const double big = 1000.0;
+    r->U_N = N_pl != 0 ? std::fabs(F[0]) / N_pl : (F[0] != 0 ? big : 0);
+    const double u1 = N_pl != 0 ? std::fabs(M1) * 0.5 / (H * 0.25 * N_pl) : (M1 != 0 ? big : 0);
+    const double U1 = std::sqrt(r->U_N * r->U_N + u1 * u1) + u1;
+    const double u2 = N_pl != 0 ? std::fabs(M2) * 0.5 / (0.25 * T * N_pl) : (M2 != 0 ? big : 0);
+    const double U2 = std::sqrt(U1 * U1 + u2 * u2) + u2;
+    r->U = std::sqrt(U2 * U2 + r->U_tau * r->U_tau);
+    r->U_My = upright ? U1 : U2;
+    r->U_MS = upright ? U2 : U1;
+    return 0;
+}
+
+// Web moment term of the main-moment limits for the web's share n of N.
+double Web_Term(double h_s, double n_pl_s, double n) {
+    return n_pl_s != 0 ? h_s * (n_pl_s * n_pl_s - n * n) / (4 * n_pl_s) : 0;
+}
+
+int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergebnis* r) {
+    const Plate o = Make_Plate(q->y_o, q->z_o, q->b_o, q->t_o, q->y_r, q->z_r);
+    const Plate u = Make_Plate(q->y_u, q->z_u, q->b_u, q->t_u, q->y_r, q->z_r);
+    const Plate s = Make_Plate(q->y_w, q->z_w, q->h_s, q->t_s, q->y_r, q->z_r);
+    const double y_M = q->y_M - q->y_r, z_M = q->z_M - q->z_r;
+    const double a_sum = o.a + u.a + s.a;
+    const double omega = a_sum != 0 ? -(o.y * o.z * o.a + u.y * u.z * u.a) / a_sum : 0;
+    double Vy, Vz, My, Mz;
+    Principal_Forces(F, q->alpha, &Vy, &Vz, &My, &Mz);
+    const double N = F[0];
+    if (o.present) r->flags |= TSV_TOP_FLANGE;
+    if (u.present) r->flags |= TSV_BOTTOM_FLANGE;
+    if (s.present) r->flags |= TSV_WEB;
+    const double y_c = a_sum != 0 ? (o.y * o.a + u.y * u.a + s.y * s.a) / a_sum : 0;
+    const double z_c = a_sum != 0 ? (o.z * o.a + u.z * u.a + s.z * s.a) / a_sum : 0;
+    const double it_o = o.a * o.t * o.t / 3, it_u = u.a * u.t * u.t / 3, it_s = s.a * s.t * s.t / 3;
+    const double it = it_o + it_u + it_s;
+    if (!s.present || (!o.present && !u.present)) return 1;
+    r->flags |= TSV_PARTIAL_FORCES;
+
+    const double M_y_r = My + N * z_c, M_z_c = Mz - N * y_c;
+    double V_o = 0, V_u = 0, MSa_o = 0, MSa_u = 0;
+    if (o.present && u.present) {
+        const double a = u.z - o.z;
+        if (a != 0) {
+            const double M_xs = F[6] + y_M * Vz - z_M * Vy;
+            const double M_w = F[7] + omega * N + y_M * My + z_M * Mz;
+            V_o = (M_xs + u.z * Vy) / a;
+            V_u = -(M_xs + o.z * Vy) / a;
+            MSa_o = (u.z * M_z_c - M_w) / a;
+            MSa_u = (M_w - o.z * M_z_c) / a;
+        }
+    } else if (o.present) {
+        V_o = Vy;
+        MSa_o = M_z_c;
+    } else {
+        V_u = Vy;
+        MSa_u = M_z_c;
+    }
+    r->V_o = V_o;
+    r->V_u = V_u;
+    r->V_s = Vz;
+    r->M_xp_o = it != 0 ? F[3] * it_o / it : 0;
+    r->M_xp_u = it != 0 ? F[3] * it_u / it : 0;
+    r->M_xp_s = it != 0 ? F[3] * it_s / it : 0;
+    r->M_Sa_o = MSa_o;
+    r->M_Sa_u = MSa_u;
+    r->N = N;
+    r->M_y_r = M_y_r;
+    r->M_y_s = M_y_r - N * z_c;
+
+    // Shear: mean shear stress of the plate plus the St. Venant stress at its face.
+    auto shear = [](const Plate& p, double V, double M_xp) {
+        const double tv = p.a != 0 ? V / p.a : 0;
+        const double w = (2 * p.b - p.t) * p.t * p.t;
+        const double tt = w != 0 ? 2 * std::fabs(M_xp) / w : 0;
+        return std::sqrt(tv * tv + tt * tt) + tt;
+    };
+    const double tau_o = shear(o, V_o, r->M_xp_o), tau_u = shear(u, V_u, r->M_xp_u), tau_s = shear(s, Vz, r->M_xp_s);
+    r->f_y = f_y;
+    r->tau_R = kInvSqrt3 * f_y;
+    if (r->tau_R == 0) {
+        r->U_tau_o = r->U_tau_u = r->U_tau_s = r->U_tau = r->tau_R = 0;
+        r->rho_o = r->rho_u = r->rho_s = 1;
+    } else {
+        r->U_tau_o = tau_o * kSqrt3 / f_y;
+        r->U_tau_u = tau_u * kSqrt3 / f_y;
+        r->U_tau_s = tau_s * kSqrt3 / f_y;
+        r->U_tau = std::max({r->U_tau_o, r->U_tau_u, r->U_tau_s});
+        if (r->U_tau > 1) return 1;
+        r->rho_o = std::sqrt(1 - r->U_tau_o * r->U_tau_o);
+        r->rho_u = std::sqrt(1 - r->U_tau_u * r->U_tau_u);
+        r->rho_s = std::sqrt(1 - r->U_tau_s * r->U_tau_s);
+    }
+    r->flags |= TSV_SHEAR_PASSED;
+
+    Flange_Limits(o, f_y, r->rho_o, MSa_o, &r->U_MS_o, &r->N_o_min, &r->N_o_max);
+    Flange_Limits(u, f_y, r->rho_u, MSa_u, &r->U_MS_u, &r->N_u_min, &r->N_u_max);
+    r->U_MS = std::max(r->U_MS_o, r->U_MS_u);
+    if (r->U_MS > 1) return 1;
+    r->flags |= TSV_SHEAR_PASSED | TSV_FLANGE_PASSED;
+
+    const double npl_s = f_y * s.a * r->rho_s;
+    r->N_s_min = -npl_s;
+    r->N_s_max = npl_s;
+    r->N_min = r->N_o_min - npl_s + r->N_u_min;
+    r->N_max = r->N_o_max + npl_s + r->N_u_max;
+    if (!Range_Utilisation(N, r->N_min, r->N_max, &r->U_N)) {
+        r->U_N = 1000.0;
+        return 1;
+    }
+    if (r->U_N > 1) return 1;
+    r->flags |= TSV_NORMAL_PASSED;
+
+    // Main-moment limits for the acting N: plastic stress blocks with the
+    // neutral axis in the top flange, the bottom flange or the web.
+    const double zo = o.z, zu = u.z, hs = s.b;
+    const double No_min = r->N_o_min, No_max = r->N_o_max, Nu_min = r->N_u_min, Nu_max = r->N_u_max;
+    auto w = [&](double n) { return Web_Term(hs, npl_s, n); };
+    double M_min, M_max;
+    if (No_max + Nu_min - npl_s > N)
+        M_min = (N + npl_s - Nu_min) * zo + zu * Nu_min;
+    else if (No_max + Nu_min + npl_s <= N)
+        M_min = (N - No_max - npl_s) * zu + zo * No_max;
+    else
+        M_min = zo * No_max + zu * Nu_min - w(N - No_max - Nu_min);
+    if (Nu_max + No_min - npl_s > N)
+        M_max = zo * No_min + (N + npl_s - No_min) * zu;
+    else if (Nu_max + No_min + npl_s <= N)
+        M_max = (N - Nu_max - npl_s) * zo + zu * Nu_max;
+    else
+        M_max = zo * No_min + zu * Nu_max + w(N - No_min - Nu_max);
+    const bool top_inside = std::fabs(2 * zo) < 0.99999 * hs;
+    const bool bottom_inside = std::fabs(2 * zu) < 0.99999 * hs;
+    // The web's plastic axis at the height of a flange lying within the web:
+    // that flange takes what the other and the web leave of N.
+    auto axis_at_flange = [&](double z_in, double in_min, double in_max, double z_other, double other_min,
+                              double other_max) {
+        if (npl_s == 0 || hs == 0) return;
+        const double e = 2 * z_in * npl_s / hs;
+        for (double other : {other_min, other_max}) {
+            double x = N - e - other;
+            if (in_min <= x && x <= in_max) M_min = std::min(M_min, x * z_in + z_other * other - w(e));
+            x = N + e - other;
+            if (in_min <= x && x <= in_max) M_max = std::max(M_max, x * z_in + z_other * other + w(-e));
+        }
+    };
+    if (top_inside) axis_at_flange(zo, No_min, No_max, zu, Nu_min, Nu_max);
+    if (bottom_inside) axis_at_flange(zu, Nu_min, Nu_max, zo, No_min, No_max);
+    if (top_inside || bottom_inside) {
+        for (double No : {No_min, No_max})
+            for (double Nu : {Nu_min, Nu_max}) {
+                const double n = N - No - Nu;
+                if (std::fabs(n) <= npl_s) {
+                    M_min = std::min(M_min, zo * No + zu * Nu - w(n));
+                    M_max = std::max(M_max, zo * No + zu * Nu + w(n));
+                }
+            }
+    }
+    r->M_min = M_min;
+    r->M_max = M_max;
+    r->M_s_min = M_min - N * z_c;
+    r->M_s_max = M_max - N * z_c;
+    if (!Range_Utilisation(r->M_y_s, r->M_s_min, r->M_s_max, &r->U_My)) r->U_My = 1000.0;
+    r->U = std::max({r->U_N, r->U_My, std::max(r->U_tau, r->U_MS)});
+    r->flags = (r->flags & (TSV_TOP_FLANGE | TSV_BOTTOM_FLANGE | TSV_WEB)) | 0x100001F;
+    return 0;
+}
+
+// The utilisation a trial stands for: the overall U when all four stages
+// passed and it is not negative, else the largest stage utilisation.
+double Trial_U(const TSV_Ergebnis* r, bool* passed) {
+    *passed = (r->flags & TSV_ALL_PASSED) == TSV_ALL_PASSED;
+    if (*passed && r->U >= 0) return r->U;
+    return std::max({r->U_N, r->U_My, r->U_tau, r->U_MS, 0.0});
+}
+
+}  // namespace
+
+int Eval_TSV(const double* forces, const double* yield, const TSV_Querschnitt* q, TSV_Ergebnis* r, int* error) {
+    if (error) *error = 1;
+    if (!r) return 0;
+    *r = Default_Result();
+    if (!yield || !q || !forces) return 1;
+    const double f_y = yield[1];
+    const double* F = forces;
+    int failed = 1;
+    switch (q->kind) {
+    case TSV_KIND_ONE_FLANGE:
+    case TSV_KIND_TWO_FLANGES:
+        failed = Eval_Plates(F, f_y, q, r);
+        break;
+    case TSV_KIND_CIRCLE:
+    case TSV_KIND_ROUND_BAR:
+    case TSV_KIND_RECTANGLE: {
+        double Vy, Vz, My, Mz;
+        Principal_Forces(F, q->alpha, &Vy, &Vz, &My, &Mz);
+        const double My0 = My + F[0] * (q->z_s - q->z_r), Mz0 = Mz - F[0] * (q->y_s - q->y_r);
+        failed = q->kind == TSV_KIND_RECTANGLE ? Eval_Rectangle(F, f_y, q, Vy, Vz, My0, Mz0, r)
+                                               : Eval_Circle(F, f_y, q, Vy, Vz, My0, Mz0, r);
+        break;
+    }
+    default:
+        break;
+    }
+    if (error) *error = failed;
+    return 1;
+}
+
+double Eval_TSV_Residual(void* context, int* error, double lambda) {
+    auto* ctx = static_cast<TSV_Residual_Context*>(context);
+    if (!ctx || !ctx->result || !ctx->forces) {
+        if (error) *error = 1;
+        return 10.0;
+    }
+    double scaled[8];
+    for (int i = 0; i < 8; i++) scaled[i] = ctx->forces[i] * lambda;
+    int failed = 1;
+    Eval_TSV(scaled, ctx->yield, ctx->section, ctx->result, &failed);
+    const TSV_Ergebnis* r = ctx->result;
+    if (failed && (r->flags & TSV_ALL_PASSED) != TSV_ALL_PASSED) {
+        if (error) *error = 1;
+        return 10.0;
+    }
+    const double u = r->U >= 0 ? r->U : std::max({r->U_N, r->U_My, r->U_tau, r->U_MS, 0.0});
+    return u - ctx->target;
+}
+
+namespace {
+
+const int kTrials = 100;
+const double kLow = 0.995, kHigh = 1.0, kMid = 0.9975;
+
+bool Accepted(double u) { return kLow <= u && u <= kHigh; }
+
+struct Search {
+    const double* forces;
+    const double* yield;
+    const TSV_Querschnitt* section;
+    TSV_Ergebnis* result;
+    double lo, u_lo, hi, u_hi;
+    bool has_lo, has_hi;
+    double factor;       // accepted factor, or the lower bracket when not converged
+    bool has_factor, converged;
+
+    double Trial(double lambda, bool* passed) {
+        double scaled[8];
+        for (int i = 0; i < 8; i++) scaled[i] = forces[i] * lambda;
+        Eval_TSV(scaled, yield, section, result, nullptr);
+        return Trial_U(result, passed);
+    }
+    void Accept(double lambda) {
+        factor = lambda;
+        has_factor = converged = true;
+    }
+    void Give_Up_With_Lower() {
+        factor = lo;
+        has_factor = true;
+        converged = false;
+    }
+
+    // Both brackets: U_lo below, U_hi above the accepted band.
+    void False_Position() {
+        for (int i = 0; i < kTrials; i++) {
+            double t = (1 - u_lo) / (u_hi - u_lo);
+            t = std::clamp(t, 0.02, 0.98);
+            double lambda = lo + t * (hi - lo);
+            if (!(std::min(lo, hi) < lambda && lambda < std::max(lo, hi))) lambda = (lo + hi) / 2;
+            bool passed;
+            const double u = Trial(lambda, &passed);
+            if (!passed || !(u_lo < u && u < u_hi)) return Give_Up_With_Lower();
+            if (u <= 1) {
+                lo = lambda;
+                u_lo = u;
+                if (Accepted(u_lo)) return Accept(lo);
+            } else {
+                hi = lambda;
+                u_hi = u;
+            }
+        }
+        Give_Up_With_Lower();
+    }
+
+    // Brent's root finding on U(lambda) - 0.9975 inside [lo, hi]; true when
+    // it found an accepted factor.
+    bool Brent() {
+        TSV_Residual_Context ctx{result, forces, yield, section, kMid};
+        int err = 0;
+        double a = lo, b = hi, fa = u_lo - kMid, fb = u_hi - kMid;
+        double c = b, fc = fb, d = b - a, e = d;
+        for (int iter = 0; iter < kTrials; iter++) {
+            if ((fb > 0 && fc > 0) || (fb < 0 && fc < 0)) {
+                c = a;
+                fc = fa;
+                e = d = b - a;
+            }
+            if (std::fabs(fc) < std::fabs(fb)) {
+                a = b;
+                b = c;
+                c = a;
+                fa = fb;
+                fb = fc;
+                fc = fa;
+            }
+            const double tol = 2e-12 * std::fabs(b) + 5e-13;
+            const double xm = 0.5 * (c - b);
+            if (std::fabs(xm) <= tol) return false;
+            if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
+                const double s = fb / fa;
+                double p, q;
+                if (a == c) {
+                    p = 2 * xm * s;
+                    q = 1 - s;
+                } else {
+                    const double qq = fa / fc, r = fb / fc;
+                    p = s * (2 * xm * qq * (qq - r) - (b - a) * (r - 1));
+                    q = (qq - 1) * (r - 1) * (s - 1);
+                }
+                if (p > 0) q = -q;
+                p = std::fabs(p);
+                if (2 * p < std::min(3 * xm * q - std::fabs(tol * q), std::fabs(e * q))) {
+                    e = d;
+                    d = p / q;
+                } else {
+                    d = xm;
+                    e = d;
+                }
+            } else {
+                d = xm;
+                e = d;
+            }
+            a = b;
+            fa = fb;
+            b += std::fabs(d) > tol ? d : (xm > 0 ? tol : -tol);
+            fb = Eval_TSV_Residual(&ctx, &err, b);
+            if (err) return false;
+            if (std::fabs(fb) <= 0.0025) {
+                if (Accepted(fb + kMid)) {
+                    Accept(b);
+                    return true;
+                }
+                return false;
+            }
+        }
+        return false;
+    }
+
+    void Both_Brackets() {
+        const bool straddle = (u_lo - kMid) * (u_hi - kMid) < 0;
+        if (straddle) {
+            const double lo0 = lo, u_lo0 = u_lo, hi0 = hi, u_hi0 = u_hi;
+            if (Brent()) return;
+            lo = lo0, u_lo = u_lo0, hi = hi0, u_hi = u_hi0;
+        }
+        False_Position();
+    }
+
+    // Raise the factor from a lower bracket until an upper one is found.
+    // An overloaded trial that stops at a stage (N alone beyond N_pl, say)
+    // gives no U to interpolate with, but it still bounds the factor: the
+    // next trials halve the gap to it. Without that the same trial would be
+    // repeated and the search would end at the lower bracket, reporting U = 1
+    // for a section under N alone at any utilisation.
+    void Raise() {
+        bool has_failed_hi = false;
+        double failed_hi = 0;
+        for (int i = 0; i < kTrials; i++) {
+            double lambda;
+            if (has_hi)
+                lambda = (lo + hi) / 2;
+            else if (has_failed_hi)
+                lambda = (lo + failed_hi) / 2;
+            else
+                lambda = u_lo > 0 && 1 / u_lo > lo ? 1.1 / u_lo : 2 * lo;
+            bool passed;
+            const double u = Trial(lambda, &passed);
+            if (u > 1 && passed) {
+                hi = lambda;
+                u_hi = u;
+                has_hi = true;
+                return Both_Brackets();
+            }
+            if (u > 1) {
+                if (!has_failed_hi || lambda < failed_hi) failed_hi = lambda;
+                has_failed_hi = true;
+                continue;
+            }
+            if (u <= u_lo) continue;
+            if (Accepted(u)) return Accept(lambda);
+            lo = lambda;
+            u_lo = u;
+        }
+        Give_Up_With_Lower();
+    }
+
+    // Reduce the factor from an overload until a lower bracket is found.
+    void Reduce(double u0, bool passed0) {
+        if (passed0) {
+            hi = 1;
+            u_hi = u0;
+            has_hi = true;
+        }
+        double lambda = 1, u = u0;
+        for (int i = 0; i < kTrials; i++) {
+            lambda = u > 0 && lambda > 1 / u ? 0.9 / u : lambda / 2;
+            bool passed;
+            u = Trial(lambda, &passed);
+            if (Accepted(u)) return Accept(lambda);
+            if (u < kLow) {
+                lo = lambda;
+                u_lo = u;
+                has_lo = true;
+                if (has_hi) return Both_Brackets();
+                return Raise();
+            }
+            if (passed && has_hi && u < u_hi) {
+                hi = lambda;
+                u_hi = u;
+            }
+        }
+    }
+};
+
+}  // namespace
+
+int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* section, TSV_Ergebnis* result) {
+    if (!result) return 0;
+    Eval_TSV(forces, yield, section, result, nullptr);
+    bool passed0;
+    const double u0 = Trial_U(result, &passed0);
+    const bool search = forces && yield && section && section->kind != TSV_KIND_RECTANGLE && u0 > 0.005 &&
+                        !Accepted(u0);
+    if (search) {
+        Search s{forces, yield, section, result, 0, 0, 0, 0, false, false, 0, false, false};
+        if (u0 > 1) {
+            s.Reduce(u0, passed0);
+        } else {
+            s.lo = 1;
+            s.u_lo = u0;
+            s.has_lo = true;
+            s.Raise();
+        }
+        Eval_TSV(forces, yield, section, result, nullptr);
+        if (s.has_factor && s.factor > 0) {
+            const double u = 1 / s.factor;
+            const bool filled = result->flags & TSV_FILLED;
+            if (s.converged && !filled) {
+                if (u > 1) {
+                    result->U = u;
+                    result->flags |= TSV_FILLED;
+                }
+            } else if (s.converged) {
+                if (result->U <= 1)
+                    result->U = std::max(result->U, u);
+                else if (u > 1)
+                    result->U = u;
+            } else if (filled) {
+                result->U = std::max(result->U, u);
+            }
+        }
+    }
+    if (result->U > 990000.0) std::printf("tsv: result->U > 0.99e6\n");
+    return 1;
+}
+
+int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
+                            NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result) {
+    (void)name;
+    if (!work || !result) return 0;
+    const uint32_t code = static_cast<uint32_t>(Get_Section_Work_Code(profile, work));
+    const float* p = Get_Section_Work_Payload(profile, work);
+    TSV_Querschnitt q{};
+    q.number = static_cast<int32_t>((code >> 4) & 0xFFFFF);
+    q.kind = static_cast<int32_t>(code & WORK_CODE_KIND_MASK);
+    q.alpha = DWQB_Querschnittswerte[DWQB_QW_ALPHA];
+    q.y_s = DWQB_Querschnittswerte[DWQB_QW_YC];
+    q.z_s = DWQB_Querschnittswerte[DWQB_QW_ZC];
+    q.y_M = DWQB_Querschnittswerte[DWQB_QW_YM];
+    q.z_M = DWQB_Querschnittswerte[DWQB_QW_ZM];
+    q.y_r = p[0];
+    q.z_r = p[1];
+    q.y_o = p[2];
+    q.z_o = p[3];
+    q.y_w = p[4];
+    q.z_w = p[5];
+    q.y_u = p[6];
+    q.z_u = p[7];
+    q.b_o = p[8];
+    q.t_o = p[9];
+    q.h_s = p[10];
+    q.t_s = p[11];
+    q.b_u = p[12];
+    q.t_u = p[13];
+    return Calc_TSV(forces, yield, &q, result);
+}

@@ -1,0 +1,264 @@
+// tsv_profil: the description of a profile as at most three plates for the
+// partial-internal-forces method, kept in the profile's work record, its
+// plastic shape factors, and whether a profile can be described at all.
+#include <cmath>
+#include <cstring>
+
+#include "codes/stguete.h"
+#include "thinwall/dwqb.h"
+#include "thinwall/tsv.h"
+#include "thinwall/tsv_internal.h"
+
+namespace {
+
+const TSV_Profil_Services* profil_services;
+
+// Payload positions of the plate description.
+enum {
+    P_YR, P_ZR, P_YO, P_ZO, P_YW, P_ZW, P_YU, P_ZU,
+    P_BO, P_TO, P_HS, P_TS, P_BU, P_TU, P_ALPHA_PL_Y, P_ALPHA_PL_Z,
+    P_COUNT
+};
+
+// Catalogue families and parametric types share these codes.
+enum { F_I = 1, F_T = 2, F_U = 3, F_RHS = 4, F_L = 5, F_Z = 6, F_TUBE = 7, F_FLAT = 11, F_ROUND = 12 };
+
+bool Turned(const char* name) { return name && name[0] == '-'; }
+const char* Catalogue_Name(const char* name) { return name && name[0] ? name + 1 : ""; }
+bool Is_Catalogue(const Profil_Model_Descriptor* p) { return p->catalogue > 0; }
+
+
+// Plates of a catalogue profile; the kind, or 0 when there is no rule.
+int Describe_Catalogue(int family, const float* v, bool turned, int options, double* d) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    const bool alt = options & TSV_OPT_ALTERNATIVE;
+    switch (family) {
+    case F_I:
+        if (turned && alt) {
+            d[P_BU] = h - tf, d[P_TU] = tw, d[P_HS] = b, d[P_TS] = 2 * tf;
+            return TSV_KIND_ONE_FLANGE;
+        }
+        d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2;
+        d[P_BO] = d[P_BU] = b, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
+        if ((options & TSV_OPT_REFINED_I) && v[4] > 0 && v[16] > 0 && v[21] > 0 && v[25] >= 0) {
+            // Plates of the same area, static moments and flange moment as
+            // the rolled section with its root fillets.
+            const double A = v[4], S_y = v[16], S_z = v[21], r = v[25];
+            const double a = b * tf, c = (2 * r + tw) * tf, dd = c - 2 * a;
+            const double A_w = A + dd, S = (tf - h) * a + S_y + (h - 1.5 * tf) * c / 2;
+            if (0 < A_w && A_w < A && 0 < S && S < S_y) {
+                d[P_HS] = 4 * S / A_w;
+                d[P_TS] = A_w / d[P_HS];
+                d[P_BO] = d[P_BU] = 4 * S_z / (-dd);
+                d[P_TO] = d[P_TU] = ((-dd) / 2) / d[P_BO];
+                d[P_ZU] = (S_y - S) / (-dd);
+                d[P_ZO] = -d[P_ZU];
+            }
+        }
+        return TSV_KIND_TWO_FLANGES;
+    case F_T:
+        if (turned && alt) return 0;
+        d[P_ZO] = (tf - h) / 2, d[P_ZW] = tf / 2, d[P_BO] = b, d[P_TO] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
+        return TSV_KIND_ONE_FLANGE;
+    case F_U:
+        if (!alt) {
+            d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2, d[P_YW] = (b - tw) / 2;
+            d[P_BO] = d[P_BU] = b, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - 2 * tf;
+            return TSV_KIND_TWO_FLANGES;
+        }
+        if (!turned) return 0;
+        d[P_ZU] = (b - tw) / 2, d[P_BU] = h - 2 * tf, d[P_TU] = tw, d[P_HS] = b, d[P_TS] = 2 * tf;
+        return TSV_KIND_ONE_FLANGE;
+    case F_RHS:
+        if (!alt) return 0;
+        if (turned) {
+            d[P_ZU] = (b - tw) / 2, d[P_BO] = d[P_BU] = h, d[P_TO] = d[P_TU] = tw, d[P_TS] = 2 * tf;
+            d[P_HS] = b - 2 * tw;
+        } else {
+            d[P_ZU] = (h - tf) / 2, d[P_BO] = d[P_BU] = b, d[P_TO] = d[P_TU] = tf, d[P_TS] = 2 * tw;
+            d[P_HS] = h - 2 * tf;
+        }
+        d[P_ZO] = -d[P_ZU];
+        return TSV_KIND_TWO_FLANGES;
+    case F_L:
+        if (alt) return 0;
+        d[P_ZU] = (h - tf) / 2, d[P_YW] = (b - tw) / 2, d[P_ZW] = -tf / 2;
+        d[P_BU] = b, d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
+        return TSV_KIND_ONE_FLANGE;
+    case F_Z:
+        if (alt) return 0;
+        d[P_YO] = (b - tw / 2) / 2, d[P_YU] = -d[P_YO], d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2;
+        d[P_BO] = d[P_BU] = (b + tw) / 2, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - 2 * tf;
+        return TSV_KIND_TWO_FLANGES;
+    case F_TUBE:
+        d[P_HS] = h, d[P_TS] = tw;
+        return TSV_KIND_CIRCLE;
+    case F_FLAT:
+        d[P_HS] = turned ? b : h, d[P_TS] = turned ? h : b;
+        return TSV_KIND_RECTANGLE;
+    case F_ROUND:
+        d[P_HS] = h, d[P_TS] = h / 2;
+        return TSV_KIND_ROUND_BAR;
+    default:
+        return 0;
+    }
+}
+
+// Plates of a parametric shape from its own dimensions D1 .. D8.
+int Describe_Type(int type, const float* D, int options, double* d) {
+    const double D1 = D[0], D2 = D[1], D3 = D[2], D4 = D[3], D5 = D[4], D6 = D[5], D7 = D[6], D8 = D[7];
+    const bool alt = options & TSV_OPT_ALTERNATIVE;
+    auto i_shape = [&](double t_s) {
+        d[P_ZU] = (D1 - D4) / 2, d[P_ZO] = -d[P_ZU];
+        d[P_BO] = d[P_BU] = D2, d[P_TO] = d[P_TU] = D4, d[P_TS] = t_s, d[P_HS] = D1 - 2 * D4;
+        return TSV_KIND_TWO_FLANGES;
+    };
+    auto two_webs = [&](double b_u) {
+        d[P_ZU] = (D8 - D2) / 2, d[P_ZO] = (D6 - D8) / 2, d[P_ZW] = (D6 - D2) / 2;
+        d[P_BU] = b_u, d[P_TU] = D2, d[P_BO] = D5, d[P_TO] = D6, d[P_TS] = D7, d[P_HS] = D8 - D2 - D6;
+        return TSV_KIND_TWO_FLANGES;
+    };
+    switch (type) {
+    case 1: return i_shape(D3);
+    case 2:
+        d[P_ZO] = (D4 - D1) / 2, d[P_ZW] = D4 / 2, d[P_BO] = D2, d[P_TO] = D4, d[P_TS] = D3, d[P_HS] = D1 - D4;
+        return TSV_KIND_ONE_FLANGE;
+    case 3: d[P_YW] = (D2 - D3) / 2; return i_shape(D3);
+    case 4: return alt ? i_shape(2 * D3) : 0;
+    case 5:
+        if (alt) return 0;
+        d[P_ZU] = (D1 - D4) / 2, d[P_YW] = (D2 - D3) / 2, d[P_ZW] = -D4 / 2;
+        d[P_BU] = D2, d[P_TU] = D4, d[P_TS] = D3, d[P_HS] = D1 - D4;
+        return TSV_KIND_ONE_FLANGE;
+    case 6:
+        if (alt) return 0;
+        d[P_YO] = (2 * D2 - D4) / 4, d[P_YU] = -d[P_YO], d[P_ZU] = (D1 - D4) / 2, d[P_ZO] = -d[P_ZU];
+        d[P_BO] = d[P_BU] = (2 * D2 - D4) / 2, d[P_TO] = d[P_TU] = D4, d[P_TS] = D3, d[P_HS] = D1 - 2 * D4;
+        return TSV_KIND_TWO_FLANGES;
+    case 7: d[P_HS] = D1, d[P_TS] = D3; return TSV_KIND_CIRCLE;
+    case 8: return alt ? two_webs(D1) : 0;
+    case 9: return alt ? two_webs(2 * D1) : 0;
+    case 10:
+        if (!alt) return 0;
+        d[P_ZU] = D8 / 2 - D4, d[P_ZO] = (D6 - D8) / 2, d[P_ZW] = D6 / 2;
+        d[P_BU] = D5 - 2 * D3 - D7 / 2, d[P_TU] = D2, d[P_BO] = D5, d[P_TO] = D6, d[P_TS] = D7, d[P_HS] = D8 - D6;
+        return TSV_KIND_TWO_FLANGES;
+    case 11: d[P_HS] = D1, d[P_TS] = D2; return TSV_KIND_RECTANGLE;
+    case 12: d[P_HS] = D1, d[P_TS] = (D1 - D3) / 2; return TSV_KIND_ROUND_BAR;
+    case 13:
+        d[P_ZU] = (D1 - D3) / 2, d[P_ZO] = (D2 - D1) / 2, d[P_ZW] = (D2 - D3) / 2;
+        d[P_BU] = D6, d[P_TU] = D3, d[P_BO] = D5, d[P_TO] = D2, d[P_TS] = D4, d[P_HS] = D1 - D3 - D2;
+        return TSV_KIND_TWO_FLANGES;
+    case 14:
+        if (!alt) return 0;
+        d[P_BU] = D1 - 2 * D4, d[P_TU] = D3, d[P_HS] = D2, d[P_TS] = 2 * D4;
+        return TSV_KIND_ONE_FLANGE;
+    default:
+        return 0;
+    }
+}
+
+// The reciprocal of U for a moment of f_y times the smaller elastic modulus
+// alone (force index 4 or 5); 0 when the method gives no U.
+double Shape_Factor(const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name, double f_y,
+                    int force, double w1, double w2) {
+    double F[8] = {0, 0, 0, 0, 0, 0, 0, 0};
+    F[force] = f_y * std::fmin(std::fabs(w1), std::fabs(w2));
+    const double yield[2] = {f_y, f_y};
+    TSV_Ergebnis r{};
+    if (!Prepare_TSV_Querschnitt(F, yield, profile, work, name, &r)) return 0;
+    return (r.flags & TSV_PARTIAL_FORCES) && r.U > 0 ? 1 / r.U : 0;
+}
+
+}  // namespace
+
+int TSV_Catalogue_Family(const char* name) {
+    return profil_services && profil_services->family ? profil_services->family(Catalogue_Name(name)) : 0;
+}
+
+const TSV_Profil_Services* Set_TSV_Profil_Services(const TSV_Profil_Services* services) {
+    const TSV_Profil_Services* previous = profil_services;
+    profil_services = services;
+    return previous;
+}
+
+int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name,
+                     int options) {
+    if (!profile || !work) return 2;
+    if (profile->family == PROFIL_USER_SECTION) return 2;
+    double d[P_COUNT] = {};
+    int kind = 0;
+    if (Is_Catalogue(profile)) {
+        float v[40] = {};
+        char code[8] = {};
+        if (!profil_services || !profil_services->values) return 2;
+        if (profil_services->values(Catalogue_Name(name), v, code) != profile->catalogue) return 2;
+        kind = Describe_Catalogue(TSV_Catalogue_Family(name), v, Turned(name), options, d);
+    } else {
+        kind = Describe_Type(profile->family, work->dims, options, d);
+    }
+    if (!kind) return 2;
+    d[P_YR] = d[P_YW], d[P_ZR] = d[P_ZW];
+    Set_Section_Work_Code(profile, work, 0);
+    float* p = Get_Section_Work_Payload(profile, work);
+    for (int i = 0; i < P_COUNT; i++) p[i] = static_cast<float>(d[i]);
+    Set_Section_Work_Code(profile, work,
+                          kind | ((number * 16) & static_cast<int32_t>(WORK_CODE_NUMBER_MASK)) |
+                              static_cast<int32_t>(WORK_CODE_FILLED));
+    if (!profil_services || !profil_services->build_model || profil_services->build_model(profile, name, work) > 0)
+        return 3;
+    // The grade's 16-bit number in the first (Eurocode) grade family; the
+    // thickness goes in as mm, the strength comes back in N/mm2.
+    const unsigned grade = (static_cast<unsigned>(profile->grade) & 0xFFFFu) + 0x10000u;
+    const double f_y = Get_Stahlguete_fy(grade, 10 * DWQB_Querschnittswerte[DWQB_QW_T_MAX]) * 0.1;
+    const double* W = DWQB_Querschnittswerte;
+    p[P_ALPHA_PL_Y] = static_cast<float>(Shape_Factor(profile, work, name, f_y, 4, W[16], W[17]));
+    p[P_ALPHA_PL_Z] = static_cast<float>(Shape_Factor(profile, work, name, f_y, 5, W[18], W[19]));
+    return 3;
+}
+
+int Setup_TSV_Profil_Opt(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work,
+                         const char* name, int options) {
+    if (!work || !name || !profile) return 2;
+    return Setup_TSV_Profil(number, profile, work, name, options);
+}
+
+int Check_TSV_Default(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name) {
+    return Setup_TSV_Profil_Opt(number, profile, work, name, 0);
+}
+
+int Is_TSV_Applicable(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name,
+                      int options) {
+    if (!profile || !work || !name || profile->family == PROFIL_USER_SECTION) return 0;
+    const bool alt = options & TSV_OPT_ALTERNATIVE, turned = Turned(name);
+    if (Is_Catalogue(profile)) {
+        switch (TSV_Catalogue_Family(name)) {
+        case F_I: case F_TUBE: case F_FLAT: case F_ROUND: return 1;
+        case F_T: return !(turned && alt);
+        case F_U: return !(alt && !turned);
+        case F_RHS: return alt;
+        case F_L: case F_Z: return !alt;
+        default: return 0;
+        }
+    }
+    switch (profile->family) {
+    case 1: case 3: case 6: case 7: case 11: case 12: case 13: return 1;
+    case 4: case 8: case 9: case 10: case 14: return alt;
+    case 2: case 5: return !alt;
+    default: return 0;
+    }
+}
+
+int Is_TSV_Applicable_Default(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name) {
+    if (!profile || !work || !name || profile->family == PROFIL_USER_SECTION) return 0;
+    if (Is_Catalogue(profile)) {
+        switch (TSV_Catalogue_Family(name)) {
+        case F_I: case F_T: case F_U: case F_L: case F_Z: case F_TUBE: case F_FLAT: case F_ROUND: return 1;
+        default: return 0;
+        }
+    }
+    switch (profile->family) {
+    case 1: case 2: case 3: case 5: case 6: case 7: case 11: case 12: case 13: return 1;
+    default: return 0;
+    }
+}

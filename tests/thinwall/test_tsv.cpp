@@ -1,0 +1,194 @@
+// Partial-internal-forces method against plastic theory: solid rectangle,
+// doubly symmetric I (centre-line plates), circular tube; the load-factor
+// search; the report of the I case byte for byte.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "base/cp850.h"
+#include "support/testutil.h"
+#include "thinwall/dwqb.h"
+#include "thinwall/tsv.h"
+
+namespace {
+
+const double fy = 23.5;  // kN/cm2
+const double yield[2] = {24.0, fy};  // the second, design value is the one used
+const double kSqrt3 = std::sqrt(3.0);
+
+// I: flanges 20 x 1.5 at z = -15 and +15, web 30 x 1.0 (flange-centre distance 30).
+TSV_Querschnitt I_Section() {
+    TSV_Querschnitt q{};
+    q.kind = TSV_KIND_TWO_FLANGES;
+    q.z_o = -15, q.b_o = 20, q.t_o = 1.5;
+    q.z_u = 15, q.b_u = 20, q.t_u = 1.5;
+    q.h_s = 30, q.t_s = 1.0;
+    return q;
+}
+const double A_f = 30, A_w = 30, h = 30, t_w = 1.0;
+const double N_pl_I = (2 * A_f + A_w) * fy;                 // 2115 kN
+const double M_pl_I = (A_f * h + t_w * h * h / 4) * fy;     // W_pl = 1125 cm3
+
+// One flange and a web: a T (flange 20 x 2 at z = -15 of the web centre, web
+// 28 x 1), and an I turned about its weak axis (the I's web 28.5 x 1 on the
+// axis, its two flanges 20 x 1.5 as one web plate of thickness 3).
+TSV_Querschnitt One_Flange(double z_o, double b_o, double t_o, double z_u, double b_u, double t_u, double h_s,
+                           double t_s) {
+    TSV_Querschnitt q{};
+    q.kind = TSV_KIND_ONE_FLANGE;
+    q.z_o = z_o, q.b_o = b_o, q.t_o = t_o, q.z_u = z_u, q.b_u = b_u, q.t_u = t_u;
+    q.h_s = h_s, q.t_s = t_s;
+    return q;
+}
+
+TSV_Querschnitt Section(int kind, double h_s, double t_s) {
+    TSV_Querschnitt q{};
+    q.kind = kind;
+    q.h_s = h_s, q.t_s = t_s;
+    return q;
+}
+
+TSV_Ergebnis Eval(const TSV_Querschnitt& q, double N, double Vy, double Vz, double Mxp, double My, double Mz) {
+    const double F[8] = {N, Vy, Vz, Mxp, My, Mz, 0, 0};
+    TSV_Ergebnis r{};
+    int error = -1;
+    EXPECT_EQ(Eval_TSV(F, yield, &q, &r, &error), 1);
+    EXPECT_EQ(error, 0);
+    EXPECT_TRUE(r.flags & TSV_FILLED);
+    return r;
+}
+
+struct Row {
+    const char* what;
+    TSV_Querschnitt q;
+    double N, Vz, My, Mz;
+    double U;
+};
+
+TEST(TSV, ClosedFormsAndPlates) {
+    // Rectangle 10 x 20 (T x H): N_pl = f_y T H, M_pl,y = f_y T H^2/4,
+    // M_pl,z = f_y H T^2/4, V_pl = f_y T H / sqrt 3. n^2 + m = 1 is the
+    // plastic interaction of N with M about the strong axis.
+    const double Np_r = fy * 200, Mpy_r = fy * 10 * 400 / 4, Mpz_r = fy * 20 * 100 / 4;
+    // Tube D = 20, t = 1: A = pi (10^2 - 9^2), W_pl = (D^3 - d^3)/6, A_v = 2A/pi,
+    // M_N = M_pl cos(pi n / 2).
+    const double A_t = M_PI * (100 - 81), Np_t = fy * A_t, Mp_t = fy * (8000 - 5832) / 6.0;
+    // I with N in the web: M_N = M_pl - N^2 / (4 t_w f_y); with N beyond the
+    // web: M_N = (N_pl - N) h / 2.
+    // T: the web (28 f_y) yields in tension, the flange takes as much in
+    // compression: M_pl = 28 f_y * 15. Turned I: N up to the axis plate's N_pl
+    // leaves the flanges' weak-axis M_pl = t_f b^2 f_y / 2 untouched.
+    const double Mp_T = 28 * fy * 15, Np_axis = 28.5 * fy, Mp_weak = 1.5 * 400 / 2 * fy;
+    const Row rows[] = {
+        {"T pure M_y", One_Flange(-15, 20, 2, 0, 0, 0, 28, 1), 0, 0, 0.5 * Mp_T, 0, 0.5},
+        {"T pure -M_y", One_Flange(-15, 20, 2, 0, 0, 0, 28, 1), 0, 0, -0.25 * Mp_T, 0, 0.25},
+        {"turned I, N on the axis plate", One_Flange(0, 0, 0, 0, 28.5, 1, 20, 3), 0.5 * Np_axis, 0, 0.5 * Mp_weak, 0,
+         0.5},
+        {"rectangle n^2 + m = 1", Section(15, 20, 10), 0.6 * Np_r, 0, 0.64 * Mpy_r, 0, 1.0},
+        {"rectangle turned", Section(15, 10, 20), 0.6 * Np_r, 0, 0, 0.64 * Mpy_r, 1.0},
+        {"rectangle pure M_z", Section(15, 20, 10), 0, 0, 0, 0.5 * Mpz_r, 0.5},
+        {"rectangle pure V_z", Section(15, 20, 10), 0, 1000, 0, 0, 1000 / (Np_r / kSqrt3)},
+        {"tube N with M", Section(1, 20, 1), 0.5 * Np_t, 0, Mp_t * std::cos(M_PI / 4), 0, 1.0},
+        {"tube M_y and M_z", Section(1, 20, 1), 0, 0, 0.3 * Mp_t, 0.4 * Mp_t, 0.5},
+        {"tube shear A_v = 2A/pi", Section(1, 20, 1), 0, 300, 0, 0, 300 / (2 * A_t / M_PI * fy / kSqrt3)},
+        {"I pure N", I_Section(), 1000, 0, 0, 0, 1000 / N_pl_I},
+        {"I pure M_y", I_Section(), 0, 0, 0.5 * M_pl_I, 0, 0.5},
+        {"I N in the web with M_y", I_Section(), 400, 0, 12000, 0, 12000 / (M_pl_I - 400.0 * 400 / (4 * t_w * fy))},
+        {"I N beyond the web with M_y", I_Section(), 1000, 0, 8000, 0, 8000 / ((N_pl_I - 1000) * h / 2)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const TSV_Ergebnis r = Eval(row.q, row.N, 0, row.Vz, 0, row.My, row.Mz);
+        EXPECT_NEAR(r.U, row.U, 1e-9 * std::max(1.0, row.U));
+    }
+    // The plate limits of the I under N: the web's N_pl and the flanges'.
+    const TSV_Ergebnis r = Eval(I_Section(), 1000, 0, 0, 0, 0, 0);
+    EXPECT_DOUBLE_EQ(r.N_max, N_pl_I);
+    EXPECT_DOUBLE_EQ(r.N_s_max, A_w * fy);
+    EXPECT_DOUBLE_EQ(r.M_s_max, (N_pl_I - 1000) * h / 2);
+}
+
+TEST(TSV, LoadFactorSearch) {
+    // Pure N scales linearly: the accepted factor gives U within [U_N, U_N / 0.995]
+    // (every raised trial beyond N_pl stops at the normal-force stage).
+    const double F_n[8] = {1000, 0, 0, 0, 0, 0, 0, 0};
+    const TSV_Querschnitt q = I_Section();
+    TSV_Ergebnis r{};
+    ASSERT_EQ(Calc_TSV(F_n, yield, &q, &r), 1);
+    EXPECT_GE(r.U, 1000 / N_pl_I - 1e-12);
+    EXPECT_LE(r.U, 1000 / N_pl_I / 0.995);
+
+    // N = 300, M_y = 12000 raised together: lambda M = M_pl - (lambda N)^2 / (4 t_w f_y)
+    // (lambda N stays in the web), U = 1 / lambda.
+    const double N = 300, M = 12000, a = N * N / (4 * t_w * fy);
+    const double lambda = (-M + std::sqrt(M * M + 4 * a * M_pl_I)) / (2 * a);
+    ASSERT_LT(lambda * N, A_w * fy);
+    const double F_nm[8] = {N, 0, 0, 0, M, 0, 0, 0};
+    ASSERT_EQ(Calc_TSV(F_nm, yield, &q, &r), 1);
+    EXPECT_GE(r.U, 1 / lambda - 1e-9);
+    EXPECT_LE(r.U, 1 / (0.995 * lambda));
+
+    // Overload by 1.5 in bending: U reports it.
+    const double F_over[8] = {0, 0, 0, 0, 1.5 * M_pl_I, 0, 0, 0};
+    ASSERT_EQ(Calc_TSV(F_over, yield, &q, &r), 1);
+    EXPECT_GE(r.U, 1.5 - 1e-9);
+    EXPECT_LE(r.U, 1.5 / 0.995);
+
+    // No result record: 0. No section: nothing computed, U stays 0.
+    EXPECT_EQ(Calc_TSV(F_n, yield, &q, nullptr), 0);
+    ASSERT_EQ(Calc_TSV(F_n, yield, nullptr, &r), 1);
+    EXPECT_EQ(r.flags, 0u);
+    EXPECT_EQ(r.U, 0.0);
+    EXPECT_EQ(r.U_N, -1.0);
+}
+
+TEST(TSV, PrepareReadsTheWorkRecord) {
+    Section_Work_Record w{};
+    // payload: reference, top centre, web centre, bottom centre, b_o t_o h_s t_s b_u t_u
+    const float p[14] = {0, 0, 0, -15, 0, 0, 0, 15, 20, 1.5f, 30, 1, 20, 1.5f};
+    for (int i = 0; i < 14; i++) w.payload[i] = p[i];
+    Set_Section_Work_Code(nullptr, &w.head, 3 | (7 << 4) | 0x1000000);
+    Init_DWQB_Model();
+    const double F[8] = {0, 0, 0, 0, 0.995 * M_pl_I, 0, 0, 0};
+    TSV_Ergebnis r{};
+    ASSERT_EQ(Prepare_TSV_Querschnitt(F, yield, nullptr, &w.head, "", &r), 1);
+    EXPECT_NEAR(r.U, 0.995, 1e-12);
+    EXPECT_EQ(Prepare_TSV_Querschnitt(F, yield, nullptr, nullptr, "", &r), 0);
+}
+
+TEST(TSV, ReportOfTheICase) {
+    // V_y = 20 splits into 10 per flange; V_z = 100 on the web (A_w = 30).
+    // U_tau,o = (10/30) sqrt3 / 23.5 = 0.02457, U_tau,s = (100/30) sqrt3 / 23.5 = 0.24568;
+    // rho_o = 0.99970, rho_s = 0.96935; N_pl,o = 30 * 23.5 * rho_o = 704.79,
+    // N_pl,s = 30 * 23.5 * rho_s = 683.39; N limits +-(2 * 704.79 + 683.39) = 2092.97;
+    // M_pl = 2 * 15 * 704.79 + 30 * 683.39 / 4 = 26269.06 kNcm; U_My = 10000 / 26269.06 = 0.381.
+    const TSV_Ergebnis r = Eval(I_Section(), 0, 20, 100, 0, 10000, 0);
+    FILE* f = std::tmpfile();
+    ASSERT_EQ(Print_TSV_Result(f, 0, " ", &r), 1);
+    const std::string expected = std::string(
+        " Teilschnittgrößen Gurt oben:  V╬\\o╬r = 10.00 kN,  M╬\\xp,o╬r = 0.00 kNm,  M╬\\Sa,o╬r = 0.00 kNm\n"
+        " Teilschnittgrößen Gurt unten:  V╬\\u╬r = 10.00 kN,  M╬\\xp,u╬r = 0.00 kNm,  M╬\\Sa,u╬r = 0.00 kNm\n"
+        " Teilschnittgrößen Steg:  V╬\\s╬r = 100.00 kN,  M╬\\xp,s╬r = 0.00 kNm\n"
+        " Teilschnittgrößen Hauptbiegung (Schwerpunkt):  N = 0.00 kN,  M╬\\y,s╬r = 100.00 kNm\n"
+        " Ausnutzung aus Schub:  U╬\\" "\xD6" ",o╬r = 0.025,  U╬\\" "\xD6" ",u╬r = 0.025,  U╬\\" "\xD6"
+        ",s╬r = 0.246  " "\x88" "  U╬\\" "\xD6" "╬r = 0.246\n"
+        " Reduktionsfaktoren der Streckgrenzen:   " "\xC1" "╬\\y," "\xD6" ",o╬r = 1.000,  " "\xC1" "╬\\y," "\xD6"
+        ",u╬r = 1.000,  " "\xC1" "╬\\y," "\xD6" ",s╬r = 0.969\n"
+        " Ausnutzung aus Gurtbiegung M╬\\Sa╬r:   U╬\\MS,o╬r = 0.000,  U╬\\MS,u╬r = 0.000  " "\x88"
+        "  U╬\\MS╬r = 0.000\n"
+        " Grenznormalkräfte Gurt oben:  -704.79 kN ≤ N╬\\o╬r ≤ 704.79 kN\n"
+        " Grenznormalkräfte Gurt unten:  -704.79 kN ≤ N╬\\u╬r ≤ 704.79 kN\n"
+        " Grenznormalkräfte Steg:  -683.39 kN ≤ N╬\\s╬r ≤ 683.39 kN\n"
+        " Ausnutzung Normalkraft:  -2092.97 kN ≤ N ≤ 2092.97 kN  " "\x88" "  U╬\\N╬r = 0.000\n"
+        " Ausnutzung y-Moment (Schwerpunkt):  -262.69 kNm ≤ M╬\\y,s╬r ≤ 262.69 kNm  " "\x88"
+        "  U╬\\My╬r = 0.381\n"
+        " Ausnutzung aus Laststeigerung der Teilschnittgrößen:  U╬\\" "\xCC" ",pl╬r = 0.381\n"_cp);
+    EXPECT_EQ(testutil::Stream_All(f), expected);
+    std::fclose(f);
+    EXPECT_EQ(Print_TSV_Result(nullptr, 0, "", &r), 0);
+    EXPECT_EQ(Print_TSV_Result(stdout, 0, "", nullptr), 0);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// Plate description of profiles for the partial-internal-forces method: the
+// work record it leaves, the plastic shape factors, and which profiles it
+// accepts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "thinwall/dwqb.h"
+#include "thinwall/dwqb_calc.h"
+#include "thinwall/tsv.h"
+
+namespace {
+
+// Catalogue stand-in: names beginning with T are T sections, others I.
+int Family(const char* name) { return name[0] == 'T' ? 2 : 1; }
+int Values(const char*, float* v, char*) {
+    const float hbtt[4] = {31.5f, 20, 1, 1.5f};
+    std::memcpy(v, hbtt, sizeof hbtt);
+    return 7;
+}
+// The centre-line model of the I 31.5 x 20 x 1.0 x 1.5: flanges at z = -15 and +15.
+int Build(const Profil_Model_Descriptor*, const char*, NachweisDatenKopf*) {
+    Init_DWQB_Model();
+    const double y[6] = {-10, 0, 10, -10, 0, 10}, z[6] = {-15, -15, -15, 15, 15, 15};
+    for (int i = 0; i < 6; i++) Add_DWQB_Node(i + 1, y[i], z[i]);
+    Add_DWQB_Line_Constant_T(1, 1, 2, 1.5);
+    Add_DWQB_Line_Constant_T(2, 2, 3, 1.5);
+    Add_DWQB_Line_Constant_T(3, 4, 5, 1.5);
+    Add_DWQB_Line_Constant_T(4, 5, 6, 1.5);
+    Add_DWQB_Line_Constant_T(5, 2, 5, 1.0);
+    return Calc_DWQB();
+}
+const TSV_Profil_Services services{Family, Values, Build};
+
+TEST(TsvProfil, ParametricIWithShapeFactors) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
+    Section_Work_Record w{};
+    const float dims[8] = {31.5f, 20, 1, 1.5f, 0, 0, 0, 0};
+    std::memcpy(w.head.dims, dims, sizeof dims);
+    const Profil_Model_Descriptor type1{0, 5, 0, 0, 0, 1, 0};
+    ASSERT_EQ(Check_TSV_Default(7, &type1, &w.head, " "), 3);
+    EXPECT_EQ(Get_Section_Work_Code(nullptr, &w.head), 3 | (7 << 4) | 0x1000000);
+    // flanges at -/+15 (20 x 1.5), web 28.5 x 1.0 between them, reference at the web centre
+    const float plates[14] = {0, 0, 0, -15, 0, 0, 0, 15, 20, 1.5f, 28.5f, 1, 20, 1.5f};
+    for (int i = 0; i < 14; i++) EXPECT_FLOAT_EQ(w.payload[i], plates[i]) << i;
+    // W_pl,y = 20 * 1.5 * 30 + 1 * 28.5^2 / 4; W_pl,z of the flanges 2 * 1.5 * 20^2 / 4; the
+    // elastic moduli of the centre-line model: I_y = 2 * 30 * 15^2 + 30^3/12 over 15, I_z = 2 * 1.5 * 20^3/12 over 10.
+    const double Wpl_y = 900 + 28.5 * 28.5 / 4, Wpl_z = 300;
+    const double W_y = (13500 + 2250) / 15.0, W_z = 2000 / 10.0;
+    EXPECT_NEAR(std::fmin(std::fabs(DWQB_Querschnittswerte[16]), std::fabs(DWQB_Querschnittswerte[17])), W_y, 1e-6);
+    EXPECT_LE(w.payload[14], Wpl_y / W_y * (1 + 1e-6));
+    EXPECT_GE(w.payload[14], 0.995 * Wpl_y / W_y);
+    const double W_z_model =
+        std::fmin(std::fabs(DWQB_Querschnittswerte[18]), std::fabs(DWQB_Querschnittswerte[19]));
+    EXPECT_NEAR(W_z_model, W_z, 0.02 * W_z);
+    EXPECT_LE(w.payload[15], Wpl_z / W_z_model * (1 + 1e-6));
+    EXPECT_GE(w.payload[15], 0.995 * Wpl_z / W_z_model);
+    Set_TSV_Profil_Services(old);
+}
+
+TEST(TsvProfil, Applicability) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
+    Section_Work_Record w{};
+    const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0}, user{0, 5, 0, 0, 0, 99, 0};
+    // A T section turned with the alternative shapes is not described; as it stands it is.
+    EXPECT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, "-T100", TSV_OPT_ALTERNATIVE), 2);
+    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-T100", TSV_OPT_ALTERNATIVE), 0);
+    Set_TSV_Profil_Services(nullptr);  // no model can be built: described, no shape factors
+    Profil_Model_Descriptor t = catalogue;
+    EXPECT_EQ(Setup_TSV_Profil(1, &t, &w.head, "-T100", 0), 2);  // the catalogue cannot be asked either
+    Set_TSV_Profil_Services(&services);
+    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-T100", 0), 1);
+    EXPECT_EQ(Setup_TSV_Profil(1, &user, &w.head, " ", 0), 2);
+    EXPECT_EQ(Is_TSV_Applicable(&user, &w.head, " ", 0), 0);
+    EXPECT_EQ(Setup_TSV_Profil_Opt(1, &catalogue, &w.head, nullptr, 0), 2);
+    // type, options, applicable, by default, described by the set-up
+    struct {
+        int type, options, applicable, by_default, setup;
+    } const rows[] = {{1, 0, 1, 1, 3}, {2, 0, 1, 1, 3}, {2, 1, 0, 1, 3}, {4, 0, 0, 0, 2}, {4, 1, 1, 0, 3},
+                      {6, 1, 1, 1, 2}, {7, 0, 1, 1, 3}, {10, 1, 1, 0, 3}, {14, 0, 0, 0, 2}, {15, 1, 0, 0, 2}};
+    for (const auto& r : rows) {
+        const Profil_Model_Descriptor p{0, 5, 0, 0, 0, r.type, 0};
+        EXPECT_EQ(Is_TSV_Applicable(&p, &w.head, " ", r.options), r.applicable) << r.type;
+        EXPECT_EQ(Is_TSV_Applicable_Default(&p, &w.head, " "), r.by_default) << r.type;
+        EXPECT_EQ(Setup_TSV_Profil(1, &p, &w.head, " ", r.options), r.setup) << r.type;
+    }
+    Set_TSV_Profil_Services(old);
+}
+
+}  // namespace
