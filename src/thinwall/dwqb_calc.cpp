@@ -381,6 +381,17 @@ struct Result_Buffer {
 };
 Result_Buffer buffer;
 
+}  // namespace
+
+void _Release_Result_Buffer(void) {
+    Mem_Free(__FILE__, __LINE__, "null", buffer.block);
+    Mem_Free(__FILE__, __LINE__, "null", buffer.entries);
+    buffer = Result_Buffer{};
+    DWQB_Aktueller_Teil = nullptr;  // it pointed into the buffer
+}
+
+namespace {
+
 // Cells of a line: the keys (first line and start side) of its sides that
 // enclose a closed cell.
 struct Cell_Key {

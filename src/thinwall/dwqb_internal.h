@@ -47,6 +47,9 @@ extern void* (*dwqb_record_alloc)(size_t size);
 // Reallocator of the result buffers of the several-part calculation; tests
 // replace it to simulate a heap that has run out.
 extern void* (*dwqb_buffer_realloc)(void* block, size_t size);
+// Frees the result buffers (no current part afterwards), so that the next
+// calculation must allocate them again.
+void _Release_Result_Buffer(void);
 
 // The two general sections cached for the model and their releaser (the
 // hand-over to the general section model installs it).

@@ -181,6 +181,7 @@ TEST(CheckData, SlotsParentsHookAndSign) {
     Free_Nachweisdaten(r);
 
     EXPECT_EQ(Call_Querschnitt_Hook(nullptr, nullptr, nullptr, nullptr), 0);
+    hook_calls = 0;
     Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(Hook);
     EXPECT_EQ(Call_Querschnitt_Hook(nullptr, nullptr, nullptr, nullptr), 41);
     Reset_Querschnitt_Hooks();

@@ -343,9 +343,10 @@ TEST(DwqbExtended, FailuresAreReportedNotPassedOver) {
     Init_DWQB_Model();
     I_Section();
     void* (*saved)(void*, size_t) = dwqb_buffer_realloc;
+    _Release_Result_Buffer();
     dwqb_buffer_realloc = [](void*, size_t) -> void* { return nullptr; };
     Init_DWQB_Model();
-    Tube(b + 7, h + 7);   // larger than any model before: the buffer must grow
+    Tube(b + 7, h + 7);
     for (int k = 5; k <= 40; k++) Add_DWQB_Node(k, 100 + k, 0);
     for (int k = 5; k < 40; k++) Add_DWQB_Line_Constant_T(k, k, k + 1, t);
     EXPECT_EQ(Calc_DWQB(), DWQB_STATUS_NO_MEMORY);
