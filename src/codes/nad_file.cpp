@@ -44,6 +44,9 @@ int NAD_Copy_Name(char* dst, size_t size, const char* src) {
 
 int Write_NAD_File(FILE* f, const NAD_Record* r) {
     if (!f || !r) return 0;
+    // A name that breaks its line or holds the closing mark would not read
+    // back as this name: nothing is written for it.
+    if (std::strpbrk(r->name, "\r\n\xAF")) return 0;
     if (fputs("NAD/Version 1\n\n", f) < 0) return 0;
     if (fprintf(f, " %d \xAE%s\xAF %d\n", r->id, r->name, r->variant) < 0) return 0;
     // Every section, always: a save must never drop a block.
@@ -64,6 +67,9 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     if (got_id == 1) r->id = id;
     char name[GUILLEMET_NAME_SIZE];
     Read_Guillemet_Name(f, name);
+    // The name stands on the head line: one that runs on over line breaks
+    // was never closed, and taking it would swallow the sections behind it.
+    if (std::strpbrk(name, "\r\n")) return 0;
     // The record holds 27 characters; a longer name is cut here only, the
     // annex list and the active name keep it whole.
     NAD_Copy_Name(r->name, sizeof r->name, name);

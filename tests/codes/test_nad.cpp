@@ -529,13 +529,24 @@ TEST_F(NadFile, FailedSavesAndWritesAreReportedAndLoseNothing) {
     EXPECT_EQ(Write_NAD_File(full, &r), 0);
     EXPECT_EQ(Write_ACTIV_NADNAME(full), 0);
     std::fclose(full);
+    // A name that would not read back as itself is not written.
+    NAD_Record odd = r;
+    for (const char* name : {"zwei\nZeilen", "mit \xAF Ende"}) {
+        std::snprintf(odd.name, sizeof odd.name, "%s", name);
+        FILE* out = std::tmpfile();
+        EXPECT_EQ(Write_NAD_File(out, &odd), 0) << name;
+        std::fclose(out);
+    }
     EXPECT_EQ(Write_ACTIV_NADNAME(nullptr), 0);
 }
 
-TEST_F(NadFile, HeadNumbersThatNoIntHoldsMakeNoAnnex) {
+// A name never closed on its head line would take the sections behind it
+// into the name (and a save would write a "#EC0" line inside it).
+TEST_F(NadFile, HeadNumbersThatNoIntHoldsOrAnOpenNameMakeNoAnnex) {
     for (const char* head : {"NAD/Version 2147483648\n\n 5 \xAEX\xAF 0\n",
                              "NAD/Version 1\n\n 99999999999 \xAEX\xAF 0\n",
-                             "NAD/Version 1\n\n 5 \xAEX\xAF 4294967297\n"}) {
+                             "NAD/Version 1\n\n 5 \xAEX\xAF 4294967297\n",
+                             "NAD/Version 1\n\n 3 \xAE" "Eigener Satz 0\n\n#EC0\n 1.35 1.00\n\xAF 0\n"}) {
         NAD_Record r{};
         FILE* f = testutil::Stream_With(head);
         EXPECT_EQ(Read_NAD_File(f, &r), 0) << head;
