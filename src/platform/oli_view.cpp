@@ -247,8 +247,8 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (ext.size() < 4) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     while ((l = c.arg())) {
-        if (l->find_first_not_of(' ') != std::string::npos && Numbers(*l, 2) == std::vector<double>{-1} &&
-            l->find_first_not_of(" -1") == std::string::npos)
+        if (l->find_first_not_of(" \t") == std::string::npos) continue;
+        if (Numbers(*l, 2) == std::vector<double>{-1} && l->find_first_not_of(" -1") == std::string::npos)
             return true;
         OliRecord r = Parse_Record(*l);
         if (r.number == 18 && !r.values.empty()) {
