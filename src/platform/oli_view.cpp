@@ -309,7 +309,16 @@ std::string Span_Open(const Style& s) {
     return o + ">";
 }
 
-void Append_Glyph(std::string& out, unsigned char c, bool markup) {
+// Glyphs of the print font beyond its single bytes: the perpendicular and
+// parallel signs, written as the subscript letters "s" and "p" of a weld
+// stress (σ or τ).
+enum : int { GLYPH_PERPENDICULAR = 0x100, GLYPH_PARALLEL = 0x101 };
+
+void Append_Glyph(std::string& out, int c, bool markup) {
+    if (c == GLYPH_PERPENDICULAR || c == GLYPH_PARALLEL) {
+        out += c == GLYPH_PERPENDICULAR ? "⊥" : "∥";
+        return;
+    }
     if (c == '\t') {
         out += '\t';
         return;
@@ -318,19 +327,22 @@ void Append_Glyph(std::string& out, unsigned char c, bool markup) {
     if (markup && c == '&') out += "&amp;";
     else if (markup && c == '<') out += "&lt;";
     else if (markup && c == '>') out += "&gt;";
-    else out += OLI_Glyph(c);
+    else out += OLI_Glyph(static_cast<unsigned char>(c));
 }
 
-// Walks a marked-up text; emit(style, byte) for each visible byte.
+// Walks a marked-up text; emit(style, glyph) for each visible byte (or
+// glyph beyond the bytes).
 template <class Emit>
 void Walk_Markup(const std::string& text, Emit emit) {
     Style s;
+    unsigned char last = 0;  // the last visible byte
     std::set<char> just_reset;  // switches closed by the last "╬r" with no text since
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
     const unsigned char* end = p + text.size();
     while (p < end) {
         if (*p != 0xCE) {
             just_reset.clear();
+            last = *p;
             emit(s, *p++);
             continue;
         }
@@ -341,7 +353,6 @@ void Walk_Markup(const std::string& text, Emit emit) {
         case 'b': sw = &s.bold; break;
         case 'u': sw = &s.underline; break;
         case '/': sw = &s.sup; break;
-        case '\\': sw = &s.sub; break;
         case '_': case 's': sw = &s.italic; break;
         case 'S': sw = &s.small; break;
         case 'H': sw = &s.heading; break;
@@ -361,6 +372,19 @@ void Walk_Markup(const std::string& text, Emit emit) {
             break;
         }
         case 't': emit(s, '\t'); break;
+        case '\\':
+            // "σ╬\\s╬r", "τ╬\\p╬r": the stress letter's sign subscript.
+            if ((last == 0xCC || last == 0xD6) && end - p >= 3 && (p[0] == 's' || p[0] == 'p') &&
+                p[1] == 0xCE && p[2] == 'r') {
+                s.sub = true;
+                emit(s, p[0] == 's' ? GLYPH_PERPENDICULAR : GLYPH_PARALLEL);
+                p += 1;
+                just_reset.clear();
+                last = 0;
+                continue;
+            }
+            sw = &s.sub;
+            break;
         case '{': {
             const unsigned char* q = p;
             while (q < end && *q != '}') ++q;
@@ -407,7 +431,7 @@ std::string OLI_Markup_To_Pango(const std::string& text) {
     bool in_span = false;
     // A failed check ("╬b!!") shows in red.
     std::string pending;
-    Walk_Markup(text, [&](const Style& s, unsigned char c) {
+    Walk_Markup(text, [&](const Style& s, int c) {
         Style shown = s;
         if (c == '!' && s.bold && s.colour < 0) shown.colour = 0xDC0000;
         if (!in_span || !(shown == open)) {
@@ -424,7 +448,7 @@ std::string OLI_Markup_To_Pango(const std::string& text) {
 
 std::string OLI_Plain_Text(const std::string& text) {
     std::string out;
-    Walk_Markup(text, [&](const Style&, unsigned char c) { Append_Glyph(out, c == '\t' ? ' ' : c, false); });
+    Walk_Markup(text, [&](const Style&, int c) { Append_Glyph(out, c == '\t' ? ' ' : c, false); });
     return out;
 }
 

@@ -134,6 +134,8 @@ TEST(OliView, MarkupAndGlyphs) {
         {"\xCE" "b!!", "<redb>!!</redb>"},
         {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
         {"\xCE", ""},
+        {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
+         "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
     };
     for (auto& c : cases) {
         // Spans are written in one form; the table above uses short tags.
@@ -163,7 +165,8 @@ TEST(OliView, MarkupAndGlyphs) {
 }
 
 // The golden weld report: texts in order, one page, three bookmarks, and a
-// PNG of its first page in the build directory for a person to look at.
+// PNG of its first page in the build directory for a person to look at;
+// the golden sketch with its captions and labels.
 TEST(OliView, GoldenReportToPdfAndPng) {
     testutil::TempDir dir;
     std::string pdf = dir.file("weld_list.pdf");
@@ -175,6 +178,11 @@ TEST(OliView, GoldenReportToPdfAndPng) {
     std::string bytes = testutil::Read_File(pdf);
     for (const char* t : {"/Title (1. Eingabe)", "/Title (1.1. Nahtgeometrie)", "/Title (2. Nachweise)"})
         EXPECT_NE(bytes.find(t), std::string::npos) << t;
+
+    // The golden connection sketch: captions above and below, labels.
+    std::string sketch = dir.file("sketch.pdf");
+    ASSERT_EQ(OLI_View_File(testutil::Fixture("pictures/sketch.OLI").c_str(), sketch.c_str()), 1);
+    Expect_In_Order(Pdf_Text(sketch), {"Schweißnahtanschluss", "t = 20 mm", "a = 5 mm", "Maßstab 1:200"});
 
     FILE* f = std::fopen(testutil::Fixture("printlist/weld_list.oli").c_str(), "rb");
     ASSERT_NE(f, nullptr);
