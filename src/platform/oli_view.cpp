@@ -297,8 +297,10 @@ std::string Span_Open(const Style& s) {
     if (s.bold || s.heading) o += " weight=\"bold\"";
     if (s.italic) o += " style=\"italic\"";
     if (s.underline) o += " underline=\"single\"";
-    if (s.heading) o += " size=\"larger\"";
+    // One size only (pango refuses a second): an index inside a heading is
+    // still set smaller.
     if (s.small || s.sup || s.sub) o += " size=\"smaller\"";
+    else if (s.heading) o += " size=\"larger\"";
     if (s.sup) o += " rise=\"3500\"";
     if (s.sub) o += " rise=\"-2500\"";
     if (s.colour >= 0) {

@@ -134,6 +134,7 @@ TEST(OliView, MarkupAndGlyphs) {
         {"\xCE" "b!!", "<redb>!!</redb>"},
         {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
         {"\xCE", ""},
+        {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
         {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
          "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
     };
@@ -149,9 +150,11 @@ TEST(OliView, MarkupAndGlyphs) {
         swap("<span underline=\"single\"><span weight=\"bold\">", "<span weight=\"bold\" underline=\"single\">");
         swap("<sup>", "<span size=\"smaller\" rise=\"3500\">");
         swap("<sub>", "<span size=\"smaller\" rise=\"-2500\">");
+        swap("<hsup>", "<span weight=\"bold\" size=\"smaller\" rise=\"3500\">");
+        swap("<h>", "<span weight=\"bold\" size=\"larger\">");
         swap("<redb>", "<span weight=\"bold\" foreground=\"#dc0000\">");
         swap("<red>", "<span foreground=\"#e60000\">");
-        for (const char* close : {"</b>", "</sup>", "</sub>", "</red>", "</redb>"}) swap(close, "</span>");
+        for (const char* close : {"</b>", "</sup>", "</sub>", "</red>", "</redb>", "</h>", "</hsup>"}) swap(close, "</span>");
         // Plain text runs stand in a span of no attributes.
         std::string got = OLI_Markup_To_Pango(c[0]);
         for (size_t at; (at = got.find("<span>")) != std::string::npos;) {
