@@ -436,8 +436,8 @@ struct Renderer {
 
 }  // namespace
 
-int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
-    if (!pdf_path) return 0;
+namespace {
+int Render_PDF(const OliDocument& doc, const char* pdf_path) {
     Renderer r;
     r.surface = cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
     if (cairo_surface_status(r.surface) != CAIRO_STATUS_SUCCESS) {
@@ -453,8 +453,7 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
     return ok ? r.page : 0;
 }
 
-int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
-    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
+int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
     Renderer r;
     r.pdf = false;
     r.target = page;
@@ -472,6 +471,25 @@ int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png
     cairo_destroy(r.cr);
     cairo_surface_destroy(r.surface);
     return r.png_written ? 1 : 0;
+}
+}  // namespace
+
+int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
+    if (!pdf_path) return 0;
+    try {
+        return Render_PDF(doc, pdf_path);
+    } catch (...) {  // out of memory
+        return 0;
+    }
+}
+
+int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
+    try {
+        return Render_PNG(doc, page, dpi, png_path);
+    } catch (...) {
+        return 0;
+    }
 }
 
 // fontconfig keeps its font sets for the life of the process in a way the

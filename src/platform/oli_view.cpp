@@ -413,6 +413,8 @@ void Walk_Markup(const std::string& text, Emit emit) {
     }
 }
 
+void Read_Blocks(FILE* stream, OliDocument* doc);
+
 }  // namespace
 
 const char* OLI_Glyph(unsigned char byte) {
@@ -456,6 +458,16 @@ std::string OLI_Plain_Text(const std::string& text) {
 
 int OLI_Read_Document(FILE* stream, OliDocument* doc) {
     if (!stream || !doc) return 0;
+    try {
+        Read_Blocks(stream, doc);
+    } catch (...) {  // out of memory: keep the blocks read so far
+        ++doc->damaged;
+    }
+    return static_cast<int>(doc->blocks.size());
+}
+
+namespace {
+void Read_Blocks(FILE* stream, OliDocument* doc) {
     std::vector<std::string> lines;
     Read_All_Lines(stream, lines);
     Cursor c{lines};
@@ -496,8 +508,8 @@ int OLI_Read_Document(FILE* stream, OliDocument* doc) {
         if (ok || b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC)
             doc->blocks.push_back(std::move(b));
     }
-    return static_cast<int>(doc->blocks.size());
 }
+}  // namespace
 
 namespace {
 OliPrintRecord g_print;
@@ -508,10 +520,40 @@ std::string Pdf_Beside(const std::string& list) {
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return list.substr(0, dot) + ".pdf";
     return list + ".pdf";
 }
+
+int View_File(const char* list_path, const char* pdf_path);
 }  // namespace
 
 int OLI_View_File(const char* list_path, const char* pdf_path) {
     if (!list_path) return 0;
+    try {
+        return View_File(list_path, pdf_path);
+    } catch (...) {
+        std::fprintf(stderr, "print list %s: out of memory\n", list_path);
+        return 0;
+    }
+}
+
+int Quick_OLI_View(const char* /*prefix*/, const char* path) { return OLI_View_File(path, nullptr) > 0 ? 1 : 0; }
+
+int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
+    int pages = OLI_View_File(path, nullptr);
+    if (pages <= 0) return 0;
+    try {
+        std::string list = VEK_Native_String(path);
+        g_print.list = list;
+        g_print.pdf = Pdf_Beside(list);
+    } catch (...) {
+        g_print.list.clear();
+        g_print.pdf.clear();
+    }
+    g_print.count++;
+    g_print.pages = pages;
+    return 1;
+}
+
+namespace {
+int View_File(const char* list_path, const char* pdf_path) {
     std::string list = VEK_Native_String(list_path);
     FILE* f = std::fopen(list.c_str(), "rb");
     if (!f) {
@@ -526,18 +568,6 @@ int OLI_View_File(const char* list_path, const char* pdf_path) {
     if (pages <= 0) std::fprintf(stderr, "print list %s: cannot write %s\n", list.c_str(), pdf.c_str());
     return pages;
 }
-
-int Quick_OLI_View(const char* /*prefix*/, const char* path) { return OLI_View_File(path, nullptr) > 0 ? 1 : 0; }
-
-int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
-    int pages = OLI_View_File(path, nullptr);
-    if (pages <= 0) return 0;
-    std::string list = VEK_Native_String(path);
-    g_print.count++;
-    g_print.pages = pages;
-    g_print.list = list;
-    g_print.pdf = Pdf_Beside(list);
-    return 1;
-}
+}  // namespace
 
 const OliPrintRecord* OLI_Last_Print(void) { return &g_print; }
