@@ -235,6 +235,14 @@ struct Renderer {
         cairo_save(cr);
         cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
         cairo_clip(cr);
+        // Hatch only what can be seen: an area far beyond the page would
+        // otherwise take millions of hatch lines.
+        x1 = std::max(x1, 0.0), y1 = std::max(y1, 0.0);
+        x2 = std::min(x2, kPageW * kPt), y2 = std::min(y2, kPageH * kPt);
+        if (x2 <= x1 || y2 <= y1) {
+            cairo_restore(cr);
+            return;
+        }
         int n = s.pattern - 2;
         double gap = (0.1 + 0.05 * ((n / 4) % 4)) * kPt;
         double a = (n % 4) * M_PI / 4.0;
@@ -242,7 +250,7 @@ struct Renderer {
         double c = std::cos(a), sn = std::sin(a);
         cairo_set_line_width(cr, 0.4);
         cairo_set_dash(cr, nullptr, 0, 0);
-        for (double t = -r; t <= r && r < 1e5; t += gap) {
+        for (double t = -r; t <= r; t += gap) {
             cairo_move_to(cr, cx + t * -sn - r * c, cy + t * c - r * sn);
             cairo_line_to(cr, cx + t * -sn + r * c, cy + t * c + r * sn);
         }

@@ -284,6 +284,8 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
          " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
          " Text\n", "offen", 0},
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 10\n 20  5\n 24  -90000 90000 90000 -90000\n 2 1 1 \xAEweit\xAF\n -1\n",
+         "weit", 0},  // a hatched area far beyond the page: only the page is hatched
         {"#SETYPOS\n256 1e300\n#SETMARGINS\n257 -50 0\n#RESERVESPACE\n900\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 nan\n Zeile\n",
          "Zeile", 1},
     };
