@@ -302,7 +302,7 @@ std::string Span_Open(const Style& s) {
     if (s.small || s.sup || s.sub) o += " size=\"smaller\"";
     else if (s.heading) o += " size=\"larger\"";
     if (s.sup) o += " rise=\"3500\"";
-    if (s.sub) o += " rise=\"-2500\"";
+    else if (s.sub) o += " rise=\"-2500\"";
     if (s.colour >= 0) {
         char buf[40];
         std::snprintf(buf, sizeof buf, " foreground=\"#%06x\"", s.colour & 0xFFFFFF);
@@ -409,6 +409,9 @@ void Walk_Markup(const std::string& text, Emit emit) {
         if (sw) {
             if (just_reset.count(k)) just_reset.erase(k);  // the closing twin of a switch
             else *sw = true;
+            // An index is either raised or lowered: the later switch holds.
+            if (sw == &s.sup && s.sup) s.sub = false;
+            if (sw == &s.sub && s.sub) s.sup = false;
         }
     }
 }

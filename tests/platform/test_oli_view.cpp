@@ -135,6 +135,7 @@ TEST(OliView, MarkupAndGlyphs) {
         {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
         {"\xCE", ""},
         {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
+        {"x\xCE/2\xCE\\i", "x<sup>2</sup><sub>i</sub>"},    // found by fuzzing: one rise per span
         {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
          "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
     };
