@@ -3,6 +3,7 @@
 #include "platform/oli_view.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -240,12 +241,26 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
             (group == 0 ? b.titles : b.below).push_back(l->empty() ? "" : l->substr(1));
         }
     }
+    // The mode line: "-1" from the picture writers, or "-999 flags mode"
+    // and the mode from the picture-head writer, which may put a second
+    // extent before the extent and a value after it.
     const std::string* l = c.arg();
-    if (!l || Numbers(*l, 1) != std::vector<double>{-1}) return false;
+    if (!l) return false;
+    std::vector<double> mode = Numbers(*l, 3);
+    if (mode.empty()) return false;
+    bool second_extent = false, mode_value = false;
+    if (mode[0] == -999 && mode.size() == 3) {
+        second_extent = std::fabs(mode[1]) < 4294967296.0 && (static_cast<long long>(mode[1]) & 0x10000);
+        mode_value = mode[2] == 3;
+    } else {
+        mode_value = mode[0] == 3;
+    }
+    if (second_extent && !c.arg()) return false;
     if (!(l = c.arg())) return false;
     std::vector<double> ext = Numbers(*l, 4);
     if (ext.size() < 4) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
+    if (mode_value && !c.arg()) return false;
     while ((l = c.arg())) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
         if (Numbers(*l, 2) == std::vector<double>{-1} && l->find_first_not_of(" -1") == std::string::npos)

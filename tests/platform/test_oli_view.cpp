@@ -100,6 +100,24 @@ TEST(OliView, ReadsBlocksOfEveryKind) {
     EXPECT_EQ(g.records[3].text, "%FONT%\\sym");
 }
 
+// The picture heads of the head writer: a mode instead of "-1", flags with
+// a second extent, the value of mode 3.
+TEST(OliView, PictureHeadsOfEveryWriter) {
+    const char* heads[] = {
+        "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n1\n0 10 0 5\n 1  1 1 2 2\n -1\n",
+        "#SHOWGRAFIC\n0 0 0\n0 0 0\n-999 65536 3\n0 20 0 10\n0 10 0 5\n50\n 1  1 1 2 2\n -1\n",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.800000\n 1  1 1 2 2\n -1\n",
+    };
+    for (const char* h : heads) {
+        OliDocument doc = Read(h);
+        ASSERT_EQ(doc.blocks.size(), 1u) << h;
+        EXPECT_EQ(doc.damaged, 0) << h;
+        ASSERT_EQ(doc.blocks[0].records.size(), 1u) << h;
+        EXPECT_EQ(doc.blocks[0].records[0].values, (std::vector<double>{1, 1, 2, 2})) << h;
+        EXPECT_GT(doc.blocks[0].extent[1], 9.0) << h;
+    }
+}
+
 TEST(OliView, TablesWithAndWithoutPositions) {
     struct Case {
         const char* bytes;
