@@ -308,6 +308,20 @@ int main() {
         " a\tb\r\n c\r\n#END_OF_TEXT\r\n#SHOWTABLE\n 0 0 1\n Nur Titel\n 0 0 0 0\n");
     Put("fuzz_mt_string_length", "markup", "ab \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }\xCEu\xCE" "bNr\xCEr x\xCE");
 
+    // Whole print lists for the viewer: every block kind, markup, a picture.
+    Put("fuzz_oli_view", "blocks",
+        "#CONTENTS\n POS. 1: T\xE1r\n#SETMARGINS\n257 3.500000 0\n#SETYPOS\r\n256 -0.19\r\n#RESERVESPACE\n3\n"
+        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n2 4\n2 8.5\n-1\n"
+        " Blech\xCEtt\xCEt= 10.0 mm \xCC \xF3\n \n#END_OF_TEXT\n0x1004\n2 0.3\n0x40\n7\n0x2\n2 2.5\n-1\n"
+        " \xCE" "b!!\xCE{C 1 230 0 0}x\xCE{C 2}\n#END_OF_TEXT\n0x1000\n2 -0.38\n-1\n#SETBOOKMARK\n17\n \n"
+        "#SHOWTABLE\n 0 1 0\n \xCEH\xCE_Punkte\xCEr\n 1 1 -1 -1 1\n \xCEu\xCE" "bNr\xCEr\xCEu cm\xCE/2\xCEr\n"
+        "#END_OF_TEXT\n#NEWPAGE\n#STOREYPOS\n1\n#RESTOREYPOS\n1\n");
+    Put("fuzz_oli_view", "picture",
+        "#SHOWGRAFIC\n 0 1 0\n Bild\n 0 0 1\n Ma\xE1stab\n-1\n0.000000 10.000000 5.000000 0.000000\n 30\n 52\n"
+        " 4 4\n 38 2 0.1 0.1 0\n 1  1.0 1.0 9.0 1.0\n50 255 0 0\n51 0 0 255\n 20  5\n 24  3.0 4.0 4.0 3.0\n"
+        " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
+        " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
+
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
     Put("fuzz_script_file", "script",

@@ -98,6 +98,17 @@ std::vector<double> Numbers_Of(const std::string& line) {
     return out;
 }
 
+// True for a line that holds one number and nothing else but blanks: the
+// position line of a one-column table, never one of its text lines.
+bool Is_Lone_Number(const std::string& line) {
+    const char* p = line.c_str();
+    char* end = nullptr;
+    std::strtod(p, &end);
+    if (end == p) return false;
+    while (*end == ' ' || *end == '\t') ++end;
+    return *end == '\0';
+}
+
 // A count or layout word of a table head as an int. False for a number no
 // int holds (not finite or out of range): only a damaged block carries one.
 bool Int_Of(double v, int* out) {
@@ -232,7 +243,19 @@ OLITable* readOLITableFromFILE(FILE* stream) {
     bool titles_only = layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0;
     if (layout.size() >= 5 && !Int_Of(layout[4], &table->column_count)) ok = false;
     if (table->column_count < 0) table->column_count = 0;
-    if (ok && table->column_count > 0 && Read_Line(stream, line)) {
+    // A table of one column may come without its position line: the first
+    // line after the layout line is then already a text line (or the end).
+    // Its one position is then 0.
+    bool ended = false;
+    if (ok && table->column_count == 1) {
+        table->column_positions = static_cast<double*>(std::calloc(1, sizeof(double)));
+        if (!table->column_positions) ok = false;
+        if (ok && Read_Line(stream, line)) {
+            if (Is_Lone_Number(line)) table->column_positions[0] = std::strtod(line.c_str(), nullptr);
+            else if (line == "#END_OF_TEXT") ended = true;
+            else rows.push_back(line);
+        }
+    } else if (ok && table->column_count > 0 && Read_Line(stream, line)) {
         // Every position takes at least one character of its line; a count
         // beyond that is damage, not a table to allocate for.
         if (static_cast<size_t>(table->column_count) > line.size()) {
@@ -245,7 +268,7 @@ OLITable* readOLITableFromFILE(FILE* stream) {
         for (int i = 0; ok && i < table->column_count && i < static_cast<int>(pos.size()); ++i)
             table->column_positions[i] = pos[i];
     }
-    if (ok && !titles_only) {
+    if (ok && !titles_only && !ended) {
         while (Read_Line(stream, line) && line != "#END_OF_TEXT") rows.push_back(line);
     }
     table->title_line_count = static_cast<int>(titles.size());

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
@@ -149,6 +150,35 @@ TEST(OliLayout, DamagedTableHeadsAreRefused) {
             EXPECT_EQ(t, nullptr);
         }
         deleteOLITable(t);
+        std::fclose(f);
+    }
+}
+
+// A one-column table may stand without its position line: its first text
+// line is kept as a row, not taken for the position.
+TEST(OliLayout, OneColumnTablesWithAndWithoutPositionLine) {
+    struct Case {
+        const char* bytes;
+        double position;
+        std::vector<std::string> rows;
+    } cases[] = {
+        {"#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n 12.5\n erste\n zweite\n#END_OF_TEXT\n", 12.5, {"erste", "zweite"}},
+        {"#SHOWTABLE\n 0 0 0\n 1 1 -1 -1 1\n erste\n zweite\n#END_OF_TEXT\n", 0.0, {"erste", "zweite"}},
+        {"#SHOWTABLE\r\n 0 0 0\r\n 2 0 -1 -1 1\r\n 4.0 mm\r\n#END_OF_TEXT\r\n", 0.0, {"4.0 mm"}},
+        {"#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 1\n#END_OF_TEXT\n#SHOWPARA\n", 0.0, {}},
+    };
+    for (const Case& c : cases) {
+        FILE* f = testutil::Stream_With(c.bytes);
+        OLITable* t = readOLITableFromFILE(f);
+        ASSERT_NE(t, nullptr) << c.bytes;
+        ASSERT_EQ(t->column_count, 1);
+        EXPECT_DOUBLE_EQ(t->column_positions[0], c.position) << c.bytes;
+        ASSERT_EQ(t->row_count, static_cast<int>(c.rows.size())) << c.bytes;
+        for (size_t i = 0; i < c.rows.size(); ++i) EXPECT_EQ(t->rows[i], c.rows[i]);
+        deleteOLITable(t);
+        if (c.rows.empty()) {
+            EXPECT_EQ(testutil::Stream_Rest(f), "#SHOWPARA\n");
+        }
         std::fclose(f);
     }
 }

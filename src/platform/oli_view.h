@@ -1,0 +1,123 @@
+// Stand-in of the desktop's print-list viewer and printer.
+//
+// A print list is read into blocks (OLI_Read_Document) and rendered onto
+// A4 pages (oli_render.cpp): a PDF for a person to read and print, or one
+// page as a PNG. Headless, showing or printing a list writes its PDF beside
+// it. docs/printlist-viewer.md lists the glyphs of the print font's formula
+// bytes and how to get a PNG.
+#ifndef PLATFORM_OLI_VIEW_H
+#define PLATFORM_OLI_VIEW_H
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Field lines of a paragraph format, values in cm.
+struct OliParaFormat {
+    int flags = 0;
+    int mode = 4;                 // font code of the paragraph
+    double space_before = 0.0;
+    double indent = 0.0;
+    double indent2 = 0.0;
+    std::vector<double> tabs;     // tab stops from the paragraph's left edge
+    double hanging = 0.0;         // hanging width (tab kind 2), 0 when none
+};
+
+// One text line of a "#SHOWPARA" block under its format; space_after is
+// the space a change group puts before what follows (0 when none).
+struct OliParaLine {
+    std::string text;
+    OliParaFormat format;
+    double space_after = 0.0;
+    bool starts = false;          // first line under its format
+};
+
+// One graphic record of a picture: its number, the numbers of its line (a
+// polygon's pairs included) and the text between « and », or the rest of
+// the line for records that carry a path.
+struct OliRecord {
+    int number = 0;
+    std::vector<double> values;
+    std::string text;
+};
+
+enum OliBlockKind {
+    OLI_BLOCK_CONTENTS,
+    OLI_BLOCK_NEWPAGE,
+    OLI_BLOCK_TABLE,
+    OLI_BLOCK_PARA,
+    OLI_BLOCK_GRAFIC,
+    OLI_BLOCK_YPOS,
+    OLI_BLOCK_MARGINS,
+    OLI_BLOCK_RESERVE,
+    OLI_BLOCK_BOOKMARK,
+    OLI_BLOCK_STOREYPOS,
+    OLI_BLOCK_RESTOREYPOS,
+    OLI_BLOCK_OTHER,              // a known keyword without effect on the page
+};
+
+struct OliBlock {
+    OliBlockKind kind = OLI_BLOCK_OTHER;
+    int word = 0;                 // mode word, bookmark level, slot index
+    double value = 0.0;           // distance or margin in cm
+    std::string text;             // contents entry, bookmark text
+    std::vector<std::string> titles;       // table titles, picture captions 1-3
+    std::vector<std::string> below;        // picture captions 4-6
+    std::vector<std::string> lines;        // table text lines
+    int columns = 0;                       // table columns, 0 for running text
+    std::vector<OliParaLine> para;
+    double extent[4] = {0, 0, 0, 0};       // picture: x1 x2 y1 y2 on paper, cm
+    std::vector<OliRecord> records;
+};
+
+struct OliDocument {
+    std::vector<OliBlock> blocks;
+    int damaged = 0;              // blocks cut short or refused
+};
+
+// Reads a whole print list from the stream's position. Damage (cut blocks,
+// unknown keywords, absurd counts) is skipped; what reads is kept. Lines may
+// end with LF or CRLF. Returns the number of blocks, 0 for a null stream.
+int OLI_Read_Document(FILE* stream, OliDocument* doc);
+
+// Turns a print-list text (code page 850 with markup) into pango markup in
+// UTF-8: bold, underline, sub- and superscript, colours, headings, tabs.
+// The print font's formula bytes become their glyphs.
+std::string OLI_Markup_To_Pango(const std::string& text);
+
+// The UTF-8 text of one code page 850 byte in the print font.
+const char* OLI_Glyph(unsigned char byte);
+
+// The visible text of a marked-up line in UTF-8 (bookmarks, captions).
+std::string OLI_Plain_Text(const std::string& text);
+
+// Renders a document to a PDF file with bookmarks. Returns the number of
+// pages, 0 when the file cannot be written.
+int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path);
+
+// Renders page `page` (1-based) at `dpi` to a PNG file. Returns 1 when
+// written, 0 when the page does not exist or the file cannot be written.
+int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path);
+
+// Reads the list `list_path` and writes its PDF; pdf_path null puts it
+// beside the list with the extension ".pdf". Returns the page count, 0 when
+// the list cannot be read or the PDF not written (a message goes to stderr).
+int OLI_View_File(const char* list_path, const char* pdf_path);
+
+// The desktop's viewer and printer: `prefix` is the component's path
+// prefix, `path` the print list. Headless, both write the list's PDF beside
+// it; the print call also records what it printed. Return 1 when shown or
+// printed, 0 when the list could not be rendered.
+int Quick_OLI_View(const char* prefix, const char* path);
+int Quick_OLI_Print(const char* prefix, const char* path);
+
+// What Quick_OLI_Print did last (for tests and scripted sessions).
+struct OliPrintRecord {
+    int count = 0;                // lists printed so far
+    int pages = 0;                // pages of the last one
+    std::string list;             // the list printed last
+    std::string pdf;              // its PDF
+};
+const OliPrintRecord* OLI_Last_Print(void);
+
+#endif

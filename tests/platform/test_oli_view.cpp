@@ -1,0 +1,335 @@
+// Print-list viewer stand-in: the reader of the list's blocks, the markup
+// and glyphs, the PDF (its text read back with pdftotext, pages, bookmarks),
+// pixels of a rendered picture, the view and print calls, damaged lists.
+#include <cairo.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/oli_view.h"
+#include "support/testutil.h"
+
+namespace {
+
+OliDocument Read(const std::string& bytes) {
+    OliDocument doc;
+    FILE* f = testutil::Stream_With(bytes);
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    return doc;
+}
+
+std::string Run(const std::string& command) {
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p) return out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+std::string Pdf_Text(const std::string& pdf) { return Run("pdftotext -layout -enc UTF-8 '" + pdf + "' - 2>/dev/null"); }
+
+int Pdf_Pages(const std::string& pdf) {
+    std::string info = Run("pdfinfo '" + pdf + "' 2>/dev/null");
+    size_t at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+
+// Each text appears after the one before it.
+void Expect_In_Order(const std::string& text, const std::vector<std::string>& parts) {
+    size_t at = 0;
+    for (const std::string& p : parts) {
+        size_t found = text.find(p, at);
+        EXPECT_NE(found, std::string::npos) << "missing in order: " << p << "\n" << text;
+        if (found != std::string::npos) at = found + p.size();
+    }
+}
+
+std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* pages = nullptr) {
+    std::string pdf = dir.file("list.pdf");
+    int n = OLI_Render_PDF(Read(bytes), pdf.c_str());
+    if (pages) *pages = n;
+    return pdf;
+}
+
+}  // namespace
+
+TEST(OliView, ReadsBlocksOfEveryKind) {
+    OliDocument doc = Read(
+        "#CONTENTS\n POS. 1: T\xE1r\n#NEWPAGE\n#SETMARGINS\n257 3.500000 0\n#SETYPOS\r\n256 -0.19\r\n"
+        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n2 4\n2 8.5\n-1\n"
+        " Blech\xCEtt\xCEt= 10.0 mm\n \n#END_OF_TEXT\n0x1004\n2 0.3\n0x40\n7\n0x2\n2 2.5\n-1\n Zwei\n"
+        "#END_OF_TEXT\n0x1000\n2 -0.38\n-1\n#SHOWGRAFIC\n 0 1 0\n Bild\n 0 0 1\n Ma\xE1stab\n-1\n"
+        "0.000000 10.000000 0.000000 5.000000\n 1  1.0 1.0 9.0 1.0\n 18 2\n 1.0 2.0\n 3.0 4.0\n"
+        " 9 1 1 1 1 210 \xAEy\xAF\n 27 0 3.0 %FONT%\\sym\n -1\n");
+    ASSERT_EQ(doc.blocks.size(), 7u);
+    EXPECT_EQ(doc.damaged, 0);
+    EXPECT_EQ(doc.blocks[0].text, "POS. 1: T\xE1r");
+    EXPECT_EQ(doc.blocks[1].kind, OLI_BLOCK_NEWPAGE);
+    EXPECT_DOUBLE_EQ(doc.blocks[2].value, 3.5);
+    EXPECT_EQ(doc.blocks[3].word, 256);
+    EXPECT_DOUBLE_EQ(doc.blocks[3].value, -0.19);
+    EXPECT_EQ(doc.blocks[4].word, 16);
+    EXPECT_EQ(doc.blocks[4].text, "\xCE@1. Eingabe");
+    const OliBlock& p = doc.blocks[5];
+    ASSERT_EQ(p.para.size(), 3u);
+    EXPECT_EQ(p.para[0].text, "Blech\xCEtt\xCEt= 10.0 mm");
+    EXPECT_EQ(p.para[1].text, "");
+    EXPECT_DOUBLE_EQ(p.para[0].format.space_before, 0.2);
+    EXPECT_DOUBLE_EQ(p.para[0].format.indent, 1.3);
+    EXPECT_EQ(p.para[0].format.tabs, (std::vector<double>{4.0, 8.5}));
+    EXPECT_DOUBLE_EQ(p.para[1].space_after, 0.3);
+    EXPECT_TRUE(p.para[2].starts);
+    EXPECT_EQ(p.para[2].format.mode, 7);
+    EXPECT_DOUBLE_EQ(p.para[2].format.hanging, 2.5);
+    EXPECT_DOUBLE_EQ(p.para[2].space_after, -0.38);
+    const OliBlock& g = doc.blocks[6];
+    EXPECT_EQ(g.titles, std::vector<std::string>{"Bild"});
+    EXPECT_EQ(g.below, std::vector<std::string>{"Ma\xE1stab"});
+    EXPECT_DOUBLE_EQ(g.extent[3], 5.0);
+    ASSERT_EQ(g.records.size(), 4u);
+    EXPECT_EQ(g.records[1].values, (std::vector<double>{2, 1, 2, 3, 4}));  // pairs one per line
+    EXPECT_EQ(g.records[2].text, "y");
+    EXPECT_EQ(g.records[3].number, 27);
+    EXPECT_EQ(g.records[3].text, "%FONT%\\sym");
+}
+
+// The picture heads of the head writer: a mode instead of "-1", flags with
+// a second extent, the value of mode 3.
+TEST(OliView, PictureHeadsOfEveryWriter) {
+    const char* heads[] = {
+        "\n\n#SHOWGRAFIC\n0 0 0\n0 0 0\n1\n0 10 0 5\n 1  1 1 2 2\n -1\n",
+        "#SHOWGRAFIC\n0 0 0\n0 0 0\n-999 65536 3\n0 20 0 10\n0 10 0 5\n50\n 1  1 1 2 2\n -1\n",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n 0.000000 17.000000 0.000000 0.800000\n 1  1 1 2 2\n -1\n",
+    };
+    for (const char* h : heads) {
+        OliDocument doc = Read(h);
+        ASSERT_EQ(doc.blocks.size(), 1u) << h;
+        EXPECT_EQ(doc.damaged, 0) << h;
+        ASSERT_EQ(doc.blocks[0].records.size(), 1u) << h;
+        EXPECT_EQ(doc.blocks[0].records[0].values, (std::vector<double>{1, 1, 2, 2})) << h;
+        EXPECT_GT(doc.blocks[0].extent[1], 9.0) << h;
+    }
+}
+
+TEST(OliView, TablesWithAndWithoutPositions) {
+    struct Case {
+        const char* bytes;
+        int columns;
+        std::vector<std::string> titles, lines;
+    } cases[] = {
+        {"#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 2\n 2.000000 6.000000\n a 1\n b 2\n#END_OF_TEXT\n", 2, {}, {"a 1", "b 2"}},
+        {"#SHOWTABLE\n 1 0 0\n T\n 1 1 -1 -1 1\n 4.5\n a\n#END_OF_TEXT\n", 1, {"T"}, {"a"}},
+        {"#SHOWTABLE\n 0 1 0\n T\n 1 1 -1 -1 1\n a\n b\n#END_OF_TEXT\n", 1, {"T"}, {"a", "b"}},
+        {"#SHOWTABLE\n 0 0 1\n Nur Titel\n 0 0 0 0\n", 0, {"Nur Titel"}, {}},
+        {"#SHOWTABLE\n0 0 0\n0 0 -1 -1\n Text\n#END_OF_TEXT\n", 0, {}, {"Text"}},
+    };
+    for (const Case& c : cases) {
+        OliDocument doc = Read(c.bytes);
+        ASSERT_EQ(doc.blocks.size(), 1u) << c.bytes;
+        EXPECT_EQ(doc.damaged, 0) << c.bytes;
+        EXPECT_EQ(doc.blocks[0].columns, c.columns) << c.bytes;
+        EXPECT_EQ(doc.blocks[0].titles, c.titles) << c.bytes;
+        EXPECT_EQ(doc.blocks[0].lines, c.lines) << c.bytes;
+    }
+}
+
+// Markup and the print font's formula bytes in pango's terms.
+TEST(OliView, MarkupAndGlyphs) {
+    const char* cases[][2] = {
+        {"\xCC \xD6 \xF3 \xF2 \xF7 \x84\x94\x81\xE1 \xFD \xC0 \xA3", "σ τ ≤ ≥ ≈ äöüß ² γ Δ"},
+        {"a<b & c", "a&lt;b &amp; c"},
+        {"U = \xCE" "b1.08\xCEr ok", "U = <b>1.08</b> ok"},
+        {"\xCEu\xCE" "bNr\xCEr\xCEu x", "<u><b>Nr</b></u> x"},  // the closing twins after ╬r
+        {"cm\xCE/2\xCEr y\xCE\\min\xCEr", "cm<sup>2</sup> y<sub>min</sub>"},
+        {"\xCE{C 1 230 0 0}nicht ok !!\xCE{C 2}.", "<red>nicht ok !!</red>."},
+        {"\xCE" "b!!", "<redb>!!</redb>"},
+        {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
+        {"\xCE", ""},
+        {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
+        {"x\xCE/2\xCE\\i", "x<sup>2</sup><sub>i</sub>"},    // found by fuzzing: one rise per span
+        {"\xCC\xCE\\s\xCEr \xD6\xCE\\p\xCEr \xD6\xCE\\s\xCEr \xD6\xCE\\w,p\xCEr y\xCE\\s\xCEr",
+         "σ<sub>⊥</sub> τ<sub>∥</sub> τ<sub>⊥</sub> τ<sub>w,p</sub> y<sub>s</sub>"},
+    };
+    for (auto& c : cases) {
+        // Spans are written in one form; the table above uses short tags.
+        std::string want = c[1];
+        auto swap = [&](const std::string& from, const std::string& to) {
+            for (size_t at; (at = want.find(from)) != std::string::npos;) want.replace(at, from.size(), to);
+        };
+        swap("<b>", "<span weight=\"bold\">");
+        swap("<u>", "<span underline=\"single\">");
+        swap("</u>", "");
+        swap("<span underline=\"single\"><span weight=\"bold\">", "<span weight=\"bold\" underline=\"single\">");
+        swap("<sup>", "<span size=\"smaller\" rise=\"3500\">");
+        swap("<sub>", "<span size=\"smaller\" rise=\"-2500\">");
+        swap("<hsup>", "<span weight=\"bold\" size=\"smaller\" rise=\"3500\">");
+        swap("<h>", "<span weight=\"bold\" size=\"larger\">");
+        swap("<redb>", "<span weight=\"bold\" foreground=\"#dc0000\">");
+        swap("<red>", "<span foreground=\"#e60000\">");
+        for (const char* close : {"</b>", "</sup>", "</sub>", "</red>", "</redb>", "</h>", "</hsup>"}) swap(close, "</span>");
+        // Plain text runs stand in a span of no attributes.
+        std::string got = OLI_Markup_To_Pango(c[0]);
+        for (size_t at; (at = got.find("<span>")) != std::string::npos;) {
+            got.erase(at, 6);
+            size_t end = got.find("</span>", at);
+            if (end != std::string::npos) got.erase(end, 7);
+        }
+        EXPECT_EQ(got, want) << c[0];
+    }
+    EXPECT_EQ(OLI_Plain_Text(" \xCE@2.\xCEtNachweise \xCC"), " 2. Nachweise σ");
+}
+
+// The golden weld report: texts in order, one page, three bookmarks, and a
+// PNG of its first page in the build directory for a person to look at;
+// the golden sketch with its captions and labels.
+TEST(OliView, GoldenReportToPdfAndPng) {
+    testutil::TempDir dir;
+    std::string pdf = dir.file("weld_list.pdf");
+    ASSERT_EQ(OLI_View_File(testutil::Fixture("printlist/weld_list.oli").c_str(), pdf.c_str()), 1);
+    Expect_In_Order(Pdf_Text(pdf), {"1. Eingabe", "Blech", "t", "= 10.0 mm", "Naht", "1.1. Nahtgeometrie", "mm 4.0",
+                                    "mm 120", "2. Nachweise", "Nahtdicke a = 4.0 > 3.0 mm",
+                                    "Ausnutzung U = 1.08 > 1.00", "Nachweis nicht erfüllt", "!!"});
+    EXPECT_EQ(Pdf_Pages(pdf), 1);
+    std::string bytes = testutil::Read_File(pdf);
+    for (const char* t : {"/Title (1. Eingabe)", "/Title (1.1. Nahtgeometrie)", "/Title (2. Nachweise)"})
+        EXPECT_NE(bytes.find(t), std::string::npos) << t;
+
+    // The golden connection sketch: captions above and below, labels.
+    std::string sketch = dir.file("sketch.pdf");
+    ASSERT_EQ(OLI_View_File(testutil::Fixture("pictures/sketch.OLI").c_str(), sketch.c_str()), 1);
+    Expect_In_Order(Pdf_Text(sketch), {"Schweißnahtanschluss", "t = 20 mm", "a = 5 mm", "Maßstab 1:200"});
+
+    FILE* f = std::fopen(testutil::Fixture("printlist/weld_list.oli").c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::string png = std::string(WELD_BINARY_DIR) + "/weld_list_page1.png";
+    EXPECT_EQ(OLI_Render_PNG(doc, 1, 150, png.c_str()), 1);
+    EXPECT_EQ(OLI_Render_PNG(doc, 2, 150, dir.file("none.png").c_str()), 0);
+    EXPECT_GT(std::filesystem::file_size(png), 1000u);
+}
+
+TEST(OliView, GlyphsUmlautsAndPageBreaks) {
+    testutil::TempDir dir;
+    int pages = 0;
+    std::string pdf = Render(
+        "#SHOWPARA\n0x0\n4\n-1\n \xCC\xCE\\w\xCEr = 120 N/mm\xFD \xF3 \xD6 \xF2 \xF7 St\x81tze Tr\x84ger F\x94rderma\xE1\n"
+        "#END_OF_TEXT\n0x0\n-1\n#NEWPAGE\n#NEWPAGE\n#SHOWTABLE\n 0 0 1\n Zweite Seite\n 0 0 0 0\n#NEWPAGE\n"
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 2 0 2\n 2 0.5 0.5 \xAE\xC0\xCE\\M0\xAF\n -1\n",
+        dir, &pages);
+    EXPECT_EQ(pages, 3);  // the second page break stands at the top of a page
+    EXPECT_EQ(Pdf_Pages(pdf), 3);
+    // Picture texts show their markup bytes' glyphs without interpreting them.
+    Expect_In_Order(Pdf_Text(pdf), {"σw = 120 N/mm² ≤ τ ≥ ≈ Stütze Träger Fördermaß", "Zweite Seite", "γ╬\\M0"});
+}
+
+// A picture of paper extent 0..10 x 0..5 cm drawn at its scale: with no
+// caption it starts at the top margin (2 cm) and the left margin (2.5 cm).
+// At 150 dpi a paper point (x, y) of a y-up picture lands at pixel
+// ((2.5 + x) / 2.54 * 150, (2 + 5 - y) / 2.54 * 150); of a y-down picture
+// (y1 = 5 > y2 = 0) at ((2.5 + x) / 2.54 * 150, (2 + y) / 2.54 * 150).
+TEST(OliView, PictureLinesLandWhereTheScalePutsThem) {
+    struct Case {
+        const char* extent;
+        int line_y;      // pixel row of the line at paper y = 1
+        int rect_y;      // pixel row of the red square's centre (paper y 3.5)
+    } cases[] = {
+        {"0 10 0 5", 354, 207},   // (2 + 4) / 2.54 * 150 = 354.3; (2 + 1.5) / 2.54 * 150 = 206.7
+        {"0 10 5 0", 177, 325},   // (2 + 1) / 2.54 * 150 = 177.2; (2 + 3.5) / 2.54 * 150 = 324.8
+    };
+    testutil::TempDir dir;
+    for (const Case& c : cases) {
+        std::string list = std::string("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n") + c.extent +
+                           "\n 4 4\n 1  1.0 1.0 9.0 1.0\n51 255 0 0\n 20  1\n 24  3.0 4.0 4.0 3.0\n -1\n";
+        std::string png = dir.file("p.png");
+        ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        cairo_surface_flush(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        int stride = cairo_image_surface_get_stride(s);
+        auto pixel = [&](int x, int y) {
+            const unsigned char* p = data + y * stride + 4 * x;  // B G R A / x
+            return (p[2] << 16) | (p[1] << 8) | p[0];
+        };
+        // The line from paper x 1 to 9: pixels 206.7 to 679.1 across.
+        EXPECT_EQ(pixel(443, c.line_y), 0x000000) << c.extent;
+        EXPECT_EQ(pixel(443, c.line_y - 12), 0xFFFFFF) << c.extent;  // 0.2 cm above
+        EXPECT_EQ(pixel(180, c.line_y), 0xFFFFFF) << c.extent;       // left of its start
+        // The red square from paper x 3 to 4: centre column (2.5 + 3.5) / 2.54 * 150 = 354.3.
+        EXPECT_EQ(pixel(354, c.rect_y), 0xFF0000) << c.extent;
+        cairo_surface_destroy(s);
+    }
+}
+
+TEST(OliView, ViewAndPrintWriteThePdfBesideTheList) {
+    testutil::TempDir dir;
+    std::string list = dir.file("STUETZE_01.OLI");
+    testutil::Write_File(list, testutil::Read_File(testutil::Fixture("printlist/weld_list.oli")));
+    EXPECT_EQ(Quick_OLI_View("STUETZE", list.c_str()), 1);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("STUETZE_01.pdf")));
+    std::filesystem::remove(dir.file("STUETZE_01.pdf"));
+    int before = OLI_Last_Print()->count;
+    EXPECT_EQ(Quick_OLI_Print("STUETZE", list.c_str()), 1);
+    EXPECT_EQ(OLI_Last_Print()->count, before + 1);
+    EXPECT_EQ(OLI_Last_Print()->pages, 1);
+    EXPECT_EQ(OLI_Last_Print()->pdf, dir.file("STUETZE_01.pdf"));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("STUETZE_01.pdf")));
+    EXPECT_EQ(Quick_OLI_View("X", dir.file("missing_01.OLI").c_str()), 0);
+    EXPECT_EQ(Quick_OLI_Print("X", nullptr), 0);
+    EXPECT_EQ(OLI_Last_Print()->count, before + 1);
+}
+
+// Damaged lists render what they can and never crash; an unknown graphic
+// record is skipped with one warning.
+TEST(OliView, DamagedListsRenderWhatTheyCan) {
+    struct Case {
+        const char* bytes;
+        const char* shown;  // a text that must still reach the PDF
+        int damaged;
+    } cases[] = {
+        {"#SHOWPARA\n0x0\n4\n-1\n Abgeschnitten", "Abgeschnitten", 1},
+        {"#SHOWTABLE\n 2147483647 0 0\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 1},
+        {"#FOO\nbar\n#SHOWPARA\n0x40\n4\n0x0 99999\n2 1\n-1\n Tabs\n#END_OF_TEXT\n0x0\n-1\n", "Tabs", 1},
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 1},
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
+         " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
+         " Text\n", "offen", 0},
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 10\n 20  5\n 24  -90000 90000 90000 -90000\n 2 1 1 \xAEweit\xAF\n -1\n",
+         "weit", 0},  // a hatched area far beyond the page: only the page is hatched
+        {"#SETYPOS\n256 1e300\n#SETMARGINS\n257 -50 0\n#RESERVESPACE\n900\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 nan\n Zeile\n",
+         "Zeile", 1},
+    };
+    testutil::TempDir dir;
+    for (const Case& c : cases) {
+        OliDocument doc = Read(c.bytes);
+        EXPECT_EQ(doc.damaged, c.damaged) << c.bytes;
+        testing::internal::CaptureStderr();
+        std::string pdf = dir.file("d.pdf");
+        int pages = OLI_Render_PDF(doc, pdf.c_str());
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_GE(pages, 1) << c.bytes;
+        EXPECT_NE(Pdf_Text(pdf).find(c.shown), std::string::npos) << c.bytes;
+        if (std::string(c.bytes).find(" 99 1") != std::string::npos) {
+            EXPECT_EQ(err, "print list: graphic record 99 unknown, skipped\n");
+        }
+    }
+    // Every cut of the golden lists reads, and a few render.
+    for (const char* name : {"printlist/weld_list.oli", "pictures/sketch.OLI"}) {
+        std::string whole = testutil::Read_File(testutil::Fixture(name));
+        for (size_t cut = 0; cut < whole.size(); cut += 7) {
+            OliDocument doc = Read(whole.substr(0, cut));
+            if (cut % 301 == 0) {
+                EXPECT_GE(OLI_Render_PDF(doc, dir.file("c.pdf").c_str()), 1);
+            }
+        }
+    }
+}
