@@ -226,7 +226,11 @@ int Write_Guillemet_Line(FILE* stream, const char* text) {
 
 /* --------------------------------------------------------- position text */
 
+// A carriage return that no line feed follows still ends the code or text:
+// it would break the print-list line the position is written into.
 static void Copy_Cut(char* target, int size, const char* source, size_t n) {
+    const size_t to_line_end = strcspn(source, "\r\n");
+    if (n > to_line_end) n = to_line_end;
     if (n > (size_t)(size - 1)) n = (size_t)(size - 1);
     memcpy(target, source, n);
     target[n] = '\0';

@@ -173,6 +173,12 @@ TEST(StoredText, PositionFiles) {
     EXPECT_STREQ(Position_Code, "4.2");
     EXPECT_STREQ(Position_Text, "Tr\x84ger");
 
+    // A carriage return without its line feed ends the code or the text.
+    testutil::Write_File(path, "4.2\rB:Tr\x84ger\rRest");
+    EXPECT_EQ(Read_Code_and_Text_Path(path.c_str()), 0);
+    EXPECT_STREQ(Position_Code, "4.2");
+    EXPECT_STREQ(Position_Text, "Tr\x84ger");
+
     // Lines longer than their fields are cut, never read on as the next line.
     testutil::Write_File(path, "Kopf\n123456789012345\nTr\x84ger\n");
     EXPECT_EQ(Read_Code_and_Text_Path(path.c_str()), 0);
