@@ -11,6 +11,8 @@
 #include "base/textio.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/profilmodell.h"
 #include "profiles/profile_switches.h"
 #include "profiles/qimport.h"
 #include "thinwall/dwqb.h"
@@ -173,9 +175,68 @@ void Model_Extents(double* y_min, double* y_max, double* z_min, double* z_max) {
     }
 }
 
+// ---- catalogue profiles through their outline model ---------------------------
+
+struct Topology {
+    char letter;
+    int n_nodes, n_lines;
+    int node[6];        // outline node of model node 1, 2, ...
+    int line[5];        // outline part of model line 1, 2, ...
+    bool reversed[5];
+};
+
+const Topology kTopologies[] = {
+    {'D', 6, 5, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}, {false, false, false, false, false}},
+    {'L', 3, 2, {0, 1, 2}, {0, 1}, {false, false}},
+    {'R', 4, 4, {2, 3, 0, 1}, {3, 2, 0, 1}, {true, true, false, false}},
+    {'T', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, true, true}},
+    {'U', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, false}},
+    {'Z', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, true}},
+};
+
+// Builds the model from the profile manager's outline model when its letter
+// has a topology table and the counts agree. True when built.
+bool Build_From_Outline(const char* name, const float* v) {
+    ProfilDataEintrag* record = Find_Profile(name);
+    if (!record) return false;
+    const Topology* top = nullptr;
+    for (const Topology& t : kTopologies)
+        if (t.letter == record->type_letter) top = &t;
+    if (!top) return false;
+    Profilmodell* model = Build_Profile_Model(record);
+    if (!model || model->node_count != top->n_nodes || model->part_count != top->n_lines) {
+        Free_Profilmodell(model);
+        return false;
+    }
+    int model_of[6] = {};
+    for (int k = 0; k < top->n_nodes; k++) model_of[top->node[k]] = k + 1;
+    for (int k = 0; k < top->n_nodes; k++) {
+        const Profilmodell_Knoten* n = model->nodes[top->node[k]];
+        Add_DWQB_Node(k + 1, n->y - v[1], n->z - v[0]);
+    }
+    for (int k = 0; k < top->n_lines; k++) {
+        const Profilmodell_Teil* part = model->parts[top->line[k]];
+        double p[9];
+        Profilmodell_Line_Values(part, p);
+        int a = model_of[part->start], b = model_of[part->end];
+        if (top->reversed[k]) {
+            const double r[9] = {p[1], p[0], -p[2], p[4], p[3], p[8], p[7], p[6], p[5]};
+            std::memcpy(p, r, sizeof p);
+            std::swap(a, b);
+        }
+        Add_DWQB_Line(k + 1, 0, a, b, p);
+    }
+    Free_Profilmodell(model);
+    return true;
+}
+
 // ---- user sections from VUVE.EIN ---------------------------------------------
 
 bool Get_Line(FILE* f, char* buffer, int size) { return Read_Line(f, buffer, size) > 0; }
+
+// A section the model cannot hold is never refused silently: without a
+// message stream the refusal goes to stderr.
+void Report_Refusal(FILE* messages, const char* text) { std::fprintf(messages ? messages : stderr, " %s\n", text); }
 
 // Reads the section's block and adds it to the engine. 0 on success, 1 on
 // any failure (nothing added then).
@@ -196,7 +257,7 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
     int n, m;
     if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &n) != 1) return 1;
     if (n >= VUVE_MAX_ITEMS + 1) {
-        if (messages) std::fprintf(messages, " %s\n", "Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.");
+        Report_Refusal(messages, "Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.");
         return 1;
     }
     if (n < 0) return 1;
@@ -210,7 +271,7 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
     }
     if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &m) != 1) return 1;
     if (m >= VUVE_MAX_ITEMS + 1) {
-        if (messages) std::fprintf(messages, " %s\n", "Es sind zuviele Kanten im Q7-VUVE-Profil vorhanden.");
+        Report_Refusal(messages, "Es sind zuviele Kanten im Q7-VUVE-Profil vorhanden.");
         return 1;
     }
     if (m < 0) return 1;
@@ -608,7 +669,9 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         Fill_DWQB_Tabellen();
     } else {
         int built = 0;
-        Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
+        const bool outline = key.family == 0 && key.record_number > 0 && Is_Profile_Manager_Available() &&
+                             Build_From_Outline(key.name, key.values);
+        if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
         double y_min, y_max, z_min, z_max;
         Model_Extents(&y_min, &y_max, &z_min, &z_max);
         const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
@@ -625,6 +688,8 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
             Transform_DWQB_Model(key.reference);
             Transform_Store_Nodes(key.reference[0], key.reference[1], key.reference[2], false);
         }
+        // The node and line tables of an outline-built model, as placed.
+        if (outline) Fill_DWQB_Tabellen();
         if (key.family == 0 && key.record_number > 0)
             Give_Catalogue_Values(key, cy, cz);
         else if (key.family >= 1 && key.family <= 13)

@@ -244,3 +244,26 @@ TEST_F(ProfilquerschnittTest, TextFormRoundTrip) {
     Release_Profilquerschnitt(&back);
     EXPECT_EQ(second->ref_count, 0);
 }
+
+TEST_F(ProfilquerschnittTest, ProfileManagerRecordIsBuiltFromItsOutline) {
+    // A double-T of the profile manager with parallel flanges: h 30, b 15,
+    // t_w 0.71, t_f 1.07, A 53.81, I_y 8356, I_z 603.8 (the database keeps
+    // them one place further on than the catalogue values). Its outline gives six nodes and five
+    // lines; after centring the web runs along y = 0 from z = -(30 - 1.07)/2
+    // to +(30 - 1.07)/2.
+    tree.Install_Manager(ProfilData_Record(0, 2, "IPE300", "", {{0, 30}, {1, 15}, {2, 0.71f}, {3, 1.07f}, {4, 53.81f}, {14, 8356}, {19, 603.8f}}));
+    Profilquerschnitt r;
+    Init_Profilquerschnitt(&r);
+    Set_Profilquerschnitt_By_Name(&r, 5, 100, "IPE300");
+    EXPECT_EQ(r.record_number, PROFIL_FROM_MANAGER);
+    ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0.5, nullptr, 2), 1);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 53.81, 1e-5);
+    ASSERT_EQ(DWQB_Tabellen.n_nodes, 6);
+    ASSERT_EQ(DWQB_Tabellen.n_lines, 5);
+    const DWQB_Tabellen_Linie& web = DWQB_Tabellen.line[2];
+    const DWQB_Tabellen_Knoten &a = DWQB_Tabellen.node[web.a + 1], &b = DWQB_Tabellen.node[web.b + 1];
+    EXPECT_NEAR(a.y, 0, 1e-5);
+    EXPECT_NEAR(b.y, 0, 1e-5);
+    EXPECT_NEAR(std::fabs(a.z - b.z), 30 - 1.07, 1e-5);
+    EXPECT_NEAR(web.t, 0.71, 1e-6);
+}
