@@ -7,15 +7,9 @@
 
 namespace {
 
-struct Node {
-    int number;
-    double y, z;
-};
-struct Line {
-    int number;
-    double t;
-    int a, b;   // node indices
-};
+using Node = User_Section_Node;
+using Line = User_Section_Line;
+
 struct Point {
     double y, z, bulge;
 };
@@ -96,49 +90,49 @@ void Divide_Arcs(std::vector<Point>& p) {
 
 }  // namespace
 
+bool Read_User_Section_Lines(const Sonderquerschnitt* s, double ey, double ez, std::vector<Node>& nodes,
+                             std::vector<Line>& lines) {
+    nodes.clear();
+    lines.clear();
+    char text[QIMPORT_LINE_SIZE];
+    int n = 0, m = 0;
+    bool ok = s && s->text && Find_Text_Block(s, "NODES", &n) && n >= 0 && n <= s->text_length;
+    for (int i = 0; ok && i < n; i++) {
+        Node node{};
+        ok = Next_Text_Line_Copy(text, sizeof text) && std::sscanf(text, "%d%lf%lf", &node.number, &node.y, &node.z) == 3;
+        node.y -= ey;
+        node.z -= ez;
+        nodes.push_back(node);
+    }
+    ok = ok && Find_Text_Block(s, "LINES", &m) && m >= 0 && m <= s->text_length;
+    for (int i = 0; ok && i < m; i++) {
+        int a, b;
+        Line l{};
+        ok = Next_Text_Line_Copy(text, sizeof text) && std::sscanf(text, "%d%d%d%lf", &l.number, &a, &b, &l.t) == 4;
+        l.a = l.b = -1;
+        for (int k = 0; ok && k < n; k++) {
+            if (l.a < 0 && nodes[k].number == a) l.a = k;
+            if (l.b < 0 && nodes[k].number == b) l.b = k;
+        }
+        ok = ok && l.a >= 0 && l.b >= 0;
+        lines.push_back(l);
+    }
+    if (!ok) {
+        nodes.clear();
+        lines.clear();
+    }
+    return ok;
+}
+
 int Load_Line_Model(const Sonderquerschnitt* s) {
     if (!s) return 0;
     if (s == line_key) return static_cast<int>(line_lines.size());
     Clear_Lines();
     double ey, ez;
     Centroid(s, &ey, &ez);
-    char text[QIMPORT_LINE_SIZE];
-    int n = 0, m = 0;
-    if (!s->text || !Find_Text_Block(s, "NODES", &n) || n < 0 || n > s->text_length) return 0;
-    for (int i = 0; i < n; i++) {
-        Node node{};
-        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d%lf%lf", &node.number, &node.y, &node.z) != 3) {
-            Clear_Lines();
-            return 0;
-        }
-        node.y -= ey;
-        node.z -= ez;
-        line_nodes.push_back(node);
-    }
-    if (!Find_Text_Block(s, "LINES", &m) || m < 0 || m > s->text_length) {
-        Clear_Lines();
-        return 0;
-    }
-    for (int i = 0; i < m; i++) {
-        int a, b;
-        Line l{};
-        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d%d%d%lf", &l.number, &a, &b, &l.t) != 4) {
-            Clear_Lines();
-            return 0;
-        }
-        l.a = l.b = -1;
-        for (int k = 0; k < n; k++) {
-            if (l.a < 0 && line_nodes[k].number == a) l.a = k;
-            if (l.b < 0 && line_nodes[k].number == b) l.b = k;
-        }
-        if (l.a < 0 || l.b < 0) {
-            Clear_Lines();
-            return 0;
-        }
-        line_lines.push_back(l);
-    }
+    if (!Read_User_Section_Lines(s, ey, ez, line_nodes, line_lines)) return 0;
     line_key = s;
-    return m;
+    return static_cast<int>(line_lines.size());
 }
 
 int Get_Line_Side_Count(const Sonderquerschnitt* s, int line) { return Line_Ok(s, line, 0) ? 4 : 0; }

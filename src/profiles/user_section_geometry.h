@@ -10,9 +10,27 @@
 #ifndef PROFILES_USER_SECTION_GEOMETRY_H
 #define PROFILES_USER_SECTION_GEOMETRY_H
 
+#include <vector>
+
 #include "profiles/qimport.h"
 
 enum { USER_POLYGON_LIMIT = 100 };
+
+struct User_Section_Node {
+    int number;
+    double y, z;
+};
+struct User_Section_Line {
+    int number;
+    double t;
+    int a, b;   // node indices
+};
+
+// Reads the "NODES" and "LINES" blocks of the kept text line by line, the
+// coordinates less (ey, ez). False, with both lists empty, when a block is
+// missing, malformed or names an unknown node.
+bool Read_User_Section_Lines(const Sonderquerschnitt* section, double ey, double ez,
+                             std::vector<User_Section_Node>& nodes, std::vector<User_Section_Line>& lines);
 
 int Load_Line_Model(const Sonderquerschnitt* section);
 int Get_Line_Side_Count(const Sonderquerschnitt* section, int line);

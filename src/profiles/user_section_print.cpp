@@ -10,49 +10,14 @@
 #include "platform/screen.h"
 #include "profiles/profile_drawing.h"
 #include "profiles/profilmodell.h"
+#include "profiles/user_section_geometry.h"
 
 namespace {
 
 int print_option = 1710;
 
-struct Node {
-    int number;
-    double y, z;
-};
-struct Line {
-    int number;
-    double t;
-    int a, b;   // node indices
-};
-
-// Reads the "NODES" and "LINES" blocks line by line. False when a block is
-// missing, short or names an unknown node.
-bool Read_Line_Model(const Sonderquerschnitt* r, std::vector<Node>& nodes, std::vector<Line>& lines) {
-    char text[QIMPORT_LINE_SIZE];
-    int n = 0, m = 0;
-    if (!r || !r->text || !Find_Text_Block(r, "NODES", &n) || n < 0 || n > r->text_length) return false;
-    for (int i = 0; i < n; i++) {
-        Node node{};
-        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d%lf%lf", &node.number, &node.y, &node.z) != 3)
-            return false;
-        nodes.push_back(node);
-    }
-    if (!Find_Text_Block(r, "LINES", &m) || m < 0 || m > r->text_length) return false;
-    for (int i = 0; i < m; i++) {
-        int a, b;
-        Line line{};
-        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d%d%d%lf", &line.number, &a, &b, &line.t) != 4)
-            return false;
-        line.a = line.b = -1;
-        for (int k = 0; k < static_cast<int>(nodes.size()); k++) {
-            if (line.a < 0 && nodes[k].number == a) line.a = k;
-            if (line.b < 0 && nodes[k].number == b) line.b = k;
-        }
-        if (line.a < 0 || line.b < 0) return false;
-        lines.push_back(line);
-    }
-    return true;
-}
+using Node = User_Section_Node;
+using Line = User_Section_Line;
 
 // The four corners of a plate of half thickness h from A to B (length L).
 void Plate_Corners(double ya, double za, double yb, double zb, double h, double L, double c[8]) {
@@ -97,7 +62,7 @@ void Write_Axis_Arrow(FILE* f, double y1, double z1, double y2, double z2, const
 void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
     std::vector<Node> nodes;
     std::vector<Line> lines;
-    if (!f || !Read_Line_Model(r, nodes, lines) || nodes.empty()) return;
+    if (!f || !Read_User_Section_Lines(r, 0, 0, nodes, lines) || nodes.empty()) return;
     double y_min = nodes[0].y, y_max = y_min, z_min = nodes[0].z, z_max = z_min, t_max = 0;
     for (const Node& n : nodes) {
         y_min = std::fmin(y_min, n.y);
@@ -132,31 +97,35 @@ void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
     Write_Title(f, r, mode, "dünnwandig"_cp);
     std::fprintf(f, "0 0 0\n%d\n", static_cast<int>(paper_h * paper_w * print_option));
     std::fprintf(f, "%f %f %f %f\n", (yc + Wp / 2) * 10, (yc - Wp / 2) * 10, (zc + Hp / 2) * 10, (zc - Hp / 2) * 10);
-    std::fputs("20 11\n", f);
+    // Plates of non-zero length with their four corners.
+    struct Plate {
+        const Line* line;
+        double c[8];
+    };
+    std::vector<Plate> plates;
     for (const Line& l : lines) {
         const Node &A = nodes[l.a], &B = nodes[l.b];
         const double L = std::hypot(B.y - A.y, B.z - A.z);
         if (L == 0) continue;
-        double c[8];
-        Plate_Corners(A.y, A.z, B.y, B.z, l.t / 2, L, c);
-        std::fprintf(f, "18 4\n%.2f %.2f  %.2f %.2f  %.2f %.2f  %.2f %.2f\n", c[0] * 10, c[1] * 10, c[2] * 10,
-                     c[3] * 10, c[4] * 10, c[5] * 10, c[6] * 10, c[7] * 10);
+        Plate p{&l, {}};
+        Plate_Corners(A.y, A.z, B.y, B.z, l.t / 2, L, p.c);
+        plates.push_back(p);
     }
+    std::fputs("20 11\n", f);
+    for (const Plate& p : plates)
+        std::fprintf(f, "18 4\n%.2f %.2f  %.2f %.2f  %.2f %.2f  %.2f %.2f\n", p.c[0] * 10, p.c[1] * 10, p.c[2] * 10,
+                     p.c[3] * 10, p.c[4] * 10, p.c[5] * 10, p.c[6] * 10, p.c[7] * 10);
     std::fputs(" 7 3\n 20 0\n 21 1\n 23 1 0\n", f);
-    for (const Line& l : lines) {
-        const Node &A = nodes[l.a], &B = nodes[l.b];
-        const double L = std::hypot(B.y - A.y, B.z - A.z);
-        if (L == 0) continue;
-        double c[8];
-        Plate_Corners(A.y, A.z, B.y, B.z, l.t / 2, L, c);
+    for (const Plate& p : plates) {
+        const Node &A = nodes[p.line->a], &B = nodes[p.line->b];
         std::fputs(" 6 0.01\n", f);
         for (int k = 0; k < 4; k++) {
             const int j = (k + 1) % 4;
-            std::fprintf(f, " 1 %f %f %f %f\n", c[2 * k] * 10, c[2 * k + 1] * 10, c[2 * j] * 10, c[2 * j + 1] * 10);
+            std::fprintf(f, " 1 %f %f %f %f\n", p.c[2 * k] * 10, p.c[2 * k + 1] * 10, p.c[2 * j] * 10, p.c[2 * j + 1] * 10);
         }
         const double my = (A.y + B.y) / 2 * 10, mz = (A.z + B.z) / 2 * 10;
         std::fprintf(f, " 6 0.03\n 1 %f %f %f %f\n 4 1\n", A.y * 10, A.z * 10, B.y * 10, B.z * 10);
-        std::fprintf(f, " 9 %f %f %f %f 210 «%d »\n"_cp, my, mz, my, mz, l.number);
+        std::fprintf(f, " 9 %f %f %f %f 210 «%d »\n"_cp, my, mz, my, mz, p.line->number);
     }
     std::fputs(" 7 2\n", f);
     for (const Node& n : nodes) {
