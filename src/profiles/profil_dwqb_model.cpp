@@ -344,6 +344,14 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
 
 // ---- values given directly ---------------------------------------------------
 
+// The point (y, z) shifted by the reference point and turned by its angle.
+void Place(const Profil_DWQB_Model_Key& key, double y, double z, double* out_y, double* out_z) {
+    const double a = key.reference[2], c = std::cos(a), s = std::sin(a);
+    const double yy = y + key.reference[0], zz = z + key.reference[1];
+    *out_y = c * yy - s * zz;
+    *out_z = s * yy + c * zz;
+}
+
 int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
     const float* k = key.values;
     double* qw = DWQB_Querschnittswerte;
@@ -360,9 +368,40 @@ int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
     qw[DWQB_QW_W1 + 1] = k[3];
     qw[DWQB_QW_W1 + 2] = k[6];
     qw[DWQB_QW_W1 + 3] = k[7];
-    qw[DWQB_QW_ALPHA] = key.reference_flag ? key.reference[2] : 0;
+    qw[DWQB_QW_ALPHA] = 0;
+    if (key.reference_flag) {
+        // Centroid and the corners of the extent move with the reference
+        // point; the extent becomes that of the placed corners.
+        Place(key, 0, 0, &qw[DWQB_QW_YC], &qw[DWQB_QW_ZC]);
+        double y_min = 0, y_max = 0, z_min = 0, z_max = 0;
+        const double ys[2] = {k[13], k[14]}, zs[2] = {k[15], k[16]};
+        for (int i = 0; i < 4; i++) {
+            double y, z;
+            Place(key, ys[i % 2], zs[i / 2], &y, &z);
+            y_min = i ? std::min(y_min, y) : y;
+            y_max = i ? std::max(y_max, y) : y;
+            z_min = i ? std::min(z_min, z) : z;
+            z_max = i ? std::max(z_max, z) : z;
+        }
+        qw[DWQB_QW_Y_MIN] = y_min;
+        qw[DWQB_QW_Y_MAX] = y_max;
+        qw[DWQB_QW_Z_MIN] = z_min;
+        qw[DWQB_QW_Z_MAX] = z_max;
+        qw[DWQB_QW_ALPHA] = key.reference[2];
+    }
     Profil_DWQB_Store.mode = mode;
     return 0;
+}
+
+// Given basic or shear-centre values follow the model to its reference point.
+void Place_Given_Values(const Profil_DWQB_Model_Key& key) {
+    if (!key.reference_flag) return;
+    double* qw = DWQB_Querschnittswerte;
+    if (DWQB_Optionen & DWQB_OPT_GIVEN_VALUES) {
+        Place(key, qw[DWQB_QW_YC], qw[DWQB_QW_ZC], &qw[DWQB_QW_YC], &qw[DWQB_QW_ZC]);
+        qw[DWQB_QW_ALPHA] += key.reference[2];
+    }
+    if (DWQB_Optionen & DWQB_OPT_GIVEN_SHEAR_CENTRE) Place(key, qw[DWQB_QW_YM], qw[DWQB_QW_ZM], &qw[DWQB_QW_YM], &qw[DWQB_QW_ZM]);
 }
 
 // ---- catalogue and parametric values in place of computed ones ---------------
@@ -694,6 +733,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
             Give_Catalogue_Values(key, cy, cz);
         else if (key.family >= 1 && key.family <= 13)
             Give_Parametric_Values(key.family, key.values);
+        Place_Given_Values(key);
     }
     const int status = Calc_DWQB_Section();
     Profil_DWQB_Store.mode = status <= 0 ? mode : 0;
