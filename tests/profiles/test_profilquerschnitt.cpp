@@ -267,3 +267,33 @@ TEST_F(ProfilquerschnittTest, ProfileManagerRecordIsBuiltFromItsOutline) {
     EXPECT_NEAR(std::fabs(a.z - b.z), 30 - 1.07, 1e-5);
     EXPECT_NEAR(web.t, 0.71, 1e-6);
 }
+
+TEST_F(ProfilquerschnittTest, BarsGetTheirValuesWithoutALineModel) {
+    // Flat bar 10 x 2 cm: A = 20, I = 2 * 10^3/12 = 166.667, W = I/5; a round
+    // bar of diameter 4: A = 4 pi, I = pi 4^4/64 = 4 pi. Modes 1 and 2 become
+    // 5 and 6; a reference point (1, 2) moves the centroid there.
+    const double flat[10] = {10, 10, 2, 2, 10, 4, 2, 2, 2, 2};
+    const double round[10] = {40, 40, 4, 4, 40, 16, 8, 8, 4, 4};
+    const double reference[3] = {1, 2, 0};
+    const struct {
+        int type;
+        const double* g;
+        int mode, stored;
+        const double* reference;
+        double area, inertia, y_c;
+    } cases[] = {
+        {10, flat, 2, 6, nullptr, 20, 2000.0 / 12, 0},
+        {10, flat, 1, 5, reference, 20, 2000.0 / 12, 1},
+        {11, round, 7, 7, nullptr, 4 * M_PI, 4 * M_PI, 0},
+    };
+    for (const auto& c : cases) {
+        Profilquerschnitt r;
+        Init_Profilquerschnitt(&r);
+        Set_Profilquerschnitt_By_Dimensions(&r, 5, 100, c.type, 0, c.g, c.g);
+        ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0, c.reference, c.mode), 1);
+        EXPECT_EQ(Profil_DWQB_Store.mode, c.stored);
+        EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], c.area, 1e-5);
+        EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_I1], c.inertia, 1e-4);
+        EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_YC], c.y_c, 1e-12);
+    }
+}
