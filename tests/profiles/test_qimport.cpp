@@ -410,3 +410,18 @@ TEST_F(UserSectionTest, LineAndPolygonGeometry) {
     ASSERT_EQ(Get_Polygon_Corner(m, 0, 1, 0, &convex, p, d), 1);
     EXPECT_EQ(convex, 0);
 }
+
+TEST_F(UserSectionTest, FilesThatCannotBeWrittenAreSaid) {
+    With_Text(1, "A", "\nNODES 0\n");
+    Set_VUVE_EIN_Name("nodir/VUVE.EIN");
+    Set_GRQ_Extension("nodir/.GRQ");
+    EXPECT_EQ(Write_VUVE_EIN(), EOF);
+    EXPECT_EQ(Write_GRQ_File(-1), 0);
+    const auto& boxes = VEK_Recorded_Messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].lines, (std::vector<std::string>{"Dateieröffnungsfehler:"_cp, "", "Die Querschnittsdatei kann",
+                                                        "nicht erzeugt werden!"}));
+    // The store file's message holds the Windows code page's ö (0xF6).
+    EXPECT_EQ(boxes[1].lines, (std::vector<std::string>{"Dateier\xF6" "ffnungsfehler:", "Die aus Q7-VUVE importierten",
+                                                        "Querschnitte k\xF6nnen nicht", "gesichert werden!"}));
+}
