@@ -362,5 +362,28 @@ int main() {
         }
         Put("fuzz_xmasque", "empty", "Q 0 0\r\n0\r\n0\r\n0\r\n0\r\n");
     }
+
+    // User sections: an exchange file with every block, a store file, a
+    // VUVE.EIN block with the extended lines, a cross-section record.
+    {
+        const std::string xprt =
+            "\nOBJECT\n1 1000 1001\n\xAEWinkel                  \xAF\n\nNODES 3\n1 0 0\n2 10 0\n3 10 20\n"
+            "\nLINES 2\n1 1 2 1\n2 2 3 0.5\n\nNEWLINES\n1 1 2 0 0 1 1 0 0 0 0 0 0 1 0 0 0\n"
+            "2 2 3 0 0 0.5 0.5 0.2 0 0 0 0 0 1 90 45 0\n -1\nFEMVALUES\n2 7 8\nPOLYS 1\n3\n1 0 0 0.5\n2 4 0 0\n"
+            "3 4 4 0\n0\nPICTURE 2\n0 0 0.5 0 0.1\n0.5 0 0.5 0.5 0.1\nVALUES\n.A__ 20\n.EY_ 7.5\n.EZ_ 5\n"
+            ".I11 12\n.W1+ 3\n.ALF 0.1\n";
+        Put("fuzz_qimport", "xprt", Pick(0, xprt));
+        Put("fuzz_qimport", "grq",
+            Pick(1, "BALMO-VUVE-ConversionFile V.1\n\n@SYNC1@\n1 " + std::to_string(xprt.size() + 1) +
+                        " \xAEWinkel                  \xAF" + xprt + "\n\n@SYNC2@\n2 3 \xAE" +
+                        std::string(24, 'x') + "\xAF\nab\n"));
+        Put("fuzz_qimport", "vuve_ein",
+            Pick(2, "\n#Q000001\n 1 1 /\n 'Winkel' /\n 3 /\n 1 0.0 0.0 /\n 2 10.0 0.0 /\n 3 10.0 20.0 /\n 2 /\n"
+                    " 1 1 2 1.0 /\n 2 2 3 0.5 /\n 2 /\n 0 1 1 2 1 1 0 0 0 0 0 0 0 /\n"
+                    " 0 2 2 3 0.5 0.5 0 0 0 0 0 0 0 /\n 12 7 8 0 0 0 0 0 0 /\n"));
+        Put("fuzz_qimport", "record",
+            Pick(3, "999 5 110\n 0 5 32 0 0 311 0 0 0 7319\n 180 1 0 0 0 0 0 0 0 0\n 20 10 0 0 0 1 1 0 0 0\n"
+                    " 20 10 0 0 0 1 1 0 0 0\n\xAEIPE300\xAF\n1\n"));
+    }
     return 0;
 }

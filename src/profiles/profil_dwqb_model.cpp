@@ -1,0 +1,746 @@
+// profil_dwqb_model: building the engine's model of a converted library
+// cross-section, with the kept key and the profile-model store.
+#include "profiles/profil_dwqb_model.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "base/textio.h"
+#include "profiles/parametric_section_values.h"
+#include "profiles/profil.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/profilmodell.h"
+#include "profiles/profile_switches.h"
+#include "profiles/qimport.h"
+#include "thinwall/dwqb.h"
+#include "thinwall/dwqb_calc.h"
+
+Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0};
+
+namespace {
+
+Profil_DWQB_Model_Key kept = {PROFIL_DWQB_NOT_BUILT, 0, 0, {}, {}, {}, 0};
+
+// The kept key's family also stands in the catalogue's engine key, where the
+// invalidation hook marks it; a marked key describes no model.
+void Sync_Invalidation(void) {
+    int32_t family;
+    std::memcpy(&family, Profil_DWQB_Key.data, sizeof family);
+    if (family == PROFIL_DWQB_NOT_BUILT) kept.family = PROFIL_DWQB_NOT_BUILT;
+}
+
+void Keep(const Profil_DWQB_Model_Key& key) {
+    kept = key;
+    std::memcpy(Profil_DWQB_Key.data, &kept.family, sizeof kept.family);
+}
+
+bool Same_Key(const Profil_DWQB_Model_Key& a, const Profil_DWQB_Model_Key& b) {
+    if (a.family != b.family || a.record_number != b.record_number || a.reference_flag != b.reference_flag) return false;
+    for (int k = 0; k < PROFIL_KEY_VALUES; k++)
+        if (a.values[k] != b.values[k]) return false;
+    for (int k = 0; k < 3; k++)
+        if (a.reference[k] != b.reference[k]) return false;
+    return std::strncmp(a.name, b.name, sizeof a.name) == 0 && a.turned == b.turned;
+}
+
+void Clear_Store(void) {
+    Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+    std::memset(&s, 0, sizeof s);
+    s.cos_angle = 1.0;
+    std::snprintf(s.section_name, sizeof s.section_name, " ?????");
+}
+
+// ---- standard shapes ---------------------------------------------------------
+
+struct Shape_Builder {
+    int n_nodes = 0, n_lines = 0;
+    void Node(double y, double z) {
+        n_nodes++;
+        Add_DWQB_Node(n_nodes, y, z);
+        if (n_nodes <= PROFIL_STORE_NODES) {
+            Profil_DWQB_Store.node_y[n_nodes - 1] = static_cast<float>(y);
+            Profil_DWQB_Store.node_z[n_nodes - 1] = static_cast<float>(z);
+        }
+    }
+    void Line(int a, int b, double t, int code, double ratio) {
+        n_lines++;
+        Add_DWQB_Line_Constant_T(n_lines, a, b, t);
+        if (n_lines > PROFIL_STORE_LINES) return;
+        Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+        s.line_a[n_lines - 1] = a - 1;
+        s.line_b[n_lines - 1] = b - 1;
+        s.line_t[n_lines - 1] = static_cast<float>(t);
+        s.ct_code[n_lines - 1] = code;
+        s.ct_ratio[n_lines - 1] = ratio;
+    }
+};
+
+enum Shape { SHAPE_NONE, SHAPE_I, SHAPE_T, SHAPE_U, SHAPE_RHS, SHAPE_L, SHAPE_Z, SHAPE_TUBE, SHAPE_Q31, SHAPE_Q23, SHAPE_Q24, SHAPE_Q22 };
+
+Shape Shape_Of_Name(const char* name) {
+    char u[8] = {};
+    for (int k = 0; k < 7 && name[k]; k++) u[k] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[k])));
+    auto starts = [&u](const char* p) { return std::strncmp(u, p, std::strlen(p)) == 0; };
+    if (starts("Q23")) return SHAPE_Q23;
+    if (starts("Q24")) return SHAPE_Q24;
+    if (starts("Q22")) return SHAPE_Q22;
+    if (starts("Q31")) return SHAPE_Q31;
+    if (starts("1/2I") || starts("TB") || u[0] == 'T' || static_cast<unsigned char>(u[0]) == 0xAB) return SHAPE_T;
+    if (starts("DIL") || u[0] == 'H' || u[0] == 'I' || u[0] == 'S' || u[0] == 'W') return SHAPE_I;
+    if (u[0] == 'U' || u[0] == 'C') return SHAPE_U;
+    if (u[0] == 'L') return SHAPE_L;
+    if (u[0] == 'Z') return SHAPE_Z;
+    if (starts("MSH") || u[0] == 'M' || starts("QR") || starts("RR")) return SHAPE_RHS;
+    if (u[0] == 'R') return SHAPE_TUBE;
+    return SHAPE_NONE;
+}
+
+Shape Shape_Of_Family(int family) {
+    switch (family) {
+    case 1: return SHAPE_I;
+    case 2: return SHAPE_T;
+    case 3: return SHAPE_U;
+    case 4: return SHAPE_RHS;
+    case 5: return SHAPE_L;
+    case 6: return SHAPE_Z;
+    case 7: return SHAPE_TUBE;
+    case 8: return SHAPE_Q31;
+    case 9: return SHAPE_Q23;
+    case 10: return SHAPE_Q24;
+    case 13: return SHAPE_Q22;
+    default: return SHAPE_NONE;
+    }
+}
+
+// The two-web shapes share their bottom plate; lines 6..10 mirror 1..5.
+void Build_Two_Web(Shape_Builder& s, Shape shape, const float* v) {
+    const double B = v[4], tu = v[5], tw = v[6] / 2, H = v[7], to = v[1];
+    const double c = v[2] != 0 ? v[2] : 0.001;
+    const double e = c - B / 2, zb = tu / 2 - H;
+    const double r = std::min({to, tu, tw});
+    for (double y : {B / 2, -e, 0.0, e, -B / 2}) s.Node(y, zb);
+    const double bottom_out = (c - tw / 2) / tu;
+    if (shape == SHAPE_Q31) {
+        for (double y : {B / 2, -e, 0.0, e, -B / 2}) s.Node(y, -to / 2);
+        const double top_out = (c - tw / 2) / to, top_in = (B - 2 * c - tw) / to, web = (H - tu - to - 2 * r) / tw;
+        const double bottom_in = (B - 2 * c - tw) / tu;
+        s.Line(6, 7, to, 0, top_out); s.Line(8, 7, to, 2, top_in); s.Line(7, 2, tw, 2, web);
+        s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
+        s.Line(10, 9, to, 0, top_out); s.Line(8, 9, to, 2, top_in); s.Line(9, 4, tw, 2, web);
+        s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
+    } else if (shape == SHAPE_Q23) {
+        const double c2 = v[3] != 0 ? v[3] : 0.001, w = v[0];
+        for (double y : {c2 - e, -e, c2 - e - w, w - c2 + e, e, e - c2}) s.Node(y, -to / 2);
+        const double top = (c2 - tw / 2) / to, web = (H - tu - to - 2 * r) / tw, bottom_in = (B - tw) / tu;
+        s.Line(6, 7, to, 0, top); s.Line(8, 7, to, 0, top); s.Line(7, 2, tw, 2, web);
+        s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
+        s.Line(11, 10, to, 0, top); s.Line(9, 10, to, 0, top); s.Line(10, 4, tw, 2, web);
+        s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
+    } else {
+        const double d = v[3] != 0 ? v[3] : 0.001;
+        s.Node(-e, -d); s.Node(0, -d); s.Node(e, -d); s.Node(-e, 0); s.Node(e, 0);
+        const double top_web = (d - to / 2) / tw, plate = (v[0] - tw) / to, web = (H - d - tu - to) / tw;
+        const double bottom_in = (B - tw) / tu;
+        s.Line(9, 6, tw, 0, top_web); s.Line(7, 6, to, 2, plate); s.Line(6, 2, tw, 2, web);
+        s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
+        s.Line(10, 8, tw, 0, top_web); s.Line(7, 8, to, 2, plate); s.Line(8, 4, tw, 2, web);
+        s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
+    }
+}
+
+// Outline extents of the engine's model (nodes widened by half the line
+// thickness across each line).
+void Model_Extents(double* y_min, double* y_max, double* z_min, double* z_max) {
+    bool first = true;
+    auto widen = [&](double y, double z) {
+        if (first || y < *y_min) *y_min = y;
+        if (first || y > *y_max) *y_max = y;
+        if (first || z < *z_min) *z_min = z;
+        if (first || z > *z_max) *z_max = z;
+        first = false;
+    };
+    *y_min = *y_max = *z_min = *z_max = 0;
+    for (const DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) {
+        if (!l->a || !l->b) continue;
+        const double dy = l->b->y - l->a->y, dz = l->b->z - l->a->z, L = std::hypot(dy, dz);
+        const double h = (l->t_a + l->t_b) / 4;
+        const double ny = L > 0 ? -dz / L * h : 0, nz = L > 0 ? dy / L * h : 0;
+        for (const DWQB_Knoten* n : {l->a, l->b}) {
+            widen(n->y + ny, n->z + nz);
+            widen(n->y - ny, n->z - nz);
+        }
+    }
+}
+
+// ---- catalogue profiles through their outline model ---------------------------
+
+struct Topology {
+    char letter;
+    int n_nodes, n_lines;
+    int node[6];        // outline node of model node 1, 2, ...
+    int line[5];        // outline part of model line 1, 2, ...
+    bool reversed[5];
+};
+
+const Topology kTopologies[] = {
+    {'D', 6, 5, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}, {false, false, false, false, false}},
+    {'L', 3, 2, {0, 1, 2}, {0, 1}, {false, false}},
+    {'R', 4, 4, {2, 3, 0, 1}, {3, 2, 0, 1}, {true, true, false, false}},
+    {'T', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, true, true}},
+    {'U', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, false}},
+    {'Z', 4, 3, {0, 1, 2, 3}, {0, 1, 2}, {false, false, true}},
+};
+
+// Builds the model from the profile manager's outline model when its letter
+// has a topology table and the counts agree. True when built.
+bool Build_From_Outline(const char* name, const float* v) {
+    ProfilDataEintrag* record = Find_Profile(name);
+    if (!record) return false;
+    const Topology* top = nullptr;
+    for (const Topology& t : kTopologies)
+        if (t.letter == record->type_letter) top = &t;
+    if (!top) return false;
+    Profilmodell* model = Build_Profile_Model(record);
+    if (!model || model->node_count != top->n_nodes || model->part_count != top->n_lines) {
+        Free_Profilmodell(model);
+        return false;
+    }
+    int model_of[6] = {};
+    for (int k = 0; k < top->n_nodes; k++) model_of[top->node[k]] = k + 1;
+    for (int k = 0; k < top->n_nodes; k++) {
+        const Profilmodell_Knoten* n = model->nodes[top->node[k]];
+        Add_DWQB_Node(k + 1, n->y - v[1], n->z - v[0]);
+    }
+    for (int k = 0; k < top->n_lines; k++) {
+        const Profilmodell_Teil* part = model->parts[top->line[k]];
+        double p[9];
+        Profilmodell_Line_Values(part, p);
+        int a = model_of[part->start], b = model_of[part->end];
+        if (top->reversed[k]) {
+            const double r[9] = {p[1], p[0], -p[2], p[4], p[3], p[8], p[7], p[6], p[5]};
+            std::memcpy(p, r, sizeof p);
+            std::swap(a, b);
+        }
+        Add_DWQB_Line(k + 1, 0, a, b, p);
+    }
+    Free_Profilmodell(model);
+    return true;
+}
+
+// ---- user sections from VUVE.EIN ---------------------------------------------
+
+bool Get_Line(FILE* f, char* buffer, int size) { return Read_Line(f, buffer, size) > 0; }
+
+// A section the model cannot hold is never refused silently: without a
+// message stream the refusal goes to stderr.
+void Report_Refusal(FILE* messages, const char* text) { std::fprintf(messages ? messages : stderr, " %s\n", text); }
+
+// Reads the section's block and adds it to the engine. 0 on success, 1 on
+// any failure (nothing added then).
+int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
+    if (!vuve || !Find_Keyword_Line(vuve, keyword, 1)) return 1;
+    char line[QIMPORT_LINE_SIZE];
+    int number, second = 0;
+    if (!Get_Line(vuve, line, 101)) return 1;
+    const int got = std::sscanf(line, " %i %i", &number, &second);
+    if (got < 1) return 1;
+    const bool fem = got == 2 && second > 0;
+    if (!Get_Line(vuve, line, 201)) return 1;
+    const char* q1 = std::strchr(line, '\'');
+    const char* q2 = q1 ? std::strchr(q1 + 1, '\'') : nullptr;
+    if (q1 && q2)
+        std::snprintf(Profil_DWQB_Store.section_name, sizeof Profil_DWQB_Store.section_name, "%.*s",
+                      static_cast<int>(std::min<long>(q2 - q1 - 1, 27)), q1 + 1);
+    int n, m;
+    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &n) != 1) return 1;
+    if (n >= VUVE_MAX_ITEMS + 1) {
+        Report_Refusal(messages, "Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.");
+        return 1;
+    }
+    if (n < 0) return 1;
+    DWQB_Tabellen_Record& tab = DWQB_Tabellen;
+    std::memset(&tab, 0, sizeof tab);
+    for (int i = 1; i <= n; i++) {
+        float y, z;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%f%f", &tab.node[i].number, &y, &z) != 3) return 1;
+        tab.node[i].y = y;
+        tab.node[i].z = z;
+    }
+    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &m) != 1) return 1;
+    if (m >= VUVE_MAX_ITEMS + 1) {
+        Report_Refusal(messages, "Es sind zuviele Kanten im Q7-VUVE-Profil vorhanden.");
+        return 1;
+    }
+    if (m < 0) return 1;
+    struct Params {
+        int kind;
+        double p[9];
+    };
+    Params params[VUVE_MAX_ITEMS];
+    for (int i = 0; i < m; i++) {
+        int a, b;
+        float t;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%d%d%f", &tab.line[i].number, &a, &b, &t) != 4) return 1;
+        int ia = -1, ib = -1;
+        for (int k = 1; k <= n; k++) {
+            if (tab.node[k].number == a && ia < 0) ia = k;
+            if (tab.node[k].number == b && ib < 0) ib = k;
+        }
+        if (ia < 0 || ib < 0) return 1;
+        tab.line[i].a = ia - 1;
+        tab.line[i].b = ib - 1;
+        tab.line[i].t = t;
+        params[i] = Params{0, {t, t, 0, 0, 0, 0, 0, 0, 0}};
+    }
+    if (fem && VUVE_Extended_Enabled()) {
+        int k;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &k) != 1 || k < 0 || k > m) return 1;
+        for (int i = 0; i < k; i++) {
+            int kind, d1, d2, d3;
+            double* p = params[i].p;
+            if (!Get_Line(vuve, line, 201) ||
+                std::sscanf(line, " %d %d %d %d %lf %lf %lf %lf %lf %lf %lf %lf %lf", &kind, &d1, &d2, &d3, &p[0], &p[1],
+                            &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]) != 13)
+                return 1;
+            params[i].kind = kind;
+        }
+        int flags = 0;
+        double w[8] = {};
+        if (Get_Line(vuve, line, 201)) {
+            const int r = std::sscanf(line, " %d %lf %lf %lf %lf %lf %lf %lf %lf", &flags, &w[0], &w[1], &w[2], &w[3],
+                                      &w[4], &w[5], &w[6], &w[7]);
+            if ((flags & 4) && r >= 2) {
+                DWQB_Querschnittswerte[DWQB_QW_IT] = w[0];
+                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IT;
+            }
+            if ((flags & 8) && r >= 3) {
+                DWQB_Querschnittswerte[DWQB_QW_IW] = w[1];
+                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IW;
+            }
+            if ((flags & 32) && r == 9) {
+                // shear centre y, z, then angle and the principal moments
+                DWQB_Querschnittswerte[DWQB_QW_YM] = w[2];
+                DWQB_Querschnittswerte[DWQB_QW_ZM] = w[3];
+                DWQB_Querschnittswerte[DWQB_QW_ALPHA] = w[4];
+                DWQB_Querschnittswerte[DWQB_QW_I1] = w[5];
+                DWQB_Querschnittswerte[DWQB_QW_I2] = w[6];
+                DWQB_Querschnittswerte[DWQB_QW_IP] = w[7];
+                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_SHEAR_CENTRE;
+            }
+        }
+    }
+    tab.n_nodes = n;
+    tab.n_lines = m;
+    for (int i = 1; i <= n; i++) Add_DWQB_Node(tab.node[i].number, tab.node[i].y, tab.node[i].z);
+    for (int i = 0; i < m; i++)
+        Add_DWQB_Line(tab.line[i].number, params[i].kind, tab.node[tab.line[i].a + 1].number,
+                      tab.node[tab.line[i].b + 1].number, params[i].p);
+    DWQB_Optionen |= Profil_DWQB_Store.user_flags;
+    return 0;
+}
+
+// ---- values given directly ---------------------------------------------------
+
+// The point (y, z) shifted by the reference point and turned by its angle.
+void Place(const Profil_DWQB_Model_Key& key, double y, double z, double* out_y, double* out_z) {
+    const double a = key.reference[2], c = std::cos(a), s = std::sin(a);
+    const double yy = y + key.reference[0], zz = z + key.reference[1];
+    *out_y = c * yy - s * zz;
+    *out_z = s * yy + c * zz;
+}
+
+int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
+    const float* k = key.values;
+    double* qw = DWQB_Querschnittswerte;
+    qw[DWQB_QW_A] = k[0];
+    qw[DWQB_QW_IY] = qw[DWQB_QW_I1] = k[1];
+    qw[DWQB_QW_IZ] = qw[DWQB_QW_I2] = k[5];
+    qw[DWQB_QW_IT] = k[10];
+    qw[DWQB_QW_YC] = qw[DWQB_QW_ZC] = 0;
+    qw[DWQB_QW_Y_MIN] = k[13];
+    qw[DWQB_QW_Y_MAX] = k[14];
+    qw[DWQB_QW_Z_MIN] = k[15];
+    qw[DWQB_QW_Z_MAX] = k[16];
+    qw[DWQB_QW_W1] = k[2];
+    qw[DWQB_QW_W1 + 1] = k[3];
+    qw[DWQB_QW_W1 + 2] = k[6];
+    qw[DWQB_QW_W1 + 3] = k[7];
+    qw[DWQB_QW_ALPHA] = 0;
+    if (key.reference_flag) {
+        // Centroid and the corners of the extent move with the reference
+        // point; the extent becomes that of the placed corners.
+        Place(key, 0, 0, &qw[DWQB_QW_YC], &qw[DWQB_QW_ZC]);
+        double y_min = 0, y_max = 0, z_min = 0, z_max = 0;
+        const double ys[2] = {k[13], k[14]}, zs[2] = {k[15], k[16]};
+        for (int i = 0; i < 4; i++) {
+            double y, z;
+            Place(key, ys[i % 2], zs[i / 2], &y, &z);
+            y_min = i ? std::min(y_min, y) : y;
+            y_max = i ? std::max(y_max, y) : y;
+            z_min = i ? std::min(z_min, z) : z;
+            z_max = i ? std::max(z_max, z) : z;
+        }
+        qw[DWQB_QW_Y_MIN] = y_min;
+        qw[DWQB_QW_Y_MAX] = y_max;
+        qw[DWQB_QW_Z_MIN] = z_min;
+        qw[DWQB_QW_Z_MAX] = z_max;
+        qw[DWQB_QW_ALPHA] = key.reference[2];
+    }
+    Profil_DWQB_Store.mode = mode;
+    return 0;
+}
+
+// Given basic or shear-centre values follow the model to its reference point.
+void Place_Given_Values(const Profil_DWQB_Model_Key& key) {
+    if (!key.reference_flag) return;
+    double* qw = DWQB_Querschnittswerte;
+    if (DWQB_Optionen & DWQB_OPT_GIVEN_VALUES) {
+        Place(key, qw[DWQB_QW_YC], qw[DWQB_QW_ZC], &qw[DWQB_QW_YC], &qw[DWQB_QW_ZC]);
+        qw[DWQB_QW_ALPHA] += key.reference[2];
+    }
+    if (DWQB_Optionen & DWQB_OPT_GIVEN_SHEAR_CENTRE) Place(key, qw[DWQB_QW_YM], qw[DWQB_QW_ZM], &qw[DWQB_QW_YM], &qw[DWQB_QW_ZM]);
+}
+
+// ---- catalogue and parametric values in place of computed ones ---------------
+
+void Give_Catalogue_Values(const Profil_DWQB_Model_Key& key, double cy, double cz) {
+    const float* v = key.values;
+    double* qw = DWQB_Querschnittswerte;
+    const uint32_t word = DWQB_Option_Word;
+    if (word & 2) {
+        qw[DWQB_QW_A] = v[4];
+        qw[DWQB_QW_YC] = -v[7] - cy;
+        qw[DWQB_QW_ZC] = -v[6] - cz;
+        qw[DWQB_QW_ALPHA] = std::atan2(v[8], 1.0);
+        qw[DWQB_QW_I1] = v[13];
+        qw[DWQB_QW_I2] = v[18];
+        qw[DWQB_QW_W1] = std::fabs(v[15]);
+        qw[DWQB_QW_W1 + 1] = -std::fabs(v[14]);
+        qw[DWQB_QW_W1 + 2] = std::fabs(v[20]);
+        qw[DWQB_QW_W1 + 3] = -std::fabs(v[19]);
+        DWQB_Optionen |= DWQB_OPT_GIVEN_VALUES;
+    }
+    if ((word & 16) && v[17] > 0 && v[22] > 0) {
+        qw[DWQB_QW_WPL_Y] = v[17];
+        qw[DWQB_QW_WPL_Z] = v[22];
+        DWQB_Optionen |= DWQB_OPT_GIVEN_PLASTIC;
+    }
+    if ((word & 4) && v[23] > 0) {
+        qw[DWQB_QW_IT] = v[23];
+        DWQB_Optionen |= DWQB_OPT_GIVEN_IT;
+    }
+    if ((word & 8) && v[24] > 0) {
+        qw[DWQB_QW_IW] = v[24];
+        DWQB_Optionen |= DWQB_OPT_GIVEN_IW;
+    }
+    if (key.turned != '-') return;
+    std::swap(qw[DWQB_QW_YC], qw[DWQB_QW_ZC]);
+    qw[DWQB_QW_YC] = -qw[DWQB_QW_YC];
+    std::swap(qw[DWQB_QW_I1], qw[DWQB_QW_I2]);
+    const double w1p = qw[DWQB_QW_W1], w1n = qw[DWQB_QW_W1 + 1], w2p = qw[DWQB_QW_W1 + 2], w2n = qw[DWQB_QW_W1 + 3];
+    qw[DWQB_QW_W1] = -w2n;
+    qw[DWQB_QW_W1 + 1] = -w2p;
+    qw[DWQB_QW_W1 + 2] = w1p;
+    qw[DWQB_QW_W1 + 3] = w1n;
+    if (!key.reference_flag || key.reference[2] == 0) std::swap(qw[DWQB_QW_WPL_Y], qw[DWQB_QW_WPL_Z]);
+}
+
+void Give_Parametric_Values(int family, const float* shape_values) {
+    const uint32_t word = DWQB_Option_Word;
+    int options = 0;
+    if (word & 0x2000) options = 2;
+    if (word & 0x4000) options = (word & 0x2000) ? 6 : 4;
+    if (word & 0x8000) options |= 8;
+    if (word & 0x10000) options |= 16;
+    if (!options) return;
+    Parametric_Section_Values p;
+    if (!Calc_Parametric_Section_Values(family, shape_values, options, &p)) return;
+    double* qw = DWQB_Querschnittswerte;
+    if ((options & 2) && (p.flags & PARAMETRIC_BASIC_VALUES)) {
+        qw[DWQB_QW_A] = p.area;
+        qw[DWQB_QW_YC] = p.y_s;
+        qw[DWQB_QW_ZC] = p.z_s;
+        qw[DWQB_QW_ALPHA] = p.angle;
+        qw[DWQB_QW_I1] = p.I_1;
+        qw[DWQB_QW_I2] = p.I_2;
+        qw[DWQB_QW_W1] = p.W_1_pos;
+        qw[DWQB_QW_W1 + 1] = p.W_1_neg;
+        qw[DWQB_QW_W1 + 2] = p.W_2_pos;
+        qw[DWQB_QW_W1 + 3] = p.W_2_neg;
+        DWQB_Optionen |= DWQB_OPT_GIVEN_VALUES;
+    }
+    if ((options & 4) && (p.flags & PARAMETRIC_TORSION) && p.I_T > 0) {
+        qw[DWQB_QW_IT] = p.I_T;
+        DWQB_Optionen |= DWQB_OPT_GIVEN_IT;
+    }
+}
+
+void Transform_Store_Nodes(double dy, double dz, double angle, bool turn) {
+    Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+    const int n = std::min<int>(s.n_nodes, PROFIL_STORE_NODES);
+    const double c = std::cos(angle), si = std::sin(angle);
+    for (int i = 0; i < n; i++) {
+        double y = s.node_y[i] + dy, z = s.node_z[i] + dz;
+        if (turn) {
+            const double y0 = y;
+            y = -z;
+            z = y0;
+        } else if (angle != 0) {
+            const double y0 = y;
+            y = c * y0 - si * z;
+            z = si * y0 + c * z;
+        }
+        s.node_y[i] = static_cast<float>(y);
+        s.node_z[i] = static_cast<float>(z);
+    }
+}
+
+}  // namespace
+
+int Clear_Profil_Model_Store(void) {
+    Clear_Store();
+    return 0;
+}
+
+int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
+    Shape_Builder s;
+    Shape shape = SHAPE_NONE;
+    const char* n = name ? name : "";
+    if (record_number > 0 && Get_Profil_Family(n) != 0)
+        shape = Shape_Of_Family(Get_Profil_Family(n));
+    else
+        shape = Shape_Of_Name(n);
+    const float* v = values;
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    double r = std::min(tw, tf);
+    switch (shape) {
+    case SHAPE_I:
+        if (record_number > 0 && v[25] > 0.01) r = v[25];
+        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
+        s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
+        s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - r) / tf);
+        s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - r) / tf);
+        s.Line(2, 5, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - r) / tf);
+        s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - r) / tf);
+        break;
+    case SHAPE_T:
+        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h); s.Node(-b / 2, 0);
+        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r) / tf);
+        s.Line(3, 2, tf, 0, ((b - tw) / 2 - r) / tf);
+        s.Line(4, 2, tw, 0, (h - tf - r) / tw);
+        break;
+    case SHAPE_U:
+        s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
+        s.Line(1, 2, tf, 0, (b - tw / 2 - r) / tf);
+        s.Line(2, 3, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        s.Line(3, 4, tf, 1, (b - tw / 2 - r) / tf);
+        break;
+    case SHAPE_RHS:
+        s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
+        s.Line(1, 2, tf, 2, (b - 2 * tw - 2 * r) / tf);
+        s.Line(2, 4, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        s.Line(4, 3, tf, 2, (b - 2 * tw - 2 * r) / tf);
+        s.Line(3, 1, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        break;
+    case SHAPE_L: {
+        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf, rl = std::min(t1, t2);
+        s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
+        s.Line(1, 2, t1, 0, (h - t2 / 2 - rl) / t1);
+        s.Line(3, 2, t2, 0, (b - t1 / 2 - rl) / t2);
+        break;
+    }
+    case SHAPE_Z:
+        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
+        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r) / tf);
+        s.Line(2, 3, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        s.Line(4, 3, tf, 0, ((b - tw) / 2 - r) / tf);
+        break;
+    case SHAPE_TUBE: {
+        const double D = v[0], t = v[2], R = (D - t) / 2, ratio = t != 0 ? D / t : 0;
+        for (int k = 1; k <= 16; k++) {
+            const double phi = 22.5 * (k - 1) * 0.017453292519943295;
+            s.Node(-(R * std::sin(phi) + D / 2), -(R * std::cos(phi) + D / 2));
+        }
+        for (int k = 9; k >= 2; k--) s.Line(k, k - 1, t, CT_ROUND, ratio);
+        for (int k = 9; k <= 15; k++) s.Line(k, k + 1, t, CT_ROUND, ratio);
+        s.Line(16, 1, t, CT_ROUND, ratio);
+        break;
+    }
+    case SHAPE_Q31:
+    case SHAPE_Q23:
+    case SHAPE_Q24: Build_Two_Web(s, shape, v); break;
+    case SHAPE_Q22: {
+        const double tfo = v[1], tfu = v[2], w = v[3], bo = v[4], bu = v[5];
+        const double r1 = std::min(tfo, w), r2 = std::min(r1, tfu), r3 = std::min(tfu, w);
+        s.Node(bo / 2, tfo / 2 - h); s.Node(0, tfo / 2 - h); s.Node(-bo / 2, tfo / 2 - h);
+        s.Node(bu / 2, -tfu / 2); s.Node(0, -tfu / 2); s.Node(-bu / 2, -tfu / 2);
+        s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
+        s.Line(3, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
+        s.Line(2, 5, w, 2, (h - tfo - tfu - 2 * r2) / w);
+        s.Line(4, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
+        s.Line(6, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
+        break;
+    }
+    case SHAPE_NONE: break;
+    }
+    Profil_DWQB_Store.n_lines = std::min(s.n_lines, static_cast<int>(PROFIL_STORE_LINES));
+    Profil_DWQB_Store.n_nodes = s.n_nodes;
+    if (built) *built = shape != SHAPE_NONE;
+    return 0;
+}
+
+int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descriptor* descriptor, const char* name_text,
+                            const float* values, int mode, FILE* vuve, FILE* messages) {
+    if (!descriptor || !name_text || !values) return 1;
+    Profil_DWQB_Model_Key key{};
+    key.family = descriptor->family;
+    key.record_number = descriptor->record_number;
+    char trimmed[PROFIL_MODEL_NAME_SIZE];
+    const size_t text_length = strnlen(name_text, PROFIL_MODEL_NAME_SIZE - 1);
+    Copy_Trimmed(text_length > 4 ? name_text + 4 : "", trimmed, static_cast<int>(sizeof key.name), 3);
+    std::memcpy(key.name, trimmed, std::strlen(trimmed));
+    key.turned = name_text[0] == '-' ? '-' : ' ';
+    if (reference && (reference[0] != 0 || reference[1] != 0 || reference[2] != 0)) {
+        key.reference_flag = 1;
+        for (int k = 0; k < 3; k++) key.reference[k] = reference[k];
+    }
+    int count = 4;
+    const int name_family = Get_Profil_Family(key.name);
+    Sync_Invalidation();
+    auto catalogue = [&](float* out) {
+        char code[PROFIL_CODE_SIZE] = {};
+        std::memset(out, 0, sizeof(float) * PROFIL_KEY_VALUES);
+        Get_Profil_Values(key.name, out, code);
+        if (code[0] == 'E' && messages) std::fprintf(messages, " %s\n", "Profil nicht bekannt.");
+    };
+    const bool bar_by_name = key.family == 0 && key.record_number > 0 &&
+                             (name_family == PROFIL_FAMILY_FLAT || name_family == PROFIL_FAMILY_ROUND);
+    if (key.family < 0) {
+        key.values[0] = 10000 * values[20];
+        key.values[1] = 1e8f * values[21];
+        key.values[2] = std::fabs(1e6f * values[23]);
+        key.values[3] = -std::fabs(1e6f * values[22]);
+    } else if (key.family == PROFIL_FAMILY_USER) {
+        count = 0;
+    } else if (bar_by_name || key.family == 11 || key.family == 12) {
+        const bool flat = bar_by_name ? name_family == PROFIL_FAMILY_FLAT : key.family == 11;
+        float input[4] = {};
+        if (bar_by_name) {
+            float v[PROFIL_KEY_VALUES];
+            catalogue(v);
+            input[0] = key.turned == '-' ? v[0] : v[1];
+            input[1] = key.turned == '-' ? v[1] : v[0];
+        } else {
+            input[0] = values[21];
+            input[1] = values[20];
+        }
+        if (!flat) {
+            input[0] = bar_by_name ? input[1] : values[20];
+            input[1] = 0;
+        }
+        double r[SIMPLE_SECTION_RESULTS];
+        Calc_Simple_Section_Values(flat ? SIMPLE_SECTION_RECTANGLE : SIMPLE_SECTION_CIRCLE, input, r,
+                                   SIMPLE_SECTION_RESULTS);
+        const double k[17] = {r[0], r[8], r[2], r[3], r[6], r[9], r[4], r[5], r[7], r[1], r[10], 0, 0,
+                              r[13] - r[11], r[14] - r[11], r[15] - r[12], r[16] - r[12]};
+        for (int i = 0; i < 17; i++) key.values[i] = static_cast<float>(k[i]);
+        count = 17;
+        key.family = PROFIL_FAMILY_VALUES;
+        key.record_number = 0;
+        if (mode == 1) mode = 5;
+        if (mode == 2) mode = 6;
+    } else if (key.record_number > 0) {
+        key.family = 0;
+        count = PROFIL_KEY_VALUES;
+        if (kept.family == 0 && kept.record_number == key.record_number && std::strncmp(kept.name, key.name, 36) == 0)
+            std::memcpy(key.values, kept.values, sizeof key.values);
+        else
+            catalogue(key.values);
+    } else if (key.family >= 1 && key.family <= 14) {
+        static const char* const shape_names[] = {"",
+                                                  "I-Querschnitt  ",
+                                                  "T-Querschnitt  ",
+                                                  "U-Querschnitt  ",
+                                                  "M-Querschnitt  ",
+                                                  "L-Querschnitt  ",
+                                                  "Z-Querschnitt  ",
+                                                  "R-Querschnitt  ",
+                                                  "Q31",
+                                                  "Q23",
+                                                  "Q24",
+                                                  "",
+                                                  "",
+                                                  "Q22",
+                                                  "I-Querschnitt  "};
+        if (*shape_names[key.family]) {
+            std::memset(key.name, 0, sizeof key.name);
+            std::snprintf(key.name, sizeof key.name, "%s", shape_names[key.family]);
+        }
+        if (key.family == 14) key.turned = '-';
+        count = key.family >= 8 && key.family <= 10 ? 8 : key.family == 13 ? 6 : 4;
+        for (int i = 0; i < count; i++) key.values[i] = values[PROFIL_MODEL_FIRST_SHAPE_VALUE + i];
+        if (key.family == 6) key.values[1] = 2 * key.values[1] - key.values[2];
+    }
+    for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
+
+    if (Same_Key(key, kept)) {
+        if (Profil_DWQB_Store.mode == 0) return 1;
+        Profil_DWQB_Store.mode = mode;
+        return 0;
+    }
+    Keep(key);
+    Init_DWQB_Model();
+    Clear_Store();
+
+    if (key.family == PROFIL_FAMILY_VALUES) return Build_From_Values(key, mode);
+
+    char block[sizeof key.name + 1] = {};
+    std::memcpy(block, key.name, sizeof key.name);
+    if (key.family == PROFIL_FAMILY_USER) {
+        if (Build_User_Section(vuve, block, messages) != 0) {
+            Clear_DWQB_Model();
+            return 1;
+        }
+        Fill_DWQB_Tabellen();
+    } else {
+        int built = 0;
+        const bool outline = key.family == 0 && key.record_number > 0 && Is_Profile_Manager_Available() &&
+                             Build_From_Outline(key.name, key.values);
+        if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
+        double y_min, y_max, z_min, z_max;
+        Model_Extents(&y_min, &y_max, &z_min, &z_max);
+        const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
+        if (key.turned == '-') {
+            const double shift[3] = {-cy, -cz, 1.5707963267948966};
+            Transform_DWQB_Model(shift);
+            Transform_Store_Nodes(-cy, -cz, 0, true);
+        } else if (cy != 0 || cz != 0) {
+            const double shift[3] = {-cy, -cz, 0};
+            Transform_DWQB_Model(shift);
+            Transform_Store_Nodes(-cy, -cz, 0, false);
+        }
+        if (key.reference_flag) {
+            Transform_DWQB_Model(key.reference);
+            Transform_Store_Nodes(key.reference[0], key.reference[1], key.reference[2], false);
+        }
+        // The node and line tables of an outline-built model, as placed.
+        if (outline) Fill_DWQB_Tabellen();
+        if (key.family == 0 && key.record_number > 0)
+            Give_Catalogue_Values(key, cy, cz);
+        else if (key.family >= 1 && key.family <= 13)
+            Give_Parametric_Values(key.family, key.values);
+        Place_Given_Values(key);
+    }
+    const int status = Calc_DWQB_Section();
+    Profil_DWQB_Store.mode = status <= 0 ? mode : 0;
+    return status <= 0 ? status : (status > 0 ? status : 1);
+}
+
+int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,
+                      FILE* vuve, FILE* messages) {
+    return Setup_Profil_DWQB_Model(nullptr, descriptor, name_text, values, mode, vuve, messages);
+}

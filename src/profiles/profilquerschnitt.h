@@ -1,0 +1,93 @@
+// profilquerschnitt: the section library's record of one member cross-section
+// - a catalogue profile by name, a parametric shape by its dimensions, or a
+// user section of the sibling cross-section program (type 999) - with its
+// setters, its text form and its conversion into the descriptor from which
+// the thin-walled model is built.
+//
+// A tapered record holds the dimensions at both ends of the member; every
+// consumer takes the section at t (0 start, 1 end) by linear interpolation.
+// All dimensions are cm. Functions return 1 for success and 0 for a null
+// record unless said otherwise; none writes a message.
+#ifndef PROFILES_PROFILQUERSCHNITT_H
+#define PROFILES_PROFILQUERSCHNITT_H
+
+#include <cstdint>
+#include <cstdio>
+
+struct Sonderquerschnitt;
+
+enum {
+    PQ_NAME_SIZE = 36,
+    PQ_DIMENSIONS = 10,
+    PQ_USER_SECTION = 999,
+    PQ_ENTRY_NOT_IN_SERIES = 0x10000,
+    PROFIL_MODEL_NAME_SIZE = 40,     // name text: 4-character prefix, 35 characters, NUL
+    PROFIL_MODEL_VALUE_COUNT = 36,   // float value array of the model builder
+    PROFIL_MODEL_FIRST_SHAPE_VALUE = 20,
+};
+
+struct Profilquerschnitt {
+    int32_t type;            // shape code 0..12, 999 user section
+    int32_t grade;           // grade code, carried only
+    int32_t caller;          // the setters' caller code, carried only
+    int32_t by_dimensions;   // 1: shape given by its dimensions
+    int32_t series;          // catalogue series 1..13 of a by-name shape
+    int32_t entry;           // index within the series, PQ_ENTRY_NOT_IN_SERIES
+    int32_t tapered;
+    int32_t second_index;    // wall index of a round tube from the tube tables
+    int32_t record_number;   // catalogue look-up result, 0 unknown
+    int32_t reserved10;
+    int32_t turned;
+    int32_t reserved12;
+    int32_t reserved13;
+    double reserved_values[PQ_DIMENSIONS];
+    double start[PQ_DIMENSIONS];
+    double end[PQ_DIMENSIONS];
+    char name[PQ_NAME_SIZE];
+    Sonderquerschnitt* user_section;   // counted reference or null
+};
+
+// What the conversion hands to the model builder (seven words).
+struct Profil_Model_Descriptor {
+    int32_t word1;
+    int32_t grade;
+    int32_t word3;
+    int32_t record_number;   // catalogue record number of a by-name record
+    int32_t word5;
+    int32_t family;          // -1 undecided/values, 0 by name, 1..13, 99 user
+    int32_t section_kind;
+};
+
+int Init_Profilquerschnitt(Profilquerschnitt* record);
+int Set_Profilquerschnitt_By_Name(Profilquerschnitt* record, int grade, int caller, const char* name);
+int Set_Profilquerschnitt_By_Dimensions(Profilquerschnitt* record, int grade, int caller, int type, int tapered,
+                                        const double* start_set, const double* end_set);
+int Set_Profilquerschnitt_By_User_Section(Profilquerschnitt* record, int grade, int caller, Sonderquerschnitt* section);
+int Release_Profilquerschnitt(Profilquerschnitt* record);
+int Copy_Profilquerschnitt(Profilquerschnitt* target, const Profilquerschnitt* source);
+int Copy_Profilquerschnitt_At(Profilquerschnitt* target, const Profilquerschnitt* source, double t);
+int Cut_Profilquerschnitt(Profilquerschnitt* record, double a, double b);
+int Load_Profilquerschnitt_From_Catalogue(Profilquerschnitt* record);
+int Refresh_Profilquerschnitt(Profilquerschnitt* record);
+// Generic sets: h, b, t_w, t_f, b_o, b_u, e_1, e_2, t_fo, t_fu.
+int Get_Profilquerschnitt_Generic_Dimensions(const Profilquerschnitt* record, double* start_set, double* end_set);
+int Set_Profilquerschnitt_Generic_Dimensions(Profilquerschnitt* record, const double* start_set, const double* end_set);
+int Get_Profilquerschnitt_Flat_Dimensions(const Profilquerschnitt* record, double t, double* first, double* second);
+// name_text needs PROFIL_MODEL_NAME_SIZE bytes, values PROFIL_MODEL_VALUE_COUNT floats.
+int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_Model_Descriptor* descriptor,
+                              float* values, char* name_text);
+int Convert_Profilquerschnitt_At(const Profilquerschnitt* record, double t, Profil_Model_Descriptor* descriptor,
+                                 float* values, char* name_text);
+// Builds the thin-walled model at t; reference point null or (y, z, angle).
+// 1 when the model stands.
+int Setup_Profilquerschnitt_DWQB(const Profilquerschnitt* record, double t, const double* reference, int mode);
+int Setup_Profil_DWQB_From_Descriptor(const double* reference, const Profil_Model_Descriptor* descriptor,
+                                      const float* values, const char* name_text, int mode);
+int Read_Profilquerschnitt(FILE* stream, Profilquerschnitt* record);
+int Write_Profilquerschnitt(FILE* stream, const Profilquerschnitt* record);
+int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record);
+int Load_User_Sections(void);
+int Save_User_Sections(void);
+int Edit_Profilquerschnitt_User_Section(Profilquerschnitt* record);
+
+#endif
