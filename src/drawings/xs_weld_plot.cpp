@@ -409,15 +409,20 @@ void Draw_Box(const Plot& g) {
 // ---- stiffeners and doubler plates (I family, T and half I) ------------------
 
 // A plate area of n points in the stiffener pen and pattern; its face (four
-// points) in the face pen with edges in the weld-section pen.
+// points, none when fx is null) in the face pen with edges in the
+// weld-section pen. Areas only, so nothing without a fill pen.
 void Plate_Area(const Plot& g, int n, double* x, double* y, double* fx, double* fy) {
     XS_Plot_Rotate_Points(x, y, n, g.xr, g.yr, g.angle);
-    XS_Plot_Rotate_Points(fx, fy, 4, g.xr, g.yr, g.angle);
-    if (g.fill_pen < 0 || !Usable(n, x, y) || !Usable(4, fx, fy)) return;
+    if (fx) XS_Plot_Rotate_Points(fx, fy, 4, g.xr, g.yr, g.angle);
+    if (g.fill_pen < 0 || !Usable(n, x, y) || (fx && !Usable(4, fx, fy))) return;
     Oli_Element_Begin();
     Oli_Select_Pen((unsigned)OliRole_Stiffener_Pen);
     Oli_Fill_Record(OliRole_Profile_Pattern);
     Oli_Filled_Polygon(n, x, y);
+    if (!fx) {
+        Oli_Element_End();
+        return;
+    }
     Oli_Select_Pen((unsigned)OliRole_Stiffener_Face_Pen);
     Oli_Fill_Record(OliRole_Profile_Pattern);
     Oli_Filled_Polygon(4, fx, fy);
@@ -427,8 +432,9 @@ void Plate_Area(const Plot& g, int n, double* x, double* y, double* fx, double* 
 }
 
 // Stiffeners stand beside the web between the flanges; their corners at the
-// web and flanges are cut clear of the profile's root (radius or weld), and
-// the band of the weld leg around the face shows their welds.
+// web and flanges are coped by a quarter circle about the corner, clear of
+// the profile's root radius or weld, and the band of the weld leg around the
+// face shows their own welds.
 void Draw_Stiffeners(const Plot& g, const XSPlotOptions& o) {
     const Stahlprofil& p = *g.p;
     const Blech_Record* s = o.stiffener_plate;
@@ -454,10 +460,10 @@ void Draw_Stiffeners(const Plot& g, const XSPlotOptions& o) {
         double x[12], y[12], fx[4], fy[4];
         Set(x, y, 0, xw + sx * width, y_top);
         Set(x, y, 1, xw + sx * c_top, y_top);
-        Arc3(x, y, 2, top > 0.1, xw, y_top, xw + sx * c_top, y_top + c_top, c_top, -sx, 0, 0, -1);
+        Arc3(x, y, 2, top > 0.1, xw, y_top, xw, y_top, c_top, sx, 0, 0, 1);
         Set(x, y, 5, xw, y_top + c_top);
         Set(x, y, 6, xw, y_bot - c_bot);
-        Arc3(x, y, 7, bot > 0.1, xw, y_bot, xw + sx * c_bot, y_bot - c_bot, c_bot, -sx, 0, 0, 1);
+        Arc3(x, y, 7, bot > 0.1, xw, y_bot, xw, y_bot, c_bot, 0, -1, sx, 0);
         Set(x, y, 10, xw + sx * c_bot, y_bot);
         Set(x, y, 11, xw + sx * width, y_bot);
         const double xa = xw + sx * std::fmax(c_top, c_bot), xb = xw + sx * (width - top);
@@ -486,10 +492,7 @@ void Draw_Doublers(const Plot& g, const XSPlotOptions& o) {
     for (int side = 0; side < 2; side++) {
         const double sx = side == 0 ? -1.0 : 1.0, xw = g.xr + sx * p.t_w / 2.0;
         double x[4] = {xw, xw + sx * t, xw + sx * t, xw}, y[4] = {y_top, y_top, y_bot, y_bot};
-        double fx[4], fy[4];
-        std::memcpy(fx, x, sizeof fx);
-        std::memcpy(fy, y, sizeof fy);
-        Plate_Area(g, 4, x, y, fx, fy);
+        Plate_Area(g, 4, x, y, nullptr, nullptr);
         if (g.fill_pen < 0 || !Usable(4, x, y)) continue;
         // Upper weld in the corner above the plate edge, lower one below it.
         const double a = g.angle;

@@ -211,19 +211,42 @@ TEST_F(XSPlot, RefusalsWeldVariantsAndDamagedDimensions) {
     out = Drawn(box, 1.0, 0, 0).second;
     EXPECT_EQ(std::make_pair(Count(out, " 18 18 "), Count(out, " 18 3 ")), std::make_pair(1, 4));
 
-    // Zero, negative and not-a-number dimensions of every family, drawn
-    // into the open picture and in a picture of its own: never "nan" or
-    // "inf" in the list.
+    // Weld marks of the other welded families (a_o 4, marks 3): corner
+    // triangles in the wall corners of a rectangle (none when its wall is
+    // thinner than 0.001), the two web-flange corners of channels and Z, the
+    // inner corner of an angle, the two root corners of a T.
+    struct Family {
+        int type;
+        double t_w;
+        int triangles;
+    } families[] = {{PROFILTYP_RECHTECK, 10, 4}, {PROFILTYP_RECHTECK, 0.0005, 0}, {PROFILTYP_C, 10, 2},
+                    {PROFILTYP_U, 10, 2},        {PROFILTYP_Z, 10, 2},            {PROFILTYP_L, 10, 1},
+                    {PROFILTYP_T, 10, 2},        {PROFILTYP_HALB_I, 10, 2},       {PROFILTYP_FLACH, 10, 0}};
+    for (const Family& fam : families) {
+        Stahlprofil q = Profile(fam.type, 200, fam.t_w, 100, 12, -50, 100);
+        q.a_o = q.a_u = 4;
+        EXPECT_EQ(Count(Drawn(q, 1.0, 3, 0).second, " 18 3 "), fam.triangles) << fam.type << " " << fam.t_w;
+    }
+
+    // Zero, negative and not-a-number dimensions of every family, rolled
+    // and welded, with stiffener and doubler plates beside the I and T webs,
+    // drawn into the open picture and in a turned picture of its own: never
+    // "nan" or "inf" in the list.
+    static Blech_Record plate;
+    Clear_Plate(&plate);
+    plate.t = 10, plate.b = 50;
+    o_.stiffener_count = 2, o_.stiffener_plate = &plate, o_.doubler_count = 1, o_.doubler_plate = &plate;
     const double bad[] = {0.0, -50.0, NAN, INFINITY, 1e300};
     for (int type = 1; type <= 17; type++) {
         for (double v : bad) {
-            for (int field = 0; field < 6; field++) {
+            for (int field = 0; field < 10; field++) {
                 Stahlprofil q = Profile(type, 200, 10, 100, 12, -50, 100);
                 q.a_o = q.a_u = 4, q.b_ueo = q.b_ueu = 10, q.y_M = 5;
-                double* f[6] = {&q.h, &q.t_w, &q.b_fo, &q.t_fo, &q.t_fu, &q.a_o};
+                q.rolled = field % 2, q.r_1 = 8, q.r_2 = 4;
+                double* f[10] = {&q.h, &q.t_w, &q.b_fo, &q.t_fo, &q.t_fu, &q.a_o, &q.b_fu, &q.b_ueo, &q.y_s, &q.r_1};
                 *f[field] = v;
                 for (double scale : {1.0, 0.0}) {
-                    out = Drawn(q, scale, 1, 1).second;
+                    out = Drawn(q, scale, 1, 1, scale > 0 ? 0.0 : 30.0).second;
                     EXPECT_EQ(out.find("nan"), std::string::npos) << type << " " << field << " " << v;
                     EXPECT_EQ(out.find("inf"), std::string::npos) << type << " " << field << " " << v;
                 }
