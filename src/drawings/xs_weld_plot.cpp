@@ -1,0 +1,782 @@
+// Print-list picture of the profile with its welds: frame (scale, window,
+// reference point, marks, end) and the outlines, welds and dimension lines
+// of every profile family.
+#include "drawings/xs_weld_plot.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "base/ctools.h"
+#include "base/vesk.h"
+#include "drawings/oli_pens.h"
+#include "drawings/shape_routines.h"
+#include "platform/oli_layout.h"
+#include "printlist/ioliplot.h"
+
+int XS_Plot_Height_cm = 5;
+
+namespace {
+
+constexpr double PI = 3.14159265358979323846;
+constexpr int OUTER_MAX = 50, INNER_MAX = 30;
+
+// The two point lists of the outline, overwritten by every drawing.
+double g_outer_x[OUTER_MAX], g_outer_y[OUTER_MAX];
+double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
+
+// Offsets of the three middle points of a quarter circle (22.5, 45 and 67.5
+// degrees from its start).
+constexpr double ARC_C[3] = {0.9238795325112867, 0.7071067811865476, 0.3826834323650898};
+constexpr double ARC_S[3] = {0.3826834323650898, 0.7071067811865476, 0.9238795325112867};
+
+// Everything one drawing needs, gathered once.
+struct Plot {
+    const Stahlprofil* p;
+    double xr, yr;     // reference point
+    double angle;      // local rotation, radians (0 in a picture of its own)
+    double mmpc;       // world mm per paper cm
+    double o_top, o_bot, o_tip;
+    int rolled;
+    int fill_pen, pattern, line_pen, line_width;
+    int flip_x, flip_y, mode;
+    double d, dd;      // dimension offsets, mm
+};
+
+void Set(double* x, double* y, int i, double px, double py) {
+    x[i] = px;
+    y[i] = py;
+}
+
+// The three middle points i..i+2 of a corner: on the quarter circle of
+// radius r about (cx, cy) from direction u to direction v when rounded,
+// else all three at the corner (kx, ky).
+void Arc3(double* x, double* y, int i, bool rounded, double kx, double ky, double cx, double cy,
+          double r, double ux, double uy, double vx, double vy) {
+    for (int k = 0; k < 3; k++) {
+        if (rounded)
+            Set(x, y, i + k, cx + r * (ux * ARC_C[k] + vx * ARC_S[k]),
+                cy + r * (uy * ARC_C[k] + vy * ARC_S[k]));
+        else
+            Set(x, y, i + k, kx, ky);
+    }
+}
+
+// Points a picture can hold: finite numbers within 10^9 mm.
+bool Usable(int n, const double* x, const double* y) {
+    for (int i = 0; i < n; i++)
+        if (!(std::fabs(x[i]) <= 1e9) || !(std::fabs(y[i]) <= 1e9)) return false;
+    return true;
+}
+
+bool Usable(double v) { return std::fabs(v) <= 1e9; }
+
+// Area of n points in the fill pen and pattern (when there is a fill pen).
+void Area(const Plot& g, int n, const double* x, const double* y) {
+    if (g.fill_pen < 0) return;
+    Oli_Select_Pen((unsigned)g.fill_pen);
+    Oli_Fill_Record(g.pattern);
+    Oli_Filled_Polygon(n, x, y);
+}
+
+// The closed outline of n points, each edge a line element of its own.
+void Outline(const Plot& g, int n, const double* x, const double* y) {
+    for (int i = 1; i <= n; i++)
+        Oli_Pen_Line(x[i - 1], y[i - 1], x[i % n], y[i % n], g.line_pen, g.line_width);
+}
+
+// Mode of XS_Plot_Corner_Triangle whose far corner lies in the direction
+// (dx, dy) from its point.
+int Corner_Mode(double dx, double dy) {
+    if (dx < 0) return dy > 0 ? 0 : 3;
+    return dy > 0 ? 1 : 2;
+}
+
+void Weld_Triangle(const Plot& g, int i, double leg, double start) {
+    XS_Plot_Weld_Triangle(g_outer_x[i], g_outer_y[i], leg, g.angle + start, PI / 2.0,
+                          OliRole_Weld_Section_Pen, 1, g.line_pen);
+}
+
+void Joint_Line(const Plot& g, int i, int j) {
+    Oli_Pen_Line(g_outer_x[i], g_outer_y[i], g_outer_x[j], g_outer_y[j], g.line_pen, g.line_width);
+}
+
+// Mirrors, turns, fills and outlines the n outer points; false (nothing
+// drawn) when a damaged dimension made them unusable.
+bool Polygon_Family(const Plot& g, int n) {
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    for (int i = 0; i < n; i++) {
+        if (g.flip_x) x[i] = 2.0 * g.xr - x[i];
+        if (g.flip_y) y[i] = 2.0 * g.yr - y[i];
+    }
+    XS_Plot_Rotate_Points(x, y, n, g.xr, g.yr, g.angle);
+    if (!Usable(n, x, y)) return false;
+    Area(g, n, x, y);
+    Oli_Select_Pen((unsigned)g.line_pen);
+    Outline(g, n, x, y);
+    return true;
+}
+
+// Point 2m-1-k := point k mirrored about the vertical through xr.
+void Mirror_X(double xr, int half) {
+    for (int k = 0; k < half; k++)
+        Set(g_outer_x, g_outer_y, 2 * half - 1 - k, 2.0 * xr - g_outer_x[k], g_outer_y[k]);
+}
+
+double Tip(const Plot& g) { return g.o_tip > 0.01 ? g.o_tip : 0.0; }
+
+// ---- families drawn as one polygon ---------------------------------------
+
+void Draw_I(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), xw = xr - p.t_w / 2.0;
+    const double yb = yr + p.h - p.t_fu, xl = xr - p.b_fo / 2.0, xlb = xr - p.b_fu / 2.0;
+    const double o = g.o_top, u = g.o_bot;
+    const bool tip = ot > 0.0, root = g.rolled != 0;
+    Set(x, y, 0, xl, yr);
+    Set(x, y, 1, xl, yr + p.t_fo - ot);
+    Arc3(x, y, 2, tip, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
+    Set(x, y, 5, xl + ot, yr + p.t_fo);
+    Set(x, y, 6, xw - o, yr + p.t_fo);
+    Arc3(x, y, 7, root, xw, yr + p.t_fo, xw - o, yr + p.t_fo + o, o, 0, -1, 1, 0);
+    Set(x, y, 10, xw, yr + p.t_fo + o);
+    Set(x, y, 11, xw, yb - u);
+    Arc3(x, y, 12, root, xw, yb, xw - u, yb - u, u, 1, 0, 0, 1);
+    Set(x, y, 15, xw - u, yb);
+    Set(x, y, 16, xlb + ot, yb);
+    Arc3(x, y, 17, tip, xlb, yb, xlb + ot, yb + ot, ot, 0, -1, -1, 0);
+    Set(x, y, 20, xlb, yb + ot);
+    Set(x, y, 21, xlb, yr + p.h);
+    Mirror_X(xr, 22);
+    if (!Polygon_Family(g, 44) || g.rolled) return;
+    // Welded from plates: the joint of web and flange, and the fillet welds
+    // in the corners beside it (a full-penetration weld has no leg).
+    Joint_Line(g, 8, 35);
+    if (p.weld_kind_top == 0 && o >= 0.001) {
+        Weld_Triangle(g, 8, o, PI);
+        Weld_Triangle(g, 35, o, 1.5 * PI);
+    }
+    Joint_Line(g, 13, 30);
+    if (p.weld_kind_bottom == 0 && u >= 0.001) {
+        Weld_Triangle(g, 13, u, PI / 2.0);
+        Weld_Triangle(g, 30, u, 0.0);
+    }
+}
+
+void Draw_T(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), xw = xr - p.t_w / 2.0, xl = xr - p.b_fo / 2.0;
+    const double o = g.o_top;
+    Set(x, y, 0, xl, yr);
+    Set(x, y, 1, xl, yr + p.t_fo - ot);
+    Arc3(x, y, 2, ot > 0.0, xl, yr + p.t_fo, xl + ot, yr + p.t_fo - ot, ot, -1, 0, 0, 1);
+    Set(x, y, 5, xl + ot, yr + p.t_fo);
+    Set(x, y, 6, xw - o, yr + p.t_fo);
+    Arc3(x, y, 7, g.rolled != 0, xw, yr + p.t_fo, xw - o, yr + p.t_fo + o, o, 0, -1, 1, 0);
+    Set(x, y, 10, xw, yr + p.t_fo + o);
+    Set(x, y, 11, xw, yr + p.h);
+    Mirror_X(xr, 12);
+    if (!Polygon_Family(g, 24) || g.rolled) return;
+    if (o >= 0.001) {
+        // Mirrored, the corners under the flange open upward.
+        Weld_Triangle(g, 8, o, g.flip_y ? PI / 2.0 : PI);
+        Weld_Triangle(g, 15, o, g.flip_y ? 0.0 : 1.5 * PI);
+    }
+    Joint_Line(g, 8, 15);
+}
+
+// Channels: web at the left, flanges to +x, centred on y_ref.
+void Draw_C(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top;
+    const double yt = yr - (double)(float)(p.h / 2.0), xi = xr + p.t_w, yi = yt + p.t_fo;
+    Set(x, y, 0, xi, yi + o);
+    Arc3(x, y, 1, g.rolled != 0, xi, yi, xi + o, yi + o, o, -1, 0, 0, -1);
+    Set(x, y, 4, xi + o, yi);
+    Set(x, y, 5, xr + p.b_fo - ot, yi);
+    Arc3(x, y, 6, ot > 0.0, xr + p.b_fo, yi, xr + p.b_fo - ot, yi - ot, ot, 0, 1, 1, 0);
+    Set(x, y, 9, xr + p.b_fo, yi - ot);
+    Set(x, y, 10, xr + p.b_fo, yt);
+    Set(x, y, 11, xr, yt);
+    for (int k = 0; k < 12; k++) Set(x, y, 23 - k, x[k], 2.0 * yr - y[k]);
+    if (!Polygon_Family(g, 24)) return;
+    if (p.a_o > 0.1 && p.t_w >= 0.001 && p.t_fo >= 0.001) {
+        const double sx = g.flip_x ? 1.0 : -1.0;
+        XS_Plot_Corner_Triangle(Corner_Mode(sx, -1), OliRole_Weld_Section_Pen, g.line_pen, x[2], y[2],
+                                p.t_w, p.t_fo, g.angle);
+        XS_Plot_Corner_Triangle(Corner_Mode(sx, 1), OliRole_Weld_Section_Pen, g.line_pen, x[21],
+                                y[21], p.t_w, p.t_fo, g.angle);
+    }
+}
+
+void Draw_Z(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top;
+    const double xw = xr - p.t_w / 2.0, yi = yr + p.t_fo, xl = xr - p.b_fo / 2.0;
+    Set(x, y, 0, xw, yi + o);
+    Arc3(x, y, 1, g.rolled != 0, xw, yi, xw - o, yi + o, o, 1, 0, 0, -1);
+    Set(x, y, 4, xw - o, yi);
+    Set(x, y, 5, xl + ot, yi);
+    Arc3(x, y, 6, ot > 0.0, xl, yi, xl + ot, yi - ot, ot, 0, 1, -1, 0);
+    Set(x, y, 9, xl, yi - ot);
+    Set(x, y, 10, xl, yr);
+    Set(x, y, 11, xr + p.t_w / 2.0, yr);
+    for (int k = 0; k < 12; k++) Set(x, y, 12 + k, 2.0 * xr - x[k], 2.0 * yr + p.h - y[k]);
+    if (!Polygon_Family(g, 24)) return;
+    if (p.a_o > 0.1 && p.t_w >= 0.001 && p.t_fo >= 0.001) {
+        XS_Plot_Corner_Triangle(Corner_Mode(1, -1), OliRole_Weld_Section_Pen, g.line_pen, x[2], y[2],
+                                p.t_w, p.t_fo, g.angle);
+        XS_Plot_Corner_Triangle(Corner_Mode(-1, 1), OliRole_Weld_Section_Pen, g.line_pen, x[14],
+                                y[14], p.t_w, p.t_fo, g.angle);
+    }
+}
+
+// Angle: heel at the reference point, leg h along +x, leg b upward.
+void Draw_L(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top, b = p.b_fo;
+    const double xi = xr + p.t_fo, yi = yr - p.t_w;
+    Set(x, y, 0, xr, yr - b);
+    Set(x, y, 1, xr, yr);
+    Set(x, y, 2, xr + p.h, yr);
+    Set(x, y, 3, xr + p.h, yi + ot);
+    Arc3(x, y, 4, ot > 0.0, xr + p.h, yi, xr + p.h - ot, yi + ot, ot, 1, 0, 0, -1);
+    Set(x, y, 7, xr + p.h - ot, yi);
+    Set(x, y, 8, xi + o, yi);
+    Arc3(x, y, 9, g.rolled != 0, xi, yi, xi + o, yi - o, o, 0, 1, -1, 0);
+    Set(x, y, 12, xi, yi - o);
+    Set(x, y, 13, xi, yr - b + ot);
+    Arc3(x, y, 14, ot > 0.0, xi, yr - b, xi - ot, yr - b + ot, ot, 1, 0, 0, -1);
+    Set(x, y, 17, xi - ot, yr - b);
+    if (!Polygon_Family(g, 18)) return;
+    if (g.mode & XS_PLOT_LEG_LABELS) {
+        Oli_Text_At((x[0] + x[12]) / 2.0, (y[0] + y[1]) / 2.0, "2");
+        Oli_Text_At((x[1] + x[2]) / 2.0, (y[1] + y[8]) / 2.0, "1");
+    }
+    if (!g.rolled && p.a_o > 0.1)
+        XS_Plot_Corner_Triangle(Corner_Mode(g.flip_x ? 1 : -1, g.flip_y ? -1 : 1),
+                                OliRole_Weld_Section_Pen, g.line_pen, x[10], y[10], p.t_fo, p.t_w,
+                                g.angle);
+}
+
+void Draw_Flat(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    Set(g_outer_x, g_outer_y, 0, g.xr, g.yr);
+    Set(g_outer_x, g_outer_y, 1, g.xr, g.yr + p.h);
+    Set(g_outer_x, g_outer_y, 2, g.xr + p.t_w, g.yr + p.h);
+    Set(g_outer_x, g_outer_y, 3, g.xr + p.t_w, g.yr);
+    Polygon_Family(g, 4);
+}
+
+void Draw_Trapezoid(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double slope = Calc_Profile_Flange_Slope(&p), s_w = p.t_w / std::cos(slope);
+    Set(x, y, 0, g.xr - p.b_fo / 2.0, g.yr);
+    Set(x, y, 1, g.xr - p.b_fu / 2.0, g.yr + p.h);
+    Set(x, y, 2, g.xr - p.b_fu / 2.0 + s_w, g.yr + p.h);
+    Set(x, y, 3, g.xr - p.b_fo / 2.0 + s_w - std::tan(slope) * p.t_fo, g.yr + p.t_fo);
+    Mirror_X(g.xr, 4);
+    Polygon_Family(g, 8);
+}
+
+// ---- round, rectangular and box sections ------------------------------------
+
+void Draw_Round(const Plot& g, bool tube) {
+    const Stahlprofil& p = *g.p;
+    const double D = p.h, cx = g.xr, cy = g.yr + (double)(float)(D / 2.0);
+    const double Di = D - 2.0 * p.t_w;
+    if (!Usable(D) || !Usable(Di) || !Usable(cx) || !Usable(cy)) return;
+    // A wall that fills the whole tube leaves no hole to draw.
+    const bool hole = tube && Di > 0.0 && Di < D;
+    if (g.fill_pen >= 0) {
+        Oli_Select_Pen((unsigned)g.fill_pen);
+        Oli_Fill_Record(g.pattern);
+        if (hole)
+            Oli_Ring(cx, cy, D, Di);
+        else
+            Oli_Filled_Circle(cx, cy, D);
+    }
+    Oli_Select_Pen((unsigned)g.line_pen);
+    // The outline of an all-round weld is drawn in the throat's width.
+    if (g.line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", g.line_width);
+    Oli_Arc(cx, cy, D, 0.0, 360.0);
+    if (hole && !(g.mode & XS_PLOT_OUTER_ONLY)) Oli_Arc(cx, cy, Di, 0.0, 360.0);
+}
+
+// One contour of the rectangular hollow section: right half of 10 points
+// from (xr_edge - o, y0), mirrored about xr.
+void Rect_Contour(double* x, double* y, double xr, double xe, double y0, double h, double o,
+                  bool rounded) {
+    Set(x, y, 0, xe - o, y0);
+    Arc3(x, y, 1, rounded, xe, y0, xe - o, y0 + o, o, 0, -1, 1, 0);
+    Set(x, y, 4, xe, y0 + o);
+    Set(x, y, 5, xe, y0 + h - o);
+    Arc3(x, y, 6, rounded, xe, y0 + h, xe - o, y0 + h - o, o, 1, 0, 0, 1);
+    Set(x, y, 9, xe - o, y0 + h);
+    for (int k = 0; k < 10; k++) Set(x, y, 19 - k, 2.0 * xr - x[k], y[k]);
+}
+
+void Draw_Rectangle(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    const bool rolled = g.rolled != 0;
+    Rect_Contour(g_outer_x, g_outer_y, g.xr, g.xr + p.b_fo / 2.0, g.yr, p.h, rolled ? g.o_top : 0.0,
+                 rolled);
+    Rect_Contour(g_inner_x, g_inner_y, g.xr, g.xr + p.b_fo / 2.0 - p.t_w, g.yr + p.t_fo,
+                 p.h - 2.0 * p.t_fo, rolled ? g.o_tip : 0.0, rolled);
+    XS_Plot_Rotate_Points(g_outer_x, g_outer_y, 20, g.xr, g.yr, g.angle);
+    XS_Plot_Rotate_Points(g_inner_x, g_inner_y, 20, g.xr, g.yr, g.angle);
+    if (!Usable(20, g_outer_x, g_outer_y) || !Usable(20, g_inner_x, g_inner_y)) return;
+    double ax[40], ay[40];
+    for (int i = 0; i < 20; i++) Set(ax, ay, i, g_outer_x[i], g_outer_y[i]);
+    Set(ax, ay, 20, g_outer_x[0], g_outer_y[0]);
+    Set(ax, ay, 21, g_inner_x[0], g_inner_y[0]);
+    for (int i = 19; i >= 2; i--) Set(ax, ay, 22 + 19 - i, g_inner_x[i], g_inner_y[i]);
+    Area(g, 40, ax, ay);
+    Oli_Select_Pen((unsigned)g.line_pen);
+    Outline(g, 20, g_outer_x, g_outer_y);
+    if (!(g.mode & XS_PLOT_OUTER_ONLY)) Outline(g, 20, g_inner_x, g_inner_y);
+    if (rolled || p.t_w < 0.001 || p.t_fo < 0.001) return;
+    // Welded from four plates: each wall corner split on its diagonal.
+    static const int CORNER[4] = {2, 7, 12, 17};
+    static const int MODE[4] = {2, 1, 0, 3};
+    for (int k = 0; k < 4; k++)
+        XS_Plot_Corner_Triangle(MODE[k], OliRole_Weld_Section_Pen, g.line_pen, g_inner_x[CORNER[k]],
+                                g_inner_y[CORNER[k]], p.t_w, p.t_fo, g.angle);
+}
+
+void Draw_Box(const Plot& g) {
+    const Stahlprofil& p = *g.p;
+    double* x = g_outer_x;
+    double* y = g_outer_y;
+    const double xr = g.xr, yr = g.yr, y1 = yr + p.t_fo, y2 = yr + p.h - p.t_fu;
+    const double dh = p.h - p.t_fo - p.t_fu, db = (p.b_fo - p.b_fu) / 2.0;
+    Set(x, y, 0, xr - p.b_fo / 2.0 - p.b_ueo, yr);
+    Set(x, y, 1, xr - p.b_fo / 2.0 - p.b_ueo, y1);
+    Set(x, y, 2, xr - p.b_fo / 2.0, y1);
+    Set(x, y, 3, xr - p.b_fu / 2.0, y2);
+    Set(x, y, 4, xr - p.b_fu / 2.0 - p.b_ueu, y2);
+    Set(x, y, 5, xr - p.b_fu / 2.0 - p.b_ueu, yr + p.h);
+    Mirror_X(xr, 6);
+    XS_Plot_Rotate_Points(x, y, 12, xr, yr, g.angle);
+    if (!Usable(12, x, y)) return;
+    // Flanges that leave no web height between them close the cell: the
+    // section is drawn solid, without inner lines or weld triangles (the
+    // horizontal web thickness would divide by that height).
+    double w = 0.0, slope = 0.0;
+    bool cell = dh >= 0.001;
+    if (cell) {
+        slope = std::atan2(db, dh);
+        w = p.t_w * std::sqrt(dh * dh + db * db) / dh;
+        double* ix = g_inner_x;
+        double* iy = g_inner_y;
+        Set(ix, iy, 0, xr - p.b_fo / 2.0 + w, y1);
+        Set(ix, iy, 1, xr + p.b_fo / 2.0 - w, y1);
+        Set(ix, iy, 2, xr + p.b_fu / 2.0 - w, y2);
+        Set(ix, iy, 3, xr - p.b_fu / 2.0 + w, y2);
+        XS_Plot_Rotate_Points(ix, iy, 4, xr, yr, g.angle);
+        cell = Usable(4, ix, iy) && Usable(w);
+    }
+    double ax[18], ay[18];
+    for (int i = 0; i < 12; i++) Set(ax, ay, i, x[i], y[i]);
+    Set(ax, ay, 12, x[0], y[0]);
+    for (int i = 0; i < 5 && cell; i++) Set(ax, ay, 13 + i, g_inner_x[i % 4], g_inner_y[i % 4]);
+    Area(g, cell ? 18 : 12, ax, ay);
+    Oli_Select_Pen((unsigned)g.line_pen);
+    Outline(g, 12, x, y);
+    if (!cell) return;
+    if (!(g.mode & XS_PLOT_OUTER_ONLY)) Outline(g, 4, g_inner_x, g_inner_y);
+    const double a = g.angle;
+    XS_Plot_Weld_Triangle(x[2], y[2], w, a, slope - PI / 2.0, OliRole_Weld_Section_Pen, 1, g.line_pen);
+    XS_Plot_Weld_Triangle(x[9], y[9], w, a + PI, PI / 2.0 - slope, OliRole_Weld_Section_Pen, 1,
+                          g.line_pen);
+    XS_Plot_Weld_Triangle(x[3], y[3], w, a, slope + PI / 2.0, OliRole_Weld_Section_Pen, 1, g.line_pen);
+    XS_Plot_Weld_Triangle(x[8], y[8], w, a + PI, -PI / 2.0 - slope, OliRole_Weld_Section_Pen, 1,
+                          g.line_pen);
+}
+
+// ---- stiffeners and doubler plates (I family, T and half I) ------------------
+
+// A plate area of n points in the stiffener pen and pattern; its face (four
+// points, none when fx is null) in the face pen with edges in the
+// weld-section pen. Areas only, so nothing without a fill pen.
+void Plate_Area(const Plot& g, int n, double* x, double* y, double* fx, double* fy) {
+    XS_Plot_Rotate_Points(x, y, n, g.xr, g.yr, g.angle);
+    if (fx) XS_Plot_Rotate_Points(fx, fy, 4, g.xr, g.yr, g.angle);
+    if (g.fill_pen < 0 || !Usable(n, x, y) || (fx && !Usable(4, fx, fy))) return;
+    Oli_Element_Begin();
+    Oli_Select_Pen((unsigned)OliRole_Stiffener_Pen);
+    Oli_Fill_Record(OliRole_Profile_Pattern);
+    Oli_Filled_Polygon(n, x, y);
+    if (!fx) {
+        Oli_Element_End();
+        return;
+    }
+    Oli_Select_Pen((unsigned)OliRole_Stiffener_Face_Pen);
+    Oli_Fill_Record(OliRole_Profile_Pattern);
+    Oli_Filled_Polygon(4, fx, fy);
+    for (int i = 1; i <= 4; i++)
+        Oli_Pen_Line(fx[i - 1], fy[i - 1], fx[i % 4], fy[i % 4], OliRole_Weld_Section_Pen, 1);
+    Oli_Element_End();
+}
+
+// Stiffeners stand beside the web between the flanges; their corners at the
+// web and flanges are coped by a quarter circle about the corner, clear of
+// the profile's root radius or weld, and the band of the weld leg around the
+// face shows their own welds.
+void Draw_Stiffeners(const Plot& g, const XSPlotOptions& o) {
+    const Stahlprofil& p = *g.p;
+    const Blech_Record* s = o.stiffener_plate;
+    const bool i_family = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
+    if (o.stiffener_count <= 0 || !s || (i_family && s->t < 0.1)) return;
+    const double t_fu = i_family ? p.t_fu : 0.0;
+    const double clear = p.h - p.t_fo - t_fu;
+    if (!(clear > 0.0)) return;
+    const double len = (s->l >= 0.1 && s->l <= clear) ? s->l : clear;
+    const double width = s->b >= 0.1 ? s->b : (p.b_fo - p.t_w + std::fmin(0.0, p.b_fo - p.b_fu)) / 2.0;
+    double top = o.stiffener_weld, bot = o.stiffener_weld;
+    if (!(o.stiffener_weld > 0.001)) {
+        top = (double)(float)(1.5 * g.o_top);
+        bot = (double)(float)(1.5 * g.o_bot);
+    }
+    const double y_top = o.stiffener_at_top ? g.yr + p.t_fo : g.yr + p.t_fo + clear - len;
+    const double y_bot = y_top + len;
+    const double c_top = g.rolled ? g.o_top : p.a_o * std::sqrt(2.0);
+    const double c_bot = g.rolled ? g.o_bot : p.a_u * std::sqrt(2.0);
+    const int count = o.stiffener_count > 1 ? 2 : 1;
+    for (int side = 0; side < count; side++) {
+        const double sx = side == 0 ? -1.0 : 1.0, xw = g.xr + sx * p.t_w / 2.0;
+        double x[12], y[12], fx[4], fy[4];
+        Set(x, y, 0, xw + sx * width, y_top);
+        Set(x, y, 1, xw + sx * c_top, y_top);
+        Arc3(x, y, 2, top > 0.1, xw, y_top, xw, y_top, c_top, sx, 0, 0, 1);
+        Set(x, y, 5, xw, y_top + c_top);
+        Set(x, y, 6, xw, y_bot - c_bot);
+        Arc3(x, y, 7, bot > 0.1, xw, y_bot, xw, y_bot, c_bot, 0, -1, sx, 0);
+        Set(x, y, 10, xw + sx * c_bot, y_bot);
+        Set(x, y, 11, xw + sx * width, y_bot);
+        const double xa = xw + sx * std::fmax(c_top, c_bot), xb = xw + sx * (width - top);
+        Set(fx, fy, 0, xa, y_top + top);
+        Set(fx, fy, 1, xb, y_top + top);
+        Set(fx, fy, 2, xb, y_bot - bot);
+        Set(fx, fy, 3, xa, y_bot - bot);
+        Plate_Area(g, 12, x, y, fx, fy);
+    }
+}
+
+// Doubler plates against both web faces, welded along their upper and
+// lower edges to the web.
+void Draw_Doublers(const Plot& g, const XSPlotOptions& o) {
+    const Stahlprofil& p = *g.p;
+    const Blech_Record* d = o.doubler_plate;
+    if (o.doubler_count <= 0 || !d) return;
+    const bool i_family = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
+    const double t = d->t >= 0.1 ? d->t : p.t_w;
+    const double clear = p.h - p.t_fo - (i_family ? p.t_fu : 0.0) - g.o_top - g.o_bot;
+    if (!(clear > 0.0)) return;
+    const double height = d->b >= 0.1 && d->b < clear ? d->b : clear;
+    const double y_top = g.yr + p.t_fo + g.o_top + (clear - height) / 2.0, y_bot = y_top + height;
+    double weld = o.doubler_weld;
+    if (!(weld >= 0.1)) weld = o.doubler_weld_kind == 2 ? t / 1.0 : t / std::sqrt(2.0);
+    for (int side = 0; side < 2; side++) {
+        const double sx = side == 0 ? -1.0 : 1.0, xw = g.xr + sx * p.t_w / 2.0;
+        double x[4] = {xw, xw + sx * t, xw + sx * t, xw}, y[4] = {y_top, y_top, y_bot, y_bot};
+        Plate_Area(g, 4, x, y, nullptr, nullptr);
+        if (g.fill_pen < 0 || !Usable(4, x, y)) continue;
+        // Upper weld in the corner above the plate edge, lower one below it.
+        const double a = g.angle;
+        XS_Plot_Weld_Triangle(x[0], y[0], std::fmin(weld, t), a + (side == 0 ? PI / 2.0 : 0.0),
+                              PI / 2.0, OliRole_Weld_Section_Pen, 1, g.line_pen);
+        XS_Plot_Weld_Triangle(x[3], y[3], std::fmin(weld, t), a + (side == 0 ? PI : 1.5 * PI),
+                              PI / 2.0, OliRole_Weld_Section_Pen, 1, g.line_pen);
+    }
+}
+
+// ---- dimension lines ----------------------------------------------------------
+
+void Dim(double x1, double y1, double x2, double y2, int side = -2) {
+    if (std::fabs(x2 - x1) + std::fabs(y2 - y1) < 0.01) return;
+    if (!Usable(x1) || !Usable(y1) || !Usable(x2) || !Usable(y2)) return;
+    Oli_Dimension_Line_cm(x1, y1, x2, y2, 0.1, side);
+}
+
+// Horizontal dimension from xa to xb at y, mirrored about xr with flip_x.
+void Dim_H(const Plot& g, double xa, double xb, double y) {
+    if (g.flip_x) xa = 2.0 * g.xr - xa, xb = 2.0 * g.xr - xb;
+    Dim(xa, y, xb, y);
+}
+
+void Dim_V(const Plot& g, double x, double ya, double yb) {
+    if (g.flip_x) x = 2.0 * g.xr - x;
+    Dim(x, ya, x, yb);
+}
+
+void Dimensions(const Plot& g, bool marks) {
+    const Stahlprofil& p = *g.p;
+    const double xr = g.xr, yr = g.yr, d = g.d, dd = g.dd, h = p.h;
+    Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
+    switch (p.type) {
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: {
+        const double y = yr - 0.4 * dd;
+        Dim_V(g, xr - std::fmax(p.b_fo, p.b_fu) / 2.0 - 0.8 * d, yr, yr + h);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, y);
+        if (std::fabs(p.b_fu - p.b_fo) > 0.1) Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, y + h - p.t_fu);
+        break;
+    }
+    case PROFILTYP_TRAPEZ:
+        Dim_V(g, xr - std::fmax(p.b_fo, p.b_fu) / 2.0 - 0.8 * d, yr, yr + h);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - 0.8 * dd);
+        Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, yr + h - 0.8 * dd);
+        break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: {
+        const double s = g.flip_y ? -1.0 : 1.0;
+        Dim_V(g, xr - p.b_fo / 2.0 - 0.8 * d, g.flip_y ? yr - h : yr, g.flip_y ? yr : yr + h);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - s * 0.8 * dd);
+        break;
+    }
+    case PROFILTYP_L: {
+        const double s = g.flip_y ? -1.0 : 1.0, b = p.b_fo;
+        const double x = g.flip_y ? xr + h + 0.8 * d : xr - 0.8 * d;
+        Dim_V(g, x, g.flip_y ? yr : yr - b, g.flip_y ? yr + b : yr);
+        Dim_H(g, xr + h, xr, yr - s * (b + 0.8 * dd));
+        break;
+    }
+    case PROFILTYP_Z:
+        Dim_V(g, xr - p.b_fo / 2.0 - 0.8 * d, yr, yr + h);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr + p.t_fo + 0.8 * dd);
+        break;
+    case PROFILTYP_C: case PROFILTYP_U: {
+        const double h2 = (double)(float)(h / 2.0);
+        double x = xr - 0.8 * d;
+        if (marks && std::fabs(p.y_M) > 0.1) x -= p.y_M + p.y_s;
+        Dim_V(g, x, yr - h2, yr + h2);
+        Dim_H(g, xr + p.b_fo, xr, yr + p.t_fo - h2 + 0.8 * dd);
+        break;
+    }
+    case PROFILTYP_FLACH:
+        Dim_V(g, xr - 0.8 * d, yr, yr + h);
+        Dim_H(g, xr + p.t_w, xr, yr + h - 0.4 * g.mmpc);
+        break;
+    case PROFILTYP_RUND:
+        Dim(xr - h / 2.0 - d, yr, xr - h / 2.0 - d, yr + h);
+        break;
+    case PROFILTYP_ROHR:
+        Dim(xr + h / 2.0 + d, yr, xr + h / 2.0 + d, yr + h);
+        Dim(xr - h / 2.0 - d, yr + p.t_w, xr - h / 2.0 - d, yr + h - p.t_w);
+        break;
+    case PROFILTYP_RECHTECK:
+        Dim(xr + p.b_fo / 2.0 + d, yr, xr + p.b_fo / 2.0 + d, yr + h);
+        Dim(xr - p.b_fo / 2.0 - d, yr + p.t_fo, xr - p.b_fo / 2.0 - d, yr + h - p.t_fo);
+        Dim(xr + p.b_fo / 2.0, yr + h / 2.0 + dd / 2.0, xr - p.b_fo / 2.0, yr + h / 2.0 + dd / 2.0);
+        Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd / 2.0, xr - p.b_fo / 2.0 + p.t_w,
+            yr + h / 2.0 - dd / 2.0);
+        break;
+    case PROFILTYP_KASTEN: {
+        const double half = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
+        const double y = yr - 0.4 * dd;
+        Dim(xr - half - 0.8 * d, yr, xr - half - 0.8 * d, yr + h);
+        for (int flange = 0; flange < 2; flange++) {
+            const double b = flange ? p.b_fu : p.b_fo, e = flange ? p.b_ueu : p.b_ueo;
+            const double yy = flange ? y + h - p.t_fu : y;
+            if (flange && std::fabs(p.b_fu - p.b_fo) <= 0.1 && std::fabs(p.b_ueu - p.b_ueo) <= 0.1) break;
+            Dim(xr + b / 2.0 + e, yy, xr + b / 2.0, yy);
+            Dim(xr + b / 2.0, yy, xr - b / 2.0, yy);
+            Dim(xr - b / 2.0, yy, xr - b / 2.0 - e, yy, 2);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// ---- marks ----------------------------------------------------------------------
+
+void Mark(double x, double y, double dm, const char* text, double s) {
+    if (!Usable(x) || !Usable(y)) return;
+    Oli_Filled_Circle(x, y, dm);
+    Oli_Arc(x, y, dm, 0.0, 360.0);
+    Oli_Text_Box_Printf(x + 0.15 / s, y, 4, 3, "%s", text);
+}
+
+void Marks(const Plot& g, int marks) {
+    const Stahlprofil& p = *g.p;
+    const double s = 1.0 / g.mmpc, dm = 0.1 / s;
+    const double size = marks == 1 ? 0.5 : marks == 2 ? 1.0 : dm;
+    const double fy = g.flip_y ? -1.0 : 1.0;
+    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
+    double x0 = g.xr, y0 = g.yr, cx, cy, mx, my;
+    switch (p.type) {
+    case PROFILTYP_C: case PROFILTYP_U: y0 = g.yr - (double)(float)(p.h / 2.0); break;
+    case PROFILTYP_Z: x0 = g.xr + p.y_s; break;
+    case PROFILTYP_TRAPEZ: x0 = g.xr - std::fmax(p.b_fo, p.b_fu) / 2.0; break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: case PROFILTYP_RECHTECK: x0 = g.xr - p.b_fo / 2.0; break;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: x0 = g.xr - p.h / 2.0; break;
+    case PROFILTYP_KASTEN:
+        x0 = g.xr - std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
+        break;
+    case PROFILTYP_L: x0 = g.xr + p.h; break;
+    default:
+        if (Is_Profile_Type_Family(PROFILTYP_I, p.type)) x0 = g.xr - std::fmax(p.b_fo, p.b_fu) / 2.0;
+        break;
+    }
+    if (p.type == PROFILTYP_L) {
+        // The angle lies with its leg h along x: the section's z (from the
+        // tip of leg h) runs along -x and its y (negative from the back of
+        // leg h) along y, so centroid and shear centre are placed alike.
+        cx = x0 - p.z_s, cy = g.yr + fy * p.y_s;
+        mx = cx - p.z_M, my = cy + fy * p.y_M;
+    } else {
+        cx = x0 - p.y_s, cy = y0 + fy * p.z_s;
+        mx = cx - p.y_M, my = cy + fy * p.z_M;
+    }
+    if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
+    if (!Usable(cx) || !Usable(cy)) return;
+    if (marks == 3)
+        Oli_Filled_Circle(cx, cy, size);
+    else if (p.type == PROFILTYP_L)
+        Oli_Axes_Symbol(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
+    else
+        Oli_Axes_Symbol(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
+    Oli_Fill_Record(64);
+    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
+    Mark(cx, cy, dm, "S", s);
+    if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
+}
+
+// Width and height of the profile's extent, mm.
+void Extent(const Stahlprofil& p, double* w, double* h) {
+    *h = p.h;
+    switch (p.type) {
+    case PROFILTYP_L: *w = p.h, *h = p.b_fo; break;
+    case PROFILTYP_FLACH: *w = p.t_w; break;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: *w = p.h; break;
+    case PROFILTYP_KASTEN: *w = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo); break;
+    case PROFILTYP_TRAPEZ: *w = std::fmax(p.b_fo, p.b_fu); break;
+    default:
+        *w = Is_Profile_Type_Family(PROFILTYP_I, p.type) ? std::fmax(p.b_fo, p.b_fu) : p.b_fo;
+        break;
+    }
+}
+
+// Reference point of a picture of its own, whose window starts at (0, 0).
+void Own_Reference(const XSPlotOptions& o, double w, double* xr, double* yr) {
+    const Stahlprofil& p = *o.profile;
+    *xr = w / 2.0, *yr = 0.0;
+    switch (p.type) {
+    case PROFILTYP_FLACH: *xr = o.flip_x ? p.t_w : 0.0; break;
+    case PROFILTYP_L: *xr = 0.0, *yr = o.flip_y ? 0.0 : p.b_fo; break;
+    case PROFILTYP_C: case PROFILTYP_U: *xr = 0.0, *yr = (double)(float)(p.h / 2.0); break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
+        *xr = p.b_fo / 2.0, *yr = o.flip_y ? p.h : 0.0;
+        break;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: *xr = (double)(float)(p.h / 2.0); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void Init_XS_Plot_Options(XSPlotOptions* opts) {
+    if (!opts) return;
+    std::memset(opts, 0, sizeof *opts);
+    opts->profile = nullptr;
+    opts->doubler_plate = nullptr;
+    opts->stiffener_plate = nullptr;
+}
+
+double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions) {
+    if (!opts) return 0.0;
+    const bool own = !(opts->mm_per_cm >= 1e-8);
+    const double given = own ? 0.0 : opts->mm_per_cm;
+    const Stahlprofil* p = opts->profile;
+    if (!p || p->type < 1 || p->type > 17) return given;
+    std::memset(g_outer_x, 0, sizeof g_outer_x);
+    std::memset(g_outer_y, 0, sizeof g_outer_y);
+    std::memset(g_inner_x, 0, sizeof g_inner_x);
+    std::memset(g_inner_y, 0, sizeof g_inner_y);
+
+    const double m = dimensions ? 1.0 : 0.4, reduction = dimensions ? 1.2 : 0.0;
+    const double d = dimensions ? 0.6 : 0.0;
+    const double m2 = p->type == PROFILTYP_FLACH ? 0.4 : m, dd = p->type == PROFILTYP_FLACH ? 0.0 : d;
+    const double angle = opts->angle_deg * PI / 180.0;
+
+    Plot g;
+    g.p = p;
+    g.angle = own ? 0.0 : angle;
+    g.xr = opts->x_ref, g.yr = opts->y_ref;
+    if (own) {
+        if (!list) return 0.0;
+        double w, h;
+        Extent(*p, &w, &h);
+        if (!(w >= 1.0) || !(h >= 1.0) || !Usable(w) || !Usable(h)) return 0.0;
+        const double s =
+            Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - dd, 1);
+        if (!(s > 0.0)) return 0.0;
+        g.mmpc = 1.0 / s;
+        if (Oli_Grafik_Begin(list, -m / s, h + 0.4 / s, w + m / s, -m2 / s, s, s,
+                             std::isfinite(angle) ? angle : 0.0, nullptr) == OLI_GRAFIK_NO_SCALE)
+            return 0.0;
+        Oli_Set_Color_Mode(1);
+        FILE* f = Oli_Get_Picture_State()->stream;
+        Safe_Fprintf(f, " 8 %d\n", 6);
+        Safe_Fprintf(f, " 7 %d\n", 9);
+        Safe_Fprintf(f, " 4 %d\n", 1);
+        Safe_Fprintf(f, " 38 %d %s %d\n", 0, " ", 0);
+        Oli_Set_Dimension_Style(8);
+        Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
+        Own_Reference(*opts, w, &g.xr, &g.yr);
+    } else {
+        g.mmpc = given;
+    }
+    g.d = d * g.mmpc, g.dd = dd * g.mmpc;
+    Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
+    g.rolled = p->rolled;
+    g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;
+    g.pattern = opts->fill_pen == 0 ? 0 : OliRole_Profile_Pattern;
+    g.flip_x = opts->flip_x, g.flip_y = opts->flip_y, g.mode = mode;
+    // Marks and dimension lines follow the axes only while the profile
+    // stands upright in the caller's picture.
+    const bool upright = own || std::fabs(angle) < 0.001;
+
+    Oli_Element_Begin();
+    if (Usable(g.angle) && Usable(g.xr) && Usable(g.yr)) {
+        switch (p->type) {
+        case PROFILTYP_FLACH: Draw_Flat(g); break;
+        case PROFILTYP_RUND: Draw_Round(g, false); break;
+        case PROFILTYP_ROHR: Draw_Round(g, true); break;
+        case PROFILTYP_L: Draw_L(g); break;
+        case PROFILTYP_C: case PROFILTYP_U: Draw_C(g); break;
+        case PROFILTYP_RECHTECK: Draw_Rectangle(g); break;
+        case PROFILTYP_T: case PROFILTYP_HALB_I: Draw_T(g); break;
+        case PROFILTYP_Z: Draw_Z(g); break;
+        case PROFILTYP_KASTEN: Draw_Box(g); break;
+        case PROFILTYP_TRAPEZ: Draw_Trapezoid(g); break;
+        default: Draw_I(g); break;
+        }
+        if (Is_Profile_Type_Family(PROFILTYP_I, p->type) || p->type == PROFILTYP_T ||
+            p->type == PROFILTYP_HALB_I) {
+            Draw_Stiffeners(g, *opts);
+            Draw_Doublers(g, *opts);
+        }
+        if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3);
+        if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
+    }
+    Oli_Element_End();
+    if (own) {
+        Safe_Fprintf(list, " -1\n");
+        OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
+    }
+    return g.mmpc;
+}

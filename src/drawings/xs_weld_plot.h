@@ -1,0 +1,83 @@
+// The print-list picture of the connected profile's cross-section with its
+// welds: the profile area in its colour, its outline (rounded root and tip
+// corners of a rolled section, sharp corners with the step of the weld leg of
+// a welded one), the fillet welds as small triangles with the joint lines of
+// the plates, optional dimension lines and an optional axis cross with the
+// centroid mark "S" and the shear-centre mark "M".
+//
+// Draw_XS_Weld_Plot either opens a picture of its own in the print list (with
+// a scale it chooses to fit the profile into a picture XS_Plot_Height_cm
+// high) or draws one element into a picture the caller holds open. World
+// coordinates are millimetres with y growing downward from the top of the
+// profile; paper lengths (margins, marks) are turned into millimetres with
+// the picture's scale.
+//
+// The outline is built in two global point lists (outer and inner contour),
+// so the drawing is not reentrant. The profile and the option record are
+// read, never changed. The pens and roles of oli_pens.h must have been set
+// by Init_Oli_Pens before the first picture.
+//
+// Weld data come from the profile record itself: the weld throats a_o, a_u
+// and the weld kinds of the top and bottom flange (0 fillet), through
+// Calc_Profile_Weld_Offsets; nothing of the connection record is needed.
+#ifndef DRAWINGS_XS_WELD_PLOT_H
+#define DRAWINGS_XS_WELD_PLOT_H
+
+#include <cstdio>
+
+#include "codes/blech.h"
+#include "profiles/stahlprofil.h"
+
+// Bits of the mode argument.
+enum : int {
+    XS_PLOT_LEG_LABELS = 1,    // an angle labels its legs "1" and "2"
+    XS_PLOT_OUTER_ONLY = 2,    // inner contours and inner walls not outlined
+};
+
+// Options of one picture; cleared by Init_XS_Plot_Options, then filled by
+// the caller. The callers of the weld program set x_ref, y_ref, mm_per_cm,
+// fill_pen, line_width, line_pen, flip_y, profile and angle_deg.
+struct XSPlotOptions {
+    double x_ref;      // reference point of the profile, world mm
+    double y_ref;      // the top of the profile is drawn at y_ref (y downward)
+    double spare_1;    // cleared, not read
+    double spare_2;    // cleared, not read
+    double mm_per_cm;  // >= 1e-8: draw into the caller's open picture of this scale
+    int fill_pen;      // pen of the profile area; negative: no area
+    int line_width;    // width of the outline lines
+    int line_pen;      // pen of the outline
+    int flip_y;        // mirror about the horizontal through y_ref
+    int flip_x;        // mirror about the vertical through x_ref
+    const Stahlprofil* profile;  // not owned
+    int doubler_count;                   // above 0: doubler plates on the web faces
+    const Blech_Record* doubler_plate;   // null: none
+    int doubler_weld_kind;               // 2: default weld = thickness, else thickness/sqrt 2
+    double doubler_weld;                 // mm; below 0.1: the default
+    int stiffener_count;                 // stiffener plates beside the web; 0: none
+    const Blech_Record* stiffener_plate; // null: none
+    double stiffener_weld;               // mm; 0.001 or less: 1.5 x the weld offsets
+    int stiffener_at_top;                // a short stiffener hangs from the top flange
+    double angle_deg;                    // rotation, anticlockwise on paper
+};
+
+// Height in whole cm of a picture of its own; starts at 5.
+extern int XS_Plot_Height_cm;
+
+// Sets every field to 0 (pointers null). Null is ignored.
+void Init_XS_Plot_Options(XSPlotOptions* opts);
+
+// Draws the profile of opts and returns the world mm per paper cm of the
+// picture: the scale it chose for a picture of its own, or the caller's
+// mm_per_cm. With a picture of its own it returns 0 and writes nothing for a
+// null list, a profile type outside 1..17 or an extent below 1 mm. With the
+// caller's picture the records go to that picture's stream (list is not
+// used) and a type outside 1..17 draws nothing. marks: 0 none, 1 axis cross
+// labelled "y"/"z", 2 larger cross without labels, 3 a filled dot; 1..3 add
+// "S" and, when the shear centre lies off the centroid, "M". dimensions not
+// 0: dimension lines and wider margins. Marks and dimension lines of a
+// profile turned in the caller's picture are left out. Damaged dimensions
+// (zero, negative, not numbers) never put "nan" or "inf" into the list: a
+// shape whose points are not usable is left out.
+double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions);
+
+#endif

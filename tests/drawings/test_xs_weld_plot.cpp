@@ -1,0 +1,257 @@
+// The print-list picture of the profile with its welds.
+//
+// Four pictures are compared byte for byte with golden files in
+// tests/data/drawings. Their lines were checked by an independent rebuild of
+// the profile's records (tests/data/drawings/check_pictures.py, from the
+// point tables and record forms, not from this code) and the writer's own
+// blocks (dimension lines, axis cross, texts) by reading them against the
+// record forms; the README there says which is which. The pictures: a welded I 360 x 180 given by dimensions with fillet welds, in a
+// picture of its own with dimension lines and axis cross, together with its
+// plot file; a circular tube 100 x 10 drawn twice into the caller's picture,
+// the second time as the outline of an all-round weld; a rolled angle
+// 120 x 84 x 10 with its legs labelled; and the weld check's picture of a flat
+// bar 84 x 10 with the check's own weld marks placed by the returned scale.
+// The section values the marks read (y_s, z_s, y_M, z_M) are given in the
+// tests, worked out by hand for the symmetric shapes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <utility>
+
+#include "drawings/oli_pens.h"
+#include "drawings/xs_weld_plot.h"
+#include "printlist/ioliplot.h"
+#include "printlist/plotfile.h"
+#include "support/testutil.h"
+
+namespace {
+
+// A profile given by dimensions, section values as given.
+Stahlprofil Profile(int type, double h, double t_w, double b, double t_f, double y_s, double z_s) {
+    Stahlprofil p;
+    Init_Profile(&p);
+    p.type = type;
+    p.h = h, p.t_w = t_w, p.b_fo = p.b_fu = b, p.t_fo = p.t_fu = t_f;
+    p.y_s = y_s, p.z_s = z_s;
+    return p;
+}
+
+class XSPlot : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Init_Oli_Pens();
+        Oli_Set_Fill_Mode(1);
+        Oli_Set_Color_Mode(1);
+        PlotFile_Close();
+        PlotFile_Get_State()->colors = 5;
+        oli_name_ = dir_.file("PROFIL.OLI");
+        oli_ = std::fopen(oli_name_.c_str(), "wb");
+        ASSERT_TRUE(oli_);
+        Init_XS_Plot_Options(&o_);
+    }
+    void TearDown() override {
+        PlotFile_Close();
+        if (oli_) std::fclose(oli_);
+        Oli_Redirect_Output(nullptr);
+    }
+    // The print list written so far (the stream is closed).
+    std::string Oli() {
+        std::fclose(oli_);
+        oli_ = nullptr;
+        return testutil::Read_File(oli_name_);
+    }
+    // Compares with the golden file; a differing result is kept beside the
+    // build for a person to compare line by line, never copied over it.
+    void Expect_Golden(const std::string& bytes, const std::string& name) {
+        std::string want = testutil::Read_File(testutil::Fixture("drawings/" + name));
+        if (bytes != want) {
+            std::string dir = std::string(WELD_BINARY_DIR) + "/testtmp";
+            std::filesystem::create_directories(dir);
+            testutil::Write_File(dir + "/" + name, bytes);
+        }
+        EXPECT_EQ(bytes, want) << name;
+    }
+
+    testutil::TempDir dir_;
+    std::string oli_name_;
+    FILE* oli_ = nullptr;
+    XSPlotOptions o_;
+};
+
+// Welded I 360 x 180, web 10, flanges 15, fillet welds a = 5/sqrt 2 (legs of
+// 5 mm). Extent 180 x 360 in a space 14 x 3.6 cm: 1:100, 100 mm per cm.
+TEST_F(XSPlot, WeldedIWithDimensionsAndPlotFile) {
+    Stahlprofil p = Profile(PROFILTYP_I, 360, 10, 180, 15, -90, 180);
+    p.a_o = p.a_u = 5.0 / std::sqrt(2.0);
+    o_.profile = &p;
+    o_.fill_pen = OliRole_Profile_Pen;
+    o_.line_width = 2;
+    o_.line_pen = OliRole_Outline_Pen;
+    std::string spf_name = dir_.file("PROF0001.SPF");
+    FILE* spf = std::fopen(spf_name.c_str(), "wb");
+    ASSERT_TRUE(spf);
+    PlotFile_Open_Color(spf, -100.0, 400.0, 280.0, -100.0, 0.01, 0.0, "Profil");
+    EXPECT_DOUBLE_EQ(Draw_XS_Weld_Plot(&o_, oli_, 0, 1, 1), 100.0);
+    PlotFile_Close();
+    Expect_Golden(Oli(), "welded_i.OLI");
+    Expect_Golden(testutil::Read_File(spf_name), "welded_i.SPF");
+}
+
+// Tube 100 x 10 centred on (0, 0) of the caller's picture at 1:50, then the
+// outer contour again as an all-round weld of throat 4 in the fillet pen.
+TEST_F(XSPlot, TubeWithAllRoundWeldInCallersPicture) {
+    Stahlprofil p = Profile(PROFILTYP_ROHR, 100, 10, 0, 0, -50, 50);
+    ASSERT_GT(Oli_Grafik_Begin(oli_, -100.0, 100.0, 100.0, -100.0, 0.02, 0.02, 0.0, nullptr), 0);
+    o_.profile = &p;
+    o_.x_ref = 0.0, o_.y_ref = -50.0, o_.mm_per_cm = 50.0;
+    o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 2, o_.line_pen = OliRole_Outline_Pen;
+    EXPECT_EQ(Draw_XS_Weld_Plot(&o_, oli_, 1, 1, 1), 50.0);
+    o_.fill_pen = -1, o_.line_width = (int)(4.0 + 0.01), o_.line_pen = OliRole_Fillet_Weld_Pen;
+    EXPECT_EQ(Draw_XS_Weld_Plot(&o_, nullptr, XS_PLOT_OUTER_ONLY, 0, 0), 50.0);
+    std::fprintf(oli_, " -1\n");
+    Expect_Golden(Oli(), "tube_all_round.OLI");
+}
+
+// Rolled angle 120 x 84 x 10, root radius 10, toe radius 5: extent 120 x 84
+// in 15.2 x 4.2 cm gives 1:20. Legs labelled, no marks.
+TEST_F(XSPlot, RolledAngleWithLegLabels) {
+    Stahlprofil p = Profile(PROFILTYP_L, 120, 10, 84, 10, 0, 0);
+    p.rolled = 1, p.r_1 = 10, p.r_2 = 5;
+    o_.profile = &p;
+    o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 1, o_.line_pen = OliRole_Outline_Pen;
+    EXPECT_DOUBLE_EQ(Draw_XS_Weld_Plot(&o_, oli_, XS_PLOT_LEG_LABELS, 0, 0), 20.0);
+    Expect_Golden(Oli(), "angle_legs.OLI");
+}
+
+// The weld check's call for a flat bar 84 x 10 (1:20), then its own marks on
+// top: the weld lines 2 mm beside both faces and a dot of 0.1 cm radius at
+// the middle of each, placed with the returned 20 mm per cm.
+TEST_F(XSPlot, WeldCheckPictureScalePlacesOverlay) {
+    Stahlprofil p = Profile(PROFILTYP_FLACH, 84, 10, 0, 0, -5, 42);
+    o_.profile = &p;
+    o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 1, o_.line_pen = OliRole_Outline_Pen;
+    double mm_per_cm = Draw_XS_Weld_Plot(&o_, oli_, 0, 1, 0);
+    EXPECT_DOUBLE_EQ(mm_per_cm, 20.0);
+    // The picture writer still points at the list: the overlay follows.
+    Oli_Select_Pen(OliRole_Highlight_Pen);
+    const double gap = 0.1 * mm_per_cm;
+    Oli_Pen_Line(-gap, 0.0, -gap, 84.0, OliRole_Fillet_Weld_Pen, 2);
+    Oli_Pen_Line(10.0 + gap, 0.0, 10.0 + gap, 84.0, OliRole_Fillet_Weld_Pen, 2);
+    Oli_Pen_Filled_Circle(-gap, 42.0, gap, OliRole_Highlight_Pen, 0, 1, OliRole_Highlight_Pen);
+    Oli_Pen_Filled_Circle(10.0 + gap, 42.0, gap, OliRole_Highlight_Pen, 0, 1, OliRole_Highlight_Pen);
+    Expect_Golden(Oli(), "weld_check_flat.OLI");
+}
+
+// Counts of a record in the picture.
+int Count(const std::string& text, const std::string& record) {
+    int n = 0;
+    for (size_t at = text.find(record); at != std::string::npos; at = text.find(record, at + 1)) n++;
+    return n;
+}
+
+// Frame rules and the faults of damaged input, drawn into a picture of the
+// test's own at 1:1 so that only the profile's element is written.
+TEST_F(XSPlot, RefusalsWeldVariantsAndDamagedDimensions) {
+    ASSERT_GT(Oli_Grafik_Begin(oli_, -500.0, 500.0, 500.0, -500.0, 1.0, 1.0, 0.0, nullptr), 0);
+    // Each drawing into a stream of its own, so that only its records are read.
+    auto Drawn = [&](const Stahlprofil& p, double mm_per_cm, int marks, int dims, double angle = 0.0) {
+        o_.profile = &p;
+        o_.mm_per_cm = mm_per_cm, o_.angle_deg = angle;
+        o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 1, o_.line_pen = OliRole_Outline_Pen;
+        FILE* t = std::tmpfile();
+        Oli_Redirect_Output(t);
+        double r = Draw_XS_Weld_Plot(&o_, mm_per_cm > 0 ? nullptr : t, 0, marks, dims);
+        Oli_Restore_Output();
+        std::string out = testutil::Stream_All(t);
+        std::fclose(t);
+        return std::make_pair(r, out);
+    };
+
+    // Nothing for type 0 (the caller's scale back) and for a flat bar too thin
+    // for a picture of its own.
+    Stahlprofil none = Profile(0, 100, 10, 100, 10, 0, 0);
+    EXPECT_EQ(Drawn(none, 1.0, 1, 1), std::make_pair(1.0, std::string()));
+    Stahlprofil thin = Profile(PROFILTYP_FLACH, 100, 0.8, 0, 0, 0, 0);
+    EXPECT_EQ(Drawn(thin, 0.0, 1, 1), std::make_pair(0.0, std::string()));
+    EXPECT_EQ(Draw_XS_Weld_Plot(&o_, nullptr, 0, 0, 0), 0.0);  // no list, own picture
+
+    // Weld variants of the I (marks 3: a dot, no arrowheads): a fillet weld
+    // gives two triangles of three points per flange; full penetration at the
+    // top only the joint line; rolled no triangles at all. Turned by 30
+    // degrees: no dimension (text record 10) and no "S".
+    Stahlprofil i = Profile(PROFILTYP_I, 300, 10, 200, 20, -100, 150);
+    i.a_o = i.a_u = 4;
+    struct Case {
+        int kind_top, rolled;
+        double angle;
+        int triangles, dims, s_marks;
+    } cases[] = {{0, 0, 0.0, 4, 2, 1}, {1, 0, 0.0, 2, 2, 1}, {0, 1, 0.0, 0, 2, 1}, {0, 0, 30.0, 4, 0, 0}};
+    for (const Case& c : cases) {
+        i.weld_kind_top = c.kind_top, i.rolled = c.rolled, i.r_1 = 10, i.r_2 = 0;
+        std::string out = Drawn(i, 1.0, 3, 1, c.angle).second;
+        EXPECT_EQ(Count(out, " 18 3 "), c.triangles) << c.kind_top << c.rolled << c.angle;
+        EXPECT_EQ(Count(out, "\n 10 "), c.dims) << c.kind_top << c.rolled << c.angle;
+        EXPECT_EQ(Count(out, "\xAE" "S\xAF"), c.s_marks);
+    }
+
+    // A box whose flanges meet (h = t_fo + t_fu) has no cell: one area of 12
+    // corners, 12 outline lines, no weld triangles and no "nan".
+    Stahlprofil box = Profile(PROFILTYP_KASTEN, 40, 10, 200, 20, -100, 20);
+    std::string out = Drawn(box, 1.0, 0, 0).second;
+    EXPECT_EQ(Count(out, " 18 12 "), 1);
+    EXPECT_EQ(Count(out, " 18 3 "), 0);
+    EXPECT_EQ(Count(out, " 1  "), 12);
+    // With a web between them the cell and the four weld triangles come back.
+    box.h = 240;
+    out = Drawn(box, 1.0, 0, 0).second;
+    EXPECT_EQ(std::make_pair(Count(out, " 18 18 "), Count(out, " 18 3 ")), std::make_pair(1, 4));
+
+    // Weld marks of the other welded families (a_o 4, marks 3): corner
+    // triangles in the wall corners of a rectangle (none when its wall is
+    // thinner than 0.001), the two web-flange corners of channels and Z, the
+    // inner corner of an angle, the two root corners of a T.
+    struct Family {
+        int type;
+        double t_w;
+        int triangles;
+    } families[] = {{PROFILTYP_RECHTECK, 10, 4}, {PROFILTYP_RECHTECK, 0.0005, 0}, {PROFILTYP_C, 10, 2},
+                    {PROFILTYP_U, 10, 2},        {PROFILTYP_Z, 10, 2},            {PROFILTYP_L, 10, 1},
+                    {PROFILTYP_T, 10, 2},        {PROFILTYP_HALB_I, 10, 2},       {PROFILTYP_FLACH, 10, 0}};
+    for (const Family& fam : families) {
+        Stahlprofil q = Profile(fam.type, 200, fam.t_w, 100, 12, -50, 100);
+        q.a_o = q.a_u = 4;
+        EXPECT_EQ(Count(Drawn(q, 1.0, 3, 0).second, " 18 3 "), fam.triangles) << fam.type << " " << fam.t_w;
+    }
+
+    // Zero, negative and not-a-number dimensions of every family, rolled
+    // and welded, with stiffener and doubler plates beside the I and T webs,
+    // drawn into the open picture and in a turned picture of its own: never
+    // "nan" or "inf" in the list.
+    static Blech_Record plate;
+    Clear_Plate(&plate);
+    plate.t = 10, plate.b = 50;
+    o_.stiffener_count = 2, o_.stiffener_plate = &plate, o_.doubler_count = 1, o_.doubler_plate = &plate;
+    const double bad[] = {0.0, -50.0, NAN, INFINITY, 1e300};
+    for (int type = 1; type <= 17; type++) {
+        for (double v : bad) {
+            for (int field = 0; field < 10; field++) {
+                Stahlprofil q = Profile(type, 200, 10, 100, 12, -50, 100);
+                q.a_o = q.a_u = 4, q.b_ueo = q.b_ueu = 10, q.y_M = 5;
+                q.rolled = field % 2, q.r_1 = 8, q.r_2 = 4;
+                double* f[10] = {&q.h, &q.t_w, &q.b_fo, &q.t_fo, &q.t_fu, &q.a_o, &q.b_fu, &q.b_ueo, &q.y_s, &q.r_1};
+                *f[field] = v;
+                for (double scale : {1.0, 0.0}) {
+                    out = Drawn(q, scale, 1, 1, scale > 0 ? 0.0 : 30.0).second;
+                    EXPECT_EQ(out.find("nan"), std::string::npos) << type << " " << field << " " << v;
+                    EXPECT_EQ(out.find("inf"), std::string::npos) << type << " " << field << " " << v;
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
