@@ -2,6 +2,7 @@
 // list.
 #include "weldapp/oliprops.h"
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -12,8 +13,10 @@
 #include "base/vesk.h"
 #include "platform/desktop.h"
 #include "platform/oli_layout.h"
+#include "platform/posix.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "printlist/version_file.h"
 #include "weldapp/tool_text.h"
 
@@ -246,3 +249,124 @@ void Print_List_Item(FILE* list, int index, int per_line, const char* text) {
     if (index > 0) OLI_printf(list, "%s", index % per_line == 0 ? "\n" : ";  ");
     OLI_printf(list, "%s", text);
 }
+
+// ---- the second family ----
+
+int Get_Alt_Module_Short_Code(char code[2]) {
+    const int application = CurOb_Application_Number();
+    code[0] = code[1] = '?';
+    if (application == 44 || (application >= 125 && application <= 129)) {
+        code[0] = 'L';
+        code[1] = static_cast<char>(application == 44 ? 'A' : 'B' + (application - 125));
+    }
+    return application;
+}
+
+int Get_Alt_Module_Number(char number[2]) {
+    const int application = CurOb_Application_Number();
+    number[0] = number[1] = '?';
+    if (application == 44 || (application >= 125 && application <= 129)) {
+        const int n = application == 44 ? 1 : 2 + (application - 125);
+        number[0] = static_cast<char>('0' + n / 10);
+        number[1] = static_cast<char>('0' + n % 10);
+    }
+    return application;
+}
+
+// ---- helpers without a caller ----
+
+const char* Get_File_Directory(const char* name) {
+    static char directory[2 * (VEK_MAX_PATH + 1)];
+    directory[0] = '\0';
+    if (!name) return directory;
+    char full[VEK_MAX_PATH + 1], drive[VEK_MAX_PATH + 1], dir[VEK_MAX_PATH + 1];
+    if (!_fullpath(full, name, sizeof full)) return directory;
+    _splitpath(full, drive, dir, nullptr, nullptr);
+    std::snprintf(directory, sizeof directory, "%s%s", drive, dir);
+    return directory;
+}
+
+int Copy_Text_File(const char* source, const char* target) {
+    if (!source || !target) return 1;
+    FILE* in = std::fopen(VEK_Native_String(source).c_str(), "rb");
+    if (!in) return 1;
+    FILE* out = std::fopen(VEK_Native_String(target).c_str(), "wb");
+    if (!out) {
+        std::fclose(in);
+        return 1;
+    }
+    int failed = 0;
+    for (int c; (c = std::fgetc(in)) != EOF;)
+        if (std::fputc(c, out) == EOF) {
+            failed = 1;
+            break;
+        }
+    failed |= std::ferror(in) != 0;
+    std::fclose(in);
+    failed |= std::fclose(out) != 0;
+    return failed;
+}
+
+// A number in the format, underlined and red as asked.
+static void print_marked(FILE* file, const char* format, double v, bool underline, bool red) {
+    char number[64];
+    std::snprintf(number, sizeof number, format, v);
+    OLI_printf(file, " %s%s%s%s%s", red ? Color_Red_Begin() : "", underline ? "\xCEu" : "", number,
+               underline ? "\xCEr" : "", red ? Color_End() : "");
+}
+
+static void print_utilisation(FILE* file, double maximum, double u, const char* format, const char* none,
+                              bool colour) {
+    if (!file) return;
+    if (maximum < -1.1) {
+        char number[64];
+        std::snprintf(number, sizeof number, format, u);
+        OLI_printf(file, " %s", number);
+    } else if (u > 0.0001) {
+        print_marked(file, format, u, std::fabs(u - maximum) < 0.0001, colour && u > 1.001);
+    } else if (u > -0.0001) {
+        OLI_printf(file, "%s", none);
+    } else {
+        OLI_printf(file, "  %s%s%s", colour ? Color_Red_Begin() : "", "Fehler", colour ? Color_End() : "");
+    }
+}
+
+void Print_Utilisation_3(FILE* file, double maximum, double u) {
+    print_utilisation(file, maximum, u, "%7.3lf", "   ---  ", true);
+}
+
+void Print_Value_2_Marked(FILE* file, double maximum, double v) {
+    print_utilisation(file, maximum, v, "%7.2lf", "    --- ", false);
+}
+
+void Print_Value_2_Extreme(FILE* file, double a, double b, double v) {
+    if (!file) return;
+    print_marked(file, "%8.2lf", v, std::fabs(v - a) < 0.001 || std::fabs(v - b) < 0.001, false);
+}
+
+void Print_Value_3_Extreme(FILE* file, double a, double b, double v) {
+    if (!file) return;
+    print_marked(file, "%8.3lf", v, std::fabs(v - a) < 0.0001 || std::fabs(v - b) < 0.0001, false);
+}
+
+void Print_Num_6_1(FILE* file, double value) {
+    if (file) OLI_printf(file, " %6.1lf", value);
+}
+void Print_Num_4_1(FILE* file, double value) {
+    if (file) OLI_printf(file, " %4.1lf", value);
+}
+void Print_Num_7_1(FILE* file, double value) {
+    if (file) OLI_printf(file, " %7.1lf", value);
+}
+void Print_Num_9_2(FILE* file, double value) {
+    if (file) OLI_printf(file, " %9.2lf", value);
+}
+
+static int s_label_width = 110;
+
+int Set_Sheet_Label_Width(int mode) {
+    s_label_width = mode == 1 ? 80 : (mode == 2 ? 30 : 110);
+    return s_label_width;
+}
+
+int Get_Sheet_Label_Width(void) { return s_label_width; }

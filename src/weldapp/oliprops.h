@@ -70,4 +70,35 @@ void Print_List_Item(FILE* list, int index, int per_line, const char* text);
 char Get_Module_Short_Code(char code[2]);
 char Get_Module_Number(char number[2]);
 
+// The same for the second family of module programs (44, 125 to 129).
+// Return the application number.
+int Get_Alt_Module_Short_Code(char code[2]);
+int Get_Alt_Module_Number(char number[2]);
+
+// ---- helpers of the family without a caller in this program ----
+
+// Drive and directory of the full path of the name, in a static buffer;
+// empty for null or a name that has no full path.
+const char* Get_File_Directory(const char* name);
+// Copies the file byte by byte: 0 done; 1 when the source does not exist,
+// a file cannot be opened or a write fails.
+int Copy_Text_File(const char* source, const char* target);
+// A utilisation in a result table: underlined when it is the maximum
+// (within 0.0001), red above 1.001, "---" for none, a red "Fehler" for a
+// failed check; the bare number while maximum is below -1.1.
+void Print_Utilisation_3(FILE* file, double maximum, double u);
+// The same with two decimals, never red.
+void Print_Value_2_Marked(FILE* file, double maximum, double v);
+// The value, underlined when it lies within 0.001 (0.0001) of a or b.
+void Print_Value_2_Extreme(FILE* file, double a, double b, double v);
+void Print_Value_3_Extreme(FILE* file, double a, double b, double v);
+// " %6.1lf", " %4.1lf", " %7.1lf", " %9.2lf"; nothing for a null file.
+void Print_Num_6_1(FILE* file, double value);
+void Print_Num_4_1(FILE* file, double value);
+void Print_Num_7_1(FILE* file, double value);
+void Print_Num_9_2(FILE* file, double value);
+// Label column width of the plate input rows: mode 1 80, 2 30, else 110.
+int Set_Sheet_Label_Width(int mode);
+int Get_Sheet_Label_Width(void);
+
 #endif

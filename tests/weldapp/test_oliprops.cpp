@@ -177,3 +177,44 @@ TEST(PrintList, ItemsAndSymbolPictures) {
               "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 3.000000 0 2.000000\n27 0 2.000000 %FONT%\\Naht.ocm\n-1\n");
     std::fclose(f);
 }
+
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+
+// The table helpers: the paragraph text they leave (markup escape 0xCE,
+// "u" underline on, "r" reset).
+TEST(PrintList, TableValueHelpers) {
+    const std::string red = Color_Red_Begin(), end = Color_End();
+    struct Case {
+        void (*print)(FILE*, double, double);
+        double maximum, u;
+        std::string text;
+    } cases[] = {
+        {Print_Utilisation_3, 0.8, 0.8, " \xCEu  0.800\xCEr"},
+        {Print_Utilisation_3, 1.2, 0.5, "   0.500"},
+        {Print_Utilisation_3, 1.2, 1.2, " " + red + "\xCEu  1.200\xCEr" + end},
+        {Print_Utilisation_3, 1.0, 0.0, "   ---  "},
+        {Print_Utilisation_3, 1.0, -1.0, "  " + red + "Fehler" + end},
+        {Print_Utilisation_3, -2.0, 0.25, "   0.250"},
+        {Print_Value_2_Marked, 2.0, 2.0, " \xCEu   2.00\xCEr"},
+        {Print_Value_2_Marked, 2.0, 0.0, "    --- "},
+    };
+    for (const Case& c : cases) {
+        FILE* f = std::tmpfile();
+        OLI_Reset_Writer();
+        c.print(f, c.maximum, c.u);
+        OLI_End_Text(f);
+        const std::string all = testutil::Stream_All(f);
+        EXPECT_NE(all.find(c.text), std::string::npos) << c.text << "\n" << all;
+        std::fclose(f);
+    }
+    EXPECT_EQ(Set_Sheet_Label_Width(1), 80);
+    EXPECT_EQ(Set_Sheet_Label_Width(2), 30);
+    EXPECT_EQ(Set_Sheet_Label_Width(7), 110);
+    testutil::TempDir dir;
+    testutil::Write_File(dir.file("a.txt"), "x\r\ny\n");
+    EXPECT_EQ(Copy_Text_File(dir.file("a.txt").c_str(), dir.file("b.txt").c_str()), 0);
+    EXPECT_EQ(testutil::Read_File(dir.file("b.txt")), "x\r\ny\n");
+    EXPECT_EQ(Copy_Text_File(dir.file("none").c_str(), dir.file("c.txt").c_str()), 1);
+    EXPECT_EQ(std::string(Get_File_Directory(dir.file("a.txt").c_str())), dir.str() + "/");
+}

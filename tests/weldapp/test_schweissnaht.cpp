@@ -337,3 +337,28 @@ TEST(InputFile, UnreadableFileIsKeptBeforeTheFirstSave) {
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
     EXPECT_EQ(Schweissnaht_Anschluss.naht.weld_count, 0);
 }
+
+#include "profiles/catalogue_fixture.h"
+
+// A new connection: HE280A on a 35 mm plate; every slot the profile lists
+// (the I family: twelve, of which the layout keeps 0..7 without all-round
+// welding) gets a 5 mm throat; one load case; picture scale 5.
+TEST(Connection, DefaultsOfANewConnection) {
+    testutil::CatalogueTree tree;
+    Record r;
+    Default_Schweissnaht(&r.r);
+    const Nahtbild& n = r.r.naht;
+    EXPECT_STREQ(n.profile.name, "HE280A");
+    EXPECT_DOUBLE_EQ(n.plate.t, 35.0);
+    EXPECT_EQ(n.weld_count, 12);
+    for (int k = 0; k < 12; ++k) EXPECT_DOUBLE_EQ(n.throat[k], 5.0) << k;
+    for (int k = 0; k < 8; ++k) EXPECT_GT(n.number[k], 0) << k;
+    for (int k = 8; k < 14; ++k) EXPECT_EQ(n.number[k], 0) << k;
+    EXPECT_DOUBLE_EQ(n.a_w_fo, 5.0);
+    EXPECT_DOUBLE_EQ(n.contact_fraction, 0.75);
+    EXPECT_DOUBLE_EQ(r.r.gamma_M, 1.1);
+    EXPECT_EQ(r.r.safety.from_annex, 1);
+    EXPECT_EQ(r.r.load_count, 1);
+    EXPECT_EQ(r.r.governing_case, -1);
+    EXPECT_DOUBLE_EQ(r.r.print.massstab, 5.0);
+}
