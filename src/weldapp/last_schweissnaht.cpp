@@ -148,6 +148,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     const long per_case = version == 0 ? 2 * CASE_MIN_BYTES : CASE_MIN_BYTES;
     if (left >= 0 && count > 0 && static_cast<long>(count) > left / per_case + 1) return 1;
     Alloc_Lasten(conn, count);
+    count = conn->load_count;  // a count below 1 still gives one case
     char word[LASTFALL_NAME_SIZE];
     double scratch[6];
     if (version == 0)
