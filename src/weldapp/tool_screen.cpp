@@ -9,6 +9,7 @@
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
+#include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
@@ -78,6 +79,74 @@ void Animate_Zoom_Rectangle(int x0, int y0, int x1, int y1, int x2, int y2, int 
     }
     pxFgc(colour);
     pxSBop(PX_OP_COPY);
+}
+
+// ---- rubber rectangle ----
+
+void Drag_Rubber_Rectangle(int x0, int y0, int* x1_out, int* y1_out) {
+    const int colour = pxQFgc();
+    Get_Mouse_Event();
+    pxSBop(PX_OP_XOR);
+    pxFgc(2);
+    int x = M_XPOS, y = M_YPOS;
+    outline(x0, y0, x, y);
+    // The stand-in lets a held button go when no event is left, so the
+    // loop ends by itself.
+    while (M_LEFT) {
+        if (Get_Mouse_Event() == VEK_MSG_CLOSE) break;
+        if (M_XPOS == x && M_YPOS == y) continue;
+        outline(x0, y0, x, y);
+        x = M_XPOS;
+        y = M_YPOS;
+        outline(x0, y0, x, y);
+    }
+    outline(x0, y0, x, y);
+    pxSBop(PX_OP_COPY);
+    pxFgc(colour);
+    if (x1_out) *x1_out = x;
+    if (y1_out) *y1_out = y;
+}
+
+// ---- picture sheet ----
+
+// The face of its button: "OK" in 32 x 21 pixels, one bit each, the left
+// pixel in the high bit.
+static const VEKRaster* ok_face() {
+    static const char* const rows[21] = {
+        "", "", "", "",
+        "      #######     ##     ##",
+        "     ##     ##    ##    ##",
+        "    ##       ##   ##   ##",
+        "    ##       ##   ##  ##",
+        "    ##       ##   ## ##",
+        "    ##       ##   ####",
+        "    ##       ##   ## ##",
+        "    ##       ##   ##  ##",
+        "    ##       ##   ##   ##",
+        "     ##     ##    ##    ##",
+        "      #######     ##     ##",
+        "", "", "", "", "", "",
+    };
+    static unsigned char bits[21 * 4];
+    static const VEKRaster face = {32, 21, bits};
+    for (int row = 0; row < 21; ++row)
+        for (int col = 0; rows[row][col] && col < 32; ++col)
+            if (rows[row][col] == '#') bits[row * 4 + col / 8] |= static_cast<unsigned char>(0x80 >> (col % 8));
+    return &face;
+}
+
+void Show_Picture_Sheet(const char* title, const char* bitmap, int width, int height) {
+    const int w = width + 4, h = height + 66;
+    const int cx = pxScreenWidth() / 2, cy = pxScreenHeight() / 2;
+    const int x1 = cx - w / 2, y1 = cy - h / 2, x2 = x1 + w - 1, y2 = y1 + h - 1;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, title ? title : "", 10, 1)) return;
+    const int button = Add_Single_Button_to_PS(cx - 18, y2 - 29, 1, 1, nullptr, ok_face(), 0);
+    Activate_Prop_Sheet();
+    if (bitmap) pxDrawTransparentDIB(bitmap, x1 + 2, y1 + 32, x1 + 1 + width, y1 + 31 + height, 0, -1, -1, -1, -1);
+    pxFlsh();
+    Move_Mouse_Cursor_to_Button_of_PS(button);
+    Edit_Prop_Sheet();
+    Undefine_Prop_Sheet();
 }
 
 // ---- the saved rectangle ----

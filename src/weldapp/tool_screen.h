@@ -18,6 +18,15 @@ int Get_Hit_Tolerance(void);
 // length 0.
 int Point_Near_Segment(int x0, int y0, int x1, int y1, int px, int py);
 
+// After a mouse event, an exclusive-or rectangle from (x0, y0) to the
+// mouse follows it while the left button is held; on release it is erased
+// and the last mouse position is left in the outputs (null ones skipped).
+void Drag_Rubber_Rectangle(int x0, int y0, int* x1_out, int* y1_out);
+
+// A sheet in the screen centre with the bitmap (width x height pixels) and
+// an "OK" button; it stays until any event ends it.
+void Show_Picture_Sheet(const char* title, const char* bitmap, int width, int height);
+
 // Steps and delay (ms) of the zoom animation; negative steps restore 10
 // and 15 ms.
 void Set_Zoom_Animation(int steps, int delay_ms);

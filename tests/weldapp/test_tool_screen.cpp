@@ -1,8 +1,10 @@
 // Screen helpers of the tool module on the headless screen.
 #include <gtest/gtest.h>
 
+#include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
+#include "platform/sheets.h"
 #include "support/testutil.h"
 #include "weldapp/tool_screen.h"
 
@@ -60,4 +62,18 @@ TEST(ToolScreen, ViewerNeedsExecAndTheTool) {
     Show_Picture_in_Viewer("bild.bmp");
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(1), "- BILDSCHAU -");
+}
+
+TEST(ToolScreen, RubberRectangleAndPictureSheet) {
+    // Without events the button is up: the rectangle ends at once where the
+    // mouse is, and nothing stays drawn.
+    const int before = pxGetPixel(20, 20);
+    int x = -5, y = -5;
+    Drag_Rubber_Rectangle(20, 20, &x, &y);
+    EXPECT_EQ(x, M_XPOS);
+    EXPECT_EQ(y, M_YPOS);
+    EXPECT_EQ(pxGetPixel(20, 20), before);
+    const int sheets = VEK_Prop_Sheet_Count();
+    Show_Picture_Sheet("Bild", "missing.bmp", 100, 50);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), sheets);
 }
