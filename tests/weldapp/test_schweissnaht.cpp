@@ -362,3 +362,31 @@ TEST(Connection, DefaultsOfANewConnection) {
     EXPECT_EQ(r.r.governing_case, -1);
     EXPECT_DOUBLE_EQ(r.r.print.massstab, 5.0);
 }
+
+// The current version written as the writer writes it: a file of 20,000
+// load cases reads and is written back byte for byte.
+TEST(InputFile, TwentyThousandLoadCasesWriteBackByteForByte) {
+    std::string cases = " 2\n 20000\n";
+    for (int i = 0; i < 20000; ++i) {
+        char line[160];
+        std::snprintf(line, sizeof line, " LK~%-37d\n %d.000000 %d.500000 0.000000 0.000000 -%d.250000 1.000000\n", i,
+                      i, 2 * i, i);
+        for (char* p = line; *p; ++p)
+            if (*p == ' ' && p[-1] != '\n' && p > line + 1 && p < std::strchr(line + 1, '\n')) *p = '~';
+        cases += line;
+    }
+    cases += " 3\n";
+    const std::string v6 = Fixture_Text(6);
+    const size_t from = v6.find(" 2\n 2\n St"), to = v6.find(" 7\n 1 0 1 1 3");
+    const std::string text = v6.substr(0, from) + cases + v6.substr(to);
+    Record r;
+    ASSERT_EQ(Read_Text(text, &r.r), 0);
+    ASSERT_EQ(r.r.load_count, 20000);
+    EXPECT_STREQ(r.r.loads[19999].name, "LK 19999");
+    EXPECT_EQ(r.r.loads[19999].Vy, -19999.25);
+    EXPECT_EQ(r.r.load_unit, 3);
+    EXPECT_TRUE(Written(&r.r) == text);
+    Record fixture;
+    ASSERT_EQ(Read_Text(v6, &fixture.r), 0);
+    EXPECT_TRUE(Written(&fixture.r) == v6);
+}
