@@ -21,10 +21,9 @@ int Set_Program_Context(int argc, const char* const* argv) {
     Programm_Kontext k = Kontext;
     const char* identifier = argv[1];
     if (!identifier || std::strlen(identifier) > FILE_BASE_MAX) return 0;
-    if (!parse_whole_int(argv[2], &k.icon_id) || !parse_whole_int(argv[3], &k.file_id) ||
-        !parse_whole_int(argv[4], &k.pos_id))
-        return 0;
-    if (k.file_id < 0 || k.file_id > 99 || k.pos_id < 0 || k.pos_id > 9999) return 0;
+    // The Icon-Id is not used: whatever stands there is accepted.
+    if (!parse_whole_int(argv[2], &k.icon_id)) k.icon_id = 0;
+    if (!parse_whole_int(argv[3], &k.file_id) || !parse_whole_int(argv[4], &k.pos_id)) return 0;
     std::snprintf(k.identifier, sizeof k.identifier, "%s", identifier);
     k.refresh = 0;
     if (argc > 5 && argv[5]) {

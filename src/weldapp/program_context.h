@@ -29,9 +29,8 @@ struct Programm_Kontext {
 extern Programm_Kontext Kontext;
 
 // Takes the command line (program name, identifier, Icon-Id, File-Id,
-// Pos-Id, optional "-refresh"): numbers must be whole decimal ints, the
-// File-Id 0..99 and the Pos-Id 0..9999 so that the names keep their form,
-// and the identifier must fit the path prefix. On success the context is
+// Pos-Id, optional "-refresh"): File-Id and Pos-Id must be whole decimal
+// ints and the identifier must fit the path prefix. On success the context is
 // filled, the path prefix, the print-list name and the batch mode are set,
 // and the result is 1; else 0 and nothing is changed (the caller prints the
 // usage text).

@@ -122,6 +122,13 @@ const char* Umlauts_to_Html(const char* text) {
 int Sign_of(double value) { return value >= 0.0 ? 1 : -1; }
 
 void Out_Of_Memory_Exit(void) {
+    // A batch run has nobody to answer a box: the text goes to the console.
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "%s\n%s\n%s\n", "Die Aktion erfordert eine Speicherkapazität, die"_cp,
+                     "vom Rechner zur Zeit nicht zur Verfügung gestellt"_cp,
+                     "wird. Die Sitzung muß leider abgebrochen werden."_cp);
+        std::exit(0);
+    }
     Init_Message();
     Fill_Message("%s", "Die Aktion erfordert eine Speicherkapazität, die"_cp);
     Fill_Message("%s", "vom Rechner zur Zeit nicht zur Verfügung gestellt"_cp);

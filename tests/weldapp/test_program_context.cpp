@@ -28,7 +28,7 @@ TEST(ProgramContext, CommandLine) {
         {{"p", "K", "1", "3"}, 0, nullptr, nullptr, 0},
         {{"p", "K", "1", "3x", "1"}, 0, nullptr, nullptr, 0},
         {{"p", "K", "1", "", "1"}, 0, nullptr, nullptr, 0},
-        {{"p", "K", "1", "100", "1"}, 0, nullptr, nullptr, 0},
+        {{"p", "K", "x", "100", "1"}, 1, "_100.INP", "K0001.SPF", 0},
         {{"p", "K", "1", "3", "99999999999"}, 0, nullptr, nullptr, 0},
         {{"p", long_id.c_str(), "1", "3", "1"}, 0, nullptr, nullptr, 0},
     };
@@ -116,4 +116,10 @@ TEST(ToolText, Helpers) {
     EXPECT_STREQ(Read_Line_No_Newline(line, sizeof line, f), "last");
     EXPECT_EQ(Read_Line_No_Newline(line, sizeof line, f), nullptr);
     std::fclose(f);
+}
+
+TEST(ToolText, OutOfMemoryEndsWithCodeZero) {
+    VEK_Set_Batch_Mode(1);
+    EXPECT_EXIT(Out_Of_Memory_Exit(), testing::ExitedWithCode(0), "Sitzung mu\xE1 leider abgebrochen");
+    VEK_Set_Batch_Mode(0);
 }
