@@ -368,12 +368,12 @@ TEST(Connection, DefaultsOfANewConnection) {
 TEST(InputFile, TwentyThousandLoadCasesWriteBackByteForByte) {
     std::string cases = " 2\n 20000\n";
     for (int i = 0; i < 20000; ++i) {
-        char line[160];
-        std::snprintf(line, sizeof line, " LK~%-37d\n %d.000000 %d.500000 0.000000 0.000000 -%d.250000 1.000000\n", i,
-                      i, 2 * i, i);
-        for (char* p = line; *p; ++p)
-            if (*p == ' ' && p[-1] != '\n' && p > line + 1 && p < std::strchr(line + 1, '\n')) *p = '~';
-        cases += line;
+        std::string name = "LK~" + std::to_string(i);
+        name.resize(40, '~');
+        char forces[128];
+        std::snprintf(forces, sizeof forces, " %d.000000 %d.500000 0.000000 0.000000 -%d.250000 1.000000\n", i,
+                      2 * i, i);
+        cases += " " + name + "\n" + forces;
     }
     cases += " 3\n";
     const std::string v6 = Fixture_Text(6);
