@@ -30,6 +30,7 @@
 #include "section/xmasque.h"
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldfile.h"
+#include "weldapp/schweissnaht.h"
 
 static std::string root;
 
@@ -384,6 +385,35 @@ int main() {
         Put("fuzz_qimport", "record",
             Pick(3, "999 5 110\n 0 5 32 0 0 311 0 0 0 7319\n 180 1 0 0 0 0 0 0 0 0\n 20 10 0 0 0 1 1 0 0 0\n"
                     " 20 10 0 0 0 1 1 0 0 0\n\xAEIPE300\xAF\n1\n"));
+    // Input file: an I profile with three welds, two load cases and a
+    // preface, and the annex entry behind it; and the request for defaults.
+    {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        r.naht.profile.type = 4;
+        r.naht.profile.h = 300;
+        r.naht.profile.t_w = 10;
+        r.naht.profile.b_fo = r.naht.profile.b_fu = 200;
+        r.naht.profile.t_fo = r.naht.profile.t_fu = 16;
+        r.naht.plate.t = 20;
+        r.naht.weld_kind = 2;
+        r.naht.weld_count = 3;
+        for (int k = 0; k < 3; ++k) {
+            r.naht.throat[k] = 4.0 + k;
+            r.naht.length[k] = 100.0 * (k + 1);
+            r.naht.number[k] = k + 1;
+        }
+        Alloc_Lasten(&r, 2);
+        r.loads[0].N = 1000;
+        r.loads[1].My = 2e6;
+        r.print.vorbemerkungen = static_cast<char*>(std::calloc(16, 1));
+        if (r.print.vorbemerkungen) std::strcpy(r.print.vorbemerkungen, "Zeile 1\nZeile 2");
+        Put("fuzz_input_file", "record", Written([&](FILE* f) {
+                Write_Schweissnaht(f, &r);
+                std::fputs("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n", f);
+            }));
+        Put("fuzz_input_file", "defaults", " -1\n");
+        Free_Schweissnaht(&r);
     }
     return 0;
 }

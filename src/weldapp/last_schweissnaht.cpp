@@ -1,0 +1,314 @@
+// Load cases and results of a connection, and the weld check of one load
+// case.
+#include "weldapp/last_schweissnaht.h"
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "base/textio.h"
+#include "base/vesk.h"
+#include "platform/oli_layout.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/oli_para.h"
+#include "weldapp/schweissnaht.h"
+#include "weldapp/tool_text.h"
+#include "weldcheck/weld_check_record.h"
+
+static const double kLoadLimit = 0.001;  // N, Nmm
+
+static void blank_cases(Lastfall* cases, int n) {
+    for (int i = 0; i < n; ++i) std::strcpy(cases[i].name, " ");
+}
+
+void Alloc_Lasten(SchweissnahtAnschluss* conn, int n) {
+    if (!conn) return;
+    conn->load_unit = 0;
+    conn->load_count = n > 1 ? n : 1;
+    Mem_Free(__FILE__, __LINE__, "null", conn->loads);
+    conn->loads = static_cast<Lastfall*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(conn->load_count), sizeof(Lastfall)));
+    blank_cases(conn->loads, conn->load_count);
+}
+
+void Copy_Lasten(const SchweissnahtAnschluss* src, SchweissnahtAnschluss* dst) {
+    // The same record would free the cases it is about to copy.
+    if (!src || !dst || src == dst) return;
+    const int count = src->load_count;
+    const Lastfall* from = src->loads;
+    Alloc_Lasten(dst, count);
+    dst->load_unit = src->load_unit;
+    if (!from) return;
+    std::memcpy(dst->loads, from, static_cast<size_t>(dst->load_count) * sizeof(Lastfall));
+    for (int i = 0; i < dst->load_count; ++i) dst->loads[i].name[LASTFALL_NAME_SIZE - 1] = '\0';
+}
+
+static int case_has_load(const Lastfall& c) {
+    const double forces[6] = {c.N, c.My, c.Vz, c.Mz, c.Vy, c.Mx};
+    for (double f : forces)
+        if (std::fabs(f) > kLoadLimit) return 1;
+    return 0;
+}
+
+int Lastfall_Has_Load(const SchweissnahtAnschluss* conn, int i) {
+    if (!conn || !conn->loads || i < 0 || i >= conn->load_count) return 0;
+    return case_has_load(conn->loads[i]);
+}
+
+void Drop_Empty_Lastfaelle(SchweissnahtAnschluss* conn) {
+    if (!conn || !conn->loads || conn->load_count < 1) return;
+    int kept = 0;
+    for (int i = 0; i < conn->load_count; ++i) {
+        if (!case_has_load(conn->loads[i])) continue;
+        if (kept != i) conn->loads[kept] = conn->loads[i];
+        ++kept;
+    }
+    // With no case under load the first one stays, as it was.
+    conn->load_count = kept > 0 ? kept : 1;
+}
+
+// The name as one word of 40 characters: blank-padded, cut, blanks as "~".
+static void stored_name(const char* name, char out[LASTFALL_NAME_STORED + 1]) {
+    std::snprintf(out, LASTFALL_NAME_STORED + 1, "%-40.40s", name);
+    Blank_To_Tilde(out);
+}
+
+static void trim_trailing_blanks(char* text) {
+    size_t n = std::strlen(text);
+    while (n > 0 && text[n - 1] == ' ') text[--n] = '\0';
+}
+
+int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
+    if (!f || !conn || !conn->loads) return 1;
+    if (std::fprintf(f, " %d\n", LASTEN_BLOCK_VERSION) < 0) return 1;
+    if (std::fprintf(f, " %d\n", conn->load_count) < 0) return 1;
+    for (int i = 0; i < conn->load_count; ++i) {
+        Lastfall& c = conn->loads[i];
+        char word[LASTFALL_NAME_STORED + 1];
+        c.name[LASTFALL_NAME_SIZE - 1] = '\0';
+        stored_name(c.name, word);
+        // The name in memory becomes what the file gives back.
+        std::memcpy(c.name, word, sizeof word);
+        Tilde_To_Blank(c.name);
+        trim_trailing_blanks(c.name);
+        if (std::fprintf(f, " %s\n", word) < 0) return 1;
+        if (std::fprintf(f, " %lf %lf %lf", c.N, c.My, c.Vz) < 0) return 1;
+        if (std::fprintf(f, " %lf %lf %lf\n", c.Mz, c.Vy, c.Mx) < 0) return 1;
+    }
+    if (std::fprintf(f, " %d\n", conn->load_unit) < 0) return 1;
+    return 0;
+}
+
+// One word of at most size - 1 characters; the rest of a longer word is
+// read and dropped. 1 when a word was there.
+static int read_word(FILE* f, char* field, int size) {
+    int c;
+    while ((c = std::fgetc(f)) == ' ' || c == '\t' || c == '\n' || c == '\r') {
+    }
+    if (c == EOF) return 0;
+    int n = 0;
+    for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f))
+        if (n < size - 1) field[n++] = static_cast<char>(c);
+    field[n] = '\0';
+    if (c != EOF) std::ungetc(c, f);
+    return 1;
+}
+
+static int read_doubles(FILE* f, double* values, int n) {
+    for (int i = 0; i < n; ++i)
+        if (std::fscanf(f, "%lf", &values[i]) != 1 || !std::isfinite(values[i])) return 0;
+    return 1;
+}
+
+// Bytes left behind the current position; -1 when the stream cannot tell.
+static long bytes_left(FILE* f) {
+    const long here = std::ftell(f);
+    if (here < 0 || std::fseek(f, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(f);
+    if (std::fseek(f, here, SEEK_SET) != 0) return -1;
+    return end - here;
+}
+
+// Fewest bytes one case takes in the file: a one-letter name and six
+// one-digit numbers, each behind a separator.
+enum { CASE_MIN_BYTES = 14 };
+
+int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
+    if (!f || !conn) return 1;
+    int version = 0, count = 0, ignored = 0;
+    if (Scan_Int(f, 10, &version) != 1) return 1;
+    if (!Check_File_Version(version, LASTEN_BLOCK_VERSION, 0)) return 1;
+    if (version == 0 && Scan_Int(f, 10, &ignored) != 1) return 1;
+    if (Scan_Int(f, 10, &count) != 1) return 1;
+    // A count the rest of the file cannot hold is a damaged block, not a
+    // reason to ask for memory (an old block holds every case twice).
+    const long left = bytes_left(f);
+    const long per_case = version == 0 ? 2 * CASE_MIN_BYTES : CASE_MIN_BYTES;
+    if (left >= 0 && count > 0 && static_cast<long>(count) > left / per_case + 1) return 1;
+    Alloc_Lasten(conn, count);
+    count = conn->load_count;  // a count below 1 still gives one case
+    char word[LASTFALL_NAME_SIZE];
+    double scratch[6];
+    if (version == 0)
+        for (int i = 0; i < count; ++i)
+            if (!read_word(f, word, sizeof word) || !read_doubles(f, scratch, 6)) return 1;
+    for (int i = 0; i < count; ++i) {
+        Lastfall& c = conn->loads[i];
+        if (!read_word(f, c.name, sizeof c.name)) return 1;
+        Tilde_To_Blank(c.name);
+        trim_trailing_blanks(c.name);
+        double v[6];
+        if (!read_doubles(f, v, 6)) return 1;
+        c.N = v[0];
+        c.My = v[1];
+        c.Vz = v[2];
+        c.Mz = v[3];
+        c.Vy = v[4];
+        c.Mx = v[5];
+    }
+    if (version >= 2 && Scan_Int(f, 10, &conn->load_unit) != 1) return 1;
+    return 0;
+}
+
+// ---- weld check of one load case ----
+
+int Schweissnaht_Heading_Level = 1;
+
+static Weld_Check_Function s_weld_check = nullptr;
+
+Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check) {
+    Weld_Check_Function old = s_weld_check;
+    s_weld_check = check;
+    return old;
+}
+
+static bool type_in(int type, std::initializer_list<int> types) {
+    for (int t : types)
+        if (t == type) return true;
+    return false;
+}
+
+static void copy_slot(const Nahtbild& n, SchweissnahtNachweis& rec, int k, bool with_size) {
+    rec.number[k] = n.number[k];
+    rec.a[k] = with_size ? n.throat[k] : 0.0;
+    rec.l[k] = with_size ? n.length[k] : 0.0;
+}
+
+// Slot `from` is split in two halves; the second goes to slot `to` with the
+// number + 20.
+static void split_slot(SchweissnahtNachweis& rec, int from, int to) {
+    if (rec.number[from] <= 0) return;
+    rec.l[from] *= 0.5;
+    rec.a[to] = rec.a[from];
+    rec.l[to] = rec.l[from];
+    rec.number[to] = rec.number[from] + 20;
+}
+
+static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachweis& rec) {
+    const Nahtbild& n = conn.naht;
+    const int type = n.profile.type;
+    auto sized = [&](std::initializer_list<int> slots) {
+        for (int k : slots) copy_slot(n, rec, k, true);
+    };
+    auto numbered = [&](std::initializer_list<int> slots) {
+        for (int k : slots) copy_slot(n, rec, k, false);
+    };
+    if (type_in(type, {1, 8})) {
+        sized({0, 1, 2, 3});
+    } else if (type_in(type, {2, 9})) {
+        rec.number[0] = n.number[0];
+        rec.a[0] = n.a_w;
+        rec.l[0] = 0.0;
+    } else if (type == 3) {
+        sized({0, 1, 2, 6});
+        numbered({8, 9});
+    } else if (type_in(type, {4, 5, 7, 10, 13})) {
+        sized({0, 1, 2, 3, 4, 5, 6, 7});
+        numbered({8, 9, 10, 11});
+        if (conn.shear_split == 2) {
+            split_slot(rec, 0, 12);
+            split_slot(rec, 3, 13);
+        }
+    } else if (type_in(type, {6, 12, 14})) {
+        sized({0, 1, 2, 3, 4, 6});
+        numbered({8, 9});
+    } else if (type_in(type, {11, 15})) {
+        sized({0, 1, 2, 5, 6});
+        numbered({8, 9, 10});
+        if (conn.shear_split == 2) split_slot(rec, 0, 12);
+    }
+}
+
+// Throat of an all-round weld by the slot's place on the profile.
+static double all_round_throat(const Nahtbild& n, int k) {
+    const int type = n.profile.type;
+    const bool top = type_in(k, {0, 1, 5, 8, 10});
+    if (type_in(type, {4, 5, 7, 10, 13})) {
+        if (top) return n.a_w_fo;
+        if (type_in(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
+        return n.a_w;
+    }
+    if (type_in(type, {11, 15}) && top) return n.a_w_fo;
+    return n.a_w;
+}
+
+int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
+                               int sketches, int intermediate) {
+    if (!conn || !result) return 1;
+    if (list) {
+        const double tab = 8.0;
+        OLI_Set_Tabs(2, nullptr, &tab, 1);
+        OLI_End_Text(list);
+        OLI_reserveSpaceCM(list, 3.0);
+        Oli_Heading(list, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
+        if (extent > 0) OLI_Add_Para_Offset(0.3);
+    }
+    Nahtbild& n = conn->naht;
+    if (n.all_round) {
+        // The welds of an all-round weld follow the profile's plate parts.
+        const int count = Get_Profile_Plate_Elements(&n.profile, n.length, n.number);
+        n.weld_count = count > 0 ? count : 0;
+    }
+
+    SchweissnahtNachweis rec;
+    Init_Weld_Check_Record(&rec);
+    rec.gamma_M2 = conn->safety.gamma_M2;
+    Copy_Plate(&n.plate, &rec.plate);
+    rec.weld_kind = n.weld_kind;
+    rec.full_penetration = n.weld_kind != 0 ? n.full_penetration : 0;
+    rec.deduct_craters = n.full_length ? 0 : 1;
+    rec.neglect_short = n.all_round ? conn->short_welds : 0;
+    Copy_Profile(&n.profile, &rec.profile);
+    copy_weld_slots(*conn, rec);
+    rec.all_round = n.all_round;
+    rec.shear_split = conn->shear_split;
+    rec.no_length_check = n.no_length_check;
+    rec.no_throat_check = n.no_throat_check;
+    rec.full_treatment = 1;
+    rec.contact_share = n.contact_fraction;
+    rec.check_field = 1;
+    rec.method = conn->weld_method;
+    rec.N = result->value[0];
+    rec.M_y = result->value[1];
+    rec.M_z = result->value[2];
+    rec.V_y = result->value[3];
+    rec.V_z = result->value[4];
+    rec.M_x = result->value[5];
+
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        if (rec.number[k] <= 0) continue;
+        if (n.all_round && !n.full_penetration) {
+            rec.l[k] = 0.0;
+            rec.a[k] = all_round_throat(n, k);
+        } else if (rec.l[k] < 0.01) {
+            rec.a[k] = 0.0;
+        }
+    }
+
+    const int done = s_weld_check ? s_weld_check(&rec, list, extent, conn->print.zusatzinfo, sketches, intermediate)
+                                  : 1;
+    result->value[ERGEBNIS_U_W] = rec.U_w;
+    return done;
+}

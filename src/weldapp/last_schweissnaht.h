@@ -1,0 +1,68 @@
+// Load cases of a connection and their results: the case array owned by the
+// connection record, the test for load, the removal of cases without load,
+// the copy between two records, the load-case block of the input file, and
+// the preparation of the weld check of one load case.
+#ifndef WELDAPP_LAST_SCHWEISSNAHT_H
+#define WELDAPP_LAST_SCHWEISSNAHT_H
+
+#include <cstdio>
+
+struct SchweissnahtAnschluss;
+struct SchweissnahtNachweis;
+
+enum {
+    LASTFALL_NAME_SIZE = 48,    // 47 characters and the terminator
+    LASTFALL_NAME_STORED = 40,  // characters of a name in the file
+    LASTEN_BLOCK_VERSION = 2,
+    LASTFALL_RESULTS = 13,
+};
+
+struct Lastfall {
+    char name[LASTFALL_NAME_SIZE];
+    double N, My, Mz, Vy, Vz, Mx;  // N, Nmm
+};
+
+// 0-5 the forces of the case, 9 U_sigma (-1 failed), 10 U_c/t, 11 U_w.
+struct LastfallErgebnis {
+    double value[LASTFALL_RESULTS];
+};
+enum { ERGEBNIS_U_SIGMA = 9, ERGEBNIS_U_CT = 10, ERGEBNIS_U_W = 11 };
+
+// A new array of max(n, 1) blank cases (names " "), unit code 0; the old
+// array is freed. Nothing for null. Out of memory: the program ends.
+void Alloc_Lasten(SchweissnahtAnschluss* conn, int n);
+// dst gets src's count, unit code, names and forces. Nothing for a null
+// argument or src == dst.
+void Copy_Lasten(const SchweissnahtAnschluss* src, SchweissnahtAnschluss* dst);
+// 1 when one of the six forces of case i exceeds 0.001 in magnitude; 0
+// otherwise and for an index outside the array.
+int Lastfall_Has_Load(const SchweissnahtAnschluss* conn, int i);
+// Removes the cases without load in one pass, keeping the order; when none
+// has load the first stays alone. Nothing for null or an empty array.
+void Drop_Empty_Lastfaelle(SchweissnahtAnschluss* conn);
+// The load-case block. 0 ok; 1 for a null argument or an output error. The
+// names in memory are cut at 40 characters and lose trailing blanks.
+int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn);
+// 0 ok; 1 for a null argument, a newer block (version message), a short or
+// bad read, or a count the rest of the file cannot hold. A name longer than
+// 47 characters is cut. What was read before a failure stays.
+int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn);
+
+// The heading level of the evaluation's chapters; the evaluation sets it.
+extern int Schweissnaht_Heading_Level;
+
+// Fills the weld check record from the connection (its working copy: the
+// weld table of an all-round weld is rebuilt from the profile) and the
+// forces of the result entry, runs the weld check and stores U_w in the
+// result entry (also when the check failed). Returns the check's result.
+int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
+                               int sketches, int intermediate);
+
+// The weld check of one load case is reached through this seam until it is
+// built: the function installed here is called with the filled record.
+// Without one the check counts as not completed (result 1, U_w untouched).
+typedef int (*Weld_Check_Function)(SchweissnahtNachweis* rec, FILE* list, int extent, int additional,
+                                   int sketches, int intermediate);
+Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check);
+
+#endif

@@ -1,0 +1,50 @@
+// The context of a run: command line, file names, position text.
+#include "weldapp/program_context.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "base/stored_text.h"
+#include "base/textio.h"
+#include "platform/msgbox.h"
+
+Programm_Kontext Kontext = {"", 0, 0, 0, 0, "", "", "", "", "", "", 1, 1};
+
+// The whole argument must be the number.
+static bool parse_whole_int(const char* text, int* value) {
+    const char* end = nullptr;
+    return text && Parse_Int(text, 10, value, &end) == 1 && end && *end == '\0';
+}
+
+int Set_Program_Context(int argc, const char* const* argv) {
+    if (argc < 5 || !argv) return 0;
+    Programm_Kontext k = Kontext;
+    const char* identifier = argv[1];
+    if (!identifier || std::strlen(identifier) > FILE_BASE_MAX) return 0;
+    // The Icon-Id is not used: whatever stands there is accepted.
+    if (!parse_whole_int(argv[2], &k.icon_id)) k.icon_id = 0;
+    if (!parse_whole_int(argv[3], &k.file_id) || !parse_whole_int(argv[4], &k.pos_id)) return 0;
+    std::snprintf(k.identifier, sizeof k.identifier, "%s", identifier);
+    k.refresh = 0;
+    if (argc > 5 && argv[5]) {
+        // Only the first word of the fifth argument counts.
+        const size_t word = std::strcspn(argv[5], " ");
+        k.refresh = word == 8 && std::strncmp(argv[5], "-refresh", 8) == 0;
+    }
+    std::snprintf(k.input_name, sizeof k.input_name, "_%02d.INP", k.file_id);
+    std::snprintf(k.list_name, sizeof k.list_name, "_%02d.OLI", k.file_id);
+    std::snprintf(k.text_suffix, sizeof k.text_suffix, "_%02d.TXT", k.file_id);
+    std::snprintf(k.plot_name, sizeof k.plot_name, "%s%04d.SPF", k.identifier, k.pos_id);
+    Kontext = k;
+    Set_File_Base(Kontext.identifier);
+    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s", Kontext.list_name);
+    VEK_Set_Batch_Mode(Kontext.refresh);
+    return 1;
+}
+
+int Read_Code_and_Text_File(const char* identifier) {
+    if (!identifier) identifier = "";
+    char name[CONTEXT_NAME_SIZE + 8];
+    std::snprintf(name, sizeof name, "%.4s%s", identifier, Kontext.text_suffix);
+    return Read_Code_and_Text_Path(name);
+}

@@ -1,0 +1,45 @@
+// What the program knows of the run it serves: the component identifier
+// (the path prefix of the component's files), the File-Id and Pos-Id, the
+// batch flag, the names of the component's files, the desktop's
+// directories and the editing state; and the position number and text of
+// the component.
+#ifndef WELDAPP_PROGRAM_CONTEXT_H
+#define WELDAPP_PROGRAM_CONTEXT_H
+
+#include "base/filenames.h"
+
+enum { CONTEXT_NAME_SIZE = 32, CONTEXT_PATH_SIZE = FILE_BASE_MAX + 1 };
+
+struct Programm_Kontext {
+    char identifier[CONTEXT_PATH_SIZE];  // whole, up to what the path prefix holds
+    int icon_id;                         // read, not used
+    int file_id;
+    int pos_id;
+    int refresh;                         // 1: batch run ("-refresh"), no window, no box
+    char input_name[CONTEXT_NAME_SIZE];  // "_NN.INP"
+    char list_name[CONTEXT_NAME_SIZE];   // "_NN.OLI"
+    char text_suffix[CONTEXT_NAME_SIZE]; // "_NN.TXT"
+    char plot_name[CONTEXT_PATH_SIZE + CONTEXT_NAME_SIZE];  // identifier + "%04d.SPF"
+    char program_directory[CONTEXT_PATH_SIZE];              // "EXEC"
+    char private_data_path[CONTEXT_PATH_SIZE];
+    int editing_state;                   // 1 input page, 4 load cases, 5 chart
+    int ask_once;                        // the many-load-cases question not shown yet
+};
+
+extern Programm_Kontext Kontext;
+
+// Takes the command line (program name, identifier, Icon-Id, File-Id,
+// Pos-Id, optional "-refresh"): File-Id and Pos-Id must be whole decimal
+// ints and the identifier must fit the path prefix. On success the context is
+// filled, the path prefix, the print-list name and the batch mode are set,
+// and the result is 1; else 0 and nothing is changed (the caller prints the
+// usage text).
+int Set_Program_Context(int argc, const char* const* argv);
+
+// Reads the position number and text of the component from the file named
+// by the first four characters of the identifier (all of a shorter one) and
+// the position-text suffix, in the current directory. 0 when both were
+// read; 1 when the file is missing, empty, or has a number but no text.
+int Read_Code_and_Text_File(const char* identifier);
+
+#endif

@@ -1,0 +1,425 @@
+// The connection record, its weld layout and the input file.
+#include "weldapp/schweissnaht.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/filenames.h"
+#include "base/stored_text.h"
+#include "base/textio.h"
+#include "base/vesk.h"
+#include "codes/nad.h"
+#include "codes/nad_old.h"
+#include "platform/msgbox.h"
+#include "platform/posix.h"
+#include "weldapp/program_context.h"
+#include "weldapp/tool_text.h"
+
+SchweissnahtAnschluss Schweissnaht_Anschluss = {};
+int Schweissnaht_Import_Mode = 0;
+
+// Set when the input file of this run could not be read: its bytes are kept
+// as "_NN.INP.bak" before the first save overwrites them.
+static int s_unreadable_input = 0;
+
+// ---- record ----
+
+static void clear_naht(Nahtbild* n) {
+    n->uniform_grade = 0;
+    Clear_Material_Params(&n->material);
+    Init_Profile(&n->profile);
+    Clear_Plate(&n->plate);
+    n->weld_kind = n->full_length = n->all_round = n->full_penetration = 0;
+    n->a_w = n->a_w_fo = n->a_w_fu = n->contact_fraction = 0.0;
+    n->weld_count = 0;
+    for (int k = 0; k < NAHT_SLOTS; ++k) {
+        n->number[k] = 0;
+        n->throat[k] = n->length[k] = 0.0;
+    }
+    n->no_length_check = n->no_throat_check = 0;
+}
+
+void Init_Schweissnaht(SchweissnahtAnschluss* r) {
+    if (!r) return;
+    r->code_setting = 0;
+    r->gamma_M = 0.0;
+    Clear_Safety_Factors(&r->safety);
+    r->section_check = r->section_method = r->weld_method = 0;
+    clear_naht(&r->naht);
+    r->shear_split = r->short_welds = 0;
+    Alloc_Lasten(r, 0);
+    Default_Print_Props(&r->print);
+    Mem_Free(__FILE__, __LINE__, "null", r->results);
+    if (r->load_count < 1) r->load_count = 1;
+    r->results = static_cast<LastfallErgebnis*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
+    r->governing_case = -1;
+    r->input_error = r->loaded_count = 0;
+    r->max_utilisation = r->max_ct_utilisation = 0.0;
+}
+
+void Reset_Schweissnaht(SchweissnahtAnschluss* r) { Init_Schweissnaht(r); }
+
+void Free_Schweissnaht(SchweissnahtAnschluss* r) {
+    if (!r) return;
+    Mem_Free(__FILE__, __LINE__, "null", r->loads);
+    Mem_Free(__FILE__, __LINE__, "null", r->results);
+    Mem_Free(__FILE__, __LINE__, "null", r->print.vorbemerkungen);
+    r->loads = nullptr;
+    r->results = nullptr;
+    r->print.vorbemerkungen = nullptr;
+}
+
+static void layout_steps(Nahtbild* n, FILE* list, int level);
+
+void Default_Schweissnaht(SchweissnahtAnschluss* r) {
+    if (!r) return;
+    Init_Schweissnaht(r);
+    r->safety.from_annex = 1;
+    Update_Safety_Factors_From_NAD(&r->safety);
+    r->gamma_M = 1.1;
+    Nahtbild* n = &r->naht;
+    n->uniform_grade = 1;
+    Default_Material_Params(&n->material);
+    Set_Default_Profile(&n->profile);
+    n->plate.t = 35.0;
+    Default_Material_Params(&n->plate.material);
+    Check_Plate_And_Material(&n->plate, nullptr, 0, 65, "");
+    const int count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
+    n->weld_count = count > 0 ? count : 0;
+    n->a_w = n->a_w_fo = n->a_w_fu = 5.0;
+    for (int k = 0; k < n->weld_count; ++k) n->throat[k] = 5.0;
+    r->shear_split = 0;
+    n->contact_fraction = 0.75;
+    layout_steps(n, nullptr, 0);
+    r->print.massstab = 5.0;
+}
+
+void Copy_Schweissnaht(const SchweissnahtAnschluss* s, SchweissnahtAnschluss* t) {
+    if (!s || !t || s == t) return;
+    Init_Schweissnaht(t);
+    t->code_setting = s->code_setting;
+    t->gamma_M = s->gamma_M;
+    Copy_Safety_Factors(&s->safety, &t->safety);
+    t->section_check = s->section_check;
+    t->section_method = s->section_method;
+    t->weld_method = s->weld_method;
+    // The plain fields of the weld part at once, then the records with
+    // their own copies.
+    const Nahtbild& from = s->naht;
+    Nahtbild& to = t->naht;
+    to = from;
+    Copy_Material_Params(&from.material, &to.material);
+    Copy_Profile(&from.profile, &to.profile);
+    Copy_Plate(&from.plate, &to.plate);
+    t->shear_split = s->shear_split;
+    t->short_welds = s->short_welds;
+    Copy_Lasten(s, t);
+    Copy_Print_Props(&s->print, &t->print);
+    // The results follow the new count, zeroed.
+    Mem_Free(__FILE__, __LINE__, "null", t->results);
+    t->results = static_cast<LastfallErgebnis*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(t->load_count), sizeof(LastfallErgebnis)));
+}
+
+// ---- weld layout ----
+
+static bool type_in(int type, std::initializer_list<int> types) {
+    for (int t : types)
+        if (t == type) return true;
+    return false;
+}
+
+static bool slot_present(const Nahtbild* n, int k) { return n->throat[k] >= 0.001 && n->length[k] >= 0.001; }
+
+static void set_throats(Nahtbild* n, std::initializer_list<int> slots, double a) {
+    for (int k : slots) n->throat[k] = a;
+}
+
+static void limit_throats(Nahtbild* n, std::initializer_list<int> slots, double limit) {
+    for (int k : slots)
+        if (n->throat[k] > limit) n->throat[k] = limit;
+}
+
+// A group of slots joining one part of thickness t: welded from both sides
+// when its first slot and another one are present; each throat is held to
+// the (reduced) thickness, or half of it from both sides.
+static void limit_group(Nahtbild* n, std::initializer_list<int> slots, double t) {
+    if (!n->no_throat_check) t -= std::fmax(0.2 * t, 3.0);
+    const int first = *slots.begin();
+    bool other = false;
+    for (int k : slots)
+        if (k != first && slot_present(n, k)) other = true;
+    const bool both_sides = slot_present(n, first) && other;
+    limit_throats(n, slots, both_sides ? 0.5 * t : t);
+}
+
+static void layout_steps(Nahtbild* n, FILE* list, int level) {
+    const Stahlprofil& p = n->profile;
+    const int type = p.type;
+    if (!n->all_round) {
+        auto off = [&](std::initializer_list<int> slots) {
+            for (int k : slots) n->number[k] = 0;
+        };
+        if (type_in(type, {1, 3})) off({8, 9});
+        else if (type_in(type, {4, 5, 7, 10, 13})) off({8, 9, 10, 11, 12, 13});
+        else if (type_in(type, {6, 12, 14})) off({8, 9});
+        else if (type_in(type, {11, 15})) off({8, 9, 10, 12});
+        else if (type_in(type, {2, 9})) n->all_round = 1;
+    } else if (type_in(type, {11, 15})) {
+        n->a_w_fu = 0.0;
+    }
+    (void)list;
+    (void)level;
+
+    if (n->weld_kind == 2 && !type_in(type, {2, 9})) {
+        const double t_u = type_in(type, {6, 12, 14}) ? p.t_fo : p.t_fu;
+        if (type == 8) {
+            if (n->full_penetration) {
+                set_throats(n, {0, 3}, p.t_fo);
+                set_throats(n, {1, 2}, p.t_w);
+            } else {
+                limit_throats(n, {0, 3}, p.t_fo);
+                limit_throats(n, {1, 2}, p.t_w);
+            }
+        } else {
+            if (n->full_penetration && type == 1) {
+                set_throats(n, {0, 3}, p.h / 2.0);
+                set_throats(n, {1, 2}, p.t_w / 2.0);
+            } else if (n->full_penetration) {
+                set_throats(n, {0, 1, 5}, p.t_fo / 2.0);
+                set_throats(n, {2, 6}, p.t_w / 2.0);
+                set_throats(n, {3, 4, 7}, t_u / 2.0);
+            } else if (type == 1) {
+                limit_group(n, {0, 3}, p.h);
+                limit_group(n, {1, 2}, p.t_w);
+            } else {
+                limit_group(n, {0, 1, 5}, p.t_fo);
+                limit_group(n, {2, 6}, p.t_w);
+                limit_group(n, {3, 4, 7}, t_u);
+            }
+            set_throats(n, {8, 9, 10, 11}, 0.0);
+        }
+    }
+    for (int k = 0; k < NAHT_SLOTS; ++k)
+        if (n->throat[k] < 0.0) n->throat[k] = 0.0;
+}
+
+int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
+    if (!n) return 0;
+    Check_Plate_And_Material(&n->plate, list, level, n->uniform_grade ? 64 : 67, "");
+    Calc_Profile_Cross_Section(&n->profile, list, level, "");
+    layout_steps(n, list, level);
+    return 0;
+}
+
+// ---- input file ----
+
+int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
+    if (!f || !r) return 1;
+    const Nahtbild& n = r->naht;
+    int failed = 0;
+    failed |= std::fprintf(f, " %d\n", SCHWEISSNAHT_HEAD_VERSION) < 0;
+    failed |= std::fprintf(f, " %d %d %d %d %lf\n", r->code_setting, r->section_check, r->section_method,
+                           r->weld_method, r->gamma_M) < 0;
+    failed |= Write_Safety_Factors(f, &r->safety) != 0;
+    failed |= std::fprintf(f, " %d\n", NAHTBILD_VERSION) < 0;
+    failed |= std::fprintf(f, " %d\n", n.uniform_grade) < 0;
+    failed |= Write_Material_Params(f, &n.material) != 0;
+    failed |= Write_Profile(f, &r->naht.profile) != 0;
+    failed |= Write_Plate(f, &n.plate) != 0;
+    const int count = n.weld_count < 0 ? 0 : (n.weld_count > NAHT_SLOTS ? NAHT_SLOTS : n.weld_count);
+    failed |= std::fprintf(f, " %d %d\n", n.all_round, count) < 0;
+    for (int k = 0; k < count; ++k)
+        failed |= std::fprintf(f, " %lf %lf %d\n", n.throat[k], n.length[k], n.number[k]) < 0;
+    failed |= std::fprintf(f, " %lf %d %d %d %lf %d %d", n.a_w, n.weld_kind, n.full_length, n.no_length_check,
+                           n.contact_fraction, n.no_throat_check, r->shear_split) < 0;
+    failed |= std::fprintf(f, " %lf %lf %d %d\n", n.a_w_fo, n.a_w_fu, r->short_welds, n.full_penetration) < 0;
+    failed |= Write_Lasten(f, r) != 0;
+    // The print options' result is the last one; an earlier failure stays.
+    failed |= Write_Print_Props(f, &r->print) != 0;
+    return failed ? 1 : 0;
+}
+
+static bool read_int(FILE* f, int* value) { return Scan_Int(f, 10, value) == 1; }
+
+static bool read_double(FILE* f, double* value) {
+    return std::fscanf(f, "%lf", value) == 1 && std::isfinite(*value);
+}
+
+static bool read_slot(FILE* f, double* throat, double* length, int* number) {
+    return read_double(f, throat) && read_double(f, length) && read_int(f, number);
+}
+
+int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
+    if (!r) return 1;
+    Init_Schweissnaht(r);
+    if (!f) return 1;
+    int head = 0;
+    if (!read_int(f, &head)) return 1;
+    if (head < 0) {
+        Default_Schweissnaht(r);
+        return 2;
+    }
+    if (!Check_File_Version(head, SCHWEISSNAHT_HEAD_VERSION, 0)) return 1;
+    if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
+        !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
+        return 1;
+    if (Read_Safety_Factors(f, &r->safety) != 0) return 1;
+    int version = 0;
+    if (!read_int(f, &version)) return 1;
+    if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0)) return 1;
+    Nahtbild& n = r->naht;
+    clear_naht(&n);
+    r->shear_split = r->short_welds = 0;
+    if (!read_int(f, &n.uniform_grade) || Read_Material_Params(f, &n.material) != 0 ||
+        Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
+        return 1;
+    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count)) return 1;
+    // The table has 20 slots: any other count is a damaged file.
+    if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) return 1;
+    const int rows = version < 4 ? NAHT_SLOTS : n.weld_count;
+    for (int k = 0; k < rows; ++k)
+        if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return 1;
+    if (version < 3) {
+        double a = 0, l = 0;
+        int number = 0;
+        for (int k = 0; k < 10; ++k)
+            if (!read_slot(f, &a, &l, &number)) return 1;
+    }
+    if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
+        !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
+        return 1;
+    if (version >= 1) {
+        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split)) return 1;
+    } else {
+        r->shear_split = 1;
+    }
+    if (version >= 2) {
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return 1;
+    } else {
+        n.a_w_fo = n.a_w_fu = n.a_w;
+    }
+    if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
+        PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
+    if (version >= 5 && !read_int(f, &r->short_welds)) return 1;
+    if (version >= 6 && !read_int(f, &n.full_penetration)) return 1;
+    Update_Weld_Layout(&n, nullptr, 0);
+    if (Read_Lasten(f, r) != 0) return 1;
+    const int print_failed = Read_Print_Props(f, &r->print);
+    // The results follow the count read.
+    Mem_Free(__FILE__, __LINE__, "null", r->results);
+    r->results = static_cast<LastfallErgebnis*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
+    return print_failed ? 1 : 0;
+}
+
+// The annex entries stand behind the record's blocks; a line of the preface
+// that happens to begin with a keyword must not be taken for one. The rest
+// of the file is handed to the annex readers as a stream of its own (they
+// search from the start of what they are given).
+static void activate_annex_after(FILE* f) {
+    std::string rest;
+    char chunk[4096];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;) rest.append(chunk, got);
+    FILE* tail = std::tmpfile();
+    if (tail) {
+        std::fwrite(rest.data(), 1, rest.size(), tail);
+        std::rewind(tail);
+    }
+    if (tail && Read_ACTIV_NAD_EC2(tail)) Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
+    else Read_ACTIV_NADNAME(tail);
+    if (tail) std::fclose(tail);
+}
+
+void Load_Input_File(void) {
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    s_unreadable_input = 0;
+    FILE* f = Fopen_Base(Kontext.input_name, "r");
+    if (!f) {
+        Reset_Schweissnaht(r);
+        return;
+    }
+    const int result = Read_Schweissnaht(f, r);
+    if (result != 0 && result != 2) {
+        if (VEK_Batch_Mode()) {
+            std::fclose(f);
+            std::exit(1);
+        }
+        s_unreadable_input = 1;
+        Init_Message();
+        Set_Message_Title("Lesefehler");
+        Fill_Message("%s", "Die Eingabedaten können nicht gelesen werden!"_cp);
+        Fill_Message("%s", "Der Datenzustand wird auf");
+        Fill_Message("%s", "voreingestellte Werte gesetzt!");
+        Draw_Message();
+        Default_Schweissnaht(r);
+    }
+    activate_annex_after(f);
+    std::fclose(f);
+}
+
+static Print_Schweissnaht_Function s_print = nullptr;
+
+Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Function print) {
+    Print_Schweissnaht_Function old = s_print;
+    s_print = print;
+    return old;
+}
+
+void Write_Print_List(void) {
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    const double reserved = r->print.grafik ? 16.0 : 6.0;
+    FILE* list = Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
+    if (!list) return;
+    if (s_print) s_print(r, list);
+    Close_Print_List(list);
+}
+
+static int write_input_file(FILE* f, void* context) {
+    auto* r = static_cast<SchweissnahtAnschluss*>(context);
+    if (Write_Schweissnaht(f, r) != 0) return 0;
+    if (Write_ACTIV_NADNAME_Entry(f) != 1) return 0;
+    return std::fflush(f) == 0 && !std::ferror(f);
+}
+
+// Copies the bytes of prefix + source to prefix + target, whole or not at
+// all. 1 done.
+static int write_copy(FILE* f, void* context) {
+    FILE* in = static_cast<FILE*>(context);
+    char chunk[4096];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
+        if (std::fwrite(chunk, 1, got, f) != got) return 0;
+    return !std::ferror(in);
+}
+
+static int keep_unreadable_copy(void) {
+    char source[VEK_MAX_PATH + 1], backup[VEK_MAX_PATH + 1];
+    std::string backup_name = std::string(Kontext.input_name) + ".bak";
+    if (!Make_Base_Path(source, Kontext.input_name, sizeof source) ||
+        !Make_Base_Path(backup, backup_name.c_str(), sizeof backup))
+        return 0;
+    char native[VEK_MAX_PATH + 1];
+    if (!VEK_Native_Path(native, sizeof native, source)) return 0;
+    FILE* in = std::fopen(native, "rb");
+    if (!in) return 1;  // nothing left to keep
+    const int done = VEK_Write_File_Replacing(backup, write_copy, in);
+    std::fclose(in);
+    return done;
+}
+
+int Save_Input_File(void) {
+    char path[VEK_MAX_PATH + 1];
+    int saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
+    if (saved && s_unreadable_input) {
+        saved = keep_unreadable_copy();
+        if (saved) s_unreadable_input = 0;
+    }
+    if (saved) saved = VEK_Write_File_Replacing(path, write_input_file, &Schweissnaht_Anschluss);
+    if (!saved && !VEK_Batch_Mode())
+        PrintMessage("%s", "Die Eingabedaten konnten nicht gespeichert werden!\nDie bisherige Datei bleibt erhalten."_cp);
+    return saved;
+}

@@ -1,0 +1,116 @@
+// The connection record of the weld program (design code and partial
+// factors, profile, end plate, the welds between them, load cases, print
+// options and the results of the last evaluation), its initialisation,
+// defaults and copy, the weld-layout update, and the input file that holds
+// it.
+#ifndef WELDAPP_SCHWEISSNAHT_H
+#define WELDAPP_SCHWEISSNAHT_H
+
+#include <cstdio>
+
+#include "codes/blech.h"
+#include "codes/material.h"
+#include "codes/sicherheit.h"
+#include "profiles/stahlprofil.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/oliprops.h"
+
+enum {
+    NAHT_SLOTS = 20,
+    NAHTBILD_VERSION = 6,    // version of the weld part written
+    SCHWEISSNAHT_HEAD_VERSION = 0,
+};
+
+// The weld part. Slots are fixed places of the profile family (0, 1, 5 top
+// flange; 2, 6 web; 3, 4, 7 bottom flange; 8 to 13 only with all-round
+// welding) carrying the weld's number as shown (0: slot not used).
+struct Nahtbild {
+    int uniform_grade;             // one steel grade for profile and plate
+    Materialparameter_Record material;
+    Stahlprofil profile;
+    Blech_Record plate;
+    int weld_kind;                 // 0 fillet, 1 slot, 2 butt, 3 plug, 4 other
+    int full_length;               // fillet welds count their full length
+    int all_round;
+    int full_penetration;
+    double a_w, a_w_fo, a_w_fu;    // throats of the all-round weld: all, top, bottom flange
+    double contact_fraction;       // share of compression carried by contact, 0..1
+    int weld_count;                // slots in use, 0..20
+    int number[NAHT_SLOTS];
+    double throat[NAHT_SLOTS];
+    double length[NAHT_SLOTS];
+    int no_length_check;
+    int no_throat_check;
+};
+
+struct SchweissnahtAnschluss {
+    int code_setting;              // 0 EC 3, 1 DIN 18800
+    double gamma_M;                // material factor of the DIN 18800 path
+    Sicherheitsbeiwerte_Record safety;
+    int section_check;             // 1: check the profile's cross-section per load case
+    int section_method;            // 1 elastic-plastic, 0 elastic
+    int weld_method;               // 1 directional, 0 simplified
+    Nahtbild naht;
+    int shear_split;               // 0 conventional, 1 by stiffnesses, 2 consistent with N/M
+    int short_welds;               // short welds neglected
+    int load_count;
+    int load_unit;                 // 0 kN/kNm, 1 kN/kNcm, 2 N/Nm, 3 N/Nmm
+    Lastfall* loads;               // load_count entries
+    OliProps print;
+    LastfallErgebnis* results;     // load_count entries
+    double max_utilisation;
+    double max_ct_utilisation;
+    int governing_case;            // 1-based, -1 none
+    int input_error;
+    int loaded_count;
+};
+
+// The one connection record of the program.
+extern SchweissnahtAnschluss Schweissnaht_Anschluss;
+
+// Every field empty, one blank load case, default print options, zeroed
+// results. The record's arrays must be null or owned by it. Out of memory:
+// the program ends. Nothing for null.
+void Init_Schweissnaht(SchweissnahtAnschluss* record);
+// The same; nothing for null.
+void Reset_Schweissnaht(SchweissnahtAnschluss* record);
+// The defaults of a new connection (HE280A on a 35 mm plate, 5 mm welds).
+void Default_Schweissnaht(SchweissnahtAnschluss* record);
+// Init on the target, then every input field; results are not copied.
+// Nothing for a null argument or source == target.
+void Copy_Schweissnaht(const SchweissnahtAnschluss* source, SchweissnahtAnschluss* target);
+// Frees the arrays and the preface the record owns and leaves them null.
+void Free_Schweissnaht(SchweissnahtAnschluss* record);
+// Refreshes plate and profile and keeps the weld table consistent with the
+// profile type, weld kind and thicknesses. Returns 0.
+int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
+
+// The record as text. 0 ok, 1 when any write failed.
+int Write_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
+// 0 read, 1 read error or newer file, 2 the file asks for defaults. The
+// record is initialised first.
+int Read_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
+
+// Set once the data import has run; the weld part's version check then
+// speaks of an import file.
+extern int Schweissnaht_Import_Mode;
+
+// Reads the input file into the global record and activates its annex. A
+// missing file gives the empty record; an unreadable one ends a batch run
+// with exit code 1, else gives the defaults after the "Lesefehler" box.
+void Load_Input_File(void);
+// Writes the whole print list of the global record.
+void Write_Print_List(void);
+// Writes the global record and the annex choice into the input file: whole
+// or not at all (the old file stays byte for byte when a write fails). A
+// file that could not be read at start is first kept as "_NN.INP.bak". 1
+// saved; 0 not saved (with a message outside batch mode).
+int Save_Input_File(void);
+
+// The evaluation and its print are reached through this seam until they
+// are built: Write_Print_List calls the installed function between opening
+// and closing the list. Without one only the head is written.
+typedef void (*Print_Schweissnaht_Function)(SchweissnahtAnschluss* record, FILE* list);
+Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Function print);
+
+#endif
