@@ -162,12 +162,7 @@ Querschnitt* Get_DWQB_PLO_TSG_Querschnitt(const double* p, const TSG_Table* tabl
         if (!Calc_Stahl_Bilinear_Parameter(E, f * std::sqrt(1 - rho * rho), eps_u, E_h, &law)) break;
         if (!Set_Spannungsdehnungslinie_Parameter(q, c, &law)) break;
     }
-    Querschnitt_Kurvenoptionen o;
-    Get_Querschnitt_Kurvenoptionen(q, &o);
-    o.wert = p[4];
-    if (p[4] > 0) o.optionen |= 0x1u;
-    else o.optionen &= ~0x1u;
-    Set_Querschnitt_Kurvenoptionen(q, &o);
+    Set_DWQB_Masque_Residual(q, p[4]);
     return q;
 }
 
