@@ -474,7 +474,7 @@ int Calc_DWQB_Warping_Flow(void) {
 
 // ---- line records of the plastic load factor --------------------------------
 
-void Free_DWQB_PLO_Record_Children(DWQB_PLO_Linie* record) {
+void Free_DWQB_PLO_Linie_Children(DWQB_PLO_Linie* record) {
     if (!record || !record->sub) return;
     Mem_Free(__FILE__, __LINE__, "dwqb", record->sub);
     record->sub = nullptr;
@@ -492,36 +492,44 @@ static double Mean_Warping(const DWQB_Linie* l, double s0, double s1, double are
     return j / area;
 }
 
+// The six unit-case resultants of a record (fields 4 to 9) in the order of
+// a line result's resultants.
+static void Resultant_Fields(DWQB_PLO_Linie& r, double* out[6]) {
+    out[0] = &r.vy_y, out[1] = &r.vz_y, out[2] = &r.vy_z, out[3] = &r.vz_z, out[4] = &r.w_y, out[5] = &r.w_z;
+}
+
 int Fill_DWQB_PLO_Record(const DWQB_Linie* line, DWQB_PLO_Linie* record) {
     if (!line || !record) return 0;
-    Free_DWQB_PLO_Record_Children(record);
+    Free_DWQB_PLO_Linie_Children(record);
     *record = DWQB_PLO_Linie{};
-    auto f = [record](int k) -> double& { return record->v[k - 1]; };
-    record->number = line->number;
-    record->kind = line->kind;
+    DWQB_PLO_Linie& f = *record;
+    f.number = line->number;
+    f.kind = line->kind;
     const DWQB_Linienergebnis* r = line->result;
     const DWQB_Segment_Geometrie& g = line->geo;
     double a = 0, sy = 0, sz = 0;
     Calc_DWQB_Segment_Integrals(&g, &a, &sy, &sz, 1, nullptr, nullptr, nullptr);
     const double len = g.length, cell = r ? r->cell_flow : 0;
-    if (a > 0) f(1) = sy / a, f(2) = sz / a;
-    f(3) = g.angle;
-    f(13) = a;
-    f(19) = len;
-    f(18) = len != 0 ? a / len : 0;
+    if (a > 0) f.y = sy / a, f.z = sz / a;
+    f.angle = g.angle;
+    f.area = a;
+    f.length = len;
+    f.t_mean = len != 0 ? a / len : 0;
+    double* res[6];
+    Resultant_Fields(f, res);
     if (r)
-        for (int k = 0; k < 6; k++) f(4 + k) = r->v.resultants[k];
-    f(11) = std::cos(g.angle) * len * cell;
-    f(12) = std::sin(g.angle) * len * cell;
+        for (int k = 0; k < 6; k++) *res[k] = r->v.resultants[k];
+    f.c_y = std::cos(g.angle) * len * cell;
+    f.c_z = std::sin(g.angle) * len * cell;
     if (a > 0) {
-        f(14) = f(15) = 1 / a;
+        f.inv_area_y = f.inv_area_z = 1 / a;
         const double tm = line->t_m, t = std::min(tm, tm != 0 ? a / tm : 0);
-        if (t * (2 * a - t * t) / 4 > 0) f(16) = 4 / (t * (2 * a - t * t));
+        if (t * (2 * a - t * t) / 4 > 0) f.torsion_factor = 4 / (t * (2 * a - t * t));
     }
     const DWQB_Teil* head = DWQB_Aktueller_Teil;
     const double i_t = head ? head->v.torsion[0] + head->v.torsion[1] : 0;
-    if (head && i_t > 0 && r) f(10) = r->torsion_share / i_t;
-    f(17) = Mean_Warping(line, -1, 1, a);
+    if (head && i_t > 0 && r) f.torsion_share = r->torsion_share / i_t;
+    f.warping = Mean_Warping(line, -1, 1, a);
     const int k = static_cast<int>(std::floor(16 * std::fabs(g.phi) / 3.14159265358979323846 + 0.5));
     if (g.n_chords < 2 || k < 2) return 1;
     void* block = Mem_Malloc(__FILE__, __LINE__, "dwqb", sizeof(DWQB_PLO_Block) + static_cast<size_t>(k) * sizeof(DWQB_PLO_Linie));
@@ -532,25 +540,28 @@ int Fill_DWQB_PLO_Record(const DWQB_Linie* line, DWQB_PLO_Linie* record) {
     for (int i = 1; i <= k; i++) {
         DWQB_PLO_Linie& p = sub->records[i - 1];
         p = DWQB_PLO_Linie{};
-        auto q = [&p](int k) -> double& { return p.v[k - 1]; };
         p.number = line->number;
         p.kind = line->kind;
         const double s0 = -1 + 2.0 * (i - 1) / k, s1 = -1 + 2.0 * i / k, m = (s0 + s1) / 2;
-        q(3) = g.angle - g.phi * m;
+        p.angle = g.angle - g.phi * m;
         double w[5];
         Calc_DWQB_Line_Warping_Values(line, 2, w, m, 0, 0, 0);
-        q(17) = w[0];
+        p.warping = w[0];
         double a0, y0, z0, a1, y1, z1;
         Calc_DWQB_Segment_Integrals(&g, &a0, &y0, &z0, s0, nullptr, nullptr, nullptr);
         Calc_DWQB_Segment_Integrals(&g, &a1, &y1, &z1, s1, nullptr, nullptr, nullptr);
-        if (a1 - a0 > 0) q(1) = (y1 - y0) / (a1 - a0), q(2) = (z1 - z0) / (a1 - a0);
-        q(13) = f(13) / k;
-        q(19) = f(19) / k;
-        for (int j = 4; j <= 9; j++) q(j) = f(j) / k;
-        q(18) = f(18);
-        q(11) = std::cos(q(3)) * q(19) * cell;
-        q(12) = std::sin(q(3)) * q(19) * cell;
-        for (int j = 14; j <= 16; j++) q(j) = f(j) * k;
+        if (a1 - a0 > 0) p.y = (y1 - y0) / (a1 - a0), p.z = (z1 - z0) / (a1 - a0);
+        p.area = f.area / k;
+        p.length = f.length / k;
+        double* pres[6];
+        Resultant_Fields(p, pres);
+        for (int j = 0; j < 6; j++) *pres[j] = *res[j] / k;
+        p.t_mean = f.t_mean;
+        p.c_y = std::cos(p.angle) * p.length * cell;
+        p.c_z = std::sin(p.angle) * p.length * cell;
+        p.inv_area_y = f.inv_area_y * k;
+        p.inv_area_z = f.inv_area_z * k;
+        p.torsion_factor = f.torsion_factor * k;
     }
     record->sub = sub;
     return 1;
@@ -568,11 +579,11 @@ void Add_DWQB_PLO_Record_Moments(DWQB_PLO_Block* list, double a, double b, doubl
     if (!list) return;
     for (int i = 0; i < list->count; i++) {
         DWQB_PLO_Linie& r = list->records[i];
-        const double area = r.v[12];
-        r.v[3] += a * area;
-        r.v[4] += b * area;
-        r.v[5] += c * area;
-        r.v[6] += d * area;
+        const double area = r.area;
+        r.vy_y += a * area;
+        r.vz_y += b * area;
+        r.vy_z += c * area;
+        r.vz_z += d * area;
         Add_DWQB_PLO_Record_Moments(r.sub, a, b, c, d);
     }
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "thinwall/dwqb.h"
+#include "thinwall/plo.h"
 
 // Sums of a section over its parts.
 struct DWQB_Flow_Sums {
@@ -49,19 +50,6 @@ int Shift_DWQB_Line_Warping(DWQB_Schublinie* entry, const double* values);
 
 // ---- line records of the plastic load factor --------------------------------
 
-struct DWQB_PLO_Block;
-// One line: field 0 the line number and kind, fields 1 .. 19 values, 20 the
-// sub-records of an arc.
-struct DWQB_PLO_Linie {
-    int32_t number, kind;
-    double v[20];              // v[k - 1] is field k, k = 1 .. 19 (v[19] unused)
-    DWQB_PLO_Block* sub;
-};
-// A block of records: three words (records, count, capacity) then records.
-struct DWQB_PLO_Block {
-    DWQB_PLO_Linie* records;
-    int32_t count, capacity;
-};
 // Clears and fills a record from a line (arcs of two and more pieces also
 // get their sub-records). 1, or 0 for a null argument.
 int Fill_DWQB_PLO_Record(const DWQB_Linie* line, DWQB_PLO_Linie* record);
@@ -70,7 +58,5 @@ int Fill_DWQB_PLO_Record_Callback(DWQB_PLO_Block* list, const DWQB_Linie* line);
 // Adds a, b, c, d times its area (field 13) to fields 4 to 7 of every record
 // and sub-record.
 void Add_DWQB_PLO_Record_Moments(DWQB_PLO_Block* list, double a, double b, double c, double d);
-// Gives back the sub-records of a record.
-void Free_DWQB_PLO_Record_Children(DWQB_PLO_Linie* record);
 
 #endif

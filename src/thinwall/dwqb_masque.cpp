@@ -354,6 +354,16 @@ int Build_DWQB_Masque(DWQB_Summary* out) {
     return 1;
 }
 
+void Set_DWQB_Masque_Residual(Querschnitt* q, double value) {
+    if (!q) return;
+    Querschnitt_Kurvenoptionen o;
+    Get_Querschnitt_Kurvenoptionen(q, &o);
+    o.wert = value;
+    if (value > 0) o.optionen |= 0x1u;
+    else o.optionen &= ~0x1u;
+    Set_Querschnitt_Kurvenoptionen(q, &o);
+}
+
 Querschnitt* Build_DWQB_Masque_Cached(const double in[5]) {
     if (!Switched_On() || !in) return nullptr;
     const std::vector<double> model = Model_Fingerprint();
@@ -375,12 +385,7 @@ Querschnitt* Build_DWQB_Masque_Cached(const double in[5]) {
         dwqb_masque_failed = 1;
         return nullptr;
     }
-    Querschnitt_Kurvenoptionen o;
-    Get_Querschnitt_Kurvenoptionen(q, &o);
-    o.wert = in[4];
-    if (in[4] > 0) o.optionen |= 0x1u;
-    else o.optionen &= ~0x1u;
-    Set_Querschnitt_Kurvenoptionen(q, &o);
+    Set_DWQB_Masque_Residual(q, in[4]);
     dwqb_cached_masque[KEPT_CACHED] = q;
     return q;
 }

@@ -49,6 +49,9 @@ int Build_DWQB_Masque(DWQB_Summary* out);
 // ratio, residual stiffness value. The kept object for equal inputs and an
 // unchanged model; null when off or when the build fails.
 Querschnitt* Build_DWQB_Masque_Cached(const double in[5]);
+// Sets the residual stiffness value of the curve preparation options (their
+// bit 0 when it is above 0).
+void Set_DWQB_Masque_Residual(Querschnitt* section, double value);
 // The group of the line number in a built object; null for a null object.
 Querschnittsgruppe* Find_DWQB_Masque_Gruppe(Querschnitt* section, int number);
 

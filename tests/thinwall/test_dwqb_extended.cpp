@@ -416,21 +416,23 @@ TEST(DwqbExtended, ArcRecordOfThePlasticLoadFactorIsCutInPieces) {
     DWQB_PLO_Linie rec{};
     ASSERT_EQ(Fill_DWQB_PLO_Record(Find_DWQB_Line(1), &rec), 1);
     const double area = t * r * kPi / 2;
-    EXPECT_NEAR(rec.v[12], area, 1e-9);
+    EXPECT_NEAR(rec.area, area, 1e-9);
     ASSERT_NE(rec.sub, nullptr);
     ASSERT_EQ(rec.sub->count, 4);
     for (int i = 0; i < 4; i++) {
         const DWQB_PLO_Linie& p = rec.sub->records[i];
-        EXPECT_NEAR(p.v[12], area / 4, 1e-9) << i;
-        for (int k = 13; k <= 15; k++) EXPECT_NEAR(p.v[k], 4 * rec.v[k], 1e-12) << i << k;
+        EXPECT_NEAR(p.area, area / 4, 1e-9) << i;
+        EXPECT_NEAR(p.inv_area_y, 4 * rec.inv_area_y, 1e-12) << i;
+        EXPECT_NEAR(p.inv_area_z, 4 * rec.inv_area_z, 1e-12) << i;
+        EXPECT_NEAR(p.torsion_factor, 4 * rec.torsion_factor, 1e-12) << i;
     }
     DWQB_PLO_Block list{&rec, 1, 1};
-    const double before = rec.v[3], before_piece = rec.sub->records[0].v[3];
+    const double before = rec.vy_y, before_piece = rec.sub->records[0].vy_y;
     Add_DWQB_PLO_Record_Moments(&list, 2, 0, 0, 0);
-    EXPECT_NEAR(rec.v[3], before + 2 * area, 1e-9);
-    EXPECT_NEAR(rec.sub->records[0].v[3], before_piece + 2 * area / 4, 1e-9);
+    EXPECT_NEAR(rec.vy_y, before + 2 * area, 1e-9);
+    EXPECT_NEAR(rec.sub->records[0].vy_y, before_piece + 2 * area / 4, 1e-9);
     EXPECT_EQ(Fill_DWQB_PLO_Record_Callback(&list, Find_DWQB_Line(1)), 0);   // the list is full
-    Free_DWQB_PLO_Record_Children(&rec);
+    Free_DWQB_PLO_Linie_Children(&rec);
     EXPECT_EQ(rec.sub, nullptr);
 }
 
