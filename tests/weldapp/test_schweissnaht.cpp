@@ -9,6 +9,7 @@
 
 #include "base/cp850.h"
 #include "base/filenames.h"
+#include "codes/annex_fixture.h"
 #include "codes/nad.h"
 #include "platform/msgbox.h"
 #include "support/testutil.h"
@@ -128,6 +129,7 @@ TEST(InputFile, EveryWeldPartVersionReadsWritesAndReadsBack) {
 }
 
 TEST(InputFile, DamagedFilesAreRefusedWithoutBoxesInBatchMode) {
+    testutil::AnnexTree annex;  // the file's annex is readable: its only boxes are the refusals'
     const std::string v6 = Fixture_Text(6);
     const std::string newer_print = "!! ACHTUNG !!\nDie Eingabedatei ist aktueller als die Programmversion\n"
                                     "Bitte aktualisieren Sie das Programm.";
@@ -171,6 +173,7 @@ TEST(InputFile, DamagedFilesAreRefusedWithoutBoxesInBatchMode) {
 }
 
 TEST(InputFile, UProfileOfVersionTwoGetsTheOrientationNotice) {
+    testutil::AnnexTree annex;
     std::string text = Replace(Fixture_Text(2), "\n 0 4 300.000000", "\n 0 12 300.000000");
     VEK_Clear_Recorded_Messages();
     Record r;
