@@ -31,6 +31,7 @@ double Shear_Rho(double V, double V_Rd) {
     return std::min(rho, 1.0);
 }
 
+
 struct Chain {
     FILE* file;
     int level;
@@ -52,11 +53,26 @@ struct Chain {
     bool on() const { return file && level >= 1; }
 };
 
+// The section values recomputed with the plastic moduli on a copy; where
+// the model gives no plastic modulus the caller's value stays. The caller's
+// record is never modified; its values stay when the recomputation fails.
+Stahlprofil Plastic_Section_Values(const Stahlprofil* p) {
+    Stahlprofil copy;
+    Copy_Profile(p, &copy);
+    Set_Section_Calc_Mode(1);
+    const int failed = Calc_Profile_Cross_Section(&copy, nullptr, 0, nullptr);
+    Set_Section_Calc_Mode(0);
+    if (failed) Copy_Profile(p, &copy);
+    if (copy.W_pl_y <= 0) copy.W_pl_y = p->W_pl_y;
+    if (copy.W_pl_z <= 0) copy.W_pl_z = p->W_pl_z;
+    return copy;
+}
+
 }  // namespace
 
-int Calc_XS_Plastic_Check(const Stahlprofil* p, double gamma_M0, double factor2, int check, double N, double M_y,
-                          double M_z, double V_y, double V_z, double T_t, double T_w, double B, double* out1,
-                          double* out2, double* out3, FILE* file, int level) {
+int Calc_XS_Plastic_Check(const Stahlprofil* profile, double gamma_M0, double factor2, int check, double N,
+                          double M_y, double M_z, double V_y, double V_z, double T_t, double T_w, double B,
+                          double* out1, double* out2, double* out3, FILE* file, int level) {
     double o1 = 0, o2 = 0, o3 = 0;
     auto finish = [&](int result) {
         if (out1) *out1 = o1;
@@ -67,7 +83,7 @@ int Calc_XS_Plastic_Check(const Stahlprofil* p, double gamma_M0, double factor2,
     if (out1) *out1 = 0;
     if (out2) *out2 = 0;
     if (out3) *out3 = 0;
-    if (!p) return 2;
+    if (!profile) return 2;
     const char* pre = Check_Line_Prefix;
     const bool text = file && level >= 1;
     N = Zero_Below(N, 10), V_y = Zero_Below(V_y, 10), V_z = Zero_Below(V_z, 10);
@@ -83,6 +99,7 @@ int Calc_XS_Plastic_Check(const Stahlprofil* p, double gamma_M0, double factor2,
         if (text) OLI_printf(file, format, pre, Mark_Alert());
         return finish(2);
     };
+    const Stahlprofil* p = profile;
     if (p->kind == 2) return refuse("%sQ7-VUVE-Profil: Berechnung nicht möglich %s\n"_cp);
     Shape shape;
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, p->type)) {
@@ -102,6 +119,8 @@ int Calc_XS_Plastic_Check(const Stahlprofil* p, double gamma_M0, double factor2,
             return refuse("%sI-Profil mit ungleichen Flanschen: Berechnung nach EC 3-1-1, 6.2 nicht möglich %s\n"_cp);
         }
     }
+    const Stahlprofil values = Plastic_Section_Values(profile);
+    p = &values;
     const double f_y = p->material.f_y, E = p->material.E;
 
     if (check && shape != SHAPE_FLAT && out3) {

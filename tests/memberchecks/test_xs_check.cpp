@@ -357,3 +357,108 @@ TEST(Classification, RolledIInBendingAndCompression) {
     EXPECT_GT(ct, g.ct[2]);
     EXPECT_EQ(Check_Ct_Part(CT_PART_OUTSTAND, 0, nullptr, ct, 355, 0, 1000, 0, 0, nullptr, 0, nullptr), 3);
 }
+
+namespace {
+
+// A welded section of the given type with its section values, the plastic
+// moduli given as closed forms.
+Stahlprofil Welded(int type, double h, double t_w, double b, double t_f, double W_y, double W_z) {
+    Stahlprofil p;
+    Init_Profile(&p);
+    p.type = type;
+    p.h = h, p.t_w = t_w, p.b_fo = p.b_fu = b, p.t_fo = p.t_fu = t_f;
+    Default_Material_Params(&p.material);
+    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
+    p.W_pl_y = W_y, p.W_pl_z = W_z;
+    return p;
+}
+
+}  // namespace
+
+// One case per shape, S235, gamma_M0 1.0, forces in N and Nmm; each
+// governing utilisation from EN 1993-1-1 6.2.6, 6.2.8 and 6.2.9 by hand.
+TEST(XsPlastic, ChainPerShape) {
+    const double fy = 235, s3 = std::sqrt(3.0);
+    // I 300 x 150 x 8 x 12 welded: A 5808, A_f 3600, A_w = A_vz 2208,
+    // W_pl,y = 150*12*288 + 8*276^2/4 = 670752, flanges' share 518400.
+    const Stahlprofil I = Welded(PROFILTYP_I, 300, 8, 150, 12, 670752, 139416);
+    const double I_Vpl = 2208 * fy / s3, I_rho = std::pow(200e3 / (0.5 * I_Vpl) - 1, 2);
+    const double I_NV = (5808 - I_rho * 2208) * fy, I_n = 300e3 / I_NV;
+    const double I_MV = (670752 - I_rho * (670752 - 518400)) * fy;
+    const double I_Awr = 2208 * (1 - I_rho), I_a = I_Awr / (I_Awr + 3600);  // 0.3525 < 0.5
+    // N 300 kN > min(0.25 N_V, 0.5 h_w t_w (1 - rho) f_y) = 230.3 kN
+    const double I_U = 120e6 / ((1 - I_n) / (1 - 0.5 * I_a) * I_MV);  // 0.8353
+    // RHS 200 x 100 x 8 welded: A 4544, W_pl,y = (100*200^2 - 84*184^2)/4;
+    // a_w = (4544 - 1600)/4544 > 0.5 -> 0.5
+    const Stahlprofil R = Welded(PROFILTYP_RECHTECK, 200, 8, 100, 8, 289024, 175424);
+    const double R_n = 400e3 / (4544 * fy), R_U = 40e6 / ((1 - R_n) / 0.75 * 289024 * fy);  // 0.7062
+    // CHS 200 x 10: A = pi*10*190, A_v = 2A/pi = 3800, W_pl = (200^3 -
+    // 180^3)/6; V = (180^2 + 240^2)^0.5 = 300 kN, M = (30^2 + 40^2)^0.5 = 50.
+    const Stahlprofil C = Welded(PROFILTYP_ROHR, 200, 10, 200, 10, (8e6 - 5.832e6) / 6, (8e6 - 5.832e6) / 6);
+    const double C_Vpl = 3800 * fy / s3, C_rho = std::pow(300e3 / (0.5 * C_Vpl) - 1, 2);
+    const double C_U = 50e6 / ((1 - C_rho) * (8e6 - 5.832e6) / 6 * fy);  // 0.6051
+    // Flat 100 x 10: V_pl = 1000 f_y/3^0.5, rho from V 90 kN, N_V = A (1 -
+    // rho) f_y, M_N = (1 - n^2) (1 - rho) W_pl f_y with W_pl = 25000.
+    const Stahlprofil F = Flat(100, 10, 235);
+    const double F_Vpl = 1000 * fy / s3, F_rho = std::pow(90e3 / (0.5 * F_Vpl) - 1, 2);
+    const double F_n = 100e3 / (1000 * (1 - F_rho) * fy);
+    const double F_U = 3e6 / ((1 - F_n * F_n) * (1 - F_rho) * 25000 * fy);  // 0.7394
+    struct Case {
+        const char* what;
+        const Stahlprofil* p;
+        double f[6];  // N, M_y, M_z, V_y, V_z, T_t
+        double rho, U, U_ct;
+    } cases[] = {
+        {"I", &I, {-300e3, 120e6, 0, 0, 200e3, 0}, I_rho, I_U, -1},
+        {"RHS", &R, {400e3, 40e6, 0, 0, 0, 0}, 0, R_U, -1},
+        // d/t 20 against 90 (no raised limit)
+        {"CHS", &C, {0, 30e6, 40e6, 180e3, 240e3, 0}, C_rho, C_U, 20.0 / 90},
+        {"flat", &F, {-100e3, 3e6, 0, 0, 90e3, 0}, F_rho, F_U, -1},
+    };
+    for (const Case& c : cases) {
+        double o1 = -9, o2 = -9, o3 = -9;
+        ListCapture list;
+        EXPECT_EQ(Calc_XS_Plastic_Check(c.p, 1.0, 1.0, 1, c.f[0], c.f[1], c.f[2], c.f[3], c.f[4], c.f[5], 0, 0, &o1,
+                                        &o2, c.U_ct >= 0 ? &o3 : nullptr, list.f(), 2),
+                  0)
+            << c.what;
+        const std::string text = Text(list);
+        EXPECT_NEAR(o2, c.U, 1e-6) << c.what << "\n" << text;
+        EXPECT_NEAR(o1, std::fmax(c.U, c.U_ct), 1e-6) << c.what;
+        if (c.U_ct >= 0) {
+            EXPECT_NEAR(o3, c.U_ct, 1e-9) << c.what;
+        }
+        char line[80];
+        std::snprintf(line, sizeof line, " = %.3f  <  1  ", c.U);
+        EXPECT_NE(text.find(line + std::string(Mark_Ok())), std::string::npos) << c.what << "\n" << text;
+        if (c.rho > 0) {
+            std::snprintf(line, sizeof line, "╦ = %.3f\n"_cp, c.rho);
+            EXPECT_NE(text.find(line), std::string::npos) << c.what << "\n" << text;
+        }
+    }
+}
+
+TEST(XsPlastic, Refusals) {
+    Stahlprofil unequal = Welded(PROFILTYP_I, 300, 8, 200, 12, 1, 1), angle = Flat(100, 10, 235);
+    unequal.b_fu = 225;  // 25 > 10 % of 225
+    angle.type = PROFILTYP_L;
+    struct Case {
+        const Stahlprofil* p;
+        std::string text;
+    } cases[] = {
+        {&unequal, "I-Profil mit ungleichen Flanschen: Berechnung nach EC 3-1-1, 6.2 nicht möglich "_cp},
+        {&angle, "Berechnung nach EC 3-1-1, 6.2 für dieses Profil nicht möglich "_cp},
+    };
+    for (const Case& c : cases) {
+        ListCapture list;
+        double o2 = -9;
+        EXPECT_EQ(Calc_XS_Plastic_Check(c.p, 1.0, 0, 1, 1e4, 0, 0, 0, 0, 0, 0, 0, nullptr, &o2, nullptr, list.f(), 1),
+                  2);
+        EXPECT_EQ(o2, 0.0);
+        EXPECT_NE(Text(list).find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text;
+    }
+    // 9 N and 99 Nmm count as zero
+    double o1 = -9;
+    EXPECT_EQ(Calc_XS_Plastic_Check(&angle, 1.0, 0, 1, 9, 99, 0, 0, 0, 0, 0, 0, &o1, nullptr, nullptr, nullptr, 0), 0);
+    EXPECT_EQ(o1, 0.0);
+}
