@@ -11,7 +11,9 @@
 
 #include "base/cp850.h"
 #include "memberchecks/ct_check.h"
+#include "memberchecks/plate_buckling.h"
 #include "memberchecks/section_class.h"
+#include "memberchecks/xs_ct_check.h"
 #include "memberchecks/xs_plastic.h"
 #include "memberchecks/xs_resistance.h"
 #include "printlist/list_capture.h"
@@ -461,4 +463,63 @@ TEST(XsPlastic, Refusals) {
     double o1 = -9;
     EXPECT_EQ(Calc_XS_Plastic_Check(&angle, 1.0, 0, 1, 9, 99, 0, 0, 0, 0, 0, 0, &o1, nullptr, nullptr, nullptr, 0), 0);
     EXPECT_EQ(o1, 0.0);
+}
+
+// S355 (eps 0.8136) with eta 1.2 of the default annex: 72 eps/eta = 48.82;
+// a web 500 x 8 (62.5) needs the shear-buckling verification.
+TEST(PlateBuckling, ShearBucklingLimit) {
+    const double limit = 72 * kS355Eps / 1.2;
+    ListCapture list;
+    EXPECT_EQ(Check_Shear_Buckling(500, 8, 355, 0, list.f(), 1), 1);
+    EXPECT_NE(Text(list).find("h╬\\p╬r/t╬\\p╬r = 62.50"_cp + std::string(" ") + Color_Red_Begin() + "╬H>╬r"_cp +
+                              Color_End() + " 72╬/.╬r¥/┴ = 48.82  ê  genauer Nachweis erforderlich "_cp + Mark_Alert()),
+              std::string::npos);
+    EXPECT_EQ(Check_Shear_Buckling((limit + 0.0005) * 8, 8, 355, 0, nullptr, 0), 0);
+    EXPECT_EQ(Check_Shear_Buckling((limit + 0.002) * 8, 8, 355, 0, nullptr, 0), 1);
+    // a class 2 section under the elastic-plastic method needs no more; the
+    // rolled I in S355 compression is class 4
+    const Stahlprofil I = RolledI(355);
+    EXPECT_EQ(Check_Plate_Buckling_Profile(&I, 1, 0, -1e8, 0, 1.0, nullptr, 0), 0);
+    EXPECT_EQ(Check_Plate_Buckling_Profile(&I, 0, 1e6, 0, 0, 1.0, nullptr, 0), 1);
+    EXPECT_EQ(Check_Plate_Buckling_Web(&I, 0, 1e6, 0, 0, 1.0, nullptr, 0), 1);
+    EXPECT_EQ(Check_Plate_Buckling_Profile(&I, -1, 1e6, 0, 0, 1.0, nullptr, 0), 0);
+    EXPECT_EQ(Check_Ct_Part_Compression(CT_PART_INTERNAL, 248.6, 7.1, 355, 0, 0, nullptr, 0), 4);
+    EXPECT_EQ(Check_Stiffener_Ct(100, 10, 235, 0, 0, 0, nullptr, 0), 0);  // 10 <= 14
+    EXPECT_EQ(Check_Stiffener_Ct(150, 10, 235, 0, 0, 0, nullptr, 0), 1);  // 15 > 14
+}
+
+// The class reached and the utilisation from the nine class-limit values.
+TEST(XsCtCheck, ClassNamedAndUtilisation) {
+    static double limits[9];
+    auto fn = [](const Stahlprofil*, const double*, int, double, double, double, double out[9]) {
+        for (int i = 0; i < 9; i++) out[i] = limits[i];
+        return 1;
+    };
+    XS_Class_Limits_Fn previous = Set_XS_Class_Limits(fn);
+    const Stahlprofil I = RolledI(235);
+    struct Case {
+        double u[9];
+        int target, named;
+        double U;
+    } cases[] = {
+        {{0.8, 0.6, 0.5, 1.2, 0.9, 0.7, 1.2, 0.9, 0.7}, 0, 2, 0.7},
+        {{1.5, 1.5, 1.5, 0, 0, 0, 1.5, 1.5, 1.5}, 0, 3, 1.5},
+        {{0.8, 0.6, 0.5, 0.4, 0.3, 0.2, 0.8, 0.6, 0.5}, 1, 1, 0.6},
+    };
+    for (const Case& c : cases) {
+        for (int i = 0; i < 9; i++) limits[i] = c.u[i];
+        double U = -1;
+        ListCapture list;
+        EXPECT_EQ(Calc_XS_Ct_Check(&I, 1.0, 1, 0, 0, c.target, 100, 0, 0, 0, 0, 0, 0, 0, &U, list.f(), 2), 0);
+        EXPECT_EQ(U, c.U);
+        char named[40];
+        std::snprintf(named, sizeof named, "Querschnitt in Klasse %d", c.named);
+        const std::string text = Text(list);
+        EXPECT_NE(text.find(named), std::string::npos) << text;
+    }
+    Set_XS_Class_Limits(nullptr);
+    double U = -1;
+    EXPECT_EQ(Calc_XS_Ct_Check(&I, 1.0, 1, 0, 0, 0, 100, 0, 0, 0, 0, 0, 0, 0, &U, nullptr, 0), 1);
+    EXPECT_EQ(U, 0.0);
+    Set_XS_Class_Limits(previous);
 }
