@@ -321,7 +321,9 @@ void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
         return;
     }
     if (f.c_y != 0) {
-        f.zz1 = -p->z_s, f.zz2 = p->z_s;
+        // two distinct points of the zero line, whatever the centroid
+        const double L = std::fmax(std::fmax(p->z_s, p->h), 1.0);
+        f.zz1 = -L, f.zz2 = L;
         f.zy1 = -(s_N + f.c_z * f.zz1) / f.c_y;
         f.zy2 = -(s_N + f.c_z * f.zz2) / f.c_y;
     } else {

@@ -523,3 +523,17 @@ TEST(XsCtCheck, ClassNamedAndUtilisation) {
     EXPECT_EQ(U, 0.0);
     Set_XS_Class_Limits(previous);
 }
+
+// The rolled I under a moment that compresses the top: the top flange is
+// compressed uniformly (sigma at its mid-plane M (h/2 - t_f/2)/I_y), the
+// bottom flange not at all, the web between the root radii in pure bending.
+TEST(CtCheck, ElasticAlphaOfRolledIUnderMy) {
+    const Stahlprofil I = RolledI(235);
+    double a_top = -1, a_bot = -1, a_web = -1, s_top = -1, s_bot = -1, s_web = -1;
+    Calc_Alpha_Elastic(&I, &a_top, &a_bot, 0, -1e8, 0, &a_web, &s_top, &s_bot, &s_web, nullptr);
+    EXPECT_EQ(a_top, CT_ALPHA_UNIFORM);
+    EXPECT_EQ(a_bot, 0.0);
+    EXPECT_NEAR(a_web, 0.5, 1e-12);
+    EXPECT_NEAR(s_top, 1e8 * (150 - 5.35) / I.I_y, 1e-9);
+    EXPECT_NEAR(s_web, 1e8 * (150 - 10.7 - 15) / I.I_y, 1e-9);
+}
