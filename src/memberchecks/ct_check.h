@@ -1,0 +1,53 @@
+// c/t check of one plate part of a steel cross-section: the class 1 to 4 of
+// the part by its width-to-thickness ratio against the limits of the
+// classification table, with the buckling factor k_sigma for outstands under
+// a stress gradient and the raised class 3 limit for a compression stress
+// below the yield strength; the material factor epsilon with its print text;
+// and the elastic stress distribution over the flanges and the web of a
+// steel profile that gives every part its compressed fraction alpha.
+//
+// Pure computations on the arguments; text goes to the print list only when
+// a stream is given. No state.
+#ifndef MEMBERCHECKS_CT_CHECK_H
+#define MEMBERCHECKS_CT_CHECK_H
+
+#include <cstdio>
+
+#include "profiles/stahlprofil.h"
+
+// Part kinds of Check_Ct_Part.
+enum {
+    CT_PART_INTERNAL = 0,  // also every value outside 1..4
+    CT_PART_OUTSTAND = 1,
+    CT_PART_TUBE = 2,      // c/t = d/t, limits in epsilon squared
+    CT_PART_ANGLE_1 = 3,   // angle, larger of h/t and b/t
+    CT_PART_ANGLE_2 = 4,   // angle, (b + h)/2t
+};
+
+// alpha of a part compressed over its whole width with equal end stresses.
+#define CT_ALPHA_UNIFORM 1000.0
+
+// epsilon = (235/f_y * E/210000)^0.5; 0 for f_y below 0.001 (nothing
+// printed), E below 0.001 taken as 210000. With a stream the formula is
+// written without a line break.
+double Print_Epsilon(double f_y, double E, FILE* stream);
+
+// Elastic stresses of the profile under N (compression positive, N) and the
+// moments (Nmm): per part the compressed fraction alpha (0: no compression;
+// 1000: uniform; negative for an outstand whose supported edge is the more
+// compressed) and the largest compression stress (N/mm2, compression
+// positive). Every output is set; the flange pointers may be null, the web
+// pointers must not. Never fails.
+void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N,
+                        double M_y, double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom,
+                        double* sigma_web, FILE* stream);
+
+// The class (1..4) of one part, or 0 when it is not checked (no compression,
+// c/t/epsilon or alpha too small). U (may be null) gets (c/t)/(max c/t) of
+// the target class (values above 3 count as 3; 0 or less: U = 0). E = 0
+// means 210000; gamma_M0 = 0 or sigma_com = 0 leaves the class 3 limit as
+// it is. part_name may be null.
+int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
+                  double sigma_com, double gamma_M0, FILE* stream, int level, const char* part_name);
+
+#endif

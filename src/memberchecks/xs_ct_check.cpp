@@ -1,0 +1,109 @@
+// c/t check of a steel profile on its section model, with its print block.
+#include "memberchecks/xs_ct_check.h"
+
+#include <cmath>
+
+#include "base/cp850.h"
+#include "memberchecks/ct_check.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+
+namespace {
+
+XS_Class_Limits_Fn class_limits = nullptr;
+
+double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : v; }
+
+void Utilisation(FILE* file, double u) {
+    OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
+    OLI_printf(file, " = %.3lf", u);
+    OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)u, 1.0f), u <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+}
+
+}  // namespace
+
+XS_Class_Limits_Fn Set_XS_Class_Limits(XS_Class_Limits_Fn fn) {
+    XS_Class_Limits_Fn previous = class_limits;
+    class_limits = fn;
+    return previous;
+}
+
+int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, int fire, double fire_factor,
+                     int target, double N, double M_y, double M_z, double V_y, double V_z, double T_t, double T_w,
+                     double B, double* U_ct, FILE* file, int level) {
+    if (U_ct) *U_ct = 0.0;
+    if (!p) return 1;
+    if (fire_factor < 0.001) fire_factor = 0.85;
+    const double forces[8] = {Zero_Below(N, 0.01),   Zero_Below(M_y, 0.0001), Zero_Below(M_z, 0.0001),
+                              Zero_Below(V_y, 0.01), Zero_Below(V_z, 0.01),   Zero_Below(T_t, 0.0001),
+                              Zero_Below(T_w, 0.0001), Zero_Below(B, 0.000001)};
+    bool zero = true;
+    for (double v : forces) zero = zero && std::fabs(v) < 0.001;
+    const char* pre = Check_Line_Prefix;
+    if (zero) {
+        if (file && level >= 1) {
+            OLI_printf(file, "%sSchnittgrößen = 0: Nachweis nicht erforderlich %s\n"_cp, pre, Mark_Note());
+        }
+        return 0;
+    }
+    const int options = (switch_raise == 0 ? 1 : 0) + (fire ? 4 : 0);
+    double limits[9] = {0};
+    if (!class_limits ||
+        !class_limits(p, forces, options, p->material.f_y, gamma_M0, fire ? fire_factor : 1.0, limits)) {
+        return 1;
+    }
+    const int target_class = target <= 0 ? 3 : 2;
+    const double u_out = limits[target_class - 1], u_int = limits[3 + target_class - 1];
+    const double u = limits[6 + target_class - 1];
+    if (u <= 0.001) return 0;
+    if (U_ct) *U_ct = u;
+    if (!file) return 0;
+    if (level <= 0) {
+        OLI_printf(file, "%s", pre);
+        OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, u);
+        OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)u, 1.0f), u <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        OLI_printf(file, "\n");
+        return 0;
+    }
+    const double tab = 10.0;
+    OLI_Set_Tabs(2, nullptr, &tab, 1);
+    const bool tube = p->type == PROFILTYP_ROHR;
+    if (level == 1) {
+        OLI_printf(file, "%sc/t-Nachweis: ", pre);
+    } else {
+        // the lowest class whose total utilisation is met
+        int reached = 0;
+        double current = 0.0;
+        if (limits[6] > 0 && limits[6] < 1.001) reached = 1, current = limits[6];
+        if (limits[7] > current && limits[7] < 1.001) reached = 2, current = limits[7];
+        if (limits[8] > current && limits[8] < 1.001) reached = 3, current = limits[8];
+        if (reached == 0) reached = 3;
+        OLI_printf(file, "%sQuerschnitt in Klasse %d", pre, reached);
+        OLI_printf(file, ",  Materialbeiwert ");
+        const double eps = Print_Epsilon(p->material.f_y, 0, file);
+        if (fire && std::fabs(fire_factor - 1) > 0.01) {
+            OLI_printf(file, ",  Brandfall: %.2lf%s¥ = %.3lf"_cp, fire_factor, Report_Times_Sign, eps * fire_factor);
+        }
+        OLI_printf(file, "\n");
+        OLI_printf(file, "%sc/t-Nachweis: ", pre);
+        if (u_out > 0.001) {
+            OLI_printf(file, "╬t"_cp);
+            if (!tube) OLI_printf(file, "%s", "einseitig gestützt: "_cp);
+            Utilisation(file, u_out);
+            OLI_printf(file, "\n");
+        }
+        if (u_int > 0.001) {
+            OLI_printf(file, "╬t"_cp);
+            if (!tube) OLI_printf(file, "%s", "beidseitig gestützt: "_cp);
+            Utilisation(file, u_int);
+            OLI_printf(file, "\n");
+        }
+    }
+    OLI_printf(file, "╬t"_cp);
+    if (u_out > 0.001 && u_int > 0.001 && level >= 2 && !tube) OLI_printf(file, "gesamt: ");
+    Utilisation(file, u);
+    if (level >= 2) OLI_printf(file, "  (bzgl. Querschnittsklasse %d)", target_class);
+    OLI_printf(file, "\n");
+    OLI_End_Tabs();
+    return 0;
+}

@@ -1,0 +1,49 @@
+// Cross-section resistance check of the connected steel profile for one set
+// of internal forces: refusals, the elastic check of flat and round bars in
+// closed form, or the class-based check on the section model; with its
+// print-list text.
+#ifndef MEMBERCHECKS_XS_RESISTANCE_H
+#define MEMBERCHECKS_XS_RESISTANCE_H
+
+#include <cstdio>
+
+#include "profiles/stahlprofil.h"
+
+// Result bits.
+enum : unsigned {
+    XS_CHECK_DONE = 0x100u,
+    XS_CHECK_PLASTIC_LIMIT = 0x4000u,
+    XS_CHECK_NOT_VERIFIABLE = 0x8000u,
+    XS_CHECK_GRADE_MISMATCH = 0x80000u,
+};
+
+// The class-based road: builds the section model of the profile with the
+// orientation code, compares the grade's yield strength with the profile's
+// (more than 1 N/mm2 apart: XS_CHECK_GRADE_MISMATCH, no text) and runs the
+// stress check by class with the ten option words, the check flag, gamma_M0,
+// the circular-hollow flag, the eight forces (kN, kNm, kNm2) and the eight
+// outputs (each may be null). Returns its result bits; 0 when the model
+// cannot be built. The member-check layer installs it; without it every
+// profile that needs this road is not checked (result 0, no text).
+typedef unsigned (*XS_Class_Check_Road)(const Stahlprofil* profile, int orientation, const int options[10],
+                                        int check, double gamma_M0, int circular_hollow, const double forces[8],
+                                        double* const outputs[8], FILE* file, int level);
+// Returns the previous road.
+XS_Class_Check_Road Set_XS_Class_Check_Road(XS_Class_Check_Road road);
+
+// ct_options: no-raise flag and use-E flag of Classify_Section. check 1:
+// stress check; 0: stresses only. mode 0 elastic, 1 plastic, 2 and more
+// class-based. Forces in kN, kNm, kNm2 (compression negative). Outputs (each
+// may be null): total, U_sigma, U_c/t, sigma_max, sigma_min, tau, sigma_v,
+// reserved. Returns XS_CHECK_* bits; 0 when nothing was checked.
+unsigned Calc_XS_Resistance_Check(const Stahlprofil* profile, double gamma_M0, const int ct_options[2], int check,
+                                  int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
+                                  double T_w, double B, double* out1, double* out2, double* out3, double* out4,
+                                  double* out5, double* out6, double* out7, double* out8, FILE* file, int level);
+
+// A result index kept for callers that name result files; formatted as
+// "_%d".
+void Set_XS_Result_Index(int index);
+const char* Get_XS_Result_Suffix(void);
+
+#endif
