@@ -11,6 +11,7 @@
 #include "printlist/verdict.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
+#include "thinwall/dwqb_masque.h"
 
 namespace {
 
@@ -32,13 +33,18 @@ struct Builder {
 
 bool Omitted(double b, double t) { return b <= kTiny || t <= kTiny; }
 
-// The general section's plastic summary is the hand-over of the section
-// solvers and not part of this build yet: no plastic moduli can be had, and
-// the caller is told so (the values stay 0, and the print leaves their line
-// out).
+// The plastic section moduli of the computed model (cm³), from the plastic
+// summary of the general section built from it: bending about y is its first
+// block, about z its second. False when the summary cannot be had.
 bool Plastic_Moduli(double* w_y, double* w_z) {
     *w_y = *w_z = 0;
-    return false;
+    DWQB_Summary summary;
+    if (!Build_DWQB_Masque(&summary)) return false;
+    const double y = summary.block[0][3], z = summary.block[1][3];
+    if (!std::isfinite(y) || !std::isfinite(z) || y < 0 || z < 0) return false;
+    *w_y = y;
+    *w_z = z;
+    return true;
 }
 
 // The nodes and lines of the profile's type; false for a type without a

@@ -425,13 +425,19 @@ TEST(XsPlastic, ChainPerShape) {
                   0)
             << c.what;
         const std::string text = Text(list);
-        EXPECT_NEAR(o2, c.U, 1e-6) << c.what << "\n" << text;
-        EXPECT_NEAR(o1, std::fmax(c.U, c.U_ct), 1e-6) << c.what;
+        // W_pl is taken from the section's thin-walled model: within 0.05 %
+        // of the closed forms above, but for the tube, whose model is a
+        // 32-sided ring with a plastic modulus about 0.5 % below the
+        // circle's (on the safe side: the utilisation comes out higher).
+        const double tol = c.p == &C ? 0.01 : 5e-4;
+        EXPECT_NEAR(o2, c.U, tol * c.U) << c.what << "\n" << text;
+        EXPECT_GE(o2, c.U * (1 - 5e-4)) << c.what;
+        EXPECT_NEAR(o1, std::fmax(c.U, c.U_ct), tol * c.U) << c.what;
         if (c.U_ct >= 0) {
             EXPECT_NEAR(o3, c.U_ct, 1e-9) << c.what;
         }
         char line[80];
-        std::snprintf(line, sizeof line, " = %.3f  <  1  ", c.U);
+        std::snprintf(line, sizeof line, " = %.3f  <  1  ", o2);
         EXPECT_NE(text.find(line + std::string(Mark_Ok())), std::string::npos) << c.what << "\n" << text;
         if (c.rho > 0) {
             std::snprintf(line, sizeof line, "╦ = %.3f\n"_cp, c.rho);
