@@ -19,6 +19,7 @@ constexpr double kPageW = 21.0, kPageH = 29.7;
 constexpr double kLeft = 2.5, kRight = 1.5, kTop = 2.0, kBottom = 2.0;
 constexpr double kBodySize = 9.5, kTableSize = 8.5;  // points
 constexpr double kLimit = 1e5;                        // cm; beyond is damage
+constexpr double kNodeMark = 0.12;                    // cm, diameter of a node mark
 const char* const kBodyFont = "DejaVu Sans";
 const char* const kTableFont = "DejaVu Sans Mono";
 
@@ -29,6 +30,7 @@ struct PictureState {
     std::vector<double> dash;         // cm
     double line[3] = {0, 0, 0};
     double fill[3] = {0, 0, 0};
+    bool fill_given = false;          // a fill colour of its own (record 51)
     int pattern = 0;
     double text_height = 0.3;         // cm
     double angle = 0.0;               // degrees
@@ -217,8 +219,15 @@ struct Renderer {
         cairo_set_dash(cr, d.empty() ? nullptr : d.data(), static_cast<int>(d.size()), 0);
     }
 
-    // Fills the current path with the pattern: 0 white, 1 the fill colour,
-    // from 2 on hatches in the fill colour.
+    // Patterns filled solid: 1, and those the writers give for the areas
+    // they mean to be solid (the profile previews 33, arrow heads 55, weld
+    // triangles, filled marks and dots 64).
+    static bool Solid(int pattern) { return pattern == 1 || pattern == 33 || pattern == 55 || pattern == 64; }
+
+    // Fills the current path with the pattern: 0 white, the solid ones in
+    // the fill colour, every other one as a hatch in it. The section
+    // writers never give a fill colour of their own: their areas take the
+    // colour of their pen (the line colour) until a record 51 gives one.
     void Fill(const PictureState& s) {
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         if (s.pattern <= 0) {
@@ -226,8 +235,9 @@ struct Renderer {
             cairo_fill(cr);
             return;
         }
-        cairo_set_source_rgb(cr, s.fill[0], s.fill[1], s.fill[2]);
-        if (s.pattern == 1) {
+        const double* rgb = s.fill_given ? s.fill : s.line;
+        cairo_set_source_rgb(cr, rgb[0], rgb[1], rgb[2]);
+        if (Solid(s.pattern)) {
             cairo_fill(cr);
             return;
         }
@@ -358,12 +368,26 @@ struct Renderer {
             if (!has(3)) return;
             double* c = r.number == 50 ? s.line : s.fill;
             for (int i = 0; i < 3; ++i) c[i] = std::clamp(v[i], 0.0, 255.0) / 255.0;
+            if (r.number == 51) s.fill_given = true;
             return;
         }
+        case 34:
+            // The node mark of the section drawings: a small open circle,
+            // white inside, at the node.
+            if (!has(2)) return;
+            cairo_new_path(cr);
+            cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * k, 0, 2 * M_PI);
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            cairo_fill_preserve(cr);
+            cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
+            cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
+            cairo_set_dash(cr, nullptr, 0, 0);
+            cairo_stroke(cr);
+            return;
         // Records with no drawing of their own here: pen and text styles,
         // stored symbols, colour-mode control, records of the section
         // drawings.
-        case 7: case 8: case 16: case 21: case 23: case 27: case 34: case 49: case 52: case 53: case 59:
+        case 7: case 8: case 16: case 21: case 23: case 27: case 49: case 52: case 53: case 59:
         case 60: case 61: case 62: case 75:
             return;
         default:
