@@ -47,6 +47,8 @@ struct Renderer {
     bool png_written = false;
     bool done = false;
     double y = kTop;         // cm from the top of the page
+    double lowest = kTop;    // the lowest point written on this page
+    double mark = -1;        // position of the last move with word 768, -1 none on this page
     double margin = 0.0;     // cm beyond the left margin
     std::vector<int> parents{0};
     double stored[10] = {0};
@@ -65,7 +67,8 @@ struct Renderer {
             cairo_scale(cr, dpi / 72.0, dpi / 72.0);
         }
         cairo_set_source_rgb(cr, 0, 0, 0);
-        y = kTop;
+        y = lowest = kTop;
+        mark = -1;
     }
 
     void End_Page() {
@@ -431,9 +434,15 @@ struct Renderer {
             if (y > kTop + 1e-6) New_Page();
             break;
         case OLI_BLOCK_YPOS:
+            // Word 4 continues below whatever stands lowest on the page (the
+            // writers give it after blocks set side by side); 768 moves and
+            // keeps the place, where 1024 takes up again (a table beside
+            // the picture below that place); other words move.
             if (!Sane(b.value)) break;
-            if (b.word == 4 || b.word == 1024) y = kTop + std::max(0.0, b.value);
+            if (b.word == 4) y = std::max(kTop, lowest + b.value);
+            else if (b.word == 1024) y = std::max(kTop, (mark >= 0 ? mark : kTop) + b.value);
             else y = std::max(kTop, y + b.value);
+            if (b.word == 768) mark = y;
             if (y > Bottom()) New_Page();
             break;
         case OLI_BLOCK_MARGINS:
@@ -454,6 +463,7 @@ struct Renderer {
         case OLI_BLOCK_GRAFIC: Picture(b); break;
         default: break;
         }
+        lowest = std::max(lowest, y);
     }
 
     void Run(const OliDocument& doc) {

@@ -415,3 +415,39 @@ TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
     EXPECT_EQ(r[2].values, (std::vector<double>{2, 0.5, 0.5, 1.5, 1.5}));
     EXPECT_EQ(r[3].number, 31);
 }
+
+// Moves of the writing position around blocks set side by side: a black
+// square of 1 cm (picture extent 0 1 0 1) drawn after them; its centre row
+// at 150 dpi is (top + 0.5) / 2.54 * 150. A picture of 5 cm leaves the
+// position 0.2 cm below it.
+TEST(OliView, PositionWordsOfBlocksSideBySide) {
+    const std::string tall = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 5\n -1\n";
+    const std::string square = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 20  1\n 24  0 1 1 0\n -1\n";
+    struct Case {
+        std::string before;
+        int row;
+    } cases[] = {
+        // Left block from the top margin (2 cm) to 7.2, back up, then word 4
+        // goes below the lowest: 7.2 + 0.5 = 7.7, centre 8.2 cm.
+        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 484},
+        // 768 moves 1 cm (to 3) and keeps the place; after the picture 1024
+        // takes it up 1 cm lower: 4, centre 4.5 cm.
+        {"#SETYPOS\n768 1\n" + tall + "#SETYPOS\n1024 1\n", 266},
+        // A relative move: 7.2 - 1 = 6.2, centre 6.7 cm.
+        {tall + "#SETYPOS\n256 -1\n", 396},
+    };
+    testutil::TempDir dir;
+    for (const Case& c : cases) {
+        std::string png = dir.file("y.png");
+        ASSERT_EQ(OLI_Render_PNG(Read(c.before + square), 1, 150, png.c_str()), 1);
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        cairo_surface_flush(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        int stride = cairo_image_surface_get_stride(s);
+        // Column (2.5 + 0.5) / 2.54 * 150 = 177.2; 0.7 cm above the centre is white.
+        EXPECT_EQ(Pixel(data, stride, 177, c.row), 0x000000) << c.before;
+        EXPECT_EQ(Pixel(data, stride, 177, c.row - 41), 0xFFFFFF) << c.before;
+        cairo_surface_destroy(s);
+    }
+}
