@@ -208,6 +208,7 @@ struct Renderer {
     // Pictures ---------------------------------------------------------
 
     double ox = 0, oy = 0, k = 1;  // picture origin on the page (cm), fit factor
+    double ks = 1;                 // factor of paper lengths: text heights, widths, dashes, marks
     double ex[4] = {0, 0, 0, 0};
 
     double X(double px) const { return (ox + (ex[1] >= ex[0] ? px - ex[0] : ex[0] - px) * k) * kPt; }
@@ -218,7 +219,7 @@ struct Renderer {
         cairo_set_line_width(cr, s.pen);
         std::vector<double> d;
         for (double v : s.dash)
-            if (v > 0 && v < 100) d.push_back(v * kPt * k);
+            if (v > 0 && v < 100) d.push_back(v * kPt * ks);
         cairo_set_dash(cr, d.empty() ? nullptr : d.data(), static_cast<int>(d.size()), 0);
     }
 
@@ -275,7 +276,7 @@ struct Renderer {
         std::string utf8;
         for (unsigned char c : text) utf8 += c < 0x20 ? "" : OLI_Glyph(c);
         if (utf8.empty()) return;
-        double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * k / 0.72;
+        double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * ks / 0.72;
         PangoLayout* l = Layout("", kBodyFont, size, 0);
         pango_layout_set_text(l, utf8.c_str(), -1);
         int w = 0, h = 0;
@@ -322,7 +323,7 @@ struct Renderer {
             return;
         }
         case 6:
-            if (has(1) && v[0] > 0 && v[0] < 2) s.pen = v[0] * kPt * k;
+            if (has(1) && v[0] > 0 && v[0] < 2) s.pen = v[0] * kPt * ks;
             return;
         case 13:
             if (has(1) && v[0] > 0) s.text_height = v[0];
@@ -379,7 +380,7 @@ struct Renderer {
             // white inside, at the node.
             if (!has(2)) return;
             cairo_new_path(cr);
-            cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * k, 0, 2 * M_PI);
+            cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * ks, 0, 2 * M_PI);
             cairo_set_source_rgb(cr, 1, 1, 1);
             cairo_fill_preserve(cr);
             cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
@@ -409,7 +410,12 @@ struct Renderer {
         double w = std::fabs(ex[1] - ex[0]), h = std::fabs(ex[3] - ex[2]);
         if (Sane(w) && Sane(h) && w > 0 && h > 0) {
             double room = kPageH - kTop - kBottom - 1.0;
-            k = std::min({1.0, Text_Width() / w, room / h});
+            double natural = b.area > 0 ? std::sqrt(b.area / (w * h)) : 1.0;
+            k = std::min({natural, Text_Width() / w, room / h});
+            // Records in paper cm shrink with a picture reduced to fit; a
+            // picture sized by its size number has its extent in units of
+            // its own, and its texts and widths stay paper lengths.
+            ks = b.area > 0 ? k / natural : k;
             Ensure(h * k);
             if (done) return;
             ox = Text_Left();

@@ -235,8 +235,8 @@ bool Is_End_Line(const std::string& l) {
 }
 
 // Takes the record of line `l` (already read) into `records`; a polygon
-// takes its pairs from the lines that follow when they are not all on its
-// own line.
+// takes the numbers of its pairs that are not on its own line from the
+// lines that follow, wherever their line breaks fall.
 void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
     OliRecord r = Parse_Record(l);
     if (r.number == 18 && !r.values.empty()) {
@@ -244,9 +244,13 @@ void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& record
         if (!(n >= 0 && n <= 100000)) return;
         size_t want = 1 + 2 * static_cast<size_t>(n);
         while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
-            std::vector<double> pair = Numbers(c.lines[c.i], 3);
-            if (pair.size() != 2) break;
-            r.values.insert(r.values.end(), pair.begin(), pair.end());
+            const std::string& next = c.lines[c.i];
+            size_t room = want - r.values.size();
+            std::vector<double> more = Numbers(next, room + 1);
+            // Only numbers, and no more than the polygon still needs.
+            if (more.empty() || more.size() > room || next.find_first_not_of(" \t.0123456789-+eE") != std::string::npos)
+                break;
+            r.values.insert(r.values.end(), more.begin(), more.end());
             ++c.i;
         }
     }
@@ -261,6 +265,8 @@ bool Is_Record_Line(const std::string& l) {
     std::strtol(p, &end, 10);
     return end != p && (*end == 0 || *end == ' ' || *end == '\t') && !Is_End_Line(l);
 }
+
+constexpr double kSizeOption = 1710.0;
 
 bool Read_Grafic(Cursor& c, OliBlock& b) {
     for (int group = 0; group < 2; ++group) {
@@ -287,6 +293,10 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
         mode_value = mode[2] == 3;
     } else {
         mode_value = mode[0] == 3;
+        // The section prints give the size of their picture instead of a
+        // mode: its paper area in cm² times their print option (1710 unless
+        // a caller changes it), the extent then being in their own units.
+        if (mode.size() == 1 && mode[0] > 3 && mode[0] < 1e12) b.area = mode[0] / kSizeOption;
     }
     if (second_extent && !c.arg()) return false;
     if (!(l = c.arg())) return false;

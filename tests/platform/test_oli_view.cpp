@@ -408,6 +408,11 @@ TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
     OliDocument doc = Read(
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 2 2 0\n 1  0 0 1 1\n -1\n#SETYPOS\n256 -0.5\n 30\n 18 2\n 0.5 0.5\n"
         " 1.5 1.5\n 31\n#NEWPAGE\n 1  0 0 2 2\n");
+    // The section prints put all pairs of a polygon on the line after it.
+    OliDocument one_line = Read("#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 1 0 1\n18 2\n0.00 5.00  1.50 -5.00\n 4 1\n-1\n");
+    ASSERT_EQ(one_line.blocks.size(), 1u);
+    ASSERT_EQ(one_line.blocks[0].records.size(), 2u);
+    EXPECT_EQ(one_line.blocks[0].records[0].values, (std::vector<double>{2, 0, 5, 1.5, -5}));
     ASSERT_EQ(doc.blocks.size(), 3u);
     const std::vector<OliRecord>& r = doc.blocks[0].records;
     ASSERT_EQ(r.size(), 4u);
@@ -435,6 +440,9 @@ TEST(OliView, PositionWordsOfBlocksSideBySide) {
         {"#SETYPOS\n768 1\n" + tall + "#SETYPOS\n1024 1\n", 266},
         // A relative move: 7.2 - 1 = 6.2, centre 6.7 cm.
         {tall + "#SETYPOS\n256 -1\n", 396},
+        // A section print's picture of 80 x 180 units with the size number
+        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.2 = 11.2, centre 11.7 cm.
+        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 691},
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {
