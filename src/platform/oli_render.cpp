@@ -19,6 +19,7 @@ constexpr double kPageW = 21.0, kPageH = 29.7;
 constexpr double kLeft = 2.5, kRight = 1.5, kTop = 2.0, kBottom = 2.0;
 constexpr double kBodySize = 9.5, kTableSize = 8.5;  // points
 constexpr double kLimit = 1e5;                        // cm; beyond is damage
+constexpr double kNodeMark = 0.12;                    // cm, diameter of a node mark
 const char* const kBodyFont = "DejaVu Sans";
 const char* const kTableFont = "DejaVu Sans Mono";
 
@@ -29,6 +30,7 @@ struct PictureState {
     std::vector<double> dash;         // cm
     double line[3] = {0, 0, 0};
     double fill[3] = {0, 0, 0};
+    bool fill_given = false;          // a fill colour of its own (record 51)
     int pattern = 0;
     double text_height = 0.3;         // cm
     double angle = 0.0;               // degrees
@@ -45,6 +47,8 @@ struct Renderer {
     bool png_written = false;
     bool done = false;
     double y = kTop;         // cm from the top of the page
+    double lowest = kTop;    // the lowest point written on this page
+    double mark = -1;        // position of the last move with word 768, -1 none on this page
     double margin = 0.0;     // cm beyond the left margin
     std::vector<int> parents{0};
     double stored[10] = {0};
@@ -63,7 +67,8 @@ struct Renderer {
             cairo_scale(cr, dpi / 72.0, dpi / 72.0);
         }
         cairo_set_source_rgb(cr, 0, 0, 0);
-        y = kTop;
+        y = lowest = kTop;
+        mark = -1;
     }
 
     void End_Page() {
@@ -203,6 +208,7 @@ struct Renderer {
     // Pictures ---------------------------------------------------------
 
     double ox = 0, oy = 0, k = 1;  // picture origin on the page (cm), fit factor
+    double ks = 1;                 // factor of paper lengths: text heights, widths, dashes, marks
     double ex[4] = {0, 0, 0, 0};
 
     double X(double px) const { return (ox + (ex[1] >= ex[0] ? px - ex[0] : ex[0] - px) * k) * kPt; }
@@ -213,12 +219,19 @@ struct Renderer {
         cairo_set_line_width(cr, s.pen);
         std::vector<double> d;
         for (double v : s.dash)
-            if (v > 0 && v < 100) d.push_back(v * kPt * k);
+            if (v > 0 && v < 100) d.push_back(v * kPt * ks);
         cairo_set_dash(cr, d.empty() ? nullptr : d.data(), static_cast<int>(d.size()), 0);
     }
 
-    // Fills the current path with the pattern: 0 white, 1 the fill colour,
-    // from 2 on hatches in the fill colour.
+    // Patterns filled solid: 1, and those the writers give for the areas
+    // they mean to be solid (the profile previews 33, arrow heads 55, weld
+    // triangles, filled marks and dots 64).
+    static bool Solid(int pattern) { return pattern == 1 || pattern == 33 || pattern == 55 || pattern == 64; }
+
+    // Fills the current path with the pattern: 0 white, the solid ones in
+    // the fill colour, every other one as a hatch in it. The section
+    // writers never give a fill colour of their own: their areas take the
+    // colour of their pen (the line colour) until a record 51 gives one.
     void Fill(const PictureState& s) {
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         if (s.pattern <= 0) {
@@ -226,8 +239,9 @@ struct Renderer {
             cairo_fill(cr);
             return;
         }
-        cairo_set_source_rgb(cr, s.fill[0], s.fill[1], s.fill[2]);
-        if (s.pattern == 1) {
+        const double* rgb = s.fill_given ? s.fill : s.line;
+        cairo_set_source_rgb(cr, rgb[0], rgb[1], rgb[2]);
+        if (Solid(s.pattern)) {
             cairo_fill(cr);
             return;
         }
@@ -262,7 +276,7 @@ struct Renderer {
         std::string utf8;
         for (unsigned char c : text) utf8 += c < 0x20 ? "" : OLI_Glyph(c);
         if (utf8.empty()) return;
-        double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * k / 0.72;
+        double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * ks / 0.72;
         PangoLayout* l = Layout("", kBodyFont, size, 0);
         pango_layout_set_text(l, utf8.c_str(), -1);
         int w = 0, h = 0;
@@ -309,7 +323,7 @@ struct Renderer {
             return;
         }
         case 6:
-            if (has(1) && v[0] > 0 && v[0] < 2) s.pen = v[0] * kPt * k;
+            if (has(1) && v[0] > 0 && v[0] < 2) s.pen = v[0] * kPt * ks;
             return;
         case 13:
             if (has(1) && v[0] > 0) s.text_height = v[0];
@@ -358,12 +372,26 @@ struct Renderer {
             if (!has(3)) return;
             double* c = r.number == 50 ? s.line : s.fill;
             for (int i = 0; i < 3; ++i) c[i] = std::clamp(v[i], 0.0, 255.0) / 255.0;
+            if (r.number == 51) s.fill_given = true;
             return;
         }
+        case 34:
+            // The node mark of the section drawings: a small open circle,
+            // white inside, at the node.
+            if (!has(2)) return;
+            cairo_new_path(cr);
+            cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * ks, 0, 2 * M_PI);
+            cairo_set_source_rgb(cr, 1, 1, 1);
+            cairo_fill_preserve(cr);
+            cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
+            cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
+            cairo_set_dash(cr, nullptr, 0, 0);
+            cairo_stroke(cr);
+            return;
         // Records with no drawing of their own here: pen and text styles,
         // stored symbols, colour-mode control, records of the section
         // drawings.
-        case 7: case 8: case 16: case 21: case 23: case 27: case 34: case 49: case 52: case 53: case 59:
+        case 7: case 8: case 16: case 21: case 23: case 27: case 49: case 52: case 53: case 59:
         case 60: case 61: case 62: case 75:
             return;
         default:
@@ -382,7 +410,12 @@ struct Renderer {
         double w = std::fabs(ex[1] - ex[0]), h = std::fabs(ex[3] - ex[2]);
         if (Sane(w) && Sane(h) && w > 0 && h > 0) {
             double room = kPageH - kTop - kBottom - 1.0;
-            k = std::min({1.0, Text_Width() / w, room / h});
+            double natural = b.area > 0 ? std::sqrt(b.area / (w * h)) : 1.0;
+            k = std::min({natural, Text_Width() / w, room / h});
+            // Records in paper cm shrink with a picture reduced to fit; a
+            // picture sized by its size number has its extent in units of
+            // its own, and its texts and widths stay paper lengths.
+            ks = b.area > 0 ? k / natural : k;
             Ensure(h * k);
             if (done) return;
             ox = Text_Left();
@@ -407,9 +440,15 @@ struct Renderer {
             if (y > kTop + 1e-6) New_Page();
             break;
         case OLI_BLOCK_YPOS:
+            // Word 4 continues below whatever stands lowest on the page (the
+            // writers give it after blocks set side by side); 768 moves and
+            // keeps the place, where 1024 takes up again (a table beside
+            // the picture below that place); other words move.
             if (!Sane(b.value)) break;
-            if (b.word == 4 || b.word == 1024) y = kTop + std::max(0.0, b.value);
+            if (b.word == 4) y = std::max(kTop, lowest + b.value);
+            else if (b.word == 1024) y = std::max(kTop, (mark >= 0 ? mark : kTop) + b.value);
             else y = std::max(kTop, y + b.value);
+            if (b.word == 768) mark = y;
             if (y > Bottom()) New_Page();
             break;
         case OLI_BLOCK_MARGINS:
@@ -430,6 +469,7 @@ struct Renderer {
         case OLI_BLOCK_GRAFIC: Picture(b); break;
         default: break;
         }
+        lowest = std::max(lowest, y);
     }
 
     void Run(const OliDocument& doc) {

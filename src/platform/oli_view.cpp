@@ -229,6 +229,45 @@ OliRecord Parse_Record(const std::string& line) {
     return r;
 }
 
+// The end line of a picture: "-1" after optional blanks.
+bool Is_End_Line(const std::string& l) {
+    return Numbers(l, 2) == std::vector<double>{-1} && l.find_first_not_of(" -1") == std::string::npos;
+}
+
+// Takes the record of line `l` (already read) into `records`; a polygon
+// takes the numbers of its pairs that are not on its own line from the
+// lines that follow, wherever their line breaks fall.
+void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
+    OliRecord r = Parse_Record(l);
+    if (r.number == 18 && !r.values.empty()) {
+        double n = r.values[0];
+        if (!(n >= 0 && n <= 100000)) return;
+        size_t want = 1 + 2 * static_cast<size_t>(n);
+        while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
+            const std::string& next = c.lines[c.i];
+            size_t room = want - r.values.size();
+            std::vector<double> more = Numbers(next, room + 1);
+            // Only numbers, and no more than the polygon still needs.
+            if (more.empty() || more.size() > room || next.find_first_not_of(" \t.0123456789-+eE") != std::string::npos)
+                break;
+            r.values.insert(r.values.end(), more.begin(), more.end());
+            ++c.i;
+        }
+    }
+    records.push_back(std::move(r));
+}
+
+// A line that reads as a graphic record: a whole record number first.
+bool Is_Record_Line(const std::string& l) {
+    const char* p = l.c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    char* end = nullptr;
+    std::strtol(p, &end, 10);
+    return end != p && (*end == 0 || *end == ' ' || *end == '\t') && !Is_End_Line(l);
+}
+
+constexpr double kSizeOption = 1710.0;
+
 bool Read_Grafic(Cursor& c, OliBlock& b) {
     for (int group = 0; group < 2; ++group) {
         const std::string* l = c.arg();
@@ -254,6 +293,10 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
         mode_value = mode[2] == 3;
     } else {
         mode_value = mode[0] == 3;
+        // The section prints give the size of their picture instead of a
+        // mode: its paper area in cm² times their print option (1710 unless
+        // a caller changes it), the extent then being in their own units.
+        if (mode.size() == 1 && mode[0] > 3 && mode[0] < 1e12) b.area = mode[0] / kSizeOption;
     }
     if (second_extent && !c.arg()) return false;
     if (!(l = c.arg())) return false;
@@ -263,22 +306,8 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (mode_value && !c.arg()) return false;
     while ((l = c.arg())) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
-        if (Numbers(*l, 2) == std::vector<double>{-1} && l->find_first_not_of(" -1") == std::string::npos)
-            return true;
-        OliRecord r = Parse_Record(*l);
-        if (r.number == 18 && !r.values.empty()) {
-            // The polygon's pairs may also stand one pair per line.
-            double n = r.values[0];
-            if (!(n >= 0 && n <= 100000)) continue;
-            size_t want = 1 + 2 * static_cast<size_t>(n);
-            while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
-                std::vector<double> pair = Numbers(c.lines[c.i], 3);
-                if (pair.size() != 2) break;
-                r.values.insert(r.values.end(), pair.begin(), pair.end());
-                ++c.i;
-            }
-        }
-        b.records.push_back(std::move(r));
+        if (Is_End_Line(*l)) return true;
+        Take_Record(c, *l, b.records);
     }
     return false;
 }
@@ -489,9 +518,18 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     std::vector<std::string> lines;
     Read_All_Lines(stream, lines);
     Cursor c{lines};
+    // A writer may draw on top of a picture after its end line (the weld
+    // check puts its weld marks over the profile's picture that way):
+    // records that follow a picture, with only layout keywords between,
+    // belong to it.
+    long picture = -1;
     while (c.more()) {
         const std::string& line = lines[c.i++];
-        if (!Is_Keyword(line)) continue;  // empty lines between blocks, stray text
+        if (!Is_Keyword(line)) {
+            // Empty lines between blocks, stray text, or records on top.
+            if (picture >= 0 && Is_Record_Line(line)) Take_Record(c, line, doc->blocks[picture].records);
+            continue;
+        }
         std::string key = line.substr(0, line.find_last_not_of(" \t") + 1);
         const Keyword* kw = nullptr;
         for (const Keyword& k : kKeywords)
@@ -522,9 +560,14 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             }
         }
         if (!ok) ++doc->damaged;
+        bool drawn = b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC ||
+                     b.kind == OLI_BLOCK_NEWPAGE || b.kind == OLI_BLOCK_CONTENTS;
+        if (drawn) picture = -1;
         // A cut block keeps what it read.
-        if (ok || b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC)
+        if (ok || b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC) {
+            if (ok && b.kind == OLI_BLOCK_GRAFIC) picture = static_cast<long>(doc->blocks.size());
             doc->blocks.push_back(std::move(b));
+        }
     }
 }
 }  // namespace

@@ -67,6 +67,7 @@ struct OliBlock {
     int columns = 0;                       // table columns, 0 for running text
     std::vector<OliParaLine> para;
     double extent[4] = {0, 0, 0, 0};       // picture: x1 x2 y1 y2 on paper, cm
+    double area = 0.0;                     // picture: paper area (cm²) its size number asks for, 0 none
     std::vector<OliRecord> records;
 };
 

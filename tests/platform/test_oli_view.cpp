@@ -51,6 +51,11 @@ void Expect_In_Order(const std::string& text, const std::vector<std::string>& pa
     }
 }
 
+int Pixel(const unsigned char* data, int stride, int x, int y) {
+    const unsigned char* p = data + y * stride + 4 * x;  // B G R A / x
+    return (p[2] << 16) | (p[1] << 8) | p[0];
+}
+
 std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* pages = nullptr) {
     std::string pdf = dir.file("list.pdf");
     int n = OLI_Render_PDF(Read(bytes), pdf.c_str());
@@ -247,8 +252,12 @@ TEST(OliView, PictureLinesLandWhereTheScalePutsThem) {
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {
+        // A blue square in a pattern the writers mean solid, with no fill
+        // colour of its own (it takes the line colour), a node mark on its
+        // centre; then a red square in the fill colour.
         std::string list = std::string("#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n") + c.extent +
-                           "\n 4 4\n 1  1.0 1.0 9.0 1.0\n51 255 0 0\n 20  1\n 24  3.0 4.0 4.0 3.0\n -1\n";
+                           "\n 4 4\n 1  1.0 1.0 9.0 1.0\n50 0 0 255\n 20  64\n 24  6.0 4.0 7.0 3.0\n"
+                           " 34 6.500000 3.500000 Global_Node_Mask\n51 255 0 0\n 20  1\n 24  3.0 4.0 4.0 3.0\n -1\n";
         std::string png = dir.file("p.png");
         ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
         cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
@@ -256,16 +265,18 @@ TEST(OliView, PictureLinesLandWhereTheScalePutsThem) {
         cairo_surface_flush(s);
         const unsigned char* data = cairo_image_surface_get_data(s);
         int stride = cairo_image_surface_get_stride(s);
-        auto pixel = [&](int x, int y) {
-            const unsigned char* p = data + y * stride + 4 * x;  // B G R A / x
-            return (p[2] << 16) | (p[1] << 8) | p[0];
-        };
+        auto pixel = [&](int x, int y) { return Pixel(data, stride, x, y); };
         // The line from paper x 1 to 9: pixels 206.7 to 679.1 across.
         EXPECT_EQ(pixel(443, c.line_y), 0x000000) << c.extent;
         EXPECT_EQ(pixel(443, c.line_y - 12), 0xFFFFFF) << c.extent;  // 0.2 cm above
         EXPECT_EQ(pixel(180, c.line_y), 0xFFFFFF) << c.extent;       // left of its start
         // The red square from paper x 3 to 4: centre column (2.5 + 3.5) / 2.54 * 150 = 354.3.
         EXPECT_EQ(pixel(354, c.rect_y), 0xFF0000) << c.extent;
+        // The blue square's centre column (2.5 + 6.5) / 2.54 * 150 = 531.5 holds
+        // the node mark (0.06 cm = 3.5 pixels round), white inside; 0.3 cm
+        // right of it, (2.5 + 6.8) / 2.54 * 150 = 549.2, the square is blue.
+        EXPECT_EQ(pixel(531, c.rect_y), 0xFFFFFF) << c.extent;
+        EXPECT_EQ(pixel(549, c.rect_y), 0x0000FF) << c.extent;
         cairo_surface_destroy(s);
     }
 }
@@ -331,5 +342,120 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
                 EXPECT_GE(OLI_Render_PDF(doc, dir.file("c.pdf").c_str()), 1);
             }
         }
+    }
+}
+
+// The golden drawings of the section writers and the connection sketch,
+// first page at 300 dpi (118.11 pixels per cm) into the build directory.
+// Their pictures run y downwards (y1 > y2), so a paper point (x, y) lands at
+// page ((2.5 + x - x1) cm, (2 + y - y2) cm) below the top and left margins.
+TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
+    struct Spot {
+        int x, y, rgb;
+        const char* what;
+    };
+    struct Case {
+        const char* file;
+        std::vector<Spot> spots;
+    } cases[] = {
+        // Extent -1 2.8 4 -1: page (3.5 + x, 3 + y).
+        {"drawings/welded_i.OLI",
+         {{461, 326, 0x000000, "dimension line of 180 at y -0.24: (3.9, 2.76) cm"},
+          {461, 314, 0xFFFFFF, "0.1 cm above it"},
+          {520, 567, 0x1E9614, "centroid dot (0.9, 1.8), pattern 64 in its pen's green: (4.4, 4.8) cm"},
+          {709, 567, 0xFFFFFF, "beside the flanges: (6.0, 4.8) cm"}}},
+        // Extent -2 2 2 -2: page (4.5 + x, 4 + y).
+        {"drawings/tube_all_round.OLI",
+         {{648, 483, 0x1E1EFF, "all-round weld on the outer chord's middle (0.9904, 0.0975): (5.4904, 4.0975) cm"},
+          {578, 425, 0xFFFFFF, "the ring's hole at (0.4, -0.4): (4.9, 3.6) cm"}}},
+        // Extent -0.4 6.4 4.6 -0.4: page (2.9 + x, 2.4 + y).
+        {"drawings/angle_legs.OLI", {{342, 531, 0x000000, "outline x = 0 at y 2.1: (2.9, 4.5) cm"}}},
+        // Extent -0.4 0.9 4.6 -0.4: page (2.9 + x, 2.4 + y); the weld marks
+        // stand after the picture's end line and are drawn on top of it.
+        {"drawings/weld_check_flat.OLI",
+         {{331, 402, 0x1E1EFF, "weld line x = -0.1 at y 1.0: (2.8, 3.4) cm"},
+          {331, 519, 0xFF3232, "top of the weld dot round (-0.1, 2.1) r 0.1: (2.8, 4.4) cm, row 519.7"},
+          {331, 531, 0xFFFFFF, "the dot's white inside: (2.8, 4.5) cm"}}},
+        // The sketch stands below its caption line, whose height is the
+        // font's: rendered for a person to look at, its lines checked above.
+        {"pictures/sketch.OLI", {}},
+    };
+    for (const Case& c : cases) {
+        FILE* f = std::fopen(testutil::Fixture(c.file).c_str(), "rb");
+        ASSERT_NE(f, nullptr) << c.file;
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        EXPECT_EQ(doc.damaged, 0) << c.file;
+        std::string name = std::filesystem::path(c.file).stem().string();
+        std::string png = std::string(WELD_BINARY_DIR) + "/" + name + "_page1.png";
+        ASSERT_EQ(OLI_Render_PNG(doc, 1, 300, png.c_str()), 1) << c.file;
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        cairo_surface_flush(s);
+        for (const Spot& p : c.spots) {
+            int got = Pixel(cairo_image_surface_get_data(s), cairo_image_surface_get_stride(s), p.x, p.y);
+            for (int shift : {16, 8, 0})  // edges are smoothed: a few steps per channel
+                EXPECT_NEAR((got >> shift) & 0xFF, (p.rgb >> shift) & 0xFF, 12) << c.file << ": " << p.what;
+        }
+        cairo_surface_destroy(s);
+    }
+}
+
+// Records after a picture's end line belong to it while only layout
+// keywords stand between; after any other block they are stray lines.
+TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
+    OliDocument doc = Read(
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 2 2 0\n 1  0 0 1 1\n -1\n#SETYPOS\n256 -0.5\n 30\n 18 2\n 0.5 0.5\n"
+        " 1.5 1.5\n 31\n#NEWPAGE\n 1  0 0 2 2\n");
+    // The section prints put all pairs of a polygon on the line after it.
+    OliDocument one_line = Read("#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 1 0 1\n18 2\n0.00 5.00  1.50 -5.00\n 4 1\n-1\n");
+    ASSERT_EQ(one_line.blocks.size(), 1u);
+    ASSERT_EQ(one_line.blocks[0].records.size(), 2u);
+    EXPECT_EQ(one_line.blocks[0].records[0].values, (std::vector<double>{2, 0, 5, 1.5, -5}));
+    ASSERT_EQ(doc.blocks.size(), 3u);
+    const std::vector<OliRecord>& r = doc.blocks[0].records;
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[1].number, 30);
+    EXPECT_EQ(r[2].values, (std::vector<double>{2, 0.5, 0.5, 1.5, 1.5}));
+    EXPECT_EQ(r[3].number, 31);
+}
+
+// Moves of the writing position around blocks set side by side: a black
+// square of 1 cm (picture extent 0 1 0 1) drawn after them; its centre row
+// at 150 dpi is (top + 0.5) / 2.54 * 150. A picture of 5 cm leaves the
+// position 0.2 cm below it.
+TEST(OliView, PositionWordsOfBlocksSideBySide) {
+    const std::string tall = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 5\n -1\n";
+    const std::string square = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 20  1\n 24  0 1 1 0\n -1\n";
+    struct Case {
+        std::string before;
+        int row;
+    } cases[] = {
+        // Left block from the top margin (2 cm) to 7.2, back up, then word 4
+        // goes below the lowest: 7.2 + 0.5 = 7.7, centre 8.2 cm.
+        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 484},
+        // 768 moves 1 cm (to 3) and keeps the place; after the picture 1024
+        // takes it up 1 cm lower: 4, centre 4.5 cm.
+        {"#SETYPOS\n768 1\n" + tall + "#SETYPOS\n1024 1\n", 266},
+        // A relative move: 7.2 - 1 = 6.2, centre 6.7 cm.
+        {tall + "#SETYPOS\n256 -1\n", 396},
+        // A section print's picture of 80 x 180 units with the size number
+        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.2 = 11.2, centre 11.7 cm.
+        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 691},
+    };
+    testutil::TempDir dir;
+    for (const Case& c : cases) {
+        std::string png = dir.file("y.png");
+        ASSERT_EQ(OLI_Render_PNG(Read(c.before + square), 1, 150, png.c_str()), 1);
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        cairo_surface_flush(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        int stride = cairo_image_surface_get_stride(s);
+        // Column (2.5 + 0.5) / 2.54 * 150 = 177.2; 0.7 cm above the centre is white.
+        EXPECT_EQ(Pixel(data, stride, 177, c.row), 0x000000) << c.before;
+        EXPECT_EQ(Pixel(data, stride, 177, c.row - 41), 0xFFFFFF) << c.before;
+        cairo_surface_destroy(s);
     }
 }
