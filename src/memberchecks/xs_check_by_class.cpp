@@ -25,6 +25,81 @@ void Tabs(const std::initializer_list<double> stops) {
 
 const char* Verdict(double u) { return u <= 1 ? Mark_Ok() : Mark_Not_Ok(); }
 
+// The flange-by-flange values of the partial-internal-forces method (forces
+// kN, moments kNcm printed in kNm, stresses from the utilisations).
+void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, int level) {
+    const char* P = Check_Line_Prefix;
+    Tabs({10.0});
+    if (level >= 2) {
+        OLI_printf(file, "%szul. Normal-/Schubspannung: \xCC\xCE\\x,Rd\xCEr = %.1lf N/mm\xFD,  \xD6\xCE\\Rd\xCEr = %.1lf N/mm\xFD\n",
+                   P, f_xd, f_td);
+        struct Part {
+            const char* head;
+            char key;
+            double V, T, U_tau, M, U_M, rho, N_max, N_min;
+            bool bending;
+        } parts[3] = {
+            {"Obergurt", 'O', t.V_o, t.M_xp_o, t.U_tau_o, t.M_Sa_o, t.U_MS_o, t.rho_o, t.N_o_max, t.N_o_min, true},
+            {"Untergurt", 'U', t.V_u, t.M_xp_u, t.U_tau_u, t.M_Sa_u, t.U_MS_u, t.rho_u, t.N_u_max, t.N_u_min, true},
+            {"Steg", 'S', t.V_s, t.M_xp_s, t.U_tau_s, 0, 0, t.rho_s, t.N_s_max, t.N_s_min, false},
+        };
+        for (const Part& p : parts) {
+            bool any = false;
+            for (double x : {p.V, p.T, p.U_tau, p.M, p.U_M, p.N_max, p.N_min})
+                if (std::fabs(x) > 0.001) any = true;
+            if (!any) continue;
+            OLI_printf(file, "%s%s: \xCEt", P, p.head);
+            OLI_printf(file, "Querkraft V\xCE\\%c\xCEr = %.2lf kN", p.key, p.V);
+            OLI_printf(file, ", ");
+            OLI_printf(file, "Torsion T\xCE\\p%c\xCEr = %.2lf kNm", p.key, 0.01 * p.T);
+            if (p.U_tau > 0.001) {
+                OLI_printf(file, ", ");
+                OLI_printf(file, "Schubspg. \xD6\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.U_tau * f_td);
+                OLI_printf(file, "  \x88  U\xCE\\\xD6,%c\xCEr = %.3lf", p.key, Round_One(p.U_tau));
+            }
+            if (p.bending) {
+                OLI_printf(file, "\n%s \xCEt", P);
+                OLI_printf(file, "Gurtbiegung M\xCE\\\xCC,%c\xCEr = %.2lf kNm", p.key, 0.01 * p.M);
+                // A flange without a bending moment has its whole capacity
+                // left: it is not reported as exhausted.
+                if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
+                if (p.U_M > 0.001) {
+                    OLI_printf(file, "Biegespannung \xCC\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.rho * p.U_M * f_xd);
+                    OLI_printf(file, "  \x88  U\xCE\\\xCC,%c\xCEr = %.3lf", p.key, Round_One(p.U_M));
+                } else if (std::fabs(p.M) > 0.001) {
+                    OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
+                }
+            }
+            OLI_printf(file, "\n%s \xCEt", P);
+            OLI_printf(file, "Grenznormalkr\x84" "fte N\xCE\\max,%c\xCEr = %.2lf kN, N\xCE\\min,%c\xCEr = %.2lf kN", p.key,
+                       p.N_max, p.key, p.N_min);
+            OLI_printf(file, "\n");
+        }
+    }
+    if (std::fabs(t.N) > 0.001 || std::fabs(t.M_y_r) > 0.001) {
+        OLI_printf(file, "%sHauptbieg.: \xCEt", P);
+        OLI_printf(file, "N = %.2lf kN", t.N);
+        OLI_printf(file, ", ");
+        OLI_printf(file, "Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2lf kN, N\xCE\\min\xCEr = %.2lf kN", t.N_max, t.N_min);
+        OLI_printf(file, "  \x88  U\xCE\\N\xCEr = %.3lf", Round_One(t.U_N));
+        OLI_printf(file, "\n \xCEt");
+        OLI_printf(file, "M\xCE\\y\xCEr = %.2lf kNm", 0.01 * t.M_y_r);
+        OLI_printf(file, ", ");
+        if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
+            OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
+        } else {
+            OLI_printf(file, "Grenzmomente M\xCE\\y,max\xCEr = %.2lf kNm, M\xCE\\y,min\xCEr = %.2lf kNm", 0.01 * t.M_max,
+                       0.01 * t.M_min);
+            OLI_printf(file, "  \x88  U\xCE\\My\xCEr = %.3lf", Round_One(t.U_My));
+        }
+        OLI_printf(file, "\n");
+    }
+    const double U = Round_One(t.U);
+    OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
+    OLI_printf(file, "  %s  1  %s", Get_Compare_Symbol(static_cast<float>(U), 1), Verdict(U));
+    OLI_printf(file, "\n");
+}
+
 }  // namespace
 
 uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,
@@ -231,12 +306,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                 OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", U_sig,
                            Get_Compare_Symbol(U_sig, 1), Verdict(U_sig));
         } else {
-            // The flange-by-flange values of the partial-internal-forces
-            // method: only the overall line.
-            Tabs({10.0});
-            OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, Round_One(r.tsv.U));
-            OLI_printf(file, "  %s  1  %s", Get_Compare_Symbol(Round_One(r.tsv.U), 1), Verdict(Round_One(r.tsv.U)));
-            OLI_printf(file, "\n");
+            Flange_Road(file, r.tsv, f_xd, f_td, level);
         }
         // c/t block
         if (ct_in > 0.01 || ct_out > 0.01) {

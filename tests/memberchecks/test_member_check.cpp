@@ -259,3 +259,33 @@ TEST(SectionStress, BucklingCurves) {
 }
 
 }  // namespace
+namespace {
+
+TEST_F(MemberCheck, PlasticModeGivesTheFlangeByFlangeValues) {
+    // The web carries V over its clear height; its yield strength is
+    // reduced by rho = sqrt(1 - (tau/tau_R)^2); each flange carries b t_f f_y.
+    const Profilquerschnitt q = I_Section(kIpe, 5);
+    const Plates& p = kIpe;
+    const double f[8] = {-100, 50, 0, 0, 50, 0, 0, 0};
+    double o[8];
+    uint32_t bits = 0;
+    const std::string text = Run_XS(q, 1, f, o, &bits);
+    const double f_y = 23.5, tau_R = f_y / std::sqrt(3.0);
+    const double web = p.tw * (p.h - 2 * p.tf), tau = 50 / web, rho = std::sqrt(1 - std::pow(tau / tau_R, 2));
+    const double N_flange = p.b * p.tf * f_y, N_max = 2 * N_flange + rho * web * f_y;
+    EXPECT_EQ(bits & 0x4000u, 0x4000u);
+    EXPECT_NE(text.find(Fmt("Grenznormalkr\x84" "fte N\xCE\\max,O\xCEr = %.2f kN, N\xCE\\min,O\xCEr = %.2f kN\n",
+                            N_flange, -N_flange)),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(Fmt("Schubspg. \xD6\xCE\\S\xCEr = %.2f N/mm\xFD", 10 * tau)), std::string::npos) << text;
+    EXPECT_NE(text.find(Fmt(" Hauptbieg.: \xCEtN = -100.00 kN, Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2f kN, "
+                            "N\xCE\\min\xCEr = %.2f kN  \x88  U\xCE\\N\xCEr = %.3f\n",
+                            N_max, -N_max, 100 / N_max)),
+              std::string::npos)
+        << text;
+    // An unloaded flange is not reported as exhausted.
+    EXPECT_EQ(text.find("keine weitere Lastaufnahme"), std::string::npos);
+}
+
+}  // namespace
