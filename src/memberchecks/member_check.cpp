@@ -273,27 +273,60 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
                 Out("\n");
             }
         }
-        // 12., 13. strain iteration and the line-model method: not available
-        // in this build; the elastic group takes over.
-        for (uint32_t method : {uint32_t{OPT_STRAIN}, uint32_t{OPT_TSV_LINES}}) {
-            if (!(options & method)) continue;
+        // The plastic methods take the forces in kN and kNcm about the
+        // principal axes of the model.
+        double f_rot[8] = {N, V_1, V_2, 100 * T_t, 100 * M_1, 100 * M_2, 100 * T_w, 10000 * B};
+        if (Profil_DWQB_Store.mode != 1)
+            Rotate_Forces_To_Section(&f_rot[0], &f_rot[1], &f_rot[2], &f_rot[3], &f_rot[4], &f_rot[5], &f_rot[6],
+                                     &f_rot[7], Q(DWQB_QW_ALPHA), Profil_DWQB_Store.mode);
+        const double yield[2] = {f_y_red * 0.1, f_yd * 0.1};
+        const int32_t work_code = reinterpret_cast<const NachweisDatenKopf*>(values)->code;
+        // 12. the strain iteration has no engine in this build: the elastic
+        // group takes over.
+        if (options & OPT_STRAIN) {
             flags |= MC_METHOD_FAILED;
-            options = (options & ~(method | uint32_t{OPT_EL750})) | elastic;
-            Out(method == OPT_STRAIN ? "%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n"
-                                     : "%s\xCE" "bUnbekannter Fehler\xCEr im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n",
-                P());
+            options = (options & ~uint32_t{OPT_STRAIN | OPT_EL750}) | elastic;
+            Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
+        }
+        // 13. partial internal forces on the line model
+        if (options & OPT_TSV_LINES) {
+            TSV_EX_Steuerung control{};
+            control.flags = static_cast<uint32_t>(work_code);
+            control.alpha = Q(DWQB_QW_ALPHA);
+            control.y_s = Q(DWQB_QW_YC);
+            control.z_s = Q(DWQB_QW_ZC);
+            control.y_M = Q(DWQB_QW_YM);
+            control.z_M = Q(DWQB_QW_ZM);
+            control.L = 100.0;
+            TSV_EX_Ergebnis result{};
+            TSV_EX_Linienliste* lines = nullptr;
+            const int r = Calc_TSV_EX(f_rot, yield, &control, &result, Member_Check_Stream ? &lines : nullptr);
+            if (r == 0) {
+                flags |= MC_METHOD_FAILED;
+                options = (options & ~uint32_t{OPT_TSV_LINES | OPT_EL750}) | elastic;
+                Out("%s\xCE" "bUnbekannter Fehler\xCEr im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n", P());
+            } else {
+                if (record) record->tsv_ex = result;
+                if (Member_Check_Stream) Print_TSV_EX_Result(Member_Check_Stream, 0, P(), f_rot, &result, lines);
+                if (result.flags & WORK_CODE_FILLED) {
+                    const double U = result.d[TSV_EX_U_PL];
+                    reached = Plastic_Class(reached, U, sv_max, f_yd, check_flags);
+                    flags |= 0x4800;
+                    *outs[5] = std::fabs(result.d[TSV_EX_MY]) * 0.01;
+                    U_plastic = U;
+                    if (U > 990000) std::printf("  pl: U > 0.99e6\n");
+                }
+            }
+            if (lines) Free_TSV_EX_Linienliste(lines);
         }
         // 14. partial internal forces of I-type sections
         if (options & OPT_TSV) {
-            double f[8] = {N, V_1, V_2, 100 * T_t, 100 * M_1, 100 * M_2, 100 * T_w, 10000 * B};
-            if (Profil_DWQB_Store.mode != 1)
-                Rotate_Forces_To_Section(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], Q(DWQB_QW_ALPHA),
-                                         Profil_DWQB_Store.mode);
+            double f[8];
+            std::memcpy(f, f_rot, sizeof f);
             if (!(options & OPT_NO_LIMIT_125)) {
                 if (Slot(values, 56) > 1.25) f[4] *= 0.8 * Slot(values, 56);
                 if (Slot(values, 57) > 1.25) f[5] *= 0.8 * Slot(values, 57), f[7] *= 0.8 * Slot(values, 57);
             }
-            const double yield[2] = {f_y_red * 0.1, f_yd * 0.1};
             TSV_Ergebnis result{};
             float work_copy[74];
             std::memcpy(work_copy, values, sizeof work_copy);
