@@ -2,7 +2,6 @@
 // European buckling curves a0 .. d.
 #include <algorithm>
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 #include "codes/alguete.h"
@@ -12,14 +11,7 @@
 
 namespace {
 
-void Out(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Out(const char* format, ...) {
-    if (!Member_Check_Stream) return;
-    va_list args;
-    va_start(args, format);
-    std::vfprintf(Member_Check_Stream, format, args);
-    va_end(args);
-}
+#define Out Member_Check_Printf
 
 const double imperfection[5] = {0.13, 0.21, 0.34, 0.49, 0.76};
 const char* const curve_letter[5] = {"a0", "a", "b", "c", "d"};

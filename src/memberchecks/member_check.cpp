@@ -17,16 +17,17 @@
 FILE* Member_Check_Stream = nullptr;
 const char* Member_Check_Prefix = "   ";
 
-namespace {
-
-void Out(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Out(const char* format, ...) {
+void Member_Check_Printf(const char* format, ...) {
     if (!Member_Check_Stream) return;
     va_list args;
     va_start(args, format);
     std::vfprintf(Member_Check_Stream, format, args);
     va_end(args);
 }
+
+namespace {
+
+#define Out Member_Check_Printf
 
 double Q(int k) { return DWQB_Querschnittswerte[k]; }
 

@@ -24,6 +24,8 @@
 
 extern FILE* Member_Check_Stream;
 extern const char* Member_Check_Prefix;   // three blanks
+// A line of the member check into Member_Check_Stream; nothing while null.
+void Member_Check_Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Result flags.
 enum : uint32_t {

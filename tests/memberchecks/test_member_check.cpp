@@ -18,6 +18,7 @@
 #include "profiles/catalogue_fixture.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/profilquerschnitt.h"
+#include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/dwqb.h"
@@ -233,6 +234,7 @@ TEST_F(MemberCheck, Refusals) {
     EXPECT_NEAR(o[1], s / 200.0, 1e-5);
     EXPECT_NE(text.find("\xCC\xCE\\v,Rd\xCEr = 200.0 N/mm\xFD\n"), std::string::npos) << text;
     DWQB_Option_Word = option_word;
+    Invalidate_Profil_DWQB_Cache();
 }
 
 TEST(SectionStress, PartLimitsOfTheClassTable) {

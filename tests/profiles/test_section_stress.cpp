@@ -7,6 +7,7 @@
 
 #include "profiles/catalogue_fixture.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/dwqb.h"
@@ -23,6 +24,7 @@ class SectionLibrary : public CatalogueTest {
     }
     void TearDown() override {
         DWQB_Option_Word = option_word;
+        Invalidate_Profil_DWQB_Cache();
         CatalogueTest::TearDown();
     }
     uint32_t option_word = 0;
