@@ -12,6 +12,7 @@
 
 #include <cstdarg>
 #include "memberchecks/member_check.h"
+#include "memberchecks/member_print_blocks.h"
 #include "memberchecks/member_settings.h"
 #include "memberchecks/xs_check_by_class.h"
 #include "printlist/verdict.h"
@@ -293,6 +294,75 @@ TEST_F(MemberCheck, PlasticModeGivesTheFlangeByFlangeValues) {
         << text;
     // An unloaded flange is not reported as exhausted.
     EXPECT_EQ(text.find("keine weitere Lastaufnahme"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+float Pair(int c) { return static_cast<float>(c * 65536.0 + c + 0.1); }
+
+TEST(MemberSettings, DerivedOptions) {
+    // Parametric I (family 1, kind 1 of the interaction); EN selector.
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, 1, 1};
+    const char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    const NachweisNorm en{1, 0}, en_fire{1, NORM_FIRE_PERMITTED}, din{0, 0};
+    struct Case {
+        const NachweisNorm* sel;
+        int method, ct, stress, flags19, spatial;
+        int32_t work;
+        uint32_t expected;
+    } cases[] = {
+        {&en, 2, 1, 7, 0, 1, 0, OPT_CT | 0x1C},                                     // elastic
+        {&en, 3, 0, 4, 0, 1, 0, 0x10},                                              // no work block: elastic group
+        {&en, 3, 0, 4, 0x1000, 1, 0x1000001, OPT_TSV | OPT_NO_LIMIT_125},            // filled block kind 1
+        {&en, 3, 0, 4, 0, 1, 0x1000004, 0x10},                                      // kind 4 cannot run
+        {&en, 1, 0, 4, 0, 0, 0, OPT_INTERACTION},                                   // plane interaction
+        {&en, 1, 0, 4, 0, 1, 0, 0x10},                                              // spatial: elastic
+        {&din, 1, 0, 0, 0, 1, 0, 0x37C},  // DIN elastic group, El. 750 only for catalogue I sections
+        {&en, 2, 0, 4, 0x300, 1, 0, 0x10 | OPT_BUCKLING_1 | OPT_BUCKLING_2},        // buckling
+        {&din, 2, 0, 4, 0x300, 1, 0, 0x10},                                         // none under DIN
+        {&en_fire, 2, 0, 4, 0x2000, 1, 0, 0x10 | OPT_FIRE},                         // fire permitted
+        {&en, 2, 0, 4, 0x2000, 1, 0, 0x10},                                         // fire not permitted
+    };
+    for (const Case& c : cases) {
+        Section_Work_Record w{};
+        float* v = reinterpret_cast<float*>(&w);
+        v[16] = Pair(c.method);
+        v[17] = Pair(c.ct);
+        v[18] = Pair(c.stress);
+        v[19] = Pair(c.flags19);
+        w.head.code = c.work;
+        EXPECT_EQ(Derive_Check_Options(c.sel, &d, name, v, c.spatial), c.expected) << c.method << " " << c.work;
+    }
+}
+
+TEST(MemberPrintBlocks, CornerStressesOfASectionGivenByValues) {
+    // A = 0.01 m², W_o = W_u = 0.001 m³: N/A and M/W in MN/m² with kN, kNm.
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, -1, 0};
+    Section_Work_Record w{};
+    float* v = reinterpret_cast<float*>(&w);
+    v[20] = 0.01f, v[22] = 0.001f, v[23] = -0.001f;
+    double s[4];
+    ASSERT_EQ(Calc_Member_Corner_Stresses(nullptr, 100, 20, 0, &d, "    ", v, &s[0], &s[1], &s[2], &s[3], 0, nullptr,
+                                          nullptr),
+              1);
+    const double sN = 0.001 * 100 / 0.01, sM = 0.001 * 20 / 0.001;
+    const double expected[4] = {sN + sM, sN + sM, sN - sM, sN - sM};
+    for (int k = 0; k < 4; k++) EXPECT_NEAR(s[k], expected[k], 1e-4);
+    d.word1 = 3;
+    EXPECT_EQ(Calc_Member_Corner_Stresses(nullptr, 100, 20, 0, &d, "    ", v, &s[0], &s[1], &s[2], &s[3], 0, nullptr,
+                                          nullptr),
+              0);
+    EXPECT_EQ(s[0], 0);
+    // Plane stress: principal stresses and von Mises of (100, -50, 40).
+    const double in[3] = {100, -50, 40};
+    double r[4];
+    ASSERT_EQ(Calc_Plate_Stress_State(in, nullptr, r), 1);
+    const double c = 25, R = std::sqrt(75.0 * 75 + 40.0 * 40);
+    EXPECT_NEAR(r[0], c + R, 1e-9);
+    EXPECT_NEAR(r[1], c - R, 1e-9);
+    EXPECT_NEAR(r[3], std::sqrt(r[0] * r[0] + r[1] * r[1] - r[0] * r[1]), 1e-9);
 }
 
 }  // namespace
