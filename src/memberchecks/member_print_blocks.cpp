@@ -167,6 +167,59 @@ int Print_Material_Short(const NachweisNorm* selector, void* context) {
                         Get_Material_Name(selector, code), t, Get_Material_Strength(selector, code, t));
 }
 
+int Print_Material(const NachweisNorm* selector, void* context, int) {
+    FILE* f = Member_Print_Stream;
+    if (!f) return 0;
+    Profil_Model_Descriptor* d = nullptr;
+    float* values = nullptr;
+    Member_Hook_Section* s = nullptr;
+    Call_Querschnitt_Hook(context, &d, &values, &s);
+    const char* P = Member_Print_Prefix;
+    const bool alu = Get_Norm_Code(selector) == 2;
+    int code = s ? s->grade & 0xFFFF : 0;
+    if (!alu && Get_Norm_Code(selector) == 1) code += 0x10000;
+    const double t = s ? 10 * s->t_max : 0;
+    const double f_yk = Get_Material_Strength(selector, code, t);
+    const uint32_t o = s ? s->options : 0;
+    std::fprintf(f, " %sMaterial%s:  %s %s,  t\xCE\\max\xCEr = %.0f mm", P, Code_Text(selector), alu ? "Aluminium" : "Stahl",
+                 Get_Material_Name(selector, code), t);
+    int r;
+    if ((o & OPT_FIRE) && values) {
+        const double k = values[71];
+        r = std::fprintf(f,
+                         "\n %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
+                         "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+                         P, s->fire_temperature, f_yk, k, f_yk * k);
+    } else {
+        r = std::fprintf(f, ",  f\xCE\\y,k\xCEr = %.0f MN/m\xCE/2\xCEr\n", f_yk);
+    }
+    if ((o & OPT_INTERACTION) && d && values && d->section_kind >= 1 && d->section_kind <= 5) {
+        static const char* const cases[5] = {
+            "  Biegung um y-Achse - doppeltsymmetrische I-Profile", "  Biegung um y-Achse - einfachsymmetrisch",
+            "  Biegung um y-Achse - doppeltsymmetrisch", "  Biegung um z-Achse - doppeltsymmetrisch",
+            "  Biegung um y- und z-Achse - Kreisring"};
+        static const char* const lines[5] = {
+            "A = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm,  s = %.1f cm,  W\xCE\\pl\xCEr = %.1f cm\xCE/3\xCEr",
+            "A\xCE\\1\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\2\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\3\xCEr = %.1f cm\xCE/2\xCEr,  "
+            "h\xCE\\S\xCEr = %.1f cm",
+            "A = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm",
+            "A\xCE\\G\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  b = %.1f cm",
+            "d\xCE\\M\xCEr = %.1f cm,  t = %.1f cm"};
+        const int k = d->section_kind - 1;
+        std::fprintf(f, " %sInteraktionsbedingung %d:%s\n %sInteraktionswerte:  ", P, d->section_kind, cases[k], P);
+        // The format is one of the constant texts above, never data.
+        std::fprintf(f, lines[k], values[0], values[1], values[2], values[3]);
+        std::fprintf(f, "\n");
+        const double a = values[56], b = values[57];
+        if (b > 0)
+            r = std::fprintf(f, " %sPlastische Formbeiwerte:  %s\xCE\\pl,%s\xCEr = %.3f,  %s\xCE\\pl,%s\xCEr = %.3f\n", P, "\xBA",
+                             "y", a, "\xBA", "z", b);
+        else
+            r = std::fprintf(f, " %sPlastischer Formbeiwert:  %s\xCE\\pl\xCEr = %.3f\n", P, "\xBA", a);
+    }
+    return r;
+}
+
 int Print_Elastic_Check(void* context, const Nachweisdaten* record) {
     FILE* f = Member_Print_Stream;
     if (!f || !record) return 0;

@@ -23,6 +23,7 @@ struct Member_Hook_Section {
     uint32_t options;         // option word of the check
     double dimensions[4];     // first: a plate thickness in cm
     double t_max;             // cm
+    double fire_temperature;  // °C, with the fire option
 };
 
 // Corner stresses (MN/m²) of the section under N [kN], M_1, M_2 [kNm]; 1, or
@@ -34,6 +35,10 @@ int Calc_Member_Corner_Stresses(const NachweisNorm* selector, double N, double M
 int Print_Member_Section_Values(const NachweisNorm* selector, int unused, const Profil_Model_Descriptor* descriptor,
                                 const float* values, const char* name_text, int spatial);
 int Print_Material_Short(const NachweisNorm* selector, void* context);
+// The material line of the hook's section (with the fire line when its
+// option word has the fire option), and for the interaction method its case
+// and values and the plastic shape factors.
+int Print_Material(const NachweisNorm* selector, void* context, int flag);
 int Print_Elastic_Check(void* context, const Nachweisdaten* record);
 // Stress record: sigma_min, sigma_max, tau, sigma_v and the points of each.
 // Results: the four ratios, the largest two, the point of the largest.
