@@ -360,6 +360,44 @@ void Place(const Profil_DWQB_Model_Key& key, double y, double z, double* out_y, 
     *out_z = s * yy + c * zz;
 }
 
+// Stress points of a section given by its values: the four corners of its
+// extent (two points on the z axis for the plane modes) with the unit
+// stresses of its section moduli, so that the stress services see it as
+// they see a model of plates.
+void Values_Stress_Points(const Profil_DWQB_Model_Key& key, int mode) {
+    const float* k = key.values;
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    auto inv = [](double d) { return d != 0 ? 1 / d : 0.0; };
+    const bool corners = mode == 1 || mode == 2 || mode == 5 || mode == 6 || mode == 7;
+    const double y_min = k[13], y_max = k[14], z_min = k[15], z_max = k[16];
+    const int n = corners ? 4 : 2;
+    p.n = 0;
+    p.n11 = 0;
+    p.n33 = n;
+    p.y_c = p.z_c = 0;
+    for (int i = 0; i < n; i++) {
+        const bool at_y_max = corners ? i % 2 == 0 : true;
+        const bool at_z_max = i < (corners ? 2 : 1);
+        double y = corners ? (at_y_max ? y_max : y_min) : 0, z = at_z_max ? z_max : z_min;
+        if (key.reference_flag) Place(key, y, z, &y, &z);
+        for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) p.planes[plane][i] = 0;
+        p.planes[PROFIL_PLANE_Y][i] = y;
+        p.planes[PROFIL_PLANE_Z][i] = z;
+        p.planes[PROFIL_PLANE_N][i] = inv(k[0]);
+        if (corners) {
+            p.planes[PROFIL_PLANE_M1][i] = inv(at_y_max ? k[2] : k[3]);
+            p.planes[PROFIL_PLANE_M2][i] = inv(at_z_max ? k[6] : k[7]);
+            p.planes[PROFIL_PLANE_MX][i] = inv(k[9]);
+            const bool plain = mode == 1 || mode == 2;
+            p.planes[PROFIL_PLANE_V1][i] = plain ? inv(k[8]) : 1.5 * inv(k[0]);
+            p.planes[PROFIL_PLANE_V2][i] = plain ? inv(k[4]) : 1.5 * inv(k[0]);
+        } else {
+            p.planes[PROFIL_PLANE_M1][i] = inv(at_z_max ? k[2] : k[3]);
+            p.planes[PROFIL_PLANE_V2][i] = inv(k[4]);
+        }
+    }
+}
+
 int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
     const float* k = key.values;
     double* qw = DWQB_Querschnittswerte;
@@ -397,6 +435,7 @@ int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
         qw[DWQB_QW_Z_MAX] = z_max;
         qw[DWQB_QW_ALPHA] = key.reference[2];
     }
+    Values_Stress_Points(key, mode);
     Profil_DWQB_Store.mode = mode;
     return 0;
 }

@@ -85,6 +85,13 @@ TEST_F(SectionLibrary, StressExtremesOfATypedI) {
     EXPECT_NEAR(a.sigma_max, Profil_DWQB_Extremes.sigma_max, 1e-12);
     EXPECT_NEAR(a.sigma_min, Profil_DWQB_Extremes.sigma_min, 1e-12);
     EXPECT_EQ(Get_Section_Point(-1, nullptr, nullptr, nullptr), CT_NO_PART);
+
+    // A flat bar 100 x 10 has no plates: its stress points are the corners
+    // with the stresses of its section moduli.
+    const Stahlprofil bar = Typed(1, 100, 10, 0, 0, 0, 0);
+    ASSERT_EQ(Calc_Profile_Stress_Extremes(&bar, 50, 2, 0, 0, 0, 0, 0, 0, &s, &t, &v, &at), 0);
+    EXPECT_NEAR(s, 10 * (50.0 / 10 + 200 * 6 / (1.0 * 10 * 10)), 1e-4);  // N/A + M/(t h²/6)
+    EXPECT_NEAR(v, s, 1e-9);
     EXPECT_EQ(Get_Section_Point(Get_Section_Part_Count(), nullptr, nullptr, nullptr), CT_NO_PART);
 }
 
