@@ -278,3 +278,65 @@ int Calc_Plate_Stress_State_Grade(const double* plate, const double* input, doub
     Calc_Plate_Stress_State(input, nullptr, results);
     return Get_Stahlguete_Festigkeit(static_cast<unsigned>(plate[0]), 10 * plate[1], 1.0, results + 4) ? 1 : 0;
 }
+
+int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
+    FILE* f = Member_Print_Stream;
+    if (!f || !record) return 0;
+    Profil_Model_Descriptor* d = nullptr;
+    float* values = nullptr;
+    Member_Hook_Section* s = nullptr;
+    Call_Querschnitt_Hook(context, &d, &values, &s);
+    const char* P = Member_Print_Prefix;
+    uint32_t words[2];
+    Get_Check_Flags_Of_Data_Ex(record, words);
+    const NachweisNorm selector{words[0], words[1]};
+    const int code = Get_Norm_Code(&selector);
+    Current_Check_Symbols = code != 0 || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
+    const uint32_t o = d && values ? Derive_Check_Options(&selector, d, "    ", values, 1) : (s ? s->options : 0);
+    const double gamma = record->n_f64 > 0 && record->block ? static_cast<const double*>(record->block)[0] : 1.0;
+    int grade = s ? s->grade & 0xFFFF : 0;
+    if (code == 1) grade += 0x10000;
+    const double f_y = Get_Material_Strength(&selector, grade, s ? 10 * s->t_max : 0);
+    const double f_yd = gamma > 0 ? f_y / gamma : 0;
+    if ((o & OPT_FIRE) && values && s)
+        std::fprintf(f,
+                     " %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
+                     "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+                     P, s->fire_temperature, f_y, values[71], f_y * values[71]);
+    int r;
+    if (o & OPT_INTERACTION) {
+        std::fprintf(f, code == 0 ? " %sPlastischer Nachweis (El. 757):  Interaktion %d"
+                                  : " %sPlastischer Nachweis (EN 1993-1-1 6.2.1(6)):  Interaktion %d",
+                     P, d ? d->section_kind : 0);
+        r = std::fprintf(f, ",  %s\xCE\\M\xCEr = %.2f,  %s\xCE\\S,d\xCEr = %.1f MN/m\xCE/2\xCEr\n", "\xC0", gamma, "\xCC", f_yd);
+    } else if (o & OPT_STRAIN) {
+        std::fprintf(f, " %sPlastischer Querschnittsnachweis: Dehnungsiteration, ohne Iteration der Schubausnutzung", P);
+        r = std::fprintf(f, ":\n %s %s\xCE\\M\xCEr = %.2f,  f\xCE\\y,d\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\R,d\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+                         P, "\xC0", gamma, f_yd, "\xCC", f_yd);
+    } else if (o & (OPT_TSV | OPT_TSV_LINES)) {
+        std::fprintf(f, o & OPT_TSV ? " %sPlastischer Querschnittsnachweis: Teilschnittgr\x94\xE1" "enverfahren"
+                                    : " %sPlastischer Querschnittsnachweis: erweitertes Teilschnittgr\x94\xE1" "enverfahren",
+                     P);
+        std::fprintf(f, "%s\n", (o & OPT_NO_LIMIT_125) ? " ohne Umlagerung" : " mit Umlagerung");
+        r = std::fprintf(f, (o & OPT_NO_LIMIT_125) ? " %s Keine Begrenzung der Grenzbiegemomente.\n"
+                                                   : " %s Keine Begrenzung der Grenzbiegemomente nach Element 755.\n",
+                         P);
+    } else if (code == 1) {
+        r = std::fprintf(f, " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);
+    } else if (code == 2) {
+        r = std::fprintf(f, " %sElastischer Nachweis (EN 1999-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f,  C = %.2f\n", P, "\xC0",
+                         gamma, Get_Check_Factor());
+    } else {
+        r = std::fprintf(f, " %sElastischer Nachweis (El. 747):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);
+    }
+    if (values) {
+        for (int c = 0; c < 2; c++) {
+            if (!(o & (c == 0 ? OPT_BUCKLING_1 : OPT_BUCKLING_2))) continue;
+            const double beta = values[61 + 2 * c], L = values[62 + 2 * c];
+            std::fprintf(f, " %sKnicken um die %s-Achse", P, c == 0 ? "\xC1" : "\xD3");
+            r = std::fprintf(f, ":  L\xCE\\cr\xCEr = %s * L = %.2f * %.0f cm = %.0f cm\n", "\xBB", beta, 100 * L,
+                             beta * 100 * L);
+        }
+    }
+    return r;
+}

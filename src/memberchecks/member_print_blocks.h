@@ -40,6 +40,10 @@ int Print_Material_Short(const NachweisNorm* selector, void* context);
 // and values and the plastic shape factors.
 int Print_Material(const NachweisNorm* selector, void* context, int flag);
 int Print_Elastic_Check(void* context, const Nachweisdaten* record);
+// The heading of the check the record and the hook's section call for (fire
+// line, elastic or plastic method, limits of the plastic moments) and the
+// buckling lengths.
+int Print_Plastic_Check(void* context, const Nachweisdaten* record);
 // Stress record: sigma_min, sigma_max, tau, sigma_v and the points of each.
 // Results: the four ratios, the largest two, the point of the largest.
 int Calc_Stress_Ratios(uint32_t options, const double* limits, const double* stresses, double* results);

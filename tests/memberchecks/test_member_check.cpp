@@ -17,6 +17,7 @@
 #include "memberchecks/xs_check_by_class.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
+#include "section/nchwdata.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/profilquerschnitt.h"
 #include "profiles/profile_switches.h"
@@ -363,6 +364,45 @@ TEST(MemberPrintBlocks, CornerStressesOfASectionGivenByValues) {
     EXPECT_NEAR(r[0], c + R, 1e-9);
     EXPECT_NEAR(r[1], c - R, 1e-9);
     EXPECT_NEAR(r[3], std::sqrt(r[0] * r[0] + r[1] * r[1] - r[0] * r[1]), 1e-9);
+}
+
+}  // namespace
+
+namespace {
+
+Member_Hook_Section hook_section{5, 0x1C, {1.0, 0, 0, 0}, 1.0, 0};
+int Hook(void*, void* descriptor, void* values, void* section) {
+    *static_cast<Profil_Model_Descriptor**>(descriptor) = nullptr;
+    *static_cast<float**>(values) = nullptr;
+    *static_cast<Member_Hook_Section**>(section) = &hook_section;
+    return 1;
+}
+
+TEST(MemberPrintBlocks, LinesOfTheHookSection) {
+    const std::string path = testing::TempDir() + "blocks.txt";
+    Member_Print_Stream = std::fopen(path.c_str(), "w");
+    Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(&Hook);
+    Nachweisdaten* record = New_Nachweisdaten(211, 1, 3, nullptr);
+    ASSERT_NE(record, nullptr);
+    Get_Nachweisdaten_F64(record)[0] = 1.1;
+    Print_Elastic_Check(nullptr, record);
+    const NachweisNorm en{1, 0};
+    Print_Material_Short(&en, nullptr);
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, -1, 0};
+    Section_Work_Record w{};
+    float* v = reinterpret_cast<float*>(&w);
+    v[20] = 0.01f, v[22] = 0.0005f, v[23] = -0.0004f;
+    Print_Member_Section_Values(&en, 0, &d, v, "    ", 0);
+    std::fclose(Member_Print_Stream);
+    Member_Print_Stream = nullptr;
+    Reset_Querschnitt_Hooks();
+    Free_Nachweisdaten(record);
+    EXPECT_EQ(testutil::Read_File(path),
+              "   Elastischer Nachweis (EN 1993-1-1 6.2.1(5)):  \xC0\xCE\\M\xCEr = 1.10,  Ausnutzung aus \xCC, \xD6, "
+              "\xCC\xCE\\v\xCEr\n"
+              "   Material (EN 1993):  Stahl S235,  d = 10.0 mm,  f\xCE\\y,k\xCEr = 235 MN/m\xCE/2\xCEr\n"
+              "   Allgemeiner Querschnitt:  A = 100.0 cm\xCE/2\xCEr,  W\xCE\\o\xCEr = 500.0 cm\xCE/3\xCEr,  "
+              "W\xCE\\u\xCEr = 400.0 cm\xCE/3\xCEr\n");
 }
 
 }  // namespace
