@@ -17,8 +17,10 @@
 #include "profiles/qimport.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
+#include "thinwall/dwqb_outline.h"
+#include "thinwall/dwqb_transfer.h"
 
-Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0};
+struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0};
 
 namespace {
 
@@ -46,11 +48,41 @@ bool Same_Key(const Profil_DWQB_Model_Key& a, const Profil_DWQB_Model_Key& b) {
     return std::strncmp(a.name, b.name, sizeof a.name) == 0 && a.turned == b.turned;
 }
 
+// The per-line stress values of the last model: nothing may survive from
+// the model before (a shorter model would otherwise show its lines).
+void Clear_Line_Results(void) {
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    p.n = p.n11 = p.n33 = 0;
+    p.alpha = 0;
+    p.cos_a = 1.0;
+    p.sin_a = 0;
+    for (int i = 0; i < PROFIL_DWQB_LINES; i++) {
+        p.support_kind[i] = CT_NO_PART;
+        p.ratio[i] = 0;
+    }
+}
+
+// Plate parts of a shape the standard builder laid out: its own c/t codes
+// and ratios, each part running from the start to the end of its line.
+void Line_Kinds_From_Store(void) {
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+    const int n = std::min({p.n, s.n_lines, static_cast<int>(PROFIL_STORE_LINES)});
+    for (int i = 0; i < n; i++) {
+        p.support_kind[i] = s.ct_code[i];
+        p.ratio[i] = s.ct_ratio[i];
+        p.end_position[i][0] = 33 * i;
+        p.end_position[i][1] = 33 * i + 30;
+        p.reduction[i][0] = p.reduction[i][1] = 0;
+    }
+}
+
 void Clear_Store(void) {
-    Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+    struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
     std::memset(&s, 0, sizeof s);
     s.cos_angle = 1.0;
     std::snprintf(s.section_name, sizeof s.section_name, " ?????");
+    Clear_Line_Results();
 }
 
 // ---- standard shapes ---------------------------------------------------------
@@ -69,7 +101,7 @@ struct Shape_Builder {
         n_lines++;
         Add_DWQB_Line_Constant_T(n_lines, a, b, t);
         if (n_lines > PROFIL_STORE_LINES) return;
-        Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+        struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
         s.line_a[n_lines - 1] = a - 1;
         s.line_b[n_lines - 1] = b - 1;
         s.line_t[n_lines - 1] = static_cast<float>(t);
@@ -148,30 +180,6 @@ void Build_Two_Web(Shape_Builder& s, Shape shape, const float* v) {
         s.Line(1, 2, tu, 0, bottom_out); s.Line(2, 3, tu, 2, bottom_in);
         s.Line(10, 8, tw, 0, top_web); s.Line(7, 8, to, 2, plate); s.Line(8, 4, tw, 2, web);
         s.Line(5, 4, tu, 0, bottom_out); s.Line(4, 3, tu, 2, bottom_in);
-    }
-}
-
-// Outline extents of the engine's model (nodes widened by half the line
-// thickness across each line).
-void Model_Extents(double* y_min, double* y_max, double* z_min, double* z_max) {
-    bool first = true;
-    auto widen = [&](double y, double z) {
-        if (first || y < *y_min) *y_min = y;
-        if (first || y > *y_max) *y_max = y;
-        if (first || z < *z_min) *z_min = z;
-        if (first || z > *z_max) *z_max = z;
-        first = false;
-    };
-    *y_min = *y_max = *z_min = *z_max = 0;
-    for (const DWQB_Linie* l = First_DWQB_Line(); l; l = l->next) {
-        if (!l->a || !l->b) continue;
-        const double dy = l->b->y - l->a->y, dz = l->b->z - l->a->z, L = std::hypot(dy, dz);
-        const double h = (l->t_a + l->t_b) / 4;
-        const double ny = L > 0 ? -dz / L * h : 0, nz = L > 0 ? dy / L * h : 0;
-        for (const DWQB_Knoten* n : {l->a, l->b}) {
-            widen(n->y + ny, n->z + nz);
-            widen(n->y - ny, n->z - nz);
-        }
     }
 }
 
@@ -352,6 +360,44 @@ void Place(const Profil_DWQB_Model_Key& key, double y, double z, double* out_y, 
     *out_z = s * yy + c * zz;
 }
 
+// Stress points of a section given by its values: the four corners of its
+// extent (two points on the z axis for the plane modes) with the unit
+// stresses of its section moduli, so that the stress services see it as
+// they see a model of plates.
+void Values_Stress_Points(const Profil_DWQB_Model_Key& key, int mode) {
+    const float* k = key.values;
+    Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    auto inv = [](double d) { return d != 0 ? 1 / d : 0.0; };
+    const bool corners = mode == 1 || mode == 2 || mode == 5 || mode == 6 || mode == 7;
+    const double y_min = k[13], y_max = k[14], z_min = k[15], z_max = k[16];
+    const int n = corners ? 4 : 2;
+    p.n = 0;
+    p.n11 = 0;
+    p.n33 = n;
+    p.y_c = p.z_c = 0;
+    for (int i = 0; i < n; i++) {
+        const bool at_y_max = corners ? i % 2 == 0 : true;
+        const bool at_z_max = i < (corners ? 2 : 1);
+        double y = corners ? (at_y_max ? y_max : y_min) : 0, z = at_z_max ? z_max : z_min;
+        if (key.reference_flag) Place(key, y, z, &y, &z);
+        for (int plane = 0; plane < PROFIL_DWQB_PLANES; plane++) p.planes[plane][i] = 0;
+        p.planes[PROFIL_PLANE_Y][i] = y;
+        p.planes[PROFIL_PLANE_Z][i] = z;
+        p.planes[PROFIL_PLANE_N][i] = inv(k[0]);
+        if (corners) {
+            p.planes[PROFIL_PLANE_M1][i] = inv(at_y_max ? k[2] : k[3]);
+            p.planes[PROFIL_PLANE_M2][i] = inv(at_z_max ? k[6] : k[7]);
+            p.planes[PROFIL_PLANE_MX][i] = inv(k[9]);
+            const bool plain = mode == 1 || mode == 2;
+            p.planes[PROFIL_PLANE_V1][i] = plain ? inv(k[8]) : 1.5 * inv(k[0]);
+            p.planes[PROFIL_PLANE_V2][i] = plain ? inv(k[4]) : 1.5 * inv(k[0]);
+        } else {
+            p.planes[PROFIL_PLANE_M1][i] = inv(at_z_max ? k[2] : k[3]);
+            p.planes[PROFIL_PLANE_V2][i] = inv(k[4]);
+        }
+    }
+}
+
 int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
     const float* k = key.values;
     double* qw = DWQB_Querschnittswerte;
@@ -389,6 +435,7 @@ int Build_From_Values(const Profil_DWQB_Model_Key& key, int mode) {
         qw[DWQB_QW_Z_MAX] = z_max;
         qw[DWQB_QW_ALPHA] = key.reference[2];
     }
+    Values_Stress_Points(key, mode);
     Profil_DWQB_Store.mode = mode;
     return 0;
 }
@@ -479,7 +526,7 @@ void Give_Parametric_Values(int family, const float* shape_values) {
 }
 
 void Transform_Store_Nodes(double dy, double dz, double angle, bool turn) {
-    Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
+    struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
     const int n = std::min<int>(s.n_nodes, PROFIL_STORE_NODES);
     const double c = std::cos(angle), si = std::sin(angle);
     for (int i = 0; i < n; i++) {
@@ -598,7 +645,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
     if (!descriptor || !name_text || !values) return 1;
     Profil_DWQB_Model_Key key{};
     key.family = descriptor->family;
-    key.record_number = descriptor->record_number;
+    key.record_number = descriptor->catalogue;
     char trimmed[PROFIL_MODEL_NAME_SIZE];
     const size_t text_length = strnlen(name_text, PROFIL_MODEL_NAME_SIZE - 1);
     Copy_Trimmed(text_length > 4 ? name_text + 4 : "", trimmed, static_cast<int>(sizeof key.name), 3);
@@ -700,6 +747,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
 
     char block[sizeof key.name + 1] = {};
     std::memcpy(block, key.name, sizeof key.name);
+    bool standard = false;
     if (key.family == PROFIL_FAMILY_USER) {
         if (Build_User_Section(vuve, block, messages) != 0) {
             Clear_DWQB_Model();
@@ -712,7 +760,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
                              Build_From_Outline(key.name, key.values);
         if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
         double y_min, y_max, z_min, z_max;
-        Model_Extents(&y_min, &y_max, &z_min, &z_max);
+        Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
         const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
         if (key.turned == '-') {
             const double shift[3] = {-cy, -cz, 1.5707963267948966};
@@ -727,17 +775,31 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
             Transform_DWQB_Model(key.reference);
             Transform_Store_Nodes(key.reference[0], key.reference[1], key.reference[2], false);
         }
-        // The node and line tables of an outline-built model, as placed.
-        if (outline) Fill_DWQB_Tabellen();
+        // The node and line tables of the model as placed: the line values
+        // are transferred in their order.
+        Fill_DWQB_Tabellen();
+        standard = built != 0 && !outline;
         if (key.family == 0 && key.record_number > 0)
             Give_Catalogue_Values(key, cy, cz);
         else if (key.family >= 1 && key.family <= 13)
             Give_Parametric_Values(key.family, key.values);
         Place_Given_Values(key);
     }
-    const int status = Calc_DWQB_Section();
-    Profil_DWQB_Store.mode = status <= 0 ? mode : 0;
-    return status <= 0 ? status : (status > 0 ? status : 1);
+    int status = Calc_DWQB_Section();
+    if (status > 0) {
+        Profil_DWQB_Store.mode = 0;
+        return status;
+    }
+    // The stress services read the line values of the model: a model whose
+    // values could not be transferred stands without stress points.
+    if (Transfer_DWQB_Line_Results() <= 0 && standard) {
+        Line_Kinds_From_Store();
+        Profil_DWQB_Store.mode = mode;
+        return status;
+    }
+    const int kinds = Transfer_DWQB_Line_Kinds();
+    Profil_DWQB_Store.mode = kinds <= 0 ? mode : 0;
+    return kinds <= 0 ? status : kinds;
 }
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,

@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "profiles/profilquerschnitt.h"
+#include "thinwall/ct_limits.h"   // CT_INTERNAL
 
 enum {
     PROFIL_FAMILY_VALUES = -1,
@@ -33,7 +34,6 @@ enum {
 enum {
     CT_OUTSTAND_FREE_AT_START = 0,
     CT_OUTSTAND_FREE_AT_END = 1,
-    CT_INTERNAL = 2,
     CT_ROUND = -1,
     CT_NO_PART = -2,
 };

@@ -293,7 +293,7 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
     else
         std::memcpy(d, record->start, sizeof d);
     descriptor->grade = record->grade;
-    descriptor->record_number = 0;
+    descriptor->catalogue = 0;
     descriptor->family = -1;
     descriptor->section_kind = 0;
     if (record->type == PQ_USER_SECTION) {
@@ -327,7 +327,7 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
     }
     std::snprintf(name_text, PROFIL_MODEL_NAME_SIZE, "%s   %-35.35s", record->turned ? "-" : " ", record->name);
     descriptor->family = 0;
-    descriptor->record_number = record->record_number;
+    descriptor->catalogue = record->record_number;
     return 1;
 }
 

@@ -14,6 +14,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "thinwall/section_work.h"
+
 struct Sonderquerschnitt;
 
 enum {
@@ -47,16 +49,8 @@ struct Profilquerschnitt {
     Sonderquerschnitt* user_section;   // counted reference or null
 };
 
-// What the conversion hands to the model builder (seven words).
-struct Profil_Model_Descriptor {
-    int32_t word1;
-    int32_t grade;
-    int32_t word3;
-    int32_t record_number;   // catalogue record number of a by-name record
-    int32_t word5;
-    int32_t family;          // -1 undecided/values, 0 by name, 1..13, 99 user
-    int32_t section_kind;
-};
+// Profil_Model_Descriptor, what the conversion hands to the model builder,
+// is the thin-walled layer's record (thinwall/section_work.h).
 
 int Init_Profilquerschnitt(Profilquerschnitt* record);
 int Set_Profilquerschnitt_By_Name(Profilquerschnitt* record, int grade, int caller, const char* name);

@@ -153,7 +153,7 @@ TEST_F(ProfilquerschnittTest, ConversionOfShapes) {
     ASSERT_EQ(Convert_Profilquerschnitt(&r, 0, &d, v, name), 1);
     EXPECT_EQ(std::string(name), "-   HEA200" + std::string(29, ' '));
     EXPECT_EQ(d.family, 0);
-    EXPECT_EQ(d.record_number, r.record_number);
+    EXPECT_EQ(d.catalogue, r.record_number);
 }
 
 TEST_F(ProfilquerschnittTest, StandardShapes) {

@@ -1,0 +1,317 @@
+#include "profiles/section_stress.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "profiles/profil_dwqb_model.h"
+#include "thinwall/ct_limits.h"
+#include "thinwall/dwqb_transfer.h"
+
+Section_Stress_Extremes Profil_DWQB_Extremes = {0, 0, 0, 0, 0, 0, 0, 0, 0, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+
+namespace {
+
+double point_sigma[PROFIL_DWQB_POSITIONS], point_tau[PROFIL_DWQB_POSITIONS], point_sv[PROFIL_DWQB_POSITIONS];
+
+int Point_Count(void) {
+    const int n = Profil_DWQB_Linienwerte.n33;
+    return n < 0 ? 0 : std::min(n, static_cast<int>(PROFIL_DWQB_POSITIONS));
+}
+
+int Part_Count(void) {
+    const int n = Profil_DWQB_Linienwerte.n;
+    return n < 0 ? 0 : std::min(n, static_cast<int>(PROFIL_DWQB_LINES));
+}
+
+double Plane(int plane, int i) { return Profil_DWQB_Linienwerte.planes[plane][i]; }
+
+// Larger magnitude of a maximum and a minimum; a tie keeps the maximum.
+void Larger(double max, int i_max, double min, int i_min, double* out, int32_t* index) {
+    if (std::fabs(min) > std::fabs(max)) {
+        *out = std::fabs(min);
+        *index = i_min;
+    } else {
+        *out = std::fabs(max);
+        *index = i_max;
+    }
+}
+
+}  // namespace
+
+int Rotate_Forces_To_Section(double* N, double* V_y, double* V_z, double* M_x, double* M_y, double* M_z, double* M_w,
+                             double* B, double angle, int kind) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    auto rotate = [c, s](double* a, double* b) {
+        const double x = *a, y = *b;
+        *a = c * x + s * y;
+        *b = c * y - s * x;
+    };
+    switch (kind) {
+    case 1:
+    case 3:
+    case 4:
+        break;
+    case 2:
+        rotate(V_y, V_z);
+        rotate(M_y, M_z);
+        break;
+    case 6:
+        rotate(M_y, M_z);
+        [[fallthrough]];
+    case 5:
+        *V_z = std::hypot(*V_y, *V_z);
+        *V_y = 0;
+        *M_x = std::fabs(*M_x);
+        break;
+    case 7:
+        *M_y = std::hypot(*M_y, *M_z);
+        *M_z = 0;
+        *V_z = std::hypot(*V_y, *V_z);
+        *V_y = 0;
+        *M_x = std::fabs(*M_x);
+        break;
+    default:
+        *N = *V_y = *V_z = *M_x = *M_y = *M_z = *M_w = *B = 0;
+        break;
+    }
+    return 1;
+}
+
+int Calc_Section_Stress_Extremes(double N, double V_y, double V_z, double M_x, double M_y, double M_z, double M_w,
+                                 double B) {
+    const int mode = Profil_DWQB_Store.mode;
+    const double angle = std::atan2(Profil_DWQB_Linienwerte.sin_a, Profil_DWQB_Linienwerte.cos_a);
+    Rotate_Forces_To_Section(&N, &V_y, &V_z, &M_x, &M_y, &M_z, &M_w, &B, angle, mode);
+    Section_Stress_Extremes& e = Profil_DWQB_Extremes;
+    std::memset(&e, 0, sizeof e);
+    e.i_sigma_min = e.i_sigma_max = e.i_tau_min = e.i_tau_max = e.i_sv_min = e.i_sv_max = -1;
+    e.i_sigma_abs = e.i_tau_abs = e.i_sv_abs = -1;
+    const int n = Point_Count();
+    for (int i = 0; i < n; i++) {
+        const double s = Plane(PROFIL_PLANE_M1, i) * M_y + Plane(PROFIL_PLANE_N, i) * N +
+                         Plane(PROFIL_PLANE_B, i) * B + Plane(PROFIL_PLANE_M2, i) * M_z;
+        const double t = Plane(PROFIL_PLANE_MW, i) * M_w + Plane(PROFIL_PLANE_MX, i) * M_x +
+                         Plane(PROFIL_PLANE_V2, i) * V_z + Plane(PROFIL_PLANE_V1, i) * V_y;
+        const double v = std::sqrt(s * s + 3 * t * t);
+        point_sigma[i] = s;
+        point_tau[i] = t;
+        point_sv[i] = v;
+        if (i == 0 || s < e.sigma_min) e.sigma_min = s, e.i_sigma_min = i;
+        if (i == 0 || s > e.sigma_max) e.sigma_max = s, e.i_sigma_max = i;
+        if (i == 0 || t < e.tau_min) e.tau_min = t, e.i_tau_min = i;
+        if (i == 0 || t > e.tau_max) e.tau_max = t, e.i_tau_max = i;
+        if (i == 0 || v < e.sv_min) e.sv_min = v, e.i_sv_min = i;
+        if (i == 0 || v > e.sv_max) e.sv_max = v, e.i_sv_max = i;
+    }
+    Larger(e.sigma_max, e.i_sigma_max, e.sigma_min, e.i_sigma_min, &e.sigma_abs, &e.i_sigma_abs);
+    Larger(e.tau_max, e.i_tau_max, e.tau_min, e.i_tau_min, &e.tau_abs, &e.i_tau_abs);
+    Larger(e.sv_max, e.i_sv_max, e.sv_min, e.i_sv_min, &e.sv_abs, &e.i_sv_abs);
+    return 0;
+}
+
+int Calc_Section_Stress_Extremes_7(double N, double V_y, double V_z, double M_x, double M_y, double M_z, double B) {
+    return Calc_Section_Stress_Extremes(N, V_y, V_z, M_x, M_y, M_z, 0, B);
+}
+
+int Get_Section_Point_Count(void) { return Point_Count(); }
+
+int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double* tau, double* sigma_v) {
+    const bool ok = i >= 0 && i < Point_Count();
+    const Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    if (y) *y = ok ? Plane(PROFIL_PLANE_Y, i) - p.y_c : 0;
+    if (z) *z = ok ? Plane(PROFIL_PLANE_Z, i) - p.z_c : 0;
+    if (sigma) *sigma = ok ? point_sigma[i] : 0;
+    if (tau) *tau = ok ? point_tau[i] : 0;
+    if (sigma_v) *sigma_v = ok ? point_sv[i] : 0;
+    return ok ? 1 : 0;
+}
+
+int Get_Section_Part_Count(void) { return Part_Count(); }
+
+double Get_Section_Part_Ratio(int i) { return i >= 0 && i < Part_Count() ? Profil_DWQB_Linienwerte.ratio[i] : 0; }
+
+int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b) {
+    if (factor) *factor = 0;
+    if (sigma_a) *sigma_a = 0;
+    if (sigma_b) *sigma_b = 0;
+    if (i < 0 || i >= Part_Count()) return CT_NO_PART;
+    const Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
+    const int code = p.support_kind[i];
+    if (code == CT_NO_PART) return CT_NO_PART;
+    auto stress = [](int k) { return k >= 0 && k < Point_Count() ? point_sigma[k] : 0.0; };
+    const double s_a = stress(p.end_position[i][0]), s_b = stress(p.end_position[i][1]);
+    const double f_a = p.reduction[i][0], f_b = p.reduction[i][1];
+    if (factor) *factor = std::max(p.ratio[i], 1.0);
+    if (f_a == 0 && f_b == 0) {
+        if (sigma_a) *sigma_a = 10 * s_a;
+        if (sigma_b) *sigma_b = 10 * s_b;
+    } else {
+        if (sigma_a) *sigma_a = 10 * ((1 - f_a) * s_a + f_a * s_b);
+        if (sigma_b) *sigma_b = 10 * ((1 - f_b) * s_b + f_b * s_a);
+    }
+    return code;
+}
+
+// ---- shifts between reference points --------------------------------------
+
+namespace {
+
+// forces: N, V_y, V_z, M_x, M_y, M_z, M_w, B; from/to: y_s, z_s, y_M, z_M.
+void Shift(const double* from, const double* to, double e, double* f) {
+    const double dys = to[0] - from[0], dzs = to[1] - from[1];
+    const double dym = to[2] - from[2], dzm = to[3] - from[3];
+    if (dym != 0) f[3] -= f[2] * dym;
+    if (dzm != 0) f[3] += f[1] * dzm;
+    if (dzs != 0) f[4] += f[0] * dzs;
+    if (dys != 0) f[5] -= f[0] * dys;
+    if (dys != 0) f[7] += f[4] * dys;
+    if (dzs != 0) f[7] -= f[5] * dzs;
+    if (e != 0) f[7] += f[0] * e;
+}
+
+void Rotate(double angle, double* f) {
+    if (angle == 0) return;
+    Rotate_Forces_To_Section(&f[0], &f[1], &f[2], &f[3], &f[4], &f[5], &f[6], &f[7], angle, 2);
+}
+
+}  // namespace
+
+int Transform_Forces_Shift_Rotate(const double* from, const double* to, double eccentricity, double angle,
+                                  double* forces) {
+    if (!from || !to || !forces) return 0;
+    Shift(from, to, eccentricity, forces);
+    Rotate(angle, forces);
+    return 0;
+}
+
+int Transform_Forces_Rotate_Shift(const double* from, const double* to, double eccentricity, double angle,
+                                  double* forces) {
+    if (!from || !to || !forces) return 0;
+    Rotate(angle, forces);
+    Shift(from, to, eccentricity, forces);
+    return 0;
+}
+
+// ---- c/t limits ------------------------------------------------------------
+
+namespace {
+
+// Limits l_1..l_3 and epsilon of one part; false when it has no compression.
+bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, double s_a, double s_b,
+                 double* l, double* eps_out) {
+    const bool en = (code & 0xFFFF) == 1;
+    const double c_a = -s_a, c_b = -s_b;
+    const bool a_larger = c_a >= c_b;
+    const double c_max = a_larger ? c_a : c_b;
+    if (c_max <= 1e-5 * f_y || c_max <= 0) return false;
+    double psi = (a_larger ? c_b : c_a) / c_max;
+    // Free edge: the start node for code 0, the end node for code 1.
+    const bool free_compressed = (part == 0 && a_larger) || (part == 1 && !a_larger);
+    double eps = 1;
+    if (f_y > 0) {
+        eps = (flags & 4 ? factor : 1.0) * std::sqrt((en ? 235.0 : 240.0) / f_y);
+        const double f_d = divisor > 0 ? f_y / divisor : f_y;
+        if (f_d > c_max && (!en || (flags & 1))) eps *= std::sqrt(f_d / c_max);
+    }
+    double alpha;
+    if (psi < -1) {
+        psi = -1;
+        alpha = flags & 2 ? 1 : 0.5;
+    } else {
+        alpha = flags & 2 ? 1 : psi < 0 ? 1 / (1 - psi) : 1;
+    }
+    if (part == CT_INTERNAL) {
+        if (en) {
+            if (alpha > 0.5) {
+                l[0] = 396 * eps / (13 * alpha - 1);
+                l[1] = 456 * eps / (13 * alpha - 1);
+            } else {
+                l[0] = 36 * eps / alpha;
+                l[1] = 41.5 * eps / alpha;
+            }
+            l[2] = 42 * eps / (0.67 + 0.33 * psi);
+        } else {
+            if (alpha < 0.5 && !(flags & 2)) alpha = 0.5;
+            l[0] = 32 * eps / alpha;
+            l[1] = 37 * eps / alpha;
+            l[2] = psi > 0 ? 27.1367 * eps * std::sqrt(8.2 / (1.05 + psi)) * (1 - 0.278 * psi - 0.025 * psi * psi)
+                           : 27.1367 * eps * std::sqrt(7.81 - 6.29 * psi + 9.78 * psi * psi);
+        }
+    } else if (part == CT_ROUND) {
+        l[0] = 50 * eps * eps;
+        l[1] = 70 * eps * eps;
+        l[2] = en ? 90 * eps * eps : eps * eps * (90 - 10 * (psi + 1));
+    } else if (free_compressed) {
+        const double k = 0.57 - 0.21 * psi + 0.07 * psi * psi;
+        l[0] = en ? 9 * eps / alpha : 9 * eps;
+        l[1] = en ? 10 * eps / alpha : 11 * eps;
+        l[2] = (en ? 21 : 19.6876) * eps * std::sqrt(k);
+    } else {
+        const double k = psi >= 0 ? 0.578 / (psi + 0.34) : 1.7 - 5 * psi + 17.1 * psi * psi;
+        const double d = en || (flags & 2) ? alpha * std::sqrt(alpha) : 1;
+        l[0] = 9 * eps / d;
+        l[1] = (en ? 10 : 11) * eps / d;
+        l[2] = (en ? 21 : 19.6876) * eps * std::sqrt(k);
+    }
+    *eps_out = eps;
+    return true;
+}
+
+}  // namespace
+
+int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Class_Result* result) {
+    if (result) std::memset(result, 0, sizeof *result);
+    if (!request || !result) return 0;
+    const int n = Part_Count();
+    for (int i = 0; i < n; i++) {
+        double ratio = 0, s_a = 0, s_b = 0;
+        const int part = Get_Section_Point(i, &ratio, &s_a, &s_b);
+        if (part == CT_NO_PART) continue;
+        double l[3] = {0, 0, 0}, eps = 1;
+        if (!Part_Limits(request->code, request->flags, part, request->f_y, request->divisor, request->factor, s_a,
+                         s_b, l, &eps))
+            continue;
+        const double ct = std::max(Profil_DWQB_Linienwerte.ratio[i], 0.0);
+        double* triple = part == 0 || part == 1 ? result->outstand : result->internal;
+        for (int k = 0; k < 3; k++) {
+            if (l[k] <= 0) continue;
+            const double u = ct / l[k];
+            triple[k] = std::max(triple[k], u);
+            result->overall[k] = std::max(result->overall[k], u);
+        }
+    }
+    return 1;
+}
+
+int Calc_Part_Class_Limits(const Section_Part_Request* request, double* result) {
+    if (!request || !result) return 0;
+    double l[3] = {1.0, -1000.0, 0.0}, eps = 1.0;
+    result[3] = result[4] = result[5] = 1.0;
+    if (request->part_code != CT_NO_PART &&
+        Part_Limits(request->code, request->flags, request->part_code, request->f_y, request->divisor,
+                    request->factor, request->sigma_a, request->sigma_b, l, &eps)) {
+        const double ct = std::max(request->ratio, 0.0);
+        for (int k = 0; k < 3; k++) result[3 + k] = l[k] > 0 ? ct / l[k] : 0;
+    }
+    result[0] = l[0];
+    result[1] = l[1];
+    result[2] = l[2];
+    result[6] = eps;
+    return 1;
+}
+
+// ---- parts for the c/t classification of the thin-walled layer -----------
+
+namespace {
+
+int Services_Count(const void*) { return Part_Count(); }
+double Services_Ct(const void*, int i) { return Get_Section_Part_Ratio(i); }
+int Services_Point(const void*, int i, double* factor, double* s_1, double* s_2) {
+    return Get_Section_Point(i, factor, s_1, s_2);
+}
+const Ct_Part_Services part_services = {Services_Count, Services_Ct, Services_Point};
+
+}  // namespace
+
+void Install_Section_Part_Services(void) { Set_Ct_Part_Services(&part_services); }

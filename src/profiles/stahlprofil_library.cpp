@@ -1,0 +1,173 @@
+#include "profiles/stahlprofil_library.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "codes/material.h"
+#include "codes/stguete.h"
+#include "printlist/verdict.h"
+#include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_switches.h"
+#include "profiles/section_stress.h"
+#include "thinwall/dwqb.h"
+
+Profilquerschnitt Stahlprofil_Querschnitt;
+
+namespace {
+
+bool record_initialised = false;
+// The user grades this run created (negative: not yet).
+int user_grade_kind0 = -1, user_grade_kind1 = -1;
+
+enum { STAINLESS_GRADE = 26, EN_FAMILY = 0x10000 };
+
+bool Own_Values(const Materialparameter_Record& m) {
+    return m.own_values != 0 || (m.grade == STAINLESS_GRADE && (m.kind == 0 || m.kind == 1));
+}
+
+// An own-value material of the steel table (kind 1) is checked under the
+// Eurocode: its user grade belongs to that family, so that the check finds
+// the material's own strengths and not a default row.
+void Register_User_Grade(const Materialparameter_Record& m, double t) {
+    const bool table = m.kind == 1;
+    int& created = table ? user_grade_kind1 : user_grade_kind0;
+    const unsigned int code = (table ? 0u + USER_GRADE_KIND1 : 0u + USER_GRADE_KIND0) | 0x8000u | 0x10000u;
+    Stahlguete_Record row;
+    if (created < 0) {
+        row = *Get_Default_Stahlguete_Record(1);
+        row.name = "frei";
+        row.t_lim = 40.0;
+        row.t_max = 80.0;
+    } else {
+        row = *Get_Stahlguete_Record(code);
+    }
+    row.code = code;
+    Materialparameter_Record calc;
+    Init_Material_Params_For_Thickness(&m, &calc, t);
+    row.E = m.E;
+    row.G = m.G;
+    row.nu = m.nu;
+    row.alpha_T = m.alpha_T * 1e-5;
+    row.f_y1 = row.f_y2 = calc.f_y > 0 ? calc.f_y : m.f_y1;
+    row.f_u = calc.f_u > 0 ? calc.f_u : m.f_u1;
+    row.alpha_w = m.beta_w;
+    if (Set_User_Stahlguete(&row) != 0) created = table ? USER_GRADE_KIND1 : USER_GRADE_KIND0;
+}
+
+double Plate_Thickness(const Stahlprofil& p) {
+    double t = p.t_w;
+    for (double x : {p.t_fo, p.t_fu})
+        if (x > t) t = x;
+    return t;
+}
+
+// Shape code and the ten dimensions in cm; -1 for a type outside the table.
+int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
+    const double h = 0.1 * p.h, tw = 0.1 * p.t_w, bo = 0.1 * p.b_fo, to = 0.1 * p.t_fo;
+    const double bu = 0.1 * p.b_fu, tu = 0.1 * p.t_fu;
+    for (int k = 0; k < PQ_DIMENSIONS; k++) d[k] = 0;
+    switch (p.type) {
+    case 1:
+        if (flat_bar_mode == 2 || flat_bar_mode == 3) {
+            d[0] = h;
+            d[1] = tw;
+            d[2] = flat_bar_mode == 2 ? tw / 2 : 0.001;
+            d[3] = flat_bar_mode == 2 ? 0.001 : h / 2;
+            return 1;
+        }
+        d[0] = h, d[2] = tw;
+        return 10;
+    case 2: d[2] = h; return 11;
+    case 3: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 4;
+    case 4: case 5: case 7: case 10: case 13:
+        if (p.b_fo == p.b_fu && p.t_fo == p.t_fu) {
+            d[0] = h, d[1] = bu, d[2] = tw, d[3] = to;
+            return 0;
+        }
+        d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[8] = to, d[9] = tu;
+        return 12;
+    case 6: case 12: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 2;
+    case 8: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 1;
+    case 9: d[0] = h, d[1] = h, d[2] = tw, d[3] = tw; return 6;
+    case 11: case 15: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 3;
+    case 14: d[0] = h, d[1] = (bo + tw) / 2, d[2] = tw, d[3] = to; return 5;
+    case 16:
+        d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[6] = 0.1 * p.b_ueo, d[8] = to, d[9] = tu;
+        return 9;
+    case 17: d[0] = bo, d[1] = h, d[2] = to, d[3] = tw; return 2;
+    default: return -1;
+    }
+}
+
+}  // namespace
+
+int Get_Profile_Material_Handle(const Materialparameter_Record* material) {
+    if (!material) return -1;
+    const Materialparameter_Record& m = *material;
+    if (m.kind == 0) {
+        if (m.own_values || m.grade == STAINLESS_GRADE) return USER_GRADE_KIND0 | 0x18000;
+        const int code = Grade_Index_To_Stahlguete_Code(m.grade);
+        return code < 0 ? -1 : code + EN_FAMILY;
+    }
+    if (m.kind == 1) return m.own_values ? (USER_GRADE_KIND1 | 0x18000) : m.grade;
+    return -1;
+}
+
+Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_bar_mode, FILE* list,
+                                          const char* prefix) {
+    if (!profile) return nullptr;
+    // A section of the sibling cross-section program cannot be handed over:
+    // the global record would still hold the section of an earlier call.
+    if (profile->kind == 2) {
+        if (list)
+            std::fprintf(list, "%s%sQ7-VUVE-Profil: Nachweis nicht m\x94glich %s\n", Check_Line_Prefix,
+                         prefix ? prefix : "", Mark_Alert());
+        return nullptr;
+    }
+    const Materialparameter_Record& m = profile->material;
+    if (Own_Values(m)) Register_User_Grade(m, Plate_Thickness(*profile));
+    DWQB_Option_Word = 0x1E01E;
+    // The model is always built anew: the option word is no part of the
+    // kept model's key, so a model of the same section built before under
+    // another option word would otherwise be taken (also on the first call).
+    if (!record_initialised) {
+        Init_Profilquerschnitt(&Stahlprofil_Querschnitt);
+        record_initialised = true;
+    }
+    Invalidate_Profil_DWQB_Cache();
+    const int handle = Get_Profile_Material_Handle(&m);
+    if (profile->kind == 1) {
+        char name[STAHLPROFIL_NAME_SIZE];
+        std::snprintf(name, sizeof name, "%s", profile->name);
+        for (int k = static_cast<int>(std::strlen(name)) - 1; k >= 0 && name[k] == ' '; k--) name[k] = 0;
+        if (!Set_Profilquerschnitt_By_Name(&Stahlprofil_Querschnitt, handle, 100, name)) return nullptr;
+    } else {
+        double d[PQ_DIMENSIONS];
+        const int shape = Shape_Of(*profile, flat_bar_mode, d);
+        if (shape < 0) return nullptr;
+        if (!Set_Profilquerschnitt_By_Dimensions(&Stahlprofil_Querschnitt, handle, 100, shape, 0, d, d))
+            return nullptr;
+    }
+    return Setup_Profilquerschnitt_DWQB(&Stahlprofil_Querschnitt, 0.5, nullptr, 2) == 1 ? &Stahlprofil_Querschnitt
+                                                                                       : nullptr;
+}
+
+int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double f_2, double f_3, double f_4, double f_5,
+                                 double f_6, double f_7, double f_8, double* out_1, double* out_2, double* out_3,
+                                 double* out_4) {
+    for (double* o : {out_1, out_2, out_3, out_4})
+        if (o) *o = 0;
+    bool any = false;
+    for (double f : {f_1, f_2, f_3, f_4, f_5, f_6, f_7, f_8})
+        if (std::fabs(f) >= 0.001) any = true;
+    if (!any) return 0;
+    if (!Setup_Stahlprofil_DWQB(profile, 0)) return 1;
+    Calc_Section_Stress_Extremes(f_1, f_4, f_5, 100 * f_6, 100 * f_2, 100 * f_3, 100 * f_7, 10000 * f_8);
+    const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
+    if (out_1) *out_1 = 10 * e.sigma_abs;
+    if (out_2) *out_2 = 10 * e.tau_abs;
+    if (out_3) *out_3 = 10 * e.sv_abs;
+    if (out_4) *out_4 = e.i_sv_abs;
+    return 0;
+}

@@ -1,0 +1,408 @@
+// The member design check and the cross-section check by class on sections
+// whose thin-walled values have closed forms: an I of two flanges and a web
+// (centre-line model: A = 2 b t_f + h_w t_w, I_y = 2 b t_f (h_w/2)^2 +
+// t_w h_w^3/12 with h_w = h - t_f), stresses against the Navier and
+// Jourawski formulas, buckling against the reduction factor of the European
+// buckling curves; the refusals and the cache switch of the check mode.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include <cstdarg>
+#include "memberchecks/member_check.h"
+#include "memberchecks/member_print_blocks.h"
+#include "memberchecks/member_settings.h"
+#include "memberchecks/xs_check_by_class.h"
+#include "printlist/verdict.h"
+#include "profiles/catalogue_fixture.h"
+#include "section/nchwdata.h"
+#include "profiles/profil_dwqb_model.h"
+#include "profiles/profilquerschnitt.h"
+#include "profiles/profile_switches.h"
+#include "profiles/section_stress.h"
+#include "profiles/stahlprofil_library.h"
+#include "thinwall/dwqb.h"
+
+namespace {
+
+using testutil::CatalogueTest;
+class MemberCheck : public CatalogueTest {};
+
+struct Plates {
+    double h, b, tw, tf;  // cm
+    double hw() const { return h - tf; }
+    double A() const { return 2 * b * tf + hw() * tw; }
+    double Iy() const { return 2 * b * tf * std::pow(hw() / 2, 2) + tw * std::pow(hw(), 3) / 12; }
+    double Iz() const { return 2 * tf * b * b * b / 12; }
+};
+
+Profilquerschnitt I_Section(const Plates& p, int grade) {
+    Profilquerschnitt q;
+    Init_Profilquerschnitt(&q);
+    double d[10] = {p.h, p.b, p.tw, p.tf, 0, 0, 0, 0, 0, 0};
+    Set_Profilquerschnitt_By_Dimensions(&q, grade, 100, 0, 0, d, d);
+    return q;
+}
+
+std::string Run_XS(const Profilquerschnitt& q, int mode, const double* f, double* o, uint32_t* bits) {
+    const std::string path = testing::TempDir() + "xs.txt";
+    FILE* file = std::fopen(path.c_str(), "w");
+    const int options[10] = {mode, 1, 1, 1, 0, 0, 0, 0, 1, 1};
+    *bits = Calc_XS_Check_By_Class(&q, options, 1, 1.0, 0, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], &o[0],
+                                   &o[1], &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], file, 2);
+    std::fclose(file);
+    return testutil::Read_File(path);
+}
+
+std::string Fmt(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Fmt(const char* format, ...) {
+    char buffer[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+// IPE 300 plates: h 300, b 150, t_w 7.1, t_f 10.7 mm.
+const Plates kIpe = {30, 15, 0.71, 1.07};
+
+TEST_F(MemberCheck, ElasticCheckOfAnIAgainstHandValues) {
+    const Profilquerschnitt q = I_Section(kIpe, 5);
+    const Plates& p = kIpe;
+    struct Case { double N, M, V; } cases[] = {{-100, 50, 50}, {200, -30, 120}};
+    for (const Case& c : cases) {
+        const double f[8] = {c.N, c.M, 0, 0, c.V, 0, 0, 0};
+        double o[8];
+        uint32_t bits = 0;
+        const std::string text = Run_XS(q, 0, f, o, &bits);
+        // kN/cm²: Navier at the outer faces z = +-h/2, Jourawski at the
+        // neutral axis and at the web-flange junctions (where sigma_v peaks).
+        const double sN = c.N / p.A(), m = 100 * c.M / p.Iy();
+        const double s_top = sN + m * p.h / 2, s_bot = sN - m * p.h / 2;
+        const double S0 = p.b * p.tf * p.hw() / 2 + p.tw * std::pow(p.hw() / 2, 2) / 2;
+        const double tau = c.V * S0 / (p.Iy() * p.tw);
+        const double tj = c.V * p.b * p.tf * (p.hw() / 2) / (p.Iy() * p.tw);
+        const double sj = std::fabs(sN) + std::fabs(m) * p.hw() / 2;
+        const double sv = std::sqrt(sj * sj + 3 * tj * tj);
+        const double f_d = 235.0;
+        const double U_N = 10 * std::max(std::fabs(s_top), std::fabs(s_bot)) / f_d;
+        const double U_t = 10 * tau / (f_d / std::sqrt(3.0)), U_v = 10 * sv / f_d;
+        const double U = std::max({U_N, U_t, U_v});
+        EXPECT_EQ(bits & 0x900u, 0x900u);
+        EXPECT_NEAR(o[3], 10 * std::max(s_top, s_bot), 1e-3);
+        EXPECT_NEAR(o[4], 10 * std::min(s_top, s_bot), 1e-3);
+        EXPECT_NEAR(o[5], 10 * tau, 1e-3);
+        EXPECT_NEAR(o[6], 10 * sv, 1e-3);
+        EXPECT_NEAR(o[1], U, 1e-5);
+        const std::string head = Fmt(" elastischer Spannungsnachweis f\x81r  N = %.2f kN, M\xCE\\y\xCEr = %.2f kNm, "
+                                     "V\xCE\\z\xCEr = %.2f kN\n",
+                                     c.N, c.M, c.V);
+        EXPECT_NE(text.find(head), std::string::npos) << text;
+        const std::string ok = Mark_Ok();
+        const std::string line = Fmt(" Nachweis: \xCEtmax |\xCC\xCE\\x\xCEr| = %.2f N/mm\xFD  <  \xCC\xCE\\x,Rd\xCEr = "
+                                     "235.00 N/mm\xFD  \x88  U\xCE\\\xCCx\xCEr = %.3f  <  1  %s\n",
+                                     U_N * f_d, U_N, ok.c_str());
+        EXPECT_NE(text.find(line), std::string::npos) << text;
+        const std::string mises = Fmt("\xCEt\xCC\xCE\\v\xCEr = %.2f N/mm\xFD  <  \xCC\xCE\\v,Rd\xCEr = 235.00 N/mm\xFD  "
+                                      "\x88  U\xCE\\\xCCv\xCEr = %.3f  <  1  %s\n",
+                                      10 * sv, U_v, ok.c_str());
+        EXPECT_NE(text.find(mises), std::string::npos) << text;
+        EXPECT_NE(text.find(Fmt("\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3f  <  1  %s\n", U, ok.c_str())),
+                  std::string::npos);
+    }
+}
+
+TEST_F(MemberCheck, PlasticModeWithoutWorkBlockFallsBackToTheElasticRoad) {
+    // A rectangular hollow section has no plate description for the
+    // partial internal forces.
+    Profilquerschnitt q;
+    Init_Profilquerschnitt(&q);
+    double d[10] = {20, 10, 0.5, 0.5, 0, 0, 0, 0, 0, 0};
+    ASSERT_EQ(Set_Profilquerschnitt_By_Dimensions(&q, 5, 100, 1, 0, d, d), 1);
+    const double f[8] = {-50, 2, 0, 0, 5, 0, 0, 0};
+    double o[8];
+    uint32_t bits = 0;
+    const std::string text = Run_XS(q, 1, f, o, &bits);
+    const std::string refusal =
+        std::string(" Der Querschnitt kann plastisch nicht nachgewiesen werden ") + Mark_Alert() + "\n";
+    const size_t at = text.find(refusal);
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_NE(text.find(" Nachweis: ", at), std::string::npos);
+    EXPECT_EQ(bits & 0x4000u, 0u);
+    EXPECT_GT(o[1], 0);
+}
+
+TEST_F(MemberCheck, ColumnBucklingFollowsTheEuropeanCurves) {
+    // HE 200 B plates (h 200, b 200, t_w 9, t_f 15 mm) in S355, welded from
+    // plates (no catalogue entry): curve b about y, c about z.
+    const Plates p = {20, 20, 0.9, 1.5};
+    Profilquerschnitt q = I_Section(p, 7);
+    Profil_Model_Descriptor descriptor{};
+    Section_Work_Record work{};
+    float* v = reinterpret_cast<float*>(&work);
+    char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    ASSERT_EQ(Convert_Profilquerschnitt_At(&q, 0.5, &descriptor, v, name), 1);
+    auto pair = [](int c) { return static_cast<float>(c * 65536.0 + c + 0.1); };
+    v[16] = pair(2);
+    v[18] = pair(4);
+    v[19] = pair(0x300);
+    const NachweisNorm en{1, 0};
+    const double f_y = 35.5, E = 21000.0, gamma = 1.1;  // kN/cm²
+    const double lambda_1 = M_PI * std::sqrt(E / f_y);
+    struct Case { double L, N; } cases[] = {{3.0, -800}, {6.0, -500}, {9.0, -200}};
+    for (const Case& c : cases) {
+        v[61] = v[63] = 1.0f;
+        v[62] = v[64] = static_cast<float>(c.L);
+        double U_hand = 0;
+        const double I[2] = {p.Iy(), p.Iz()}, alpha[2] = {0.34, 0.49};
+        for (int k = 0; k < 2; k++) {
+            const double lam = 100 * c.L / (std::sqrt(I[k] / p.A()) * lambda_1);
+            const double Phi = 0.5 * (1 + alpha[k] * (lam - 0.2) + lam * lam);
+            const double chi = std::min(1.0, 1 / (Phi + std::sqrt(Phi * Phi - lam * lam)));
+            U_hand = std::max(U_hand, -c.N / (chi * p.A() * f_y / gamma));
+        }
+        double s[9], U_b = 0;
+        const uint32_t flags = Check_Member(&en, c.N, 0, 0, 0, 0, 0, 0, 0, &descriptor, name, v, 1.0, &s[0], &s[1],
+                                            &s[2], &s[3], &s[4], &s[5], &s[6], &s[7], &s[8], gamma, &U_b, 0, 1,
+                                            nullptr, nullptr, nullptr);
+        EXPECT_EQ(flags & 0x30000u, 0x30000u);
+        EXPECT_NEAR(U_b, U_hand, 0.001 * U_hand) << c.L;
+    }
+}
+
+TEST_F(MemberCheck, CheckModeChangeInvalidatesTheKeptModelOnce) {
+    const int before = Set_Check_Mode(4096);
+    const Profilquerschnitt q = I_Section(kIpe, 5);
+    ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&q, 0.5, nullptr, 1), 1);
+    const double A = DWQB_Querschnittswerte[DWQB_QW_A];
+    // A marker in the engine's values survives a reuse and not a rebuild.
+    const struct { int mode; bool rebuilt; } steps[] = {{2, true}, {2, false}, {4096, true}};
+    for (const auto& s : steps) {
+        DWQB_Querschnittswerte[DWQB_QW_A] = -1;
+        Set_Check_Mode(s.mode);
+        ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&q, 0.5, nullptr, 1), 1);
+        EXPECT_EQ(DWQB_Querschnittswerte[DWQB_QW_A], s.rebuilt ? A : -1) << s.mode;
+    }
+    Set_Check_Mode(before);
+}
+
+TEST_F(MemberCheck, Refusals) {
+    // A user section of the sibling program is not checked as the section
+    // an earlier call left in the global record.
+    Stahlprofil user;
+    Init_Profile(&user);
+    user.kind = 2;
+    const std::string path = testing::TempDir() + "refusal.txt";
+    FILE* list = std::fopen(path.c_str(), "w");
+    EXPECT_EQ(Setup_Stahlprofil_DWQB(&user, 0, list, ""), nullptr);
+    std::fclose(list);
+    std::string text = testutil::Read_File(path);
+    EXPECT_EQ(text, std::string(Check_Line_Prefix) + "Q7-VUVE-Profil: Nachweis nicht m\x94glich " + Mark_Alert() + "\n");
+
+    // A section that cannot be converted is not checked on unset records.
+    Profilquerschnitt bad;
+    Init_Profilquerschnitt(&bad);
+    bad.type = PQ_USER_SECTION;
+    const double f[8] = {-10, 1, 0, 0, 1, 0, 0, 0};
+    double o[8] = {7, 7, 7, 7, 7, 7, 7, 7};
+    uint32_t bits = 1;
+    text = Run_XS(bad, 0, f, o, &bits);
+    EXPECT_EQ(bits, 0u);
+    EXPECT_NE(text.find(" Nachweis wurde nicht gef\x81hrt\n"), std::string::npos) << text;
+    EXPECT_EQ(o[0], 7);
+
+    // An own-value steel of the grade table is checked with its own f_y
+    // (the library asks for the complete section values of the plates).
+    const uint32_t option_word = DWQB_Option_Word;
+    Stahlprofil prof;
+    Init_Profile(&prof);
+    prof.kind = 0;
+    prof.type = 5;
+    prof.h = 300, prof.t_w = 7.1, prof.b_fo = prof.b_fu = 150, prof.t_fo = prof.t_fu = 10.7;
+    prof.material.kind = 1;
+    prof.material.own_values = 1;
+    prof.material.f_y1 = prof.material.f_y2 = prof.material.f_y3 = 200;
+    prof.material.f_u1 = prof.material.f_u2 = prof.material.f_u3 = 320;
+    Profilquerschnitt* r = Setup_Stahlprofil_DWQB(&prof, 0);
+    ASSERT_NE(r, nullptr);
+    const double g[8] = {0, 40, 0, 0, 0, 0, 0, 0};
+    text = Run_XS(*r, 0, g, o, &bits);
+    const double hi = kIpe.h - 2 * kIpe.tf;
+    const double I = (kIpe.b * std::pow(kIpe.h, 3) - (kIpe.b - kIpe.tw) * std::pow(hi, 3)) / 12;
+    const double s = 10 * 100 * 40 / I * kIpe.h / 2;  // N/mm²
+    EXPECT_NEAR(o[1], s / 200.0, 1e-5);
+    EXPECT_NE(text.find("\xCC\xCE\\v,Rd\xCEr = 200.0 N/mm\xFD\n"), std::string::npos) << text;
+    DWQB_Option_Word = option_word;
+    Invalidate_Profil_DWQB_Cache();
+}
+
+TEST(SectionStress, PartLimitsOfTheClassTable) {
+    const double e = 1.0;  // f_y 235 under EN 1993-1-1
+    struct Case { int part; double sa, sb, l1, l2, l3; } cases[] = {
+        {0, -235, -235, 9 * e, 10 * e, 21 * e * std::sqrt(0.43)},      // flange, pure compression
+        {2, -235, 235, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // web, pure bending (alpha = 0.5)
+        {2, -100, 300, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // psi below -1 taken as -1
+        {2, 100, 100, 1.0, -1000.0, 0.0},                               // no compression
+    };
+    for (const Case& c : cases) {
+        Section_Part_Request rq{1, 0, c.part, 235.0, 0, c.sa, c.sb, 1.0, 20.0};
+        double out[7];
+        ASSERT_EQ(Calc_Part_Class_Limits(&rq, out), 1);
+        EXPECT_NEAR(out[0], c.l1, 1e-9);
+        EXPECT_NEAR(out[1], c.l2, 1e-9);
+        EXPECT_NEAR(out[2], c.l3, 1e-9);
+    }
+}
+
+TEST(SectionStress, BucklingCurves) {
+    struct Case { int z, grade, family; double hb, t; int rolled, curve; } cases[] = {
+        {0, 0x10005, 1, 2.0, 10, 1, 1}, {1, 0x10005, 1, 2.0, 10, 1, 2}, {0, 0x1000C, 1, 2.0, 10, 1, 0},
+        {1, 0x10005, 1, 1.0, 120, 1, 4}, {1, 0x10005, 1, 2.0, 120, 1, -1}, {1, 0x10005, 1, 0, 50, 0, 4},
+        {0, 0x10005, 5, 0, 10, 0, 2},   {0, 0x10005, 99, 0, 10, 0, -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Get_Buckling_Curve(c.z, c.grade, c.family, c.hb, c.t, c.rolled), c.curve) << c.family << c.t;
+}
+
+}  // namespace
+namespace {
+
+TEST_F(MemberCheck, PlasticModeGivesTheFlangeByFlangeValues) {
+    // The web carries V over its clear height; its yield strength is
+    // reduced by rho = sqrt(1 - (tau/tau_R)^2); each flange carries b t_f f_y.
+    const Profilquerschnitt q = I_Section(kIpe, 5);
+    const Plates& p = kIpe;
+    const double f[8] = {-100, 50, 0, 0, 50, 0, 0, 0};
+    double o[8];
+    uint32_t bits = 0;
+    const std::string text = Run_XS(q, 1, f, o, &bits);
+    const double f_y = 23.5, tau_R = f_y / std::sqrt(3.0);
+    const double web = p.tw * (p.h - 2 * p.tf), tau = 50 / web, rho = std::sqrt(1 - std::pow(tau / tau_R, 2));
+    const double N_flange = p.b * p.tf * f_y, N_max = 2 * N_flange + rho * web * f_y;
+    EXPECT_EQ(bits & 0x4000u, 0x4000u);
+    EXPECT_NE(text.find(Fmt("Grenznormalkr\x84" "fte N\xCE\\max,O\xCEr = %.2f kN, N\xCE\\min,O\xCEr = %.2f kN\n",
+                            N_flange, -N_flange)),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(Fmt("Schubspg. \xD6\xCE\\S\xCEr = %.2f N/mm\xFD", 10 * tau)), std::string::npos) << text;
+    EXPECT_NE(text.find(Fmt(" Hauptbieg.: \xCEtN = -100.00 kN, Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2f kN, "
+                            "N\xCE\\min\xCEr = %.2f kN  \x88  U\xCE\\N\xCEr = %.3f\n",
+                            N_max, -N_max, 100 / N_max)),
+              std::string::npos)
+        << text;
+    // An unloaded flange is not reported as exhausted.
+    EXPECT_EQ(text.find("keine weitere Lastaufnahme"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+float Pair(int c) { return static_cast<float>(c * 65536.0 + c + 0.1); }
+
+TEST(MemberSettings, DerivedOptions) {
+    // Parametric I (family 1, kind 1 of the interaction); EN selector.
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, 1, 1};
+    const char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    const NachweisNorm en{1, 0}, en_fire{1, NORM_FIRE_PERMITTED}, din{0, 0};
+    struct Case {
+        const NachweisNorm* sel;
+        int method, ct, stress, flags19, spatial;
+        int32_t work;
+        uint32_t expected;
+    } cases[] = {
+        {&en, 2, 1, 7, 0, 1, 0, OPT_CT | 0x1C},                                     // elastic
+        {&en, 3, 0, 4, 0, 1, 0, 0x10},                                              // no work block: elastic group
+        {&en, 3, 0, 4, 0x1000, 1, 0x1000001, OPT_TSV | OPT_NO_LIMIT_125},            // filled block kind 1
+        {&en, 3, 0, 4, 0, 1, 0x1000004, 0x10},                                      // kind 4 cannot run
+        {&en, 1, 0, 4, 0, 0, 0, OPT_INTERACTION},                                   // plane interaction
+        {&en, 1, 0, 4, 0, 1, 0, 0x10},                                              // spatial: elastic
+        {&din, 1, 0, 0, 0, 1, 0, 0x37C},  // DIN elastic group, El. 750 only for catalogue I sections
+        {&en, 2, 0, 4, 0x300, 1, 0, 0x10 | OPT_BUCKLING_1 | OPT_BUCKLING_2},        // buckling
+        {&din, 2, 0, 4, 0x300, 1, 0, 0x10},                                         // none under DIN
+        {&en_fire, 2, 0, 4, 0x2000, 1, 0, 0x10 | OPT_FIRE},                         // fire permitted
+        {&en, 2, 0, 4, 0x2000, 1, 0, 0x10},                                         // fire not permitted
+    };
+    for (const Case& c : cases) {
+        Section_Work_Record w{};
+        float* v = reinterpret_cast<float*>(&w);
+        v[16] = Pair(c.method);
+        v[17] = Pair(c.ct);
+        v[18] = Pair(c.stress);
+        v[19] = Pair(c.flags19);
+        w.head.code = c.work;
+        EXPECT_EQ(Derive_Check_Options(c.sel, &d, name, v, c.spatial), c.expected) << c.method << " " << c.work;
+    }
+}
+
+TEST(MemberPrintBlocks, CornerStressesOfASectionGivenByValues) {
+    // A = 0.01 m², W_o = W_u = 0.001 m³: N/A and M/W in MN/m² with kN, kNm.
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, -1, 0};
+    Section_Work_Record w{};
+    float* v = reinterpret_cast<float*>(&w);
+    v[20] = 0.01f, v[22] = 0.001f, v[23] = -0.001f;
+    double s[4];
+    ASSERT_EQ(Calc_Member_Corner_Stresses(nullptr, 100, 20, 0, &d, "    ", v, &s[0], &s[1], &s[2], &s[3], 0, nullptr,
+                                          nullptr),
+              1);
+    const double sN = 0.001 * 100 / 0.01, sM = 0.001 * 20 / 0.001;
+    const double expected[4] = {sN + sM, sN + sM, sN - sM, sN - sM};
+    for (int k = 0; k < 4; k++) EXPECT_NEAR(s[k], expected[k], 1e-4);
+    d.word1 = 3;
+    EXPECT_EQ(Calc_Member_Corner_Stresses(nullptr, 100, 20, 0, &d, "    ", v, &s[0], &s[1], &s[2], &s[3], 0, nullptr,
+                                          nullptr),
+              0);
+    EXPECT_EQ(s[0], 0);
+    // Plane stress: principal stresses and von Mises of (100, -50, 40).
+    const double in[3] = {100, -50, 40};
+    double r[4];
+    ASSERT_EQ(Calc_Plate_Stress_State(in, nullptr, r), 1);
+    const double c = 25, R = std::sqrt(75.0 * 75 + 40.0 * 40);
+    EXPECT_NEAR(r[0], c + R, 1e-9);
+    EXPECT_NEAR(r[1], c - R, 1e-9);
+    EXPECT_NEAR(r[3], std::sqrt(r[0] * r[0] + r[1] * r[1] - r[0] * r[1]), 1e-9);
+}
+
+}  // namespace
+
+namespace {
+
+Member_Hook_Section hook_section{5, 0x1C, {1.0, 0, 0, 0}, 1.0, 0};
+int Hook(void*, void* descriptor, void* values, void* section) {
+    *static_cast<Profil_Model_Descriptor**>(descriptor) = nullptr;
+    *static_cast<float**>(values) = nullptr;
+    *static_cast<Member_Hook_Section**>(section) = &hook_section;
+    return 1;
+}
+
+TEST(MemberPrintBlocks, LinesOfTheHookSection) {
+    const std::string path = testing::TempDir() + "blocks.txt";
+    Member_Print_Stream = std::fopen(path.c_str(), "w");
+    Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(&Hook);
+    Nachweisdaten* record = New_Nachweisdaten(211, 1, 3, nullptr);
+    ASSERT_NE(record, nullptr);
+    Get_Nachweisdaten_F64(record)[0] = 1.1;
+    Print_Elastic_Check(nullptr, record);
+    const NachweisNorm en{1, 0};
+    Print_Material_Short(&en, nullptr);
+    Profil_Model_Descriptor d{2, 5, 0, 0, 0, -1, 0};
+    Section_Work_Record w{};
+    float* v = reinterpret_cast<float*>(&w);
+    v[20] = 0.01f, v[22] = 0.0005f, v[23] = -0.0004f;
+    Print_Member_Section_Values(&en, 0, &d, v, "    ", 0);
+    std::fclose(Member_Print_Stream);
+    Member_Print_Stream = nullptr;
+    Reset_Querschnitt_Hooks();
+    Free_Nachweisdaten(record);
+    EXPECT_EQ(testutil::Read_File(path),
+              "   Elastischer Nachweis (EN 1993-1-1 6.2.1(5)):  \xC0\xCE\\M\xCEr = 1.10,  Ausnutzung aus \xCC, \xD6, "
+              "\xCC\xCE\\v\xCEr\n"
+              "   Material (EN 1993):  Stahl S235,  d = 10.0 mm,  f\xCE\\y,k\xCEr = 235 MN/m\xCE/2\xCEr\n"
+              "   Allgemeiner Querschnitt:  A = 100.0 cm\xCE/2\xCEr,  W\xCE\\o\xCEr = 500.0 cm\xCE/3\xCEr,  "
+              "W\xCE\\u\xCEr = 400.0 cm\xCE/3\xCEr\n");
+}
+
+}  // namespace
