@@ -5,12 +5,32 @@
 
 #include "base/cp850.h"
 #include "memberchecks/ct_check.h"
+#include "profiles/section_stress.h"
+#include "profiles/stahlprofil_library.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
 namespace {
 
-XS_Class_Limits_Fn class_limits = nullptr;
+// The class limits of the profile's model: its stresses under the forces,
+// then the c/t utilisations of every part against EN 1993-1-1.
+int Class_Limits(const Stahlprofil* profile, const double forces[8], int options, double f_y, double gamma_M0,
+                 double factor, double limits[9]) {
+    if (Calc_Profile_Stress_Extremes(profile, forces[0], forces[1], forces[2], forces[3], forces[4], forces[5],
+                                     forces[6], forces[7], nullptr, nullptr, nullptr, nullptr) != 0)
+        return 0;
+    const Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr};
+    Section_Class_Result result;
+    if (!Calc_Section_Class_Limits(&request, &result)) return 0;
+    for (int k = 0; k < 3; ++k) {
+        limits[k] = result.outstand[k];
+        limits[3 + k] = result.internal[k];
+        limits[6 + k] = result.overall[k];
+    }
+    return 1;
+}
+
+XS_Class_Limits_Fn class_limits = Class_Limits;
 
 double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : v; }
 

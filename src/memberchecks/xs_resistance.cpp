@@ -7,7 +7,10 @@
 
 #include "base/cp850.h"
 #include "codes/material.h"
+#include "codes/stguete.h"
 #include "memberchecks/section_class.h"
+#include "memberchecks/xs_check_by_class.h"
+#include "profiles/stahlprofil_library.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -15,7 +18,22 @@ namespace {
 
 const double kSqrt3 = 1.7320508075688772;
 
-XS_Class_Check_Road class_road = nullptr;
+// The class-based road: the section model of the profile, the grade's
+// yield strength against the profile's, then the stress check by class.
+unsigned Class_Road(const Stahlprofil* profile, int orientation, const int options[10], int check, double gamma_M0,
+                    int circular_hollow, const double forces[8], double* const outputs[8], FILE* file, int level) {
+    Profilquerschnitt* section = Setup_Stahlprofil_DWQB(profile, orientation, 0);
+    if (!section) return 0;
+    const double f_y = Get_Stahlguete_fy(static_cast<unsigned>(Get_Profile_Material_Handle(&profile->material)),
+                                         Get_Profile_Max_Dimension(profile));
+    if (!(std::fabs(f_y - profile->material.f_y) <= 1.0)) return XS_CHECK_GRADE_MISMATCH;
+    return Calc_XS_Check_By_Class(section, options, check, gamma_M0, circular_hollow, forces[0], forces[1],
+                                  forces[2], forces[3], forces[4], forces[5], forces[6], forces[7], outputs[0],
+                                  outputs[1], outputs[2], outputs[3], outputs[4], outputs[5], outputs[6], outputs[7],
+                                  file, level);
+}
+
+XS_Class_Check_Road class_road = Class_Road;
 int result_index = 0;
 
 void Put(double* p, double v) {

@@ -15,6 +15,7 @@
 #include "memberchecks/member_print_blocks.h"
 #include "memberchecks/member_settings.h"
 #include "memberchecks/xs_check_by_class.h"
+#include "memberchecks/xs_resistance.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
 #include "section/nchwdata.h"
@@ -22,6 +23,7 @@
 #include "profiles/profilquerschnitt.h"
 #include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
+#include "profiles/stahlprofil.h"
 #include "profiles/stahlprofil_library.h"
 #include "thinwall/dwqb.h"
 
@@ -406,3 +408,25 @@ TEST(MemberPrintBlocks, LinesOfTheHookSection) {
 }
 
 }  // namespace
+
+// The cross-section check of the connected profile takes the class-based
+// road for a rolled I: HE 280 A in S235 under M_y = 200 kNm with gamma_M0 1.0.
+// W_el,y = I_y / (h/2) = 13670 cm4 / 13.5 cm = 1012.6 cm3 (catalogue I_y), so
+// sigma = 200e6 / 1012593 = 197.5 N/mm2 and U_sigma = 197.5 / 235 = 0.840.
+TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
+    Init_Profil_DWQB_Switches();
+    Stahlprofil p;
+    Set_Default_Profile(&p);
+    ASSERT_NEAR(p.material.f_y, 235, 1e-9);
+    static const int opts[2] = {0, 0};
+    double total = -1, u_sigma = -1, u_ct = -1;
+    const unsigned bits =
+        Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 2, 0, 200, 0, 0, 0, 0, 0, 0, &total, &u_sigma, &u_ct, nullptr,
+                                 nullptr, nullptr, nullptr, nullptr, nullptr, 0);
+    EXPECT_TRUE(bits & XS_CHECK_DONE) << std::hex << bits;
+    const double expected = 200e6 / (13670e4 / 135) / 235;
+    EXPECT_NEAR(u_sigma, expected, 0.01 * expected);
+    EXPECT_GE(total, u_sigma);
+    EXPECT_GE(u_ct, 0.0);
+    EXPECT_LE(u_ct, 1.0);
+}
