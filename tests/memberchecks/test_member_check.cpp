@@ -30,7 +30,25 @@
 namespace {
 
 using testutil::CatalogueTest;
-class MemberCheck : public CatalogueTest {};
+// The hand values below rest on the one-part calculation of the centre-line
+// model: the fixture switches the several-part calculation off whatever an
+// earlier test left, and puts the switches back afterwards.
+class MemberCheck : public CatalogueTest {
+protected:
+    void SetUp() override {
+        extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien, option_word_ = DWQB_Option_Word;
+        DWQB_Erweitert = DWQB_Alle_Linien = 0;
+        Invalidate_Profil_DWQB_Cache();  // a model kept from the other calculation is no model of this one
+    }
+    void TearDown() override {
+        DWQB_Erweitert = extended_, DWQB_Alle_Linien = all_lines_, DWQB_Option_Word = option_word_;
+        Invalidate_Profil_DWQB_Cache();
+    }
+
+private:
+    int32_t extended_ = 0, all_lines_ = 0;
+    uint32_t option_word_ = 0;
+};
 
 struct Plates {
     double h, b, tw, tf;  // cm
@@ -414,7 +432,8 @@ TEST(MemberPrintBlocks, LinesOfTheHookSection) {
 // W_el,y = I_y / (h/2) = 13670 cm4 / 13.5 cm = 1012.6 cm3 (catalogue I_y), so
 // sigma = 200e6 / 1012593 = 197.5 N/mm2 and U_sigma = 197.5 / 235 = 0.840.
 TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
-    Init_Profil_DWQB_Switches();
+    // The program's switches (several-part calculation).
+    DWQB_Erweitert = DWQB_Alle_Linien = 1;
     Stahlprofil p;
     Set_Default_Profile(&p);
     ASSERT_NEAR(p.material.f_y, 235, 1e-9);

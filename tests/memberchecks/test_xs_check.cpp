@@ -188,10 +188,12 @@ TEST(XsResistance, RefusalsAndNotRequired) {
         EXPECT_EQ(Check(*c.p, c.mode, f, &o, list.f(), 1), 0u) << c.text << c.mode;
         EXPECT_NE(Text(list).find(c.text + Mark_Alert() + "\n"), std::string::npos) << c.text << c.mode;
     }
-    // Without the class-based road installed a rolled section is not checked.
+    // Without a class-based road a rolled section is not checked.
+    XS_Class_Check_Road road = Set_XS_Class_Check_Road(nullptr);
     Stahlprofil I = RolledI(235);
     Outs o;
     EXPECT_EQ(Check(I, 0, f, &o, nullptr, 0), 0u);
+    Set_XS_Class_Check_Road(road);
 
     // Forces below the thresholds: nothing to carry, done with zero results.
     const double tiny[6] = {0.009, 0.00009, 0, 0.005, 0, 0};
