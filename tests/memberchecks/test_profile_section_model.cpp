@@ -16,6 +16,7 @@
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
+#include "thinwall/dwqb.h"
 #include "profiles/stahlprofil.h"
 
 namespace {
@@ -42,7 +43,20 @@ Stahlprofil Typed(int type, double h, double t_w, double b, double t_f, int roll
     return p;
 }
 
-class Profile : public CatalogueTest {};
+// The program runs the several-part calculation (the profile selection
+// switches it on once per run): each test starts with it on, whatever an
+// earlier test left, and puts the switches back afterwards.
+class Profile : public CatalogueTest {
+protected:
+    void SetUp() override {
+        extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien;
+        DWQB_Erweitert = DWQB_Alle_Linien = 1;
+    }
+    void TearDown() override { DWQB_Erweitert = extended_, DWQB_Alle_Linien = all_lines_; }
+
+private:
+    int32_t extended_ = 0, all_lines_ = 0;
+};
 
 TEST_F(Profile, DefaultIsHE280AWithItsValues) {
     Stahlprofil p;
