@@ -1,0 +1,225 @@
+// The weld check of one load case against hand calculations: for each
+// profile family the welds are written down as lines (face, length, throat),
+// their section values, the stress field and the checks of EN 1993-1-8
+// 4.5.3 are computed here from first principles, and the utilisation and the
+// governing weld must agree with the check. Then the refusals, the report
+// lines at the three print levels and the edge cases of the layouts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "weldcheck/weld_check.h"
+#include "weldcheck/weld_fixture.h"
+
+namespace {
+
+const double kPi = 3.14159265358979323846;
+// S235 on both sides: f_u 360, beta_w 0.8, gamma_M2 1.25.
+const double kF1 = 360.0 / (0.8 * 1.25);             // f_1w,d
+const double kF2 = 0.9 * 360.0 / 1.25;               // f_2w,d
+const double kFvw = 360.0 / std::sqrt(3.0) / 1.0;    // f_vw,d = f_u / (sqrt 3 beta_w gamma_M2)
+
+struct Rect {
+    double d, z, w, h;  // left edge, top edge, width, height
+};
+// A weld written down by hand: position, along y or z, distance of its
+// centre (horizontal) or face (vertical) from the left edge, z' of the line
+// (horizontal) or of its centre (vertical), length, throat, and the side of
+// the face it lies on (+1: towards +y = left, or +z = down).
+struct Line {
+    int k;
+    bool along_y;
+    double d, zp, l, a, out;
+};
+struct Family {
+    const char* name;
+    int type;
+    double h, t_w, b_fo, t_fo, b_fu, t_fu;
+    std::vector<Rect> parts;  // profile, for its centroid and area
+    std::vector<Line> lines;
+    double scale;             // of the forces 50 kN, 20 kNm, 5 kNm, 30 kN, 60 kN, 2 kNm
+    double enclosed = 0;      // area the weld ring encloses, when not the profile's own
+};
+
+SchweissnahtNachweis Record(const Family& c) {
+    SchweissnahtNachweis r;
+    Init_Weld_Check_Record(&r);
+    r.gamma_M2 = 1.25;
+    Steel_Plate(&r.plate, 20.0);
+    Stahlprofil& p = r.profile;
+    Init_Profile(&p);
+    p.kind = 0;
+    p.type = c.type;
+    p.h = c.h, p.t_w = c.t_w, p.b_fo = c.b_fo, p.t_fo = c.t_fo, p.b_fu = c.b_fu, p.t_fu = c.t_fu;
+    Default_Material_Params(&p.material);
+    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0) << c.name;
+    for (size_t j = 0; j < c.lines.size(); ++j) {
+        r.a[c.lines[j].k] = c.lines[j].a;
+        r.number[c.lines[j].k] = (int)j + 1;
+    }
+    r.no_length_check = r.no_throat_check = 1;
+    r.full_treatment = 1;
+    r.check_field = 1;
+    r.method = 1;
+    const double s = c.scale;
+    r.N = 50e3 * s, r.M_y = 20e6 * s, r.M_z = 5e6 * s, r.V_y = 30e3 * s, r.V_z = 60e3 * s, r.M_x = 2e6 * s;
+    return r;
+}
+
+struct Expected {
+    double U;
+    int k;       // governing position
+    double sx;   // its normal stress
+};
+
+// Utilisation of a point: directional (sigma_perp = tau_perp = sigma / sqrt 2
+// at 45 degrees, tau_par the shear along the weld) or simplified.
+double Point_U(double sx, double along, bool directional) {
+    if (!directional) return std::sqrt(sx * sx + along * along) / kFvw;
+    const double sp = sx / std::sqrt(2.0);
+    return std::max(std::sqrt(sp * sp + 3.0 * (sp * sp + along * along)) / kF1, std::fabs(sp) / kF2);
+}
+
+Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directional) {
+    // Profile centroid from its plates.
+    double Ap = 0, Sd = 0, Sz = 0;
+    for (const Rect& p : c.parts) {
+        Ap += p.w * p.h;
+        Sd += p.w * p.h * (p.d + p.w / 2);
+        Sz += p.w * p.h * (p.z + p.h / 2);
+    }
+    const double d_s = Sd / Ap, z_s = Sz / Ap;
+    // Weld lines about the profile centroid (y to the left, z down).
+    double Aw = 0, Awy = 0, Awz = 0, Sy = 0, Szw = 0, amin = 1e9;
+    for (const Line& L : c.lines) {
+        const double A = L.a * L.l;
+        Aw += A;
+        (L.along_y ? Awy : Awz) += A;
+        Sy += A * (d_s - L.d);
+        Szw += A * (L.zp - z_s);
+        amin = std::min(amin, L.a);
+    }
+    const double dy = Sy / Aw, dz = Szw / Aw;
+    double Iy = 0, Iz = 0, Iyz = 0;
+    for (const Line& L : c.lines) {
+        const double A = L.a * L.l, y = d_s - L.d - dy, z = L.zp - z_s - dz;
+        Iy += A * z * z + (L.along_y ? 0.0 : L.a * L.l * L.l * L.l / 12);
+        Iz += A * y * y + (L.along_y ? L.a * L.l * L.l * L.l / 12 : 0.0);
+        Iyz += A * y * z;
+    }
+    // Forces (N, Nmm); N acts at the profile centroid, at (-dy, -dz) from
+    // the weld centroid.
+    const double N = r.N, My = r.M_y - r.N * dz, Mz = r.M_z + r.N * dy;
+    // sigma = N/A + cz z + cy y with  int sigma z dA = My  and
+    // -int sigma y dA = Mz:  cz Iy + cy Iyz = My,  cz Iyz + cy Iz = -Mz.
+    const double D = Iy * Iz - Iyz * Iyz;
+    const double cz = (My * Iz + Mz * Iyz) / D, cy = (-Mz * Iy - My * Iyz) / D;
+    const double tau_T = r.M_x / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap) * amin);  // Bredt
+    Expected best{-1, -1, 0};
+    for (const Line& L : c.lines) {
+        const double y0 = d_s - L.d - dy, z0 = L.zp - z_s - dz;
+        for (int e = -1; e <= 1; e += 2) {
+            const double y = L.along_y ? y0 + e * L.l / 2 : y0, z = L.along_y ? z0 : z0 + e * L.l / 2;
+            const double sx = N / Aw + cz * z + cy * y;
+            // Conventional split along the weld; the ring's shear flow
+            // circulates with M_x: along y it is -out tau_T, along z +out.
+            const double along = L.along_y ? r.V_y / Awy - L.out * tau_T : r.V_z / Awz + L.out * tau_T;
+            const double U = Point_U(sx, along, directional);
+            if (U > best.U + 1e-9) best = {U, L.k, sx};
+        }
+    }
+    return best;
+}
+
+const std::vector<Family>& Families() {
+    static const std::vector<Family> table = {
+        {"flat bar 100 x 10", 1, 100, 10, 0, 0, 0, 0, {{0, 0, 10, 100}},
+         {{0, true, 5, 0, 10, 5, -1}, {3, true, 5, 100, 10, 5, +1}, {1, false, 0, 50, 100, 5, +1},
+          {2, false, 10, 50, 100, 5, -1}},
+         0.05},
+        {"rectangular tube 200 x 100 x 8", 8, 200, 8, 100, 8, 0, 0,
+         {{0, 0, 100, 8}, {0, 192, 100, 8}, {0, 8, 8, 184}, {92, 8, 8, 184}},
+         {{0, true, 50, 0, 100, 5, -1}, {3, true, 50, 200, 100, 5, +1}, {1, false, 0, 100, 200, 5, +1},
+          {2, false, 100, 100, 200, 5, -1}},
+         0.5, 100.0 * 200.0},
+        // Web axis at 100 (half the wider flange); flange outstands 71 and 96.
+        {"I 300, flanges 150 x 12 and 200 x 15", 4, 300, 8, 150, 12, 200, 15,
+         {{25, 0, 150, 12}, {96, 12, 8, 273}, {0, 285, 200, 15}},
+         {{0, true, 100, 0, 150, 6, -1}, {1, true, 60.5, 12, 71, 4, +1}, {5, true, 139.5, 12, 71, 4, +1},
+          {2, false, 96, 148.5, 273, 4, +1}, {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1},
+          {4, true, 48, 285, 96, 4, -1}, {7, true, 152, 285, 96, 4, -1}},
+         2.0},
+        // Channel: web at the left edge, flange outstand 73.
+        {"U 200 x 80", 12, 200, 7, 80, 11, 0, 0, {{0, 0, 80, 11}, {0, 11, 7, 178}, {0, 189, 80, 11}},
+         {{0, true, 40, 0, 80, 4, -1}, {1, true, 43.5, 11, 73, 4, +1}, {2, false, 0, 100, 200, 4, +1},
+          {6, false, 7, 100, 178, 4, -1}, {3, true, 40, 200, 80, 4, +1}, {4, true, 43.5, 189, 73, 4, -1}},
+         0.8},
+        // Angle: vertical leg at the left, horizontal leg at the bottom.
+        {"L 150 x 100 x 10", 3, 150, 10, 100, 10, 0, 0, {{0, 0, 10, 140}, {0, 140, 100, 10}},
+         {{0, true, 50, 150, 100, 5, +1}, {1, true, 55, 140, 90, 5, -1}, {2, false, 0, 75, 150, 5, +1},
+          {6, false, 10, 70, 140, 5, -1}},
+         0.3},
+        {"T 200 x 150", 11, 200, 8, 150, 12, 0, 0, {{0, 0, 150, 12}, {71, 12, 8, 188}},
+         {{0, true, 75, 0, 150, 4, -1}, {1, true, 35.5, 12, 71, 4, +1}, {5, true, 114.5, 12, 71, 4, +1},
+          {2, false, 71, 106, 188, 4, +1}, {6, false, 79, 106, 188, 4, -1}},
+         0.5},
+        // Z: top flange 0..79, web 71..79, bottom flange 71..150.
+        {"Z 200 x 150", 14, 200, 8, 150, 10, 0, 0, {{0, 0, 79, 10}, {71, 10, 8, 180}, {71, 190, 79, 10}},
+         {{0, true, 39.5, 0, 79, 4, -1}, {1, true, 35.5, 10, 71, 4, +1}, {2, false, 71, 105, 190, 4, +1},
+          {6, false, 79, 95, 190, 4, -1}, {3, true, 110.5, 200, 79, 4, +1}, {4, true, 114.5, 190, 71, 4, -1}},
+         0.5},
+    };
+    return table;
+}
+
+TEST(WeldCheck, FamiliesAgainstHandCalculation) {
+    for (const Family& c : Families()) {
+        for (int method : {1, 0}) {
+            SCOPED_TRACE(std::string(c.name) + (method ? ", directional" : ", simplified"));
+            SchweissnahtNachweis r = Record(c);
+            r.method = method;
+            const Expected e = Hand_Check(c, r, method == 1);
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.U_w, e.U, 0.0005);
+            EXPECT_EQ(r.governing_slot, e.k);
+            EXPECT_NEAR(r.line_values[7], e.sx, 0.005);
+        }
+    }
+}
+
+// Round bar and tube: the ring of radius R, A = 2 pi R a, I = pi a R^3,
+// W_t = 2 pi R^2 a, checked at the points of extreme bending and shear; the
+// shear of the ring is tangential, V/(A/2) at the neutral axis.
+TEST(WeldCheck, RoundSectionsAgainstHandCalculation) {
+    struct Ring {
+        const char* name;
+        int type;
+        double D, t, a, scale;
+    };
+    for (const Ring& c : {Ring{"round bar 60", 2, 60, 0, 5, 0.1}, Ring{"tube 160 x 8", 9, 160, 8, 4, 0.5}}) {
+        for (int method : {1, 0}) {
+            SCOPED_TRACE(std::string(c.name) + (method ? ", directional" : ", simplified"));
+            Family f{c.name, c.type, c.D, c.t, 0, 0, 0, 0, {}, {{0, true, 0, 0, 0, c.a, 1}}, c.scale};
+            SchweissnahtNachweis r = Record(f);
+            r.method = method;
+            const double R = c.D / 2, A = 2 * kPi * R * c.a, I = kPi * c.a * R * R * R, Wt = 2 * kPi * R * R * c.a;
+            const double M = std::hypot(r.M_y, r.M_z), V = std::hypot(r.V_y, r.V_z);
+            double U = 0;
+            // Extreme bending where the moment vector points (sigma = N/A +-
+            // M R / I); extreme shear V/(A/2) where the shear points, a
+            // quarter turn away. c is the cosine between the two directions.
+            const double tV = V / (A / 2);
+            const double cosang = (r.V_y * r.M_y + r.V_z * r.M_z) / (M * V);
+            for (int s : {1, -1}) {
+                U = std::max(U, Point_U(r.N / A + s * M * R / I, -s * tV * cosang + r.M_x / Wt, method == 1));
+                U = std::max(U, Point_U(r.N / A - s * M * R / I * cosang, s * tV + r.M_x / Wt, method == 1));
+            }
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.U_w, U, 0.0005);
+        }
+    }
+}
+
+}  // namespace
