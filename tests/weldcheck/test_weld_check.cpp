@@ -223,3 +223,95 @@ TEST(WeldCheck, RoundSectionsAgainstHandCalculation) {
 }
 
 }  // namespace
+
+namespace {
+// Two long welds of a flat bar 100 x 10, a = 5, N = 100 kN, V_z = 50 kN:
+// sigma = 100, tau along the welds 50 N/mm²; sigma_perp = tau_perp = 70.71,
+// sigma_1 = (2 100² + 3 50²)^1/2 = 165.83 N/mm², U = 165.83 / 360 = 0.461.
+SchweissnahtNachweis Two_Long_Welds() {
+    Family f{"flat bar", 1, 100, 10, 0, 0, 0, 0, {}, {{1, false, 0, 50, 100, 5, +1}, {2, false, 10, 50, 100, 5, -1}}, 0};
+    SchweissnahtNachweis r = Record(f);
+    r.N = 100e3;
+    r.V_z = 50e3;
+    return r;
+}
+}  // namespace
+
+std::string T(const char* cp) { return std::string(cp); }
+
+// The lines of a report that start with one of the texts.
+std::vector<std::string> Lines_Starting(const std::string& raw, std::vector<std::string> starts) {
+    std::vector<std::string> out;
+    for (const std::string& line : Text_Lines(raw))
+        for (const std::string& s : starts)
+            if (line.compare(0, s.size(), s) == 0) out.push_back(line);
+    return out;
+}
+
+TEST(WeldCheck, ResultLinesAtThePrintLevels) {
+    const std::string max = T("Max:  ╬t╠╬\\1,w,Ed╬r = 165.83 N/mm²  <  f╬\\1w,d╬r = 360.00 N/mm²  ê  U╬\\w╬r = 0.461  <  1  "_cp) + Ok();
+    const std::string point = T("╬t╠╬\\w,x╬r = 100.00 N/mm² ╬tÍ╬\\w,z╬r = 50.00 N/mm² "_cp);
+    const std::string extremes = T("╠╬\\w,x,max╬r = 100.0 N/mm²  ╠╬\\w,x,min╬r = 100.0 N/mm²  Í╬\\w,z,max╬r = 50.0 N/mm²"_cp);
+    const std::vector<std::string> starts = {"Max:", T("╬HErgebnis"_cp), "Naht 1, Pkt", T("Naht 1, ╬tPkt. 0: ╬t╠"_cp),
+                                             T("╬HExtremale"_cp), "Extremale", T("╠╬\\w,x,max"_cp)};
+    const std::vector<std::vector<std::string>> expected = {
+        {max},
+        {T("Naht 1, ╬tPkt. 0: "_cp) + point + T("╬tê  U╬\\w╬r = 0.461  <  1  "_cp) + Ok(), T("╬HErgebnis:"_cp),
+         T("Naht 1, ╬tPkt. 0: "_cp) + point, max, T("╬HExtremale Spannungen:"_cp), extremes},
+        {T("Naht 1, ╬tPkt. 0: "_cp) + point, T("╬HErgebnis:"_cp), "Naht 1, Pkt. 0: " + point, max, "Extremale Spannungen  " + extremes},
+    };
+    for (int level = 0; level <= 2; ++level) {
+        SCOPED_TRACE(level);
+        SchweissnahtNachweis r = Two_Long_Welds();
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), level, 1, 0, 1), 0);
+        EXPECT_NEAR(r.U_w, std::sqrt(2 * 100.0 * 100 + 3 * 50.0 * 50) / 360.0, 1e-9);
+        EXPECT_EQ(Lines_Starting(l.Take(), starts), expected[level]);
+    }
+}
+
+// Refusals: U_w -1 and result 1, nothing that reads "ok" or a number that
+// is not one.
+TEST(WeldCheck, Refusals) {
+    struct Case {
+        const char* name;
+        void (*edit)(SchweissnahtNachweis*);
+        const char* line;  // a line of the report at level 1 (empty: none asked)
+    };
+    const Case cases[] = {
+        {"plate below the detailing limit", [](SchweissnahtNachweis* r) { r->no_throat_check = 0; r->plate.t = 3.0; }, ""},
+        {"no weld at all", [](SchweissnahtNachweis* r) { r->a[1] = r->a[2] = 0.0; }, ""},
+        {"profile type without welds", [](SchweissnahtNachweis* r) { r->profile.type = PROFILTYP_KASTEN; }, ""},
+        {"V_y without horizontal welds", [](SchweissnahtNachweis* r) { r->V_y = 10e3; },
+         "Querkraft V╬\\y╬r aus der konventionellen Aufteilungsmethode kann nicht aufgenommen werden, "_cp},
+        {"M_z beside a single row of welds", [](SchweissnahtNachweis* r) { r->a[2] = 0.0; r->M_y = 1e6; },
+         "Normalkraft/Momente können nicht aufgenommen werden, "_cp},
+        {"gamma_M2 of 0", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.0; }, ""},
+        {"a force that is no number", [](SchweissnahtNachweis* r) { r->V_z = std::nan(""); },
+         "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl, Nachweis nicht möglich "_cp},
+        {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchweissnahtNachweis r = Two_Long_Welds();
+        c.edit(&r);
+        EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 1);
+        EXPECT_EQ(r.U_w, -1.0);
+        SchweissnahtNachweis again = Two_Long_Welds();
+        c.edit(&again);
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&again, l.f(), 2, 1, 0, 1), 1);
+        const std::string text = l.Take();
+        EXPECT_FALSE(Has_Non_Finite_Text(text));
+        for (const std::string& line : Text_Lines(text))  // no utilisation judged "ok"
+            EXPECT_FALSE(line.find(T("U╬\\"_cp)) != std::string::npos && line.find(Ok()) != std::string::npos) << line;
+        EXPECT_EQ(text.find("Max:"), std::string::npos);
+        if (*c.line) {
+            const std::string want = T(c.line) + NotOk();
+            bool found = false;
+            for (const std::string& line : Text_Lines(text)) found = found || line.find(want) != std::string::npos;
+            EXPECT_TRUE(found) << want;
+        }
+    }
+}
+
