@@ -6,6 +6,7 @@
 // lines at the three print levels and the edge cases of the layouts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -315,3 +316,112 @@ TEST(WeldCheck, Refusals) {
     }
 }
 
+
+namespace {
+
+SchweissnahtNachweis Profile_Record(int type, double h, double t_w, double b, double t_f) {
+    Family f{"", type, h, t_w, b, t_f, b, t_f, {}, {}, 0};
+    SchweissnahtNachweis r = Record(f);
+    r.N = r.M_y = r.M_z = r.V_y = r.V_z = r.M_x = 0.0;
+    return r;
+}
+
+void Weld(SchweissnahtNachweis* r, int k, double a, int number, double l = 0.0) {
+    r->a[k] = a;
+    r->l[k] = l;
+    r->number[k] = number;
+}
+
+// Directional check at 45 degrees without shear across the weld.
+double U_dir(double sx, double along) { return Point_U(sx, along, true); }
+
+struct EdgeCase {
+    const char* name;
+    SchweissnahtNachweis (*make)();
+    int result;
+    double U;
+    std::vector<std::string> lines;  // present in the report at level 1
+};
+
+}  // namespace
+
+TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
+    const double pi = kPi;
+    // Flat bar 100 x 10, a = 4 on all four sides, end craters deducted: the
+    // long welds 92 mm at y = +-5, the ends 10 - 8 = 2 mm. Split flange
+    // welds of the I 300: four halves of 75 - 6 = 69 mm centred 37.5 mm from
+    // the web axis, the outer points 72 mm from it.
+    const double I_split_y = 4 * (6 * 69.0) * 150 * 150;
+    const double I_split_z = 4 * (6 * 69.0 * 37.5 * 37.5 + 6 * 69.0 * 69 * 69 / 12);
+    const double R = 80, tube_I = pi * 4 * R * R * R;
+    const std::vector<EdgeCase> cases = {
+        {"flat bar all four sides, length check on: ends not effective, no ring",
+         []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
+                r.deduct_craters = 1; r.no_length_check = 0; r.N = 50e3; r.M_x = 0.8e6; return r; },
+         0, U_dir(50e3 / (2 * 92 * 4.0), 0),
+         {T("Naht 1: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 0.0 mm"_cp), T("Naht 3: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 92.0 mm"_cp),
+          T("Das Torsionsmoment kann von diesem Profil nicht aufgenommen werden  ê  "_cp) + Color_Red_Begin() +
+              T("M╬\\x,Ed╬r wird ignoriert !!"_cp) + Color_End()}},
+        {"flat bar all four sides without the length check: a closed ring, W_t = 2 h t a",
+         []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
+                r.deduct_craters = 1; r.N = 50e3; r.M_x = 0.8e6; return r; },
+         0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 100 * 10 * 4.0)),
+         {T("▓A╬\\w╬r = 7.52 cm²,  A╬\\w,y╬r = 0.16 cm²,  A╬\\w,z╬r = 7.36 cm²,  ▓l╬\\w╬r = 18.8 cm"_cp)}},
+        {"I with only the outer flange welds under M_y",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                r.M_y = 50e6; return r; },
+         0, U_dir(50e6 * 150 / (2 * 750 * 150.0 * 150), 0),
+         {T("▓A╬\\w╬r = 15.00 cm²,  A╬\\w,y╬r = 15.00 cm²,  ▓l╬\\w╬r = 30.0 cm"_cp)}},
+        {"I with only the outer flange welds under V_z",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                r.V_z = 50e3; return r; },
+         1, -1.0, {}},
+        {"round tube with M_y only: the points on the vertical diameter",
+         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1); r.M_y = 10e6; return r; },
+         0, U_dir(10e6 * R / tube_I, 0),
+         {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
+        {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
+                Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
+                r.deduct_craters = 1; r.shear_split = 2; r.M_y = 30e6; r.M_z = 10e6; return r; },
+         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
+         {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
+        {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 2; return r; },
+         0, std::sqrt(((100.0 - 50) * (100 - 50) + 3 * (100.0 + 50) * (100 + 50)) / 2) / kF1, {}},
+        {"split 1 gives V_y no stiffness to act on",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 1; return r; },
+         1, -1.0, {T("Querkräfte können nicht aufgenommen werden, "_cp) + NotOk()}},
+        {"contact share 0.9 capped to 0.75",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.N = -100e3; r.contact_share = 0.9; return r; },
+         0, U_dir(-100 * 0.25, 0), {T("╬S75% Spannungsabtrag über Druckkontakt"_cp)}},
+        {"catalogue S355 50 mm thick: f_u 470 of the thickness range",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+                r.profile.t_w = 50; r.profile.material.kind = 1; r.profile.material.grade = 2;
+                Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
+         0, std::sqrt(2.0) * 100 / (470 / (0.9 * 1.25)),
+         {T("Zugfestigkeit des Profils für den Nahtnachweis:  f╬\\u╬r = 470 N/mm² (t = 50.0 mm)"_cp)}},
+        {"catalogue S460 N/NL: f_u 540, not the catalogue's 550",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+                r.profile.t_w = 20; r.profile.material.kind = 1; r.profile.material.grade = 6;
+                Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
+         0, std::sqrt(2.0) * 100 / (540 / (1.0 * 1.25)),
+         {T("Zugfestigkeit des Profils für den Nahtnachweis:  f╬\\u╬r = 540 N/mm² (t = 20.0 mm)"_cp)}},
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchweissnahtNachweis r = c.make();
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), c.result);
+        EXPECT_NEAR(r.U_w, c.U, 0.0005);
+        const std::vector<std::string> lines = Text_Lines(l.Take());
+        for (const std::string& want : c.lines) {
+            const long n = std::count(c.lines.begin(), c.lines.end(), want);
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), want), n) << want;
+        }
+    }
+    SchweissnahtNachweis capped = Two_Long_Welds();
+    capped.contact_share = 0.9;
+    Calc_Weld_Check(&capped, nullptr, 0, 0, 0, 0);
+    EXPECT_EQ(capped.contact_share, 0.75);
+}
