@@ -42,6 +42,7 @@ struct Family {
     std::vector<Line> lines;
     double scale;             // of the forces 50 kN, 20 kNm, 5 kNm, 30 kN, 60 kN, 2 kNm
     double enclosed = 0;      // area the weld ring encloses, when not the profile's own
+    bool all_round = false;
 };
 
 SchweissnahtNachweis Record(const Family& c) {
@@ -61,6 +62,7 @@ SchweissnahtNachweis Record(const Family& c) {
         r.number[c.lines[j].k] = (int)j + 1;
     }
     r.no_length_check = r.no_throat_check = 1;
+    r.all_round = c.all_round ? 1 : 0;
     r.full_treatment = 1;
     r.check_field = 1;
     r.method = 1;
@@ -152,6 +154,15 @@ const std::vector<Family>& Families() {
           {2, false, 96, 148.5, 273, 4, +1}, {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1},
           {4, true, 48, 285, 96, 4, -1}, {7, true, 152, 285, 96, 4, -1}},
          2.0},
+        // The same welded all round: every line of a flange takes the
+        // flange's throat, the flange tips get short vertical welds.
+        {"I 300 welded all round", 4, 300, 8, 150, 12, 200, 15,
+         {{25, 0, 150, 12}, {96, 12, 8, 273}, {0, 285, 200, 15}},
+         {{0, true, 100, 0, 150, 6, -1}, {1, true, 60.5, 12, 71, 6, +1}, {5, true, 139.5, 12, 71, 6, +1},
+          {8, false, 25, 6, 12, 6, +1}, {10, false, 175, 6, 12, 6, -1}, {2, false, 96, 148.5, 273, 4, +1},
+          {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1}, {4, true, 48, 285, 96, 6, -1},
+          {7, true, 152, 285, 96, 6, -1}, {9, false, 0, 292.5, 15, 6, +1}, {11, false, 200, 292.5, 15, 6, -1}},
+         2.5, 0, true},
         // Channel: web at the left edge, flange outstand 73.
         {"U 200 x 80", 12, 200, 7, 80, 11, 0, 0, {{0, 0, 80, 11}, {0, 11, 7, 178}, {0, 189, 80, 11}},
          {{0, true, 40, 0, 80, 4, -1}, {1, true, 43.5, 11, 73, 4, +1}, {2, false, 0, 100, 200, 4, +1},
@@ -186,6 +197,13 @@ TEST(WeldCheck, FamiliesAgainstHandCalculation) {
             EXPECT_NEAR(r.U_w, e.U, 0.0005);
             EXPECT_EQ(r.governing_slot, e.k);
             EXPECT_NEAR(r.line_values[7], e.sx, 0.005);
+            // The full report gives the same result and only numbers.
+            SchweissnahtNachweis again = Record(c);
+            again.method = method;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&again, l.f(), 2, 1, 1, 1), 0);
+            EXPECT_EQ(again.U_w, r.U_w);
+            EXPECT_FALSE(Has_Non_Finite_Text(l.Take()));
         }
     }
 }
@@ -424,4 +442,21 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
     capped.contact_share = 0.9;
     Calc_Weld_Check(&capped, nullptr, 0, 0, 0, 0);
     EXPECT_EQ(capped.contact_share, 0.75);
+}
+
+// Without the full treatment a symmetric I under M_y, V_z and N is checked
+// on one half: the mirrored welds refer to their partners and the result is
+// that of the full treatment.
+TEST(WeldCheck, SymmetricShortcut) {
+    SchweissnahtNachweis full = Profile_Record(4, 300, 8, 150, 12);
+    for (int k = 0; k < 8; ++k) Weld(&full, k, 5, k + 1);
+    full.N = 100e3, full.M_y = 40e6, full.V_z = 80e3;
+    SchweissnahtNachweis half = full;
+    half.full_treatment = 0;
+    EXPECT_EQ(Calc_Weld_Check(&full, nullptr, 0, 0, 0, 0), 0);
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&half, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_NEAR(half.U_w, full.U_w, 1e-9);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Naht 6: ╬tsiehe Naht 2"_cp)), 1);
 }
