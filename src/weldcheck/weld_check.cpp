@@ -28,6 +28,10 @@ Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawe
 
 namespace {
 
+// Beyond these magnitudes (N, Nmm, mm) an input is no load or weld of a
+// real connection, and the stresses formed from it could overflow.
+const double kMaxForce = 1e15, kMaxLength = 1e6;
+
 // 1 after the refusal line when an input cannot carry a check.
 int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
     struct Item {
@@ -42,22 +46,24 @@ int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
         {"Nahtwinkel", r->weld_angle, false}, {"Kontaktanteil", r->contact_share, false},
     };
     for (const Item& it : items) {
-        const bool finite = std::isfinite(it.value);
+        const bool finite = std::isfinite(it.value) && std::fabs(it.value) <= kMaxForce;
         if (finite && (!it.positive || it.value > 0.0)) continue;
         if (f) {
             if (finite)
                 OLI_printf(f, "%s╬HFehler╬r: %s = %.2lf  ê  Nachweis nicht möglich %s\n"_cp, Check_Line_Prefix,
                            it.symbol, it.value, Mark_Not_Ok());
             else
-                OLI_printf(f, "%s╬HFehler╬r: %s = --  ê  keine gültige Zahl, Nachweis nicht möglich %s\n"_cp,
+                OLI_printf(f, "%s╬HFehler╬r: %s = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
                            Check_Line_Prefix, it.symbol, Mark_Not_Ok());
         }
         return 1;
     }
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
-        if (std::isfinite(r->a[k]) && std::isfinite(r->l[k])) continue;
+        if (std::isfinite(r->a[k]) && std::isfinite(r->l[k]) && std::fabs(r->a[k]) <= kMaxLength &&
+            std::fabs(r->l[k]) <= kMaxLength)
+            continue;
         if (f)
-            OLI_printf(f, "%s╬HFehler╬r: Position %d: a, l = --  ê  keine gültige Zahl, Nachweis nicht möglich %s\n"_cp,
+            OLI_printf(f, "%s╬HFehler╬r: Position %d: a, l = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
                        Check_Line_Prefix, k, Mark_Not_Ok());
         return 1;
     }

@@ -307,7 +307,8 @@ TEST(WeldCheck, Refusals) {
          "Normalkraft/Momente können nicht aufgenommen werden, "_cp},
         {"gamma_M2 of 0", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.0; }, ""},
         {"a force that is no number", [](SchweissnahtNachweis* r) { r->V_z = std::nan(""); },
-         "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl, Nachweis nicht möglich "_cp},
+         "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich "_cp},
+        {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->N = 1e300; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
     };
     for (const Case& c : cases) {
