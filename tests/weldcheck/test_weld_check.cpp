@@ -461,3 +461,15 @@ TEST(WeldCheck, SymmetricShortcut) {
     const std::vector<std::string> lines = Text_Lines(l.Take());
     EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Naht 6: ╬tsiehe Naht 2"_cp)), 1);
 }
+
+// Line mode: the items are lines, listed as such, and nothing is checked.
+TEST(WeldCheck, LineMode) {
+    SchweissnahtNachweis r = Two_Long_Welds();
+    r.check_field = -1;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_EQ(r.U_w, 0.0);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("╬HQuerschnittslinien:"_cp)), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Linie 2: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 100.0 mm"_cp)), 1);
+}
