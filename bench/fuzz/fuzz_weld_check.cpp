@@ -5,6 +5,7 @@
 // extremes, nan and inf all arrive). The check runs at a print level from
 // the input into a print list that must hold no "nan" or "inf"; its U_w
 // must be a number, -1 or above 0, and -1 exactly when it refused.
+#include <algorithm>
 #include <string>
 
 #include "fuzz_common.h"
@@ -96,7 +97,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t got;
     while ((got = std::fread(buf, 1, sizeof buf, list)) > 0) text.append(buf, got);
     std::fclose(list);
-    if (Has_Word(text, "nan") || Has_Word(text, "inf")) fuzz::Fail("fuzz_weld_check", "nan or inf in the report");
+    if (Has_Word(text, "nan") || Has_Word(text, "inf")) {
+        size_t at = 0;
+        while (at < text.size()) {  // name the first line that holds it
+            const size_t end = std::min(text.find('\n', at), text.size());
+            const std::string line = text.substr(at, end - at);
+            if (Has_Word(line, "nan") || Has_Word(line, "inf")) {
+                std::fprintf(fuzz::Report(), "line: %s\n", line.c_str());
+                break;
+            }
+            at = end + 1;
+        }
+        fuzz::Fail("fuzz_weld_check", "nan or inf in the report");
+    }
     if (!std::isfinite(r.U_w) || (r.U_w < 0.0 && r.U_w != -1.0)) fuzz::Fail("fuzz_weld_check", "U_w not a result");
     if ((r.U_w == -1.0) != (result != 0)) fuzz::Fail("fuzz_weld_check", "U_w -1 and the result disagree");
     return 0;

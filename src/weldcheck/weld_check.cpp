@@ -58,6 +58,16 @@ int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
         }
         return 1;
     }
+    const Stahlprofil& p = r->profile;
+    const double dims[] = {p.h, p.t_w, p.b_fo, p.t_fo, p.b_fu, p.t_fu, p.r_1, p.r_2, p.a_o, p.a_u, p.h_w,
+                           p.c_o, p.c_u, p.y_s, p.z_s, r->plate.t, std::sqrt(std::fabs(p.A))};
+    for (double d : dims) {
+        if (std::isfinite(d) && std::fabs(d) <= kMaxLength) continue;
+        if (f)
+            OLI_printf(f, "%s╬HFehler╬r: Profilabmessungen = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
+                       Check_Line_Prefix, Mark_Not_Ok());
+        return 1;
+    }
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         if (std::isfinite(r->a[k]) && std::isfinite(r->l[k]) && std::fabs(r->a[k]) <= kMaxLength &&
             std::fabs(r->l[k]) <= kMaxLength)
