@@ -309,6 +309,7 @@ TEST(WeldCheck, Refusals) {
         {"a force that is no number", [](SchweissnahtNachweis* r) { r->V_z = std::nan(""); },
          "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich "_cp},
         {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->N = 1e300; }, ""},
+        {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
     };
     for (const Case& c : cases) {
