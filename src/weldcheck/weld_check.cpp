@@ -37,7 +37,7 @@ int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
     struct Item {
         const char* symbol;
         double value;
-        bool positive;  // must be above 0
+        bool positive;  // must be a partial factor: not below 0.01 (a smaller one divides a strength into overflow)
     };
     const Item items[] = {
         {"└╬\\M2╬r"_cp, r->gamma_M2, true}, {"N╬\\Ed╬r"_cp, r->N, false},     {"M╬\\y,Ed╬r"_cp, r->M_y, false},
@@ -47,7 +47,7 @@ int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
     };
     for (const Item& it : items) {
         const bool finite = std::isfinite(it.value) && std::fabs(it.value) <= kMaxForce;
-        if (finite && (!it.positive || it.value > 0.0)) continue;
+        if (finite && (!it.positive || it.value >= 0.01)) continue;
         if (f) {
             if (finite)
                 OLI_printf(f, "%s╬HFehler╬r: %s = %.2lf  ê  Nachweis nicht möglich %s\n"_cp, Check_Line_Prefix,

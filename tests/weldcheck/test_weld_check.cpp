@@ -311,6 +311,7 @@ TEST(WeldCheck, Refusals) {
         {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->N = 1e300; }, ""},
         {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
+        {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
