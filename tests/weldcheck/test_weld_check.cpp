@@ -388,6 +388,12 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
                 r.deduct_craters = 1; r.N = 50e3; r.M_x = 0.8e6; return r; },
          0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 100 * 10 * 4.0)),
          {T("▓A╬\\w╬r = 7.52 cm²,  A╬\\w,y╬r = 0.16 cm²,  A╬\\w,z╬r = 7.36 cm²,  ▓l╬\\w╬r = 18.8 cm"_cp)}},
+        {"rectangular tube welded on two sides only: no ring, the torsion is not taken",
+         []() { SchweissnahtNachweis r = Profile_Record(8, 200, 8, 100, 8); Weld(&r, 1, 5, 1); Weld(&r, 2, 5, 2);
+                r.N = 100e3; r.M_x = 1e6; return r; },
+         0, U_dir(100e3 / (2 * 200 * 5.0), 0),
+         {T("Das Torsionsmoment kann von diesem Profil nicht aufgenommen werden  ê  "_cp) + Color_Red_Begin() +
+          T("M╬\\x,Ed╬r wird ignoriert !!"_cp) + Color_End()}},
         {"I with only the outer flange welds under M_y",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
                 r.M_y = 50e6; return r; },
