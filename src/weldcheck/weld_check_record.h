@@ -43,6 +43,8 @@ struct SchweissnahtNachweis {
     double results_3[WELD_CHECK_WELDS];
     double results_4[WELD_CHECK_WELDS];
     double results_5[WELD_CHECK_WELDS];
+    int governing_slot;       // weld position and end point of U_w; -1 without a valid result
+    int governing_point;
 };
 
 // Weld angle 90, the plate cleared, the profile initialised, every other

@@ -1,0 +1,248 @@
+// The frame of the weld check of one load case: entry checks and modes, the
+// stages in their order (detailing limits and line cross-section, torsion
+// modulus, weld list, design forces, section values, force distribution,
+// end points and their checks) and the report blocks between them.
+//
+// A value that is not a finite number never reaches a report line: the
+// check is refused at entry with a line that names the value and shows
+// "--" in its place.
+#include "weldcheck/weld_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldcheck/weld_check_internal.h"
+#include "weldcheck/weldelem.h"
+
+static Weld_Check_Picture_Drawer picture_drawer = nullptr;
+
+Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawer drawer) {
+    Weld_Check_Picture_Drawer old = picture_drawer;
+    picture_drawer = drawer;
+    return old;
+}
+
+namespace {
+
+// Beyond these magnitudes (N, Nmm, mm) an input is no load or weld of a
+// real connection, and the stresses formed from it could overflow.
+const double kMaxForce = 1e15, kMaxLength = 1e6;
+
+// 1 after the refusal line when an input cannot carry a check.
+int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
+    struct Item {
+        const char* symbol;
+        double value;
+        bool positive;  // must be a partial factor: not below 0.01 (a smaller one divides a strength into overflow)
+    };
+    const Item items[] = {
+        {"└╬\\M2╬r"_cp, r->gamma_M2, true}, {"N╬\\Ed╬r"_cp, r->N, false},     {"M╬\\y,Ed╬r"_cp, r->M_y, false},
+        {"M╬\\z,Ed╬r"_cp, r->M_z, false},   {"V╬\\y,Ed╬r"_cp, r->V_y, false}, {"V╬\\z,Ed╬r"_cp, r->V_z, false},
+        {"M╬\\x,Ed╬r"_cp, r->M_x, false},   {"t╬\\Blech╬r"_cp, r->plate.t, false},
+        {"Nahtwinkel", r->weld_angle, false}, {"Kontaktanteil", r->contact_share, false},
+    };
+    for (const Item& it : items) {
+        const bool finite = std::isfinite(it.value) && std::fabs(it.value) <= kMaxForce;
+        if (finite && (!it.positive || it.value >= 0.01)) continue;
+        if (f) {
+            if (finite)
+                OLI_printf(f, "%s╬HFehler╬r: %s = %.2lf  ê  Nachweis nicht möglich %s\n"_cp, Check_Line_Prefix,
+                           it.symbol, it.value, Mark_Not_Ok());
+            else
+                OLI_printf(f, "%s╬HFehler╬r: %s = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
+                           Check_Line_Prefix, it.symbol, Mark_Not_Ok());
+        }
+        return 1;
+    }
+    const Stahlprofil& p = r->profile;
+    const double dims[] = {p.h, p.t_w, p.b_fo, p.t_fo, p.b_fu, p.t_fu, p.r_1, p.r_2, p.a_o, p.a_u, p.h_w,
+                           p.c_o, p.c_u, p.y_s, p.z_s, r->plate.t, std::sqrt(std::fabs(p.A))};
+    for (double d : dims) {
+        if (std::isfinite(d) && std::fabs(d) <= kMaxLength) continue;
+        if (f)
+            OLI_printf(f, "%s╬HFehler╬r: Profilabmessungen = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
+                       Check_Line_Prefix, Mark_Not_Ok());
+        return 1;
+    }
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        if (std::isfinite(r->a[k]) && std::isfinite(r->l[k]) && std::fabs(r->a[k]) <= kMaxLength &&
+            std::fabs(r->l[k]) <= kMaxLength)
+            continue;
+        if (f)
+            OLI_printf(f, "%s╬HFehler╬r: Position %d: a, l = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich %s\n"_cp,
+                       Check_Line_Prefix, k, Mark_Not_Ok());
+        return 1;
+    }
+    return 0;
+}
+
+// Distance of the profile centroid from the left outer face. Symmetric
+// shapes have it at half their width whatever the record holds.
+double Centroid_From_Reference(const Stahlprofil& p) {
+    switch (p.type) {
+    case PROFILTYP_FLACH: return p.t_w / 2;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: return p.h / 2;
+    case PROFILTYP_RECHTECK: case PROFILTYP_T: case PROFILTYP_HALB_I: case PROFILTYP_Z: return p.b_fo / 2;
+    case PROFILTYP_L: case PROFILTYP_C: case PROFILTYP_U: return -p.y_s;
+    default: return Is_Profile_Type_In(PROFILTYP_MASK_I, p.type) ? std::max(p.b_fo, p.b_fu) / 2 : -p.y_s;
+    }
+}
+
+// Positions in report order: by the number they are listed under, then by
+// position; lines without a number after them.
+void Report_Order(WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    int keys[WELD_CHECK_WELDS];
+    w->n_order = 0;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const int n = r->number[k];
+        if (n <= 0 && w->line[k].dir == WC_NONE) continue;
+        keys[k] = (n > 0 ? Wc_Base_Number(n) : 1000) * 100 + k;
+        w->order[w->n_order++] = k;
+    }
+    std::sort(w->order, w->order + w->n_order, [&](int a, int b) { return keys[a] < keys[b]; });
+}
+
+// The mirror position of the symmetric shortcut, -1 for none.
+int Mirror_Of(int k) {
+    switch (k) {
+    case 5: return 1;
+    case 6: return 2;
+    case 7: return 4;
+    case 10: return 8;
+    case 11: return 9;
+    default: return -1;
+    }
+}
+
+void Weld_List(WeldCheckWork* w) {
+    FILE* f = w->f;
+    const SchweissnahtNachweis* r = w->r;
+    const double tabs[2] = {1.5, 4.0};
+    OLI_Set_Tabs(1, nullptr, tabs, 2);
+    OLI_printf(f, w->line_mode ? "%s╬HQuerschnittslinien:\n"_cp : "%s╬HSchweißnähte:\n"_cp, Check_Line_Prefix);
+    const double indent = OLI_Get_Para_Indent();
+    if (w->level != 1) OLI_Set_Para_Indent(indent + 0.3);
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        OLI_printf(f, "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]));
+        const int m = Mirror_Of(k);
+        if (w->symmetric && m >= 0) {
+            OLI_printf(f, "╬tsiehe %s %d"_cp, w->label, Wc_Base_Number(r->number[m]));
+        } else {
+            const WeldCheckLine& L = w->line[k];
+            OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm"_cp, L.dir != WC_NONE ? L.a : r->a[k]);
+            OLI_printf(f, "╬tl╬\\w╬r = %.1lf mm"_cp, L.l);
+        }
+        OLI_printf(f, "\n");
+    }
+    if (w->level != 1) {
+        OLI_Set_Para_Indent(indent);
+        OLI_Add_Para_Offset(0.3);
+    }
+    OLI_End_Tabs();
+}
+
+void End_Point_Table(WeldCheckWork* w) {
+    FILE* f = w->f;
+    const SchweissnahtNachweis* r = w->r;
+    const double indent = OLI_Get_Para_Indent();
+    const double q = (indent + 0.3) / 0.3;
+    const double tabs[3] = {q + 7, q + 13, q + 27};
+    OLI_Set_Tabs(2, nullptr, tabs, 3);
+    OLI_Add_Para_Offset(0.3);
+    OLI_printf(f, "%s╬HEndpunkte der %s:\n"_cp, Check_Line_Prefix, w->line_mode ? "Linien" : "Nähte"_cp);
+    OLI_Set_Para_Indent(indent + 0.3);
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        if (w->line[k].dir == WC_NONE) continue;
+        bool first = true;
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (w->pz[k][i] < 0.0) continue;
+            OLI_printf(f, "%s", Check_Line_Prefix);
+            if (first) OLI_printf(f, "%s %d, ", w->label, Wc_Base_Number(r->number[k]));
+            first = false;
+            OLI_printf(f, "╬tPkt. %d: "_cp, i);
+            OLI_printf(f, "╬ty' = %.1lf mm ╬tz' = %.1lf mm\n"_cp, w->py[k][i], w->pz[k][i]);
+        }
+    }
+    OLI_Set_Para_Indent(indent);
+    OLI_End_Tabs();
+}
+
+int Refused(SchweissnahtNachweis* r) {
+    r->U_w = -1.0;
+    r->governing_slot = r->governing_point = -1;
+    return 1;
+}
+
+int Run(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    FILE* f = w->f;
+    if (Invalid_Input(r, f)) return Refused(r);
+    const Stahlprofil& p = r->profile;
+    Calc_Profile_Weld_Offsets(&p, &w->s_o, &w->s_u, &w->s_r);
+    w->type = p.type;
+    w->round = p.type == PROFILTYP_RUND || p.type == PROFILTYP_ROHR;
+    w->z_s = p.z_s;
+    w->e_ref = Centroid_From_Reference(p);
+    Wc_Design_Forces(w);
+
+    const bool detail_block = f && w->additional && !(r->no_length_check && r->no_throat_check);
+    if (detail_block && w->level > 0 && !(r->no_throat_check && r->all_round))
+        OLI_printf(f, "%s╬HKonstruktive Grenzwerte der Schweißnähte:\n"_cp, Check_Line_Prefix);
+    Wc_Build_Line_Section(w);
+    if (w->detailing_failed && !r->no_throat_check) {
+        if (f) OLI_Add_Para_Offset(0.3);
+        return Refused(r);
+    }
+    Wc_Torsion_Modulus(w);
+    Report_Order(w);
+
+    bool picture = false;
+    if (f && w->sketches && picture_drawer) picture = picture_drawer(r, f, w->level) != 0;
+    if (w->report && !picture) Weld_List(w);
+
+    Wc_Torsion_Admission_And_Block(w);
+    if (Wc_Section_Values(w)) return Refused(r);
+    Wc_Print_Section_Values(w);
+    Wc_Weld_Centroid_Moments(w);
+    if (Wc_Distribute(w)) return Refused(r);
+    if (w->detailed && w->additional && w->intermediate && !w->round) End_Point_Table(w);
+    return Wc_Point_Checks(w);
+}
+
+}  // namespace
+
+int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
+    if (!r) return 1;
+    // The working state is large; one per call, on the heap.
+    WeldCheckWork* w = new (std::nothrow) WeldCheckWork();
+    if (!w) return Refused(r);
+    w->r = r;
+    w->f = list;
+    w->level = level;
+    w->additional = additional;
+    w->sketches = sketches;
+    w->intermediate = intermediate;
+    w->report = list && level > 0;
+    w->detailed = list && level > 1;
+    w->line_mode = r->check_field < 0;
+    w->label = w->line_mode ? "Linie" : "Naht";
+    r->U_w = 0.0;
+    std::memset(r->line_values, 0, sizeof r->line_values);
+    std::memset(r->results_1, 0, sizeof r->results_1);
+    r->governing_slot = r->governing_point = -1;
+    // A fully penetrated butt weld has no short pieces to neglect; the
+    // caller's switch is put back afterwards.
+    const int neglect_saved = r->neglect_short;
+    if (r->weld_kind == WELD_BUTT && r->full_penetration) r->neglect_short = 1;
+    const int result = Run(w);
+    r->neglect_short = neglect_saved;
+    delete w;
+    return result;
+}

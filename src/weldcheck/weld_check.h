@@ -1,0 +1,32 @@
+// The weld check of one load case: the welds joining a steel profile to a
+// plate (EN 1993-1-8 4.5), as a line cross-section of the welds with its
+// section values, the distribution of the six internal forces to the welds
+// and the checks in the end points of every weld, with its report.
+#ifndef WELDCHECK_WELD_CHECK_H
+#define WELDCHECK_WELD_CHECK_H
+
+#include <cstdio>
+
+#include "weldcheck/weld_check_record.h"
+
+// Checks the welds of the record for its forces. list null: evaluation
+// only. level 0 minimal, 1 standard, 2 detailed; additional prints the
+// detailing block; sketches asks for the picture of the line cross-section;
+// intermediate prints the force distribution and the end points.
+// Returns 0 when done; 1 when refused (a weld fails the detailing limits,
+// nothing can carry a force, the forces cannot be distributed, an input is
+// not a finite number, or a point has no valid result): U_w is then -1.
+// Writes U_w, the per-position utilisations, the values of the governing
+// point and the capped contact share into the record; nothing else of it
+// is changed.
+int Calc_Weld_Check(SchweissnahtNachweis* record, FILE* list, int level, int additional, int sketches,
+                    int intermediate);
+
+// The picture of the line cross-section lives in a higher layer, which
+// installs its drawer at start-up. It returns 1 when it drew the picture
+// with the weld legend, 0 when the weld list is to be written instead.
+// Without a drawer no picture is made. Returns the previous drawer.
+typedef int (*Weld_Check_Picture_Drawer)(const SchweissnahtNachweis* record, FILE* list, int level);
+Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawer drawer);
+
+#endif

@@ -1,0 +1,101 @@
+// Working state of one weld check of one load case, shared by its stages:
+// the weld line cross-section and its section values, the force
+// distribution, the end-point stresses and checks. Lives for one call of
+// Calc_Weld_Check only. Not for other modules.
+//
+// Coordinates: y to the left, z down, both relative to the profile centroid
+// (y_c, z_c of a line); end points as y' (like y) and z' (below the top
+// edge). Lengths mm, forces kN and kNm, stresses N/mm².
+#ifndef WELDCHECK_WELD_CHECK_INTERNAL_H
+#define WELDCHECK_WELD_CHECK_INTERNAL_H
+
+#include <cstdio>
+
+#include "weldcheck/weld_check_record.h"
+
+enum { WC_POINTS = 8 };
+enum { WC_NONE = 0, WC_ALONG_Y = 1, WC_ALONG_Z = 2, WC_RING = 3 };
+
+struct WeldCheckLine {
+    int dir;        // WC_NONE .. WC_RING
+    double out;     // sign of the outward normal of the face the weld lies on (+1/-1 along the axis across it)
+    double t_part;  // thickness of the joined part
+    double a, l, A;
+    double I_own_t, I_own_l;
+    double I_y, I_z, I_yz;  // own second moments about the line's centre
+    double y_c, z_c;
+};
+
+struct WeldCheckWork {
+    SchweissnahtNachweis* r;
+    FILE* f;          // null: evaluation only
+    int level;        // print level 0..2
+    int additional;   // detailing block switch
+    int sketches, intermediate;
+    bool report;      // list and level above 0
+    bool detailed;    // list and level above 1
+    bool line_mode;
+    const char* label;  // "Naht" or "Linie"
+    int type;
+    bool round;       // round bar or tube: one closed line
+    bool symmetric;   // symmetric shortcut of the I family
+    bool detailing_failed;
+
+    double s_o, s_u, s_r;  // transition widths of the profile
+    double e_ref;          // distance of the centroid from the reference edge
+    double z_s;
+
+    WeldCheckLine line[WELD_CHECK_WELDS];
+    double py[WELD_CHECK_WELDS][WC_POINTS], pz[WELD_CHECK_WELDS][WC_POINTS];  // pz < 0: not in use
+
+    // section values
+    double A_w, A_wy, A_wz, S_y, S_z, I_y0, I_z0, I_yz0, a_min;
+    int n_positions, n_lines;
+    double W_wt, l_w, dy_w, dz_w, I_wy, I_wz, I_wyz;
+
+    // forces (kN, kNm) and stress terms
+    double N, My, Mz, Vy, Vz, Mx;
+    double Mwy, Mwz;
+    double sigma_N, tau_Vy, tau_Vz, tau_T;
+    double g_z, g_y;  // gradients of the normal stress about the weld centroid, N/mm² per mm
+
+    // per position: distributed forces (N, Nmm)
+    double Nw[WELD_CHECK_WELDS], Myw[WELD_CHECK_WELDS], Mzw[WELD_CHECK_WELDS];
+    double Vyw[WELD_CHECK_WELDS], Vzw[WELD_CHECK_WELDS];
+
+    // per point: stresses (shear without torsion; torsion separately)
+    double sx[WELD_CHECK_WELDS][WC_POINTS], ty[WELD_CHECK_WELDS][WC_POINTS], tz[WELD_CHECK_WELDS][WC_POINTS];
+    double tT[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear along the weld
+    bool contact[WELD_CHECK_WELDS][WC_POINTS];
+
+    // positions in report order (base number, then position) and their count
+    int order[WELD_CHECK_WELDS];
+    int n_order;
+};
+
+// Present: magnitude above 0.001 in its unit.
+inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
+// The number a position is listed under: halves of a split flange weld
+// (number + 20) under the number of their base weld.
+inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
+
+// Weld line cross-section with the detailing block (weld_line_section.cpp).
+void Wc_Build_Line_Section(WeldCheckWork* w);
+// Torsion modulus of a closed ring and the centroid transfer; 1 when nothing
+// can carry a force.
+void Wc_Torsion_Modulus(WeldCheckWork* w);
+int Wc_Section_Values(WeldCheckWork* w);
+void Wc_Print_Section_Values(WeldCheckWork* w);
+
+// Forces (weld_force_distribution.cpp). Each returns 0, or 1 when the check
+// is refused (U_w -1 already set).
+void Wc_Design_Forces(WeldCheckWork* w);
+void Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
+void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
+int Wc_Distribute(WeldCheckWork* w);
+
+// End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or
+// 1 when a point had no valid result.
+int Wc_Point_Checks(WeldCheckWork* w);
+
+#endif

@@ -1,0 +1,415 @@
+// The weld line cross-section of a welded profile end: every weld becomes a
+// straight line of throat a and effective length l on the face of the
+// profile it runs along, tested first against the detailing limits and the
+// minimum effective length; then the section values of the lines about
+// their own centroid and the torsion modulus of a closed weld ring.
+//
+// The halves of a flange weld split at the web axis (numbers n and n + 20)
+// are built alike, each from the web axis outwards with one end crater
+// deducted, so that the two carry the same share.
+#include <algorithm>
+#include <cmath>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldcheck/weld_check_internal.h"
+#include "weldcheck/weldelem.h"
+#include "weldcheck/weldlen.h"
+
+static const double PI = 3.14159265358979323846;
+
+namespace {
+
+// One weld position of a layout. The centre of a horizontal line (or the
+// face of a vertical one) lies d0 + dL * L from the reference edge, L being
+// the effective length; zp is z' of a horizontal line or the z' of the
+// centre of a vertical one.
+struct Pos {
+    int k;
+    int dir;
+    double d0, dL;
+    double zp;
+    double len;    // default length (all-round: the fixed length)
+    double t;      // thickness of the joined part
+    double out;    // outward normal across the weld: +1 towards +y/+z
+    double crater; // all-round: end craters deducted whatever the switch (0 or 2)
+};
+
+bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
+
+// Effective length of one weld after the detailing limits and the length
+// check; 0 when it does not count (a failed detailing limit also marks the
+// check as refused).
+double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
+                        bool hollow, int penetration, bool length_check) {
+    SchweissnahtNachweis* r = w->r;
+    if (a <= 0.1) return 0.0;
+    const bool print_flag = w->f && w->additional && !(r->no_throat_check && r->no_length_check && !r->all_round);
+    FILE* lf = print_flag ? w->f : nullptr;
+    const int print_all = print_flag ? 1 : 0;
+    char prefix[48];
+    std::snprintf(prefix, sizeof prefix, "%s %d: ", w->label, Wc_Base_Number(r->number[k]));
+    if (!r->no_throat_check) {
+        NahtElement el;
+        Clear_Weld(&el);
+        el.kind = r->weld_kind;
+        el.angle = r->weld_angle;
+        el.full_penetration = r->full_penetration;
+        el.full_length = r->deduct_craters ? 0 : 1;
+        el.a = a;
+        el.l_w = base_len;
+        if (Check_Weld_Detailing_Limits(&el, r->plate.t, t_part, penetration, hollow ? 1 : 0, lf, 0, prefix,
+                                        print_all)) {
+            w->detailing_failed = true;
+            return 0.0;
+        }
+    }
+    double l_eff = base_len;
+    if (r->weld_kind == WELD_FILLET && craters > 0.0) l_eff -= craters * a;
+    if (length_check && !r->no_length_check &&
+        Check_Effective_Weld_Length(r->weld_kind, r->full_penetration, a, l_eff, w->level > 0 ? lf : nullptr, prefix,
+                                    print_all) == 1)
+        return 0.0;
+    return l_eff > 0.0 ? l_eff : 0.0;
+}
+
+void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l, double a, double t_part,
+              double out) {
+    WeldCheckLine& L = w->line[k];
+    L.dir = dir;
+    L.out = out;
+    L.t_part = t_part;
+    L.a = a;
+    L.l = l;
+    L.A = a * l;
+    L.I_own_l = a * l * l * l / 12.0;
+    L.I_own_t = w->line_mode ? l * a * a * a / 12.0 : 0.0;
+    L.y_c = y_c;
+    if (dir == WC_ALONG_Y) {
+        L.z_c = zp - w->z_s;
+        L.I_z = L.I_own_l;
+        L.I_y = L.I_own_t;
+        w->py[k][0] = y_c + l / 2.0;
+        w->py[k][1] = y_c - l / 2.0;
+        w->pz[k][0] = w->pz[k][1] = zp;
+        w->A_wy += L.A;
+    } else {
+        L.z_c = zp - w->z_s;
+        L.I_y = L.I_own_l;
+        L.I_z = L.I_own_t;
+        w->py[k][0] = w->py[k][1] = y_c;
+        w->pz[k][0] = zp - l / 2.0;
+        w->pz[k][1] = zp + l / 2.0;
+        w->A_wz += L.A;
+    }
+    L.I_yz = 0.0;
+    w->A_w += L.A;
+    w->S_y += L.A * L.y_c;
+    w->S_z += L.A * L.z_c;
+    w->I_y0 += L.A * L.z_c * L.z_c + L.I_y;
+    w->I_z0 += L.A * L.y_c * L.y_c + L.I_z;
+    w->I_yz0 += L.A * L.y_c * L.z_c;
+    w->n_lines += 1;
+    w->a_min = std::min(w->a_min, a);
+}
+
+// The throat of an all-round line by family.
+double All_Round_Throat(const SchweissnahtNachweis* r, int k) {
+    const int type = r->profile.type;
+    if (In_I_Family(type)) {
+        if (k == 0 || k == 1 || k == 5 || k == 8 || k == 10) return r->a[0];
+        if (k == 2 || k == 6) return r->a[2];
+        return r->a[3];
+    }
+    if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) return (k == 2 || k == 6 || k == 9) ? r->a[2] : r->a[0];
+    return r->a[0];
+}
+
+void Take(WeldCheckWork* w, const Pos& p, bool hollow, int penetration = 0) {
+    SchweissnahtNachweis* r = w->r;
+    const bool all_round = r->all_round != 0;
+    const double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
+    double l;
+    if (all_round) {
+        l = Effective_Length(w, p.k, a, p.len, p.crater, p.t, hollow, penetration, false);
+    } else {
+        const double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
+        l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, p.t, hollow, penetration, true);
+    }
+    if (l <= 0.001) return;
+    const double d = p.d0 + p.dL * l;
+    Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out);
+}
+
+// One half of a split outer flange weld: from the web axis outwards (side
+// +1 left, -1 right), its own input length or half the flange, one crater.
+void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, double t, double out, int side) {
+    SchweissnahtNachweis* r = w->r;
+    const double a = r->a[k];
+    const double half = r->l[k] > 0.1 ? r->l[k] : width / 2.0;
+    const double l = Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, 0, true);
+    if (l <= 0.001) return;
+    Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * half / 2.0), zp, l, a, t, out);
+}
+
+void Build_Round(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    const Stahlprofil& p = r->profile;
+    const double R = p.h / 2.0, a = r->a[0];
+    w->n_positions = 1;
+    const bool tube = p.type == PROFILTYP_ROHR;
+    const double l = Effective_Length(w, 0, a, 2.0 * PI * R, 0.0, tube ? p.t_w : p.h, tube, 0, false);
+    if (l <= 0.001) return;
+    WeldCheckLine& L = w->line[0];
+    L.dir = WC_RING;
+    L.a = a;
+    L.l = l;
+    L.A = 2.0 * PI * R * a;
+    L.t_part = tube ? p.t_w : p.h;
+    L.I_y = L.I_z = PI * a * R * R * R;
+    w->A_w = L.A;
+    w->A_wy = w->A_wz = L.A / 2.0;
+    w->I_y0 = w->I_z0 = L.I_y;
+    w->W_wt = 2.0 * PI * R * R * a;
+    w->n_lines = 1;
+    w->a_min = a;
+    // Stress points where the bending and the shear stresses are extreme.
+    const double M = std::hypot(r->M_y, r->M_z) * 1e-6, V = std::hypot(r->V_y, r->V_z) * 1e-3;
+    const double My = r->M_y * 1e-6, Mz = r->M_z * 1e-6, Vy = r->V_y * 1e-3, Vz = r->V_z * 1e-3;
+    if (!Wc_Present(M) && !Wc_Present(V)) {
+        for (int i = 0; i < 4; ++i) {
+            w->py[0][i] = 0.0;
+            w->pz[0][i] = w->z_s;
+        }
+        return;
+    }
+    if (Wc_Present(M)) {
+        w->py[0][0] = -R * Mz / M;
+        w->pz[0][0] = w->z_s + R * My / M;
+        w->py[0][1] = R * Mz / M;
+        w->pz[0][1] = w->z_s - R * My / M;
+    }
+    if (Wc_Present(V)) {
+        w->py[0][2] = R * Vz / V;
+        w->pz[0][2] = w->z_s - R * Vy / V;
+        w->py[0][3] = -R * Vz / V;
+        w->pz[0][3] = w->z_s + R * Vy / V;
+    }
+}
+
+}  // namespace
+
+void Wc_Build_Line_Section(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    const Stahlprofil& p = r->profile;
+    const int type = p.type;
+    const bool all_round = r->all_round != 0;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, b_fu = p.b_fu, t_fu = p.t_fu;
+    const double h_w = p.h_w, c_fo = p.c_o, c_fu = p.c_u;
+    const double s_o = w->s_o, s_u = w->s_u, s_r = w->s_r;
+    w->a_min = 1e30;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
+    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) {
+        Build_Round(w);
+    } else {
+        const bool short_out = all_round && r->neglect_short;
+        auto input_or = [&](int k, double def) { return r->l[k] > 0.1 ? r->l[k] : def; };
+        auto take = [&](const Pos& q, bool hollow = false, int pen = 0) {
+            if (short_out && q.k >= 8) return;
+            Take(w, q, hollow, pen);
+        };
+        if (type == PROFILTYP_FLACH) {
+            w->n_positions = 4;
+            const bool ends_short = short_out && t_w < h - 0.001;
+            if (!ends_short) {
+                take({0, WC_ALONG_Y, t_w / 2, 0, 0.0, t_w, t_w, -1, 0});
+                take({3, WC_ALONG_Y, t_w / 2, 0, h, t_w, t_w, +1, 0});
+            }
+            take({1, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+            take({2, WC_ALONG_Z, t_w, 0, h / 2, h, t_w, -1, 0});
+        } else if (type == PROFILTYP_L) {
+            w->n_positions = 4;
+            take({0, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
+            take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+            take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+            take({6, WC_ALONG_Z, t_w, 0, (h_w + s_r) / 2, h_w - s_r, t_w, -1, 0});
+            if (all_round) {
+                take({8, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+                take({9, WC_ALONG_Y, (t_w - s_r) / 2, 0, 0.0, t_w - s_r, t_w, -1, 0});
+            }
+        } else if (In_I_Family(type)) {
+            const double axis = std::max(b_fo, b_fu) / 2;
+            const bool split = !all_round && r->shear_split == 2;
+            w->n_positions = split ? 8 + (r->a[12] > 0.1) + (r->a[13] > 0.1) : 8;
+            if (split) {
+                Take_Half(w, 0, axis, 0.0, b_fo, t_fo, -1, +1);
+                Take_Half(w, 12, axis, 0.0, b_fo, t_fo, -1, -1);
+            } else {
+                take({0, WC_ALONG_Y, axis, 0, 0.0, b_fo, t_fo, -1, 0});
+            }
+            take({1, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({5, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo, all_round ? input_or(5, c_fo - s_r) : c_fo - s_r,
+                  t_fo, +1, 0});
+            const bool butt_axis = w->line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
+            const int pen2 = r->a[6] > 0.1 || all_round ? 0 : 1;
+            take({2, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0}, false,
+                 pen2);
+            take({6, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2, all_round ? input_or(6, h_w) : h_w, t_w, -1,
+                  0});
+            if (split) {
+                Take_Half(w, 3, axis, h, b_fu, t_fu, +1, +1);
+                Take_Half(w, 13, axis, h, b_fu, t_fu, +1, -1);
+            } else {
+                take({3, WC_ALONG_Y, axis, 0, h, b_fu, t_fu, +1, 0});
+            }
+            take({4, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1, 0});
+            take({7, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu, all_round ? input_or(7, c_fu - s_r) : c_fu - s_r,
+                  t_fu, -1, 0});
+            if (all_round) {
+                take({8, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+                take({10, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+                take({9, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, +1, 0});
+                take({11, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, -1, 0});
+            }
+        } else if (type == PROFILTYP_C || type == PROFILTYP_U) {
+            w->n_positions = 6;
+            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
+            take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+            take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, all_round ? h_w : h_w, t_w, -1, all_round ? 2.0 : 0.0});
+            take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
+            take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+            if (all_round) {
+                take({8, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+                take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+            }
+        } else if (type == PROFILTYP_RECHTECK) {
+            w->n_positions = 4;
+            const double side_h = all_round ? b_fo - 0.7853981633974483 * s_o : b_fo - 2 * s_o;
+            const double side_v = all_round ? h - 0.7853981633974483 * s_o : h - 2 * s_o;
+            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, side_h, t_fo, -1, 0}, true);
+            take({3, WC_ALONG_Y, b_fo / 2, 0, h, side_h, t_fo, +1, 0}, true);
+            take({1, WC_ALONG_Z, 0, 0, h / 2, side_v, t_w, +1, 0}, true);
+            take({2, WC_ALONG_Z, b_fo, 0, h / 2, side_v, t_w, -1, 0}, true);
+        } else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) {
+            w->n_positions = 5;
+            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
+            take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({5, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
+            take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, 0});
+            if (all_round) {
+                take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+                take({10, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+                take({9, WC_ALONG_Y, b_fo / 2, 0, h, t_w, t_w, +1, 0});
+            }
+        } else if (type == PROFILTYP_Z) {
+            w->n_positions = 6;
+            const double web = h - t_fo - s_o;
+            take({0, WC_ALONG_Y, (b_fo + t_w) / 4, 0, 0.0, (b_fo + t_w) / 2, t_fo, -1, 0});
+            take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + web / 2, web, t_w, +1, 0});
+            take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, web / 2, all_round ? input_or(6, web) : web, t_w, -1,
+                  all_round ? 2.0 : 0.0});
+            take({3, WC_ALONG_Y, (3 * b_fo - t_w) / 4, 0, h, (b_fo + t_w) / 2, t_fo, +1, 0});
+            take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+            if (all_round) {
+                take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+                take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+            }
+        }
+        // Other types have no weld positions: an empty line cross-section.
+    }
+    // End points outside the profile height are not in use; those just
+    // outside by rounding are put on its edge.
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        for (int i = 0; i < WC_POINTS; ++i) {
+            double& z = w->pz[k][i];
+            if (z < -0.1 || z > h + 0.1) z = -1.0;
+            else if (z < 0.0) z = 0.0;
+            else if (z > h) z = h;
+        }
+    }
+    if (w->n_lines == 0) w->a_min = 0.0;
+}
+
+void Wc_Torsion_Modulus(WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    const int type = r->profile.type;
+    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // set with the ring
+    // Only a ring of welds closed around the profile carries torsion, the
+    // rectangular tube included.
+    const bool closed = w->n_lines > 0 && (r->all_round || w->n_lines == w->n_positions);
+    w->W_wt = 0.0;
+    if (!closed) return;
+    if (type == PROFILTYP_RECHTECK) w->W_wt = 2.0 * r->profile.b_fo * r->profile.h * w->a_min;
+    else w->W_wt = 2.0 * r->profile.A * w->a_min;
+}
+
+int Wc_Section_Values(WeldCheckWork* w) {
+    if (w->A_w > 0.001) {
+        w->dz_w = w->S_z / w->A_w;
+        w->dy_w = w->S_y / w->A_w;
+        w->l_w = 0.0;
+        for (int k = 0; k < WELD_CHECK_WELDS; ++k) w->l_w += w->line[k].l;
+        w->I_wy = w->I_y0 - w->A_w * w->dz_w * w->dz_w;
+        w->I_wz = w->I_z0 - w->A_w * w->dy_w * w->dy_w;
+        w->I_wyz = w->I_yz0 - w->A_w * w->dy_w * w->dz_w;
+        // What the subtraction leaves of a zero inertia is no inertia.
+        const double scale = 1e-9 * (w->I_y0 + w->I_z0);
+        if (std::fabs(w->I_wy) <= scale) w->I_wy = 0.0;
+        if (std::fabs(w->I_wz) <= scale) w->I_wz = 0.0;
+        if (std::fabs(w->I_wyz) <= scale) w->I_wyz = 0.0;
+    } else {
+        w->dy_w = w->dz_w = w->l_w = 0.0;
+        w->I_wy = w->I_y0;
+        w->I_wz = w->I_z0;
+        w->I_wyz = w->I_yz0;
+    }
+    if (w->symmetric) w->A_wy = 0.0;
+    const bool nothing = w->A_w <= 0.001 && w->A_wz <= 0.001 && w->W_wt <= 0.001 && w->I_wy <= 0.001 &&
+                         w->I_wz <= 0.001 && w->A_wy <= 0.001;
+    return nothing ? 1 : 0;
+}
+
+void Wc_Print_Section_Values(WeldCheckWork* w) {
+    if (!w->report) return;
+    FILE* f = w->f;
+    const SchweissnahtNachweis* r = w->r;
+    if (w->level >= 2) OLI_Add_Para_Offset(0.3);
+    OLI_printf(f, "%s╬HQuerschnittswerte bezogen auf den Schwerpunkt des Linienquerschnitts:\n"_cp, Check_Line_Prefix);
+    const double indent = OLI_Get_Para_Indent();
+    if (w->level != 1) OLI_Set_Para_Indent(indent + 0.3);
+    const int type = r->profile.type;
+    if (r->all_round && r->profile.rolled && r->profile.r_1 > 0.1 && type != PROFILTYP_FLACH &&
+        type != PROFILTYP_RUND && type != PROFILTYP_ROHR && !(type == PROFILTYP_RECHTECK && w->s_o <= 0.1))
+        OLI_printf(f, "%sBei umlaufender Schweißnaht werden die Ausrundungen nicht berücksichtigt.\n"_cp,
+                   Check_Line_Prefix);
+    if (w->A_w > 0.001) {
+        OLI_printf(f, "%s", Check_Line_Prefix);
+        OLI_printf(f, "▓A╬\\w╬r = %.2lf cm²,  "_cp, w->A_w * 0.01);
+        if (r->shear_split == 0) {
+            if (w->A_wy > 0.001) OLI_printf(f, "A╬\\w,y╬r = %.2lf cm²,  "_cp, w->A_wy * 0.01);
+            if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
+        }
+        OLI_printf(f, "▓l╬\\w╬r = %.1lf cm\n"_cp, w->l_w * 0.1);
+    }
+    if (w->I_wy > 0.001 || w->I_wz > 0.001 || w->W_wt > 0.001) {
+        OLI_printf(f, "%s", Check_Line_Prefix);
+        if (w->I_wy > 0.001) OLI_printf(f, "I╬\\w,y╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wy * 0.0001);
+        if (w->I_wz > 0.001) OLI_printf(f, "I╬\\w,z╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wz * 0.0001);
+        if (std::fabs(w->I_wyz) > 0.001) OLI_printf(f, "I╬\\w,yz╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wyz * 0.0001);
+        if (w->W_wt > 0.001) OLI_printf(f, "W╬\\w,t╬r = %.2lf cm·,  "_cp, w->W_wt * 0.001);
+        const double dy = std::fabs(w->dy_w) <= 0.01 ? 0.0 : w->dy_w;
+        const double dz = std::fabs(w->dz_w) <= 0.01 ? 0.0 : w->dz_w;
+        if (!w->symmetric) {
+            OLI_printf(f, "úy╬\\w╬r = %.1lf mm"_cp, dy);
+            OLI_printf(f, ",  ");
+        }
+        OLI_printf(f, "úz╬\\w╬r = %.1lf mm"_cp, dz);
+        OLI_printf(f, "\n");
+    }
+    if (w->level != 1) OLI_Set_Para_Indent(indent);
+}

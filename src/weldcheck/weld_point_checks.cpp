@@ -1,0 +1,440 @@
+// Stresses and checks in the end points of the weld lines, the result block
+// "Ergebnis" and the extreme stresses.
+//
+// Every stress keeps the sign its force and the point's position give it.
+// At each point the shear along the weld is taken as tau_parallel: for a
+// weld along y that is the stress from V_y, for a weld along z the stress
+// from V_z, for a closed round weld the tangential stress; the shear across
+// the weld is resolved with the normal stress onto the throat, signed by
+// the side of the face the weld lies on (the two welds of a plate see it
+// with opposite signs). The torsional shear of a closed weld ring runs
+// along every weld of the ring, circulating with M_x.
+#include <cmath>
+
+#include "base/cp850.h"
+#include "codes/material.h"
+#include "codes/sicherheit.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldcheck/weld_check_internal.h"
+#include "weldcheck/weldelem.h"
+
+static const double PI = 3.14159265358979323846;
+
+namespace {
+
+struct PointStress {
+    double sx;      // normal stress
+    double along;   // shear along the weld, torsion included
+    double across;  // shear across the weld, signed towards the outer side
+    double tT;      // torsion part of along
+};
+
+// The parts of a point's stresses the throat check takes.
+PointStress Throat_Stresses(const WeldCheckWork* w, int k, int i) {
+    const WeldCheckLine& L = w->line[k];
+    PointStress s{w->sx[k][i], 0.0, 0.0, w->tT[k][i]};
+    if (L.dir == WC_ALONG_Y) {
+        s.along = w->ty[k][i] + s.tT;
+        s.across = L.out * w->tz[k][i];
+    } else if (L.dir == WC_ALONG_Z) {
+        s.along = w->tz[k][i] + s.tT;
+        s.across = L.out * w->ty[k][i];
+    } else {
+        s.along = w->ty[k][i] + s.tT;  // tangential shear of the ring
+    }
+    return s;
+}
+
+// The point stress items of a report line.
+void Stress_Items(const WeldCheckWork* w, int k, int i) {
+    FILE* f = w->f;
+    const bool torsion = Wc_Present(w->tT[k][i]);
+    if (Wc_Present(w->sx[k][i])) OLI_printf(f, "╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
+    if (w->round) {
+        if (Wc_Present(w->ty[k][i])) OLI_printf(f, "╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
+        if (torsion)
+            OLI_printf(f, "╬tÍ╬\\w,T╬r = %.2lf N/mm² ╬tê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->tT[k][i],
+                       w->ty[k][i] + w->tT[k][i]);
+    } else {
+        const char* v = torsion ? "V" : "";
+        if (Wc_Present(w->ty[k][i])) OLI_printf(f, "╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
+        if (Wc_Present(w->tz[k][i])) OLI_printf(f, "╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
+        if (torsion) OLI_printf(f, "╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+    }
+    if (w->contact[k][i]) OLI_printf(f, "  (Druckkontakt)");
+}
+
+bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
+
+// Stresses of every end point from the whole line cross-section.
+void Point_Stresses(WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    const double c = r->contact_share;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        for (int i = 0; i < WC_POINTS; ++i) {
+            w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = 0.0;
+            w->contact[k][i] = false;
+            if (!Point_In_Use(w, k, i)) continue;
+            const double dz = w->pz[k][i] - w->z_s - w->dz_w, dy = w->py[k][i] - w->dy_w;
+            double sx = w->sigma_N + w->g_z * dz + w->g_y * dy;
+            if (c > 0.001 && sx < 0.0) {
+                sx *= 1.0 - c;
+                w->contact[k][i] = true;
+            }
+            w->sx[k][i] = sx;
+            if (L.dir == WC_RING) {
+                const double R = r->profile.h / 2.0;
+                const double zr = w->pz[k][i] - w->z_s;
+                w->ty[k][i] = R > 0.001 ? (w->tau_Vz * w->py[k][i] - w->tau_Vy * zr) / R : 0.0;
+                w->tT[k][i] = w->tau_T;
+                continue;
+            }
+            if (r->shear_split == 0) {
+                // Conventional split: the welds along y take V_y, those along
+                // z take V_z, each spread evenly over its own group.
+                w->ty[k][i] = L.dir == WC_ALONG_Y ? w->tau_Vy : 0.0;
+                w->tz[k][i] = L.dir == WC_ALONG_Z ? w->tau_Vz : 0.0;
+            } else if (L.A > 0.001) {
+                w->ty[k][i] = w->Vyw[k] / L.A;
+                w->tz[k][i] = w->Vzw[k] / L.A;
+            }
+            // Bredt: the shear flow circulates with M_x, x cross the outward
+            // normal of the face.
+            if (Wc_Present(w->tau_T)) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->tau_T;
+        }
+    }
+}
+
+struct Governing {
+    int k = -1, i = -1;
+    double values[WELD_CHECK_LINE_VALUES] = {};
+};
+
+const char* Along_Name(const WeldCheckLine& L) { return L.dir == WC_ALONG_Y ? "y" : L.dir == WC_ALONG_Z ? "z" : "t"; }
+const char* Across_Name(const WeldCheckLine& L) { return L.dir == WC_ALONG_Y ? "z" : "y"; }
+
+// The detailed formula lines of one point.
+void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress& s, double theta, bool directional,
+                  double sp, double tp, double sw) {
+    FILE* f = w->f;
+    const WeldCheckLine& L = w->line[k];
+    const char* P = Check_Line_Prefix;
+    const char* X = Report_Times_Sign;
+    if (w->round) OLI_printf(f, "%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
+    else OLI_printf(f, "%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
+    const bool across = Wc_Present(s.across);
+    OLI_printf(f, "%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / PI);
+    if (across) OLI_printf(f, ",  Í╬\\w╬r = Í╬\\w,%s╬r"_cp, Across_Name(L));
+    OLI_printf(f, ",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
+    OLI_printf(f, "):\n");
+    const bool torsion = Wc_Present(s.tT);
+    if (directional) {
+        OLI_printf(f, "%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
+        if (across) OLI_printf(f, " - Í╬\\w╬r%ssin(║)"_cp, X);
+        OLI_printf(f, " = %.1lf N/mm²\n"_cp, sp);
+        OLI_printf(f, "%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, P, "s", X);
+        if (across) OLI_printf(f, " + Í╬\\w╬r%scos(║)"_cp, X);
+        OLI_printf(f, " = %.1lf N/mm²\n"_cp, tp);
+        OLI_printf(f, "%sÍ╬\\%s╬r"_cp, P, "p");
+        OLI_printf(f, " = Í╬\\w,%s╬r"_cp, Along_Name(L));
+        if (torsion) OLI_printf(f, " + Í╬\\w,T╬r"_cp);
+        OLI_printf(f, " = %.1lf N/mm²\n"_cp, s.along);
+    } else {
+        const bool shear = Wc_Present(s.along) || across;
+        if (shear) {
+            OLI_printf(f, "%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
+            if (Wc_Present(s.along)) OLI_printf(f, " + Í╬\\w,%s╬r²"_cp, Along_Name(L));
+            if (across) OLI_printf(f, " + Í╬\\w,%s╬r²"_cp, Across_Name(L));
+            OLI_printf(f, ")╬/1/2╬r"_cp);
+        } else {
+            OLI_printf(f, "%s╠╬\\w,Ed╬r = ╠╬\\w,x╬r"_cp, P);
+        }
+        OLI_printf(f, " = %.1lf N/mm²\n"_cp, sw);
+    }
+}
+
+// A stored -1 stays, a new -1 replaces, else the larger value is kept.
+bool Raise(double* stored, double U) {
+    if (*stored < -0.5) return false;
+    if (U < -0.5) {
+        *stored = -1.0;
+        return false;
+    }
+    if (U > *stored) {
+        *stored = U;
+        return true;
+    }
+    return false;
+}
+
+// f_u of a catalogue steel (one value for every thickness) lowered to the
+// value of its grade's thickness range in the weld grade table, so that a
+// thick part is not checked with the strength of a thin one.
+// 1 when a value was lowered.
+int Limit_Catalogue_Strength(Materialparameter_Record* m) {
+    if (m->kind != 1 || m->own_values) return 0;
+    const int weld_grade = Stahlguete_Code_To_Grade_Index(Steel_Choice_To_Stahlguete_Code(m->grade));
+    if (weld_grade < 0) return 0;
+    Materialparameter_Record table;
+    Default_Material_Params(&table);
+    table.grade = weld_grade;
+    double fu[2];
+    const double ts[2] = {40.0, 80.0};
+    for (int j = 0; j < 2; ++j) {
+        Check_Material_Params(&table, ts[j], nullptr, 0, nullptr);
+        fu[j] = table.f_u;
+    }
+    int lowered = 0;
+    double* ranges[3] = {&m->f_u1, &m->f_u2, &m->f_u3};
+    for (int j = 0; j < 3; ++j) {
+        const double limit = fu[j == 0 ? 0 : 1];
+        if (limit > 0.0 && limit < *ranges[j]) {
+            *ranges[j] = limit;
+            lowered = 1;
+        }
+    }
+    return lowered;
+}
+
+// The tensile strength a lowered catalogue steel is checked with at
+// thickness t.
+void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Record* m, double t) {
+    Materialparameter_Record at;
+    Init_Material_Params_For_Thickness(m, &at, t);
+    OLI_printf(f, "%sZugfestigkeit %s für den Nahtnachweis:  f╬\\u╬r = %.0lf N/mm² (t = %.1lf mm)\n"_cp,
+               Check_Line_Prefix, what, at.f_u, t);
+}
+
+}  // namespace
+
+int Wc_Point_Checks(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    const double indent0 = OLI_Get_Para_Indent();
+    Point_Stresses(w);
+
+    // The weld group every point is checked with.
+    NahtGruppe g;
+    Sicherheitsbeiwerte_Record factors;
+    Clear_Weld_Group(&g);
+    Clear_Safety_Factors(&factors);
+    factors.from_annex = 0;
+    factors.gamma_M2 = r->gamma_M2;
+    g.kind = r->weld_kind;
+    g.angle = r->weld_angle;
+    g.full_penetration = r->full_penetration;
+    g.full_length = r->deduct_craters ? 0 : 1;
+    Copy_Plate(&r->plate, &g.plate1);
+    Copy_Material_Params(&r->profile.material, &g.plate2.material);
+    const int plate_lowered = Limit_Catalogue_Strength(&g.plate1.material);
+    const int profile_lowered = Limit_Catalogue_Strength(&g.plate2.material);
+    g.factors = &factors;
+    const bool directional = r->method != 0;
+    g.method = directional ? 12 : 4;
+    g.force_mode = WELD_STRESS_GIVEN;
+    g.check = 1;
+    g.summary = 0;
+    g.skip_detailing = 1;
+    const double theta = (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * PI / 360.0;
+    const double ct = std::cos(theta), st = std::sin(theta);
+
+    // Lines before the point checks.
+    if (w->report) {
+        if (w->level == 2) OLI_Add_Para_Offset(0.3);
+        if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
+        else OLI_printf(f, "%s╬HNachweise in den Endpunkten der Nähte:\n"_cp, P);
+        if (w->level == 2) OLI_Set_Para_Indent(indent0 + 0.3);
+        if (r->weld_kind == WELD_BUTT && !r->full_penetration)
+            OLI_printf(f, "%s╬SEine nicht durchgeschweißte Stumpfnaht (HY-Naht) wird wie eine Kehlnaht nachgewiesen.\n"_cp, P);
+        if (r->contact_share > 0.001)
+            OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
+        if (Wc_Present(w->tau_T) && w->level == 1)
+            OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, w->tau_T);
+        if (plate_lowered) Strength_Used_Line(f, "des Blechs", &g.plate1.material, g.plate1.t);
+        if (profile_lowered) {
+            double t_max = 0.0;
+            for (const WeldCheckLine& L : w->line)
+                if (L.dir != WC_NONE && L.t_part > t_max) t_max = L.t_part;
+            Strength_Used_Line(f, "des Profils", &g.plate2.material, t_max);
+        }
+    }
+    const double indent = OLI_Get_Para_Indent();
+
+    // Point stresses (detailed report).
+    if (w->detailed) {
+        OLI_printf(f, w->round ? "%s╬HMaximale Spannungen im Linienquerschnitt:\n"_cp
+                               : "%s╬HSpannungen in den Endpunkten der %s:\n"_cp,
+                   P, w->line_mode ? "Linien" : "Nähte"_cp);
+        OLI_Set_Para_Indent(indent + 0.3);
+        const double q = (indent + 0.3) / 0.3;
+        const double tabs[5] = {q + 7, q + (w->round ? 24 : 13), q + 30, q + 47, q + 64};
+        OLI_Set_Tabs(2, nullptr, tabs, 5);
+        for (int o = 0; o < w->n_order; ++o) {
+            const int k = w->order[o];
+            bool first = true;
+            for (int i = 0; i < WC_POINTS; ++i) {
+                if (!Point_In_Use(w, k, i)) continue;
+                if (w->round) OLI_printf(f, "%sPkt. %d: ", P, i);
+                else {
+                    if (first) OLI_printf(f, "%s%s %d, ", P, w->label, Wc_Base_Number(r->number[k]));
+                    OLI_printf(f, "╬tPkt. %d: "_cp, i);
+                }
+                first = false;
+                Stress_Items(w, k, i);
+                OLI_printf(f, "\n");
+            }
+        }
+        OLI_Set_Para_Indent(indent);
+        OLI_End_Tabs();
+    }
+
+    Governing gov;
+    bool refused = false;
+    if (r->check_field > 0) {
+        for (int o = 0; o < w->n_order; ++o) {
+            const int k = w->order[o];
+            const WeldCheckLine& L = w->line[k];
+            const int n = Wc_Base_Number(r->number[k]);
+            bool first = true;
+            for (int i = 0; i < WC_POINTS; ++i) {
+                if (!Point_In_Use(w, k, i)) continue;
+                const PointStress s = Throat_Stresses(w, k, i);
+                if (!Wc_Present(s.sx) && !Wc_Present(s.along) && !Wc_Present(s.across)) continue;
+                double sp = 0, tp = 0, sw = 0;
+                if (directional) {
+                    sp = s.sx * ct - s.across * st;
+                    tp = s.sx * st + s.across * ct;
+                } else {
+                    sw = std::sqrt(s.sx * s.sx + s.along * s.along + s.across * s.across);
+                }
+                g.a = L.a;
+                g.l_w = L.l;
+                g.l_eff = L.l;
+                g.plate2.t = L.t_part;
+                g.sigma_perp = sp;
+                g.tau_perp = tp;
+                g.tau_par = directional ? s.along : 0.0;
+                g.sigma_w_Ed = sw;
+                if (w->detailed) Detail_Lines(w, k, n, i, s, theta, directional, sp, tp, sw);
+                const int ret = Check_Weld_Group(&g, w->detailed ? f : nullptr, w->detailed ? 2 : 0, 0, "");
+                double U = g.U_max;
+                if (ret != 0 || !std::isfinite(U)) U = -1.0;
+                if (ret != 0) refused = true;
+                if (w->report && w->level == 1) {
+                    if (first && !w->round) OLI_printf(f, "%s%s %d, ", P, w->label, n);
+                    else if (first) OLI_printf(f, "%s", P);
+                    OLI_printf(f, "╬tPkt. %d: "_cp, i);
+                    Stress_Items(w, k, i);
+                    if (U < -0.5) {
+                        OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
+                    } else {
+                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Get_Compare_Symbol((float)U, 1.0f));
+                        OLI_printf(f, "  %s", U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+                    }
+                    OLI_printf(f, "\n");
+                }
+                first = false;
+                Raise(&r->results_1[k], U);
+                if (Raise(&r->U_w, U)) {
+                    gov.k = k;
+                    gov.i = i;
+                    const double v[WELD_CHECK_LINE_VALUES] = {
+                        g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
+                        w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
+                    for (int j = 0; j < WELD_CHECK_LINE_VALUES; ++j) r->line_values[j] = v[j];
+                    r->governing_slot = k;
+                    r->governing_point = i;
+                }
+            }
+        }
+    }
+    if (r->U_w < -0.5) {
+        r->governing_slot = r->governing_point = -1;
+    }
+
+    // Result block.
+    bool result_indented = false;
+    if (f && r->U_w > 0.001 && gov.k >= 0) {
+        const double* v = r->line_values;
+        const int n = Wc_Base_Number(r->number[gov.k]);
+        if (w->level >= 1) {
+            if (w->level == 2) OLI_Add_Para_Offset(0.3);
+            OLI_printf(f, "%s╬HErgebnis:\n"_cp, P);
+            if (w->level == 2) {
+                OLI_Set_Para_Indent(indent + 0.3);
+                result_indented = true;
+            }
+            if (!w->round) {
+                OLI_printf(f, "%s%s %d, ", P, w->label, n);
+                if (w->level == 1) OLI_printf(f, "╬t"_cp);
+            } else {
+                OLI_printf(f, "%s", P);
+            }
+            OLI_printf(f, "Pkt. %d: ", gov.i);
+            if (!w->round) Stress_Items(w, gov.k, gov.i);
+            OLI_printf(f, "\n");
+        }
+        OLI_printf(f, "%s", P);
+        OLI_printf(f, "Max:  ");
+        OLI_printf(f, "╬t"_cp);
+        if (v[4] > 0.001) {
+            OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
+                       Get_Compare_Symbol((float)v[3], (float)v[4]), v[4]);
+            if (v[5] > v[6]) {
+                OLI_printf(f, ",\n%s", P);
+                OLI_printf(f, " ╬t"_cp);
+                OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
+                           Get_Compare_Symbol((float)v[5], (float)v[6]), v[6]);
+            }
+        } else if (v[11] > 0.001) {
+            OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
+                       Get_Compare_Symbol((float)(v[10] * 1e-5), (float)(v[11] * 1e-5)), v[11] * 1e-5);
+        }
+        OLI_printf(f, "  ê  "_cp);
+        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Get_Compare_Symbol((float)r->U_w, 1.0f));
+        OLI_printf(f, "  %s\n", r->U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+    }
+
+    // Extreme stresses.
+    if (w->report) {
+        double smax = 0, smin = 0, tymax = 0, tzmax = 0;
+        bool any = false;
+        for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+            for (int i = 0; i < WC_POINTS; ++i) {
+                if (!Point_In_Use(w, k, i)) continue;
+                const double sx = w->sx[k][i];
+                if (!any || sx > smax) smax = sx;
+                if (!any || sx < smin) smin = sx;
+                any = true;
+                const double ty = std::fabs(w->ty[k][i] + (w->line[k].dir == WC_ALONG_Y || w->round ? w->tT[k][i] : 0));
+                const double tz = std::fabs(w->tz[k][i] + (w->line[k].dir == WC_ALONG_Z ? w->tT[k][i] : 0));
+                if (ty > tymax) tymax = ty;
+                if (tz > tzmax) tzmax = tz;
+            }
+        if (any) {
+            if (w->level == 1) {
+                OLI_printf(f, "%s╬HExtremale Spannungen:\n"_cp, P);
+                OLI_printf(f, "%s", P);
+            } else {
+                if (result_indented) OLI_Set_Para_Indent(indent);
+                result_indented = false;
+                OLI_printf(f, "%sExtremale Spannungen  ", P);
+            }
+            OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
+            if (w->round) {
+                if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
+                    OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
+            } else {
+                if (Wc_Present(w->Vy)) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+                if (Wc_Present(w->Vz)) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+            }
+            OLI_printf(f, "\n");
+        }
+    }
+    if (result_indented) OLI_Set_Para_Indent(indent);
+    if (w->report) OLI_Set_Para_Indent(indent0);
+    return refused || r->U_w < -0.5 ? 1 : 0;
+}

@@ -1,0 +1,483 @@
+// The weld check of one load case against hand calculations: for each
+// profile family the welds are written down as lines (face, length, throat),
+// their section values, the stress field and the checks of EN 1993-1-8
+// 4.5.3 are computed here from first principles, and the utilisation and the
+// governing weld must agree with the check. Then the refusals, the report
+// lines at the three print levels and the edge cases of the layouts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "weldcheck/weld_check.h"
+#include "weldcheck/weld_fixture.h"
+
+namespace {
+
+const double kPi = 3.14159265358979323846;
+// S235 on both sides: f_u 360, beta_w 0.8, gamma_M2 1.25.
+const double kF1 = 360.0 / (0.8 * 1.25);             // f_1w,d
+const double kF2 = 0.9 * 360.0 / 1.25;               // f_2w,d
+const double kFvw = 360.0 / std::sqrt(3.0) / 1.0;    // f_vw,d = f_u / (sqrt 3 beta_w gamma_M2)
+
+struct Rect {
+    double d, z, w, h;  // left edge, top edge, width, height
+};
+// A weld written down by hand: position, along y or z, distance of its
+// centre (horizontal) or face (vertical) from the left edge, z' of the line
+// (horizontal) or of its centre (vertical), length, throat, and the side of
+// the face it lies on (+1: towards +y = left, or +z = down).
+struct Line {
+    int k;
+    bool along_y;
+    double d, zp, l, a, out;
+};
+struct Family {
+    const char* name;
+    int type;
+    double h, t_w, b_fo, t_fo, b_fu, t_fu;
+    std::vector<Rect> parts;  // profile, for its centroid and area
+    std::vector<Line> lines;
+    double scale;             // of the forces 50 kN, 20 kNm, 5 kNm, 30 kN, 60 kN, 2 kNm
+    double enclosed = 0;      // area the weld ring encloses, when not the profile's own
+    bool all_round = false;
+};
+
+SchweissnahtNachweis Record(const Family& c) {
+    SchweissnahtNachweis r;
+    Init_Weld_Check_Record(&r);
+    r.gamma_M2 = 1.25;
+    Steel_Plate(&r.plate, 20.0);
+    Stahlprofil& p = r.profile;
+    Init_Profile(&p);
+    p.kind = 0;
+    p.type = c.type;
+    p.h = c.h, p.t_w = c.t_w, p.b_fo = c.b_fo, p.t_fo = c.t_fo, p.b_fu = c.b_fu, p.t_fu = c.t_fu;
+    Default_Material_Params(&p.material);
+    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0) << c.name;
+    for (size_t j = 0; j < c.lines.size(); ++j) {
+        r.a[c.lines[j].k] = c.lines[j].a;
+        r.number[c.lines[j].k] = (int)j + 1;
+    }
+    r.no_length_check = r.no_throat_check = 1;
+    r.all_round = c.all_round ? 1 : 0;
+    r.full_treatment = 1;
+    r.check_field = 1;
+    r.method = 1;
+    const double s = c.scale;
+    r.N = 50e3 * s, r.M_y = 20e6 * s, r.M_z = 5e6 * s, r.V_y = 30e3 * s, r.V_z = 60e3 * s, r.M_x = 2e6 * s;
+    return r;
+}
+
+struct Expected {
+    double U;
+    int k;       // governing position
+    double sx;   // its normal stress
+};
+
+// Utilisation of a point: directional (sigma_perp = tau_perp = sigma / sqrt 2
+// at 45 degrees, tau_par the shear along the weld) or simplified.
+double Point_U(double sx, double along, bool directional) {
+    if (!directional) return std::sqrt(sx * sx + along * along) / kFvw;
+    const double sp = sx / std::sqrt(2.0);
+    return std::max(std::sqrt(sp * sp + 3.0 * (sp * sp + along * along)) / kF1, std::fabs(sp) / kF2);
+}
+
+Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directional) {
+    // Profile centroid from its plates.
+    double Ap = 0, Sd = 0, Sz = 0;
+    for (const Rect& p : c.parts) {
+        Ap += p.w * p.h;
+        Sd += p.w * p.h * (p.d + p.w / 2);
+        Sz += p.w * p.h * (p.z + p.h / 2);
+    }
+    const double d_s = Sd / Ap, z_s = Sz / Ap;
+    // Weld lines about the profile centroid (y to the left, z down).
+    double Aw = 0, Awy = 0, Awz = 0, Sy = 0, Szw = 0, amin = 1e9;
+    for (const Line& L : c.lines) {
+        const double A = L.a * L.l;
+        Aw += A;
+        (L.along_y ? Awy : Awz) += A;
+        Sy += A * (d_s - L.d);
+        Szw += A * (L.zp - z_s);
+        amin = std::min(amin, L.a);
+    }
+    const double dy = Sy / Aw, dz = Szw / Aw;
+    double Iy = 0, Iz = 0, Iyz = 0;
+    for (const Line& L : c.lines) {
+        const double A = L.a * L.l, y = d_s - L.d - dy, z = L.zp - z_s - dz;
+        Iy += A * z * z + (L.along_y ? 0.0 : L.a * L.l * L.l * L.l / 12);
+        Iz += A * y * y + (L.along_y ? L.a * L.l * L.l * L.l / 12 : 0.0);
+        Iyz += A * y * z;
+    }
+    // Forces (N, Nmm); N acts at the profile centroid, at (-dy, -dz) from
+    // the weld centroid.
+    const double N = r.N, My = r.M_y - r.N * dz, Mz = r.M_z + r.N * dy;
+    // sigma = N/A + cz z + cy y with  int sigma z dA = My  and
+    // -int sigma y dA = Mz:  cz Iy + cy Iyz = My,  cz Iyz + cy Iz = -Mz.
+    const double D = Iy * Iz - Iyz * Iyz;
+    const double cz = (My * Iz + Mz * Iyz) / D, cy = (-Mz * Iy - My * Iyz) / D;
+    const double tau_T = r.M_x / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap) * amin);  // Bredt
+    Expected best{-1, -1, 0};
+    for (const Line& L : c.lines) {
+        const double y0 = d_s - L.d - dy, z0 = L.zp - z_s - dz;
+        for (int e = -1; e <= 1; e += 2) {
+            const double y = L.along_y ? y0 + e * L.l / 2 : y0, z = L.along_y ? z0 : z0 + e * L.l / 2;
+            const double sx = N / Aw + cz * z + cy * y;
+            // Conventional split along the weld; the ring's shear flow
+            // circulates with M_x: along y it is -out tau_T, along z +out.
+            const double along = L.along_y ? r.V_y / Awy - L.out * tau_T : r.V_z / Awz + L.out * tau_T;
+            const double U = Point_U(sx, along, directional);
+            if (U > best.U + 1e-9) best = {U, L.k, sx};
+        }
+    }
+    return best;
+}
+
+const std::vector<Family>& Families() {
+    static const std::vector<Family> table = {
+        {"flat bar 100 x 10", 1, 100, 10, 0, 0, 0, 0, {{0, 0, 10, 100}},
+         {{0, true, 5, 0, 10, 5, -1}, {3, true, 5, 100, 10, 5, +1}, {1, false, 0, 50, 100, 5, +1},
+          {2, false, 10, 50, 100, 5, -1}},
+         0.05},
+        {"rectangular tube 200 x 100 x 8", 8, 200, 8, 100, 8, 0, 0,
+         {{0, 0, 100, 8}, {0, 192, 100, 8}, {0, 8, 8, 184}, {92, 8, 8, 184}},
+         {{0, true, 50, 0, 100, 5, -1}, {3, true, 50, 200, 100, 5, +1}, {1, false, 0, 100, 200, 5, +1},
+          {2, false, 100, 100, 200, 5, -1}},
+         0.5, 100.0 * 200.0},
+        // Web axis at 100 (half the wider flange); flange outstands 71 and 96.
+        {"I 300, flanges 150 x 12 and 200 x 15", 4, 300, 8, 150, 12, 200, 15,
+         {{25, 0, 150, 12}, {96, 12, 8, 273}, {0, 285, 200, 15}},
+         {{0, true, 100, 0, 150, 6, -1}, {1, true, 60.5, 12, 71, 4, +1}, {5, true, 139.5, 12, 71, 4, +1},
+          {2, false, 96, 148.5, 273, 4, +1}, {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1},
+          {4, true, 48, 285, 96, 4, -1}, {7, true, 152, 285, 96, 4, -1}},
+         2.0},
+        // The same welded all round: every line of a flange takes the
+        // flange's throat, the flange tips get short vertical welds.
+        {"I 300 welded all round", 4, 300, 8, 150, 12, 200, 15,
+         {{25, 0, 150, 12}, {96, 12, 8, 273}, {0, 285, 200, 15}},
+         {{0, true, 100, 0, 150, 6, -1}, {1, true, 60.5, 12, 71, 6, +1}, {5, true, 139.5, 12, 71, 6, +1},
+          {8, false, 25, 6, 12, 6, +1}, {10, false, 175, 6, 12, 6, -1}, {2, false, 96, 148.5, 273, 4, +1},
+          {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1}, {4, true, 48, 285, 96, 6, -1},
+          {7, true, 152, 285, 96, 6, -1}, {9, false, 0, 292.5, 15, 6, +1}, {11, false, 200, 292.5, 15, 6, -1}},
+         2.5, 0, true},
+        // Channel: web at the left edge, flange outstand 73.
+        {"U 200 x 80", 12, 200, 7, 80, 11, 0, 0, {{0, 0, 80, 11}, {0, 11, 7, 178}, {0, 189, 80, 11}},
+         {{0, true, 40, 0, 80, 4, -1}, {1, true, 43.5, 11, 73, 4, +1}, {2, false, 0, 100, 200, 4, +1},
+          {6, false, 7, 100, 178, 4, -1}, {3, true, 40, 200, 80, 4, +1}, {4, true, 43.5, 189, 73, 4, -1}},
+         0.8},
+        // Angle: vertical leg at the left, horizontal leg at the bottom.
+        {"L 150 x 100 x 10", 3, 150, 10, 100, 10, 0, 0, {{0, 0, 10, 140}, {0, 140, 100, 10}},
+         {{0, true, 50, 150, 100, 5, +1}, {1, true, 55, 140, 90, 5, -1}, {2, false, 0, 75, 150, 5, +1},
+          {6, false, 10, 70, 140, 5, -1}},
+         0.3},
+        {"T 200 x 150", 11, 200, 8, 150, 12, 0, 0, {{0, 0, 150, 12}, {71, 12, 8, 188}},
+         {{0, true, 75, 0, 150, 4, -1}, {1, true, 35.5, 12, 71, 4, +1}, {5, true, 114.5, 12, 71, 4, +1},
+          {2, false, 71, 106, 188, 4, +1}, {6, false, 79, 106, 188, 4, -1}},
+         0.5},
+        // Z: top flange 0..79, web 71..79, bottom flange 71..150.
+        {"Z 200 x 150", 14, 200, 8, 150, 10, 0, 0, {{0, 0, 79, 10}, {71, 10, 8, 180}, {71, 190, 79, 10}},
+         {{0, true, 39.5, 0, 79, 4, -1}, {1, true, 35.5, 10, 71, 4, +1}, {2, false, 71, 105, 190, 4, +1},
+          {6, false, 79, 95, 190, 4, -1}, {3, true, 110.5, 200, 79, 4, +1}, {4, true, 114.5, 190, 71, 4, -1}},
+         0.5},
+    };
+    return table;
+}
+
+TEST(WeldCheck, FamiliesAgainstHandCalculation) {
+    for (const Family& c : Families()) {
+        for (int method : {1, 0}) {
+            SCOPED_TRACE(std::string(c.name) + (method ? ", directional" : ", simplified"));
+            SchweissnahtNachweis r = Record(c);
+            r.method = method;
+            const Expected e = Hand_Check(c, r, method == 1);
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.U_w, e.U, 0.0005);
+            EXPECT_EQ(r.governing_slot, e.k);
+            EXPECT_NEAR(r.line_values[7], e.sx, 0.005);
+            // The full report gives the same result and only numbers.
+            SchweissnahtNachweis again = Record(c);
+            again.method = method;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&again, l.f(), 2, 1, 1, 1), 0);
+            EXPECT_EQ(again.U_w, r.U_w);
+            EXPECT_FALSE(Has_Non_Finite_Text(l.Take()));
+        }
+    }
+}
+
+// Round bar and tube: the ring of radius R, A = 2 pi R a, I = pi a R^3,
+// W_t = 2 pi R^2 a, checked at the points of extreme bending and shear; the
+// shear of the ring is tangential, V/(A/2) at the neutral axis.
+TEST(WeldCheck, RoundSectionsAgainstHandCalculation) {
+    struct Ring {
+        const char* name;
+        int type;
+        double D, t, a, scale;
+    };
+    for (const Ring& c : {Ring{"round bar 60", 2, 60, 0, 5, 0.1}, Ring{"tube 160 x 8", 9, 160, 8, 4, 0.5}}) {
+        for (int method : {1, 0}) {
+            SCOPED_TRACE(std::string(c.name) + (method ? ", directional" : ", simplified"));
+            Family f{c.name, c.type, c.D, c.t, 0, 0, 0, 0, {}, {{0, true, 0, 0, 0, c.a, 1}}, c.scale};
+            SchweissnahtNachweis r = Record(f);
+            r.method = method;
+            const double R = c.D / 2, A = 2 * kPi * R * c.a, I = kPi * c.a * R * R * R, Wt = 2 * kPi * R * R * c.a;
+            const double M = std::hypot(r.M_y, r.M_z), V = std::hypot(r.V_y, r.V_z);
+            double U = 0;
+            // Extreme bending where the moment vector points (sigma = N/A +-
+            // M R / I); extreme shear V/(A/2) where the shear points, a
+            // quarter turn away. c is the cosine between the two directions.
+            const double tV = V / (A / 2);
+            const double cosang = (r.V_y * r.M_y + r.V_z * r.M_z) / (M * V);
+            for (int s : {1, -1}) {
+                U = std::max(U, Point_U(r.N / A + s * M * R / I, -s * tV * cosang + r.M_x / Wt, method == 1));
+                U = std::max(U, Point_U(r.N / A - s * M * R / I * cosang, s * tV + r.M_x / Wt, method == 1));
+            }
+            EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+            EXPECT_NEAR(r.U_w, U, 0.0005);
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+// Two long welds of a flat bar 100 x 10, a = 5, N = 100 kN, V_z = 50 kN:
+// sigma = 100, tau along the welds 50 N/mm²; sigma_perp = tau_perp = 70.71,
+// sigma_1 = (2 100² + 3 50²)^1/2 = 165.83 N/mm², U = 165.83 / 360 = 0.461.
+SchweissnahtNachweis Two_Long_Welds() {
+    Family f{"flat bar", 1, 100, 10, 0, 0, 0, 0, {}, {{1, false, 0, 50, 100, 5, +1}, {2, false, 10, 50, 100, 5, -1}}, 0};
+    SchweissnahtNachweis r = Record(f);
+    r.N = 100e3;
+    r.V_z = 50e3;
+    return r;
+}
+}  // namespace
+
+std::string T(const char* cp) { return std::string(cp); }
+
+// The lines of a report that start with one of the texts.
+std::vector<std::string> Lines_Starting(const std::string& raw, std::vector<std::string> starts) {
+    std::vector<std::string> out;
+    for (const std::string& line : Text_Lines(raw))
+        for (const std::string& s : starts)
+            if (line.compare(0, s.size(), s) == 0) out.push_back(line);
+    return out;
+}
+
+TEST(WeldCheck, ResultLinesAtThePrintLevels) {
+    const std::string max = T("Max:  ╬t╠╬\\1,w,Ed╬r = 165.83 N/mm²  <  f╬\\1w,d╬r = 360.00 N/mm²  ê  U╬\\w╬r = 0.461  <  1  "_cp) + Ok();
+    const std::string point = T("╬t╠╬\\w,x╬r = 100.00 N/mm² ╬tÍ╬\\w,z╬r = 50.00 N/mm² "_cp);
+    const std::string extremes = T("╠╬\\w,x,max╬r = 100.0 N/mm²  ╠╬\\w,x,min╬r = 100.0 N/mm²  Í╬\\w,z,max╬r = 50.0 N/mm²"_cp);
+    const std::vector<std::string> starts = {"Max:", T("╬HErgebnis"_cp), "Naht 1, Pkt", T("Naht 1, ╬tPkt. 0: ╬t╠"_cp),
+                                             T("╬HExtremale"_cp), "Extremale", T("╠╬\\w,x,max"_cp)};
+    const std::vector<std::vector<std::string>> expected = {
+        {max},
+        {T("Naht 1, ╬tPkt. 0: "_cp) + point + T("╬tê  U╬\\w╬r = 0.461  <  1  "_cp) + Ok(), T("╬HErgebnis:"_cp),
+         T("Naht 1, ╬tPkt. 0: "_cp) + point, max, T("╬HExtremale Spannungen:"_cp), extremes},
+        {T("Naht 1, ╬tPkt. 0: "_cp) + point, T("╬HErgebnis:"_cp), "Naht 1, Pkt. 0: " + point, max, "Extremale Spannungen  " + extremes},
+    };
+    for (int level = 0; level <= 2; ++level) {
+        SCOPED_TRACE(level);
+        SchweissnahtNachweis r = Two_Long_Welds();
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), level, 1, 0, 1), 0);
+        EXPECT_NEAR(r.U_w, std::sqrt(2 * 100.0 * 100 + 3 * 50.0 * 50) / 360.0, 1e-9);
+        EXPECT_EQ(Lines_Starting(l.Take(), starts), expected[level]);
+    }
+}
+
+// Refusals: U_w -1 and result 1, nothing that reads "ok" or a number that
+// is not one.
+TEST(WeldCheck, Refusals) {
+    struct Case {
+        const char* name;
+        void (*edit)(SchweissnahtNachweis*);
+        const char* line;  // a line of the report at level 1 (empty: none asked)
+    };
+    const Case cases[] = {
+        {"plate below the detailing limit", [](SchweissnahtNachweis* r) { r->no_throat_check = 0; r->plate.t = 3.0; }, ""},
+        {"no weld at all", [](SchweissnahtNachweis* r) { r->a[1] = r->a[2] = 0.0; }, ""},
+        {"profile type without welds", [](SchweissnahtNachweis* r) { r->profile.type = PROFILTYP_KASTEN; }, ""},
+        {"V_y without horizontal welds", [](SchweissnahtNachweis* r) { r->V_y = 10e3; },
+         "Querkraft V╬\\y╬r aus der konventionellen Aufteilungsmethode kann nicht aufgenommen werden, "_cp},
+        {"M_z beside a single row of welds", [](SchweissnahtNachweis* r) { r->a[2] = 0.0; r->M_y = 1e6; },
+         "Normalkraft/Momente können nicht aufgenommen werden, "_cp},
+        {"gamma_M2 of 0", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.0; }, ""},
+        {"a force that is no number", [](SchweissnahtNachweis* r) { r->V_z = std::nan(""); },
+         "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich "_cp},
+        {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->N = 1e300; }, ""},
+        {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
+        {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
+        {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchweissnahtNachweis r = Two_Long_Welds();
+        c.edit(&r);
+        EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 1);
+        EXPECT_EQ(r.U_w, -1.0);
+        SchweissnahtNachweis again = Two_Long_Welds();
+        c.edit(&again);
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&again, l.f(), 2, 1, 0, 1), 1);
+        const std::string text = l.Take();
+        EXPECT_FALSE(Has_Non_Finite_Text(text));
+        for (const std::string& line : Text_Lines(text))  // no utilisation judged "ok"
+            EXPECT_FALSE(line.find(T("U╬\\"_cp)) != std::string::npos && line.find(Ok()) != std::string::npos) << line;
+        EXPECT_EQ(text.find("Max:"), std::string::npos);
+        if (*c.line) {
+            const std::string want = T(c.line) + NotOk();
+            bool found = false;
+            for (const std::string& line : Text_Lines(text)) found = found || line.find(want) != std::string::npos;
+            EXPECT_TRUE(found) << want;
+        }
+    }
+}
+
+
+namespace {
+
+SchweissnahtNachweis Profile_Record(int type, double h, double t_w, double b, double t_f) {
+    Family f{"", type, h, t_w, b, t_f, b, t_f, {}, {}, 0};
+    SchweissnahtNachweis r = Record(f);
+    r.N = r.M_y = r.M_z = r.V_y = r.V_z = r.M_x = 0.0;
+    return r;
+}
+
+void Weld(SchweissnahtNachweis* r, int k, double a, int number, double l = 0.0) {
+    r->a[k] = a;
+    r->l[k] = l;
+    r->number[k] = number;
+}
+
+// Directional check at 45 degrees without shear across the weld.
+double U_dir(double sx, double along) { return Point_U(sx, along, true); }
+
+struct EdgeCase {
+    const char* name;
+    SchweissnahtNachweis (*make)();
+    int result;
+    double U;
+    std::vector<std::string> lines;  // present in the report at level 1
+};
+
+}  // namespace
+
+TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
+    const double pi = kPi;
+    // Flat bar 100 x 10, a = 4 on all four sides, end craters deducted: the
+    // long welds 92 mm at y = +-5, the ends 10 - 8 = 2 mm. Split flange
+    // welds of the I 300: four halves of 75 - 6 = 69 mm centred 37.5 mm from
+    // the web axis, the outer points 72 mm from it.
+    const double I_split_y = 4 * (6 * 69.0) * 150 * 150;
+    const double I_split_z = 4 * (6 * 69.0 * 37.5 * 37.5 + 6 * 69.0 * 69 * 69 / 12);
+    const double R = 80, tube_I = pi * 4 * R * R * R;
+    const std::vector<EdgeCase> cases = {
+        {"flat bar all four sides, length check on: ends not effective, no ring",
+         []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
+                r.deduct_craters = 1; r.no_length_check = 0; r.N = 50e3; r.M_x = 0.8e6; return r; },
+         0, U_dir(50e3 / (2 * 92 * 4.0), 0),
+         {T("Naht 1: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 0.0 mm"_cp), T("Naht 3: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 92.0 mm"_cp),
+          T("Das Torsionsmoment kann von diesem Profil nicht aufgenommen werden  ê  "_cp) + Color_Red_Begin() +
+              T("M╬\\x,Ed╬r wird ignoriert !!"_cp) + Color_End()}},
+        {"flat bar all four sides without the length check: a closed ring, W_t = 2 h t a",
+         []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
+                r.deduct_craters = 1; r.N = 50e3; r.M_x = 0.8e6; return r; },
+         0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 100 * 10 * 4.0)),
+         {T("▓A╬\\w╬r = 7.52 cm²,  A╬\\w,y╬r = 0.16 cm²,  A╬\\w,z╬r = 7.36 cm²,  ▓l╬\\w╬r = 18.8 cm"_cp)}},
+        {"rectangular tube welded on two sides only: no ring, the torsion is not taken",
+         []() { SchweissnahtNachweis r = Profile_Record(8, 200, 8, 100, 8); Weld(&r, 1, 5, 1); Weld(&r, 2, 5, 2);
+                r.N = 100e3; r.M_x = 1e6; return r; },
+         0, U_dir(100e3 / (2 * 200 * 5.0), 0),
+         {T("Das Torsionsmoment kann von diesem Profil nicht aufgenommen werden  ê  "_cp) + Color_Red_Begin() +
+          T("M╬\\x,Ed╬r wird ignoriert !!"_cp) + Color_End()}},
+        {"I with only the outer flange welds under M_y",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                r.M_y = 50e6; return r; },
+         0, U_dir(50e6 * 150 / (2 * 750 * 150.0 * 150), 0),
+         {T("▓A╬\\w╬r = 15.00 cm²,  A╬\\w,y╬r = 15.00 cm²,  ▓l╬\\w╬r = 30.0 cm"_cp)}},
+        {"I with only the outer flange welds under V_z",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                r.V_z = 50e3; return r; },
+         1, -1.0, {}},
+        {"round tube with M_y only: the points on the vertical diameter",
+         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1); r.M_y = 10e6; return r; },
+         0, U_dir(10e6 * R / tube_I, 0),
+         {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
+        {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
+                Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
+                r.deduct_craters = 1; r.shear_split = 2; r.M_y = 30e6; r.M_z = 10e6; return r; },
+         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
+         {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
+        {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 2; return r; },
+         0, std::sqrt(((100.0 - 50) * (100 - 50) + 3 * (100.0 + 50) * (100 + 50)) / 2) / kF1, {}},
+        {"split 1 gives V_y no stiffness to act on",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 1; return r; },
+         1, -1.0, {T("Querkräfte können nicht aufgenommen werden, "_cp) + NotOk()}},
+        {"contact share 0.9 capped to 0.75",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.N = -100e3; r.contact_share = 0.9; return r; },
+         0, U_dir(-100 * 0.25, 0), {T("╬S75% Spannungsabtrag über Druckkontakt"_cp)}},
+        {"catalogue S355 50 mm thick: f_u 470 of the thickness range",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+                r.profile.t_w = 50; r.profile.material.kind = 1; r.profile.material.grade = 2;
+                Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
+         0, std::sqrt(2.0) * 100 / (470 / (0.9 * 1.25)),
+         {T("Zugfestigkeit des Profils für den Nahtnachweis:  f╬\\u╬r = 470 N/mm² (t = 50.0 mm)"_cp)}},
+        {"catalogue S460 N/NL: f_u 540, not the catalogue's 550",
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+                r.profile.t_w = 20; r.profile.material.kind = 1; r.profile.material.grade = 6;
+                Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
+         0, std::sqrt(2.0) * 100 / (540 / (1.0 * 1.25)),
+         {T("Zugfestigkeit des Profils für den Nahtnachweis:  f╬\\u╬r = 540 N/mm² (t = 20.0 mm)"_cp)}},
+    };
+    for (const EdgeCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchweissnahtNachweis r = c.make();
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), c.result);
+        EXPECT_NEAR(r.U_w, c.U, 0.0005);
+        const std::vector<std::string> lines = Text_Lines(l.Take());
+        for (const std::string& want : c.lines) {
+            const long n = std::count(c.lines.begin(), c.lines.end(), want);
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), want), n) << want;
+        }
+    }
+    SchweissnahtNachweis capped = Two_Long_Welds();
+    capped.contact_share = 0.9;
+    Calc_Weld_Check(&capped, nullptr, 0, 0, 0, 0);
+    EXPECT_EQ(capped.contact_share, 0.75);
+}
+
+// Without the full treatment a symmetric I under M_y, V_z and N is checked
+// on one half: the mirrored welds refer to their partners and the result is
+// that of the full treatment.
+TEST(WeldCheck, SymmetricShortcut) {
+    SchweissnahtNachweis full = Profile_Record(4, 300, 8, 150, 12);
+    for (int k = 0; k < 8; ++k) Weld(&full, k, 5, k + 1);
+    full.N = 100e3, full.M_y = 40e6, full.V_z = 80e3;
+    SchweissnahtNachweis half = full;
+    half.full_treatment = 0;
+    EXPECT_EQ(Calc_Weld_Check(&full, nullptr, 0, 0, 0, 0), 0);
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&half, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_NEAR(half.U_w, full.U_w, 1e-9);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Naht 6: ╬tsiehe Naht 2"_cp)), 1);
+}
+
+// Line mode: the items are lines, listed as such, and nothing is checked.
+TEST(WeldCheck, LineMode) {
+    SchweissnahtNachweis r = Two_Long_Welds();
+    r.check_field = -1;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_EQ(r.U_w, 0.0);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("╬HQuerschnittslinien:"_cp)), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Linie 2: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 100.0 mm"_cp)), 1);
+}
