@@ -12,6 +12,7 @@
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_masque.h"
+#include "thinwall/dwqb_point.h"
 
 namespace {
 
@@ -190,9 +191,12 @@ bool Locate_Points(const Stahlprofil* p, int n, Profil_Punkt* points) {
                 if ((q.flags & 0x60) && vertical) continue;
                 double cross = (y - l->a->y) * dz - (z - l->a->z) * dy;
                 if (std::fabs(cross) > kTiny * std::hypot(dy, dz)) continue;
-                double product = ((y - l->a->y) * -dy + (z - l->a->z) * -dz) * ((y - l->b->y) * dy + (z - l->b->z) * dz) /
-                                 (dy * dy + dz * dz);
-                if (-product > -kTiny) {
+                // Distances along the line from either end: both positive
+                // between the ends, one negative beyond them.
+                const double length = std::hypot(dy, dz);
+                double from_a = ((y - l->a->y) * dy + (z - l->a->z) * dz) / length;
+                double from_b = ((l->b->y - y) * dy + (l->b->z - z) * dz) / length;
+                if (from_a * from_b > -kTiny) {
                     q.line = l->number;
                     break;
                 }
@@ -342,27 +346,84 @@ void Init_Profil_Aufbau(Profil_Aufbau* record) {
     for (Profil_Punkt& q : record->points) q.id = -1;
 }
 
+namespace {
+
+// Section values of the profile, then the model once more with the built-up
+// record's parts and points, which leaves that model in the engine. True
+// when the values can be had.
+bool Run_Section(Profil_Aufbau* record, Stahlprofil* p) {
+    if (Calc_Profile_Cross_Section(p, nullptr, 0, nullptr) != 0) return false;
+    if (record && Build_Section_Model_Checked(p, &record->attachments, record->cutouts, 0, PROFIL_PUNKTE,
+                                              record->points) != 0)
+        return false;
+    return p->A > 0;
+}
+
+int Print_Failure(FILE* stream) {
+    if (stream) OLI_printf(stream, "%sQuerschnittswerte nicht ermittelbar %s\n", Check_Line_Prefix, Mark_Alert());
+    return 1;
+}
+
+void Print_Values(const Profil_Aufbau* record, const Stahlprofil* p, FILE* stream, int level, int plastic) {
+    OLI_printf(stream, "%s", Check_Line_Prefix);
+    if (level == 1) OLI_printf(stream, "%s%s", "Querschnittswerte", ": ");
+    else OLI_printf(stream, "%s%s\n%s", "\xCE_", "Querschnittswerte", Check_Line_Prefix);
+    OLI_printf(stream,
+               "A = %.2lf cm²,  z╬\\s╬r = %.1lf mm, I╬\\y╬r = %.2lf cm╬/4╬r,  y╬\\s╬r = %.1lf mm, I╬\\z╬r = %.2lf cm╬/4╬r\n"_cp,
+               p->A / 100, p->z_s, p->I_y / 10000, record ? record->shift[0] : 0.0, p->I_z / 10000);
+    if (plastic && (p->W_pl_y > 0.1 || p->W_pl_z > 0.1))
+        OLI_printf(stream, "%sW╬\\pl,y╬r = %.2lf cm╬/3╬r, W╬\\pl,z╬r = %.2lf cm╬/3╬r\n"_cp, Check_Line_Prefix,
+                   p->W_pl_y / 1000, p->W_pl_z / 1000);
+}
+
+// Stresses (N/mm²: sigma, tau, von Mises) at a located point of the model
+// in the engine for the eight internal forces in kN and kNm; N acts at the
+// centroid, the moments and shear forces about and along y and z, warping
+// about the shear centre. False when the point has no line or a stress is
+// not a number.
+bool Point_Stresses(const Profil_Punkt& q, const double* forces, double* out) {
+    static const double to_kN_cm[8] = {1, 100, 100, 1, 1, 100, 10000, 100};
+    double f[8];
+    for (int k = 0; k < 8; k++) f[k] = forces[k] * to_kN_cm[k];
+    DWQB_Punkt point;
+    if (!Calc_DWQB_Strain_State(q.line, 0.1 * q.y, 0.1 * q.z, 0, 1, 0, 0, 0, 0, 2, 0, 0, &point)) return false;
+    if (!Calc_Line_Stress(&point, f, out)) return false;
+    for (int k = 0; k < 3; k++) {
+        out[k] *= 10;  // kN/cm² to N/mm²
+        if (!std::isfinite(out[k])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int Print_Section_Values(Profil_Aufbau* record, Stahlprofil* p, FILE* stream, int level, int plastic) {
     if (!p) return 1;
-    int failed = Calc_Profile_Cross_Section(p, nullptr, 0, nullptr) != 0;
-    // The built-up parts and points need the model once more with them.
-    if (!failed && record)
-        failed = Build_Section_Model_Checked(p, &record->attachments, record->cutouts, 0, PROFIL_PUNKTE,
-                                             record->points) != 0;
-    if (failed || p->A <= 0) {
-        if (stream) OLI_printf(stream, "%sQuerschnittswerte nicht ermittelbar %s\n", Check_Line_Prefix, Mark_Alert());
-        return 1;
+    if (!Run_Section(record, p)) return Print_Failure(stream);
+    if (stream && level >= 1) Print_Values(record, p, stream, level, plastic);
+    return 0;
+}
+
+int Print_Section_Values_Checked(Profil_Aufbau* record, Stahlprofil* p, FILE* stream, int level, int plastic,
+                                 const double* forces) {
+    if (!p) return 1;
+    if (!Run_Section(record, p)) return Print_Failure(stream);
+    double stress[PROFIL_PUNKTE][3] = {};
+    if (record && forces) {
+        // Without the engine's section summary every coefficient would be 0:
+        // no stresses rather than wrong ones.
+        DWQB_Werte values;
+        if (!Get_DWQB_Section_Values(&values)) return Print_Failure(stream);
+        for (int i = 0; i < PROFIL_PUNKTE; i++)
+            if (record->points[i].id >= 0 && !Point_Stresses(record->points[i], forces, stress[i]))
+                return Print_Failure(stream);
     }
-    if (stream && level >= 1) {
-        OLI_printf(stream, "%s", Check_Line_Prefix);
-        if (level == 1) OLI_printf(stream, "%s%s", "Querschnittswerte", ": ");
-        else OLI_printf(stream, "%s%s\n%s", "\xCE_", "Querschnittswerte", Check_Line_Prefix);
-        OLI_printf(stream,
-                   "A = %.2lf cm²,  z╬\\s╬r = %.1lf mm, I╬\\y╬r = %.2lf cm╬/4╬r,  y╬\\s╬r = %.1lf mm, I╬\\z╬r = %.2lf cm╬/4╬r\n"_cp,
-                   p->A / 100, p->z_s, p->I_y / 10000, record ? record->shift[0] : 0.0, p->I_z / 10000);
-        if (plastic && (p->W_pl_y > 0.1 || p->W_pl_z > 0.1))
-            OLI_printf(stream, "%sW╬\\pl,y╬r = %.2lf cm╬/3╬r, W╬\\pl,z╬r = %.2lf cm╬/3╬r\n"_cp, Check_Line_Prefix,
-                       p->W_pl_y / 1000, p->W_pl_z / 1000);
-    }
+    if (!stream || level < 1) return 0;
+    Print_Values(record, p, stream, level, plastic);
+    if (record && forces)
+        for (int i = 0; i < PROFIL_PUNKTE; i++)
+            if (record->points[i].id >= 0)
+                OLI_printf(stream, "%sPunkt %d:  ╠ = %.2lf N/mm²,  Í = %.2lf N/mm²,  ╠╬\\v╬r = %.2lf N/mm²\n"_cp,
+                           Check_Line_Prefix, record->points[i].id, stress[i][0], stress[i][1], stress[i][2]);
     return 0;
 }

@@ -86,5 +86,14 @@ void Init_Profil_Aufbau(Profil_Aufbau* record);
 // The section values of the built-up section into stream: 1 with the line
 // "Querschnittswerte nicht ermittelbar" when they cannot be had, else 0.
 int Print_Section_Values(Profil_Aufbau* record, Stahlprofil* profile, FILE* stream, int level, int plastic);
+// The same, followed by a line per used point record with the stresses
+// (N/mm²: normal, shear, von Mises) at the point's place on its line for
+// the eight internal forces N (kN), M_y, M_z (kNm), V_y, V_z (kN), M_x
+// (kNm), bimoment (kNm²) and warping torsion moment (kNm): N at the
+// centroid, the moments about the y and z axes, warping about the shear
+// centre. Without forces no point lines. 1 with the line "Querschnittswerte
+// nicht ermittelbar" also when a point's stresses cannot be had.
+int Print_Section_Values_Checked(Profil_Aufbau* record, Stahlprofil* profile, FILE* stream, int level, int plastic,
+                                 const double* forces);
 
 #endif

@@ -2,8 +2,9 @@
 // installed: the default HE 280 A and its print lines byte for byte, rolled I
 // sections given by dimensions against published catalogue values, a welded
 // I, bars and tubes against closed forms, description errors, the weld-edge
-// table of each family and the model's own rules (torsion factor, flat bar
-// closed form, plastic moduli gap).
+// table of each family, the model's own rules (torsion factor, flat bar
+// closed form, plastic moduli gap) and the section-value prints with plastic
+// moduli and point stresses.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -459,6 +460,80 @@ TEST_F(Profile, PlateElementsOfEachFamily) {
     for (double& v : l) v = 500;
     Clip_Extents_By_Profile(&tube, l);
     EXPECT_EQ(l[0], 500);
+}
+
+// Welded I 400 x 10 with flanges 200 x 15 (no fillets): the section values
+// print with the plastic moduli, and the checked print adds the stresses at
+// located points for given forces.
+TEST_F(Profile, SectionValuePrintsOfAWeldedI) {
+    const double h = 400, tw = 10, b = 200, tf = 15;
+    Stahlprofil p = Typed(4, h, tw, b, tf, 0, 0);
+    //   W_pl,y = b t_f (h - t_f) + t_w (h - 2 t_f)²/4 = 1155000 + 342250 = 1497.25 cm³
+    //   W_pl,z = t_f b²/2 + (h - 2 t_f) t_w²/4       = 300000 + 9250    =  309.25 cm³
+    const double wy = b * tf * (h - tf) + tw * (h - 2 * tf) * (h - 2 * tf) / 4;
+    const double wz = tf * b * b / 2 + (h - 2 * tf) * tw * tw / 4;
+    ListCapture list;
+    Set_Section_Calc_Mode(1);
+    EXPECT_EQ(Print_Section_Values(nullptr, &p, list.f(), 1, 1), 0);
+    Set_Section_Calc_Mode(0);
+    OLI_End_Text(list.f());
+    EXPECT_NEAR(p.W_pl_y, wy, 0.002 * wy);
+    EXPECT_NEAR(p.W_pl_z, wz, 0.002 * wz);
+    // A, I_y and I_z of the plates: 3700 + 6000 mm²; 10*370³/12 + 2 (200*15³/12
+    // + 3000*192.5²); 2*15*200³/12 + 370*10³/12.
+    const double A = tw * (h - 2 * tf) + 2 * b * tf;
+    const double Iy = tw * std::pow(h - 2 * tf, 3) / 12 + 2 * (b * tf * tf * tf / 12 + b * tf * std::pow(h / 2 - tf / 2, 2));
+    const double Iz = 2 * tf * b * b * b / 12 + (h - 2 * tf) * tw * tw * tw / 12;
+    char line[400];
+    std::snprintf(line, sizeof line,
+                  " Querschnittswerte: A = %.2f cm\xFD,  z\xCE\\s\xCEr = %.1f mm, I\xCE\\y\xCEr = %.2f cm\xCE/4\xCEr,  "
+                  "y\xCE\\s\xCEr = 0.0 mm, I\xCE\\z\xCEr = %.2f cm\xCE/4\xCEr\n",
+                  A / 100, h / 2, Iy / 1e4, Iz / 1e4);
+    const std::string values = line;
+    std::snprintf(line, sizeof line, " W\xCE\\pl,y\xCEr = %.2f cm\xCE/3\xCEr, W\xCE\\pl,z\xCEr = %.2f cm\xCE/3\xCEr\n",
+                  p.W_pl_y / 1000, p.W_pl_z / 1000);
+    EXPECT_EQ(list.Take(), kHead + values + line + kEnd);
+
+    // Points on the mid-planes: right tip of the top flange, the web 100 mm
+    // below the centroid, left tip of the bottom flange, and (unused first)
+    // one on the web's line beyond its end. N = 100 kN, M_y = 50 kNm,
+    // M_z = 10 kNm, no shear; with the model's A, I_y, I_z, z_s:
+    //   sigma = N/A + M_y (z - z_s)/I_y - M_z (y - y_c)/I_z,  tau = 0
+    //   tip:  10.31 - 36.37 - 49.92 = -75.98; web: 10.31 + 18.89 = 29.20 N/mm²
+    struct Point {
+        int flags;
+        double y, z;
+    } points[] = {{0x20, b / 2, tf / 2}, {0x80, 0, 300}, {0x20, -b / 2, h - tf / 2}, {0x80, 0, 0}};
+    Profil_Aufbau record;
+    Init_Profil_Aufbau(&record);
+    for (int i = 0; i < 4; i++) {
+        record.points[i].id = i < 3 ? i + 1 : -1;
+        record.points[i].flags = points[i].flags;
+        record.points[i].y = points[i].y;
+        record.points[i].z = points[i].z;
+    }
+    const double forces[8] = {100, 50, 10, 0, 0, 0, 0, 0};
+    EXPECT_EQ(Print_Section_Values_Checked(&record, &p, list.f(), 1, 0, forces), 0);
+    OLI_End_Text(list.f());
+    std::string expected = kHead + values;
+    for (int i = 0; i < 3; i++) {
+        const double y_c = p.y_s + b / 2;  // the model's y of the centroid
+        const double sigma = 100e3 / p.A + 50e6 * (points[i].z - p.z_s) / p.I_y - 10e6 * (points[i].y - y_c) / p.I_z;
+        std::snprintf(line, sizeof line,
+                      " Punkt %d:  \xCC = %.2f N/mm\xFD,  \xD6 = 0.00 N/mm\xFD,  \xCC\xCE\\v\xCEr = %.2f N/mm\xFD\n", i + 1,
+                      sigma, std::fabs(sigma));
+        expected += line;
+    }
+    EXPECT_EQ(list.Take(), expected + kEnd);
+    EXPECT_NEAR(p.A, A, 1e-6 * A);
+    EXPECT_NEAR(p.I_y, Iy, 1e-6 * Iy);
+    EXPECT_NEAR(p.I_z, Iz, 1e-6 * Iz);
+
+    // A point on no plate: the failure line.
+    record.points[3].id = 4;
+    EXPECT_EQ(Print_Section_Values_Checked(&record, &p, list.f(), 1, 0, forces), 1);
+    OLI_End_Text(list.f());
+    EXPECT_EQ(list.Take(), kHead + " Querschnittswerte nicht ermittelbar " + Mark_Alert() + "\n" + kEnd);
 }
 
 }  // namespace
