@@ -1,7 +1,8 @@
 // Writes the input file of an example component with the program's own
-// writer: make_input KIND LOADS FILE, KIND one of he280a, rhs, flat; LOADS
-// the number of load cases (a fixed set of ten, repeated with a growing
-// factor beyond ten). DATA must name the directory of the profile file.
+// writer: make_input KIND LOADS FILE [EXTENT], KIND one of he280a, rhs,
+// flat; LOADS the number of load cases (a fixed set of ten, repeated with a
+// growing factor beyond ten); EXTENT the result extent of the print options
+// (default 1, standard). DATA must name the directory of the profile file.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -22,8 +23,8 @@ static const double kCases[10][6] = {
 };
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s he280a|rhs|flat LOADS FILE\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s he280a|rhs|flat LOADS FILE [EXTENT]\n", argv[0]);
         return 2;
     }
     Install_Profile_Section_Model();
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     n->weld_count = count > 0 ? count : 0;
     for (int k = 0; k < n->weld_count; ++k) n->throat[k] = kind == "flat" ? 6.0 : n->a_w;
     Update_Weld_Layout(n, nullptr, 0);
-    r->print.ergebnisumfang = 1;
+    r->print.ergebnisumfang = argc == 5 ? std::atoi(argv[4]) : 1;
     Alloc_Lasten(r, loads);
     for (int i = 0; i < r->load_count; ++i) {
         const double* c = kCases[i % 10];
