@@ -503,10 +503,10 @@ static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* con
     }
 }
 
-// A refusal before the load cases: the note line, and the caller's record
-// marked so that the chart shows the input error instead of 0 %.
-static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what) {
-    conn->input_error = 1;
+// A refusal before the load cases: the note line; a refused input marks the
+// caller's record so that the chart shows the input error instead of 0 %.
+static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, int input_error) {
+    if (input_error) conn->input_error = 1;
     if (!list) return;
     OLI_printf(list, "%s%s  \x88  Nachweise werden nicht geführt %s\n"_cp, P, what, Mark_Note());
     OLI_Add_Para_Offset(0.3);
@@ -554,17 +554,17 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent);
     if (w->code_setting == 1 && w->naht.profile.type == 14) {
-        refuse(conn, list, "Profil nicht implementiert");
+        refuse(conn, list, "Profil nicht implementiert", 1);
         return;
     }
     if (w->loaded_count == 0) {
-        refuse(conn, list, "keine Belastung vorhanden");
+        refuse(conn, list, "keine Belastung vorhanden", 0);
         return;
     }
     if (w->code_setting == 1) {
         // The end-plate routines of this code setting are not part of this
         // program yet: say so and call nothing verified.
-        refuse(conn, list, "Nachweise nach DIN 18800 in dieser Version nicht verfügbar"_cp);
+        refuse(conn, list, "Nachweise nach DIN 18800 in dieser Version nicht verfügbar"_cp, 1);
         return;
     }
 

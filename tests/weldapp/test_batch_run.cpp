@@ -117,3 +117,25 @@ TEST(BatchRun, UnreadableInputKeepsTheOldListAndSaysWhy) {
     EXPECT_NE(d.err.find("A001_01.INP: input file cannot be read"), std::string::npos) << d.err;
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }
+
+TEST(BatchRun, MissingInputGivesTheListOfTheEmptyConnection) {
+    Desktop d;
+    EXPECT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+    const std::string list = d.File("A001_01.OLI");
+    EXPECT_NE(list.find("keine Belastung vorhanden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
+    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
+}
+
+// The shipped input files are what the generator writes today.
+TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
+    Desktop d;
+    for (const auto& [kind, file] : {std::pair{"he280a", "he280a_end_plate/A001_01.INP"},
+                                     std::pair{"rhs", "rhs_160x80/B001_01.INP"},
+                                     std::pair{"flat", "flat_bar/C001_01.INP"}}) {
+        const std::string out = d.dir.file("gen.INP");
+        const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' " + kind +
+                                " 10 '" + out + "' 2>/dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
+        EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
+    }
+}
