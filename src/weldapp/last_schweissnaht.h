@@ -48,6 +48,14 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn);
 // 47 characters is cut. What was read before a failure stays.
 int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn);
 
+// The load cases under the protocol heading, as a list (up to four cases)
+// or a table; force columns no loaded case uses are left out. Extent 3
+// leaves the names out of the list. Nothing without list or cases.
+void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent);
+// The table of forces and utilisations of all cases with its legend.
+// Nothing without list.
+void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list);
+
 // The heading level of the evaluation's chapters; the evaluation sets it.
 extern int Schweissnaht_Heading_Level;
 

@@ -1,9 +1,13 @@
 // Program entry of the weld connection program.
 #include <cstdio>
+#include <cstdlib>
 
 #include "dialogs/messages.h"
+#include "dialogs/valuecheck.h"
 #include "memberchecks/profile_section_model.h"
+#include "platform/desktop.h"
 #include "weldapp/program_context.h"
+#include "weldapp/schweissnaht.h"
 
 int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
@@ -17,5 +21,23 @@ int main(int argc, char** argv) {
         return 0;
     }
     Read_Code_and_Text_File(Kontext.identifier);
+    // Without the desktop's program directory and private data path the
+    // program was not started by the desktop: nothing to do.
+    const char* exec = std::getenv("EXEC");
+    const char* data = CurOb_Privat_Datapath();
+    if (!exec || !exec[0] || !data) return 0;
+    std::snprintf(Kontext.program_directory, sizeof Kontext.program_directory, "%s", exec);
+    std::snprintf(Kontext.private_data_path, sizeof Kontext.private_data_path, "%s", data);
+    Init_VEK_Library();
+    Schweissnaht_Anschluss.loads = nullptr;
+    Schweissnaht_Anschluss.results = nullptr;
+    if (Kontext.refresh) {
+        Load_Input_File();
+        Write_Print_List();
+        return 1;
+    }
+    // The window path is not part of this build: say so rather than end
+    // silently.
+    std::fprintf(stderr, "%s: only the batch path (\"-refresh\") is available\n", argv[0]);
     return 0;
 }

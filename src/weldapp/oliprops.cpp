@@ -1,6 +1,7 @@
 // Print control record, its input-file block and the frame of the print
 // list.
 #include "weldapp/oliprops.h"
+#include "weldapp/user_comment.h"
 
 #include <cmath>
 #include <cstring>
@@ -370,3 +371,10 @@ int Set_Sheet_Label_Width(int mode) {
 }
 
 int Get_Sheet_Label_Width(void) { return s_label_width; }
+
+void Print_Preface(FILE* list, const char* text) {
+    if (!list || !text || !text[0]) return;
+    OLI_printf(list, "%s", "\xCEHVorbemerkungen\n");
+    Write_Wrapped_Text(list, text);
+    OLI_Add_Para_Offset(0.3);
+}

@@ -56,6 +56,9 @@ FILE* Open_Print_List(const char* number, const char* text, int no_page_break, d
                       int numbering_suppressed);
 // Ends the open text block and closes the list. Nothing for null.
 void Close_Print_List(FILE* list);
+// The preface block: its heading and the text broken into lines.
+// Nothing for a null list or an empty text.
+void Print_Preface(FILE* list, const char* text);
 // Picture block showing the symbol file <name>.ocm; nothing for a null file,
 // an empty name, width below 1.0 or height below 0.5 cm.
 void Print_Symbol_Picture(FILE* file, const char* name, double width_cm, double height_cm);

@@ -6,7 +6,10 @@
 
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "base/cp850.h"
+#include "platform/events.h"
 #include "platform/msgbox.h"
+#include "platform/sheets.h"
 
 Programm_Kontext Kontext = {"", 0, 0, 0, 0, "", "", "", "", "", "", 1, 1};
 
@@ -47,4 +50,12 @@ int Read_Code_and_Text_File(const char* identifier) {
     char name[CONTEXT_NAME_SIZE + 8];
     std::snprintf(name, sizeof name, "%.4s%s", identifier, Kontext.text_suffix);
     return Read_Code_and_Text_Path(name);
+}
+
+int Close_Request_Callback(void) {
+    Init_Message();
+    Fill_Message("%s", "Aktuelle Bearbeitung abbrechen?");
+    if (!Answer_is_Yes(1)) return 0;
+    Exit_Prop_Sheets();
+    return VEK_CLOSE_CODE;
 }

@@ -15,6 +15,10 @@
 #include "codes/nad_old.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/oli_para.h"
+#include "printlist/plotfile.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/program_context.h"
 #include "weldapp/tool_text.h"
 
@@ -347,6 +351,10 @@ void Load_Input_File(void) {
     if (result != 0 && result != 2) {
         if (VEK_Batch_Mode()) {
             std::fclose(f);
+            // The desktop reads exit code 1 as "done"; the reason goes to
+            // the console so that a missing report can be explained.
+            std::fprintf(stderr, "%s%s: input file cannot be read (damaged or newer than the program); "
+                                 "no print list written\n", Get_File_Base(), Kontext.input_name);
             std::exit(1);
         }
         s_unreadable_input = 1;
@@ -362,7 +370,7 @@ void Load_Input_File(void) {
     std::fclose(f);
 }
 
-static Print_Schweissnaht_Function s_print = nullptr;
+static Print_Schweissnaht_Function s_print = Print_Schweissnaht;
 
 Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Function print) {
     Print_Schweissnaht_Function old = s_print;
@@ -370,13 +378,67 @@ Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Funct
     return old;
 }
 
+// Native path of a name beside the component's files; empty when it does
+// not fit.
+static std::string native_base_path(const std::string& name) {
+    char base[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
+    if (!Make_Base_Path(base, name.c_str(), sizeof base)) return "";
+    if (!VEK_Native_Path(native, sizeof native, base)) return "";
+    return native;
+}
+
+// Moves a completed temporary file onto its name; a failed move leaves the
+// old file and says why on the console.
+static int finish_temporary(const std::string& temp, const std::string& final_name, int complete) {
+    if (temp.empty()) return 0;
+    if (!complete) {
+        std::remove(temp.c_str());
+        std::fprintf(stderr, "%s: write failed; the previous file is kept\n", final_name.c_str());
+        return 0;
+    }
+    if (std::rename(temp.c_str(), final_name.c_str()) != 0) {
+        std::remove(temp.c_str());
+        std::fprintf(stderr, "%s: cannot be replaced; the previous file is kept\n", final_name.c_str());
+        return 0;
+    }
+    return 1;
+}
+
 void Write_Print_List(void) {
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     const double reserved = r->print.grafik ? 16.0 : 6.0;
-    FILE* list = Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
-    if (!list) return;
+    // Both files are written under temporary names and renamed when
+    // complete, so that the desktop never shows a half-written report.
+    const std::string list_name = Print_List_Suffix;
+    const std::string list_final = native_base_path(list_name);
+    const std::string list_temp = native_base_path(list_name + ".tmp");
+    char plot_native[VEK_MAX_PATH + 1];
+    const std::string plot_final =
+        Kontext.plot_name[0] && VEK_Native_Path(plot_native, sizeof plot_native, Kontext.plot_name) ? plot_native : "";
+    const std::string plot_temp = plot_final.empty() ? "" : plot_final + ".tmp";
+    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s.tmp", list_name.c_str());
+    FILE* list = list_temp.empty() ? nullptr
+                                   : Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
+    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s", list_name.c_str());
+    if (!list) {
+        std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n",
+                     list_final.empty() ? list_name.c_str() : list_final.c_str());
+        return;
+    }
+    std::remove(plot_temp.c_str());
+    Set_Plot_File_Name(plot_temp.c_str());
     if (s_print) s_print(r, list);
+    Set_Plot_File_Name(nullptr);
+    if (PlotFile_Is_Open()) PlotFile_Close();
+    OLI_End_Text(list);
+    const int complete = std::fflush(list) == 0 && !std::ferror(list);
     Close_Print_List(list);
+    finish_temporary(list_temp, list_final, complete);
+    std::FILE* plot = plot_temp.empty() ? nullptr : std::fopen(plot_temp.c_str(), "rb");
+    if (plot) {
+        std::fclose(plot);
+        finish_temporary(plot_temp, plot_final, 1);
+    }
 }
 
 static int write_input_file(FILE* f, void* context) {

@@ -8,6 +8,8 @@
 #include "base/cp850.h"
 #include "base/filenames.h"
 #include "base/stored_text.h"
+#include "platform/desktop.h"
+#include "platform/events.h"
 #include "platform/msgbox.h"
 #include "support/testutil.h"
 #include "weldapp/program_context.h"
@@ -122,4 +124,15 @@ TEST(ToolText, OutOfMemoryEndsWithCodeZero) {
     VEK_Set_Batch_Mode(1);
     EXPECT_EXIT(Out_Of_Memory_Exit(), testing::ExitedWithCode(0), "Sitzung mu\xE1 leider abgebrochen");
     VEK_Set_Batch_Mode(0);
+}
+
+// A confirmed close ends the run with code 0 (nothing saved); "no" goes on.
+TEST(ProgramContext, CloseRequestAsksAndEndsWithCodeZero) {
+    VEKSetCloseFct(Close_Request_Callback);
+    VEK_Script_Answer(0);
+    EXPECT_EQ(VEK_Close_Request(), 0);
+    ASSERT_FALSE(VEK_Recorded_Messages().empty());
+    EXPECT_EQ(VEK_Recorded_Messages().back().lines.at(0), "Aktuelle Bearbeitung abbrechen?");
+    VEK_Script_Answer(1);
+    EXPECT_EXIT(VEK_Close_Request(), testing::ExitedWithCode(0), "");
 }

@@ -1,0 +1,84 @@
+// Writes the input file of an example component with the program's own
+// writer: make_input KIND LOADS FILE [EXTENT], KIND one of he280a, rhs,
+// flat; LOADS the number of load cases (a fixed set of ten, repeated with a
+// growing factor beyond ten); EXTENT the result extent of the print options
+// (default 1, standard). DATA must name the directory of the profile file.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "codes/nad.h"
+#include "memberchecks/profile_section_model.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
+
+// Ten combinations of an end-plate joint of a column base or beam end
+// (N, My, Mz, Vy, Vz, Mx in kN and kNm).
+static const double kCases[10][6] = {
+    {-450.0, 60.0, 0.0, 0.0, 40.0, 0.0},  {-300.0, 90.0, 0.0, 0.0, 60.0, 0.0}, {150.0, 45.0, 0.0, 0.0, 30.0, 0.0},
+    {-200.0, 30.0, 12.0, 8.0, 20.0, 0.0}, {0.0, 110.0, 0.0, 0.0, 80.0, 0.0},   {-600.0, 0.0, 0.0, 0.0, 0.0, 0.0},
+    {250.0, 0.0, 0.0, 0.0, 0.0, 0.0},     {-100.0, 75.0, 8.0, 6.0, 55.0, 1.5}, {50.0, 20.0, 20.0, 15.0, 15.0, 0.0},
+    {-350.0, 95.0, 5.0, 4.0, 70.0, 0.5},
+};
+
+int main(int argc, char** argv) {
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s he280a|rhs|flat LOADS FILE [EXTENT]\n", argv[0]);
+        return 2;
+    }
+    Install_Profile_Section_Model();
+    const std::string kind = argv[1];
+    const int loads = std::atoi(argv[2]);
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    Default_Schweissnaht(r);
+    Nahtbild* n = &r->naht;
+    double scale = 1.0;
+    if (kind == "he280a") {
+        n->all_round = 1;
+        n->a_w = n->a_w_fo = n->a_w_fu = 7.0;
+        r->section_check = 1;
+    } else if (kind == "rhs") {
+        Init_Profile_From_Name(&n->profile, "MSH160X80X6.3");
+        n->all_round = 1;
+        n->a_w = n->a_w_fo = n->a_w_fu = 5.0;
+        n->contact_fraction = 0.0;
+        scale = 0.2;
+    } else if (kind == "flat") {
+        Blech_Record bar;
+        Clear_Plate(&bar);
+        bar.t = 20.0;
+        bar.b = 200.0;
+        Copy_Material_Params(&n->material, &bar.material);
+        Init_Profile_From_Plate(&bar, &n->profile);
+        n->all_round = 0;
+        n->contact_fraction = 0.0;
+        scale = 0.1;
+    } else {
+        std::fprintf(stderr, "unknown kind %s\n", argv[1]);
+        return 2;
+    }
+    // Weld table from the profile, throats of the kind.
+    const int count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
+    n->weld_count = count > 0 ? count : 0;
+    for (int k = 0; k < n->weld_count; ++k) n->throat[k] = kind == "flat" ? 6.0 : n->a_w;
+    Update_Weld_Layout(n, nullptr, 0);
+    r->print.ergebnisumfang = argc == 5 ? std::atoi(argv[4]) : 1;
+    Alloc_Lasten(r, loads);
+    for (int i = 0; i < r->load_count; ++i) {
+        const double* c = kCases[i % 10];
+        const double g = scale * (1.0 + 0.001 * (i / 10));
+        Lastfall& l = r->loads[i];
+        std::snprintf(l.name, sizeof l.name, "LK %d", i + 1);
+        l.N = c[0] * 1e3 * g;
+        l.My = c[1] * 1e6 * g;
+        l.Mz = c[2] * 1e6 * g;
+        l.Vy = c[3] * 1e3 * g;
+        l.Vz = c[4] * 1e3 * g;
+        l.Mx = c[5] * 1e6 * g;
+    }
+    FILE* f = std::fopen(argv[3], "w");
+    if (!f) return 1;
+    const int failed = Write_Schweissnaht(f, r) != 0 || Write_ACTIV_NADNAME_Entry(f) != 1;
+    return (std::fclose(f) != 0 || failed) ? 1 : 0;
+}

@@ -1,0 +1,228 @@
+// The load cases in the input protocol and the result table of all cases.
+#include <cmath>
+#include <string>
+
+#include "base/cp850.h"
+#include "platform/oli_layout.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
+
+namespace {
+
+struct Units {
+    double force, moment;
+    const char* force_label;
+    const char* moment_label;
+};
+
+Units units_of(int code) {
+    switch (code) {
+    case 0: return {0.001, 1e-6, " kN ", "kNm "};
+    case 1: return {0.001, 1e-4, " kN ", "kNcm"};
+    case 2: return {1.0, 0.001, " N  ", " Nm "};
+    default: return {1.0, 1.0, "    ", "    "};
+    }
+}
+
+// Column order N, My, Vz, Mz, Vy, Mx as indices of the force array
+// (N, My, Mz, Vy, Vz, Mx).
+const int kColumn[6] = {0, 1, 4, 2, 3, 5};
+const bool kIsMoment[6] = {false, true, false, true, false, true};
+
+double force_of(const Lastfall& c, int k) {
+    const double f[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
+    return f[k];
+}
+
+std::string trimmed(const char* text) {
+    std::string s(text ? text : "");
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return "";
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+std::string without_blanks(const char* label) {
+    std::string s;
+    for (const char* p = label; *p; ++p)
+        if (*p != ' ') s += *p;
+    return s;
+}
+
+}  // namespace
+
+void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
+    if (!conn || !list || !conn->loads || conn->load_count < 1) return;
+    if (conn->load_count == 1 && !Lastfall_Has_Load(conn, 0)) return;
+    const Units u = units_of(conn->load_unit);
+    bool shown[6] = {};
+    for (int i = 0; i < conn->load_count; ++i) {
+        if (!Lastfall_Has_Load(conn, i)) continue;
+        for (int c = 0; c < 6; ++c) {
+            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            if (std::fabs(v) > 0.01) shown[c] = true;
+        }
+    }
+    if (conn->print.skizzen) {
+        OLI_End_Text(list);
+        OLI_storeYPosition(list, 1);
+        OLI_setMarginsCM(list, 1, 14.0, 0);
+        Print_Symbol_Picture(list, shown[5] ? "schweissnaht_0" : "schweissnaht_1", 3.5, 2.5);
+        OLI_restoreYPosition(list, 1);
+        OLI_setMarginsCM(list, 1, 0.0, 0.0);
+    }
+    OLI_printf(list, "%s\xCEHSchnittgrößen\xCEr bezogen auf die Querschnittsachsen\n"_cp, "");
+    static const char* const head[6] = {"      N\xCE\\Ed\xCEr  ",  "     M\xCE\\y,Ed\xCEr ", "     V\xCE\\z,Ed\xCEr ",
+                                        "     M\xCE\\z,Ed\xCEr ", "     V\xCE\\y,Ed\xCEr ", "     M\xCE\\x,Ed\xCEr "};
+    if (conn->load_count > 4) {
+        OLI_End_Text(list);
+        std::fputs("#SHOWTABLE\n0 0 0\n1 1 -1 -1 1\n4.5\n", list);
+        std::fputs(" Lk    ", list);
+        for (int c = 0; c < 6; ++c)
+            if (shown[c]) std::fputs(head[c], list);
+        std::fputs("\n       ", list);
+        for (int c = 0; c < 6; ++c)
+            if (shown[c]) std::fprintf(list, "     %4s  ", kIsMoment[c] ? u.moment_label : u.force_label);
+        std::fputs("\n", list);
+        for (int i = 0; i < conn->load_count; ++i) {
+            if (!Lastfall_Has_Load(conn, i)) continue;
+            std::fprintf(list, " %-4d", i + 1);
+            for (int c = 0; c < 6; ++c)
+                if (shown[c])
+                    std::fprintf(list, " %10.2lf",
+                                 force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force));
+            const std::string name = trimmed(conn->loads[i].name);
+            if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
+            std::fputs("\n", list);
+        }
+        std::fputs("#END_OF_TEXT\n", list);
+        return;
+    }
+    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
+                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    OLI_Set_Single_Tab(2, 5.0);
+    for (int i = 0; i < conn->load_count; ++i) {
+        if (!Lastfall_Has_Load(conn, i)) continue;
+        OLI_printf(list, "%sLk %d", "", i + 1);
+        const std::string name = trimmed(conn->loads[i].name);
+        if (extent != 3 && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
+        else OLI_printf(list, ":");
+        OLI_printf(list, " \xCEt");
+        int count = 0;
+        for (int c = 0; c < 6; ++c) {
+            if (!shown[c]) continue;
+            if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s \xCEt", "");
+            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            const std::string unit = without_blanks(kIsMoment[c] ? u.moment_label : u.force_label);
+            OLI_printf(list, "%s%s = %.2lf %s", count % 3 == 0 ? "" : ", ", sym[c], v, unit.c_str());
+            ++count;
+        }
+        OLI_printf(list, "\n");
+    }
+}
+
+void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn || !list || !conn->results || !conn->loads) return;
+    const Units u = units_of(conn->load_unit);
+    const int n = conn->load_count;
+    bool force_col[6] = {};
+    bool u_col[3] = {};  // U_sigma, U_c/t, U_w
+    static const int kU[3] = {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W};
+    for (int i = 0; i < n; ++i) {
+        for (int c = 0; c < 6; ++c)
+            if (std::fabs(conn->results[i].value[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force)) > 0.001)
+                force_col[c] = true;
+        for (int k = 0; k < 3; ++k)
+            if (conn->results[i].value[kU[k]] > 0.001) u_col[k] = true;
+    }
+    int F = 0, S = 0, U = 0;
+    for (bool b : force_col) F += b;
+    S = u_col[0] + u_col[1];
+    U = S + u_col[2];
+    if (conn->print.skizzen) {
+        OLI_storeYPosition(list, 1);
+        OLI_setMarginsCM(list, 1, 14.5, 0);
+        Print_Symbol_Picture(list, force_col[5] ? "schweissnaht_0" : "schweissnaht_1", 3.5, 3.5);
+        OLI_restoreYPosition(list, 1);
+        OLI_setMarginsCM(list, 1, 0.0, 0.0);
+    }
+    OLI_setFlags(list, 0x280);
+    std::fputs("#SHOWTABLE\n0 1 0\n \xCEH", list);
+    if (F > 0) std::fputs("Schnittgrößen"_cp, list);
+    if (F > 0 && U > 0) std::fputs(" und ", list);
+    if (U > 0) std::fputs("Ausnutzungen", list);
+    std::fputs("\n1 1 -1 -1 6", list);
+    if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
+    std::fprintf(list, "\n4.4 4.6 %.1lf %.1lf %.1lf %.1lf\n", 4.5 + 10.0 * F, 4.5 + 10.0 * F + 8.0 * S,
+                 4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
+    static const char* const head[6] = {"      N\xCE\\Ed\xCEr ",  "     M\xCE\\y,Ed\xCEr", "     V\xCE\\z,Ed\xCEr",
+                                        "     M\xCE\\z,Ed\xCEr", "     V\xCE\\y,Ed\xCEr", "     M\xCE\\x,Ed\xCEr"};
+    static const char* const uhead[3] = {"   U\xCE\\\xCC\xCEr   ", "   U\xCE\\" "c/t\xCEr ", "   U\xCE\\w\xCEr   "};
+    std::fputs(" Lk  ", list);
+    for (int c = 0; c < 6; ++c)
+        if (force_col[c]) std::fputs(head[c], list);
+    for (int k = 0; k < 3; ++k)
+        if (u_col[k]) std::fputs(uhead[k], list);
+    std::fputs("\n --  ", list);
+    for (int c = 0; c < 6; ++c)
+        if (force_col[c]) std::fprintf(list, "     %4s ", kIsMoment[c] ? u.moment_label : u.force_label);
+    for (int k = 0; k < 3; ++k)
+        if (u_col[k]) std::fputs("        ", list);
+    std::fputs("\n", list);
+    const double max = conn->max_utilisation;
+    for (int i = 0; i < n; ++i) {
+        const double* v = conn->results[i].value;
+        std::fprintf(list, " %-4d", i + 1);
+        for (int c = 0; c < 6; ++c) {
+            if (!force_col[c]) continue;
+            const double kn = v[kColumn[c]] * (kIsMoment[c] ? 1e-6 : 0.001);
+            if (std::fabs(kn) <= 0.001) std::fputs("     ---  ", list);
+            else std::fprintf(list, "%9.2lf ", v[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force));
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (!u_col[k]) continue;
+            const double x = v[kU[k]];
+            if (x <= 0.001) {
+                std::fputs("   ---  ", list);
+            } else if (k == 1) {
+                std::fprintf(list, "%7.3lf ", x);
+            } else {
+                const bool at_max = std::fabs(x - max) < 0.0001;
+                if (x > 1.001) std::fputs(Color_Red_Begin(), list);
+                else if (at_max) std::fputs(Color_Blue_Begin(), list);
+                std::fprintf(list, "%7.3lf", x);
+                std::fputs(at_max ? "\xCEH*\xCEr" : x <= 1.001 ? " " : "\xCEH!\xCEr", list);
+                std::fputs(Color_End(), list);
+            }
+        }
+        const std::string name = trimmed(conn->loads[i].name);
+        if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
+        std::fputs("\n", list);
+    }
+    std::fputs("#END_OF_TEXT\n", list);
+    OLI_setYPositionCM(list, 1, -0.5);
+    OLI_setFlags(list, 0x380);
+    OLI_Set_Para_Mode(3);
+    OLI_printf(list, "%s", "");
+    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
+                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    int item = 0;
+    if (F > 0) {
+        std::string forces;
+        for (int c = 0; c < 6; ++c)
+            if (force_col[c]) forces += (forces.empty() ? "" : ",") + std::string(sym[c]);
+        forces += ": Schnittgrößen"_cp;
+        Print_List_Item(list, 0, 3, forces.c_str());
+        item = 3;
+    }
+    static const char* const legend[3] = {"U\xCE\\\xCC\xCEr: Spannungsausnutzung des Querschnitts",
+                                          "U\xCE\\" "c/t\xCEr: c/t-Ausnutzung des Querschnitts",
+                                          "U\xCE\\w\xCEr: Spannungsausnutzung der Schweißnähte"_cp};
+    for (int k = 0; k < 3; ++k)
+        if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
+    OLI_printf(list, "\n");
+    OLI_printf(list, "\xCEH*\xCEr) maximale Ausnutzung\n");
+    OLI_Set_Para_Mode(4);
+    OLI_Add_Para_Offset(0.3);
+}

@@ -1,0 +1,622 @@
+// The evaluation and print driver of a connection.
+#include "weldapp/print_schweissnaht.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/ctools.h"
+#include "base/stored_text.h"
+#include "base/vesk.h"
+#include "codes/nad.h"
+#include "codes/nad_norm.h"
+#include "codes/nad_print.h"
+#include "drawings/oli_pens.h"
+#include "drawings/xs_weld_plot.h"
+#include "platform/desktop.h"
+#include "platform/msgbox.h"
+#include "platform/oli_layout.h"
+#include "printlist/ioliplot.h"
+#include "printlist/ioliwrt.h"
+#include "printlist/oli_para.h"
+#include "printlist/plotfile.h"
+#include "printlist/verdict.h"
+#include "weldapp/tool_text.h"
+
+static XS_Check_Function s_xs_check = nullptr;
+static std::string s_plot_name;
+// The evaluation runs on this copy so that the weld layout of an all-round
+// weld may be rebuilt without touching the caller's table.
+static SchweissnahtAnschluss s_work = {};
+
+XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check) {
+    XS_Check_Function old = s_xs_check;
+    s_xs_check = check;
+    return old;
+}
+
+void Set_Plot_File_Name(const char* name) { s_plot_name = name ? name : ""; }
+
+static const char* P = "";  // the common line prefix of the print texts
+
+static bool in(int v, std::initializer_list<int> set) {
+    for (int s : set)
+        if (v == s) return true;
+    return false;
+}
+
+static std::string trimmed(const char* text) {
+    std::string s(text ? text : "");
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return "";
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+static void new_results(SchweissnahtAnschluss* r) {
+    Mem_Free(__FILE__, __LINE__, "null", r->results);
+    if (r->load_count < 1) r->load_count = 1;
+    r->results = static_cast<LastfallErgebnis*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
+    r->max_utilisation = r->max_ct_utilisation = 0.0;
+    r->governing_case = -1;
+    r->input_error = 0;
+    r->loaded_count = 0;
+}
+
+static void chapter(FILE* list, const char* title) {
+    OLI_End_Text(list);
+    OLI_reserveSpaceCM(list, 3.0);
+    Schweissnaht_Heading_Level = 1;
+    Oli_Heading_Bookmark(list, 1, 0, "%s", title);
+    Schweissnaht_Heading_Level = 2;
+}
+
+// ---- sketch ----
+
+static void weld_line(double x1, double y1, double x2, double y2, int pen, double a, int number, double lx,
+                      double ly, int v, int h) {
+    Oli_Pen_Line(x1, y1, x2, y2, pen, static_cast<int>(std::lround(a + 0.01)));
+    Oli_Text_At_Printf(lx, ly, v, h, "%d", number);
+}
+
+// The single welds along the edges of their slots (I family, flat bar,
+// rectangular tube; the other families show their profile only).
+static void draw_single_welds(const Nahtbild& n, double x0, double d, int pen) {
+    const Stahlprofil& p = n.profile;
+    double top = 0.0, bottom = 0.0, root = 0.0;
+    Calc_Profile_Weld_Offsets(&p, &top, &bottom, &root);
+    const bool i_family = in(p.type, {4, 5, 7, 10, 13});
+    const double off = 0.1 * d;
+    for (int k = 0; k < NAHT_SLOTS && k < 8; ++k) {
+        const double a = n.throat[k], l = n.length[k];
+        const int num = n.number[k];
+        if (num <= 0 || a <= 0.01 || l <= 0.01) continue;
+        if (i_family) {
+            const double bo = p.b_fo, bu = p.b_fu > 0 ? p.b_fu : p.b_fo;
+            const double clear = p.h - p.t_fo - p.t_fu - 2.0 * root;
+            const double web_mid = p.t_fo + root + clear / 2.0;
+            const double out_o = (bo - p.t_w) / 2.0, out_u = (bu - p.t_w) / 2.0;
+            switch (k) {
+            case 0: weld_line(x0 - l / 2, 0, x0 + l / 2, 0, pen, a, num, x0, 0, 2, 4); break;
+            case 1: case 5: {
+                const double s = k == 1 ? -1.0 : 1.0;
+                const double c = x0 + s * (p.t_w / 2 + root + (out_o - root) / 2);
+                weld_line(c - l / 2, p.t_fo, c + l / 2, p.t_fo, pen, a, num, c, p.t_fo, 0, 4);
+                break;
+            }
+            case 2: case 6: {
+                const double x = k == 2 ? x0 - p.t_w / 2 : x0 + p.t_w / 2;
+                weld_line(x, web_mid - l / 2, x, web_mid + l / 2, pen, a, num, k == 2 ? x - off : x + off,
+                          web_mid, 4, k == 2 ? 1 : 3);
+                break;
+            }
+            case 3: weld_line(x0 - l / 2, p.h, x0 + l / 2, p.h, pen, a, num, x0, p.h, 0, 4); break;
+            case 4: case 7: {
+                const double s = k == 4 ? -1.0 : 1.0;
+                const double y = p.h - p.t_fu;
+                const double c = x0 + s * (p.t_w / 2 + root + (out_u - root) / 2);
+                weld_line(c - l / 2, y, c + l / 2, y, pen, a, num, c, y, 2, 4);
+                break;
+            }
+            default: break;
+            }
+        } else if (p.type == 1 || p.type == 8) {
+            const double w = p.type == 1 ? p.t_w : p.b_fo;
+            const double left = x0 - w / 2, right = x0 + w / 2;
+            switch (k) {
+            case 0: weld_line(x0 - l / 2, 0, x0 + l / 2, 0, pen, a, num, x0, 0, 2, 4); break;
+            case 3: weld_line(x0 - l / 2, p.h, x0 + l / 2, p.h, pen, a, num, x0, p.h, 0, 4); break;
+            case 1: weld_line(left, p.h / 2 - l / 2, left, p.h / 2 + l / 2, pen, a, num, left - off, p.h / 2, 4, 1);
+                break;
+            case 2: weld_line(right, p.h / 2 - l / 2, right, p.h / 2 + l / 2, pen, a, num, right + off, p.h / 2, 4, 3);
+                break;
+            default: break;
+            }
+        }
+    }
+}
+
+static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
+    OLI_End_Text(list);
+    const Stahlprofil& p = w->naht.profile;
+    double width = -1e7, height = -1e7;
+    if (in(p.type, {4, 5, 7, 10, 13})) {
+        width = std::max(p.b_fo, p.b_fu);
+        height = p.h;
+    } else if (p.type == 3) {
+        width = p.h;
+        height = p.b_fo;
+    } else if (in(p.type, {6, 8, 11, 12, 14, 15})) {
+        width = p.b_fo;
+        height = p.h;
+    } else if (p.type == 1) {
+        width = p.t_w;
+        height = p.h;
+    } else if (p.type == 2 || p.type == 9) {
+        width = height = p.h;
+    }
+    if (!(width > -1e6 && height > -1e6) || !(width >= 1.0) || !(height >= 1.0)) return;
+
+    const double n = w->print.massstab;
+    const double factor =
+        n > 0.001 ? 0.1 / n : Calc_Drawing_Scale(width, height, 14.2, p.type == 1 ? 14.2 : 20.2, 1);
+    if (!(factor > 0.0) || !std::isfinite(factor)) return;
+    Init_Oli_Pens();
+    const double d = 1.0 / factor, m = 0.9 * d;
+    Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
+    Oli_Set_Color_Mode(1);
+    Oli_Element_Begin();
+
+    if (w->print.grafik && !s_plot_name.empty()) {
+        // Written only where the caller allows it; a plot file that cannot
+        // be opened is skipped without message.
+        FILE* plot = std::fopen(s_plot_name.c_str(), "w");
+        if (plot) {
+            PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code,
+                                Position_Text);
+            PlotFile_Set_Font(0);
+            PlotFile_Set_Layer(0);
+            PlotFile_Set_Linetype(0);
+            PlotFile_Set_Pen(0);
+            PlotFile_Set_Filling(-1);
+        }
+    }
+
+    Safe_Fprintf(list, " 8 %d\n", 6);
+    Safe_Fprintf(list, " 7 %d\n", 9);
+    Safe_Fprintf(list, " 4 %d\n", 1);
+    Safe_Fprintf(list, " 38 %d %s %d\n", 0, "", 0);
+    Oli_Set_Dimension_Style(8);
+    Oli_Filled_Rect(-d / 2, -d / 2, width + d / 2, height + d / 2);
+    if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
+    if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 1, "Maßstab 1:%.1lf"_cp, n);
+
+    double x = width / 2, y = 0.0;
+    if (p.type == 3) {
+        x = width / 2 - p.h / 2;
+        y = p.b_fo;
+    } else if (p.type == 6 || p.type == 12) {
+        x = width / 2 - p.b_fo / 2;
+        y = p.h / 2;
+    } else if (p.type == 1) {
+        x = width / 2 - p.t_w / 2;
+    }
+    Set_Oli_Pen_Roles(OliRole_Profile_Pen, OliRole_Profile_Pattern);
+    XSPlotOptions o;
+    Init_XS_Plot_Options(&o);
+    o.x_ref = x;
+    o.y_ref = y;
+    o.mm_per_cm = d;
+    o.fill_pen = OliRole_Profile_Pen;
+    o.line_width = 2;
+    o.line_pen = OliRole_Outline_Pen;
+    o.profile = &p;
+    o.angle_deg = p.alpha;
+    Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
+
+    const Nahtbild& nb = w->naht;
+    const int weld_pen = nb.weld_kind == 0 ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
+    if (nb.all_round) {
+        o.fill_pen = -1;
+        o.line_width = static_cast<int>(std::lround(nb.a_w + 0.01));
+        o.line_pen = weld_pen;
+        Draw_XS_Weld_Plot(&o, list, 2, 0, 0);
+    } else {
+        // The welds lie on the profile's faces about its axis.
+        const double axis = p.type == 1 ? x + p.t_w / 2 : width / 2;
+        draw_single_welds(nb, axis, d, weld_pen);
+    }
+
+    Oli_Element_End();
+    Safe_Fprintf(list, " -1\n");
+    // A plot file that could not be completed is not left behind.
+    if (PlotFile_Is_Open() && PlotFile_Close() != 0) std::remove(s_plot_name.c_str());
+    OLI_setYPositionCM(list, 1, -0.5);
+}
+
+// ---- input protocol ----
+
+static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
+    const Nahtbild& n = w->naht;
+    const OliProps& pr = w->print;
+    int m = n.weld_kind == 0 ? 3 : 1;
+    if (n.uniform_grade) {
+        OLI_printf(list, "%s\xCEHMaterial\n", P);
+        Print_Steel_Params_By_Thickness(&n.material, list, m, pr.zusatzinfo, "");
+        m = 0;
+    }
+    if (pr.sicherheitsbeiwerte) {
+        if (w->code_setting == 1) {
+            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0\xCE\\M\xCEr = %.2lf\n", P, w->gamma_M);
+        } else {
+            OLI_printf(list, "%s\xCEHMaterialsicherheitsbeiwerte\n", P);
+            Print_Safety_Factors(&w->safety, list, 6);
+        }
+    }
+    OLI_printf(list, "%s\xCEHGeometrie\n", P);
+    Print_Profile_Parameters(&w->naht.profile, list, pr.ergebnisumfang, pr.zusatzinfo, m);
+    OLI_printf(list, "%sPlatte: ", P);
+    Print_Plate(&n.plate, list, 0x40 | m, pr.zusatzinfo, "p");
+
+    static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
+                                         "sonstige Naht"};
+    const char* kind = n.weld_kind >= 0 && n.weld_kind < 5 ? kinds[n.weld_kind] : kinds[4];
+    if (n.all_round) {
+        if (n.full_penetration) {
+            OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
+        } else {
+            OLI_printf(list, "%sumlaufende %s: ", P, kind);
+            if (w->code_setting == 0 && in(n.profile.type, {4, 5, 7, 10, 11, 13, 15})) {
+                if (n.a_w_fo > 0.1) OLI_printf(list, "a\xCE\\w,fo\xCEr = %.1lf mm, ", n.a_w_fo);
+                if (n.a_w_fu > 0.1) OLI_printf(list, "a\xCE\\w,fu\xCEr = %.1lf mm, ", n.a_w_fu);
+                OLI_printf(list, "a\xCE\\w,w\xCEr = %.1lf mm", n.a_w);
+            } else {
+                OLI_printf(list, "a\xCE\\w\xCEr = %.1lf mm", n.a_w);
+            }
+        }
+        if (n.contact_fraction > 0.001)
+            OLI_printf(list, ",  %.0lf%% Abtrag der Normalkraft über Druckkontakt"_cp, n.contact_fraction * 100.0);
+        OLI_printf(list, "\n");
+    } else {
+        OLI_printf(list, "%sSchweißnähte als %s"_cp, P, kind);
+        if (n.weld_kind == 0) {
+            if (n.full_length) OLI_printf(list, " (voll ausgeführt)"_cp);
+        } else {
+            OLI_printf(list, "%s", n.full_penetration ? " (durchgeschweißt)"_cp : " (nicht durchgeschweißt, HY-Naht)"_cp);
+        }
+        OLI_printf(list, ":\n%s", P);
+        int shown = 0;
+        for (int num = 1; num <= NAHT_SLOTS; ++num)
+            for (int k = 0; k < n.weld_count && k < NAHT_SLOTS; ++k) {
+                if (n.number[k] != num || !(n.throat[k] > 0.01)) continue;
+                if (shown > 0 && shown % 3 == 0) OLI_printf(list, "\n%s", P);
+                OLI_printf(list, "a\xCE\\w%d\xCEr = %.1lf mm, ", num, n.throat[k]);
+                OLI_printf(list, "l\xCE\\w%d\xCEr = %.1lf mm \xCEt", num, n.length[k]);
+                ++shown;
+            }
+        OLI_printf(list, "\n");
+        if (n.contact_fraction > 0.001)
+            OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
+    }
+    if (w->code_setting == 0) {
+        if (!n.all_round && n.weld_kind == 0 && n.no_length_check)
+            OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
+        if (n.weld_kind == 0 && n.no_throat_check)
+            OLI_printf(list, "%sDie Dicke der Schweißnähte wird nicht überprüft.\n"_cp, P);
+        if (!in(n.profile.type, {1, 2, 8, 9}) && n.all_round && w->short_welds)
+            OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
+                       P);
+    }
+    OLI_printf(list, "%s\xCEHTragfähigkeit\n"_cp, P);
+    OLI_printf(list, "%s", P);
+    if (w->section_check)
+        OLI_printf(list, "%sr Querschnittsnachweis\n",
+                   w->code_setting == 0 && w->section_method == 1 ? "plastische" : "elastische");
+    if (w->code_setting == 0) {
+        OLI_printf(list, "%sSchweißnahtnachweis mit dem %sen Verfahren\n"_cp, P,
+                   w->weld_method == 1 ? "richtungsbezogen" : "vereinfacht");
+        if (n.profile.type != 2 && n.profile.type != 9) {
+            if (w->shear_split == 0)
+                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
+                                 "V\xCE\\y\xCEr, die vertikalen V\xCE\\z\xCEr übernehmen.\n"_cp,
+                           P);
+            else if (w->shear_split == 1)
+                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt über die Steifigkeiten der Einzelnähte.\n"_cp, P);
+            else if (w->shear_split == 2)
+                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt einheitlich zur Berechnung der Momenten- und "
+                                 "Normalkraftverteilung.\n"_cp,
+                           P);
+        }
+    }
+    Update_Weld_Layout(&w->naht, list, 0);
+    if (pr.ergebnisumfang != 3) Print_Lastfaelle(w, list, pr.ergebnisumfang);
+}
+
+// ---- one load case ----
+
+static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int extent, int interactive) {
+    if (out) {
+        const double tab = 8.0;
+        OLI_Set_Tabs(2, nullptr, &tab, 1);
+        OLI_End_Text(out);
+        OLI_reserveSpaceCM(out, 3.0);
+        Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Querschnittsnachweis");
+        if (extent > 0) OLI_Add_Para_Offset(0.3);
+    }
+    const double f[6] = {r->value[0] * 0.001, r->value[1] * 1e-6, r->value[2] * 1e-6,
+                         r->value[3] * 0.001, r->value[4] * 0.001, r->value[5] * 1e-6};
+    bool loaded = false;
+    for (double v : f) loaded = loaded || std::fabs(v) > 0.001;
+    if (!loaded) {
+        // Below the check's threshold the check is not required: zero
+        // utilisations, never a failed case.
+        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        return 0;
+    }
+    const double gamma = w->code_setting == 0 ? w->safety.gamma_M0 : w->gamma_M;
+    double res[7] = {0, 0, 0, 0, 0, 0, 0};
+    const int flags = s_xs_check ? s_xs_check(&w->naht.profile, gamma, 0, 0, 1, w->section_method, f[0], f[1], f[2],
+                                              f[3], f[4], f[5], 0.0, 0.0, &res[0], &res[1], &res[2], &res[3],
+                                              &res[4], &res[5], &res[6], 0, out, extent)
+                                 : 0;
+    bool failed = false;
+    if (!(flags & 0x100)) {
+        if (out)
+            OLI_printf(out,
+                       (flags & 0x80000) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                                         : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
+                       P, Mark_Alert());
+        if (interactive && trimmed(w->naht.profile.name).size() == 14)
+            PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
+        failed = true;
+    } else if ((flags & 0x8000) || (w->section_method == 1 && !(flags & 0x4000))) {
+        r->value[ERGEBNIS_U_SIGMA] = -1.0;
+        failed = true;
+    } else {
+        double us = res[1], uc = res[2];
+        if (us > 1.0 && us < 1.001) us = 1.0;
+        if (uc > 1.0 && uc < 1.001) uc = 1.0;
+        r->value[ERGEBNIS_U_SIGMA] = us;
+        r->value[ERGEBNIS_U_CT] = uc;
+        failed = us < -0.001 || uc < -0.001;
+    }
+    if (failed) {
+        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        Line_Calc_Error(out, "der Querschnittstragfähigkeit"_cp);
+        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+    }
+    return failed ? 1 : 0;
+}
+
+static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive) {
+    const int extent = w->print.ergebnisumfang;
+    const int sketches = extent >= 1 && w->print.skizzen != 0;
+    const int intermediate = extent >= 1 && w->print.zwischenergebnisse != 0;
+    LastfallErgebnis* r = &w->results[i];
+    const Lastfall& lf = w->loads[i];
+    if (out) {
+        Schweissnaht_Heading_Level = 1;
+        OLI_End_Text(out);
+        OLI_setBookmark(out, 19, nullptr);
+        std::string head = "Lk " + std::to_string(i + 1);
+        const std::string name = trimmed(lf.name);
+        if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
+        Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, 16, "%s", head.c_str());
+        ++Schweissnaht_Heading_Level;
+        OLI_Add_Para_Offset(0.3);
+    }
+    r->value[0] = lf.N;
+    r->value[1] = lf.My;
+    r->value[2] = lf.Mz;
+    r->value[3] = lf.Vy;
+    r->value[4] = lf.Vz;
+    r->value[5] = lf.Mx;
+    int failed = 0;
+    if (w->code_setting == 0 && w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
+    if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
+        Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+        if (out) OLI_Add_Para_Offset(0.3);
+        failed = 1;
+    }
+    if (failed) w->input_error = 1;
+    if (out) {
+        OLI_End_Text(out);
+        OLI_setBookmark(out, 17, nullptr);
+        --Schweissnaht_Heading_Level;
+        OLI_setBookmark(out, 20, nullptr);
+    }
+}
+
+// Scans the values in order: an error value (below -0.001) ends the scan
+// and wins; else a strictly larger value replaces the maximum.
+static void scan_maximum(SchweissnahtAnschluss* w) {
+    double max = 0.0, ct = 0.0;
+    int at = -1;
+    bool stop = false;
+    for (int i = 0; i < w->load_count && !stop; ++i)
+        for (int k : {ERGEBNIS_U_SIGMA, ERGEBNIS_U_W}) {
+            const double u = w->results[i].value[k];
+            if (u < -0.001 || u > max) {
+                max = u;
+                at = i + 1;
+            }
+            if (u < -0.001) {
+                stop = true;
+                break;
+            }
+        }
+    for (int i = 0; i < w->load_count; ++i) {
+        const double u = w->results[i].value[ERGEBNIS_U_CT];
+        if (u < -0.001 || u > ct) ct = u;
+        if (u < -0.001) break;
+    }
+    w->max_utilisation = max;
+    w->max_ct_utilisation = ct;
+    w->governing_case = at;
+}
+
+static void final_result(SchweissnahtAnschluss* w, FILE* list) {
+    const int extent = w->print.ergebnisumfang;
+    chapter(list, "Endergebnis");
+    OLI_Add_Para_Offset(0.3);
+    const char* mk = extent >= 1 ? "\xCEH" : "";
+    const double max = w->max_utilisation;
+    if (max > 0.001) {
+        const double tabs[2] = {23.0, 34.0};
+        OLI_Set_Tabs(2, nullptr, tabs, 2);
+        OLI_printf(list, "%s%sMaximale Ausnutzung", P, mk);
+        if (w->load_count > 1 && w->governing_case > 0) OLI_printf(list, " [Lk %d]", w->governing_case);
+        OLI_printf(list, ":\xCEr ");
+        OLI_printf(list, "\xCEtTragfähigkeit  \xCEtmax U = %.3lf  %s  1  %s\n"_cp, max,
+                   Get_Compare_Symbol(static_cast<float>(max), 1.0f), max <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        const double ct = w->max_ct_utilisation;
+        if (ct > 0.001)
+            OLI_printf(list, "\xCEtc/t-Verhältnis \xCEtmax U = %.3lf  %s  1  %s\n"_cp, ct,
+                       Get_Compare_Symbol(static_cast<float>(ct), 1.0f), ct <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    }
+    if (max < -0.1) Line_Calc_Error(list, "der maximalen Ausnutzung");
+    if (max < -0.001 || max > 1.0 || w->input_error) {
+        OLI_Add_Para_Offset(0.3);
+        const double tol = w->print.toleranz;
+        if (!w->input_error && max > 1.0 && max < 1.0 + tol / 100.0)
+            OLI_printf(list, "%s\xCE" "B%s\xCEr  (%.0lf%% Toleranz)\n", P, Line_Proof_Ok(), tol);
+        else
+            OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Failed());
+    } else if (extent >= 1) {
+        OLI_Add_Para_Offset(0.3);
+        OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Ok());
+    }
+    Line_EC3_Condition_Warning(list);
+}
+
+static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* conn) {
+    conn->max_utilisation = w->max_utilisation;
+    conn->max_ct_utilisation = w->max_ct_utilisation;
+    conn->governing_case = w->governing_case;
+    conn->input_error = w->input_error;
+    for (int i = 0; i < w->load_count && i < conn->load_count; ++i) {
+        conn->results[i].value[ERGEBNIS_U_SIGMA] = w->results[i].value[ERGEBNIS_U_SIGMA];
+        conn->results[i].value[ERGEBNIS_U_W] = w->results[i].value[ERGEBNIS_U_W];
+        conn->results[i].value[LASTFALL_RESULTS - 1] = w->results[i].value[LASTFALL_RESULTS - 1];
+    }
+}
+
+// A refusal before the load cases: the note line; a refused input marks the
+// caller's record so that the chart shows the input error instead of 0 %.
+static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, int input_error) {
+    if (input_error) conn->input_error = 1;
+    if (!list) return;
+    OLI_printf(list, "%s%s  \x88  Nachweise werden nicht geführt %s\n"_cp, P, what, Mark_Note());
+    OLI_Add_Para_Offset(0.3);
+    OLI_End_Text(list);
+    OLI_New_Paragraph();
+}
+
+void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn) return;
+    const int application = CurOb_Application_Number();
+    const int interactive = !VEK_Batch_Mode();
+    Update_Safety_Factors_From_NAD(&conn->safety);
+    Update_Weld_Layout(&conn->naht, nullptr, 0);
+    Drop_Empty_Lastfaelle(conn);
+    new_results(conn);
+    SchweissnahtAnschluss* w = &s_work;
+    Copy_Schweissnaht(conn, w);
+    new_results(w);
+    for (int i = 0; i < w->load_count; ++i)
+        if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
+    const OliProps& pr = w->print;
+    const int extent = pr.ergebnisumfang;
+
+    if (list) {
+        OLI_setFlags(list, 0x380);
+        if (application != 167) {
+            OLI_printf(list, "Schweißnahtanschluss"_cp);
+            if (w->code_setting == 1) OLI_printf(list, "  \xCES%s", Get_Norm_Name(25, 1, 1));
+            else OLI_printf(list, "  \xCES%s, NA: %s", Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
+            OLI_printf(list, "\n");
+            OLI_Add_Para_Offset(0.3);
+            Print_Preface(list, pr.vorbemerkungen);
+        }
+        if (pr.eingabeparameter) {
+            chapter(list, "Eingabeprotokoll");
+            OLI_Add_Para_Offset(0.3);
+        }
+        if (pr.grafik) draw_sketch(w, list);
+        if (pr.eingabeparameter) {
+            print_protocol(w, list);
+            --Schweissnaht_Heading_Level;
+        }
+        if (application == 167 && w->loaded_count == 0) return;
+    }
+
+    Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent);
+    if (w->code_setting == 1 && w->naht.profile.type == 14) {
+        refuse(conn, list, "Profil nicht implementiert", 1);
+        return;
+    }
+    if (w->loaded_count == 0) {
+        refuse(conn, list, "keine Belastung vorhanden", 0);
+        return;
+    }
+    if (w->code_setting == 1) {
+        // The end-plate routines of this code setting are not part of this
+        // program yet: say so and call nothing verified.
+        refuse(conn, list, "Nachweise nach DIN 18800 in dieser Version nicht verfügbar"_cp, 1);
+        return;
+    }
+
+    FILE* out = extent == 3 || extent == 4 ? nullptr : list;
+    for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
+    scan_maximum(w);
+
+    if (list) {
+        if (extent == 3) {
+            chapter(list, "Ergebnistabelle");
+            OLI_Add_Para_Offset(0.3);
+            Print_Ergebnistabelle(w, list);
+        }
+        final_result(w, list);
+    }
+    copy_back(w, conn);
+    if (!list) return;
+
+    if (pr.na_parameter) {
+        chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
+        Print_NAD_EC3_1_Table(list);
+    }
+    if (pr.vorschriften) {
+        chapter(list, "Vorschriften");
+        OLI_Add_Para_Offset(0.3);
+        for (int code : {11, 12, 13}) {
+            Norm_Reference_Table* t = nullptr;
+            const int lines = Get_Norm_References(code, &t);
+            for (int k = 0; t && k < lines && k < NORM_REFERENCE_LINES; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
+            if (t && lines > 0) OLI_Add_Para_Offset(0.3);
+        }
+        OLI_Add_Para_Offset(0.3);
+    }
+
+    int detail = -1;
+    if (extent == 3 && pr.detailausgabe > 0) detail = w->governing_case;
+    else if (extent == 4) detail = w->governing_case;
+    else if (extent == 3 && pr.detailausgabe < 0) detail = -pr.detailausgabe;
+    if (detail >= 1 && detail <= w->load_count) {
+        OLI_End_Text(list);
+        OLI_reserveSpaceCM(list, 3.0);
+        std::string head = "Lk " + std::to_string(detail);
+        if (pr.detailausgabe > 0) head += " (maßgebend)"_cp;
+        Schweissnaht_Heading_Level = 1;
+        OLI_setBookmark(list, 19, nullptr);
+        Oli_Heading_Bookmark(list, 1, 16, "%s", head.c_str());
+        Schweissnaht_Heading_Level = 2;
+        OLI_Add_Para_Offset(0.3);
+        w->print.ergebnisumfang = 1;
+        run_case(w, detail - 1, list, interactive);
+        return;
+    }
+    OLI_End_Text(list);
+    OLI_New_Paragraph();
+}

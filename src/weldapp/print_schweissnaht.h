@@ -1,0 +1,38 @@
+// The evaluation of a whole connection: every load case through the
+// cross-section check of the profile (when switched on) and the weld check,
+// the maximum and the verdict, and, with an open print list, the body of the
+// list: title, preface, input protocol with the sketch (and the plot file),
+// one chapter per load case, result table, final result and the closing
+// chapters.
+#ifndef WELDAPP_PRINT_SCHWEISSNAHT_H
+#define WELDAPP_PRINT_SCHWEISSNAHT_H
+
+#include <cstdio>
+
+#include "profiles/stahlprofil.h"
+#include "weldapp/schweissnaht.h"
+
+// Evaluates the connection and leaves the results in the record; writes the
+// body of the print list when list is not null. The caller's record gets
+// refreshed safety factors and weld layout, loses its cases without load,
+// and receives maximum, c/t maximum, governing case, error flag and the
+// utilisations of every case.
+void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list);
+
+// The cross-section check of the profile for one load case (forces in kN
+// and kNm) is reached through this seam until it is built. Result flags:
+// 0x100 checked, 0x80000 grade not covered, 0x8000 failed, 0x4000 plastic
+// check done; r2 is U_sigma and r3 U_c/t. Without one installed the check
+// counts as not computable.
+typedef int (*XS_Check_Function)(Stahlprofil* profile, double gamma, int a, int b, int check, int method,
+                                 double N, double My, double Mz, double Vy, double Vz, double Mx, double e1,
+                                 double e2, double* r1, double* r2, double* r3, double* r4, double* r5,
+                                 double* r6, double* r7, int c, FILE* list, int level);
+XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check);
+
+// Name of the plot file the sketch is written to (the component's
+// "%s%04d.SPF"); the batch path points it at a temporary name. Empty: no
+// plot file.
+void Set_Plot_File_Name(const char* name);
+
+#endif

@@ -1,0 +1,141 @@
+// The built program run as the desktop runs it: command lines, exit codes,
+// the print list and plot file of the example components, and the console
+// that must not report a message box.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "support/testutil.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
+const std::string kExamples = std::string(WELD_SOURCE_DIR) + "/examples/";
+
+// A desktop environment in a temporary directory with one project folder.
+struct Desktop {
+    testutil::TempDir dir;
+    std::string project = dir.file("project");
+    Desktop() {
+        for (const char* d : {"exec", "data", "dram", "temp", "project"}) fs::create_directories(dir.file(d));
+        fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.file("data/NAD"), fs::copy_options::recursive);
+        fs::copy_file(WELD_PROFIL_FILE, dir.file("data/PROFIL"));
+    }
+    void Add(const std::string& example, const std::string& id) {
+        for (const char* ext : {"_01.INP", "_01.TXT"})
+            fs::copy_file(kExamples + example + "/" + id + ext, project + "/" + id + ext);
+    }
+    // Runs the program in the project folder; the exit code, stdout and
+    // stderr. env "" leaves EXEC out.
+    int Run(const std::string& args, bool with_exec = true) {
+        std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
+                          dir.file("temp") + "' ";
+        env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
+        const std::string cmd = "cd '" + project + "' && env -u EXEC " + env + "'" + kProgram + "' " + args +
+                                " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
+        const int status = std::system(cmd.c_str());
+        out = testutil::Read_File(dir.file("out.txt"));
+        err = testutil::Read_File(dir.file("err.txt"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    bool Exists(const std::string& name) const { return fs::exists(project + "/" + name); }
+    std::string File(const std::string& name) const { return testutil::Read_File(project + "/" + name); }
+    std::string out, err;
+};
+
+}  // namespace
+
+TEST(BatchRun, CommandLinesAndExitCodes) {
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    struct Case {
+        std::string args;
+        bool exec;
+        int code;
+        bool list;
+    } cases[] = {
+        {"A001 0 1", true, 0, false},             // too few: usage text
+        {"A001 0 1 1 -refresh", false, 0, false}, // no program directory: nothing
+        {"A001 0 1 1 -refresh", true, 1, true},   // the batch path
+    };
+    for (const Case& c : cases) {
+        fs::remove(d.project + "/A001_01.OLI");
+        EXPECT_EQ(d.Run(c.args, c.exec), c.code) << c.args;
+        EXPECT_EQ(d.Exists("A001_01.OLI"), c.list) << c.args;
+        EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+    }
+    EXPECT_EQ(d.Run("A001 0 1", true), 0);
+    EXPECT_EQ(d.out, "usage: " + kProgram + " Bauteilkennung Icon-Id File-Id Pos-Id\n");
+}
+
+TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+    const std::string list = d.File("A001_01.OLI");
+    // Head: the contents entry of the position and the program's title line.
+    EXPECT_NE(list.find("#CONTENTS\n POS. 1.01: St\x81tzenfu\xE1 HE 280 A an Kopfplatte\n"), std::string::npos);
+    EXPECT_NE(list.find("Schwei\xE1nahtanschluss"), std::string::npos);
+    // Protocol: the profile, the all-round weld of 7 mm, ten load cases as a table.
+    for (const char* part : {"Profil  HE280A", "umlaufende Kehlnaht: a\xCE\\w,fo\xCEr = 7.0 mm",
+                             "elastischer Querschnittsnachweis", " 10      -350.00      95.00",
+                             "#SHOWGRAFIC"})
+        EXPECT_NE(list.find(part), std::string::npos) << part;
+    // Every load case gets its chapter.
+    EXPECT_NE(list.find("Lk 10: "), std::string::npos);
+    // The plot file of the sketch, complete; no temporary file left behind.
+    const std::string plot = d.File("A0010001.SPF");
+    EXPECT_EQ(plot.rfind("morv-Linarium (1.0)A", 0), 0u);
+    EXPECT_NE(plot.find("*EOI"), std::string::npos);
+    for (const auto& e : fs::directory_iterator(d.project))
+        EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+}
+
+TEST(BatchRun, OtherExamplesReachTheFinalResult) {
+    for (const auto& [example, id] : {std::pair{"rhs_160x80", "B001"}, std::pair{"flat_bar", "C001"}}) {
+        Desktop d;
+        d.Add(example, id);
+        ASSERT_EQ(d.Run(std::string(id) + " 0 1 1 -refresh"), 1) << d.err;
+        const std::string list = d.File(std::string(id) + "_01.OLI");
+        EXPECT_NE(list.find("Endergebnis"), std::string::npos) << example;
+        EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+    }
+}
+
+TEST(BatchRun, UnreadableInputKeepsTheOldListAndSaysWhy) {
+    Desktop d;
+    testutil::Write_File(d.project + "/A001_01.INP", " 9\n");  // a newer file than the program reads
+    testutil::Write_File(d.project + "/A001_01.OLI", "old list\n");
+    EXPECT_EQ(d.Run("A001 0 1 1 -refresh"), 1);
+    EXPECT_EQ(d.File("A001_01.OLI"), "old list\n");
+    EXPECT_NE(d.err.find("A001_01.INP: input file cannot be read"), std::string::npos) << d.err;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+}
+
+TEST(BatchRun, MissingInputGivesTheListOfTheEmptyConnection) {
+    Desktop d;
+    EXPECT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+    const std::string list = d.File("A001_01.OLI");
+    EXPECT_NE(list.find("keine Belastung vorhanden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
+    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
+}
+
+// The shipped input files are what the generator writes today.
+TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
+    Desktop d;
+    for (const auto& [kind, file] : {std::pair{"he280a", "he280a_end_plate/A001_01.INP"},
+                                     std::pair{"rhs", "rhs_160x80/B001_01.INP"},
+                                     std::pair{"flat", "flat_bar/C001_01.INP"}}) {
+        const std::string out = d.dir.file("gen.INP");
+        const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' " + kind +
+                                " 10 '" + out + "' 2>/dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
+        EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
+    }
+}

@@ -1,0 +1,223 @@
+// The evaluation of a whole connection with stand-in checks whose
+// utilisations are known by hand (weld check: U_w = |N| / 1000 kN; section
+// check: U_sigma = |N| / 500 kN from its second output, U_c/t = 0.25 from
+// its third, a decoy 0.99 in the first), the load-case list, the result
+// table and the wrapped preface.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "platform/font.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "profiles/catalogue_fixture.h"
+#include "support/testutil.h"
+#include "weldapp/print_schweissnaht.h"
+#include "weldapp/user_comment.h"
+#include "weldcheck/weld_check_record.h"
+
+namespace {
+
+int s_xs_calls = 0;
+
+int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
+    rec->U_w = std::fabs(rec->N) / 1.0e6;
+    return 0;
+}
+
+int Fake_XS_Check(Stahlprofil*, double, int, int, int, int, double N, double, double, double, double, double,
+                  double, double, double* r1, double* r2, double* r3, double*, double*, double*, double*, int,
+                  FILE*, int) {
+    ++s_xs_calls;
+    *r1 = 0.99;
+    *r2 = std::fabs(N) / 500.0;
+    *r3 = 0.25;
+    return 0x100;
+}
+
+struct Connection {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Weld_Check_Function old_weld = Set_Weld_Check_Seam(Fake_Weld_Check);
+    XS_Check_Function old_xs = Set_XS_Check_Seam(Fake_XS_Check);
+    explicit Connection(const std::vector<double>& n_kN) {
+        s_xs_calls = 0;
+        Default_Schweissnaht(&r);
+        Alloc_Lasten(&r, static_cast<int>(n_kN.size()));
+        for (size_t i = 0; i < n_kN.size(); ++i) r.loads[i].N = n_kN[i] * 1e3;
+    }
+    ~Connection() {
+        Set_Weld_Check_Seam(old_weld);
+        Set_XS_Check_Seam(old_xs);
+        Free_Schweissnaht(&r);
+    }
+    // The list text of one evaluation.
+    std::string Run() {
+        FILE* f = std::tmpfile();
+        Print_Schweissnaht(&r, f);
+        OLI_End_Text(f);
+        std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        return text;
+    }
+};
+
+}  // namespace
+
+TEST(Evaluation, MaximumGoverningCaseAndSectionOutputs) {
+    struct Case {
+        int section_check;
+        std::vector<double> n_kN;
+        double max, ct;
+        int governing;
+    } cases[] = {
+        // U_w 0.4 0.7 0.7 0.5: the first of two equal maxima governs.
+        {0, {-400, -700, 700, -500}, 0.7, 0.0, 2},
+        // U_sigma 0.8 1.4 1.4 1.0 from the second output, never the decoy.
+        {1, {-400, -700, 700, -500}, 1.4, 0.25, 2},
+        // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025.
+        {1, {500.25}, 1.0, 0.25, 1},
+    };
+    for (const Case& c : cases) {
+        Connection k(c.n_kN);
+        k.r.section_check = c.section_check;
+        Print_Schweissnaht(&k.r, nullptr);
+        EXPECT_NEAR(k.r.max_utilisation, c.max, 1e-12) << c.n_kN[0];
+        EXPECT_NEAR(k.r.max_ct_utilisation, c.ct, 1e-12);
+        EXPECT_EQ(k.r.governing_case, c.governing);
+        EXPECT_EQ(k.r.input_error, 0);
+    }
+}
+
+TEST(Evaluation, ForcesBelowTheSectionThresholdAreNotAFailure) {
+    // 0.5 N is load for the weld check but below 0.001 kN for the section check.
+    Connection k({0.0005});
+    k.r.section_check = 1;
+    Print_Schweissnaht(&k.r, nullptr);
+    EXPECT_EQ(s_xs_calls, 0);
+    EXPECT_EQ(k.r.input_error, 0);
+    EXPECT_EQ(k.r.results[0].value[ERGEBNIS_U_SIGMA], 0.0);
+}
+
+TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
+    struct Case {
+        int profile_type;
+        const char* line;
+    } cases[] = {
+        {14, "Profil nicht implementiert"},
+        {5, "Nachweise nach DIN 18800 in dieser Version nicht verfügbar"_cp},
+    };
+    for (const Case& c : cases) {
+        Connection k({-300});
+        k.r.code_setting = 1;
+        k.r.naht.profile.type = c.profile_type;
+        const std::string list = k.Run();
+        EXPECT_NE(list.find(c.line), std::string::npos) << c.line;
+        EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
+        EXPECT_EQ(k.r.input_error, 1);
+        EXPECT_EQ(k.r.max_utilisation, 0.0);
+    }
+}
+
+TEST(Evaluation, ToleranceOfTheFinalVerdict) {
+    // U_w = 1.03: within 5 % the blue line with its note, beyond 3 % failed.
+    struct Case {
+        double tolerance;
+        std::string expect;
+    } cases[] = {
+        {5.0, std::string("\xCE" "B") + Line_Proof_Ok() + "\xCEr  (5% Toleranz)\n"},
+        {3.0, std::string("\xCE" "B") + Line_Proof_Failed() + "\n"},
+    };
+    for (const Case& c : cases) {
+        Connection k({1030});
+        k.r.print.toleranz = c.tolerance;
+        const std::string list = k.Run();
+        EXPECT_NE(list.find(c.expect), std::string::npos) << c.tolerance;
+        EXPECT_NE(list.find("max U = 1.030"), std::string::npos);
+    }
+}
+
+TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    r.loads[0].N = 5e3;
+    r.loads[0].My = 10e6;
+    FILE* f = std::tmpfile();
+    Print_Lastfaelle(&r, f, 1);
+    OLI_End_Text(f);
+    const std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    EXPECT_NE(text.find("Lk 1: \xCEtN\xCE\\Ed\xCEr = 5.00 kN, M\xCE\\y,Ed\xCEr = 10.00 kNm\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("V\xCE\\z"), std::string::npos);
+    Free_Schweissnaht(&r);
+}
+
+TEST(ResultTable, MarksAndTheLongTableLine) {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    for (int count : {2, 20, 21}) {
+        Alloc_Lasten(&r, count);
+        r.load_count = count;
+        std::free(r.results);
+        r.results = static_cast<LastfallErgebnis*>(std::calloc(count, sizeof(LastfallErgebnis)));
+        r.results[0].value[ERGEBNIS_U_W] = 0.8;
+        r.results[1].value[ERGEBNIS_U_W] = 1.002;
+        r.max_utilisation = 0.8;
+        FILE* f = std::tmpfile();
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        EXPECT_NE(text.find(std::string(Color_Blue_Begin()) + "  0.800\xCEH*\xCEr" + Color_End()), std::string::npos);
+        EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  1.002\xCEH!\xCEr" + Color_End()), std::string::npos);
+        EXPECT_EQ(text.find(" 0 0 0 0 0 0 0 2\n") != std::string::npos, count > 20) << count;
+        // No force column: the title is the utilisations alone, one column U_w.
+        EXPECT_NE(text.find("#SHOWTABLE\n0 1 0\n \xCEHAusnutzungen\n"), std::string::npos);
+        EXPECT_NE(text.find("\n4.4 4.6 4.5 4.5 12.4 12.6\n"), std::string::npos);
+    }
+    Free_Schweissnaht(&r);
+}
+
+TEST(Preface, WrappedAtTheLineWidth) {
+    int left = 0, right = 0;
+    pxQTxX("aaaaaaaaaa", 10, &left, &right);
+    const int saved = User_Comment_Line_Width;
+    User_Comment_Line_Width = right - left;  // ten characters of the font
+    struct Case {
+        const char* text;
+        const char* lines;
+    } cases[] = {
+        {"aaaa bbbb cccc", "aaaa bbbb \ncccc\n"},      // broken after the last blank
+        {"a\n\nb", "a\n \nb\n"},                      // an empty line is one blank
+        {"abcdefghijkl", "abcdefghijk\nl\n"},         // no blank: the too-wide prefix
+        {"aaaaaaaaaaa bb", "aaaaaaaaaaa \nbb\n"},     // a blank just behind stays on the line
+    };
+    for (const Case& c : cases) {
+        FILE* f = std::tmpfile();
+        OLI_New_Paragraph();
+        Write_Wrapped_Text(f, c.text);
+        OLI_End_Text(f);
+        std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        // The paragraph body: each line behind the writer's leading blank.
+        std::string body;
+        for (size_t at = text.find("\n-1\n"); at != std::string::npos && at + 4 < text.size();) {
+            size_t from = at + 4, end = text.find("#END_OF_TEXT", from);
+            std::string block = text.substr(from, end - from);
+            for (size_t p = 0; p < block.size();) {
+                size_t nl = block.find('\n', p);
+                body += block.substr(p + 1, nl - p - 1) + "\n";
+                p = nl + 1;
+            }
+            break;
+        }
+        EXPECT_EQ(body, c.lines) << c.text << "\n" << text;
+    }
+    User_Comment_Line_Width = saved;
+}
