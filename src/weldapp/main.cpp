@@ -4,6 +4,7 @@
 
 #include "dialogs/messages.h"
 #include "dialogs/valuecheck.h"
+#include "memberchecks/member_settings.h"
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
 #include "weldapp/program_context.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
     Install_Memory_Stop_Report();
     Install_Profile_Section_Model();
+    // The section library computes in the mode the cross-section check needs.
+    Set_Check_Mode(2);
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.
@@ -23,7 +26,7 @@ int main(int argc, char** argv) {
     Read_Code_and_Text_File(Kontext.identifier);
     // Without the desktop's program directory and private data path the
     // program was not started by the desktop: nothing to do.
-    const char* exec = std::getenv("EXEC");
+    const char* exec = VEKGetEnv("EXEC");
     const char* data = CurOb_Privat_Datapath();
     if (!exec || !exec[0] || !data) return 0;
     std::snprintf(Kontext.program_directory, sizeof Kontext.program_directory, "%s", exec);

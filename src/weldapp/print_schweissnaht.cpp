@@ -1,5 +1,6 @@
 // The evaluation and print driver of a connection.
 #include "weldapp/print_schweissnaht.h"
+#include "memberchecks/xs_resistance.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -25,7 +26,19 @@
 #include "printlist/verdict.h"
 #include "weldapp/tool_text.h"
 
-static XS_Check_Function s_xs_check = nullptr;
+// The cross-section check of the profile: the evaluation passes the two
+// c/t switches as two words and no eighth result.
+static int XS_Resistance_Check(Stahlprofil* profile, double gamma, int a, int b, int check, int method, double N,
+                               double My, double Mz, double Vy, double Vz, double Mx, double e1, double e2,
+                               double* r1, double* r2, double* r3, double* r4, double* r5, double* r6, double* r7,
+                               int, FILE* list, int level) {
+    const int ct_options[2] = {a, b};
+    return static_cast<int>(Calc_XS_Resistance_Check(profile, gamma, ct_options, check, method, N, My, Mz, Vy, Vz,
+                                                     Mx, e1, e2, r1, r2, r3, r4, r5, r6, r7, nullptr, list, level));
+}
+
+// Tests put a check of their own in.
+static XS_Check_Function s_xs_check = XS_Resistance_Check;
 static std::string s_plot_name;
 // The evaluation runs on this copy so that the weld layout of an all-round
 // weld may be rebuilt without touching the caller's table.

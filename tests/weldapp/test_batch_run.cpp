@@ -89,6 +89,14 @@ TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
         EXPECT_NE(list.find(part), std::string::npos) << part;
     // Every load case gets its chapter.
     EXPECT_NE(list.find("Lk 10: "), std::string::npos);
+    // The governing case, by hand: Lk 10 (N -350 kN, M_y 95, M_z 5, T_t 0.5
+    // kNm) at a corner of the compressed flange of HE 280 A (A 97.26 cm²,
+    // I_y 13670, I_z 4763, I_T 62.1 cm⁴): σ = 35.99 + 95e6·135/13670e4 +
+    // 5e6·140/4763e4 = 144.51 N/mm², τ = T·t_f/I_T = 10.47 N/mm², σ_v =
+    // √(σ² + 3τ²) = 145.6 N/mm², U = 145.6/235 = 0.620 (S235, γ_M0 1.0); the
+    // welds stay far below it.
+    EXPECT_NE(list.find("\xCEHMaximale Ausnutzung [Lk 10]:\xCEr \xCEtTragf\x84higkeit  \xCEtmax U = 0.620  <  1  "),
+              std::string::npos);
     // The plot file of the sketch, complete; no temporary file left behind.
     const std::string plot = d.File("A0010001.SPF");
     EXPECT_EQ(plot.rfind("morv-Linarium (1.0)A", 0), 0u);
