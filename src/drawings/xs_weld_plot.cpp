@@ -688,6 +688,13 @@ void Own_Reference(const XSPlotOptions& o, double w, double* xr, double* yr) {
 
 }  // namespace
 
+void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h) {
+    double ww = 0.0, hh = 0.0;
+    if (p) Extent(*p, &ww, &hh);
+    if (w) *w = ww;
+    if (h) *h = hh;
+}
+
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
     if (!opts) return;
     std::memset(opts, 0, sizeof *opts);

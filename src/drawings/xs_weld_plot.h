@@ -63,6 +63,10 @@ struct XSPlotOptions {
 // Height in whole cm of a picture of its own; starts at 5.
 extern int XS_Plot_Height_cm;
 
+// Width and height in mm of the profile as a picture of its own draws it
+// (before its margins of 0.4 cm on every side without dimension lines).
+void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h);
+
 // Sets every field to 0 (pointers null). Null is ignored.
 void Init_XS_Plot_Options(XSPlotOptions* opts);
 

@@ -19,6 +19,8 @@
 #include "weldcheck/weldelem.h"
 
 static Weld_Check_Picture_Drawer picture_drawer = nullptr;
+// The check whose picture is being drawn, for the drawer's accessors.
+static const WeldCheckWork* picture_work = nullptr;
 
 Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawer drawer) {
     Weld_Check_Picture_Drawer old = picture_drawer;
@@ -119,27 +121,30 @@ int Mirror_Of(int k) {
     }
 }
 
+// One line of the weld list, or of the legend beside the picture, which
+// puts a tab before the label.
+void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
+    const SchweissnahtNachweis* r = w->r;
+    OLI_printf(f, legend ? "%s╬t%s %d: "_cp : "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]));
+    const int m = Mirror_Of(k);
+    if (w->symmetric && m >= 0) {
+        OLI_printf(f, "╬tsiehe %s %d"_cp, w->label, Wc_Base_Number(r->number[m]));
+    } else {
+        const WeldCheckLine& L = w->line[k];
+        OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm"_cp, L.dir != WC_NONE ? L.a : r->a[k]);
+        OLI_printf(f, "╬tl╬\\w╬r = %.1lf mm"_cp, L.l);
+    }
+    OLI_printf(f, "\n");
+}
+
 void Weld_List(WeldCheckWork* w) {
     FILE* f = w->f;
-    const SchweissnahtNachweis* r = w->r;
     const double tabs[2] = {1.5, 4.0};
     OLI_Set_Tabs(1, nullptr, tabs, 2);
     OLI_printf(f, w->line_mode ? "%s╬HQuerschnittslinien:\n"_cp : "%s╬HSchweißnähte:\n"_cp, Check_Line_Prefix);
     const double indent = OLI_Get_Para_Indent();
     if (w->level != 1) OLI_Set_Para_Indent(indent + 0.3);
-    for (int o = 0; o < w->n_order; ++o) {
-        const int k = w->order[o];
-        OLI_printf(f, "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]));
-        const int m = Mirror_Of(k);
-        if (w->symmetric && m >= 0) {
-            OLI_printf(f, "╬tsiehe %s %d"_cp, w->label, Wc_Base_Number(r->number[m]));
-        } else {
-            const WeldCheckLine& L = w->line[k];
-            OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm"_cp, L.dir != WC_NONE ? L.a : r->a[k]);
-            OLI_printf(f, "╬tl╬\\w╬r = %.1lf mm"_cp, L.l);
-        }
-        OLI_printf(f, "\n");
-    }
+    for (int o = 0; o < w->n_order; ++o) Weld_List_Line(w, f, w->order[o], false);
     if (w->level != 1) {
         OLI_Set_Para_Indent(indent);
         OLI_Add_Para_Offset(0.3);
@@ -204,7 +209,11 @@ int Run(WeldCheckWork* w) {
     Report_Order(w);
 
     bool picture = false;
-    if (f && w->sketches && picture_drawer) picture = picture_drawer(r, f, w->level) != 0;
+    if (f && w->sketches && picture_drawer) {
+        picture_work = w;
+        picture = picture_drawer(r, f, w->level) != 0;
+        picture_work = nullptr;
+    }
     if (w->report && !picture) Weld_List(w);
 
     Wc_Torsion_Admission_And_Block(w);
@@ -217,6 +226,32 @@ int Run(WeldCheckWork* w) {
 }
 
 }  // namespace
+
+int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
+    const WeldCheckWork* w = picture_work;
+    if (!w || k < 0 || k >= WELD_CHECK_WELDS || i < 0 || i >= WC_POINTS || w->pz[k][i] < 0.0) return 0;
+    if (y) *y = w->py[k][i];
+    if (z) *z = w->pz[k][i];
+    if (a) *a = w->line[k].a;
+    return 1;
+}
+
+double Weld_Check_Centroid_From_Left(void) { return picture_work ? picture_work->e_ref : 0.0; }
+
+int Weld_Check_Write_Legend(FILE* list) {
+    const WeldCheckWork* w = picture_work;
+    if (!w || !list) return 0;
+    int n = 0;
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        bool used = false;
+        for (int i = 0; i < WC_POINTS; ++i) used = used || w->pz[k][i] >= 0.0;
+        if (!used) continue;
+        Weld_List_Line(w, list, k, true);
+        ++n;
+    }
+    return n;
+}
 
 int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
     if (!r) return 1;

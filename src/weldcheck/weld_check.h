@@ -29,4 +29,17 @@ int Calc_Weld_Check(SchweissnahtNachweis* record, FILE* list, int level, int add
 typedef int (*Weld_Check_Picture_Drawer)(const SchweissnahtNachweis* record, FILE* list, int level);
 Weld_Check_Picture_Drawer Set_Weld_Check_Picture_Drawer(Weld_Check_Picture_Drawer drawer);
 
+// For the drawer, during its call only (outside it they give 0 and write
+// nothing). End point i (0..7) of the weld line at position k: y' to the
+// left of the profile centroid and z' below the top edge, in mm, and the
+// line's throat; 1 when the point is in use.
+enum { WELD_CHECK_END_POINTS = 8 };
+int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a);
+// Distance of the profile centroid, where y' is 0, from the left outer face.
+double Weld_Check_Centroid_From_Left(void);
+// Writes the weld legend: per listed weld that has points in use the line
+// "prefix ╬tlabel n: " and the texts of the weld list (throat and length,
+// or the partner of a mirrored weld). Returns the number of lines.
+int Weld_Check_Write_Legend(FILE* list);
+
 #endif

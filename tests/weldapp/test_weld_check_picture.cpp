@@ -1,0 +1,161 @@
+// The picture of the weld line cross-section in the weld check's report:
+// heading, profile picture, end points on top of it, the legend in place of
+// the weld list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "printlist/list_capture.h"
+#include "printlist/verdict_lines.h"
+#include "profiles/stahlprofil.h"
+#include "weldapp/weld_check_picture.h"
+#include "weldcheck/weld_check.h"
+
+namespace {
+
+SchweissnahtNachweis Welded(int type, double h, double t_w, double b, double t_f, std::vector<int> positions,
+                            double a, bool all_round) {
+    SchweissnahtNachweis r;
+    Init_Weld_Check_Record(&r);
+    r.gamma_M2 = 1.25;
+    Clear_Plate(&r.plate);
+    r.plate.t = 20.0;
+    r.plate.material.own_values = 1;
+    r.plate.material.f_y = r.plate.material.f_y1 = 235.0;
+    r.plate.material.f_u = r.plate.material.f_u1 = r.plate.material.f_u2 = r.plate.material.f_u3 = 360.0;
+    r.plate.material.beta_w = 0.8;
+    Stahlprofil& p = r.profile;
+    Init_Profile(&p);
+    p.type = type;
+    p.h = h, p.t_w = t_w, p.b_fo = p.b_fu = b, p.t_fo = p.t_fu = t_f;
+    Default_Material_Params(&p.material);
+    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
+    for (size_t j = 0; j < positions.size(); ++j) {
+        r.a[positions[j]] = a;
+        r.number[positions[j]] = (int)j + 1;
+    }
+    r.no_length_check = r.no_throat_check = 1;
+    r.all_round = all_round ? 1 : 0;
+    r.full_treatment = 1;
+    r.check_field = 1;
+    r.method = 1;
+    r.N = 100e3;
+    return r;
+}
+
+// The numbers of the records of one kind (" 1  " line, " 10 " text) in a
+// block of lines.
+std::vector<std::vector<double>> Records(const std::vector<std::string>& lines, const char* head) {
+    std::vector<std::vector<double>> out;
+    for (const std::string& l : lines) {
+        if (l.compare(0, std::string(head).size(), head) != 0) continue;
+        std::vector<double> v;
+        const char* c = l.c_str() + std::string(head).size();
+        char* end = nullptr;
+        for (double x = std::strtod(c, &end); end != c; x = std::strtod(c, &end)) v.push_back(x), c = end;
+        out.push_back(v);
+    }
+    return out;
+}
+
+bool Has_Record(const std::vector<std::vector<double>>& recs, std::vector<double> want) {
+    for (const auto& v : recs) {
+        if (v.size() < want.size()) continue;
+        bool same = true;
+        for (size_t i = 0; i < want.size(); ++i) same = same && std::fabs(v[i] - want[i]) < 2e-5;
+        if (same) return true;
+    }
+    return false;
+}
+
+std::vector<std::string> All_Lines(const std::string& raw) {
+    std::vector<std::string> out;
+    size_t pos = 0;
+    while (pos < raw.size()) {
+        size_t end = raw.find('\n', pos);
+        if (end == std::string::npos) end = raw.size();
+        out.push_back(raw.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+// Overlay points: x = y' (to the left of the centroid), y = h/2 - z'.
+// Flat bar 400 wide, 20 high, welded all round: centroid 200 mm from the
+// left face; the left weld (number 2) runs from z' = 0 to 20 at y' = 200,
+// so its ends lie at (200, 10) and (200, -10). The picture is 400 s + 0.8
+// cm wide (s = 15.2 / 400), too wide for the legend beside it.
+// I 300 x 8 x 150 x 12 with the outer flange welds (a = 5, l = b = 150):
+// the top weld (number 1) has y' = +-75 at z' = 0, so (75, 150) and
+// (-75, 150); 150 s + 0.8 cm wide (s = 4.2 / 300), the legend beside it.
+TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
+    struct Case {
+        const char* name;
+        SchweissnahtNachweis r;
+        double h;
+        int number;          // of the weld whose ends are checked
+        double x0, y0, x1, y1;  // its end points 0 and 1, hand values
+        const char* move;    // print position before the legend
+        std::vector<std::string> legend;
+    };
+    const std::vector<Case> cases = {
+        {"flat bar all round", Welded(1, 20, 400, 0, 0, {0, 1, 2, 3}, 4.0, true), 20, 2, 200, 10, 200, -10,
+         "256 -0.7",
+         {"╬tNaht 1: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 400.0 mm"_cp, "╬tNaht 2: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 20.0 mm"_cp,
+          "╬tNaht 3: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 20.0 mm"_cp, "╬tNaht 4: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 400.0 mm"_cp}},
+        {"I with flange welds", Welded(4, 300, 8, 150, 12, {0, 3}, 5.0, false), 300, 1, 75, 150, -75, 150, "256 0.5",
+         {"╬tNaht 1: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 150.0 mm"_cp, "╬tNaht 2: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 150.0 mm"_cp}},
+    };
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int sketches = 1; sketches >= 0; --sketches) {
+            if (sketches) Install_Weld_Check_Picture();
+            SchweissnahtNachweis r = c.r;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, sketches, 0), 0);
+            const std::string raw = l.Take();
+            const std::vector<std::string> text = Text_Lines(raw), all = All_Lines(raw);
+            auto count = [&](const std::string& s) { return std::count(text.begin(), text.end(), s); };
+            EXPECT_EQ(count("╬HBerechnungsquerschnitt:"_cp), sketches);
+            EXPECT_EQ(count("╬HSchweißnähte:"_cp), 1 - sketches);
+            EXPECT_EQ(count(std::string("Naht 1: ") + (c.legend[0].c_str() + 10)), 1 - sketches);
+            for (const std::string& line : c.legend) EXPECT_EQ(count(line), sketches) << line;
+            std::vector<size_t> pictures;
+            for (size_t i = 0; i < all.size(); ++i)
+                if (all[i] == "#SHOWGRAFIC") pictures.push_back(i);
+            if (!sketches) {
+                EXPECT_TRUE(pictures.empty());
+                continue;
+            }
+            ASSERT_EQ(pictures.size(), 2u);
+            // Paper extent "x1 x2 y1 y2" of the profile picture: 0.4 cm
+            // margins around h s.
+            const std::vector<double> ext = Records({all[pictures[0] + 4]}, "")[0];
+            ASSERT_EQ(ext.size(), 4u);
+            const double s = (ext[2] - ext[3] - 0.8) / c.h;
+            // The overlay covers the same paper: as wide and as high.
+            const std::vector<double> ov = Records({all[pictures[1] + 4]}, "")[0];
+            ASSERT_EQ(ov.size(), 4u);
+            EXPECT_NEAR(ov[0] - ov[1], ext[1] - ext[0], 2e-5);
+            EXPECT_NEAR(ov[3] - ov[2], ext[2] - ext[3], 2e-5);
+            const std::vector<std::string> overlay(all.begin() + (long)pictures[1], all.end());
+            EXPECT_TRUE(Has_Record(Records(overlay, " 1  "), {c.x0 * s, c.y0 * s, c.x1 * s, c.y1 * s}));
+            // Point labels 0.3 cm below the point.
+            EXPECT_TRUE(Has_Record(Records(overlay, " 10 "), {c.x0 * s, c.y0 * s - 0.3}));
+            EXPECT_TRUE(Has_Record(Records(overlay, " 10 "), {c.x1 * s, c.y1 * s - 0.3}));
+            EXPECT_NE(std::find(all.begin() + (long)pictures[1], all.end(), c.move), all.end());
+        }
+        Set_Weld_Check_Picture_Drawer(nullptr);
+    }
+    Set_Weld_Check_Picture_Drawer(old);
+}
+
