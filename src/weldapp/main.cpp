@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/weld_check_picture.h"
 
 int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     Install_Profile_Section_Model();
     // The section library computes in the mode the cross-section check needs.
     Set_Check_Mode(2);
+    Install_Weld_Check_Picture();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.
