@@ -7,6 +7,7 @@
 
 #include "base/cp850.h"
 #include "support/testutil.h"
+#include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 #include "weldcheck/weld_check_record.h"
 
@@ -14,26 +15,11 @@ using testutil::Stream_With;
 
 namespace {
 
-struct Record {
-    SchweissnahtAnschluss r{};
-    Record() { Init_Schweissnaht(&r); }
-    ~Record() { Free_Schweissnaht(&r); }
-};
+using testutil::Record;
 
-int Read_Block(const std::string& text, SchweissnahtAnschluss* r) {
-    FILE* f = Stream_With(text);
-    int result = Read_Lasten(f, r);
-    std::fclose(f);
-    return result;
-}
+int Read_Block(const std::string& text, SchweissnahtAnschluss* r) { return testutil::Read_With(Read_Lasten, text, r); }
 
-std::string Block(SchweissnahtAnschluss* r) {
-    FILE* f = std::tmpfile();
-    EXPECT_EQ(Write_Lasten(f, r), 0);
-    std::string text = testutil::Stream_All(f);
-    std::fclose(f);
-    return text;
-}
+std::string Block(SchweissnahtAnschluss* r) { return testutil::Written_With(Write_Lasten, r); }
 
 void Set_Case(SchweissnahtAnschluss* r, int i, const char* name, double N, double My = 0) {
     std::snprintf(r->loads[i].name, LASTFALL_NAME_SIZE, "%s", name);

@@ -14,6 +14,7 @@
 #include "platform/msgbox.h"
 #include "support/testutil.h"
 #include "weldapp/program_context.h"
+#include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
 
 using testutil::Fixture;
@@ -22,27 +23,13 @@ using testutil::Stream_With;
 
 namespace {
 
-// A record that frees what it owns.
-struct Record {
-    SchweissnahtAnschluss r{};
-    Record() { Init_Schweissnaht(&r); }
-    ~Record() { Free_Schweissnaht(&r); }
-};
+using testutil::Record;
 
 int Read_Text(const std::string& text, SchweissnahtAnschluss* r) {
-    FILE* f = Stream_With(text);
-    int result = Read_Schweissnaht(f, r);
-    std::fclose(f);
-    return result;
+    return testutil::Read_With(Read_Schweissnaht, text, r);
 }
 
-std::string Written(SchweissnahtAnschluss* r) {
-    FILE* f = std::tmpfile();
-    EXPECT_EQ(Write_Schweissnaht(f, r), 0);
-    std::string text = testutil::Stream_All(f);
-    std::fclose(f);
-    return text;
-}
+std::string Written(SchweissnahtAnschluss* r) { return testutil::Written_With(Write_Schweissnaht, r); }
 
 std::string Fixture_Text(int version) { return Read_File(Fixture("weldapp/weld_part_v" + std::to_string(version) + ".inp")); }
 
