@@ -385,6 +385,8 @@ int main() {
         Put("fuzz_qimport", "record",
             Pick(3, "999 5 110\n 0 5 32 0 0 311 0 0 0 7319\n 180 1 0 0 0 0 0 0 0 0\n 20 10 0 0 0 1 1 0 0 0\n"
                     " 20 10 0 0 0 1 1 0 0 0\n\xAEIPE300\xAF\n1\n"));
+    }
+
     // Input file: an I profile with three welds, two load cases and a
     // preface, and the annex entry behind it; and the request for defaults.
     {
