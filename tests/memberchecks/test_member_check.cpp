@@ -449,3 +449,34 @@ TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     EXPECT_GE(u_ct, 0.0);
     EXPECT_LE(u_ct, 1.0);
 }
+
+TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {
+    const Plates& p = kIpe;
+    Profilquerschnitt q = I_Section(p, 5);
+    Profil_Model_Descriptor descriptor{};
+    Section_Work_Record work{};
+    float* v = reinterpret_cast<float*>(&work);
+    char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    DWQB_Erweitert = 1;
+    ASSERT_EQ(Convert_Profilquerschnitt_At(&q, 0.5, &descriptor, v, name), 1);
+    v[16] = static_cast<float>(4 * 65536.0 + 4 + 0.1);  // strain iteration, no elastic checks
+    work.head.code = static_cast<int32_t>(WORK_CODE_FILLED);
+    v[44] = 0.001f, v[45] = 150, v[46] = 0, v[47] = 1;  // tolerance, eps_u, no hardening, full strain
+    // The plate outlines of the several-part model: flanges b x t_f about
+    // z = +-h_w/2, the web t_w between the flanges' inner faces plus at each
+    // end the triangle up to the centre-line node, which the flange loses.
+    // The triangles cancel: M_pl / f_y = b t_f h_w + t_w (h_w - t_f)² / 4.
+    const double M_pl = 23.5 * (p.b * p.tf * p.hw() + p.tw * std::pow(p.hw() - p.tf, 2) / 4) / 100;  // kNm
+    const NachweisNorm en{1, 0};
+    for (double share : {0.5, 0.8}) {
+        double s[9], U_b = 0;
+        Stabnachweis_Ergebnis r;
+        const uint32_t flags = Check_Member(&en, 0, 0, 0, 0, share * M_pl, 0, 0, 0, &descriptor, name, v, 1.0, &s[0],
+                                            &s[1], &s[2], &s[3], &s[4], &s[5], &s[6], &s[7], &s[8], 1.0, &U_b, 0, 1,
+                                            nullptr, nullptr, &r);
+        EXPECT_EQ(flags & 0x11008800u, 0x800u) << std::hex << flags;
+        EXPECT_NEAR(r.plo.f_sigma, 1 / share, 0.005 / share) << share;
+        EXPECT_NEAR(s[8], share, 0.005 * share) << share;
+        EXPECT_NEAR(s[5], M_pl, 0.005 * M_pl) << share;  // the limit moment
+    }
+}
