@@ -13,6 +13,7 @@
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/plastic_shear.h"
+#include "thinwall/plo.h"
 
 FILE* Member_Check_Stream = nullptr;
 const char* Member_Check_Prefix = "   ";
@@ -282,12 +283,37 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
                                      &f_rot[7], Q(DWQB_QW_ALPHA), Profil_DWQB_Store.mode);
         const double yield[2] = {f_y_red * 0.1, f_yd * 0.1};
         const int32_t work_code = reinterpret_cast<const NachweisDatenKopf*>(values)->code;
-        // 12. the strain iteration has no engine in this build: the elastic
-        // group takes over.
+        // 12. strain iteration: the limit load factor of the model with the
+        // work record's option word, tolerance (slot 44), ultimate strain and
+        // hardening (45, 46) and target strain utilisation (47).
         if (options & OPT_STRAIN) {
-            flags |= MC_METHOD_FAILED;
-            options = (options & ~uint32_t{OPT_STRAIN | OPT_EL750}) | elastic;
-            Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
+            float work_copy[74];
+            std::memcpy(work_copy, values, sizeof work_copy);
+            NachweisDatenKopf* work = reinterpret_cast<NachweisDatenKopf*>(work_copy);
+            const Stahlguete_Record* row = aluminium ? nullptr : Get_Stahlguete_Record(grade);
+            const double E_row = row ? row->E : E;
+            const double parameters[PLO_PARAMETER] = {
+                f_y_red * 0.1, f_yd * 0.1, E_row * 0.1, Slot(values, 45), Slot(values, 46), 0.0, Slot(values, 47)};
+            PLO_Ergebnis result{};
+            PLO_Linienergebnis* lines = nullptr;
+            const int r = Calc_DWQB_PLO_Section_Work(f_rot, parameters, nullptr, work, 0, &result,
+                                                     Member_Check_Stream ? &lines : nullptr);
+            if (r == 0) {
+                flags |= MC_METHOD_FAILED;
+                options = (options & ~uint32_t{OPT_STRAIN | OPT_EL750}) | elastic;
+                Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
+            } else {
+                if (record) record->plo = result;
+                if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), f_rot, &result, lines);
+                if (result.status & PLO_STATUS_FACTORS) {
+                    reached = Plastic_Class(reached, result.U, sv_max, f_yd, check_flags);
+                    flags |= 0x4800;
+                    *outs[5] = std::fabs(result.My) * 0.01;
+                    U_plastic = result.U;
+                    if (result.U > 990000) std::printf("  pl: U > 0.99e6\n");
+                }
+            }
+            if (lines) Free_DWQB_PLO_Result_List(lines);
         }
         // 13. partial internal forces on the line model
         if (options & OPT_TSV_LINES) {

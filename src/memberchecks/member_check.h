@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "memberchecks/member_settings.h"
+#include "thinwall/plo.h"
 #include "thinwall/tsv.h"
 #include "thinwall/tsv_ex.h"
 
@@ -57,6 +58,7 @@ struct Stabnachweis_Ergebnis {
     double points[MC_POINTS][5];
     // f_y,d, tau_R,d, sigma_v,R,d (kN/cm²), U normal, U shear, U von Mises, U stresses
     double resistance[7];
+    PLO_Ergebnis plo;           // the strain iteration's result when it ran
     double ct_internal, ct_outstand;
     double U_stresses, U_ct, U_buckling, U_overall;
 };

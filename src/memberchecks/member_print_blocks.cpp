@@ -35,6 +35,58 @@ const char* Code_Text(const NachweisNorm* selector) {
     }
 }
 
+
+// The plates of the partial-internal-forces method as its work record holds
+// them (cm): reference point (web centre), the centres of top flange, web
+// and bottom flange, then b_o, t_o, h_s, t_s, b_u, t_u. Circles keep the
+// outer diameter and wall, a solid rectangle its two sides in h_s and t_s.
+struct Work_Plates {
+    int kind;
+    double y_r, z_r, y[3], z[3], b[3], t[3];  // 0 top flange, 1 web, 2 bottom flange
+    bool present(int k) const { return b[k] > 0 && t[k] > 0; }
+};
+
+bool Read_Work_Plates(const Profil_Model_Descriptor* d, float* values, Work_Plates* w) {
+    if (!values) return false;
+    NachweisDatenKopf* head = reinterpret_cast<NachweisDatenKopf*>(values);
+    const uint32_t code = static_cast<uint32_t>(Get_Section_Work_Code(d, head));
+    if (!(code & WORK_CODE_FILLED)) return false;
+    const float* p = Get_Section_Work_Payload(d, head);
+    w->kind = static_cast<int>(code & WORK_CODE_KIND_MASK);
+    w->y_r = p[0], w->z_r = p[1];
+    for (int k = 0; k < 3; k++) w->y[k] = p[2 + 2 * k], w->z[k] = p[3 + 2 * k];
+    w->b[0] = p[8], w->t[0] = p[9], w->b[1] = p[10], w->t[1] = p[11], w->b[2] = p[12], w->t[2] = p[13];
+    return true;
+}
+
+// Plastic moment over f of rectangles (from, to along the axis, width),
+// about the axis that halves their area.
+double Plastic_Modulus(const double (*r)[3], int n) {
+    double total = 0, lo = 0, hi = 0;
+    for (int k = 0; k < n; k++) {
+        total += (r[k][1] - r[k][0]) * r[k][2];
+        lo = k == 0 ? r[k][0] : std::min(lo, r[k][0]);
+        hi = k == 0 ? r[k][1] : std::max(hi, r[k][1]);
+    }
+    auto below = [&](double a) {
+        double s = 0;
+        for (int k = 0; k < n; k++) s += std::max(0.0, std::min(a, r[k][1]) - r[k][0]) * r[k][2];
+        return s;
+    };
+    for (int i = 0; i < 100; i++) {
+        const double m = (lo + hi) / 2;
+        (below(m) < total / 2 ? lo : hi) = m;
+    }
+    const double a = (lo + hi) / 2;
+    double W = 0;
+    for (int k = 0; k < n; k++) {
+        // integral of |x - a| w over [x0, x1]
+        const double x0 = r[k][0] - a, x1 = r[k][1] - a;
+        auto F = [](double x) { return x * std::fabs(x) / 2; };
+        W += r[k][2] * (F(x1) - F(x0));
+    }
+    return W;
+}
 }  // namespace
 
 int Calc_Member_Corner_Stresses(const NachweisNorm*, double N, double M_1, double M_2,
@@ -217,6 +269,35 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
         else
             r = std::fprintf(f, " %sPlastischer Formbeiwert:  %s\xCE\\pl\xCEr = %.3f\n", P, "\xBA", a);
     }
+    Work_Plates w;
+    if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w)) {
+        if (w.kind == 2 || w.kind == 3) {
+            const int plates = w.present(0) + w.present(1) + w.present(2);
+            r = std::fprintf(f,
+                             " %s%d-Blech Querschnitt, Bezugspunkt ist Mittelpunkt Steg, Hauptachsendrehwinkel %s = "
+                             "%.2f \xF8:\n",
+                             P, plates, "\xBA", Q(DWQB_QW_ALPHA) * 57.29577951308232);
+            if (w.present(0))
+                r = std::fprintf(f,
+                                 " %s b\xCE\\o\xCEr = %.2f cm,  t\xCE\\o\xCEr = %.2f cm,  y\xCE\\o\xCEr = %.2f cm,  "
+                                 "z\xCE\\o\xCEr = %.2f cm\n",
+                                 P, w.b[0], w.t[0], w.y[0] - w.y_r, w.z[0] - w.z_r);
+            if (w.present(1))
+                r = std::fprintf(f, " %s h\xCE\\s\xCEr = %.2f cm,  t\xCE\\s\xCEr = %.2f cm\n", P, w.b[1], w.t[1]);
+            if (w.present(2))
+                r = std::fprintf(f,
+                                 " %s b\xCE\\u\xCEr = %.2f cm,  t\xCE\\u\xCEr = %.2f cm,  y\xCE\\u\xCEr = %.2f cm,  "
+                                 "z\xCE\\u\xCEr = %.2f cm\n",
+                                 P, w.b[2], w.t[2], w.y[2] - w.y_r, w.z[2] - w.z_r);
+        } else if (w.kind == 1) {
+            r = std::fprintf(f, " %sKreisring-Querschnitt:  d\xCE\\a\xCEr = %.2f cm,  d\xCE\\i\xCEr = %.2f cm\n", P, w.b[1],
+                             w.b[1] - 2 * w.t[1]);
+        } else if (w.kind == 14) {
+            r = std::fprintf(f, " %sRundstahl-Querschnitt:  d = %.2f cm\n", P, w.b[1]);
+        } else if (w.kind == 15) {
+            r = std::fprintf(f, " %sFlachstahl-Querschnitt:  h = %.2f cm,  b = %.2f cm\n", P, w.b[1], w.t[1]);
+        }
+    }
     return r;
 }
 
@@ -279,6 +360,62 @@ int Calc_Plate_Stress_State_Grade(const double* plate, const double* input, doub
     return Get_Stahlguete_Festigkeit(static_cast<unsigned>(plate[0]), 10 * plate[1], 1.0, results + 4) ? 1 : 0;
 }
 
+namespace {
+
+// The plastic resistances of the plates and of the whole section (kN, kNm)
+// for design strength f (kN/cm²): shear as the mean stress over the plate,
+// torsion as the partial-internal-forces check takes it (tau_R (2b - t) t² / 4),
+// the plate's own bending f t b² / 4. The web carries V_z; a flange's share
+// k of V_y is the other flange's distance from it over their spacing.
+int Print_Part_Resistances(FILE* f, const char* P, const Work_Plates& w, double fy) {
+    const double tau = fy * 0.5773502691896258;
+    double V[3], Mxp[3], Npl[3], Mpl[3], it[3], it_sum = 0;
+    for (int k = 0; k < 3; k++) {
+        const double b = w.present(k) ? w.b[k] : 0, t = w.present(k) ? w.t[k] : 0;
+        V[k] = tau * b * t, Mxp[k] = tau * (2 * b - t) * t * t / 4 / 100, Npl[k] = fy * b * t;
+        Mpl[k] = fy * t * b * b / 4 / 100, it[k] = b * t * t * t, it_sum += it[k];
+    }
+    // Rectangles across z (for M_y) and across y (for M_z): flanges lie, the web stands.
+    double rz[3][3], ry[3][3];
+    int n = 0;
+    for (int k = 0; k < 3; k++) {
+        if (!w.present(k)) continue;
+        const double dz = k == 1 ? w.b[k] / 2 : w.t[k] / 2, dy = k == 1 ? w.t[k] / 2 : w.b[k] / 2;
+        rz[n][0] = w.z[k] - dz, rz[n][1] = w.z[k] + dz, rz[n][2] = 2 * dy;
+        ry[n][0] = w.y[k] - dy, ry[n][1] = w.y[k] + dy, ry[n][2] = 2 * dz;
+        n++;
+    }
+    std::fprintf(f,
+                 " %s V\xCE\\pl\xCEr = %.1f kN,  M\xCE\\pl,xp\xCEr = %.2f kNm,  N\xCE\\pl\xCEr = %.1f kN,  "
+                 "M\xCE\\y,pl\xCEr = %.2f kNm,  M\xCE\\z,pl\xCEr = %.2f kNm\n",
+                 P, V[1], Mxp[0] + Mxp[1] + Mxp[2], Npl[0] + Npl[1] + Npl[2], fy * Plastic_Modulus(rz, n) / 100,
+                 fy * Plastic_Modulus(ry, n) / 100);
+    int r = std::fprintf(f, " %s plastische Grenzschnittgr\x94\xE1" "en der Querschnittsteile in KN,m:\n", P);
+    const double spacing = w.z[2] - w.z[0];
+    const bool both = w.present(0) && w.present(2) && spacing != 0;
+    for (int k : {0, 1, 2}) {
+        if (!w.present(k)) continue;
+        const double ratio = it_sum > 0 ? it[k] / it_sum : 0;
+        if (k == 1) {
+            r = std::fprintf(f,
+                             " %s  V\xCE\\pl,s\xCEr = %.1f,  M\xCE\\pl,xp,s\xCEr = %.2f,  N\xCE\\pl,s\xCEr = %.1f,  "
+                             "M\xCE\\pl,s\xCEr = %.2f,  I\xCE\\T,s\xCEr/I\xCE\\T\xCEr = %.2f\n",
+                             P, V[k], Mxp[k], Npl[k], Mpl[k], ratio);
+            continue;
+        }
+        const double k_share = !both ? 1.0 : (k == 0 ? w.z[2] - w.z_r : w.z_r - w.z[0]) / spacing;
+        r = std::fprintf(f,
+                         k == 0 ? " %s  V\xCE\\pl,o\xCEr = %.1f,  M\xCE\\pl,xp,o\xCEr = %.2f,  N\xCE\\pl,o\xCEr = %.1f,  "
+                                  "M\xCE\\pl,o\xCEr = %.2f,  I\xCE\\T,o\xCEr/I\xCE\\T\xCEr = %.2f,  %s\xCE\\o\xCEr = %.2f\n"
+                                : " %s  V\xCE\\pl,u\xCEr = %.1f,  M\xCE\\pl,xp,u\xCEr = %.2f,  N\xCE\\pl,u\xCEr = %.1f,  "
+                                  "M\xCE\\pl,u\xCEr = %.2f,  I\xCE\\T,u\xCEr/I\xCE\\T\xCEr = %.2f,  %s\xCE\\u\xCEr = %.2f\n",
+                         P, V[k], Mxp[k], Npl[k], Mpl[k], ratio, "k", k_share);
+    }
+    return r;
+}
+
+}  // namespace
+
 int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
     FILE* f = Member_Print_Stream;
     if (!f || !record) return 0;
@@ -321,6 +458,9 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
         r = std::fprintf(f, (o & OPT_NO_LIMIT_125) ? " %s Keine Begrenzung der Grenzbiegemomente.\n"
                                                    : " %s Keine Begrenzung der Grenzbiegemomente nach Element 755.\n",
                          P);
+        Work_Plates w;
+        if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w) && (w.kind == 2 || w.kind == 3))
+            r = Print_Part_Resistances(f, P, w, f_yd / 10);
     } else if (code == 1) {
         r = std::fprintf(f, " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);
     } else if (code == 2) {

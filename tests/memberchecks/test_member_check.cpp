@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include <cstdarg>
@@ -425,6 +426,81 @@ TEST(MemberPrintBlocks, LinesOfTheHookSection) {
               "W\xCE\\u\xCEr = 400.0 cm\xCE/3\xCEr\n");
 }
 
+// An I of three plates for the partial-internal-forces method: flanges
+// 20 x 2 cm centred at z = -+19, web 36 x 1 cm between them, reference point
+// the web centre.
+Profil_Model_Descriptor plate_descriptor{2, 5, 0, 0, 0, 1, 0};
+Section_Work_Record plate_work{};
+Member_Hook_Section plate_section{5, OPT_TSV, {1.0, 0, 0, 0}, 1.0, 0};
+int Plate_Hook(void*, void* descriptor, void* values, void* section) {
+    *static_cast<Profil_Model_Descriptor**>(descriptor) = &plate_descriptor;
+    *static_cast<float**>(values) = reinterpret_cast<float*>(&plate_work);
+    *static_cast<Member_Hook_Section**>(section) = &plate_section;
+    return 1;
+}
+
+TEST(MemberPrintBlocks, PlateGeometryAndPartResistancesOfAThreePlateI) {
+    float* v = reinterpret_cast<float*>(&plate_work);
+    v[16] = static_cast<float>(3 * 65536.0 + 3 + 0.1);  // partial internal forces
+    plate_work.head.code = static_cast<int32_t>(WORK_CODE_FILLED | 3);
+    const float plates[14] = {0, 0, 0, -19, 0, 0, 0, 19, 20, 2, 36, 1, 20, 2};
+    std::memcpy(Get_Section_Work_Payload(nullptr, &plate_work.head), plates, sizeof plates);
+    const double alpha = DWQB_Querschnittswerte[DWQB_QW_ALPHA];
+    DWQB_Querschnittswerte[DWQB_QW_ALPHA] = 0;
+    const std::string path = testing::TempDir() + "plates.txt";
+    Member_Print_Stream = std::fopen(path.c_str(), "w");
+    Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(&Plate_Hook);
+    Nachweisdaten* record = New_Nachweisdaten(211, 1, 3, nullptr);
+    ASSERT_NE(record, nullptr);
+    Get_Nachweisdaten_F64(record)[0] = 1.1;
+    const NachweisNorm en{1, 0};
+    Print_Material(&en, nullptr, 0);
+    std::fputs("|\n", Member_Print_Stream);
+    Print_Plastic_Check(nullptr, record);
+    std::fclose(Member_Print_Stream);
+    Member_Print_Stream = nullptr;
+    Reset_Querschnitt_Hooks();
+    Free_Nachweisdaten(record);
+    DWQB_Querschnittswerte[DWQB_QW_ALPHA] = alpha;
+    const std::string text = testutil::Read_File(path);
+    const std::string geometry = text.substr(std::min(text.find("   3-Blech"), text.size()));
+    EXPECT_EQ(geometry.substr(0, geometry.find('|')),
+              "   3-Blech Querschnitt, Bezugspunkt ist Mittelpunkt Steg, Hauptachsendrehwinkel \xBA = 0.00 \xF8:\n"
+              "    b\xCE\\o\xCEr = 20.00 cm,  t\xCE\\o\xCEr = 2.00 cm,  y\xCE\\o\xCEr = 0.00 cm,  "
+              "z\xCE\\o\xCEr = -19.00 cm\n"
+              "    h\xCE\\s\xCEr = 36.00 cm,  t\xCE\\s\xCEr = 1.00 cm\n"
+              "    b\xCE\\u\xCEr = 20.00 cm,  t\xCE\\u\xCEr = 2.00 cm,  y\xCE\\u\xCEr = 0.00 cm,  "
+              "z\xCE\\u\xCEr = 19.00 cm\n");
+    // f_y,d = 23.5 / 1.1 kN/cm², tau_R = f / sqrt 3. Per plate b x t: V = tau_R b t,
+    // M_xp = tau_R (2b - t) t² / 4, N = f b t, M = f t b² / 4; I_T shares
+    // b t³: flanges 160, web 36 of 356. M_y,pl: flanges 2 b t 19, web t 18²;
+    // M_z,pl: flanges 2 t b² / 4, web 36 t² / 4. Each flange takes half of V_y.
+    const double f = 23.5 / 1.1, tau = f / std::sqrt(3.0);
+    const double Vf = tau * 40, Mf = tau * 38 * 4 / 4 / 100, Vw = tau * 36, Mw = tau * 71 / 4 / 100;
+    const std::string flange_tail = Fmt(" = %.1f,  M\xCE\\pl,xp,%%s\xCEr = %.2f,  N\xCE\\pl,%%s\xCEr = %.1f,  "
+                                        "M\xCE\\pl,%%s\xCEr = %.2f,  I\xCE\\T,%%s\xCEr/I\xCE\\T\xCEr = %.2f",
+                                        Vf, Mf, 40 * f, f * 2 * 400 / 4 / 100, 160 / 356.0);
+    std::string expected =
+        Fmt("    V\xCE\\pl\xCEr = %.1f kN,  M\xCE\\pl,xp\xCEr = %.2f kNm,  N\xCE\\pl\xCEr = %.1f kN,  "
+            "M\xCE\\y,pl\xCEr = %.2f kNm,  M\xCE\\z,pl\xCEr = %.2f kNm\n",
+            Vw, 2 * Mf + Mw, 116 * f, f * (2 * 40 * 19 + 18 * 18) / 100, f * (2 * 2 * 400 / 4 + 36 / 4.0) / 100) +
+        "    plastische Grenzschnittgr\x94\xE1" "en der Querschnittsteile in KN,m:\n";
+    for (const char* part : {"o", "s", "u"}) {
+        if (*part == 's') {
+            expected += Fmt("     V\xCE\\pl,s\xCEr = %.1f,  M\xCE\\pl,xp,s\xCEr = %.2f,  N\xCE\\pl,s\xCEr = %.1f,  "
+                            "M\xCE\\pl,s\xCEr = %.2f,  I\xCE\\T,s\xCEr/I\xCE\\T\xCEr = %.2f\n",
+                            Vw, Mw, 36 * f, f * 36 * 36 / 4 / 100, 36 / 356.0);
+            continue;
+        }
+        char line[400];
+        std::snprintf(line, sizeof line, flange_tail.c_str(), part, part, part, part);
+        expected += std::string("     V\xCE\\pl,") + part + "\xCEr" + line + ",  k\xCE\\" + part + "\xCEr = 0.50\n";
+    }
+    const size_t at = text.find("    V\xCE\\pl\xCEr");
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_EQ(text.substr(at), expected);
+}
+
 }  // namespace
 
 // The cross-section check of the connected profile takes the class-based
@@ -448,4 +524,35 @@ TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     EXPECT_GE(total, u_sigma);
     EXPECT_GE(u_ct, 0.0);
     EXPECT_LE(u_ct, 1.0);
+}
+
+TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {
+    const Plates& p = kIpe;
+    Profilquerschnitt q = I_Section(p, 5);
+    Profil_Model_Descriptor descriptor{};
+    Section_Work_Record work{};
+    float* v = reinterpret_cast<float*>(&work);
+    char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    DWQB_Erweitert = 1;
+    ASSERT_EQ(Convert_Profilquerschnitt_At(&q, 0.5, &descriptor, v, name), 1);
+    v[16] = static_cast<float>(4 * 65536.0 + 4 + 0.1);  // strain iteration, no elastic checks
+    work.head.code = static_cast<int32_t>(WORK_CODE_FILLED);
+    v[44] = 0.001f, v[45] = 150, v[46] = 0, v[47] = 1;  // tolerance, eps_u, no hardening, full strain
+    // The plate outlines of the several-part model: flanges b x t_f about
+    // z = +-h_w/2, the web t_w between the flanges' inner faces plus at each
+    // end the triangle up to the centre-line node, which the flange loses.
+    // The triangles cancel: M_pl / f_y = b t_f h_w + t_w (h_w - t_f)² / 4.
+    const double M_pl = 23.5 * (p.b * p.tf * p.hw() + p.tw * std::pow(p.hw() - p.tf, 2) / 4) / 100;  // kNm
+    const NachweisNorm en{1, 0};
+    for (double share : {0.5, 0.8}) {
+        double s[9], U_b = 0;
+        Stabnachweis_Ergebnis r;
+        const uint32_t flags = Check_Member(&en, 0, 0, 0, 0, share * M_pl, 0, 0, 0, &descriptor, name, v, 1.0, &s[0],
+                                            &s[1], &s[2], &s[3], &s[4], &s[5], &s[6], &s[7], &s[8], 1.0, &U_b, 0, 1,
+                                            nullptr, nullptr, &r);
+        EXPECT_EQ(flags & 0x11008800u, 0x800u) << std::hex << flags;
+        EXPECT_NEAR(r.plo.f_sigma, 1 / share, 0.005 / share) << share;
+        EXPECT_NEAR(s[8], share, 0.005 * share) << share;
+        EXPECT_NEAR(s[5], M_pl, 0.005 * M_pl) << share;  // the limit moment
+    }
 }
