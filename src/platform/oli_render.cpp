@@ -480,6 +480,17 @@ struct Renderer {
         }
         if (!done) End_Page();
     }
+
+    // Draws the document on surface `s`, which the caller keeps and frees;
+    // false when the surface could not be made.
+    bool Run_On(cairo_surface_t* s, const OliDocument& doc) {
+        surface = s;
+        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
+        cr = cairo_create(s);
+        Run(doc);
+        cairo_destroy(cr);
+        return true;
+    }
 };
 
 }  // namespace
@@ -487,17 +498,13 @@ struct Renderer {
 namespace {
 int Render_PDF(const OliDocument& doc, const char* pdf_path) {
     Renderer r;
-    r.surface = cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
-    if (cairo_surface_status(r.surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(r.surface);
-        return 0;
+    cairo_surface_t* s = cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
+    bool ok = r.Run_On(s, doc);
+    if (ok) {
+        cairo_surface_finish(s);
+        ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
     }
-    r.cr = cairo_create(r.surface);
-    r.Run(doc);
-    cairo_destroy(r.cr);
-    cairo_surface_finish(r.surface);
-    bool ok = cairo_surface_status(r.surface) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(r.surface);
+    cairo_surface_destroy(s);
     return ok ? r.page : 0;
 }
 
@@ -509,15 +516,9 @@ int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_pat
     r.png_path = png_path;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
-    r.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    if (cairo_surface_status(r.surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(r.surface);
-        return 0;
-    }
-    r.cr = cairo_create(r.surface);
-    r.Run(doc);
-    cairo_destroy(r.cr);
-    cairo_surface_destroy(r.surface);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    r.Run_On(s, doc);
+    cairo_surface_destroy(s);
     return r.png_written ? 1 : 0;
 }
 }  // namespace
