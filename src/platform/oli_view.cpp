@@ -190,7 +190,7 @@ bool Read_Table(Cursor& c, OliBlock& b) {
     if (b.columns > 0 && c.more() && !Is_Keyword(c.lines[c.i])) {
         // The position line; a one-column table may come without it.
         const std::string& next = c.lines[c.i];
-        bool positions = b.columns > 1 || (!Numbers(next, 2).empty() && Numbers(next, 2).size() == 1 &&
+        bool positions = b.columns > 1 || (Numbers(next, 2).size() == 1 &&
                                            next.find_first_not_of(" .0123456789-+eE") == std::string::npos);
         if (positions) ++c.i;
     }
