@@ -121,6 +121,29 @@ static void minimum_column_rows(FILE* f, int mode, double value, double floor) {
 
 static const char* const kNuFormula = "(1 - f╬\\ck╬r/250)       "_cp;
 
+// A strength reduction factor: the stored value alone (mode 1) or as the
+// factor of the clause's formula.
+static void nu_row(FILE* f, int mode, const char* lead, double value, const char* tail) {
+    std::fputs(lead, f);
+    std::fprintf(f, "%-5.3lf", value);
+    std::fputs(mode == 1 ? "                    " : kNuFormula, f);
+    std::fputs(tail, f);
+}
+
+// The lower bound of the shear resistance: a constant (mode 1) or the
+// clause's expression with the value as its factor.
+static void v_min_row(FILE* f, int mode, double value) {
+    std::fprintf(f,
+                 mode == 1 ? "              Ã╬\\min╬r = %-5.3lf                  \n"_cp
+                           : "              Ã╬\\min╬r = %6.4lf/└╬\\c╬r k╬/3/2╬r f╬\\ck╬r╬/1/2╬r  \n"_cp,
+                 value);
+}
+
+static void cot_theta_rows(FILE* f, double lowest, double highest) {
+    std::fprintf(f, " 6.2.3(2)     min cot ░ = %-5.2lf             untere Grenze der Druckstrebenneigung\n"_cp, lowest);
+    std::fprintf(f, "              max cot ░ = %-5.2lf             obere Grenze der Druckstrebenneigung\n"_cp, highest);
+}
+
 void Print_NAD_EC2_Table(FILE* f) {
     if (!f) return;
     const NAD_EC2_Block* b = Get_NAD_EC2();
@@ -203,33 +226,23 @@ void Print_NAD_EC2_Table(FILE* f) {
     if (shear && buildings) {
         std::fprintf(f, " 6.2.2(1)     C╬\\Rd,c╬r = %5.2lf / └╬\\c╬r            Beiwerte zur Ermittlung des Querkraftwiderstandes\n"_cp,
                      b->c_rd_c);
-        std::fprintf(f,
-                     b->v_min_mode == 1 ? "              Ã╬\\min╬r = %-5.3lf                  \n"_cp
-                                        : "              Ã╬\\min╬r = %6.4lf/└╬\\c╬r k╬/3/2╬r f╬\\ck╬r╬/1/2╬r  \n"_cp,
-                     b->v_min);
+        v_min_row(f, b->v_min_mode, b->v_min);
         std::fprintf(f, "              k╬\\1╬r = %-5.2lf                    \n"_cp, b->k1_shear);
     }
-    char formula[96];
     if (shear) {
-        std::snprintf(formula, sizeof formula, " 6.2.2(6)     Ã╬\\V╬r = %%-5.3lf%s"_cp, kNuFormula);
-        mode_row(f, b->nu_mode, " 6.2.2(6)     Ã╬\\V╬r = %-5.3lf                    "_cp, formula, b->nu_shear,
-                 "Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
+        nu_row(f, b->nu_mode, " 6.2.2(6)     Ã╬\\V╬r = "_cp, b->nu_shear,
+               "Festigkeitsabminderungsbeiwert für Querkraft\n"_cp);
     }
     if (on(EC2_FLAG_6_3_2)) {
-        std::snprintf(formula, sizeof formula, " 6.3.2(4)     Ã╬\\T╬r = %%-5.3lf%s"_cp, kNuFormula);
-        mode_row(f, b->nu_mode, " 6.3.2(4)     Ã╬\\T╬r = %-5.3lf                    "_cp, formula, b->nu_torsion,
-                 "Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
+        nu_row(f, b->nu_mode, " 6.3.2(4)     Ã╬\\T╬r = "_cp, b->nu_torsion,
+               "Festigkeitsabminderungsbeiwert für Torsion\n"_cp);
     }
     if (shear && buildings) {
-        std::fprintf(f, " 6.2.3(2)     min cot ░ = %-5.2lf             untere Grenze der Druckstrebenneigung\n"_cp,
-                     b->cot_theta_min);
-        std::fprintf(f, "              max cot ░ = %-5.2lf             obere Grenze der Druckstrebenneigung\n"_cp,
-                     b->cot_theta_max);
+        cot_theta_rows(f, b->cot_theta_min, b->cot_theta_max);
         std::fprintf(f, " 6.2.3(3)     Ó╬\\cw╬r = %-5.2lf                   Beiwert zur Berücksichtigung des Spannungszustands im Druckgurt\n"_cp,
                      b->alpha_cw);
-        std::snprintf(formula, sizeof formula, "              Ã╬\\1╬r = %%-5.3lf%s"_cp, kNuFormula);
-        mode_row(f, b->nu1_mode, "              Ã╬\\1╬r = %-5.3lf                    "_cp, formula, b->nu1,
-                 "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
+        nu_row(f, b->nu1_mode, "              Ã╬\\1╬r = "_cp, b->nu1,
+               "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
     }
     if (shear && on(EC2_FLAG_6_2_4)) {
         std::fprintf(f, " 6.2.4(4)     cot ░╬\\fz╬r = %-5.2lf               Anschlüsse: Druckstrebenneigung für Zuggurte\n"_cp,
@@ -407,22 +420,13 @@ void Print_NAD_EC2_Bridge_Table(FILE* f) {
     if (on(EC2_FLAG_6_2_2)) {
         std::fprintf(f, " 6.2.2(101)   C╬\\Rd,c╬r = %5.2lf / └╬\\c╬r            Beiwerte zur Ermittlung des Querkraftwiderstandes\n"_cp,
                      b->c_rd_c_bridge);
-        std::fprintf(f,
-                     b->v_min_mode_bridge == 1
-                         ? "              Ã╬\\min╬r = %-5.3lf                  \n"_cp
-                         : "              Ã╬\\min╬r = %6.4lf/└╬\\c╬r k╬/3/2╬r f╬\\ck╬r╬/1/2╬r  \n"_cp,
-                     b->v_min_bridge);
+        v_min_row(f, b->v_min_mode_bridge, b->v_min_bridge);
         std::fprintf(f, "              k╬\\1╬r = %-5.2lf                    \n"_cp, b->k1_shear_bridge);
-        std::fprintf(f, " 6.2.3(2)     min cot ░ = %-5.2lf             untere Grenze der Druckstrebenneigung\n"_cp,
-                     b->cot_theta_min_bridge);
-        std::fprintf(f, "              max cot ░ = %-5.2lf             obere Grenze der Druckstrebenneigung\n"_cp,
-                     b->cot_theta_max_bridge);
+        cot_theta_rows(f, b->cot_theta_min_bridge, b->cot_theta_max_bridge);
         std::fprintf(f, " 6.2.3(103)   Ó╬\\cw╬r = %-5.2lf                   Beiwert zur Berücksichtigung des Spannungszustands im Druckgurt\n"_cp,
                      b->alpha_cw_bridge);
-        char formula[96];
-        std::snprintf(formula, sizeof formula, "              Ã╬\\1╬r = %%-5.3lf%s"_cp, kNuFormula);
-        mode_row(f, b->nu1_mode_bridge, "              Ã╬\\1╬r = %-5.3lf                    "_cp, formula, b->nu1_bridge,
-                 "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
+        nu_row(f, b->nu1_mode_bridge, "              Ã╬\\1╬r = "_cp, b->nu1_bridge,
+               "Beiwert zur Ermittlung der maximalen Querkrafttragfähigkeit\n"_cp);
     }
     if (on(EC2_FLAG_6_8)) {
         std::fprintf(f, " 6.8.7(101)   k╬\\1╬r = %-5.2lf                    Ermüdung: Beiwert zur Ermittlung der Bemessungsfestigkeit des\n"_cp,
