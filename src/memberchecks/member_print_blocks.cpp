@@ -25,6 +25,13 @@ int Build(const Profil_Model_Descriptor* d, const char* name_text, const float* 
     return Setup_Profil_DWQB(d, name_text, values, mode, vuve, messages);
 }
 
+// The grade word the material tables take: the section's grade, marked for
+// the steel tables of the European code.
+int Material_Code(const NachweisNorm* selector, const Member_Hook_Section* s) {
+    const int code = s ? s->grade & 0xFFFF : 0;
+    return Get_Norm_Code(selector) == 1 ? code + 0x10000 : code;
+}
+
 const char* Code_Text(const NachweisNorm* selector) {
     if (!selector) return " (EN 1993)";
     switch (selector->code & 0xFFFF) {
@@ -210,10 +217,8 @@ int Print_Material_Short(const NachweisNorm* selector, void* context) {
     Member_Hook_Section* s = nullptr;
     Call_Querschnitt_Hook(context, &d, &values, &s);
     const double t = s ? 10 * s->dimensions[0] : 0;
-    const int grade = s ? s->grade : 0;
     const bool alu = Get_Norm_Code(selector) == 2;
-    int code = grade & 0xFFFF;
-    if (!alu && Get_Norm_Code(selector) == 1) code += 0x10000;
+    const int code = Material_Code(selector, s);
     return std::fprintf(f, " %sMaterial%s:  %s %s,  d = %.1f mm,  f\xCE\\y,k\xCEr = %.0f MN/m\xCE/2\xCEr\n",
                         Member_Print_Prefix, Code_Text(selector), alu ? "Aluminium" : "Stahl",
                         Get_Material_Name(selector, code), t, Get_Material_Strength(selector, code, t));
@@ -228,8 +233,7 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
     Call_Querschnitt_Hook(context, &d, &values, &s);
     const char* P = Member_Print_Prefix;
     const bool alu = Get_Norm_Code(selector) == 2;
-    int code = s ? s->grade & 0xFFFF : 0;
-    if (!alu && Get_Norm_Code(selector) == 1) code += 0x10000;
+    const int code = Material_Code(selector, s);
     const double t = s ? 10 * s->t_max : 0;
     const double f_yk = Get_Material_Strength(selector, code, t);
     const uint32_t o = s ? s->options : 0;
@@ -431,8 +435,7 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
     Current_Check_Symbols = code != 0 || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
     const uint32_t o = d && values ? Derive_Check_Options(&selector, d, "    ", values, 1) : (s ? s->options : 0);
     const double gamma = record->n_f64 > 0 && record->block ? static_cast<const double*>(record->block)[0] : 1.0;
-    int grade = s ? s->grade & 0xFFFF : 0;
-    if (code == 1) grade += 0x10000;
+    const int grade = Material_Code(&selector, s);
     const double f_y = Get_Material_Strength(&selector, grade, s ? 10 * s->t_max : 0);
     const double f_yd = gamma > 0 ? f_y / gamma : 0;
     if ((o & OPT_FIRE) && values && s)
