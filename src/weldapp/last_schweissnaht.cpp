@@ -186,12 +186,6 @@ Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check) {
     return old;
 }
 
-static bool type_in(int type, std::initializer_list<int> types) {
-    for (int t : types)
-        if (t == type) return true;
-    return false;
-}
-
 static void copy_slot(const Nahtbild& n, SchweissnahtNachweis& rec, int k, bool with_size) {
     rec.number[k] = n.number[k];
     rec.a[k] = with_size ? n.throat[k] : 0.0;
@@ -217,26 +211,26 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
     auto numbered = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, false);
     };
-    if (type_in(type, {1, 8})) {
+    if (Type_In(type, {1, 8})) {
         sized({0, 1, 2, 3});
-    } else if (type_in(type, {2, 9})) {
+    } else if (Type_In(type, {2, 9})) {
         rec.number[0] = n.number[0];
         rec.a[0] = n.a_w;
         rec.l[0] = 0.0;
     } else if (type == 3) {
         sized({0, 1, 2, 6});
         numbered({8, 9});
-    } else if (type_in(type, {4, 5, 7, 10, 13})) {
+    } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
         sized({0, 1, 2, 3, 4, 5, 6, 7});
         numbered({8, 9, 10, 11});
         if (conn.shear_split == 2) {
             split_slot(rec, 0, 12);
             split_slot(rec, 3, 13);
         }
-    } else if (type_in(type, {6, 12, 14})) {
+    } else if (Type_In(type, {6, 12, 14})) {
         sized({0, 1, 2, 3, 4, 6});
         numbered({8, 9});
-    } else if (type_in(type, {11, 15})) {
+    } else if (Type_In(type, {11, 15})) {
         sized({0, 1, 2, 5, 6});
         numbered({8, 9, 10});
         if (conn.shear_split == 2) split_slot(rec, 0, 12);
@@ -246,13 +240,13 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
 // Throat of an all-round weld by the slot's place on the profile.
 static double all_round_throat(const Nahtbild& n, int k) {
     const int type = n.profile.type;
-    const bool top = type_in(k, {0, 1, 5, 8, 10});
-    if (type_in(type, {4, 5, 7, 10, 13})) {
+    const bool top = Type_In(k, {0, 1, 5, 8, 10});
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
         if (top) return n.a_w_fo;
-        if (type_in(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
+        if (Type_In(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
         return n.a_w;
     }
-    if (type_in(type, {11, 15}) && top) return n.a_w_fo;
+    if (Type_In(type, {11, 15}) && top) return n.a_w_fo;
     return n.a_w;
 }
 

@@ -54,12 +54,6 @@ void Set_Plot_File_Name(const char* name) { s_plot_name = name ? name : ""; }
 
 static const char* P = "";  // the common line prefix of the print texts
 
-static bool in(int v, std::initializer_list<int> set) {
-    for (int s : set)
-        if (v == s) return true;
-    return false;
-}
-
 static std::string trimmed(const char* text) {
     std::string s(text ? text : "");
     const size_t b = s.find_first_not_of(' ');
@@ -100,7 +94,7 @@ static void draw_single_welds(const Nahtbild& n, double x0, double d, int pen) {
     const Stahlprofil& p = n.profile;
     double top = 0.0, bottom = 0.0, root = 0.0;
     Calc_Profile_Weld_Offsets(&p, &top, &bottom, &root);
-    const bool i_family = in(p.type, {4, 5, 7, 10, 13});
+    const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, p.type);
     const double off = 0.1 * d;
     for (int k = 0; k < NAHT_SLOTS && k < 8; ++k) {
         const double a = n.throat[k], l = n.length[k];
@@ -155,13 +149,13 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     OLI_End_Text(list);
     const Stahlprofil& p = w->naht.profile;
     double width = -1e7, height = -1e7;
-    if (in(p.type, {4, 5, 7, 10, 13})) {
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) {
         width = std::max(p.b_fo, p.b_fu);
         height = p.h;
     } else if (p.type == 3) {
         width = p.h;
         height = p.b_fo;
-    } else if (in(p.type, {6, 8, 11, 12, 14, 15})) {
+    } else if (Type_In(p.type, {6, 8, 11, 12, 14, 15})) {
         width = p.b_fo;
         height = p.h;
     } else if (p.type == 1) {
@@ -281,7 +275,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
         } else {
             OLI_printf(list, "%sumlaufende %s: ", P, kind);
-            if (w->code_setting == 0 && in(n.profile.type, {4, 5, 7, 10, 11, 13, 15})) {
+            if (w->code_setting == 0 && Type_In(n.profile.type, {4, 5, 7, 10, 11, 13, 15})) {
                 if (n.a_w_fo > 0.1) OLI_printf(list, "a\xCE\\w,fo\xCEr = %.1lf mm, ", n.a_w_fo);
                 if (n.a_w_fu > 0.1) OLI_printf(list, "a\xCE\\w,fu\xCEr = %.1lf mm, ", n.a_w_fu);
                 OLI_printf(list, "a\xCE\\w,w\xCEr = %.1lf mm", n.a_w);
@@ -318,7 +312,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
         if (n.weld_kind == 0 && n.no_throat_check)
             OLI_printf(list, "%sDie Dicke der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (!in(n.profile.type, {1, 2, 8, 9}) && n.all_round && w->short_welds)
+        if (!Type_In(n.profile.type, {1, 2, 8, 9}) && n.all_round && w->short_welds)
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }

@@ -131,12 +131,6 @@ void Copy_Schweissnaht(const SchweissnahtAnschluss* s, SchweissnahtAnschluss* t)
 
 // ---- weld layout ----
 
-static bool type_in(int type, std::initializer_list<int> types) {
-    for (int t : types)
-        if (t == type) return true;
-    return false;
-}
-
 static bool slot_present(const Nahtbild* n, int k) { return n->throat[k] >= 0.001 && n->length[k] >= 0.001; }
 
 static void set_throats(Nahtbild* n, std::initializer_list<int> slots, double a) {
@@ -168,19 +162,19 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
         auto off = [&](std::initializer_list<int> slots) {
             for (int k : slots) n->number[k] = 0;
         };
-        if (type_in(type, {1, 3})) off({8, 9});
-        else if (type_in(type, {4, 5, 7, 10, 13})) off({8, 9, 10, 11, 12, 13});
-        else if (type_in(type, {6, 12, 14})) off({8, 9});
-        else if (type_in(type, {11, 15})) off({8, 9, 10, 12});
-        else if (type_in(type, {2, 9})) n->all_round = 1;
-    } else if (type_in(type, {11, 15})) {
+        if (Type_In(type, {1, 3})) off({8, 9});
+        else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) off({8, 9, 10, 11, 12, 13});
+        else if (Type_In(type, {6, 12, 14})) off({8, 9});
+        else if (Type_In(type, {11, 15})) off({8, 9, 10, 12});
+        else if (Type_In(type, {2, 9})) n->all_round = 1;
+    } else if (Type_In(type, {11, 15})) {
         n->a_w_fu = 0.0;
     }
     (void)list;
     (void)level;
 
-    if (n->weld_kind == 2 && !type_in(type, {2, 9})) {
-        const double t_u = type_in(type, {6, 12, 14}) ? p.t_fo : p.t_fu;
+    if (n->weld_kind == 2 && !Type_In(type, {2, 9})) {
+        const double t_u = Type_In(type, {6, 12, 14}) ? p.t_fo : p.t_fu;
         if (type == 8) {
             if (n->full_penetration) {
                 set_throats(n, {0, 3}, p.t_fo);

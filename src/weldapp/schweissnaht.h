@@ -7,6 +7,7 @@
 #define WELDAPP_SCHWEISSNAHT_H
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "codes/blech.h"
 #include "codes/material.h"
@@ -14,6 +15,14 @@
 #include "profiles/stahlprofil.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/oliprops.h"
+
+// True when type is one of types: the weld layout, the load-case records and
+// the print list all branch on groups of profile or weld type numbers.
+inline bool Type_In(int type, std::initializer_list<int> types) {
+    for (int t : types)
+        if (t == type) return true;
+    return false;
+}
 
 enum {
     NAHT_SLOTS = 20,

@@ -17,8 +17,6 @@
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldlen.h"
 
-static const double PI = 3.14159265358979323846;
-
 namespace {
 
 // One weld position of a layout. The centre of a horizontal line (or the
@@ -159,19 +157,19 @@ void Build_Round(WeldCheckWork* w) {
     const double R = p.h / 2.0, a = r->a[0];
     w->n_positions = 1;
     const bool tube = p.type == PROFILTYP_ROHR;
-    const double l = Effective_Length(w, 0, a, 2.0 * PI * R, 0.0, tube ? p.t_w : p.h, tube, 0, false);
+    const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, tube ? p.t_w : p.h, tube, 0, false);
     if (l <= 0.001) return;
     WeldCheckLine& L = w->line[0];
     L.dir = WC_RING;
     L.a = a;
     L.l = l;
-    L.A = 2.0 * PI * R * a;
+    L.A = 2.0 * M_PI * R * a;
     L.t_part = tube ? p.t_w : p.h;
-    L.I_y = L.I_z = PI * a * R * R * R;
+    L.I_y = L.I_z = M_PI * a * R * R * R;
     w->A_w = L.A;
     w->A_wy = w->A_wz = L.A / 2.0;
     w->I_y0 = w->I_z0 = L.I_y;
-    w->W_wt = 2.0 * PI * R * R * a;
+    w->W_wt = 2.0 * M_PI * R * R * a;
     w->n_lines = 1;
     w->a_min = a;
     // Stress points where the bending and the shear stresses are extreme.

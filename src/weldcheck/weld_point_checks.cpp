@@ -19,8 +19,6 @@
 #include "weldcheck/weld_check_internal.h"
 #include "weldcheck/weldelem.h"
 
-static const double PI = 3.14159265358979323846;
-
 namespace {
 
 struct PointStress {
@@ -125,7 +123,7 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
     if (w->round) OLI_printf(f, "%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
     else OLI_printf(f, "%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
     const bool across = Wc_Present(s.across);
-    OLI_printf(f, "%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / PI);
+    OLI_printf(f, "%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
     if (across) OLI_printf(f, ",  Í╬\\w╬r = Í╬\\w,%s╬r"_cp, Across_Name(L));
     OLI_printf(f, ",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
     OLI_printf(f, "):\n");
@@ -238,7 +236,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     g.check = 1;
     g.summary = 0;
     g.skip_detailing = 1;
-    const double theta = (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * PI / 360.0;
+    const double theta = (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * M_PI / 360.0;
     const double ct = std::cos(theta), st = std::sin(theta);
 
     // Lines before the point checks.
