@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "support/testutil.h"
 
@@ -137,12 +138,12 @@ TEST(BatchRun, MissingInputGivesTheListOfTheEmptyConnection) {
 // The shipped input files are what the generator writes today.
 TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
     Desktop d;
-    for (const auto& [kind, file] : {std::pair{"he280a", "he280a_end_plate/A001_01.INP"},
-                                     std::pair{"rhs", "rhs_160x80/B001_01.INP"},
-                                     std::pair{"flat", "flat_bar/C001_01.INP"}}) {
+    for (const auto& [kind, loads, file] : {std::tuple{"he280a", "10", "he280a_end_plate/A001_01.INP"},
+                                            std::tuple{"rhs", "10", "rhs_160x80/B001_01.INP"},
+                                            std::tuple{"flat", "3", "flat_bar/C001_01.INP"}}) {
         const std::string out = d.dir.file("gen.INP");
         const std::string cmd = "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' " + kind +
-                                " 10 '" + out + "' 2>/dev/null";
+                                " " + loads + " '" + out + "' 2>/dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
         EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
     }
