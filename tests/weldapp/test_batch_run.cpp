@@ -50,6 +50,20 @@ struct Desktop {
     std::string out, err;
 };
 
+// Where two files part: "line N" with both lines, or "" when they are equal.
+std::string First_Difference(const std::string& want, const std::string& got) {
+    if (want == got) return "";
+    size_t line = 1, i = 0;
+    while (i < want.size() && i < got.size() && want[i] == got[i])
+        if (want[i++] == '\n') ++line;
+    auto around = [&](const std::string& s) {
+        const size_t b = s.rfind('\n', i == 0 ? 0 : i - 1);
+        const size_t from = b == std::string::npos || i == 0 ? 0 : b + 1;
+        return s.substr(from, s.find('\n', from) - from);
+    };
+    return "line " + std::to_string(line) + "\n  expected: " + around(want) + "\n  written:  " + around(got);
+}
+
 }  // namespace
 
 TEST(BatchRun, CommandLinesAndExitCodes) {
@@ -104,6 +118,20 @@ TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
     EXPECT_NE(plot.find("*EOI"), std::string::npos);
     for (const auto& e : fs::directory_iterator(d.project))
         EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+}
+
+// The flat bar's print list and plot file, every line checked by hand
+// (examples/flat_bar/expected/HAND_CHECK.md), byte for byte.
+TEST(BatchRun, FlatBarWritesTheHandCheckedListAndPlotFile) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    ASSERT_EQ(d.Run("C001 0 1 1 -refresh"), 1) << d.err;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+    for (const char* name : {"C001_01.OLI", "C0010001.SPF"}) {
+        const std::string want = testutil::Read_File(kExamples + "flat_bar/expected/" + name);
+        ASSERT_FALSE(want.empty()) << name;
+        EXPECT_EQ(First_Difference(want, d.File(name)), "") << name;
+    }
 }
 
 TEST(BatchRun, OtherExamplesReachTheFinalResult) {
