@@ -118,6 +118,11 @@ TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
     EXPECT_NE(plot.find("*EOI"), std::string::npos);
     for (const auto& e : fs::directory_iterator(d.project))
         EXPECT_NE(e.path().extension(), ".tmp") << e.path();
+    // The shipped expected files are what the program writes.
+    for (const char* name : {"A001_01.OLI", "A0010001.SPF"})
+        EXPECT_EQ(First_Difference(testutil::Read_File(kExamples + "he280a_end_plate/expected/" + name), d.File(name)),
+                  "")
+            << name;
 }
 
 // The flat bar's print list and plot file, every line checked by hand
