@@ -7,7 +7,10 @@
 #include "base/vesk.h"
 #include "platform/desktop.h"
 
+#include <algorithm>
 #include <cassert>
+#include <charconv>
+#include <cmath>
 #include <cctype>
 #include <cstdarg>
 #include <cstdint>
@@ -169,6 +172,45 @@ int Safe_Fprintf(FILE* stream, const char* format, ...) {
     int n = std::vfprintf(stream, format, ap);
     va_end(ap);
     return n;
+}
+
+int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail) {
+    if (!stream) return 0;
+    // Gathered and written in pieces of up to 4 kB, so that a record costs one
+    // locked write; one value takes at most a blank, a sign, 309 integer
+    // digits, the point and six decimals.
+    enum { kValueRoom = 320 };
+    char buf[4096];
+    size_t used = 0;
+    int total = 0;
+    auto flush = [&]() {
+        if (used && std::fwrite(buf, 1, used, stream) != used) return false;
+        total += static_cast<int>(used);
+        used = 0;
+        return true;
+    };
+    auto put = [&](const char* text) {
+        for (size_t len = text ? std::strlen(text) : 0; len > 0;) {
+            if (used == sizeof buf && !flush()) return false;
+            const size_t take = std::min(len, sizeof buf - used);
+            std::memcpy(buf + used, text, take);
+            used += take, text += take, len -= take;
+        }
+        return true;
+    };
+    if (!put(lead)) return -1;
+    for (int i = 0; i < n; i++) {
+        if (sizeof buf - used < kValueRoom && !flush()) return -1;
+        buf[used++] = ' ';
+        if (std::isfinite(values[i])) {
+            const auto r = std::to_chars(buf + used, buf + sizeof buf, values[i], std::chars_format::fixed, 6);
+            used = static_cast<size_t>(r.ptr - buf);
+        } else {
+            used += static_cast<size_t>(std::snprintf(buf + used, sizeof buf - used, "%lf", values[i]));
+        }
+    }
+    if (!put(tail) || !flush()) return -1;
+    return total;
 }
 
 void Set_Verbose(int flag) { verbose = flag; }

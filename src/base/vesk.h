@@ -80,6 +80,12 @@ void Set_Memory_Stop_Report(Memory_Stop_Report_Func report);
 
 // vfprintf into stream and its result; 0 and nothing written for null.
 int Safe_Fprintf(FILE* stream, const char* format, ...) VESK_PRINTF(2, 3);
+// lead, then each of the n values as " %lf", then tail: the bytes of
+// Safe_Fprintf with that format, written without the printf machinery,
+// which the many points of the print-list pictures would spend most of a
+// run in. 0 and nothing written for a null stream; negative on a failed
+// write.
+int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail);
 void Set_Verbose(int flag);
 // printf + flush while the verbose flag is set; returns the count, else 0.
 int Verbose_Printf(const char* format, ...) VESK_PRINTF(1, 2);

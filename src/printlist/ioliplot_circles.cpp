@@ -58,7 +58,8 @@ static void Write_Paper_Circle_Points(int count, double ox, double oy, double rx
     FILE* f = S().stream;
     for (int k = 0; k < count; k++) {
         double phi = k * PI / 16.0;
-        Safe_Fprintf(f, " %lf %lf", ox + rx * std::cos(phi), oy + ry * std::sin(phi));
+        const double v[2] = {ox + rx * std::cos(phi), oy + ry * std::sin(phi)};
+        Safe_Write_Fixed(f, nullptr, v, 2, nullptr);
     }
 }
 
@@ -68,8 +69,8 @@ static void Write_World_Circle_Points(int count, double cx, double cy, double r)
     const Oli_Picture_State& s = S();
     for (int k = 0; k < count; k++) {
         double phi = k * PI / 16.0;
-        Safe_Fprintf(s.stream, " %lf %lf", (cx + r * std::cos(phi)) * s.scale_x,
-                     (cy + r * std::sin(phi)) * s.scale_y);
+        const double v[2] = {(cx + r * std::cos(phi)) * s.scale_x, (cy + r * std::sin(phi)) * s.scale_y};
+        Safe_Write_Fixed(s.stream, nullptr, v, 2, nullptr);
     }
 }
 
@@ -151,9 +152,9 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
         double ox1 = x1 - cx, oy1 = y1 - cy, ox2 = x2 - cx, oy2 = y2 - cy;
         ioliplot::Turn(&ox1, &oy1);
         ioliplot::Turn(&ox2, &oy2);
-        Safe_Fprintf(s.stream, " 1  %lf %lf %lf %lf\n", tcx * s.scale_x + ox1 * s.scale_x,
-                     tcy * s.scale_y + oy1 * s.scale_x, tcx * s.scale_x + ox2 * s.scale_x,
-                     tcy * s.scale_y + oy2 * s.scale_x);
+        const double v[4] = {tcx * s.scale_x + ox1 * s.scale_x, tcy * s.scale_y + oy1 * s.scale_x,
+                             tcx * s.scale_x + ox2 * s.scale_x, tcy * s.scale_y + oy2 * s.scale_x};
+        Safe_Write_Fixed(s.stream, " 1 ", v, 4, "\n");
     });
     PlotFile_Close_Group();
 }

@@ -206,8 +206,8 @@ void Oli_Line(double x1, double y1, double x2, double y2) {
     ioliplot::Extend_Box(x2, y2);
     ioliplot::Turn(&x1, &y1);
     ioliplot::Turn(&x2, &y2);
-    Safe_Fprintf(s.stream, " 1  %lf %lf %lf %lf\n", x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x,
-                 y2 * s.scale_y);
+    const double v[4] = {x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x, y2 * s.scale_y};
+    Safe_Write_Fixed(s.stream, " 1 ", v, 4, "\n");
     PlotFile_Line(x1, y1, x2, y2);
 }
 
@@ -272,7 +272,10 @@ void ioliplot::Write_Area_Record(int n, const double x[], const double y[], cons
     assert(n == 0 || (x != nullptr && y != nullptr));
     const Oli_Picture_State& s = S();
     Safe_Fprintf(s.stream, " 18 %d", n);
-    for (int i = 0; i < n; i++) Safe_Fprintf(s.stream, " %lf %lf", x[i] * s.scale_x, y[i] * s.scale_y);
+    for (int i = 0; i < n; i++) {
+        const double v[2] = {x[i] * s.scale_x, y[i] * s.scale_y};
+        Safe_Write_Fixed(s.stream, nullptr, v, 2, nullptr);
+    }
     Safe_Fprintf(s.stream, "%s", end);
 }
 

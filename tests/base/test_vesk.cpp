@@ -4,11 +4,13 @@
 // replacement in files and trimming.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "base/vesk.h"
 #include "platform/desktop.h"
@@ -217,6 +219,32 @@ TEST(VeskOutput, SafeFprintfNullStreamWritesNothing) {
     EXPECT_EQ(Safe_Fprintf(f, " -1\n"), 4);
     std::fclose(f);
     EXPECT_EQ(Read_File(name), " 7 3\n -1\n");
+}
+
+// The fast point writer gives the bytes of " %lf" for every value it meets:
+// ties, values that round to a negative zero, huge ones, non-finite ones,
+// and a record longer than its own buffer.
+TEST(VeskOutput, SafeWriteFixedWritesWhatPrintfWrites) {
+    EXPECT_EQ(Safe_Write_Fixed(nullptr, " 1 ", nullptr, 0, "\n"), 0);
+    std::vector<double> v = {0.0,     -0.0,       1.0 / 3,    -2.5e-7, 4.199916, 0.0000005, 0.0000015,
+                             -1e-300, 123456.75, 1.7e308,    -1.7e308, 1e-320,   2.0 / 3,   -0.1,
+                             HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (int i = 0; i < 400; i++) v.push_back(i * 1234.5678901 - 1e5);
+    std::string want = " 18 7";
+    char one[400];
+    for (double x : v) {
+        std::snprintf(one, sizeof one, " %lf", x);
+        want += one;
+    }
+    want += "\n";
+    TempDir dir;
+    const std::string name = dir.file("rec.txt");
+    FILE* f = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Safe_Write_Fixed(f, " 18 7", v.data(), static_cast<int>(v.size()), "\n"),
+              static_cast<int>(want.size()));
+    std::fclose(f);
+    EXPECT_EQ(Read_File(name), want);
 }
 
 TEST(VeskOutput, VerboseAndRuntimeTrace) {
