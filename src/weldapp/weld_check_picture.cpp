@@ -46,7 +46,9 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
             if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
             Oli_Pen_Filled_Circle(y, h / 2 - z, d / 2, pen, 1, 1, OliRole_Outline_Pen);
             Oli_Select_Pen((unsigned)pen);
-            Oli_Text_At_Printf(y, h / 2 - z - below, 0, 0, "%d", i);
+            // An upright label at the point, not turned with the picture:
+            // no text-angle record.
+            Oli_Text_Box_Printf(y, h / 2 - z - below, 0, 0, "%d", i);
         }
     }
     Safe_Fprintf(list, " -1\n");

@@ -49,7 +49,7 @@ SchweissnahtNachweis Welded(int type, double h, double t_w, double b, double t_f
     return r;
 }
 
-// The numbers of the records of one kind (" 1  " line, " 10 " text) in a
+// The numbers of the records of one kind (" 1  " line, " 9 " text) in a
 // block of lines.
 std::vector<std::vector<double>> Records(const std::vector<std::string>& lines, const char* head) {
     std::vector<std::vector<double>> out;
@@ -149,9 +149,12 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
             EXPECT_NEAR(ov[3] - ov[2], ext[2] - ext[3], 2e-5);
             const std::vector<std::string> overlay(all.begin() + (long)pictures[1], all.end());
             EXPECT_TRUE(Has_Record(Records(overlay, " 1  "), {c.x0 * s, c.y0 * s, c.x1 * s, c.y1 * s}));
-            // Point labels 0.3 cm below the point.
-            EXPECT_TRUE(Has_Record(Records(overlay, " 10 "), {c.x0 * s, c.y0 * s - 0.3}));
-            EXPECT_TRUE(Has_Record(Records(overlay, " 10 "), {c.x1 * s, c.y1 * s - 0.3}));
+            // Point labels 0.3 cm below the point, as upright text records
+            // without a text angle.
+            EXPECT_TRUE(Has_Record(Records(overlay, " 9 "), {c.x0 * s, c.y0 * s - 0.3, c.x0 * s, c.y0 * s - 0.3, 201}));
+            EXPECT_TRUE(Has_Record(Records(overlay, " 9 "), {c.x1 * s, c.y1 * s - 0.3, c.x1 * s, c.y1 * s - 0.3, 201}));
+            EXPECT_TRUE(Records(overlay, " 14 ").empty());
+            EXPECT_TRUE(Records(overlay, " 10 ").empty());
             EXPECT_NE(std::find(all.begin() + (long)pictures[1], all.end(), c.move), all.end());
         }
         Set_Weld_Check_Picture_Drawer(nullptr);
