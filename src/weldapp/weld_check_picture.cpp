@@ -51,8 +51,10 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
             Oli_Text_Box_Printf(y, h / 2 - z - below, 0, 0, "%d", i);
         }
     }
+    // No move back up after it, as the profile's own picture makes: the
+    // point labels of the lowest weld ends lie in the bottom margin, and the
+    // text after the picture must start below them.
     Safe_Fprintf(list, " -1\n");
-    OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
 }
 
 }  // namespace

@@ -156,6 +156,11 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
             EXPECT_TRUE(Records(overlay, " 14 ").empty());
             EXPECT_TRUE(Records(overlay, " 10 ").empty());
             EXPECT_NE(std::find(all.begin() + (long)pictures[1], all.end(), c.move), all.end());
+            // The text after the overlay starts below its point labels: no
+            // move back up into the picture.
+            const auto end = std::find(all.begin() + (long)pictures[1], all.end(), " -1");
+            ASSERT_LT(end + 2, all.end());
+            EXPECT_NE(*(end + 2), "256 -0.5");
         }
         Set_Weld_Check_Picture_Drawer(nullptr);
     }
