@@ -220,7 +220,8 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     o.line_width = 2;
     o.line_pen = OliRole_Outline_Pen;
     o.profile = &p;
-    o.angle_deg = p.alpha;
+    // The angle stays 0: the frame and the weld lines are laid out for the
+    // profile as it lies, whatever the inclination of its principal axes.
     Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
 
     const Nahtbild& nb = w->naht;

@@ -140,6 +140,26 @@ TEST(Evaluation, ToleranceOfTheFinalVerdict) {
     }
 }
 
+TEST(Sketch, ProfileStandsUnturnedWhateverItsPrincipalAxes) {
+    // An unequal angle 100 x 50 x 10: its principal axes are inclined, yet
+    // the sketch shows it as it lies in the frame, with its dimension lines
+    // (a turned profile would get none) and its centroid mark.
+    Connection k({-300});
+    Stahlprofil& p = k.r.naht.profile;
+    p.kind = 0;
+    p.type = PROFILTYP_L;
+    p.rolled = 0;
+    p.r_1 = p.r_2 = 0;
+    p.h = 100;
+    p.b_fo = 50;
+    p.t_w = p.t_fo = 10;
+    const std::string list = k.Run();
+    ASSERT_GT(std::fabs(k.r.naht.profile.alpha), 1.0);
+    const std::string sketch = list.substr(0, list.find("\n -1\n"));
+    EXPECT_NE(sketch.find(" 210 \xAE" "100\xAF"), std::string::npos) << sketch;
+    EXPECT_NE(sketch.find(" 209 \xAES\xAF"), std::string::npos);
+}
+
 TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss r{};
