@@ -196,6 +196,9 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Safe_Fprintf(list, " 4 %d\n", 1);
     Safe_Fprintf(list, " 38 %d %s %d\n", 0, "", 0);
     Oli_Set_Dimension_Style(8);
+    // The plate the profile is welded to, behind it, in the plate's colour.
+    Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));
+    Oli_Fill_Record(OliRole_Plate_Pattern);
     Oli_Filled_Rect(-d / 2, -d / 2, width + d / 2, height + d / 2);
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
     if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 1, "Maßstab 1:%.1lf"_cp, n);
@@ -210,7 +213,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     } else if (p.type == 1) {
         x = width / 2 - p.t_w / 2;
     }
-    Set_Oli_Pen_Roles(OliRole_Profile_Pen, OliRole_Profile_Pattern);
+    Set_Oli_Pen_Roles(OliRole_Plate_Pen, OliRole_Plate_Pattern);
     XSPlotOptions o;
     Init_XS_Plot_Options(&o);
     o.x_ref = x;
