@@ -284,7 +284,9 @@ struct Renderer {
         double wp = w / static_cast<double>(PANGO_SCALE), hp = h / static_cast<double>(PANGO_SCALE);
         double baseline = pango_layout_get_baseline(l) / static_cast<double>(PANGO_SCALE);
         double dx = (code & 0x02) ? -wp / 2 : (code & 0x04) ? -wp : 0;
-        double dy = (code & 0x10) ? -hp / 2 : (code & 0x20) ? 0 : -baseline;
+        // 0x20 sets the text on the point (labels above an upper edge), 0x08
+        // hangs it from the point (labels below a lower edge).
+        double dy = (code & 0x10) ? -hp / 2 : (code & 0x20) ? -baseline : 0;
         double angle = (turned ? s.angle : 0.0) + ((code & 0x100) ? 90.0 : 0.0);
         if (!std::isfinite(angle)) angle = 0;
         cairo_save(cr);
@@ -311,7 +313,7 @@ struct Renderer {
             cairo_stroke(cr);
             return;
         case 2: case 3:
-            if (has(2)) Picture_Text(s, v[0], v[1], 0x08 | 0x01, r.number == 3, r.text);
+            if (has(2)) Picture_Text(s, v[0], v[1], 0x20 | 0x01, r.number == 3, r.text);
             return;
         case 9: case 10:
             if (has(5)) Picture_Text(s, (v[0] + v[2]) / 2, (v[1] + v[3]) / 2, static_cast<int>(v[4]), r.number == 10, r.text);

@@ -281,6 +281,34 @@ TEST(OliView, PictureLinesLandWhereTheScalePutsThem) {
     }
 }
 
+// Labels at paper y 2.5 of a y-up picture (pixel row (2 + 5 - 2.5) / 2.54 *
+// 150 = 265.7): vertical bits 0x20 set the text on the point, 0x08 hang it
+// from the point, as the sketch writes the labels of an upper and of a lower
+// edge. Left label at x 2 (column 265.7), right one at x 7 (column 561).
+TEST(OliView, LabelsStandOnOrHangFromTheirPoint) {
+    testutil::TempDir dir;
+    const std::string list = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 5\n 7 9\n"
+                             " 9 2 2.5 2 2.5 225 \xAEWWW\xAF\n 9 7 2.5 7 2.5 201 \xAEWWW\xAF\n -1\n";
+    std::string png = dir.file("l.png");
+    ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    auto ink = [&](int x0, int y0, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x0 + 40; ++x) n += Pixel(data, stride, x, y) != 0xFFFFFF;
+        return n;
+    };
+    EXPECT_GT(ink(268, 240, 264), 0);   // 0x20: above its point
+    EXPECT_EQ(ink(268, 268, 292), 0);
+    EXPECT_EQ(ink(563, 240, 264), 0);   // 0x08: below it
+    EXPECT_GT(ink(563, 268, 292), 0);
+    cairo_surface_destroy(s);
+}
+
 TEST(OliView, ViewAndPrintWriteThePdfBesideTheList) {
     testutil::TempDir dir;
     std::string list = dir.file("STUETZE_01.OLI");
