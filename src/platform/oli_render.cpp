@@ -137,7 +137,9 @@ struct Renderer {
         if (hanging > 0) pango_layout_set_indent(l, static_cast<int>(-hanging * kPt * PANGO_SCALE));
         double h = Height_Cm(l);
         Ensure(h);
-        cairo_move_to(cr, (x + (hanging > 0 ? hanging : 0)) * kPt, y * kPt);
+        // A hanging width (a negative indent of the layout) leaves the first
+        // line at x and indents the lines after it.
+        cairo_move_to(cr, x * kPt, y * kPt);
         pango_cairo_show_layout(cr, l);
         int pw = 0, ph = 0;
         pango_layout_get_size(l, &pw, &ph);
@@ -159,7 +161,7 @@ struct Renderer {
                 if (t - indent > 0) tabs.push_back(t - indent);
             double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
             Text_Line(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize, x,
-                      kPageW - kRight - x - hanging, tabs, hanging);
+                      kPageW - kRight - x, tabs, hanging);
             if (Sane(pl.space_after)) y = std::max(kTop, y + pl.space_after);
         }
         if (Sane(b.value)) y = std::max(kTop, y + b.value);

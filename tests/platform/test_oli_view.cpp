@@ -309,6 +309,30 @@ TEST(OliView, LabelsStandOnOrHangFromTheirPoint) {
     cairo_surface_destroy(s);
 }
 
+// A paragraph with a hanging width of 5 cm starts its first line at the
+// left margin (2.5 cm, column 147.6 at 150 dpi), not 5 cm further in
+// (column 442.9).
+TEST(OliView, HangingWidthLeavesTheFirstLineAtTheMargin) {
+    testutil::TempDir dir;
+    const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n2 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
+    std::string png = dir.file("h.png");
+    ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    auto ink = [&](int x0, int x1) {
+        int n = 0;
+        for (int y = 100; y < 160; ++y)
+            for (int x = x0; x < x1; ++x) n += Pixel(data, stride, x, y) != 0xFFFFFF;
+        return n;
+    };
+    EXPECT_GT(ink(146, 190), 0);
+    EXPECT_EQ(ink(430, 500), 0);
+    cairo_surface_destroy(s);
+}
+
 TEST(OliView, ViewAndPrintWriteThePdfBesideTheList) {
     testutil::TempDir dir;
     std::string list = dir.file("STUETZE_01.OLI");
