@@ -200,6 +200,9 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));
     Oli_Fill_Record(OliRole_Plate_Pattern);
     Oli_Filled_Rect(-d / 2, -d / 2, width + d / 2, height + d / 2);
+    // Back to the picture's default pen: the caption and the weld numbers
+    // are black, not in the plate's colour.
+    Oli_Select_Pen(static_cast<unsigned>(OliRole_Outline_Pen));
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
     if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 1, "Maßstab 1:%.1lf"_cp, n);
 
