@@ -122,7 +122,9 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
         if (kind == 2) {
             f.hanging = Second(c.arg());
         } else {
-            long n = v.size() >= 2 ? static_cast<long>(v[1]) : 0;
+            // At most 100 stops are ever written; a larger or damaged count
+            // (it may not even fit a long) reads as 100.
+            long n = v.size() >= 2 && v[1] > 0 ? static_cast<long>(std::fmin(v[1], 100.0)) : 0;
             for (long k = 0; k < n && k < 100; ++k) {
                 const std::string* t = c.arg();
                 if (!t) return false;

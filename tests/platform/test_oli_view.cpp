@@ -362,6 +362,7 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
         {"#SHOWPARA\n0x0\n4\n-1\n Abgeschnitten", "Abgeschnitten", 1},
         {"#SHOWTABLE\n 2147483647 0 0\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 1},
         {"#FOO\nbar\n#SHOWPARA\n0x40\n4\n0x0 99999\n2 1\n-1\n Tabs\n#END_OF_TEXT\n0x0\n-1\n", "Tabs", 1},
+        {"#SHOWPARA\n0x40\n4\n0x0 8.8e75\n2 1\n-1\n Viele\n#END_OF_TEXT\n0x0\n-1\n", "Viele", 0},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 1},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
          " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
