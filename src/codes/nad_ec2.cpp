@@ -474,11 +474,16 @@ void Read_NAD_EC2(FILE* f, NAD_EC2_Block* b) {
     if (!f || !b) return;
     Default_NAD_EC2(b);
     b->version = 0;
-    if (!read_ec2_text(f, b)) {
+    const int read = read_ec2_text(f, b);
+    // A national block takes k_t and k_m of 1.0 also when its text broke
+    // off: a save writes such a block whole, and the whole text read back
+    // sets them, so a second save would change what the first one wrote.
+    // With repair off nothing else of the block changes.
+    (void)Check_NAD_EC2_Modes(b, 0);
+    if (!read) {
         if (NAD_Verbose()) std::printf(" EC2:              (failed)");
         return;
     }
-    (void)Check_NAD_EC2_Modes(b, 0);
     if (NAD_Verbose()) std::printf(" EC2: version=%2d  (ok)\n", b->version);
 }
 

@@ -204,6 +204,45 @@ TEST_F(NadBlocks, OlderEn1992VersionsGetTheirStatedValues) {
     EXPECT_EQ(b.hsc_class_fire, 1);
 }
 
+// A section that breaks off is read as far as it goes and saved whole; a
+// second save must write the bytes of the first. Each case is a section as
+// its writer gives it, cut after a number of lines.
+TEST_F(NadBlocks, CutSectionsSaveTheSameBytesTwice) {
+    NAD_EC2_Block ec2;
+    Default_NAD_EC2(&ec2);
+    ec2.variant = 1;  // national, inside the block
+    ec2.k_t_fire = 0.5;
+    struct Case {
+        const char* key;
+        std::string body;
+        int lines;
+        std::function<void(const NAD_Record&)> check;
+    };
+    const Case cases[] = {
+        // Cut behind k_t (line 20): the German annex to EN 1992-1-2 fixes k_t
+        // and k_m at 1.0, as a whole national block reads them.
+        {"#EC2", Text_Of(Write_NAD_EC2, ec2), 20,
+         [](const NAD_Record& r) {
+             EXPECT_EQ(r.ec2.version, 0);
+             EXPECT_EQ(r.ec2.variant, 1);
+             EXPECT_DOUBLE_EQ(r.ec2.k_t_fire, 1.0);
+             EXPECT_DOUBLE_EQ(r.ec2.k_m_fire, 1.0);
+         }},
+    };
+    for (const Case& c : cases) {
+        const std::string file = "NAD/Version 1\n\n 3 \xAE" "Eigener Satz\xAF 0\n\n\n" + std::string(c.key) + "\n" +
+                                 Lines(c.body, c.lines);
+        NAD_Record first{}, again{};
+        Default_NAD_Blocks(&first);
+        With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
+        c.check(first);
+        const std::string written = Text_Of(Write_NAD_File, first);
+        Default_NAD_Blocks(&again);
+        With_Stream(written, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &again), 1); });
+        EXPECT_EQ(Text_Of(Write_NAD_File, again), written) << c.key;
+    }
+}
+
 TEST_F(NadBlocks, OlderEn1995VersionsFollowTheVariant) {
     NAD_EC5_Block std_block;
     Default_NAD_EC5(&std_block);
