@@ -2,6 +2,7 @@
 // "#EC5" text form, comparison and copy.
 #include "codes/nad_ec5.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "codes/nad.h"
@@ -52,16 +53,30 @@ void Set_NAD_EC5_Variant(NAD_EC5_Block* b, int variant) {
     if (b) b->variant = variant;
 }
 
+// A value as its two-decimal copy reads back ("%.2f" of the largest double
+// has 313 characters).
+static double two_decimals(double v) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    return std::strtod(text, nullptr);
+}
+
 int Write_NAD_EC5(FILE* f, const NAD_EC5_Block* b) {
     if (!f || !b) return 0;
+    // k_cr and the gamma_M of solid timber, glulam and accidental
+    // combinations stand twice: in full for older readers, and with two
+    // decimals where today's readers take them. Both copies carry the value
+    // that is read back, so the file says one thing and a second save
+    // writes the bytes of the first.
+    const double kcr_solid = two_decimals(b->kcr_solid), kcr_other = two_decimals(b->kcr_other);
     std::fprintf(f, " %d\n %d\n %d\n", 17, b->variant, b->use_table_NA1);
     // An old line that today's readers skip; kept for older readers.
-    std::fprintf(f, " %d %lf %lf %lf\n", b->kcr_method == 0 ? 1 : 0, b->kcr_solid, b->kcr_solid, b->kcr_other);
+    std::fprintf(f, " %d %lf %lf %lf\n", b->kcr_method == 0 ? 1 : 0, kcr_solid, kcr_solid, kcr_other);
     std::fprintf(f, " %d\n", b->use_NA11);
-    std::fprintf(f, " %lf %lf %lf %lf %lf %lf\n", b->gamma_M_solid, b->gamma_M_glulam, b->gamma_M_lvl,
-                 b->gamma_M_particleboard, b->gamma_M_hardboard, b->gamma_M_mediumboard);
+    std::fprintf(f, " %lf %lf %lf %lf %lf %lf\n", two_decimals(b->gamma_M_solid), two_decimals(b->gamma_M_glulam),
+                 b->gamma_M_lvl, b->gamma_M_particleboard, b->gamma_M_hardboard, b->gamma_M_mediumboard);
     std::fprintf(f, " %lf %lf %lf %lf %lf\n", b->gamma_M_mdf, b->gamma_M_softboard, b->gamma_M_connections,
-                 b->gamma_M_punched_plates, b->gamma_M_accidental);
+                 b->gamma_M_punched_plates, two_decimals(b->gamma_M_accidental));
     std::fprintf(f, " %lf %lf\n", b->gamma_M_steel, b->gamma_M_gypsum);
     std::fprintf(f, " %d\n %d\n %d\n", b->use_table_NA4, b->use_table_NA15, b->threaded_rods_NA);
     std::fprintf(f, " %d %d\n", b->ltb_NA, b->fasteners_simplified_NA);

@@ -204,14 +204,20 @@ TEST_F(NadBlocks, OlderEn1992VersionsGetTheirStatedValues) {
     EXPECT_EQ(b.hsc_class_fire, 1);
 }
 
-// A section that breaks off is read as far as it goes and saved whole; a
-// second save must write the bytes of the first. Each case is a section as
-// its writer gives it, cut after a number of lines.
-TEST_F(NadBlocks, CutSectionsSaveTheSameBytesTwice) {
+// Whatever a section held, a second save must write the bytes of the first.
+// Each case is a section as its writer gives it, cut after a number of
+// lines (0: whole).
+TEST_F(NadBlocks, SectionsSaveTheSameBytesTwice) {
     NAD_EC2_Block ec2;
     Default_NAD_EC2(&ec2);
     ec2.variant = 1;  // national, inside the block
     ec2.k_t_fire = 0.5;
+    NAD_EC5_Block ec5;
+    Default_NAD_EC5(&ec5);
+    // Finer values in the lines that are read (13 and 20).
+    const std::string fine_ec5 =
+        Replace_Line(Replace_Line(Text_Of(Write_NAD_EC5, ec5), 12, " 0 1.304 1.30 1.001"), 17,
+                     " 300 200 300 150 100 150 1 0.671 1.00 1 1 1.00");
     struct Case {
         const char* key;
         std::string body;
@@ -228,10 +234,19 @@ TEST_F(NadBlocks, CutSectionsSaveTheSameBytesTwice) {
              EXPECT_DOUBLE_EQ(r.ec2.k_t_fire, 1.0);
              EXPECT_DOUBLE_EQ(r.ec2.k_m_fire, 1.0);
          }},
+        // Values finer than the two decimals they are saved with: their full
+        // copies for older readers (lines 4, 6 and 7) must say what the
+        // two-decimal copies read back as, not 1.304.
+        {"#EC5", fine_ec5, 0,
+         [](const NAD_Record& r) {
+             EXPECT_DOUBLE_EQ(r.ec5.gamma_M_solid, 1.304);
+             EXPECT_DOUBLE_EQ(r.ec5.gamma_M_accidental, 1.001);
+             EXPECT_DOUBLE_EQ(r.ec5.kcr_solid, 0.671);
+         }},
     };
     for (const Case& c : cases) {
         const std::string file = "NAD/Version 1\n\n 3 \xAE" "Eigener Satz\xAF 0\n\n\n" + std::string(c.key) + "\n" +
-                                 Lines(c.body, c.lines);
+                                 (c.lines ? Lines(c.body, c.lines) : c.body);
         NAD_Record first{}, again{};
         Default_NAD_Blocks(&first);
         With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
