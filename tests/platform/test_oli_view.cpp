@@ -51,10 +51,32 @@ void Expect_In_Order(const std::string& text, const std::vector<std::string>& pa
     }
 }
 
-int Pixel(const unsigned char* data, int stride, int x, int y) {
-    const unsigned char* p = data + y * stride + 4 * x;  // B G R A / x
-    return (p[2] << 16) | (p[1] << 8) | p[0];
-}
+// A rendered page read back from its PNG file; colours as 0xRRGGBB.
+class PngPage {
+public:
+    explicit PngPage(const std::string& png) : s_(cairo_image_surface_create_from_png(png.c_str())) {
+        cairo_surface_flush(s_);
+    }
+    ~PngPage() { cairo_surface_destroy(s_); }
+    PngPage(const PngPage&) = delete;
+    PngPage& operator=(const PngPage&) = delete;
+    cairo_status_t status() const { return cairo_surface_status(s_); }
+    int Pixel(int x, int y) const {
+        const unsigned char* p =
+            cairo_image_surface_get_data(s_) + y * cairo_image_surface_get_stride(s_) + 4 * x;  // B G R A / x
+        return (p[2] << 16) | (p[1] << 8) | p[0];
+    }
+    // How many pixels of columns x0..x1-1, rows y0..y1-1 are not white.
+    int Ink(int x0, int x1, int y0, int y1) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) n += Pixel(x, y) != 0xFFFFFF;
+        return n;
+    }
+
+private:
+    cairo_surface_t* s_;
+};
 
 std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* pages = nullptr) {
     std::string pdf = dir.file("list.pdf");
@@ -260,24 +282,19 @@ TEST(OliView, PictureLinesLandWhereTheScalePutsThem) {
                            " 34 6.500000 3.500000 Global_Node_Mask\n51 255 0 0\n 20  1\n 24  3.0 4.0 4.0 3.0\n -1\n";
         std::string png = dir.file("p.png");
         ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
-        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-        cairo_surface_flush(s);
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        int stride = cairo_image_surface_get_stride(s);
-        auto pixel = [&](int x, int y) { return Pixel(data, stride, x, y); };
+        PngPage page(png);
+        ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);
         // The line from paper x 1 to 9: pixels 206.7 to 679.1 across.
-        EXPECT_EQ(pixel(443, c.line_y), 0x000000) << c.extent;
-        EXPECT_EQ(pixel(443, c.line_y - 12), 0xFFFFFF) << c.extent;  // 0.2 cm above
-        EXPECT_EQ(pixel(180, c.line_y), 0xFFFFFF) << c.extent;       // left of its start
+        EXPECT_EQ(page.Pixel(443, c.line_y), 0x000000) << c.extent;
+        EXPECT_EQ(page.Pixel(443, c.line_y - 12), 0xFFFFFF) << c.extent;  // 0.2 cm above
+        EXPECT_EQ(page.Pixel(180, c.line_y), 0xFFFFFF) << c.extent;       // left of its start
         // The red square from paper x 3 to 4: centre column (2.5 + 3.5) / 2.54 * 150 = 354.3.
-        EXPECT_EQ(pixel(354, c.rect_y), 0xFF0000) << c.extent;
+        EXPECT_EQ(page.Pixel(354, c.rect_y), 0xFF0000) << c.extent;
         // The blue square's centre column (2.5 + 6.5) / 2.54 * 150 = 531.5 holds
         // the node mark (0.06 cm = 3.5 pixels round), white inside; 0.3 cm
         // right of it, (2.5 + 6.8) / 2.54 * 150 = 549.2, the square is blue.
-        EXPECT_EQ(pixel(531, c.rect_y), 0xFFFFFF) << c.extent;
-        EXPECT_EQ(pixel(549, c.rect_y), 0x0000FF) << c.extent;
-        cairo_surface_destroy(s);
+        EXPECT_EQ(page.Pixel(531, c.rect_y), 0xFFFFFF) << c.extent;
+        EXPECT_EQ(page.Pixel(549, c.rect_y), 0x0000FF) << c.extent;
     }
 }
 
@@ -291,22 +308,13 @@ TEST(OliView, LabelsStandOnOrHangFromTheirPoint) {
                              " 9 2 2.5 2 2.5 225 \xAEWWW\xAF\n 9 7 2.5 7 2.5 201 \xAEWWW\xAF\n -1\n";
     std::string png = dir.file("l.png");
     ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
-    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-    cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    auto ink = [&](int x0, int y0, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x0 + 40; ++x) n += Pixel(data, stride, x, y) != 0xFFFFFF;
-        return n;
-    };
+    PngPage page(png);
+    ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);
+    auto ink = [&](int x0, int y0, int y1) { return page.Ink(x0, x0 + 40, y0, y1); };
     EXPECT_GT(ink(268, 240, 264), 0);   // 0x20: above its point
     EXPECT_EQ(ink(268, 268, 292), 0);
     EXPECT_EQ(ink(563, 240, 264), 0);   // 0x08: below it
     EXPECT_GT(ink(563, 268, 292), 0);
-    cairo_surface_destroy(s);
 }
 
 // A paragraph with a hanging width of 5 cm starts its first line at the
@@ -317,20 +325,10 @@ TEST(OliView, HangingWidthLeavesTheFirstLineAtTheMargin) {
     const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n2 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
     std::string png = dir.file("h.png");
     ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
-    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-    cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    auto ink = [&](int x0, int x1) {
-        int n = 0;
-        for (int y = 100; y < 160; ++y)
-            for (int x = x0; x < x1; ++x) n += Pixel(data, stride, x, y) != 0xFFFFFF;
-        return n;
-    };
-    EXPECT_GT(ink(146, 190), 0);
-    EXPECT_EQ(ink(430, 500), 0);
-    cairo_surface_destroy(s);
+    PngPage page(png);
+    ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);
+    EXPECT_GT(page.Ink(146, 190, 100, 160), 0);
+    EXPECT_EQ(page.Ink(430, 500, 100, 160), 0);
 }
 
 TEST(OliView, ViewAndPrintWriteThePdfBesideTheList) {
@@ -443,15 +441,13 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
         std::string name = std::filesystem::path(c.file).stem().string();
         std::string png = std::string(WELD_BINARY_DIR) + "/" + name + "_page1.png";
         ASSERT_EQ(OLI_Render_PNG(doc, 1, 300, png.c_str()), 1) << c.file;
-        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-        cairo_surface_flush(s);
+        PngPage page(png);
+        ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);
         for (const Spot& p : c.spots) {
-            int got = Pixel(cairo_image_surface_get_data(s), cairo_image_surface_get_stride(s), p.x, p.y);
+            int got = page.Pixel(p.x, p.y);
             for (int shift : {16, 8, 0})  // edges are smoothed: a few steps per channel
                 EXPECT_NEAR((got >> shift) & 0xFF, (p.rgb >> shift) & 0xFF, 12) << c.file << ": " << p.what;
         }
-        cairo_surface_destroy(s);
     }
 }
 
@@ -501,14 +497,10 @@ TEST(OliView, PositionWordsOfBlocksSideBySide) {
     for (const Case& c : cases) {
         std::string png = dir.file("y.png");
         ASSERT_EQ(OLI_Render_PNG(Read(c.before + square), 1, 150, png.c_str()), 1);
-        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
-        cairo_surface_flush(s);
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        int stride = cairo_image_surface_get_stride(s);
+        PngPage page(png);
+        ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);
         // Column (2.5 + 0.5) / 2.54 * 150 = 177.2; 0.7 cm above the centre is white.
-        EXPECT_EQ(Pixel(data, stride, 177, c.row), 0x000000) << c.before;
-        EXPECT_EQ(Pixel(data, stride, 177, c.row - 41), 0xFFFFFF) << c.before;
-        cairo_surface_destroy(s);
+        EXPECT_EQ(page.Pixel(177, c.row), 0x000000) << c.before;
+        EXPECT_EQ(page.Pixel(177, c.row - 41), 0xFFFFFF) << c.before;
     }
 }
