@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/format.h"
+#include "platform/oli_lines_internal.h"
 #include "platform/screen.h"
 
 namespace {
@@ -62,40 +63,12 @@ std::string Margin_Text(double cm) {
 int Y_Mode_Word(int mode) { return mode == OLI_Y_RELATIVE ? 256 : mode; }
 int Margin_Mode_Word(int mode) { return mode == OLI_MARGINS_RELATIVE ? 257 : mode; }
 
-// Reads one line without its LF or CRLF; false at the end of the stream.
-bool Read_Line(FILE* stream, std::string& line) {
-    line.clear();
-    int c;
-    bool any = false;
-    while ((c = std::fgetc(stream)) != EOF) {
-        any = true;
-        if (c == '\n') break;
-        line.push_back(static_cast<char>(c));
-    }
-    if (!any) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 // A text or title line loses the one blank it starts with.
 char* Line_Copy(const std::string& line) {
     std::string s = (!line.empty() && line[0] == ' ') ? line.substr(1) : line;
     char* p = static_cast<char*>(std::malloc(s.size() + 1));
     if (p) std::memcpy(p, s.c_str(), s.size() + 1);
     return p;
-}
-
-std::vector<double> Numbers_Of(const std::string& line) {
-    std::vector<double> out;
-    const char* p = line.c_str();
-    char* end = nullptr;
-    for (;;) {
-        double v = std::strtod(p, &end);
-        if (end == p) break;
-        out.push_back(v);
-        p = end;
-    }
-    return out;
 }
 
 // True for a line that holds one number and nothing else but blanks: the
@@ -126,7 +99,7 @@ bool Read_Title_Lines(FILE* stream, long long count, std::vector<std::string>& t
     std::string line;
     for (long long i = 0; i < count; ++i) {
         long at = std::ftell(stream);
-        if (!Read_Line(stream, line)) return false;
+        if (!Oli_Read_Line(stream, line)) return false;
         if (!line.empty() && line[0] == '#') {
             if (at >= 0) std::fseek(stream, at, SEEK_SET);
             return false;
@@ -213,14 +186,14 @@ OLITable* readOLITableFromFILE(FILE* stream) {
     if (!stream) return nullptr;
     std::string line;
     bool found = false;
-    while (Read_Line(stream, line)) {
+    while (Oli_Read_Line(stream, line)) {
         if (line == "#SHOWTABLE") {
             found = true;
             break;
         }
     }
-    if (!found || !Read_Line(stream, line)) return nullptr;
-    std::vector<double> counts = Numbers_Of(line);
+    if (!found || !Oli_Read_Line(stream, line)) return nullptr;
+    std::vector<double> counts = Oli_Numbers(line);
     if (counts.size() < 3) return nullptr;
 
     OLITable* table = static_cast<OLITable*>(std::calloc(1, sizeof(OLITable)));
@@ -236,7 +209,7 @@ OLITable* readOLITableFromFILE(FILE* stream) {
     std::vector<std::string> titles, rows;
     if (ok && !Read_Title_Lines(stream, total, titles)) ok = false;
     std::vector<double> layout;
-    if (ok && Read_Line(stream, line)) layout = Numbers_Of(line);
+    if (ok && Oli_Read_Line(stream, line)) layout = Oli_Numbers(line);
     for (size_t i = 0; i < 4 && i < layout.size(); ++i)
         if (!Int_Of(layout[i], &table->layout[i])) ok = false;
     // A block that holds only its titles ends with the layout line 0 0 0 0.
@@ -250,26 +223,26 @@ OLITable* readOLITableFromFILE(FILE* stream) {
     if (ok && table->column_count == 1) {
         table->column_positions = static_cast<double*>(std::calloc(1, sizeof(double)));
         if (!table->column_positions) ok = false;
-        if (ok && Read_Line(stream, line)) {
+        if (ok && Oli_Read_Line(stream, line)) {
             if (Is_Lone_Number(line)) table->column_positions[0] = std::strtod(line.c_str(), nullptr);
             else if (line == "#END_OF_TEXT") ended = true;
             else rows.push_back(line);
         }
-    } else if (ok && table->column_count > 0 && Read_Line(stream, line)) {
+    } else if (ok && table->column_count > 0 && Oli_Read_Line(stream, line)) {
         // Every position takes at least one character of its line; a count
         // beyond that is damage, not a table to allocate for.
         if (static_cast<size_t>(table->column_count) > line.size()) {
             deleteOLITable(table);
             return nullptr;
         }
-        std::vector<double> pos = Numbers_Of(line);
+        std::vector<double> pos = Oli_Numbers(line);
         table->column_positions = static_cast<double*>(std::calloc(table->column_count, sizeof(double)));
         if (!table->column_positions) ok = false;
         for (int i = 0; ok && i < table->column_count && i < static_cast<int>(pos.size()); ++i)
             table->column_positions[i] = pos[i];
     }
     if (ok && !titles_only && !ended) {
-        while (Read_Line(stream, line) && line != "#END_OF_TEXT") rows.push_back(line);
+        while (Oli_Read_Line(stream, line) && line != "#END_OF_TEXT") rows.push_back(line);
     }
     table->title_line_count = static_cast<int>(titles.size());
     table->title_lines = Line_Array(titles, &ok);

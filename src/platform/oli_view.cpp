@@ -8,6 +8,7 @@
 #include <cstring>
 #include <set>
 
+#include "platform/oli_lines_internal.h"
 #include "platform/posix.h"
 
 namespace {
@@ -39,44 +40,7 @@ const PrintGlyph kPrintFont[] = {
     {0xFD, "²"},
 };
 
-bool Read_All_Lines(FILE* stream, std::vector<std::string>& lines) {
-    std::string line;
-    int c;
-    bool any = false;
-    while ((c = std::fgetc(stream)) != EOF) {
-        any = true;
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-            any = false;
-            continue;
-        }
-        line.push_back(static_cast<char>(c));
-    }
-    if (any) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return true;
-}
-
 bool Is_Keyword(const std::string& s) { return !s.empty() && s[0] == '#'; }
-
-// The numbers at the start of a line; stops at the first word that is none.
-std::vector<double> Numbers(const std::string& line, size_t max = 64) {
-    std::vector<double> out;
-    const char* p = line.c_str();
-    while (out.size() < max) {
-        char* end = nullptr;
-        errno = 0;
-        double v = std::strtod(p, &end);
-        if (end == p) break;
-        out.push_back(v);
-        p = end;
-    }
-    return out;
-}
 
 long Hex_Word(const std::string& line) { return std::strtol(line.c_str(), nullptr, 0); }
 
@@ -95,7 +59,7 @@ struct Cursor {
 
 double Second(const std::string* line) {
     if (!line) return 0.0;
-    std::vector<double> v = Numbers(*line, 2);
+    std::vector<double> v = Oli_Numbers(*line, 2);
     return v.size() >= 2 ? v[1] : 0.0;
 }
 
@@ -111,13 +75,13 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
     if (f.flags & 0x10) f.space_before = Second(c.arg());
     if (f.flags & 0x20) {
         if (!(l = c.arg())) return false;
-        std::vector<double> v = Numbers(*l, 4);
+        std::vector<double> v = Oli_Numbers(*l, 4);
         if (v.size() >= 2) f.indent = v[1];
         if (v.size() >= 4) f.indent2 = v[3];
     }
     if (f.flags & 0x40) {
         if (!(l = c.arg())) return false;
-        std::vector<double> v = Numbers(*l, 2);
+        std::vector<double> v = Oli_Numbers(*l, 2);
         long kind = Hex_Word(*l);
         if (kind == 2) {
             f.hanging = Second(c.arg());
@@ -177,7 +141,7 @@ bool Read_Para(Cursor& c, OliBlock& b) {
 bool Read_Table(Cursor& c, OliBlock& b) {
     const std::string* l = c.arg();
     if (!l) return false;
-    std::vector<double> counts = Numbers(*l, 3);
+    std::vector<double> counts = Oli_Numbers(*l, 3);
     if (counts.size() < 3) return false;
     double total = 0;
     for (double v : counts) total += v > 0 ? v : 0;
@@ -186,13 +150,13 @@ bool Read_Table(Cursor& c, OliBlock& b) {
         b.titles.push_back(l->empty() ? "" : l->substr(1));
     }
     if (!(l = c.arg())) return false;
-    std::vector<double> layout = Numbers(*l, 5);
+    std::vector<double> layout = Oli_Numbers(*l, 5);
     if (layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0) return true;
     b.columns = layout.size() >= 5 && layout[4] > 0 && layout[4] < 1000 ? static_cast<int>(layout[4]) : 0;
     if (b.columns > 0 && c.more() && !Is_Keyword(c.lines[c.i])) {
         // The position line; a one-column table may come without it.
         const std::string& next = c.lines[c.i];
-        bool positions = b.columns > 1 || (Numbers(next, 2).size() == 1 &&
+        bool positions = b.columns > 1 || (Oli_Numbers(next, 2).size() == 1 &&
                                            next.find_first_not_of(" .0123456789-+eE") == std::string::npos);
         if (positions) ++c.i;
     }
@@ -233,7 +197,7 @@ OliRecord Parse_Record(const std::string& line) {
 
 // The end line of a picture: "-1" after optional blanks.
 bool Is_End_Line(const std::string& l) {
-    return Numbers(l, 2) == std::vector<double>{-1} && l.find_first_not_of(" -1") == std::string::npos;
+    return Oli_Numbers(l, 2) == std::vector<double>{-1} && l.find_first_not_of(" -1") == std::string::npos;
 }
 
 // Takes the record of line `l` (already read) into `records`; a polygon
@@ -248,7 +212,7 @@ void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& record
         while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
             const std::string& next = c.lines[c.i];
             size_t room = want - r.values.size();
-            std::vector<double> more = Numbers(next, room + 1);
+            std::vector<double> more = Oli_Numbers(next, room + 1);
             // Only numbers, and no more than the polygon still needs.
             if (more.empty() || more.size() > room || next.find_first_not_of(" \t.0123456789-+eE") != std::string::npos)
                 break;
@@ -274,7 +238,7 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     for (int group = 0; group < 2; ++group) {
         const std::string* l = c.arg();
         if (!l) return false;
-        std::vector<double> flags = Numbers(*l, 3);
+        std::vector<double> flags = Oli_Numbers(*l, 3);
         if (flags.size() < 3) return false;
         for (double f : flags) {
             if (f != 1) continue;
@@ -287,7 +251,7 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     // extent before the extent and a value after it.
     const std::string* l = c.arg();
     if (!l) return false;
-    std::vector<double> mode = Numbers(*l, 3);
+    std::vector<double> mode = Oli_Numbers(*l, 3);
     if (mode.empty()) return false;
     bool second_extent = false, mode_value = false;
     if (mode[0] == -999 && mode.size() == 3) {
@@ -302,7 +266,7 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     }
     if (second_extent && !c.arg()) return false;
     if (!(l = c.arg())) return false;
-    std::vector<double> ext = Numbers(*l, 4);
+    std::vector<double> ext = Oli_Numbers(*l, 4);
     if (ext.size() < 4) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     if (mode_value && !c.arg()) return false;
@@ -440,7 +404,7 @@ void Walk_Markup(const std::string& text, Emit emit) {
             p = q < end ? q + 1 : end;
             size_t at = group.find_first_not_of(' ');
             if (at != std::string::npos && group[at] == 'C') {
-                std::vector<double> v = Numbers(group.substr(at + 1), 4);
+                std::vector<double> v = Oli_Numbers(group.substr(at + 1), 4);
                 if (v.size() >= 4) {
                     auto byte = [](double x) { return x < 0 ? 0 : x > 255 ? 255 : static_cast<int>(x); };
                     s.colour = (byte(v[1]) << 16) | (byte(v[2]) << 8) | byte(v[3]);
@@ -518,7 +482,7 @@ int OLI_Read_Document(FILE* stream, OliDocument* doc) {
 namespace {
 void Read_Blocks(FILE* stream, OliDocument* doc) {
     std::vector<std::string> lines;
-    Read_All_Lines(stream, lines);
+    for (std::string line; Oli_Read_Line(stream, line);) lines.push_back(line);
     Cursor c{lines};
     // A writer may draw on top of a picture after its end line (the weld
     // check puts its weld marks over the profile's picture that way):
@@ -551,7 +515,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             if (!a) {
                 ok = false;
             } else {
-                std::vector<double> v = Numbers(*a, 3);
+                std::vector<double> v = Oli_Numbers(*a, 3);
                 b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);
                 b.value = v.size() >= 2 && v[1] > -1e4 && v[1] < 1e4 ? v[1] : (v.size() == 1 ? v[0] : 0.0);
                 if (kw->kind == OLI_BLOCK_CONTENTS) b.text = a->empty() ? "" : a->substr(1);
