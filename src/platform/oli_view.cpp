@@ -42,6 +42,9 @@ const PrintGlyph kPrintFont[] = {
 
 bool Is_Keyword(const std::string& s) { return !s.empty() && s[0] == '#'; }
 
+// A text line without the character the writer puts before it.
+std::string Text_Of(const std::string& line) { return line.empty() ? "" : line.substr(1); }
+
 long Hex_Word(const std::string& line) { return std::strtol(line.c_str(), nullptr, 0); }
 
 // Cursor over the lines of the list: argument lines never begin with "#".
@@ -117,7 +120,7 @@ bool Read_Para(Cursor& c, OliBlock& b) {
         const std::string* l;
         bool starts = true;
         while ((l = c.arg())) {
-            b.para.push_back({l->empty() ? "" : l->substr(1), format, 0.0, starts});
+            b.para.push_back({Text_Of(*l), format, 0.0, starts});
             starts = false;
         }
         if (!c.more() || c.lines[c.i] != "#END_OF_TEXT") return false;
@@ -147,7 +150,7 @@ bool Read_Table(Cursor& c, OliBlock& b) {
     for (double v : counts) total += v > 0 ? v : 0;
     for (double k = 0; k < total; ++k) {
         if (!(l = c.arg())) return false;  // a title is never a keyword line
-        b.titles.push_back(l->empty() ? "" : l->substr(1));
+        b.titles.push_back(Text_Of(*l));
     }
     if (!(l = c.arg())) return false;
     std::vector<double> layout = Oli_Numbers(*l, 5);
@@ -160,7 +163,7 @@ bool Read_Table(Cursor& c, OliBlock& b) {
                                            next.find_first_not_of(" .0123456789-+eE") == std::string::npos);
         if (positions) ++c.i;
     }
-    while ((l = c.arg())) b.lines.push_back(l->empty() ? "" : l->substr(1));
+    while ((l = c.arg())) b.lines.push_back(Text_Of(*l));
     if (c.more() && c.lines[c.i] == "#END_OF_TEXT") {
         ++c.i;
         return true;
@@ -243,7 +246,7 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
         for (double f : flags) {
             if (f != 1) continue;
             if (!(l = c.arg())) return false;
-            (group == 0 ? b.titles : b.below).push_back(l->empty() ? "" : l->substr(1));
+            (group == 0 ? b.titles : b.below).push_back(Text_Of(*l));
         }
     }
     // The mode line: "-1" from the picture writers, or "-999 flags mode"
@@ -518,10 +521,10 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
                 std::vector<double> v = Oli_Numbers(*a, 3);
                 b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);
                 b.value = v.size() >= 2 && v[1] > -1e4 && v[1] < 1e4 ? v[1] : (v.size() == 1 ? v[0] : 0.0);
-                if (kw->kind == OLI_BLOCK_CONTENTS) b.text = a->empty() ? "" : a->substr(1);
+                if (kw->kind == OLI_BLOCK_CONTENTS) b.text = Text_Of(*a);
                 if (kw->args == 2) {
                     const std::string* t = c.arg();
-                    if (t) b.text = t->empty() ? "" : t->substr(1);
+                    if (t) b.text = Text_Of(*t);
                 }
             }
         }
