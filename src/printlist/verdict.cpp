@@ -4,6 +4,7 @@
 #include "printlist/verdict.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "base/cp850.h"
 #include "printlist/oli_para.h"
@@ -57,11 +58,11 @@ static void append(char* buffer, size_t size, const char* text) {
     buffer[n] = '\0';
 }
 
-// begin + text + end into buffer (bounded); returns buffer.
-static const char* compose(char* buffer, size_t size, const char* begin, const char* text) {
+// begin + the texts + end into buffer (bounded); returns buffer.
+static const char* compose(char* buffer, size_t size, const char* begin, std::initializer_list<const char*> texts) {
     buffer[0] = '\0';
     append(buffer, size, begin);
-    append(buffer, size, text);
+    for (const char* text : texts) append(buffer, size, text);
     append(buffer, size, Color_End());
     return buffer;
 }
@@ -72,7 +73,7 @@ static const char* marker(char* buffer, size_t size, const char* begin, const ch
         buffer[0] = '\0';
         return buffer;
     }
-    return compose(buffer, size, begin, text);
+    return compose(buffer, size, begin, {text});
 }
 
 const char* Mark_Ok(void) {
@@ -103,14 +104,14 @@ const char* Mark_Note(void) {
 const char* Mark_Above_Limit(double value, double limit) {
     static char buffer[MARKER_SIZE];
     if (value < limit - 0.001) return "<";
-    if (value > limit + 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH>\xCEr");
+    if (value > limit + 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"\xCEH>\xCEr"});
     return "=";
 }
 
 const char* Mark_Below_Limit(double value, double limit) {
     static char buffer[MARKER_SIZE];
     if (value > limit + 0.001) return ">";
-    if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH<\xCEr");
+    if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"\xCEH<\xCEr"});
     return "=";
 }
 
@@ -119,13 +120,7 @@ static const char* wrapped(char* buffer, size_t size, const char* begin, const c
                            const char* post) {
     if (!text) text = "";
     if (std::strlen(text) > WRAP_LIMIT) return Mark_Not_Ok();
-    buffer[0] = '\0';
-    append(buffer, size, begin);
-    append(buffer, size, pre);
-    append(buffer, size, text);
-    append(buffer, size, post);
-    append(buffer, size, Color_End());
-    return buffer;
+    return compose(buffer, size, begin, {pre, text, post});
 }
 
 const char* Color_Red_Text(const char* text) {
@@ -145,12 +140,12 @@ const char* Color_Grey_Text(const char* text) {
 
 const char* Line_Proof_Ok(void) {
     static char buffer[TEXT_SIZE];
-    return compose(buffer, sizeof buffer, Color_Blue_Begin(), "Nachweis erbracht");
+    return compose(buffer, sizeof buffer, Color_Blue_Begin(), {"Nachweis erbracht"});
 }
 
 const char* Line_Proof_Failed(void) {
     static char buffer[TEXT_SIZE];
-    return compose(buffer, sizeof buffer, Color_Red_Begin(), "Tragfähigkeit nicht gewährleistet !!"_cp);
+    return compose(buffer, sizeof buffer, Color_Red_Begin(), {"Tragfähigkeit nicht gewährleistet !!"_cp});
 }
 
 static const char* or_empty(const char* s) { return s ? s : ""; }
