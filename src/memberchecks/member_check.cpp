@@ -253,7 +253,8 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
                                                       v, descriptor->section_kind, &M_gr, &exceeded, &U, pair);
             if (r == 0) {
                 *outs[5] = M_gr;
-                reached = U <= 0.999 ? (sv_max > 1.001 * f_yd ? 1 : 0) : ((check_flags & 4) ? 2 : 1);
+                // the interaction sets the class afresh rather than raising it
+                reached = Plastic_Class(0, U, sv_max, f_yd, check_flags);
                 flags = 0x4F00;
                 U_plastic = U;
                 Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr,
