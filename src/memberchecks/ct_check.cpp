@@ -17,6 +17,10 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 }  // namespace
 
+void Print_Utilisation_Verdict(FILE* stream, double U) {
+    OLI_printf(stream, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+}
+
 double Print_Epsilon(double f_y, double E, FILE* stream) {
     if (f_y < 0.001) return 0.0;
     if (E < 0.001) E = 210000.0;

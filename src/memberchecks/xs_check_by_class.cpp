@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "memberchecks/ct_check.h"
 #include "memberchecks/member_check.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -328,7 +329,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                 if (label) OLI_printf(file, "%s", label);
                 OLI_printf(file, "Ausnutzung U\xCE\\" "c/t\xCEr");
                 OLI_printf(file, " = %.3lf", u);
-                OLI_printf(file, "  %s  1  %s\xCEr", Get_Compare_Symbol(u, 1), Verdict(u));
+                Print_Utilisation_Verdict(file, u);
                 OLI_printf(file, "\n");
             };
             if (ct_out > 0.01) part(circular_hollow ? nullptr : "einseitig gest\x81tzt: ", ct_out);
