@@ -138,7 +138,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
         }
     }
     for (int c : cls) section = c > section ? c : section;
-    if (U > 1.0 && U < 1.001) U = 1.0;
+    U = Round_Utilisation(U);
 
     if (stream && section > 0 && (cls[0] > 0 || cls[1] > 0)) {
         OLI_printf(stream, "%s", pre);

@@ -77,8 +77,6 @@ struct ForceList {
     }
 };
 
-double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
-
 // Elastic check of a flat bar (type 1) or round bar (type 2).
 unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check, double N,
                            double M_y, double M_z, double V_y, double V_z, double T_t, double* const outs[8],
