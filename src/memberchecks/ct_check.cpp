@@ -17,6 +17,12 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 }  // namespace
 
+double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+
+void Print_Utilisation_Verdict(FILE* stream, double U) {
+    OLI_printf(stream, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+}
+
 double Print_Epsilon(double f_y, double E, FILE* stream) {
     if (f_y < 0.001) return 0.0;
     if (E < 0.001) E = 210000.0;
@@ -142,7 +148,7 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
     if (target_class > 0) {
         L_target = L[(target_class > 3 ? 3 : target_class) - 1];
         u = r / L_target;
-        if (u > 1.0 && u < 1.001) u = 1.0;
+        u = Round_Utilisation(u);
     }
 
     if (stream && level >= 1) {

@@ -32,6 +32,13 @@ enum {
 // written without a line break.
 double Print_Epsilon(double f_y, double E, FILE* stream);
 
+// A utilisation within 0.001 above 1 counts as 1; every other value as it is.
+double Round_Utilisation(double u);
+
+// The verdict behind a utilisation just written: the comparison sign against
+// 1, "1", the ok or not-ok marker, then the end of the markup.
+void Print_Utilisation_Verdict(FILE* stream, double U);
+
 // Elastic stresses of the profile under N (compression positive, N) and the
 // moments (Nmm): per part the compressed fraction alpha (0: no compression;
 // 1000: uniform; negative for an outstand whose supported edge is the more

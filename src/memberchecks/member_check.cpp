@@ -69,11 +69,11 @@ bool Tsv_Reasons(uint32_t flags, int work_kind, bool first_only) {
     const uint32_t bits[5] = {0x10, 0x1, 0x2, 0x4, 0x8};
     for (int k = 0; k < 5; k++) {
         if (flags & bits[k]) continue;
+        // Bit 0x2 reads as the bending moments for work kinds 1, 14 and 15,
+        // as the flange moments otherwise; the later bits sit a line lower.
         int line = k;
         if (k == 2) line = (work_kind == 1 || work_kind == 14 || work_kind == 15) ? 2 : 3;
         if (k > 2) line = k + 1;
-        if (k == 0) line = 0;
-        if (k == 1) line = 1;
         Out(tsv_reasons[line], P());
         any = true;
         if (first_only) break;
@@ -253,7 +253,8 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
                                                       v, descriptor->section_kind, &M_gr, &exceeded, &U, pair);
             if (r == 0) {
                 *outs[5] = M_gr;
-                reached = U <= 0.999 ? (sv_max > 1.001 * f_yd ? 1 : 0) : ((check_flags & 4) ? 2 : 1);
+                // the interaction sets the class afresh rather than raising it
+                reached = Plastic_Class(0, U, sv_max, f_yd, check_flags);
                 flags = 0x4F00;
                 U_plastic = U;
                 Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr,

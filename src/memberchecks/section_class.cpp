@@ -138,7 +138,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
         }
     }
     for (int c : cls) section = c > section ? c : section;
-    if (U > 1.0 && U < 1.001) U = 1.0;
+    U = Round_Utilisation(U);
 
     if (stream && section > 0 && (cls[0] > 0 || cls[1] > 0)) {
         OLI_printf(stream, "%s", pre);
@@ -148,8 +148,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
             OLI_printf(stream, ",  ");
             if (level >= 1) OLI_printf(stream, "c/t-Ausnutzung ");
             OLI_printf(stream, "U╬\\c/t╬r = %.3lf"_cp, U);
-            OLI_printf(stream, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f),
-                       U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+            Print_Utilisation_Verdict(stream, U);
         }
         OLI_printf(stream, "\n");
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "memberchecks/ct_check.h"
 #include "memberchecks/member_check.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -13,8 +14,6 @@ namespace {
 
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
-
-double Round_One(double u) { return u > 1 && u < 1.001 ? 1.0 : u; }
 
 void Tabs(const std::initializer_list<double> stops) {
     double p[4];
@@ -55,7 +54,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
             if (p.U_tau > 0.001) {
                 OLI_printf(file, ", ");
                 OLI_printf(file, "Schubspg. \xD6\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.U_tau * f_td);
-                OLI_printf(file, "  \x88  U\xCE\\\xD6,%c\xCEr = %.3lf", p.key, Round_One(p.U_tau));
+                OLI_printf(file, "  \x88  U\xCE\\\xD6,%c\xCEr = %.3lf", p.key, Round_Utilisation(p.U_tau));
             }
             if (p.bending) {
                 OLI_printf(file, "\n%s \xCEt", P);
@@ -65,7 +64,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
                 if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
                 if (p.U_M > 0.001) {
                     OLI_printf(file, "Biegespannung \xCC\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.rho * p.U_M * f_xd);
-                    OLI_printf(file, "  \x88  U\xCE\\\xCC,%c\xCEr = %.3lf", p.key, Round_One(p.U_M));
+                    OLI_printf(file, "  \x88  U\xCE\\\xCC,%c\xCEr = %.3lf", p.key, Round_Utilisation(p.U_M));
                 } else if (std::fabs(p.M) > 0.001) {
                     OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
                 }
@@ -81,7 +80,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
         OLI_printf(file, "N = %.2lf kN", t.N);
         OLI_printf(file, ", ");
         OLI_printf(file, "Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2lf kN, N\xCE\\min\xCEr = %.2lf kN", t.N_max, t.N_min);
-        OLI_printf(file, "  \x88  U\xCE\\N\xCEr = %.3lf", Round_One(t.U_N));
+        OLI_printf(file, "  \x88  U\xCE\\N\xCEr = %.3lf", Round_Utilisation(t.U_N));
         OLI_printf(file, "\n \xCEt");
         OLI_printf(file, "M\xCE\\y\xCEr = %.2lf kNm", 0.01 * t.M_y_r);
         OLI_printf(file, ", ");
@@ -90,11 +89,11 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
         } else {
             OLI_printf(file, "Grenzmomente M\xCE\\y,max\xCEr = %.2lf kNm, M\xCE\\y,min\xCEr = %.2lf kNm", 0.01 * t.M_max,
                        0.01 * t.M_min);
-            OLI_printf(file, "  \x88  U\xCE\\My\xCEr = %.3lf", Round_One(t.U_My));
+            OLI_printf(file, "  \x88  U\xCE\\My\xCEr = %.3lf", Round_Utilisation(t.U_My));
         }
         OLI_printf(file, "\n");
     }
-    const double U = Round_One(t.U);
+    const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
     OLI_printf(file, "  %s  1  %s", Get_Compare_Symbol(static_cast<float>(U), 1), Verdict(U));
     OLI_printf(file, "\n");
@@ -192,10 +191,11 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     }
     // 5. rounding
     const bool flange_road = r.final_options & OPT_TSV;
-    double U_sx = Round_One(r.resistance[3]), U_t = Round_One(r.resistance[4]), U_v = Round_One(r.resistance[5]);
-    double U_sig = Round_One(r.U_stresses);
-    ct_out = Round_One(ct_out), ct_in = Round_One(ct_in), ct_all = Round_One(ct_all);
-    double U_all = Round_One(std::max({U_sig, ct_all, r.U_buckling}));
+    double U_sx = Round_Utilisation(r.resistance[3]), U_t = Round_Utilisation(r.resistance[4]);
+    double U_v = Round_Utilisation(r.resistance[5]);
+    double U_sig = Round_Utilisation(r.U_stresses);
+    ct_out = Round_Utilisation(ct_out), ct_in = Round_Utilisation(ct_in), ct_all = Round_Utilisation(ct_all);
+    double U_all = Round_Utilisation(std::max({U_sig, ct_all, r.U_buckling}));
     // 6. null outputs and stresses only
     if (!out2) U_sig = 0;
     if (!out3) ct_out = ct_in = ct_all = 0;
@@ -328,7 +328,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                 if (label) OLI_printf(file, "%s", label);
                 OLI_printf(file, "Ausnutzung U\xCE\\" "c/t\xCEr");
                 OLI_printf(file, " = %.3lf", u);
-                OLI_printf(file, "  %s  1  %s\xCEr", Get_Compare_Symbol(u, 1), Verdict(u));
+                Print_Utilisation_Verdict(file, u);
                 OLI_printf(file, "\n");
             };
             if (ct_out > 0.01) part(circular_hollow ? nullptr : "einseitig gest\x81tzt: ", ct_out);

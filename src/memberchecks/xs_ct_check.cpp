@@ -37,7 +37,7 @@ double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : 
 void Utilisation(FILE* file, double u) {
     OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
     OLI_printf(file, " = %.3lf", u);
-    OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)u, 1.0f), u <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    Print_Utilisation_Verdict(file, u);
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
     if (level <= 0) {
         OLI_printf(file, "%s", pre);
         OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, u);
-        OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)u, 1.0f), u <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
         return 0;
     }

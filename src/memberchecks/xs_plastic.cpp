@@ -6,6 +6,7 @@
 
 #include "base/cp850.h"
 #include "codes/material.h"
+#include "memberchecks/ct_check.h"
 #include "memberchecks/plate_buckling.h"
 #include "memberchecks/section_class.h"
 #include "printlist/oli_para.h"
@@ -16,8 +17,6 @@ namespace {
 enum Shape { SHAPE_I, SHAPE_RHS, SHAPE_CHS, SHAPE_FLAT };
 
 double Zero_Below(double v, double limit) { return std::fabs(v) < limit ? 0.0 : v; }
-
-double Round_U(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
 // u1/u2 with a vanishing resistance counting as 1000.
 double Quotient(double e, double r) { return r > 0.001 ? std::fabs(e) / r : (std::fabs(e) > 0 ? 1000.0 : 0.0); }
@@ -39,7 +38,7 @@ struct Chain {
     // Prints and records one partial check; false when it fails (ends the
     // chain).
     bool check(const char* quotient, double u) {
-        u = Round_U(u);
+        u = Round_Utilisation(u);
         if (u > max_u) max_u = u;
         if (file && level >= 1) {
             OLI_printf(file, "%sNachweis: %s = %.3lf  %s  1  %s╬r\n"_cp, Check_Line_Prefix, quotient, u,

@@ -8,6 +8,7 @@
 #include "base/cp850.h"
 #include "codes/material.h"
 #include "codes/stguete.h"
+#include "memberchecks/ct_check.h"
 #include "memberchecks/section_class.h"
 #include "memberchecks/xs_check_by_class.h"
 #include "profiles/stahlprofil_library.h"
@@ -75,8 +76,6 @@ struct ForceList {
         count++;
     }
 };
-
-double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
 // Elastic check of a flat bar (type 1) or round bar (type 2).
 unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check, double N,
@@ -172,12 +171,11 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
             OLI_printf(file, "%s", "Tragfähigkeit "_cp);
         }
         OLI_printf(file, "U╬\\╠╬r = %.3lf"_cp, U);
-        OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        Print_Utilisation_Verdict(file, U);
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
         OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
-        OLI_printf(file, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U_ct, 1.0f),
-                   U_ct <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        Print_Utilisation_Verdict(file, U_ct);
         OLI_printf(file, "\n");
     }
     OLI_End_Tabs();
