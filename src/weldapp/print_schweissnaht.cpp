@@ -54,17 +54,6 @@ void Set_Plot_File_Name(const char* name) { s_plot_name = name ? name : ""; }
 
 static const char* P = "";  // the common line prefix of the print texts
 
-static void new_results(SchweissnahtAnschluss* r) {
-    Mem_Free(__FILE__, __LINE__, "null", r->results);
-    if (r->load_count < 1) r->load_count = 1;
-    r->results = static_cast<LastfallErgebnis*>(
-        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
-    r->max_utilisation = r->max_ct_utilisation = 0.0;
-    r->governing_case = -1;
-    r->input_error = 0;
-    r->loaded_count = 0;
-}
-
 static void chapter(FILE* list, const char* title) {
     OLI_End_Text(list);
     OLI_reserveSpaceCM(list, 3.0);
@@ -528,10 +517,10 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Update_Safety_Factors_From_NAD(&conn->safety);
     Update_Weld_Layout(&conn->naht, nullptr, 0);
     Drop_Empty_Lastfaelle(conn);
-    new_results(conn);
+    New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
     Copy_Schweissnaht(conn, w);
-    new_results(w);
+    New_Schweissnaht_Results(w);
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
     const OliProps& pr = w->print;
