@@ -519,8 +519,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Drop_Empty_Lastfaelle(conn);
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
-    Copy_Schweissnaht(conn, w);
-    New_Schweissnaht_Results(w);
+    Copy_Schweissnaht(conn, w);  // with fresh results of its own
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
     const OliProps& pr = w->print;
