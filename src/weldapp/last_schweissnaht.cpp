@@ -123,15 +123,6 @@ static int read_doubles(FILE* f, double* values, int n) {
     return 1;
 }
 
-// Bytes left behind the current position; -1 when the stream cannot tell.
-static long bytes_left(FILE* f) {
-    const long here = std::ftell(f);
-    if (here < 0 || std::fseek(f, 0, SEEK_END) != 0) return -1;
-    const long end = std::ftell(f);
-    if (std::fseek(f, here, SEEK_SET) != 0) return -1;
-    return end - here;
-}
-
 // Fewest bytes one case takes in the file: a one-letter name and six
 // one-digit numbers, each behind a separator.
 enum { CASE_MIN_BYTES = 14 };
@@ -145,7 +136,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     if (Scan_Int(f, 10, &count) != 1) return 1;
     // A count the rest of the file cannot hold is a damaged block, not a
     // reason to ask for memory (an old block holds every case twice).
-    const long left = bytes_left(f);
+    const long left = Bytes_Left_In_File(f);
     const long per_case = version == 0 ? 2 * CASE_MIN_BYTES : CASE_MIN_BYTES;
     if (left >= 0 && count > 0 && static_cast<long>(count) > left / per_case + 1) return 1;
     Alloc_Lasten(conn, count);

@@ -53,6 +53,14 @@ char* Read_Line_No_Newline(char* buffer, int n, FILE* file) {
     return buffer;
 }
 
+long Bytes_Left_In_File(FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
+    return end - here;
+}
+
 int Length_Without_Trailing_Blanks(const char* text) {
     if (!text) return 0;
     size_t n = std::strlen(text);
