@@ -76,11 +76,6 @@ static void stored_name(const char* name, char out[LASTFALL_NAME_STORED + 1]) {
     Blank_To_Tilde(out);
 }
 
-static void trim_trailing_blanks(char* text) {
-    size_t n = std::strlen(text);
-    while (n > 0 && text[n - 1] == ' ') text[--n] = '\0';
-}
-
 int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     if (!f || !conn || !conn->loads) return 1;
     if (std::fprintf(f, " %d\n", LASTEN_BLOCK_VERSION) < 0) return 1;
@@ -93,7 +88,7 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         // The name in memory becomes what the file gives back.
         std::memcpy(c.name, word, sizeof word);
         Tilde_To_Blank(c.name);
-        trim_trailing_blanks(c.name);
+        c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         if (std::fprintf(f, " %s\n", word) < 0) return 1;
         if (std::fprintf(f, " %lf %lf %lf", c.N, c.My, c.Vz) < 0) return 1;
         if (std::fprintf(f, " %lf %lf %lf\n", c.Mz, c.Vy, c.Mx) < 0) return 1;
@@ -150,7 +145,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         Lastfall& c = conn->loads[i];
         if (!read_word(f, c.name, sizeof c.name)) return 1;
         Tilde_To_Blank(c.name);
-        trim_trailing_blanks(c.name);
+        c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         double v[6];
         if (!read_doubles(f, v, 6)) return 1;
         c.N = v[0];
