@@ -100,9 +100,7 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
 // One word of at most size - 1 characters; the rest of a longer word is
 // read and dropped. 1 when a word was there.
 static int read_word(FILE* f, char* field, int size) {
-    int c;
-    while ((c = std::fgetc(f)) == ' ' || c == '\t' || c == '\n' || c == '\r') {
-    }
+    int c = Fgetc_Skip_Blanks(f);
     if (c == EOF) return 0;
     int n = 0;
     for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f))

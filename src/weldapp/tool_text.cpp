@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/textio.h"
 #include "base/vesk.h"
 #include "platform/msgbox.h"
 
@@ -36,13 +37,7 @@ const char* Fit_String_Width(const char* text, int n) {
     return buffer;
 }
 
-int Next_Nonblank_Char(FILE* file) {
-    if (!file) return EOF;
-    int c;
-    while ((c = std::fgetc(file)) == ' ' || c == '\t' || c == '\n' || c == '\r') {
-    }
-    return c;
-}
+int Next_Nonblank_Char(FILE* file) { return Fgetc_Skip_Blanks(file); }
 
 char* Read_Line_No_Newline(char* buffer, int n, FILE* file) {
     if (!buffer || !file || n < 1) return nullptr;
