@@ -76,11 +76,6 @@ static void stored_name(const char* name, char out[LASTFALL_NAME_STORED + 1]) {
     Blank_To_Tilde(out);
 }
 
-static void trim_trailing_blanks(char* text) {
-    size_t n = std::strlen(text);
-    while (n > 0 && text[n - 1] == ' ') text[--n] = '\0';
-}
-
 int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     if (!f || !conn || !conn->loads) return 1;
     if (std::fprintf(f, " %d\n", LASTEN_BLOCK_VERSION) < 0) return 1;
@@ -93,7 +88,7 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         // The name in memory becomes what the file gives back.
         std::memcpy(c.name, word, sizeof word);
         Tilde_To_Blank(c.name);
-        trim_trailing_blanks(c.name);
+        c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         if (std::fprintf(f, " %s\n", word) < 0) return 1;
         if (std::fprintf(f, " %lf %lf %lf", c.N, c.My, c.Vz) < 0) return 1;
         if (std::fprintf(f, " %lf %lf %lf\n", c.Mz, c.Vy, c.Mx) < 0) return 1;
@@ -105,9 +100,7 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
 // One word of at most size - 1 characters; the rest of a longer word is
 // read and dropped. 1 when a word was there.
 static int read_word(FILE* f, char* field, int size) {
-    int c;
-    while ((c = std::fgetc(f)) == ' ' || c == '\t' || c == '\n' || c == '\r') {
-    }
+    int c = Fgetc_Skip_Blanks(f);
     if (c == EOF) return 0;
     int n = 0;
     for (; c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r'; c = std::fgetc(f))
@@ -123,15 +116,6 @@ static int read_doubles(FILE* f, double* values, int n) {
     return 1;
 }
 
-// Bytes left behind the current position; -1 when the stream cannot tell.
-static long bytes_left(FILE* f) {
-    const long here = std::ftell(f);
-    if (here < 0 || std::fseek(f, 0, SEEK_END) != 0) return -1;
-    const long end = std::ftell(f);
-    if (std::fseek(f, here, SEEK_SET) != 0) return -1;
-    return end - here;
-}
-
 // Fewest bytes one case takes in the file: a one-letter name and six
 // one-digit numbers, each behind a separator.
 enum { CASE_MIN_BYTES = 14 };
@@ -145,7 +129,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     if (Scan_Int(f, 10, &count) != 1) return 1;
     // A count the rest of the file cannot hold is a damaged block, not a
     // reason to ask for memory (an old block holds every case twice).
-    const long left = bytes_left(f);
+    const long left = Bytes_Left_In_File(f);
     const long per_case = version == 0 ? 2 * CASE_MIN_BYTES : CASE_MIN_BYTES;
     if (left >= 0 && count > 0 && static_cast<long>(count) > left / per_case + 1) return 1;
     Alloc_Lasten(conn, count);
@@ -159,7 +143,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         Lastfall& c = conn->loads[i];
         if (!read_word(f, c.name, sizeof c.name)) return 1;
         Tilde_To_Blank(c.name);
-        trim_trailing_blanks(c.name);
+        c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         double v[6];
         if (!read_doubles(f, v, 6)) return 1;
         c.N = v[0];

@@ -8,6 +8,7 @@
 #include "printlist/verdict.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/tool_text.h"
 
 namespace {
 
@@ -34,13 +35,6 @@ const bool kIsMoment[6] = {false, true, false, true, false, true};
 double force_of(const Lastfall& c, int k) {
     const double f[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
     return f[k];
-}
-
-std::string trimmed(const char* text) {
-    std::string s(text ? text : "");
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 std::string without_blanks(const char* label) {
@@ -92,7 +86,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
                 if (shown[c])
                     std::fprintf(list, " %10.2lf",
                                  force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force));
-            const std::string name = trimmed(conn->loads[i].name);
+            const std::string name = Trim_Both_Copy(conn->loads[i].name);
             if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
             std::fputs("\n", list);
         }
@@ -105,7 +99,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
     for (int i = 0; i < conn->load_count; ++i) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         OLI_printf(list, "%sLk %d", "", i + 1);
-        const std::string name = trimmed(conn->loads[i].name);
+        const std::string name = Trim_Both_Copy(conn->loads[i].name);
         if (extent != 3 && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
         else OLI_printf(list, ":");
         OLI_printf(list, " \xCEt");
@@ -196,7 +190,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                 std::fputs(Color_End(), list);
             }
         }
-        const std::string name = trimmed(conn->loads[i].name);
+        const std::string name = Trim_Both_Copy(conn->loads[i].name);
         if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
         std::fputs("\n", list);
     }

@@ -130,16 +130,6 @@ int Write_Print_Props(FILE* file, OliProps* props) {
     return 0;
 }
 
-// The bytes left in the file behind the current position, or -1 when the
-// stream cannot tell (a pipe).
-static long bytes_left(FILE* file) {
-    const long here = std::ftell(file);
-    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
-    const long end = std::ftell(file);
-    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
-    return end - here;
-}
-
 static bool read_int(FILE* file, int* value) { return Scan_Int(file, 10, value) == 1; }
 
 int Read_Print_Props(FILE* file, OliProps* props) {
@@ -164,7 +154,7 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     if (!read_int(file, &length)) return 1;
     if (length <= 0) return 0;
     // The blank before the text and the text itself must still be there.
-    const long left = bytes_left(file);
+    const long left = Bytes_Left_In_File(file);
     if (left >= 0 && left < static_cast<long>(length) + 1) return 1;
     if (std::fgetc(file) == EOF) return 1;
     std::string text;

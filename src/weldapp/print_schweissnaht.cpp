@@ -54,24 +54,6 @@ void Set_Plot_File_Name(const char* name) { s_plot_name = name ? name : ""; }
 
 static const char* P = "";  // the common line prefix of the print texts
 
-static std::string trimmed(const char* text) {
-    std::string s(text ? text : "");
-    const size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return "";
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-static void new_results(SchweissnahtAnschluss* r) {
-    Mem_Free(__FILE__, __LINE__, "null", r->results);
-    if (r->load_count < 1) r->load_count = 1;
-    r->results = static_cast<LastfallErgebnis*>(
-        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
-    r->max_utilisation = r->max_ct_utilisation = 0.0;
-    r->governing_case = -1;
-    r->input_error = 0;
-    r->loaded_count = 0;
-}
-
 static void chapter(FILE* list, const char* title) {
     OLI_End_Text(list);
     OLI_reserveSpaceCM(list, 3.0);
@@ -382,7 +364,7 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
                        (flags & 0x80000) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
                                          : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
                        P, Mark_Alert());
-        if (interactive && trimmed(w->naht.profile.name).size() == 14)
+        if (interactive && std::strlen(Trim_Both_Copy(w->naht.profile.name)) == 14)
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
         failed = true;
     } else if ((flags & 0x8000) || (w->section_method == 1 && !(flags & 0x4000))) {
@@ -415,7 +397,7 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
         OLI_End_Text(out);
         OLI_setBookmark(out, 19, nullptr);
         std::string head = "Lk " + std::to_string(i + 1);
-        const std::string name = trimmed(lf.name);
+        const std::string name = Trim_Both_Copy(lf.name);
         if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
         Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, 16, "%s", head.c_str());
         ++Schweissnaht_Heading_Level;
@@ -535,10 +517,9 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Update_Safety_Factors_From_NAD(&conn->safety);
     Update_Weld_Layout(&conn->naht, nullptr, 0);
     Drop_Empty_Lastfaelle(conn);
-    new_results(conn);
+    New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
-    Copy_Schweissnaht(conn, w);
-    new_results(w);
+    Copy_Schweissnaht(conn, w);  // with fresh results of its own
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
     const OliProps& pr = w->print;

@@ -56,6 +56,11 @@ void Init_Schweissnaht(SchweissnahtAnschluss* r) {
     r->shear_split = r->short_welds = 0;
     Alloc_Lasten(r, 0);
     Default_Print_Props(&r->print);
+    New_Schweissnaht_Results(r);
+}
+
+void New_Schweissnaht_Results(SchweissnahtAnschluss* r) {
+    if (!r) return;
     Mem_Free(__FILE__, __LINE__, "null", r->results);
     if (r->load_count < 1) r->load_count = 1;
     r->results = static_cast<LastfallErgebnis*>(
@@ -124,9 +129,7 @@ void Copy_Schweissnaht(const SchweissnahtAnschluss* s, SchweissnahtAnschluss* t)
     Copy_Lasten(s, t);
     Copy_Print_Props(&s->print, &t->print);
     // The results follow the new count, zeroed.
-    Mem_Free(__FILE__, __LINE__, "null", t->results);
-    t->results = static_cast<LastfallErgebnis*>(
-        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(t->load_count), sizeof(LastfallErgebnis)));
+    New_Schweissnaht_Results(t);
 }
 
 // ---- weld layout ----
@@ -309,9 +312,7 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (Read_Lasten(f, r) != 0) return 1;
     const int print_failed = Read_Print_Props(f, &r->print);
     // The results follow the count read.
-    Mem_Free(__FILE__, __LINE__, "null", r->results);
-    r->results = static_cast<LastfallErgebnis*>(
-        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(r->load_count), sizeof(LastfallErgebnis)));
+    New_Schweissnaht_Results(r);
     return print_failed ? 1 : 0;
 }
 

@@ -88,6 +88,10 @@ void Default_Schweissnaht(SchweissnahtAnschluss* record);
 // Init on the target, then every input field; results are not copied.
 // Nothing for a null argument or source == target.
 void Copy_Schweissnaht(const SchweissnahtAnschluss* source, SchweissnahtAnschluss* target);
+// Zeroed results for the record's load count (at least one case), no
+// maximum and no governing case yet; the old results are freed. Out of
+// memory: the program ends. Nothing for null.
+void New_Schweissnaht_Results(SchweissnahtAnschluss* record);
 // Frees the arrays and the preface the record owns and leaves them null.
 void Free_Schweissnaht(SchweissnahtAnschluss* record);
 // Refreshes plate and profile and keeps the weld table consistent with the

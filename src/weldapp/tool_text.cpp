@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/textio.h"
 #include "base/vesk.h"
 #include "platform/msgbox.h"
 
@@ -36,13 +37,7 @@ const char* Fit_String_Width(const char* text, int n) {
     return buffer;
 }
 
-int Next_Nonblank_Char(FILE* file) {
-    if (!file) return EOF;
-    int c;
-    while ((c = std::fgetc(file)) == ' ' || c == '\t' || c == '\n' || c == '\r') {
-    }
-    return c;
-}
+int Next_Nonblank_Char(FILE* file) { return Fgetc_Skip_Blanks(file); }
 
 char* Read_Line_No_Newline(char* buffer, int n, FILE* file) {
     if (!buffer || !file || n < 1) return nullptr;
@@ -51,6 +46,14 @@ char* Read_Line_No_Newline(char* buffer, int n, FILE* file) {
     if (len > 0 && buffer[len - 1] == '\n') buffer[--len] = '\0';
     if (len > 0 && buffer[len - 1] == '\r') buffer[--len] = '\0';
     return buffer;
+}
+
+long Bytes_Left_In_File(FILE* file) {
+    const long here = std::ftell(file);
+    if (here < 0 || std::fseek(file, 0, SEEK_END) != 0) return -1;
+    const long end = std::ftell(file);
+    if (std::fseek(file, here, SEEK_SET) != 0) return -1;
+    return end - here;
 }
 
 int Length_Without_Trailing_Blanks(const char* text) {

@@ -23,6 +23,10 @@ int Next_Nonblank_Char(FILE* file);
 // fgets that drops one trailing line end (LF or CRLF). Null for a null
 // buffer or file, n below 1 or at the end of the file.
 char* Read_Line_No_Newline(char* buffer, int n, FILE* file);
+// Bytes of the file behind its current position (which it keeps); -1 when
+// the stream cannot tell (a pipe). A reader holds a count from the file
+// against it before it allocates for that count.
+long Bytes_Left_In_File(FILE* file);
 // Length without trailing blanks; 0 for null, empty or all blanks.
 int Length_Without_Trailing_Blanks(const char* text);
 // Every blank to "?" / every "?" to a blank, in place; the length (0 for

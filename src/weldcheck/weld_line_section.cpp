@@ -84,8 +84,8 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     L.I_own_l = a * l * l * l / 12.0;
     L.I_own_t = w->line_mode ? l * a * a * a / 12.0 : 0.0;
     L.y_c = y_c;
+    L.z_c = zp - w->z_s;
     if (dir == WC_ALONG_Y) {
-        L.z_c = zp - w->z_s;
         L.I_z = L.I_own_l;
         L.I_y = L.I_own_t;
         w->py[k][0] = y_c + l / 2.0;
@@ -93,7 +93,6 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
         w->pz[k][0] = w->pz[k][1] = zp;
         w->A_wy += L.A;
     } else {
-        L.z_c = zp - w->z_s;
         L.I_y = L.I_own_l;
         L.I_z = L.I_own_t;
         w->py[k][0] = w->py[k][1] = y_c;
