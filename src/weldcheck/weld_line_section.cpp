@@ -275,7 +275,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
             take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
             take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
             take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-            take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, all_round ? h_w : h_w, t_w, -1, all_round ? 2.0 : 0.0});
+            take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, all_round ? 2.0 : 0.0});
             take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
             take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
             if (all_round) {
