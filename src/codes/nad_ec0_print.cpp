@@ -111,6 +111,25 @@ static void partial_factor_table(FILE* f, int s, const double (*gamma)[2], const
     std::fputs(kEnd, f);
 }
 
+// The four situations' tables, two side by side in two rows: the second of
+// each row starts at the stored height, `beside` cm from the left.
+template <int N>
+static void situation_tables(FILE* f, const double (*gamma)[N][2], const char* const* labels,
+                             const int* const* actions, const int* count, int bridge, double beside) {
+    for (int s = 0; s < 4; ++s) {
+        if (s == 1 || s == 3) {
+            OLI_restoreYPosition(f, 4);
+            OLI_setMarginsCM(f, 0x10001, beside, 0.0);
+        } else if (s == 2) {
+            OLI_setYPositionCM(f, 4, 0.0);
+            OLI_setMarginsCM(f, 1, 0.0, 0.0);
+            OLI_reserveSpaceCM(f, 5.0);
+            OLI_storeYPosition(f, 4);
+        }
+        partial_factor_table(f, s, gamma[s], labels, actions[s], count[s], bridge);
+    }
+}
+
 static void building_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_setFlags(f, 0x380);
     OLI_reserveSpaceCM(f, 6.0);
@@ -121,18 +140,9 @@ static void building_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     static const int kPersistent[] = {0, 1, 2, 3, 4}, kAccidental[] = {0, 1, 2, 3, 4, 5},
                      kSeismic[] = {0, 1, 2, 3, 4, 6};
-    partial_factor_table(f, 0, b->gamma_building[0], kBuildingActions, kPersistent, 5, 0);
-    OLI_restoreYPosition(f, 4);
-    OLI_setMarginsCM(f, 0x10001, 9.5, 0.0);
-    partial_factor_table(f, 1, b->gamma_building[1], kBuildingActions, kAccidental, 6, 0);
-    OLI_setYPositionCM(f, 4, 0.0);
-    OLI_setMarginsCM(f, 1, 0.0, 0.0);
-    OLI_reserveSpaceCM(f, 5.0);
-    OLI_storeYPosition(f, 4);
-    partial_factor_table(f, 2, b->gamma_building[2], kBuildingActions, kSeismic, 6, 0);
-    OLI_restoreYPosition(f, 4);
-    OLI_setMarginsCM(f, 0x10001, 9.5, 0.0);
-    partial_factor_table(f, 3, b->gamma_building[3], kBuildingActions, kPersistent, 5, 0);
+    static const int* const kActions[4] = {kPersistent, kAccidental, kSeismic, kPersistent};
+    static const int kCount[4] = {5, 6, 6, 5};
+    situation_tables(f, b->gamma_building, kBuildingActions, kActions, kCount, 0, 9.5);
     OLI_setYPositionCM(f, 4, 0.0);
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     OLI_reserveSpaceCM(f, 8.0);
@@ -194,19 +204,10 @@ static void bridge_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     // Construction loads, accidental actions and earthquake are held but
     // never printed.
-    static const int kActions[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12};
-    for (int s = 0; s < 4; ++s) {
-        if (s == 1 || s == 3) {
-            OLI_restoreYPosition(f, 4);
-            OLI_setMarginsCM(f, 0x10001, 9.0, 0.0);
-        } else if (s == 2) {
-            OLI_setYPositionCM(f, 4, 0.0);
-            OLI_setMarginsCM(f, 1, 0.0, 0.0);
-            OLI_reserveSpaceCM(f, 5.0);
-            OLI_storeYPosition(f, 4);
-        }
-        partial_factor_table(f, s, b->gamma_bridge[s], kBridgeActions, kActions, 12, 1);
-    }
+    static const int kShown[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12};
+    static const int* const kActions[4] = {kShown, kShown, kShown, kShown};
+    static const int kCount[4] = {12, 12, 12, 12};
+    situation_tables(f, b->gamma_bridge, kBridgeActions, kActions, kCount, 1, 9.0);
     OLI_setYPositionCM(f, 4, 0.0);
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     OLI_storeYPosition(f, 4);

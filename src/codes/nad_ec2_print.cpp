@@ -5,7 +5,6 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
-#include "codes/nad_norm.h"
 #include "codes/nad_print.h"
 #include "codes/nad_rules.h"
 #include "platform/oli_layout.h"
@@ -83,14 +82,6 @@ int NAD_EC2_Display_Flag(int k) { return k >= 0 && k < EC2_FLAG_COUNT ? g_flag[k
 
 static int on(int k) { return g_flag[k]; }
 
-// The title block of a table with the standard's name, optionally with the
-// annex, then the column head.
-static void table_title(FILE* f, int norm, int with_annex) {
-    std::fprintf(f, "#SHOWTABLE\n0 0 1\n %s", Get_Norm_Name(norm, 0, 0));
-    if (with_annex) std::fprintf(f, ", NA %s", Get_Active_NAD_Name());
-    std::fputs("\n0 0 -1 -1\n#END_OF_TEXT\n", f);
-}
-
 // The two forms of a coefficient row: the stored value itself (mode 1) or
 // the clause's formula with the value as its factor.
 static void mode_row(FILE* f, int mode, const char* constant, const char* formula, double value, const char* tail) {
@@ -148,7 +139,7 @@ void Print_NAD_EC2_Table(FILE* f) {
     if (!f) return;
     const NAD_EC2_Block* b = Get_NAD_EC2();
     Set_NAD_EC2_Display_Flags();
-    table_title(f, 4, 1);
+    NAD_Print_Norm_Title(f, 4, 1);
     OLI_setYPositionCM(f, 1, -0.5);
     NAD_Print_Table_Head(f);
     const int buildings = on(EC2_FLAG_BUILDINGS), national = b->variant != 0;
@@ -371,7 +362,7 @@ void Print_NAD_EC2_Table(FILE* f) {
 
 static void fire_table(FILE* f, const NAD_EC2_Block* b) {
     OLI_reserveSpaceCM(f, 4.0);
-    table_title(f, 10, 0);
+    NAD_Print_Norm_Title(f, 10, 0);
     OLI_setYPositionCM(f, 1, -0.5);
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     NAD_Print_Table_Head(f);
@@ -407,7 +398,7 @@ void Print_NAD_EC2_Bridge_Table(FILE* f) {
     if (!f || !on(EC2_FLAG_BRIDGES)) return;
     const NAD_EC2_Block* b = Get_NAD_EC2();
     OLI_reserveSpaceCM(f, 4.0);
-    table_title(f, 21, 0);
+    NAD_Print_Norm_Title(f, 21, 0);
     OLI_setYPositionCM(f, 1, -0.5);
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     NAD_Print_Table_Head(f);

@@ -3,7 +3,6 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
-#include "codes/nad_norm.h"
 #include "codes/nad_print.h"
 #include "codes/nad_rules.h"
 #include "platform/oli_layout.h"
@@ -45,10 +44,7 @@ int NAD_EC3_Print_Flag(int k) { return k >= 0 && k < EC3_SWITCH_COUNT ? g_show[k
 
 // The title block of a table: the standard's name and the annex.
 static void title(FILE* f, int norm) {
-    std::fputs("#SHOWTABLE\n0 0 1\n", f);
-    std::fprintf(f, " %s", Get_Norm_Name(norm, 0, 0));
-    std::fprintf(f, ", NA %s", Get_Active_NAD_Name());
-    std::fputs("\n0 0 -1 -1\n#END_OF_TEXT\n", f);
+    NAD_Print_Norm_Title(f, norm, 1);
     OLI_setYPositionCM(f, 1, -0.5);
     NAD_Print_Table_Head(f);
 }

@@ -59,8 +59,7 @@ static void choice(FILE* f, const char* format, int on, const char* yes, const c
 }
 
 static void chapter_table(FILE* f, const NAD_EC5_Block* b) {
-    std::fputs("#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n", f);
-    std::fputs(" Kapitel      Wert                          Bedeutung\n", f);
+    NAD_Print_Table_Head(f);
     choice(f, " 2.3.1.2(2)P  %s Zuordnung von Einwirkungen zu Klassen der Lasteinwirkungsdauer\n", b->use_table_NA1,
            "Tabelle NA.1 anwenden        ", "Tabelle NA.1 nicht anwenden  ");
     std::fputs("\n 2.4.1                                      Teilsicherheitsbeiwerte\n", f);

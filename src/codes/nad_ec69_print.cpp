@@ -3,7 +3,6 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
-#include "codes/nad_norm.h"
 #include "codes/nad_print.h"
 #include "codes/nad_rules.h"
 #include "platform/oli_layout.h"
@@ -35,7 +34,7 @@ void Print_NAD_EC6(FILE* f) {
     OLI_reserveSpaceCM(f, 6.0);
     NAD_Print_Chapter_Title(f);
     OLI_setYPositionCM(f, 1, -0.5);
-    std::fprintf(f, "#SHOWTABLE\n0 0 1\n %s\n0 0 -1 -1\n#END_OF_TEXT\n", Get_Norm_Name(22, 0, 0));
+    NAD_Print_Norm_Title(f, 22, 0);
     OLI_setYPositionCM(f, 1, -0.5);
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     NAD_Print_Table_Head(f);
@@ -63,7 +62,7 @@ void Print_NAD_EC9(FILE* f) {
     NAD_EC9_Visibility(&a, &rows_b, &c);
     OLI_setFlags(f, 0x380);
     OLI_reserveSpaceCM(f, 6.0);
-    std::fprintf(f, "#SHOWTABLE\n0 0 1\n %s\n0 0 -1 -1\n#END_OF_TEXT\n", Get_Norm_Name(29, 0, 0));
+    NAD_Print_Norm_Title(f, 29, 0);
     OLI_setYPositionCM(f, 1, -0.5);
     NAD_Print_Table_Head(f);
     if (a) {

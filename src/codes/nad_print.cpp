@@ -3,6 +3,7 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
+#include "codes/nad_norm.h"
 #include "codes/nad_print.h"
 #include "platform/oli_layout.h"
 
@@ -16,6 +17,12 @@ void NAD_Print_Chapter_Title(FILE* f) {
     std::fputs(" Ausgewählte Bemessungsparameter des nationalen Anhangs\n"_cp, f);
     std::fprintf(f, " %s\n", Get_Active_NAD_Name());
     std::fputs("0 0 -1 -1\n#END_OF_TEXT\n", f);
+}
+
+void NAD_Print_Norm_Title(FILE* f, int norm, int with_annex) {
+    std::fprintf(f, "#SHOWTABLE\n0 0 1\n %s", Get_Norm_Name(norm, 0, 0));
+    if (with_annex) std::fprintf(f, ", NA %s", Get_Active_NAD_Name());
+    std::fputs("\n0 0 -1 -1\n#END_OF_TEXT\n", f);
 }
 
 void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const char* meaning) {

@@ -53,10 +53,12 @@ void Print_NAD_EC6(FILE* f);
 void Print_NAD_EC9(FILE* f);
 
 // Shared blocks: the column head of a parameter table ("Kapitel Wert
-// Bedeutung"), the chapter title with the active annex's name, and a factor
-// row of gamma with its subscript.
+// Bedeutung"), the chapter title with the active annex's name, the title of
+// a table with the standard's name (optionally followed by the annex), and a
+// factor row of gamma with its subscript.
 void NAD_Print_Table_Head(FILE* f);
 void NAD_Print_Chapter_Title(FILE* f);
+void NAD_Print_Norm_Title(FILE* f, int norm, int with_annex);
 void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const char* meaning);
 
 #endif

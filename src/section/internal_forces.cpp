@@ -9,6 +9,24 @@
 #include "section/section_update.h"
 #include "section/stress_strain.h"
 
+Querschnittsgruppe_Feld Feld_Addieren(const Querschnitt* q, const Querschnittsgruppe* g, double f, double* eff) {
+    Querschnittsgruppe_Feld t{};
+    Transform_Gruppe_Feld(&g->feld, q->lage[0], q->lage[1], q->lage[2], &t);
+    const double v[3] = {t.a, t.b, t.c};
+    double fp[4];
+    Dehnungsebene_Polar_Aus_Vektor(v, f, fp);
+    Dehnungsebene_Polar_Summe(eff, fp, eff);
+    return t;
+}
+
+int Vordehnung_Addieren(const Querschnitt* q, const double* vd, double* eff) {
+    if (vd[1] == 0 && vd[2] == 0) return 0;
+    double vp[4] = {vd[0], vd[1] * Vordehnung_Faktor, vd[2] * Vordehnung_Faktor, 0};
+    Dehnungsebene_Transformieren(vp, q->lage[0], q->lage[1], q->lage[2], vp, 0);
+    Dehnungsebene_Polar_Summe(eff, vp, eff);
+    return 1;
+}
+
 namespace {
 
 // Turns a record computed in axes turned by beta back into the axes before
@@ -46,22 +64,10 @@ int Gruppe_Integrieren(Querschnitt* q, Spannungsdehnungslinie* c, const double* 
     const bool field = (q->kurvenoptionen.optionen & 0x2000) &&
                        (Get_Querschnitt_Modus() & QS_MODUS_FELDER) && Is_Gruppe_Feld_Aktiv(&g->feld);
     if (field) {
-        Transform_Gruppe_Feld(&g->feld, q->lage[0], q->lage[1], q->lage[2], &f);
-        const double v[3] = {f.a, f.b, f.c};
-        double fp[4];
-        Dehnungsebene_Polar_Aus_Vektor(v, plane[3], fp);
-        Dehnungsebene_Polar_Summe(eff, fp, eff);
+        f = Feld_Addieren(q, g, plane[3], eff);
         eff[3] = plane[3];
     }
-    if (c->vordehnung[1] != 0 || c->vordehnung[2] != 0) {
-        // The pre-strain belongs to the section's own axes: express it in the
-        // current placement before adding it.
-        double vp[4] = {c->vordehnung[0], c->vordehnung[1] * Vordehnung_Faktor,
-                        c->vordehnung[2] * Vordehnung_Faktor, 0};
-        Dehnungsebene_Transformieren(vp, q->lage[0], q->lage[1], q->lage[2], vp, 0);
-        Dehnungsebene_Polar_Summe(eff, vp, eff);
-        eff[3] = field ? plane[3] : 0;
-    }
+    if (Vordehnung_Addieren(q, c->vordehnung, eff)) eff[3] = field ? plane[3] : 0;
     const double alpha = q->lage[2];
     double beta = 0;
     if (eff[2] != 0 && std::fabs(eff[0]) > 1e-10) {

@@ -281,6 +281,15 @@ void Grenzzustand_Referenz(Querschnitt* q, const double* T, double lambda, doubl
     R[2] = std::max(std::fabs(Mz), std::fabs(p.Mz + *ey * p.N));
 }
 
+double Grenzzustand_Ziel_Skalieren(double* T, const double* R) {
+    const double lt = std::sqrt(T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3]);
+    const double lr = std::sqrt(R[0] * R[0] + R[1] * R[1] + R[2] * R[2] + R[3] * R[3]);
+    double c = 1;
+    if (0.001 * lr > lt) c = lt * 1e6 <= 0.001 * lr ? 1e6 : 0.001 * lr / lt;
+    for (int i = 0; i < 4; ++i) T[i] *= c;
+    return c;
+}
+
 int Calc_Grenzzustand_Skaliert(Querschnitt* q, const double* target, double lambda,
                                const Loeser_Toleranz* tolerance, Grenzzustand_Ergebnis* result,
                                int options) {
@@ -289,11 +298,7 @@ int Calc_Grenzzustand_Skaliert(Querschnitt* q, const double* target, double lamb
     Grenzzustand_Referenz(q, target, lambda, &ey, &ez, R);
     double T[4];
     std::memcpy(T, target, sizeof T);
-    const double lt = std::sqrt(T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3]);
-    const double lr = std::sqrt(R[0] * R[0] + R[1] * R[1] + R[2] * R[2] + R[3] * R[3]);
-    double c = 1;
-    if (0.001 * lr > lt) c = lt * 1e6 <= 0.001 * lr ? 1e6 : 0.001 * lr / lt;
-    for (double& v : T) v *= c;
+    const double c = Grenzzustand_Ziel_Skalieren(T, R);
     result->status = 1;
     const int ok = Calc_Grenzzustand_Parameter(q, T, tolerance, lambda, R, ey, ez, result, options);
     result->lastfaktor *= c;

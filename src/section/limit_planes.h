@@ -42,5 +42,9 @@ void Grenzzustand_Winkel_Callback(int* n, double* x, double* fvec, double* fjac,
 // reference values R0..R3 of a target (moments about the section origin).
 void Grenzzustand_Referenz(Querschnitt* section, const double* target, double lambda,
                            double* ey, double* ez, double* reference);
+// Scales a target T whose size is below a thousandth of that of its
+// reference values R up to that thousandth (by at most 1e6); returns the
+// factor applied, by which the caller multiplies the load factor found.
+double Grenzzustand_Ziel_Skalieren(double* target, const double* reference);
 
 #endif

@@ -22,4 +22,13 @@ const Spannungsdehnungslinie_Segment* Finde_Segment(const Spannungsdehnungslinie
 // compression carries stress beyond the tension plateau; 2: two-sided).
 int Kurven_Klasse(const Spannungsdehnungslinie* curve, double* lower, double* upper);
 
+// Adds to the polar plane eff the group's field, placed like the section
+// and scaled by f; returns the placed field.
+Querschnittsgruppe_Feld Feld_Addieren(const Querschnitt* section, const Querschnittsgruppe* group, double f, double* eff);
+// Adds to eff the pre-strain plane vd of a curve (scaled by
+// Vordehnung_Faktor), which belongs to the section's own axes, expressed in
+// the current placement. 0, eff untouched, for a pre-strain without
+// curvature.
+int Vordehnung_Addieren(const Querschnitt* section, const double* vd, double* eff);
+
 #endif

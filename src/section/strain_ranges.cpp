@@ -52,20 +52,8 @@ int Calc_Gruppe_Dehnungsbereich(Querschnitt* q, const double* plane, Querschnitt
     const int law = Gesetz(g);
     if (!q || !plane || !range || (law != SDL_BETON && law != SDL_STAHL)) return 1;
     double eff[4] = {plane[0], plane[1], plane[2], 0};
-    if (Is_Gruppe_Feld_Aktiv(&g->feld) && plane[3] != 0) {
-        Querschnittsgruppe_Feld f{};
-        Transform_Gruppe_Feld(&g->feld, q->lage[0], q->lage[1], q->lage[2], &f);
-        const double v[3] = {f.a, f.b, f.c};
-        double fp[4];
-        Dehnungsebene_Polar_Aus_Vektor(v, plane[3], fp);
-        Dehnungsebene_Polar_Summe(eff, fp, eff);
-    }
-    const double* vd = g->kurve->vordehnung;
-    if (vd[1] != 0 || vd[2] != 0) {
-        double vp[4] = {vd[0], vd[1] * Vordehnung_Faktor, vd[2] * Vordehnung_Faktor, 0};
-        Dehnungsebene_Transformieren(vp, q->lage[0], q->lage[1], q->lage[2], vp, 0);
-        Dehnungsebene_Polar_Summe(eff, vp, eff);
-    }
+    if (Is_Gruppe_Feld_Aktiv(&g->feld) && plane[3] != 0) Feld_Addieren(q, g, plane[3], eff);
+    Vordehnung_Addieren(q, g->kurve->vordehnung, eff);
     const double alpha = q->lage[2];
     const bool turn = eff[2] != 0 && std::fabs(eff[0]) > 1e-10;
     if (turn) Drehen(q, alpha + eff[0]);

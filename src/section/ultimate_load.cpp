@@ -51,11 +51,7 @@ int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double 
     Grenzzustand_Referenz(q, T, lambda, &ey, &ez, R);
     ctx->ey = saved_ref[0], ctx->ez = saved_ref[1];
 
-    const double lt = std::sqrt(T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3]);
-    const double lr = std::sqrt(R[0] * R[0] + R[1] * R[1] + R[2] * R[2] + R[3] * R[3]);
-    double c = 1;
-    if (0.001 * lr > lt) c = lt * 1e6 <= 0.001 * lr ? 1e6 : 0.001 * lr / lt;
-    for (double& v : T) v *= c;
+    const double c = Grenzzustand_Ziel_Skalieren(T, R);
 
     int iterations = 0;
     auto done = [&](int ok) {

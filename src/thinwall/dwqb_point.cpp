@@ -201,27 +201,6 @@ int Calc_DWQB_Line_Warping_M(const DWQB_Linie* line, double xi, int, int, int, i
 
 // ---- extremes over the lines ---------------------------------------------------
 
-template <typename Sample>
-static void Line_Walk(int line, int n, double* lo, double* hi, int count, Sample sample) {
-    const DWQB_Teil* all = DWQB_Alle_Linien_Teil;
-    bool first = true;
-    for (int k = 0; k < count; k++) lo[k] = hi[k] = 0;
-    if (n < 2) n = 11;
-    for (int i = 0; all && i < all->n_members; i++) {
-        const auto* r = static_cast<const DWQB_Linienergebnis*>(all->members[i]);
-        if (!r || !r->line || (line != 0 && r->line->number != line)) continue;
-        for (int k = 1; k <= n; k++) {
-            double v[5] = {};
-            sample(r->line, static_cast<double>(2 * k - n - 1) / (n - 1), v);
-            for (int j = 0; j < count; j++) {
-                if (first || v[j] < lo[j]) lo[j] = v[j];
-                if (first || v[j] > hi[j]) hi[j] = v[j];
-            }
-            first = false;
-        }
-    }
-}
-
 int Walk_DWQB_Line_Extremes(int line, double dy, double dz, int ref_kind, double theta, double* min3, double* max3) {
     DWQB_Outline_Stress c{1, ref_kind, 0, dy, dz, theta, {}, {}};
     const DWQB_Teil* all = DWQB_Alle_Linien_Teil;
@@ -237,7 +216,7 @@ int Walk_DWQB_Line_Extremes(int line, double dy, double dz, int ref_kind, double
 }
 
 static int Flow_Extremes(int line, double angle, int n, double* min5, double* max5, bool absolute) {
-    Line_Walk(line, n, min5, max5, 5, [&](const DWQB_Linie* l, double s, double* v) {
+    Walk_DWQB_Line_Samples(line, n, min5, max5, 5, [&](const DWQB_Linie* l, double s, double* v) {
         Calc_DWQB_Line_Shear_Values(l, 0, v, s, angle, 0);
         if (absolute)
             for (int k = 0; k < 5; k++) v[k] = std::fabs(v[k]);
@@ -253,7 +232,7 @@ int Walk_DWQB_Flow_Extremes_Abs(int line, double angle, int n, double* min5, dou
 }
 
 static int Stress_Extremes(int line, double y0, double z0, int n, double* min5, double* max5, bool absolute) {
-    Line_Walk(line, n, min5, max5, 5, [&](const DWQB_Linie* l, double s, double* v) {
+    Walk_DWQB_Line_Samples(line, n, min5, max5, 5, [&](const DWQB_Linie* l, double s, double* v) {
         Calc_DWQB_Line_Warping_Values(l, 0, v, s, y0, z0, 1);
         if (absolute)
             for (int k = 0; k < 5; k++) v[k] = std::fabs(v[k]);

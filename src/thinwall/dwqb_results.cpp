@@ -51,10 +51,10 @@ static double Torsion_Constant(void) {
 
 static double Principal_Angle(void) { return DWQB_Aktuelle_Gesamtwerte ? DWQB_Aktuelle_Gesamtwerte[11] : 0; }
 
-static void Line_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress,
-                        bool sampler) {
+int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress) {
+    if (!line || !out) return 0;
     const DWQB_Linienergebnis* r = line->result;
-    if (!r) return;
+    if (!r) return 1;
     const double t = DWQB_Line_Thickness(line, s), inv_t = t != 0 ? 1 / t : 0;
     double q1 = DWQB_Distribution_Value(r->flow[0], s), q2 = DWQB_Distribution_Value(r->flow[1], s);
     double q3 = r->cell_flow;
@@ -74,40 +74,18 @@ static void Line_Values(const DWQB_Linie* line, int axis_mode, double* out, doub
     if (DWQB_Aktueller_Teil && i_t > 0) {
         const double len = line->geo.length;
         out[3] = stress ? t / i_t : (len != 0 ? r->torsion_share / (len * i_t) : 0);
-    } else if (sampler) {
-        out[3] = 0;
     }
     out[0] = q1;
     out[1] = q2;
     out[2] = q3;
     out[4] = inv_t;
-}
-
-int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* out, double s, double angle, int stress) {
-    if (!line || !out) return 0;
-    Line_Values(line, axis_mode, out, s, angle, stress, false);
     return 1;
 }
 
 int Get_DWQB_Line_Extremes(int axis_mode, int n_samples, double* out_min, double angle, double* out_max, int stress) {
-    const DWQB_Teil* all = DWQB_Alle_Linien_Teil;
-    if (n_samples < 2) n_samples = 11;
-    bool first = true;
-    for (int k = 0; k < 5; k++) out_min[k] = out_max[k] = 0;
-    for (int i = 0; all && i < all->n_members; i++) {
-        const auto* r = static_cast<const DWQB_Linienergebnis*>(all->members[i]);
-        if (!r || !r->line) continue;
-        for (int k = 1; k <= n_samples; k++) {
-            const double s = static_cast<double>(2 * k - n_samples - 1) / (n_samples - 1);
-            double v[5] = {};
-            Line_Values(r->line, axis_mode, v, s, angle, stress, true);
-            for (int j = 0; j < 5; j++) {
-                if (first || v[j] < out_min[j]) out_min[j] = v[j];
-                if (first || v[j] > out_max[j]) out_max[j] = v[j];
-            }
-            first = false;
-        }
-    }
+    Walk_DWQB_Line_Samples(0, n_samples, out_min, out_max, 5, [&](const DWQB_Linie* l, double s, double* v) {
+        Calc_DWQB_Line_Shear_Values(l, axis_mode, v, s, angle, stress);
+    });
     return 1;
 }
 

@@ -51,6 +51,30 @@ int Calc_DWQB_Line_Shear_Values(const DWQB_Linie* line, int axis_mode, double* o
 // Least and greatest of the five values over n_samples points of every line
 // (below 2: 11). Returns 1.
 int Get_DWQB_Line_Extremes(int axis_mode, int n_samples, double* out_min, double angle, double* out_max, int stress);
+// Least and greatest of the first count (at most 5) values that sample(line,
+// s, v) puts into a zeroed v at n points s = -1 .. 1 of every line result
+// (below 2: 11), or only of line number `line` when it is not 0; all 0
+// without any line.
+template <typename Sample>
+void Walk_DWQB_Line_Samples(int line, int n, double* lo, double* hi, int count, Sample sample) {
+    const DWQB_Teil* all = DWQB_Alle_Linien_Teil;
+    bool first = true;
+    for (int k = 0; k < count; k++) lo[k] = hi[k] = 0;
+    if (n < 2) n = 11;
+    for (int i = 0; all && i < all->n_members; i++) {
+        const auto* r = static_cast<const DWQB_Linienergebnis*>(all->members[i]);
+        if (!r || !r->line || (line != 0 && r->line->number != line)) continue;
+        for (int k = 1; k <= n; k++) {
+            double v[5] = {};
+            sample(r->line, static_cast<double>(2 * k - n - 1) / (n - 1), v);
+            for (int j = 0; j < count; j++) {
+                if (first || v[j] < lo[j]) lo[j] = v[j];
+                if (first || v[j] > hi[j]) hi[j] = v[j];
+            }
+            first = false;
+        }
+    }
+}
 // Warping values at s: the warping ordinate about the pole (y0, z0), moved
 // by the centroid (pole_mode 1) or the shear centre (2); the pole; the
 // warping distribution; 1/t. Normalised: the ordinate over I_w about the

@@ -39,9 +39,7 @@ template <class Block>
 std::string Text_Of(int (*write)(FILE*, const Block*), const Block& b) {
     FILE* f = std::tmpfile();
     write(f, &b);
-    std::rewind(f);
-    std::string s;
-    for (int c; (c = std::fgetc(f)) != EOF;) s += char(c);
+    const std::string s = testutil::Stream_All(f);
     std::fclose(f);
     return s;
 }

@@ -32,9 +32,7 @@ template <class Fn>
 std::string Printed(Fn print) {
     FILE* f = std::tmpfile();
     print(f);
-    std::rewind(f);
-    std::string s;
-    for (int c; (c = std::fgetc(f)) != EOF;) s += char(c);
+    const std::string s = testutil::Stream_All(f);
     std::fclose(f);
     return s;
 }

@@ -18,6 +18,7 @@
 #include "thinwall/section_work.h"
 #include "thinwall/tsg.h"
 #include "dwqb_shapes.h"
+#include "support/testutil.h"
 
 namespace {
 
@@ -211,13 +212,6 @@ TEST(Plo, LimitLoadFactorOfAnI) {
 // Replaces a negative zero such as "-0.00" by "0.00".
 std::string Unsigned_Zeros(std::string s) { return std::regex_replace(s, std::regex("-(0\\.0+)(?![0-9])"), "$1"); }
 
-std::string Read_All(FILE* f) {
-    std::string s;
-    std::rewind(f);
-    for (int c; (c = std::fgetc(f)) != EOF;) s += static_cast<char>(c);
-    return s;
-}
-
 TEST(Plo, ReportOfTheFullyPlasticI) {
     Extended mode;
     I_Model();
@@ -247,7 +241,7 @@ TEST(Plo, ReportOfTheFullyPlasticI) {
         "> Keine Schubspannungen vorhanden.\n"
         "> max. Lastfaktor der Normalspannungen (plast.): f╬\\\xCC,pl╬r = 1.000\n"
         "> Ausnutzung:  U╬\\\xCC,pl╬r = 1.000\n"_cp);
-    EXPECT_EQ(Unsigned_Zeros(Read_All(f)), expected);
+    EXPECT_EQ(Unsigned_Zeros(testutil::Stream_All(f)), expected);
     std::fclose(f);
 
     // Warping left out and no shear iteration: the bimoment line and one
@@ -258,7 +252,7 @@ TEST(Plo, ReportOfTheFullyPlasticI) {
     const double Fw[8] = {0, 0, 0, 0, 0, 0, 0, 1000000};
     f = std::tmpfile();
     ASSERT_EQ(Print_DWQB_PLO_Result(f, nullptr, nullptr, Fw, &w, nullptr), 1);
-    EXPECT_EQ(Read_All(f), std::string("Keine Schubspannungen vorhanden.\n"
+    EXPECT_EQ(testutil::Stream_All(f), std::string("Keine Schubspannungen vorhanden.\n"
                                        "max. Lastfaktor der Normalspannungen (plast.): f╬\\\xCC,pl╬r = 2.000\n"
                                        "Verwölbungsungleichgewicht:  \xA3"
                                        "B = 150.000 kNm╬/2╬r\n"
