@@ -111,7 +111,14 @@ int Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b) {
            fputs(" ZO3-8 Parameter\n", f) >= 0 && Write_NAD_EC3_8(f, &b->ec3_8);
 }
 
-static int read_double(FILE* f, double* v) { return fscanf(f, "%lf", v) == 1; }
+// A factor that is not finite is a read error, as in every other annex
+// block: a "nan" in the file must never reach a check or a print.
+static int read_double(FILE* f, double* v) {
+    double x = 0;
+    if (fscanf(f, "%lf", &x) != 1 || !std::isfinite(x)) return 0;
+    *v = x;
+    return 1;
+}
 // A version or count that no int holds is a read error, never a wrapped
 // value that would select another layout.
 static int read_int(FILE* f, int* v) { return Scan_Int(f, 10, v) == 1; }

@@ -2,6 +2,8 @@
 // compare and copy.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <cstdio>
 #include <string>
 
@@ -115,6 +117,21 @@ TEST(NadEc3, NumbersThatNoIntHoldsAreReadErrors) {
     EXPECT_EQ(Read_NAD_EC3_8(f, &r8), 1);
     EXPECT_EQ(r8.version, 0);
     std::fclose(f);
+}
+
+TEST(NadEc3, FactorsThatAreNoNumberAreReadErrors) {
+    for (const char* bytes : {" 0 nan 1.1 1.25\n", " 0 1.0 1.1 inf\n"}) {
+        NAD_EC3_1_Record r;
+        FILE* f = testutil::Stream_With(bytes);
+        EXPECT_EQ(Read_NAD_EC3_1(f, &r), 1) << bytes;
+        std::fclose(f);
+        EXPECT_TRUE(std::isfinite(r.gamma_M0) && std::isfinite(r.gamma_M2)) << bytes;
+    }
+    NAD_EC3_8_Record r8;
+    FILE* f = testutil::Stream_With(" 0 -nan 1.0 1.0 1.0 1.1 1.1\n");
+    EXPECT_EQ(Read_NAD_EC3_8(f, &r8), 1);
+    std::fclose(f);
+    EXPECT_TRUE(std::isfinite(r8.gamma_M3));
 }
 
 TEST(NadEc3, ShortZO3_8RecordFailsWithVersion0) {
