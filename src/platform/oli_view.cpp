@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/oli_lines_internal.h"
+#include "platform/oli_markup_internal.h"
 #include "platform/posix.h"
 
 namespace {
@@ -66,6 +67,17 @@ double Second(const std::string* line) {
     return v.size() >= 2 ? v[1] : 0.0;
 }
 
+// A tab stop or hanging width: "<measure code> <position>". Measure code 1
+// counts in cm, every other code in tab steps of 0.3 cm (the unit the
+// writers compute their stops in: the indent in cm divided by 0.3, plus
+// whole steps).
+double Tab_Cm(const std::string* line) {
+    if (!line) return 0.0;
+    std::vector<double> v = Oli_Numbers(*line, 2);
+    if (v.size() < 2) return 0.0;
+    return v[0] == 1 ? v[1] : v[1] * OLI_TAB_STEP_CM;
+}
+
 // Field lines of a paragraph format up to and including "-1". False when
 // the block is cut.
 bool Read_Format(Cursor& c, OliParaFormat& f) {
@@ -87,7 +99,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
         std::vector<double> v = Oli_Numbers(*l, 2);
         long kind = Hex_Word(*l);
         if (kind == 2) {
-            f.hanging = Second(c.arg());
+            f.hanging = Tab_Cm(c.arg());
         } else {
             // At most 100 stops are ever written; a larger or damaged count
             // (it may not even fit a long) reads as 100.
@@ -99,7 +111,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
                     --c.i;
                     break;
                 }
-                f.tabs.push_back(Second(t));
+                f.tabs.push_back(Tab_Cm(t));
             }
         }
     }
@@ -156,6 +168,10 @@ bool Read_Table(Cursor& c, OliBlock& b) {
     std::vector<double> layout = Oli_Numbers(*l, 5);
     if (layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0) return true;
     b.columns = layout.size() >= 5 && layout[4] > 0 && layout[4] < 1000 ? static_cast<int>(layout[4]) : 0;
+    // The head rows: one per count of the first two layout numbers (a head
+    // row, a second head or unit row).
+    for (size_t k = 0; k < 2 && k < layout.size(); ++k)
+        if (layout[k] >= 1 && layout[k] <= 2) b.head_rows += static_cast<int>(layout[k]);
     if (b.columns > 0 && c.more() && !Is_Keyword(c.lines[c.i])) {
         // The position line; a one-column table may come without it.
         const std::string& next = c.lines[c.i];
@@ -281,6 +297,35 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     return false;
 }
 
+}  // namespace
+
+int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol) {
+    if (!stream || !symbol) return 0;
+    try {
+        *symbol = OliSymbol{};
+        std::vector<std::string> lines;
+        for (std::string line; lines.size() < 100000 && Oli_Read_Line(stream, line);) lines.push_back(line);
+        if (lines.size() < 2 || lines[0].rfind("OCM 1", 0) != 0) return 0;
+        std::vector<double> size = Oli_Numbers(lines[1], 2);
+        if (size.size() < 2 || !(size[0] > 0 && size[0] < 100) || !(size[1] > 0 && size[1] < 100)) return 0;
+        symbol->width = size[0];
+        symbol->height = size[1];
+        Cursor c{lines};
+        c.i = 2;
+        while (c.more()) {
+            const std::string& l = lines[c.i++];
+            if (l.find_first_not_of(" \t") == std::string::npos) continue;
+            if (Is_End_Line(l)) break;
+            if (Is_Record_Line(l)) Take_Record(c, l, symbol->records);
+        }
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+namespace {
+
 struct Keyword {
     const char* name;
     OliBlockKind kind;
@@ -298,14 +343,7 @@ const Keyword kKeywords[] = {
     {"#SHOWGRAFIC", OLI_BLOCK_GRAFIC, -1},
 };
 
-struct Style {
-    bool bold = false, italic = false, underline = false, sup = false, sub = false, heading = false,
-         small = false;
-    int colour = -1;  // packed r g b, -1 for the text colour
-    bool operator==(const Style&) const = default;
-};
-
-std::string Span_Open(const Style& s) {
+std::string Span_Open(const OliStyle& s) {
     std::string o = "<span";
     if (s.bold || s.heading) o += " weight=\"bold\"";
     if (s.italic) o += " style=\"italic\"";
@@ -324,14 +362,9 @@ std::string Span_Open(const Style& s) {
     return o + ">";
 }
 
-// Glyphs of the print font beyond its single bytes: the perpendicular and
-// parallel signs, written as the subscript letters "s" and "p" of a weld
-// stress (σ or τ).
-enum : int { GLYPH_PERPENDICULAR = 0x100, GLYPH_PARALLEL = 0x101 };
-
 void Append_Glyph(std::string& out, int c, bool markup) {
-    if (c == GLYPH_PERPENDICULAR || c == GLYPH_PARALLEL) {
-        out += c == GLYPH_PERPENDICULAR ? "⊥" : "∥";
+    if (c == OLI_GLYPH_PERPENDICULAR || c == OLI_GLYPH_PARALLEL) {
+        out += c == OLI_GLYPH_PERPENDICULAR ? "⊥" : "∥";
         return;
     }
     if (c == '\t') {
@@ -349,7 +382,7 @@ void Append_Glyph(std::string& out, int c, bool markup) {
 // glyph beyond the bytes).
 template <class Emit>
 void Walk_Markup(const std::string& text, Emit emit) {
-    Style s;
+    OliStyle s;
     unsigned char last = 0;  // the last visible byte
     std::set<char> just_reset;  // switches closed by the last "╬r" with no text since
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
@@ -372,9 +405,9 @@ void Walk_Markup(const std::string& text, Emit emit) {
         case 'S': sw = &s.small; break;
         case 'H': sw = &s.heading; break;
         case 'r': {
-            Style old = s;
+            OliStyle old = s;
             int colour = s.colour;
-            s = Style{};
+            s = OliStyle{};
             s.colour = colour;
             just_reset.clear();
             if (old.bold) just_reset.insert('b');
@@ -392,7 +425,7 @@ void Walk_Markup(const std::string& text, Emit emit) {
             if ((last == 0xCC || last == 0xD6) && end - p >= 3 && (p[0] == 's' || p[0] == 'p') &&
                 p[1] == 0xCE && p[2] == 'r') {
                 s.sub = true;
-                emit(s, p[0] == 's' ? GLYPH_PERPENDICULAR : GLYPH_PARALLEL);
+                emit(s, p[0] == 's' ? OLI_GLYPH_PERPENDICULAR : OLI_GLYPH_PARALLEL);
                 p += 1;
                 just_reset.clear();
                 last = 0;
@@ -445,31 +478,50 @@ const char* OLI_Glyph(unsigned char byte) {
     return kCp850[byte - 0x80];
 }
 
-std::string OLI_Markup_To_Pango(const std::string& text) {
+std::vector<OliGlyphItem> Oli_Markup_Glyphs(const std::string& text) {
+    std::vector<OliGlyphItem> out;
+    Walk_Markup(text, [&](const OliStyle& s, int c) {
+        OliGlyphItem g{s, c};
+        // A failed check ("╬b!!") shows in red.
+        if (c == '!' && s.bold && s.colour < 0) g.style.colour = 0xDC0000;
+        out.push_back(g);
+    });
+    return out;
+}
+
+std::string Oli_Glyphs_Pango(const std::vector<OliGlyphItem>& g, size_t from, size_t to,
+                             const std::vector<bool>* glued) {
     std::string out;
-    Style open;
+    OliStyle open;
     bool in_span = false;
-    // A failed check ("╬b!!") shows in red.
-    std::string pending;
-    Walk_Markup(text, [&](const Style& s, int c) {
-        Style shown = s;
-        if (c == '!' && s.bold && s.colour < 0) shown.colour = 0xDC0000;
-        if (!in_span || !(shown == open)) {
+    for (size_t i = from; i < to && i < g.size(); ++i) {
+        if (!in_span || !(g[i].style == open)) {
             if (in_span) out += "</span>";
-            out += Span_Open(shown);
-            open = shown;
+            out += Span_Open(g[i].style);
+            open = g[i].style;
             in_span = true;
         }
-        Append_Glyph(out, c, true);
-    });
+        if (g[i].c == ' ' && glued && i < glued->size() && (*glued)[i]) out += "\u00A0";
+        else Append_Glyph(out, g[i].c, true);
+    }
     if (in_span) out += "</span>";
     return out;
 }
 
-std::string OLI_Plain_Text(const std::string& text) {
+std::string Oli_Glyphs_Plain(const std::vector<OliGlyphItem>& g, size_t from, size_t to) {
     std::string out;
-    Walk_Markup(text, [&](const Style&, int c) { Append_Glyph(out, c == '\t' ? ' ' : c, false); });
+    for (size_t i = from; i < to && i < g.size(); ++i) Append_Glyph(out, g[i].c == '\t' ? ' ' : g[i].c, false);
     return out;
+}
+
+std::string OLI_Markup_To_Pango(const std::string& text) {
+    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+    return Oli_Glyphs_Pango(g, 0, g.size());
+}
+
+std::string OLI_Plain_Text(const std::string& text) {
+    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+    return Oli_Glyphs_Plain(g, 0, g.size());
 }
 
 int OLI_Read_Document(FILE* stream, OliDocument* doc) {

@@ -90,7 +90,7 @@ std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* 
 TEST(OliView, ReadsBlocksOfEveryKind) {
     OliDocument doc = Read(
         "#CONTENTS\n POS. 1: T\xE1r\n#NEWPAGE\n#SETMARGINS\n257 3.500000 0\n#SETYPOS\r\n256 -0.19\r\n"
-        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n2 4\n2 8.5\n-1\n"
+        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n1 4\n2 8.5\n-1\n"
         " Blech\xCEtt\xCEt= 10.0 mm\n \n#END_OF_TEXT\n0x1004\n2 0.3\n0x40\n7\n0x2\n2 2.5\n-1\n Zwei\n"
         "#END_OF_TEXT\n0x1000\n2 -0.38\n-1\n#SHOWGRAFIC\n 0 1 0\n Bild\n 0 0 1\n Ma\xE1stab\n-1\n"
         "0.000000 10.000000 0.000000 5.000000\n 1  1.0 1.0 9.0 1.0\n 18 2\n 1.0 2.0\n 3.0 4.0\n"
@@ -110,11 +110,14 @@ TEST(OliView, ReadsBlocksOfEveryKind) {
     EXPECT_EQ(p.para[1].text, "");
     EXPECT_DOUBLE_EQ(p.para[0].format.space_before, 0.2);
     EXPECT_DOUBLE_EQ(p.para[0].format.indent, 1.3);
-    EXPECT_EQ(p.para[0].format.tabs, (std::vector<double>{4.0, 8.5}));
+    // Stops of measure code 1 are cm, of any other code tab steps of 0.3 cm.
+    ASSERT_EQ(p.para[0].format.tabs.size(), 2u);
+    EXPECT_DOUBLE_EQ(p.para[0].format.tabs[0], 4.0);
+    EXPECT_DOUBLE_EQ(p.para[0].format.tabs[1], 8.5 * 0.3);
     EXPECT_DOUBLE_EQ(p.para[1].space_after, 0.3);
     EXPECT_TRUE(p.para[2].starts);
     EXPECT_EQ(p.para[2].format.mode, 7);
-    EXPECT_DOUBLE_EQ(p.para[2].format.hanging, 2.5);
+    EXPECT_DOUBLE_EQ(p.para[2].format.hanging, 2.5 * 0.3);
     EXPECT_DOUBLE_EQ(p.para[2].space_after, -0.38);
     const OliBlock& g = doc.blocks[6];
     EXPECT_EQ(g.titles, std::vector<std::string>{"Bild"});
@@ -322,7 +325,7 @@ TEST(OliView, LabelsStandOnOrHangFromTheirPoint) {
 // (column 442.9).
 TEST(OliView, HangingWidthLeavesTheFirstLineAtTheMargin) {
     testutil::TempDir dir;
-    const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n2 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
+    const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n1 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
     std::string png = dir.file("h.png");
     ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
     PngPage page(png);
