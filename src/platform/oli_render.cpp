@@ -34,6 +34,8 @@ constexpr double kMinTableSize = 5.5;                                // points, 
 constexpr double kLimit = 1e5;                                       // cm; beyond is damage
 constexpr double kNodeMark = 0.12;                                   // cm, diameter of a node mark
 constexpr double kTableGap = 0.5;     // cm below every table (the writers move up by it to go on at once)
+constexpr double kPictureGap = 0.7;   // cm below every picture (the writers move up by as much to go on
+                                      // right below it, by less to keep some room)
 constexpr double kKeepWithHeading = 0.8;  // cm that must follow a heading on its page
 constexpr double kDefaultTab = 1.2;   // cm between the stops of a line that gives none (four tab steps)
 constexpr double kTabGap = 0.1;       // cm a text keeps before the stop it is tabbed to
@@ -501,7 +503,7 @@ struct Renderer {
         int line = 0;
         for (const OliParaLine& pl : b.para) {
             if (done) return;
-            const OliParaFormat& f = pl.format;
+            const OliViewFormat& f = pl.format;
             if (pl.starts && Sane(f.space_before)) y = std::max(kTop, y + f.space_before);
             bool head = f.mode == 5;
             double indent = Sane(f.indent) ? std::clamp(f.indent, 0.0, 15.0) : 0.0;
@@ -937,7 +939,7 @@ struct Renderer {
             for (const OliRecord& r : b.records) Record(r, s, saved);
             cairo_restore(cr);
             cairo_set_source_rgb(cr, 0, 0, 0);
-            y += h * k + 0.2;
+            y += h * k + kPictureGap;
         }
         for (const std::string& t : b.below) {
             if (done) return;

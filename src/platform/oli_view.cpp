@@ -80,10 +80,10 @@ double Tab_Cm(const std::string* line) {
 
 // Field lines of a paragraph format up to and including "-1". False when
 // the block is cut.
-bool Read_Format(Cursor& c, OliParaFormat& f) {
+bool Read_Format(Cursor& c, OliViewFormat& f) {
     const std::string* l = c.arg();
     if (!l) return false;
-    f = OliParaFormat{};
+    f = OliViewFormat{};
     f.flags = static_cast<int>(Hex_Word(*l));
     if (!(l = c.arg())) return false;
     f.mode = std::atoi(l->c_str());
@@ -126,7 +126,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
 }
 
 bool Read_Para(Cursor& c, OliBlock& b) {
-    OliParaFormat format;
+    OliViewFormat format;
     if (!Read_Format(c, format)) return false;
     for (;;) {
         const std::string* l;

@@ -18,7 +18,7 @@ constexpr double OLI_TAB_STEP_CM = 0.3;
 
 // Field lines of a paragraph format, values in cm (tab stops and the
 // hanging width converted from their measure).
-struct OliParaFormat {
+struct OliViewFormat {
     int flags = 0;
     int mode = 4;                 // font code of the paragraph
     double space_before = 0.0;
@@ -32,7 +32,7 @@ struct OliParaFormat {
 // the space a change group puts before what follows (0 when none).
 struct OliParaLine {
     std::string text;
-    OliParaFormat format;
+    OliViewFormat format;
     double space_after = 0.0;
     bool starts = false;          // first line under its format
 };

@@ -476,7 +476,7 @@ TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
 // Moves of the writing position around blocks set side by side: a black
 // square of 1 cm (picture extent 0 1 0 1) drawn after them; its centre row
 // at 150 dpi is (top + 0.5) / 2.54 * 150. A picture of 5 cm leaves the
-// position 0.2 cm below it.
+// position 0.7 cm below it.
 TEST(OliView, PositionWordsOfBlocksSideBySide) {
     const std::string tall = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 5\n -1\n";
     const std::string square = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 20  1\n 24  0 1 1 0\n -1\n";
@@ -484,17 +484,17 @@ TEST(OliView, PositionWordsOfBlocksSideBySide) {
         std::string before;
         int row;
     } cases[] = {
-        // Left block from the top margin (2 cm) to 7.2, back up, then word 4
-        // goes below the lowest: 7.2 + 0.5 = 7.7, centre 8.2 cm.
-        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 484},
+        // Left block from the top margin (2 cm) to 7.7, back up, then word 4
+        // goes below the lowest: 7.7 + 0.5 = 8.2, centre 8.7 cm.
+        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 514},
         // 768 moves 1 cm (to 3) and keeps the place; after the picture 1024
         // takes it up 1 cm lower: 4, centre 4.5 cm.
         {"#SETYPOS\n768 1\n" + tall + "#SETYPOS\n1024 1\n", 266},
-        // A relative move: 7.2 - 1 = 6.2, centre 6.7 cm.
-        {tall + "#SETYPOS\n256 -1\n", 396},
+        // A relative move: 7.7 - 1 = 6.7, centre 7.2 cm.
+        {tall + "#SETYPOS\n256 -1\n", 425},
         // A section print's picture of 80 x 180 units with the size number
-        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.2 = 11.2, centre 11.7 cm.
-        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 691},
+        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.7 = 11.7, centre 12.2 cm.
+        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 720},
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {

@@ -10,6 +10,9 @@
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
 #endif
+#if defined(WELD_HAS_PRINTLIST)
+#include "printlist/ioliplot.h"
+#endif
 
 #include <vector>
 
@@ -42,6 +45,9 @@ void Reset_Global_State() {
     VEKSetTimer(0);
     VEKSetClipboardText(nullptr, 0);
     VEKSetFrameTitle("");
+#if defined(WELD_HAS_PRINTLIST)
+    Oli_Reset_Picture_State();
+#endif
     for (void (*reset)() : Layer_Resets()) reset();
 }
 
@@ -51,6 +57,15 @@ namespace {
 
 class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { testutil::Reset_Global_State(); }
+#if defined(WELD_HAS_PRINTLIST)
+    // Every picture a test wrote, whatever list it went to: no element
+    // nested in another, none closed twice, none left open.
+    void OnTestEnd(const ::testing::TestInfo& info) override {
+        if (Oli_Element_Faults() != 0)
+            ADD_FAILURE_AT(info.file(), info.line())
+                << "picture elements nested or unbalanced: " << Oli_Element_Faults();
+    }
+#endif
 };
 
 }  // namespace
