@@ -193,6 +193,23 @@ struct Renderer {
 
     double Text_Left() const { return kLeft + margin; }
     double Text_Width() const { return std::max(2.0, kPageW - kRight - Text_Left()); }
+
+    // Pictures drawn on this page: text set beside one of them (the writers
+    // go back up to set a list beside a picture, a picture beside a table)
+    // ends before it.
+    struct Float {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Float> floats;
+
+    // Where text starting at x and standing from top to bottom must end:
+    // the right margin, or just before a picture to its right.
+    double Right_Edge(double x, double top, double bottom) const {
+        double r = kPageW - kRight;
+        for (const Float& f : floats)
+            if (f.y1 < bottom && top < f.y2 && f.x1 > x + 0.5) r = std::min(r, f.x1 - 0.2);
+        return r;
+    }
     double Bottom() const { return kPageH - kBottom; }
 
     void Begin_Page() {
@@ -205,6 +222,7 @@ struct Renderer {
         cairo_set_source_rgb(cr, 0, 0, 0);
         y = lowest = kTop;
         mark = -1;
+        floats.clear();
     }
 
     // The foot line: the position the page belongs to and "Seite n von m".
@@ -486,7 +504,8 @@ struct Renderer {
 
     // One text line in the body font (table titles, captions).
     void Text_Line(const std::string& text, OliTextKind kind, int line) {
-        std::vector<Row> rows = Flow(text, kBodyFont, kBodySize, Text_Width(), {}, 0.0);
+        std::vector<Row> rows =
+            Flow(text, kBodyFont, kBodySize, std::max(1.0, Right_Edge(Text_Left(), y, y + 0.45) - Text_Left()), {}, 0.0);
         Draw_Rows(rows, Text_Left(), kind, line, Starts_As_Heading(text));
     }
 
@@ -513,7 +532,7 @@ struct Renderer {
                 if (Sane(t) && t - indent > 0) tabs.push_back(t - indent);
             double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
             std::vector<Row> rows = Flow(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize,
-                                         std::max(1.0, kPageW - kRight - x), tabs, hanging);
+                                         std::max(1.0, Right_Edge(x, y, y + 0.45) - x), tabs, hanging);
             Draw_Rows(rows, x, OLI_TEXT_PARA, line++, head || Starts_As_Heading(pl.text));
             if (Sane(pl.space_after)) y = std::max(kTop, y + pl.space_after);
         }
@@ -534,7 +553,8 @@ struct Renderer {
             y += kTableGap;
             return;
         }
-        const double width = Text_Width();
+        const double width =
+            std::max(2.0, Right_Edge(Text_Left(), y, y + 0.36 * static_cast<double>(b.lines.size())) - Text_Left());
         double size = kTableSize;
         double widest = 0;
         std::vector<std::vector<OliGlyphItem>> glyphs;
@@ -939,6 +959,7 @@ struct Renderer {
             for (const OliRecord& r : b.records) Record(r, s, saved);
             cairo_restore(cr);
             cairo_set_source_rgb(cr, 0, 0, 0);
+            floats.push_back({ox, oy, ox + w * k, oy + h * k});
             y += h * k + kPictureGap;
         }
         for (const std::string& t : b.below) {

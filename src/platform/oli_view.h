@@ -100,6 +100,15 @@ int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol);
 // end with LF or CRLF. Returns the number of blocks, 0 for a null stream.
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
 
+// The strict structure check of a print list (docs/printlist-viewer.md):
+// every line belongs to a block of a known keyword and every block is
+// complete in the form its writers give it; in a picture every record is
+// known and carries its numbers, and its elements (" 30" ... " 31") are
+// closed before another opens and before the picture ends. Returns 1 for a
+// sound list; 0 with the first fault ("line N: what") in `fault` (which
+// may be null) otherwise, and for a null stream.
+int OLI_Check_Structure(FILE* stream, std::string* fault);
+
 // Turns a print-list text (code page 850 with markup) into pango markup in
 // UTF-8: bold, underline, sub- and superscript, colours, headings, tabs.
 // The print font's formula bytes become their glyphs.

@@ -200,7 +200,7 @@ TEST(OliView, MarkupAndGlyphs) {
         swap("<sup>", "<span size=\"smaller\" rise=\"3500\">");
         swap("<sub>", "<span size=\"smaller\" rise=\"-2500\">");
         swap("<hsup>", "<span weight=\"bold\" size=\"smaller\" rise=\"3500\">");
-        swap("<h>", "<span weight=\"bold\" size=\"larger\">");
+        swap("<h>", "<span weight=\"bold\">");
         swap("<redb>", "<span weight=\"bold\" foreground=\"#dc0000\">");
         swap("<red>", "<span foreground=\"#e60000\">");
         for (const char* close : {"</b>", "</sup>", "</sub>", "</red>", "</redb>", "</h>", "</hsup>"}) swap(close, "</span>");

@@ -1,7 +1,10 @@
 // oliview: renders a print list to PDF, and on request one page to PNG.
 //
 //   oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]
+//   oliview --check LIST.OLI
 //
+// --check runs the strict structure check and prints the first fault (exit
+// code 1) or "sound" (0); nothing is rendered.
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
 #include <cstdio>
@@ -14,12 +17,25 @@
 
 namespace {
 int Usage() {
-    std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n");
+    std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
+                         "       oliview --check LIST.OLI\n");
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
+        FILE* f = std::fopen(argv[2], "rb");
+        if (!f) {
+            std::fprintf(stderr, "oliview: cannot open %s\n", argv[2]);
+            return 1;
+        }
+        std::string fault;
+        const int sound = OLI_Check_Structure(f, &fault);
+        std::fclose(f);
+        std::printf("%s: %s\n", argv[2], sound ? "sound" : fault.c_str());
+        return sound ? 0 : 1;
+    }
     const char* list = nullptr;
     const char* pdf = nullptr;
     const char* png = nullptr;
