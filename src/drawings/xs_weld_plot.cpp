@@ -612,7 +612,10 @@ void Dimensions(const Plot& g, bool marks) {
 // ---- marks ----------------------------------------------------------------------
 
 // The mark of a point ("S", "M"): a filled dot with its outline and the
-// letter beside it, one element in the annotation pen.
+// letter beside it, one element in the annotation pen. The letter stands
+// 0.15 cm right of the dot, or, where a dimension text or another mark
+// stands, left of it, above or below it, then further away; the least
+// covered place when none is free.
 void Mark(double x, double y, double dm, const char* text, double s) {
     if (!Usable(x) || !Usable(y)) return;
     Oli_Element_Begin();
@@ -620,7 +623,22 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     Oli_Filled_Circle(x, y, dm);
     Oli_Arc(x, y, dm, 0.0, 360.0);
-    Oli_Text_Box_Printf(x + 0.15 / s, y, 4, 3, "%s", text);
+    // A paper step down the page, in world units.
+    const double down = (Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) / s;
+    struct Place {
+        double right, down;
+        int v, h;
+    };
+    static const Place kPlaces[8] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},  {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
+                                     {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},  {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3}};
+    const Place* use = &kPlaces[0];
+    double least = 1e300;
+    for (const Place& p : kPlaces) {
+        const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
+        if (c < least) least = c, use = &p;
+        if (c == 0.0) break;
+    }
+    Oli_Text_Box_Printf(x + use->right / s, y + use->down * down, use->v, use->h, "%s", text);
     Oli_Element_End();
 }
 

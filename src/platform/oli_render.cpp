@@ -717,7 +717,7 @@ struct Renderer {
         cairo_move_to(cr, dx, dy);
         pango_cairo_show_layout(cr, l);
         cairo_restore(cr);
-        if (boxes) {
+        if (boxes && utf8.find_first_not_of(' ') != std::string::npos) {
             // The box of the turned text on the page, in cm.
             PangoRectangle ink;
             pango_layout_get_extents(l, &ink, nullptr);
