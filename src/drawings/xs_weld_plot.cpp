@@ -958,19 +958,21 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
             Oli_Pen_Line(f.at, f.mid - l / 2.0, f.at, f.mid + l / 2.0, pen, width);
         ++drawn;
         // The label outside the face: the middle of the line, else a
-        // quarter of its length before or after it, where nothing stands.
+        // quarter or two fifths of its length before or after it, where
+        // nothing stands; the least covered of these places when none is
+        // free.
         char text[16];
         std::snprintf(text, sizeof text, "%d", number[k]);
         const int v = f.horizontal ? (f.dy < 0 ? 2 : 0) : 4;
         const int h = f.horizontal ? 4 : (f.dx < 0 ? 1 : 3);
-        double lx = f.horizontal ? f.mid : f.at + f.dx * off, ly = f.horizontal ? f.at : f.mid;
-        static const double kShift[3] = {0.0, -0.25, 0.25};
+        const double side = f.horizontal ? 0.0 : f.at + f.dx * off;
+        double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? f.at : f.mid, least = 1e300;
+        static const double kShift[5] = {0.0, -0.25, 0.25, -0.4, 0.4};
         for (double t : kShift) {
-            const double cx = f.horizontal ? f.mid + t * l : lx, cy = f.horizontal ? ly : f.mid + t * l;
-            if (Oli_Label_Is_Free(cx, cy, v, h, text)) {
-                lx = cx, ly = cy;
-                break;
-            }
+            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? f.at : f.mid + t * l;
+            const double c = Oli_Label_Covered(cx, cy, v, h, text);
+            if (c < least) least = c, lx = cx, ly = cy;
+            if (c == 0.0) break;
         }
         Oli_Text_At_Printf(lx, ly, v, h, "%d", number[k]);
     }

@@ -91,8 +91,8 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
 // becomes a line of its length along its face, centred on the free part of
 // the face, in `pen` with the width class round(a + 0.01), and is labelled
 // with its number outside the profile, where the label meets no text and
-// no mark already in the picture (the middle of the line, else a quarter of
-// its length to either side). Faces by family: flat bar and rectangular
+// no mark already in the picture (the middle of the line, else a quarter or
+// two fifths of its length to either side, else the least covered of these). Faces by family: flat bar and rectangular
 // tube 0 top, 3 bottom, 1 left, 2 right; I family 0/3 outer faces of the
 // top/bottom flange, 1/5 and 4/7 their inner faces left/right of the web,
 // 2/6 the web faces; T and half I the upper half of that; channels (web on

@@ -115,6 +115,10 @@ void Oli_Set_Text_Height(double height) {
 }
 
 void ioliplot::Note_Text(double px, double py, int code, double degrees, const char* text) {
+    // A blank text (the empty decimal of a dimension) takes no room.
+    bool blank = true;
+    for (const char* c = text ? text : ""; *c && blank; ++c) blank = static_cast<unsigned char>(*c) <= ' ';
+    if (blank) return;
     double x, y;
     To_Page(px, py, &x, &y);
     Take(Text_Page_Box(x, y, code, degrees, text ? text : ""));
