@@ -322,6 +322,15 @@ int main() {
         " 4 4\n 38 2 0.1 0.1 0\n 1  1.0 1.0 9.0 1.0\n50 255 0 0\n51 0 0 255\n 20  5\n 24  3.0 4.0 4.0 3.0\n"
         " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
         " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
+    // A stored symbol (read as one because it starts with "OCM 1") and a
+    // list whose elements nest (the strict check refuses it).
+    Put("fuzz_oli_view", "symbol",
+        "OCM 1\n3.5 2.5\n 13 0.22\n 20  64\n50 0 0 0\n 4 1\n 1  2.450 1.550 0.450 1.550\n"
+        " 18 3 0.450 1.550 0.610 1.495 0.610 1.605\n 9 0.380 1.550 0.380 1.550 212 \xAEy\xAF\n 20  0\n"
+        " 18 4 2.55 1.55 2.45 1.65 2.35 1.55 2.45 1.45\n 3 2.6 0.3 \xAEMx\xAF\n-1\n");
+    Put("fuzz_oli_view", "nested",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
+        " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");
 
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
