@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/display_sdl.h"
 #include "platform/events.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
@@ -150,14 +151,29 @@ int GetVEKMessage(int mask, VEKMessage* message)
                     ((mask & VEK_MASK_MIDDLE) && M_MIDDLE);
         if (!held) return finish(message, VEK_MSG_NONE);
     }
-    if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
-        reported_key_mask = key_mask;
-        return finish(message, VEK_MSG_KEYMASK);
-    }
+    long long deadline = -1;  /* of the real clock, with a window */
     for (;;) {
+        if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
+            reported_key_mask = key_mask;
+            return finish(message, VEK_MSG_KEYMASK);
+        }
         VEKScriptEvent e;
         switch (VEK_Script_Peek_Kind()) {
         case VEK_EV_NONE:
+            if (VEK_Display_Active()) {
+                /* A person at the window: wait for the next event, or for
+                 * the time-out on the real clock. */
+                long long left = -1;
+                if (mask & VEK_MASK_TIMEOUT) {
+                    if (deadline < 0)
+                        deadline = VEK_Clock_ms() + clamp(message ? message->timeout : 0, 0, VEK_MAX_TIMEOUT_MS);
+                    left = deadline > VEK_Clock_ms() ? deadline - VEK_Clock_ms() : 0;
+                }
+                if (VEK_Display_Wait(left)) continue;
+                if (mask & VEK_MASK_TIMEOUT)
+                    return finish(message, VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT);
+                if (VEK_Display_Active()) continue;
+            }
             VEK_Script_Take(&e);  /* counts the empty wait */
             /* The user has gone: the mouse leaves the screen, no button held. */
             M_XPOS = M_YPOS = -1;
@@ -200,6 +216,12 @@ int GetVEKMessage(int mask, VEKMessage* message)
             if (mask & VEK_MASK_WHEEL) return finish(message, VEK_MSG_WHEEL, 0, e.value);
             continue;
         case VEK_EV_KEY:
+            if (!(mask & VEK_MASK_KEY) && VEK_Display_Active()) {
+                /* Typed at the window while nothing wants a key: dropped,
+                 * as a window drops keys its dialog does not take. */
+                VEK_Script_Take(&e);
+                continue;
+            }
             VEK_Script_Note_Stall();
             if (mask & VEK_MASK_KEY) return finish(message, VEK_MSG_KEY, hitkey());
             if (int ev = let_go_of_presses(mask, message)) return ev;

@@ -1,0 +1,71 @@
+// A small program with a window of the stand-in, for the window test: it
+// waits 200 ms for nothing and logs whether the stand-in's clock and the
+// real one both ran that long, then writes every event it gets to the log file named by its argument (one
+// line each), echoes typed characters on the screen, marks clicks with a
+// square, and ends with exit code 0 when the window is closed.  Exit code
+// 2 when no window could be opened.
+#include <chrono>
+#include <cstdio>
+
+#include "platform/desktop.h"
+#include "platform/display_sdl.h"
+#include "platform/input.h"
+#include "platform/screen.h"
+
+namespace {
+
+FILE* log_file = nullptr;
+
+void Log(const char* what, int a, int b = 0, int c = 0) {
+    std::fprintf(log_file, "%s %d %d %d\n", what, a, b, c);
+    std::fflush(log_file);
+}
+
+// The typed characters on a white line near the top.
+void Show_Typed(const char* typed, int n) {
+    pxFgc(WHITE_CI);
+    pxRect(4, 4, NPIXEL_X - 5, 19);
+    pxFgc(BLACK_CI);
+    pxText(6, 15, typed, n);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || !(log_file = std::fopen(argv[1], "w"))) return 1;
+    if (!Init_Grafik_Mode()) return 2;
+    VEKSetFrameTitle("window probe");
+    Draw_Funny_Area_to_PS(5, 0, 0, NPIXEL_X - 1, NPIXEL_Y - 1, 1);
+    Show_Typed("", 0);
+    // A time-out runs on the real clock with a window.
+    VEKMessage m;
+    InitVEKMessage(&m);
+    m.timeout = 200;
+    const long long before = VEK_Clock_ms();
+    const auto start = std::chrono::steady_clock::now();
+    int ev = GetVEKMessage(VEK_MASK_TIMEOUT, &m);
+    const auto real = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    Log("timeout", ev == VEK_MSG_TIMEOUT, VEK_Clock_ms() - before >= 200, real.count() >= 200);
+    char typed[64];
+    int n = 0;
+    for (;;) {
+        ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_KEY | VEK_MASK_WHEEL, &m);
+        if (ev == VEK_MSG_CLOSE) break;
+        if (ev == VEK_MSG_KEY) {
+            int k = getkey();
+            Log("key", k, getkeymask());
+            if (k >= 0x20 && k <= 0xFF && n < (int)sizeof typed) typed[n++] = (char)k;
+            Show_Typed(typed, n);
+        } else if (ev == VEK_MSG_WHEEL) {
+            Log("wheel", m.wheel);
+        } else {
+            Log("press", ev == VEK_MSG_LEFT_DOWN ? 1 : 2, M_XPOS, M_YPOS);
+            pxFgc(ev == VEK_MSG_LEFT_DOWN ? RED_CI : BLUE_CI);
+            pxRect(M_XPOS - 2, M_YPOS - 2, M_XPOS + 2, M_YPOS + 2);
+        }
+    }
+    Log("close", 0);
+    Exit_Grafik_Mode();
+    std::fclose(log_file);
+    return 0;
+}
