@@ -81,7 +81,7 @@ std::vector<std::string> Lines_Of(const std::string& log, const std::string& kin
 
 }  // namespace
 
-TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAndTheCloseBox) {
+TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysTheCloseBoxAndAnswers) {
     testutil::Xvfb x(1024, 768);
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
     ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
@@ -108,7 +108,26 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAndTheCloseBox) {
     std::string differs;
     EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 2)).empty(); }, 5000))
         << differs;
+    // The close box asks "Fenster schliessen?" in a box in the middle of the
+    // 320 x 200 screen: 260 wide (the least), 20 + 14 + 16 + 14 + 23 + 12 =
+    // 99 high, from (30, 50); its title bar from row 52; "Ja" and "Nein"
+    // 80 wide, 12 apart, centred: x 74 to 153 and 166 to 245, rows 114 to
+    // 136.  "Nein" goes on; Enter takes the default, yes.
+    auto box_shown = [&](bool shown) {
+        std::vector<unsigned> picture;
+        int pw = 0, ph = 0;
+        return testutil::Read_PNG_RGB(png, &picture, &pw, &ph) && pw == 320 &&
+               (picture[52 * 320 + 160] == 0x0A246Au) == shown &&
+               (differs = testutil::Window_Differs(x, w, png, 2)).empty();
+    };
     x.Close_Window(w);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, 5000)) << differs;
+    EXPECT_EQ(x.Run("xdotool " + at + " 410 250 click 1"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "answer").empty(); }, 5000));
+    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(false); }, 5000)) << differs;
+    x.Close_Window(w);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, 5000)) << differs;
+    EXPECT_EQ(x.Run("xdotool key Return"), 0);
     EXPECT_EQ(testutil::Wait_Exit(pid, 10000), 0) << testutil::Read_File(err);
 
     const std::string text = testutil::Read_File(log);
@@ -131,5 +150,6 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAndTheCloseBox) {
             EXPECT_EQ(mask & 2, 2);
         }
     }
-    EXPECT_EQ(text.substr(text.rfind('\n', text.size() - 2) + 1), "close 0 0 0\n");
+    EXPECT_EQ(Lines_Of(text, "close").size(), 2u);
+    EXPECT_EQ(Lines_Of(text, "answer"), (std::vector<std::string>{"0 0 0", "1 0 0"}));
 }

@@ -2,7 +2,8 @@
 // waits 200 ms for nothing and logs whether the stand-in's clock and the
 // real one both ran that long, then writes every event it gets to the log file named by its argument (one
 // line each), echoes typed characters on the screen, marks clicks with a
-// square, and ends with exit code 0 when the window is closed.  Exit code
+// square, and asks with a message box when the window's close box is
+// clicked; exit code 0 when the answer is yes.  Exit code
 // 2 when no window could be opened.
 #include <chrono>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "platform/desktop.h"
 #include "platform/display_sdl.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 
 namespace {
@@ -50,7 +52,17 @@ int main(int argc, char** argv) {
     int n = 0;
     for (;;) {
         ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_KEY | VEK_MASK_WHEEL, &m);
-        if (ev == VEK_MSG_CLOSE) break;
+        if (ev == VEK_MSG_CLOSE) {
+            // Asked as the program asks before it ends.
+            Log("close", 0);
+            Init_Message();
+            Set_Message_Title("window probe");
+            Fill_Message("Fenster schliessen?");
+            int yes = Answer_is_Yes(1);
+            Log("answer", yes);
+            if (yes) break;
+            continue;
+        }
         if (ev == VEK_MSG_KEY) {
             int k = getkey();
             Log("key", k, getkeymask());
@@ -64,7 +76,6 @@ int main(int argc, char** argv) {
             pxRect(M_XPOS - 2, M_YPOS - 2, M_XPOS + 2, M_YPOS + 2);
         }
     }
-    Log("close", 0);
     Exit_Grafik_Mode();
     std::fclose(log_file);
     return 0;
