@@ -333,6 +333,9 @@ int Init_Grafik_Mode(void)
     /* A signal ends the run as it would headless; SDL must not catch it. */
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    /* The window's surface goes straight to the X server: the screen is
+     * copied as it is, with no graphics driver in between. */
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "no window: %s\n", SDL_GetError());
         return 0;

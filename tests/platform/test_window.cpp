@@ -90,7 +90,7 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysTheCloseBoxAndAnswers) {
     // A screen of 320 x 200 shown twice as large.
     const pid_t pid = testutil::Spawn({kProbe, log},
                                       {x.Env(), "VEK_SCREEN=320x200", "VEK_SCALE=2", "VEK_WINDOW_PNG=" + png,
-                                       "VEK_SCRIPT="},
+                                       "VEK_SCRIPT=", testutil::kLeakSuppressions},
                                       dir.file("out.txt"), err);
     ASSERT_GT(pid, 0);
     const unsigned long w = x.Find_Window("window probe", 10000);

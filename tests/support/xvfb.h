@@ -27,6 +27,11 @@ extern char** environ;
 
 namespace testutil {
 
+// The environment entry that gives the programs of the window tests the
+// suppressions of leaks in system libraries (lsan_suppressions.txt).
+inline const std::string kLeakSuppressions =
+    "LSAN_OPTIONS=suppressions=" WELD_SOURCE_DIR "/tests/support/lsan_suppressions.txt";
+
 // Starts argv[0] (looked up in PATH) with the process environment, the
 // entries of `env` ("NAME=value") in place of those of the same name, in
 // the directory `dir` when named; stdout and stderr go to the files when

@@ -22,8 +22,9 @@ TEST(WindowStart, ShowsTheMessageAndEndsOnAClickOrTheCloseBox) {
     testutil::TempDir dir;
     for (const char* d : {"exec", "dram", "project"}) std::filesystem::create_directories(dir.file(d));
     const std::string png = dir.file("window.png"), err = dir.file("err.txt");
-    const std::vector<std::string> env = {x.Env(), "EXEC=" + dir.file("exec"), "DRAM=" + dir.file("dram"),
-                                          "VEK_SCREEN=640x400", "VEK_SCALE=", "VEK_WINDOW_PNG=" + png, "VEK_SCRIPT="};
+    const std::vector<std::string> env = {x.Env(),       "EXEC=" + dir.file("exec"), "DRAM=" + dir.file("dram"),
+                                          "VEK_SCREEN=640x400", "VEK_SCALE=", "VEK_WINDOW_PNG=" + png,
+                                          "VEK_SCRIPT=",        testutil::kLeakSuppressions};
     for (bool click : {true, false}) {
         std::filesystem::remove(png);
         const pid_t pid = testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, dir.file("out.txt"), err,
