@@ -446,17 +446,20 @@ int VEK_Key_Code(int sym, int mod)
     }
     if (ctrl && sym >= SDLK_a && sym <= SDLK_z) return sym - SDLK_a + 1;
     static const struct { int sym, code, ctrl_code; } kKeys[] = {
-        {SDLK_RETURN, 0x0D, 0x0D},      {SDLK_KP_ENTER, 0x0D, 0x0D}, {SDLK_BACKSPACE, 0x08, 0x08},
-        {SDLK_ESCAPE, 0x1B, 0x1B},      {SDLK_HOME, 0x147, 0x177},   {SDLK_UP, 0x148, 0x148},
-        {SDLK_PAGEUP, 0x149, 0x184},    {SDLK_LEFT, 0x14B, 0x173},   {SDLK_RIGHT, 0x14D, 0x174},
-        {SDLK_END, 0x14F, 0x175},       {SDLK_DOWN, 0x150, 0x150},   {SDLK_PAGEDOWN, 0x151, 0x176},
-        {SDLK_INSERT, 0x152, 0x152},    {SDLK_DELETE, 0x153, 0x153}, {SDLK_F11, 0x185, 0x185},
+        {SDLK_RETURN, VEK_KEY_ENTER, VEK_KEY_ENTER}, {SDLK_KP_ENTER, VEK_KEY_ENTER, VEK_KEY_ENTER},
+        {SDLK_BACKSPACE, VEK_KEY_BACKSPACE, VEK_KEY_BACKSPACE},
+        {SDLK_ESCAPE, VEK_KEY_ESC, VEK_KEY_ESC}, {SDLK_HOME, VEK_KEY_HOME, VEK_KEY_CTRL_HOME},
+        {SDLK_UP, VEK_KEY_UP, VEK_KEY_UP},
+        {SDLK_PAGEUP, VEK_KEY_PGUP, 0x184}, {SDLK_LEFT, VEK_KEY_LEFT, 0x173}, {SDLK_RIGHT, VEK_KEY_RIGHT, 0x174},
+        {SDLK_END, VEK_KEY_END, VEK_KEY_CTRL_END}, {SDLK_DOWN, VEK_KEY_DOWN, VEK_KEY_DOWN},
+        {SDLK_PAGEDOWN, VEK_KEY_PGDN, 0x176},
+        {SDLK_INSERT, 0x152, 0x152}, {SDLK_DELETE, VEK_KEY_DELETE, VEK_KEY_DELETE}, {SDLK_F11, 0x185, 0x185},
         {SDLK_F12, 0x186, 0x186},
     };
     for (const auto& k : kKeys)
         if (sym == k.sym) return ctrl ? k.ctrl_code : k.code;
-    if (sym == SDLK_TAB) return shift ? 0x10F : 0x09;
-    if (sym >= SDLK_F1 && sym <= SDLK_F10) return 0x13B + (sym - SDLK_F1);
+    if (sym == SDLK_TAB) return shift ? VEK_KEY_BACKTAB : VEK_KEY_TAB;
+    if (sym >= SDLK_F1 && sym <= SDLK_F10) return VEK_KEY_F1 + (sym - SDLK_F1);
     return 0;
 }
 

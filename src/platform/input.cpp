@@ -9,7 +9,9 @@
  */
 #include "platform/input.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@
 #include "platform/desktop.h"
 #include "platform/display_sdl.h"
 #include "platform/events.h"
+#include "platform/font.h"
+#include "platform/screen.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
 int LAST_SHEET_EDIT_KEY = 0;
@@ -335,8 +339,90 @@ static int End_Inline_Edit(int key)
     return key == VEK_KEY_UP || key == VEK_KEY_DOWN ? 0 : key;
 }
 
-int Short_Edit_Float(int, int, const char*, double* value)
+/* The inline editor of the window: edits `text` (at most `limit` bytes) in
+ * a field drawn at (x, y), `visible` characters wide, from the window's
+ * keys.  Characters are inserted at the caret; Backspace, Delete, Left,
+ * Right, Home and End edit and move; Enter, Tab, Shift+Tab, Up, Down and
+ * Escape end the edit and are returned (Escape puts the text back as it
+ * was).  A press of a button or the close request ends it with 0 and stays
+ * in the queue for the caller.  What the field covered is put back. */
+static int edit_in_window(int x, int y, std::string& text, size_t limit, int visible)
 {
+    const int x2 = x + (visible < 1 ? 1 : visible) * 8 + 7, y2 = y + 19;
+    Save_Screen_Rectangle(x, y, x2, y2);
+    const int fg = pxQFgc();
+    const std::string original = text;
+    size_t caret = text.size();
+    int result = -1;
+    while (result < 0) {
+        pxFgc(-5);
+        pxRect(x, y, x2, y2);
+        Draw_Funny_Area_to_PS(3, x, y, x2, y2, 0);
+        const size_t first = caret >= (size_t)visible ? caret - visible + 1 : 0;
+        pxFgc(-6);
+        Pop_RFont(0x1000);
+        pxText(x + 4, y + 14, text.c_str() + first, (int)std::min(text.size() - first, (size_t)visible));
+        Push_RFont();
+        const int cx = x + 3 + (int)(caret - first) * 8;
+        pxLine(cx, y + 4, cx, y2 - 4);
+        switch (VEK_Script_Peek_Kind()) {
+        case VEK_EV_NONE:
+            if (!VEK_Display_Wait(-1) && !VEK_Display_Active()) result = 0;
+            continue;
+        case VEK_EV_MOVE:
+        case VEK_EV_WHEEL:
+        case VEK_EV_RELEASE:
+            GetVEKMessage(VEK_MASK_MOVE | VEK_MASK_WHEEL | VEK_MASK_LEFT_UP | VEK_MASK_RIGHT_UP | VEK_MASK_MIDDLE,
+                          nullptr);
+            continue;
+        case VEK_EV_KEY:
+            break;
+        default:
+            result = 0;
+            continue;
+        }
+        const int k = getkey();
+        if (k >= 0x20 && k <= 0xFF && k != 0x7F) {
+            if (text.size() < limit) text.insert(caret++, 1, (char)k);
+        } else if (k == VEK_KEY_BACKSPACE) {
+            if (caret > 0) text.erase(--caret, 1);
+        } else if (k == VEK_KEY_DELETE) {
+            if (caret < text.size()) text.erase(caret, 1);
+        } else if (k == VEK_KEY_LEFT || k == VEK_KEY_RIGHT) {
+            caret = k == VEK_KEY_LEFT ? (caret ? caret - 1 : 0) : std::min(caret + 1, text.size());
+        } else if (k == VEK_KEY_HOME || k == VEK_KEY_END) {
+            caret = k == VEK_KEY_HOME ? 0 : text.size();
+        } else if (k == VEK_KEY_ESC) {
+            text = original;
+            result = k;
+        } else if (k == VEK_KEY_ENTER || k == VEK_KEY_TAB || k == VEK_KEY_BACKTAB || k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
+            result = k;
+        }
+    }
+    Restore_Screen_Rectangle(x, y, x2, y2);
+    pxFgc(fg);
+    return result;
+}
+
+/* The end of an edit in the window: as a scripted edit's, except that
+ * Escape ends a chain of edits. */
+static int End_Window_Edit(int key)
+{
+    int r = End_Inline_Edit(key);
+    return key == VEK_KEY_ESC ? 0 : r;
+}
+
+int Short_Edit_Float(int x, int y, const char* format, double* value)
+{
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+        char shown[64] = "";
+        if (value && format) std::snprintf(shown, sizeof shown, format, *value);
+        std::string text(shown + std::strspn(shown, " "));
+        int key = edit_in_window(x, y, text, 40, std::max(10, (int)std::strlen(shown)));
+        double v;
+        if (value && key != VEK_KEY_ESC && parse_double(text, &v)) *value = v;
+        return End_Window_Edit(key);
+    }
     VEKScriptEvent e;
     if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
         VEK_Script_Note_Stall();
@@ -352,10 +438,18 @@ void Set_Short_Edit_Text_Scrollmode(int max_length)
     text_scroll_length = max_length > 0 ? max_length : 0;
 }
 
-int Short_Edit_Text(int, int, char* text, int visible, int)
+int Short_Edit_Text(int x, int y, char* text, int visible, int)
 {
     int limit = text_scroll_length > 0 ? text_scroll_length : visible;
     text_scroll_length = 0;
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+        if (!text || limit < 1) return 0;
+        std::string edited(text, strnlen(text, (size_t)limit));
+        int key = edit_in_window(x, y, edited, (size_t)limit, visible);
+        edited.copy(text, edited.size());
+        text[edited.size()] = '\0';
+        return End_Window_Edit(key);
+    }
     VEKScriptEvent e;
     if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
         VEK_Script_Note_Stall();

@@ -44,10 +44,12 @@ enum {
     VEK_KEY_CTRL_A = 0x01,
     VEK_KEY_CTRL_C = 0x03,
     VEK_KEY_BACKSPACE = 0x08,
+    VEK_KEY_TAB = 0x09,
     VEK_KEY_ENTER = 0x0D,
     VEK_KEY_CTRL_V = 0x16,
     VEK_KEY_CTRL_X = 0x18,
     VEK_KEY_ESC = 0x1B,
+    VEK_KEY_BACKTAB = 0x10F,  /* Shift+Tab */
     VEK_KEY_F1 = 0x13B,
     VEK_KEY_HOME = 0x147,
     VEK_KEY_UP = 0x148,
@@ -202,7 +204,15 @@ enum { VEK_CURSOR_NORMAL = 0, VEK_CURSOR_BUSY = 6, VEK_CURSOR_HAND = 18 };
 void setMouseCursor(int shape);
 int currentMouseCursor(void);
 
-/* ---- inline editors ---- */
+/* ---- inline editors ----
+ * With the window open (display_sdl.h) and no scripted "type" event at the
+ * head of the queue, the field is edited in the window from the keyboard
+ * instead: drawn at (x, y), the caret moved and the text changed by the
+ * keys until Enter, Tab, Shift+Tab, Up, Down or Escape ends the edit (that
+ * key is the result, Up and Down give 0 as a scripted edit does, Escape
+ * keeps the old text or value and gives 0), or a press of a mouse button
+ * elsewhere or the close request ends it with 0 (the press stays for the
+ * caller). */
 
 /* Edits a double in place at (x, y): the scripted "type" event at the head
  * of the queue gives the text; when it reads as a number (C locale) the

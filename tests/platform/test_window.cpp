@@ -81,7 +81,7 @@ std::vector<std::string> Lines_Of(const std::string& log, const std::string& kin
 
 }  // namespace
 
-TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysTheCloseBoxAndAnswers) {
+TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAFieldEditTheCloseBoxAndAnswers) {
     testutil::Xvfb x(1024, 768);
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
     ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
@@ -108,6 +108,13 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysTheCloseBoxAndAnswers) {
     std::string differs;
     EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 2)).empty(); }, 5000))
         << differs;
+    // F2 edits "abc": x ä y typed at the end, Backspace takes the y, Home
+    // goes to the start, Z is inserted there, Enter ends the edit.
+    EXPECT_EQ(x.Run("xdotool key F2 type 'xäy'"), 0);
+    EXPECT_EQ(x.Run("xdotool key BackSpace Home type Z"), 0);
+    EXPECT_EQ(x.Run("xdotool key Return"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "edit").empty(); }, 5000));
+    EXPECT_EQ(Lines_Of(testutil::Read_File(log), "edit"), std::vector<std::string>{"13 13 90 97 98 99 120 132"});
     // The close box asks "Fenster schliessen?" in a box in the middle of the
     // 320 x 200 screen: 260 wide (the least), 20 + 14 + 16 + 14 + 23 + 12 =
     // 99 high, from (30, 50); its title bar from row 52; "Ja" and "Nein"
@@ -137,9 +144,9 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysTheCloseBoxAndAnswers) {
     EXPECT_EQ(Lines_Of(text, "wheel"), (std::vector<std::string>{"1 0 0", "-1 0 0"}));
     // Code page 850: A ä ö ü blank Ä Ö Ü ß § ° µ ² ³ (no €); then Enter,
     // Backspace, Escape, Up, F1, Ctrl+C (with the Ctrl bit), Delete,
-    // Shift+Tab, the keypad's Enter.
+    // Shift+Tab, the keypad's Enter; F2 (its edit's keys are the field's).
     const int codes[] = {0x41, 0x84, 0x94, 0x81, 0x20, 0x8E, 0x99, 0x9A, 0xE1, 0xF5, 0xF8, 0xE6,
-                         0xFD, 0xFC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D};
+                         0xFD, 0xFC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D, 0x13C};
     std::vector<std::string> keys = Lines_Of(text, "key");
     ASSERT_EQ(keys.size(), std::size(codes)) << text;
     for (size_t i = 0; i < keys.size(); ++i) {

@@ -2,7 +2,7 @@
 // waits 200 ms for nothing and logs whether the stand-in's clock and the
 // real one both ran that long, then writes every event it gets to the log file named by its argument (one
 // line each), echoes typed characters on the screen, marks clicks with a
-// square, and asks with a message box when the window's close box is
+// square, edits a field on F2, and asks with a message box when the window's close box is
 // clicked; exit code 0 when the answer is yes.  Exit code
 // 2 when no window could be opened.
 #include <chrono>
@@ -29,6 +29,19 @@ void Show_Typed(const char* typed, int n) {
     pxRect(4, 4, NPIXEL_X - 5, 19);
     pxFgc(BLACK_CI);
     pxText(6, 15, typed, n);
+}
+
+// F2 edits "abc" in a field of 10 characters below the typed line; the
+// result and the text's bytes go to the log, the text onto the screen.
+void Edit_Field() {
+    char field[11] = "abc";
+    int result = Short_Edit_Text(10, 60, field, 10, 0);
+    std::fprintf(log_file, "edit %d %d", result, LAST_SHEET_EDIT_KEY);
+    for (const char* c = field; *c; ++c) std::fprintf(log_file, " %d", (unsigned char)*c);
+    std::fprintf(log_file, "\n");
+    std::fflush(log_file);
+    pxFgc(BLACK_CI);
+    pxText(10, 100, field, -1);
 }
 
 }  // namespace
@@ -68,6 +81,7 @@ int main(int argc, char** argv) {
             Log("key", k, getkeymask());
             if (k >= 0x20 && k <= 0xFF && n < (int)sizeof typed) typed[n++] = (char)k;
             Show_Typed(typed, n);
+            if (k == VEK_KEY_F1 + 1) Edit_Field();
         } else if (ev == VEK_MSG_WHEEL) {
             Log("wheel", m.wheel);
         } else {
