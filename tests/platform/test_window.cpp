@@ -81,7 +81,7 @@ std::vector<std::string> Lines_Of(const std::string& log, const std::string& kin
 
 }  // namespace
 
-TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAFieldEditTheCloseBoxAndAnswers) {
+TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
     testutil::Xvfb x(1024, 768);
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
     ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
@@ -115,6 +115,20 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAFieldEditTheCloseBoxAndAnswer
     EXPECT_EQ(x.Run("xdotool key Return"), 0);
     EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "edit").empty(); }, 5000));
     EXPECT_EQ(Lines_Of(testutil::Read_File(log), "edit"), std::vector<std::string>{"13 13 90 97 98 99 120 132"});
+    // F3: the menu at the mouse, screen (50, 40): the keys go down past the
+    // greyed "zwei" to "drei", whose sub-menu opens; down twice to "b".
+    // Again, a click on the first row (rows 18 high from y 42) chooses "eins".
+    EXPECT_EQ(x.Run("xdotool key F3 Down Down Return Down Down Return"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 1; }, 5000));
+    EXPECT_EQ(x.Run("xdotool key F3 " + at + " 120 100 click 1"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "menu").size() == 2; }, 5000));
+    EXPECT_EQ(Lines_Of(testutil::Read_File(log), "menu"), (std::vector<std::string>{"2 2 0", "0 0 0"}));
+    // F4: the table of 0x80 to 0xFF, 16 cells of 16 pixels a row, at the
+    // mouse (60, 50): "ä" 0x84 is the fifth cell of the first row, centre
+    // (60 + 2 + 4 x 16 + 8, 50 + 2 + 8) = (134, 60).
+    EXPECT_EQ(x.Run("xdotool key F4 " + at + " 268 120 click 1"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "special").empty(); }, 5000));
+    EXPECT_EQ(Lines_Of(testutil::Read_File(log), "special"), std::vector<std::string>{"132 0 0"});
     // The close box asks "Fenster schliessen?" in a box in the middle of the
     // 320 x 200 screen: 260 wide (the least), 20 + 14 + 16 + 14 + 23 + 12 =
     // 99 high, from (30, 50); its title bar from row 52; "Ja" and "Nein"
@@ -144,9 +158,11 @@ TEST(WindowOnDisplay, ShowsTheScreenTakesMouseKeysAFieldEditTheCloseBoxAndAnswer
     EXPECT_EQ(Lines_Of(text, "wheel"), (std::vector<std::string>{"1 0 0", "-1 0 0"}));
     // Code page 850: A ä ö ü blank Ä Ö Ü ß § ° µ ² ³ (no €); then Enter,
     // Backspace, Escape, Up, F1, Ctrl+C (with the Ctrl bit), Delete,
-    // Shift+Tab, the keypad's Enter; F2 (its edit's keys are the field's).
+    // Shift+Tab, the keypad's Enter; F2, F3, F3, F4 (the keys of the edit,
+    // the menu and the table are theirs).
     const int codes[] = {0x41, 0x84, 0x94, 0x81, 0x20, 0x8E, 0x99, 0x9A, 0xE1, 0xF5, 0xF8, 0xE6,
-                         0xFD, 0xFC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D, 0x13C};
+                         0xFD, 0xFC, 0x0D, 0x08, 0x1B, 0x148, 0x13B, 0x03, 0x153, 0x10F, 0x0D, 0x13C,
+                         0x13D, 0x13D, 0x13E};
     std::vector<std::string> keys = Lines_Of(text, "key");
     ASSERT_EQ(keys.size(), std::size(codes)) << text;
     for (size_t i = 0; i < keys.size(); ++i) {

@@ -2,7 +2,8 @@
 // waits 200 ms for nothing and logs whether the stand-in's clock and the
 // real one both ran that long, then writes every event it gets to the log file named by its argument (one
 // line each), echoes typed characters on the screen, marks clicks with a
-// square, edits a field on F2, and asks with a message box when the window's close box is
+// square, edits a field on F2, runs a menu on F3 and the special
+// characters on F4, and asks with a message box when the window's close box is
 // clicked; exit code 0 when the answer is yes.  Exit code
 // 2 when no window could be opened.
 #include <chrono>
@@ -44,6 +45,21 @@ void Edit_Field() {
     pxText(10, 100, field, -1);
 }
 
+// F3 runs a menu at the mouse: "eins", "zwei" (greyed), "drei" with the
+// sub-menu "a", "b"; the chosen entry and the action run go to the log.
+int action_run = 0;
+int Action_A() { return action_run = 1; }
+int Action_B() { return action_run = 2; }
+void Run_Menu() {
+    static VEKMenuItem sub[2] = {{"a", "", Action_A, nullptr, 0, 0, 1}, {"b", "", Action_B, nullptr, 0, 0, 1}};
+    static VEKMenuItem menu[3] = {{"eins", "", nullptr, nullptr, 0, 0, 1},
+                                  {"zwei", "", nullptr, nullptr, 0, 0, 0},
+                                  {"drei", "", nullptr, sub, 2, 0, 1}};
+    action_run = 0;
+    int chosen = Menue_Manager(menu, 3, 0, M_XPOS, M_YPOS);
+    Log("menu", chosen, action_run);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +98,8 @@ int main(int argc, char** argv) {
             if (k >= 0x20 && k <= 0xFF && n < (int)sizeof typed) typed[n++] = (char)k;
             Show_Typed(typed, n);
             if (k == VEK_KEY_F1 + 1) Edit_Field();
+            if (k == VEK_KEY_F1 + 2) Run_Menu();
+            if (k == VEK_KEY_F1 + 3) Log("special", Get_UserSelected_SpecialCharacter());
         } else if (ev == VEK_MSG_WHEEL) {
             Log("wheel", m.wheel);
         } else {
