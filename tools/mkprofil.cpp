@@ -450,8 +450,11 @@ Values Angle(const Row& r) {
     o.v[V_IY] = iy, o.v[V_IZ] = iz, o.v[V_I1] = iu, o.v[V_I2] = iv;
     o.v[V_W1_TOP] = iu / du_pos, o.v[V_W1_BOTTOM] = iu / du_neg;
     o.v[V_W2_LEFT] = iv / dv_neg, o.v[V_W2_RIGHT] = iv / dv_pos;
-    o.v[V_WPLY] = Plastic_Modulus(s, false) / 1e3;
-    o.v[V_WPLZ] = Plastic_Modulus(s, true) / 1e3;
+    // The section model keeps 17 and 22 as its plastic moduli, which it takes
+    // about the axes parallel to the legs, as 16 and 21 are: without them it
+    // would work them out on sharp corners (L 100x10: 1 % high).
+    o.v[V_WPLY] = o.v[V_WPL1] = Plastic_Modulus(s, false) / 1e3;
+    o.v[V_WPLZ] = o.v[V_WPL2] = Plastic_Modulus(s, true) / 1e3;
     o.v[V_IT] = r.Or("It_cm4", (h + b - t) * t * t * t / 3 / 1e4);
     o.v[V_R1] = Cm(r1), o.v[V_R2] = Cm(r2);
     return o;

@@ -78,9 +78,10 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
             return true;
         }
         // The root lies inside the corner, on the side toward the horizontal leg.
-        m.Line(top, corner, t_w, 0, 0, mirror ? 0 : o_o, mirror ? o_o : 0);
+        // The toes are rounded on the inner faces too.
+        m.Line(top, corner, t_w, mirror ? 0 : r, mirror ? r : 0, mirror ? 0 : o_o, mirror ? o_o : 0);
         int tip = m.Node(mirror ? b_o / 2 : -b_o / 2, z_j);
-        m.Line(corner, tip, t_o, mirror ? 0 : o_o, mirror ? o_o : 0, 0, 0);
+        m.Line(corner, tip, t_o, mirror ? 0 : o_o, mirror ? o_o : 0, mirror ? 0 : r, mirror ? r : 0);
         return true;
     }
     case 4: case 5: case 7: case 10: case 13: case 11: case 15: {
@@ -90,8 +91,9 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
             int right = m.Node(b_o / 2, t_o / 2);
             j_top = m.Node(0, t_o / 2);
             int left = m.Node(-b_o / 2, t_o / 2);
-            m.Line(right, j_top, t_o, 0, 0, 0, o_o);
-            m.Line(j_top, left, t_o, 0, o_o, 0, 0);
+            const double toe = tee ? r : 0;  // rounded flange tips of a tee
+            m.Line(right, j_top, t_o, 0, toe, 0, o_o);
+            m.Line(j_top, left, t_o, 0, o_o, 0, toe);
         } else {
             j_top = m.Node(0, t_o / 2);
         }
@@ -115,8 +117,8 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         m.Line(top, bottom, t_w, o_o, 0, o_o, 0);
         if (!Omitted(b_o, t_o)) {
             int tip_top = m.Node(-b_o / 2, t_o / 2), tip_bottom = m.Node(-b_o / 2, h - t_o / 2);
-            m.Line(top, tip_top, t_o, 0, o_o, 0, 0);
-            m.Line(bottom, tip_bottom, t_o, o_o, 0, 0, 0);
+            m.Line(top, tip_top, t_o, 0, o_o, 0, r);
+            m.Line(bottom, tip_bottom, t_o, o_o, 0, r, 0);
         }
         return true;
     }
@@ -151,14 +153,14 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         if (!Omitted(b_o, t_o)) {
             int tip = m.Node(b_o / 2, t_o / 2);
             j_top = m.Node(0, t_o / 2);
-            m.Line(tip, j_top, t_o, 0, 0, 0, o_o);
+            m.Line(tip, j_top, t_o, 0, r, 0, o_o);
         } else {
             j_top = m.Node(0, t_o / 2);
         }
         j_bottom = m.Node(0, h - t_o / 2);
         // The top flange lies on the right of the web, the bottom one on its left.
         m.Line(j_top, j_bottom, t_w, 0, o_o, o_o, 0);
-        if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, o_o, 0, 0, 0);
+        if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, o_o, 0, r, 0);
         return true;
     }
     case 17: {

@@ -248,7 +248,11 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
     const double r = Fillet_Radius(j.line, j.s, j.u);
     double ny, nz;
     Segment_Point(j.s, 0, &j.line->geo, &ny, &nz);
-    if (r > 1e-6 && std::hypot(ny - y, nz - z) > r) {
+    // A toe radius may pass the centre line of the end (a toe of 6 on a
+    // 10 mm leg): the arc then ends on the far half of the end edge, and the
+    // cap check below moves the shared cap point there. Only a radius as
+    // large as the whole end cannot be rounded.
+    if (r > 1e-6 && 2 * std::hypot(ny - y, nz - z) > r) {
         DWQB_Segment_Geometrie cap, face = j.line->geo, moved_cap;
         Set_Segment_Geometry(y, z, ny, nz, 0, 0, 0, 0.001, &cap);
         face.r -= j.u * r;   // towards the centre line
