@@ -542,3 +542,56 @@ TEST(WeldCheck, LineMode) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), T("╬HQuerschnittslinien:"_cp)), 1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Linie 2: ╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = 100.0 mm"_cp)), 1);
 }
+
+// A partial-penetration butt weld (checked like a fillet weld) may go as
+// deep as t - Δt into a part welded from one face only, and (t - Δt)/2 from
+// each of two faces, Δt = max(0.2 t, 3 mm) for two faces and 0.2 t for one
+// (the weld layout limits the throats the same way). Flanges of 20 mm: one
+// face t - Δt = 20 - 4 = 16 mm, two faces (20 - 4)/2 = 8 mm. A flat bar
+// 200 x 20 takes the ends' welds into its height: (200 - 40)/2 = 80 mm. A
+// refused check names the limit, also without the detailing block. Under
+// M_y = 50 kNm on the two outer flange welds 150 x 12 mm: I_w = 2 (150 x
+// 12) 150² = 81e6 mm⁴, sigma = 50e6 x 150 / 81e6 = 92.59 N/mm², U =
+// sqrt 2 x 92.59 / 360 = 0.364.
+TEST(WeldCheck, PartialPenetrationLimitFollowsTheWeldsForm) {
+    struct Case {
+        const char* name;
+        int type;
+        double h, t_w, b, t_f;
+        std::vector<std::pair<int, double>> welds;  // position, throat
+        int result;
+        double U;          // 0: any utilisation (the check is not refused)
+        const char* line;  // the limit's line in the report at level 1
+    };
+    const Case cases[] = {
+        {"outer flange faces only, a = 12", 4, 300, 8, 150, 20, {{0, 12}, {3, 12}}, 0, std::sqrt(2.0) * 50e6 * 150 / 81e6 / 360, ""},
+        {"outer flange faces only, a = 17", 4, 300, 8, 150, 20, {{0, 17}, {3, 12}}, 1, -1,
+         "Naht 1: nicht durchgeschweißt: Nahtdicke a = 17.0 mm > t-út = 16.0 mm, t = 20.0 mm, út = 4.0 mm  "_cp},
+        {"inner web face alone, a = 7", 4, 300, 10, 150, 20, {{0, 6}, {3, 6}, {6, 7}}, 0, 0, ""},
+        {"both faces of the top flange, a = 9", 4, 300, 8, 150, 20, {{0, 9}, {1, 6}, {3, 6}}, 1, -1,
+         "Naht 1: nicht durchgeschweißt: Nahtdicke a = 9.0 mm > (t-út)/2 = 8.0 mm, t = 20.0 mm, út = 4.0 mm  "_cp},
+        {"flat bar, ends into the height", 1, 200, 20, 0, 0, {{0, 10}, {1, 7}, {2, 7}, {3, 10}}, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        for (int additional : {0, 1}) {
+            SCOPED_TRACE(std::string(c.name) + (additional ? ", detailing block" : ""));
+            SchweissnahtNachweis r = Profile_Record(c.type, c.h, c.t_w, c.b, c.t_f);
+            int n = 0;
+            for (const auto& [k, a] : c.welds) Weld(&r, k, a, ++n);
+            r.weld_kind = WELD_BUTT;
+            r.no_throat_check = 0;
+            r.M_y = 50e6;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, additional, 0, 0), c.result);
+            if (c.U == 0) {
+                EXPECT_GT(r.U_w, 0.0);
+            } else {
+                EXPECT_NEAR(r.U_w, c.U, 0.0005);
+            }
+            if (*c.line) {
+                const std::vector<std::string> lines = Text_Lines(l.Take());
+                EXPECT_EQ(std::count(lines.begin(), lines.end(), T(c.line) + NotOk()), 1);
+            }
+        }
+    }
+}
