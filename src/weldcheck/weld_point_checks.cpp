@@ -477,8 +477,9 @@ int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
     };
     // Normal and shear stress vary around the ring as sine waves, so the
     // square of the equivalent stress is a trigonometric polynomial of the
-    // second degree: at most two maxima, far apart unless the curve is flat.
-    // A scan in half degrees brackets the largest one, a golden-section
+    // second degree (in two pieces where contact eases the compression, with
+    // a smooth join): at most two maxima, far apart unless the curve is
+    // flat. A scan in half degrees brackets the largest one, a golden-section
     // search finds it within it.
     const int steps = 720;
     const double step = 2.0 * M_PI / steps;
@@ -500,7 +501,9 @@ int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
     const double phi = f1 > f2 ? x1 : x2;
     if (std::max(f1, f2) > best) best_phi = phi, best = std::max(f1, f2);
     // Only a point that weighs more than the extremes of bending and shear
-    // already on the ring is worth a point of its own.
+    // already on the ring is worth a point of its own. (The second condition
+    // of the directional method, on sigma_perp alone, is largest where the
+    // bending is, at points 0 and 1.)
     double known = 0.0;
     for (int i = 0; i < 4; ++i)
         if (w->pz[0][i] >= 0.0)
