@@ -30,7 +30,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+/* The waits poll the window every kPollMs.  SDL's own blocking wait is not
+ * used: it wakes itself with an event sent to the window over a second
+ * connection, which can reach the X server after the window is gone and
+ * then ends the program with an X error as it closes the window. */
 enum { kMaxScale = 8, kFlushEveryMs = 10, kPollShowEveryMs = 30 };
+constexpr long long kPollMs = 10;
 
 struct Display {
     SDL_Window* window = nullptr;
@@ -191,6 +196,7 @@ int Window_To_Screen(int v)
 struct Batch {
     bool queued = false;      /* something entered the queue */
     bool keymask = false;     /* the modifier keys changed */
+    bool stop = false;        /* the program is to see this before the next event */
     bool move = false;        /* a move waits to be queued */
     int move_x = 0, move_y = 0;
 };
@@ -229,7 +235,7 @@ void Queue_Key(Batch& b, int code)
 {
     Flush_Move(b);
     VEK_Script_Key(code);
-    b.queued = true;
+    b.queued = b.stop = true;
 }
 
 /* Turns one window event into queue events. */
@@ -254,7 +260,7 @@ void Translate(const SDL_Event& e, Batch& b)
         }
         D.pushed_x = x;
         D.pushed_y = y;
-        b.queued = true;
+        b.queued = b.stop = true;
         break;
     }
     case SDL_MOUSEWHEEL: {
@@ -263,17 +269,16 @@ void Translate(const SDL_Event& e, Batch& b)
         if (!steps) break;
         Flush_Move(b);
         VEK_Script_Wheel(steps);
-        b.queued = true;
+        b.queued = b.stop = true;
         break;
     }
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
-        /* SDL's own state, which already counts the modifier key of this
-         * event. */
-        int mask = Key_Mask_From(SDL_GetModState());
+        /* The state with this event's own modifier key counted. */
+        int mask = Key_Mask_From((SDL_Keymod)e.key.keysym.mod);
         if (mask != getkeymask()) {
             VEK_Set_Key_Mask(mask);
-            b.keymask = true;
+            b.keymask = b.stop = true;
         }
         if (e.type == SDL_KEYDOWN) {
             if (int code = VEK_Key_Code(e.key.keysym.sym, e.key.keysym.mod)) Queue_Key(b, code);
@@ -291,7 +296,7 @@ void Translate(const SDL_Event& e, Batch& b)
         case SDL_WINDOWEVENT_CLOSE:
             Flush_Move(b);
             VEK_Script_Close();
-            b.queued = true;
+            b.queued = b.stop = true;
             break;
         case SDL_WINDOWEVENT_LEAVE:
             Note_Move(b, -1, -1);
@@ -310,14 +315,16 @@ void Translate(const SDL_Event& e, Batch& b)
     }
 }
 
-/* Takes `first` (may be null) and every event waiting after it into the
- * queue; shows the screen again when the window lost its contents. */
-Batch Drain(const SDL_Event* first)
+/* Takes the window's waiting events into the queue up to the first that
+ * the program must see before the next one (not a move): a key, a button,
+ * the wheel, the close box, a change of the modifier keys, so that the
+ * modifier state the program reads is the one of the event it handles.
+ * Shows the screen again when the window lost its contents. */
+Batch Drain(void)
 {
     Batch b;
-    if (first) Translate(*first, b);
     SDL_Event e;
-    while (SDL_PollEvent(&e)) Translate(e, b);
+    while (!b.stop && SDL_PollEvent(&e)) Translate(e, b);
     Flush_Move(b);
     if (D.exposed) Show(true);
     return b;
@@ -366,11 +373,14 @@ int Init_Grafik_Mode(void)
 void Exit_Grafik_Mode(void)
 {
     if (!D.window) return;
+    /* Forgotten first: an exit from inside SDL (its X error handler) runs
+     * this again through atexit and must find nothing to close. */
+    SDL_Window* window = D.window;
     elapsed_before += Ms_Since(D.opened);
-    SDL_StopTextInput();
-    SDL_DestroyWindow(D.window);
-    SDL_Quit();
     D = Display();
+    SDL_StopTextInput();
+    SDL_DestroyWindow(window);
+    SDL_Quit();
 }
 
 int VEK_Display_Active(void)
@@ -387,14 +397,14 @@ void VEK_Display_Flush(void)
 {
     if (!D.window) return;
     if (Ms_Since(D.last_show) >= kFlushEveryMs) Show(false);
-    Drain(nullptr);
+    Drain();
 }
 
 void VEK_Display_Poll(void)
 {
     if (!D.window) return;
     if (Ms_Since(D.last_show) >= kPollShowEveryMs) Show(false);
-    Drain(nullptr);
+    Drain();
 }
 
 int VEK_Display_Wait(long long timeout_ms)
@@ -402,14 +412,12 @@ int VEK_Display_Wait(long long timeout_ms)
     if (!D.window) return 0;
     Show(false);
     const Clock::time_point start = Clock::now();
-    SDL_Event e;
-    for (const SDL_Event* first = nullptr;;) {
-        Batch b = Drain(first);
+    for (;;) {
+        Batch b = Drain();
         if (b.queued || b.keymask) return 1;
-        long long left = timeout_ms < 0 ? -1 : timeout_ms - Ms_Since(start);
-        if (timeout_ms >= 0 && left <= 0) return 0;
-        int got = left < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, left > 1000000 ? 1000000 : (int)left);
-        first = got ? &e : nullptr;
+        long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
+        if (left <= 0) return 0;
+        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
 }
 
@@ -419,8 +427,8 @@ void VEK_Display_Sleep(long long ms)
     Show(false);
     const Clock::time_point start = Clock::now();
     for (long long left = ms; left > 0; left = ms - Ms_Since(start)) {
-        SDL_Event e;
-        Drain(SDL_WaitEventTimeout(&e, left > 1000000 ? 1000000 : (int)left) ? &e : nullptr);
+        Drain();
+        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
 }
 

@@ -73,8 +73,8 @@ bool Wait_Until(F pred, int timeout_ms) {
     }
 }
 
-// The exit code of the child; -1 when it ended by a signal or did not end
-// within timeout_ms (it is then killed).
+// The exit code of the child, 128 + the signal's number when a signal
+// ended it; -1 when it did not end within timeout_ms (it is then killed).
 inline int Wait_Exit(pid_t pid, int timeout_ms) {
     int status = 0;
     if (!Wait_Until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, timeout_ms)) {
@@ -82,7 +82,7 @@ inline int Wait_Exit(pid_t pid, int timeout_ms) {
         waitpid(pid, &status, 0);
         return -1;
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 // An 8-bit RGB or RGBA PNG file as 0xRRGGBB values, row by row.

@@ -56,7 +56,7 @@ TEST(WindowStart, ShowsTheMessageAndEndsOnAClickOrTheCloseBox) {
             << differs;
         if (click) EXPECT_EQ(x.Run("xdotool click 1"), 0);
         else x.Close_Window(w);
-        EXPECT_EQ(testutil::Wait_Exit(pid, 10000), 0) << (click ? "click" : "close box");
+        EXPECT_EQ(testutil::Wait_Exit(pid, 10000), 0) << (click ? "click" : "close box") << testutil::Read_File(err);
         EXPECT_NE(testutil::Read_File(err).find("only the batch path (\"-refresh\") is available"), std::string::npos);
     }
     // The batch path never opens a window, even with a display.
