@@ -58,6 +58,8 @@ TEST(WindowStart, ShowsTheMessageAndEndsOnAClickOrTheCloseBox) {
         else x.Close_Window(w);
         EXPECT_EQ(testutil::Wait_Exit(pid, 10000), 0) << (click ? "click" : "close box") << testutil::Read_File(err);
         EXPECT_NE(testutil::Read_File(err).find("only the batch path (\"-refresh\") is available"), std::string::npos);
+        // The server lets the window go when it sees the program's end.
+        EXPECT_TRUE(testutil::Wait_Until([&] { return x.Find_Window("schweissnaht", 0) == 0; }, 5000));
     }
     // The batch path never opens a window, even with a display.
     std::filesystem::remove(png);
