@@ -7,6 +7,7 @@
 
 #include "base/cp850.h"
 #include "base/ctools.h"
+#include "base/rounding.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -19,8 +20,16 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
+int Ct_Class_Of(double r, const double L[3]) {
+    // From the top: an outstand's class 3 limit may lie below its class 2
+    // limit, and a ratio beyond it is class 4 whatever the others say.
+    for (int k = 2; k >= 0; k--)
+        if (Compare_To_Limit(r, L[k]) > 0) return k + 2;
+    return 1;
+}
+
 void Print_Utilisation_Verdict(FILE* stream, double U) {
-    OLI_printf(stream, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    OLI_printf(stream, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
 }
 
 double Print_Epsilon(double f_y, double E, FILE* stream) {
@@ -142,7 +151,7 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
         }
     }
 
-    int cls = r > L[2] ? 4 : r > L[1] ? 3 : r > L[0] ? 2 : 1;
+    int cls = Ct_Class_Of(r, L);
     const double shown = cls >= 3 ? L[2] : L[cls - 1];
     double u = 0.0, L_target = 0.0;
     if (target_class > 0) {
@@ -185,7 +194,7 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
                 if (std::strlen(load_text) > 5) OLI_printf(stream, ", %s", load_text);
                 OLI_printf(stream, ")");
             }
-            OLI_printf(stream, " %s %.2lf%s¥"_cp, Get_Compare_Symbol((float)r, (float)shown), shown,
+            OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
                        Report_Times_Sign);
             OLI_printf(stream, "%s", suffix);
             OLI_printf(stream, " = %.2lf", shown * eps_k);

@@ -35,6 +35,12 @@ double Print_Epsilon(double f_y, double E, FILE* stream);
 // A utilisation within 0.001 above 1 counts as 1; every other value as it is.
 double Round_Utilisation(double u);
 
+// The class (1 .. 4) of a ratio r against the limits of classes 1, 2, 3 in
+// the same units: beyond the class 3 limit 4, else beyond the class 2 limit
+// 3, else beyond the class 1 limit 2, else 1; a ratio on a limit (within the
+// relative LIMIT_TOLERANCE) stays in the lower class.
+int Ct_Class_Of(double r, const double L[3]);
+
 // The verdict behind a utilisation just written: the comparison sign against
 // 1, "1", the ok or not-ok marker, then the end of the markup.
 void Print_Utilisation_Verdict(FILE* stream, double U);

@@ -25,7 +25,7 @@ void Tabs(const std::initializer_list<double> stops) {
     OLI_Set_Tabs(0, nullptr, p, n);
 }
 
-const char* Verdict(double u) { return u <= 1 ? Mark_Ok() : Mark_Not_Ok(); }
+const char* Verdict(double u) { return Mark_Utilisation(u); }
 
 // The flange-by-flange values of the partial-internal-forces method (forces
 // kN, moments kNcm printed in kNm, stresses from the utilisations).
@@ -98,7 +98,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     }
     const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
-    OLI_printf(file, "  %s  1  %s", Get_Compare_Symbol(static_cast<float>(U), 1), Verdict(U));
+    OLI_printf(file, "  %s  1  %s", Limit_Compare_Symbol(U, 1), Verdict(U));
     OLI_printf(file, "\n");
 }
 
@@ -290,7 +290,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                     OLI_printf(file,
                                "\xCEtmax |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD  %s  \xCC\xCE\\x,Rd\xCEr = %.2lf N/mm\xFD  "
                                "\x88  U\xCE\\\xCCx\xCEr = %.3lf  %s  1  %s\n",
-                               smax, Get_Compare_Symbol(smax, f_xd), f_xd, U_sx, Get_Compare_Symbol(U_sx, 1),
+                               smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
                                Verdict(U_sx));
                     before = true;
                 }
@@ -298,7 +298,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                     OLI_printf(file,
                                "\xCEtmax \xD6 = %.2lf N/mm\xFD  %s  \xD6\xCE\\Rd\xCEr = %.2lf N/mm\xFD  \x88  "
                                "U\xCE\\\xD6\xCEr = %.3lf  %s  1  %s\n",
-                               tmax, Get_Compare_Symbol(tmax, f_td), f_td, U_t, Get_Compare_Symbol(U_t, 1),
+                               tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1),
                                Verdict(U_t));
                     before = true;
                 }
@@ -307,11 +307,11 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
             OLI_printf(file,
                        "\xCEt\xCC\xCE\\v\xCEr = %.2lf N/mm\xFD  %s  \xCC\xCE\\v,Rd\xCEr = %.2lf N/mm\xFD  \x88  "
                        "U\xCE\\\xCC%s\xCEr = %.3lf  %s  1  %s\n",
-                       svp, Get_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", U_v, Get_Compare_Symbol(U_v, 1),
+                       svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", U_v, Limit_Compare_Symbol(U_v, 1),
                        Verdict(U_v));
             if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
                 OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", U_sig,
-                           Get_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+                           Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
         } else {
             Flange_Road(file, r.tsv, f_xd, f_td, level);
         }
@@ -345,10 +345,10 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     } else if (U_sig > 0.001 || ct_all > 0.001) {
         OLI_printf(file, "%s", P);
         if (U_sig > 0.001)
-            OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Get_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+            OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
         if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
         if (ct_all > 0.001)
-            OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Get_Compare_Symbol(ct_all, 1),
+            OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Limit_Compare_Symbol(ct_all, 1),
                        Verdict(ct_all));
         OLI_printf(file, "\n");
     }

@@ -162,8 +162,8 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
     OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf  %s  1  %s\n"_cp, sigma_v,
-               Get_Compare_Symbol((float)sigma_v, (float)sigma_Rd), sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
-               Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+               Limit_Compare_Symbol(sigma_v, sigma_Rd), sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
+               Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
         if (level >= 1) {

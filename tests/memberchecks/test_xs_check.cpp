@@ -306,6 +306,17 @@ TEST(CtCheck, PartLimits) {
         const double at_L1 = c.kind == CT_PART_TUBE ? c.L1 * eps * eps : c.L1 * eps;
         EXPECT_EQ(Check_Ct_Part(c.kind, 0, nullptr, at_L1, 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr), 1);
         EXPECT_EQ(Check_Ct_Part(c.kind, 0, nullptr, c.L3 * 1.0001, 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr), 4);
+        // c/t given on the limit itself: epsilon of S235 comes out as
+        // 0.99999999999999994, which must not lift c/t = 72 out of class 1
+        for (int m = 0; m < 3 && c.L2 < c.L3; m++) {  // (not the outstand whose class 3 limit lies lower)
+            const int at = Check_Ct_Part(c.kind, 0, nullptr, L[m], 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr);
+            EXPECT_EQ(at, m + 1) << c.kind << " " << c.alpha << " on the limit of class " << m + 1;
+        }
+    }
+    // The same in the compression check of plate buckling: 33, 38, 42.
+    for (int m = 0; m < 3; m++) {
+        const double L[3] = {33, 38, 42};
+        EXPECT_EQ(Check_Ct_Part_Compression(CT_PART_INTERNAL, L[m], 1, 235, 0, 0, nullptr, 0), m + 1);
     }
     // sigma_com 100 with f_y 355: the class 3 limit 42 rises by sqrt(3.55)
     double U = 0;
