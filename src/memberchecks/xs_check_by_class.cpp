@@ -12,8 +12,10 @@
 
 namespace {
 
-// Option bits of the elastic checks in the member check's final option word.
+// Option bits of the elastic checks and of the plastic methods in the member
+// check's final option word.
 const uint32_t kElasticChecks = 0x31Cu;
+const uint32_t kPlasticMethods = 0x1500001u;
 
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
@@ -175,27 +177,45 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     NachweisNorm selector{1, 0};
     Stabnachweis_Ergebnis r{};
     double s1 = 0, s2 = 0, tau = 0, sv = 0, gov = 0, M_gr = 0, ct_i = 0, ct_o = 0, U_s = 0;
-    const uint32_t bits =
-        Check_Member_Ext(&selector, N, V_y, V_z, T_t, M_y, M_z, T_w, B, &descriptor, name_text, values, gamma_M0, &s1,
-                         &s2, &tau, &sv, &gov, &M_gr, &ct_i, &ct_o, &U_s, 0, 1, nullptr, nullptr, &r);
+    auto run = [&]() {
+        return Check_Member_Ext(&selector, N, V_y, V_z, T_t, M_y, M_z, T_w, B, &descriptor, name_text, values,
+                                gamma_M0, &s1, &s2, &tau, &sv, &gov, &M_gr, &ct_i, &ct_o, &U_s, 0, 1, nullptr,
+                                nullptr, &r);
+    };
+    uint32_t bits = run();
     if (!(bits & MC_STRESSES)) {
         if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
         return 0;
+    }
+    // 4. c/t of flat bars modelled as two walls, and of boxes
+    const double* s = section->start;
+    const bool two_walls = section->type == 1 && (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 ||
+                                                  std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
+    const bool box_overhang = !two_walls && section->type == 9 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    auto ct_total = [&]() { return (two_walls ? 0.5 : 1.0) * std::max(ct_i, box_overhang ? 0.0 : ct_o); };
+    // A plastic result holds only for a section of the class it needs (the
+    // c/t utilisation is formed for that class): a section that misses it
+    // is checked elastically, with the c/t ratio that says why.
+    int missed_class = 0;
+    double missed_ct = 0;
+    if (mode >= 1 && (r.final_options & kPlasticMethods) && r.class_slot >= 0 && r.class_slot <= 1 &&
+        !Utilisation_Ok(Round_Utilisation(ct_total()))) {
+        missed_class = r.class_slot + 1;
+        missed_ct = Round_Utilisation(ct_total());
+        values[16] = Code_Pair(2);
+        bits = run();
+        if (!(bits & MC_STRESSES)) {
+            if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
+            return 0;
+        }
     }
     // 9. A plastic check that fell back on the elastic checks still answers
     // the plastic request: the caller takes it as done, not as an error.
     const uint32_t result =
         mode >= 1 && !(bits & MC_PLASTIC) && (r.final_options & kElasticChecks) ? bits | MC_PLASTIC : bits;
-
-    // 4. c/t of flat bars modelled as two walls, and of boxes
-    double ct_out = ct_o, ct_in = ct_i, ct_all = std::max(ct_i, ct_o);
-    const double* s = section->start;
-    if (section->type == 1 &&
-        (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001)) {
-        ct_out /= 2, ct_in /= 2, ct_all /= 2;
-    } else if (section->type == 9 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001) {
-        ct_out = 0;
-    }
+    double ct_out = ct_o, ct_in = ct_i, ct_all = ct_total();
+    if (two_walls) ct_out /= 2, ct_in /= 2;
+    if (box_overhang) ct_out = 0;
     // 5. rounding
     const bool flange_road = r.final_options & OPT_TSV;
     double U_sx = Round_Utilisation(r.resistance[3]), U_t = Round_Utilisation(r.resistance[4]);
@@ -224,7 +244,10 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
         OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
         return result;
     }
-    if (mode != 0 && !(r.final_options & 0x1500001u)) {
+    if (mode != 0 && !(r.final_options & kPlasticMethods)) {
+        if (missed_class)
+            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U\xCE\\c/t\xCEr = %.3lf  %s  1  %s\xCEr\n", P,
+                       missed_class, missed_ct, Limit_Compare_Symbol(missed_ct, 1), Verdict(missed_ct));
         OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
         const bool elastic = r.final_options & kElasticChecks;
         if (elastic) OLI_printf(file, " %s", Mark_Alert());
