@@ -144,7 +144,7 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
         OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Limit_Compare_Symbol(g->U_max, 1.0),
                    Mark_Utilisation(g->U_max));
     }
-    if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags || not_proven) {
+    if (!Utilisation_Ok(g->U_max) || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
     } else if (print_level > 0) {
