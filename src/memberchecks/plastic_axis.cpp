@@ -73,7 +73,7 @@ int Calc_Plastic_Axis_Shift(const Stress_Quad* quads, int n, double area_balance
         *delta = b;
         return 1;
     }
-    for (int it = 0; it < 200 && b - a > 1e-13 * (scale + margin); it++) {
+    for (int it = 0; it < 200 && b - a > 1e-11 * (scale + margin); it++) {
         const double m = (a + b) / 2;
         (Balance(quads, area.data(), n, m) < area_balance ? a : b) = m;
     }
