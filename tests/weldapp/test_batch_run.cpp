@@ -108,6 +108,9 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
     Desktop d;
     d.Add("rhs_160x80", "B001");
     ASSERT_EQ(d.Run("B001 0 1 1 -refresh"), 1) << d.err;
+    // A run that succeeds says nothing on the console (the tube's line model
+    // once printed a line for every corner).
+    EXPECT_EQ(d.out + d.err, "");
     const std::string list = d.File("B001_01.OLI");
     // By hand: MSH 160x80x6.3, all-round fillet weld a = 5 mm, lines on the
     // outer faces, corners r_o = 9.45 count pi/4 r_o short of each side, no
