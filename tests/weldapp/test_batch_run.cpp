@@ -3,8 +3,6 @@
 // that must not report a message box.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -14,44 +12,11 @@
 
 #include "platform/oli_view.h"
 #include "support/testutil.h"
+#include "weldapp/batch_desktop.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
-const std::string kExamples = std::string(WELD_SOURCE_DIR) + "/examples/";
-
-// A desktop environment in a temporary directory with one project folder.
-struct Desktop {
-    testutil::TempDir dir;
-    std::string project = dir.file("project");
-    Desktop() {
-        for (const char* d : {"exec", "data", "dram", "temp", "project"}) fs::create_directories(dir.file(d));
-        fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.file("data/NAD"), fs::copy_options::recursive);
-        fs::copy_file(WELD_PROFIL_FILE, dir.file("data/PROFIL"));
-    }
-    void Add(const std::string& example, const std::string& id) {
-        for (const char* ext : {"_01.INP", "_01.TXT"})
-            fs::copy_file(kExamples + example + "/" + id + ext, project + "/" + id + ext);
-    }
-    // Runs the program in the project folder; the exit code, stdout and
-    // stderr. env "" leaves EXEC out.
-    int Run(const std::string& args, bool with_exec = true) {
-        std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
-                          dir.file("temp") + "' ";
-        env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
-        const std::string cmd = "cd '" + project + "' && env -u EXEC " + env + "'" + kProgram + "' " + args +
-                                " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-        const int status = std::system(cmd.c_str());
-        out = testutil::Read_File(dir.file("out.txt"));
-        err = testutil::Read_File(dir.file("err.txt"));
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    bool Exists(const std::string& name) const { return fs::exists(project + "/" + name); }
-    std::string File(const std::string& name) const { return testutil::Read_File(project + "/" + name); }
-    std::string out, err;
-};
 
 // Where two files part: "line N" with both lines, or "" when they are equal.
 std::string First_Difference(const std::string& want, const std::string& got) {
@@ -237,6 +202,9 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
     Desktop d;
     d.Add("rhs_160x80", "B001");
     ASSERT_EQ(d.Run("B001 0 1 1 -refresh"), 1) << d.err;
+    // A run that succeeds says nothing on the console (the tube's line model
+    // once printed a line for every corner).
+    EXPECT_EQ(d.out + d.err, "");
     const std::string list = d.File("B001_01.OLI");
     // By hand: MSH 160x80x6.3, all-round fillet weld a = 5 mm, lines on the
     // outer faces, corners r_o = 9.45 count pi/4 r_o short of each side, no
@@ -292,4 +260,29 @@ TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
         ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
         EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
     }
+}
+
+// A project whose annex no list entry carries ("Standard" is the file name
+// of the standard set, not its name) is an input error: the print list says
+// which annex it asked for, no load case is checked with another country's
+// factors, and nothing is called proven.
+TEST(BatchRun, UnknownAnnexIsAnInputErrorNamedInTheList) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    std::string input = d.File("C001_01.INP");
+    const std::string tail = "ACTIV_NADNAME\n\xAE" "Deutschland\xAF\n";
+    const size_t at = input.rfind(tail);
+    ASSERT_NE(at, std::string::npos);
+    input.replace(at, tail.size(), "ACTIV_NADNAME\n\xAE" "Standard\xAF\n");
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    ASSERT_EQ(d.Run("C001 0 1 1 -refresh"), 1) << d.err;
+    const std::string list = d.File("C001_01.OLI");
+    EXPECT_NE(list.find("NAD \"Standard\" nicht gefunden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
+    EXPECT_NE(list.find("NA: EC-Standardparameter"), std::string::npos);
+    EXPECT_EQ(list.find("Deutschland"), std::string::npos);
+    EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
+    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
+    EXPECT_EQ(list.find("Max:"), std::string::npos);
+    EXPECT_NE(d.err.find("NAD \"Standard\" nicht gefunden"), std::string::npos) << d.err;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }
