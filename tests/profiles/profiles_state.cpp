@@ -1,11 +1,17 @@
-// The profile outlines' share of the reset before each test (see
-// support/global_state.h): the thin-walled engine is the installed one.
+// The profile layer's share of the reset before each test (see
+// support/global_state.h): the thin-walled engine is the installed one, and
+// the annex registry starts unread, as at start-up (a material block read by
+// one test activates its annex, which is no state of the next).
+#include "codes/nad.h"
 #include "profiles/profilmodell.h"
 #include "support/global_state.h"
 
 namespace {
 
-void Reset_Profile_State() { Set_Profilmodell_Engine(Thinwall_Profilmodell_Engine()); }
+void Reset_Profile_State() {
+    Set_Profilmodell_Engine(Thinwall_Profilmodell_Engine());
+    Reset_NAD_Registry();
+}
 
 const testutil::Global_Reset reset_profiles(Reset_Profile_State);
 
