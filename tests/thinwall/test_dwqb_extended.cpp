@@ -447,6 +447,31 @@ TEST(DwqbExtended, TransferGivesTheClearWidthOfEveryRun) {
     EXPECT_NEAR(s.ratio[1], (h - t / 2 - r) / t, 1e-9);
 }
 
+// A rolled hollow section's wall: corners of outer radius 1.5 t and inner
+// radius t about the centre-line corner (b, h between the centre lines).
+// Its clear width is the outer flat, b + t - 2 1.5 t = b - 2 t, the width
+// of EN's b_out - 3 t, not the inner flat b - 3 t.
+TEST(DwqbExtended, ClearWidthOfAHollowSectionIsItsOuterFlat) {
+    Extended mode;
+    const double B = 10, H = 16;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, -B / 2, -H / 2);
+    Add_DWQB_Node(2, B / 2, -H / 2);
+    Add_DWQB_Node(3, B / 2, H / 2);
+    Add_DWQB_Node(4, -B / 2, H / 2);
+    // the cell lies on the left of each line (anticlockwise)
+    const double v[9] = {t, t, 0, 0, 0, t, 1.5 * t, t, 1.5 * t};
+    for (int k = 1; k <= 4; k++) Add_DWQB_Line(k, 0, k, k % 4 + 1, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Results(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Kinds(), 0);
+    const Profil_DWQB_Linienwerte_Record& s = Profil_DWQB_Linienwerte;
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(s.support_kind[i], 2);
+        EXPECT_NEAR(s.ratio[i], ((i % 2 ? H : B) - 2 * t) / t, 1e-9) << i;
+    }
+}
+
 TEST(DwqbExtended, ArcRecordOfThePlasticLoadFactorIsCutInPieces) {
     Extended mode;
     Init_DWQB_Model();
