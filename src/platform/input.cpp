@@ -10,12 +10,15 @@
 #include "platform/input.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/msgbox.h"
+#include "platform/sheets.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
 int LAST_SHEET_EDIT_KEY = 0;
@@ -132,7 +135,18 @@ void VEK_Input_Reset(void)
     last_menu.clear();
 }
 
+static int wait_for_event(int mask, VEKMessage* message);
+
 int GetVEKMessage(int mask, VEKMessage* message)
+{
+    int event = wait_for_event(mask, message);
+    /* Every pass of the library's event wait runs the call-always function,
+     * which sees the mouse where the event left it. */
+    VEK_Run_Call_Allways_Function();
+    return event;
+}
+
+static int wait_for_event(int mask, VEKMessage* message)
 {
     /* A button held by a click (or by the program) comes up now. */
     for (int b = 1; b <= 3; b++) {
@@ -287,7 +301,8 @@ int currentMouseCursor(void) { return cursor_shape; }
 
 /* ---- inline editors ---- */
 
-/* Reads a whole number text (blanks around allowed) in the C locale. */
+/* Reads a whole number text (blanks around allowed) in the C locale; a
+ * value that is not finite is no number for a field. */
 static int parse_double(const std::string& text, double* out)
 {
     size_t a = text.find_first_not_of(" \t");
@@ -298,7 +313,7 @@ static int parse_double(const std::string& text, double* out)
     if (*first == '+') ++first;
     double v;
     auto r = std::from_chars(first, last, v);
-    if (r.ec != std::errc() || r.ptr != last) return 0;
+    if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) return 0;
     *out = v;
     return 1;
 }
@@ -321,7 +336,13 @@ int Short_Edit_Float(int, int, const char*, double* value)
         return 0;
     }
     double v;
-    if (value && parse_double(e.text, &v)) *value = v;
+    if (parse_double(e.text, &v)) {
+        if (value) *value = v;
+    } else {
+        /* A field never takes what is no number, and never silently. */
+        PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.",
+                     e.text.c_str());
+    }
     return End_Inline_Edit(e.value);
 }
 
@@ -340,9 +361,15 @@ int Short_Edit_Text(int, int, char* text, int visible, int)
         return 0;
     }
     if (text && limit > 0) {
-        size_t n = e.text.size() < (size_t)limit ? e.text.size() : (size_t)limit;
-        e.text.copy(text, n);
-        text[n] = '\0';
+        if (e.text.size() > (size_t)limit) {
+            /* Nothing is cut: the text stays as it was. */
+            PrintMessage("Der Text ist zu lang: h\x94" "chstens %d Zeichen.\n"
+                         "Der bisherige Text bleibt erhalten.",
+                         limit);
+        } else {
+            e.text.copy(text, e.text.size());
+            text[e.text.size()] = '\0';
+        }
     }
     return End_Inline_Edit(e.value);
 }

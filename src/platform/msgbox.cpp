@@ -1,6 +1,8 @@
 /* msgbox.cpp -- recorded message boxes of the headless stand-in.
  *
- * Nothing is drawn.  The box being built is kept until it is shown; each
+ * A box that waits is answered at once and never drawn; a box shown without
+ * waiting (Show_Message) stays on the screen until Quit_Message, so it is
+ * drawn and the screen under it is put back afterwards.  The box being built is kept until it is shown; each
  * shown box is appended to the record that tests read.  A box shown while
  * the batch flag is set is a fault of the program: it is recorded with its
  * batch mark, counted and reported on stderr, and never waits.
@@ -12,7 +14,9 @@
 #include <string>
 
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/format.h"
+#include "platform/screen.h"
 
 static VEKRecordedMessage building;
 static std::vector<VEKRecordedMessage> recorded;
@@ -112,15 +116,74 @@ int Draw_Message(void)
     return 1;
 }
 
+/* The rectangle of the box on the screen while one is shown. */
+static bool box_shown = false;
+static int box_x1, box_y1, box_x2, box_y2;
+
+/* Draws the box being built centred on the screen: lines 16 pixels apart,
+ * each centred, the first baseline 24 pixels below the top (so a box of n
+ * lines is 16 n + 40 high); the title, when set, above its frame. */
+static void draw_shown_box(void)
+{
+    size_t widest = 0;
+    for (const std::string& l : building.lines) widest = l.size() > widest ? l.size() : widest;
+    int n = (int)building.lines.size();
+    int w = (int)widest * 8 + 40;
+    if (w < 300) w = 300;
+    int h = 16 * n + 40;
+    box_x1 = NPIXEL_X / 2 - w / 2;
+    box_y1 = NPIXEL_Y / 2 - h / 2;
+    box_x2 = box_x1 + w - 1;
+    box_y2 = box_y1 + h - 1;
+    int title_h = building.title.empty() ? 0 : 20;
+    box_y1 -= title_h;
+    Save_Screen_Rectangle(box_x1, box_y1, box_x2, box_y2);
+    box_shown = true;
+    int colour = pxQFgc();
+    int style = pxQSLn();
+    pxSLn(PX_LINE_SOLID);
+    Pop_RFont(RFONT_NORMAL);
+    pxFgc(-1);
+    pxRect(box_x1, box_y1, box_x2, box_y2);
+    if (title_h) {
+        pxFgc(-7);
+        pxRect(box_x1, box_y1, box_x2, box_y1 + title_h - 1);
+        pxFgc(-8);
+        pxText(box_x1 + 6, box_y1 + 14, building.title.c_str(), (int)building.title.size());
+    }
+    pxFgc(-4);
+    pxLine(box_x1, box_y1, box_x2, box_y1);
+    pxLine(box_x2, box_y1, box_x2, box_y2);
+    pxLine(box_x2, box_y2, box_x1, box_y2);
+    pxLine(box_x1, box_y2, box_x1, box_y1);
+    pxFgc(-6);
+    for (int i = 0; i < n; ++i) {
+        const std::string& l = building.lines[(size_t)i];
+        int lw = RFont_Text_Width(RFONT_NORMAL, l.c_str(), (int)l.size());
+        pxText((box_x1 + box_x2 + 1 - lw) / 2, box_y1 + title_h + 24 + 16 * i, l.c_str(), (int)l.size());
+    }
+    Push_RFont();
+    pxSLn(style);
+    pxFgc(colour);
+    pxFlsh();
+}
+
 int Show_Message(void)
 {
     record(VEK_MSG_SHOW, 1);
+    if (!batch_flag) {
+        Quit_Message();
+        draw_shown_box();
+    }
     return 1;
 }
 
 void Quit_Message(void)
 {
-    /* Nothing is on the screen headless; the record stays. */
+    if (!box_shown) return;
+    box_shown = false;
+    Restore_Screen_Rectangle(box_x1, box_y1, box_x2, box_y2);
+    pxFlsh();
 }
 
 int Answer_is_Yes(int default_yes)
