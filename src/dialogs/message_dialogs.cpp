@@ -78,6 +78,9 @@ void Lines_To_Stderr(int c) {
     }
 }
 
+// Width of the option's check box with its text.
+int Option_Width(const char *option) { return Field_Text_Width_in_Font(option, RFONT_NORMAL) + 20; }
+
 // The dialog of category c with an option (null: none); returns the
 // option's result (0 when not ticked or nothing was shown).
 int Show_Category_Dialog(int c, const char *option) {
@@ -95,6 +98,9 @@ int Show_Category_Dialog(int c, const char *option) {
         if (!line.empty() && line.back() == '\n') line.pop_back();
         widest = std::max(widest, Field_Text_Width_in_Font(line.c_str(), RFONT_NORMAL));
     }
+    // The option's check box is as wide as its text in this font; the page
+    // takes it in and centres it.
+    if (option) widest = std::max(widest, Option_Width(option));
     const int height = lines * 16 + 50 + (option ? 20 : 0);
     int width = widest + 40;
     const bool cut = width > 800;
@@ -171,7 +177,7 @@ void Fill_Message_List_Area(int area, int) {
     int x = 0, y = 0;
     Get_Message_List_Position(&x, &y);
     y += 25;
-    x = Round_Half_Away((dialog.page_width - 245) / 2.0);
+    x = Round_Half_Away((dialog.page_width - Option_Width(dialog.option)) / 2.0);
     const bool grey = std::strcmp(dialog.option, DONT_SHOW_AGAIN) == 0;
     if (grey) Set_Field_Text_Color(Nearest_RGB_Color(130, 130, 130));
     Add_Choice_Field(x, y, dialog.option, &dialog.option_result, &option_active);
