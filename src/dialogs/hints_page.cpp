@@ -1,6 +1,7 @@
 // The program hints page (see hints_page.h).
 #include "dialogs/hints_page.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -57,21 +58,25 @@ void Fill_Program_Hints_Page(int area, int hints[4], double page_width) {
                                          "but_hinweise_reaktivieren.bmp", 0, Nearest_Color_Index(255, 251, 240),
                                          18, label, 1, &reactivation_request, n > 0 ? &word_on : &word_off);
 
-    const int x0 = Round_Half_Away((page_width - 365) / 2.0);
-    Set_Field_Text_Color(green);
-    Set_Field_Background_Color(Nearest_RGB_Color(240, 240, 240));
-    Add_World_Filled_Rectangle(x0 - 3, 202, x0 + 362, 262);
-    Add_World_Rectangle_to_Field_Area(x0 - 3, 202, x0 + 362, 262);
-    Set_Field_Background_Color(Nearest_Color_Index(255, 251, 240));
-    const int w = Field_Text_Width_in_Font("Programmhinweise", Current_Field_Font());
-    Add_World_Filled_Rectangle(x0 + 2, 210, x0 + 8 + w, 193);
-    Add_Field_Text_Style_2(x0 + 5, 205, "Programmhinweise", &word_on);
     static const char *const lines[4] = {
         "Programmhinweise machen den Anwender darauf aufmerksam, dass die",
         "aktuellen Einstellungen entweder den Anwendungsvoraussetzungen nicht",
         "entsprechen oder zu ungültigen bzw. außergewöhnlichen Ergebnissen"_cp,
         "führen."_cp,
     };
+    // The box is 365 pixels wide, wider where the small font needs more
+    // for its lines.
+    int box = 365;
+    for (const char *line : lines) box = std::max(box, Field_Text_Width_in_Font(line, Current_Field_Font() | 2) + 10);
+    const int x0 = Round_Half_Away((page_width - box) / 2.0);
+    Set_Field_Text_Color(green);
+    Set_Field_Background_Color(Nearest_RGB_Color(240, 240, 240));
+    Add_World_Filled_Rectangle(x0 - 3, 202, x0 + box - 3, 262);
+    Add_World_Rectangle_to_Field_Area(x0 - 3, 202, x0 + box - 3, 262);
+    Set_Field_Background_Color(Nearest_Color_Index(255, 251, 240));
+    const int w = Field_Text_Width_in_Font("Programmhinweise", Current_Field_Font());
+    Add_World_Filled_Rectangle(x0 + 2, 210, x0 + 8 + w, 193);
+    Add_Field_Text_Style_2(x0 + 5, 205, "Programmhinweise", &word_on);
     for (int i = 0; i < 4; ++i) Add_Field_Text_Small(x0 + 5, 221 + 10 * i, lines[i], &word_on);
 }
 
