@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,34 @@ TEST(Rebar_Dialog, CountsAddedUpAndCancelled) {
     EXPECT_DOUBLE_EQ(counts[4], 3.0);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 0);
     EXPECT_EQ(VEK_Script_Pending(), 0);
+}
+
+// The same kind of session from a script file named by VEK_SCRIPT, as a
+// whole run of the program would take it (in a child process, so that this
+// one reads the entry only once): two 8 mm bars by the step button and one
+// 20 mm bar typed: round6(pi/4 x 0.008² x 2) = 0.000101 and
+// round6(pi/4 x 0.020²) = 0.000314.
+TEST(Rebar_Dialog, DrivenByAScriptFile) {
+    testutil::TempDir dir;
+    // The sheet's corner is (211, 75); row k's field at (224, 117 + 25 k),
+    // its up button at x 248; OK at (390, 377).
+    testutil::Write_File(dir.file("bar.vks"),
+                         "# Bew.flaeche Stabstahl\r\n"
+                         "click 251 145\r\n"
+                         "click 251 145\r\n"
+                         "click 226 272\r\n"
+                         "type 0 1\r\n"
+                         "click 395 382\r\n");
+    testutil::ScopedEnv script("VEK_SCRIPT", dir.file("bar.vks"));
+    EXPECT_EXIT(
+        {
+            pxInitScreen(640, 480);
+            VEK_Script_Clear();
+            VEK_Script_Rearm_Environment();
+            const double total = Bar_Area_Dialog();
+            std::exit(std::fabs(total - 0.000415) < 1e-12 && VEK_Script_Pending() == 0 ? 5 : 6);
+        },
+        ::testing::ExitedWithCode(5), "");
 }
 
 // The dialog as shown: the snapshot is taken by the close handler while
