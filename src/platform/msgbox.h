@@ -6,10 +6,12 @@
  * PrintMessage is the one-call box with an OK button.  Every box shown is
  * recorded with its title, symbol and lines; a waiting box takes its answer
  * from the scripted event queue (an "answer" event at its head), else its
- * default, and is never drawn.  A box shown without waiting stays on the
- * screen until Quit_Message: it is drawn centred on the screen (a framed
- * panel, the lines centred 16 pixels apart, the first baseline 24 pixels
- * below its top, the title above) and the screen under it comes back.
+ * default (with a window open, docs/platform.md, it is drawn and waits
+ * there).  A box shown without waiting stays on the screen until
+ * Quit_Message, headless too: it is drawn in the middle of the screen (a
+ * raised panel, a title bar when it has a title, the lines 20 pixels from
+ * its left edge and 16 apart, the first baseline 23 pixels below the title
+ * bar) and the screen under it comes back.
  *
  * While the batch flag is set (the program runs without a window), any box
  * is a fault: it is recorded with its batch mark and counted, so that tests

@@ -238,9 +238,10 @@ TEST(Wait_Box, ShownUpdatedAndClosed) {
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines[6], "................... Bitte etwas Geduld ...................");
     Update_Wait_Box("Lastfall %d von %d", 4, 10);
     EXPECT_EQ(VEK_Recorded_Messages().size(), 1u);  // the box stays, only the band changes
-    // The box: 8 lines (16 + 40 = 168 high), the widest of 58 characters
-    // (8 x 58 + 40 = 504 wide), centred.
-    snapshot::Expect_Screen_Matches("wait_box", 320 - 252, 240 - 84, 320 + 251, 240 + 83);
+    // The box of the window library: 8 lines without title (16 x 8 + 28 =
+    // 156 high), the widest of 58 characters (8 x 58 - 3 + 40 = 501 wide),
+    // in the middle of the screen.
+    snapshot::Expect_Screen_Matches("wait_box", 69, 162, 69 + 500, 162 + 155);
     Close_Wait_Box();
     EXPECT_EQ(stops, 1);
     EXPECT_EQ(Wait_Box_Is_Shown(), 0);
