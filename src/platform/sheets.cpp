@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
 
@@ -23,11 +24,18 @@ static const VEKRaster ok_raster = {35, 20, nullptr};
 static const VEKRaster break_raster = {35, 20, nullptr};
 const VEKRaster* const SYMBOLIC_OK_RASTER = &ok_raster;
 const VEKRaster* const SYMBOLIC_BREAK_RASTER = &break_raster;
+static const VEKRaster more_raster = {23, 23, nullptr};
+static const VEKRaster yes_raster = {20, 20, nullptr};
+static const VEKRaster no_raster = {20, 20, nullptr};
+const VEKRaster* const SYMBOLIC_MORE_RASTER = &more_raster;
+const VEKRaster* const SYMBOLIC_YES_RASTER = &yes_raster;
+const VEKRaster* const SYMBOLIC_NO_RASTER = &no_raster;
 
 enum { MAX_SHEETS = 32, CHAR_W = 8, FIELD_H = 20, ROW_H = 16, SLIDER_W = 17, KEPT_TEXT = 255 };
 
 namespace {
-enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, TEXT, FLOAT, LOGICAL, STRINGLIST, AREA, VSLIDER, HSLIDER };
+enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, TEXT, FLOAT, LOGICAL, STRINGLIST, AREA, VSLIDER, HSLIDER,
+            LINE, LABEL, MARKUP_LABEL, BUTTON_LABEL, STEP_UP, STEP_DOWN };
 
 struct Rect {
     int x1 = 0, y1 = 0, x2 = -1, y2 = -1;
@@ -57,6 +65,8 @@ struct Element {
     VEKScrollDrawFct draw = nullptr;
     void* user = nullptr;
     int ox = 0, oy = 0, content_w = 0, content_h = 0, draws = 0, frame = 1;
+    int font = 0, look = 0, colour = 0, inactive_colour = 0;  /* labels and lines */
+    double minimum = 0, step = 0, maximum = 0;                 /* step buttons */
 };
 
 struct Sheet {
@@ -68,6 +78,7 @@ struct Sheet {
     int click_outside = 0;
     int dx = 0, dy = 0;
     bool float_auto = false;
+    bool ok_default = false;
     std::vector<int> elements;
 };
 }
@@ -98,6 +109,11 @@ static Element* find(int id)
 {
     auto it = elements.find(id);
     return it == elements.end() ? nullptr : &it->second;
+}
+
+static const Element* find_const(int id)
+{
+    return find(id);
 }
 
 /* Adds an element to the top sheet; 0 without a sheet. */
@@ -169,6 +185,51 @@ static int is_double_format(const std::string& f)
     return conversions == 1;
 }
 
+/* A text in the raster font with the top left of its cell at (x, y); with
+ * markup, subscripts and superscripts moved by a third of the line. */
+static void draw_label_text(int x, int y, const std::string& text, int font, bool markup)
+{
+    int kept = pxQFnt();
+    pxSFnt(font);
+    const RFontMetrics* m = RFont_Metrics(font);
+    int advance = m->width + m->space, base = y + m->ascent, shift = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = (unsigned char)text[i];
+        if (markup && c == 0xCE && i + 1 < text.size()) {
+            char k = text[++i];
+            shift = k == '\\' ? m->height / 3 : k == '/' ? -m->height / 3 : k == 'r' ? 0 : shift;
+            continue;
+        }
+        pxText(x, base + shift, &text[i], 1);
+        x += advance;
+    }
+    pxSFnt(kept);
+}
+
+static const Element* find_const(int id);
+
+static void draw_decoration(const Element& e)
+{
+    int kept = pxQFgc();
+    if (e.kind == LINE) {
+        pxFgc(-15);
+        pxLine(e.r.x1, e.r.y1, e.r.x2, e.r.y2);
+        if (e.look == 1) {
+            pxFgc(-2);
+            pxLine(e.r.x1 + 1, e.r.y1 + 1, e.r.x2 + 1, e.r.y2 + 1);
+        }
+    } else {
+        int colour = e.look == 1 ? DGREY_CI : BLACK_CI;
+        if (e.kind == BUTTON_LABEL) {
+            const Element* b = find_const(e.owner);
+            colour = b && b->active == 1 ? e.colour : e.inactive_colour;
+        }
+        pxFgc(colour);
+        draw_label_text(e.r.x1, e.r.y1, e.text, e.font, e.kind == MARKUP_LABEL);
+    }
+    pxFgc(kept);
+}
+
 static void draw_element(const Element& e)
 {
     int ink = e.active == 1 ? BLACK_CI : DGREY_CI;
@@ -231,6 +292,19 @@ static void draw_element(const Element& e)
         break;
     case ESCAPE:
     case AREA:
+        break;
+    case LINE:
+    case LABEL:
+    case MARKUP_LABEL:
+    case BUTTON_LABEL:
+        draw_decoration(e);
+        break;
+    case STEP_UP:
+    case STEP_DOWN:
+        draw_box(e.r, BUTTON_CI, ink);
+        pxFgc(ink);
+        pxLine(e.r.x1 + 2, (e.r.y1 + e.r.y2) / 2, e.r.x2 - 2, (e.r.y1 + e.r.y2) / 2);
+        if (e.kind == STEP_UP) pxLine((e.r.x1 + e.r.x2) / 2, e.r.y1 + 2, (e.r.x1 + e.r.x2) / 2, e.r.y2 - 2);
         break;
     }
 }
@@ -505,6 +579,16 @@ int Change_Activity_PS(int id, int state)
     if (!e) return 0;
     e->active = state == -1 ? -1 : 1;
     if (e->kind == AREA) repaint_area(*e);
+    /* On an active sheet the element shows its new look at once, and so do
+     * the labels tied to it. */
+    for (const Sheet& s : sheets) {
+        if (s.id != e->sheet || !s.activated) continue;
+        if (e->kind != AREA) draw_element(*e);
+        for (int other : s.elements) {
+            Element* l = find(other);
+            if (l && l->kind == BUTTON_LABEL && l->owner == id) draw_element(*l);
+        }
+    }
     return 1;
 }
 
@@ -654,7 +738,9 @@ static Element* hit(const Sheet& s, int x, int y)
 {
     for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
         Element* e = find(*it);
-        if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA) continue;
+        if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA || e->kind == LINE || e->kind == LABEL ||
+            e->kind == MARKUP_LABEL || e->kind == BUTTON_LABEL)
+            continue;
         if (e->r.contains(x - s.dx, y - s.dy)) return e;
     }
     return nullptr;
@@ -696,6 +782,17 @@ static int click_on(Sheet& s, Element& e)
         if (e.buffer) Short_Edit_Text(e.r.x1 + s.dx, e.r.y1 + s.dy, e.buffer, e.width, 0);
         draw_element(e);
         return e.code;
+    case STEP_UP:
+    case STEP_DOWN: {
+        Element* field = find(e.owner);
+        if (!field || !field->value) return 0;
+        double v = *field->value + (e.kind == STEP_UP ? e.step : -e.step);
+        if (v > e.maximum) v = e.maximum;
+        if (v < e.minimum) v = e.minimum;
+        *field->value = v;
+        draw_element(*field);
+        return field->code;
+    }
     case STRINGLIST: {
         int row = (M_YPOS - (e.r.y1 + s.dy) - 2) / ROW_H;
         if (row >= 0 && row < (int)e.rows.size() && e.flag) *e.flag = row;
@@ -796,4 +893,84 @@ int Edit_Prop_Sheet(void)
 const char* VEK_Last_Help_Topic(void)
 {
     return last_help.c_str();
+}
+
+/* ---- labels, lines and step buttons of modal sheets ---- */
+
+void Set_Windows_OK_Button(int on)
+{
+    if (!sheets.empty()) sheets.back().ok_default = on != 0;
+}
+
+/* Adds a label or line and draws it at once on an active sheet. */
+static int add_decoration(Element e)
+{
+    int id = add(e);
+    if (id && sheets.back().activated) draw_element(elements[id]);
+    return id;
+}
+
+int Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2)
+{
+    Element e = make(LINE, Rect{}, 1, 0);
+    e.r.x1 = x1, e.r.y1 = y1, e.r.x2 = x2, e.r.y2 = y2; /* the line's two ends, not a box */
+    e.look = look;
+    return add_decoration(e);
+}
+
+static int add_label(Kind kind, int x, int y, const char* text, int font, int look)
+{
+    Element e = make(kind, rect_of(x, y, x, y), 1, 0);
+    if (text) e.text.assign(text, strnlen(text, KEPT_TEXT));
+    e.font = font;
+    e.look = look;
+    return add_decoration(e);
+}
+
+int Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look)
+{
+    return add_label(LABEL, x, y, text, font, look);
+}
+
+int Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look)
+{
+    return add_label(MARKUP_LABEL, x, y, text, font, look);
+}
+
+int Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                               int inactive_colour)
+{
+    Element e = make(BUTTON_LABEL, rect_of(x, y, x, y), 1, 0);
+    if (text) e.text.assign(text, strnlen(text, KEPT_TEXT));
+    e.font = font;
+    e.owner = button;
+    e.colour = colour;
+    e.inactive_colour = inactive_colour;
+    return add_decoration(e);
+}
+
+int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum)
+{
+    Element* f = find(field);
+    if (!f || f->kind != FLOAT) return 0;
+    const Rect r = f->r;
+    const int h = (r.y2 - r.y1 + 1) / 2;
+    Element up = make(STEP_UP, rect_of(r.x2 + 2, r.y1, r.x2 + 15, r.y1 + h - 1), 1, 0);
+    Element down = make(STEP_DOWN, rect_of(r.x2 + 2, r.y1 + h, r.x2 + 15, r.y2), 1, 0);
+    for (Element* e : {&up, &down}) {
+        e->owner = field;
+        e->minimum = minimum;
+        e->step = step;
+        e->maximum = maximum;
+    }
+    int id = add(up);
+    add(down);
+    return id;
+}
+
+const char* VEK_Label_Text(int id)
+{
+    Element* e = find(id);
+    if (!e || (e->kind != LABEL && e->kind != MARKUP_LABEL && e->kind != BUTTON_LABEL)) return nullptr;
+    return e->text.c_str();
 }

@@ -48,6 +48,10 @@ struct VEKRaster {
 };
 extern const VEKRaster* const SYMBOLIC_OK_RASTER;
 extern const VEKRaster* const SYMBOLIC_BREAK_RASTER;
+/* Faces of the "more" button and of the two states of an on/off button. */
+extern const VEKRaster* const SYMBOLIC_MORE_RASTER;
+extern const VEKRaster* const SYMBOLIC_YES_RASTER;
+extern const VEKRaster* const SYMBOLIC_NO_RASTER;
 
 /* Draw callback of a scrollable area: the visible rectangle on the screen,
  * the scroll origin, a word that is always 0, and the user pointer. */
@@ -187,5 +191,37 @@ int Edit_Prop_Sheet(void);
 
 /* The topic of the last help button clicked ("" when none). */
 const char* VEK_Last_Help_Topic(void);
+
+/* ---- labels, lines and step buttons of modal sheets ----
+ *
+ * The labels and lines are drawn with the sheet: when it is activated (in
+ * the order they were added among the other elements) and at once when they
+ * are added to a sheet already active.  Each returns its id, 0 without a
+ * sheet. */
+
+/* The sheet's OK button is the window's default button (kept, no effect
+ * headless). */
+void Set_Windows_OK_Button(int on);
+/* A separator line: look 1 etched (shadow, with a light line one pixel
+ * right and below), other looks a plain line in the shadow colour. */
+int Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2);
+/* A label with the top left of its first character cell at (x, y) in the
+ * raster font of the font word: look 2 in black, 1 greyed (DGREY_CI). */
+int Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* As Draw_Funny_Text_to_PS for a text with print-list markup: the escape
+ * byte 0xCE followed by "\\" sets what follows lower (a subscript), by "/"
+ * higher, by "r" back; other escapes are left out. */
+int Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* A label beside a button (a logical button, say), drawn in colour while
+ * the button is active and in inactive_colour while it is not. */
+int Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font,
+                                               int colour, int inactive_colour);
+/* Step buttons right of a number field: "+" adds step (held at maximum), "-"
+ * takes it away (held at minimum); a click ends the edit with the field's
+ * code, like a click on the field.  0 for an unknown field. */
+int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum);
+/* The text of a label or line added by the calls above (for tests); null
+ * for another id. */
+const char* VEK_Label_Text(int id);
 
 #endif
