@@ -360,6 +360,20 @@ int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2)
     return ox1 != *x1 || oy1 != *y1 || ox2 != *x2 || oy2 != *y2;
 }
 
+/* The sheet's frame, background and title. */
+static void paint_frame(const Sheet& s)
+{
+    if (!s.framed) return;
+    draw_box(s.r, MENUE_CI, BLACK_CI);
+    if (!s.title.empty()) {
+        pxFgc(BLACK_CI);
+        pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
+    }
+}
+
+/* The frame is painted when the sheet is defined, as the window library
+ * opens it there: what the program draws onto the sheet before activating
+ * it (panels, pictures) stays. */
 int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* title, int, int)
 {
     if ((int)sheets.size() >= MAX_SHEETS) return 0;
@@ -370,6 +384,9 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* titl
     s.framed = !no_frame_next;
     no_frame_next = false;
     sheets.push_back(s);
+    int kept = pxQFgc();
+    paint_frame(s);
+    pxFgc(kept);
     return s.id;
 }
 
@@ -392,14 +409,9 @@ int Activate_Prop_Sheet(void)
     if (sheets.empty()) return 0;
     const size_t top = sheets.size() - 1;
     Sheet& s = sheets[top];
+    /* A sheet activated again is painted afresh. */
+    if (s.activated) paint_frame(s);
     s.activated = true;
-    if (s.framed) {
-        draw_box(s.r, MENUE_CI, BLACK_CI);
-        if (!s.title.empty()) {
-            pxFgc(BLACK_CI);
-            pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
-        }
-    }
     draw_elements(top);
     pxFlsh();
     return 1;
