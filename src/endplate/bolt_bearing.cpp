@@ -29,7 +29,7 @@ int Calc_Bolt_Bearing(const Schraube_Record* bolt, const Stahlsorte_Record* plat
     }
     const double f = 0.1 * plate->f_y;
     double D_s, D;
-    if (bolt->clearance * 0.1 <= 0.03)
+    if (Fitted_Bolt(*bolt))
         D_s = D = 0.1 * bolt->d_L;  // a fitted bolt fills its hole
     else
         D_s = 0.1 * bolt->d, D = 0.1 * bolt->d + 0.1 * bolt->clearance;

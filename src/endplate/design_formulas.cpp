@@ -57,7 +57,7 @@ int Calc_Bolt_Shear_Resistance(const Schraube_Record* bolt, double gamma_M, int 
     if (!V_R) return 0;
     *V_R = 0.0;
     if (Check_Schraube(bolt) || planes <= 0 || !(gamma_M > 0.0) || !std::isfinite(gamma_M)) return 0;
-    const double D = bolt->clearance * 0.1 <= 0.03 ? bolt->d_L : bolt->d;
+    const double D = Fitted_Bolt(*bolt) ? bolt->d_L : bolt->d;
     const double alpha_a = bolt->klasse == 3 ? 0.55 : 0.6;
     *V_R = alpha_a * 0.1 * bolt->f_u_b * (planes * 0.7853981633974483) * (0.1 * D) * (0.1 * D) / gamma_M;
     return 0;

@@ -60,6 +60,10 @@ extern const Schraube_Groesse Schrauben_Tabelle[SCHRAUBE_SIZES];
 extern const Schraube_Klasse Schrauben_Klassen[SCHRAUBE_CLASSES];
 extern const Stahlsorte_Eintrag Stahlsorte_Tabelle[STAHLSORTE_GRADES];
 
+// 1 for a fitted bolt: a hole clearance of 0.3 mm or less (the stored
+// single-precision 0.3 included).
+inline int Fitted_Bolt(const Schraube_Record &bolt) { return 0.1 * bolt.clearance <= 0.03 + 1e-7; }
+
 // Reads " %d %d %d %f" (size, class, kind, clearance) and derives.
 int Read_Schraube(FILE *f, Schraube_Record *bolt);
 // Writes "%d %d %d %.2f\n"; the record is never modified.
