@@ -552,6 +552,13 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
     }
+    // An annex that no list entry carries is an input error: no country's
+    // factors stand in for it.
+    if (w->code_setting == 0 && *NAD_Unknown_Name()) {
+        const std::string what = std::string("NAD \"") + NAD_Unknown_Name() + "\" nicht gefunden";
+        refuse(conn, list, what.c_str(), 1);
+        return;
+    }
     if (w->loaded_count == 0) {
         refuse(conn, list, "keine Belastung vorhanden", 0);
         return;
