@@ -25,6 +25,7 @@
 #include "platform/png.h"
 #include "platform/screen.h"
 #include "profiles/profil_reader.h"
+#include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
 
 namespace {
@@ -382,6 +383,44 @@ TEST(AnschlussMessages, ScreenFramesAndRings) {
     EXPECT_EQ(xi[3], 114);
     EXPECT_EQ(Draw_Arc_Stack(0, 0, 1, 50, 50, 10), 0);
     EXPECT_EQ(Draw_Arc_Stack(2, 0, 1.5, 50, 50, 10), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A T section of the profile file whose designation has no half-section
+// mark: the outline with its flange and web sloped by 2 percent, rounded
+// tips and root fillets (30 points); its bands along the sloped faces.
+TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
+    testutil::TempDir dir;
+    // T100: h 10 cm; toe radius 0.3 cm; the root fillet meets the web at
+    // 2.2 cm.
+    testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', {{0, 10.0f}, {26, 0.3f}, {27, 2.2f}}));
+    testutil::ScopedEnv data("DATA", dir.str());
+    GeschweissterAnschluss a;
+    Init_Geschweisster_Anschluss(&a);
+    a.h = 100, a.b = 100, a.t = 11, a.s = 11, a.r = 11;
+    a.weld_kind = 1;
+    for (int p = 0; p < 5; p++) a.l_pos[p] = 40, a.a_pos[p] = 4;
+    FILE* f = std::tmpfile();
+    Anschluss_Plot_File = f;
+    Draw_Kehlnahtanschluss(&a, 0, 0, 100, 100, 2, 0, 0, KEHLNAHT_TEE, 1, "T100");
+    Anschluss_Plot_File = nullptr;
+    const std::string text = testutil::Stream_Text(f);
+    std::fclose(f);
+    EXPECT_EQ(Anschluss_Outline.count, 30);
+    EXPECT_NE(text.find("\n18 30\n -50.00 0.00\n"), std::string::npos) << text;
+    // F = t + 0.02 (c1 - b/4) = 11 + 0.02 (3 - 25) = 10.56: the tip rounding
+    // ends at (-50 + 3, 10.56).
+    EXPECT_NE(text.find(" -47.00 10.56\n"), std::string::npos);
+    // Weld edges of the sloped variant: position 2 from point 4 to 6, 4 from
+    // 9 to 11.
+    EXPECT_EQ(Anschluss_Weld_Edges.width_first[2] * 10 + Anschluss_Weld_Edges.width_last[2], 46);
+    EXPECT_EQ(Anschluss_Weld_Edges.height_first[4] * 100 + Anschluss_Weld_Edges.height_last[4], 911);
+    // Bands of positions 2 to 5 along the sloped faces, labels of all five.
+    EXPECT_NE(text.find("\xAE" "aw5\xAF"), std::string::npos);
+    EXPECT_EQ(text.find("nan"), std::string::npos);
 }
 
 }  // namespace
