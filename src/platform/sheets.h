@@ -3,8 +3,8 @@
  * A property sheet is a rectangle with elements: buttons, help buttons,
  * escape areas, registers with their members (tabs), scrollable areas with
  * sliders, fields and string lists.  Sheets form a stack: Define_Prop_Sheet
- * pushes a new sheet, which receives the elements added after it;
- * Activate_Prop_Sheet draws it; Edit_Prop_Sheet lets the user work on the
+ * pushes a new sheet, which receives the elements added after it, and
+ * paints its frame; Activate_Prop_Sheet draws its elements; Edit_Prop_Sheet lets the user work on the
  * top sheet until an element with a code is chosen; Undefine_Prop_Sheet
  * pops it.  Every element gets a positive id, unique for the process, which
  * Change_Activity_PS and the other element calls take.
@@ -24,13 +24,20 @@
  *     the edit goes on;
  *   - a click outside the sheet returns the click-outside code when one is
  *     set, else it is ignored;
+ *   - a click where a button, field or other element lies on top of an
+ *     escape area goes to the element: escape areas take only clicks that
+ *     hit nothing else;
+ *   - a click on a float field's step buttons (Add_SingleStep_to_Float)
+ *     steps the value within its range and returns the field's code;
  *   - a key: Esc returns the code of the sheet's first button whose
  *     face is SYMBOLIC_BREAK_RASTER, Enter that of SYMBOLIC_OK_RASTER,
+ *     else the code of the window's OK button (Set_Windows_OK_Button),
  *     when there is one; other keys are ignored;
  *   - the close request (and an empty queue) goes to the close handler
  *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE, unless the
  *     handler says no, when the edit goes on.
- * The call-always function runs before every event; the call-sometimes
+ * The call-always function runs before every event and after every event
+ * any wait takes (GetVEKMessage runs it too); the call-sometimes
  * function runs after every event that returned no code, and a non-zero
  * result of it ends the edit with that result as the code.
  */
@@ -48,7 +55,6 @@ struct VEKRaster {
 };
 extern const VEKRaster* const SYMBOLIC_OK_RASTER;
 extern const VEKRaster* const SYMBOLIC_BREAK_RASTER;
-/* Faces of the "more" button and of the two states of an on/off button. */
 extern const VEKRaster* const SYMBOLIC_MORE_RASTER;
 extern const VEKRaster* const SYMBOLIC_YES_RASTER;
 extern const VEKRaster* const SYMBOLIC_NO_RASTER;
@@ -75,11 +81,16 @@ void Set_NoFrameFlag_to_Next_PropSheet(void);
  * (and cutting it where it does not).  Returns 1 when it was changed, 0 when
  * it already fitted or a pointer is null. */
 int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2);
-/* Pushes a new sheet.  Returns its id, or 0 when 32 sheets are open. */
+/* Pushes a new sheet and paints its frame, background and title (unless
+ * the no-frame flag was set), so that what the program draws onto it before
+ * its activation (panels, pictures) stays.  Returns its id, or 0 when 32
+ * sheets are open. */
 int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int movable, int closable,
                       const char* title, int kind, int mode);
-/* Draws the top sheet and its elements (frame, title, buttons, and every
- * scrollable area through its draw callback).  0 without a sheet, else 1. */
+/* Draws the top sheet's elements (buttons, fields, every scrollable area
+ * through its draw callback, then the lines and labels); a sheet activated
+ * again is first painted afresh (frame, background, title).  0 without a
+ * sheet, else 1. */
 int Activate_Prop_Sheet(void);
 /* Pops the top sheet.  0 without a sheet, else 1. */
 int Undefine_Prop_Sheet(void);
@@ -93,6 +104,15 @@ void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
 void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
 /* Floats of the top sheet take typed values at once. */
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
+/* The top sheet gets the window's OK button at the right end of its title
+ * row: a click on it (and Enter, when the sheet has no button with the OK
+ * face) ends the edit with `code`.  0 takes the button away again.  Nothing
+ * without a sheet. */
+void Set_Windows_OK_Button(int code);
+/* Fixes the size range of the program's window; kept for nothing headless
+ * (VEK_Window_Min_Max_Size reports it). */
+void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height);
+void VEK_Window_Min_Max_Size(int* min_width, int* min_height, int* max_width, int* max_height);
 
 /* ---- elements (each returns its id, 0 without a sheet) ---- */
 
@@ -118,8 +138,18 @@ void Set_Selected_Register_Member(int member_id);
 int VEK_Selected_Register_Member(int register_id);
 /* A one-line text field bound to the caller's buffer (width characters). */
 int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code);
-/* A number field bound to a double, printed with `format`. */
+/* A number field bound to a double, printed with `format`.  The inline
+ * editor takes a typed value only when it is a finite number (else it says
+ * so in a message box and the value stays). */
 int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value);
+/* Step buttons right of the float field `field` (an up and a down button,
+ * 11 x 10 pixels each, one above the other): a click steps the value by
+ * `step` within minimum .. maximum (a value outside the range first goes to
+ * the nearer end) and ends the edit with the field's code.  From now on a
+ * typed value outside the range is refused with a message box naming the
+ * range, and the value stays.  Returns 1, 0 for an element that is not a
+ * float field or a range with maximum below minimum or a step of 0 or less. */
+int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum);
 /* An on/off button bound to an int. */
 int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int a, int b,
                              const VEKRaster* on_face, const VEKRaster* off_face);
@@ -132,7 +162,9 @@ int Fill_Stringlist_of_PS(int list_id, int colour, const char* text);
 const char* VEK_Stringlist_Row(int list_id, int row);
 
 /* Activity: 1 active, -1 inactive (greyed, not clickable).  A scrollable
- * area is repainted.  Returns 1, or 0 for an unknown id. */
+ * area is repainted; on a shown sheet a button, field or string list is
+ * drawn anew at once, with the labels tied to it (a slider keeps its look
+ * until the sheet is drawn again).  Returns 1, or 0 for an unknown id. */
 int Change_Activity_PS(int id, int state);
 /* The activity of an element (1 or -1); 0 for an unknown id. */
 int ActivState_of_Button_PS(int id);
@@ -141,12 +173,48 @@ void Change_Action_State_PS(int id, int state);
 void Reset_Button_Frame(int id);
 /* The button's tool tip (at most 255 bytes kept); null removes it. */
 void Set_Comment_to_Button_PS(int id, const char* text);
-/* Takes what is drawn at the button's place as its face; headless nothing. */
+/* Takes what is on the screen at the button's place as its face: from then
+ * on the button is drawn with those pixels (framed while its action state is
+ * set).  Nothing for an element that is not a button. */
 void Snap_Colored_Layout_of_Single_Button(int id);
 /* Moves the mouse onto the centre of the button. */
 void Move_Mouse_Cursor_to_Button_of_PS(int id);
 /* The element's rectangle on the screen; 0 for an unknown id. */
 int VEK_Element_Rectangle(int id, int* x1, int* y1, int* x2, int* y2);
+
+/* ---- drawings on the sheet ----
+ *
+ * Panel lines and labels of the sheet.  While the top sheet is defined but
+ * not yet activated they are kept and drawn when it is activated (after its
+ * elements, so that a label stays readable on a tab); on an activated sheet
+ * they are drawn at once and kept as well, so that a tab drawn anew gets
+ * its label back.  Without a sheet they are drawn at once.  Colour and font
+ * are left as they were. */
+
+/* A panel line: look 1, 3 and 4 sunk into the sheet (a shadow line with a
+ * light one beside it, below a horizontal line, right of any other), 2 and
+ * 5 raised (the reverse), any other look a plain shadow line. */
+void Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2);
+/* A label at (x, y) (the baseline) in the font word's font, in the window
+ * text colour (scheme -6); the font word's flag 0x10000 draws it bold (a
+ * second time one pixel to the right).  `look` is the library's text look:
+ * 1 is greyed (DGREY_CI), every other look is drawn the same.  A null text
+ * draws nothing. */
+void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* A label with the print list's markup: after the escape byte 0xCE, "\\"
+ * lowers the following text (small font, 3 pixels down), "/" raises it
+ * (small font, 5 pixels up), "b" makes it bold, "r" ends all of them, "t"
+ * is a blank, a group "{ ... }" shows nothing; any other escape shows
+ * nothing.  Pieces follow each other left to right. */
+void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* A label tied to a button (an on/off button, say), at (x, y) (the
+ * baseline) in the font word's font: drawn in `colour` while the button is
+ * active and in `inactive_colour` while it is not, again whenever
+ * Change_Activity_PS changes the button on a shown sheet.  It starts at
+ * least 4 pixels right of the button, so that the button's face never
+ * covers it.  Nothing for a null text or an unknown button. */
+void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                                int inactive_colour);
 
 /* ---- scrollable areas ---- */
 
@@ -182,6 +250,10 @@ void Activate_Call_Allways_Function(int on);
 /* The function run after every event that returned no code; its non-zero
  * result ends the edit as the code (null: none).  Exit_Prop_Sheets removes it. */
 void Set_CallSometimesFunc_to_PS(int (*function)(void));
+/* Runs the call-always function once when one is defined and switched on
+ * (not again from inside itself).  The waits of input.h call it after every
+ * event they take. */
+void VEK_Run_Call_Allways_Function(void);
 
 /* ---- the edit ---- */
 
@@ -191,37 +263,5 @@ int Edit_Prop_Sheet(void);
 
 /* The topic of the last help button clicked ("" when none). */
 const char* VEK_Last_Help_Topic(void);
-
-/* ---- labels, lines and step buttons of modal sheets ----
- *
- * The labels and lines are drawn with the sheet: when it is activated (in
- * the order they were added among the other elements) and at once when they
- * are added to a sheet already active.  Each returns its id, 0 without a
- * sheet. */
-
-/* The sheet's OK button is the window's default button (kept, no effect
- * headless). */
-void Set_Windows_OK_Button(int on);
-/* A separator line: look 1 etched (shadow, with a light line one pixel
- * right and below), other looks a plain line in the shadow colour. */
-int Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2);
-/* A label with the top left of its first character cell at (x, y) in the
- * raster font of the font word: look 2 in black, 1 greyed (DGREY_CI). */
-int Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
-/* As Draw_Funny_Text_to_PS for a text with print-list markup: the escape
- * byte 0xCE followed by "\\" sets what follows lower (a subscript), by "/"
- * higher, by "r" back; other escapes are left out. */
-int Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look);
-/* A label beside a button (a logical button, say), drawn in colour while
- * the button is active and in inactive_colour while it is not. */
-int Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font,
-                                               int colour, int inactive_colour);
-/* Step buttons right of a number field: "+" adds step (held at maximum), "-"
- * takes it away (held at minimum); a click ends the edit with the field's
- * code, like a click on the field.  0 for an unknown field. */
-int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum);
-/* The text of a label or line added by the calls above (for tests); null
- * for another id. */
-const char* VEK_Label_Text(int id);
 
 #endif
