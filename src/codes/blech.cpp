@@ -11,6 +11,7 @@
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -97,12 +98,11 @@ int Write_Plate(FILE* f, const Blech_Record* p) {
 int Read_Plate(FILE* f, Blech_Record* p) {
     if (!f || !p) return 1;
     int version = 0;
-    if (std::fscanf(f, "%d", &version) != 1) return 1;
+    if (Scan_Int(f, 10, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 0, 0)) return 1;
-    if (std::fscanf(f, "%lf%lf%lf", &p->t, &p->b, &p->l) != 3) return 1;
-    // "nan" and "inf" read as numbers; a plate with such a size is a damaged
-    // file, not a plate that every rule then lets through.
-    if (!std::isfinite(p->t) || !std::isfinite(p->b) || !std::isfinite(p->l)) return 1;
+    // Decimal numbers only: a size "inf", "nan" or with a damaged byte is a
+    // damaged file, not a plate that every rule then lets through.
+    if (Scan_Double(f, &p->t) != 1 || Scan_Double(f, &p->b) != 1 || Scan_Double(f, &p->l) != 1) return 1;
     return Read_Material_Params(f, &p->material);
 }
 

@@ -22,6 +22,7 @@
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "codes/alguete.h"
 #include "codes/nad.h"
 #include "codes/stguete.h"
@@ -459,16 +460,24 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
 int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     if (!f || !m) return 1;
     int version = 0;
-    if (std::fscanf(f, "%d", &version) != 1) return 1;
+    if (Scan_Int(f, 10, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 2, 0)) return 1;
+    // Decimal numbers only: "inf", "nan" and a damaged byte ("0X1" read as a
+    // hexadecimal number) make the block unreadable instead of changing a
+    // value.
+    auto reals = [f](std::initializer_list<double*> values) {
+        for (double* v : values)
+            if (Scan_Double(f, v) != 1) return false;
+        return true;
+    };
     double f_y = 0.0, f_u = 0.0;
-    if (std::fscanf(f, "%d%d%lf%lf%lf", &m->grade, &m->own_values, &f_y, &f_u, &m->beta_w) != 5) return 1;
-    if (std::fscanf(f, "%lf%lf%lf%lf", &m->E, &m->nu, &m->G, &m->alpha_T) != 4) return 1;
+    if (Scan_Int(f, 10, &m->grade) != 1 || Scan_Int(f, 10, &m->own_values) != 1 ||
+        !reals({&f_y, &f_u, &m->beta_w, &m->E, &m->nu, &m->G, &m->alpha_T}))
+        return 1;
     if (version == 0) {
         m->f_y1 = m->f_y2 = m->f_y3 = f_y;
         m->f_u1 = m->f_u2 = m->f_u3 = f_u;
-    } else if (std::fscanf(f, "%lf%lf%lf%lf%lf%lf", &m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3) !=
-               6) {
+    } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
     if (version >= 2) {
@@ -480,11 +489,6 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
         Tilde_To_Blank(name);
         std::memcpy(m->name, name, MATERIAL_NAME_SIZE);
     }
-    // "nan" and "inf" read as numbers; a strength or constant stored so is a
-    // damaged block, not one to print and check with.
-    const double values[] = {m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3, m->f_u3};
-    for (double v : values)
-        if (!std::isfinite(v)) return 1;
     Check_Material_Params(m, 0.0, nullptr, 0, nullptr);
     return 0;
 }

@@ -247,9 +247,7 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
 
 static bool read_int(FILE* f, int* value) { return Scan_Int(f, 10, value) == 1; }
 
-static bool read_double(FILE* f, double* value) {
-    return std::fscanf(f, "%lf", value) == 1 && std::isfinite(*value);
-}
+static bool read_double(FILE* f, double* value) { return Scan_Double(f, value) == 1; }
 
 static bool read_slot(FILE* f, double* throat, double* length, int* number) {
     return read_double(f, throat) && read_double(f, length) && read_int(f, number);
