@@ -12,7 +12,7 @@
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
-#include "platform/msgbox.h"
+#include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -24,7 +24,9 @@ void Report_Too_Small(FILE* oli, int show_messages, const char* pre, const char*
     if (oli)
         OLI_printf(oli, "%s%s%s %s = %.1lf mm < %.0lf mm  %s\n", Check_Line_Prefix, pre, what, symbol, value, 1.0,
                    Mark_Not_Ok());
-    if (show_messages) PrintMessage("%s%s %s = %.1lf mm < %.0lf mm", pre, what, symbol, value, 1.0);
+    // A box in an interactive run; in batch mode the message service writes
+    // the text to stderr, never a window.
+    if (show_messages) Message_in_Mode(MESSAGE_MODE_BOX, "%s%s %s = %.1lf mm < %.0lf mm", pre, what, symbol, value, 1.0);
 }
 
 }  // namespace
@@ -79,7 +81,7 @@ int Check_Plate_Thickness_80(Blech_Record* p, const char* prefix, int show_messa
     if (!p || p->material.own_values) return 0;
     if (p->t > 80.1) {
         if (show_message)
-            PrintMessage("%sBlechdicke t = %.1lf mm > 80 mm -> Vorgabe der Stahlparameter notwendig",
+            Message_in_Mode(MESSAGE_MODE_BOX, "%sBlechdicke t = %.1lf mm > 80 mm -> Vorgabe der Stahlparameter notwendig",
                          prefix ? prefix : "", p->t);
         p->material.own_values = 1;
         return 1;

@@ -271,7 +271,7 @@ TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
 }
 
 TEST_F(NadRegistry, SectionMissingFromTheFileKeepsTheStandardValues) {
-    User(1, "NAD/Version 1\n\n 44 \xAEOhne ZO3\xAF 2\n\n\n#EC9\n 4\n 2\n");
+    User(1, "NAD/Version 1\n\n 44 \xAEOhne ZO3\xAF 2\n\n\n#EC9\n 0\n 2\n");  // layout 0: no values
     Set_Active_NAD_By_Name("Ohne ZO3");
     EXPECT_EQ(NAD_Load_Failed(), 0);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Ohne ZO3");
@@ -456,8 +456,9 @@ TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
     Default_NAD_EC3(&r.ec3);
     Default_NAD_EC9(&r.ec9);
     const std::string path = dir.file("v2.NAD");
-    Write_File(path, "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 4\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
-                     " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC0\r\n 1.0 1.0\r\n");
+    // The EN 1999 and EN 1996 sections of layout 0 hold no values.
+    Write_File(path, "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 0\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
+                     " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC6\r\n 0\r\n 0\r\n");
     FILE* f = std::fopen(path.c_str(), "r");
     EXPECT_EQ(Read_NAD_File(f, &r), 1);
     std::fclose(f);

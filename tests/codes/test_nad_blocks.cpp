@@ -247,7 +247,16 @@ TEST_F(NadBlocks, SectionsSaveTheSameBytesTwice) {
                                  (c.lines ? Lines(c.body, c.lines) : c.body);
         NAD_Record first{}, again{};
         Default_NAD_Blocks(&first);
-        With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
+        if (c.lines) {
+            // A file cut inside a section is refused whole; the block reader
+            // still takes what the cut block holds (as the conversion of the
+            // older annex list does), and that block is saved.
+            With_Stream(file, [&](FILE* f) { EXPECT_EQ(Read_NAD_File(f, &first), 0); });
+            Default_NAD_Blocks(&first);
+            With_Stream(Lines(c.body, c.lines), [&](FILE* f) { EXPECT_EQ(Read_NAD_EC2(f, &first.ec2), 0); });
+        } else {
+            With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
+        }
         c.check(first);
         const std::string written = Text_Of(Write_NAD_File, first);
         Default_NAD_Blocks(&again);
