@@ -92,7 +92,8 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     // pass its name off with the recommended values of what it lost
     // (gamma_M2 1.25 instead of the file's value): a section cut short is a
     // read error, and so is a missing one in a file of the writer's layout,
-    // which begins with "#EC0" and always holds all six sections.
+    // which begins with "#EC0" and always holds all six sections, and a file
+    // cut before its first section.
     const bool writers_layout = First_Section_Is(f, "#EC0");
     int missing = 0;
     // false when the section is there and broke off.
@@ -108,7 +109,7 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
         !section("#EC6", [&] { return Read_NAD_EC6(f, &r->ec6); }) ||
         !section("#EC9", [&] { return Read_NAD_EC9(f, &r->ec9); }))
         return 0;
-    return writers_layout && missing ? 0 : 1;
+    return missing && (writers_layout || missing == 6) ? 0 : 1;
 }
 
 static int write_annex(FILE* f, void* record) {

@@ -20,9 +20,9 @@ int Write_NAD_File(FILE* f, const NAD_Record* r);
 // Reads an annex file over a record that holds recommended values.
 // Returns 1 when read, 0 when the stream holds no annex file, its head a
 // number that no int holds, or a section that breaks off before what it
-// announces is read (each block reader reports it), or a file in the
-// writer's layout (its first section "#EC0") that lacks one of the six
-// sections: both are cut files.
+// announces is read (each block reader reports it), a file in the writer's
+// layout (its first section "#EC0") that lacks one of the six sections, or
+// a file without any section: all of them are cut files.
 int Read_NAD_File(FILE* f, NAD_Record* r);
 // Writes user annex n under DRAM; with no record the file is deleted. The
 // file is written under a temporary name beside it and takes the old file's

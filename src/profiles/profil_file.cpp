@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <cmath>
+#include <set>
 #include <string>
 
 #include "base/cp850.h"
@@ -68,20 +69,22 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record) {
     return -1;
 }
 
+// The profiles Profil_Values_Usable has named in this run.
+static std::set<std::string> reported;
+
+void Forget_Profil_Value_Notices(void) { reported.clear(); }
+
 int Profil_Values_Usable(const char* name, const float* values, int count) {
     int bad = -1;
     for (int i = 0; values && i < count && bad < 0; i++)
         if (!std::isfinite(values[i])) bad = i;
     if (bad < 0) return 1;
     // Every look-up of the profile comes here again: one notice per name.
-    static std::string last_reported;
     char shown[PROFIL_NAME_BYTES + 1];
     std::snprintf(shown, sizeof shown, "%.16s", name ? name : "");
     for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
-    if (last_reported != shown) {
-        last_reported = shown;
+    if (reported.insert(shown).second)
         Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d ist keine gültige Zahl - "
                                           "das Profil wird nicht verwendet"_cp, shown, bad);
-    }
     return 0;
 }

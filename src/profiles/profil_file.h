@@ -55,5 +55,7 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record);
 // profile name and run. A damaged value must never reach a check, where it
 // would give "nan" and pass the maximum of the utilisations unseen.
 int Profil_Values_Usable(const char* name, const float* values, int count);
+// Forgets which profiles were named, as at the start of a run.
+void Forget_Profil_Value_Notices(void);
 
 #endif

@@ -353,4 +353,5 @@ void Reset_Profile_Catalogue(void) {
     manager_filter = Keep_Copy(manager_filter, nullptr);
     katalog = Katalogprofil{};
     katalog_for[0] = '\0';
+    Forget_Profil_Value_Notices();
 }

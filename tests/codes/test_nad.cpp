@@ -470,6 +470,36 @@ TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
     EXPECT_DOUBLE_EQ(r.ec9.gamma_M1, 1.1);
 }
 
+// An annex file cut at any line is unreadable: before, inside or between its
+// sections it was taken with the recommended values of everything it lost
+// under its own name. Load_NAD then leaves the caller's record as it was,
+// also when sections before the cut had been read.
+TEST_F(NadFile, FileCutAtAnyLineIsUnreadable) {
+    const std::string whole = Shipped("Deutschland.NAD");
+    int line = 0;
+    for (size_t end = whole.find('\n'); end != std::string::npos; end = whole.find('\n', end + 1)) {
+        ++line;
+        const std::string cut = whole.substr(0, end + 1);
+        const bool complete = whole.find_first_not_of('\n', end + 1) == std::string::npos;
+        NAD_Record r{};
+        Default_NAD_Blocks(&r);
+        FILE* f = testutil::Stream_With(cut);
+        EXPECT_EQ(Read_NAD_File(f, &r), complete ? 1 : 0) << "cut after line " << line;
+        std::fclose(f);
+    }
+    EXPECT_GT(line, 200);
+    // Cut inside the ZO3-8 record, behind the ZO3-1 record (gamma_M1 1.1).
+    User(1, whole.substr(0, whole.find(" ZO3-8 Parameter") + 20));
+    NAD_Record r{};
+    Default_NAD_Blocks(&r);
+    r.user = -1;
+    r.ec3.ec3_1.gamma_M1 = 0.5;  // a value no file holds
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_EQ(r.user, -1);
+    EXPECT_DOUBLE_EQ(r.ec3.ec3_1.gamma_M1, 0.5);
+    EXPECT_EQ(r.name[0], '\0');
+}
+
 TEST_F(NadFile, NotAnAnnexFileLoadsNothing) {
     User(1, "Irgendein Text\n 5 \xAEX\xAF 0\n");
     NAD_Record r{};

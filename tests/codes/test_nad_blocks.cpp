@@ -480,3 +480,25 @@ TEST_F(NadOldList, ReplacedNationalValuesAreNoted) {
 }
 
 }  // namespace
+
+// Appending a set to the user values file is a save like any other: the
+// old sets and the new one form a new file, and a write that fails (a full
+// disc) leaves the old file byte for byte, with no temporary beside it.
+TEST_F(NadBlocks, AppendedSetReplacesTheFileOnlyWhenComplete) {
+    const std::string path = annex.dir.file("DRAM/WUSL-NADs.def");
+    const std::string old_sets = "#NAD\nNord\n0\n\n~TAB99\n 1 0 7\n\n";
+    Write_File(path, old_sets);
+    NAD_EC1_Block b{};
+    b.options[0] = 3;
+    const std::string set = "#NAD\nSued\n0\n\n~DATA\n1 0 0\n\n~TAB99\n 10 0 3 0 0 0 0 0 0 0 0 0\n\n";
+    {
+        testutil::ScopedFileSizeLimit disc(old_sets.size() + set.size() - 1);
+        EXPECT_EQ(Write_WUSL_Annex(1, "Sued", &b), 0);
+    }
+    EXPECT_EQ(testutil::Read_File(path), old_sets);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(annex.dir.file("DRAM")),
+                            std::filesystem::directory_iterator()),
+              2);  // the values file and the annex directory, nothing else
+    EXPECT_EQ(Write_WUSL_Annex(1, "Sued", &b), 1);
+    EXPECT_EQ(testutil::Read_File(path), old_sets + set);
+}
