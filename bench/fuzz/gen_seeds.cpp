@@ -470,12 +470,9 @@ int main() {
         std::string m;
         m += static_cast<char>(flags);
         m += static_cast<char>(4);
-        for (const int* node : {(const int[]){1, 40, 0}, (const int[]){2, 0, 0}, (const int[]){3, 0, 80},
-                                (const int[]){4, 40, 80}}) {
-            m += static_cast<char>(node[0]);
-            m += static_cast<char>(node[1]);
-            m += static_cast<char>(node[2]);
-        }
+        static const int nodes[4][3] = {{1, 40, 0}, {2, 0, 0}, {3, 0, 80}, {4, 40, 80}};
+        for (const auto& node : nodes)
+            for (int v : node) m += static_cast<char>(v);
         m += static_cast<char>(3);
         for (int k = 1; k <= 3; ++k) {
             m += static_cast<char>(k);

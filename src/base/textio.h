@@ -65,7 +65,8 @@ int Parse_Double(const char* text, double* value, const char** end);
 // white space: the number's characters are taken and the first character
 // behind them is left in the stream. Returns 1 with *value set (always a
 // finite number); 0 when no number stands there (what looked like its start
-// is consumed: a lone sign, "1e"); EOF at the end of the file;
+// is consumed: a lone sign, and "1e" or "1e+" without exponent digits, where
+// Parse_Double takes the "1"); EOF at the end of the file;
 // NUMBER_TOO_LARGE when the value is beyond any double (its characters are
 // consumed). The numbers of the system's own files are read with it, so a
 // damaged byte in a number ends the number instead of changing its value.

@@ -170,7 +170,10 @@ static const FactorLine kLines[] = {
 
 static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_mask0 : (mask & l.bits) != 0; }
 
-static bool usable(double gamma) { return std::isfinite(gamma) && gamma > 0.0; }
+// A factor below 0.01 divides every resistance into nonsense or overflow (a
+// 1e-308 of a damaged file made the resistance infinite and every
+// utilisation 0): not usable, like 0 and a non-number.
+static bool usable(double gamma) { return std::isfinite(gamma) && gamma >= 0.01; }
 
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
     if (!r || !oli) return;

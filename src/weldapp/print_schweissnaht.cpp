@@ -625,6 +625,9 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     // contact share) makes the final result "not verified".
     int input_refused = Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent) != 0;
     input_refused |= refuse_contact_share(w->naht, list);
+    // The partial factors of the checks (gamma_M0 and gamma_M2): one that
+    // divides a resistance into overflow comes from a damaged file.
+    if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
     if (w->code_setting == 1 && w->naht.profile.type == 14) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
