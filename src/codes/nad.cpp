@@ -1,5 +1,5 @@
 // The national annex registry: the current annex record, the annex list,
-// the active annex with its lazy activation and fallback, the getters, and
+// the active annex with its lazy activation, the getters, and
 // the "ACTIV_NADNAME" keyword of input and exchange files.
 #include "codes/nad.h"
 
@@ -32,6 +32,7 @@ static int g_active_id = 0;
 static int g_verbose = 0;
 static int g_load_failed = 0;
 static std::string g_failed_name;
+static std::string g_unknown_name;  // active name that no list entry has
 static char g_display_name[DISPLAY_NAME_SIZE];
 
 int NAD_Verbose() { return g_verbose; }
@@ -71,6 +72,7 @@ void Reset_NAD_Registry() {
     g_ec1_defs_pending = 1;
     g_load_failed = 0;
     g_failed_name.clear();
+    g_unknown_name.clear();
 }
 
 // Recommended values in every block; the head names the standard set.
@@ -152,6 +154,18 @@ static void report_unreadable(const char* name) {
     Quit_Message();
 }
 
+// A name that no annex carries is an error of the input, not a request for
+// another country's factors: the project keeps its choice, the record holds
+// the recommended values, and the checks that rest on the annex are not
+// carried out (NAD_Unknown_Name tells them).
+static void mark_unknown(const char* name) {
+    g_unknown_name = name;
+    g_active_id = NAD_ID_STANDARD;
+    g_load_failed = 0;
+    g_failed_name.clear();
+    standard_fill(&g_current);
+}
+
 int Activate_NAD() {
     int index = -1;
     if (g_active_name)
@@ -160,12 +174,15 @@ int Activate_NAD() {
                 index = i;
                 break;
             }
-    int named = 1;
-    if (index < 0) {
-        if (g_verbose) std::printf("Can't find %s, taking Deutschland instead\n", g_active_name ? g_active_name : "");
-        named = set_active_name(kDeutschland);
-        index = 1;
+    if (!g_active_name && !set_active_name(kDeutschland)) return 0;
+    g_unknown_name.clear();
+    if (index < 0 && std::strcmp(g_active_name, kDeutschland) != 0) {
+        if (g_verbose) std::printf("Can't find %s\n", g_active_name);
+        mark_unknown(g_active_name);
+        return 0;
     }
+    // "Deutschland" is built in: found even before a list exists.
+    if (index < 0) index = 1;
     g_active_id = g_list.count > index ? g_list.ids[index] : NAD_ID_DEUTSCHLAND;
     const int number = g_list.count > index ? g_list.file_numbers[index] : 0;
     const char* builtin = index == 0 ? "Standard" : kDeutschland;
@@ -176,14 +193,15 @@ int Activate_NAD() {
     g_load_failed = !loaded && index != 0;
     g_failed_name = g_load_failed ? shown_name() : "";
     if (g_load_failed) report_unreadable(shown_name());
-    return loaded && named;
+    return loaded;
 }
 
-// The warning that a project's annex was not found and another one is
-// active. In batch mode it is a line on stderr and never a window.
-static void warn_fallback(const char* requested, const char* active) {
+// The warning that a project's annex was not found: no other annex takes
+// its place, the checks wait for an annex that exists. In batch mode it is
+// a line on stderr and never a window.
+static void warn_unknown(const char* requested) {
     if (VEK_Batch_Mode()) {
-        std::fprintf(stderr, "NAD \"%s\" nicht gefunden: es gilt \"%s\"\n", requested, active);
+        std::fprintf(stderr, "NAD \"%s\" nicht gefunden: Nachweise werden nicht gef\x81hrt\n", requested);
         return;
     }
     Init_Message();
@@ -191,10 +209,8 @@ static void warn_fallback(const char* requested, const char* active) {
     Fill_Message("%s", "Das mit dem Programm verknüpfte NAD"_cp);
     Fill_Message("%s", requested);
     Fill_Message("%s", "kann nicht gefunden werden.");
-    Fill_Message("%s", "Um die Stabilität des Programms zu"_cp);
-    Fill_Message("%s", "gewährleisten, wird auf das NAD"_cp);
-    Fill_Message("%s", active);
-    Fill_Message("%s", "umgeschaltet.");
+    Fill_Message("%s", "Die Nachweise werden nicht geführt,"_cp);
+    Fill_Message("%s", "bis ein vorhandenes NAD gewählt ist."_cp);
     Draw_Message();
     Quit_Message();
 }
@@ -206,10 +222,12 @@ void Set_Active_NAD_By_Name(const char* name) {
     // No name and the project's own definitions both mean the German set.
     const bool german = !name || requested == kLocalDefinitions;
     const std::string wanted = german ? kDeutschland : requested;
-    set_active_name(wanted.c_str());  // a failed copy keeps the old name: warned below
+    const bool copied = set_active_name(wanted.c_str());
     if (g_verbose) std::printf("\nSET: Preparing %s ...\n", wanted.c_str());
     Activate_NAD();
-    if (!german && requested != shown_name()) warn_fallback(requested.c_str(), shown_name());
+    // A failed copy left the old name active: that annex was not asked for.
+    if (!copied) mark_unknown(wanted.c_str());
+    if (!g_unknown_name.empty()) warn_unknown(g_unknown_name.c_str());
 }
 
 // The common first steps of every query of the current annex (the program
@@ -222,13 +240,13 @@ static void lazy_activation() {
 
 const char* Get_Active_NAD_Name() {
     lazy_activation();
-    if (g_load_failed) return kStandardListName;
+    if (g_load_failed || !g_unknown_name.empty()) return kStandardListName;
     return shown_name();
 }
 
 int Get_Active_NAD_Id() {
     lazy_activation();
-    return g_load_failed ? NAD_ID_STANDARD : g_active_id;
+    return g_load_failed || !g_unknown_name.empty() ? NAD_ID_STANDARD : g_active_id;
 }
 
 const char* Get_Active_NAD_Display_Name() {
@@ -261,6 +279,10 @@ const NAD_List* Get_NAD_List() { return &g_list; }
 
 int NAD_Load_Failed() { return g_load_failed; }
 const char* NAD_Failed_Name() { return g_failed_name.c_str(); }
+const char* NAD_Unknown_Name() {
+    lazy_activation();
+    return g_unknown_name.c_str();
+}
 
 void Read_ACTIV_NADNAME(FILE* f) {
     char name[GUILLEMET_NAME_SIZE] = "";

@@ -1,7 +1,8 @@
 // The national annex registry: the process-wide current annex parameter set
 // (NAD_Record), the list of annexes that can be chosen (two built-in sets and
-// the user's numbered annex files), activation by name with its fallback to
-// "Deutschland", lazy activation behind every getter, and the keyword
+// the user's numbered annex files), activation by name ("Deutschland" when
+// none is given; a name no annex carries is an input error, not a fallback),
+// lazy activation behind every getter, and the keyword
 // "ACTIV_NADNAME" by which input and exchange files remember the choice.
 //
 // When the annex file of the active annex cannot be read, the current
@@ -58,13 +59,17 @@ int Scan_NAD_List();
 // Makes the active name current: recommended values of every block, then
 // the annex file over them. Returns 1 when the file was loaded, 0 when not
 // (the record then holds the recommended values and the failure is
-// reported as the head comment says).
+// reported as the head comment says) or when no list entry has the name
+// (see Set_Active_NAD_By_Name; nothing is shown here).
 int Activate_NAD();
 
-// Makes the named annex active; a name in no list entry falls back to
-// "Deutschland". A null name gives "Deutschland"; "lokale Definitionen"
-// stands for "Deutschland" without a warning. A fallback is reported to the
-// user, never with a window in batch mode.
+// Makes the named annex active. A null name gives "Deutschland";
+// "lokale Definitionen" stands for "Deutschland" without a warning. A name
+// in no list entry is kept as the active (requested) name without any
+// annex's values: the record holds the recommended values, the getters of
+// the name and id answer for the standard set, NAD_Unknown_Name gives the
+// name, and the user is told (a line on stderr in batch mode, a box
+// otherwise). No other annex takes its place.
 void Set_Active_NAD_By_Name(const char* name);
 
 // The active name (after lazy activation). Never null. When the annex file
@@ -120,6 +125,10 @@ int NAD_Stub_Zero();
 int NAD_Load_Failed();
 // The annex name whose file could not be read (empty when none failed).
 const char* NAD_Failed_Name();
+// The active (requested) annex name when no annex of the list carries it,
+// after lazy activation; empty when the active annex exists. Checks that
+// rest on the annex must not be carried out while it is not empty.
+const char* NAD_Unknown_Name();
 
 // The trace switch of the annex code (off; nothing in the program sets it).
 int NAD_Verbose();

@@ -121,7 +121,9 @@ int Prepare_Querschnitt_Kurven(Querschnitt* section) {
         }
         if (c->vordehnung[1] != 0 || c->vordehnung[2] != 0) section->flags |= QS_VORDEHNUNG;
     }
-    section->flags |= QS_KURVEN_OK;
+    // A curve that could not be prepared keeps the section's curves stale,
+    // so that every update (and every result built on one) reports it.
+    if (ok) section->flags |= QS_KURVEN_OK;
     return ok;
 }
 

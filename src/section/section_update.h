@@ -30,7 +30,8 @@ void Invalidate_Querschnitt(Querschnitt* section, unsigned int mask);
 int Update_Querschnitt(Querschnitt* section, unsigned int mask);
 int Transform_Querschnittsknoten(Querschnitt* section);
 int Calc_Querschnitt_Dehnungsgrenzen(Querschnitt* section);
-// 1 when every curve was prepared (a null entry counts as a failure).
+// 1 when every curve was prepared (a null entry counts as a failure); after
+// a failure the curves stay marked stale, so the next update tries again.
 int Prepare_Querschnitt_Kurven(Querschnitt* section);
 // Prepares, then empties the compression side (mode 1) or the tension side
 // (mode 2) of every curve. 1, or 0 for a null section.

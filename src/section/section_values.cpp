@@ -123,14 +123,20 @@ int Calc_Eigendehnungsebene(Querschnitt* section, unsigned selection, double* ou
     Update_Querschnitt(section, 0);
     double A = 0, N = 0, My = 0, Mz = 0;
     int ok = 1;
-    const double uniform[4] = {0, 1, 0, 0};
+    // The kernels add each curve's pre-strain to the plane they are given:
+    // the stiffness comes from the unit plane with the pre-strain switched
+    // off, the pre-strain's resultants from the zero plane, so that each
+    // counts once.
+    const double uniform[4] = {0, 1, 0, 0}, zero[4] = {0, 0, 0, 0};
+    const double factor = Vordehnung_Faktor;
     for (int i = 0; i < Get_Querschnittsgruppen_Count(section); ++i) {
         Querschnittsgruppe* g = Get_Querschnittsgruppe(section, i);
         if (!Is_Gruppe_Ausgewaehlt(g, selection)) continue;
         Schnittgroessen a, p;
-        const double* vd = g->kurve->vordehnung;
-        const double pre[4] = {vd[0], vd[1] * Vordehnung_Faktor, vd[2] * Vordehnung_Faktor, 0};
-        if (!Gruppe(section, g, uniform, &a) || !Gruppe(section, g, pre, &p)) {
+        Vordehnung_Faktor = 0;
+        const int stiff = Gruppe(section, g, uniform, &a);
+        Vordehnung_Faktor = factor;
+        if (!stiff || !Gruppe(section, g, zero, &p)) {
             ok = 0;
             continue;
         }

@@ -31,8 +31,11 @@ enum : unsigned {
 // sums); else 1. The section's placement is the same afterwards.
 int Calc_Querschnittswerte(Querschnitt* section, unsigned selection, int stage,
                            Querschnittswerte* out);
-// Mean pre-strain plane of the selected groups, polar, w = 0. 0 for a missing
-// argument or a failed group.
+// Mean pre-strain plane of the selected groups, polar, w = 0: e0 = N / A
+// and k = |(M_y, M_z)| / A with N, M_y, M_z the resultants of the curves'
+// own pre-strain (each counted once, scaled by the pre-strain factor) and A
+// the stiffness of the unit strain without it. 0 for a missing argument or a
+// failed group.
 int Calc_Eigendehnungsebene(Querschnitt* section, unsigned selection, double* out);
 
 // Whether a group takes part for the selection word (curve and weight set).

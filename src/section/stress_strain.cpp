@@ -297,8 +297,12 @@ namespace {
 struct Segment_Builder {
     Spannungsdehnungslinie* c;
     int n = 0;
+    bool refused = false;
     void add(double start, double end, double cc, double A, double s, double expo, int kind) {
-        if (n >= SDL_SEGMENTE) return;
+        // The rise (n - x) x / ((n - 2) x + 1) has a pole at x = 1/(2 - n)
+        // inside its range for an exponent below 1: no stress law at all.
+        if (kind == 4 && !(expo >= 1)) refused = true;
+        if (refused || n >= SDL_SEGMENTE) return;
         Spannungsdehnungslinie_Segment& g = c->seg[n++];
         if (kind == 0 && cc == 0) {  // zero constant: empty, same stress
             g = {start, end, 0, 0, 0, 0, 1.0, 0, -1};
@@ -383,6 +387,11 @@ int Prepare_Spannungsdehnungslinie(Spannungsdehnungslinie* curve,
             b.add(upper, SDL_OFFEN, v, R, 1, 0, 1);
         else
             b.add(upper, SDL_OFFEN, v, 0, 1, 0, 0);
+    }
+    if (b.refused) {
+        Clear_Segmente(curve);
+        curve->segment_count = 0;
+        return 0;
     }
     curve->segment_count = b.n;
     return 1;

@@ -63,7 +63,10 @@ Spannungsdehnungslinie_Parameter* Swap_Gruppe_Kurvenparameter(
 // Always 1; a group without a curve has stress 0.
 int Calc_Punkt_Spannung(void* context, const Querschnittsgruppe* group, const double* plane,
                         double y, double z, double* strain_out, double* stress_out);
-// Builds the segment table; options may be null. Non-zero on success.
+// Builds the segment table; options may be null. Non-zero on success; 0
+// for a null curve and for parameters that describe no stress law (a rise of
+// kind 4 with an exponent below 1, whose stress has a pole): the table is
+// then empty, so the curve carries nothing.
 int Prepare_Spannungsdehnungslinie(Spannungsdehnungslinie* curve,
                                    const Querschnitt_Kurvenoptionen* options);
 void Print_Spannungsdehnungslinie(FILE* stream, const Spannungsdehnungslinie* curve);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/textio.h"
 #include "section/section_internal.h"
 #include "section/stress_strain.h"
 
@@ -101,7 +102,9 @@ int Write_Querschnitt(FILE* stream, const Querschnitt* section) {
 
 // ---- Readers -------------------------------------------------------------
 
-static bool Read_Int(FILE* f, int* v) { return std::fscanf(f, " %d", v) == 1; }
+// One int in base 10 (base 0: also "0x" hexadecimal and octal, as " %i");
+// a number beyond the int is refused, never wrapped.
+static bool Read_Int(FILE* f, int* v, int base = 10) { return Scan_Int(f, base, v) == 1; }
 
 static bool Read_Double(FILE* f, double* v) {
     return std::fscanf(f, " %lf", v) == 1 && std::isfinite(*v);
@@ -131,7 +134,8 @@ int Read_Element_Header(FILE* stream, const Querschnitt_Elementtyp* type, Quersc
     char keyword[16];
     int number, intern;
     // A keyword longer than the field is cut and then matches no kind.
-    if (std::fscanf(stream, " %15s %d %d", keyword, &number, &intern) != 3) return 0;
+    if (std::fscanf(stream, " %15s", keyword) != 1 || !Read_Int(stream, &number) || !Read_Int(stream, &intern))
+        return 0;
     if (std::strcmp(keyword, type->keyword) != 0) return 0;
     header->type = type;
     header->number = number;
@@ -182,7 +186,7 @@ static Spannungsdehnungslinie* Read_Kurve(FILE* stream, Querschnitt* section, bo
     int typ;
     char name[XMASQUE_NAME_MAX + 1];
     if (!Read_Element_Header(stream, &Spannungsdehnungslinie_Typ, &h) ||
-        std::fscanf(stream, " %i", &typ) != 1 || !Read_Name(stream, name, sizeof name))
+        !Read_Int(stream, &typ, 0) || !Read_Name(stream, name, sizeof name))
         return nullptr;
     Spannungsdehnungslinie_Parameter p{};
     if (typ & SDL_EXTERN) {

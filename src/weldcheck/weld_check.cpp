@@ -179,6 +179,29 @@ void End_Point_Table(WeldCheckWork* w) {
     OLI_End_Tabs();
 }
 
+// The closed ring of a round section gets, beside its points of extreme
+// bending and shear, the point where their combination governs. The stress
+// terms that locate it are formed only after the blocks that come first in
+// the report (the picture shows the points), so a silent copy of the work
+// runs those stages ahead.
+void Place_Ring_Governing_Point(WeldCheckWork* w) {
+    WeldCheckWork* probe = new (std::nothrow) WeldCheckWork(*w);
+    if (!probe) return;
+    probe->f = nullptr;
+    probe->report = probe->detailed = false;
+    probe->level = 0;
+    double y, zp;
+    Wc_Torsion_Admission_And_Block(probe);
+    if (!Wc_Section_Values(probe)) {
+        Wc_Weld_Centroid_Moments(probe);
+        if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, &y, &zp)) {
+            w->py[0][WC_RING_GOVERNING] = y;
+            w->pz[0][WC_RING_GOVERNING] = zp;
+        }
+    }
+    delete probe;
+}
+
 int Refused(SchweissnahtNachweis* r) {
     r->U_w = -1.0;
     r->governing_slot = r->governing_point = -1;
@@ -207,6 +230,7 @@ int Run(WeldCheckWork* w) {
     }
     Wc_Torsion_Modulus(w);
     Report_Order(w);
+    if (w->round) Place_Ring_Governing_Point(w);
 
     bool picture = false;
     if (f && w->sketches && picture_drawer) {

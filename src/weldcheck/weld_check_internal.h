@@ -13,7 +13,7 @@
 
 #include "weldcheck/weld_check_record.h"
 
-enum { WC_POINTS = 8 };
+enum { WC_POINTS = 8, WC_RING_GOVERNING = 4 };
 enum { WC_NONE = 0, WC_ALONG_Y = 1, WC_ALONG_Z = 2, WC_RING = 3 };
 
 struct WeldCheckLine {
@@ -97,5 +97,9 @@ int Wc_Distribute(WeldCheckWork* w);
 // End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or
 // 1 when a point had no valid result.
 int Wc_Point_Checks(WeldCheckWork* w);
+// The point of the closed ring of a round section (stress terms set) where
+// its check is the largest: 1 with y', z' when that lies off the points of
+// extreme bending and shear already placed (slots 0..3), else 0.
+int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp);
 
 #endif

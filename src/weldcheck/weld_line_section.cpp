@@ -9,6 +9,7 @@
 // deducted, so that the two carry the same share.
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "base/cp850.h"
 #include "printlist/oli_para.h"
@@ -49,16 +50,23 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
     char prefix[48];
     std::snprintf(prefix, sizeof prefix, "%s %d: ", w->label, Wc_Base_Number(r->number[k]));
     if (!r->no_throat_check) {
-        NahtElement el;
-        Clear_Weld(&el);
-        el.kind = r->weld_kind;
-        el.angle = r->weld_angle;
-        el.full_penetration = r->full_penetration;
-        el.full_length = r->deduct_craters ? 0 : 1;
-        el.a = a;
-        el.l_w = base_len;
-        if (Check_Weld_Detailing_Limits(&el, r->plate.t, t_part, penetration, hollow ? 1 : 0, lf, 0, prefix,
-                                        print_all)) {
+        // The test may change the element it is given: a fresh one each time.
+        auto detailing_failed = [&](FILE* list, int all) {
+            NahtElement el;
+            Clear_Weld(&el);
+            el.kind = r->weld_kind;
+            el.angle = r->weld_angle;
+            el.full_penetration = r->full_penetration;
+            el.full_length = r->deduct_craters ? 0 : 1;
+            el.a = a;
+            el.l_w = base_len;
+            return Check_Weld_Detailing_Limits(&el, r->plate.t, t_part, penetration, hollow ? 1 : 0, list, 0, prefix,
+                                               all) != 0;
+        };
+        if (detailing_failed(lf, print_all)) {
+            // A refused check names the limit it failed, also when the
+            // detailing block is not printed.
+            if (!lf && w->f) detailing_failed(w->f, 0);
             w->detailing_failed = true;
             return 0.0;
         }
@@ -123,16 +131,52 @@ double All_Round_Throat(const SchweissnahtNachweis* r, int k) {
     return r->a[0];
 }
 
-void Take(WeldCheckWork* w, const Pos& p, bool hollow, int penetration = 0) {
+bool Present(const SchweissnahtNachweis* r, std::initializer_list<int> slots) {
+    for (int k : slots)
+        if (r->a[k] > 0.1) return true;
+    return false;
+}
+
+// Penetration mode of the detailing test of position k: a partial
+// penetration from one face of the part the weld joins may go deeper than
+// one from both faces. As the weld layout limits the throats, a part is
+// welded from both faces when its outer face and one of its inner faces
+// carry a weld (the flat bar: both ends, both long faces); with the
+// all-round weld every part is.
+int Penetration_Mode(const WeldCheckWork* w, int k) {
+    const SchweissnahtNachweis* r = w->r;
+    if (r->all_round) return 0;
+    bool both;
+    if (w->type == PROFILTYP_FLACH)
+        both = (k == 0 || k == 3) ? Present(r, {0}) && Present(r, {3}) : Present(r, {1}) && Present(r, {2});
+    else if (k == 0 || k == 12 || k == 1 || k == 5)
+        both = Present(r, {0, 12}) && Present(r, {1, 5});
+    else if (k == 2 || k == 6)
+        both = Present(r, {2}) && Present(r, {6});
+    else
+        both = Present(r, {3, 13}) && Present(r, {4, 7});
+    return both ? 0 : 1;
+}
+
+// The thickness a partial-penetration butt weld goes into: the part across
+// the face it lies on, which at the end faces of a flat bar is its height.
+double Penetration_Thickness(const WeldCheckWork* w, const Pos& p) {
+    const bool bar_end = w->type == PROFILTYP_FLACH && (p.k == 0 || p.k == 3);
+    return bar_end && w->r->weld_kind == WELD_BUTT ? w->r->profile.h : p.t;
+}
+
+void Take(WeldCheckWork* w, const Pos& p, bool hollow) {
     SchweissnahtNachweis* r = w->r;
     const bool all_round = r->all_round != 0;
     const double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
+    const int penetration = Penetration_Mode(w, p.k);
+    const double t = Penetration_Thickness(w, p);
     double l;
     if (all_round) {
-        l = Effective_Length(w, p.k, a, p.len, p.crater, p.t, hollow, penetration, false);
+        l = Effective_Length(w, p.k, a, p.len, p.crater, t, hollow, penetration, false);
     } else {
         const double base = r->l[p.k] > 0.1 ? r->l[p.k] : p.len;
-        l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, p.t, hollow, penetration, true);
+        l = Effective_Length(w, p.k, a, base, r->deduct_craters ? 2.0 : 0.0, t, hollow, penetration, true);
     }
     if (l <= 0.001) return;
     const double d = p.d0 + p.dL * l;
@@ -145,7 +189,8 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     SchweissnahtNachweis* r = w->r;
     const double a = r->a[k];
     const double half = r->l[k] > 0.1 ? r->l[k] : width / 2.0;
-    const double l = Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, 0, true);
+    const double l =
+        Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, Penetration_Mode(w, k), true);
     if (l <= 0.001) return;
     Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * half / 2.0), zp, l, a, t, out);
 }
@@ -213,9 +258,9 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     } else {
         const bool short_out = all_round && r->neglect_short;
         auto input_or = [&](int k, double def) { return r->l[k] > 0.1 ? r->l[k] : def; };
-        auto take = [&](const Pos& q, bool hollow = false, int pen = 0) {
+        auto take = [&](const Pos& q, bool hollow = false) {
             if (short_out && q.k >= 8) return;
-            Take(w, q, hollow, pen);
+            Take(w, q, hollow);
         };
         if (type == PROFILTYP_FLACH) {
             w->n_positions = 4;
@@ -250,9 +295,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
             take({5, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo, all_round ? input_or(5, c_fo - s_r) : c_fo - s_r,
                   t_fo, +1, 0});
             const bool butt_axis = w->line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
-            const int pen2 = r->a[6] > 0.1 || all_round ? 0 : 1;
-            take({2, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0}, false,
-                 pen2);
+            take({2, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
             take({6, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2, all_round ? input_or(6, h_w) : h_w, t_w, -1,
                   0});
             if (split) {

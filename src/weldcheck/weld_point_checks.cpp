@@ -9,6 +9,7 @@
 // the side of the face the weld lies on (the two welds of a plate see it
 // with opposite signs). The torsional shear of a closed weld ring runs
 // along every weld of the ring, circulating with M_x.
+#include <algorithm>
 #include <cmath>
 
 #include "base/cp850.h"
@@ -65,27 +66,36 @@ void Stress_Items(const WeldCheckWork* w, int k, int i) {
 
 bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
 
+// Normal stress of the whole line cross-section at y', z'; a compressive
+// stress reduced by contact sets *contact.
+double Normal_Stress(const WeldCheckWork* w, double y, double zp, bool* contact) {
+    const double c = w->r->contact_share;
+    const double dz = zp - w->z_s - w->dz_w, dy = y - w->dy_w;
+    double sx = w->sigma_N + w->g_z * dz + w->g_y * dy;
+    *contact = c > 0.001 && sx < 0.0;
+    if (*contact) sx *= 1.0 - c;
+    return sx;
+}
+
+// Tangential shear of the closed ring of a round section at y', z', from
+// the shear forces; the torsion adds tau_T to it.
+double Ring_Shear(const WeldCheckWork* w, double y, double zp) {
+    const double R = w->r->profile.h / 2.0;
+    return R > 0.001 ? (w->tau_Vz * y - w->tau_Vy * (zp - w->z_s)) / R : 0.0;
+}
+
 // Stresses of every end point from the whole line cross-section.
 void Point_Stresses(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
-    const double c = r->contact_share;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         const WeldCheckLine& L = w->line[k];
         for (int i = 0; i < WC_POINTS; ++i) {
             w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = 0.0;
             w->contact[k][i] = false;
             if (!Point_In_Use(w, k, i)) continue;
-            const double dz = w->pz[k][i] - w->z_s - w->dz_w, dy = w->py[k][i] - w->dy_w;
-            double sx = w->sigma_N + w->g_z * dz + w->g_y * dy;
-            if (c > 0.001 && sx < 0.0) {
-                sx *= 1.0 - c;
-                w->contact[k][i] = true;
-            }
-            w->sx[k][i] = sx;
+            w->sx[k][i] = Normal_Stress(w, w->py[k][i], w->pz[k][i], &w->contact[k][i]);
             if (L.dir == WC_RING) {
-                const double R = r->profile.h / 2.0;
-                const double zr = w->pz[k][i] - w->z_s;
-                w->ty[k][i] = R > 0.001 ? (w->tau_Vz * w->py[k][i] - w->tau_Vy * zr) / R : 0.0;
+                w->ty[k][i] = Ring_Shear(w, w->py[k][i], w->pz[k][i]);
                 w->tT[k][i] = w->tau_T;
                 continue;
             }
@@ -103,6 +113,24 @@ void Point_Stresses(WeldCheckWork* w) {
             if (Wc_Present(w->tau_T)) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->tau_T;
         }
     }
+}
+
+// Angle between the throat and the joined face: half the weld angle; 0 for
+// a fully penetrated butt weld.
+double Throat_Angle(const SchweissnahtNachweis* r) {
+    return (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * M_PI / 360.0;
+}
+
+// The stress a point of the ring is judged by, as its check forms it:
+// directional (sigma_perp² + 3 (tau_perp² + tau_par²))^1/2 with the
+// tangential shear along the weld, else the resultant.
+double Ring_Equivalent_Stress(const WeldCheckWork* w, double y, double zp, double ct, double st, bool directional) {
+    bool contact;
+    const double sx = Normal_Stress(w, y, zp, &contact);
+    const double along = Ring_Shear(w, y, zp) + w->tau_T;
+    if (!directional) return std::sqrt(sx * sx + along * along);
+    const double sp = sx * ct, tp = sx * st;
+    return std::sqrt(sp * sp + 3.0 * (tp * tp + along * along));
 }
 
 struct Governing {
@@ -236,7 +264,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     g.check = 1;
     g.summary = 0;
     g.skip_detailing = 1;
-    const double theta = (r->weld_kind == WELD_BUTT && r->full_penetration) ? 0.0 : r->weld_angle * M_PI / 360.0;
+    const double theta = Throat_Angle(r);
     const double ct = std::cos(theta), st = std::sin(theta);
 
     // Lines before the point checks.
@@ -329,8 +357,8 @@ int Wc_Point_Checks(WeldCheckWork* w) {
                     if (U < -0.5) {
                         OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
                     } else {
-                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Get_Compare_Symbol((float)U, 1.0f));
-                        OLI_printf(f, "  %s", U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
+                        OLI_printf(f, "  %s", Mark_Utilisation(U));
                     }
                     OLI_printf(f, "\n");
                 }
@@ -380,20 +408,20 @@ int Wc_Point_Checks(WeldCheckWork* w) {
         OLI_printf(f, "╬t"_cp);
         if (v[4] > 0.001) {
             OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
-                       Get_Compare_Symbol((float)v[3], (float)v[4]), v[4]);
+                       Limit_Compare_Symbol(v[3], v[4]), v[4]);
             if (v[5] > v[6]) {
                 OLI_printf(f, ",\n%s", P);
                 OLI_printf(f, " ╬t"_cp);
                 OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
-                           Get_Compare_Symbol((float)v[5], (float)v[6]), v[6]);
+                           Limit_Compare_Symbol(v[5], v[6]), v[6]);
             }
         } else if (v[11] > 0.001) {
             OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                       Get_Compare_Symbol((float)(v[10] * 1e-5), (float)(v[11] * 1e-5)), v[11] * 1e-5);
+                       Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
         }
         OLI_printf(f, "  ê  "_cp);
-        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Get_Compare_Symbol((float)r->U_w, 1.0f));
-        OLI_printf(f, "  %s\n", r->U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
+        OLI_printf(f, "  %s\n", Mark_Utilisation(r->U_w));
     }
 
     // Extreme stresses.
@@ -435,4 +463,53 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (result_indented) OLI_Set_Para_Indent(indent);
     if (w->report) OLI_Set_Para_Indent(indent0);
     return refused || r->U_w < -0.5 ? 1 : 0;
+}
+
+int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {
+    const SchweissnahtNachweis* r = w->r;
+    const WeldCheckLine& L = w->line[0];
+    const double R = r->profile.h / 2.0;
+    if (!w->round || L.dir != WC_RING || R <= 0.001) return 0;
+    const double theta = Throat_Angle(r), ct = std::cos(theta), st = std::sin(theta);
+    const bool directional = r->method != 0;
+    auto at = [&](double phi) {
+        return Ring_Equivalent_Stress(w, R * std::cos(phi), w->z_s + R * std::sin(phi), ct, st, directional);
+    };
+    // Normal and shear stress vary around the ring as sine waves, so the
+    // square of the equivalent stress is a trigonometric polynomial of the
+    // second degree (in two pieces where contact eases the compression, with
+    // a smooth join): at most two maxima, far apart unless the curve is
+    // flat. A scan in half degrees brackets the largest one, a golden-section
+    // search finds it within it.
+    const int steps = 720;
+    const double step = 2.0 * M_PI / steps;
+    double best_phi = 0.0, best = at(0.0);
+    for (int j = 1; j < steps; ++j) {
+        const double v = at(j * step);
+        if (v > best) best = v, best_phi = j * step;
+    }
+    const double g = 0.6180339887498949;
+    double lo = best_phi - step, hi = best_phi + step;
+    double x1 = hi - g * (hi - lo), x2 = lo + g * (hi - lo), f1 = at(x1), f2 = at(x2);
+    for (int it = 0; it < 60; ++it) {
+        if (f1 < f2) {
+            lo = x1, x1 = x2, f1 = f2, x2 = lo + g * (hi - lo), f2 = at(x2);
+        } else {
+            hi = x2, x2 = x1, f2 = f1, x1 = hi - g * (hi - lo), f1 = at(x1);
+        }
+    }
+    const double phi = f1 > f2 ? x1 : x2;
+    if (std::max(f1, f2) > best) best_phi = phi, best = std::max(f1, f2);
+    // Only a point that weighs more than the extremes of bending and shear
+    // already on the ring is worth a point of its own. (The second condition
+    // of the directional method, on sigma_perp alone, is largest where the
+    // bending is, at points 0 and 1.)
+    double known = 0.0;
+    for (int i = 0; i < 4; ++i)
+        if (w->pz[0][i] >= 0.0)
+            known = std::max(known, Ring_Equivalent_Stress(w, w->py[0][i], w->pz[0][i], ct, st, directional));
+    if (!(best > known * (1.0 + 1e-9) + 1e-9)) return 0;
+    *y = R * std::cos(best_phi);
+    *zp = std::clamp(w->z_s + R * std::sin(best_phi), 0.0, r->profile.h);
+    return 1;
 }

@@ -63,11 +63,25 @@ inline void Set_Group_Weld(NahtGruppe* g, const NahtElement* w) {
     g->full_length = w->full_length;
 }
 
+// Beyond these magnitudes an input is no weld of a real connection: lengths
+// and thicknesses in mm; forces (N), moments (Nm), forces per length (N/m)
+// and stresses (N/mm²).
+inline constexpr double WELD_MAX_LENGTH = 1e6, WELD_MAX_FORCE = 1e15;
+
+// The thickness of the joint a fully penetrated butt weld fills: the
+// abutting part (t2) at an opening angle, the thinner part in line.
+inline double Butt_Joint_Thickness(const NahtGruppe* g) {
+    return g->angle >= 0.001 ? g->plate2.t : std::fmin(g->plate1.t, g->plate2.t);
+}
+
 // 1 when an input of the group that a check reads is not a finite number
 // (the weld's dimensions, the plate thicknesses, the forces, the given
 // components, stresses and resultants, l_eff, gamma_M2 of factors that do
-// not follow the annex). Each such input gets a failure line naming it when
-// a list is given; no value is printed, so no "nan" reaches the report.
+// not follow the annex), or beyond the magnitudes above, or when a fully
+// penetrated butt weld has a joint thickness of 0. Each such input gets a
+// failure line naming it when a list is given; no value is printed, so no
+// "nan" or "inf" reaches the report. Every check runs this first, before
+// any line of its own.
 int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
 
 // The failure line of a value that is not a finite number: the symbol, no

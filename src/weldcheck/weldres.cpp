@@ -111,31 +111,33 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     struct Input {
         const char* symbol;
         double value;
+        double largest;  // a length (mm) or a force, moment, force per length or stress
     };
+    const double mm = WELD_MAX_LENGTH, F = WELD_MAX_FORCE;
     const Input inputs[] = {
-        {"a", g->a},
-        {"e", g->e},
-        {"l╬\\w╬r"_cp, g->l_w},
-        {"┌"_cp, g->angle},
-        {"d", g->d},
-        {"l", g->l},
-        {"t╬\\1╬r"_cp, g->plate1.t},
-        {"t╬\\2╬r"_cp, g->plate2.t},
-        {"t╬\\p╬r"_cp, g->t_p},
-        {"N╬\\Ed╬r"_cp, g->N_Ed},
-        {"M╬\\p,Ed╬r"_cp, g->M_p_Ed},
-        {"M╬\\s,Ed╬r"_cp, g->M_s_Ed},
-        {"V╬\\p,Ed╬r"_cp, g->V_p_Ed},
-        {"V╬\\s,Ed╬r"_cp, g->V_s_Ed},
-        {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, g->F_sigma_perp},
-        {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, g->F_tau_perp},
-        {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, g->F_tau_par},
-        {"╠╬\\s╬r"_cp, g->sigma_perp},
-        {"Í╬\\s╬r"_cp, g->tau_perp},
-        {"Í╬\\p╬r"_cp, g->tau_par},
-        {"F╬\\w,Ed╬r"_cp, g->F_w_Ed},
-        {"╠╬\\w,Ed╬r"_cp, g->sigma_w_Ed},
-        {"l╬\\eff╬r"_cp, g->l_eff},
+        {"a", g->a, mm},
+        {"e", g->e, mm},
+        {"l╬\\w╬r"_cp, g->l_w, mm},
+        {"┌"_cp, g->angle, mm},
+        {"d", g->d, mm},
+        {"l", g->l, mm},
+        {"t╬\\1╬r"_cp, g->plate1.t, mm},
+        {"t╬\\2╬r"_cp, g->plate2.t, mm},
+        {"t╬\\p╬r"_cp, g->t_p, mm},
+        {"N╬\\Ed╬r"_cp, g->N_Ed, F},
+        {"M╬\\p,Ed╬r"_cp, g->M_p_Ed, F},
+        {"M╬\\s,Ed╬r"_cp, g->M_s_Ed, F},
+        {"V╬\\p,Ed╬r"_cp, g->V_p_Ed, F},
+        {"V╬\\s,Ed╬r"_cp, g->V_s_Ed, F},
+        {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, g->F_sigma_perp, F},
+        {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, g->F_tau_perp, F},
+        {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, g->F_tau_par, F},
+        {"╠╬\\s╬r"_cp, g->sigma_perp, F},
+        {"Í╬\\s╬r"_cp, g->tau_perp, F},
+        {"Í╬\\p╬r"_cp, g->tau_par, F},
+        {"F╬\\w,Ed╬r"_cp, g->F_w_Ed, F},
+        {"╠╬\\w,Ed╬r"_cp, g->sigma_w_Ed, F},
+        {"l╬\\eff╬r"_cp, g->l_eff, mm},
     };
     int invalid = 0;
     for (const Input& in : inputs) {
@@ -150,6 +152,22 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     if (g->factors && !g->factors->from_annex && !std::isfinite(g->factors->gamma_M2)) {
         invalid = 1;
         Weld_Invalid_Value_Line(f, "", "└╬\\M2╬r"_cp);
+    }
+    if (invalid) return 1;
+    // Finite but beyond any weld: the squares and quotients of the checks
+    // could overflow.
+    for (const Input& in : inputs) {
+        if (std::fabs(in.value) <= in.largest) continue;
+        invalid = 1;
+        if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, P(), in.symbol, Mark_Not_Ok());
+    }
+    // A fully penetrated butt weld is as thick as the joint: without a
+    // thickness it has no throat to carry anything.
+    if (g->kind == WELD_BUTT && g->full_penetration && Butt_Joint_Thickness(g) <= 0.001) {
+        invalid = 1;
+        if (f)
+            OLI_printf(f, "%s╬HFehler╬r: durchgeschweißte Stumpfnaht mit Blechdicke t = 0  ê  Nachweis nicht möglich %s\n"_cp,
+                       P(), Mark_Not_Ok());
     }
     return invalid;
 }
@@ -226,7 +244,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     const double t2 = g->plate2.t * 0.001;
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
     // Thickness of a fully penetrated joint: the thinner part in line.
-    const double t_joint = (g->angle >= 0.001 ? g->plate2.t : std::min(g->plate1.t, g->plate2.t)) * 0.001;
+    const double t_joint = Butt_Joint_Thickness(g) * 0.001;
     // Length of one weld: M_s is shared by both welds of a two-sided one.
     const double L_one = two_sided ? L / 2.0 : L;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) return 0.0;
@@ -249,18 +267,21 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
         }
     }
 
+    // Each moment's share only where the moment is present: a thickness of
+    // 0 (not given) under N alone gives no 0/0.
+    auto share = [](double M, double lever) { return present(M) ? std::fabs(M) / lever : 0.0; };
     double F;
     if (full_butt) {
-        F = (std::fabs(N) + 6.0 * std::fabs(Mp) / t_joint + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + 6.0 * share(Mp, t_joint) + 6.0 * share(Ms, L)) / L;
         *n_const = N / L;
     } else if (eccentric) {
-        F = (std::fabs(N) + dMp / g->a + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + dMp / g->a + 6.0 * share(Ms, L)) / L;
         *n_const = (std::fabs(N) + dMp / g->a) / L;
     } else if (two_sided) {
-        F = (std::fabs(N) + 2.0 * std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L_one) / L;
+        F = (std::fabs(N) + 2.0 * share(Mp, t2) + 6.0 * share(Ms, L_one)) / L;
         *n_const = N / L;
     } else {
-        F = (std::fabs(N) + std::fabs(Mp) / t2 + 6.0 * std::fabs(Ms) / L) / L;
+        F = (std::fabs(N) + share(Mp, t2) + 6.0 * share(Ms, L)) / L;
         *n_const = N / L;
     }
     *n_var = std::max(0.0, F - std::fabs(*n_const));
@@ -419,7 +440,7 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
     const bool carries_normal = g->kind != WELD_SLOT && g->kind != WELD_PLUG;
     // A moment over the thickness direction needs the thickness it acts over
     // (for a fully penetrated joint in line the thinner part).
-    const double t_moment = full_butt && g->angle < 0.001 ? std::min(g->plate1.t, g->plate2.t) : g->plate2.t;
+    const double t_moment = full_butt ? Butt_Joint_Thickness(g) : g->plate2.t;
     if (carries_normal && present(g->M_p_Ed) && t_moment <= 0.001) {
         if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
         return 1;
@@ -531,8 +552,8 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
     if (f) {
-        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Get_Compare_Symbol((float)*U, 1.0f));
-        OLI_printf(f, "  %s\n", *U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0));
+        OLI_printf(f, "  %s\n", Mark_Utilisation(*U));
     }
     if (*U > g->U_max) g->U_max = *U;
     return 0;
@@ -553,7 +574,7 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, P(), g->F_w_Ed * 1e-5,
-                   Get_Compare_Symbol((float)(g->F_w_Ed * 1e-5), (float)(g->F_w_Rd * 1e-5)), g->F_w_Rd * 1e-5);
+                   Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5);
     return utilisation_tail(g, f, prefix, &U);
 }
 
@@ -575,7 +596,7 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
-                   Get_Compare_Symbol((float)sigma, (float)strength), n, strength);
+                   Limit_Compare_Symbol(sigma, strength), n, strength);
     return utilisation_tail(g, f, prefix, &U);
 }
 
@@ -704,8 +725,7 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
     if (!g) return 1;
     if (!prefix) prefix = "";
     if (refuse_invalid_input(g, f)) return 1;
-    const double t1 = g->plate1.t, t2 = g->plate2.t;
-    const double t = g->angle >= 0.001 ? t2 : std::min(t1, t2);
+    const double t = Butt_Joint_Thickness(g);
     if (!g->full_penetration) {
         const bool counts_full = g->one_sided ? std::fabs(g->a - t) <= 0.001 : std::fabs(g->a - t / 2.0) <= 0.001;
         if (!counts_full) return Check_Weld_Directional(g, f, print_level, prefix);

@@ -125,31 +125,53 @@ TEST_F(NadRegistry, GapsEndTheListAndFirstOfTwoNamesWins) {
     testing::internal::CaptureStderr();
     Set_Active_NAD_By_Name("Unerreichbar");
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    EXPECT_STREQ(NAD_Unknown_Name(), "Unerreichbar");
     EXPECT_NE(err.find("Unerreichbar"), std::string::npos);
 }
 
-TEST_F(NadRegistry, MissingAnnexInBatchModeFallsBackWithoutWindow) {
-    testing::internal::CaptureStderr();
-    Set_Active_NAD_By_Name("Gibt es nicht");
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+// A name that no annex carries ("Standard" is only the file name of the
+// standard set) is an input error: no other annex stands in for it, the
+// record holds the recommended values (gamma_M1 1.0, not the German 1.1),
+// the registry answers for the standard set, the project keeps its choice,
+// and the checks are told by NAD_Unknown_Name.
+TEST_F(NadRegistry, UnknownAnnexInBatchModeIsAnInputError) {
+    for (const char* name : {"Standard", "Gibt es nicht"}) {
+        SCOPED_TRACE(name);
+        Set_Active_NAD_By_Name("Deutschland");
+        EXPECT_STREQ(NAD_Unknown_Name(), "");
+        testing::internal::CaptureStderr();
+        Set_Active_NAD_By_Name(name);
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_STREQ(NAD_Unknown_Name(), name);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+        EXPECT_EQ(Get_Active_NAD_Id(), NAD_ID_STANDARD);
+        EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.0);
+        EXPECT_EQ(Get_NAD_EC3()->variant, 0);
+        EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+        EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+        EXPECT_EQ(err, "NAD \"" + std::string(name) + "\" nicht gefunden: Nachweise werden nicht gef\x81hrt\n");
+        FILE* f = std::tmpfile();
+        EXPECT_EQ(Write_ACTIV_NADNAME(f), 1);
+        std::rewind(f);
+        EXPECT_EQ(testutil::Stream_All(f), "\n\nACTIV_NADNAME\n\xAE" + std::string(name) + "\xAF\n");
+        std::fclose(f);
+    }
+    // Choosing an annex that exists ends the error.
+    Set_Active_NAD_By_Name("Deutschland");
+    EXPECT_STREQ(NAD_Unknown_Name(), "");
     EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.1);
-    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
-    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
-    EXPECT_EQ(err, "NAD \"Gibt es nicht\" nicht gefunden: es gilt \"Deutschland\"\n");
 }
 
-TEST_F(NadRegistry, MissingAnnexInWindowPathWarnsWithBothNames) {
+TEST_F(NadRegistry, UnknownAnnexInWindowPathWarnsThatNothingIsChecked) {
     VEK_Set_Batch_Mode(0);
     Set_Active_NAD_By_Name("Gibt es nicht");
     const auto& msgs = VEK_Recorded_Messages();
     ASSERT_EQ(msgs.size(), 1u);
     EXPECT_EQ(msgs[0].title, "Warnung");
-    ASSERT_GE(msgs[0].lines.size(), 6u);
-    EXPECT_EQ(msgs[0].lines[0], "Das mit dem Programm verkn\x81pfte NAD");
-    EXPECT_EQ(msgs[0].lines[1], "Gibt es nicht");
-    EXPECT_EQ(msgs[0].lines[5], "Deutschland");
+    const std::vector<std::string> lines = {"Das mit dem Programm verkn\x81pfte NAD", "Gibt es nicht",
+                                            "kann nicht gefunden werden.", "Die Nachweise werden nicht gef\x81hrt,",
+                                            "bis ein vorhandenes NAD gew\x84hlt ist."};
+    EXPECT_EQ(msgs[0].lines, lines);
 }
 
 TEST_F(NadRegistry, LocalDefinitionsStandForDeutschlandSilently) {

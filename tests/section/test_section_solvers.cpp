@@ -56,22 +56,44 @@ TEST(SectionValues, StiffnessWeightedRectangle) {
     }
 }
 
+// Gives curve c of q the pre-strain eps (‰).
+void Set_Pre_Strain(Querschnitt* q, Spannungsdehnungslinie* c, double eps) {
+    Spannungsdehnungslinie_Parameter p = c->p;
+    p.epsV = eps;
+    Set_Spannungsdehnungslinie_Parameter(q, c, &p);
+}
+
 TEST(SectionValues, MeanPreStrainOfNegativeStiffnessIsZero) {
     Querschnitt* q = Rectangle(-0.05, -0.1, 0.1, 0.2);
-    Spannungsdehnungslinie* c = Get_Spannungsdehnungslinie(q, 0);
-    Spannungsdehnungslinie_Parameter p = c->p;
-    p.epsV = 0.05;
-    Set_Spannungsdehnungslinie_Parameter(q, c, &p);
+    Set_Pre_Strain(q, Get_Spannungsdehnungslinie(q, 0), 0.05);
     double plane[4];
     ASSERT_EQ(Calc_Eigendehnungsebene(q, QW_AUSWAHL_ALLE, plane), 1);
-    // The kernels add the pre-strain to every plane: the unit plane carries
-    // 1.05 ‰, the pre-strain plane 0.1 ‰, both elastic.
-    EXPECT_NEAR(plane[1], 0.1 / 1.05, 1e-12);
+    // One group: its own pre-strain, counted once.
+    EXPECT_NEAR(plane[1], 0.05, 1e-12);
     // A negative weight makes the summed stiffness negative: no mean plane.
     Querschnittsgruppe_Einstellung s{0, -1.0}, old;
     Swap_Gruppe_Einstellung(&old, Get_Querschnittsgruppe(q, 0), &s);
     ASSERT_EQ(Calc_Eigendehnungsebene(q, QW_AUSWAHL_ALLE, plane), 1);
     for (double v : plane) EXPECT_EQ(v, 0);
+    Free_Querschnitt(q);
+}
+
+// Two steel rectangles, 0.1 x 0.2 centred at z = 0.1 with a pre-strain of
+// 0.3 ‰ and 0.1 x 0.1 at the origin without: e0 = 0.3 x 0.02 / 0.03 =
+// 0.2 ‰; M_y = E 0.02 x 0.3 x 0.1 over A = E 0.03 gives 0.02 in the
+// direction of +z (pi/2).
+TEST(SectionValues, MeanPreStrainCountsEachCurveOnce) {
+    Querschnitt* q = New_Querschnitt(1, 0);
+    Spannungsdehnungslinie* pre = Add_Steel(q, 235);
+    Add_Polygon(q, pre, {-0.05, 0.05, 0.05, -0.05}, {0.0, 0.0, 0.2, 0.2});
+    Add_Polygon(q, Add_Steel(q, 235), {-0.05, 0.05, 0.05, -0.05}, {-0.05, -0.05, 0.05, 0.05});
+    Set_Pre_Strain(q, pre, 0.3);
+    double plane[4];
+    ASSERT_EQ(Calc_Eigendehnungsebene(q, QW_AUSWAHL_ALLE, plane), 1);
+    EXPECT_NEAR(plane[1], 0.2, 1e-12);
+    EXPECT_NEAR(plane[2], 0.02, 1e-12);
+    EXPECT_NEAR(plane[0], M_PI / 2, 1e-12);
+    EXPECT_EQ(Vordehnung_Faktor, 1.0);
     Free_Querschnitt(q);
 }
 

@@ -131,4 +131,44 @@ TEST(StressStrain, PointStressOfAGroup) {
     Free_Spannungsdehnungslinie(c);
 }
 
+
+// Shape 1 (the rational rise (n - x) x / ((n - 2) x + 1), x = e / epsD) of
+// a concrete with f 20000 kN/m² and epsD -2 ‰: at e = -1 ‰ (x = 0.5) the
+// exponent 1 gives the straight line, 0.5 f; the exponent 2 the parabola
+// (2 - x) x = 0.75 f. Below 1 the rise has a pole at x = 1/(2 - n) (e =
+// -1.333 ‰ for n = 0.5): the curve is refused and carries nothing, and a
+// section with it reports every result as failed.
+TEST(StressStrain, RationalRiseBelowExponentOneIsRefused) {
+    auto curve = [](double n) {
+        Spannungsdehnungslinie_Parameter p{};
+        p.betaD = 20000, p.epsD = -2, p.epsu = -3.5, p.exponent = n;
+        return New_Spannungsdehnungslinie(1, SDL_BETON | (1 << 24), "rise", &p);
+    };
+    const struct { double n, sigma; } ok[] = {{1.0, -10000}, {2.0, -15000}};
+    for (const auto& r : ok) {
+        Spannungsdehnungslinie* c = curve(r.n);
+        EXPECT_NEAR(Stress(c, -1.0), r.sigma, 1e-9) << r.n;
+        Free_Spannungsdehnungslinie(c);
+    }
+    Spannungsdehnungslinie* c = curve(0.5);
+    EXPECT_EQ(Prepare_Spannungsdehnungslinie(c, nullptr), 0);
+    EXPECT_EQ(c->segment_count, 0);
+    double s = 7;
+    EXPECT_EQ(Calc_Linie_Spannung(c, -4.0 / 3.0, &s), 0);
+    Querschnitt* q = New_Querschnitt(1, 0);
+    Add_Spannungsdehnungslinie(q, c);
+    Querschnittsgruppe* g = New_Querschnittsgruppe_Punkte(1, c);
+    Add_Querschnittsgruppe(q, g);
+    Querschnittsknoten* k = New_Querschnittsknoten(1, 0, 0);
+    Add_Querschnittsknoten(q, k);
+    Add_Punkt_To_Gruppe(g, k, 1.0);
+    for (int i = 0; i < 2; ++i) {
+        const double plane[4] = {0, -4.0 / 3.0, 0, 0};
+        Schnittgroessen r{};
+        EXPECT_EQ(Calc_Schnittgroessen(q, plane, &r, 1.0), 0) << i;
+        EXPECT_TRUE(std::isfinite(r.N)) << i;
+    }
+    Free_Querschnitt(q);
+}
+
 }  // namespace

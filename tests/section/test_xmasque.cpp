@@ -103,16 +103,19 @@ TEST(Xmasque, RoundTripKeepsNumbersReferencesAndForces) {
     Free_Querschnitt(q);
 }
 
-TEST(Xmasque, DamagedFilesAreRefused) {
+// The file of the sample with its first "from" replaced by "to".
+std::string Sample_With(const std::string& from, const std::string& to) {
     Querschnitt* sample = Sample();
-    const std::string good = Written(sample);
+    std::string s = Written(sample);
     Free_Querschnitt(sample);
-    auto replace = [&](const std::string& from, const std::string& to) {
-        std::string s = good;
-        const size_t at = s.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        return s.replace(at, from.size(), to);
-    };
+    const size_t at = s.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? s : s.replace(at, from.size(), to);
+}
+
+TEST(Xmasque, DamagedFilesAreRefused) {
+    const std::string good = Sample_With("", "");
+    auto replace = Sample_With;
     const std::string cases[] = {
         "",
         "Q 0\n",
@@ -128,6 +131,25 @@ TEST(Xmasque, DamagedFilesAreRefused) {
         replace("e-08 16\n", "e-08 17\n"),                 // reference to a missing curve
         replace("Q 7 0\n6\n", "Q 7 0\n-1\n"),
         replace("-0.15 -0.25", "nan -0.25"),
+    };
+    for (const std::string& bytes : cases) EXPECT_EQ(Read(bytes), nullptr) << bytes;
+}
+
+// Integers beyond the int are refused, not wrapped: each of these is 2^32
+// more than the number the good file holds there, which a wrapping reader
+// would take for that number.
+TEST(Xmasque, OversizedIntegersAreRefused) {
+    Querschnitt* again = Read(Sample_With("", ""));
+    EXPECT_NE(again, nullptr);
+    Free_Querschnitt(again);
+    auto replace = Sample_With;
+    const std::string cases[] = {
+        replace("Q 7 0\n6\n", "Q 7 0\n4294967302\n"),          // a count
+        replace("0 4 5 0\n", "0 4 4294967301 0\n"),              // a node reference
+        replace("G 1 3\n1 1", "G 1 3\n4294967297 1"),            // a group kind
+        replace("M -25 1\n8421377 ", "M -25 1\n4303388673 "),   // a curve type
+        replace("M -25 1\n8421377 ", "M -25 1\n0x100808001 "),    // the same as 33 bits of hexadecimal
+        replace("Q 7 0\n", "Q 4294967303 0\n"),                  // a number in a head line
     };
     for (const std::string& bytes : cases) EXPECT_EQ(Read(bytes), nullptr) << bytes;
 }

@@ -23,7 +23,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using testutil::Desktop;
 using Names = std::vector<std::string>;
 
 const std::string kVerified = "Nachweis erbracht";

@@ -12,10 +12,24 @@
 #include "weldapp/batch_desktop.h"
 
 namespace fs = std::filesystem;
-using testutil::Desktop;
-using testutil::First_Difference;
-using testutil::kExamples;
-using testutil::kProgram;
+
+namespace {
+
+// Where two files part: "line N" with both lines, or "" when they are equal.
+std::string First_Difference(const std::string& want, const std::string& got) {
+    if (want == got) return "";
+    size_t line = 1, i = 0;
+    while (i < want.size() && i < got.size() && want[i] == got[i])
+        if (want[i++] == '\n') ++line;
+    auto around = [&](const std::string& s) {
+        const size_t b = s.rfind('\n', i == 0 ? 0 : i - 1);
+        const size_t from = b == std::string::npos || i == 0 ? 0 : b + 1;
+        return s.substr(from, s.find('\n', from) - from);
+    };
+    return "line " + std::to_string(line) + "\n  expected: " + around(want) + "\n  written:  " + around(got);
+}
+
+}  // namespace
 
 TEST(BatchRun, CommandLinesAndExitCodes) {
     Desktop d;
@@ -94,6 +108,9 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
     Desktop d;
     d.Add("rhs_160x80", "B001");
     ASSERT_EQ(d.Run("B001 0 1 1 -refresh"), 1) << d.err;
+    // A run that succeeds says nothing on the console (the tube's line model
+    // once printed a line for every corner).
+    EXPECT_EQ(d.out + d.err, "");
     const std::string list = d.File("B001_01.OLI");
     // By hand: MSH 160x80x6.3, all-round fillet weld a = 5 mm, lines on the
     // outer faces, corners r_o = 9.45 count pi/4 r_o short of each side, no
@@ -149,4 +166,29 @@ TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
         ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
         EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
     }
+}
+
+// A project whose annex no list entry carries ("Standard" is the file name
+// of the standard set, not its name) is an input error: the print list says
+// which annex it asked for, no load case is checked with another country's
+// factors, and nothing is called proven.
+TEST(BatchRun, UnknownAnnexIsAnInputErrorNamedInTheList) {
+    Desktop d;
+    d.Add("flat_bar", "C001");
+    std::string input = d.File("C001_01.INP");
+    const std::string tail = "ACTIV_NADNAME\n\xAE" "Deutschland\xAF\n";
+    const size_t at = input.rfind(tail);
+    ASSERT_NE(at, std::string::npos);
+    input.replace(at, tail.size(), "ACTIV_NADNAME\n\xAE" "Standard\xAF\n");
+    testutil::Write_File(d.project + "/C001_01.INP", input);
+    ASSERT_EQ(d.Run("C001 0 1 1 -refresh"), 1) << d.err;
+    const std::string list = d.File("C001_01.OLI");
+    EXPECT_NE(list.find("NAD \"Standard\" nicht gefunden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
+    EXPECT_NE(list.find("NA: EC-Standardparameter"), std::string::npos);
+    EXPECT_EQ(list.find("Deutschland"), std::string::npos);
+    EXPECT_EQ(list.find("Nachweis erbracht"), std::string::npos);
+    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
+    EXPECT_EQ(list.find("Max:"), std::string::npos);
+    EXPECT_NE(d.err.find("NAD \"Standard\" nicht gefunden"), std::string::npos) << d.err;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }

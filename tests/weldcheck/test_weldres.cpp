@@ -512,3 +512,61 @@ TEST(WeldStrength, AnnexSubstitutionDoesNotDependOnThePlateOrder) {
 }
 
 }  // namespace
+
+// Inputs whose arithmetic used to run into 0/0 or overflow. A thickness of
+// 0 (not given) under N alone needs no lever arm: a two-sided fillet weld of
+// l_eff 100 mm, a = 5 mm under N = 100 kN takes F = 100 / (2 x 10 cm) =
+// 5 kN/cm, sigma_perp = tau_perp = 5e5 N/m / 5 mm / sqrt 2 = 70.71 N/mm²,
+// sigma_1 = 141.42 and U = 141.42 / 360 = 0.393; simplified F_w,Rd =
+// 360 / (sqrt 3 0.8 1.25) 5 mm = 10.39 kN/cm, U = 5 / 10.39 = 0.481. A
+// fully penetrated butt weld without a joint thickness and forces beyond any
+// weld are refused before any line: the first line of the report names them.
+TEST(WeldGroup, ZeroThicknessAndHugeForcesNeverPrintNonNumbers) {
+    struct Case {
+        const char* name;
+        void (*edit)(WeldCase*);
+        int result;
+        double U;
+        const char* first_line;  // refused: the first text line
+    };
+    const Case cases[] = {
+        {"plates of 0 under N, directional", [](WeldCase* c) { c->g.plate1.t = c->g.plate2.t = 0; }, 0, 100 * std::sqrt(2.0) / 360, ""},
+        {"plates of 0 under N, simplified",
+         [](WeldCase* c) { c->g.plate1.t = c->g.plate2.t = 0; c->g.method = WELD_METHOD_CALLER_RULES; }, 0,
+         5.0 / (360 / (std::sqrt(3.0) * 0.8 * 1.25) * 5 * 1e-2), ""},
+        {"full-penetration butt weld with an abutting plate of 0",
+         [](WeldCase* c) { c->g.kind = WELD_BUTT; c->g.full_penetration = 1; c->g.plate2.t = 0; }, 1, -1,
+         "╬HFehler╬r: durchgeschweißte Stumpfnaht mit Blechdicke t = 0  ê  Nachweis nicht möglich "_cp},
+        {"full-penetration butt weld in line with a plate of 0, simplified",
+         [](WeldCase* c) { c->g.kind = WELD_BUTT; c->g.full_penetration = 1; c->g.angle = 0; c->g.plate1.t = 0;
+                           c->g.method = WELD_METHOD_CALLER_RULES; }, 1, -1,
+         "╬HFehler╬r: durchgeschweißte Stumpfnaht mit Blechdicke t = 0  ê  Nachweis nicht möglich "_cp},
+        {"N of 1e300", [](WeldCase* c) { c->g.N_Ed = 1e300; }, 1, -1, "╬HFehler╬r: N╬\\Ed╬r = zu groß "_cp},
+        {"M_s of -1e300, simplified", [](WeldCase* c) { c->g.M_s_Ed = -1e300; c->g.method = WELD_METHOD_CALLER_RULES; },
+         1, -1, "╬HFehler╬r: M╬\\s,Ed╬r = zu groß "_cp},
+        {"a stress of 1e300 given", [](WeldCase* c) { c->g.force_mode = WELD_STRESS_GIVEN; c->g.sigma_perp = 1e300; },
+         1, -1, "╬HFehler╬r: ╠╬\\s╬r = zu groß "_cp},
+    };
+    for (const Case& k : cases) {
+        for (int print_level = 0; print_level <= 2; ++print_level) {
+            SCOPED_TRACE(std::string(k.name) + " level " + std::to_string(print_level));
+            WeldCase c(5.0);
+            c.g.summary = 1;
+            c.g.l_w = 110.0;
+            c.g.l_eff = 100.0;
+            c.g.N_Ed = 100000.0;
+            c.g.method = WELD_METHOD_DIRECTIONAL | WELD_METHOD_CALLER_RULES;
+            k.edit(&c);
+            ListCapture l;
+            EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), print_level, 0, ""), k.result);
+            EXPECT_NEAR(c.g.U_max, k.U, 0.0005);
+            const std::string out = l.Take();
+            EXPECT_FALSE(Has_Non_Finite_Text(out)) << out;
+            const std::vector<std::string> lines = Text_Lines(out);
+            if (*k.first_line) {
+                ASSERT_FALSE(lines.empty());
+                EXPECT_EQ(lines[0], std::string(k.first_line) + NotOk());
+            }
+        }
+    }
+}
