@@ -201,6 +201,11 @@ struct Renderer {
         double x1, y1, x2, y2;
     };
     std::vector<Float> floats;
+    // The ink of the running text, table rows and titles set on this page:
+    // a table set beside text that stands below its top (the writers go
+    // back up to set a data block beside a sketch whose material lines
+    // follow it) is set smaller to end above that text.
+    std::vector<Float> inked;
 
     // Where text starting at x and standing from top to bottom must end:
     // the right margin, or just before a picture to its right.
@@ -223,6 +228,7 @@ struct Renderer {
         y = lowest = kTop;
         mark = -1;
         floats.clear();
+        inked.clear();
     }
 
     // The foot line: the position the page belongs to and "Seite n von m".
@@ -330,16 +336,23 @@ struct Renderer {
               bool heading) {
         cairo_move_to(cr, x * kPt, top * kPt);
         pango_cairo_show_layout(cr, l);
-        if (boxes && !text.empty() && text.find_first_not_of(' ') != std::string::npos) {
-            // The ink of the glyphs: what another text must not touch.
-            PangoRectangle ink;
-            pango_layout_get_extents(l, &ink, nullptr);
+        if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
+        // The ink of the glyphs: what another text must not touch.
+        PangoRectangle ink;
+        pango_layout_get_extents(l, &ink, nullptr);
+        const double ix = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
+        const double iy = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
+        const double iw = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
+        const double ih = ink.height / static_cast<double>(PANGO_SCALE) / kPt;
+        if (kind == OLI_TEXT_PARA || kind == OLI_TEXT_TABLE || kind == OLI_TEXT_TITLE)
+            inked.push_back({ix, iy, ix + iw, iy + ih});
+        if (boxes) {
             OliTextBox b;
             b.page = page;
-            b.x = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
-            b.y = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
-            b.w = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
-            b.h = ink.height / static_cast<double>(PANGO_SCALE) / kPt;
+            b.x = ix;
+            b.y = iy;
+            b.w = iw;
+            b.h = ih;
             b.text = text;
             b.kind = kind;
             b.block = block;
@@ -539,6 +552,52 @@ struct Renderer {
         if (Sane(b.value)) y = std::max(kTop, y + b.value);
     }
 
+    // The top of the highest text set on this page that starts below `top`
+    // and reaches into the columns x1 .. x2; a large value when there is none.
+    double Text_Below(double top, double x1, double x2) const {
+        double first = 1e9;
+        for (const Float& t : inked)
+            if (t.y1 >= top - 1e-6 && t.x2 > x1 + 0.05 && t.x1 < x2 - 0.05) first = std::min(first, t.y1);
+        return first;
+    }
+
+    // Total height of the rows at `pt` points.
+    double Rows_Height(const std::vector<std::vector<OliGlyphItem>>& glyphs, double pt) {
+        double h = 0;
+        for (const std::vector<OliGlyphItem>& g : glyphs) {
+            PangoLayout* l = Layout(Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, pt);
+            h += Height_Cm(l);
+            g_object_unref(l);
+        }
+        return h;
+    }
+
+    // A table set beside text that already stands below its top (the
+    // writer went back up to set it there) must end above that text: it is
+    // set smaller, down to the smallest table size; when even that does not
+    // end above it, the table goes below everything on the page instead.
+    // `widest` is the widest row at the normal table size.
+    void Clear_Of_Text_Below(const std::vector<std::vector<OliGlyphItem>>& glyphs, double widest, double* size) {
+        const double left = Text_Left();
+        const double below = Text_Below(y, left, left + widest * *size / kTableSize);
+        if (below >= 1e9) return;
+        const double room = below - 0.1 - y;
+        double h = Rows_Height(glyphs, *size);
+        if (h <= room) return;
+        double pt = *size;
+        // Row heights follow the size nearly in proportion; a few steps
+        // settle the rounding of the font's line height.
+        for (int step = 0; step < 4 && h > room && pt > kMinTableSize; ++step) {
+            pt = std::max(kMinTableSize, room > 0 ? pt * room / h * 0.99 : kMinTableSize);
+            h = Rows_Height(glyphs, pt);
+        }
+        if (h <= room) {
+            *size = pt;
+            return;
+        }
+        y = std::max(y, lowest);
+    }
+
     // A table: its titles, then its rows set in a monospaced font, as the
     // writers align the cells with blanks; a table wider than the page is
     // set smaller. A table that runs over a page repeats its head rows, and
@@ -565,6 +624,7 @@ struct Renderer {
             g_object_unref(l);
         }
         if (widest > width) size = std::max(kMinTableSize, size * width / widest);
+        Clear_Of_Text_Below(glyphs, widest, &size);
         const int head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
         std::vector<PangoLayout*> rows;
         double head_h = 0;

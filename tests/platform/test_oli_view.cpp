@@ -4,6 +4,7 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -625,6 +626,36 @@ TEST(OliView, PagesHeadingsAndTablesLaidOutForAReader) {
     for (const OliTextBox& t : b) {
         if (t.text != "Legende") continue;
         for (const OliTextBox& u : b) EXPECT_FALSE(&u != &t && Overlap(t, u)) << u.text;
+    }
+}
+
+// A data block set beside a sketch after the material lines below the
+// sketch (the end-plate title block: the writer goes back up to set it): a
+// block taller than the sketch is set smaller to end above the material
+// line that reaches into its column; one that cannot end above it even at
+// the smallest size goes below everything instead. No text overprints.
+TEST(OliView, TableBesideTextBelowItEndsAboveThatText) {
+    const std::string material = "Stahlsorte:\xCEtS235 (St37),  f\xCE\\y,k\xCEr = 240.0 N/mm\xCE/2\xCEr";
+    for (int n : {13, 40}) {
+        std::string rows;
+        for (int i = 1; i <= n; ++i) rows += "     l\xCE\\w" + std::to_string(i) + "\xCEr = 118.0 mm\n";
+        const std::string list = "#STOREYPOS\n0\n" + Para("0x50\n4\n2 4.8\n0x0 1\n2 12\n", {material}) +
+                                 "#RESTOREYPOS\n0\n#SETMARGINS\n257 5\n#SHOWTABLE\n0 0 0\n0 0 -1 -1\n" + rows +
+                                 "#END_OF_TEXT\n";
+        const std::vector<OliTextBox> b = Boxes(list);
+        const OliTextBox* value = nullptr;
+        double first = 1e9, last = 0;
+        for (const OliTextBox& t : b) {
+            if (t.kind == OLI_TEXT_PARA && t.text.rfind("S235", 0) == 0) value = &t;
+            if (t.kind == OLI_TEXT_TABLE) first = std::min(first, t.y), last = std::max(last, t.y + t.h);
+            for (const OliTextBox& u : b) EXPECT_FALSE(&u != &t && Overlap(t, u)) << t.text << " / " << u.text;
+        }
+        ASSERT_NE(value, nullptr);
+        ASSERT_GT(value->x + value->w, 2.5 + 5.0);  // the value reaches into the table's column
+        if (n == 13)
+            EXPECT_LT(last, value->y) << "the block ends above the material line";
+        else
+            EXPECT_GT(first, value->y + value->h) << "the block goes below the material line";
     }
 }
 

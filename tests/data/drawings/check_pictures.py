@@ -148,10 +148,11 @@ def tube():
     out += [" 30", " 52", colour(5), " 20  34", poly(ring, sc).rstrip(" "), " 31", " 53"]
     out += [" 30", " 52", colour(0), " 4 2"] + arc_lines(cx, cy, D / 2, sc) + arc_lines(cx, cy, D / 2 - t, sc)
     out += [" 31", " 53", colour(0)]
-    # The caller's picture set no dimension style: tick ends (style 0),
-    # not the dots of the sketch's style 8.
-    out += [("dimension", 18, "D = 100 at x = 80 mm (paper 1.6) from y -50 to 50, tick ends")]
-    out += [("dimension", 18, "D - 2t = 80 at x = -80 mm (paper -1.6) from y -40 to 40, tick ends")]
+    # The caller's picture sets the sketch's dimension style 8: dot ends,
+    # each a filled circle of 0.0375 cm at the end of the dimension line
+    # (paper (1.6, -+1.0) and (-1.6, -+0.8)) with its 32 edges.
+    out += [("dimension", 84, "D = 100 at x = 80 mm (paper 1.6) from y -50 to 50, dot ends")]
+    out += [("dimension", 84, "D - 2t = 80 at x = -80 mm (paper -1.6) from y -40 to 40, dot ends")]
     out += [colour(10), ("axes", 15, "axis cross at the centre (0, 0)")]
     # The caller's colour (pen 0) back after the drawing.
     out += centroid_mark(0.0, 0.0, sc, "S") + [colour(0)]
