@@ -238,6 +238,8 @@ FILE* Open_File_Dialog(int mode) {
     return file;
 }
 
+void Reset_Ctrlword_Dialog(void) { dialog_started = false; }
+
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter) {
     if (!file || !values || !count || n < 1 || n > CTRLWORD_MAX_VALUES || stride < n) return 0;

@@ -38,6 +38,9 @@ enum {
 // be opened (a message box names it). The last name, the chooser's
 // directory and the sheet's place are kept for the next call.
 FILE* Open_File_Dialog(int mode);
+// The dialog's state as at start-up: no last name, the chooser at "C:\",
+// the sheet in the screen centre (for tests).
+void Reset_Ctrlword_Dialog(void);
 
 // Asks for a file with Open_File_Dialog(0) and reads the block of `letter`
 // (see the rules above): group g goes to values[g * stride ...], its name
