@@ -1,5 +1,6 @@
 // The sheet "Ausdrucksteuerung": the print-control record edited in place,
 // with its dependent controls and the preface editor.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -96,6 +98,15 @@ void Check(Rows& r, const char* label, int* value) {
     r.y += 22;
 }
 
+// The place of an item that follows a text at x: where the layout puts it,
+// or further right when the screen font's text would reach under it (a
+// field's box begins 8 pixels left of its place).
+enum { GAP_TEXT = 8, GAP_FIELD = 14 };
+int After(int x_layout, int x_text, const char* text, int gap) {
+    const int end = x_text + RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, text, -1) + gap;
+    return end > x_layout ? end : x_layout;
+}
+
 bool Tabular_Offered(int application) {
     return application != 150 && application != 152 && application != 162;
 }
@@ -115,16 +126,18 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
     Add_Action_Button(area, 55, 47, &sheet.preface_button, "Vorbemerkungen", 0);
     char lines[32];
     std::snprintf(lines, sizeof lines, "(%d Zeilen)", sheet.preface_lines);
-    Add_Text_to_Scrollable_Area(area, 175, 47, lines, font, black, 0);
+    Add_Text_to_Scrollable_Area(area, After(175, 55, "Vorbemerkungen", GAP_TEXT), 47, lines, font, black, 0);
 
     Rows r = {area, 69};
-    Check(r, "Grafik", &p->grafik);
     if (p->grafik) {
-        Add_Text_to_Scrollable_Area(area, 95, r.y, "im Maßstab  1 :"_cp, font, black, 0);
-        Add_Float_to_Scrollable_Area(area, 195, r.y, &p->massstab, "%5.1f", font, black, &Screen_Flag_On);
+        // The scale stands in the row of its switch.
+        const int x_scale = After(95, 55, "Grafik", GAP_TEXT);
+        Add_Text_to_Scrollable_Area(area, x_scale, r.y, "im Maßstab  1 :"_cp, font, black, 0);
+        Add_Float_to_Scrollable_Area(area, After(195, x_scale, "im Maßstab  1 :"_cp, GAP_FIELD), r.y, &p->massstab, "%5.1f", font,
+                                     black, &Screen_Flag_On);
         Set_Last_Item_Check_Function(area, Check_Scale);
-        r.y += 22;
     }
+    Check(r, "Grafik", &p->grafik);
     Check(r, "Eingabeparameter", &p->eingabeparameter);
     if (application == 152) Check(r, "Bemessungskräfte"_cp, &p->bemessungsgroessen);
     else Check(r, "Materialsicherheitsbeiwerte", &p->sicherheitsbeiwerte);
@@ -149,7 +162,11 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
         if (p->ergebnisumfang == 3) {
             radio(75, "maßgebende Lastkombination detailliert"_cp, 1, &sheet.detail_mode);
             if (sheet.detail_mode == 2) {
-                Add_Float_to_Scrollable_Area(area, 265, y, &sheet.detail_number, "%4.0f", font, black,
+                // Within the area, even where its label is wider.
+                int width = 0, height = 0;
+                Inquire_Scrollable_View_Area_Size(area, &width, &height);
+                const int x_number = std::min(After(265, 75, "Lastkombination detailliert: Nr.", GAP_FIELD), width - 40);
+                Add_Float_to_Scrollable_Area(area, x_number, y, &sheet.detail_number, "%4.0f", font, black,
                                              &Screen_Flag_On);
                 Set_Last_Item_Check_Function(area, Check_Detail_Number);
             }
@@ -172,9 +189,10 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
     if (application != 150 && application != 152) {
         const int yt = r.y - 22 + 27;
         Add_Text_to_Scrollable_Area(area, 35, yt, "Toleranz im Endergebnis", font, black, 0);
-        Add_Float_to_Scrollable_Area(area, 190, yt, &p->toleranz, "%4.1f", font, black, &Screen_Flag_On);
+        const int x_field = After(190, 35, "Toleranz im Endergebnis", GAP_FIELD);
+        Add_Float_to_Scrollable_Area(area, x_field, yt, &p->toleranz, "%4.1f", font, black, &Screen_Flag_On);
         Set_Last_Item_Check_Function(area, Check_Tolerance);
-        Add_Text_to_Scrollable_Area(area, 235, yt, "%", font, black, 0);
+        Add_Text_to_Scrollable_Area(area, After(235, x_field, "99.9", GAP_TEXT), yt, "%", font, black, 0);
     }
     Update_Scrollable_View_Area(area);
 }

@@ -13,6 +13,7 @@
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
 #include "platform/font.h"
+#include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
@@ -195,6 +196,9 @@ char* Edit_User_Comment(char* text, const char* title) {
         if (code == CODE_BREAK || code == VEK_CLOSE_CODE || code == 0) break;
         if (code != CODE_AREA) continue;
         Edit_Scrollable_View_Area(area);
+        // A press that ended the text editor is meant for what lies under
+        // it (a button, say).
+        if (choice == 0 && M_LEFT) Edit_Scrollable_View_Area(area);
         if (choice == CHOICE_HELP && editor.help) editor.help("USER_COMMENT");
         if (choice == CHOICE_CONFIRM) {
             confirmed = true;

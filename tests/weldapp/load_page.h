@@ -13,6 +13,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
+#include "dialogs/snapshot.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
 #include "dialogs/valuecheck.h"
@@ -126,6 +127,36 @@ inline Lastfall Case(const char* name, double N, double My, double Mz, double Vy
     c.Vz = Vz;
     c.Mx = Mx;
     return c;
+}
+
+// A snapshot of a screen rectangle taken at the first wait of the next
+// sheet edit (a modal sheet is only on the screen while it waits):
+// compared with tests/data/dialogs/<name>.png as snapshot.h does.
+struct Snapshot_Request {
+    std::string name;
+    int x1, y1, x2, y2;
+    bool taken;
+};
+inline Snapshot_Request& Pending_Snapshot() {
+    static Snapshot_Request request{};
+    return request;
+}
+inline void Take_Pending_Snapshot() {
+    Snapshot_Request& r = Pending_Snapshot();
+    if (r.taken) return;
+    r.taken = true;
+    snapshot::Expect_Screen_Matches(r.name, r.x1, r.y1, r.x2, r.y2);
+}
+inline void Snapshot_At_First_Wait(const std::string& name, int x1, int y1, int x2, int y2) {
+    Pending_Snapshot() = {name, x1, y1, x2, y2, false};
+    Define_Call_Allways_Function(Take_Pending_Snapshot);
+    Activate_Call_Allways_Function(1);
+}
+// Whether it was taken; the call-always function is gone afterwards.
+inline bool Snapshot_Taken() {
+    Activate_Call_Allways_Function(0);
+    Define_Call_Allways_Function(nullptr);
+    return Pending_Snapshot().taken;
 }
 
 // The last message box's lines joined by line ends; empty when none.
