@@ -22,13 +22,14 @@ namespace {
 
 // ---- reading ----
 
-// One line without its line end (LF, CRLF); false at the end of the file.
+// One line without its line end (LF, CRLF, and any further CR before it);
+// false at the end of the file.
 bool Next_Line(FILE* file, std::string* line) {
     line->clear();
     int c;
     while ((c = std::fgetc(file)) != EOF && c != '\n') line->push_back(static_cast<char>(c));
     if (c == EOF && line->empty()) return false;
-    if (!line->empty() && line->back() == '\r') line->pop_back();
+    while (!line->empty() && line->back() == '\r') line->pop_back();
     return true;
 }
 
@@ -63,6 +64,9 @@ void Store_Name(const Sink& s, int g, const char* text) {
     if (!s.names || s.name_size <= 0) return;
     char* name = s.names + static_cast<size_t>(g) * s.name_size;
     std::snprintf(name, static_cast<size_t>(s.name_size), "%s", text);
+    // A name cut just after a carriage return does not keep it.
+    size_t n = std::strlen(name);
+    while (n > 0 && name[n - 1] == '\r') name[--n] = '\0';
 }
 
 // Reads the block of the letter from the file's position into the sink.
