@@ -6,6 +6,7 @@
 // run over the same bytes.
 #include "fuzz_common.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -56,7 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FILE* back = fuzz::Stream(again);
     const Read_Result second = Read(back);
     std::fclose(back);
-    if (second.count != first.count || second.values != first.values)
+    // Only the groups counted: an incomplete group at the end leaves its
+    // values in the buffer uncounted.
+    const auto counted = static_cast<size_t>(6 * first.count);
+    if (second.count != first.count ||
+        !std::equal(first.values.begin(), first.values.begin() + counted, second.values.begin()))
         fuzz::Fail("fuzz_control_words", "ROUND TRIP MISMATCH: values read back differ");
     for (int g = 0; g < first.count; ++g)
         if (std::strcmp(&first.names[NAME * g], &second.names[NAME * g]) != 0)

@@ -147,7 +147,8 @@ void Prepare_Chooser() {
 void Remember_Directory(const char* path) {
     char drive[VEK_FILE_NAME_SIZE] = "", dir[VEK_FILE_NAME_SIZE] = "";
     _splitpath(path, drive, dir, nullptr, nullptr);
-    std::snprintf(dialog.directory, sizeof dialog.directory, "%s%s", drive, dir);
+    const std::string start = std::string(drive) + dir;
+    std::snprintf(dialog.directory, sizeof dialog.directory, "%s", start.c_str());
 }
 
 void Text(int area, int x, int y, const char* text, int font) {
