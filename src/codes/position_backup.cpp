@@ -210,7 +210,7 @@ int Recover_Position_Backup(void) {
     return result;
 }
 
-int Copy_Text_File(const char* target, const char* source) {
+int Copy_Text_File_To(const char* target, const char* source) {
     char native[VEK_MAX_PATH + 32];
     FILE* in = Open_Native(source, "rb");
     if (!in) return 1;
@@ -228,7 +228,7 @@ int Copy_Base_Path_File(const char* target_name, const char* source_name) {
     const char* s = Base_Path(source_name);
     if (s) copy_source = ITools_Strdup(s);
     if (!copy_target || !copy_source) return 1;
-    return Copy_Text_File(copy_target, copy_source);
+    return Copy_Text_File_To(copy_target, copy_source);
 }
 
 void Reset_Position_Backup(void) {

@@ -91,8 +91,9 @@ int Recover_Position_Backup(void);
 // 1 when the file exists.
 int File_Exists(const char* path);
 // Copies the source's bytes to the target (whole or not at all): 0 copied,
-// 1 when a file could not be opened or the copy failed.
-int Copy_Text_File(const char* target, const char* source);
+// 1 when a file could not be opened or the copy failed. (The print
+// control's Copy_Text_File takes the two the other way round.)
+int Copy_Text_File_To(const char* target, const char* source);
 // The same with both names joined to the component's path prefix; the two
 // full paths are kept until the next call.
 int Copy_Base_Path_File(const char* target_name, const char* source_name);
