@@ -172,6 +172,13 @@ int Run_Import(VEKBauteil* given, int a, int b, int c, int d, int cuts, const ch
     if (!f) return 0;
     const int n = Read_LoadPick_Answer(f, cuts);
     std::fclose(f);
+    if (n == 0) {
+        Init_Message();
+        Set_Message_Title("Lesefehler");
+        Fill_Message("%s", "Die Antwort der Schnittgrößenauswahl ist nicht lesbar."_cp);
+        Fill_Message("%s", "Es wurden keine Schnittgrößen übernommen."_cp);
+        Draw_Message();
+    }
     return n;
 }
 

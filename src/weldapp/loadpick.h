@@ -41,7 +41,7 @@ struct CutResult {
 // store then is invalid). a to d are handed to LoadPick as decimal texts.
 // A packed component's exchange file is extracted from its archive first
 // (and removed after LoadPick has closed); an archive that cannot be used
-// is named in a message box.
+// and an answer that cannot be read are named in a message box.
 int Import_BeamCutResults0(VEKBauteil* component, int a, int b, int c, int d);
 int Import_BeamCutResults_Pick(int a, int b, int c, int d);
 // The same for up to 10 cuts, each with its argument text (cut_arguments
