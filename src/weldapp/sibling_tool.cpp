@@ -38,6 +38,19 @@ void Tool_Failed(const Sibling_Tool* tool, bool started) {
     Show_Lines(started ? "Werkzeugfehler" : "Installationsproblem", lines, 4);
 }
 
+// The texts of the boxes stay inside them whatever the font's widths, so
+// that the saved screen under a box covers all that was drawn. x1 = -1
+// gives the viewport back as it was before.
+void Clip_To(int x1, int y1, int x2, int y2) {
+    static int saved[4];
+    if (x1 < 0) {
+        pxView(saved[0], saved[1], saved[2], saved[3]);
+        return;
+    }
+    pxQVwp(&saved[0], &saved[1], &saved[2], &saved[3]);
+    pxView(x1, y1, x2, y2);
+}
+
 void Square(int x, int y, int fill, int outline) {
     if (fill >= 0) {
         pxFgc(fill);
@@ -63,10 +76,12 @@ void Draw_Square_Box(const Sibling_Tool* tool, int cx, int cy) {
     pxLine(cx + 130, cy + 30, cx - 130, cy + 30);
     pxLine(cx - 130, cy + 30, cx - 130, cy - 30);
     const int n = static_cast<int>(std::strlen(tool->wait_text));
+    Clip_To(cx - 129, cy - 29, cx + 129, cy + 29);
     Pop_RFont(WAIT_FONT);
     pxText(cx + tool->text_x, cy - 10, tool->wait_text, n);
     pxText(cx + tool->text_x + 1, cy - 10, tool->wait_text, n);  // bold look
     Push_RFont();
+    Clip_To(-1, 0, 0, 0);
     for (int k = 0; k < SQUARES; ++k) Square(cx - 110 + SQUARE_STEP * k, cy, -1, blue);
 }
 
@@ -75,10 +90,12 @@ void Draw_Manager_Box(int cx, int cy) {
     pxFgc(Nearest_Color_Index(192, 192, 192));
     pxRect(cx - 118, cy - 43, cx + 118, cy + 43);
     pxFgc(BLACK_CI);
+    Clip_To(cx - 118, cy - 43, cx + 118, cy + 43);
     Pop_RFont(WAIT_FONT);
     pxText(cx - 25, cy - 5, "Warte auf Antwort", 17);
     pxText(cx - 25, cy + 13, "des Profilmanagers", 18);
     Push_RFont();
+    Clip_To(-1, 0, 0, 0);
 }
 
 void Wait_For_Window(const Sibling_Tool* tool, int length) {
