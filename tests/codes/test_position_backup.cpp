@@ -128,6 +128,7 @@ TEST(PositionBackup, AnUnreadableBackupStaysForAnotherAttempt) {
     BackupDir b;
     Write_File(b.File(".bak"), "kein Datensatz\n");
     const int category = Open_Message_Category();
+    const int mode = Get_Message_Mode();
     Set_Message_Mode(MESSAGE_MODE_COLLECT);
     VEK_Script_Answer(1);
     EXPECT_EQ(Recover_Position_Backup(), 1);
@@ -139,6 +140,7 @@ TEST(PositionBackup, AnUnreadableBackupStaysForAnotherAttempt) {
     EXPECT_EQ(Recover_Position_Backup(), 0);
     EXPECT_FALSE(std::filesystem::exists(b.File(".bak")));
     Close_Message_Category(category);
+    Set_Message_Mode(mode);
 }
 
 TEST(PositionBackup, ComparisonsCopiesAndDisabling) {
