@@ -52,11 +52,12 @@ char* Keep_Text(const char* text, int length) {
     return length > 0 ? Mem_Strdup(__FILE__, __LINE__, "null", text) : nullptr;
 }
 
-// «text» into *out (null for «»); false for a text without «.
+// «text» into *out (null for «»); false for a text without « and for one
+// of 255 characters or more, which the reader could only take cut.
 bool Read_Text(FILE* f, char** out) {
     char buffer[TEXT_BUFFER];
     const int n = Read_Guillemet_String(f, buffer);
-    if (n < 0) return false;
+    if (n < 0 || n >= TEXT_BUFFER - 1) return false;
     *out = Keep_Text(buffer, n);
     return n == 0 || *out;
 }

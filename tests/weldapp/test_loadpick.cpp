@@ -48,6 +48,13 @@ TEST(LoadPickAnswer, ResultsTextsAndInfo) {
     EXPECT_EQ(Get_CutResult_Info3(0), nullptr);
     EXPECT_STREQ(Get_CutResult_Info5(1), "z");
     EXPECT_EQ(Get_CutResult_Id(2), 0);  // out of range
+    // A last info text of 255 characters could only be taken cut: it stays
+    // null (found by fuzzing).
+    const std::string long_info = "2 Info\n\xAE" "K1\xAF \xAE\xAF \xAE\xAF \xAE\xAF \xAE\xAF\n\xAE\xAF \xAE\xAF \xAE\xAF \xAE\xAF \xAE" +
+                                  std::string(255, 'x') + "\xAF\n";
+    ASSERT_EQ(Read_Answer(kTwoResults + long_info), 2);
+    EXPECT_STREQ(Get_CutResult_Info1(0), "K1");
+    EXPECT_EQ(Get_CutResult_Info5(1), nullptr);
     // An "Info" count that differs from n: the results stand, no info.
     ASSERT_EQ(Read_Answer(kTwoResults + "3 Info\n\xAE" "K1\xAF"), 2);
     EXPECT_EQ(Get_CutResult_Info1(0), nullptr);
