@@ -225,7 +225,9 @@ void Oli_List_Add(int k, const char* format, ...) {
     check.Require(text.find_first_of("\n\r") == std::string::npos, "Zeile enthält einen Zeilenwechsel"_cp);
     if (!check.Ok()) return;
     l->text[All_Lines(*l)] = text;
-    if (!format || Only_Blanks(format)) {
+    // Blank by what stands in the line (a format of blanks gives one, and
+    // so does "%s" of an empty text), as the writers take it.
+    if (Only_Blanks(text)) {
         l->skipped++;
         return;
     }

@@ -39,8 +39,8 @@ void Oli_List_Open_3Col(int k, double first, double spacing_2, double spacing_3)
 // The enable word of list k; 0 for a list never opened or k outside 0..10.
 int Oli_List_Is_Open(int k);
 // Adds the formatted line to list k (nothing while it is not open; a
-// refusal, told once, when it holds 100 lines). A format of blanks only
-// (or empty) adds a blank line. The widest line is kept for the frame's
+// refusal, told once, when it holds 100 lines). A line of blanks only
+// (or empty) is a blank line. The widest line is kept for the frame's
 // width: in column mode 2 from every second line with the two-column
 // spacing added, in mode 3 from every third with the three-column spacing,
 // else from every line.
