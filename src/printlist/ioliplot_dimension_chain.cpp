@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
+#include <algorithm>
 
 #include "base/geometry.h"
 #include "base/ptrarr.h"
@@ -67,13 +70,21 @@ double Oli_Dimension_Chain_cm(PtrArr* list, const char* unit, double x0, double 
     if (!check.Point(x0, y0).Number(angle, 1e6).Ok() || !Chain_Is_Sound(list, h, u, check)) return 0.0;
     double lx = x0, ly = y0;
     Transform_Points(&lx, &ly, 1, 0.0, 0.0, angle, 1.0);
-    for (int i = 0; i < PtrArr_Count(list); i++) {
+    // Each point moved onto the line, and the points sorted by where they
+    // stand along it (for a line along x, by x; a line at an angle would
+    // otherwise have its points in no order at all).
+    const int n = PtrArr_Count(list);
+    std::vector<std::pair<double, void*>> along;
+    for (int i = 0; i < n; i++) {
         double* p = Point_At(list, i);
         Transform_Points(&p[0], &p[1], 1, 0.0, 0.0, angle, 1.0);
         p[1] = ly;
+        along.emplace_back(p[0], p);
         Inverse_Transform_Points(&p[0], &p[1], 1, 0.0, 0.0, angle, 1.0);
     }
-    PtrArr_Sort(list, Oli_Compare_X_Asc);
+    std::stable_sort(along.begin(), along.end(),
+                     [](const std::pair<double, void*>& a, const std::pair<double, void*>& b) { return a.first < b.first; });
+    for (int i = 0; i < n; i++) PtrArr_Set(list, i, along[static_cast<size_t>(i)].second);
     double result = 0.0;
     for (int i = 0; i + 1 < PtrArr_Count(list); i++)
         result = Larger(result, Segment(unit, Point_At(list, i), Point_At(list, i + 1), h, u, mode));

@@ -13,7 +13,8 @@ struct PtrArr;
 // allocated or is refused (not finite), the list then unchanged.
 int Oli_Dimension_Point_Add(PtrArr* list, double x, double y);
 // The chain along the line through (x0, y0) in the direction angle
-// (radians); h the text height, u the unit divisor of "cm", mode -2..2 the
+// (radians), the points in their order along it; h the text height, u the
+// unit divisor of "cm", mode -2..2 the
 // text placement of the dimension writers. The largest result of the
 // dimension writers (0 when nothing was drawn). With fewer than 2 points,
 // or when refused (no picture, a point, angle or size that is not a finite
