@@ -197,7 +197,9 @@ int Read_Picture_Info(FILE* stream, OLI_GRAPHIC_Picture_Info* info) {
     char name[sizeof info->name + 1];
     // One byte more than the name may hold, so that a longer one shows.
     int n = Read_Delimited_String(stream, name, static_cast<int>(sizeof name), 0xAE, 0xAF);
-    if (n < 0 || n >= static_cast<int>(sizeof info->name)) return 0;
+    // A name the record cannot write again (too long, on two lines, with a
+    // second «) is no picture info.
+    if (n < 0 || n >= static_cast<int>(sizeof info->name) || std::strpbrk(name, "\n\r\xAE")) return 0;
     Copy_Trimmed(name, info->name, static_cast<int>(sizeof info->name), 0);
     if (!Scan_One(stream, &info->pixels_x) || !Scan_One(stream, &info->pixels_y)) return 0;
     if (!Scan_One(stream, &info->resolution)) return 0;

@@ -103,9 +103,10 @@ void Oli_Default_Picture_Info(OLI_GRAPHIC_Picture_Info* info);
 // terminator or with « » or a line break, or a size that is not finite.
 int Write_Picture_Info(FILE* stream, const OLI_GRAPHIC_Picture_Info* info);
 // Fills info with the defaults, then reads the keyword, the name (at most
-// 19 characters), the two pixel counts, the resolution and the size. 1
-// read; 0 for a null argument, another keyword, a longer name, a number
-// missing or out of range (the record then holds what was read so far).
+// 19 characters, on one line), the two pixel counts, the resolution and
+// the size. 1 read; 0 for a null argument, another keyword, a longer name
+// or one with a line break or «, a number missing or out of range, a size
+// that is no finite number (the record then holds what was read so far).
 int Read_Picture_Info(FILE* stream, OLI_GRAPHIC_Picture_Info* info);
 // Asks the desktop's tool "rastomat.exe" in EXEC about the picture file:
 // it writes its answer into a temporary file, which is read and removed. 1
