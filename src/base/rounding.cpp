@@ -49,6 +49,13 @@ static int Tolerant_Order(double a, double b) {
     return d > 0 ? 1 : -1;
 }
 
+int Compare_To_Limit(double value, double limit) {
+    const double band = LIMIT_TOLERANCE * std::fabs(limit);
+    if (value < limit - band) return -1;
+    if (value <= limit + band) return 0;
+    return 1;
+}
+
 int Compare_Doubles_Asc(const void* a, const void* b) {
     return Tolerant_Order(*static_cast<const double*>(a), *static_cast<const double*>(b));
 }

@@ -12,6 +12,15 @@
 // negative n counts as 0. Never fails.
 double Round_To_Decimals(double x, int n);
 
+// Every class and acceptance limit of the checks compares through this: a
+// value within LIMIT_TOLERANCE of the limit, relative to the limit's
+// magnitude, counts as equal to it, so that a value computed on the limit
+// (c/t = 72 epsilon with epsilon 0.99999999999999994, M = M_pl) is not put
+// on its wrong side by the last bits of its rounding. -1 below, 0 at, 1
+// above the limit. A NaN value compares as above. Never fails.
+#define LIMIT_TOLERANCE 1e-9
+int Compare_To_Limit(double value, double limit);
+
 // qsort comparisons of doubles: 0 when the difference lies strictly within
 // 1e-5, else 1 or -1 for the order.
 int Compare_Doubles_Asc(const void* a, const void* b);

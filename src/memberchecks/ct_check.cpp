@@ -7,6 +7,8 @@
 
 #include "base/cp850.h"
 #include "base/ctools.h"
+#include "base/rounding.h"
+#include "memberchecks/plastic_axis.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -19,8 +21,16 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
+int Ct_Class_Of(double r, const double L[3]) {
+    // From the top: an outstand's class 3 limit may lie below its class 2
+    // limit, and a ratio beyond it is class 4 whatever the others say.
+    for (int k = 2; k >= 0; k--)
+        if (Compare_To_Limit(r, L[k]) > 0) return k + 2;
+    return 1;
+}
+
 void Print_Utilisation_Verdict(FILE* stream, double U) {
-    OLI_printf(stream, "  %s  1  %s╬r"_cp, Get_Compare_Symbol((float)U, 1.0f), U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+    OLI_printf(stream, "  %s  1  %s╬r"_cp, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
 }
 
 double Print_Epsilon(double f_y, double E, FILE* stream) {
@@ -50,18 +60,26 @@ double Print_Epsilon(double f_y, double E, FILE* stream) {
     return eps;
 }
 
-int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
-                  double sigma_com, double gamma_M0, FILE* stream, int level, const char* part_name) {
-    const double eps = Print_Epsilon(f_y, E, nullptr);
-    double r = eps > 0 ? c_t / eps : 0.0;
-    if (U) *U = 0.0;
-    if (r < 0.001) return 0;
+namespace {
+
+// The limits of a part for one stress distribution, as multiples of epsilon
+// (of epsilon squared for a tube), with the texts of the distribution.
+struct Part_Limits {
+    bool checked = false;       // the distribution compresses the part
+    double alpha = 0;           // 1 for uniform compression
+    double L[3] = {0, 0, 0};
+    char load_text[48] = "";
+};
+
+Part_Limits Limits_For(int kind, double alpha) {
+    Part_Limits out;
     bool tip_less = false;
     if (kind >= 1 && alpha < 0) {
         alpha = -alpha;
         tip_less = true;
     }
-    if (alpha < 0.01) return 0;
+    if (alpha < 0.01) return out;
+    out.checked = true;
     double psi;
     if (alpha >= CT_ALPHA_UNIFORM) {
         alpha = 1.0;
@@ -70,17 +88,13 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
         psi = 1.0 - 1.0 / alpha;
         if (psi < -3.0) psi = -3.0;
     }
-
-    double L[3];
-    char load_text[48] = "";
-    const char* support = "";
+    out.alpha = alpha;
+    double* L = out.L;
     if (kind == CT_PART_TUBE) {
         L[0] = 50, L[1] = 70, L[2] = 90;
-        r /= eps;
     } else if (kind == CT_PART_OUTSTAND || kind == CT_PART_ANGLE_1 || kind == CT_PART_ANGLE_2) {
-        support = "einseitig";
         if (alpha > 0.99) {
-            std::snprintf(load_text, sizeof load_text, "Druck");
+            std::snprintf(out.load_text, sizeof out.load_text, "Druck");
             L[0] = 9, L[1] = 10, L[2] = 14;
         } else {
             double k_sigma, d;
@@ -99,25 +113,24 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
             }
             L[0] = 9.0 / d;
             L[1] = 10.0 / d;
-            std::snprintf(load_text, sizeof load_text, "Druck+Biegung (Ê = %.2lf, k╬\\╠╬r = %.2lf)"_cp, psi,
-                          k_sigma);
+            std::snprintf(out.load_text, sizeof out.load_text, "Druck+Biegung (Ê = %.2lf, k╬\\╠╬r = %.2lf)"_cp,
+                          psi, k_sigma);
         }
         if (kind == CT_PART_ANGLE_1) L[2] = 15;
         if (kind == CT_PART_ANGLE_2) L[2] = 11.5;
     } else {
-        support = "beidseitig";
         if (alpha > 0.99) {
-            std::snprintf(load_text, sizeof load_text, "Druck");
+            std::snprintf(out.load_text, sizeof out.load_text, "Druck");
             L[0] = 33, L[1] = 38, L[2] = 42;
         } else if (std::fabs(alpha - 0.5) < 0.01) {
-            std::snprintf(load_text, sizeof load_text, "Biegung");
+            std::snprintf(out.load_text, sizeof out.load_text, "Biegung");
             L[0] = 72, L[1] = 83, L[2] = 124;
         } else {
             // The class 3 limit of an internal part with psi > -1 is
             // 42/(0.67 + 0.33 psi); the smoother 126/(psi + 2) lies above it
             // and would pass sections that are class 4.
             L[2] = psi <= -1.0 ? 62.0 * (1.0 - psi) * std::sqrt(-psi) : 42.0 / (0.67 + 0.33 * psi);
-            std::snprintf(load_text, sizeof load_text, "Druck+Biegung (Ê = %.2lf)"_cp, psi);
+            std::snprintf(out.load_text, sizeof out.load_text, "Druck+Biegung (Ê = %.2lf)"_cp, psi);
             if (alpha <= 0.5) {
                 L[0] = 36.0 / alpha, L[1] = 41.5 / alpha;
             } else {
@@ -125,11 +138,46 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
             }
         }
     }
+    return out;
+}
+
+}  // namespace
+
+int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
+                  double sigma_com, double gamma_M0, FILE* stream, int level, const char* part_name) {
+    return Check_Ct_Part_Pl(kind, target_class, U, c_t, f_y, E, alpha, alpha, sigma_com, gamma_M0, stream, level,
+                            part_name);
+}
+
+int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
+                     double alpha_pl, double sigma_com, double gamma_M0, FILE* stream, int level,
+                     const char* part_name) {
+    const double eps = Print_Epsilon(f_y, E, nullptr);
+    double r = eps > 0 ? c_t / eps : 0.0;
+    if (U) *U = 0.0;
+    if (r < 0.001) return 0;
+    // Class 3 takes the elastic stress ratio, classes 1 and 2 the plastic
+    // compressed fraction; a distribution that leaves the part without
+    // compression sets no limit of its classes.
+    const Part_Limits el = Limits_For(kind, alpha), pl = Limits_For(kind, alpha_pl);
+    if (!el.checked && !pl.checked) return 0;
+    const Part_Limits& text = el.checked ? el : pl;
+    const double alpha_shown = text.alpha;
+    const char* load_text = text.load_text;
+    double L[3] = {pl.checked ? pl.L[0] : HUGE_VAL, pl.checked ? pl.L[1] : HUGE_VAL, el.checked ? el.L[2] : HUGE_VAL};
+    const char* support = "";
+    if (kind == CT_PART_TUBE) {
+        r /= eps;
+    } else if (kind == CT_PART_OUTSTAND || kind == CT_PART_ANGLE_1 || kind == CT_PART_ANGLE_2) {
+        support = "einseitig";
+    } else {
+        support = "beidseitig";
+    }
 
     const char* suffix = kind == CT_PART_TUBE ? "²"_cp : "";
     const double eps_k = kind == CT_PART_TUBE ? eps * eps : eps;
     char note[100] = "";
-    if (sigma_com > 0.1 && gamma_M0 > 0.001) {
+    if (el.checked && sigma_com > 0.1 && gamma_M0 > 0.001) {
         double f = f_y / (sigma_com * gamma_M0);
         if (kind != CT_PART_TUBE) f = std::sqrt(f);
         if (f > 1.0) {
@@ -142,13 +190,15 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
         }
     }
 
-    int cls = r > L[2] ? 4 : r > L[1] ? 3 : r > L[0] ? 2 : 1;
-    const double shown = cls >= 3 ? L[2] : L[cls - 1];
+    int cls = Ct_Class_Of(r, L);
+    // The limit shown beside the class: its own, or the next one that the
+    // part's distributions set.
+    double shown = cls >= 3 ? L[2] : L[cls - 1];
+    if (!std::isfinite(shown)) shown = cls >= 3 ? L[1] : L[2];
     double u = 0.0, L_target = 0.0;
     if (target_class > 0) {
         L_target = L[(target_class > 3 ? 3 : target_class) - 1];
-        u = r / L_target;
-        u = Round_Utilisation(u);
+        u = std::isfinite(L_target) ? Round_Utilisation(r / L_target) : 0.0;
     }
 
     if (stream && level >= 1) {
@@ -179,13 +229,13 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
                 OLI_printf(stream, " c/t = %.2lf", r * eps * eps);
                 OLI_printf(stream, " (runder Hohlquerschnitt)");
             } else {
-                if (alpha > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, alpha);
+                if (alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, alpha_shown);
                 OLI_printf(stream, " c/t = %.2lf", r * eps);
                 OLI_printf(stream, " (%s gestützt"_cp, support);
                 if (std::strlen(load_text) > 5) OLI_printf(stream, ", %s", load_text);
                 OLI_printf(stream, ")");
             }
-            OLI_printf(stream, " %s %.2lf%s¥"_cp, Get_Compare_Symbol((float)r, (float)shown), shown,
+            OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
                        Report_Times_Sign);
             OLI_printf(stream, "%s", suffix);
             OLI_printf(stream, " = %.2lf", shown * eps_k);
@@ -277,27 +327,29 @@ void Put(double* p, double v) {
 
 }  // namespace
 
-void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_bottom, double N, double M_y,
-                        double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
-                        FILE* stream) {
-    double* outs[6] = {alpha_top, alpha_bottom, alpha_web, sigma_top, sigma_bottom, sigma_web};
-    for (double* o : outs) Put(o, 0.0);
-    if (!p) return;
-    if (std::fabs(N) < 0.1 && std::fabs(M_y) < 0.1 && std::fabs(M_z) < 0.1) return;
+namespace {
+
+// Steps before the parts: the field of the profile's elastic stresses, its
+// zero line still to be placed. false when the outputs are final already
+// (no load, N alone, round sections, degenerate section values).
+bool Elastic_Field(const Stahlprofil* p, double N, double M_y, double M_z, double* const outs[6], Field* f) {
+    for (int i = 0; i < 6; i++) Put(outs[i], 0.0);
+    if (!p) return false;
+    if (std::fabs(N) < 0.1 && std::fabs(M_y) < 0.1 && std::fabs(M_z) < 0.1) return false;
     if (std::fabs(M_y) < 0.1 && std::fabs(M_z) < 0.1) {
         if (N > 0.001) {
             const double s = p->A != 0 ? N / p->A : 0.0;
             for (int i = 0; i < 3; i++) Put(outs[i], CT_ALPHA_UNIFORM);
             for (int i = 3; i < 6; i++) Put(outs[i], s);
         }
-        return;
+        return false;
     }
     const double s_N = p->A != 0 ? -N / p->A : 0.0;
     if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) {
         if (p->I_y == 0) {
-            Put(sigma_web, -s_N);
-            Put(alpha_web, s_N < 0 ? CT_ALPHA_UNIFORM : 0.0);
-            return;
+            Put(outs[5], -s_N);
+            Put(outs[2], s_N < 0 ? CT_ALPHA_UNIFORM : 0.0);
+            return false;
         }
         const double s_M = p->h / 2 * std::sqrt(M_y * M_y + M_z * M_z) / p->I_y;
         const double s_min = s_N - s_M, s_max = s_N + s_M;
@@ -309,35 +361,42 @@ void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
         }
         // A part without compression carries no alpha.
         if (s_min >= 0) a = 0.0;
-        Put(alpha_web, a);
-        Put(sigma_web, -s_min);
-        return;
+        Put(outs[2], a);
+        Put(outs[5], -s_min);
+        return false;
     }
-
     const double D = p->I_y * p->I_z - p->I_yz * p->I_yz;
-    Field f{s_N, 0, 0, 0, 0, 0, 0};
+    *f = Field{s_N, 0, 0, 0, 0, 0, 0};
     if (D != 0) {
-        f.c_y = (p->I_y * M_z + p->I_yz * M_y) / D;
-        f.c_z = -(p->I_z * M_y + p->I_yz * M_z) / D;
+        f->c_y = (p->I_y * M_z + p->I_yz * M_y) / D;
+        f->c_z = -(p->I_z * M_y + p->I_yz * M_z) / D;
     }
-    if (D == 0 || (f.c_y == 0 && f.c_z == 0)) {
+    if (D == 0 || (f->c_y == 0 && f->c_z == 0)) {
         const double a = s_N < 0 ? 1.0 : 0.0;
         for (int i = 0; i < 3; i++) Put(outs[i], a);
         for (int i = 3; i < 6; i++) Put(outs[i], -s_N);
-        return;
+        return false;
     }
-    if (f.c_y != 0) {
+    return true;
+}
+
+void Place_Zero_Line(const Stahlprofil* p, Field* f) {
+    if (f->c_y != 0) {
         // two distinct points of the zero line, whatever the centroid
         const double L = std::fmax(std::fmax(p->z_s, p->h), 1.0);
-        f.zz1 = -L, f.zz2 = L;
-        f.zy1 = -(s_N + f.c_z * f.zz1) / f.c_y;
-        f.zy2 = -(s_N + f.c_z * f.zz2) / f.c_y;
+        f->zz1 = -L, f->zz2 = L;
+        f->zy1 = -(f->s_N + f->c_z * f->zz1) / f->c_y;
+        f->zy2 = -(f->s_N + f->c_z * f->zz2) / f->c_y;
     } else {
         const double b = p->b_fo > 0.001 ? p->b_fo : p->t_w;
-        f.zy1 = -b / 2, f.zy2 = b / 2;
-        f.zz1 = f.zz2 = -s_N / f.c_z;
+        f->zy1 = -b / 2, f->zy2 = b / 2;
+        f->zz1 = f->zz2 = -f->s_N / f->c_z;
     }
+}
 
+// The parts of the profile type under the field; true when one of them got
+// an alpha other than 1 (its distribution has a gradient).
+bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs[6]) {
     double o_o = 0, o_u = 0, o_r = 0;
     Calc_Profile_Weld_Offsets(p, &o_o, &o_u, &o_r);
     const double h = p->h, t_w = p->t_w, z_s = p->z_s, y_s = p->y_s;
@@ -406,23 +465,99 @@ void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
         break;
     }
 
-    bool elastic_alpha = false;
-    if (has_top) {
-        Put(alpha_top, top.alpha);
-        Put(sigma_top, -top.sigma);
-        elastic_alpha |= std::fabs(top.alpha - 1) > 0.01;
+    bool gradient = false;
+    const PartResult* results[3] = {has_top ? &top : nullptr, has_bottom ? &bottom : nullptr,
+                                    has_web ? &web : nullptr};
+    for (int i = 0; i < 3; i++) {
+        if (!results[i]) continue;
+        Put(outs[i], results[i]->alpha);
+        Put(outs[3 + i], -results[i]->sigma);
+        gradient |= std::fabs(results[i]->alpha - 1) > 0.01;
     }
-    if (has_bottom) {
-        Put(alpha_bottom, bottom.alpha);
-        Put(sigma_bottom, -bottom.sigma);
-        elastic_alpha |= std::fabs(bottom.alpha - 1) > 0.01;
+    return gradient;
+}
+
+// The plates of the profile as quads with their elastic stresses, in the
+// coordinates of the parts above (none for a type without a plate layout
+// here). Returns the count, at most 5.
+int Profile_Plates(const Stahlprofil* p, const Field& f, Stress_Quad* q) {
+    int n = 0;
+    auto plate = [&](double y1, double y2, double z1, double z2) {
+        if (y2 - y1 <= 0 || z2 - z1 <= 0) return;
+        Stress_Quad& r = q[n++];
+        const double y[4] = {y1, y2, y2, y1}, z[4] = {z1, z1, z2, z2};
+        for (int c = 0; c < 4; c++) r.y[c] = y[c], r.z[c] = z[c], r.sigma[c] = f.at(y[c], z[c]);
+    };
+    const double h = p->h, t_w = p->t_w, z_s = p->z_s, y_s = p->y_s, tfo = p->t_fo, tfu = p->t_fu;
+    switch (p->type) {
+    case 1:
+        plate(-t_w / 2, t_w / 2, -z_s, h - z_s);
+        break;
+    case 3:
+        plate(-y_s - t_w, -y_s, -z_s, h - z_s - tfo);
+        plate(-y_s - p->b_fo, -y_s, h - z_s - tfo, h - z_s);
+        break;
+    case 4: case 5: case 7: case 10: case 13:
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfu - z_s);
+        plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s);
+        break;
+    case 6: case 12:
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfo - z_s);
+        plate(-p->b_fo / 2, p->b_fo / 2, h - tfo - z_s, h - z_s);
+        break;
+    case 11: case 15:
+        plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
+        plate(-t_w / 2, t_w / 2, tfo - z_s, h - z_s);
+        break;
+    case 8: case 16: {
+        const double wo = p->b_fo / 2 + (p->type == 16 ? p->b_ueo : 0);
+        const double wu = p->b_fu / 2 + (p->type == 16 ? p->b_ueu : 0);
+        plate(-wo, wo, -z_s, tfo - z_s);
+        plate(-wu, wu, h - tfu - z_s, h - z_s);
+        const double y = (p->b_fo - t_w) / 2;
+        plate(-y - t_w / 2, -y + t_w / 2, tfo - z_s, h - tfu - z_s);
+        plate(y - t_w / 2, y + t_w / 2, tfo - z_s, h - tfu - z_s);
+        break;
     }
-    if (has_web) {
-        Put(alpha_web, web.alpha);
-        Put(sigma_web, -web.sigma);
-        elastic_alpha |= std::fabs(web.alpha - 1) > 0.01;
+    default:
+        break;
     }
-    if (stream && elastic_alpha) {
+    return n;
+}
+
+}  // namespace
+
+void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_bottom, double N, double M_y,
+                        double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
+                        FILE* stream) {
+    double* const outs[6] = {alpha_top, alpha_bottom, alpha_web, sigma_top, sigma_bottom, sigma_web};
+    Field f{};
+    if (!Elastic_Field(p, N, M_y, M_z, outs, &f)) return;
+    Place_Zero_Line(p, &f);
+    if (Eval_Profile_Parts(p, f, outs) && stream) {
         OLI_printf(stream, "%sDer Beiwert ║ wird elastisch ermittelt.\n"_cp, Check_Line_Prefix);
     }
+}
+
+void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_bottom, double N, double M_y,
+                        double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
+                        double f_y) {
+    double* const outs[6] = {alpha_top, alpha_bottom, alpha_web, sigma_top, sigma_bottom, sigma_web};
+    Field f{};
+    if (!Elastic_Field(p, N, M_y, M_z, outs, &f)) return;
+    Place_Zero_Line(p, &f);
+    Eval_Profile_Parts(p, f, outs);  // the elastic stresses, and alpha where no axis is found
+    Stress_Quad q[5];
+    const int n = Profile_Plates(p, f, q);
+    double shift = 0;
+    // N compression positive: the blocks carry the tension force -N.
+    if (!(f_y > 0) || !Calc_Plastic_Axis_Shift(q, n, -N / f_y, &shift)) return;
+    double sigma[3] = {0, 0, 0};
+    for (int i = 0; i < 3; i++) sigma[i] = outs[3 + i] ? *outs[3 + i] : 0.0;
+    f.s_N += shift;
+    Place_Zero_Line(p, &f);
+    Eval_Profile_Parts(p, f, outs);
+    for (int i = 0; i < 3; i++) Put(outs[3 + i], sigma[i]);
 }

@@ -35,6 +35,12 @@ double Print_Epsilon(double f_y, double E, FILE* stream);
 // A utilisation within 0.001 above 1 counts as 1; every other value as it is.
 double Round_Utilisation(double u);
 
+// The class (1 .. 4) of a ratio r against the limits of classes 1, 2, 3 in
+// the same units: beyond the class 3 limit 4, else beyond the class 2 limit
+// 3, else beyond the class 1 limit 2, else 1; a ratio on a limit (within the
+// relative LIMIT_TOLERANCE) stays in the lower class.
+int Ct_Class_Of(double r, const double L[3]);
+
 // The verdict behind a utilisation just written: the comparison sign against
 // 1, "1", the ok or not-ok marker, then the end of the markup.
 void Print_Utilisation_Verdict(FILE* stream, double U);
@@ -48,6 +54,15 @@ void Print_Utilisation_Verdict(FILE* stream, double U);
 void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N,
                         double M_y, double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom,
                         double* sigma_web, FILE* stream);
+// The compressed fractions of the same parts under the plastic stress
+// blocks of strength f_y (N/mm2) that carry N: the elastic zero line moved
+// parallel to where the profile's plates balance N (plastic_axis). Where
+// that cannot be found (N alone, round sections, types without plates here,
+// f_y not positive) the elastic alpha is given. Outputs as above; the
+// stresses are the elastic ones. Never fails, prints nothing.
+void Calc_Alpha_Plastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N, double M_y,
+                        double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
+                        double f_y);
 
 // The class (1..4) of one part, or 0 when it is not checked (no compression,
 // c/t/epsilon or alpha too small). U (may be null) gets (c/t)/(max c/t) of
@@ -56,5 +71,15 @@ void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* a
 // it is. part_name may be null.
 int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
                   double sigma_com, double gamma_M0, FILE* stream, int level, const char* part_name);
+// The same with the two distributions of the classification table: alpha
+// (the elastic one) gives the stress ratio psi of the class 3 limit and the
+// load text, alpha_pl (the plastic one, Calc_Alpha_Plastic) the compressed
+// fraction of the class 1 and 2 limits. A distribution that does not
+// compress the part sets no limit of its classes; the part is not checked
+// (0) only when neither compresses it. Check_Ct_Part passes one alpha as
+// both.
+int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
+                     double alpha_pl, double sigma_com, double gamma_M0, FILE* stream, int level,
+                     const char* part_name);
 
 #endif

@@ -7,6 +7,7 @@
 
 #include "codes/alguete.h"
 #include "codes/stguete.h"
+#include "memberchecks/plastic_axis.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
@@ -484,6 +485,15 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
             in.model = nullptr;
             Ct_Ausnutzung out{};
             const int slot = reached == 2 ? 0 : reached == 1 ? 1 : 2;
+            // The class 1 and 2 limits take alpha from the plastic stress
+            // blocks that carry N at the design strength; the stresses of
+            // the parts are those of the evaluation above. Only their
+            // utilisations are read when the class reached is 1 or 2.
+            double shift = 0;
+            if (slot < 2 && en && !aluminium && Calc_Model_Plastic_Axis_Shift(N, 0.1 * f_yd, &shift)) {
+                in.flags |= CT_PLASTIC_SHIFT;
+                in.plastic_shift = 10 * shift;
+            }
             double eps = 1;
             if (Calc_Querschnittsklasse(&in, &out)) {
                 U_ct_int = out.internal[slot];

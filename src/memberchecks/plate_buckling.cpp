@@ -114,7 +114,7 @@ int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N
         if (kind != CT_PART_TUBE) f = std::sqrt(f);
         if (f > 1) L[2] *= f;
     }
-    const int cls = r > L[2] ? 4 : r > L[1] ? 3 : r > L[0] ? 2 : 1;
+    const int cls = Ct_Class_Of(r, L);
     const double shown = cls >= 3 ? L[2] : L[cls - 1];
     if (stream && level > 0) {
         OLI_printf(stream, "%s", Check_Line_Prefix);
@@ -124,7 +124,7 @@ int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N
             if (kind == CT_PART_TUBE) {
                 OLI_printf(stream, " c/t = %.2lf", r * eps * eps);
                 OLI_printf(stream, " (runder Hohlquerschnitt)");
-                OLI_printf(stream, " %s %.2lf%s¥"_cp, Get_Compare_Symbol((float)r, (float)shown), shown,
+                OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
                            Report_Times_Sign);
                 OLI_printf(stream, "%s", "²"_cp);
                 OLI_printf(stream, " = %.2lf", shown * eps * eps);
@@ -139,7 +139,7 @@ int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N
                 OLI_printf(stream, " (%s gestützt"_cp, outstand ? "einseitig" : "beidseitig");
                 OLI_printf(stream, ")");
             }
-            OLI_printf(stream, " %s %.2lf%s¥"_cp, Get_Compare_Symbol((float)r, (float)shown), shown,
+            OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
                        Report_Times_Sign);
             OLI_printf(stream, " = %.2lf", shown * eps);
         }

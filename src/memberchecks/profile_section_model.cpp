@@ -25,7 +25,10 @@ struct Builder {
         return nodes;
     }
     // Plate line a -> b of thickness t, fillet radii at the ends on the side
-    // of the adjoining plate: a-left, a-right, b-left, b-right.
+    // of the adjoining plate: a-left, a-right, b-left, b-right. The left face
+    // is the one to which the direction a -> b turns by +90 degrees: for a
+    // line running down (+z) the face towards -y, for one running to -y the
+    // face towards -z (up).
     void Line(int a, int b, double t, double al = 0, double ar = 0, double bl = 0, double br = 0) {
         const double v[9] = {t, t, 0, 0, 0, al, ar, bl, br};
         Add_Section_Line_cm(++lines, a, b, v);
@@ -75,9 +78,10 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
             return true;
         }
         // The root lies inside the corner, on the side toward the horizontal leg.
-        m.Line(top, corner, t_w, 0, 0, mirror ? 0 : o_o, mirror ? o_o : 0);
+        // The toes are rounded on the inner faces too.
+        m.Line(top, corner, t_w, mirror ? 0 : r, mirror ? r : 0, mirror ? 0 : o_o, mirror ? o_o : 0);
         int tip = m.Node(mirror ? b_o / 2 : -b_o / 2, z_j);
-        m.Line(corner, tip, t_o, mirror ? o_o : 0, mirror ? 0 : o_o, 0, 0);
+        m.Line(corner, tip, t_o, mirror ? 0 : o_o, mirror ? o_o : 0, mirror ? 0 : r, mirror ? r : 0);
         return true;
     }
     case 4: case 5: case 7: case 10: case 13: case 11: case 15: {
@@ -87,8 +91,9 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
             int right = m.Node(b_o / 2, t_o / 2);
             j_top = m.Node(0, t_o / 2);
             int left = m.Node(-b_o / 2, t_o / 2);
-            m.Line(right, j_top, t_o, 0, 0, 0, o_o);
-            m.Line(j_top, left, t_o, 0, o_o, 0, 0);
+            const double toe = tee ? r : 0;  // rounded flange tips of a tee
+            m.Line(right, j_top, t_o, 0, toe, 0, o_o);
+            m.Line(j_top, left, t_o, 0, o_o, 0, toe);
         } else {
             j_top = m.Node(0, t_o / 2);
         }
@@ -109,11 +114,11 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
     case 6: case 12: {
         double y_w = (b_o - t_w) / 2;
         int top = m.Node(y_w, t_o / 2), bottom = m.Node(y_w, h - t_o / 2);
-        m.Line(top, bottom, t_w, o_o, 0, 0, o_o);
+        m.Line(top, bottom, t_w, o_o, 0, o_o, 0);
         if (!Omitted(b_o, t_o)) {
             int tip_top = m.Node(-b_o / 2, t_o / 2), tip_bottom = m.Node(-b_o / 2, h - t_o / 2);
-            m.Line(top, tip_top, t_o, 0, o_o, 0, 0);
-            m.Line(bottom, tip_bottom, t_o, o_o, 0, 0, 0);
+            m.Line(top, tip_top, t_o, 0, o_o, 0, r);
+            m.Line(bottom, tip_bottom, t_o, o_o, 0, r, 0);
         }
         return true;
     }
@@ -122,11 +127,14 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         double y_o = (b_o - t_w) / 2, y_u = (b_u - t_w) / 2;
         int tl = m.Node(-y_o, t_o / 2), tr = m.Node(y_o, t_o / 2);
         int br = m.Node(y_u, h - t_u / 2), bl = m.Node(-y_u, h - t_u / 2);
-        double c = box ? 0 : r;  // the inner corner radii of a rolled tube
-        m.Line(tl, tr, t_o, 0, c, c, 0);
-        m.Line(tr, br, t_w, 0, c, c, 0);
-        m.Line(br, bl, t_u, 0, c, c, 0);
-        m.Line(bl, tl, t_w, 0, c, c, 0);
+        // The cell runs round with its inside on the left of every wall: the
+        // inner corner radius of a rolled tube on the left faces, the outer
+        // one on the right faces.
+        const double c = box ? 0 : r, o = box ? 0 : o_o;
+        m.Line(tl, tr, t_o, c, o, c, o);
+        m.Line(tr, br, t_w, c, o, c, o);
+        m.Line(br, bl, t_u, c, o, c, o);
+        m.Line(bl, tl, t_w, c, o, c, o);
         if (box) {
             double w_o = b_o / 2 + p->b_ueo - t_w / 2, w_u = b_u / 2 + p->b_ueu - t_w / 2;
             if (p->b_ueo > kTiny) {
@@ -145,13 +153,14 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         if (!Omitted(b_o, t_o)) {
             int tip = m.Node(b_o / 2, t_o / 2);
             j_top = m.Node(0, t_o / 2);
-            m.Line(tip, j_top, t_o, 0, 0, 0, o_o);
+            m.Line(tip, j_top, t_o, 0, r, 0, o_o);
         } else {
             j_top = m.Node(0, t_o / 2);
         }
         j_bottom = m.Node(0, h - t_o / 2);
-        m.Line(j_top, j_bottom, t_w, o_o, 0, 0, o_o);
-        if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, 0, o_o, 0, 0);
+        // The top flange lies on the right of the web, the bottom one on its left.
+        m.Line(j_top, j_bottom, t_w, 0, o_o, o_o, 0);
+        if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, o_o, 0, r, 0);
         return true;
     }
     case 17: {

@@ -16,6 +16,7 @@ struct PartCheck {
     double c_t;
     double alpha, sigma;
     int slot;  // 0 top, 1 bottom, 2 web
+    double alpha_pl;  // of the plastic distribution
 };
 
 double Ratio(double c, double t) { return t > 0 ? c / t : 0.0; }
@@ -59,13 +60,17 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
         cls[2] = section = 1;
         return store();
     }
+    // The plastic stress blocks are those of the design strength.
+    const double f_yd = gamma_M0 > 0.001 ? f_y / gamma_M0 : f_y;
     if (no_raise) gamma_M0 = 0.0;
 
     double a_top = 0, a_bot = 0, a_web = 0, s_top = 0, s_bot = 0, s_web = 0;
+    double p_top = 0, p_bot = 0, p_web = 0, unused[3];
     const int t = p->type;
     if (t != PROFILTYP_Z && t != PROFILTYP_TRAPEZ) {
         Calc_Alpha_Elastic(p, &a_top, &a_bot, N, M_y, M_z, &a_web, &s_top, &s_bot, &s_web,
                            print && level >= 2 ? stream : nullptr);
+        Calc_Alpha_Plastic(p, &p_top, &p_bot, N, M_y, M_z, &p_web, &unused[0], &unused[1], &unused[2], f_yd);
     }
 
     PartCheck parts[5];
@@ -73,42 +78,42 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     const double h_t = Ratio(p->h_w, p->t_w);
     switch (t) {
     case PROFILTYP_FLACH:
-        parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), a_web, s_web, 2};
+        parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), a_web, s_web, 2, p_web};
         break;
     case PROFILTYP_L:
         if (std::fabs(std::fabs(a_top) - 1) < 0.01 && std::fabs(std::fabs(a_web) - 1) < 0.01) {
             const double r_b = Ratio(p->b_fo, p->t_fo), r_h = Ratio(p->h, p->t_w);
-            parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), a_top, s_top, 0};
-            parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, a_web, s_web, 2};
+            parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), a_top, s_top, 0, p_top};
+            parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, a_web, s_web, 2, p_web};
         } else {
-            parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0};
-            parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, h_t, a_web, s_web, 2};
+            parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
+            parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, h_t, a_web, s_web, 2, p_web};
         }
         break;
     case 4: case 5: case 7: case 10: case 13:
-        parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0};
-        parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, a_web, s_web, 2};
+        parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
+        parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1, p_bot};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, a_web, s_web, 2, p_web};
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_w), a_top, s_top, 0};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, a_web, s_web, 2};
+        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_w), a_top, s_top, 0, p_top};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, a_web, s_web, 2, p_web};
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN:
-        parts[n++] = {"Flansch oben", CT_PART_INTERNAL, Ratio(p->c_o, p->t_fo), a_top, s_top, 0};
-        parts[n++] = {"Flansch unten", CT_PART_INTERNAL, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1};
-        parts[n++] = {"Stege", CT_PART_INTERNAL, h_t, a_web, s_web, 2};
+        parts[n++] = {"Flansch oben", CT_PART_INTERNAL, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
+        parts[n++] = {"Flansch unten", CT_PART_INTERNAL, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1, p_bot};
+        parts[n++] = {"Stege", CT_PART_INTERNAL, h_t, a_web, s_web, 2, p_web};
         break;
     case PROFILTYP_ROHR:
-        parts[n++] = {nullptr, CT_PART_TUBE, Ratio(p->h, p->t_w), a_web, s_web, 2};
+        parts[n++] = {nullptr, CT_PART_TUBE, Ratio(p->h, p->t_w), a_web, s_web, 2, a_web};
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
-        parts[n++] = {"Flansch", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0};
-        parts[n++] = {"Steg", CT_PART_OUTSTAND, h_t, a_web, s_web, 2};
+        parts[n++] = {"Flansch", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
+        parts[n++] = {"Steg", CT_PART_OUTSTAND, h_t, a_web, s_web, 2, p_web};
         break;
     case PROFILTYP_Z:
-        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), 1.0, 0.0, 0};
-        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, 1.0, 0.0, 2};
+        parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), 1.0, 0.0, 0, 1.0};
+        parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, 1.0, 0.0, 2, 1.0};
         break;
     default:  // trapezoid: no parts
         break;
@@ -117,8 +122,8 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     for (int i = 0; i < n; i++) {
         const PartCheck& pc = parts[i];
         double u = 0;
-        int c = Check_Ct_Part(pc.kind, target_class, &u, pc.c_t, f_y, E, pc.alpha, pc.sigma, gamma_M0,
-                              print ? stream : nullptr, level, pc.name);
+        int c = Check_Ct_Part_Pl(pc.kind, target_class, &u, pc.c_t, f_y, E, pc.alpha, pc.alpha_pl, pc.sigma,
+                                 gamma_M0, print ? stream : nullptr, level, pc.name);
         if (print) OLI_printf(stream, "\n");
         if (u > U) U = u;
         if (c > cls[pc.slot]) cls[pc.slot] = c;

@@ -12,6 +12,11 @@
 
 namespace {
 
+// Option bits of the elastic checks and of the plastic methods in the member
+// check's final option word.
+const uint32_t kElasticChecks = 0x31Cu;
+const uint32_t kPlasticMethods = 0x1500001u;
+
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
 
@@ -22,7 +27,7 @@ void Tabs(const std::initializer_list<double> stops) {
     OLI_Set_Tabs(0, nullptr, p, n);
 }
 
-const char* Verdict(double u) { return u <= 1 ? Mark_Ok() : Mark_Not_Ok(); }
+const char* Verdict(double u) { return Mark_Utilisation(u); }
 
 // The flange-by-flange values of the partial-internal-forces method (forces
 // kN, moments kNcm printed in kNm, stresses from the utilisations).
@@ -95,7 +100,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     }
     const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
-    OLI_printf(file, "  %s  1  %s", Get_Compare_Symbol(static_cast<float>(U), 1), Verdict(U));
+    OLI_printf(file, "  %s  1  %s", Limit_Compare_Symbol(U, 1), Verdict(U));
     OLI_printf(file, "\n");
 }
 
@@ -172,23 +177,45 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     NachweisNorm selector{1, 0};
     Stabnachweis_Ergebnis r{};
     double s1 = 0, s2 = 0, tau = 0, sv = 0, gov = 0, M_gr = 0, ct_i = 0, ct_o = 0, U_s = 0;
-    const uint32_t bits =
-        Check_Member_Ext(&selector, N, V_y, V_z, T_t, M_y, M_z, T_w, B, &descriptor, name_text, values, gamma_M0, &s1,
-                         &s2, &tau, &sv, &gov, &M_gr, &ct_i, &ct_o, &U_s, 0, 1, nullptr, nullptr, &r);
+    auto run = [&]() {
+        return Check_Member_Ext(&selector, N, V_y, V_z, T_t, M_y, M_z, T_w, B, &descriptor, name_text, values,
+                                gamma_M0, &s1, &s2, &tau, &sv, &gov, &M_gr, &ct_i, &ct_o, &U_s, 0, 1, nullptr,
+                                nullptr, &r);
+    };
+    uint32_t bits = run();
     if (!(bits & MC_STRESSES)) {
         if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
         return 0;
     }
-
     // 4. c/t of flat bars modelled as two walls, and of boxes
-    double ct_out = ct_o, ct_in = ct_i, ct_all = std::max(ct_i, ct_o);
     const double* s = section->start;
-    if (section->type == 1 &&
-        (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001)) {
-        ct_out /= 2, ct_in /= 2, ct_all /= 2;
-    } else if (section->type == 9 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001) {
-        ct_out = 0;
+    const bool two_walls = section->type == 1 && (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 ||
+                                                  std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
+    const bool box_overhang = !two_walls && section->type == 9 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    auto ct_total = [&]() { return (two_walls ? 0.5 : 1.0) * std::max(ct_i, box_overhang ? 0.0 : ct_o); };
+    // A plastic result holds only for a section of the class it needs (the
+    // c/t utilisation is formed for that class): a section that misses it
+    // is checked elastically, with the c/t ratio that says why.
+    int missed_class = 0;
+    double missed_ct = 0;
+    if (mode >= 1 && (r.final_options & kPlasticMethods) && r.class_slot >= 0 && r.class_slot <= 1 &&
+        !Utilisation_Ok(Round_Utilisation(ct_total()))) {
+        missed_class = r.class_slot + 1;
+        missed_ct = Round_Utilisation(ct_total());
+        values[16] = Code_Pair(2);
+        bits = run();
+        if (!(bits & MC_STRESSES)) {
+            if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
+            return 0;
+        }
     }
+    // 9. A plastic check that fell back on the elastic checks still answers
+    // the plastic request: the caller takes it as done, not as an error.
+    const uint32_t result =
+        mode >= 1 && !(bits & MC_PLASTIC) && (r.final_options & kElasticChecks) ? bits | MC_PLASTIC : bits;
+    double ct_out = ct_o, ct_in = ct_i, ct_all = ct_total();
+    if (two_walls) ct_out /= 2, ct_in /= 2;
+    if (box_overhang) ct_out = 0;
     // 5. rounding
     const bool flange_road = r.final_options & OPT_TSV;
     double U_sx = Round_Utilisation(r.resistance[3]), U_t = Round_Utilisation(r.resistance[4]);
@@ -210,19 +237,22 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     if (out6) *out6 = tau;
     if (out7) *out7 = sv;
     if (out8) *out8 = M_gr;
-    if (!file) return bits;
+    if (!file) return result;
 
     // 8. text
     if (bits & MC_NOT_VERIFIED) {
         OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
-        return bits;
+        return result;
     }
-    if (mode != 0 && !(r.final_options & 0x1500001u)) {
+    if (mode != 0 && !(r.final_options & kPlasticMethods)) {
+        if (missed_class)
+            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U\xCE\\c/t\xCEr = %.3lf  %s  1  %s\xCEr\n", P,
+                       missed_class, missed_ct, Limit_Compare_Symbol(missed_ct, 1), Verdict(missed_ct));
         OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
-        const bool elastic = r.final_options & 0x31Cu;
+        const bool elastic = r.final_options & kElasticChecks;
         if (elastic) OLI_printf(file, " %s", Mark_Alert());
         OLI_printf(file, "\n");
-        if (!elastic) return bits;
+        if (!elastic) return result;
     }
     if (check == 0) {
         OLI_printf(file, "%s", P);
@@ -230,7 +260,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
             if (level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
             OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", M_gr);
         }
-        return bits;
+        return result;
     }
     const double (&pt)[MC_POINTS][5] = r.points;
     const double f_xd = 10 * r.resistance[0], f_td = 10 * r.resistance[1], f_vd = 10 * r.resistance[2];
@@ -283,7 +313,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                     OLI_printf(file,
                                "\xCEtmax |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD  %s  \xCC\xCE\\x,Rd\xCEr = %.2lf N/mm\xFD  "
                                "\x88  U\xCE\\\xCCx\xCEr = %.3lf  %s  1  %s\n",
-                               smax, Get_Compare_Symbol(smax, f_xd), f_xd, U_sx, Get_Compare_Symbol(U_sx, 1),
+                               smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
                                Verdict(U_sx));
                     before = true;
                 }
@@ -291,7 +321,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                     OLI_printf(file,
                                "\xCEtmax \xD6 = %.2lf N/mm\xFD  %s  \xD6\xCE\\Rd\xCEr = %.2lf N/mm\xFD  \x88  "
                                "U\xCE\\\xD6\xCEr = %.3lf  %s  1  %s\n",
-                               tmax, Get_Compare_Symbol(tmax, f_td), f_td, U_t, Get_Compare_Symbol(U_t, 1),
+                               tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1),
                                Verdict(U_t));
                     before = true;
                 }
@@ -300,11 +330,11 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
             OLI_printf(file,
                        "\xCEt\xCC\xCE\\v\xCEr = %.2lf N/mm\xFD  %s  \xCC\xCE\\v,Rd\xCEr = %.2lf N/mm\xFD  \x88  "
                        "U\xCE\\\xCC%s\xCEr = %.3lf  %s  1  %s\n",
-                       svp, Get_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", U_v, Get_Compare_Symbol(U_v, 1),
+                       svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", U_v, Limit_Compare_Symbol(U_v, 1),
                        Verdict(U_v));
             if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
                 OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", U_sig,
-                           Get_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+                           Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
         } else {
             Flange_Road(file, r.tsv, f_xd, f_td, level);
         }
@@ -338,13 +368,13 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     } else if (U_sig > 0.001 || ct_all > 0.001) {
         OLI_printf(file, "%s", P);
         if (U_sig > 0.001)
-            OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Get_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+            OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
         if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
         if (ct_all > 0.001)
-            OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Get_Compare_Symbol(ct_all, 1),
+            OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Limit_Compare_Symbol(ct_all, 1),
                        Verdict(ct_all));
         OLI_printf(file, "\n");
     }
     OLI_End_Tabs();
-    return bits;
+    return result;
 }

@@ -42,9 +42,9 @@ struct Chain {
         if (u > max_u) max_u = u;
         if (file && level >= 1) {
             OLI_printf(file, "%sNachweis: %s = %.3lf  %s  1  %s╬r\n"_cp, Check_Line_Prefix, quotient, u,
-                       Get_Compare_Symbol((float)u, 1.0f), u <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+                       Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
         }
-        return u <= 1.0;
+        return Utilisation_Ok(u);
     }
     void heading(const char* text) {
         if (file && level >= 1) OLI_printf(file, "%s╬_%s\n"_cp, Check_Line_Prefix, text);

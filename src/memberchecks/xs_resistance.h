@@ -33,9 +33,13 @@ XS_Class_Check_Road Set_XS_Class_Check_Road(XS_Class_Check_Road road);
 
 // ct_options: no-raise flag and use-E flag of Classify_Section. check 1:
 // stress check; 0: stresses only. mode 0 elastic, 1 plastic, 2 and more
-// class-based. Forces in kN, kNm, kNm2 (compression negative). Outputs (each
-// may be null): total, U_sigma, U_c/t, sigma_max, sigma_min, tau, sigma_v,
-// reserved. Returns XS_CHECK_* bits; 0 when nothing was checked.
+// class-based. Flat and round bars have only their elastic check: in modes 1
+// and above they get it after the note that the section cannot be verified
+// plastically, with XS_CHECK_PLASTIC_LIMIT set as for a section whose
+// plastic check fell back on the elastic one. Forces in kN, kNm, kNm2
+// (compression negative). Outputs (each may be null): total, U_sigma, U_c/t,
+// sigma_max, sigma_min, tau, sigma_v, reserved. Returns XS_CHECK_* bits; 0
+// when nothing was checked.
 unsigned Calc_XS_Resistance_Check(const Stahlprofil* profile, double gamma_M0, const int ct_options[2], int check,
                                   int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
                                   double T_w, double B, double* out1, double* out2, double* out3, double* out4,

@@ -4,7 +4,9 @@
  * environment and the file system (see desktop.h for the entries).  Tools
  * are started with posix_spawn, never through a shell; the stand-in keeps
  * the children it started so that FindVEKWindow can follow their windows.
- * Time is virtual: nothing here ever sleeps for the clock's sake.
+ * Time is virtual headless: nothing here ever sleeps for the clock's sake;
+ * only while a window is open (display_sdl.h) does the clock run in real
+ * time and a sleep really wait.
  */
 #include "platform/desktop.h"
 
@@ -25,6 +27,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/display_sdl.h"
 #include "platform/posix.h"
 
 extern char** environ;
@@ -315,7 +318,7 @@ void VEKSleep(int ms)
 
 void Wait_Seconds(double seconds)
 {
-    if (seconds > 0.0 && seconds < 1.0e9) clock_ms += (long long)(seconds * 1000.0 + 0.5);
+    if (seconds > 0.0 && seconds < 1.0e9) VEK_Advance_Clock((long long)(seconds * 1000.0 + 0.5));
 }
 
 int VEKSetTimer(int on)
@@ -326,11 +329,14 @@ int VEKSetTimer(int on)
 }
 
 int VEKTimerActive(void) { return timer_on; }
-long long VEK_Clock_ms(void) { return clock_ms; }
+/* With a window open the clock runs on in real time (display_sdl.h). */
+long long VEK_Clock_ms(void) { return clock_ms + VEK_Display_Elapsed_ms(); }
 
 void VEK_Advance_Clock(long long ms)
 {
-    if (ms > 0) clock_ms += ms;
+    if (ms <= 0) return;
+    if (VEK_Display_Active()) VEK_Display_Sleep(ms);
+    else clock_ms += ms;
 }
 
 /* ---- clipboard ---- */

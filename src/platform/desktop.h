@@ -25,6 +25,8 @@
  *
  * Time runs on a virtual millisecond clock: VEKSleep, Wait_Seconds and every
  * time-out advance it instead of waiting, so headless runs never sleep.
+ * While a window is open (display_sdl.h) the clock runs in real time and
+ * these calls really wait.
  */
 #ifndef PLATFORM_DESKTOP_H
 #define PLATFORM_DESKTOP_H

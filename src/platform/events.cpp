@@ -4,7 +4,8 @@
  * can be driven by the script file named in VEK_SCRIPT, read once when the
  * queue is first consulted.  An empty queue answers every wait with a close
  * request; a run that keeps waiting on an empty queue is ended rather than
- * left spinning.
+ * left spinning.  With a window open (display_sdl.h) the window's events
+ * enter the same queue, and the waits block for them instead.
  */
 #include "platform/events.h"
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/display_sdl.h"
 
 static std::deque<VEKScriptEvent> queue;
 static int empty_waits = 0;
@@ -227,6 +229,7 @@ void VEK_Script_Rearm_Environment(void)
 int VEK_Script_Peek_Kind(void)
 {
     VEK_Script_From_Environment();
+    if (queue.empty()) VEK_Display_Poll();  /* the window's events, without waiting */
     return queue.empty() ? VEK_EV_NONE : queue.front().kind;
 }
 

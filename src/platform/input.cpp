@@ -9,13 +9,18 @@
  */
 #include "platform/input.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/display_sdl.h"
 #include "platform/events.h"
+#include "platform/font.h"
+#include "platform/screen.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
 int LAST_SHEET_EDIT_KEY = 0;
@@ -150,14 +155,29 @@ int GetVEKMessage(int mask, VEKMessage* message)
                     ((mask & VEK_MASK_MIDDLE) && M_MIDDLE);
         if (!held) return finish(message, VEK_MSG_NONE);
     }
-    if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
-        reported_key_mask = key_mask;
-        return finish(message, VEK_MSG_KEYMASK);
-    }
+    long long deadline = -1;  /* of the real clock, with a window */
     for (;;) {
+        if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
+            reported_key_mask = key_mask;
+            return finish(message, VEK_MSG_KEYMASK);
+        }
         VEKScriptEvent e;
         switch (VEK_Script_Peek_Kind()) {
         case VEK_EV_NONE:
+            if (VEK_Display_Active()) {
+                /* A person at the window: wait for the next event, or for
+                 * the time-out on the real clock. */
+                long long left = -1;
+                if (mask & VEK_MASK_TIMEOUT) {
+                    if (deadline < 0)
+                        deadline = VEK_Clock_ms() + clamp(message ? message->timeout : 0, 0, VEK_MAX_TIMEOUT_MS);
+                    left = deadline > VEK_Clock_ms() ? deadline - VEK_Clock_ms() : 0;
+                }
+                if (VEK_Display_Wait(left)) continue;
+                if (mask & VEK_MASK_TIMEOUT)
+                    return finish(message, VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT);
+                if (VEK_Display_Active()) continue;
+            }
             VEK_Script_Take(&e);  /* counts the empty wait */
             /* The user has gone: the mouse leaves the screen, no button held. */
             M_XPOS = M_YPOS = -1;
@@ -200,6 +220,12 @@ int GetVEKMessage(int mask, VEKMessage* message)
             if (mask & VEK_MASK_WHEEL) return finish(message, VEK_MSG_WHEEL, 0, e.value);
             continue;
         case VEK_EV_KEY:
+            if (!(mask & VEK_MASK_KEY) && VEK_Display_Active()) {
+                /* Typed at the window while nothing wants a key: dropped,
+                 * as a window drops keys its dialog does not take. */
+                VEK_Script_Take(&e);
+                continue;
+            }
             VEK_Script_Note_Stall();
             if (mask & VEK_MASK_KEY) return finish(message, VEK_MSG_KEY, hitkey());
             if (int ev = let_go_of_presses(mask, message)) return ev;
@@ -313,8 +339,90 @@ static int End_Inline_Edit(int key)
     return key == VEK_KEY_UP || key == VEK_KEY_DOWN ? 0 : key;
 }
 
-int Short_Edit_Float(int, int, const char*, double* value)
+/* The inline editor of the window: edits `text` (at most `limit` bytes) in
+ * a field drawn at (x, y), `visible` characters wide, from the window's
+ * keys.  Characters are inserted at the caret; Backspace, Delete, Left,
+ * Right, Home and End edit and move; Enter, Tab, Shift+Tab, Up, Down and
+ * Escape end the edit and are returned (Escape puts the text back as it
+ * was).  A press of a button or the close request ends it with 0 and stays
+ * in the queue for the caller.  What the field covered is put back. */
+static int edit_in_window(int x, int y, std::string& text, size_t limit, int visible)
 {
+    const int x2 = x + (visible < 1 ? 1 : visible) * 8 + 7, y2 = y + 19;
+    Save_Screen_Rectangle(x, y, x2, y2);
+    const int fg = pxQFgc();
+    const std::string original = text;
+    size_t caret = text.size();
+    int result = -1;
+    while (result < 0) {
+        pxFgc(-5);
+        pxRect(x, y, x2, y2);
+        Draw_Funny_Area_to_PS(3, x, y, x2, y2, 0);
+        const size_t first = caret >= (size_t)visible ? caret - visible + 1 : 0;
+        pxFgc(-6);
+        Pop_RFont(0x1000);
+        pxText(x + 4, y + 14, text.c_str() + first, (int)std::min(text.size() - first, (size_t)visible));
+        Push_RFont();
+        const int cx = x + 3 + (int)(caret - first) * 8;
+        pxLine(cx, y + 4, cx, y2 - 4);
+        switch (VEK_Script_Peek_Kind()) {
+        case VEK_EV_NONE:
+            if (!VEK_Display_Wait(-1) && !VEK_Display_Active()) result = 0;
+            continue;
+        case VEK_EV_MOVE:
+        case VEK_EV_WHEEL:
+        case VEK_EV_RELEASE:
+            GetVEKMessage(VEK_MASK_MOVE | VEK_MASK_WHEEL | VEK_MASK_LEFT_UP | VEK_MASK_RIGHT_UP | VEK_MASK_MIDDLE,
+                          nullptr);
+            continue;
+        case VEK_EV_KEY:
+            break;
+        default:
+            result = 0;
+            continue;
+        }
+        const int k = getkey();
+        if (k >= 0x20 && k <= 0xFF && k != 0x7F) {
+            if (text.size() < limit) text.insert(caret++, 1, (char)k);
+        } else if (k == VEK_KEY_BACKSPACE) {
+            if (caret > 0) text.erase(--caret, 1);
+        } else if (k == VEK_KEY_DELETE) {
+            if (caret < text.size()) text.erase(caret, 1);
+        } else if (k == VEK_KEY_LEFT || k == VEK_KEY_RIGHT) {
+            caret = k == VEK_KEY_LEFT ? (caret ? caret - 1 : 0) : std::min(caret + 1, text.size());
+        } else if (k == VEK_KEY_HOME || k == VEK_KEY_END) {
+            caret = k == VEK_KEY_HOME ? 0 : text.size();
+        } else if (k == VEK_KEY_ESC) {
+            text = original;
+            result = k;
+        } else if (k == VEK_KEY_ENTER || k == VEK_KEY_TAB || k == VEK_KEY_BACKTAB || k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
+            result = k;
+        }
+    }
+    Restore_Screen_Rectangle(x, y, x2, y2);
+    pxFgc(fg);
+    return result;
+}
+
+/* The end of an edit in the window: as a scripted edit's, except that
+ * Escape ends a chain of edits. */
+static int End_Window_Edit(int key)
+{
+    int r = End_Inline_Edit(key);
+    return key == VEK_KEY_ESC ? 0 : r;
+}
+
+int Short_Edit_Float(int x, int y, const char* format, double* value)
+{
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+        char shown[64] = "";
+        if (value && format) std::snprintf(shown, sizeof shown, format, *value);
+        std::string text(shown + std::strspn(shown, " "));
+        int key = edit_in_window(x, y, text, 40, std::max(10, (int)std::strlen(shown)));
+        double v;
+        if (value && key != VEK_KEY_ESC && parse_double(text, &v)) *value = v;
+        return End_Window_Edit(key);
+    }
     VEKScriptEvent e;
     if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
         VEK_Script_Note_Stall();
@@ -330,10 +438,18 @@ void Set_Short_Edit_Text_Scrollmode(int max_length)
     text_scroll_length = max_length > 0 ? max_length : 0;
 }
 
-int Short_Edit_Text(int, int, char* text, int visible, int)
+int Short_Edit_Text(int x, int y, char* text, int visible, int)
 {
     int limit = text_scroll_length > 0 ? text_scroll_length : visible;
     text_scroll_length = 0;
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+        if (!text || limit < 1) return 0;
+        std::string edited(text, strnlen(text, (size_t)limit));
+        int key = edit_in_window(x, y, edited, (size_t)limit, visible);
+        edited.copy(text, edited.size());
+        text[edited.size()] = '\0';
+        return End_Window_Edit(key);
+    }
     VEKScriptEvent e;
     if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
         VEK_Script_Note_Stall();
@@ -354,7 +470,117 @@ const std::vector<VEKRecordedMenuEntry>& VEK_Last_Menu(void)
     return last_menu;
 }
 
-int Menue_Manager(VEKMenuItem* items, int count, int, int, int)
+/* A choice among cells drawn in the window (a menu's rows, the table of
+ * special characters). */
+struct Choice {
+    int count, columns;          /* cells, row by row */
+    int cell_w, cell_h;          /* pixels */
+    void (*draw)(const void* data, int cell, bool hot, int x1, int y1, int x2, int y2);
+    bool (*enabled)(const void* data, int cell);
+    const void* data;
+};
+
+/* Draws the cells from (*x, *y), moved wholly onto the screen (the corner
+ * used is stored back), and lets the user choose: the mouse lights the
+ * cell under it, a click released on an enabled cell chooses it, a click
+ * elsewhere, Escape or the close request chooses nothing (-1); the cursor
+ * keys move the light among the enabled cells and Enter chooses the lit
+ * one.  What the cells covered is put back. */
+static int choose_in_window(const Choice& c, int* x, int* y)
+{
+    const int rows = (c.count + c.columns - 1) / c.columns;
+    const int w = c.columns * c.cell_w + 4, h = rows * c.cell_h + 4;
+    *x = std::max(0, std::min(*x, NPIXEL_X - w));
+    *y = std::max(0, std::min(*y, NPIXEL_Y - h));
+    const int x1 = *x, y1 = *y, x2 = x1 + w - 1, y2 = y1 + h - 1;
+    Save_Screen_Rectangle(x1, y1, x2, y2);
+    const int fg = pxQFgc();
+    Pop_RFont(0x1000);
+    Draw_Funny_Area_to_PS(5, x1, y1, x2, y2, 1);
+    auto cell_at = [&](int mx, int my) {
+        if (mx < x1 + 2 || my < y1 + 2 || mx >= x1 + 2 + c.columns * c.cell_w || my >= y1 + 2 + rows * c.cell_h)
+            return -1;
+        int i = (my - y1 - 2) / c.cell_h * c.columns + (mx - x1 - 2) / c.cell_w;
+        return i < c.count ? i : -1;
+    };
+    int hot = -1, chosen = -2;
+    while (chosen == -2) {
+        for (int i = 0; i < c.count; ++i) {
+            int cx = x1 + 2 + i % c.columns * c.cell_w, cy = y1 + 2 + i / c.columns * c.cell_h;
+            c.draw(c.data, i, i == hot, cx, cy, cx + c.cell_w - 1, cy + c.cell_h - 1);
+        }
+        VEKMessage m;
+        InitVEKMessage(&m);
+        int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_KEY | VEK_MASK_MOVE, &m);
+        if (ev == VEK_MSG_MOVE) {
+            int i = cell_at(M_XPOS, M_YPOS);
+            hot = i >= 0 && c.enabled(c.data, i) ? i : -1;
+        } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN) {
+            int i = cell_at(M_XPOS, M_YPOS);
+            GetVEKMessage(ev == VEK_MSG_LEFT_DOWN ? VEK_MASK_LEFT_UP : VEK_MASK_RIGHT_UP, nullptr);
+            if (i < 0) chosen = -1;
+            else if (c.enabled(c.data, i) && cell_at(M_XPOS, M_YPOS) == i) chosen = i;
+        } else if (ev == VEK_MSG_KEY) {
+            int k = getkey();
+            int step = k == VEK_KEY_DOWN ? c.columns : k == VEK_KEY_UP ? -c.columns : k == VEK_KEY_RIGHT ? 1
+                                                                          : k == VEK_KEY_LEFT          ? -1
+                                                                                                       : 0;
+            for (int i = hot, n = 0; step && n < c.count; ++n) {
+                i = hot < 0 && i < 0 ? (step > 0 ? 0 : c.count - 1) : (i + step + c.count) % c.count;
+                if (c.enabled(c.data, i)) {
+                    hot = i;
+                    break;
+                }
+            }
+            if (k == VEK_KEY_ENTER && hot >= 0) chosen = hot;
+            else if (k == VEK_KEY_ESC) chosen = -1;
+        } else if (ev == VEK_MSG_CLOSE) {
+            chosen = -1;
+        }
+    }
+    Push_RFont();
+    Restore_Screen_Rectangle(x1, y1, x2, y2);
+    pxFgc(fg);
+    return chosen;
+}
+
+enum { MENU_ROW_HEIGHT = 18, SPECIAL_CELL = 16 };
+
+static void draw_menu_row(const void* data, int i, bool hot, int x1, int y1, int x2, int y2)
+{
+    const VEKMenuItem& item = static_cast<const VEKMenuItem*>(data)[i];
+    pxFgc(hot ? -26 : -1);
+    pxRect(x1, y1, x2, y2);
+    pxFgc(hot ? -12 : item.enabled ? -6 : -16);
+    if (item.text) pxText(x1 + 8, y1 + 13, item.text, -1);
+    if (item.submenu && item.submenu_count > 0) pxText(x2 - 12, y1 + 13, ">", 1);
+}
+
+static bool menu_row_enabled(const void* data, int i)
+{
+    return static_cast<const VEKMenuItem*>(data)[i].enabled != 0;
+}
+
+/* The character cells of the special-character table: code page 850's
+ * upper half, 0x80 to 0xFF. */
+static void draw_special_cell(const void*, int i, bool hot, int x1, int y1, int x2, int y2)
+{
+    pxFgc(hot ? -26 : -5);
+    pxRect(x1, y1, x2, y2);
+    pxFgc(-15);
+    pxLine(x2, y1, x2, y2);
+    pxLine(x1, y2, x2, y2);
+    const char ch = (char)(0x80 + i);
+    pxFgc(hot ? -12 : -6);
+    pxText(x1 + 5, y1 + 12, &ch, 1);
+}
+
+static bool special_cell_enabled(const void*, int)
+{
+    return true;
+}
+
+int Menue_Manager(VEKMenuItem* items, int count, int width, int x, int y)
 {
     VEKScriptEvent e;
     if (items && count > 0) {
@@ -362,12 +588,24 @@ int Menue_Manager(VEKMenuItem* items, int count, int, int, int)
         for (int i = 0; i < count; ++i)
             last_menu.push_back({items[i].text ? items[i].text : "", items[i].enabled});
     }
-    if (!items || count < 1 || !VEK_Script_Take_If(VEK_EV_MENU, &e)) return -1;
-    int chosen = e.value;
+    if (!items || count < 1) return -1;
+    int chosen = -1;
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_MENU) {
+        /* In the window: rows of the widest text (or `width` characters). */
+        int chars = width;
+        for (int i = 0; i < count; ++i)
+            chars = std::max(chars, (int)(items[i].text ? std::strlen(items[i].text) : 0) + 2);
+        Choice c = {count, 1, chars * 8 + 16, MENU_ROW_HEIGHT, draw_menu_row, menu_row_enabled, items};
+        chosen = choose_in_window(c, &x, &y);
+        x += c.cell_w - 4;
+        y += chosen * MENU_ROW_HEIGHT;
+    } else if (VEK_Script_Take_If(VEK_EV_MENU, &e)) {
+        chosen = e.value;
+    }
     if (chosen < 0 || chosen >= count || !items[chosen].enabled) return -1;
     VEKMenuItem* item = &items[chosen];
     if (item->submenu && item->submenu_count > 0) {
-        if (Menue_Manager(item->submenu, item->submenu_count, item->submenu_width, 0, 0) < 0) return -1;
+        if (Menue_Manager(item->submenu, item->submenu_count, item->submenu_width, x, y) < 0) return -1;
         return chosen;
     }
     if (item->action) item->action();
@@ -377,6 +615,13 @@ int Menue_Manager(VEKMenuItem* items, int count, int, int, int)
 int Get_UserSelected_SpecialCharacter(void)
 {
     VEKScriptEvent e;
+    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_MENU) {
+        /* In the window: a table of 16 x 8 characters at the mouse. */
+        Choice c = {128, 16, SPECIAL_CELL, SPECIAL_CELL, draw_special_cell, special_cell_enabled, nullptr};
+        int x = M_XPOS, y = M_YPOS;
+        int chosen = choose_in_window(c, &x, &y);
+        return chosen < 0 ? -1 : 0x80 + chosen;
+    }
     if (!VEK_Script_Take_If(VEK_EV_MENU, &e)) return -1;
     return e.value < 0 ? -1 : e.value;
 }

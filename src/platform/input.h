@@ -18,6 +18,8 @@
  *   VEK_MASK_KEYMASK     0x00080000  the modifier keys changed
  *   VEK_MASK_TIMEOUT     0x40000000  the record's time-out applies
  The masks the dialogs wait with are named below (VEK_WAIT_).
+ * With the window open (display_sdl.h) the waits block for the window's
+ * events and time-outs run on the real clock; see GetVEKMessage.
  * With the time-out bit the wait ends after `timeout` ms of virtual time
  * (bounded to VEK_MAX_TIMEOUT_MS) when the queue holds no event for it; it
  * reports a timer tick instead of a time-out while VEKSetTimer is on.
@@ -44,10 +46,12 @@ enum {
     VEK_KEY_CTRL_A = 0x01,
     VEK_KEY_CTRL_C = 0x03,
     VEK_KEY_BACKSPACE = 0x08,
+    VEK_KEY_TAB = 0x09,
     VEK_KEY_ENTER = 0x0D,
     VEK_KEY_CTRL_V = 0x16,
     VEK_KEY_CTRL_X = 0x18,
     VEK_KEY_ESC = 0x1B,
+    VEK_KEY_BACKTAB = 0x10F,  /* Shift+Tab */
     VEK_KEY_F1 = 0x13B,
     VEK_KEY_HOME = 0x147,
     VEK_KEY_UP = 0x148,
@@ -154,7 +158,10 @@ void InitVEKMessage(VEKMessage* message);
  *   - a scripted close request is taken and returned as VEK_MSG_CLOSE;
  *   - an empty queue gives a time-out when the mask asks for one (the clock
  *     advances by the record's time-out), else VEK_MSG_CLOSE; the mouse then
- *     counts as having left the screen (-1, -1) with no button held. */
+ *     counts as having left the screen (-1, -1) with no button held.
+ * With the window open an empty queue instead waits for the window's next
+ * event, until the record's time-out on the real clock when the mask asks
+ * for one; a key that the mask does not take is dropped. */
 int GetVEKMessage(int mask, VEKMessage* message);
 
 /* Waits for the next mouse event (VEK_MASK_MOUSE) and returns its VEK_MSG_
@@ -202,7 +209,15 @@ enum { VEK_CURSOR_NORMAL = 0, VEK_CURSOR_BUSY = 6, VEK_CURSOR_HAND = 18 };
 void setMouseCursor(int shape);
 int currentMouseCursor(void);
 
-/* ---- inline editors ---- */
+/* ---- inline editors ----
+ * With the window open (display_sdl.h) and no scripted "type" event at the
+ * head of the queue, the field is edited in the window from the keyboard
+ * instead: drawn at (x, y), the caret moved and the text changed by the
+ * keys until Enter, Tab, Shift+Tab, Up, Down or Escape ends the edit (that
+ * key is the result, Up and Down give 0 as a scripted edit does, Escape
+ * keeps the old text or value and gives 0), or a press of a mouse button
+ * elsewhere or the close request ends it with 0 (the press stays for the
+ * caller). */
 
 /* Edits a double in place at (x, y): the scripted "type" event at the head
  * of the queue gives the text; when it reads as a number (C locale) the
@@ -230,7 +245,9 @@ struct VEKMenuItem {
 
 /* Runs a menu at (x, y).  The scripted "menu" event at the head of the
  * queue chooses entry N (0-based); an entry with a sub-menu takes the next
- * "menu" event for it.  The chosen entry's action runs.  Returns the chosen
+ * "menu" event for it.  With the window open and no "menu" event waiting,
+ * the menu is drawn at (x, y) and chosen with the mouse or the keys (rows
+ * at least `width` characters wide; docs/platform.md).  The chosen entry's action runs.  Returns the chosen
  * top-level index, -1 when nothing (or a greyed or missing entry) was chosen. */
 int Menue_Manager(VEKMenuItem* items, int count, int width, int x, int y);
 
@@ -244,7 +261,9 @@ struct VEKRecordedMenuEntry {
 const std::vector<VEKRecordedMenuEntry>& VEK_Last_Menu(void);
 
 /* The character code the user picks from the special-character table: the
- * "menu" event at the head of the queue, else -1. */
+ * "menu" event at the head of the queue, else -1.  With the window open and
+ * no "menu" event waiting, the table of 0x80 to 0xFF is drawn at the mouse
+ * and a cell chosen there (-1 for none). */
 int Get_UserSelected_SpecialCharacter(void);
 
 #endif

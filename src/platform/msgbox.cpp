@@ -1,18 +1,25 @@
 /* msgbox.cpp -- recorded message boxes of the headless stand-in.
  *
- * Nothing is drawn.  The box being built is kept until it is shown; each
- * shown box is appended to the record that tests read.  A box shown while
- * the batch flag is set is a fault of the program: it is recorded with its
- * batch mark, counted and reported on stderr, and never waits.
+ * Headless nothing is drawn.  The box being built is kept until it is
+ * shown; each shown box is appended to the record that tests read.  A box
+ * shown while the batch flag is set is a fault of the program: it is
+ * recorded with its batch mark, counted and reported on stderr, and never
+ * waits.  With a window open (display_sdl.h) a box is also drawn in the
+ * middle of the screen, and a waiting box waits for its buttons or keys.
  */
 #include "platform/msgbox.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
 
+#include "platform/display_sdl.h"
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/format.h"
+#include "platform/input.h"
+#include "platform/screen.h"
 
 static VEKRecordedMessage building;
 static std::vector<VEKRecordedMessage> recorded;
@@ -37,6 +44,129 @@ static int scripted_answer(int fallback)
     VEKScriptEvent e;
     if (VEK_Script_Take_If(VEK_EV_ANSWER, &e)) return e.value;
     return fallback;
+}
+
+/* ---- the box drawn in the window ---- */
+
+namespace {
+
+struct Area {
+    int x1, y1, x2, y2;
+    bool contains(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
+};
+
+/* Buttons of a drawn box: text and answer. */
+struct BoxButton {
+    const char* text;
+    int answer;
+    Area r;
+};
+
+constexpr int BOX_MIN_WIDTH = 260, BOX_MARGIN = 20, BOX_TITLE_HEIGHT = 20, BOX_LINE_HEIGHT = 16,
+              BOX_BUTTON_WIDTH = 80, BOX_BUTTON_HEIGHT = 23, BOX_BUTTON_GAP = 12;
+
+}  // namespace
+
+static Area shown_box = {0, 0, -1, -1};  /* the box of Show_Message on the screen */
+
+static int text_width(const std::string& text)
+{
+    int left = 0, right = 0;
+    pxQTxX(text.c_str(), (int)text.size(), &left, &right);
+    return right - left;
+}
+
+/* Draws the box being built in the middle of the screen, saving what it
+ * covers, with the buttons (none for Show_Message) placed into *buttons.
+ * Returns the box's rectangle. */
+static Area draw_box(BoxButton* buttons, int count)
+{
+    Pop_RFont(0x1000);
+    int width = text_width(building.title) + 2 * BOX_MARGIN;
+    for (const std::string& l : building.lines) width = std::max(width, text_width(l) + 2 * BOX_MARGIN);
+    width = std::max(width, count * (BOX_BUTTON_WIDTH + BOX_BUTTON_GAP) + 2 * BOX_MARGIN);
+    width = std::min(std::max(width, BOX_MIN_WIDTH), NPIXEL_X);
+    int height = BOX_TITLE_HEIGHT + 14 + (int)building.lines.size() * BOX_LINE_HEIGHT + 14;
+    if (count) height += BOX_BUTTON_HEIGHT + 12;
+    height = std::min(height, NPIXEL_Y);
+    Area box = {(NPIXEL_X - width) / 2, (NPIXEL_Y - height) / 2, 0, 0};
+    box.x2 = box.x1 + width - 1;
+    box.y2 = box.y1 + height - 1;
+    Save_Screen_Rectangle(box.x1, box.y1, box.x2, box.y2);
+    int fg = pxQFgc();
+    Draw_Funny_Area_to_PS(5, box.x1, box.y1, box.x2, box.y2, 1);
+    pxFgc(-7);
+    pxRect(box.x1 + 2, box.y1 + 2, box.x2 - 2, box.y1 + BOX_TITLE_HEIGHT - 1);
+    pxFgc(-8);
+    pxText(box.x1 + 8, box.y1 + 15, building.title.c_str(), (int)building.title.size());
+    pxFgc(-6);
+    int y = box.y1 + BOX_TITLE_HEIGHT + 14 + 9;
+    for (const std::string& l : building.lines) {
+        pxText(box.x1 + BOX_MARGIN, y, l.c_str(), (int)l.size());
+        y += BOX_LINE_HEIGHT;
+    }
+    int x = (box.x1 + box.x2 + 1 - count * BOX_BUTTON_WIDTH - (count - 1) * BOX_BUTTON_GAP) / 2;
+    for (int i = 0; i < count; ++i, x += BOX_BUTTON_WIDTH + BOX_BUTTON_GAP) {
+        BoxButton& b = buttons[i];
+        b.r = {x, box.y2 - 12 - BOX_BUTTON_HEIGHT + 1, x + BOX_BUTTON_WIDTH - 1, box.y2 - 12};
+        Draw_Funny_Area_to_PS(5, b.r.x1, b.r.y1, b.r.x2, b.r.y2, 1);
+        pxFgc(-14);
+        pxBTxt(b.r.x1, b.r.y1, b.r.x2, b.r.y2, b.text, -1, PX_ALIGN_CENTRE | PX_ALIGN_MIDDLE);
+    }
+    pxFgc(fg);
+    Push_RFont();
+    VEK_Display_Show();
+    return box;
+}
+
+/* Waits at the drawn box for its answer: a click released on a button,
+ * Enter or the blank for the default, Escape or the window's close box
+ * for the last button (no, or OK), J and N for yes and no when the box
+ * asks.  Then the box goes from the screen. */
+static int answer_at_box(const BoxButton* buttons, int count, int fallback, const Area& box)
+{
+    int answer = -1;
+    while (answer < 0) {
+        int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_KEY, nullptr);
+        if (ev == VEK_MSG_CLOSE) {
+            answer = buttons[count - 1].answer;
+        } else if (ev == VEK_MSG_KEY) {
+            int k = getkey();
+            if (k == VEK_KEY_ENTER || k == ' ') answer = fallback;
+            else if (k == VEK_KEY_ESC) answer = buttons[count - 1].answer;
+            else if (count == 2 && (k == 'j' || k == 'J')) answer = 1;
+            else if (count == 2 && (k == 'n' || k == 'N')) answer = 0;
+        } else if (ev == VEK_MSG_LEFT_DOWN) {
+            for (int i = 0; i < count; ++i)
+                if (buttons[i].r.contains(M_XPOS, M_YPOS)) {
+                    GetVEKMessage(VEK_MASK_LEFT_UP, nullptr);
+                    if (buttons[i].r.contains(M_XPOS, M_YPOS)) answer = buttons[i].answer;
+                }
+        } else if (!VEK_Display_Active()) {
+            answer = fallback;
+        }
+    }
+    Restore_Screen_Rectangle(box.x1, box.y1, box.x2, box.y2);
+    return answer;
+}
+
+/* A box that waits, shown in the window: OK, or Ja and Nein when it asks. */
+static int box_in_window(bool question, int fallback)
+{
+    BoxButton buttons[2] = {{"OK", 1, {}}, {nullptr, 0, {}}};
+    if (question) buttons[0] = {"Ja", 1, {}}, buttons[1] = {"Nein", 0, {}};
+    const int count = question ? 2 : 1;
+    Area box = draw_box(buttons, count);
+    return answer_at_box(buttons, count, fallback, box);
+}
+
+/* The answer of a waiting box: from the window when one is open, else
+ * scripted (not at all with the batch flag). */
+static int wait_for_answer(bool question, int fallback)
+{
+    if (batch_flag) return fallback;
+    if (VEK_Display_Active()) return box_in_window(question, fallback);
+    return scripted_answer(fallback);
 }
 
 /* Records the box being built as shown with `kind` and `answer`. */
@@ -74,7 +204,7 @@ int PrintMessage(const char* format, ...)
             start = nl + 1;
         }
     }
-    if (!batch_flag) scripted_answer(1);
+    wait_for_answer(false, 1);
     record(VEK_MSG_PRINT, 1);
     Init_Message();
     return 1;
@@ -107,26 +237,32 @@ void Set_Message_Symbol(int symbol, int, int, int)
 
 int Draw_Message(void)
 {
-    if (!batch_flag) scripted_answer(1);
+    wait_for_answer(false, 1);
     record(VEK_MSG_DRAW, 1);
     return 1;
 }
 
 int Show_Message(void)
 {
+    if (VEK_Display_Active() && !batch_flag) {
+        Quit_Message();
+        shown_box = draw_box(nullptr, 0);
+    }
     record(VEK_MSG_SHOW, 1);
     return 1;
 }
 
 void Quit_Message(void)
 {
-    /* Nothing is on the screen headless; the record stays. */
+    /* Headless nothing is on the screen; the record stays. */
+    if (shown_box.x2 < shown_box.x1) return;
+    Restore_Screen_Rectangle(shown_box.x1, shown_box.y1, shown_box.x2, shown_box.y2);
+    shown_box = {0, 0, -1, -1};
 }
 
 int Answer_is_Yes(int default_yes)
 {
-    int answer = default_yes ? 1 : 0;
-    if (!batch_flag) answer = scripted_answer(answer);
+    int answer = wait_for_answer(true, default_yes ? 1 : 0);
     record(VEK_MSG_QUESTION, answer);
     return answer;
 }

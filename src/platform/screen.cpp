@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/display_sdl.h"
 #include "platform/font.h"
 #include "platform/font_internal.h"
 #include "platform/posix.h"
@@ -594,6 +595,14 @@ const int *pxScreenPixels(void) {
     return S.pixels.data();
 }
 
+void pxScreenRGB(unsigned *out) {
+    Ensure();
+    std::vector<unsigned> colour(S.palette.size());
+    for (size_t i = 0; i < colour.size(); i++)
+        colour[i] = Pack(S.palette[i].r, S.palette[i].g, S.palette[i].b);
+    for (int p : S.pixels) *out++ = p >= 0 && static_cast<size_t>(p) < colour.size() ? colour[p] : 0u;
+}
+
 long pxFlushCount(void) {
     Ensure();
     return S.flushes;
@@ -703,6 +712,7 @@ int pxBuff(int buffer) {
 void pxFlsh(void) {
     Ensure();
     S.flushes++;
+    VEK_Display_Flush();
 }
 
 void pxDot(int x, int y) {

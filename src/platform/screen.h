@@ -46,6 +46,11 @@ int pxGetPixel(int x, int y);
 // The whole screen, row by row (NPIXEL_X x NPIXEL_Y colour indices).
 const int *pxScreenPixels(void);
 
+// The colour of every pixel as 0xRRGGBB, row by row, into out (room for
+// NPIXEL_X x NPIXEL_Y values): the colours the PNG writer and the window
+// show, an index without palette entry black.  Never draws.
+void pxScreenRGB(unsigned *out);
+
 // Number of pxFlsh calls since the screen was made (tests use it to see that
 // a painter showed its work).
 long pxFlushCount(void);
@@ -115,7 +120,8 @@ int pxSUFA(const int *pattern);
 // at start) and changes nothing; any other value selects it and returns the
 // previous one.
 enum { PX_BUFFER_QUERY = -1 };
-// The stand-in draws every buffer into the one screen; pxFlsh shows it.
+// The stand-in draws every buffer into the one screen; pxFlsh shows it (in
+// the window, when one is open: display_sdl.h).
 int pxBuff(int buffer);
 void pxFlsh(void);
 

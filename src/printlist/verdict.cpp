@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "printlist/oli_para.h"
 
 const char* Check_Line_Prefix = "";
@@ -113,6 +114,19 @@ const char* Mark_Below_Limit(double value, double limit) {
     if (value > limit + 0.001) return ">";
     if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"\xCEH<\xCEr"});
     return "=";
+}
+
+const char* Limit_Compare_Symbol(double value, double limit) {
+    const int c = Compare_To_Limit(value, limit);
+    return c < 0 ? "<" : c == 0 ? "\xF3" : ">";
+}
+
+int Utilisation_Ok(double u) { return Compare_To_Limit(u, 1.0) <= 0 ? 1 : 0; }
+
+const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : Mark_Not_Ok(); }
+
+int Within_Verdict_Tolerance(double u, double tolerance_percent) {
+    return !Utilisation_Ok(u) && Compare_To_Limit(u, 1.0 + tolerance_percent / 100.0) < 0 ? 1 : 0;
 }
 
 // A wrapped text: too long a text gives the failure marker instead.

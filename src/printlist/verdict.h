@@ -41,6 +41,22 @@ const char* Mark_Above_Limit(double value, double limit);
 // ">", "=" or the red "<" (value below limit - 0.001); never suppressed.
 const char* Mark_Below_Limit(double value, double limit);
 
+// ---- verdict of a value against its limit (never suppressed signs) ----
+// Every verdict compares in double through Compare_To_Limit: a value within
+// the relative LIMIT_TOLERANCE of its limit counts as on it. A utilisation
+// passes when it is at most 1 so counted; the sign and the marker of one
+// line always agree.
+// "<" below, the less-or-equal byte 0xF3 on the limit, ">" above.
+const char* Limit_Compare_Symbol(double value, double limit);
+// 1 when the utilisation passes, else 0 (also for a NaN).
+int Utilisation_Ok(double u);
+// Mark_Ok for a passing utilisation, else Mark_Not_Ok.
+const char* Mark_Utilisation(double u);
+// The final result's tolerance: 1 when the utilisation fails but lies below
+// 1 + tolerance/100. The band is open at its upper end: a utilisation on
+// 1 + tolerance/100 fails, as one above it does.
+int Within_Verdict_Tolerance(double u, double tolerance_percent);
+
 // ---- wrapped texts: at most 200 characters, else the Mark_Not_Ok text ----
 // A null text counts as the empty text.
 const char* Color_Red_Text(const char* text);

@@ -25,6 +25,10 @@ struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {},
 namespace {
 
 Profil_DWQB_Model_Key kept = {PROFIL_DWQB_NOT_BUILT, 0, 0, {}, {}, {}, 0};
+// The engine's model identity when the kept key's model was complete: the
+// store holds another model (built by a caller that did not invalidate the
+// key) as soon as it differs.
+uint32_t kept_generation = 0;
 
 // The kept key's family also stands in the catalogue's engine key, where the
 // invalidation hook marks it; a marked key describes no model.
@@ -736,14 +740,19 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
 
     if (Same_Key(key, kept)) {
         if (Profil_DWQB_Store.mode == 0) return 1;
-        Profil_DWQB_Store.mode = mode;
-        return 0;
+        if (kept_generation == DWQB_Model_Generation) {
+            Profil_DWQB_Store.mode = mode;
+            return 0;
+        }
     }
     Keep(key);
     Init_DWQB_Model();
     Clear_Store();
 
-    if (key.family == PROFIL_FAMILY_VALUES) return Build_From_Values(key, mode);
+    if (key.family == PROFIL_FAMILY_VALUES) {
+        kept_generation = DWQB_Model_Generation;
+        return Build_From_Values(key, mode);
+    }
 
     char block[sizeof key.name + 1] = {};
     std::memcpy(block, key.name, sizeof key.name);
@@ -786,6 +795,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         Place_Given_Values(key);
     }
     int status = Calc_DWQB_Section();
+    kept_generation = DWQB_Model_Generation;
     if (status > 0) {
         Profil_DWQB_Store.mode = 0;
         return status;

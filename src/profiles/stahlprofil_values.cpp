@@ -19,6 +19,7 @@
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
 
 namespace {
@@ -178,6 +179,39 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
     }
     default:
         return false;
+    }
+}
+
+// The published values of a catalogue profile in place of the closed forms
+// and the line model, which know neither sloped flanges nor the tables' own
+// fillet and torsion terms. Only a value the catalogue gives (above 0) is
+// taken, and only when the record still has the catalogue's dimensions: a
+// record whose measures differ from its name's is not that profile.
+void Keep_Catalogue_Values(Stahlprofil* p) {
+    if (p->kind != 1 || !p->rolled) return;
+    char trimmed[STAHLPROFIL_NAME_SIZE];
+    Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
+    const Katalogprofil* k = Get_Profile_Record(trimmed);
+    if (!k) return;
+    const float* x = k->values;
+    auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
+    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return;
+    // A circular tube keeps only its diameter and wall.
+    if (p->type != 9 && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return;
+    auto take = [](double* field, double value) {
+        if (value > 0 && std::isfinite(value)) *field = value;
+    };
+    take(&p->A, 100.0 * x[4]);
+    if (x[6] > 0) p->z_s = 10.0 * (x[0] - x[6]);
+    if (x[7] > 0) p->y_s = -10.0 * x[7];
+    take(&p->I_y, 10000.0 * x[9]);
+    take(&p->I_z, 10000.0 * x[10]);
+    take(&p->I_T, 10000.0 * x[23]);
+    take(&p->W_pl_y, 1000.0 * x[16]);
+    take(&p->W_pl_z, 1000.0 * x[21]);
+    if (p->type == 3 && x[8] > 0 && x[13] > 0 && x[18] > 0) {
+        p->alpha = std::atan(x[8]) * 57.29577951308232;
+        p->I_yz = std::sin(p->alpha * -0.03490658503988659) * (x[13] - x[18]) * 5000.0;
     }
 }
 
@@ -678,6 +712,7 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     p->symmetric = std::fabs(p->t_fo - p->t_fu) < 0.01 && std::fabs(p->b_fo - p->b_fu) < 0.01 &&
                    std::fabs(p->a_o - p->a_u) < 0.01;
     p->I_w = 0;
+    Keep_Catalogue_Values(p);
     return Check_Material_Params(&p->material, Get_Profile_Max_Dimension(p), list, show_message, prefix) ? 1 : 0;
 }
 

@@ -154,22 +154,31 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
     const Ct_Part_Services* sv = part_services;
     if (!sv || !sv->count || !sv->ct || !sv->point) return 1;
     const int n = sv->count(in->model);
+    const int rules = in->code & 0xFFFF;
+    const bool plastic = (in->flags & CT_PLASTIC_SHIFT) && rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM &&
+                         std::isfinite(in->plastic_shift);
     for (int i = 0; i < n; i++) {
         double factor = 0, s1 = 0, s2 = 0;
         const int kind = sv->point(in->model, i, &factor, &s1, &s2);
         if (kind == CT_NO_CHECK) continue;
-        Ct_Grenzwerte g;
+        Ct_Grenzwerte g, gp;
         Limits(in->code, in->flags, kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, s1, s2, &g);
+        gp = g;
+        if (plastic) {
+            Limits(in->code, in->flags, kind, in->f_y, in->E, in->sigma_ref, in->eps_factor, s1 + in->plastic_shift,
+                   s2 + in->plastic_shift, &gp);
+        }
         const double c = std::max(sv->ct(in->model, i), 0.0);
         double* group = (kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT) ? r->outstand : r->internal;
         for (int k = 0; k < 3; k++) {
-            if (g.ct[k] <= 0) continue;
-            const double u = c / g.ct[k];
+            const Ct_Grenzwerte& l = k == 2 ? g : gp;
+            if (l.ct[k] <= 0) continue;
+            const double u = c / l.ct[k];
             if (u > group[k]) {
                 group[k] = u;
                 if (u > r->overall[k]) {
                     r->overall[k] = u;
-                    r->eps[k] = k == 2 ? g.eps_3 : g.eps;
+                    r->eps[k] = k == 2 ? l.eps_3 : l.eps;
                 }
             }
         }

@@ -28,6 +28,7 @@ enum : int32_t {
     CT_RAISED_EPS3 = 0x1,     // class 3 with the stress below the reference stress
     CT_FULLY_COMPRESSED = 0x2,
     CT_EPS_FACTOR = 0x4,
+    CT_PLASTIC_SHIFT = 0x8,   // section only: class 1 and 2 limits from the plastic distribution
     CT_ALU_CLASS_B = 0x1000,
     CT_ALU_WELDED = 0x2000,
 };
@@ -56,6 +57,9 @@ struct Ct_Klassifizierung {
     int32_t flags;
     double f_y, E, sigma_ref, eps_factor;
     const void* model;        // profile model whose c/t parts count; null: the current one
+    // With CT_PLASTIC_SHIFT (steel rules): the shift (N/mm2) that moves the
+    // zero line of the parts' elastic stresses to the plastic neutral axis.
+    double plastic_shift;
 };
 
 struct Ct_Ausnutzung {
@@ -82,7 +86,11 @@ struct Ct_Part_Services {
 const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services);
 
 // Clears the result and classifies every part; 0 when the result or the
-// input is missing, else 1.
+// input is missing, else 1. The class 3 limit takes its stress ratio from
+// the parts' elastic stresses; with CT_PLASTIC_SHIFT and a steel rule set
+// the class 1 and 2 limits take alpha from the same stresses plus the
+// plastic shift, the compressed fraction of the part under the plastic
+// stress blocks (without it, from the elastic stresses as well).
 int Calc_Querschnittsklasse(const Ct_Klassifizierung* input, Ct_Ausnutzung* result);
 
 #endif

@@ -16,6 +16,7 @@ double DWQB_Querschnittswerte[DWQB_QW_COUNT];
 int32_t DWQB_Anzahl_Zellen;
 int32_t DWQB_Status;
 uint32_t DWQB_Optionen;
+uint32_t DWQB_Model_Generation;
 int32_t DWQB_Erweitert;
 int32_t DWQB_Alle_Linien;
 uint32_t DWQB_Option_Word = 0x1e;
@@ -67,6 +68,7 @@ static void Release_Line_End(DWQB_Knoten* node) {
 }
 
 void Clear_DWQB_Model(void) {
+    DWQB_Model_Generation++;
     DWQB_Linie* line = dwqb_model.first_line;
     while (line) {
         DWQB_Linie* next = line->next;
@@ -127,6 +129,7 @@ static Record* Take_Record(Record*& free_list) {
 }
 
 void Add_DWQB_Node(int number, double y, double z) {
+    DWQB_Model_Generation++;
     DWQB_Knoten* node = Take_Record(dwqb_model.free_nodes);
     if (!node) return;
     *node = DWQB_Knoten{};
@@ -147,6 +150,7 @@ static void Clear_Line(DWQB_Linie* line) {
 }
 
 void Add_DWQB_Line(int number, int kind, int start, int end, const double* values) {
+    DWQB_Model_Generation++;
     DWQB_Linie* line = Take_Record(dwqb_model.free_lines);
     if (!line) return;
     Clear_Line(line);
@@ -188,6 +192,7 @@ void Add_DWQB_Line_Constant_T(int number, int start, int end, double t) {
 }
 
 int Transform_DWQB_Model(const double* shift_angle) {
+    DWQB_Model_Generation++;
     const double dy = shift_angle[0], dz = shift_angle[1];
     const double s = std::sin(shift_angle[2]), c = std::cos(shift_angle[2]);
     for (DWQB_Knoten* node = dwqb_model.first_node; node; node = node->next) {

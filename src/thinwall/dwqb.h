@@ -300,6 +300,10 @@ extern int32_t DWQB_Warnung;
 // the other positions stay 0).
 extern double DWQB_Vorgaben[DWQB_QW_COUNT];
 extern uint32_t DWQB_Optionen;
+// Identity of the model in the store: raised by every change of its nodes
+// and lines (clear, add, transform), so that a caller who keeps a model it
+// built can tell whether the store still holds that model.
+extern uint32_t DWQB_Model_Generation;
 // Engine switches: the several-part calculation for every model, and exact
 // mode forced at every calculation. Both 0 at start; the profile selection
 // sets them for the rest of the run.

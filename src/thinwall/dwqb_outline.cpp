@@ -248,7 +248,11 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
     const double r = Fillet_Radius(j.line, j.s, j.u);
     double ny, nz;
     Segment_Point(j.s, 0, &j.line->geo, &ny, &nz);
-    if (r > 1e-6 && std::hypot(ny - y, nz - z) > r) {
+    // A toe radius may pass the centre line of the end (a toe of 6 on a
+    // 10 mm leg): the arc then ends on the far half of the end edge, and the
+    // cap check below moves the shared cap point there. Only a radius as
+    // large as the whole end cannot be rounded.
+    if (r > 1e-6 && 2 * std::hypot(ny - y, nz - z) > r) {
         DWQB_Segment_Geometrie cap, face = j.line->geo, moved_cap;
         Set_Segment_Geometry(y, z, ny, nz, 0, 0, 0, 0.001, &cap);
         face.r -= j.u * r;   // towards the centre line
@@ -316,15 +320,24 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
     if (found) {
         double r1 = Fillet_Radius(line1, j1.s, j1.u), r2 = Fillet_Radius(line2, j2.s, j2.u);
         if (std::fabs(r1 - r2) > 1e-6) {
+            // Both sides of one corner describe one fillet: a caller that
+            // gives two radii has put one of them on the wrong face.
             std::printf("_Line_Outline(%d->%d): rad_l = %.3f != rad_r = %.3f\n", line1->number, line2->number, r1, r2);
+            DWQB_Outline_Warnung++;
             r1 = (r1 + r2) / 2;
         }
         double yc, zc;
         Face_Point(j1, x1, &yc, &zc);
         if (r1 > 1e-6) {
+            // Faces that meet short of the node close a sector of less than
+            // 180 degrees: the fillet fills it, its centre lies in the sector.
+            // Faces that meet beyond the node round an outer corner: the
+            // centre lies in the plates and the arc cuts the corner off.
+            const bool outer = (x1 - j1.s) * j1.s > 0;
+            const double into_sector = outer ? -r1 : r1;
             DWQB_Segment_Geometrie g1 = line1->geo, g2 = line2->geo;
-            g1.r += j1.u * r1;
-            g2.r += j2.u * r1;
+            g1.r += j1.u * into_sector;
+            g2.r += j2.u * into_sector;
             double f1 = x1, f2 = x2;
             Set_DWQB_Outline_Faces(&g1, j1.u, &g2, j2.u, 1e-10);
             if (Solve_DWQB_Outline_Faces(&f1, &f2, 1e-10)) {
@@ -332,6 +345,21 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
                 Face_Point(j1, f1, &ay, &az);
                 Face_Point(j2, f2, &by, &bz);
                 Segment_Point(f1, j1.u, &g1, &cy, &cz);
+                const double my = (ay + by) / 2 - cy, mz = (az + bz) / 2 - cz, md = std::hypot(my, mz);
+                if (outer && md > 0) {
+                    // The arc is shared at its middle, on the bisector as
+                    // the sharp corner was: each plate keeps its half, and
+                    // the caps of both meet there, however far the tangent
+                    // points lie from the node.
+                    const double ky = cy + r1 * my / md, kz = cz + r1 * mz / md;
+                    double s2, u2;
+                    Segment_Local_Coordinates(ky, kz, &line2->geo, &s2, &u2);
+                    const DWQB_Outline_Segment half1 = Fillet_Arc(ay, az, ky, kz, cy, cz, r1, f1, j1.u, line1);
+                    const DWQB_Outline_Segment half2 = Fillet_Arc(by, bz, ky, kz, cy, cz, r1, f2, j2.u, line2);
+                    Write_Side(j1, node, half1.s2, ky, kz, &half1);
+                    Write_Side(j2, node, s2, ky, kz, &half2);
+                    return;
+                }
                 const DWQB_Outline_Segment arc = Fillet_Arc(ay, az, by, bz, cy, cz, r1, f1, j1.u, line1);
                 // The whole fillet belongs to line 1; both caps meet at the
                 // tangent point on line 2.

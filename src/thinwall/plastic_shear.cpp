@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/rounding.h"
+
 namespace {
 
 const double kInvSqrt3 = 0.5773502691896258;
@@ -23,6 +25,12 @@ Outcome Stop(int code, double ratio, double limit = 1.0) { return {code, ratio, 
 const double kOverload = 1000.0;
 double Quotient(double a, double b) { return b != 0 ? a / b : (a != 0 ? kOverload : 0); }
 
+// A ratio stops a rule only beyond its limit by more than the relative
+// tolerance of Compare_To_Limit: forces on the resistance are on it.
+bool Beyond(double ratio, double limit) { return Compare_To_Limit(ratio, limit) > 0; }
+// sqrt(1 - v^2) of a ratio that passed its limit 1: 0 on the limit.
+double Remaining(double v) { return std::sqrt(std::max(0.0, 1 - v * v)); }
+
 Outcome Din_I(double N, double V, const double* s) {
     const double f_y = s[4], tau_R = kInvSqrt3 * f_y;
     const double M_pl = s[3] * f_y;
@@ -32,11 +40,11 @@ Outcome Din_I(double N, double V, const double* s) {
     // stops it (U = v / 0.9 above 1), never passes on a formula used beyond
     // its range.
     if (n <= 0.1) {
-        if (v > 0.9) return Stop(2, v, 0.9);
+        if (Beyond(v, 0.9)) return Stop(2, v, 0.9);
         if (v > 0.33) o.m_rd = 1.1363636363636365 * M_pl * (1 - 0.37 * v);
     } else {
-        if (n > 1) return Stop(1, n);
-        if (v > 0.9) return Stop(2, v, 0.9);
+        if (Beyond(n, 1)) return Stop(1, n);
+        if (Beyond(v, 0.9)) return Stop(2, v, 0.9);
         o.m_rd = v > 0.33 ? 1.25 * M_pl * (1 - 0.33 * v - 0.89 * n) : 1.1111111111111112 * M_pl * (1 - n);
     }
     return o;
@@ -46,11 +54,11 @@ Outcome Unequal_I(double N, double M, double V, const double* s) {
     const double f_y = s[4], tau_R = kInvSqrt3 * f_y;
     const double A1 = M >= 0 ? s[1] : s[0], A2 = M >= 0 ? s[0] : s[1];
     const double v = Quotient(std::fabs(V), tau_R * s[2]);
-    if (v > 1) return Stop(2, v);
-    const double Aw = v > 0.33333 ? s[2] * std::sqrt(1 - v * v) : s[2];
+    if (Beyond(v, 1)) return Stop(2, v);
+    const double Aw = v > 0.33333 ? s[2] * Remaining(v) : s[2];
     const double A = A1 + A2 + Aw, N_pl = f_y * A;
     const double np = Quotient(-N, N_pl);
-    if (std::fabs(np) > 1) return Stop(3, np);
+    if (Beyond(std::fabs(np), 1)) return Stop(3, np);
     const double a1 = A1 / A, a2 = A2 / A, w = Aw / (2 * A), M0 = N_pl * s[3], c = 1 - 2 * a2;
     double m_rd;
     if (np >= c)
@@ -67,14 +75,14 @@ Outcome Symmetric_I(double N, double V, const double* s) {
     const double v = Quotient(std::fabs(V), tau_R * s[1]);
     double Aw = s[1], A = s[0];
     if (v > 0.33333) {
-        if (v > 1) return Stop(2, v);
-        const double rho = std::sqrt(1 - v * v);
+        if (Beyond(v, 1)) return Stop(2, v);
+        const double rho = Remaining(v);
         Aw = rho * s[1];
         A = s[0] + (rho - 1) * s[1];
     }
     const double N_pl = f_y * A;
     const double n = Quotient(std::fabs(N), N_pl);
-    if (n > 1) return Stop(1, n);
+    if (Beyond(n, 1)) return Stop(1, n);
     const double a = Aw / A;
     const double m = n <= a ? n * n / ((1 - a) * (1 - a) - 1) + 1 : (1 - n) / (1 - a / 2);
     return {0, 0, 0, m * 0.25 * s[2] * (2 - a) * N_pl, n, v};
@@ -83,11 +91,11 @@ Outcome Symmetric_I(double N, double V, const double* s) {
 Outcome Two_Plates(double N, double V, const double* s) {
     const double f_y = s[4];
     const double v = Quotient(std::fabs(V), kTwoBySqrt3 * s[0] * f_y);
-    if (v > 1) return Stop(2, v);
-    const double rho = v > 0.25 ? std::sqrt(1 - v * v) : 1.0;
+    if (Beyond(v, 1)) return Stop(2, v);
+    const double rho = v > 0.25 ? Remaining(v) : 1.0;
     const double A = 2 * s[0] * rho + s[1], N_pl = f_y * A;
     const double n = Quotient(std::fabs(N), N_pl);
-    if (n > 0.999) return Stop(1, n);
+    if (Beyond(n, 0.999)) return Stop(1, n);
     const double a = s[1] / A;
     double m_rd = (1 - a) * N_pl * 0.25 * s[2];
     if (n > a) {
@@ -100,14 +108,14 @@ Outcome Two_Plates(double N, double V, const double* s) {
 Outcome Tube(double N, double M, double V, const double* s) {
     const double f_y = s[4];
     const double v = Quotient(std::fabs(V), kTwoBySqrt3 * f_y * s[0] * s[1]);
-    if (v > 1) return Stop(2, v);
+    if (Beyond(v, 1)) return Stop(2, v);
     double N_pl = kPi * f_y * s[0] * s[1];
-    if (v > 0.25) N_pl *= std::sqrt(1 - v * v);
+    if (v > 0.25) N_pl *= Remaining(v);
     const double n = Quotient(std::fabs(N), N_pl);
-    if (n > 1) return Stop(1, n);
+    if (Beyond(n, 1)) return Stop(1, n);
     const double M_pl = s[0] * 0.3183098861837907 * N_pl;
     const double m = Quotient(std::fabs(M), M_pl);
-    if (m > 1) return Stop(4, m);
+    if (Beyond(m, 1)) return Stop(4, m);
     const double m_rd = M_pl * std::cos(1.5707963267948966 * n);
     return {0, 0, 0, std::min(m_rd, 1.25e-06 * f_y * s[5]), n, v};
 }
@@ -149,6 +157,6 @@ int Calc_Plast_Widerstand_Schub(int32_t, double N, double M, double V, const dou
     const double u = std::max({std::fabs(o.v), o.n, m});
     if (M_Rd) *M_Rd = M < 0 ? -m_rd : m_rd;
     if (U) *U = u;
-    if (exceeded) *exceeded = (m_rd < std::fabs(M) || u >= 1) ? 1 : 0;
+    if (exceeded) *exceeded = (Beyond(std::fabs(M), m_rd) || Compare_To_Limit(u, 1) >= 0) ? 1 : 0;
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/rounding.h"
 #include "thinwall/dwqb.h"
 
 namespace {
@@ -14,6 +15,13 @@ namespace {
 const double kInvSqrt3 = 0.5773502691896258;
 const double kSqrt3 = 1.732050807568877;
 const double kPi = 3.141592653589793;
+
+// Every stage limit and the accepted band compare with the relative
+// tolerance of Compare_To_Limit: forces computed on the resistance are on
+// it, not a rounding error beyond it.
+bool Beyond_One(double u) { return Compare_To_Limit(u, 1.0) > 0; }
+// sqrt(1 - u^2) of a utilisation that passed its limit: 0 on the limit.
+double Remaining(double u) { return std::sqrt(std::max(0.0, 1 - u * u)); }
 
 // Every evaluation starts from this: flags 0, the partial forces and limits
 // 0, rho_s and the utilisations -1 (not computed), U 0.
@@ -77,9 +85,10 @@ void Flange_Limits(const Plate& p, double f_y, double rho, double M_Sa, double* 
     const double den = p.b * n_pl;
     const double m = den != 0 ? 4 * M_Sa / den : 0;
     *u = std::fabs(m) / (1 + e * e);
-    if (*u > 1) return;
-    *n_min = m < 2 * e ? n_pl * (e - std::sqrt(1 + e * e + m)) : -n_pl * (std::sqrt(1 + e * e - m) + e);
-    *n_max = -m < 2 * e ? n_pl * (std::sqrt(1 + e * e - m) - e) : n_pl * (std::sqrt(1 + e * e + m) + e);
+    if (Beyond_One(*u)) return;
+    const double lo = std::sqrt(std::max(0.0, 1 + e * e + m)), hi = std::sqrt(std::max(0.0, 1 + e * e - m));
+    *n_min = m < 2 * e ? n_pl * (e - lo) : -n_pl * (hi + e);
+    *n_max = -m < 2 * e ? n_pl * (hi - e) : n_pl * (lo + e);
 }
 
 int Eval_Circle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy, double Vz, double My0, double Mz0,
@@ -101,8 +110,8 @@ int Eval_Circle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy
     double rho = 1;
     if (r->tau_R != 0) {
         r->U_tau = r->U_tau_s = tau * kSqrt3 / f_y;
-        if (r->U_tau > 1) return 1;
-        rho = std::sqrt(1 - r->U_tau * r->U_tau);
+        if (Beyond_One(r->U_tau)) return 1;
+        rho = Remaining(r->U_tau);
     } else {
         r->U_tau = r->U_tau_s = 0;
     }
@@ -113,7 +122,7 @@ int Eval_Circle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy
     r->rho_s = rho;
     // A section without strength carries nothing: any force overloads it.
     r->U_N = N_pl > 0 ? std::fabs(F[0]) / N_pl : (F[0] != 0 ? 1000.0 : 0.0);
-    if (r->U_N > 1) return 1;
+    if (Beyond_One(r->U_N)) return 1;
     const double M_pl = f_y * 1.3333333333333333 * D3 * rho;
     const double M_N = M_pl * std::sin((1 - r->U_N) * 1.5707963267948966);
     r->M_min = r->M_s_min = -M_N;
@@ -237,17 +246,17 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
         r->U_tau_u = tau_u * kSqrt3 / f_y;
         r->U_tau_s = tau_s * kSqrt3 / f_y;
         r->U_tau = std::max({r->U_tau_o, r->U_tau_u, r->U_tau_s});
-        if (r->U_tau > 1) return 1;
-        r->rho_o = std::sqrt(1 - r->U_tau_o * r->U_tau_o);
-        r->rho_u = std::sqrt(1 - r->U_tau_u * r->U_tau_u);
-        r->rho_s = std::sqrt(1 - r->U_tau_s * r->U_tau_s);
+        if (Beyond_One(r->U_tau)) return 1;
+        r->rho_o = Remaining(r->U_tau_o);
+        r->rho_u = Remaining(r->U_tau_u);
+        r->rho_s = Remaining(r->U_tau_s);
     }
     r->flags |= TSV_SHEAR_PASSED;
 
     Flange_Limits(o, f_y, r->rho_o, MSa_o, &r->U_MS_o, &r->N_o_min, &r->N_o_max);
     Flange_Limits(u, f_y, r->rho_u, MSa_u, &r->U_MS_u, &r->N_u_min, &r->N_u_max);
     r->U_MS = std::max(r->U_MS_o, r->U_MS_u);
-    if (r->U_MS > 1) return 1;
+    if (Beyond_One(r->U_MS)) return 1;
     r->flags |= TSV_SHEAR_PASSED | TSV_FLANGE_PASSED;
 
     const double npl_s = f_y * s.a * r->rho_s;
@@ -259,7 +268,7 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
         r->U_N = 1000.0;
         return 1;
     }
-    if (r->U_N > 1) return 1;
+    if (Beyond_One(r->U_N)) return 1;
     r->flags |= TSV_NORMAL_PASSED;
 
     // Main-moment limits for the acting N: plastic stress blocks with the
@@ -381,7 +390,7 @@ namespace {
 const int kTrials = 100;
 const double kLow = 0.995, kHigh = 1.0, kMid = 0.9975;
 
-bool Accepted(double u) { return kLow <= u && u <= kHigh; }
+bool Accepted(double u) { return Compare_To_Limit(u, kLow) >= 0 && Compare_To_Limit(u, kHigh) <= 0; }
 
 struct Search {
     const double* forces;
@@ -419,7 +428,7 @@ struct Search {
             bool passed;
             const double u = Trial(lambda, &passed);
             if (!passed || !(u_lo < u && u < u_hi)) return Give_Up_With_Lower();
-            if (u <= 1) {
+            if (!Beyond_One(u)) {
                 lo = lambda;
                 u_lo = u;
                 if (Accepted(u_lo)) return Accept(lo);
@@ -524,13 +533,13 @@ struct Search {
                 lambda = u_lo > 0 && 1 / u_lo > lo ? 1.1 / u_lo : 2 * lo;
             bool passed;
             const double u = Trial(lambda, &passed);
-            if (u > 1 && passed) {
+            if (Beyond_One(u) && passed) {
                 hi = lambda;
                 u_hi = u;
                 has_hi = true;
                 return Both_Brackets();
             }
-            if (u > 1) {
+            if (Beyond_One(u)) {
                 if (!has_failed_hi || lambda < failed_hi) failed_hi = lambda;
                 has_failed_hi = true;
                 continue;
@@ -582,7 +591,7 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
                         !Accepted(u0);
     if (search) {
         Search s{forces, yield, section, result, 0, 0, 0, 0, false, false, 0, false, false};
-        if (u0 > 1) {
+        if (Beyond_One(u0)) {
             s.Reduce(u0, passed0);
         } else {
             s.lo = 1;
@@ -595,14 +604,14 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
             const double u = 1 / s.factor;
             const bool filled = result->flags & TSV_FILLED;
             if (s.converged && !filled) {
-                if (u > 1) {
+                if (Beyond_One(u)) {
                     result->U = u;
                     result->flags |= TSV_FILLED;
                 }
             } else if (s.converged) {
-                if (result->U <= 1)
+                if (!Beyond_One(result->U))
                     result->U = std::max(result->U, u);
-                else if (u > 1)
+                else if (Beyond_One(u))
                     result->U = u;
             } else if (filled) {
                 result->U = std::max(result->U, u);

@@ -119,7 +119,9 @@ struct TSV_Profil_Services {
 const TSV_Profil_Services* Set_TSV_Profil_Services(const TSV_Profil_Services* services);
 
 // Describes the profile as plates in its work record and computes its
-// plastic shape factors with the method itself. 2 when it cannot be
+// plastic shape factors with the method itself. name is the name text of
+// the converted section: the orientation character ("-" turned, else a
+// blank), three blanks, the catalogue name. 2 when it cannot be
 // described, else 3 (also when the model or the factors could not be had).
 int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name,
                      int options);

@@ -23,8 +23,14 @@ enum {
 // Catalogue families and parametric types share these codes.
 enum { F_I = 1, F_T = 2, F_U = 3, F_RHS = 4, F_L = 5, F_Z = 6, F_TUBE = 7, F_FLAT = 11, F_ROUND = 12 };
 
+// The name text of a converted section: the orientation character ("-"
+// for a turned profile, else a blank), three blanks, then the catalogue
+// name. A shorter text names no catalogue profile.
+const size_t kNamePrefix = 4;
 bool Turned(const char* name) { return name && name[0] == '-'; }
-const char* Catalogue_Name(const char* name) { return name && name[0] ? name + 1 : ""; }
+const char* Catalogue_Name(const char* name) {
+    return name && strnlen(name, kNamePrefix) == kNamePrefix ? name + kNamePrefix : "";
+}
 bool Is_Catalogue(const Profil_Model_Descriptor* p) { return p->catalogue > 0; }
 
 

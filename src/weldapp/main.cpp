@@ -7,6 +7,9 @@
 #include "memberchecks/member_settings.h"
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
+#include "platform/display_sdl.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/weld_check_picture.h"
@@ -42,7 +45,16 @@ int main(int argc, char** argv) {
         return 1;
     }
     // The window path is not part of this build: say so rather than end
-    // silently.
+    // silently, in the window too when there is one; a click or the close
+    // box ends the run.
     std::fprintf(stderr, "%s: only the batch path (\"-refresh\") is available\n", argv[0]);
+    if (Init_Grafik_Mode()) {
+        Init_Message();
+        Set_Message_Title("schweissnaht");
+        Fill_Message("only the batch path (\"-refresh\") is available");
+        Show_Message();
+        GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN, nullptr);
+        Exit_Grafik_Mode();
+    }
     return 0;
 }

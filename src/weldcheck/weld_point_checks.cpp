@@ -357,8 +357,8 @@ int Wc_Point_Checks(WeldCheckWork* w) {
                     if (U < -0.5) {
                         OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
                     } else {
-                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Get_Compare_Symbol((float)U, 1.0f));
-                        OLI_printf(f, "  %s", U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
+                        OLI_printf(f, "  %s", Mark_Utilisation(U));
                     }
                     OLI_printf(f, "\n");
                 }
@@ -408,20 +408,20 @@ int Wc_Point_Checks(WeldCheckWork* w) {
         OLI_printf(f, "╬t"_cp);
         if (v[4] > 0.001) {
             OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
-                       Get_Compare_Symbol((float)v[3], (float)v[4]), v[4]);
+                       Limit_Compare_Symbol(v[3], v[4]), v[4]);
             if (v[5] > v[6]) {
                 OLI_printf(f, ",\n%s", P);
                 OLI_printf(f, " ╬t"_cp);
                 OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
-                           Get_Compare_Symbol((float)v[5], (float)v[6]), v[6]);
+                           Limit_Compare_Symbol(v[5], v[6]), v[6]);
             }
         } else if (v[11] > 0.001) {
             OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                       Get_Compare_Symbol((float)(v[10] * 1e-5), (float)(v[11] * 1e-5)), v[11] * 1e-5);
+                       Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
         }
         OLI_printf(f, "  ê  "_cp);
-        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Get_Compare_Symbol((float)r->U_w, 1.0f));
-        OLI_printf(f, "  %s\n", r->U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
+        OLI_printf(f, "  %s\n", Mark_Utilisation(r->U_w));
     }
 
     // Extreme stresses.

@@ -141,10 +141,10 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
         OLI_printf(f, "%s", P());
         if (print_level == 2) OLI_printf(f, "%s", "\xCEHmaximale Ausnutzung U\xCE\\max\xCEr\xCEH");
         else OLI_printf(f, "%s", "maximale Ausnutzung U\xCE\\max\xCEr");
-        OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Get_Compare_Symbol((float)g->U_max, 1.0f),
-                   g->U_max <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Limit_Compare_Symbol(g->U_max, 1.0),
+                   Mark_Utilisation(g->U_max));
     }
-    if (g->U_max > 1.0 || g->U_max < -0.001 || g->result_flags || not_proven) {
+    if (!Utilisation_Ok(g->U_max) || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
     } else if (print_level > 0) {

@@ -552,8 +552,8 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
     if (f) {
-        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Get_Compare_Symbol((float)*U, 1.0f));
-        OLI_printf(f, "  %s\n", *U <= 1.0 ? Mark_Ok() : Mark_Not_Ok());
+        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0));
+        OLI_printf(f, "  %s\n", Mark_Utilisation(*U));
     }
     if (*U > g->U_max) g->U_max = *U;
     return 0;
@@ -574,7 +574,7 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, P(), g->F_w_Ed * 1e-5,
-                   Get_Compare_Symbol((float)(g->F_w_Ed * 1e-5), (float)(g->F_w_Rd * 1e-5)), g->F_w_Rd * 1e-5);
+                   Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5);
     return utilisation_tail(g, f, prefix, &U);
 }
 
@@ -596,7 +596,7 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
-                   Get_Compare_Symbol((float)sigma, (float)strength), n, strength);
+                   Limit_Compare_Symbol(sigma, strength), n, strength);
     return utilisation_tail(g, f, prefix, &U);
 }
 

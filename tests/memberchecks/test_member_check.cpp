@@ -15,6 +15,7 @@
 #include "memberchecks/member_check.h"
 #include "memberchecks/member_print_blocks.h"
 #include "memberchecks/member_settings.h"
+#include "memberchecks/plastic_axis.h"
 #include "memberchecks/xs_check_by_class.h"
 #include "memberchecks/xs_resistance.h"
 #include "printlist/verdict.h"
@@ -26,6 +27,7 @@
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil.h"
 #include "profiles/stahlprofil_library.h"
+#include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
 
 namespace {
@@ -152,7 +154,8 @@ TEST_F(MemberCheck, PlasticModeWithoutWorkBlockFallsBackToTheElasticRoad) {
     const size_t at = text.find(refusal);
     ASSERT_NE(at, std::string::npos) << text;
     EXPECT_NE(text.find(" Nachweis: ", at), std::string::npos);
-    EXPECT_EQ(bits & 0x4000u, 0u);
+    // The elastic checks answer the plastic request: done, not an error.
+    EXPECT_EQ(bits & 0xC100u, 0x4100u);
     EXPECT_GT(o[1], 0);
 }
 
@@ -208,6 +211,34 @@ TEST_F(MemberCheck, CheckModeChangeInvalidatesTheKeptModelOnce) {
         EXPECT_EQ(DWQB_Querschnittswerte[DWQB_QW_A], s.rebuilt ? A : -1) << s.mode;
     }
     Set_Check_Mode(before);
+}
+
+// The plastic axis of the thin-walled model under N with M_y: the IPE 300
+// plates (centre-line model, web 28.93 cm between the flange nodes, 0.71
+// thick, f_y 23.5 kN/cm2) carry N = -200 kN in the web's middle 200/(0.71
+// 23.5) = 11.99 cm, so the axis lies 5.993 cm off the centre on the tension
+// side and the web's compressed fraction is (14.465 + 5.993)/28.93 = 0.7072
+// (elastically 0.5 + its share of sigma_N). N alone gives no axis of its own.
+TEST_F(MemberCheck, PlasticAxisOfTheModel) {
+    const Profilquerschnitt q = I_Section(kIpe, 5);
+    ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&q, 0.5, nullptr, 1), 1);
+    double delta = 0;
+    for (double M : {50.0, -50.0}) {
+        Calc_Section_Stress_Extremes(-200, 0, 0, 0, 100 * M, 0, 0, 0);
+        ASSERT_EQ(Calc_Model_Plastic_Axis_Shift(-200, 23.5, &delta), 1);
+        int webs = 0;
+        for (int i = 0; i < Get_Section_Part_Count(); i++) {
+            double factor, s_a, s_b;
+            if (Get_Section_Point(i, &factor, &s_a, &s_b) != CT_INTERNAL) continue;
+            const double a = s_a + 10 * delta, b = s_b + 10 * delta;
+            const double c = std::min(a, b), o = std::max(a, b);
+            EXPECT_NEAR(c / (c - o), (14.465 + 5.993) / 28.93, 1e-3) << M;
+            webs++;
+        }
+        EXPECT_EQ(webs, 1);
+    }
+    Calc_Section_Stress_Extremes(-200, 0, 0, 0, 0, 0, 0, 0);
+    EXPECT_EQ(Calc_Model_Plastic_Axis_Shift(-200, 23.5, &delta), 0);
 }
 
 TEST_F(MemberCheck, Refusals) {
@@ -504,9 +535,14 @@ TEST(MemberPrintBlocks, PlateGeometryAndPartResistancesOfAThreePlateI) {
 }  // namespace
 
 // The cross-section check of the connected profile takes the class-based
-// road for a rolled I: HE 280 A in S235 under M_y = 200 kNm with gamma_M0 1.0.
-// W_el,y = I_y / (h/2) = 13670 cm4 / 13.5 cm = 1012.6 cm3 (catalogue I_y), so
-// sigma = 200e6 / 1012593 = 197.5 N/mm2 and U_sigma = 197.5 / 235 = 0.840.
+// road for a rolled I, and the class-based check (mode 2) is a plastic one:
+// HE 280 A in S235 under M_y = 200 kNm with gamma_M0 1.0. The partial
+// internal forces see two flanges 280 x 13 mm at +-(270 - 13)/2 and the web
+// 8 x 257 mm between their centres (the root fillets left out), so
+// W_pl,y = 280 * 13 * 257 + 8 * 257^2 / 4 = 1067578 mm3, M_pl = 250.88 kNm
+// and U = 200 / 250.88 = 0.797 (the elastic 200e6 / (13670e4 / 135) / 235 =
+// 0.840 is not the answer of a plastic check). The method's load factor is
+// accepted where the utilisation lies within [0.995, 1]: U up to 0.5 % above.
 TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     // The program's switches (several-part calculation).
     DWQB_Erweitert = DWQB_Alle_Linien = 1;
@@ -518,12 +554,56 @@ TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
     const unsigned bits =
         Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 2, 0, 200, 0, 0, 0, 0, 0, 0, &total, &u_sigma, &u_ct, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr, 0);
-    EXPECT_TRUE(bits & XS_CHECK_DONE) << std::hex << bits;
-    const double expected = 200e6 / (13670e4 / 135) / 235;
-    EXPECT_NEAR(u_sigma, expected, 0.01 * expected);
+    EXPECT_EQ(bits & 0xC100u, 0x4100u) << std::hex << bits;
+    const double W_pl = 280 * 13 * 257 + 8 * 257.0 * 257 / 4;
+    const double expected = 200e6 / (W_pl * 235);
+    EXPECT_GE(u_sigma, expected * (1 - 1e-6));
+    EXPECT_LE(u_sigma, expected / 0.995);
     EXPECT_GE(total, u_sigma);
     EXPECT_GE(u_ct, 0.0);
     EXPECT_LE(u_ct, 1.0);
+}
+
+// IPE 600 in S460 (t_f 19 mm: f_y 460, eps = (235/460)^0.5 = 0.7148) under
+// N = -1135 kN and M_y = 1304 kNm, elastic-plastic method. The web, c = 600 -
+// 2 19 - 2 24 = 514 mm, c/t = 42.83 = 59.92 eps, carries N in its middle
+// 1135e3/(12 460) = 205.6 mm: plastic alpha = (257 + 102.8)/514 = 0.700,
+// class 2 limit 456/(13 0.7 - 1) = 56.3 eps < 59.92 - not class 2, and the
+// plastic check that needs class 2 (the elastic stress exceeds f_y) does not
+// hold. Elastically psi = -0.667: class 3 limit 42/(0.67 - 0.22) = 93.3 eps,
+// class 3. The elastic check: sigma = 1135e3/15600 + 1304e6/3069e3 = 72.76 +
+// 424.89 = 497.6 N/mm2 > 460, U = 1.082 - the section fails (with the
+// elastic alpha 0.6 it was taken for class 2 and passed plastically with
+// U = 0.87). The printed class 2 ratio uses the web between the flanges'
+// centre lines of the section model, so only its side of 1 is checked.
+TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
+    DWQB_Erweitert = DWQB_Alle_Linien = 1;
+    Stahlprofil p;
+    Init_Profile(&p);
+    Default_Material_Params(&p.material);
+    p.material.grade = 11;  // S460 M/ML
+    ASSERT_EQ(Init_Profile_From_Name(&p, "IPE600"), 0);
+    Check_Material_Params(&p.material, 19, nullptr, 0, nullptr);
+    ASSERT_NEAR(p.material.f_y, 460, 1e-9);
+    static const int opts[2] = {0, 0};
+    double o[8];
+    const std::string path = testing::TempDir() + "ipe600.txt";
+    FILE* file = std::fopen(path.c_str(), "w");
+    const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, -1135, 1304, 0, 0, 0, 0, 0, 0, &o[0], &o[1],
+                                                   &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], file, 1);
+    std::fclose(file);
+    const std::string text = testutil::Read_File(path);
+    EXPECT_EQ(bits & 0xC100u, 0x4100u) << std::hex << bits;
+    const double U = (1135e3 / 15600 + 1304e6 / 3069e3) / 460;
+    EXPECT_NEAR(o[1], U, 0.003 * U);
+    const size_t why = text.find(" c/t-Verh\x84ltnis bzgl. Q-Klasse 2: U\xCE\\c/t\xCEr = 1.");
+    ASSERT_NE(why, std::string::npos) << text;
+    EXPECT_NE(text.find(std::string("  >  1  ") + Mark_Not_Ok() + "\xCEr\n Der Querschnitt kann plastisch nicht "
+                        "nachgewiesen werden " + Mark_Alert(), why),
+              std::string::npos)
+        << text;
+    // The class 3 check of the elastic road follows.
+    EXPECT_NE(text.find("c/t-Verh\x84ltnis: \xCEteinseitig"), std::string::npos) << text;
 }
 
 TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {

@@ -11,6 +11,7 @@
 
 #include "base/cp850.h"
 #include "memberchecks/ct_check.h"
+#include "memberchecks/plastic_axis.h"
 #include "memberchecks/plate_buckling.h"
 #include "memberchecks/section_class.h"
 #include "memberchecks/xs_ct_check.h"
@@ -166,19 +167,16 @@ TEST(XsResistance, VonMisesCombinesNormalAndShearStress) {
 }
 
 TEST(XsResistance, RefusalsAndNotRequired) {
-    Stahlprofil flat = Flat(100, 10, 235), user = Flat(100, 10, 235), hollow = Flat(100, 10, 235), empty = Flat(100, 10, 235);
+    Stahlprofil flat = Flat(100, 10, 235), user = Flat(100, 10, 235), empty = Flat(100, 10, 235);
     user.kind = 2;
-    hollow.type = PROFILTYP_RECHTECK;
     empty.A = 0;
     const double f[6] = {100, 0, 0, 0, 0, 0};
-    const std::string plastic = "plastischer Nachweis für dieses Profil nicht möglich "_cp;
     const std::string vuve = "Q7-VUVE-Profil: Nachweis nicht möglich "_cp;
     struct Case {
         const Stahlprofil* p;
         int mode;
         std::string text;
     } cases[] = {
-        {&flat, 1, plastic},   {&flat, 2, plastic},   {&hollow, 1, plastic},
         {&user, 0, vuve},      {&user, 1, vuve},      {&user, 2, vuve},
         {&empty, 0, "Nachweis nicht möglich "_cp},
     };
@@ -207,6 +205,26 @@ TEST(XsResistance, RefusalsAndNotRequired) {
         for (double v : z.v) EXPECT_EQ(v, 0.0);
         EXPECT_NE(Text(list).find("Schnittgrößen = 0: Nachweis nicht erforderlich "_cp + std::string(Mark_Note())),
                   std::string::npos);
+    }
+}
+
+// Asked for a plastic check, a flat bar gets its elastic one after the note
+// that it cannot be verified plastically, and the answer counts as given:
+// N 100 kN with V_z 50 kN on the bar 100 x 10 as above, U = 163.94 / 235.
+TEST(XsResistance, BarsAskedForThePlasticCheckGetTheElasticOne) {
+    const Stahlprofil flat = Flat(100, 10, 235);
+    const double f[6] = {100, 0, 0, 0, 50, 0};
+    const double U = std::sqrt(100.0 * 100 + 3 * 75.0 * 75) / 235;
+    for (int mode : {1, 2}) {
+        Outs o;
+        ListCapture list;
+        EXPECT_EQ(Check(flat, mode, f, &o, list.f(), 1), XS_CHECK_DONE | XS_CHECK_PLASTIC_LIMIT) << mode;
+        EXPECT_NEAR(o.v[1], U, 1e-6) << mode;
+        const std::string text = Text(list);
+        const size_t note =
+            text.find("Der Querschnitt kann plastisch nicht nachgewiesen werden "_cp + std::string(Mark_Alert()));
+        EXPECT_NE(note, std::string::npos) << text;
+        EXPECT_NE(text.find("elastischer Spannungsnachweis für  "_cp, note), std::string::npos) << text;
     }
 }
 
@@ -240,6 +258,17 @@ TEST(XsResistance, ClassRoadReceivesItsArguments) {
     Calc_XS_Resistance_Check(&tube, 1.0, opts, 1, 0, 10, 0, 0, 0, 0, 0, 0, 0, nullptr, &u_s, &u_ct, nullptr,
                              nullptr, nullptr, nullptr, nullptr, nullptr, 0);
     EXPECT_EQ(got_orientation, 1);
+    // The plastic check of hollow sections is the class-based road's.
+    Stahlprofil box = tube;
+    box.type = PROFILTYP_RECHTECK;
+    for (const Stahlprofil* p : {&tube, &box}) {
+        got_mode = -1;
+        EXPECT_EQ(Calc_XS_Resistance_Check(p, 1.0, opts, 1, 1, 10, 0, 0, 0, 0, 0, 0, 0, nullptr, &u_s, &u_ct,
+                                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0),
+                  XS_CHECK_DONE);
+        EXPECT_EQ(got_mode, 1);
+        EXPECT_EQ(got_orientation, 0);
+    }
     Set_XS_Class_Check_Road(previous);
 }
 
@@ -278,6 +307,17 @@ TEST(CtCheck, PartLimits) {
         const double at_L1 = c.kind == CT_PART_TUBE ? c.L1 * eps * eps : c.L1 * eps;
         EXPECT_EQ(Check_Ct_Part(c.kind, 0, nullptr, at_L1, 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr), 1);
         EXPECT_EQ(Check_Ct_Part(c.kind, 0, nullptr, c.L3 * 1.0001, 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr), 4);
+        // c/t given on the limit itself: epsilon of S235 comes out as
+        // 0.99999999999999994, which must not lift c/t = 72 out of class 1
+        for (int m = 0; m < 3 && c.L2 < c.L3; m++) {  // (not the outstand whose class 3 limit lies lower)
+            const int at = Check_Ct_Part(c.kind, 0, nullptr, L[m], 235, 0, c.alpha, 0, 0, nullptr, 0, nullptr);
+            EXPECT_EQ(at, m + 1) << c.kind << " " << c.alpha << " on the limit of class " << m + 1;
+        }
+    }
+    // The same in the compression check of plate buckling: 33, 38, 42.
+    for (int m = 0; m < 3; m++) {
+        const double L[3] = {33, 38, 42};
+        EXPECT_EQ(Check_Ct_Part_Compression(CT_PART_INTERNAL, L[m], 1, 235, 0, 0, nullptr, 0), m + 1);
     }
     // sigma_com 100 with f_y 355: the class 3 limit 42 rises by sqrt(3.55)
     double U = 0;
@@ -378,6 +418,95 @@ Stahlprofil Welded(int type, double h, double t_w, double b, double t_f, double 
 }
 
 }  // namespace
+
+// The classification table takes alpha of the class 1 and 2 limits from the
+// plastic stress distribution and psi of the class 3 limit from the elastic
+// one (S235/S355, gamma_M0 1.0; N compression positive, N and Nmm).
+//  - IPE 300 (web c/t 35.01, in S355 43.03 eps) under N 539 kN with M_y
+//    168.4 kNm: elastically sigma_N = 539e3/5381 = 100.2, +-250.5 N/mm2 at
+//    the web ends (z = +-124.3, I_y 8356e4), alpha = 350.7/501 = 0.70,
+//    class 1 limit 396/8.1 = 48.9 eps. Plastically the web carries N in its
+//    middle 539e3/(7.1 355) = 213.8 mm, the axis 106.9 mm off the centre:
+//    alpha = (124.3 + 106.9)/248.6 = 0.930, class 2 limit 456/11.09 =
+//    41.11 eps < 43.03: class 3 (psi = -150.3/350.7 = -0.429, 42/(0.67 -
+//    0.1414) = 79.5 eps), U to class 2 = 43.03/41.11 = 1.047.
+//  - the same web in pure bending (alpha 0.5 both ways, class 1 up to 72 eps)
+//    and in pure compression (alpha 1: 43.03 > 42 eps, class 4).
+//  - welded T 190 x 200, flange 20, stem 16 thick, 170 long (c/t 10.625),
+//    S235, the stem's tip compressed by M_y = 50 kNm: elastically the axis
+//    lies at the centroid, (4000 10 + 2720 105)/6720 = 48.45 mm below the
+//    top, alpha = (190 - 48.45)/170 = 0.833 and the outstand's class 1 limit
+//    9/0.833 = 10.81 holds it; plastically the axis halves the area 6720
+//    inside the flange (3.2 mm above its lower face), the whole stem is
+//    compressed, alpha = 1: 10.625 > 10, class 3 (k_sigma of psi = -0.201:
+//    0.615, 21 sqrt(0.615) = 16.47).
+//  The compressed flange of the IPE (c/t 5.276 = 6.485 eps) is class 1 in
+//  every case, its U to class 2 0.648 governs where the web's is lower.
+TEST(Classification, PlasticAlphaForClassesOneAndTwo) {
+    const Stahlprofil I355 = RolledI(355);
+    Stahlprofil T = Welded(PROFILTYP_T, 190, 16, 200, 20, 0, 0);
+    const double flange = 56.45 / 10.7 / kS355Eps / 10;  // the compressed flange of the I: 0.648
+    struct Case {
+        const char* what;
+        const Stahlprofil* p;
+        double N, M_y;
+        int web, section;
+        double U2;  // to class 2, the largest part's
+    } cases[] = {
+        {"I, N and M_y", &I355, 539e3, 168.4e6, 3, 3, (35.01 / kS355Eps) / (456 / (13 * 0.9301 - 1))},
+        {"I, M_y", &I355, 0, 1e8, 1, 1, flange},
+        {"I, N", &I355, 1e6, 0, 4, 4, (35.01 / kS355Eps) / 38},
+        {"T, stem tip compressed", &T, 0, 5e7, 3, 3, 10.625 / 10},
+    };
+    for (const Case& c : cases) {
+        int top = -1, bottom = -1, web = -1;
+        double U2 = 0;
+        EXPECT_EQ(Classify_Section(c.p, c.N, c.M_y, 0, 1.0, 1, 0, &top, &bottom, &web, 2, &U2, nullptr, 0, ""),
+                  c.section)
+            << c.what;
+        EXPECT_EQ(web, c.web) << c.what;
+        EXPECT_NEAR(U2, c.U2, 0.005 * c.U2) << c.what;
+    }
+    // The part check itself: the elastic alpha 0.7 alone keeps the web in
+    // class 1, with the plastic 0.93 beside it the web is class 3.
+    const double ct = 35.01;
+    EXPECT_EQ(Check_Ct_Part(CT_PART_INTERNAL, 0, nullptr, ct, 355, 0, 0.70, 0, 0, nullptr, 0, nullptr), 1);
+    EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, ct, 355, 0, 0.70, 0.93, 0, 0, nullptr, 0, nullptr), 3);
+    // A part the plastic blocks do not compress has no class 1 or 2 limit;
+    // one the elastic stresses do not compress no class 3 limit (alpha 0.6:
+    // 396/6.8 = 58.2, 456/6.8 = 67.1).
+    EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 100, 235, 0, 0.5, 0, 0, 0, nullptr, 0, nullptr), 1);
+    EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 60, 235, 0, 0, 0.6, 0, 0, nullptr, 0, nullptr), 2);
+    EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 500, 235, 0, 0, 0.6, 0, 0, nullptr, 0, nullptr), 3);
+}
+
+// The plastic axis of plates: the T above (flange 200 x 20 on top, stem 16 x
+// 170) with the elastic stress sigma = z (z down from the top, mm): without N
+// the axis halves the area 6720 - it lies in the flange 3.2 mm above its
+// lower face, z = 16.8, delta = -16.8. With N = 1000 kN of tension at f_y 250
+// the tension side (below the axis) grows by 4000/2 mm2: z = 16.8 - 2000/200
+// = 6.8. Beyond N_pl every corner lies on one side; equal stresses give no
+// axis.
+TEST(PlasticAxis, PlatesOfATee) {
+    auto plate = [](double y1, double y2, double z1, double z2) {
+        Stress_Quad q{{y1, y2, y2, y1}, {z1, z1, z2, z2}, {z1, z1, z2, z2}};
+        return q;
+    };
+    const Stress_Quad T[2] = {plate(-100, 100, 0, 20), plate(-8, 8, 20, 190)};
+    double delta = 0;
+    ASSERT_EQ(Calc_Plastic_Axis_Shift(T, 2, 0, &delta), 1);
+    EXPECT_NEAR(delta, -16.8, 1e-9);
+    ASSERT_EQ(Calc_Plastic_Axis_Shift(T, 2, 1e6 / 250, &delta), 1);
+    EXPECT_NEAR(delta, -6.8, 1e-9);
+    ASSERT_EQ(Calc_Plastic_Axis_Shift(T, 2, -6720, &delta), 1);
+    EXPECT_LT(190 + delta, 0);  // all compressed
+    ASSERT_EQ(Calc_Plastic_Axis_Shift(T, 2, 7000, &delta), 1);
+    EXPECT_GT(delta, 0);  // all in tension
+    Stress_Quad flat = T[0];
+    for (double& s : flat.sigma) s = -5;
+    EXPECT_EQ(Calc_Plastic_Axis_Shift(&flat, 1, 0, &delta), 0);
+    EXPECT_EQ(Calc_Plastic_Axis_Shift(T, 0, 0, &delta), 0);
+}
 
 // One case per shape, S235, gamma_M0 1.0, forces in N and Nmm; each
 // governing utilisation from EN 1993-1-1 6.2.6, 6.2.8 and 6.2.9 by hand.

@@ -2,7 +2,10 @@
 // lines, suppression, the 200-character limit and the once-only warning.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
 #include "printlist/verdict_lines.h"
@@ -49,6 +52,37 @@ TEST(Verdict, LimitMarkersUseTheTolerance) {
     EXPECT_STREQ(Mark_Below_Limit(0.998, 1.0), "\xCE{C 1 230 0 0}\xCEH<\xCEr\xCE{C 768}");
     EXPECT_STREQ(Mark_Below_Limit(1.5, 1.0), ">");
     EXPECT_STREQ(Mark_Below_Limit(0.9995, 1.0), "=");
+}
+
+// A utilisation against 1, and the final result's tolerance band of 3 %,
+// just below, on and just above each edge (relative 1e-9 counts as on).
+TEST(Verdict, UtilisationAgainstOneAndTheToleranceBand) {
+    const struct {
+        double u;
+        const char* sign;
+        int ok, within3;
+    } rows[] = {
+        {0.5, "<", 1, 0},
+        {1 - 2e-9, "<", 1, 0},
+        {1 - 5e-10, "\xF3", 1, 0},
+        {1.0, "\xF3", 1, 0},
+        {1 + 5e-10, "\xF3", 1, 0},
+        {1 + 2e-8, ">", 0, 1},  // 1 as a float: never "<= 1  nicht ok"
+        {1.03 - 1e-7, ">", 0, 1},
+        {1.03, ">", 0, 0},
+        {1.03 * (1 + 5e-10), ">", 0, 0},
+        {1.03 + 1e-7, ">", 0, 0},
+        {std::nan(""), ">", 0, 0},
+    };
+    for (const auto& r : rows) {
+        EXPECT_STREQ(Limit_Compare_Symbol(r.u, 1.0), r.sign) << r.u;
+        EXPECT_EQ(Utilisation_Ok(r.u), r.ok) << r.u;
+        EXPECT_EQ(std::string(Mark_Utilisation(r.u)), r.ok ? Ok() : NotOk()) << r.u;
+        EXPECT_EQ(Within_Verdict_Tolerance(r.u, 3.0), r.within3) << r.u;
+    }
+    EXPECT_EQ(Compare_To_Limit(72 / 0.99999999999999994, 72), 0);
+    EXPECT_EQ(Compare_To_Limit(-1.0, 0.0), -1);
+    EXPECT_EQ(Compare_To_Limit(0.0, 0.0), 0);
 }
 
 TEST(Verdict, WrappedTextsAndTheirLimit) {

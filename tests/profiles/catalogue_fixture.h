@@ -19,6 +19,7 @@
 #include "platform/msgbox.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/stahlprofil.h"
 #include "support/testutil.h"
 
 namespace testutil {
@@ -60,6 +61,18 @@ inline std::string ProfilData_Record(int type_code, int k, const std::string& na
     r.resize(44, '\0');
     for (int i = 0; i < 39; i++) r += Le_Float(values.count(i) ? values.at(i) : 0.0f);
     return r;
+}
+
+// A profile typed in by its dimensions (mm), both flanges alike.
+inline Stahlprofil Typed_Profile(int type, double h, double t_w, double b, double t_f) {
+    Stahlprofil p;
+    Init_Profile(&p);
+    p.type = type;
+    p.h = h;
+    p.t_w = t_w;
+    p.b_fo = p.b_fu = b;
+    p.t_fo = p.t_fu = t_f;
+    return p;
 }
 
 class CatalogueTree {

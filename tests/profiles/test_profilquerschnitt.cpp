@@ -71,6 +71,18 @@ TEST_F(ProfilquerschnittTest, Ipe300ByNameGivesCatalogueAreaAndCtAndIsKept) {
     DWQB_Querschnittswerte[DWQB_QW_A] = -1;
     EXPECT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0.5, nullptr, 2), 1);
     EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 53.81, 1e-5);
+    // A model put into the engine by a caller that computes it without
+    // invalidating the kept key (one plate 10 x 1 cm) is not taken for the
+    // profile: the request builds the profile again.
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, 0);
+    Add_DWQB_Node(2, 0, 10);
+    Add_DWQB_Line_Constant_T(1, 1, 2, 1);
+    ASSERT_EQ(Calc_DWQB_Section(), 0);
+    ASSERT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 10, 1e-9);
+    EXPECT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0.5, nullptr, 2), 1);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 53.81, 1e-5);
+    EXPECT_EQ(Count_DWQB_Lines(), 5);
 
     // Unknown name: default dimensions, record 0; the model fails.
     Set_Profilquerschnitt_By_Name(&r, 5, 100, "XYZ17");

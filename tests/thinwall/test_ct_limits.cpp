@@ -86,7 +86,7 @@ int Point(const void*, int i, double*, double* s1, double* s2) {
 TEST(CtLimits, Section) {
     const Ct_Part_Services sv{Count, Ct, Point};
     const Ct_Part_Services* old = Set_Ct_Part_Services(&sv);
-    const Ct_Klassifizierung in{1, 0, 355, 210000, 0, 1, nullptr};
+    const Ct_Klassifizierung in{1, 0, 355, 210000, 0, 1, nullptr, 0};
     Ct_Ausnutzung r;
     ASSERT_EQ(Calc_Querschnittsklasse(&in, &r), 1);
     EXPECT_NEAR(r.outstand[0], 9 / (9 * e355), 1e-12);
@@ -94,6 +94,24 @@ TEST(CtLimits, Section) {
     EXPECT_NEAR(r.overall[0], 1 / e355, 1e-12);
     EXPECT_NEAR(r.overall[2], 9 / (21 * std::sqrt(0.43) * e355), 1e-12);
     EXPECT_NEAR(r.eps[0], e355, 1e-12);
+    // The plastic axis 100 N/mm2 to the tension side of the elastic one:
+    // the web (-200 / +200, psi = -1) is compressed over 300/400 of its
+    // depth in the plastic distribution, alpha 0.75 for the class 1 and 2
+    // limits 396/(13 0.75 - 1) and 456/8.75, while class 3 keeps psi = -1,
+    // 42/(0.67 - 0.33). Steel rules only: the older rules stay elastic.
+    Ct_Klassifizierung pl = in;
+    pl.flags = CT_PLASTIC_SHIFT, pl.plastic_shift = -100;
+    ASSERT_EQ(Calc_Querschnittsklasse(&pl, &r), 1);
+    EXPECT_NEAR(r.internal[0], 36 / (396 / 8.75 * e355), 1e-12);
+    EXPECT_NEAR(r.internal[1], 36 / (456 / 8.75 * e355), 1e-12);
+    EXPECT_NEAR(r.internal[2], 36 / (42 / 0.34 * e355), 1e-12);
+    EXPECT_NEAR(r.outstand[0], 9 / (9 * e355), 1e-12);
+    pl.code = CT_RULES_DIN;
+    Ct_Ausnutzung din_plastic, din_elastic;
+    ASSERT_EQ(Calc_Querschnittsklasse(&pl, &din_plastic), 1);
+    pl.flags = 0;
+    ASSERT_EQ(Calc_Querschnittsklasse(&pl, &din_elastic), 1);
+    EXPECT_EQ(din_plastic.internal[0], din_elastic.internal[0]);
     Set_Ct_Part_Services(old);
     ASSERT_EQ(Calc_Querschnittsklasse(&in, &r), 1);
     EXPECT_EQ(r.overall[0], 0.0);

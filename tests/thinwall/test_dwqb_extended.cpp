@@ -460,6 +460,68 @@ TEST(DwqbExtended, FreeEndFilletRoundsTheCornerOfTheFaceAndTheCap) {
     EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 10 * tt - (r * r - 20 * r * r * std::sin(kPi / 80)), 1e-9);
 }
 
+// A toe radius larger than half the plate (a 1.6 toe on a 2 thick plate, as
+// a 6 mm toe on a 10 mm angle leg) still rounds the corner: the arc ends on
+// the far half of the end edge and takes the spandrel off.
+TEST(DwqbExtended, FreeEndFilletLargerThanHalfThePlate) {
+    Extended mode;
+    const double r = 1.6, tt = 2;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, 0);
+    Add_DWQB_Node(2, 10, 0);
+    const double v[9] = {tt, tt, 0, 0, 0, 0, 0, r, 0};
+    Add_DWQB_Line(1, 0, 1, 2, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    EXPECT_EQ(DWQB_Outline_Warnung, 0);
+    EXPECT_TRUE(Outline_Of(Find_DWQB_Line(1)).closed);
+    // The spandrel (1 - pi/4) r^2, its arc of 2 x 20 chords.
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 10 * tt - (r * r - 20 * r * r * std::sin(kPi / 80)), 1e-9);
+}
+
+// A square tube on its centre lines (side 10, wall 1) with the inner corner
+// radius 1 on the inner (left) faces and the outer radius 1.5 on the outer
+// (right) faces: the outer corners are cut off by arcs about centres in the
+// walls. Area of the outline (EN 10210-2): (s + t)^2 - (s - t)^2 -
+// (4 - pi) (r_o^2 - r_i^2) = 121 - 81 - 0.858407 * 1.25 = 38.92699; the
+// arcs are chords (at least 20 a quarter), hence the tolerance.
+TEST(DwqbExtended, OuterCornersOfATubeAreRoundedAboutCentresInTheWalls) {
+    Extended mode;
+    const double ri = 1, ro = 1.5, wall = 1;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, 0);
+    Add_DWQB_Node(2, 10, 0);
+    Add_DWQB_Node(3, 10, 10);
+    Add_DWQB_Node(4, 0, 10);
+    const double v[9] = {wall, wall, 0, 0, 0, ri, ro, ri, ro};
+    for (int k = 1; k <= 4; k++) Add_DWQB_Line(k, 0, k, k % 4 + 1, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    EXPECT_EQ(DWQB_Outline_Warnung, 0);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 40 - (4 - kPi) * (ro * ro - ri * ri), 3e-3);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_YC], 5, 1e-9);
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_ZC], 5, 1e-9);
+    // The outer arc of a corner is shared by its two walls at the bisector.
+    for (int k = 1; k <= 4; k++) EXPECT_TRUE(Outline_Of(Find_DWQB_Line(k)).closed) << k;
+    const DWQB_Outline_Segment& half = Find_DWQB_Line(1)->outline[3];
+    ASSERT_TRUE(half.flags & DWQB_SEG_CURVED);
+    const double c = 10 + wall / 2 - ro;  // centre of the outer arc at node 2
+    EXPECT_NEAR(std::hypot(half.y2 - c, half.z2 + c - 10), ro, 1e-9);
+    EXPECT_NEAR(half.y2 - c, -(half.z2 + c - 10), 1e-9);
+
+    // Radii of one corner that disagree (a caller's fault) are averaged and
+    // counted as an outline warning.
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, 0, 0);
+    Add_DWQB_Node(2, 10, 0);
+    Add_DWQB_Node(3, 10, 10);
+    const double v1[9] = {wall, wall, 0, 0, 0, 0, 0, 1, 0}, v2[9] = {wall, wall, 0, 0, 0, 0, 0, 0, 0};
+    Add_DWQB_Line(1, 0, 1, 2, v1);
+    Add_DWQB_Line(2, 0, 2, 3, v2);
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(Calc_DWQB(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "_Line_Outline(2->1): rad_l = 0.000 != rad_r = 1.000\n");
+    EXPECT_EQ(DWQB_Outline_Warnung, 1);
+}
+
 TEST(DwqbExtended, PartsAndChainsOfSeparatePlates) {
     struct {
         int extended, status, parts, entries;

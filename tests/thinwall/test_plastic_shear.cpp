@@ -73,6 +73,33 @@ TEST(PlasticShear, Kinds) {
     }
 }
 
+// Forces on the resistance (computed as a user would, with its own last
+// bits) are on it: computed with U = 1 and the flag of U reaching 1, not
+// stopped as an overload.
+TEST(PlasticShear, ForcesOnTheResistance) {
+    const double Mp_t = 400 * fy;
+    const struct {
+        const char* what;
+        int kind;
+        double s[6];
+        double N, M, V;
+    } rows[] = {
+        {"symmetric I, V = V_pl of the web", 3, {90, 30, 30, 0, fy, 0}, 0, 0, tau_R * 30},
+        {"symmetric I, N = N_pl", 3, {90, 30, 30, 0, fy, 0}, 90 * fy, 0, 0},
+        {"tube, M = M_pl", 5, {20, 1, 0, 0, fy, 1e12}, 0, Mp_t, 0},
+        {"tube, N = N_pl", 5, {20, 1, 0, 0, fy, 1e12}, M_PI * 20 * fy, 0, 0},
+        {"tube, V = V_pl", 5, {20, 1, 0, 0, fy, 1e12}, 0, 0, 2 * 20 * tau_R},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        double M_Rd = 0, U = 0;
+        int32_t flag = -1;
+        EXPECT_EQ(Calc_Plast_Widerstand_Schub(0, r.N, r.M, r.V, r.s, r.kind, &M_Rd, &flag, &U, nullptr), 0);
+        EXPECT_NEAR(U, 1.0, 1e-9);
+        EXPECT_EQ(flag, 1);
+    }
+}
+
 TEST(PlasticShear, Refusals) {
     const double s[6] = {90, 30, 1, 1125, fy, 0};
     double M_Rd = 7, U = 5;

@@ -144,6 +144,34 @@ TEST(TSV, LoadFactorSearch) {
     EXPECT_EQ(r.U_N, -1.0);
 }
 
+// Forces exactly on the resistance are accepted as they are: U = 1, not the
+// reciprocal of a factor searched towards the middle of the accepted band
+// (0.9975, U = 1.0025) because the last bits of M_pl put U_0 a hair above 1.
+// Also a web on its plastic shear, which stops the evaluation once beyond.
+TEST(TSV, ForcesOnTheResistanceGiveOne) {
+    const TSV_Querschnitt I = I_Section(), tube = Section(1, 20, 1);
+    const double A_t = M_PI * (100 - 81), Mp_t = fy * (8000 - 5832) / 6.0;
+    struct Case {
+        const char* what;
+        const TSV_Querschnitt* q;
+        double N, V_z, M_y;
+        double U;
+    } const cases[] = {
+        {"I at M_pl", &I, 0, 0, M_pl_I, 1.0},
+        {"I web at its plastic shear", &I, 0, A_w * fy / kSqrt3, 0, 1.0},
+        {"tube at M_pl", &tube, 0, 0, Mp_t, 1.0},
+        {"tube at N_pl", &tube, fy * A_t, 0, 0, 1.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const double F[8] = {c.N, 0, c.V_z, 0, c.M_y, 0, 0, 0};
+        TSV_Ergebnis r{};
+        ASSERT_EQ(Calc_TSV(F, yield, c.q, &r), 1);
+        EXPECT_NEAR(r.U, c.U, 1e-9);
+        EXPECT_TRUE(r.flags & TSV_FILLED);
+    }
+}
+
 TEST(TSV, PrepareReadsTheWorkRecord) {
     Section_Work_Record w{};
     // payload: reference, top centre, web centre, bottom centre, b_o t_o h_s t_s b_u t_u

@@ -12,8 +12,9 @@
 
 namespace {
 
-// Catalogue stand-in: names beginning with T are T sections, others I.
-int Family(const char* name) { return name[0] == 'T' ? 2 : 1; }
+// Catalogue stand-in: names beginning with T are T sections, others I, the
+// empty name none.
+int Family(const char* name) { return name[0] == 'T' ? 2 : name[0] ? 1 : 0; }
 int Values(const char*, float* v, char*) {
     const float hbtt[4] = {31.5f, 20, 1, 1.5f};
     std::memcpy(v, hbtt, sizeof hbtt);
@@ -59,18 +60,36 @@ TEST(TsvProfil, ParametricIWithShapeFactors) {
     Set_TSV_Profil_Services(old);
 }
 
+// A catalogue profile is looked up by the name behind the four characters
+// of orientation and blanks that the conversion puts in front of it: the I
+// of the stand-in is described as two flanges and a web, a shorter text as
+// nothing.
+TEST(TsvProfil, CatalogueNameBehindItsPrefix) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
+    Section_Work_Record w{};
+    const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0};
+    ASSERT_EQ(Check_TSV_Default(1, &catalogue, &w.head, "    I315      "), 3);
+    EXPECT_EQ(Get_Section_Work_Code(nullptr, &w.head) & 0xF, 3);
+    // flanges 20 x 1.5 at -/+(31.5 - 1.5)/2, web 30 x 1.0
+    const float plates[14] = {0, 0, 0, -15, 0, 0, 0, 15, 20, 1.5f, 30, 1, 20, 1.5f};
+    for (int i = 0; i < 14; i++) EXPECT_FLOAT_EQ(w.payload[i], plates[i]) << i;
+    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "    T100", TSV_OPT_ALTERNATIVE), 1);
+    EXPECT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, "-  ", 0), 2);
+    Set_TSV_Profil_Services(old);
+}
+
 TEST(TsvProfil, Applicability) {
     const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
     Section_Work_Record w{};
     const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0}, user{0, 5, 0, 0, 0, 99, 0};
     // A T section turned with the alternative shapes is not described; as it stands it is.
-    EXPECT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, "-T100", TSV_OPT_ALTERNATIVE), 2);
-    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-T100", TSV_OPT_ALTERNATIVE), 0);
+    EXPECT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, "-   T100", TSV_OPT_ALTERNATIVE), 2);
+    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-   T100", TSV_OPT_ALTERNATIVE), 0);
     Set_TSV_Profil_Services(nullptr);  // no model can be built: described, no shape factors
     Profil_Model_Descriptor t = catalogue;
-    EXPECT_EQ(Setup_TSV_Profil(1, &t, &w.head, "-T100", 0), 2);  // the catalogue cannot be asked either
+    EXPECT_EQ(Setup_TSV_Profil(1, &t, &w.head, "-   T100", 0), 2);  // the catalogue cannot be asked either
     Set_TSV_Profil_Services(&services);
-    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-T100", 0), 1);
+    EXPECT_EQ(Is_TSV_Applicable(&catalogue, &w.head, "-   T100", 0), 1);
     EXPECT_EQ(Setup_TSV_Profil(1, &user, &w.head, " ", 0), 2);
     EXPECT_EQ(Is_TSV_Applicable(&user, &w.head, " ", 0), 0);
     EXPECT_EQ(Setup_TSV_Profil_Opt(1, &catalogue, &w.head, nullptr, 0), 2);

@@ -1,5 +1,6 @@
 // Load cases: the block of every version, names, dropping cases without
 // load, tens of thousands of cases, and the weld check record of one case.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -137,8 +138,12 @@ TEST(LoadCases, TwentyThousandCasesRoundTripInLinearTime) {
         EXPECT_STREQ(back.r.loads[n - 2].name, ("LK " + std::to_string(n - 1)).c_str());
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
-    const double small = run(5000);
-    const double large = run(20000);
+    // Best of three runs each, so that a busy machine does not decide the ratio.
+    double small = run(5000), large = run(20000);
+    for (int i = 0; i < 2; ++i) {
+        small = std::min(small, run(5000));
+        large = std::min(large, run(20000));
+    }
     // Four times the cases: well below sixteen times the time.
     EXPECT_LT(large, 10 * small + 0.05);
 }

@@ -1,0 +1,499 @@
+/* display_sdl.cpp -- the real window of the stand-in screen, on SDL2.
+ *
+ * The screen stays the one grid of colour indices of screen.cpp; the window
+ * only shows it.  Window events are turned into the events of the scripted
+ * queue (events.h), so that every waiting call of the stand-in works the
+ * same whether a script or a person drives it.  SDL is initialised only by
+ * Init_Grafik_Mode: a headless run never touches it.
+ */
+#include "platform/display_sdl.h"
+
+#include <SDL2/SDL.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/cp850_table.h"
+#include "platform/desktop.h"
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
+#include "platform/png.h"
+#include "platform/screen.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/* The waits poll the window every kPollMs.  SDL's own blocking wait is not
+ * used: it wakes itself with an event sent to the window over a second
+ * connection, which can reach the X server after the window is gone and
+ * then ends the program with an X error as it closes the window. */
+enum { kMaxScale = 8, kFlushEveryMs = 10, kPollShowEveryMs = 30 };
+constexpr long long kPollMs = 10;
+
+struct Display {
+    SDL_Window* window = nullptr;
+    int scale = 1;
+    int width = 0, height = 0;     /* the screen's size the window was made for */
+    std::vector<int> shown;        /* colour indices as last shown */
+    std::vector<unsigned> rgb;     /* work buffer of pxScreenRGB */
+    std::string title;             /* window title as set, code page 850 */
+    Clock::time_point opened;
+    Clock::time_point last_show;
+    bool exposed = false;          /* the window lost its contents */
+    int pushed_x = 0, pushed_y = 0;  /* the mouse as the queue knows it */
+};
+
+Display D;
+long long elapsed_before = 0;  /* ms of earlier windows */
+bool exit_handler_set = false;
+
+long long Ms_Since(Clock::time_point t)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - t).count();
+}
+
+int Scale_From_Environment(void)
+{
+    const char* e = std::getenv("VEK_SCALE");
+    if (!e || !*e) return 1;
+    char* end = nullptr;
+    errno = 0;
+    long v = std::strtol(e, &end, 10);
+    if (errno || *end || v < 1 || v > kMaxScale) return 1;
+    return (int)v;
+}
+
+bool Has_Display(void)
+{
+    const char* x = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (x && *x) || (w && *w);
+}
+
+/* UTF-8 of a code page 850 text, for the window title. */
+std::string Utf8_From_Cp850(const std::string& text)
+{
+    std::string out;
+    for (unsigned char c : text) {
+        char32_t cp = c < 0x80 ? c : cp850::kHighHalf[c - 0x80];
+        if (cp < 0x80) {
+            out += (char)cp;
+        } else if (cp < 0x800) {
+            out += (char)(0xC0 | (cp >> 6));
+            out += (char)(0x80 | (cp & 0x3F));
+        } else {
+            out += (char)(0xE0 | (cp >> 12));
+            out += (char)(0x80 | ((cp >> 6) & 0x3F));
+            out += (char)(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+void Update_Title(void)
+{
+    std::string want = VEKGetFrameTitle();
+    if (want.empty()) want = program_invocation_short_name;
+    if (want == D.title) return;
+    D.title = want;
+    SDL_SetWindowTitle(D.window, Utf8_From_Cp850(want).c_str());
+}
+
+/* Copies one row of mapped pixels `scale` times wide into the surface row. */
+void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int scale)
+{
+    for (size_t x = 0; x < mapped.size(); ++x)
+        for (int k = 0; k < scale; ++k, row += bpp) {
+            if (bpp == 4) std::memcpy(row, &mapped[x], 4);
+            else if (bpp == 2) {
+                Uint16 v = (Uint16)mapped[x];
+                std::memcpy(row, &v, 2);
+            } else {
+                /* three bytes: the value's bytes in memory order */
+                Uint32 v = mapped[x];
+                if (SDL_BYTEORDER == SDL_BIG_ENDIAN) v <<= 8;
+                std::memcpy(row, &v, 3);
+            }
+        }
+}
+
+/* Draws the screen into the window's surface and shows it.  False when the
+ * window has no surface of the expected size (it is then tried again at
+ * the next showing). */
+bool Paint(void)
+{
+    SDL_Surface* surface = SDL_GetWindowSurface(D.window);
+    const int w = NPIXEL_X, h = NPIXEL_Y, s = D.scale;
+    if (!surface || surface->w < w * s || surface->h < h * s) return false;
+    const int bpp = surface->format->BytesPerPixel;
+    if (bpp < 2 || bpp > 4) return false;
+    D.rgb.resize((size_t)w * h);
+    pxScreenRGB(D.rgb.data());
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+    std::vector<Uint32> mapped((size_t)w);
+    unsigned last_rgb = 0;
+    Uint32 last_mapped = SDL_MapRGB(surface->format, 0, 0, 0);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            unsigned c = D.rgb[(size_t)y * w + x];
+            if (c != last_rgb) {
+                last_rgb = c;
+                last_mapped = SDL_MapRGB(surface->format, (Uint8)(c >> 16), (Uint8)(c >> 8), (Uint8)c);
+            }
+            mapped[x] = last_mapped;
+        }
+        for (int k = 0; k < s; ++k)
+            Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, bpp, s);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    return SDL_UpdateWindowSurface(D.window) == 0;
+}
+
+/* Shows the screen: always when `force`, else only when it changed. */
+void Show(bool force)
+{
+    if (!D.window) return;
+    D.last_show = Clock::now();
+    Update_Title();
+    const int w = NPIXEL_X, h = NPIXEL_Y;
+    if (w != D.width || h != D.height) {
+        /* A new screen size (pxInitScreen): the window follows it. */
+        D.width = w;
+        D.height = h;
+        SDL_SetWindowSize(D.window, w * D.scale, h * D.scale);
+        D.shown.clear();
+    }
+    const int* pixels = pxScreenPixels();
+    const size_t n = (size_t)w * h;
+    bool changed = D.shown.size() != n || std::memcmp(D.shown.data(), pixels, n * sizeof(int)) != 0;
+    if (!changed && !force && !D.exposed) return;
+    if (!Paint()) return;
+    D.exposed = false;
+    if (!changed) return;
+    D.shown.assign(pixels, pixels + n);
+    if (const char* png = std::getenv("VEK_WINDOW_PNG"); png && *png) Screen_Write_PNG(png);
+}
+
+int Key_Mask_From(SDL_Keymod mod)
+{
+    return (mod & KMOD_SHIFT ? VEK_KEYMASK_SHIFT : 0) | (mod & KMOD_CTRL ? VEK_KEYMASK_CTRL : 0) |
+           (mod & KMOD_ALT ? VEK_KEYMASK_ALT : 0);
+}
+
+int Window_To_Screen(int v)
+{
+    return v < 0 ? v : v / D.scale;
+}
+
+/* What one drain of the window's events did. */
+struct Batch {
+    bool queued = false;      /* something entered the queue */
+    bool keymask = false;     /* the modifier keys changed */
+    bool stop = false;        /* the program is to see this before the next event */
+    bool move = false;        /* a move waits to be queued */
+    int move_x = 0, move_y = 0;
+};
+
+/* Queues the move that waits in the batch: consecutive moves of one drain
+ * become one, so that a slow program is not flooded by them. */
+void Flush_Move(Batch& b)
+{
+    if (!b.move) return;
+    b.move = false;
+    if (b.move_x == D.pushed_x && b.move_y == D.pushed_y) return;
+    VEK_Script_Move(b.move_x, b.move_y);
+    D.pushed_x = b.move_x;
+    D.pushed_y = b.move_y;
+    b.queued = true;
+}
+
+void Note_Move(Batch& b, int x, int y)
+{
+    b.move = true;
+    b.move_x = x;
+    b.move_y = y;
+}
+
+int Button_Of(Uint8 sdl_button)
+{
+    switch (sdl_button) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 0;
+    }
+}
+
+void Queue_Key(Batch& b, int code)
+{
+    Flush_Move(b);
+    VEK_Script_Key(code);
+    b.queued = b.stop = true;
+}
+
+/* Turns one window event into queue events. */
+void Translate(const SDL_Event& e, Batch& b)
+{
+    switch (e.type) {
+    case SDL_MOUSEMOTION:
+        Note_Move(b, Window_To_Screen(e.motion.x), Window_To_Screen(e.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        int button = Button_Of(e.button.button);
+        if (!button) break;
+        int x = Window_To_Screen(e.button.x), y = Window_To_Screen(e.button.y);
+        if (e.type == SDL_MOUSEBUTTONDOWN) {
+            b.move = false;
+            VEK_Script_Press(x, y, button);
+        } else {
+            Note_Move(b, x, y);
+            Flush_Move(b);
+            VEK_Script_Release(button);
+        }
+        D.pushed_x = x;
+        D.pushed_y = y;
+        b.queued = b.stop = true;
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        int steps = e.wheel.y;
+        if (e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
+        if (!steps) break;
+        Flush_Move(b);
+        VEK_Script_Wheel(steps);
+        b.queued = b.stop = true;
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        /* The state with this event's own modifier key counted. */
+        int mask = Key_Mask_From((SDL_Keymod)e.key.keysym.mod);
+        if (mask != getkeymask()) {
+            VEK_Set_Key_Mask(mask);
+            b.keymask = b.stop = true;
+        }
+        if (e.type == SDL_KEYDOWN) {
+            if (int code = VEK_Key_Code(e.key.keysym.sym, e.key.keysym.mod)) Queue_Key(b, code);
+        }
+        break;
+    }
+    case SDL_TEXTINPUT: {
+        char bytes[SDL_TEXTINPUTEVENT_TEXT_SIZE];
+        int n = VEK_Cp850_From_Utf8(e.text.text, bytes, sizeof bytes);
+        for (int i = 0; i < n; ++i) Queue_Key(b, (unsigned char)bytes[i]);
+        break;
+    }
+    case SDL_WINDOWEVENT:
+        switch (e.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            Flush_Move(b);
+            VEK_Script_Close();
+            b.queued = b.stop = true;
+            break;
+        case SDL_WINDOWEVENT_LEAVE:
+            Note_Move(b, -1, -1);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_RESTORED:
+            D.exposed = true;
+            break;
+        default:
+            break;
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+/* Takes the window's waiting events into the queue up to the first that
+ * the program must see before the next one (not a move): a key, a button,
+ * the wheel, the close box, a change of the modifier keys, so that the
+ * modifier state the program reads is the one of the event it handles.
+ * Shows the screen again when the window lost its contents. */
+Batch Drain(void)
+{
+    Batch b;
+    SDL_Event e;
+    while (!b.stop && SDL_PollEvent(&e)) Translate(e, b);
+    Flush_Move(b);
+    if (D.exposed) Show(true);
+    return b;
+}
+
+}  // namespace
+
+int Init_Grafik_Mode(void)
+{
+    if (D.window) return 1;
+    const char* script = std::getenv("VEK_SCRIPT");
+    if ((script && *script) || VEK_Batch_Mode() || !Has_Display()) return 0;
+    /* A signal ends the run as it would headless; SDL must not catch it. */
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    /* The window's surface goes straight to the X server: the screen is
+     * copied as it is, with no graphics driver in between. */
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "no window: %s\n", SDL_GetError());
+        return 0;
+    }
+    D = Display();
+    D.scale = Scale_From_Environment();
+    D.width = NPIXEL_X;
+    D.height = NPIXEL_Y;
+    D.window = SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                D.width * D.scale, D.height * D.scale, SDL_WINDOW_SHOWN);
+    if (!D.window) {
+        std::fprintf(stderr, "no window: %s\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return 0;
+    }
+    SDL_StartTextInput();
+    D.opened = Clock::now();
+    D.pushed_x = M_XPOS;
+    D.pushed_y = M_YPOS;
+    if (!exit_handler_set) {
+        exit_handler_set = true;
+        std::atexit(Exit_Grafik_Mode);
+    }
+    Show(true);
+    return 1;
+}
+
+void Exit_Grafik_Mode(void)
+{
+    if (!D.window) return;
+    /* Forgotten first: an exit from inside SDL (its X error handler) runs
+     * this again through atexit and must find nothing to close. */
+    SDL_Window* window = D.window;
+    elapsed_before += Ms_Since(D.opened);
+    D = Display();
+    SDL_StopTextInput();
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+}
+
+int VEK_Display_Active(void)
+{
+    return D.window != nullptr;
+}
+
+void VEK_Display_Show(void)
+{
+    Show(false);
+}
+
+void VEK_Display_Flush(void)
+{
+    if (!D.window) return;
+    if (Ms_Since(D.last_show) >= kFlushEveryMs) Show(false);
+    Drain();
+}
+
+void VEK_Display_Poll(void)
+{
+    if (!D.window) return;
+    if (Ms_Since(D.last_show) >= kPollShowEveryMs) Show(false);
+    Drain();
+}
+
+int VEK_Display_Wait(long long timeout_ms)
+{
+    if (!D.window) return 0;
+    Show(false);
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        Batch b = Drain();
+        if (b.queued || b.keymask) return 1;
+        long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
+        if (left <= 0) return 0;
+        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
+    }
+}
+
+void VEK_Display_Sleep(long long ms)
+{
+    if (!D.window || ms <= 0) return;
+    Show(false);
+    const Clock::time_point start = Clock::now();
+    for (long long left = ms; left > 0; left = ms - Ms_Since(start)) {
+        Drain();
+        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
+    }
+}
+
+long long VEK_Display_Elapsed_ms(void)
+{
+    return elapsed_before + (D.window ? Ms_Since(D.opened) : 0);
+}
+
+int VEK_Key_Code(int sym, int mod)
+{
+    const bool ctrl = (mod & KMOD_CTRL) != 0, shift = (mod & KMOD_SHIFT) != 0;
+    const bool num = (mod & KMOD_NUM) != 0;
+    /* The keypad without Num Lock stands for the cursor keys. */
+    if (!num) {
+        static const struct { int keypad, key; } kKeypad[] = {
+            {SDLK_KP_7, SDLK_HOME},  {SDLK_KP_8, SDLK_UP},        {SDLK_KP_9, SDLK_PAGEUP},
+            {SDLK_KP_4, SDLK_LEFT},  {SDLK_KP_6, SDLK_RIGHT},     {SDLK_KP_1, SDLK_END},
+            {SDLK_KP_2, SDLK_DOWN},  {SDLK_KP_3, SDLK_PAGEDOWN},  {SDLK_KP_0, SDLK_INSERT},
+            {SDLK_KP_PERIOD, SDLK_DELETE},
+        };
+        for (const auto& k : kKeypad)
+            if (sym == k.keypad) sym = k.key;
+    }
+    if (ctrl && sym >= SDLK_a && sym <= SDLK_z) return sym - SDLK_a + 1;
+    static const struct { int sym, code, ctrl_code; } kKeys[] = {
+        {SDLK_RETURN, VEK_KEY_ENTER, VEK_KEY_ENTER}, {SDLK_KP_ENTER, VEK_KEY_ENTER, VEK_KEY_ENTER},
+        {SDLK_BACKSPACE, VEK_KEY_BACKSPACE, VEK_KEY_BACKSPACE},
+        {SDLK_ESCAPE, VEK_KEY_ESC, VEK_KEY_ESC}, {SDLK_HOME, VEK_KEY_HOME, VEK_KEY_CTRL_HOME},
+        {SDLK_UP, VEK_KEY_UP, VEK_KEY_UP},
+        {SDLK_PAGEUP, VEK_KEY_PGUP, 0x184}, {SDLK_LEFT, VEK_KEY_LEFT, 0x173}, {SDLK_RIGHT, VEK_KEY_RIGHT, 0x174},
+        {SDLK_END, VEK_KEY_END, VEK_KEY_CTRL_END}, {SDLK_DOWN, VEK_KEY_DOWN, VEK_KEY_DOWN},
+        {SDLK_PAGEDOWN, VEK_KEY_PGDN, 0x176},
+        {SDLK_INSERT, 0x152, 0x152}, {SDLK_DELETE, VEK_KEY_DELETE, VEK_KEY_DELETE}, {SDLK_F11, 0x185, 0x185},
+        {SDLK_F12, 0x186, 0x186},
+    };
+    for (const auto& k : kKeys)
+        if (sym == k.sym) return ctrl ? k.ctrl_code : k.code;
+    if (sym == SDLK_TAB) return shift ? VEK_KEY_BACKTAB : VEK_KEY_TAB;
+    if (sym >= SDLK_F1 && sym <= SDLK_F10) return VEK_KEY_F1 + (sym - SDLK_F1);
+    return 0;
+}
+
+int VEK_Cp850_From_Utf8(const char* text, char* out, int size)
+{
+    if (!text || !out || size < 1) return 0;
+    int n = 0;
+    const unsigned char* p = (const unsigned char*)text;
+    while (*p && n < size - 1) {
+        char32_t cp = 0;
+        int len = *p < 0x80 ? 1 : (*p & 0xE0) == 0xC0 ? 2 : (*p & 0xF0) == 0xE0 ? 3 : (*p & 0xF8) == 0xF0 ? 4 : 0;
+        if (len == 0) {
+            ++p;
+            continue;
+        }
+        cp = len == 1 ? *p : *p & (0x7F >> len);
+        int k = 1;
+        for (; k < len && (p[k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+        p += k;
+        if (k < len) continue;  /* cut short: the next byte starts afresh */
+        int byte = -1;
+        if (cp >= 0x20 && cp < 0x7F) byte = (int)cp;
+        for (int i = 0; byte < 0 && cp >= 0x80 && i < 128; ++i)
+            if (cp850::kHighHalf[i] == cp) byte = 0x80 + i;
+        if (byte >= 0) out[n++] = (char)byte;
+    }
+    out[n] = '\0';
+    return n;
+}
