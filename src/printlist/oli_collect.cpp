@@ -15,6 +15,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
+#include "dialogs/message_dialogs.h"
 #include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
@@ -259,4 +260,41 @@ int Oli_List_Write(FILE* stream, int k, double width) { return List_Write(stream
 
 int Oli_List_Write_Small(FILE* stream, int k, double width) {
     return List_Write(stream, k, width, true, "Oli_List_Write_Small");
+}
+
+// ---- the message service's print list ------------------------------------------
+
+namespace {
+
+// A message line as list lines: split at line breaks and before a list
+// line would grow beyond its length (never inside an escape pair), every
+// piece after the first a continuation line ("+"), bold as the first.
+void Add_Message_Line(int list, const char* text) {
+    const std::string line = text ? text : "";
+    const std::string bold = "\xCE" "b";
+    bool first = true;
+    size_t at = 0;
+    do {
+        const std::string lead = first ? "" : "+" + (line.compare(0, 2, bold) == 0 ? bold : "");
+        const size_t room = OLI_COLLECT_LINE_MAX - lead.size();
+        size_t end = std::min(line.size(), at + room);
+        const size_t brk = line.find_first_of("\r\n", at);
+        if (brk != std::string::npos && brk < end) end = brk;
+        if (end > at && end < line.size() && static_cast<unsigned char>(line[end - 1]) == 0xCE) end--;
+        Oli_List_Add(list, "%s", (lead + line.substr(at, end - at)).c_str());
+        at = end;
+        while (at < line.size() && (line[at] == '\r' || line[at] == '\n')) at++;
+        first = false;
+    } while (at < line.size());
+}
+
+void Open_Message_List(int list) { Oli_List_Open(list); }
+
+int Write_Message_List(FILE* stream, int list, double width) { return Oli_List_Write(stream, list, width); }
+
+}  // namespace
+
+void Install_Message_Print_List(void) {
+    static const Message_Print_List_Calls calls = {Open_Message_List, Add_Message_Line, Write_Message_List};
+    Set_Message_Print_List_Calls(&calls);
 }

@@ -64,4 +64,12 @@ int Oli_List_Write(FILE* stream, int k, double width);
 // The same with the smaller line pitch and every line a small paragraph.
 int Oli_List_Write_Small(FILE* stream, int k, double width);
 
+// Lets the message service write a message category into the print list
+// through collection lists (dialogs/message_dialogs.h): open, add a line as
+// it is, write framed. A line longer than a list line, or one holding line
+// breaks, goes in as the line and its continuation lines, so nothing of a
+// message is lost. The program's main and the tests' main install it at
+// start-up.
+void Install_Message_Print_List(void);
+
 #endif

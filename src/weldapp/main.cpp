@@ -10,8 +10,10 @@
 #include "platform/display_sdl.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "printlist/oli_collect.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/services.h"
 #include "weldapp/weld_check_picture.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
     // The section library computes in the mode the cross-section check needs.
     Set_Check_Mode(2);
     Install_Weld_Check_Picture();
+    Install_Application_Services();
+    Install_Message_Print_List();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.

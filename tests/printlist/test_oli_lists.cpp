@@ -10,6 +10,8 @@
 
 #include "base/cp850.h"
 #include "base/filenames.h"
+#include "dialogs/message_dialogs.h"
+#include "dialogs/messages.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/list_capture.h"
@@ -305,6 +307,27 @@ TEST(CollectionList, FramedOutputReservesDrawsAndIndents) {
     EXPECT_EQ(Oli_List_Write(nullptr, 2, 5.0), -1);
     EXPECT_EQ(Oli_List_Is_Open(2), 0);
     EXPECT_EQ(list.Take(), "");
+}
+
+// The message service writes a category through the lists installed at
+// start-up: bold lines in a frame; a line longer than a list line goes on
+// as its continuation, bold again, nothing of it lost.
+TEST(CollectionList, MessageCategoryIntoThePrintList) {
+    const int c = Open_Message_Category();
+    ASSERT_GE(c, 0);
+    Store_Message("%s", "erste Meldung");
+    const std::string m(400, 'm');
+    Store_Message("%s", m.c_str());
+    ListCapture list;
+    EXPECT_EQ(Write_Messages_to_Print_List(list.f()), 0);
+    const std::string out = list.Take();
+    Close_Message_Category(c);
+    // The widest line: the first 297 m behind the bold switch.
+    EXPECT_NE(out.find("0.000000 53.460000 0.000000 "), std::string::npos);
+    EXPECT_NE(out.find("#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n \xCE" "berste Meldung\n \xCE" "b" + m.substr(0, 297) +
+                       "\n \xCE" "b" + m.substr(0, 103) + "\n#END_OF_TEXT\n"),
+              std::string::npos)
+        << out;
 }
 
 // ---- frame escapes -----------------------------------------------------------------

@@ -7,8 +7,14 @@
 #if defined(WELD_HAS_DIALOGS)
 #include "dialogs/messages.h"
 #endif
+#if defined(WELD_HAS_PRINTLIST)
+#include "printlist/oli_collect.h"
+#endif
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
+#endif
+#if defined(WELD_HAS_WELDAPP)
+#include "weldapp/services.h"
 #endif
 
 #include <vector>
@@ -59,8 +65,14 @@ int main(int argc, char** argv) {
 #if defined(WELD_HAS_DIALOGS)
     Install_Memory_Stop_Report();
 #endif
+#if defined(WELD_HAS_PRINTLIST)
+    Install_Message_Print_List();
+#endif
 #if defined(WELD_HAS_MEMBERCHECKS)
     Install_Profile_Section_Model();
+#endif
+#if defined(WELD_HAS_WELDAPP)
+    Install_Application_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
