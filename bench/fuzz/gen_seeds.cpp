@@ -250,6 +250,14 @@ int main() {
     Put("fuzz_stored_text", "position_lines", Pick(1, "Kopfzeile\r\nPOS12\r\nTr\x84ger \x81" "ber Achse 2\r\n"));
     Put("fuzz_stored_text", "position_colon", Pick(1, "A12:St\x81tze im Erdgeschoss\n"));
 
+    // End-plate library: bolts (pick 0), grades (1), «» names (2) and the
+    // names of a profile file's records (3).
+    Put("fuzz_endplate", "bolts", Pick(0, "0 0 0 1.00\n2 2 2 0.30\r\n7 3 1 0.20\n8 0 0 1\n5 1 -1 2.5\n"));
+    Put("fuzz_endplate", "grades", Pick(1, "0\n4\r\n9\n3\n"));
+    Put("fuzz_endplate", "names", Pick(2, " \xAEHE300A\xAF\n\xAE" "A NAME LONGER THAN 16\xAF\n\xAE\xAF"));
+    Put("fuzz_endplate", "profile_names", Pick(3, std::string("IPE300") + std::string(154, ' ') + "HE200A" +
+                                                       std::string(150, '\0')));
+
     // The annex list: user annex files separated by form feeds; the first
     // byte picks the entry made active.
     Put("fuzz_nad_list", "three", Pick(3, annex + "\f" + "NAD/Version 2\n\n 7 \xAEV2\xAF 0\n\f\n"));
