@@ -91,27 +91,32 @@ int Oli_Picture_End(FILE* stream) {
 
 OliRasterSettings Oli_Default_Raster_Settings(void) { return {0, 300, 1.0, 1.0, 10.0, 0.0}; }
 
-// The bytes of an open file as hex pairs, 64 a line, between "{" and "}".
-static int Write_Embedded(FILE* stream, FILE* file) {
-    if (!Put(stream, "{")) return -1;
-    unsigned char buf[64];
+// The whole file's bytes into out; false when it cannot be opened or read
+// (a directory, a read error).
+static bool Read_Whole_File(const char* name, std::string* out) {
+    FILE* file = std::fopen(VEK_Native_String(name).c_str(), "rb");
+    if (!file) return false;
+    char buf[65536];
     size_t n;
-    bool full_line = false;
-    while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) {
-        if (full_line && !Put(stream, "\n")) return -1;
-        std::string line;
-        static const char kHex[] = "0123456789abcdef";
-        for (size_t i = 0; i < n; i++) {
-            line += kHex[buf[i] >> 4];
-            line += kHex[buf[i] & 0xF];
-        }
-        if (VEK_Stdio_Write(stream, line.c_str()) < 0) return -1;
-        full_line = n == sizeof buf;
-        if (!full_line) break;
+    while ((n = std::fread(buf, 1, sizeof buf, file)) > 0) out->append(buf, n);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+// The bytes as hex pairs, 64 a line, between "{" and "}".
+static int Write_Embedded(FILE* stream, const std::string& bytes) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string text = "{";
+    for (size_t i = 0; i < bytes.size(); i++) {
+        if (i > 0 && i % 64 == 0) text += '\n';
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        text += kHex[c >> 4];
+        text += kHex[c & 0xF];
     }
-    if (std::ferror(file)) return -1;
-    if (full_line && !Put(stream, "\n")) return -1;
-    return Put(stream, "}\n") ? 0 : -1;
+    if (!bytes.empty() && bytes.size() % 64 == 0) text += '\n';
+    text += "}\n";
+    return VEK_Stdio_Write(stream, text.c_str()) >= 0 ? 0 : -1;
 }
 
 int Oli_Raster_Record(FILE* stream, double x, double y, const char* file_name,
@@ -124,11 +129,10 @@ int Oli_Raster_Record(FILE* stream, double x, double y, const char* file_name,
     check.Text(file_name, kMaxFileName);
     if (!check.Ok()) return -1;
 
-    FILE* file = nullptr;
-    if (embed) {
-        file = std::fopen(VEK_Native_String(file_name).c_str(), "rb");
-        if (!check.Require(file != nullptr, "Bilddatei nicht lesbar").Ok()) return -1;
-    }
+    // The file is read whole before anything is written, so that a file
+    // that cannot be read leaves no record behind.
+    std::string bytes;
+    if (embed && !check.Require(Read_Whole_File(file_name, &bytes), "Bilddatei nicht lesbar").Ok()) return -1;
     const char* name = file_name;
     if (embed) {
         const char* dot = std::strrchr(file_name, '.');
@@ -139,12 +143,8 @@ int Oli_Raster_Record(FILE* stream, double x, double y, const char* file_name,
     if (ok && (s.flags & OLI_RASTER_FACTORS)) ok = Put(stream, " %.6g %.6g", s.factor_x, s.factor_y);
     if (ok && (s.flags & OLI_RASTER_SIZE)) ok = Put(stream, " %.6g %.6g", s.width, s.angle);
     if (ok) ok = Put(stream, " \xAE%s\xAF\n", name);
-    int result = ok ? 0 : -1;
-    if (file) {
-        if (ok) result = Write_Embedded(stream, file);
-        std::fclose(file);
-    }
-    return result;
+    if (ok && embed) return Write_Embedded(stream, bytes);
+    return ok ? 0 : -1;
 }
 
 // ---- picture info ------------------------------------------------------------

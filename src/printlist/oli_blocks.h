@@ -77,9 +77,8 @@ OliRasterSettings Oli_Default_Raster_Settings(void);
 // the defaults); with OLI_RASTER_EMBED the file's bytes follow in hex
 // between "{" and "}", 64 bytes a line. Refused: a null stream or name, a
 // value that is not finite, a name of more than 259 characters or one with
-// a line break or « », an embedded file that cannot be opened (checked
-// before anything is written). A read error while embedding gives -1 with
-// the record cut short.
+// a line break or « », an embedded file that cannot be read whole (read
+// before anything is written).
 int Oli_Raster_Record(FILE* stream, double x, double y, const char* file_name,
                       const OliRasterSettings* settings);
 

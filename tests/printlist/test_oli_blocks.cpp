@@ -131,8 +131,10 @@ TEST(RasterRecord, EmbedsTheFileInLinesOf64Bytes) {
     EXPECT_EQ(r.blocks[0].records[0].text, ".bin");
     EXPECT_EQ(r.blocks[0].records[0].data, bytes);
 
-    // A file that cannot be opened is refused before anything is written.
+    // A file that cannot be opened or read whole (a directory: it opens,
+    // but gives no bytes) is refused before anything is written.
     EXPECT_EQ(Oli_Raster_Record(list.f(), 1, 2, dir.file("none.bin").c_str(), &s), -1);
+    EXPECT_EQ(Oli_Raster_Record(list.f(), 1, 2, dir.str().c_str(), &s), -1);
     EXPECT_EQ(list.Take(), "");
 }
 
