@@ -177,15 +177,6 @@ int Write_Picture_Info(FILE* stream, const OLI_GRAPHIC_Picture_Info* info) {
 // One int read as " %d"; false when none stands there or it does not fit.
 static bool Scan_One(FILE* stream, int* value) { return Scan_Int(stream, 10, value) == 1; }
 
-// One double read as " %lf"; false when none stands there or it is not a
-// finite number.
-static bool Scan_Double(FILE* stream, double* value) {
-    double v;
-    if (std::fscanf(stream, " %lf", &v) != 1 || !std::isfinite(v)) return false;
-    *value = v;
-    return true;
-}
-
 int Read_Picture_Info(FILE* stream, OLI_GRAPHIC_Picture_Info* info) {
     if (!info) return 0;
     Oli_Default_Picture_Info(info);
@@ -203,7 +194,7 @@ int Read_Picture_Info(FILE* stream, OLI_GRAPHIC_Picture_Info* info) {
     Copy_Trimmed(name, info->name, static_cast<int>(sizeof info->name), 0);
     if (!Scan_One(stream, &info->pixels_x) || !Scan_One(stream, &info->pixels_y)) return 0;
     if (!Scan_One(stream, &info->resolution)) return 0;
-    if (!Scan_Double(stream, &info->width) || !Scan_Double(stream, &info->height)) return 0;
+    if (Scan_Double(stream, &info->width) != 1 || Scan_Double(stream, &info->height) != 1) return 0;
     return 1;
 }
 
