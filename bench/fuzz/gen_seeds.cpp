@@ -353,6 +353,21 @@ int main() {
         "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
         " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");
 
+    // Writer calls of the picture library: a picture over (0, 0)-(10, 10)
+    // at scale 1 with one symbol of each kind (the kind byte after a text
+    // "abc"), and each block writer once; then a picture-info file.
+    for (int kind = 0; kind < 34; kind++) {
+        std::string calls = {0, 80, 80, 120, 120, 84, 84, 0, 0, 0, 3, 'a', 'b', 'c', static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "symbol" + std::to_string(kind), calls);
+    }
+    for (int kind = 0; kind < 23; kind++) {
+        std::string calls = {1, 0, 3, 'a', 'b', 'c', 3, static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "block" + std::to_string(kind), calls);
+    }
+    Put("fuzz_picture_writers", "info", std::string(1, '\0') + "OLI_GRAPHIC_Picture_Info\r\n\xAE" "a.bmp\xAF\r\n10 20\n300\n1.5 2\n");
+
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
     Put("fuzz_script_file", "script",

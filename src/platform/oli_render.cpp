@@ -18,6 +18,7 @@
 
 #include "platform/desktop.h"
 #include "platform/oli_markup_internal.h"
+#include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
 
 #ifndef WELD_SYMBOL_DIR
@@ -533,6 +534,7 @@ struct Renderer {
 
     void Para(const OliBlock& b) {
         int line = 0;
+        OliLineFrames frames;
         for (const OliParaLine& pl : b.para) {
             if (done) return;
             const OliViewFormat& f = pl.format;
@@ -544,11 +546,18 @@ struct Renderer {
             for (double t : f.tabs)
                 if (Sane(t) && t - indent > 0) tabs.push_back(t - indent);
             double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
+            const double room = std::max(1.0, Right_Edge(x, y, y + 0.45) - x);
             std::vector<Row> rows = Flow(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize,
-                                         std::max(1.0, Right_Edge(x, y, y + 0.45) - x), tabs, hanging);
+                                         room, tabs, hanging);
+            const double top = y;
             Draw_Rows(rows, x, OLI_TEXT_PARA, line++, head || Starts_As_Heading(pl.text));
+            // The frame escapes of the line (rules, rectangle frames) over
+            // the rows it took (from the top of the page when it ran over).
+            OLI_Draw_Line_Frames(cr, &frames, pl.text, x * kPt, (top < y ? top : kTop) * kPt, room * kPt,
+                                 room * kPt, y * kPt);
             if (Sane(pl.space_after)) y = std::max(kTop, y + pl.space_after);
         }
+        OLI_Close_Line_Frames(cr, &frames);
         if (Sane(b.value)) y = std::max(kTop, y + b.value);
     }
 
@@ -632,21 +641,17 @@ struct Renderer {
             rows.push_back(Layout(Oli_Glyphs_Pango(glyphs[i], 0, glyphs[i].size()), kTableFont, size));
             if (static_cast<int>(i) < head) head_h += Height_Cm(rows.back());
         }
+        OliLineFrames frames;
         auto draw_row = [&](size_t i) {
             PangoLayout* l = rows[i];
             double h = Height_Cm(l);
+            const double top = y;
             Show(l, Text_Left(), y, OLI_TEXT_TABLE, Oli_Glyphs_Plain(glyphs[i], 0, glyphs[i].size()),
                  static_cast<int>(i), 0, false);
             y += h;
-            // A frame line under the row's cells.
-            if (b.lines[i].find("\xCE{\xCEL") != std::string::npos) {
-                cairo_save(cr);
-                cairo_set_line_width(cr, 0.5);
-                cairo_move_to(cr, Text_Left() * kPt, y * kPt);
-                cairo_line_to(cr, (Text_Left() + Width_Cm(l)) * kPt, y * kPt);
-                cairo_stroke(cr);
-                cairo_restore(cr);
-            }
+            // The frame escapes of the row (a rule under its cells, frames).
+            OLI_Draw_Line_Frames(cr, &frames, b.lines[i], Text_Left() * kPt, top * kPt, Width_Cm(l) * kPt,
+                                 width * kPt, y * kPt);
         };
         for (size_t i = 0; i < rows.size() && !done; ++i) {
             const double h = Height_Cm(rows[i]);
@@ -661,6 +666,7 @@ struct Renderer {
             Note(false, static_cast<int>(i));
             draw_row(i);
         }
+        OLI_Close_Line_Frames(cr, &frames);
         for (PangoLayout* l : rows) g_object_unref(l);
         y += kTableGap;
     }
@@ -979,6 +985,10 @@ struct Renderer {
             return;
         // Records with no drawing of their own here: pen and text styles,
         // colour-mode control, records of the section drawings.
+        case 75:
+            // A raster picture: the embedded or named PNG, else its place.
+            if (has(3)) OLI_Draw_Raster(cr, r, X(v[1]), Y(v[2]), kPt * ks);
+            return;
         case 49:
             // A label of the scaled weld drawing: the point, the height in
             // mm of paper and the angle in degrees.
@@ -990,7 +1000,7 @@ struct Renderer {
             }
             return;
         case 7: case 8: case 16: case 21: case 23: case 52: case 53: case 59:
-        case 60: case 61: case 62: case 75:
+        case 60: case 61: case 62:
             return;
         default:
             if (shared && shared->warned.insert(r.number).second)

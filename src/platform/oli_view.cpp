@@ -10,6 +10,7 @@
 
 #include "platform/oli_lines_internal.h"
 #include "platform/oli_markup_internal.h"
+#include "platform/oli_symbols_internal.h"
 #include "platform/posix.h"
 
 namespace {
@@ -224,6 +225,7 @@ bool Is_End_Line(const std::string& l) {
 // lines that follow, wherever their line breaks fall.
 void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
     OliRecord r = Parse_Record(l);
+    if (r.number == 75) OLI_Take_Raster_Data(c.lines, &c.i, &r);
     if (r.number == 18 && !r.values.empty()) {
         double n = r.values[0];
         if (!(n >= 0 && n <= 100000)) return;
@@ -289,9 +291,10 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (ext.size() < 4) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     if (mode_value && !c.arg()) return false;
+    const bool head_form = !(mode.size() == 1 && mode[0] == -1);  // the picture-head writer's, ended by "0"
     while ((l = c.arg())) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
-        if (Is_End_Line(*l)) return true;
+        if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
         Take_Record(c, *l, b.records);
     }
     return false;
@@ -441,16 +444,18 @@ struct Strict {
         if (!Numbers("paper extent", 4)) return false;
         if (mode[0] == 3 || (mode[0] == -999 && mode.size() == 3 && mode[2] == 3))
             if (!Arg("mode value")) return false;
-        return Records(true);
+        // The picture-head writer's pictures (a mode line, not -1) may end
+        // with "0" as well, as the reader takes them.
+        return Records(true, !(mode.size() == 1 && mode[0] == -1));
     }
     // The records of a picture up to its end line (or, for records drawn on
     // top of the picture before, up to the next keyword line).
-    bool Records(bool until_end) {
+    bool Records(bool until_end, bool head_form = false) {
         int depth = 0;
         while (More() && !Is_Keyword(lines[i])) {
             const std::string& l = lines[i];
             if (l.find_first_not_of(" \t") == std::string::npos) return Fail(i, "empty line in a picture");
-            if (Is_End_Line(l) && until_end) {
+            if (until_end && (Is_End_Line(l) || (head_form && OLI_Is_Head_Picture_End(l)))) {
                 if (depth != 0) return Fail(i, "picture ends inside an element");
                 ++i;
                 return true;
