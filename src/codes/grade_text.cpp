@@ -55,7 +55,11 @@ bool Grade_Text_Read::Begin(char* name, size_t size) {
         saved_version_ = Current_Data_Version();
         Set_Current_Data_Version(0.0);
     }
+    // A name the writer could not give back (too long for its field, a
+    // control character) is damage, not a name.
     if (std::strlen(word) >= size) return false;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(word); *p; ++p)
+        if (*p < 32) return false;
     std::memcpy(name, word, std::strlen(word) + 1);
     return true;
 }

@@ -4,10 +4,11 @@
 // A record begins with its structure version, or, when it was written before
 // structure versions, directly with its name. The reader reads into the
 // caller's scratch copy; when a value is missing or damaged (a number that is
-// not finite, a switch other than 0 or 1, a name longer than its field, a
-// structure newer than the program knows) Refuse puts the read file back
-// where the record began, closes what Begin opened and reports the line of
-// the damage, so that the caller can leave its record untouched.
+// not finite, a switch other than 0 or 1, a name longer than its field or
+// with a control character, a structure newer than the program knows)
+// Refuse puts the read file back where the record began, closes what Begin
+// opened and reports the line of the damage, so that the caller can leave
+// its record untouched.
 #ifndef CODES_GRADE_TEXT_INTERNAL_H
 #define CODES_GRADE_TEXT_INTERNAL_H
 
