@@ -5,15 +5,19 @@
 
 #include "platform/screen.h"
 
-// The four sides of a rectangle, clockwise from (x1, y1), in the current
-// colour and dash style.  Always this order, so that a dash pattern runs on
-// around the corners the same way wherever a frame is drawn.
-inline void Draw_Rect_Outline(int x1, int y1, int x2, int y2) {
-    pxLine(x1, y1, x2, y1);
-    pxLine(x2, y1, x2, y2);
-    pxLine(x2, y2, x1, y2);
-    pxLine(x1, y2, x1, y1);
+// Calls side(ax, ay, bx, by) for the four sides of a rectangle, clockwise
+// from (x1, y1).  Always this order, so that a dash pattern runs on around
+// the corners the same way wherever a frame is drawn.
+template <class T, class Side>
+inline void For_Rect_Sides(T x1, T y1, T x2, T y2, Side side) {
+    side(x1, y1, x2, y1);
+    side(x2, y1, x2, y2);
+    side(x2, y2, x1, y2);
+    side(x1, y2, x1, y1);
 }
+
+// The four sides of a rectangle in the current colour and dash style.
+inline void Draw_Rect_Outline(int x1, int y1, int x2, int y2) { For_Rect_Sides(x1, y1, x2, y2, pxLine); }
 
 // A filled box with a one-pixel frame, as tool tips are drawn; the frame
 // colour is left current.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/vesk.h"
+#include "dialogs/message_dialogs.h"
 #include "platform/format.h"
 #include "platform/msgbox.h"
 
@@ -34,8 +35,6 @@ static Message_Category categories[MESSAGE_CATEGORIES];
 static int current_category = 0;
 static int list_x = 0, list_y = 0;
 static int list_background = -1;
-static Message_List_Draw_Func list_draw = nullptr;
-static Message_Category_Dialog_Func category_dialog = nullptr;
 
 static bool valid_category(int c) { return c >= 0 && c < MESSAGE_CATEGORIES; }
 
@@ -89,8 +88,7 @@ static void send_text(const char* text, int mode) {
     case MESSAGE_MODE_DROP:
         break;
     case MESSAGE_MODE_LIST:
-        if (list_draw) list_draw(text);
-        else std::puts(Skip_Message_Control_Pairs(text));
+        Draw_Message_List_Text(text);
         break;
     default:
         if (VEK_Batch_Mode()) batch_console(text);
@@ -197,6 +195,8 @@ void Enable_Messages(void) { enabled = 1; }
 
 void Disable_Messages(void) { enabled = 0; }
 
+int Messages_Enabled(void) { return enabled; }
+
 void Set_Message_Console(int flag) { console = flag; }
 
 void Set_Message_List_Background(int colour_index) { list_background = colour_index; }
@@ -281,8 +281,8 @@ void Present_Message_Category(int c, int mode) {
         }
         return;
     }
-    if (mode == MESSAGE_MODE_LIST && category_dialog) {
-        category_dialog(c);
+    if (mode == MESSAGE_MODE_LIST) {
+        Run_Message_Category_Dialog(c);
         return;
     }
     if (VEK_Batch_Mode()) {
@@ -348,11 +348,6 @@ void Set_Message_List_Position(int x, int y) {
 }
 
 int Get_Message_List_Background(void) { return list_background; }
-
-void Set_Message_List_Handlers(Message_List_Draw_Func draw, Message_Category_Dialog_Func dialog) {
-    list_draw = draw;
-    category_dialog = dialog;
-}
 
 // The stop's text goes in the current mode like any collected message; the
 // stop itself puts it on stderr unless the batch console already did.

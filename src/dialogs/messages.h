@@ -63,6 +63,8 @@ int Get_Message_Mode(void);
 // Messages are sent (the start state) or dropped, whatever the mode.
 void Enable_Messages(void);
 void Disable_Messages(void);
+// 1 while messages are sent.
+int Messages_Enabled(void);
 // Set: modes 0 and 4 behave as mode 1.
 void Set_Message_Console(int flag);
 // The background colour index of the message list (-1: its default).
@@ -90,7 +92,8 @@ void Close_Message_Category(int c);
 // ---- Showing -----------------------------------------------------------------
 
 // Sets the message mode to mode and presents category c: mode 4 the category
-// dialog, mode 1 every line to the console, else one message box.
+// dialog (Run_Message_Category_Dialog), mode 1 every line to the console,
+// else one message box.
 // Nothing while disabled or for a free category; in batch mode the lines go
 // to stderr instead of a box.
 void Present_Message_Category(int c, int mode);
@@ -122,13 +125,8 @@ int Get_Message_List_Background(void);
 // Text start after leading control pairs "^x".
 const char* Skip_Message_Control_Pairs(const char* text);
 
-// The message list drawing (mode 4) and the category dialog are provided by
-// the dialog module that builds on this service; until it registers, mode 4
-// texts go to the console and the dialog falls back to a message box.
-typedef void (*Message_List_Draw_Func)(const char* text);
-typedef void (*Message_Category_Dialog_Func)(int c);
-// Registers both (null: none).
-void Set_Message_List_Handlers(Message_List_Draw_Func draw, Message_Category_Dialog_Func dialog);
+// The message list drawing (mode 4) and the category dialog are those of
+// message_dialogs.h.
 
 // Makes the allocation stop of the base layer report through this service
 // (Set_Memory_Stop_Report). The program and the tests call it at start-up.

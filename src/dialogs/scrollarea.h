@@ -98,9 +98,10 @@ struct Scrollable_Area_Item {
     };
     union {
         int *click_target;           // 9, 12
-        Choice_List_Entry *entries;  // 16 (the caller's)
+        Choice_List_Entry *entries;  // 16 (the caller's, or owned: see owned)
     };
     Scrollable_Area_Item *next;
+    void *owned;  // a block the item owns beside its texts (16: its entries), freed with it
 };
 
 // State of a multi-line edit field, owned by its item.
@@ -316,6 +317,9 @@ void Set_Visible_Length_of_Last_Edit_Text(int slot, int n);
 void Add_Choice_List_to_Scrollable_Area(int slot, int x, int y, Choice_List_Entry *entries,
                                         int font, int width, int count, int *selected,
                                         int *enabled);
+// The last drop-down takes its entry array, which the caller allocated with
+// Mem_Malloc or Mem_Calloc: it is freed with the item.
+void Give_Entries_to_Last_Choice_List(int slot);
 // A drop-down of `count` images, cell_width x cell_height cells stacked in
 // the bitmap file from source_y down; *selected as for choice lists.
 void Add_Image_Choice_to_Scrollable_Area(int slot, int x, int y, const char *file,

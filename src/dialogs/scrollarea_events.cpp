@@ -118,6 +118,16 @@ Scrollable_Area_Item *Hovered_Item(Scrollable_View_Area *a, const Frame &f) {
     return nullptr;
 }
 
+// A wheel turn over the area scrolls it as its slider would, a tenth of its
+// height per notch (away from the user: up), and shows it.
+void Wheel_Scroll(Scrollable_View_Area *a, const Frame &f, int wheel) {
+    if (!wheel || !a->vslider_id || !Inside(M_XPOS, M_YPOS, f.x1, f.y1, f.x2, f.y2)) return;
+    const int slot = static_cast<int>(a - Scrollable_View_Area_Record(0));
+    int dx = 0, dy = (wheel > 0 ? -1 : 1) * ((a->y2 - a->y1) / 10);
+    Scroll_Scrollable_Area_by(slot, &dx, &dy);
+    Update_Scrollable_View_Area(slot);
+}
+
 void Hover_Wait(Scrollable_View_Area *a) {
     VEKMessage m;
     InitVEKMessage(&m);
@@ -129,6 +139,11 @@ void Hover_Wait(Scrollable_View_Area *a) {
     for (;;) {
         int ev = GetVEKMessage(mask, &m);
         Frame f = Screen_Frame(a);
+        if (ev == VEK_MSG_WHEEL) {
+            Wheel_Scroll(a, f, m.wheel);
+            M_SCROLL = 0;
+            return;
+        }
         if (Hover_Ends(a, ev, f)) return;
         Scrollable_Area_Item *it = Hovered_Item(a, f);
         if (!it) continue;
@@ -146,9 +161,11 @@ void Hover_Wait(Scrollable_View_Area *a) {
             if (it->text) Show_Tool_Tip(it->text);
         }
         bool leave = false;
+        int wheel = 0;
         for (;;) {
             ev = GetVEKMessage(mask, &m);
             f = Screen_Frame(a);
+            if (ev == VEK_MSG_WHEEL) wheel = m.wheel;
             if (Hover_Ends(a, ev, f)) {
                 leave = true;
                 break;
@@ -162,6 +179,10 @@ void Hover_Wait(Scrollable_View_Area *a) {
         }
         setMouseCursor(0);
         Hide_Tool_Tip();
+        if (wheel) {
+            Wheel_Scroll(a, f, wheel);
+            M_SCROLL = 0;
+        }
         if (leave) return;
     }
 }

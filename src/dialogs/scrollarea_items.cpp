@@ -90,6 +90,7 @@ void Free_Item(Scrollable_Area_Item *item) {
     if (item->kind != AREA_ITEM_EDIT_TEXT && item->kind != AREA_ITEM_EDIT_FIELD)
         ITEM_FREE(item->text);
     ITEM_FREE(item->text2);
+    ITEM_FREE(item->owned);
     if (item->kind == AREA_ITEM_EDIT_FIELD && item->editor) {
         ITEM_FREE(item->editor->lines);
         ITEM_FREE(item->editor);
@@ -342,6 +343,11 @@ void Add_Choice_List_to_Scrollable_Area(int slot, int x, int y, Choice_List_Entr
     it->enabled = enabled;
     if (selected && (*selected < 0 || *selected >= count)) *selected = 0;
     Grow(a, x + it->aux + 10, y + 10);
+}
+
+void Give_Entries_to_Last_Choice_List(int slot) {
+    Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_CHOICE_LIST);
+    if (it) it->owned = it->entries;
 }
 
 void Add_Image_Choice_to_Scrollable_Area(int slot, int x, int y, const char *file,

@@ -15,6 +15,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
+#include "dialogs/dialog_batch_internal.h"
 #include "dialogs/scrollarea.h"
 #include "platform/font.h"
 #include "platform/input.h"
@@ -587,6 +588,7 @@ int Fill_Table_Column(void) {
     Sheet_Table *t = current_table;
     Sheet_Table_Column *c = current_column;
     if (!t || !c || !Column_Fits(t, c)) return 0;
+    if (Dialog_Refused_In_Batch("Tabellenspalte belegen")) return 0;
     if (fill_centre_x < 0) {
         fill_centre_x = NPIXEL_X / 2;
         fill_centre_y = NPIXEL_Y / 2;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -20,7 +21,9 @@
 #include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/font.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
+#include "platform/sheets.h"
 
 int M_XPOS = 0, M_YPOS = 0, M_LEFT = 0, M_RIGHT = 0, M_MIDDLE = 0, M_SCROLL = 0;
 int LAST_SHEET_EDIT_KEY = 0;
@@ -137,7 +140,18 @@ void VEK_Input_Reset(void)
     last_menu.clear();
 }
 
+static int wait_for_event(int mask, VEKMessage* message);
+
 int GetVEKMessage(int mask, VEKMessage* message)
+{
+    int event = wait_for_event(mask, message);
+    /* Every pass of the library's event wait runs the call-always function,
+     * which sees the mouse where the event left it. */
+    VEK_Run_Call_Allways_Function();
+    return event;
+}
+
+static int wait_for_event(int mask, VEKMessage* message)
 {
     /* A button held by a click (or by the program) comes up now. */
     for (int b = 1; b <= 3; b++) {
@@ -313,7 +327,8 @@ int currentMouseCursor(void) { return cursor_shape; }
 
 /* ---- inline editors ---- */
 
-/* Reads a whole number text (blanks around allowed) in the C locale. */
+/* Reads a whole number text (blanks around allowed) in the C locale; a
+ * value that is not finite is no number for a field. */
 static int parse_double(const std::string& text, double* out)
 {
     size_t a = text.find_first_not_of(" \t");
@@ -324,7 +339,7 @@ static int parse_double(const std::string& text, double* out)
     if (*first == '+') ++first;
     double v;
     auto r = std::from_chars(first, last, v);
-    if (r.ec != std::errc() || r.ptr != last) return 0;
+    if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) return 0;
     *out = v;
     return 1;
 }
@@ -404,6 +419,19 @@ static int edit_in_window(int x, int y, std::string& text, size_t limit, int vis
     return result;
 }
 
+/* Stores the text into *value when it reads as a finite number; otherwise
+ * a box says so and the value stays: a field never takes what is no
+ * number, and never silently. */
+static void Take_Number(const std::string& text, double* value)
+{
+    double v;
+    if (parse_double(text, &v)) {
+        if (value) *value = v;
+        return;
+    }
+    PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", text.c_str());
+}
+
 /* The end of an edit in the window: as a scripted edit's, except that
  * Escape ends a chain of edits. */
 static int End_Window_Edit(int key)
@@ -419,8 +447,7 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
         if (value && format) std::snprintf(shown, sizeof shown, format, *value);
         std::string text(shown + std::strspn(shown, " "));
         int key = edit_in_window(x, y, text, 40, std::max(10, (int)std::strlen(shown)));
-        double v;
-        if (value && key != VEK_KEY_ESC && parse_double(text, &v)) *value = v;
+        if (key != VEK_KEY_ESC) Take_Number(text, value);
         return End_Window_Edit(key);
     }
     VEKScriptEvent e;
@@ -428,8 +455,7 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
         VEK_Script_Note_Stall();
         return 0;
     }
-    double v;
-    if (value && parse_double(e.text, &v)) *value = v;
+    Take_Number(e.text, value);
     return End_Inline_Edit(e.value);
 }
 
@@ -456,9 +482,15 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
         return 0;
     }
     if (text && limit > 0) {
-        size_t n = e.text.size() < (size_t)limit ? e.text.size() : (size_t)limit;
-        e.text.copy(text, n);
-        text[n] = '\0';
+        if (e.text.size() > (size_t)limit) {
+            /* Nothing is cut: the text stays as it was. */
+            PrintMessage("Der Text ist zu lang: h\x94" "chstens %d Zeichen.\n"
+                         "Der bisherige Text bleibt erhalten.",
+                         limit);
+        } else {
+            e.text.copy(text, e.text.size());
+            text[e.text.size()] = '\0';
+        }
     }
     return End_Inline_Edit(e.value);
 }

@@ -142,7 +142,8 @@ struct VEKMessage {
 void InitVEKMessage(VEKMessage* message);
 
 /* Waits for the next event of `mask` and returns its VEK_MSG_ value (also
- * stored in *message when given).  Never blocks:
+ * stored in *message when given), then runs the sheets' call-always
+ * function (sheets.h) once.  Never blocks:
  *   - a button that is held but not by a scripted "press" (a scripted click,
  *     or one the program set in M_LEFT, M_RIGHT or M_MIDDLE) goes up at the
  *     next wait, so "wait until the button is up" loops end by themselves;
@@ -220,14 +221,16 @@ int currentMouseCursor(void);
  * caller). */
 
 /* Edits a double in place at (x, y): the scripted "type" event at the head
- * of the queue gives the text; when it reads as a number (C locale) the
- * value is stored.  Returns the event's result (0 ends a chain of edits);
- * without such an event the value is kept and 0 returned. */
+ * of the queue (or the window's editor) gives the text; when it reads as a
+ * finite number (C locale) the value is stored, else a message box says
+ * that the input is no number and the value stays.  Returns the event's result (0 ends a chain of
+ * edits); without such an event the value is kept and 0 returned. */
 int Short_Edit_Float(int x, int y, const char* format, double* value);
-/* Edits a text in place: the typed text replaces it, cut to the length set
- * by Set_Short_Edit_Text_Scrollmode for this edit, else to `visible`
- * characters (the buffer must hold that many plus one).  Returns as
- * Short_Edit_Float.  The scroll mode is used up by the edit. */
+/* Edits a text in place: the typed text replaces it when it has at most
+ * the length set by Set_Short_Edit_Text_Scrollmode for this edit, else
+ * `visible` characters (the buffer must hold that many plus one); a longer
+ * text is refused with a message box naming the limit, and the text stays.
+ * Returns as Short_Edit_Float.  The scroll mode is used up by the edit. */
 int Short_Edit_Text(int x, int y, char* text, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(int max_length);
 

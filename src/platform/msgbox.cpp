@@ -1,11 +1,13 @@
 /* msgbox.cpp -- recorded message boxes of the headless stand-in.
  *
- * Headless nothing is drawn.  The box being built is kept until it is
- * shown; each shown box is appended to the record that tests read.  A box
- * shown while the batch flag is set is a fault of the program: it is
- * recorded with its batch mark, counted and reported on stderr, and never
- * waits.  With a window open (display_sdl.h) a box is also drawn in the
- * middle of the screen, and a waiting box waits for its buttons or keys.
+ * The box being built is kept until it is shown; each shown box is appended
+ * to the record that tests read.  A box shown while the batch flag is set is
+ * a fault of the program: it is recorded with its batch mark, counted and
+ * reported on stderr, and never waits.  A box shown without waiting
+ * (Show_Message) is drawn in the middle of the screen until Quit_Message
+ * puts back what it covered, headless too; with a window open
+ * (display_sdl.h) a waiting box is drawn as well and waits for its buttons
+ * or keys.
  */
 #include "platform/msgbox.h"
 
@@ -86,7 +88,10 @@ static Area draw_box(BoxButton* buttons, int count)
     for (const std::string& l : building.lines) width = std::max(width, text_width(l) + 2 * BOX_MARGIN);
     width = std::max(width, count * (BOX_BUTTON_WIDTH + BOX_BUTTON_GAP) + 2 * BOX_MARGIN);
     width = std::min(std::max(width, BOX_MIN_WIDTH), NPIXEL_X);
-    int height = BOX_TITLE_HEIGHT + 14 + (int)building.lines.size() * BOX_LINE_HEIGHT + 14;
+    // A shown box without title has no title bar: the wait box's lines then
+    // stay clear of the band its texts take below them.
+    const int title_height = count == 0 && building.title.empty() ? 0 : BOX_TITLE_HEIGHT;
+    int height = title_height + 14 + (int)building.lines.size() * BOX_LINE_HEIGHT + 14;
     if (count) height += BOX_BUTTON_HEIGHT + 12;
     height = std::min(height, NPIXEL_Y);
     Area box = {(NPIXEL_X - width) / 2, (NPIXEL_Y - height) / 2, 0, 0};
@@ -95,12 +100,14 @@ static Area draw_box(BoxButton* buttons, int count)
     Save_Screen_Rectangle(box.x1, box.y1, box.x2, box.y2);
     int fg = pxQFgc();
     Draw_Funny_Area_to_PS(5, box.x1, box.y1, box.x2, box.y2, 1);
-    pxFgc(-7);
-    pxRect(box.x1 + 2, box.y1 + 2, box.x2 - 2, box.y1 + BOX_TITLE_HEIGHT - 1);
-    pxFgc(-8);
-    pxText(box.x1 + 8, box.y1 + 15, building.title.c_str(), (int)building.title.size());
+    if (title_height) {
+        pxFgc(-7);
+        pxRect(box.x1 + 2, box.y1 + 2, box.x2 - 2, box.y1 + title_height - 1);
+        pxFgc(-8);
+        pxText(box.x1 + 8, box.y1 + 15, building.title.c_str(), (int)building.title.size());
+    }
     pxFgc(-6);
-    int y = box.y1 + BOX_TITLE_HEIGHT + 14 + 9;
+    int y = box.y1 + title_height + 14 + 9;
     for (const std::string& l : building.lines) {
         pxText(box.x1 + BOX_MARGIN, y, l.c_str(), (int)l.size());
         y += BOX_LINE_HEIGHT;
@@ -244,7 +251,7 @@ int Draw_Message(void)
 
 int Show_Message(void)
 {
-    if (VEK_Display_Active() && !batch_flag) {
+    if (!batch_flag) {
         Quit_Message();
         shown_box = draw_box(nullptr, 0);
     }
@@ -254,10 +261,10 @@ int Show_Message(void)
 
 void Quit_Message(void)
 {
-    /* Headless nothing is on the screen; the record stays. */
     if (shown_box.x2 < shown_box.x1) return;
     Restore_Screen_Rectangle(shown_box.x1, shown_box.y1, shown_box.x2, shown_box.y2);
     shown_box = {0, 0, -1, -1};
+    pxFlsh();
 }
 
 int Answer_is_Yes(int default_yes)

@@ -3,10 +3,15 @@
  * A box is built line by line (Init_Message, Set_Message_Title,
  * Fill_Message, Set_Message_Symbol) and then shown: Draw_Message waits for
  * the user, Show_Message does not, Answer_is_Yes asks yes or no.
- * PrintMessage is the one-call box with an OK button.  Nothing is drawn:
- * every box shown is recorded with its title, symbol and lines, and a
- * waiting box takes its answer from the scripted event queue (an "answer"
- * event at its head), else its default.
+ * PrintMessage is the one-call box with an OK button.  Every box shown is
+ * recorded with its title, symbol and lines; a waiting box takes its answer
+ * from the scripted event queue (an "answer" event at its head), else its
+ * default (with a window open, docs/platform.md, it is drawn and waits
+ * there).  A box shown without waiting stays on the screen until
+ * Quit_Message, headless too: it is drawn in the middle of the screen (a
+ * raised panel, a title bar when it has a title, the lines 20 pixels from
+ * its left edge and 16 apart, the first baseline 23 pixels below the title
+ * bar) and the screen under it comes back.
  *
  * While the batch flag is set (the program runs without a window), any box
  * is a fault: it is recorded with its batch mark and counted, so that tests
@@ -52,7 +57,8 @@ int Fill_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void Set_Message_Symbol(int symbol, int placement, int dx, int dy);
 /* Shows the box and waits until it is confirmed.  Returns 1. */
 int Draw_Message(void);
-/* Shows the box and returns at once; Quit_Message removes it.  Returns 1. */
+/* Shows the box (drawn, see above; not in batch mode) and returns at once;
+ * Quit_Message removes it.  A box still shown is removed first.  Returns 1. */
 int Show_Message(void);
 /* Removes a box shown with Show_Message; harmless without one. */
 void Quit_Message(void);

@@ -16,15 +16,44 @@
 #include <vector>
 
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 
-static const VEKRaster ok_raster = {35, 20, nullptr};
-static const VEKRaster break_raster = {35, 20, nullptr};
+/* The faces of the symbolic buttons, 27 x 20 pixels: a tick (OK, yes) and
+ * a cross (break, no); the more button is blank. */
+static const unsigned char tick_bits[] = {
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x20, 0x00, 0x00, 0x00, 0x60, 0x00,
+    0x00, 0x00, 0xc0, 0x00, 0x00, 0x01, 0x80, 0x00, 0x00, 0x03, 0x00, 0x00,
+    0x04, 0x06, 0x00, 0x00, 0x06, 0x0c, 0x00, 0x00, 0x03, 0x18, 0x00, 0x00,
+    0x01, 0xb0, 0x00, 0x00, 0x00, 0xe0, 0x00, 0x00, 0x00, 0x40, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+};
+static const unsigned char cross_bits[] = {
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xc0, 0x60, 0x00,
+    0x00, 0x60, 0xc0, 0x00, 0x00, 0x31, 0x80, 0x00, 0x00, 0x1b, 0x00, 0x00,
+    0x00, 0x0e, 0x00, 0x00, 0x00, 0x0e, 0x00, 0x00, 0x00, 0x1b, 0x00, 0x00,
+    0x00, 0x31, 0x80, 0x00, 0x00, 0x60, 0xc0, 0x00, 0x00, 0xc0, 0x60, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+};
+static const VEKRaster ok_raster = {27, 20, tick_bits};
+static const VEKRaster break_raster = {27, 20, cross_bits};
+static const VEKRaster more_raster = {27, 20, nullptr};
+static const VEKRaster yes_raster = {27, 20, tick_bits};
+static const VEKRaster no_raster = {27, 20, cross_bits};
 const VEKRaster* const SYMBOLIC_OK_RASTER = &ok_raster;
 const VEKRaster* const SYMBOLIC_BREAK_RASTER = &break_raster;
+const VEKRaster* const SYMBOLIC_MORE_RASTER = &more_raster;
+const VEKRaster* const SYMBOLIC_YES_RASTER = &yes_raster;
+const VEKRaster* const SYMBOLIC_NO_RASTER = &no_raster;
 
-enum { MAX_SHEETS = 32, CHAR_W = 8, FIELD_H = 20, ROW_H = 16, SLIDER_W = 17, KEPT_TEXT = 255 };
+enum { MAX_SHEETS = 32, CHAR_W = 8, FIELD_H = 20, ROW_H = 16, SLIDER_W = 17, KEPT_TEXT = 255,
+       STEP_W = 11, STEP_H = 10 };
 
 namespace {
 enum Kind { BUTTON, HELP, ESCAPE, REGISTER, MEMBER, TEXT, FLOAT, LOGICAL, STRINGLIST, AREA, VSLIDER, HSLIDER };
@@ -57,6 +86,20 @@ struct Element {
     VEKScrollDrawFct draw = nullptr;
     void* user = nullptr;
     int ox = 0, oy = 0, content_w = 0, content_h = 0, draws = 0, frame = 1;
+    /* float field with step buttons: its range and step, and where the
+     * buttons start (the field's own right edge + 1) */
+    bool stepped = false;
+    double step_min = 0.0, step = 0.0, step_max = 0.0;
+    int step_x = 0;
+    /* button face snapped from the screen (pxSvRc bytes) */
+    std::vector<unsigned char> face;
+};
+
+/* A panel line or label drawn on a sheet (see sheets.h). */
+struct Decoration {
+    enum { LINE, TEXT, SPECIAL } kind = LINE;
+    int look = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0, font = 0;
+    std::string text;
 };
 
 struct Sheet {
@@ -68,7 +111,9 @@ struct Sheet {
     int click_outside = 0;
     int dx = 0, dy = 0;
     bool float_auto = false;
+    int windows_ok = 0;  /* id of the window's OK button, 0 when none */
     std::vector<int> elements;
+    std::vector<Decoration> decorations;
 };
 }
 
@@ -82,6 +127,7 @@ static void (*call_always)(void) = nullptr;
 static int call_always_on = 0;
 static int (*call_sometimes)(void) = nullptr;
 static std::string last_help;
+static int min_max_size[4] = {0, 0, 0, 0};
 
 static Rect base_rect(void)
 {
@@ -169,6 +215,34 @@ static int is_double_format(const std::string& f)
     return conversions == 1;
 }
 
+/* The one-bit face of a raster centred in the rectangle, in the current
+ * colour. */
+static void draw_raster_bits(const Rect& r, const VEKRaster* raster)
+{
+    if (!raster || !raster->bits) return;
+    int stride = (raster->width + 7) / 8;
+    int x0 = (r.x1 + r.x2 + 1 - raster->width) / 2, y0 = (r.y1 + r.y2 + 1 - raster->height) / 2;
+    for (int y = 0; y < raster->height; ++y)
+        for (int x = 0; x < raster->width; ++x)
+            if (raster->bits[y * stride + x / 8] & (0x80 >> (x % 8))) pxDot(x0 + x, y0 + y);
+}
+
+/* An arrow of a step button in its box: pointing up or down. */
+static void draw_step_button(int x1, int y1, bool up, int ink)
+{
+    Rect r;
+    r.x1 = x1;
+    r.y1 = y1;
+    r.x2 = x1 + STEP_W - 1;
+    r.y2 = y1 + STEP_H - 1;
+    draw_box(r, BUTTON_CI, ink);
+    pxFgc(ink);
+    for (int k = 0; k < 3; ++k) {
+        int row = up ? y1 + 3 + k : y1 + STEP_H - 4 - k;
+        pxLine(x1 + 5 - k, row, x1 + 5 + k, row);
+    }
+}
+
 static void draw_element(const Element& e)
 {
     int ink = e.active == 1 ? BLACK_CI : DGREY_CI;
@@ -176,7 +250,20 @@ static void draw_element(const Element& e)
     case BUTTON:
     case HELP:
     case LOGICAL:
+        if (e.kind == BUTTON && !e.face.empty()) {
+            pxStRc(e.r.x1, e.r.y1, e.r.x2, e.r.y2, e.face.data());
+            if (e.action_state) {
+                pxFgc(ink);
+                pxLine(e.r.x1, e.r.y1, e.r.x2, e.r.y1);
+                pxLine(e.r.x2, e.r.y1, e.r.x2, e.r.y2);
+                pxLine(e.r.x2, e.r.y2, e.r.x1, e.r.y2);
+                pxLine(e.r.x1, e.r.y2, e.r.x1, e.r.y1);
+            }
+            break;
+        }
         draw_box(e.r, BUTTON_CI, ink);
+        pxFgc(ink);
+        draw_raster_bits(e.r, e.raster);
         if (e.kind == BUTTON && !e.text.empty()) {
             pxFgc(ink);
             pxText(e.r.x1 + CHAR_W, e.r.y2 - 6, e.text.c_str(), (int)e.text.size());
@@ -208,6 +295,10 @@ static void draw_element(const Element& e)
         if (e.kind == TEXT && e.buffer) std::snprintf(buf, sizeof buf, "%.*s", e.width, e.buffer);
         pxFgc(ink);
         pxText(e.r.x1 + 3, e.r.y2 - 5, buf, (int)std::strlen(buf));
+        if (e.stepped) {
+            draw_step_button(e.step_x, e.r.y1, true, ink);
+            draw_step_button(e.step_x, e.r.y1 + STEP_H, false, ink);
+        }
         break;
     }
     case STRINGLIST:
@@ -235,6 +326,134 @@ static void draw_element(const Element& e)
     }
 }
 
+/* ---- drawings on the sheet ---- */
+
+/* A text in the current colour at (x, y), bold by a second copy one pixel
+ * to the right when the font word asks for it. */
+static void styled_text(int x, int y, const std::string& text, int font)
+{
+    Pop_RFont(font & RFONT_WORD_BITS);
+    pxText(x, y, text.c_str(), (int)text.size());
+    if (font & 0x10000) pxText(x + 1, y, text.c_str(), (int)text.size());
+    Push_RFont();
+}
+
+/* Draws a marked-up label piece by piece (see Draw_Special_Text_to_PS). */
+static void draw_special(int x, int y, const std::string& text, int font)
+{
+    const int small = RFONT_SMALL | (font & 0x10000);
+    bool sub = false, sup = false, bold = (font & 0x10000) != 0;
+    std::string piece;
+    auto flush = [&]() {
+        if (piece.empty()) return;
+        int f = sub || sup ? small : font;
+        if (bold) f |= 0x10000;
+        else f &= ~0x10000;
+        int dy = sub ? 3 : sup ? -5 : 0;
+        styled_text(x, y + dy, piece, f);
+        x += RFont_Text_Width(f & RFONT_WORD_BITS, piece.c_str(), (int)piece.size()) +
+             RFont_Metrics(f & RFONT_WORD_BITS)->space + (bold ? 1 : 0);
+        piece.clear();
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned char c = (unsigned char)text[i];
+        if (c != 0xCE) {
+            piece += (char)c;
+            continue;
+        }
+        flush();
+        if (++i >= text.size()) break;
+        switch (text[i]) {
+        case '\\': sub = true; sup = false; break;
+        case '/': sup = true; sub = false; break;
+        case 'b': bold = true; break;
+        case 'r': sub = sup = false; bold = (font & 0x10000) != 0; break;
+        case 't': piece += ' '; break;
+        case '{': {
+            size_t end = text.find('}', i);
+            i = end == std::string::npos ? text.size() : end;
+            break;
+        }
+        default: break;
+        }
+    }
+    flush();
+}
+
+static void draw_decoration(const Decoration& d)
+{
+    int kept = pxQFgc();
+    if (d.kind == Decoration::LINE) {
+        int style = pxQSLn();
+        pxSLn(PX_LINE_SOLID);
+        bool sunken = d.look == 1 || d.look == 3 || d.look == 4;
+        bool raised = d.look == 2 || d.look == 5;
+        bool flat = (d.y2 - d.y1) * (d.y2 - d.y1) <= (d.x2 - d.x1) * (d.x2 - d.x1);
+        int ox = flat ? 0 : 1, oy = flat ? 1 : 0;
+        pxFgc(raised ? -2 : -15);
+        pxLine(d.x1, d.y1, d.x2, d.y2);
+        if (sunken || raised) {
+            pxFgc(raised ? -15 : -2);
+            pxLine(d.x1 + ox, d.y1 + oy, d.x2 + ox, d.y2 + oy);
+        }
+        pxSLn(style);
+    } else {
+        pxFgc(-6);
+        if (d.kind == Decoration::TEXT) styled_text(d.x1, d.y1, d.text, d.font);
+        else draw_special(d.x1, d.y1, d.text, d.font);
+    }
+    pxFgc(kept);
+}
+
+/* Keeps the drawing with the top sheet and draws it unless the sheet still
+ * waits for its activation. */
+static void decorate(const Decoration& d)
+{
+    if (!sheets.empty()) sheets.back().decorations.push_back(d);
+    if (sheets.empty() || sheets.back().activated) draw_decoration(d);
+}
+
+void Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2)
+{
+    Decoration d;
+    d.kind = Decoration::LINE;
+    d.look = look;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.x2 = x2;
+    d.y2 = y2;
+    decorate(d);
+}
+
+static void decorate_text(int kind, int x, int y, const char* text, int font, int look)
+{
+    if (!text) return;
+    Decoration d;
+    d.kind = kind == Decoration::TEXT ? Decoration::TEXT : Decoration::SPECIAL;
+    d.x1 = x;
+    d.y1 = y;
+    d.font = font;
+    d.look = look;
+    d.text.assign(text, strnlen(text, KEPT_TEXT));
+    decorate(d);
+}
+
+void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look)
+{
+    decorate_text(Decoration::TEXT, x, y, text, font, look);
+}
+
+void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look)
+{
+    decorate_text(Decoration::SPECIAL, x, y, text, font, look);
+}
+
+static void draw_decorations(size_t top)
+{
+    if (top >= sheets.size()) return;
+    const std::vector<Decoration> kept = sheets[top].decorations;  /* drawing defines nothing */
+    for (const Decoration& d : kept) draw_decoration(d);
+}
 
 /* ---- sheet stack ---- */
 
@@ -258,6 +477,7 @@ void VEK_Reset_Prop_Sheets(void)
     call_always = nullptr;
     call_always_on = 0;
     last_help.clear();
+    for (int& v : min_max_size) v = 0;
 }
 
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
@@ -327,6 +547,7 @@ int Activate_Prop_Sheet(void)
         }
     }
     draw_elements(top);
+    draw_decorations(top);
     pxFlsh();
     return 1;
 }
@@ -359,6 +580,22 @@ void VEK_Set_Prop_Sheet_Displacement(int dx, int dy)
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void)
 {
     if (!sheets.empty()) sheets.back().float_auto = true;
+}
+
+void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height)
+{
+    min_max_size[0] = min_width;
+    min_max_size[1] = min_height;
+    min_max_size[2] = max_width;
+    min_max_size[3] = max_height;
+}
+
+void VEK_Window_Min_Max_Size(int* min_width, int* min_height, int* max_width, int* max_height)
+{
+    if (min_width) *min_width = min_max_size[0];
+    if (min_height) *min_height = min_max_size[1];
+    if (max_width) *max_width = min_max_size[2];
+    if (max_height) *max_height = min_max_size[3];
 }
 
 /* ---- elements ---- */
@@ -434,7 +671,18 @@ void Set_Selected_Register_Member(int member_id)
     Element* m = find(member_id);
     if (!m || m->kind != MEMBER) return;
     Element* reg = find(m->owner);
-    if (reg) reg->selected = member_id;
+    if (!reg) return;
+    reg->selected = member_id;
+    /* On a sheet that is shown, every tab of the register is drawn anew
+     * (the one left and the one chosen), and the labels on them. */
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (sheets[i].id != m->sheet || !sheets[i].activated) continue;
+        for (int id : sheets[i].elements) {
+            Element* e = find(id);
+            if (e && e->kind == MEMBER && e->owner == reg->id) draw_element(*e);
+        }
+        draw_decorations(i);
+    }
 }
 
 int VEK_Selected_Register_Member(int register_id)
@@ -464,6 +712,18 @@ int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int
     e.width = width;
     if (format) e.format.assign(format, strnlen(format, 31));
     return add(e);
+}
+
+int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum)
+{
+    Element* e = find(field);
+    if (!e || e->kind != FLOAT || !(maximum >= minimum) || !(step > 0.0)) return 0;
+    e->stepped = true;
+    e->step_min = minimum;
+    e->step = step;
+    e->step_max = maximum;
+    e->step_x = e->r.x2 + 1;
+    return 1;
 }
 
 int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int, int, const VEKRaster* on_face,
@@ -529,7 +789,32 @@ void Set_Comment_to_Button_PS(int id, const char* text)
     if (Element* e = find(id)) e->comment = text ? std::string(text, strnlen(text, KEPT_TEXT)) : std::string();
 }
 
-void Snap_Colored_Layout_of_Single_Button(int) {}
+void Snap_Colored_Layout_of_Single_Button(int id)
+{
+    Element* e = find(id);
+    if (!e || e->kind != BUTTON) return;
+    e->face.assign(pxQSvR(e->r.x1, e->r.y1, e->r.x2, e->r.y2), 0);
+    if (!e->face.empty()) pxSvRc(e->r.x1, e->r.y1, e->r.x2, e->r.y2, e->face.data());
+}
+
+void Set_Windows_OK_Button(int code)
+{
+    if (sheets.empty()) return;
+    Sheet& s = sheets.back();
+    Element* e = s.windows_ok ? find(s.windows_ok) : nullptr;
+    if (code == 0) {
+        if (e) e->active = -1;
+        return;
+    }
+    if (e) {
+        e->code = code;
+        e->active = 1;
+        return;
+    }
+    /* "OK" at the right end of the title row. */
+    int w = 2 * CHAR_W + 2 * CHAR_W;
+    s.windows_ok = Add_Single_Button_to_PS(s.r.x2 - w - 4, s.r.y1 + 4, 1, code, "OK", nullptr, 0);
+}
 
 void Move_Mouse_Cursor_to_Button_of_PS(int id)
 {
@@ -637,6 +922,15 @@ void Define_Call_Allways_Function(void (*function)(void)) { call_always = functi
 void Activate_Call_Allways_Function(int on) { call_always_on = on != 0; }
 void Set_CallSometimesFunc_to_PS(int (*function)(void)) { call_sometimes = function; }
 
+void VEK_Run_Call_Allways_Function(void)
+{
+    static bool running = false;
+    if (running || !call_always || !call_always_on) return;
+    running = true;
+    call_always();
+    running = false;
+}
+
 /* ---- the edit ---- */
 
 static void scroll_by(Element& a, int dx, int dy)
@@ -648,16 +942,53 @@ static void scroll_by(Element& a, int dx, int dy)
     if (a.ox != ox || a.oy != oy) repaint_area(a);
 }
 
+/* Whether a click at sheet position (x, y) reaches the element: its
+ * rectangle, and the step buttons of a stepped float. */
+static bool reaches(const Element& e, int x, int y)
+{
+    if (e.r.contains(x, y)) return true;
+    return e.stepped && x >= e.step_x && x < e.step_x + STEP_W && y >= e.r.y1 && y < e.r.y1 + 2 * STEP_H;
+}
+
 /* The topmost active element of the top sheet under (x, y) that reacts to
- * a click, or null. */
+ * a click, or null.  Escape areas lie under every other element. */
 static Element* hit(const Sheet& s, int x, int y)
 {
-    for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
-        Element* e = find(*it);
-        if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA) continue;
-        if (e->r.contains(x - s.dx, y - s.dy)) return e;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto it = s.elements.rbegin(); it != s.elements.rend(); ++it) {
+            Element* e = find(*it);
+            if (!e || e->active != 1 || e->kind == REGISTER || e->kind == AREA) continue;
+            if ((e->kind == ESCAPE) != (pass == 1)) continue;
+            if (reaches(*e, x - s.dx, y - s.dy)) return e;
+        }
     }
     return nullptr;
+}
+
+/* Edits a float field: a step button steps the value, else the inline
+ * editor runs; a stepped field refuses a typed value outside its range. */
+static void edit_float(Sheet& s, Element& e)
+{
+    if (!e.value) return;
+    if (e.stepped && M_XPOS - s.dx >= e.step_x) {
+        double v = *e.value;
+        if (!(v >= e.step_min)) v = e.step_min;
+        else if (v > e.step_max) v = e.step_max;
+        else v += M_YPOS - s.dy < e.r.y1 + STEP_H ? e.step : -e.step;
+        if (v < e.step_min) v = e.step_min;
+        if (v > e.step_max) v = e.step_max;
+        *e.value = v;
+        return;
+    }
+    double typed = *e.value;
+    Short_Edit_Float(e.r.x1 + s.dx, e.r.y1 + s.dy, e.format.c_str(), &typed);
+    if (e.stepped && typed != *e.value && !(typed >= e.step_min && typed <= e.step_max)) {
+        PrintMessage("Der Wert %g liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von %g bis %g.\n"
+                     "Der bisherige Wert %g bleibt erhalten.",
+                     typed, e.step_min, e.step_max, *e.value);
+        return;
+    }
+    *e.value = typed;
 }
 
 /* The code of the first active button of the sheet with the given face. */
@@ -689,7 +1020,7 @@ static int click_on(Sheet& s, Element& e)
         draw_element(e);
         return e.code;
     case FLOAT:
-        if (e.value) Short_Edit_Float(e.r.x1 + s.dx, e.r.y1 + s.dy, e.format.c_str(), e.value);
+        edit_float(s, e);
         draw_element(e);
         return e.code;
     case TEXT:
@@ -765,7 +1096,11 @@ static bool one_event(int* code)
     } else if (ev == VEK_MSG_KEY) {
         int k = getkey();
         if (k == VEK_KEY_ESC) *code = button_code_with_face(sheets[top], SYMBOLIC_BREAK_RASTER);
-        else if (k == VEK_KEY_ENTER) *code = button_code_with_face(sheets[top], SYMBOLIC_OK_RASTER);
+        else if (k == VEK_KEY_ENTER) {
+            *code = button_code_with_face(sheets[top], SYMBOLIC_OK_RASTER);
+            const Element* w = sheets[top].windows_ok ? find(sheets[top].windows_ok) : nullptr;
+            if (!*code && w && w->active == 1) *code = w->code;
+        }
     } else if (ev == VEK_MSG_WHEEL) {
         wheel_over_areas(top, m.wheel);
     } else if (ev == VEK_MSG_MOVE) {
@@ -782,7 +1117,7 @@ int Edit_Prop_Sheet(void)
 {
     for (;;) {
         if (sheets.empty()) return 0;
-        if (call_always && call_always_on) call_always();
+        VEK_Run_Call_Allways_Function();
         int code = 0;
         if (!one_event(&code)) continue;
         if (code) return code;

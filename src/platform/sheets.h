@@ -24,13 +24,20 @@
  *     the edit goes on;
  *   - a click outside the sheet returns the click-outside code when one is
  *     set, else it is ignored;
+ *   - a click where a button, field or other element lies on top of an
+ *     escape area goes to the element: escape areas take only clicks that
+ *     hit nothing else;
+ *   - a click on a float field's step buttons (Add_SingleStep_to_Float)
+ *     steps the value within its range and returns the field's code;
  *   - a key: Esc returns the code of the sheet's first button whose
  *     face is SYMBOLIC_BREAK_RASTER, Enter that of SYMBOLIC_OK_RASTER,
+ *     else the code of the window's OK button (Set_Windows_OK_Button),
  *     when there is one; other keys are ignored;
  *   - the close request (and an empty queue) goes to the close handler
  *     (VEK_Close_Request) and then returns VEK_CLOSE_CODE, unless the
  *     handler says no, when the edit goes on.
- * The call-always function runs before every event; the call-sometimes
+ * The call-always function runs before every event and after every event
+ * any wait takes (GetVEKMessage runs it too); the call-sometimes
  * function runs after every event that returned no code, and a non-zero
  * result of it ends the edit with that result as the code.
  */
@@ -48,6 +55,9 @@ struct VEKRaster {
 };
 extern const VEKRaster* const SYMBOLIC_OK_RASTER;
 extern const VEKRaster* const SYMBOLIC_BREAK_RASTER;
+extern const VEKRaster* const SYMBOLIC_MORE_RASTER;
+extern const VEKRaster* const SYMBOLIC_YES_RASTER;
+extern const VEKRaster* const SYMBOLIC_NO_RASTER;
 
 /* Draw callback of a scrollable area: the visible rectangle on the screen,
  * the scroll origin, a word that is always 0, and the user pointer. */
@@ -89,6 +99,15 @@ void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
 void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
 /* Floats of the top sheet take typed values at once. */
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
+/* The top sheet gets the window's OK button at the right end of its title
+ * row: a click on it (and Enter, when the sheet has no button with the OK
+ * face) ends the edit with `code`.  0 takes the button away again.  Nothing
+ * without a sheet. */
+void Set_Windows_OK_Button(int code);
+/* Fixes the size range of the program's window; kept for nothing headless
+ * (VEK_Window_Min_Max_Size reports it). */
+void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height);
+void VEK_Window_Min_Max_Size(int* min_width, int* min_height, int* max_width, int* max_height);
 
 /* ---- elements (each returns its id, 0 without a sheet) ---- */
 
@@ -114,8 +133,18 @@ void Set_Selected_Register_Member(int member_id);
 int VEK_Selected_Register_Member(int register_id);
 /* A one-line text field bound to the caller's buffer (width characters). */
 int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code);
-/* A number field bound to a double, printed with `format`. */
+/* A number field bound to a double, printed with `format`.  The inline
+ * editor takes a typed value only when it is a finite number (else it says
+ * so in a message box and the value stays). */
 int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value);
+/* Step buttons right of the float field `field` (an up and a down button,
+ * 11 x 10 pixels each, one above the other): a click steps the value by
+ * `step` within minimum .. maximum (a value outside the range first goes to
+ * the nearer end) and ends the edit with the field's code.  From now on a
+ * typed value outside the range is refused with a message box naming the
+ * range, and the value stays.  Returns 1, 0 for an element that is not a
+ * float field or a range with maximum below minimum or a step of 0 or less. */
+int Add_SingleStep_to_Float(int field, double minimum, double step, double maximum);
 /* An on/off button bound to an int. */
 int Add_Logical_Button_to_PS(int x, int y, int active, int code, int* flag, int a, int b,
                              const VEKRaster* on_face, const VEKRaster* off_face);
@@ -137,12 +166,39 @@ void Change_Action_State_PS(int id, int state);
 void Reset_Button_Frame(int id);
 /* The button's tool tip (at most 255 bytes kept); null removes it. */
 void Set_Comment_to_Button_PS(int id, const char* text);
-/* Takes what is drawn at the button's place as its face; headless nothing. */
+/* Takes what is on the screen at the button's place as its face: from then
+ * on the button is drawn with those pixels (framed while its action state is
+ * set).  Nothing for an element that is not a button. */
 void Snap_Colored_Layout_of_Single_Button(int id);
 /* Moves the mouse onto the centre of the button. */
 void Move_Mouse_Cursor_to_Button_of_PS(int id);
 /* The element's rectangle on the screen; 0 for an unknown id. */
 int VEK_Element_Rectangle(int id, int* x1, int* y1, int* x2, int* y2);
+
+/* ---- drawings on the sheet ----
+ *
+ * Panel lines and labels of the sheet.  While the top sheet is defined but
+ * not yet activated they are kept and drawn when it is activated (after its
+ * elements, so that a label stays readable on a tab); on an activated sheet
+ * they are drawn at once and kept as well, so that a tab drawn anew gets
+ * its label back.  Without a sheet they are drawn at once.  Colour and font
+ * are left as they were. */
+
+/* A panel line: look 1, 3 and 4 sunk into the sheet (a shadow line with a
+ * light one beside it, below a horizontal line, right of any other), 2 and
+ * 5 raised (the reverse), any other look a plain shadow line. */
+void Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2);
+/* A label at (x, y) (the baseline) in the font word's font, in the window
+ * text colour (scheme -6); the font word's flag 0x10000 draws it bold (a
+ * second time one pixel to the right).  `look` is the library's text look;
+ * every look is drawn the same.  A null text draws nothing. */
+void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* A label with the print list's markup: after the escape byte 0xCE, "\\"
+ * lowers the following text (small font, 3 pixels down), "/" raises it
+ * (small font, 5 pixels up), "b" makes it bold, "r" ends all of them, "t"
+ * is a blank, a group "{ ... }" shows nothing; any other escape shows
+ * nothing.  Pieces follow each other left to right. */
+void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look);
 
 /* ---- scrollable areas ---- */
 
@@ -178,6 +234,10 @@ void Activate_Call_Allways_Function(int on);
 /* The function run after every event that returned no code; its non-zero
  * result ends the edit as the code (null: none).  Exit_Prop_Sheets removes it. */
 void Set_CallSometimesFunc_to_PS(int (*function)(void));
+/* Runs the call-always function once when one is defined and switched on
+ * (not again from inside itself).  The waits of input.h call it after every
+ * event they take. */
+void VEK_Run_Call_Allways_Function(void);
 
 /* ---- the edit ---- */
 

@@ -12,6 +12,7 @@
 #include "platform/msgbox.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
+#include "weldapp/services.h"
 #include "weldapp/weld_check_picture.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     // The section library computes in the mode the cross-section check needs.
     Set_Check_Mode(2);
     Install_Weld_Check_Picture();
+    Install_Application_Services();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.

@@ -13,6 +13,8 @@
 #include <mutex>
 #include <thread>
 
+#include "dialogs/buttons.h"
+#include "dialogs/message_dialogs.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
@@ -102,4 +104,9 @@ int Stop_Waiting_Animation(void) {
     s_anim_wake.notify_all();
     if (s_anim_thread.joinable()) s_anim_thread.join();
     return 1;
+}
+
+void Install_Application_Services(void) {
+    Set_Waiting_Animation(Start_Waiting_Animation, Stop_Waiting_Animation);
+    Set_LoadPick_Test(LoadPick_Available);
 }

@@ -16,4 +16,8 @@ int Start_Waiting_Animation(int x, int y);
 // running, else 0.
 int Stop_Waiting_Animation(void);
 
+// Hands the two services above to the dialog toolkit (its wait box and its
+// import button), which lies below this layer. Called first thing by main.
+void Install_Application_Services(void);
+
 #endif

@@ -1,11 +1,14 @@
 // The dialog toolkit's share of the reset before each test (see
 // support/global_state.h): no areas, tables or message categories left, the
-// settings read afresh, the screen colours and fonts made for the new screen.
+// settings read afresh, the screen colours and fonts made for the new screen,
+// the widget modules (field widgets, table sheets, message dialogs, ...) as
+// at the start.
 #include "dialogs/buttonbar.h"
 #include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
 #include "dialogs/valuecheck.h"
+#include "dialogs/widget_state.h"
 #include "support/global_state.h"
 
 namespace {
@@ -20,9 +23,9 @@ void Reset_Dialog_State() {
     Enable_Messages();
     Set_Message_Mode(MESSAGE_MODE_BOX);
     Set_Message_Console(0);
-    Set_Message_List_Handlers(nullptr, nullptr);
     Set_Message_List_Background(-1);
     Init_Screen_Colors();
+    Reset_Widget_State();
 }
 
 const testutil::Global_Reset reset_dialogs(Reset_Dialog_State);

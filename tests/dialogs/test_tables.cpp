@@ -17,6 +17,7 @@
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
@@ -653,6 +654,21 @@ TEST_F(Column_Table, FillDialogReopensWhereItWasMoved) {
     Define_Call_Allways_Function(nullptr);
     EXPECT_EQ(Values(), (std::vector<double>{3.0, 3.0, 3.0}));
     EXPECT_EQ(VEK_Script_Pending(), 0);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
+}
+
+// In batch mode the fill dialog does not open: its title goes to stderr
+// and the column stays.
+TEST_F(Column_Table, FillDialogInBatchModeChangesNothing) {
+    const std::vector<double> before = Values();
+    Start_Column_Click();
+    VEK_Script_Menu(1);
+    VEK_Set_Batch_Mode(1);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Finish_Column_Click(), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Tabellenspalte belegen\n");
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(Values(), before);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
 }
 

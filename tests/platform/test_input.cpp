@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
+#include "platform/sheets.h"
 
 class Input : public ::testing::Test {
 protected:
@@ -182,16 +186,27 @@ TEST_F(Input, WheelSetsScrollUnlessSwitchedOff)
     Set_MouseWheel_Activity(old);
 }
 
-TEST_F(Input, ShortEditFloatStoresOnlyNumbers)
+TEST_F(Input, ShortEditFloatStoresOnlyFiniteNumbersAndSaysSo)
 {
+    VEK_Clear_Recorded_Messages();
     double v = 4.0;
     VEK_Script_Type(" 5.5 ", 9);
     EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 9);
     EXPECT_DOUBLE_EQ(v, 5.5);
     EXPECT_EQ(LAST_SHEET_EDIT_KEY, 9);
-    VEK_Script_Type("5,5", 1);  // not a number in the C locale: value kept
-    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1);
-    EXPECT_DOUBLE_EQ(v, 5.5);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    // Not a number in the C locale, letters, or not finite: the value is
+    // kept and a box says why; the edit still ends with its key.
+    for (const char* bad : {"5,5", "12abc", "nan", ""}) {
+        VEK_Clear_Recorded_Messages();
+        VEK_Script_Type(bad, 1);
+        EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1) << bad;
+        EXPECT_DOUBLE_EQ(v, 5.5) << bad;
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << bad;
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+                  (std::vector<std::string>{"Die Eingabe \"" + std::string(bad) + "\" ist keine Zahl.",
+                                            "Der bisherige Wert bleibt erhalten."}));
+    }
     VEK_Script_Type("-1e3", 0);
     EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);
     EXPECT_DOUBLE_EQ(v, -1000.0);
@@ -217,21 +232,50 @@ TEST_F(Input, ArrowKeysEndTheChainOfEditsAndLeaveTheKey)
     EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 13);
 }
 
-TEST_F(Input, ShortEditTextIsBoundedByTheVisibleOrScrollLength)
+// A text longer than the field takes is refused whole, with the limit in
+// a box; nothing is cut.
+TEST_F(Input, ShortEditTextRefusesTextsLongerThanTheVisibleOrScrollLength)
 {
+    VEK_Clear_Recorded_Messages();
     char text[6] = "abc";
     VEK_Script_Type("123456789", 1);
     EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 1);
+    EXPECT_STREQ(text, "abc");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Der Text ist zu lang: h\x94" "chstens 5 Zeichen.",
+                                        "Der bisherige Text bleibt erhalten."}));
+    VEK_Script_Type("12345", 1);
+    Short_Edit_Text(0, 0, text, 5, 0);
     EXPECT_STREQ(text, "12345");
     char wide[10] = "";
     Set_Short_Edit_Text_Scrollmode(8);
-    VEK_Script_Type("123456789", 0);
+    VEK_Script_Type("12345678", 0);
     Short_Edit_Text(0, 0, wide, 3, 0);
     EXPECT_STREQ(wide, "12345678");
     // the scroll length was used up
-    VEK_Script_Type("abcdef", 0);
+    VEK_Script_Type("abcd", 0);
     Short_Edit_Text(0, 0, wide, 3, 0);
-    EXPECT_STREQ(wide, "abc");
+    EXPECT_STREQ(wide, "12345678");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 2u);
+}
+
+// The call-always function of the sheets runs after every event a wait
+// takes, with the mouse where that event left it.
+static int always_x = -2;
+static void Note_Mouse(void) { always_x = M_XPOS; }
+
+TEST_F(Input, WaitsRunTheCallAlwaysFunctionAfterTheirEvent)
+{
+    Define_Call_Allways_Function(Note_Mouse);
+    Activate_Call_Allways_Function(1);
+    VEK_Script_Move(77, 5);
+    EXPECT_EQ(GetVEKMessage(VEK_MASK_MOVE, nullptr), VEK_MSG_MOVE);
+    EXPECT_EQ(always_x, 77);
+    Activate_Call_Allways_Function(0);
+    VEK_Script_Move(78, 5);
+    GetVEKMessage(VEK_MASK_MOVE, nullptr);
+    EXPECT_EQ(always_x, 77);
 }
 
 static int sort_calls;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/events.h"
@@ -276,4 +278,85 @@ TEST_F(Sheets, FramesAreFittedToTheScreenBase)
     EXPECT_EQ(y2, 1014);
     EXPECT_EQ(y1, 1014 - 237);
     EXPECT_EQ(Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2), 0);
+}
+
+// Step buttons keep a count within its range; a typed value outside it is
+// refused with the range in a box, one inside it is taken.
+TEST_F(Sheets, SteppedFloatsStayWithinTheirRange)
+{
+    VEK_Clear_Recorded_Messages();
+    double count = 98.0;
+    int f = Add_Float_to_PS(200, 150, 2, "%2.0f", 1, 10, &count);
+    EXPECT_EQ(Add_SingleStep_to_Float(f, 0.0, 1.0, 99.0), 1);
+    EXPECT_EQ(Add_SingleStep_to_Float(f, 5.0, 1.0, 4.0), 0);
+    int x1, y1, x2, y2;
+    VEK_Element_Rectangle(f, &x1, &y1, &x2, &y2);
+    Activate_Prop_Sheet();
+    for (int k = 0; k < 2; ++k) VEK_Script_Click(x2 + 5, y1 + 2);  // up, twice
+    EXPECT_EQ(Edit_Prop_Sheet(), 10);
+    EXPECT_EQ(Edit_Prop_Sheet(), 10);
+    EXPECT_DOUBLE_EQ(count, 99.0);
+    VEK_Script_Click(x2 + 5, y1 + 15);  // down
+    EXPECT_EQ(Edit_Prop_Sheet(), 10);
+    EXPECT_DOUBLE_EQ(count, 98.0);
+    VEK_Script_Click(x1 + 2, y1 + 2);
+    VEK_Script_Type("150", 13);
+    EXPECT_EQ(Edit_Prop_Sheet(), 10);
+    EXPECT_DOUBLE_EQ(count, 98.0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Der Wert 150 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 99.",
+                                        "Der bisherige Wert 98 bleibt erhalten."}));
+    VEK_Script_Click(x1 + 2, y1 + 2);
+    VEK_Script_Type("7", 13);
+    EXPECT_EQ(Edit_Prop_Sheet(), 10);
+    EXPECT_DOUBLE_EQ(count, 7.0);
+}
+
+// A button lying on an escape area takes the click; the area takes clicks
+// beside it.  The window's OK button ends the edit with its code, by click
+// and by Enter.
+TEST_F(Sheets, ElementsOnEscapeAreasAndTheWindowsOkButton)
+{
+    Add_Single_Button_to_PS(200, 200, 1, 3, nullptr, nullptr, 0);
+    Add_Escape_Area_to_PS(100, 100, 500, 400, 99);
+    Set_Windows_OK_Button(2);
+    Activate_Prop_Sheet();
+    VEK_Script_Click(205, 205);
+    EXPECT_EQ(Edit_Prop_Sheet(), 3);
+    VEK_Script_Click(300, 300);
+    EXPECT_EQ(Edit_Prop_Sheet(), 99);
+    VEK_Script_Click(500 - 4 - 16, 110);  // "OK" at the title row's right end
+    EXPECT_EQ(Edit_Prop_Sheet(), 2);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Edit_Prop_Sheet(), 2);
+    Set_Windows_OK_Button(0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+}
+
+// A snapped button keeps the pixels that were under it as its face; labels
+// and lines given before the activation are drawn over the sheet.
+TEST_F(Sheets, SnappedFacesAndDrawingsOnTheSheet)
+{
+    pxInitScreen(640, 480);
+    int b = Add_Single_Button_to_PS(120, 120, 1, 1, nullptr, nullptr, 0);
+    pxFgc(RED_CI);
+    pxRect(120, 120, 154, 139);
+    Snap_Colored_Layout_of_Single_Button(b);
+    Draw_Funny_Text_to_PS(200, 200, "I", 0x1000, 2);
+    Draw_Special_Text_to_PS(250, 200, "I\xCE\\I\xCEr", 0x1000, 2);
+    Draw_Funny_Line_to_PS(1, 300, 250, 340, 250);
+    pxFgc(GREEN_CI);
+    pxRect(150, 150, 400, 300);  // the activation draws the sheet over it
+    Activate_Prop_Sheet();
+    EXPECT_EQ(pxGetPixel(121, 121), RED_CI);
+    EXPECT_EQ(pxGetPixel(154, 139), RED_CI);
+    const int text = GetVEKColor(-6);
+    EXPECT_EQ(pxGetPixel(200 + 2, 200 - 7), text);  // the top of the "I"
+    EXPECT_EQ(pxGetPixel(250 + 2, 200 - 7), text);
+    // the lowered "I" of the small font starts 8 pixels right, 3 down
+    EXPECT_EQ(pxGetPixel(250 + 8 + 2, 200 + 3 - 7), text);
+    EXPECT_EQ(pxGetPixel(320, 250), GetVEKColor(-15));
+    EXPECT_EQ(pxGetPixel(320, 251), GetVEKColor(-2));
 }

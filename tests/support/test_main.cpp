@@ -10,6 +10,9 @@
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
 #endif
+#if defined(WELD_HAS_WELDAPP)
+#include "weldapp/services.h"
+#endif
 
 #include <vector>
 
@@ -61,6 +64,9 @@ int main(int argc, char** argv) {
 #endif
 #if defined(WELD_HAS_MEMBERCHECKS)
     Install_Profile_Section_Model();
+#endif
+#if defined(WELD_HAS_WELDAPP)
+    Install_Application_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
