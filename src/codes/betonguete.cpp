@@ -64,6 +64,8 @@ const Class_Row kClasses[BETONGUETE_COUNT] = {
 
 constexpr double kNormalDensity = 2200.0;
 constexpr double kPermille = 0.001;
+// The largest f_ck a stored record may hold: 1000 MN/m².
+constexpr double kMaxStrength = 1e6;
 // k of ε_lc1 = k f_lcm / (E_c η_E): lightweight aggregate with natural sand.
 constexpr double kLightweightPeakFactor = 1.1;
 
@@ -238,6 +240,9 @@ int Read_Betonguete_Record(Betonguete_Record* record) {
         !in.Switch(&r.lightweight, "Leichtbeton", Grade_Text_Always, 0) || !in.Number(&r.density, "Rohdichte") ||
         !in.Number(&reserved, "Reserve"))
         return in.Refuse();
+    // No strength, or one far beyond any concrete, is damage: every value
+    // derived from it would be meaningless or overflow.
+    if (!(r.f_ck > 0.0 && r.f_ck <= kMaxStrength)) return in.Refuse("f_ck");
     if (!r.lightweight) r.density = kNormalDensity;
     if (!(r.density > 0.0)) return in.Refuse("Rohdichte");
     if (!in.Switch(&r.auto_E, "E-Modul automatisch", 1.2, 1)) return in.Refuse();

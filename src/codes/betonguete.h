@@ -118,7 +118,8 @@ void Betonguete_From_DIN(Betonguete_Record* record, int index);
 // write file. 0 ok, 1 at the first failed write.
 int Write_Betonguete_Record(const Betonguete_Record* record);
 // Reads the text form at the current read file (also the form written before
-// structure versions). 0 ok. 1 when a value is missing or damaged or the
+// structure versions). 0 ok. 1 when a value is missing or damaged (f_ck
+// not within 0 .. 1000 MN/m², a lightweight density not above 0) or the
 // structure is newer than 1.2: the record is then unchanged, the read file
 // back where the record began, and the line of the damage reported. The
 // strains eps_c1 and eps_c1u, not part of the text form, are derived from

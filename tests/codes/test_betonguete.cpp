@@ -407,6 +407,8 @@ TEST(ConcreteText, DamagedTextIsRefusedWithItsLineAndNothingRead) {
         {" 1.2\n C25/30 25000 0.85 -0.002 -0.0035 2 1 -5 0 1 2.6e7\n", "Zeile 3 nicht lesbar (Rohdichte)"},
         {" 1.2\n C25/30 25000 0.85 -0.002 -0.0035 2 0 2200 0 1 inf\n", "Zeile 3 nicht lesbar (E_cm)"},
         {" 1.2\n C25/30 25000 0.85 -0.002 -0.0035 2 0 2200 0\n", "Zeile 3 nicht lesbar (E-Modul automatisch)"},
+        {" 1.2\n C25/30 -9000 0.85 -0.002 -0.0035 2 1 1500 0 1 2.6e7\n", "Zeile 3 nicht lesbar (f_ck)"},
+        {" 1.2\n C25/30 1.7e308 0.85 -0.002 -0.0035 2 1 1500 0 1 2.6e7\n", "Zeile 3 nicht lesbar (f_ck)"},
         {" 1.2\n C25\x01X 25000 0.85 -0.002 -0.0035 2 0 2200 0 1 2.6e7\n", "Zeile 3 nicht lesbar (Name)"},
         {" 1.2\n C25/30 25000 0.85 -0.002 -0.0035 2 0 2200 0 1 2.6e7 1e999\n", nullptr},  // the record ends before
         {" 1.3 # Strukturversionsnummer\n C25/30 25000 0.85 -0.002 -0.0035 2 0 2200 0 1 2.6e7\n",
