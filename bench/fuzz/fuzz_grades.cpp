@@ -99,7 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const Grade before = g;
             const long start = Tell_Read_Position();
             const int rc = Read(&g);
-            if (Current_Data_Version() != data_version) fuzz::Fail(kTarget, "version level left open");
+            // The data version may be NaN: "nan" reads as a number.
+            const double now = Current_Data_Version();
+            if (now != data_version && !(std::isnan(now) && std::isnan(data_version)))
+                fuzz::Fail(kTarget, "version level left open");
             if (rc != 0) {
                 if (std::memcmp(&g, &before, sizeof g) != 0) fuzz::Fail(kTarget, "refused record changed");
                 if (Tell_Read_Position() != start) fuzz::Fail(kTarget, "refused record moved the read position");

@@ -84,9 +84,9 @@ void Fill_Din(Betonguete_DIN_Record* r, int index) {
     r->E_b = d.E_b;
 }
 
-// The density a lightweight relation uses: at most that of normal-weight
-// concrete.
-double Light_Density(double density) { return std::min(density, kNormalDensity); }
+// The density a lightweight relation uses: within 0 and that of
+// normal-weight concrete.
+double Light_Density(double density) { return std::clamp(density, 0.0, kNormalDensity); }
 
 double Eta_E(double density) {
     const double ratio = Light_Density(density) / kNormalDensity;
