@@ -294,6 +294,8 @@ int main() {
     // Stored texts: «» fields (pick 0) and the position file (pick 1).
     Put("fuzz_stored_text", "fields", Pick(0, " \xAE" "Erste Angabe\xAF \xAE" "zweite\xAF\n\xAE\xAF \xAE" +
                                                   std::string(120, 'z') + "\xAF"));
+    Put("fuzz_control_words", "two_cases", "#S Lasten\n1 2 3 4 5 6 LK 1\n7;8;9;10;11;12\n#E\n1 2\n");
+    Put("fuzz_control_words", "comma_crlf", "vorab\r\n#A\r\n1 2 3\r\n#S\r\n1,5 2e3 -3\r\n4 5 6 Wind links\r\n");
     Put("fuzz_stored_text", "position_lines", Pick(1, "Kopfzeile\r\nPOS12\r\nTr\x84ger \x81" "ber Achse 2\r\n"));
     Put("fuzz_stored_text", "position_colon", Pick(1, "A12:St\x81tze im Erdgeschoss\n"));
 
