@@ -13,6 +13,8 @@
 #include "base/textio.h"
 #include "base/vekexport.h"
 #include "base/vekparam.h"
+#include "codes/betonguete.h"
+#include "codes/betonstahl.h"
 #include "codes/blech.h"
 #include "codes/material.h"
 #include "codes/nad.h"
@@ -235,6 +237,40 @@ int main() {
                                                  s.gamma_M2 = 1.35;
                                                  Write_Safety_Factors(f, &s);
                                              })));
+    // Concrete and reinforcing-steel grades: bit i of the first byte picks
+    // the kind of record i (0 concrete, 1 steel).
+    {
+        const auto grades = [](unsigned char kinds, auto write) {
+            return std::string(1, static_cast<char>(kinds)) + Written([&](FILE* f) {
+                       Begin_Versioned_Write(f, 1.0);
+                       write();
+                   });
+        };
+        Put("fuzz_grades", "concrete", grades(0x00, [] {
+                Betonguete_Record c;
+                Get_Betonguete_Record(&c, 3, 0, 0.0);
+                Write_Betonguete_Record(&c);
+                Get_Betonguete_Record(&c, 9, 1, 1600.0);
+                Write_Betonguete_Record(&c);
+                Betonguete_From_DIN(&c, 2);
+                Write_Betonguete_Record(&c);
+            }));
+        Put("fuzz_grades", "mixed", grades(0x0A, [] {
+                Betonguete_Record c;
+                Betonstahl_Record b;
+                Get_Betonguete_Record(&c, 14, 0, 0.0);
+                Write_Betonguete_Record(&c);
+                Get_Betonstahl_Record_B500(&b, 1);
+                Write_Betonstahl_Record(&b);
+                Write_Betonguete_Record(&c);
+                Betonstahl_From_DIN(&b, 0);
+                Write_Betonstahl_Record(&b);
+            }));
+        Put("fuzz_grades", "unversioned", std::string(1, '\x02') +
+                                              " 1.0 # Datenversionsnummer\n C30/37 30000 0.85 -0.002 -0.0035 2 0 "
+                                              "2200 0\n B500A 500000 525000 0.025 2e8 0\n 1.1\n LC20/22 20000 "
+                                              "0.8 -0.002 -0.0031 2 1 1650 0 9.5e6\r\n");
+    }
     Put("fuzz_weldfile", "welds", Pick(0, Written([&](FILE* f) {
                                       Write_Weld(f, &w);
                                       w.kind = 1;
