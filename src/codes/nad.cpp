@@ -234,6 +234,10 @@ void Set_Active_NAD_By_Name(const char* name) {
     if (!g_unknown_name.empty()) warn_unknown(g_unknown_name.c_str());
 }
 
+const char* Get_Requested_NAD_Name() { return g_active_name; }
+
+int Set_Requested_NAD_Name(const char* name) { return name ? set_active_name(name) : 0; }
+
 // The common first steps of every query of the current annex (the program
 // rule tables that come first in the full sequence are not read by this
 // program yet).
