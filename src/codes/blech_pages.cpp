@@ -15,10 +15,10 @@
 
 namespace {
 
-// The value column of the long labels: the raster font's labels need 200
+// The value column of the long labels: the raster font's labels need 216
 // pixels (the material register's column, so that plate and material
 // fields stand one below the other).
-enum { PLATE_COLUMN = 200 };
+enum { PLATE_COLUMN = 216 };
 
 // Width in pixels of a text in a font word (a bold word draws one pixel
 // wider).

@@ -16,7 +16,7 @@ int material_ranges_shown = 0;
 
 namespace {
 
-enum { X_SYMBOL = 170, X_FIELD = 200, X_UNIT = 265, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
+enum { X_SYMBOL = 172, X_FIELD = 216, X_UNIT = 281, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
 
 // The choice lists, filled at every drawing.
 char g_texts[ALUGUETE_ROWS][ENTRY_SIZE];

@@ -11,8 +11,8 @@
 // switch below and the shared table of enable flags
 // (Next_Register_Field_Flag: one flag is taken per call), and needs the
 // screen colours and fonts of Init_Screen_Colors. The record must outlive
-// the page's items. Columns from x: label, symbol at x + 170, field at
-// x + 200, unit at x + 265. A value typed outside its range (negative, or
+// the page's items. Columns from x: label, symbol at x + 172, field at
+// x + 216, unit at x + 281. A value typed outside its range (negative, or
 // beta_w outside 0 .. 1) is refused with a message and the field keeps its
 // value.
 #ifndef CODES_MATERIAL_SHEET_H
