@@ -10,6 +10,9 @@
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
 #endif
+#if defined(WELD_HAS_ENDPLATE)
+#include "endplate/endplate_services.h"
+#endif
 #if defined(WELD_HAS_WELDAPP)
 #include "weldapp/services.h"
 #endif
@@ -67,6 +70,9 @@ int main(int argc, char** argv) {
 #endif
 #if defined(WELD_HAS_WELDAPP)
     Install_Application_Services();
+#endif
+#if defined(WELD_HAS_ENDPLATE)
+    Install_Annex_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
