@@ -33,6 +33,7 @@ enum { CODE_LIST = 1, CODE_OK = 2, CODE_BREAK = 3, CODE_HEADER = 4 };
 enum { ROW_TEXT_WIDTH = 180, FONT_NAME = 0x11000, FONT_PLAIN = 0x1000 };
 
 int g_centre_x = -1, g_centre_y = -1;
+int g_warning_x = -1, g_warning_y = -1;
 int g_pick = 0;  // list index + 1 of the row clicked last; 0 none
 int g_white = -1, g_blue = -1;
 
@@ -213,6 +214,50 @@ void NAD_Selection_Sheet() {
     Activate_NAD();
 }
 
+void NAD_Warning_Sheet(const char* requested) {
+    if (VEK_Batch_Mode()) return;
+    if (g_warning_x < 0) {
+        g_warning_x = NPIXEL_X / 2;
+        g_warning_y = NPIXEL_Y / 2;
+    }
+    const int buffer = pxBuff(PX_BUFFER_QUERY);
+    // 150 to either side: the raster font's longest line needs 250 pixels.
+    int x1 = g_warning_x - 150, x2 = g_warning_x + 150;
+    int y1 = g_warning_y - 112, y2 = g_warning_y + 112;
+    Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+    g_warning_x = (x1 + x2) / 2;
+    g_warning_y = (y1 + y2) / 2;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Warnung", 16, 1)) return;
+    Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 10, y1 + 40, x2 - 10, y2 - 10, CODE_LIST));
+    const int area = Define_Scrollable_View_Area(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 0, 0);
+    Clear_Scrollable_View_Area(area);
+    const int yellow = Nearest_RGB_Color(232, 232, 0);
+    static int always = 1;
+    int choose = 0;
+    const int text = 0x41003, name = 0x11003;
+    Add_Text_to_Scrollable_Area(area, 10, 20, "Das mit dem Programm verknüpfte NAD"_cp, text, BLACK_CI, 0);
+    Add_Rectangle_to_Scrollable_Area(area, 10, 27, 230, 42, yellow);
+    Add_Text_to_Scrollable_Area(area, 14, 38, requested ? requested : "", name, BLACK_CI, 0);
+    Add_Text_to_Scrollable_Area(area, 10, 56, "kann nicht gefunden werden.", text, BLACK_CI, 0);
+    // No other annex takes its place: the checks wait for one that exists.
+    Add_Text_to_Scrollable_Area(area, 10, 79, "Die Nachweise werden nicht geführt,"_cp, text, BLACK_CI, 0);
+    Add_Text_to_Scrollable_Area(area, 10, 95, "bis ein vorhandenes NAD gewählt ist."_cp, text, BLACK_CI, 0);
+    Add_Bitmap_Button_to_Scrollable_Area(area, 173, 124, 40, 41, kButtons, 598, Nearest_RGB_Color(255, 251, 240), 0,
+                                         "Anwendungs-\ndokument\nauswählen"_cp, 1, &choose, &always);
+    Update_Scrollable_View_Area(area);
+    Set_Windows_OK_Button(CODE_OK);
+    Activate_Prop_Sheet();
+    pxBuff(buffer);
+    for (bool editing = true; editing;) {
+        const int code = Edit_Prop_Sheet();
+        if (code == CODE_LIST) editing = !(Edit_Scrollable_View_Area(area) && choose);
+        else if (code == CODE_OK || code == VEK_CLOSE_CODE || code == 0) editing = false;
+    }
+    Undefine_Scrollable_View_Area(area);
+    Undefine_Prop_Sheet();
+    if (choose) NAD_Selection_Sheet();
+}
+
 void NAD_Selection_Entry() { NAD_Selection_Sheet(); }
 void Open_NAD_Selection() { NAD_Selection_Sheet(); }
 
@@ -221,6 +266,7 @@ void Print_NAD_Bridge_Factors_Entry_2(FILE* f) { Print_NAD_Bridge_Factors_If_Use
 
 void Reset_NAD_Selection_Sheet() {
     g_centre_x = g_centre_y = -1;
+    g_warning_x = g_warning_y = -1;
     g_pick = 0;
     g_white = g_blue = -1;
 }

@@ -15,6 +15,12 @@
 // its centre between openings (the screen centre the first time). In batch
 // mode no sheet opens: the title goes to stderr and nothing changes.
 void NAD_Selection_Sheet();
+// The warning that the annex a project names cannot be found: the name,
+// that the checks are not carried out until an annex that exists is
+// chosen, and a button that opens the selection sheet (run after the
+// warning closes). OK or closing the window just ends it. The sheet keeps
+// its centre between showings. Nothing in batch mode.
+void NAD_Warning_Sheet(const char* requested);
 // Fills the list area (a scrollable view area) of the selection sheet: one
 // row per annex with flag and name (shortened with "..." for display when
 // wider than 180 pixels), the active annex framed white, and a click area
@@ -37,7 +43,7 @@ void Open_NAD_Selection();
 void Print_NAD_Bridge_Factors_Entry(FILE* f);
 void Print_NAD_Bridge_Factors_Entry_2(FILE* f);
 
-// Forgets the remembered centre, the pending pick and the colours, as at
+// Forgets the remembered centres, the pending pick and the colours, as at
 // process start (for tests).
 void Reset_NAD_Selection_Sheet();
 

@@ -117,6 +117,25 @@ TEST_F(SelectionSheet, BatchModeOpensNothing) {
     VEK_Set_Batch_Mode(0);
 }
 
+// A project's annex that cannot be found: the warning sheet (centred,
+// 300 x 224) says so; its picture button opens the selection sheet, where
+// an annex that exists is chosen, and the checks can be made again.
+TEST_F(SelectionSheet, WarningSheetOffersTheSelection) {
+    VEK_Script_Click(640 - 150 + 10 + 190, 512 - 112 + 40 + 140);  // the picture button
+    Click_Row(2);
+    Click_OK();
+    Set_Active_NAD_By_Name("Belgien");
+    EXPECT_STREQ(NAD_Unknown_Name(), "");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "Frankreich");
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 0);
+    // OK of the title row ends the warning: the name stays unknown.
+    VEK_Script_Key(0x0D);
+    Set_Active_NAD_By_Name("Belgien");
+    EXPECT_STREQ(NAD_Unknown_Name(), "Belgien");
+    snapshot::Expect_Screen_Matches("nad_warning", 490, 400, 790, 624, "codes");
+}
+
 // The list alone, in an area of a sheet of the test: the rows' texts and
 // colours, and a pick taken over at the next fill.
 TEST_F(SelectionSheet, ListRowsAndPick) {
