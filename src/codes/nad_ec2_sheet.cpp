@@ -182,7 +182,7 @@ void Shear_Reinforcement(Sheet& s, const char* clause, double* cot_min, double* 
     Text(s, X_SYMBOL, s.y, "max cot \xB0", FONT_PLAIN);
     Field(s, 148, s.y, cot_max, "%5.2f");
     Clause(s, nullptr, "obere Grenze");
-    Value(s, clause, "\xE0", "cw", alpha_cw, "%5.2f", "Beiwert zur Berücksichtigung des"_cp,
+    Value(s, clause, "\xBA", "cw", alpha_cw, "%5.2f", "Beiwert zur Berücksichtigung des"_cp,
           "Spannungszustands im Druckgurt");
     Mode_Row(s, nullptr, {"\xC7", "1", nu1_mode, nu1, "%5.3f", "%5.3f", "NAD\\NAD_Func7a.bmp"});
 }
@@ -201,22 +201,22 @@ void Buildings(Sheet& s) {
     if ((Flag(EC2_FLAG_3_1_6_1) || Flag(EC2_FLAG_3_1_6_2)) && buildings) {
         Clause(s, "3.1.6", "Bemessungswerte der Betondruck-", "und Betonzugfestigkeit");
         if (Flag(EC2_FLAG_3_1_6_1))
-            Value(s, "(1)P", "\xE0", "cc", &b->alpha_cc, "%5.2f", "Abminderungsbeiwert für die"_cp, "Betondruckfestigkeit");
+            Value(s, "(1)P", "\xBA", "cc", &b->alpha_cc, "%5.2f", "Abminderungsbeiwert für die"_cp, "Betondruckfestigkeit");
         if (Flag(EC2_FLAG_3_1_6_2))
-            Value(s, "(2)P", "\xE0", "ct", &b->alpha_ct, "%5.2f", "Abminderungsbeiwert für die"_cp, "Betonzugfestigkeit");
+            Value(s, "(2)P", "\xBA", "ct", &b->alpha_ct, "%5.2f", "Abminderungsbeiwert für die"_cp, "Betonzugfestigkeit");
     }
     if (Flag(EC2_FLAG_11_3_5)) {
         Clause(s, "11.3.5", "Leichtbeton");
-        Value(s, "(1)", "\xE0", "lcc", &b->alpha_lcc, "%5.2f", "Abminderungsbeiwert für die"_cp,
+        Value(s, "(1)", "\xBA", "lcc", &b->alpha_lcc, "%5.2f", "Abminderungsbeiwert für die"_cp,
               "Betondruckfestigkeit bei Leichtbeton");
-        Value(s, "(2)", "\xE0", "lct", &b->alpha_lct, "%5.2f", "Abminderungsbeiwert für die"_cp,
+        Value(s, "(2)", "\xBA", "lct", &b->alpha_lct, "%5.2f", "Abminderungsbeiwert für die"_cp,
               "Betonzugfestigkeit bei Leichtbeton");
     }
     if (Flag(EC2_FLAG_12_3_1)) {
         Clause(s, "12.3.1", "Unbewehrter Beton");
-        Value(s, "(1)", "\xE0", "cc,pl", &b->alpha_cc_pl, "%5.2f", "Betondruckfestigkeit bei",
+        Value(s, "(1)", "\xBA", "cc,pl", &b->alpha_cc_pl, "%5.2f", "Betondruckfestigkeit bei",
               "unbewehrtem Beton");
-        Value(s, nullptr, "\xE0", "ct,pl", &b->alpha_ct_pl, "%5.2f", "Betonzugfestigkeit bei", "unbewehrtem Beton");
+        Value(s, nullptr, "\xBA", "ct,pl", &b->alpha_ct_pl, "%5.2f", "Betonzugfestigkeit bei", "unbewehrtem Beton");
     }
     if (Flag(EC2_FLAG_4_4_1)) {
         Clause(s, "4.4.1.2", "Mindestbetondeckung");
@@ -455,10 +455,10 @@ void Bridges(Sheet& s) {
     if (Flag(EC2_FLAG_3_1_6_1) || Flag(EC2_FLAG_3_1_6_2)) {
         Clause(s, "3.1.6", "Bemessungswerte der Betondruck-", "und Betonzugfestigkeit");
         if (Flag(EC2_FLAG_3_1_6_1))
-            Value(s, "(101)P", "\xE0", "cc", &b->alpha_cc_bridge, "%5.2f", "Abminderungsbeiwert für die"_cp,
+            Value(s, "(101)P", "\xBA", "cc", &b->alpha_cc_bridge, "%5.2f", "Abminderungsbeiwert für die"_cp,
                   "Betondruckfestigkeit");
         if (Flag(EC2_FLAG_3_1_6_2))
-            Value(s, "(102)P", "\xE0", "ct", &b->alpha_ct_bridge, "%5.2f", "Abminderungsbeiwert für die"_cp,
+            Value(s, "(102)P", "\xBA", "ct", &b->alpha_ct_bridge, "%5.2f", "Abminderungsbeiwert für die"_cp,
                   "Betonzugfestigkeit");
     }
     if (Flag(EC2_FLAG_6_2_2)) {
