@@ -344,6 +344,21 @@ int main() {
         " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
         " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
 
+    // Writer calls of the picture library: a picture over (0, 0)-(10, 10)
+    // at scale 1 with one symbol of each kind (the kind byte after a text
+    // "abc"), and each block writer once; then a picture-info file.
+    for (int kind = 0; kind < 34; kind++) {
+        std::string calls = {0, 80, 80, 120, 120, 84, 84, 0, 0, 0, 3, 'a', 'b', 'c', static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "symbol" + std::to_string(kind), calls);
+    }
+    for (int kind = 0; kind < 23; kind++) {
+        std::string calls = {1, 0, 3, 'a', 'b', 'c', 3, static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "block" + std::to_string(kind), calls);
+    }
+    Put("fuzz_picture_writers", "info", std::string(1, '\0') + "OLI_GRAPHIC_Picture_Info\r\n\xAE" "a.bmp\xAF\r\n10 20\n300\n1.5 2\n");
+
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
     Put("fuzz_script_file", "script",
