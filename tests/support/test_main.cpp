@@ -16,6 +16,9 @@
 #if defined(WELD_HAS_PRINTLIST)
 #include "printlist/ioliplot.h"
 #endif
+#if defined(WELD_HAS_ENDPLATE)
+#include "endplate/endplate_services.h"
+#endif
 #if defined(WELD_HAS_WELDAPP)
 #include "weldapp/services.h"
 #endif
@@ -88,6 +91,9 @@ int main(int argc, char** argv) {
 #endif
 #if defined(WELD_HAS_WELDAPP)
     Install_Application_Services();
+#endif
+#if defined(WELD_HAS_ENDPLATE)
+    Install_Annex_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
