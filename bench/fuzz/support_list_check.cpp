@@ -13,10 +13,11 @@ namespace list_check {
 void Sound_List(const char* target, const std::string& list) {
     FILE* f = fuzz::Stream(list);
     if (!f) return;
-    // The viewer's strict structure check reads it as its writers must
-    // have written it.
     std::string fault;
-    if (OLI_Check_Structure(f, &fault) != 1) fuzz::Fail(target, ("the strict structure check: " + fault).c_str());
+    if (OLI_Check_Structure(f, &fault) != 1) {
+        std::fclose(f);
+        fuzz::Fail(target, ("the strict check refused what the writers wrote: " + fault).c_str());
+    }
     std::rewind(f);
     OliDocument doc;
     OLI_Read_Document(f, &doc);
