@@ -394,8 +394,14 @@ struct Strict {
         if (!(l = Arg("layout line"))) return false;
         std::vector<double> v = Oli_Numbers(*l);
         if (v.size() == 4 && v[0] == 0 && v[1] == 0 && v[2] == 0 && v[3] == 0) return true;
-        if (!(v.size() == 4 || v.size() == 5 || v.size() == 12)) return Fail(i - 1, "layout line: \"" + *l + "\"");
-        if (v.size() >= 5 && v[4] > 0) {
+        // Four numbers and the column count, the count only for a table
+        // with columns; the general table writer may append eight more.
+        if (!(v.size() == 4 || v.size() == 5 || v.size() == 12 || v.size() == 13))
+            return Fail(i - 1, "layout line: \"" + *l + "\"");
+        // A one-column table is written with or without its position line.
+        const bool one_bare = v.size() >= 5 && v[4] == 1 && More() && !Is_Keyword(lines[i]) &&
+                              lines[i].find_first_not_of(" .0123456789") != std::string::npos;
+        if (v.size() >= 5 && v[4] > 0 && !one_bare) {
             const std::string* pos = Arg("column positions");
             if (!pos) return false;
             std::vector<double> p = Oli_Numbers(*pos);
