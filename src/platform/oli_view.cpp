@@ -394,8 +394,8 @@ struct Strict {
         if (!(l = Arg("layout line"))) return false;
         std::vector<double> v = Oli_Numbers(*l);
         if (v.size() == 4 && v[0] == 0 && v[1] == 0 && v[2] == 0 && v[3] == 0) return true;
-        // Four numbers and the column count, the count only for a table
-        // with columns; the general table writer may append eight more.
+        // Four or five numbers, each form possibly followed by the eight of
+        // " 0 0 0 0 0 0 0 2" (long result tables, the table writer's tail).
         if (!(v.size() == 4 || v.size() == 5 || v.size() == 12 || v.size() == 13))
             return Fail(i - 1, "layout line: \"" + *l + "\"");
         // A one-column table is written with or without its position line.
