@@ -6,6 +6,7 @@
 // thousands-row table, and one snapshot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -289,9 +290,14 @@ TEST_F(Table_Sheet, ThousandsOfRowsStayResponsive) {
         EXPECT_EQ(Edit_Register_Table_Sheet(&d, 2, pages), 1);
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
+    // The best of three runs each, so that a busy machine does not decide
+    // the ratio.
     session(500);  // once to warm up
-    const double small = session(500);
-    const double large = session(5000);
+    double small = session(500), large = session(5000);
+    for (int k = 0; k < 2; ++k) {
+        small = std::min(small, session(500));
+        large = std::min(large, session(5000));
+    }
     ASSERT_EQ(taken.size(), 5000u);
     for (int k = 0; k < 10; ++k) {
         EXPECT_DOUBLE_EQ(taken[static_cast<size_t>(1 + 3 * k)].N, 1.0) << k;
