@@ -583,8 +583,8 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     if (s.record) s.record->class_slot = slot;
     const char* const u = s.sym->text[0];
     if (!s.en)
-        Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n", P(),
-            u, m.reached == 0 ? "12-14" : m.reached == 1 ? "15" : "18", "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
+        Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n",
+            P(), u, m.reached == 0 ? "12-14" : m.reached == 1 ? "15" : "18", "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
     else
         Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n", P(), u,
             s.aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - m.reached, "\xBE", eps, u,
