@@ -176,158 +176,268 @@ void Kehlnaht_Angle(Kehlnaht_Context& c) {
 
 // ---- T and half I -----------------------------------------------------------------
 
+namespace {
+
+// The dimensions of a T or half I and the points its variants are drawn by.
+struct Tee_Geometry {
+    double h, b, t, s, r, c1, c2, c3;
+    double k;                       // band width and label distance
+    double xl, xr;                  // flange ends
+    double F, w1, w2, w3, w4, y_f;  // sloped catalogue T
+    double G;                       // tapered catalogue T
+    double mid2, mid3, mid_web;     // label places of welds 2, 3 and 4/5
+};
+
+// The outline of a T given by its dimensions, with its wall thicknesses.
+void Tee_Outline_Parametric(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double x[10] = {xl, xl, -s / 2 - 0.001, -s / 2, -s / 2, s / 2, s / 2, s / 2 + 0.001, xr, xr};
+    const double y[10] = {0, t, t + 0.001, h / 2, h, h, h / 2, t + 0.001, t, 0};
+    Set_Outline(c, 10, x, y);
+    const double wall[10] = {0.1 * t, 0.1 * t, 0.05 * (t + s), 0.1 * s, 0.1 * s,
+                             0.1 * s, 0.1 * s, 0.05 * (t + s), 0.1 * t, 0.1 * t};
+    for (int i = 0; i < 10; i++) Anschluss_Wall_Thickness[i] = wall[i];
+    Kehlnaht_Edge_Width(1, 9, 0);
+    Line_W(2, -s / 2 - 0.001, t + 0.001, xl, t, 1, 2);
+    Line_W(3, xr, t, s / 2 + 0.001, t + 0.001, 7, 8);
+    Line_H(4, -s / 2 - 0.001, t + 0.001, -s / 2, h, 2, 4);
+    Line_H(5, s / 2 + 0.001, t + 0.001, s / 2, h, 5, 7);
+    g.mid2 = (xl - (s / 2 + r)) / 2, g.mid3 = (s / 2 + r + xr) / 2, g.mid_web = (t + 0.001 + h) / 2;
+}
+
+// The outline of a catalogue T with sloped flanges and web.
+void Tee_Outline_Sloped(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f;
+    const double x[30] = {xl,
+                          xl,
+                          xl + c1 - 0.86602 * c1,
+                          xl + 0.5 * c1,
+                          xl + c1,
+                          -b / 4,
+                          w1 - r,
+                          w1 - 0.5 * r,
+                          w1 - 0.13397 * r,
+                          w1,
+                          -s / 2,
+                          w2,
+                          w2 + 0.13397 * c3,
+                          w2 + 0.5 * c3,
+                          w2 + c3,
+                          w3 - c3,
+                          w3 - 0.5 * c3,
+                          w3 - 0.13397 * c3,
+                          w3,
+                          s / 2,
+                          w4,
+                          w4 + 0.13397 * r,
+                          w4 + 0.5 * r,
+                          w4 + r,
+                          b / 4,
+                          xr - c1,
+                          xr - 0.5 * c1,
+                          xr - 0.13397 * c1,
+                          xr,
+                          xr};
+    const double y[30] = {0,
+                          F - c1,
+                          F - 0.5 * c1,
+                          F - 0.13397 * c1,
+                          F,
+                          t,
+                          y_f,
+                          c2 - 0.86602 * r,
+                          c2 - 0.5 * r,
+                          c2,
+                          h / 2,
+                          h - c3,
+                          h - 0.5 * c3,
+                          h - 0.13397 * c3,
+                          h,
+                          h,
+                          h - 0.13397 * c3,
+                          h - 0.5 * c3,
+                          h - c3,
+                          h / 2,
+                          c2,
+                          c2 - 0.5 * r,
+                          c2 - 0.86602 * r,
+                          y_f,
+                          t,
+                          F,
+                          F - 0.13397 * c1,
+                          F - 0.5 * c1,
+                          F - c1,
+                          0};
+    Set_Outline(c, 30, x, y);
+    Kehlnaht_Edge_Width(1, 29, 0);
+    Line_W(2, w1 - r, y_f, xl + c1, F, 4, 6);
+    Line_W(3, xr - c1, F, w4 + r, y_f, 23, 25);
+    Line_H(4, w1, c2, w2, h - c3, 9, 11);
+    Line_H(5, w4, c2, w3, h - c3, 18, 20);
+    g.mid2 = ((xl + c1) + (w1 - r)) / 2, g.mid3 = ((w4 + r) + (xr - c1)) / 2, g.mid_web = (c2 + h - c3) / 2;
+}
+
+// The outline of a half I cut from a rolled I.
+void Tee_Outline_Cut(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double q = 0.707 * r;
+    const double x[12] = {xl, xl, -(s / 2 + r), -(s / 2 + r) + q, -s / 2, -s / 2,
+                          s / 2, s / 2, s / 2 + r - q, s / 2 + r, xr, xr};
+    const double y[12] = {0, t, t, t + r - q, t + r, h, h, t + r, t + r - q, t, t, 0};
+    Set_Outline(c, 12, x, y);
+    Kehlnaht_Edge_Width(1, 11, 0);
+    Line_W(2, -(s / 2 + r), t, xl, t, 1, 2);
+    Line_W(3, xr, t, s / 2 + r, t, 9, 10);
+    Line_H(4, -s / 2, t + r, -s / 2, h, 4, 5);
+    Line_H(5, s / 2, t + r, s / 2, h, 6, 7);
+    g.mid2 = (xl - s / 2 - r) / 2, g.mid3 = (s / 2 + r + xr) / 2, g.mid_web = (r + t) + (h - r - t) / 2;
+}
+
+// The outline of a catalogue T with tapered flanges.
+void Tee_Outline_Tapered(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G;
+    const double x[22] = {xl,
+                          xl,
+                          xl + c1 - 0.86602 * c1,
+                          xl + 0.5 * c1,
+                          xl + c1,
+                          -b / 4,
+                          -s / 2 - r,
+                          -s / 2 - 0.5 * r,
+                          -s / 2 - 0.13397 * r,
+                          -s / 2,
+                          -s / 2,
+                          s / 2,
+                          s / 2,
+                          s / 2 + 0.13397 * r,
+                          s / 2 + 0.5 * r,
+                          s / 2 + r,
+                          b / 4,
+                          xr - c1,
+                          xr - 0.5 * c1,
+                          xr - 0.13397 * c1,
+                          xr,
+                          xr};
+    const double y[22] = {0,      G - c1,          G - 0.5 * c1, G - 0.13397 * c1, G,
+                          t,      c2 - r,          c2 - 0.86602 * r, c2 - 0.5 * r, c2,
+                          h,      h,               c2,           c2 - 0.5 * r,     c2 - 0.86602 * r,
+                          c2 - r, t,               G,            G - 0.13397 * c1, G - 0.5 * c1,
+                          G - c1, 0};
+    Set_Outline(c, 22, x, y);
+    Kehlnaht_Edge_Width(1, 21, 0);
+    Line_W(2, -s / 2 - r, c2 - r, xl + c1, G, 4, 6);
+    Line_W(3, xr - c1, G, s / 2 + r, c2 - r, 15, 17);
+    Line_H(4, -s / 2, c2, -s / 2, h, 9, 10);
+    Line_H(5, s / 2, c2, s / 2, h, 11, 12);
+    g.mid2 = ((xl + c1) + (-s / 2 - r)) / 2, g.mid3 = ((s / 2 + r) + (xr - c1)) / 2, g.mid_web = c2 + (h - c2) / 2;
+}
+
+// The weld bands and marks of a T given by its dimensions.
+void Tee_Bands_Parametric(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    if (c.f) Plot_Weld_Bands_T(c.f, xl, -(s / 2 + r), -s / 2, s / 2, s / 2 + r, xr, 0, t, t + r, h - t - r, h - t,
+                               h, k, k);
+    for (int p = 1; p <= 3; p++) {
+        const double centre = p == 1 ? 0 : p == 2 ? (xl - (s / 2 + r)) / 2 : (s / 2 + r + xr) / 2;
+        const double y = p == 1 ? 0 : t;
+        if (Kehlnaht_Carries(p))
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centre - w.l[p] / 2, y, centre + w.l[p] / 2, y, w.l[p],
+                               p == 1 ? -1 : 1);
+    }
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2, centre = (t + r + h) / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, centre - w.l[p] / 2, x, centre + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+// The weld bands and marks of a sloped catalogue T.
+void Tee_Bands_Sloped(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
+    if (Kehlnaht_Carries(1))
+        Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
+    Band_Oblique(c, 2, -1, xl + c1, w1 - r, F, y_f, k, 0.5 * k);
+    Band_Oblique(c, 3, -1, w4 + r, xr - c1, y_f, F, k, 0.5 * k);
+    Band_Oblique(c, 4, -2, w1, w2, c2, h - c3, -k, -1.5 * k);
+    Band_Oblique(c, 5, -2, w4, w3, c2, h - c3, k, 0.5 * k);
+}
+
+// The weld bands and marks of a half I.
+void Tee_Bands_Cut(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    const double cx2 = (xl - s / 2 - r) / 2, cx3 = (s / 2 + r + xr) / 2, cy = (r + t) + (h - r - t) / 2;
+    if (c.f) {
+        Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, cx2 - w.l[2] / 2, t, cx2 + w.l[2] / 2, t, -k, -0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, cx3 - w.l[3] / 2, t, cx3 + w.l[3] / 2, t, -k, -0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
+        Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
+    }
+    const double centres[4] = {0, cx2, cx3, 0};
+    for (int p = 1; p <= 3; p++)
+        if (Kehlnaht_Carries(p))
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centres[p - 1] - w.l[p] / 2, p == 1 ? 0 : t,
+                               centres[p - 1] + w.l[p] / 2, p == 1 ? 0 : t, w.l[p], p == 1 ? -1 : 1);
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+// The weld bands and marks of a tapered catalogue T.
+void Tee_Bands_Tapered(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    const double cy = c2 + (h - c2) / 2;
+    if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
+    if (Kehlnaht_Carries(1))
+        Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
+    Band_Oblique(c, 2, -1, xl + c1, -s / 2 - r, G, c2 - r, k, k);
+    Band_Oblique(c, 3, -1, s / 2 + r, xr - c1, c2 - r, G, k, k);
+    if (c.f) {
+        Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
+        Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
+    }
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+}  // namespace
+
 void Kehlnaht_Tee(Kehlnaht_Context& c) {
-    const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r, c1 = c.c1, c2 = c.c2, c3 = c.c3;
+    Tee_Geometry g{};
+    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r, g.c1 = c.c1, g.c2 = c.c2, g.c3 = c.c3;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3;
     const double k = 0.1 * t >= 4.0 ? 0.1 * t : (h > 150.0 ? 4.0 : 1.5);
+    g.k = k;
     enum { PARAMETRIC, SLOPED, CUT, TAPERED } variant =
         !c.catalogue ? PARAMETRIC : c.k1 == 0 ? SLOPED : c.k2 == 0 ? CUT : TAPERED;
     const double xl = -b / 2, xr = b / 2;
+    g.xl = xl, g.xr = xr;
     // Sloped catalogue T.
-    const double F = t + 0.02 * (c1 - b / 4);
-    const double w1 = -s / 2 + 0.02 * (c2 - h / 2), w2 = -s / 2 + 0.02 * (h / 2 - c3);
-    const double w3 = s / 2 + 0.02 * (c3 - h / 2), w4 = s / 2 + 0.02 * (h / 2 - c2);
-    const double y_f = ((std::fabs(0.04 * (w1 - r + b / 4)) - r) + (c2 + t)) / 2;
+    g.F = t + 0.02 * (c1 - b / 4);
+    g.w1 = -s / 2 + 0.02 * (c2 - h / 2), g.w2 = -s / 2 + 0.02 * (h / 2 - c3);
+    g.w3 = s / 2 + 0.02 * (c3 - h / 2), g.w4 = s / 2 + 0.02 * (h / 2 - c2);
+    g.y_f = ((std::fabs(0.04 * (g.w1 - r + b / 4)) - r) + (c2 + t)) / 2;
     // Tapered catalogue T.
-    const double G = t + 0.12 * (c1 - b / 4);
-    double mid2 = 0, mid3 = 0, mid_web = 0;
+    g.G = t + 0.12 * (c1 - b / 4);
     Kehlnaht_Weld_Line(1, xr, 0, xl, 0);
     switch (variant) {
-    case PARAMETRIC: {
-        const double x[10] = {xl, xl, -s / 2 - 0.001, -s / 2, -s / 2, s / 2, s / 2, s / 2 + 0.001, xr, xr};
-        const double y[10] = {0, t, t + 0.001, h / 2, h, h, h / 2, t + 0.001, t, 0};
-        Set_Outline(c, 10, x, y);
-        const double wall[10] = {0.1 * t, 0.1 * t, 0.05 * (t + s), 0.1 * s, 0.1 * s,
-                                 0.1 * s, 0.1 * s, 0.05 * (t + s), 0.1 * t, 0.1 * t};
-        for (int i = 0; i < 10; i++) Anschluss_Wall_Thickness[i] = wall[i];
-        Kehlnaht_Edge_Width(1, 9, 0);
-        Line_W(2, -s / 2 - 0.001, t + 0.001, xl, t, 1, 2);
-        Line_W(3, xr, t, s / 2 + 0.001, t + 0.001, 7, 8);
-        Line_H(4, -s / 2 - 0.001, t + 0.001, -s / 2, h, 2, 4);
-        Line_H(5, s / 2 + 0.001, t + 0.001, s / 2, h, 5, 7);
-        mid2 = (xl - (s / 2 + r)) / 2, mid3 = (s / 2 + r + xr) / 2, mid_web = (t + 0.001 + h) / 2;
-        break;
-    }
-    case SLOPED: {
-        const double x[30] = {xl,
-                              xl,
-                              xl + c1 - 0.86602 * c1,
-                              xl + 0.5 * c1,
-                              xl + c1,
-                              -b / 4,
-                              w1 - r,
-                              w1 - 0.5 * r,
-                              w1 - 0.13397 * r,
-                              w1,
-                              -s / 2,
-                              w2,
-                              w2 + 0.13397 * c3,
-                              w2 + 0.5 * c3,
-                              w2 + c3,
-                              w3 - c3,
-                              w3 - 0.5 * c3,
-                              w3 - 0.13397 * c3,
-                              w3,
-                              s / 2,
-                              w4,
-                              w4 + 0.13397 * r,
-                              w4 + 0.5 * r,
-                              w4 + r,
-                              b / 4,
-                              xr - c1,
-                              xr - 0.5 * c1,
-                              xr - 0.13397 * c1,
-                              xr,
-                              xr};
-        const double y[30] = {0,
-                              F - c1,
-                              F - 0.5 * c1,
-                              F - 0.13397 * c1,
-                              F,
-                              t,
-                              y_f,
-                              c2 - 0.86602 * r,
-                              c2 - 0.5 * r,
-                              c2,
-                              h / 2,
-                              h - c3,
-                              h - 0.5 * c3,
-                              h - 0.13397 * c3,
-                              h,
-                              h,
-                              h - 0.13397 * c3,
-                              h - 0.5 * c3,
-                              h - c3,
-                              h / 2,
-                              c2,
-                              c2 - 0.5 * r,
-                              c2 - 0.86602 * r,
-                              y_f,
-                              t,
-                              F,
-                              F - 0.13397 * c1,
-                              F - 0.5 * c1,
-                              F - c1,
-                              0};
-        Set_Outline(c, 30, x, y);
-        Kehlnaht_Edge_Width(1, 29, 0);
-        Line_W(2, w1 - r, y_f, xl + c1, F, 4, 6);
-        Line_W(3, xr - c1, F, w4 + r, y_f, 23, 25);
-        Line_H(4, w1, c2, w2, h - c3, 9, 11);
-        Line_H(5, w4, c2, w3, h - c3, 18, 20);
-        mid2 = ((xl + c1) + (w1 - r)) / 2, mid3 = ((w4 + r) + (xr - c1)) / 2, mid_web = (c2 + h - c3) / 2;
-        break;
-    }
-    case CUT: {
-        const double q = 0.707 * r;
-        const double x[12] = {xl, xl, -(s / 2 + r), -(s / 2 + r) + q, -s / 2, -s / 2,
-                              s / 2, s / 2, s / 2 + r - q, s / 2 + r, xr, xr};
-        const double y[12] = {0, t, t, t + r - q, t + r, h, h, t + r, t + r - q, t, t, 0};
-        Set_Outline(c, 12, x, y);
-        Kehlnaht_Edge_Width(1, 11, 0);
-        Line_W(2, -(s / 2 + r), t, xl, t, 1, 2);
-        Line_W(3, xr, t, s / 2 + r, t, 9, 10);
-        Line_H(4, -s / 2, t + r, -s / 2, h, 4, 5);
-        Line_H(5, s / 2, t + r, s / 2, h, 6, 7);
-        mid2 = (xl - s / 2 - r) / 2, mid3 = (s / 2 + r + xr) / 2, mid_web = (r + t) + (h - r - t) / 2;
-        break;
-    }
-    case TAPERED: {
-        const double x[22] = {xl,
-                              xl,
-                              xl + c1 - 0.86602 * c1,
-                              xl + 0.5 * c1,
-                              xl + c1,
-                              -b / 4,
-                              -s / 2 - r,
-                              -s / 2 - 0.5 * r,
-                              -s / 2 - 0.13397 * r,
-                              -s / 2,
-                              -s / 2,
-                              s / 2,
-                              s / 2,
-                              s / 2 + 0.13397 * r,
-                              s / 2 + 0.5 * r,
-                              s / 2 + r,
-                              b / 4,
-                              xr - c1,
-                              xr - 0.5 * c1,
-                              xr - 0.13397 * c1,
-                              xr,
-                              xr};
-        const double y[22] = {0,      G - c1,          G - 0.5 * c1, G - 0.13397 * c1, G,
-                              t,      c2 - r,          c2 - 0.86602 * r, c2 - 0.5 * r, c2,
-                              h,      h,               c2,           c2 - 0.5 * r,     c2 - 0.86602 * r,
-                              c2 - r, t,               G,            G - 0.13397 * c1, G - 0.5 * c1,
-                              G - c1, 0};
-        Set_Outline(c, 22, x, y);
-        Kehlnaht_Edge_Width(1, 21, 0);
-        Line_W(2, -s / 2 - r, c2 - r, xl + c1, G, 4, 6);
-        Line_W(3, xr - c1, G, s / 2 + r, c2 - r, 15, 17);
-        Line_H(4, -s / 2, c2, -s / 2, h, 9, 10);
-        Line_H(5, s / 2, c2, s / 2, h, 11, 12);
-        mid2 = ((xl + c1) + (-s / 2 - r)) / 2, mid3 = ((s / 2 + r) + (xr - c1)) / 2, mid_web = c2 + (h - c2) / 2;
-        break;
-    }
+    case PARAMETRIC: Tee_Outline_Parametric(c, g); break;
+    case SLOPED: Tee_Outline_Sloped(c, g); break;
+    case CUT: Tee_Outline_Cut(c, g); break;
+    case TAPERED: Tee_Outline_Tapered(c, g); break;
     }
     Kehlnaht_Weld_Line_Count(5);
     c.title = c.catalogue ? c.name : WELDED_TITLE;
@@ -345,81 +455,17 @@ void Kehlnaht_Tee(Kehlnaht_Context& c) {
         Kehlnaht_All_Round_Label(c, "180", 0, -k, 180);
         return;
     }
-    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
     switch (variant) {
-    case PARAMETRIC:
-        if (c.f) Plot_Weld_Bands_T(c.f, xl, -(s / 2 + r), -s / 2, s / 2, s / 2 + r, xr, 0, t, t + r, h - t - r, h - t,
-                                   h, k, k);
-        for (int p = 1; p <= 3; p++) {
-            const double centre = p == 1 ? 0 : p == 2 ? (xl - (s / 2 + r)) / 2 : (s / 2 + r + xr) / 2;
-            const double y = p == 1 ? 0 : t;
-            if (Kehlnaht_Carries(p))
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centre - w.l[p] / 2, y, centre + w.l[p] / 2, y, w.l[p],
-                                   p == 1 ? -1 : 1);
-        }
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2, centre = (t + r + h) / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, centre - w.l[p] / 2, x, centre + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    case SLOPED:
-        if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
-        if (Kehlnaht_Carries(1))
-            Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-        Band_Oblique(c, 2, -1, xl + c1, w1 - r, F, y_f, k, 0.5 * k);
-        Band_Oblique(c, 3, -1, w4 + r, xr - c1, y_f, F, k, 0.5 * k);
-        Band_Oblique(c, 4, -2, w1, w2, c2, h - c3, -k, -1.5 * k);
-        Band_Oblique(c, 5, -2, w4, w3, c2, h - c3, k, 0.5 * k);
-        break;
-    case CUT: {
-        const double cx2 = (xl - s / 2 - r) / 2, cx3 = (s / 2 + r + xr) / 2, cy = (r + t) + (h - r - t) / 2;
-        if (c.f) {
-            Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, cx2 - w.l[2] / 2, t, cx2 + w.l[2] / 2, t, -k, -0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, cx3 - w.l[3] / 2, t, cx3 + w.l[3] / 2, t, -k, -0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
-            Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
-        }
-        const double centres[4] = {0, cx2, cx3, 0};
-        for (int p = 1; p <= 3; p++)
-            if (Kehlnaht_Carries(p))
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centres[p - 1] - w.l[p] / 2, p == 1 ? 0 : t,
-                                   centres[p - 1] + w.l[p] / 2, p == 1 ? 0 : t, w.l[p], p == 1 ? -1 : 1);
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    }
-    case TAPERED: {
-        const double cy = c2 + (h - c2) / 2;
-        if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
-        if (Kehlnaht_Carries(1))
-            Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-        Band_Oblique(c, 2, -1, xl + c1, -s / 2 - r, G, c2 - r, k, k);
-        Band_Oblique(c, 3, -1, s / 2 + r, xr - c1, c2 - r, G, k, k);
-        if (c.f) {
-            Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
-            Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
-        }
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    }
+    case PARAMETRIC: Tee_Bands_Parametric(c, g); break;
+    case SLOPED: Tee_Bands_Sloped(c, g); break;
+    case CUT: Tee_Bands_Cut(c, g); break;
+    case TAPERED: Tee_Bands_Tapered(c, g); break;
     }
     if (Kehlnaht_Carries(1)) Kehlnaht_Position_Label(c, 1, "180", 0, -k, 180);
-    if (Kehlnaht_Carries(2)) Kehlnaht_Position_Label(c, 2, "0", mid2, t + k, 0);
-    if (Kehlnaht_Carries(3)) Kehlnaht_Position_Label(c, 3, "0", mid3, t + k, 0);
-    if (Kehlnaht_Carries(4)) Kehlnaht_Position_Label(c, 4, "-90", -s / 2 - k, mid_web, -90);
-    if (Kehlnaht_Carries(5)) Kehlnaht_Position_Label(c, 5, "90", s / 2 + k, mid_web, 90);
+    if (Kehlnaht_Carries(2)) Kehlnaht_Position_Label(c, 2, "0", g.mid2, t + k, 0);
+    if (Kehlnaht_Carries(3)) Kehlnaht_Position_Label(c, 3, "0", g.mid3, t + k, 0);
+    if (Kehlnaht_Carries(4)) Kehlnaht_Position_Label(c, 4, "-90", -s / 2 - k, g.mid_web, -90);
+    if (Kehlnaht_Carries(5)) Kehlnaht_Position_Label(c, 5, "90", s / 2 + k, g.mid_web, 90);
 }
 
 // ---- channel and rectangular hollow section -----------------------------------------
