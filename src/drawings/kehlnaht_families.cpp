@@ -207,7 +207,8 @@ void Tee_Outline_Parametric(Kehlnaht_Context& c, Tee_Geometry& g) {
 
 // The outline of a catalogue T with sloped flanges and web.
 void Tee_Outline_Sloped(Kehlnaht_Context& c, Tee_Geometry& g) {
-    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr,
+                 F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f;
     const double x[30] = {xl,
                           xl,
                           xl + c1 - 0.86602 * c1,
@@ -355,7 +356,8 @@ void Tee_Bands_Parametric(Kehlnaht_Context& c, const Tee_Geometry& g) {
 
 // The weld bands and marks of a sloped catalogue T.
 void Tee_Bands_Sloped(Kehlnaht_Context& c, const Tee_Geometry& g) {
-    const double h = g.h, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f, k = g.k;
+    const double h = g.h, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2,
+                 w3 = g.w3, w4 = g.w4, y_f = g.y_f, k = g.k;
     const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
     if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
     if (Kehlnaht_Carries(1))
