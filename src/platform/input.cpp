@@ -42,6 +42,7 @@ static int key_mask = 0;
 static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
 static int cursor_shape = 0;
+static int cursor_visible = 1;
 static int text_scroll_length = 0;
 static std::vector<VEKRecordedMenuEntry> last_menu;  /* as shown last */
 
@@ -137,6 +138,7 @@ void VEK_Input_Reset(void)
     restriction_stack.clear();
     wheel_on = 1;
     cursor_shape = 0;
+    cursor_visible = 1;
     last_menu.clear();
 }
 
@@ -324,6 +326,13 @@ void Inquire_Mouse_Move_Restriction(int* x1, int* y1, int* x2, int* y2)
 
 void setMouseCursor(int shape) { cursor_shape = shape; }
 int currentMouseCursor(void) { return cursor_shape; }
+
+int msVisi(int visible)
+{
+    const int previous = cursor_visible;
+    if (visible != VEK_CURSOR_QUERY) cursor_visible = visible >= 0;
+    return previous;
+}
 
 /* ---- inline editors ---- */
 

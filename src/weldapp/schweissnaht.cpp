@@ -19,7 +19,9 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "weldapp/print_schweissnaht.h"
+#include "weldapp/input_page.h"
 #include "weldapp/program_context.h"
+#include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
 
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
@@ -340,6 +342,7 @@ void Load_Input_File(void) {
     FILE* f = Fopen_Base(Kontext.input_name, "r");
     if (!f) {
         Reset_Schweissnaht(r);
+        if (!VEK_Batch_Mode()) Record_to_Sheet(r);
         return;
     }
     const int result = Read_Schweissnaht(f, r);
@@ -363,6 +366,7 @@ void Load_Input_File(void) {
     }
     activate_annex_after(f);
     std::fclose(f);
+    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 
 static Print_Schweissnaht_Function s_print = Print_Schweissnaht;
@@ -402,6 +406,7 @@ static int finish_temporary(const std::string& temp, const std::string& final_na
 void Write_Print_List(void) {
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     const double reserved = r->print.grafik ? 16.0 : 6.0;
+    if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
     // Both files are written under temporary names and renamed when
     // complete, so that the desktop never shows a half-written report.
     const std::string list_name = Print_List_Suffix;
@@ -418,6 +423,7 @@ void Write_Print_List(void) {
     if (!list) {
         std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n",
                      list_final.empty() ? list_name.c_str() : list_final.c_str());
+        if (!VEK_Batch_Mode()) Record_to_Sheet(r);
         return;
     }
     std::remove(plot_temp.c_str());
@@ -434,6 +440,7 @@ void Write_Print_List(void) {
         std::fclose(plot);
         finish_temporary(plot_temp, plot_final, 1);
     }
+    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 
 static int write_input_file(FILE* f, void* context) {

@@ -18,6 +18,7 @@
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/helpview.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -45,6 +46,7 @@ void Reset_Global_State() {
     VEKSetTimer(0);
     VEKSetClipboardText(nullptr, 0);
     VEKSetFrameTitle("");
+    VEK_Reset_Helpview();
     for (void (*reset)() : Layer_Resets()) reset();
 }
 
