@@ -441,3 +441,8 @@ void* Clamp_Percent(void* value) {
     }
     return value;
 }
+
+void Reset_Input_Page(void) {
+    Nachweis_Page = Nachweis_Page_Variables{};
+    g_preview_naht = nullptr;
+}

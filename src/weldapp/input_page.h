@@ -57,4 +57,7 @@ void Run_Pending_Import_Export(void);
 // argument.
 void* Clamp_Percent(void* value);
 
+// The page variables cleared, as at the start of the run (for tests).
+void Reset_Input_Page(void);
+
 #endif
