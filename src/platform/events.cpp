@@ -301,11 +301,17 @@ int VEK_Script_Take_If(int kind, VEKScriptEvent* event)
     return VEK_Script_Take(event);
 }
 
+static int handler_running = 0;
+
+int VEK_Close_Handler_Running(void) { return handler_running; }
+
 int VEK_Close_Request(void)
 {
     int (*handler)(void) = VEKGetCloseFct();
     if (!handler) return VEK_CLOSE_CODE;
+    ++handler_running;
     int r = handler();
+    --handler_running;
     if (r == VEK_CLOSE_CODE) {
         std::fflush(nullptr);
         std::exit(0);

@@ -124,5 +124,8 @@ int VEK_Script_Take_If(int kind, VEKScriptEvent* event);
  * VEK_CLOSE_CODE without a handler (the run then goes on; the caller sees
  * the close request). */
 int VEK_Close_Request(void);
+/* 1 while the close handler runs (a close request then reaches the wait
+ * that takes it, as the answer of the handler's own question), else 0. */
+int VEK_Close_Handler_Running(void);
 
 #endif

@@ -202,6 +202,10 @@ static int wait_for_event(int mask, VEKMessage* message)
             return nothing_for_the_wait(mask, message);
         case VEK_EV_CLOSE:
             VEK_Script_Take(&e);
+            /* The window's close request goes to the program's close
+             * handler whatever it waits in; when the handler says no, the
+             * wait goes on as if nothing had happened. */
+            if (VEKGetCloseFct() && !VEK_Close_Handler_Running() && VEK_Close_Request() == 0) continue;
             return finish(message, VEK_MSG_CLOSE);
         case VEK_EV_CLICK:
         case VEK_EV_PRESS: {

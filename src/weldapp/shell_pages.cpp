@@ -22,26 +22,23 @@ namespace {
 
 int g_loadpick = -1;  // the import tool's presence, asked once per run
 
-// The chart's colours, made once.
+// The chart's colours (palette entries of the screen, found again at every
+// use: a new screen has a new palette).
 struct Chart_Colours {
-    bool made = false;
     int background, frame, red, white, black;
     int green[10];
 };
-Chart_Colours g_chart;
 
-const Chart_Colours& Chart() {
-    if (!g_chart.made) {
-        g_chart.background = Nearest_RGB_Color(220, 220, 220);
-        g_chart.frame = Nearest_RGB_Color(120, 120, 120);
-        g_chart.red = Nearest_RGB_Color(255, 0, 0);
-        g_chart.white = Nearest_RGB_Color(255, 255, 255);
-        g_chart.black = Nearest_RGB_Color(0, 0, 0);
-        static const int greens[10] = {89, 108, 128, 164, 187, 230, 187, 164, 128, 108};
-        for (int i = 0; i < 10; i++) g_chart.green[i] = Nearest_RGB_Color(0, greens[i], 0);
-        g_chart.made = true;
-    }
-    return g_chart;
+Chart_Colours Chart() {
+    Chart_Colours c;
+    c.background = Nearest_RGB_Color(220, 220, 220);
+    c.frame = Nearest_RGB_Color(120, 120, 120);
+    c.red = Nearest_RGB_Color(255, 0, 0);
+    c.white = Nearest_RGB_Color(255, 255, 255);
+    c.black = Nearest_RGB_Color(0, 0, 0);
+    static const int greens[10] = {89, 108, 128, 164, 187, 230, 187, 164, 128, 108};
+    for (int i = 0; i < 10; i++) c.green[i] = Nearest_RGB_Color(0, greens[i], 0);
+    return c;
 }
 
 void Line(int area, int x1, int y1, int x2, int y2) { Add_Line_to_Scrollable_Area(area, x1, y1, x2, y2, Chart().black); }
@@ -142,7 +139,7 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
 }
 
 void Draw_Utilisation_Bar(int area, int x, int y, double value) {
-    const Chart_Colours& c = Chart();
+    const Chart_Colours c = Chart();
     Add_Rectangle_to_Scrollable_Area(area, x, y - 9, x + 100, y, c.background);
     Add_Line_to_Scrollable_Area(area, x - 1, y - 9, x + 101, y - 9, c.frame);
     Add_Line_to_Scrollable_Area(area, x - 1, y, x + 101, y, c.frame);
@@ -159,7 +156,7 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
 
 void Draw_Utilisation_Chart(int area) {
     const SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    const Chart_Colours& c = Chart();
+    const Chart_Colours c = Chart();
     Text(area, 370, 50, "Ausnutzung", 0x11000, c.black);
     Line(area, 120, 60, 570, 60);
     Line(area, 347, 35, 347, 60);

@@ -37,25 +37,8 @@ protected:
                               nullptr);
         return y;
     }
-    // The texts of the area's items of a kind (labels, radio and check texts).
-    std::vector<std::string> Texts(int kind) const {
-        std::vector<std::string> out;
-        for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(area_)->first_item; it; it = it->next)
-            if (it->kind == kind && it->text) out.push_back(it->text);
-        return out;
-    }
-    bool Shows(const std::string& text) const {
-        for (int kind : {AREA_ITEM_TEXT, AREA_ITEM_RADIO_BUTTON})
-            for (const std::string& t : Texts(kind))
-                if (t == text) return true;
-        return false;
-    }
-    int Count(int kind) const {
-        int n = 0;
-        for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(area_)->first_item; it; it = it->next)
-            n += it->kind == kind;
-        return n;
-    }
+    bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
+    int Count(int kind) const { return static_cast<int>(Area_Items(area_, kind).size()); }
     int area_ = -1;
     Stahlprofil p_;
 };
@@ -129,7 +112,8 @@ TEST_F(ProfileRegister, WeldedIWeldGroups) {
     EXPECT_TRUE(Shows(" (oben durchgeschwei\xE1t)"));
     EXPECT_TRUE(Shows("Flanschbreite unten"));
     int fillet_radios = 0;
-    for (const std::string& t : Texts(AREA_ITEM_RADIO_BUTTON)) fillet_radios += t == "Kehlnaht";
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_RADIO_BUTTON))
+        fillet_radios += std::string(it->text) == "Kehlnaht";
     EXPECT_EQ(fillet_radios, 2);
 }
 
@@ -156,7 +140,7 @@ TEST_F(ProfileRegister, NotEditableGreysEverything) {
     p_.type = 4, p_.h = 300, p_.t_w = 8, p_.b_fo = p_.b_fu = 200, p_.t_fo = p_.t_fu = 12;
     Build(kConnectionTypes, 0, 0);
     int value_items = 0;
-    for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(area_)->first_item; it; it = it->next) {
+    for (const Scrollable_Area_Item* it : Area_Items(area_)) {
         if (!it->enabled) continue;
         ++value_items;
         EXPECT_EQ(*it->enabled, 0) << it->kind;
@@ -199,13 +183,12 @@ TEST_F(ProfileRegister, ManagerButton) {
     p_.kind = 1;
     std::snprintf(p_.name, sizeof p_.name, "%s", "HE280A");
     Build();
-    for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(area_)->first_item; it; it = it->next)
-        if (it->kind == AREA_ITEM_BITMAP_BUTTON) *it->variable = it->font;  // the click stores its value
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_BITMAP_BUTTON))
+        *it->variable = it->font;  // the click stores its value
     answer = nullptr;
     Build();
     EXPECT_EQ(Trimmed(p_.name), "HE280A");
-    for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(area_)->first_item; it; it = it->next)
-        if (it->kind == AREA_ITEM_BITMAP_BUTTON) *it->variable = it->font;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_BITMAP_BUTTON)) *it->variable = it->font;
     answer = "IPE200";
     Build();
     EXPECT_EQ(Trimmed(p_.name), "IPE200");
