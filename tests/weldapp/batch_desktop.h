@@ -30,10 +30,11 @@ struct Desktop {
             std::filesystem::copy_file(kExamples + example + "/" + id + ext, project + "/" + id + ext);
     }
     // Runs the program in the project folder; the exit code, stdout and
-    // stderr. env "" leaves EXEC out.
-    int Run(const std::string& args, bool with_exec = true) {
+    // stderr. with_exec false leaves EXEC out; extra_env holds further
+    // entries ("NAME='value' ...").
+    int Run(const std::string& args, bool with_exec = true, const std::string& extra_env = "") {
         std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
-                          dir.file("temp") + "' ";
+                          dir.file("temp") + "' " + extra_env + " ";
         env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
         const std::string cmd = "cd '" + project + "' && env -u EXEC " + env + "'" + kProgram + "' " + args +
                                 " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
