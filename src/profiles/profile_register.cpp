@@ -279,7 +279,7 @@ void Dimension_Rows(const Page& g, int* y) {
         }
         Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
                                             &p->hot_finished, g.enable);
-        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 160, *y, "warmgefertigt", Normal(), g.colour, 1,
+        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 190, *y, "warmgefertigt", Normal(), g.colour, 1,
                                             &p->hot_finished, g.enable);
         *y += g.row;
         break;

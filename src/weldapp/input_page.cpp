@@ -230,14 +230,14 @@ int Single_Weld_Rows(const Page& g, int y) {
     Add_Choice_List_to_Scrollable_Area(g.area, x0 + 185, y, g_weld_kind_entries, Normal(), 9, 2,
                                        &Nachweis_Page.butt_weld, g.ec ? g.enable : &Screen_Flag_Off);
     if (Nachweis_Page.butt_weld == 0)
-        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 295, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 305, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
                                          g.enable);
     else if (Nachweis_Page.throat_check)
-        Text(g, x0 + 295, y, "(HY-Naht)");
+        Text(g, x0 + 305, y, "(HY-Naht)");
     if (g.ec)
-        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 435, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 460, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
                                          &Nachweis_Page.length_check, g.enable);
-    Contact_Share(g, x0 + 665, x0 + 775, x0 + 810, y);
+    Contact_Share(g, x0 + 690, x0 + 800, x0 + 835, y);
     y += g.step;
     const int count = std::clamp(n.weld_count, 0, static_cast<int>(NAHT_SLOTS));
     for (int k = 0; k < std::min(count, 3); k++) {

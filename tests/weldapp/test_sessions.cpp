@@ -21,6 +21,7 @@
 #include "weldapp/batch_desktop.h"
 #include "weldapp/editing_loop.h"
 #include "weldapp/record_fixture.h"
+#include "weldapp/schweissnaht.h"
 
 namespace fs = std::filesystem;
 
@@ -143,4 +144,79 @@ TEST(Sessions, BadInputOnThePages) {
     EXPECT_EQ(s.File("A001_01.INP"), before);
     // The page shows the old thickness, the old name and the new throat.
     s.Expect_Page("input_refused");
+}
+
+namespace {
+
+// A connection of the defaults with a profile typed in by its dimensions,
+// its single welds 5 mm (slots of the profile) or all round, written as
+// the component's input file with the program's own writer.
+void Write_Typed_Profile(const std::string& file, int type, double h, double t_w, double b, double t_f,
+                         int all_round, int butt) {
+    testutil::Record rec;
+    SchweissnahtAnschluss& r = rec.r;
+    Default_Schweissnaht(&r);
+    Nahtbild& n = r.naht;
+    Stahlprofil& p = n.profile;
+    const Materialparameter_Record grade = p.material;
+    Init_Profile(&p);
+    p.material = grade;
+    p.kind = 0, p.type = type, p.h = h, p.t_w = t_w, p.b_fo = p.b_fu = b, p.t_fo = p.t_fu = t_f;
+    p.rolled = 1, p.r_1 = t_w;
+    n.all_round = all_round;
+    n.weld_kind = butt ? 2 : 0;
+    n.full_penetration = all_round && butt;
+    n.a_w = n.a_w_fo = n.a_w_fu = 5.0;
+    const int count = Get_Profile_Plate_Elements(&p, n.length, n.number);
+    n.weld_count = count > 0 ? count : 0;
+    for (int k = 0; k < n.weld_count; ++k) n.throat[k] = 5.0;
+    Update_Weld_Layout(&n, nullptr, 0);
+    FILE* f = std::fopen(file.c_str(), "w");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Write_Schweissnaht(f, &r), 0);
+    std::fclose(f);
+}
+
+}  // namespace
+
+// The input page of every profile family with its preview: the three
+// examples (HE 280 A all round, a rectangular hollow section all round,
+// a flat bar with single welds) and typed-in profiles: an angle, a channel
+// with butt welds, a tee and a Z with single welds, a tube all round and a
+// round bar with a full-penetration butt weld.
+TEST(Sessions, InputPageOfEveryProfileFamily) {
+    struct Page {
+        const char* name;
+        const char* example;  // or a typed profile:
+        int type;
+        double h, t_w, b, t_f;
+        int all_round, butt;
+    } pages[] = {
+        {"input_he280a", "he280a_end_plate", 0, 0, 0, 0, 0, 0, 0},
+        {"input_rhs", "rhs_160x80", 0, 0, 0, 0, 0, 0, 0},
+        {"input_flat_bar", "flat_bar", 0, 0, 0, 0, 0, 0, 0},
+        {"input_angle", nullptr, 3, 120, 10, 80, 10, 0, 0},
+        {"input_channel", nullptr, 12, 200, 8.5, 75, 11.5, 0, 1},
+        {"input_tee", nullptr, 11, 120, 10, 120, 12, 0, 0},
+        {"input_z", nullptr, 14, 160, 8, 70, 10, 0, 0},
+        {"input_tube", nullptr, 9, 168.3, 8, 0, 0, 1, 0},
+        {"input_round_bar", nullptr, 2, 60, 0, 0, 0, 1, 1},
+    };
+    for (const Page& page : pages) {
+        Session s;
+        std::string id = "A001";
+        if (page.example) {
+            id = std::string(page.example) == "rhs_160x80" ? "B001" : std::string(page.example) == "flat_bar" ? "C001" : "A001";
+            s.Add(page.example, id);
+        } else {
+            testutil::ScopedEnv data("DATA", s.dir.file("data"));
+            Write_Typed_Profile(s.project + "/A001_01.INP", page.type, page.h, page.t_w, page.b, page.t_f,
+                                page.all_round, page.butt);
+        }
+        s.Snapshot(page.name);
+        EXPECT_EQ(s.Run_Script(id), 0) << page.name << s.err;
+        // The only box: the question when the script ends (the window closed).
+        EXPECT_EQ(s.err, "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n") << page.name;
+        s.Expect_Page(page.name);
+    }
 }
