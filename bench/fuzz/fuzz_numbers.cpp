@@ -4,7 +4,6 @@
 // Checked: no call reports more numbers than asked, the numbers not read are
 // 0, a line reader consumes a line per call and a reader that reads nothing
 // stops the loop within the input's length.
-#include <type_traits>
 #include <vector>
 
 #include "fuzz_common.h"
@@ -25,10 +24,11 @@ void Loop(FILE* f, int n, size_t limit, bool per_line, Read read) {
         const long before = std::ftell(f);
         for (T& v : values) v = (T)7;
         int got = read(f, values.data(), n);
-        // A line reader of ints answers INT_TOO_LARGE for a line whose
-        // parsing stopped at a number no int holds: the line is read all the
+        // A line reader answers INT_TOO_LARGE for a line whose parsing
+        // stopped at a number its type cannot hold (an int beyond the int,
+        // a decimal number beyond any double): the line is read all the
         // same, and the number and those after it are 0.
-        const bool too_large = per_line && std::is_same_v<T, int> && got == INT_TOO_LARGE;
+        const bool too_large = per_line && got == INT_TOO_LARGE;
         if (too_large) got = 1;
         if (got < 0 || got > n) Fail("result beyond the numbers asked for");
         if (per_line) {

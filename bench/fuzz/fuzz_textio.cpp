@@ -10,6 +10,7 @@
 #include "fuzz_common.h"
 
 #include <cerrno>
+#include <cmath>
 #include <climits>
 
 #include "base/filenames.h"
@@ -31,6 +32,35 @@ void Check_Parse_Int(const std::string& text) {
     const bool fits = errno != ERANGE && ref >= INT_MIN && ref <= INT_MAX;
     if ((got == 1) != fits) __builtin_trap();
     if (got == 1 && value != ref) __builtin_trap();
+}
+
+// Parse_Double takes a decimal number only, and the same value that strtod
+// gives for the very characters it took; what it refuses as too large is
+// beyond any double to strtod as well. Scan_Double on a stream of the text
+// stops where the parser does.
+void Check_Parse_Double(const std::string& text) {
+    double value = 0.0;
+    const char* end = nullptr;
+    const int got = Parse_Double(text.c_str(), &value, &end);
+    const size_t n = static_cast<size_t>(end - text.c_str());
+    FILE* f = fuzz::Stream(text);
+    if (f) {
+        double scanned = 0.0;
+        const int s = Scan_Double(f, &scanned);
+        // A stream cannot give back an exponent mark without digits behind
+        // it ("1e+x"): the scanner refuses what the parser reads as "1".
+        const bool mark = got == 1 && (text[n] == 'e' || text[n] == 'E') && s == 0;
+        if (s != (text.empty() ? EOF : got) && !mark) __builtin_trap();
+        if (s == 1 && (scanned != value || std::ftell(f) != static_cast<long>(n))) __builtin_trap();
+        std::fclose(f);
+    }
+    if (got == 0) return;
+    for (size_t i = 0; i < n; ++i)
+        if (!std::strchr("0123456789.+-eE", text[i])) __builtin_trap();
+    const std::string number = text.substr(0, n);
+    const double ref = std::strtod(number.c_str(), nullptr);
+    if (got == 1 && (value != ref || !std::isfinite(value))) __builtin_trap();
+    if (got == NUMBER_TOO_LARGE && n <= 400 && std::isfinite(ref)) __builtin_trap();
 }
 
 void Text_Blocks_Round_Trip(const std::vector<std::string>& first) {
@@ -148,6 +178,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)Fgetc_Skip_Blanks(f);
         const size_t start = bytes.find_first_not_of(" \t\n\r\f\v");
         Check_Parse_Int(start == std::string::npos ? std::string() : bytes.substr(start));
+        Check_Parse_Double(start == std::string::npos ? std::string() : bytes.substr(start));
         const std::string path = fuzz::Dir() + "/position.txt";
         if (fuzz::Write(path, data + 1, size - 1)) (void)Read_Code_and_Text_Path(path.c_str());
         break;

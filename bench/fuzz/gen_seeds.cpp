@@ -3,6 +3,7 @@
 // file formats exactly), plus a few hand-written ones for the formats that
 // have no writer here. Targets whose first byte picks the reader get one
 // seed per pick.
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,7 @@
 #include "codes/sicherheit.h"
 #include "platform/msgbox.h"
 #include "profiles/profil_file.h"
+#include "profiles/stahlprofil.h"
 #include "section/rc_builder.h"
 #include "section/stress_strain.h"
 #include "section/xmasque.h"
@@ -162,8 +164,11 @@ int main() {
     const std::string annex = Written([](FILE* f) { Write_NAD_File(f, &nad); });
     Put("fuzz_nad", "annex", annex);
     Put("fuzz_nad", "annex_v2",
-        "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 4\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
-        " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC0\r\n 1.0 1.0\r\n");
+        "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 0\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
+        " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC6\r\n 0\r\n 0\r\n");
+    // Files cut inside the EN 1993 section and just before it: unreadable.
+    Put("fuzz_nad", "annex_cut_in_zo3", annex.substr(0, annex.find("#ZO3") + 40));
+    Put("fuzz_nad", "annex_cut_before_zo3", annex.substr(0, annex.find("#ZO3")));
     Put("fuzz_nad", "ec3_old", " ZO3-1 Parameter\n 1 1.05 1.1 1.3 1.01 1.02 1.2\n");
     Put("fuzz_nad", "active_name", "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
 
@@ -177,6 +182,11 @@ int main() {
     Blech_Record p;
     Clear_Plate(&p);
     p.material = m;
+    // Own values with a yield strength below 1 N/mm² that "%lf" rounds: the
+    // check refuses it before and after a save alike (f_u stays 0).
+    Put("fuzz_codes_blocks", "material_refused",
+        Pick(0, " 2\n 0 1 0.000000 0.000000 0.800000 210000.000000 0.300000 80769.230769 1.200000 0.0010002 0"
+                " 0.0010002 0 0.0010002 0\n ~~~~~~~~~~~~~~~~~~~~~~~~~\n"));
     Put("fuzz_codes_blocks", "plate", Pick(1, Written([&](FILE* f) { Write_Plate(f, &p); })));
     Put("fuzz_codes_blocks", "plate_old", Pick(1, " 0\r\n 10 200\r\n"));
     Sicherheitsbeiwerte_Record s;
@@ -249,6 +259,14 @@ int main() {
                                                   std::string(120, 'z') + "\xAF"));
     Put("fuzz_stored_text", "position_lines", Pick(1, "Kopfzeile\r\nPOS12\r\nTr\x84ger \x81" "ber Achse 2\r\n"));
     Put("fuzz_stored_text", "position_colon", Pick(1, "A12:St\x81tze im Erdgeschoss\n"));
+
+    // End-plate library: bolts (pick 0), grades (1), «» names (2) and the
+    // names of a profile file's records (3).
+    Put("fuzz_endplate", "bolts", Pick(0, "0 0 0 1.00\n2 2 2 0.30\r\n7 3 1 0.20\n8 0 0 1\n5 1 -1 2.5\n"));
+    Put("fuzz_endplate", "grades", Pick(1, "0\n4\r\n9\n3\n"));
+    Put("fuzz_endplate", "names", Pick(2, " \xAEHE300A\xAF\n\xAE" "A NAME LONGER THAN 16\xAF\n\xAE\xAF"));
+    Put("fuzz_endplate", "profile_names", Pick(3, std::string("IPE300") + std::string(154, ' ') + "HE200A" +
+                                                       std::string(150, '\0')));
 
     // The annex list: user annex files separated by form feeds; the first
     // byte picks the entry made active.
@@ -333,9 +351,17 @@ int main() {
                                Profil_Seed_Record("HE280A", 'D', 1.0f) + Profil_Seed_Record("R88.9X5.0", 'K', 0.1f) +
                                Profil_Seed_Record("T60", 'T', 0.2f);
     for (int pick = 0; pick < 5; pick++) Put("fuzz_profil", "pick" + std::to_string(pick), Pick(pick, profil));
-    Put("fuzz_profildata", "three",
-        ProfilData_Seed_Record(0, 3, "AA100", "") + ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
-            ProfilData_Seed_Record(1, 0, "ZZ300", "Last"));
+    const std::string profildata = ProfilData_Seed_Record(0, 3, "AA100", "") +
+                                   ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
+                                   ProfilData_Seed_Record(1, 0, "ZZ300", "Last");
+    Put("fuzz_profildata", "three", profildata);
+    Put("fuzz_profile_outline", "three", profildata);
+    // A record whose value 4 (the area) is no number: refused, never computed.
+    std::string damaged = Profil_Seed_Record("HE280A", 'D', 1.0f);
+    const float nan_value = std::nanf("");
+    std::memcpy(&damaged[PROFIL_NAME_BYTES + 4 * 4], &nan_value, 4);
+    for (int pick = 0; pick < 5; pick++)
+        Put("fuzz_profil", "nan_pick" + std::to_string(pick), Pick(pick, Profil_Seed_Record("HE260A", 'D', 1.0f) + damaged));
 
     // Section mask: a reinforced rectangle whose concrete law refers to a
     // later curve, a changed built-in steel law, and a disc and a line group.
@@ -415,7 +441,57 @@ int main() {
                 std::fputs("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n", f);
             }));
         Put("fuzz_input_file", "defaults", " -1\n");
+        // A damaged byte in a number of the plate block: the file is refused,
+        // never read with the hexadecimal 0 the C library makes of it.
+        std::string record = Written([&](FILE* f) { Write_Schweissnaht(f, &r); });
+        const size_t plate = record.find(" 20.000000 0.000000");
+        if (plate != std::string::npos) Put("fuzz_input_file", "damaged_byte", record.replace(plate + 12, 1, "X"));
+        // The steel profile's block alone, the I profile and a flat bar.
+        Put("fuzz_stahlprofil", "i_profile", Written([&](FILE* f) { Write_Profile(f, &r.naht.profile); }));
+        Stahlprofil flat;
+        Init_Profile(&flat);
+        flat.type = 1;
+        flat.h = 200;
+        flat.t_w = 20;
+        Put("fuzz_stahlprofil", "flat_bar", Written([&](FILE* f) { Write_Profile(f, &flat); }));
         Free_Schweissnaht(&r);
+    }
+
+    // The weld check of one case: an I profile 300 x 200 with two welds
+    // under N and M_y, as raw doubles behind the type and switch bytes.
+    {
+        std::string w;
+        auto d = [&w](double v) { w.append(reinterpret_cast<const char*>(&v), sizeof v); };
+        w += static_cast<char>(4);
+        w += static_cast<char>(0x01);
+        w += static_cast<char>(0x00);
+        for (double v : {300.0, 10.0, 200.0, 16.0, 200.0, 16.0, 18.0, 0.0}) d(v);
+        for (int k = 0; k < 2; ++k) {
+            d(5.0);
+            d(200.0);
+            w += static_cast<char>(k + 1);
+        }
+        Put("fuzz_weld_check", "i_profile", w);
+    }
+    // A thin-walled channel of three lines, in both calculations.
+    for (int flags : {0, 4}) {
+        std::string m;
+        m += static_cast<char>(flags);
+        m += static_cast<char>(4);
+        static const int nodes[4][3] = {{1, 40, 0}, {2, 0, 0}, {3, 0, 80}, {4, 40, 80}};
+        for (const auto& node : nodes)
+            for (int v : node) m += static_cast<char>(v);
+        m += static_cast<char>(3);
+        for (int k = 1; k <= 3; ++k) {
+            m += static_cast<char>(k);
+            m += static_cast<char>(0);
+            m += static_cast<char>(k);
+            m += static_cast<char>(k + 1);
+            m += static_cast<char>(16);
+            m += static_cast<char>(16);
+            m += static_cast<char>(0);
+        }
+        Put("fuzz_dwqb_model", "channel" + std::to_string(flags), m);
     }
     return 0;
 }

@@ -203,10 +203,7 @@ int Close_Temp_Stream(FILE* stream) {
 }
 
 static int Parse_Value(const char* text, double* value, const char** end) {
-    int used = 0;
-    if (std::sscanf(text, "%lf%n", value, &used) != 1) return 0;
-    *end = text + used;
-    return 1;
+    return Parse_Double(text, value, end);
 }
 
 static int Parse_Value(const char* text, int* value, const char** end) {
@@ -258,7 +255,7 @@ int Read_Line_Ints(FILE* stream, int* values, int n) {
 int Read_Doubles(FILE* stream, double* values, int n) {
     if (!stream || !values || n < 1) return 0;
     int k = 0;
-    while (k < n && std::fscanf(stream, " %lf", &values[k]) == 1) ++k;
+    while (k < n && Scan_Double(stream, &values[k]) == 1) ++k;
     for (int i = k; i < n; ++i) values[i] = 0;
     return k;
 }

@@ -78,15 +78,17 @@ int Close_Temp_Stream(FILE* stream);
 
 // Reads one line (at most 199 characters, the rest dropped) and parses up
 // to n numbers from it; values not read are 0. 1 when a line was read, 0 at
-// end of file or for a null stream (then all n values are 0); for ints
-// INT_TOO_LARGE (textio.h) when the parsing stopped at a number the int
-// cannot hold (it and the values after it are 0, never a wrapped value).
+// end of file or for a null stream (then all n values are 0); INT_TOO_LARGE
+// (textio.h) when the parsing stopped at a number its type cannot hold (it
+// and the values after it are 0, never a wrapped or infinite value).
+// Doubles are decimal numbers only (Parse_Double: no "inf", "nan" or hex).
 int Read_Line_Doubles(FILE* stream, double* values, int n);
 int Read_Line_Ints(FILE* stream, int* values, int n);  // decimal, 0x hex, 0 octal
 
 // Reads up to n numbers across lines; the values not read are 0. Returns the
 // number read; 0 and nothing touched for a null stream, array or n below 1.
-// An int that does not fit its type ends the reading as a bad number does.
+// A number that does not fit its type ends the reading as a bad number does;
+// doubles are decimal numbers only, as Scan_Double reads them.
 int Read_Doubles(FILE* stream, double* values, int n);
 int Read_Ints(FILE* stream, int* values, int n);
 

@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <cctype>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -104,12 +105,18 @@ int Parse_Int(const char* text, int base, int* value, const char** end) {
     return 1;
 }
 
-int Scan_Int(FILE* stream, int base, int* value) {
-    assert(stream && value);
+// The first character after white space (as " %d" skips it), or EOF.
+static int First_After_Space(FILE* stream) {
     int c;
     do {
         c = std::fgetc(stream);
     } while (c != EOF && std::isspace(c));
+    return c;
+}
+
+int Scan_Int(FILE* stream, int base, int* value) {
+    assert(stream && value);
+    int c = First_After_Space(stream);
     if (c == EOF) return EOF;
     // The number's characters as the parser takes them; digits beyond what
     // any int needs only mark the number as too large.
@@ -143,6 +150,95 @@ int Scan_Int(FILE* stream, int base, int* value) {
     text[n] = '\0';
     if (overlong) return INT_TOO_LARGE;
     return Parse_Int(text, base, value, nullptr);
+}
+
+// The longest number text taken whole: "%lf" of the largest double has 316
+// characters; a longer text is a damaged file.
+enum { NUMBER_TEXT_MAX = 400 };
+
+// Converts a complete decimal number text (as Parse_Double accepted it).
+static int Convert_Decimal(const char* text, double* value) {
+    char* end = nullptr;
+    const double v = std::strtod(text, &end);
+    if (!std::isfinite(v)) return NUMBER_TOO_LARGE;
+    *value = v;
+    return 1;
+}
+
+// Length of the decimal number at text, 0 when none stands there.
+static size_t Decimal_Length(const char* text) {
+    const char* p = text;
+    if (*p == '+' || *p == '-') ++p;
+    size_t digits = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) ++digits;
+    if (*p == '.') {
+        ++p;
+        for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) ++digits;
+    }
+    if (digits == 0) return 0;
+    if (*p == 'e' || *p == 'E') {
+        const char* q = p + 1;
+        if (*q == '+' || *q == '-') ++q;
+        if (std::isdigit(static_cast<unsigned char>(*q))) {
+            while (std::isdigit(static_cast<unsigned char>(*q))) ++q;
+            p = q;
+        }
+    }
+    return static_cast<size_t>(p - text);
+}
+
+int Parse_Double(const char* text, double* value, const char** end) {
+    assert(text && value);
+    const size_t n = Decimal_Length(text);
+    if (end) *end = text + n;
+    if (n == 0) return 0;
+    if (n > NUMBER_TEXT_MAX) return NUMBER_TOO_LARGE;
+    const std::string number(text, n);
+    return Convert_Decimal(number.c_str(), value);
+}
+
+int Scan_Double(FILE* stream, double* value) {
+    assert(stream && value);
+    int c = First_After_Space(stream);
+    if (c == EOF) return EOF;
+    std::string text;
+    bool overlong = false;
+    auto take = [&](int ch) {
+        if (text.size() < NUMBER_TEXT_MAX) text.push_back(static_cast<char>(ch));
+        else overlong = true;
+    };
+    if (c == '+' || c == '-') {
+        take(c);
+        c = std::fgetc(stream);
+    }
+    size_t digits = 0;
+    for (; c != EOF && std::isdigit(c); c = std::fgetc(stream), ++digits) take(c);
+    if (c == '.') {
+        take(c);
+        for (c = std::fgetc(stream); c != EOF && std::isdigit(c); c = std::fgetc(stream), ++digits) take(c);
+    }
+    if (digits == 0) {
+        if (c != EOF) std::ungetc(c, stream);
+        return 0;
+    }
+    if (c == 'e' || c == 'E') {
+        take(c);
+        c = std::fgetc(stream);
+        if (c == '+' || c == '-') {
+            take(c);
+            c = std::fgetc(stream);
+        }
+        // An exponent mark must carry digits; the stream cannot give back
+        // what was taken, so "1e" is no number, as with the C library.
+        if (c == EOF || !std::isdigit(c)) {
+            if (c != EOF) std::ungetc(c, stream);
+            return 0;
+        }
+        for (; c != EOF && std::isdigit(c); c = std::fgetc(stream)) take(c);
+    }
+    if (c != EOF) std::ungetc(c, stream);
+    if (overlong) return NUMBER_TOO_LARGE;
+    return Convert_Decimal(text.c_str(), value);
 }
 
 int Write_Guillemet_String(FILE* stream, const char* text) {

@@ -51,6 +51,29 @@ int Scan_Int(FILE* stream, int base, int* value);
 
 enum { INT_TOO_LARGE = -2 };
 
+// Parses one decimal number at the start of text, without skipping white
+// space: an optional sign, digits with an optional decimal point, an
+// optional exponent ("e" or "E", optional sign, digits). Nothing else is a
+// number: no hexadecimal form, no "inf" or "nan", no digits of a name ("0X1"
+// gives 0 with *end at the "X"). Returns 1 with *value set; 0 when no number
+// stands there; NUMBER_TOO_LARGE when its value is beyond any double (never
+// taken as infinite; *value is untouched). *end, when not null, is set
+// behind what was taken (to text when no number stands there).
+int Parse_Double(const char* text, double* value, const char** end);
+
+// Reads one decimal number from the stream as Parse_Double takes it, after
+// white space: the number's characters are taken and the first character
+// behind them is left in the stream. Returns 1 with *value set (always a
+// finite number); 0 when no number stands there (what looked like its start
+// is consumed: a lone sign, and "1e" or "1e+" without exponent digits, where
+// Parse_Double takes the "1"); EOF at the end of the file;
+// NUMBER_TOO_LARGE when the value is beyond any double (its characters are
+// consumed). The numbers of the system's own files are read with it, so a
+// damaged byte in a number ends the number instead of changing its value.
+int Scan_Double(FILE* stream, double* value);
+
+enum { NUMBER_TOO_LARGE = INT_TOO_LARGE };
+
 // Writes «text» (null as «»). 0 on success, 1 for a null stream or a failed
 // write.
 int Write_Guillemet_String(FILE* stream, const char* text);

@@ -11,7 +11,8 @@
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
-#include "platform/msgbox.h"
+#include "base/textio.h"
+#include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -23,7 +24,9 @@ void Report_Too_Small(FILE* oli, int show_messages, const char* pre, const char*
     if (oli)
         OLI_printf(oli, "%s%s%s %s = %.1lf mm < %.0lf mm  %s\n", Check_Line_Prefix, pre, what, symbol, value, 1.0,
                    Mark_Not_Ok());
-    if (show_messages) PrintMessage("%s%s %s = %.1lf mm < %.0lf mm", pre, what, symbol, value, 1.0);
+    // A box in an interactive run; in batch mode the message service writes
+    // the text to stderr, never a window.
+    if (show_messages) Message_in_Mode(MESSAGE_MODE_BOX, "%s%s %s = %.1lf mm < %.0lf mm", pre, what, symbol, value, 1.0);
 }
 
 }  // namespace
@@ -78,7 +81,7 @@ int Check_Plate_Thickness_80(Blech_Record* p, const char* prefix, int show_messa
     if (!p || p->material.own_values) return 0;
     if (p->t > 80.1) {
         if (show_message)
-            PrintMessage("%sBlechdicke t = %.1lf mm > 80 mm -> Vorgabe der Stahlparameter notwendig",
+            Message_in_Mode(MESSAGE_MODE_BOX, "%sBlechdicke t = %.1lf mm > 80 mm -> Vorgabe der Stahlparameter notwendig",
                          prefix ? prefix : "", p->t);
         p->material.own_values = 1;
         return 1;
@@ -97,12 +100,11 @@ int Write_Plate(FILE* f, const Blech_Record* p) {
 int Read_Plate(FILE* f, Blech_Record* p) {
     if (!f || !p) return 1;
     int version = 0;
-    if (std::fscanf(f, "%d", &version) != 1) return 1;
+    if (Scan_Int(f, 10, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 0, 0)) return 1;
-    if (std::fscanf(f, "%lf%lf%lf", &p->t, &p->b, &p->l) != 3) return 1;
-    // "nan" and "inf" read as numbers; a plate with such a size is a damaged
-    // file, not a plate that every rule then lets through.
-    if (!std::isfinite(p->t) || !std::isfinite(p->b) || !std::isfinite(p->l)) return 1;
+    // Decimal numbers only: a size "inf", "nan" or with a damaged byte is a
+    // damaged file, not a plate that every rule then lets through.
+    if (Scan_Double(f, &p->t) != 1 || Scan_Double(f, &p->b) != 1 || Scan_Double(f, &p->l) != 1) return 1;
     return Read_Material_Params(f, &p->material);
 }
 

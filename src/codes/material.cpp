@@ -22,11 +22,12 @@
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "codes/alguete.h"
 #include "codes/nad.h"
 #include "codes/stguete.h"
 #include "platform/format.h"
-#include "platform/msgbox.h"
+#include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -110,7 +111,8 @@ double National_Beta_W(int grade, double beta_w) {
 // message when asked.
 void Report(FILE* oli, int show_messages, const std::string& line_text, const std::string& message_text) {
     if (oli) OLI_printf(oli, "%s%s  %s\n", Check_Line_Prefix, line_text.c_str(), Mark_Not_Ok());
-    if (show_messages) PrintMessage("%s", message_text.c_str());
+    // A box in an interactive run, a line on stderr in batch mode.
+    if (show_messages) Message_in_Mode(MESSAGE_MODE_BOX, "%s", message_text.c_str());
 }
 
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -141,36 +143,47 @@ void Select_Thickness_Range(Materialparameter_Record* m, double t) {
     }
 }
 
-// Steel own values: range by thickness (stainless steel always range 1).
+// A value as the input file keeps it ("%lf", six decimals). The checks of
+// own values decide on it, so that a record read back from its save is
+// refused or taken exactly as before the save: rounding never decides.
+double As_Stored(double v) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%lf", v);
+    return std::strtod(text, nullptr);
+}
+
+// Steel own values: range by thickness (stainless steel always range 1). A
+// refused yield strength ends the check: f_u is then neither compared with it
+// nor raised to it.
 int Check_Own_Steel(Materialparameter_Record* m, double t, FILE* oli, int show, const char* pre) {
-    int result = 0;
     Select_Thickness_Range(m, m->grade >= WELD_GRADE_STAINLESS ? 0.0 : t);
-    if (m->f_y < 1.0) {
+    const double f_y = As_Stored(m->f_y), f_u = As_Stored(m->f_u);
+    if (f_y < 1.0) {
         Report(oli, show, Format("%sStreckgrenze f╬\\y╬r = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0),
                Format("%sStreckgrenze fy = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0));
-        result = 1;
+        return 1;
     }
-    if (m->f_y - 0.001 > m->f_u) {
+    if (f_y - 0.001 > f_u) {
         Report(oli, show,
                Format("%sZugfestigkeit f╬\\u╬r = %.1lf N/mm² < Streckgrenze f╬\\y╬r = %.1lf N/mm²"_cp, pre, m->f_u,
                       m->f_y),
                Format("%sZugfestigkeit fu = %.1lf N/mm² < Streckgrenze fy = %.1lf N/mm²"_cp, pre, m->f_u, m->f_y));
-        result = 1;
-    } else if (m->f_y > m->f_u) {
-        m->f_u = m->f_y;
+        return 1;
     }
-    return result;
+    if (m->f_y > m->f_u) m->f_u = m->f_y;
+    return 0;
 }
 
 int Check_Own_Aluminium(Materialparameter_Record* m, FILE* oli, int show, const char* pre) {
     m->f_y = m->f_y1;
     m->f_u = m->f_u1;
-    if (m->f_y < 1.0) {
+    const double f_y = As_Stored(m->f_y), f_u = As_Stored(m->f_u);
+    if (f_y < 1.0) {
         Report(oli, show, Format("%s0,2%%-Dehngrenze f╬\\o╬r = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0),
                Format("%s0,2%%-Dehngrenze fo = %.1lf N/mm² < %.0lf N/mm²"_cp, pre, m->f_y, 1.0));
         return 1;
     }
-    if (m->f_y - 1.0 > m->f_u) {
+    if (f_y - 1.0 > f_u) {
         Report(oli, show,
                Format("%sZugfestigkeit f╬\\u╬r = %.1lf N/mm² < f╬\\o╬r = %.0lf N/mm²"_cp, pre, m->f_u, m->f_y),
                Format("%sZugfestigkeit fu = %.1lf N/mm² < fo = %.0lf N/mm²"_cp, pre, m->f_u, m->f_y));
@@ -459,16 +472,24 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
 int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     if (!f || !m) return 1;
     int version = 0;
-    if (std::fscanf(f, "%d", &version) != 1) return 1;
+    if (Scan_Int(f, 10, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 2, 0)) return 1;
+    // Decimal numbers only: "inf", "nan" and a damaged byte ("0X1" read as a
+    // hexadecimal number) make the block unreadable instead of changing a
+    // value.
+    auto reals = [f](std::initializer_list<double*> values) {
+        for (double* v : values)
+            if (Scan_Double(f, v) != 1) return false;
+        return true;
+    };
     double f_y = 0.0, f_u = 0.0;
-    if (std::fscanf(f, "%d%d%lf%lf%lf", &m->grade, &m->own_values, &f_y, &f_u, &m->beta_w) != 5) return 1;
-    if (std::fscanf(f, "%lf%lf%lf%lf", &m->E, &m->nu, &m->G, &m->alpha_T) != 4) return 1;
+    if (Scan_Int(f, 10, &m->grade) != 1 || Scan_Int(f, 10, &m->own_values) != 1 ||
+        !reals({&f_y, &f_u, &m->beta_w, &m->E, &m->nu, &m->G, &m->alpha_T}))
+        return 1;
     if (version == 0) {
         m->f_y1 = m->f_y2 = m->f_y3 = f_y;
         m->f_u1 = m->f_u2 = m->f_u3 = f_u;
-    } else if (std::fscanf(f, "%lf%lf%lf%lf%lf%lf", &m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3) !=
-               6) {
+    } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
     if (version >= 2) {
@@ -480,11 +501,6 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
         Tilde_To_Blank(name);
         std::memcpy(m->name, name, MATERIAL_NAME_SIZE);
     }
-    // "nan" and "inf" read as numbers; a strength or constant stored so is a
-    // damaged block, not one to print and check with.
-    const double values[] = {m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3, m->f_u3};
-    for (double v : values)
-        if (!std::isfinite(v)) return 1;
     Check_Material_Params(m, 0.0, nullptr, 0, nullptr);
     return 0;
 }

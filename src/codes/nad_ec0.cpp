@@ -106,12 +106,12 @@ int Write_NAD_EC0(FILE* f, const NAD_EC0_Block* b) {
     return ferror(f) ? 0 : 1;
 }
 
-void Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout) {
-    if (!f || !b) return;
+int Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout) {
+    if (!f || !b) return 0;
     int t = 1;
     if (!layout && Find_NAD_Section_Line(f, " Lastfaktoren", "#NAD", &t) != 1) {
         if (NAD_Verbose()) std::printf(" EC0:            (failed)\n");
-        return;
+        return 0;
     }
     if (NAD_Verbose()) std::printf(" EC0: version=%2d  (ok)\n", t);
     NAD_Text_Reader r{f, 1};
@@ -119,8 +119,9 @@ void Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout) {
     if (t > 0) NAD_Read_Doubles(&r, &b->gamma_building[1][0][0], 42);
     for (auto& row : b->psi_building) NAD_Read_Doubles(&r, row, 3);
     b->version = 2;
-    if (!r.ok) return;
-    if (!NAD_Read_Int(&r, &b->version)) return;
+    if (!r.ok) return 0;
+    // A text without its layout number is the older layout: it ends here.
+    if (!NAD_Read_Int(&r, &b->version)) return 1;
     if (b->version > 3) {
         NAD_Read_Doubles(&r, &b->gamma_bridge[0][0][0], 120);
     } else {
@@ -141,6 +142,7 @@ void Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout) {
     NAD_Read_Doubles(&r, b->a_tracks, 3);
     if (b->version >= 5)
         for (auto& row : b->psi_building) NAD_Read_Double(&r, &row[3]);
+    return r.ok;
 }
 
 int Compare_NAD_EC0(const NAD_EC0_Block* a, const NAD_EC0_Block* b) {

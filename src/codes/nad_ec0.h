@@ -30,8 +30,10 @@ int Write_NAD_EC0(FILE* f, const NAD_EC0_Block* b);
 // line " Lastfaktoren" (not found before "#NAD" or the end: nothing changes
 // and the position is restored). From the first value that does not convert
 // on, every field keeps what it held; a text without its layout number keeps
-// the whole bridge part and psi2E and sets version 2.
-void Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout);
+// the whole bridge part and psi2E and sets version 2. Returns 1 when the text
+// held everything its layout announces, 0 when it broke off (or the title
+// was not found, or an argument is null).
+int Read_NAD_EC0(FILE* f, NAD_EC0_Block* b, int layout);
 // 1 as soon as one of the 383 factors differs by more than 0.0001 (or an
 // argument is null), else 0. The version word is not compared.
 int Compare_NAD_EC0(const NAD_EC0_Block* a, const NAD_EC0_Block* b);

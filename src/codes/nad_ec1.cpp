@@ -2,6 +2,7 @@
 // annex sets, variant, comparison, copy and release.
 #include "codes/nad_ec1.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -213,11 +214,18 @@ int Write_WUSL_Values(FILE* f, const NAD_EC1_Block* b) {
 struct WUSL_Write {
     const char* name;
     const NAD_EC1_Block* b;
+    FILE* before;  // the old file whose bytes come first (append), or null
 };
 
 static int write_set(FILE* f, void* context) {
     const WUSL_Write* w = static_cast<const WUSL_Write*>(context);
-    std::fprintf(f, "#NAD\n%s\n%d\n\n", w->name, w->b->variant);
+    if (w->before) {
+        char chunk[4096];
+        for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, w->before)) > 0;)
+            if (std::fwrite(chunk, 1, got, f) != got) return 0;
+        if (std::ferror(w->before)) return 0;
+    }
+    if (std::fprintf(f, "#NAD\n%s\n%d\n\n", w->name, w->b->variant) < 0) return 0;
     return Write_WUSL_Values(f, w->b);
 }
 
@@ -227,12 +235,17 @@ int Write_WUSL_Annex(int append, const char* name, NAD_EC1_Block* b) {
     if (!VEK_Join_Path(path, sizeof path, VEKGetEnv("DRAM"), "WUSL-NADs.def") ||
         !VEK_Native_Path(native, sizeof native, path))
         return 0;
-    WUSL_Write w{name ? name : "", b};
-    if (!append) return VEK_Write_File_Replacing(native, write_set, &w);
-    FILE* f = std::fopen(native, "a");
-    if (!f) return 0;
-    const int ok = write_set(f, &w);
-    return std::fclose(f) == 0 && ok;
+    WUSL_Write w{name ? name : "", b, nullptr};
+    // Appending is a save like any other: the old sets and the new one go
+    // into a new file that takes the old one's place only when complete, so
+    // a failed write never leaves a half set at the end of the user's file.
+    if (append) {
+        w.before = std::fopen(native, "rb");
+        if (!w.before && errno != ENOENT) return 0;
+    }
+    const int done = VEK_Write_File_Replacing(native, write_set, &w);
+    if (w.before) std::fclose(w.before);
+    return done;
 }
 
 int Compare_WUSL_Tables(const NAD_EC1_Block* a, const NAD_EC1_Block* b) {

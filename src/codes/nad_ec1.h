@@ -53,9 +53,10 @@ void Read_WUSL_Tables(FILE* f, NAD_EC1_Block* b);
 // Annex variant 0: variant 1 and table 8 without values; else variant 2 and
 // table 9 without values.
 void Set_WUSL_Variant(NAD_EC1_Block* b, int variant);
-// Writes one set to the user values file under DRAM: appended (append
-// non-zero) or as the whole file, which then replaces the old one only when
-// complete. 1 written, 0 not (no DRAM, no block, a failed write).
+// Writes one set to the user values file under DRAM: behind the sets the
+// file holds (append non-zero) or as the whole file. Either way a new file
+// takes the old one's place only when complete: a failed write leaves the
+// old file as it was. 1 written, 0 not (no DRAM, no block, a failed write).
 int Write_WUSL_Annex(int append, const char* name, NAD_EC1_Block* b);
 // Writes the records of one set. 1, or 0 for a null argument or a failed
 // write.

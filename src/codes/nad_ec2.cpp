@@ -470,8 +470,8 @@ static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
     return 1;
 }
 
-void Read_NAD_EC2(FILE* f, NAD_EC2_Block* b) {
-    if (!f || !b) return;
+int Read_NAD_EC2(FILE* f, NAD_EC2_Block* b) {
+    if (!f || !b) return 0;
     Default_NAD_EC2(b);
     b->version = 0;
     const int read = read_ec2_text(f, b);
@@ -482,9 +482,10 @@ void Read_NAD_EC2(FILE* f, NAD_EC2_Block* b) {
     (void)Check_NAD_EC2_Modes(b, 0);
     if (!read) {
         if (NAD_Verbose()) std::printf(" EC2:              (failed)");
-        return;
+        return 0;
     }
     if (NAD_Verbose()) std::printf(" EC2: version=%2d  (ok)\n", b->version);
+    return 1;
 }
 
 // Every selector word with its valid range and repair value.

@@ -132,8 +132,9 @@ int Write_NAD_EC2(FILE* f, const NAD_EC2_Block* b);
 // first value that does not convert the reading ends: what was read stays,
 // the rest keeps the recommended values and version stays 0. After a full
 // read version is the text's and the selector words are checked (not
-// repaired).
-void Read_NAD_EC2(FILE* f, NAD_EC2_Block* b);
+// repaired). Returns 1 after a full read, 0 when the text broke off (or an
+// argument is null).
+int Read_NAD_EC2(FILE* f, NAD_EC2_Block* b);
 // Counts the selector words outside their range and, with repair, sets them
 // to their repair values. A national variant always gets k_t and k_m of
 // fire design 1.0. A null block counts 0.

@@ -174,8 +174,8 @@ int Read_NAD_EC3_8(FILE* f, NAD_EC3_8_Record* r) {
     return 0;
 }
 
-void Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout) {
-    if (!f || !b) return;
+int Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout) {
+    if (!f || !b) return 0;
     b->variant = 0;
     Default_NAD_EC3_1(&b->ec3_1);
     Default_NAD_EC3_8(&b->ec3_8);
@@ -183,25 +183,28 @@ void Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout) {
     b->ec3_8.version = 0;
     if (!layout) {
         if (Find_NAD_Section_Line(f, " ZO3 Parameter", "#NAD", nullptr) == 1) {
-            if (!read_int(f, &b->variant)) return;
+            if (!read_int(f, &b->variant)) return 0;
         } else if (Find_NAD_Section_Line(f, " ZO3-8 Parameter", "#NAD", nullptr) == 1) {
             // The oldest layout: variant, ZO3-1 record, then up to six of the
             // EN 1993-1-8 factors; the ZO3-8 record keeps version 0.
-            if (!read_int(f, &b->variant)) return;
-            if (Read_NAD_EC3_1(f, &b->ec3_1)) return;
+            if (!read_int(f, &b->variant)) return 0;
+            if (Read_NAD_EC3_1(f, &b->ec3_1)) return 0;
             double* slots[6] = {&b->ec3_8.gamma_M3,    &b->ec3_8.gamma_M4, &b->ec3_8.gamma_M5,
                                 &b->ec3_8.gamma_M6ser, &b->ec3_8.gamma_M7, &b->ec3_8.gamma_M3ser};
             for (double* s : slots)
                 if (!read_double(f, s)) break;
-            return;
+            return 1;
         } else {
-            return;
+            return 0;
         }
     }
-    if (Find_NAD_Section_Line(f, " ZO3-1 Parameter", "#NAD", nullptr) != 1) return;
-    if (Read_NAD_EC3_1(f, &b->ec3_1)) return;
-    if (Find_NAD_Section_Line(f, " ZO3-8 Parameter", "#NAD", nullptr) != 1) return;
-    Read_NAD_EC3_8(f, &b->ec3_8);
+    // The section holds its ZO3-1 record; a ZO3-8 record whose title stands
+    // there must be whole too, while a section without that title keeps the
+    // recommended ZO3-8 values.
+    if (Find_NAD_Section_Line(f, " ZO3-1 Parameter", "#NAD", nullptr) != 1) return 0;
+    if (Read_NAD_EC3_1(f, &b->ec3_1)) return 0;
+    if (Find_NAD_Section_Line(f, " ZO3-8 Parameter", "#NAD", nullptr) != 1) return 1;
+    return Read_NAD_EC3_8(f, &b->ec3_8) == 0;
 }
 
 int NAD_EC3_1_Differs(const NAD_EC3_1_Record* a, const NAD_EC3_1_Record* b) {

@@ -73,8 +73,11 @@ int Write_NAD_EC3_8(FILE* f, const NAD_EC3_8_Record* r);
 // Fills the block from the text at the stream position. layout non-zero:
 // annex-file layout; 0: the older list layout (" ZO3 Parameter" or the
 // oldest " ZO3-8 Parameter" form). Whatever cannot be read keeps its
-// recommended value; record versions stay 0 for records not read.
-void Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout);
+// recommended value; record versions stay 0 for records not read. Returns 1
+// when what the section announces was read whole (in the annex-file layout:
+// the ZO3-1 record, and the ZO3-8 record when its title stands there), 0 when
+// it broke off or a null argument was given.
+int Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout);
 
 // Read one record at the stream position: 0 on success, 1 on failure (also
 // for a null record). Fields after a failure keep their recommended values.

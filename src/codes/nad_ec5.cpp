@@ -161,14 +161,14 @@ static int read_ec5_text(NAD_Text_Reader* r, NAD_EC5_Block* b, int v) {
     return r->ok;
 }
 
-void Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search) {
-    if (!b) return;
+int Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search) {
+    if (!b) return 0;
     b->version = 0;
-    if (!f) return;
+    if (!f) return 0;
     Default_NAD_EC5(b);
     if (!no_search && Find_NAD_Section_Line(f, " EC5 Parameter", "#NAD", nullptr) != 1) {
         if (NAD_Verbose()) std::printf(" EC5: version=%2d  (ok)\n", b->version);
-        return;
+        return 0;
     }
     NAD_Text_Reader r{f, 1};
     int v = 0;
@@ -177,7 +177,7 @@ void Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search) {
     if (r.ok) b->version = v;
     if (!r.ok || !read_ec5_text(&r, b, v)) {
         if (NAD_Verbose()) std::printf(" EC5:              (failed)");
-        return;
+        return 0;
     }
     // Options of the German annex that older texts do not carry follow the
     // variant.
@@ -191,6 +191,7 @@ void Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search) {
         b->k_shape_max = national ? 1.3 : 2.0;
     }
     if (NAD_Verbose()) std::printf(" EC5: version=%2d  (ok)\n", v);
+    return 1;
 }
 
 // Every field but version, flag_fi and gamma_M_fi, in declared order.

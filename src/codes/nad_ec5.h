@@ -62,8 +62,10 @@ int Write_NAD_EC5(FILE* f, const NAD_EC5_Block* b);
 // whose part begins after the line " EC5 Parameter" (not found before
 // "#NAD": recommended values). At the first value that does not convert the
 // reading ends (the rest keeps its recommended values); otherwise options
-// that the text's version lacks follow the variant.
-void Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search);
+// that the text's version lacks follow the variant. Returns 1 after a full
+// read, 0 when the text broke off or its title was not found (or an argument
+// is null).
+int Read_NAD_EC5(FILE* f, NAD_EC5_Block* b, int no_search);
 // 1 when the blocks differ (exactly), 0 when equal; blocks of version 9 or
 // below always compare equal; version, flag_fi and gamma_M_fi are not
 // compared. A null pointer differs.

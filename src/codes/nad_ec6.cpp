@@ -37,18 +37,19 @@ int Write_NAD_EC6(FILE* f, const NAD_EC6_Block* b) {
 // A short section must not leave a factor of 0 behind (a material partial
 // factor of 0 would make every resistance infinite): whatever the text
 // does not give keeps its recommended value.
-void Read_NAD_EC6(FILE* f, NAD_EC6_Block* b) {
-    if (!f || !b) return;
+int Read_NAD_EC6(FILE* f, NAD_EC6_Block* b) {
+    if (!f || !b) return 0;
     Default_NAD_EC6(b);
     NAD_Text_Reader r{f, 1};
     int v = 0;
     NAD_Read_Int(&r, &v);
     NAD_Read_Int(&r, &b->variant);
-    if (!r.ok || v < 1) return;
+    if (!r.ok || v < 1) return r.ok;
     NAD_Read_Double(&r, &b->gamma_M_persistent);
     NAD_Read_Double(&r, &b->gamma_M_accidental);
     NAD_Read_Double(&r, &b->gamma_M_seismic);
     NAD_Read_Double(&r, &b->gamma_M_ser);
+    return r.ok;
 }
 
 static int near(double a, double b) { return std::fabs(a - b) <= 0.0001; }

@@ -26,7 +26,9 @@ int Write_NAD_EC6(FILE* f, const NAD_EC6_Block* b);
 // Recommended values, then the text over them: layout version and variant
 // (a layout below 1 ends the reading), the three gamma_M of 2.4.3 and
 // gamma_M of 2.4.4; what does not convert keeps its recommended value.
-void Read_NAD_EC6(FILE* f, NAD_EC6_Block* b);
+// Returns 1 when the text held what its layout announces, 0 when it broke
+// off (or an argument is null).
+int Read_NAD_EC6(FILE* f, NAD_EC6_Block* b);
 // 1 when both are present, the variants equal and each factor within
 // 0.0001; else 0.
 int Compare_NAD_EC6(const NAD_EC6_Block* a, const NAD_EC6_Block* b);

@@ -40,16 +40,16 @@ int Write_NAD_EC9(FILE* f, const NAD_EC9_Block* b) {
     return ferror(f) ? 0 : 1;
 }
 
-void Read_NAD_EC9(FILE* f, NAD_EC9_Block* b) {
-    if (!f || !b) return;
+int Read_NAD_EC9(FILE* f, NAD_EC9_Block* b) {
+    if (!f || !b) return 0;
     Default_NAD_EC9(b);
     NAD_Text_Reader r{f, 1};
     int v = 0;
     NAD_Read_Int(&r, &v);
     NAD_Read_Int(&r, &b->variant);
-    if (!r.ok) return;
+    if (!r.ok) return 0;
     b->version = v;
-    if (v < 1) return;
+    if (v < 1) return 1;
     NAD_Read_Double(&r, &b->gamma_M0);
     if (v >= 4) {
         NAD_Read_Double(&r, &b->gamma_M1);
@@ -58,10 +58,11 @@ void Read_NAD_EC9(FILE* f, NAD_EC9_Block* b) {
     }
     NAD_Read_Double(&r, &b->gamma_M2);
     NAD_Read_Double(&r, &b->gamma_Mp);
-    if (v < 2) return;
+    if (v < 2) return r.ok;
     double* more[] = {&b->gamma_Mw, &b->gamma_Ms_ser, &b->gamma_Ms_ult, &b->gamma_Ma, &b->gamma_Mp_ser};
     for (double* p : more) NAD_Read_Double(&r, p);
     if (v >= 3) NAD_Read_Double(&r, &b->C);
+    return r.ok;
 }
 
 static int near(double a, double b) { return std::fabs(a - b) <= 0.0001; }

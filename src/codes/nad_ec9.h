@@ -32,8 +32,9 @@ void Set_NAD_EC9_Variant(NAD_EC9_Block* b, int variant);
 int Write_NAD_EC9(FILE* f, const NAD_EC9_Block* b);
 // Recommended values, then the text over them by its layout version (kept
 // in version; below 1 nothing more is read). What does not convert keeps
-// its recommended value.
-void Read_NAD_EC9(FILE* f, NAD_EC9_Block* b);
+// its recommended value. Returns 1 when the text held what its layout
+// announces, 0 when it broke off (or an argument is null).
+int Read_NAD_EC9(FILE* f, NAD_EC9_Block* b);
 // 1 when both are present, the variants equal and each factor within
 // 0.0001 (the version is not compared); else 0.
 int Compare_NAD_EC9(const NAD_EC9_Block* a, const NAD_EC9_Block* b);

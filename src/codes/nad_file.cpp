@@ -42,6 +42,16 @@ int NAD_Copy_Name(char* dst, size_t size, const char* src) {
     return n == len;
 }
 
+// 1 when the first section line of the file (the first line that begins
+// with "#") is the keyword's; the stream position is left anywhere.
+static int First_Section_Is(FILE* f, const char* keyword) {
+    std::rewind(f);
+    char line[16];
+    while (Read_Line(f, line, sizeof line) != READ_LINE_EOF)
+        if (line[0] == '#') return std::strcmp(line, keyword) == 0;
+    return 0;
+}
+
 int Write_NAD_File(FILE* f, const NAD_Record* r) {
     if (!f || !r) return 0;
     // A name that breaks its line or holds the closing mark would not read
@@ -77,14 +87,29 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     const int got_variant = Scan_Int(f, 10, &variant);
     if (got_variant == INT_TOO_LARGE) return 0;
     if (got_variant == 1) r->variant = variant;
-    // Sections in any order; a missing one keeps what the block held.
-    if (Find_Keyword_Int("#EC0", f, nullptr)) Read_NAD_EC0(f, &r->ec0, 1);
-    if (Find_Keyword_Int("#EC2", f, nullptr)) Read_NAD_EC2(f, &r->ec2);
-    if (Find_Keyword_Int("#ZO3", f, nullptr)) Read_NAD_EC3(f, &r->ec3, 1);
-    if (Find_Keyword_Int("#EC5", f, nullptr)) Read_NAD_EC5(f, &r->ec5, 1);
-    if (Find_Keyword_Int("#EC6", f, nullptr)) Read_NAD_EC6(f, &r->ec6);
-    if (Find_Keyword_Int("#EC9", f, nullptr)) Read_NAD_EC9(f, &r->ec9);
-    return 1;
+    // Sections in any order; a missing one keeps what the block held. A
+    // section that the file announces must be there whole, or the file would
+    // pass its name off with the recommended values of what it lost
+    // (gamma_M2 1.25 instead of the file's value): a section cut short is a
+    // read error, and so is a missing one in a file of the writer's layout,
+    // which begins with "#EC0" and always holds all six sections, and a file
+    // cut before its first section.
+    const bool writers_layout = First_Section_Is(f, "#EC0");
+    int missing = 0;
+    // false when the section is there and broke off.
+    auto section = [&](const char* keyword, auto read) {
+        if (Find_Keyword_Int(keyword, f, nullptr)) return read() != 0;
+        ++missing;
+        return true;
+    };
+    if (!section("#EC0", [&] { return Read_NAD_EC0(f, &r->ec0, 1); }) ||
+        !section("#EC2", [&] { return Read_NAD_EC2(f, &r->ec2); }) ||
+        !section("#ZO3", [&] { return Read_NAD_EC3(f, &r->ec3, 1); }) ||
+        !section("#EC5", [&] { return Read_NAD_EC5(f, &r->ec5, 1); }) ||
+        !section("#EC6", [&] { return Read_NAD_EC6(f, &r->ec6); }) ||
+        !section("#EC9", [&] { return Read_NAD_EC9(f, &r->ec9); }))
+        return 0;
+    return missing && (writers_layout || missing == 6) ? 0 : 1;
 }
 
 static int write_annex(FILE* f, void* record) {
@@ -109,7 +134,14 @@ int Load_NAD(int n, const char* name, NAD_Record* r) {
     FILE* f = std::fopen(p, "r");
     if (!f) return 0;
     int result = 0;
-    if (Read_NAD_File(f, r)) {
+    // A file refused after some of its sections were read must leave none
+    // of them behind: the caller then works with the values it put in. The
+    // reader never touches the EN 1991 tables, so the plain copy may hold
+    // their pointers.
+    const NAD_Record before = *r;
+    if (!Read_NAD_File(f, r)) {
+        *r = before;
+    } else {
         r->user = n > 0 ? 1 : 0;
         Load_WUSL_Annex(n > 0, r->name, &r->ec1);
         Set_WUSL_Variant(&r->ec1, r->variant);

@@ -18,8 +18,11 @@ void Default_NAD_Blocks(NAD_Record* r);
 // 1, or 0 for a null argument or a failed write.
 int Write_NAD_File(FILE* f, const NAD_Record* r);
 // Reads an annex file over a record that holds recommended values.
-// Returns 1 when read, 0 when the stream holds no annex file or its head a
-// number that no int holds.
+// Returns 1 when read, 0 when the stream holds no annex file, its head a
+// number that no int holds, or a section that breaks off before what it
+// announces is read (each block reader reports it), a file in the writer's
+// layout (its first section "#EC0") that lacks one of the six sections, or
+// a file without any section: all of them are cut files.
 int Read_NAD_File(FILE* f, NAD_Record* r);
 // Writes user annex n under DRAM; with no record the file is deleted. The
 // file is written under a temporary name beside it and takes the old file's
@@ -28,7 +31,8 @@ int Read_NAD_File(FILE* f, NAD_Record* r);
 // or any step failed.
 int Save_NAD_File(int n, const NAD_Record* r);
 // Loads user annex n (n > 0) or the built-in set of the name (n == 0) into
-// the record. 1 loaded, 0 not (missing variable or file, not an annex file).
+// the record. 1 loaded, 0 not (missing variable or file, not an annex file,
+// a section cut short); the record is then unchanged.
 int Load_NAD(int n, const char* name, NAD_Record* r);
 // The one-time conversion of the older combined annex file %DRAM%/NADs-EC2.DEF
 // into %DRAM%/NADS/1.NAD, 2.NAD, ... (one per "#NAD" section, every block

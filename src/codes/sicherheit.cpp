@@ -14,6 +14,7 @@
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "codes/nad.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -126,18 +127,16 @@ int Write_Safety_Factors(FILE* f, const Sicherheitsbeiwerte_Record* r) {
 int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
     if (!f || !r) return 1;
     int v = 0;
-    if (fscanf(f, "%d", &v) != 1) return 1;
+    if (Scan_Int(f, 10, &v) != 1) return 1;
     if (!Check_File_Version(v, SAFETY_BLOCK_VERSION, 0)) return 1;
-    if (fscanf(f, "%d", &r->from_annex) != 1) return 1;
+    if (Scan_Int(f, 10, &r->from_annex) != 1) return 1;
+    // Decimal numbers only: a factor stored as "nan", "inf" or with a damaged
+    // byte is a damaged file, refused here rather than carried into every
+    // check that divides by it.
     for (int i = 0; i < 9; ++i)
-        if (fscanf(f, "%lf", annex_factor(r, i)) != 1) return 1;
-    if (v >= 1 && fscanf(f, "%lf", &r->gamma_Mser) != 1) return 1;
-    if (v >= 2 && fscanf(f, "%lf", &r->gamma_Mfi) != 1) return 1;
-    // A factor stored as "nan" or "inf" is a damaged file: refused here
-    // rather than carried into every check that divides by it.
-    for (int i = 0; i < 9; ++i)
-        if (!std::isfinite(*annex_factor(r, i))) return 1;
-    if (!std::isfinite(r->gamma_Mser) || !std::isfinite(r->gamma_Mfi)) return 1;
+        if (Scan_Double(f, annex_factor(r, i)) != 1) return 1;
+    if (v >= 1 && Scan_Double(f, &r->gamma_Mser) != 1) return 1;
+    if (v >= 2 && Scan_Double(f, &r->gamma_Mfi) != 1) return 1;
     return 0;
 }
 
@@ -171,7 +170,10 @@ static const FactorLine kLines[] = {
 
 static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_mask0 : (mask & l.bits) != 0; }
 
-static bool usable(double gamma) { return std::isfinite(gamma) && gamma > 0.0; }
+// A factor below 0.01 divides every resistance into nonsense or overflow (a
+// 1e-308 of a damaged file made the resistance infinite and every
+// utilisation 0): not usable, like 0 and a non-number.
+static bool usable(double gamma) { return std::isfinite(gamma) && gamma >= 0.01; }
 
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
     if (!r || !oli) return;

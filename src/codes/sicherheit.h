@@ -48,12 +48,13 @@ int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r);
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask);
 
 // Data check of the factors in use: 0 when every factor the mask selects
-// (as Print_Safety_Factors does) is a positive finite number, else 1; with
-// a print stream the failure line ends with the red failure marker. The
-// record is never modified.
+// (as Print_Safety_Factors does) is a finite number of at least 0.01, else
+// 1; with a print stream the failure line ends with the red failure marker.
+// The record is never modified.
 int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask);
 // Utilisation check for the verdict of a check: 1 when u is a number and
-// every factor is positive, i.e. an "ok" may be printed; 0 otherwise.
+// gamma_M0 and gamma_M2 are usable (as Check_Safety_Factors), i.e. an "ok"
+// may be printed; 0 otherwise.
 int Safety_Utilisation_Valid(const Sicherheitsbeiwerte_Record* r, double u);
 
 #endif

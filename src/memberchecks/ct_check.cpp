@@ -19,6 +19,10 @@ const double kOutstandMinLimit3 = 13.770620901034201;  // 21 * sqrt(0.43)
 
 }  // namespace
 
+double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, double c_record) {
+    return std::fmax(c_record, outer - t_a - t_b - std::fmin(t_own, std::fmin(t_a, t_b)));
+}
+
 double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
 int Ct_Class_Of(double r, const double L[3]) {
@@ -410,7 +414,8 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         has_top = true;
         break;
     case 8: case 16: {
-        const double z = p->t_fo / 2 - z_s, e = p->b_fo / 2 - t_w - o_r;
+        const double z = p->t_fo / 2 - z_s;
+        const double e = t == 8 ? Rhs_Clear_Width(p->b_fo, t_w, t_w, p->t_fo, p->c_o) / 2 : p->b_fo / 2 - t_w - o_r;
         top = Eval_Part(f, -e, z, e, z, false);
         has_top = true;
         break;
@@ -430,7 +435,8 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         has_bottom = true;
         break;
     case 8: case 16: {
-        const double z = h - z_s - p->t_fu / 2, e = p->b_fu / 2 - t_w - o_r;
+        const double z = h - z_s - p->t_fu / 2;
+        const double e = t == 8 ? Rhs_Clear_Width(p->b_fu, t_w, t_w, p->t_fu, p->c_u) / 2 : p->b_fu / 2 - t_w - o_r;
         bottom = Eval_Part(f, -e, z, e, z, false);
         has_bottom = true;
         break;
@@ -449,7 +455,11 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         has_web = true;
         break;
     case 8: case 16: {
-        const double z1 = p->t_fo + o_r - z_s, z2 = h - z_s - p->t_fu - o_r;
+        double z1 = p->t_fo + o_r - z_s, z2 = h - z_s - p->t_fu - o_r;
+        if (t == 8) {
+            const double mid = (z1 + z2) / 2, c = Rhs_Clear_Width(h, p->t_fo, p->t_fu, t_w, p->h_w);
+            z1 = mid - c / 2, z2 = mid + c / 2;
+        }
         const double yt = (p->b_fo - t_w) / 2, yb = (p->b_fu - t_w) / 2;
         web = More_Compressed(Eval_Part(f, -yt, z1, -yb, z2, false), Eval_Part(f, yt, z1, yb, z2, false));
         has_web = true;
@@ -543,17 +553,27 @@ void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
 
 void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_bottom, double N, double M_y,
                         double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
-                        double f_y) {
+                        double f_y, FILE* stream) {
     double* const outs[6] = {alpha_top, alpha_bottom, alpha_web, sigma_top, sigma_bottom, sigma_web};
     Field f{};
     if (!Elastic_Field(p, N, M_y, M_z, outs, &f)) return;
     Place_Zero_Line(p, &f);
-    Eval_Profile_Parts(p, f, outs);  // the elastic stresses, and alpha where no axis is found
+    // the elastic stresses, and alpha where no axis is found
+    const bool gradient = Eval_Profile_Parts(p, f, outs);
     Stress_Quad q[5];
     const int n = Profile_Plates(p, f, q);
     double shift = 0;
     // N compression positive: the blocks carry the tension force -N.
-    if (!(f_y > 0) || !Calc_Plastic_Axis_Shift(q, n, -N / f_y, &shift)) return;
+    const bool plastic = f_y > 0 && Calc_Plastic_Axis_Shift(q, n, -N / f_y, &shift);
+    if (gradient && stream) {
+        if (plastic)
+            OLI_printf(stream, "%sDer Beiwert ║ wird für die Q-Klassen 1 und 2 plastisch, Ê für die Q-Klasse 3 "
+                               "elastisch ermittelt.\n"_cp,
+                       Check_Line_Prefix);
+        else
+            OLI_printf(stream, "%sDer Beiwert ║ wird elastisch ermittelt.\n"_cp, Check_Line_Prefix);
+    }
+    if (!plastic) return;
     double sigma[3] = {0, 0, 0};
     for (int i = 0; i < 3; i++) sigma[i] = outs[3 + i] ? *outs[3 + i] : 0.0;
     f.s_N += shift;

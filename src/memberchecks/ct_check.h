@@ -32,6 +32,14 @@ enum {
 // written without a line break.
 double Print_Epsilon(double f_y, double E, FILE* stream);
 
+// The clear width c of a wall of a rectangular hollow section (outer width
+// outer, walls t_a and t_b at its ends, its own thickness t_own): at least
+// outer - t_a - t_b - min(t_own, t_a, t_b), b - 3 t for equal walls, the
+// flat width under the outer corner radius 1.5 t of a rolled section (the
+// width within a smaller inner radius would be shorter than the part that
+// buckles); c_record where that is larger (a welded box has no corner).
+double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, double c_record);
+
 // A utilisation within 0.001 above 1 counts as 1; every other value as it is.
 double Round_Utilisation(double u);
 
@@ -59,10 +67,12 @@ void Calc_Alpha_Elastic(const Stahlprofil* profile, double* alpha_top, double* a
 // parallel to where the profile's plates balance N (plastic_axis). Where
 // that cannot be found (N alone, round sections, types without plates here,
 // f_y not positive) the elastic alpha is given. Outputs as above; the
-// stresses are the elastic ones. Never fails, prints nothing.
+// stresses are the elastic ones. Never fails. With a stream, when a part's
+// distribution has a gradient, a note says how alpha (classes 1 and 2) and
+// psi (class 3) were found.
 void Calc_Alpha_Plastic(const Stahlprofil* profile, double* alpha_top, double* alpha_bottom, double N, double M_y,
                         double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
-                        double f_y);
+                        double f_y, FILE* stream);
 
 // The class (1..4) of one part, or 0 when it is not checked (no compression,
 // c/t/epsilon or alpha too small). U (may be null) gets (c/t)/(max c/t) of

@@ -68,9 +68,10 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     double p_top = 0, p_bot = 0, p_web = 0, unused[3];
     const int t = p->type;
     if (t != PROFILTYP_Z && t != PROFILTYP_TRAPEZ) {
-        Calc_Alpha_Elastic(p, &a_top, &a_bot, N, M_y, M_z, &a_web, &s_top, &s_bot, &s_web,
+        Calc_Alpha_Elastic(p, &a_top, &a_bot, N, M_y, M_z, &a_web, &s_top, &s_bot, &s_web, nullptr);
+        // its note on how the distributions were found only at level 2
+        Calc_Alpha_Plastic(p, &p_top, &p_bot, N, M_y, M_z, &p_web, &unused[0], &unused[1], &unused[2], f_yd,
                            print && level >= 2 ? stream : nullptr);
-        Calc_Alpha_Plastic(p, &p_top, &p_bot, N, M_y, M_z, &p_web, &unused[0], &unused[1], &unused[2], f_yd);
     }
 
     PartCheck parts[5];
@@ -99,7 +100,15 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
         parts[n++] = {"Flansche", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_w), a_top, s_top, 0, p_top};
         parts[n++] = {"Steg", CT_PART_INTERNAL, h_t, a_web, s_web, 2, p_web};
         break;
-    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN:
+    case PROFILTYP_RECHTECK:
+        parts[n++] = {"Flansch oben", CT_PART_INTERNAL,
+                      Ratio(Rhs_Clear_Width(p->b_fo, p->t_w, p->t_w, p->t_fo, p->c_o), p->t_fo), a_top, s_top, 0, p_top};
+        parts[n++] = {"Flansch unten", CT_PART_INTERNAL,
+                      Ratio(Rhs_Clear_Width(p->b_fu, p->t_w, p->t_w, p->t_fu, p->c_u), p->t_fu), a_bot, s_bot, 1, p_bot};
+        parts[n++] = {"Stege", CT_PART_INTERNAL, Ratio(Rhs_Clear_Width(p->h, p->t_fo, p->t_fu, p->t_w, p->h_w), p->t_w),
+                      a_web, s_web, 2, p_web};
+        break;
+    case PROFILTYP_KASTEN:
         parts[n++] = {"Flansch oben", CT_PART_INTERNAL, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
         parts[n++] = {"Flansch unten", CT_PART_INTERNAL, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1, p_bot};
         parts[n++] = {"Stege", CT_PART_INTERNAL, h_t, a_web, s_web, 2, p_web};

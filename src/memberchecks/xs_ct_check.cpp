@@ -5,6 +5,7 @@
 
 #include "base/cp850.h"
 #include "memberchecks/ct_check.h"
+#include "memberchecks/plastic_axis.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
 #include "printlist/oli_para.h"
@@ -13,13 +14,23 @@
 namespace {
 
 // The class limits of the profile's model: its stresses under the forces,
-// then the c/t utilisations of every part against EN 1993-1-1.
+// then the c/t utilisations of every part against EN 1993-1-1 (alpha of the
+// class 1 and 2 limits plastic, psi of the class 3 limit elastic).
 int Class_Limits(const Stahlprofil* profile, const double forces[8], int options, double f_y, double gamma_M0,
                  double factor, double limits[9]) {
     if (Calc_Profile_Stress_Extremes(profile, forces[0], forces[1], forces[2], forces[3], forces[4], forces[5],
                                      forces[6], forces[7], nullptr, nullptr, nullptr, nullptr) != 0)
         return 0;
-    const Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr};
+    Section_Class_Request request = {1, options, f_y, gamma_M0, factor, nullptr, 0};
+    // Classes 1 and 2 take alpha from the plastic stress blocks of the
+    // design strength that carry N (kN, tension positive; the model's
+    // stresses in kN/cm2).
+    const double f_d = gamma_M0 > 0 ? f_y / gamma_M0 : f_y;
+    double shift = 0;
+    if (Calc_Model_Plastic_Axis_Shift(forces[0], 0.1 * f_d, &shift)) {
+        request.flags |= SECTION_CLASS_PLASTIC;
+        request.plastic_shift = 10 * shift;
+    }
     Section_Class_Result result;
     if (!Calc_Section_Class_Limits(&request, &result)) return 0;
     for (int k = 0; k < 3; ++k) {

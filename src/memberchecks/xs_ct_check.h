@@ -10,7 +10,7 @@
 
 // The class limits of the section model under the forces (kN, kNm, kNm2):
 // prepares the model and its stresses, then evaluates the utilisations with
-// the option word (1: no raised class 3 limit; +4: fire case), f_y,
+// the option word (1: raised class 3 limit; +4: fire case), f_y,
 // gamma_M0 and the epsilon factor. limits: outstands for classes 1..3,
 // internal parts for classes 1..3, total for classes 1..3. 1 on success, 0
 // when they cannot be evaluated. The member-check layer installs it;
@@ -20,7 +20,8 @@ typedef int (*XS_Class_Limits_Fn)(const Stahlprofil* profile, const double force
 // Returns the previous function.
 XS_Class_Limits_Fn Set_XS_Class_Limits(XS_Class_Limits_Fn fn);
 
-// switch_raise 0: no raised class 3 limit. fire: fire case with the factor
+// switch_raise 0: the class 3 limit is raised for a compression below the
+// design strength, else not. fire: fire case with the factor
 // (below 0.001 taken as 0.85). target <= 0: utilisations for class 3, else
 // class 2. U_ct may be null (set to 0 first). Returns 0, or 1 when the class
 // limits cannot be evaluated.

@@ -211,6 +211,7 @@ struct Renderer {
 
     double ox = 0, oy = 0, k = 1;  // picture origin on the page (cm), fit factor
     double ks = 1;                 // factor of paper lengths: text heights, widths, dashes, marks
+    bool sized = false;            // a picture with a size number (the section prints' kind)
     double ex[4] = {0, 0, 0, 0};
 
     double X(double px) const { return (ox + (ex[1] >= ex[0] ? px - ex[0] : ex[0] - px) * k) * kPt; }
@@ -345,6 +346,15 @@ struct Renderer {
                 else cairo_line_to(cr, px, py);
             }
             cairo_close_path(cr);
+            // The section prints' hatched areas show their boundary, so that
+            // areas of the same hatch (a section on its plate) stay apart.
+            if (sized && s.pattern > 0 && !Solid(s.pattern)) {
+                cairo_save(cr);
+                Stroke_Style(s);
+                cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
+                cairo_stroke_preserve(cr);
+                cairo_restore(cr);
+            }
             Fill(s);
             return;
         }
@@ -395,7 +405,17 @@ struct Renderer {
         // Records with no drawing of their own here: pen and text styles,
         // stored symbols, colour-mode control, records of the section
         // drawings.
-        case 7: case 8: case 16: case 21: case 23: case 27: case 49: case 52: case 53: case 59:
+        case 49:
+            // A label of the scaled weld drawing: the point, the height in
+            // mm of paper and the angle in degrees.
+            if (has(5)) {
+                PictureState t = s;
+                t.text_height = v[2] > 0 && v[2] < 50 ? v[2] / 10.0 : t.text_height;
+                t.angle = v[4];
+                Picture_Text(t, v[0], v[1], 0x02 | 0x10, true, r.text);
+            }
+            return;
+        case 7: case 8: case 16: case 21: case 23: case 27: case 52: case 53: case 59:
         case 60: case 61: case 62: case 75:
             return;
         default:
@@ -420,6 +440,7 @@ struct Renderer {
             // picture sized by its size number has its extent in units of
             // its own, and its texts and widths stay paper lengths.
             ks = b.area > 0 ? k / natural : k;
+            sized = b.area > 0;
             Ensure(h * k);
             if (done) return;
             ox = Text_Left();

@@ -96,10 +96,12 @@ struct Element {
     std::vector<unsigned char> face;
 };
 
-/* A panel line or label drawn on a sheet (see sheets.h). */
+/* A panel line or label drawn on a sheet (see sheets.h); a label tied to a
+ * button takes its colour from the button's activity. */
 struct Decoration {
-    enum { LINE, TEXT, SPECIAL } kind = LINE;
+    enum { LINE, TEXT, SPECIAL, BUTTON_TEXT } kind = LINE;
     int look = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0, font = 0;
+    int button = 0, colour = 0, inactive_colour = 0;
     std::string text;
 };
 
@@ -398,8 +400,12 @@ static void draw_decoration(const Decoration& d)
             pxLine(d.x1 + ox, d.y1 + oy, d.x2 + ox, d.y2 + oy);
         }
         pxSLn(style);
+    } else if (d.kind == Decoration::BUTTON_TEXT) {
+        const Element* b = find(d.button);
+        pxFgc(b && b->active == 1 ? d.colour : d.inactive_colour);
+        styled_text(d.x1, d.y1, d.text, d.font);
     } else {
-        pxFgc(-6);
+        pxFgc(d.look == 1 ? DGREY_CI : -6);
         if (d.kind == Decoration::TEXT) styled_text(d.x1, d.y1, d.text, d.font);
         else draw_special(d.x1, d.y1, d.text, d.font);
     }
@@ -449,11 +455,31 @@ void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look)
     decorate_text(Decoration::SPECIAL, x, y, text, font, look);
 }
 
-static void draw_decorations(size_t top)
+void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                                int inactive_colour)
+{
+    const Element* b = find(button);
+    if (!text || !b) return;
+    Decoration d;
+    d.kind = Decoration::BUTTON_TEXT;
+    /* A face wider than the program reckoned with must not cover its label. */
+    d.x1 = x > b->r.x2 + 3 ? x : b->r.x2 + 4;
+    d.y1 = y;
+    d.font = font;
+    d.button = button;
+    d.colour = colour;
+    d.inactive_colour = inactive_colour;
+    d.text.assign(text, strnlen(text, KEPT_TEXT));
+    decorate(d);
+}
+
+/* The drawings of sheet `top`; with a button id only the labels tied to it. */
+static void draw_decorations(size_t top, int button = 0)
 {
     if (top >= sheets.size()) return;
     const std::vector<Decoration> kept = sheets[top].decorations;  /* drawing defines nothing */
-    for (const Decoration& d : kept) draw_decoration(d);
+    for (const Decoration& d : kept)
+        if (!button || (d.kind == Decoration::BUTTON_TEXT && d.button == button)) draw_decoration(d);
 }
 
 /* ---- sheet stack ---- */
@@ -507,6 +533,22 @@ int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2)
     return ox1 != *x1 || oy1 != *y1 || ox2 != *x2 || oy2 != *y2;
 }
 
+/* The sheet's frame, background and title. */
+static void paint_frame(const Sheet& s)
+{
+    if (!s.framed) return;
+    int kept = pxQFgc();
+    draw_box(s.r, MENUE_CI, BLACK_CI);
+    if (!s.title.empty()) {
+        pxFgc(BLACK_CI);
+        pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
+    }
+    pxFgc(kept);
+}
+
+/* The frame is painted when the sheet is defined, where the window library
+ * opens it: what the program draws onto the sheet before activating it
+ * (panels, pictures) stays. */
 int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* title, int, int)
 {
     if ((int)sheets.size() >= MAX_SHEETS) return 0;
@@ -517,6 +559,7 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* titl
     s.framed = !no_frame_next;
     no_frame_next = false;
     sheets.push_back(s);
+    paint_frame(s);
     return s.id;
 }
 
@@ -539,14 +582,9 @@ int Activate_Prop_Sheet(void)
     if (sheets.empty()) return 0;
     const size_t top = sheets.size() - 1;
     Sheet& s = sheets[top];
+    /* A sheet activated again is painted afresh. */
+    if (s.activated) paint_frame(s);
     s.activated = true;
-    if (s.framed) {
-        draw_box(s.r, MENUE_CI, BLACK_CI);
-        if (!s.title.empty()) {
-            pxFgc(BLACK_CI);
-            pxText(s.r.x1 + 10, s.r.y1 + 20, s.title.c_str(), (int)s.title.size());
-        }
-    }
     draw_elements(top);
     draw_decorations(top);
     pxFlsh();
@@ -773,6 +811,17 @@ int Change_Activity_PS(int id, int state)
     if (!e) return 0;
     e->active = state == -1 ? -1 : 1;
     if (e->kind == AREA) repaint_area(*e);
+    /* On a shown sheet a button, field or list takes its new look at once,
+     * and so do the labels tied to it; sliders keep theirs until the sheet
+     * is drawn again. */
+    const bool redrawn = e->kind == BUTTON || e->kind == HELP || e->kind == LOGICAL || e->kind == TEXT ||
+                         e->kind == FLOAT || e->kind == STRINGLIST;
+    const int sheet = e->sheet;
+    for (size_t i = 0; i < sheets.size(); ++i) {
+        if (sheets[i].id != sheet || !sheets[i].activated) continue;
+        if (redrawn) draw_element(*e);
+        draw_decorations(i, id);
+    }
     return 1;
 }
 

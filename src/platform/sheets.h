@@ -3,8 +3,8 @@
  * A property sheet is a rectangle with elements: buttons, help buttons,
  * escape areas, registers with their members (tabs), scrollable areas with
  * sliders, fields and string lists.  Sheets form a stack: Define_Prop_Sheet
- * pushes a new sheet, which receives the elements added after it;
- * Activate_Prop_Sheet draws it; Edit_Prop_Sheet lets the user work on the
+ * pushes a new sheet, which receives the elements added after it, and
+ * paints its frame; Activate_Prop_Sheet draws its elements; Edit_Prop_Sheet lets the user work on the
  * top sheet until an element with a code is chosen; Undefine_Prop_Sheet
  * pops it.  Every element gets a positive id, unique for the process, which
  * Change_Activity_PS and the other element calls take.
@@ -81,11 +81,16 @@ void Set_NoFrameFlag_to_Next_PropSheet(void);
  * (and cutting it where it does not).  Returns 1 when it was changed, 0 when
  * it already fitted or a pointer is null. */
 int Check_Prop_Sheet_Frames(int* x1, int* y1, int* x2, int* y2);
-/* Pushes a new sheet.  Returns its id, or 0 when 32 sheets are open. */
+/* Pushes a new sheet and paints its frame, background and title (unless
+ * the no-frame flag was set), so that what the program draws onto it before
+ * its activation (panels, pictures) stays.  Returns its id, or 0 when 32
+ * sheets are open. */
 int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int movable, int closable,
                       const char* title, int kind, int mode);
-/* Draws the top sheet and its elements (frame, title, buttons, and every
- * scrollable area through its draw callback).  0 without a sheet, else 1. */
+/* Draws the top sheet's elements (buttons, fields, every scrollable area
+ * through its draw callback, then the lines and labels); a sheet activated
+ * again is first painted afresh (frame, background, title).  0 without a
+ * sheet, else 1. */
 int Activate_Prop_Sheet(void);
 /* Pops the top sheet.  0 without a sheet, else 1. */
 int Undefine_Prop_Sheet(void);
@@ -157,7 +162,9 @@ int Fill_Stringlist_of_PS(int list_id, int colour, const char* text);
 const char* VEK_Stringlist_Row(int list_id, int row);
 
 /* Activity: 1 active, -1 inactive (greyed, not clickable).  A scrollable
- * area is repainted.  Returns 1, or 0 for an unknown id. */
+ * area is repainted; on a shown sheet a button, field or string list is
+ * drawn anew at once, with the labels tied to it (a slider keeps its look
+ * until the sheet is drawn again).  Returns 1, or 0 for an unknown id. */
 int Change_Activity_PS(int id, int state);
 /* The activity of an element (1 or -1); 0 for an unknown id. */
 int ActivState_of_Button_PS(int id);
@@ -190,8 +197,9 @@ int VEK_Element_Rectangle(int id, int* x1, int* y1, int* x2, int* y2);
 void Draw_Funny_Line_to_PS(int look, int x1, int y1, int x2, int y2);
 /* A label at (x, y) (the baseline) in the font word's font, in the window
  * text colour (scheme -6); the font word's flag 0x10000 draws it bold (a
- * second time one pixel to the right).  `look` is the library's text look;
- * every look is drawn the same.  A null text draws nothing. */
+ * second time one pixel to the right).  `look` is the library's text look:
+ * 1 is greyed (DGREY_CI), every other look is drawn the same.  A null text
+ * draws nothing. */
 void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
 /* A label with the print list's markup: after the escape byte 0xCE, "\\"
  * lowers the following text (small font, 3 pixels down), "/" raises it
@@ -199,6 +207,14 @@ void Draw_Funny_Text_to_PS(int x, int y, const char* text, int font, int look);
  * is a blank, a group "{ ... }" shows nothing; any other escape shows
  * nothing.  Pieces follow each other left to right. */
 void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look);
+/* A label tied to a button (an on/off button, say), at (x, y) (the
+ * baseline) in the font word's font: drawn in `colour` while the button is
+ * active and in `inactive_colour` while it is not, again whenever
+ * Change_Activity_PS changes the button on a shown sheet.  It starts at
+ * least 4 pixels right of the button, so that the button's face never
+ * covers it.  Nothing for a null text or an unknown button. */
+void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
+                                                int inactive_colour);
 
 /* The panel of a sheet drawn straight onto the screen, without a sheet:
  * the rectangle filled in the sheets' face colour with a black frame, as a

@@ -180,7 +180,10 @@ int PlotFile_Close(void) {
     // closed stream and a second close does nothing.
     plot.stream = nullptr;
     Safe_Fprintf(f, "*EOI\n\n");
-    return std::fclose(f);
+    // A write that failed on the way (a full disc) leaves the stream's error
+    // mark, which fclose does not report.
+    const bool failed = std::fflush(f) != 0 || std::ferror(f);
+    return std::fclose(f) != 0 || failed ? EOF : 0;
 }
 
 // ---- setters ----------------------------------------------------------------

@@ -71,9 +71,10 @@ int PlotFile_Set_Linetype(int type);
 int PlotFile_Set_Font(int font);
 // "-setlayer %d" with the layer clamped to 0..4; nothing while closed.
 void PlotFile_Set_Layer(int layer);
-// Writes "*EOI" and an empty line, closes the stream and forgets it. The
-// result of fclose, or 0 when no plot file was open (so a second call does
-// nothing).
+// Writes "*EOI" and an empty line, closes the stream and forgets it. 0 when
+// every write reached the file and it closed cleanly, or when no plot file
+// was open (so a second call does nothing); EOF when a write or the close
+// failed, so that the caller can drop an incomplete file.
 int PlotFile_Close(void);
 
 // ---- entities (nothing while closed) ---------------------------------------

@@ -168,7 +168,7 @@ int Get_Profil_Values(const char* name, float* values, char* code) {
     int result;
     if (Is_Profile_Manager_Available() == 1) {
         const ProfilDataEintrag* r = Find_Profile(key);
-        if (!r) {
+        if (!r || !Profil_Values_Usable(r->name, r->values, PROFILDATA_VALUE_COUNT)) {
             Fail_Values(values, code);
             Forget_Last();
             return 0;
@@ -236,7 +236,8 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
         }
     }
     ProfilRecord record;
-    if (!hit || !Read_Profil_Record(file, hit - 1, &record)) {
+    if (!hit || !Read_Profil_Record(file, hit - 1, &record) ||
+        !Profil_Values_Usable(record.name, record.values, PROFIL_VALUE_COUNT)) {
         Fail_Values(values, code);
         return 0;
     }

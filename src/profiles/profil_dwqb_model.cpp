@@ -67,17 +67,29 @@ void Clear_Line_Results(void) {
 }
 
 // Plate parts of a shape the standard builder laid out: its own c/t codes
-// and ratios, each part running from the start to the end of its line.
+// and ratios. A part is its clear width c = ratio t of its line, not the
+// line between the nodes on the other plates' centre lines: an outstand's
+// c reaches from its free end, an internal part's lies in the middle of its
+// line, so that its end stresses are taken where c ends.
 void Line_Kinds_From_Store(void) {
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
     const struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
     const int n = std::min({p.n, s.n_lines, static_cast<int>(PROFIL_STORE_LINES)});
     for (int i = 0; i < n; i++) {
-        p.support_kind[i] = s.ct_code[i];
+        const int code = s.ct_code[i];
+        p.support_kind[i] = code;
         p.ratio[i] = s.ct_ratio[i];
         p.end_position[i][0] = 33 * i;
         p.end_position[i][1] = 33 * i + 30;
         p.reduction[i][0] = p.reduction[i][1] = 0;
+        const double length = std::hypot(p.planes[PROFIL_PLANE_Y][33 * i + 30] - p.planes[PROFIL_PLANE_Y][33 * i],
+                                         p.planes[PROFIL_PLANE_Z][33 * i + 30] - p.planes[PROFIL_PLANE_Z][33 * i]);
+        const double c = s.ct_ratio[i] * s.line_t[i];
+        if (!(length > 0) || !(c > 0) || c >= length) continue;
+        const double cut = (length - c) / length;
+        if (code == CT_OUTSTAND_TIP) p.reduction[i][1] = cut;
+        if (code == CT_OUTSTAND_ROOT) p.reduction[i][0] = cut;
+        if (code == CT_INTERNAL) p.reduction[i][0] = p.reduction[i][1] = cut / 2;
     }
 }
 
@@ -567,9 +579,13 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     const float* v = values;
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     double r = std::min(tw, tf);
+    // A rolled catalogue profile has its root radius: its clear widths end
+    // where the fillets begin (a hollow section's value is its outer
+    // corner radius, not a fillet).
+    const bool root_radius = record_number > 0 && v[25] > 0.01 && shape != SHAPE_RHS;
+    if (root_radius) r = v[25];
     switch (shape) {
     case SHAPE_I:
-        if (record_number > 0 && v[25] > 0.01) r = v[25];
         s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
         s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
         s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - r) / tf);
@@ -586,22 +602,27 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
         break;
     case SHAPE_U:
         s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
-        s.Line(1, 2, tf, 0, (b - tw / 2 - r) / tf);
+        // the flanges from the web's face and its fillet to their tips
+        s.Line(1, 2, tf, 0, (b - tw - r) / tf);
         s.Line(2, 3, tw, 2, (h - 2 * tf - 2 * r) / tw);
-        s.Line(3, 4, tf, 1, (b - tw / 2 - r) / tf);
+        s.Line(3, 4, tf, 1, (b - tw - r) / tf);
         break;
     case SHAPE_RHS:
         s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
-        s.Line(1, 2, tf, 2, (b - 2 * tw - 2 * r) / tf);
-        s.Line(2, 4, tw, 2, (h - 2 * tf - 2 * r) / tw);
-        s.Line(4, 3, tf, 2, (b - 2 * tw - 2 * r) / tf);
-        s.Line(3, 1, tw, 2, (h - 2 * tf - 2 * r) / tw);
+        // The flat width of a rolled hollow section: between the walls
+        // less the corners, b - 3 t for equal walls (its outer corner
+        // radius is 1.5 t and more), not b - 4 t of the fillet substitute.
+        s.Line(1, 2, tf, 2, (b - 2 * tw - r) / tf);
+        s.Line(2, 4, tw, 2, (h - 2 * tf - r) / tw);
+        s.Line(4, 3, tf, 2, (b - 2 * tw - r) / tf);
+        s.Line(3, 1, tw, 2, (h - 2 * tf - r) / tw);
         break;
     case SHAPE_L: {
-        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf, rl = std::min(t1, t2);
+        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf, rl = root_radius ? r : std::min(t1, t2);
         s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
-        s.Line(1, 2, t1, 0, (h - t2 / 2 - rl) / t1);
-        s.Line(3, 2, t2, 0, (b - t1 / 2 - rl) / t2);
+        // each leg from the other's face and the fillet to its tip
+        s.Line(1, 2, t1, 0, (h - t2 - rl) / t1);
+        s.Line(3, 2, t2, 0, (b - t1 - rl) / t2);
         break;
     }
     case SHAPE_Z:

@@ -6,6 +6,12 @@
 #include <climits>
 #include <cstring>
 
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "base/cp850.h"
+#include "dialogs/messages.h"
 #include "platform/posix.h"
 
 FILE* Open_Profil_File(const char* data_dir) {
@@ -55,9 +61,30 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record) {
         if (!Read_Profil_Record(file, i, &r)) return -1;
         Profil_Key(r.name, stored);
         if (std::memcmp(stored, key, PROFIL_KEY_LENGTH) == 0) {
+            if (!Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) return -1;
             *record = r;
             return i;
         }
     }
     return -1;
+}
+
+// The profiles Profil_Values_Usable has named in this run.
+static std::set<std::string> reported;
+
+void Forget_Profil_Value_Notices(void) { reported.clear(); }
+
+int Profil_Values_Usable(const char* name, const float* values, int count) {
+    int bad = -1;
+    for (int i = 0; values && i < count && bad < 0; i++)
+        if (!std::isfinite(values[i])) bad = i;
+    if (bad < 0) return 1;
+    // Every look-up of the profile comes here again: one notice per name.
+    char shown[PROFIL_NAME_BYTES + 1];
+    std::snprintf(shown, sizeof shown, "%.16s", name ? name : "");
+    for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
+    if (reported.insert(shown).second)
+        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d ist keine gültige Zahl - "
+                                          "das Profil wird nicht verwendet"_cp, shown, bad);
+    return 0;
 }

@@ -44,7 +44,18 @@ void Profil_Key(const char* text, char* key);
 
 // Scans the records front to back for the first whose 15-byte key equals
 // key (15 characters, as Profil_Key makes it). Returns its 0-based number
-// with the record filled, or -1 when none matches or a read fails.
+// with the record filled, or -1 when none matches, a read fails or the
+// record found holds a value that is no finite number (Profil_Values_Usable
+// reports it).
 long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record);
+
+// 1 when all count values are finite numbers. Else 0, and the user is told
+// which profile and which value (index from 0) make the record unusable: a
+// box in an interactive run, a line on stderr in batch mode, once per
+// profile name and run. A damaged value must never reach a check, where it
+// would give "nan" and pass the maximum of the utilisations unseen.
+int Profil_Values_Usable(const char* name, const float* values, int count);
+// Forgets which profiles were named, as at the start of a run.
+void Forget_Profil_Value_Notices(void);
 
 #endif

@@ -294,7 +294,7 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
 
 int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result) {
     const ProfilDataEintrag* r = Find_Profile(name);
-    if (!r || !result) return 0;
+    if (!r || !result || !Profil_Values_Usable(r->name, r->values, PROFILDATA_VALUE_COUNT)) return 0;
     result->type_letter = static_cast<char>(r->type_letter);
     for (int i = 0; i <= 8; i++) result->values[i] = r->values[i];
     for (int i = 9; i < KATALOG_VALUE_COUNT; i++) result->values[i] = r->values[i + 1];
@@ -353,4 +353,5 @@ void Reset_Profile_Catalogue(void) {
     manager_filter = Keep_Copy(manager_filter, nullptr);
     katalog = Katalogprofil{};
     katalog_for[0] = '\0';
+    Forget_Profil_Value_Notices();
 }

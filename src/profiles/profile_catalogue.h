@@ -105,8 +105,8 @@ const char* Get_Profile_Manager_Filter(void);
 // 1 when "Q7-Vuve/Kantfeld.exe" lies executable in "EXEC" (tested once).
 int Is_Kantfeld_Present(void);
 
-// Test support: forgets the switch, the presence flags, the once-flag and the
-// cache, as at start.
+// Test support: forgets the switch, the presence flags, the once-flags (also
+// of the notices of unusable profile records) and the cache, as at start.
 void Reset_Profile_Catalogue(void);
 
 #endif

@@ -294,10 +294,20 @@ int Write_GRQ_Records(FILE* f, void*) {
 int Write_GRQ_File(int number) {
     char path[VEK_MAX_PATH + 1];
     if (!GRQ_Name(path, sizeof path, number)) return -1;
-    char native[VEK_MAX_PATH + 1];
-    if (VEK_Native_Path(native, sizeof native, path)) std::remove(native);
-    if (!list_head) return 1;
+    // An empty list leaves no store file; any other list replaces the old
+    // store only when the new one is complete (temporary file beside it,
+    // every write checked, renamed in one step), so a failed save never
+    // loses the user's sections.
+    if (!list_head) {
+        char native[VEK_MAX_PATH + 1];
+        if (VEK_Native_Path(native, sizeof native, path)) std::remove(native);
+        return 1;
+    }
     if (Write_Whole(path, Write_GRQ_Records, nullptr)) return 1;
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "%s: user sections not saved; the previous store file is kept\n", path);
+        return 0;
+    }
     Init_Message();
     Fill_Message("%s", "Dateier\xF6" "ffnungsfehler:");
     Fill_Message("%s", "Die aus Q7-VUVE importierten");

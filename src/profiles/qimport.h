@@ -91,10 +91,11 @@ int Get_Sonderquerschnitt_Value(const Sonderquerschnitt* record, const char* key
 
 // ---- store file ----
 
-// Writes all records to the store file; removes an old one first and leaves
-// none for an empty list. Returns 1 when written (or nothing to write), 0 on
-// failure (message box), -1 when the number is negative and no prefix names
-// the file.
+// Writes all records to the store file, whole or not at all: the old store
+// stays byte for byte when a write fails. An empty list removes the store
+// file. Returns 1 when written (or nothing to write), 0 on failure (message
+// box; a line on stderr in batch mode), -1 when the number is negative and
+// no prefix names the file.
 int Write_GRQ_File(int number);
 // Replaces the whole list by the records of the store file. Refused (0, list
 // unchanged) while any record is held. 1 otherwise, even when the file is

@@ -197,9 +197,12 @@ int Transform_Forces_Rotate_Shift(const double* from, const double* to, double e
 
 namespace {
 
-// Limits l_1..l_3 and epsilon of one part; false when it has no compression.
-bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, double s_a, double s_b,
-                 double* l, double* eps_out) {
+// Limits l_1..l_3 and epsilon of one part under the end stresses s_a, s_b;
+// false when they do not compress it. The raised epsilon (flag 1) serves
+// the class 3 limit only under EN 1993-1-1: below the design strength a
+// part may pass as class 3 instead of 4, never as class 1 or 2.
+bool Limits_Of_Stresses(int code, int flags, int part, double f_y, double divisor, double factor, double s_a,
+                        double s_b, double* l, double* eps_out) {
     const bool en = (code & 0xFFFF) == 1;
     const double c_a = -s_a, c_b = -s_b;
     const bool a_larger = c_a >= c_b;
@@ -208,11 +211,14 @@ bool Part_Limits(int code, int flags, int part, double f_y, double divisor, doub
     double psi = (a_larger ? c_b : c_a) / c_max;
     // Free edge: the start node for code 0, the end node for code 1.
     const bool free_compressed = (part == 0 && a_larger) || (part == 1 && !a_larger);
-    double eps = 1;
+    double eps = 1, eps3 = 1;
     if (f_y > 0) {
-        eps = (flags & 4 ? factor : 1.0) * std::sqrt((en ? 235.0 : 240.0) / f_y);
+        eps = eps3 = (flags & 4 ? factor : 1.0) * std::sqrt((en ? 235.0 : 240.0) / f_y);
         const double f_d = divisor > 0 ? f_y / divisor : f_y;
-        if (f_d > c_max && (!en || (flags & 1))) eps *= std::sqrt(f_d / c_max);
+        if (f_d > c_max && (!en || (flags & 1))) {
+            eps3 *= std::sqrt(f_d / c_max);
+            if (!en) eps = eps3;
+        }
     }
     double alpha;
     if (psi < -1) {
@@ -230,7 +236,7 @@ bool Part_Limits(int code, int flags, int part, double f_y, double divisor, doub
                 l[0] = 36 * eps / alpha;
                 l[1] = 41.5 * eps / alpha;
             }
-            l[2] = 42 * eps / (0.67 + 0.33 * psi);
+            l[2] = 42 * eps3 / (0.67 + 0.33 * psi);
         } else {
             if (alpha < 0.5 && !(flags & 2)) alpha = 0.5;
             l[0] = 32 * eps / alpha;
@@ -241,21 +247,42 @@ bool Part_Limits(int code, int flags, int part, double f_y, double divisor, doub
     } else if (part == CT_ROUND) {
         l[0] = 50 * eps * eps;
         l[1] = 70 * eps * eps;
-        l[2] = en ? 90 * eps * eps : eps * eps * (90 - 10 * (psi + 1));
+        l[2] = en ? 90 * eps3 * eps3 : eps * eps * (90 - 10 * (psi + 1));
     } else if (free_compressed) {
         const double k = 0.57 - 0.21 * psi + 0.07 * psi * psi;
         l[0] = en ? 9 * eps / alpha : 9 * eps;
         l[1] = en ? 10 * eps / alpha : 11 * eps;
-        l[2] = (en ? 21 : 19.6876) * eps * std::sqrt(k);
+        l[2] = (en ? 21 : 19.6876) * eps3 * std::sqrt(k);
     } else {
         const double k = psi >= 0 ? 0.578 / (psi + 0.34) : 1.7 - 5 * psi + 17.1 * psi * psi;
         const double d = en || (flags & 2) ? alpha * std::sqrt(alpha) : 1;
         l[0] = 9 * eps / d;
         l[1] = (en ? 10 : 11) * eps / d;
-        l[2] = (en ? 21 : 19.6876) * eps * std::sqrt(k);
+        l[2] = (en ? 21 : 19.6876) * eps3 * std::sqrt(k);
     }
-    *eps_out = eps;
+    *eps_out = eps3;
     return true;
+}
+
+// The limits of one part: class 3 from its elastic stresses, classes 1 and
+// 2 (with SECTION_CLASS_PLASTIC under EN 1993-1-1) from the plastic ones.
+// A distribution that does not compress the part sets no limit of its
+// classes (0); false when neither does.
+bool Part_Limits(int code, int flags, int part, double f_y, double divisor, double factor, double shift, double s_a,
+                 double s_b, double* l, double* eps_out) {
+    const bool elastic = Limits_Of_Stresses(code, flags, part, f_y, divisor, factor, s_a, s_b, l, eps_out);
+    if (!((flags & SECTION_CLASS_PLASTIC) && (code & 0xFFFF) == 1 && part != CT_ROUND && std::isfinite(shift)))
+        return elastic;
+    double pl[3] = {0, 0, 0}, eps_pl = 1;
+    const bool plastic =
+        Limits_Of_Stresses(code, flags & ~1, part, f_y, divisor, factor, s_a + shift, s_b + shift, pl, &eps_pl);
+    if (!elastic) {
+        l[2] = 0;
+        *eps_out = eps_pl;
+    }
+    l[0] = plastic ? pl[0] : 0;
+    l[1] = plastic ? pl[1] : 0;
+    return elastic || plastic;
 }
 
 }  // namespace
@@ -269,8 +296,8 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
         const int part = Get_Section_Point(i, &ratio, &s_a, &s_b);
         if (part == CT_NO_PART) continue;
         double l[3] = {0, 0, 0}, eps = 1;
-        if (!Part_Limits(request->code, request->flags, part, request->f_y, request->divisor, request->factor, s_a,
-                         s_b, l, &eps))
+        if (!Part_Limits(request->code, request->flags, part, request->f_y, request->divisor, request->factor,
+                         request->plastic_shift, s_a, s_b, l, &eps))
             continue;
         const double ct = std::max(Profil_DWQB_Linienwerte.ratio[i], 0.0);
         double* triple = part == 0 || part == 1 ? result->outstand : result->internal;
@@ -289,8 +316,8 @@ int Calc_Part_Class_Limits(const Section_Part_Request* request, double* result) 
     double l[3] = {1.0, -1000.0, 0.0}, eps = 1.0;
     result[3] = result[4] = result[5] = 1.0;
     if (request->part_code != CT_NO_PART &&
-        Part_Limits(request->code, request->flags, request->part_code, request->f_y, request->divisor,
-                    request->factor, request->sigma_a, request->sigma_b, l, &eps)) {
+        Part_Limits(request->code, request->flags & ~SECTION_CLASS_PLASTIC, request->part_code, request->f_y,
+                    request->divisor, request->factor, 0, request->sigma_a, request->sigma_b, l, &eps)) {
         const double ct = std::max(request->ratio, 0.0);
         for (int k = 0; k < 3; k++) result[3 + k] = l[k] > 0 ? ct / l[k] : 0;
     }

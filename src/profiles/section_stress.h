@@ -51,8 +51,12 @@ int Transform_Forces_Rotate_Shift(const double* from, const double* to, double e
                                   double* forces);
 
 // c/t utilisations of all parts. Code low half 1: EN 1993-1-1, else the
-// DIN 18800 rules. Flags: 1 raise epsilon below the design strength (EN),
-// 2 alpha = 1 without its rule, 4 multiply epsilon by factor.
+// DIN 18800 rules. Flags: 1 raise epsilon below the design strength (EN:
+// the class 3 limit only), 2 alpha = 1 without its rule, 4 multiply epsilon
+// by factor, 8 (EN) the class 1 and 2 limits take alpha from the plastic
+// stress distribution: the parts' elastic end stresses plus plastic_shift.
+// The class 3 limit always takes psi from the elastic stresses.
+enum { SECTION_CLASS_PLASTIC = 0x8 };
 struct Section_Class_Request {
     int32_t code;
     int32_t flags;
@@ -60,6 +64,7 @@ struct Section_Class_Request {
     double divisor;      // > 0: design strength f_y / divisor
     double factor;
     const void* store;   // null: the standing model
+    double plastic_shift;  // N/mm², read with SECTION_CLASS_PLASTIC
 };
 // U_1..U_3 of outstands, of internal and round parts, overall maxima.
 struct Section_Class_Result {

@@ -409,11 +409,24 @@ int Write_Profile(FILE* f, Stahlprofil* p) {
 int Read_Profile(FILE* f, Stahlprofil* p) {
     if (!f || !p) return 1;
     Init_Profile(p);
+    // Numbers in decimal form only (Scan_Int, Scan_Double): "nan", "inf" or a
+    // damaged byte ("0X1", a hexadecimal number to the C library) make the
+    // block unreadable instead of a measure of the profile.
+    auto ints = [f](std::initializer_list<int*> values) {
+        for (int* v : values)
+            if (Scan_Int(f, 10, v) != 1) return false;
+        return true;
+    };
+    auto reals = [f](std::initializer_list<double*> values) {
+        for (double* v : values)
+            if (Scan_Double(f, v) != 1) return false;
+        return true;
+    };
     int version = 0;
-    if (std::fscanf(f, "%d", &version) != 1) return 1;
+    if (!ints({&version})) return 1;
     if (version < 0 || !Check_File_Version(version, STAHLPROFIL_BLOCK_VERSION, 0)) return 1;
-    if (std::fscanf(f, "%d%d%lf%lf%lf%lf%lf%lf%d%lf%lf%lf", &p->kind, &p->type, &p->h, &p->t_w, &p->b_fo, &p->t_fo,
-                    &p->b_fu, &p->t_fu, &p->rolled, &p->r_1, &p->a_o, &p->a_u) != 12)
+    if (!ints({&p->kind, &p->type}) || !reals({&p->h, &p->t_w, &p->b_fo, &p->t_fo, &p->b_fu, &p->t_fu}) ||
+        !ints({&p->rolled}) || !reals({&p->r_1, &p->a_o, &p->a_u}))
         return 1;
     if (version >= 1) {
         if (!Read_Word(f, p->name, STAHLPROFIL_NAME_SIZE)) return 1;
@@ -426,10 +439,10 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
         if (p->kind == 1) Rebuild_From_Catalogue(p);
         else if (p->type > 1) p->type++;
     }
-    if (version >= 3 && std::fscanf(f, "%lf", &p->r_2) != 1) return 1;
+    if (version >= 3 && !reals({&p->r_2})) return 1;
     if (version >= 4) {
         int stored = 0;
-        if (std::fscanf(f, "%d", &stored) != 1) return 1;
+        if (!ints({&stored})) return 1;
         if (!available && stored == 1 && p->kind == 1) {
             p->kind = 0;
             Notice_Once(&notice_missing_shown,
@@ -443,15 +456,9 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
             Notice_Once(&notice_present_shown,
                         "!! Der neue Profilmanager ist verfügbar !!\nBitte kontrollieren Sie die gewählten Profile."_cp);
     }
-    if (version >= 5 && std::fscanf(f, "%lf%lf", &p->b_ueo, &p->b_ueu) != 2) return 1;
-    if (version >= 6 && std::fscanf(f, "%d%d", &p->weld_kind_top, &p->weld_kind_bottom) != 2) return 1;
-    if (version >= 10 && std::fscanf(f, "%d", &p->hot_finished) != 1) return 1;
-    // "nan" and "inf" read as numbers; a profile with such a measure is a
-    // damaged block, not one to compute and print.
-    const double measures[] = {p->h, p->t_w, p->b_fo, p->t_fo, p->b_fu, p->t_fu, p->b_ueo,
-                               p->b_ueu, p->r_1, p->r_2, p->a_o, p->a_u};
-    for (double v : measures)
-        if (!std::isfinite(v)) return 1;
+    if (version >= 5 && !reals({&p->b_ueo, &p->b_ueu})) return 1;
+    if (version >= 6 && !ints({&p->weld_kind_top, &p->weld_kind_bottom})) return 1;
+    if (version >= 10 && !ints({&p->hot_finished})) return 1;
     if (p->kind < 0 || p->kind > 2) return 1;  // no such kind of profile
     return 0;
 }

@@ -16,7 +16,7 @@
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
-#include "platform/msgbox.h"
+#include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
@@ -217,7 +217,8 @@ void Keep_Catalogue_Values(Stahlprofil* p) {
 
 void Write_Error(FILE* list, int show_message, const char* prefix, const char* text) {
     if (list) OLI_printf(list, "%s%s%s %s\n", Check_Line_Prefix, prefix, text, Mark_Alert());
-    if (show_message) PrintMessage("%s%s", prefix, text);
+    // A box in an interactive run, a line on stderr in batch mode.
+    if (show_message) Message_in_Mode(MESSAGE_MODE_BOX, "%s%s", prefix, text);
 }
 
 void Clear_Section_Values(Stahlprofil* p) {

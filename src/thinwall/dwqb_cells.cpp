@@ -273,7 +273,10 @@ static int Line_Count_At(const DWQB_Knoten* node) { return node ? node->use_coun
 // Candidate fraction of line's length cut off at node by its plate outline:
 // where the middle runs of its two faces (positions 2 and 7, the face
 // between the joints' strips) begin at that node; false when none
-// qualifies.
+// qualifies. Of two positive candidates the smaller counts: the longer flat
+// face is the plate's clear width (a rolled hollow section's outer flat
+// between corners of 1.5 t, b - 3 t, not its shorter inner one), and for
+// plates with equal faces both agree.
 static bool Run_Reduction(const DWQB_Linie* line, const DWQB_Knoten* node, int min, double* fraction) {
     bool found = false;
     for (int block : {2, 7}) {
@@ -283,7 +286,8 @@ static bool Run_Reduction(const DWQB_Linie* line, const DWQB_Knoten* node, int m
         double c;
         if (node == line->a) c = block == 2 ? (1 + seg.s1) / 2 : (1 + seg.s2) / 2;
         else c = block == 2 ? (1 - seg.s2) / 2 : (1 - seg.s1) / 2;
-        if (!min && c > 0 && (!found || c > *fraction)) *fraction = c, found = true;
+        // (a face cut square at the node gives 0 up to its rounding)
+        if (!min && c > 1e-9 && (!found || c < *fraction)) *fraction = c, found = true;
         if (min && c < 0 && (!found || c < *fraction)) *fraction = c, found = true;
     }
     return found;

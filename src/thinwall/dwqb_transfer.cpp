@@ -1,6 +1,7 @@
 // dwqb_transfer: line results into the profile catalogue's store.
 #include "thinwall/dwqb_transfer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -169,7 +170,11 @@ int Transfer_DWQB_Line_Kinds(void) {
         p.support_kind[i] = kind;
         p.end_position[i][0] = l->run[2] * 33 + (l->run[0] == 1 ? 30 : 0);
         p.end_position[i][1] = l->run[3] * 33 + (l->run[1] == 1 ? 30 : 0);
-        if (l->run_t != 0) p.ratio[i] = std::fabs(l->run_L / l->run_t);
+        // c is the run's clear width: its length less what the other
+        // plates and their fillets take at its supported ends, the part
+        // whose end stresses the reductions select.
+        const double clear = l->run_L * (1 - l->run_reduction[0] - l->run_reduction[1]);
+        if (l->run_t != 0) p.ratio[i] = std::fabs(std::max(clear, 0.0) / l->run_t);
         p.reduction[i][0] = l->run_reduction[0];
         p.reduction[i][1] = l->run_reduction[1];
     }

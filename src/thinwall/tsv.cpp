@@ -320,7 +320,18 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
     r->M_max = M_max;
     r->M_s_min = M_min - N * z_c;
     r->M_s_max = M_max - N * z_c;
-    if (!Range_Utilisation(r->M_y_s, r->M_s_min, r->M_s_max, &r->U_My)) r->U_My = 1000.0;
+    if (!Range_Utilisation(r->M_y_s, r->M_s_min, r->M_s_max, &r->U_My)) {
+        // With N on its plastic resistance the range has collapsed to the
+        // one moment the fully yielded plates give; an acting moment on it
+        // (within the limit tolerance of the plates' moment scale) sits in
+        // the middle of that range, any other lies beyond it.
+        const double scale = std::fabs(zo) * std::max(-No_min, No_max) + std::fabs(zu) * std::max(-Nu_min, Nu_max) +
+                             npl_s * hs / 4 + std::fabs(N * z_c);
+        const double band = LIMIT_TOLERANCE * scale;
+        const bool on_point = r->M_s_max - r->M_s_min <= band &&
+                              std::fabs(r->M_y_s - (r->M_s_min + r->M_s_max) / 2) <= band;
+        r->U_My = on_point ? 0.0 : 1000.0;
+    }
     r->U = std::max({r->U_N, r->U_My, std::max(r->U_tau, r->U_MS)});
     r->flags = (r->flags & (TSV_TOP_FLANGE | TSV_BOTTOM_FLANGE | TSV_WEB)) | 0x100001F;
     return 0;

@@ -112,7 +112,7 @@ static int read_word(FILE* f, char* field, int size) {
 
 static int read_doubles(FILE* f, double* values, int n) {
     for (int i = 0; i < n; ++i)
-        if (std::fscanf(f, "%lf", &values[i]) != 1 || !std::isfinite(values[i])) return 0;
+        if (Scan_Double(f, &values[i]) != 1) return 0;
     return 1;
 }
 

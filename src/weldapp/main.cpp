@@ -31,10 +31,15 @@ int main(int argc, char** argv) {
     }
     Read_Code_and_Text_File(Kontext.identifier);
     // Without the desktop's program directory and private data path the
-    // program was not started by the desktop: nothing to do.
+    // program was not started by the desktop: nothing to do, and the console
+    // says why (the desktop reads exit code 0 as "nothing changed").
     const char* exec = VEKGetEnv("EXEC");
     const char* data = CurOb_Privat_Datapath();
-    if (!exec || !exec[0] || !data) return 0;
+    if (!exec || !exec[0] || !data) {
+        std::fprintf(stderr, "%s: %s not set; nothing done (the program is started by the desktop)\n",
+                     argv[0], !exec || !exec[0] ? "EXEC (the program directory)" : "the private data path");
+        return 0;
+    }
     std::snprintf(Kontext.program_directory, sizeof Kontext.program_directory, "%s", exec);
     std::snprintf(Kontext.private_data_path, sizeof Kontext.private_data_path, "%s", data);
     Init_VEK_Library();

@@ -140,7 +140,7 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     OliProps& p = *props;
     if (!read_int(file, &p.grafik) || !read_int(file, &p.zusatzinfo) || !read_int(file, &p.sicherheitsbeiwerte) ||
         !read_int(file, &p.eingabeparameter) || !read_int(file, &p.ergebnisumfang) ||
-        std::fscanf(file, "%lf", &p.massstab) != 1 || !read_int(file, &p.na_parameter) ||
+        Scan_Double(file, &p.massstab) != 1 || !read_int(file, &p.na_parameter) ||
         !read_int(file, &p.vorschriften) || !read_int(file, &p.bemessungsgroessen))
         return 1;
     if (version >= 1 && !read_int(file, &p.zwischenergebnisse)) return 1;
@@ -148,7 +148,10 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     if (version >= 3 && !read_int(file, &p.detailausgabe)) return 1;
     if (version >= 4 && !read_int(file, &p.ohne_nummerierung)) return 1;
     if (version >= 6 && !read_int(file, &p.sonderschalter)) return 1;
-    if (version >= 7 && std::fscanf(file, "%lf", &p.toleranz) != 1) return 1;
+    if (version >= 7 && Scan_Double(file, &p.toleranz) != 1) return 1;
+    // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
+    // widen it (a tolerance of 1e300 % would pass every failed check).
+    p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);
     if (version < 5) return 0;
     int length = 0;
     if (!read_int(file, &length)) return 1;

@@ -41,6 +41,7 @@ static int XS_Resistance_Check(Stahlprofil* profile, double gamma, int a, int b,
 // Tests put a check of their own in.
 static XS_Check_Function s_xs_check = XS_Resistance_Check;
 static std::string s_plot_name;
+static int s_plot_result = 0;  // of the file named: 0 not written, 1 complete, -1 failed
 // The evaluation runs on this copy so that the weld layout of an all-round
 // weld may be rebuilt without touching the caller's table.
 static SchweissnahtAnschluss s_work = {};
@@ -51,7 +52,12 @@ XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check) {
     return old;
 }
 
-void Set_Plot_File_Name(const char* name) { s_plot_name = name ? name : ""; }
+void Set_Plot_File_Name(const char* name) {
+    s_plot_name = name ? name : "";
+    s_plot_result = 0;
+}
+
+int Plot_File_Result(void) { return s_plot_result; }
 
 static const char* P = "";  // the common line prefix of the print texts
 
@@ -163,6 +169,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         // Written only where the caller allows it; a plot file that cannot
         // be opened is skipped without message.
         FILE* plot = std::fopen(s_plot_name.c_str(), "w");
+        s_plot_result = plot ? 1 : -1;
         if (plot) {
             PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code,
                                 Position_Text);
@@ -229,8 +236,59 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Oli_Element_End();
     Safe_Fprintf(list, " -1\n");
     // A plot file that could not be completed is not left behind.
-    if (PlotFile_Is_Open() && PlotFile_Close() != 0) std::remove(s_plot_name.c_str());
+    if (PlotFile_Is_Open() && PlotFile_Close() != 0) {
+        std::remove(s_plot_name.c_str());
+        s_plot_result = -1;
+    }
     OLI_setYPositionCM(list, 1, -0.5);
+}
+
+// ---- input checks ----
+
+// Beyond this magnitude (N, Nmm) a force is no load of a real connection:
+// the stresses formed from it could overflow (the weld check has the same
+// limit).
+static const double kMaxForce = 1e15;
+
+// The share of N carried by contact is a fraction 0..1 (the input page
+// shows 0..100 %); anything else comes from a damaged file.
+static bool Contact_Fraction_Usable(double share) { return std::isfinite(share) && share >= 0.0 && share <= 1.0; }
+
+// The refusal line of an input value: the field named with its value (text
+// made by the caller, "--" for no number).
+static void refusal_line(FILE* out, const char* field, const std::string& value, const char* reason) {
+    if (out)
+        OLI_printf(out, "%s\xCEHFehler\xCEr: %s = %s  \x88  %s, Nachweis nicht möglich %s\n"_cp, P, field,
+                   value.c_str(), reason, Mark_Not_Ok());
+}
+
+// The forces of a case that no check can take: each named with its line.
+// 1 when one was refused.
+static int refuse_forces(const Lastfall& lf, FILE* out) {
+    struct Item {
+        const char* symbol;
+        double value;
+    } const items[] = {
+        {"N\xCE\\Ed\xCEr", lf.N},    {"M\xCE\\y,Ed\xCEr", lf.My}, {"M\xCE\\z,Ed\xCEr", lf.Mz},
+        {"V\xCE\\y,Ed\xCEr", lf.Vy}, {"V\xCE\\z,Ed\xCEr", lf.Vz}, {"M\xCE\\x,Ed\xCEr", lf.Mx},
+    };
+    int refused = 0;
+    for (const Item& it : items) {
+        if (std::isfinite(it.value) && std::fabs(it.value) <= kMaxForce) continue;
+        refusal_line(out, it.symbol, "--", "keine gültige Zahl oder zu groß"_cp);
+        refused = 1;
+    }
+    return refused;
+}
+
+// A share of N by contact outside 0..100 %: its line. 1 when refused.
+static int refuse_contact_share(const Nahtbild& n, FILE* list) {
+    const double share = n.contact_fraction;
+    if (Contact_Fraction_Usable(share)) return 0;
+    char value[32] = "--";
+    if (std::isfinite(share) && std::fabs(share) < 1e6) std::snprintf(value, sizeof value, "%.0lf %%", share * 100.0);
+    refusal_line(list, "Abtrag der Normalkraft über Druckkontakt"_cp, value, "zulässig sind 0 bis 100 %"_cp);
+    return 1;
 }
 
 // ---- input protocol ----
@@ -273,7 +331,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
                 OLI_printf(list, "a\xCE\\w\xCEr = %.1lf mm", n.a_w);
             }
         }
-        if (n.contact_fraction > 0.001)
+        if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
             OLI_printf(list, ",  %.0lf%% Abtrag der Normalkraft über Druckkontakt"_cp, n.contact_fraction * 100.0);
         OLI_printf(list, "\n");
     } else {
@@ -294,7 +352,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
                 ++shown;
             }
         OLI_printf(list, "\n");
-        if (n.contact_fraction > 0.001)
+        if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
             OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
     }
     if (w->code_setting == 0) {
@@ -411,12 +469,26 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
     r->value[4] = lf.Vz;
     r->value[5] = lf.Mx;
     int failed = 0;
-    if (w->code_setting == 0 && w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
-    if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
-        Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+    if (refuse_forces(lf, out)) {
+        // No check can take these forces: the case has no result.
+        r->value[ERGEBNIS_U_SIGMA] = r->value[ERGEBNIS_U_W] = -1.0;
         if (out) OLI_Add_Para_Offset(0.3);
         failed = 1;
+    } else {
+        if (w->code_setting == 0 && w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
+        if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
+            Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+            if (out) OLI_Add_Para_Offset(0.3);
+            failed = 1;
+        }
     }
+    // A utilisation that is no number is no result, whatever the check
+    // answered: it must never pass as "below 1".
+    for (int k : {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W})
+        if (!std::isfinite(r->value[k])) {
+            r->value[k] = -1.0;
+            failed = 1;
+        }
     if (failed) w->input_error = 1;
     if (out) {
         OLI_End_Text(out);
@@ -426,15 +498,16 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
     }
 }
 
-// Scans the values in order: an error value (below -0.001) ends the scan
-// and wins; else a strictly larger value replaces the maximum.
+// Scans the values in order: an error value (below -0.001, or no number)
+// ends the scan and wins; else a strictly larger value replaces the maximum.
 static void scan_maximum(SchweissnahtAnschluss* w) {
     double max = 0.0, ct = 0.0;
     int at = -1;
     bool stop = false;
     for (int i = 0; i < w->load_count && !stop; ++i)
         for (int k : {ERGEBNIS_U_SIGMA, ERGEBNIS_U_W}) {
-            const double u = w->results[i].value[k];
+            double u = w->results[i].value[k];
+            if (!std::isfinite(u)) u = -1.0;
             if (u < -0.001 || u > max) {
                 max = u;
                 at = i + 1;
@@ -445,7 +518,8 @@ static void scan_maximum(SchweissnahtAnschluss* w) {
             }
         }
     for (int i = 0; i < w->load_count; ++i) {
-        const double u = w->results[i].value[ERGEBNIS_U_CT];
+        double u = w->results[i].value[ERGEBNIS_U_CT];
+        if (!std::isfinite(u)) u = -1.0;
         if (u < -0.001 || u > ct) ct = u;
         if (u < -0.001) break;
     }
@@ -551,7 +625,13 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         if (application == 167 && w->loaded_count == 0) return;
     }
 
-    Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent);
+    // Every error line of the input check (plate, profile, materials, the
+    // contact share) makes the final result "not verified".
+    int input_refused = Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent) != 0;
+    input_refused |= refuse_contact_share(w->naht, list);
+    // The partial factors of the checks (gamma_M0 and gamma_M2): one that
+    // divides a resistance into overflow comes from a damaged file.
+    if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
     if (w->code_setting == 1 && w->naht.profile.type == 14) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
@@ -574,6 +654,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         return;
     }
 
+    if (input_refused) w->input_error = 1;
     FILE* out = extent == 3 || extent == 4 ? nullptr : list;
     for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
     scan_maximum(w);

@@ -34,5 +34,9 @@ XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check);
 // "%s%04d.SPF"); the batch path points it at a temporary name. Empty: no
 // plot file.
 void Set_Plot_File_Name(const char* name);
+// What became of the plot file named last: 0 not written (no sketch, or the
+// picture switch off), 1 written completely, -1 it could not be opened or
+// completed (an incomplete file is removed).
+int Plot_File_Result(void);
 
 #endif

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "base/cp850.h"
@@ -213,10 +214,10 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
 
 int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
     if (!n) return 0;
-    Check_Plate_And_Material(&n->plate, list, level, n->uniform_grade ? 64 : 67, "");
-    Calc_Profile_Cross_Section(&n->profile, list, level, "");
+    int failed = Check_Plate_And_Material(&n->plate, list, level, n->uniform_grade ? 64 : 67, "") != 0;
+    failed |= Calc_Profile_Cross_Section(&n->profile, list, level, "") != 0;
     layout_steps(n, list, level);
-    return 0;
+    return failed;
 }
 
 // ---- input file ----
@@ -249,9 +250,7 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
 
 static bool read_int(FILE* f, int* value) { return Scan_Int(f, 10, value) == 1; }
 
-static bool read_double(FILE* f, double* value) {
-    return std::fscanf(f, "%lf", value) == 1 && std::isfinite(*value);
-}
+static bool read_double(FILE* f, double* value) { return Scan_Double(f, value) == 1; }
 
 static bool read_slot(FILE* f, double* throat, double* length, int* number) {
     return read_double(f, throat) && read_double(f, length) && read_int(f, number);
@@ -341,6 +340,11 @@ void Load_Input_File(void) {
     s_unreadable_input = 0;
     FILE* f = Fopen_Base(Kontext.input_name, "r");
     if (!f) {
+        // A new position: the empty connection, silently at the screen; the
+        // batch run's console says what the list it writes stands for.
+        if (VEK_Batch_Mode())
+            std::fprintf(stderr, "%s%s: input file not found; the print list of a new connection is written\n",
+                         Get_File_Base(), Kontext.input_name);
         Reset_Schweissnaht(r);
         if (!VEK_Batch_Mode()) Record_to_Sheet(r);
         return;
@@ -386,60 +390,133 @@ static std::string native_base_path(const std::string& name) {
     return native;
 }
 
-// Moves a completed temporary file onto its name; a failed move leaves the
-// old file and says why on the console.
-static int finish_temporary(const std::string& temp, const std::string& final_name, int complete) {
-    if (temp.empty()) return 0;
-    if (!complete) {
-        std::remove(temp.c_str());
-        std::fprintf(stderr, "%s: write failed; the previous file is kept\n", final_name.c_str());
+// The files of one print-list write: the list and the plot file of the
+// sketch, their temporaries, and the place where the old plot file waits
+// while the new pair is put in place. Paths are native; the plot names are
+// empty when the run has no plot-file name.
+struct Output_Files {
+    std::string list, list_temp, plot, plot_temp, plot_old;
+};
+
+static Output_Files output_files(const std::string& list_name) {
+    Output_Files o;
+    o.list = native_base_path(list_name);
+    o.list_temp = native_base_path(list_name + ".tmp");
+    char plot[VEK_MAX_PATH + 1];
+    if (Kontext.plot_name[0] && VEK_Native_Path(plot, sizeof plot, Kontext.plot_name)) {
+        o.plot = plot;
+        o.plot_temp = o.plot + ".tmp";
+        o.plot_old = o.plot + ".old.tmp";
+    }
+    return o;
+}
+
+static bool file_exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::exists(path, ec);
+}
+
+static void remove_file(const std::string& path) {
+    if (!path.empty()) std::remove(path.c_str());
+}
+
+// A run that was killed while it wrote its files leaves temporaries behind,
+// or, while it put the new pair in place, the old plot file in its waiting
+// place. While the list's temporary is still there the old list stands, so
+// the old plot file goes back beside it; else the new list stands and the
+// old plot file is dropped. Then no temporary of these names is left.
+static void recover_interrupted_write(const Output_Files& o) {
+    if (file_exists(o.plot_old)) {
+        std::error_code ec;
+        if (!file_exists(o.list_temp)) remove_file(o.plot_old);
+        else if (std::filesystem::file_size(o.plot_old, ec) == 0 && !ec) {
+            // The mark of a run that had no plot file before.
+            remove_file(o.plot);
+            remove_file(o.plot_old);
+        } else {
+            std::rename(o.plot_old.c_str(), o.plot.c_str());
+        }
+    }
+    remove_file(o.list_temp);
+    remove_file(o.plot_temp);
+}
+
+// Puts the completed temporaries in place of the list and the plot file,
+// both or neither. The old plot file (or, when there was none, an empty
+// mark) waits under its own name until the new list stands, so that a
+// failed step, and recover_interrupted_write after a killed run, can put the
+// old pair back. A run without a new plot file removes the old one: list and
+// plot file are always of one run. 1 done; 0 the old files stand.
+static int install_output(const Output_Files& o, bool new_plot) {
+    if (o.plot.empty()) return std::rename(o.list_temp.c_str(), o.list.c_str()) == 0;
+    const bool had_plot = file_exists(o.plot);
+    if (had_plot) {
+        if (std::rename(o.plot.c_str(), o.plot_old.c_str()) != 0) return 0;
+    } else {
+        FILE* mark = std::fopen(o.plot_old.c_str(), "wb");
+        if (!mark || std::fclose(mark) != 0) return 0;
+    }
+    auto put_back = [&] {
+        if (had_plot) std::rename(o.plot_old.c_str(), o.plot.c_str());
+        else remove_file(o.plot_old);
+    };
+    if (new_plot && std::rename(o.plot_temp.c_str(), o.plot.c_str()) != 0) {
+        put_back();
         return 0;
     }
-    if (std::rename(temp.c_str(), final_name.c_str()) != 0) {
-        std::remove(temp.c_str());
-        std::fprintf(stderr, "%s: cannot be replaced; the previous file is kept\n", final_name.c_str());
+    if (std::rename(o.list_temp.c_str(), o.list.c_str()) != 0) {
+        if (new_plot) remove_file(o.plot);
+        put_back();
         return 0;
     }
+    remove_file(o.plot_old);
     return 1;
+}
+
+// The print list and the plot file of the record.
+static void write_list_and_plot(SchweissnahtAnschluss* r) {
+    const double reserved = r->print.grafik ? 16.0 : 6.0;
+    // Both files are written under temporary names and put in place together
+    // when both are complete, so that the desktop never shows a half-written
+    // report, nor a list beside the sketch of another run.
+    const std::string list_name = Print_List_Suffix;
+    const Output_Files o = output_files(list_name);
+    recover_interrupted_write(o);
+    const char* shown = o.list.empty() ? list_name.c_str() : o.list.c_str();
+    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s.tmp", list_name.c_str());
+    FILE* list = o.list_temp.empty() ? nullptr
+                                     : Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
+    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s", list_name.c_str());
+    if (!list) {
+        std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n", shown);
+        return;
+    }
+    Set_Plot_File_Name(o.plot_temp.c_str());
+    if (s_print) s_print(r, list);
+    if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
+    const int plot = Plot_File_Result();
+    Set_Plot_File_Name(nullptr);
+    OLI_End_Text(list);
+    bool complete = std::fflush(list) == 0 && !std::ferror(list);
+    complete = std::fclose(list) == 0 && complete;
+    if (!complete || plot < 0) {
+        remove_file(o.list_temp);
+        remove_file(o.plot_temp);
+        std::fprintf(stderr, "%s: %s write failed; the previous print list and plot file are kept\n", shown,
+                     complete ? "plot file" : "print list");
+        return;
+    }
+    if (!install_output(o, plot > 0)) {
+        remove_file(o.list_temp);
+        remove_file(o.plot_temp);
+        std::fprintf(stderr, "%s: cannot be replaced; the previous print list and plot file are kept\n", shown);
+    }
 }
 
 void Write_Print_List(void) {
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    const double reserved = r->print.grafik ? 16.0 : 6.0;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    // Both files are written under temporary names and renamed when
-    // complete, so that the desktop never shows a half-written report.
-    const std::string list_name = Print_List_Suffix;
-    const std::string list_final = native_base_path(list_name);
-    const std::string list_temp = native_base_path(list_name + ".tmp");
-    char plot_native[VEK_MAX_PATH + 1];
-    const std::string plot_final =
-        Kontext.plot_name[0] && VEK_Native_Path(plot_native, sizeof plot_native, Kontext.plot_name) ? plot_native : "";
-    const std::string plot_temp = plot_final.empty() ? "" : plot_final + ".tmp";
-    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s.tmp", list_name.c_str());
-    FILE* list = list_temp.empty() ? nullptr
-                                   : Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
-    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s", list_name.c_str());
-    if (!list) {
-        std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n",
-                     list_final.empty() ? list_name.c_str() : list_final.c_str());
-        if (!VEK_Batch_Mode()) Record_to_Sheet(r);
-        return;
-    }
-    std::remove(plot_temp.c_str());
-    Set_Plot_File_Name(plot_temp.c_str());
-    if (s_print) s_print(r, list);
-    Set_Plot_File_Name(nullptr);
-    if (PlotFile_Is_Open()) PlotFile_Close();
-    OLI_End_Text(list);
-    const int complete = std::fflush(list) == 0 && !std::ferror(list);
-    Close_Print_List(list);
-    finish_temporary(list_temp, list_final, complete);
-    std::FILE* plot = plot_temp.empty() ? nullptr : std::fopen(plot_temp.c_str(), "rb");
-    if (plot) {
-        std::fclose(plot);
-        finish_temporary(plot_temp, plot_final, 1);
-    }
+    write_list_and_plot(r);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 

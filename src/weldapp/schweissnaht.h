@@ -95,7 +95,9 @@ void New_Schweissnaht_Results(SchweissnahtAnschluss* record);
 // Frees the arrays and the preface the record owns and leaves them null.
 void Free_Schweissnaht(SchweissnahtAnschluss* record);
 // Refreshes plate and profile and keeps the weld table consistent with the
-// profile type, weld kind and thicknesses. Returns 0.
+// profile type, weld kind and thicknesses. Returns 1 when the check of the
+// plate or of the profile (dimensions, catalogue name, materials) failed (its
+// lines are in the list when one is given), else 0.
 int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
 
 // The record as text. 0 ok, 1 when any write failed.

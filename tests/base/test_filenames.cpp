@@ -224,6 +224,17 @@ TEST_F(FileBase, LineOfNumbers) {
     d[0] = 9;
     EXPECT_EQ(Read_Line_Doubles(nullptr, d, 1), 0);
     EXPECT_EQ(d[0], 0.0);
+    // Decimal numbers only: no infinity from a number beyond any double (it
+    // and those after it are 0), no hexadecimal float, no "nan".
+    f = testutil::Stream_With("1.5 1.5E2444444 7\n0x1p3 nan\n");
+    EXPECT_EQ(Read_Line_Doubles(f, d, 3), INT_TOO_LARGE);
+    EXPECT_EQ(d[0], 1.5);
+    EXPECT_EQ(d[1], 0.0);
+    EXPECT_EQ(d[2], 0.0);
+    EXPECT_EQ(Read_Line_Doubles(f, d, 2), 1);
+    EXPECT_EQ(d[0], 0.0);
+    EXPECT_EQ(d[1], 0.0);
+    std::fclose(f);
 }
 
 TEST_F(FileBase, IntsThatDoNotFitEndTheNumbersUnwrapped) {

@@ -263,6 +263,56 @@ TEST(ScanInt, NumbersThatDoNotFitAreRefusedNotWrapped) {
     }
 }
 
+// Decimal numbers only: what "%lf" writes (and an exponent) is a number;
+// "inf", "nan", a hexadecimal form and a number cut by a damaged byte are not
+// read as values. 1.7976931348623157e308 is the largest double.
+TEST(ScanDouble, DecimalNumbersOnly) {
+    const std::string max_text = "179769313486231570" + std::string(291, '0') + ".000000";
+    struct Case {
+        std::string bytes;
+        int result;
+        double value;
+        std::string rest;
+    } cases[] = {
+        {" -450000.000000 60", 1, -450000.0, " 60"},
+        {"\r\n0.750000\n", 1, 0.75, "\n"},
+        {"+.5x", 1, 0.5, "x"},
+        {"7.", 1, 7.0, ""},
+        {"1e308 ", 1, 1e308, " "},
+        {"2.5E-3", 1, 0.0025, ""},
+        {"0X000000", 1, 0.0, "X000000"},  // the "." of 0.000000 damaged: 0, then no number
+        {"0x1p3", 1, 0.0, "x1p3"},
+        {max_text, 1, 1.7976931348623157e308, ""},
+        {"1e309 5", NUMBER_TOO_LARGE, 0.0, " 5"},
+        {"-" + max_text.substr(0, 20) + std::string(300, '9'), NUMBER_TOO_LARGE, 0.0, ""},
+        {"inf", 0, 0.0, "inf"},
+        {"nan 1", 0, 0.0, "nan 1"},
+        {"-x", 0, 0.0, "x"},
+        {"1e+x", 0, 0.0, "x"},
+        {" \t\n", EOF, 0.0, ""},
+    };
+    for (const Case& c : cases) {
+        Input in(c.bytes);
+        double value = -1.0;
+        EXPECT_EQ(Scan_Double(in.get(), &value), c.result) << c.bytes;
+        if (c.result == 1) {
+            EXPECT_EQ(value, c.value) << c.bytes;
+        } else {
+            EXPECT_EQ(value, -1.0) << c.bytes;
+        }
+        EXPECT_EQ(in.rest(), c.rest) << c.bytes;
+    }
+    // The text parser takes the same numbers and stops where the reader does.
+    const char* text = "0X000000";
+    const char* end = nullptr;
+    double parsed = -1.0;
+    EXPECT_EQ(Parse_Double(text, &parsed, &end), 1);
+    EXPECT_EQ(parsed, 0.0);
+    EXPECT_STREQ(end, "X000000");
+    EXPECT_EQ(Parse_Double("nan", &parsed, &end), 0);
+    EXPECT_EQ(Parse_Double("1e400", &parsed, &end), NUMBER_TOO_LARGE);
+}
+
 TEST(TextBlock, TwoHundredFiftyBytesInThreeChunks) {
     std::string text;
     for (int i = 0; i < 250; ++i) text.push_back(i % 50 == 49 ? '\n' : static_cast<char>('a' + i % 26));

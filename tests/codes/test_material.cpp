@@ -228,6 +228,41 @@ TEST_F(Material, OwnSteelValues) {
     EXPECT_DOUBLE_EQ(m.f_y, 280.0);
 }
 
+// Own values that the check refuses are refused before the rounding of a
+// save decides: f_y = 0.0010002 N/mm² with f_u = 0 was refused on reading
+// (f_y - 0.001 > f_u), saved as f_y = 0.001 and then taken with f_u := f_y.
+// Now f_y < 1 N/mm² ends the check (f_u stays), and the comparison of f_u
+// with f_y is made on the six decimals a save keeps: 2.0010004 against
+// 2.0 is 2.001 against 2.000, within the 0.001 allowed, so f_u := f_y on
+// both readings.
+TEST_F(Material, OwnValuesAreCheckedAsTheSaveKeepsThem) {
+    struct Case {
+        const char* f_y;
+        const char* f_u;
+        int refused;
+        double f_u_after;
+    } cases[] = {{"0.0010002", "0", 1, 0.0}, {"2.0010004", "2.0", 0, 2.001}};
+    for (const Case& c : cases) {
+        const std::string block = std::string(" 2\n 0 1 0 0 0.8 210000 0.3 80769.23 1.2 ") + c.f_y + " " + c.f_u + " " +
+                                  c.f_y + " " + c.f_u + " " + c.f_y + " " + c.f_u + "\n ~\n";
+        Materialparameter_Record first, again;
+        Clear_Material_Params(&first);
+        FILE* f = testutil::Stream_With(block);
+        ASSERT_EQ(Read_Material_Params(f, &first), 0);
+        std::fclose(f);
+        f = std::tmpfile();
+        ASSERT_EQ(Write_Material_Params(f, &first), 0);
+        std::rewind(f);
+        Clear_Material_Params(&again);
+        ASSERT_EQ(Read_Material_Params(f, &again), 0);
+        std::fclose(f);
+        for (Materialparameter_Record* m : {&first, &again}) {
+            EXPECT_EQ(Check_Material_Params(m, 10.0, nullptr, 0, nullptr), c.refused) << c.f_y;
+            EXPECT_NEAR(m->f_u, c.f_u_after, 1e-6) << c.f_y;
+        }
+    }
+}
+
 TEST_F(Material, OwnAluminiumValues) {
     Materialparameter_Record m = Table(2, 44);
     m.own_values = 1;

@@ -293,7 +293,7 @@ TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
 }
 
 TEST_F(NadRegistry, SectionMissingFromTheFileKeepsTheStandardValues) {
-    User(1, "NAD/Version 1\n\n 44 \xAEOhne ZO3\xAF 2\n\n\n#EC9\n 4\n 2\n");
+    User(1, "NAD/Version 1\n\n 44 \xAEOhne ZO3\xAF 2\n\n\n#EC9\n 0\n 2\n");  // layout 0: no values
     Set_Active_NAD_By_Name("Ohne ZO3");
     EXPECT_EQ(NAD_Load_Failed(), 0);
     EXPECT_STREQ(Get_Active_NAD_Name(), "Ohne ZO3");
@@ -478,8 +478,9 @@ TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
     Default_NAD_EC3(&r.ec3);
     Default_NAD_EC9(&r.ec9);
     const std::string path = dir.file("v2.NAD");
-    Write_File(path, "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 4\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
-                     " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC0\r\n 1.0 1.0\r\n");
+    // The EN 1999 and EN 1996 sections of layout 0 hold no values.
+    Write_File(path, "NAD/Version 2\r\n\r\n 7 \xAEV2\xAF 0\r\n\r\n#EC9\r\n 0\r\n 0\r\n\r\n#ZO3\r\n ZO3-1 Parameter\r\n"
+                     " 4 1.0 1.15 1.3 1.0 1.0 1.25 0 1.0\r\n 0.4 0.75 0 1.0 1 1.0\r\n\r\n#EC6\r\n 0\r\n 0\r\n");
     FILE* f = std::fopen(path.c_str(), "r");
     EXPECT_EQ(Read_NAD_File(f, &r), 1);
     std::fclose(f);
@@ -489,6 +490,36 @@ TEST_F(NadFile, OtherVersionNumberOnlyZO3AndReversedSections) {
     EXPECT_DOUBLE_EQ(r.ec3.ec3_1.gamma_M2, 1.3);
     EXPECT_DOUBLE_EQ(r.ec3.ec3_8.gamma_M7, 1.1);  // no ZO3-8 record: recommended
     EXPECT_DOUBLE_EQ(r.ec9.gamma_M1, 1.1);
+}
+
+// An annex file cut at any line is unreadable: before, inside or between its
+// sections it was taken with the recommended values of everything it lost
+// under its own name. Load_NAD then leaves the caller's record as it was,
+// also when sections before the cut had been read.
+TEST_F(NadFile, FileCutAtAnyLineIsUnreadable) {
+    const std::string whole = Shipped("Deutschland.NAD");
+    int line = 0;
+    for (size_t end = whole.find('\n'); end != std::string::npos; end = whole.find('\n', end + 1)) {
+        ++line;
+        const std::string cut = whole.substr(0, end + 1);
+        const bool complete = whole.find_first_not_of('\n', end + 1) == std::string::npos;
+        NAD_Record r{};
+        Default_NAD_Blocks(&r);
+        FILE* f = testutil::Stream_With(cut);
+        EXPECT_EQ(Read_NAD_File(f, &r), complete ? 1 : 0) << "cut after line " << line;
+        std::fclose(f);
+    }
+    EXPECT_GT(line, 200);
+    // Cut inside the ZO3-8 record, behind the ZO3-1 record (gamma_M1 1.1).
+    User(1, whole.substr(0, whole.find(" ZO3-8 Parameter") + 20));
+    NAD_Record r{};
+    Default_NAD_Blocks(&r);
+    r.user = -1;
+    r.ec3.ec3_1.gamma_M1 = 0.5;  // a value no file holds
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_EQ(r.user, -1);
+    EXPECT_DOUBLE_EQ(r.ec3.ec3_1.gamma_M1, 0.5);
+    EXPECT_EQ(r.name[0], '\0');
 }
 
 TEST_F(NadFile, NotAnAnnexFileLoadsNothing) {

@@ -247,7 +247,16 @@ TEST_F(NadBlocks, SectionsSaveTheSameBytesTwice) {
                                  (c.lines ? Lines(c.body, c.lines) : c.body);
         NAD_Record first{}, again{};
         Default_NAD_Blocks(&first);
-        With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
+        if (c.lines) {
+            // A file cut inside a section is refused whole; the block reader
+            // still takes what the cut block holds (as the conversion of the
+            // older annex list does), and that block is saved.
+            With_Stream(file, [&](FILE* f) { EXPECT_EQ(Read_NAD_File(f, &first), 0); });
+            Default_NAD_Blocks(&first);
+            With_Stream(Lines(c.body, c.lines), [&](FILE* f) { EXPECT_EQ(Read_NAD_EC2(f, &first.ec2), 0); });
+        } else {
+            With_Stream(file, [&](FILE* f) { ASSERT_EQ(Read_NAD_File(f, &first), 1); });
+        }
         c.check(first);
         const std::string written = Text_Of(Write_NAD_File, first);
         Default_NAD_Blocks(&again);
@@ -471,3 +480,25 @@ TEST_F(NadOldList, ReplacedNationalValuesAreNoted) {
 }
 
 }  // namespace
+
+// Appending a set to the user values file is a save like any other: the
+// old sets and the new one form a new file, and a write that fails (a full
+// disc) leaves the old file byte for byte, with no temporary beside it.
+TEST_F(NadBlocks, AppendedSetReplacesTheFileOnlyWhenComplete) {
+    const std::string path = annex.dir.file("DRAM/WUSL-NADs.def");
+    const std::string old_sets = "#NAD\nNord\n0\n\n~TAB99\n 1 0 7\n\n";
+    Write_File(path, old_sets);
+    NAD_EC1_Block b{};
+    b.options[0] = 3;
+    const std::string set = "#NAD\nSued\n0\n\n~DATA\n1 0 0\n\n~TAB99\n 10 0 3 0 0 0 0 0 0 0 0 0\n\n";
+    {
+        testutil::ScopedFileSizeLimit disc(old_sets.size() + set.size() - 1);
+        EXPECT_EQ(Write_WUSL_Annex(1, "Sued", &b), 0);
+    }
+    EXPECT_EQ(testutil::Read_File(path), old_sets);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(annex.dir.file("DRAM")),
+                            std::filesystem::directory_iterator()),
+              2);  // the values file and the annex directory, nothing else
+    EXPECT_EQ(Write_WUSL_Annex(1, "Sued", &b), 1);
+    EXPECT_EQ(testutil::Read_File(path), old_sets + set);
+}

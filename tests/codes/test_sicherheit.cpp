@@ -297,6 +297,11 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
     r.gamma_M2 = NAN;
     EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
+    r.gamma_M2 = 1e-308;  // every resistance divided into overflow
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
+    r.gamma_M2 = 0.01;
+    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 0);
+    r.gamma_M2 = NAN;
     r.gamma_M3 = 1.25;
     EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 0x100), 0);  // gamma_M0 and gamma_M3 only
 

@@ -106,6 +106,9 @@ TEST_F(XSPlot, WeldedIWithDimensionsAndPlotFile) {
 TEST_F(XSPlot, TubeWithAllRoundWeldInCallersPicture) {
     Stahlprofil p = Profile(PROFILTYP_ROHR, 100, 10, 0, 0, -50, 50);
     ASSERT_GT(Oli_Grafik_Begin(oli_, -100.0, 100.0, 100.0, -100.0, 0.02, 0.02, 0.0, nullptr), 0);
+    // The caller's picture sets its dimension style as the weld program's
+    // sketch does (dot marks); it is not left to whatever test ran before.
+    Oli_Set_Dimension_Style(8);
     o_.profile = &p;
     o_.x_ref = 0.0, o_.y_ref = -50.0, o_.mm_per_cm = 50.0;
     o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 2, o_.line_pen = OliRole_Outline_Pen;

@@ -16,7 +16,9 @@
 #include "memberchecks/member_print_blocks.h"
 #include "memberchecks/member_settings.h"
 #include "memberchecks/plastic_axis.h"
+#include "memberchecks/section_class.h"
 #include "memberchecks/xs_check_by_class.h"
+#include "memberchecks/xs_ct_check.h"
 #include "memberchecks/xs_resistance.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
@@ -217,8 +219,11 @@ TEST_F(MemberCheck, CheckModeChangeInvalidatesTheKeptModelOnce) {
 // plates (centre-line model, web 28.93 cm between the flange nodes, 0.71
 // thick, f_y 23.5 kN/cm2) carry N = -200 kN in the web's middle 200/(0.71
 // 23.5) = 11.99 cm, so the axis lies 5.993 cm off the centre on the tension
-// side and the web's compressed fraction is (14.465 + 5.993)/28.93 = 0.7072
-// (elastically 0.5 + its share of sigma_N). N alone gives no axis of its own.
+// side. The web's part is its clear width c = 30 - 2 1.07 - 2 0.71 = 26.44
+// cm (a section by its dimensions has the fillet substitute r = t_w) with
+// its end stresses where c ends: compressed fraction (13.22 + 5.993)/26.44
+// = 0.7267 (elastically 0.5 + its share of sigma_N). N alone gives no axis
+// of its own.
 TEST_F(MemberCheck, PlasticAxisOfTheModel) {
     const Profilquerschnitt q = I_Section(kIpe, 5);
     ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&q, 0.5, nullptr, 1), 1);
@@ -232,7 +237,7 @@ TEST_F(MemberCheck, PlasticAxisOfTheModel) {
             if (Get_Section_Point(i, &factor, &s_a, &s_b) != CT_INTERNAL) continue;
             const double a = s_a + 10 * delta, b = s_b + 10 * delta;
             const double c = std::min(a, b), o = std::max(a, b);
-            EXPECT_NEAR(c / (c - o), (14.465 + 5.993) / 28.93, 1e-3) << M;
+            EXPECT_NEAR(c / (c - o), (13.22 + 5.993) / 26.44, 1e-3) << M;
             webs++;
         }
         EXPECT_EQ(webs, 1);
@@ -293,14 +298,18 @@ TEST_F(MemberCheck, Refusals) {
 
 TEST(SectionStress, PartLimitsOfTheClassTable) {
     const double e = 1.0;  // f_y 235 under EN 1993-1-1
-    struct Case { int part; double sa, sb, l1, l2, l3; } cases[] = {
-        {0, -235, -235, 9 * e, 10 * e, 21 * e * std::sqrt(0.43)},      // flange, pure compression
-        {2, -235, 235, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // web, pure bending (alpha = 0.5)
-        {2, -100, 300, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // psi below -1 taken as -1
-        {2, 100, 100, 1.0, -1000.0, 0.0},                               // no compression
+    // With flag 1 a compression of 100 below the design strength 235 raises
+    // epsilon by (235/100)^0.5 for the class 3 limit only.
+    const double raised = std::sqrt(2.35);
+    struct Case { int flags, part; double sa, sb, l1, l2, l3; } cases[] = {
+        {0, 0, -235, -235, 9 * e, 10 * e, 21 * e * std::sqrt(0.43)},      // flange, pure compression
+        {0, 2, -235, 235, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // web, pure bending (alpha = 0.5)
+        {0, 2, -100, 300, 36 * e / 0.5, 41.5 * e / 0.5, 42 * e / 0.34},  // psi below -1 taken as -1
+        {0, 2, 100, 100, 1.0, -1000.0, 0.0},                               // no compression
+        {1, 2, -100, -100, 33 * e, 38 * e, 42 * e * raised},
     };
     for (const Case& c : cases) {
-        Section_Part_Request rq{1, 0, c.part, 235.0, 0, c.sa, c.sb, 1.0, 20.0};
+        Section_Part_Request rq{1, c.flags, c.part, 235.0, 1.0, c.sa, c.sb, 1.0, 20.0};
         double out[7];
         ASSERT_EQ(Calc_Part_Class_Limits(&rq, out), 1);
         EXPECT_NEAR(out[0], c.l1, 1e-9);
@@ -574,8 +583,13 @@ TEST_F(MemberCheck, CrossSectionCheckOfARolledITakesTheClassRoad) {
 // class 3. The elastic check: sigma = 1135e3/15600 + 1304e6/3069e3 = 72.76 +
 // 424.89 = 497.6 N/mm2 > 460, U = 1.082 - the section fails (with the
 // elastic alpha 0.6 it was taken for class 2 and passed plastically with
-// U = 0.87). The printed class 2 ratio uses the web between the flanges'
-// centre lines of the section model, so only its side of 1 is checked.
+// U = 0.87). The printed class 2 ratio is that of the web's clear width with
+// the plastic alpha at its ends: 59.928/(456/(13 (257 + 102.81)/514 - 1)) =
+// 59.928/56.295 = 1.065 (the web between the flanges' centre lines, 581 mm,
+// gave alpha 0.677 and 1.025). The class 3 utilisation of the elastic road:
+// the web's ends +-257 mm carry -72.76 -+ 1304e6/92080e4 257 = -436.71 and
+// +291.19 N/mm2, psi = -0.6668, 42/(0.67 - 0.22) = 93.34 eps, raised by
+// (460/436.71)^0.5 = 1.0263 to 95.80 eps: U = 59.928/95.80 = 0.626.
 TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
     DWQB_Erweitert = DWQB_Alle_Linien = 1;
     Stahlprofil p;
@@ -596,7 +610,7 @@ TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
     EXPECT_EQ(bits & 0xC100u, 0x4100u) << std::hex << bits;
     const double U = (1135e3 / 15600 + 1304e6 / 3069e3) / 460;
     EXPECT_NEAR(o[1], U, 0.003 * U);
-    const size_t why = text.find(" c/t-Verh\x84ltnis bzgl. Q-Klasse 2: U\xCE\\c/t\xCEr = 1.");
+    const size_t why = text.find(" c/t-Verh\x84ltnis bzgl. Q-Klasse 2: U\xCE\\c/t\xCEr = 1.065");
     ASSERT_NE(why, std::string::npos) << text;
     EXPECT_NE(text.find(std::string("  >  1  ") + Mark_Not_Ok() + "\xCEr\n Der Querschnitt kann plastisch nicht "
                         "nachgewiesen werden " + Mark_Alert(), why),
@@ -604,6 +618,66 @@ TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
         << text;
     // The class 3 check of the elastic road follows.
     EXPECT_NE(text.find("c/t-Verh\x84ltnis: \xCEteinseitig"), std::string::npos) << text;
+    EXPECT_NE(text.find("\xCEtbeidseitig gest\x81tzt: Ausnutzung U\xCE\\c/t\xCEr = 0.626"), std::string::npos) << text;
+}
+
+// The c/t check of the section model (Calc_XS_Ct_Check) takes every part's
+// clear width c of the classification table and the stresses where c ends;
+// classes 1 and 2 with the plastic alpha (gamma_M0 1.0, no raised class 3
+// limit). S235 (eps 1) unless said:
+//  - MSH 200x200x8 under N: c = 200 - 3 8 = 176, c/t = 22 (the fillet
+//    substitute gave 168, 21): uniform compression, class 2 limit 38,
+//    class 3 limit 42: U_2 = 0.5789, U_3 = 0.5238.
+//  - U 200 (t_w 8.5, t_f 11.5, r 11.5) under M_y: flange from the web's
+//    face and fillet, c = 75 - 8.5 - 11.5 = 55, c/t = 4.783, uniformly
+//    compressed (limits 10, 21 0.43^0.5 = 13.77): U_2 = 0.4783, U_3 =
+//    0.3473; the web (c/t 154/8.5 = 18.12, alpha 0.5, limits 83 and 124) less.
+//  - 1/2 IPE 300 under N: the stem c = 150 - 10.7 - 15 = 124.3, c/t 17.507,
+//    an outstand in uniform compression: U_2 = 1.7507, U_3 = 1.2713.
+//  - L 100x10 (r 12) under N: each leg c = 100 - 10 - 12 = 78, c/t 7.8:
+//    U_2 = 0.78, U_3 = 0.5664.
+//  - R 168.3x8 under N: d/t = 21.04 against 70 and 90 eps^2: U_2 = 0.3005,
+//    U_3 = 0.2337.
+//  - IPE 600 in S460 (eps 0.71475) under N = -1135 kN, M_y = 1304 kNm: web
+//    c/t = 514/12 = 59.928 eps, plastic alpha (257 + 102.81)/514 = 0.70002:
+//    U_2 = 59.928/(456/8.1003) = 1.0645; elastically psi = -0.6668 at the
+//    web's clear ends (above): U_3 = 59.928/93.34 = 0.6420.
+TEST_F(MemberCheck, CtCheckOfTheModelTakesTheClearWidthOfEveryFamily) {
+    DWQB_Erweitert = DWQB_Alle_Linien = 1;
+    struct Case {
+        const char* name;
+        int grade;  // 0: the default S235
+        double N, M_y;
+        double U2, U3;
+    } const cases[] = {
+        {"MSH200X200X8.0", 0, -500, 0, 22.0 / 38, 22.0 / 42},
+        {"U200", 0, 0, 50, 4.7826 / 10, 4.7826 / 13.7706},
+        {"1/2IPE300", 0, -200, 0, 17.507 / 10, 17.507 / 13.7706},
+        {"L100X10", 0, -100, 0, 0.78, 7.8 / 13.7706},
+        {"R168.3X8.0", 0, -300, 0, 21.0375 / 70, 21.0375 / 90},
+        {"IPE600", 11, -1135, 1304, 1.0645, 0.6420},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Stahlprofil p;
+        Init_Profile(&p);
+        Default_Material_Params(&p.material);
+        if (c.grade) p.material.grade = c.grade;
+        ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
+        if (c.grade) Check_Material_Params(&p.material, 19, nullptr, 0, nullptr);
+        ASSERT_NEAR(p.material.f_y, c.grade ? 460 : 235, 1e-9);
+        double U2 = 0, U3 = 0;
+        ASSERT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 1, c.N, c.M_y, 0, 0, 0, 0, 0, 0, &U2, nullptr, 0), 0);
+        ASSERT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 0, c.N, c.M_y, 0, 0, 0, 0, 0, 0, &U3, nullptr, 0), 0);
+        EXPECT_NEAR(U2, c.U2, 5e-4 * c.U2);
+        EXPECT_NEAR(U3, c.U3, 5e-4 * c.U3);
+        // The classification of the profile's record takes the same c of a
+        // rolled hollow section (its record's clear width 200 - 2 8 - 2 8 =
+        // 168 lies within the inner corner radius).
+        if (p.type == PROFILTYP_RECHTECK) {
+            EXPECT_NEAR(Ct_Utilisation_For_Class(&p, 0, -1000 * c.N, 0, 0, 1.0, 1, 0, nullptr, 0), c.U3, 1e-6);
+        }
+    }
 }
 
 TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {

@@ -478,6 +478,22 @@ TEST(Classification, PlasticAlphaForClassesOneAndTwo) {
     EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 100, 235, 0, 0.5, 0, 0, 0, nullptr, 0, nullptr), 1);
     EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 60, 235, 0, 0, 0.6, 0, 0, nullptr, 0, nullptr), 2);
     EXPECT_EQ(Check_Ct_Part_Pl(CT_PART_INTERNAL, 0, nullptr, 500, 235, 0, 0, 0.6, 0, 0, nullptr, 0, nullptr), 3);
+    // The full print says how the distributions were found: alpha of
+    // classes 1 and 2 plastically, psi of class 3 elastically; the short
+    // print says nothing of it, nor does a section under N alone.
+    const std::string note = "Der Beiwert ║ wird für die Q-Klassen 1 und 2 plastisch, Ê für die Q-Klasse 3 "
+                             "elastisch ermittelt.\n"_cp;
+    for (int level : {2, 1}) {
+        ListCapture list;
+        Classify_Section(&I355, 539e3, 168.4e6, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, list.f(), level,
+                         "");
+        const std::string text = Text(list);
+        EXPECT_EQ(text.find(note) != std::string::npos, level == 2) << text;
+        EXPECT_EQ(text.find("Der Beiwert ║ wird elastisch"_cp), std::string::npos) << text;
+    }
+    ListCapture list;
+    Classify_Section(&I355, 1e6, 0, 0, 1.0, 1, 0, nullptr, nullptr, nullptr, 2, nullptr, list.f(), 2, "");
+    EXPECT_EQ(Text(list).find("ermittelt"), std::string::npos);
 }
 
 // The plastic axis of plates: the T above (flange 200 x 20 on top, stem 16 x

@@ -336,7 +336,8 @@ TEST_F(Sheets, ElementsOnEscapeAreasAndTheWindowsOkButton)
 }
 
 // A snapped button keeps the pixels that were under it as its face; labels
-// and lines given before the activation are drawn over the sheet.
+// and lines given before the activation are drawn over the sheet, and what
+// the program drew onto the sheet before it stays.
 TEST_F(Sheets, SnappedFacesAndDrawingsOnTheSheet)
 {
     pxInitScreen(640, 480);
@@ -348,8 +349,9 @@ TEST_F(Sheets, SnappedFacesAndDrawingsOnTheSheet)
     Draw_Special_Text_to_PS(250, 200, "I\xCE\\I\xCEr", 0x1000, 2);
     Draw_Funny_Line_to_PS(1, 300, 250, 340, 250);
     pxFgc(GREEN_CI);
-    pxRect(150, 150, 400, 300);  // the activation draws the sheet over it
+    pxRect(150, 150, 400, 300);
     Activate_Prop_Sheet();
+    EXPECT_EQ(pxGetPixel(160, 160), GREEN_CI);
     EXPECT_EQ(pxGetPixel(121, 121), RED_CI);
     EXPECT_EQ(pxGetPixel(154, 139), RED_CI);
     const int text = GetVEKColor(-6);
@@ -359,4 +361,33 @@ TEST_F(Sheets, SnappedFacesAndDrawingsOnTheSheet)
     EXPECT_EQ(pxGetPixel(250 + 8 + 2, 200 + 3 - 7), text);
     EXPECT_EQ(pxGetPixel(320, 250), GetVEKColor(-15));
     EXPECT_EQ(pxGetPixel(320, 251), GetVEKColor(-2));
+}
+
+// A label tied to an on/off button takes the button's activity: its colour
+// while active, the other one while greyed, redrawn at once on the shown
+// sheet; a label given inside the button starts right of it.  A sheet
+// activated again is painted afresh.
+TEST_F(Sheets, LabelsTiedToAButtonAndTheFramePaintedAtDefinition)
+{
+    pxInitScreen(640, 480);
+    Define_Prop_Sheet(100, 100, 400, 300, 1, 1, "Stahl", 20, 1);
+    EXPECT_EQ(pxGetPixel(200, 200), MENUE_CI);  // painted when defined
+    int flag = 0;
+    int b = Add_Logical_Button_to_PS(120, 150, 1, 12, &flag, 0, 0, SYMBOLIC_YES_RASTER, SYMBOLIC_NO_RASTER);
+    Add_Aligned_Connected_Text_to_Button_of_PS(b, 140, 165, "I", 0x1000, BLACK_CI, DGREY_CI);
+    Add_Aligned_Connected_Text_to_Button_of_PS(0, 300, 165, "I", 0x1000, BLACK_CI, DGREY_CI);  // no button
+    pxFgc(GREEN_CI);
+    pxRect(300, 200, 320, 220);  // a panel before the activation
+    Activate_Prop_Sheet();
+    EXPECT_EQ(pxGetPixel(310, 210), GREEN_CI);
+    // the button is 27 wide (120..146): the "I" starts at 150, its stem at 152
+    EXPECT_EQ(pxGetPixel(152, 165 - 4), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(302, 165 - 4), MENUE_CI);
+    Change_Activity_PS(b, -1);
+    EXPECT_EQ(pxGetPixel(152, 165 - 4), DGREY_CI);
+    Change_Activity_PS(b, 1);
+    EXPECT_EQ(pxGetPixel(152, 165 - 4), BLACK_CI);
+    Activate_Prop_Sheet();
+    EXPECT_EQ(pxGetPixel(310, 210), MENUE_CI);
+    EXPECT_EQ(pxGetPixel(152, 165 - 4), BLACK_CI);
 }

@@ -103,6 +103,37 @@ TEST(ProfilFile, AreaAndIyOfEveryDoubleTRecordFollowFromItsDimensions) {
 
 }  // namespace
 
+// A record holding a value that is no number is unusable: every reader of
+// the file refuses it (it would give "nan" in every check), names the
+// profile and the value once per run (a box at the screen), and still finds
+// the records around it.
+TEST_F(CatalogueTest, RecordWithAValueThatIsNoNumberIsRefusedAndNamed) {
+    std::map<int, float> values{{0, 27.0f}, {4, 97.26f}};
+    std::map<int, float> damaged = values;
+    damaged[4] = std::nanf("");
+    Write_File(tree.Data("PROFIL"), Profil_Record("HE260A", 'D', values) + Profil_Record("HE280A", 'D', damaged) +
+                                        Profil_Record("HE300A", 'D', values));
+    float v[35];
+    char code[8];
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+        EXPECT_EQ(Get_Profil_Values("HE280A", v, code), 0);
+        FILE* f = Open_Profil_File(std::getenv("DATA"));
+        ASSERT_NE(f, nullptr);
+        ProfilRecord r;
+        EXPECT_EQ(Find_Profil_Record(f, "HE280A         ", &r), -1);
+        EXPECT_EQ(Search_Profil_File("HE280A", f, 3, v, code), 0);
+        EXPECT_EQ(Find_Profil_Record(f, "HE300A         ", &r), 2);
+        std::fclose(f);
+    }
+    ASSERT_NE(Get_Profile_Record("HE260A"), nullptr);
+    EXPECT_EQ(Get_Profil_Values("HE300A", v, code), 3);
+    EXPECT_FLOAT_EQ(v[4], 97.26f);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0),
+              "Profildatei: Profil HE280A, Wert Nr. 4 ist keine g\x81ltige Zahl - das Profil wird nicht verwendet");
+}
+
 // The warping constant the generator works out for a channel without a
 // published one. Its method is held to the published I_w of UPN 100, 120
 // and 140 (410, 900, 1800 cm6, given to three figures: 1.5 %) by generating

@@ -3,7 +3,9 @@
 // print text and the outline geometry; damaged files refused.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -272,6 +274,28 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("QX01.GRQ")));
     Set_File_Base("QX");
     EXPECT_EQ(Write_GRQ_File(-1), -1);
+}
+
+// The store was deleted before the new one was written: a save that failed
+// on the way (a full disc) left the user without any store. It is replaced
+// only by a complete file; the failure is said (on stderr in batch mode).
+TEST_F(UserSectionTest, FailedStoreSaveKeepsTheOldStore) {
+    With_Text(1, "Alt", "\nNODES 0\n");
+    ASSERT_EQ(Write_GRQ_File(-1), 1);
+    const std::string old_store = Read_File(dir.file("QX01.GRQ"));
+    With_Text(2, "Neu", std::string(4000, 'x') + "\n");
+    VEK_Set_Batch_Mode(1);
+    {
+        testutil::ScopedFileSizeLimit disc(old_store.size() + 100);
+        EXPECT_EQ(Write_GRQ_File(-1), 0);
+    }
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(Read_File(dir.file("QX01.GRQ")), old_store);
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+    std::vector<std::string> files;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) files.push_back(e.path().filename());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"EXEC", "QX01.GRQ"}));
 }
 
 TEST_F(UserSectionTest, ListOperations) {

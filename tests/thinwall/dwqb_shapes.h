@@ -7,13 +7,18 @@
 
 #include "thinwall/dwqb.h"
 
-inline void Build_I(double h, double b, double tf, double tw) {
+// Nodes 1..3 along the top flange, 4..6 along the bottom one.
+inline void Add_I_Nodes(double h, double b) {
     Add_DWQB_Node(1, -b / 2, h / 2);
     Add_DWQB_Node(2, 0, h / 2);
     Add_DWQB_Node(3, b / 2, h / 2);
     Add_DWQB_Node(4, -b / 2, -h / 2);
     Add_DWQB_Node(5, 0, -h / 2);
     Add_DWQB_Node(6, b / 2, -h / 2);
+}
+
+inline void Build_I(double h, double b, double tf, double tw) {
+    Add_I_Nodes(h, b);
     Add_DWQB_Line_Constant_T(1, 1, 2, tf);
     Add_DWQB_Line_Constant_T(2, 2, 3, tf);
     Add_DWQB_Line_Constant_T(3, 4, 5, tf);

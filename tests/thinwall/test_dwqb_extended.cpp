@@ -54,6 +54,19 @@ Exact Of(const std::vector<Rect>& rects) {
 }
 
 void I_Section() { Build_I(h, b, tf, tw); }
+
+// An angle of legs b (along y) and h (along z), thickness t, with the root
+// radius r at the heel's inner face: values 6, 7 at a line's start, 8, 9 at
+// its end, left and right of the line.
+void Angle_With_Root(double r) {
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, b, 0);
+    Add_DWQB_Node(2, 0, 0);
+    Add_DWQB_Node(3, 0, h);
+    const double v1[9] = {t, t, 0, 0, 0, 0, 0, 0, r}, v2[9] = {t, t, 0, 0, 0, 0, r, 0, 0};
+    Add_DWQB_Line(1, 0, 1, 2, v1);
+    Add_DWQB_Line(2, 0, 2, 3, v2);
+}
 void Tube(double bb, double hh) { Build_Tube(bb, hh, t); }
 
 struct Expected {
@@ -204,14 +217,7 @@ TEST(DwqbExtended, OutlinesOfAnIAreClosedCounterClockwiseAndSplitTheArea) {
 TEST(DwqbExtended, RootRadiusOfAnAngleIsAFilletArc) {
     Extended mode;
     const double r = 1.5;
-    Init_DWQB_Model();
-    Add_DWQB_Node(1, b, 0);
-    Add_DWQB_Node(2, 0, 0);
-    Add_DWQB_Node(3, 0, h);
-    // Radii at b of line 1 and at a of line 2, both on the inner (right) face.
-    const double v1[9] = {t, t, 0, 0, 0, 0, 0, 0, r}, v2[9] = {t, t, 0, 0, 0, 0, r, 0, 0};
-    Add_DWQB_Line(1, 0, 1, 2, v1);
-    Add_DWQB_Line(2, 0, 2, 3, v2);
+    Angle_With_Root(r);
     ASSERT_EQ(Calc_DWQB(), 0);
     const DWQB_Outline_Segment& arc = Find_DWQB_Line(1)->outline[3];
     ASSERT_TRUE(DWQB_Segment_Active(&arc));
@@ -401,6 +407,69 @@ TEST(DwqbExtended, TransferGivesThePointCoefficients) {
     EXPECT_NEAR(s.reduction[4][1], tf / 2 / h, 1e-12);
     EXPECT_EQ(s.support_kind[0], 0);
     EXPECT_NEAR(s.reduction[0][1], tw / 2 / (b / 2), 1e-12);
+}
+
+// The c/t of a run is that of its clear width: the run less the other
+// plates' half thicknesses and the root fillets at its supported ends. An I
+// (flange centres h apart, r at the four junctions): web c = h - t_f - 2 r,
+// half flange c = (b - t_w)/2 - r from its tip. An angle of two legs b and
+// h (thickness t, r at the heel's inner face): c = b - t/2 - r and
+// h - t/2 - r.
+TEST(DwqbExtended, TransferGivesTheClearWidthOfEveryRun) {
+    Extended mode;
+    const double r = 1.5;
+    Init_DWQB_Model();
+    Add_I_Nodes(h, b);
+    // the fillet on the web's side of each half flange, both sides of the web
+    const double f1[9] = {tf, tf, 0, 0, 0, 0, 0, 0, r}, f2[9] = {tf, tf, 0, 0, 0, 0, r, 0, 0};
+    const double f3[9] = {tf, tf, 0, 0, 0, 0, 0, r, 0}, f4[9] = {tf, tf, 0, 0, 0, r, 0, 0, 0};
+    const double web[9] = {tw, tw, 0, 0, 0, r, r, r, r};
+    Add_DWQB_Line(1, 0, 1, 2, f1);
+    Add_DWQB_Line(2, 0, 2, 3, f2);
+    Add_DWQB_Line(3, 0, 4, 5, f3);
+    Add_DWQB_Line(4, 0, 5, 6, f4);
+    Add_DWQB_Line(5, 0, 5, 2, web);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Results(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Kinds(), 0);
+    const Profil_DWQB_Linienwerte_Record& s = Profil_DWQB_Linienwerte;
+    EXPECT_EQ(s.support_kind[4], 2);
+    EXPECT_NEAR(s.ratio[4], (h - tf - 2 * r) / tw, 1e-9);
+    for (int i = 0; i < 4; i++) EXPECT_NEAR(s.ratio[i], ((b - tw) / 2 - r) / tf, 1e-9) << i;
+    // the web's end stresses are taken where c ends
+    EXPECT_NEAR(s.reduction[4][0], (tf / 2 + r) / h, 1e-9);
+
+    Angle_With_Root(r);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Results(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Kinds(), 0);
+    EXPECT_NEAR(s.ratio[0], (b - t / 2 - r) / t, 1e-9);
+    EXPECT_NEAR(s.ratio[1], (h - t / 2 - r) / t, 1e-9);
+}
+
+// A rolled hollow section's wall: corners of outer radius 1.5 t and inner
+// radius t about the centre-line corner (b, h between the centre lines).
+// Its clear width is the outer flat, b + t - 2 1.5 t = b - 2 t, the width
+// of EN's b_out - 3 t, not the inner flat b - 3 t.
+TEST(DwqbExtended, ClearWidthOfAHollowSectionIsItsOuterFlat) {
+    Extended mode;
+    const double B = 10, H = 16;
+    Init_DWQB_Model();
+    Add_DWQB_Node(1, -B / 2, -H / 2);
+    Add_DWQB_Node(2, B / 2, -H / 2);
+    Add_DWQB_Node(3, B / 2, H / 2);
+    Add_DWQB_Node(4, -B / 2, H / 2);
+    // the cell lies on the left of each line (anticlockwise)
+    const double v[9] = {t, t, 0, 0, 0, t, 1.5 * t, t, 1.5 * t};
+    for (int k = 1; k <= 4; k++) Add_DWQB_Line(k, 0, k, k % 4 + 1, v);
+    ASSERT_EQ(Calc_DWQB(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Results(), 0);
+    ASSERT_EQ(Transfer_DWQB_Line_Kinds(), 0);
+    const Profil_DWQB_Linienwerte_Record& s = Profil_DWQB_Linienwerte;
+    for (int i = 0; i < 4; i++) {
+        EXPECT_EQ(s.support_kind[i], 2);
+        EXPECT_NEAR(s.ratio[i], ((i % 2 ? H : B) - 2 * t) / t, 1e-9) << i;
+    }
 }
 
 TEST(DwqbExtended, ArcRecordOfThePlasticLoadFactorIsCutInPieces) {

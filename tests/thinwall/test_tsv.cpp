@@ -147,7 +147,8 @@ TEST(TSV, LoadFactorSearch) {
 // Forces exactly on the resistance are accepted as they are: U = 1, not the
 // reciprocal of a factor searched towards the middle of the accepted band
 // (0.9975, U = 1.0025) because the last bits of M_pl put U_0 a hair above 1.
-// Also a web on its plastic shear, which stops the evaluation once beyond.
+// Also a web on its plastic shear, which stops the evaluation once beyond,
+// and an I at N_pl, whose range of main moments has shrunk to one moment.
 TEST(TSV, ForcesOnTheResistanceGiveOne) {
     const TSV_Querschnitt I = I_Section(), tube = Section(1, 20, 1);
     const double A_t = M_PI * (100 - 81), Mp_t = fy * (8000 - 5832) / 6.0;
@@ -158,6 +159,9 @@ TEST(TSV, ForcesOnTheResistanceGiveOne) {
         double U;
     } const cases[] = {
         {"I at M_pl", &I, 0, 0, M_pl_I, 1.0},
+        {"I at N_pl", &I, N_pl_I, 0, 0, 1.0},
+        {"I at -N_pl", &I, -N_pl_I, 0, 0, 1.0},
+        {"I a rounding beyond N_pl", &I, N_pl_I * (1 + 1e-12), 0, 0, 1.0},
         {"I web at its plastic shear", &I, 0, A_w * fy / kSqrt3, 0, 1.0},
         {"tube at M_pl", &tube, 0, 0, Mp_t, 1.0},
         {"tube at N_pl", &tube, fy * A_t, 0, 0, 1.0},
@@ -170,6 +174,12 @@ TEST(TSV, ForcesOnTheResistanceGiveOne) {
         EXPECT_NEAR(r.U, c.U, 1e-9);
         EXPECT_TRUE(r.flags & TSV_FILLED);
     }
+    // At N_pl the moment range is the single moment 0: a moment beside it
+    // (1 % of M_pl) overloads the section.
+    const double F[8] = {N_pl_I, 0, 0, 0, 0.01 * M_pl_I, 0, 0, 0};
+    TSV_Ergebnis r{};
+    ASSERT_EQ(Calc_TSV(F, yield, &I, &r), 1);
+    EXPECT_GT(r.U, 1.0);
 }
 
 TEST(TSV, PrepareReadsTheWorkRecord) {

@@ -7,9 +7,11 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "support/testutil.h"
 
@@ -30,21 +32,29 @@ struct Desktop {
             std::filesystem::copy_file(kExamples + example + "/" + id + ext, project + "/" + id + ext);
     }
     // Runs the program in the project folder; the exit code, stdout and
-    // stderr. with_exec false leaves EXEC out; extra_env holds further
-    // entries ("NAME='value' ...").
-    int Run(const std::string& args, bool with_exec = true, const std::string& extra_env = "") {
+    // stderr. Without with_exec EXEC is left out; prefix goes in front of
+    // the program in the shell (a "ulimit", say).
+    int Run(const std::string& args, bool with_exec = true, const std::string& prefix = "") {
         std::string env = "DATA='" + dir.file("data") + "' DRAM='" + dir.file("dram") + "' TEMP='" +
-                          dir.file("temp") + "' " + extra_env + " ";
+                          dir.file("temp") + "' ";
         env += with_exec ? "EXEC='" + dir.file("exec") + "' " : "";
-        const std::string cmd = "cd '" + project + "' && env -u EXEC " + env + "'" + kProgram + "' " + args +
-                                " >'" + dir.file("out.txt") + "' 2>'" + dir.file("err.txt") + "'";
-        const int status = std::system(cmd.c_str());
+        const std::string cmd = "cd '" + project + "' && " + prefix + " env -u EXEC -u VEK_PRIVAT_DATAPATH " + env +
+                                "'" + kProgram + "' " + args + " >'" + dir.file("out.txt") + "' 2>'" +
+                                dir.file("err.txt") + "'";
+        const int status = std::system(("(" + cmd + ")").c_str());
         out = testutil::Read_File(dir.file("out.txt"));
         err = testutil::Read_File(dir.file("err.txt"));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(project + "/" + name); }
     std::string File(const std::string& name) const { return testutil::Read_File(project + "/" + name); }
+    // The names in the project folder, sorted.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(project)) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
     std::string out, err;
 };
 

@@ -98,6 +98,11 @@ TEST(PrintBlock, Refusals) {
         " 7\n 0 1 0 0 2 7.5 1 0\n",                   // fewer than nine
         " 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 0\n 2000000000 ab\n",  // preface beyond the file
         " 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 0\n 5 ab\n",          // preface cut short
+        // Scale and tolerance that are no numbers, or no decimal ones.
+        " 7\n 0 1 0 0 2 nan 1 0 0 0 0 0 0 0 0\n 0\n",
+        " 7\n 0 1 0 0 2 inf 1 0 0 0 0 0 0 0 0\n 0\n",
+        " 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 -inf\n 0\n",
+        " 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 0x1p3\n 0\n",
     };
     VEK_Clear_Recorded_Messages();
     VEK_Set_Batch_Mode(1);
@@ -114,6 +119,16 @@ TEST(PrintBlock, Refusals) {
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
               (std::vector<std::string>{"!! ACHTUNG !!", "Die Eingabedatei ist aktueller als die Programmversion",
                                         "Bitte aktualisieren Sie das Programm."}));
+}
+
+// The sheet keeps the tolerance of the final result within 0 to 10 %: a
+// file's 1e300 % would have passed every failed check with its note.
+TEST(PrintBlock, ToleranceOfAFileIsHeldToTheSheetsRange) {
+    for (const auto& [text, tolerance] : {std::pair{"1e300", 10.0}, std::pair{"-5", 0.0}, std::pair{"2.5", 2.5}}) {
+        Props p;
+        ASSERT_EQ(Read_Block(std::string(" 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 ") + text + "\n 0\n", &p.p), 0);
+        EXPECT_EQ(p.p.toleranz, tolerance) << text;
+    }
 }
 
 TEST(PrintBlock, CopyAndClamp) {

@@ -104,6 +104,32 @@ TEST(Evaluation, ForcesBelowTheSectionThresholdAreNotAFailure) {
     EXPECT_EQ(k.r.results[0].value[ERGEBNIS_U_SIGMA], 0.0);
 }
 
+// A check that leaves a utilisation that is no number (the section check
+// of a profile whose catalogue values were damaged did) fails its case: the
+// maximum skipped it before (NaN is neither below -0.001 nor above the
+// running maximum) and the list ended verified with the other cases' 0.5.
+TEST(Evaluation, UtilisationThatIsNoNumberFailsTheCase) {
+    struct Nan_XS {
+        static int Check(Stahlprofil*, double, int, int, int, int, double N, double, double, double, double, double,
+                         double, double, double*, double* r2, double* r3, double*, double*, double*, double*, int,
+                         FILE*, int) {
+            *r2 = N < -400 ? std::nan("") : 0.2;
+            *r3 = 0.25;
+            return 0x100;
+        }
+    };
+    Connection k({-300, -500});  // U_w 0.3 and 0.5
+    Set_XS_Check_Seam(Nan_XS::Check);
+    k.r.section_check = 1;
+    const std::string list = k.Run();
+    EXPECT_EQ(k.r.results[1].value[ERGEBNIS_U_SIGMA], -1.0);
+    EXPECT_EQ(k.r.max_utilisation, -1.0);
+    EXPECT_EQ(k.r.governing_case, 2);
+    EXPECT_EQ(k.r.input_error, 1);
+    EXPECT_NE(list.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
+    EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
+}
+
 TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
     struct Case {
         int profile_type;

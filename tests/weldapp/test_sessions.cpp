@@ -71,7 +71,7 @@ struct Session : Desktop {
     // Runs the component with the script; the exit code.
     int Run_Script(const std::string& id) {
         testutil::Write_File(dir.file("script.txt"), script);
-        return Run(id + " 0 1 1", true, "VEK_SCRIPT='" + dir.file("script.txt") + "' EXEC='" + dir.file("exec") + "'");
+        return Run(id + " 0 1 1", true, "VEK_SCRIPT='" + dir.file("script.txt") + "'");
     }
     void Expect_Page(const std::string& name) {
         snapshot::Expect_Png_Matches(dir.file(name + ".png"), name, "weldapp");

@@ -1,0 +1,8 @@
+// The services the end-plate library reaches through the program.
+#include "endplate/endplate_services.h"
+
+static Endplate_Services g_services = {};
+
+void Set_Endplate_Services(const Endplate_Services* services) { g_services = services ? *services : Endplate_Services{}; }
+
+const Endplate_Services* Get_Endplate_Services(void) { return &g_services; }

@@ -1,0 +1,180 @@
+// The record of the welded-connection library (a profile welded to an end
+// plate) and the library state beside it: the connection record, its
+// steel-grade block, the weld data the scaled drawing of the fillet-weld
+// connection reads, the geometry tables that drawing leaves for the section
+// evaluation, the library's message list and the output stream of the
+// drawing.
+//
+// The library is used from three places that share no layer of their own:
+// the scaled drawing (drawings), the end-plate print-out and its sheets
+// (endplate) and the DIN 18800 path of the weld check (weldcheck). The
+// record and the state therefore live here, below all three; the functions
+// that work on them live with their users.
+//
+// Units: lengths in mm unless marked cm, forces in kN, moments in kNm,
+// strengths in N/mm². All instances are process-wide single instances;
+// nothing here is re-entrant.
+#ifndef PROFILES_GESCHWEISSTER_ANSCHLUSS_H
+#define PROFILES_GESCHWEISSTER_ANSCHLUSS_H
+
+#include <cstdio>
+
+enum {
+    ANSCHLUSS_NAME_SIZE = 56,       // profile names: at most 55 characters and the terminator
+    ANSCHLUSS_WELD_POSITIONS = 8,   // weld positions 1..8
+    ANSCHLUSS_OUTLINE_POINTS = 49,  // corners of the outline table
+    ANSCHLUSS_MESSAGE_CODES = 30,   // codes the message list keeps
+    STAHLSORTE_NAME_SIZE = 20,
+};
+
+// Profile families of the library (the record's family code).
+enum {
+    ANSCHLUSS_I = 0,          // I and H sections (profile types 4, 5, 7, 10, 13)
+    ANSCHLUSS_RHS = 1,        // rectangular hollow section (type 8)
+    ANSCHLUSS_CHANNEL = 2,    // C and U sections (types 6, 12)
+    ANSCHLUSS_TEE = 3,        // T and half I (types 11, 15)
+    ANSCHLUSS_ANGLE = 4,      // angle (type 3)
+    ANSCHLUSS_CHS = 5,        // circular hollow section (type 9)
+    ANSCHLUSS_FLAT = 6,       // flat bar (type 1)
+    ANSCHLUSS_ROUND = 7,      // round bar (type 2)
+};
+
+// Indexes of the record's load block.
+enum {
+    ANSCHLUSS_GAMMA_M = 0,    // material safety factor of DIN 18800
+    ANSCHLUSS_N = 1,          // kN, compression negative
+    ANSCHLUSS_V_Z = 2,        // kN
+    ANSCHLUSS_V_Y = 3,        // kN
+    ANSCHLUSS_M_Z = 4,        // kNm
+    ANSCHLUSS_M_Y = 5,        // kNm
+    ANSCHLUSS_M_X = 6,        // kNm, torsion
+    ANSCHLUSS_CONTACT = 7,    // per cent of a compressive N carried by contact
+    ANSCHLUSS_LOAD_COUNT = 8,
+};
+
+// Steel grades of a connection: the code of practice, the grades of the
+// profile and of the welds and their material values. The end-plate
+// library's own five structural steels are picked by `grade` as an index
+// 0..4 (Set_Stahlsorte); the library's sheets keep grade ids of the steel
+// grade catalogue there instead (5..13, 14 for own values).
+struct Stahlsorte_Record {
+    int design_code;     // 1: EC 3 with the active national annex; any other value: DIN 18800
+    int grade;           // grade of the profile: index 0..4 or grade id 5..14
+    int weld_grade;      // grade id of the welds (the end plate's grade on the DIN path)
+    float user_E;        // own values of the profile material (grade id 14), N/mm²
+    float user_f_y;
+    float user_f_y_thick;  // f_y for t > 40 mm
+    float weld_E;        // own values of the weld material (grade id 14)
+    float weld_f_y;
+    float weld_alpha_w;
+    float f_y, f_u, f_y_thick, E, G;  // of the grade, filled by Default_Stahlsorte
+    float spare;
+    char name[STAHLSORTE_NAME_SIZE];  // blank-padded grade name
+};
+
+// The connection record. Fields in the order of the library's record.
+struct GeschweissterAnschluss {
+    int settings[4];                        // cleared, not read by the library
+    char profile_name[ANSCHLUSS_NAME_SIZE];
+    double h, b, t, s, r;                   // height (diameter), width, flange (bar) thickness,
+                                            // web (wall) thickness, root radius
+    Stahlsorte_Record grades;
+    double load[ANSCHLUSS_LOAD_COUNT];      // ANSCHLUSS_GAMMA_M ... ANSCHLUSS_CONTACT
+    int family;                             // ANSCHLUSS_I ... ANSCHLUSS_ROUND, -1 for none
+    int catalogue;                          // 1: a catalogue profile known by its name
+    char drawing_name[ANSCHLUSS_NAME_SIZE]; // the name handed to the drawing
+    double h2, b2, t2, s2, r2;              // working set; the drawing writes copies of h .. r
+    int weld_kind;                          // 1: welds by position; 2: one fillet weld all round
+    int end_crater;                         // 1: end craters (effective length l - 2a); 2: full length
+    int throat_design;                      // 1: the all-round throat is designed
+    double t_p;                             // end plate thickness, mm
+    int drawing_switch;                     // print-out: append the scaled drawing
+    int annex_switch;                       // print-out: append the EN 1993 annex chapter
+    double a_w;                             // throat of the all-round weld
+    double l_w;                             // length of the all-round weld
+    double l_pos[ANSCHLUSS_WELD_POSITIONS]; // l_w1 .. l_w8 by weld position
+    double a_pos[ANSCHLUSS_WELD_POSITIONS]; // a_w1 .. a_w8
+    double side_lengths[ANSCHLUSS_WELD_POSITIONS];  // sides of the all-round weld
+    double alpha_w;                         // strength factor of the welds
+    double f_y_profile;                     // f_y,k of the profile, N/mm²
+    double f_y_weld;                        // f_y,k of the weld material (the end plate), N/mm²
+    // Results of the section and weld evaluation.
+    double U_sigma, U_tau, U_v;             // utilisations of the profile end
+    double a_w_designed;                    // throat after the throat design
+    double U_w[3];                          // utilisations of the welds
+    double A_w_y, A_w_z;                    // weld areas taking V_y and V_z, cm²
+};
+
+// The library's record.
+extern GeschweissterAnschluss Geschweisster_Anschluss;
+
+// Every field of the record zero (ints 0, doubles 0.0, names empty). Null
+// does nothing.
+void Init_Geschweisster_Anschluss(GeschweissterAnschluss* record);
+
+// ---- state of the scaled drawing of the fillet-weld connection ----------
+
+// The output stream of the drawing: null draws on the screen.
+extern FILE* Anschluss_Plot_File;
+
+// Paper cm per mm of the last drawing.
+extern double Anschluss_Scale;
+
+// The closed outline of the profile section of the last drawing, in cm,
+// x with the sign reversed (x_cm = -0.1 x_mm, y_cm = 0.1 y_mm).
+struct Anschluss_Outline_Table {
+    int count;
+    double x[ANSCHLUSS_OUTLINE_POINTS];
+    double y[ANSCHLUSS_OUTLINE_POINTS];
+};
+extern Anschluss_Outline_Table Anschluss_Outline;
+
+// One straight line per possible weld of the family, in the order of the
+// weld positions: start x, start y, end x, end y in mm, x with the sign
+// reversed.
+struct Anschluss_Weld_Line_Table {
+    int count;
+    double line[ANSCHLUSS_WELD_POSITIONS][4];
+};
+extern Anschluss_Weld_Line_Table Anschluss_Weld_Lines;
+
+// First and last outline point of the edge that carries the weld of a
+// position (index 1..8; index 0 is never set): along the height of the
+// drawing and along its width.
+struct Anschluss_Weld_Edge_Table {
+    int height_first[ANSCHLUSS_WELD_POSITIONS + 1];
+    int height_last[ANSCHLUSS_WELD_POSITIONS + 1];
+    int width_first[ANSCHLUSS_WELD_POSITIONS + 1];
+    int width_last[ANSCHLUSS_WELD_POSITIONS + 1];
+};
+extern Anschluss_Weld_Edge_Table Anschluss_Weld_Edges;
+
+// Wall thickness at each outline point, cm (written by the T family only).
+extern double Anschluss_Wall_Thickness[ANSCHLUSS_OUTLINE_POINTS];
+
+// ---- the library's message list -----------------------------------------
+
+// Codes up to 999 are errors, from 1000 on warnings.
+struct Anschluss_Message_List {
+    int codes[ANSCHLUSS_MESSAGE_CODES];
+    int count;   // 0 .. 30
+    int error;   // 1 when an error code was collected since the last clearing
+};
+extern Anschluss_Message_List Anschluss_Messages;
+
+// Handle of the sheet element that shows the list; -1 when there is none.
+extern int Anschluss_Message_Button;
+
+// ---- further library state ----------------------------------------------
+
+// 1 when the profile is a catalogue profile (set from the profile kind).
+extern int Anschluss_Catalogue_Flag;
+
+// Checks of the profile block whose ratio exceeded 1.
+extern int Anschluss_Exceeded_Checks;
+
+// Everything above as at the start of the process (the record zero, no
+// stream, the button -1). For tests; never fails.
+void Reset_Anschluss_State(void);
+
+#endif

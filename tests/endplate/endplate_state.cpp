@@ -1,0 +1,23 @@
+// The end-plate library's share of the reset before each test (see
+// support/global_state.h): the library record and tables, the drawing's
+// weld data and colours, the stored sheet centres and the services.
+#include "drawings/anschluss_messages.h"
+#include "drawings/kehlnaht_drawing.h"
+#include "endplate/endplate_services.h"
+#include "endplate/endplate_sheets.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "support/global_state.h"
+
+namespace {
+
+void Reset_Endplate_State() {
+    Reset_Anschluss_State();
+    Reset_Kehlnaht_Drawing();
+    Reset_Anschluss_Messages();
+    Reset_Endplate_Sheets();
+    Set_Endplate_Services(nullptr);
+}
+
+const testutil::Global_Reset reset_endplate(Reset_Endplate_State);
+
+}  // namespace

@@ -1,0 +1,333 @@
+// Damaged input through the batch path, as the desktop runs the program: a
+// profile-file record that holds no number, impossible plate and profile
+// dimensions, forces and a contact share no result can hold, a damaged byte
+// in a number, a cut annex file, and writes of the list and the plot file
+// that fail or were cut off by a killed run. Each run is judged by its final
+// result, its console and the files left in the project folder: a damaged
+// input never ends "Nachweis erbracht", never prints a non-number, never opens
+// a message box, and the old list and plot file stay together when the new
+// pair cannot be written.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "support/testutil.h"
+#include "weldapp/batch_desktop.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+const std::string kVerified = "Nachweis erbracht";
+const std::string kNotVerified = "Tragf\x84higkeit nicht gew\x84hrleistet !!";
+const std::string kRun = "0 1 1 -refresh";
+
+// The text with its first `from` replaced; the test fails when it is absent.
+std::string Replaced(const std::string& text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at == std::string::npos) return text;
+    return text.substr(0, at) + to + text.substr(at + from.size());
+}
+
+void Edit(Desktop& d, const std::string& name, const std::string& from, const std::string& to) {
+    testutil::Write_File(d.project + "/" + name, Replaced(d.File(name), from, to));
+}
+
+// "nan" or "inf" as a word: a value printed that is no number.
+bool Has_Non_Number(const std::string& list) {
+    static const std::regex word("(^|[^A-Za-z])-?(nan|inf)([^A-Za-z]|$)", std::regex::icase);
+    return std::regex_search(list, word);
+}
+
+// A run of damaged input: its list fails the verdict, holds no non-number,
+// and no message box was shown.
+void Expect_Refused_Run(const Desktop& d, const std::string& list, const std::string& what) {
+    EXPECT_NE(list.find(kNotVerified), std::string::npos) << what;
+    EXPECT_EQ(list.find(kVerified), std::string::npos) << what;
+    EXPECT_FALSE(Has_Non_Number(list)) << what;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << what << "\n" << d.err;
+}
+
+// The batch run of the example with `from` in its input file edited into
+// `to`, judged as a refused run; its list.
+std::string Run_Edited(Desktop& d, const std::string& example, const std::string& id, const std::string& from,
+                       const std::string& to) {
+    d.Add(example, id);
+    Edit(d, id + "_01.INP", from, to);
+    EXPECT_EQ(d.Run(id + " " + kRun), 1) << d.err;
+    const std::string list = d.File(id + "_01.OLI");
+    Expect_Refused_Run(d, list, to);
+    return list;
+}
+
+// Sets value `index` of the record `name` of a PROFIL file (160-byte
+// records: 16 name bytes, 35 little-endian float32 values).
+void Patch_Profil(const std::string& path, const std::string& name, int index, float value) {
+    std::string bytes = testutil::Read_File(path);
+    for (size_t at = 0; at + 160 <= bytes.size(); at += 160) {
+        if (bytes.compare(at, name.size(), name) != 0 || bytes[at + name.size()] != ' ') continue;
+        uint32_t u;
+        std::memcpy(&u, &value, 4);
+        for (int k = 0; k < 4; ++k) bytes[at + 16 + 4 * index + k] = static_cast<char>(u >> (8 * k));
+        testutil::Write_File(path, bytes);
+        return;
+    }
+    ADD_FAILURE() << name << " not in the profile file";
+}
+
+}  // namespace
+
+// The catalogue values of HE280A damaged one at a time (h, A, I_T; a NaN and
+// an infinity): every cross-section check printed "nan" and the maximum
+// skipped it, so the list ended "Nachweis erbracht". The record is refused
+// and named on the console; the cross-section check cannot be made.
+TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
+    struct Case {
+        int index;
+        float value;
+    } cases[] = {{0, std::nanf("")}, {4, std::nanf("")}, {23, HUGE_VALF}};
+    for (const Case& c : cases) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        Patch_Profil(d.dir.file("data/PROFIL"), "HE280A", c.index, c.value);
+        ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+        const std::string list = d.File("A001_01.OLI");
+        Expect_Refused_Run(d, list, "value " + std::to_string(c.index));
+        EXPECT_NE(d.err.find("Profil HE280A, Wert Nr. " + std::to_string(c.index) + " ist keine g\x81ltige Zahl"),
+                  std::string::npos)
+            << d.err;
+        EXPECT_NE(list.find("Der Nachweis kann nicht gef\x81hrt werden"), std::string::npos);
+        EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
+    }
+}
+
+// Plate thicknesses below 1 mm and a negative profile dimension: the input
+// check's error line was printed and the list still ended verified. The
+// check's message goes to the console, never into a box. An own partial
+// factor of 1e-308 made every resistance infinite and the section check 0.
+TEST(BatchDamaged, ErrorLinesOfTheInputCheckFailTheVerdict) {
+    const std::string plate = " 35.000000 0.000000 0.000000";
+    const std::string flat = " 0 1 200.000000 20.000000";
+    struct Case {
+        std::string from, to, line;
+        bool sketch, console;
+    } cases[] = {
+        {plate, " -8.000000 0.000000 0.000000", "Blechdicke t = -8.0 mm < 1 mm", true, true},
+        {plate, " 0.000000 0.000000 0.000000", "Blechdicke t = 0.0 mm < 1 mm", true, true},
+        {plate, " 1e-308 0.000000 0.000000", "Blechdicke t = 0.0 mm < 1 mm", true, true},
+        // A flat bar of thickness -8 mm has no picture either.
+        {flat, " 0 1 200.000000 -8.000000", "Fehler bei der Querschnittsbeschreibung", false, true},
+        {" 1\n 1.000000 1.100000", " 0\n 1e-308 1.100000",
+         "Teilsicherheitsbeiwert \xC0\xCE\\M0\xCEr = 0.00 ung\x81ltig", true, false},
+    };
+    for (const Case& c : cases) {
+        Desktop d;
+        const std::string list = Run_Edited(d, "flat_bar", "C001", c.from, c.to);
+        EXPECT_NE(list.find(" " + c.line + " "), std::string::npos) << c.to;
+        EXPECT_EQ(d.err.find(c.line) != std::string::npos, c.console) << d.err;
+        Names files{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
+        if (c.sketch) files.insert(files.begin(), "C0010001.SPF");
+        EXPECT_EQ(d.Files(), files) << c.to;
+    }
+}
+
+// A force of 1e308 N printed "σv = inf", a contact share of 1e308
+// "inf% Abtrag". Each is refused with the field named; a share outside
+// 0..100 % that is a number shows its value.
+TEST(BatchDamaged, ForcesAndContactSharesNoResultCanHold) {
+    const std::string share = " 7.000000 0 0 0 0.750000";
+    struct Case {
+        std::string from, to, line;
+    } cases[] = {
+        {" -450000.000000 60000000.000000", " 1e308 60000000.000000",
+         "\xCEHFehler\xCEr: N\xCE\\Ed\xCEr = --  \x88  keine g\x81ltige Zahl oder zu gro\xE1, Nachweis nicht m\x94glich "},
+        {" 50000.000000 20000000.000000 15000.000000 20000000.000000", " 50000.000000 20000000.000000 15000.000000 -1e16",
+         "\xCEHFehler\xCEr: M\xCE\\z,Ed\xCEr = --  \x88  keine g\x81ltige Zahl"},
+        {share, " 7.000000 0 0 0 1e308",
+         "\xCEHFehler\xCEr: Abtrag der Normalkraft \x81" "ber Druckkontakt = --  \x88  zul\x84ssig sind 0 bis 100 %, "
+         "Nachweis nicht m\x94glich "},
+        {share, " 7.000000 0 0 0 1.5", "Abtrag der Normalkraft \x81" "ber Druckkontakt = 150 %  \x88  zul\x84ssig"},
+    };
+    for (const Case& c : cases) {
+        Desktop d;
+        const std::string list = Run_Edited(d, "he280a_end_plate", "A001", c.from, c.to);
+        EXPECT_NE(list.find(c.line), std::string::npos) << c.to;
+        // A refused share is not shown as a share in the protocol.
+        EXPECT_EQ(list.find("% Abtrag der Normalkraft") == std::string::npos, c.from == share) << c.to;
+        EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
+    }
+}
+
+// The "." of the plate width "0.000000" changed to "X" was read as the
+// hexadecimal number 0X000000: the file passed as undamaged. Now the number
+// ends at the X, the next field fails, and the file is refused: the old list
+// and plot file stay.
+TEST(BatchDamaged, DamagedByteInANumberIsNoNumber) {
+    for (const char* to : {" 35.000000 0X000000 0.000000", " 35.000000 0x1p3 0.000000", " 35.000000 nan 0.000000"}) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        Edit(d, "C001_01.INP", " 35.000000 0.000000 0.000000", to);
+        testutil::Write_File(d.project + "/C001_01.OLI", "old list\n");
+        testutil::Write_File(d.project + "/C0010001.SPF", "old plot\n");
+        EXPECT_EQ(d.Run("C001 " + kRun), 1);
+        EXPECT_NE(d.err.find("C001_01.INP: input file cannot be read"), std::string::npos) << d.err;
+        EXPECT_EQ(d.File("C001_01.OLI"), "old list\n");
+        EXPECT_EQ(d.File("C0010001.SPF"), "old plot\n");
+        EXPECT_EQ(d.Files(), (Names{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT"}));
+    }
+}
+
+// A user annex "Eigen" (the German set with gamma_M2 = 1.40) cut short: inside
+// its EN 1993 section, just before it, inside the EN 1992 section. Before, a
+// cut before the section passed as "NA: Eigen" with the recommended
+// gamma_M2 = 1.25 (and a cut inside it even left the part read). A cut file
+// is now unreadable like any other: the recommended values under their own
+// name, with the note and the console line. Only the whole file gives 1.40.
+TEST(BatchDamaged, CutAnnexFileIsUnreadable) {
+    std::string annex = testutil::Read_File(std::string(WELD_SOURCE_DIR) + "/data/NAD/Deutschland.NAD");
+    annex = Replaced(annex, "\xAE" "Deutschland\xAF", "\xAE" "Eigen\xAF");
+    annex = Replaced(annex, " 4 1.000000 1.100000 1.250000", " 4 1.000000 1.100000 1.400000");
+    const size_t zo3 = annex.find("#ZO3"), ec2 = annex.find("#EC2");
+    const std::string gamma = "Blechen auf Lochleibung \xC0\xCE\\M2\xCEr = ";
+    struct Case {
+        size_t keep;
+        bool whole;
+    } cases[] = {{annex.size(), true}, {zo3 + 40, false}, {zo3 + 5, false}, {zo3 - 2, false}, {ec2 + 100, false}};
+    for (const Case& c : cases) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        fs::create_directories(d.dir.file("dram/NADS"));
+        testutil::Write_File(d.dir.file("dram/NADS/1.NAD"), annex.substr(0, c.keep));
+        Edit(d, "A001_01.INP", "\xAE" "Deutschland\xAF", "\xAE" "Eigen\xAF");
+        ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+        const std::string list = d.File("A001_01.OLI");
+        const std::string what = "kept " + std::to_string(c.keep);
+        EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+        if (c.whole) {
+            EXPECT_NE(list.find(", NA: Eigen (benutzerdefiniert)\n"), std::string::npos);
+            EXPECT_NE(list.find(gamma + "1.40"), std::string::npos);
+            EXPECT_EQ(d.err, "");
+        } else {
+            EXPECT_NE(list.find(", NA: EC-Standardparameter\n"), std::string::npos) << what;
+            EXPECT_NE(list.find("HINWEIS: NAD \"Eigen\" nicht lesbar - es gelten die EC-Standardparameter"),
+                      std::string::npos)
+                << what;
+            EXPECT_NE(list.find(gamma + "1.25"), std::string::npos) << what;
+            EXPECT_NE(d.err.find("NAD \"Eigen\" nicht lesbar: es gelten die EC-Standardparameter"), std::string::npos)
+                << what << d.err;
+        }
+        // The governing case is the cross-section check with gamma_M0 = 1.0 in
+        // both sets (U = 0.620, worked out in BatchRun.FirstExampleHead...).
+        EXPECT_NE(list.find("max U = 0.620  <  1"), std::string::npos) << what;
+        EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
+    }
+}
+
+// The missing input file of a new position: the list of the empty connection
+// (its plate of 0 mm is an error line), no box, and the console says why.
+// Without EXEC or the private data path nothing is done, and the console
+// says that too.
+TEST(BatchDamaged, MissingInputOrDesktopIsSaidOnTheConsole) {
+    Desktop d;
+    EXPECT_EQ(d.Run("A001 " + kRun), 1);
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+    EXPECT_NE(d.err.find("A001_01.INP: input file not found; the print list of a new connection is written"),
+              std::string::npos)
+        << d.err;
+    EXPECT_NE(d.err.find("Blechdicke t = 0.0 mm < 1 mm"), std::string::npos) << d.err;
+    EXPECT_NE(d.File("A001_01.OLI").find("keine Belastung vorhanden"), std::string::npos);
+
+    Desktop e;
+    e.Add("flat_bar", "C001");
+    EXPECT_EQ(e.Run("C001 " + kRun, false), 0);
+    EXPECT_NE(e.err.find("EXEC (the program directory) not set; nothing done"), std::string::npos) << e.err;
+    EXPECT_EQ(e.Files(), (Names{"C001_01.INP", "C001_01.TXT"}));
+}
+
+// List and plot file of one run, together or not at all. A list write that
+// fails (a full disc) left the new plot file beside the old list; a plot file
+// that cannot be written kept the old one beside the new list. Temporaries of
+// a killed run are cleared at the next run, and a run killed between putting
+// the plot file and the list in place gets the old pair back.
+TEST(BatchDamaged, ListAndPlotFileAreReplacedTogether) {
+    // The flat bar's list has 57 kB and its plot file 19 kB: 30 kB hold the
+    // plot file only.
+    const std::string disc_full = "trap '' XFSZ; ulimit -f 30;";
+    const Names pair{"C0010001.SPF", "C001_01.INP", "C001_01.OLI", "C001_01.TXT"};
+    auto old_pair = [](Desktop& d) {
+        d.Add("flat_bar", "C001");
+        testutil::Write_File(d.project + "/C001_01.OLI", "old list\n");
+        testutil::Write_File(d.project + "/C0010001.SPF", "old plot\n");
+    };
+    {
+        Desktop d;
+        old_pair(d);
+        EXPECT_EQ(d.Run("C001 " + kRun, true, disc_full), 1);
+        EXPECT_NE(d.err.find("print list write failed; the previous print list and plot file are kept"),
+                  std::string::npos)
+            << d.err;
+        EXPECT_EQ(d.File("C001_01.OLI"), "old list\n");
+        EXPECT_EQ(d.File("C0010001.SPF"), "old plot\n");
+        EXPECT_EQ(d.Files(), pair);
+    }
+    {
+        // The plot file's temporary name is taken by a folder the program
+        // cannot remove: the plot file cannot be written.
+        Desktop d;
+        old_pair(d);
+        fs::create_directories(d.project + "/C0010001.SPF.tmp/x");
+        EXPECT_EQ(d.Run("C001 " + kRun), 1);
+        EXPECT_NE(d.err.find("plot file write failed; the previous print list and plot file are kept"),
+                  std::string::npos)
+            << d.err;
+        EXPECT_EQ(d.File("C001_01.OLI"), "old list\n");
+        EXPECT_EQ(d.File("C0010001.SPF"), "old plot\n");
+        fs::remove_all(d.project + "/C0010001.SPF.tmp");
+        EXPECT_EQ(d.Files(), pair);
+    }
+    {
+        // Temporaries left by a killed run go; the new pair stands.
+        Desktop d;
+        old_pair(d);
+        for (const char* stale : {"C001_01.OLI.tmp", "C0010001.SPF.tmp"})
+            testutil::Write_File(d.project + "/" + stale, "cut off");
+        EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+        EXPECT_EQ(d.err, "");
+        EXPECT_NE(d.File("C001_01.OLI").find(kVerified), std::string::npos);
+        EXPECT_EQ(d.File("C0010001.SPF").rfind("morv-Linarium (1.0)A", 0), 0u);
+        EXPECT_EQ(d.Files(), pair);
+    }
+    // Killed while the pair was put in place: the old plot file waits as
+    // ".old.tmp" (empty when there was none). Whether the old list still
+    // stands shows by its temporary. The next run, whose own write fails,
+    // leaves the pair that belongs together.
+    struct Killed {
+        bool list_replaced;  // the killed run had put its list in place
+        bool had_plot;       // there was a plot file before the killed run
+        std::string list, plot;  // what stands afterwards ("" none)
+    } killed[] = {
+        {false, true, "old list\n", "old plot\n"},
+        {false, false, "old list\n", ""},
+        {true, true, "new list\n", "new plot\n"},
+    };
+    for (const Killed& k : killed) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        testutil::Write_File(d.project + "/C001_01.OLI", k.list_replaced ? "new list\n" : "old list\n");
+        if (!k.list_replaced) testutil::Write_File(d.project + "/C001_01.OLI.tmp", "new list\n");
+        testutil::Write_File(d.project + "/C0010001.SPF", "new plot\n");
+        testutil::Write_File(d.project + "/C0010001.SPF.old.tmp", k.had_plot ? "old plot\n" : "");
+        EXPECT_EQ(d.Run("C001 " + kRun, true, disc_full), 1);
+        EXPECT_EQ(d.File("C001_01.OLI"), k.list);
+        EXPECT_EQ(d.File("C0010001.SPF"), k.plot);
+        EXPECT_EQ(d.Files(), k.plot.empty() ? (Names{"C001_01.INP", "C001_01.OLI", "C001_01.TXT"}) : pair);
+    }
+}
