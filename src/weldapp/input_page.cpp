@@ -401,7 +401,9 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         const bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
                                    (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
         Copy_Profile(&n.profile, &prev);
-        if (prev.kind == 1) {
+        // A catalogue profile without a designation yet is not looked up:
+        // the catalogue would leave "???" in its name.
+        if (prev.kind == 1 && Length_Without_Trailing_Blanks(prev.name) > 0) {
             char name[STAHLPROFIL_NAME_SIZE];
             std::snprintf(name, sizeof name, "%s", prev.name);
             Init_Profile_From_Name(&prev, name);

@@ -4,6 +4,7 @@
 // single welds.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -111,6 +112,14 @@ TEST_F(InputPage, ProfileChangesAndTheWeldTable) {
     const int numbers[12] = {1, 2, 4, 8, 6, 3, 5, 7, 0, 0, 0, 0};
     for (int i = 0; i < 12; i++) EXPECT_EQ(n.number[i], numbers[i]) << i;
     EXPECT_NEAR(n.length[0], 100.0, 1e-4);
+    // A catalogue profile without a designation yet is not looked up (the
+    // catalogue would name it "???").
+    std::memset(n.profile.name, ' ', sizeof n.profile.name - 1);
+    n.profile.kind = 0;
+    Apply_Sheet_to_Record(&rec_.r);
+    n.profile.kind = 1;
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.profile.name[0], ' ');
 }
 
 // "Vorbelegung:" with a_w 6: welds with a throat set take 6, switched-off
