@@ -31,6 +31,7 @@ static char* g_active_name = nullptr;  // full name as requested (heap)
 static int g_active_id = 0;
 static int g_verbose = 0;
 static int g_load_failed = 0;
+static int g_load_damaged = 0;
 static std::string g_failed_name;
 static std::string g_unknown_name;  // active name that no list entry has
 static char g_display_name[DISPLAY_NAME_SIZE];
@@ -71,6 +72,7 @@ void Reset_NAD_Registry() {
     g_current.variant = -1;
     g_ec1_defs_pending = 1;
     g_load_failed = 0;
+    g_load_damaged = 0;
     g_failed_name.clear();
     g_unknown_name.clear();
 }
@@ -162,6 +164,7 @@ static void mark_unknown(const char* name) {
     g_unknown_name = name;
     g_active_id = NAD_ID_STANDARD;
     g_load_failed = 0;
+    g_load_damaged = 0;
     g_failed_name.clear();
     standard_fill(&g_current);
 }
@@ -191,6 +194,7 @@ int Activate_NAD() {
     // The recommended values are the standard set's own values, so only a
     // failed load of any other annex leaves values that are not the annex's.
     g_load_failed = !loaded && index != 0;
+    g_load_damaged = g_load_failed && NAD_Last_Load_Damaged();
     g_failed_name = g_load_failed ? shown_name() : "";
     if (g_load_failed) report_unreadable(shown_name());
     return loaded;
@@ -278,6 +282,7 @@ NAD_Record* Get_Current_NAD_Record() { return current(); }
 const NAD_List* Get_NAD_List() { return &g_list; }
 
 int NAD_Load_Failed() { return g_load_failed; }
+int NAD_Load_Damaged() { return g_load_damaged; }
 const char* NAD_Failed_Name() { return g_failed_name.c_str(); }
 const char* NAD_Unknown_Name() {
     lazy_activation();

@@ -125,6 +125,10 @@ int NAD_Stub_Zero();
 int NAD_Load_Failed();
 // The annex name whose file could not be read (empty when none failed).
 const char* NAD_Failed_Name();
+// 1 when that file was there but damaged (cut short, unreadable values), not
+// merely missing: the values it holds are unknown, so the checks that rest
+// on it are not carried out.
+int NAD_Load_Damaged();
 // The active (requested) annex name when no annex of the list carries it,
 // after lazy activation; empty when the active annex exists. Checks that
 // rest on the annex must not be carried out while it is not empty.

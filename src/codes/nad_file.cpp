@@ -126,7 +126,12 @@ int Save_NAD_File(int n, const NAD_Record* r) {
     return VEK_Write_File_Replacing(native, write_annex, const_cast<NAD_Record*>(r));
 }
 
+static int g_last_load_damaged = 0;
+
+int NAD_Last_Load_Damaged() { return g_last_load_damaged; }
+
 int Load_NAD(int n, const char* name, NAD_Record* r) {
+    g_last_load_damaged = 0;
     if (!r) return 0;
     char path[NAD_PATH_SIZE];
     const char* p = n ? user_annex_path(path, sizeof path, n) : builtin_annex_path(path, sizeof path, name);
@@ -141,6 +146,7 @@ int Load_NAD(int n, const char* name, NAD_Record* r) {
     const NAD_Record before = *r;
     if (!Read_NAD_File(f, r)) {
         *r = before;
+        g_last_load_damaged = 1;
     } else {
         r->user = n > 0 ? 1 : 0;
         Load_WUSL_Annex(n > 0, r->name, &r->ec1);

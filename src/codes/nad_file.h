@@ -34,6 +34,9 @@ int Save_NAD_File(int n, const NAD_Record* r);
 // the record. 1 loaded, 0 not (missing variable or file, not an annex file,
 // a section cut short); the record is then unchanged.
 int Load_NAD(int n, const char* name, NAD_Record* r);
+// 1 when the last Load_NAD found its file but refused what it holds (cut
+// short, damaged), 0 after a load that succeeded or found no file.
+int NAD_Last_Load_Damaged();
 // The one-time conversion of the older combined annex file %DRAM%/NADs-EC2.DEF
 // into %DRAM%/NADS/1.NAD, 2.NAD, ... (one per "#NAD" section, every block
 // starting from its recommended values). The directory NADS appears only

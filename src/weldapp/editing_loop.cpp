@@ -19,10 +19,13 @@
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
+#include "profiles/profile_register.h"
 #include "weldapp/input_page.h"
-#include "weldapp/pending_exchange.h"
+#include "weldapp/partpick.h"
+#include "weldapp/exchange.h"
 #include "weldapp/pending_load_table.h"
 #include "weldapp/print_schweissnaht.h"
+#include "weldapp/profile_manager.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
@@ -64,6 +67,17 @@ void Build_Button_Bar(int x_max) {
 }
 
 SchweissnahtAnschluss* Record() { return &Schweissnaht_Anschluss; }
+
+// The record exchange of the pages, for the data exchange through TEMP.
+void Sheets_to_Record() { Connection_Sheet_to_Record(Record()); }
+void Record_to_Sheets() { Connection_Record_to_Sheet(Record()); }
+void Refresh_Record() { Refresh_Connection_Record(Record()); }
+
+// The window path's services to the layers and modules that call up.
+void Install_Window_Services() {
+    Set_Connection_Sheet_Exchange(Sheets_to_Record, Record_to_Sheets, Refresh_Record);
+    Set_Profile_Manager_Selector(Select_Profile_from_Manager);
+}
 
 // The register member of the editing state.
 void Select_State_Member() {
@@ -191,6 +205,7 @@ int Run_Window_Path(void) {
     Set_Prop_Sheet_Screen_Base(2, 2, X - 10, Y - 10);
     VEKSetCloseFct(Close_Request_Callback);
     Init_Helpview(Kontext.private_data_path, "WLDH_156.HLP");
+    Install_Window_Services();
     Build_Main_Sheet(X, Y);
     SchweissnahtAnschluss* r = Record();
     Init_Screen_Colors();

@@ -12,7 +12,7 @@
 #include "platform/screen.h"
 #include "profiles/profile_register.h"
 #include "weldapp/connection_preview.h"
-#include "weldapp/pending_exchange.h"
+#include "weldapp/exchange.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
 

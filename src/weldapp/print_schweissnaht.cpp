@@ -643,6 +643,15 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         refuse(conn, list, what.c_str(), 1);
         return;
     }
+    // An annex file that is there but cannot be read (cut short, damaged) is
+    // the same kind of input error once the partial factors come from it:
+    // the recommended values that stand in may be lower than the annex's own.
+    // (A missing file keeps the recommended values with the notice.)
+    if (w->code_setting == 0 && NAD_Load_Damaged() && w->safety.from_annex) {
+        const std::string what = std::string("NAD \"") + NAD_Failed_Name() + "\" nicht lesbar";
+        refuse(conn, list, what.c_str(), 1);
+        return;
+    }
     if (w->loaded_count == 0) {
         refuse(conn, list, "keine Belastung vorhanden", 0);
         return;
