@@ -91,6 +91,26 @@ struct Modal_Sheet {
     }
 };
 
+// Opens the sheet and, when the items (filled once by fill) reach beyond
+// its area, opens it again as wide as they need within the screen: the
+// widths the callers give were measured for narrower fonts than the
+// stand-in's.
+template <class Fill>
+bool Open_Fitting(Modal_Sheet& sheet, Place* where, const char* title, int width, int height, bool slider,
+                  bool with_ok, const char* help_key, Fill fill) {
+    if (!sheet.Open(where, title, width, height, slider, with_ok, help_key)) return false;
+    Clear_Scrollable_View_Area(sheet.area);
+    fill();
+    int content = 0;
+    Inquire_Scrollable_View_Area_Content(sheet.area, &content, nullptr);
+    const int wanted = std::min(content + 10, pxScreenWidth() - 40 - (slider ? 17 : 0));
+    if (wanted <= width) return true;
+    const Place kept = *where;
+    sheet.Close();
+    *where = kept;
+    return sheet.Open(where, title, wanted, height, slider, with_ok, help_key);
+}
+
 }  // namespace
 
 int Edit_End_Dialog(void) {
@@ -101,8 +121,6 @@ int Edit_End_Dialog(void) {
     static int choice;
     choice = 1;
     Modal_Sheet sheet;
-    if (!sheet.Open(&g_end_place, "BEARBEITUNG BEENDEN", width, height, slider, true, nullptr)) return -1;
-    Move_Mouse_Cursor_to_Button_of_PS(sheet.ok);
     const int black = Screen_Black, normal = Screen_Font_Normal;
     auto fill = [&] {
         const int a = sheet.area;
@@ -122,6 +140,9 @@ int Edit_End_Dialog(void) {
         Add_Text_to_Scrollable_Area(a, 60, 80, "(Druckliste wird nicht neu erstellt)", Screen_Font_Small, black, 0);
         Add_Radio_Button_to_Scrollable_Area(a, 40, 98, "nicht speichern", normal, black, 0, &choice, &Screen_Flag_On);
     };
+    if (!Open_Fitting(sheet, &g_end_place, "BEARBEITUNG BEENDEN", width, height, slider, true, nullptr, fill))
+        return -1;
+    Move_Mouse_Cursor_to_Button_of_PS(sheet.ok);
     const int result = sheet.Run(fill) ? choice : -1;
     sheet.Close();
     return result;
@@ -133,14 +154,14 @@ int Show_Question_Sheet(int kind, int width, int height, const char* help_key, v
     Fit_Area(&width, &height, &slider);
     const bool with_ok = kind == 0 || kind == 1;
     Modal_Sheet sheet;
-    if (!sheet.Open(&g_question_place, kind < 0 ? "Info" : "Nachfrage", width, height, slider, with_ok,
-                    help_key && *help_key ? help_key : nullptr))
-        return 0;
-    Move_Mouse_Cursor_to_Button_of_PS(kind == 1 ? sheet.ok : sheet.brk);
     auto fill = [&] {
         int y = 20;
         if (text) text(sheet.area, 20, &y, user_data);
     };
+    if (!Open_Fitting(sheet, &g_question_place, kind < 0 ? "Info" : "Nachfrage", width, height, slider, with_ok,
+                      help_key && *help_key ? help_key : nullptr, fill))
+        return 0;
+    Move_Mouse_Cursor_to_Button_of_PS(kind == 1 ? sheet.ok : sheet.brk);
     const int result = sheet.Run(fill) ? 1 : 0;
     sheet.Close();
     return result;

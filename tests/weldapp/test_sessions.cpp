@@ -77,6 +77,13 @@ struct Session : Desktop {
         snapshot::Expect_Png_Matches(dir.file(name + ".png"), name, "weldapp");
     }
     bool Said(const std::string& box) const { return err.find(box) != std::string::npos; }
+    // The example HE 280 A with n load combinations, written by the
+    // examples' generator.
+    void Generate(int n) {
+        const std::string cmd = "DATA='" + dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' he280a " +
+                                std::to_string(n) + " '" + project + "/A001_01.INP' 2>/dev/null";
+        ASSERT_EQ(std::system(cmd.c_str()), 0);
+    }
 };
 
 // Places on the example HE 280 A page (all-round weld).
@@ -219,4 +226,46 @@ TEST(Sessions, InputPageOfEveryProfileFamily) {
         EXPECT_EQ(s.err, "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n") << page.name;
         s.Expect_Page(page.name);
     }
+}
+
+// The buttons of the main sheet and the register: help in each state, the
+// chart (which evaluates), preview with more than ten load cases (the
+// question once: Break writes nothing, the second preview is not asked),
+// print, plot (the plan editor gets the component), the annex, the data
+// exchange through TEMP, and "Ende".
+TEST(Sessions, ButtonsOfTheMainSheet) {
+    Session s;
+    s.Generate(12);
+    const std::string editor = s.dir.file("exec/Linarium.exe");
+    testutil::Write_File(editor, "#!/bin/sh\necho \"$@\" > \"$TEMP/linarium.args\"\n");
+    fs::permissions(editor, fs::perms::owner_all);
+    s.Button(BUTTON_HELP)
+        .Tab(110)
+        .Button(BUTTON_HELP)
+        .Tab(181)
+        .Snapshot("chart")
+        .Button(BUTTON_HELP)
+        .Button(BUTTON_PREVIEW)
+        .Snapshot("many_loadcases")
+        .Line("key 27")
+        .Button(BUTTON_PREVIEW)
+        .Button(BUTTON_PRINT)
+        .Button(BUTTON_PLOT)
+        .Button(BUTTON_ANNEX)
+        .Tab(39)
+        .Click(35, 125)   // "Daten exportieren"
+        .Click(225, 125)  // "Daten importieren"
+        .Button(BUTTON_END)
+        .Line("key 13");
+    EXPECT_EQ(s.Run_Script("A001"), 1) << s.err;
+    for (const char* topic : {"kx417_register1", "kx417_register4", "kx417_register5"})
+        EXPECT_TRUE(s.Said(std::string("WLDH_156.HLP at \"") + topic + "\"")) << topic << s.err;
+    EXPECT_TRUE(s.Exists("A001_01.OLI"));
+    EXPECT_TRUE(s.Exists("A001_01.pdf"));
+    EXPECT_EQ(testutil::Read_File(s.dir.file("temp/linarium.args")), "A001\n");
+    EXPECT_TRUE(fs::exists(s.dir.file("temp/Q7-NAXIT#export.dat")));
+    EXPECT_TRUE(s.Said("[Die Daten wurden erfolgreich exportiert.]")) << s.err;
+    EXPECT_TRUE(s.Said("[Die Daten wurden erfolgreich importiert.]")) << s.err;
+    s.Expect_Page("chart");
+    s.Expect_Page("many_loadcases");
 }

@@ -103,8 +103,9 @@ TEST_F(ShellPages, EndDialog) {
     }
     VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_End_Dialog(), -1);
-    // The sheet (260 x 155) stands in the screen's middle: its area from
-    // (520, 470), the radio of "beenden ohne zu speichern" 56 lower.
+    // The sheet, 155 high and as wide as its texts need (some 280), stands
+    // in the screen's middle: the radio of "beenden ohne zu speichern" 56
+    // below the area's top (470) and some 40 right of its left edge.
     VEK_Script_Click(566, 522);
     VEK_Script_Key(VEK_KEY_ENTER);
     EXPECT_EQ(Edit_End_Dialog(), 0);
