@@ -23,13 +23,16 @@
 #include "weldapp/input_page.h"
 #include "weldapp/partpick.h"
 #include "weldapp/exchange.h"
-#include "weldapp/pending_load_table.h"
+#include "weldapp/lasttabelle.h"
+#include "weldapp/loadpick.h"
+#include "weldapp/oliprops.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/profile_manager.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
+#include "weldapp/user_comment.h"
 
 namespace {
 
@@ -77,6 +80,10 @@ void Refresh_Record() { Refresh_Connection_Record(Record()); }
 void Install_Window_Services() {
     Set_Connection_Sheet_Exchange(Sheets_to_Record, Record_to_Sheets, Refresh_Record);
     Set_Profile_Manager_Selector(Select_Profile_from_Manager);
+    const Lasttabelle_Services table = {Show_Question_Sheet, Import_Component_Loads, Count_Import_Protocol_Lines,
+                                        Import_Protocol_Callback};
+    Set_Lasttabelle_Services(&table);
+    Set_User_Comment_Help(Helpview);
 }
 
 // The register member of the editing state.

@@ -8,6 +8,7 @@
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
 #include "platform/font.h"
+#include "printlist/oli_collect.h"
 #include "weldapp/editing_loop.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     Set_Check_Mode(2);
     Install_Weld_Check_Picture();
     Install_Application_Services();
+    Install_Message_Print_List();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.

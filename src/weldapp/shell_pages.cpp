@@ -12,11 +12,9 @@
 #include "drawings/screen_primitives.h"
 #include "platform/screen.h"
 #include "weldapp/input_page.h"
-#include "weldapp/pending_load_table.h"
+#include "weldapp/lasttabelle.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/services.h"
-
-Loads_Page_Requests Loads_Page = {0, 0, 0, 0};
 
 namespace {
 
@@ -119,20 +117,21 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
         Text(area, dx + 10, yr, "Schnittgrößen aus       Bauteil importieren"_cp, Screen_Font_Normal, Screen_Black);
         Add_Picture_to_Scrollable_Area(area, "SniQ7.bmp", dx + 120, yr - 12, dx + 175, yr + 4, -1);
         Add_Bitmap_Button_to_Scrollable_Area(area, dx + 255, yr - 17, 51, 33, "SniGrImportButton.bmp", 0, white, 0,
-                                             Loads_Import_Source_Text(), 1, &Loads_Page.import_component,
+                                             Loads_Import_Source_Text(), 1, &Lasttabelle_Request.import_component,
                                              &Screen_Flag_On);
         Text(area, dx + 370, yr, "Schnittgrößen aus Text-Datei einlesen"_cp, Screen_Font_Normal, Screen_Black);
         Add_Bitmap_Button_to_Scrollable_Area(area, dx + 605, yr - 23, 51, 36, "SniGrImportButton.bmp", 76, white, 0,
-                                             "Schnittgrößen\naus Text-Datei\neinlesen"_cp, 1, &Loads_Page.read_text_file,
+                                             "Schnittgrößen\naus Text-Datei\neinlesen"_cp, 1, &Lasttabelle_Request.read_text_file,
                                              &Screen_Flag_On);
         Text(area, dx + 710, yr, "Tabelle löschen"_cp, Screen_Font_Normal, Screen_Black);
         Add_Bitmap_Button_to_Scrollable_Area(area, dx + 810, yr - 23, 51, 36, "SniGrImportButton.bmp", 36, white, 0,
-                                             "Tabelle löschen"_cp, 1, &Loads_Page.clear_table, &Screen_Flag_On);
+                                             "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, &Screen_Flag_On);
         table_y = yr + 28;
     } else {
-        Loads_Page.import_component = Loads_Page.read_text_file = Loads_Page.import_info = 0;
+        Lasttabelle_Request.import_component = Lasttabelle_Request.read_text_file = 0;
+        Lasttabelle_Request.import_info = 0;
         Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 8, dx + 850, y + 27, Screen_Light_Yellow);
-        Add_Text_Button(area, dx + 750, y + 22, 100, 2, 0, "Tabelle löschen"_cp, 1, &Loads_Page.clear_table, 1);
+        Add_Text_Button(area, dx + 750, y + 22, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
     }
     Draw_Lasttabelle(r, area, dx + 10, &table_y);
     Update_Lasttabelle();
@@ -195,5 +194,4 @@ void Draw_Utilisation_Chart(int area) {
 
 void Reset_Shell_Pages(void) {
     g_loadpick = -1;
-    Loads_Page = {0, 0, 0, 0};
 }

@@ -31,17 +31,7 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value);
 // forces can be imported (a static copy).
 const char* Loads_Import_Source_Text(void);
 
-// The action requests of the load-case page: set by its buttons, consumed
-// and cleared by the load-case table's actions.
-struct Loads_Page_Requests {
-    int import_component;  // "Schnittgrößen aus Bauteil importieren"
-    int import_info;       // the information about the last import
-    int read_text_file;    // "Schnittgrößen aus Text-Datei einlesen"
-    int clear_table;       // "Tabelle löschen"
-};
-extern Loads_Page_Requests Loads_Page;
-
-// Forgets the import tool's presence and the requests (for tests).
+// Forgets the import tool's presence (for tests).
 void Reset_Shell_Pages(void);
 
 #endif
