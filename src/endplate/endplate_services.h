@@ -33,5 +33,9 @@ struct Endplate_Services {
 void Set_Endplate_Services(const Endplate_Services *services);
 // The installed services; never null (absent ones are null pointers).
 const Endplate_Services *Get_Endplate_Services(void);
+// Adds the annex selection sheet (NAD_Selection_Entry) and the flag drawing
+// (Draw_EuroFlag) of the design codes to the installed services; the others
+// stay as they are. Called by the program's main and the tests' main.
+void Install_Annex_Services(void);
 
 #endif
