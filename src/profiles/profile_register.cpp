@@ -11,6 +11,7 @@
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "codes/material.h"
+#include "codes/material_sheet.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
@@ -29,8 +30,6 @@ int g_message_shown = 0;
 bool g_initialised = false;
 Profile_Manager_Selector g_select = nullptr;
 
-char g_grade_names[WELD_GRADE_COUNT][WELD_GRADE_NAME_SIZE];
-Choice_List_Entry g_grades[WELD_GRADE_COUNT];
 
 int Allowed_Count(const int* allowed) {
     int n = 0;
@@ -457,26 +456,9 @@ Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector s
     return previous;
 }
 
-void Add_Steel_Grade_Row(int area, int x, int* y, int row_step, Materialparameter_Record* material, int* enable,
-                         int colour) {
-    if (!y || !material) return;
-    if (!g_grades[0].text) {
-        for (int i = 0; i < WELD_GRADE_COUNT; i++) {
-            std::snprintf(g_grade_names[i], sizeof g_grade_names[i], "%s", Weld_Grade_Table_Name(i));
-            g_grades[i] = {0, g_grade_names[i]};
-        }
-    }
-    Add_Text_to_Scrollable_Area(area, x, *y, "Stahlsorte", Screen_Font_Normal, colour, 0);
-    if (material->kind == 0)
-        Add_Choice_List_to_Scrollable_Area(area, x + 180, *y, g_grades, Screen_Font_Normal, 12, WELD_GRADE_COUNT,
-                                           &material->grade, enable);
-    *y += row_step;
-}
-
 void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int row_step, int radio_step,
                            int third_step, int editable, const int* allowed, int options, int slot,
                            int separate_flanges, int name_width, int compact, const char* first_line) {
-    (void)third_step;
     if (!profile || !y || slot < 0 || slot >= PROFILE_REGISTER_SLOTS) return;
     if (!g_initialised) {
         for (int i = 0; i < PROFILE_REGISTER_SLOTS; i++) {
@@ -500,7 +482,8 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
     else if (profile->kind == 0) Parametrised_Profile(g, y, slot, allowed, n, first_line);
     if (options & 1) {
         if (profile->kind == 0) *y += row_step - radio_step;
-        Add_Steel_Grade_Row(area, x + 20, y, row_step, &profile->material, g.enable, g.colour);
+        Draw_Material_Sheet(&profile->material, area, x + 20, y, row_step, radio_step, third_step, *g.enable,
+                            g.colour, 0x40 | (options & (MATERIAL_ROW_BETA_W | MATERIAL_ROW_E)));
     }
     Calc_Profile_Cross_Section(profile, nullptr, 0, "");
 }

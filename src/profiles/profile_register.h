@@ -21,7 +21,9 @@ enum {
 // buttons of a radio group, third_step is handed to the material rows;
 // editable 0 shows everything grey and inactive. allowed: the classes the
 // caller accepts, ended by a negative value (an entry 0 accepts every
-// class). options bit 0 appends the steel grade rows. slot 0..9 picks one
+// class). options bit 0 appends the material register (the steel grade
+// choice, own values; bits 1 and 2 add its beta_w and modulus rows), with
+// radio_step as its gap between thickness ranges. slot 0..9 picks one
 // of the page's selections. separate_flanges: upper and lower flange
 // values and welds entered separately. name_width 1..39: visible length of
 // the name field (26 also selects the narrow compact layout); compact 1
@@ -51,11 +53,6 @@ const char* Profile_Manager_Filter_Letters(const int* allowed);
 // the manager button chooses nothing. Returns the previous call.
 typedef const char* (*Profile_Manager_Selector)(int mode);
 Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector select);
-
-// A steel grade row ("Stahlsorte" and the grades of the weld grade table)
-// for the material at (x, *y), advancing *y by row_step.
-void Add_Steel_Grade_Row(int area, int x, int* y, int row_step, Materialparameter_Record* material, int* enable,
-                         int colour);
 
 // Forgets the selections, the button flags and the message flag, as at
 // the start of the run (for tests).

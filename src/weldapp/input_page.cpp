@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "codes/blech_pages.h"
+#include "codes/material_sheet.h"
 #include "codes/nad_norm.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
@@ -68,6 +70,8 @@ struct Page {
     int colour;      // page colour: black when active, grey when not
     int* enable;     // the page's enable word
     int ec;          // code setting EC 3
+    int width;       // the page's usable width
+    int active;
 };
 
 int Normal() { return Screen_Font_Normal; }
@@ -102,32 +106,6 @@ void Separators(const Page& g, int xm, int y_from, int y, int width) {
     Add_Line_to_Scrollable_Area(g.area, g.x0, y, width - 10, y, Screen_Grey130);
 }
 
-// ---- the rows of the partial factors, the material and the plate ----
-
-void Safety_Factor_Rows(const Page& g, Sicherheitsbeiwerte_Record* f, int* y) {
-    Add_Check_Box_to_Scrollable_Area(g.area, g.x0, *y, "Teilsicherheitsbeiwerte nach NA"_cp, Normal(), g.colour,
-                                     &f->from_annex, g.enable);
-    *y += g.step;
-    int* own = Next_Register_Field_Flag(*g.enable && !f->from_annex);
-    const struct { const char* index; double* value; } rows[2] = {{"M0", &f->gamma_M0}, {"M2", &f->gamma_M2}};
-    for (int k = 0; k < 2; k++) {
-        const int x = g.x0 + 160 * k;
-        Symbol(g, x + 20, x + 28, *y, "\xC0", rows[k].index);
-        Add_Float_to_Scrollable_Area(g.area, x + 50, *y, rows[k].value, "%6.2f", Normal(), g.colour, own);
-        Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
-    }
-    *y += g.step + 5;
-}
-
-void Plate_Rows(const Page& g, Blech_Record* plate, int* y, bool with_material) {
-    Text(g, g.x0 + 20, *y, "Dicke");
-    Symbol(g, g.x0 + 170, g.x0 + 176, *y, "t", "p");
-    Millimetres(g, g.x0 + 200, *y, &plate->t, g.enable);
-    Text(g, g.x0 + 265, *y, "mm");
-    *y += g.step;
-    if (with_material) Add_Steel_Grade_Row(g.area, g.x0 + 20, y, g.step, &plate->material, g.enable, g.colour);
-}
-
 // ---- the page's blocks ---------------------------------------------------
 
 // Code and factors, and the exchange row; the left column's end.
@@ -145,7 +123,7 @@ int Left_Column(const Page& g, int y1) {
         Text(g, g.x0 + 265, y, "");
         y += g.step;
     } else {
-        Safety_Factor_Rows(g, &r->safety, &y);
+        Draw_Safety_Factors_Sheet(&r->safety, g.area, g.x0, &y, g.step, g.small, g.width, g.active, 6, 1);
     }
     const int ye = y;
     Add_Rectangle_to_Scrollable_Area(g.area, g.x0 - 5, ye - 4, g.x0 + 130, ye + 15, Screen_Light_Yellow);
@@ -162,7 +140,8 @@ int Right_Column(const Page& g, int xm, int y1) {
                                      &r->naht.uniform_grade, &Screen_Flag_On);
     int y = y1 + g.step;
     if (r->naht.uniform_grade)
-        Add_Steel_Grade_Row(g.area, xm + 20, &y, g.step, &r->naht.material, &Screen_Flag_On, Screen_Black);
+        Draw_Material_Sheet_Locked(&r->naht.material, g.area, xm + 20, &y, g.step, 0, 0, 1, Screen_Black,
+                                   MATERIAL_ROW_BETA_W);
     y += 10;
     Add_Check_Box_to_Scrollable_Area(g.area, xm + 20, y, "Querschnittstragfähigkeit"_cp, Heading(), Screen_Black,
                                      &r->section_check, &Screen_Flag_On);
@@ -323,7 +302,7 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Build_Tables();
     Size_Connection_Preview(width, &record->naht);
     Page g{record, area, x0, step, small_step, active ? Screen_Black : Screen_Grey192,
-           Next_Register_Field_Flag(active ? 1 : 0), 0};
+           Next_Register_Field_Flag(active ? 1 : 0), 0, width, active};
     if (record->code_setting < 0 || record->code_setting > 1) record->code_setting = 0;
     g.ec = record->code_setting != 1;
     Nahtbild& n = record->naht;
@@ -338,7 +317,9 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     const int yp = yy;
     Text(g, x0, yy, "Platte:", Heading());
     yy += step;
-    Plate_Rows(g, &n.plate, &yy, !n.uniform_grade);
+    // Without a uniform grade the plate has its own grade (with beta_w).
+    const int plate_rows = n.uniform_grade ? 0x40 : 0x43;
+    Draw_Plate_Sheet(&n.plate, area, x0, &yy, step, 0, 0, *g.enable, Screen_Black, plate_rows, "p");
     yy += 5;
     Text(g, x0, yy, "Profil:", Heading());
     yy += step;

@@ -87,10 +87,10 @@ struct Session : Desktop {
 };
 
 // Places on the example HE 280 A page (all-round weld).
-constexpr int kPlateThickness[2] = {230, 194};
-constexpr int kThroatTop[2] = {270, 478};
-constexpr int kThroatAll[2] = {570, 478};
-constexpr int kProfileName[2] = {120, 353};
+constexpr int kPlateThickness[2] = {246, 228};
+constexpr int kThroatTop[2] = {270, 512};
+constexpr int kThroatAll[2] = {570, 512};
+constexpr int kProfileName[2] = {120, 387};
 
 }  // namespace
 
@@ -253,8 +253,8 @@ TEST(Sessions, ButtonsOfTheMainSheet) {
         .Button(BUTTON_PLOT)
         .Button(BUTTON_ANNEX)
         .Tab(39)
-        .Click(35, 125)   // "Daten exportieren"
-        .Click(225, 125)  // "Daten importieren"
+        .Click(35, 142)   // "Daten exportieren"
+        .Click(225, 142)  // "Daten importieren"
         .Button(BUTTON_END)
         .Line("key 13");
     EXPECT_EQ(s.Run_Script("A001"), 1) << s.err;
