@@ -145,13 +145,19 @@ bool Confirm_Many_Loadcases() {
     return true;
 }
 
-// Saves the input file after the print list; the exit code 1.
+// Saves the input file and writes the print list; the exit code 1. The
+// list is written from the file just saved, read back: the file holds six
+// decimals, the record the catalogue's single-precision values, and the
+// desktop's refresh ("-refresh") of the saved file must write the very list
+// the user saved (a weld number's label placed by a difference in the
+// seventh digit moved otherwise). A file that cannot be written leaves the
+// list to the record as it is.
 int Save_And_End() {
     SchweissnahtAnschluss* r = Record();
-    Write_Print_List();
     Connection_Sheet_to_Record(r);
-    Save_Input_File();
+    if (Save_Input_File()) Load_Input_File();
     Connection_Record_to_Sheet(r);
+    Write_Print_List();
     return 1;
 }
 

@@ -101,7 +101,9 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
     static char units[3][12] = {"kN / kNm ", "kN / kNcm", "N / Nm   "};
     static Choice_List_Entry unit_entries[3] = {{0, units[0]}, {0, units[1]}, {0, units[2]}};
     const int y = dy + 20;
-    Text(area, dx + 670, y + 5, "Kräfte / Momente in "_cp, Screen_Font_Normal, Screen_Black);
+    // The raster font's 8 pixels a character: the label stands left enough
+    // to end before the unit choice, and the clear button below clears it.
+    Text(area, dx + 630, y + 5, "Kräfte / Momente in "_cp, Screen_Font_Normal, Screen_Black);
     // A unit the page does not offer (N and Nmm, from a file) is shown, not
     // replaced by the first one offered.
     if (r->load_unit >= 0 && r->load_unit <= 2)
@@ -130,8 +132,8 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
     } else {
         Lasttabelle_Request.import_component = Lasttabelle_Request.read_text_file = 0;
         Lasttabelle_Request.import_info = 0;
-        Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 8, dx + 850, y + 27, Screen_Light_Yellow);
-        Add_Text_Button(area, dx + 750, y + 22, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
+        Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 14, dx + 850, y + 33, Screen_Light_Yellow);
+        Add_Text_Button(area, dx + 750, y + 28, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
     }
     Draw_Lasttabelle(r, area, dx + 10, &table_y);
     Update_Lasttabelle();

@@ -94,6 +94,104 @@ constexpr int kProfileName[2] = {120, 387};
 
 }  // namespace
 
+namespace {
+
+// The record of an input file, and the file written again from it.
+std::string Read_And_Write_Again(const std::string& file, testutil::Record* rec) {
+    FILE* f = std::fopen(file.c_str(), "r");
+    EXPECT_TRUE(f) << file;
+    if (!f) return "";
+    EXPECT_EQ(Read_Schweissnaht(f, &rec->r), 0) << file;
+    std::fclose(f);
+    const std::string again = file + ".again";
+    FILE* w = std::fopen(again.c_str(), "w");
+    EXPECT_TRUE(w);
+    if (!w) return "";
+    EXPECT_EQ(Write_Schweissnaht(w, &rec->r), 0);
+    std::fclose(w);
+    return testutil::Read_File(again);
+}
+
+// Content places of the load-case page: row k's field of column i (0 N,
+// 1 My, 2 Vz, 3 Mz, 4 Vy, 5 Mx, 6 the name), and the line that appends a
+// row after row k.
+constexpr int kLoadColumn[7] = {62, 144, 226, 308, 390, 472, 554};
+int Load_Row(int k) { return 140 + 22 * (k - 1); }
+int Append_After(int k) { return 133 + 22 * (k - 1) + 22; }
+
+}  // namespace
+
+// Session 1: a new connection from an empty project. The profile manager's
+// radio and the catalogue name HE280A, the annex's partial factors, a 20 mm
+// plate, a weld all round of 7 mm; three load cases typed into the table
+// (kN, kNm); the chart evaluates, the list is printed, "Ende" saves. The
+// saved file reads back to what was entered and is written again byte for
+// byte, and the list the window path wrote is the batch path's list of the
+// saved file.
+TEST(Sessions, NewConnectionFromAnEmptyProject) {
+    Session s;
+    s.Line("answer ok")     // the empty record's profile class is refused once
+        .Click(55, 322)     // "Profil aus Profilmanager"
+        .Field(120, 436, "HE280A")
+        .Click(193, 65)     // "genormt)": the annex's factors
+        .Field(246, 211, "20")
+        .Click(36, 604)     // "umlaufende Kehlnaht"
+        .Field(270, 604, "7")
+        .Field(420, 604, "7")
+        .Field(570, 604, "7")
+        .Snapshot("new_connection")
+        .Tab(110);
+    // N, My, Vz, Mz, Vy, Mx in kN and kNm, and the name.
+    const char* rows[3][7] = {{"100", "50", "80", "", "", "", "LK 1"},
+                              {"-200", "", "", "20", "30", "", "LK 2"},
+                              {"", "-60", "-100", "", "", "5", "LK 3"}};
+    for (int k = 1; k <= 3; ++k) {
+        if (k > 1) s.Click(35, Append_After(k - 1));
+        for (int i = 0; i < 7; ++i)
+            if (rows[k - 1][i][0]) s.Field(kLoadColumn[i], Load_Row(k), rows[k - 1][i]);
+    }
+    s.Snapshot("loads_page").Tab(181).Button(BUTTON_PRINT).Button(BUTTON_END).Line("key 13");
+    ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
+    EXPECT_EQ(s.err,
+              "message box \"\": [Gew\x84hlter Profiltyp kann nicht berechnet werden] [Bitte w\x84hlen Sie ein Profil des "
+              "Typs] [ 'Flachstahl' ] [ 'Rundstahl' ] [ 'L'  'I'  'H'  'C'  'D'  'Rechteckrohr'  'Kreisrohr'  'S'  'T'  "
+              "'U'  'W'  'Z'  'I/2' ] answer 1\n");
+    EXPECT_TRUE(s.Exists("A001_01.pdf"));
+    testutil::Record saved;
+    const std::string input = s.File("A001_01.INP");
+    // The record, then the annex the file names behind it.
+    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved) + "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n",
+              input);
+    const SchweissnahtAnschluss& r = saved.r;
+    EXPECT_EQ(r.naht.profile.kind, 1);
+    EXPECT_EQ(std::string(r.naht.profile.name).substr(0, 7), "HE280A ");
+    EXPECT_EQ(r.naht.profile.h, 270.0);
+    EXPECT_EQ(r.naht.plate.t, 20.0);
+    EXPECT_EQ(r.naht.all_round, 1);
+    EXPECT_EQ(r.naht.weld_kind, 0);
+    EXPECT_EQ(r.naht.a_w, 7.0);
+    EXPECT_EQ(r.naht.a_w_fo, 7.0);
+    EXPECT_EQ(r.naht.a_w_fu, 7.0);
+    EXPECT_EQ(r.safety.from_annex, 1);
+    EXPECT_EQ(r.safety.gamma_M2, 1.25);
+    ASSERT_EQ(r.load_count, 3);
+    // The table's kN and kNm in N and Nmm.
+    const double want[3][6] = {{100e3, 50e6, 0, 0, 80e3, 0}, {-200e3, 0, 20e6, 30e3, 0, 0}, {0, -60e6, 0, 0, -100e3, 5e6}};
+    for (int k = 0; k < 3; ++k) {
+        const Lastfall& c = r.loads[k];
+        const double got[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
+        for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], want[k][i]) << k << " " << i;
+        EXPECT_EQ(std::string(c.name), "LK " + std::to_string(k + 1));
+    }
+    // The batch path on the saved file writes the same list.
+    Session batch;
+    testutil::Write_File(batch.project + "/A001_01.INP", input);
+    ASSERT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
+    EXPECT_EQ(batch.File("A001_01.OLI"), s.File("A001_01.OLI"));
+    s.Expect_Page("new_connection");
+    s.Expect_Page("loads_page");
+}
+
 // Session 5: closing with unsaved changes. The close box asks; "no" goes on
 // editing with the change kept (saved with "Ende"), "yes" ends with exit
 // code 0 and the input file as it was.
