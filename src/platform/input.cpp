@@ -445,8 +445,8 @@ static void Take_Number(const std::string& text, double* value)
     PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", text.c_str());
 }
 
-/* The end of an edit in the window: as a scripted edit's, except that
- * Escape ends a chain of edits. */
+/* The end of an edit, in the window or scripted: Escape ends a chain of
+ * edits (the caller keeps the old text or value). */
 static int End_Window_Edit(int key)
 {
     int r = End_Inline_Edit(key);
@@ -468,8 +468,9 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
         VEK_Script_Note_Stall();
         return 0;
     }
-    Take_Number(e.text, value);
-    return End_Inline_Edit(e.value);
+    /* A scripted edit left with Escape keeps the value, as in the window. */
+    if (e.value != VEK_KEY_ESC) Take_Number(e.text, value);
+    return End_Window_Edit(e.value);
 }
 
 void Set_Short_Edit_Text_Scrollmode(int max_length)
@@ -494,7 +495,7 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
         VEK_Script_Note_Stall();
         return 0;
     }
-    if (text && limit > 0) {
+    if (text && limit > 0 && e.value != VEK_KEY_ESC) {
         if (e.text.size() > (size_t)limit) {
             /* Nothing is cut: the text stays as it was. */
             PrintMessage("Der Text ist zu lang: h\x94" "chstens %d Zeichen.\n"
@@ -505,7 +506,7 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
             text[e.text.size()] = '\0';
         }
     }
-    return End_Inline_Edit(e.value);
+    return End_Window_Edit(e.value);
 }
 
 /* ---- menus ---- */

@@ -192,6 +192,54 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
     s.Expect_Page("loads_page");
 }
 
+// Session 2: the example HE 280 A opened; a load case's moment and the
+// upper flange's throat typed and left with Escape (the old values stay),
+// then typed again and confirmed, and saved with "Ende". The saved record
+// is the example's with exactly these two values changed.
+TEST(Sessions, ChangeCancelChangeAgainAndSave) {
+    Session s;
+    s.Add("he280a_end_plate", "A001");
+    s.Tab(110)
+        .Click(kLoadColumn[1] + 10, Load_Row(2) - 4)
+        .Line("type 27 95")  // My of LK 2, Escape
+        .Tab(39)
+        .Click(kThroatTop[0] + 10, kThroatTop[1] - 4)
+        .Line("type 27 8")  // a_w,fo, Escape
+        .Snapshot("input_cancelled")
+        .Tab(110)
+        .Snapshot("loads_cancelled")
+        .Field(kLoadColumn[1], Load_Row(2), "95")
+        .Tab(39)
+        .Field(kThroatTop[0], kThroatTop[1], "8")
+        .Button(BUTTON_END)
+        .Line("key 13");
+    ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
+    EXPECT_EQ(s.err, "");
+    testutil::Record example, saved;
+    std::string want = Read_And_Write_Again(kExamples + "he280a_end_plate/A001_01.INP", &example);
+    example.r.loads[1].My = 95e6;  // 95 kNm
+    example.r.naht.a_w_fo = 8.0;
+    // What every build of the page makes of the example: the first allowed
+    // class that takes the name HE280A is 4 ("I"), and the web welds (4
+    // and 5) are capped at the web's straight part h - 2 t_f - 2 r with r
+    // as the file holds it: 270 - 26 - 48.000002 mm.
+    example.r.naht.profile.type = 4;
+    for (int i = 0; i < NAHT_SLOTS; ++i)
+        if (example.r.naht.number[i] == 4 || example.r.naht.number[i] == 5)
+            example.r.naht.length[i] = 270.0 - 26.0 - 2 * 24.000001;
+    FILE* f = std::fopen(s.dir.file("want.INP").c_str(), "w");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Write_Schweissnaht(f, &example.r), 0);
+    std::fclose(f);
+    want = testutil::Read_File(s.dir.file("want.INP"));
+    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved), want);
+    EXPECT_EQ(saved.r.loads[1].My, 95e6);
+    EXPECT_EQ(saved.r.naht.a_w_fo, 7.0 + 1.0);
+    // The page and the table showed the old values after the Escape.
+    snapshot::Expect_Png_Matches(s.dir.file("input_cancelled.png"), "input_he280a", "weldapp");
+    s.Expect_Page("loads_cancelled");
+}
+
 // Session 5: closing with unsaved changes. The close box asks; "no" goes on
 // editing with the change kept (saved with "Ende"), "yes" ends with exit
 // code 0 and the input file as it was.
