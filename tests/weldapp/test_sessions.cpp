@@ -96,14 +96,14 @@ constexpr int kProfileName[2] = {120, 387};
 
 namespace {
 
-// The record of an input file, and the file written again from it.
-std::string Read_And_Write_Again(const std::string& file, testutil::Record* rec) {
+// The record of an input file, and the file written again from it (as the
+// file `again`).
+std::string Read_And_Write_Again(const std::string& file, testutil::Record* rec, const std::string& again) {
     FILE* f = std::fopen(file.c_str(), "r");
     EXPECT_TRUE(f) << file;
     if (!f) return "";
     EXPECT_EQ(Read_Schweissnaht(f, &rec->r), 0) << file;
     std::fclose(f);
-    const std::string again = file + ".again";
     FILE* w = std::fopen(again.c_str(), "w");
     EXPECT_TRUE(w);
     if (!w) return "";
@@ -160,7 +160,7 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
     testutil::Record saved;
     const std::string input = s.File("A001_01.INP");
     // The record, then the annex the file names behind it.
-    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved) + "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n",
+    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP")) + "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n",
               input);
     const SchweissnahtAnschluss& r = saved.r;
     EXPECT_EQ(r.naht.profile.kind, 1);
@@ -216,7 +216,7 @@ TEST(Sessions, ChangeCancelChangeAgainAndSave) {
     ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
     EXPECT_EQ(s.err, "");
     testutil::Record example, saved;
-    std::string want = Read_And_Write_Again(kExamples + "he280a_end_plate/A001_01.INP", &example);
+    std::string want = Read_And_Write_Again(kExamples + "he280a_end_plate/A001_01.INP", &example, s.dir.file("example.INP"));
     example.r.loads[1].My = 95e6;  // 95 kNm
     example.r.naht.a_w_fo = 8.0;
     // What every build of the page makes of the example: the first allowed
@@ -232,7 +232,7 @@ TEST(Sessions, ChangeCancelChangeAgainAndSave) {
     EXPECT_EQ(Write_Schweissnaht(f, &example.r), 0);
     std::fclose(f);
     want = testutil::Read_File(s.dir.file("want.INP"));
-    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved), want);
+    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP")), want);
     EXPECT_EQ(saved.r.loads[1].My, 95e6);
     EXPECT_EQ(saved.r.naht.a_w_fo, 7.0 + 1.0);
     // The page and the table showed the old values after the Escape.
