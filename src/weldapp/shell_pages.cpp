@@ -135,7 +135,9 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
         Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 14, dx + 850, y + 33, Screen_Light_Yellow);
         Add_Text_Button(area, dx + 750, y + 28, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
     }
-    Draw_Lasttabelle(r, area, dx + 10, &table_y);
+    // The row numbers stand left of the table, right-aligned: room for
+    // "10000:" in the raster font.
+    Draw_Lasttabelle(r, area, dx + 45, &table_y);
     Update_Lasttabelle();
 }
 

@@ -115,7 +115,7 @@ std::string Read_And_Write_Again(const std::string& file, testutil::Record* rec,
 // Content places of the load-case page: row k's field of column i (0 N,
 // 1 My, 2 Vz, 3 Mz, 4 Vy, 5 Mx, 6 the name), and the line that appends a
 // row after row k.
-constexpr int kLoadColumn[7] = {62, 144, 226, 308, 390, 472, 554};
+constexpr int kLoadColumn[7] = {97, 179, 261, 343, 425, 507, 589};
 int Load_Row(int k) { return 140 + 22 * (k - 1); }
 int Append_After(int k) { return 133 + 22 * (k - 1) + 22; }
 
@@ -146,7 +146,7 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
                               {"-200", "", "", "20", "30", "", "LK 2"},
                               {"", "-60", "-100", "", "", "5", "LK 3"}};
     for (int k = 1; k <= 3; ++k) {
-        if (k > 1) s.Click(35, Append_After(k - 1));
+        if (k > 1) s.Click(70, Append_After(k - 1));
         for (int i = 0; i < 7; ++i)
             if (rows[k - 1][i][0]) s.Field(kLoadColumn[i], Load_Row(k), rows[k - 1][i]);
     }
