@@ -240,6 +240,53 @@ TEST(Sessions, ChangeCancelChangeAgainAndSave) {
     s.Expect_Page("loads_cancelled");
 }
 
+// Session 3: the example with 5000 load combinations. The load-case page
+// is paged down 101 times on its slider's track (938 pixels a page: row
+// 4321's top, 128 + 4320 x 22, is then 430 pixels below the area's top);
+// row 4321's N is typed, row 4322 deleted, and "Ende" saves (the list of
+// the governing combination). The saved
+// file holds 4999 cases, row 4321 with the new N, the others as they were.
+// Each pass builds only the rows in view (bench/load_table_bench.cpp
+// measures a pass and a keystroke against the rows).
+TEST(Sessions, FiveThousandLoadCases) {
+    Session s;
+    s.Generate(5000);
+    testutil::Record before;
+    Read_And_Write_Again(s.project + "/A001_01.INP", &before, s.dir.file("before.INP"));
+    ASSERT_EQ(before.r.load_count, 5000);
+    // The list of the governing combination only, as such a connection is
+    // printed (every combination in full would fill some 300 MB).
+    before.r.print.ergebnisumfang = 4;
+    FILE* f = std::fopen((s.project + "/A001_01.INP").c_str(), "w");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Write_Schweissnaht(f, &before.r), 0);
+    std::fclose(f);
+    s.Tab(110);
+    for (int i = 0; i < 101; ++i) s.Line("click 1258 985");
+    const int row_4321 = 128 + 4320 * 22 - 101 * 938;  // its top in the area
+    s.Field(kLoadColumn[0], row_4321 + 12, "-17.5")
+        .Snapshot("loads_row_4321")
+        .Click(57, row_4321 + 5 + 22)  // row 4322's delete icon
+        .Button(BUTTON_END)
+        .Line("key 13");
+    ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
+    testutil::Record saved;
+    Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP"));
+    ASSERT_EQ(saved.r.load_count, 4999);
+    EXPECT_EQ(saved.r.loads[4320].N, -17500.0);  // -17.5 kN
+    EXPECT_EQ(std::string(saved.r.loads[4320].name), "LK 4321");
+    EXPECT_EQ(std::string(saved.r.loads[4321].name), "LK 4323");
+    for (int k : {0, 4319, 4322, 4998}) {
+        const Lastfall& was = before.r.loads[k < 4321 ? k : k + 1];
+        const Lastfall& is = saved.r.loads[k];
+        EXPECT_EQ(std::string(is.name), std::string(was.name)) << k;
+        EXPECT_EQ(is.N, was.N) << k;
+        EXPECT_EQ(is.My, was.My) << k;
+        EXPECT_EQ(is.Vz, was.Vz) << k;
+    }
+    s.Expect_Page("loads_row_4321");
+}
+
 // Session 5: closing with unsaved changes. The close box asks; "no" goes on
 // editing with the change kept (saved with "Ende"), "yes" ends with exit
 // code 0 and the input file as it was.
