@@ -6,6 +6,7 @@
 #include "base/filenames.h"
 #include "base/stored_text.h"
 #include "codes/material.h"
+#include "codes/nad_selection_sheet.h"
 #include "codes/sicherheit.h"
 #include "dialogs/buttonbar.h"
 #include "dialogs/buttons.h"
@@ -198,6 +199,7 @@ int Run_Main_Button(int button) {
         break;
     }
     case BUTTON_ANNEX:
+        NAD_Selection_Entry();
         Update_Safety_Factors_From_NAD(&r->safety);
         break;
     default: break;

@@ -322,10 +322,11 @@ TEST(Sessions, ClosingWithUnsavedChanges) {
     }
 }
 
-// Session 4 (the pages without the load-case table): letters in a number,
-// a throat far above what the plate allows, an emptied profile name. Each
-// gets its message, the field keeps its old value; closing gives the work
-// up and nothing is saved.
+// Session 4: letters in a number, a throat far above what the plate allows
+// (taken; the evaluation judges it), an emptied profile name: each refusal
+// gets its message and the field keeps its old value. The load-case table
+// cleared: the printed list says that there is no load. Closing gives the
+// work up and nothing is saved.
 TEST(Sessions, BadInputOnThePages) {
     Session s;
     s.Add("he280a_end_plate", "A001");
@@ -336,9 +337,15 @@ TEST(Sessions, BadInputOnThePages) {
         .Field(kProfileName[0], kProfileName[1], "")
         .Line("answer ok")
         .Snapshot("input_refused")
+        .Tab(110)
+        .Click(791, 44)            // "Tabelle löschen"
+        .Line("move 700 500")      // the table takes the page's request at the next event
+        .Button(BUTTON_PRINT)
         .Line("close")
         .Line("answer yes");
     EXPECT_EQ(s.Run_Script("A001"), 0) << s.err;
+    // No load case left: the list says so, and the input file keeps them.
+    EXPECT_NE(s.File("A001_01.OLI").find("keine Belastung vorhanden"), std::string::npos);
     EXPECT_TRUE(s.Said("[Die Eingabe \"abc\" ist keine Zahl.] [Der bisherige Wert bleibt erhalten.]")) << s.err;
     EXPECT_TRUE(s.Said("[Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.]")) << s.err;
     EXPECT_EQ(s.File("A001_01.INP"), before);
@@ -445,6 +452,7 @@ TEST(Sessions, ButtonsOfTheMainSheet) {
         .Button(BUTTON_PRINT)
         .Button(BUTTON_PLOT)
         .Button(BUTTON_ANNEX)
+        .Line("key 27")  // the annex selection sheet left as it was
         .Tab(39)
         .Click(35, 142)   // "Daten exportieren"
         .Click(225, 142)  // "Daten importieren"
