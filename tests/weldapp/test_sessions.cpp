@@ -124,7 +124,8 @@ int Append_After(int k) { return 133 + 22 * (k - 1) + 22; }
 // Session 1: a new connection from an empty project. The profile manager's
 // radio and the catalogue name HE280A, the annex's partial factors, a 20 mm
 // plate, a weld all round of 7 mm; three load cases typed into the table
-// (kN, kNm); the chart evaluates, the list is printed, "Ende" saves. The
+// (kN, kNm); the chart evaluates, a comment is written in the print
+// control's editor, the list is printed, "Ende" saves. The
 // saved file reads back to what was entered and is written again byte for
 // byte, and the list the window path wrote is the batch path's list of the
 // saved file.
@@ -150,7 +151,13 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
         for (int i = 0; i < 7; ++i)
             if (rows[k - 1][i][0]) s.Field(kLoadColumn[i], Load_Row(k), rows[k - 1][i]);
     }
-    s.Snapshot("loads_page").Tab(181).Button(BUTTON_PRINT).Button(BUTTON_END).Line("key 13");
+    s.Snapshot("loads_page").Tab(181);
+    // Print control: the comment editor ("Vorbemerkungen" on the centred
+    // sheet, the editor's field, "bestätigen"), then OK.
+    s.Button(BUTTON_PRINT_CONTROL).Line("click 510 305").Line("click 400 450");
+    for (char c : std::string("Halle 3")) s.Line("key " + std::to_string(static_cast<int>(c)));
+    s.Line("click 904 371").Line("key 13");
+    s.Button(BUTTON_PRINT).Button(BUTTON_END).Line("key 13");
     ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
     EXPECT_EQ(s.err,
               "message box \"\": [Gew\x84hlter Profiltyp kann nicht berechnet werden] [Bitte w\x84hlen Sie ein Profil des "
@@ -174,6 +181,8 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
     EXPECT_EQ(r.naht.a_w_fu, 7.0);
     EXPECT_EQ(r.safety.from_annex, 1);
     EXPECT_EQ(r.safety.gamma_M2, 1.25);
+    ASSERT_NE(r.print.vorbemerkungen, nullptr);
+    EXPECT_STREQ(r.print.vorbemerkungen, "Halle 3");
     ASSERT_EQ(r.load_count, 3);
     // The table's kN and kNm in N and Nmm.
     const double want[3][6] = {{100e3, 50e6, 0, 0, 80e3, 0}, {-200e3, 0, 20e6, 30e3, 0, 0}, {0, -60e6, 0, 0, -100e3, 5e6}};
@@ -188,6 +197,7 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
     testutil::Write_File(batch.project + "/A001_01.INP", input);
     ASSERT_EQ(batch.Run("A001 0 1 1 -refresh"), 1) << batch.err;
     EXPECT_EQ(batch.File("A001_01.OLI"), s.File("A001_01.OLI"));
+    EXPECT_NE(s.File("A001_01.OLI").find("Halle 3"), std::string::npos);
     s.Expect_Page("new_connection");
     s.Expect_Page("loads_page");
 }
