@@ -39,6 +39,11 @@ int Counting_Fprintf(FILE* stream, const char* format, ...) {
     return n;
 }
 
+size_t Counting_Fwrite(const void* data, size_t size, size_t count, FILE* stream) {
+    ++table_writes;
+    return std::fwrite(data, size, count, stream);
+}
+
 }  // namespace
 
 TEST(Format, BoundedBufferIsCutAndTerminated) {
@@ -76,16 +81,21 @@ TEST(Format, StdioWriteGoesThroughTheTableOnceHandedOver) {
     VEKStdioFctTable table = {};
     table.count = 18;
     table.fprintf_fct = &Counting_Fprintf;
+    table.fwrite_fct = &Counting_Fwrite;
     FILE* f = std::tmpfile();
     ASSERT_NE(f, nullptr);
     VEKSetStdioFctPtr(nullptr);
     EXPECT_EQ(VEK_Stdio_Write(f, "50% "), 4);  // a text, never a format
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "a\0b", 3), 3);  // any byte, the count given
     VEKSetStdioFctPtr(&table);
     EXPECT_EQ(VEK_Stdio_Write(f, "%d"), 2);
     EXPECT_EQ(VEK_Stdio_Write(f, nullptr), 0);
-    EXPECT_EQ(table_writes, 2);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "%s|", 3), 3);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, nullptr, 0), 0);
+    EXPECT_EQ(table_writes, 3);
     EXPECT_EQ(VEK_Stdio_Write(nullptr, "x"), -1);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(nullptr, "x", 1), -1);
     VEKSetStdioFctPtr(saved);
-    EXPECT_EQ(testutil::Stream_All(f), "50% %d");
+    EXPECT_EQ(testutil::Stream_All(f), std::string("50% a\0b%d%s|", 12));
     std::fclose(f);
 }
