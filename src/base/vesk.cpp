@@ -167,6 +167,11 @@ static int verbose = 0;
 
 int Safe_Fprintf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return 0;
+    // Most records of a picture are fixed texts: written as they stand.
+    if (!std::strchr(format, '%')) {
+        const size_t n = std::strlen(format);
+        return std::fwrite(format, 1, n, stream) == n ? static_cast<int>(n) : -1;
+    }
     va_list ap;
     va_start(ap, format);
     int n = std::vfprintf(stream, format, ap);
