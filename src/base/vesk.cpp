@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "platform/format.h"
 #include "platform/posix.h"
 #include "platform/sheets.h"
 
@@ -172,85 +173,17 @@ int Safe_Fprintf(FILE* stream, const char* format, ...) {
         const size_t n = std::strlen(format);
         return std::fwrite(format, 1, n, stream) == n ? static_cast<int>(n) : -1;
     }
+    // Formatted once, mostly without the C library's printf, and written.
+    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    int n = std::vfprintf(stream, format, ap);
+    const bool formatted = VEK_Format_Once(&f, format, ap);
     va_end(ap);
-    return n;
+    if (!formatted) return -1;
+    return std::fwrite(f.text, 1, f.size, stream) == f.size ? static_cast<int>(f.size) : -1;
 }
 
-// Two decimal digits at a time, "00" to "99".
-static const char kDigitPairs[201] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// The decimal digits of v, no sign, no padding; returns the end.
-static char* Put_Unsigned(char* out, uint64_t v) {
-    char tmp[24];
-    char* p = tmp + sizeof tmp;
-    while (v >= 100) {
-        const unsigned pair = static_cast<unsigned>(v % 100) * 2;
-        v /= 100;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
-    }
-    if (v >= 10) {
-        *--p = kDigitPairs[v * 2 + 1];
-        *--p = kDigitPairs[v * 2];
-    } else {
-        *--p = static_cast<char>('0' + v);
-    }
-    const size_t n = static_cast<size_t>(tmp + sizeof tmp - p);
-    std::memcpy(out, p, n);
-    return out + n;
-}
-
-int Format_Fixed6(char* out, size_t size, double v) {
-    if (!out || size == 0) return -1;
-    // v = m 2^-k with an integer m below 2^53. For 10 <= k <= 74 the scaled
-    // value m 10^6 (below 2^73) is held exactly in 128 bits, its quotient by
-    // 2^k is the result in millionths and the remainder decides the last
-    // digit as the C library does in its default rounding: to nearest, a
-    // tie to the even neighbour. Beyond 74 the value is below half a
-    // millionth and gives zero. Everything else (k below 10: 2^43 and more,
-    // infinities, NaN) is left to the C library itself.
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    const bool negative = bits >> 63;
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    uint64_t m = bits & ((uint64_t{1} << 52) - 1);
-    int k;
-    if (biased == 0) {
-        k = 1074;  // zero and the subnormals
-    } else {
-        m |= uint64_t{1} << 52;
-        k = 1075 - biased;
-    }
-    if (biased == 0x7FF || k < 10 || size < 32) {
-        const int n = std::snprintf(out, size, "%lf", v);
-        return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
-    }
-    uint64_t millionths = 0;
-    if (k <= 74) {
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * 1000000u;
-        const unsigned __int128 rest = scaled & ((static_cast<unsigned __int128>(1) << k) - 1);
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (k - 1);
-        millionths = static_cast<uint64_t>(scaled >> k);  // below 2^63 for k >= 10
-        if (rest > half || (rest == half && (millionths & 1))) millionths++;
-    }
-    char* p = out;
-    if (negative) *p++ = '-';
-    p = Put_Unsigned(p, millionths / 1000000);
-    const unsigned fraction = static_cast<unsigned>(millionths % 1000000);
-    *p++ = '.';
-    for (unsigned part : {fraction / 10000, fraction / 100 % 100, fraction % 100}) {
-        *p++ = kDigitPairs[part * 2];
-        *p++ = kDigitPairs[part * 2 + 1];
-    }
-    *p = '\0';
-    return static_cast<int>(p - out);
-}
+int Format_Fixed6(char* out, size_t size, double v) { return VEK_Format_Fixed(out, size, v, 6); }
 
 int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail) {
     if (!stream) return 0;

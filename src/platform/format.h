@@ -26,6 +26,14 @@ int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list 
  * text.  False after a format error, with out emptied. */
 bool VEK_Format_String_V(std::string& out, const char* format, va_list ap);
 
+/* The bytes snprintf gives for "%.<precision>f" of v (precision 0 to 9),
+ * terminated, into out (size bytes): exact for every value below 2^43 in
+ * magnitude (held in 128-bit integers, a tie rounded to the even neighbour
+ * as the C library rounds by default), the C library itself for larger
+ * ones and for infinities and NaN.  Returns the length, or -1 when size
+ * was too small or the precision out of range. */
+int VEK_Format_Fixed(char* out, size_t size, double v, int precision);
+
 /* The text of one printf-style call, formatted once: in the buffer of the
  * record (on the caller's stack) unless it is long, else in `large`.
  * text and size are the result, bytes after a zero byte included. */
