@@ -3,13 +3,15 @@
 // the program does (the bytes written to TARGET.tmp in the same folder, then
 // renamed over TARGET). Both write in pieces of 64 KiB through fwrite, each
 // piece one write to the file. The bytes are read into memory first, outside the
-// time. Prints the seconds.
+// time. Prints the seconds of wall time and of processor time (user and
+// system) the writing took.
 //   build/bin/write_floor new|replace FILE TARGET
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -29,6 +31,12 @@ int main(int argc, char** argv) {
     }
     const std::string target = argv[3], temp = target + ".tmp";
     if (!replace) std::remove(target.c_str());
+    auto cpu = []() {
+        rusage u{};
+        getrusage(RUSAGE_SELF, &u);
+        return u.ru_utime.tv_sec + u.ru_stime.tv_sec + 1e-6 * (u.ru_utime.tv_usec + u.ru_stime.tv_usec);
+    };
+    const double c0 = cpu();
     const auto t0 = std::chrono::steady_clock::now();
     FILE* out = std::fopen(replace ? temp.c_str() : target.c_str(), "wb");
     if (!out) return 1;
@@ -41,6 +49,6 @@ int main(int argc, char** argv) {
     if (replace) ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     if (!ok) return 1;
-    std::printf("%.6f\n", seconds);
+    std::printf("%.6f %.6f\n", seconds, cpu() - c0);
     return 0;
 }
