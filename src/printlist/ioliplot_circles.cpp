@@ -86,9 +86,9 @@ static int Grid_Angles(double start, double end, double step, int max_steps, dou
     return n;
 }
 
-// " 18 <count>", count points of a circle on the grid k pi/16 about
-// (ox, oy) with the radii rx and ry, each coordinate times the factor of
-// its axis, and the line end: the record in one write.
+// count points of a circle on the grid k pi/16 about (ox, oy) with the
+// radii rx and ry, each coordinate times the factor of its axis, in one
+// write.
 static void Write_Circle_Points(int count, double ox, double oy, double rx, double ry, double fx, double fy) {
     const Unit_Grid& g = Polygon_Grid();
     assert(count <= 33);
@@ -193,7 +193,7 @@ static void Write_Chord_Records(int n, double x[], double y[]) {
     for (int i = 0; i + 1 < n; i++) {
         const size_t size = at[i + 2] - at[i];
         if (used + size + 4 > sizeof out) {
-            std::fwrite(out, 1, used, s.stream);
+            if (s.stream) std::fwrite(out, 1, used, s.stream);  // no stream: the plot file only
             used = 0;
         }
         if (size + 4 > sizeof out) {  // huge values: the record as it is
@@ -206,7 +206,7 @@ static void Write_Chord_Records(int n, double x[], double y[]) {
         }
         PlotFile_Line(x[i], y[i], x[i + 1], y[i + 1]);
     }
-    if (used) std::fwrite(out, 1, used, s.stream);
+    if (used && s.stream) std::fwrite(out, 1, used, s.stream);
 }
 
 void Oli_Arc(double cx, double cy, double d, double start, double sweep) {
