@@ -1,6 +1,8 @@
 // Checks the "%lf" formatter of the picture writers against the C library
 // on N values (default ten million) of the mixture of fixed6_cases.h and
-// prints the time each took. Exit status 1 on the first difference.
+// prints the time each took; checks "%.Nf" of the text formatter on the
+// same values, the precision N running through 0 to 9. Exit status 1 on
+// the first difference.
 //   build/bin/fixed6_check [N]
 #include <chrono>
 #include <cstdio>
@@ -8,6 +10,7 @@
 #include <cstring>
 
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "support/fixed6_cases.h"
 
 int main(int argc, char** argv) {
@@ -33,10 +36,17 @@ int main(int argc, char** argv) {
                 std::printf("case %llu (%a): %s, the C library %s\n", i, v, got, want);
                 return 1;
             }
+            const int precision = static_cast<int>(i % 10);
+            VEK_Format_Fixed(got, sizeof got, v, precision);
+            std::snprintf(want, sizeof want, "%.*f", precision, v);
+            if (std::strcmp(got, want) != 0) {
+                std::printf("case %llu (%a), precision %d: %s, the C library %s\n", i, v, precision, got, want);
+                return 1;
+            }
         }
         done = end;
     }
-    std::printf("%llu values, all equal (%llu bytes apart)\n", n, bytes);
+    std::printf("%llu values, all equal as \"%%lf\" and as \"%%.Nf\" for N = 0 to 9 (%llu bytes apart)\n", n, bytes);
     std::printf("Format_Fixed6 %.1f ns per value, snprintf %.1f ns per value\n", 1e9 * ours / n, 1e9 * theirs / n);
     return 0;
 }
