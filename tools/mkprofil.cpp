@@ -1,7 +1,10 @@
 // mkprofil: writes the profile file PROFIL from the profile tables in
-// data/profiles (one CSV file per series, see data/profiles/README.md).
+// data/profiles (one CSV file per series, see data/profiles/README.md), or
+// with --names the source of the program's designation lists from the same
+// tables.
 //
 //     mkprofil <table directory> <output file>
+//     mkprofil --names <table directory> <output source>
 //
 // The file is a sequence of 160-byte little-endian records sorted by the
 // unsigned bytes of their designations: 16 bytes designation (blank-padded),
@@ -493,15 +496,23 @@ Values Tube(const Row& r) {
 
 bool Has_Dimensions(const Row& r) { return r.Get("h_mm") || r.Get("D_mm"); }
 
+// A designation as readers compare it: 1 to 15 printable upper-case
+// characters (which also keeps it a plain C string literal).
+const std::string& Designation(const Row& r) {
+    const std::string& name = r.Text("name");
+    if (name.empty() || name.size() > NAME_MAX) Fail(r.file + ": designation empty or longer than 15: " + name);
+    for (unsigned char c : name)
+        if (c <= ' ' || c >= 0x7F || std::islower(c) || c == '"' || c == '\\')
+            Fail(r.file + ": designation not upper case: " + name);
+    return name;
+}
+
 Record Make_Record(const Row& r) {
     Record rec;
-    rec.name = r.Text("name");
+    rec.name = Designation(r);
     const std::string& letter = r.Text("type_letter");
     if (letter.size() != 1) Fail(r.file + ": " + rec.name + ": type letter must be one character");
     rec.letter = letter[0];
-    if (rec.name.empty() || rec.name.size() > NAME_MAX) Fail(r.file + ": designation empty or longer than 15: " + rec.name);
-    for (unsigned char c : rec.name)
-        if (c <= ' ' || c >= 0x7F || std::islower(c)) Fail(r.file + ": designation not upper case: " + rec.name);
     Values v;
     if (r.cells.count("D_mm")) v = Tube(r);
     else if (r.cells.count("ro_mm")) v = Hollow(r);
@@ -539,20 +550,16 @@ std::string Encode(const std::vector<Record>& records) {
     return out;
 }
 
-int Run(const std::filesystem::path& dir, const std::filesystem::path& output) {
+std::vector<std::filesystem::path> Table_Files(const std::filesystem::path& dir) {
     std::vector<std::filesystem::path> tables;
     for (const auto& e : std::filesystem::directory_iterator(dir))
         if (e.path().extension() == ".csv") tables.push_back(e.path());
     std::sort(tables.begin(), tables.end());
-    std::vector<Record> records;
-    for (const auto& t : tables)
-        for (const Row& row : Read_Table(t))
-            if (Has_Dimensions(row)) records.push_back(Make_Record(row));
-    if (records.empty()) Fail("no profile with dimensions in " + dir.string());
-    std::sort(records.begin(), records.end(), [](const Record& a, const Record& b) { return a.name < b.name; });
-    for (size_t i = 1; i < records.size(); i++)
-        if (records[i].name == records[i - 1].name) Fail("designation twice: " + records[i].name);
-    std::string bytes = Encode(records);
+    return tables;
+}
+
+// Replaces output whole, so a reader never sees half a file.
+void Write_Whole(const std::filesystem::path& output, const std::string& bytes) {
     std::filesystem::path part = output;
     part += ".part";
     {
@@ -561,18 +568,60 @@ int Run(const std::filesystem::path& dir, const std::filesystem::path& output) {
         if (!out.flush()) Fail("cannot write " + part.string());
     }
     std::filesystem::rename(part, output);
+}
+
+int Run(const std::filesystem::path& dir, const std::filesystem::path& output) {
+    std::vector<Record> records;
+    for (const auto& t : Table_Files(dir))
+        for (const Row& row : Read_Table(t))
+            if (Has_Dimensions(row)) records.push_back(Make_Record(row));
+    if (records.empty()) Fail("no profile with dimensions in " + dir.string());
+    std::sort(records.begin(), records.end(), [](const Record& a, const Record& b) { return a.name < b.name; });
+    for (size_t i = 1; i < records.size(); i++)
+        if (records[i].name == records[i - 1].name) Fail("designation twice: " + records[i].name);
+    Write_Whole(output, Encode(records));
+    return 0;
+}
+
+// The designation lists: every table of a rolled series in file order is one
+// list, its rows in table order, all rows, with or without values. The round
+// tubes have no list (their names come from the diameter and wall tables).
+int Run_Names(const std::filesystem::path& dir, const std::filesystem::path& output) {
+    std::string lists, table;
+    int series = 0;
+    for (const auto& t : Table_Files(dir)) {
+        const std::vector<Row> rows = Read_Table(t);
+        if (rows.empty() || rows.front().cells.count("D_mm")) continue;
+        char name[32];
+        std::snprintf(name, sizeof name, "series_%02d", ++series);
+        lists += "// " + t.filename().string() + "\nconst char* const " + name + "[] = {\n";
+        for (const Row& row : rows) lists += "    \"" + Designation(row) + "\",\n";
+        lists += "};\n";
+        table += std::string("    {") + name + ", static_cast<int>(sizeof " + name + " / sizeof " + name + "[0])},\n";
+    }
+    if (series == 0) Fail("no designation list in " + dir.string());
+    Write_Whole(output,
+                "// Generated by tools/mkprofil --names from data/profiles: the designation\n"
+                "// lists of the rolled-profile series, in list order. Do not edit.\n"
+                "#include \"profiles/profil.h\"\n\n"
+                "static_assert(PROFIL_SERIES_COUNT == " + std::to_string(series) +
+                    ", \"data/profiles holds another number of series\");\n\n"
+                "namespace {\n\n" + lists + "\n}  // namespace\n\n"
+                "const Profil_Series Profil_Series_Table[PROFIL_SERIES_COUNT + 1] = {\n"
+                "    {nullptr, 0},\n" + table + "};\n");
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <table directory> <output file>\n", argv[0]);
+    const bool names = argc == 4 && std::strcmp(argv[1], "--names") == 0;
+    if (argc != 3 && !names) {
+        std::fprintf(stderr, "usage: %s [--names] <table directory> <output file>\n", argv[0]);
         return 1;
     }
     try {
-        return Run(argv[1], argv[2]);
+        return names ? Run_Names(argv[2], argv[3]) : Run(argv[1], argv[2]);
     } catch (const Failure& f) {
         std::fprintf(stderr, "mkprofil: %s\n", f.text.c_str());
     } catch (const std::exception& e) {

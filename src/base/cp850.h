@@ -31,21 +31,23 @@ inline constexpr struct { char32_t code; unsigned char byte; } kPrintFontSigns[]
 template <std::size_t N>
 struct Utf8Literal {
     char text[N];
-    consteval Utf8Literal(const char (&s)[N]) {
+    constexpr Utf8Literal(const char (&s)[N]) {
         for (std::size_t i = 0; i < N; ++i) text[i] = s[i];
     }
 };
 
-// Not constexpr on purpose: reaching it during constant evaluation is what
-// turns an unmappable character into a compile error.
-void character_has_no_code_page_850_byte();
-
+// The helpers are constexpr rather than consteval: clang 14 refuses a
+// consteval call with a loop variable as argument inside another consteval
+// function. They are reached only from Encoded<S>::bytes, a constant, so the
+// conversion still happens at compile time; the static_assert there is what
+// refuses an unmappable character.
 struct Step {
     unsigned char byte;  // the code page 850 byte written
     std::size_t length;  // source bytes consumed
+    bool mapped;         // false: the character has no byte
 };
 
-consteval int Byte_For_Code_Point(char32_t cp) {
+constexpr int Byte_For_Code_Point(char32_t cp) {
     if (cp < 0x80) return static_cast<int>(cp);
     for (const auto& s : kPrintFontSigns)
         if (s.code == cp) return s.byte;
@@ -54,27 +56,27 @@ consteval int Byte_For_Code_Point(char32_t cp) {
     return -1;
 }
 
-consteval Step Next_Step(const char* s, std::size_t i, std::size_t n) {
+constexpr Step Next_Step(const char* s, std::size_t i, std::size_t n) {
     const unsigned char b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) return {b0, 1};
+    if (b0 < 0x80) return {b0, 1, true};
     std::size_t len = 0;
     char32_t cp = 0;
     if ((b0 & 0xE0) == 0xC0) { len = 2; cp = b0 & 0x1F; }
     else if ((b0 & 0xF0) == 0xE0) { len = 3; cp = b0 & 0x0F; }
     else if ((b0 & 0xF8) == 0xF0) { len = 4; cp = b0 & 0x07; }
-    if (len == 0 || i + len > n) return {b0, 1};  // raw print-font byte
+    if (len == 0 || i + len > n) return {b0, 1, true};  // raw print-font byte
     for (std::size_t k = 1; k < len; ++k) {
         const unsigned char bk = static_cast<unsigned char>(s[i + k]);
-        if ((bk & 0xC0) != 0x80) return {b0, 1};  // raw print-font byte
+        if ((bk & 0xC0) != 0x80) return {b0, 1, true};  // raw print-font byte
         cp = (cp << 6) | (bk & 0x3F);
     }
     const int byte = Byte_For_Code_Point(cp);
-    if (byte < 0) character_has_no_code_page_850_byte();
-    return {static_cast<unsigned char>(byte), len};
+    if (byte < 0) return {'?', len, false};
+    return {static_cast<unsigned char>(byte), len, true};
 }
 
 template <Utf8Literal S>
-consteval std::size_t Encoded_Length() {
+constexpr std::size_t Encoded_Length() {
     constexpr std::size_t n = sizeof(S.text) - 1;  // without the terminator
     std::size_t count = 0;
     for (std::size_t i = 0; i < n;) {
@@ -85,7 +87,18 @@ consteval std::size_t Encoded_Length() {
 }
 
 template <Utf8Literal S>
-consteval std::array<char, Encoded_Length<S>() + 1> Encode() {
+constexpr bool All_Mapped() {
+    constexpr std::size_t n = sizeof(S.text) - 1;
+    for (std::size_t i = 0; i < n;) {
+        const Step st = Next_Step(S.text, i, n);
+        if (!st.mapped) return false;
+        i += st.length;
+    }
+    return true;
+}
+
+template <Utf8Literal S>
+constexpr std::array<char, Encoded_Length<S>() + 1> Encode() {
     constexpr std::size_t n = sizeof(S.text) - 1;
     std::array<char, Encoded_Length<S>() + 1> out{};
     std::size_t o = 0;
@@ -100,6 +113,7 @@ consteval std::array<char, Encoded_Length<S>() + 1> Encode() {
 
 template <Utf8Literal S>
 struct Encoded {
+    static_assert(All_Mapped<S>(), "text has a character with no code page 850 byte");
     static constexpr auto bytes = Encode<S>();
 };
 
@@ -107,6 +121,8 @@ struct Encoded {
 
 // "Tragfähigkeit"_cp: the code page 850 bytes of the text, terminated, with
 // static storage duration.
+// clang 14 crashes when it prints such a literal in a note, as it does for a
+// _cp literal inside the braces of a std::vector: name the text first.
 template <cp850::Utf8Literal S>
 constexpr const char* operator""_cp() {
     return cp850::Encoded<S>::bytes.data();

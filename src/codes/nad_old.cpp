@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/dlist.h"
 #include "base/textio.h"
 #include "codes/nad_file.h"
 #include "codes/nad_text.h"
@@ -29,19 +30,12 @@ static const double kLoadFactors[NAD_OLD_LOAD_FACTORS] = {
     0.5, 0.2, 0, 0.7, 0.5, 0.2, 0.6, 0.2, 0, 0.6, 0.5, 0, 1.0, 1.0, 1.0, 0.8, 0.7, 0.5};
 
 static void link_at_end(NAD_Old_Record* r) {
-    r->previous = g_tail;
-    r->next = nullptr;
-    if (g_tail)
-        g_tail->next = r;
-    else
-        g_head = r;
-    g_tail = r;
+    Dlist_Append(g_head, g_tail, r);
     ++g_count;
 }
 
 static void unlink(NAD_Old_Record* r) {
-    (r->previous ? r->previous->next : g_head) = r->next;
-    (r->next ? r->next->previous : g_tail) = r->previous;
+    Dlist_Unlink(g_head, g_tail, r);
     --g_count;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "base/dlist.h"
 #include "base/vesk.h"
 #include "dialogs/dialog_batch_internal.h"
 #include "dialogs/scrollarea.h"
@@ -140,21 +141,13 @@ bool Make_Index(Sheet_Table *t) {
 
 // Links row after `after` (at the front when null).
 void Link_After(Sheet_Table *t, Sheet_Table_Row *after, Sheet_Table_Row *row) {
-    row->prev = after;
-    row->next = after ? after->next : t->first_row;
-    if (row->next) row->next->prev = row;
-    else t->last_row = row;
-    if (after) after->next = row;
-    else t->first_row = row;
+    Dlist_Insert_After(t->first_row, t->last_row, after, row);
     ++t->row_count;
     Row_List_Changed(t);
 }
 
 void Unlink(Sheet_Table *t, Sheet_Table_Row *row) {
-    if (row->prev) row->prev->next = row->next;
-    else t->first_row = row->next;
-    if (row->next) row->next->prev = row->prev;
-    else t->last_row = row->prev;
+    Dlist_Unlink(t->first_row, t->last_row, row);
     if (t->cursor == row) t->cursor = nullptr;
     --t->row_count;
     Row_List_Changed(t);

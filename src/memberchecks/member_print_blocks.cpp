@@ -256,8 +256,8 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
             "  Biegung um y- und z-Achse - Kreisring"};
         static const char* const lines[5] = {
             "A = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm,  s = %.1f cm,  W\xCE\\pl\xCEr = %.1f cm\xCE/3\xCEr",
-            "A\xCE\\1\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\2\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\3\xCEr = %.1f cm\xCE/2\xCEr,  "
-            "h\xCE\\S\xCEr = %.1f cm",
+            ("A\xCE\\1\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\2\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\3\xCEr = %.1f cm\xCE/2\xCEr,  "
+             "h\xCE\\S\xCEr = %.1f cm"),
             "A = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm",
             "A\xCE\\G\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  b = %.1f cm",
             "d\xCE\\M\xCEr = %.1f cm,  t = %.1f cm"};

@@ -17,8 +17,6 @@
 
 namespace {
 
-const double kSqrt3 = 1.7320508075688772;
-
 // The class-based road: the section model of the profile, the grade's
 // yield strength against the profile's, then the stress check by class.
 unsigned Class_Road(const Stahlprofil* profile, int orientation, const int options[10], int check, double gamma_M0,

@@ -121,7 +121,7 @@ std::string Strip_Trailing_Zeros(const std::string& in) {
     return out;
 }
 
-const char* const kReopenedSwitches[] = {"\xCE\\", "\xCE/", "\xCE_", "\xCEu", "\xCE" "b", "\xCEs"};
+const char* const kReopenedSwitches[] = {"\xCE\\", "\xCE/", "\xCE_", "\xCEu", ("\xCE" "b"), "\xCEs"};
 
 // Markup_Is_Open on a length-bounded prefix.
 bool Switch_Open(const std::string& text, size_t place, const char* sw) {

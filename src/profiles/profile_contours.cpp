@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/dlist.h"
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -50,17 +52,11 @@ void Free_Points(Contour_Punkt* p) {
 }
 
 void Append(Contour_Punkt*& first, Contour_Punkt*& last, double x, double y, double arc) {
-    Contour_Punkt* p = new Contour_Punkt{x, y, arc, last, nullptr};
-    if (last != nullptr) last->next = p;
-    else first = p;
-    last = p;
+    Dlist_Append(first, last, new Contour_Punkt{x, y, arc, nullptr, nullptr});
 }
 
 void Unlink(Contour_Punkt*& first, Contour_Punkt*& last, Contour_Punkt* p) {
-    if (p->prev != nullptr) p->prev->next = p->next;
-    else first = p->next;
-    if (p->next != nullptr) p->next->prev = p->prev;
-    else last = p->prev;
+    Dlist_Unlink(first, last, p);
     delete p;
 }
 
@@ -98,7 +94,7 @@ double Ring_Area(const Contour_Punkt* first) {
 
 // Replaces the arc from p to p->next by straight pieces, finer for
 // parameter 0 than for 1.
-void Straighten_Arc(Contour_Punkt* p, int parameter) {
+void Straighten_Arc(Contour* contour, Contour_Punkt* p, int parameter) {
     Contour_Punkt* q = p->next;
     double s = p->arc;
     double dx = q->x - p->x, dy = q->y - p->y, c = std::sqrt(dx * dx + dy * dy);
@@ -120,9 +116,8 @@ void Straighten_Arc(Contour_Punkt* p, int parameter) {
     for (int i = 1; i <= n; i++) {
         double a = i * step, ca = std::cos(a), sa = std::sin(a);
         double rx = (vx * ca - vy * sa) * stretch, ry = (vx * sa + vy * ca) * stretch;
-        Contour_Punkt* np = new Contour_Punkt{cx + rx, cy + ry, 0, after, after->next};
-        after->next->prev = np;
-        after->next = np;
+        Contour_Punkt* np = new Contour_Punkt{cx + rx, cy + ry, 0, nullptr, nullptr};
+        Dlist_Insert_After(contour->first, contour->last, after, np);
         after = np;
     }
 }
@@ -300,19 +295,17 @@ void Close_Contour(int orientation) {
         for (size_t j = 0; j < N; j++) arcs[j] = -pts[N - j - 1]->arc;
         arcs[N] = arcs[0];
         std::reverse(pts.begin(), pts.end());
+        c->first = c->last = nullptr;
         for (size_t j = 0; j <= N; j++) {
             pts[j]->arc = arcs[j];
-            pts[j]->prev = j > 0 ? pts[j - 1] : nullptr;
-            pts[j]->next = j < N ? pts[j + 1] : nullptr;
+            Dlist_Append(c->first, c->last, pts[j]);
         }
-        c->first = pts.front();
-        c->last = pts.back();
         area = -area;
     }
     if (g_store.parameter < 2)
         for (Contour_Punkt* p = c->first; p != nullptr && p->next != nullptr;) {
             Contour_Punkt* next = p->next;
-            if (p->arc != 0) Straighten_Arc(p, g_store.parameter);
+            if (p->arc != 0) Straighten_Arc(c, p, g_store.parameter);
             p = next;
         }
     if (g_store.parameter < 2) c->last->arc = 0;
@@ -411,11 +404,7 @@ int Assemble_Contours(const Profilmodell* model, int mode) {
             }
             Chain& other = g_chains[next];
             if (Square_Distance(other.first, head.last) < 1e-6) Unlink(other.first, other.last, other.first);
-            if (other.first != nullptr) {
-                other.first->prev = head.last;
-                head.last->next = other.first;
-                head.last = other.last;
-            }
+            Dlist_Splice(head.first, head.last, other.first, other.last);
             other.first = other.last = nullptr;
             used[next] = 1;
             tail = next;

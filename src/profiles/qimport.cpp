@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/dlist.h"
 #include "base/filenames.h"
 #include "base/textio.h"
 #include "base/vesk.h"
@@ -36,13 +37,7 @@ void Keep_Name(char* target, const char* source) {
 }
 
 void Append(Sonderquerschnitt* r) {
-    r->previous = list_tail;
-    r->next = nullptr;
-    if (list_tail)
-        list_tail->next = r;
-    else
-        list_head = r;
-    list_tail = r;
+    Dlist_Append(list_head, list_tail, r);
 }
 
 // The first four characters of the prefix and name; false when the prefix is
@@ -114,14 +109,7 @@ Sonderquerschnitt* Copy_Sonderquerschnitt(const Sonderquerschnitt* record) {
 
 void Delete_Sonderquerschnitt(Sonderquerschnitt* record) {
     if (!record) return;
-    if (record->previous)
-        record->previous->next = record->next;
-    else if (list_head == record)
-        list_head = record->next;
-    if (record->next)
-        record->next->previous = record->previous;
-    else if (list_tail == record)
-        list_tail = record->previous;
+    Dlist_Unlink(list_head, list_tail, record);
     if (record->text) Mem_Free(__FILE__, __LINE__, "null", record->text);
     Mem_Free(__FILE__, __LINE__, "null", record);
 }

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/dlist.h"
 #include "base/vesk.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
@@ -52,12 +53,7 @@ static void Push_Free_Node(DWQB_Knoten* node) {
     dwqb_model.free_nodes = node;
 }
 
-static void Unlink_Node(DWQB_Knoten* node) {
-    if (node->prev) node->prev->next = node->next;
-    else dwqb_model.first_node = node->next;
-    if (node->next) node->next->prev = node->prev;
-    else dwqb_model.last_node = node->prev;
-}
+static void Unlink_Node(DWQB_Knoten* node) { Dlist_Unlink(dwqb_model.first_node, dwqb_model.last_node, node); }
 
 // A line end whose node number was unknown holds no node: nothing to lower.
 static void Release_Line_End(DWQB_Knoten* node) {
@@ -137,10 +133,7 @@ void Add_DWQB_Node(int number, double y, double z) {
     node->number = number;
     node->y = y;
     node->z = z;
-    node->prev = dwqb_model.last_node;
-    if (dwqb_model.last_node) dwqb_model.last_node->next = node;
-    else dwqb_model.first_node = node;
-    dwqb_model.last_node = node;
+    Dlist_Append(dwqb_model.first_node, dwqb_model.last_node, node);
 }
 
 static void Clear_Line(DWQB_Linie* line) {
@@ -155,10 +148,7 @@ void Add_DWQB_Line(int number, int kind, int start, int end, const double* value
     DWQB_Linie* line = Take_Record(dwqb_model.free_lines);
     if (!line) return;
     Clear_Line(line);
-    line->prev = dwqb_model.last_line;
-    if (dwqb_model.last_line) dwqb_model.last_line->next = line;
-    else dwqb_model.first_line = line;
-    dwqb_model.last_line = line;
+    Dlist_Append(dwqb_model.first_line, dwqb_model.last_line, line);
 
     static const double zeros[9] = {};
     const double* v = values ? values : zeros;

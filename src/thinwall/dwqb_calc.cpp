@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/dlist.h"
 #include "base/vesk.h"
 
 #include "thinwall/dwqb.h"
@@ -129,11 +130,7 @@ void Find_Cells(void) {
                 DWQB_Zelle* e = New_DWQB_Zelle();
                 if (!e) break;
                 *e = p;
-                e->prev = last;
-                e->next = nullptr;
-                if (last) last->next = e;
-                else first = e;
-                last = e;
+                Dlist_Append(first, last, e);
             }
             DWQB_Zellen_Listen[DWQB_Anzahl_Zellen_Listen++] = first;
         }

@@ -152,7 +152,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                  4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
     static const char* const head[6] = {"      N\xCE\\Ed\xCEr ",  "     M\xCE\\y,Ed\xCEr", "     V\xCE\\z,Ed\xCEr",
                                         "     M\xCE\\z,Ed\xCEr", "     V\xCE\\y,Ed\xCEr", "     M\xCE\\x,Ed\xCEr"};
-    static const char* const uhead[3] = {"   U\xCE\\\xCC\xCEr   ", "   U\xCE\\" "c/t\xCEr ", "   U\xCE\\w\xCEr   "};
+    static const char* const uhead[3] = {"   U\xCE\\\xCC\xCEr   ", ("   U\xCE\\" "c/t\xCEr "), "   U\xCE\\w\xCEr   "};
     std::fputs(" Lk  ", list);
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fputs(head[c], list);

@@ -269,7 +269,7 @@ TEST(VekExportObject, DamagedObjectsDoNotSwallowTheNextBlock) {
         // class data without "#VAZ_OBJECT_EOD" up to the end of the file
         "\n0x3 1 \xAEx\xAF 1 0\n1\n0 0 0\n1\n1 0 0\n 4\n",
         // text block cut off in its chunk
-        "\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB50\n\xAE" "abc",
+        ("\n0x3 1 \xAEx\xAF 1 0\n268435456\n0 0 0\nTXB50\n\xAE" "abc"),
         // absurd counts
         "\n0x3 1 \xAEx\xAF 1 0\n0\n2000000000 0 0\n 1\n",
         "\n0x3 1 \xAEx\xAF 1 0\n1\n0 0 0\n1\n0 2000000000 0\n\n#VAZ_OBJECT_EOD\n",
