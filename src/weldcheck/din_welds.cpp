@@ -165,7 +165,12 @@ Weld_Group Group_Of(const Weld_Lines& w) {
 
 // Stores the weld group into the record: lengths, area, moments, the
 // principal axes (degrees) and the shear areas.
-void Store_Group(GeschweissterAnschluss* r, const Weld_Group& g) {
+void Store_Group(GeschweissterAnschluss* r, Weld_Group g) {
+    // Sums of a symmetric group leave rounding dust where 0 belongs.
+    const double dust = 1e-9 * (std::fabs(g.I_y) + std::fabs(g.I_z) + 1.0);
+    if (std::fabs(g.I_yz) < dust) g.I_yz = 0.0;
+    if (std::fabs(g.y_s) < 1e-9) g.y_s = 0.0;
+    if (std::fabs(g.z_s) < 1e-9) g.z_s = 0.0;
     Anschluss_Nahtwerte& v = r->weld_values;
     v.L = g.L, v.A_w = g.A, v.y_s = g.y_s, v.z_s = g.z_s;
     v.I_y = g.I_y, v.I_z = g.I_z, v.I_yz = g.I_yz;
@@ -306,7 +311,7 @@ void Ring_Values(GeschweissterAnschluss* r, double d, double a) {
     v.L = v.perimeter;
     v.A_w = M_PI * d * a / 100;
     v.I_y = v.I_z = M_PI * d * d * d * a / 8 * 1e-4;
-    v.W_y = v.W_z = v.I_y * 0.002 / d;
+    v.W_y = v.W_z = v.I_y * 20.0 / d;
     v.W_t = M_PI * a * d * d / 2 * 0.001;
     v.I_t = M_PI * a * d * d * d / 4 * 1e-4;
     v.I_1 = v.I_y, v.I_2 = v.I_z;
@@ -350,9 +355,9 @@ void Calc_Tube_Weld_Section(GeschweissterAnschluss* r) {
     Anschluss_Profilwerte& p = r->profile_values;
     p.A = M_PI * (d * d - di * di) / 400;
     p.I_T = M_PI * (d * d * d * d - di * di * di * di) / 32 * 1e-4;
-    p.W_T = p.I_T * 0.002 / d;
+    p.W_T = p.I_T * 20.0 / d;
     p.I_y = p.I_z = M_PI * (d * d * d * d - di * di * di * di) / 64 * 1e-4;
-    p.W_y = p.W_z = p.I_y * 0.002 / d;
+    p.W_y = p.W_z = p.I_y * 20.0 / d;
     Ring_Values(r, d, r->a_w_designed);
 }
 
@@ -362,9 +367,9 @@ void Calc_Round_Section(GeschweissterAnschluss* r) {
     Anschluss_Profilwerte& p = r->profile_values;
     p.A = M_PI * d * d / 400;
     p.I_y = p.I_z = M_PI * d * d * d * d / 64 * 1e-4;
-    p.W_y = p.W_z = p.I_y * 0.002 / d;
+    p.W_y = p.W_z = p.I_y * 20.0 / d;
     p.I_T = M_PI * d * d * d * d / 32 * 1e-4;
-    p.W_T = p.I_T * 0.002 / d;
+    p.W_T = p.I_T * 20.0 / d;
     Ring_Values(r, d, r->a_w_designed);
 }
 
