@@ -24,6 +24,7 @@
 #include "codes/nad_ec9.h"
 #include "codes/nad_file.h"
 #include "codes/sicherheit.h"
+#include "codes/versioned_text.h"
 #include "platform/msgbox.h"
 #include "profiles/profil_file.h"
 #include "profiles/stahlprofil.h"
@@ -455,6 +456,59 @@ int main() {
         flat.t_w = 20;
         Put("fuzz_stahlprofil", "flat_bar", Written([&](FILE* f) { Write_Profile(f, &flat); }));
         Free_Schweissnaht(&r);
+    }
+    // Answers of the desktop's tools and the exchange files of the weld
+    // program.
+    Put("fuzz_desktop_answers", "loadpick",
+        Pick(0, "V:1\n2 6\n1 2 3 4 5 6\n7 0.5 \xAE" "Stab 1 Schnitt 2\xAF \xAE" "LK 7\xAF\n-1.5 -2 -3 -4 -5 -6\n8 1.5 "
+                "\xAE\xAF \xAE" "b\xAF\n2 Info\n\xAE" "K1\xAF \xAE\xAF \xAE\xAF \xAE\xAF \xAE\xAF\n\xAE" "K2\xAF \xAE"
+                "i2\xAF \xAE\xAF \xAE\xAF \xAE" "i5\xAF\n"));
+    if (VEKExportObject* cut = Create_VEKExport_Object(VEK_TYPE_PLACED_OBJECT, 1, 7, "Schnitt 1", 0, nullptr)) {
+        Put("fuzz_desktop_answers", "multicut",
+            Pick(1, std::string(1, '\x01') + "V:1\nMULTICUT 1\n1\n" +
+                        Written([&](FILE* f) { Write_VEKExport_Object(f, cut); }) +
+                        "\nRESULTS\n1\n1 2 3 4 5 6\n3 0 \xAE\xAF \xAE\xAF\n"));
+        Free_VEKExport_Object(cut);
+    }
+    Put("fuzz_desktop_answers", "partpick",
+        Pick(2, "0 0\n\xAERahmen R1\xAF \xAE\xAF \xAE" "Export\xAF \xAE" "C:\\P\\R1\xAF \xAE\xAF \xAE\xAF\n1 \xAE"
+                "C:\\P\\R1.7z\xAF\n"));
+    Put("fuzz_desktop_answers", "listing",
+        Pick(3, "7-Zip\n\n--\nPath = a.7z\nType = 7z\n\n----------\nPath = x/AAAA.EX2\nSize = 3\n\nPath = ../y\n"));
+    Put("fuzz_desktop_answers", "protocol",
+        Pick(4, "VEK-Export-Bauteil: R1 (letzte Aktion: x)\nKontrollpunkt: Stab 1\nImport erfolgreich: 01.02.26 "
+                "10:30\n----------------------\n"));
+    {
+        SchweissnahtAnschluss r{};
+        Default_Schweissnaht(&r);
+        Alloc_Lasten(&r, 2);
+        r.loads[1].N = -2500;
+        Put("fuzz_desktop_answers", "exchange", Pick(5, Written([&](FILE* f) {
+                Write_Schweissnaht(f, &r);
+                std::fputs("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n", f);
+            })));
+        Free_Schweissnaht(&r);
+    }
+    // Versioned values: the kinds, then a file the writer made.
+    {
+        const std::string file = Written([](FILE* f) {
+            const char c = 'B';
+            const double d = -1.25e-3;
+            const int i = 42;
+            const char* counted = "frei\nText";
+            Begin_Versioned_Write(f, 2.0);
+            Write_Comment("Kommentar");
+            Write_Versioned_Value(&c, 'c');
+            Write_Versioned_Value(&d, 'd');
+            Write_Versioned_Value(&i, 'i');
+            Write_Structure_Version(1.5);
+            Write_Versioned_Value("C30/37", 's');
+            Write_Versioned_Value("zwei Worte", 't');
+            Write_Counted_Text(&counted);
+            Write_Versioned_Value("", 't');
+        });
+        // c d i v s t n e t: kinds by their index in "cdistnve".
+        Put("fuzz_versioned_text", "record", std::string("\x09\x00\x01\x02\x06\x03\x04\x05\x07\x04") + file);
     }
 
     // The weld check of one case: an I profile 300 x 200 with two welds

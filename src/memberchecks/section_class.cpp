@@ -81,16 +81,31 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     case PROFILTYP_FLACH:
         parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), a_web, s_web, 2, p_web};
         break;
-    case PROFILTYP_L:
-        if (std::fabs(std::fabs(a_top) - 1) < 0.01 && std::fabs(std::fabs(a_web) - 1) < 0.01) {
-            const double r_b = Ratio(p->b_fo, p->t_fo), r_h = Ratio(p->h, p->t_w);
-            parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), a_top, s_top, 0, p_top};
-            parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, a_web, s_web, 2, p_web};
-        } else {
+    case PROFILTYP_L: {
+        // Both legs with the compression falling to zero at one end: the
+        // angle's two conditions alone. Otherwise the legs as outstands and,
+        // with an axial compression (a uniformly compressed leg has alpha
+        // 1000, not 1), the two conditions of the angle rule besides them:
+        // they hold for the section in compression, also where a moment
+        // leaves part of it in tension.
+        const bool legs = !(std::fabs(std::fabs(a_top) - 1) < 0.01 && std::fabs(std::fabs(a_web) - 1) < 0.01);
+        if (legs) {
             parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
             parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, h_t, a_web, s_web, 2, p_web};
         }
+        if (!legs || N > 0.01) {
+            const double r_b = Ratio(p->b_fo, p->t_fo), r_h = Ratio(p->h, p->t_w);
+            // under N: the section's largest compression, both conditions
+            // as for the section in uniform compression
+            const double s_com = std::fmax(s_top, s_web);
+            const double a_1 = legs ? CT_ALPHA_UNIFORM : a_top, a_2 = legs ? CT_ALPHA_UNIFORM : a_web;
+            parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), a_1, legs ? s_com : s_top, 0,
+                          legs ? a_1 : p_top};
+            parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, a_2, legs ? s_com : s_web, 2,
+                          legs ? a_2 : p_web};
+        }
         break;
+    }
     case 4: case 5: case 7: case 10: case 13:
         parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), a_top, s_top, 0, p_top};
         parts[n++] = {"Flansch unten", CT_PART_OUTSTAND, Ratio(p->c_u, p->t_fu), a_bot, s_bot, 1, p_bot};

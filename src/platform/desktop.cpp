@@ -18,6 +18,7 @@
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
+#include <fcntl.h>
 #include <fnmatch.h>
 #include <fstream>
 #include <spawn.h>
@@ -207,9 +208,14 @@ struct Child {
     pid_t pid;
     std::string title;
     bool running;
+    int status;  /* exit status once ended; -1 killed by a signal or lost */
 };
 }
 static std::vector<Child> children;
+/* The outcome of the last start with mode 1 or 2: -2 running, -1 not
+ * started, killed or lost, else the exit status. */
+static int last_spawn_index = -1;
+static int last_spawn_failed = 0;
 
 static std::string window_title_of(const std::string& path)
 {
@@ -229,41 +235,95 @@ static void reap_children(void)
         if (!c.running) continue;
         int status;
         pid_t r = waitpid(c.pid, &status, WNOHANG);
-        if (r == c.pid || r < 0) c.running = false;
+        if (r == c.pid || r < 0) {
+            c.running = false;
+            c.status = r == c.pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
     }
 }
 
-int VEKSpawnv(int mode, const char* path, const char* const* argv)
+/* The argument vector as posix_spawn wants it; argv null or empty gives the
+ * program alone. */
+static std::vector<std::string> argument_store(const std::string& program, const char* const* argv)
 {
-    if (!path || !*path) return -1;
-    std::string p = VEK_Native_String(path);
-    if (p.find('/') == std::string::npos) {
-        const char* exec = VEKGetEnv("EXEC");
-        if (!exec) return -1;
-        p = VEK_Join_String(exec, p.c_str());
-    }
-    std::vector<char*> args;
     std::vector<std::string> store;
     if (argv && argv[0]) {
         for (const char* const* a = argv; *a; ++a) store.emplace_back(*a);
     } else {
-        store.push_back(p);
+        store.push_back(program);
     }
+    return store;
+}
+
+/* A path without directory is looked up in EXEC; "" when it cannot be. */
+static std::string program_path(const char* path)
+{
+    if (!path || !*path) return "";
+    std::string p = VEK_Native_String(path);
+    if (p.find('/') == std::string::npos) {
+        const char* exec = VEKGetEnv("EXEC");
+        if (!exec) return "";
+        p = VEK_Join_String(exec, p.c_str());
+    }
+    return p;
+}
+
+static int wait_for(pid_t pid)
+{
+    int status;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int VEKSpawnv(int mode, const char* path, const char* const* argv)
+{
+    const std::string p = program_path(path);
+    if (mode != 0) {
+        last_spawn_index = -1;
+        last_spawn_failed = 1;
+    }
+    if (p.empty()) return -1;
+    std::vector<std::string> store = argument_store(p, argv);
+    std::vector<char*> args;
     for (std::string& s : store) args.push_back(s.data());
     args.push_back(nullptr);
 
     pid_t pid;
     if (posix_spawn(&pid, p.c_str(), nullptr, nullptr, args.data(), environ) != 0) return -1;
-    if (mode == 0) {
-        int status;
-        while (waitpid(pid, &status, 0) < 0) {
-            if (errno != EINTR) return -1;
-        }
-        if (WIFEXITED(status)) return WEXITSTATUS(status);
-        return -1;
-    }
-    children.push_back(Child{pid, window_title_of(p), true});
+    if (mode == 0) return wait_for(pid);
+    children.push_back(Child{pid, window_title_of(p), true, -1});
+    last_spawn_index = (int)children.size() - 1;
+    last_spawn_failed = 0;
     return mode == 2 ? (int)pid : 0;
+}
+
+int VEK_Last_Spawn_Status(void)
+{
+    if (last_spawn_failed || last_spawn_index < 0) return -1;
+    reap_children();
+    const Child& c = children[(size_t)last_spawn_index];
+    return c.running ? -2 : c.status;
+}
+
+int VEK_Spawn_Wait_Output(const char* path, const char* const* argv, const char* output)
+{
+    const std::string p = program_path(path);
+    if (p.empty() || !output || !*output) return -1;
+    std::vector<std::string> store = argument_store(p, argv);
+    std::vector<char*> args;
+    for (std::string& s : store) args.push_back(s.data());
+    args.push_back(nullptr);
+    const std::string out = VEK_Native_String(output);
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) return -1;
+    int ok = posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644) == 0 &&
+             posix_spawn_file_actions_adddup2(&actions, 1, 2) == 0;
+    pid_t pid = 0;
+    if (ok) ok = posix_spawn(&pid, p.c_str(), &actions, nullptr, args.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    return ok ? wait_for(pid) : -1;
 }
 
 int FindVEKWindow(const char* title, int length)

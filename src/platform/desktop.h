@@ -108,6 +108,19 @@ void DOSFindClose(DOSFindRecord* record);
  * -1 when the program could not be started. */
 int VEKSpawnv(int mode, const char* path, const char* const* argv);
 
+/* The outcome of the last start with mode 1 or 2: -2 while the tool runs,
+ * its exit status (0..255) once it has ended, -1 when it could not be
+ * started or was ended by a signal.  A caller that waited for the tool's
+ * window tells a tool that failed from one the user closed. */
+int VEK_Last_Spawn_Status(void);
+
+/* Starts the program as VEKSpawnv does with mode 0 (argv[0] is the program),
+ * its standard output and error written into the file `output` (created or
+ * emptied), and waits for its end: the tool's exit status, or -1 when it
+ * could not be started or the file not made.  Nothing goes through a
+ * shell. */
+int VEK_Spawn_Wait_Output(const char* path, const char* const* argv, const char* output);
+
 /* Non-zero while a window whose title begins with the first `length`
  * characters of `title` exists, else 0. */
 int FindVEKWindow(const char* title, int length);

@@ -20,7 +20,7 @@
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_transfer.h"
 
-struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0};
+struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0, {0, 0}};
 
 namespace {
 
@@ -90,6 +90,19 @@ void Line_Kinds_From_Store(void) {
         if (code == CT_OUTSTAND_TIP) p.reduction[i][1] = cut;
         if (code == CT_OUTSTAND_ROOT) p.reduction[i][0] = cut;
         if (code == CT_INTERNAL) p.reduction[i][0] = p.reduction[i][1] = cut / 2;
+    }
+}
+
+// The legs of an angle of main dimensions h, b, t_w, t_f (values 0 to 3;
+// a t_f of 0 is t_w) for the angle rule; null: the model is no angle.
+void Store_Angle_Legs(const float* v) {
+    double* legs = Profil_DWQB_Store.angle_legs;
+    legs[0] = legs[1] = 0;
+    if (!v) return;
+    const double t1 = v[2], t2 = std::fabs(v[3]) < 0.01 ? v[2] : v[3];
+    if (t1 > 0 && t2 > 0) {
+        legs[0] = v[0] / t1;
+        legs[1] = v[1] / t2;
     }
 }
 
@@ -227,6 +240,7 @@ bool Build_From_Outline(const char* name, const float* v) {
     for (const Topology& t : kTopologies)
         if (t.letter == record->type_letter) top = &t;
     if (!top) return false;
+    Store_Angle_Legs(top->letter == 'L' ? v : nullptr);
     Profilmodell* model = Build_Profile_Model(record);
     if (!model || model->node_count != top->n_nodes || model->part_count != top->n_lines) {
         Free_Profilmodell(model);
@@ -584,6 +598,7 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     // corner radius, not a fillet).
     const bool root_radius = record_number > 0 && v[25] > 0.01 && shape != SHAPE_RHS;
     if (root_radius) r = v[25];
+    Store_Angle_Legs(shape == SHAPE_L ? v : nullptr);
     switch (shape) {
     case SHAPE_I:
         s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);

@@ -61,6 +61,10 @@ struct Profil_DWQB_Linienwerte {
     float node_y[PROFIL_STORE_NODES], node_z[PROFIL_STORE_NODES];
     char section_name[28];
     uint32_t user_flags;     // engine bits of values given by a user section
+    // An angle's legs, each as its outer width over its thickness (h/t_w of
+    // the leg along z, b/t_f of the other) for the angle rule of the c/t
+    // classification; 0 when the model is no angle.
+    double angle_legs[2];
 };
 extern Profil_DWQB_Linienwerte Profil_DWQB_Store;
 

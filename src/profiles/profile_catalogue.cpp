@@ -311,7 +311,10 @@ void Free_ProfilData_Eintrag(ProfilDataEintrag* record) {
 
 // ---- profile manager ----
 
-void Enable_Profile_Manager(void) { manager_switch = 1; }
+void Enable_Profile_Manager(void) {
+    manager_switch = 1;
+    *DWQB_Service_Switches[0] = 1;
+}
 
 int Is_Profile_Manager_Available(void) {
     if (!manager_switch) return 0;

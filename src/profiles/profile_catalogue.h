@@ -89,6 +89,8 @@ void Free_ProfilData_Eintrag(ProfilDataEintrag* record);
 
 // ---- profile manager ----
 
+// Switches the newer manager on and the engine's profile services (the
+// first of DWQB_Service_Switches) with it.
 void Enable_Profile_Manager(void);
 // 0 while switched off, else whether "ProfDesk.exe" lies executable in "EXEC"
 // (tested once, then remembered).

@@ -677,7 +677,7 @@ int VUVE_Extended_Enabled(void) {
 
 void Enable_VUVE_Extensions(void) {
     extensions_on = 1;
-    DWQB_Erweitert = 1;
+    *DWQB_Service_Switches[0] = 1;
 }
 
 namespace {

@@ -13,6 +13,8 @@ Section_Stress_Extremes Profil_DWQB_Extremes = {0, 0, 0, 0, 0, 0, 0, 0, 0, -1, -
 namespace {
 
 double point_sigma[PROFIL_DWQB_POSITIONS], point_tau[PROFIL_DWQB_POSITIONS], point_sv[PROFIL_DWQB_POSITIONS];
+// The normal force of the last evaluation (kN, tension positive).
+double last_N = 0;
 
 int Point_Count(void) {
     const int n = Profil_DWQB_Linienwerte.n33;
@@ -83,6 +85,7 @@ int Calc_Section_Stress_Extremes(double N, double V_y, double V_z, double M_x, d
     const int mode = Profil_DWQB_Store.mode;
     const double angle = std::atan2(Profil_DWQB_Linienwerte.sin_a, Profil_DWQB_Linienwerte.cos_a);
     Rotate_Forces_To_Section(&N, &V_y, &V_z, &M_x, &M_y, &M_z, &M_w, &B, angle, mode);
+    last_N = N;
     Section_Stress_Extremes& e = Profil_DWQB_Extremes;
     std::memset(&e, 0, sizeof e);
     e.i_sigma_min = e.i_sigma_max = e.i_tau_min = e.i_tau_max = e.i_sv_min = e.i_sv_max = -1;
@@ -130,6 +133,27 @@ int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double*
 int Get_Section_Part_Count(void) { return Part_Count(); }
 
 double Get_Section_Part_Ratio(int i) { return i >= 0 && i < Part_Count() ? Profil_DWQB_Linienwerte.ratio[i] : 0; }
+
+int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min) {
+    if (legs) legs[0] = legs[1] = 0;
+    if (sigma_axial) *sigma_axial = 0;
+    if (sigma_min) *sigma_min = 0;
+    const double* l = Profil_DWQB_Store.angle_legs;
+    const int n = Point_Count();
+    if (Profil_DWQB_Store.mode == 0 || n == 0 || !(l[0] > 0) || !(l[1] > 0)) return 0;
+    // the most compressive of the points' axial stresses (all N/A of one
+    // material) and of their stresses
+    double axial = 0, lowest = 0;
+    for (int i = 0; i < n; i++) {
+        const double a = 10 * Plane(PROFIL_PLANE_N, i) * last_N, s = 10 * point_sigma[i];
+        axial = i == 0 ? a : std::min(axial, a);
+        lowest = i == 0 ? s : std::min(lowest, s);
+    }
+    if (legs) legs[0] = l[0], legs[1] = l[1];
+    if (sigma_axial) *sigma_axial = axial;
+    if (sigma_min) *sigma_min = lowest;
+    return 1;
+}
 
 int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b) {
     if (factor) *factor = 0;
@@ -285,6 +309,17 @@ bool Part_Limits(int code, int flags, int part, double f_y, double divisor, doub
     return elastic || plastic;
 }
 
+// The utilisations of a part of ratio ct against its limits l (0: none) in
+// its group and overall.
+void Account(double ct, const double* l, double* group, Section_Class_Result* result) {
+    for (int k = 0; k < 3; k++) {
+        if (l[k] <= 0) continue;
+        const double u = ct / l[k];
+        group[k] = std::max(group[k], u);
+        result->overall[k] = std::max(result->overall[k], u);
+    }
+}
+
 }  // namespace
 
 int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Class_Result* result) {
@@ -300,13 +335,17 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
                          request->plastic_shift, s_a, s_b, l, &eps))
             continue;
         const double ct = std::max(Profil_DWQB_Linienwerte.ratio[i], 0.0);
-        double* triple = part == 0 || part == 1 ? result->outstand : result->internal;
-        for (int k = 0; k < 3; k++) {
-            if (l[k] <= 0) continue;
-            const double u = ct / l[k];
-            triple[k] = std::max(triple[k], u);
-            result->overall[k] = std::max(result->overall[k], u);
-        }
+        Account(ct, l, part == 0 || part == 1 ? result->outstand : result->internal, result);
+    }
+    // An angle's two conditions belong to its legs, the outstands.
+    double legs[2], axial, lowest;
+    if ((request->code & 0xFFFF) == 1 && Get_Section_Angle(legs, &axial, &lowest)) {
+        const double f_d = request->divisor > 0 ? request->f_y / request->divisor : request->f_y;
+        const Ct_Grenzwert_Eingabe in{1, request->flags & (CT_RAISED_EPS3 | CT_EPS_FACTOR), CT_NO_CHECK, request->f_y,
+                                      0, f_d, axial, lowest, 0, request->factor};
+        Ct_Winkel w;
+        if (Calc_Ct_Winkel(&in, legs, &w))
+            for (int j = 0; j < 2; j++) Account(w.ratio[j], w.limits[j].ct, result->outstand, result);
     }
     return 1;
 }
@@ -337,7 +376,10 @@ double Services_Ct(const void*, int i) { return Get_Section_Part_Ratio(i); }
 int Services_Point(const void*, int i, double* factor, double* s_1, double* s_2) {
     return Get_Section_Point(i, factor, s_1, s_2);
 }
-const Ct_Part_Services part_services = {Services_Count, Services_Ct, Services_Point};
+int Services_Angle(const void*, double legs[2], double* sigma_axial, double* sigma_min) {
+    return Get_Section_Angle(legs, sigma_axial, sigma_min);
+}
+const Ct_Part_Services part_services = {Services_Count, Services_Ct, Services_Point, Services_Angle};
 
 }  // namespace
 

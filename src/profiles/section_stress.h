@@ -42,6 +42,10 @@ int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double*
 int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b);
 int Get_Section_Part_Count(void);
 double Get_Section_Part_Ratio(int i);
+// When the standing model is an angle: its two leg ratios (h/t, b/t), the
+// axial stress N/A of the last evaluation and its smallest stress over all
+// stress points (N/mm², tension positive), and 1; else 0 and zeros.
+int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min);
 
 // Shift between two reference points (y, z of each) and rotation by angle,
 // in the two orders; forces in place as above. Each returns 0.
@@ -55,7 +59,9 @@ int Transform_Forces_Rotate_Shift(const double* from, const double* to, double e
 // the class 3 limit only), 2 alpha = 1 without its rule, 4 multiply epsilon
 // by factor, 8 (EN) the class 1 and 2 limits take alpha from the plastic
 // stress distribution: the parts' elastic end stresses plus plastic_shift.
-// The class 3 limit always takes psi from the elastic stresses.
+// The class 3 limit always takes psi from the elastic stresses. An angle
+// under axial compression adds the two conditions of the angle rule
+// (Calc_Ct_Winkel) to its outstands under EN 1993-1-1.
 enum { SECTION_CLASS_PLASTIC = 0x8 };
 struct Section_Class_Request {
     int32_t code;

@@ -28,6 +28,23 @@ const Beta& Aluminium_Beta(int32_t flags) {
     return table[((flags & CT_ALU_CLASS_B) ? 2 : 0) + ((flags & CT_ALU_WELDED) ? 1 : 0)];
 }
 
+// epsilon and the epsilon_3 of the class 3 limit under the largest
+// compression c_max (> 0).
+void Epsilons(int rules, int32_t flags, double f_y, double E, double sigma_ref, double eps_factor, double c_max,
+              double* eps_out, double* eps3_out) {
+    double eps = (flags & CT_EPS_FACTOR) ? eps_factor : 1.0;
+    if (f_y > 0) eps *= std::sqrt((rules == CT_RULES_DIN ? 240.0 : rules == CT_RULES_ALUMINIUM ? 250.0 : 235.0) / f_y);
+    if (E > 0) eps *= std::sqrt(E * (rules == CT_RULES_ALUMINIUM ? 1.4285714285714285e-05 : 4.7619047619047615e-06));
+    double eps3 = eps;
+    if (rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM && sigma_ref > 0 && (flags & CT_RAISED_EPS3) &&
+        c_max < sigma_ref)
+        eps3 = eps * std::sqrt(sigma_ref / c_max);
+    else if (rules == CT_RULES_DIN && sigma_ref > c_max)
+        eps3 = eps * std::sqrt(sigma_ref / c_max);
+    *eps_out = eps;
+    *eps3_out = eps3;
+}
+
 // Limits of one part with code, flags and strengths of the input but the
 // given kind and stresses; the body shared by the part and the section.
 void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, double sigma_ref, double eps_factor,
@@ -51,15 +68,8 @@ void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, dou
         *out = Ct_Grenzwerte{1.0, 1.0, 0.0, -1000.0, 1.0, {0, 0, 0}};
         return;
     }
-    double eps = (flags & CT_EPS_FACTOR) ? eps_factor : 1.0;
-    if (f_y > 0) eps *= std::sqrt((rules == CT_RULES_DIN ? 240.0 : rules == CT_RULES_ALUMINIUM ? 250.0 : 235.0) / f_y);
-    if (E > 0) eps *= std::sqrt(E * (rules == CT_RULES_ALUMINIUM ? 1.4285714285714285e-05 : 4.7619047619047615e-06));
-    double eps3 = eps;
-    if (rules != CT_RULES_DIN && rules != CT_RULES_ALUMINIUM && sigma_ref > 0 && (flags & CT_RAISED_EPS3) &&
-        c_max < sigma_ref)
-        eps3 = eps * std::sqrt(sigma_ref / c_max);
-    else if (rules == CT_RULES_DIN && sigma_ref > c_max)
-        eps3 = eps * std::sqrt(sigma_ref / c_max);
+    double eps, eps3;
+    Epsilons(rules, flags, f_y, E, sigma_ref, eps_factor, c_max, &eps, &eps3);
 
     double psi = c_o / c_max, alpha;
     const bool full = flags & CT_FULLY_COMPRESSED;
@@ -131,7 +141,50 @@ void Limits(int32_t code, int32_t flags, int32_t kind, double f_y, double E, dou
     *out = Ct_Grenzwerte{eps, eps3, alpha_out, psi, k, {ct[0], ct[1], ct[2]}};
 }
 
+// The utilisations of a part of ratio c in its group and overall: class 3
+// against the limits g, classes 1 and 2 against gp.
+void Account(double c, const Ct_Grenzwerte& g, const Ct_Grenzwerte& gp, int32_t flags, double* group,
+             Ct_Ausnutzung* r) {
+    for (int k = 0; k < 3; k++) {
+        const Ct_Grenzwerte& l = k == 2 ? g : gp;
+        if (l.ct[k] <= 0) continue;
+        const double u = c / l.ct[k];
+        if (u > group[k]) {
+            group[k] = u;
+            if (u > r->overall[k]) {
+                r->overall[k] = u;
+                r->eps[k] = k == 2 ? l.eps_3 : l.eps;
+            }
+        }
+    }
+    if ((flags & CT_RAISED_EPS3) && g.eps_3 > 0) {
+        const double u3 = group[2];
+        if (g.eps * u3 / g.eps_3 > 1 && u3 * u3 > r->raised_squared) r->raised_squared = u3 * u3;
+    }
+}
+
 }  // namespace
+
+int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out) {
+    if (out) *out = Ct_Winkel{};
+    if (!in || !legs || !out) return 0;
+    const int rules = in->code & 0xFFFF;
+    if (rules == CT_RULES_DIN || rules == CT_RULES_ALUMINIUM) return 0;
+    if (!(legs[0] > 0) || !(legs[1] > 0) || !std::isfinite(legs[0] + legs[1])) return 0;
+    const double axial = -in->sigma_1;
+    if (!(axial > 0) || axial <= 1e-5 * in->f_y) return 0;
+    // epsilon_3 follows the section's largest compression, never less than
+    // the axial one
+    const double c_max = std::max(axial, -in->sigma_2);
+    double eps, eps3;
+    Epsilons(rules, in->flags, in->f_y, in->E, in->sigma_ref, in->eps_factor, c_max, &eps, &eps3);
+    out->ratio[0] = std::max(legs[0], legs[1]);
+    out->ratio[1] = (legs[0] + legs[1]) / 2;
+    static const double limit[2] = {15.0, 11.5};
+    for (int j = 0; j < 2; j++)
+        out->limits[j] = Ct_Grenzwerte{eps, eps3, 1.0, 1.0, 0.0, {limit[j] * eps, limit[j] * eps, limit[j] * eps3}};
+    return 1;
+}
 
 int Calc_Ct_Grenzwerte(const Ct_Grenzwert_Eingabe* in, Ct_Grenzwerte* out) {
     if (out) Initial(out);
@@ -169,23 +222,17 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
                    s2 + in->plastic_shift, &gp);
         }
         const double c = std::max(sv->ct(in->model, i), 0.0);
-        double* group = (kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT) ? r->outstand : r->internal;
-        for (int k = 0; k < 3; k++) {
-            const Ct_Grenzwerte& l = k == 2 ? g : gp;
-            if (l.ct[k] <= 0) continue;
-            const double u = c / l.ct[k];
-            if (u > group[k]) {
-                group[k] = u;
-                if (u > r->overall[k]) {
-                    r->overall[k] = u;
-                    r->eps[k] = k == 2 ? l.eps_3 : l.eps;
-                }
-            }
-        }
-        if ((in->flags & CT_RAISED_EPS3) && g.eps_3 > 0) {
-            const double u3 = group[2];
-            if (g.eps * u3 / g.eps_3 > 1 && u3 * u3 > r->raised_squared) r->raised_squared = u3 * u3;
-        }
+        const bool outstand = kind == CT_OUTSTAND_TIP || kind == CT_OUTSTAND_ROOT;
+        Account(c, g, gp, in->flags, outstand ? r->outstand : r->internal, r);
+    }
+    // An angle's conditions belong to its legs, the outstands.
+    double legs[2] = {0, 0}, axial = 0, lowest = 0;
+    if (sv->angle && sv->angle(in->model, legs, &axial, &lowest)) {
+        const Ct_Grenzwert_Eingabe a{in->code, in->flags, CT_NO_CHECK, in->f_y, in->E, in->sigma_ref,
+                                     axial,    lowest,    0,           in->eps_factor};
+        Ct_Winkel w;
+        if (Calc_Ct_Winkel(&a, legs, &w))
+            for (int j = 0; j < 2; j++) Account(w.ratio[j], w.limits[j], w.limits[j], in->flags, r->outstand, r);
     }
     return 1;
 }

@@ -82,15 +82,40 @@ struct Ct_Part_Services {
     double (*ct)(const void* model, int index);
     // the part's kind (CT_*) and its end stresses in N/mm2
     int (*point)(const void* model, int index, double* factor, double* sigma_1, double* sigma_2);
+    // An angle's two leg ratios (each leg's outer width over its thickness,
+    // h/t and b/t) with the section's axial stress N/A and its smallest
+    // (most compressive) stress, N/mm2; 0 when the section is no angle.
+    // May be null: then no section is an angle.
+    int (*angle)(const void* model, double legs[2], double* sigma_axial, double* sigma_min);
 };
 const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services);
+
+// The angle rule of the steel class table for an angle in axial
+// compression: condition 1, the larger leg ratio max(h/t, b/t), against
+// 15 eps and condition 2, their mean (b + h)/2t, against 11.5 eps. They are
+// class 3 limits; as a class 1 or 2 section meets the class 3 limits too,
+// they are the limits of classes 1 and 2 as well, with epsilon unraised
+// there (the raised epsilon_3 serves class 3 only). The legs themselves
+// stay outstands of their own limits.
+struct Ct_Winkel {
+    double ratio[2];            // the two conditions' ratios
+    Ct_Grenzwerte limits[2];    // their limits per class
+};
+// in: code, flags, f_y, E, sigma_ref and eps_factor as for a part (kind not
+// read); sigma_1 the axial stress N/A, sigma_2 the section's smallest stress
+// (tension positive), which decides the raised epsilon_3. 1 when the rule
+// applies: steel rules other than the older German ones, two positive leg
+// ratios and an axial compression above 1e-5 f_y; else 0 (out cleared).
+int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out);
 
 // Clears the result and classifies every part; 0 when the result or the
 // input is missing, else 1. The class 3 limit takes its stress ratio from
 // the parts' elastic stresses; with CT_PLASTIC_SHIFT and a steel rule set
 // the class 1 and 2 limits take alpha from the same stresses plus the
 // plastic shift, the compressed fraction of the part under the plastic
-// stress blocks (without it, from the elastic stresses as well).
+// stress blocks (without it, from the elastic stresses as well). An angle
+// in axial compression adds its two conditions (Calc_Ct_Winkel) to the
+// outstands.
 int Calc_Querschnittsklasse(const Ct_Klassifizierung* input, Ct_Ausnutzung* result);
 
 #endif

@@ -19,6 +19,7 @@ uint32_t DWQB_Optionen;
 uint32_t DWQB_Model_Generation;
 int32_t DWQB_Erweitert;
 int32_t DWQB_Alle_Linien;
+int32_t* const DWQB_Service_Switches[2] = {&DWQB_Erweitert, &DWQB_Alle_Linien};
 uint32_t DWQB_Option_Word = 0x1e;
 char DWQB_Kurzname[16] = " ";
 int32_t DWQB_Profil_Worte[3] = {-1, -1, -1};

@@ -309,6 +309,10 @@ extern uint32_t DWQB_Model_Generation;
 // sets them for the rest of the run.
 extern int32_t DWQB_Erweitert;
 extern int32_t DWQB_Alle_Linien;
+// The same two switches as the profile catalogue and the user-section
+// exchange know them: [0] is DWQB_Erweitert (the catalogue's profile
+// services need it), [1] is DWQB_Alle_Linien.
+extern int32_t* const DWQB_Service_Switches[2];
 // Option word of the profile catalogue beside the switches (initially 0x1e).
 extern uint32_t DWQB_Option_Word;
 // What the profile catalogue keeps about the current model: its short name

@@ -319,7 +319,7 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
 // that happens to begin with a keyword must not be taken for one. The rest
 // of the file is handed to the annex readers as a stream of its own (they
 // search from the start of what they are given).
-static void activate_annex_after(FILE* f) {
+void Activate_Annex_After(FILE* f) {
     std::string rest;
     char chunk[4096];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;) rest.append(chunk, got);
@@ -365,7 +365,7 @@ void Load_Input_File(void) {
         Draw_Message();
         Default_Schweissnaht(r);
     }
-    activate_annex_after(f);
+    Activate_Annex_After(f);
     std::fclose(f);
 }
 

@@ -114,6 +114,9 @@ extern int Schweissnaht_Import_Mode;
 // missing file gives the empty record; an unreadable one ends a batch run
 // with exit code 1, else gives the defaults after the "Lesefehler" box.
 void Load_Input_File(void);
+// Activates the annex named behind the record's blocks, from the stream's
+// position on (the older form first, else "ACTIV_NADNAME").
+void Activate_Annex_After(FILE* f);
 // Writes the whole print list of the global record.
 void Write_Print_List(void);
 // Writes the global record and the annex choice into the input file: whole

@@ -635,7 +635,8 @@ TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
 //  - 1/2 IPE 300 under N: the stem c = 150 - 10.7 - 15 = 124.3, c/t 17.507,
 //    an outstand in uniform compression: U_2 = 1.7507, U_3 = 1.2713.
 //  - L 100x10 (r 12) under N: each leg c = 100 - 10 - 12 = 78, c/t 7.8:
-//    U_2 = 0.78, U_3 = 0.5664.
+//    0.78 and 0.5664 of its own; the angle in compression, (b + h)/2t =
+//    10 against 11.5, governs both: U_2 = U_3 = 0.8696.
 //  - R 168.3x8 under N: d/t = 21.04 against 70 and 90 eps^2: U_2 = 0.3005,
 //    U_3 = 0.2337.
 //  - IPE 600 in S460 (eps 0.71475) under N = -1135 kN, M_y = 1304 kNm: web
@@ -653,7 +654,7 @@ TEST_F(MemberCheck, CtCheckOfTheModelTakesTheClearWidthOfEveryFamily) {
         {"MSH200X200X8.0", 0, -500, 0, 22.0 / 38, 22.0 / 42},
         {"U200", 0, 0, 50, 4.7826 / 10, 4.7826 / 13.7706},
         {"1/2IPE300", 0, -200, 0, 17.507 / 10, 17.507 / 13.7706},
-        {"L100X10", 0, -100, 0, 0.78, 7.8 / 13.7706},
+        {"L100X10", 0, -100, 0, 10 / 11.5, 10 / 11.5},
         {"R168.3X8.0", 0, -300, 0, 21.0375 / 70, 21.0375 / 90},
         {"IPE600", 11, -1135, 1304, 1.0645, 0.6420},
     };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "catalogue_fixture.h"
+#include "thinwall/dwqb.h"
 
 using namespace testutil;
 
@@ -185,7 +186,11 @@ TEST_F(ProfileCatalogue, RecordReaderUndoesTheRotationAndRefusesBadLengths) {
 
 TEST_F(ProfileCatalogue, ManagerSwitchesAndKeptArguments) {
     EXPECT_EQ(Is_Profile_Manager_Available(), 0);  // switched off
+    const int32_t services = *DWQB_Service_Switches[0];
+    *DWQB_Service_Switches[0] = 0;
     Enable_Profile_Manager();
+    EXPECT_EQ(DWQB_Erweitert, 1);  // the engine's profile services with it
+    *DWQB_Service_Switches[0] = services;
     EXPECT_EQ(Is_Profile_Manager_Available(), 0);  // not in EXEC
     EXPECT_EQ(Is_Kantfeld_Present(), 0);
     Set_Profile_Manager_Default("L 100 X 10");

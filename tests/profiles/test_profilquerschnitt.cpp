@@ -310,3 +310,38 @@ TEST_F(ProfilquerschnittTest, BarsGetTheirValuesWithoutALineModel) {
         EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_YC], c.y_c, 1e-12);
     }
 }
+
+TEST_F(ProfilquerschnittTest, AnAngleKeepsItsLegRatiosForTheAngleRule) {
+    // The angle rule of the c/t classification needs the legs as outer width
+    // over thickness, whatever builds the model: h/t and b/t.
+    //  - L 100 x 10 of the profile manager (type code 3, letter L), built
+    //    from its outline model of two lines: 10 and 10;
+    //  - an angle typed in, h 10, b 15, t 1 cm (standard shape 4): 10 and 15;
+    //  - an I typed in (shape 0) is no angle: 0 and 0.
+    tree.Install_Manager(ProfilData_Record(3, 2, "L100X10", "", {{0, 10}, {1, 10}, {2, 1}, {4, 19.2f}, {14, 176.7f}, {19, 176.7f}}));
+    const double angle[10] = {10, 15, 1, 1, 0, 0, 0, 0, 0, 0}, beam[10] = {30, 15, 0.71, 1.07, 0, 0, 0, 0, 0, 0};
+    struct Case {
+        const char* name;
+        const double* typed;  // null: by name
+        int shape, lines;
+        double h_t, b_t;
+    } const cases[] = {{"L100X10", nullptr, 0, 2, 10, 10}, {"angle", angle, 4, 2, 10, 15}, {"I", beam, 0, 5, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Profilquerschnitt r;
+        Init_Profilquerschnitt(&r);
+        if (!c.typed) {
+            ASSERT_EQ(Set_Profilquerschnitt_By_Name(&r, 5, 100, c.name), 1);
+            EXPECT_EQ(r.record_number, PROFIL_FROM_MANAGER);
+        } else {
+            ASSERT_EQ(Set_Profilquerschnitt_By_Dimensions(&r, 5, 100, c.shape, 0, c.typed, c.typed), 1);
+        }
+        ASSERT_EQ(Setup_Profilquerschnitt_DWQB(&r, 0.5, nullptr, 2), 1);
+        EXPECT_EQ(DWQB_Tabellen.n_lines, c.lines);
+        // the standard shapes list their lines in the store, the outline not
+        EXPECT_EQ(Profil_DWQB_Store.n_lines, c.typed ? c.lines : 0);
+        EXPECT_NEAR(Profil_DWQB_Store.angle_legs[0], c.h_t, 1e-6);
+        EXPECT_NEAR(Profil_DWQB_Store.angle_legs[1], c.b_t, 1e-6);
+        Release_Profilquerschnitt(&r);
+    }
+}

@@ -3,6 +3,7 @@
 // tables) and the aluminium beta table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "thinwall/ct_limits.h"
@@ -84,7 +85,7 @@ int Point(const void*, int i, double*, double* s1, double* s2) {
 }
 
 TEST(CtLimits, Section) {
-    const Ct_Part_Services sv{Count, Ct, Point};
+    const Ct_Part_Services sv{Count, Ct, Point, nullptr};
     const Ct_Part_Services* old = Set_Ct_Part_Services(&sv);
     const Ct_Klassifizierung in{1, 0, 355, 210000, 0, 1, nullptr, 0};
     Ct_Ausnutzung r;
@@ -116,6 +117,84 @@ TEST(CtLimits, Section) {
     ASSERT_EQ(Calc_Querschnittsklasse(&in, &r), 1);
     EXPECT_EQ(r.overall[0], 0.0);
     EXPECT_EQ(Calc_Querschnittsklasse(nullptr, &r), 0);
+}
+
+// The angle rule: condition 1 max(h/t, b/t) against 15 eps, condition 2
+// (h/t + b/t)/2 against 11.5 eps, for classes 1 and 2 with eps, for class 3
+// with eps_3; only for an axial compression and the steel rules.
+TEST(CtLimits, AngleConditions) {
+    struct Case {
+        const char* what;
+        int32_t code, flags;
+        double f_y, sigma_ref, axial, lowest;
+        double h_t, b_t;
+        int applies;
+        double r1, r2, eps, eps3;
+    } const cases[] = {
+        {"equal, S355", 1, 0, 355, 0, -100, -100, 10, 10, 1, 10, 10, e355, e355},
+        {"unequal, S235", 1, 0, 235, 0, -100, -100, 15, 10, 1, 15, 12.5, 1, 1},
+        // with bending the largest compression 150 below 355 raises eps_3
+        {"raised eps_3", 1, CT_RAISED_EPS3, 355, 355, -100, -150, 10, 10, 1, 10, 10, e355,
+         e355 * std::sqrt(355.0 / 150)},
+        {"axial tension", 1, 0, 235, 0, 50, -200, 10, 10, 0, 0, 0, 0, 0},
+        {"bending alone", 1, 0, 235, 0, 0, -200, 10, 10, 0, 0, 0, 0, 0},
+        {"older German rules", 0, 0, 235, 0, -100, -100, 10, 10, 0, 0, 0, 0, 0},
+        {"aluminium", 2, 0, 250, 0, -100, -100, 10, 10, 0, 0, 0, 0, 0},
+        {"no legs", 1, 0, 235, 0, -100, -100, 0, 10, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Ct_Grenzwert_Eingabe in{c.code, c.flags, CT_NO_CHECK, c.f_y, 210000, c.sigma_ref, c.axial, c.lowest, 0, 1};
+        const double legs[2] = {c.h_t, c.b_t};
+        Ct_Winkel w;
+        ASSERT_EQ(Calc_Ct_Winkel(&in, legs, &w), c.applies);
+        EXPECT_NEAR(w.ratio[0], c.r1, 1e-12);
+        EXPECT_NEAR(w.ratio[1], c.r2, 1e-12);
+        const double base[2] = {15, 11.5};
+        for (int j = 0; j < 2; j++) {
+            EXPECT_NEAR(w.limits[j].ct[0], base[j] * c.eps, 1e-12);
+            EXPECT_NEAR(w.limits[j].ct[1], base[j] * c.eps, 1e-12);
+            EXPECT_NEAR(w.limits[j].ct[2], base[j] * c.eps3, 1e-12);
+        }
+    }
+}
+
+// An angle L 100 x 10 in S235: legs of c/t 7.8 in uniform compression
+// (9, 10 and 21 0.43^0.5 = 13.7706), h/t = b/t = 10. As an angle under N
+// condition 2, 10/11.5 = 0.8696, governs every class of the outstands; the
+// same legs under a moment alone are outstands only.
+double angle_axial;
+int Angle_Count(const void*) { return 2; }
+double Angle_Ct(const void*, int) { return 7.8; }
+int Angle_Point(const void*, int, double*, double* s1, double* s2) {
+    *s1 = *s2 = -200;
+    return CT_OUTSTAND_TIP;
+}
+int Angle_Legs(const void*, double legs[2], double* axial, double* lowest) {
+    legs[0] = legs[1] = 10;
+    *axial = angle_axial;
+    *lowest = -200;
+    return 1;
+}
+
+TEST(CtLimits, SectionOfAnAngle) {
+    const Ct_Part_Services sv{Angle_Count, Angle_Ct, Angle_Point, Angle_Legs};
+    const Ct_Part_Services* old = Set_Ct_Part_Services(&sv);
+    const Ct_Klassifizierung in{1, 0, 235, 210000, 0, 1, nullptr, 0};
+    Ct_Ausnutzung r;
+    for (double axial : {-200.0, 0.0}) {
+        SCOPED_TRACE(axial);
+        angle_axial = axial;
+        ASSERT_EQ(Calc_Querschnittsklasse(&in, &r), 1);
+        const double u[3] = {7.8 / 9, 7.8 / 10, 7.8 / (21 * std::sqrt(0.43))};
+        for (int k = 0; k < 3; k++) {
+            const double expected = axial < 0 ? std::max(u[k], 10 / 11.5) : u[k];
+            EXPECT_NEAR(r.outstand[k], expected, 1e-12);
+            EXPECT_NEAR(r.overall[k], expected, 1e-12);
+            EXPECT_EQ(r.internal[k], 0.0);
+        }
+    }
+    Set_Ct_Part_Services(old);
 }
 
 }  // namespace
