@@ -2,6 +2,9 @@
 // library.
 #include "weldapp/din_anschluss.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -110,14 +113,25 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
 
 // The library's drawing, for the geometry it leaves in the tables.
 void Run_Drawing(GeschweissterAnschluss* r) {
-    FILE* scratch = std::fopen("file", "w");
+    // The scratch file is written over in place and cut to its new length:
+    // every case of a connection draws the same picture, and truncating a
+    // file on opening costs far more on some file systems than the drawing.
+    FILE* scratch = std::fopen("file", "r+");
+    if (!scratch) scratch = std::fopen("file", "w");
     // Without the scratch file a temporary stream takes the picture; the
     // tables are what matters.
     if (!scratch) scratch = std::tmpfile();
+    Anschluss_Message_Button = -1;
     Anschluss_Plot_File = scratch;
     Draw_Kehlnahtanschluss(r, 0, 0, 100, 100, 2, 0, 0, r->family + 1, r->catalogue, r->drawing_name);
     Anschluss_Plot_File = nullptr;
-    if (scratch) std::fclose(scratch);
+    if (!scratch) return;
+    const long length = std::ftell(scratch);
+    if (std::fflush(scratch) == 0 && length >= 0) {
+        struct stat st;
+        if (fstat(fileno(scratch), &st) == 0 && st.st_size != length) (void)!ftruncate(fileno(scratch), length);
+    }
+    std::fclose(scratch);
 }
 
 double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }

@@ -125,3 +125,15 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     const double A_w = 0.5 * (20 - 1.0) + 0.4 * (20 - 0.8);
     EXPECT_NEAR(r.weld_values.sigma_max, 10 * 10 / A_w, 1e-9);
 }
+
+// The scratch file holds the last case's picture alone, also after a longer
+// file was there.
+TEST(DinHandOver, ScratchFileHoldsTheLastPicture) {
+    Din_Case k;
+    testutil::Write_File(k.work.file("file"), std::string(20000, 'x'));
+    ASSERT_EQ(k.Run(10.0), 0);
+    const std::string picture = testutil::Read_File(k.work.file("file"));
+    EXPECT_EQ(picture.rfind("#SETFLAGS\n", 0), 0u);
+    EXPECT_EQ(picture.find('x'), std::string::npos);
+    EXPECT_EQ(picture.substr(picture.size() - 5), "\n-1\n\n");
+}
