@@ -69,18 +69,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (double& v : r.load) v = b.D();
     r.t_p = b.D(), r.a_w = b.D();
     for (int k = 0; k < ANSCHLUSS_WELD_POSITIONS; ++k) r.a_pos[k] = b.D(), r.l_pos[k] = b.D();
-    FILE* scratch = std::tmpfile();
-    Anschluss_Plot_File = scratch;
-    Draw_Kehlnahtanschluss(&r, 0, 0, 100, 100, 2, 0, 0, r.family + 1, 0, "");
-    Anschluss_Plot_File = nullptr;
-    if (scratch) std::fclose(scratch);
+    // As the weld application does: a record the evaluation refuses is not
+    // drawn.
+    if (Din_Usable_Input(&r)) {
+        FILE* scratch = std::tmpfile();
+        Anschluss_Plot_File = scratch;
+        Draw_Kehlnahtanschluss(&r, 0, 0, 100, 100, 2, 0, 0, r.family + 1, 0, "");
+        Anschluss_Plot_File = nullptr;
+        if (scratch) std::fclose(scratch);
+    }
     const int status = Calc_Anschluss_Querschnitt(&r);
-    if (status != 0 && status != 1) __builtin_trap();
+    if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
     for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2]})
-        if (!std::isfinite(u)) {
-            std::fprintf(stderr, "CHECK FAILED: fuzz_din_check: a utilisation is no number\n");
-            __builtin_trap();
-        }
+        if (!std::isfinite(u)) fuzz::Fail("fuzz_din_check", "a utilisation is no number");
     FILE* list = std::tmpfile();
     if (!list) return 0;
     Print_Stahlprofil(list, &r, 1, flags & 4);
@@ -88,9 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::rewind(list);
     for (int c; (c = std::fgetc(list)) != EOF;) text += static_cast<char>(c);
     std::fclose(list);
-    if (Has_Word(text, "nan") || Has_Word(text, "inf")) {
-        std::fprintf(stderr, "CHECK FAILED: fuzz_din_check: the block shows a value that is no number\n");
-        __builtin_trap();
-    }
+    if (Has_Word(text, "nan") || Has_Word(text, "inf"))
+        fuzz::Fail("fuzz_din_check", "the block shows a value that is no number");
     return 0;
 }

@@ -142,7 +142,8 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     if (!conn || !result) return 1;
     GeschweissterAnschluss* r = &Geschweisster_Anschluss;
     if (!Hand_Over(conn, result, r)) return 1;
-    Run_Drawing(r);
+    // A record the evaluation refuses is not drawn either.
+    if (Din_Usable_Input(r)) Run_Drawing(r);
     const int status = Calc_Anschluss_Querschnitt(r);
     if (list) {
         OLI_End_Text(list);

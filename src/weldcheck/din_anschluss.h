@@ -71,6 +71,13 @@ extern QuerschnittWarnungen Querschnitt_Warnungen;
 // be evaluated). Never leaves a value in the record that is no number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
+// 1 when the record's input can be evaluated: dimensions finite numbers of
+// 0 to 10^6 mm (each 0 or at least 0.001 mm, the height at least 0.01 mm),
+// plate thickness, throats and lengths finite numbers of 0 to 10^6 mm, and
+// the forces and gamma_M finite numbers of at most 10^12. Else 0 (also for
+// null); the evaluation then refuses the record as an input error.
+int Din_Usable_Input(const GeschweissterAnschluss *record);
+
 // Looks the name up in the profile file PROFIL under "DATA" (upper-cased,
 // 15 characters, blank-padded or cut). shape ' ' takes any shape, else the
 // record's type letter must equal it. On success returns 1, writes the

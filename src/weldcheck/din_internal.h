@@ -34,6 +34,10 @@ double Din_Weld_Normal_Force(const GeschweissterAnschluss *r);
 // Sets the input-error word of Kehlnaht_Status.
 void Din_Input_Error(void);
 
+// Every result the block shows (and the working dimensions) a number: a
+// value that is none becomes 0. 1 when one was changed.
+int Din_Sanitize_Results(GeschweissterAnschluss *r);
+
 // Torsion of the welds and of the profile in kNcm (100 M_x).
 double Din_Torsion_kNcm(const GeschweissterAnschluss *r);
 

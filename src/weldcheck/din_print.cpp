@@ -9,6 +9,7 @@
 #include "base/cp850.h"
 #include "base/vesk.h"
 #include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_internal.h"
 
 namespace {
 
@@ -252,15 +253,18 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
 
 void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, int section_check) {
     if (!list || !record) return;
+    // The block shows numbers only, whatever record it is given.
+    GeschweissterAnschluss shown = *record;
+    Din_Sanitize_Results(&shown);
     const bool eurocode = record->grades.design_code == 1;
     if (section_check) {
         if (eurocode)
             Print_Querschnittstragfaehigkeit(section_check, list, record, pass_on);
         else
-            Profile_Part(list, record);
+            Profile_Part(list, &shown);
     }
     if (eurocode)
         Print_Anschluss_Schweissnaehte(list, record, pass_on);
     else
-        Weld_Part(list, record);
+        Weld_Part(list, &shown);
 }

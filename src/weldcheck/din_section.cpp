@@ -148,28 +148,27 @@ void Welds(GeschweissterAnschluss* r, int T, double a, double U[3]) {
     }
 }
 
-// Every double of the record's results a number: a value that is none
-// makes the evaluation an input error.
-void Guard_Results(GeschweissterAnschluss* r) {
-    bool bad = false;
-    auto fix = [&bad](double* v, size_t n) {
-        for (size_t i = 0; i < n; i++)
-            if (!std::isfinite(v[i])) {
-                v[i] = 0.0;
-                bad = true;
-            }
-    };
-    fix(reinterpret_cast<double*>(&r->profile_values), sizeof r->profile_values / sizeof(double));
-    fix(reinterpret_cast<double*>(&r->weld_values), sizeof r->weld_values / sizeof(double));
-    double* results[] = {&r->U_sigma, &r->U_tau, &r->U_v, &r->U_w[0], &r->U_w[1], &r->U_w[2], &r->A_w_y,
-                         &r->A_w_z, &r->a_w_designed, &r->alpha_w, &r->f_y_profile, &r->f_y_weld};
-    for (double* v : results) fix(v, 1);
-    if (bad) Din_Input_Error();
-}
+// A value the library can work with: finite and within the limit.
+bool Within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <= limit; }
 
 }  // namespace
 
 // ---- shared by the weld checks --------------------------------------------------
+
+int Din_Usable_Input(const GeschweissterAnschluss* r) {
+    if (!r) return 0;
+    // A dimension is 0 (not there) or at least 0.001 mm; the height at
+    // least 0.01 mm.
+    for (double d : {r->h, r->b, r->t, r->s, r->r})
+        if (!Within(d, 1e6) || d < 0.0 || (d > 0.0 && d < 0.001)) return 0;
+    for (double d : {r->t_p, r->a_w})
+        if (!Within(d, 1e6) || d < 0.0) return 0;
+    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++)
+        if (!Within(r->a_pos[i], 1e6) || !Within(r->l_pos[i], 1e6)) return 0;
+    for (double f : r->load)
+        if (!Within(f, 1e12)) return 0;
+    return r->h >= 0.01;
+}
 
 double Din_Governing_Thickness(const GeschweissterAnschluss* r, int T) {
     switch (T) {
@@ -217,6 +216,25 @@ double Din_Weld_Normal_Force(const GeschweissterAnschluss* r) {
 void Din_Input_Error(void) { Kehlnaht_Status.word[0] = 1; }
 
 double Din_Torsion_kNcm(const GeschweissterAnschluss* r) { return 100.0 * r->load[ANSCHLUSS_M_X]; }
+
+int Din_Sanitize_Results(GeschweissterAnschluss* r) {
+    bool bad = false;
+    auto fix = [&bad](double* v, size_t n) {
+        for (size_t i = 0; i < n; i++)
+            if (!std::isfinite(v[i])) {
+                v[i] = 0.0;
+                bad = true;
+            }
+    };
+    fix(reinterpret_cast<double*>(&r->profile_values), sizeof r->profile_values / sizeof(double));
+    fix(reinterpret_cast<double*>(&r->weld_values), sizeof r->weld_values / sizeof(double));
+    double* results[] = {&r->U_sigma, &r->U_tau,        &r->U_v,   &r->U_w[0],       &r->U_w[1],
+                         &r->U_w[2],  &r->A_w_y,        &r->A_w_z, &r->a_w_designed, &r->alpha_w,
+                         &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
+                         &r->s2,      &r->r2};
+    for (double* v : results) fix(v, 1);
+    return bad;
+}
 
 // ---- profile file --------------------------------------------------------------
 
@@ -306,7 +324,9 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     r->U_w[0] = r->U_w[1] = r->U_w[2] = 0.0;
     r->A_w_y = r->A_w_z = 0.0;
     const int T = r->family + 1;
-    if (T < 1 || T > 8) {
+    if (T < 1 || T > 8 || !Din_Usable_Input(r)) {
+        // Nothing to evaluate: no value of the record's input is shown.
+        r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
         Din_Input_Error();
         return Kehlnaht_Status.word[0];
     }
@@ -366,7 +386,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
     for (int w = 1; w <= 4; w++)
         if (Querschnitt_Warnungen.word[w]) Querschnitt_Warnungen.word[0] = 1;
-    Guard_Results(r);
+    if (Din_Sanitize_Results(r)) Din_Input_Error();
     return Kehlnaht_Status.word[0];
 }
 

@@ -370,3 +370,24 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     EXPECT_EQ(testutil::Stream_All(f), "");
     std::fclose(f);
 }
+
+// A record that cannot be evaluated (a dimension or force that is no
+// number, a height of nothing) is an input error, and its block shows
+// numbers only.
+TEST(DinAnschluss, UnusableRecordIsAnInputError) {
+    const struct {
+        double h, N;
+    } cases[] = {{std::nan(""), 10.0}, {60.0, HUGE_VAL}, {0.0, 10.0}, {1e-300, 10.0}};
+    for (const auto& c : cases) {
+        Reset_Din_Anschluss_State();
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, c.h, c.h, 0, 0);
+        r.weld_kind = 2;
+        r.load[ANSCHLUSS_N] = c.N;
+        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N;
+        EXPECT_EQ(Din_Usable_Input(&r), 0);
+        const std::string text = Printed(&r, 1);
+        EXPECT_EQ(text.find("nan"), std::string::npos);
+        EXPECT_EQ(text.find("inf"), std::string::npos);
+        EXPECT_NE(text.find("schwerer Eingabefehler"), std::string::npos);
+    }
+}
