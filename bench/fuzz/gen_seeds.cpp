@@ -258,6 +258,8 @@ int main() {
     // Stored texts: «» fields (pick 0) and the position file (pick 1).
     Put("fuzz_stored_text", "fields", Pick(0, " \xAE" "Erste Angabe\xAF \xAE" "zweite\xAF\n\xAE\xAF \xAE" +
                                                   std::string(120, 'z') + "\xAF"));
+    Put("fuzz_control_words", "two_cases", "#S Lasten\n1 2 3 4 5 6 LK 1\n7;8;9;10;11;12\n#E\n1 2\n");
+    Put("fuzz_control_words", "comma_crlf", "vorab\r\n#A\r\n1 2 3\r\n#S\r\n1,5 2e3 -3\r\n4 5 6 Wind links\r\n");
     Put("fuzz_stored_text", "position_lines", Pick(1, "Kopfzeile\r\nPOS12\r\nTr\x84ger \x81" "ber Achse 2\r\n"));
     Put("fuzz_stored_text", "position_colon", Pick(1, "A12:St\x81tze im Erdgeschoss\n"));
 
@@ -341,6 +343,21 @@ int main() {
         " 4 4\n 38 2 0.1 0.1 0\n 1  1.0 1.0 9.0 1.0\n50 255 0 0\n51 0 0 255\n 20  5\n 24  3.0 4.0 4.0 3.0\n"
         " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
         " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
+
+    // Writer calls of the picture library: a picture over (0, 0)-(10, 10)
+    // at scale 1 with one symbol of each kind (the kind byte after a text
+    // "abc"), and each block writer once; then a picture-info file.
+    for (int kind = 0; kind < 34; kind++) {
+        std::string calls = {0, 80, 80, 120, 120, 84, 84, 0, 0, 0, 3, 'a', 'b', 'c', static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "symbol" + std::to_string(kind), calls);
+    }
+    for (int kind = 0; kind < 23; kind++) {
+        std::string calls = {1, 0, 3, 'a', 'b', 'c', 3, static_cast<char>(kind)};
+        for (int i = 0; i < 24; i++) calls += static_cast<char>(84 + 4 * (i % 7));
+        Put("fuzz_picture_writers", "block" + std::to_string(kind), calls);
+    }
+    Put("fuzz_picture_writers", "info", std::string(1, '\0') + "OLI_GRAPHIC_Picture_Info\r\n\xAE" "a.bmp\xAF\r\n10 20\n300\n1.5 2\n");
 
     // Version file and script file.
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");

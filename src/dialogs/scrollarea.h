@@ -362,6 +362,10 @@ void Free_Scrollable_Area_Items(int slot);
 // inactive one or a null record.  `extra` is unused.
 int Draw_Scrollable_Area_Callback(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
                                   int extra, void *area);
+// Draws the items from `first` to the end of its list as the area's
+// painter does (for a painter that adds items of its own for a moment).
+void Draw_Scrollable_Area_Items_From(const Scrollable_Area_Item *first, int x1, int y1, int x2, int y2,
+                                     int scroll_x, int scroll_y, int background);
 // Paints the frame, the background and every item into the screen
 // rectangle, scrolled by the origin; nothing for a null area.
 void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,

@@ -364,6 +364,13 @@ int Draw_Scrollable_Area_Callback(int x1, int y1, int x2, int y2, int scroll_x, 
     return 1;
 }
 
+void Draw_Scrollable_Area_Items_From(const Scrollable_Area_Item *first, int x1, int y1, int x2, int y2,
+                                     int scroll_x, int scroll_y, int background) {
+    Make_Colours();
+    for (const Scrollable_Area_Item *it = first; it; it = it->next)
+        Draw_Item(it, x1, y1, x2, y2, scroll_x, scroll_y, background);
+}
+
 void Draw_Scrollable_Area_Items(int x1, int y1, int x2, int y2, int scroll_x, int scroll_y,
                                 Scrollable_View_Area *area) {
     if (!area) return;

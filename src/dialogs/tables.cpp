@@ -9,9 +9,12 @@
 // never name a row that is gone or has moved.
 #include "dialogs/tables.h"
 
+#include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
@@ -111,6 +114,30 @@ void Forget_Requests(Sheet_Table *t) {
     t->append_request = 0;
 }
 
+// Every change of the rows forgets the requests (they name rows by number)
+// and the index, and counts.
+void Row_List_Changed(Sheet_Table *t) {
+    Forget_Requests(t);
+    t->index_valid = 0;
+    ++t->change_count;
+}
+
+// The index of the rows by position; false when memory is short.
+bool Make_Index(Sheet_Table *t) {
+    if (t->index_valid) return true;
+    TABLE_FREE(t->index);
+    t->index = nullptr;
+    if (t->row_count > 0) {
+        t->index = static_cast<Sheet_Table_Row **>(
+            TABLE_ALLOC(static_cast<size_t>(t->row_count) * sizeof(Sheet_Table_Row *)));
+        if (!t->index) return false;
+        int k = 0;
+        for (Sheet_Table_Row *row = t->first_row; row && k < t->row_count; row = row->next) t->index[k++] = row;
+    }
+    t->index_valid = 1;
+    return true;
+}
+
 // Links row after `after` (at the front when null).
 void Link_After(Sheet_Table *t, Sheet_Table_Row *after, Sheet_Table_Row *row) {
     row->prev = after;
@@ -120,7 +147,7 @@ void Link_After(Sheet_Table *t, Sheet_Table_Row *after, Sheet_Table_Row *row) {
     if (after) after->next = row;
     else t->first_row = row;
     ++t->row_count;
-    Forget_Requests(t);
+    Row_List_Changed(t);
 }
 
 void Unlink(Sheet_Table *t, Sheet_Table_Row *row) {
@@ -130,12 +157,13 @@ void Unlink(Sheet_Table *t, Sheet_Table_Row *row) {
     else t->last_row = row->prev;
     if (t->cursor == row) t->cursor = nullptr;
     --t->row_count;
-    Forget_Requests(t);
+    Row_List_Changed(t);
 }
 
 // The row of 1-based number n, null when there is none.
 Sheet_Table_Row *Row_Number(Sheet_Table *t, int n) {
-    if (n < 1) return nullptr;
+    if (n < 1 || n > t->row_count) return nullptr;
+    if (Make_Index(t)) return t->index[n - 1];
     Sheet_Table_Row *row = t->first_row;
     for (int k = 1; row && k < n; ++k) row = row->next;
     return row;
@@ -150,7 +178,7 @@ void Free_Rows(Sheet_Table *t) {
     }
     t->first_row = t->last_row = t->cursor = nullptr;
     t->row_count = 0;
-    Forget_Requests(t);
+    Row_List_Changed(t);
 }
 
 bool Can_Grow(const Sheet_Table *t) { return t->row_limit == 0 || t->row_count < t->row_limit; }
@@ -189,25 +217,42 @@ bool Is_Double_Format(const char *format) {
     return true;
 }
 
-// Exchange sort of the current table by the current column's doubles: the
-// row records are swapped, the nodes stay.
+// Exchange sort of the current table by the current column's doubles: each
+// row is compared with every row after it and the two are exchanged when
+// out of order.  The exchanges run on an index of the rows' values, and the
+// records are moved into their places once at the end (the nodes stay), so
+// a table of thousands of rows sorts in a moment with the same order the
+// exchanges give.  Nothing happens when memory is short.
 void Sort_Current(bool ascending) {
     Sheet_Table *t = current_table;
     Sheet_Table_Column *c = current_column;
-    if (!t || !c || !Column_Fits(t, c)) return;
-    size_t size = static_cast<size_t>(t->row_size);
-    void *swap = TABLE_ALLOC(size);
-    if (!swap) return;
-    for (Sheet_Table_Row *a = t->first_row; a; a = a->next)
-        for (Sheet_Table_Row *b = a->next; b; b = b->next) {
-            double va = Column_Value(a, c), vb = Column_Value(b, c);
-            if (ascending ? vb < va : vb > va) {
-                std::memcpy(swap, a->data, size);
-                std::memcpy(a->data, b->data, size);
-                std::memcpy(b->data, swap, size);
-            }
+    if (!t || !c || !Column_Fits(t, c) || t->row_count < 2) return;
+    const size_t size = static_cast<size_t>(t->row_size), n = static_cast<size_t>(t->row_count);
+    std::vector<Sheet_Table_Row *> rows;
+    std::vector<double> value;
+    std::vector<size_t> order;
+    std::vector<char> sorted;
+    try {
+        rows.reserve(n);
+        value.reserve(n);
+        order.resize(n);
+        sorted.resize(size * n);
+    } catch (...) {
+        return;
+    }
+    for (Sheet_Table_Row *row = t->first_row; row; row = row->next) {
+        rows.push_back(row);
+        value.push_back(Column_Value(row, c));
+    }
+    for (size_t k = 0; k < n; ++k) order[k] = k;
+    for (size_t a = 0; a < n; ++a)
+        for (size_t b = a + 1; b < n; ++b) {
+            const double va = value[order[a]], vb = value[order[b]];
+            if (ascending ? vb < va : vb > va) std::swap(order[a], order[b]);
         }
-    TABLE_FREE(swap);
+    for (size_t k = 0; k < n; ++k) std::memcpy(&sorted[k * size], rows[order[k]]->data, size);
+    for (size_t k = 0; k < n; ++k) std::memcpy(rows[k]->data, &sorted[k * size], size);
+    ++t->change_count;
 }
 
 void Draw_Label(int x, int y, const char *text, int font) {
@@ -355,49 +400,188 @@ void Set_Table_Row_Limit(int t, int n) {
     if (Sheet_Table *s = Used(t)) s->row_limit = n;
 }
 
+namespace {
+
+// Markers around the rows that are items in window mode.
+int Window_Start_Marker(int t) { return 0x7A7000 + 2 * t; }
+int Window_End_Marker(int t) { return 0x7A7001 + 2 * t; }
+const int PAINT_MARKER = 0x7A7FFF;
+
+// The rows (1-based, first..last) whose band meets the area's visible rows
+// at scroll origin oy, widened by `margin` rows; last < first for none.
+void Rows_In_View(const Sheet_Table *s, int oy, int height, int margin, int *first, int *last) {
+    *first = 1;
+    *last = 0;
+    if (s->row_count < 1 || s->row_height < 1) return;
+    const int top = oy - s->y, bottom = oy + height - s->y + 6;
+    int a = (top >= 0 ? top / s->row_height : -((-top + s->row_height - 1) / s->row_height)) + 1 - margin;
+    int b = (bottom >= 0 ? bottom / s->row_height : -1) + 1 + margin;
+    *first = std::max(a, 1);
+    *last = std::min(b, s->row_count);
+}
+
+// The items of row k: its band, the caller's items, the row icons, its
+// number.  Mode 1 for items that stay, 2 for items only painted.
+void Put_Row(Sheet_Table *s, int k, Sheet_Table_Row *row, int mode, int row_grey, int number_grey) {
+    const int area = s->area;
+    const Sheet_Table_Part &del = s->part[0], &dup = s->part[1], &num = s->part[3];
+    int y = s->y + (k - 1) * s->row_height;
+    Add_Rectangle_to_Scrollable_Area(area, s->x, k == 1 ? y - 6 : y, s->x2, y + s->row_height, row_grey);
+    if (s->row_function) s->row_function(mode, area, s->x, y, row->data);
+    if (del.set) {
+        int x1 = s->x + del.dx, y1 = y + del.dy;
+        Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DELETE, x1, y1, x1 + 14, y1 + 16, 0);
+        Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 14, y1 + 16, k, &s->delete_request);
+        Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+        Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
+    }
+    if (dup.set) {
+        int x1 = s->x + dup.dx, y1 = y + dup.dy;
+        if (!Can_Grow(s)) {
+            Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DUPLICATE_GREYED, x1, y1, x1 + 18, y1 + 16, 0);
+        } else {
+            Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DUPLICATE, x1, y1, x1 + 18, y1 + 16, 0);
+            Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 18, y1 + 16, k, &s->duplicate_request);
+            Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", TOOL_TIP_FONT, BLACK_CI, 0);
+        }
+    }
+    if (num.set) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%d:", k);
+        Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, RFONT_NORMAL, number_grey, 1);
+    }
+}
+
+// Looked up at every use: the screen's palette may have been set up again
+// since the first table was defined.
+int Row_Grey() { return Nearest_RGB_Color(232, 232, 232); }
+int Number_Grey() { return Nearest_RGB_Color(130, 130, 130); }
+
+// Puts the rows first..last between the window markers at the end of the
+// area's items.
+void Put_Window(Sheet_Table *s, int t, int first, int last) {
+    Add_Marker_to_Scrollable_Area(s->area, Window_Start_Marker(t));
+    const int grey = Row_Grey(), number_grey = Number_Grey();
+    for (int k = first; k <= last; ++k)
+        if (Sheet_Table_Row *row = Row_Number(s, k)) Put_Row(s, k, row, 1, grey, number_grey);
+    Add_Marker_to_Scrollable_Area(s->area, Window_End_Marker(t));
+    s->window_first = first;
+    s->window_last = last;
+}
+
+// The rows in view of the area now.
+void Current_View(const Sheet_Table *s, int margin, int *first, int *last) {
+    int ox = 0, oy = 0, width = 0, height = 0;
+    Inquire_Scrollable_View_Area_Origin(s->area, &ox, &oy);
+    Inquire_Scrollable_View_Area_Size(s->area, &width, &height);
+    Rows_In_View(s, oy, height, margin, first, last);
+}
+
+// Takes the rows between the window markers out of the area and, when
+// `first` <= `last`, puts those rows in their place, so that the area's
+// other items keep their order (put false: nothing in their place).
+// Nothing when the markers are not there (the area was cleared since).
+void Replace_Window(Sheet_Table *s, int t, bool put, int first, int last) {
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(s->area);
+    if (!a) return;
+    Scrollable_Area_Item *end = nullptr;
+    bool started = false;
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
+        if (it->kind != AREA_ITEM_MARKER) continue;
+        if (it->aux == Window_Start_Marker(t)) started = true;
+        if (started && it->aux == Window_End_Marker(t)) {
+            end = it;
+            break;
+        }
+    }
+    if (!end) return;
+    Scrollable_Area_Item *tail = end->next, *tail_last = a->last_item;
+    end->next = nullptr;
+    a->last_item = end;
+    Cut_Scrollable_Area_at_Marker(s->area, Window_Start_Marker(t));
+    if (put) Put_Window(s, t, first, last);
+    if (tail) {
+        if (a->last_item) a->last_item->next = tail;
+        else a->first_item = tail;
+        a->last_item = tail_last;
+    }
+}
+
+// Puts the rows in view in place of those that are items now.
+void Refresh_Window(Sheet_Table *s, int t) {
+    int first = 0, last = 0;
+    Current_View(s, 1, &first, &last);
+    if (first == s->window_first && last == s->window_last) return;
+    Replace_Window(s, t, true, first, last);
+}
+
+// The painter of a windowed table: draws the rows in view that are not
+// items from their data, through items that live only while it paints.
+// It is called inside the area's painter, whose viewport is the area.
+void Paint_Table_Rows(int x1, int y1, int x2, int y2, int t) {
+    (void)x2;
+    (void)y2;
+    Sheet_Table *s = Used(t);
+    if (!s || !s->windowed) return;
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(s->area);
+    if (!a) return;
+    int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    const int sx = vx1 + s->x - x1, sy = vy1 + (s->y - 6) - y1;
+    int first = 0, last = 0;
+    Rows_In_View(s, sy, vy2 - vy1, 0, &first, &last);
+    Scrollable_Area_Item *keep_last = a->last_item;
+    bool any = false;
+    const int grey = Row_Grey(), number_grey = Number_Grey();
+    for (int k = first; k <= last; ++k) {
+        if (k >= s->window_first && k <= s->window_last) continue;
+        Sheet_Table_Row *row = Row_Number(s, k);
+        if (!row) continue;
+        if (!any) Add_Marker_to_Scrollable_Area(s->area, PAINT_MARKER);
+        any = true;
+        Put_Row(s, k, row, 2, grey, number_grey);
+    }
+    if (!any) return;
+    Scrollable_Area_Item *marker = keep_last ? keep_last->next : a->first_item;
+    Draw_Scrollable_Area_Items_From(marker, vx1, vy1, vx2, vy2, sx, sy, a->background);
+    Cut_Scrollable_Area_at_Marker(s->area, PAINT_MARKER);
+}
+
+}  // namespace
+
+void Set_Table_Window_Mode(int t, int on) {
+    if (Sheet_Table *s = Used(t)) s->windowed = on ? 1 : 0;
+}
+
+void *Table_Row_Data(int t, int n) {
+    Sheet_Table *s = Used(t);
+    if (!s) return nullptr;
+    Sheet_Table_Row *row = Row_Number(s, n);
+    return row ? row->data : nullptr;
+}
+
+int Table_Change_Count(int t) {
+    Sheet_Table *s = Used(t);
+    return s ? s->change_count : 0;
+}
+
 void Fill_Table_Area(int t) {
     Sheet_Table *s = Used(t);
     if (!s) return;
     const int area = s->area;
-    // Looked up at every fill: the screen's palette may have been set up
-    // again since the first table was defined.
-    const int row_grey = Nearest_RGB_Color(232, 232, 232);
-    const int number_grey = Nearest_RGB_Color(130, 130, 130);
-    const Sheet_Table_Part &del = s->part[0], &dup = s->part[1], &app = s->part[2],
-                           &num = s->part[3];
-    int k = 1;
-    for (Sheet_Table_Row *row = s->first_row; row; row = row->next, ++k) {
-        int y = s->y + (k - 1) * s->row_height;
-        Add_Rectangle_to_Scrollable_Area(area, s->x, k == 1 ? y - 6 : y, s->x2, y + s->row_height,
-                                         row_grey);
-        if (s->row_function) s->row_function(1, area, s->x, y, row->data);
-        if (del.set) {
-            int x1 = s->x + del.dx, y1 = y + del.dy;
-            Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DELETE, x1, y1, x1 + 14, y1 + 16, 0);
-            Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 14, y1 + 16, k, &s->delete_request);
-            Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
-            Set_Tool_Tip_of_Last_Click_Area(area, "Zeile löschen"_cp, TOOL_TIP_FONT, BLACK_CI, 0);
-        }
-        if (dup.set) {
-            int x1 = s->x + dup.dx, y1 = y + dup.dy;
-            if (!Can_Grow(s)) {
-                Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DUPLICATE_GREYED, x1, y1, x1 + 18,
-                                                       y1 + 16, 0);
-            } else {
-                Add_Tree_View_Image_to_Scrollable_Area(area, ICON_DUPLICATE, x1, y1, x1 + 18,
-                                                       y1 + 16, 0);
-                Add_Click_Area_to_Scrollable_Area(area, x1, y1, x1 + 18, y1 + 16, k,
-                                                  &s->duplicate_request);
-                Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
-                Set_Tool_Tip_of_Last_Click_Area(area, "Zeile duplizieren", TOOL_TIP_FONT, BLACK_CI, 0);
-            }
-        }
-        if (num.set) {
-            char text[16];
-            std::snprintf(text, sizeof text, "%d:", k);
-            Add_Text_to_Scrollable_Area(area, s->x + num.dx, y + num.dy, text, RFONT_NORMAL, number_grey,
-                                        1);
-        }
+    const int row_grey = Row_Grey(), number_grey = Number_Grey();
+    const Sheet_Table_Part &app = s->part[2];
+    if (s->windowed) {
+        const int bottom = s->y + std::max(s->row_count, 1) * s->row_height;
+        Add_User_Drawn_Area_to_Scrollable_Area(area, s->x, s->y - 6, s->x2, bottom, t, Paint_Table_Rows);
+        int first = 0, last = 0;
+        Current_View(s, 1, &first, &last);
+        Put_Window(s, t, first, last);
+    } else {
+        int k = 1;
+        for (Sheet_Table_Row *row = s->first_row; row; row = row->next, ++k)
+            Put_Row(s, k, row, 1, row_grey, number_grey);
     }
     int y = s->y + s->row_count * s->row_height;
     if (app.set && Can_Grow(s)) {
@@ -434,6 +618,7 @@ int Edit_Table(int t) {
         int top = sy - oy + s->y - (s->first_column ? 25 : 0);
         int bottom = sy - oy + s->y + (s->row_count + (s->part[2].set ? 1 : 0)) * s->row_height;
         if (M_XPOS < left || M_XPOS > right || M_YPOS < top || M_YPOS > bottom) return 0;
+        if (s->windowed) Refresh_Window(s, t);
 
         LAST_SHEET_EDIT_KEY = 0;
         if (Edit_Scrollable_View_Area(s->area) == 0) {
@@ -511,7 +696,10 @@ int Table_Row_Number(int t, const void *row) {
 void Release_Table(int t) {
     Sheet_Table *s = Used(t);
     if (!s) return;
+    // The rows' fields must not outlive the rows they are bound to.
+    if (s->windowed) Replace_Window(s, t, false, 1, 0);
     Free_Rows(s);
+    TABLE_FREE(s->index);
     Free_Row(s->template_row);
     Sheet_Table_Column *c = s->first_column;
     while (c) {
@@ -663,6 +851,9 @@ int Fill_Table_Column(void) {
     fill_centre_x += dx;
     fill_centre_y += dy;
     Undefine_Prop_Sheet();
-    if (code == 1) Apply_Fill(t, c, mode, first, last, start, increment);
+    if (code == 1) {
+        Apply_Fill(t, c, mode, first, last, start, increment);
+        ++t->change_count;
+    }
     return 0;
 }

@@ -23,7 +23,9 @@ enum { TABLE_PART_DELETE = 1, TABLE_PART_DUPLICATE = 2, TABLE_PART_APPEND = 3,
        TABLE_PART_NUMBER = 4 };
 
 // Adds the items of one row to the area at positions relative to (x, y);
-// called as function(1, area, x, y, row data).  Its result is not used.
+// called as function(1, area, x, y, row data) (mode 2: the items are only
+// painted and removed at once, see Set_Table_Window_Mode).  Its result is
+// not used.
 typedef int (*Table_Row_Function)(int mode, int area, int x, int y, void *row);
 
 // One row: its data (row size bytes, owned by the node) and the list links.
@@ -72,6 +74,14 @@ struct Sheet_Table {
     Sheet_Table_Row *template_row;  // standalone: neither linked nor counted
     Sheet_Table_Row *first_row, *last_row;
     Sheet_Table_Row *cursor;
+    // Window mode (Set_Table_Window_Mode): only the rows in view are items
+    // of the area, between two markers; the rows scrolled into view in
+    // between are painted from their data.
+    int windowed;
+    int window_first, window_last;  // 1-based rows that are items now (0, -1: none)
+    int change_count;               // changes of the row list made by the service
+    Sheet_Table_Row **index;        // rows by position while index_valid
+    int index_valid;
 };
 
 // The record of slot t for inspection, or null for a bad number.  A free
@@ -100,6 +110,21 @@ int Edit_Table(int t);
 // Row iteration: data of the first / next row, null at the end.
 void *First_Table_Row(int t);
 void *Next_Table_Row(int t);
+// The data of row n (1-based), null when there is none.  Constant time
+// once the row list has not changed since the last look-up.
+void *Table_Row_Data(int t, int n);
+// How often the service itself changed the row list (appended, deleted,
+// duplicated rows, sorted or filled a column, freed the rows): a caller
+// that keeps a copy of the rows compares it to know whether to copy anew.
+int Table_Change_Count(int t);
+// Window mode on (1) or off (0): Fill_Table_Area puts only the rows in
+// view (and one row beside them) into the area as items, the table's
+// extent as one painted item that draws the rows scrolled into view from
+// their data, so that filling, drawing and clicking cost the same for 50
+// rows as for 50000.  Edit_Table puts the rows in view into the area before
+// it looks at a click.  The row function is called with mode 2 for a row
+// that is only painted.
+void Set_Table_Window_Mode(int t, int on);
 // Number of rows; 0 for an unknown table.
 int Table_Row_Count(int t);
 // 1-based position of the row whose data is `row`; 0 when none.

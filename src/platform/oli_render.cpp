@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <set>
 
+#include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
 
 namespace {
@@ -149,6 +150,7 @@ struct Renderer {
     }
 
     void Para(const OliBlock& b) {
+        OliLineFrames frames;
         for (const OliParaLine& pl : b.para) {
             if (done) return;
             const OliParaFormat& f = pl.format;
@@ -160,10 +162,14 @@ struct Renderer {
             for (double t : f.tabs)
                 if (t - indent > 0) tabs.push_back(t - indent);
             double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
+            double top = y;
             Text_Line(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize, x,
                       kPageW - kRight - x, tabs, hanging);
+            const double column = (kPageW - kRight - x) * kPt;
+            OLI_Draw_Line_Frames(cr, &frames, pl.text, x * kPt, (top < y ? top : kTop) * kPt, column, column, y * kPt);
             if (Sane(pl.space_after)) y = std::max(kTop, y + pl.space_after);
         }
+        OLI_Close_Line_Frames(cr, &frames);
         if (Sane(b.value)) y = std::max(kTop, y + b.value);
     }
 
@@ -172,19 +178,16 @@ struct Renderer {
             if (done) return;
             Text_Line(t, kBodyFont, kBodySize, Text_Left(), Text_Width(), {}, 0);
         }
+        OliLineFrames frames;
         for (const std::string& row : b.lines) {
             if (done) return;
+            double top = y;
             double w = Text_Line(row, kTableFont, kTableSize, Text_Left(), Text_Width(), {}, 0);
-            // A frame line under the row's cells.
-            if (row.find("\xCE{\xCEL") != std::string::npos) {
-                cairo_save(cr);
-                cairo_set_line_width(cr, 0.5);
-                cairo_move_to(cr, Text_Left() * kPt, y * kPt);
-                cairo_line_to(cr, (Text_Left() + w) * kPt, y * kPt);
-                cairo_stroke(cr);
-                cairo_restore(cr);
-            }
+            // The frame escapes of the row (a rule under its cells, frames).
+            OLI_Draw_Line_Frames(cr, &frames, row, Text_Left() * kPt, (top < y ? top : kTop) * kPt, w * kPt,
+                                 Text_Width() * kPt, y * kPt);
         }
+        OLI_Close_Line_Frames(cr, &frames);
     }
 
     void Bookmark(const OliBlock& b) {
@@ -405,6 +408,9 @@ struct Renderer {
         // Records with no drawing of their own here: pen and text styles,
         // stored symbols, colour-mode control, records of the section
         // drawings.
+        case 75:
+            if (has(3)) OLI_Draw_Raster(cr, r, X(v[1]), Y(v[2]), kPt * ks);
+            return;
         case 49:
             // A label of the scaled weld drawing: the point, the height in
             // mm of paper and the angle in degrees.
@@ -416,7 +422,7 @@ struct Renderer {
             }
             return;
         case 7: case 8: case 16: case 21: case 23: case 27: case 52: case 53: case 59:
-        case 60: case 61: case 62: case 75:
+        case 60: case 61: case 62:
             return;
         default:
             if (warned.insert(r.number).second)

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/oli_lines_internal.h"
+#include "platform/oli_symbols_internal.h"
 #include "platform/posix.h"
 
 namespace {
@@ -208,6 +209,7 @@ bool Is_End_Line(const std::string& l) {
 // lines that follow, wherever their line breaks fall.
 void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
     OliRecord r = Parse_Record(l);
+    if (r.number == 75) OLI_Take_Raster_Data(c.lines, &c.i, &r);
     if (r.number == 18 && !r.values.empty()) {
         double n = r.values[0];
         if (!(n >= 0 && n <= 100000)) return;
@@ -273,9 +275,10 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (ext.size() < 4) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     if (mode_value && !c.arg()) return false;
+    const bool head_form = !(mode.size() == 1 && mode[0] == -1);  // the picture-head writer's, ended by "0"
     while ((l = c.arg())) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
-        if (Is_End_Line(*l)) return true;
+        if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
         Take_Record(c, *l, b.records);
     }
     return false;

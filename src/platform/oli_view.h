@@ -39,6 +39,7 @@ struct OliRecord {
     int number = 0;
     std::vector<double> values;
     std::string text;
+    std::string data;             // record 75: the bytes of an embedded picture
 };
 
 enum OliBlockKind {

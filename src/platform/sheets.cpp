@@ -80,6 +80,7 @@ struct Element {
     double* value = nullptr;
     char* buffer = nullptr;
     int width = 0;
+    int scroll_length = 0;  /* text field: the most characters typed (0: width) */
     std::string format;
     int* flag = nullptr;
     std::vector<std::string> rows;
@@ -114,6 +115,7 @@ struct Sheet {
     int dx = 0, dy = 0;
     bool float_auto = false;
     int windows_ok = 0;  /* id of the window's OK button, 0 when none */
+    int windows_break = 0;  /* code of the window's break (Escape), 0 when none */
     std::vector<int> elements;
     std::vector<Decoration> decorations;
 };
@@ -743,6 +745,12 @@ int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code)
     return add(e);
 }
 
+void Set_Text_Button_to_ScrollMode(int id, int max_length)
+{
+    Element* e = find(id);
+    if (e && e->kind == TEXT) e->scroll_length = max_length > e->width ? max_length : 0;
+}
+
 int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value)
 {
     Element e = make(FLOAT, field_rect(x, y, width), active, code);
@@ -844,6 +852,11 @@ void Snap_Colored_Layout_of_Single_Button(int id)
     if (!e || e->kind != BUTTON) return;
     e->face.assign(pxQSvR(e->r.x1, e->r.y1, e->r.x2, e->r.y2), 0);
     if (!e->face.empty()) pxSvRc(e->r.x1, e->r.y1, e->r.x2, e->r.y2, e->face.data());
+}
+
+void Set_Windows_Break_Button(int code)
+{
+    if (!sheets.empty()) sheets.back().windows_break = code > 0 ? code : 0;
 }
 
 void Set_Windows_OK_Button(int code)
@@ -1073,7 +1086,10 @@ static int click_on(Sheet& s, Element& e)
         draw_element(e);
         return e.code;
     case TEXT:
-        if (e.buffer) Short_Edit_Text(e.r.x1 + s.dx, e.r.y1 + s.dy, e.buffer, e.width, 0);
+        if (e.buffer) {
+            if (e.scroll_length > 0) Set_Short_Edit_Text_Scrollmode(e.scroll_length);
+            Short_Edit_Text(e.r.x1 + s.dx, e.r.y1 + s.dy, e.buffer, e.width, 0);
+        }
         draw_element(e);
         return e.code;
     case STRINGLIST: {
@@ -1144,7 +1160,10 @@ static bool one_event(int* code)
         *code = VEK_CLOSE_CODE;
     } else if (ev == VEK_MSG_KEY) {
         int k = getkey();
-        if (k == VEK_KEY_ESC) *code = button_code_with_face(sheets[top], SYMBOLIC_BREAK_RASTER);
+        if (k == VEK_KEY_ESC) {
+            *code = button_code_with_face(sheets[top], SYMBOLIC_BREAK_RASTER);
+            if (!*code) *code = sheets[top].windows_break;
+        }
         else if (k == VEK_KEY_ENTER) {
             *code = button_code_with_face(sheets[top], SYMBOLIC_OK_RASTER);
             const Element* w = sheets[top].windows_ok ? find(sheets[top].windows_ok) : nullptr;

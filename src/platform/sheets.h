@@ -109,6 +109,9 @@ void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
  * face) ends the edit with `code`.  0 takes the button away again.  Nothing
  * without a sheet. */
 void Set_Windows_OK_Button(int code);
+/* The top sheet's break of the window: Escape ends its edit with `code`
+ * when the sheet has no button with the break face (0: none). */
+void Set_Windows_Break_Button(int code);
 /* Fixes the size range of the program's window; kept for nothing headless
  * (VEK_Window_Min_Max_Size reports it). */
 void VEKSetMinMaxSize(int min_width, int min_height, int max_width, int max_height);
@@ -138,6 +141,10 @@ void Set_Selected_Register_Member(int member_id);
 int VEK_Selected_Register_Member(int register_id);
 /* A one-line text field bound to the caller's buffer (width characters). */
 int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code);
+/* The text field `id` shows `width` characters but takes texts of up to
+ * max_length characters (the buffer must hold max_length + 1); a longer
+ * text is refused as usual.  Nothing for another element. */
+void Set_Text_Button_to_ScrollMode(int id, int max_length);
 /* A number field bound to a double, printed with `format`.  The inline
  * editor takes a typed value only when it is a finite number (else it says
  * so in a message box and the value stays). */

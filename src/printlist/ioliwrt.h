@@ -351,6 +351,8 @@ void Oli_Set_Table_Mark(int mark);
 // Copies at most 99 characters into one static title buffer and returns
 // it; null gives "". Each call overwrites the previous title.
 const char* Oli_Set_Table_Title(const char* text);
+// The title stored last ("" before any), never null.
+const char* Oli_Get_Table_Title(void);
 
 // ---- pages -------------------------------------------------------------------
 

@@ -162,6 +162,8 @@ int Write_Text(FILE* stream, const std::string& text) {
 
 const OliParaFormat* OLI_Default_Para_Format(void) { return &kDefaults; }
 
+int OLI_Measure_Code(unsigned int word) { return Measure_Code(word); }
+
 void OLI_Reset_Writer(void) {
     Initialise();
     state = kUninit;

@@ -56,6 +56,9 @@ enum : unsigned {
     OLI_MEASURE_CODE2 = 0x2,
 };
 
+// The measure code written for a measure word (2, 1 or 4).
+int OLI_Measure_Code(unsigned int word);
+
 // Kind words of the tab lines: a list of stops, or one hanging width.
 enum : unsigned {
     OLI_TABS_LIST = 0x0,

@@ -205,6 +205,8 @@ const char* Oli_Set_Table_Title(const char* text) {
     return table_title;
 }
 
+const char* Oli_Get_Table_Title(void) { return table_title; }
+
 namespace {
 
 // A typed listing-table cell as a general-table cell of a column of the

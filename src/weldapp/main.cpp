@@ -10,6 +10,7 @@
 #include "platform/display_sdl.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "printlist/oli_collect.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/services.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     Set_Check_Mode(2);
     Install_Weld_Check_Picture();
     Install_Application_Services();
+    Install_Message_Print_List();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:
     // guessing a component would write into the wrong files.

@@ -48,6 +48,26 @@ int Read_Print_Props(FILE* file, OliProps* props);
 // Value check of the tolerance field: held within 0..10.
 void Clamp_Zero_Ten(double* value);
 
+// ---- the sheet "Ausdrucksteuerung" (print_control_sheet.cpp) ----
+
+// The modal sheet in which the user edits the record in place; Break and
+// OK both keep the edits. The scale, the number of the load combination
+// shown in detail and the tolerance refuse a value outside their limits
+// (at least 0, at least 1, 0 to 10 %) with a message and keep the old one.
+// Returns 0; nothing opens for null or in batch mode.
+int Edit_Print_Control_Sheet(OliProps* props);
+// Runs the preface editor when its button was pressed (1 then, else 0) and
+// breaks the preface's lines of more than 110 characters at their last
+// blank before that; counts its lines for the sheet.
+int Init_Print_Props_Texts(OliProps* props);
+// Clears the sheet's area and fills it for the record (dependent controls
+// only while their switch is on).
+void Fill_Print_Control_Sheet(OliProps* props, int area);
+// The preface's line count shown on the sheet.
+int Print_Props_Preface_Lines(void);
+// The sheet's state as at start-up (for tests).
+void Reset_Print_Control_Sheet(void);
+
 // Opens the component's print list "_NN.OLI" and writes its head: writer
 // start, page break unless no_page_break, reserved space, the contents
 // entry of the position and the program line from the version file. Null

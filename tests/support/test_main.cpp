@@ -7,6 +7,9 @@
 #if defined(WELD_HAS_DIALOGS)
 #include "dialogs/messages.h"
 #endif
+#if defined(WELD_HAS_PRINTLIST)
+#include "printlist/oli_collect.h"
+#endif
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
 #endif
@@ -61,6 +64,9 @@ class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
 #if defined(WELD_HAS_DIALOGS)
     Install_Memory_Stop_Report();
+#endif
+#if defined(WELD_HAS_PRINTLIST)
+    Install_Message_Print_List();
 #endif
 #if defined(WELD_HAS_MEMBERCHECKS)
     Install_Profile_Section_Model();

@@ -1,0 +1,42 @@
+// The soundness check of a written print list, through the viewer's reader.
+#include "list_check.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "fuzz_common.h"
+#include "platform/oli_view.h"
+
+namespace list_check {
+
+void Sound_List(const char* target, const std::string& list) {
+    FILE* f = fuzz::Stream(list);
+    if (!f) return;
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    if (doc.damaged) fuzz::Fail(target, "a damaged block in what the writers wrote");
+    for (const OliBlock& b : doc.blocks) {
+        for (double e : b.extent)
+            if (!std::isfinite(e)) fuzz::Fail(target, "a picture extent that is no finite number");
+        int depth = 0;
+        for (const OliRecord& r : b.records) {
+            for (double v : r.values)
+                if (!std::isfinite(v)) fuzz::Fail(target, "a graphic record with a number that is not finite");
+            if (r.number == 30 && depth++ != 0) fuzz::Fail(target, "an element opened inside another");
+            if (r.number == 31 && --depth != 0) fuzz::Fail(target, "an element closed that was not open");
+        }
+        if (depth != 0) fuzz::Fail(target, "an element left open at the end of its picture");
+        for (const OliParaLine& l : b.para) {
+            const double v[4] = {l.format.space_before, l.format.indent, l.format.hanging, l.space_after};
+            for (double x : v)
+                if (!std::isfinite(x)) fuzz::Fail(target, "a paragraph format with a number that is not finite");
+            for (double t : l.format.tabs)
+                if (!std::isfinite(t)) fuzz::Fail(target, "a tab stop that is no finite number");
+        }
+        if (!std::isfinite(b.value)) fuzz::Fail(target, "a layout value that is no finite number");
+    }
+}
+
+}  // namespace list_check

@@ -1,0 +1,391 @@
+// Control-word text files: the reader of a block, the file dialog, the help
+// texts of the import sheets and the family's writers.
+#include "weldapp/control_words.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/valuecheck.h"
+#include "platform/events.h"
+#include "platform/file_chooser.h"
+#include "platform/msgbox.h"
+#include "platform/posix.h"
+#include "platform/screen.h"
+#include "platform/sheets.h"
+
+namespace {
+
+// ---- reading ----
+
+// One line without its line end (LF, CRLF, and any further CR before it);
+// false at the end of the file.
+bool Next_Line(FILE* file, std::string* line) {
+    line->clear();
+    int c;
+    while ((c = std::fgetc(file)) != EOF && c != '\n') line->push_back(static_cast<char>(c));
+    if (c == EOF && line->empty()) return false;
+    while (!line->empty() && line->back() == '\r') line->pop_back();
+    return true;
+}
+
+bool Is_Separator(char c) { return c == ' ' || c == ';'; }
+
+// The number at the start of the token (commas as decimal points), read in
+// single precision; false when the token starts with no finite number.
+bool Token_Value(std::string token, double* value) {
+    for (char& c : token)
+        if (c == ',') c = '.';
+    float f = 0.0f;
+    if (std::sscanf(token.c_str(), "%f", &f) != 1 || !std::isfinite(f)) return false;
+    *value = f;
+    return true;
+}
+
+// Where the values and names of the groups go, and how far they may go.
+struct Sink {
+    double* values;
+    int n, stride, max_groups;
+    char* names;
+    int name_size;
+    double* columns[3];  // the column reader's targets (values null then)
+};
+
+void Store_Value(const Sink& s, int g, int k, double v) {
+    if (s.values) s.values[static_cast<size_t>(g) * s.stride + k] = v;
+    else if (k < 3 && s.columns[k]) s.columns[k][g] = v;
+}
+
+void Store_Name(const Sink& s, int g, const char* text) {
+    if (!s.names || s.name_size <= 0) return;
+    char* name = s.names + static_cast<size_t>(g) * s.name_size;
+    std::snprintf(name, static_cast<size_t>(s.name_size), "%s", text);
+    // A name cut just after a carriage return does not keep it.
+    size_t n = std::strlen(name);
+    while (n > 0 && name[n - 1] == '\r') name[--n] = '\0';
+}
+
+// Reads the block of the letter from the file's position into the sink.
+// With rewind set, the file goes back to the start of the control line
+// that ends the block. Returns the number of complete groups.
+int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
+    std::string line;
+    char current = '\0';
+    bool in_block = false;
+    int groups = 0, k = 0;
+    for (;;) {
+        const long line_start = std::ftell(file);
+        if (!Next_Line(file, &line)) break;
+        if (!line.empty() && line[0] == '#') {
+            if (in_block) {
+                if (rewind && line_start >= 0) std::fseek(file, line_start, SEEK_SET);
+                return groups;
+            }
+            current = line.size() > 1 ? line[1] : '\0';
+            continue;
+        }
+        if (current == '\0' || current != letter) continue;
+        in_block = true;
+        size_t p = 0;
+        while (p < line.size()) {
+            while (p < line.size() && Is_Separator(line[p])) ++p;
+            if (p >= line.size()) break;
+            size_t e = p;
+            while (e < line.size() && !Is_Separator(line[e])) ++e;
+            double v = 0.0;
+            if (!Token_Value(line.substr(p, e - p), &v)) return groups;
+            Store_Value(s, groups, k, v);
+            p = e;
+            if (++k < s.n) continue;
+            k = 0;
+            const bool named = s.names && s.name_size > 0;
+            if (named) {
+                while (p < line.size() && Is_Separator(line[p])) ++p;
+                Store_Name(s, groups, line.c_str() + p);
+            }
+            ++groups;
+            if (groups + 1 > s.max_groups) return groups;
+            if (named) break;
+        }
+    }
+    return groups;
+}
+
+// ---- the dialog's state, kept for the run ----
+
+struct Dialog_State {
+    char name[CTRLWORD_FILE_NAME + 1];
+    char directory[VEK_FILE_NAME_SIZE];
+    VEKGetFileNameRequest request;
+    bool request_ready;
+    int cx, cy;
+    bool placed;
+};
+
+Dialog_State dialog = {};
+bool dialog_started = false;
+
+void Start_Dialog_State() {
+    if (dialog_started) return;
+    dialog = Dialog_State{};
+    Pad_Blank(dialog.name, CTRLWORD_FILE_NAME + 1);
+    std::snprintf(dialog.directory, sizeof dialog.directory, "C:\\");
+    dialog_started = true;
+}
+
+void Prepare_Chooser() {
+    InitVEKGetFileNameEx(&dialog.request, 0, "Dateiname", dialog.directory, "alle Dateien (*.*)", 0, 0, 0,
+                         VEK_FILE_NAME_SIZE);
+    dialog.request_ready = true;
+}
+
+// Drive and directory of a chosen path, the chooser's next start.
+void Remember_Directory(const char* path) {
+    char drive[VEK_FILE_NAME_SIZE] = "", dir[VEK_FILE_NAME_SIZE] = "";
+    _splitpath(path, drive, dir, nullptr, nullptr);
+    const std::string start = std::string(drive) + dir;
+    std::snprintf(dialog.directory, sizeof dialog.directory, "%s", start.c_str());
+}
+
+void Text(int area, int x, int y, const char* text, int font) {
+    Add_Text_to_Scrollable_Area(area, x, y, text, font, Screen_Black, 0);
+}
+
+const int* Help_Info(void* info) {
+    const int* i = static_cast<const int*>(info);
+    return i && i[0] > 0 ? i : nullptr;
+}
+
+// "mit je 6 Werten ...": the plural ending of the value count.
+std::string Values_Line(const char* format, int values) {
+    char line[160];
+    std::snprintf(line, sizeof line, format, values, values >= 2 ? "en" : "");
+    return line;
+}
+
+bool Write_Circle(FILE* file, double r, int points) {
+    const int m = points < 1 ? 32 : points;
+    for (int i = 0; i < m; ++i) {
+        const double a = 2.0 * M_PI * i / m;
+        if (std::fprintf(file, " %f %f\n", r * std::cos(a), r * std::sin(a)) < 0) return false;
+    }
+    return std::fputs("\n", file) != EOF;
+}
+
+}  // namespace
+
+FILE* Open_File_Dialog(int mode) {
+    if (VEK_Batch_Mode()) return nullptr;
+    Start_Dialog_State();
+    if (!dialog.placed) {
+        dialog.cx = NPIXEL_X / 2;
+        dialog.cy = NPIXEL_Y / 2;
+        dialog.placed = true;
+    }
+    int x1 = dialog.cx - 215, y1 = dialog.cy - 62, x2 = dialog.cx + 215, y2 = dialog.cy + 61;
+    Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+    dialog.cx = x1 + 215;
+    dialog.cy = y1 + 62;
+    const int buffer = pxBuff(PX_BUFFER_QUERY);
+    char title[64];
+    std::snprintf(title, sizeof title, "DATEI ÖFFNEN ZUM %s"_cp, mode ? "SCHREIBEN" : "LESEN");
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, title, 5, 1)) return nullptr;
+    Draw_Funny_Text_to_PS(x1 + 11, y1 + 51, "Bitte geben Sie den Dateinamen mit dem gesamten Pfad ein:", 0x1000, 0);
+    const int field = Add_Text_to_PS(x1 + 12, y1 + 59, 45, dialog.name, 1, 14);
+    Set_Text_Button_to_ScrollMode(field, CTRLWORD_FILE_NAME);
+    const int break_button = Add_Single_Button_to_PS(x1 + 12, y1 + 95, 1, 15, nullptr, SYMBOLIC_BREAK_RASTER, 0);
+    Add_Single_Button_to_PS(x1 + 394, y1 + 95, 1, 16, nullptr, SYMBOLIC_OK_RASTER, 0);
+    const int browse = Add_Single_Button_to_PS(x1 + 394, y1 + 59, 1, 17, nullptr, nullptr, 0);
+    Move_Mouse_Cursor_to_Button_of_PS(break_button);
+    Set_Prop_Sheet_Edit_Float_Auto_Mode();
+    pxBuff(buffer);
+    Activate_Prop_Sheet();
+    // The browse button's face is the picture drawn at its place.
+    pxDrawTransparentDIB("expl_but.bmp", x1 + 397, y1 + 61, x1 + 414, y1 + 78, 201, -1, -1, -1, -1);
+    Snap_Colored_Layout_of_Single_Button(browse);
+
+    FILE* file = nullptr;
+    for (;;) {
+        const int code = Edit_Prop_Sheet();
+        if (code == 14) {
+            Pad_Blank(dialog.name, CTRLWORD_FILE_NAME + 1);
+        } else if (code == 17) {
+            if (!dialog.request_ready) Prepare_Chooser();
+            dialog.request.flags = mode ? VEK_FILE_CHOOSE_WRITE : VEK_FILE_CHOOSE_READ;
+            if (VEKGetFileNameEx(&dialog.request) == 0) {
+                std::snprintf(dialog.name, sizeof dialog.name, "%s", dialog.request.file);
+                Pad_Blank(dialog.name, CTRLWORD_FILE_NAME + 1);
+                Remember_Directory(dialog.request.file);
+                Prepare_Chooser();
+                Change_Activity_PS(field, 1);
+            }
+        } else if (code == 16) {
+            char name[CTRLWORD_FILE_NAME + 1];
+            std::snprintf(name, sizeof name, "%s", dialog.name);
+            size_t n = std::strlen(name);
+            while (n > 0 && name[n - 1] == ' ') name[--n] = '\0';
+            file = n ? std::fopen(VEK_Native_String(name).c_str(), mode ? "w" : "r") : nullptr;
+            if (!file) PrintMessage("Die Datei: %s kann nicht geöffnet werden."_cp, name);
+            break;
+        } else if (code == 15 || code == VEK_CLOSE_CODE || code == 0) {
+            break;
+        }
+    }
+    int dx = 0, dy = 0;
+    Prop_Sheet_Displacement(&dx, &dy);
+    dialog.cx += dx;
+    dialog.cy += dy;
+    Undefine_Prop_Sheet();
+    return file;
+}
+
+void Reset_Ctrlword_Dialog(void) { dialog_started = false; }
+
+int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
+                              int name_size, char letter) {
+    if (!file || !values || !count || n < 1 || n > CTRLWORD_MAX_VALUES || stride < n) return 0;
+    if (static_cast<long long>(max_groups) * n <= n) {
+        *count = 0;
+        return 0;
+    }
+    std::rewind(file);
+    const Sink sink = {values, n, stride, max_groups, names, name_size, {nullptr, nullptr, nullptr}};
+    *count = Read_Block(file, sink, letter, false);
+    return *count > 0 ? 1 : 0;
+}
+
+int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_groups, char* names, int name_size,
+                         char letter) {
+    FILE* file = Open_File_Dialog(0);
+    if (!file) return 1;
+    const int result = Read_Ctrlword_Values_From(file, values, count, n, stride, max_groups, names, name_size, letter);
+    std::fclose(file);
+    return result;
+}
+
+int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, int n, int* count, int max_rows,
+                          char letter) {
+    if (!file || !count || n < 1 || n > CTRLWORD_MAX_VALUES || max_rows < 1) return 0;
+    const Sink sink = {nullptr, n, n, max_rows, nullptr, 0, {col1, col2, col3}};
+    *count = Read_Block(file, sink, letter, true);
+    return *count > 0 ? 1 : 0;
+}
+
+int Write_Ctrlword_Block(FILE* file, const double* a1, const double* a2, const double* a3, int n, int rows,
+                         const char* keyword) {
+    if (!file || !keyword || n < 1 || n > 3) return 0;
+    const double* columns[3] = {a1, a2, a3};
+    for (int k = 0; k < n; ++k)
+        if (!columns[k] && rows > 0) return 0;
+    if (std::fprintf(file, "#%s\n", keyword) < 0) return 0;
+    for (int r = 0; r < rows; ++r) {
+        for (int k = 0; k < n; ++k)
+            if (std::fprintf(file, " %f", columns[k][r]) < 0) return 0;
+        if (std::fputc('\n', file) == EOF) return 0;
+    }
+    if (std::fputc('\n', file) == EOF) return 0;
+    return rows > 0 ? 1 : 0;
+}
+
+int Write_Ring_Section_Template(double outer_radius, double hole_radius, double cover_outside, double cover_inside,
+                                int line_reinforcement, int points) {
+    FILE* file = Open_File_Dialog(1);
+    if (!file) return 0;
+    // The comment lines carry their umlauts in the Windows code page.
+    const char* head =
+        "#Kommentar\n"
+        " Die Daten sind steuerwortbezogen abzulegen. Die Steuerworte werden mit '#' am Anfang einer Zeile\n"
+        " eingeleitet. Der Text im Anschluss an das Steuerwort wird ignoriert.\n"
+        " In den folgenden Zeilen k\xF6nnen bis zu 6 verschiedene Argumente folgen, die mittels eines Leerzeichens,\n"
+        " Semikolons oder Zeilenumbruchs getrennt sind. Es wird bis zum n\xE4" "chsten Steuerwort gelesen.\n"
+        "\n";
+    const char* bars = line_reinforcement ? "#Linienbewehrungszug" : "#Einzelbewehrungsgruppe";
+    bool ok = std::fputs(head, file) != EOF;
+    ok = ok && std::fputs("#Berandung (je 2 Argumente: y-,z-Koordinate in cm)\n", file) != EOF;
+    ok = ok && Write_Circle(file, outer_radius, points);
+    ok = ok && std::fprintf(file, "%s 1 (je 2 Argumente: y-,z-Koordinate in cm)\n", bars) >= 0;
+    ok = ok && Write_Circle(file, outer_radius - cover_outside, points);
+    if (hole_radius > 0.01) {
+        ok = ok && std::fputs("#Aussparung (je 2 Argumente: y-,z-Koordinate in cm)\n", file) != EOF;
+        ok = ok && Write_Circle(file, hole_radius, points);
+        ok = ok && std::fprintf(file, "%s 2 (je 2 Argumente: y-,z-Koordinate in cm)\n", bars) >= 0;
+        ok = ok && Write_Circle(file, hole_radius + cover_inside, points);
+    }
+    ok = std::fclose(file) == 0 && ok;
+    return ok ? 1 : 0;
+}
+
+int Read_Not_Possible(void) {
+    PrintMessage("%s", "Lesen z.Zt. nicht möglich"_cp);
+    return 0;
+}
+
+const char* Read_Padded_Line(FILE* file, int n) {
+    static char line[256];
+    if (!file) return nullptr;
+    const int limit = n < 0 ? 0 : (n > 255 ? 255 : n);
+    std::memset(line, ' ', 255);
+    line[255] = '\0';
+    int taken = 0, c = 0;
+    bool any = false;
+    while (taken < limit && (c = std::fgetc(file)) != EOF) {
+        any = true;
+        if (c == '\n') break;
+        if (c == '\r') continue;
+        line[taken++] = static_cast<char>(c);
+    }
+    if (!any && limit > 0) return nullptr;
+    int end = 255;
+    while (end > 0 && line[end - 1] == ' ') --end;
+    line[end] = '\0';
+    return line;
+}
+
+void Import_Help_Text(int area, int x, int* y, void* info) {
+    const int* i = Help_Info(info);
+    if (!i || !y) return;
+    const int y0 = *y, normal = Screen_Font_Normal, heading = Screen_Font_Bold;
+    Text(area, x, y0, "Es werden die im Träger wirkenden Schnittgrößen"_cp, normal);
+    Text(area, x, y0 + 18, "importiert.", normal);
+    int last;
+    if (i[0] == 1) {
+        Text(area, x, y0 + 41, "Dazu muss im exportierenden Q7-Programm", normal);
+        Text(area, x, y0 + 59, "ein Schnitt festgelegt sein.", heading);
+        last = y0 + 59;
+    } else {
+        Text(area, x, y0 + 41, "Dazu müssen im exportierenden Q7-Programm"_cp, normal);
+        Text(area, x, y0 + 59, "zwei Schnitte (links und rechts des Knotens)", heading);
+        Text(area, x, y0 + 77, "festgelegt sein.", normal);
+        last = y0 + 77;
+    }
+    char line[120];
+    std::snprintf(line, sizeof line, "Es können maximal %d Lastkombinationen"_cp, i[2]);
+    Text(area, x, last + 23, line, normal);
+    Text(area, x, last + 41, Values_Line("mit je %d Wert%s in die Tabelle übernommen werden."_cp, i[1]).c_str(),
+         heading);
+    *y = last + 41;
+}
+
+void Textfile_Help_Text(int area, int x, int* y, void* info) {
+    const int* i = Help_Info(info);
+    if (!i || !y) return;
+    const int y0 = *y, normal = Screen_Font_Normal, heading = Screen_Font_Bold;
+    Text(area, x, y0, "Es werden die im Träger wirkenden Schnittgrößen"_cp, normal);
+    Text(area, x, y0 + 18, "importiert.", normal);
+    Text(area, x, y0 + 41, "Die Schnittgrößen werden von einer Textdatei im Ascii-Format"_cp, normal);
+    Text(area, x, y0 + 59, "eingelesen und an die bestehende Tabelle angehängt."_cp, normal);
+    Text(area, x, y0 + 81, "Die Datei muss zunächst das Steuerwort '#S' enthalten,"_cp, heading);
+    Text(area, x, y0 + 99, "anschließend werden die Einlesewerte erwartet."_cp, normal);
+    char line[120];
+    std::snprintf(line, sizeof line, "Es können maximal %d Lastkombinationen"_cp, i[2]);
+    Text(area, x, y0 + 122, line, normal);
+    Text(area, x, y0 + 140, Values_Line("mit genau %d Wert%s je Kombination eingelesen werden.", i[1]).c_str(),
+         heading);
+    Text(area, x, y0 + 162, "Die Trennung erfolgt durch Leerzeichen oder Semikola,", normal);
+    Text(area, x, y0 + 180, "die Reihenfolge entspricht der Zahlenfolge in der Tabelle.", normal);
+    *y = y0 + 180;
+}

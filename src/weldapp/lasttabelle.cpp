@@ -1,0 +1,409 @@
+// The load-case table of the load-case page and the actions of its buttons.
+#include "weldapp/lasttabelle.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "base/vesk.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/tables.h"
+#include "dialogs/valuecheck.h"
+#include "platform/msgbox.h"
+#include "weldapp/control_words.h"
+#include "weldapp/schweissnaht.h"
+#include "weldapp/tool_text.h"
+
+static_assert(sizeof(Lasttabelle_Zeile) == sizeof(Lastfall), "a row has the size of a load case");
+
+Lasttabelle_Requests Lasttabelle_Request = {0, 0, 0, 0};
+
+namespace {
+
+// Factors record -> table (force, moment) and table -> record by unit code;
+// the reverse factors are exact numbers, not reciprocals.
+struct Unit_Factors {
+    double force, moment, force_back, moment_back;
+};
+
+Unit_Factors Factors(int unit) {
+    switch (unit) {
+    case 0: return {0.001, 1e-6, 1000.0, 1e6};
+    case 1: return {0.001, 1e-4, 1000.0, 1e4};
+    case 2: return {1.0, 0.001, 1.0, 1000.0};
+    default: return {1.0, 1.0, 1.0, 1.0};
+    }
+}
+
+const char* Unit_Picture(int unit) {
+    switch (unit) {
+    case 0: return "EC3_schweisslasten_1.bmp";
+    case 1: return "EC3_schweisslasten_2.bmp";
+    case 2: return "EC3_schweisslasten_3.bmp";
+    default: return "EC3_schweisslasten.bmp";
+    }
+}
+
+// The page's state.
+struct Table_State {
+    int built = -1;     // the table built last
+    int page = -1;      // the table the page shows
+    int unit = 0;       // unit code the built table is in
+    int area = -1, x = 0, y = 0;  // where it stands (y: its first row)
+    // The record the table was made for and what it held then (or after the
+    // table's last store): a record changed behind the table's back differs.
+    SchweissnahtAnschluss* record = nullptr;
+    Lastfall* loads = nullptr;
+    int count = 0;
+    int changes = 0;    // the service's change count at that time
+    // 0-based rows put into the page as fields since the page's last fill:
+    // the only rows whose values the user can have edited in between.
+    std::vector<int> exposed;
+};
+
+Table_State state;
+Lasttabelle_Services services = {};
+
+// A name of at most 40 characters, padded with blanks to 40.
+void Set_Name(char* to, const char* from) {
+    const size_t n = strnlen(from, LASTTABELLE_NAME);
+    std::memmove(to, from, n);
+    to[n] = '\0';
+    Pad_Blank(to, LASTTABELLE_NAME + 1);
+}
+
+Lasttabelle_Zeile Blank_Row() {
+    Lasttabelle_Zeile row{};
+    Pad_Blank(row.name, LASTTABELLE_NAME + 1);
+    return row;
+}
+
+// A record's case in the table's unit and column order.
+Lasttabelle_Zeile Row_of(const Lastfall& c, const Unit_Factors& f) {
+    Lasttabelle_Zeile row{};
+    Set_Name(row.name, c.name);
+    row.N = c.N * f.force;
+    row.My = c.My * f.moment;
+    row.Vz = c.Vz * f.force;
+    row.Mz = c.Mz * f.moment;
+    row.Vy = c.Vy * f.force;
+    row.Mx = c.Mx * f.moment;
+    return row;
+}
+
+// A row as a load case in N and Nmm, its name padded to 40 characters.
+Lastfall Case_of(const Lasttabelle_Zeile& row, const Unit_Factors& f) {
+    Lastfall c{};
+    Set_Name(c.name, row.name);
+    c.N = row.N * f.force_back;
+    c.My = row.My * f.moment_back;
+    c.Mz = row.Mz * f.moment_back;
+    c.Vy = row.Vy * f.force_back;
+    c.Vz = row.Vz * f.force_back;
+    c.Mx = row.Mx * f.moment_back;
+    return c;
+}
+
+bool Same_Case(const Lastfall& a, const Lastfall& b) {
+    return std::strcmp(a.name, b.name) == 0 && a.N == b.N && a.My == b.My && a.Mz == b.Mz && a.Vy == b.Vy &&
+           a.Vz == b.Vz && a.Mx == b.Mx;
+}
+
+void Remember_Record(SchweissnahtAnschluss* record) {
+    state.record = record;
+    state.loads = record ? record->loads : nullptr;
+    state.count = record ? record->load_count : 0;
+    state.changes = Table_Change_Count(state.built);
+}
+
+bool Record_Unchanged(const SchweissnahtAnschluss* record) {
+    return record && record == state.record && record->loads == state.loads && record->load_count == state.count;
+}
+
+// The whole table into the record it was made for.
+void Store_All() {
+    SchweissnahtAnschluss* r = state.record;
+    if (!r || state.built < 0) return;
+    const int before = r->load_count;
+    Lasttabelle_to_Record(state.built, &r->load_count, &r->loads);
+    if (r->load_count != before || !r->results) New_Schweissnaht_Results(r);
+    Remember_Record(r);
+    state.exposed.clear();
+}
+
+// The rows the user can have edited into the record, each only when it
+// differs from its case, so that an untouched value never goes through the
+// unit factors twice.
+void Store_Exposed() {
+    SchweissnahtAnschluss* r = state.record;
+    if (!r || state.built < 0 || !Record_Unchanged(r)) return;
+    if (Table_Change_Count(state.built) != state.changes) {
+        Store_All();
+        return;
+    }
+    std::sort(state.exposed.begin(), state.exposed.end());
+    state.exposed.erase(std::unique(state.exposed.begin(), state.exposed.end()), state.exposed.end());
+    const Unit_Factors f = Factors(state.unit);
+    for (int k : state.exposed) {
+        auto* row = static_cast<Lasttabelle_Zeile*>(Table_Row_Data(state.built, k + 1));
+        if (!row || k >= r->load_count) continue;
+        // The name field takes up to the length it has: keep it at 40.
+        Pad_Blank(row->name, LASTTABELLE_NAME + 1);
+        const Lastfall c = Case_of(*row, f);
+        if (!Same_Case(c, r->loads[k])) r->loads[k] = c;
+    }
+}
+
+// Removes the built table (and its fields from the page).
+void Drop_Table() {
+    if (state.built >= 0) Release_Table(state.built);
+    if (state.page == state.built) state.page = -1;
+    state.built = -1;
+    state.exposed.clear();
+}
+
+void Define_Table(int area, int x, int y) {
+    const int t = Define_Table_in_Scrollable_Area(area, y, x + 5, x + 875, LASTTABELLE_ROW_HEIGHT,
+                                                  static_cast<int>(sizeof(Lasttabelle_Zeile)), Draw_Lasttabelle_Row);
+    state.built = t;
+    state.area = area;
+    state.x = x;
+    state.y = y;
+    if (t < 0) return;
+    const Lasttabelle_Zeile blank = Blank_Row();
+    Set_Table_Template_Row(t, &blank);
+    Set_Table_Part_Offset(t, 4, -3, 10);
+    Set_Table_Part_Offset(t, 1, 0, -2);
+    Set_Table_Part_Offset(t, 2, 19, -2);
+    Set_Table_Part_Offset(t, 3, 3, -2);
+    // A sort icon above each force column.
+    for (int i = 0; i < 6; ++i)
+        Add_Table_Column(t, x + 5 + 47 + 82 * i + 30, y - 14, 0, 1, "%8.2f",
+                         static_cast<int>(offsetof(Lasttabelle_Zeile, N) + i * sizeof(double)));
+    Set_Table_Window_Mode(t, 1);
+}
+
+// A new table for the record at the place given (y: the first row).
+void Build_Table(SchweissnahtAnschluss* record, int area, int x, int y) {
+    state.unit = record->load_unit;
+    Define_Table(area, x, y);
+    if (state.built >= 0) {
+        const Unit_Factors f = Factors(state.unit);
+        for (int i = 0; i < record->load_count && record->loads; ++i) {
+            const Lasttabelle_Zeile row = Row_of(record->loads[i], f);
+            Append_Table_Row(state.built, &row);
+        }
+        Set_Table_Row_Limit(state.built, LASTTABELLE_MAX_ROWS);
+    }
+    Remember_Record(record);
+}
+
+int Ask(int kind, int width, int height, void* info, Lasttabelle_Text_Callback text) {
+    if (!services.question_sheet) return 1;
+    return services.question_sheet(kind, width, height, nullptr, info, text);
+}
+
+void Import_From_Component() {
+    int info[3] = {1, 6, LASTTABELLE_MAX_ROWS};
+    if (!services.import_component || !Ask(1, 330, 140, info, Import_Help_Text)) return;
+    SchweissnahtAnschluss* r = state.record;
+    Store_All();
+    if (services.import_component(r) > 0) Drop_Table();
+}
+
+void Show_Import_Information() {
+    if (!services.question_sheet || !services.protocol_text) return;
+    const int n = services.count_protocol_lines ? services.count_protocol_lines() : 0;
+    const int height = std::max(18 * n, 500);
+    services.question_sheet(-1, 700, height + 44, nullptr, nullptr, services.protocol_text);
+}
+
+void Read_Text_File() {
+    std::vector<double> values;
+    std::vector<char> names;
+    try {
+        values.resize(6 * LASTTABELLE_MAX_ROWS);
+        names.resize(41 * LASTTABELLE_MAX_ROWS);
+    } catch (const std::bad_alloc&) {
+        Out_Of_Memory_Exit();
+    }
+    int info[3] = {1, 6, LASTTABELLE_MAX_ROWS};
+    if (!Ask(1, 390, 210, info, Textfile_Help_Text)) return;
+    int count = 0;
+    Read_Ctrlword_Values(values.data(), &count, 6, 6, LASTTABELLE_MAX_ROWS, names.data(), 41, 'S');
+    if (count < 1) {
+        PrintMessage("%s", "Es wurden keine Schnittgrößenkombinationen eingelesen.\n"
+                           "Bitte überprüfen Sie das Dateiformat."_cp);
+        return;
+    }
+    const Lasttabelle_Zeile blank = Blank_Row();
+    Set_Table_Template_Row(state.built, &blank);
+    for (int g = 0; g < count; ++g) {
+        Lasttabelle_Zeile row{};
+        Set_Name(row.name, &names[static_cast<size_t>(g) * 41]);
+        const double* v = &values[static_cast<size_t>(g) * 6];
+        row.N = v[0];
+        row.My = v[1];
+        row.Vz = v[2];
+        row.Mz = v[3];
+        row.Vy = v[4];
+        row.Mx = v[5];
+        Append_Table_Row(state.built, &row);
+    }
+    Store_All();
+}
+
+void Clear_Table() {
+    if (state.page != state.built) return;
+    SchweissnahtAnschluss* r = state.record;
+    const int area = state.area, x = state.x, y = state.y;
+    Drop_Table();
+    Define_Table(area, x, y);
+    if (state.built < 0) return;
+    Set_Table_Row_Limit(state.built, LASTTABELLE_MAX_ROWS);
+    state.page = state.built;
+    state.record = r;
+    Store_All();
+}
+
+}  // namespace
+
+void Set_Lasttabelle_Services(const Lasttabelle_Services* s) { services = s ? *s : Lasttabelle_Services{}; }
+
+int Draw_Lasttabelle_Row(int mode, int area, int x, int y, void* data) {
+    auto* row = static_cast<Lasttabelle_Zeile*>(data);
+    if (!row) return 1;
+    if (mode == 1 && y >= state.y) state.exposed.push_back((y - state.y) / LASTTABELLE_ROW_HEIGHT);
+    double* values[6] = {&row->N, &row->My, &row->Vz, &row->Mz, &row->Vy, &row->Mx};
+    for (int i = 0; i < 6; ++i)
+        Add_Float_to_Scrollable_Area(area, x + 47 + 82 * i, y + 10, values[i], "%8.2f", Screen_Font_Normal,
+                                     Screen_Black, &Screen_Flag_On);
+    Add_Edit_Text_to_Scrollable_Area(area, x + 539, y + 10, row->name, Screen_Font_Normal, Screen_Black,
+                                     &Screen_Flag_On);
+    return 1;
+}
+
+void Draw_Lasttabelle(SchweissnahtAnschluss* record, int area, int x, int* y) {
+    if (!record || !y) return;
+    Add_Picture_to_Scrollable_Area(area, Unit_Picture(record->load_unit), x, *y, x + 890, *y + 65, -1);
+    Add_Picture_to_Scrollable_Area(area, "EC3_schweisslasten_pic.bmp", 570, 260, 940, 630, -1);
+    const int table_y = *y + 70;
+    if (state.built >= 0 && Record_Unchanged(record)) {
+        // The previous pass's edits into the record; the table stays while
+        // its unit and area stay.
+        Store_Exposed();
+        if (record->load_unit == state.unit && area == state.area) {
+            if (x != state.x || table_y != state.y) {
+                Move_Table(state.built, table_y, x + 5);
+                state.x = x;
+                state.y = table_y;
+            }
+            Set_Table_Window_Mode(state.built, 1);
+            return;
+        }
+    }
+    Drop_Table();
+    Build_Table(record, area, x, table_y);
+}
+
+void Update_Lasttabelle(void) {
+    state.exposed.clear();
+    if (state.built >= 0) Fill_Table_Area(state.built);
+    state.page = state.built;
+}
+
+void Lasttabelle_to_Record(int table, int* count, Lastfall** cases) {
+    if (!count || !cases || !Sheet_Table_Record(table) || !Sheet_Table_Record(table)->defined) return;
+    const Unit_Factors f = Factors(state.unit);
+    const int n = std::max(Table_Row_Count(table), 1);
+    auto* fresh = static_cast<Lastfall*>(Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(n), sizeof(Lastfall)));
+    const Lasttabelle_Zeile blank = Blank_Row();
+    fresh[0] = Case_of(blank, f);
+    int i = 0;
+    for (void* p = First_Table_Row(table); p && i < n; p = Next_Table_Row(table), ++i)
+        fresh[i] = Case_of(*static_cast<const Lasttabelle_Zeile*>(p), f);
+    Mem_Free(__FILE__, __LINE__, "null", *cases);
+    *cases = fresh;
+    *count = n;
+}
+
+int Store_Lasttabelle(SchweissnahtAnschluss* record) {
+    if (!record || state.page < 0 || state.built < 0) return -1;
+    const int id = state.built;
+    const int before = record->load_count;
+    Lasttabelle_to_Record(id, &record->load_count, &record->loads);
+    if (record->load_count != before || !record->results) New_Schweissnaht_Results(record);
+    Drop_Table();
+    state.page = -1;
+    state.record = nullptr;
+    return id;
+}
+
+int Edit_Lasttabelle(void) {
+    if (state.page < 0) return 0;
+    Lasttabelle_Requests& q = Lasttabelle_Request;
+    if (q.import_component) {
+        q.import_component = 0;
+        Import_From_Component();
+        return -1;
+    }
+    if (q.import_info) {
+        q.import_info = 0;
+        Show_Import_Information();
+        return -1;
+    }
+    if (q.read_text_file) {
+        q.read_text_file = 0;
+        if (state.page == state.built) Read_Text_File();
+        return -1;
+    }
+    if (q.clear_table) {
+        q.clear_table = 0;
+        Clear_Table();
+        return -1;
+    }
+    if (state.page != state.built) return 0;
+    const int result = Edit_Table(state.built);
+    Store_Exposed();
+    return result == 1 ? -1 : result;
+}
+
+int Put_Lastfaelle_to_Lasttabelle(SchweissnahtAnschluss* record, const Lastfall* cases, int n, int mode) {
+    if (!record || !cases || n < 1) return -1;
+    const bool shown = state.built >= 0 && state.record == record;
+    if (shown) Store_All();
+    const int old_count = record->loads ? record->load_count : 0;
+    int filled = 0;
+    if (mode == LASTTABELLE_FILL_EMPTY)
+        while (filled < old_count && filled < n && !Lastfall_Has_Load(record, filled)) ++filled;
+    const int kept = mode == LASTTABELLE_REPLACE ? 0 : old_count;
+    const long long count = static_cast<long long>(kept) + n - filled;
+    if (count > LASTTABELLE_MAX_ROWS) return -1;
+    auto* fresh = static_cast<Lastfall*>(
+        Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(count), sizeof(Lastfall)));
+    if (kept > 0) std::memcpy(fresh, record->loads, static_cast<size_t>(kept) * sizeof(Lastfall));
+    for (int i = 0; i < n; ++i) {
+        Lastfall& c = fresh[i < filled ? i : kept + i - filled];
+        c = cases[i];
+        c.name[LASTFALL_NAME_SIZE - 1] = '\0';
+    }
+    Mem_Free(__FILE__, __LINE__, "null", record->loads);
+    record->loads = fresh;
+    record->load_count = static_cast<int>(count);
+    New_Schweissnaht_Results(record);
+    if (shown) Drop_Table();
+    return record->load_count;
+}
+
+void Reset_Lasttabelle(void) {
+    Drop_Table();
+    state = Table_State{};
+    Lasttabelle_Request = {0, 0, 0, 0};
+    services = {};
+}
+
+int Lasttabelle_Table_Id(void) { return state.built; }

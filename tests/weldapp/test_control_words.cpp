@@ -1,0 +1,208 @@
+// Control-word text files: the reader's rules on worked files, the column
+// reader and the block writer, the padded line reader, the help texts, the
+// file dialog with its chooser, and the ring-section template.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/cp850.h"
+#include "dialogs/scrollarea.h"
+#include "load_page.h"
+#include "platform/events.h"
+#include "platform/file_chooser.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
+#include "support/testutil.h"
+#include "weldapp/control_words.h"
+
+namespace {
+
+struct Read_Case {
+    const char* what;
+    std::string file;
+    int result, count;
+    std::vector<double> values;  // of all groups read
+    std::vector<std::string> names;
+};
+
+// The load-case table's call: six values, names of 41, letter S.
+TEST(Control_Words, ReaderFollowsTheRules) {
+    const std::string long_title(300, 'T');
+    const Read_Case cases[] = {
+        {"names after a group, semicolons", "#S\n1 2 3 4 5 6 LK 1\n7;8;9;10;11;12\n", 1, 2,
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}, {"LK 1", ""}},
+        {"decimal comma, group across lines", "#S\r\n1,5 2 3\r\n4 5 6 Wind\r\n", 1, 1, {1.5, 2, 3, 4, 5, 6}, {"Wind"}},
+        {"only the first block", "vorab 9 9\n#E\n1 1 1 1 1 1\n#S " + long_title + "\n1 2 3 4 5 6\n#X\n#S\n7 8 9 10 11 12\n",
+         1, 1, {1, 2, 3, 4, 5, 6}, {""}},
+        {"digits before letters", "#S\n12kN 1 2 3 4 5 ;; Last  mit  Wind;\n", 1, 1, {12, 1, 2, 3, 4, 5},
+         {"Last  mit  Wind;"}},
+        {"letters end the reading", "#S\n1 2 3 4 5 6\nN My\n7 8 9 10 11 12\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
+        {"no number at all", "#S\nabc\n", 0, 0, {}, {}},
+        {"no block S", "#s\n1 2 3 4 5 6\n", 0, 0, {}, {}},
+        {"not finite", "#S\n1 2 3 4 5 6\n1 2 nan 4 5 6\n1e39 2 3 4 5 6\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
+        {"incomplete group dropped", "#S\n1 2 3 4 5 6\n7 8\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
+        {"name cut to 40", "#S\n1 2 3 4 5 6 " + std::string(45, 'n') + "\n", 1, 1, {1, 2, 3, 4, 5, 6},
+         {std::string(40, 'n')}},
+    };
+    for (const Read_Case& c : cases) {
+        FILE* f = testutil::Stream_With(c.file);
+        std::vector<double> values(6 * 10, -99.0);
+        std::vector<char> names(41 * 10, 'x');
+        int count = -1;
+        EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 6, 10, names.data(), 41, 'S'), c.result)
+            << c.what;
+        std::fclose(f);
+        ASSERT_EQ(count, c.count) << c.what;
+        for (size_t i = 0; i < c.values.size(); ++i) EXPECT_DOUBLE_EQ(values[i], c.values[i]) << c.what << " " << i;
+        for (size_t g = 0; g < c.names.size(); ++g) EXPECT_EQ(std::string(&names[41 * g]), c.names[g]) << c.what;
+    }
+}
+
+// Values are read in single precision: 0.1 comes back as the float 0.1.
+TEST(Control_Words, ValuesCarrySinglePrecision) {
+    FILE* f = testutil::Stream_With("#S\n0.1 123456789 0 0 0 0\n");
+    double v[12] = {};
+    int count = 0;
+    EXPECT_EQ(Read_Ctrlword_Values_From(f, v, &count, 6, 6, 2, nullptr, 0, 'S'), 1);
+    std::fclose(f);
+    EXPECT_EQ(v[0], static_cast<double>(0.1f));
+    EXPECT_EQ(v[1], 123456792.0);  // the nearest float
+}
+
+TEST(Control_Words, CapacityAndArguments) {
+    std::string file = "#S\n";
+    for (int g = 0; g < 10001; ++g) file += std::to_string(g) + " 0 0 0 0 0\n";
+    FILE* f = testutil::Stream_With(file);
+    std::vector<double> values(6 * 10000);
+    int count = 0;
+    EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 6, 10000, nullptr, 0, 'S'), 1);
+    EXPECT_EQ(count, 10000);
+    EXPECT_DOUBLE_EQ(values[6 * 9999], 9999.0);
+    count = 7;
+    EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 21, 21, 10, nullptr, 0, 'S'), 0);
+    EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 5, 10, nullptr, 0, 'S'), 0);
+    EXPECT_EQ(count, 7);  // untouched
+    EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 6, 1, nullptr, 0, 'S'), 0);
+    EXPECT_EQ(count, 0);
+    std::fclose(f);
+}
+
+// The column reader stops before the next block, which can be read next.
+TEST(Control_Words, ColumnsReadBlockAfterBlock) {
+    FILE* f = testutil::Stream_With("#A erste\n1 2 3 4\n5 6 7 8\n#B\n9 10\n");
+    double c1[4] = {}, c2[4] = {}, c3[4] = {};
+    int count = 0;
+    EXPECT_EQ(Read_Ctrlword_Columns(f, c1, c2, c3, 4, &count, 4, 'A'), 1);
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(std::vector<double>(c1, c1 + 2), (std::vector<double>{1, 5}));
+    EXPECT_EQ(std::vector<double>(c3, c3 + 2), (std::vector<double>{3, 7}));
+    EXPECT_EQ(Read_Ctrlword_Columns(f, c1, c2, nullptr, 2, &count, 4, 'B'), 1);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(c1[0], 9.0);
+    EXPECT_EQ(c2[0], 10.0);
+    std::fclose(f);
+}
+
+TEST(Control_Words, BlockWriterBytes) {
+    const double a1[2] = {1, 2.5}, a2[2] = {-3, 0};
+    FILE* f = std::tmpfile();
+    EXPECT_EQ(Write_Ctrlword_Block(f, a1, a2, nullptr, 2, 2, "Punkte"), 1);
+    EXPECT_EQ(Write_Ctrlword_Block(f, a1, nullptr, nullptr, 1, 0, "Leer"), 0);
+    EXPECT_EQ(Write_Ctrlword_Block(f, a1, nullptr, nullptr, 2, 1, "X"), 0);
+    EXPECT_EQ(testutil::Stream_All(f), "#Punkte\n 1.000000 -3.000000\n 2.500000 0.000000\n\n#Leer\n\n");
+    std::fclose(f);
+}
+
+TEST(Control_Words, PaddedLine) {
+    FILE* f = testutil::Stream_With("abc   \r\nxyz\n");
+    EXPECT_STREQ(Read_Padded_Line(f, 100), "abc");
+    EXPECT_STREQ(Read_Padded_Line(f, 2), "xy");
+    EXPECT_STREQ(Read_Padded_Line(f, 100), "z");
+    EXPECT_EQ(Read_Padded_Line(f, 100), nullptr);
+    std::fclose(f);
+}
+
+// The help text of the text-file sheet: its lines at their offsets.
+TEST(Control_Words, TextfileHelpText) {
+    testutil::Load_Page page;
+    int info[3] = {1, 6, 10000};
+    int y = 20;
+    Textfile_Help_Text(page.area, 20, &y, info);
+    EXPECT_EQ(y, 200);
+    std::vector<std::pair<int, std::string>> lines;
+    for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(page.area)->first_item; it; it = it->next)
+        lines.emplace_back(it->y1, it->text);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[4], std::make_pair(101, std::string("Die Datei muss zunächst das Steuerwort '#S' enthalten,"_cp)));
+    EXPECT_EQ(lines[6], std::make_pair(142, std::string("Es können maximal 10000 Lastkombinationen"_cp)));
+    EXPECT_EQ(lines[7], std::make_pair(160, std::string("mit genau 6 Werten je Kombination eingelesen werden.")));
+    y = 0;
+    int none[3] = {0, 6, 10000};
+    Import_Help_Text(page.area, 20, &y, none);
+    EXPECT_EQ(y, 0);
+    int two_cuts[3] = {2, 1, 50};
+    Import_Help_Text(page.area, 20, &y, two_cuts);
+    EXPECT_EQ(y, 118);
+    EXPECT_EQ(std::string(Scrollable_View_Area_Record(page.area)->last_item->text),
+              "mit je 1 Wert in die Tabelle übernommen werden."_cp);
+}
+
+// The dialog stands in the screen centre: field at (437, 509), browse
+// button at (819, 509).
+const int FIELD_X = 450, FIELD_Y = 515, BROWSE_X = 830, BROWSE_Y = 515;
+
+TEST(Control_Words, FileDialogBreakChooserAndRefusal) {
+    testutil::Load_Page page;  // a screen and a sheet below the dialog
+    testutil::TempDir dir;
+    const std::string file = dir.file("k.txt");
+    testutil::Write_File(file, "#S\n1 2 3 4 5 6 A\n");
+    double values[12];
+    int count = 5;
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Read_Ctrlword_Values(values, &count, 6, 6, 2, nullptr, 0, 'S'), 1);
+    EXPECT_EQ(count, 5);
+    // The chooser's path goes into the field; OK opens it.
+    VEK_Script_Click(BROWSE_X, BROWSE_Y);
+    VEK_Script_Type(file.c_str(), VEK_KEY_ENTER);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Read_Ctrlword_Values(values, &count, 6, 6, 2, nullptr, 0, 'S'), 1);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(VEK_Last_File_Chooser_Flags(), VEK_FILE_CHOOSE_READ);
+    // The name stays for the next call; a file that cannot be opened is named.
+    VEK_Script_Click(FIELD_X, FIELD_Y);
+    VEK_Script_Type((dir.str() + "/fehlt.txt").c_str(), 0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Open_File_Dialog(0), nullptr);
+    EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + dir.str() + "/fehlt.txt kann nicht geöffnet werden.\n"_cp);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
+}
+
+TEST(Control_Words, RingSectionTemplate) {
+    testutil::Load_Page page;
+    testutil::TempDir dir;
+    const std::string file = dir.file("ring.txt");
+    VEK_Script_Click(FIELD_X, FIELD_Y);
+    VEK_Script_Type(file.c_str(), 0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Write_Ring_Section_Template(10.0, 0.0, 2.0, 1.0, 0, 4), 1);
+    const std::string text = testutil::Read_File(file);
+    const std::string expected_start =
+        "#Kommentar\n"
+        " Die Daten sind steuerwortbezogen abzulegen. Die Steuerworte werden mit '#' am Anfang einer Zeile\n"
+        " eingeleitet. Der Text im Anschluss an das Steuerwort wird ignoriert.\n"
+        " In den folgenden Zeilen k\xF6nnen bis zu 6 verschiedene Argumente folgen, die mittels eines Leerzeichens,\n"
+        " Semikolons oder Zeilenumbruchs getrennt sind. Es wird bis zum n\xE4" "chsten Steuerwort gelesen.\n"
+        "\n"
+        "#Berandung (je 2 Argumente: y-,z-Koordinate in cm)\n"
+        " 10.000000 0.000000\n 0.000000 10.000000\n -10.000000 0.000000\n -0.000000 -10.000000\n\n"
+        "#Einzelbewehrungsgruppe 1 (je 2 Argumente: y-,z-Koordinate in cm)\n"
+        " 8.000000 0.000000\n 0.000000 8.000000\n -8.000000 0.000000\n -0.000000 -8.000000\n\n";
+    EXPECT_EQ(text, expected_start);
+    EXPECT_EQ(Read_Not_Possible(), 0);
+    EXPECT_EQ(testutil::Last_Message(), "Lesen z.Zt. nicht möglich\n"_cp);
+}
+
+}  // namespace

@@ -1,0 +1,291 @@
+// The load-case table as scripted sessions of the load-case page: display
+// units, editing values and names (refusals keep the old value), the row
+// icons, sorting, the page's actions (text file, clearing), a table of 5000
+// rows scrolled and edited with a cost per pass that does not grow with the
+// rows, the function the import uses, and a snapshot of the page.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/snapshot.h"
+#include "load_page.h"
+#include "support/testutil.h"
+#include "weldapp/control_words.h"
+
+namespace {
+
+using testutil::Case;
+using testutil::Last_Message;
+using testutil::Load_Page;
+
+// N 12 kN, My 3.5 kNm, Mz 1.2 kNm, Vy -0.8 kN, Vz 2.5 kN, Mx 0.4 kNm.
+const Lastfall REFERENCE = Case("LK 1", 12000.0, 3.5e6, 1.2e6, -800.0, 2500.0, 4e5);
+
+// The table shows N, My, Vz, Mz, Vy, Mx in the unit pair of the code: kN
+// and kNm (1e-3, 1e-6), kN and kNcm (1e-3, 1e-4), N and Nm (1, 1e-3), N and
+// Nmm (from a file only).
+TEST(Load_Table, ShowsTheForcesInTheUnitOfTheRecord) {
+    struct Expect {
+        int unit;
+        double N, My, Vz, Mz, Vy, Mx;
+    };
+    const Expect cases[] = {
+        {0, 12.0, 3.5, 2.5, 1.2, -0.8, 0.4},
+        {1, 12.0, 350.0, 2.5, 120.0, -0.8, 40.0},
+        {2, 12000.0, 3500.0, 2500.0, 1200.0, -800.0, 400.0},
+        {3, 12000.0, 3.5e6, 2500.0, 1.2e6, -800.0, 4e5},
+    };
+    for (const Expect& e : cases) {
+        Load_Page page;
+        page.Set_Cases({REFERENCE}, e.unit);
+        page.Pass();
+        const Lasttabelle_Zeile* row = page.Row(1);
+        ASSERT_NE(row, nullptr);
+        EXPECT_DOUBLE_EQ(row->N, e.N) << e.unit;
+        EXPECT_DOUBLE_EQ(row->My, e.My) << e.unit;
+        EXPECT_DOUBLE_EQ(row->Vz, e.Vz) << e.unit;
+        EXPECT_DOUBLE_EQ(row->Mz, e.Mz) << e.unit;
+        EXPECT_DOUBLE_EQ(row->Vy, e.Vy) << e.unit;
+        EXPECT_DOUBLE_EQ(row->Mx, e.Mx) << e.unit;
+        EXPECT_EQ(std::string(row->name), "LK 1" + std::string(36, ' '));
+    }
+}
+
+// A change of the unit takes effect at the next pass; the record keeps the
+// physical values, so the table shows a thousand times the kN/kNm numbers.
+TEST(Load_Table, UnitChangeKeepsThePhysicalValues) {
+    Load_Page page;
+    page.Set_Cases({REFERENCE}, 0);
+    page.Pass();
+    page.record.r.load_unit = 2;
+    page.Pass();
+    EXPECT_DOUBLE_EQ(page.Row(1)->N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.Row(1)->My, 3500.0);
+    EXPECT_EQ(Store_Lasttabelle(&page.record.r) >= 0, true);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].My, 3.5e6);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].Vz, 2500.0);
+}
+
+TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
+    Load_Page page;
+    page.Set_Cases({REFERENCE, Case("LK 2", 0, 0, 0, 0, 0, 0)}, 1);
+    page.Pass();
+    page.Click_Field(2, 1);  // My of row 2, in kNcm
+    VEK_Script_Type("7,5", 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_NE(Last_Message().find("keine Zahl"), std::string::npos);  // the comma is no decimal point here
+    page.Pass();
+    page.Click_Field(2, 1);
+    VEK_Script_Type("7.5", 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[1].My, 75000.0);  // 7.5 kNcm = 75000 Nmm
+    page.Pass();
+    page.Click_Field(2, 6);
+    VEK_Script_Type("Wind links", 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1", "Wind links"}));
+    // The record is current after every event: an evaluation sees the edits.
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
+}
+
+// Letters in a number and a name longer than 40 characters are refused
+// with a message; the value and the name stay as they were, nothing is cut.
+TEST(Load_Table, BadInputKeepsTheOldValue) {
+    Load_Page page;
+    page.Set_Cases({REFERENCE}, 0);
+    page.Pass();
+    page.Click_Field(1, 0);
+    VEK_Script_Type("zwölf"_cp, 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_NE(Last_Message().find("ist keine Zahl"), std::string::npos);
+    page.Pass();
+    page.Click_Field(1, 6);
+    VEK_Script_Type(std::string(41, 'x').c_str(), 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_NE(Last_Message().find("40 Zeichen"), std::string::npos);
+    page.Pass();
+    EXPECT_DOUBLE_EQ(page.Row(1)->N, 12.0);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1"}));
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
+    // Exactly 40 characters are taken.
+    page.Click_Field(1, 6);
+    VEK_Script_Type(std::string(40, 'y').c_str(), 0);
+    page.Event();
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{std::string(40, 'y')}));
+}
+
+TEST(Load_Table, RowIconsDeleteDuplicateAndAppend) {
+    Load_Page page;
+    page.Set_Cases({Case("A", 1000, 0, 0, 0, 0, 0), Case("B", 2000, 0, 0, 0, 0, 0), Case("C", 3000, 0, 0, 0, 0, 0)},
+                   0);
+    page.Pass();
+    page.Click_Icon(2, 1);
+    EXPECT_EQ(page.Event(), 2);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "C"}));
+    page.Pass();
+    page.Click_Icon(1, 2);
+    EXPECT_EQ(page.Event(), 2);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "A", "C"}));
+    page.Pass();
+    // The append line below the last row.
+    VEK_Script_Click(page.Sx(testutil::TABLE_X + 20), page.Sy(Load_Page::Row_Top(4) + 5));
+    EXPECT_EQ(page.Event(), 2);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "A", "C", ""}));
+    EXPECT_EQ(page.record.r.load_count, 4);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].N, 3000.0);
+    EXPECT_FALSE(Lastfall_Has_Load(&page.record.r, 3));
+}
+
+// The icon above a force column sorts the rows by it (the whole row moves).
+TEST(Load_Table, ColumnIconSortsTheRows) {
+    Load_Page page;
+    page.Set_Cases({Case("A", 3000, 1, 0, 0, 0, 0), Case("B", -1000, 2, 0, 0, 0, 0), Case("C", 2000, 3, 0, 0, 0, 0)},
+                   0);
+    page.Pass();
+    VEK_Script_Click(page.Sx(testutil::TABLE_X + 47 + 30), page.Sy(testutil::TABLE_Y - 14));
+    VEK_Script_Menu(0);  // "Spalte sortieren"
+    VEK_Script_Menu(1);  // "absteigend"
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "C", "B"}));
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].N, -1000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].My, 2.0);
+}
+
+// Clearing the table and leaving the page gives one case with a blank name
+// and no load.
+TEST(Load_Table, ClearingLeavesOneBlankCase) {
+    Load_Page page;
+    page.Set_Cases({REFERENCE, REFERENCE}, 0);
+    page.Pass();
+    Lasttabelle_Request.clear_table = 1;
+    EXPECT_EQ(Edit_Lasttabelle(), -1);
+    EXPECT_EQ(Lasttabelle_Request.clear_table, 0);
+    page.Pass();
+    EXPECT_GE(Store_Lasttabelle(&page.record.r), 0);
+    EXPECT_EQ(page.record.r.load_count, 1);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{""}));
+    EXPECT_FALSE(Lastfall_Has_Load(&page.record.r, 0));
+    // Without a table there is nothing to store.
+    EXPECT_EQ(Store_Lasttabelle(&page.record.r), -1);
+}
+
+struct Question {
+    int kind, width, height;
+};
+std::vector<Question> questions;
+int Answer_Ok(int kind, int width, int height, const char*, void*, Lasttabelle_Text_Callback) {
+    questions.push_back({kind, width, height});
+    return 1;
+}
+
+// The file dialog's field and Enter: the path typed and the file opened.
+void Choose_File(const std::string& path) {
+    VEK_Script_Click(640 - 215 + 20, 512 - 62 + 65);
+    VEK_Script_Type(path.c_str(), 0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+}
+
+// A text file's cases are appended in the table's display unit, without
+// conversion; a file without cases (or a cancelled dialog) leaves the table
+// and says so.
+TEST(Load_Table, TextFileCasesAreAppended) {
+    testutil::TempDir dir;
+    const std::string file = dir.file("lasten.txt");
+    testutil::Write_File(file, "#S Lasten aus Rahmen\r\n1 2 3 4 5 6 LK 1\r\n7;8;9;10;11;12\r\n#E\r\n");
+    Load_Page page;
+    questions.clear();
+    Lasttabelle_Services services{};
+    services.question_sheet = Answer_Ok;
+    Set_Lasttabelle_Services(&services);
+    page.Set_Cases({REFERENCE}, 0);
+    page.Pass();
+    Lasttabelle_Request.read_text_file = 1;
+    Choose_File(file);
+    EXPECT_EQ(Edit_Lasttabelle(), -1);
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].kind, 1);
+    EXPECT_EQ(questions[0].width, 390);
+    EXPECT_EQ(questions[0].height, 210);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1", "LK 1", ""}));
+    const Lastfall& c = page.record.r.loads[1];
+    EXPECT_DOUBLE_EQ(c.N, 1000.0);
+    EXPECT_DOUBLE_EQ(c.My, 2e6);
+    EXPECT_DOUBLE_EQ(c.Vz, 3000.0);
+    EXPECT_DOUBLE_EQ(c.Mz, 4e6);
+    EXPECT_DOUBLE_EQ(c.Vy, 5000.0);
+    EXPECT_DOUBLE_EQ(c.Mx, 6e6);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].Mx, 12e6);
+
+    testutil::Write_File(file, "#E\n1 2 3 4 5 6\n");
+    page.Pass();
+    Lasttabelle_Request.read_text_file = 1;
+    Choose_File(file);
+    EXPECT_EQ(Edit_Lasttabelle(), -1);
+    EXPECT_EQ(Last_Message(), "Es wurden keine Schnittgrößenkombinationen eingelesen.\n"
+                              "Bitte überprüfen Sie das Dateiformat.\n"_cp);
+    page.Pass();
+    VEK_Clear_Recorded_Messages();
+    Lasttabelle_Request.read_text_file = 1;
+    VEK_Script_Key(VEK_KEY_ESC);  // Break of the file dialog
+    EXPECT_EQ(Edit_Lasttabelle(), -1);
+    EXPECT_NE(Last_Message().find("keine Schnitt"), std::string::npos);
+    EXPECT_EQ(page.record.r.load_count, 3);
+}
+
+// 5000 rows: only the rows in view are fields of the page, scrolled rows
+// are painted, and a row far down is edited and deleted as any other.
+TEST(Load_Table, FiveThousandRowsScrollEditAndDelete) {
+    Load_Page page;
+    std::vector<Lastfall> cases;
+    for (int i = 0; i < 5000; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "LK %d", i + 1);
+        cases.push_back(Case(name, 1000.0 * (i + 1), 0, 0, 0, 0, 0));
+    }
+    page.Set_Cases(cases, 0);
+    page.Pass();
+    const int items = page.Item_Count();
+    EXPECT_LT(items, 500);
+    Scroll_Scrollable_Area_to(page.area, 0, Load_Page::Row_Top(4321) - 100, 900, Load_Page::Row_Top(4321) + 100);
+    EXPECT_GT(page.Scroll_Y(), Load_Page::Row_Top(4250));
+    page.Click_Field(4321, 0);
+    VEK_Script_Type("-17.5", 0);
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[4320].N, -17500.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[4319].N, 4320000.0);
+    page.Pass();
+    EXPECT_LT(page.Item_Count(), 500);
+    page.Click_Icon(4321, 1);
+    EXPECT_EQ(page.Event(), 2);
+    EXPECT_EQ(page.record.r.load_count, 4999);
+    EXPECT_EQ(page.Names()[4320], "LK 4322");
+    EXPECT_EQ(page.Names()[4998], "LK 5000");
+}
+
+// The import's entry: cases fill the unloaded cases at the top, the rest is
+// appended; the page's table is built anew from the record.
+TEST(Load_Table, ImportPutsCasesThroughTheTable) {
+    Load_Page page;
+    page.Set_Cases({Case("", 0, 0, 0, 0, 0, 0), Case("A", 5, 0, 0, 0, 0, 0)}, 0);
+    page.Pass();
+    const Lastfall imported[2] = {Case("Import Lk 1", 1, 0, 0, 0, 0, 0), Case("Import Lk 2", 2, 0, 0, 0, 0, 0)};
+    EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, imported, 2, LASTTABELLE_FILL_EMPTY), 3);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"Import Lk 1", "A", "Import Lk 2"}));
+    page.Pass();
+    EXPECT_DOUBLE_EQ(page.Row(3)->N, 0.002);
+    EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, imported, 1, LASTTABELLE_REPLACE), 1);
+    std::vector<Lastfall> many(LASTTABELLE_MAX_ROWS, imported[0]);
+    EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, many.data(), LASTTABELLE_MAX_ROWS, LASTTABELLE_APPEND), -1);
+    EXPECT_EQ(page.record.r.load_count, 1);
+}
+
+TEST(Load_Table, Snapshot) {
+    Load_Page page;
+    page.Set_Cases({REFERENCE, Case("Wind", -4500, 0, 2.25e6, 1250, 0, 0), Case("", 0, 0, 0, 0, 0, 0)}, 0);
+    page.Pass();
+    snapshot::Expect_Screen_Matches("weldapp_load_table", 0, 40, 999, 259);
+}
+
+}  // namespace
