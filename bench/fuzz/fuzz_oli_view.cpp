@@ -1,14 +1,23 @@
 // Fuzz target: the print-list reader of the viewer stand-in, the markup
 // conversion of every text it finds (whose result must always be markup
-// that pango accepts), and the rendering of the first page of smaller
-// inputs at a low resolution.
+// that pango accepts), the strict structure check (a list it calls sound
+// must read without damage), and the rendering of the first page and the
+// text boxes of smaller inputs at a low resolution. An input that starts
+// with "OCM 1" is a stored symbol instead: it is read as one, and a small
+// one is drawn through a picture's record 27.
 #include <pango/pango.h>
+
+#include <cmath>
+#include <cstring>
+#include <sys/stat.h>
 
 #include "fuzz_common.h"
 
 #include "platform/oli_view.h"
 
 namespace {
+const char* const kTarget = "fuzz_oli_view";
+
 void Check_Markup(const std::string& text) {
     std::string markup = OLI_Markup_To_Pango(text);
     GError* error = nullptr;
@@ -18,10 +27,66 @@ void Check_Markup(const std::string& text) {
     }
     (void)OLI_Plain_Text(text);
 }
+
+// Every text box lies on a page of the document and has finite numbers.
+void Check_Boxes(const OliDocument& doc) {
+    std::vector<OliTextBox> boxes;
+    const int pages = OLI_Render_Text_Boxes(doc, &boxes);
+    for (const OliTextBox& b : boxes) {
+        if (b.page < 1 || b.page > pages) fuzz::Fail(kTarget, "text box on a page the document does not have");
+        if (!std::isfinite(b.x) || !std::isfinite(b.y) || !std::isfinite(b.w) || !std::isfinite(b.h) || b.w < 0 ||
+            b.h < 0)
+            fuzz::Fail(kTarget, "text box with a number that is not finite or a negative size");
+    }
+}
+
+// The symbol directory the renderer searches first: $DATA/FONT.
+const std::string& Symbol_Dir() {
+    static const std::string dir = [] {
+        const std::string data = fuzz::Dir() + "/data";
+        mkdir(data.c_str(), 0700);
+        mkdir((data + "/FONT").c_str(), 0700);
+        setenv("DATA", data.c_str(), 1);
+        return data + "/FONT";
+    }();
+    return dir;
+}
+
+void Symbol_Case(const uint8_t* data, size_t size) {
+    FILE* f = fuzz::Stream(data, size);
+    if (!f) return;
+    OliSymbol sym;
+    const int read = OLI_Read_Symbol(f, &sym);
+    std::fclose(f);
+    if (read != 0 && read != 1) fuzz::Fail(kTarget, "OLI_Read_Symbol returned neither 0 nor 1");
+    if (read && !(sym.width > 0 && sym.width < 100 && sym.height > 0 && sym.height < 100))
+        fuzz::Fail(kTarget, "symbol read with a size outside (0, 100) cm");
+    if (size >= 2048) return;
+    // Drawn where a picture names it.
+    const std::string path = Symbol_Dir() + "/fz.ocm";
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return;
+    std::fwrite(data, 1, size, out);
+    std::fclose(out);
+    static const std::string list =
+        "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 3.500000 0 2.500000\n27 0 2.500000 %FONT%\\fz.ocm\n-1\n";
+    FILE* l = fuzz::Stream(list);
+    OliDocument doc;
+    OLI_Read_Document(l, &doc);
+    std::fclose(l);
+    static const std::string png = fuzz::Dir() + "/page.png";
+    (void)OLI_Render_PNG(doc, 1, 12, png.c_str());
+    Check_Boxes(doc);
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
+    (void)Symbol_Dir();
+    if (size >= 5 && std::memcmp(data, "OCM 1", 5) == 0) {
+        Symbol_Case(data, size);
+        return 0;
+    }
     FILE* f = fuzz::Stream(data, size);
     if (!f) return 0;
     OliDocument doc;
@@ -33,9 +98,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const OliParaLine& p : b.para) Check_Markup(p.text);
         Check_Markup(b.text);
     }
+    // The strict check: 1 with no fault, or 0 with "line N: what".
+    FILE* g = fuzz::Stream(data, size);
+    if (g) {
+        std::string fault;
+        const int sound = OLI_Check_Structure(g, &fault);
+        std::fclose(g);
+        if (sound == 1 && !fault.empty()) fuzz::Fail(kTarget, "sound list with a fault text");
+        if (sound == 0 && fault.rfind("line ", 0) != 0 && fault != "out of memory")
+            fuzz::Fail(kTarget, "fault text without its line");
+        if (sound != 0 && sound != 1) fuzz::Fail(kTarget, "OLI_Check_Structure returned neither 0 nor 1");
+        if (sound == 1 && doc.damaged) fuzz::Fail(kTarget, "a list the strict check calls sound reads with damage");
+    }
     if (size < 2048) {
         static const std::string png = fuzz::Dir() + "/page.png";
         (void)OLI_Render_PNG(doc, 1, 12, png.c_str());
+        Check_Boxes(doc);
     }
     return 0;
 }

@@ -13,6 +13,8 @@
 #include "base/textio.h"
 #include "base/vekexport.h"
 #include "base/vekparam.h"
+#include "codes/betonguete.h"
+#include "codes/betonstahl.h"
 #include "codes/blech.h"
 #include "codes/material.h"
 #include "codes/nad.h"
@@ -235,6 +237,40 @@ int main() {
                                                  s.gamma_M2 = 1.35;
                                                  Write_Safety_Factors(f, &s);
                                              })));
+    // Concrete and reinforcing-steel grades: bit i of the first byte picks
+    // the kind of record i (0 concrete, 1 steel).
+    {
+        const auto grades = [](unsigned char kinds, auto write) {
+            return std::string(1, static_cast<char>(kinds)) + Written([&](FILE* f) {
+                       Begin_Versioned_Write(f, 1.0);
+                       write();
+                   });
+        };
+        Put("fuzz_grades", "concrete", grades(0x00, [] {
+                Betonguete_Record c;
+                Get_Betonguete_Record(&c, 3, 0, 0.0);
+                Write_Betonguete_Record(&c);
+                Get_Betonguete_Record(&c, 9, 1, 1600.0);
+                Write_Betonguete_Record(&c);
+                Betonguete_From_DIN(&c, 2);
+                Write_Betonguete_Record(&c);
+            }));
+        Put("fuzz_grades", "mixed", grades(0x0A, [] {
+                Betonguete_Record c;
+                Betonstahl_Record b;
+                Get_Betonguete_Record(&c, 14, 0, 0.0);
+                Write_Betonguete_Record(&c);
+                Get_Betonstahl_Record_B500(&b, 1);
+                Write_Betonstahl_Record(&b);
+                Write_Betonguete_Record(&c);
+                Betonstahl_From_DIN(&b, 0);
+                Write_Betonstahl_Record(&b);
+            }));
+        Put("fuzz_grades", "unversioned", std::string(1, '\x02') +
+                                              " 1.0 # Datenversionsnummer\n C30/37 30000 0.85 -0.002 -0.0035 2 0 "
+                                              "2200 0\n B500A 500000 525000 0.025 2e8 0\n 1.1\n LC20/22 20000 "
+                                              "0.8 -0.002 -0.0031 2 1 1650 0 9.5e6\r\n");
+    }
     Put("fuzz_weldfile", "welds", Pick(0, Written([&](FILE* f) {
                                       Write_Weld(f, &w);
                                       w.kind = 1;
@@ -343,6 +379,15 @@ int main() {
         " 4 4\n 38 2 0.1 0.1 0\n 1  1.0 1.0 9.0 1.0\n50 255 0 0\n51 0 0 255\n 20  5\n 24  3.0 4.0 4.0 3.0\n"
         " 18 3 1 1 2 1 1 2 \n 18 2\n 1.0 2.0\n 3.0 4.0\n 13 0.3\n 14 90 0\n 10 1 1 1 1 466 \xAEy\xAF\n"
         " 9 2 2 2 2 210 \xAE\xCC\xAF\n 2 3 3 \xAEt\xAF\n 3 4 4 \xAEu\xAF\n 27 0 3.0 %FONT%\\sym\n 31\n 53\n -1\n");
+    // A stored symbol (read as one because it starts with "OCM 1") and a
+    // list whose elements nest (the strict check refuses it).
+    Put("fuzz_oli_view", "symbol",
+        "OCM 1\n3.5 2.5\n 13 0.22\n 20  64\n50 0 0 0\n 4 1\n 1  2.450 1.550 0.450 1.550\n"
+        " 18 3 0.450 1.550 0.610 1.495 0.610 1.605\n 9 0.380 1.550 0.380 1.550 212 \xAEy\xAF\n 20  0\n"
+        " 18 4 2.55 1.55 2.45 1.65 2.35 1.55 2.45 1.45\n 3 2.6 0.3 \xAEMx\xAF\n-1\n");
+    Put("fuzz_oli_view", "nested",
+        "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0.000000 4.000000 3.000000 0.000000\n 30\n 52\n 30\n 52\n"
+        " 1  0.5 0.5 3.5 0.5\n 31\n 53\n 31\n 53\n -1\n#SHOWPARA\n0x0\n4\n-1\n Text\n#END_OF_TEXT\n0x0\n-1\n");
 
     // Writer calls of the picture library: a picture over (0, 0)-(10, 10)
     // at scale 1 with one symbol of each kind (the kind byte after a text

@@ -12,6 +12,7 @@
 #include "base/textio.h"
 #include "codes/nad_file.h"
 #include "codes/nad_rules.h"
+#include "codes/nad_selection_sheet.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
@@ -201,22 +202,16 @@ int Activate_NAD() {
 }
 
 // The warning that a project's annex was not found: no other annex takes
-// its place, the checks wait for an annex that exists. In batch mode it is
-// a line on stderr and never a window.
+// its place, the checks wait for an annex that exists (the warning sheet
+// lets the user choose one). In batch mode it is a line on stderr and never
+// a window.
 static void warn_unknown(const char* requested) {
     if (VEK_Batch_Mode()) {
         std::fprintf(stderr, "NAD \"%s\" nicht gefunden: Nachweise werden nicht gef\x81hrt\n", requested);
         return;
     }
-    Init_Message();
-    Set_Message_Title("Warnung");
-    Fill_Message("%s", "Das mit dem Programm verknüpfte NAD"_cp);
-    Fill_Message("%s", requested);
-    Fill_Message("%s", "kann nicht gefunden werden.");
-    Fill_Message("%s", "Die Nachweise werden nicht geführt,"_cp);
-    Fill_Message("%s", "bis ein vorhandenes NAD gewählt ist."_cp);
-    Draw_Message();
-    Quit_Message();
+    // The sheet offers the selection of an annex that exists.
+    NAD_Warning_Sheet(requested);
 }
 
 void Set_Active_NAD_By_Name(const char* name) {
@@ -233,6 +228,10 @@ void Set_Active_NAD_By_Name(const char* name) {
     if (!copied) mark_unknown(wanted.c_str());
     if (!g_unknown_name.empty()) warn_unknown(g_unknown_name.c_str());
 }
+
+const char* Get_Requested_NAD_Name() { return g_active_name; }
+
+int Set_Requested_NAD_Name(const char* name) { return name ? set_active_name(name) : 0; }
 
 // The common first steps of every query of the current annex (the program
 // rule tables that come first in the full sequence are not read by this

@@ -72,6 +72,15 @@ int Activate_NAD();
 // otherwise). No other annex takes its place.
 void Set_Active_NAD_By_Name(const char* name);
 
+// The active (requested) name as it stands, without any activation: what
+// the next Activate_NAD makes current. Null before the first scan or
+// activation.
+const char* Get_Requested_NAD_Name();
+// Replaces the active name by a copy of name without activating it (the
+// selection sheet's pick; Activate_NAD makes it current). 1, or 0 for a null
+// name or when the copy failed: the old name then stays.
+int Set_Requested_NAD_Name(const char* name);
+
 // The active name (after lazy activation). Never null. When the annex file
 // could not be read, the name of the standard set whose values are in force.
 const char* Get_Active_NAD_Name();

@@ -27,6 +27,8 @@ static int g_mask = 0;
 static int g_all_shown = 1;
 static int g_edition = 1;
 static int g_reference = 0;
+// The remembered centre of the display-options sheet, -1 before its first opening.
+static int g_options_centre_x = -1, g_options_centre_y = -1;
 
 static void free_rule(NAD_Application_Rule* r) {
     std::free(r->name);
@@ -44,6 +46,7 @@ void Reset_NAD_Rules() {
     g_running = -1;
     g_mask = 0;
     g_all_shown = 1;
+    g_options_centre_x = g_options_centre_y = -1;
 }
 
 // Reads one whitespace-separated word of at most size - 1 bytes; the rest of
@@ -224,8 +227,6 @@ int Count_NAD_Application_Rules() { return g_count; }
 
 // ---- display options of the annex editor ----
 
-static int g_options_centre_x = -1, g_options_centre_y = -1;
-
 int NAD_Display_Options_Sheet() {
     if (g_options_centre_x < 0) {
         g_options_centre_x = NPIXEL_X / 2;
@@ -236,8 +237,11 @@ int NAD_Display_Options_Sheet() {
     int x1 = g_options_centre_x - 160, x2 = g_options_centre_x + 159;
     int y1 = g_options_centre_y - h / 2, y2 = y1 + h - 1;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    g_options_centre_x = (x1 + x2) / 2;
-    g_options_centre_y = (y1 + y2) / 2;
+    // The centre by the same offsets that placed the sheet around it: the
+    // middle of its 320 columns (x2 - x1 = 319) would be half a pixel to
+    // the left and the sheet would creep one pixel at every opening.
+    g_options_centre_x = x1 + 160;
+    g_options_centre_y = y1 + h / 2;
     if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Darstellungsoptionen", 12, 1)) return 0;
     Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 10, y1 + 39, x2 - 30, y2 - 35, 1));
     const int choices = Define_Scrollable_View_Area(x1 + 10, y1 + 39, x2 - 10, y2 - 35, 0, 1);
@@ -246,19 +250,22 @@ int NAD_Display_Options_Sheet() {
     Set_Scrollable_Area_Frame(buttons, 0);
     Activate_Prop_Sheet();
 
-    if (g_count == 0) g_found = 0;
+    // The choices are edited in copies: only ok puts them in force, so
+    // abbrechen (or closing the window) leaves everything as it was.
+    int found = g_count == 0 ? 0 : g_found;
+    int selected = g_selected;
     static int always = 1;
     int result = 0;
     const int grey = Nearest_RGB_Color(150, 150, 150);
     auto fill_choices = [&] {
         Clear_Scrollable_View_Area(choices);
         Add_Radio_Button_to_Scrollable_Area(choices, 30, 20, "alle Regeln darstellen", 0x41003, BLACK_CI, 0,
-                                            &g_found, &always);
+                                            &found, &always);
         Add_Radio_Button_to_Scrollable_Area(choices, 30, 38, "Darstellung optimieren für"_cp, 0x41003, BLACK_CI, 1,
-                                            &g_found, &always);
+                                            &found, &always);
         for (int i = 0; i < g_count; ++i) {
             Add_Radio_Button_to_Scrollable_Area(choices, 50, 58 + 18 * i, g_rules[i].name, 0x11000, BLACK_CI, i,
-                                                &g_selected, &g_found);
+                                                &selected, &found);
             char service[GUILLEMET_NAME_SIZE + 3];
             std::snprintf(service, sizeof service, "(%s)", g_rules[i].service ? g_rules[i].service : "");
             Add_Text_to_Scrollable_Area(choices, 120, 58 + 18 * i, service, 0x11000, grey, 0);
@@ -299,6 +306,8 @@ int NAD_Display_Options_Sheet() {
     Undefine_Scrollable_View_Area(buttons);
     Undefine_Prop_Sheet();
     if (result != 2) return 0;
+    g_found = found;
+    g_selected = selected >= 0 && selected < g_count ? selected : 0;
     if (g_found) {
         g_mask = g_rules[g_selected].part_mask;
         g_running = g_rules[g_selected].program_number;

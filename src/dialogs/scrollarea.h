@@ -259,6 +259,10 @@ void Add_Line_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int c
 // left out (negative: none).  The file name is copied.
 void Add_Picture_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
                                     int transparent);
+// The same item under the name the sheets of the design codes use: a
+// bitmap file shown over the rectangle, `colour` (a colour index) left out.
+void Add_Boxed_Text_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
+                                       int colour);
 // The last picture stays in place when the area scrolls.
 void Fix_Last_Picture_of_Scrollable_Area(int slot);
 // A rectangle the caller paints: the callback gets its screen rectangle and

@@ -148,6 +148,11 @@ void Add_Picture_to_Scrollable_Area(int slot, const char *file, int x1, int y1, 
     Grow_Past_Corners(a, it, 10);
 }
 
+void Add_Boxed_Text_to_Scrollable_Area(int slot, const char *file, int x1, int y1, int x2, int y2,
+                                       int colour) {
+    Add_Picture_to_Scrollable_Area(slot, file, x1, y1, x2, y2, colour);
+}
+
 void Fix_Last_Picture_of_Scrollable_Area(int slot) {
     if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_PICTURE)) it->aux = 1;
 }

@@ -151,49 +151,55 @@ void XS_Screen_Bolt_End_Outline(int x, int y, int r1, int r2, int r3, int line_w
 void XS_Plot_Bolt_Side_View(double x1, double y1, double x2, double y2, double r, double e, double k, double m,
                             double washer_head, double washer_nut, double washer_half, int direction, int fill_pen,
                             int fill_pattern, int outline_flag) {
-    Oli_Element_Begin();
-    if (direction >= 0 && direction <= 3) {
-        const bool turned = direction == 0 || direction == 2, head_far = direction == 2 || direction == 3;
-        const Side_Frame<double> f{x1, y1, turned};
-        const double L = turned ? x1 - x2 : y2 - y1;
-        const double strip = direction == 1 ? k / 2 : direction == 0 ? m / 2 : -m / 2;
-        const Side_Parts<double> p = Side_View_Parts<double>(
-            head_far, L, r, k, m, washer_head, washer_nut, washer_half, strip, {0.0, 0.8 * k, 0.2 * k},
-            {0.2 * k, 0.8 * k, 0.0}, {0.15 * m, 0.7 * m, 0.15 * m});
-        const int outline = outline_flag >= 0 ? OliRole_Outline_Pen : fill_pen;
-        const int washer = outline_flag >= 0 ? OliRole_Other_Weld_Pen : fill_pen;
-        const int mode = turned ? 0 : 1;
-        double w[4];
-        Map_Rect(f, p.shank, w);
-        if (Usable(4, w)) {
-            Oli_Select_Pen(static_cast<unsigned>(fill_pen));
-            Oli_Fill_Record(fill_pattern);
-            Oli_Filled_Rect(w[0], w[1], w[2], w[3]);
-            double ex[2], ey[2];
-            for (double lx : {p.shank[0], p.shank[2]}) {
-                f.Map(lx, p.shank[1], &ex[0], &ey[0]);
-                f.Map(lx, p.shank[3], &ex[1], &ey[1]);
-                Oli_Pen_Line(ex[0], ey[0], ex[1], ey[1], outline, 1);
-            }
-        }
-        if (washer_head > 0.1) {
-            Map_Rect(f, p.washer_head, w);
-            XS_Plot_Rectangle(w[0], w[1], w[2], w[3], washer, fill_pattern, 1, outline);
-        }
-        double bx, by;
-        f.Map(0.0, p.head_base, &bx, &by);
-        XS_Plot_Hex_Side_View(mode, fill_pen, fill_pattern, bx, by, p.head.b, p.head.c, p.head.a, 2 * e,
-                              outline_flag);
-        if (washer_nut > 0.1) {
-            Map_Rect(f, p.washer_nut, w);
-            XS_Plot_Rectangle(w[0], w[1], w[2], w[3], washer, fill_pattern, 1, outline);
-        }
-        f.Map(0.0, p.strip_base, &bx, &by);
-        XS_Plot_Capped_Strip(mode, fill_pen, fill_pattern, bx, by, 2 * r, p.strip_length, outline_flag);
-        f.Map(0.0, p.nut_base, &bx, &by);
-        XS_Plot_Hex_Side_View(mode, fill_pen, fill_pattern, bx, by, p.nut.b, p.nut.c, p.nut.a, 2 * e, outline_flag);
+    // Elements do not nest: the shank is an element of its own and every
+    // shape below writes its own; a direction outside 0..3 leaves only the
+    // empty element.
+    if (direction < 0 || direction > 3) {
+        Oli_Element_Begin();
+        Oli_Element_End();
+        return;
     }
-    Oli_Element_End();
+    const bool turned = direction == 0 || direction == 2, head_far = direction == 2 || direction == 3;
+    const Side_Frame<double> f{x1, y1, turned};
+    const double L = turned ? x1 - x2 : y2 - y1;
+    const double strip = direction == 1 ? k / 2 : direction == 0 ? m / 2 : -m / 2;
+    const Side_Parts<double> p = Side_View_Parts<double>(
+        head_far, L, r, k, m, washer_head, washer_nut, washer_half, strip, {0.0, 0.8 * k, 0.2 * k},
+        {0.2 * k, 0.8 * k, 0.0}, {0.15 * m, 0.7 * m, 0.15 * m});
+    const int outline = outline_flag >= 0 ? OliRole_Outline_Pen : fill_pen;
+    const int washer = outline_flag >= 0 ? OliRole_Other_Weld_Pen : fill_pen;
+    const int mode = turned ? 0 : 1;
+    double w[4];
+    Map_Rect(f, p.shank, w);
+    if (Usable(4, w)) {
+        Oli_Element_Begin();
+        Oli_Select_Pen(static_cast<unsigned>(fill_pen));
+        Oli_Fill_Record(fill_pattern);
+        Oli_Filled_Rect(w[0], w[1], w[2], w[3]);
+        Oli_Element_End();
+        double ex[2], ey[2];
+        for (double lx : {p.shank[0], p.shank[2]}) {
+            f.Map(lx, p.shank[1], &ex[0], &ey[0]);
+            f.Map(lx, p.shank[3], &ex[1], &ey[1]);
+            Oli_Pen_Line(ex[0], ey[0], ex[1], ey[1], outline, 1);
+        }
+    }
+    if (washer_head > 0.1) {
+        Map_Rect(f, p.washer_head, w);
+        XS_Plot_Rectangle(w[0], w[1], w[2], w[3], washer, fill_pattern, 1, outline);
+    }
+    double bx, by;
+    f.Map(0.0, p.head_base, &bx, &by);
+    XS_Plot_Hex_Side_View(mode, fill_pen, fill_pattern, bx, by, p.head.b, p.head.c, p.head.a, 2 * e,
+                          outline_flag);
+    if (washer_nut > 0.1) {
+        Map_Rect(f, p.washer_nut, w);
+        XS_Plot_Rectangle(w[0], w[1], w[2], w[3], washer, fill_pattern, 1, outline);
+    }
+    f.Map(0.0, p.strip_base, &bx, &by);
+    XS_Plot_Capped_Strip(mode, fill_pen, fill_pattern, bx, by, 2 * r, p.strip_length, outline_flag);
+    f.Map(0.0, p.nut_base, &bx, &by);
+    XS_Plot_Hex_Side_View(mode, fill_pen, fill_pattern, bx, by, p.nut.b, p.nut.c, p.nut.a, 2 * e, outline_flag);
 }
 
 void XS_Screen_Bolt_Side_View(int x1, int y1, int x2, int y2, int r, int e, int k, int m, int washer_head,
@@ -294,7 +300,7 @@ void XS_Plot_Bolt_Side_View_Rotated(double x, double y, double L, double r, doub
     const int washer = outline_flag >= 0 ? OliRole_Other_Weld_Pen : fill_pen;
     const double head_u = L / 2 + washer_head, nut_u = -L / 2 - washer_nut;
     double cx[8], cy[8], ex[6], ey[6];
-    Oli_Element_Begin();
+    // No element around the whole bolt: its parts are elements side by side.
     Rotated_Box(x, y, nut_u, head_u, r, angle, cx, cy);
     Plot_Filled_Outlined(4, cx, cy, fill_pen, fill_pattern, outline);
     if (washer_head > 0.1) {
@@ -324,7 +330,6 @@ void XS_Plot_Bolt_Side_View_Rotated(double x, double y, double L, double r, doub
     for (int i = 0; i < 6; i++) cx[i] = x + su[i], cy[i] = y + sv[i];
     XS_Plot_Rotate_Points(cx, cy, 6, x, y, angle);
     if (p > 0) Plot_Filled_Outlined(6, cx, cy, fill_pen, fill_pattern, outline);
-    Oli_Element_End();
 }
 
 void XS_Screen_Bolt_Side_View_Rotated(int x, int y, int L, int r, int e, int k, int m, int washer_head, int washer_nut,

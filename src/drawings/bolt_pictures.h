@@ -31,7 +31,9 @@ void XS_Screen_Bolt_End_Outline(int x, int y, int r1, int r2, int r3, int line_w
 // Side view between the faces (x1, y1) (head side) and (x2, y2) (nut
 // side) of the clamped parts. Direction 1: axis along +y, head below y1,
 // nut above y2; 3: head beyond y2 and nut before y1; 0 and 2: the quarter
-// turns of 1 and 3, axis along -x from x1 to x2; other values draw nothing.
+// turns of 1 and 3, axis along -x from x1 to x2; other values write only an
+// empty element. The parts are elements side by side: the shank's fill, its
+// two long edges, then washers, head, end and nut as their shapes draw them.
 // With outline_flag >= 0 the outlines take OliRole_Outline_Pen and the
 // washers OliRole_Other_Weld_Pen (screen: Screen_Black, Screen_Grey130),
 // else both the fill pen (fill colour).
@@ -46,7 +48,8 @@ void XS_Screen_Bolt_Side_View(int x1, int y1, int x2, int y2, int r, int e, int 
 // The bolt about the middle (x, y) of its grip length L at any angle: at
 // angle 0 the head stands on the +x side, the nut and the protruding end of
 // length p on the -x side; the whole bolt turned about (x, y) by angle
-// (radians, the rotation of shape_routines.h).
+// (radians, the rotation of shape_routines.h). Each part is an element of
+// its own, its inner edges line elements after it.
 void XS_Plot_Bolt_Side_View_Rotated(double x, double y, double L, double r, double e, double k,
                                     double m, double washer_head, double washer_nut,
                                     double washer_half, double p, double angle, int fill_pen,

@@ -109,20 +109,21 @@ void Screen_Hex_Or_16(int corners, int x, int y, int r, int fill_colour, int lin
     Draw_Filled_Polygon(corners, xs, ys, fill_colour, line_width, line_colour);
 }
 
-// The fill and closed edges of n world corners in one element.
+// The fill of n world corners in one element, then its closed edges as line
+// elements of their own after it (elements do not nest).
 void Plot_Closed_Area(int n, const double* xs, const double* ys, int fill_pen, int fill_pattern, int line_width,
                       int line_pen) {
     if (n < 1 || !Usable(n, xs) || !Usable(n, ys)) return;
-    Oli_Element_Begin();
     if (fill_pen >= 0) {
+        Oli_Element_Begin();
         Oli_Select_Pen(static_cast<unsigned>(fill_pen));
         Oli_Fill_Record(fill_pattern);
         Oli_Filled_Polygon(n, xs, ys);
+        Oli_Element_End();
     }
     if (line_width >= 0 && line_pen >= 0)
         for (int i = 1; i <= n; i++)
             Oli_Pen_Line(xs[i - 1], ys[i - 1], xs[i % n], ys[i % n], line_pen, line_width);
-    Oli_Element_End();
 }
 
 // The closed edges of n pixel corners with pxTkLn of the width.

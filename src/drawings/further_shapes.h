@@ -42,9 +42,10 @@ void XS_Screen_Circle16(int x, int y, int r, int fill_colour, int line_width, in
 
 // A closed polygon, an axis-parallel rectangle (x1, y1), (x1, y2), (x2, y2),
 // (x2, y1), and a band of width (dx, dy) along the segment (x1, y1)-(x2, y2).
-// In one element: with fill_pen >= 0 the pen, the fill record and the filled
-// area; with line_width and line_pen >= 0 the closed edges as lines of that
-// pen and width. A polygon of fewer than 1 corner writes nothing.
+// With fill_pen >= 0 one element of the pen, the fill record and the filled
+// area; with line_width and line_pen >= 0 then the closed edges as line
+// elements of that pen and width, each of its own after it (elements do not
+// nest). A polygon of fewer than 1 corner writes nothing.
 void XS_Plot_Polygon(int n, const double x[], const double y[], int fill_pen, int fill_pattern,
                      int line_width, int line_pen);
 void XS_Plot_Rectangle(double x1, double y1, double x2, double y2, int fill_pen, int fill_pattern,

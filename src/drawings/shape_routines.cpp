@@ -66,8 +66,9 @@ static bool Usable(const double v[3]) {
     return true;
 }
 
-// One element of a filled triangle in pattern 64 with its three edges as
-// line elements of their own inside it; edges only with line_width >= 0.
+// One element of a filled triangle in pattern 64, then its three edges as
+// line elements of their own after it (elements do not nest); edges only
+// with line_width >= 0.
 static void Plot_Triangle(const double px[3], const double py[3], int fill_pen, int line_width,
                           int line_pen) {
     // A damaged input must not put "nan" into the print list.
@@ -76,12 +77,12 @@ static void Plot_Triangle(const double px[3], const double py[3], int fill_pen, 
     Oli_Select_Pen((unsigned)fill_pen);
     Oli_Fill_Record(64);
     Oli_Filled_Polygon(3, px, py);
+    Oli_Element_End();
     if (line_width >= 0) {
         Oli_Pen_Line(px[0], py[0], px[1], py[1], line_pen, line_width);
         Oli_Pen_Line(px[0], py[0], px[2], py[2], line_pen, line_width);
         Oli_Pen_Line(px[1], py[1], px[2], py[2], line_pen, line_width);
     }
-    Oli_Element_End();
 }
 
 void XS_Plot_Weld_Triangle(double x, double y, double leg, double start, double sweep, int fill_pen,

@@ -51,11 +51,17 @@ void Weld_Symbol(double x, double y, double a, int mode, double s, int fill_pen,
     Knee(mode, x, y, u, double_symbol, &kx, &ky);
     const double dir = (mode == 0 || mode == 3) ? 1.0 : -1.0;
     const double ex = kx + dir * (a > 9.45 ? 6.0 : 5.0) * u;
+    // One element, nothing nested in it: the leader and the reference line
+    // are plain lines of the element in the line pen (the element's width
+    // and its solid dash hold for them).
     Oli_Element_Begin();
     if (line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", line_width);
     Solid_Dash_Record();
-    Oli_Pen_Line(x, y, kx, ky, line_pen, line_width);
-    Oli_Pen_Line(kx, ky, ex, ky, line_pen, line_width);
+    if (line_pen >= 0 && line_width >= 0) {
+        Oli_Select_Pen(static_cast<unsigned>(line_pen));
+        Oli_Line(x, y, kx, ky);
+        Oli_Line(kx, ky, ex, ky);
+    }
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Outline_Pen));
     Oli_Text_Box_Printf(kx, ky, 2, (mode == 0 || mode == 3) ? 3 : 1, "a%.0lf", a);
     // The triangle leans back towards the knee.

@@ -12,7 +12,7 @@
 
 #include "profiles/stahlprofil.h"
 
-// One element: the leader from (x, y) to its knee, the reference line 5 u
+// One element (nothing nested in it): the leader from (x, y) to its knee, the reference line 5 u
 // long (6 u for throats above 9.45) towards +x in modes 0 and 3 and -x in
 // modes 1 and 2, the text "a%.0lf" at the knee and the weld triangle at the
 // end of the reference line (filled with fill_pen >= 0, outlined in

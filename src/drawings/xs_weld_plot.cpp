@@ -4,6 +4,7 @@
 #include "drawings/xs_weld_plot.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "base/ctools.h"
@@ -70,12 +71,15 @@ bool Usable(int n, const double* x, const double* y) {
 
 bool Usable(double v) { return std::fabs(v) <= 1e9; }
 
-// Area of n points in the fill pen and pattern (when there is a fill pen).
+// Area of n points in the fill pen and pattern (when there is a fill pen),
+// an element of its own.
 void Area(const Plot& g, int n, const double* x, const double* y) {
     if (g.fill_pen < 0) return;
+    Oli_Element_Begin();
     Oli_Select_Pen((unsigned)g.fill_pen);
     Oli_Fill_Record(g.pattern);
     Oli_Filled_Polygon(n, x, y);
+    Oli_Element_End();
 }
 
 // The closed outline of n points, each edge a line element of its own.
@@ -301,18 +305,22 @@ void Draw_Round(const Plot& g, bool tube) {
     // A wall that fills the whole tube leaves no hole to draw.
     const bool hole = tube && Di > 0.0 && Di < D;
     if (g.fill_pen >= 0) {
+        Oli_Element_Begin();
         Oli_Select_Pen((unsigned)g.fill_pen);
         Oli_Fill_Record(g.pattern);
         if (hole)
             Oli_Ring(cx, cy, D, Di);
         else
             Oli_Filled_Circle(cx, cy, D);
+        Oli_Element_End();
     }
+    Oli_Element_Begin();
     Oli_Select_Pen((unsigned)g.line_pen);
     // The outline of an all-round weld is drawn in the throat's width.
     if (g.line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", g.line_width);
     Oli_Arc(cx, cy, D, 0.0, 360.0);
     if (hole && !(g.mode & XS_PLOT_OUTER_ONLY)) Oli_Arc(cx, cy, Di, 0.0, 360.0);
+    Oli_Element_End();
 }
 
 // One contour of the rectangular hollow section: right half of 10 points
@@ -409,8 +417,9 @@ void Draw_Box(const Plot& g) {
 // ---- stiffeners and doubler plates (I family, T and half I) ------------------
 
 // A plate area of n points in the stiffener pen and pattern; its face (four
-// points, none when fx is null) in the face pen with edges in the
-// weld-section pen. Areas only, so nothing without a fill pen.
+// points, none when fx is null) in the face pen, each an element of its own,
+// then the face's edges in the weld-section pen. Areas only, so nothing
+// without a fill pen.
 void Plate_Area(const Plot& g, int n, double* x, double* y, double* fx, double* fy) {
     XS_Plot_Rotate_Points(x, y, n, g.xr, g.yr, g.angle);
     if (fx) XS_Plot_Rotate_Points(fx, fy, 4, g.xr, g.yr, g.angle);
@@ -419,16 +428,15 @@ void Plate_Area(const Plot& g, int n, double* x, double* y, double* fx, double* 
     Oli_Select_Pen((unsigned)OliRole_Stiffener_Pen);
     Oli_Fill_Record(OliRole_Profile_Pattern);
     Oli_Filled_Polygon(n, x, y);
-    if (!fx) {
-        Oli_Element_End();
-        return;
-    }
+    Oli_Element_End();
+    if (!fx) return;
+    Oli_Element_Begin();
     Oli_Select_Pen((unsigned)OliRole_Stiffener_Face_Pen);
     Oli_Fill_Record(OliRole_Profile_Pattern);
     Oli_Filled_Polygon(4, fx, fy);
+    Oli_Element_End();
     for (int i = 1; i <= 4; i++)
         Oli_Pen_Line(fx[i - 1], fy[i - 1], fx[i % 4], fy[i % 4], OliRole_Weld_Section_Pen, 1);
-    Oli_Element_End();
 }
 
 // Stiffeners stand beside the web between the flanges; their corners at the
@@ -603,11 +611,35 @@ void Dimensions(const Plot& g, bool marks) {
 
 // ---- marks ----------------------------------------------------------------------
 
+// The mark of a point ("S", "M"): a filled dot with its outline and the
+// letter beside it, one element in the annotation pen. The letter stands
+// 0.15 cm right of the dot, or, where a dimension text or another mark
+// stands, left of it, above or below it, then further away; the least
+// covered place when none is free.
 void Mark(double x, double y, double dm, const char* text, double s) {
     if (!Usable(x) || !Usable(y)) return;
+    Oli_Element_Begin();
+    Oli_Fill_Record(64);
+    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     Oli_Filled_Circle(x, y, dm);
     Oli_Arc(x, y, dm, 0.0, 360.0);
-    Oli_Text_Box_Printf(x + 0.15 / s, y, 4, 3, "%s", text);
+    // A paper step down the page, in world units.
+    const double down = (Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) / s;
+    struct Place {
+        double right, down;
+        int v, h;
+    };
+    static const Place kPlaces[8] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},  {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
+                                     {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},  {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3}};
+    const Place* use = &kPlaces[0];
+    double least = 1e300;
+    for (const Place& p : kPlaces) {
+        const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
+        if (c < least) least = c, use = &p;
+        if (c == 0.0) break;
+    }
+    Oli_Text_Box_Printf(x + use->right / s, y + use->down * down, use->v, use->h, "%s", text);
+    Oli_Element_End();
 }
 
 void Marks(const Plot& g, int marks) {
@@ -643,14 +675,19 @@ void Marks(const Plot& g, int marks) {
     }
     if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
     if (!Usable(cx) || !Usable(cy)) return;
+    if (marks != 3) {
+        // The arms of the axis cross are no place for a label (its letters
+        // and the marks are texts, noted as they are written).
+        const double d = size * g.mmpc, e = 0.2 * d;
+        Oli_Take_Area(cx - e, cy, cx + e, cy + d);
+        Oli_Take_Area(cx - d, cy - e, cx, cy + e);
+    }
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
     else if (p.type == PROFILTYP_L)
         Oli_Axes_Symbol(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
     else
         Oli_Axes_Symbol(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
-    Oli_Fill_Record(64);
-    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     Mark(cx, cy, dm, "S", s);
     if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
 }
@@ -757,7 +794,11 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     // stands upright in the caller's picture.
     const bool upright = own || std::fabs(angle) < 0.001;
 
-    Oli_Element_Begin();
+    // No element around the whole: the areas, lines, triangles, dimension
+    // lines and marks are elements of their own, side by side. The colour
+    // the pens below select is given back to the caller's picture at the end.
+    const Oli_Picture_State* state = Oli_Get_Picture_State();
+    const int caller_rgb[3] = {state->line_rgb[0], state->line_rgb[1], state->line_rgb[2]};
     if (Usable(g.angle) && Usable(g.xr) && Usable(g.yr)) {
         switch (p->type) {
         case PROFILTYP_FLACH: Draw_Flat(g); break;
@@ -780,10 +821,160 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3);
         if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
     }
-    Oli_Element_End();
+    if (!own && (state->line_rgb[0] != caller_rgb[0] || state->line_rgb[1] != caller_rgb[1] ||
+                 state->line_rgb[2] != caller_rgb[2]))
+        Oli_Set_Line_RGB(caller_rgb[0], caller_rgb[1], caller_rgb[2]);
     if (own) {
         Safe_Fprintf(list, " -1\n");
         OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
     }
     return g.mmpc;
+}
+
+// ---- the single welds of the connection sketch ---------------------------------
+
+namespace {
+
+// One face a weld lies on: horizontal (at y = at, centred on x = mid) or
+// vertical (at x = at, centred on y = mid), its label on the side given by
+// the outward direction (dx, dy).
+struct Weld_Face {
+    bool used = false, horizontal = true;
+    double at = 0.0, mid = 0.0;
+    int dx = 0, dy = 0;
+};
+
+Weld_Face H_Face(double y, double x_from, double x_to, int dy) {
+    Weld_Face f;
+    f.used = true, f.horizontal = true, f.at = y, f.mid = (x_from + x_to) / 2.0, f.dy = dy;
+    return f;
+}
+
+Weld_Face V_Face(double x, double y_from, double y_to, int dx) {
+    Weld_Face f;
+    f.used = true, f.horizontal = false, f.at = x, f.mid = (y_from + y_to) / 2.0, f.dx = dx;
+    return f;
+}
+
+// The face of slot k in the sketch's world (mm, y down from the top of the
+// profile), for a profile drawn at the reference point (xr, yr).
+Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
+    double top = 0.0, bottom = 0.0, tip = 0.0;
+    Calc_Profile_Weld_Offsets(&p, &top, &bottom, &tip);
+    const double tw2 = p.t_w / 2.0;
+    if (Is_Profile_Type_Family(PROFILTYP_I, p.type) || p.type == PROFILTYP_T || p.type == PROFILTYP_HALB_I) {
+        // Web axis at xr, top at yr; T and half I have no bottom flange.
+        const bool lower = Is_Profile_Type_Family(PROFILTYP_I, p.type) != 0;
+        const double bo = p.b_fo / 2.0, bu = (p.b_fu > 0.0 ? p.b_fu : p.b_fo) / 2.0;
+        const double y_low = lower ? yr + p.h - p.t_fu : yr + p.h;
+        switch (k) {
+        case 0: return H_Face(yr, xr - bo, xr + bo, -1);
+        case 1: return H_Face(yr + p.t_fo, xr - bo, xr - tw2 - top, 1);
+        case 5: return H_Face(yr + p.t_fo, xr + tw2 + top, xr + bo, 1);
+        case 2: return V_Face(xr - tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), -1);
+        case 6: return V_Face(xr + tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), 1);
+        default: break;
+        }
+        if (!lower) return {};
+        switch (k) {
+        case 3: return H_Face(yr + p.h, xr - bu, xr + bu, 1);
+        case 4: return H_Face(y_low, xr - bu, xr - tw2 - bottom, -1);
+        case 7: return H_Face(y_low, xr + tw2 + bottom, xr + bu, -1);
+        default: return {};
+        }
+    }
+    switch (p.type) {
+    case PROFILTYP_FLACH: case PROFILTYP_RECHTECK: {
+        // Flat bar from its left face xr, tube about its axis xr.
+        const double w = p.type == PROFILTYP_FLACH ? p.t_w : p.b_fo;
+        const double l = p.type == PROFILTYP_FLACH ? xr : xr - w / 2.0, r = l + w;
+        switch (k) {
+        case 0: return H_Face(yr, l, r, -1);
+        case 3: return H_Face(yr + p.h, l, r, 1);
+        case 1: return V_Face(l, yr, yr + p.h, -1);
+        case 2: return V_Face(r, yr, yr + p.h, 1);
+        default: return {};
+        }
+    }
+    case PROFILTYP_C: case PROFILTYP_U: {
+        // Web at the left from xr, the profile centred on yr.
+        const double yt = yr - p.h / 2.0, yb = yt + p.h, xi = xr + p.t_w;
+        switch (k) {
+        case 2: return V_Face(xr, yt, yb, -1);
+        case 6: return V_Face(xi, yt + p.t_fo + top, yb - p.t_fo - top, 1);
+        case 0: return H_Face(yt, xr, xr + p.b_fo, -1);
+        case 3: return H_Face(yb, xr, xr + p.b_fo, 1);
+        case 1: return H_Face(yt + p.t_fo, xi + top, xr + p.b_fo, 1);
+        case 4: return H_Face(yb - p.t_fo, xi + top, xr + p.b_fo, -1);
+        default: return {};
+        }
+    }
+    case PROFILTYP_Z: {
+        // Web about xr, the top flange to the left, the bottom one to the right.
+        const double xl = xr - p.b_fo / 2.0, xe = xr + p.b_fo / 2.0, yb = yr + p.h;
+        switch (k) {
+        case 0: return H_Face(yr, xl, xr + tw2, -1);
+        case 1: return H_Face(yr + p.t_fo, xl, xr - tw2 - top, 1);
+        case 2: return V_Face(xr - tw2, yr + p.t_fo + top, yb, -1);
+        case 6: return V_Face(xr + tw2, yr, yb - p.t_fo - top, 1);
+        case 3: return H_Face(yb, xr - tw2, xe, 1);
+        case 4: return H_Face(yb - p.t_fo, xr + tw2 + top, xe, -1);
+        default: return {};
+        }
+    }
+    case PROFILTYP_L: {
+        // Heel at (xr, yr): leg h along +x (thickness t_w), leg b upward
+        // (thickness t_fo).
+        const double b = p.b_fo;
+        switch (k) {
+        case 0: return V_Face(xr, yr - b, yr, -1);
+        case 1: return V_Face(xr + p.t_fo, yr - b, yr - p.t_w - top, 1);
+        case 2: return H_Face(yr, xr, xr + p.h, 1);
+        case 6: return H_Face(yr - p.t_w, xr + p.t_fo + top, xr + p.h, -1);
+        default: return {};
+        }
+    }
+    default: return {};
+    }
+}
+
+}  // namespace
+
+int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
+                         const double length[], int slots, int pen) {
+    if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
+    const Stahlprofil& p = *opts->profile;
+    const double off = 0.1 * opts->mm_per_cm;  // 0.1 cm between a side face and its label
+    int drawn = 0;
+    for (int k = 0; k < slots; ++k) {
+        const double a = throat[k], l = length[k];
+        if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
+        const Weld_Face f = Sketch_Face(p, k, opts->x_ref, opts->y_ref);
+        if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
+        const int width = static_cast<int>(std::lround(a + 0.01));
+        if (f.horizontal)
+            Oli_Pen_Line(f.mid - l / 2.0, f.at, f.mid + l / 2.0, f.at, pen, width);
+        else
+            Oli_Pen_Line(f.at, f.mid - l / 2.0, f.at, f.mid + l / 2.0, pen, width);
+        ++drawn;
+        // The label outside the face: the middle of the line, else a
+        // quarter or two fifths of its length before or after it, where
+        // nothing stands; the least covered of these places when none is
+        // free.
+        char text[16];
+        std::snprintf(text, sizeof text, "%d", number[k]);
+        const int v = f.horizontal ? (f.dy < 0 ? 2 : 0) : 4;
+        const int h = f.horizontal ? 4 : (f.dx < 0 ? 1 : 3);
+        const double side = f.horizontal ? 0.0 : f.at + f.dx * off;
+        double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? f.at : f.mid, least = 1e300;
+        static const double kShift[5] = {0.0, -0.25, 0.25, -0.4, 0.4};
+        for (double t : kShift) {
+            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? f.at : f.mid + t * l;
+            const double c = Oli_Label_Covered(cx, cy, v, h, text);
+            if (c < least) least = c, lx = cx, ly = cy;
+            if (c == 0.0) break;
+        }
+        Oli_Text_At_Printf(lx, ly, v, h, "%d", number[k]);
+    }
+    return drawn;
 }

@@ -84,4 +84,24 @@ void Init_XS_Plot_Options(XSPlotOptions* opts);
 // shape whose points are not usable is left out.
 double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions);
 
+// The single welds of the connection sketch, drawn into the caller's open
+// picture in which Draw_XS_Weld_Plot has just drawn the profile with the
+// same options (opts->x_ref, y_ref, mm_per_cm, profile): each slot k below
+// `slots` with a number above 0 and a throat and length above 0.01 mm
+// becomes a line of its length along its face, centred on the free part of
+// the face, in `pen` with the width class round(a + 0.01), and is labelled
+// with its number outside the profile, where the label meets no text and
+// no mark already in the picture (the middle of the line, else a quarter or
+// two fifths of its length to either side, else the least covered of these). Faces by family: flat bar and rectangular
+// tube 0 top, 3 bottom, 1 left, 2 right; I family 0/3 outer faces of the
+// top/bottom flange, 1/5 and 4/7 their inner faces left/right of the web,
+// 2/6 the web faces; T and half I the upper half of that; channels (web on
+// the left) 2/6 outer/inner web face, 0/3 outer and 1/4 inner faces of the
+// top/bottom flange; Z the same with 2/6 the left/right web face; the angle
+// (leg h along x, leg b up at the left) 0 the outer and 1 the inner face of
+// leg b, 2 the outer and 6 the inner face of leg h. Round sections have
+// only the all-round weld. Returns the number of welds drawn.
+int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
+                         const double length[], int slots, int pen);
+
 #endif

@@ -33,5 +33,14 @@ struct Endplate_Services {
 void Set_Endplate_Services(const Endplate_Services *services);
 // The installed services; never null (absent ones are null pointers).
 const Endplate_Services *Get_Endplate_Services(void);
+// Adds the annex selection sheet (NAD_Selection_Entry) and the flag drawing
+// (Draw_EuroFlag) of the design codes to the installed services; the others
+// stay as they are. Called by the program's main and the tests' main.
+void Install_Annex_Services(void);
+// Adds the section evaluation (Calc_Anschluss_Querschnitt) and the profile
+// block (Print_Stahlprofil) of the DIN check of the welded connection to the
+// installed services; the others stay as they are. Called by the program's
+// main and the tests' main.
+void Install_Din_Services(void);
 
 #endif

@@ -1,6 +1,9 @@
 // Renders a read print list onto A4 pages with cairo and pango: a PDF with
 // bookmarks, or one page as a PNG. Lengths are worked in cm and drawn in
 // points; a PNG page is the same drawing scaled to its resolution.
+//
+// Every page is drawn twice over: a first pass only counts the pages, so
+// that the foot line of each page can say "Seite n von m".
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -8,19 +11,36 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <memory>
 #include <set>
 
+#include "platform/desktop.h"
+#include "platform/oli_markup_internal.h"
 #include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
+
+#ifndef WELD_SYMBOL_DIR
+#define WELD_SYMBOL_DIR "data/FONT"
+#endif
 
 namespace {
 
 constexpr double kPt = 72.0 / 2.54;  // points per cm
 constexpr double kPageW = 21.0, kPageH = 29.7;
 constexpr double kLeft = 2.5, kRight = 1.5, kTop = 2.0, kBottom = 2.0;
-constexpr double kBodySize = 9.5, kTableSize = 8.5;  // points
-constexpr double kLimit = 1e5;                        // cm; beyond is damage
-constexpr double kNodeMark = 0.12;                    // cm, diameter of a node mark
+constexpr double kBodySize = 9.5, kTableSize = 8.5, kFootSize = 7.5;  // points
+constexpr double kMinTableSize = 5.5;                                // points, a table shrunk to fit
+constexpr double kLimit = 1e5;                                       // cm; beyond is damage
+constexpr double kNodeMark = 0.12;                                   // cm, diameter of a node mark
+constexpr double kTableGap = 0.5;     // cm below every table (the writers move up by it to go on at once)
+constexpr double kPictureGap = 0.7;   // cm below every picture (the writers move up by as much to go on
+                                      // right below it, by less to keep some room)
+constexpr double kKeepWithHeading = 0.8;  // cm that must follow a heading on its page
+constexpr double kDefaultTab = 1.2;   // cm between the stops of a line that gives none (four tab steps)
+constexpr double kTabGap = 0.1;       // cm a text keeps before the stop it is tabbed to
+constexpr double kFootRule = kPageH - kBottom + 0.5;  // cm, the rule above the foot line
 const char* const kBodyFont = "DejaVu Sans";
 const char* const kTableFont = "DejaVu Sans Mono";
 
@@ -37,11 +57,124 @@ struct PictureState {
     double angle = 0.0;               // degrees
 };
 
+// ---- where a line may break ----
+
+bool Is_Digit(int c) { return c >= '0' && c <= '9'; }
+
+// The visible word of glyphs [b, e) in plain text, superscript digits as
+// their signs, without trailing punctuation.
+std::string Word_Of(const std::vector<OliGlyphItem>& g, size_t b, size_t e) {
+    std::string w;
+    for (size_t i = b; i < e; ++i) {
+        int c = g[i].c;
+        if (g[i].style.sup && c == '2') c = 0xFD;
+        else if (g[i].style.sup && c == '3') c = 0xFA;
+        w += c < 0x100 ? static_cast<char>(c) : '?';
+    }
+    while (!w.empty() && std::strchr(",;:)", w.back())) w.pop_back();
+    return w;
+}
+
+bool Is_Unit(const std::string& w) {
+    static const char* const kUnits[] = {"mm", "cm", "m", "kN", "kNm", "kNcm", "N", "Nm", "N/mm\xFD", "N/mm2",
+                                         "kN/cm", "kN/cm\xFD", "kN/m", "mm\xFD", "cm\xFD", "cm\xFA", "cm4", "%",
+                                         "\x89", "\xF8", "kg", "kg/m", "kN/m\xFD", "cm\xFD/m"};
+    for (const char* u : kUnits)
+        if (w == u) return true;
+    return false;
+}
+
+// Comparison and relation signs stay on the line of both neighbours.
+bool Is_Relation(const std::string& w) {
+    return w == "=" || w == "<" || w == ">" || w == "\xF3" || w == "\xF2" || w == "\xF7" || w == "<=" || w == ">=";
+}
+
+bool Is_Verdict(const std::string& w) { return w == "ok" || w == "nicht" || w == "!!" || w == "!" || w == "ok!"; }
+
+// Marks the blanks that must not break a line: between a value and its
+// unit, around a comparison sign, after the arrow to a utilisation, and
+// before a verdict ("= 0.123  <  1  ok", "235.0 N/mm²", "nicht ok !!").
+std::vector<bool> Glued_Blanks(const std::vector<OliGlyphItem>& g) {
+    std::vector<bool> glued(g.size(), false);
+    // Words: runs without blanks and tabs.
+    struct Span {
+        size_t b, e;
+    };
+    std::vector<Span> words;
+    for (size_t i = 0; i < g.size();) {
+        if (g[i].c == ' ' || g[i].c == '\t') {
+            ++i;
+            continue;
+        }
+        size_t b = i;
+        while (i < g.size() && g[i].c != ' ' && g[i].c != '\t') ++i;
+        words.push_back({b, i});
+    }
+    for (size_t k = 0; k + 1 < words.size(); ++k) {
+        const size_t gap_b = words[k].e, gap_e = words[k + 1].b;
+        bool blanks_only = true;
+        for (size_t i = gap_b; i < gap_e; ++i) blanks_only = blanks_only && g[i].c == ' ';
+        if (!blanks_only) continue;
+        const std::string a = Word_Of(g, words[k].b, words[k].e), b = Word_Of(g, words[k + 1].b, words[k + 1].e);
+        const bool a_number = !a.empty() && (Is_Digit(static_cast<unsigned char>(a.back())));
+        bool glue = Is_Relation(a) || Is_Relation(b) || a == "\x88" || Is_Verdict(b) || a == "nicht" ||
+                    (a_number && Is_Unit(b)) || a.empty() || b.empty();
+        // A coloured verdict (a blue "ok", a red "nicht ok !!") stays with
+        // what it judges.
+        if (!glue && g[words[k + 1].b].style.colour >= 0 && g[words[k].b].style.colour < 0 &&
+            g[words[k + 1].b].style.heading)
+            glue = true;
+        if (glue)
+            for (size_t i = gap_b; i < gap_e; ++i) glued[i] = true;
+    }
+    return glued;
+}
+
+// ---- pieces of text laid out into rows ----
+
+struct Piece {
+    PangoLayout* l = nullptr;
+    double x = 0, w = 0, base = 0, h = 0;  // cm: left edge, width, baseline below the top, height
+    std::string text;
+};
+
+struct Row {
+    std::vector<Piece> pieces;
+    double asc = 0, desc = 0;
+    double Height() const { return asc + desc; }
+};
+
+void Free_Rows(std::vector<Row>& rows) {
+    for (Row& r : rows)
+        for (Piece& p : r.pieces)
+            if (p.l) g_object_unref(p.l), p.l = nullptr;
+    rows.clear();
+}
+
+// What both passes over a document share: the symbol files read (null: not
+// readable) and the record numbers already warned about.
+struct Shared {
+    std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
+    std::set<int> warned;
+    // Headings that would end a page: (block, line) of the first of them,
+    // set on a new page instead; found by one pass, obeyed by the next.
+    std::set<std::pair<int, int>> break_before;
+    bool moved = false;  // a pass found a heading to move
+};
+
+// What stands on the page so far, in the order drawn: a heading line or
+// anything else (a text line, a table row, a picture).
+struct Drawn {
+    bool heading;
+    int block, line;
+};
+
 struct Renderer {
     cairo_surface_t* surface = nullptr;
     cairo_t* cr = nullptr;
     bool pdf = true;
     int page = 1;
+    int total = 0;           // pages of the whole list, 0 while counting
     int target = 0;          // PNG: the page to write
     double dpi = 150;
     const char* png_path = nullptr;
@@ -54,10 +187,35 @@ struct Renderer {
     std::vector<int> parents{0};
     double stored[10] = {0};
     int stored_page[10] = {0};
-    std::set<int> warned;
+    std::string contents;    // the contents entry in force: the position of the list
+    int block = -1;          // the block being drawn
+    std::vector<OliTextBox>* boxes = nullptr;
+    Shared* shared = nullptr;
 
     double Text_Left() const { return kLeft + margin; }
     double Text_Width() const { return std::max(2.0, kPageW - kRight - Text_Left()); }
+
+    // Pictures drawn on this page: text set beside one of them (the writers
+    // go back up to set a list beside a picture, a picture beside a table)
+    // ends before it.
+    struct Float {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Float> floats;
+    // The ink of the running text, table rows and titles set on this page:
+    // a table set beside text that stands below its top (the writers go
+    // back up to set a data block beside a sketch whose material lines
+    // follow it) is set smaller to end above that text.
+    std::vector<Float> inked;
+
+    // Where text starting at x and standing from top to bottom must end:
+    // the right margin, or just before a picture to its right.
+    double Right_Edge(double x, double top, double bottom) const {
+        double r = kPageW - kRight;
+        for (const Float& f : floats)
+            if (f.y1 < bottom && top < f.y2 && f.x1 > x + 0.5) r = std::min(r, f.x1 - 0.2);
+        return r;
+    }
     double Bottom() const { return kPageH - kBottom; }
 
     void Begin_Page() {
@@ -70,9 +228,47 @@ struct Renderer {
         cairo_set_source_rgb(cr, 0, 0, 0);
         y = lowest = kTop;
         mark = -1;
+        floats.clear();
+        inked.clear();
+    }
+
+    // The foot line: the position the page belongs to and "Seite n von m".
+    void Foot() {
+        if (total <= 0) return;
+        cairo_save(cr);
+        cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+        cairo_set_line_width(cr, 0.4);
+        cairo_set_dash(cr, nullptr, 0, 0);
+        cairo_move_to(cr, kLeft * kPt, kFootRule * kPt);
+        cairo_line_to(cr, (kPageW - kRight) * kPt, kFootRule * kPt);
+        cairo_stroke(cr);
+        char right[64];
+        std::snprintf(right, sizeof right, "Seite %d von %d", page, total);
+        std::string left = OLI_Plain_Text(contents);
+        size_t s = left.find_first_not_of(' ');
+        left = s == std::string::npos ? "" : left.substr(s);
+        std::vector<OliGlyphItem> g_right = Oli_Markup_Glyphs(right);
+        PangoLayout* r = Layout(Oli_Glyphs_Pango(g_right, 0, g_right.size()), kBodyFont, kFootSize);
+        double rw = Width_Cm(r);
+        double room = kPageW - kRight - kLeft - rw - 0.5;
+        std::vector<OliGlyphItem> g_left = Oli_Markup_Glyphs(contents);
+        // Only the visible text of the entry, from its first character.
+        size_t first = 0;
+        while (first < g_left.size() && g_left[first].c == ' ') ++first;
+        for (OliGlyphItem& it : g_left) it.style = OliStyle{};
+        PangoLayout* l = Layout(Oli_Glyphs_Pango(g_left, first, g_left.size()), kBodyFont, kFootSize);
+        pango_layout_set_width(l, static_cast<int>(std::max(1.0, room) * kPt * PANGO_SCALE));
+        pango_layout_set_ellipsize(l, PANGO_ELLIPSIZE_END);
+        const double top = kFootRule + 0.12;
+        Show(l, kLeft, top, OLI_TEXT_FOOT, left, -1, 0, false);
+        Show(r, kPageW - kRight - rw, top, OLI_TEXT_FOOT, right, -1, 0, false);
+        g_object_unref(l);
+        g_object_unref(r);
+        cairo_restore(cr);
     }
 
     void End_Page() {
+        Foot();
         if (pdf) {
             cairo_show_page(cr);
         } else if (page == target) {
@@ -82,7 +278,19 @@ struct Renderer {
         }
     }
 
+    std::vector<Drawn> on_page;
+
+    void Note(bool heading, int line) { on_page.push_back({heading, block, line}); }
+
     void New_Page() {
+        // Headings at the foot of the page go to the next one with what
+        // they head (in the next pass).
+        size_t i = on_page.size();
+        while (i > 0 && on_page[i - 1].heading) --i;
+        if (shared && i > 0 && i < on_page.size() &&
+            shared->break_before.insert({on_page[i].block, on_page[i].line}).second)
+            shared->moved = true;
+        on_page.clear();
         End_Page();
         ++page;
         Begin_Page();
@@ -94,7 +302,7 @@ struct Renderer {
         if (y + h > Bottom() && y > kTop + 1e-6) New_Page();
     }
 
-    PangoLayout* Layout(const std::string& markup, const char* family, double size_pt, double width_cm) {
+    PangoLayout* Layout(const std::string& markup, const char* family, double size_pt) {
         PangoLayout* l = pango_cairo_create_layout(cr);
         PangoContext* ctx = pango_layout_get_context(l);
         pango_cairo_context_set_resolution(ctx, 72.0);
@@ -108,90 +316,363 @@ struct Renderer {
         pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
         pango_layout_set_font_description(l, fd);
         pango_font_description_free(fd);
-        if (width_cm > 0) {
-            pango_layout_set_width(l, static_cast<int>(width_cm * kPt * PANGO_SCALE));
-            pango_layout_set_wrap(l, PANGO_WRAP_WORD_CHAR);
-        }
         pango_layout_set_markup(l, markup.c_str(), -1);
         return l;
     }
 
+    static double Width_Cm(PangoLayout* l) {
+        int w = 0, h = 0;
+        pango_layout_get_size(l, &w, &h);
+        return w / static_cast<double>(PANGO_SCALE) / kPt;
+    }
     static double Height_Cm(PangoLayout* l) {
         int w = 0, h = 0;
         pango_layout_get_size(l, &w, &h);
         return h / static_cast<double>(PANGO_SCALE) / kPt;
     }
 
-    // One text line at the writing position; returns the layout's width, cm.
-    double Text_Line(const std::string& text, const char* family, double size, double x, double width,
-                     const std::vector<double>& tabs, double hanging) {
-        PangoLayout* l = Layout(OLI_Markup_To_Pango(text), family, size, width);
-        if (!tabs.empty() || hanging > 0) {
-            PangoTabArray* ta = pango_tab_array_new(0, FALSE);
-            int k = 0;
-            if (hanging > 0) pango_tab_array_set_tab(ta, k++, PANGO_TAB_LEFT, static_cast<int>(hanging * kPt * PANGO_SCALE));
-            for (double t : tabs)
-                if (t > 0 && Sane(t)) pango_tab_array_set_tab(ta, k++, PANGO_TAB_LEFT, static_cast<int>(t * kPt * PANGO_SCALE));
-            pango_layout_set_tabs(l, ta);
-            pango_tab_array_free(ta);
-        }
-        if (hanging > 0) pango_layout_set_indent(l, static_cast<int>(-hanging * kPt * PANGO_SCALE));
-        double h = Height_Cm(l);
-        Ensure(h);
-        // A hanging width (a negative indent of the layout) leaves the first
-        // line at x and indents the lines after it.
-        cairo_move_to(cr, x * kPt, y * kPt);
+    // Draws a layout with its top left corner at (x, top) cm and records
+    // its box.
+    void Show(PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line, int row,
+              bool heading) {
+        cairo_move_to(cr, x * kPt, top * kPt);
         pango_cairo_show_layout(cr, l);
-        int pw = 0, ph = 0;
-        pango_layout_get_size(l, &pw, &ph);
-        y += h;
-        g_object_unref(l);
-        return pw / static_cast<double>(PANGO_SCALE) / kPt;
+        if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
+        // The ink of the glyphs: what another text must not touch.
+        PangoRectangle ink;
+        pango_layout_get_extents(l, &ink, nullptr);
+        const double ix = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
+        const double iy = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
+        const double iw = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
+        const double ih = ink.height / static_cast<double>(PANGO_SCALE) / kPt;
+        if (kind == OLI_TEXT_PARA || kind == OLI_TEXT_TABLE || kind == OLI_TEXT_TITLE)
+            inked.push_back({ix, iy, ix + iw, iy + ih});
+        if (boxes) {
+            OliTextBox b;
+            b.page = page;
+            b.x = ix;
+            b.y = iy;
+            b.w = iw;
+            b.h = ih;
+            b.text = text;
+            b.kind = kind;
+            b.block = block;
+            b.line = line;
+            b.row = row;
+            b.heading = heading;
+            boxes->push_back(b);
+        }
+    }
+
+    // One piece of glyphs [b, e) on one line.
+    Piece Make_Piece(const std::vector<OliGlyphItem>& g, size_t b, size_t e, const std::vector<bool>& glued,
+                     const char* family, double size) {
+        Piece p;
+        p.l = Layout(Oli_Glyphs_Pango(g, b, e, &glued), family, size);
+        p.w = Width_Cm(p.l);
+        p.h = Height_Cm(p.l);
+        p.base = pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
+        size_t v = e;
+        while (v > b && (g[v - 1].c == ' ' || g[v - 1].c == '\t')) --v;
+        p.text = Oli_Glyphs_Plain(g, b, v);
+        return p;
+    }
+
+    // The width of a piece without its trailing blanks.
+    static double Visible_Width(const Piece& p) {
+        const char* t = pango_layout_get_text(p.l);
+        int n = static_cast<int>(std::strlen(t));
+        while (n > 0 && t[n - 1] == ' ') --n;
+        if (n == 0) return 0.0;
+        PangoRectangle pos;
+        pango_layout_index_to_pos(p.l, n, &pos);
+        // index_to_pos of the end gives the position after the last glyph.
+        double w = pos.x / static_cast<double>(PANGO_SCALE) / kPt;
+        return w > 0 ? std::min(w, p.w) : p.w;
+    }
+
+    // Lays one text line out into rows of `width` cm: tabs go to the stops
+    // (cm from the line's left edge, a hanging width first); a cell that
+    // does not fit goes on in a new row at the continuation stop (the
+    // hanging width, else the first stop), and a text too long for a row
+    // breaks only where Glued_Blanks allows it.
+    std::vector<Row> Flow(const std::string& text, const char* family, double size, double width,
+                          const std::vector<double>& tab_stops, double hanging) {
+        std::vector<Row> rows;
+        std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+        std::vector<bool> glued = Glued_Blanks(g);
+        std::vector<double> stops;
+        if (hanging > 0) stops.push_back(hanging);
+        for (double t : tab_stops)
+            if (t > 0 && Sane(t)) stops.push_back(t);
+        std::sort(stops.begin(), stops.end());
+        bool has_tab = false;
+        for (const OliGlyphItem& it : g) has_tab = has_tab || it.c == '\t';
+        double cont = hanging > 0 ? hanging : (has_tab && !stops.empty() ? stops[0] : 0.0);
+        if (cont > width * 0.6) cont = 0.0;
+        Row cur;
+        double x = 0.0;
+        auto place = [&](Piece p) {
+            p.x = x;
+            x += p.w;
+            cur.asc = std::max(cur.asc, p.base);
+            cur.desc = std::max(cur.desc, p.h - p.base);
+            cur.pieces.push_back(p);
+        };
+        auto new_row = [&]() {
+            rows.push_back(cur);
+            cur = Row{};
+            x = cont;
+        };
+        auto next_stop = [&](double from) {
+            for (double s : stops)
+                if (s > from + 1e-6) return s;
+            double base = stops.empty() ? 0.0 : stops.back();
+            return base + kDefaultTab * (std::floor((from - base) / kDefaultTab + 1e-9) + 1.0);
+        };
+        size_t b = 0;
+        bool first_cell = true;
+        while (b <= g.size()) {
+            size_t e = b;
+            while (e < g.size() && g[e].c != '\t') ++e;
+            const bool after_tab = !first_cell;
+            first_cell = false;
+            if (after_tab) {
+                double s = next_stop(x > 0 ? x + kTabGap : x);
+                if (s >= width - 0.05) {
+                    new_row();
+                } else {
+                    x = s;
+                    // A line without stops of its own goes on under its
+                    // first tabbed cell.
+                    if (stops.empty() && cont == 0.0 && x < width * 0.6) cont = x;
+                }
+            }
+            Piece whole = Make_Piece(g, b, e, glued, family, size);
+            const double whole_w = Visible_Width(whole);
+            if (x + whole_w <= width + 1e-6 || b == e) {
+                place(whole);
+            } else if (after_tab && x > cont + 1e-6 && cont + whole_w <= width + 1e-6) {
+                // A cell after a tab goes on whole in a new row.
+                new_row();
+                place(whole);
+            } else {
+                g_object_unref(whole.l);
+                // Word by word: a word runs to the end of its breakable blanks.
+                size_t w = b;
+                while (w < e) {
+                    size_t we = w;
+                    while (we < e && !(g[we].c == ' ' && !glued[we])) ++we;
+                    while (we < e && g[we].c == ' ' && !glued[we]) ++we;
+                    Piece p = Make_Piece(g, w, we, glued, family, size);
+                    double vis = Visible_Width(p);
+                    if (x + vis > width + 1e-6 && x > cont + 1e-6 && !cur.pieces.empty()) {
+                        new_row();
+                    }
+                    if (x + vis > width + 1e-6 && we - w > 1) {
+                        // A word longer than a row: as many glyphs as fit.
+                        g_object_unref(p.l);
+                        size_t lo = w + 1, hi = we;
+                        while (lo < hi) {
+                            size_t mid = (lo + hi + 1) / 2;
+                            Piece t = Make_Piece(g, w, mid, glued, family, size);
+                            bool fits = x + Visible_Width(t) <= width + 1e-6;
+                            g_object_unref(t.l);
+                            if (fits) lo = mid;
+                            else hi = mid - 1;
+                        }
+                        place(Make_Piece(g, w, lo, glued, family, size));
+                        w = lo;
+                        if (w < we) new_row();
+                        continue;
+                    }
+                    place(p);
+                    w = we;
+                }
+            }
+            if (e >= g.size()) break;
+            b = e + 1;
+        }
+        rows.push_back(cur);
+        return rows;
+    }
+
+    // Draws rows at the writing position from left edge `left`; a heading
+    // keeps room for what follows it on its page.
+    void Draw_Rows(std::vector<Row>& rows, double left, OliTextKind kind, int line, bool heading) {
+        bool visible = false;
+        for (const Row& row : rows)
+            for (const Piece& p : row.pieces) visible = visible || !p.text.empty();
+        if (visible && shared && shared->break_before.count({block, line}) && y > kTop + 1e-6) New_Page();
+        if (visible) Note(heading, line);
+        for (size_t r = 0; r < rows.size(); ++r) {
+            Row& row = rows[r];
+            double h = row.Height();
+            if (h <= 0) h = 0.38;
+            Ensure(h + (heading && r + 1 == rows.size() ? kKeepWithHeading : 0.0));
+            for (Piece& p : row.pieces) Show(p.l, left + p.x, y + row.asc - p.base, kind, p.text, line, (int)r, heading);
+            y += h;
+        }
+        Free_Rows(rows);
+    }
+
+    // One text line in the body font (table titles, captions).
+    void Text_Line(const std::string& text, OliTextKind kind, int line) {
+        std::vector<Row> rows =
+            Flow(text, kBodyFont, kBodySize, std::max(1.0, Right_Edge(Text_Left(), y, y + 0.45) - Text_Left()), {}, 0.0);
+        Draw_Rows(rows, Text_Left(), kind, line, Starts_As_Heading(text));
+    }
+
+    // A line that begins in heading style ("╬H...") heads what follows.
+    static bool Starts_As_Heading(const std::string& text) {
+        for (const OliGlyphItem& it : Oli_Markup_Glyphs(text)) {
+            if (it.c == ' ') continue;
+            return it.style.heading;
+        }
+        return false;
     }
 
     void Para(const OliBlock& b) {
+        int line = 0;
         OliLineFrames frames;
         for (const OliParaLine& pl : b.para) {
             if (done) return;
-            const OliParaFormat& f = pl.format;
+            const OliViewFormat& f = pl.format;
             if (pl.starts && Sane(f.space_before)) y = std::max(kTop, y + f.space_before);
             bool head = f.mode == 5;
             double indent = Sane(f.indent) ? std::clamp(f.indent, 0.0, 15.0) : 0.0;
             double x = Text_Left() + indent;
             std::vector<double> tabs;
             for (double t : f.tabs)
-                if (t - indent > 0) tabs.push_back(t - indent);
+                if (Sane(t) && t - indent > 0) tabs.push_back(t - indent);
             double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
-            double top = y;
-            Text_Line(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize, x,
-                      kPageW - kRight - x, tabs, hanging);
-            const double column = (kPageW - kRight - x) * kPt;
-            OLI_Draw_Line_Frames(cr, &frames, pl.text, x * kPt, (top < y ? top : kTop) * kPt, column, column, y * kPt);
+            const double room = std::max(1.0, Right_Edge(x, y, y + 0.45) - x);
+            std::vector<Row> rows = Flow(pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize,
+                                         room, tabs, hanging);
+            const double top = y;
+            Draw_Rows(rows, x, OLI_TEXT_PARA, line++, head || Starts_As_Heading(pl.text));
+            // The frame escapes of the line (rules, rectangle frames) over
+            // the rows it took (from the top of the page when it ran over).
+            OLI_Draw_Line_Frames(cr, &frames, pl.text, x * kPt, (top < y ? top : kTop) * kPt, room * kPt,
+                                 room * kPt, y * kPt);
             if (Sane(pl.space_after)) y = std::max(kTop, y + pl.space_after);
         }
         OLI_Close_Line_Frames(cr, &frames);
         if (Sane(b.value)) y = std::max(kTop, y + b.value);
     }
 
+    // The top of the highest text set on this page that starts below `top`
+    // and reaches into the columns x1 .. x2; a large value when there is none.
+    double Text_Below(double top, double x1, double x2) const {
+        double first = 1e9;
+        for (const Float& t : inked)
+            if (t.y1 >= top - 1e-6 && t.x2 > x1 + 0.05 && t.x1 < x2 - 0.05) first = std::min(first, t.y1);
+        return first;
+    }
+
+    // Total height of the rows at `pt` points.
+    double Rows_Height(const std::vector<std::vector<OliGlyphItem>>& glyphs, double pt) {
+        double h = 0;
+        for (const std::vector<OliGlyphItem>& g : glyphs) {
+            PangoLayout* l = Layout(Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, pt);
+            h += Height_Cm(l);
+            g_object_unref(l);
+        }
+        return h;
+    }
+
+    // A table set beside text that already stands below its top (the
+    // writer went back up to set it there) must end above that text: it is
+    // set smaller, down to the smallest table size; when even that does not
+    // end above it, the table goes below everything on the page instead.
+    // `widest` is the widest row at the normal table size.
+    void Clear_Of_Text_Below(const std::vector<std::vector<OliGlyphItem>>& glyphs, double widest, double* size) {
+        const double left = Text_Left();
+        const double below = Text_Below(y, left, left + widest * *size / kTableSize);
+        if (below >= 1e9) return;
+        const double room = below - 0.1 - y;
+        double h = Rows_Height(glyphs, *size);
+        if (h <= room) return;
+        double pt = *size;
+        // Row heights follow the size nearly in proportion; a few steps
+        // settle the rounding of the font's line height.
+        for (int step = 0; step < 4 && h > room && pt > kMinTableSize; ++step) {
+            pt = std::max(kMinTableSize, room > 0 ? pt * room / h * 0.99 : kMinTableSize);
+            h = Rows_Height(glyphs, pt);
+        }
+        if (h <= room) {
+            *size = pt;
+            return;
+        }
+        y = std::max(y, lowest);
+    }
+
+    // A table: its titles, then its rows set in a monospaced font, as the
+    // writers align the cells with blanks; a table wider than the page is
+    // set smaller. A table that runs over a page repeats its head rows, and
+    // its head never stands alone at the bottom of a page.
     void Table(const OliBlock& b) {
+        int line = 0;
         for (const std::string& t : b.titles) {
             if (done) return;
-            Text_Line(t, kBodyFont, kBodySize, Text_Left(), Text_Width(), {}, 0);
+            Text_Line(t, OLI_TEXT_TITLE, line++);
+        }
+        if (b.lines.empty()) {
+            y += kTableGap;
+            return;
+        }
+        const double width =
+            std::max(2.0, Right_Edge(Text_Left(), y, y + 0.36 * static_cast<double>(b.lines.size())) - Text_Left());
+        double size = kTableSize;
+        double widest = 0;
+        std::vector<std::vector<OliGlyphItem>> glyphs;
+        for (const std::string& row : b.lines) {
+            glyphs.push_back(Oli_Markup_Glyphs(row));
+            PangoLayout* l = Layout(Oli_Glyphs_Pango(glyphs.back(), 0, glyphs.back().size()), kTableFont, size);
+            widest = std::max(widest, Width_Cm(l));
+            g_object_unref(l);
+        }
+        if (widest > width) size = std::max(kMinTableSize, size * width / widest);
+        Clear_Of_Text_Below(glyphs, widest, &size);
+        const int head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
+        std::vector<PangoLayout*> rows;
+        double head_h = 0;
+        for (size_t i = 0; i < b.lines.size(); ++i) {
+            rows.push_back(Layout(Oli_Glyphs_Pango(glyphs[i], 0, glyphs[i].size()), kTableFont, size));
+            if (static_cast<int>(i) < head) head_h += Height_Cm(rows.back());
         }
         OliLineFrames frames;
-        for (const std::string& row : b.lines) {
-            if (done) return;
-            double top = y;
-            double w = Text_Line(row, kTableFont, kTableSize, Text_Left(), Text_Width(), {}, 0);
+        auto draw_row = [&](size_t i) {
+            PangoLayout* l = rows[i];
+            double h = Height_Cm(l);
+            const double top = y;
+            Show(l, Text_Left(), y, OLI_TEXT_TABLE, Oli_Glyphs_Plain(glyphs[i], 0, glyphs[i].size()),
+                 static_cast<int>(i), 0, false);
+            y += h;
             // The frame escapes of the row (a rule under its cells, frames).
-            OLI_Draw_Line_Frames(cr, &frames, row, Text_Left() * kPt, (top < y ? top : kTop) * kPt, w * kPt,
-                                 Text_Width() * kPt, y * kPt);
+            OLI_Draw_Line_Frames(cr, &frames, b.lines[i], Text_Left() * kPt, top * kPt, Width_Cm(l) * kPt,
+                                 width * kPt, y * kPt);
+        };
+        for (size_t i = 0; i < rows.size() && !done; ++i) {
+            const double h = Height_Cm(rows[i]);
+            if (static_cast<int>(i) < head) {
+                if (i == 0) Ensure(head_h + (rows.size() > static_cast<size_t>(head) ? Height_Cm(rows[head]) : 0));
+            } else if (y + h > Bottom() && y > kTop + 1e-6) {
+                New_Page();
+                if (done) break;
+                for (int k = 0; k < head; ++k) draw_row(static_cast<size_t>(k));
+            }
+            if (done) break;
+            Note(false, static_cast<int>(i));
+            draw_row(i);
         }
         OLI_Close_Line_Frames(cr, &frames);
+        for (PangoLayout* l : rows) g_object_unref(l);
+        y += kTableGap;
     }
 
     void Bookmark(const OliBlock& b) {
-        if (!pdf) return;
+        if (!pdf || total <= 0) return;
         if (b.word == 17) {
             if (parents.size() > 1) parents.pop_back();
             return;
@@ -283,7 +764,7 @@ struct Renderer {
         for (unsigned char c : text) utf8 += c < 0x20 ? "" : OLI_Glyph(c);
         if (utf8.empty()) return;
         double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * ks / 0.72;
-        PangoLayout* l = Layout("", kBodyFont, size, 0);
+        PangoLayout* l = Layout("", kBodyFont, size);
         pango_layout_set_text(l, utf8.c_str(), -1);
         int w = 0, h = 0;
         pango_layout_get_size(l, &w, &h);
@@ -295,14 +776,101 @@ struct Renderer {
         double dy = (code & 0x10) ? -hp / 2 : (code & 0x20) ? -baseline : 0;
         double angle = (turned ? s.angle : 0.0) + ((code & 0x100) ? 90.0 : 0.0);
         if (!std::isfinite(angle)) angle = 0;
+        const double turn = -std::fmod(angle, 360.0) * M_PI / 180.0;
         cairo_save(cr);
         cairo_translate(cr, X(px), Y(py));
-        cairo_rotate(cr, -std::fmod(angle, 360.0) * M_PI / 180.0);
+        cairo_rotate(cr, turn);
         cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
         cairo_move_to(cr, dx, dy);
         pango_cairo_show_layout(cr, l);
         cairo_restore(cr);
+        if (boxes && utf8.find_first_not_of(' ') != std::string::npos) {
+            // The box of the turned text on the page, in cm.
+            PangoRectangle ink;
+            pango_layout_get_extents(l, &ink, nullptr);
+            const double iw = ink.width / static_cast<double>(PANGO_SCALE);
+            const double ix = ink.x / static_cast<double>(PANGO_SCALE);
+            const double top = ink.y / static_cast<double>(PANGO_SCALE);
+            const double bot = (ink.y + ink.height) / static_cast<double>(PANGO_SCALE);
+            const double cx[4] = {dx + ix, dx + ix + iw, dx + ix + iw, dx + ix};
+            const double cy[4] = {dy + top, dy + top, dy + bot, dy + bot};
+            double x1 = 1e9, y1 = 1e9, x2 = -1e9, y2 = -1e9;
+            for (int i = 0; i < 4; ++i) {
+                const double rx = X(px) + cx[i] * std::cos(turn) - cy[i] * std::sin(turn);
+                const double ry = Y(py) + cx[i] * std::sin(turn) + cy[i] * std::cos(turn);
+                x1 = std::min(x1, rx), x2 = std::max(x2, rx), y1 = std::min(y1, ry), y2 = std::max(y2, ry);
+            }
+            OliTextBox b;
+            b.page = page;
+            b.x = x1 / kPt;
+            b.y = y1 / kPt;
+            b.w = (x2 - x1) / kPt;
+            b.h = (y2 - y1) / kPt;
+            b.text = utf8;
+            b.kind = OLI_TEXT_PICTURE;
+            b.block = block;
+            boxes->push_back(b);
+        }
         g_object_unref(l);
+    }
+
+    // The symbol file a record 27 names ("%FONT%\name"): under the
+    // desktop's data ("DATA"\FONT) or the symbols shipped with the program.
+    const OliSymbol* Symbol(const std::string& ref) {
+        if (!shared) return nullptr;
+        auto at = shared->symbols.find(ref);
+        if (at != shared->symbols.end()) return at->second.get();
+        std::unique_ptr<OliSymbol> sym;
+        std::string name = ref;
+        const std::string token = "%FONT%";
+        if (name.compare(0, token.size(), token) == 0) name = name.substr(token.size());
+        for (char& c : name)
+            if (c == '\\') c = '/';
+        while (!name.empty() && name[0] == '/') name.erase(0, 1);
+        std::vector<std::string> dirs;
+        if (const char* data = VEKGetEnv("DATA")) dirs.push_back(std::string(data) + "/FONT/");
+        dirs.push_back(std::string(WELD_SYMBOL_DIR) + "/");
+        if (!name.empty() && name.find("..") == std::string::npos) {
+            for (const std::string& d : dirs) {
+                FILE* f = std::fopen((d + name).c_str(), "rb");
+                if (!f) continue;
+                auto s = std::make_unique<OliSymbol>();
+                int ok = OLI_Read_Symbol(f, s.get());
+                std::fclose(f);
+                if (ok) {
+                    sym = std::move(s);
+                    break;
+                }
+            }
+        }
+        const OliSymbol* out = sym.get();
+        shared->symbols[ref] = std::move(sym);
+        return out;
+    }
+
+    // The records of a symbol, its upper left corner at the paper point
+    // (x0, y0) of the picture.
+    void Draw_Symbol(const OliSymbol& sym, double x0, double y0, PictureState& s, std::vector<PictureState>& saved) {
+        const double dir = ex[3] >= ex[2] ? 1.0 : -1.0;  // the picture's y upwards or downwards
+        auto px = [&](double sx) { return x0 + sx; };
+        auto py = [&](double sy) { return y0 + dir * (sy - sym.height); };
+        for (const OliRecord& r : sym.records) {
+            OliRecord t = r;
+            std::vector<double>& v = t.values;
+            auto pair = [&](size_t i) {
+                if (i + 1 < v.size()) v[i] = px(v[i]), v[i + 1] = py(v[i + 1]);
+            };
+            switch (r.number) {
+            case 1: case 9: case 10: case 24: pair(0), pair(2); break;
+            case 2: case 3: case 34: pair(0); break;
+            case 18:
+                for (size_t i = 1; i + 1 < v.size(); i += 2) pair(i);
+                break;
+            case 27: continue;  // a symbol names no further symbol
+            default: break;
+            }
+            Record(t, s, saved);
+        }
     }
 
     void Record(const OliRecord& r, PictureState& s, std::vector<PictureState>& saved) {
@@ -370,6 +938,16 @@ struct Renderer {
                             std::fabs(X(v[2]) - X(v[0])), std::fabs(Y(v[3]) - Y(v[1])));
             Fill(s);
             return;
+        case 27:
+            // A stored symbol: "27 x y %FONT%\name".
+            if (has(2)) {
+                if (const OliSymbol* sym = Symbol(r.text)) {
+                    PictureState inner = s;
+                    std::vector<PictureState> inner_saved;
+                    Draw_Symbol(*sym, v[0], v[1], inner, inner_saved);
+                }
+            }
+            return;
         case 30:
             if (saved.size() < 64) saved.push_back(s);
             return;
@@ -406,9 +984,9 @@ struct Renderer {
             cairo_stroke(cr);
             return;
         // Records with no drawing of their own here: pen and text styles,
-        // stored symbols, colour-mode control, records of the section
-        // drawings.
+        // colour-mode control, records of the section drawings.
         case 75:
+            // A raster picture: the embedded or named PNG, else its place.
             if (has(3)) OLI_Draw_Raster(cr, r, X(v[1]), Y(v[2]), kPt * ks);
             return;
         case 49:
@@ -421,20 +999,34 @@ struct Renderer {
                 Picture_Text(t, v[0], v[1], 0x02 | 0x10, true, r.text);
             }
             return;
-        case 7: case 8: case 16: case 21: case 23: case 27: case 52: case 53: case 59:
+        case 7: case 8: case 16: case 21: case 23: case 52: case 53: case 59:
         case 60: case 61: case 62:
             return;
         default:
-            if (warned.insert(r.number).second)
+            if (shared && shared->warned.insert(r.number).second)
                 std::fprintf(stderr, "print list: graphic record %d unknown, skipped\n", r.number);
             return;
         }
     }
 
+    // A picture that holds nothing but symbols none of which can be read
+    // shows nothing and takes no room.
+    bool Only_Missing_Symbols(const OliBlock& b) {
+        bool any = false;
+        for (const OliRecord& r : b.records) {
+            if (r.number != 27) return false;
+            if (Symbol(r.text)) return false;
+            any = true;
+        }
+        return any && b.titles.empty() && b.below.empty();
+    }
+
     void Picture(const OliBlock& b) {
+        if (Only_Missing_Symbols(b)) return;
+        int line = 0;
         for (const std::string& t : b.titles) {
             if (done) return;
-            Text_Line(t, kBodyFont, kBodySize, Text_Left(), Text_Width(), {}, 0);
+            Text_Line(t, OLI_TEXT_TITLE, line++);
         }
         for (int i = 0; i < 4; ++i) ex[i] = b.extent[i];
         double w = std::fabs(ex[1] - ex[0]), h = std::fabs(ex[3] - ex[2]);
@@ -449,6 +1041,7 @@ struct Renderer {
             sized = b.area > 0;
             Ensure(h * k);
             if (done) return;
+            Note(false, -1);
             ox = Text_Left();
             oy = y;
             PictureState s;
@@ -457,16 +1050,20 @@ struct Renderer {
             for (const OliRecord& r : b.records) Record(r, s, saved);
             cairo_restore(cr);
             cairo_set_source_rgb(cr, 0, 0, 0);
-            y += h * k + 0.2;
+            floats.push_back({ox, oy, ox + w * k, oy + h * k});
+            y += h * k + kPictureGap;
         }
         for (const std::string& t : b.below) {
             if (done) return;
-            Text_Line(t, kBodyFont, kBodySize, Text_Left(), Text_Width(), {}, 0);
+            Text_Line(t, OLI_TEXT_TITLE, line++);
         }
     }
 
     void Block(const OliBlock& b) {
         switch (b.kind) {
+        case OLI_BLOCK_CONTENTS:
+            contents = b.text;
+            break;
         case OLI_BLOCK_NEWPAGE:
             if (y > kTop + 1e-6) New_Page();
             break;
@@ -505,10 +1102,18 @@ struct Renderer {
 
     void Run(const OliDocument& doc) {
         Begin_Page();
-        for (const OliBlock& b : doc.blocks) {
+        // The first contents entry names the position from the first page on.
+        for (const OliBlock& b : doc.blocks)
+            if (b.kind == OLI_BLOCK_CONTENTS) {
+                contents = b.text;
+                break;
+            }
+        for (size_t i = 0; i < doc.blocks.size(); ++i) {
             if (done) break;
-            Block(b);
+            block = static_cast<int>(i);
+            Block(doc.blocks[i]);
         }
+        block = -1;
         if (!done) End_Page();
     }
 
@@ -524,11 +1129,41 @@ struct Renderer {
     }
 };
 
-}  // namespace
+cairo_status_t Discard(void*, const unsigned char*, unsigned int) { return CAIRO_STATUS_SUCCESS; }
 
-namespace {
-int Render_PDF(const OliDocument& doc, const char* pdf_path) {
+// The page count of the document as it is drawn, and, when asked, the
+// texts of its pages.
+int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total) {
     Renderer r;
+    r.shared = shared;
+    r.boxes = boxes;
+    r.total = total;
+    cairo_surface_t* s = cairo_pdf_surface_create_for_stream(Discard, nullptr, kPageW * kPt, kPageH * kPt);
+    bool ok = r.Run_On(s, doc);
+    cairo_surface_finish(s);
+    cairo_surface_destroy(s);
+    return ok ? r.page : 0;
+}
+
+// Lays the document out until no heading ends a page (a few passes at
+// most: each moves headings that the pass before left at a page's foot);
+// returns the page count.
+int Prepare(const OliDocument& doc, Shared* shared) {
+    int total = 0;
+    for (int pass = 0; pass < 4; ++pass) {
+        shared->moved = false;
+        total = Count_Pages(doc, shared, nullptr, 0);
+        if (!shared->moved) break;
+    }
+    return total;
+}
+
+int Render_PDF(const OliDocument& doc, const char* pdf_path) {
+    Shared shared;
+    const int total = Prepare(doc, &shared);
+    Renderer r;
+    r.shared = &shared;
+    r.total = total;
     cairo_surface_t* s = cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
     bool ok = r.Run_On(s, doc);
     if (ok) {
@@ -540,7 +1175,12 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path) {
 }
 
 int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+    Shared shared;
+    const int total = Prepare(doc, &shared);
+    if (page > total) return 0;
     Renderer r;
+    r.shared = &shared;
+    r.total = total;
     r.pdf = false;
     r.target = page;
     r.dpi = dpi;
@@ -567,6 +1207,18 @@ int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png
     if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
     try {
         return Render_PNG(doc, page, dpi, png_path);
+    } catch (...) {
+        return 0;
+    }
+}
+
+int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
+    if (!boxes) return 0;
+    try {
+        Shared shared;
+        const int total = Prepare(doc, &shared);
+        boxes->clear();
+        return Count_Pages(doc, &shared, boxes, total);
     } catch (...) {
         return 0;
     }

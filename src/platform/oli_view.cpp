@@ -9,6 +9,7 @@
 #include <set>
 
 #include "platform/oli_lines_internal.h"
+#include "platform/oli_markup_internal.h"
 #include "platform/oli_symbols_internal.h"
 #include "platform/posix.h"
 
@@ -67,12 +68,23 @@ double Second(const std::string* line) {
     return v.size() >= 2 ? v[1] : 0.0;
 }
 
+// A tab stop or hanging width: "<measure code> <position>". Measure code 1
+// counts in cm, every other code in tab steps of 0.3 cm (the unit the
+// writers compute their stops in: the indent in cm divided by 0.3, plus
+// whole steps).
+double Tab_Cm(const std::string* line) {
+    if (!line) return 0.0;
+    std::vector<double> v = Oli_Numbers(*line, 2);
+    if (v.size() < 2) return 0.0;
+    return v[0] == 1 ? v[1] : v[1] * OLI_TAB_STEP_CM;
+}
+
 // Field lines of a paragraph format up to and including "-1". False when
 // the block is cut.
-bool Read_Format(Cursor& c, OliParaFormat& f) {
+bool Read_Format(Cursor& c, OliViewFormat& f) {
     const std::string* l = c.arg();
     if (!l) return false;
-    f = OliParaFormat{};
+    f = OliViewFormat{};
     f.flags = static_cast<int>(Hex_Word(*l));
     if (!(l = c.arg())) return false;
     f.mode = std::atoi(l->c_str());
@@ -88,7 +100,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
         std::vector<double> v = Oli_Numbers(*l, 2);
         long kind = Hex_Word(*l);
         if (kind == 2) {
-            f.hanging = Second(c.arg());
+            f.hanging = Tab_Cm(c.arg());
         } else {
             // At most 100 stops are ever written; a larger or damaged count
             // (it may not even fit a long) reads as 100.
@@ -100,7 +112,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
                     --c.i;
                     break;
                 }
-                f.tabs.push_back(Second(t));
+                f.tabs.push_back(Tab_Cm(t));
             }
         }
     }
@@ -115,7 +127,7 @@ bool Read_Format(Cursor& c, OliParaFormat& f) {
 }
 
 bool Read_Para(Cursor& c, OliBlock& b) {
-    OliParaFormat format;
+    OliViewFormat format;
     if (!Read_Format(c, format)) return false;
     for (;;) {
         const std::string* l;
@@ -157,6 +169,10 @@ bool Read_Table(Cursor& c, OliBlock& b) {
     std::vector<double> layout = Oli_Numbers(*l, 5);
     if (layout.size() == 4 && layout[0] == 0 && layout[1] == 0 && layout[2] == 0 && layout[3] == 0) return true;
     b.columns = layout.size() >= 5 && layout[4] > 0 && layout[4] < 1000 ? static_cast<int>(layout[4]) : 0;
+    // The head rows: one per count of the first two layout numbers (a head
+    // row, a second head or unit row).
+    for (size_t k = 0; k < 2 && k < layout.size(); ++k)
+        if (layout[k] >= 1 && layout[k] <= 2) b.head_rows += static_cast<int>(layout[k]);
     if (b.columns > 0 && c.more() && !Is_Keyword(c.lines[c.i])) {
         // The position line; a one-column table may come without it.
         const std::string& next = c.lines[c.i];
@@ -284,6 +300,283 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     return false;
 }
 
+}  // namespace
+
+namespace {
+
+// The strict check walks the lines once; a fault ends it.
+struct Strict {
+    const std::vector<std::string>& lines;
+    size_t i = 0;
+    std::string fault;
+
+    bool Fail(size_t line, const std::string& what) {
+        if (fault.empty()) fault = "line " + std::to_string(line + 1) + ": " + what;
+        return false;
+    }
+    bool More() const { return i < lines.size(); }
+    // The next line, which must exist and be no keyword line.
+    const std::string* Arg(const char* what) {
+        if (i >= lines.size() || Is_Keyword(lines[i])) {
+            Fail(i, std::string("missing ") + what);
+            return nullptr;
+        }
+        return &lines[i++];
+    }
+    // A line of exactly n numbers (n < 0: at least -n).
+    bool Numbers(const char* what, int n) {
+        const std::string* l = Arg(what);
+        if (!l) return false;
+        std::vector<double> v = Oli_Numbers(*l);
+        bool only = l->find_first_not_of(" \t.0123456789-+eExX") == std::string::npos;
+        if (!only || (n >= 0 && static_cast<int>(v.size()) != n) || (n < 0 && static_cast<int>(v.size()) < -n))
+            return Fail(i - 1, std::string("not a line of ") + what + ": \"" + *l + "\"");
+        return true;
+    }
+    bool Format() {
+        const std::string* l = Arg("format flags");
+        if (!l) return false;
+        const long flags = Hex_Word(*l);
+        if (l->rfind("0x", 0) != 0) return Fail(i - 1, "format flags not hexadecimal");
+        if (!Numbers("font mode", 1)) return false;
+        if ((flags & 0x1) || (flags & 0x2)) return Fail(i - 1, "format with writer callbacks");
+        if ((flags & 0x10) && !Numbers("space before", 2)) return false;
+        if ((flags & 0x20) && !Numbers("indent", 4)) return false;
+        if (flags & 0x40) {
+            const std::string* t = Arg("tab list");
+            if (!t) return false;
+            std::vector<double> v = Oli_Numbers(*t);
+            if (Hex_Word(*t) == 2 && v.size() == 1) {
+                if (!Numbers("hanging width", 2)) return false;
+            } else if (Hex_Word(*t) == 0 && v.size() == 2 && v[1] >= 0 && v[1] <= 100) {
+                for (int k = 0; k < static_cast<int>(v[1]); ++k)
+                    if (!Numbers("tab stop", 2)) return false;
+            } else {
+                return Fail(i - 1, "not a tab list: \"" + *t + "\"");
+            }
+        }
+        if ((flags & 0x400) && !Numbers("factor", 1)) return false;
+        if ((flags & 0x800) && !Numbers("second space", 2)) return false;
+        if ((flags & 0x200) && !Numbers("spare numbers", 2)) return false;
+        if (!(l = Arg("end of the format")) || *l != "-1") return Fail(i - 1, "format not ended by -1");
+        return true;
+    }
+    bool Para() {
+        if (!Format()) return false;
+        for (;;) {
+            while (More() && !Is_Keyword(lines[i])) {
+                if (lines[i].empty() || lines[i][0] != ' ') return Fail(i, "text line without its lead blank");
+                ++i;
+            }
+            if (!More() || lines[i] != "#END_OF_TEXT") return Fail(i, "paragraph not ended by #END_OF_TEXT");
+            ++i;
+            const std::string* k = Arg("change kind");
+            if (!k) return false;
+            const long kind = Hex_Word(*k);
+            if ((kind & 0x1000) && !Numbers("space", 2)) return false;
+            if (kind & 0x4) {
+                if (!Format()) return false;
+                continue;
+            }
+            const std::string* e = Arg("end of the paragraph");
+            if (!e || *e != "-1") return Fail(i - 1, "paragraph not ended by -1");
+            return true;
+        }
+    }
+    bool Table() {
+        const std::string* l = Arg("title counts");
+        if (!l) return false;
+        std::vector<double> c = Oli_Numbers(*l);
+        if (c.size() != 3 || c[0] < 0 || c[1] < 0 || c[2] < 0 || c[0] + c[1] + c[2] > 100)
+            return Fail(i - 1, "title counts: \"" + *l + "\"");
+        for (int k = 0; k < static_cast<int>(c[0] + c[1] + c[2]); ++k)
+            if (!Arg("title line")) return false;
+        if (!(l = Arg("layout line"))) return false;
+        std::vector<double> v = Oli_Numbers(*l);
+        if (v.size() == 4 && v[0] == 0 && v[1] == 0 && v[2] == 0 && v[3] == 0) return true;
+        if (!(v.size() == 4 || v.size() == 5 || v.size() == 12)) return Fail(i - 1, "layout line: \"" + *l + "\"");
+        if (v.size() >= 5 && v[4] > 0) {
+            const std::string* pos = Arg("column positions");
+            if (!pos) return false;
+            std::vector<double> p = Oli_Numbers(*pos);
+            if (p.empty() || pos->find_first_not_of(" .0123456789") != std::string::npos)
+                return Fail(i - 1, "column positions: \"" + *pos + "\"");
+        }
+        while (More() && !Is_Keyword(lines[i])) ++i;
+        if (!More() || lines[i] != "#END_OF_TEXT") return Fail(i, "table not ended by #END_OF_TEXT");
+        ++i;
+        return true;
+    }
+    // The numbers a record carries (at least), or -1 for a record no writer gives.
+    static int Record_Arguments(int n) {
+        switch (n) {
+        case 1: case 24: return 4;
+        case 2: case 3: case 34: case 14: return 2;
+        case 9: case 10: return 5;
+        case 4: case 6: case 7: case 8: case 13: case 16: case 20: case 62: return 1;
+        case 50: case 51: return 3;
+        case 27: return 2;
+        case 38: return 2;
+        case 18: return 1;
+        case 21: case 23: case 49: case 75: return 0;
+        case 30: case 31: case 52: case 53: case 59: case 60: case 61: return 0;
+        default: return -1;
+        }
+    }
+    bool Picture() {
+        for (int group = 0; group < 2; ++group) {
+            const std::string* l = Arg("caption flags");
+            if (!l) return false;
+            std::vector<double> f = Oli_Numbers(*l);
+            if (f.size() != 3) return Fail(i - 1, "caption flags: \"" + *l + "\"");
+            for (double x : f) {
+                if (x != 0 && x != 1) return Fail(i - 1, "caption flag not 0 or 1");
+                if (x == 1 && !Arg("caption")) return false;
+            }
+        }
+        const std::string* m = Arg("picture mode");
+        if (!m) return false;
+        std::vector<double> mode = Oli_Numbers(*m);
+        if (mode.empty()) return Fail(i - 1, "picture mode: \"" + *m + "\"");
+        if (mode[0] == -999 && mode.size() == 3) {
+            if ((static_cast<long long>(mode[1]) & 0x10000) && !Numbers("second extent", 4)) return false;
+        }
+        if (!Numbers("paper extent", 4)) return false;
+        if (mode[0] == 3 || (mode[0] == -999 && mode.size() == 3 && mode[2] == 3))
+            if (!Arg("mode value")) return false;
+        // The picture-head writer's pictures (a mode line, not -1) may end
+        // with "0" as well, as the reader takes them.
+        return Records(true, !(mode.size() == 1 && mode[0] == -1));
+    }
+    // The records of a picture up to its end line (or, for records drawn on
+    // top of the picture before, up to the next keyword line).
+    bool Records(bool until_end, bool head_form = false) {
+        int depth = 0;
+        while (More() && !Is_Keyword(lines[i])) {
+            const std::string& l = lines[i];
+            if (l.find_first_not_of(" \t") == std::string::npos) return Fail(i, "empty line in a picture");
+            if (until_end && (Is_End_Line(l) || (head_form && OLI_Is_Head_Picture_End(l)))) {
+                if (depth != 0) return Fail(i, "picture ends inside an element");
+                ++i;
+                return true;
+            }
+            Cursor c{lines};
+            c.i = i + 1;
+            std::vector<OliRecord> r;
+            Take_Record(c, l, r);
+            if (r.empty()) return Fail(i, "not a record: \"" + l + "\"");
+            const int need = Record_Arguments(r[0].number);
+            if (need < 0) return Fail(i, "unknown record " + std::to_string(r[0].number));
+            if (static_cast<int>(r[0].values.size()) < need) return Fail(i, "record without its numbers: \"" + l + "\"");
+            if (r[0].number == 18 && r[0].values.size() != 1 + 2 * static_cast<size_t>(r[0].values[0]))
+                return Fail(i, "polygon without its points");
+            if ((r[0].number == 2 || r[0].number == 3 || r[0].number == 9 || r[0].number == 10) &&
+                l.find('\xAE') == std::string::npos)
+                return Fail(i, "text record without its text");
+            if (r[0].number == 30 && depth++ > 0) return Fail(i, "element opened inside an element");
+            if (r[0].number == 31 && depth-- <= 0) return Fail(i, "element closed that is not open");
+            i = c.i;
+        }
+        if (until_end) return Fail(i, "picture not ended by -1");
+        return depth == 0 || Fail(i, "records end inside an element");
+    }
+    bool Run() {
+        // Records may follow a picture's end line, with only layout keyword
+        // blocks between: they are drawn on top of it.
+        bool after_picture = false;
+        while (More()) {
+            const std::string& l = lines[i];
+            if (l.empty()) {
+                ++i;
+                continue;
+            }
+            if (!Is_Keyword(l)) {
+                if (after_picture && Is_Record_Line(l)) {
+                    if (!Records(false)) return false;
+                    continue;
+                }
+                return Fail(i, "line outside a block: \"" + l.substr(0, 40) + "\"");
+            }
+            const std::string key = l.substr(0, l.find_last_not_of(" \t") + 1);
+            ++i;
+            bool ok = true;
+            const bool layout = key != "#SHOWPARA" && key != "#SHOWTABLE" && key != "#SHOWGRAFIC" &&
+                                key != "#NEWPAGE" && key != "#CONTENTS";
+            after_picture = key == "#SHOWGRAFIC" || (after_picture && layout);
+            if (key == "#SHOWPARA") ok = Para();
+            else if (key == "#SHOWTABLE") ok = Table();
+            else if (key == "#SHOWGRAFIC") ok = Picture();
+            else if (key == "#NEWPAGE" || key == "#PUSHMARGINS" || key == "#RESETMAXMARGIN") ok = true;
+            else if (key == "#CONTENTS") ok = Arg("contents entry") != nullptr;
+            else if (key == "#SETYPOS") ok = Numbers("position", 2);
+            else if (key == "#SETMARGINS") ok = Numbers("margins", 3);
+            else if (key == "#RESERVESPACE") ok = Numbers("reserved space", 1);
+            else if (key == "#STOREYPOS" || key == "#RESTOREYPOS") ok = Numbers("position index", 1);
+            else if (key == "#SETLAYOUT" || key == "#SETCONVERTIONFLAGS" || key == "#POPMARGINS")
+                ok = Numbers("value", 1);
+            else if (key == "#SETFLAGS") {
+                ok = Numbers("flags", 1);
+                if (ok && (!More() || !lines[i].empty())) ok = Fail(i, "#SETFLAGS without its empty line");
+                if (ok) ++i;
+            } else if (key == "#SETBOOKMARK") {
+                ok = Numbers("bookmark level", 1) && Arg("bookmark text") != nullptr;
+            } else {
+                ok = Fail(i - 1, "unknown keyword " + key);
+            }
+            if (!ok) return false;
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+int OLI_Check_Structure(FILE* stream, std::string* fault) {
+    if (fault) fault->clear();
+    if (!stream) {
+        if (fault) *fault = "no list";
+        return 0;
+    }
+    try {
+        std::vector<std::string> lines;
+        for (std::string line; Oli_Read_Line(stream, line);) lines.push_back(line);
+        Strict s{lines, 0, ""};
+        const bool ok = s.Run();
+        if (!ok && fault) *fault = s.fault;
+        return ok ? 1 : 0;
+    } catch (...) {
+        if (fault) *fault = "out of memory";
+        return 0;
+    }
+}
+
+int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol) {
+    if (!stream || !symbol) return 0;
+    try {
+        *symbol = OliSymbol{};
+        std::vector<std::string> lines;
+        for (std::string line; lines.size() < 100000 && Oli_Read_Line(stream, line);) lines.push_back(line);
+        if (lines.size() < 2 || lines[0].rfind("OCM 1", 0) != 0) return 0;
+        std::vector<double> size = Oli_Numbers(lines[1], 2);
+        if (size.size() < 2 || !(size[0] > 0 && size[0] < 100) || !(size[1] > 0 && size[1] < 100)) return 0;
+        symbol->width = size[0];
+        symbol->height = size[1];
+        Cursor c{lines};
+        c.i = 2;
+        while (c.more()) {
+            const std::string& l = lines[c.i++];
+            if (l.find_first_not_of(" \t") == std::string::npos) continue;
+            if (Is_End_Line(l)) break;
+            if (Is_Record_Line(l)) Take_Record(c, l, symbol->records);
+        }
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
+
+namespace {
+
 struct Keyword {
     const char* name;
     OliBlockKind kind;
@@ -301,22 +594,15 @@ const Keyword kKeywords[] = {
     {"#SHOWGRAFIC", OLI_BLOCK_GRAFIC, -1},
 };
 
-struct Style {
-    bool bold = false, italic = false, underline = false, sup = false, sub = false, heading = false,
-         small = false;
-    int colour = -1;  // packed r g b, -1 for the text colour
-    bool operator==(const Style&) const = default;
-};
-
-std::string Span_Open(const Style& s) {
+std::string Span_Open(const OliStyle& s) {
     std::string o = "<span";
     if (s.bold || s.heading) o += " weight=\"bold\"";
     if (s.italic) o += " style=\"italic\"";
     if (s.underline) o += " underline=\"single\"";
-    // One size only (pango refuses a second): an index inside a heading is
-    // still set smaller.
+    // Headings in the text are bold at the text's size: a heading that
+    // heads tabbed columns ("Maximale Ausnutzung [Lk 10]:") keeps to its
+    // column. Indices are set smaller.
     if (s.small || s.sup || s.sub) o += " size=\"smaller\"";
-    else if (s.heading) o += " size=\"larger\"";
     if (s.sup) o += " rise=\"3500\"";
     else if (s.sub) o += " rise=\"-2500\"";
     if (s.colour >= 0) {
@@ -327,14 +613,9 @@ std::string Span_Open(const Style& s) {
     return o + ">";
 }
 
-// Glyphs of the print font beyond its single bytes: the perpendicular and
-// parallel signs, written as the subscript letters "s" and "p" of a weld
-// stress (σ or τ).
-enum : int { GLYPH_PERPENDICULAR = 0x100, GLYPH_PARALLEL = 0x101 };
-
 void Append_Glyph(std::string& out, int c, bool markup) {
-    if (c == GLYPH_PERPENDICULAR || c == GLYPH_PARALLEL) {
-        out += c == GLYPH_PERPENDICULAR ? "⊥" : "∥";
+    if (c == OLI_GLYPH_PERPENDICULAR || c == OLI_GLYPH_PARALLEL) {
+        out += c == OLI_GLYPH_PERPENDICULAR ? "⊥" : "∥";
         return;
     }
     if (c == '\t') {
@@ -352,7 +633,7 @@ void Append_Glyph(std::string& out, int c, bool markup) {
 // glyph beyond the bytes).
 template <class Emit>
 void Walk_Markup(const std::string& text, Emit emit) {
-    Style s;
+    OliStyle s;
     unsigned char last = 0;  // the last visible byte
     std::set<char> just_reset;  // switches closed by the last "╬r" with no text since
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text.c_str());
@@ -375,9 +656,9 @@ void Walk_Markup(const std::string& text, Emit emit) {
         case 'S': sw = &s.small; break;
         case 'H': sw = &s.heading; break;
         case 'r': {
-            Style old = s;
+            OliStyle old = s;
             int colour = s.colour;
-            s = Style{};
+            s = OliStyle{};
             s.colour = colour;
             just_reset.clear();
             if (old.bold) just_reset.insert('b');
@@ -395,7 +676,7 @@ void Walk_Markup(const std::string& text, Emit emit) {
             if ((last == 0xCC || last == 0xD6) && end - p >= 3 && (p[0] == 's' || p[0] == 'p') &&
                 p[1] == 0xCE && p[2] == 'r') {
                 s.sub = true;
-                emit(s, p[0] == 's' ? GLYPH_PERPENDICULAR : GLYPH_PARALLEL);
+                emit(s, p[0] == 's' ? OLI_GLYPH_PERPENDICULAR : OLI_GLYPH_PARALLEL);
                 p += 1;
                 just_reset.clear();
                 last = 0;
@@ -448,31 +729,50 @@ const char* OLI_Glyph(unsigned char byte) {
     return kCp850[byte - 0x80];
 }
 
-std::string OLI_Markup_To_Pango(const std::string& text) {
+std::vector<OliGlyphItem> Oli_Markup_Glyphs(const std::string& text) {
+    std::vector<OliGlyphItem> out;
+    Walk_Markup(text, [&](const OliStyle& s, int c) {
+        OliGlyphItem g{s, c};
+        // A failed check ("╬b!!") shows in red.
+        if (c == '!' && s.bold && s.colour < 0) g.style.colour = 0xDC0000;
+        out.push_back(g);
+    });
+    return out;
+}
+
+std::string Oli_Glyphs_Pango(const std::vector<OliGlyphItem>& g, size_t from, size_t to,
+                             const std::vector<bool>* glued) {
     std::string out;
-    Style open;
+    OliStyle open;
     bool in_span = false;
-    // A failed check ("╬b!!") shows in red.
-    std::string pending;
-    Walk_Markup(text, [&](const Style& s, int c) {
-        Style shown = s;
-        if (c == '!' && s.bold && s.colour < 0) shown.colour = 0xDC0000;
-        if (!in_span || !(shown == open)) {
+    for (size_t i = from; i < to && i < g.size(); ++i) {
+        if (!in_span || !(g[i].style == open)) {
             if (in_span) out += "</span>";
-            out += Span_Open(shown);
-            open = shown;
+            out += Span_Open(g[i].style);
+            open = g[i].style;
             in_span = true;
         }
-        Append_Glyph(out, c, true);
-    });
+        if (g[i].c == ' ' && glued && i < glued->size() && (*glued)[i]) out += "\u00A0";
+        else Append_Glyph(out, g[i].c, true);
+    }
     if (in_span) out += "</span>";
     return out;
 }
 
-std::string OLI_Plain_Text(const std::string& text) {
+std::string Oli_Glyphs_Plain(const std::vector<OliGlyphItem>& g, size_t from, size_t to) {
     std::string out;
-    Walk_Markup(text, [&](const Style&, int c) { Append_Glyph(out, c == '\t' ? ' ' : c, false); });
+    for (size_t i = from; i < to && i < g.size(); ++i) Append_Glyph(out, g[i].c == '\t' ? ' ' : g[i].c, false);
     return out;
+}
+
+std::string OLI_Markup_To_Pango(const std::string& text) {
+    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+    return Oli_Glyphs_Pango(g, 0, g.size());
+}
+
+std::string OLI_Plain_Text(const std::string& text) {
+    std::vector<OliGlyphItem> g = Oli_Markup_Glyphs(text);
+    return Oli_Glyphs_Plain(g, 0, g.size());
 }
 
 int OLI_Read_Document(FILE* stream, OliDocument* doc) {

@@ -12,8 +12,13 @@
 #include <string>
 #include <vector>
 
-// Field lines of a paragraph format, values in cm.
-struct OliParaFormat {
+// The tab step: tab stops and hanging widths whose measure code is not 1
+// count in steps of this many cm (docs/printlist-layout.md).
+constexpr double OLI_TAB_STEP_CM = 0.3;
+
+// Field lines of a paragraph format, values in cm (tab stops and the
+// hanging width converted from their measure).
+struct OliViewFormat {
     int flags = 0;
     int mode = 4;                 // font code of the paragraph
     double space_before = 0.0;
@@ -27,7 +32,7 @@ struct OliParaFormat {
 // the space a change group puts before what follows (0 when none).
 struct OliParaLine {
     std::string text;
-    OliParaFormat format;
+    OliViewFormat format;
     double space_after = 0.0;
     bool starts = false;          // first line under its format
 };
@@ -66,6 +71,7 @@ struct OliBlock {
     std::vector<std::string> below;        // picture captions 4-6
     std::vector<std::string> lines;        // table text lines
     int columns = 0;                       // table columns, 0 for running text
+    int head_rows = 0;                     // table: the head rows (first two layout numbers)
     std::vector<OliParaLine> para;
     double extent[4] = {0, 0, 0, 0};       // picture: x1 x2 y1 y2 on paper, cm
     double area = 0.0;                     // picture: paper area (cm²) its size number asks for, 0 none
@@ -77,10 +83,32 @@ struct OliDocument {
     int damaged = 0;              // blocks cut short or refused
 };
 
+// A stored symbol: a drawing file of the viewer's symbol directory that a
+// picture's record 27 names. Its records are paper cm, y upwards from its
+// lower left corner; width and height in cm (docs/printlist-viewer.md).
+struct OliSymbol {
+    double width = 0.0, height = 0.0;
+    std::vector<OliRecord> records;
+};
+
+// Reads a symbol file ("OCM 1", the size line, graphic records up to "-1").
+// Returns 1 when read, 0 for a null stream or a file of another kind; the
+// records read before damage are kept.
+int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol);
+
 // Reads a whole print list from the stream's position. Damage (cut blocks,
 // unknown keywords, absurd counts) is skipped; what reads is kept. Lines may
 // end with LF or CRLF. Returns the number of blocks, 0 for a null stream.
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
+
+// The strict structure check of a print list (docs/printlist-viewer.md):
+// every line belongs to a block of a known keyword and every block is
+// complete in the form its writers give it; in a picture every record is
+// known and carries its numbers, and its elements (" 30" ... " 31") are
+// closed before another opens and before the picture ends. Returns 1 for a
+// sound list; 0 with the first fault ("line N: what") in `fault` (which
+// may be null) otherwise, and for a null stream.
+int OLI_Check_Structure(FILE* stream, std::string* fault);
 
 // Turns a print-list text (code page 850 with markup) into pango markup in
 // UTF-8: bold, underline, sub- and superscript, colours, headings, tabs.
@@ -100,6 +128,24 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path);
 // Renders page `page` (1-based) at `dpi` to a PNG file. Returns 1 when
 // written, 0 when the page does not exist or the file cannot be written.
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path);
+
+// A text the renderer set on a page: its box in cm from the page's upper
+// left corner, its visible text in UTF-8, and where it comes from.
+enum OliTextKind { OLI_TEXT_PARA, OLI_TEXT_TABLE, OLI_TEXT_TITLE, OLI_TEXT_PICTURE, OLI_TEXT_FOOT };
+struct OliTextBox {
+    int page = 0;
+    double x = 0, y = 0, w = 0, h = 0;
+    std::string text;
+    OliTextKind kind = OLI_TEXT_PARA;
+    int block = -1;        // index of the block in the document, -1 for the foot line
+    int line = -1;         // paragraph line or table row of the block
+    int row = 0;           // row of a line that runs over several rows
+    bool heading = false;  // the line heads what follows it
+};
+
+// Lays the document out exactly as OLI_Render_PDF draws it and lists every
+// text it sets. Returns the page count, 0 for no boxes list.
+int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes);
 
 // Reads the list `list_path` and writes its PDF; pdf_path null puts it
 // beside the list with the extension ".pdf". Returns the page count, 0 when

@@ -18,18 +18,28 @@
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
 
-static Oli_Picture_State picture = {
+static const Oli_Picture_State START = {
     nullptr, nullptr, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0, 0, 0, 1.0, 0.0,
     1e100, 1e100, -1e100, -1e100,
     1, 1, 338, 0, 0,
     {0, 0, 0}, 0.0, {0, 0, 0}, 0.0,
     0, 0, 0, 0, 0.0, 0.0,
+    0, 0,
+    0.3, 0.3,
 };
+static Oli_Picture_State picture = START;
 
 static const int STANDARD_SCALES[18] = {5,   10,  25,  50,  75,  100, 125, 150,  175,
                                         200, 250, 300, 350, 400, 500, 750, 1000, 1500};
 
 Oli_Picture_State* Oli_Get_Picture_State(void) { return &picture; }
+
+void Oli_Reset_Picture_State(void) {
+    picture = START;
+    ioliplot::Clear_Taken();
+}
+
+int Oli_Element_Faults(void) { return picture.element_faults + (picture.element_depth != 0 ? 1 : 0); }
 
 namespace ioliplot {
 
@@ -106,6 +116,10 @@ int Oli_Grafik_Begin(FILE* stream, double x1, double y1, double x2, double y2, d
     if (!(scale_x != 0.0 && std::isfinite(scale_x)) || !(scale_y != 0.0 && std::isfinite(scale_y)))
         return OLI_GRAFIK_NO_SCALE;
 
+    // An element left open ends with the picture before it.
+    if (picture.element_depth != 0) ++picture.element_faults;
+    picture.element_depth = 0;
+    picture.text_height = START.text_height;
     picture.stream = stream;
     picture.stagger_flag = 0;
     picture.scale_x = scale_x;
@@ -126,6 +140,7 @@ int Oli_Grafik_Begin(FILE* stream, double x1, double y1, double x2, double y2, d
     }
     picture.y_sum = y1 + y2;
     Set_Axis_Words(x1, y1, x2, y2);
+    ioliplot::Begin_Taken(x1 * scale_x, x2 * scale_x, y1 * scale_y, y2 * scale_y);
 
     Write_Head(stream, captions);
     Safe_Fprintf(stream, "%d\n", -1);

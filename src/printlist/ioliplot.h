@@ -71,11 +71,26 @@ struct Oli_Picture_State {
     // One saved level of the element bracket.
     int saved_pen, saved_filling, saved_line_type, saved_font;
     double saved_text_angle, saved_rotation;
+    // The bracket's watch: elements open now, and the elements opened inside
+    // another, closed without being open, or left open when a picture began.
+    int element_depth;
+    int element_faults;
+    // Height of the texts (cm, as the last " 13" record gave it) and its
+    // saved level in the element bracket.
+    double text_height;
+    double saved_text_height;
 };
 
 // The single instance; never null. Writers outside this module read it and
 // change it only through the named functions.
 Oli_Picture_State* Oli_Get_Picture_State(void);
+// Puts the whole picture state back to its start values (the switches,
+// the dimension style and the element watch included). Never fails.
+void Oli_Reset_Picture_State(void);
+// How many elements were nested, closed without being open or left open
+// since the last reset; writers never do any of these, so a test checks
+// that it stays 0 (an element still open counts as well).
+int Oli_Element_Faults(void);
 
 // ---- picture state and the picture block --------------------------------
 
@@ -92,6 +107,34 @@ int Oli_Grafik_Begin_Uniform(FILE* stream, double x1, double y1, double x2, doub
 // Oli_Grafik_Begin without captions and with rotation 0.
 int Oli_Grafik_Begin_Plain(FILE* stream, double x1, double y1, double x2, double y2, double scale_x,
                            double scale_y);
+
+// Writes the text-height record (" 13 <cm>") for the texts that follow;
+// a height that is not a positive number writes nothing.
+void Oli_Set_Text_Height(double height);
+
+// Room for labels. Every text record of the current picture leaves the box
+// it takes on paper (from its height, length, alignment and angle), and a
+// writer may mark an area of its drawing as taken; a label writer asks
+// before it places a text. The boxes are cleared by every opening.
+//
+// Marks the box of world corners (x1, y1), (x2, y2) as taken.
+void Oli_Take_Area(double x1, double y1, double x2, double y2);
+// 1 when the text, written at the world point with the printf writers'
+// alignment (v, h) and without a turn, would stay inside the picture and
+// meet no taken box; else 0.
+int Oli_Label_Is_Free(double x, double y, int v, int h, const char* text);
+// 1 when the box of world corners (x1, y1), (x2, y2) lies inside the
+// picture and meets no taken box.
+int Oli_Area_Is_Free(double x1, double y1, double x2, double y2);
+// How much of the taken boxes the text or the box would cover, cm² (0
+// when free; a million when it would reach out of the picture): a label
+// writer that finds no free place takes the least covered one.
+double Oli_Label_Covered(double x, double y, int v, int h, const char* text);
+double Oli_Area_Covered(double x1, double y1, double x2, double y2);
+// The next opening keeps the boxes of the current picture: for a picture
+// drawn on top of it, on the same place of the page (the boxes count from
+// the picture's upper left corner). One opening only.
+void Oli_Keep_Taken_Areas(void);
 
 // Text angle := angle x mirror sign, reduced by whole turns above 2 pi.
 void Oli_Set_Text_Angle(double angle);

@@ -84,7 +84,7 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
 
     Oli_Set_Text_Angle(a + (st.mirror_flag == 1 ? PI : 0.0));
     if (PlotFile_Is_Open()) PlotFile_Set_Font(2);
-    Safe_Fprintf(st.stream, " 13 %lf\n", 2.1 * h);
+    ioliplot::Text_Height_Record(2.1 * h);
     Safe_Fprintf(st.stream, " 8 %d\n", 6);
 
     double mx = (x1 + x2) / 2.0, my = (y1 + y2) / 2.0;
@@ -113,7 +113,7 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
     Oli_Text_At(px, py, main_text);
     if (second_text[0] != 0) {
         double H = 2.1 * h;
-        Safe_Fprintf(st.stream, " 13 %lf\n", 0.75 * H);
+        ioliplot::Text_Height_Record(0.75 * H);
         double u = 0.4 * st.mirror_sign * k * H / sx, v = 0.25 * H / sy;
         Oli_Text_Rotated(px - s * v + c * u, py + c * v + s * u, second_text);
     }
@@ -250,7 +250,7 @@ static void Symbol_Head(double text_height) {
     Safe_Fprintf(st.stream, " 4 %d\n", 4);
     Oli_Dash_Pattern(0);
     Oli_Fill_Record(st.fill_mode ? 55 : 0);
-    Safe_Fprintf(st.stream, " 13 %lf\n", text_height);
+    ioliplot::Text_Height_Record(text_height);
     Safe_Fprintf(st.stream, " 8 %d\n", 6);
 }
 

@@ -22,6 +22,16 @@ void Turn(double* x, double* y);
 void Turn_Points(int n, double x[], double y[]);
 // Element end with the result of its last write.
 int Element_End(void);
+// Writes " 13 <h>" and keeps h as the height of the texts that follow.
+void Text_Height_Record(double h);
+// Notes the paper box of a text record written at the paper point
+// (px, py) with its alignment code and angle (degrees), and empties the
+// notes (every opening of a picture).
+void Note_Text(double px, double py, int code, double degrees, const char* text);
+void Clear_Taken(void);
+// A picture opens with the paper extent x1 x2 y1 y2: its boxes start empty
+// (unless Oli_Keep_Taken_Areas asked to keep those of the picture before).
+void Begin_Taken(double x1, double x2, double y1, double y2);
 // Area record 18 of n turned world points, each times the scale of its
 // axis; end closes the record (" \n" or "\n", as each writer has always
 // ended it).

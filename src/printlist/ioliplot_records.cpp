@@ -22,6 +22,9 @@ using ioliplot::S;
 
 void Oli_Element_Begin(void) {
     Oli_Picture_State& s = S();
+    // Elements do not nest: the saved state below holds one level.
+    if (s.element_depth > 0) ++s.element_faults;
+    ++s.element_depth;
     Safe_Fprintf(s.stream, " 30\n");
     if (s.color_mode) Safe_Fprintf(s.stream, " 52\n");
     if (PlotFile_Is_Open()) {
@@ -33,10 +36,13 @@ void Oli_Element_Begin(void) {
     }
     s.saved_text_angle = s.text_angle;
     s.saved_rotation = s.rotation;
+    s.saved_text_height = s.text_height;
 }
 
 int ioliplot::Element_End(void) {
     Oli_Picture_State& s = S();
+    if (s.element_depth > 0) --s.element_depth;
+    else ++s.element_faults;
     int result = Safe_Fprintf(s.stream, " 31\n");
     if (s.color_mode) result = Safe_Fprintf(s.stream, " 53\n");
     if (PlotFile_Is_Open()) {
@@ -48,6 +54,7 @@ int ioliplot::Element_End(void) {
     }
     s.text_angle = s.saved_text_angle;
     s.rotation = s.saved_rotation;
+    s.text_height = s.saved_text_height;
     return result;
 }
 

@@ -4,8 +4,11 @@
 // Texts are written unchanged between the bytes 0xAE and 0xAF and are never
 // used as a format; the printf writers cut their result to 255 characters.
 // Each writer also puts a text entity into the plot file when it is open.
+#include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <vector>
 
 #include "base/vesk.h"
 #include "platform/format.h"
@@ -27,6 +30,104 @@ enum : int {
     kAlignHorizontal4 = 0x02,
     kAlignHorizontalOther = 0x01,
 };
+
+// ---- room for labels ----
+
+namespace {
+
+// A box on the page: cm, x to the right and y downwards, whichever way the
+// picture's axes run.
+struct Page_Box {
+    double x1, y1, x2, y2;
+};
+
+std::vector<Page_Box> g_taken;            // boxes of the current picture
+constexpr size_t kTakenMax = 4096;        // a picture of more texts keeps its first ones
+constexpr double kLabelGap = 0.03;        // cm two labels keep apart
+bool g_keep = false;                      // the next opening keeps the boxes
+
+// The paper extent of the current picture: its left edge is at x1 and its
+// top edge at y2, whichever way its axes run (as the viewer draws it).
+double g_x1 = 0.0, g_x2 = 1.0, g_y1 = 0.0, g_y2 = 1.0;
+
+// A paper point as cm right of and below the picture's upper left corner,
+// so that two pictures drawn on the same place compare their boxes.
+void To_Page(double px, double py, double* x, double* y) {
+    *x = g_x2 >= g_x1 ? px - g_x1 : g_x1 - px;
+    *y = g_y2 >= g_y1 ? g_y2 - py : py - g_y2;
+}
+
+// The ink of a text at a page point: its width from the length (digits and
+// letters are about 0.9 text heights wide), its height that of the capitals
+// (descenders below), placed by the alignment bits as the viewer sets them
+// and turned by the angle (counter-clockwise on the page).
+Page_Box Text_Page_Box(double x, double y, int code, double degrees, const char* text) {
+    const double th = S().text_height > 0.0 ? S().text_height : 0.3;
+    size_t k = 0;
+    for (const char* c = text; *c; ++c) k += static_cast<unsigned char>(*c) >= 0x20;
+    const double w = 0.9 * th * static_cast<double>(k);
+    const double x0 = (code & 0x02) ? -w / 2.0 : (code & 0x04) ? -w : 0.0;
+    double y0, y1;
+    if (code & 0x10) y0 = -0.52 * th, y1 = 0.5 * th;
+    else if (code & 0x20) y0 = -th, y1 = 0.2 * th;
+    else y0 = 0.29 * th, y1 = 1.5 * th;
+    const double a = (degrees + ((code & 0x100) ? 90.0 : 0.0)) * ioliplot::PI / 180.0;
+    const double c = std::cos(a), sn = std::sin(a);
+    const double cx[4] = {x0, x0 + w, x0 + w, x0}, cy[4] = {y0, y0, y1, y1};
+    Page_Box b{1e300, 1e300, -1e300, -1e300};
+    for (int i = 0; i < 4; ++i) {
+        const double rx = x + cx[i] * c + cy[i] * sn, ry = y - cx[i] * sn + cy[i] * c;
+        b.x1 = std::min(b.x1, rx), b.x2 = std::max(b.x2, rx);
+        b.y1 = std::min(b.y1, ry), b.y2 = std::max(b.y2, ry);
+    }
+    return b;
+}
+
+// A label stays inside its picture.
+bool Inside(const Page_Box& b) {
+    const double w = std::fabs(g_x2 - g_x1), h = std::fabs(g_y2 - g_y1);
+    return b.x1 >= 0.0 && b.y1 >= 0.0 && b.x2 <= w && b.y2 <= h;
+}
+
+void Take(const Page_Box& b) {
+    if (g_taken.size() < kTakenMax && std::isfinite(b.x1) && std::isfinite(b.x2) && std::isfinite(b.y1) &&
+        std::isfinite(b.y2))
+        g_taken.push_back(b);
+}
+
+}  // namespace
+
+void ioliplot::Clear_Taken(void) {
+    g_taken.clear();
+    g_keep = false;
+}
+
+void ioliplot::Begin_Taken(double x1, double x2, double y1, double y2) {
+    if (!g_keep) g_taken.clear();
+    g_keep = false;
+    g_x1 = x1, g_x2 = x2, g_y1 = y1, g_y2 = y2;
+}
+
+void Oli_Keep_Taken_Areas(void) { g_keep = true; }
+
+void Oli_Set_Text_Height(double height) {
+    if (std::isfinite(height) && height > 0.0 && height < 1e3) ioliplot::Text_Height_Record(height);
+}
+
+void ioliplot::Note_Text(double px, double py, int code, double degrees, const char* text) {
+    // A blank text (the empty decimal of a dimension) takes no room.
+    bool blank = true;
+    for (const char* c = text ? text : ""; *c && blank; ++c) blank = static_cast<unsigned char>(*c) <= ' ';
+    if (blank) return;
+    double x, y;
+    To_Page(px, py, &x, &y);
+    Take(Text_Page_Box(x, y, code, degrees, text ? text : ""));
+}
+
+void ioliplot::Text_Height_Record(double h) {
+    Safe_Fprintf(S().stream, " 13 %lf\n", h);
+    if (std::isfinite(h) && h > 0.0) S().text_height = h;
+}
 
 // Alignment code of the printf writers from the vertical and horizontal
 // codes v and h.
@@ -56,6 +157,7 @@ static void Angle_Record(void) {
 static int Box_Record(int record, double x, double y, int code, const char* text) {
     Oli_Picture_State& s = S();
     double px = x * s.scale_x, py = y * s.scale_y;
+    ioliplot::Note_Text(px, py, code, record == 10 ? (s.text_angle - s.rotation) * DEGREES : 0.0, text);
     return Safe_Fprintf(s.stream, " %d %lf %lf %lf %lf %d \xAE%s\xAF\n", record, px, py, px, py, code,
                         text);
 }
@@ -65,6 +167,7 @@ int Oli_Text_Rotated(double x, double y, const char* text) {
     if (!text) text = "";
     ioliplot::Turn(&x, &y);
     Angle_Record();
+    ioliplot::Note_Text(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
     int result = Safe_Fprintf(s.stream, " 3 %lf %lf \xAE%s\xAF\n", x * s.scale_x, y * s.scale_y, text);
     PlotFile_Text(x, y, 7, Plot_Degrees(), nullptr, text);
     return result;
@@ -116,6 +219,7 @@ int Oli_Text_Box_Printf(double x, double y, int v, int h, const char* format, ..
 int Oli_Text_Plain(double x, double y, const char* text) {
     Oli_Picture_State& s = S();
     if (!text) text = "";
+    ioliplot::Note_Text(x * s.scale_x, y * s.scale_y, 0x21, 0.0, text);
     int result = Safe_Fprintf(s.stream, " 2 %lf %lf \xAE%s\xAF\n", x * s.scale_x, y * s.scale_y, text);
     PlotFile_Text(x, y, 7, 0.0, "0.", text);
     return result;
@@ -153,7 +257,7 @@ static int Boxed(double x, double y, double H, const char* text) {
 }
 
 int Oli_Boxed_Text(double x, double y, double h, const char* text) {
-    Safe_Fprintf(S().stream, " 13 %lf\n", h);
+    ioliplot::Text_Height_Record(h);
     return Boxed(x, y, h / S().scale_y, text);
 }
 
@@ -188,4 +292,56 @@ int Oli_Circled_Number(double x, double y, double h, double scale, int number) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", number);
     return Oli_Circled_Text(x, y, h, scale, text);
+}
+
+// ---- room for labels: the calls ----
+
+// The page box of a world box (its corners turned by the picture rotation).
+static Page_Box World_Page_Box(double x1, double y1, double x2, double y2) {
+    const Oli_Picture_State& s = S();
+    double xs[2] = {x1, x2}, ys[2] = {y1, y2};
+    Page_Box b{1e300, 1e300, -1e300, -1e300};
+    for (double wx : xs)
+        for (double wy : ys) {
+            double tx = wx, ty = wy, px, py;
+            ioliplot::Turn(&tx, &ty);
+            To_Page(tx * s.scale_x, ty * s.scale_y, &px, &py);
+            b.x1 = std::min(b.x1, px), b.x2 = std::max(b.x2, px);
+            b.y1 = std::min(b.y1, py), b.y2 = std::max(b.y2, py);
+        }
+    return b;
+}
+
+void Oli_Take_Area(double x1, double y1, double x2, double y2) { Take(World_Page_Box(x1, y1, x2, y2)); }
+
+// How much of the taken boxes a box covers (cm², each with the gap around
+// it); a box reaching out of the picture covers more than any inside.
+static double Covered(const Page_Box& b) {
+    if (!Inside(b)) return 1e6;
+    double sum = 0.0;
+    for (const Page_Box& t : g_taken) {
+        const double w = std::min(b.x2, t.x2 + kLabelGap) - std::max(b.x1, t.x1 - kLabelGap);
+        const double h = std::min(b.y2, t.y2 + kLabelGap) - std::max(b.y1, t.y1 - kLabelGap);
+        if (w > 0.0 && h > 0.0) sum += std::max(w * h, 1e-6);
+    }
+    return sum;
+}
+
+int Oli_Area_Is_Free(double x1, double y1, double x2, double y2) {
+    return Covered(World_Page_Box(x1, y1, x2, y2)) == 0.0;
+}
+
+double Oli_Area_Covered(double x1, double y1, double x2, double y2) {
+    return Covered(World_Page_Box(x1, y1, x2, y2));
+}
+
+double Oli_Label_Covered(double x, double y, int v, int h, const char* text) {
+    const Oli_Picture_State& s = S();
+    double px, py;
+    To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
+    return Covered(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : ""));
+}
+
+int Oli_Label_Is_Free(double x, double y, int v, int h, const char* text) {
+    return Oli_Label_Covered(x, y, v, h, text) == 0.0;
 }

@@ -12,7 +12,6 @@
 #include "base/vesk.h"
 #include "codes/material.h"
 #include "drawings/kehlnaht_drawing.h"
-#include "endplate/endplate_services.h"
 #include "printlist/oli_para.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_anschluss.h"
@@ -159,11 +158,4 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
     if (status != 0) result->value[ERGEBNIS_U_W] = -1.0;
     return status;
-}
-
-void Install_Din_Services(void) {
-    Endplate_Services s = *Get_Endplate_Services();
-    s.calc_section = Calc_Anschluss_Querschnitt;
-    s.print_profile = Print_Stahlprofil;
-    Set_Endplate_Services(&s);
 }

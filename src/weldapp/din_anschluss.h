@@ -29,9 +29,4 @@
 // working directory, which nothing reads; it is overwritten by every case.
 int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
 
-// Installs the section evaluation and the profile block of the DIN check as
-// services of the end-plate library (endplate_services.h), keeping the
-// services installed by others. Called at start-up; never fails.
-void Install_Din_Services(void);
-
 #endif

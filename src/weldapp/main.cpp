@@ -4,6 +4,7 @@
 
 #include "dialogs/messages.h"
 #include "dialogs/valuecheck.h"
+#include "endplate/endplate_services.h"
 #include "memberchecks/member_settings.h"
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     Set_Check_Mode(2);
     Install_Weld_Check_Picture();
     Install_Application_Services();
+    Install_Annex_Services();
+    Install_Din_Services();
     Install_Message_Print_List();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:

@@ -73,69 +73,6 @@ static void chapter(FILE* list, const char* title) {
 
 // ---- sketch ----
 
-static void weld_line(double x1, double y1, double x2, double y2, int pen, double a, int number, double lx,
-                      double ly, int v, int h) {
-    Oli_Pen_Line(x1, y1, x2, y2, pen, static_cast<int>(std::lround(a + 0.01)));
-    Oli_Text_At_Printf(lx, ly, v, h, "%d", number);
-}
-
-// The single welds along the edges of their slots (I family, flat bar,
-// rectangular tube; the other families show their profile only).
-static void draw_single_welds(const Nahtbild& n, double x0, double d, int pen) {
-    const Stahlprofil& p = n.profile;
-    double top = 0.0, bottom = 0.0, root = 0.0;
-    Calc_Profile_Weld_Offsets(&p, &top, &bottom, &root);
-    const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, p.type);
-    const double off = 0.1 * d;
-    for (int k = 0; k < NAHT_SLOTS && k < 8; ++k) {
-        const double a = n.throat[k], l = n.length[k];
-        const int num = n.number[k];
-        if (num <= 0 || a <= 0.01 || l <= 0.01) continue;
-        if (i_family) {
-            const double bo = p.b_fo, bu = p.b_fu > 0 ? p.b_fu : p.b_fo;
-            const double clear = p.h - p.t_fo - p.t_fu - 2.0 * root;
-            const double web_mid = p.t_fo + root + clear / 2.0;
-            const double out_o = (bo - p.t_w) / 2.0, out_u = (bu - p.t_w) / 2.0;
-            switch (k) {
-            case 0: weld_line(x0 - l / 2, 0, x0 + l / 2, 0, pen, a, num, x0, 0, 2, 4); break;
-            case 1: case 5: {
-                const double s = k == 1 ? -1.0 : 1.0;
-                const double c = x0 + s * (p.t_w / 2 + root + (out_o - root) / 2);
-                weld_line(c - l / 2, p.t_fo, c + l / 2, p.t_fo, pen, a, num, c, p.t_fo, 0, 4);
-                break;
-            }
-            case 2: case 6: {
-                const double x = k == 2 ? x0 - p.t_w / 2 : x0 + p.t_w / 2;
-                weld_line(x, web_mid - l / 2, x, web_mid + l / 2, pen, a, num, k == 2 ? x - off : x + off,
-                          web_mid, 4, k == 2 ? 1 : 3);
-                break;
-            }
-            case 3: weld_line(x0 - l / 2, p.h, x0 + l / 2, p.h, pen, a, num, x0, p.h, 0, 4); break;
-            case 4: case 7: {
-                const double s = k == 4 ? -1.0 : 1.0;
-                const double y = p.h - p.t_fu;
-                const double c = x0 + s * (p.t_w / 2 + root + (out_u - root) / 2);
-                weld_line(c - l / 2, y, c + l / 2, y, pen, a, num, c, y, 2, 4);
-                break;
-            }
-            default: break;
-            }
-        } else if (p.type == 1 || p.type == 8) {
-            const double w = p.type == 1 ? p.t_w : p.b_fo;
-            const double left = x0 - w / 2, right = x0 + w / 2;
-            switch (k) {
-            case 0: weld_line(x0 - l / 2, 0, x0 + l / 2, 0, pen, a, num, x0, 0, 2, 4); break;
-            case 3: weld_line(x0 - l / 2, p.h, x0 + l / 2, p.h, pen, a, num, x0, p.h, 0, 4); break;
-            case 1: weld_line(left, p.h / 2 - l / 2, left, p.h / 2 + l / 2, pen, a, num, left - off, p.h / 2, 4, 1);
-                break;
-            case 2: weld_line(right, p.h / 2 - l / 2, right, p.h / 2 + l / 2, pen, a, num, right + off, p.h / 2, 4, 3);
-                break;
-            default: break;
-            }
-        }
-    }
-}
-
 static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     OLI_End_Text(list);
     const Stahlprofil& p = w->naht.profile;
@@ -165,7 +102,6 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     const double d = 1.0 / factor, m = 0.9 * d;
     Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
     Oli_Set_Color_Mode(1);
-    Oli_Element_Begin();
 
     if (w->print.grafik && !s_plot_name.empty()) {
         // Written only where the caller allows it; a plot file that cannot
@@ -183,6 +119,9 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         }
     }
 
+    // The frame and the plate are one element; the profile, the welds and
+    // the labels follow as elements of their own (elements do not nest).
+    Oli_Element_Begin();
     Safe_Fprintf(list, " 8 %d\n", 6);
     Safe_Fprintf(list, " 7 %d\n", 9);
     Safe_Fprintf(list, " 4 %d\n", 1);
@@ -192,11 +131,14 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));
     Oli_Fill_Record(OliRole_Plate_Pattern);
     Oli_Filled_Rect(-d / 2, -d / 2, width + d / 2, height + d / 2);
+    Oli_Element_End();
     // Back to the picture's default pen: the caption and the weld numbers
     // are black, not in the plate's colour.
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Outline_Pen));
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
-    if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 1, "Maßstab 1:%.1lf"_cp, n);
+    // The caption starts at the plate's left edge, above the plate: it
+    // stays inside the picture.
+    if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
 
     double x = width / 2, y = 0.0;
     if (p.type == 3) {
@@ -230,12 +172,10 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         o.line_pen = weld_pen;
         Draw_XS_Weld_Plot(&o, list, 2, 0, 0);
     } else {
-        // The welds lie on the profile's faces about its axis.
-        const double axis = p.type == 1 ? x + p.t_w / 2 : width / 2;
-        draw_single_welds(nb, axis, d, weld_pen);
+        // The welds lie on the profile's faces, drawn with the profile's options.
+        XS_Plot_Sketch_Welds(&o, nb.number, nb.throat, nb.length, NAHT_SLOTS, weld_pen);
     }
 
-    Oli_Element_End();
     Safe_Fprintf(list, " -1\n");
     // A plot file that could not be completed is not left behind.
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) {

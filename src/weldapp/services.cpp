@@ -18,7 +18,6 @@
 #include "platform/desktop.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
-#include "weldapp/din_anschluss.h"
 
 int LoadPick_Available(void) {
     const char* exec = VEKGetEnv("EXEC");
@@ -110,5 +109,4 @@ int Stop_Waiting_Animation(void) {
 void Install_Application_Services(void) {
     Set_Waiting_Animation(Start_Waiting_Animation, Stop_Waiting_Animation);
     Set_LoadPick_Test(LoadPick_Available);
-    Install_Din_Services();
 }

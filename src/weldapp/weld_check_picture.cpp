@@ -1,6 +1,8 @@
 #include "weldapp/weld_check_picture.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
@@ -23,11 +25,85 @@ const double kMargin = 0.4;
 const double kLegendBeside = 16.0 - 3.0;
 const double kLineHeight = 0.38;  // cm of one text line
 
+// Labels of the overlay, in paper cm: the point numbers beside their
+// point, the weld numbers in a box beside the middle of their line.
+const double kPointHeight = 0.2;  // text height of a point number
+const double kNumberHeight = 0.2;  // text height of a weld number
+const double kNumberGap = 0.22;   // between a weld line and its number's centre
+
+// The displayed number of a weld slot: the number of its listing (a weld
+// split in two halves carries 20 more on its second half).
+int Shown_Number(int n) { return n > 20 ? n - 20 : n; }
+
+// A point number beside its point (world x, y of the overlay), set along
+// its own weld line: a little into the line from the point and to one side
+// of it, so that the numbers of two welds that meet at one point each stand
+// by their own line. (ux, uy) points from the point into its line, (nx, ny)
+// away from the profile; a point of no line (the ring of a round section)
+// takes the same places with u = n. The first place where the number meets
+// no other label, dot or weld line is taken; the first one when none is
+// free.
+void Point_Label(double x, double y, double ux, double uy, double nx, double ny, int number, double s) {
+    struct Place {
+        double along, side;
+    };
+    static const Place kPlaces[12] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18},
+                                      {0.0, 0.22},   {0.0, -0.22}, {-0.2, 0.0},  {-0.2, 0.18},
+                                      {-0.2, -0.18}, {0.6, 0.18},  {0.6, -0.18}, {-0.38, 0.0}};
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number);
+    const Place* use = &kPlaces[0];
+    double least = 1e300;
+    for (const Place& p : kPlaces) {
+        const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
+        const double c = Oli_Label_Covered(px, py, 4, 4, text);
+        if (c < least) least = c, use = &p;
+        if (c == 0.0) break;
+    }
+    Oli_Text_Box_Printf(x + (ux * use->along + nx * use->side) / s, y + (uy * use->along + ny * use->side) / s,
+                        4, 4, "%d", number);
+}
+
+// The number of a weld in a small box beside the middle of its line, on the
+// side away from the profile's centroid (cx, cy) unless only the other side
+// or a place further along the line is free.
+void Weld_Number(double x0, double y0, double x1, double y1, double cx, double cy, int number, double s) {
+    const double len = std::hypot(x1 - x0, y1 - y0);
+    if (!(len > 0.0)) return;
+    const double ux = (x1 - x0) / len, uy = (y1 - y0) / len;
+    double nx = -uy, ny = ux;
+    const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
+    if (nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number);
+    const double k = static_cast<double>(std::strlen(text));
+    // The box of Oli_Boxed_Text: half height 0.8 H, half width 0.8 H k
+    // (0.8 H for one digit), H the text height.
+    const double hh = 0.8 * kNumberHeight / s, hw = hh * (k > 1.0 ? 0.8 * k : k);
+    const double along[3] = {0.0, -0.25 * len, 0.25 * len};
+    double bx = mx + nx * kNumberGap / s, by = my + ny * kNumberGap / s, least = 1e300;
+    for (double gap : {kNumberGap, kNumberGap + 0.22, kNumberGap + 0.44})
+        for (int side = 1; side >= -1 && least > 0.0; side -= 2)
+            for (double t : along) {
+                const double d = gap / s;
+                const double px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
+                const double c = Oli_Area_Covered(px - hw, py - hh, px + hw, py + hh);
+                if (c < least) least = c, bx = px, by = py;
+                if (c == 0.0) break;
+            }
+    Oli_Take_Area(bx - hw, by - hh, bx + hw, by + hh);
+    Oli_Boxed_Number(bx, by, kNumberHeight, number);
+}
+
 // The end points and weld lines on top of the profile, in a graphic of the
 // same paper extent: x = y' (to the left, so the extent runs from right to
-// left), y = h/2 - z' (upwards).
+// left), y = h/2 - z' (upwards). The texts and marks of the profile's
+// picture below stay in the way of the labels. First the lines and the
+// dots, then the weld numbers and the point numbers where they meet
+// nothing.
 void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
     const double e = Weld_Check_Centroid_From_Left(), m = kMargin / s;
+    Oli_Keep_Taken_Areas();
     if (Oli_Grafik_Begin(list, e + m, -h / 2 - m, e - w - m, h / 2 + m, s, s, 0.0, nullptr) ==
         OLI_GRAFIK_NO_SCALE)
         return;
@@ -35,22 +111,57 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
     Safe_Fprintf(Oli_Get_Picture_State()->stream, " 7 %d\n", 6);
     const int pen = r->weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     const bool ring = r->profile.type == PROFILTYP_RUND || r->profile.type == PROFILTYP_ROHR;
-    // Marks grow with the picture: a diameter of 0.15 cm, the label 0.3 cm below.
-    const double d = 0.15 / s, below = 0.3 / s;
+    // Marks grow with the picture: a diameter of 0.15 cm.
+    const double d = 0.15 / s;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         double y0, z0, y1, z1, a;
-        if (!ring && Weld_Check_End_Point(k, 0, &y0, &z0, &a) && Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
+        if (!ring && Weld_Check_End_Point(k, 0, &y0, &z0, &a) && Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)) {
             Oli_Pen_Line(y0, h / 2 - z0, y1, h / 2 - z1, pen, (int)std::lround(std::floor(a + 0.01)));
+            Oli_Take_Area(y0, h / 2 - z0, y1, h / 2 - z1);
+        }
         for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
             double y, z;
             if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
             Oli_Pen_Filled_Circle(y, h / 2 - z, d / 2, pen, 1, 1, OliRole_Outline_Pen);
-            Oli_Select_Pen((unsigned)pen);
-            // An upright label at the point, not turned with the picture:
-            // no text-angle record.
-            Oli_Text_Box_Printf(y, h / 2 - z - below, 0, 0, "%d", i);
+            Oli_Take_Area(y - d / 2, h / 2 - z - d / 2, y + d / 2, h / 2 - z + d / 2);
         }
     }
+    const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
+    // The numbers of the welds, as the legend and the result tables give
+    // them (an all-round weld's pieces 1 to 12 as well).
+    for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
+        double y0, z0, y1, z1;
+        if (r->number[k] <= 0 || !Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) ||
+            !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
+            continue;
+        Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
+        Weld_Number(y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Number(r->number[k]), s);
+    }
+    Oli_Select_Pen((unsigned)pen);
+    Oli_Set_Text_Height(kPointHeight);
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
+            double y, z, oy, oz;
+            if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
+            const double px = y, py = h / 2 - z;
+            // The direction into the point's line (to its other end), and
+            // the side away from the centroid.
+            double ux = 0.0, uy = 0.0;
+            if (!ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr)) {
+                const double len = std::hypot(oy - y, oz - z);
+                if (len > 0.0) ux = (oy - y) / len, uy = (z - oz) / len;
+            }
+            double nx = -uy, ny = ux;
+            if (ux == 0.0 && uy == 0.0) {
+                const double len = std::hypot(px, py - cz);
+                nx = len > 0.0 ? px / len : 0.0, ny = len > 0.0 ? (py - cz) / len : -1.0;
+                ux = nx, uy = ny;
+            } else if (nx * px + ny * (py - cz) < 0.0) {
+                nx = -nx, ny = -ny;
+            }
+            // An upright label, not turned with the picture: no text-angle record.
+            Point_Label(px, py, ux, uy, nx, ny, i, s);
+        }
     // No move back up after it, as the profile's own picture makes: the
     // point labels of the lowest weld ends lie in the bottom margin, and the
     // text after the picture must start below them.

@@ -260,25 +260,47 @@ TEST_F(NadPrint, En1999SheetRowsFollowTheRules) {
 }
 
 // The editor's display options: one program in the table (sheet 320 x 148
-// around the screen centre 640, 512, buttons from x 490, y 557).
-TEST_F(NadPrint, DisplayOptionsTakeEffectOnlyAfterOk) {
+// around the screen centre 640, 512, choices from x 490, y 477, buttons
+// abbrechen at 742, 566 and ok at 764, 566). The sheet opens at the same
+// place every time, so the clicks of every opening below land on the same
+// controls; only ok puts a choice in force.
+TEST_F(NadPrint, DisplayOptionsTakeEffectOnlyAfterOkAndStayInPlace) {
     Rule_File("Q7", "APP0156.DEF", "#NADS 12\n");
     Begin_Area_Session(1280, 1024);
+    const int all_rules_x = 490 + 30 - 10, all_rules_y = 477 + 20 - 4;
+    const int optimise_x = 490 + 30 - 10, optimise_y = 477 + 38 - 4;
+    const int entry_x = 490 + 50 - 10, entry_y = 477 + 58 - 4;
     EXPECT_EQ(NAD_Display_Options_Sheet(), 0);  // closed: nothing changes
     EXPECT_EQ(NAD_All_Rules_Shown(), 0);
-    // "alle Regeln darstellen" (choices from x 490, y 477), then abbrechen:
-    // the mask in force stays.
-    VEK_Script_Click(490 + 30 - 10, 477 + 20 - 4);
+    // "alle Regeln darstellen", then abbrechen: nothing changes.
+    VEK_Script_Click(all_rules_x, all_rules_y);
     VEK_Script_Click(742, 566);
     EXPECT_EQ(NAD_Display_Options_Sheet(), 0);
     EXPECT_EQ(NAD_Part_Mask(), 12);
     EXPECT_EQ(Find_Current_Application_NAD(), 156);
-    // The choice stays in the sheet; ok puts it in force.
+    // Nor does the cancelled choice stay in the sheet: ok at once keeps the
+    // program's entry.
+    VEK_Script_Click(764, 566);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 1);
+    EXPECT_EQ(NAD_Part_Mask(), 12);
+    EXPECT_EQ(NAD_All_Rules_Shown(), 0);
+    EXPECT_EQ(Find_Current_Application_NAD(), 156);
+    // The choice with ok puts it in force.
+    VEK_Script_Click(all_rules_x, all_rules_y);
     VEK_Script_Click(764, 566);
     EXPECT_EQ(NAD_Display_Options_Sheet(), 1);
     EXPECT_EQ(NAD_Part_Mask(), NAD_ALL_PARTS_MASK);
     EXPECT_EQ(NAD_All_Rules_Shown(), 1);
     EXPECT_EQ(Find_Current_Application_NAD(), 0);
+    // The fifth opening, still at its place to the pixel (ok clicked on its
+    // lower right corner): back to the program's entry.
+    VEK_Script_Click(optimise_x, optimise_y);
+    VEK_Script_Click(entry_x, entry_y);
+    VEK_Script_Click(769, 578);
+    EXPECT_EQ(NAD_Display_Options_Sheet(), 1);
+    EXPECT_EQ(NAD_Part_Mask(), 12);
+    EXPECT_EQ(NAD_All_Rules_Shown(), 0);
+    EXPECT_EQ(Find_Current_Application_NAD(), 156);
     End_Area_Session();
 }
 

@@ -1,6 +1,7 @@
-// Screen snapshots of the dialog tests: a rectangle of the headless screen
-// compared pixel by pixel (as RGB) with a checked-in PNG in
-// tests/data/dialogs/. The snapshot taken is always written to
+// Screen snapshots of the dialog tests (and of the pages above them): a
+// rectangle of the headless screen compared pixel by pixel (as RGB) with a
+// checked-in PNG in tests/data/dialogs/ (or another directory of
+// tests/data/). The snapshot taken is always written to
 // build/testtmp/<name>.png, so a person can look at it when the comparison
 // fails. With WELD_UPDATE_SNAPSHOTS=1 in the environment the checked-in
 // image is replaced instead (look at every replaced image before it is
@@ -38,14 +39,12 @@ inline std::vector<unsigned char> Read_Png_Rgb(const std::string& file, int* wid
     return rgb;
 }
 
-// Compares the screen rectangle with tests/data/dialogs/<name>.png: same
-// size, every pixel the same colour. Reports the first differing pixel.
-inline void Expect_Screen_Matches(const std::string& name, int x1, int y1, int x2, int y2) {
-    const std::string taken_dir = std::string(WELD_BINARY_DIR) + "/testtmp";
-    std::filesystem::create_directories(taken_dir);
-    const std::string taken = taken_dir + "/" + name + ".png";
-    ASSERT_EQ(Screen_Write_PNG_Rect(taken.c_str(), x1, y1, x2, y2), 1);
-    const std::string golden = std::string(WELD_SOURCE_DIR) + "/tests/data/dialogs/" + name + ".png";
+// Compares a PNG file taken by a test with tests/data/<dir>/<name>.png:
+// same size, every pixel the same colour. Reports the first differing
+// pixel. With WELD_UPDATE_SNAPSHOTS=1 the taken file replaces it instead.
+inline void Expect_Png_Matches(const std::string& taken, const std::string& name,
+                               const std::string& dir = "dialogs") {
+    const std::string golden = std::string(WELD_SOURCE_DIR) + "/tests/data/" + dir + "/" + name + ".png";
     const char* update = std::getenv("WELD_UPDATE_SNAPSHOTS");
     if (update && std::string(update) == "1") {
         std::filesystem::create_directories(std::filesystem::path(golden).parent_path());
@@ -56,6 +55,7 @@ inline void Expect_Screen_Matches(const std::string& name, int x1, int y1, int x
     std::vector<unsigned char> want = Read_Png_Rgb(golden, &gw, &gh);
     std::vector<unsigned char> got = Read_Png_Rgb(taken, &tw, &th);
     ASSERT_FALSE(want.empty()) << "no checked-in snapshot " << golden;
+    ASSERT_FALSE(got.empty()) << "no snapshot taken " << taken;
     ASSERT_EQ(tw, gw) << name;
     ASSERT_EQ(th, gh) << name;
     for (size_t i = 0; i < want.size(); i += 3) {
@@ -64,6 +64,17 @@ inline void Expect_Screen_Matches(const std::string& name, int x1, int y1, int x
         ADD_FAILURE() << name << ": pixel (" << p % gw << ", " << p / gw << ") differs; see " << taken;
         return;
     }
+}
+
+// The screen rectangle written to build/testtmp/<name>.png (kept for a
+// person to look at) and compared with tests/data/<dir>/<name>.png.
+inline void Expect_Screen_Matches(const std::string& name, int x1, int y1, int x2, int y2,
+                                  const std::string& dir = "dialogs") {
+    const std::string taken_dir = std::string(WELD_BINARY_DIR) + "/testtmp";
+    std::filesystem::create_directories(taken_dir);
+    const std::string taken = taken_dir + "/" + name + ".png";
+    ASSERT_EQ(Screen_Write_PNG_Rect(taken.c_str(), x1, y1, x2, y2), 1);
+    Expect_Png_Matches(taken, name, dir);
 }
 
 }  // namespace snapshot

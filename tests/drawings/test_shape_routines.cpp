@@ -100,11 +100,13 @@ TEST_F(TrianglePicture, WeldTriangleRecordsAndPlotEntities) {
     Open_Plot(0, 20, 20, 0, 0.5);
     // Quadrant 0, leg 2 at (4, 6): (4, 6), (6, 6), (4, 4); paper = world / 2.
     XS_Plot_Weld_Triangle_Quadrant(4, 6, 2, 0, 2, 1, 0);
+    // The filled triangle is one element; its edges follow as elements of
+    // their own (elements do not nest).
     EXPECT_EQ(Take(), BEGIN + "50 110 110 110\n 20  64\n" +
-                          " 18 3 2.000000 3.000000 3.000000 3.000000 2.000000 2.000000 \n" +
+                          " 18 3 2.000000 3.000000 3.000000 3.000000 2.000000 2.000000 \n" + END +
                           Edge("2.000000 3.000000 3.000000 3.000000", 1) +
                           Edge("2.000000 3.000000 2.000000 2.000000", 1) +
-                          Edge("3.000000 3.000000 2.000000 2.000000", 1) + END);
+                          Edge("3.000000 3.000000 2.000000 2.000000", 1));
     // Plot file, y mirrored as 20 - y: the area, then the three edges.
     EXPECT_EQ(Plot_Entities(),
               "-area / 0 0\n"
@@ -150,10 +152,10 @@ TEST_F(TrianglePicture, CornerTriangleRecords) {
     // edges of line pen 0 with width 1.
     XS_Plot_Corner_Triangle(2, 5, 0, 10, 10, 4, 3, 0.0);
     EXPECT_EQ(Take(), BEGIN + "50 125 125 255\n 20  64\n" +
-                          " 18 3 10.000000 10.000000 14.000000 10.000000 14.000000 7.000000 \n" +
+                          " 18 3 10.000000 10.000000 14.000000 10.000000 14.000000 7.000000 \n" + END +
                           Edge("10.000000 10.000000 14.000000 10.000000", 1) +
                           Edge("10.000000 10.000000 14.000000 7.000000", 1) +
-                          Edge("14.000000 10.000000 14.000000 7.000000", 1) + END);
+                          Edge("14.000000 10.000000 14.000000 7.000000", 1));
     // Mode 1 turned by pi/2 about (10, 10): (14, 10) -> (10, 6) and
     // (14, 13) -> (13, 6), by x' = 10 + dy, y' = 10 - dx. Mode 0 and the
     // other modes point to -x. Line pen -1 leaves the edges out.

@@ -21,9 +21,11 @@
 #include <filesystem>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "drawings/oli_pens.h"
 #include "drawings/xs_weld_plot.h"
+#include "platform/oli_view.h"
 #include "printlist/ioliplot.h"
 #include "printlist/plotfile.h"
 #include "support/testutil.h"
@@ -258,3 +260,116 @@ TEST_F(XSPlot, RefusalsWeldVariantsAndDamagedDimensions) {
 }
 
 }  // namespace
+
+// The welds of the connection sketch for every family with single welds,
+// drawn as the print driver draws them: the profile at 1:10 (0.1 cm per
+// mm) with marks and dimension lines in a picture running downwards, then
+// each weld of 40 mm on its face, centred on the free part of the face
+// (welded profiles without weld legs, so the faces are free to the web),
+// in the fillet-weld pen. Each weld's line stands where worked out by hand
+// below (world mm), its number is written, and set on the page no text of
+// the sketch touches another.
+TEST_F(XSPlot, SketchWeldsOfEveryFamily) {
+    struct Weld {
+        int slot;
+        double x1, y1, x2, y2;
+    };
+    struct Family {
+        const char* name;
+        Stahlprofil p;
+        double x_ref, y_ref, w, h;
+        std::vector<Weld> welds;
+    };
+    // I 200 x 10 x 100 x 12 about x 50: flanges from x 0 to 100, web faces
+    // at 45 and 55, the clear web from 12 to 188 (middle 100).
+    const std::vector<Weld> i_welds = {{0, 30, 0, 70, 0},       {1, 2.5, 12, 42.5, 12},   {5, 57.5, 12, 97.5, 12},
+                                       {2, 45, 80, 45, 120},    {6, 55, 80, 55, 120},     {3, 30, 200, 70, 200},
+                                       {4, 2.5, 188, 42.5, 188}, {7, 57.5, 188, 97.5, 188}};
+    Stahlprofil angle = Profile(PROFILTYP_L, 120, 10, 80, 8, 0, 0);
+    const std::vector<Family> families = {
+        {"I", Profile(PROFILTYP_I, 200, 10, 100, 12, -50, 100), 50, 0, 100, 200, i_welds},
+        // T: the stem down to 200, its faces from 12 to 200 (middle 106).
+        {"T", Profile(PROFILTYP_T, 200, 10, 100, 12, -50, 60), 50, 0, 100, 200,
+         {{0, 30, 0, 70, 0}, {1, 2.5, 12, 42.5, 12}, {5, 57.5, 12, 97.5, 12}, {2, 45, 86, 45, 126}, {6, 55, 86, 55, 126}}},
+        // Flat bar 20 x 200 from x 0.
+        {"flat bar", Profile(PROFILTYP_FLACH, 200, 20, 0, 0, -10, 100), 0, 0, 20, 200,
+         {{0, -10, 0, 30, 0}, {3, -10, 200, 30, 200}, {1, 0, 80, 0, 120}, {2, 20, 80, 20, 120}}},
+        // Rectangular tube 100 x 200 about x 50.
+        {"rectangular tube", Profile(PROFILTYP_RECHTECK, 200, 10, 100, 12, -50, 100), 50, 0, 100, 200,
+         {{0, 30, 0, 70, 0}, {3, 30, 200, 70, 200}, {1, 0, 80, 0, 120}, {2, 100, 80, 100, 120}}},
+        // Channel, web at the left from x 0 to 10, centred on y 100: inner
+        // flange faces from the web (10) to 100 (middle 55).
+        {"U", Profile(PROFILTYP_U, 200, 10, 100, 12, -30, 100), 0, 100, 100, 200,
+         {{2, 0, 80, 0, 120}, {6, 10, 80, 10, 120}, {0, 30, 0, 70, 0}, {3, 30, 200, 70, 200}, {1, 35, 12, 75, 12},
+          {4, 35, 188, 75, 188}}},
+        // Z about x 50: the top flange from 0 to 55, the bottom one from 45
+        // to 100; the left web face from 12 to 200, the right one from 0 to
+        // 188.
+        {"Z", Profile(PROFILTYP_Z, 200, 10, 100, 12, -50, 100), 50, 0, 100, 200,
+         {{0, 7.5, 0, 47.5, 0}, {1, 2.5, 12, 42.5, 12}, {2, 45, 86, 45, 126}, {6, 55, 74, 55, 114},
+          {3, 52.5, 200, 92.5, 200}, {4, 57.5, 188, 97.5, 188}}},
+        // Angle 120 x 80 (legs 10 and 8) with its heel at (0, 80): leg b up
+        // the left from 0 to 80 (inner face x 8 up to 70), leg h along the
+        // bottom (inner face y 70 from 8 to 120).
+        {"L", angle, 0, 80, 120, 80, {{0, 0, 20, 0, 60}, {1, 8, 15, 8, 55}, {2, 40, 80, 80, 80}, {6, 44, 70, 84, 70}}},
+    };
+    const double s = 0.1;  // cm per mm
+    for (const Family& f : families) {
+        SCOPED_TRACE(f.name);
+        FILE* t = std::tmpfile();
+        const double m = 9.0;  // the sketch's 0.9 cm margin
+        ASSERT_GT(Oli_Grafik_Begin(t, -m, f.h + m, f.w + m, -m, s, s, 0.0, nullptr), 0);
+        Oli_Set_Dimension_Style(8);
+        XSPlotOptions o;
+        Init_XS_Plot_Options(&o);
+        o.x_ref = f.x_ref, o.y_ref = f.y_ref, o.mm_per_cm = 1.0 / s;
+        o.fill_pen = OliRole_Profile_Pen, o.line_width = 2, o.line_pen = OliRole_Outline_Pen;
+        o.profile = &f.p;
+        Draw_XS_Weld_Plot(&o, t, 1, 1, 1);
+        int number[20] = {}, n = 0;
+        double throat[20] = {}, length[20] = {};
+        for (const Weld& w : f.welds) number[w.slot] = ++n, throat[w.slot] = 4.0, length[w.slot] = 40.0;
+        EXPECT_EQ(XS_Plot_Sketch_Welds(&o, number, throat, length, 20, OliRole_Fillet_Weld_Pen), n);
+        std::fprintf(t, " -1\n");
+        const std::string list = testutil::Stream_All(t);
+        std::fclose(t);
+        for (const Weld& w : f.welds) {
+            char line[128];
+            std::snprintf(line, sizeof line, "50 30 30 255\n 4 4\n 1  %f %f %f %f\n", w.x1 * s, w.y1 * s, w.x2 * s,
+                          w.y2 * s);
+            EXPECT_NE(list.find(line), std::string::npos) << "slot " << w.slot << ": " << line;
+            EXPECT_NE(list.find("\xAE" + std::to_string(number[w.slot]) + "\xAF"), std::string::npos)
+                << "label of slot " << w.slot;
+        }
+        FILE* r = testutil::Stream_With(list);
+        OliDocument doc;
+        OLI_Read_Document(r, &doc);
+        std::fclose(r);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        int labels = 0;
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            labels += boxes[i].kind == OLI_TEXT_PICTURE && boxes[i].text.size() == 1 && boxes[i].text[0] >= '1' &&
+                      boxes[i].text[0] <= '0' + n;
+            for (size_t j = i + 1; j < boxes.size(); ++j) {
+                const OliTextBox &a = boxes[i], &b = boxes[j];
+                EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                    << a.text << " / " << b.text;
+            }
+        }
+        // The angle's legs carry their own labels "1" and "2" in the sketch.
+        EXPECT_EQ(labels, n + (f.p.type == PROFILTYP_L ? 2 : 0));
+    }
+    // Round sections have no single welds; nor do damaged records.
+    Stahlprofil tube = Profile(PROFILTYP_ROHR, 100, 10, 0, 0, 0, 0);
+    XSPlotOptions o;
+    Init_XS_Plot_Options(&o);
+    o.profile = &tube, o.mm_per_cm = 10.0;
+    int number[20] = {1};
+    double throat[20] = {4}, length[20] = {40};
+    EXPECT_EQ(XS_Plot_Sketch_Welds(&o, number, throat, length, 20, 6), 0);
+    o.profile = &angle;
+    length[0] = NAN;
+    EXPECT_EQ(XS_Plot_Sketch_Welds(&o, number, throat, length, 20, 6), 0);
+    EXPECT_EQ(XS_Plot_Sketch_Welds(nullptr, number, throat, length, 20, 6), 0);
+}

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/filenames.h"
@@ -189,6 +190,17 @@ TEST_F(PrintOut, OneConnectionAsItsGoldenFile) {
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     EXPECT_EQ(doc.damaged, 0);
+    // No text of the pages overprints another: the data block beside the
+    // sketch is longer than the sketch is high and ends above the material
+    // lines that reach into its column.
+    std::vector<OliTextBox> boxes;
+    ASSERT_GE(OLI_Render_Text_Boxes(doc, &boxes), 1);
+    for (size_t i = 0; i < boxes.size(); i++)
+        for (size_t j = i + 1; j < boxes.size(); j++) {
+            const OliTextBox &p = boxes[i], &q = boxes[j];
+            EXPECT_FALSE(p.page == q.page && p.x < q.x + q.w && q.x < p.x + p.w && p.y < q.y + q.h && q.y < p.y + p.h)
+                << "\"" << p.text << "\" overprints \"" << q.text << "\"";
+        }
     const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/stirnplatte_he300a.png";
     ASSERT_EQ(OLI_Render_PNG(doc, 1, 100, png.c_str()), 1);
     cairo_surface_t* a = cairo_image_surface_create_from_png(png.c_str());

@@ -4,8 +4,11 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,7 +93,7 @@ std::string Render(const std::string& bytes, const testutil::TempDir& dir, int* 
 TEST(OliView, ReadsBlocksOfEveryKind) {
     OliDocument doc = Read(
         "#CONTENTS\n POS. 1: T\xE1r\n#NEWPAGE\n#SETMARGINS\n257 3.500000 0\n#SETYPOS\r\n256 -0.19\r\n"
-        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n2 4\n2 8.5\n-1\n"
+        "#SETBOOKMARK\n16\n \xCE@1. Eingabe\n\n#SHOWPARA\n0x70\n4\n2 0.2\n2 1.3 2 0\n0x0 2\n1 4\n2 8.5\n-1\n"
         " Blech\xCEtt\xCEt= 10.0 mm\n \n#END_OF_TEXT\n0x1004\n2 0.3\n0x40\n7\n0x2\n2 2.5\n-1\n Zwei\n"
         "#END_OF_TEXT\n0x1000\n2 -0.38\n-1\n#SHOWGRAFIC\n 0 1 0\n Bild\n 0 0 1\n Ma\xE1stab\n-1\n"
         "0.000000 10.000000 0.000000 5.000000\n 1  1.0 1.0 9.0 1.0\n 18 2\n 1.0 2.0\n 3.0 4.0\n"
@@ -110,11 +113,14 @@ TEST(OliView, ReadsBlocksOfEveryKind) {
     EXPECT_EQ(p.para[1].text, "");
     EXPECT_DOUBLE_EQ(p.para[0].format.space_before, 0.2);
     EXPECT_DOUBLE_EQ(p.para[0].format.indent, 1.3);
-    EXPECT_EQ(p.para[0].format.tabs, (std::vector<double>{4.0, 8.5}));
+    // Stops of measure code 1 are cm, of any other code tab steps of 0.3 cm.
+    ASSERT_EQ(p.para[0].format.tabs.size(), 2u);
+    EXPECT_DOUBLE_EQ(p.para[0].format.tabs[0], 4.0);
+    EXPECT_DOUBLE_EQ(p.para[0].format.tabs[1], 8.5 * 0.3);
     EXPECT_DOUBLE_EQ(p.para[1].space_after, 0.3);
     EXPECT_TRUE(p.para[2].starts);
     EXPECT_EQ(p.para[2].format.mode, 7);
-    EXPECT_DOUBLE_EQ(p.para[2].format.hanging, 2.5);
+    EXPECT_DOUBLE_EQ(p.para[2].format.hanging, 2.5 * 0.3);
     EXPECT_DOUBLE_EQ(p.para[2].space_after, -0.38);
     const OliBlock& g = doc.blocks[6];
     EXPECT_EQ(g.titles, std::vector<std::string>{"Bild"});
@@ -197,7 +203,7 @@ TEST(OliView, MarkupAndGlyphs) {
         swap("<sup>", "<span size=\"smaller\" rise=\"3500\">");
         swap("<sub>", "<span size=\"smaller\" rise=\"-2500\">");
         swap("<hsup>", "<span weight=\"bold\" size=\"smaller\" rise=\"3500\">");
-        swap("<h>", "<span weight=\"bold\" size=\"larger\">");
+        swap("<h>", "<span weight=\"bold\">");
         swap("<redb>", "<span weight=\"bold\" foreground=\"#dc0000\">");
         swap("<red>", "<span foreground=\"#e60000\">");
         for (const char* close : {"</b>", "</sup>", "</sub>", "</red>", "</redb>", "</h>", "</hsup>"}) swap(close, "</span>");
@@ -322,7 +328,7 @@ TEST(OliView, LabelsStandOnOrHangFromTheirPoint) {
 // (column 442.9).
 TEST(OliView, HangingWidthLeavesTheFirstLineAtTheMargin) {
     testutil::TempDir dir;
-    const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n2 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
+    const std::string list = "\n#SHOWPARA\n0x40\n4\n0x2\n1 5\n-1\n Lk 1:\n#END_OF_TEXT\n0x0\n-1\n";
     std::string png = dir.file("h.png");
     ASSERT_EQ(OLI_Render_PNG(Read(list), 1, 150, png.c_str()), 1);
     PngPage page(png);
@@ -473,7 +479,7 @@ TEST(OliView, RecordsAfterAPictureAreDrawnOnTopOfIt) {
 // Moves of the writing position around blocks set side by side: a black
 // square of 1 cm (picture extent 0 1 0 1) drawn after them; its centre row
 // at 150 dpi is (top + 0.5) / 2.54 * 150. A picture of 5 cm leaves the
-// position 0.2 cm below it.
+// position 0.7 cm below it.
 TEST(OliView, PositionWordsOfBlocksSideBySide) {
     const std::string tall = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 5\n -1\n";
     const std::string square = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 20  1\n 24  0 1 1 0\n -1\n";
@@ -481,17 +487,17 @@ TEST(OliView, PositionWordsOfBlocksSideBySide) {
         std::string before;
         int row;
     } cases[] = {
-        // Left block from the top margin (2 cm) to 7.2, back up, then word 4
-        // goes below the lowest: 7.2 + 0.5 = 7.7, centre 8.2 cm.
-        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 484},
+        // Left block from the top margin (2 cm) to 7.7, back up, then word 4
+        // goes below the lowest: 7.7 + 0.5 = 8.2, centre 8.7 cm.
+        {"#STOREYPOS\n4\n" + tall + "#RESTOREYPOS\n4\n#SETYPOS\n4 0.5\n", 514},
         // 768 moves 1 cm (to 3) and keeps the place; after the picture 1024
         // takes it up 1 cm lower: 4, centre 4.5 cm.
         {"#SETYPOS\n768 1\n" + tall + "#SETYPOS\n1024 1\n", 266},
-        // A relative move: 7.2 - 1 = 6.2, centre 6.7 cm.
-        {tall + "#SETYPOS\n256 -1\n", 396},
+        // A relative move: 7.7 - 1 = 6.7, centre 7.2 cm.
+        {tall + "#SETYPOS\n256 -1\n", 425},
         // A section print's picture of 80 x 180 units with the size number
-        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.2 = 11.2, centre 11.7 cm.
-        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 691},
+        // 9 * 4 * 1710 = 61560 is 4 x 9 cm: 2 + 9 + 0.7 = 11.7, centre 12.2 cm.
+        {"#SHOWGRAFIC\n0 0 0\n0 0 0\n61560\n65.000000 -15.000000 165.000000 -15.000000\n -1\n", 720},
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {
@@ -503,4 +509,218 @@ TEST(OliView, PositionWordsOfBlocksSideBySide) {
         EXPECT_EQ(page.Pixel(177, c.row), 0x000000) << c.before;
         EXPECT_EQ(page.Pixel(177, c.row - 41), 0xFFFFFF) << c.before;
     }
+}
+
+namespace {
+
+std::vector<OliTextBox> Boxes(const std::string& bytes, int* pages = nullptr) {
+    std::vector<OliTextBox> b;
+    const int n = OLI_Render_Text_Boxes(Read(bytes), &b);
+    if (pages) *pages = n;
+    return b;
+}
+
+bool Overlap(const OliTextBox& a, const OliTextBox& b) {
+    return a.page == b.page && a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// A paragraph of the given text lines under a format with the field lines
+// `format` (flag word first).
+std::string Para(const std::string& format, const std::vector<std::string>& lines) {
+    std::string s = "\n#SHOWPARA\n" + format + "-1\n";
+    for (const std::string& l : lines) s += " " + l + "\n";
+    return s + "#END_OF_TEXT\n0x0\n-1\n";
+}
+
+}  // namespace
+
+// Tab stops count in cm with measure code 1 and in tab steps of 0.3 cm
+// otherwise; a cell after a tab starts at its stop, from the left margin
+// (2.5 cm) whatever the indent.
+TEST(OliView, TabStopsInTheirUnitFromTheLeftMargin) {
+    struct Case {
+        const char* format;
+        double x;  // cm from the page's left edge where "Zwei" starts
+    } cases[] = {
+        {"0x40\n4\n0x0 1\n2 23\n", 2.5 + 23 * 0.3},     // the final result's first stop: 6.9 cm
+        {"0x40\n4\n0x0 1\n1 4\n", 2.5 + 4.0},           // the weld legend's stops are cm
+        {"0x60\n4\n2 0.6 2 0\n0x0 1\n2 9\n", 2.5 + 2.7},  // (indent 0.3 + 0.3) / 0.3 + 7 steps
+        {"0x40\n4\n0x2\n2 5\n", 2.5 + 1.5},              // the load-case list's hanging width
+    };
+    for (const Case& c : cases) {
+        const std::vector<OliTextBox> b = Boxes(Para(c.format, {"Eins\xCEtZwei"}));
+        bool found = false;
+        for (const OliTextBox& t : b)
+            if (t.text == "Zwei") {
+                found = true;
+                EXPECT_NEAR(t.x, c.x, 0.05) << c.format;
+            }
+        EXPECT_TRUE(found) << c.format;
+    }
+}
+
+// A line too long for its row breaks only where a reader may break it:
+// never between a value and its unit, around a comparison sign, after the
+// arrow or before a verdict, and a unit stays whole.
+TEST(OliView, RowsKeepValuesWithTheirUnitsAndVerdicts) {
+    const std::string check = "F\xCE\\w,Ed\xCEr = 12.21 kN/cm  >  F\xCE\\w,Rd\xCEr = 10.39 kN/cm  \x88  U\xCE\\w\xCEr = "
+                              "1.174  >  1  \xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}";
+    const std::string strength = "char. Streckgrenze f\xCE\\y,t\xF3" "40mm\xCEr = 235.0 N/mm\xFD,  f\xCE\\y,t\xF3"
+                                 "80mm\xCEr = 215.0 N/mm\xFD,  f\xCE\\y,t>80mm\xCEr = 215.0 N/mm\xFD";
+    // Indented so far that both lines must wrap.
+    const std::vector<OliTextBox> b = Boxes(Para("0x20\n4\n2 9 2 0\n", {check, strength, check + " " + check}));
+    int rows = 0;
+    for (const OliTextBox& t : b) {
+        if (t.kind != OLI_TEXT_PARA) continue;
+        rows += t.row > 0;
+        for (const char* end : {"=", "<", ">", "\xE2\x86\x92", "N/", "nicht"})  // "→"
+            EXPECT_FALSE(t.text.size() >= std::strlen(end) &&
+                         t.text.compare(t.text.size() - std::strlen(end), std::string::npos, end) == 0)
+                << "a row ends with " << end << ": " << t.text;
+        if (t.row == 0) continue;
+        for (const char* start : {"=", "<", ">", "kN", "N/mm", "mm", "ok", "!!", "nicht"})
+            EXPECT_NE(t.text.rfind(start, 0), 0u) << "a row starts with " << start << ": " << t.text;
+    }
+    EXPECT_GE(rows, 3);  // the lines did wrap
+}
+
+// Every page carries the list's position and "Seite n von m" below its
+// text; a heading never ends a page (here the picture it heads does not fit
+// below it); a table that runs over a page repeats its head row; a text
+// that goes on right below a table (a move of -0.5 cm after it) does not
+// overprint its last row.
+TEST(OliView, PagesHeadingsAndTablesLaidOutForAReader) {
+    std::string rows;
+    for (int i = 1; i <= 90; ++i) rows += " " + std::to_string(i) + "   12.50\n";
+    std::string filler;
+    for (int i = 0; i < 60; ++i) filler += Para("0x0\n4\n", {"Zeile " + std::to_string(i)});
+    const std::string list = "#CONTENTS\n POS. 2.07: St\x81tze\n" + filler +
+                             Para("0x0\n5\n", {"\xCE@3. Ergebnisse"}) +
+                             "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 6\n 1  0 0 1 6\n -1\n" +
+                             "#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 4 10\n Lk  Wert\n" + rows + "#END_OF_TEXT\n" +
+                             "#SETYPOS\n256 -0.5\n" + Para("0x0\n4\n", {"Legende"});
+    int pages = 0;
+    const std::vector<OliTextBox> b = Boxes(list, &pages);
+    ASSERT_GE(pages, 3);
+    for (int p = 1; p <= pages; ++p) {
+        int foot = 0;
+        double lowest = 0;
+        const OliTextBox* last = nullptr;
+        for (const OliTextBox& t : b) {
+            if (t.page != p) continue;
+            if (t.kind == OLI_TEXT_FOOT) {
+                foot += t.text == "POS. 2.07: St\xC3\xBCtze" || t.text == "Seite " + std::to_string(p) + " von " +
+                                                                            std::to_string(pages);
+                EXPECT_GT(t.y, 27.7) << t.text;  // below the text area
+            } else if (t.y > lowest) {
+                lowest = t.y, last = &t;
+            }
+        }
+        EXPECT_EQ(foot, 2) << "page " << p;
+        ASSERT_NE(last, nullptr);
+        EXPECT_FALSE(last->heading) << "page " << p << " ends with " << last->text;
+    }
+    int heads = 0;
+    for (const OliTextBox& t : b) heads += t.text == "Lk  Wert";
+    EXPECT_GE(heads, 2);
+    for (const OliTextBox& t : b) {
+        if (t.text != "Legende") continue;
+        for (const OliTextBox& u : b) EXPECT_FALSE(&u != &t && Overlap(t, u)) << u.text;
+    }
+}
+
+// A data block set beside a sketch after the material lines below the
+// sketch (the end-plate title block: the writer goes back up to set it): a
+// block taller than the sketch is set smaller to end above the material
+// line that reaches into its column; one that cannot end above it even at
+// the smallest size goes below everything instead. No text overprints.
+TEST(OliView, TableBesideTextBelowItEndsAboveThatText) {
+    const std::string material = "Stahlsorte:\xCEtS235 (St37),  f\xCE\\y,k\xCEr = 240.0 N/mm\xCE/2\xCEr";
+    for (int n : {13, 40}) {
+        std::string rows;
+        for (int i = 1; i <= n; ++i) rows += "     l\xCE\\w" + std::to_string(i) + "\xCEr = 118.0 mm\n";
+        const std::string list = "#STOREYPOS\n0\n" + Para("0x50\n4\n2 4.8\n0x0 1\n2 12\n", {material}) +
+                                 "#RESTOREYPOS\n0\n#SETMARGINS\n257 5\n#SHOWTABLE\n0 0 0\n0 0 -1 -1\n" + rows +
+                                 "#END_OF_TEXT\n";
+        const std::vector<OliTextBox> b = Boxes(list);
+        const OliTextBox* value = nullptr;
+        double first = 1e9, last = 0;
+        for (const OliTextBox& t : b) {
+            if (t.kind == OLI_TEXT_PARA && t.text.rfind("S235", 0) == 0) value = &t;
+            if (t.kind == OLI_TEXT_TABLE) first = std::min(first, t.y), last = std::max(last, t.y + t.h);
+            for (const OliTextBox& u : b) EXPECT_FALSE(&u != &t && Overlap(t, u)) << t.text << " / " << u.text;
+        }
+        ASSERT_NE(value, nullptr);
+        ASSERT_GT(value->x + value->w, 2.5 + 5.0);  // the value reaches into the table's column
+        if (n == 13)
+            EXPECT_LT(last, value->y) << "the block ends above the material line";
+        else
+            EXPECT_GT(first, value->y + value->h) << "the block goes below the material line";
+    }
+}
+
+// The sign conventions beside the load cases: a stored symbol of the
+// program's symbol directory is drawn; one that cannot be found is left
+// out and keeps no room.
+TEST(OliView, StoredSymbolsDrawnOrLeftOut) {
+    const std::string picture = "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 3.500000 0 2.500000\n27 0 2.500000 %FONT%\\";
+    const std::string after = Para("0x0\n4\n", {"Danach"});
+    std::vector<OliTextBox> b = Boxes(picture + "schweissnaht_0.ocm\n-1\n" + after);
+    std::set<std::string> texts;
+    for (const OliTextBox& t : b) texts.insert(t.text);
+    for (const char* label : {"y", "z", "N", "Vy", "Vz", "My", "Mz", "Mx"}) EXPECT_EQ(texts.count(label), 1u) << label;
+    b = Boxes(picture + "fehlt.ocm\n-1\n" + after);
+    ASSERT_EQ(b.size(), 2u);  // the text and the foot line
+    EXPECT_LT(b[0].y, 2.5);   // at the top margin: no room kept
+    // The symbol file itself: its size and records, damage refused.
+    OliSymbol s;
+    FILE* f = testutil::Stream_With("OCM 1\n3.5 2.5\n 1  0 0 1 1\n 18 3\n0 0 1 0\n0 1\n-1\n");
+    EXPECT_EQ(OLI_Read_Symbol(f, &s), 1);
+    std::fclose(f);
+    EXPECT_DOUBLE_EQ(s.width, 3.5);
+    ASSERT_EQ(s.records.size(), 2u);
+    EXPECT_EQ(s.records[1].values, (std::vector<double>{3, 0, 0, 1, 0, 0, 1}));
+    for (const char* bad : {"", "OCM 2\n1 1\n-1\n", "OCM 1\n0 1\n-1\n", "OCM 1\n1 nan\n", "#SHOWGRAFIC\n"}) {
+        f = testutil::Stream_With(bad);
+        EXPECT_EQ(OLI_Read_Symbol(f, &s), 0) << bad;
+        std::fclose(f);
+    }
+    EXPECT_EQ(OLI_Read_Symbol(nullptr, &s), 0);
+}
+
+// The strict structure check: what the writers write is sound; a block
+// cut short, a stray line, an unknown record and every misuse of the
+// element bracket are faults, each found at its line.
+TEST(OliView, StrictStructureCheck) {
+    const std::string head = "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n";
+    struct Case {
+        std::string list;
+        const char* fault;  // "" for a sound list
+    } cases[] = {
+        {"#CONTENTS\n POS. 1\n#NEWPAGE\n#SETFLAGS\n 896\n\n" + Para("0x60\n4\n2 0.3 2 0\n0x0 1\n2 8\n", {"a\xCEtb"}) +
+             "#SHOWTABLE\n0 0 1\n Titel\n0 0 0 0\n#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n Kopf\n#END_OF_TEXT\n" + head +
+             " 30\n 52\n 4 1\n 1  0 0 1 1\n 31\n 53\n 18 3\n0 0 1 0\n0 1\n 9 0 0 0 0 210 \xAEx\xAF\n -1\n#SETYPOS\n256 -0.5\n"
+             " 30\n 1  0 0 1 1\n 31\n",
+         ""},
+        {head + " 30\n 52\n 30\n 31\n 31\n -1\n", "line 8: element opened inside an element"},
+        {head + " 31\n -1\n", "line 6: element closed that is not open"},
+        {head + " 30\n 1  0 0 1 1\n -1\n", "line 8: picture ends inside an element"},
+        {head + " 99 1\n -1\n", "line 6: unknown record 99"},
+        {head + " 18 3 0 0 1 0\n -1\n", "line 6: polygon without its points"},
+        {head + " 1  0 0 1 1\n", "line 7: picture not ended by -1"},
+        {"\n#SHOWPARA\n0x0\n4\n-1\n Text\n", "line 7: paragraph not ended by #END_OF_TEXT"},
+        {"\n#SHOWPARA\n0x40\n4\n0x0 2\n2 8\n-1\n", "line 7: not a line of tab stop"},
+        {"#SHOWTABLE\n0 0 2\n Titel\n#END_OF_TEXT\n", "line 4: missing title line"},
+        {"Text\n", "line 1: line outside a block"},
+        {"#FOO\n", "line 1: unknown keyword #FOO"},
+        {"#SETFLAGS\n 896\n#NEWPAGE\n", "line 3: #SETFLAGS without its empty line"},
+    };
+    for (const Case& c : cases) {
+        FILE* f = testutil::Stream_With(c.list);
+        std::string fault;
+        EXPECT_EQ(OLI_Check_Structure(f, &fault), c.fault[0] ? 0 : 1) << c.list;
+        std::fclose(f);
+        EXPECT_EQ(fault.substr(0, std::strlen(c.fault)), c.fault) << c.list;
+    }
+    EXPECT_EQ(OLI_Check_Structure(nullptr, nullptr), 0);
 }

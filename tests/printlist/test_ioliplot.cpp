@@ -226,6 +226,57 @@ TEST_F(PictureTest, FillDashAndElementRecords) {
     EXPECT_EQ(Take(), " 30\n 52\n 31\n 53\n");
 }
 
+// The watch on the element bracket counts an element opened inside
+// another, one closed that is not open, and one left open when the next
+// picture begins; the writers never do any of these, and every test ends
+// with the count checked. This test makes the faults and puts the watch
+// back.
+TEST_F(PictureTest, ElementWatchCountsNestedAndUnbalancedElements) {
+    Open(0, 0, 10, 10);
+    Oli_Element_Begin();
+    Oli_Element_End();
+    EXPECT_EQ(Oli_Element_Faults(), 0);
+    Oli_Element_Begin();
+    EXPECT_EQ(Oli_Element_Faults(), 1);  // still open
+    Oli_Element_Begin();
+    Oli_Element_End();
+    Oli_Element_End();
+    EXPECT_EQ(Oli_Element_Faults(), 1);  // nested
+    Oli_Element_End();
+    EXPECT_EQ(Oli_Element_Faults(), 2);  // closed when none is open
+    Oli_Element_Begin();
+    Open(0, 0, 10, 10);
+    EXPECT_EQ(Oli_Element_Faults(), 3);  // left open by the picture before
+    Take();
+    Oli_Reset_Picture_State();
+    EXPECT_EQ(Oli_Element_Faults(), 0);
+}
+
+// Room for labels: the texts of the picture and the areas marked as taken
+// are in the way of a label, and so is the picture's edge; the picture
+// drawn on top of another on the same place keeps the other's boxes when
+// asked. Extent 0..10 x 0..10 cm at 1 cm per unit, labels 0.3 cm high
+// (0.27 cm per digit).
+TEST_F(PictureTest, LabelsKeepClearOfTextsMarksAndTheEdge) {
+    Open(0, 0, 10, 10);
+    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");  // centred: x 4.73 .. 5.27
+    EXPECT_EQ(Oli_Label_Is_Free(5.25, 5, 4, 3, "1"), 0);    // starts inside "88"
+    EXPECT_EQ(Oli_Label_Is_Free(5.35, 5, 4, 3, "1"), 1);    // clear of it by the gap
+    EXPECT_EQ(Oli_Label_Is_Free(9.9, 5, 4, 3, "1"), 0);     // reaches beyond the edge
+    Oli_Take_Area(2, 2, 3, 3);
+    EXPECT_EQ(Oli_Area_Is_Free(2.5, 2.5, 2.6, 2.6), 0);
+    EXPECT_EQ(Oli_Area_Is_Free(3.1, 2.5, 3.2, 2.6), 1);
+    EXPECT_GT(Oli_Area_Covered(1.9, 1.9, 3.1, 3.1), Oli_Area_Covered(2.9, 2.9, 3.1, 3.1));
+    EXPECT_EQ(Oli_Area_Covered(-1, 0, 1, 1), 1e6);
+    // A new picture forgets them, unless it is drawn on top of this one.
+    Oli_Keep_Taken_Areas();
+    Open(10, 0, 0, 10);  // the same place, its x running to the left
+    EXPECT_EQ(Oli_Area_Is_Free(7.5, 2.5, 7.6, 2.6), 0);  // (2.5, 2.5) of the picture below
+    Open(0, 0, 10, 10);
+    EXPECT_EQ(Oli_Area_Is_Free(2.5, 2.5, 2.6, 2.6), 1);
+    Take();
+}
+
 TEST_F(PictureTest, ColourRecordsAndGroups) {
     Open(0, 0, 10, 10);
     Oli_Set_Line_RGB(10, 20, 30);  // colour mode off: stored only

@@ -81,6 +81,11 @@ public:
         std::filesystem::create_directories(dir.path() / "DATA");
         std::filesystem::create_directories(dir.path() / "EXEC");
         Write_File(Data("PROFIL"), Read_File(WELD_PROFIL_FILE));
+        // The annexes the program ships: a material block names its annex,
+        // and one that cannot be read would show its notice in the middle
+        // of a test (once per run, and every test is a run of its own).
+        std::filesystem::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.path() / "DATA" / "NAD",
+                              std::filesystem::copy_options::recursive);
         Reset_Profile_Catalogue();
         Reset_Profil_Library();
         VEK_Clear_Recorded_Messages();

@@ -1,11 +1,11 @@
-// The profile outlines' share of the reset before each test (see
+// The profile layer's share of the reset before each test (see
 // support/global_state.h): the thin-walled engine is the installed one, and
-// the annex registry is active before the test begins. The first use of the
-// annex in a process shows its one-time notice (the test environment has no
-// annex files): without this it fell into whichever test came first and was
-// counted with that test's own notices.
+// the annex registry starts unread, as at start-up (a material block read by
+// one test activates its annex, which is no state of the next). A test that
+// reads a material block therefore activates the annex itself, from the
+// annexes its fixture ships (catalogue_fixture.h), so no notice of a missing
+// annex falls into whichever test happens to come first.
 #include "codes/nad.h"
-#include "platform/msgbox.h"
 #include "profiles/profilmodell.h"
 #include "support/global_state.h"
 
@@ -13,8 +13,7 @@ namespace {
 
 void Reset_Profile_State() {
     Set_Profilmodell_Engine(Thinwall_Profilmodell_Engine());
-    (void)Get_NAD_EC3();
-    VEK_Clear_Recorded_Messages();
+    Reset_NAD_Registry();
 }
 
 const testutil::Global_Reset reset_profiles(Reset_Profile_State);

@@ -13,6 +13,12 @@
 #if defined(WELD_HAS_MEMBERCHECKS)
 #include "memberchecks/profile_section_model.h"
 #endif
+#if defined(WELD_HAS_PRINTLIST)
+#include "printlist/ioliplot.h"
+#endif
+#if defined(WELD_HAS_ENDPLATE)
+#include "endplate/endplate_services.h"
+#endif
 #if defined(WELD_HAS_WELDAPP)
 #include "weldapp/services.h"
 #endif
@@ -48,6 +54,9 @@ void Reset_Global_State() {
     VEKSetTimer(0);
     VEKSetClipboardText(nullptr, 0);
     VEKSetFrameTitle("");
+#if defined(WELD_HAS_PRINTLIST)
+    Oli_Reset_Picture_State();
+#endif
     for (void (*reset)() : Layer_Resets()) reset();
 }
 
@@ -57,6 +66,15 @@ namespace {
 
 class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { testutil::Reset_Global_State(); }
+#if defined(WELD_HAS_PRINTLIST)
+    // Every picture a test wrote, whatever list it went to: no element
+    // nested in another, none closed twice, none left open.
+    void OnTestEnd(const ::testing::TestInfo& info) override {
+        if (Oli_Element_Faults() != 0)
+            ADD_FAILURE_AT(info.file(), info.line())
+                << "picture elements nested or unbalanced: " << Oli_Element_Faults();
+    }
+#endif
 };
 
 }  // namespace
@@ -73,6 +91,10 @@ int main(int argc, char** argv) {
 #endif
 #if defined(WELD_HAS_WELDAPP)
     Install_Application_Services();
+#endif
+#if defined(WELD_HAS_ENDPLATE)
+    Install_Annex_Services();
+    Install_Din_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);

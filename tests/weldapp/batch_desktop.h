@@ -5,14 +5,18 @@
 #ifndef TESTS_WELDAPP_BATCH_DESKTOP_H
 #define TESTS_WELDAPP_BATCH_DESKTOP_H
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "platform/oli_view.h"
 #include "support/testutil.h"
 
 inline const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
@@ -41,10 +45,38 @@ struct Desktop {
         const std::string cmd = "cd '" + project + "' && " + prefix + " env -u EXEC -u VEK_PRIVAT_DATAPATH " + env +
                                 "'" + kProgram + "' " + args + " >'" + dir.file("out.txt") + "' 2>'" +
                                 dir.file("err.txt") + "'";
+        const std::map<std::string, std::string> before = Lists();
         const int status = std::system(("(" + cmd + ")").c_str());
         out = testutil::Read_File(dir.file("out.txt"));
         err = testutil::Read_File(dir.file("err.txt"));
+        Check_Lists(before);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // The print lists in the project folder, by name.
+    std::map<std::string, std::string> Lists() const {
+        std::map<std::string, std::string> lists;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(project, ec)) {
+            const std::string name = e.path().filename().string();
+            if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".OLI") == 0)
+                lists[name] = testutil::Read_File(e.path().string());
+        }
+        return lists;
+    }
+    // Every print list the run wrote passes the viewer's strict structure
+    // check (docs/printlist-viewer.md): complete blocks, known records, no
+    // element nested or left open. A list the run left alone (an old list
+    // a test put there) is not the program's.
+    void Check_Lists(const std::map<std::string, std::string>& before) const {
+        for (const auto& [name, bytes] : Lists()) {
+            const auto was = before.find(name);
+            if (was != before.end() && was->second == bytes) continue;
+            FILE* f = testutil::Stream_With(bytes);
+            std::string fault;
+            const int sound = OLI_Check_Structure(f, &fault);
+            if (f) std::fclose(f);
+            EXPECT_EQ(sound, 1) << name << ": " << fault;
+        }
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(project + "/" + name); }
     std::string File(const std::string& name) const { return testutil::Read_File(project + "/" + name); }

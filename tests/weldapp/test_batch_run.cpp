@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "platform/oli_view.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 
@@ -29,7 +32,98 @@ std::string First_Difference(const std::string& want, const std::string& got) {
     return "line " + std::to_string(line) + "\n  expected: " + around(want) + "\n  written:  " + around(got);
 }
 
+// What a reader of the list's pages would object to, from the text boxes
+// of the rendered layout: a text that overprints another; a row of a line
+// that ends with a comparison sign, an arrow or half a unit, or a follow-on
+// row that starts with a sign, a unit or a verdict; a page whose last text
+// is a heading; a page without its foot line (the position and "Seite n
+// von m"). Empty when the pages read well.
+std::vector<std::string> Layout_Faults(const std::string& list_path, const std::string& position) {
+    std::vector<std::string> faults;
+    FILE* f = std::fopen(list_path.c_str(), "rb");
+    if (!f) return {"cannot open " + list_path};
+    std::string fault;
+    if (!OLI_Check_Structure(f, &fault)) faults.push_back("structure: " + fault);
+    std::rewind(f);
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::vector<OliTextBox> b;
+    const int pages = OLI_Render_Text_Boxes(doc, &b);
+    for (size_t i = 0; i < b.size(); ++i)
+        for (size_t j = i + 1; j < b.size(); ++j)
+            if (b[i].page == b[j].page && b[i].x < b[j].x + b[j].w && b[j].x < b[i].x + b[i].w &&
+                b[i].y < b[j].y + b[j].h && b[j].y < b[i].y + b[i].h)
+                faults.push_back("page " + std::to_string(b[i].page) + ": \"" + b[i].text + "\" overprints \"" +
+                                 b[j].text + "\"");
+    auto ends = [](const std::string& t, const char* e) {
+        return t.size() >= std::strlen(e) && t.compare(t.size() - std::strlen(e), std::string::npos, e) == 0;
+    };
+    for (const OliTextBox& t : b) {
+        if (t.kind != OLI_TEXT_PARA) continue;
+        for (const char* e : {" =", " <", " >", "\xE2\x86\x92", "N/", " nicht"})
+            if (ends(t.text, e)) faults.push_back("a row ends with \"" + std::string(e) + "\": " + t.text);
+        if (t.row > 0)
+            for (const char* s : {"= ", "< ", "> ", "kN", "N/mm", "mm", "ok", "!!", "nicht ok"})
+                if (t.text.rfind(s, 0) == 0) faults.push_back("a row starts with \"" + std::string(s) + "\": " + t.text);
+    }
+    for (int p = 1; p <= pages; ++p) {
+        int foot = 0;
+        const OliTextBox* last = nullptr;
+        for (const OliTextBox& t : b) {
+            if (t.page != p) continue;
+            if (t.kind == OLI_TEXT_FOOT)
+                foot += t.text == position || t.text == "Seite " + std::to_string(p) + " von " + std::to_string(pages);
+            else if (!last || t.y > last->y)
+                last = &t;
+        }
+        if (foot != 2) faults.push_back("page " + std::to_string(p) + " without its foot line");
+        if (last && last->heading) faults.push_back("page " + std::to_string(p) + " ends with " + last->text);
+    }
+    if (pages < 1) faults.push_back("no page");
+    return faults;
+}
+
 }  // namespace
+
+// The three examples as shipped and with every chapter switched on, in the
+// detailed and in the tabular result extent: every list is sound, and its
+// pages read well (Layout_Faults). The print options line of the input
+// file is " grafik zusatzinfo sicherheitsbeiwerte eingabeparameter
+// ergebnisumfang massstab na_parameter vorschriften ... toleranz".
+TEST(BatchRun, EveryPageOfTheExamplesReadsWell) {
+    Desktop d;
+    const struct {
+        const char* example;
+        const char* id;
+        const char* position;
+    } examples[] = {
+        {"he280a_end_plate", "A001", "POS. 1.01: St\xC3\xBCtzenfu\xC3\x9F HE 280 A an Kopfplatte"},
+        {"rhs_160x80", "B001", "POS. 2.01: Pfosten MSH 160x80x6.3 an Fu\xC3\x9F" "platte"},
+        {"flat_bar", "C001", "POS. 3.01: Lasche Flachstahl 200x20 an Blech"},
+    };
+    const std::string shipped = " 1 0 1 1 1 5.000000 0 1 1 1 1 1 0 0 0.000000\n";
+    const char* variants[] = {"", " 1 1 1 1 2 5.000000 1 1 1 1 1 1 0 0 0.000000\n",
+                              " 1 1 1 1 3 5.000000 1 1 1 1 1 1 0 0 0.000000\n"};
+    for (const auto& e : examples) {
+        d.Add(e.example, e.id);
+        std::string input = testutil::Read_File(d.project + "/" + e.id + "_01.INP");
+        ASSERT_NE(input.find(shipped), std::string::npos) << e.id;
+        for (int v = 0; v < 3; ++v) {
+            // A variant shares the position (the first four characters of
+            // the identifier name the position file).
+            const std::string id = std::string(e.id) + (v ? "V" + std::to_string(v) : "");
+            if (v) {
+                std::string changed = input;
+                changed.replace(changed.find(shipped), shipped.size(), variants[v]);
+                testutil::Write_File(d.project + "/" + id + "_01.INP", changed);
+            }
+            ASSERT_EQ(d.Run(id + " 0 1 1 -refresh"), 1) << id << d.err;
+            for (const std::string& fault : Layout_Faults(d.project + "/" + id + "_01.OLI", e.position))
+                ADD_FAILURE() << id << ": " << fault;
+        }
+    }
+}
 
 TEST(BatchRun, CommandLinesAndExitCodes) {
     Desktop d;

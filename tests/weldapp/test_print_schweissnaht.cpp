@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "base/cp850.h"
 #include "platform/font.h"
+#include "platform/oli_view.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
@@ -223,7 +225,47 @@ TEST(Sketch, ProfileStandsUnturnedWhateverItsPrincipalAxes) {
     ASSERT_GT(std::fabs(k.r.naht.profile.alpha), 1.0);
     const std::string sketch = list.substr(0, list.find("\n -1\n"));
     EXPECT_NE(sketch.find(" 210 \xAE" "100\xAF"), std::string::npos) << sketch;
-    EXPECT_NE(sketch.find(" 209 \xAES\xAF"), std::string::npos);
+    // The centroid mark (its letter beside the dot, where no other text stands).
+    EXPECT_NE(sketch.find("\xAES\xAF"), std::string::npos);
+}
+
+// A U 200 x 75 x 8.5 x 11.5 welded with its six single welds (the default
+// layout of the family: slots 0, 1, 2, 3, 4 and 6, numbers 1, 2, 3, 6, 5,
+// 4): every weld stands on the sketch as a line in the fillet-weld pen with
+// its number, and set on the page the sketch's texts do not touch.
+TEST(Sketch, EveryWeldOfAChannelOnTheSketch) {
+    Connection k({-300});
+    Nahtbild& n = k.r.naht;
+    Stahlprofil& p = n.profile;
+    p.kind = 0, p.type = PROFILTYP_U, p.rolled = 0, p.r_1 = p.r_2 = 0;
+    p.h = 200, p.b_fo = p.b_fu = 75, p.t_w = 8.5, p.t_fo = p.t_fu = 11.5;
+    Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+    n.all_round = 0;
+    n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
+    for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 4.0 : 0.0;
+    const std::string list = k.Run();
+    const std::string sketch = list.substr(0, list.find("\n -1\n"));
+    int lines = 0;
+    for (size_t at = sketch.find("50 30 30 255\n 4 4\n 1  "); at != std::string::npos;
+         at = sketch.find("50 30 30 255\n 4 4\n 1  ", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, 6);
+    FILE* f = testutil::Stream_With(sketch + "\n -1\n");
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::vector<OliTextBox> boxes;
+    OLI_Render_Text_Boxes(doc, &boxes);
+    std::set<std::string> numbers;
+    for (const OliTextBox& b : boxes)
+        if (b.kind == OLI_TEXT_PICTURE && b.text.size() == 1) numbers.insert(b.text);
+    for (const char* w : {"1", "2", "3", "4", "5", "6"}) EXPECT_EQ(numbers.count(w), 1u) << "weld " << w;
+    for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j) {
+            const OliTextBox &a = boxes[i], &b = boxes[j];
+            EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                << a.text << " / " << b.text;
+        }
 }
 
 TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {

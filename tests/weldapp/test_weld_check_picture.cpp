@@ -8,10 +8,13 @@
 #include <cstdlib>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "base/cp850.h"
+#include "platform/oli_view.h"
 #include "printlist/list_capture.h"
+#include "support/testutil.h"
 #include "printlist/verdict_lines.h"
 #include "profiles/stahlprofil.h"
 #include "weldapp/weld_check_picture.h"
@@ -149,12 +152,50 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
             EXPECT_NEAR(ov[3] - ov[2], ext[2] - ext[3], 2e-5);
             const std::vector<std::string> overlay(all.begin() + (long)pictures[1], all.end());
             EXPECT_TRUE(Has_Record(Records(overlay, " 1  "), {c.x0 * s, c.y0 * s, c.x1 * s, c.y1 * s}));
-            // Point labels 0.3 cm below the point, as upright text records
-            // without a text angle.
-            EXPECT_TRUE(Has_Record(Records(overlay, " 9 "), {c.x0 * s, c.y0 * s - 0.3, c.x0 * s, c.y0 * s - 0.3, 201}));
-            EXPECT_TRUE(Has_Record(Records(overlay, " 9 "), {c.x1 * s, c.y1 * s - 0.3, c.x1 * s, c.y1 * s - 0.3, 201}));
-            EXPECT_TRUE(Records(overlay, " 14 ").empty());
-            EXPECT_TRUE(Records(overlay, " 10 ").empty());
+            // Point labels: upright centred texts (code 210) beside their
+            // point, along their own line: 0.2 cm into it and 0.18 cm to the
+            // side away from the centroid when that place is free, never
+            // further than 0.7 cm from the point.
+            const std::vector<std::vector<double>> labels = Records(overlay, " 9 ");
+            for (const auto& [x, y, text] : {std::tuple{c.x0 * s, c.y0 * s, "\xAE" "0\xAF"},
+                                              std::tuple{c.x1 * s, c.y1 * s, "\xAE" "1\xAF"}}) {
+                bool near = false;
+                for (size_t i = 0; i < overlay.size(); ++i) {
+                    if (overlay[i].compare(0, 3, " 9 ") != 0 || overlay[i].find(text) == std::string::npos) continue;
+                    const std::vector<double> v = Records({overlay[i]}, " 9 ")[0];
+                    near = near || (std::hypot(v[0] - x, v[1] - y) < 0.7 && v[4] == 210);
+                }
+                EXPECT_TRUE(near) << text;
+            }
+            EXPECT_FALSE(labels.empty());
+            // Every weld of the legend carries its number in a box beside
+            // its line (record 24 and the centred text «n»).
+            for (size_t k = 0; k < c.legend.size(); ++k) {
+                const std::string boxed = " 210 \xAE" + std::to_string(k + 1) + "\xAF";
+                EXPECT_NE(std::find_if(overlay.begin(), overlay.end(),
+                                       [&](const std::string& l) {
+                                           return l.compare(0, 4, " 10 ") == 0 && l.size() > boxed.size() &&
+                                                  l.compare(l.size() - boxed.size(), boxed.size(), boxed) == 0;
+                                       }),
+                          overlay.end())
+                    << "weld number " << k + 1;
+            }
+            EXPECT_FALSE(Records(overlay, " 24  ").empty());
+            // Set on the page, no text of the picture or beside it touches
+            // another.
+            FILE* f = testutil::Stream_With(raw);
+            OliDocument doc;
+            OLI_Read_Document(f, &doc);
+            std::fclose(f);
+            std::vector<OliTextBox> boxes;
+            ASSERT_GE(OLI_Render_Text_Boxes(doc, &boxes), 1);
+            for (size_t i = 0; i < boxes.size(); ++i)
+                for (size_t j = i + 1; j < boxes.size(); ++j) {
+                    const OliTextBox &a = boxes[i], &b = boxes[j];
+                    if (a.page != b.page || a.kind == OLI_TEXT_FOOT || b.kind == OLI_TEXT_FOOT) continue;
+                    EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                        << a.text << " / " << b.text;
+                }
             EXPECT_NE(std::find(all.begin() + (long)pictures[1], all.end(), c.move), all.end());
             // The text after the overlay starts below its point labels: no
             // move back up into the picture.

@@ -1,24 +1,45 @@
 // oliview: renders a print list to PDF, and on request one page to PNG.
 //
-//   oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png]
+//   oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]
+//   oliview --check LIST.OLI
+//
+// --check runs the strict structure check and prints the first fault (exit
+// code 1) or "sound" (0); nothing is rendered.
+// --boxes lists every text set on the pages, one per line: page, left,
+// top, width and height in cm, kind, heading flag and the text.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/oli_view.h"
 
 namespace {
 int Usage() {
-    std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png]\n");
+    std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
+                         "       oliview --check LIST.OLI\n");
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
+        FILE* f = std::fopen(argv[2], "rb");
+        if (!f) {
+            std::fprintf(stderr, "oliview: cannot open %s\n", argv[2]);
+            return 1;
+        }
+        std::string fault;
+        const int sound = OLI_Check_Structure(f, &fault);
+        std::fclose(f);
+        std::printf("%s: %s\n", argv[2], sound ? "sound" : fault.c_str());
+        return sound ? 0 : 1;
+    }
     const char* list = nullptr;
     const char* pdf = nullptr;
     const char* png = nullptr;
+    const char* boxes = nullptr;
     int page = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
@@ -29,6 +50,8 @@ int main(int argc, char** argv) {
             if (*end || n < 1 || n > 100000) return Usage();
             page = static_cast<int>(n);
             png = argv[++i];
+        } else if (std::strcmp(argv[i], "--boxes") == 0 && i + 1 < argc) {
+            boxes = argv[++i];
         } else if (!list && argv[i][0] != '-') {
             list = argv[i];
         } else {
@@ -63,6 +86,20 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s: page %d\n", png, page);
+    }
+    if (boxes) {
+        static const char* const kKind[] = {"para", "table", "title", "picture", "foot"};
+        std::vector<OliTextBox> b;
+        OLI_Render_Text_Boxes(doc, &b);
+        FILE* o = std::fopen(boxes, "w");
+        if (!o) {
+            std::fprintf(stderr, "oliview: cannot write %s\n", boxes);
+            return 1;
+        }
+        for (const OliTextBox& t : b)
+            std::fprintf(o, "%d\t%.3f\t%.3f\t%.3f\t%.3f\t%s\t%d\t%s\n", t.page, t.x, t.y, t.w, t.h, kKind[t.kind],
+                         t.heading ? 1 : 0, t.text.c_str());
+        std::fclose(o);
     }
     return 0;
 }

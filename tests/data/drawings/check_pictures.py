@@ -64,10 +64,12 @@ def weld_triangle(apex, leg, start, line_pen, sc):
     e = start + math.pi / 2
     p1 = (x + leg * snap(math.cos(start)), y - leg * snap(math.sin(start)))
     p2 = (x + leg * snap(math.cos(e)), y - leg * snap(math.sin(e)))
-    out = [" 30", " 52", colour(2), " 20  64", poly([apex, p1, p2], sc)]
+    # The filled triangle is an element; its edges follow as elements of
+    # their own (elements never nest).
+    out = [" 30", " 52", colour(2), " 20  64", poly([apex, p1, p2], sc), " 31", " 53"]
     out += pen_line(apex, p1, line_pen, 1, sc) + pen_line(apex, p2, line_pen, 1, sc)
     out += pen_line(p1, p2, line_pen, 1, sc)
-    return out + [" 31", " 53"]
+    return out
 
 
 def circle_points(cx, cy, r, n=32):
@@ -80,9 +82,16 @@ def arc_lines(cx, cy, r, sc):
 
 
 def centroid_mark(cx, cy, sc, text):
+    # One element: pattern 64, the annotation pen, the dot, its outline and
+    # the letter.
     dm = 0.1 / sc
-    return [poly(circle_points(cx, cy, dm / 2), sc).rstrip(" ")] + arc_lines(cx, cy, dm / 2, sc) + \
-        [("text", 1, "%s at (%s, %s)" % (text, f((cx + 0.15 / sc) * sc), f(cy * sc)))]
+    return [" 30", " 52", " 20  64", colour(10), poly(circle_points(cx, cy, dm / 2), sc).rstrip(" ")] + \
+        arc_lines(cx, cy, dm / 2, sc) + \
+        [("text", 1, "%s at (%s, %s)" % (text, f((cx + 0.15 / sc) * sc), f(cy * sc))), " 31", " 53"]
+
+
+def area(pen, pts, sc):
+    return [" 30", " 52", colour(pen), " 20  34", poly(pts, sc), " 31", " 53"]
 
 
 def arc3(rounded, corner, centre, r, u, v):
@@ -93,12 +102,13 @@ def arc3(rounded, corner, centre, r, u, v):
 
 
 def own_head(window):
+    # No element around the whole drawing: its parts are elements side by side.
     return ["#SHOWGRAFIC", " 0 0 0", " 0 0 0", "-1", window, " 8 6", " 7 9", " 4 1", " 38 0   0",
-            colour(0), " 30", " 52"]
+            colour(0)]
 
 
 def own_tail():
-    return [" 31", " 53", " -1", "#SETYPOS", "256 -0.5"]
+    return [" -1", "#SETYPOS", "256 -0.5"]
 
 
 def welded_i():
@@ -112,7 +122,7 @@ def welded_i():
     p += [(2 * xr - x, y) for x, y in reversed(p)]
     assert len(p) == 44
     out = own_head("-1.000000 2.800000 4.000000 -1.000000")
-    out += [colour(5), " 20  34", poly(p, sc), colour(0)] + outline(p, 0, 2, sc)
+    out += area(5, p, sc) + [colour(0)] + outline(p, 0, 2, sc)
     out += pen_line(p[8], p[35], 0, 2, sc)
     out += weld_triangle(p[8], o, math.pi, 0, sc) + weld_triangle(p[35], o, 1.5 * math.pi, 0, sc)
     out += pen_line(p[13], p[30], 0, 2, sc)
@@ -121,7 +131,7 @@ def welded_i():
     out += [("dimension", 84, "h = 360 at x = -48 mm (paper -0.48) from y 0 to 360 (0 .. 3.6)")]
     out += [("dimension", 84, "b = 180 at y = -24 mm (paper -0.24) from x 180 to 0 (1.8 .. 0)")]
     out += [colour(10), ("axes", 15, "axis cross 0.5 cm at the centroid (90, 180) = paper (0.9, 1.8), z down, y left")]
-    out += [" 20  64", colour(10)] + centroid_mark(90.0, 180.0, sc, "S")
+    out += centroid_mark(90.0, 180.0, sc, "S")
     return out + own_tail()
 
 
@@ -130,18 +140,23 @@ def tube():
     D, t = 100.0, 10.0
     cx, cy = 0.0, 0.0
     out = ["#SHOWGRAFIC", " 0 0 0", " 0 0 0", "-1", "-2.000000 2.000000 2.000000 -2.000000"]
-    out += [" 30", " 52", colour(5), " 20  34"]
     outer = circle_points(cx, cy, D / 2)
     inner = circle_points(cx, cy, D / 2 - t)
-    # The writer's ring: both circles closed (33 points each), same sense.
+    # The writer's ring: both circles closed (33 points each), same sense;
+    # the area and the outline are elements of their own.
     ring = outer + [outer[0]] + inner + [inner[0]]
-    out += [poly(ring, sc).rstrip(" "), colour(0), " 4 2"] + arc_lines(cx, cy, D / 2, sc) + arc_lines(cx, cy, D / 2 - t, sc)
-    out += [colour(0)]
-    out += [("dimension", 84, "D = 100 at x = 80 mm (paper 1.6) from y -50 to 50")]
-    out += [("dimension", 84, "D - 2t = 80 at x = -80 mm (paper -1.6) from y -40 to 40")]
+    out += [" 30", " 52", colour(5), " 20  34", poly(ring, sc).rstrip(" "), " 31", " 53"]
+    out += [" 30", " 52", colour(0), " 4 2"] + arc_lines(cx, cy, D / 2, sc) + arc_lines(cx, cy, D / 2 - t, sc)
+    out += [" 31", " 53", colour(0)]
+    # The caller's picture sets the sketch's dimension style 8: dot ends,
+    # each a filled circle of 0.0375 cm at the end of the dimension line
+    # (paper (1.6, -+1.0) and (-1.6, -+0.8)) with its 32 edges.
+    out += [("dimension", 84, "D = 100 at x = 80 mm (paper 1.6) from y -50 to 50, dot ends")]
+    out += [("dimension", 84, "D - 2t = 80 at x = -80 mm (paper -1.6) from y -40 to 40, dot ends")]
     out += [colour(10), ("axes", 15, "axis cross at the centre (0, 0)")]
-    out += [" 20  64", colour(10)] + centroid_mark(0.0, 0.0, sc, "S") + [" 31", " 53"]
-    out += [" 30", " 52", colour(6), " 4 4"] + arc_lines(cx, cy, D / 2, sc) + [" 31", " 53", " -1"]
+    # The caller's colour (pen 0) back after the drawing.
+    out += centroid_mark(0.0, 0.0, sc, "S") + [colour(0)]
+    out += [" 30", " 52", colour(6), " 4 4"] + arc_lines(cx, cy, D / 2, sc) + [" 31", " 53", colour(0), " -1"]
     return out
 
 
@@ -156,7 +171,7 @@ def angle():
     p += arc3(True, None, (xi - r2, yr - b + r2), r2, (1, 0), (0, -1)) + [(xi - r2, yr - b)]
     assert len(p) == 18
     out = own_head("-0.400000 6.400000 4.600000 -0.400000")
-    out += [colour(5), " 20  34", poly(p, sc), colour(0)] + outline(p, 0, 1, sc)
+    out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
     out += [("text", 2, "\"2\" at ((x0 + x12)/2, (y0 + y1)/2) = (5, 42) = paper (0.25, 2.1)"),
             ("text", 2, "\"1\" at ((x1 + x2)/2, (y1 + y8)/2) = (60, 79) = paper (3.0, 3.95)")]
     return out + own_tail()
@@ -166,9 +181,9 @@ def weld_check():
     sc = 0.05
     p = [(0.0, 0.0), (0.0, 84.0), (10.0, 84.0), (10.0, 0.0)]
     out = own_head("-0.400000 0.900000 4.600000 -0.400000")
-    out += [colour(5), " 20  34", poly(p, sc), colour(0)] + outline(p, 0, 1, sc)
+    out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
     out += [colour(10), ("axes", 15, "axis cross 0.5 cm at the centroid (5, 42) = paper (0.25, 2.1)")]
-    out += [" 20  64", colour(10)] + centroid_mark(5.0, 42.0, sc, "S")
+    out += centroid_mark(5.0, 42.0, sc, "S")
     out += own_tail()
     # The check's own marks, placed with the returned 20 mm per cm: 0.1 cm
     # is 2 mm of the world.
