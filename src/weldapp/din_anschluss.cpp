@@ -50,6 +50,13 @@ int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
     return m.kind == 1 ? Steel_Choice_To_Stahlguete_Code(m.grade) : Grade_Index_To_Stahlguete_Code(m.grade);
 }
 
+// alpha_w of DIN 18800-1 Table 21 for fillet welds in steel of own
+// strengths: 0.95 up to the f_y,k of S235 (240 N/mm²), 0.80 above. The
+// material's beta_w is the Eurocode's correlation factor, which grows as the
+// weld gets weaker: taken as alpha_w it made the weld of a weaker steel the
+// stronger one.
+float Own_Alpha_w(float f_y) { return f_y <= 240.0f ? 0.95f : 0.80f; }
+
 // Copies the connection and the case into the record; false for a profile
 // type the library does not handle.
 bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
@@ -96,7 +103,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->weld_kind = n.all_round ? 2 : 1;
     r->end_crater = n.full_length ? 2 : 1;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
-    r->grades.weld_alpha_w = static_cast<float>(n.plate.material.beta_w);
+    r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
     KehlnahtTabelle& k = Kehlnaht_Tabelle;
     k = {};
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];

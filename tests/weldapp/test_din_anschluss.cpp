@@ -79,6 +79,24 @@ TEST(DinHandOver, ContactShareAsAFraction) {
     EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.0);
 }
 
+// Bar and plate of own strengths, f_y,k 355 and beta_w 0.9: alpha_w of
+// DIN 18800-1 Table 21 by f_y,k is 0.80 (0.95 up to 240 N/mm²), never the
+// material's beta_w: sigma_w,R,d = 0.80·355/1.1 (beta_w gave 0.9·355/1.1).
+// A plate of f_y,k 200 with beta_w 1.0 gets 0.95.
+TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
+    Din_Case k;
+    for (Materialparameter_Record* m : {&k.c.naht.profile.material, &k.c.naht.plate.material})
+        m->own_values = 1, m->f_y = 355.0, m->beta_w = 0.9;
+    ASSERT_EQ(k.Run(10.0), 0);
+    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.80, 1e-6);
+    EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], 10.0 / kA_w / (0.80 * 355 / 1.1 / 10), 1e-6);
+    Din_Case weak;
+    Materialparameter_Record& m = weak.c.naht.plate.material;
+    m.own_values = 1, m.f_y = 200.0, m.beta_w = 1.0;
+    ASSERT_EQ(weak.Run(10.0), 0);
+    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.95, 1e-6);
+}
+
 // Types the library does not handle (box, trapezoid): 1, the result as it
 // was, nothing printed.
 TEST(DinHandOver, RefusedProfileTypes) {
