@@ -14,6 +14,7 @@
 
 #include "base/cp850.h"
 #include "codes/stguete.h"
+#include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "support/global_state.h"
 #include "support/testutil.h"
@@ -390,4 +391,30 @@ TEST(DinAnschluss, UnusableRecordIsAnInputError) {
         EXPECT_EQ(text.find("inf"), std::string::npos);
         EXPECT_NE(text.find("schwerer Eingabefehler"), std::string::npos);
     }
+}
+
+// The library's Eurocode cross-section block of a flat bar 100 x 10, S235
+// (f_y 235 N/mm², gamma_M0 1.0): no forces, no stress lines; N = 100 kN
+// gives sigma = 100 N/mm², U = 100/235 = 0.426; N = 1.0005·235 kN a
+// utilisation just above 1, printed as 1.000 with the sign of equality and
+// the ok marker.
+TEST(DinAnschluss, EurocodeCrossSectionBlock) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    auto block = [&r](double N) {
+        r.load[ANSCHLUSS_N] = N;
+        FILE* f = std::tmpfile();
+        Print_Querschnittstragfaehigkeit(0, f, &r, 0);
+        std::string text = testutil::Stream_Text(f);
+        std::fclose(f);
+        return text;
+    };
+    std::string text = block(0.0);
+    EXPECT_NE(text.find("\xCEH\xCEuStahlprofil\xCEr\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Ausnutzungen"), std::string::npos);
+    text = block(100.0);
+    EXPECT_NE(text.find("max ╠╬\\x╬r = 100.0 N/mm²"_cp), std::string::npos) << text;
+    EXPECT_NE(text.find("U╬\\╠╬r = 0.426  <  1  "_cp), std::string::npos) << text;
+    text = block(1.0005 * 235.0);
+    EXPECT_NE(text.find(std::string("U╬\\╠╬r = 1.000  "_cp) + "\xF3  1  " + Mark_Ok()), std::string::npos) << text;
+    EXPECT_EQ(r.U_sigma, 1.0);
 }
