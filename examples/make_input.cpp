@@ -1,6 +1,6 @@
 // Writes the input file of an example component with the program's own
 // writer: make_input KIND LOADS FILE [EXTENT], KIND one of he280a, rhs,
-// flat; LOADS the number of load cases (a fixed set of ten, repeated with a
+// flat, din; LOADS the number of load cases (a fixed set of ten, repeated with a
 // growing factor beyond ten); EXTENT the result extent of the print options
 // (default 1, standard). DATA must name the directory of the profile file.
 #include <cstdio>
@@ -24,7 +24,7 @@ static const double kCases[10][6] = {
 
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: %s he280a|rhs|flat LOADS FILE [EXTENT]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s he280a|rhs|flat|din LOADS FILE [EXTENT]\n", argv[0]);
         return 2;
     }
     Install_Profile_Section_Model();
@@ -54,6 +54,16 @@ int main(int argc, char** argv) {
         n->all_round = 0;
         n->contact_fraction = 0.0;
         scale = 0.1;
+    } else if (kind == "din") {
+        // DIN 18800: an HE200A welded all round to a 20 mm end plate.
+        r->code_setting = 1;
+        Init_Profile_From_Name(&n->profile, "HE200A");
+        n->plate.t = 20.0;
+        n->all_round = 1;
+        n->a_w = n->a_w_fo = n->a_w_fu = 4.0;
+        n->contact_fraction = 0.0;
+        r->section_check = 1;
+        scale = 0.25;
     } else {
         std::fprintf(stderr, "unknown kind %s\n", argv[1]);
         return 2;

@@ -1,7 +1,8 @@
 // Fuzz target: the readers of the profile file PROFIL. The input after the
 // first byte is written as DATA/PROFIL under a private directory; the first
 // byte picks the reader: catalogue look-up, the name library's bisection,
-// the end-plate library's reader, the round-tube scan. The key is the first
+// the end-plate library's reader, the round-tube scan, the DIN check's
+// reader. The key is the first
 // stored designation, so a match is reached as well as a miss.
 #include "fuzz_common.h"
 
@@ -10,6 +11,7 @@
 #include "profiles/profil.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_catalogue.h"
+#include "weldcheck/din_anschluss.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = [] {
@@ -28,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Reset_Profil_Library();
     float values[PROFIL_VALUES];
     char code[PROFIL_CODE_SIZE];
-    switch (data[0] % 5) {
+    switch (data[0] % 6) {
     case 0: {
         const Katalogprofil* k = Get_Profile_Record(key);
         if (k && std::strlen(k->name) > 18) __builtin_trap();
@@ -51,6 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         char name[TUBE_NAME_SIZE];
         Find_Round_Tube_Name(data[0] % 55, 5 + data[0] % 20, name);
         if (std::strlen(name) >= sizeof name) __builtin_trap();
+        break;
+    }
+    case 4: {
+        // The name comes back as the 15-character key, the values as what
+        // the record holds (any float, widened).
+        char name[16];
+        std::memcpy(name, key, sizeof name);
+        name[15] = '\0';
+        double v[11];
+        if (Read_Profil_from_File_2(data[0] & 0x80 ? 'D' : ' ', name, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], &v[6],
+                                    &v[7], &v[8], &v[9], &v[10]) &&
+            std::strlen(name) != 15)
+            __builtin_trap();
         break;
     }
     default: {

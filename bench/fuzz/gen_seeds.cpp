@@ -413,7 +413,7 @@ int main() {
     const std::string profil = Profil_Seed_Record("1/2I300", 'T', 0.5f) + Profil_Seed_Record("C150X51X12.2", 'U', 0.25f) +
                                Profil_Seed_Record("HE280A", 'D', 1.0f) + Profil_Seed_Record("R88.9X5.0", 'K', 0.1f) +
                                Profil_Seed_Record("T60", 'T', 0.2f);
-    for (int pick = 0; pick < 5; pick++) Put("fuzz_profil", "pick" + std::to_string(pick), Pick(pick, profil));
+    for (int pick = 0; pick < 6; pick++) Put("fuzz_profil", "pick" + std::to_string(pick), Pick(pick, profil));
     const std::string profildata = ProfilData_Seed_Record(0, 3, "AA100", "") +
                                    ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
                                    ProfilData_Seed_Record(1, 0, "ZZ300", "Last");
@@ -423,7 +423,7 @@ int main() {
     std::string damaged = Profil_Seed_Record("HE280A", 'D', 1.0f);
     const float nan_value = std::nanf("");
     std::memcpy(&damaged[PROFIL_NAME_BYTES + 4 * 4], &nan_value, 4);
-    for (int pick = 0; pick < 5; pick++)
+    for (int pick = 0; pick < 6; pick++)
         Put("fuzz_profil", "nan_pick" + std::to_string(pick), Pick(pick, Profil_Seed_Record("HE260A", 'D', 1.0f) + damaged));
 
     // Section mask: a reinforced rectangle whose concrete law refers to a
@@ -588,6 +588,24 @@ int main() {
             w += static_cast<char>(k + 1);
         }
         Put("fuzz_weld_check", "i_profile", w);
+    }
+    // The DIN check of one case: an I 300 x 200 by position and a tube
+    // 168.3 x 8 all round, as raw doubles behind the family and switch bytes.
+    for (int family : {0, 5}) {
+        std::string w;
+        auto d = [&w](double v) { w.append(reinterpret_cast<const char*>(&v), sizeof v); };
+        w += static_cast<char>(family);
+        w += static_cast<char>(family == 0 ? 0x01 : 0x02);
+        w += static_cast<char>(5);
+        w += static_cast<char>(5);
+        for (double v : {family == 0 ? 300.0 : 168.3, 200.0, 15.0, family == 0 ? 10.0 : 8.0, 0.0}) d(v);
+        for (double v : {1.1, 200.0, 100.0, 5.0, 0.0, 50.0, 2.0, 0.0}) d(v);
+        for (double v : {20.0, 5.0, 0.0}) d(v);
+        for (int k = 0; k < 8; ++k) {
+            d(5.0);
+            d(k == 0 || k == 7 ? 200.0 : k == 3 || k == 4 ? 270.0 : 0.0);
+        }
+        Put("fuzz_din_check", family == 0 ? "i_by_position" : "tube_all_round", w);
     }
     // A thin-walled channel of three lines, in both calculations.
     for (int flags : {0, 4}) {

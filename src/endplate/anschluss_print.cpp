@@ -2,6 +2,7 @@
 #include "endplate/anschluss_print.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "base/cp850.h"
@@ -75,15 +76,27 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     if (!list) return status_result ? 0 : 1;
     FILE* errors = Open_Error_Table_File(Anschluss_Error_File_Name);
     const Endplate_Services* services = Get_Endplate_Services();
+    char name[17] = "";
+    if (record) Name16(record->drawing_name, name);
     int result = 1;
     if (!record || !Usable(*record)) {
         // The library's own text of unusable geometry for the error lines.
         Write_Error_Line(errors, 1, "die geometrischen Angaben sind unzulässig."_cp);
     } else if (services->calc_section) {
-        result = services->calc_section(record);
+        // The section evaluation takes the weld lines and the outline the
+        // scaled drawing leaves in the library's tables: drawn first (into a
+        // scratch stream), they are this connection's and never those of the
+        // last one drawn. Without a scratch stream the proof is not made.
+        FILE* scratch = std::tmpfile();
+        if (scratch) {
+            Anschluss_Plot_File = scratch;
+            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, record->family + 1, Anschluss_Catalogue_Flag,
+                                   name);
+            Anschluss_Plot_File = nullptr;
+            std::fclose(scratch);
+            result = services->calc_section(record);
+        }
     }
-    char name[17] = "";
-    if (record) Name16(record->drawing_name, name);
     static char code_text[256];
     const int design_code = record ? record->grades.design_code : 0;
     if (design_code == 1)

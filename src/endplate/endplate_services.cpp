@@ -2,6 +2,7 @@
 #include "endplate/endplate_services.h"
 
 #include "codes/nad_selection_sheet.h"
+#include "weldcheck/din_anschluss.h"
 
 static Endplate_Services g_services = {};
 
@@ -12,4 +13,9 @@ const Endplate_Services* Get_Endplate_Services(void) { return &g_services; }
 void Install_Annex_Services(void) {
     g_services.select_annex = NAD_Selection_Entry;
     g_services.draw_flag = Draw_EuroFlag;
+}
+
+void Install_Din_Services(void) {
+    g_services.calc_section = Calc_Anschluss_Querschnitt;
+    g_services.print_profile = Print_Stahlprofil;
 }

@@ -37,5 +37,10 @@ const Endplate_Services *Get_Endplate_Services(void);
 // (Draw_EuroFlag) of the design codes to the installed services; the others
 // stay as they are. Called by the program's main and the tests' main.
 void Install_Annex_Services(void);
+// Adds the section evaluation (Calc_Anschluss_Querschnitt) and the profile
+// block (Print_Stahlprofil) of the DIN check of the welded connection to the
+// installed services; the others stay as they are. Called by the program's
+// main and the tests' main.
+void Install_Din_Services(void);
 
 #endif

@@ -72,6 +72,37 @@ struct Stahlsorte_Record {
     char name[STAHLSORTE_NAME_SIZE];  // blank-padded grade name
 };
 
+// Section values and stresses of the profile end, as the section evaluation
+// leaves them for the profile block: cm, cm², cm³, cm⁴; stresses N/mm².
+struct Anschluss_Profilwerte {
+    double A, I_y, I_z, I_T;
+    double W_y, W_y_2, W_z;       // W_y at the first and second extreme fibre (signed), W_z
+    double W_T;                   // torsion modulus (closed and solid shapes)
+    double t_f, t_w;              // mm, as the section values took them
+    double S_y, S_z, S_f1, S_f2;  // static moments: about y, z and two of the flange
+    double alpha_T, beta_T;       // torsion coefficients of the flat bar
+    double sigma_max, sigma_min, tau, tau_T, sigma_v;
+    double sigma_R_d, tau_R_d;
+    double grid[4][2];            // flat bar: eta, zeta of sigma_max, sigma_min, tau, sigma_v
+    double s_v;                   // round bar: radius ratio of the largest sigma_v
+};
+
+// Section values and stresses of the welds (the throat areas folded into
+// the connection plane at their root lines): cm, cm², cm³, cm⁴; degrees;
+// stresses N/mm².
+struct Anschluss_Nahtwerte {
+    double perimeter;             // cm, circular welds
+    double L;                     // sum of the effective lengths, cm
+    double A_w;
+    double I_y, I_z, I_yz, I_1, I_2, angle;
+    double W_y, W_z;              // -1 where the weld group has no symmetric modulus
+    double W_t, I_t;              // torsion of a closed weld ring
+    double y_s, z_s;              // centroid, cm
+    double sigma_R_d;
+    double sigma_max, sigma_min, tau, tau_T, tau_y, tau_z, sigma_v;
+    double point[4][2];           // y, z (cm, from the centroid) of sigma_max, sigma_min, tau, sigma_v
+};
+
 // The connection record. Fields in the order of the library's record.
 struct GeschweissterAnschluss {
     int settings[4];                        // cleared, not read by the library
@@ -103,6 +134,8 @@ struct GeschweissterAnschluss {
     double a_w_designed;                    // throat after the throat design
     double U_w[3];                          // utilisations of the welds
     double A_w_y, A_w_z;                    // weld areas taking V_y and V_z, cm²
+    Anschluss_Profilwerte profile_values;
+    Anschluss_Nahtwerte weld_values;
 };
 
 // The library's record.

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     Install_Weld_Check_Picture();
     Install_Application_Services();
     Install_Annex_Services();
+    Install_Din_Services();
     Install_Message_Print_List();
     // A command line that does not name a component completely (missing or
     // non-numeric ids, an identifier longer than a path) gets the usage text:

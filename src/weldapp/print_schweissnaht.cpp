@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/ctools.h"
@@ -26,6 +27,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
+#include "weldapp/din_anschluss.h"
 #include "weldapp/tool_text.h"
 
 // The cross-section check of the profile: the evaluation passes the two
@@ -417,11 +419,21 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
         if (out) OLI_Add_Para_Offset(0.3);
         failed = 1;
     } else {
-        if (w->code_setting == 0 && w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
-        if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
-            Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
-            if (out) OLI_Add_Para_Offset(0.3);
-            failed = 1;
+        if (w->code_setting == 1) {
+            // DIN 18800: the welded-connection library checks the profile end
+            // and its welds in one block.
+            if (Print_Zeichnung_und_Profil(w, r, out) != 0) {
+                Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+                if (out) OLI_Add_Para_Offset(0.3);
+                failed = 1;
+            }
+        } else {
+            if (w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
+            if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
+                Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+                if (out) OLI_Add_Para_Offset(0.3);
+                failed = 1;
+            }
         }
     }
     // A utilisation that is no number is no result, whatever the check
@@ -598,12 +610,6 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         refuse(conn, list, "keine Belastung vorhanden", 0);
         return;
     }
-    if (w->code_setting == 1) {
-        // The end-plate routines of this code setting are not part of this
-        // program yet: say so and call nothing verified.
-        refuse(conn, list, "Nachweise nach DIN 18800 in dieser Version nicht verfügbar"_cp, 1);
-        return;
-    }
 
     if (input_refused) w->input_error = 1;
     FILE* out = extent == 3 || extent == 4 ? nullptr : list;
@@ -628,7 +634,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     if (pr.vorschriften) {
         chapter(list, "Vorschriften");
         OLI_Add_Para_Offset(0.3);
-        for (int code : {11, 12, 13}) {
+        const std::vector<int> codes = w->code_setting == 1 ? std::vector<int>{25} : std::vector<int>{11, 12, 13};
+        for (int code : codes) {
             Norm_Reference_Table* t = nullptr;
             const int lines = Get_Norm_References(code, &t);
             for (int k = 0; t && k < lines && k < NORM_REFERENCE_LINES; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);

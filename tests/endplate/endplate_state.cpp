@@ -1,7 +1,7 @@
 // The end-plate library's share of the reset before each test (see
 // support/global_state.h): the library record and tables, the drawing's
 // weld data and colours, the stored sheet centres and the services (the
-// annex services installed, as at the start) and the annex registry.
+// annex and DIN services installed, as at the start) and the annex registry.
 #include "codes/nad.h"
 #include "drawings/anschluss_messages.h"
 #include "drawings/kehlnaht_drawing.h"
@@ -21,6 +21,7 @@ void Reset_Endplate_State() {
     // the active annex's flag, so the annex registry starts unread.
     Set_Endplate_Services(nullptr);
     Install_Annex_Services();
+    Install_Din_Services();
     Reset_NAD_Registry();
 }
 

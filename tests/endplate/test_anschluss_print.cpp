@@ -17,6 +17,7 @@
 #include "base/stored_text.h"
 #include "endplate/anschluss_print.h"
 #include "endplate/endplate_services.h"
+#include "weldcheck/din_anschluss.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -218,6 +219,7 @@ TEST_F(PrintOut, OneConnectionAsItsGoldenFile) {
 
 TEST_F(PrintOut, FailuresSayThatTheProofCannotBeMade) {
     // No section evaluation installed: the failure text, no drawing.
+    Set_Endplate_Services(nullptr);
     GeschweissterAnschluss r = Connection();
     ASSERT_EQ(Print_Stirnplattenanschluss_Status(&r), 0);
     std::string list = List();
@@ -245,6 +247,64 @@ TEST_F(PrintOut, FailuresSayThatTheProofCannotBeMade) {
     Set_File_Base((dir_.str() + "/missing/ST01").c_str());
     EXPECT_EQ(Print_Stirnplattenanschluss(&r), 1);
     EXPECT_EQ(Print_Stirnplattenanschluss_Status(&r), 0);
+}
+
+// The services as the program's main installs them: the DIN check of the
+// welded connection evaluates and prints the block "Stahlprofil". A flat
+// bar 100 x 10 (S235) welded all round with a = 4 mm to a 20 mm plate
+// (S235), end craters deducted, N = 100 kN, V_z = 20 kN, gamma_M 1.1.
+// DIN 18800-1: f_y,k = 240 (t <= 40 mm), sigma_R,d = 218.18, tau_R,d =
+// 125.97, alpha_w = 0.95, sigma_w,R,d = 0.95·240/1.1 = 207.27 N/mm².
+// Welds: sides 100 - 8 = 92 mm (they take V_z) and 10 - 8 = 2 mm:
+// A_w = 0.4 (2·9.2 + 2·0.2) = 7.52 cm², A_w,z = 0.4·2·9.2 = 7.36 cm²;
+// sigma_perp = 100/7.52 = 13.298 kN/cm², tau_par = 20/7.36 = 2.7174 kN/cm²,
+// sigma_w,v = (13.298² + 2.7174²)^1/2 = 13.573 kN/cm²: U = 0.6548.
+// Profile: sigma = 100/10 = 10 kN/cm², tau = 1.5·20/10 = 3 kN/cm² at mid
+// height, sigma_v = (10² + 3·3²)^1/2 = 11.269 kN/cm²: U_v = 0.5165.
+TEST_F(PrintOut, InstalledDinCheckOfAFlatBar) {
+    ASSERT_EQ(Get_Endplate_Services()->calc_section, &Calc_Anschluss_Querschnitt);
+    ASSERT_EQ(Get_Endplate_Services()->print_profile, &Print_Stahlprofil);
+    GeschweissterAnschluss r;
+    Init_Geschweisster_Anschluss(&r);
+    r.family = ANSCHLUSS_FLAT, r.weld_kind = 2, r.end_crater = 1;
+    r.h = 100, r.b = 10, r.t = 10, r.t_p = 20, r.a_w = 4;
+    r.grades.design_code = 0, r.grades.grade = 5, r.grades.weld_grade = 5;
+    r.load[ANSCHLUSS_GAMMA_M] = 1.1, r.load[ANSCHLUSS_N] = 100, r.load[ANSCHLUSS_V_Z] = 20;
+    ASSERT_EQ(Print_Stirnplattenanschluss(&r), 0);
+    EXPECT_NEAR(r.weld_values.A_w, 7.52, 1e-9);
+    EXPECT_NEAR(r.U_w[0], 132.979 / 207.273, 1e-4);
+    EXPECT_NEAR(r.U_w[1], 27.174 / 207.273, 1e-4);
+    EXPECT_NEAR(r.U_w[2], 135.727 / 207.273, 1e-4);
+    EXPECT_NEAR(r.U_v, 112.694 / 218.182, 1e-4);
+    const std::string list = List();
+    EXPECT_NE(list.find(" ╬b╬uStahlprofil\n"_cp), std::string::npos) << list;
+    EXPECT_NE(list.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  0.65  <  1\xCEr\n"), std::string::npos);
+    EXPECT_NE(list.find("\xCC\xCE\\v\xCEr/\xCC\xCE\\R,d\xCEr =  0.52  <  1\xCEr\n"), std::string::npos);
+    EXPECT_NE(list.find(" ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp),
+              std::string::npos);
+    EXPECT_EQ(list.find("Der Nachweis kann nicht"), std::string::npos);
+    EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
+}
+
+// An I section with welds by position: the evaluation takes its weld lines
+// from the drawing, which the print-out now runs first (before, the tables
+// held no weld or those of the last connection drawn). The HE300A of the
+// golden file, effective lengths l - 2a: A_w = 2·0.6·28.8 + 4·0.5·10.8 +
+// 2·0.4·20.0 = 72.16 cm²; the web welds (4, 5) take V_z: A_w,z = 16.0 cm²,
+// the flange welds V_y: A_w,y = 56.16 cm²; tau_par = 120/16 = 7.5 kN/cm²,
+// U = 75/207.27 (S235 both parts, alpha_w 0.95, gamma_M 1.1).
+TEST_F(PrintOut, InstalledDinCheckDrawsTheWeldLinesFirst) {
+    Anschluss_Catalogue_Flag = 1;
+    GeschweissterAnschluss r = Connection();
+    r.drawing_switch = 0;
+    ASSERT_EQ(Print_Stirnplattenanschluss(&r), 0);
+    EXPECT_NEAR(r.weld_values.A_w, 72.16, 1e-9);
+    EXPECT_NEAR(r.A_w_z, 16.0, 1e-9);
+    EXPECT_NEAR(r.A_w_y, 56.16, 1e-9);
+    EXPECT_NEAR(r.U_w[1], 75.0 / (0.95 * 240 / 1.1), 1e-9);
+    const std::string list = List();
+    EXPECT_NE(list.find(" ╬b╬uStahlprofil\n"_cp), std::string::npos) << list;
+    EXPECT_EQ(list.find("Der Nachweis kann nicht"), std::string::npos);
 }
 
 }  // namespace

@@ -96,6 +96,7 @@ int main(int argc, char** argv) {
 #endif
 #if defined(WELD_HAS_ENDPLATE)
     Install_Annex_Services();
+    Install_Din_Services();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);

@@ -1,0 +1,95 @@
+// Fuzz target: the DIN 18800 check of the welded connection on any record.
+// The bytes fill the library record (family, switches and grade codes from
+// the first bytes, then the dimensions, gamma_M, the forces, the plate
+// thickness, the all-round throat, the contact share and the eight throats
+// and lengths as raw doubles, so that zeros, extremes, nan and inf all
+// arrive). The drawing leaves its geometry, the section evaluation runs and
+// the block "Stahlprofil" is printed: it must hold no "nan" or "inf", and
+// every utilisation the evaluation leaves must be a number.
+#include <cmath>
+#include <string>
+
+#include "fuzz_common.h"
+
+#include "drawings/kehlnaht_drawing.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "weldcheck/din_anschluss.h"
+
+namespace {
+
+struct Bytes {
+    const uint8_t* p;
+    size_t n;
+    uint8_t U8() {
+        if (!n) return 0;
+        --n;
+        return *p++;
+    }
+    double D() {
+        double v = 0.0;
+        if (n >= sizeof v) {
+            std::memcpy(&v, p, sizeof v);
+            p += sizeof v;
+            n -= sizeof v;
+        }
+        return v;
+    }
+};
+
+bool Has_Word(const std::string& text, const char* word) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (size_t i = 0; i + 3 <= text.size(); ++i) {
+        bool same = true;
+        for (size_t k = 0; k < 3; ++k) same = same && (text[i + k] | 0x20) == word[k];
+        if (same && (i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3]))) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::Quiet();
+    fuzz::Silence_Library_Output();
+    Bytes b{data, size};
+    GeschweissterAnschluss& r = Geschweisster_Anschluss;
+    Init_Geschweisster_Anschluss(&r);
+    Reset_Din_Anschluss_State();
+    r.family = static_cast<int>(b.U8() % 10) - 1;
+    const uint8_t flags = b.U8();
+    r.weld_kind = flags & 2 ? 2 : 1;
+    r.end_crater = flags & 1 ? 1 : 2;
+    r.throat_design = (flags >> 2) & 1;
+    const int codes[6] = {5, 7, 12, 14, 44, 0x8000};
+    r.grades.grade = codes[b.U8() % 6];
+    r.grades.weld_grade = codes[b.U8() % 6];
+    r.grades.user_f_y = r.grades.weld_f_y = static_cast<float>(100 + flags);
+    r.grades.weld_alpha_w = static_cast<float>(flags) / 200.0f;
+    r.h = b.D(), r.b = b.D(), r.t = b.D(), r.s = b.D(), r.r = b.D();
+    for (double& v : r.load) v = b.D();
+    r.t_p = b.D(), r.a_w = b.D();
+    for (int k = 0; k < ANSCHLUSS_WELD_POSITIONS; ++k) r.a_pos[k] = b.D(), r.l_pos[k] = b.D();
+    // As the weld application does: a record the evaluation refuses is not
+    // drawn.
+    if (Din_Usable_Input(&r)) {
+        FILE* scratch = std::tmpfile();
+        Anschluss_Plot_File = scratch;
+        Draw_Kehlnahtanschluss(&r, 0, 0, 100, 100, 2, 0, 0, r.family + 1, 0, "");
+        Anschluss_Plot_File = nullptr;
+        if (scratch) std::fclose(scratch);
+    }
+    const int status = Calc_Anschluss_Querschnitt(&r);
+    if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
+    for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2]})
+        if (!std::isfinite(u)) fuzz::Fail("fuzz_din_check", "a utilisation is no number");
+    FILE* list = std::tmpfile();
+    if (!list) return 0;
+    Print_Stahlprofil(list, &r, 1, flags & 4);
+    std::string text;
+    std::rewind(list);
+    for (int c; (c = std::fgetc(list)) != EOF;) text += static_cast<char>(c);
+    std::fclose(list);
+    if (Has_Word(text, "nan") || Has_Word(text, "inf"))
+        fuzz::Fail("fuzz_din_check", "the block shows a value that is no number");
+    return 0;
+}

@@ -1,0 +1,168 @@
+// The DIN 18800 evaluation of one load case through the welded-connection
+// library.
+#include "weldapp/din_anschluss.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/textio.h"
+#include "base/vesk.h"
+#include "codes/material.h"
+#include "drawings/kehlnaht_drawing.h"
+#include "printlist/oli_para.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "weldcheck/din_anschluss.h"
+
+namespace {
+
+// Library family of a profile type of the weld program; -1 for the types
+// it does not handle (Z, trapezoid, box and the rest).
+int Family_Of(int type) {
+    switch (type) {
+    case 4: case 5: case 7: case 10: case 13: return ANSCHLUSS_I;
+    case 8: return ANSCHLUSS_RHS;
+    case 6: case 12: return ANSCHLUSS_CHANNEL;
+    case 11: case 15: return ANSCHLUSS_TEE;
+    case 3: return ANSCHLUSS_ANGLE;
+    case 9: return ANSCHLUSS_CHS;
+    case 1: return ANSCHLUSS_FLAT;
+    case 2: return ANSCHLUSS_ROUND;
+    default: return -1;
+    }
+}
+
+// Grade code of a material: own strengths (and stainless steel) 14 with the
+// own f_y; a grade of the weld grade table or of the steel choice list its
+// row of the DIN catalogue. Aluminium has no DIN 18800 strengths: code 14
+// without strength, which the checks refuse.
+int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
+    if (m.kind == 2) {
+        *own_f_y = 0.0f;
+        return DIN_GRADE_OWN_VALUES;
+    }
+    if (m.own_values || (m.kind == 0 && m.grade == WELD_GRADE_STAINLESS)) {
+        *own_f_y = static_cast<float>(m.f_y);
+        return DIN_GRADE_OWN_VALUES;
+    }
+    return m.kind == 1 ? Steel_Choice_To_Stahlguete_Code(m.grade) : Grade_Index_To_Stahlguete_Code(m.grade);
+}
+
+// alpha_w of DIN 18800-1 Table 21 for fillet welds in steel of own
+// strengths: 0.95 up to the f_y,k of S235 (240 N/mm²), 0.80 above. The
+// material's beta_w is the Eurocode's correlation factor, which grows as the
+// weld gets weaker: taken as alpha_w it made the weld of a weaker steel the
+// stronger one.
+float Own_Alpha_w(float f_y) { return f_y <= 240.0f ? 0.95f : 0.80f; }
+
+// Copies the connection and the case into the record; false for a profile
+// type the library does not handle.
+bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
+    Init_Geschweisster_Anschluss(r);
+    const Nahtbild& n = c->naht;
+    const Stahlprofil& p = n.profile;
+    double* load = r->load;
+    load[ANSCHLUSS_GAMMA_M] = c->gamma_M;
+    load[ANSCHLUSS_N] = e->value[0] * 0.001;
+    load[ANSCHLUSS_V_Z] = e->value[4] * 0.001;
+    load[ANSCHLUSS_V_Y] = e->value[3] * 0.001;
+    load[ANSCHLUSS_M_Z] = e->value[2] * 1e-6;
+    load[ANSCHLUSS_M_Y] = e->value[1] * 1e-6;
+    load[ANSCHLUSS_M_X] = e->value[5] * 1e-6;
+    // The connection keeps the share as a fraction, the library in per cent.
+    load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
+    r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);
+    for (int k = 1; k <= ANSCHLUSS_WELD_POSITIONS; k++)
+        for (int i = 0; i < NAHT_SLOTS; i++)
+            if (n.number[i] == k) {
+                r->l_pos[k - 1] = n.length[i];
+                r->a_pos[k - 1] = n.throat[i];
+                break;
+            }
+    r->a_w = n.a_w;
+    r->family = Family_Of(p.type);
+    if (r->family < 0) return false;
+    Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
+    std::memcpy(r->drawing_name, r->profile_name, sizeof r->drawing_name);
+    // The library's dimensions: height (diameter), width, flange or bar
+    // thickness, web or wall thickness. A flat bar of the weld program keeps
+    // its thickness as t_w, a tube its wall, a round bar only its diameter.
+    double h = p.h, b = p.b_fo, t = p.t_fo > 0.0 ? p.t_fo : p.t_w, s = p.t_w, rr = p.r_1;
+    switch (r->family) {
+    case ANSCHLUSS_FLAT: b = t = s = p.t_w; break;
+    case ANSCHLUSS_CHS: b = h, t = s = p.t_w; break;
+    case ANSCHLUSS_ROUND: b = h, t = s = 0.0; break;
+    default: break;
+    }
+    r->h = r->h2 = h, r->b = r->b2 = b, r->t = r->t2 = t, r->s = r->s2 = s, r->r = r->r2 = rr;
+    r->catalogue = p.kind == 1;
+    r->throat_design = 0;
+    r->t_p = n.plate.t;
+    r->weld_kind = n.all_round ? 2 : 1;
+    r->end_crater = n.full_length ? 2 : 1;
+    r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
+    r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
+    KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    k = {};
+    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];
+    k.first_letter = r->drawing_name[0];
+    k.all_round = r->weld_kind == 2;
+    k.catalogue = r->catalogue;
+    k.throat_design = 0;
+    k.h = h, k.t_w = s, k.b = b, k.t_f = t, k.r = rr;
+    Kehlnaht_Status = {};
+    Anschluss_Catalogue_Flag = r->catalogue;
+    return true;
+}
+
+// The library's drawing, for the geometry it leaves in the tables.
+void Run_Drawing(GeschweissterAnschluss* r) {
+    // The scratch file is written over in place and cut to its new length:
+    // every case of a connection draws the same picture, and truncating a
+    // file on opening costs far more on some file systems than the drawing.
+    FILE* scratch = std::fopen("file", "r+");
+    if (!scratch) scratch = std::fopen("file", "w");
+    // Without the scratch file a temporary stream takes the picture; the
+    // tables are what matters.
+    if (!scratch) scratch = std::tmpfile();
+    Anschluss_Message_Button = -1;
+    Anschluss_Plot_File = scratch;
+    Draw_Kehlnahtanschluss(r, 0, 0, 100, 100, 2, 0, 0, r->family + 1, r->catalogue, r->drawing_name);
+    Anschluss_Plot_File = nullptr;
+    if (!scratch) return;
+    const long length = std::ftell(scratch);
+    if (std::fflush(scratch) == 0 && length >= 0) {
+        struct stat st;
+        if (fstat(fileno(scratch), &st) == 0 && st.st_size != length) (void)!ftruncate(fileno(scratch), length);
+    }
+    std::fclose(scratch);
+}
+
+double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+
+}  // namespace
+
+int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
+    if (!conn || !result) return 1;
+    GeschweissterAnschluss* r = &Geschweisster_Anschluss;
+    if (!Hand_Over(conn, result, r)) return 1;
+    // A record the evaluation refuses is not drawn either.
+    if (Din_Usable_Input(r)) Run_Drawing(r);
+    const int status = Calc_Anschluss_Querschnitt(r);
+    if (list) {
+        OLI_End_Text(list);
+        Safe_Fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n");
+        Anschluss_Exceeded_Checks = 0;
+        if (status >= 0)
+            Print_Stahlprofil(list, r, 1, conn->section_check);
+        else
+            Safe_Fprintf(list, " Fehler in der Profildatenbank!\n");
+        Safe_Fprintf(list, "#END_OF_TEXT\n");
+    }
+    result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));
+    result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
+    if (status != 0) result->value[ERGEBNIS_U_W] = -1.0;
+    return status;
+}

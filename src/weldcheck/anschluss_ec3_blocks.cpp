@@ -1,0 +1,306 @@
+// The Eurocode mode of the welded-connection record: its cross-section
+// block (EN 1993-1-1 6.2 through the cross-section check of the profile)
+// and its weld block (EN 1993-1-8 4.5 through the weld check), each
+// building the weld program's records from the library record; the torsion
+// coefficients of a rectangle; and the library's test case of the weld
+// check record.
+#include <cmath>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "base/vesk.h"
+#include "codes/blech.h"
+#include "codes/material.h"
+#include "codes/sicherheit.h"
+#include "memberchecks/xs_resistance.h"
+#include "platform/oli_layout.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "profiles/profile_catalogue.h"
+#include "profiles/stahlprofil.h"
+#include "weldcheck/din_anschluss.h"
+#include "weldcheck/weld_check.h"
+
+namespace {
+
+const char* const TABLE_HEAD = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n";
+
+// Profile type of the weld program by library family.
+int Profile_Type(int family) {
+    static const int TYPES[8] = {4, 8, 12, 11, 3, 9, 1, 2};
+    return family >= 0 && family < 8 ? TYPES[family] : 4;
+}
+
+// The material of a grade code of the record (14: own f_y).
+void Material_Of(int code, double own_f_y, Materialparameter_Record* m) {
+    Default_Material_Params(m);
+    if (code == DIN_GRADE_OWN_VALUES) {
+        m->own_values = 1;
+        m->f_y1 = m->f_y2 = m->f_y3 = m->f_y = own_f_y;
+        return;
+    }
+    const int grade = Stahlguete_Code_To_Grade_Index(code);
+    if (grade >= 0) m->grade = grade;
+}
+
+// The weld program's profile of the record, with its section values.
+int Build_Profile(const GeschweissterAnschluss* r, Stahlprofil* p) {
+    Init_Profile(p);
+    if (r->catalogue == 1) {
+        Profilauswahl selection;
+        Init_Profile_Selection(&selection);
+        char name[ANSCHLUSS_NAME_SIZE];
+        std::snprintf(name, sizeof name, "%.*s", static_cast<int>(strnlen(r->profile_name, ANSCHLUSS_NAME_SIZE)),
+                      r->profile_name);
+        Set_Profile_By_Name(&selection, name);
+        Load_Profile_Values(&selection, p);
+        p->kind = 1;
+        Get_Profile_Type_From_Name(p->name, &p->type);
+    } else {
+        p->type = Profile_Type(r->family);
+        p->h = r->h;
+        p->t_w = r->s;
+        p->b_fo = p->b_fu = r->b;
+        p->t_fo = p->t_fu = r->t;
+        p->r_1 = r->r;
+    }
+    Material_Of(r->grades.grade, r->grades.user_f_y, &p->material);
+    return Calc_Profile_Cross_Section(p, nullptr, 0, "");
+}
+
+// The forces of the record in kN and kNm: N, M_y, M_z, V_y, V_z, M_x.
+void Forces(const GeschweissterAnschluss* r, double f[6]) {
+    const double* l = r->load;
+    const double v[6] = {l[ANSCHLUSS_N], l[ANSCHLUSS_M_Y], l[ANSCHLUSS_M_Z], l[ANSCHLUSS_V_Y], l[ANSCHLUSS_V_Z],
+                         l[ANSCHLUSS_M_X]};
+    for (int i = 0; i < 6; i++) f[i] = v[i];
+}
+
+// The block's end: the text closed and an empty table opened again for the
+// caller's table end.
+void Reopen_Table(FILE* f) {
+    if (!f) return;
+    OLI_End_Text(f);
+    Safe_Fprintf(f, "%s", TABLE_HEAD);
+}
+
+// A heading of the block after the caller's table was closed.
+void Block_Heading(FILE* f, const char* heading) {
+    if (!f) return;
+    Safe_Fprintf(f, "\n#END_OF_TEXT\n");
+    OLI_setYPositionCM(f, 1, -0.5);
+    OLI_printf(f, "%s", heading);
+}
+
+// Weld positions of the check by profile type: pairs of (weld number,
+// library position 1..8, 0 for a weld of throat 0), in slot order; slot -1
+// ends the list.
+struct Slot {
+    int slot, number, position;
+};
+
+const Slot* Slots_Of(int type, int* count) {
+    static const Slot BOX[] = {{0, 1, 1}, {1, 2, 2}, {2, 3, 3}, {3, 4, 4}};
+    static const Slot ANGLE[] = {{0, 4, 4}, {1, 3, 3}, {2, 1, 1}, {6, 2, 2}, {8, 6, 0}, {9, 5, 0}};
+    static const Slot I_FAMILY[] = {{0, 1, 1}, {1, 2, 2}, {2, 4, 4},  {3, 8, 8},   {4, 6, 6},  {5, 3, 3},
+                                    {6, 5, 5}, {7, 7, 7}, {8, 11, 0}, {10, 10, 0}, {11, 12, 0}};
+    static const Slot CHANNEL[] = {{0, 1, 1}, {1, 2, 2}, {2, 3, 3}, {3, 6, 6}, {4, 5, 5}, {6, 4, 4}, {8, 7, 0}, {9, 8, 0}};
+    static const Slot TEE[] = {{0, 1, 1}, {1, 2, 2}, {2, 4, 4}, {5, 3, 3}, {6, 5, 5}, {8, 6, 0}, {9, 8, 0}, {10, 7, 0}};
+    switch (type) {
+    case 1: case 8: *count = 4; return BOX;
+    case 3: *count = 6; return ANGLE;
+    case 4: case 5: case 7: case 10: case 13: *count = 11; return I_FAMILY;
+    case 6: case 12: case 14: *count = 8; return CHANNEL;
+    case 11: case 15: *count = 8; return TEE;
+    default: *count = 0; return nullptr;
+    }
+}
+
+}  // namespace
+
+// ---- torsion coefficients of a rectangle -----------------------------------------
+
+void Get_Rect_Torsion_Coefficients(double n, double* alpha, double* beta) {
+    static const double TABLE[10][3] = {{1, 0.141, 0.208},   {1.5, 0.196, 0.231}, {2, 0.229, 0.246},
+                                        {3, 0.263, 0.267},   {4, 0.281, 0.282},   {6, 0.299, 0.299},
+                                        {8, 0.307, 0.307},   {10, 0.313, 0.313},  {1000, 0.332, 0.332},
+                                        {10000, 0.333, 0.333}};
+    if (n == 0.0) n = 100.0;
+    else if (n < 1.0) n = 1.0 / n;
+    for (int i = 0; i + 1 < 10; i++) {
+        const double* lo = TABLE[i];
+        const double* hi = TABLE[i + 1];
+        if (n >= lo[0] && n < hi[0]) {
+            const double q = (n - lo[0]) / (hi[0] - lo[0]);
+            if (alpha) *alpha = lo[1] + q * (hi[1] - lo[1]);
+            if (beta) *beta = lo[2] + q * (hi[2] - lo[2]);
+            return;
+        }
+    }
+}
+
+// ---- cross-section block ---------------------------------------------------------
+
+int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss* r, int pass_on) {
+    (void)pass_on;
+    if (!r) return 0;
+    Block_Heading(f, "╬H╬uStahlprofil╬r\n"_cp);
+    const int level = r->settings[0];
+    const bool details = detail && f && level > 0;
+    Stahlprofil p;
+    const int section = Build_Profile(r, &p);
+    if (details) {
+        OLI_printf(f, "%s", "╬HAbmessungen und Querschnittswerte\n");
+        Print_Profile_Parameters(&p, f, 0, 1, 0);
+        OLI_Add_Para_Offset(0.3);
+        OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
+    }
+    auto finish = [&](int result) {
+        if (details) OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
+        Reopen_Table(f);
+        return result;
+    };
+    double F[6];
+    Forces(r, F);
+    bool loaded = false;
+    for (double v : F) loaded = loaded || std::fabs(v) > 0.001;
+    if (!loaded) return finish(section);
+    double gamma[9] = {};
+    Get_NAD_Safety_Factors(0, gamma);
+    const bool with_file = detail && f;
+    if (with_file) OLI_printf(f, "%s", "╬HQuerschnittstragfähigkeit╬r\n"_cp);
+    double out[8] = {};
+    const int ct[2] = {0, 0};
+    const unsigned flags = Calc_XS_Resistance_Check(&p, gamma[0], ct, 1, 0, F[0], F[1], F[2], F[3], F[4], F[5], 0.0,
+                                                    0.0, &out[0], &out[1], &out[2], &out[3], &out[4], &out[5],
+                                                    &out[6], &out[7], with_file ? f : nullptr, level);
+    if (!(flags & XS_CHECK_DONE)) {
+        if (with_file)
+            OLI_printf(f,
+                       (flags & XS_CHECK_GRADE_MISMATCH) ? "Für diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                                                         : "Der Nachweis kann nicht geführt werden %s\n"_cp,
+                       Mark_Alert());
+        return finish(static_cast<int>(flags));
+    }
+    double U_sigma = out[1], U_ct = out[2];
+    if (!(flags & XS_CHECK_NOT_VERIFIABLE)) {
+        if (U_sigma > 1.0 && U_sigma < 1.001) U_sigma = 1.0;
+        r->U_sigma = U_sigma;
+    }
+    if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001)) {
+        const double tab = 12.0;
+        OLI_Set_Tabs(2, nullptr, &tab, 1);
+        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out[3], out[4]);
+        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out[5]);
+        OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out[6]);
+        OLI_printf(f, "\n");
+        OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
+        OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
+        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_sigma), 1.0f),
+                   U_sigma > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, ",  ");
+        OLI_printf(f, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
+        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_ct), 1.0f),
+                   U_ct > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+        OLI_printf(f, "\n");
+    }
+    return finish(static_cast<int>(flags));
+}
+
+// ---- weld block ---------------------------------------------------------------------
+
+void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass_on) {
+    if (!r) return;
+    Block_Heading(f, "╬H╬uSchweißnähte╬r\n"_cp);
+    const int level = r->settings[0];
+    FILE* out = level > 0 ? f : nullptr;
+    SchweissnahtNachweis rec;
+    Init_Weld_Check_Record(&rec);
+    if (rec.gamma_M2 < 0.1) {
+        double gamma[9] = {};
+        Get_NAD_Safety_Factors(0, gamma);
+        rec.gamma_M2 = gamma[2];
+    }
+    Build_Profile(r, &rec.profile);
+    Clear_Plate(&rec.plate);
+    Material_Of(r->grades.weld_grade, r->grades.weld_f_y, &rec.plate.material);
+    rec.plate.t = r->t_p;
+    Check_Plate_And_Material(&rec.plate, nullptr, 0, 0x01, "");
+    double F[6];
+    Forces(r, F);
+    rec.N = 1000 * F[0], rec.M_y = 1e6 * F[1], rec.M_z = 1e6 * F[2];
+    rec.V_y = 1000 * F[3], rec.V_z = 1000 * F[4], rec.M_x = 1e6 * F[5];
+    rec.all_round = r->weld_kind == 2;
+    rec.deduct_craters = r->end_crater == 1;
+    int count = 0;
+    const Slot* slots = Slots_Of(rec.profile.type, &count);
+    for (int i = 0; i < count; i++) {
+        const Slot& s = slots[i];
+        rec.number[s.slot] = s.number;
+        if (s.position > 0) {
+            rec.a[s.slot] = r->a_pos[s.position - 1];
+            rec.l[s.slot] = r->l_pos[s.position - 1];
+        }
+    }
+    if (rec.all_round) {
+        // The check works out the lengths of the weld all round.
+        for (int i = 0; i < WELD_CHECK_WELDS; i++)
+            if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
+    } else {
+        rec.M_x = 0.0;
+    }
+    Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
+    const double* v = rec.line_values;
+    if (!f || level <= 0 || !(std::fabs(v[7]) > 0.001 || std::fabs(v[0]) > 0.001)) {
+        Reopen_Table(f);
+        return;
+    }
+    const bool chs = rec.profile.type == 9;
+    const double tab = 12.0;
+    OLI_Set_Tabs(2, nullptr, &tab, 1);
+    OLI_printf(f, "%s", "Spannungen: ╬t"_cp);
+    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v[7]);
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v[8]);
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v[9]);
+    OLI_printf(f, "\n");
+    OLI_printf(f, "%s", "Nachweis: ╬t"_cp);
+    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[0]);
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[1]);
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v[2]);
+    if (rec.U_w > 0.001) {
+        OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, rec.U_w, Get_Compare_Symbol(static_cast<float>(rec.U_w), 1.0f));
+        OLI_printf(f, "  %s", rec.U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+    }
+    OLI_printf(f, "\n");
+    Reopen_Table(f);
+}
+
+// ---- the library's test case ---------------------------------------------------------
+
+int Test_Weld_Check(SchweissnahtNachweis* r) {
+    if (!r) return 1;
+    Init_Weld_Check_Record(r);
+    double gamma[9] = {};
+    Get_NAD_Safety_Factors(0, gamma);
+    r->gamma_M2 = gamma[2];
+    Init_Profile_From_Name(&r->profile, "HE400A");
+    r->profile.kind = 1;
+    r->profile.type = 5;
+    Calc_Profile_Cross_Section(&r->profile, nullptr, 0, "");
+    Clear_Plate(&r->plate);
+    r->plate.t = 24.0;
+    r->weld_angle = 90.0;
+    r->method = 1;
+    r->check_field = 1;
+    const double throats[5] = {10, 10, 5, 10, 10};
+    for (int i = 0; i < 5; i++) {
+        r->a[i] = throats[i];
+        r->number[i] = i + 1;
+    }
+    r->N = -1.19e6;
+    r->M_y = 2.25e8;
+    r->M_z = -2.6e7;
+    r->V_y = -180000.0;
+    r->V_z = 370000.0;
+    return Check_Plate_And_Material(&r->plate, nullptr, 0, 0x01, "");
+}

@@ -1,0 +1,159 @@
+// The DIN 18800 check of the welded connection of a profile end to its end
+// plate: the section values and stresses of the profile end, the section
+// values and stresses of its fillet welds, their utilisations against the
+// DIN strengths (sigma_R,d = f_y,k / gamma_M, tau_R,d = sigma_R,d / sqrt 3,
+// sigma_w,R,d = alpha_w f_y,k / gamma_M with sigma_w,v = sqrt(sigma_perp² +
+// tau_perp² + tau_par²)), the print block "Stahlprofil" of one load case,
+// and the Eurocode blocks of the same library record.
+//
+// Everything works on the welded-connection record GeschweissterAnschluss
+// (profiles/geschweisster_anschluss.h) and on the three tables below. The
+// section evaluation reads the geometry the scaled fillet-weld drawing
+// leaves in the library's tables, so the drawing must run right before it
+// (Print_Zeichnung_und_Profil of the weld application does both).
+//
+// Units: dimensions in mm, section values in cm powers, forces in kN,
+// moments in kNm in the record and kNcm in the formulas, stresses in kN/cm²
+// inside the formulas and N/mm² in the record. Coordinates y, z of the
+// library's tables: y = -x of the drawing, z = y of the drawing (from the
+// face the drawing puts on top). Process-wide state; nothing is re-entrant.
+#ifndef WELDCHECK_DIN_ANSCHLUSS_H
+#define WELDCHECK_DIN_ANSCHLUSS_H
+
+#include <cstdio>
+
+#include "profiles/geschweisster_anschluss.h"
+#include "weldcheck/weld_check_record.h"
+
+enum {
+    DIN_STATUS_WORDS = 10,
+    DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
+};
+
+// The weld data of one evaluation: throats and lengths by position 1..8
+// (index 0..7, mm), the profile's dimensions (mm), the first letter of its
+// name and the switches.
+struct KehlnahtTabelle {
+    double a[ANSCHLUSS_WELD_POSITIONS];
+    double l[ANSCHLUSS_WELD_POSITIONS];
+    double h, b, t_f, t_w, r;
+    char first_letter;
+    int catalogue;
+    int throat_design;
+    int all_round;
+};
+extern KehlnahtTabelle Kehlnaht_Tabelle;
+
+// Status of the weld checks: word 0 an input error (a shear force no weld
+// can take, unusable strengths or sections), word 1 no weld for V_z, word 2
+// no weld for V_y.
+struct KehlnahtStatus {
+    int word[DIN_STATUS_WORDS];
+};
+extern KehlnahtStatus Kehlnaht_Status;
+
+// Warnings of the section evaluation: word 0 any of the others, word 1 the
+// throat design reached 30 mm, word 2 a throat above 0.7 t of the end
+// plate, word 3 above 0.7 t of the profile (its flange, the bar or the
+// wall), word 4 above 0.7 t of the web.
+struct QuerschnittWarnungen {
+    int word[DIN_STATUS_WORDS];
+};
+extern QuerschnittWarnungen Querschnitt_Warnungen;
+
+// ---- section values and stresses of the profile end ------------------------
+
+// Evaluates the profile end and its welds of the record for its forces and
+// leaves everything in the record. -1 when a catalogue profile is not in the
+// profile file (nothing after the look-up is computed); otherwise word 0 of
+// Kehlnaht_Status (0 when the checks left no status; 1 for an input error,
+// which also comes for a record whose family, strengths or sections cannot
+// be evaluated). Never leaves a value in the record that is no number.
+int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
+
+// 1 when the record's input can be evaluated: dimensions finite numbers of
+// 0 to 10^6 mm (each 0 or at least 0.001 mm, the height at least 0.01 mm),
+// plate thickness, throats and lengths finite numbers of 0 to 10^6 mm, and
+// the forces and gamma_M finite numbers of at most 10^12. Else 0 (also for
+// null); the evaluation then refuses the record as an input error.
+int Din_Usable_Input(const GeschweissterAnschluss *record);
+
+// Looks the name up in the profile file PROFIL under "DATA" (upper-cased,
+// 15 characters, blank-padded or cut). shape ' ' takes any shape, else the
+// record's type letter must equal it. On success returns 1, writes the
+// upper-case 15-character key into name (which must hold 16 bytes) and the
+// values h, b, t_f, t_w (mm), I_y, I_z, I_T (cm⁴), W_y, W_z (cm³), A (cm²)
+// and r (mm). 0 when the file cannot be opened, the name is not there or
+// the shape differs (a message outside batch mode; outputs unchanged).
+int Read_Profil_from_File_2(char shape, char *name, double *h, double *b, double *t_f, double *t_w, double *I_y,
+                            double *I_z, double *I_T, double *W_y, double *W_z, double *A, double *r);
+
+// Section values of an I built of plates (mm in, cm powers out): flange
+// widths b_u, b_o, web height h_w, flange thicknesses t_u, t_o, web
+// thickness t_w. Outputs A, I_y, I_z, I_T, W_y bottom, W_y top, W_z, S_y,
+// S_z and two flange values; any output may be null. A section without
+// area or second moment gives zeros where a division would fail.
+void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, double t_o, double t_w, double *A,
+                           double *I_y, double *I_z, double *I_T, double *W_y_bottom, double *W_y_top, double *W_z,
+                           double *S_y, double *S_z, double *S_f1, double *S_f2);
+
+// ---- weld sections and weld checks by profile family --------------------------
+
+// Section values of the profile and of its weld ring or sides into the
+// record: circular tube, flat bar, round bar.
+void Calc_Tube_Weld_Section(GeschweissterAnschluss *record);
+void Calc_Flat_Section(GeschweissterAnschluss *record);
+void Calc_Round_Section(GeschweissterAnschluss *record);
+// Section values of the weld lines of the I family, rectangular tube,
+// channel, T and angle (welds by position or one weld all round along the
+// drawing's outline); roles[k] of position k + 1: 1 takes V_z, 2 takes
+// V_y, 0 neither.
+void Calc_Weld_Line_Section(GeschweissterAnschluss *record, const int *roles);
+
+// Stresses and utilisations of the profile (tube, flat and round bar) and
+// of the welds with throat a (mm, for the ring and the all-round weld); the
+// three weld utilisations (normal stress, shear stress, comparison value)
+// into U_w. The record's U_w fields and stresses are written too.
+void Check_Tube(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
+void Check_Flat(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
+void Check_Round(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
+// The weld lines: outline of n nodes (cm) for the all-round weld, roles as
+// above, U_w1..U_w3 into out[0..2], the throat a of an all-round weld, the
+// family T = 1..5. Applies the detailing rule of the throats.
+void Check_Weld_Lines(GeschweissterAnschluss *record, int n, const double *y, const double *z, const int *roles,
+                      double *out, double a, int T);
+
+// The positions' roles of family T = 1..5 (null for any other).
+const int *Din_Weld_Roles(int T);
+
+// ---- print blocks -------------------------------------------------------------
+
+// The block "Stahlprofil" of one load case into the open table of the print
+// list: the profile part when section_check is set, then the welds, the
+// warnings and the verdict. Every utilisation above 1 is counted in
+// Anschluss_Exceeded_Checks. Under the Eurocode setting of the record
+// (grades.design_code 1) the two Eurocode blocks are printed instead. A null
+// list or record prints nothing.
+void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, int section_check);
+
+// The Eurocode blocks of the record (the library's EN 1993 mode; the DIN
+// path never reaches them): the cross-section check of the profile with its
+// report, returning the check's flags (or the section calculation's result
+// when the block ends early), and the weld check with its report. The
+// record's print level is settings[0].
+int Print_Querschnittstragfaehigkeit(int detail, FILE *list, GeschweissterAnschluss *record, int pass_on);
+void Print_Anschluss_Schweissnaehte(FILE *list, GeschweissterAnschluss *record, int pass_on);
+
+// Torsion coefficients of a rectangle of side ratio n (I_T = alpha h b³,
+// W_T = beta h b²); for n of 10000 or more the outputs are left as they are.
+void Get_Rect_Torsion_Coefficients(double n, double *alpha, double *beta);
+
+// Fills the weld check record with a fixed test case (HE400A on a 24 mm
+// plate, five welds, forces of a column base) and returns the result of the
+// plate's data check. Nothing for a null record (result 1).
+int Test_Weld_Check(SchweissnahtNachweis *record);
+
+// The tables above as at the start of the process. For tests.
+void Reset_Din_Anschluss_State(void);
+
+#endif

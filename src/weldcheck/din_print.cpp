@@ -1,0 +1,270 @@
+// The print block "Stahlprofil" of the DIN 18800 check of one load case:
+// the profile end (dimensions, section values, stresses and utilisations),
+// its welds (section values, governing stresses with their points,
+// utilisations against sigma_w,R,d), the throat warnings and the verdict.
+// The block computes nothing; it formats what the section evaluation left
+// in the record and counts the exceeded utilisations.
+#include <cmath>
+
+#include "base/cp850.h"
+#include "base/vesk.h"
+#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_internal.h"
+
+namespace {
+
+// Letters of the print font.
+const char* const SIGMA = "\xCC";
+const char* const TAU = "\xD6";
+const char* const ALPHA = "\xBA";
+const char* const SUM = "\xB2";
+const char* const ETA = "\xC1";
+const char* const ZETA = "\xD3";
+
+// One utilisation in its "<" form (at most 1) or its ">" form, which is
+// counted.
+void Ratio(FILE* f, const char* below, const char* above, const char* a, const char* b, double u) {
+    if (u > 1.0) Anschluss_Exceeded_Checks++;
+    Safe_Fprintf(f, u > 1.0 ? above : below, a, b, u);
+}
+
+void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
+    const Anschluss_Profilwerte& p = r->profile_values;
+    const int type = r->family;
+    Safe_Fprintf(f, " ╬b╬uStahlprofil\n"_cp);
+    if (type == ANSCHLUSS_CHS)
+        Safe_Fprintf(f, " ╬bAbmessungen und Querschnittswerte (dickwandig)\n"_cp);
+    else if (type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND)
+        Safe_Fprintf(f, " ╬bAbmessungen und Querschnittswerte\n"_cp);
+    else
+        Safe_Fprintf(f, " ╬bAbmessungen und Querschnittswerte (dünnwandig)\n"_cp);
+    const double h = r->h2, b = r->b2, t = r->t2, s = r->s2, rr = r->r2;
+    const double W_y = std::fabs(p.W_y), W_z = std::fabs(p.W_z);
+    switch (type) {
+    case ANSCHLUSS_I:
+        Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t = %6.1lf mm        s = %5.1lf mm      r = %5.1lf mm\n",
+                     h, b, t, s, rr);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r    I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n"_cp, W_y, W_z);
+        break;
+    case ANSCHLUSS_RHS:
+        Safe_Fprintf(f, "   h = %6.1lf mm        b = %6.1lf mm         t╬r = %6.1lf mm        s╬r = %6.1lf mm\n"_cp, h, b,
+                     t, s);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r       I╬\\y╬r = %7.1lf cm╬/4╬r      I╬\\z╬r = %7.1lf cm╬/4╬r     I╬\\T╬r = %7.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3\n"_cp, W_y, W_z);
+        break;
+    case ANSCHLUSS_CHANNEL:
+        Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t╬r = %6.1lf mm         s╬r = %5.1lf mm       r = %5.1lf mm\n"_cp,
+                     h, b, t, s, rr);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n "_cp, W_y, W_z);
+        break;
+    case ANSCHLUSS_TEE:
+        Safe_Fprintf(f, "   h = %6.1lf mm        b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
+                     h, b, t, s, rr);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r       I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3╬r\n ╬r"_cp, std::fabs(p.W_y_2), W_z);
+        break;
+    case ANSCHLUSS_ANGLE:
+        Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
+                     h, b, t, s, rr);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        break;
+    case ANSCHLUSS_CHS:
+        Safe_Fprintf(f, "   d = %6.1lf mm      t = %6.1lf mm\n", h, s);
+        Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r     I╬\\y╬r = %7.1lf cm╬/4╬r    I╬\\z╬r = %7.1lf cm╬/4╬r    I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r    W╬\\z╬r = %6.1lf cm╬/3╬r\n"_cp, p.W_y, p.W_z);
+        break;
+    case ANSCHLUSS_FLAT:
+        Safe_Fprintf(f, "   h = %5.1lf mm       s = %5.1lf mm\n", h, t);
+        Safe_Fprintf(f, "   A = %5.1lf cm╬/2╬r      I╬\\y╬r = %6.1lf cm╬/4╬r    I╬\\z╬r = %6.1lf cm╬/4╬r    I╬\\T╬r = %5.1lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %5.1lf cm╬/3╬r     W╬\\z╬r = %5.1lf cm╬/3╬r\n"_cp, p.W_y, p.W_z);
+        break;
+    case ANSCHLUSS_ROUND:
+        Safe_Fprintf(f, "   d = %5.1lf mm\n", h);
+        Safe_Fprintf(f, "   A = %6.2lf cm╬/2╬r    I╬\\y╬r = %7.2lf cm╬/4╬r   I╬\\z╬r = %7.2lf cm╬/4╬r    I╬\\T╬r = %6.2lf cm╬/4╬r\n"_cp,
+                     p.A, p.I_y, p.I_z, p.I_T);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.2lf cm╬/3╬r   W╬\\z╬r = %7.2lf cm╬/3\n ╬r"_cp, p.W_y, p.W_z);
+        break;
+    default:
+        break;
+    }
+    Safe_Fprintf(f, " \n ╬bSpannungen\n"_cp);
+    Safe_Fprintf(f, "   %s╬\\max╬r = %5.1lf N/mm╬/2╬r   %s╬\\min╬r = %5.1lf N/mm╬/2╬r    %s╬\\max╬r = %5.1lf N/mm╬/2╬r"_cp,
+                 SIGMA, p.sigma_max, SIGMA, p.sigma_min, TAU, p.tau);
+    Safe_Fprintf(f, "   %s╬\\v╬r = %5.1lf N/mm╬/2╬r\n"_cp, SIGMA, p.sigma_v);
+    Safe_Fprintf(f, " \n ╬bAusnutzung    ╬r(%s╬\\R,d╬r = %5.1lf N/mm╬/2╬r   %s╬\\R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, SIGMA,
+                 p.sigma_R_d, TAU, p.tau_R_d);
+    Ratio(f, "   %s/%s╬\\R,d╬r = %5.2lf  <  1╬r"_cp, "   %s/%s╬\\R,d╬r = %5.2lf  >  1╬r"_cp, SIGMA, SIGMA, r->U_sigma);
+    Ratio(f, "              %s/%s╬\\R,d╬r = %5.2lf  <  1╬r"_cp, "              %s/%s╬\\R,d╬r = %5.2lf  >  1╬r"_cp, TAU,
+          TAU, r->U_tau);
+    Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf  <  1╬r\n"_cp,
+          "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_v);
+}
+
+void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
+    const Anschluss_Nahtwerte& v = r->weld_values;
+    const int type = r->family;
+    const bool all_round = r->weld_kind == 2;
+    if (type >= ANSCHLUSS_I && type <= ANSCHLUSS_ANGLE) {
+        Safe_Fprintf(f, "   A╬\\w╬r = %5.1lf cm╬/2╬r      A╬\\%syw╬r = %5.1lf cm╬/2╬r    A╬\\%szw╬r = %5.1lf cm╬/2╬r\n"_cp,
+                     v.A_w, TAU, r->A_w_y, TAU, r->A_w_z);
+        Safe_Fprintf(f, "   %sl╬\\w╬r = %5.1lf cm╬r      y╬\\sw╬r = %5.1lf cm╬r      z╬\\sw╬r = %5.1lf cm      %s = %5.1lf╬/╬/╬/°╬r\n"_cp,
+                     SUM, v.L, v.y_s, v.z_s, ALPHA, v.angle);
+        if (type == ANSCHLUSS_I)
+            Safe_Fprintf(f, "   I╬\\yw╬r = %7.1lf cm╬/4╬r   I╬\\zw╬r = %7.1lf cm╬/4╬r   I╬\\yzw╬r = %7.1lf cm╬/4╬r  I╬\\%sw╬r = %7.1lf cm╬/4╬r   I╬\\%sw╬r = %7.1lf cm╬/4╬r\n"_cp,
+                         v.I_y, v.I_z, v.I_yz, ETA, v.I_1, ZETA, v.I_2);
+        else
+            Safe_Fprintf(f, "   I╬\\yw╬r = %6.1lf cm╬/4╬r    I╬\\zw╬r = %6.1lf cm╬/4╬r    I╬\\yzw╬r = %6.1lf cm╬/4╬r   I╬\\%sw╬r = %6.1lf cm╬/4╬r   I╬\\%sw╬r = %6.1lf cm╬/4╬r\n"_cp,
+                         v.I_y, v.I_z, v.I_yz, ETA, v.I_1, ZETA, v.I_2);
+        if (type == ANSCHLUSS_RHS && all_round)
+            Safe_Fprintf(f, "   I╬\\Tw╬r = %.1lf cm╬/4╬r   W╬\\Tw╬r = %.1lf cm╬/3╬r\n"_cp, v.I_t, v.W_t);
+    } else if (type == ANSCHLUSS_CHS) {
+        Safe_Fprintf(f, "   A╬\\w╬r = %.1lf cm╬/2╬r    I╬\\yw╬r = %.1lf cm╬/4╬r    I╬\\zw╬r = %.1lf cm╬/4╬r    I╬\\Tw╬r = %.1lf cm╬/4╬r    W╬\\Tw╬r = %.1lf cm╬/3╬r\n"_cp,
+                     v.A_w, v.I_y, v.I_z, v.I_t, v.W_t);
+    } else if (type == ANSCHLUSS_FLAT) {
+        Safe_Fprintf(f, "   l╬\\w╬r = %5.1lf cm╬r      A╬\\w╬r = %5.1lf cm╬/2╬r     y╬\\w╬r = %5.1lf cm      z╬\\w╬r = %5.1lf cm\n   I╬\\yw╬r = %6.1lf cm╬/4╬r   I╬\\zw╬r = %6.1lf cm╬/4╬r"_cp,
+                     v.L, v.A_w, v.y_s, v.z_s, v.I_y, v.I_z);
+        if (v.W_y < 0.0 || v.W_z < 0.0)
+            Safe_Fprintf(f, "\n");
+        else
+            Safe_Fprintf(f, "   W╬\\yw╬r = %6.1lf cm╬/3╬r   W╬\\zw╬r = %6.1lf cm╬/3╬r\n"_cp, v.W_y, v.W_z);
+        if (all_round) Safe_Fprintf(f, "   I╬\\Tw╬r = %6.1lf cm╬/4╬r   W╬\\Tw╬r = %6.1lf cm╬/3╬r\n"_cp, v.I_t, v.W_t);
+    } else if (type == ANSCHLUSS_ROUND) {
+        Safe_Fprintf(f, "   A╬\\w╬r = %.1lf cm╬/2╬r    I╬\\yw╬r = %.1lf cm╬/4╬r   I╬\\zw╬r = %.1lf cm╬/4╬r   I╬\\Tw╬r = %.1lf cm╬/4╬r   W╬\\Tw╬r = %.1lf cm╬/3╬r\n"_cp,
+                     v.A_w, v.I_y, v.I_z, v.I_t, v.W_t);
+    }
+}
+
+void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
+    const Anschluss_Nahtwerte& v = r->weld_values;
+    const int type = r->family;
+    // The points from the profile's reference point: stored from the weld
+    // centroid.
+    auto Y = [&v](int k) { return v.point[k][0] + v.y_s; };
+    auto Z = [&v](int k) { return v.point[k][1] + v.z_s; };
+    switch (type) {
+    case ANSCHLUSS_I:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Mitte der Flanschoberseite\n"_cp,
+                     SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %5.2lf cm    z = %5.2lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
+        break;
+    case ANSCHLUSS_RHS:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
+                     SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
+        break;
+    case ANSCHLUSS_CHANNEL:
+    case ANSCHLUSS_TEE:
+    case ANSCHLUSS_ANGLE:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        if (type == ANSCHLUSS_TEE)
+            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp,
+                         SIGMA, v.sigma_min, Y(1), Z(1));
+        else
+            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
+                         SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
+        break;
+    case ANSCHLUSS_CHS:
+        Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r     %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r     %s╬\\w╬r = %7.2lf N/mm╬/2╬r     %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
+                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau, TAU, v.tau_T, SIGMA, v.sigma_v);
+        break;
+    case ANSCHLUSS_ROUND:
+        Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r    %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r   %s╬\\w╬r = %7.2lf N/mm╬/2╬r   %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
+                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau, TAU, v.tau_T, SIGMA, v.sigma_v);
+        break;
+    case ANSCHLUSS_FLAT:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %8.2lf N/mm╬/2╬r    %s╬\\wmin╬r = %8.2lf N/mm╬/2╬r   %s╬\\ywmax╬r = %8.2lf N/mm╬/2╬r   \n   %s╬\\zwmax╬r = %8.2lf N/mm╬/2╬r   %s╬\\Tw╬r = %8.2lf N/mm╬/2╬r     %s╬\\w,v╬r = %8.2lf N/mm╬/2╬r \n"_cp,
+                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau_y, TAU, v.tau_z, TAU, v.tau_T, SIGMA,
+                     v.sigma_v);
+        break;
+    default:
+        break;
+    }
+}
+
+void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
+    const int type = r->family;
+    Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
+    if (r->end_crater == 1)
+        Safe_Fprintf(f, " ╬bQuerschnittswerte (mit Endkraterabzug)╬r\n"_cp);
+    else
+        Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
+    Weld_Section_Values(f, r);
+    if (Kehlnaht_Status.word[0] > 0) {
+        Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
+        if (Kehlnaht_Status.word[1])
+            Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vz,d!\n"_cp);
+        if (Kehlnaht_Status.word[2])
+            Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vy,d!\n"_cp);
+        return;
+    }
+    Safe_Fprintf(f, " \n ╬bSchweißnaht-Spannungen\n"_cp);
+    if (r->weld_kind != 2) Safe_Fprintf(f, "   Es werden die Querschnittseckspannungen nachgewiesen.\n");
+    Weld_Stresses(f, r);
+    Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf     %s╬\\w,R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, ALPHA, r->alpha_w,
+                 SIGMA, r->weld_values.sigma_R_d);
+    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r"_cp, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r"_cp, SIGMA, SIGMA,
+          r->U_w[0]);
+    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r"_cp, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r"_cp,
+          TAU, SIGMA, r->U_w[1]);
+    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
+          "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
+    const QuerschnittWarnungen& w = Querschnitt_Warnungen;
+    if (w.word[1]) {
+        Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
+    } else {
+        if (w.word[2]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Anschlussplatte)\n"_cp);
+        if (type == ANSCHLUSS_FLAT) {
+            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten (Stahlprofil)!\n"_cp);
+        } else if (type == ANSCHLUSS_ROUND) {
+            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7d überschritten (Stahlprofil)!\n"_cp);
+        } else if (type != ANSCHLUSS_RHS && type != ANSCHLUSS_CHS) {
+            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Flansch)\n"_cp);
+            if (w.word[4]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
+        }
+    }
+    if (Anschluss_Exceeded_Checks != 0)
+        Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
+    else if (!w.word[0])
+        Safe_Fprintf(f, "\n ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp);
+}
+
+}  // namespace
+
+void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, int section_check) {
+    if (!list || !record) return;
+    // The block shows numbers only, whatever record it is given.
+    GeschweissterAnschluss shown = *record;
+    Din_Sanitize_Results(&shown);
+    const bool eurocode = record->grades.design_code == 1;
+    if (section_check) {
+        if (eurocode)
+            Print_Querschnittstragfaehigkeit(section_check, list, record, pass_on);
+        else
+            Profile_Part(list, &shown);
+    }
+    if (eurocode)
+        Print_Anschluss_Schweissnaehte(list, record, pass_on);
+    else
+        Weld_Part(list, &shown);
+}

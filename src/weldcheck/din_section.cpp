@@ -1,0 +1,397 @@
+// Section values and stresses of the profile end of the welded connection
+// (DIN 18800 path): the profile taken over from the profile file or built
+// from its dimensions, its section model, its stresses under the six
+// internal forces and their utilisations, then the welds by family, and the
+// design strengths the weld checks share.
+#include "weldcheck/din_anschluss.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "codes/stguete.h"
+#include "platform/msgbox.h"
+#include "profiles/profil_file.h"
+#include "profiles/profile_switches.h"
+#include "profiles/profilquerschnitt.h"
+#include "profiles/section_stress.h"
+#include "thinwall/dwqb.h"
+#include "weldcheck/din_internal.h"
+
+KehlnahtTabelle Kehlnaht_Tabelle;
+KehlnahtStatus Kehlnaht_Status;
+QuerschnittWarnungen Querschnitt_Warnungen;
+
+namespace {
+
+constexpr double kInvSqrt3 = 0.5773502691896258;
+
+// The largest alpha_w DIN 18800-1 gives a fillet weld (S235): an own value
+// above it would claim a weld stronger than any the standard knows.
+constexpr double kAlphaWMax = 0.95;
+
+bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
+
+// A message box of the lines, unless the program runs without a window.
+void Profile_File_Message(const char* title, const char* const* lines, int count) {
+    if (VEK_Batch_Mode()) return;
+    Init_Message();
+    if (title) Set_Message_Title(title);
+    for (int i = 0; i < count; i++) Fill_Message("%s", lines[i]);
+    Draw_Message();
+}
+
+// f_y,k and alpha_w of a grade code for thickness t; own values where the
+// code says so.
+void Grade_Values(int code, double t, double own_f_y, double own_alpha_w, double* f_y, double* alpha_w) {
+    if (code == DIN_GRADE_OWN_VALUES) {
+        *f_y = own_f_y;
+        *alpha_w = std::min(own_alpha_w, kAlphaWMax);
+        return;
+    }
+    const unsigned int c = static_cast<unsigned int>(code);
+    *f_y = Get_Stahlguete_fy(c, t);
+    *alpha_w = Get_Stahlguete_Record(c)->alpha_w;
+}
+
+// The name of the record as a catalogue name: at most 55 characters, no
+// trailing blanks.
+void Catalogue_Name(const GeschweissterAnschluss* r, char* out, size_t size) {
+    std::snprintf(out, size, "%.*s", static_cast<int>(strnlen(r->profile_name, ANSCHLUSS_NAME_SIZE)), r->profile_name);
+    for (size_t n = std::strlen(out); n > 0 && out[n - 1] == ' '; n--) out[n - 1] = '\0';
+}
+
+// Section model of the profile (cm); 1 when it stands and its values were
+// taken over.
+int Section_Model(GeschweissterAnschluss* r, int T) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    Profilquerschnitt pq;
+    Init_Profilquerschnitt(&pq);
+    if (r->catalogue == 1) {
+        char name[ANSCHLUSS_NAME_SIZE];
+        Catalogue_Name(r, name, sizeof name);
+        Set_Profilquerschnitt_By_Name(&pq, 5, 110, name);
+    } else {
+        static const int SHAPE[9] = {-1, 0, 1, 2, 3, 4, 6, 10, 11};
+        const double h = 0.1 * r->h, b = 0.1 * r->b, t_w = 0.1 * r->s, t_f = 0.1 * r->t;
+        double d[PQ_DIMENSIONS] = {h, b, t_w, t_f, 0, 0, 0, 0, 0, 0};
+        if (T == 7) d[2] = b;
+        if (T == 8) d[2] = h;
+        Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
+    }
+    // The catalogue's own values where it gives them, as the profile check
+    // of the weld program takes them; the cached model may stem from another
+    // option word.
+    DWQB_Option_Word = 0x1E01E;
+    Invalidate_Profil_DWQB_Cache();
+    const int stands = Setup_Profilquerschnitt_DWQB(&pq, 0.0, nullptr, 2) == 1;
+    if (stands) {
+        const double* qw = DWQB_Querschnittswerte;
+        p.A = qw[DWQB_QW_A];
+        p.I_y = T == 5 ? qw[DWQB_QW_I1] : qw[DWQB_QW_IY];
+        p.I_z = T == 5 ? qw[DWQB_QW_I2] : qw[DWQB_QW_IZ];
+        p.I_T = qw[DWQB_QW_IT];
+        p.W_y = qw[DWQB_QW_W1];
+        p.W_y_2 = qw[DWQB_QW_W1 + 1];
+    }
+    Release_Profilquerschnitt(&pq);
+    return stands;
+}
+
+// Profile stresses of the section model under the record's forces.
+void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    const double* f = r->load;
+    const double N = f[ANSCHLUSS_N], V_y = f[ANSCHLUSS_V_Y], V_z = f[ANSCHLUSS_V_Z];
+    Calc_Section_Stress_Extremes(N, V_y, V_z, Din_Torsion_kNcm(r), 100.0 * f[ANSCHLUSS_M_Y], 100.0 * f[ANSCHLUSS_M_Z],
+                                 0.0, 0.0);
+    const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
+    p.sigma_max = 10.0 * e.sigma_max;
+    p.sigma_min = 10.0 * e.sigma_min;
+    p.tau = 10.0 * std::fabs(e.tau_abs);
+    p.sigma_v = 10.0 * e.sv_max;
+    if (T == 8) {
+        // Solid circle: the largest shear stress of the shear force is 4/3
+        // of its mean.
+        const double rr = 0.5 * r->h2;
+        p.tau = 4.0 * std::hypot(V_y, V_z) / (3.0 * M_PI * rr * rr) * 1000.0;
+        p.sigma_v = std::sqrt(p.sigma_max * p.sigma_max + 3.0 * p.tau * p.tau);
+    }
+    r->U_sigma = std::max(std::fabs(p.sigma_max), std::fabs(p.sigma_min)) / s.sigma_R_d;
+    r->U_tau = p.tau / s.tau_R_d;
+    r->U_v = p.sigma_v / s.sigma_R_d;
+}
+
+// The welds of family T with throat a; the three utilisations.
+void Welds(GeschweissterAnschluss* r, int T, double a, double U[3]) {
+    switch (T) {
+    case 6:
+        Calc_Tube_Weld_Section(r);
+        Check_Tube(r, a, &U[0], &U[1], &U[2]);
+        break;
+    case 7:
+        Calc_Flat_Section(r);
+        Check_Flat(r, a, &U[0], &U[1], &U[2]);
+        break;
+    case 8:
+        Calc_Round_Section(r);
+        Check_Round(r, a, &U[0], &U[1], &U[2]);
+        break;
+    default: {
+        const int* roles = Din_Weld_Roles(T);
+        Calc_Weld_Line_Section(r, roles);
+        Check_Weld_Lines(r, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, roles, U, a, T);
+        break;
+    }
+    }
+}
+
+// A value the library can work with: finite and within the limit.
+bool Within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <= limit; }
+
+}  // namespace
+
+// ---- shared by the weld checks --------------------------------------------------
+
+int Din_Usable_Input(const GeschweissterAnschluss* r) {
+    if (!r) return 0;
+    // A dimension is 0 (not there) or at least 0.001 mm; the height at
+    // least 0.01 mm.
+    for (double d : {r->h, r->b, r->t, r->s, r->r})
+        if (!Within(d, 1e6) || d < 0.0 || (d > 0.0 && d < 0.001)) return 0;
+    for (double d : {r->t_p, r->a_w})
+        if (!Within(d, 1e6) || d < 0.0) return 0;
+    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++)
+        if (!Within(r->a_pos[i], 1e6) || !Within(r->l_pos[i], 1e6)) return 0;
+    for (double f : r->load)
+        if (!Within(f, 1e12)) return 0;
+    return r->h >= 0.01;
+}
+
+double Din_Governing_Thickness(const GeschweissterAnschluss* r, int T) {
+    switch (T) {
+    case 6: return r->s2;
+    case 7: return std::min(r->h2, r->t2);
+    case 8: return r->h2;
+    default: return std::max(r->t2, r->s2);
+    }
+}
+
+Din_Strengths Din_Get_Strengths(GeschweissterAnschluss* r, double t) {
+    Din_Strengths s = {};
+    const double gamma = r->load[ANSCHLUSS_GAMMA_M];
+    double alpha_profile = 0.0, alpha_plate = 0.0;
+    // Own values of the profile have no alpha_w of their own: the plate's
+    // own (or its grade's) stands for both.
+    double own_alpha = r->grades.weld_alpha_w;
+    if (r->grades.weld_grade != DIN_GRADE_OWN_VALUES)
+        own_alpha = Get_Stahlguete_Record(static_cast<unsigned int>(r->grades.weld_grade))->alpha_w;
+    Grade_Values(r->grades.grade, t, r->grades.user_f_y, own_alpha, &s.f_y, &alpha_profile);
+    Grade_Values(r->grades.weld_grade, r->t_p, r->grades.weld_f_y, r->grades.weld_alpha_w, &s.f_y_plate,
+                 &alpha_plate);
+    s.usable = Positive(gamma) && Positive(s.f_y) && Positive(s.f_y_plate) && Positive(alpha_profile) &&
+               Positive(alpha_plate);
+    if (!s.usable) return s;
+    s.sigma_R_d = s.f_y / gamma;
+    s.tau_R_d = s.sigma_R_d * kInvSqrt3;
+    // The weld is as strong as the weaker of the parts it joins.
+    const double w_plate = alpha_plate * s.f_y_plate, w_profile = alpha_profile * s.f_y;
+    s.alpha_w = w_profile < w_plate ? alpha_profile : alpha_plate;
+    s.sigma_w_R_d = std::min(w_plate, w_profile) / gamma;
+    r->f_y_profile = s.f_y;
+    r->f_y_weld = s.f_y_plate;
+    r->alpha_w = s.alpha_w;
+    return s;
+}
+
+double Din_Weld_Normal_Force(const GeschweissterAnschluss* r) {
+    const double N = r->load[ANSCHLUSS_N];
+    if (N > 0.0) return N;
+    const double share = std::clamp(r->load[ANSCHLUSS_CONTACT], 0.0, 100.0);
+    return (1.0 - share / 100.0) * N;
+}
+
+void Din_Input_Error(void) { Kehlnaht_Status.word[0] = 1; }
+
+double Din_Torsion_kNcm(const GeschweissterAnschluss* r) { return 100.0 * r->load[ANSCHLUSS_M_X]; }
+
+int Din_Sanitize_Results(GeschweissterAnschluss* r) {
+    bool bad = false;
+    auto fix = [&bad](double* v, size_t n) {
+        for (size_t i = 0; i < n; i++)
+            if (!std::isfinite(v[i])) {
+                v[i] = 0.0;
+                bad = true;
+            }
+    };
+    fix(reinterpret_cast<double*>(&r->profile_values), sizeof r->profile_values / sizeof(double));
+    fix(reinterpret_cast<double*>(&r->weld_values), sizeof r->weld_values / sizeof(double));
+    double* results[] = {&r->U_sigma, &r->U_tau,        &r->U_v,   &r->U_w[0],       &r->U_w[1],
+                         &r->U_w[2],  &r->A_w_y,        &r->A_w_z, &r->a_w_designed, &r->alpha_w,
+                         &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
+                         &r->s2,      &r->r2};
+    for (double* v : results) fix(v, 1);
+    return bad;
+}
+
+// ---- profile file --------------------------------------------------------------
+
+int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double* t_f, double* t_w, double* I_y,
+                            double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
+    FILE* file = Open_Profil_File(std::getenv("DATA"));
+    if (!file) {
+        static const char* const lines[] = {"Fehler:", "Die Profildatei kann nicht", "geöffnet werden!"_cp};
+        Profile_File_Message(nullptr, lines, 3);
+        return 0;
+    }
+    char key[PROFIL_KEY_LENGTH + 1];
+    Profil_Key(name, key);
+    ProfilRecord record;
+    const long found = Find_Profil_Record(file, key, &record);
+    std::fclose(file);
+    if (found < 0) {
+        static const char* const lines[] = {"Es können nur Profile aus dem"_cp, "historischen Bestand übernommen werden!"_cp};
+        Profile_File_Message("Warnung: Profildatenbank", lines, 2);
+        return 0;
+    }
+    const char letter = record.code[PROFIL_CODE_BYTES - 1];
+    if (shape != ' ' && shape != letter) {
+        const char* line = shape == 'D' ? "Erwarte Doppel-T-Querschnitt" : shape == 'L' ? "Erwarte Winkelprofil" : "???";
+        Profile_File_Message("Fehler bei der Profilübernahme"_cp, &line, 1);
+        return 0;
+    }
+    if (name) std::memcpy(name, key, sizeof key);
+    const float* v = record.values;
+    double radius = v[25];
+    if (key[0] == 'C' && v[26] > v[25]) radius = v[26];
+    const struct {
+        double* out;
+        double value;
+    } outs[] = {{h, 10.0 * v[0]}, {b, 10.0 * v[1]}, {t_f, 10.0 * v[3]}, {t_w, 10.0 * v[2]}, {I_y, v[9]},
+                {I_z, v[10]},     {I_T, v[23]},     {W_y, v[14]},      {W_z, v[19]},      {A, v[4]},
+                {r, 10.0 * radius}};
+    for (const auto& o : outs)
+        if (o.out) *o.out = o.value;
+    return 1;
+}
+
+// ---- closed section values -----------------------------------------------------
+
+void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, double t_o, double t_w, double* A,
+                           double* I_y, double* I_z, double* I_T, double* W_y_bottom, double* W_y_top, double* W_z,
+                           double* S_y, double* S_z, double* S_f1, double* S_f2) {
+    b_u *= 0.1, b_o *= 0.1, h_w *= 0.1, t_u *= 0.1, t_o *= 0.1, t_w *= 0.1;
+    const double A_u = b_u * t_u, A_w = h_w * t_w, A_o = b_o * t_o;
+    const double area = A_o + A_w + A_u;
+    // Heights above the centre line of the bottom flange.
+    const double z_w = (t_u + h_w) / 2, z_o = (t_o + t_u) / 2 + h_w;
+    const double z_s = area > 0.0 ? (A_w * z_w + A_o * z_o) / area : 0.0;
+    const double iy = b_u * t_u * t_u * t_u / 12 + t_w * h_w * h_w * h_w / 12 + b_o * t_o * t_o * t_o / 12 +
+                      A_u * z_s * z_s + A_w * (z_w - z_s) * (z_w - z_s) + A_o * (z_o - z_s) * (z_o - z_s);
+    const double iz = (b_o * b_o * b_o * t_o + t_w * t_w * t_w * h_w + b_u * b_u * b_u * t_u) / 12;
+    auto ratio = [](double a, double b) { return b != 0.0 ? std::fabs(a / b) : 0.0; };
+    const struct {
+        double* out;
+        double value;
+    } outs[] = {{A, area},
+                {I_y, iy},
+                {I_z, iz},
+                {I_T, (h_w * t_w * t_w * t_w + b_u * t_u * t_u * t_u + b_o * t_o * t_o * t_o) / 3},
+                {W_y_bottom, ratio(iy, z_s + t_u / 2)},
+                {W_y_top, ratio(iy, t_u + h_w + t_o - z_s - t_u / 2)},
+                {W_z, std::min(b_o > 0.0 ? 2 * iz / b_o : 0.0, b_u > 0.0 ? 2 * iz / b_u : 0.0)},
+                // Two root fillets of r = 7 mm: 0.4292 r² at 0.2607 r.
+                {S_y, A_u * (t_u + h_w) / 2 + (h_w / 2 - 0.18249) * 0.210308 + h_w * h_w * t_w / 8},
+                {S_z, (b_o * b_o * t_o + b_u * b_u * t_u) / 8},
+                {S_f1, b_u * t_u * t_u / 8},
+                {S_f2, A_u * (t_u / 2 + 0.7)}};
+    for (const auto& o : outs)
+        if (o.out) *o.out = o.value;
+}
+
+// ---- the evaluation ------------------------------------------------------------------
+
+int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
+    if (!r) return 1;
+    // A caller that did not hand over (the end-plate print-out) finds no
+    // status of an earlier connection.
+    Kehlnaht_Status = {};
+    r->profile_values = {};
+    r->weld_values = {};
+    r->U_sigma = r->U_tau = r->U_v = 0.0;
+    r->U_w[0] = r->U_w[1] = r->U_w[2] = 0.0;
+    r->A_w_y = r->A_w_z = 0.0;
+    const int T = r->family + 1;
+    if (T < 1 || T > 8 || !Din_Usable_Input(r)) {
+        // Nothing to evaluate: no value of the record's input is shown.
+        r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
+        Din_Input_Error();
+        return Kehlnaht_Status.word[0];
+    }
+    Anschluss_Profilwerte& p = r->profile_values;
+    KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];
+    // Profile take-over and the closed values of step one.
+    if (r->catalogue == 1) {
+        char name[ANSCHLUSS_NAME_SIZE];
+        Catalogue_Name(r, name, sizeof name);
+        double h, b, t_f, t_w, W_y, W_z, radius;
+        if (!Read_Profil_from_File_2(' ', name, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
+            return -1;
+        r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
+        p.W_y = W_y, p.W_z = W_z;
+        const double hc = 0.1 * h, bc = 0.1 * b, tf = 0.1 * t_f, tw = 0.1 * t_w, rc = 0.1 * radius;
+        const double h_w = hc - 2 * tf, A_f = bc * tf;
+        p.S_y = 0.4292 * rc * rc * (h_w / 2 - 0.2607 * rc) + h_w * h_w * tw / 8 + A_f * (h_w + tf) / 2;
+        p.S_z = bc * A_f / 4;
+        p.S_f1 = tf * A_f / 8;
+        p.S_f2 = tw * tw * rc / 2 + (tf / 2 + rc) * A_f;
+    } else {
+        double W_y_top;
+        Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &p.A, &p.I_y, &p.I_z, &p.I_T, &p.W_y,
+                              &W_y_top, &p.W_z, &p.S_y, &p.S_z, &p.S_f1, &p.S_f2);
+        r->h2 = r->h, r->b2 = r->b, r->t2 = r->t, r->s2 = r->s, r->r2 = 0.0;
+    }
+    p.t_f = r->t2, p.t_w = r->s2;
+    k.h = r->h2, k.b = r->b2, k.t_f = r->t2, k.t_w = r->s2, k.r = r->r2;
+    const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
+    if (!s.usable) {
+        Din_Input_Error();
+        return Kehlnaht_Status.word[0];
+    }
+    p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
+    double a = r->a_w >= 0.01 ? r->a_w : 2.0;
+    r->a_w_designed = a;
+    if (Section_Model(r, T)) {
+        Model_Stresses(r, T, s);
+    } else if (T <= 5) {
+        // Without a section there are no stresses of the profile end.
+        Din_Input_Error();
+    }
+    Querschnitt_Warnungen = {};
+    double U[3] = {0, 0, 0};
+    k.throat_design = r->throat_design;
+    for (;;) {
+        Welds(r, T, a, U);
+        if (r->throat_design != 1 || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
+        r->a_w_designed = a + 0.5;
+        if (a >= 29.5) {
+            Querschnitt_Warnungen.word[1] = 1;
+            break;
+        }
+        a += 0.5;
+    }
+    if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
+    for (int w = 1; w <= 4; w++)
+        if (Querschnitt_Warnungen.word[w]) Querschnitt_Warnungen.word[0] = 1;
+    if (Din_Sanitize_Results(r)) Din_Input_Error();
+    return Kehlnaht_Status.word[0];
+}
+
+void Reset_Din_Anschluss_State(void) {
+    Kehlnaht_Tabelle = {};
+    Kehlnaht_Status = {};
+    Querschnitt_Warnungen = {};
+}

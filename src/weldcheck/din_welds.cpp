@@ -1,0 +1,596 @@
+// Weld sections and weld checks of the DIN 18800 path: the weld ring of a
+// circular tube or round bar, the four side welds of a flat bar and the
+// weld lines of the I family, rectangular tube, channel, T and angle, each
+// with the stresses of the welds (and of the tube, flat and round profile)
+// and their utilisations.
+//
+// The throat areas are folded into the connection plane at their root
+// lines (the faces of the profile). A weld point carries the normal stress
+// of N, M_y and M_z over the weld group, the shear stress of the shear
+// force its weld takes (V_z the welds along the height, V_y those along the
+// width), and the shear stress of the torsion; sigma_w,v = sqrt(sigma² +
+// tau²) is checked against alpha_w f_y,k / gamma_M.
+#include <algorithm>
+#include <cmath>
+
+#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_internal.h"
+
+namespace {
+
+enum { MAX_LINES = ANSCHLUSS_OUTLINE_POINTS, LINE_POINTS = 9 };
+
+// One straight weld: its ends for the stress points and its section line
+// (centre, direction, effective length and throat), cm.
+struct Weld_Line {
+    double y1, z1, y2, z2;  // stress points from here to there
+    double yc, zc, c, s;    // centre and direction (cos, sin)
+    double l, a;            // effective length and throat
+    int role;               // 1 takes V_z, 2 takes V_y, 0 neither
+};
+
+struct Weld_Lines {
+    Weld_Line line[MAX_LINES];
+    int n;
+};
+
+// Section values of a weld group, cm powers.
+struct Weld_Group {
+    double L, A, y_s, z_s, I_y, I_z, I_yz, A_y, A_z, a_min;
+};
+
+const int ROLES[6][ANSCHLUSS_WELD_POSITIONS] = {
+    {0, 0, 0, 0, 0, 0, 0, 0}, {2, 2, 2, 1, 1, 2, 2, 2}, {2, 1, 1, 2, 0, 0, 0, 0},
+    {2, 2, 1, 1, 2, 2, 0, 0}, {2, 2, 2, 1, 1, 0, 0, 0}, {1, 1, 2, 2, 0, 0, 0, 0},
+};
+
+// The effective length (cm) of a weld of length l and throat a (cm).
+double Effective(const GeschweissterAnschluss* r, double l, double a) { return r->end_crater == 1 ? l - 2 * a : l; }
+
+// Appends a weld centred on the segment (y1, z1)-(y2, z2) (cm) with its
+// own length l and throat a; the stress points run over the segment.
+void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double l, double a, int role) {
+    const double dy = y2 - y1, dz = z2 - z1, len = std::hypot(dy, dz);
+    if (w->n >= MAX_LINES || !(len > 1e-6) || !(a > 0.0) || !(l > 0.0)) return;
+    Weld_Line& k = w->line[w->n++];
+    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role};
+}
+
+// Edge e (from outline point e to e + 1) lies in the range first..last of
+// outline points, counted forwards around the n points.
+bool In_Range(int e, int first, int last, int n) {
+    if (first == last || n <= 0) return false;
+    for (int i = first; i != last; i = (i + 1) % n)
+        if (i == e) return true;
+    return false;
+}
+
+// The role of outline edge e of a weld all round: the drawing marks per
+// weld position the edges along the height (V_z) and along the width (V_y).
+int Edge_Role(int e, int n) {
+    const Anschluss_Weld_Edge_Table& t = Anschluss_Weld_Edges;
+    for (int p = 1; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
+        if (In_Range(e, t.height_first[p], t.height_last[p], n)) return 1;
+        if (In_Range(e, t.width_first[p], t.width_last[p], n)) return 2;
+    }
+    return 0;
+}
+
+// The weld lines of the I family .. angle: by position from the drawing's
+// weld-line table (mm), or all round along the outline (cm) with throat a
+// (mm).
+void Line_Welds(const GeschweissterAnschluss* r, const int* roles, int n, const double* y, const double* z, double a,
+                Weld_Lines* w) {
+    w->n = 0;
+    const KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    if (r->weld_kind == 2) {
+        const double ac = 0.1 * a;
+        n = std::clamp(n, 0, static_cast<int>(MAX_LINES));
+        for (int e = 0; y && z && e < n; e++) {
+            const int f = (e + 1) % n;
+            const double len = std::hypot(y[f] - y[e], z[f] - z[e]);
+            Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, Edge_Role(e, n));
+        }
+        return;
+    }
+    const int count = std::min(Anschluss_Weld_Lines.count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));
+    for (int i = 0; i < count; i++) {
+        // A throat below 0.1 mm is no weld.
+        if (!(k.a[i] >= 0.1)) continue;
+        const double* d = Anschluss_Weld_Lines.line[i];
+        const double ac = 0.1 * k.a[i];
+        Add_Line(w, 0.1 * d[0], 0.1 * d[1], 0.1 * d[2], 0.1 * d[3], Effective(r, 0.1 * k.l[i], ac), ac,
+                 roles ? roles[i] : 0);
+    }
+}
+
+// The four side welds of a flat bar h x t (cm) about its centre: 1 and 4
+// along the width at the two ends of the height, 2 and 3 along the height.
+void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
+    w->n = 0;
+    const double h = 0.1 * r->h2, t = 0.1 * r->t2;
+    const KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    const bool all_round = r->weld_kind == 2;
+    const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
+    const struct {
+        double y1, z1, y2, z2, length;
+        int role;
+    } sides[4] = {{t / 2, -h / 2, -t / 2, -h / 2, t, 2},
+                  {t / 2, -h / 2, t / 2, h / 2, h, 1},
+                  {-t / 2, -h / 2, -t / 2, h / 2, h, 1},
+                  {t / 2, h / 2, -t / 2, h / 2, t, 2}};
+    for (int i = 0; i < 4; i++) {
+        const auto& d = sides[i];
+        const double throat = all_round ? ac : 0.1 * k.a[i];
+        const double l = Effective(r, all_round ? d.length : 0.1 * k.l[i], throat);
+        // A side whose throat times length is below 0.01 mm² does not count.
+        if (!(throat * l * 100.0 >= 0.01)) continue;
+        // The stress points run over the weld itself, centred on its face.
+        const double dy = d.y2 - d.y1, dz = d.z2 - d.z1, len = std::hypot(dy, dz);
+        const double ym = (d.y1 + d.y2) / 2, zm = (d.z1 + d.z2) / 2, half = l / 2;
+        Add_Line(w, ym - half * dy / len, zm - half * dz / len, ym + half * dy / len, zm + half * dz / len, l,
+                 throat, d.role);
+    }
+}
+
+// Section values of the lines; each a thin rectangle l x a turned to its
+// direction, with its Steiner terms.
+Weld_Group Group_Of(const Weld_Lines& w) {
+    Weld_Group g = {};
+    double Sy = 0, Sz = 0;
+    for (int i = 0; i < w.n; i++) {
+        const Weld_Line& k = w.line[i];
+        const double A = k.a * k.l;
+        g.L += k.l;
+        g.A += A;
+        Sy += A * k.yc;
+        Sz += A * k.zc;
+        if (k.role == 1) g.A_z += A;
+        if (k.role == 2) g.A_y += A;
+        g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
+    }
+    if (!(g.A > 0.0)) return g;
+    g.y_s = Sy / g.A;
+    g.z_s = Sz / g.A;
+    for (int i = 0; i < w.n; i++) {
+        const Weld_Line& k = w.line[i];
+        const double A = k.a * k.l, il = k.a * k.l * k.l * k.l / 12, ia = k.l * k.a * k.a * k.a / 12;
+        const double dy = k.yc - g.y_s, dz = k.zc - g.z_s;
+        g.I_y += il * k.s * k.s + ia * k.c * k.c + A * dz * dz;
+        g.I_z += il * k.c * k.c + ia * k.s * k.s + A * dy * dy;
+        g.I_yz += (il - ia) * k.c * k.s + A * dy * dz;
+    }
+    return g;
+}
+
+// Stores the weld group into the record: lengths, area, moments, the
+// principal axes (degrees) and the shear areas.
+void Store_Group(GeschweissterAnschluss* r, Weld_Group g) {
+    // Sums of a symmetric group leave rounding dust where 0 belongs.
+    const double dust = 1e-9 * (std::fabs(g.I_y) + std::fabs(g.I_z) + 1.0);
+    if (std::fabs(g.I_yz) < dust) g.I_yz = 0.0;
+    if (std::fabs(g.y_s) < 1e-9) g.y_s = 0.0;
+    if (std::fabs(g.z_s) < 1e-9) g.z_s = 0.0;
+    Anschluss_Nahtwerte& v = r->weld_values;
+    v.L = g.L, v.A_w = g.A, v.y_s = g.y_s, v.z_s = g.z_s;
+    v.I_y = g.I_y, v.I_z = g.I_z, v.I_yz = g.I_yz;
+    r->A_w_y = g.A_y, r->A_w_z = g.A_z;
+    const double diff = g.I_y - g.I_z;
+    double angle;
+    if (std::fabs(diff) < 0.001) {
+        angle = std::fabs(g.I_yz) >= 0.001 ? 45.0 : 0.0;
+    } else {
+        const double ratio = 2 * g.I_yz / diff;
+        angle = 0.5 * std::atan(ratio) * 180.0 / M_PI;
+        if (ratio < 0 && std::fabs(g.I_yz) > 0.0001) angle += 90.0;
+    }
+    const double phi = 2 * angle * M_PI / 180.0, mean = (g.I_y + g.I_z) / 2;
+    const double d = diff / 2 * std::cos(phi) + g.I_yz * std::sin(phi);
+    v.angle = angle, v.I_1 = mean + d, v.I_2 = mean - d;
+}
+
+// The extreme stresses of a set of points (kN/cm²) with the point of each,
+// relative to the centroid; a later point replaces a kept one only when
+// strictly larger (smaller for the smallest normal stress).
+struct Extremes {
+    bool any = false;
+    double s_max = 0, s_min = 0, t_max = 0, t_T = 0, sv_max = 0;
+    double at[4][2] = {};
+    void Take(double s, double t, double t_T_here, double y, double z) {
+        const double sv = std::sqrt(s * s + t * t);
+        if (!any || s > s_max) s_max = s, at[0][0] = y, at[0][1] = z;
+        if (!any || s < s_min) s_min = s, at[1][0] = y, at[1][1] = z;
+        if (!any || t > t_max) t_max = t, at[2][0] = y, at[2][1] = z;
+        if (!any || sv > sv_max) sv_max = sv, at[3][0] = y, at[3][1] = z;
+        t_T = std::max(t_T, t_T_here);
+        any = true;
+    }
+};
+
+// The forces of the welds: N' (kN), moments and torsion (kNcm), shears (kN).
+struct Weld_Forces {
+    double N, M_y, M_z, M_t, V_y, V_z;
+};
+
+Weld_Forces Forces_Of(const GeschweissterAnschluss* r) {
+    const double* f = r->load;
+    return {Din_Weld_Normal_Force(r), 100.0 * f[ANSCHLUSS_M_Y], 100.0 * f[ANSCHLUSS_M_Z], Din_Torsion_kNcm(r),
+            f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z]};
+}
+
+// How the welds of a group take the torsion: as a closed ring (Bredt, with
+// the modulus 2 A_m a, cm³) and, where the welds may not close a ring, as
+// a group turning about its centroid (polar: tau = M_t rho / I_p); the
+// larger of the two governs at every point.
+struct Torsion_Rule {
+    double W_ring;   // > 0: Bredt's ring
+    bool polar;
+};
+
+// Sets the status words of a shear force no weld can take.
+void Shear_Status(double V, double A, int word) {
+    if (std::fabs(V) > 0.01 && A < 0.01) {
+        Kehlnaht_Status.word[0] = 1;
+        Kehlnaht_Status.word[word] = 1;
+    }
+}
+
+// The weld stresses at the nine points of every line; the extremes into
+// e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
+void Evaluate_Lines(const Weld_Lines& w, const Weld_Group& g, const Weld_Forces& f, const Torsion_Rule& rule,
+                    Extremes* e, double* tau_y_max, double* tau_z_max) {
+    const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
+    const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
+    const double s_N = f.N / g.A, I_p = g.I_y + g.I_z;
+    const double t_Vz = g.A_z > 0.001 ? std::fabs(f.V_z) / g.A_z : 0.0;
+    const double t_Vy = g.A_y > 0.001 ? std::fabs(f.V_y) / g.A_y : 0.0;
+    const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
+    for (int i = 0; i < w.n; i++) {
+        const Weld_Line& k = w.line[i];
+        const double t_V = k.role == 1 && k.l > 0.001 ? t_Vz : k.role == 2 && k.l > 0.001 ? t_Vy : 0.0;
+        if (k.role == 1 && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
+        if (k.role == 2 && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
+        for (int j = 0; j < LINE_POINTS; j++) {
+            const double q = j / 8.0;
+            const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
+            double t_T = t_ring;
+            if (rule.polar && I_p > 0.0) t_T = std::max(t_T, std::fabs(f.M_t) * std::hypot(dy, dz) / I_p);
+            e->Take(s_N + g_z * dz + g_y * dy, t_V + t_T, t_T, dy, dz);
+        }
+    }
+}
+
+// The weld results into the record (N/mm²) and the three utilisations.
+void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sigma_w_R_d, double* U) {
+    Anschluss_Nahtwerte& v = r->weld_values;
+    v.sigma_R_d = sigma_w_R_d;
+    v.sigma_max = 10 * e.s_max, v.sigma_min = 10 * e.s_min, v.tau = 10 * e.t_max, v.tau_T = 10 * e.t_T;
+    v.sigma_v = 10 * e.sv_max;
+    for (int i = 0; i < 4; i++) v.point[i][0] = e.at[i][0], v.point[i][1] = e.at[i][1];
+    U[0] = std::max(std::fabs(v.sigma_max), std::fabs(v.sigma_min)) / sigma_w_R_d;
+    U[1] = v.tau / sigma_w_R_d;
+    U[2] = v.sigma_v / sigma_w_R_d;
+    for (int i = 0; i < 3; i++) r->U_w[i] = U[i];
+}
+
+// The strengths of the check frame, or an input error (utilisations 0).
+bool Frame(GeschweissterAnschluss* r, int T, Din_Strengths* s, double* U) {
+    U[0] = U[1] = U[2] = 0.0;
+    *s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
+    Kehlnaht_Tabelle.throat_design = r->throat_design;
+    if (!s->usable) Din_Input_Error();
+    return s->usable;
+}
+
+// The detailing rule of one throat of a weld all round or of a ring: above
+// 0.7 t of the end plate, of the profile (its flange) or of its web.
+void Throat_Warnings(const GeschweissterAnschluss* r, double a, double t_profile, double t_web) {
+    a = std::max(a, 2.0);
+    if (a > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
+    if (a > 0.7001 * t_profile) Querschnitt_Warnungen.word[3] = 1;
+    if (t_web > 0.0 && a > 0.7001 * t_web) Querschnitt_Warnungen.word[4] = 1;
+}
+
+// Profile stresses of the closed shapes into the record (kN/cm² in).
+void Store_Profile(GeschweissterAnschluss* r, const Din_Strengths& s, double s_max, double s_min, double t_V,
+                   double t_T, double sv) {
+    Anschluss_Profilwerte& p = r->profile_values;
+    p.sigma_max = 10 * s_max, p.sigma_min = 10 * s_min, p.tau = 10 * t_V, p.tau_T = 10 * t_T, p.sigma_v = 10 * sv;
+    p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
+    r->U_sigma = std::max(std::fabs(p.sigma_max), std::fabs(p.sigma_min)) / s.sigma_R_d;
+    r->U_tau = p.tau / s.tau_R_d;
+    r->U_v = p.sigma_v / s.sigma_R_d;
+}
+
+// Ring values (cm powers) of a thin weld ring of throat a (mm) on the
+// diameter d (mm).
+void Ring_Values(GeschweissterAnschluss* r, double d, double a) {
+    if (a < 0.001) a = 1.0;
+    Anschluss_Nahtwerte& v = r->weld_values;
+    v.perimeter = 0.1 * M_PI * d;
+    v.L = v.perimeter;
+    v.A_w = M_PI * d * a / 100;
+    v.I_y = v.I_z = M_PI * d * d * d * a / 8 * 1e-4;
+    v.W_y = v.W_z = v.I_y * 20.0 / d;
+    v.W_t = M_PI * a * d * d / 2 * 0.001;
+    v.I_t = M_PI * a * d * d * d / 4 * 1e-4;
+    v.I_1 = v.I_y, v.I_2 = v.I_z;
+    v.y_s = v.z_s = v.I_yz = v.angle = 0.0;
+}
+
+// The weld ring of a tube or round bar at the 73 points of its
+// circumference (5 degree steps); shear of each shear force as in a thin
+// ring, 2 V / A_w sqrt(1 - (z/r)²), torsion M_t / W_w,t.
+void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
+    const Anschluss_Nahtwerte& v = r->weld_values;
+    const Weld_Forces f = Forces_Of(r);
+    const double rr = 0.05 * r->h2;
+    Extremes e;
+    const double t_T = v.W_t > 0.0 ? std::fabs(f.M_t) / v.W_t : 0.0;
+    double t_V_max = 0;
+    for (int i = 0; i <= 72; i++) {
+        const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
+        const double sigma = f.N / v.A_w + f.M_y / v.I_y * z - f.M_z / v.I_z * y;
+        const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
+        const double t_V = 2 * std::fabs(f.V_z) / v.A_w * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
+                           2 * std::fabs(f.V_y) / v.A_w * (q_y > 0 ? std::sqrt(q_y) : 0.0);
+        t_V_max = std::max(t_V_max, t_V);
+        e.Take(sigma, t_V + t_T, t_T, y, z);
+    }
+    Store_Weld_Results(r, e, s.sigma_w_R_d, U);
+    // The shear utilisation of the ring is that of the shear force.
+    r->weld_values.tau = 10 * t_V_max;
+    U[1] = r->U_w[1] = r->weld_values.tau / s.sigma_w_R_d;
+}
+
+}  // namespace
+
+const int* Din_Weld_Roles(int T) { return T >= 1 && T <= 5 ? ROLES[T] : nullptr; }
+
+// ---- circular tube and round bar --------------------------------------------------
+
+void Calc_Tube_Weld_Section(GeschweissterAnschluss* r) {
+    if (!r) return;
+    const double d = r->h2, t = r->s2, di = d - 2 * t;
+    Anschluss_Profilwerte& p = r->profile_values;
+    p.A = M_PI * (d * d - di * di) / 400;
+    p.I_T = M_PI * (d * d * d * d - di * di * di * di) / 32 * 1e-4;
+    p.W_T = p.I_T * 20.0 / d;
+    p.I_y = p.I_z = M_PI * (d * d * d * d - di * di * di * di) / 64 * 1e-4;
+    p.W_y = p.W_z = p.I_y * 20.0 / d;
+    Ring_Values(r, d, r->a_w_designed);
+}
+
+void Calc_Round_Section(GeschweissterAnschluss* r) {
+    if (!r) return;
+    const double d = r->h2;
+    Anschluss_Profilwerte& p = r->profile_values;
+    p.A = M_PI * d * d / 400;
+    p.I_y = p.I_z = M_PI * d * d * d * d / 64 * 1e-4;
+    p.W_y = p.W_z = p.I_y * 20.0 / d;
+    p.I_T = M_PI * d * d * d * d / 32 * 1e-4;
+    p.W_T = p.I_T * 20.0 / d;
+    Ring_Values(r, d, r->a_w_designed);
+}
+
+void Check_Tube(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+    double U[3] = {0, 0, 0};
+    Din_Strengths s;
+    if (r && Frame(r, 6, &s, U) && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
+        const Anschluss_Profilwerte& p = r->profile_values;
+        const double* f = r->load;
+        const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
+        const double rr = 0.05 * r->h2, t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+        double s_max = 0, s_min = 0, t_V_max = 0, sv_max = 0;
+        for (int i = 0; i <= 72; i++) {
+            const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
+            const double sigma = N / p.A + M_y / p.I_y * z - M_z / p.I_z * y;
+            const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
+            const double t_V = 2 * std::fabs(f[ANSCHLUSS_V_Z]) / p.A * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
+                               2 * std::fabs(f[ANSCHLUSS_V_Y]) / p.A * (q_y > 0 ? std::sqrt(q_y) : 0.0);
+            const double tau = t_V + t_T, sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+            s_max = i ? std::max(s_max, sigma) : sigma;
+            s_min = i ? std::min(s_min, sigma) : sigma;
+            t_V_max = std::max(t_V_max, t_V);
+            sv_max = std::max(sv_max, sv);
+        }
+        Store_Profile(r, s, s_max, s_min, t_V_max, t_T, sv_max);
+        Ring_Welds(r, s, U);
+        Throat_Warnings(r, a, r->s2, 0.0);
+    } else if (r) {
+        Din_Input_Error();
+    }
+    *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
+}
+
+void Check_Round(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+    double U[3] = {0, 0, 0};
+    Din_Strengths s;
+    if (r && Frame(r, 8, &s, U) && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
+        Anschluss_Profilwerte& p = r->profile_values;
+        const double* f = r->load;
+        const double rr = 0.05 * r->h2;
+        const double s_N = f[ANSCHLUSS_N] / p.A;
+        const double s_M = std::hypot(100 * f[ANSCHLUSS_M_Y], 100 * f[ANSCHLUSS_M_Z]) / p.W_y;
+        const double t_V = 4.0 / 3.0 * std::hypot(f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z]) / (M_PI * rr * rr);
+        const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+        // Along the radius rho = 2 s r: bending and torsion grow linearly,
+        // the shear of the shear force falls off as 1 - (rho / r)²; the
+        // normal force acts on the side where it adds to the bending.
+        double sv_max = -1, s_at = 0.5;
+        for (int i = 0; i <= 10; i++) {
+            const double q = 0.5 - 0.05 * i, rho = 2 * q;
+            const double sigma = std::fabs(s_N) + rho * s_M, tau = rho * t_T + (1 - rho * rho) * t_V;
+            const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+            if (sv > sv_max) sv_max = sv, s_at = q;
+        }
+        Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, t_T, sv_max);
+        p.s_v = s_at;
+        Ring_Welds(r, s, U);
+        Throat_Warnings(r, a, r->h2, 0.0);
+    } else if (r) {
+        Din_Input_Error();
+    }
+    *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
+}
+
+// ---- flat bar --------------------------------------------------------------------
+
+void Calc_Flat_Section(GeschweissterAnschluss* r) {
+    if (!r) return;
+    const double h = r->h2, t = r->t2;
+    Anschluss_Profilwerte& p = r->profile_values;
+    p.A = h * t / 100;
+    p.I_y = h * h * h * t / 12 * 1e-4;
+    p.I_z = h * t * t * t / 12 * 1e-4;
+    p.W_y = h > 0.0 ? p.I_y / (h / 20) : 0.0;
+    p.W_z = t > 0.0 ? p.I_z / (t / 20) : 0.0;
+    double alpha = 0.0, beta = 0.0;
+    Get_Rect_Torsion_Coefficients(t > 0.0 ? h / t : 0.0, &alpha, &beta);
+    const double l = std::max(h, t), s = std::min(h, t);
+    p.I_T = alpha * l * s * s * s * 1e-4;
+    p.W_T = beta * l * s * s * 0.001;
+    p.alpha_T = alpha, p.beta_T = beta;
+    Weld_Lines w;
+    Flat_Welds(r, r->a_w_designed, &w);
+    const Weld_Group g = Group_Of(w);
+    Store_Group(r, g);
+    Anschluss_Nahtwerte& v = r->weld_values;
+    // A modulus only where the welds lie symmetric to the bar's axis.
+    double y_far = 0, z_far = 0;
+    for (int i = 0; i < w.n; i++) {
+        const Weld_Line& k = w.line[i];
+        for (double y : {k.y1, k.y2}) y_far = std::max(y_far, std::fabs(y - g.y_s));
+        for (double z : {k.z1, k.z2}) z_far = std::max(z_far, std::fabs(z - g.z_s));
+    }
+    v.W_y = std::fabs(g.z_s) <= 0.001 && z_far > 0.0 ? g.I_y / z_far : -1.0;
+    v.W_z = std::fabs(g.y_s) <= 0.001 && y_far > 0.0 ? g.I_z / y_far : -1.0;
+    // Closed ring of the four sides (Bredt): 2 A_m a with the smallest throat.
+    v.W_t = w.n > 0 ? 2 * 0.01 * h * t * g.a_min : 0.0;
+    v.I_t = v.W_t * 0.1 * h;
+}
+
+void Check_Flat(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+    double U[3] = {0, 0, 0};
+    Din_Strengths s;
+    Weld_Lines w;
+    if (r) Flat_Welds(r, r->a_w_designed, &w);
+    if (r && Frame(r, 7, &s, U) && r->profile_values.A > 0.0 && w.n > 0) {
+        Anschluss_Profilwerte& p = r->profile_values;
+        const double* f = r->load;
+        const double h = 0.1 * r->h2, t = 0.1 * r->t2;
+        const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
+        const double V_y = std::fabs(f[ANSCHLUSS_V_Y]), V_z = std::fabs(f[ANSCHLUSS_V_Z]);
+        const double t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
+        // The 11 x 11 grid: eta along h, zeta along t. The shear of both
+        // shear forces and of the torsion add up, whatever their signs.
+        double s_max = 0, s_min = 0, t_max = 0, sv_max = 0;
+        bool first = true;
+        for (int i = 0; i <= 10; i++) {
+            const double eta = -0.5 + 0.1 * i;
+            for (int j = 0; j <= 10; j++) {
+                const double zeta = 0.5 - 0.1 * j;
+                const double sigma = N / p.A + M_y / p.I_y * h * eta - M_z / p.I_z * t * zeta;
+                const double tau = t_T + 1.5 * V_z / p.A * (1 - 4 * eta * eta) + 1.5 * V_y / p.A * (1 - 4 * zeta * zeta);
+                const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
+                const double at[2] = {eta, zeta};
+                auto keep = [&](int k) { p.grid[k][0] = at[0], p.grid[k][1] = at[1]; };
+                if (first || sigma > s_max) s_max = sigma, keep(0);
+                if (first || sigma < s_min) s_min = sigma, keep(1);
+                if (first || tau > t_max) t_max = tau, keep(2);
+                if (first || sv > sv_max) sv_max = sv, keep(3);
+                first = false;
+            }
+        }
+        Store_Profile(r, s, s_max, s_min, t_max, t_T, sv_max);
+        const Weld_Group g = Group_Of(w);
+        if (!(g.I_y * g.I_z - g.I_yz * g.I_yz > 1e-12)) {
+            Din_Input_Error();
+            *U_w1 = *U_w2 = *U_w3 = 0.0;
+            return;
+        }
+        const Weld_Forces forces = Forces_Of(r);
+        Shear_Status(forces.V_z, g.A_z, 1);
+        Shear_Status(forces.V_y, g.A_y, 2);
+        // Welds all round close a ring; single welds may not: the larger of
+        // the ring and the turning group governs.
+        const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != 2};
+        Extremes e;
+        double t_y = 0, t_z = 0;
+        Evaluate_Lines(w, g, forces, rule, &e, &t_y, &t_z);
+        Store_Weld_Results(r, e, s.sigma_w_R_d, U);
+        r->weld_values.tau_y = 10 * t_y, r->weld_values.tau_z = 10 * t_z;
+        double a_max = 0;
+        for (int i = 0; i < w.n; i++) a_max = std::max(a_max, 10 * w.line[i].a);
+        Throat_Warnings(r, r->weld_kind == 2 ? a : a_max, std::min(r->h2, r->t2), 0.0);
+    } else if (r) {
+        Din_Input_Error();
+    }
+    *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
+}
+
+// ---- weld lines of the I family, rectangular tube, channel, T and angle ---------
+
+void Calc_Weld_Line_Section(GeschweissterAnschluss* r, const int* roles) {
+    if (!r) return;
+    Weld_Lines w;
+    Line_Welds(r, roles, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, r->a_w_designed, &w);
+    Store_Group(r, Group_Of(w));
+}
+
+void Check_Weld_Lines(GeschweissterAnschluss* r, int n, const double* y, const double* z, const int* roles,
+                      double* out, double a, int T) {
+    double U[3] = {0, 0, 0};
+    Din_Strengths s;
+    if (!r || !Frame(r, T, &s, U)) {
+        if (out) out[0] = out[1] = out[2] = 0.0;
+        return;
+    }
+    Weld_Lines w;
+    Line_Welds(r, roles, n, y, z, a, &w);
+    const Weld_Group g = Group_Of(w);
+    const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
+    if (!(g.A > 0.0) || !(D > 1e-12)) {
+        // No weld group that could take a force.
+        Din_Input_Error();
+        if (out) out[0] = out[1] = out[2] = 0.0;
+        return;
+    }
+    Store_Group(r, g);
+    const Weld_Forces f = Forces_Of(r);
+    Shear_Status(f.V_z, g.A_z, 1);
+    Shear_Status(f.V_y, g.A_y, 2);
+    // Torsion: the weld all round a rectangular tube is a closed ring
+    // (Bredt, A_m the area its root line encloses); every other group
+    // turns about its centroid.
+    Torsion_Rule rule = {0.0, true};
+    if (r->weld_kind == 2 && T == 2 && y && z) {
+        double A_m = 0;
+        for (int i = 0; i < n; i++) A_m += y[i] * z[(i + 1) % n] - y[(i + 1) % n] * z[i];
+        A_m = std::fabs(A_m) / 2;
+        rule = {2 * A_m * 0.1 * a, false};
+        r->weld_values.W_t = rule.W_ring;
+        r->weld_values.I_t = 4 * A_m * A_m * 0.1 * a / std::max(g.L, 1e-9);
+    }
+    Extremes e;
+    Evaluate_Lines(w, g, f, rule, &e, nullptr, nullptr);
+    Store_Weld_Results(r, e, s.sigma_w_R_d, U);
+    if (out) out[0] = U[0], out[1] = U[1], out[2] = U[2];
+    // Detailing rule of the throats.
+    const double t_f = r->t2, t_w = r->s2;
+    if (r->weld_kind == 2) {
+        if (T != 2) Throat_Warnings(r, a, t_f, t_w);
+        else if (std::max(a, 2.0) > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
+        return;
+    }
+    KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    double a_max = 0;
+    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
+        if (k.a[i] < 2.0 && k.l[i] > 0.01) k.a[i] = 2.0;
+        a_max = std::max(a_max, k.a[i]);
+        if (T == 2 || !roles) continue;
+        if (roles[i] == 2 && k.a[i] > 0.7001 * t_f) Querschnitt_Warnungen.word[3] = 1;
+        if (roles[i] == 1 && k.a[i] > 0.7001 * t_w) Querschnitt_Warnungen.word[4] = 1;
+    }
+    if (a_max > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
+}

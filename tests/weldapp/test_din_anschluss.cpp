@@ -1,0 +1,157 @@
+// The hand-over of one DIN 18800 load case to the welded-connection library
+// (Print_Zeichnung_und_Profil): the weld table by position, the library's
+// dimensions of a flat bar, the contact share, the refused profile types,
+// the rounding of a utilisation just above 1, and the evaluation without a
+// print list. A round bar d = 40 mm with a ring weld of 4 mm on a 20 mm
+// plate, S235, gamma_M 1.1 throughout: A_w = pi 4·0.4 cm², sigma_w,R,d =
+// 0.95·240/1.1.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <string>
+
+#include "profiles/catalogue_fixture.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "support/testutil.h"
+#include "weldapp/din_anschluss.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
+
+namespace {
+
+const double kA_w = M_PI * 4 * 0.4, kR = 0.95 * 240 / 1.1 / 10;  // cm², kN/cm²
+
+struct Din_Case {
+    testutil::CatalogueTree tree;
+    testutil::TempDir work;  // the drawing's scratch file goes here
+    std::string old_dir = std::filesystem::current_path().string();
+    SchweissnahtAnschluss c{};
+    LastfallErgebnis e{};
+    Din_Case() {
+        std::filesystem::current_path(work.path());
+        Default_Schweissnaht(&c);
+        c.code_setting = 1;
+        c.gamma_M = 1.1;
+        Stahlprofil& p = c.naht.profile;
+        p.kind = 0;
+        p.type = 2;
+        p.h = 40.0;
+        p.t_w = 0.0;
+        c.naht.plate.t = 20.0;
+        c.naht.all_round = 1;
+        c.naht.a_w = 4.0;
+        c.naht.contact_fraction = 0.0;
+        Update_Weld_Layout(&c.naht, nullptr, 0);
+    }
+    ~Din_Case() {
+        std::filesystem::current_path(old_dir);
+        Free_Schweissnaht(&c);
+    }
+    int Run(double N_kN) {
+        e.value[0] = N_kN * 1e3;
+        return Print_Zeichnung_und_Profil(&c, &e, nullptr);
+    }
+};
+
+}  // namespace
+
+// Without a print list the utilisations are written all the same; one just
+// above 1 (below 1.001) counts as 1, 1.001 stays.
+TEST(DinHandOver, UtilisationsWithoutAPrintList) {
+    for (double U : {0.5, 1.0004, 1.001}) {
+        Din_Case k;
+        ASSERT_EQ(k.Run(U * kR * kA_w), 0);
+        EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], U > 1.0 && U < 1.001 ? 1.0 : U, 1e-9) << U;
+        // The bar: N / A against 240/1.1.
+        EXPECT_NEAR(k.e.value[ERGEBNIS_U_SIGMA], U * kR * kA_w / (M_PI * 4) / (240 / 1.1 / 10), 1e-9);
+        EXPECT_TRUE(std::filesystem::exists(k.work.file("file")));
+    }
+}
+
+// The connection keeps the contact share as a fraction: all of a
+// compressive force by contact leaves the welds without normal stress.
+TEST(DinHandOver, ContactShareAsAFraction) {
+    Din_Case k;
+    k.c.naht.contact_fraction = 1.0;
+    ASSERT_EQ(k.Run(-20.0), 0);
+    EXPECT_EQ(Geschweisster_Anschluss.load[ANSCHLUSS_CONTACT], 100.0);
+    EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.0);
+}
+
+// Bar and plate of own strengths, f_y,k 355 and beta_w 0.9: alpha_w of
+// DIN 18800-1 Table 21 by f_y,k is 0.80 (0.95 up to 240 N/mm²), never the
+// material's beta_w: sigma_w,R,d = 0.80·355/1.1 (beta_w gave 0.9·355/1.1).
+// A plate of f_y,k 200 with beta_w 1.0 gets 0.95.
+TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
+    Din_Case k;
+    for (Materialparameter_Record* m : {&k.c.naht.profile.material, &k.c.naht.plate.material})
+        m->own_values = 1, m->f_y = 355.0, m->beta_w = 0.9;
+    ASSERT_EQ(k.Run(10.0), 0);
+    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.80, 1e-6);
+    EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], 10.0 / kA_w / (0.80 * 355 / 1.1 / 10), 1e-6);
+    Din_Case weak;
+    Materialparameter_Record& m = weak.c.naht.plate.material;
+    m.own_values = 1, m.f_y = 200.0, m.beta_w = 1.0;
+    ASSERT_EQ(weak.Run(10.0), 0);
+    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.95, 1e-6);
+}
+
+// Types the library does not handle (box, trapezoid): 1, the result as it
+// was, nothing printed.
+TEST(DinHandOver, RefusedProfileTypes) {
+    for (int type : {16, 17}) {
+        Din_Case k;
+        k.c.naht.profile.type = type;
+        k.e.value[ERGEBNIS_U_W] = 0.25;
+        k.e.value[0] = 1e4;
+        FILE* f = std::tmpfile();
+        EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, f), 1) << type;
+        EXPECT_EQ(testutil::Stream_All(f), "");
+        std::fclose(f);
+        EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.25);
+    }
+}
+
+// The first weld of a position counts; a position without a weld is 0; a
+// flat bar of the weld program (h x t_w) is a bar h x t of the library.
+TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
+    Din_Case k;
+    Nahtbild& n = k.c.naht;
+    n.profile.type = 1;
+    n.profile.h = 200.0;
+    n.profile.t_w = 20.0;
+    n.all_round = 0;
+    n.weld_count = 3;
+    const int number[3] = {3, 3, 2};
+    const double throat[3] = {5.0, 7.0, 4.0}, length[3] = {200.0, 100.0, 200.0};
+    for (int i = 0; i < 3; i++) n.number[i] = number[i], n.throat[i] = throat[i], n.length[i] = length[i];
+    for (int i = 3; i < NAHT_SLOTS; i++) n.number[i] = 0;
+    ASSERT_EQ(k.Run(10.0), 0);
+    const GeschweissterAnschluss& r = Geschweisster_Anschluss;
+    EXPECT_EQ(r.a_pos[2], 5.0);
+    EXPECT_EQ(r.l_pos[2], 200.0);
+    EXPECT_EQ(r.a_pos[1], 4.0);
+    EXPECT_EQ(r.a_pos[4], 0.0);
+    EXPECT_EQ(r.l_pos[4], 0.0);
+    EXPECT_EQ(r.family, ANSCHLUSS_FLAT);
+    EXPECT_EQ(r.h, 200.0);
+    EXPECT_EQ(r.t, 20.0);
+    EXPECT_EQ(r.weld_kind, 1);
+    EXPECT_EQ(r.end_crater, 1);
+    // Two 200 mm welds of 5 and 4 mm less the end craters: N / A_w.
+    const double A_w = 0.5 * (20 - 1.0) + 0.4 * (20 - 0.8);
+    EXPECT_NEAR(r.weld_values.sigma_max, 10 * 10 / A_w, 1e-9);
+}
+
+// The scratch file holds the last case's picture alone, also after a longer
+// file was there.
+TEST(DinHandOver, ScratchFileHoldsTheLastPicture) {
+    Din_Case k;
+    testutil::Write_File(k.work.file("file"), std::string(20000, 'x'));
+    ASSERT_EQ(k.Run(10.0), 0);
+    const std::string picture = testutil::Read_File(k.work.file("file"));
+    EXPECT_EQ(picture.rfind("#SETFLAGS\n", 0), 0u);
+    EXPECT_EQ(picture.find('x'), std::string::npos);
+    EXPECT_EQ(picture.substr(picture.size() - 5), "\n-1\n\n");
+}

@@ -1,0 +1,283 @@
+// The DIN 18800 path through the built program (batch path): a flat bar, a
+// round bar, a circular tube and an I section welded all round, each
+// checked against a hand calculation by DIN 18800-1: the weld stress
+// sigma_w,v = sqrt(sigma_perp² + tau_perp² + tau_par²) against
+// sigma_w,R,d = alpha_w f_y,k / gamma_M (element 829, alpha_w 0.95 for
+// S235, f_y,k 240 N/mm² up to 40 mm and 215 N/mm² above, gamma_M 1.1), and
+// the stresses of the profile end against sigma_R,d = f_y,k / gamma_M; and
+// the shipped DIN example.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include "base/cp850.h"
+#include "codes/nad.h"
+#include "support/testutil.h"
+#include "weldapp/batch_desktop.h"
+#include "weldapp/record_fixture.h"
+#include "weldapp/schweissnaht.h"
+
+namespace {
+
+constexpr double kGammaM = 1.1;
+constexpr double kSigmaWRd240 = 0.95 * 240.0 / kGammaM;  // 207.27 N/mm²
+
+// The number printed after marker (and its " = "); NAN when not found.
+double Value_After(const std::string& list, const std::string& marker, size_t from = 0) {
+    const size_t at = list.find(marker, from);
+    if (at == std::string::npos) return std::nan("");
+    const size_t eq = list.find("= ", at + marker.size() - 2);
+    double v = std::nan("");
+    if (eq != std::string::npos) std::sscanf(list.c_str() + eq + 2, "%lf", &v);
+    return v;
+}
+
+// A one-case DIN connection of S235 on a 20 mm end plate of S235, welded all
+// round with throat a and the full weld lengths (no end craters); forces N,
+// M_y, M_z, V_y, V_z, M_x in kN and kNm. set_profile puts the profile in.
+std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& set_profile, double a,
+                           const double forces[6]) {
+    // The catalogue of the profile file in the desktop's DATA.
+    setenv("DATA", d.dir.file("data").c_str(), 1);
+    setenv("DRAM", d.dir.file("dram").c_str(), 1);
+    testutil::Record k;
+    SchweissnahtAnschluss* r = &k.r;
+    Default_Schweissnaht(r);
+    r->print.ergebnisumfang = 1;
+    r->code_setting = 1;
+    r->gamma_M = kGammaM;
+    r->section_check = 1;
+    Nahtbild* n = &r->naht;
+    set_profile(&n->profile);
+    unsetenv("DATA");
+    unsetenv("DRAM");
+    n->plate.t = 20.0;
+    n->all_round = 1;
+    n->full_length = 1;
+    n->a_w = n->a_w_fo = n->a_w_fu = a;
+    n->contact_fraction = 0.0;
+    const int count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
+    n->weld_count = count > 0 ? count : 0;
+    for (int i = 0; i < n->weld_count; ++i) n->throat[i] = a;
+    Update_Weld_Layout(n, nullptr, 0);
+    Alloc_Lasten(r, 1);
+    Lastfall& l = r->loads[0];
+    std::snprintf(l.name, sizeof l.name, "%s", "LK 1");
+    l.N = forces[0] * 1e3, l.My = forces[1] * 1e6, l.Mz = forces[2] * 1e6;
+    l.Vy = forces[3] * 1e3, l.Vz = forces[4] * 1e3, l.Mx = forces[5] * 1e6;
+    FILE* f = std::fopen((d.project + "/D901_01.INP").c_str(), "w");
+    EXPECT_NE(f, nullptr);
+    if (!f) return "";
+    EXPECT_EQ(Write_Schweissnaht(f, r), 0);
+    Write_ACTIV_NADNAME_Entry(f);
+    std::fclose(f);
+    testutil::Write_File(d.project + "/D901_01.TXT", "1 DIN\n");
+    EXPECT_EQ(d.Run("D901 0 1 1 -refresh"), 1) << d.err;
+    EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+    return d.File("D901_01.OLI");
+}
+
+void Typed(Stahlprofil* p, int type, double h, double t_w) {
+    const Materialparameter_Record m = p->material;
+    Init_Profile(p);
+    p->material = m;
+    p->kind = 0;
+    p->type = type;
+    p->h = h;
+    p->t_w = t_w;
+}
+
+const std::string kSigmaWv = "\xCC\xCE\\w,v\xCEr = ";            // σ_w,v of the tube, round and flat bar
+const std::string kUWv = "\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr = ";  // σ_w,v / σ_w,R,d
+const std::string kSigmaWRd = "\xCC\xCE\\w,R,d\xCEr = ";
+const std::string kSigmaMax = "\xCC\xCE\\max\xCEr = ", kSigmaMin = "\xCC\xCE\\min\xCEr = ";
+const std::string kSigmaV = "\xCC\xCE\\v\xCEr = ";
+
+}  // namespace
+
+// Flat bar 200 x 20 mm, all round a = 5 mm: welds 2 x 200 + 2 x 20 mm at the
+// faces. N = 100 kN, M_y = 10 kNm, V_z = 40 kN.
+TEST(DinBatch, FlatBarAllRoundByHand) {
+    Desktop d;
+    const double F[6] = {100, 10, 0, 0, 40, 0};
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Typed(p, 1, 200.0, 20.0);
+        },
+        5.0, F);
+    // Profile: A = 40 cm², W_y = 2·20²/6 = 133.33 cm³; sigma = 2.5 + 7.5 =
+    // 10.0 kN/cm² at the short faces, where the shear stress of V_z is 0:
+    // sigma_v = 100 N/mm²; sigma_R,d = 240/1.1 = 218.18 N/mm².
+    EXPECT_NEAR(Value_After(list, kSigmaMax), 100.0, 0.05);
+    EXPECT_NEAR(Value_After(list, kSigmaV), 100.0, 0.05);
+    // Welds: A_w = 0.5·(2·20 + 2·2) = 22 cm², A_w,z = 20 cm² (the long
+    // sides take V_z), I_w,y = 2·0.5·20³/12 + 2·(2·0.5³/12 + 0.5·2·10²) =
+    // 866.708 cm⁴. At the end of a long side (z = 10 cm): sigma_perp =
+    // 100/22 + 1000·10/866.708 = 16.0832 kN/cm², tau_par = 40/20 = 2.0:
+    // sigma_w,v = sqrt(160.832² + 20²) = 162.071 N/mm².
+    const double I_w = 2 * 0.5 * 8000.0 / 12 + 2 * (2 * 0.125 / 12 + 0.5 * 2 * 100);
+    const double s = 10 * (100.0 / 22 + 1000.0 * 10 / I_w), t = 10 * 40.0 / 20;
+    const double sv = std::sqrt(s * s + t * t);
+    EXPECT_NEAR(Value_After(list, kSigmaWv), sv, 0.006);
+    EXPECT_NEAR(Value_After(list, kSigmaWRd), kSigmaWRd240, 0.06);
+    EXPECT_NEAR(Value_After(list, kUWv), sv / kSigmaWRd240, 0.006);
+    // The case's utilisation is the welds' 0.782.
+    EXPECT_NEAR(Value_After(list, "max U = "), sv / kSigmaWRd240, 0.0006);
+    EXPECT_NE(list.find("Nachweis erbracht"), std::string::npos);
+}
+
+// Round bar d = 60 mm (f_y,k 215 N/mm² above 40 mm), ring weld a = 6 mm.
+// N = 50 kN, M_y = 2 kNm, V_z = 20 kN.
+TEST(DinBatch, RoundBarByHand) {
+    Desktop d;
+    const double F[6] = {50, 2, 0, 0, 20, 0};
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Typed(p, 2, 60.0, 0.0);
+        },
+        6.0, F);
+    // Profile: A = pi 6²/4 = 28.274 cm², W = pi 6³/32 = 21.206 cm³:
+    // sigma_max = 1.7684 + 9.4314 = 11.1998 kN/cm² at the edge, where the
+    // shear of V_z is 0, so sigma_v = sigma_max.
+    const double A = M_PI * 36 / 4, W = M_PI * 216 / 32;
+    const double s_max = 10 * (50 / A + 200 / W);
+    EXPECT_NEAR(Value_After(list, kSigmaMax), s_max, 0.05);
+    EXPECT_NEAR(Value_After(list, kSigmaV), s_max, 0.05);
+    EXPECT_NEAR(Value_After(list, "(" + std::string("\xCC\xCE\\R,d\xCEr = ")), 215 / kGammaM, 0.05);
+    // Ring weld on the bar's face: A_w = pi 6·0.6 = 11.310 cm², I_w = pi
+    // 6³·0.6/8 = 50.894 cm⁴. At the top (z = r = 3 cm) tau = 0 and
+    // sigma_w,v = 50/11.310 + 200·3/50.894 = 16.210 kN/cm². The weld is as
+    // strong as the weaker part, the 60 mm bar: 0.95·215/1.1 = 185.68.
+    const double A_w = M_PI * 6 * 0.6, I_w = M_PI * 216 * 0.6 / 8;
+    const double sv = 10 * (50 / A_w + 200 * 3 / I_w), R = 0.95 * 215 / kGammaM;
+    EXPECT_NEAR(Value_After(list, kSigmaWv), sv, 0.006);
+    EXPECT_NEAR(Value_After(list, kSigmaWRd), R, 0.06);
+    EXPECT_NEAR(Value_After(list, kUWv), sv / R, 0.006);
+    EXPECT_NEAR(Value_After(list, "max U = "), sv / R, 0.0006);
+}
+
+// Circular tube 168.3 x 8 mm, ring weld a = 5 mm. N = -200 kN, M_y =
+// 20 kNm, M_x = 5 kNm (no shear force: the extremes lie at the top and
+// bottom, where a shear force would give none either).
+TEST(DinBatch, CircularTubeWithTorsionByHand) {
+    Desktop d;
+    const double F[6] = {-200, 20, 0, 0, 0, 5};
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Typed(p, 9, 168.3, 8.0);
+        },
+        5.0, F);
+    // Profile (cm): A = pi (d² - d_i²)/4, I = pi (d⁴ - d_i⁴)/64, W_T =
+    // 2 I / (d/2). At the compressed bottom: sigma = -200/A - 2000 (d/2)/I,
+    // tau = 500/W_T, sigma_v = sqrt(sigma² + 3 tau²).
+    const double D = 16.83, Di = D - 1.6;
+    const double A = M_PI * (D * D - Di * Di) / 4, I = M_PI * (std::pow(D, 4) - std::pow(Di, 4)) / 64;
+    const double s_min = 10 * (-200 / A - 2000 * (D / 2) / I), tau = 10 * 500 / (2 * I / (D / 2));
+    EXPECT_NEAR(Value_After(list, kSigmaMin), s_min, 0.05);
+    EXPECT_NEAR(Value_After(list, kSigmaV), std::sqrt(s_min * s_min + 3 * tau * tau), 0.05);
+    // Ring weld on the outer face: A_w = pi d a, I_w = pi d³ a/8, W_w,t =
+    // pi a d²/2 (Bredt): sigma_perp = -200/A_w - 2000 (d/2)/I_w, tau_par =
+    // 500/W_w,t.
+    const double a = 0.5, A_w = M_PI * D * a, I_w = M_PI * D * D * D * a / 8, W_t = M_PI * a * D * D / 2;
+    const double s = 10 * (-200 / A_w - 2000 * (D / 2) / I_w), t = 10 * 500 / W_t;
+    const double sv = std::sqrt(s * s + t * t);
+    EXPECT_NEAR(Value_After(list, kSigmaWv), sv, 0.006);
+    EXPECT_NEAR(Value_After(list, kUWv), sv / kSigmaWRd240, 0.006);
+    EXPECT_NEAR(Value_After(list, "max U = "), sv / kSigmaWRd240, 0.0006);
+}
+
+// HE 200 A of the profile file welded all round (a = 4 mm along its outline
+// with the root fillets cut at their 45-degree point). N = -150 kN, M_y =
+// 30 kNm, V_z = 60 kN.
+TEST(DinBatch, ISectionAllRoundByHand) {
+    // The profile file's values of HE200A (index 0 h, 1 b, 2 t_w, 3 t_f,
+    // 4 A, 14 W_y, 25 r; cm).
+    float v[35] = {};
+    {
+        FILE* f = std::fopen(WELD_PROFIL_FILE, "rb");
+        ASSERT_NE(f, nullptr);
+        unsigned char rec[160];
+        bool found = false;
+        while (!found && std::fread(rec, 1, 160, f) == 160)
+            if (std::memcmp(rec, "HE200A ", 7) == 0) {
+                std::memcpy(v, rec + 16, sizeof v);
+                found = true;
+            }
+        std::fclose(f);
+        ASSERT_TRUE(found);
+    }
+    Desktop d;
+    const double F[6] = {-150, 30, 0, 0, 60, 0};
+    const std::string list = Run_Connection(
+        d,
+        [](Stahlprofil* p) {
+            Init_Profile_From_Name(p, "HE200A");
+        },
+        4.0, F);
+    // Profile: sigma = N/A -+ M_y/W_y with the file's A and W_y.
+    EXPECT_NEAR(Value_After(list, kSigmaMax), 10 * (-150 / v[4] + 3000 / v[14]), 0.05);
+    EXPECT_NEAR(Value_After(list, kSigmaMin), 10 * (-150 / v[4] - 3000 / v[14]), 0.05);
+    // Welds along the outline (cm, z down from the top face): flanges with
+    // their tips, fillet chords from (t_w/2 + r, t_f) to (t_w/2, t_f + r)
+    // over the 45-degree point 0.707 r, web faces. Each straight weld of
+    // length L from z1 to z2 adds a L (z1² + z1 z2 + z2²)/3 about the top
+    // face and a³ L/12 cos² when it is not vertical.
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3], r = v[25], a = 0.4, q = 0.707 * r;
+    const double x1 = b / 2, x2 = tw / 2 + r, x3 = tw / 2;
+    const double hy[10] = {x1, x1, x2, x2 - q, x3, x3, x2 - q, x2, x1, x1};
+    const double hz[10] = {0, tf, tf, tf + r - q, tf + r, h - tf - r, h - tf - r + q, h - tf, h - tf, h};
+    double A_w = 0, S = 0, I0 = 0, L_web = 0;
+    auto edge = [&](double y1, double z1, double y2, double z2) {
+        const double L = std::hypot(y2 - y1, z2 - z1), c = (y2 - y1) / L;
+        A_w += a * L;
+        S += a * L * (z1 + z2) / 2;
+        I0 += a * L * (z1 * z1 + z1 * z2 + z2 * z2) / 3 + a * a * a * L / 12 * c * c;
+    };
+    for (int side : {1, -1})
+        for (int i = 0; i < 9; i++) {
+            edge(side * hy[i], hz[i], side * hy[i + 1], hz[i + 1]);
+            if (i == 4) L_web += hz[5] - hz[4];
+        }
+    edge(-x1, 0, x1, 0);
+    edge(-x1, h, x1, h);
+    const double z_s = S / A_w, I_w = I0 - A_w * z_s * z_s;
+    EXPECT_NEAR(z_s, h / 2, 1e-9);
+    // Top face: sigma_perp alone; web weld at its top end: sigma_perp with
+    // tau_par = V_z / A_w,z of the two web welds.
+    const double s_top = 10 * (-150 / A_w - 3000 * z_s / I_w);
+    const double s_web = 10 * (-150 / A_w - 3000 * (z_s - hz[4]) / I_w), t_web = 10 * 60 / (a * L_web);
+    const double sv = std::max(std::fabs(s_top), std::sqrt(s_web * s_web + t_web * t_web));
+    EXPECT_NEAR(Value_After(list, "\xCC\xCE\\vwmax\xCEr = "), sv, 0.006);
+    EXPECT_NEAR(Value_After(list, "\xD6\xCE\\wmax\xCEr = "), t_web, 0.006);
+    EXPECT_NEAR(Value_After(list, "A\xCE\\w\xCEr = "), A_w, 0.05);
+    EXPECT_NEAR(Value_After(list, "I\xCE\\yw\xCEr = "), I_w, 0.05);
+    EXPECT_NEAR(Value_After(list, kUWv), sv / kSigmaWRd240, 0.006);
+    EXPECT_NEAR(Value_After(list, "max U = "), sv / kSigmaWRd240, 0.0006);
+}
+
+// The shipped DIN example: the generator writes its input, the program its
+// list and plot file as shipped (examples/din_he200a/expected, each line
+// checked by hand: HAND_CHECK.md).
+TEST(DinBatch, ExampleAsShipped) {
+    Desktop d;
+    const std::string out = d.dir.file("gen.INP");
+    const std::string cmd =
+        "DATA='" + d.dir.file("data") + "' '" + WELD_BINARY_DIR + "/bin/make_input' din 4 '" + out + "' 2>/dev/null";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + "din_he200a/D001_01.INP"));
+    d.Add("din_he200a", "D001");
+    ASSERT_EQ(d.Run("D001 0 1 1 -refresh"), 1) << d.err;
+    EXPECT_EQ(d.out + d.err, "");
+    for (const char* name : {"D001_01.OLI", "D0010001.SPF"}) {
+        const std::string want = testutil::Read_File(kExamples + "din_he200a/expected/" + name);
+        ASSERT_FALSE(want.empty()) << name;
+        EXPECT_EQ(want, d.File(name)) << name;
+    }
+}

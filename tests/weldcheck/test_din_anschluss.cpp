@@ -1,0 +1,425 @@
+// The DIN 18800 check of the welded connection without the drawing: the
+// weld-line table filled by hand where the weld lines need one, every
+// expected value from a hand calculation by DIN 18800-1 (sigma_R,d = f_y,k /
+// gamma_M, sigma_w,R,d = alpha_w f_y,k / gamma_M, sigma_w,v = sqrt(sigma_perp²
+// + tau²)), the print block's texts and verdicts, the torsion table, the
+// plate-built I and the profile file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "codes/stguete.h"
+#include "printlist/verdict.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "support/global_state.h"
+#include "support/testutil.h"
+#include "weldcheck/din_anschluss.h"
+
+namespace {
+
+void Reset() {
+    Reset_Anschluss_State();
+    Reset_Din_Anschluss_State();
+}
+const testutil::Global_Reset reset_din(Reset);
+
+constexpr double kGammaM = 1.1;
+constexpr int kS235 = 5, kS355 = 7;  // rows of the DIN steel catalogue
+
+// A typed-in profile of family, S235 on a 20 mm S235 plate, gamma_M 1.1.
+GeschweissterAnschluss Connection(int family, double h, double b, double t, double s) {
+    GeschweissterAnschluss r;
+    Init_Geschweisster_Anschluss(&r);
+    r.family = family;
+    r.h = r.h2 = h, r.b = r.b2 = b, r.t = r.t2 = t, r.s = r.s2 = s;
+    r.grades.grade = r.grades.weld_grade = kS235;
+    r.load[ANSCHLUSS_GAMMA_M] = kGammaM;
+    r.t_p = 20.0;
+    r.end_crater = 2;
+    return r;
+}
+
+// An I 300 x 200 x 15 (flanges) x 10 (web) with welds a = 5 mm by position
+// on both outer flange faces (1, 8) and both web faces (4, 5); the
+// weld-line table as the drawing leaves it (y = -x, z down from the top).
+GeschweissterAnschluss I_By_Position() {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_I, 300, 200, 15, 10);
+    r.weld_kind = 1;
+    const struct {
+        int p;
+        double l, line[4];
+    } welds[] = {{1, 200, {-100, 0, 100, 0}},
+                 {4, 270, {5, 15, 5, 285}},
+                 {5, 270, {-5, 15, -5, 285}},
+                 {8, 200, {-100, 300, 100, 300}}};
+    for (const auto& w : welds) {
+        r.a_pos[w.p - 1] = 5.0;
+        r.l_pos[w.p - 1] = w.l;
+        std::memcpy(Anschluss_Weld_Lines.line[w.p - 1], w.line, sizeof w.line);
+    }
+    Anschluss_Weld_Lines.count = 8;
+    return r;
+}
+
+std::string Printed(GeschweissterAnschluss* r, int section_check) {
+    FILE* f = std::tmpfile();
+    Print_Stahlprofil(f, r, 1, section_check);
+    std::string text = testutil::Stream_All(f);
+    std::fclose(f);
+    return text;
+}
+
+}  // namespace
+
+// Side ratio n: the table's rows, linear between them, 1/n below 1, 100 for
+// 0, nothing from 10000 on.
+TEST(DinAnschluss, RectangleTorsionCoefficients) {
+    const struct {
+        double n, alpha, beta;
+    } cases[] = {{1.0, 0.141, 0.208},    {0.5, 0.229, 0.246}, {1.25, 0.1685, 0.2195}, {2.0, 0.229, 0.246},
+                 {10.0, 0.313, 0.313}, {0.0, 0.313 + 90.0 / 990.0 * 0.019, 0.313 + 90.0 / 990.0 * 0.019}};
+    for (const auto& c : cases) {
+        double alpha = -1, beta = -1;
+        Get_Rect_Torsion_Coefficients(c.n, &alpha, &beta);
+        EXPECT_NEAR(alpha, c.alpha, 1e-12) << c.n;
+        EXPECT_NEAR(beta, c.beta, 1e-12) << c.n;
+    }
+    double alpha = -1, beta = -2;
+    Get_Rect_Torsion_Coefficients(20000.0, &alpha, &beta);
+    EXPECT_EQ(alpha, -1);
+    EXPECT_EQ(beta, -2);
+}
+
+// I of plates 200 x 10 flanges, 180 x 6.5 web (cm): A = 2·20 + 18·0.65 =
+// 51.7; I_y = 2·20/12 + 0.65·18³/12 + 2·20·9.5² = 3929.23; I_z = (2·20³ +
+// 18·0.65³)/12; I_T = (18·0.65³ + 2·20)/3; W_y = I_y / 10.
+TEST(DinAnschluss, SectionValuesOfAPlateBuiltI) {
+    double A, I_y, I_z, I_T, W_b, W_t, W_z, S_y, S_z, S_1, S_2;
+    Calc_I_Section_Values(200, 200, 180, 10, 10, 6.5, &A, &I_y, &I_z, &I_T, &W_b, &W_t, &W_z, &S_y, &S_z, &S_1, &S_2);
+    const double iy = 2 * 20.0 / 12 + 0.65 * 18 * 18 * 18 / 12 + 2 * 20 * 9.5 * 9.5;
+    const double iz = (2 * 8000.0 + 18 * 0.65 * 0.65 * 0.65) / 12;
+    EXPECT_NEAR(A, 51.7, 1e-9);
+    EXPECT_NEAR(I_y, iy, 1e-9);
+    EXPECT_NEAR(I_z, iz, 1e-9);
+    EXPECT_NEAR(I_T, (18 * 0.65 * 0.65 * 0.65 + 2 * 20.0) / 3, 1e-9);
+    EXPECT_NEAR(W_b, iy / 10, 1e-9);
+    EXPECT_NEAR(W_t, iy / 10, 1e-9);
+    EXPECT_NEAR(W_z, 2 * iz / 20, 1e-9);
+    EXPECT_NEAR(S_z, 2 * 400.0 * 1 / 8, 1e-9);
+    // No area: zeros, no division.
+    Calc_I_Section_Values(0, 0, 0, 0, 0, 0, &A, &I_y, &I_z, &I_T, &W_b, &W_t, &W_z, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(W_b, 0.0);
+    EXPECT_EQ(W_z, 0.0);
+}
+
+TEST(DinAnschluss, ProfileFileLookUp) {
+    const std::string data = std::string(WELD_PROFIL_FILE).substr(0, std::string(WELD_PROFIL_FILE).rfind('/'));
+    setenv("DATA", data.c_str(), 1);
+    char name[16] = "he200a";
+    double h = 0, b = 0, tf = 0, tw = 0, Iy = 0, Iz = 0, IT = 0, Wy = 0, Wz = 0, A = 0, r = 0;
+    ASSERT_EQ(Read_Profil_from_File_2(' ', name, &h, &b, &tf, &tw, &Iy, &Iz, &IT, &Wy, &Wz, &A, &r), 1);
+    EXPECT_STREQ(name, "HE200A         ");
+    // HE 200 A (cm in the file, mm out): 190 x 200 x 6.5 x 10, r 18.
+    EXPECT_NEAR(h, 190.0, 1e-4);
+    EXPECT_NEAR(b, 200.0, 1e-4);
+    EXPECT_NEAR(tw, 6.5, 1e-4);
+    EXPECT_NEAR(tf, 10.0, 1e-4);
+    EXPECT_NEAR(r, 18.0, 1e-4);
+    EXPECT_NEAR(A, 53.8, 0.05);
+    EXPECT_NEAR(Iy, 3692.0, 1.0);
+    // A name the file does not hold, or another shape letter: 0, outputs
+    // as they were.
+    char unknown[16] = "HE201A";
+    EXPECT_EQ(Read_Profil_from_File_2(' ', unknown, &h, &b, &tf, &tw, &Iy, &Iz, &IT, &Wy, &Wz, &A, &r), 0);
+    char angle[16] = "HE200A";
+    h = -1;
+    EXPECT_EQ(Read_Profil_from_File_2('L', angle, &h, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                      nullptr, nullptr, nullptr),
+              0);
+    EXPECT_EQ(h, -1);
+    unsetenv("DATA");
+}
+
+// Welds by position on an I (a = 5 mm, full lengths): A_w = 0.5 (2·20 +
+// 2·27) = 47 cm², z_s at mid height, I_w,y = 2 (20·0.5·15² + 20·0.5³/12) +
+// 2·0.5·27³/12 = 6140.67 cm⁴, A_w,z = 27 cm² (the web welds take V_z).
+// N = 200 kN, M_y = 50 kNm, V_z = 100 kN: at the bottom flange weld
+// sigma_perp = 200/47 + 5000·15/6140.67 = 16.469 kN/cm² with no shear; at
+// the lower end of a web weld sigma_perp = 4.2553 + 5000·13.5/6140.67 and
+// tau_par = 100/27: sigma_w,v = 15.691. DIN: 164.69 / (0.95·240/1.1).
+TEST(DinAnschluss, WeldLinesByPositionByHand) {
+    GeschweissterAnschluss r = I_By_Position();
+    r.load[ANSCHLUSS_N] = 200, r.load[ANSCHLUSS_M_Y] = 50, r.load[ANSCHLUSS_V_Z] = 100;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    const Anschluss_Nahtwerte& v = r.weld_values;
+    const double I_w = 2 * (20 * 0.5 * 225 + 20 * 0.125 / 12) + 2 * 0.5 * 27 * 27 * 27 / 12;
+    EXPECT_NEAR(v.A_w, 47.0, 1e-9);
+    EXPECT_NEAR(v.z_s, 15.0, 1e-9);
+    EXPECT_NEAR(v.I_y, I_w, 1e-6);
+    EXPECT_NEAR(r.A_w_z, 27.0, 1e-9);
+    EXPECT_NEAR(r.A_w_y, 20.0, 1e-9);
+    const double s = 10 * (200.0 / 47 + 5000 * 15 / I_w);
+    EXPECT_NEAR(v.sigma_max, s, 1e-6);
+    EXPECT_NEAR(v.tau, 1000.0 / 27, 1e-6);
+    EXPECT_NEAR(v.sigma_v, s, 1e-6);
+    const double R = 0.95 * 240 / kGammaM;
+    EXPECT_NEAR(v.sigma_R_d, R, 1e-9);
+    EXPECT_NEAR(r.U_w[2], s / R, 1e-9);
+    // The point of sigma_max: the bottom flange weld, from the centroid.
+    EXPECT_NEAR(v.point[0][1], 15.0, 1e-9);
+}
+
+// A shear force that no weld takes: web welds only under V_y is an input
+// error (words 0 and 2), the block ends with its error lines, and the case
+// reports 1.
+TEST(DinAnschluss, ShearForceWithoutWeldIsAnInputError) {
+    GeschweissterAnschluss r = I_By_Position();
+    r.a_pos[0] = r.a_pos[7] = 0.0;
+    r.load[ANSCHLUSS_V_Y] = 5;
+    EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1);
+    EXPECT_EQ(Kehlnaht_Status.word[0], 1);
+    EXPECT_EQ(Kehlnaht_Status.word[1], 0);
+    EXPECT_EQ(Kehlnaht_Status.word[2], 1);
+    const std::string text = Printed(&r, 0);
+    EXPECT_NE(text.find("\n \xCE" "b\xCEu  Achtung, schwerer Eingabefehler! \n \xCE" "b\xCEu  Ergebnisse nicht brauchbar!\n"
+                        "\n \xCE" "b\xCEu  Es gibt keine nutzbaren Schwei\xE1n\x84hte zur Aufnahme der Querkraft Vy,d!\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("Spannungen"), std::string::npos);
+    EXPECT_EQ(text.find("Vz,d"), std::string::npos);
+}
+
+// Torsion of welds by position on an open profile (the check left it out):
+// the group turns about its centroid, tau = M_t rho / I_p at the farthest
+// weld point, the flange ends (10, 15) cm from the centroid. I_p = I_w,y +
+// I_w,z with I_w,z = 2·0.5·20³/12 + 2 (27·0.5·0.5² + 27·0.5³/12).
+TEST(DinAnschluss, TorsionOfWeldsByPositionTurnsTheGroup) {
+    GeschweissterAnschluss r = I_By_Position();
+    r.load[ANSCHLUSS_M_X] = 10;  // kNm
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    const double I_y = 2 * (20 * 0.5 * 225 + 20 * 0.125 / 12) + 2 * 0.5 * 27 * 27 * 27 / 12;
+    const double I_z = 2 * 0.5 * 8000.0 / 12 + 2 * (27 * 0.5 * 0.25 + 27 * 0.125 / 12);
+    const double tau = 10 * 1000 * std::hypot(10.0, 15.0) / (I_y + I_z);
+    EXPECT_NEAR(r.weld_values.sigma_v, tau, 1e-6);
+    EXPECT_NEAR(r.weld_values.tau_T, tau, 1e-6);
+    // The profile end takes it too (the check left it out of the open
+    // shapes): St. Venant on the centre lines, I_T = (2·20·1.5³ + 28.5·1³)/3
+    // = 54.5 cm⁴, tau = M_x t_f / I_T in the flanges; the section model's own
+    // I_T (its junctions) lies within 3 % of that.
+    EXPECT_NEAR(r.profile_values.tau, 10 * 1000 * 1.5 / 54.5, 0.03 * 275.2);
+}
+
+// The contact share takes a compressive N off the welds; a tensile N is
+// carried in full. One weld ring of a round bar d = 40 mm, a = 4 mm:
+// A_w = pi 4·0.4 cm².
+TEST(DinAnschluss, ContactShareOfACompressiveForce) {
+    for (double N : {-50.0, 50.0}) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 40, 40, 0, 0);
+        r.weld_kind = 2;
+        r.a_w = 4.0;
+        r.load[ANSCHLUSS_N] = N;
+        r.load[ANSCHLUSS_CONTACT] = 100.0;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        const double s = N < 0 ? 0.0 : 10 * N / (M_PI * 4 * 0.4);
+        EXPECT_NEAR(r.weld_values.sigma_max, s, 1e-9) << N;
+        EXPECT_NEAR(r.weld_values.sigma_min, s, 1e-9) << N;
+        // The profile carries N whatever the contact.
+        EXPECT_NEAR(r.profile_values.sigma_max, 10 * N / (M_PI * 4), 1e-9) << N;
+    }
+}
+
+// Round bar under shear and torsion only, tau_T = tau_V at the edge (M_t =
+// 2/3 V r): torsion grows with the radius, the shear of V falls off as
+// 1 - (rho/r)², so the comparison stress peaks inside, at rho = r/2:
+// sqrt(3)·1.25 tau (the factor 4 s² in place of 2 s kept it at sqrt(3)·tau).
+TEST(DinAnschluss, RoundBarComparisonStressInsideTheBar) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 60, 60, 0, 0);
+    r.weld_kind = 2;
+    r.a_w = 6.0;
+    r.load[ANSCHLUSS_V_Z] = 30;
+    r.load[ANSCHLUSS_M_X] = 2.0 / 3 * 30 * 3 / 100;  // kNm
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    const double tau = 4.0 / 3 * 30 / (M_PI * 9);
+    EXPECT_NEAR(r.profile_values.sigma_v, 10 * std::sqrt(3.0) * 1.25 * tau, 1e-9);
+    EXPECT_NEAR(r.profile_values.s_v, 0.25, 1e-12);
+}
+
+// Flat bar 200 x 20, welds by position on the long sides only (a = 5 mm):
+// a negative V_z stresses the welds and the bar as a positive one does.
+TEST(DinAnschluss, FlatBarShearOfEitherSign) {
+    double sv[2], tau[2];
+    for (int k = 0; k < 2; k++) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 200, 20, 20, 20);
+        r.weld_kind = 1;
+        r.a_pos[1] = r.a_pos[2] = 5.0;
+        r.l_pos[1] = r.l_pos[2] = 200.0;
+        r.load[ANSCHLUSS_V_Z] = k == 0 ? 40.0 : -40.0;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        sv[k] = r.weld_values.sigma_v;
+        tau[k] = r.profile_values.tau;
+    }
+    // tau_par = 40 / (2·20·0.5); the bar: 1.5·40/40 at its middle.
+    EXPECT_NEAR(sv[0], 20.0, 1e-9);
+    EXPECT_NEAR(sv[1], 20.0, 1e-9);
+    EXPECT_NEAR(tau[0], 15.0, 1e-9);
+    EXPECT_NEAR(tau[1], 15.0, 1e-9);
+}
+
+// The weld is as strong as the weaker part: an S235 profile on an S355 plate
+// gives 0.95·240/1.1, not the plate's 0.8·360/1.1; a plate of 50 mm counts
+// with the yield strength of its own thickness, not that of 40 mm.
+TEST(DinAnschluss, WeldStrengthOfTheWeakerPart) {
+    auto f_y = [](int code, double t) { return Get_Stahlguete_fy(static_cast<unsigned>(code), t); };
+    const struct {
+        int profile, plate;
+        double t_p, alpha_w, R;
+    } cases[] = {{kS235, kS355, 20.0, 0.95, 0.95 * f_y(kS235, 30) / kGammaM},
+                 {kS355, kS355, 20.0, 0.8, 0.8 * f_y(kS355, 30) / kGammaM},
+                 {kS355, kS355, 50.0, 0.8, 0.8 * f_y(kS355, 50) / kGammaM}};
+    ASSERT_LT(f_y(kS355, 50), f_y(kS355, 30));
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 30, 30, 0, 0);
+        r.weld_kind = 2;
+        r.a_w = 3.0;
+        r.grades.grade = c.profile;
+        r.grades.weld_grade = c.plate;
+        r.t_p = c.t_p;
+        r.load[ANSCHLUSS_N] = 10;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_NEAR(r.weld_values.sigma_R_d, c.R, 1e-9) << c.profile << " " << c.plate << " " << c.t_p;
+        EXPECT_NEAR(r.alpha_w, c.alpha_w, 1e-12);
+    }
+    // Own values above the largest alpha_w of a fillet weld count as 0.95;
+    // none at all is an input error.
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 30, 30, 0, 0);
+    r.weld_kind = 2;
+    r.a_w = 3.0;
+    r.grades.weld_grade = DIN_GRADE_OWN_VALUES;
+    r.grades.weld_f_y = 240.0f;
+    r.grades.weld_alpha_w = 1.0f;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_NEAR(r.alpha_w, 0.95, 1e-12);
+    r.grades.weld_alpha_w = 0.0f;
+    EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1);
+}
+
+// Throats below 2 mm are checked as given and then raised to 2 mm where the
+// weld has a length; 0.7 t of the plate, flange and web are warnings.
+TEST(DinAnschluss, ThroatDetailingRule) {
+    GeschweissterAnschluss r = I_By_Position();
+    r.a_pos[0] = 1.5;
+    r.a_pos[2] = 1.0;   // position 3 without length keeps its throat
+    r.t_p = 10.0;       // 5 mm within 0.7·10
+    r.s = r.s2 = 6.0;   // 5 mm above 0.7·6: the web warning
+    r.load[ANSCHLUSS_N] = 10;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    EXPECT_EQ(Kehlnaht_Tabelle.a[0], 2.0);
+    EXPECT_EQ(Kehlnaht_Tabelle.a[2], 1.0);
+    EXPECT_EQ(Querschnitt_Warnungen.word[2], 0);
+    EXPECT_EQ(Querschnitt_Warnungen.word[3], 0);
+    EXPECT_EQ(Querschnitt_Warnungen.word[4], 1);
+    EXPECT_EQ(Querschnitt_Warnungen.word[0], 1);
+    // The checked area holds the 1.5 mm weld: 0.15·20 + 0.5 (20 + 2·27).
+    EXPECT_NEAR(r.weld_values.A_w, 0.15 * 20 + 0.5 * 74, 1e-9);
+    const std::string text = Printed(&r, 0);
+    EXPECT_NE(text.find("\n \xCE" "b\xCEu  Zul\x84ssige Nahtdicke 0.7t \x81" "berschritten! (Steg)\n"), std::string::npos);
+    // With a warning and no exceeded check: no verdict line.
+    EXPECT_EQ(text.find("Alle erforderlichen"), std::string::npos);
+    EXPECT_EQ(text.find("einzelne Nachweise"), std::string::npos);
+}
+
+// The block: its start with and without the profile part, the "<" form of
+// exactly 1.00, the counted ">" form and the verdict of each case.
+TEST(DinAnschluss, PrintBlockVerdicts) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 30, 30, 0, 0);
+    r.weld_kind = 2;
+    r.end_crater = 1;
+    r.weld_values.sigma_R_d = 200.0;
+    r.alpha_w = 0.95;
+    std::string text = Printed(&r, 0);
+    EXPECT_EQ(text.rfind(" \n \xCE" "b\xCEuSchwei\xE1n\x84hte\xCEr\n \xCE" "bQuerschnittswerte (mit Endkraterabzug)\xCEr\n", 0),
+              0u);
+    EXPECT_NE(text.find("\n \xCE" "bAlle erforderlichen Spannungsnachweise wurden erfolgreich gef\x81hrt!\xCEr\n"),
+              std::string::npos);
+    EXPECT_NE(text.find(" \n \xCE" "bAusnutzung   \xCEr(\xBA\xCE\\w\xCEr = 0.95     \xCC\xCE\\w,R,d\xCEr = 200.0 N/mm\xCE/2\xCEr)\n"),
+              std::string::npos);
+    r.U_w[2] = 1.0;
+    Anschluss_Exceeded_Checks = 0;
+    text = Printed(&r, 1);
+    EXPECT_EQ(text.rfind(" \xCE" "b\xCEuStahlprofil\n \xCE" "bAbmessungen und Querschnittswerte\n   d =  30.0 mm\n", 0), 0u);
+    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.00  <  1\xCEr\n"), std::string::npos);
+    EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
+    r.U_w[2] = 1.01;
+    r.U_tau = 1.2;
+    text = Printed(&r, 1);
+    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.01  >  1\xCEr\n"), std::string::npos);
+    EXPECT_NE(text.find("              \xD6/\xD6\xCE\\R,d\xCEr =  1.20  >  1\xCEr"), std::string::npos);
+    EXPECT_EQ(Anschluss_Exceeded_Checks, 2);
+    EXPECT_NE(text.find("\n \xCE" "b\xCEu  Achtung, einzelne Nachweise konnten nicht gef\x81hrt werden!\n"),
+              std::string::npos);
+    // The 30 mm condition silences the 0.7 t lines.
+    Anschluss_Exceeded_Checks = 0;
+    r.U_w[2] = r.U_tau = 0.5;
+    Querschnitt_Warnungen.word[0] = Querschnitt_Warnungen.word[1] = Querschnitt_Warnungen.word[2] = 1;
+    text = Printed(&r, 0);
+    EXPECT_NE(text.find("30mm erreicht! \n \xCE" "b\xCEu  Lastabtrag nicht m\x94glich!\n"), std::string::npos);
+    EXPECT_EQ(text.find("0.7t"), std::string::npos);
+    EXPECT_EQ(text.find("Alle erforderlichen"), std::string::npos);
+    // Nothing for a null list or record.
+    Print_Stahlprofil(nullptr, &r, 1, 1);
+    FILE* f = std::tmpfile();
+    Print_Stahlprofil(f, nullptr, 1, 1);
+    EXPECT_EQ(testutil::Stream_All(f), "");
+    std::fclose(f);
+}
+
+// A record that cannot be evaluated (a dimension or force that is no
+// number, a height of nothing) is an input error, and its block shows
+// numbers only.
+TEST(DinAnschluss, UnusableRecordIsAnInputError) {
+    const struct {
+        double h, N;
+    } cases[] = {{std::nan(""), 10.0}, {60.0, HUGE_VAL}, {0.0, 10.0}, {1e-300, 10.0}};
+    for (const auto& c : cases) {
+        Reset_Din_Anschluss_State();
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, c.h, c.h, 0, 0);
+        r.weld_kind = 2;
+        r.load[ANSCHLUSS_N] = c.N;
+        EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1) << c.h << " " << c.N;
+        EXPECT_EQ(Din_Usable_Input(&r), 0);
+        const std::string text = Printed(&r, 1);
+        EXPECT_EQ(text.find("nan"), std::string::npos);
+        EXPECT_EQ(text.find("inf"), std::string::npos);
+        EXPECT_NE(text.find("schwerer Eingabefehler"), std::string::npos);
+    }
+}
+
+// The library's Eurocode cross-section block of a flat bar 100 x 10, S235
+// (f_y 235 N/mm², gamma_M0 1.0): no forces, no stress lines; N = 100 kN
+// gives sigma = 100 N/mm², U = 100/235 = 0.426; N = 1.0005·235 kN a
+// utilisation just above 1, printed as 1.000 with the sign of equality and
+// the ok marker.
+TEST(DinAnschluss, EurocodeCrossSectionBlock) {
+    GeschweissterAnschluss r = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    auto block = [&r](double N) {
+        r.load[ANSCHLUSS_N] = N;
+        FILE* f = std::tmpfile();
+        Print_Querschnittstragfaehigkeit(0, f, &r, 0);
+        std::string text = testutil::Stream_Text(f);
+        std::fclose(f);
+        return text;
+    };
+    std::string text = block(0.0);
+    EXPECT_NE(text.find("\xCEH\xCEuStahlprofil\xCEr\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Ausnutzungen"), std::string::npos);
+    text = block(100.0);
+    EXPECT_NE(text.find("max ╠╬\\x╬r = 100.0 N/mm²"_cp), std::string::npos) << text;
+    EXPECT_NE(text.find("U╬\\╠╬r = 0.426  <  1  "_cp), std::string::npos) << text;
+    text = block(1.0005 * 235.0);
+    EXPECT_NE(text.find(std::string("U╬\\╠╬r = 1.000  "_cp) + "\xF3  1  " + Mark_Ok()), std::string::npos) << text;
+    EXPECT_EQ(r.U_sigma, 1.0);
+}
