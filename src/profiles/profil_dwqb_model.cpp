@@ -8,12 +8,14 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "base/textio.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
-#include "profiles/profilmodell.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/profile_switches.h"
+#include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
@@ -578,11 +580,13 @@ void Transform_Store_Nodes(double dy, double dz, double angle, bool turn) {
 }  // namespace
 
 int Clear_Profil_Model_Store(void) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Clear_Store();
     return 0;
 }
 
 int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Shape_Builder s;
     Shape shape = SHAPE_NONE;
     const char* n = name ? name : "";
@@ -682,6 +686,7 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
 
 int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descriptor* descriptor, const char* name_text,
                             const float* values, int mode, FILE* vuve, FILE* messages) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!descriptor || !name_text || !values) return 1;
     Profil_DWQB_Model_Key key{};
     key.family = descriptor->family;
@@ -850,5 +855,6 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,
                       FILE* vuve, FILE* messages) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     return Setup_Profil_DWQB_Model(nullptr, descriptor, name_text, values, mode, vuve, messages);
 }

@@ -4,10 +4,12 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "codes/material.h"
 #include "codes/stguete.h"
 #include "printlist/verdict.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
 #include "thinwall/dwqb.h"
@@ -116,6 +118,7 @@ int Get_Profile_Material_Handle(const Materialparameter_Record* material) {
 
 Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_bar_mode, FILE* list,
                                           const char* prefix) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!profile) return nullptr;
     // A section of the sibling cross-section program cannot be handed over:
     // the global record would still hold the section of an earlier call.
@@ -156,6 +159,7 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
 int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double f_2, double f_3, double f_4, double f_5,
                                  double f_6, double f_7, double f_8, double* out_1, double* out_2, double* out_3,
                                  double* out_4) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     for (double* o : {out_1, out_2, out_3, out_4})
         if (o) *o = 0;
     bool any = false;

@@ -12,14 +12,16 @@
 #include <cmath>
 #include <cstring>
 
-#include "base/ctools.h"
 #include "base/cp850.h"
+#include "base/ctools.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/stahlprofil.h"
 
 namespace {
@@ -616,6 +618,7 @@ double Calc_Trapezoid_Area(double x, double y_1, double y_2) {
 }
 
 int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, const char* prefix) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!p || p->kind == 2 || p->type == 0) return 0;
     const char* pre = prefix ? prefix : "";
     if (p->kind == 1) {
@@ -718,6 +721,7 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
 }
 
 int Calc_Profile_Cross_Section_Old(Stahlprofil* p) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!p) return 0;
     Init_Profile(p);
     p->type = 1;

@@ -12,12 +12,14 @@
 
 #include "base/vesk.h"
 
+#include "base/invariant.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_flow.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_warping.h"
@@ -617,6 +619,7 @@ int Calc_Extended(void) {
 }  // namespace
 
 int Calc_DWQB_Section(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     dwqb_work.exact = (DWQB_Optionen & DWQB_OPT_EXACT) || DWQB_Alle_Linien ? 1 : 0;
     const bool extended = DWQB_Erweitert || (DWQB_Optionen & DWQB_OPT_EXTENDED);
     static const int saved[] = {0, 1, 2, 8, 13, 14, 15, 16, 17, 18, 19, 22, 23, 25, 26, 27, 28, 29, 34, 35};
@@ -655,6 +658,7 @@ void (*Set_DWQB_Invalidate_Hook(void (*hook)(void)))(void) {
 }
 
 int Calc_DWQB(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const int result = Calc_DWQB_Section();
     if (invalidate_hook) invalidate_hook();
     return result;

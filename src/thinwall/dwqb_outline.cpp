@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "base/invariant.h"
 #include "section/nonlinear_solver.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 
 bool DWQB_Segment_Active(const DWQB_Outline_Segment* segment) {
     return segment && (segment->flags & DWQB_SEG_PRESENT) && !(segment->flags & DWQB_SEG_EMPTY);
@@ -635,6 +637,7 @@ int Walk_DWQB_Line_Outline_Cut(const DWQB_Linie* line, double s_cut, DWQB_Cut_Ca
 // ---- extents and raw line data ---------------------------------------------------
 
 int Get_DWQB_Extents(double* y_min, double* z_min, double* y_max, double* z_max) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const double* q = DWQB_Querschnittswerte;
     double e[4] = {0, 0, 0, 0};  // y_min, z_min, y_max, z_max
     int result = 1;

@@ -10,6 +10,7 @@
 
 #include "base/cp850.h"
 #include "base/ctools.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/vesk.h"
 #include "codes/nad.h"
@@ -25,6 +26,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
+#include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
 
 // The cross-section check of the profile: the evaluation passes the two
@@ -529,6 +531,7 @@ static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, in
 }
 
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn) return;
     const int application = CurOb_Application_Number();
     const int interactive = !VEK_Batch_Mode();

@@ -187,6 +187,9 @@ TEST_F(AnnexSheets, EC0SheetSectionsAndEditableWord) {
     // Every field points at the one word: editable after the next call.
     EXPECT_EQ(*field->enabled, 0);
     NAD_EC0_Sheet(host.area, &b, 1);
+    // The call builds the area's items anew: the field is looked up again.
+    field = Item_Of(host.area, &b.psi_railway_bridge[9][1]);
+    ASSERT_NE(field, nullptr);
     EXPECT_EQ(*field->enabled, 1);
     Activate_Prop_Sheet();
     snapshot::Expect_Screen_Matches("nad_ec0_sheet", 50, 20, 640, 1000, "codes");
