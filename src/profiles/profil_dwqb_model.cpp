@@ -709,17 +709,17 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         Get_Profil_Values(key.name, out, code);
         if (code[0] == 'E' && messages) std::fprintf(messages, " %s\n", "Profil nicht bekannt.");
     };
-    const bool bar_by_name = key.family == 0 && key.record_number > 0 &&
+    const bool bar_by_name = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
                              (name_family == PROFIL_FAMILY_FLAT || name_family == PROFIL_FAMILY_ROUND);
     if (key.family < 0) {
-        key.values[0] = 10000 * values[20];
-        key.values[1] = 1e8f * values[21];
-        key.values[2] = std::fabs(1e6f * values[23]);
-        key.values[3] = -std::fabs(1e6f * values[22]);
+        key.values[0] = 10000 * values[WORK_SLOT_GIVEN_A];
+        key.values[1] = 1e8f * values[WORK_SLOT_GIVEN_I];
+        key.values[2] = std::fabs(1e6f * values[WORK_SLOT_GIVEN_W_BOTTOM]);
+        key.values[3] = -std::fabs(1e6f * values[WORK_SLOT_GIVEN_W_TOP]);
     } else if (key.family == PROFIL_FAMILY_USER) {
         count = 0;
-    } else if (bar_by_name || key.family == 11 || key.family == 12) {
-        const bool flat = bar_by_name ? name_family == PROFIL_FAMILY_FLAT : key.family == 11;
+    } else if (bar_by_name || key.family == PROFIL_FAMILY_FLAT || key.family == PROFIL_FAMILY_ROUND) {
+        const bool flat = bar_by_name ? name_family == PROFIL_FAMILY_FLAT : key.family == PROFIL_FAMILY_FLAT;
         float input[4] = {};
         if (bar_by_name) {
             float v[PROFIL_KEY_VALUES];
@@ -727,11 +727,11 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
             input[0] = key.turned == '-' ? v[0] : v[1];
             input[1] = key.turned == '-' ? v[1] : v[0];
         } else {
-            input[0] = values[21];
-            input[1] = values[20];
+            input[0] = values[WORK_SLOT_D2];
+            input[1] = values[WORK_SLOT_D1];
         }
         if (!flat) {
-            input[0] = bar_by_name ? input[1] : values[20];
+            input[0] = bar_by_name ? input[1] : values[WORK_SLOT_D1];
             input[1] = 0;
         }
         double r[SIMPLE_SECTION_RESULTS];
@@ -746,9 +746,10 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         if (mode == 1) mode = 5;
         if (mode == 2) mode = 6;
     } else if (key.record_number > 0) {
-        key.family = 0;
+        key.family = PROFIL_FAMILY_BY_NAME;
         count = PROFIL_KEY_VALUES;
-        if (kept.family == 0 && kept.record_number == key.record_number && std::strncmp(kept.name, key.name, 36) == 0)
+        if (kept.family == PROFIL_FAMILY_BY_NAME && kept.record_number == key.record_number &&
+            std::strncmp(kept.name, key.name, 36) == 0)
             std::memcpy(key.values, kept.values, sizeof key.values);
         else
             catalogue(key.values);
@@ -775,7 +776,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         if (key.family == 14) key.turned = '-';
         count = key.family >= 8 && key.family <= 10 ? 8 : key.family == 13 ? 6 : 4;
         for (int i = 0; i < count; i++) key.values[i] = values[PROFIL_MODEL_FIRST_SHAPE_VALUE + i];
-        if (key.family == 6) key.values[1] = 2 * key.values[1] - key.values[2];
+        if (key.family == PROFIL_FAMILY_Z) key.values[1] = 2 * key.values[1] - key.values[2];
     }
     for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
 
@@ -806,8 +807,8 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         Fill_DWQB_Tabellen();
     } else {
         int built = 0;
-        const bool outline = key.family == 0 && key.record_number > 0 && Is_Profile_Manager_Available() &&
-                             Build_From_Outline(key.name, key.values);
+        const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
+                             Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
         if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
         double y_min, y_max, z_min, z_max;
         Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
@@ -829,7 +830,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         // are transferred in their order.
         Fill_DWQB_Tabellen();
         standard = built != 0 && !outline;
-        if (key.family == 0 && key.record_number > 0)
+        if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
             Give_Catalogue_Values(key, cy, cz);
         else if (key.family >= 1 && key.family <= 13)
             Give_Parametric_Values(key.family, key.values);

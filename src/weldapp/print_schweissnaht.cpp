@@ -126,7 +126,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Safe_Fprintf(list, " 7 %d\n", 9);
     Safe_Fprintf(list, " 4 %d\n", 1);
     Safe_Fprintf(list, " 38 %d %s %d\n", 0, "", 0);
-    Oli_Set_Dimension_Style(8);
+    Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
     // The plate the profile is welded to, behind it, in the plate's colour.
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));
     Oli_Fill_Record(OliRole_Plate_Pattern);
