@@ -350,6 +350,6 @@ int32_t DWQB_Member_Kind(const void* member) { return member ? *static_cast<cons
 
 DWQB_Teilwerte* DWQB_Member_Values(void* member) {
     if (!member) return nullptr;
-    if (DWQB_Member_Kind(member) == 3) return &static_cast<DWQB_Teil*>(member)->v;
+    if (DWQB_Member_Kind(member) == DWQB_MEMBER_PART) return &static_cast<DWQB_Teil*>(member)->v;
     return &static_cast<DWQB_Linienergebnis*>(member)->v;
 }

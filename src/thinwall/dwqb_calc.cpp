@@ -551,7 +551,7 @@ int _Init_Result_Buffer(void) {
     auto** slots = reinterpret_cast<void**>(results + n_lines);
     DWQB_Teil& head = teile[0];
     DWQB_Teil& all = teile[1];
-    head.kind = all.kind = 3;
+    head.kind = all.kind = DWQB_MEMBER_PART;
     head.members = slots;
     all.members = slots + n_parts;
     all.shear_lines = buffer.entries;
@@ -563,13 +563,13 @@ int _Init_Result_Buffer(void) {
         if (leader->part != leader) continue;
         if (parts_made >= n_parts) break;
         DWQB_Teil& part = teile[2 + parts_made++];
-        part.kind = 3;
+        part.kind = DWQB_MEMBER_PART;
         head.members[head.n_members++] = &part;
         part.members = all.members + results_made;
         for (DWQB_Linie* l = leader; l; l = l->next) {
             if (l->part != leader || results_made >= n_lines) continue;
             DWQB_Linienergebnis& r = results[results_made++];
-            r.kind = l->kind == 1 ? 2 : 1;
+            r.kind = l->kind == DWQB_LINE_NO_NORMAL ? DWQB_MEMBER_LINE_NO_NORMAL : DWQB_MEMBER_LINE;
             r.n_members = 1;
             r.line = l;
             l->result = &r;

@@ -77,15 +77,16 @@ void Check_Results(void) {
             const void* member = part->members[i];
             WELD_INVARIANT(kModel, member, "part member present");
             const int32_t kind = DWQB_Member_Kind(member);
-            WELD_INVARIANT(kModel, kind >= 1 && kind <= 3, "part member of a known kind");
-            if (kind == 3) continue;
+            WELD_INVARIANT(kModel, kind >= DWQB_MEMBER_LINE && kind <= DWQB_MEMBER_PART, "part member of a known kind");
+            if (kind == DWQB_MEMBER_PART) continue;
             const auto* r = static_cast<const DWQB_Linienergebnis*>(member);
             WELD_INVARIANT(kModel, r->line && r->line->result == r, "line result and its line refer to each other");
         }
     };
     check_part(whole);
     for (int i = 0; i < whole->n_members; ++i)
-        if (DWQB_Member_Kind(whole->members[i]) == 3) check_part(static_cast<const DWQB_Teil*>(whole->members[i]));
+        if (DWQB_Member_Kind(whole->members[i]) == DWQB_MEMBER_PART)
+            check_part(static_cast<const DWQB_Teil*>(whole->members[i]));
 }
 
 void Check_Cached_Sections(void) {

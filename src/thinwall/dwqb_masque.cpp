@@ -151,7 +151,7 @@ int DWQB_Masque_Add_Line(DWQB_Schublinie* entry, void* context) {
     Add_Querschnittsgruppe(ctx->querschnitt, g);
     ctx->gruppe = g;
     const DWQB_Linienergebnis* r = line->result;
-    if (r && r->kind == 2) return 1;
+    if (r && r->kind == DWQB_MEMBER_LINE_NO_NORMAL) return 1;
     ctx->erster = ctx->voriger = nullptr;
     for (const DWQB_Outline_Segment& seg : line->outline)
         if (DWQB_Segment_Active(&seg) && !Walk_DWQB_Segment_Pieces(&seg, 2 * seg.n_sub, DWQB_Masque_Add_Edge, ctx))

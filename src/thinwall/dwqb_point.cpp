@@ -125,7 +125,7 @@ int Calc_DWQB_Strain_State(int line, double y, double z, int flags, int ref_kind
     p->ref_kind = ref_kind, p->angle_kind = angle_kind, p->pole_kind = pole_kind;
     Transform_DWQB_Point(ref_kind, ref_y, ref_z, &p->ref_model_y, &p->ref_model_z);
     Transform_DWQB_Point(pole_kind, pole_y, pole_z, &p->pole_model_y, &p->pole_model_z);
-    if (!(flags & DWQB_PUNKT_NO_NORMAL) && !(l->result && l->result->kind == 2))
+    if (!(flags & DWQB_PUNKT_NO_NORMAL) && !(l->result && l->result->kind == DWQB_MEMBER_LINE_NO_NORMAL))
         Calc_DWQB_Axial_Coefficients(y, z, ref_kind, ref_y, ref_z, angle_kind, angle, p->c);
     if ((flags & DWQB_PUNKT_NO_SHEAR) && (flags & DWQB_PUNKT_NO_WARPING)) return 1;
     double s, u;

@@ -125,7 +125,7 @@ static int Transfer_Extended(void) {
                 const double side = pos == 0 ? 0 : pos == 1 ? 1 : -1;
                 Put(PROFIL_PLANE_Y, at, py[pos]);
                 Put(PROFIL_PLANE_Z, at, pz[pos]);
-                if (!(l->result && l->result->kind == 2)) {
+                if (!(l->result && l->result->kind == DWQB_MEMBER_LINE_NO_NORMAL)) {
                     double e[3];
                     Calc_DWQB_Axial_Coefficients(py[pos], pz[pos], 1, 0, 0, 1, 0, e);
                     Put(PROFIL_PLANE_N, at, e[0]);
