@@ -13,6 +13,12 @@ namespace list_check {
 void Sound_List(const char* target, const std::string& list) {
     FILE* f = fuzz::Stream(list);
     if (!f) return;
+    std::string fault;
+    if (OLI_Check_Structure(f, &fault) != 1) {
+        std::fclose(f);
+        fuzz::Fail(target, ("the strict check refused what the writers wrote: " + fault).c_str());
+    }
+    std::rewind(f);
     OliDocument doc;
     OLI_Read_Document(f, &doc);
     std::fclose(f);

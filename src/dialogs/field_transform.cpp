@@ -58,6 +58,8 @@ void Get_Field_World_Mapping(double *origin_x, double *origin_y, double *rotatio
 
 void Set_Field_World_Drawing(int flag) { mapping.drawing = flag; }
 
+int Get_Field_World_Drawing(void) { return mapping.drawing; }
+
 void World_to_Screen_Point(double *x, double *y) {
     double sx, sy;
     To_Screen(x ? *x : 0.0, y ? *y : 0.0, &sx, &sy);

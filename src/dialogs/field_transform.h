@@ -19,6 +19,7 @@ void Get_Field_World_Mapping(double *origin_x, double *origin_y, double *rotatio
 // 1 (the start): world lines become items; anything else: they are computed
 // and dropped (filled rectangles are added all the same).
 void Set_Field_World_Drawing(int flag);
+int Get_Field_World_Drawing(void);
 // World to screen and back, in place (unrounded); null pointers count as 0
 // and are not written.
 void World_to_Screen_Point(double *x, double *y);

@@ -394,7 +394,10 @@ struct Strict {
         if (!(l = Arg("layout line"))) return false;
         std::vector<double> v = Oli_Numbers(*l);
         if (v.size() == 4 && v[0] == 0 && v[1] == 0 && v[2] == 0 && v[3] == 0) return true;
-        if (!(v.size() == 4 || v.size() == 5 || v.size() == 12)) return Fail(i - 1, "layout line: \"" + *l + "\"");
+        // Four or five numbers, each form possibly followed by the eight of
+        // " 0 0 0 0 0 0 0 2" (long result tables, the table writer's tail).
+        if (!(v.size() == 4 || v.size() == 5 || v.size() == 12 || v.size() == 13))
+            return Fail(i - 1, "layout line: \"" + *l + "\"");
         if (v.size() >= 5 && v[4] > 0) {
             const std::string* pos = Arg("column positions");
             if (!pos) return false;

@@ -1,5 +1,6 @@
 // Services of the weld connection application: the test for the
-// internal-force selection tool and the waiting animation of the wait box.
+// internal-force selection tool and the waiting animation of the wait box,
+// and the profile manager that the end-plate library's profile button runs.
 //
 // The animation is the program's only second thread. Its running flag is
 // atomic and stopping joins the thread, so the animation has surely ended
@@ -15,9 +16,11 @@
 
 #include "dialogs/buttons.h"
 #include "dialogs/message_dialogs.h"
+#include "endplate/endplate_services.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 #include "platform/screen.h"
+#include "weldapp/profile_manager.h"
 
 int LoadPick_Available(void) {
     const char* exec = VEKGetEnv("EXEC");
@@ -109,4 +112,7 @@ int Stop_Waiting_Animation(void) {
 void Install_Application_Services(void) {
     Set_Waiting_Animation(Start_Waiting_Animation, Stop_Waiting_Animation);
     Set_LoadPick_Test(LoadPick_Available);
+    Endplate_Services endplate = *Get_Endplate_Services();
+    endplate.select_profile = Select_Profile_from_Manager;
+    Set_Endplate_Services(&endplate);
 }

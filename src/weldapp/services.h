@@ -17,7 +17,9 @@ int Start_Waiting_Animation(int x, int y);
 int Stop_Waiting_Animation(void);
 
 // Hands the two services above to the dialog toolkit (its wait box and its
-// import button), which lies below this layer. Called first thing by main.
+// import button), which lies below this layer, and the profile manager
+// (Select_Profile_from_Manager) to the end-plate library, keeping its other
+// services. Called first thing by main.
 void Install_Application_Services(void);
 
 #endif

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "codes/nad.h"
+#include "codes/nad_rules.h"
 #include "codes/nad_selection_sheet.h"
 #include "dialogs/snapshot.h"
 #include "platform/events.h"
@@ -115,6 +116,44 @@ TEST_F(SelectionSheet, BatchModeOpensNothing) {
     EXPECT_EQ(VEK_Script_Pending(), 2);
     EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
     VEK_Set_Batch_Mode(0);
+}
+
+// The further entry points forward: the selection (here in batch mode, so
+// only its title), the active name, the bridge factors and the active flag
+// give what the functions they forward to give; the stubs do nothing.
+TEST_F(SelectionSheet, EntryPointsForward) {
+    VEK_Set_Batch_Mode(1);
+    testing::internal::CaptureStderr();
+    Open_NAD_Selection();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Nationale Anwendungsdokumente\n");
+    VEK_Set_Batch_Mode(0);
+    auto Text = [](auto write) {
+        FILE* f = std::tmpfile();
+        write(f);
+        std::string s = testutil::Stream_Text(f);
+        std::fclose(f);
+        return s;
+    };
+    const std::string name = Text([](FILE* f) { Write_ACTIV_NADNAME(f); });
+    EXPECT_NE(name.find("Deutschland"), std::string::npos) << name;
+    EXPECT_EQ(Text([](FILE* f) { Write_ACTIV_NADNAME_Entry_2(f); }), name);
+    const std::string bridge = Text([](FILE* f) { Print_NAD_Bridge_Factors_If_Used(f); });
+    EXPECT_EQ(Text([](FILE* f) { Print_NAD_Bridge_Factors_Entry(f); }), bridge);
+    EXPECT_EQ(Text([](FILE* f) { Print_NAD_Bridge_Factors_Entry_2(f); }), bridge);
+    pxFgc(WHITE_CI);
+    pxRect(0, 0, 200, 100);
+    Draw_Active_NAD_Flag(10, 10);
+    Draw_Active_NAD_Flag_Entry_2(100, 10);
+    int differing = 0, coloured = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 80; ++x) {
+            differing += pxGetPixel(x, y) != pxGetPixel(x + 90, y);
+            coloured += pxGetPixel(x, y) != WHITE_CI;
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(coloured, 100);  // a flag was drawn
+    NAD_Stub_Empty(4);
+    EXPECT_EQ(NAD_Stub_Zero(), 0);
 }
 
 // A project's annex that cannot be found: the warning sheet (centred,

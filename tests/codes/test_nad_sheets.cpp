@@ -187,7 +187,7 @@ TEST_F(AnnexSheets, EC0SheetSectionsAndEditableWord) {
     // Every field points at the one word: editable after the next call.
     EXPECT_EQ(*field->enabled, 0);
     NAD_EC0_Sheet(host.area, &b, 1);
-    // The call builds the area's items anew: the field is looked up again.
+    // The call rebuilds the items: look the field up again.
     field = Item_Of(host.area, &b.psi_railway_bridge[9][1]);
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(*field->enabled, 1);

@@ -215,3 +215,52 @@ TEST(Tool_Tip_Session, ShownOnHover) {
     EXPECT_TRUE(tip_gone);
     EXPECT_EQ(Registered_Sheet_Area_Count(), 0);
 }
+
+// Bitmap click areas, radio buttons and check boxes: the bitmap chosen by
+// state and activity, a click area only while active; the hover button only
+// with a registered area; the explorer button's face, code and tip.
+TEST_F(Buttons, BitmapButtonsByStateAndActivity) {
+    Scrollable_View_Area *a = Scrollable_View_Area_Record(slot);
+    auto Last_Picture = [&] {
+        std::string name;
+        for (Scrollable_Area_Item *it = a->first_item; it; it = it->next)
+            if (it->kind == AREA_ITEM_PICTURE && it->text) name = it->text;
+        return name;
+    };
+    int selected = 2, ticked = 0;
+    struct Case {
+        int selected, ticked, *active;
+        const char *radio, *box;
+    } cases[] = {{2, 1, &on, "r_on", "c_on"}, {1, 0, &on, "r_off", "c_off"}, {2, 1, &off, "r_on_i", "c_on_i"},
+                 {1, 0, &off, "r_off_i", "c_off_i"}};
+    for (const Case &c : cases) {
+        selected = c.selected;
+        ticked = c.ticked;
+        EXPECT_EQ(Add_Bitmap_Radio_Button(slot, 10, 50, 2, &selected, "r_on", "r_off", "r_on_i", "r_off_i", c.active),
+                  *c.active);
+        EXPECT_EQ(Last_Picture(), c.radio);
+        EXPECT_EQ(Add_Bitmap_Check_Box(slot, 40, 50, &ticked, "c_on", "c_off", "c_on_i", "c_off_i", c.active),
+                  *c.active);
+        EXPECT_EQ(Last_Picture(), c.box);
+    }
+    // A click area of 30 x 20 from (100, 100) storing 7, only while active.
+    int chosen = 0;
+    Add_Bitmap_Click_Area(slot, 100, 100, 20, 30, 0, 0, "aktiv", "inaktiv", -1, 7, &chosen, 1);
+    ASSERT_EQ(a->last_item->kind, AREA_ITEM_CLICK_AREA);
+    EXPECT_EQ(a->last_item->click_value, 7);
+    EXPECT_EQ(a->last_item->click_target, &chosen);
+    EXPECT_EQ(Last_Picture(), "aktiv");
+    Add_Bitmap_Click_Area(slot, 100, 100, 20, 30, 0, 0, "aktiv", "inaktiv", -1, 7, &chosen, 0);
+    EXPECT_EQ(a->last_item->kind, AREA_ITEM_PICTURE);
+    EXPECT_EQ(Last_Picture(), "inaktiv");
+    Add_Bitmap_Hover_Button(slot, 200, 100, 20, 30, 0, 0, "h", "hi", "hh", "hhi", -1, 8, &chosen, 1);
+    EXPECT_EQ(a->last_item->click_value, 8);
+    Add_Explorer_Button(300, 100, 9, &chosen, &on);
+    ASSERT_EQ(a->last_item->kind, AREA_ITEM_BITMAP_BUTTON);
+    EXPECT_EQ(a->last_item->font, 9);
+    EXPECT_STREQ(a->last_item->text2, "Aufruf Eplorer um Datei zu finden");
+    Unregister_Sheet_Area();
+    Scrollable_Area_Item *last = a->last_item;
+    Add_Bitmap_Hover_Button(slot, 200, 150, 20, 30, 0, 0, "h", "hi", "hh", "hhi", -1, 8, &chosen, 1);
+    EXPECT_EQ(a->last_item, last);
+}

@@ -178,3 +178,138 @@ TEST(Zoom_Animation, LeavesTheScreenAndTakesSeventyMilliseconds) {
     EXPECT_EQ(Screen(), before);
     EXPECT_EQ(pxQFgc(), RED_CI);
 }
+
+// The shapes at world positions, on the identity view of a small screen:
+// each one by the pixels it must set and those it must leave.
+TEST(Screen_View, ShapesByTheirPixels) {
+    pxInitScreen(64, 48);
+    Set_Screen_View(0.0, 0.0, 0.0, 2.0, -3.0);
+    EXPECT_EQ(Screen_View_Scale_X(), 2.0);
+    EXPECT_EQ(Screen_View_Scale_Y(), -3.0);
+    Set_Screen_View(0.0, 0.0, 0.0, 1.0, 1.0);
+    Set_Screen_Line_Width(1);
+    Set_Screen_Line_Style(PX_LINE_DOTTED);
+    EXPECT_EQ(Screen_Line_Style(), PX_LINE_DOTTED);
+    Set_Screen_Line_Style(0);
+    const int desk = GetVEKColor(-1);
+    struct Case {
+        const char* what;
+        void (*draw)();
+        std::vector<std::pair<int, int>> set, clear;
+    } cases[] = {
+        // Sides only: corners and mid-sides, not the inside.
+        {"rectangle", [] { Draw_World_Rectangle(5, 5, 20, 15); }, {{5, 5}, {20, 15}, {12, 5}, {5, 10}}, {{12, 10}}},
+        {"rectangle centred", [] { Draw_World_Rectangle_Centred(12.5, 10, 15, 10); },
+         {{5, 5}, {20, 15}, {12, 15}}, {{12, 10}}},
+        // Filled.
+        {"box", [] { Draw_World_Box(5, 5, 20, 15); }, {{5, 5}, {12, 10}, {20, 15}}, {{21, 10}}},
+        {"box centred", [] { Draw_World_Box_Centred(12.5, 10, 15, 10); }, {{12, 10}}, {{25, 10}}},
+        // 72 chords of radius 10: on the circle, not at the centre.
+        {"circle", [] { Draw_World_Circle(32, 24, 10); }, {{42, 24}, {22, 24}, {32, 14}, {32, 34}}, {{32, 24}}},
+        {"filled circle", [] { Fill_World_Circle(32, 24, 10); }, {{32, 24}, {40, 24}}, {{44, 24}}},
+        // Two segments, no closing one.
+        {"polyline",
+         [] {
+             const double x[] = {5, 30, 30}, y[] = {5, 5, 30};
+             Draw_World_Polyline(3, x, y);
+         },
+         {{17, 5}, {30, 17}},
+         {{17, 17}}},
+        {"polygon",
+         [] {
+             const double x[] = {5, 30, 30}, y[] = {5, 5, 30};
+             Fill_World_Polygon(3, x, y);
+         },
+         {{25, 10}},
+         {{10, 25}}},
+        // 6 wide about the segment y = 24: rows 21 .. 27.
+        {"band", [] { Fill_World_Band(10, 24, 50, 24, 6, nullptr); }, {{30, 22}, {30, 26}}, {{30, 29}, {55, 24}}},
+        // Width 1: one pixel; width 6: a disc of radius 3.
+        {"dot", [] { Draw_World_Dot(10, 10); }, {{10, 10}}, {{11, 10}}},
+        {"thick dot",
+         [] {
+             Set_Screen_Line_Width(6);
+             Draw_World_Dot(20, 20);
+             Set_Screen_Line_Width(1);
+         },
+         {{20, 20}, {22, 20}},
+         {{24, 20}}},
+    };
+    for (const Case& c : cases) {
+        pxInitScreen(64, 48);
+        pxFgc(RED_CI);
+        c.draw();
+        for (auto [x, y] : c.set) EXPECT_EQ(pxGetPixel(x, y), RED_CI) << c.what << " " << x << "," << y;
+        for (auto [x, y] : c.clear) EXPECT_EQ(pxGetPixel(x, y), desk) << c.what << " " << x << "," << y;
+    }
+    // The box in the desktop colour over a red one: cleared, and the
+    // foreground is red again.
+    Draw_World_Box(0, 0, 63, 47);
+    Draw_World_Box_Colour_Minus_1(5, 5, 20, 15);
+    EXPECT_EQ(pxGetPixel(12, 10), desk);
+    EXPECT_EQ(pxGetPixel(30, 10), RED_CI);
+    EXPECT_EQ(pxQFgc(), RED_CI);
+}
+
+// The fill patterns fill with their words (pxSUFA), the axis cross draws two
+// arrows from its point, and the world texts stand where their modes say.
+TEST(Screen_View, PatternsAxisCrossAndWorldTexts) {
+    pxInitScreen(200, 100);
+    Set_Screen_View(0.0, 0.0, 0.0, 1.0, 1.0);
+    Set_Screen_Line_Width(1);
+    const int desk = GetVEKColor(-1);
+    pxFgc(RED_CI);
+    // Stripes: 0x1111 in every row, bit 15 the left pixel: columns 3, 7, ...
+    EXPECT_EQ(Set_Fill_Pattern_Stripes(), 1);
+    Draw_World_Box(0, 0, 31, 3);
+    EXPECT_EQ(pxGetPixel(3, 1), RED_CI);
+    EXPECT_EQ(pxGetPixel(4, 1), desk);
+    // Dots: 0x5555 in the even rows, 0 in the odd ones.
+    EXPECT_EQ(Set_Fill_Pattern_Dots(), 1);
+    Draw_World_Box(0, 10, 31, 13);
+    EXPECT_EQ(pxGetPixel(1, 10) == RED_CI, true);
+    EXPECT_EQ(pxGetPixel(0, 10), desk);
+    EXPECT_EQ(pxGetPixel(1, 11), desk);
+    EXPECT_EQ(Set_Fill_Pattern_Tiles(), 1);
+    pxSFA(0);
+    pxInitScreen(200, 100);
+    pxFgc(RED_CI);
+    // Arrows of 40 pixels to the right and down from (20, 20) (scale 1).
+    Draw_World_Axis_Cross(20, 20, "y", "z", 40, 40, 0.0, 1.0);
+    EXPECT_EQ(pxGetPixel(40, 20), RED_CI);
+    EXPECT_EQ(pxGetPixel(20, 40), RED_CI);
+    EXPECT_EQ(pxGetPixel(40, 40), desk);
+    // A text, the bold copy one pixel further, the right-aligned one ending
+    // at its point (its width 13 less 2: the last lit column at x).
+    auto Columns = [&](int y0) {
+        std::vector<int> cols;
+        for (int x = 0; x < 200; ++x)
+            for (int y = y0 - 10; y <= y0 + 2; ++y)
+                if (pxGetPixel(x, y) == RED_CI) {
+                    cols.push_back(x);
+                    break;
+                }
+        return cols;
+    };
+    pxInitScreen(200, 100);
+    pxFgc(RED_CI);
+    Draw_World_Text_Plain(100, 20, "I", 0x1000);
+    const std::vector<int> plain = Columns(20);
+    ASSERT_FALSE(plain.empty());
+    Draw_World_Text_Bold(100, 50, "I", 0x1000);
+    const std::vector<int> bold = Columns(50);
+    EXPECT_EQ(bold.back(), plain.back() + 1);
+    Draw_World_Text_Right(100, 80, "II", 0x1000);
+    const std::vector<int> right = Columns(80);
+    ASSERT_FALSE(right.empty());
+    EXPECT_EQ(right.back(), 100);
+    EXPECT_GE(right.front(), 100 - 13);
+    pxInitScreen(200, 100);
+    pxFgc(RED_CI);
+    Draw_World_Text(100, 20, "I", 0x1000, 1);
+    EXPECT_EQ(Columns(20), bold);
+    Draw_World_Text_Boxed(100, 60, "I", 0x1000, 4, 4);  // centred on the point
+    const std::vector<int> boxed = Columns(60);
+    ASSERT_FALSE(boxed.empty());
+    EXPECT_LE(std::abs((boxed.front() + boxed.back()) / 2 - 100), 3);
+}

@@ -329,3 +329,56 @@ TEST(Fields_Without_Area, AddNothing) {
     EXPECT_EQ(Add_Field_Float_with_Range(0, 0, nullptr, &on), 0);
     EXPECT_EQ(Add_Underlined_Field_Text(0, 0, "abc", &on), 0);
 }
+
+// The rest of the field area's set-up and adders: the area and font made
+// current, a formatted text in style 2, a text centred on the area (no
+// registry entry: 590 wide from its left 10), the checked click text,
+// symbols placed by modes, the band colour sets and the world scale.
+TEST_F(Fields, AreaFontCentredTextsAlignedSymbolsAndBands) {
+    EXPECT_EQ(Current_Field_Area(), slot);
+    EXPECT_EQ(Current_Field_Font(), 0x1000);
+    Set_Field_Font(0x1001);
+    EXPECT_EQ(Current_Field_Font(), 0x1001);
+    Set_Field_Font(0x1000);
+    // "12 mm" in style 2: its width in the field font + 5.
+    EXPECT_EQ(Add_Field_Text_Style_2_Printf(10, 20, "%d mm", 12), 8 * 5 - 3 + 5);
+    std::vector<const Scrollable_Area_Item*> items = Items();
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_STREQ(items[0]->text, "12 mm");
+    EXPECT_EQ(items[0]->x2, 2);
+    Add_Field_Text_Centred(40, "abc", &on);
+    items = Items();
+    ASSERT_EQ(items.size(), 1u);
+    const int left = items[0]->x1, width = 8 * 3 - 3;
+    EXPECT_LE(std::abs(left + width / 2 - (600 - 10) / 2), 2) << left;
+    int selector = 0;
+    EXPECT_EQ(Add_Field_Click_Text_Checked(10, 60, "mehr", 4, &selector, &on), 32);
+    EXPECT_EQ(Items().size(), 2u);
+    // "l" with index "w" centred on x = 100 (width 17: x - 9, the half
+    // rounded away from zero) and 9 lower (mode 0).
+    EXPECT_EQ(Add_Field_Symbol_Aligned(100, 80, "l", "w", 0, 4, &on), 17);
+    items = Items();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]->x1, 100 - 9);
+    EXPECT_EQ(items[0]->y1, 89);
+    EXPECT_EQ(Add_Field_Symbol_Aligned_Args(100, 80, "l", "w", 0, 4, &on), 17);
+    EXPECT_EQ(Items()[0]->x1, 100 - 9);
+    Begin_Field_Area(-1);
+    EXPECT_EQ(Add_Field_Click_Text_Checked(10, 60, "mehr", 4, &selector, &on), 0);
+    Begin_Field_Area(slot);
+    // Set A after Init (bands from 10, 20 wide): black below 30, then the
+    // nearest to 132, 97, 66 below 50; a slot of 2 or more sets the third.
+    Reset_Value_Bands();
+    Init_Value_Band_Colors();
+    EXPECT_EQ(Value_Band_Color(15), BLACK_CI);
+    EXPECT_EQ(Value_Band_Color(35), Nearest_Color_Index(132, 97, 66));
+    Set_Value_Band_Color(5, RED_CI);
+    EXPECT_EQ(Value_Band_Color(100), RED_CI);
+    Set_Value_Band_Color(0, GREEN_CI);
+    EXPECT_EQ(Value_Band_Color(15), GREEN_CI);
+    Init_Value_Band_Colors();
+    Reset_Value_Bands();
+    Set_Field_World_Mapping(0, 0, 0, 2.5);
+    EXPECT_EQ(Get_Field_World_Scale(), 2.5);
+    Set_Field_World_Mapping(0, 0, 0, 1);
+}

@@ -195,6 +195,16 @@ TEST(Progress_Window, AdvancedAndClosedEarly) {
     EXPECT_EQ(Progress_Value(5), -1);
     // 2 counters: 2 x 48 + 31 + 42 = 169 high, 400 + 14 wide, centred.
     snapshot::Expect_Screen_Matches("progress_window", 320 - 207, 240 - 84, 320 - 207 + 413, 240 - 84 + 168);
+    // A new text redraws the window; drawing it again changes nothing, nor
+    // does a counter that is not there.
+    auto Shown = [] { return std::vector<int>(pxScreenPixels(), pxScreenPixels() + 640 * 480); };
+    const std::vector<int> before = Shown();
+    Set_Progress_Text(0, "Lastfall 9");
+    const std::vector<int> after = Shown();
+    EXPECT_NE(after, before);
+    Draw_Progress_Area();
+    Set_Progress_Text(7, "Lastfall 1");
+    EXPECT_EQ(Shown(), after);
     Set_Progress_Maximum(0, 5);
     EXPECT_EQ(Progress_Value(0), 0);
     Reset_Progress(0);

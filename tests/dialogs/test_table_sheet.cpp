@@ -6,6 +6,7 @@
 // thousands-row table, and one snapshot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <string>
@@ -289,9 +290,14 @@ TEST_F(Table_Sheet, ThousandsOfRowsStayResponsive) {
         EXPECT_EQ(Edit_Register_Table_Sheet(&d, 2, pages), 1);
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
+    // The best of three runs each, so that a busy machine does not decide
+    // the ratio.
     session(500);  // once to warm up
-    const double small = session(500);
-    const double large = session(5000);
+    double small = session(500), large = session(5000);
+    for (int k = 0; k < 2; ++k) {
+        small = std::min(small, session(500));
+        large = std::min(large, session(5000));
+    }
     ASSERT_EQ(taken.size(), 5000u);
     for (int k = 0; k < 10; ++k) {
         EXPECT_DOUBLE_EQ(taken[static_cast<size_t>(1 + 3 * k)].N, 1.0) << k;
@@ -350,4 +356,47 @@ TEST(Help_Sheet, CodesHelpAndInactiveTabs) {
     VEK_Window_Min_Max_Size(&w, &h, &mw, &mh);
     EXPECT_EQ(w, 640);
     EXPECT_EQ(mh, 480);
+}
+
+// Page code steers the innermost sheet: its corner, the tabs' states, the
+// leave checks run on demand (the rows handed over without closing), a
+// change of page with the page it came from, a refill and OK on request.
+int steer_calls = 0, corner_x = -1, corner_y = -1, state_set = -9, state_none = -9, leave_result = -9;
+int previous_seen = -9;
+void Fill_Steering(int, int) {
+    if (steer_calls++) return;
+    Get_Sheet_Position(&corner_x, &corner_y);
+    Set_Register_Page_State(1, 0);
+    state_set = Get_Register_Page_State(1);
+    state_none = Get_Register_Page_State(7);
+    Set_Register_Page_State(1, 1);
+    Set_Register_Row_Menu(0, 1);
+    leave_result = Leave_Sheet_Level();
+    Select_Register(1);
+    previous_seen = Previous_Register();
+    Request_Page_Refill();
+}
+TEST_F(Table_Sheet, PageCodeSteersTheSheet) {
+    steer_calls = 0;
+    pages[0].fill = Fill_Steering;
+    pages[1].fill = [](int, int) { Request_Sheet_OK(); };
+    d.pending_code = 5;
+    script = [] { Click(400, 200); };  // one more event after the change of page
+    Mouse_to_Default_Button_Off();
+    EXPECT_EQ(Edit_Register_Table_Sheet(&d, 2, pages), 1);
+    EXPECT_EQ(corner_x, sheet_x1);
+    EXPECT_EQ(corner_y, sheet_y1);
+    EXPECT_EQ(state_set, 0);
+    EXPECT_EQ(state_none, -2);
+    EXPECT_EQ(leave_result, 0);
+    EXPECT_EQ(taken.size(), 3u);  // the leave check saw the rows
+    EXPECT_EQ(previous_seen, 0);
+    EXPECT_EQ(d.last_page, 1);
+    Mouse_to_Default_Button_On();
+    // Without an open sheet the helpers do nothing.
+    int x = 5, y = 5;
+    Get_Sheet_Position(&x, &y);
+    EXPECT_EQ(x + y, 0);
+    EXPECT_EQ(Leave_All_Sheet_Levels(), 0);
+    EXPECT_EQ(Get_Register_Page_State(0), -2);
 }

@@ -3,6 +3,7 @@
 // rules, records read back from the picture, screen shapes by their pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -164,6 +165,100 @@ TEST(OutlinePoints, CountsByProfileType) {
     EXPECT_NEAR(ys[0], 50, 1e-9);
     EXPECT_NEAR(x, 50, 1e-9);
     EXPECT_NEAR(y, 50, 1e-9);
+}
+
+// The remaining twins by their pixels, rotations by a half turn (which the
+// snap table keeps exact), and the print forms of the rectangle, the
+// sixteen-cornered mark and the bolt pictures by their first polygon.
+TEST(ScreenShapes, MoreTwinsAndRotations) {
+    const int desk = pxGetPixel(0, 0);
+    XS_Screen_Circle16(100, 100, 10, RED_CI, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(100, 100), RED_CI);
+    EXPECT_EQ(pxGetPixel(100, 110), BLACK_CI);  // corner 0 at (x, y + r)
+    const int px[] = {150, 190, 150}, py[] = {100, 100, 140};
+    XS_Screen_Polygon(3, px, py, RED_CI, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(160, 110), RED_CI);
+    EXPECT_EQ(pxGetPixel(170, 100), BLACK_CI);
+    XS_Screen_Rectangle(200, 100, 240, 130, RED_CI, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(220, 115), RED_CI);
+    EXPECT_EQ(pxGetPixel(220, 100), BLACK_CI);
+    XS_Screen_Rectangle(250, 100, 290, 130, -1, 1, BLACK_CI);  // outline only
+    EXPECT_EQ(pxGetPixel(270, 115), desk);
+    // Shank w 20, h 40 from (300, 100): x 290 .. 310, the cap 3 beyond 140;
+    // mode 0 turns it towards -x.
+    XS_Screen_Capped_Strip(300, 100, 20, 40, 1, RED_CI, 0, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(300, 120), RED_CI);
+    EXPECT_EQ(pxGetPixel(300, 143), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(300, 146), desk);
+    XS_Screen_Capped_Strip(350, 300, 20, 40, 0, GREEN_CI, 0, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(330, 300), GREEN_CI);
+    // Head: a 3, b 10, c 3 above the base line y 200, w 24.
+    XS_Screen_Hex_Side_View(400, 200, 10, 3, 3, 24, 1, RED_CI, 0, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(400, 192), RED_CI);
+    EXPECT_EQ(pxGetPixel(400, 180), desk);
+    XS_Screen_Hex_Side_View_Rotated(400, 400, 10, 3, 3, 24, 0.0, RED_CI, 0, BLACK_CI);
+    EXPECT_TRUE(pxGetPixel(392, 400) == RED_CI || pxGetPixel(408, 400) == RED_CI);
+    XS_Screen_Weld_Triangle_Quadrant(500, 100, 20, 4, RED_CI, 1, BLACK_CI);  // no quadrant 4
+    EXPECT_EQ(pxGetPixel(505, 95), desk);
+    EXPECT_EQ(pxGetPixel(505, 105), desk);
+    XS_Screen_Weld_Triangle_Quadrant(500, 100, 20, 0, RED_CI, 1, BLACK_CI);
+    int changed = 0;
+    for (int y = 80; y <= 120; ++y)
+        for (int x = 480; x <= 520; ++x) changed += pxGetPixel(x, y) != desk;
+    EXPECT_GT(changed, 20);
+    // One inner point of the quarter ellipse rx 10, ry 20: theta pi/4,
+    // (x0 + 7.07, y0 - 14.14) rounded.
+    int ax[1] = {0}, ay[1] = {0};
+    XS_Screen_Arc_Points(50, 50, 10, 20, ax, ay, 0, 1, 1);
+    EXPECT_EQ(ax[0], 57);
+    EXPECT_EQ(ay[0], 36);
+    XS_Screen_Bolt_End_Outline(600, 100, 20, 14, 8, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(600, 120), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(600, 108), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(600, 100), desk);
+    // 40 x 10 turned a quarter: it stands along y.
+    XS_Screen_Rotated_Rectangle(100, 300, 40, 10, M_PI / 2, RED_CI, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(100, 315), RED_CI);
+    EXPECT_EQ(pxGetPixel(115, 300), desk);
+    XS_Screen_Bolt_Side_View_Rotated(300, 500, 40, 8, 15, 10, 12, 3, 3, 14, 5, 0.0, LGREY_CI, 0);
+    EXPECT_EQ(pxGetPixel(300, 500), LGREY_CI);  // the shank at the middle
+
+    double x = 10, y = 5;
+    EXPECT_EQ(XS_Plot_Rotate_Point_Ret(&x, &y, 5, 5, M_PI), &x);
+    EXPECT_NEAR(x, 0, 1e-12);
+    EXPECT_NEAR(y, 5, 1e-12);
+    XS_Plot_Rotate_Point(&x, &y, 5, 5, M_PI);
+    EXPECT_NEAR(x, 10, 1e-12);
+    double x4[4] = {1, 2, 3, 4}, y4[4] = {-1, -2, -3, -4};
+    XS_Plot_Rotate_4_Points(x4, y4, 0, 0, M_PI);
+    double x6[6] = {1, 2, 3, 4, 5, 6}, y6[6] = {0, 0, 0, 0, 0, 7};
+    XS_Plot_Rotate_6_Points(x6, y6, 0, 0, M_PI);
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(x4[i] + y4[i], 0, 1e-12) << i;
+    EXPECT_NEAR(x4[3], -4, 1e-12);
+    EXPECT_NEAR(x6[5], -6, 1e-12);
+    EXPECT_NEAR(y6[5], -7, 1e-12);
+}
+
+TEST_F(Shapes, PrintFormsOfRectangleMarkAndBolts) {
+    XS_Plot_Rectangle(0, 0, 10, 5, 5, 64, -1, 0);
+    EXPECT_TRUE(Near(Polygon(Take()), {0, 0, 0, 5, 10, 5, 10, 0}));
+    // Sixteen corners on radius 2 from (0, 2) towards +x.
+    XS_Plot_Circle16(5, 64, 1, 0, 0, 2, 0);
+    const std::vector<double> mark = Polygon(Take());
+    ASSERT_EQ(mark.size(), 32u);
+    EXPECT_NEAR(mark[0], 0, 1e-9);
+    EXPECT_NEAR(mark[1], 2, 1e-9);
+    EXPECT_NEAR(mark[2], 2 * std::sin(M_PI / 8), 1e-6);
+    EXPECT_NEAR(mark[3], 2 * std::cos(M_PI / 8), 1e-6);
+    // The end view and the turned side view write their parts; radii of
+    // 0.1 or less leave all marks out.
+    XS_Plot_Bolt_End_View(0, 0, 10, 7, 4, 5, 64, 0, 1);
+    EXPECT_NE(Take(), "");
+    XS_Plot_Bolt_End_View(0, 0, 0.1, 0.05, 0, 5, 64, 0, 1);
+    EXPECT_EQ(Polygon(Take()).size(), 0u);
+    XS_Plot_Bolt_Side_View_Rotated(0, 0, 40, 8, 15, 10, 12, 3, 3, 14, 5, 0.0, 5, 64, 0);
+    const std::string side = Take();
+    EXPECT_GE(std::count(side.begin(), side.end(), '\n'), 10) << side;
 }
 
 TEST(ScreenShapes, PixelTwins) {

@@ -424,3 +424,20 @@ TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
 }
 
 }  // namespace
+
+// The message list's screen members: three lines each moved by (dx, dy);
+// the icon palette of black, grey, cream and red.
+TEST(MessageListMembers, TripleLineAndIconPalette) {
+    pxInitScreen(100, 100);
+    const int desk = pxGetPixel(0, 0);
+    pxFgc(RED_CI);
+    Draw_Triple_Line(10, 10, 50, 10, 0, 2);
+    for (int y : {10, 12, 14}) EXPECT_EQ(pxGetPixel(30, y), RED_CI) << y;
+    for (int y : {11, 13, 16}) EXPECT_EQ(pxGetPixel(30, y), desk) << y;
+    Reset_Anschluss_Messages();
+    Init_Message_Icon_Palette();
+    EXPECT_EQ(Anschluss_Message_Icon_Palette[0], Nearest_Color_Index(0, 0, 0));
+    EXPECT_EQ(Anschluss_Message_Icon_Palette[1], Nearest_Color_Index(128, 128, 128));
+    EXPECT_EQ(Anschluss_Message_Icon_Palette[2], Nearest_Color_Index(255, 251, 240));
+    EXPECT_EQ(Anschluss_Message_Icon_Palette[3], Nearest_Color_Index(255, 0, 0));
+}

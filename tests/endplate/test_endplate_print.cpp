@@ -132,6 +132,14 @@ TEST(EndplatePrint, TitleBlockOfOtherTypesAndSymbolPictures) {
     EXPECT_NE(s.find("\n#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 4.5 0 3.0\n27 0 3.0 %FONT%\\SYM.OCM\n-1\n"), std::string::npos) << s;
     EXPECT_NE(s.find("#SHOWTABLE\n0 0 0\n0 0 -1 -1\n row\n#END_OF_TEXT\n"), std::string::npos);
     std::fclose(f);
+    // Beside the text: the full width, the text's table opened again after.
+    f = std::tmpfile();
+    Oli_Symbol_Picture_Beside_Text(f, "SYM.OCM", 5, 3, 2, 0.5, 1);
+    s = testutil::Stream_Text(f);
+    EXPECT_EQ(s.rfind("#END_OF_TEXT\n", 0), 0u) << s;
+    EXPECT_NE(s.find("\n#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 5.0 0 3.0\n27 0 3.0 %FONT%\\SYM.OCM\n-1\n"), std::string::npos) << s;
+    EXPECT_EQ(s.substr(s.size() - 27), "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n");
+    std::fclose(f);
 }
 
 TEST(EndplatePrint, ResultSheet) {

@@ -49,6 +49,19 @@ TEST(Schraube, NamesAndValuesFromTheTables) {
         EXPECT_EQ(Check_Schraube(&b), 1);
     }
     EXPECT_EQ(Check_Schraube(nullptr), 1);
+    // Indices changed in place and derived again: M24 4.6 SL, clearance 1:
+    // F_v 220 kN as the table row above, d_L 25; a failing record is left.
+    b = {};
+    Set_Schraube(&b, 2, 2, 0, 1.0f);
+    b.size = 4;
+    b.klasse = 0;
+    EXPECT_EQ(Update_Schraube(&b), 0);
+    EXPECT_STREQ(b.size_name, "M24");
+    EXPECT_FLOAT_EQ(b.F_v, 220);
+    EXPECT_FLOAT_EQ(b.d_L, 25);
+    b.klasse = 4;
+    EXPECT_EQ(Update_Schraube(&b), 0);
+    EXPECT_STREQ(b.class_name, "4.6SL");
 }
 
 TEST(Schraube, TextFormAndRefusals) {

@@ -710,6 +710,11 @@ TEST(OliView, StrictStructureCheck) {
         {head + " 1  0 0 1 1\n", "line 7: picture not ended by -1"},
         {"\n#SHOWPARA\n0x0\n4\n-1\n Text\n", "line 7: paragraph not ended by #END_OF_TEXT"},
         {"\n#SHOWPARA\n0x40\n4\n0x0 2\n2 8\n-1\n", "line 7: not a line of tab stop"},
+        // A result table of more than 20 cases, and the general table writer
+        // with its tail flag, append eight numbers to a layout line of five.
+        {"#SHOWTABLE\n0 1 0\n Titel\n1 1 -1 -1 2 0 0 0 0 0 0 0 2\n4.4 14.5\n Kopf\n#END_OF_TEXT\n", ""},
+        {"#SHOWTABLE\n0 0 0\n1 0 -1 -1 2 0 0 0 0 0 2\n 12 42\n#END_OF_TEXT\n",
+         "line 3: layout line: \"1 0 -1 -1 2 0 0 0 0 0 2\""},
         {"#SHOWTABLE\n0 0 2\n Titel\n#END_OF_TEXT\n", "line 4: missing title line"},
         {"Text\n", "line 1: line outside a block"},
         {"#FOO\n", "line 1: unknown keyword #FOO"},

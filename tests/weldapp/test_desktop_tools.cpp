@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "endplate/endplate_print.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/screen.h"
@@ -123,6 +124,22 @@ TEST(ProfileManager, OlderAndNewerManager) {
     }
     EXPECT_EQ(d.Arguments("PROFILE"), "");
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+// The end-plate library's profile button runs the manager the application
+// installed at start-up (as the program's main does): the chosen name comes
+// back padded to the library's 16 characters; a cancel changes nothing.
+TEST(ProfileManager, EndplateProfileButtonRunsIt) {
+    ManagerDesk d;
+    d.Tool("PROFILE", "VEK - Profilmanager");
+    Write_File(d.Temp("PROFILE.answer"), "HE 280 A\n");
+    char name[17] = "IPE 300";
+    EXPECT_EQ(Select_Profile_Name(name), 0);
+    EXPECT_STREQ(name, "HE 280 A        ");
+    EXPECT_EQ(d.Arguments("PROFILE"), "TRANSFER\n");
+    std::filesystem::remove(d.Temp("PROFILE.answer"));
+    EXPECT_EQ(Select_Profile_Name(name), 1);
+    EXPECT_STREQ(name, "HE 280 A        ");
 }
 
 // ---- archives and file names ----
