@@ -315,11 +315,10 @@ static void read_pairs(NAD_Text_Reader* r, double* a, double* b, int n) {
     }
 }
 
-// Reads a block text of any version 0..18; returns 0 at the first value that
-// does not convert (the block then holds what was read so far over the
-// recommended values, with version 0).
-static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
-    NAD_Text_Reader r{f, 1};
+// The values every version has (the first four lines, the joints and the
+// cover table) and the version number into *v; 0 when a value or the
+// version does not convert.
+static int read_ec2_base(NAD_Text_Reader& r, FILE* f, NAD_EC2_Block* b, int* v) {
     int* line1_ints[9] = {&b->k2_mode, &b->k4_mode, &b->as_min_beam_mode, &b->v_min_mode, &b->nu_mode,
                           &b->v_l_min_mode, &b->nu_l_mode, &b->nu1_mode, &b->rho_w_min_mode};
     for (int* p : line1_ints) NAD_Read_Int(&r, p);
@@ -339,13 +338,18 @@ static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
     read_pairs(&r, b->joint_c, b->joint_mu, 4);
     NAD_Read_Doubles(&r, b->c_min_dur, 12);
     NAD_Read_Doubles(&r, b->dc_dur_gamma, 12);
-    int v = 0;
-    if (!NAD_Read_Int(&r, &v)) return 0;
-    if (v != 12) {
+    if (!NAD_Read_Int(&r, v)) return 0;
+    if (*v != 12) {
         double x = 0;
         if (std::sscanf(kept, "%lf", &x) != 1 || !std::isfinite(x)) return 0;
         b->spare_value_2 = x;
     }
+    return 1;
+}
+
+// The values versions 1 to 12 added; an older text has its v_min and
+// torsion factors brought to the present meaning.
+static void read_ec2_versions_1_to_12(NAD_Text_Reader& r, NAD_EC2_Block* b, int v) {
     if (v >= 1) {
         NAD_Read_Int(&r, &b->nu1_l_mode);
         NAD_Read_Double(&r, &b->nu1_l);
@@ -408,8 +412,11 @@ static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
         NAD_Read_Double(&r, &b->lambda_lim_x);
     }
     if (v >= 12) NAD_Read_Double(&r, &b->k_red_extra);
-    if (!r.ok) return 0;
-    if (v <= 13) b->gamma_c_sls = b->gamma_s_sls = 1.0;
+}
+
+// The bridge values of versions 15 to 18, or their defaults for an older
+// text (several of them only for a national block).
+static void read_ec2_bridge(NAD_Text_Reader& r, NAD_EC2_Block* b, int v) {
     if (v >= 15) {
         double* line25[] = {&b->alpha_cc_bridge,      &b->alpha_ct_bridge,      &b->c_rd_c_bridge,
                             &b->v_min_bridge,         &b->k1_shear_bridge,      &b->cot_theta_min_bridge,
@@ -465,6 +472,19 @@ static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
         }
     }
     if (v >= 18) NAD_Read_Double(&r, &b->theta0_denominator);
+}
+
+// Reads a block text of any version 0..18; returns 0 at the first value that
+// does not convert (the block then holds what was read so far over the
+// recommended values, with version 0).
+static int read_ec2_text(FILE* f, NAD_EC2_Block* b) {
+    NAD_Text_Reader r{f, 1};
+    int v = 0;
+    if (!read_ec2_base(r, f, b, &v)) return 0;
+    read_ec2_versions_1_to_12(r, b, v);
+    if (!r.ok) return 0;
+    if (v <= 13) b->gamma_c_sls = b->gamma_s_sls = 1.0;
+    read_ec2_bridge(r, b, v);
     if (!r.ok) return 0;
     b->version = v;
     return 1;

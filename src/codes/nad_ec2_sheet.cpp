@@ -187,9 +187,10 @@ void Shear_Reinforcement(Sheet& s, const char* clause, double* cot_min, double* 
     Mode_Row(s, nullptr, {"\xC7", "1", nu1_mode, nu1, "%5.3f", "%5.3f", "NAD\\NAD_Func7a.bmp"});
 }
 
-void Buildings(Sheet& s) {
+// 2.4.2.4, 3.1.6, 11.3.5 and 12.3.1: partial factors and the design strengths of
+// normal, lightweight and plain concrete.
+void Buildings_Materials(Sheet& s, bool buildings) {
     NAD_EC2_Block* b = s.b;
-    const bool buildings = Flag(EC2_FLAG_BUILDINGS);
     if (Flag(EC2_FLAG_2_4_2_4)) {
         Clause(s, "2.4.2.4", "Teilsicherheitsbeiwerte für"_cp, "Beton und Betonstahl");
         Gamma_Heads(s, "(1)", "im Grenzzustand der Tragfähigkeit"_cp, "Bemessungssituation:");
@@ -218,6 +219,11 @@ void Buildings(Sheet& s) {
               "unbewehrtem Beton");
         Value(s, nullptr, "\xBA", "ct,pl", &b->alpha_ct_pl, "%5.2f", "Betonzugfestigkeit bei", "unbewehrtem Beton");
     }
+}
+
+// 4.4.1: the concrete cover by exposure class and its additions.
+void Buildings_Cover(Sheet& s) {
+    NAD_EC2_Block* b = s.b;
     if (Flag(EC2_FLAG_4_4_1)) {
         Clause(s, "4.4.1.2", "Mindestbetondeckung");
         Text(s, 60, s.y, "Exp.");
@@ -237,6 +243,11 @@ void Buildings(Sheet& s) {
         Clause(s, "4.4.1.3", "Vorhaltemaß"_cp);
         Value(s, "(1)P", "\xA3" "c", "dev", &b->dc_dev, "%5.2f", "Vorhaltemaß für die Betondeckung [cm]"_cp);
     }
+}
+
+// 5.2 to 5.8.6: imperfections, redistribution, slenderness and creep.
+void Buildings_Analysis(Sheet& s) {
+    NAD_EC2_Block* b = s.b;
     if (Flag(EC2_FLAG_5_2)) {
         Clause(s, "5.2", "Imperfektionen");
         Text(s, 112, s.y, "1/", FONT_PLAIN);
@@ -267,6 +278,12 @@ void Buildings(Sheet& s) {
         Value(s, "(3)", "\xC0", "cE", &b->gamma_cE, "%5.2f", "Sicherheitsbeiwert für den E-Modul"_cp,
               "zur Berechnung von Formänderungen"_cp);
     }
+}
+
+// 6.2 and 6.3, 11.6 and 12.6.3: shear and torsion of normal, lightweight and
+// plain concrete, and the shear between web and flanges and in joints.
+void Buildings_Shear(Sheet& s, bool buildings) {
+    NAD_EC2_Block* b = s.b;
     if (Flag(EC2_FLAG_6_2_2)) {
         Clause(s, "6.2.2", "Querkraftbemesung, Bauteile ohne", "erforderliche Querkraftbewehrung");
         if (buildings) {
@@ -332,6 +349,11 @@ void Buildings(Sheet& s) {
             Clause(s, nullptr, label.c_str());
         }
     }
+}
+
+// 6.8 to 8.2: fatigue, crack widths, deflection limits and bar spacing.
+void Buildings_Serviceability(Sheet& s, bool buildings) {
+    NAD_EC2_Block* b = s.b;
     if (Flag(EC2_FLAG_6_8)) {
         Clause(s, "6.8.4", "Nachweis gegen Ermüdung für"_cp, "Beton- und Spannstahl");
         Value(s, "(1)", "\xC0", "F,fat", &b->gamma_F_fat, "%5.2f", "Sicherheitsbeiwert für die"_cp, "Einwirkungen");
@@ -357,6 +379,11 @@ void Buildings(Sheet& s) {
         Value(s, "(2)", "k", "1", &b->k1_bar_spacing, "%5.2f", "Beiwert für den lichten Abstand zw."_cp,
               "parellelen Einzelstählen od. Stahllagen"_cp);
     }
+}
+
+// 9.2 to 9.6: minimum reinforcement and the anchorage at end supports.
+void Buildings_Detailing(Sheet& s, bool buildings) {
+    NAD_EC2_Block* b = s.b;
     if (Flag(EC2_FLAG_9_2_1_1)) {
         Clause(s, "9.2.1.1", "Mindestbewehrung für Balken [cm²]"_cp);
         Mode_Row(s, "(1)", {"A", "s,min", &b->as_min_beam_mode, &b->as_min_beam, "%5.2f", "%5.2f",
@@ -387,6 +414,16 @@ void Buildings(Sheet& s) {
         Mode_Row(s, "(1)", {"A", "s,vmin", &b->as_vmin_wall_mode, &b->as_vmin_wall, "%5.2f", "%5.3f",
                             "NAD\\NAD_Func3b.bmp", true});
     }
+}
+
+void Buildings(Sheet& s) {
+    const bool buildings = Flag(EC2_FLAG_BUILDINGS);
+    Buildings_Materials(s, buildings);
+    Buildings_Cover(s);
+    Buildings_Analysis(s);
+    Buildings_Shear(s, buildings);
+    Buildings_Serviceability(s, buildings);
+    Buildings_Detailing(s, buildings);
 }
 
 void Fire(Sheet& s) {

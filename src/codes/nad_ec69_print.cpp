@@ -39,18 +39,25 @@ void Print_NAD_EC6(FILE* f) {
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     NAD_Print_Table_Head(f);
     if (a) {
-        std::fputs(" 2.4.3                                      Teilsicherheitsbeiwerte für Mauerwerk\n"_cp, f);
-        std::fputs("                                            im Grenzzustand der Tragfähigkeit für die\n"_cp, f);
-        std::fprintf(f, "              └╬\\M╬r = %-5.2lf                    - ständige und vorübergehende Bemessungssituation\n"_cp,
-                     b->gamma_M_persistent);
-        if (rows_b) {
-            std::fprintf(f, "              └╬\\M╬r = %-5.2lf                    - außergewöhnliche Bemessungssituation\n"_cp,
-                         b->gamma_M_accidental);
-            std::fprintf(f, "              └╬\\M╬r = %-5.2lf                    - Erdbeben-Bemessungssituation\n"_cp,
-                         b->gamma_M_seismic);
-        }
-        std::fprintf(f, " 2.4.4        └╬\\M╬r = %-5.2lf                    im Grenzzustand der Gebrauchstauglichkeit\n"_cp,
-                     b->gamma_M_ser);
+        const NAD_Table_Row persistent[] = {
+            {" 2.4.3                                      Teilsicherheitsbeiwerte für Mauerwerk\n"_cp, 0},
+            {"                                            im Grenzzustand der Tragfähigkeit für die\n"_cp, 0},
+            {"              └╬\\M╬r = %-5.2lf                    - ständige und vorübergehende Bemessungssituation\n"_cp,
+             b->gamma_M_persistent},
+        };
+        const NAD_Table_Row accidental[] = {
+            {"              └╬\\M╬r = %-5.2lf                    - außergewöhnliche Bemessungssituation\n"_cp,
+             b->gamma_M_accidental},
+            {"              └╬\\M╬r = %-5.2lf                    - Erdbeben-Bemessungssituation\n"_cp,
+             b->gamma_M_seismic},
+        };
+        const NAD_Table_Row serviceability[] = {
+            {" 2.4.4        └╬\\M╬r = %-5.2lf                    im Grenzzustand der Gebrauchstauglichkeit\n"_cp,
+             b->gamma_M_ser},
+        };
+        NAD_Print_Rows(f, persistent, 3);
+        if (rows_b) NAD_Print_Rows(f, accidental, 2);
+        NAD_Print_Rows(f, serviceability, 1);
     }
     std::fputs("#END_OF_TEXT\n", f);
 }

@@ -1,5 +1,6 @@
 // Blocks shared by the annex print tables.
 #include <cstdio>
+#include <cstring>
 
 #include "base/cp850.h"
 #include "codes/nad.h"
@@ -29,4 +30,13 @@ void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const ch
     char symbol[32];
     std::snprintf(symbol, sizeof symbol, "\xC0\xCE\\%s\xCEr", subscript);
     std::fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", symbol, value, meaning);
+}
+
+void NAD_Print_Rows(FILE* f, const NAD_Table_Row* rows, int count) {
+    for (int k = 0; k < count; ++k) {
+        if (std::strchr(rows[k].format, '%'))
+            std::fprintf(f, rows[k].format, rows[k].value);
+        else
+            std::fputs(rows[k].format, f);
+    }
 }

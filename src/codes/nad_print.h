@@ -61,4 +61,13 @@ void NAD_Print_Chapter_Title(FILE* f);
 void NAD_Print_Norm_Title(FILE* f, int norm, int with_annex);
 void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const char* meaning);
 
+// One row (or piece of a row) of a parameter table: a format that takes the
+// value, or a text without a conversion, printed as it stands.
+struct NAD_Table_Row {
+    const char* format;
+    double value;
+};
+// Prints the rows in their order.
+void NAD_Print_Rows(FILE* f, const NAD_Table_Row* rows, int count);
+
 #endif

@@ -167,100 +167,109 @@ struct Sheet_Setup {
     int *cx, *cy;
 };
 
-Sheet_Level *Open_Sheet(const Sheet_Setup &s) {
-    if (depth >= TABLE_SHEET_MAX_LEVELS) return nullptr;
+// The frame of a sheet: its mode, the heights of title, button row and tab
+// strip, and its corners on the screen.
+struct Sheet_Frame {
+    int mode;
+    bool full, strip;
+    int title_h, button_h, tab_h;
+    int x1, y1, x2, y2;
+};
+
+// The frame of the sheet about its centre (the screen's centre the first
+// time), kept within the screen; the whole screen for the full-screen modes.
+Sheet_Frame Sheet_Geometry(const Sheet_Setup &s) {
     Table_Sheet_Descriptor *d = s.desc;
-    const int mode = s.help_sheet ? 0 : d->mode;
-    const bool full = mode == TABLE_SHEET_FULL_SCREEN || mode == TABLE_SHEET_FULL_SCREEN_NEXT;
+    Sheet_Frame fr{};
+    fr.mode = s.help_sheet ? 0 : d->mode;
+    fr.full = fr.mode == TABLE_SHEET_FULL_SCREEN || fr.mode == TABLE_SHEET_FULL_SCREEN_NEXT;
     const int W = NPIXEL_X, H = NPIXEL_Y;
-    const int title_h = full ? 0 : 33;
-    const int button_h = mode == TABLE_SHEET_NO_BUTTONS || full ? 0 : 27;
+    fr.title_h = fr.full ? 0 : 33;
+    fr.button_h = fr.mode == TABLE_SHEET_NO_BUTTONS || fr.full ? 0 : 27;
     bool labels = false;
     for (int k = 0; k < s.count; ++k) labels = labels || (s.pages[k].state != -2 && s.pages[k].label[0]);
-    const bool strip = s.register_sheet && (s.help_sheet || labels || d->register_bitmap[0]);
-    const int tab_h = strip ? (d->tab_height > 0 ? d->tab_height : 30) : 0;
-
-    int x1 = 0, y1 = 0, x2 = W - 1, y2 = H - 1;
-    if (!full) {
-        int h = std::min(d->content_height, H - 33 - d->margin_top - d->margin_bottom - 27 - 30) + button_h +
-                d->margin_top + title_h + d->margin_bottom + tab_h;
-        int w = std::min(d->content_width, W - d->margin_left - d->margin_right - 15) + d->margin_left +
-                d->margin_right;
-        if (*s.cx < 0) {
-            *s.cx = W / 2;
-            *s.cy = H / 2;
-        }
-        x1 = *s.cx - w / 2;
-        y1 = *s.cy - h / 2;
-        x2 = x1 + w - 1;
-        y2 = y1 + h - 1;
-        Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
+    fr.strip = s.register_sheet && (s.help_sheet || labels || d->register_bitmap[0]);
+    fr.tab_h = fr.strip ? (d->tab_height > 0 ? d->tab_height : 30) : 0;
+    fr.x1 = 0, fr.y1 = 0, fr.x2 = W - 1, fr.y2 = H - 1;
+    if (fr.full) return fr;
+    int h = std::min(d->content_height, H - 33 - d->margin_top - d->margin_bottom - 27 - 30) + fr.button_h +
+            d->margin_top + fr.title_h + d->margin_bottom + fr.tab_h;
+    int w = std::min(d->content_width, W - d->margin_left - d->margin_right - 15) + d->margin_left +
+            d->margin_right;
+    if (*s.cx < 0) {
+        *s.cx = W / 2;
+        *s.cy = H / 2;
     }
-    if (mode == TABLE_SHEET_FULL_SCREEN) {
-        Set_NoFrameFlag_to_Next_PropSheet();
-        Pop_Mouse_Move_Restriction(0, 0, W - 1, H - 1);
-        Set_Prop_Sheet_Screen_Base(2, 2, W - 10, H - 10);
-    } else if (mode == TABLE_SHEET_FULL_SCREEN_NEXT) {
-        VEKSetMinMaxSize(W, H, W, H);
-    }
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, d->title, s.type, 1)) return nullptr;
+    fr.x1 = *s.cx - w / 2;
+    fr.y1 = *s.cy - h / 2;
+    fr.x2 = fr.x1 + w - 1;
+    fr.y2 = fr.y1 + h - 1;
+    Check_Prop_Sheet_Frames(&fr.x1, &fr.y1, &fr.x2, &fr.y2);
+    return fr;
+}
 
+// The next level for the defined sheet, its page tables sized.
+Sheet_Level *Push_Level(const Sheet_Setup &s, const Sheet_Frame &fr) {
     Sheet_Level *l = &levels[depth++];
     *l = Sheet_Level{};
-    l->desc = d;
+    l->desc = s.desc;
     l->pages = s.pages;
     l->count = s.count;
     l->help_sheet = s.help_sheet;
     l->break_code = s.help_sheet ? 1 : TABLE_SHEET_BREAK;
     l->ok_code = s.help_sheet ? 2 : TABLE_SHEET_OK;
-    l->x1 = x1;
-    l->y1 = y1;
-    l->x2 = x2;
-    l->y2 = y2;
-    l->corner_x = x1;
-    l->corner_y = y1;
+    l->x1 = fr.x1;
+    l->y1 = fr.y1;
+    l->x2 = fr.x2;
+    l->y2 = fr.y2;
+    l->corner_x = fr.x1;
+    l->corner_y = fr.y1;
     const size_t n = static_cast<size_t>(s.count);
     l->tab_ids.assign(n, 0);
     l->table_ids.assign(n, -1);
     l->area_slots.assign(n, -1);
     l->escape_ids.assign(n, 0);
     l->row_menu.assign(n, 0);
+    return l;
+}
 
-    const int cx1 = x1 + d->margin_left, cy1 = y1 + title_h + d->margin_top;
-    const int cx2 = x2 - d->margin_right, cy2 = y2 - button_h - d->margin_bottom;
-    int first = 0;
-    if (s.register_sheet) {
-        first = Valid_Page(l, d->last_page) ? d->last_page : 0;
-        while (first + 1 < s.count && s.pages[first].state == -2) ++first;
-    }
-    if (strip) {
-        l->tab_x1 = cx1;
-        l->tab_y1 = cy1;
-        l->tab_x2 = cx2;
-        l->tab_y2 = cy1 + tab_h - 1;
-        int visible = 0;
-        for (int k = 0; k < s.count; ++k) visible += s.pages[k].state != -2;
-        visible = std::max(visible, 1);
-        const int tab_width = d->tab_width > 0 ? d->tab_width : (cx2 - cx1 + 1 - (visible - 1)) / visible;
-        l->register_id = Add_Register_to_PS(cx1, cy1, cx2, cy2, tab_h);
-        int x = cx1;
-        for (int k = 0; k < s.count; ++k) {
-            const Table_Sheet_Page &p = s.pages[k];
-            if (p.state == -2) {
-                l->tab_ids[static_cast<size_t>(k)] = Add_Member_to_Register(l->register_id, cx1, cx1, -1,
-                                                                             TABLE_SHEET_TAB + k);
-                continue;
-            }
-            const int active = s.help_sheet && p.state == 0 ? -1 : 1;
-            l->tab_ids[static_cast<size_t>(k)] =
-                Add_Member_to_Register(l->register_id, x, x + tab_width - 1, active, TABLE_SHEET_TAB + k);
-            x += tab_width + 1;
+// The tab strip over the content area: a tab per page (hidden pages get an
+// empty one), the first page's selected.
+void Add_Tab_Strip(Sheet_Level *l, const Sheet_Setup &s, const Sheet_Frame &fr, int cx1, int cy1, int cx2, int cy2,
+                   int first) {
+    Table_Sheet_Descriptor *d = s.desc;
+    const int tab_h = fr.tab_h;
+    l->tab_x1 = cx1;
+    l->tab_y1 = cy1;
+    l->tab_x2 = cx2;
+    l->tab_y2 = cy1 + tab_h - 1;
+    int visible = 0;
+    for (int k = 0; k < s.count; ++k) visible += s.pages[k].state != -2;
+    visible = std::max(visible, 1);
+    const int tab_width = d->tab_width > 0 ? d->tab_width : (cx2 - cx1 + 1 - (visible - 1)) / visible;
+    l->register_id = Add_Register_to_PS(cx1, cy1, cx2, cy2, tab_h);
+    int x = cx1;
+    for (int k = 0; k < s.count; ++k) {
+        const Table_Sheet_Page &p = s.pages[k];
+        if (p.state == -2) {
+            l->tab_ids[static_cast<size_t>(k)] = Add_Member_to_Register(l->register_id, cx1, cx1, -1,
+                                                                         TABLE_SHEET_TAB + k);
+            continue;
         }
-        Set_Selected_Register_Member(l->tab_ids[static_cast<size_t>(first)]);
-        if (!s.help_sheet && !d->register_bitmap[0]) Tab_Labels(l);
+        const int active = s.help_sheet && p.state == 0 ? -1 : 1;
+        l->tab_ids[static_cast<size_t>(k)] =
+            Add_Member_to_Register(l->register_id, x, x + tab_width - 1, active, TABLE_SHEET_TAB + k);
+        x += tab_width + 1;
     }
-    l->current = l->previous = first;
+    Set_Selected_Register_Member(l->tab_ids[static_cast<size_t>(first)]);
+    if (!s.help_sheet && !d->register_bitmap[0]) Tab_Labels(l);
+}
 
+// The page areas: an escape area, a scrollable view and its row table per
+// page that has content; all but the first inactive.
+void Add_Page_Areas(Sheet_Level *l, const Sheet_Setup &s, const Sheet_Frame &fr, int cx1, int cy1, int cx2, int cy2,
+                    int first) {
+    const int mode = fr.mode, tab_h = fr.tab_h, x1 = fr.x1, y1 = fr.y1;
     for (int k = 0; k < s.count; ++k) {
         Table_Sheet_Page &p = s.pages[k];
         const size_t i = static_cast<size_t>(k);
@@ -295,8 +304,12 @@ Sheet_Level *Open_Sheet(const Sheet_Setup &s) {
             Change_Activity_PS(l->escape_ids[i], -1);
         }
     }
+}
 
-    // The button row.
+// The button row by mode; the default button (0 none).
+int Add_Sheet_Buttons(const Sheet_Level *l, const Sheet_Setup &s, const Sheet_Frame &fr) {
+    Table_Sheet_Descriptor *d = s.desc;
+    const int mode = fr.mode, x1 = fr.x1, x2 = fr.x2, y2 = fr.y2;
     const int by = y2 - (mode == TABLE_SHEET_FULL_SCREEN_NEXT ? 37 : 29);
     const int middle = static_cast<int>(std::trunc((x1 + x2) / 2.0));
     int default_button = 0;
@@ -324,6 +337,36 @@ Sheet_Level *Open_Sheet(const Sheet_Setup &s) {
         }
         default_button = mode == TABLE_SHEET_CONFIRM ? ok : brk;
     }
+    return default_button;
+}
+
+Sheet_Level *Open_Sheet(const Sheet_Setup &s) {
+    if (depth >= TABLE_SHEET_MAX_LEVELS) return nullptr;
+    Table_Sheet_Descriptor *d = s.desc;
+    const Sheet_Frame fr = Sheet_Geometry(s);
+    const int mode = fr.mode, W = NPIXEL_X, H = NPIXEL_Y;
+    const int x1 = fr.x1, y1 = fr.y1, x2 = fr.x2, y2 = fr.y2;
+    if (mode == TABLE_SHEET_FULL_SCREEN) {
+        Set_NoFrameFlag_to_Next_PropSheet();
+        Pop_Mouse_Move_Restriction(0, 0, W - 1, H - 1);
+        Set_Prop_Sheet_Screen_Base(2, 2, W - 10, H - 10);
+    } else if (mode == TABLE_SHEET_FULL_SCREEN_NEXT) {
+        VEKSetMinMaxSize(W, H, W, H);
+    }
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, d->title, s.type, 1)) return nullptr;
+    Sheet_Level *l = Push_Level(s, fr);
+    const int cx1 = x1 + d->margin_left, cy1 = y1 + fr.title_h + d->margin_top;
+    const int cx2 = x2 - d->margin_right, cy2 = y2 - fr.button_h - d->margin_bottom;
+    int first = 0;
+    if (s.register_sheet) {
+        first = Valid_Page(l, d->last_page) ? d->last_page : 0;
+        while (first + 1 < s.count && s.pages[first].state == -2) ++first;
+    }
+    if (fr.strip) Add_Tab_Strip(l, s, fr, cx1, cy1, cx2, cy2, first);
+    l->current = l->previous = first;
+    Add_Page_Areas(l, s, fr, cx1, cy1, cx2, cy2, first);
+    const int default_button = Add_Sheet_Buttons(l, s, fr);
+    const bool strip = fr.strip;
     if (d->built) d->built(x1, y1, x2, y2);
     Activate_Prop_Sheet();
     if (mode == TABLE_SHEET_FULL_SCREEN_NEXT) {

@@ -176,158 +176,270 @@ void Kehlnaht_Angle(Kehlnaht_Context& c) {
 
 // ---- T and half I -----------------------------------------------------------------
 
+namespace {
+
+// The dimensions of a T or half I and the points its variants are drawn by.
+struct Tee_Geometry {
+    double h, b, t, s, r, c1, c2, c3;
+    double k;                       // band width and label distance
+    double xl, xr;                  // flange ends
+    double F, w1, w2, w3, w4, y_f;  // sloped catalogue T
+    double G;                       // tapered catalogue T
+    double mid2, mid3, mid_web;     // label places of welds 2, 3 and 4/5
+};
+
+// The outline of a T given by its dimensions, with its wall thicknesses.
+void Tee_Outline_Parametric(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double x[10] = {xl, xl, -s / 2 - 0.001, -s / 2, -s / 2, s / 2, s / 2, s / 2 + 0.001, xr, xr};
+    const double y[10] = {0, t, t + 0.001, h / 2, h, h, h / 2, t + 0.001, t, 0};
+    Set_Outline(c, 10, x, y);
+    const double wall[10] = {0.1 * t, 0.1 * t, 0.05 * (t + s), 0.1 * s, 0.1 * s,
+                             0.1 * s, 0.1 * s, 0.05 * (t + s), 0.1 * t, 0.1 * t};
+    for (int i = 0; i < 10; i++) Anschluss_Wall_Thickness[i] = wall[i];
+    Kehlnaht_Edge_Width(1, 9, 0);
+    Line_W(2, -s / 2 - 0.001, t + 0.001, xl, t, 1, 2);
+    Line_W(3, xr, t, s / 2 + 0.001, t + 0.001, 7, 8);
+    Line_H(4, -s / 2 - 0.001, t + 0.001, -s / 2, h, 2, 4);
+    Line_H(5, s / 2 + 0.001, t + 0.001, s / 2, h, 5, 7);
+    g.mid2 = (xl - (s / 2 + r)) / 2, g.mid3 = (s / 2 + r + xr) / 2, g.mid_web = (t + 0.001 + h) / 2;
+}
+
+// The outline of a catalogue T with sloped flanges and web.
+void Tee_Outline_Sloped(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr,
+                 F = g.F, w1 = g.w1, w2 = g.w2, w3 = g.w3, w4 = g.w4, y_f = g.y_f;
+    const double x[30] = {xl,
+                          xl,
+                          xl + c1 - 0.86602 * c1,
+                          xl + 0.5 * c1,
+                          xl + c1,
+                          -b / 4,
+                          w1 - r,
+                          w1 - 0.5 * r,
+                          w1 - 0.13397 * r,
+                          w1,
+                          -s / 2,
+                          w2,
+                          w2 + 0.13397 * c3,
+                          w2 + 0.5 * c3,
+                          w2 + c3,
+                          w3 - c3,
+                          w3 - 0.5 * c3,
+                          w3 - 0.13397 * c3,
+                          w3,
+                          s / 2,
+                          w4,
+                          w4 + 0.13397 * r,
+                          w4 + 0.5 * r,
+                          w4 + r,
+                          b / 4,
+                          xr - c1,
+                          xr - 0.5 * c1,
+                          xr - 0.13397 * c1,
+                          xr,
+                          xr};
+    const double y[30] = {0,
+                          F - c1,
+                          F - 0.5 * c1,
+                          F - 0.13397 * c1,
+                          F,
+                          t,
+                          y_f,
+                          c2 - 0.86602 * r,
+                          c2 - 0.5 * r,
+                          c2,
+                          h / 2,
+                          h - c3,
+                          h - 0.5 * c3,
+                          h - 0.13397 * c3,
+                          h,
+                          h,
+                          h - 0.13397 * c3,
+                          h - 0.5 * c3,
+                          h - c3,
+                          h / 2,
+                          c2,
+                          c2 - 0.5 * r,
+                          c2 - 0.86602 * r,
+                          y_f,
+                          t,
+                          F,
+                          F - 0.13397 * c1,
+                          F - 0.5 * c1,
+                          F - c1,
+                          0};
+    Set_Outline(c, 30, x, y);
+    Kehlnaht_Edge_Width(1, 29, 0);
+    Line_W(2, w1 - r, y_f, xl + c1, F, 4, 6);
+    Line_W(3, xr - c1, F, w4 + r, y_f, 23, 25);
+    Line_H(4, w1, c2, w2, h - c3, 9, 11);
+    Line_H(5, w4, c2, w3, h - c3, 18, 20);
+    g.mid2 = ((xl + c1) + (w1 - r)) / 2, g.mid3 = ((w4 + r) + (xr - c1)) / 2, g.mid_web = (c2 + h - c3) / 2;
+}
+
+// The outline of a half I cut from a rolled I.
+void Tee_Outline_Cut(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr;
+    const double q = 0.707 * r;
+    const double x[12] = {xl, xl, -(s / 2 + r), -(s / 2 + r) + q, -s / 2, -s / 2,
+                          s / 2, s / 2, s / 2 + r - q, s / 2 + r, xr, xr};
+    const double y[12] = {0, t, t, t + r - q, t + r, h, h, t + r, t + r - q, t, t, 0};
+    Set_Outline(c, 12, x, y);
+    Kehlnaht_Edge_Width(1, 11, 0);
+    Line_W(2, -(s / 2 + r), t, xl, t, 1, 2);
+    Line_W(3, xr, t, s / 2 + r, t, 9, 10);
+    Line_H(4, -s / 2, t + r, -s / 2, h, 4, 5);
+    Line_H(5, s / 2, t + r, s / 2, h, 6, 7);
+    g.mid2 = (xl - s / 2 - r) / 2, g.mid3 = (s / 2 + r + xr) / 2, g.mid_web = (r + t) + (h - r - t) / 2;
+}
+
+// The outline of a catalogue T with tapered flanges.
+void Tee_Outline_Tapered(Kehlnaht_Context& c, Tee_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G;
+    const double x[22] = {xl,
+                          xl,
+                          xl + c1 - 0.86602 * c1,
+                          xl + 0.5 * c1,
+                          xl + c1,
+                          -b / 4,
+                          -s / 2 - r,
+                          -s / 2 - 0.5 * r,
+                          -s / 2 - 0.13397 * r,
+                          -s / 2,
+                          -s / 2,
+                          s / 2,
+                          s / 2,
+                          s / 2 + 0.13397 * r,
+                          s / 2 + 0.5 * r,
+                          s / 2 + r,
+                          b / 4,
+                          xr - c1,
+                          xr - 0.5 * c1,
+                          xr - 0.13397 * c1,
+                          xr,
+                          xr};
+    const double y[22] = {0,      G - c1,          G - 0.5 * c1, G - 0.13397 * c1, G,
+                          t,      c2 - r,          c2 - 0.86602 * r, c2 - 0.5 * r, c2,
+                          h,      h,               c2,           c2 - 0.5 * r,     c2 - 0.86602 * r,
+                          c2 - r, t,               G,            G - 0.13397 * c1, G - 0.5 * c1,
+                          G - c1, 0};
+    Set_Outline(c, 22, x, y);
+    Kehlnaht_Edge_Width(1, 21, 0);
+    Line_W(2, -s / 2 - r, c2 - r, xl + c1, G, 4, 6);
+    Line_W(3, xr - c1, G, s / 2 + r, c2 - r, 15, 17);
+    Line_H(4, -s / 2, c2, -s / 2, h, 9, 10);
+    Line_H(5, s / 2, c2, s / 2, h, 11, 12);
+    g.mid2 = ((xl + c1) + (-s / 2 - r)) / 2, g.mid3 = ((s / 2 + r) + (xr - c1)) / 2, g.mid_web = c2 + (h - c2) / 2;
+}
+
+// The weld bands and marks of a T given by its dimensions.
+void Tee_Bands_Parametric(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    if (c.f) Plot_Weld_Bands_T(c.f, xl, -(s / 2 + r), -s / 2, s / 2, s / 2 + r, xr, 0, t, t + r, h - t - r, h - t,
+                               h, k, k);
+    for (int p = 1; p <= 3; p++) {
+        const double centre = p == 1 ? 0 : p == 2 ? (xl - (s / 2 + r)) / 2 : (s / 2 + r + xr) / 2;
+        const double y = p == 1 ? 0 : t;
+        if (Kehlnaht_Carries(p))
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centre - w.l[p] / 2, y, centre + w.l[p] / 2, y, w.l[p],
+                               p == 1 ? -1 : 1);
+    }
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2, centre = (t + r + h) / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, centre - w.l[p] / 2, x, centre + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+// The weld bands and marks of a sloped catalogue T.
+void Tee_Bands_Sloped(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3, xl = g.xl, xr = g.xr, F = g.F, w1 = g.w1, w2 = g.w2,
+                 w3 = g.w3, w4 = g.w4, y_f = g.y_f, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
+    if (Kehlnaht_Carries(1))
+        Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
+    Band_Oblique(c, 2, -1, xl + c1, w1 - r, F, y_f, k, 0.5 * k);
+    Band_Oblique(c, 3, -1, w4 + r, xr - c1, y_f, F, k, 0.5 * k);
+    Band_Oblique(c, 4, -2, w1, w2, c2, h - c3, -k, -1.5 * k);
+    Band_Oblique(c, 5, -2, w4, w3, c2, h - c3, k, 0.5 * k);
+}
+
+// The weld bands and marks of a half I.
+void Tee_Bands_Cut(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s, r = g.r, xl = g.xl, xr = g.xr, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    const double cx2 = (xl - s / 2 - r) / 2, cx3 = (s / 2 + r + xr) / 2, cy = (r + t) + (h - r - t) / 2;
+    if (c.f) {
+        Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, cx2 - w.l[2] / 2, t, cx2 + w.l[2] / 2, t, -k, -0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, cx3 - w.l[3] / 2, t, cx3 + w.l[3] / 2, t, -k, -0.5 * k, 1);
+        Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
+        Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
+    }
+    const double centres[4] = {0, cx2, cx3, 0};
+    for (int p = 1; p <= 3; p++)
+        if (Kehlnaht_Carries(p))
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centres[p - 1] - w.l[p] / 2, p == 1 ? 0 : t,
+                               centres[p - 1] + w.l[p] / 2, p == 1 ? 0 : t, w.l[p], p == 1 ? -1 : 1);
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+// The weld bands and marks of a tapered catalogue T.
+void Tee_Bands_Tapered(Kehlnaht_Context& c, const Tee_Geometry& g) {
+    const double h = g.h, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, xl = g.xl, xr = g.xr, G = g.G, k = g.k;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    const double cy = c2 + (h - c2) / 2;
+    if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
+    if (Kehlnaht_Carries(1))
+        Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
+    Band_Oblique(c, 2, -1, xl + c1, -s / 2 - r, G, c2 - r, k, k);
+    Band_Oblique(c, 3, -1, s / 2 + r, xr - c1, c2 - r, G, k, k);
+    if (c.f) {
+        Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
+        Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
+    }
+    for (int p = 4; p <= 5; p++)
+        if (Kehlnaht_Carries(p)) {
+            const double x = p == 4 ? -s / 2 : s / 2;
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
+                               p == 4 ? -1 : 1);
+        }
+}
+
+}  // namespace
+
 void Kehlnaht_Tee(Kehlnaht_Context& c) {
-    const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r, c1 = c.c1, c2 = c.c2, c3 = c.c3;
+    Tee_Geometry g{};
+    g.h = c.h, g.b = c.b, g.t = c.t, g.s = c.s, g.r = c.r, g.c1 = c.c1, g.c2 = c.c2, g.c3 = c.c3;
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, c1 = g.c1, c2 = g.c2, c3 = g.c3;
     const double k = 0.1 * t >= 4.0 ? 0.1 * t : (h > 150.0 ? 4.0 : 1.5);
+    g.k = k;
     enum { PARAMETRIC, SLOPED, CUT, TAPERED } variant =
         !c.catalogue ? PARAMETRIC : c.k1 == 0 ? SLOPED : c.k2 == 0 ? CUT : TAPERED;
     const double xl = -b / 2, xr = b / 2;
+    g.xl = xl, g.xr = xr;
     // Sloped catalogue T.
-    const double F = t + 0.02 * (c1 - b / 4);
-    const double w1 = -s / 2 + 0.02 * (c2 - h / 2), w2 = -s / 2 + 0.02 * (h / 2 - c3);
-    const double w3 = s / 2 + 0.02 * (c3 - h / 2), w4 = s / 2 + 0.02 * (h / 2 - c2);
-    const double y_f = ((std::fabs(0.04 * (w1 - r + b / 4)) - r) + (c2 + t)) / 2;
+    g.F = t + 0.02 * (c1 - b / 4);
+    g.w1 = -s / 2 + 0.02 * (c2 - h / 2), g.w2 = -s / 2 + 0.02 * (h / 2 - c3);
+    g.w3 = s / 2 + 0.02 * (c3 - h / 2), g.w4 = s / 2 + 0.02 * (h / 2 - c2);
+    g.y_f = ((std::fabs(0.04 * (g.w1 - r + b / 4)) - r) + (c2 + t)) / 2;
     // Tapered catalogue T.
-    const double G = t + 0.12 * (c1 - b / 4);
-    double mid2 = 0, mid3 = 0, mid_web = 0;
+    g.G = t + 0.12 * (c1 - b / 4);
     Kehlnaht_Weld_Line(1, xr, 0, xl, 0);
     switch (variant) {
-    case PARAMETRIC: {
-        const double x[10] = {xl, xl, -s / 2 - 0.001, -s / 2, -s / 2, s / 2, s / 2, s / 2 + 0.001, xr, xr};
-        const double y[10] = {0, t, t + 0.001, h / 2, h, h, h / 2, t + 0.001, t, 0};
-        Set_Outline(c, 10, x, y);
-        const double wall[10] = {0.1 * t, 0.1 * t, 0.05 * (t + s), 0.1 * s, 0.1 * s,
-                                 0.1 * s, 0.1 * s, 0.05 * (t + s), 0.1 * t, 0.1 * t};
-        for (int i = 0; i < 10; i++) Anschluss_Wall_Thickness[i] = wall[i];
-        Kehlnaht_Edge_Width(1, 9, 0);
-        Line_W(2, -s / 2 - 0.001, t + 0.001, xl, t, 1, 2);
-        Line_W(3, xr, t, s / 2 + 0.001, t + 0.001, 7, 8);
-        Line_H(4, -s / 2 - 0.001, t + 0.001, -s / 2, h, 2, 4);
-        Line_H(5, s / 2 + 0.001, t + 0.001, s / 2, h, 5, 7);
-        mid2 = (xl - (s / 2 + r)) / 2, mid3 = (s / 2 + r + xr) / 2, mid_web = (t + 0.001 + h) / 2;
-        break;
-    }
-    case SLOPED: {
-        const double x[30] = {xl,
-                              xl,
-                              xl + c1 - 0.86602 * c1,
-                              xl + 0.5 * c1,
-                              xl + c1,
-                              -b / 4,
-                              w1 - r,
-                              w1 - 0.5 * r,
-                              w1 - 0.13397 * r,
-                              w1,
-                              -s / 2,
-                              w2,
-                              w2 + 0.13397 * c3,
-                              w2 + 0.5 * c3,
-                              w2 + c3,
-                              w3 - c3,
-                              w3 - 0.5 * c3,
-                              w3 - 0.13397 * c3,
-                              w3,
-                              s / 2,
-                              w4,
-                              w4 + 0.13397 * r,
-                              w4 + 0.5 * r,
-                              w4 + r,
-                              b / 4,
-                              xr - c1,
-                              xr - 0.5 * c1,
-                              xr - 0.13397 * c1,
-                              xr,
-                              xr};
-        const double y[30] = {0,
-                              F - c1,
-                              F - 0.5 * c1,
-                              F - 0.13397 * c1,
-                              F,
-                              t,
-                              y_f,
-                              c2 - 0.86602 * r,
-                              c2 - 0.5 * r,
-                              c2,
-                              h / 2,
-                              h - c3,
-                              h - 0.5 * c3,
-                              h - 0.13397 * c3,
-                              h,
-                              h,
-                              h - 0.13397 * c3,
-                              h - 0.5 * c3,
-                              h - c3,
-                              h / 2,
-                              c2,
-                              c2 - 0.5 * r,
-                              c2 - 0.86602 * r,
-                              y_f,
-                              t,
-                              F,
-                              F - 0.13397 * c1,
-                              F - 0.5 * c1,
-                              F - c1,
-                              0};
-        Set_Outline(c, 30, x, y);
-        Kehlnaht_Edge_Width(1, 29, 0);
-        Line_W(2, w1 - r, y_f, xl + c1, F, 4, 6);
-        Line_W(3, xr - c1, F, w4 + r, y_f, 23, 25);
-        Line_H(4, w1, c2, w2, h - c3, 9, 11);
-        Line_H(5, w4, c2, w3, h - c3, 18, 20);
-        mid2 = ((xl + c1) + (w1 - r)) / 2, mid3 = ((w4 + r) + (xr - c1)) / 2, mid_web = (c2 + h - c3) / 2;
-        break;
-    }
-    case CUT: {
-        const double q = 0.707 * r;
-        const double x[12] = {xl, xl, -(s / 2 + r), -(s / 2 + r) + q, -s / 2, -s / 2,
-                              s / 2, s / 2, s / 2 + r - q, s / 2 + r, xr, xr};
-        const double y[12] = {0, t, t, t + r - q, t + r, h, h, t + r, t + r - q, t, t, 0};
-        Set_Outline(c, 12, x, y);
-        Kehlnaht_Edge_Width(1, 11, 0);
-        Line_W(2, -(s / 2 + r), t, xl, t, 1, 2);
-        Line_W(3, xr, t, s / 2 + r, t, 9, 10);
-        Line_H(4, -s / 2, t + r, -s / 2, h, 4, 5);
-        Line_H(5, s / 2, t + r, s / 2, h, 6, 7);
-        mid2 = (xl - s / 2 - r) / 2, mid3 = (s / 2 + r + xr) / 2, mid_web = (r + t) + (h - r - t) / 2;
-        break;
-    }
-    case TAPERED: {
-        const double x[22] = {xl,
-                              xl,
-                              xl + c1 - 0.86602 * c1,
-                              xl + 0.5 * c1,
-                              xl + c1,
-                              -b / 4,
-                              -s / 2 - r,
-                              -s / 2 - 0.5 * r,
-                              -s / 2 - 0.13397 * r,
-                              -s / 2,
-                              -s / 2,
-                              s / 2,
-                              s / 2,
-                              s / 2 + 0.13397 * r,
-                              s / 2 + 0.5 * r,
-                              s / 2 + r,
-                              b / 4,
-                              xr - c1,
-                              xr - 0.5 * c1,
-                              xr - 0.13397 * c1,
-                              xr,
-                              xr};
-        const double y[22] = {0,      G - c1,          G - 0.5 * c1, G - 0.13397 * c1, G,
-                              t,      c2 - r,          c2 - 0.86602 * r, c2 - 0.5 * r, c2,
-                              h,      h,               c2,           c2 - 0.5 * r,     c2 - 0.86602 * r,
-                              c2 - r, t,               G,            G - 0.13397 * c1, G - 0.5 * c1,
-                              G - c1, 0};
-        Set_Outline(c, 22, x, y);
-        Kehlnaht_Edge_Width(1, 21, 0);
-        Line_W(2, -s / 2 - r, c2 - r, xl + c1, G, 4, 6);
-        Line_W(3, xr - c1, G, s / 2 + r, c2 - r, 15, 17);
-        Line_H(4, -s / 2, c2, -s / 2, h, 9, 10);
-        Line_H(5, s / 2, c2, s / 2, h, 11, 12);
-        mid2 = ((xl + c1) + (-s / 2 - r)) / 2, mid3 = ((s / 2 + r) + (xr - c1)) / 2, mid_web = c2 + (h - c2) / 2;
-        break;
-    }
+    case PARAMETRIC: Tee_Outline_Parametric(c, g); break;
+    case SLOPED: Tee_Outline_Sloped(c, g); break;
+    case CUT: Tee_Outline_Cut(c, g); break;
+    case TAPERED: Tee_Outline_Tapered(c, g); break;
     }
     Kehlnaht_Weld_Line_Count(5);
     c.title = c.catalogue ? c.name : WELDED_TITLE;
@@ -345,81 +457,17 @@ void Kehlnaht_Tee(Kehlnaht_Context& c) {
         Kehlnaht_All_Round_Label(c, "180", 0, -k, 180);
         return;
     }
-    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
     switch (variant) {
-    case PARAMETRIC:
-        if (c.f) Plot_Weld_Bands_T(c.f, xl, -(s / 2 + r), -s / 2, s / 2, s / 2 + r, xr, 0, t, t + r, h - t - r, h - t,
-                                   h, k, k);
-        for (int p = 1; p <= 3; p++) {
-            const double centre = p == 1 ? 0 : p == 2 ? (xl - (s / 2 + r)) / 2 : (s / 2 + r + xr) / 2;
-            const double y = p == 1 ? 0 : t;
-            if (Kehlnaht_Carries(p))
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centre - w.l[p] / 2, y, centre + w.l[p] / 2, y, w.l[p],
-                                   p == 1 ? -1 : 1);
-        }
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2, centre = (t + r + h) / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, centre - w.l[p] / 2, x, centre + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    case SLOPED:
-        if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.75 * k, 1);
-        if (Kehlnaht_Carries(1))
-            Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-        Band_Oblique(c, 2, -1, xl + c1, w1 - r, F, y_f, k, 0.5 * k);
-        Band_Oblique(c, 3, -1, w4 + r, xr - c1, y_f, F, k, 0.5 * k);
-        Band_Oblique(c, 4, -2, w1, w2, c2, h - c3, -k, -1.5 * k);
-        Band_Oblique(c, 5, -2, w4, w3, c2, h - c3, k, 0.5 * k);
-        break;
-    case CUT: {
-        const double cx2 = (xl - s / 2 - r) / 2, cx3 = (s / 2 + r + xr) / 2, cy = (r + t) + (h - r - t) / 2;
-        if (c.f) {
-            Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, cx2 - w.l[2] / 2, t, cx2 + w.l[2] / 2, t, -k, -0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, cx3 - w.l[3] / 2, t, cx3 + w.l[3] / 2, t, -k, -0.5 * k, 1);
-            Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
-            Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
-        }
-        const double centres[4] = {0, cx2, cx3, 0};
-        for (int p = 1; p <= 3; p++)
-            if (Kehlnaht_Carries(p))
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_H, centres[p - 1] - w.l[p] / 2, p == 1 ? 0 : t,
-                                   centres[p - 1] + w.l[p] / 2, p == 1 ? 0 : t, w.l[p], p == 1 ? -1 : 1);
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    }
-    case TAPERED: {
-        const double cy = c2 + (h - c2) / 2;
-        if (c.f) Plot_Weld_Band_Pos1(c.f, -w.l[1] / 2, 0, w.l[1] / 2, 0, k, 0.5 * k, 1);
-        if (Kehlnaht_Carries(1))
-            Kehlnaht_Note_Mark(c, 1, KEHLNAHT_MARK_H, -w.l[1] / 2, 0, w.l[1] / 2, 0, w.l[1], -1);
-        Band_Oblique(c, 2, -1, xl + c1, -s / 2 - r, G, c2 - r, k, k);
-        Band_Oblique(c, 3, -1, s / 2 + r, xr - c1, c2 - r, G, k, k);
-        if (c.f) {
-            Plot_Weld_Band_Pos1(c.f, -s / 2, cy - w.l[4] / 2, -s / 2, cy + w.l[4] / 2, k, 0.75 * k, 2);
-            Plot_Weld_Band_Pos1(c.f, s / 2, cy - w.l[5] / 2, s / 2, cy + w.l[5] / 2, -k, -0.75 * k, 2);
-        }
-        for (int p = 4; p <= 5; p++)
-            if (Kehlnaht_Carries(p)) {
-                const double x = p == 4 ? -s / 2 : s / 2;
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, x, cy - w.l[p] / 2, x, cy + w.l[p] / 2, w.l[p],
-                                   p == 4 ? -1 : 1);
-            }
-        break;
-    }
+    case PARAMETRIC: Tee_Bands_Parametric(c, g); break;
+    case SLOPED: Tee_Bands_Sloped(c, g); break;
+    case CUT: Tee_Bands_Cut(c, g); break;
+    case TAPERED: Tee_Bands_Tapered(c, g); break;
     }
     if (Kehlnaht_Carries(1)) Kehlnaht_Position_Label(c, 1, "180", 0, -k, 180);
-    if (Kehlnaht_Carries(2)) Kehlnaht_Position_Label(c, 2, "0", mid2, t + k, 0);
-    if (Kehlnaht_Carries(3)) Kehlnaht_Position_Label(c, 3, "0", mid3, t + k, 0);
-    if (Kehlnaht_Carries(4)) Kehlnaht_Position_Label(c, 4, "-90", -s / 2 - k, mid_web, -90);
-    if (Kehlnaht_Carries(5)) Kehlnaht_Position_Label(c, 5, "90", s / 2 + k, mid_web, 90);
+    if (Kehlnaht_Carries(2)) Kehlnaht_Position_Label(c, 2, "0", g.mid2, t + k, 0);
+    if (Kehlnaht_Carries(3)) Kehlnaht_Position_Label(c, 3, "0", g.mid3, t + k, 0);
+    if (Kehlnaht_Carries(4)) Kehlnaht_Position_Label(c, 4, "-90", -s / 2 - k, g.mid_web, -90);
+    if (Kehlnaht_Carries(5)) Kehlnaht_Position_Label(c, 5, "90", s / 2 + k, g.mid_web, 90);
 }
 
 // ---- channel and rectangular hollow section -----------------------------------------
@@ -581,116 +629,219 @@ void Kehlnaht_Rhs(Kehlnaht_Context& c) {
 
 // ---- I family -----------------------------------------------------------------------
 
-void Kehlnaht_I(Kehlnaht_Context& c) {
-    const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r;
-    const double x1 = -b / 2, x2 = -(s / 2 + r), x3 = -s / 2, x4 = s / 2, x5 = s / 2 + r, x6 = b / 2;
-    const double y1 = 0, y2 = t, y3 = t + r, y4 = h - t - r, y5 = h - t, y6 = h;
-    enum { DIMENSIONS, CATALOGUE, TAPERED } form = !c.catalogue ? DIMENSIONS : c.k2 == 1 ? TAPERED : CATALOGUE;
-    const double r2 = c.c1, cc = c.c2, xt = b / 2 - r2;
-    const double yu = t + 0.12 * (r2 - b / 4), yo = (h - t) - 0.12 * (r2 - b / 4);
-    // Label faces of positions 2, 3, 6, 7 by outline points.
-    int face[8][2] = {};
-    bool mean_height = false;
-    switch (form) {
-    case DIMENSIONS: {
-        const double x[12] = {x1, x1, x3, x3, x1, x1, x6, x6, x4, x4, x6, x6};
-        const double y[12] = {0, t, t, h - t, h - t, h, h, h - t, h - t, t, t, 0};
-        Set_Outline(c, 12, x, y);
-        Line_W(1, x6, 0, x1, 0, 11, 0);
-        Line_W(2, x3, t, x1, t, 1, 2);
-        Line_W(3, x6, t, x4, t, 9, 10);
-        Line_H(4, x3, t, x3, h - t, 2, 3);
-        Line_H(5, x4, t, x4, h - t, 8, 9);
-        Line_W(6, x3, h - t, x1, h - t, 3, 4);
-        Line_W(7, x6, h - t, x4, h - t, 7, 8);
-        Line_W(8, x6, h, x1, h, 5, 6);
-        const int f[8][2] = {{0, 0}, {1, 2}, {9, 10}, {0, 0}, {0, 0}, {4, 3}, {8, 7}, {0, 0}};
-        std::memcpy(face, f, sizeof face);
-        break;
+namespace {
+
+// The dimensions of an I and the points its forms are drawn by.
+struct I_Geometry {
+    double h, b, t, s, r;
+    double x1, x2, x3, x4, x5, x6;  // flange ends, root fillet ends, web faces
+    double y1, y2, y3, y4, y5, y6;
+    double r2, cc, xt, yu, yo;      // tapered catalogue I
+    int face[8][2];                 // label faces of positions 2, 3, 6, 7 by outline points
+    bool mean_height;               // labels at the faces' mean height (sloped faces)
+};
+
+// The outline of an I given by its dimensions.
+void I_Outline_Dimensions(Kehlnaht_Context& c, I_Geometry& g) {
+    const double h = g.h, t = g.t, x1 = g.x1, x3 = g.x3, x4 = g.x4, x6 = g.x6;
+    const double x[12] = {x1, x1, x3, x3, x1, x1, x6, x6, x4, x4, x6, x6};
+    const double y[12] = {0, t, t, h - t, h - t, h, h, h - t, h - t, t, t, 0};
+    Set_Outline(c, 12, x, y);
+    Line_W(1, x6, 0, x1, 0, 11, 0);
+    Line_W(2, x3, t, x1, t, 1, 2);
+    Line_W(3, x6, t, x4, t, 9, 10);
+    Line_H(4, x3, t, x3, h - t, 2, 3);
+    Line_H(5, x4, t, x4, h - t, 8, 9);
+    Line_W(6, x3, h - t, x1, h - t, 3, 4);
+    Line_W(7, x6, h - t, x4, h - t, 7, 8);
+    Line_W(8, x6, h, x1, h, 5, 6);
+    const int f[8][2] = {{0, 0}, {1, 2}, {9, 10}, {0, 0}, {0, 0}, {4, 3}, {8, 7}, {0, 0}};
+    std::memcpy(g.face, f, sizeof g.face);
+}
+
+// The outline of a rolled catalogue I with parallel flanges.
+void I_Outline_Catalogue(Kehlnaht_Context& c, I_Geometry& g) {
+    const double h = g.h, t = g.t, r = g.r, x1 = g.x1, x2 = g.x2, x3 = g.x3, x4 = g.x4, x5 = g.x5, x6 = g.x6, y3 = g.y3,
+                 y4 = g.y4, y5 = g.y5;
+    const double q = 0.707 * r;
+    const double x[20] = {x1, x1, x2, x2 + q, x3, x3, x2 + q, x2, x1, x1,
+                          x6, x6, x5, x5 - q, x4, x4, x5 - q, x5, x6, x6};
+    const double y[20] = {0, t, t, y3 - q, y3, y4, y4 + q, y5, y5, h, h, y5, y5, y4 + q, y4, y3, y3 - q, t, t, 0};
+    Set_Outline(c, 20, x, y);
+    Line_W(1, x6, 0, x1, 0, 19, 0);
+    Line_W(2, x2, t, x1, t, 1, 2);
+    Line_W(3, x6, t, x5, t, 17, 18);
+    Line_H(4, x3, y3, x3, y4, 4, 5);
+    Line_H(5, x4, y3, x4, y4, 14, 15);
+    Line_W(6, x2, y5, x1, y5, 7, 8);
+    Line_W(7, x6, y5, x5, y5, 11, 12);
+    Line_W(8, x6, h, x1, h, 9, 10);
+    const int f[8][2] = {{0, 0}, {1, 2}, {17, 18}, {0, 0}, {0, 0}, {8, 7}, {12, 11}, {0, 0}};
+    std::memcpy(g.face, f, sizeof g.face);
+}
+
+// The outline of a catalogue I with tapered flanges.
+void I_Outline_Tapered(Kehlnaht_Context& c, I_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, r2 = g.r2, cc = g.cc, xt = g.xt, yu = g.yu, yo = g.yo;
+    const double half_x[21] = {-b / 2,
+                               -b / 2,
+                               -b / 2 + 0.13398 * r2,
+                               -b / 2 + 0.5 * r2,
+                               -xt,
+                               -b / 4,
+                               -s / 2 - r,
+                               -s / 2 - 0.5 * r,
+                               -s / 2 - 0.13397 * r,
+                               -s / 2,
+                               -s / 2,
+                               -s / 2,
+                               -s / 2 - 0.13397 * r,
+                               -s / 2 - 0.5 * r,
+                               -s / 2 - r,
+                               -b / 4,
+                               -xt,
+                               -b / 2 + 0.5 * r2,
+                               -b / 2 + 0.13398 * r2,
+                               -b / 2,
+                               -b / 2};
+    const double half_y[21] = {0,
+                               yu - r2,
+                               yu - 0.5 * r2,
+                               yu - 0.13397 * r2,
+                               yu,
+                               t,
+                               cc - r,
+                               cc - 0.86602 * r,
+                               cc - 0.5 * r,
+                               cc,
+                               h / 2,
+                               h - cc,
+                               h - cc + 0.5 * r,
+                               h - cc + 0.86602 * r,
+                               h - cc + r,
+                               h - t,
+                               yo,
+                               yo + 0.13397 * r2,
+                               yo + 0.5 * r2,
+                               yo + r2,
+                               h};
+    double x[42], y[42];
+    for (int i = 0; i < 21; i++) {
+        x[i] = half_x[i], y[i] = half_y[i];
+        x[41 - i] = -half_x[i], y[41 - i] = half_y[i];
     }
-    case CATALOGUE: {
-        const double q = 0.707 * r;
-        const double x[20] = {x1, x1, x2, x2 + q, x3, x3, x2 + q, x2, x1, x1,
-                              x6, x6, x5, x5 - q, x4, x4, x5 - q, x5, x6, x6};
-        const double y[20] = {0, t, t, y3 - q, y3, y4, y4 + q, y5, y5, h, h, y5, y5, y4 + q, y4, y3, y3 - q, t, t, 0};
-        Set_Outline(c, 20, x, y);
-        Line_W(1, x6, 0, x1, 0, 19, 0);
-        Line_W(2, x2, t, x1, t, 1, 2);
-        Line_W(3, x6, t, x5, t, 17, 18);
-        Line_H(4, x3, y3, x3, y4, 4, 5);
-        Line_H(5, x4, y3, x4, y4, 14, 15);
-        Line_W(6, x2, y5, x1, y5, 7, 8);
-        Line_W(7, x6, y5, x5, y5, 11, 12);
-        Line_W(8, x6, h, x1, h, 9, 10);
-        const int f[8][2] = {{0, 0}, {1, 2}, {17, 18}, {0, 0}, {0, 0}, {8, 7}, {12, 11}, {0, 0}};
-        std::memcpy(face, f, sizeof face);
-        break;
+    // The right half mirrors the left with its own coefficient of the
+    // toe rounding (0.13397 where the left side has 0.13398).
+    x[39] = b / 2 - 0.13397 * r2, x[23] = b / 2 - 0.13397 * r2;
+    Set_Outline(c, 42, x, y);
+    Line_W(1, b / 2, 0, -b / 2, 0, 41, 0);
+    Line_W(2, -s / 2 - r, cc - r, -xt, yu, 4, 6);
+    Line_W(3, xt, yu, s / 2 + r, cc - r, 35, 37);
+    Line_H(4, -s / 2, cc, -s / 2, h - cc, 9, 11);
+    Line_H(5, s / 2, cc, s / 2, h - cc, 30, 32);
+    Line_W(6, -s / 2 - r, h - cc + r, -xt, yo, 14, 16);
+    Line_W(7, xt, yo, s / 2 + r, h - cc + r, 25, 27);
+    Line_W(8, b / 2, h, -b / 2, h, 20, 21);
+    const int f[8][2] = {{0, 0}, {4, 6}, {35, 37}, {0, 0}, {0, 0}, {16, 14}, {27, 25}, {0, 0}};
+    std::memcpy(g.face, f, sizeof g.face);
+    g.mean_height = true;
+}
+
+// The weld bands and marks of a tapered I along its sloped faces.
+void I_Bands_Tapered(Kehlnaht_Context& c, const I_Geometry& g) {
+    const double h = g.h, b = g.b, t = g.t, s = g.s, r = g.r, cc = g.cc, xt = g.xt, yu = g.yu, yo = g.yo;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    const struct {
+        double factor;
+        int dir;
+        double xa, xb, ya, yb, th, o;
+    } bands[8] = {{1.11, -1, -b / 2, b / 2, 0, 0, -t / 3, -t / 2},
+                  {1.0, -1, -xt, -s / 2 - r, yu, cc - r, t / 3, t / 12},
+                  {1.0, -1, s / 2 + r, xt, cc - r, yu, t / 3, t / 12},
+                  {1.11, -2, -s / 2, -s / 2, cc, h - cc, -t / 3, -t / 2},
+                  {1.11, -2, s / 2, s / 2, cc, h - cc, t / 3, t / 6},
+                  {1.0, -1, -xt, -s / 2 - r, yo, h - cc + r, -t / 3, -1.1 * t / 3},
+                  {1.0, -1, s / 2 + r, xt, h - cc + r, yo, -t / 3, -1.1 * t / 3},
+                  {1.11, -1, -b / 2, b / 2, h, h, t / 3, t / 6}};
+    for (int p = 1; p <= 8; p++) {
+        if (!Kehlnaht_Carries(p)) continue;
+        const auto& d = bands[p - 1];
+        Plot_Weld_Band_Edge(c.f, d.factor * w.l[p], d.dir, d.xa, d.xb, d.ya, d.yb, d.th, d.o);
+        if (p == 4 || p == 5)
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, d.xa, (cc + h - cc) / 2 - w.l[p] / 2, d.xa,
+                               (cc + h - cc) / 2 + w.l[p] / 2, w.l[p], d.o);
+        else
+            Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_SHALLOW, d.xa, d.ya, d.xb, d.yb, w.l[p], d.o);
     }
-    case TAPERED: {
-        const double half_x[21] = {-b / 2,
-                                   -b / 2,
-                                   -b / 2 + 0.13398 * r2,
-                                   -b / 2 + 0.5 * r2,
-                                   -xt,
-                                   -b / 4,
-                                   -s / 2 - r,
-                                   -s / 2 - 0.5 * r,
-                                   -s / 2 - 0.13397 * r,
-                                   -s / 2,
-                                   -s / 2,
-                                   -s / 2,
-                                   -s / 2 - 0.13397 * r,
-                                   -s / 2 - 0.5 * r,
-                                   -s / 2 - r,
-                                   -b / 4,
-                                   -xt,
-                                   -b / 2 + 0.5 * r2,
-                                   -b / 2 + 0.13398 * r2,
-                                   -b / 2,
-                                   -b / 2};
-        const double half_y[21] = {0,
-                                   yu - r2,
-                                   yu - 0.5 * r2,
-                                   yu - 0.13397 * r2,
-                                   yu,
-                                   t,
-                                   cc - r,
-                                   cc - 0.86602 * r,
-                                   cc - 0.5 * r,
-                                   cc,
-                                   h / 2,
-                                   h - cc,
-                                   h - cc + 0.5 * r,
-                                   h - cc + 0.86602 * r,
-                                   h - cc + r,
-                                   h - t,
-                                   yo,
-                                   yo + 0.13397 * r2,
-                                   yo + 0.5 * r2,
-                                   yo + r2,
-                                   h};
-        double x[42], y[42];
-        for (int i = 0; i < 21; i++) {
-            x[i] = half_x[i], y[i] = half_y[i];
-            x[41 - i] = -half_x[i], y[41 - i] = half_y[i];
+}
+
+// The weld bands and marks of an I with parallel flanges.
+void I_Bands_Parallel(Kehlnaht_Context& c, const I_Geometry& g, bool catalogue) {
+    const double h = g.h, t = g.t, x1 = g.x1, x2 = g.x2, x3 = g.x3, x4 = g.x4, x5 = g.x5, x6 = g.x6, y1 = g.y1,
+                 y2 = g.y2, y3 = g.y3, y4 = g.y4, y5 = g.y5, y6 = g.y6;
+    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
+    if (c.f) Plot_Weld_Bands_I(c.f, x1, x2, x3, x4, x5, x6, y1, y2, y3, y4, y5, y6, t / 3, t / 3);
+    // Screen: outer faces with the whole length, inner faces 0.96 of it.
+    const double xa2 = catalogue ? x2 : x3, xa5 = catalogue ? x5 : x4;
+    const double yw1 = catalogue ? y3 : t, yw2 = catalogue ? y4 : h - t;
+    const struct {
+        int kind;
+        double a, b, at, side, factor;
+    } marks[8] = {{KEHLNAHT_MARK_H, x1, x6, 0, -1, 1.0},      {KEHLNAHT_MARK_H, x1, xa2, t, 1, 0.96},
+                  {KEHLNAHT_MARK_H, xa5, x6, t, 1, 0.96},      {KEHLNAHT_MARK_V, yw1, yw2, x3, -1, 0.96},
+                  {KEHLNAHT_MARK_V, yw1, yw2, x4, 1, 0.96},    {KEHLNAHT_MARK_H, x1, xa2, h - t, -1, 0.96},
+                  {KEHLNAHT_MARK_H, xa5, x6, h - t, -1, 0.96}, {KEHLNAHT_MARK_H, x1, x6, h, 1, 1.0}};
+    for (int p = 1; p <= 8; p++) {
+        if (!Kehlnaht_Carries(p)) continue;
+        const auto& m = marks[p - 1];
+        const double centre = (m.a + m.b) / 2, l = m.factor * w.l[p];
+        if (m.kind == KEHLNAHT_MARK_H)
+            Kehlnaht_Note_Mark(c, p, m.kind, centre - l / 2, m.at, centre + l / 2, m.at, l, m.side);
+        else
+            Kehlnaht_Note_Mark(c, p, m.kind, m.at, centre - l / 2, m.at, centre + l / 2, l, m.side);
+    }
+}
+
+// The position labels, t/3 off their faces.
+void I_Labels(Kehlnaht_Context& c, const I_Geometry& g) {
+    const double h = g.h, t = g.t, s = g.s;
+    static const char* const ANGLE[9] = {"", "180", "-45", "45", "-90", "90", "225", "135", "0"};
+    static const double SCREEN_ANGLE[9] = {0, 135, 0, 0, -90, 90, 180, 180, 45};
+    for (int p = 1; p <= 8; p++) {
+        if (!Kehlnaht_Carries(p)) continue;
+        double x = 0, y = 0;
+        switch (p) {
+        case 1: y = -t / 3; break;
+        case 8: y = h + t / 3; break;
+        case 4: x = -s / 2 - t / 3, y = h / 2; break;
+        case 5: x = s / 2 + t / 3, y = h / 2; break;
+        default: {
+            const int i = g.face[p - 1][0], j = g.face[p - 1][1];
+            x = (c.X[i] + c.X[j]) / 2;
+            y = g.mean_height ? (c.Y[i] + c.Y[j]) / 2 : c.Y[i];
+            y += (p == 2 || p == 3) ? t / 3 : -t / 3;
+            break;
         }
-        // The right half mirrors the left with its own coefficient of the
-        // toe rounding (0.13397 where the left side has 0.13398).
-        x[39] = b / 2 - 0.13397 * r2, x[23] = b / 2 - 0.13397 * r2;
-        Set_Outline(c, 42, x, y);
-        Line_W(1, b / 2, 0, -b / 2, 0, 41, 0);
-        Line_W(2, -s / 2 - r, cc - r, -xt, yu, 4, 6);
-        Line_W(3, xt, yu, s / 2 + r, cc - r, 35, 37);
-        Line_H(4, -s / 2, cc, -s / 2, h - cc, 9, 11);
-        Line_H(5, s / 2, cc, s / 2, h - cc, 30, 32);
-        Line_W(6, -s / 2 - r, h - cc + r, -xt, yo, 14, 16);
-        Line_W(7, xt, yo, s / 2 + r, h - cc + r, 25, 27);
-        Line_W(8, b / 2, h, -b / 2, h, 20, 21);
-        const int f[8][2] = {{0, 0}, {4, 6}, {35, 37}, {0, 0}, {0, 0}, {16, 14}, {27, 25}, {0, 0}};
-        std::memcpy(face, f, sizeof face);
-        mean_height = true;
-        break;
+        }
+        Kehlnaht_Position_Label(c, p, ANGLE[p], x, y, SCREEN_ANGLE[p]);
     }
+}
+
+}  // namespace
+
+void Kehlnaht_I(Kehlnaht_Context& c) {
+    I_Geometry g{};
+    const double h = c.h, b = c.b, t = c.t, s = c.s, r = c.r;
+    g.h = h, g.b = b, g.t = t, g.s = s, g.r = r;
+    g.x1 = -b / 2, g.x2 = -(s / 2 + r), g.x3 = -s / 2, g.x4 = s / 2, g.x5 = s / 2 + r, g.x6 = b / 2;
+    g.y1 = 0, g.y2 = t, g.y3 = t + r, g.y4 = h - t - r, g.y5 = h - t, g.y6 = h;
+    enum { DIMENSIONS, CATALOGUE, TAPERED } form = !c.catalogue ? DIMENSIONS : c.k2 == 1 ? TAPERED : CATALOGUE;
+    g.r2 = c.c1, g.cc = c.c2, g.xt = b / 2 - g.r2;
+    g.yu = t + 0.12 * (g.r2 - b / 4), g.yo = (h - t) - 0.12 * (g.r2 - b / 4);
+    switch (form) {
+    case DIMENSIONS: I_Outline_Dimensions(c, g); break;
+    case CATALOGUE: I_Outline_Catalogue(c, g); break;
+    case TAPERED: I_Outline_Tapered(c, g); break;
     }
     Kehlnaht_Weld_Line_Count(8);
     c.title = c.catalogue ? c.name : WELDED_TITLE;
@@ -703,78 +854,16 @@ void Kehlnaht_I(Kehlnaht_Context& c) {
         Kehlnaht_Section(c, c.n, c.X, c.Y);
         Put(c.f, "20 0\n");
     } else if (c.f) {
-        Plot_Outline_I(c.f, x1, x2, x3, x4, x5, x6, y1, y2, y3, y4, y5, y6, 0.707 * r, 0, 1);
+        Plot_Outline_I(c.f, g.x1, g.x2, g.x3, g.x4, g.x5, g.x6, g.y1, g.y2, g.y3, g.y4, g.y5, g.y6, 0.707 * r, 0, 1);
     }
     Put(c.f, "7 1\n");
     if (c.all_round) {
         Kehlnaht_All_Round_Label(c, "180", 0, -t / 3, 135);
         return;
     }
-    const Kehlnaht_Weld_Data& w = Kehlnaht_Welds;
-    if (form == TAPERED) {
-        const struct {
-            double factor;
-            int dir;
-            double xa, xb, ya, yb, th, o;
-        } bands[8] = {{1.11, -1, -b / 2, b / 2, 0, 0, -t / 3, -t / 2},
-                      {1.0, -1, -xt, -s / 2 - r, yu, cc - r, t / 3, t / 12},
-                      {1.0, -1, s / 2 + r, xt, cc - r, yu, t / 3, t / 12},
-                      {1.11, -2, -s / 2, -s / 2, cc, h - cc, -t / 3, -t / 2},
-                      {1.11, -2, s / 2, s / 2, cc, h - cc, t / 3, t / 6},
-                      {1.0, -1, -xt, -s / 2 - r, yo, h - cc + r, -t / 3, -1.1 * t / 3},
-                      {1.0, -1, s / 2 + r, xt, h - cc + r, yo, -t / 3, -1.1 * t / 3},
-                      {1.11, -1, -b / 2, b / 2, h, h, t / 3, t / 6}};
-        for (int p = 1; p <= 8; p++) {
-            if (!Kehlnaht_Carries(p)) continue;
-            const auto& d = bands[p - 1];
-            Plot_Weld_Band_Edge(c.f, d.factor * w.l[p], d.dir, d.xa, d.xb, d.ya, d.yb, d.th, d.o);
-            if (p == 4 || p == 5)
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_V, d.xa, (cc + h - cc) / 2 - w.l[p] / 2, d.xa,
-                                   (cc + h - cc) / 2 + w.l[p] / 2, w.l[p], d.o);
-            else
-                Kehlnaht_Note_Mark(c, p, KEHLNAHT_MARK_SHALLOW, d.xa, d.ya, d.xb, d.yb, w.l[p], d.o);
-        }
-    } else {
-        if (c.f) Plot_Weld_Bands_I(c.f, x1, x2, x3, x4, x5, x6, y1, y2, y3, y4, y5, y6, t / 3, t / 3);
-        // Screen: outer faces with the whole length, inner faces 0.96 of it.
-        const double xa2 = form == CATALOGUE ? x2 : x3, xa5 = form == CATALOGUE ? x5 : x4;
-        const double yw1 = form == CATALOGUE ? y3 : t, yw2 = form == CATALOGUE ? y4 : h - t;
-        const struct {
-            int kind;
-            double a, b, at, side, factor;
-        } marks[8] = {{KEHLNAHT_MARK_H, x1, x6, 0, -1, 1.0},      {KEHLNAHT_MARK_H, x1, xa2, t, 1, 0.96},
-                      {KEHLNAHT_MARK_H, xa5, x6, t, 1, 0.96},      {KEHLNAHT_MARK_V, yw1, yw2, x3, -1, 0.96},
-                      {KEHLNAHT_MARK_V, yw1, yw2, x4, 1, 0.96},    {KEHLNAHT_MARK_H, x1, xa2, h - t, -1, 0.96},
-                      {KEHLNAHT_MARK_H, xa5, x6, h - t, -1, 0.96}, {KEHLNAHT_MARK_H, x1, x6, h, 1, 1.0}};
-        for (int p = 1; p <= 8; p++) {
-            if (!Kehlnaht_Carries(p)) continue;
-            const auto& m = marks[p - 1];
-            const double centre = (m.a + m.b) / 2, l = m.factor * w.l[p];
-            if (m.kind == KEHLNAHT_MARK_H)
-                Kehlnaht_Note_Mark(c, p, m.kind, centre - l / 2, m.at, centre + l / 2, m.at, l, m.side);
-            else
-                Kehlnaht_Note_Mark(c, p, m.kind, m.at, centre - l / 2, m.at, centre + l / 2, l, m.side);
-        }
-    }
-    // Labels, t/3 off their faces.
-    static const char* const ANGLE[9] = {"", "180", "-45", "45", "-90", "90", "225", "135", "0"};
-    static const double SCREEN_ANGLE[9] = {0, 135, 0, 0, -90, 90, 180, 180, 45};
-    for (int p = 1; p <= 8; p++) {
-        if (!Kehlnaht_Carries(p)) continue;
-        double x = 0, y = 0;
-        switch (p) {
-        case 1: y = -t / 3; break;
-        case 8: y = h + t / 3; break;
-        case 4: x = -s / 2 - t / 3, y = h / 2; break;
-        case 5: x = s / 2 + t / 3, y = h / 2; break;
-        default: {
-            const int i = face[p - 1][0], j = face[p - 1][1];
-            x = (c.X[i] + c.X[j]) / 2;
-            y = mean_height ? (c.Y[i] + c.Y[j]) / 2 : c.Y[i];
-            y += (p == 2 || p == 3) ? t / 3 : -t / 3;
-            break;
-        }
-        }
-        Kehlnaht_Position_Label(c, p, ANGLE[p], x, y, SCREEN_ANGLE[p]);
-    }
+    if (form == TAPERED)
+        I_Bands_Tapered(c, g);
+    else
+        I_Bands_Parallel(c, g, form == CATALOGUE);
+    I_Labels(c, g);
 }

@@ -73,7 +73,10 @@ bool Tsv_Reasons(uint32_t flags, int work_kind, bool first_only) {
         // Bit 0x2 reads as the bending moments for work kinds 1, 14 and 15,
         // as the flange moments otherwise; the later bits sit a line lower.
         int line = k;
-        if (k == 2) line = (work_kind == 1 || work_kind == 14 || work_kind == 15) ? 2 : 3;
+        if (k == 2)
+            line = (work_kind == TSV_KIND_CIRCLE || work_kind == TSV_KIND_ROUND_BAR || work_kind == TSV_KIND_RECTANGLE)
+                       ? 2
+                       : 3;
         if (k > 2) line = k + 1;
         Out(tsv_reasons[line], P());
         any = true;
@@ -82,33 +85,54 @@ bool Tsv_Reasons(uint32_t flags, int work_kind, bool first_only) {
     return any;
 }
 
-}  // namespace
+// What the steps of one check share: the call, what its selector and section
+// say, and the results as they build up.
+struct Check_State {
+    const Member_Check_Input* in;
+    Member_Check_Output* out;
+    Stabnachweis_Ergebnis* record;
+    int code;
+    bool en, aluminium, fire, turned;
+    const Check_Symbol_Set* sym;
+    uint32_t grade;     // grade code, EN steel grades + 0x10000
+    uint32_t options;   // the option word as the methods leave it
+    uint32_t elastic;   // the elastic group that replaces a failed plastic method
+    uint32_t flags;
+    int catalogue;      // catalogue record number, 0 for a user section
+    const char* name;   // the catalogue name behind the name text's lead
+    double U_sigma, U_ct_int, U_ct_out, U_b;
+};
 
-uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double V_2, double T_t, double M_1,
-                      double M_2, double T_w, double B, const Profil_Model_Descriptor* descriptor,
-                      const char* name_text, const float* values, double gamma_M0, double* sigma_1, double* sigma_2,
-                      double* tau_max_out, double* sigma_v_out, double* sigma_gov_out, double* M_gr_out,
-                      double* ct_internal_out, double* ct_outstand_out, double* U_sigma_out, double gamma_M1,
-                      double* U_b_out, int check_flags, int spatial, FILE* vuve, FILE* messages,
-                      Stabnachweis_Ergebnis* record) {
-    double scratch[10];
-    double* outs[10] = {sigma_1, sigma_2, tau_max_out, sigma_v_out, sigma_gov_out, M_gr_out, ct_internal_out,
-                        ct_outstand_out, U_sigma_out, U_b_out};
-    for (int k = 0; k < 10; k++) {
-        if (!outs[k]) outs[k] = &scratch[k];
-        *outs[k] = 0;
-    }
-    if (!descriptor || !values || !name_text) return 0;
+// What the steps on the model share: the elastic extremes (MN/m²), the
+// strengths, the El. 750 factors and what the plastic methods reached.
+struct Model_State {
+    double s_max, s_min, s_abs, t_max, sv_max;
+    double f_y, E, f_y_red, ct_factor, f_yd;
+    double k_N, k_1, k_2, k_B;
+    double W_1a, W_1b, W_2a, W_2b;
+    bool prepared750;
+    int reached;        // section class reached: 0, 1 or 2
+    double U_plastic;
+    double f_rot[8];    // forces in kN, kNcm about the model's principal axes
+    double yield[2];    // f_y and f_y,d in kN/cm²
+    int32_t work_code;
+};
 
-    // 1. selector and symbols
-    const int code = Get_Norm_Code(selector);
-    const bool en = code == 1 || code == 2, aluminium = code == 2;
-    Current_Check_Symbols = en || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
-    const Check_Symbol_Set& sym = *Current_Check_Symbols;
-    uint32_t grade = static_cast<uint32_t>(descriptor->grade) & 0xFFFFu;
-    if (en && !aluminium) grade += 0x10000u;
-
-    // 2. record
+// Steps 1 to 3: the selector's code and symbol set, the grade code, the
+// record cleared and the option word derived.
+Check_State Begin_Check(const Member_Check_Input& in, Member_Check_Output* out, Stabnachweis_Ergebnis* record) {
+    Check_State s{};
+    s.in = &in;
+    s.out = out;
+    s.record = record;
+    const NachweisNorm* selector = in.selector;
+    s.code = Get_Norm_Code(selector);
+    s.en = s.code == 1 || s.code == 2;
+    s.aluminium = s.code == 2;
+    Current_Check_Symbols = s.en || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
+    s.sym = Current_Check_Symbols;
+    s.grade = static_cast<uint32_t>(in.descriptor->grade) & 0xFFFFu;
+    if (s.en && !s.aluminium) s.grade += 0x10000u;
     if (record) {
         std::memset(record, 0, sizeof *record);
         record->class_slot = -1;
@@ -116,433 +140,540 @@ uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double
         record->selector[1] = selector ? selector->situation : 0;
     }
     if (int32_t* kept = Get_Kept_Check_Results()) kept[0] = kept[1] = 0;
+    s.options = Derive_Check_Options(selector, in.descriptor, in.name_text, in.values, in.spatial);
+    s.elastic = s.code == 1 ? uint32_t{OPT_MISES} : uint32_t{OPT_ELASTIC_ALL};
+    s.fire = s.options & OPT_FIRE;
+    s.catalogue = in.descriptor->family == PROFIL_USER_SECTION ? 0 : in.descriptor->catalogue;
+    s.name = in.name_text + 4;
+    s.turned = s.catalogue >= 1 && in.name_text[0] == '-';
+    return s;
+}
 
-    // 3. options
-    uint32_t options = Derive_Check_Options(selector, descriptor, name_text, values, spatial);
-    const uint32_t elastic = code == 1 ? uint32_t{OPT_MISES} : uint32_t{OPT_ELASTIC_ALL};
-
-    // 4. header
-    if (selector && (selector->situation & 0xFFFF))
-        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s\xCE\\M\xCEr = %.2f\n", P(), "\xC0", gamma_M0);
-    if (!spatial) {
-        Out("%sSchnittgr\x94\xE1" "en:  N = %.2f kN,  %s = %.2f kN,  M = %.2f kNm\n", P(), N, sym.text[1], V_2, M_1);
-    } else {
-        Out("%sSchnittkr\x84" "fte:  N = %.2f kN,  %s\xCE\\\xC1\xCEr = %.2f kN,  %s\xCE\\\xD3\xCEr = %.2f kN\n"
-            "%sMomente:  T = %.3f kNm,  M\xCE\\\xC1\xCEr = %.2f kNm,  M\xCE\\\xD3\xCEr = %.2f kNm\n",
-            P(), N, sym.text[1], V_1, sym.text[1], V_2, P(), T_t + T_w, M_1, M_2);
-        if (T_w != 0 || B != 0)
-            Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm\xCE/2\xCEr\n", P(),
-                sym.text[2], T_t, sym.text[3], T_w, sym.text[4], B);
+// Step 4: the heading lines - the accidental combination and the forces.
+void Print_Check_Header(const Check_State& s) {
+    const Member_Check_Input& in = *s.in;
+    const Check_Symbol_Set& sym = *s.sym;
+    if (in.selector && (in.selector->situation & 0xFFFF))
+        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s\xCE\\M\xCEr = %.2f\n", P(), "\xC0", in.gamma_M0);
+    if (!in.spatial) {
+        Out("%sSchnittgr\x94\xE1" "en:  N = %.2f kN,  %s = %.2f kN,  M = %.2f kNm\n", P(), in.N, sym.text[1], in.V_2,
+            in.M_1);
+        return;
     }
+    Out("%sSchnittkr\x84" "fte:  N = %.2f kN,  %s\xCE\\\xC1\xCEr = %.2f kN,  %s\xCE\\\xD3\xCEr = %.2f kN\n"
+        "%sMomente:  T = %.3f kNm,  M\xCE\\\xC1\xCEr = %.2f kNm,  M\xCE\\\xD3\xCEr = %.2f kNm\n",
+        P(), in.N, sym.text[1], in.V_1, sym.text[1], in.V_2, P(), in.T_t + in.T_w, in.M_1, in.M_2);
+    if (in.T_w != 0 || in.B != 0)
+        Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm\xCE/2\xCEr\n", P(), sym.text[2],
+            in.T_t, sym.text[3], in.T_w, sym.text[4], in.B);
+}
 
-    uint32_t flags = 0;
-    double U_sigma = 0, U_ct_int = 0, U_ct_out = 0, U_b = 0;
-    const bool fire = options & OPT_FIRE;
-    const int family_word = descriptor->family;
-    const int catalogue = family_word == PROFIL_USER_SECTION ? 0 : descriptor->catalogue;
-    const char* name = name_text + 4;
-    const bool turned = catalogue >= 1 && name_text[0] == '-';
+// Step 5: a section given by its values (area slot 20, moduli 22 and 23):
+// the edge stresses of N and M_1 and, when asked, their elastic check.
+void Check_By_Values(Check_State& s) {
+    const Member_Check_Input& in = *s.in;
+    Member_Check_Output& out = *s.out;
+    const double A = Slot(in.values, 20), W_o = Slot(in.values, 22), W_u = Slot(in.values, 23);
+    const double s_N = A != 0 ? in.N / A : 0;
+    const double s_o = W_o != 0 ? s_N - std::fabs(1 / W_o) * in.M_1 : s_N;
+    const double s_u = W_u != 0 ? s_N + std::fabs(1 / W_u) * in.M_1 : s_N;
+    out.sigma_1 = 0.001 * s_o;
+    out.sigma_2 = 0.001 * s_u;
+    s.flags = MC_STRESSES;
+    if (!(s.options & OPT_ELASTIC_ALL)) return;
+    double f_y = s.aluminium ? Get_Aluguete_f0(s.grade) : Get_Stahlguete_fy(s.grade, 0);
+    if (s.fire) f_y *= Slot(in.values, 71);
+    s.flags = 0x2900;
+    const double gov = std::max(std::fabs(out.sigma_1), std::fabs(out.sigma_2));
+    const double f_d = f_y / in.gamma_M0;
+    s.U_sigma = f_d > 0 ? gov / f_d : 0;
+    out.sigma_gov = gov;
+    Out("%sSpannungen (elast.):  %s\xCE\\o\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\u\xCEr = %.2f MN/m\xCE/2\xCEr", P(),
+        "\xCC", out.sigma_1, "\xCC", out.sigma_2);
+    Out(",  %s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f\n", "\xCC", "\xCC", gov, f_d, s.U_sigma);
+}
 
-    if (family_word < 0) {
-        // 5. route A: a section given by its values
-        const double A = Slot(values, 20), W_o = Slot(values, 22), W_u = Slot(values, 23);
-        const double s_N = A != 0 ? N / A : 0;
-        const double s_o = W_o != 0 ? s_N - std::fabs(1 / W_o) * M_1 : s_N;
-        const double s_u = W_u != 0 ? s_N + std::fabs(1 / W_u) * M_1 : s_N;
-        *outs[0] = 0.001 * s_o;
-        *outs[1] = 0.001 * s_u;
-        flags = MC_STRESSES;
-        if (options & OPT_ELASTIC_ALL) {
-            double f_y = aluminium ? Get_Aluguete_f0(grade) : Get_Stahlguete_fy(grade, 0);
-            if (fire) f_y *= Slot(values, 71);
-            flags = 0x2900;
-            const double gov = std::max(std::fabs(*outs[0]), std::fabs(*outs[1]));
-            const double f_d = f_y / gamma_M0;
-            U_sigma = f_d > 0 ? gov / f_d : 0;
-            *outs[4] = gov;
-            Out("%sSpannungen (elast.):  %s\xCE\\o\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\u\xCEr = %.2f MN/m\xCE/2\xCEr", P(),
-                "\xCC", *outs[0], "\xCC", *outs[1]);
-            Out(",  %s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f\n", "\xCC", "\xCC", gov, f_d, U_sigma);
-        }
+// Step 6: the thin-walled model of the section in the mode the settings and
+// the spatial flag ask for; false, with the flags and record set, when it
+// cannot be built.
+bool Build_Check_Model(Check_State& s) {
+    const Member_Check_Input& in = *s.in;
+    const int family_word = in.descriptor->family;
+    const int mode = Get_Check_Mode() != 4096              ? Get_Check_Mode()
+                     : !in.spatial                         ? 4
+                     : family_word == PROFIL_FAMILY_ROUND ? 7
+                                                           : 1;
+    if (Setup_Profil_DWQB(in.descriptor, in.name_text, in.values, mode, in.vuve, in.messages) <= 0) return true;
+    s.flags = MC_MODEL_FAILED;
+    if (s.record) {
+        s.record->options = s.options;
+        s.record->final_options = s.options;
+        s.record->flags = s.flags;
+    }
+    return false;
+}
+
+// Step 7: the elastic stress extremes of the model (and their points into
+// the record), printed.
+void Read_Model_Stresses(const Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    Calc_Section_Stress_Extremes(in.N, in.V_1, in.V_2, 100 * in.T_t, 100 * in.M_1, 100 * in.M_2, 100 * in.T_w,
+                                 10000 * in.B);
+    const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
+    m.s_max = 10 * e.sigma_max, m.s_min = 10 * e.sigma_min, m.s_abs = 10 * e.sigma_abs;
+    m.t_max = 10 * e.tau_abs, m.sv_max = 10 * e.sv_abs;
+    if (s.record) {
+        const int idx[MC_POINTS] = {e.i_sigma_min, e.i_sigma_max, e.i_sigma_abs, e.i_tau_min,
+                                    e.i_tau_max,   e.i_tau_abs,   e.i_sv_abs};
+        for (int k = 0; k < MC_POINTS; k++) Fill_Point(s.record->points[k], idx[k]);
+    }
+    Out("%sNormalspannungen (elast.):  %s\xCE\\max\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\min\xCEr = %.2f "
+        "MN/m\xCE/2\xCEr\n",
+        P(), "\xCC", m.s_max, "\xCC", m.s_min);
+    Out("%sextr. Spannungen (elast.):  %s = %.2f MN/m\xCE/2\xCEr,  %s = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\v\xCEr = "
+        "%.2f MN/m\xCE/2\xCEr\n",
+        P(), "\xCC", m.s_abs, "\xD6", m.t_max, "\xCC", m.sv_max);
+}
+
+// Step 8: yield strength (by the model's thickest wall), elastic modulus and
+// design strength, reduced for fire.
+void Set_Strength(const Check_State& s, Model_State& m) {
+    const double t_max_mm = 10 * Q(DWQB_QW_T_MAX);
+    m.f_y = s.aluminium ? Get_Aluguete_f0(s.grade) : Get_Stahlguete_fy(s.grade, t_max_mm);
+    m.E = s.aluminium ? Get_Aluguete_E(s.grade, nullptr) : Get_Stahlguete_E(s.grade, nullptr);
+    m.f_y_red = s.fire ? m.f_y * Slot(s.in->values, 71) : m.f_y;
+    m.ct_factor = s.fire ? 0.85 : 1.0;
+    m.f_yd = m.f_y_red / s.in->gamma_M0;
+    if (s.record) s.record->options = s.options;
+}
+
+// Step 9: the stress factors of El. 750 (plastic moduli, capped at 1.25 W
+// under DIN); drops the option where the section does not qualify.
+void Prepare_El750(Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    const double A = Q(DWQB_QW_A);
+    m.k_N = A > 0 ? 10000 / A : 0;
+    m.W_1a = Q(DWQB_QW_W1), m.W_1b = Q(DWQB_QW_W1 + 1), m.W_2a = Q(DWQB_QW_W1 + 2), m.W_2b = Q(DWQB_QW_W1 + 3);
+    if (!(s.options & OPT_EL750)) return;
+    if (in.descriptor->catalogue < 1) s.options &= ~uint32_t{OPT_EL750};
+    const double W_1 = std::min(std::fabs(m.W_1a), std::fabs(m.W_1b));
+    const double W_2 = std::min(std::fabs(m.W_2a), std::fabs(m.W_2b));
+    const double e1 = s.en ? Q(DWQB_QW_WPL_Y) : std::min(1.25 * W_1, Q(DWQB_QW_WPL_Y));
+    const double e2 = s.en ? Q(DWQB_QW_WPL_Z) : std::min(1.25 * W_2, Q(DWQB_QW_WPL_Z));
+    bool ok = e1 > 0 && Get_Profil_Family(s.name) == PROFIL_FAMILY_I;
+    if (ok) m.k_1 = 1e6 / e1;
+    if (in.spatial) {
+        ok = ok && e2 > 0;
+        if (e2 > 0) m.k_2 = 1e6 / e2;
+        const double I_w = Q(DWQB_QW_IW);
+        const double omega = std::min(std::fabs(Q(DWQB_QW_OMEGA1)), std::fabs(Q(DWQB_QW_OMEGA2)));
+        m.k_B = I_w > 0 && omega > 0 ? 1e8 * omega / I_w : 0;
+    }
+    if (!ok) s.options &= ~uint32_t{OPT_EL750};
+    m.prepared750 = s.options & OPT_EL750;
+}
+
+// Step 10: the edge stresses, the largest shear and comparison stress into
+// the outputs; a plane interaction check starts from class 1.
+void Set_Stress_Outputs(Check_State& s, Model_State& m) {
+    Member_Check_Output& out = *s.out;
+    m.reached = 0;
+    if (s.in->spatial) {
+        out.sigma_1 = m.s_max;
+        out.sigma_2 = m.s_min;
     } else {
-        // 6. route B: the model
-        const int mode = Get_Check_Mode() != 4096 ? Get_Check_Mode()
-                         : !spatial                ? 4
-                         : family_word == 12       ? 7
-                                                   : 1;
-        if (Setup_Profil_DWQB(descriptor, name_text, values, mode, vuve, messages) > 0) {
-            flags = MC_MODEL_FAILED;
-            if (record) {
-                record->options = options;
-                record->final_options = options;
-                record->flags = flags;
-            }
-            return flags;
+        const bool top_max = (m.s_min - m.s_max) * s.in->M_1 >= 0;
+        out.sigma_1 = top_max ? m.s_max : m.s_min;
+        out.sigma_2 = top_max ? m.s_min : m.s_max;
+        m.reached = s.options & OPT_INTERACTION ? 1 : 0;
+    }
+    out.tau_max = m.t_max;
+    out.sigma_v_max = m.sv_max;
+    s.flags = MC_MODEL;
+    m.U_plastic = 0;
+}
+
+// Step 11: the plane interaction of the section's plastic values (slots 0
+// to 5); on failure the elastic group replaces it and the reason is printed.
+void Check_Interaction(Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    double v[6];
+    for (int k = 0; k < 6; k++) v[k] = Slot(in.values, k);
+    v[4] /= in.gamma_M0;
+    double M_gr = 0, U = 0, pair[2] = {0, 0};
+    int32_t exceeded = 0;
+    const int r = Calc_Plast_Widerstand_Schub(in.selector ? static_cast<int32_t>(in.selector->code) : 0, in.N, in.M_1,
+                                              in.V_2, v, in.descriptor->section_kind, &M_gr, &exceeded, &U, pair);
+    if (r == 0) {
+        s.out->M_gr = M_gr;
+        // the interaction sets the class afresh rather than raising it
+        m.reached = Plastic_Class(0, U, m.sv_max, m.f_yd, in.check_flags);
+        s.flags = 0x4F00;
+        m.U_plastic = U;
+        Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr, "\x88",
+            "\xCC", U);
+        return;
+    }
+    s.options = (s.options & ~uint32_t{OPT_INTERACTION | OPT_EL750}) | s.elastic;
+    s.flags = 0x11008700;
+    m.reached = 0;
+    Out("%s\xCE" "bFehler\xCEr in Interaktion:  ", P());
+    switch (r) {
+    case 1: Out("N / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
+    case 2: Out("%s / %s\xCE\\pl\xCEr = %.2f > %.2f", s.sym->text[1], s.sym->text[1], pair[0], pair[1]); break;
+    case 3: Out("N\xCE\\0\xCEr / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
+    case 4: Out("M / M\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
+    default: Out("unbekannter Fehler !!!"); break;
+    }
+    Out("\n");
+}
+
+// The forces of the plastic methods: kN and kNcm about the principal axes of
+// the model; the yield strengths in kN/cm².
+void Set_Plastic_Forces(const Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    const double f[8] = {in.N, in.V_1, in.V_2, 100 * in.T_t, 100 * in.M_1, 100 * in.M_2, 100 * in.T_w, 10000 * in.B};
+    std::memcpy(m.f_rot, f, sizeof f);
+    double* r = m.f_rot;
+    if (Profil_DWQB_Store.mode != 1)
+        Rotate_Forces_To_Section(&r[0], &r[1], &r[2], &r[3], &r[4], &r[5], &r[6], &r[7], Q(DWQB_QW_ALPHA),
+                                 Profil_DWQB_Store.mode);
+    m.yield[0] = m.f_y_red * 0.1;
+    m.yield[1] = m.f_yd * 0.1;
+    m.work_code = reinterpret_cast<const NachweisDatenKopf*>(in.values)->code;
+}
+
+// A plastic method that gave its utilisation U and limit moment (kNcm):
+// the class, the flags and the outputs it sets.
+void Take_Plastic_Result(Check_State& s, Model_State& m, double U, double M_limit) {
+    m.reached = Plastic_Class(m.reached, U, m.sv_max, m.f_yd, s.in->check_flags);
+    s.flags |= 0x4800;
+    s.out->M_gr = std::fabs(M_limit) * 0.01;
+    m.U_plastic = U;
+}
+
+// A plastic method that failed: the elastic group replaces its option bits.
+void Drop_Plastic_Method(Check_State& s, uint32_t method) {
+    s.flags |= MC_METHOD_FAILED;
+    s.options = (s.options & ~(method | uint32_t{OPT_EL750})) | s.elastic;
+}
+
+// Step 12: the strain iteration - the limit load factor of the model with
+// the work record's option word, tolerance (slot 44), ultimate strain and
+// hardening (45, 46) and target strain utilisation (47).
+void Run_Strain_Iteration(Check_State& s, Model_State& m) {
+    const float* values = s.in->values;
+    float work_copy[74];
+    std::memcpy(work_copy, values, sizeof work_copy);
+    NachweisDatenKopf* work = reinterpret_cast<NachweisDatenKopf*>(work_copy);
+    const Stahlguete_Record* row = s.aluminium ? nullptr : Get_Stahlguete_Record(s.grade);
+    const double E_row = row ? row->E : m.E;
+    const double parameters[PLO_PARAMETER] = {
+        m.f_y_red * 0.1, m.f_yd * 0.1, E_row * 0.1, Slot(values, 45), Slot(values, 46), 0.0, Slot(values, 47)};
+    PLO_Ergebnis result{};
+    PLO_Linienergebnis* lines = nullptr;
+    const int r = Calc_DWQB_PLO_Section_Work(m.f_rot, parameters, nullptr, work, 0, &result,
+                                             Member_Check_Stream ? &lines : nullptr);
+    if (r == 0) {
+        Drop_Plastic_Method(s, OPT_STRAIN);
+        Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
+    } else {
+        if (s.record) s.record->plo = result;
+        if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
+        if (result.status & PLO_STATUS_FACTORS) {
+            Take_Plastic_Result(s, m, result.U, result.My);
+            if (result.U > 990000) std::printf("  pl: U > 0.99e6\n");
         }
-        // 7. stresses
-        Calc_Section_Stress_Extremes(N, V_1, V_2, 100 * T_t, 100 * M_1, 100 * M_2, 100 * T_w, 10000 * B);
-        const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
-        const double s_max = 10 * e.sigma_max, s_min = 10 * e.sigma_min, s_abs = 10 * e.sigma_abs;
-        const double t_max = 10 * e.tau_abs, sv_max = 10 * e.sv_abs;
-        if (record) {
-            const int idx[MC_POINTS] = {e.i_sigma_min, e.i_sigma_max, e.i_sigma_abs, e.i_tau_min,
-                                        e.i_tau_max,   e.i_tau_abs,   e.i_sv_abs};
-            for (int k = 0; k < MC_POINTS; k++) Fill_Point(record->points[k], idx[k]);
+    }
+    if (lines) Free_DWQB_PLO_Result_List(lines);
+}
+
+// Step 13: the partial internal forces on the line model.
+void Run_Tsv_Lines(Check_State& s, Model_State& m) {
+    TSV_EX_Steuerung control{};
+    control.flags = static_cast<uint32_t>(m.work_code);
+    control.alpha = Q(DWQB_QW_ALPHA);
+    control.y_s = Q(DWQB_QW_YC);
+    control.z_s = Q(DWQB_QW_ZC);
+    control.y_M = Q(DWQB_QW_YM);
+    control.z_M = Q(DWQB_QW_ZM);
+    control.L = 100.0;
+    TSV_EX_Ergebnis result{};
+    TSV_EX_Linienliste* lines = nullptr;
+    const int r = Calc_TSV_EX(m.f_rot, m.yield, &control, &result, Member_Check_Stream ? &lines : nullptr);
+    if (r == 0) {
+        Drop_Plastic_Method(s, OPT_TSV_LINES);
+        Out("%s\xCE" "bUnbekannter Fehler\xCEr im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n", P());
+    } else {
+        if (s.record) s.record->tsv_ex = result;
+        if (Member_Check_Stream) Print_TSV_EX_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
+        if (result.flags & WORK_CODE_FILLED) {
+            const double U = result.d[TSV_EX_U_PL];
+            Take_Plastic_Result(s, m, U, result.d[TSV_EX_MY]);
+            if (U > 990000) std::printf("  pl: U > 0.99e6\n");
         }
-        Out("%sNormalspannungen (elast.):  %s\xCE\\max\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\min\xCEr = %.2f "
-            "MN/m\xCE/2\xCEr\n",
-            P(), "\xCC", s_max, "\xCC", s_min);
-        Out("%sextr. Spannungen (elast.):  %s = %.2f MN/m\xCE/2\xCEr,  %s = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\v\xCEr = "
-            "%.2f MN/m\xCE/2\xCEr\n",
-            P(), "\xCC", s_abs, "\xD6", t_max, "\xCC", sv_max);
-        // 8. strength
-        const double t_max_mm = 10 * Q(DWQB_QW_T_MAX);
-        const double f_y = aluminium ? Get_Aluguete_f0(grade) : Get_Stahlguete_fy(grade, t_max_mm);
-        const double E = aluminium ? Get_Aluguete_E(grade, nullptr) : Get_Stahlguete_E(grade, nullptr);
-        const double f_y_red = fire ? f_y * Slot(values, 71) : f_y;
-        const double ct_factor = fire ? 0.85 : 1.0;
-        const double f_yd = f_y_red / gamma_M0;
-        if (record) record->options = options;
-        // 9. El. 750 preparation
-        const double A = Q(DWQB_QW_A);
-        const double k_N = A > 0 ? 10000 / A : 0;
-        double k_1 = 0, k_2 = 0, k_B = 0;
-        const double W_1a = Q(DWQB_QW_W1), W_1b = Q(DWQB_QW_W1 + 1), W_2a = Q(DWQB_QW_W1 + 2),
-                     W_2b = Q(DWQB_QW_W1 + 3);
-        bool prepared750 = false;
-        if (options & OPT_EL750) {
-            if (descriptor->catalogue < 1) options &= ~uint32_t{OPT_EL750};
-            const double W_1 = std::min(std::fabs(W_1a), std::fabs(W_1b));
-            const double W_2 = std::min(std::fabs(W_2a), std::fabs(W_2b));
-            const double e1 = en ? Q(DWQB_QW_WPL_Y) : std::min(1.25 * W_1, Q(DWQB_QW_WPL_Y));
-            const double e2 = en ? Q(DWQB_QW_WPL_Z) : std::min(1.25 * W_2, Q(DWQB_QW_WPL_Z));
-            bool ok = e1 > 0 && Get_Profil_Family(name) == 1;
-            if (ok) k_1 = 1e6 / e1;
-            if (spatial) {
-                ok = ok && e2 > 0;
-                if (e2 > 0) k_2 = 1e6 / e2;
-                const double I_w = Q(DWQB_QW_IW);
-                const double omega = std::min(std::fabs(Q(DWQB_QW_OMEGA1)), std::fabs(Q(DWQB_QW_OMEGA2)));
-                k_B = I_w > 0 && omega > 0 ? 1e8 * omega / I_w : 0;
-            }
-            if (!ok) options &= ~uint32_t{OPT_EL750};
-            prepared750 = options & OPT_EL750;
-        }
-        // 10. stress outputs
-        int reached = 0;
-        if (spatial) {
-            *outs[0] = s_max;
-            *outs[1] = s_min;
+    }
+    if (lines) Free_TSV_EX_Linienliste(lines);
+}
+
+// Step 14: the partial internal forces of I-type sections, the moments
+// reduced by the shape factors above 1.25 (slots 56, 57) unless told not to.
+void Run_Tsv_I(Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    const float* values = in.values;
+    double f[8];
+    std::memcpy(f, m.f_rot, sizeof f);
+    if (!(s.options & OPT_NO_LIMIT_125)) {
+        if (Slot(values, 56) > 1.25) f[4] *= 0.8 * Slot(values, 56);
+        if (Slot(values, 57) > 1.25) f[5] *= 0.8 * Slot(values, 57), f[7] *= 0.8 * Slot(values, 57);
+    }
+    TSV_Ergebnis result{};
+    float work_copy[74];
+    std::memcpy(work_copy, values, sizeof work_copy);
+    NachweisDatenKopf* work = reinterpret_cast<NachweisDatenKopf*>(work_copy);
+    const int work_kind = work->code & WORK_CODE_KIND_MASK;
+    const int r = Prepare_TSV_Querschnitt(f, m.yield, in.descriptor, work, in.name_text, &result);
+    const bool valid = r != 0 && (result.flags & WORK_CODE_FILLED);
+    if (r != 0) {
+        if (s.record) s.record->tsv = result;
+        if (Member_Check_Stream) Print_TSV_Result(Member_Check_Stream, 0, P(), &result);
+    }
+    if (!valid) {
+        Drop_Plastic_Method(s, OPT_TSV);
+        if (r == 0 || !Tsv_Reasons(result.flags, work_kind, true))
+            Out("%s\xCE" "bUnbekannter Fehler\xCEr in Teilschnittgr\x94\xE1" "enverfahren !!!\n", P());
+        Out("%s\xCE" "bDer Nachweis wird elastisch gef\x81hrt !!!\n", P());
+        return;
+    }
+    Take_Plastic_Result(s, m, result.U, in.M_1 >= 0 ? result.M_max : result.M_min);
+    Tsv_Reasons(result.flags, work_kind, false);
+}
+
+// The von Mises utilisation against sigma_v,R,d (raised by El. 749 where the
+// normal stresses allow, by the check factor for aluminium); 0 where El. 747
+// lets the check go. Clears the El. 747 / 749 bits that do not apply.
+double Mises_Utilisation(Check_State& s, const Model_State& m, double tau_Rd, double* sv_Rd) {
+    const Member_Check_Input& in = *s.in;
+    if ((s.options & OPT_EL747) && !(m.s_abs > 0.5 * m.f_yd && m.t_max > 0.5 * tau_Rd)) {
+        s.options &= ~uint32_t{OPT_EL749};
+        return 0;
+    }
+    if (s.options & OPT_EL749) {
+        bool raise;
+        if (!in.spatial) {
+            raise = m.s_abs <= 0.8 * m.f_yd;
         } else {
-            const bool top_max = (s_min - s_max) * M_1 >= 0;
-            *outs[0] = top_max ? s_max : s_min;
-            *outs[1] = top_max ? s_min : s_max;
-            reached = options & OPT_INTERACTION ? 1 : 0;
+            const double s_N = 0.001 * m.k_N * in.N;
+            raise = m.W_1a != 0 && m.W_1b != 0 && m.W_2a != 0 && m.W_2b != 0;
+            for (double sigma : {s_N + 1000 * in.M_1 / m.W_1a, s_N + 1000 * in.M_1 / m.W_1b,
+                                 s_N - 1000 * in.M_2 / m.W_2a, s_N - 1000 * in.M_2 / m.W_2b})
+                raise = raise && std::fabs(sigma) <= 0.8 * m.f_yd;
         }
-        *outs[2] = t_max;
-        *outs[3] = sv_max;
-        flags = MC_MODEL;
-        double U_plastic = 0;
-        // 11. interaction
-        if (!spatial && (options & OPT_INTERACTION)) {
-            double v[6];
-            for (int k = 0; k < 6; k++) v[k] = Slot(values, k);
-            v[4] /= gamma_M0;
-            double M_gr = 0, U = 0, pair[2] = {0, 0};
-            int32_t exceeded = 0;
-            const int r = Calc_Plast_Widerstand_Schub(selector ? static_cast<int32_t>(selector->code) : 0, N, M_1, V_2,
-                                                      v, descriptor->section_kind, &M_gr, &exceeded, &U, pair);
-            if (r == 0) {
-                *outs[5] = M_gr;
-                // the interaction sets the class afresh rather than raising it
-                reached = Plastic_Class(0, U, sv_max, f_yd, check_flags);
-                flags = 0x4F00;
-                U_plastic = U;
-                Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr,
-                    "\x88", "\xCC", U);
-            } else {
-                options = (options & ~uint32_t{OPT_INTERACTION | OPT_EL750}) | elastic;
-                flags = 0x11008700;
-                reached = 0;
-                Out("%s\xCE" "bFehler\xCEr in Interaktion:  ", P());
-                switch (r) {
-                case 1: Out("N / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
-                case 2:
-                    Out("%s / %s\xCE\\pl\xCEr = %.2f > %.2f", sym.text[1], sym.text[1], pair[0], pair[1]);
-                    break;
-                case 3: Out("N\xCE\\0\xCEr / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
-                case 4: Out("M / M\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
-                default: Out("unbekannter Fehler !!!"); break;
-                }
-                Out("\n");
-            }
-        }
-        // The plastic methods take the forces in kN and kNcm about the
-        // principal axes of the model.
-        double f_rot[8] = {N, V_1, V_2, 100 * T_t, 100 * M_1, 100 * M_2, 100 * T_w, 10000 * B};
-        if (Profil_DWQB_Store.mode != 1)
-            Rotate_Forces_To_Section(&f_rot[0], &f_rot[1], &f_rot[2], &f_rot[3], &f_rot[4], &f_rot[5], &f_rot[6],
-                                     &f_rot[7], Q(DWQB_QW_ALPHA), Profil_DWQB_Store.mode);
-        const double yield[2] = {f_y_red * 0.1, f_yd * 0.1};
-        const int32_t work_code = reinterpret_cast<const NachweisDatenKopf*>(values)->code;
-        // 12. strain iteration: the limit load factor of the model with the
-        // work record's option word, tolerance (slot 44), ultimate strain and
-        // hardening (45, 46) and target strain utilisation (47).
-        if (options & OPT_STRAIN) {
-            float work_copy[74];
-            std::memcpy(work_copy, values, sizeof work_copy);
-            NachweisDatenKopf* work = reinterpret_cast<NachweisDatenKopf*>(work_copy);
-            const Stahlguete_Record* row = aluminium ? nullptr : Get_Stahlguete_Record(grade);
-            const double E_row = row ? row->E : E;
-            const double parameters[PLO_PARAMETER] = {
-                f_y_red * 0.1, f_yd * 0.1, E_row * 0.1, Slot(values, 45), Slot(values, 46), 0.0, Slot(values, 47)};
-            PLO_Ergebnis result{};
-            PLO_Linienergebnis* lines = nullptr;
-            const int r = Calc_DWQB_PLO_Section_Work(f_rot, parameters, nullptr, work, 0, &result,
-                                                     Member_Check_Stream ? &lines : nullptr);
-            if (r == 0) {
-                flags |= MC_METHOD_FAILED;
-                options = (options & ~uint32_t{OPT_STRAIN | OPT_EL750}) | elastic;
-                Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
-            } else {
-                if (record) record->plo = result;
-                if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), f_rot, &result, lines);
-                if (result.status & PLO_STATUS_FACTORS) {
-                    reached = Plastic_Class(reached, result.U, sv_max, f_yd, check_flags);
-                    flags |= 0x4800;
-                    *outs[5] = std::fabs(result.My) * 0.01;
-                    U_plastic = result.U;
-                    if (result.U > 990000) std::printf("  pl: U > 0.99e6\n");
-                }
-            }
-            if (lines) Free_DWQB_PLO_Result_List(lines);
-        }
-        // 13. partial internal forces on the line model
-        if (options & OPT_TSV_LINES) {
-            TSV_EX_Steuerung control{};
-            control.flags = static_cast<uint32_t>(work_code);
-            control.alpha = Q(DWQB_QW_ALPHA);
-            control.y_s = Q(DWQB_QW_YC);
-            control.z_s = Q(DWQB_QW_ZC);
-            control.y_M = Q(DWQB_QW_YM);
-            control.z_M = Q(DWQB_QW_ZM);
-            control.L = 100.0;
-            TSV_EX_Ergebnis result{};
-            TSV_EX_Linienliste* lines = nullptr;
-            const int r = Calc_TSV_EX(f_rot, yield, &control, &result, Member_Check_Stream ? &lines : nullptr);
-            if (r == 0) {
-                flags |= MC_METHOD_FAILED;
-                options = (options & ~uint32_t{OPT_TSV_LINES | OPT_EL750}) | elastic;
-                Out("%s\xCE" "bUnbekannter Fehler\xCEr im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n", P());
-            } else {
-                if (record) record->tsv_ex = result;
-                if (Member_Check_Stream) Print_TSV_EX_Result(Member_Check_Stream, 0, P(), f_rot, &result, lines);
-                if (result.flags & WORK_CODE_FILLED) {
-                    const double U = result.d[TSV_EX_U_PL];
-                    reached = Plastic_Class(reached, U, sv_max, f_yd, check_flags);
-                    flags |= 0x4800;
-                    *outs[5] = std::fabs(result.d[TSV_EX_MY]) * 0.01;
-                    U_plastic = U;
-                    if (U > 990000) std::printf("  pl: U > 0.99e6\n");
-                }
-            }
-            if (lines) Free_TSV_EX_Linienliste(lines);
-        }
-        // 14. partial internal forces of I-type sections
-        if (options & OPT_TSV) {
-            double f[8];
-            std::memcpy(f, f_rot, sizeof f);
-            if (!(options & OPT_NO_LIMIT_125)) {
-                if (Slot(values, 56) > 1.25) f[4] *= 0.8 * Slot(values, 56);
-                if (Slot(values, 57) > 1.25) f[5] *= 0.8 * Slot(values, 57), f[7] *= 0.8 * Slot(values, 57);
-            }
-            TSV_Ergebnis result{};
-            float work_copy[74];
-            std::memcpy(work_copy, values, sizeof work_copy);
-            NachweisDatenKopf* work = reinterpret_cast<NachweisDatenKopf*>(work_copy);
-            const int work_kind = work->code & WORK_CODE_KIND_MASK;
-            const int r = Prepare_TSV_Querschnitt(f, yield, descriptor, work, name_text, &result);
-            const bool valid = r != 0 && (result.flags & WORK_CODE_FILLED);
-            if (r != 0) {
-                if (record) record->tsv = result;
-                if (Member_Check_Stream) Print_TSV_Result(Member_Check_Stream, 0, P(), &result);
-            }
-            if (!valid) {
-                flags |= MC_METHOD_FAILED;
-                options = (options & ~uint32_t{OPT_TSV | OPT_EL750}) | elastic;
-                if (r == 0 || !Tsv_Reasons(result.flags, work_kind, true))
-                    Out("%s\xCE" "bUnbekannter Fehler\xCEr in Teilschnittgr\x94\xE1" "enverfahren !!!\n", P());
-                Out("%s\xCE" "bDer Nachweis wird elastisch gef\x81hrt !!!\n", P());
-            } else {
-                reached = Plastic_Class(reached, result.U, sv_max, f_yd, check_flags);
-                flags |= 0x4800;
-                *outs[5] = std::fabs(M_1 >= 0 ? result.M_max : result.M_min) * 0.01;
-                U_plastic = result.U;
-                Tsv_Reasons(result.flags, work_kind, false);
-            }
-        }
-        // 15. elastic checks
-        double U_N = 0, U_tau = 0, U_v = 0, sv_Rd = f_yd;
-        const double tau_Rd = f_yd * 0.5773502691896258;
-        if (options & OPT_ELASTIC_ALL) {
-            double U_N750 = 0, U_v750 = 0;
-            if (options & OPT_NORMAL) {
-                U_N = f_yd > 0 ? s_abs / f_yd : 0;
-                if (options & OPT_EL750) {
-                    double s750 = std::fabs(k_1 * M_1) + (spatial ? std::fabs(k_2 * M_2) : 0) + std::fabs(k_N * N);
-                    s750 *= 0.001;
-                    if (B != 0) s750 += std::fabs(k_B * B) * 0.001;
-                    U_N750 = s750 / f_yd;
-                    U_v750 = std::sqrt(s750 * s750 + 3 * t_max * t_max) / f_yd;
-                    options &= ~uint32_t{OPT_EL750};
-                }
-            }
-            if (options & OPT_SHEAR) U_tau = tau_Rd > 0 ? t_max / tau_Rd : 0;
-            const double U_m = std::max(U_plastic, U_tau);
-            if (options & OPT_MISES) {
-                if (!(options & OPT_EL747) || (s_abs > 0.5 * f_yd && t_max > 0.5 * tau_Rd)) {
-                    if (options & OPT_EL749) {
-                        bool raise;
-                        if (!spatial) {
-                            raise = s_abs <= 0.8 * f_yd;
-                        } else {
-                            const double s_N = 0.001 * k_N * N;
-                            raise = W_1a != 0 && W_1b != 0 && W_2a != 0 && W_2b != 0;
-                            for (double s : {s_N + 1000 * M_1 / W_1a, s_N + 1000 * M_1 / W_1b,
-                                             s_N - 1000 * M_2 / W_2a, s_N - 1000 * M_2 / W_2b})
-                                raise = raise && std::fabs(s) <= 0.8 * f_yd;
-                        }
-                        if (raise)
-                            sv_Rd = 1.1 * f_yd;
-                        else
-                            options &= ~uint32_t{OPT_EL749};
-                    }
-                    if (aluminium) sv_Rd *= std::sqrt(Get_Check_Factor());
-                    options &= ~uint32_t{OPT_EL747};
-                    U_v = sv_Rd > 0 ? sv_max / sv_Rd : 0;
-                } else {
-                    options &= ~uint32_t{OPT_EL749};
-                    U_v = 0;
-                }
-            }
-            if (prepared750 && ((U_N > 1 && U_N750 < U_N) || (U_v > 1 && U_v750 < U_v))) {
-                options = (options | OPT_EL750) & ~uint32_t{OPT_EL747};
-                U_N = U_N750;
-                U_v = U_v750;
-                sv_Rd = f_yd;
-                if (reached == 0) reached = 1;
-            }
-            U_sigma = std::max({U_N, U_v, U_m});
-            flags |= MC_ELASTIC_DONE;
-            if (record) {
-                const double r9[7] = {f_yd / 10, tau_Rd / 10, sv_Rd / 10, U_N, U_tau, U_v, U_sigma};
-                std::memcpy(record->resistance, r9, sizeof r9);
-            }
-            Out("%s", P());
-            const char* sep = "";
-            if (options & OPT_NORMAL) {
-                Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", U_N * f_yd, f_yd, U_N);
-                sep = ",  ";
-            }
-            if (options & OPT_SHEAR) {
-                Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xD6", "\xD6", U_tau * tau_Rd, tau_Rd, U_tau);
-                sep = ",  ";
-            }
-            if (options & OPT_MISES) {
-                if (!(options & OPT_EL747))
-                    Out("%s%s\xCE\\v\xCEr/%s\xCE\\vR,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", sv_max, sv_Rd, U_v);
-                else
-                    Out("  (El. 747)");
-            }
-            if (options & OPT_EL749) Out("  (El. 749)");
-            if (options & OPT_EL750) Out("  (El. 750)");
-            Out("\n");
-        } else if (flags & MC_ELASTIC_DONE) {
-            U_sigma = U_plastic;
-        }
-        *outs[8] = U_sigma;
-        // 16. governing stress
-        if (!(options & (OPT_INTERACTION | OPT_TSV | OPT_STRAIN | OPT_TSV_LINES))) {
-            flags |= MC_SIGMA_GOV;
-            *outs[4] = U_sigma * f_yd;
-        }
-        // 17. c/t
-        if (options & OPT_CT) {
-            int kind = 1;
-            if (aluminium) {
-                const bool b = Is_Aluguete_Class_B(grade);
-                kind = catalogue > 0 ? (b ? 0x1001 : 1) : (b ? 0x3001 : 0x2001);
-            }
-            if (fire) kind = (kind & ~0xF) | 5;
-            Install_Section_Part_Services();
-            Ct_Klassifizierung in{};
-            in.code = selector ? static_cast<int32_t>(selector->code) : 0;
-            in.flags = kind;
-            in.f_y = f_y;
-            in.E = E;
-            in.sigma_ref = f_yd;
-            in.eps_factor = ct_factor;
-            in.model = nullptr;
-            Ct_Ausnutzung out{};
-            const int slot = reached == 2 ? 0 : reached == 1 ? 1 : 2;
-            // The class 1 and 2 limits take alpha from the plastic stress
-            // blocks that carry N at the design strength; the stresses of
-            // the parts are those of the evaluation above. Only their
-            // utilisations are read when the class reached is 1 or 2.
-            double shift = 0;
-            if (slot < 2 && en && !aluminium && Calc_Model_Plastic_Axis_Shift(N, 0.1 * f_yd, &shift)) {
-                in.flags |= CT_PLASTIC_SHIFT;
-                in.plastic_shift = 10 * shift;
-            }
-            double eps = 1;
-            if (Calc_Querschnittsklasse(&in, &out)) {
-                U_ct_int = out.internal[slot];
-                U_ct_out = out.outstand[slot];
-                eps = out.eps[slot];
-            }
-            flags |= MC_CT_DONE;
-            if (record) record->class_slot = slot;
-            if (!en)
-                Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = "
-                    "%.3f\n",
-                    P(), sym.text[0], reached == 0 ? "12-14" : reached == 1 ? "15" : "18", "\xBE", eps, sym.text[0],
-                    U_ct_int, sym.text[0], U_ct_out);
-            else
-                Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n", P(),
-                    sym.text[0], aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - reached, "\xBE",
-                    eps, sym.text[0], U_ct_int, sym.text[0], U_ct_out);
+        if (raise)
+            *sv_Rd = 1.1 * m.f_yd;
+        else
+            s.options &= ~uint32_t{OPT_EL749};
+    }
+    if (s.aluminium) *sv_Rd *= std::sqrt(Get_Check_Factor());
+    s.options &= ~uint32_t{OPT_EL747};
+    return *sv_Rd > 0 ? m.sv_max / *sv_Rd : 0;
+}
+
+// The line of the elastic utilisations and the relaxations used.
+void Print_Elastic_Line(const Check_State& s, const Model_State& m, const double U[3], double tau_Rd, double sv_Rd) {
+    const uint32_t options = s.options;
+    Out("%s", P());
+    const char* sep = "";
+    if (options & OPT_NORMAL) {
+        Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", U[0] * m.f_yd, m.f_yd, U[0]);
+        sep = ",  ";
+    }
+    if (options & OPT_SHEAR) {
+        Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xD6", "\xD6", U[1] * tau_Rd, tau_Rd, U[1]);
+        sep = ",  ";
+    }
+    if (options & OPT_MISES) {
+        if (!(options & OPT_EL747))
+            Out("%s%s\xCE\\v\xCEr/%s\xCE\\vR,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", m.sv_max, sv_Rd, U[2]);
+        else
+            Out("  (El. 747)");
+    }
+    if (options & OPT_EL749) Out("  (El. 749)");
+    if (options & OPT_EL750) Out("  (El. 750)");
+    Out("\n");
+}
+
+// Step 15: the elastic checks of normal, shear and von Mises stress, El. 750
+// taken where it helps; U_sigma the largest with the plastic utilisation.
+void Check_Elastic(Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    double U_N = 0, U_tau = 0, U_v = 0, sv_Rd = m.f_yd;
+    const double tau_Rd = m.f_yd * 0.5773502691896258;
+    double U_N750 = 0, U_v750 = 0;
+    if (s.options & OPT_NORMAL) {
+        U_N = m.f_yd > 0 ? m.s_abs / m.f_yd : 0;
+        if (s.options & OPT_EL750) {
+            double s750 = std::fabs(m.k_1 * in.M_1) + (in.spatial ? std::fabs(m.k_2 * in.M_2) : 0) +
+                          std::fabs(m.k_N * in.N);
+            s750 *= 0.001;
+            if (in.B != 0) s750 += std::fabs(m.k_B * in.B) * 0.001;
+            U_N750 = s750 / m.f_yd;
+            U_v750 = std::sqrt(s750 * s750 + 3 * m.t_max * m.t_max) / m.f_yd;
+            s.options &= ~uint32_t{OPT_EL750};
         }
     }
-    // 18. buckling
-    if (options & (OPT_BUCKLING_1 | OPT_BUCKLING_2 | OPT_BUCKLING_3)) {
-        Member_Buckling_Input b{};
-        b.N = N;
-        b.spatial = spatial;
-        b.gamma_M1 = gamma_M1;
-        b.grade = grade;
-        b.aluminium = aluminium;
-        b.catalogue = catalogue;
-        b.family = catalogue >= 1 ? Get_Profil_Family(name) : family_word;
-        b.turned = turned;
-        b.options = options;
-        b.values = values;
-        U_b = Calc_Member_Buckling(&b, &flags);
+    if (s.options & OPT_SHEAR) U_tau = tau_Rd > 0 ? m.t_max / tau_Rd : 0;
+    const double U_m = std::max(m.U_plastic, U_tau);
+    if (s.options & OPT_MISES) U_v = Mises_Utilisation(s, m, tau_Rd, &sv_Rd);
+    if (m.prepared750 && ((U_N > 1 && U_N750 < U_N) || (U_v > 1 && U_v750 < U_v))) {
+        s.options = (s.options | OPT_EL750) & ~uint32_t{OPT_EL747};
+        U_N = U_N750;
+        U_v = U_v750;
+        sv_Rd = m.f_yd;
+        if (m.reached == 0) m.reached = 1;
     }
-    *outs[6] = U_ct_int;
-    *outs[7] = U_ct_out;
-    *outs[9] = U_b;
-    // 19. end
-    if (record) {
-        record->final_options = options;
-        record->flags = flags;
-        record->ct_internal = U_ct_int;
-        record->ct_outstand = U_ct_out;
-        record->U_stresses = U_sigma;
-        record->U_ct = std::max(U_ct_int, U_ct_out);
-        record->U_buckling = U_b;
-        record->U_overall = std::max({U_sigma, record->U_ct, U_b});
+    s.U_sigma = std::max({U_N, U_v, U_m});
+    s.flags |= MC_ELASTIC_DONE;
+    if (s.record) {
+        const double r9[7] = {m.f_yd / 10, tau_Rd / 10, sv_Rd / 10, U_N, U_tau, U_v, s.U_sigma};
+        std::memcpy(s.record->resistance, r9, sizeof r9);
     }
-    return flags;
+    const double U[3] = {U_N, U_tau, U_v};
+    Print_Elastic_Line(s, m, U, tau_Rd, sv_Rd);
+}
+
+// Step 17: the c/t utilisations of the model's parts for the class reached
+// (alpha of the plastic stress blocks for classes 1 and 2 under EN 1993),
+// printed with the table they come from.
+void Check_Ct(Check_State& s, const Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    int kind = 1;
+    if (s.aluminium) {
+        const bool b = Is_Aluguete_Class_B(s.grade);
+        kind = s.catalogue > 0 ? (b ? 0x1001 : 1) : (b ? 0x3001 : 0x2001);
+    }
+    if (s.fire) kind = (kind & ~0xF) | 5;
+    Install_Section_Part_Services();
+    Ct_Klassifizierung ct_in{};
+    ct_in.code = in.selector ? static_cast<int32_t>(in.selector->code) : 0;
+    ct_in.flags = kind;
+    ct_in.f_y = m.f_y;
+    ct_in.E = m.E;
+    ct_in.sigma_ref = m.f_yd;
+    ct_in.eps_factor = m.ct_factor;
+    ct_in.model = nullptr;
+    Ct_Ausnutzung ct_out{};
+    const int slot = m.reached == 2 ? 0 : m.reached == 1 ? 1 : 2;
+    // The class 1 and 2 limits take alpha from the plastic stress blocks
+    // that carry N at the design strength; the stresses of the parts are
+    // those of the evaluation above. Only their utilisations are read when
+    // the class reached is 1 or 2.
+    double shift = 0;
+    if (slot < 2 && s.en && !s.aluminium && Calc_Model_Plastic_Axis_Shift(in.N, 0.1 * m.f_yd, &shift)) {
+        ct_in.flags |= CT_PLASTIC_SHIFT;
+        ct_in.plastic_shift = 10 * shift;
+    }
+    double eps = 1;
+    if (Calc_Querschnittsklasse(&ct_in, &ct_out)) {
+        s.U_ct_int = ct_out.internal[slot];
+        s.U_ct_out = ct_out.outstand[slot];
+        eps = ct_out.eps[slot];
+    }
+    s.flags |= MC_CT_DONE;
+    if (s.record) s.record->class_slot = slot;
+    const char* const u = s.sym->text[0];
+    if (!s.en)
+        Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n",
+            P(), u, m.reached == 0 ? "12-14" : m.reached == 1 ? "15" : "18", "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
+    else
+        Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n", P(), u,
+            s.aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - m.reached, "\xBE", eps, u,
+            s.U_ct_int, u, s.U_ct_out);
+}
+
+// Steps 6 to 17: the checks on the thin-walled model; false when the model
+// cannot be built.
+bool Check_On_Model(Check_State& s) {
+    if (!Build_Check_Model(s)) return false;
+    Model_State m{};
+    Read_Model_Stresses(s, m);
+    Set_Strength(s, m);
+    Prepare_El750(s, m);
+    Set_Stress_Outputs(s, m);
+    if (!s.in->spatial && (s.options & OPT_INTERACTION)) Check_Interaction(s, m);
+    Set_Plastic_Forces(s, m);
+    if (s.options & OPT_STRAIN) Run_Strain_Iteration(s, m);
+    if (s.options & OPT_TSV_LINES) Run_Tsv_Lines(s, m);
+    if (s.options & OPT_TSV) Run_Tsv_I(s, m);
+    if (s.options & OPT_ELASTIC_ALL)
+        Check_Elastic(s, m);
+    else if (s.flags & MC_ELASTIC_DONE)
+        s.U_sigma = m.U_plastic;
+    s.out->U_sigma = s.U_sigma;
+    // 16. governing stress
+    if (!(s.options & (OPT_INTERACTION | OPT_TSV | OPT_STRAIN | OPT_TSV_LINES))) {
+        s.flags |= MC_SIGMA_GOV;
+        s.out->sigma_gov = s.U_sigma * m.f_yd;
+    }
+    if (s.options & OPT_CT) Check_Ct(s, m);
+    return true;
+}
+
+// Step 18: flexural buckling of the member on the model that stands.
+void Check_Buckling(Check_State& s) {
+    const Member_Check_Input& in = *s.in;
+    Member_Buckling_Input b{};
+    b.N = in.N;
+    b.spatial = in.spatial;
+    b.gamma_M1 = in.gamma_M1;
+    b.grade = s.grade;
+    b.aluminium = s.aluminium;
+    b.catalogue = s.catalogue;
+    b.family = s.catalogue >= 1 ? Get_Profil_Family(s.name) : in.descriptor->family;
+    b.turned = s.turned;
+    b.options = s.options;
+    b.values = in.values;
+    s.U_b = Calc_Member_Buckling(&b, &s.flags);
+}
+
+// Step 19: the utilisations into the outputs and the record.
+void Finish_Check(const Check_State& s) {
+    s.out->ct_internal = s.U_ct_int;
+    s.out->ct_outstand = s.U_ct_out;
+    s.out->U_b = s.U_b;
+    Stabnachweis_Ergebnis* record = s.record;
+    if (!record) return;
+    record->final_options = s.options;
+    record->flags = s.flags;
+    record->ct_internal = s.U_ct_int;
+    record->ct_outstand = s.U_ct_out;
+    record->U_stresses = s.U_sigma;
+    record->U_ct = std::max(s.U_ct_int, s.U_ct_out);
+    record->U_buckling = s.U_b;
+    record->U_overall = std::max({s.U_sigma, record->U_ct, s.U_b});
+}
+
+// Copies an output value to the caller's address when there is one.
+void Put(double* address, double value) {
+    if (address) *address = value;
+}
+
+}  // namespace
+
+uint32_t Check_Member(const Member_Check_Input* input, Member_Check_Output* output, Stabnachweis_Ergebnis* record) {
+    Member_Check_Output scratch;
+    Member_Check_Output* out = output ? output : &scratch;
+    *out = Member_Check_Output{};
+    if (!input || !input->descriptor || !input->values || !input->name_text) return 0;
+    Check_State s = Begin_Check(*input, out, record);
+    Print_Check_Header(s);
+    if (input->descriptor->family < 0)
+        Check_By_Values(s);
+    else if (!Check_On_Model(s))
+        return s.flags;
+    if (s.options & (OPT_BUCKLING_1 | OPT_BUCKLING_2 | OPT_BUCKLING_3)) Check_Buckling(s);
+    Finish_Check(s);
+    return s.flags;
 }
 
 uint32_t Check_Member_Ext(const NachweisNorm* selector, double N, double V_1, double V_2, double T_t, double M_1,
@@ -551,10 +682,20 @@ uint32_t Check_Member_Ext(const NachweisNorm* selector, double N, double V_1, do
                           double* sigma_2, double* tau_max, double* sigma_v_max, double* sigma_gov, double* M_gr,
                           double* ct_internal, double* ct_outstand, double* U_sigma, int check_flags, int spatial,
                           FILE* vuve, FILE* messages, Stabnachweis_Ergebnis* record) {
-    double U_b = 0;
-    return Check_Member(selector, N, V_1, V_2, T_t, M_1, M_2, T_w, B, descriptor, name_text, values, gamma, sigma_1,
-                        sigma_2, tau_max, sigma_v_max, sigma_gov, M_gr, ct_internal, ct_outstand, U_sigma, gamma,
-                        &U_b, check_flags, spatial, vuve, messages, record);
+    const Member_Check_Input input{selector, N, V_1, V_2, T_t, M_1, M_2, T_w, B, descriptor, name_text, values,
+                                   gamma, gamma, check_flags, spatial, vuve, messages};
+    Member_Check_Output out;
+    const uint32_t flags = Check_Member(&input, &out, record);
+    Put(sigma_1, out.sigma_1);
+    Put(sigma_2, out.sigma_2);
+    Put(tau_max, out.tau_max);
+    Put(sigma_v_max, out.sigma_v_max);
+    Put(sigma_gov, out.sigma_gov);
+    Put(M_gr, out.M_gr);
+    Put(ct_internal, out.ct_internal);
+    Put(ct_outstand, out.ct_outstand);
+    Put(U_sigma, out.U_sigma);
+    return flags;
 }
 
 uint32_t Check_Member_Without_Record(const NachweisNorm* selector, double N, double V_1, double V_2, double T_t,

@@ -63,15 +63,34 @@ struct Stabnachweis_Ergebnis {
     double U_stresses, U_ct, U_buckling, U_overall;
 };
 
-// The value array of a converted section: its lead block and the payload
-// (slots 61..64 buckling lengths, 71 and 72 fire factors): a whole
-// Section_Work_Record, 74 floats.
-uint32_t Check_Member(const NachweisNorm* selector, double N, double V_1, double V_2, double T_t, double M_1,
-                      double M_2, double T_w, double B, const Profil_Model_Descriptor* descriptor,
-                      const char* name_text, const float* values, double gamma_M0, double* sigma_1, double* sigma_2,
-                      double* tau_max, double* sigma_v_max, double* sigma_gov, double* M_gr, double* ct_internal,
-                      double* ct_outstand, double* U_sigma, double gamma_M1, double* U_b, int check_flags,
-                      int spatial, FILE* vuve, FILE* messages, Stabnachweis_Ergebnis* record);
+// The inputs of one member check. The value array of a converted section:
+// its lead block and the payload (slots 61..64 buckling lengths, 71 and 72
+// fire factors): a whole Section_Work_Record, 74 floats.
+struct Member_Check_Input {
+    const NachweisNorm* selector;
+    double N, V_1, V_2, T_t, M_1, M_2, T_w, B;
+    const Profil_Model_Descriptor* descriptor;
+    const char* name_text;
+    const float* values;
+    double gamma_M0, gamma_M1;
+    int check_flags;
+    int spatial;
+    FILE* vuve;
+    FILE* messages;
+};
+
+// The values the member check returns besides its flags (MN/m² and kNm as
+// the forces above; utilisations plain).
+struct Member_Check_Output {
+    double sigma_1, sigma_2, tau_max, sigma_v_max, sigma_gov, M_gr;
+    double ct_internal, ct_outstand, U_sigma, U_b;
+};
+
+// The check of one section for one set of forces: result flags; *output
+// (all zero when the input is incomplete) and, when given, *record filled.
+uint32_t Check_Member(const Member_Check_Input* input, Member_Check_Output* output, Stabnachweis_Ergebnis* record);
+// The named forms below build the input record; a null output address is
+// not written.
 uint32_t Check_Member_Ext(const NachweisNorm* selector, double N, double V_1, double V_2, double T_t, double M_1,
                           double M_2, double T_w, double B, const Profil_Model_Descriptor* descriptor,
                           const char* name_text, const float* values, double gamma, double* sigma_1,

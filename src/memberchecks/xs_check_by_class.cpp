@@ -17,6 +17,10 @@ namespace {
 const uint32_t kElasticChecks = 0x31Cu;
 const uint32_t kPlasticMethods = 0x1500001u;
 
+// Shape codes of the section record (Get_Profilquerschnitt_Type_Of_Name):
+// rectangular hollow, the two-web box Q24, flat bar.
+enum { SECTION_TYPE_RHS = 1, SECTION_TYPE_Q24 = 9, SECTION_TYPE_FLAT = 10 };
+
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
 
@@ -104,6 +108,333 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     OLI_printf(file, "\n");
 }
 
+// The forces of the check, kN, kNm, kNm².
+struct Class_Check_Forces {
+    double N, M_y, M_z, V_y, V_z, T_t, T_w, B;
+};
+
+// What the steps of one check by class share: the call, the member check's
+// records and results, and the rounded utilisations.
+struct Class_Check {
+    const Profilquerschnitt* section;
+    const int* options;
+    int mode, check, level, circular_hollow;
+    double gamma_M0;
+    Class_Check_Forces f;
+    FILE* file;
+    bool heading;            // the heading was written
+    Profil_Model_Descriptor descriptor;
+    Section_Work_Record work;
+    char name_text[PROFIL_MODEL_NAME_SIZE];
+    Stabnachweis_Ergebnis r;
+    double s1, s2, tau, sv, gov, M_gr, ct_i, ct_o, U_s;
+    uint32_t bits;
+    bool two_walls, box_overhang;
+    int missed_class;
+    double missed_ct;
+    bool flange_road;
+    double U_sx, U_t, U_v, U_sig, ct_out, ct_in, ct_all, U_all;
+};
+
+float* Values(Class_Check& c) { return reinterpret_cast<float*>(&c.work); }
+
+// Step 1: the member check's data records of the section - the method
+// (elastic, or the plastic one the section supports), the checks asked for
+// and the spatial mode; false when the section cannot be converted.
+bool Fill_Check_Records(Class_Check& c) {
+    c.descriptor.word1 = -1;
+    std::memcpy(c.name_text, "    ", 5);
+    float* values = Values(c);
+    if (Convert_Profilquerschnitt_At(c.section, 0.5, &c.descriptor, values, c.name_text) != 1) return false;
+    c.descriptor.word1 = 2;
+    int method = c.mode <= 0 ? 2 : 3;
+    if (c.mode >= 1) {
+        const int code = Check_TSV_Default(1, &c.descriptor, &c.work.head, c.name_text);
+        if (code != 3) method = code;
+    }
+    values[16] = Code_Pair(method);
+    values[17] = Code_Pair(c.options[9]);
+    values[18] = Code_Pair(4 | (c.options[1] != 0) | 2 * (c.options[2] != 0));
+    values[19] = Code_Pair(4096);
+    return true;
+}
+
+// Step 2: the heading with the forces that are not zero, six to a line.
+void Print_Class_Check_Heading(const Class_Check& c) {
+    FILE* file = c.file;
+    Tabs({1.5});
+    OLI_printf(file, "%s%slastische%s f\x81r  ", Check_Line_Prefix, c.mode <= 0 ? "e" : "p",
+               c.check == 1 ? "r Spannungsnachweis" : " Spannungen");
+    const char* sep = "";
+    int items = 0;
+    auto item = [&](const char* format, const char* sub, double v) {
+        if (std::fabs(v) <= 0.01) return;
+        if (items == 6) {
+            OLI_printf(file, "\n");
+            sep = "\xCEt";
+        }
+        if (sub)
+            OLI_printf(file, format, sep, sub, v);
+        else
+            OLI_printf(file, format, sep, v);
+        sep = ", ";
+        items++;
+    };
+    const Class_Check_Forces& f = c.f;
+    item("%sN = %.2lf kN", nullptr, f.N);
+    item("%sM\xCE\\%s\xCEr = %.2lf kNm", "y", f.M_y);
+    item("%sV\xCE\\%s\xCEr = %.2lf kN", "z", f.V_z);
+    item("%sM\xCE\\%s\xCEr = %.2lf kNm", "z", f.M_z);
+    item("%sV\xCE\\%s\xCEr = %.2lf kN", "y", f.V_y);
+    item("%sT\xCE\\t\xCEr = %.2lf kNm", nullptr, f.T_t);
+    item("%sT\xCE\\\xD0\xCEr = %.2lf kNm", nullptr, f.T_w);
+    item("%sB = %.2lf kNm\xFD", nullptr, f.B);
+    OLI_printf(file, "\n");
+}
+
+// Step 3: the member check on the records (spatial, EN 1993-1-1); false,
+// with the note under the heading, when it did not run.
+bool Run_Member_Check(Class_Check& c) {
+    const NachweisNorm selector{1, 0};
+    const Class_Check_Forces& f = c.f;
+    c.bits = Check_Member_Ext(&selector, f.N, f.V_y, f.V_z, f.T_t, f.M_y, f.M_z, f.T_w, f.B, &c.descriptor,
+                              c.name_text, Values(c), c.gamma_M0, &c.s1, &c.s2, &c.tau, &c.sv, &c.gov, &c.M_gr,
+                              &c.ct_i, &c.ct_o, &c.U_s, 0, 1, nullptr, nullptr, &c.r);
+    if (c.bits & MC_STRESSES) return true;
+    if (c.heading) OLI_printf(c.file, "%sNachweis wurde nicht gef\x81hrt\n", Check_Line_Prefix);
+    return false;
+}
+
+// The c/t utilisation of the whole section: a flat bar modelled as two walls
+// counts half, a box's overhangs not at all.
+double Ct_Total(const Class_Check& c) {
+    return (c.two_walls ? 0.5 : 1.0) * std::max(c.ct_i, c.box_overhang ? 0.0 : c.ct_o);
+}
+
+// Step 4: flat bars modelled as two walls and boxes with overhangs; a plastic
+// result that misses the class it needs is checked again elastically.
+bool Check_Needed_Class(Class_Check& c) {
+    const double* s = c.section->start;
+    const int type = c.section->type;
+    c.two_walls = type == SECTION_TYPE_RHS &&
+                  (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
+    c.box_overhang = !c.two_walls && type == SECTION_TYPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    // A plastic result holds only for a section of the class it needs (the
+    // c/t utilisation is formed for that class): a section that misses it
+    // is checked elastically, with the c/t ratio that says why.
+    const Stabnachweis_Ergebnis& r = c.r;
+    if (c.mode >= 1 && (r.final_options & kPlasticMethods) && r.class_slot >= 0 && r.class_slot <= 1 &&
+        !Utilisation_Ok(Round_Utilisation(Ct_Total(c)))) {
+        c.missed_class = r.class_slot + 1;
+        c.missed_ct = Round_Utilisation(Ct_Total(c));
+        Values(c)[16] = Code_Pair(2);
+        return Run_Member_Check(c);
+    }
+    return true;
+}
+
+// Steps 5 to 7: the utilisations rounded, zeroed where their output is not
+// asked for or only stresses are, and written to the outputs.
+void Set_Class_Check_Outputs(Class_Check& c, double* const out[8]) {
+    const Stabnachweis_Ergebnis& r = c.r;
+    c.ct_out = c.ct_o, c.ct_in = c.ct_i, c.ct_all = Ct_Total(c);
+    if (c.two_walls) c.ct_out /= 2, c.ct_in /= 2;
+    if (c.box_overhang) c.ct_out = 0;
+    c.flange_road = r.final_options & OPT_TSV;
+    c.U_sx = Round_Utilisation(r.resistance[3]), c.U_t = Round_Utilisation(r.resistance[4]);
+    c.U_v = Round_Utilisation(r.resistance[5]);
+    c.U_sig = Round_Utilisation(r.U_stresses);
+    c.ct_out = Round_Utilisation(c.ct_out), c.ct_in = Round_Utilisation(c.ct_in);
+    c.ct_all = Round_Utilisation(c.ct_all);
+    c.U_all = Round_Utilisation(std::max({c.U_sig, c.ct_all, r.U_buckling}));
+    if (!out[1]) c.U_sig = 0;
+    if (!out[2]) c.ct_out = c.ct_in = c.ct_all = 0;
+    double s_hi = std::max(c.s1, c.s2), s_lo = std::min(c.s1, c.s2);
+    if (c.check == 0) c.U_all = c.U_sig = c.ct_all = s_hi = s_lo = c.tau = c.sv = 0;
+    const double v[8] = {c.U_all, c.U_sig, c.ct_all, s_hi, s_lo, c.tau, c.sv, c.M_gr};
+    for (int k = 0; k < 8; k++)
+        if (out[k]) *out[k] = v[k];
+}
+
+// The points of the extreme stresses (not for flat bars and hollow
+// rectangles).
+void Print_Stress_Points(const Class_Check& c) {
+    const char* P = Check_Line_Prefix;
+    const double (&pt)[MC_POINTS][5] = c.r.points;
+    const char* line = "%s%s \xCEt" "bei y = %.1lf mm, z = %.1lf mm: \xCEt\xCC\xCE\\x\xCEr = %.2lf N/mm\xFD, \xD6 = "
+                       "%.2lf N/mm\xFD, \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD\n";
+    auto point = [&](const char* what, const double* p, double tau_sign) {
+        OLI_printf(c.file, line, P, what, 10 * p[0], 10 * p[1], 10 * p[2], 10 * tau_sign * p[3], 10 * p[4]);
+    };
+    if (std::fabs(pt[MC_PT_SMAX][2]) * 10 > 0.001) point("max \xCC\xCE\\x\xCEr", pt[MC_PT_SMAX], 1);
+    if (std::fabs(pt[MC_PT_SMIN][2]) * 10 > 0.001) point("min \xCC\xCE\\x\xCEr", pt[MC_PT_SMIN], 1);
+    const double a = std::fabs(pt[MC_PT_TMAX][3]), b = std::fabs(pt[MC_PT_TMIN][3]);
+    if (a != b && std::max(a, b) * 10 > 0.001) {
+        if (a > b)
+            point("max \xD6", pt[MC_PT_TMAX], 1);
+        else
+            point("max \xD6", pt[MC_PT_TMIN], -1);
+    }
+    point("max \xCC\xCE\\v\xCEr", pt[MC_PT_SV], 1);
+}
+
+// The design strengths, then the normal, shear and comparison stresses
+// against them with their verdicts.
+void Print_Stress_Verdicts(const Class_Check& c) {
+    FILE* file = c.file;
+    const int level = c.level;
+    const double (&pt)[MC_POINTS][5] = c.r.points;
+    const double f_xd = 10 * c.r.resistance[0], f_td = 10 * c.r.resistance[1], f_vd = 10 * c.r.resistance[2];
+    const double U_sx = c.U_sx, U_t = c.U_t;
+    if (level >= 2) {
+        OLI_printf(file, "zul. ");
+        if (U_sx > 0.001) OLI_printf(file, "Normal-, ");
+        if (U_t > 0.001) OLI_printf(file, "Schub-, ");
+        OLI_printf(file, "Vergleichsspannung: ");
+        if (U_sx > 0.001) OLI_printf(file, "\xCC\xCE\\x,Rd\xCEr = %.1lf N/mm\xFD,  ", f_xd);
+        if (U_t > 0.001) OLI_printf(file, "\xD6\xCE\\Rd\xCEr = %.1lf N/mm\xFD,  ", f_td);
+        OLI_printf(file, "\xCC\xCE\\v,Rd\xCEr = %.1lf N/mm\xFD\n", f_vd);
+    }
+    Tabs({8.0});
+    OLI_printf(file, "%sNachweis: ", Check_Line_Prefix);
+    bool before = false;
+    if (level >= 2) {
+        const double smax = 10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2]));
+        const double tmax = 10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3]));
+        if (U_sx > 0.001) {
+            OLI_printf(file,
+                       "\xCEtmax |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD  %s  \xCC\xCE\\x,Rd\xCEr = %.2lf N/mm\xFD  "
+                       "\x88  U\xCE\\\xCCx\xCEr = %.3lf  %s  1  %s\n",
+                       smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
+                       Verdict(U_sx));
+            before = true;
+        }
+        if (U_t > 0.001) {
+            OLI_printf(file,
+                       "\xCEtmax \xD6 = %.2lf N/mm\xFD  %s  \xD6\xCE\\Rd\xCEr = %.2lf N/mm\xFD  \x88  "
+                       "U\xCE\\\xD6\xCEr = %.3lf  %s  1  %s\n",
+                       tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1), Verdict(U_t));
+            before = true;
+        }
+    }
+    const double svp = 10 * pt[MC_PT_SV][4];
+    OLI_printf(file,
+               "\xCEt\xCC\xCE\\v\xCEr = %.2lf N/mm\xFD  %s  \xCC\xCE\\v,Rd\xCEr = %.2lf N/mm\xFD  \x88  "
+               "U\xCE\\\xCC%s\xCEr = %.3lf  %s  1  %s\n",
+               svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", c.U_v, Limit_Compare_Symbol(c.U_v, 1),
+               Verdict(c.U_v));
+    if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
+        OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", c.U_sig, Limit_Compare_Symbol(c.U_sig, 1),
+                   Verdict(c.U_sig));
+}
+
+// The elastic stress check: the extremes, their points and the verdicts.
+void Print_Elastic_Check(const Class_Check& c) {
+    FILE* file = c.file;
+    const char* P = Check_Line_Prefix;
+    const double (&pt)[MC_POINTS][5] = c.r.points;
+    if (!(c.bits & MC_PLASTIC) && c.level >= 2) {
+        OLI_printf(file, "%selastische Spannungen: ", P);
+        OLI_printf(file, "max |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD,  max \xD6 = %.2lf N/mm\xFD",
+                   10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2])),
+                   10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3])));
+        OLI_printf(file, ",  max \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD", 10 * pt[MC_PT_SV][4]);
+        OLI_printf(file, "\n");
+    }
+    if (c.flange_road) {
+        Flange_Road(file, c.r.tsv, 10 * c.r.resistance[0], 10 * c.r.resistance[1], c.level);
+        return;
+    }
+    Tabs({9.0, 35.0});
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
+    const int type = c.section->type;
+    if (type != SECTION_TYPE_FLAT && type != SECTION_TYPE_RHS && c.level >= 2) Print_Stress_Points(c);
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
+    Print_Stress_Verdicts(c);
+}
+
+// The c/t utilisations of the outstands, the internal parts and in total,
+// under the class they were formed for.
+void Print_Ct_Block(const Class_Check& c) {
+    FILE* file = c.file;
+    const char* P = Check_Line_Prefix;
+    Tabs({10.0});
+    const int cls = c.r.class_slot < 0 ? -1 : c.r.class_slot + 1;
+    if (c.level == 1) {
+        OLI_printf(file, "%sc/t-Verh\x84ltnis", P);
+        OLI_printf(file, ": ");
+    } else {
+        OLI_Add_Para_Offset(0.3);
+        OLI_printf(file, "%sc/t-Verh\x84ltnis", P);
+        if (cls < 0)
+            OLI_printf(file, ": ");
+        else
+            OLI_printf(file, " bzgl. Q-Klasse %d:\n", cls);
+    }
+    auto part = [&](const char* label, double u) {
+        OLI_printf(file, "\xCEt");
+        if (label) OLI_printf(file, "%s", label);
+        OLI_printf(file, "Ausnutzung U\xCE\\" "c/t\xCEr");
+        OLI_printf(file, " = %.3lf", u);
+        Print_Utilisation_Verdict(file, u);
+        OLI_printf(file, "\n");
+    };
+    if (c.ct_out > 0.01) part(c.circular_hollow ? nullptr : "einseitig gest\x81tzt: ", c.ct_out);
+    if (c.ct_in > 0.01) part(c.circular_hollow ? nullptr : "beidseitig gest\x81tzt: ", c.ct_in);
+    if (c.level >= 2 && c.ct_out > 0.01 && c.ct_in > 0.01 && c.ct_all > 0.01) part("gesamt: ", c.ct_all);
+}
+
+// The summary line of level 0: U_sigma and U_c/t with their verdicts.
+void Print_Summary_Line(const Class_Check& c) {
+    FILE* file = c.file;
+    const double U_sig = c.U_sig, ct_all = c.ct_all;
+    OLI_printf(file, "%s", Check_Line_Prefix);
+    if (U_sig > 0.001)
+        OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+    if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
+    if (ct_all > 0.001)
+        OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Limit_Compare_Symbol(ct_all, 1),
+                   Verdict(ct_all));
+    OLI_printf(file, "\n");
+}
+
+// Step 8: the text - refusals, the plastic note, the limit moment when only
+// stresses are asked for, else the stress check and the c/t block.
+void Print_Class_Check_Text(const Class_Check& c) {
+    FILE* file = c.file;
+    const char* P = Check_Line_Prefix;
+    const Stabnachweis_Ergebnis& r = c.r;
+    if (c.bits & MC_NOT_VERIFIED) {
+        OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
+        return;
+    }
+    if (c.mode != 0 && !(r.final_options & kPlasticMethods)) {
+        if (c.missed_class)
+            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U\xCE\\c/t\xCEr = %.3lf  %s  1  %s\xCEr\n", P,
+                       c.missed_class, c.missed_ct, Limit_Compare_Symbol(c.missed_ct, 1), Verdict(c.missed_ct));
+        OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
+        const bool elastic = r.final_options & kElasticChecks;
+        if (elastic) OLI_printf(file, " %s", Mark_Alert());
+        OLI_printf(file, "\n");
+        if (!elastic) return;
+    }
+    if (c.check == 0) {
+        OLI_printf(file, "%s", P);
+        if (c.bits & MC_PLASTIC) {
+            if (c.level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
+            OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", c.M_gr);
+        }
+        return;
+    }
+    if (c.level >= 1) {
+        Print_Elastic_Check(c);
+        if (c.ct_in > 0.01 || c.ct_out > 0.01) Print_Ct_Block(c);
+    } else if (c.U_sig > 0.001 || c.ct_all > 0.001) {
+        Print_Summary_Line(c);
+    }
+    OLI_End_Tabs();
+}
+
 }  // namespace
 
 uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,
@@ -112,269 +443,33 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
                                 double* out4, double* out5, double* out6, double* out7, double* out8, FILE* file,
                                 int level) {
     if (!section || !options) return 0;
-    const char* P = Check_Line_Prefix;
-    const int mode = options[0];
-
-    // 1. the data records
-    Profil_Model_Descriptor descriptor{};
-    descriptor.word1 = -1;
-    Section_Work_Record work{};
-    float* values = reinterpret_cast<float*>(&work);
-    char name_text[PROFIL_MODEL_NAME_SIZE] = "    ";
-    const bool converted = Convert_Profilquerschnitt_At(section, 0.5, &descriptor, values, name_text) == 1;
-    if (converted) {
-        descriptor.word1 = 2;
-        int method = mode <= 0 ? 2 : 3;
-        if (mode >= 1) {
-            const int c = Check_TSV_Default(1, &descriptor, &work.head, name_text);
-            if (c != 3) method = c;
-        }
-        values[16] = Code_Pair(method);
-        values[17] = Code_Pair(options[9]);
-        values[18] = Code_Pair(4 | (options[1] != 0) | 2 * (options[2] != 0));
-        values[19] = Code_Pair(4096);
-    }
-
-    // 2. heading
-    const bool heading = file && level >= 1;
-    if (heading) {
-        Tabs({1.5});
-        OLI_printf(file, "%s%slastische%s f\x81r  ", P, mode <= 0 ? "e" : "p",
-                   check == 1 ? "r Spannungsnachweis" : " Spannungen");
-        const char* sep = "";
-        int items = 0;
-        auto item = [&](const char* format, const char* sub, double v) {
-            if (std::fabs(v) <= 0.01) return;
-            if (items == 6) {
-                OLI_printf(file, "\n");
-                sep = "\xCEt";
-            }
-            if (sub)
-                OLI_printf(file, format, sep, sub, v);
-            else
-                OLI_printf(file, format, sep, v);
-            sep = ", ";
-            items++;
-        };
-        item("%sN = %.2lf kN", nullptr, N);
-        item("%sM\xCE\\%s\xCEr = %.2lf kNm", "y", M_y);
-        item("%sV\xCE\\%s\xCEr = %.2lf kN", "z", V_z);
-        item("%sM\xCE\\%s\xCEr = %.2lf kNm", "z", M_z);
-        item("%sV\xCE\\%s\xCEr = %.2lf kN", "y", V_y);
-        item("%sT\xCE\\t\xCEr = %.2lf kNm", nullptr, T_t);
-        item("%sT\xCE\\\xD0\xCEr = %.2lf kNm", nullptr, T_w);
-        item("%sB = %.2lf kNm\xFD", nullptr, B);
-        OLI_printf(file, "\n");
-    }
+    Class_Check c{};
+    c.section = section;
+    c.options = options;
+    c.mode = options[0];
+    c.check = check;
+    c.level = level;
+    c.circular_hollow = circular_hollow;
+    c.gamma_M0 = gamma_M0;
+    c.f = {N, M_y, M_z, V_y, V_z, T_t, T_w, B};
+    c.file = file;
+    const bool converted = Fill_Check_Records(c);
+    c.heading = file && level >= 1;
+    if (c.heading) Print_Class_Check_Heading(c);
     // A section that could not be converted has no data for the check: it
     // is not run on unset records.
     if (!converted) {
-        if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
+        if (c.heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", Check_Line_Prefix);
         return 0;
     }
-
-    // 3. the member check
-    NachweisNorm selector{1, 0};
-    Stabnachweis_Ergebnis r{};
-    double s1 = 0, s2 = 0, tau = 0, sv = 0, gov = 0, M_gr = 0, ct_i = 0, ct_o = 0, U_s = 0;
-    auto run = [&]() {
-        return Check_Member_Ext(&selector, N, V_y, V_z, T_t, M_y, M_z, T_w, B, &descriptor, name_text, values,
-                                gamma_M0, &s1, &s2, &tau, &sv, &gov, &M_gr, &ct_i, &ct_o, &U_s, 0, 1, nullptr,
-                                nullptr, &r);
-    };
-    uint32_t bits = run();
-    if (!(bits & MC_STRESSES)) {
-        if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
-        return 0;
-    }
-    // 4. c/t of flat bars modelled as two walls, and of boxes
-    const double* s = section->start;
-    const bool two_walls = section->type == 1 && (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 ||
-                                                  std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
-    const bool box_overhang = !two_walls && section->type == 9 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
-    auto ct_total = [&]() { return (two_walls ? 0.5 : 1.0) * std::max(ct_i, box_overhang ? 0.0 : ct_o); };
-    // A plastic result holds only for a section of the class it needs (the
-    // c/t utilisation is formed for that class): a section that misses it
-    // is checked elastically, with the c/t ratio that says why.
-    int missed_class = 0;
-    double missed_ct = 0;
-    if (mode >= 1 && (r.final_options & kPlasticMethods) && r.class_slot >= 0 && r.class_slot <= 1 &&
-        !Utilisation_Ok(Round_Utilisation(ct_total()))) {
-        missed_class = r.class_slot + 1;
-        missed_ct = Round_Utilisation(ct_total());
-        values[16] = Code_Pair(2);
-        bits = run();
-        if (!(bits & MC_STRESSES)) {
-            if (heading) OLI_printf(file, "%sNachweis wurde nicht gef\x81hrt\n", P);
-            return 0;
-        }
-    }
+    if (!Run_Member_Check(c) || !Check_Needed_Class(c)) return 0;
     // 9. A plastic check that fell back on the elastic checks still answers
     // the plastic request: the caller takes it as done, not as an error.
-    const uint32_t result =
-        mode >= 1 && !(bits & MC_PLASTIC) && (r.final_options & kElasticChecks) ? bits | MC_PLASTIC : bits;
-    double ct_out = ct_o, ct_in = ct_i, ct_all = ct_total();
-    if (two_walls) ct_out /= 2, ct_in /= 2;
-    if (box_overhang) ct_out = 0;
-    // 5. rounding
-    const bool flange_road = r.final_options & OPT_TSV;
-    double U_sx = Round_Utilisation(r.resistance[3]), U_t = Round_Utilisation(r.resistance[4]);
-    double U_v = Round_Utilisation(r.resistance[5]);
-    double U_sig = Round_Utilisation(r.U_stresses);
-    ct_out = Round_Utilisation(ct_out), ct_in = Round_Utilisation(ct_in), ct_all = Round_Utilisation(ct_all);
-    double U_all = Round_Utilisation(std::max({U_sig, ct_all, r.U_buckling}));
-    // 6. null outputs and stresses only
-    if (!out2) U_sig = 0;
-    if (!out3) ct_out = ct_in = ct_all = 0;
-    double s_hi = std::max(s1, s2), s_lo = std::min(s1, s2);
-    if (check == 0) U_all = U_sig = ct_all = s_hi = s_lo = tau = sv = 0;
-    // 7. outputs
-    if (out1) *out1 = U_all;
-    if (out2) *out2 = U_sig;
-    if (out3) *out3 = ct_all;
-    if (out4) *out4 = s_hi;
-    if (out5) *out5 = s_lo;
-    if (out6) *out6 = tau;
-    if (out7) *out7 = sv;
-    if (out8) *out8 = M_gr;
-    if (!file) return result;
-
-    // 8. text
-    if (bits & MC_NOT_VERIFIED) {
-        OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
-        return result;
-    }
-    if (mode != 0 && !(r.final_options & kPlasticMethods)) {
-        if (missed_class)
-            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U\xCE\\c/t\xCEr = %.3lf  %s  1  %s\xCEr\n", P,
-                       missed_class, missed_ct, Limit_Compare_Symbol(missed_ct, 1), Verdict(missed_ct));
-        OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
-        const bool elastic = r.final_options & kElasticChecks;
-        if (elastic) OLI_printf(file, " %s", Mark_Alert());
-        OLI_printf(file, "\n");
-        if (!elastic) return result;
-    }
-    if (check == 0) {
-        OLI_printf(file, "%s", P);
-        if (bits & MC_PLASTIC) {
-            if (level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
-            OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", M_gr);
-        }
-        return result;
-    }
-    const double (&pt)[MC_POINTS][5] = r.points;
-    const double f_xd = 10 * r.resistance[0], f_td = 10 * r.resistance[1], f_vd = 10 * r.resistance[2];
-    if (level >= 1) {
-        if (!(bits & MC_PLASTIC) && level >= 2) {
-            OLI_printf(file, "%selastische Spannungen: ", P);
-            OLI_printf(file, "max |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD,  max \xD6 = %.2lf N/mm\xFD",
-                       10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2])),
-                       10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3])));
-            OLI_printf(file, ",  max \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD", 10 * pt[MC_PT_SV][4]);
-            OLI_printf(file, "\n");
-        }
-        if (!flange_road) {
-            const char* line = "%s%s \xCEt" "bei y = %.1lf mm, z = %.1lf mm: \xCEt\xCC\xCE\\x\xCEr = %.2lf N/mm\xFD, \xD6 = "
-                               "%.2lf N/mm\xFD, \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD\n";
-            Tabs({9.0, 35.0});
-            OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
-            if (section->type != 10 && section->type != 1 && level >= 2) {
-                auto point = [&](const char* what, const double* p, double tau_sign) {
-                    OLI_printf(file, line, P, what, 10 * p[0], 10 * p[1], 10 * p[2], 10 * tau_sign * p[3], 10 * p[4]);
-                };
-                if (std::fabs(pt[MC_PT_SMAX][2]) * 10 > 0.001) point("max \xCC\xCE\\x\xCEr", pt[MC_PT_SMAX], 1);
-                if (std::fabs(pt[MC_PT_SMIN][2]) * 10 > 0.001) point("min \xCC\xCE\\x\xCEr", pt[MC_PT_SMIN], 1);
-                const double a = std::fabs(pt[MC_PT_TMAX][3]), b = std::fabs(pt[MC_PT_TMIN][3]);
-                if (a != b && std::max(a, b) * 10 > 0.001) {
-                    if (a > b)
-                        point("max \xD6", pt[MC_PT_TMAX], 1);
-                    else
-                        point("max \xD6", pt[MC_PT_TMIN], -1);
-                }
-                point("max \xCC\xCE\\v\xCEr", pt[MC_PT_SV], 1);
-            }
-            OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
-            if (level >= 2) {
-                OLI_printf(file, "zul. ");
-                if (U_sx > 0.001) OLI_printf(file, "Normal-, ");
-                if (U_t > 0.001) OLI_printf(file, "Schub-, ");
-                OLI_printf(file, "Vergleichsspannung: ");
-                if (U_sx > 0.001) OLI_printf(file, "\xCC\xCE\\x,Rd\xCEr = %.1lf N/mm\xFD,  ", f_xd);
-                if (U_t > 0.001) OLI_printf(file, "\xD6\xCE\\Rd\xCEr = %.1lf N/mm\xFD,  ", f_td);
-                OLI_printf(file, "\xCC\xCE\\v,Rd\xCEr = %.1lf N/mm\xFD\n", f_vd);
-            }
-            Tabs({8.0});
-            OLI_printf(file, "%sNachweis: ", P);
-            bool before = false;
-            if (level >= 2) {
-                const double smax = 10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2]));
-                const double tmax = 10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3]));
-                if (U_sx > 0.001) {
-                    OLI_printf(file,
-                               "\xCEtmax |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD  %s  \xCC\xCE\\x,Rd\xCEr = %.2lf N/mm\xFD  "
-                               "\x88  U\xCE\\\xCCx\xCEr = %.3lf  %s  1  %s\n",
-                               smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
-                               Verdict(U_sx));
-                    before = true;
-                }
-                if (U_t > 0.001) {
-                    OLI_printf(file,
-                               "\xCEtmax \xD6 = %.2lf N/mm\xFD  %s  \xD6\xCE\\Rd\xCEr = %.2lf N/mm\xFD  \x88  "
-                               "U\xCE\\\xD6\xCEr = %.3lf  %s  1  %s\n",
-                               tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1),
-                               Verdict(U_t));
-                    before = true;
-                }
-            }
-            const double svp = 10 * pt[MC_PT_SV][4];
-            OLI_printf(file,
-                       "\xCEt\xCC\xCE\\v\xCEr = %.2lf N/mm\xFD  %s  \xCC\xCE\\v,Rd\xCEr = %.2lf N/mm\xFD  \x88  "
-                       "U\xCE\\\xCC%s\xCEr = %.3lf  %s  1  %s\n",
-                       svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", U_v, Limit_Compare_Symbol(U_v, 1),
-                       Verdict(U_v));
-            if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
-                OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", U_sig,
-                           Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
-        } else {
-            Flange_Road(file, r.tsv, f_xd, f_td, level);
-        }
-        // c/t block
-        if (ct_in > 0.01 || ct_out > 0.01) {
-            Tabs({10.0});
-            const int cls = r.class_slot < 0 ? -1 : r.class_slot + 1;
-            if (level == 1) {
-                OLI_printf(file, "%sc/t-Verh\x84ltnis", P);
-                OLI_printf(file, ": ");
-            } else {
-                OLI_Add_Para_Offset(0.3);
-                OLI_printf(file, "%sc/t-Verh\x84ltnis", P);
-                if (cls < 0)
-                    OLI_printf(file, ": ");
-                else
-                    OLI_printf(file, " bzgl. Q-Klasse %d:\n", cls);
-            }
-            auto part = [&](const char* label, double u) {
-                OLI_printf(file, "\xCEt");
-                if (label) OLI_printf(file, "%s", label);
-                OLI_printf(file, "Ausnutzung U\xCE\\" "c/t\xCEr");
-                OLI_printf(file, " = %.3lf", u);
-                Print_Utilisation_Verdict(file, u);
-                OLI_printf(file, "\n");
-            };
-            if (ct_out > 0.01) part(circular_hollow ? nullptr : "einseitig gest\x81tzt: ", ct_out);
-            if (ct_in > 0.01) part(circular_hollow ? nullptr : "beidseitig gest\x81tzt: ", ct_in);
-            if (level >= 2 && ct_out > 0.01 && ct_in > 0.01 && ct_all > 0.01) part("gesamt: ", ct_all);
-        }
-    } else if (U_sig > 0.001 || ct_all > 0.001) {
-        OLI_printf(file, "%s", P);
-        if (U_sig > 0.001)
-            OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
-        if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
-        if (ct_all > 0.001)
-            OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Limit_Compare_Symbol(ct_all, 1),
-                       Verdict(ct_all));
-        OLI_printf(file, "\n");
-    }
-    OLI_End_Tabs();
+    const uint32_t result = c.mode >= 1 && !(c.bits & MC_PLASTIC) && (c.r.final_options & kElasticChecks)
+                                ? c.bits | MC_PLASTIC
+                                : c.bits;
+    double* const out[8] = {out1, out2, out3, out4, out5, out6, out7, out8};
+    Set_Class_Check_Outputs(c, out);
+    if (file) Print_Class_Check_Text(c);
     return result;
 }

@@ -684,10 +684,12 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     return 0;
 }
 
-int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descriptor* descriptor, const char* name_text,
-                            const float* values, int mode, FILE* vuve, FILE* messages) {
-    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
-    if (!descriptor || !name_text || !values) return 1;
+namespace {
+
+// The key's name, orientation and reference point from the name text and
+// the caller's reference.
+Profil_DWQB_Model_Key Key_Of(const double* reference, const Profil_Model_Descriptor* descriptor,
+                             const char* name_text) {
     Profil_DWQB_Model_Key key{};
     key.family = descriptor->family;
     key.record_number = descriptor->catalogue;
@@ -700,15 +702,86 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
         key.reference_flag = 1;
         for (int k = 0; k < 3; k++) key.reference[k] = reference[k];
     }
+    return key;
+}
+
+// The catalogue values of a name (all zero, with a message, when unknown).
+void Catalogue_Values(const char* name, float* out, FILE* messages) {
+    char code[PROFIL_CODE_SIZE] = {};
+    std::memset(out, 0, sizeof(float) * PROFIL_KEY_VALUES);
+    Get_Profil_Values(name, out, code);
+    if (code[0] == 'E' && messages) std::fprintf(messages, " %s\n", "Profil nicht bekannt.");
+}
+
+// A flat or round bar (by name or by family) as a section given by its 17
+// values; the number of key values. The mode takes the value forms of the
+// model's modes 1 and 2.
+int Bar_Values(Profil_DWQB_Model_Key& key, const float* values, bool bar_by_name, int name_family, int* mode,
+               FILE* messages) {
+    const bool flat = bar_by_name ? name_family == PROFIL_FAMILY_FLAT : key.family == PROFIL_FAMILY_FLAT;
+    float input[4] = {};
+    if (bar_by_name) {
+        float v[PROFIL_KEY_VALUES];
+        Catalogue_Values(key.name, v, messages);
+        input[0] = key.turned == '-' ? v[0] : v[1];
+        input[1] = key.turned == '-' ? v[1] : v[0];
+    } else {
+        input[0] = values[WORK_SLOT_D2];
+        input[1] = values[WORK_SLOT_D1];
+    }
+    if (!flat) {
+        input[0] = bar_by_name ? input[1] : values[WORK_SLOT_D1];
+        input[1] = 0;
+    }
+    double r[SIMPLE_SECTION_RESULTS];
+    Calc_Simple_Section_Values(flat ? SIMPLE_SECTION_RECTANGLE : SIMPLE_SECTION_CIRCLE, input, r,
+                               SIMPLE_SECTION_RESULTS);
+    const double k[17] = {r[0], r[8], r[2], r[3], r[6], r[9], r[4], r[5], r[7], r[1], r[10], 0, 0,
+                          r[13] - r[11], r[14] - r[11], r[15] - r[12], r[16] - r[12]};
+    for (int i = 0; i < 17; i++) key.values[i] = static_cast<float>(k[i]);
+    key.family = PROFIL_FAMILY_VALUES;
+    key.record_number = 0;
+    if (*mode == 1) *mode = 5;
+    if (*mode == 2) *mode = 6;
+    return 17;
+}
+
+// A parametric shape of family 1 to 14: its generic name and its shape
+// values; the number of key values.
+int Shape_Values(Profil_DWQB_Model_Key& key, const float* values) {
+    static const char* const shape_names[] = {"",
+                                              "I-Querschnitt  ",
+                                              "T-Querschnitt  ",
+                                              "U-Querschnitt  ",
+                                              "M-Querschnitt  ",
+                                              "L-Querschnitt  ",
+                                              "Z-Querschnitt  ",
+                                              "R-Querschnitt  ",
+                                              "Q31",
+                                              "Q23",
+                                              "Q24",
+                                              "",
+                                              "",
+                                              "Q22",
+                                              "I-Querschnitt  "};
+    if (*shape_names[key.family]) {
+        std::memset(key.name, 0, sizeof key.name);
+        std::snprintf(key.name, sizeof key.name, "%s", shape_names[key.family]);
+    }
+    if (key.family == 14) key.turned = '-';
+    const int count = key.family >= 8 && key.family <= 10 ? 8 : key.family == 13 ? 6 : 4;
+    for (int i = 0; i < count; i++) key.values[i] = values[PROFIL_MODEL_FIRST_SHAPE_VALUE + i];
+    if (key.family == PROFIL_FAMILY_Z) key.values[1] = 2 * key.values[1] - key.values[2];
+    return count;
+}
+
+// The key's values by the kind of section: given values, a user section
+// (none), a bar, a catalogue profile (the kept values when the same) or a
+// parametric shape; the rest zero.
+void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE* messages) {
     int count = 4;
     const int name_family = Get_Profil_Family(key.name);
     Sync_Invalidation();
-    auto catalogue = [&](float* out) {
-        char code[PROFIL_CODE_SIZE] = {};
-        std::memset(out, 0, sizeof(float) * PROFIL_KEY_VALUES);
-        Get_Profil_Values(key.name, out, code);
-        if (code[0] == 'E' && messages) std::fprintf(messages, " %s\n", "Profil nicht bekannt.");
-    };
     const bool bar_by_name = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
                              (name_family == PROFIL_FAMILY_FLAT || name_family == PROFIL_FAMILY_ROUND);
     if (key.family < 0) {
@@ -719,32 +792,7 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
     } else if (key.family == PROFIL_FAMILY_USER) {
         count = 0;
     } else if (bar_by_name || key.family == PROFIL_FAMILY_FLAT || key.family == PROFIL_FAMILY_ROUND) {
-        const bool flat = bar_by_name ? name_family == PROFIL_FAMILY_FLAT : key.family == PROFIL_FAMILY_FLAT;
-        float input[4] = {};
-        if (bar_by_name) {
-            float v[PROFIL_KEY_VALUES];
-            catalogue(v);
-            input[0] = key.turned == '-' ? v[0] : v[1];
-            input[1] = key.turned == '-' ? v[1] : v[0];
-        } else {
-            input[0] = values[WORK_SLOT_D2];
-            input[1] = values[WORK_SLOT_D1];
-        }
-        if (!flat) {
-            input[0] = bar_by_name ? input[1] : values[WORK_SLOT_D1];
-            input[1] = 0;
-        }
-        double r[SIMPLE_SECTION_RESULTS];
-        Calc_Simple_Section_Values(flat ? SIMPLE_SECTION_RECTANGLE : SIMPLE_SECTION_CIRCLE, input, r,
-                                   SIMPLE_SECTION_RESULTS);
-        const double k[17] = {r[0], r[8], r[2], r[3], r[6], r[9], r[4], r[5], r[7], r[1], r[10], 0, 0,
-                              r[13] - r[11], r[14] - r[11], r[15] - r[12], r[16] - r[12]};
-        for (int i = 0; i < 17; i++) key.values[i] = static_cast<float>(k[i]);
-        count = 17;
-        key.family = PROFIL_FAMILY_VALUES;
-        key.record_number = 0;
-        if (mode == 1) mode = 5;
-        if (mode == 2) mode = 6;
+        count = Bar_Values(key, values, bar_by_name, name_family, mode, messages);
     } else if (key.record_number > 0) {
         key.family = PROFIL_FAMILY_BY_NAME;
         count = PROFIL_KEY_VALUES;
@@ -752,90 +800,52 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
             std::strncmp(kept.name, key.name, 36) == 0)
             std::memcpy(key.values, kept.values, sizeof key.values);
         else
-            catalogue(key.values);
+            Catalogue_Values(key.name, key.values, messages);
     } else if (key.family >= 1 && key.family <= 14) {
-        static const char* const shape_names[] = {"",
-                                                  "I-Querschnitt  ",
-                                                  "T-Querschnitt  ",
-                                                  "U-Querschnitt  ",
-                                                  "M-Querschnitt  ",
-                                                  "L-Querschnitt  ",
-                                                  "Z-Querschnitt  ",
-                                                  "R-Querschnitt  ",
-                                                  "Q31",
-                                                  "Q23",
-                                                  "Q24",
-                                                  "",
-                                                  "",
-                                                  "Q22",
-                                                  "I-Querschnitt  "};
-        if (*shape_names[key.family]) {
-            std::memset(key.name, 0, sizeof key.name);
-            std::snprintf(key.name, sizeof key.name, "%s", shape_names[key.family]);
-        }
-        if (key.family == 14) key.turned = '-';
-        count = key.family >= 8 && key.family <= 10 ? 8 : key.family == 13 ? 6 : 4;
-        for (int i = 0; i < count; i++) key.values[i] = values[PROFIL_MODEL_FIRST_SHAPE_VALUE + i];
-        if (key.family == PROFIL_FAMILY_Z) key.values[1] = 2 * key.values[1] - key.values[2];
+        count = Shape_Values(key, values);
     }
     for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
+}
 
-    if (Same_Key(key, kept)) {
-        if (Profil_DWQB_Store.mode == 0) return 1;
-        if (kept_generation == DWQB_Model_Generation) {
-            Profil_DWQB_Store.mode = mode;
-            return 0;
-        }
+// A catalogue profile (from the profile manager's outline where it can be
+// had) or a parametric shape: built, centred (turned where asked), moved to
+// the reference point, and given its section values. *standard: built by the
+// standard shapes.
+void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
+    int built = 0;
+    const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
+                         Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
+    if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
+    double y_min, y_max, z_min, z_max;
+    Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
+    const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
+    if (key.turned == '-') {
+        const double shift[3] = {-cy, -cz, 1.5707963267948966};
+        Transform_DWQB_Model(shift);
+        Transform_Store_Nodes(-cy, -cz, 0, true);
+    } else if (cy != 0 || cz != 0) {
+        const double shift[3] = {-cy, -cz, 0};
+        Transform_DWQB_Model(shift);
+        Transform_Store_Nodes(-cy, -cz, 0, false);
     }
-    Keep(key);
-    Init_DWQB_Model();
-    Clear_Store();
+    if (key.reference_flag) {
+        Transform_DWQB_Model(key.reference);
+        Transform_Store_Nodes(key.reference[0], key.reference[1], key.reference[2], false);
+    }
+    // The node and line tables of the model as placed: the line values
+    // are transferred in their order.
+    Fill_DWQB_Tabellen();
+    *standard = built != 0 && !outline;
+    if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
+        Give_Catalogue_Values(key, cy, cz);
+    else if (key.family >= 1 && key.family <= 13)
+        Give_Parametric_Values(key.family, key.values);
+    Place_Given_Values(key);
+}
 
-    if (key.family == PROFIL_FAMILY_VALUES) {
-        kept_generation = DWQB_Model_Generation;
-        return Build_From_Values(key, mode);
-    }
-
-    char block[sizeof key.name + 1] = {};
-    std::memcpy(block, key.name, sizeof key.name);
-    bool standard = false;
-    if (key.family == PROFIL_FAMILY_USER) {
-        if (Build_User_Section(vuve, block, messages) != 0) {
-            Clear_DWQB_Model();
-            return 1;
-        }
-        Fill_DWQB_Tabellen();
-    } else {
-        int built = 0;
-        const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
-                             Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
-        if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
-        double y_min, y_max, z_min, z_max;
-        Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
-        const double cy = (y_min + y_max) / 2, cz = (z_min + z_max) / 2;
-        if (key.turned == '-') {
-            const double shift[3] = {-cy, -cz, 1.5707963267948966};
-            Transform_DWQB_Model(shift);
-            Transform_Store_Nodes(-cy, -cz, 0, true);
-        } else if (cy != 0 || cz != 0) {
-            const double shift[3] = {-cy, -cz, 0};
-            Transform_DWQB_Model(shift);
-            Transform_Store_Nodes(-cy, -cz, 0, false);
-        }
-        if (key.reference_flag) {
-            Transform_DWQB_Model(key.reference);
-            Transform_Store_Nodes(key.reference[0], key.reference[1], key.reference[2], false);
-        }
-        // The node and line tables of the model as placed: the line values
-        // are transferred in their order.
-        Fill_DWQB_Tabellen();
-        standard = built != 0 && !outline;
-        if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
-            Give_Catalogue_Values(key, cy, cz);
-        else if (key.family >= 1 && key.family <= 13)
-            Give_Parametric_Values(key.family, key.values);
-        Place_Given_Values(key);
-    }
+// The model calculated and its line results transferred to the stress
+// services; the status (> 0 failure), the store's mode set on success.
+int Calculate_Model(int mode, bool standard) {
     int status = Calc_DWQB_Section();
     kept_generation = DWQB_Model_Generation;
     if (status > 0) {
@@ -852,6 +862,43 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
     const int kinds = Transfer_DWQB_Line_Kinds();
     Profil_DWQB_Store.mode = kinds <= 0 ? mode : 0;
     return kinds <= 0 ? status : kinds;
+}
+
+}  // namespace
+
+int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descriptor* descriptor, const char* name_text,
+                            const float* values, int mode, FILE* vuve, FILE* messages) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
+    if (!descriptor || !name_text || !values) return 1;
+    Profil_DWQB_Model_Key key = Key_Of(reference, descriptor, name_text);
+    Key_Values(key, values, &mode, messages);
+    if (Same_Key(key, kept)) {
+        if (Profil_DWQB_Store.mode == 0) return 1;
+        if (kept_generation == DWQB_Model_Generation) {
+            Profil_DWQB_Store.mode = mode;
+            return 0;
+        }
+    }
+    Keep(key);
+    Init_DWQB_Model();
+    Clear_Store();
+    if (key.family == PROFIL_FAMILY_VALUES) {
+        kept_generation = DWQB_Model_Generation;
+        return Build_From_Values(key, mode);
+    }
+    bool standard = false;
+    if (key.family == PROFIL_FAMILY_USER) {
+        char block[sizeof key.name + 1] = {};
+        std::memcpy(block, key.name, sizeof key.name);
+        if (Build_User_Section(vuve, block, messages) != 0) {
+            Clear_DWQB_Model();
+            return 1;
+        }
+        Fill_DWQB_Tabellen();
+    } else {
+        Build_Placed_Model(key, &standard);
+    }
+    return Calculate_Model(mode, standard);
 }
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,

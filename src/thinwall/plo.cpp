@@ -231,6 +231,8 @@ struct PLO_Run {
     int32_t status = 0;
     int scratch = 0, started = 1;
     double tol = 0.001, dtol = 0.00001;
+    Querschnitt_Kurvenoptionen run_curve{};   // curve options and mode while the run lasts
+    unsigned run_mode = 0;
 
     bool Trial(double lambda, Grenzdehnung_Ergebnis& r, bool from_start_plane) {
         if (!from_start_plane) r = Grenzdehnung_Ergebnis{};
@@ -352,31 +354,10 @@ void Clear_Result(PLO_Ergebnis* r) {
     r->U = -1.0;
 }
 
-}  // namespace
-
-int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options, PLO_Ergebnis* out,
-                  PLO_Linienergebnis** slot) {
-    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
-    PLO_Linienergebnis* items = slot ? *slot : nullptr;
-    if (slot) *slot = nullptr;
-    if (out) Clear_Result(out);
-    if (!F || !P || !out) return Free_DWQB_PLO_Result_List(items), 0;
-    PLO_Run R;
-    R.F = F, R.P = P;
-    int ok = 0;
-    auto finish = [&](int result) {
-        R.Restore();
-        Free_DWQB_PLO_Liste(R.list);
-        Free_TSG_Table(R.table);
-        if (items) Free_DWQB_PLO_Result_List(items);
-        return result;
-    };
-    R.q = Build_DWQB_Masque_Cached(P + 1);
-    if (!R.q) return finish(0);
-    R.mode = Get_Querschnitt_Modus();
-    Get_Querschnitt_Kurvenoptionen(R.q, &R.curve_options);
-    if (!Build_DWQB_PLO_Liste(&R.list, 0) || !Sort_DWQB_PLO_Liste(R.list)) return finish(0);
-    R.status |= PLO_STATUS_LIMIT;
+// The run's options (the caller's, or the model's axes and centres), and
+// warping left out where it cannot matter over the length L; the model's
+// mode and curve options set for the run.
+void Set_Run_Options(PLO_Run& R, const PLO_Optionen* options) {
     const double* qw = DWQB_Querschnittswerte;
     if (options) {
         R.o = *options;
@@ -387,28 +368,30 @@ int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options,
         R.o.y2 = qw[DWQB_QW_YM], R.o.z2 = qw[DWQB_QW_ZM];
         R.o.tol = 0.001, R.o.L = 100.0;
     }
-    const double tol0 = R.o.tol;
-    // Warping is left out where it cannot matter over the length L.
     R.excluded = (R.o.word & PLO_OPT_NO_WARPING) ||
                  (!(R.o.word & PLO_OPT_WARPING) &&
                   qw[DWQB_QW_IW] <= 4.1666666666666667e-7 * R.o.L * R.o.L * qw[DWQB_QW_IT]);
-    Querschnitt_Kurvenoptionen co = R.curve_options;
-    unsigned mode = R.mode;
+    R.run_curve = R.curve_options;
+    R.run_mode = R.mode;
     if (R.excluded) {
-        co.optionen &= ~0x2000u;
+        R.run_curve.optionen &= ~0x2000u;
         R.factors_on = Get_Querschnitt_Faktoren(R.factors) != nullptr;
         const double f[4] = {1, 1, 1, 0};
         Set_Querschnitt_Faktoren(f);
-        mode &= ~static_cast<unsigned>(QS_MODUS_FELDER);
+        R.run_mode &= ~static_cast<unsigned>(QS_MODUS_FELDER);
         R.scratch = 0, R.started = 1;
     } else {
-        co.optionen |= 0x2000u;
-        mode |= QS_MODUS_FELDER;
+        R.run_curve.optionen |= 0x2000u;
+        R.run_mode |= QS_MODUS_FELDER;
         R.scratch = 4, R.started = 5;
     }
-    Set_Querschnitt_Modus(mode);
-    Set_Querschnitt_Kurvenoptionen(R.q, &co);
-    // Forces into the section's axes, about its origin.
+    Set_Querschnitt_Modus(R.run_mode);
+    Set_Querschnitt_Kurvenoptionen(R.q, &R.run_curve);
+}
+
+// The forces in the section's axes, about its origin.
+void Set_Section_Forces(PLO_Run& R) {
+    const double* F = R.F;
     const double a = R.o.angle, ca = std::cos(a), sa = std::sin(a);
     std::copy(F, F + 8, R.Fm);
     if (a != 0) {
@@ -417,52 +400,91 @@ int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options,
     }
     R.Fm[4] += R.o.z * F[0];
     R.Fm[5] -= R.o.y * F[0];
-    if (!Build_TSG_Table(R.Fm, R.list, P[1], &R.table, 0, 0)) return finish(0);
+}
+
+// The shear factor *f_tau and the limit state r that goes with it: by the
+// interaction when asked and it holds, else by the search; false when a
+// needed trial fails.
+bool Find_Factors(PLO_Run& R, double* f_tau, Grenzdehnung_Ergebnis& r, bool* interaction) {
     const double u_max = R.table->u_max;
-    R.tol = std::max(tol0, 1e-6);
-    R.dtol = 0.01 * R.tol;
     const double lambda_max = 100 / R.tol;
-    double f_tau = 0;
-    Grenzdehnung_Ergebnis r{};
-    bool done = false, interaction = false;
     if (R.o.word & PLO_OPT_INTERACTION) {
         if (u_max >= R.dtol) {
             double lt = 1 / u_max;
             if (lt > 1) lt = 1 + (std::sqrt(lt) - 1) * 0.5;
             if (R.Trial(lt, r, false) && r.lastfaktor >= 1.0) {
-                interaction = done = true;
-                f_tau = (R.status & PLO_STATUS_NO_NORMAL) ? 1 / u_max : lt;
+                *interaction = true;
+                *f_tau = (R.status & PLO_STATUS_NO_NORMAL) ? 1 / u_max : lt;
+                return true;
             }
         } else if (R.Trial(0, r, false)) {
             R.status |= PLO_STATUS_NO_SHEAR;
-            interaction = done = true;
-            f_tau = 100 / R.tol;
+            *interaction = true;
+            *f_tau = 100 / R.tol;
+            return true;
         }
     }
-    if (!done) {
-        Grenzdehnung_Ergebnis r0{};
-        if (!R.Trial(0, r0, false)) return finish(0);
-        const double f0 = r0.lastfaktor;
-        r = r0;
-        if ((R.status & PLO_STATUS_NO_NORMAL) || f0 > lambda_max) {
-            if (u_max >= R.dtol) {
-                f_tau = 1 / u_max;
-                R.status |= PLO_STATUS_NO_NORMAL;
-            } else {
-                R.status |= PLO_STATUS_NO_NORMAL | PLO_STATUS_NO_SHEAR;
-                f_tau = 100 / R.tol;
-            }
-        } else if (u_max < R.dtol) {
-            R.status |= PLO_STATUS_NO_SHEAR;
-            f_tau = 100 / R.tol;
-        } else if (!Iterate(R, f0, r0, u_max, &f_tau, &r)) {
-            return finish(0);
+    Grenzdehnung_Ergebnis r0{};
+    if (!R.Trial(0, r0, false)) return false;
+    const double f0 = r0.lastfaktor;
+    r = r0;
+    if ((R.status & PLO_STATUS_NO_NORMAL) || f0 > lambda_max) {
+        if (u_max >= R.dtol) {
+            *f_tau = 1 / u_max;
+            R.status |= PLO_STATUS_NO_NORMAL;
+        } else {
+            R.status |= PLO_STATUS_NO_NORMAL | PLO_STATUS_NO_SHEAR;
+            *f_tau = 100 / R.tol;
         }
+        return true;
     }
-    // The limit state.
-    Querschnitt* q = Get_DWQB_PLO_TSG_Querschnitt(P + 1, R.table, (R.status & PLO_STATUS_NO_SHEAR) ? 0 : f_tau);
-    if (!q) return finish(0);
-    Update_Querschnitt(q, 0);
+    if (u_max < R.dtol) {
+        R.status |= PLO_STATUS_NO_SHEAR;
+        *f_tau = 100 / R.tol;
+        return true;
+    }
+    return Iterate(R, f0, r0, u_max, f_tau, &r);
+}
+
+// The limit plane, its neutral axis and the forces it carries (moments back
+// in the caller's axes; the bimoment shown also where warping was left out).
+void Take_Limit_Plane(const PLO_Run& R, Querschnitt* q, const Grenzdehnung_Ergebnis& r, PLO_Ergebnis* out) {
+    for (int k = 0; k < 4; k++) out->plane[k] = r.ebene[k];
+    double nl[3] = {0, 0, 0};
+    Calc_Nulllinie(q, r.ebene, nl);
+    out->na_angle = nl[0], out->na_y = 100 * nl[1], out->na_z = 100 * nl[2];
+    Schnittgroessen s = r.kraefte;
+    if (R.excluded) {
+        // The bimoment that the limit plane produces, shown although it
+        // was not held in equilibrium.
+        Querschnitt_Kurvenoptionen on = R.run_curve;
+        on.optionen |= 0x2000u;
+        Set_Querschnitt_Modus(R.run_mode | QS_MODUS_FELDER);
+        Set_Querschnitt_Kurvenoptionen(q, &on);
+        Set_Querschnitt_Faktoren(nullptr);
+        Calc_Schnittgroessen_Aus_Dehnung(q, r.ebene, 1.0, &s);
+        const double f[4] = {1, 1, 1, 0};
+        Set_Querschnitt_Faktoren(f);
+        Set_Querschnitt_Kurvenoptionen(q, &R.run_curve);
+        Set_Querschnitt_Modus(R.run_mode);
+    }
+    out->N = s.N;
+    const double a = R.o.angle, ca = std::cos(a), sa = std::sin(a);
+    double My = 100 * s.My - R.o.z * s.N, Mz = 100 * s.Mz + R.o.y * s.N;
+    if (a != 0) {
+        const double my = My * ca + Mz * sa, mz = Mz * ca - My * sa;
+        My = my, Mz = mz;
+    }
+    out->My = My, out->Mz = Mz;
+    out->B = 10000 * s.B;
+}
+
+// The result record of the limit state: factors, utilisation (by the
+// interaction when it held), the limit plane's forces and the shear forces
+// at the shear factor.
+void Fill_Result(const PLO_Run& R, Querschnitt* q, double f_tau, const Grenzdehnung_Ergebnis& r, bool interaction,
+                 PLO_Ergebnis* out) {
+    const double* F = R.F;
     Clear_Result(out);
     int32_t st = R.status | PLO_STATUS_LIMIT;
     out->f_tau = f_tau;
@@ -476,61 +498,77 @@ int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options,
         out->U = ia < 1 && ib < 1 ? std::sqrt((1 - ia * ia) * ib * ib + ia * ia) : std::max(ia, ib);
         st |= PLO_STATUS_INTERACTION;
     }
-    if (!(st & PLO_STATUS_NO_NORMAL)) {
-        for (int k = 0; k < 4; k++) out->plane[k] = r.ebene[k];
-        double nl[3] = {0, 0, 0};
-        Calc_Nulllinie(q, r.ebene, nl);
-        out->na_angle = nl[0], out->na_y = 100 * nl[1], out->na_z = 100 * nl[2];
-        Schnittgroessen s = r.kraefte;
-        if (R.excluded) {
-            // The bimoment that the limit plane produces, shown although it
-            // was not held in equilibrium.
-            Querschnitt_Kurvenoptionen on = co;
-            on.optionen |= 0x2000u;
-            Set_Querschnitt_Modus(mode | QS_MODUS_FELDER);
-            Set_Querschnitt_Kurvenoptionen(q, &on);
-            Set_Querschnitt_Faktoren(nullptr);
-            Calc_Schnittgroessen_Aus_Dehnung(q, r.ebene, 1.0, &s);
-            const double f[4] = {1, 1, 1, 0};
-            Set_Querschnitt_Faktoren(f);
-            Set_Querschnitt_Kurvenoptionen(q, &co);
-            Set_Querschnitt_Modus(mode);
-        }
-        out->N = s.N;
-        double My = 100 * s.My - R.o.z * s.N, Mz = 100 * s.Mz + R.o.y * s.N;
-        if (a != 0) {
-            const double my = My * ca + Mz * sa, mz = Mz * ca - My * sa;
-            My = my, Mz = mz;
-        }
-        out->My = My, out->Mz = Mz;
-        out->B = 10000 * s.B;
-    }
+    if (!(st & PLO_STATUS_NO_NORMAL)) Take_Limit_Plane(R, q, r, out);
     if (!(st & PLO_STATUS_NO_SHEAR)) {
         out->Vy = F[1] * f_tau, out->Vz = F[2] * f_tau, out->Mt1 = F[3] * f_tau, out->Mt2 = F[6] * f_tau;
     }
     out->status = st;
-    ok = 1;
-    if (slot) {
-        if (!items) items = static_cast<PLO_Linienergebnis*>(Mem_Calloc(__FILE__, __LINE__, "plo", 1, sizeof *items));
-        const int n = R.table->count;
-        if (items && items->capacity < n) {
-            void* p = Mem_Realloc(__FILE__, __LINE__, "plo", items->items, sizeof(PLO_Linienergebnis_Eintrag) * static_cast<size_t>(n));
-            if (p) items->items = static_cast<PLO_Linienergebnis_Eintrag*>(p), items->capacity = n;
-        }
-        if (!items || items->capacity < n) return finish(0);
-        for (int i = 0; i < n; i++) {
-            PLO_Linienergebnis_Eintrag& it = items->items[i];
-            const DWQB_PLO_Linie& rec = R.list->block.records[i];
-            it = PLO_Linienergebnis_Eintrag{};
-            it.number = rec.number, it.kind = rec.kind;
-            it.entry = R.table->entries[i];
-            it.area = rec.area;
-        }
-        items->count = n;
-        *slot = items;
-        items = nullptr;
+}
+
+// The per-line results into *items (made or grown as needed), handed to
+// *slot; false when no room can be had.
+bool Fill_Line_Results(const PLO_Run& R, PLO_Linienergebnis*& items, PLO_Linienergebnis** slot) {
+    if (!items) items = static_cast<PLO_Linienergebnis*>(Mem_Calloc(__FILE__, __LINE__, "plo", 1, sizeof *items));
+    const int n = R.table->count;
+    if (items && items->capacity < n) {
+        void* p = Mem_Realloc(__FILE__, __LINE__, "plo", items->items, sizeof(PLO_Linienergebnis_Eintrag) * static_cast<size_t>(n));
+        if (p) items->items = static_cast<PLO_Linienergebnis_Eintrag*>(p), items->capacity = n;
     }
-    return finish(ok);
+    if (!items || items->capacity < n) return false;
+    for (int i = 0; i < n; i++) {
+        PLO_Linienergebnis_Eintrag& it = items->items[i];
+        const DWQB_PLO_Linie& rec = R.list->block.records[i];
+        it = PLO_Linienergebnis_Eintrag{};
+        it.number = rec.number, it.kind = rec.kind;
+        it.entry = R.table->entries[i];
+        it.area = rec.area;
+    }
+    items->count = n;
+    *slot = items;
+    items = nullptr;
+    return true;
+}
+
+}  // namespace
+
+int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options, PLO_Ergebnis* out,
+                  PLO_Linienergebnis** slot) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
+    PLO_Linienergebnis* items = slot ? *slot : nullptr;
+    if (slot) *slot = nullptr;
+    if (out) Clear_Result(out);
+    if (!F || !P || !out) return Free_DWQB_PLO_Result_List(items), 0;
+    PLO_Run R;
+    R.F = F, R.P = P;
+    auto finish = [&](int result) {
+        R.Restore();
+        Free_DWQB_PLO_Liste(R.list);
+        Free_TSG_Table(R.table);
+        if (items) Free_DWQB_PLO_Result_List(items);
+        return result;
+    };
+    R.q = Build_DWQB_Masque_Cached(P + 1);
+    if (!R.q) return finish(0);
+    R.mode = Get_Querschnitt_Modus();
+    Get_Querschnitt_Kurvenoptionen(R.q, &R.curve_options);
+    if (!Build_DWQB_PLO_Liste(&R.list, 0) || !Sort_DWQB_PLO_Liste(R.list)) return finish(0);
+    R.status |= PLO_STATUS_LIMIT;
+    Set_Run_Options(R, options);
+    Set_Section_Forces(R);
+    if (!Build_TSG_Table(R.Fm, R.list, P[1], &R.table, 0, 0)) return finish(0);
+    R.tol = std::max(R.o.tol, 1e-6);
+    R.dtol = 0.01 * R.tol;
+    double f_tau = 0;
+    Grenzdehnung_Ergebnis r{};
+    bool interaction = false;
+    if (!Find_Factors(R, &f_tau, r, &interaction)) return finish(0);
+    // The limit state.
+    Querschnitt* q = Get_DWQB_PLO_TSG_Querschnitt(P + 1, R.table, (R.status & PLO_STATUS_NO_SHEAR) ? 0 : f_tau);
+    if (!q) return finish(0);
+    Update_Querschnitt(q, 0);
+    Fill_Result(R, q, f_tau, r, interaction, out);
+    if (slot && !Fill_Line_Results(R, items, slot)) return finish(0);
+    return finish(1);
 }
 
 int Calc_DWQB_PLO_Section_Work(const double* forces, const double* parameters, const void*, NachweisDatenKopf* head,

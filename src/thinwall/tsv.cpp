@@ -179,10 +179,21 @@ double Web_Term(double h_s, double n_pl_s, double n) {
     return n_pl_s != 0 ? h_s * (n_pl_s * n_pl_s - n * n) / (4 * n_pl_s) : 0;
 }
 
-int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergebnis* r) {
-    const Plate o = Make_Plate(q->y_o, q->z_o, q->b_o, q->t_o, q->y_r, q->z_r);
-    const Plate u = Make_Plate(q->y_u, q->z_u, q->b_u, q->t_u, q->y_r, q->z_r);
-    const Plate s = Make_Plate(q->y_w, q->z_w, q->h_s, q->t_s, q->y_r, q->z_r);
+// The three plates of a section about its reference point, and the
+// centroid's height z_c.
+struct Three_Plates {
+    Plate o, u, s;
+    double z_c;
+};
+
+// The plates' partial forces: shear forces and flange moments of the
+// flanges from the shear-centre torsion and the warping moment, the torsion
+// shared by the plates' stiffness, the main moment about the reference
+// point. False when the section lacks a web or both flanges.
+bool Partial_Forces(const double* F, const TSV_Querschnitt* q, TSV_Ergebnis* r, Three_Plates* p) {
+    const Plate& o = p->o;
+    const Plate& u = p->u;
+    const Plate& s = p->s;
     const double y_M = q->y_M - q->y_r, z_M = q->z_M - q->z_r;
     const double a_sum = o.a + u.a + s.a;
     const double omega = a_sum != 0 ? -(o.y * o.z * o.a + u.y * u.z * u.a) / a_sum : 0;
@@ -194,9 +205,10 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
     if (s.present) r->flags |= TSV_WEB;
     const double y_c = a_sum != 0 ? (o.y * o.a + u.y * u.a + s.y * s.a) / a_sum : 0;
     const double z_c = a_sum != 0 ? (o.z * o.a + u.z * u.a + s.z * s.a) / a_sum : 0;
+    p->z_c = z_c;
     const double it_o = o.a * o.t * o.t / 3, it_u = u.a * u.t * u.t / 3, it_s = s.a * s.t * s.t / 3;
     const double it = it_o + it_u + it_s;
-    if (!s.present || (!o.present && !u.present)) return 1;
+    if (!s.present || (!o.present && !u.present)) return false;
     r->flags |= TSV_PARTIAL_FORCES;
 
     const double M_y_r = My + N * z_c, M_z_c = Mz - N * y_c;
@@ -229,15 +241,21 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
     r->N = N;
     r->M_y_r = M_y_r;
     r->M_y_s = M_y_r - N * z_c;
+    return true;
+}
 
-    // Shear: mean shear stress of the plate plus the St. Venant stress at its face.
-    auto shear = [](const Plate& p, double V, double M_xp) {
-        const double tv = p.a != 0 ? V / p.a : 0;
-        const double w = (2 * p.b - p.t) * p.t * p.t;
+// Shear stage: each plate's mean shear stress plus the St. Venant stress at
+// its face against tau_R, and the strength each leaves for normal stress;
+// false when one is beyond 1.
+bool Shear_Stage(const Three_Plates& p, double f_y, TSV_Ergebnis* r) {
+    auto shear = [](const Plate& pl, double V, double M_xp) {
+        const double tv = pl.a != 0 ? V / pl.a : 0;
+        const double w = (2 * pl.b - pl.t) * pl.t * pl.t;
         const double tt = w != 0 ? 2 * std::fabs(M_xp) / w : 0;
         return std::sqrt(tv * tv + tt * tt) + tt;
     };
-    const double tau_o = shear(o, V_o, r->M_xp_o), tau_u = shear(u, V_u, r->M_xp_u), tau_s = shear(s, Vz, r->M_xp_s);
+    const double tau_o = shear(p.o, r->V_o, r->M_xp_o), tau_u = shear(p.u, r->V_u, r->M_xp_u);
+    const double tau_s = shear(p.s, r->V_s, r->M_xp_s);
     r->f_y = f_y;
     r->tau_R = kInvSqrt3 * f_y;
     if (r->tau_R == 0) {
@@ -248,34 +266,21 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
         r->U_tau_u = tau_u * kSqrt3 / f_y;
         r->U_tau_s = tau_s * kSqrt3 / f_y;
         r->U_tau = std::max({r->U_tau_o, r->U_tau_u, r->U_tau_s});
-        if (Beyond_One(r->U_tau)) return 1;
+        if (Beyond_One(r->U_tau)) return false;
         r->rho_o = Remaining(r->U_tau_o);
         r->rho_u = Remaining(r->U_tau_u);
         r->rho_s = Remaining(r->U_tau_s);
     }
     r->flags |= TSV_SHEAR_PASSED;
+    return true;
+}
 
-    Flange_Limits(o, f_y, r->rho_o, MSa_o, &r->U_MS_o, &r->N_o_min, &r->N_o_max);
-    Flange_Limits(u, f_y, r->rho_u, MSa_u, &r->U_MS_u, &r->N_u_min, &r->N_u_max);
-    r->U_MS = std::max(r->U_MS_o, r->U_MS_u);
-    if (Beyond_One(r->U_MS)) return 1;
-    r->flags |= TSV_SHEAR_PASSED | TSV_FLANGE_PASSED;
-
-    const double npl_s = f_y * s.a * r->rho_s;
-    r->N_s_min = -npl_s;
-    r->N_s_max = npl_s;
-    r->N_min = r->N_o_min - npl_s + r->N_u_min;
-    r->N_max = r->N_o_max + npl_s + r->N_u_max;
-    if (!Range_Utilisation(N, r->N_min, r->N_max, &r->U_N)) {
-        r->U_N = 1000.0;
-        return 1;
-    }
-    if (Beyond_One(r->U_N)) return 1;
-    r->flags |= TSV_NORMAL_PASSED;
-
-    // Main-moment limits for the acting N: plastic stress blocks with the
-    // neutral axis in the top flange, the bottom flange or the web.
-    const double zo = o.z, zu = u.z, hs = s.b;
+// The main-moment limits M_min, M_max about the reference point for the
+// acting N: plastic stress blocks with the neutral axis in the top flange,
+// the bottom flange or the web (also at a flange lying within the web).
+void Main_Moment_Limits(const Three_Plates& p, double N, double npl_s, const TSV_Ergebnis* r, double* M_lo,
+                        double* M_hi) {
+    const double zo = p.o.z, zu = p.u.z, hs = p.s.b;
     const double No_min = r->N_o_min, No_max = r->N_o_max, Nu_min = r->N_u_min, Nu_max = r->N_u_max;
     auto w = [&](double n) { return Web_Term(hs, npl_s, n); };
     double M_min, M_max;
@@ -318,22 +323,57 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
                 }
             }
     }
+    *M_lo = M_min;
+    *M_hi = M_max;
+}
+
+// The main moment's utilisation within its limits about the centroid.
+void Moment_Stage(const Three_Plates& p, double N, double npl_s, TSV_Ergebnis* r) {
+    double M_min, M_max;
+    Main_Moment_Limits(p, N, npl_s, r, &M_min, &M_max);
+    const double z_c = p.z_c;
     r->M_min = M_min;
     r->M_max = M_max;
     r->M_s_min = M_min - N * z_c;
     r->M_s_max = M_max - N * z_c;
-    if (!Range_Utilisation(r->M_y_s, r->M_s_min, r->M_s_max, &r->U_My)) {
-        // With N on its plastic resistance the range has collapsed to the
-        // one moment the fully yielded plates give; an acting moment on it
-        // (within the limit tolerance of the plates' moment scale) sits in
-        // the middle of that range, any other lies beyond it.
-        const double scale = std::fabs(zo) * std::max(-No_min, No_max) + std::fabs(zu) * std::max(-Nu_min, Nu_max) +
-                             npl_s * hs / 4 + std::fabs(N * z_c);
-        const double band = LIMIT_TOLERANCE * scale;
-        const bool on_point = r->M_s_max - r->M_s_min <= band &&
-                              std::fabs(r->M_y_s - (r->M_s_min + r->M_s_max) / 2) <= band;
-        r->U_My = on_point ? 0.0 : 1000.0;
+    if (Range_Utilisation(r->M_y_s, r->M_s_min, r->M_s_max, &r->U_My)) return;
+    // With N on its plastic resistance the range has collapsed to the
+    // one moment the fully yielded plates give; an acting moment on it
+    // (within the limit tolerance of the plates' moment scale) sits in
+    // the middle of that range, any other lies beyond it.
+    const double zo = p.o.z, zu = p.u.z, hs = p.s.b;
+    const double scale = std::fabs(zo) * std::max(-r->N_o_min, r->N_o_max) +
+                         std::fabs(zu) * std::max(-r->N_u_min, r->N_u_max) + npl_s * hs / 4 + std::fabs(N * z_c);
+    const double band = LIMIT_TOLERANCE * scale;
+    const bool on_point =
+        r->M_s_max - r->M_s_min <= band && std::fabs(r->M_y_s - (r->M_s_min + r->M_s_max) / 2) <= band;
+    r->U_My = on_point ? 0.0 : 1000.0;
+}
+
+int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergebnis* r) {
+    Three_Plates p{Make_Plate(q->y_o, q->z_o, q->b_o, q->t_o, q->y_r, q->z_r),
+                   Make_Plate(q->y_u, q->z_u, q->b_u, q->t_u, q->y_r, q->z_r),
+                   Make_Plate(q->y_w, q->z_w, q->h_s, q->t_s, q->y_r, q->z_r), 0.0};
+    if (!Partial_Forces(F, q, r, &p)) return 1;
+    if (!Shear_Stage(p, f_y, r)) return 1;
+    Flange_Limits(p.o, f_y, r->rho_o, r->M_Sa_o, &r->U_MS_o, &r->N_o_min, &r->N_o_max);
+    Flange_Limits(p.u, f_y, r->rho_u, r->M_Sa_u, &r->U_MS_u, &r->N_u_min, &r->N_u_max);
+    r->U_MS = std::max(r->U_MS_o, r->U_MS_u);
+    if (Beyond_One(r->U_MS)) return 1;
+    r->flags |= TSV_SHEAR_PASSED | TSV_FLANGE_PASSED;
+    const double N = F[0];
+    const double npl_s = f_y * p.s.a * r->rho_s;
+    r->N_s_min = -npl_s;
+    r->N_s_max = npl_s;
+    r->N_min = r->N_o_min - npl_s + r->N_u_min;
+    r->N_max = r->N_o_max + npl_s + r->N_u_max;
+    if (!Range_Utilisation(N, r->N_min, r->N_max, &r->U_N)) {
+        r->U_N = 1000.0;
+        return 1;
     }
+    if (Beyond_One(r->U_N)) return 1;
+    r->flags |= TSV_NORMAL_PASSED;
+    Moment_Stage(p, N, npl_s, r);
     r->U = std::max({r->U_N, r->U_My, std::max(r->U_tau, r->U_MS)});
     r->flags = (r->flags & (TSV_TOP_FLANGE | TSV_BOTTOM_FLANGE | TSV_WEB)) | 0x100001F;
     return 0;

@@ -233,236 +233,289 @@ void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Recor
                Check_Line_Prefix, what, at.f_u, t);
 }
 
-}  // namespace
-
-int Wc_Point_Checks(WeldCheckWork* w) {
-    SchweissnahtNachweis* r = w->r;
-    FILE* f = w->f;
-    const char* P = Check_Line_Prefix;
-    const double indent0 = OLI_Get_Para_Indent();
-    Point_Stresses(w);
-
-    // The weld group every point is checked with.
+// What the steps of the point checks share: the work record, the weld
+// group every point is checked with, the throat angle and the governing
+// point as it is found.
+struct Point_Check_Run {
+    WeldCheckWork* w;
     NahtGruppe g;
     Sicherheitsbeiwerte_Record factors;
+    bool directional;
+    double theta, ct, st;
+    int plate_lowered, profile_lowered;
+    double indent0, indent;
+    Governing gov;
+    bool refused = false, result_indented = false;
+};
+
+// The weld group every point is checked with: the weld's kind and plates
+// (catalogue strengths lowered to their thickness range), stresses given,
+// no detailing rules.
+void Setup_Point_Group(Point_Check_Run& c) {
+    SchweissnahtNachweis* r = c.w->r;
+    NahtGruppe& g = c.g;
     Clear_Weld_Group(&g);
-    Clear_Safety_Factors(&factors);
-    factors.from_annex = 0;
-    factors.gamma_M2 = r->gamma_M2;
+    Clear_Safety_Factors(&c.factors);
+    c.factors.from_annex = 0;
+    c.factors.gamma_M2 = r->gamma_M2;
     g.kind = r->weld_kind;
     g.angle = r->weld_angle;
     g.full_penetration = r->full_penetration;
     g.full_length = r->deduct_craters ? 0 : 1;
     Copy_Plate(&r->plate, &g.plate1);
     Copy_Material_Params(&r->profile.material, &g.plate2.material);
-    const int plate_lowered = Limit_Catalogue_Strength(&g.plate1.material);
-    const int profile_lowered = Limit_Catalogue_Strength(&g.plate2.material);
-    g.factors = &factors;
-    const bool directional = r->method != 0;
-    g.method = directional ? 12 : 4;
+    c.plate_lowered = Limit_Catalogue_Strength(&g.plate1.material);
+    c.profile_lowered = Limit_Catalogue_Strength(&g.plate2.material);
+    g.factors = &c.factors;
+    c.directional = r->method != 0;
+    g.method = c.directional ? 12 : 4;
     g.force_mode = WELD_STRESS_GIVEN;
     g.check = 1;
     g.summary = 0;
     g.skip_detailing = 1;
-    const double theta = Throat_Angle(r);
-    const double ct = std::cos(theta), st = std::sin(theta);
+    c.theta = Throat_Angle(r);
+    c.ct = std::cos(c.theta), c.st = std::sin(c.theta);
+}
 
-    // Lines before the point checks.
-    if (w->report) {
+// The lines before the point checks: heading, the partial butt weld, the
+// contact share, torsion, the lowered strengths.
+void Print_Point_Check_Intro(const Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    const SchweissnahtNachweis* r = w->r;
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    if (w->level == 2) OLI_Add_Para_Offset(0.3);
+    if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
+    else OLI_printf(f, "%s╬HNachweise in den Endpunkten der Nähte:\n"_cp, P);
+    if (w->level == 2) OLI_Set_Para_Indent(c.indent0 + 0.3);
+    if (r->weld_kind == WELD_BUTT && !r->full_penetration)
+        OLI_printf(f, "%s╬SEine nicht durchgeschweißte Stumpfnaht (HY-Naht) wird wie eine Kehlnaht nachgewiesen.\n"_cp, P);
+    if (r->contact_share > 0.001)
+        OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
+    if (Wc_Present(w->tau_T) && w->level == 1)
+        OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, w->tau_T);
+    if (c.plate_lowered) Strength_Used_Line(f, "des Blechs", &c.g.plate1.material, c.g.plate1.t);
+    if (c.profile_lowered) {
+        double t_max = 0.0;
+        for (const WeldCheckLine& L : w->line)
+            if (L.dir != WC_NONE && L.t_part > t_max) t_max = L.t_part;
+        Strength_Used_Line(f, "des Profils", &c.g.plate2.material, t_max);
+    }
+}
+
+// The stresses of every point in use (detailed report).
+void Print_Point_Stress_Table(const Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    OLI_printf(f, w->round ? "%s╬HMaximale Spannungen im Linienquerschnitt:\n"_cp
+                           : "%s╬HSpannungen in den Endpunkten der %s:\n"_cp,
+               P, w->line_mode ? "Linien" : "Nähte"_cp);
+    OLI_Set_Para_Indent(c.indent + 0.3);
+    const double q = (c.indent + 0.3) / 0.3;
+    const double tabs[5] = {q + 7, q + (w->round ? 24 : 13), q + 30, q + 47, q + 64};
+    OLI_Set_Tabs(2, nullptr, tabs, 5);
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        bool first = true;
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            if (w->round) OLI_printf(f, "%sPkt. %d: ", P, i);
+            else {
+                if (first) OLI_printf(f, "%s%s %d, ", P, w->label, Wc_Base_Number(w->r->number[k]));
+                OLI_printf(f, "╬tPkt. %d: "_cp, i);
+            }
+            first = false;
+            Stress_Items(w, k, i);
+            OLI_printf(f, "\n");
+        }
+    }
+    OLI_Set_Para_Indent(c.indent);
+    OLI_End_Tabs();
+}
+
+// The short report's line of one point: its stresses and utilisation.
+void Print_Point_Line(const WeldCheckWork* w, int k, int n, int i, bool first, double U) {
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    if (first && !w->round) OLI_printf(f, "%s%s %d, ", P, w->label, n);
+    else if (first) OLI_printf(f, "%s", P);
+    OLI_printf(f, "╬tPkt. %d: "_cp, i);
+    Stress_Items(w, k, i);
+    if (U < -0.5) {
+        OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
+    } else {
+        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
+        OLI_printf(f, "  %s", Mark_Utilisation(U));
+    }
+    OLI_printf(f, "\n");
+}
+
+// The check of point i of weld k with its throat stresses s: the weld
+// group's utilisation (-1 refused), the weld's and the connection's largest
+// kept, the governing point's values recorded.
+void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress& s) {
+    WeldCheckWork* w = c.w;
+    SchweissnahtNachweis* r = w->r;
+    const WeldCheckLine& L = w->line[k];
+    NahtGruppe& g = c.g;
+    const int n = Wc_Base_Number(r->number[k]);
+    double sp = 0, tp = 0, sw = 0;
+    if (c.directional) {
+        sp = s.sx * c.ct - s.across * c.st;
+        tp = s.sx * c.st + s.across * c.ct;
+    } else {
+        sw = std::sqrt(s.sx * s.sx + s.along * s.along + s.across * s.across);
+    }
+    g.a = L.a;
+    g.l_w = L.l;
+    g.l_eff = L.l;
+    g.plate2.t = L.t_part;
+    g.sigma_perp = sp;
+    g.tau_perp = tp;
+    g.tau_par = c.directional ? s.along : 0.0;
+    g.sigma_w_Ed = sw;
+    if (w->detailed) Detail_Lines(w, k, n, i, s, c.theta, c.directional, sp, tp, sw);
+    const int ret = Check_Weld_Group(&g, w->detailed ? w->f : nullptr, w->detailed ? 2 : 0, 0, "");
+    double U = g.U_max;
+    if (ret != 0 || !std::isfinite(U)) U = -1.0;
+    if (ret != 0) c.refused = true;
+    if (w->report && w->level == 1) Print_Point_Line(w, k, n, i, first, U);
+    Raise(&r->results_1[k], U);
+    if (!Raise(&r->U_w, U)) return;
+    c.gov.k = k;
+    c.gov.i = i;
+    const double v[WELD_CHECK_LINE_VALUES] = {
+        g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
+        w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
+    for (int j = 0; j < WELD_CHECK_LINE_VALUES; ++j) r->line_values[j] = v[j];
+    r->governing_slot = k;
+    r->governing_point = i;
+}
+
+// Every point in use that carries a stress, weld by weld in the print order.
+void Check_All_Points(Point_Check_Run& c) {
+    WeldCheckWork* w = c.w;
+    for (int o = 0; o < w->n_order; ++o) {
+        const int k = w->order[o];
+        bool first = true;
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            const PointStress s = Throat_Stresses(w, k, i);
+            if (!Wc_Present(s.sx) && !Wc_Present(s.along) && !Wc_Present(s.across)) continue;
+            Check_Point(c, k, i, first, s);
+            first = false;
+        }
+    }
+}
+
+// The result block: the governing point and its stresses against the
+// design strengths (or the force per length against its resistance).
+void Print_Point_Result(Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    const SchweissnahtNachweis* r = w->r;
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    const double* v = r->line_values;
+    const int n = Wc_Base_Number(r->number[c.gov.k]);
+    if (w->level >= 1) {
         if (w->level == 2) OLI_Add_Para_Offset(0.3);
-        if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
-        else OLI_printf(f, "%s╬HNachweise in den Endpunkten der Nähte:\n"_cp, P);
-        if (w->level == 2) OLI_Set_Para_Indent(indent0 + 0.3);
-        if (r->weld_kind == WELD_BUTT && !r->full_penetration)
-            OLI_printf(f, "%s╬SEine nicht durchgeschweißte Stumpfnaht (HY-Naht) wird wie eine Kehlnaht nachgewiesen.\n"_cp, P);
-        if (r->contact_share > 0.001)
-            OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
-        if (Wc_Present(w->tau_T) && w->level == 1)
-            OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, w->tau_T);
-        if (plate_lowered) Strength_Used_Line(f, "des Blechs", &g.plate1.material, g.plate1.t);
-        if (profile_lowered) {
-            double t_max = 0.0;
-            for (const WeldCheckLine& L : w->line)
-                if (L.dir != WC_NONE && L.t_part > t_max) t_max = L.t_part;
-            Strength_Used_Line(f, "des Profils", &g.plate2.material, t_max);
+        OLI_printf(f, "%s╬HErgebnis:\n"_cp, P);
+        if (w->level == 2) {
+            OLI_Set_Para_Indent(c.indent + 0.3);
+            c.result_indented = true;
         }
+        if (!w->round) {
+            OLI_printf(f, "%s%s %d, ", P, w->label, n);
+            if (w->level == 1) OLI_printf(f, "╬t"_cp);
+        } else {
+            OLI_printf(f, "%s", P);
+        }
+        OLI_printf(f, "Pkt. %d: ", c.gov.i);
+        if (!w->round) Stress_Items(w, c.gov.k, c.gov.i);
+        OLI_printf(f, "\n");
     }
-    const double indent = OLI_Get_Para_Indent();
+    OLI_printf(f, "%s", P);
+    OLI_printf(f, "Max:  ");
+    OLI_printf(f, "╬t"_cp);
+    if (v[4] > 0.001) {
+        OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
+                   Limit_Compare_Symbol(v[3], v[4]), v[4]);
+        if (v[5] > v[6]) {
+            OLI_printf(f, ",\n%s", P);
+            OLI_printf(f, " ╬t"_cp);
+            OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
+                       Limit_Compare_Symbol(v[5], v[6]), v[6]);
+        }
+    } else if (v[11] > 0.001) {
+        OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
+                   Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
+    }
+    OLI_printf(f, "  ê  "_cp);
+    OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
+    OLI_printf(f, "  %s\n", Mark_Utilisation(r->U_w));
+}
 
-    // Point stresses (detailed report).
-    if (w->detailed) {
-        OLI_printf(f, w->round ? "%s╬HMaximale Spannungen im Linienquerschnitt:\n"_cp
-                               : "%s╬HSpannungen in den Endpunkten der %s:\n"_cp,
-                   P, w->line_mode ? "Linien" : "Nähte"_cp);
-        OLI_Set_Para_Indent(indent + 0.3);
-        const double q = (indent + 0.3) / 0.3;
-        const double tabs[5] = {q + 7, q + (w->round ? 24 : 13), q + 30, q + 47, q + 64};
-        OLI_Set_Tabs(2, nullptr, tabs, 5);
-        for (int o = 0; o < w->n_order; ++o) {
-            const int k = w->order[o];
-            bool first = true;
-            for (int i = 0; i < WC_POINTS; ++i) {
-                if (!Point_In_Use(w, k, i)) continue;
-                if (w->round) OLI_printf(f, "%sPkt. %d: ", P, i);
-                else {
-                    if (first) OLI_printf(f, "%s%s %d, ", P, w->label, Wc_Base_Number(r->number[k]));
-                    OLI_printf(f, "╬tPkt. %d: "_cp, i);
-                }
-                first = false;
-                Stress_Items(w, k, i);
-                OLI_printf(f, "\n");
-            }
+// The extreme normal and shear stresses over all points in use.
+void Print_Extreme_Stresses(Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    FILE* f = w->f;
+    const char* P = Check_Line_Prefix;
+    double smax = 0, smin = 0, tymax = 0, tzmax = 0;
+    bool any = false;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            const double sx = w->sx[k][i];
+            if (!any || sx > smax) smax = sx;
+            if (!any || sx < smin) smin = sx;
+            any = true;
+            const double ty = std::fabs(w->ty[k][i] + (w->line[k].dir == WC_ALONG_Y || w->round ? w->tT[k][i] : 0));
+            const double tz = std::fabs(w->tz[k][i] + (w->line[k].dir == WC_ALONG_Z ? w->tT[k][i] : 0));
+            if (ty > tymax) tymax = ty;
+            if (tz > tzmax) tzmax = tz;
         }
-        OLI_Set_Para_Indent(indent);
-        OLI_End_Tabs();
+    if (!any) return;
+    if (w->level == 1) {
+        OLI_printf(f, "%s╬HExtremale Spannungen:\n"_cp, P);
+        OLI_printf(f, "%s", P);
+    } else {
+        if (c.result_indented) OLI_Set_Para_Indent(c.indent);
+        c.result_indented = false;
+        OLI_printf(f, "%sExtremale Spannungen  ", P);
     }
+    OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
+    if (w->round) {
+        if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
+            OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
+    } else {
+        if (Wc_Present(w->Vy)) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+        if (Wc_Present(w->Vz)) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+    }
+    OLI_printf(f, "\n");
+}
 
-    Governing gov;
-    bool refused = false;
-    if (r->check_field > 0) {
-        for (int o = 0; o < w->n_order; ++o) {
-            const int k = w->order[o];
-            const WeldCheckLine& L = w->line[k];
-            const int n = Wc_Base_Number(r->number[k]);
-            bool first = true;
-            for (int i = 0; i < WC_POINTS; ++i) {
-                if (!Point_In_Use(w, k, i)) continue;
-                const PointStress s = Throat_Stresses(w, k, i);
-                if (!Wc_Present(s.sx) && !Wc_Present(s.along) && !Wc_Present(s.across)) continue;
-                double sp = 0, tp = 0, sw = 0;
-                if (directional) {
-                    sp = s.sx * ct - s.across * st;
-                    tp = s.sx * st + s.across * ct;
-                } else {
-                    sw = std::sqrt(s.sx * s.sx + s.along * s.along + s.across * s.across);
-                }
-                g.a = L.a;
-                g.l_w = L.l;
-                g.l_eff = L.l;
-                g.plate2.t = L.t_part;
-                g.sigma_perp = sp;
-                g.tau_perp = tp;
-                g.tau_par = directional ? s.along : 0.0;
-                g.sigma_w_Ed = sw;
-                if (w->detailed) Detail_Lines(w, k, n, i, s, theta, directional, sp, tp, sw);
-                const int ret = Check_Weld_Group(&g, w->detailed ? f : nullptr, w->detailed ? 2 : 0, 0, "");
-                double U = g.U_max;
-                if (ret != 0 || !std::isfinite(U)) U = -1.0;
-                if (ret != 0) refused = true;
-                if (w->report && w->level == 1) {
-                    if (first && !w->round) OLI_printf(f, "%s%s %d, ", P, w->label, n);
-                    else if (first) OLI_printf(f, "%s", P);
-                    OLI_printf(f, "╬tPkt. %d: "_cp, i);
-                    Stress_Items(w, k, i);
-                    if (U < -0.5) {
-                        OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
-                    } else {
-                        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
-                        OLI_printf(f, "  %s", Mark_Utilisation(U));
-                    }
-                    OLI_printf(f, "\n");
-                }
-                first = false;
-                Raise(&r->results_1[k], U);
-                if (Raise(&r->U_w, U)) {
-                    gov.k = k;
-                    gov.i = i;
-                    const double v[WELD_CHECK_LINE_VALUES] = {
-                        g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
-                        w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
-                    for (int j = 0; j < WELD_CHECK_LINE_VALUES; ++j) r->line_values[j] = v[j];
-                    r->governing_slot = k;
-                    r->governing_point = i;
-                }
-            }
-        }
-    }
+}  // namespace
+
+int Wc_Point_Checks(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    Point_Check_Run c;
+    c.w = w;
+    c.indent0 = OLI_Get_Para_Indent();
+    Point_Stresses(w);
+    Setup_Point_Group(c);
+    if (w->report) Print_Point_Check_Intro(c);
+    c.indent = OLI_Get_Para_Indent();
+    if (w->detailed) Print_Point_Stress_Table(c);
+    if (r->check_field > 0) Check_All_Points(c);
     if (r->U_w < -0.5) {
         r->governing_slot = r->governing_point = -1;
     }
-
-    // Result block.
-    bool result_indented = false;
-    if (f && r->U_w > 0.001 && gov.k >= 0) {
-        const double* v = r->line_values;
-        const int n = Wc_Base_Number(r->number[gov.k]);
-        if (w->level >= 1) {
-            if (w->level == 2) OLI_Add_Para_Offset(0.3);
-            OLI_printf(f, "%s╬HErgebnis:\n"_cp, P);
-            if (w->level == 2) {
-                OLI_Set_Para_Indent(indent + 0.3);
-                result_indented = true;
-            }
-            if (!w->round) {
-                OLI_printf(f, "%s%s %d, ", P, w->label, n);
-                if (w->level == 1) OLI_printf(f, "╬t"_cp);
-            } else {
-                OLI_printf(f, "%s", P);
-            }
-            OLI_printf(f, "Pkt. %d: ", gov.i);
-            if (!w->round) Stress_Items(w, gov.k, gov.i);
-            OLI_printf(f, "\n");
-        }
-        OLI_printf(f, "%s", P);
-        OLI_printf(f, "Max:  ");
-        OLI_printf(f, "╬t"_cp);
-        if (v[4] > 0.001) {
-            OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
-                       Limit_Compare_Symbol(v[3], v[4]), v[4]);
-            if (v[5] > v[6]) {
-                OLI_printf(f, ",\n%s", P);
-                OLI_printf(f, " ╬t"_cp);
-                OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
-                           Limit_Compare_Symbol(v[5], v[6]), v[6]);
-            }
-        } else if (v[11] > 0.001) {
-            OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                       Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
-        }
-        OLI_printf(f, "  ê  "_cp);
-        OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
-        OLI_printf(f, "  %s\n", Mark_Utilisation(r->U_w));
-    }
-
-    // Extreme stresses.
-    if (w->report) {
-        double smax = 0, smin = 0, tymax = 0, tzmax = 0;
-        bool any = false;
-        for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-            for (int i = 0; i < WC_POINTS; ++i) {
-                if (!Point_In_Use(w, k, i)) continue;
-                const double sx = w->sx[k][i];
-                if (!any || sx > smax) smax = sx;
-                if (!any || sx < smin) smin = sx;
-                any = true;
-                const double ty = std::fabs(w->ty[k][i] + (w->line[k].dir == WC_ALONG_Y || w->round ? w->tT[k][i] : 0));
-                const double tz = std::fabs(w->tz[k][i] + (w->line[k].dir == WC_ALONG_Z ? w->tT[k][i] : 0));
-                if (ty > tymax) tymax = ty;
-                if (tz > tzmax) tzmax = tz;
-            }
-        if (any) {
-            if (w->level == 1) {
-                OLI_printf(f, "%s╬HExtremale Spannungen:\n"_cp, P);
-                OLI_printf(f, "%s", P);
-            } else {
-                if (result_indented) OLI_Set_Para_Indent(indent);
-                result_indented = false;
-                OLI_printf(f, "%sExtremale Spannungen  ", P);
-            }
-            OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
-            if (w->round) {
-                if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
-                    OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
-            } else {
-                if (Wc_Present(w->Vy)) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
-                if (Wc_Present(w->Vz)) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
-            }
-            OLI_printf(f, "\n");
-        }
-    }
-    if (result_indented) OLI_Set_Para_Indent(indent);
-    if (w->report) OLI_Set_Para_Indent(indent0);
-    return refused || r->U_w < -0.5 ? 1 : 0;
+    if (w->f && r->U_w > 0.001 && c.gov.k >= 0) Print_Point_Result(c);
+    if (w->report) Print_Extreme_Stresses(c);
+    if (c.result_indented) OLI_Set_Para_Indent(c.indent);
+    if (w->report) OLI_Set_Para_Indent(c.indent0);
+    return c.refused || r->U_w < -0.5 ? 1 : 0;
 }
 
 int Wc_Ring_Governing_Point(const WeldCheckWork* w, double* y, double* zp) {

@@ -190,12 +190,12 @@ TEST_F(MemberCheck, ColumnBucklingFollowsTheEuropeanCurves) {
             const double chi = std::min(1.0, 1 / (Phi + std::sqrt(Phi * Phi - lam * lam)));
             U_hand = std::max(U_hand, -c.N / (chi * p.A() * f_y / gamma));
         }
-        double s[9], U_b = 0;
-        const uint32_t flags = Check_Member(&en, c.N, 0, 0, 0, 0, 0, 0, 0, &descriptor, name, v, 1.0, &s[0], &s[1],
-                                            &s[2], &s[3], &s[4], &s[5], &s[6], &s[7], &s[8], gamma, &U_b, 0, 1,
-                                            nullptr, nullptr, nullptr);
+        const Member_Check_Input in{&en, c.N, 0, 0, 0, 0, 0, 0, 0, &descriptor, name, v, 1.0, gamma, 0, 1,
+                                    nullptr, nullptr};
+        Member_Check_Output out;
+        const uint32_t flags = Check_Member(&in, &out, nullptr);
         EXPECT_EQ(flags & 0x30000u, 0x30000u);
-        EXPECT_NEAR(U_b, U_hand, 0.001 * U_hand) << c.L;
+        EXPECT_NEAR(out.U_b, U_hand, 0.001 * U_hand) << c.L;
     }
 }
 
@@ -700,14 +700,14 @@ TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {
     const double M_pl = 23.5 * (p.b * p.tf * p.hw() + p.tw * std::pow(p.hw() - p.tf, 2) / 4) / 100;  // kNm
     const NachweisNorm en{1, 0};
     for (double share : {0.5, 0.8}) {
-        double s[9], U_b = 0;
         Stabnachweis_Ergebnis r;
-        const uint32_t flags = Check_Member(&en, 0, 0, 0, 0, share * M_pl, 0, 0, 0, &descriptor, name, v, 1.0, &s[0],
-                                            &s[1], &s[2], &s[3], &s[4], &s[5], &s[6], &s[7], &s[8], 1.0, &U_b, 0, 1,
-                                            nullptr, nullptr, &r);
+        const Member_Check_Input in{&en, 0, 0, 0, 0, share * M_pl, 0, 0, 0, &descriptor, name, v, 1.0, 1.0, 0, 1,
+                                    nullptr, nullptr};
+        Member_Check_Output out;
+        const uint32_t flags = Check_Member(&in, &out, &r);
         EXPECT_EQ(flags & 0x11008800u, 0x800u) << std::hex << flags;
         EXPECT_NEAR(r.plo.f_sigma, 1 / share, 0.005 / share) << share;
-        EXPECT_NEAR(s[8], share, 0.005 * share) << share;
-        EXPECT_NEAR(s[5], M_pl, 0.005 * M_pl) << share;  // the limit moment
+        EXPECT_NEAR(out.U_sigma, share, 0.005 * share) << share;
+        EXPECT_NEAR(out.M_gr, M_pl, 0.005 * M_pl) << share;  // the limit moment
     }
 }
