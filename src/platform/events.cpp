@@ -21,6 +21,7 @@
 
 #include "platform/desktop.h"
 #include "platform/display_sdl.h"
+#include "platform/png.h"
 
 static std::deque<VEKScriptEvent> queue;
 static int empty_waits = 0;
@@ -77,6 +78,25 @@ void VEK_Script_Key(int key) { push_value(VEK_EV_KEY, key); }
 void VEK_Script_Menu(int entry) { push_value(VEK_EV_MENU, entry); }
 void VEK_Script_Answer(int yes) { push_value(VEK_EV_ANSWER, yes ? 1 : 0); }
 void VEK_Script_Close(void) { push_value(VEK_EV_CLOSE, 0); }
+
+void VEK_Script_Snapshot(const char* file)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_SNAPSHOT;
+    e.text = file ? file : "";
+    push(e);
+}
+
+/* Snapshots at the head of the queue are taken at once: the screen as the
+ * wait that looks at the queue finds it. */
+static void take_snapshots(void)
+{
+    while (!queue.empty() && queue.front().kind == VEK_EV_SNAPSHOT) {
+        const std::string file = queue.front().text;
+        queue.pop_front();
+        if (!Screen_Write_PNG(file.c_str())) std::fprintf(stderr, "snapshot %.200s cannot be written\n", file.c_str());
+    }
+}
 
 void VEK_Script_Type(const char* text, int result)
 {
@@ -183,6 +203,13 @@ int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
         event->kind = VEK_EV_CLOSE;
         return at_end(p) ? 1 : -1;
     }
+    if (!std::strcmp(word, "snapshot")) {
+        event->kind = VEK_EV_SNAPSHOT;
+        while (*p == ' ' || *p == '\t') ++p;
+        event->text = p;
+        while (!event->text.empty() && (event->text.back() == ' ' || event->text.back() == '\t')) event->text.pop_back();
+        return event->text.empty() ? -1 : 1;
+    }
     return -1;
 }
 
@@ -229,6 +256,7 @@ void VEK_Script_Rearm_Environment(void)
 int VEK_Script_Peek_Kind(void)
 {
     VEK_Script_From_Environment();
+    take_snapshots();
     if (queue.empty()) VEK_Display_Poll();  /* the window's events, without waiting */
     return queue.empty() ? VEK_EV_NONE : queue.front().kind;
 }
@@ -236,6 +264,7 @@ int VEK_Script_Peek_Kind(void)
 int VEK_Script_Peek_Value(void)
 {
     VEK_Script_From_Environment();
+    take_snapshots();
     return queue.empty() ? 0 : queue.front().value;
 }
 
@@ -251,6 +280,7 @@ void VEK_Script_Note_Stall(void)
 int VEK_Script_Take(VEKScriptEvent* event)
 {
     VEK_Script_From_Environment();
+    take_snapshots();
     if (queue.empty()) {
         if (event) {
             *event = VEKScriptEvent();
@@ -271,11 +301,17 @@ int VEK_Script_Take_If(int kind, VEKScriptEvent* event)
     return VEK_Script_Take(event);
 }
 
+static int handler_running = 0;
+
+int VEK_Close_Handler_Running(void) { return handler_running; }
+
 int VEK_Close_Request(void)
 {
     int (*handler)(void) = VEKGetCloseFct();
     if (!handler) return VEK_CLOSE_CODE;
+    ++handler_running;
     int r = handler();
+    --handler_running;
     if (r == VEK_CLOSE_CODE) {
         std::fflush(nullptr);
         std::exit(0);

@@ -20,6 +20,9 @@
  *   menu N               the next menu returns entry N (negative: none)
  *   answer yes|no|ok     the next message box is answered
  *   close                the user closes the window
+ *   snapshot FILE        the screen as it stands when the next wait looks at
+ *                        the queue is written to FILE (PNG); not an event
+ *                        of its own: no wait sees it
  * A file with a line that is not understood is refused as a whole; the
  * first such line is named on stderr with its number.
  *
@@ -44,7 +47,8 @@ enum VEKEventKind {
     VEK_EV_ANSWER,
     VEK_EV_CLOSE,
     VEK_EV_PRESS,
-    VEK_EV_RELEASE
+    VEK_EV_RELEASE,
+    VEK_EV_SNAPSHOT
 };
 
 /* One scripted event.  Only the fields of its kind are meaningful. */
@@ -53,7 +57,7 @@ struct VEKScriptEvent {
     int x = 0, y = 0;      /* click, move */
     int button = 1;        /* click, press, release: 1 left, 2 right, 3 middle */
     int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result */
-    std::string text;      /* type */
+    std::string text;      /* type; snapshot: the file */
 };
 
 enum {
@@ -74,6 +78,9 @@ void VEK_Script_Type(const char* text, int result = 0);
 void VEK_Script_Menu(int entry);
 void VEK_Script_Answer(int yes);
 void VEK_Script_Close(void);
+/* The screen is written to the PNG file when the next wait looks at the
+ * queue (a failed write is reported on stderr). */
+void VEK_Script_Snapshot(const char* file);
 
 /* Empties the queue and forgets the consecutive empty waits. */
 void VEK_Script_Clear(void);
@@ -117,5 +124,8 @@ int VEK_Script_Take_If(int kind, VEKScriptEvent* event);
  * VEK_CLOSE_CODE without a handler (the run then goes on; the caller sees
  * the close request). */
 int VEK_Close_Request(void);
+/* 1 while the close handler runs (a close request then reaches the wait
+ * that takes it, as the answer of the handler's own question), else 0. */
+int VEK_Close_Handler_Running(void);
 
 #endif

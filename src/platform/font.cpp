@@ -260,3 +260,8 @@ void RFont_Reset(void) {
     current_font = RFONT_NORMAL;
     stack_depth = 0;
 }
+
+int Init_RFont(void) {
+    RFont_Reset();
+    return 1;
+}

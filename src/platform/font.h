@@ -63,6 +63,9 @@ int RFont_Stack_Depth(void);
 
 // Font 0 current and an empty stack; pxInitScreen calls it.
 void RFont_Reset(void);
+// The program's start-up call of the raster fonts: the fonts are built in,
+// so it only makes font 0 current with an empty stack.  Returns 1.
+int Init_RFont(void);
 
 // Horizontal extent of the first length characters of text (length below 0:
 // the whole zero-ended text) in the current font: left 0 and right the width.

@@ -42,6 +42,7 @@ static int key_mask = 0;
 static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
 static int cursor_shape = 0;
+static int cursor_visible = 1;
 static int text_scroll_length = 0;
 static std::vector<VEKRecordedMenuEntry> last_menu;  /* as shown last */
 
@@ -137,6 +138,7 @@ void VEK_Input_Reset(void)
     restriction_stack.clear();
     wheel_on = 1;
     cursor_shape = 0;
+    cursor_visible = 1;
     last_menu.clear();
 }
 
@@ -200,6 +202,10 @@ static int wait_for_event(int mask, VEKMessage* message)
             return nothing_for_the_wait(mask, message);
         case VEK_EV_CLOSE:
             VEK_Script_Take(&e);
+            /* The window's close request goes to the program's close
+             * handler whatever it waits in; when the handler says no, the
+             * wait goes on as if nothing had happened. */
+            if (VEKGetCloseFct() && !VEK_Close_Handler_Running() && VEK_Close_Request() == 0) continue;
             return finish(message, VEK_MSG_CLOSE);
         case VEK_EV_CLICK:
         case VEK_EV_PRESS: {
@@ -325,6 +331,13 @@ void Inquire_Mouse_Move_Restriction(int* x1, int* y1, int* x2, int* y2)
 void setMouseCursor(int shape) { cursor_shape = shape; }
 int currentMouseCursor(void) { return cursor_shape; }
 
+int msVisi(int visible)
+{
+    const int previous = cursor_visible;
+    if (visible != VEK_CURSOR_QUERY) cursor_visible = visible >= 0;
+    return previous;
+}
+
 /* ---- inline editors ---- */
 
 /* Reads a whole number text (blanks around allowed) in the C locale; a
@@ -432,8 +445,8 @@ static void Take_Number(const std::string& text, double* value)
     PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", text.c_str());
 }
 
-/* The end of an edit in the window: as a scripted edit's, except that
- * Escape ends a chain of edits. */
+/* The end of an edit, in the window or scripted: Escape ends a chain of
+ * edits (the caller keeps the old text or value). */
 static int End_Window_Edit(int key)
 {
     int r = End_Inline_Edit(key);
@@ -455,8 +468,9 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
         VEK_Script_Note_Stall();
         return 0;
     }
-    Take_Number(e.text, value);
-    return End_Inline_Edit(e.value);
+    /* A scripted edit left with Escape keeps the value, as in the window. */
+    if (e.value != VEK_KEY_ESC) Take_Number(e.text, value);
+    return End_Window_Edit(e.value);
 }
 
 void Set_Short_Edit_Text_Scrollmode(int max_length)
@@ -481,7 +495,7 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
         VEK_Script_Note_Stall();
         return 0;
     }
-    if (text && limit > 0) {
+    if (text && limit > 0 && e.value != VEK_KEY_ESC) {
         if (e.text.size() > (size_t)limit) {
             /* Nothing is cut: the text stays as it was. */
             PrintMessage("Der Text ist zu lang: h\x94" "chstens %d Zeichen.\n"
@@ -492,7 +506,7 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
             text[e.text.size()] = '\0';
         }
     }
-    return End_Inline_Edit(e.value);
+    return End_Window_Edit(e.value);
 }
 
 /* ---- menus ---- */

@@ -209,6 +209,12 @@ enum { VEK_CURSOR_NORMAL = 0, VEK_CURSOR_BUSY = 6, VEK_CURSOR_HAND = 18 };
 /* Sets the cursor shape; currentMouseCursor gives it back. */
 void setMouseCursor(int shape);
 int currentMouseCursor(void);
+/* Visibility of the mouse cursor: -1 hides it, 0 (and any value above)
+ * shows it again.  Returns the previous visibility (1 shown, 0 hidden);
+ * the call with VEK_CURSOR_QUERY only asks.  Headless nothing is drawn: the
+ * state is kept for the program's drag loops and their tests. */
+enum { VEK_CURSOR_QUERY = -2 };
+int msVisi(int visible);
 
 /* ---- inline editors ----
  * With the window open (display_sdl.h) and no scripted "type" event at the

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/display_sdl.h"
@@ -188,6 +189,12 @@ static void record(int kind, int answer)
         std::fprintf(stderr, "message box in batch mode:");
         for (const std::string& l : m.lines) std::fprintf(stderr, " [%s]", l.c_str());
         std::fprintf(stderr, "\n");
+    } else if (const char* script = std::getenv("VEK_SCRIPT"); script && *script) {
+        /* A run driven by a script file tells what it showed and how the
+         * box was answered, for the script's author. */
+        std::fprintf(stderr, "message box \"%s\":", m.title.c_str());
+        for (const std::string& l : m.lines) std::fprintf(stderr, " [%s]", l.c_str());
+        std::fprintf(stderr, " answer %d\n", m.answer);
     }
     recorded.push_back(m);
 }

@@ -15,7 +15,9 @@
  *
  * While the batch flag is set (the program runs without a window), any box
  * is a fault: it is recorded with its batch mark and counted, so that tests
- * can assert that a batch run showed none.
+ * can assert that a batch run showed none.  In a run driven by a script
+ * file (VEK_SCRIPT) every box is also written to stderr with its title,
+ * lines and answer.
  */
 #ifndef PLATFORM_MSGBOX_H
 #define PLATFORM_MSGBOX_H

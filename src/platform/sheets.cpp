@@ -9,6 +9,7 @@
  */
 #include "platform/sheets.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstring>
 #include <map>
@@ -590,6 +591,13 @@ int Activate_Prop_Sheet(void)
     draw_decorations(top);
     pxFlsh();
     return 1;
+}
+
+void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2)
+{
+    const int colour = pxQFgc();
+    draw_box(Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)}, MENUE_CI, BLACK_CI);
+    pxFgc(colour);
 }
 
 int Undefine_Prop_Sheet(void)

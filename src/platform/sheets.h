@@ -223,6 +223,11 @@ void Draw_Special_Text_to_PS(int x, int y, const char* text, int font, int look)
 void Add_Aligned_Connected_Text_to_Button_of_PS(int button, int x, int y, const char* text, int font, int colour,
                                                 int inactive_colour);
 
+/* The panel of a sheet drawn straight onto the screen, without a sheet:
+ * the rectangle filled in the sheets' face colour with a black frame, as a
+ * framed sheet is drawn.  The colour is left as it was. */
+void Draw_Prop_Sheet_Box(int x1, int y1, int x2, int y2);
+
 /* ---- scrollable areas ---- */
 
 /* An area whose content the callback paints; returns its id. */

@@ -8,10 +8,9 @@
 #include "memberchecks/member_settings.h"
 #include "memberchecks/profile_section_model.h"
 #include "platform/desktop.h"
-#include "platform/display_sdl.h"
-#include "platform/input.h"
-#include "platform/msgbox.h"
+#include "platform/font.h"
 #include "printlist/oli_collect.h"
+#include "weldapp/editing_loop.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/services.h"
@@ -48,6 +47,7 @@ int main(int argc, char** argv) {
     std::snprintf(Kontext.program_directory, sizeof Kontext.program_directory, "%s", exec);
     std::snprintf(Kontext.private_data_path, sizeof Kontext.private_data_path, "%s", data);
     Init_VEK_Library();
+    Init_RFont();
     Schweissnaht_Anschluss.loads = nullptr;
     Schweissnaht_Anschluss.results = nullptr;
     if (Kontext.refresh) {
@@ -55,17 +55,5 @@ int main(int argc, char** argv) {
         Write_Print_List();
         return 1;
     }
-    // The window path is not part of this build: say so rather than end
-    // silently, in the window too when there is one; a click or the close
-    // box ends the run.
-    std::fprintf(stderr, "%s: only the batch path (\"-refresh\") is available\n", argv[0]);
-    if (Init_Grafik_Mode()) {
-        Init_Message();
-        Set_Message_Title("schweissnaht");
-        Fill_Message("only the batch path (\"-refresh\") is available");
-        Show_Message();
-        GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN, nullptr);
-        Exit_Grafik_Mode();
-    }
-    return 0;
+    return Run_Window_Path();
 }

@@ -7,6 +7,7 @@
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/cp850.h"
+#include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/msgbox.h"
 #include "platform/sheets.h"
@@ -57,5 +58,6 @@ int Close_Request_Callback(void) {
     Fill_Message("%s", "Aktuelle Bearbeitung abbrechen?");
     if (!Answer_is_Yes(1)) return 0;
     Exit_Prop_Sheets();
+    Exit_Grafik_Mode();
     return VEK_CLOSE_CODE;
 }

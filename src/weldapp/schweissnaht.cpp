@@ -21,8 +21,10 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "weldapp/connection_invariants.h"
+#include "weldapp/input_page.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/program_context.h"
+#include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
 
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
@@ -357,6 +359,7 @@ void Load_Input_File(void) {
             std::fprintf(stderr, "%s%s: input file not found; the print list of a new connection is written\n",
                          Get_File_Base(), Kontext.input_name);
         Reset_Schweissnaht(r);
+        if (!VEK_Batch_Mode()) Record_to_Sheet(r);
         return;
     }
     const int result = Read_Schweissnaht(f, r);
@@ -380,6 +383,7 @@ void Load_Input_File(void) {
     }
     Activate_Annex_After(f);
     std::fclose(f);
+    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 
 static Print_Schweissnaht_Function s_print = Print_Schweissnaht;
@@ -482,9 +486,8 @@ static int install_output(const Output_Files& o, bool new_plot) {
     return 1;
 }
 
-void Write_Print_List(void) {
-    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
-    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+// The print list and the plot file of the record.
+static void write_list_and_plot(SchweissnahtAnschluss* r) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
@@ -521,6 +524,14 @@ void Write_Print_List(void) {
         remove_file(o.plot_temp);
         std::fprintf(stderr, "%s: cannot be replaced; the previous print list and plot file are kept\n", shown);
     }
+}
+
+void Write_Print_List(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
+    write_list_and_plot(r);
+    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 
 static int write_input_file(FILE* f, void* context) {

@@ -86,6 +86,7 @@ void Animate_Zoom_Rectangle(int x0, int y0, int x1, int y1, int x2, int y2, int 
 void Drag_Rubber_Rectangle(int x0, int y0, int* x1_out, int* y1_out) {
     const int colour = pxQFgc();
     Get_Mouse_Event();
+    msVisi(-1);
     pxSBop(PX_OP_XOR);
     pxFgc(2);
     int x = M_XPOS, y = M_YPOS;
@@ -103,6 +104,7 @@ void Drag_Rubber_Rectangle(int x0, int y0, int* x1_out, int* y1_out) {
     outline(x0, y0, x, y);
     pxSBop(PX_OP_COPY);
     pxFgc(colour);
+    msVisi(0);
     if (x1_out) *x1_out = x;
     if (y1_out) *y1_out = y;
 }
@@ -209,10 +211,7 @@ int Open_Progress_Bar(int x, int y, int width, int framed) {
     const int colour = pxQFgc();
     if (framed) {
         Save_And_Clear_Rectangle(x - 10, y - 10, x + width + 20, y + 28);
-        // The panel of a sheet: light face, dark frame.
-        fill_colour(s_bar_light, x - 10, y - 10, x + width + 10, y + 18);
-        pxFgc(s_bar_black);
-        outline(x - 10, y - 10, x + width + 10, y + 18);
+        Draw_Prop_Sheet_Box(x - 10, y - 10, x + width + 10, y + 18);
     }
     fill_colour(s_bar_empty, x, y, x + width, y + 7);
     pxFgc(s_bar_black);

@@ -5,6 +5,9 @@
 #ifndef TESTS_DIALOGS_AREA_SESSION_H
 #define TESTS_DIALOGS_AREA_SESSION_H
 
+#include <string>
+#include <vector>
+
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
@@ -30,6 +33,26 @@ inline int Open_Area_Sheet(const char* title, int x1, int y1, int x2, int y2, in
     Add_Escape_Area_to_PS(x1, y1, x2, y2, code);
     Activate_Prop_Sheet();
     return slot;
+}
+
+// The items of the area, in order, whose kind is the one given (every item
+// for a kind of 0).
+inline std::vector<const Scrollable_Area_Item*> Area_Items(int slot, int kind = 0) {
+    std::vector<const Scrollable_Area_Item*> out;
+    const Scrollable_View_Area* a = Scrollable_View_Area_Record(slot);
+    for (const Scrollable_Area_Item* it = a ? a->first_item : nullptr; it; it = it->next)
+        if (kind == 0 || it->kind == kind) out.push_back(it);
+    return out;
+}
+
+// The first text item (text, radio button or check box) with this text, or
+// null.
+inline const Scrollable_Area_Item* Find_Area_Text(int slot, const std::string& text) {
+    for (const Scrollable_Area_Item* it : Area_Items(slot))
+        if ((it->kind == AREA_ITEM_TEXT || it->kind == AREA_ITEM_RADIO_BUTTON || it->kind == AREA_ITEM_CHECK_BOX) &&
+            it->text && text == it->text)
+            return it;
+    return nullptr;
 }
 
 // Frees the areas and the sheets and clears the script.

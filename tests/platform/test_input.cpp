@@ -214,7 +214,7 @@ TEST_F(Input, ShortEditFloatStoresOnlyFiniteNumbersAndSaysSo)
     EXPECT_DOUBLE_EQ(v, -1000.0);
 }
 
-TEST_F(Input, ArrowKeysEndTheChainOfEditsAndLeaveTheKey)
+TEST_F(Input, ArrowKeysAndEscapeEndTheChainOfEditsAndLeaveTheKey)
 {
     // Up and Down leave the field for another row: the edit is taken, the
     // chain ends (0) and the key waits for the table service.
@@ -230,6 +230,15 @@ TEST_F(Input, ArrowKeysEndTheChainOfEditsAndLeaveTheKey)
     EXPECT_EQ(LAST_SHEET_EDIT_KEY, 328);
     VEK_Script_Type("x", 13);  // Enter moves on to the next field
     EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 13);
+    // Escape keeps the old value and text, as in the window, and ends the
+    // chain with its key left.
+    VEK_Script_Type("7", VEK_KEY_ESC);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);
+    EXPECT_DOUBLE_EQ(v, 2.5);
+    EXPECT_EQ(LAST_SHEET_EDIT_KEY, VEK_KEY_ESC);
+    VEK_Script_Type("yz", VEK_KEY_ESC);
+    EXPECT_EQ(Short_Edit_Text(0, 0, text, 5, 0), 0);
+    EXPECT_STREQ(text, "x");
 }
 
 // A text longer than the field takes is refused whole, with the limit in

@@ -27,6 +27,7 @@
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/helpview.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -54,6 +55,7 @@ void Reset_Global_State() {
     VEKSetTimer(0);
     VEKSetClipboardText(nullptr, 0);
     VEKSetFrameTitle("");
+    VEK_Reset_Helpview();
 #if defined(WELD_HAS_PRINTLIST)
     Oli_Reset_Picture_State();
 #endif

@@ -1,6 +1,7 @@
 // Screen helpers of the tool module on the headless screen.
 #include <gtest/gtest.h>
 
+#include "platform/events.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -40,10 +41,15 @@ TEST(ToolScreen, ProgressBarsAndSavedRectangle) {
     for (int i = 0; i < 6; ++i) Close_Progress_Bar(i);
     EXPECT_EQ(Open_Progress_Bar(10, 20, 100, 0), 0);
     Close_Progress_Bar(0);
-    // A framed bar puts back what was under it.
+    // A framed bar stands on the panel of a sheet (face colour, black frame
+    // from (290, 290) to (360, 318)) and puts back what was under it.
     const int before = pxGetPixel(300, 300);
     const int slot = Open_Progress_Bar(300, 300, 50, 1);
     EXPECT_NE(pxGetPixel(300, 300), before);
+    EXPECT_EQ(pxGetPixel(290, 290), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(360, 318), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(295, 295), MENUE_CI);
+    EXPECT_EQ(pxGetPixel(365, 305), GetVEKColor(-1));  // the cleared margin right of the panel
     Close_Progress_Bar(slot);
     EXPECT_EQ(pxGetPixel(300, 300), before);
 }
@@ -73,6 +79,22 @@ TEST(ToolScreen, RubberRectangleAndPictureSheet) {
     EXPECT_EQ(x, M_XPOS);
     EXPECT_EQ(y, M_YPOS);
     EXPECT_EQ(pxGetPixel(20, 20), before);
+    // While the rectangle follows a held button the cursor is hidden; it is
+    // shown again at the end.
+    static int hidden_seen;
+    hidden_seen = 0;
+    Define_Call_Allways_Function([] { hidden_seen += msVisi(VEK_CURSOR_QUERY) == 0; });
+    Activate_Call_Allways_Function(1);
+    VEK_Script_Press(30, 30);
+    VEK_Script_Move(60, 50);
+    VEK_Script_Release();
+    Drag_Rubber_Rectangle(20, 20, &x, &y);
+    Activate_Call_Allways_Function(0);
+    EXPECT_EQ(x, 60);
+    EXPECT_EQ(y, 50);
+    EXPECT_GT(hidden_seen, 0);
+    EXPECT_EQ(msVisi(VEK_CURSOR_QUERY), 1);
+    EXPECT_EQ(pxGetPixel(40, 20), before);
     const int sheets = VEK_Prop_Sheet_Count();
     Show_Picture_Sheet("Bild", "missing.bmp", 100, 50);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), sheets);

@@ -1,11 +1,25 @@
 // The weld program's share of the reset before each test (see
 // support/global_state.h): the annex registry starts unread, as at start-up,
-// so an annex activated by one test's input file is no state of the next.
+// so an annex activated by one test's input file is no state of the next;
+// the pages of the window path start as in a new run.
 #include "codes/nad.h"
+#include "profiles/profile_register.h"
 #include "support/global_state.h"
+#include "weldapp/input_page.h"
+#include "weldapp/shell_dialogs.h"
+#include "weldapp/shell_pages.h"
 
 namespace {
 
 const testutil::Global_Reset reset_annexes(Reset_NAD_Registry);
+
+// The pages of the window path start as in a new run.
+void Reset_Window_Path() {
+    Reset_Profile_Register();
+    Reset_Input_Page();
+    Reset_Shell_Pages();
+    Reset_Shell_Dialogs();
+}
+const testutil::Global_Reset reset_window_path(Reset_Window_Path);
 
 }  // namespace

@@ -1,0 +1,40 @@
+/* helpview.cpp -- the recorded help viewer of the stand-in. */
+#include "platform/helpview.h"
+
+#include <cstdio>
+#include <string>
+
+#include "platform/posix.h"
+
+static std::string help_file;
+static std::string last_topic;
+static int topics_shown = 0;
+static bool help_named = false;
+
+void Init_Helpview(const char* directory, const char* file)
+{
+    char path[4096];
+    help_file = VEK_Join_Path(path, sizeof path, directory ? directory : "", file ? file : "") ? path : "";
+    help_named = true;
+}
+
+int Helpview(const char* topic)
+{
+    if (!help_named) return 0;
+    last_topic = topic ? topic : "";
+    ++topics_shown;
+    std::fprintf(stderr, "help: %s at \"%s\" (no help viewer here)\n", help_file.c_str(), last_topic.c_str());
+    return 1;
+}
+
+const char* VEK_Helpview_File(void) { return help_file.c_str(); }
+const char* VEK_Last_Helpview_Topic(void) { return last_topic.c_str(); }
+int VEK_Helpview_Count(void) { return topics_shown; }
+
+void VEK_Reset_Helpview(void)
+{
+    help_file.clear();
+    last_topic.clear();
+    topics_shown = 0;
+    help_named = false;
+}

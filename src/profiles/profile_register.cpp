@@ -1,0 +1,499 @@
+// The profile rows of an input page: catalogue or typed-in profile, class,
+// dimensions, rolled or welded with its welds, and the steel grade.
+#include "profiles/profile_register.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "base/cp850.h"
+#include "base/stored_text.h"
+#include "base/textio.h"
+#include "codes/material.h"
+#include "codes/material_sheet.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/valuecheck.h"
+#include "platform/desktop.h"
+#include "platform/msgbox.h"
+#include "platform/screen.h"
+#include "profiles/profile_catalogue.h"
+
+namespace {
+
+// Page state: one selection, button flag and class list per slot.
+Profilauswahl g_selection[PROFILE_REGISTER_SLOTS];
+int g_button[PROFILE_REGISTER_SLOTS];
+char g_class_names[PROFILE_REGISTER_SLOTS][STAHLPROFIL_TYPE_COUNT][12];
+Choice_List_Entry g_classes[PROFILE_REGISTER_SLOTS][STAHLPROFIL_TYPE_COUNT];
+int g_message_shown = 0;
+bool g_initialised = false;
+Profile_Manager_Selector g_select = nullptr;
+
+
+int Allowed_Count(const int* allowed) {
+    int n = 0;
+    while (allowed && n < PROFILE_REGISTER_MAX_CLASSES && allowed[n] >= 0) n++;
+    return n;
+}
+
+bool Allows(const int* allowed, int n, int type) {
+    for (int i = 0; i < n; i++)
+        if (allowed[i] == 0 || allowed[i] == type) return true;
+    return false;
+}
+
+// Positions follow the stand-in's raster font (8 pixels a character):
+// symbols at 185, fields at 220, units at 285, so that the longest labels
+// do not run into them.
+
+// Everything one build needs.
+struct Page {
+    Stahlprofil* p;
+    int area, x;
+    int row, radio;
+    int* enable;   // the page's enable word for value-bound items
+    int colour;    // text colour: black, or grey when not editable
+    int unit_colour;
+    bool separate;
+};
+
+int Normal() { return Screen_Font_Normal; }
+int Small() { return Screen_Font_Small; }
+
+void Text(const Page& g, int x, int y, const char* text, int font = -1, int colour = -1) {
+    Add_Text_to_Scrollable_Area(g.area, x, y, text, font < 0 ? Normal() : font, colour < 0 ? g.colour : colour, 0);
+}
+
+// One dimension row: label, symbol with its subscript, "%6.1f" field that
+// never holds a negative value, "mm"; then one row step.
+void Dimension_Row(const Page& g, int* y, const char* label, const char* symbol, const char* subscript,
+                   double* value) {
+    Text(g, g.x + 20, *y, label);
+    Text(g, g.x + 185, *y, symbol);
+    if (subscript && *subscript) Text(g, g.x + (std::strchr("tlr", symbol[0]) ? 191 : 193), *y + 2, subscript, Small());
+    Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, value, "%6.1f", Normal(), g.colour, g.enable);
+    Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+    Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
+    *y += g.row;
+}
+
+void Build_Class_List(int slot, bool editable, const int* allowed, int n) {
+    const int app = CurOb_Application_Number();
+    const int red = Nearest_RGB_Color(255, 0, 0), blue = Nearest_RGB_Color(4, 2, 252);
+    const int black = Nearest_RGB_Color(0, 0, 0), brown = Nearest_RGB_Color(128, 64, 0);
+    const int green = Nearest_RGB_Color(0, 128, 0), grey = Nearest_RGB_Color(192, 192, 192);
+    for (int t = 0; t < STAHLPROFIL_TYPE_COUNT; t++) {
+        std::snprintf(g_class_names[slot][t], sizeof g_class_names[slot][t], "%s", Get_Profile_Type_Name(t));
+        int colour = editable ? red : grey;
+        if (editable && n > 0) {
+            if (t == 0) colour = blue;
+            else if (Allows(allowed, n, t)) {
+                if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) colour = black;
+                else if (t == 3 || t == 6 || t == 11 || t == 12 || t == 15) colour = app == 156 || app == 160 ? black : brown;
+                else if (t == 14 || t == 8 || t == 9) colour = app == 156 ? black : brown;
+                else colour = green;
+            }
+        }
+        g_classes[slot][t] = {colour, g_class_names[slot][t]};
+    }
+}
+
+int Offered_Classes() {
+    const int app = CurOb_Application_Number();
+    return app == 160 || app == 162 || app == 163 || app == 180 ? 18 : 16;
+}
+
+const char* Class_Heading(int type, bool parametrised) {
+    switch (type) {
+    case 4: case 5: case 7: case 10: case 13: return "I-Profil";
+    case 3: return "L-Profil";
+    case 11: case 15: return "T-Profil";
+    case 8: return parametrised ? "Rechteckhohlprofil" : "Rechteckrohr";
+    case 9: return parametrised ? "Rohrprofil" : "Kreisrohr";
+    }
+    if (!parametrised) return nullptr;
+    switch (type) {
+    case 6: return "C-Profil";
+    case 12: return "U-Profil";
+    case 14: return "Z-Profil";
+    case 1: return "Flachstahl";
+    case 2: return "Rundeisen";
+    case 16: return "Hohlkasten";
+    case 17: return "Trapezprofil";
+    }
+    return nullptr;
+}
+
+// The class of the selection's designation among the allowed ones; the
+// values are loaded on success. A refusal is reported once, and the profile
+// keeps the name it had before (the last one accepted) with its values.
+void Check_Catalogue_Class(const Page& g, Profilauswahl* sel, const int* allowed, int n, const char* first_line,
+                           const char* kept_name) {
+    for (int i = 0; i < n; i++) {
+        int type = allowed[i];
+        if (sel->record && Get_Profile_Type_From_Name(sel->name, &type)) {
+            g.p->type = type;
+            Load_Profile_Values(sel, g.p);
+            g_message_shown = 0;
+            return;
+        }
+    }
+    if (!g_message_shown) Report_Profile_Type_Refusal(n, allowed, 1, first_line);
+    std::snprintf(sel->name, sizeof sel->name, "%s", kept_name);
+    Pad_Blank(sel->name, PROFILAUSWAHL_NAME_SIZE);
+    sel->record = nullptr;
+    Copy_Trimmed(kept_name, g.p->name, STAHLPROFIL_NAME_SIZE, 7);
+}
+
+void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int name_width, int compact,
+                       const char* first_line, int radio_y) {
+    Stahlprofil* p = g.p;
+    Profilauswahl* sel = &g_selection[slot];
+    if (n == 1 && allowed[0] != 0) {
+        if (const char* heading = Class_Heading(allowed[0], false)) {
+            Text(g, g.x, *y, heading, Small());
+            *y += 5;
+        }
+    }
+    int bx = g.x + 20, by = *y;
+    if (compact == 1) {
+        bx = g.x + (name_width == 26 ? 185 : 220);
+        by = radio_y - g.row;
+    }
+    const int background = Get_Scrollable_Area_Background(g.area);
+    if (background >= 0) Add_Rectangle_to_Scrollable_Area(g.area, bx, by, bx + 55, by + 48, background);
+    Add_Picture_to_Scrollable_Area(g.area, "bmp_t\\Prof_ManagerS.bmp", bx, by, bx + 55, by + 48, -1);
+    const int button_x = compact == 1 ? bx + 60 : g.x + 80;
+    Add_Bitmap_Button_to_Scrollable_Area(g.area, button_x, by + 12, 50, 24, "bmp_t\\but_options.bmp", 0,
+                                         Nearest_RGB_Color(255, 255, 255), 0, "Profilmanager aufrufen", 1,
+                                         &g_button[slot], g.enable);
+    // The designation accepted last, kept for a refusal.
+    char kept[PROFILAUSWAHL_NAME_SIZE];
+    Copy_Trimmed(sel->record ? sel->name : "", kept, sizeof kept, 3);
+    if (!kept[0]) Copy_Trimmed(p->name, kept, sizeof kept, 3);
+    if (g_button[slot]) {
+        g_message_shown = 0;
+        if (p->manager_flag) {
+            char name[PROFILAUSWAHL_NAME_SIZE];
+            Copy_Trimmed(sel->name, name, sizeof name, 3);
+            Set_Profile_Manager_Default(name);
+            Set_Profile_Manager_Filter(Profile_Manager_Filter_Letters(allowed));
+        }
+        if (const char* chosen = g_select ? g_select(1) : nullptr) {
+            Copy_Trimmed(chosen, sel->name, PROFILAUSWAHL_NAME_SIZE, 0);
+            sel->record = Get_Profile_Record(sel->name);
+        }
+        g_button[slot] = 0;
+        if (sel->name[0]) Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
+    } else {
+        char typed[STAHLPROFIL_NAME_SIZE];
+        Copy_Trimmed(p->name, typed, sizeof typed, 3);
+        if (typed[0]) {
+            Set_Profile_By_Name(sel, typed);
+            if (!sel->record) {
+                // The catalogue lacks the designation.
+                if (!g_message_shown) Report_Profile_Type_Refusal(n, allowed, 1, first_line);
+                Copy_Trimmed(kept, p->name, STAHLPROFIL_NAME_SIZE, 7);
+            } else {
+                Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
+            }
+        } else if (kept[0]) {
+            // An emptied designation names no profile: the last one stays.
+            if (!g_message_shown) Report_Profile_Type_Refusal(n, allowed, 1, first_line);
+            Copy_Trimmed(kept, p->name, STAHLPROFIL_NAME_SIZE, 7);
+        }
+    }
+    *y = std::max(by + 48 + (compact == 1 ? g.radio : g.row), *y);
+    Text(g, g.x, *y, "Profilname");
+    Add_Edit_Text_to_Scrollable_Area(g.area, g.x + 90, *y, p->name, Normal(), g.colour,
+                                     p->manager_flag ? &Screen_Flag_Off : g.enable);
+    if (name_width >= 1 && name_width <= 39) Set_Visible_Length_of_Last_Edit_Text(g.area, name_width);
+    *y += g.row;
+}
+
+void Dimension_Rows(const Page& g, int* y) {
+    Stahlprofil* p = g.p;
+    const bool both = g.separate;
+    switch (p->type) {
+    case 4: case 5: case 7: case 10: case 13:
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        if (both) {
+            Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &p->b_fo);
+            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &p->t_fo);
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
+            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &p->t_fu);
+        } else {
+            Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+            p->b_fu = p->b_fo;
+            p->t_fu = p->t_fo;
+        }
+        break;
+    case 3:
+        Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &p->h);
+        Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &p->t_w);
+        Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &p->b_fo);
+        if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &p->t_fo);
+        else p->t_fo = p->t_w;
+        break;
+    case 6: case 12:
+        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
+        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &p->b_fo);
+        if (both) {
+            Dimension_Row(g, y, "Schenkeldicken", "t", "f", &p->t_fo);
+        } else {
+            Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
+            p->t_w = p->t_fo;
+        }
+        break;
+    case 14:
+        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "", &p->b_fo);
+        Dimension_Row(g, y, "Flanschdicken", "t", "f", &p->t_fo);
+        break;
+    case 11: case 15:
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
+        Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+        break;
+    case 8: case 9:
+        if (p->type == 9) {
+            Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
+            Dimension_Row(g, y, "Wanddicke", "t", "", &p->t_w);
+        } else {
+            Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
+            Dimension_Row(g, y, "Profilbreite", "b", "", &p->b_fo);
+            if (both) {
+                Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+                Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+            } else {
+                Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
+                p->t_w = p->t_fo;
+            }
+        }
+        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
+                                            &p->hot_finished, g.enable);
+        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 190, *y, "warmgefertigt", Normal(), g.colour, 1,
+                                            &p->hot_finished, g.enable);
+        *y += g.row;
+        break;
+    case 1:
+        Dimension_Row(g, y, "Höhe"_cp, "h", "", &p->h);
+        Dimension_Row(g, y, "Dicke", "t", "", &p->t_w);
+        break;
+    case 2:
+        Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
+        break;
+    case 16:
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &p->b_fo);
+        if (CurOb_Application_Number() == 180 && both) {
+            Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &p->b_ueo);
+            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &p->t_fo);
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
+            Dimension_Row(g, y, "Überstand unten"_cp, "b", "üu"_cp, &p->b_ueu);
+            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &p->t_fu);
+        } else {
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
+            Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &p->b_ueo);
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+            p->b_ueu = p->b_ueo;
+            p->t_fu = p->t_fo;
+        }
+        break;
+    case 17:
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
+        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
+        Dimension_Row(g, y, "Fußbreite"_cp, "b", "", &p->b_fu);
+        if (both) {
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+        } else {
+            Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
+            p->t_w = p->t_fo;
+        }
+        break;
+    default: break;
+    }
+}
+
+// One weld group of a welded section: fillet with its throat or butt weld.
+void Weld_Group(const Page& g, int* y, int* kind, double* throat, const char* subscript, const char* butt_text) {
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 60, *y, "Kehlnaht", Normal(), g.colour, 0, kind, g.enable);
+    if (*kind == 0) {
+        Text(g, g.x + 145, *y, ": Dicke");
+        Text(g, g.x + 205, *y, "a");
+        if (*subscript) Text(g, g.x + 213, *y + 2, subscript, Small());
+        Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, throat, "%6.1f", Normal(), g.colour, g.enable);
+        Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+        Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
+    }
+    *y += g.radio;
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 60, *y, "Stumpfnaht", Normal(), g.colour, 2, kind, g.enable);
+    if (*kind == 2) Text(g, g.x + 145, *y, butt_text);
+    *y += g.row;
+}
+
+void Rolled_Or_Welded(const Page& g, int* y) {
+    Stahlprofil* p = g.p;
+    const int t = p->type;
+    if (t == 1 || t == 2 || t == 9 || t == 16 || t == 17) return;
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "gewalztes Profil", Normal(), g.colour, 1, &p->rolled,
+                                        g.enable);
+    *y += g.radio;
+    if (p->rolled) {
+        *y += g.row - g.radio;
+        Dimension_Row(g, y, "Ausrundungsradius", "r", "", &p->r_1);
+        if (t == 3 || t == 6 || t == 8 || t == 11 || t == 12 || t == 14) Dimension_Row(g, y, "", "r", "2", &p->r_2);
+        else p->r_2 = 0.0;
+    }
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "geschweißtes Profil"_cp, Normal(), g.colour, 0,
+                                        &p->rolled, g.enable);
+    *y += g.row;
+    if (p->rolled || t == 3 || t == 6 || t == 8 || t == 12 || t == 14) return;
+    const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, t) != 0;
+    if (!i_family && t != 11 && t != 15) {
+        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &p->a_o);
+        return;
+    }
+    const bool two_groups = i_family && g.separate;
+    Weld_Group(g, y, &p->weld_kind_top, &p->a_o, two_groups ? "o" : "",
+               two_groups ? " (oben durchgeschweißt)"_cp : " (durchgeschweißt)"_cp);
+    if (two_groups) {
+        Weld_Group(g, y, &p->weld_kind_bottom, &p->a_u, "u", " (unten durchgeschweißt)"_cp);
+    } else if (i_family) {
+        p->a_u = p->a_o;
+        p->weld_kind_bottom = p->weld_kind_top;
+    }
+}
+
+void Parametrised_Profile(const Page& g, int* y, int slot, const int* allowed, int n, const char* first_line) {
+    Stahlprofil* p = g.p;
+    if (n >= 2 || (n == 1 && allowed[0] == 0)) {
+        Text(g, g.x + 20, *y, "Profilklasse");
+        Add_Choice_List_to_Scrollable_Area(g.area, g.x + 185, *y, g_classes[slot], Normal(), 10, Offered_Classes(),
+                                           &p->type, g.enable);
+        if (allowed[0] != 0 && !Allows(allowed, n, p->type)) {
+            g_message_shown = 0;
+            Report_Profile_Type_Refusal(n, allowed, 0, first_line);
+            p->type = allowed[0];
+        }
+        *y += g.row;
+    } else if (n == 1) {
+        p->type = allowed[0];
+    }
+    std::memset(p->name, ' ', STAHLPROFIL_NAME_SIZE - 1);
+    p->name[STAHLPROFIL_NAME_SIZE - 1] = '\0';
+    if (n == 1 && allowed[0] != 0) {
+        *y -= g.row - 14;
+        Add_Rectangle_to_Scrollable_Area(g.area, g.x + 20, *y - 8, g.x + 175, *y + 2, Nearest_RGB_Color(196, 217, 196));
+        if (const char* heading = Class_Heading(p->type, true)) Text(g, g.x + 25, *y, heading, Small());
+        *y += g.radio;
+    }
+    Dimension_Rows(g, y);
+    Rolled_Or_Welded(g, y);
+}
+
+}  // namespace
+
+const char* Profile_Manager_Filter_Letters(const int* allowed) {
+    static const char* const kLetters[18] = {"ZKULTDR", "", "", "L", "D", "D", "U", "D", "R",
+                                             "K",       "D", "T", "U", "D", "Z", "T", "", ""};
+    static char filter[10];
+    filter[0] = '\0';
+    const int n = Allowed_Count(allowed);
+    for (int i = 0; i < n; i++) {
+        if (allowed[i] == 0) {
+            std::snprintf(filter, sizeof filter, "%s", kLetters[0]);
+            return filter;
+        }
+    }
+    size_t len = 0;
+    for (int i = 0; i < n && len < 9; i++) {
+        const char* letters = allowed[i] > 17 ? "D" : kLetters[allowed[i]];
+        if (*letters && !std::strchr(filter, letters[0])) {
+            filter[len++] = letters[0];
+            filter[len] = '\0';
+        }
+    }
+    return filter;
+}
+
+void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line) {
+    Init_Message();
+    if (first_line && *first_line) Fill_Message("%s", first_line);
+    Fill_Message("%s", kind ? "Gewählter Profiltyp ist in der Bibliothek nicht vorhanden."_cp
+                            : "Gewählter Profiltyp kann nicht berechnet werden"_cp);
+    Fill_Message("%s", "Bitte wählen Sie ein Profil des Typs"_cp);
+    static const struct { int type; const char* name; } kNames[13] = {
+        {4, " 'I' "},  {5, " 'H' "},  {7, " 'D' "},   {10, " 'S' "},        {13, " 'W' "},
+        {3, " 'L' "},  {12, " 'U' "}, {6, " 'C' "},   {11, " 'T' "},        {15, " 'I/2' "},
+        {9, " 'Kreisrohr' "}, {8, " 'Rechteckrohr' "}, {14, " 'Z' "}};
+    static const struct { int type; const char* line; } kLines[4] = {
+        {1, " 'Flachstahl' "}, {2, " 'Rundstahl' "}, {16, " 'Hohlkasten' "}, {17, " 'Trapezprofil' "}};
+    std::string list;
+    for (int i = 0; i < count && allowed; i++) {
+        for (const auto& entry : kNames)
+            if (allowed[i] == 0 || allowed[i] == entry.type) list += entry.name;
+        if (kind == 0)
+            for (const auto& entry : kLines)
+                if (allowed[i] == 0 || allowed[i] == entry.type) Fill_Message("%s", entry.line);
+    }
+    Fill_Message("%s", list.c_str());
+    Draw_Message();
+    g_message_shown = 1;
+}
+
+Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector select) {
+    Profile_Manager_Selector previous = g_select;
+    g_select = select;
+    return previous;
+}
+
+void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int row_step, int radio_step,
+                           int third_step, int editable, const int* allowed, int options, int slot,
+                           int separate_flanges, int name_width, int compact, const char* first_line) {
+    if (!profile || !y || slot < 0 || slot >= PROFILE_REGISTER_SLOTS) return;
+    if (!g_initialised) {
+        for (int i = 0; i < PROFILE_REGISTER_SLOTS; i++) {
+            profile->manager_flag = Init_Profile_Selection(&g_selection[i]);
+            g_button[i] = 0;
+        }
+        g_initialised = true;
+    }
+    const int n = Allowed_Count(allowed);
+    Build_Class_List(slot, editable != 0, allowed, n);
+    Page g{profile, area, x, row_step, radio_step, Next_Register_Field_Flag(editable ? 1 : 0),
+           editable ? Nearest_RGB_Color(0, 0, 0) : Nearest_RGB_Color(192, 192, 192),
+           editable ? Nearest_RGB_Color(0, 0, 0) : Nearest_RGB_Color(160, 160, 160), separate_flanges != 0};
+    const int radio_y = *y;
+    Add_Radio_Button_to_Scrollable_Area(area, x + 20, *y, "Profil aus Profilmanager", Normal(), g.colour, 1,
+                                        &profile->kind, g.enable);
+    Add_Radio_Button_to_Scrollable_Area(area, x + 20, *y + radio_step, "parametrisiertes Stahlprofil", Normal(),
+                                        g.colour, 0, &profile->kind, g.enable);
+    *y += radio_step + row_step;
+    if (profile->kind == 1) Catalogue_Profile(g, y, slot, allowed, n, name_width, compact, first_line, radio_y);
+    else if (profile->kind == 0) Parametrised_Profile(g, y, slot, allowed, n, first_line);
+    if (options & 1) {
+        if (profile->kind == 0) *y += row_step - radio_step;
+        Draw_Material_Sheet(&profile->material, area, x + 20, y, row_step, radio_step, third_step, *g.enable,
+                            g.colour, 0x40 | (options & (MATERIAL_ROW_BETA_W | MATERIAL_ROW_E)));
+    }
+    Calc_Profile_Cross_Section(profile, nullptr, 0, "");
+}
+
+void Reset_Profile_Register(void) {
+    for (int i = 0; i < PROFILE_REGISTER_SLOTS; i++) {
+        g_selection[i] = Profilauswahl{};
+        g_button[i] = 0;
+    }
+    g_message_shown = 0;
+    g_initialised = false;
+    g_select = nullptr;
+}

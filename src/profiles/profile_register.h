@@ -1,0 +1,61 @@
+// The profile rows of an input page: a steel profile taken from the
+// catalogue (normally through the desktop's profile manager) or described
+// by its class and dimensions, rolled or welded with its welds, and its
+// steel grade. The page is built into a scrollable area of the dialog
+// toolkit after every edit; each build looks catalogue names up again,
+// checks the class against the ones the caller allows and recomputes the
+// section values, so the record leaves the page consistent with what it
+// shows. Process-wide page state (ten selection slots); not re-entrant.
+#ifndef PROFILES_PROFILE_REGISTER_H
+#define PROFILES_PROFILE_REGISTER_H
+
+#include "profiles/stahlprofil.h"
+
+enum {
+    PROFILE_REGISTER_SLOTS = 10,
+    PROFILE_REGISTER_MAX_CLASSES = 18,  // entries of an allowed list before its end
+};
+
+// Appends the profile rows to the area from x and *y on and writes the
+// first free row back. row_step follows a row, radio_step separates the
+// buttons of a radio group, third_step is handed to the material rows;
+// editable 0 shows everything grey and inactive. allowed: the classes the
+// caller accepts, ended by a negative value (an entry 0 accepts every
+// class). options bit 0 appends the material register (the steel grade
+// choice, own values; bits 1 and 2 add its beta_w and modulus rows), with
+// radio_step as its gap between thickness ranges. slot 0..9 picks one
+// of the page's selections. separate_flanges: upper and lower flange
+// values and welds entered separately. name_width 1..39: visible length of
+// the name field (26 also selects the narrow compact layout); compact 1
+// puts the catalogue box beside the radio buttons. first_line (or null)
+// opens a refusal message. A designation the catalogue or the allowed
+// classes refuse is reported once and the profile keeps its last accepted
+// name and values. Nothing for a null profile or y or a slot outside 0..9.
+void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int row_step, int radio_step,
+                           int third_step, int editable, const int* allowed, int options, int slot,
+                           int separate_flanges, int name_width, int compact, const char* first_line);
+
+// The message that a profile does not fit the allowed classes (count
+// entries of allowed): for a catalogue profile (kind non-zero) "Gewählter
+// Profiltyp ist in der Bibliothek nicht vorhanden.", else "... kann nicht
+// berechnet werden", and the classes to choose from. Waits for OK.
+void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line);
+
+// The type letters handed to the profile manager as its filter for an
+// allowed list (ended by a negative value): each class's letter once, in
+// list order, at most 9; "ZKULTDR" for a list holding 0; empty for an
+// empty list. In a static buffer.
+const char* Profile_Manager_Filter_Letters(const int* allowed);
+
+// The desktop's profile manager lives above this layer: the program
+// installs the call that runs it (mode 1: choose a profile and wait) and
+// returns the chosen name, or null when nothing was chosen. Without one
+// the manager button chooses nothing. Returns the previous call.
+typedef const char* (*Profile_Manager_Selector)(int mode);
+Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector select);
+
+// Forgets the selections, the button flags and the message flag, as at
+// the start of the run (for tests).
+void Reset_Profile_Register(void);
+
+#endif

@@ -1,0 +1,217 @@
+// The connection preview: sizing of the box, frame, profile through the
+// drawing service, and the single welds of each profile type.
+#include "weldapp/connection_preview.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <initializer_list>
+
+#include "dialogs/valuecheck.h"
+#include "drawings/screen_primitives.h"
+#include "drawings/xs_weld_screen.h"
+#include "platform/screen.h"
+#include "weldapp/input_page.h"
+#include "weldapp/schweissnaht.h"
+
+Connection_Preview Preview_Box = {15, 0, 0, 0.0};
+
+namespace {
+
+int R(double v) { return Round_To_Pixel(v); }
+
+// Width and height of the profile in mm by type; false for a type without.
+bool Preview_Extents(const Stahlprofil& p, double* horizontal, double* vertical) {
+    const int t = p.type;
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) *horizontal = std::max(p.b_fo, p.b_fu), *vertical = p.h;
+    else if (t == 3) *horizontal = p.h, *vertical = p.b_fo;
+    else if (Type_In(t, {6, 12, 8, 11, 15, 14})) *horizontal = p.b_fo, *vertical = p.h;
+    else if (t == 1) *horizontal = p.t_w, *vertical = p.h;
+    else if (t == 2 || t == 9) *horizontal = *vertical = p.h;
+    else return false;
+    return true;
+}
+
+// The sum of the scaled lengths, each rounded to pixels on its own.
+int Pixels(double s, std::initializer_list<double> lengths) {
+    int sum = 0;
+    for (double l : lengths) sum += R(s * l);
+    return sum;
+}
+
+// What the painter needs of one weld slot.
+struct Weld_Painter {
+    const Nahtbild* n;
+    double s;
+    int X, Y;  // reference point
+};
+
+// A horizontal weld on the face y (mm terms, plus extra pixels) with its
+// middle at x; label above (up) or below its middle.
+void Horizontal_Weld(const Weld_Painter& w, int slot, std::initializer_list<double> face, int extra,
+                     std::initializer_list<double> middle, bool label_above) {
+    const Nahtbild& n = *w.n;
+    if (n.number[slot] <= 0) return;
+    const int y = w.Y + Pixels(w.s, face) + extra, mid = w.X + Pixels(w.s, middle);
+    if (n.throat[slot] > 0.1 && n.length[slot] > 0.1) {
+        const int half = R(w.s * n.length[slot]) / 2;
+        pxTkLn(mid - half, y, mid - half + R(w.s * n.length[slot]), y, 2);
+    }
+    char label[16];
+    std::snprintf(label, sizeof label, "%d", n.number[slot]);
+    pxText(mid - 3, label_above ? y - 2 : y + 10, label, -1);
+}
+
+// A vertical weld on the face x from y_top to y_bottom (pixels); label
+// left or right of its middle (or at the offset given).
+void Vertical_Weld_Between(const Weld_Painter& w, int slot, int x, int y_top, int y_bottom, int label_dx,
+                           int label_dy) {
+    const Nahtbild& n = *w.n;
+    if (n.number[slot] <= 0) return;
+    if (n.throat[slot] > 0.1 && n.length[slot] > 0.1) pxTkLn(x, y_top, x, y_bottom, 2);
+    char label[16];
+    std::snprintf(label, sizeof label, "%d", n.number[slot]);
+    pxText(x + label_dx, (y_top + y_bottom) / 2 + label_dy, label, -1);
+}
+
+void Vertical_Weld(const Weld_Painter& w, int slot, std::initializer_list<double> face, int extra,
+                   std::initializer_list<double> middle, int label_dx, int label_dy) {
+    const int x = w.X + Pixels(w.s, face) + extra, mid = w.Y + Pixels(w.s, middle);
+    const int l = R(w.s * w.n->length[slot]), top = mid - l / 2;
+    Vertical_Weld_Between(w, slot, x, top, top + l, label_dx, label_dy);
+}
+
+constexpr int LEFT = -8, RIGHT = 2;
+
+void Single_Welds(const Weld_Painter& w) {
+    const Stahlprofil& p = w.n->profile;
+    double eo = 0, eu = 0, ef = 0;
+    Calc_Profile_Weld_Offsets(&p, &eo, &eu, &ef);
+    const int t = p.type;
+    if (t == 1) {
+        Horizontal_Weld(w, 0, {0.0}, 0, {p.t_w / 2}, true);
+        Horizontal_Weld(w, 3, {p.h}, 0, {p.t_w / 2}, false);
+        Vertical_Weld(w, 1, {0.0}, 0, {p.h / 2}, LEFT, 4);
+        Vertical_Weld(w, 2, {p.t_w}, 1, {p.h / 2}, RIGHT, 4);
+    } else if (t == 3) {
+        Vertical_Weld(w, 0, {0.0}, 0, {-p.b_fo / 2}, LEFT, 4);
+        Vertical_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo, ef, p.c_o / 2, -ef / 2}, 8, 2);
+        Horizontal_Weld(w, 2, {0.0}, 0, {p.h / 2}, false);
+        Horizontal_Weld(w, 6, {-p.t_w}, 0, {p.h, -ef, -p.h_w / 2, ef / 2}, true);
+    } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
+        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
+        Horizontal_Weld(w, 5, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
+        Horizontal_Weld(w, 3, {p.h}, 0, {0.0}, false);
+        Horizontal_Weld(w, 4, {p.h, -p.t_fu}, 0, {-p.b_fu / 2, ef, p.c_u / 2, -ef / 2}, true);
+        Horizontal_Weld(w, 7, {p.h, -p.t_fu}, 0, {p.b_fu / 2, -ef, -p.c_u / 2, ef / 2}, true);
+        // The web welds stand in the middle of the free web height.
+        for (int slot : {2, 6}) {
+            const double l = w.n->length[slot];
+            const int top = w.Y + Pixels(w.s, {p.t_fo, eo, p.h_w / 2, -l / 2});
+            const int bottom = w.Y + Pixels(w.s, {p.h, -p.t_fu, -eu, -p.h_w / 2, l / 2});
+            const int x = w.X + (slot == 2 ? Pixels(w.s, {-p.t_w / 2}) : Pixels(w.s, {p.t_w / 2}) + 1);
+            Vertical_Weld_Between(w, slot, x, top, bottom, slot == 2 ? LEFT : RIGHT, 4);
+        }
+    } else if (t == 6 || t == 12) {
+        Vertical_Weld(w, 2, {0.0}, 0, {0.0}, LEFT, 4);
+        Vertical_Weld(w, 6, {p.t_w}, 1, {0.0}, RIGHT, 4);
+        Horizontal_Weld(w, 0, {-p.h / 2}, 0, {p.b_fo / 2}, true);
+        Horizontal_Weld(w, 3, {p.h / 2}, 1, {p.b_fo / 2}, false);
+        Horizontal_Weld(w, 1, {-p.h / 2, p.t_fo}, 0, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, false);
+        Horizontal_Weld(w, 4, {p.h / 2, -p.t_fo}, 1, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, true);
+    } else if (t == 8) {
+        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, 3, {p.h}, 0, {0.0}, false);
+        Vertical_Weld(w, 1, {-p.b_fo / 2}, 0, {p.h / 2}, LEFT, 4);
+        Vertical_Weld(w, 2, {p.b_fo / 2}, 1, {p.h / 2}, RIGHT, 4);
+    } else if (t == 11 || t == 15) {
+        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
+        Horizontal_Weld(w, 5, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
+        Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.t_fo, eo, p.h_w / 2}, LEFT, 4);
+        Vertical_Weld(w, 6, {p.t_w / 2}, 1, {p.t_fo, eo, p.h_w / 2}, RIGHT, 4);
+    } else if (t == 14) {
+        const double d2 = (p.b_fo + p.t_w) / 2, d1 = p.h - p.t_fo - eo;
+        Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.h, -d1 / 2}, LEFT, 4);
+        Vertical_Weld(w, 6, {p.t_w / 2}, 1, {d1 / 2}, RIGHT, 4);
+        Horizontal_Weld(w, 0, {0.0}, 0, {p.t_w / 2, -d2 / 2}, true);
+        Horizontal_Weld(w, 3, {p.h}, 0, {-p.t_w / 2, d2 / 2}, false);
+        Horizontal_Weld(w, 1, {p.t_fo}, 0, {p.t_w / 2, -d2, p.c_o / 2}, false);
+        Horizontal_Weld(w, 4, {p.h, -p.t_fo}, 0, {-p.t_w / 2, d2, -p.c_o / 2}, true);
+    }
+}
+
+}  // namespace
+
+void Calc_Preview_Scale(int margin, int width, int height, const Nahtbild* naht) {
+    Preview_Box.margin = margin;
+    Preview_Box.width = width;
+    Preview_Box.height = height;
+    Preview_Box.scale = 0.0;
+    if (!naht) return;
+    double horizontal = 0, vertical = 0;
+    if (!Preview_Extents(naht->profile, &horizontal, &vertical)) return;
+    if (!(horizontal > -1000000.0 && vertical > -1000000.0 && horizontal >= 1.0 && vertical >= 1.0)) return;
+    const double s = std::min(width / horizontal, height / vertical);
+    Preview_Box.scale = s;
+    Preview_Box.width = static_cast<int>(s * horizontal);
+    Preview_Box.height = static_cast<int>(s * vertical);
+}
+
+void Size_Connection_Preview(int page_width, const Nahtbild* naht) {
+    const int margin = 15, half = page_width - page_width / 2;
+    Calc_Preview_Scale(margin, half - 60 - 2 * margin, std::min(half, 260) - 60 - 2 * margin, naht);
+}
+
+void Draw_Schweissnaht_Skizze(int x1, int y1, int x2, int y2, Nahtbild* naht) {
+    if (!naht) return;
+    const int kept = pxQFgc();
+    const int m = Preview_Box.margin;
+    pxFgc(GetVEKColor(Screen_Grey224));
+    pxRect(x1 - m, y1 - m, x2 + m, y2 + m);
+    pxFgc(Screen_Grey130);
+    pxLine(x1 - m, y1 - m, x2 + m, y1 - m);
+    pxLine(x2 + m, y1 - m, x2 + m, y2 + m);
+    pxLine(x2 + m, y2 + m, x1 - m, y2 + m);
+    pxLine(x1 - m, y2 + m, x1 - m, y1 - m);
+    Set_Screen_Color_Slot(Screen_Grey130);
+
+    const Stahlprofil& p = naht->profile;
+    const double s = Preview_Box.scale;
+    int X = x1, Y = y1;
+    if (s > 0.001) {
+        const int xc = (x1 + x2) / 2;
+        X = xc;
+        if (p.type == 3) X = xc - R(s * p.h / 2), Y = y1 + R(s * p.b_fo);
+        else if (p.type == 6 || p.type == 12) X = xc - R(s * p.b_fo / 2), Y = y1 + R(s * p.h / 2);
+        else if (p.type == 1) X = xc - R(s * p.t_w / 2);
+    }
+    XSScreenOptions options;
+    Init_XS_Screen_Options(&options);
+    options.x = X;
+    options.y = Y;
+    if (s <= 0.001) options.x2 = x2, options.y2 = y2;
+    options.scale = s;
+    options.fill_colour = Screen_Light_Blue;
+    options.line_width = 1;
+    options.line_colour = Screen_Black;
+    options.profile = &naht->profile;
+    options.angle = 0.0;
+    Draw_XS_Weld_Screen(&options, 1);
+
+    const int weld_colour = Nachweis_Page.butt_weld == 1 ? Screen_Brown : Screen_Blue;
+    if (naht->all_round) {
+        options.line_width = 2;
+        options.fill_colour = -1;
+        options.line_colour = weld_colour;
+        Draw_XS_Weld_Screen(&options, 2);
+    } else {
+        pxFgc(weld_colour);
+        Single_Welds(Weld_Painter{naht, s, X, Y});
+    }
+    pxFgc(kept);
+}
+
+void Draw_Schweissnaht_Skizze_Entry(int x1, int y1, int x2, int y2, Nahtbild* naht) {
+    Draw_Schweissnaht_Skizze(x1, y1, x2, y2, naht);
+}

@@ -1,0 +1,431 @@
+// The input page of the connection and its exchange with the record.
+#include "weldapp/input_page.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "base/cp850.h"
+#include "codes/blech_pages.h"
+#include "codes/material_sheet.h"
+#include "codes/nad_norm.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/valuecheck.h"
+#include "platform/screen.h"
+#include "profiles/profile_register.h"
+#include "weldapp/connection_preview.h"
+#include "weldapp/exchange.h"
+#include "weldapp/schweissnaht.h"
+#include "weldapp/tool_text.h"
+
+Nachweis_Page_Variables Nachweis_Page;
+
+namespace {
+
+// Selection tables, built on the first page build.
+char g_code_names[2][30];
+Choice_List_Entry g_code_entries[2];
+Choice_List_Entry g_weld_kind_entries[2];
+Choice_List_Entry g_shear_entries[3];
+bool g_tables_built = false;
+
+// The weld part the preview item of the last build shows.
+Nahtbild* g_preview_naht = nullptr;
+
+void Paint_Connection_Preview(int x1, int y1, int x2, int y2, int) {
+    Draw_Schweissnaht_Skizze(x1, y1, x2, y2, g_preview_naht);
+}
+
+// Catalogue names compared without their trailing blanks.
+bool Same_Name(const char* a, const char* b) {
+    const int la = Length_Without_Trailing_Blanks(a), lb = Length_Without_Trailing_Blanks(b);
+    return la == lb && std::strncmp(a, b, static_cast<size_t>(la)) == 0;
+}
+
+void Build_Tables() {
+    if (g_tables_built) return;
+    std::snprintf(g_code_names[0], sizeof g_code_names[0], "%s", Get_Norm_Name(12, 0, 1));
+    std::snprintf(g_code_names[1], sizeof g_code_names[1], "%s", Get_Norm_Name(25, 0, 1));
+    static char kehlnaht[] = "Kehlnaht", stumpfnaht[] = "Stumpfnaht";
+    static char konventionell[] = "konventionell", steifigkeiten[] = "Steifigkeiten", nm[] = "N/M-konform";
+    for (int i = 0; i < 2; i++) g_code_entries[i] = {0, g_code_names[i]};
+    g_weld_kind_entries[0] = {0, kehlnaht};
+    g_weld_kind_entries[1] = {0, stumpfnaht};
+    g_shear_entries[0] = {Screen_Black, konventionell};
+    g_shear_entries[1] = {Screen_Black, steifigkeiten};
+    g_shear_entries[2] = {Screen_Black, nm};
+    g_tables_built = true;
+}
+
+// Positions follow the stand-in's raster font (8 pixels a character):
+// where the design's places would let a label run into the next item, the
+// item stands further right; rows and groups keep their order.
+
+// What one build of the page needs.
+struct Page {
+    SchweissnahtAnschluss* r;
+    int area;
+    int x0;
+    int step, small;
+    int colour;      // page colour: black when active, grey when not
+    int* enable;     // the page's enable word
+    int ec;          // code setting EC 3
+    int width;       // the page's usable width
+    int active;
+};
+
+int Normal() { return Screen_Font_Normal; }
+int Heading() { return Screen_Font_Bold; }
+
+void Text(const Page& g, int x, int y, const char* text, int font = -1, int colour = -1) {
+    Add_Text_to_Scrollable_Area(g.area, x, y, text, font < 0 ? Normal() : font, colour < 0 ? g.colour : colour, 0);
+}
+
+// A formula symbol with its index two pixels lower in the small font.
+void Symbol(const Page& g, int x, int x_index, int y, const char* symbol, const char* index, int colour = -1) {
+    Text(g, x, y, symbol, Normal(), colour);
+    Text(g, x_index, y + 2, index, Screen_Font_Small, colour);
+}
+
+// A "%6.1f" field of a length or throat in mm, never negative.
+void Millimetres(const Page& g, int x, int y, double* value, int* enable, int colour = -1) {
+    Add_Float_to_Scrollable_Area(g.area, x, y, value, "%6.1f", Normal(), colour < 0 ? g.colour : colour, enable);
+    Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+}
+
+void Contact_Share(const Page& g, int x_text, int x_field, int x_percent, int y) {
+    Text(g, x_text, y, "Kontaktabtrag");
+    Add_Float_to_Scrollable_Area(g.area, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", Normal(), g.colour,
+                                 g.enable);
+    Set_Last_Item_Check_Function(g.area, Clamp_Percent);
+    Text(g, x_percent, y, "%");
+}
+
+void Separators(const Page& g, int xm, int y_from, int y, int width) {
+    Add_Line_to_Scrollable_Area(g.area, xm - 20, y_from, xm - 20, y - g.step, Screen_Grey130);
+    Add_Line_to_Scrollable_Area(g.area, g.x0, y, width - 10, y, Screen_Grey130);
+}
+
+// ---- the page's blocks ---------------------------------------------------
+
+// Code and factors, and the exchange row; the left column's end.
+int Left_Column(const Page& g, int y1) {
+    SchweissnahtAnschluss* r = g.r;
+    Text(g, g.x0, y1, "Vorschrift", Heading(), BLUE_CI);
+    Add_Choice_List_to_Scrollable_Area(g.area, g.x0 + 200, y1, g_code_entries, Normal(), 13, 2, &r->code_setting,
+                                       &Screen_Flag_On);
+    int y = y1 + g.step + 5;
+    if (r->code_setting == 1) {
+        Text(g, g.x0, y, "Materialsicherheitsbeiwert", Heading());
+        Symbol(g, g.x0 + 170, g.x0 + 178, y, "\xC0", "M");
+        Add_Float_to_Scrollable_Area(g.area, g.x0 + 200, y, &r->gamma_M, "%6.2f", Normal(), g.colour, g.enable);
+        Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+        Text(g, g.x0 + 265, y, "");
+        y += g.step;
+    } else {
+        Draw_Safety_Factors_Sheet(&r->safety, g.area, g.x0, &y, g.step, g.small, g.width, g.active, 6, 1);
+    }
+    const int ye = y;
+    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 - 5, ye - 4, g.x0 + 130, ye + 15, Screen_Light_Yellow);
+    Add_Action_Button(g.area, g.x0 + 20, ye + 10, &Nachweis_Page.export_request, "Daten exportieren", 0);
+    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 + 185, ye - 4, g.x0 + 320, ye + 15, Screen_Light_Yellow);
+    Add_Action_Button(g.area, g.x0 + 210, ye + 10, &Nachweis_Page.import_request, "Daten importieren", 0);
+    return ye + 10 + g.step;
+}
+
+// Uniform grade and cross-section check; the right column's end.
+int Right_Column(const Page& g, int xm, int y1) {
+    SchweissnahtAnschluss* r = g.r;
+    Add_Check_Box_to_Scrollable_Area(g.area, xm + 20, y1, "einheitliche Stahlsorte", Heading(), Screen_Black,
+                                     &r->naht.uniform_grade, &Screen_Flag_On);
+    int y = y1 + g.step;
+    if (r->naht.uniform_grade)
+        Draw_Material_Sheet_Locked(&r->naht.material, g.area, xm + 20, &y, g.step, 0, 0, 1, Screen_Black,
+                                   MATERIAL_ROW_BETA_W);
+    y += 10;
+    Add_Check_Box_to_Scrollable_Area(g.area, xm + 20, y, "Querschnittstragfähigkeit"_cp, Heading(), Screen_Black,
+                                     &r->section_check, &Screen_Flag_On);
+    y += g.step;
+    if (r->section_check) {
+        if (!g.ec) {
+            r->section_method = 0;
+        } else {
+            Text(g, xm + 20, y, "Verfahren", -1, Screen_Black);
+            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 110, y, "'Elastisch-Elastisch'", Normal(), Screen_Black,
+                                                0, &r->section_method, &Screen_Flag_On);
+            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 310, y, "'Elastisch-Plastisch'", Normal(), Screen_Black,
+                                                1, &r->section_method, &Screen_Flag_On);
+            Text(g, xm + 315, y + 12, "nicht Hohlprofil, Flachstahl", Screen_Font_Small, Screen_Brown);
+            y += g.step;
+        }
+    }
+    return y;
+}
+
+// The throat and contact fields of the all-round weld in its row Y; the
+// row of the next radio.
+int All_Round_Fields(const Page& g, int Y) {
+    Nahtbild& n = g.r->naht;
+    const int t = n.profile.type, x0 = g.x0;
+    if (g.ec && Is_Profile_Type_In(0xACB0u, t)) {
+        Symbol(g, x0 + 210, x0 + 218, Y, "a", "fo");
+        Millimetres(g, x0 + 240, Y, &n.a_w_fo, g.enable);
+        Text(g, x0 + 305, Y, "mm");
+        if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
+            Symbol(g, x0 + 360, x0 + 368, Y, "a", "fu");
+            Millimetres(g, x0 + 390, Y, &n.a_w_fu, g.enable);
+            Text(g, x0 + 455, Y, "mm");
+            Symbol(g, x0 + 510, x0 + 518, Y, "a", "w");
+            Millimetres(g, x0 + 540, Y, &n.a_w, g.enable);
+            Text(g, x0 + 605, Y, "mm");
+            Contact_Share(g, x0 + 650, x0 + 760, x0 + 795, Y);
+        } else {
+            Symbol(g, x0 + 360, x0 + 368, Y, "a", "w");
+            Millimetres(g, x0 + 390, Y, &n.a_w, g.enable);
+            Text(g, x0 + 455, Y, "mm");
+            Contact_Share(g, x0 + 500, x0 + 610, x0 + 645, Y);
+        }
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 40, Y + g.step, "kurze Nähte vernachlässigen"_cp, Normal(),
+                                         g.colour, &g.r->short_welds, g.enable);
+        return Y + 2 * g.step;
+    }
+    Symbol(g, x0 + 210, x0 + 218, Y, "a", "w");
+    Millimetres(g, x0 + 240, Y, &n.a_w, g.enable);
+    Text(g, x0 + 305, Y, "mm");
+    Contact_Share(g, x0 + 355, x0 + 465, x0 + 500, Y);
+    if (g.ec && !Type_In(t, {1, 2, 8, 9}))
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 640, Y, "kurze Nähte vernachlässigen"_cp, Normal(), g.colour,
+                                         &g.r->short_welds, g.enable);
+    return Y + g.small;
+}
+
+// The single welds: kind, checks, contact, the table of throats and lengths
+// by weld number and the "Vorbelegung:" row; the y after them.
+int Single_Weld_Rows(const Page& g, int y) {
+    Nahtbild& n = g.r->naht;
+    const int x0 = g.x0;
+    Text(g, x0 + 150, y, "als");
+    if (!g.ec) Nachweis_Page.butt_weld = 0;
+    Add_Choice_List_to_Scrollable_Area(g.area, x0 + 185, y, g_weld_kind_entries, Normal(), 9, 2,
+                                       &Nachweis_Page.butt_weld, g.ec ? g.enable : &Screen_Flag_Off);
+    if (Nachweis_Page.butt_weld == 0)
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 305, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
+                                         g.enable);
+    else if (Nachweis_Page.throat_check)
+        Text(g, x0 + 305, y, "(HY-Naht)");
+    if (g.ec)
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 460, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
+                                         &Nachweis_Page.length_check, g.enable);
+    Contact_Share(g, x0 + 690, x0 + 800, x0 + 835, y);
+    y += g.step;
+    const int count = std::clamp(n.weld_count, 0, static_cast<int>(NAHT_SLOTS));
+    for (int k = 0; k < std::min(count, 3); k++) {
+        Text(g, x0 + 80 + 270 * k, y, "Dicke");
+        Text(g, x0 + 210 + 270 * k, y, "Länge"_cp);
+    }
+    y += g.step;
+    // One cell of 270 pixels per weld, by weld number, three to a line.
+    int cx = x0, shown = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int slot = -1;
+        for (int i = 0; i < NAHT_SLOTS && slot < 0; i++)
+            if (n.number[i] == number) slot = i;
+        if (slot < 0) continue;
+        char index[16];
+        std::snprintf(index, sizeof index, "w%d", number);
+        Symbol(g, cx + 45, cx + 53, y, "a", index);
+        Millimetres(g, cx + 80, y, &n.throat[slot], g.enable);
+        Text(g, cx + 145, y, "mm");
+        Symbol(g, cx + 175, cx + 181, y, "l", index);
+        Millimetres(g, cx + 210, y, &n.length[slot], g.enable);
+        Text(g, cx + 275, y, "mm");
+        const int k = shown++;
+        if (k != 0 && k < count - 1 && (k + 1) % 3 == 0) {
+            y += g.step;
+            cx = x0;
+        } else {
+            cx += 270;
+        }
+    }
+    const int blue = *g.enable == 1 ? Screen_Blue : g.colour;
+    Add_Rectangle_to_Scrollable_Area(g.area, x0 + 605, y - 11, x0 + 875, y + 12, Screen_Light_Yellow);
+    Add_Action_Button(g.area, x0 + 630, y + 5, &Nachweis_Page.default_throat_request, "Vorbelegung:", 0);
+    Symbol(g, x0 + 740, x0 + 748, y + 5, "a", "w", blue);
+    Millimetres(g, x0 + 775, y + 5, &n.a_w, g.enable, blue);
+    Text(g, x0 + 840, y + 5, "mm", -1, blue);
+    return y + 5;
+}
+
+// The weld block: method, checks and the three arrangements.
+int Weld_Block(const Page& g, int y) {
+    SchweissnahtAnschluss* r = g.r;
+    const int x0 = g.x0, type = r->naht.profile.type;
+    Text(g, x0, y, "Nachweis der Schweißnähte:"_cp, Heading());
+    y += g.step;
+    if (g.ec && type != 9 && type != 2) {
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 395, y + 10, "Überprüfung der Nahtdicke"_cp, Normal(), g.colour,
+                                         &Nachweis_Page.throat_check, g.enable);
+        Text(g, x0 + 610, y + 10, "Querkraftaufteilung:");
+        Add_Choice_List_to_Scrollable_Area(g.area, x0 + 780, y + 10, g_shear_entries, Normal(), 13, 2,
+                                           &r->shear_split, g.enable);
+    }
+    if (g.ec) {
+        Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 40, y, "mit dem richtungsbezogenen Verfahren", Normal(),
+                                            Screen_Black, 1, &r->weld_method, &Screen_Flag_On);
+        Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 40, y + g.small, "mit dem vereinfachten Verfahren", Normal(),
+                                            Screen_Black, 0, &r->weld_method, &Screen_Flag_On);
+        y += g.small + g.step;
+    } else {
+        r->weld_method = 0;
+    }
+    int* arrangement = &Nachweis_Page.arrangement;
+    Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "umlaufende Kehlnaht", Normal(), g.colour,
+                                        ANORDNUNG_UMLAUFEND, arrangement, g.enable);
+    y = *arrangement == ANORDNUNG_UMLAUFEND ? All_Round_Fields(g, y) : y + g.small;
+    Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "durchgeschweißte Stumpfnaht"_cp, Normal(), g.colour,
+                                        ANORDNUNG_DURCHGESCHWEISST, arrangement, g.enable);
+    if (*arrangement == ANORDNUNG_DURCHGESCHWEISST) Contact_Share(g, x0 + 300, x0 + 410, x0 + 445, y);
+    y += g.small;
+    // Round sections are welded all round: single welds are shown, not offered.
+    int* single_enable = (type == 9 || type == 2) ? Next_Register_Field_Flag(0) : g.enable;
+    Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "Einzelnähte"_cp, Normal(), g.colour,
+                                        ANORDNUNG_EINZELNAEHTE, arrangement, single_enable);
+    if (*arrangement == ANORDNUNG_EINZELNAEHTE) y = Single_Weld_Rows(g, y);
+    return y;
+}
+
+}  // namespace
+
+void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y, int step, int small_step,
+                        int width, int active) {
+    if (!record || !y) return;
+    Build_Tables();
+    Size_Connection_Preview(width, &record->naht);
+    Page g{record, area, x0, step, small_step, active ? Screen_Black : Screen_Grey192,
+           Next_Register_Field_Flag(active ? 1 : 0), 0, width, active};
+    if (record->code_setting < 0 || record->code_setting > 1) record->code_setting = 0;
+    g.ec = record->code_setting != 1;
+    Nahtbild& n = record->naht;
+    const int y1 = *y + step, xm = x0 + width / 2;
+
+    const int left_end = Left_Column(g, y1);
+    const int right_end = Right_Column(g, xm, y1);
+    int yy = std::max(left_end, right_end);
+    Separators(g, xm, y1, yy, width);
+
+    yy += step;
+    const int yp = yy;
+    Text(g, x0, yy, "Platte:", Heading());
+    yy += step;
+    // Without a uniform grade the plate has its own grade (with beta_w).
+    const int plate_rows = n.uniform_grade ? 0x40 : 0x43;
+    Draw_Plate_Sheet(&n.plate, area, x0, &yy, step, 0, 0, *g.enable, Screen_Black, plate_rows, "p");
+    yy += 5;
+    Text(g, x0, yy, "Profil:", Heading());
+    yy += step;
+    static const int kTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
+    Edit_Profile_Register(&n.profile, area, x0, &yy, step, small_step, width, *g.enable, kTypes,
+                          n.uniform_grade ? 0 : 3, 0, g.ec, 0, 0, nullptr);
+    g_preview_naht = &n;
+    const int px = xm + 15, py = yp + 15;
+    Add_User_Drawn_Area_to_Scrollable_Area(area, px, py, px + Preview_Box.width, py + Preview_Box.height, 0,
+                                           Paint_Connection_Preview);
+    yy = std::max(yy, yp + Preview_Box.height + 30 + step);
+    Separators(g, xm, yp, yy, width);
+    yy += step;
+
+    yy = Weld_Block(g, yy);
+    if (Nachweis_Page.arrangement == ANORDNUNG_EINZELNAEHTE) yy += 5;
+    yy += step;
+    Add_Text_to_Scrollable_Area(area, x0, yy, " ", Normal(), g.colour, 0);
+    Next_Register_Field_Flag(active ? 1 : 0);
+    *y = yy;
+}
+
+void Record_to_Sheet(SchweissnahtAnschluss* record) {
+    if (!record) return;
+    Nachweis_Page_Variables& v = Nachweis_Page;
+    const Nahtbild& n = record->naht;
+    v.arrangement = (n.weld_kind == 2 && n.full_penetration) ? ANORDNUNG_DURCHGESCHWEISST
+                    : n.all_round                             ? ANORDNUNG_UMLAUFEND
+                                                              : ANORDNUNG_EINZELNAEHTE;
+    v.butt_weld = n.weld_kind != 0;
+    v.throat_check = !n.no_throat_check;
+    v.length_check = !n.no_length_check;
+    v.contact_percent = n.contact_fraction * 100.0;
+    v.code_is_ec = record->code_setting != 1;
+    Copy_Profile(&n.profile, &v.previous_profile);
+}
+
+void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
+    if (!record) return;
+    const Nachweis_Page_Variables& v = Nachweis_Page;
+    Nahtbild& n = record->naht;
+    switch (v.arrangement) {
+    case ANORDNUNG_DURCHGESCHWEISST: n.weld_kind = 2, n.all_round = 1, n.full_penetration = 1; break;
+    case ANORDNUNG_UMLAUFEND: n.weld_kind = 0, n.all_round = 1, n.full_penetration = 0; break;
+    default: n.weld_kind = v.butt_weld == 1 ? 2 : 0, n.all_round = 0, n.full_penetration = 0; break;
+    }
+    n.contact_fraction = v.contact_percent * 0.01;
+    n.no_throat_check = !v.throat_check;
+    n.no_length_check = !v.length_check;
+}
+
+void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
+    if (!record) return;
+    Nachweis_Page_Variables& v = Nachweis_Page;
+    Nahtbild& n = record->naht;
+    Stahlprofil& prev = v.previous_profile;
+    v.code_is_ec = record->code_setting != 1;
+    if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
+    if (!Compare_Profiles(&n.profile, &prev)) {
+        const bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
+                                   (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
+        Copy_Profile(&n.profile, &prev);
+        // A catalogue profile without a designation yet is not looked up:
+        // the catalogue would leave "???" in its name.
+        if (prev.kind == 1 && Length_Without_Trailing_Blanks(prev.name) > 0) {
+            char name[STAHLPROFIL_NAME_SIZE];
+            std::snprintf(name, sizeof name, "%s", prev.name);
+            Init_Profile_From_Name(&prev, name);
+            Copy_Profile(&prev, &n.profile);
+        }
+        if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
+    }
+    Clip_Extents_By_Profile(&prev, n.length);
+    if (v.default_throat_request) {
+        for (double& a : n.throat)
+            if (a > 0.01) a = n.a_w;
+        n.a_w_fo = n.a_w_fu = n.a_w;
+        v.default_throat_request = 0;
+    }
+    n.material.kind = n.profile.material.kind = n.plate.material.kind = record->code_setting;
+    Check_Material_Params(&n.material, 0.0, nullptr, 0, "");
+    if (n.uniform_grade) {
+        Init_Material_Params_For_Thickness(&n.material, &n.profile.material, Get_Profile_Max_Dimension(&n.profile));
+        Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
+    }
+    Sheet_Switches_to_Record(record);
+    Update_Weld_Layout(&n, nullptr, 0);
+    Record_to_Sheet(record);
+}
+
+void Run_Pending_Import_Export(void) {
+    if (Nachweis_Page.import_request == 1) Import_Schweissnaht_TEMP();
+    Nachweis_Page.import_request = 0;
+    if (Nachweis_Page.export_request == 1) Export_Schweissnaht_TEMP();
+    Nachweis_Page.export_request = 0;
+}
+
+void* Clamp_Percent(void* value) {
+    if (double* v = static_cast<double*>(value)) {
+        if (*v < 0.0) *v = 0.0;
+        if (*v > 100.0) *v = 100.0;
+    }
+    return value;
+}
+
+void Reset_Input_Page(void) {
+    Nachweis_Page = Nachweis_Page_Variables{};
+    g_preview_naht = nullptr;
+}

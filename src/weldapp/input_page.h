@@ -1,0 +1,63 @@
+// The input page of the connection (the first register of the main sheet):
+// design code and safety factors, the data-exchange buttons, the uniform
+// steel grade and the cross-section check, the end plate, the profile with
+// its preview, and the welds. Most items edit the connection record in
+// place; a few choices live in the page variables below, which three
+// exchanges move between record and page. The page is built anew after
+// every edit.
+#ifndef WELDAPP_INPUT_PAGE_H
+#define WELDAPP_INPUT_PAGE_H
+
+#include "profiles/stahlprofil.h"
+
+struct SchweissnahtAnschluss;
+
+// Weld arrangements of the page.
+enum { ANORDNUNG_EINZELNAEHTE = 0, ANORDNUNG_UMLAUFEND = 1, ANORDNUNG_DURCHGESCHWEISST = 2 };
+
+// The page variables (one set for the run).
+struct Nachweis_Page_Variables {
+    int code_is_ec;          // 1 unless the code setting is DIN 18800 (1)
+    double contact_percent;  // share of compression by contact, 0..100
+    int butt_weld;           // single welds: 0 "Kehlnaht", 1 "Stumpfnaht"
+    int throat_check;        // "Überprüfung der Nahtdicke" ticked
+    int length_check;        // "Überprüfung der Nahtlänge" ticked
+    int arrangement;         // ANORDNUNG_
+    Stahlprofil previous_profile;  // the record's profile as of the last refresh
+    int default_throat_request;    // "Vorbelegung:" pressed
+    int export_request;            // "Daten exportieren" pressed
+    int import_request;            // "Daten importieren" pressed
+};
+extern Nachweis_Page_Variables Nachweis_Page;
+
+// Appends the page's items to the scrollable area from x0 and *y on (*y is
+// advanced and written back): step the line step, small_step the tight
+// one, width the usable width, active 1 (0 greys everything). Selectors
+// holding a value outside their table are set to 0. Nothing for a null
+// record or y.
+void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y, int step, int small_step,
+                        int width, int active);
+// Page variables from the record; the record's profile becomes the
+// previous profile. Nothing for null.
+void Record_to_Sheet(SchweissnahtAnschluss* record);
+// The page's switches into the record (weld kind, all-round and
+// full-penetration flags of the arrangement, contact fraction, the two
+// inverted check flags); nothing else. Nothing for null.
+void Sheet_Switches_to_Record(SchweissnahtAnschluss* record);
+// The refresh after every edit of the page: a changed profile (rebuilding
+// the weld table when it is another profile), weld lengths capped at the
+// profile, the default throats when asked, the code into the materials,
+// the uniform grade, the switches, the weld layout, and the page variables
+// from the record again. Nothing for null.
+void Apply_Sheet_to_Record(SchweissnahtAnschluss* record);
+// Runs the data import and then the data export when their buttons were
+// pressed, and clears both requests.
+void Run_Pending_Import_Export(void);
+// Value check of the contact share: held within 0..100. Returns its
+// argument.
+void* Clamp_Percent(void* value);
+
+// The page variables cleared, as at the start of the run (for tests).
+void Reset_Input_Page(void);
+
+#endif

@@ -1,0 +1,201 @@
+// The register pages of the main sheet and the record exchange around them.
+#include "weldapp/shell_pages.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/cp850.h"
+#include "codes/sicherheit.h"
+#include "dialogs/buttons.h"
+#include "dialogs/scrollarea.h"
+#include "dialogs/valuecheck.h"
+#include "drawings/screen_primitives.h"
+#include "platform/screen.h"
+#include "weldapp/input_page.h"
+#include "weldapp/lasttabelle.h"
+#include "weldapp/schweissnaht.h"
+#include "weldapp/services.h"
+
+namespace {
+
+int g_loadpick = -1;  // the import tool's presence, asked once per run
+
+// The chart's colours (palette entries of the screen, found again at every
+// use: a new screen has a new palette).
+struct Chart_Colours {
+    int background, frame, red, white, black;
+    int green[10];
+};
+
+Chart_Colours Chart() {
+    Chart_Colours c;
+    c.background = Nearest_RGB_Color(220, 220, 220);
+    c.frame = Nearest_RGB_Color(120, 120, 120);
+    c.red = Nearest_RGB_Color(255, 0, 0);
+    c.white = Nearest_RGB_Color(255, 255, 255);
+    c.black = Nearest_RGB_Color(0, 0, 0);
+    static const int greens[10] = {89, 108, 128, 164, 187, 230, 187, 164, 128, 108};
+    for (int i = 0; i < 10; i++) c.green[i] = Nearest_RGB_Color(0, greens[i], 0);
+    return c;
+}
+
+void Line(int area, int x1, int y1, int x2, int y2) { Add_Line_to_Scrollable_Area(area, x1, y1, x2, y2, Chart().black); }
+
+void Text(int area, int x, int y, const char* text, int font, int colour, int right = 0) {
+    Add_Text_to_Scrollable_Area(area, x, y, text, font, colour, right);
+}
+
+// A utilisation as a whole percentage, right-aligned before the bar.
+void Percentage(int area, int y, double u, int font) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0lf%%", 100.0 * u);
+    Text(area, 392, y, text, font, Chart().black, 1);
+}
+
+// A sub-row of one load case: its label, the scale line, percentage and bar.
+void Sub_Row(int area, int* y, const char* label, double u) {
+    *y += 17;
+    Text(area, 130, *y, label, 0x1000, Chart().black);
+    Line(area, 347, *y - 20, 347, *y);
+    Percentage(area, *y, u, 0);
+    Draw_Utilisation_Bar(area, 400, *y, u);
+}
+
+}  // namespace
+
+void Connection_Record_to_Sheet(SchweissnahtAnschluss* record) { Record_to_Sheet(record); }
+
+void Connection_Sheet_to_Record(SchweissnahtAnschluss* record) {
+    Sheet_Switches_to_Record(record);
+    Store_Lasttabelle(record);
+}
+
+void Refresh_Connection_Record(SchweissnahtAnschluss* record) {
+    if (!record) return;
+    Update_Safety_Factors_From_NAD(&record->safety);
+    Apply_Sheet_to_Record(record);
+}
+
+void Draw_Input_Register(int area, int dx, int dy, int x_max, int y_max) {
+    (void)y_max;
+    Reset_Register_Field_Table();
+    Add_Text_to_Scrollable_Area(area, x_max - 120, dy + 10, "Q7-KX417", Screen_Font_Normal, Screen_Black, 0);
+    int y = dy + 20;
+    Draw_Nachweis_Page(&Schweissnaht_Anschluss, area, dx + 30, &y, 22, 18, x_max - dx - 40, 1);
+}
+
+const char* Loads_Import_Source_Text(void) {
+    static char text[128];
+    std::snprintf(text, sizeof text, "%s",
+                  "Schnittgrößenimport aus\nQ7-RAMO\xFD (2D-Rahmen)\nQ7-KLOV\xFD (3D-Stabtragwerk)\n"
+                  "Q7-MERTO (Durchlaufträger)"_cp);
+    return text;
+}
+
+void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
+    (void)x_max;
+    (void)y_max;
+    if (g_loadpick < 0) g_loadpick = LoadPick_Available();
+    Reset_Register_Field_Table();
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    static char units[3][12] = {"kN / kNm ", "kN / kNcm", "N / Nm   "};
+    static Choice_List_Entry unit_entries[3] = {{0, units[0]}, {0, units[1]}, {0, units[2]}};
+    const int y = dy + 20;
+    // The raster font's 8 pixels a character: the label stands left enough
+    // to end before the unit choice, and the clear button below clears it.
+    Text(area, dx + 630, y + 5, "Kräfte / Momente in "_cp, Screen_Font_Normal, Screen_Black);
+    // A unit the page does not offer (N and Nmm, from a file) is shown, not
+    // replaced by the first one offered.
+    if (r->load_unit >= 0 && r->load_unit <= 2)
+        Add_Choice_List_to_Scrollable_Area(area, dx + 800, y + 5, unit_entries, Screen_Font_Normal, 7, 3, &r->load_unit,
+                                           &Screen_Flag_On);
+    else
+        Text(area, dx + 800, y + 5, "N / Nmm", Screen_Font_Normal, Screen_Black);
+    Text(area, dx + 10, y + 5, "Schnittgrößen bezogen auf die Querschnittsachsen"_cp, Screen_Font_Bold, Screen_Black);
+    int table_y = y + 40;
+    if (g_loadpick > 0) {
+        const int yr = y + 42;
+        const int white = Nearest_RGB_Color(255, 255, 255);
+        Text(area, dx + 10, yr, "Schnittgrößen aus       Bauteil importieren"_cp, Screen_Font_Normal, Screen_Black);
+        Add_Picture_to_Scrollable_Area(area, "SniQ7.bmp", dx + 120, yr - 12, dx + 175, yr + 4, -1);
+        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 255, yr - 17, 51, 33, "SniGrImportButton.bmp", 0, white, 0,
+                                             Loads_Import_Source_Text(), 1, &Lasttabelle_Request.import_component,
+                                             &Screen_Flag_On);
+        Text(area, dx + 370, yr, "Schnittgrößen aus Text-Datei einlesen"_cp, Screen_Font_Normal, Screen_Black);
+        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 605, yr - 23, 51, 36, "SniGrImportButton.bmp", 76, white, 0,
+                                             "Schnittgrößen\naus Text-Datei\neinlesen"_cp, 1, &Lasttabelle_Request.read_text_file,
+                                             &Screen_Flag_On);
+        Text(area, dx + 710, yr, "Tabelle löschen"_cp, Screen_Font_Normal, Screen_Black);
+        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 810, yr - 23, 51, 36, "SniGrImportButton.bmp", 36, white, 0,
+                                             "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, &Screen_Flag_On);
+        table_y = yr + 28;
+    } else {
+        Lasttabelle_Request.import_component = Lasttabelle_Request.read_text_file = 0;
+        Lasttabelle_Request.import_info = 0;
+        Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 14, dx + 850, y + 33, Screen_Light_Yellow);
+        Add_Text_Button(area, dx + 750, y + 28, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
+    }
+    // The row numbers stand left of the table, right-aligned: room for
+    // "10000:" in the raster font.
+    Draw_Lasttabelle(r, area, dx + 45, &table_y);
+    Update_Lasttabelle();
+}
+
+void Draw_Utilisation_Bar(int area, int x, int y, double value) {
+    const Chart_Colours c = Chart();
+    Add_Rectangle_to_Scrollable_Area(area, x, y - 9, x + 100, y, c.background);
+    Add_Line_to_Scrollable_Area(area, x - 1, y - 9, x + 101, y - 9, c.frame);
+    Add_Line_to_Scrollable_Area(area, x - 1, y, x + 101, y, c.frame);
+    Add_Line_to_Scrollable_Area(area, x - 1, y - 9, x - 1, y, c.frame);
+    Add_Line_to_Scrollable_Area(area, x + 101, y - 9, x + 101, y, c.frame);
+    if (value >= 0.0 && value <= 1.0) {
+        const int length = Round_To_Pixel(100.0 * value);
+        for (int row = 0; row < 10; row++) Add_Line_to_Scrollable_Area(area, x, y - 9 + row, x + length, y - 9 + row, c.green[row]);
+    } else {
+        Add_Rectangle_to_Scrollable_Area(area, x, y - 8, x + 100, y - 1, c.red);
+        Text(area, x + 2, y - 2, "xxxxxxxxxxxx", 0x1000, c.white);
+    }
+}
+
+void Draw_Utilisation_Chart(int area) {
+    const SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    const Chart_Colours c = Chart();
+    Text(area, 370, 50, "Ausnutzung", 0x11000, c.black);
+    Line(area, 120, 60, 570, 60);
+    Line(area, 347, 35, 347, 60);
+    int y = 80, last = 60;
+    for (int i = 0; i < r->load_count && r->results; i++) {
+        const double u_sigma = r->results[i].value[ERGEBNIS_U_SIGMA], u_w = r->results[i].value[ERGEBNIS_U_W];
+        char label[48];
+        std::snprintf(label, sizeof label, "Lastkombination %d", i + 1);
+        Text(area, 120, y, label, 0x1000, c.black);
+        Line(area, 347, y - 20, 347, y);
+        if (u_sigma > -0.1 && u_w > -0.1) {
+            const double m = std::max(u_sigma, u_w);
+            Percentage(area, y, m, 0x10000);
+            Draw_Utilisation_Bar(area, 400, y, m);
+            if (m > 0.01) {
+                if (u_sigma > 0.01) Sub_Row(area, &y, "Querschnitt Träger"_cp, u_sigma);
+                if (u_w > 0.01) Sub_Row(area, &y, "Schweißnähte"_cp, u_w);
+            }
+        } else {
+            Draw_Utilisation_Bar(area, 400, y, -1.0);
+        }
+        last = y;
+        y += 20;
+    }
+    y = last;
+    Line(area, 120, y + 20, 570, y + 20);
+    Line(area, 347, y - 5, 347, y + 20);
+    Text(area, 120, y + 40, "Gesamt", 0x11000, c.black);
+    if (r->max_utilisation > -0.1) Percentage(area, y + 40, r->max_utilisation, 0x11000);
+    Draw_Utilisation_Bar(area, 400, y + 40, r->max_utilisation);
+    Line(area, 347, y + 15, 347, y + 40);
+    const double limit = 1.0 + r->print.toleranz / 100.0;
+    if (r->max_utilisation < -0.001 || r->max_utilisation > limit || r->input_error)
+        Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);
+}
+
+void Reset_Shell_Pages(void) {
+    g_loadpick = -1;
+}

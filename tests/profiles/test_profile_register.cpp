@@ -1,0 +1,197 @@
+// The profile rows of an input page as scripted builds: the items each
+// kind and class shows, the values the build derives, catalogue names
+// looked up, refused and kept, the manager's filter and the refusal
+// message.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/area_session.h"
+#include "platform/msgbox.h"
+#include "profiles/catalogue_fixture.h"
+#include "profiles/profile_register.h"
+
+namespace {
+
+const int kConnectionTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
+
+class ProfileRegister : public testutil::CatalogueTest {
+protected:
+    void SetUp() override {
+        Begin_Area_Session(1000, 800);
+        area_ = Open_Area_Sheet("", 0, 0, 999, 799, 1, 100);
+        Reset_Profile_Register();
+        Init_Profile(&p_);
+        Default_Material_Params(&p_.material);
+    }
+    void TearDown() override {
+        Reset_Profile_Register();
+        End_Area_Session();
+    }
+    // One build, as the page makes it after every edit; the y it ends at.
+    int Build(const int* allowed = kConnectionTypes, int separate = 1, int editable = 1, int options = 0) {
+        Clear_Scrollable_View_Area(area_);
+        int y = 20;
+        Edit_Profile_Register(&p_, area_, 10, &y, 22, 18, 800, editable, allowed, options, 0, separate, 0, 0,
+                              nullptr);
+        return y;
+    }
+    bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
+    int Count(int kind) const { return static_cast<int>(Area_Items(area_, kind).size()); }
+    int area_ = -1;
+    Stahlprofil p_;
+};
+
+std::string Trimmed(const char* name) {
+    std::string s(name);
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
+
+TEST_F(ProfileRegister, ManagerFilterLetters) {
+    const int empty[] = {-1}, every[] = {4, 0, -1}, large[] = {21, 9, -1};
+    EXPECT_STREQ(Profile_Manager_Filter_Letters(kConnectionTypes), "LDURKTZ");
+    EXPECT_STREQ(Profile_Manager_Filter_Letters(every), "ZKULTDR");
+    EXPECT_STREQ(Profile_Manager_Filter_Letters(empty), "");
+    EXPECT_STREQ(Profile_Manager_Filter_Letters(large), "DK");  // a class above 17 counts as "D"
+}
+
+TEST_F(ProfileRegister, RefusalMessages) {
+    const int every[] = {0, -1}, two[] = {8, 4, -1};
+    Report_Profile_Type_Refusal(1, every, 0, "Kopfplatte");
+    Report_Profile_Type_Refusal(2, two, 1, nullptr);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    const std::vector<std::string> typed = {"Kopfplatte",
+                                            "Gew\x84hlter Profiltyp kann nicht berechnet werden",
+                                            "Bitte w\x84hlen Sie ein Profil des Typs",
+                                            " 'Flachstahl' ",
+                                            " 'Rundstahl' ",
+                                            " 'Hohlkasten' ",
+                                            " 'Trapezprofil' ",
+                                            " 'I'  'H'  'D'  'S'  'W'  'L'  'U'  'C'  'T'  'I/2'  'Kreisrohr' "
+                                            " 'Rechteckrohr'  'Z' "};
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines, typed);
+    const std::vector<std::string> catalogue = {"Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.",
+                                                "Bitte w\x84hlen Sie ein Profil des Typs",
+                                                " 'Rechteckrohr'  'I' "};
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines, catalogue);
+}
+
+// One allowed class 8, typed in: no class choice, the heading in its box,
+// height, width and one wall thickness that serves both walls, and the two
+// radios of the finish.
+TEST_F(ProfileRegister, SingleClassRectangularTube) {
+    const int only8[] = {8, -1};
+    p_.type = 8, p_.h = 200, p_.b_fo = 100, p_.t_fo = 8, p_.t_w = 5;
+    Build(only8, 0);
+    EXPECT_FALSE(Shows("Profilklasse"));
+    EXPECT_EQ(Count(AREA_ITEM_CHOICE_LIST), 0);
+    for (const char* text : {"Rechteckhohlprofil", "Profilh\x94he", "Profilbreite", "Blechdicke", "kaltgefertigt",
+                             "warmgefertigt"})
+        EXPECT_TRUE(Shows(text)) << text;
+    EXPECT_FALSE(Shows("Stegdicke"));
+    EXPECT_EQ(p_.t_w, 8.0);
+}
+
+// A welded I: without separate flanges one weld group, whose throat and
+// kind the lower flange takes; with them a group per flange.
+TEST_F(ProfileRegister, WeldedIWeldGroups) {
+    p_.type = 4, p_.h = 300, p_.t_w = 8, p_.b_fo = 200, p_.t_fo = 12, p_.b_fu = 150, p_.t_fu = 20;
+    p_.a_o = 5, p_.a_u = 3, p_.weld_kind_top = 2, p_.weld_kind_bottom = 0;
+    Build(kConnectionTypes, 0);
+    EXPECT_EQ(p_.a_u, p_.a_o);
+    EXPECT_EQ(p_.weld_kind_bottom, 2);
+    EXPECT_EQ(p_.b_fu, 200.0);
+    EXPECT_EQ(p_.t_fu, 12.0);
+    EXPECT_TRUE(Shows(" (durchgeschwei\xE1t)"));
+    p_.a_u = 3, p_.weld_kind_bottom = 0;
+    Build(kConnectionTypes, 1);
+    EXPECT_EQ(p_.a_u, 3.0);
+    EXPECT_TRUE(Shows(" (oben durchgeschwei\xE1t)"));
+    EXPECT_TRUE(Shows("Flanschbreite unten"));
+    int fillet_radios = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_RADIO_BUTTON))
+        fillet_radios += std::string(it->text) == "Kehlnaht";
+    EXPECT_EQ(fillet_radios, 2);
+}
+
+// Rolled sections: an angle has two radius rows, an I one (its second
+// radius becomes 0); a class outside the allowed list is refused and the
+// first allowed one is set.
+TEST_F(ProfileRegister, RolledRadiiAndRefusedClass) {
+    p_.type = 3, p_.rolled = 1, p_.h = 100, p_.b_fo = 80, p_.t_w = 10, p_.r_1 = 12, p_.r_2 = 6;
+    Build();
+    EXPECT_TRUE(Shows("Ausrundungsradius"));
+    EXPECT_EQ(p_.r_2, 6.0);
+    p_.type = 4, p_.b_fo = p_.b_fu = 100, p_.t_fo = p_.t_fu = 10;
+    Build();
+    EXPECT_EQ(p_.r_2, 0.0);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    p_.type = 16;  // not offered: the choice holds 0, which the list does not allow
+    Build();
+    EXPECT_EQ(p_.type, 1);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Gew\x84hlter Profiltyp kann nicht berechnet werden");
+}
+
+TEST_F(ProfileRegister, NotEditableGreysEverything) {
+    p_.type = 4, p_.h = 300, p_.t_w = 8, p_.b_fo = p_.b_fu = 200, p_.t_fo = p_.t_fu = 12;
+    Build(kConnectionTypes, 0, 0);
+    int value_items = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_)) {
+        if (!it->enabled) continue;
+        ++value_items;
+        EXPECT_EQ(*it->enabled, 0) << it->kind;
+    }
+    EXPECT_GT(value_items, 8);
+}
+
+// A designation typed into the name field is looked up at the next build;
+// one the catalogue lacks, and an emptied field, are reported once and the
+// profile keeps the designation and values accepted last.
+TEST_F(ProfileRegister, TypedDesignationsLookedUpRefusedAndKept) {
+    p_.kind = 1;
+    std::snprintf(p_.name, sizeof p_.name, "%s", "HE280A");
+    Build();
+    EXPECT_NEAR(p_.h, 270.0, 1e-4);  // HE 280 A: 270 x 280 x 8 / 13
+    EXPECT_NEAR(p_.t_fo, 13.0, 1e-4);
+    EXPECT_TRUE(Is_Profile_Type_In(PROFILTYP_MASK_I, p_.type));
+    for (const char* typed : {"XYZ 999", ""}) {
+        VEK_Clear_Recorded_Messages();
+        std::snprintf(p_.name, sizeof p_.name, "%s", typed);
+        Build();
+        Build();
+        EXPECT_EQ(Trimmed(p_.name), "HE280A") << typed;
+        EXPECT_NEAR(p_.h, 270.0, 1e-4) << typed;
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << typed;
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.");
+    }
+    std::snprintf(p_.name, sizeof p_.name, "%s", "IPE200");
+    Build();
+    EXPECT_NEAR(p_.h, 200.0, 1e-4);
+    EXPECT_EQ(Trimmed(p_.name), "IPE200");
+}
+
+// The manager button: the manager is run (with the filter when the newer
+// one is in use); a chosen profile is taken, a cancelled one changes
+// nothing.
+TEST_F(ProfileRegister, ManagerButton) {
+    static const char* answer;
+    Set_Profile_Manager_Selector([](int mode) { return mode == 1 ? answer : nullptr; });
+    p_.kind = 1;
+    std::snprintf(p_.name, sizeof p_.name, "%s", "HE280A");
+    Build();
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_BITMAP_BUTTON))
+        *it->variable = it->font;  // the click stores its value
+    answer = nullptr;
+    Build();
+    EXPECT_EQ(Trimmed(p_.name), "HE280A");
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_BITMAP_BUTTON)) *it->variable = it->font;
+    answer = "IPE200";
+    Build();
+    EXPECT_EQ(Trimmed(p_.name), "IPE200");
+    EXPECT_NEAR(p_.h, 200.0, 1e-4);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}

@@ -1,0 +1,259 @@
+// The input page: the exchange between record and page, the refresh after
+// an edit (profile changes, default throats, contact share), what the page
+// shows under each code and profile, and the connection preview's size and
+// single welds.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "dialogs/area_session.h"
+#include "platform/screen.h"
+#include "support/testutil.h"
+#include "weldapp/connection_preview.h"
+#include "weldapp/input_page.h"
+#include "weldapp/record_fixture.h"
+
+namespace {
+
+// A desktop with the profile file and the annexes, and a connection of its
+// defaults (HE 280 A on a 35 mm plate) given to the page.
+class InputPage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        namespace fs = std::filesystem;
+        fs::create_directories(dir_.file("data"));
+        fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir_.file("data/NAD"), fs::copy_options::recursive);
+        fs::copy_file(WELD_PROFIL_FILE, dir_.file("data/PROFIL"));
+        Begin_Area_Session(1280, 1024);
+        area_ = Open_Area_Sheet("", 9, 55, 1266, 1010, 1, 100);
+        Default_Schweissnaht(&rec_.r);
+        Record_to_Sheet(&rec_.r);
+    }
+    void TearDown() override { End_Area_Session(); }
+    void Build() {
+        Clear_Scrollable_View_Area(area_);
+        int y = 20;
+        Draw_Nachweis_Page(&rec_.r, area_, 30, &y, 22, 18, 1200, 1);
+    }
+    bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
+
+    testutil::TempDir dir_;
+    testutil::ScopedEnv data_{"DATA", dir_.file("data")};
+    testutil::ScopedEnv dram_{"DRAM", dir_.file("data")};
+    testutil::Record rec_;
+    int area_ = -1;
+};
+
+}  // namespace
+
+// The arrangement and the butt-weld choice against weld kind, all-round and
+// full-penetration flags, both ways; the check ticks are the inverted flags.
+TEST_F(InputPage, RecordAndPageSwitches) {
+    const struct {
+        int kind, all_round, full, arrangement, butt;
+    } cases[] = {
+        {0, 0, 0, ANORDNUNG_EINZELNAEHTE, 0},
+        {2, 0, 0, ANORDNUNG_EINZELNAEHTE, 1},
+        {0, 1, 0, ANORDNUNG_UMLAUFEND, 0},
+        {2, 1, 1, ANORDNUNG_DURCHGESCHWEISST, 1},
+    };
+    Nahtbild& n = rec_.r.naht;
+    for (const auto& c : cases) {
+        n.weld_kind = c.kind, n.all_round = c.all_round, n.full_penetration = c.full;
+        n.no_throat_check = 1, n.no_length_check = 0, n.contact_fraction = 0.25;
+        Record_to_Sheet(&rec_.r);
+        EXPECT_EQ(Nachweis_Page.arrangement, c.arrangement) << c.kind << c.all_round << c.full;
+        EXPECT_EQ(Nachweis_Page.butt_weld, c.butt);
+        EXPECT_EQ(Nachweis_Page.throat_check, 0);
+        EXPECT_EQ(Nachweis_Page.length_check, 1);
+        EXPECT_DOUBLE_EQ(Nachweis_Page.contact_percent, 25.0);
+        n.weld_kind = 7, n.all_round = 7, n.full_penetration = 7;
+        Sheet_Switches_to_Record(&rec_.r);
+        EXPECT_EQ(n.weld_kind, c.kind);
+        EXPECT_EQ(n.all_round, c.all_round);
+        EXPECT_EQ(n.full_penetration, c.full);
+        EXPECT_EQ(n.no_throat_check, 1);
+        EXPECT_EQ(n.no_length_check, 0);
+    }
+}
+
+TEST_F(InputPage, ContactShareHeldWithinItsRange) {
+    for (auto [typed, kept] : {std::pair{150.0, 100.0}, {-5.0, 0.0}, {37.0, 37.0}}) {
+        double v = typed;
+        EXPECT_EQ(Clamp_Percent(&v), &v);
+        EXPECT_EQ(v, kept);
+        Nachweis_Page.contact_percent = v;
+        Sheet_Switches_to_Record(&rec_.r);
+        EXPECT_DOUBLE_EQ(rec_.r.naht.contact_fraction, kept / 100.0);
+    }
+}
+
+// Another catalogue profile rebuilds the weld table from the profile; a
+// grade of the same profile keeps what was typed. IPE 200's single welds
+// carry the numbers 1, 2, 4, 8, 6, 3, 5, 7 in slots 0 to 7 (the slots from
+// 8 on belong to an all-round weld), its top face 100 mm.
+TEST_F(InputPage, ProfileChangesAndTheWeldTable) {
+    Nahtbild& n = rec_.r.naht;
+    n.uniform_grade = 0;
+    Apply_Sheet_to_Record(&rec_.r);
+    n.all_round = 0;
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    n.throat[0] = 9.0, n.length[0] = 111.0;
+    n.profile.material.grade = 2;
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.throat[0], 9.0);
+    EXPECT_EQ(n.length[0], 111.0);
+    EXPECT_EQ(n.profile.material.grade, 2);
+    std::snprintf(n.profile.name, sizeof n.profile.name, "%s", "IPE200");
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_NEAR(n.profile.h, 200.0, 1e-4);
+    const int numbers[12] = {1, 2, 4, 8, 6, 3, 5, 7, 0, 0, 0, 0};
+    for (int i = 0; i < 12; i++) EXPECT_EQ(n.number[i], numbers[i]) << i;
+    EXPECT_NEAR(n.length[0], 100.0, 1e-4);
+    // A catalogue profile without a designation yet is not looked up (the
+    // catalogue would name it "???").
+    std::memset(n.profile.name, ' ', sizeof n.profile.name - 1);
+    n.profile.kind = 0;
+    Apply_Sheet_to_Record(&rec_.r);
+    n.profile.kind = 1;
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.profile.name[0], ' ');
+}
+
+// "Vorbelegung:" with a_w 6: welds with a throat set take 6, switched-off
+// welds (throat 0) stay off; the all-round throats follow.
+TEST_F(InputPage, DefaultThroats) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    for (int i = 0; i < NAHT_SLOTS; i++) n.throat[i] = i % 2 ? 0.0 : 4.0;
+    n.a_w = 6.0;
+    Nachweis_Page.default_throat_request = 1;
+    Apply_Sheet_to_Record(&rec_.r);
+    for (int i = 0; i < n.weld_count; i++) EXPECT_EQ(n.throat[i], i % 2 ? 0.0 : 6.0) << i;
+    EXPECT_EQ(n.a_w_fo, 6.0);
+    EXPECT_EQ(n.a_w_fu, 6.0);
+    EXPECT_EQ(Nachweis_Page.default_throat_request, 0);
+}
+
+// Under DIN 18800 the method choices, the throat and length checks, the
+// shear split and the short welds are gone, both methods are the simple
+// ones, and the weld kind shows "Kehlnaht" without being editable.
+TEST_F(InputPage, DinShowsLessAndFixesTheMethods) {
+    SchweissnahtAnschluss& r = rec_.r;
+    r.code_setting = 1, r.section_check = 1, r.section_method = 1, r.weld_method = 1;
+    r.naht.all_round = 0;
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    Nachweis_Page.butt_weld = 1;
+    Build();
+    for (const char* gone : {"mit dem richtungsbezogenen Verfahren", "\x9A" "berpr\x81" "fung der Nahtdicke",
+                             "Querkraftaufteilung:", "\x9A" "berpr\x81" "fung der Nahtl\x84nge",
+                             "kurze N\x84hte vernachl\x84ssigen", "Verfahren"})
+        EXPECT_FALSE(Shows(gone)) << gone;
+    EXPECT_TRUE(Shows("Materialsicherheitsbeiwert"));
+    EXPECT_EQ(r.weld_method, 0);
+    EXPECT_EQ(r.section_method, 0);
+    EXPECT_EQ(Nachweis_Page.butt_weld, 0);
+    const Scrollable_Area_Item* kind = nullptr;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_CHOICE_LIST))
+        if (it->variable == &Nachweis_Page.butt_weld) kind = it;
+    ASSERT_TRUE(kind);
+    EXPECT_STREQ(kind->entries[*kind->variable].text, "Kehlnaht");
+    EXPECT_EQ(*kind->enabled, 0);
+}
+
+// Under EC 3 a stored shear split of 2 and a code setting outside 0..1 are
+// set to 0 when the page is built; a round tube shows single welds without
+// offering them.
+TEST_F(InputPage, SelectorsAndRoundSections) {
+    SchweissnahtAnschluss& r = rec_.r;
+    r.shear_split = 2;
+    r.code_setting = 5;
+    Build();
+    EXPECT_EQ(r.code_setting, 0);
+    EXPECT_EQ(r.shear_split, 0);
+    EXPECT_TRUE(Shows("mit dem richtungsbezogenen Verfahren"));
+    Init_Profile(&r.naht.profile);
+    r.naht.profile.kind = 0, r.naht.profile.type = 9, r.naht.profile.h = 100, r.naht.profile.t_w = 8;
+    Build();
+    const Scrollable_Area_Item* single = Find_Area_Text(area_, "Einzeln\x84hte");
+    ASSERT_TRUE(single);
+    EXPECT_EQ(*single->enabled, 0);
+    EXPECT_FALSE(Shows("\x9A" "berpr\x81" "fung der Nahtdicke"));
+}
+
+// Welds listed by weld number, three to a line: with four welds the heads
+// stand over three columns and the fourth weld starts the next line.
+TEST_F(InputPage, WeldRowsByNumber) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Nachweis_Page.arrangement = ANORDNUNG_EINZELNAEHTE;
+    for (int i = 0; i < NAHT_SLOTS; i++) n.number[i] = 0;
+    n.weld_count = 4;
+    const int numbers[4] = {3, 1, 4, 2};
+    for (int i = 0; i < 4; i++) n.number[i] = numbers[i];
+    n.number[5] = 1;  // a repeated number is not shown again
+    Build();
+    int heads = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT)) heads += std::string(it->text) == "L\x84nge";
+    EXPECT_EQ(heads, 3);
+    const Scrollable_Area_Item* w1 = Find_Area_Text(area_, "w1");
+    const Scrollable_Area_Item* w3 = Find_Area_Text(area_, "w3");
+    const Scrollable_Area_Item* w4 = Find_Area_Text(area_, "w4");
+    ASSERT_TRUE(w1 && w3 && w4);
+    EXPECT_EQ(w1->x1, 30 + 53);
+    EXPECT_EQ(w3->x1, 30 + 540 + 53);
+    EXPECT_EQ(w3->y1, w1->y1);
+    EXPECT_EQ(w4->x1, 30 + 53);
+    EXPECT_EQ(w4->y1, w1->y1 + 22);
+    int index_texts = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT)) index_texts += std::string(it->text) == "w1";
+    EXPECT_EQ(index_texts, 2);  // its throat and its length, once
+}
+
+// A page 1000 pixels wide: half 500, a box of 410 x 170 before scaling; a
+// profile 200 wide and 340 high is drawn at 0.5 pixels per mm in 100 x 170.
+TEST_F(InputPage, PreviewSize) {
+    Nahtbild n{};
+    Init_Profile(&n.profile);
+    n.profile.kind = 0, n.profile.type = 4, n.profile.h = 340, n.profile.b_fo = n.profile.b_fu = 200;
+    Size_Connection_Preview(1000, &n);
+    EXPECT_EQ(Preview_Box.margin, 15);
+    EXPECT_DOUBLE_EQ(Preview_Box.scale, 0.5);
+    EXPECT_EQ(Preview_Box.width, 100);
+    EXPECT_EQ(Preview_Box.height, 170);
+    n.profile.type = 16;  // no extents: the box keeps its size
+    Size_Connection_Preview(1000, &n);
+    EXPECT_EQ(Preview_Box.scale, 0.0);
+    EXPECT_EQ(Preview_Box.width, 410);
+    EXPECT_EQ(Preview_Box.height, 170);
+}
+
+// Single welds at 1 pixel per mm on a welded I 200 x 100 in the box
+// (100, 100)-(200, 300): the top face weld of 80 mm centred on x 150 at
+// y 100; weld 3 on the bottom face without length draws only its number
+// at (147, 310).
+TEST_F(InputPage, PreviewSingleWelds) {
+    Nahtbild n{};
+    Init_Profile(&n.profile);
+    Default_Material_Params(&n.profile.material);
+    n.profile.kind = 0, n.profile.type = 4, n.profile.h = 200, n.profile.t_w = 6;
+    n.profile.b_fo = n.profile.b_fu = 100, n.profile.t_fo = n.profile.t_fu = 10;
+    n.number[0] = 1, n.throat[0] = 5, n.length[0] = 80;
+    n.number[3] = 3, n.throat[3] = 5, n.length[3] = 0;
+    Calc_Preview_Scale(15, 100, 200, &n);
+    ASSERT_DOUBLE_EQ(Preview_Box.scale, 1.0);
+    Nachweis_Page.butt_weld = 0;
+    Draw_Schweissnaht_Skizze(100, 100, 200, 300, &n);
+    EXPECT_EQ(pxGetPixel(115, 100), Screen_Blue);
+    EXPECT_EQ(pxGetPixel(185, 100), Screen_Blue);
+    EXPECT_NE(pxGetPixel(150, 300), Screen_Blue);
+    int label = 0;
+    for (int x = 147; x < 152; x++)
+        for (int y = 302; y <= 310; y++) label += pxGetPixel(x, y) == Screen_Blue;
+    EXPECT_GT(label, 5);
+    EXPECT_EQ(pxGetPixel(90, 90), Screen_Grey224);  // the box 15 pixels around
+    EXPECT_EQ(pxGetPixel(85, 85), Screen_Grey130);  // its frame
+}

@@ -1,0 +1,137 @@
+// The shell's chart page and its bars, the end dialog and the question
+// sheet as scripted sessions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "dialogs/area_session.h"
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/screen.h"
+#include "support/testutil.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
+#include "weldapp/shell_dialogs.h"
+#include "weldapp/shell_pages.h"
+
+namespace {
+
+class ShellPages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Begin_Area_Session(1280, 1024);
+        area_ = Open_Area_Sheet("", 9, 55, 1266, 1010, 1, 100);
+        Init_Schweissnaht(&r_);
+    }
+    void TearDown() override {
+        Free_Schweissnaht(&r_);
+        End_Area_Session();
+    }
+    // Cases with (U_sigma, U_w) each, the maximum and the tolerance, drawn.
+    void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance) {
+        Alloc_Lasten(&r_, static_cast<int>(cases.size()));
+        r_.load_count = static_cast<int>(cases.size());
+        New_Schweissnaht_Results(&r_);
+        int i = 0;
+        for (auto [sigma, w] : cases) {
+            r_.results[i].value[ERGEBNIS_U_SIGMA] = sigma;
+            r_.results[i++].value[ERGEBNIS_U_W] = w;
+        }
+        r_.max_utilisation = maximum;
+        r_.print.toleranz = tolerance;
+        Clear_Scrollable_View_Area(area_);
+        Draw_Utilisation_Chart(area_);
+    }
+    bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
+    int area_ = -1;
+    SchweissnahtAnschluss& r_ = Schweissnaht_Anschluss;
+};
+
+}  // namespace
+
+// U_sigma 0.005 and U_w 0.8: the case shows 80 % and only the weld row; a
+// case without results a red bar and no percentage. A maximum of 1.03 is
+// within a tolerance of 5 % and beyond one of 0 %.
+TEST_F(ShellPages, ChartRowsAndWarning) {
+    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 5.0);
+    EXPECT_TRUE(Shows("Lastkombination 1"));
+    EXPECT_TRUE(Shows("Lastkombination 2"));
+    EXPECT_TRUE(Shows("Schwei\xE1n\x84hte"));
+    EXPECT_FALSE(Shows("Querschnitt Tr\x84ger"));
+    int percentages = 0, crosses = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT)) {
+        const std::string t = it->text;
+        percentages += t.back() == '%';
+        crosses += t == "xxxxxxxxxxxx";
+    }
+    EXPECT_EQ(percentages, 3);  // the case, its weld row and the total (103 %)
+    EXPECT_EQ(crosses, 2);      // the case without results and the total beyond 1
+    EXPECT_TRUE(Shows("80%"));
+    EXPECT_TRUE(Shows("103%"));
+    EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0);
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    Chart({}, -1.0, 0.0);  // no cases, no result
+    EXPECT_TRUE(Shows("Gesamt"));
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+}
+
+// A bar of 0.5: ten rows of 50 pixels in the ten greens from the darkest
+// down; the frame one pixel outside.
+TEST_F(ShellPages, BarRows) {
+    Draw_Utilisation_Bar(area_, 400, 100, 0.5);
+    const int greens[10] = {89, 108, 128, 164, 187, 230, 187, 164, 128, 108};
+    int rows = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_LINE)) {
+        if (it->y1 != it->y2 || it->x1 != 400) continue;
+        const int row = it->y1 - 91;
+        ASSERT_TRUE(row >= 0 && row < 10) << it->y1;
+        EXPECT_EQ(it->x2, 450);
+        EXPECT_EQ(it->colour, Nearest_RGB_Color(0, greens[row], 0)) << row;
+        ++rows;
+    }
+    EXPECT_EQ(rows, 10);
+}
+
+// The end dialog: OK without a change gives 1 (for application 166 too),
+// Break -1, the second choice 0.
+TEST_F(ShellPages, EndDialog) {
+    {
+        testutil::ScopedEnv app("VEK_APPLICATION_NUMBER", "166");
+        VEK_Script_Key(VEK_KEY_ENTER);
+        EXPECT_EQ(Edit_End_Dialog(), 1);
+    }
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Edit_End_Dialog(), -1);
+    // The sheet, 155 high and as wide as its texts need (some 280), stands
+    // in the screen's middle: the radio of "beenden ohne zu speichern" 56
+    // below the area's top (470) and some 40 right of its left edge.
+    VEK_Script_Click(566, 522);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Edit_End_Dialog(), 0);
+    EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);  // only the test's own sheet is left
+}
+
+// On a screen 200 pixels high a question of 115 gets an area of 95 with a
+// slider; its text comes from the callback; leaving it without an answer
+// is Break. The many-load-cases text: five lines from y on.
+TEST_F(ShellPages, QuestionSheet) {
+    End_Area_Session();
+    Begin_Area_Session(800, 200);
+    struct Seen {
+        int width = 0, height = 0, y = 0;
+    } seen;
+    const int result = Show_Question_Sheet(1, 390, 115, nullptr, &seen, [](int area, int x, int* y, void* user) {
+        auto* s = static_cast<Seen*>(user);
+        Inquire_Scrollable_View_Area_Size(area, &s->width, &s->height);
+        Many_Loadcases_Callback(area, x, y, nullptr);
+        s->y = *y;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(seen.height, 95);
+    EXPECT_EQ(seen.y, 20 + 22 + 22 + 18 + 22);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Show_Question_Sheet(1, 390, 115, nullptr, nullptr, Many_Loadcases_Callback), 1);
+    VEK_Script_Key(VEK_KEY_ENTER);  // an information has no OK: Enter does nothing, the run's end breaks
+    EXPECT_EQ(Show_Question_Sheet(-1, 390, 115, nullptr, nullptr, Many_Loadcases_Callback), 0);
+}
