@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "platform/format.h"
 #include "platform/posix.h"
 #include "platform/sheets.h"
 
@@ -167,12 +168,22 @@ static int verbose = 0;
 
 int Safe_Fprintf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return 0;
+    // Most records of a picture are fixed texts: written as they stand.
+    if (!std::strchr(format, '%')) {
+        const size_t n = std::strlen(format);
+        return std::fwrite(format, 1, n, stream) == n ? static_cast<int>(n) : -1;
+    }
+    // Formatted once, mostly without the C library's printf, and written.
+    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    int n = std::vfprintf(stream, format, ap);
+    const bool formatted = VEK_Format_Once(&f, format, ap);
     va_end(ap);
-    return n;
+    if (!formatted) return -1;
+    return std::fwrite(f.text, 1, f.size, stream) == f.size ? static_cast<int>(f.size) : -1;
 }
+
+int Format_Fixed6(char* out, size_t size, double v) { return VEK_Format_Fixed(out, size, v, 6); }
 
 int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail) {
     if (!stream) return 0;
@@ -202,12 +213,7 @@ int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n
     for (int i = 0; i < n; i++) {
         if (sizeof buf - used < kValueRoom && !flush()) return -1;
         buf[used++] = ' ';
-        if (std::isfinite(values[i])) {
-            const auto r = std::to_chars(buf + used, buf + sizeof buf, values[i], std::chars_format::fixed, 6);
-            used = static_cast<size_t>(r.ptr - buf);
-        } else {
-            used += static_cast<size_t>(std::snprintf(buf + used, sizeof buf - used, "%lf", values[i]));
-        }
+        used += static_cast<size_t>(Format_Fixed6(buf + used, sizeof buf - used, values[i]));
     }
     if (!put(tail) || !flush()) return -1;
     return total;

@@ -86,6 +86,11 @@ int Safe_Fprintf(FILE* stream, const char* format, ...) VESK_PRINTF(2, 3);
 // run in. 0 and nothing written for a null stream; negative on a failed
 // write.
 int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail);
+// The bytes snprintf gives for "%lf" of v, terminated, into out (size
+// bytes): exact in millionths for every value below 2^43 in magnitude,
+// the C library itself for larger ones and for infinities and NaN.
+// Returns the length, or -1 when size was too small.
+int Format_Fixed6(char* out, size_t size, double v);
 void Set_Verbose(int flag);
 // printf + flush while the verbose flag is set; returns the count, else 0.
 int Verbose_Printf(const char* format, ...) VESK_PRINTF(1, 2);

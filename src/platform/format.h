@@ -26,11 +26,38 @@ int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list 
  * text.  False after a format error, with out emptied. */
 bool VEK_Format_String_V(std::string& out, const char* format, va_list ap);
 
+/* The bytes snprintf gives for "%.<precision>f" of v (precision 0 to 9),
+ * terminated, into out (size bytes): exact for every value below 2^43 in
+ * magnitude (held in 128-bit integers, a tie rounded to the even neighbour
+ * as the C library rounds by default), the C library itself for larger
+ * ones and for infinities and NaN.  Returns the length, or -1 when size
+ * was too small or the precision out of range. */
+int VEK_Format_Fixed(char* out, size_t size, double v, int precision);
+
+/* The text of one printf-style call, formatted once: in the buffer of the
+ * record (on the caller's stack) unless it is long, else in `large`.
+ * text and size are the result, bytes after a zero byte included. */
+struct VEK_Formatted {
+    char small[1024];
+    std::string large;
+    const char* text;
+    size_t size;
+};
+/* Fills f; a null format gives the empty text.  False after a format
+ * error, with the empty text. */
+bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap);
+
 /* Writes text (null: nothing) to stream through the fprintf entry of the
  * stdio table the program handed over (VEKSetStdioFctPtr), before that
  * through the C library, so that the layout calls and the print-list
  * writers share one stream.  Returns what fprintf returns; -1 for a null
  * stream. */
 int VEK_Stdio_Write(FILE* stream, const char* text);
+
+/* Writes the n bytes at text (which need no terminator and may hold any
+ * byte) to stream through the fwrite entry of the same table, else the C
+ * library's fwrite: finished text goes out without being read as a format
+ * again.  Returns n, or -1 for a null stream or a short write. */
+int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n);
 
 #endif

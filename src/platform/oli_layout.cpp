@@ -34,11 +34,12 @@ __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char*
     if (!stream) return 0;
     va_list ap;
     va_start(ap, format);
-    std::string text;
-    const bool formatted = VEK_Format_String_V(text, format, ap);
+    VEK_Formatted f;
+    const bool formatted = VEK_Format_Once(&f, format, ap);
     va_end(ap);
     if (!formatted) return 0;
-    return VEK_Stdio_Write(stream, text.c_str()) < 0 ? 0 : 1;
+    // Up to a zero byte, as the text has always been written.
+    return VEK_Stdio_Write_Bytes(stream, f.text, strnlen(f.text, f.size)) < 0 ? 0 : 1;
 }
 
 // A distance in the keyword lines: whole numbers without decimals ("1",

@@ -237,3 +237,36 @@ void Sleep(unsigned int ms)
 {
     VEK_Advance_Clock((long long)ms);
 }
+
+namespace {
+// The pool of large stream buffers: allocated on first use, kept to the end
+// of the run; owner null while a buffer is free.
+struct Large_Buffer {
+    FILE* owner;
+    char* data;
+};
+constexpr size_t kLargeBufferSize = size_t{1} << 20;
+Large_Buffer large_buffers[4];
+}  // namespace
+
+int VEK_Give_Large_Buffer(FILE* stream)
+{
+    if (!stream) return 0;
+    for (Large_Buffer& b : large_buffers) {
+        if (b.owner) continue;
+        if (!b.data) b.data = static_cast<char*>(std::malloc(kLargeBufferSize));
+        if (!b.data || std::setvbuf(stream, b.data, _IOFBF, kLargeBufferSize) != 0) return 0;
+        b.owner = stream;
+        return 1;
+    }
+    return 0;
+}
+
+int VEK_Fclose_Buffered(FILE* stream)
+{
+    if (!stream) return EOF;
+    const int result = std::fclose(stream);
+    for (Large_Buffer& b : large_buffers)
+        if (b.owner == stream) b.owner = nullptr;
+    return result;
+}

@@ -83,4 +83,15 @@ unsigned int GetTickCount(void);
 /* Waits on the virtual clock. */
 void Sleep(unsigned int ms);
 
+/* Gives a stream that will take many megabytes (a print list, a plot file)
+ * a write buffer of 1 MiB, so that it reaches the disc in few large writes.
+ * Call it right after opening, before the first write.  The buffers come
+ * from a small pool kept for the run; a buffer goes back to it only through
+ * VEK_Fclose_Buffered, so a stream closed otherwise keeps its buffer for
+ * good and nothing is ever shared.  1 given, 0 when the pool was empty or
+ * the stream null (it keeps the C library's buffer). */
+int VEK_Give_Large_Buffer(FILE* stream);
+/* fclose, and the stream's large buffer (if it had one) back to the pool. */
+int VEK_Fclose_Buffered(FILE* stream);
+
 #endif

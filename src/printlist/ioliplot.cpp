@@ -9,6 +9,7 @@
 // and dimension style survive openings; the stagger flag does not.
 #include <cassert>
 #include <cmath>
+#include <cstring>
 
 #include "base/cp850.h"
 #include "base/geometry.h"
@@ -54,7 +55,18 @@ void Extend_Box(double x, double y) {
 
 void Turn(double* x, double* y) {
     assert(x != nullptr && y != nullptr);
-    Transform_Points(x, y, 1, 0.0, 0.0, picture.rotation, 1.0);
+    // The arithmetic of Transform_Points about the origin at scale 1, with
+    // cosine and sine kept until the rotation changes (compared bit for bit:
+    // the sine of -0 is -0).
+    static double rotation = 0.0, c = 1.0, d = 0.0;
+    if (std::memcmp(&rotation, &picture.rotation, sizeof rotation) != 0) {
+        rotation = picture.rotation;
+        c = std::cos(rotation);
+        d = std::sin(rotation);
+    }
+    const double dx = *x - 0.0, dy = *y - 0.0;
+    *x = (c * dx + d * dy) * 1.0;
+    *y = (c * dy - d * dx) * 1.0;
 }
 
 void Turn_Points(int n, double x[], double y[]) {

@@ -7,8 +7,11 @@
 // addition of the step (not as k times the step), so a full circle reaches
 // its last grid angle a few units of the last place above 2 pi and leaves
 // it to the closing chord.
+#include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "base/rounding.h"
@@ -37,48 +40,72 @@ static bool Normalize_Arc(double start_deg, double sweep_deg, double* start, dou
     return true;
 }
 
-// The grid angles a with start < a <= end, walked from 0 by additions of
-// step, at most max_steps of them and only those below limit, up to the
-// first a at or beyond end.
-static std::vector<double> Grid_Angles(double start, double end, double step, int max_steps,
-                                       double limit) {
-    std::vector<double> angles;
+// Cosine and sine of the angles of a grid, computed once for the run: the
+// polygon grid k pi/16 (k times the step), and the chord grids of arcs,
+// whose angles are walked from 0 by repeated addition of the step.
+struct Unit_Grid {
+    enum { kSize = 132 };  // 4 pi in steps of pi/32, and the step beyond
+    double angle[kSize], cos[kSize], sin[kSize];
+};
+
+static Unit_Grid Make_Grid(double step, bool walked) {
+    Unit_Grid g;
     double a = 0.0;
-    for (int i = 0; i < max_steps && a < limit; i++) {
-        if (a > start && a <= end) angles.push_back(a);
-        if (Round_To_Decimals(a - end, 5) >= 0.0) break;
+    for (int k = 0; k < Unit_Grid::kSize; k++) {
+        g.angle[k] = walked ? a : k * PI / 16.0;
+        g.cos[k] = std::cos(g.angle[k]);
+        g.sin[k] = std::sin(g.angle[k]);
         a += step;
     }
-    return angles;
+    return g;
 }
 
-// count points of a circle on the grid k pi/16 about a paper point, with
-// the paper radii rx and ry.
-static void Write_Paper_Circle_Points(int count, double ox, double oy, double rx, double ry) {
-    FILE* f = S().stream;
-    for (int k = 0; k < count; k++) {
-        double phi = k * PI / 16.0;
-        const double v[2] = {ox + rx * std::cos(phi), oy + ry * std::sin(phi)};
-        Safe_Write_Fixed(f, nullptr, v, 2, nullptr);
-    }
+static const Unit_Grid& Polygon_Grid(void) {
+    static const Unit_Grid grid = Make_Grid(PI / 16.0, false);
+    return grid;
 }
 
-// count points of a circle on the grid k pi/16 about a turned world point,
-// each point's coordinates taken times the scale of their axis.
-static void Write_World_Circle_Points(int count, double cx, double cy, double r) {
-    const Oli_Picture_State& s = S();
-    for (int k = 0; k < count; k++) {
-        double phi = k * PI / 16.0;
-        const double v[2] = {(cx + r * std::cos(phi)) * s.scale_x, (cy + r * std::sin(phi)) * s.scale_y};
-        Safe_Write_Fixed(s.stream, nullptr, v, 2, nullptr);
+static const Unit_Grid& Chord_Grid(double step) {
+    static const Unit_Grid coarse = Make_Grid(PI / 16.0, true), fine = Make_Grid(PI / 32.0, true);
+    return step == PI / 16.0 ? coarse : fine;
+}
+
+// The grid points a with start < a <= end of the walked grid of step, at
+// most max_steps of them and only those below limit, up to the first a at
+// or beyond end: their indices into Chord_Grid(step), at most kSize.
+static int Grid_Angles(double start, double end, double step, int max_steps, double limit,
+                       int index[Unit_Grid::kSize]) {
+    const Unit_Grid& g = Chord_Grid(step);
+    int n = 0;
+    assert(max_steps <= Unit_Grid::kSize);
+    for (int i = 0; i < max_steps && g.angle[i] < limit; i++) {
+        const double a = g.angle[i];
+        if (a > start && a <= end) index[n++] = i;
+        if (Round_To_Decimals(a - end, 5) >= 0.0) break;
     }
+    return n;
+}
+
+// count points of a circle on the grid k pi/16 about (ox, oy) with the
+// radii rx and ry, each coordinate times the factor of its axis, in one
+// write.
+static void Write_Circle_Points(int count, double ox, double oy, double rx, double ry, double fx, double fy) {
+    const Unit_Grid& g = Polygon_Grid();
+    assert(count <= 33);
+    double v[2 * 33];
+    for (int k = 0; k < count; k++) {
+        v[2 * k] = (ox + rx * g.cos[k]) * fx;
+        v[2 * k + 1] = (oy + ry * g.sin[k]) * fy;
+    }
+    Safe_Write_Fixed(S().stream, nullptr, v, 2 * count, nullptr);
 }
 
 // The 32-point polygon of a circle about a turned world point.
 static void Write_Circle_Record(double cx, double cy, double r) {
-    Safe_Fprintf(S().stream, " 18 %d", 32);
-    Write_World_Circle_Points(32, cx, cy, r);
-    Safe_Fprintf(S().stream, "\n");
+    const Oli_Picture_State& s = S();
+    Safe_Fprintf(s.stream, " 18 %d", 32);
+    Write_Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y);
+    Safe_Fprintf(s.stream, "\n");
 }
 
 void Oli_Filled_Circle(double cx, double cy, double d) {
@@ -97,7 +124,7 @@ void Oli_Filled_Circle_Round(double cx, double cy, double d) {
     ioliplot::Turn(&cx, &cy);
     double r = d / 2.0, rp = r * s.scale_x;
     Safe_Fprintf(s.stream, " 18 %d", 32);
-    Write_Paper_Circle_Points(32, cx * s.scale_x, cy * s.scale_y, rp, rp);
+    Write_Circle_Points(32, cx * s.scale_x, cy * s.scale_y, rp, rp, 1.0, 1.0);
     Safe_Fprintf(s.stream, "\n");
     PlotFile_Circle(cx, cy, r);
 }
@@ -110,32 +137,82 @@ void Oli_Ring(double cx, double cy, double d_outer, double d_inner) {
     double R = d_outer / 2.0, rho = d_inner / 2.0;
     Safe_Fprintf(s.stream, " 18 %d", 66);
     // Both loops closed: 33 points each, the last one on the first.
-    for (double radius : {R, rho}) Write_World_Circle_Points(33, cx, cy, radius);
+    for (double radius : {R, rho}) Write_Circle_Points(33, cx, cy, radius, radius, s.scale_x, s.scale_y);
     Safe_Fprintf(s.stream, "\n");
     PlotFile_Ring(cx, cy, R, rho);
 }
 
-// The chords of an arc: from its start over the grid angles to its end.
-// Each chord goes to draw(previous point, next point).
-template <typename Draw>
-static void Walk_Arc(double cx, double cy, double d, double start_deg, double sweep_deg, Draw draw) {
+// The chord points of an arc: its start, the grid points between (below
+// 4 pi), its end. False (nothing to draw) for angles that are not numbers.
+struct Arc_Points {
+    int n;
+    double x[Unit_Grid::kSize + 2], y[Unit_Grid::kSize + 2];
+};
+
+static bool Arc_Chord_Points(double cx, double cy, double d, double start_deg, double sweep_deg, double step,
+                             int max_steps, double limit, Arc_Points* p) {
     double r = d / 2.0, start, end;
-    double step = sweep_deg <= 180.0 ? PI / 32.0 : PI / 16.0;
-    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
-    double px = cx + r * std::cos(start), py = cy + r * std::sin(start);
-    // The grid angles below 4 pi.
-    for (double a : Grid_Angles(start, end, step, (int)(4.0 * PI / step) + 2, 4.0 * PI)) {
-        double qx = cx + r * std::cos(a), qy = cy + r * std::sin(a);
-        draw(px, py, qx, qy);
-        px = qx, py = qy;
+    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return false;
+    int index[Unit_Grid::kSize];
+    const int n = Grid_Angles(start, end, step, max_steps, limit, index);
+    const Unit_Grid& g = Chord_Grid(step);
+    p->x[0] = cx + r * std::cos(start), p->y[0] = cy + r * std::sin(start);
+    for (int i = 0; i < n; i++) p->x[i + 1] = cx + r * g.cos[index[i]], p->y[i + 1] = cy + r * g.sin[index[i]];
+    p->x[n + 1] = cx + r * std::cos(end), p->y[n + 1] = cy + r * std::sin(end);
+    p->n = n + 2;
+    return true;
+}
+
+// The chords of an arc: from its start over the grid angles to its end.
+static bool Arc_Chords(double cx, double cy, double d, double start_deg, double sweep_deg, Arc_Points* p) {
+    const double step = sweep_deg <= 180.0 ? PI / 32.0 : PI / 16.0;
+    return Arc_Chord_Points(cx, cy, d, start_deg, sweep_deg, step, (int)(4.0 * PI / step) + 2, 4.0 * PI, p);
+}
+
+// Line records " 1 " of the chords between the n world points, as
+// Oli_Line writes them one by one, with each point turned and formatted
+// once; the records go out in pieces of a few kilobytes.
+static void Write_Chord_Records(int n, double x[], double y[]) {
+    const Oli_Picture_State& s = S();
+    static std::string text;  // " x y" of every point, kept for the next arc
+    size_t at[Unit_Grid::kSize + 3];
+    text.clear();
+    char one[400];
+    for (int i = 0; i < n; i++) {
+        ioliplot::Extend_Box(x[i], y[i]);
+        ioliplot::Turn(&x[i], &y[i]);
+        at[i] = text.size();
+        for (double v : {x[i] * s.scale_x, y[i] * s.scale_y}) {
+            text += ' ';
+            text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v)));
+        }
     }
-    draw(px, py, cx + r * std::cos(end), cy + r * std::sin(end));
+    at[n] = text.size();
+    char out[4096];
+    size_t used = 0;
+    for (int i = 0; i + 1 < n; i++) {
+        const size_t size = at[i + 2] - at[i];
+        if (used + size + 4 > sizeof out) {
+            if (s.stream) std::fwrite(out, 1, used, s.stream);  // no stream: the plot file only
+            used = 0;
+        }
+        if (size + 4 > sizeof out) {  // huge values: the record as it is
+            Safe_Fprintf(s.stream, " 1 %s\n", text.substr(at[i], size).c_str());
+        } else {
+            std::memcpy(out + used, " 1 ", 3);
+            std::memcpy(out + used + 3, text.data() + at[i], size);
+            out[used + 3 + size] = '\n';
+            used += size + 4;
+        }
+        PlotFile_Line(x[i], y[i], x[i + 1], y[i + 1]);
+    }
+    if (used && s.stream) std::fwrite(out, 1, used, s.stream);
 }
 
 void Oli_Arc(double cx, double cy, double d, double start, double sweep) {
     PlotFile_Open_Group();
-    Walk_Arc(cx, cy, d, start, sweep,
-             [](double x1, double y1, double x2, double y2) { Oli_Line(x1, y1, x2, y2); });
+    Arc_Points p;
+    if (Arc_Chords(cx, cy, d, start, sweep, &p)) Write_Chord_Records(p.n, p.x, p.y);
     PlotFile_Close_Group();
 }
 
@@ -144,7 +221,10 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
     double tcx = cx, tcy = cy;
     ioliplot::Turn(&tcx, &tcy);
     PlotFile_Open_Group();
-    Walk_Arc(cx, cy, d, start, sweep, [&](double x1, double y1, double x2, double y2) {
+    Arc_Points p;
+    if (!Arc_Chords(cx, cy, d, start, sweep, &p)) p.n = 0;
+    for (int i = 0; i + 1 < p.n; i++) {
+        const double x1 = p.x[i], y1 = p.y[i], x2 = p.x[i + 1], y2 = p.y[i + 1];
         ioliplot::Extend_Box(x1, y1);
         ioliplot::Extend_Box(x2, y2);
         // Offsets from the centre, turned and scaled by scale x on both axes:
@@ -155,21 +235,21 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
         const double v[4] = {tcx * s.scale_x + ox1 * s.scale_x, tcy * s.scale_y + oy1 * s.scale_x,
                              tcx * s.scale_x + ox2 * s.scale_x, tcy * s.scale_y + oy2 * s.scale_x};
         Safe_Write_Fixed(s.stream, " 1 ", v, 4, "\n");
-    });
+    }
     PlotFile_Close_Group();
 }
 
 void Oli_Filled_Sector(double cx, double cy, double d, double start_deg, double sweep_deg) {
     ioliplot::Extend_Box(cx - d, cy - d);
     ioliplot::Extend_Box(cx + d, cy + d);
-    double r = d / 2.0, start, end;
-    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return;
-    std::vector<double> grid = Grid_Angles(start, end, PI / 16.0, 65, HUGE_VAL);
-    std::vector<double> x{cx, cx + r * std::cos(start)}, y{cy, cy + r * std::sin(start)};
-    for (double a : grid) x.push_back(cx + r * std::cos(a)), y.push_back(cy + r * std::sin(a));
-    x.push_back(cx + r * std::cos(end)), y.push_back(cy + r * std::sin(end));
+    // The centre, then the chord points of the arc.
+    Arc_Points p;
+    if (!Arc_Chord_Points(cx, cy, d, start_deg, sweep_deg, PI / 16.0, 65, HUGE_VAL, &p)) return;
+    double x[Unit_Grid::kSize + 3] = {cx}, y[Unit_Grid::kSize + 3] = {cy};
+    std::copy(p.x, p.x + p.n, x + 1);
+    std::copy(p.y, p.y + p.n, y + 1);
     PlotFile_Open_Group();
-    ioliplot::Write_Area_Record((int)x.size(), x.data(), y.data(), "\n");
+    ioliplot::Write_Area_Record(p.n + 1, x, y, "\n");
     PlotFile_Close_Group();
 }
 

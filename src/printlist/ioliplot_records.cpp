@@ -279,9 +279,12 @@ void ioliplot::Write_Area_Record(int n, const double x[], const double y[], cons
     assert(n == 0 || (x != nullptr && y != nullptr));
     const Oli_Picture_State& s = S();
     Safe_Fprintf(s.stream, " 18 %d", n);
-    for (int i = 0; i < n; i++) {
-        const double v[2] = {x[i] * s.scale_x, y[i] * s.scale_y};
-        Safe_Write_Fixed(s.stream, nullptr, v, 2, nullptr);
+    // The points in pieces of 128, each piece one write.
+    double v[256];
+    for (int i = 0; i < n;) {
+        int k = 0;
+        for (; k < 128 && i < n; k++, i++) v[2 * k] = x[i] * s.scale_x, v[2 * k + 1] = y[i] * s.scale_y;
+        Safe_Write_Fixed(s.stream, nullptr, v, 2 * k, nullptr);
     }
     Safe_Fprintf(s.stream, "%s", end);
 }
@@ -296,8 +299,10 @@ void Oli_Polygon_Record(int n, const double x[], const double y[]) {
     }
     ioliplot::Extend_Box(xmin, ymin);
     ioliplot::Extend_Box(xmax, ymax);
-    // A working copy: the caller's points are never touched.
-    std::vector<double> tx(x, x + n), ty(y, y + n);
+    // A working copy: the caller's points are never touched. Kept from call
+    // to call, so that the many small polygons of a list allocate nothing.
+    static std::vector<double> tx, ty;
+    tx.assign(x, x + n), ty.assign(y, y + n);
     ioliplot::Turn_Points(n, tx.data(), ty.data());
     ioliplot::Write_Area_Record(n, tx.data(), ty.data(), " \n");
     PlotFile_Area(n, tx.data(), ty.data(), 1);

@@ -67,12 +67,17 @@ struct ListState {
 };
 ListState list_state;
 
+// The text cut to its first 255 characters (and at a zero byte), into buf;
+// the empty text for a null format or a format error.
+const char* Format_Into(char (&buf)[kMaxText + 1], const char* format, va_list ap) {
+    buf[0] = '\0';
+    if (format && VEK_Format_Bounded_V(buf, sizeof buf, format, ap) < 0) buf[0] = '\0';
+    return buf;
+}
+
 std::string Format_Args(const char* format, va_list ap) {
-    if (!format) return std::string();
     char buf[kMaxText + 1];
-    int n = VEK_Format_Bounded_V(buf, sizeof buf, format, ap);
-    if (n < 0) return std::string();
-    return std::string(buf);  // cut to its first 255 characters
+    return Format_Into(buf, format, ap);
 }
 
 __attribute__((format(printf, 1, 2))) std::string Format_Text(const char* format, ...) {
@@ -206,14 +211,14 @@ void Set_List_Stops(void) {
 
 // The heading writers' common part; they return before it for a null
 // stream or a negative level.
-void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bookmarks, int with_bookmark,
+void Heading_Of(FILE* stream, int level, const char* text, bool manage_bookmarks, int with_bookmark,
                 int bookmark_level) {
     assert(stream && level >= 0);
     if (level == 0) {
         int keep = OLI_Get_Para_Mode();
         OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.114);
         OLI_Set_Para_Mode(4);
-        OLI_printf(stream, "\xCEH%s\xCEr\n", text.c_str());
+        OLI_printf(stream, "\xCEH%s\xCEr\n", text);
         OLI_Set_Para_Mode(keep);
         OLI_End_Text(stream);
         return;
@@ -229,7 +234,7 @@ void Heading_Of(FILE* stream, int level, const std::string& text, bool manage_bo
             bookmark_level = OLI_BOOKMARK_OPENS_LEVEL;
         }
     }
-    Oli_Chapter_Heading(stream, level, text.c_str(), with_bookmark, bookmark_level);
+    Oli_Chapter_Heading(stream, level, text, with_bookmark, bookmark_level);
     if (level == 1) OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -0.19);
 }
 
@@ -384,9 +389,16 @@ int Count_Heading(int level) {
 }
 
 // The number of a heading: the counters of levels 1 .. lc, each "%d.".
+// "1.2.3." of the counters of the first lc levels into number.
+void Heading_Number_Into(std::string& number, int lc) {
+    number.clear();
+    char one[16];
+    for (int i = 0; i < lc; ++i) number.append(one, static_cast<size_t>(std::snprintf(one, sizeof one, "%d.", counters[i])));
+}
+
 std::string Heading_Number(int lc) {
     std::string number;
-    for (int i = 0; i < lc; ++i) number += Format_Text("%d.", counters[i]);
+    Heading_Number_Into(number, lc);
     return number;
 }
 
@@ -449,7 +461,7 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
     }
     int lc = Count_Heading(level);
     if (!stream) return;
-    const std::string t = title ? title : "";
+    const char* t = title ? title : "";
 
     if (heading_output) {
         left_margin = 0.0f;
@@ -457,13 +469,15 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
         OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.254);
         OLI_reserveSpaceCM(stream, 3.0);
     }
-    std::string heading = t, bookmark = t;
+    // Kept from heading to heading: a heading of every load case allocates nothing.
+    static std::string number, heading, bookmark;
+    heading = t, bookmark = t;
     double hanging = 0.0;
     if (!numbering_off) {
-        std::string number = Heading_Number(lc);
+        Heading_Number_Into(number, lc);
         std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
-        heading = std::string("\xCE\x40") + number + (plain_number ? " " : "\xCEt") + t;
-        bookmark = std::string("\xCE\x40") + number + " " + t;
+        heading.assign("\xCE\x40").append(number).append(plain_number ? " " : "\xCEt").append(t);
+        bookmark.assign("\xCE\x40").append(number).append(" ").append(t);
         if (!plain_number) hanging = Oli_Hanging_Indent();
     }
     if (with_bookmark && lc <= bookmark_depth) OLI_setBookmark(stream, bookmark_level, bookmark.c_str());
@@ -488,7 +502,8 @@ void Oli_Heading(FILE* stream, int level, const char* format, ...) {
     if (!stream || level < 0) return;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Args(format, ap);
+    char text[kMaxText + 1];
+    Format_Into(text, format, ap);
     va_end(ap);
     Heading_Of(stream, level, text, true, 1, 0);
 }
@@ -497,7 +512,8 @@ void Oli_Heading_Bookmark(FILE* stream, int level, int bookmark_level, const cha
     if (!stream || level < 0) return;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Args(format, ap);
+    char text[kMaxText + 1];
+    Format_Into(text, format, ap);
     va_end(ap);
     Heading_Of(stream, level, text, false, 1, bookmark_level);
 }
@@ -506,7 +522,8 @@ void Oli_Heading_Simple(FILE* stream, int level, const char* format, ...) {
     if (!stream || level < 0) return;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Args(format, ap);
+    char text[kMaxText + 1];
+    Format_Into(text, format, ap);
     va_end(ap);
     Heading_Of(stream, level, text, false, 0, 0);
 }
@@ -515,7 +532,8 @@ void Oli_Heading_Silent(FILE* stream, int level, const char* format, ...) {
     if (!stream || level < 0) return;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Args(format, ap);
+    char text[kMaxText + 1];
+    Format_Into(text, format, ap);
     va_end(ap);
     heading_output = 0;
     Heading_Of(stream, level, text, true, 1, 0);

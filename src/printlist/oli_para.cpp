@@ -45,25 +45,20 @@ int tab_count = 0;  // 0..100, or -1 for one hanging width
 
 char static_text[100];
 
-std::string Format_Text(const char* format, va_list ap);
+// All output of the writer goes through the stdio table the window library
+// publishes, so that the layout library and the writer share one stream of
+// one runtime; before the table is handed over, the C library's own. The
+// finished text goes out as it is, never read as a format again. False when
+// the stream refused the write.
+bool Put(FILE* stream, const char* text, size_t n) { return VEK_Stdio_Write_Bytes(stream, text, n) >= 0; }
 
-// All output of the writer goes through the fprintf entry of the stdio table
-// the window library publishes, so that the layout library and the writer
-// share one stream of one runtime; before the table is handed over, the C
-// library's own fprintf. False when the stream refused the write.
 __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
+    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Text(format, ap);
+    VEK_Format_Once(&f, format, ap);
     va_end(ap);
-    return VEK_Stdio_Write(stream, text.c_str()) >= 0;
-}
-
-// The text of a printf-style call, whole whatever its length.
-std::string Format_Text(const char* format, va_list ap) {
-    std::string text;
-    VEK_Format_String_V(text, format, ap);
-    return text;
+    return Put(stream, f.text, f.size);
 }
 
 void Initialise(void) {
@@ -137,23 +132,24 @@ unsigned End_Kind(double space) {
     return kind;
 }
 
-int Write_Text(FILE* stream, const std::string& text) {
+// The lines of text: each begun with a blank, the line ends as they come.
+// A line is written with its end in one piece; a zero byte in a line ends
+// what is written of it, as it always has.
+int Write_Text(FILE* stream, const char* text, size_t size) {
     assert(state == kLineStart || state == kInLine);  // a block is open
     size_t start = 0;
-    while (start <= text.size()) {
-        size_t nl = text.find('\n', start);
-        bool has_nl = nl != std::string::npos;
-        size_t end = has_nl ? nl : text.size();
-        if (!has_nl && end == start) break;  // nothing after the last newline
-        if (state != kInLine) {
-            if (!Out(stream, " ")) return -1;
-            state = kInLine;
+    while (start < size) {
+        const char* nl = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
+        const size_t line = (nl ? static_cast<size_t>(nl - text) : size) - start;
+        if (state != kInLine && !Put(stream, " ", 1)) return -1;
+        const size_t shown = strnlen(text + start, line);
+        if (shown == line) {
+            if (!Put(stream, text + start, line + (nl ? 1 : 0))) return -1;
+        } else if (!Put(stream, text + start, shown) || (nl && !Put(stream, "\n", 1))) {
+            return -1;
         }
-        if (end > start && !Out(stream, "%s", text.substr(start, end - start).c_str())) return -1;
-        if (!has_nl) break;
-        if (!Out(stream, "\n")) return -1;
-        state = kLineStart;
-        start = nl + 1;
+        state = nl ? kLineStart : kInLine;
+        start += line + (nl ? 1 : 0);
     }
     return 0;
 }
@@ -305,9 +301,17 @@ int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_ke
 
 int OLI_printf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return -1;
+    // A plain "%s" is taken as it stands; any other format is formatted once.
+    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    std::string text = Format_Text(format, ap);
+    if (std::strcmp(format, "%s") == 0) {
+        f.text = va_arg(ap, const char*);
+        if (!f.text) f.text = "(null)";
+        f.size = std::strlen(f.text);
+    } else {
+        VEK_Format_Once(&f, format, ap);
+    }
     va_end(ap);
 
     Ensure_Initialised();
@@ -321,7 +325,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         current = pending;
     } else if (!Same_Format(pending, current) || change_counter != written_counter) {
         if (state == kInLine) {
-            if (!Out(stream, "\n")) return -1;
+            if (!Put(stream, "\n", 1)) return -1;
             state = kLineStart;
         }
         double space = pending.space_before;
@@ -333,7 +337,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         current = pending;
         written_counter = change_counter;
     }
-    return Write_Text(stream, text);
+    return Write_Text(stream, f.text, f.size);
 }
 
 int OLI_End_Text(FILE* stream) {
@@ -347,7 +351,7 @@ int OLI_End_Text(FILE* stream) {
         double space = pending.space_before;
         unsigned kind = End_Kind(space);
         bool ok = true;
-        if (state == kInLine) ok = Out(stream, "\n");
+        if (state == kInLine) ok = Put(stream, "\n", 1);
         ok = ok && Out(stream, "#END_OF_TEXT\n0x%x\n", kind);
         if (ok && space != 0.0) ok = Out(stream, "%d %.6g\n", 2, space);
         ok = ok && Out(stream, "%d\n", -1);

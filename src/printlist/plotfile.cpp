@@ -16,6 +16,7 @@
 #include "base/rounding.h"
 #include "base/vesk.h"
 #include "platform/format.h"
+#include "platform/posix.h"
 #include "printlist/ioliplot.h"
 #include "printlist/plotfile.h"
 
@@ -183,7 +184,7 @@ int PlotFile_Close(void) {
     // A write that failed on the way (a full disc) leaves the stream's error
     // mark, which fclose does not report.
     const bool failed = std::fflush(f) != 0 || std::ferror(f);
-    return std::fclose(f) != 0 || failed ? EOF : 0;
+    return VEK_Fclose_Buffered(f) != 0 || failed ? EOF : 0;
 }
 
 // ---- setters ----------------------------------------------------------------

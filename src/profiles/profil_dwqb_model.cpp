@@ -26,7 +26,7 @@ struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {},
 
 namespace {
 
-Profil_DWQB_Model_Key kept = {PROFIL_DWQB_NOT_BUILT, 0, 0, {}, {}, {}, 0};
+Profil_DWQB_Model_Key kept = {PROFIL_DWQB_NOT_BUILT, 0, 0, {}, {}, {}, 0, 0};
 // The engine's model identity when the kept key's model was complete: the
 // store holds another model (built by a caller that did not invalidate the
 // key) as soon as it differs.
@@ -51,7 +51,7 @@ bool Same_Key(const Profil_DWQB_Model_Key& a, const Profil_DWQB_Model_Key& b) {
         if (a.values[k] != b.values[k]) return false;
     for (int k = 0; k < 3; k++)
         if (a.reference[k] != b.reference[k]) return false;
-    return std::strncmp(a.name, b.name, sizeof a.name) == 0 && a.turned == b.turned;
+    return std::strncmp(a.name, b.name, sizeof a.name) == 0 && a.turned == b.turned && a.options == b.options;
 }
 
 // The per-line stress values of the last model: nothing may survive from
@@ -698,6 +698,7 @@ Profil_DWQB_Model_Key Key_Of(const double* reference, const Profil_Model_Descrip
     Copy_Trimmed(text_length > 4 ? name_text + 4 : "", trimmed, static_cast<int>(sizeof key.name), 3);
     std::memcpy(key.name, trimmed, std::strlen(trimmed));
     key.turned = name_text[0] == '-' ? '-' : ' ';
+    key.options = DWQB_Option_Word;
     if (reference && (reference[0] != 0 || reference[1] != 0 || reference[2] != 0)) {
         key.reference_flag = 1;
         for (int k = 0; k < 3; k++) key.reference[k] = reference[k];

@@ -2,7 +2,9 @@
 // cross-section in the section engine, and the profile-model store beside it.
 //
 // One model exists at a time. A key describing the last model is kept; a
-// request with an equal key reuses the model without building anything.
+// request with an equal key reuses the model without building anything. The
+// option word is part of the key: it decides which catalogue or parametric
+// values stand in place of computed ones.
 // Routes: a user section is read from VUVE.EIN; catalogue profiles and
 // parametric shapes are built by the standard shape builder from their main
 // dimensions; flat and round bars and sections given by values get no nodes
@@ -47,6 +49,7 @@ struct Profil_DWQB_Model_Key {
     double reference[3];     // y, z, angle
     char name[36];
     char turned;             // '-' turned, else blank
+    uint32_t options;        // the option word the model was built under
 };
 
 struct Profil_DWQB_Linienwerte {

@@ -130,15 +130,14 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
     }
     const Materialparameter_Record& m = profile->material;
     if (Own_Values(m)) Register_User_Grade(m, Plate_Thickness(*profile));
+    // The option word is part of the kept model's key: a model of the same
+    // section built under another word is built anew, the model of the
+    // last call is taken as it stands (every load case of a connection).
     DWQB_Option_Word = 0x1E01E;
-    // The model is always built anew: the option word is no part of the
-    // kept model's key, so a model of the same section built before under
-    // another option word would otherwise be taken (also on the first call).
     if (!record_initialised) {
         Init_Profilquerschnitt(&Stahlprofil_Querschnitt);
         record_initialised = true;
     }
-    Invalidate_Profil_DWQB_Cache();
     const int handle = Get_Profile_Material_Handle(&m);
     if (profile->kind == STAHLPROFIL_KIND_CATALOGUE) {
         char name[STAHLPROFIL_NAME_SIZE];

@@ -182,6 +182,7 @@ FILE* Open_Print_List(const char* number, const char* text, int no_page_break, d
                       int numbering_suppressed) {
     FILE* list = Fopen_Base(Print_List_Suffix, "w");
     if (!list) return nullptr;
+    VEK_Give_Large_Buffer(list);  // a list of many load cases runs to hundreds of megabytes
     Oli_Writer_Init(0, 0, numbering_suppressed ? 3 : 1);
     Oli_Set_Bookmark_Depth(6);
     Oli_Set_Bookmark_Max_Level(1);
@@ -225,7 +226,7 @@ FILE* Open_Print_List(const char* number, const char* text, int no_page_break, d
 void Close_Print_List(FILE* list) {
     if (!list) return;
     OLI_End_Text(list);
-    std::fclose(list);
+    VEK_Fclose_Buffered(list);
 }
 
 void Print_Symbol_Picture(FILE* file, const char* name, double width_cm, double height_cm) {

@@ -21,6 +21,7 @@
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/oli_layout.h"
+#include "platform/posix.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
@@ -109,6 +110,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         FILE* plot = std::fopen(s_plot_name.c_str(), "w");
         s_plot_result = plot ? 1 : -1;
         if (plot) {
+            VEK_Give_Large_Buffer(plot);
             PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code,
                                 Position_Text);
             PlotFile_Set_Font(0);

@@ -511,7 +511,7 @@ static void write_list_and_plot(SchweissnahtAnschluss* r) {
     Set_Plot_File_Name(nullptr);
     OLI_End_Text(list);
     bool complete = std::fflush(list) == 0 && !std::ferror(list);
-    complete = std::fclose(list) == 0 && complete;
+    complete = VEK_Fclose_Buffered(list) == 0 && complete;
     if (!complete || plot < 0) {
         remove_file(o.list_temp);
         remove_file(o.plot_temp);

@@ -18,6 +18,7 @@
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/sheets.h"
+#include "support/fixed6_cases.h"
 #include "support/testutil.h"
 
 using testutil::Read_File;
@@ -245,6 +246,33 @@ TEST(VeskOutput, SafeWriteFixedWritesWhatPrintfWrites) {
               static_cast<int>(want.size()));
     std::fclose(f);
     EXPECT_EQ(Read_File(name), want);
+}
+
+// The "%lf" formatter against the C library on a hundred thousand
+// ties, near-ties, limit values and random bit patterns (bench/fixed6_check
+// runs the same mixture on ten million and more), and a buffer too small.
+TEST(VeskOutput, FormatFixed6WritesWhatSnprintfWrites) {
+    char got[400], want[400];
+    int differ = 0;
+    for (uint64_t i = 0; i < 100000; i++) {
+        const double v = Fixed6_Case(i);
+        const int n = Format_Fixed6(got, sizeof got, v);
+        const int w = std::snprintf(want, sizeof want, "%lf", v);
+        if ((n != w || std::strcmp(got, want) != 0) && differ++ < 5)
+            ADD_FAILURE() << "case " << i << ": " << got << " for " << want;
+    }
+    EXPECT_EQ(differ, 0);
+    // Ties by hand: 1/128 = 0.0078125 keeps the even 2, 3/128 = 0.0234375
+    // goes up to the even 8; -2^-80 is a negative zero in print.
+    const struct { double v; const char* text; } table[] = {
+        {1.0 / 128, "0.007812"}, {3.0 / 128, "0.023438"}, {-0x1p-80, "-0.000000"},
+        {-0.0, "-0.000000"},     {2.5e-7, "0.000000"},    {8796093022207.5, "8796093022207.500000"},
+    };
+    for (const auto& row : table) {
+        ASSERT_GT(Format_Fixed6(got, sizeof got, row.v), 0);
+        EXPECT_STREQ(got, row.text);
+    }
+    EXPECT_EQ(Format_Fixed6(got, 8, 1e300), -1);
 }
 
 TEST(VeskOutput, VerboseAndRuntimeTrace) {

@@ -3,11 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdarg>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "platform/desktop.h"
 #include "platform/format.h"
+#include "support/fixed6_cases.h"
 #include "support/testutil.h"
 
 namespace {
@@ -37,6 +42,26 @@ int Counting_Fprintf(FILE* stream, const char* format, ...) {
     const int n = std::vfprintf(stream, format, ap);
     va_end(ap);
     return n;
+}
+
+size_t Counting_Fwrite(const void* data, size_t size, size_t count, FILE* stream) {
+    ++table_writes;
+    return std::fwrite(data, size, count, stream);
+}
+
+// The text of VEK_Format_Once and of the C library for the same call (not
+// checked as a format call: some formats here are malformed on purpose).
+std::pair<std::string, std::string> Once_And_Libc(const char* format, ...) {
+    va_list ap, again;
+    va_start(ap, format);
+    va_copy(again, ap);
+    VEK_Formatted f;
+    VEK_Format_Once(&f, format, ap);  // false, and the empty text, for a malformed format
+    std::string want;
+    VEK_Format_String_V(want, format, again);
+    va_end(again);
+    va_end(ap);
+    return {std::string(f.text, f.size), want};
 }
 
 }  // namespace
@@ -76,16 +101,68 @@ TEST(Format, StdioWriteGoesThroughTheTableOnceHandedOver) {
     VEKStdioFctTable table = {};
     table.count = 18;
     table.fprintf_fct = &Counting_Fprintf;
+    table.fwrite_fct = &Counting_Fwrite;
     FILE* f = std::tmpfile();
     ASSERT_NE(f, nullptr);
     VEKSetStdioFctPtr(nullptr);
     EXPECT_EQ(VEK_Stdio_Write(f, "50% "), 4);  // a text, never a format
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "a\0b", 3), 3);  // any byte, the count given
     VEKSetStdioFctPtr(&table);
     EXPECT_EQ(VEK_Stdio_Write(f, "%d"), 2);
     EXPECT_EQ(VEK_Stdio_Write(f, nullptr), 0);
-    EXPECT_EQ(table_writes, 2);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "%s|", 3), 3);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, nullptr, 0), 0);
+    EXPECT_EQ(table_writes, 3);
     EXPECT_EQ(VEK_Stdio_Write(nullptr, "x"), -1);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(nullptr, "x", 1), -1);
     VEKSetStdioFctPtr(saved);
-    EXPECT_EQ(testutil::Stream_All(f), "50% %d");
+    EXPECT_EQ(testutil::Stream_All(f), std::string("50% a\0b%d%s|", 12));
     std::fclose(f);
+}
+
+// VEK_Format_Once writes the texts of the program mostly without the C
+// library's printf: every conversion it takes itself, with widths, '-',
+// precisions and length modifiers, and those it leaves to the C library,
+// give the C library's bytes.
+TEST(Format, FormatOnceGivesTheBytesOfTheCLibrary) {
+    const std::string long_text(1500, 'w');  // beyond the buffer on the stack
+    const std::pair<std::string, std::string> calls[] = {
+        Once_And_Libc("plain 100%% text"),
+        Once_And_Libc("%d|%5d|%-5d|%i|%ld|%lld|%u|%x|%X|%lx", -42, 7, -7, 0, -1234567890123L, 9223372036854775807LL,
+                      4000000000u, 0xBEEFu, 0xBEEFu, 0xFFFFFFFFFFUL),
+        Once_And_Libc("%c%c|%3c|%-3c|", 'a', '\xCE', 'b', 'c'),
+        Once_And_Libc("%s|%8s|%-8s|%.2s|%*s|%.*s", "abc", "abc", "abc", "abc", 6, "x", 1, "yz"),
+        Once_And_Libc("%f|%.0f|%.1f|%.2f|%.3f|%9.2f|%-9.2f|%lf", 0.125, 2.5, -0.05, 1.005, 1e-4, 3.14159, -2.0, 1e15),
+        Once_And_Libc("%.2f %.2f %.9f %.4f", 0.375, 0.625, 1.0 / 3, -0.0),
+        // Left to the C library: other flags, conversions and modifiers, a
+        // null text, non-finite values, long texts.
+        Once_And_Libc("%+d|%05d|% d|%#x|%e|%g|%.6g|%hd|%zu|%p", 5, 5, 5, 255u, 1.5, 0.1, 1e-7, 3, sizeof(int),
+                      static_cast<void*>(nullptr)),
+        Once_And_Libc("%.12f|%f|%f|%s", 0.1, HUGE_VAL, std::nan(""), static_cast<const char*>(nullptr)),
+        Once_And_Libc("<%s>", long_text.c_str()),
+        Once_And_Libc("%5%|%"),
+    };
+    for (const auto& [got, want] : calls) EXPECT_EQ(got, want);
+    VEK_Formatted f;
+    va_list none{};
+    EXPECT_TRUE(VEK_Format_Once(&f, nullptr, none));
+    EXPECT_EQ(f.size, 0u);
+}
+
+// "%.Nf" for every precision 0 to 9 on the mixture of ties, near-ties,
+// limit values and random bit patterns of the "%lf" check.
+TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
+    char got[400], want[400];
+    int differ = 0;
+    for (uint64_t i = 0; i < 50000; i++) {
+        const int precision = static_cast<int>(i % 10);
+        const double v = Fixed6_Case(i);
+        const int n = VEK_Format_Fixed(got, sizeof got, v, precision);
+        const int w = std::snprintf(want, sizeof want, "%.*f", precision, v);
+        if ((n != w || std::strcmp(got, want) != 0) && differ++ < 5)
+            ADD_FAILURE() << "case " << i << " precision " << precision << ": " << got << " for " << want;
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(VEK_Format_Fixed(got, sizeof got, 1.0, 10), -1);
+    EXPECT_EQ(VEK_Format_Fixed(got, 4, 1.0, 6), -1);
 }

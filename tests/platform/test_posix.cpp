@@ -135,3 +135,29 @@ TEST(Posix, SplitPathGivesTheFourParts)
     EXPECT_STREQ(name, "plain");
     EXPECT_STREQ(ext, "");
 }
+
+// A large buffer keeps 600 kB of a stream in memory (the C library's own
+// would have written them in 4 kB pieces) until the stream is closed; the
+// pool gives four buffers at a time, and a buffer given back serves the
+// next stream.
+TEST(Posix, LargeStreamBuffersComeFromAPoolOfFour)
+{
+    TempDir t;
+    std::FILE* f[5];
+    for (int i = 0; i < 5; i++) {
+        f[i] = std::fopen(t.file("s" + std::to_string(i)).c_str(), "wb");
+        ASSERT_NE(f[i], nullptr);
+        EXPECT_EQ(VEK_Give_Large_Buffer(f[i]), i < 4 ? 1 : 0) << i;
+    }
+    EXPECT_EQ(VEK_Give_Large_Buffer(nullptr), 0);
+    const std::string block(600000, 'x');
+    ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), f[0]), block.size());
+    EXPECT_EQ(std::filesystem::file_size(t.file("s0")), 0u);
+    EXPECT_EQ(VEK_Fclose_Buffered(f[0]), 0);
+    EXPECT_EQ(testutil::Read_File(t.file("s0")), block);
+    std::FILE* again = std::fopen(t.file("s5").c_str(), "wb");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(VEK_Give_Large_Buffer(again), 1);
+    for (std::FILE* s : {f[1], f[2], f[3], f[4], again}) EXPECT_EQ(VEK_Fclose_Buffered(s), 0);
+    EXPECT_EQ(VEK_Fclose_Buffered(nullptr), EOF);
+}

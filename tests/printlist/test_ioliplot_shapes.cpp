@@ -157,6 +157,13 @@ TEST_F(PictureTest, ArcsOnTheirGrid) {
     Oli_Arc_Lines(0, 0, 2, 0, 90);
     EXPECT_EQ(Plot_Entities(), "-opengroup\n-closegroup\n");
     EXPECT_EQ(Lines(Take()).size(), 16u);
+
+    // Without a list stream the chords still reach the plot file and the
+    // picture's box.
+    Oli_Get_Picture_State()->stream = nullptr;
+    Oli_Arc(20, 0, 2, 0, 90);
+    EXPECT_EQ(Count_Prefix(Lines(Plot_Entities()), "-line "), 16);
+    EXPECT_EQ(Oli_Get_Picture_State()->box_xmax, 21.0);
 }
 
 TEST_F(PictureTest, ArcsOfFarOrMissingAnglesEnd) {

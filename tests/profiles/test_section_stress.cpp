@@ -7,6 +7,7 @@
 
 #include "profiles/catalogue_fixture.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profilquerschnitt.h"
 #include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
@@ -59,6 +60,33 @@ TEST_F(SectionLibrary, ProfilesAreHandedInCentimetres) {
         EXPECT_EQ(q->type, c.shape);
         for (int k = 0; k < 10; k++) EXPECT_NEAR(q->start[k], expected.start[k], 1e-9) << c.shape << " " << k;
     }
+}
+
+// The model of the profile is built once and taken as it stands while
+// profile and option word stay (every load case of a connection); another
+// profile, or the same one under another option word, is built anew. The
+// option word decides whether the closed-form values of the shape stand in
+// place of the computed ones.
+TEST_F(SectionLibrary, ModelKeptPerProfileAndOptionWord) {
+    const Stahlprofil p = Typed(5, 300, 7.1, 150, 10.7, 150, 10.7);
+    Profilquerschnitt* q = Setup_Stahlprofil_DWQB(&p, 0);
+    ASSERT_NE(q, nullptr);
+    const uint32_t built = DWQB_Model_Generation;
+    EXPECT_TRUE(DWQB_Optionen & DWQB_OPT_GIVEN_VALUES);  // 0x1E01E asks for them
+    for (int i = 0; i < 3; i++) ASSERT_EQ(Setup_Stahlprofil_DWQB(&p, 0), q);
+    EXPECT_EQ(DWQB_Model_Generation, built);
+
+    const Stahlprofil deeper = Typed(5, 320, 7.1, 150, 10.7, 150, 10.7);
+    ASSERT_NE(Setup_Stahlprofil_DWQB(&deeper, 0), nullptr);
+    EXPECT_NE(DWQB_Model_Generation, built);
+    const double hi = 32 - 2 * 1.07;  // A = b h - (b - t_w) h_i in cm
+    EXPECT_NEAR(DWQB_Querschnittswerte[DWQB_QW_A], 15 * 32 - (15 - 0.71) * hi, 1e-3);
+
+    const uint32_t deeper_built = DWQB_Model_Generation;
+    DWQB_Option_Word = 0x1E;  // the same section without the closed-form values
+    ASSERT_EQ(Setup_Profilquerschnitt_DWQB(q, 0.5, nullptr, 2), 1);
+    EXPECT_NE(DWQB_Model_Generation, deeper_built);
+    EXPECT_FALSE(DWQB_Optionen & DWQB_OPT_GIVEN_VALUES);
 }
 
 TEST_F(SectionLibrary, StressExtremesOfATypedI) {
