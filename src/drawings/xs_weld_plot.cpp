@@ -530,7 +530,9 @@ void Dim_V(const Plot& g, double x, double ya, double yb) {
     Dim(x, ya, x, yb);
 }
 
-void Dimensions(const Plot& g, bool marks) {
+// `arm`: the length of the axis cross's arms drawn at the centroid (world
+// units), 0 when none is drawn.
+void Dimensions(const Plot& g, bool marks, double arm) {
     const Stahlprofil& p = *g.p;
     const double xr = g.xr, yr = g.yr, d = g.d, dd = g.dd, h = p.h;
     Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
@@ -583,13 +585,19 @@ void Dimensions(const Plot& g, bool marks) {
         Dim(xr + h / 2.0 + d, yr, xr + h / 2.0 + d, yr + h);
         Dim(xr - h / 2.0 - d, yr + p.t_w, xr - h / 2.0 - d, yr + h - p.t_w);
         break;
-    case PROFILTYP_RECHTECK:
+    case PROFILTYP_RECHTECK: {
         Dim(xr + p.b_fo / 2.0 + d, yr, xr + p.b_fo / 2.0 + d, yr + h);
         Dim(xr - p.b_fo / 2.0 - d, yr + p.t_fo, xr - p.b_fo / 2.0 - d, yr + h - p.t_fo);
-        Dim(xr + p.b_fo / 2.0, yr + h / 2.0 + dd / 2.0, xr - p.b_fo / 2.0, yr + h / 2.0 + dd / 2.0);
-        Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd / 2.0, xr - p.b_fo / 2.0 + p.t_w,
-            yr + h / 2.0 - dd / 2.0);
+        // The widths keep clear of the axis cross at the centre, whose arms
+        // (arm long) run left and down with their letters at the ends: the
+        // clear width a whole offset above the centre, the outer one that
+        // offset below the arm's end (inside the bottom wall at most); each
+        // text stands above its line.
+        const double below = std::fmin(h / 2.0 + arm + dd, h - p.t_fo);
+        Dim(xr + p.b_fo / 2.0, yr + below, xr - p.b_fo / 2.0, yr + below);
+        Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - dd);
         break;
+    }
     case PROFILTYP_KASTEN: {
         const double half = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
         const double y = yr - 0.4 * dd;
@@ -818,7 +826,9 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
             Draw_Stiffeners(g, *opts);
             Draw_Doublers(g, *opts);
         }
-        if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3);
+        // The arms of the axis cross that Marks draws (none for marks 3).
+        const double arm = marks == 1 ? 0.5 * g.mmpc : marks == 2 ? g.mmpc : 0.0;
+        if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3, arm);
         if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
     }
     if (!own && (state->line_rgb[0] != caller_rgb[0] || state->line_rgb[1] != caller_rgb[1] ||

@@ -183,6 +183,7 @@ struct Renderer {
     double y = kTop;         // cm from the top of the page
     double lowest = kTop;    // the lowest point written on this page
     double mark = -1;        // position of the last move with word 768, -1 none on this page
+    double table_end = -1;   // lower edge of the table just set (before its gap), -1 after anything else
     double margin = 0.0;     // cm beyond the left margin
     std::vector<int> parents{0};
     double stored[10] = {0};
@@ -227,7 +228,7 @@ struct Renderer {
         }
         cairo_set_source_rgb(cr, 0, 0, 0);
         y = lowest = kTop;
-        mark = -1;
+        mark = table_end = -1;
         floats.clear();
         inked.clear();
     }
@@ -618,6 +619,7 @@ struct Renderer {
             Text_Line(t, OLI_TEXT_TITLE, line++);
         }
         if (b.lines.empty()) {
+            table_end = y;
             y += kTableGap;
             return;
         }
@@ -668,6 +670,7 @@ struct Renderer {
         }
         OLI_Close_Line_Frames(cr, &frames);
         for (PangoLayout* l : rows) g_object_unref(l);
+        table_end = y;
         y += kTableGap;
     }
 
@@ -1073,9 +1076,13 @@ struct Renderer {
             // keeps the place, where 1024 takes up again (a table beside
             // the picture below that place); other words move.
             if (!Sane(b.value)) break;
+            // A move up right after a table ends at the table's lower edge:
+            // the writers move up by the gap below it to go on at once, and
+            // one that moves further (the literature list under its title)
+            // must not set its text over the table.
             if (b.word == 4) y = std::max(kTop, lowest + b.value);
             else if (b.word == 1024) y = std::max(kTop, (mark >= 0 ? mark : kTop) + b.value);
-            else y = std::max(kTop, y + b.value);
+            else y = std::max({kTop, y + b.value, table_end});
             if (b.word == 768) mark = y;
             if (y > Bottom()) New_Page();
             break;
@@ -1089,12 +1096,21 @@ struct Renderer {
             if (b.word >= 0 && b.word < 10) stored[b.word] = y, stored_page[b.word] = page;
             break;
         case OLI_BLOCK_RESTOREYPOS:
-            if (b.word >= 0 && b.word < 10 && stored_page[b.word] == page) y = stored[b.word];
+            if (b.word >= 0 && b.word < 10 && stored_page[b.word] == page) y = stored[b.word], table_end = -1;
             break;
         case OLI_BLOCK_BOOKMARK: Bookmark(b); break;
-        case OLI_BLOCK_PARA: Para(b); break;
-        case OLI_BLOCK_TABLE: Table(b); break;
-        case OLI_BLOCK_GRAFIC: Picture(b); break;
+        case OLI_BLOCK_PARA:
+            table_end = -1;
+            Para(b);
+            break;
+        case OLI_BLOCK_TABLE:
+            table_end = -1;
+            Table(b);
+            break;
+        case OLI_BLOCK_GRAFIC:
+            table_end = -1;
+            Picture(b);
+            break;
         default: break;
         }
         lowest = std::max(lowest, y);

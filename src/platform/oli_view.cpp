@@ -398,7 +398,10 @@ struct Strict {
         // " 0 0 0 0 0 0 0 2" (long result tables, the table writer's tail).
         if (!(v.size() == 4 || v.size() == 5 || v.size() == 12 || v.size() == 13))
             return Fail(i - 1, "layout line: \"" + *l + "\"");
-        if (v.size() >= 5 && v[4] > 0) {
+        // A one-column table is written with or without its position line.
+        const bool one_bare = v.size() >= 5 && v[4] == 1 && More() && !Is_Keyword(lines[i]) &&
+                              lines[i].find_first_not_of(" .0123456789") != std::string::npos;
+        if (v.size() >= 5 && v[4] > 0 && !one_bare) {
             const std::string* pos = Arg("column positions");
             if (!pos) return false;
             std::vector<double> p = Oli_Numbers(*pos);

@@ -629,6 +629,25 @@ TEST(OliView, PagesHeadingsAndTablesLaidOutForAReader) {
     }
 }
 
+// A move up right after a table stops at the table's last line: the
+// literature list moves up 0.8 cm after its title block (0.3 cm more than
+// the gap below a table) and its references follow right under the title;
+// a move of just the gap (0.5 cm) still goes on right below a table row.
+TEST(OliView, MoveUpAfterATableEndsAtItsLastLine) {
+    const std::string title = "#SHOWTABLE\n 0 1 0\n Literatur und Normen:\n0 0 -1 -1\n#END_OF_TEXT\n";
+    const std::string refs = "#SHOWTABLE\n 0 0 1\n  [1] EN 1993-1-8\n0 0 -1 -1\n#END_OF_TEXT\n";
+    const std::vector<OliTextBox> b = Boxes(title + "#SETYPOS\n256 -0.8\n#SETCONVERTIONFLAGS\n 1\n" + refs);
+    ASSERT_EQ(b.size(), 3u);  // title, reference, the page's foot (page number)
+    EXPECT_EQ(b[1].text, " [1] EN 1993-1-8");
+    EXPECT_GE(b[1].y, b[0].y + b[0].h);
+    EXPECT_LT(b[1].y, b[0].y + b[0].h + 0.2);
+    const std::string table = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n Zeile\n#END_OF_TEXT\n";
+    const std::vector<OliTextBox> c = Boxes(table + "#SETYPOS\n256 -0.5\n" + Para("0x0\n4\n", {"Legende"}));
+    ASSERT_GE(c.size(), 2u);
+    EXPECT_FALSE(Overlap(c[0], c[1]));
+    EXPECT_LT(c[1].y, c[0].y + c[0].h + 0.2);
+}
+
 // A data block set beside a sketch after the material lines below the
 // sketch (the end-plate title block: the writer goes back up to set it): a
 // block taller than the sketch is set smaller to end above the material
@@ -717,6 +736,11 @@ TEST(OliView, StrictStructureCheck) {
          "line 3: layout line: \"1 0 -1 -1 2 0 0 0 0 0 2\""},
         {"#SHOWTABLE\n0 0 2\n Titel\n#END_OF_TEXT\n", "line 4: missing title line"},
         {"Text\n", "line 1: line outside a block"},
+        // The tail after a layout line of four, and a table of one column
+        // without its position line (the general table writer's forms).
+        {"#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 0 0 0 0 0 0 0 2\n Text\n#END_OF_TEXT\n"
+         "#SHOWTABLE\n 0 0 0\n 1 0 -1 -1 1 0 0 0 0 0 0 0 2\n Kopf\n#END_OF_TEXT\n",
+         ""},
         {"#FOO\n", "line 1: unknown keyword #FOO"},
         {"#SETFLAGS\n 896\n#NEWPAGE\n", "line 3: #SETFLAGS without its empty line"},
     };

@@ -30,14 +30,15 @@ namespace symbol_page {
 
 double PI_2() { return 1.5707963267948966; }
 
-// The symbols in one picture of 17 x 11 cm at 1:10 (world mm, y up).
+// The symbols in one picture of 17 x 10.4 cm at 1:10 (world mm, y up),
+// each clear of the others.
 void Symbols_Picture(FILE* f) {
-    Oli_Grafik_Begin_Plain(f, 0.0, 0.0, 170.0, 110.0, 0.1, 0.1);
+    Oli_Grafik_Begin_Plain(f, 0.0, 0.0, 170.0, 104.0, 0.1, 0.1);
     // Row 1: annotated lines.
-    Oli_Rebar_Label(5.0, 97.0, 50.0, 97.0, 0.1, 2, 2, 15.0, 7.54, 0.03, 2.0, 3);
-    Oli_Dimension_Arrows(60.0, 101.0, 100.0, 101.0, "l = 4,00 m", "Feld 1");
-    Oli_Dimension_Arrows(60.0, 92.0, 100.0, 92.0, "", "a = 40");
-    Oli_Section_Line(110.0, 96.0, 160.0, 96.0, 0.25, "A", "A");
+    Oli_Rebar_Label(5.0, 91.0, 50.0, 91.0, 0.1, 2, 2, 15.0, 7.54, 0.03, 2.0, 3);
+    Oli_Dimension_Arrows(60.0, 95.0, 100.0, 95.0, "l = 4,00 m", "Feld 1");
+    Oli_Dimension_Arrows(60.0, 86.0, 100.0, 86.0, "", "a = 40");
+    Oli_Section_Line(110.0, 90.0, 160.0, 90.0, 0.25, "A", "A");
     // Row 2: levels, supports, clamped edge, hatched strip, bold text.
     Oli_Level_Marker_Line(5.0, 74.0, 2.0, "+3,50", "OK Decke", 0, 1.0);
     Oli_Level_Marker(38.0, 74.0, "+0,00", 1, 1.0);
@@ -51,7 +52,7 @@ void Symbols_Picture(FILE* f) {
     Oli_Arrow(5.0, 50.0, 0.0, 15.0, 3.0, 2.0, OLI_ARROW_OPEN);
     Oli_Arrow(5.0, 56.0, 0.0, 15.0, 3.0, 2.0, OLI_ARROW_OUTLINED);
     Oli_Arrow(5.0, 62.0, 0.0, 15.0, 3.0, 2.0, OLI_ARROW_FILLED);
-    Oli_Arrow_Label(35.0, 47.0, PI_2(), 12.0, 3.0, 2.0, OLI_ARROW_FILLED, 0.25, "V");
+    Oli_Arrow_Label(29.0, 47.0, PI_2(), 12.0, 3.0, 2.0, OLI_ARROW_FILLED, 0.25, "V");
     Oli_Arrow_Between(45.0, 62.0, 57.0, 50.0, 3.0, 2.0, OLI_ARROW_OUTLINED);
     Oli_Moment_Arrow(75.0, 55.0, 6.0, 0.5, 4.5, 3.0, 2.0, OLI_ARROW_FILLED, 0.25, "M");
     Oli_Leader_Label(92.0, 48.0, 97.0, 58.0, 0.22, "Pos. %d", 12);
@@ -63,7 +64,7 @@ void Symbols_Picture(FILE* f) {
     Oli_Trapezoid_Load(78.0, 25.0, 115.0, 25.0, 5.0, 15.0, 0.22, "q1/q2");
     OliForceDiagram d;
     Oli_Force_Diagram_Init(&d, 5);
-    d.x1 = 128.0, d.y1 = 30.0, d.x2 = 163.0, d.y2 = 30.0;
+    d.x1 = 128.0, d.y1 = 37.0, d.x2 = 163.0, d.y2 = 37.0;
     const double pos[5] = {0.0, 10.0, 17.5, 25.0, 35.0}, val[5] = {-20.0, 15.0, 25.0, 12.0, -10.0};
     for (int i = 0; i < 5; i++) d.positions[i] = pos[i], d.values[i] = val[i];
     d.value_scale = 0.3;
@@ -77,7 +78,7 @@ void Symbols_Picture(FILE* f) {
     Oli_Member_Load_Y(50.0, -8.0, 75.0, -8.0, 5.0, 8.0);
     Oli_Member_Load_Perpendicular(80.0, -6.0, 100.0, -12.0, 5.0, 5.0);
     const double bolt_x[8] = {112.0, 120.0, 134.0, 143.0, 148.0, 154.0, 160.0, 166.0};
-    for (int t = 0; t < 8; t++) Oli_Bolt_Symbol(f, t, 5.0, bolt_x[t], 15.0, 5.0);
+    for (int t = 0; t < 8; t++) Oli_Bolt_Symbol(f, t, 5.0, bolt_x[t], 18.0, 5.0);
     PtrArr chain = {nullptr, 0, 0};
     for (double x : {108.0, 128.0, 135.5, 168.0}) Oli_Dimension_Point_Add(&chain, x, 4.0);
     Oli_Dimension_Chain(&chain, "mm", 2, 4.0, 0.15, 1.0, 0);
@@ -89,7 +90,7 @@ void Symbols_Picture(FILE* f) {
 void Charts_Row(FILE* f) {
     OliChartAxes axes;
     Oli_Chart_Axes_Init(&axes);
-    axes.width = 6.5, axes.height = 3.5;
+    axes.width = 6.5, axes.height = 2.5;
     axes.xmin = -20.0, axes.xmax = 100.0, axes.ymin = -10.0, axes.ymax = 60.0;
     axes.x_step = 20.0, axes.y_step = 20.0, axes.grid = 1;
     std::snprintf(axes.x_title, sizeof axes.x_title, "%s", "x");
@@ -104,22 +105,23 @@ void Charts_Row(FILE* f) {
     Oli_Restore_Y_Position(f, index);
     index = Oli_Store_Y_Position(f);
     Oli_Set_Left_Margin(f, 7.0);
-    Oli_Grafik_Begin_Plain(f, 0.0, 0.0, 6.0, 3.5, 1.0, 1.0);
+    Oli_Grafik_Begin_Plain(f, 0.0, 0.0, 6.0, 2.8, 1.0, 1.0);
     const double vp[5] = {0.0, 0.5, 1.0, 2.0, 3.0}, vv[5] = {-3.0, -1.0, 2.0, 4.0, 5.0};
-    Oli_Value_Diagram(0.0, 0.0, 2.7, 3.3, vp, vv, 5, "sigma", "", 0.25);
+    Oli_Value_Diagram(0.0, 0.0, 2.7, 2.6, vp, vv, 5, "sigma", "", 0.25);
     const double ve[8] = {0.0, 1.0, 3.0, 4.5, 5.0, 4.5, 3.0, 1.0};
-    Oli_Value_Diagram_Equidistant(3.2, 0.0, 5.9, 3.3, 0.0, 2.5, ve, 8, "tau", "Schub", 0.25);
+    Oli_Value_Diagram_Equidistant(3.2, 0.0, 5.9, 2.6, 0.0, 2.5, ve, 8, "tau", "Schub", 0.25);
     Safe_Fprintf(f, " -1\n");
     Oli_Restore_Y_Position(f, index);
     Oli_Set_Left_Margin(f, 13.5);
     const double qx[5] = {-1.0, 0.0, 1.0, 2.0, 3.0}, qy[5] = {1.0, 0.0, 1.0, 4.0, 9.0};
     Oli_Quick_Curve_Picture(f, 5, qx, qy, 1, 0, 1.5, 1.5);
     Oli_Set_Left_Margin(f, 0.0);
-    OLI_setYPositionCM(f, 4, 0.2);
+    // 0.4 cm below the lowest picture of the row (the viewer leaves 0.7).
+    OLI_setYPositionCM(f, 4, -0.3);
 }
 
-// The stored symbol pictures and a raster picture (the PNG file embedded),
-// side by side.
+// The stored symbol pictures, a raster picture (the PNG file embedded)
+// and the frame escapes of a text block, side by side.
 void Pictures_Row(FILE* f, const char* png) {
     Oli_Set_Table_Title("");
     int index = Oli_Store_Y_Position(f);
@@ -129,6 +131,7 @@ void Pictures_Row(FILE* f, const char* png) {
     Oli_Set_Left_Margin(f, 4.5);
     Oli_Framed_Symbol_Picture(f, 3.5, 2.0, "schweissnaht_0.ocm");
     Oli_Restore_Y_Position(f, index);
+    index = Oli_Store_Y_Position(f);
     Oli_Set_Left_Margin(f, 9.0);
     OliPictureHead head = Oli_Default_Picture_Head();
     head.extent[1] = 4.0, head.extent[3] = 2.0;
@@ -138,8 +141,21 @@ void Pictures_Row(FILE* f, const char* png) {
     raster.width = 2.4;
     Oli_Raster_Record(f, 0.5, 0.1, png, &raster);
     Oli_Picture_End(f);
+    Oli_Restore_Y_Position(f, index);
+    Oli_Set_Left_Margin(f, 13.0);
+    Safe_Fprintf(f, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n");
+    Safe_Fprintf(f, " Rahmen:");
+    Oli_Frame_Rect(f, 0, 0, 0.1, 0.05, 0.0, 0.9);
+    Safe_Fprintf(f, "\n Linie darunter");
+    Oli_Frame_Line(f, 1.0);
+    Safe_Fprintf(f, "\n Doppellinie");
+    Oli_Frame_Double(f, 1.0);
+    Safe_Fprintf(f, "\n Schräg, Ende"_cp);
+    Oli_Frame_Left(f, 0.0, 0.0, 0.4, 1.0);
+    Oli_Frame_Rect_Off(f, 0, 0);
+    Safe_Fprintf(f, "\n#END_OF_TEXT\n");
     Oli_Set_Left_Margin(f, 0.0);
-    OLI_setYPositionCM(f, 4, 0.2);
+    OLI_setYPositionCM(f, 4, -0.2);
 }
 
 // A list of a line and its continuation in list k.
@@ -149,8 +165,8 @@ void Fill_List(int k, int style) {
     Oli_List_Add(k, "%s", "+(mit Fortsetzung)");
 }
 
-// Left column: the five styles of a list, a two-column list and a framed
-// one; right column: legend, literature, frame escapes and a factor table.
+// Left column: the five styles of a list and a two-column list; right
+// column: legend, literature, a factor table and a framed list.
 void Lists(FILE* f) {
     int index = Oli_Store_Y_Position(f);
     for (int style = 0; style <= 4; style++) {
@@ -160,8 +176,6 @@ void Lists(FILE* f) {
     Oli_List_Open_2Col(2, 0.0, 4.0);
     for (const char* t : {"Spalte 1", "Spalte 2", "links", "rechts"}) Oli_List_Add(2, "%s", t);
     Oli_Message_List(2, 0, f);
-    Fill_List(3, 0);
-    Oli_List_Write(f, 3, 6.5);
     Oli_Restore_Y_Position(f, index);
     Oli_Set_Left_Margin(f, 8.0);
     Oli_Legend_Clear();
@@ -172,17 +186,6 @@ void Lists(FILE* f) {
     Oli_Legend_Write(f);
     Oli_Legend_Write_Table(f);
     Oli_Literature_List(f);
-    Safe_Fprintf(f, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n");
-    Safe_Fprintf(f, " Rahmen:");
-    Oli_Frame_Rect(f, 0, 0, 0.1, 0.05, 0.0, 0.5);
-    Safe_Fprintf(f, "\n Linie darunter");
-    Oli_Frame_Line(f, 1.0);
-    Safe_Fprintf(f, "\n Doppellinie");
-    Oli_Frame_Double(f, 1.0);
-    Safe_Fprintf(f, "\n Schräg, Ende"_cp);
-    Oli_Frame_Left(f, 0.0, 0.0, 0.4, 1.0);
-    Oli_Frame_Rect_Off(f, 0, 0);
-    Safe_Fprintf(f, "\n#END_OF_TEXT\n");
     OliFactorTable t;
     Init_Factor_Table(3, 2, &t);
     t.hide_names = 0;
@@ -193,8 +196,9 @@ void Lists(FILE* f) {
     t.rows[1].factors1[0] = 1.35, t.rows[1].factors1[1] = 1.5, t.rows[1].factors1[2] = 0.0;
     Oli_Factor_Table(f, &t);
     Free_Factor_Table(&t);
+    Fill_List(3, 0);
+    Oli_List_Write(f, 3, 6.5);
     Oli_Set_Left_Margin(f, 0.0);
-    OLI_setYPositionCM(f, 4, 0.2);
 }
 
 // The whole page: a heading, the symbols, the charts, the pictures and the
