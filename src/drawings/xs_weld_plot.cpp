@@ -786,7 +786,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         Safe_Fprintf(f, " 7 %d\n", 9);
         Safe_Fprintf(f, " 4 %d\n", 1);
         Safe_Fprintf(f, " 38 %d %s %d\n", 0, " ", 0);
-        Oli_Set_Dimension_Style(8);
+        Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
         Own_Reference(*opts, w, &g.xr, &g.yr);
     } else {

@@ -30,8 +30,8 @@ double Calc_Member_Buckling(const Member_Buckling_Input* in, uint32_t* flags) {
     double f_y = in->aluminium ? Get_Aluguete_f0(in->grade) : Get_Stahlguete_fy(in->grade, 10 * q[DWQB_QW_T_MAX]);
     double E = in->aluminium ? Get_Aluguete_E(in->grade, &G) : Get_Stahlguete_E(in->grade, &G);
     if (in->options & OPT_FIRE) {
-        f_y *= in->values[71];
-        E *= in->values[72];
+        f_y *= in->values[WORK_SLOT_FIRE_F_Y];
+        E *= in->values[WORK_SLOT_FIRE_E];
     }
     f_y *= 0.1;
     E *= 0.1;

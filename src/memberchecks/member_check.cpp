@@ -173,7 +173,8 @@ void Print_Check_Header(const Check_State& s) {
 void Check_By_Values(Check_State& s) {
     const Member_Check_Input& in = *s.in;
     Member_Check_Output& out = *s.out;
-    const double A = Slot(in.values, 20), W_o = Slot(in.values, 22), W_u = Slot(in.values, 23);
+    const double A = Slot(in.values, WORK_SLOT_GIVEN_A), W_o = Slot(in.values, WORK_SLOT_GIVEN_W_TOP),
+                 W_u = Slot(in.values, WORK_SLOT_GIVEN_W_BOTTOM);
     const double s_N = A != 0 ? in.N / A : 0;
     const double s_o = W_o != 0 ? s_N - std::fabs(1 / W_o) * in.M_1 : s_N;
     const double s_u = W_u != 0 ? s_N + std::fabs(1 / W_u) * in.M_1 : s_N;
@@ -182,7 +183,7 @@ void Check_By_Values(Check_State& s) {
     s.flags = MC_STRESSES;
     if (!(s.options & OPT_ELASTIC_ALL)) return;
     double f_y = s.aluminium ? Get_Aluguete_f0(s.grade) : Get_Stahlguete_fy(s.grade, 0);
-    if (s.fire) f_y *= Slot(in.values, 71);
+    if (s.fire) f_y *= Slot(in.values, WORK_SLOT_FIRE_F_Y);
     s.flags = 0x2900;
     const double gov = std::max(std::fabs(out.sigma_1), std::fabs(out.sigma_2));
     const double f_d = f_y / in.gamma_M0;
@@ -241,7 +242,7 @@ void Set_Strength(const Check_State& s, Model_State& m) {
     const double t_max_mm = 10 * Q(DWQB_QW_T_MAX);
     m.f_y = s.aluminium ? Get_Aluguete_f0(s.grade) : Get_Stahlguete_fy(s.grade, t_max_mm);
     m.E = s.aluminium ? Get_Aluguete_E(s.grade, nullptr) : Get_Stahlguete_E(s.grade, nullptr);
-    m.f_y_red = s.fire ? m.f_y * Slot(s.in->values, 71) : m.f_y;
+    m.f_y_red = s.fire ? m.f_y * Slot(s.in->values, WORK_SLOT_FIRE_F_Y) : m.f_y;
     m.ct_factor = s.fire ? 0.85 : 1.0;
     m.f_yd = m.f_y_red / s.in->gamma_M0;
     if (s.record) s.record->options = s.options;
@@ -298,7 +299,7 @@ void Set_Stress_Outputs(Check_State& s, Model_State& m) {
 void Check_Interaction(Check_State& s, Model_State& m) {
     const Member_Check_Input& in = *s.in;
     double v[6];
-    for (int k = 0; k < 6; k++) v[k] = Slot(in.values, k);
+    for (int k = 0; k < 6; k++) v[k] = Slot(in.values, WORK_SLOT_RESISTANCE + k);
     v[4] /= in.gamma_M0;
     double M_gr = 0, U = 0, pair[2] = {0, 0};
     int32_t exceeded = 0;
@@ -417,15 +418,16 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 }
 
 // Step 14: the partial internal forces of I-type sections, the moments
-// reduced by the shape factors above 1.25 (slots 56, 57) unless told not to.
+// reduced by the shape factors above 1.25 unless told not to.
 void Run_Tsv_I(Check_State& s, Model_State& m) {
     const Member_Check_Input& in = *s.in;
     const float* values = in.values;
     double f[8];
     std::memcpy(f, m.f_rot, sizeof f);
     if (!(s.options & OPT_NO_LIMIT_125)) {
-        if (Slot(values, 56) > 1.25) f[4] *= 0.8 * Slot(values, 56);
-        if (Slot(values, 57) > 1.25) f[5] *= 0.8 * Slot(values, 57), f[7] *= 0.8 * Slot(values, 57);
+        const double alpha_y = Slot(values, WORK_SLOT_SHAPE_FACTOR_Y), alpha_z = Slot(values, WORK_SLOT_SHAPE_FACTOR_Z);
+        if (alpha_y > 1.25) f[4] *= 0.8 * alpha_y;
+        if (alpha_z > 1.25) f[5] *= 0.8 * alpha_z, f[7] *= 0.8 * alpha_z;
     }
     TSV_Ergebnis result{};
     float work_copy[74];

@@ -107,9 +107,10 @@ int Calc_Member_Corner_Stresses(const NachweisNorm*, double N, double M_1, doubl
     if (descriptor->word1 != 2 && descriptor->word1 != 5 && descriptor->word1 != 8) return 0;
     double r[4];
     if (descriptor->family < 0) {
-        const double A = values[20];
+        const double A = values[WORK_SLOT_GIVEN_A];
         const double sN = A != 0 ? 0.001 * N / A : 0;
-        const double so = sN - 0.001 * M_1 * Inv(values[22]), su = sN + 0.001 * M_1 * Inv(values[23]);
+        const double so = sN - 0.001 * M_1 * Inv(values[WORK_SLOT_GIVEN_W_TOP]),
+                     su = sN + 0.001 * M_1 * Inv(values[WORK_SLOT_GIVEN_W_BOTTOM]);
         r[0] = r[1] = su;
         r[2] = r[3] = so;
     } else {
@@ -148,7 +149,8 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
         return std::fprintf(f,
                             "Allgemeiner Querschnitt:  A = %.1f cm\xCE/2\xCEr,  W\xCE\\o\xCEr = %.1f cm\xCE/3\xCEr,  "
                             "W\xCE\\u\xCEr = %.1f cm\xCE/3\xCEr\n",
-                            1e4 * values[20], 1e6 * std::fabs(values[22]), 1e6 * std::fabs(values[23]));
+                            1e4 * values[WORK_SLOT_GIVEN_A], 1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_TOP]),
+                            1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_BOTTOM]));
     if (descriptor->family == PROFIL_USER_SECTION) {
         std::fprintf(f, "Benutzerdefinierter Querschnitt aus Q7-VUVE: %.27s\n", Profil_DWQB_Store.section_name);
     } else if (descriptor->catalogue > 0) {
@@ -241,7 +243,7 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
                  Get_Material_Name(selector, code), t);
     int r;
     if ((o & OPT_FIRE) && values) {
-        const double k = values[71];
+        const double k = values[WORK_SLOT_FIRE_F_Y];
         r = std::fprintf(f,
                          "\n %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
                          "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
@@ -266,7 +268,7 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
         // The format is one of the constant texts above, never data.
         std::fprintf(f, lines[k], values[0], values[1], values[2], values[3]);
         std::fprintf(f, "\n");
-        const double a = values[56], b = values[57];
+        const double a = values[WORK_SLOT_SHAPE_FACTOR_Y], b = values[WORK_SLOT_SHAPE_FACTOR_Z];
         if (b > 0)
             r = std::fprintf(f, " %sPlastische Formbeiwerte:  %s\xCE\\pl,%s\xCEr = %.3f,  %s\xCE\\pl,%s\xCEr = %.3f\n", P, "\xBA",
                              "y", a, "\xBA", "z", b);
@@ -442,7 +444,7 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
         std::fprintf(f,
                      " %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
                      "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
-                     P, s->fire_temperature, f_y, values[71], f_y * values[71]);
+                     P, s->fire_temperature, f_y, values[WORK_SLOT_FIRE_F_Y], f_y * values[WORK_SLOT_FIRE_F_Y]);
     int r;
     if (o & OPT_INTERACTION) {
         std::fprintf(f, code == 0 ? " %sPlastischer Nachweis (El. 757):  Interaktion %d"

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "codes/alguete.h"
 #include "codes/stguete.h"
+#include "memberchecks/member_invariants.h"
 #include "profiles/profil.h"
 #include "profiles/profile_switches.h"
 #include "section/nchwdata.h"
@@ -73,6 +75,11 @@ int Set_Keep_Check_Results(int on) {
 int Get_Keep_Check_Results(void) { return keep_results; }
 
 int32_t* Get_Kept_Check_Results(void) { return keep_results ? kept_results : nullptr; }
+
+void Check_Member_Settings_Invariants(void) {
+    WELD_INVARIANT("member check settings", check_factor > 0, "check factor above 0");
+    WELD_INVARIANT("member check settings", keep_results == 0 || keep_results == 1, "keep switch is a flag");
+}
 
 uint32_t Get_Check_Option_Flags(const NachweisNorm* selector, uint32_t flags) {
     flags &= 0xFFFFu;

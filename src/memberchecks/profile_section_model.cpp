@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
+#include "memberchecks/member_invariants.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "thinwall/dwqb.h"
@@ -246,6 +248,7 @@ int Build_Sloped_Part_Lines(int* node_counter, int* line_counter, int node, doub
 
 int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments, const Profil_Aussparungen* cutouts,
                                 int mirror, int n_points, Profil_Punkt* points) {
+    WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
     if (!p) return 1;
     p->A = p->y_s = p->z_s = p->y_M = p->z_M = 0;
     p->I_y = p->I_z = p->I_yz = p->I_T = p->I_w = p->alpha = p->W_pl_y = p->W_pl_z = 0;
@@ -341,6 +344,7 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
 
 int Build_Section_Model_Checked(Stahlprofil* p, const Profil_Anbau* attachments, const Profil_Aussparungen* cutouts,
                                 int mirror, int n_points, Profil_Punkt* points) {
+    WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
     if (!p || p->kind == 2) return 0;
     return Build_Profile_Section_Model(p, attachments, cutouts, mirror, n_points, points);
 }

@@ -152,10 +152,10 @@ bool Fill_Check_Records(Class_Check& c) {
         const int code = Check_TSV_Default(1, &c.descriptor, &c.work.head, c.name_text);
         if (code != 3) method = code;
     }
-    values[16] = Code_Pair(method);
-    values[17] = Code_Pair(c.options[9]);
-    values[18] = Code_Pair(4 | (c.options[1] != 0) | 2 * (c.options[2] != 0));
-    values[19] = Code_Pair(4096);
+    values[WORK_SLOT_OPTION_1] = Code_Pair(method);
+    values[WORK_SLOT_OPTION_2] = Code_Pair(c.options[9]);
+    values[WORK_SLOT_OPTION_3] = Code_Pair(4 | (c.options[1] != 0) | 2 * (c.options[2] != 0));
+    values[WORK_SLOT_OPTION_4] = Code_Pair(4096);
     return true;
 }
 
@@ -227,7 +227,7 @@ bool Check_Needed_Class(Class_Check& c) {
         !Utilisation_Ok(Round_Utilisation(Ct_Total(c)))) {
         c.missed_class = r.class_slot + 1;
         c.missed_ct = Round_Utilisation(Ct_Total(c));
-        Values(c)[16] = Code_Pair(2);
+        Values(c)[WORK_SLOT_OPTION_1] = Code_Pair(2);
         return Run_Member_Check(c);
     }
     return true;

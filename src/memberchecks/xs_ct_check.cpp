@@ -4,12 +4,14 @@
 #include <cmath>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "memberchecks/ct_check.h"
+#include "memberchecks/member_invariants.h"
 #include "memberchecks/plastic_axis.h"
-#include "profiles/section_stress.h"
-#include "profiles/stahlprofil_library.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/section_stress.h"
+#include "profiles/stahlprofil_library.h"
 
 namespace {
 
@@ -62,6 +64,7 @@ XS_Class_Limits_Fn Set_XS_Class_Limits(XS_Class_Limits_Fn fn) {
 int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, int fire, double fire_factor,
                      int target, double N, double M_y, double M_z, double V_y, double V_z, double T_t, double T_w,
                      double B, double* U_ct, FILE* file, int level) {
+    WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
     if (U_ct) *U_ct = 0.0;
     if (!p) return 1;
     if (fire_factor < 0.001) fire_factor = 0.85;

@@ -6,14 +6,16 @@
 #include <cmath>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "codes/material.h"
 #include "codes/stguete.h"
 #include "memberchecks/ct_check.h"
+#include "memberchecks/member_invariants.h"
 #include "memberchecks/section_class.h"
 #include "memberchecks/xs_check_by_class.h"
-#include "profiles/stahlprofil_library.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/stahlprofil_library.h"
 
 namespace {
 
@@ -192,6 +194,7 @@ unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const i
                                   int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
                                   double T_w, double B, double* out1, double* out2, double* out3, double* out4,
                                   double* out5, double* out6, double* out7, double* out8, FILE* file, int level) {
+    WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
     double* const outs[8] = {out1, out2, out3, out4, out5, out6, out7, out8};
     if (!p) return 0;
     static const int kNoOptions[2] = {0, 0};

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "profiles/profil.h"
+
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
@@ -106,16 +108,16 @@ void Open_Shape_Values(int family, double h, double b, double tw, double tf, Par
     std::vector<Plate> plates;
     double hw = h - 2 * tf;
     switch (family) {
-    case 1:
+    case PROFIL_FAMILY_I:
         plates = {{0, -(h - tf) / 2, b, tf}, {0, (h - tf) / 2, b, tf}, {0, 0, tw, hw}};
         break;
-    case 2:
+    case PROFIL_FAMILY_T:
         plates = {{0, -(h - tf) / 2, b, tf}, {0, tf / 2, tw, h - tf}};
         break;
-    case 3:
+    case PROFIL_FAMILY_U:
         plates = {{0, -(h - tf) / 2, b, tf}, {0, (h - tf) / 2, b, tf}, {(b - tw) / 2, 0, tw, hw}};
         break;
-    case 5:
+    case PROFIL_FAMILY_L:
         plates = {{(b - tw) / 2, 0, tw, h}, {-tw / 2, (h - tf) / 2, b - tw, tf}};
         break;
     default: {  // 6: Z
@@ -132,11 +134,11 @@ void Open_Shape_Values(int family, double h, double b, double tw, double tf, Par
     r->z_s = c.z_s;
     r->width = b;
     r->height = h;
-    if (family == 5) {
+    if (family == PROFIL_FAMILY_L) {
         const double corners[6][2] = {{b / 2, -h / 2},      {b / 2, h / 2},           {-b / 2, h / 2},
                                       {-b / 2, h / 2 - tf}, {b / 2 - tw, h / 2 - tf}, {b / 2 - tw, -h / 2}};
         Principal_Moduli(r, c, corners, 6, b, h);
-    } else if (family == 6) {
+    } else if (family == PROFIL_FAMILY_Z) {
         const double corners[8][2] = {{b / 2, -h / 2},      {b / 2, -h / 2 + tf},      {tw / 2, -h / 2 + tf},
                                       {tw / 2, h / 2},      {-b / 2, h / 2},           {-b / 2, h / 2 - tf},
                                       {-tw / 2, h / 2 - tf}, {-tw / 2, -h / 2}};
@@ -158,14 +160,16 @@ double I_Junction_Term(double tw, double tf) {
 
 double Open_Shape_Torsion(int family, double h, double b, double tw, double tf) {
     double tw3 = tw * tw * tw, tf3 = tf * tf * tf;
-    if (family == 1) return 2 * I_Junction_Term(tw, tf) + (2 * (b - 0.63 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
-    if (family == 2) return I_Junction_Term(tw, tf) + ((h - tf - 0.315 * tw) * tw3 + (b - 0.63 * tf) * tf3) / 3;
+    if (family == PROFIL_FAMILY_I)
+        return 2 * I_Junction_Term(tw, tf) + (2 * (b - 0.63 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
+    if (family == PROFIL_FAMILY_T)
+        return I_Junction_Term(tw, tf) + ((h - tf - 0.315 * tw) * tw3 + (b - 0.63 * tf) * tf3) / 3;
     double tmin = std::min(tw, tf), tmax = std::max(tw, tf);
     double alpha = tmax != 0 ? 0.076 * tmin / tmax : 0.0;
     double D = 2 * ((tw + tf) - std::sqrt(2 * std::fabs(tw * tf)));
     double aD4 = alpha * D * D * D * D;
-    if (family == 3) return 2 * aD4 + (2 * (b - 0.315 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
-    if (family == 5) return aD4 + ((h - tf - 0.315 * tw) * tw3 + (b - 0.315 * tf) * tf3) / 3;
+    if (family == PROFIL_FAMILY_U) return 2 * aD4 + (2 * (b - 0.315 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
+    if (family == PROFIL_FAMILY_L) return aD4 + ((h - tf - 0.315 * tw) * tw3 + (b - 0.315 * tf) * tf3) / 3;
     return 2 * aD4 + (2 * ((b + tw) / 2 - 0.315 * tf) * tf3 + (h - 2 * tf) * tw3) / 3;
 }
 
@@ -369,11 +373,11 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
     if (values == nullptr) return 0;
     const float* v = values;
     switch (family) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 6:
+    case PROFIL_FAMILY_I:
+    case PROFIL_FAMILY_T:
+    case PROFIL_FAMILY_U:
+    case PROFIL_FAMILY_L:
+    case PROFIL_FAMILY_Z:
         if (options & PARAMETRIC_BASIC_VALUES) {
             Open_Shape_Values(family, v[0], v[1], v[2], v[3], result);
             result->flags |= PARAMETRIC_BASIC_VALUES;
@@ -383,10 +387,10 @@ int Calc_Parametric_Section_Values(int family, const float* values, int options,
             result->flags |= PARAMETRIC_TORSION;
         }
         return 1;
-    case 4:
+    case PROFIL_FAMILY_RHS:
         Hollow_Rectangle_Values(v[0], v[1], v[2], v[3], options, result);
         return 1;
-    case 7:
+    case PROFIL_FAMILY_TUBE:
         Tube_Values(v[0], v[2], options, result);
         return 1;
     case 13:

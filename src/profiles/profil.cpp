@@ -7,12 +7,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "platform/desktop.h"
 #include "platform/sheets.h"
 #include "profiles/profil_file.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/profile_invariants.h"
 
 const Tube_Diameter Tube_Diameter_Table[TUBE_DIAMETER_COUNT] = {
     {"  10.2", 0, 7},   {"  13.5", 0, 10},  {"  16.0", 0, 11},  {"  17.2", 0, 12},  {"  19.0", 0, 13},
@@ -154,9 +156,16 @@ Used_Profil_Entry* Entry_By_Handle(int handle) {
 
 }  // namespace
 
+void Check_Used_Profil_Table_Invariants(void) {
+    WELD_INVARIANT("used profile table", used_table.count >= 0 && used_table.count <= used_table.capacity,
+                   "count within capacity");
+    WELD_INVARIANT("used profile table", used_table.capacity == 0 || used_table.entries, "entries present");
+}
+
 // ---- live operations ----
 
 int Get_Profil_Values(const char* name, float* values, char* code) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!values || !code) return 0;
     char key[KEY_SIZE];
     Copy_Trimmed(name, key, sizeof key, 3);
@@ -247,6 +256,7 @@ int Search_Profil_File(const char* name, FILE* file, int record_count, float* va
 }
 
 int Get_Profil_Family(const char* name) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!name) return PROFIL_FAMILY_NONE;
     if (Is_Profile_Manager_Available() == 1) {
         char key[PROFIL_NAME_LIMIT + 1];
@@ -368,6 +378,7 @@ void Fill_Tube_Wall_List(int diameter_index, int list, int colour) {
 // ---- used profiles ----
 
 int Register_Used_Profil(const char* name) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     char key[PROFIL_NAME_LIMIT + 1];
     Copy_Trimmed(name, key, sizeof key, 3);
     if (const Used_Profil_Entry* e = Entry_By_Name(key)) return e->handle;
@@ -390,6 +401,7 @@ int Register_Used_Profil(const char* name) {
 }
 
 int Get_Used_Profil_By_Name(const char* name, float* values, int n, int* family) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     const Used_Profil_Entry* e = Entry_By_Name(name);
     if (!e) return 0;
     Copy_Entry_Values(*e, values, n, family);
@@ -397,6 +409,7 @@ int Get_Used_Profil_By_Name(const char* name, float* values, int n, int* family)
 }
 
 int Get_Used_Profil_By_Handle(int handle, char* name_out, int name_size, float* values, int n, int* family) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     const Used_Profil_Entry* e = Entry_By_Handle(handle);
     if (!e) return 0;
     Copy_Entry_Values(*e, values, n, family);
@@ -447,6 +460,7 @@ void Get_Used_Profil_By_Handle_Ref(int* result, const int* handle, float* values
 }
 
 void Reset_Profil_Library(void) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Forget_Last();
     Mem_Free(__FILE__, __LINE__, "null", used_table.entries);
     used_table = Used_Profil_Table{};

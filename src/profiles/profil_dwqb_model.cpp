@@ -8,12 +8,14 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "base/textio.h"
 #include "profiles/parametric_section_values.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
-#include "profiles/profilmodell.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/profile_switches.h"
+#include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
@@ -578,11 +580,13 @@ void Transform_Store_Nodes(double dy, double dz, double angle, bool turn) {
 }  // namespace
 
 int Clear_Profil_Model_Store(void) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Clear_Store();
     return 0;
 }
 
 int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     Shape_Builder s;
     Shape shape = SHAPE_NONE;
     const char* n = name ? name : "";
@@ -723,11 +727,11 @@ int Bar_Values(Profil_DWQB_Model_Key& key, const float* values, bool bar_by_name
         input[0] = key.turned == '-' ? v[0] : v[1];
         input[1] = key.turned == '-' ? v[1] : v[0];
     } else {
-        input[0] = values[21];
-        input[1] = values[20];
+        input[0] = values[WORK_SLOT_D2];
+        input[1] = values[WORK_SLOT_D1];
     }
     if (!flat) {
-        input[0] = bar_by_name ? input[1] : values[20];
+        input[0] = bar_by_name ? input[1] : values[WORK_SLOT_D1];
         input[1] = 0;
     }
     double r[SIMPLE_SECTION_RESULTS];
@@ -779,21 +783,22 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
     int count = 4;
     const int name_family = Get_Profil_Family(key.name);
     Sync_Invalidation();
-    const bool bar_by_name = key.family == 0 && key.record_number > 0 &&
+    const bool bar_by_name = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
                              (name_family == PROFIL_FAMILY_FLAT || name_family == PROFIL_FAMILY_ROUND);
     if (key.family < 0) {
-        key.values[0] = 10000 * values[20];
-        key.values[1] = 1e8f * values[21];
-        key.values[2] = std::fabs(1e6f * values[23]);
-        key.values[3] = -std::fabs(1e6f * values[22]);
+        key.values[0] = 10000 * values[WORK_SLOT_GIVEN_A];
+        key.values[1] = 1e8f * values[WORK_SLOT_GIVEN_I];
+        key.values[2] = std::fabs(1e6f * values[WORK_SLOT_GIVEN_W_BOTTOM]);
+        key.values[3] = -std::fabs(1e6f * values[WORK_SLOT_GIVEN_W_TOP]);
     } else if (key.family == PROFIL_FAMILY_USER) {
         count = 0;
     } else if (bar_by_name || key.family == PROFIL_FAMILY_FLAT || key.family == PROFIL_FAMILY_ROUND) {
         count = Bar_Values(key, values, bar_by_name, name_family, mode, messages);
     } else if (key.record_number > 0) {
-        key.family = 0;
+        key.family = PROFIL_FAMILY_BY_NAME;
         count = PROFIL_KEY_VALUES;
-        if (kept.family == 0 && kept.record_number == key.record_number && std::strncmp(kept.name, key.name, 36) == 0)
+        if (kept.family == PROFIL_FAMILY_BY_NAME && kept.record_number == key.record_number &&
+            std::strncmp(kept.name, key.name, 36) == 0)
             std::memcpy(key.values, kept.values, sizeof key.values);
         else
             Catalogue_Values(key.name, key.values, messages);
@@ -809,8 +814,8 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
 // standard shapes.
 void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     int built = 0;
-    const bool outline = key.family == 0 && key.record_number > 0 && Is_Profile_Manager_Available() &&
-                         Build_From_Outline(key.name, key.values);
+    const bool outline = key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0 &&
+                         Is_Profile_Manager_Available() && Build_From_Outline(key.name, key.values);
     if (!outline) Build_Standard_DWQB_Model(key.record_number, key.name, key.values, &built);
     double y_min, y_max, z_min, z_max;
     Get_DWQB_Extents(&y_min, &z_min, &y_max, &z_max);
@@ -832,7 +837,7 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     // are transferred in their order.
     Fill_DWQB_Tabellen();
     *standard = built != 0 && !outline;
-    if (key.family == 0 && key.record_number > 0)
+    if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
         Give_Catalogue_Values(key, cy, cz);
     else if (key.family >= 1 && key.family <= 13)
         Give_Parametric_Values(key.family, key.values);
@@ -864,6 +869,7 @@ int Calculate_Model(int mode, bool standard) {
 
 int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descriptor* descriptor, const char* name_text,
                             const float* values, int mode, FILE* vuve, FILE* messages) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!descriptor || !name_text || !values) return 1;
     Profil_DWQB_Model_Key key = Key_Of(reference, descriptor, name_text);
     Key_Values(key, values, &mode, messages);
@@ -898,5 +904,6 @@ int Setup_Profil_DWQB_Model(const double* reference, const Profil_Model_Descript
 
 int Setup_Profil_DWQB(const Profil_Model_Descriptor* descriptor, const char* name_text, const float* values, int mode,
                       FILE* vuve, FILE* messages) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     return Setup_Profil_DWQB_Model(nullptr, descriptor, name_text, values, mode, vuve, messages);
 }

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "profiles/profil.h"
+#include "profiles/profile_invariants.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/tsv.h"
 
@@ -17,6 +19,7 @@ void Invalidate_Profil_DWQB_Cache(void) {
 }
 
 void Init_Profil_DWQB_Switches(void) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     static bool done;
     if (done) return;
     done = true;

@@ -6,9 +6,11 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "base/invariant.h"
 #include "base/textio.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/qimport.h"
 
 namespace {
@@ -286,6 +288,7 @@ int Get_Profilquerschnitt_Flat_Dimensions(const Profilquerschnitt* record, doubl
 
 int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_Model_Descriptor* descriptor,
                               float* values, char* name_text) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!record || !descriptor || !values || !name_text) return 0;
     double d[PQ_DIMENSIONS];
     if (record->tapered)
@@ -333,12 +336,14 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
 
 int Convert_Profilquerschnitt_At(const Profilquerschnitt* record, double t, Profil_Model_Descriptor* descriptor,
                                  float* values, char* name_text) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!record || !descriptor || !values || !name_text) return 0;
     return Convert_Profilquerschnitt(record, t, descriptor, values, name_text);
 }
 
 int Setup_Profil_DWQB_From_Descriptor(const double* reference, const Profil_Model_Descriptor* descriptor,
                                       const float* values, const char* name_text, int mode) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!descriptor || !values || !name_text) return 0;
     FILE* stream = descriptor->family == PROFIL_FAMILY_USER ? Open_VUVE_EIN("r") : nullptr;
     const int status = Setup_Profil_DWQB_Model(reference, descriptor, name_text, values, mode, stream, nullptr);
@@ -347,6 +352,7 @@ int Setup_Profil_DWQB_From_Descriptor(const double* reference, const Profil_Mode
 }
 
 int Setup_Profilquerschnitt_DWQB(const Profilquerschnitt* record, double t, const double* reference, int mode) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!record) return 0;
     Profil_Model_Descriptor descriptor{};
     float values[PROFIL_MODEL_VALUE_COUNT] = {};

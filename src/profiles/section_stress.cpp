@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_invariants.h"
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb_transfer.h"
 
@@ -82,6 +84,7 @@ int Rotate_Forces_To_Section(double* N, double* V_y, double* V_z, double* M_x, d
 
 int Calc_Section_Stress_Extremes(double N, double V_y, double V_z, double M_x, double M_y, double M_z, double M_w,
                                  double B) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     const int mode = Profil_DWQB_Store.mode;
     const double angle = std::atan2(Profil_DWQB_Linienwerte.sin_a, Profil_DWQB_Linienwerte.cos_a);
     Rotate_Forces_To_Section(&N, &V_y, &V_z, &M_x, &M_y, &M_z, &M_w, &B, angle, mode);
@@ -114,12 +117,14 @@ int Calc_Section_Stress_Extremes(double N, double V_y, double V_z, double M_x, d
 }
 
 int Calc_Section_Stress_Extremes_7(double N, double V_y, double V_z, double M_x, double M_y, double M_z, double B) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     return Calc_Section_Stress_Extremes(N, V_y, V_z, M_x, M_y, M_z, 0, B);
 }
 
 int Get_Section_Point_Count(void) { return Point_Count(); }
 
 int Get_Section_Point_Stress(int i, double* y, double* z, double* sigma, double* tau, double* sigma_v) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     const bool ok = i >= 0 && i < Point_Count();
     const Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
     if (y) *y = ok ? Plane(PROFIL_PLANE_Y, i) - p.y_c : 0;
@@ -323,6 +328,7 @@ void Account(double ct, const double* l, double* group, Section_Class_Result* re
 }  // namespace
 
 int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Class_Result* result) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (result) std::memset(result, 0, sizeof *result);
     if (!request || !result) return 0;
     const int n = Part_Count();
@@ -351,6 +357,7 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
 }
 
 int Calc_Part_Class_Limits(const Section_Part_Request* request, double* result) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!request || !result) return 0;
     double l[3] = {1.0, -1000.0, 0.0}, eps = 1.0;
     result[3] = result[4] = result[5] = 1.0;

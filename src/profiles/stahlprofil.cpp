@@ -71,18 +71,28 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
     unsigned allowed = 0;
     switch (shape) {
     case 0:
-        wanted = first == 'H' ? 5 : first == 'D' ? 7 : first == 'S' ? 10 : first == 'W' ? 13 : 4;
+        wanted = first == 'H'   ? PROFILTYP_H
+                 : first == 'D' ? PROFILTYP_DIL
+                 : first == 'S' ? PROFILTYP_S
+                 : first == 'W' ? PROFILTYP_W
+                                : PROFILTYP_I;
         allowed = PROFILTYP_MASK_I;
         break;
-    case 1: wanted = 8; allowed = 1u << 8; break;
-    case 2: wanted = first == 'C' ? 6 : 12; allowed = 1u << 6 | 1u << 12; break;
-    case 3: wanted = first == 'T' ? 11 : 15; allowed = 1u << 11 | 1u << 15; break;
-    case 4: wanted = 3; allowed = 1u << 3; break;
-    case 5: wanted = 14; allowed = 1u << 14; break;
-    case 6: wanted = 9; allowed = 1u << 9; break;
+    case 1: wanted = PROFILTYP_RECHTECK; allowed = 1u << PROFILTYP_RECHTECK; break;
+    case 2:
+        wanted = first == 'C' ? PROFILTYP_C : PROFILTYP_U;
+        allowed = 1u << PROFILTYP_C | 1u << PROFILTYP_U;
+        break;
+    case 3:
+        wanted = first == 'T' ? PROFILTYP_T : PROFILTYP_HALB_I;
+        allowed = 1u << PROFILTYP_T | 1u << PROFILTYP_HALB_I;
+        break;
+    case 4: wanted = PROFILTYP_L; allowed = 1u << PROFILTYP_L; break;
+    case 5: wanted = PROFILTYP_Z; allowed = 1u << PROFILTYP_Z; break;
+    case 6: wanted = PROFILTYP_ROHR; allowed = 1u << PROFILTYP_ROHR; break;
     default: return 0;
     }
-    if (*type == 0) {
+    if (*type == PROFILTYP_NONE) {
         *type = wanted;
         return 1;
     }
@@ -91,10 +101,10 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
 
 int Is_Profile_Type_Family(int representative, int type) {
     int own = type;
-    if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) own = 4;
-    else if (type == 11 || type == 15) own = 11;
-    else if (type == 6 || type == 12) own = 12;
-    else if (type == 8 || type == 9) own = 9;
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) own = PROFILTYP_I;
+    else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) own = PROFILTYP_T;
+    else if (type == PROFILTYP_C || type == PROFILTYP_U) own = PROFILTYP_U;
+    else if (type == PROFILTYP_RECHTECK || type == PROFILTYP_ROHR) own = PROFILTYP_ROHR;
     return own == representative;
 }
 
@@ -111,7 +121,7 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
     if (!Get_Profile_Type_From_Name(trimmed, &type)) return 1;
     p->type = type;
     // Older files kept channel radii in the other order.
-    if (p->type == 6 && !p->manager_flag && p->r_2 > p->r_1) {
+    if (p->type == PROFILTYP_C && !p->manager_flag && p->r_2 > p->r_1) {
         double r = p->r_1;
         p->r_1 = p->r_2;
         p->r_2 = r;
@@ -152,7 +162,7 @@ void Copy_Profile(const Stahlprofil* s, Stahlprofil* t) {
 
 int Compare_Profiles(const Stahlprofil* a, const Stahlprofil* b) {
     if (!a || !b || a->kind != b->kind) return 0;
-    if (a->kind == 0 || a->kind == 1) {
+    if (a->kind == STAHLPROFIL_KIND_DIMENSIONS || a->kind == STAHLPROFIL_KIND_CATALOGUE) {
         if (a->type != b->type || std::strncmp(a->name, b->name, sizeof a->name) != 0) return 0;
         const double da[8] = {a->h, a->t_w, a->b_fo, a->t_fo, a->b_fu, a->t_fu, a->b_ueo, a->b_ueu};
         const double db[8] = {b->h, b->t_w, b->b_fo, b->t_fo, b->b_fu, b->t_fu, b->b_ueo, b->b_ueu};
@@ -176,15 +186,16 @@ namespace {
 
 // The plate thicknesses of the profile; their count (0 for none).
 int Plate_Thicknesses(const Stahlprofil* p, double* t) {
-    if (!p || p->kind == 2) return 0;
+    if (!p || p->kind == STAHLPROFIL_KIND_FOREIGN) return 0;
     switch (p->type) {
-    case 1: t[0] = p->h; t[1] = p->t_w; return -2;  // flat bar: its smaller side
-    case 2: t[0] = p->h; return 1;
-    case 3: case 8: case 11: case 14: case 15: case 17: case 6: case 12:
+    case PROFILTYP_FLACH: t[0] = p->h; t[1] = p->t_w; return -2;  // flat bar: its smaller side
+    case PROFILTYP_RUND: t[0] = p->h; return 1;
+    case PROFILTYP_L: case PROFILTYP_RECHTECK: case PROFILTYP_T: case PROFILTYP_Z:
+    case PROFILTYP_HALB_I: case PROFILTYP_TRAPEZ: case PROFILTYP_C: case PROFILTYP_U:
         t[0] = p->t_w; t[1] = p->t_fo; return 2;
-    case 4: case 5: case 7: case 10: case 13: case 16:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: case PROFILTYP_KASTEN:
         t[0] = p->t_fu; t[1] = p->t_fo; t[2] = p->t_w; return 3;
-    case 9: t[0] = p->t_w; return 1;
+    case PROFILTYP_ROHR: t[0] = p->t_w; return 1;
     default: return 0;
     }
 }
@@ -205,12 +216,12 @@ double Get_Profile_Max_Dimension(const Stahlprofil* p) { return Thickness_Extrem
 double Get_Profile_Min_Dimension(const Stahlprofil* p) { return Thickness_Extreme(p, false); }
 
 void Sync_Symmetric_Profile_Flanges(Stahlprofil* p) {
-    if (!p || p->kind != 0) return;
+    if (!p || p->kind != STAHLPROFIL_KIND_DIMENSIONS) return;
     if (Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p->type)) {
         p->b_fu = p->b_fo;
         p->t_fu = p->t_fo;
         if (!p->rolled) p->a_u = p->a_o;
-    } else if (p->type == 3 || p->type == 17) {
+    } else if (p->type == PROFILTYP_L || p->type == PROFILTYP_TRAPEZ) {
         p->t_fo = p->t_fu = p->t_w;
     }
 }
@@ -218,7 +229,7 @@ void Sync_Symmetric_Profile_Flanges(Stahlprofil* p) {
 double Calc_Profile_Net_Area(const Stahlprofil* p, int flag, int n, double d, double t) {
     if (!p) return 0;
     double area = p->A;
-    if (p->type == 3 && std::fabs(p->h - p->b_fo) > 0.1) {
+    if (p->type == PROFILTYP_L && std::fabs(p->h - p->b_fo) > 0.1) {
         Stahlprofil copy;
         Copy_Profile(p, &copy);
         if (flag && p->h - 0.1 > p->b_fo) {
@@ -250,40 +261,40 @@ int Get_Profile_Plate_Elements(const Stahlprofil* p, double* lengths, int* codes
     int n = 0, used = 0;
     auto add = [&](int index, int code, double length) { e[n++] = {index, code, length}; };
     switch (p->type) {
-    case 1:
+    case PROFILTYP_FLACH:
         add(0, 1, p->t_w); add(1, 2, p->h); add(2, 3, p->h); add(3, 4, p->t_w);
         used = 4;
         break;
-    case 2: case 9:
+    case PROFILTYP_RUND: case PROFILTYP_ROHR:
         add(0, 1, M_PI * p->h);
         used = 1;
         break;
-    case 3:
+    case PROFILTYP_L:
         add(0, 4, p->b_fo); add(1, 3, p->c_o - r); add(2, 1, p->h); add(6, 2, p->h_w - r);
         add(8, 5, p->t_fo - r); add(9, 6, p->t_w - r);
         used = 10;
         break;
-    case 4: case 5: case 7: case 10: case 13:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         add(0, 1, p->b_fo); add(1, 2, p->c_o - r); add(2, 4, p->h_w); add(3, 8, p->b_fu);
         add(4, 6, p->c_u - r); add(5, 3, p->c_o - r); add(6, 5, p->h_w); add(7, 7, p->c_u - r);
         add(8, 9, p->t_fo - r); add(9, 11, p->t_fu - r); add(10, 10, p->t_fo - r); add(11, 12, p->t_fu - r);
         used = 12;
         break;
-    case 6: case 12:
+    case PROFILTYP_C: case PROFILTYP_U:
         add(0, 1, p->b_fo); add(1, 2, p->c_o - r); add(2, 3, p->h); add(3, 6, p->b_fo);
         add(4, 5, p->c_o - r); add(6, 4, p->h_w); add(8, 7, p->t_fo - r); add(9, 8, p->t_fo - r);
         used = 10;
         break;
-    case 8:
+    case PROFILTYP_RECHTECK:
         add(0, 1, p->b_fo - 2 * o); add(1, 2, p->h - 2 * o); add(2, 3, p->h - 2 * o); add(3, 4, p->b_fo - 2 * o);
         used = 4;
         break;
-    case 11: case 15:
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
         add(0, 1, p->b_fo); add(1, 2, p->c_o - r); add(2, 4, p->h_w); add(5, 3, p->c_o - r);
         add(6, 5, p->h_w); add(8, 6, p->t_fo - r); add(9, 8, p->t_w); add(10, 7, p->t_fo - r);
         used = 11;
         break;
-    case 14: {
+    case PROFILTYP_Z: {
         double b_f = (p->b_fo + p->t_w) / 2;
         add(0, 1, b_f); add(1, 2, p->c_o - r); add(2, 3, p->h - p->t_fo - o); add(3, 6, b_f);
         add(4, 5, p->c_o - r); add(6, 4, p->h - p->t_fo - o); add(8, 7, p->t_fo - r); add(9, 8, p->t_fo - r);
@@ -301,7 +312,7 @@ int Get_Profile_Plate_Elements(const Stahlprofil* p, double* lengths, int* codes
 }
 
 void Clip_Extents_By_Profile(const Stahlprofil* p, double* lengths) {
-    if (!lengths || !p || p->type == 2 || p->type == 9) return;
+    if (!lengths || !p || p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) return;
     double edge[STAHLPROFIL_EDGES];
     int code[STAHLPROFIL_EDGES];
     if (Get_Profile_Plate_Elements(p, edge, code) <= 0) return;

@@ -56,8 +56,15 @@ enum : unsigned {
     PROFILTYP_MASK_TWO_FLANGES = 0x124B0u,
 };
 
+// Kinds of a profile record.
+enum {
+    STAHLPROFIL_KIND_DIMENSIONS = 0,  // typed-in dimensions
+    STAHLPROFIL_KIND_CATALOGUE = 1,   // catalogue profile
+    STAHLPROFIL_KIND_FOREIGN = 2,     // not computable here
+};
+
 struct Stahlprofil {
-    int kind;  // 0 typed-in dimensions, 1 catalogue profile, 2 not computable here
+    int kind;  // STAHLPROFIL_KIND_*
     int type;  // 0 no profile, 1..17
     double h, t_w, b_fo, t_fo, b_fu, t_fu;
     double b_ueo, b_ueu;  // flange overhangs beyond the web (box section)

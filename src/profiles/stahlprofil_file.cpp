@@ -436,14 +436,14 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
     if (Read_Material_Params(f, &p->material) != 0) return 1;
     const int available = Init_Profile_Selection(nullptr);
     if (version <= 1) {
-        if (p->kind == 1) Rebuild_From_Catalogue(p);
+        if (p->kind == STAHLPROFIL_KIND_CATALOGUE) Rebuild_From_Catalogue(p);
         else if (p->type > 1) p->type++;
     }
     if (version >= 3 && !reals({&p->r_2})) return 1;
     if (version >= 4) {
         int stored = 0;
         if (!ints({&stored})) return 1;
-        if (!available && stored == 1 && p->kind == 1) {
+        if (!available && stored == 1 && p->kind == STAHLPROFIL_KIND_CATALOGUE) {
             p->kind = 0;
             Notice_Once(&notice_missing_shown,
                         "!! ACHTUNG !!\nDer neue Profilmanager ist nicht verfügbar.\n"
@@ -452,34 +452,35 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
         p->manager_flag = available;
     } else {
         p->manager_flag = available;
-        if (available && p->kind == 1)
+        if (available && p->kind == STAHLPROFIL_KIND_CATALOGUE)
             Notice_Once(&notice_present_shown,
                         "!! Der neue Profilmanager ist verfügbar !!\nBitte kontrollieren Sie die gewählten Profile."_cp);
     }
     if (version >= 5 && !reals({&p->b_ueo, &p->b_ueu})) return 1;
     if (version >= 6 && !ints({&p->weld_kind_top, &p->weld_kind_bottom})) return 1;
     if (version >= 10 && !ints({&p->hot_finished})) return 1;
-    if (p->kind < 0 || p->kind > 2) return 1;  // no such kind of profile
+    // no such kind of profile
+    if (p->kind < STAHLPROFIL_KIND_DIMENSIONS || p->kind > STAHLPROFIL_KIND_FOREIGN) return 1;
     return 0;
 }
 
 void Print_Profile_Parameters(Stahlprofil* p, FILE* f, int detail, int values, int options) {
     if (!p || !f) return;
     const char* P = Check_Line_Prefix;
-    if (p->kind == 0) {
+    if (p->kind == STAHLPROFIL_KIND_DIMENSIONS) {
         char type_name[16];
         const char* tn = Get_Profile_Type_Name(p->type);
         Copy_Trimmed(tn ? tn : "", type_name, sizeof type_name, 2);
         OLI_printf(f, "%sProfilparameter (%s):\n", P, type_name);
-    } else if (p->kind == 1) {
+    } else if (p->kind == STAHLPROFIL_KIND_CATALOGUE) {
         char name[STAHLPROFIL_NAME_SIZE];
         Copy_Trimmed(p->name, name, sizeof name, 2);
         OLI_printf(f, "%sProfil  %s%s", P, name, !values && (options & 1) ? ",  " : "\n");
     }
-    const bool block = p->kind == 0 || (p->kind == 1 && values);
+    const bool block = p->kind == STAHLPROFIL_KIND_DIMENSIONS || (p->kind == STAHLPROFIL_KIND_CATALOGUE && values);
     if (block) {
         OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
-        if (p->type < 1 || p->type >= STAHLPROFIL_TYPE_COUNT) {
+        if (p->type < PROFILTYP_FLACH || p->type >= STAHLPROFIL_TYPE_COUNT) {
             OLI_printf(f, "%s╬HProfil nicht möglich %s\n"_cp, P, Mark_Alert());
             OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
             return;

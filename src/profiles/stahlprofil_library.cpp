@@ -4,10 +4,12 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "codes/material.h"
 #include "codes/stguete.h"
 #include "printlist/verdict.h"
 #include "profiles/profil_dwqb_model.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/profile_switches.h"
 #include "profiles/section_stress.h"
 #include "thinwall/dwqb.h"
@@ -68,7 +70,7 @@ int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
     const double bu = 0.1 * p.b_fu, tu = 0.1 * p.t_fu;
     for (int k = 0; k < PQ_DIMENSIONS; k++) d[k] = 0;
     switch (p.type) {
-    case 1:
+    case PROFILTYP_FLACH:
         if (flat_bar_mode == 2 || flat_bar_mode == 3) {
             d[0] = h;
             d[1] = tw;
@@ -78,24 +80,24 @@ int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
         }
         d[0] = h, d[2] = tw;
         return 10;
-    case 2: d[2] = h; return 11;
-    case 3: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 4;
-    case 4: case 5: case 7: case 10: case 13:
+    case PROFILTYP_RUND: d[2] = h; return 11;
+    case PROFILTYP_L: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 4;
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         if (p.b_fo == p.b_fu && p.t_fo == p.t_fu) {
             d[0] = h, d[1] = bu, d[2] = tw, d[3] = to;
             return 0;
         }
         d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[8] = to, d[9] = tu;
         return 12;
-    case 6: case 12: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 2;
-    case 8: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 1;
-    case 9: d[0] = h, d[1] = h, d[2] = tw, d[3] = tw; return 6;
-    case 11: case 15: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 3;
-    case 14: d[0] = h, d[1] = (bo + tw) / 2, d[2] = tw, d[3] = to; return 5;
-    case 16:
+    case PROFILTYP_C: case PROFILTYP_U: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 2;
+    case PROFILTYP_RECHTECK: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 1;
+    case PROFILTYP_ROHR: d[0] = h, d[1] = h, d[2] = tw, d[3] = tw; return 6;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 3;
+    case PROFILTYP_Z: d[0] = h, d[1] = (bo + tw) / 2, d[2] = tw, d[3] = to; return 5;
+    case PROFILTYP_KASTEN:
         d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[6] = 0.1 * p.b_ueo, d[8] = to, d[9] = tu;
         return 9;
-    case 17: d[0] = bo, d[1] = h, d[2] = to, d[3] = tw; return 2;
+    case PROFILTYP_TRAPEZ: d[0] = bo, d[1] = h, d[2] = to, d[3] = tw; return 2;
     default: return -1;
     }
 }
@@ -116,10 +118,11 @@ int Get_Profile_Material_Handle(const Materialparameter_Record* material) {
 
 Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_bar_mode, FILE* list,
                                           const char* prefix) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!profile) return nullptr;
     // A section of the sibling cross-section program cannot be handed over:
     // the global record would still hold the section of an earlier call.
-    if (profile->kind == 2) {
+    if (profile->kind == STAHLPROFIL_KIND_FOREIGN) {
         if (list)
             std::fprintf(list, "%s%sQ7-VUVE-Profil: Nachweis nicht m\x94glich %s\n", Check_Line_Prefix,
                          prefix ? prefix : "", Mark_Alert());
@@ -136,7 +139,7 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
         record_initialised = true;
     }
     const int handle = Get_Profile_Material_Handle(&m);
-    if (profile->kind == 1) {
+    if (profile->kind == STAHLPROFIL_KIND_CATALOGUE) {
         char name[STAHLPROFIL_NAME_SIZE];
         std::snprintf(name, sizeof name, "%s", profile->name);
         for (int k = static_cast<int>(std::strlen(name)) - 1; k >= 0 && name[k] == ' '; k--) name[k] = 0;
@@ -155,6 +158,7 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
 int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double f_2, double f_3, double f_4, double f_5,
                                  double f_6, double f_7, double f_8, double* out_1, double* out_2, double* out_3,
                                  double* out_4) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     for (double* o : {out_1, out_2, out_3, out_4})
         if (o) *o = 0;
     bool any = false;

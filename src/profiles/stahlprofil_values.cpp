@@ -12,14 +12,16 @@
 #include <cmath>
 #include <cstring>
 
-#include "base/ctools.h"
 #include "base/cp850.h"
+#include "base/ctools.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/profile_invariants.h"
 #include "profiles/stahlprofil.h"
 
 namespace {
@@ -43,8 +45,8 @@ Profile_Section_Model_Builder model_builder = nullptr;
 int section_calc_mode = 0;
 
 bool In_I(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type); }
-bool Tee(int type) { return type == 11 || type == 15; }
-bool Channel(int type) { return type == 6 || type == 12; }
+bool Tee(int type) { return type == PROFILTYP_T || type == PROFILTYP_HALB_I; }
+bool Channel(int type) { return type == PROFILTYP_C || type == PROFILTYP_U; }
 
 // One part of the closed forms: area at a position (y from the left outer
 // edge, z from the top edge) with its own second moments.
@@ -125,7 +127,7 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
         return true;
     }
     switch (p->type) {
-    case 3:
+    case PROFILTYP_L:
         s->Plate(t_w, h - t_o, t_w / 2, (h - t_o) / 2);
         s->Plate(b_o, t_o, b_o / 2, h - t_o / 2);
         if (rolled) {
@@ -134,7 +136,7 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
             s->Spandrel(-k1 * r * r, b_o - kEs * r, h - t_o + kEs * r);
         }
         return true;
-    case 6: case 12:
+    case PROFILTYP_C: case PROFILTYP_U:
         s->Plate(b_o, t_o, b_o / 2, t_o / 2);
         s->Plate(t_w, h - 2 * t_o, t_w / 2, h / 2);
         s->Plate(b_o, t_o, b_o / 2, h - t_o / 2);
@@ -145,7 +147,7 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
             s->Spandrel(-k1 * r * r, b_o - kEs * r, h - t_o + kEs * r);
         }
         return true;
-    case 11: case 15:
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
         s->Plate(b_o, t_o, b_o / 2, t_o / 2);
         s->Plate(t_w, h - t_o, b_o / 2, t_o + (h - t_o) / 2);
         if (rolled) {
@@ -155,7 +157,7 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
             }
         }
         return true;
-    case 14: {
+    case PROFILTYP_Z: {
         double b_f = (b_o + t_w) / 2;
         s->Plate(b_f, t_o, b_f / 2, t_o / 2);
         s->Plate(t_w, h - 2 * t_o, b_o / 2, h / 2);
@@ -188,7 +190,7 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
 // taken, and only when the record still has the catalogue's dimensions: a
 // record whose measures differ from its name's is not that profile.
 void Keep_Catalogue_Values(Stahlprofil* p) {
-    if (p->kind != 1 || !p->rolled) return;
+    if (p->kind != STAHLPROFIL_KIND_CATALOGUE || !p->rolled) return;
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     const Katalogprofil* k = Get_Profile_Record(trimmed);
@@ -197,7 +199,7 @@ void Keep_Catalogue_Values(Stahlprofil* p) {
     auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
     if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return;
     // A circular tube keeps only its diameter and wall.
-    if (p->type != 9 && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return;
+    if (p->type != PROFILTYP_ROHR && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return;
     auto take = [](double* field, double value) {
         if (value > 0 && std::isfinite(value)) *field = value;
     };
@@ -209,7 +211,7 @@ void Keep_Catalogue_Values(Stahlprofil* p) {
     take(&p->I_T, 10000.0 * x[23]);
     take(&p->W_pl_y, 1000.0 * x[16]);
     take(&p->W_pl_z, 1000.0 * x[21]);
-    if (p->type == 3 && x[8] > 0 && x[13] > 0 && x[18] > 0) {
+    if (p->type == PROFILTYP_L && x[8] > 0 && x[13] > 0 && x[18] > 0) {
         p->alpha = std::atan(x[8]) * 57.29577951308232;
         p->I_yz = std::sin(p->alpha * -0.03490658503988659) * (x[13] - x[18]) * 5000.0;
     }
@@ -249,45 +251,45 @@ bool Check_Dimensions(Stahlprofil* p) {
                p->t_fo + p->t_fu <= p->h;
     }
     switch (p->type) {
-    case 11: case 15:
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
         if (p->b_fo < p->t_w) p->b_fo = p->t_w;
         if (p->r_2 < e) p->r_2 = 0;
         p->weld_kind_bottom = 0;
         p->b_fu = p->t_fu = 0;
         return p->t_fo >= e && p->b_fo >= e && p->t_w >= e && p->t_fo <= p->h;
-    case 3:
+    case PROFILTYP_L:
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->b_fu = p->t_fu = 0;
         return p->t_fo >= e && p->t_w <= p->b_fo && p->t_w >= e && p->t_fo <= p->h;
-    case 6: case 12: case 14:
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_Z:
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->b_fu = p->t_fu = 0;
         return p->t_fo >= e && p->t_w <= p->b_fo && p->t_w >= e && 2 * p->t_fo <= p->h;
-    case 9:
+    case PROFILTYP_ROHR:
         p->rolled = 1;
         p->a_o = p->a_u = p->r_2 = 0;
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->b_fo = p->t_fo = p->b_fu = p->t_fu = 0;
         return p->t_w >= e && 2 * p->t_w <= p->h;
-    case 8:
+    case PROFILTYP_RECHTECK:
         p->b_fu = p->b_fo;
         p->t_fu = p->t_fo;
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->a_u = p->a_o;
         return p->t_w >= e && p->b_fo >= e && p->t_fo >= e && p->h >= e;
-    case 1:
+    case PROFILTYP_FLACH:
         p->rolled = 1;
         p->a_o = p->a_u = p->r_1 = p->r_2 = 0;
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->b_fo = p->t_fo = p->b_fu = p->t_fu = 0;
         return p->t_w >= e && p->h >= e;
-    case 2:
+    case PROFILTYP_RUND:
         p->rolled = 1;
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->a_o = p->a_u = p->r_1 = p->r_2 = 0;
         p->t_w = p->b_fo = p->t_fo = p->b_fu = p->t_fu = 0;
         return p->h >= e;
-    case 16:
+    case PROFILTYP_KASTEN:
         if (p->b_fo < 2 * p->t_w) p->b_fo = 2 * p->t_w;
         if (p->b_fu < 2 * p->t_w) p->b_fu = 2 * p->t_w;
         if (p->t_fo < e) p->t_fo = p->t_fu;
@@ -300,7 +302,7 @@ bool Check_Dimensions(Stahlprofil* p) {
         p->weld_kind_top = p->weld_kind_bottom = 0;
         p->a_o = p->a_u = p->r_1 = p->r_2 = 0;
         return true;
-    case 17: {
+    case PROFILTYP_TRAPEZ: {
         if (p->b_fu - p->b_fo > p->h) p->b_fu = p->h + p->b_fo;
         // Validate before widening: without a height, a flange or walls the
         // widening has nothing to converge to.
@@ -351,14 +353,14 @@ void Raise_Throats(Stahlprofil* p, FILE* list, const char* prefix) {
 }
 
 double Clear_Web_Height(const Stahlprofil* p, double o_o, double o_u, double r) {
-    if (In_I(p->type) || p->type == 16) return p->h - (p->t_fo + p->t_fu + o_o + o_u);
+    if (In_I(p->type) || p->type == PROFILTYP_KASTEN) return p->h - (p->t_fo + p->t_fu + o_o + o_u);
     switch (p->type) {
-    case 1: return p->h;
-    case 3: case 11: case 15: return p->h - p->t_fo - o_o;
-    case 6: case 12: case 14: return p->h - 2 * p->t_fo - 2 * o_o;
-    case 8: return p->h - 2 * p->t_fo - 2 * r;
-    case 9: return p->h - 2 * p->t_w;
-    case 17: {
+    case PROFILTYP_FLACH: return p->h;
+    case PROFILTYP_L: case PROFILTYP_T: case PROFILTYP_HALB_I: return p->h - p->t_fo - o_o;
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_Z: return p->h - 2 * p->t_fo - 2 * o_o;
+    case PROFILTYP_RECHTECK: return p->h - 2 * p->t_fo - 2 * r;
+    case PROFILTYP_ROHR: return p->h - 2 * p->t_w;
+    case PROFILTYP_TRAPEZ: {
         double d = p->b_fu - p->b_fo;
         double c = std::fabs(d) <= kEps ? 1.0 : std::cos(std::atan2(d / 2, p->h));
         return (p->h - p->t_fo) / c;
@@ -373,16 +375,18 @@ double Area(const Stahlprofil* p, double o_o, double o_u, double r) {
     const bool rolled = p->rolled != 0;
     if (In_I(p->type)) return t_w * (h - t_o - t_u) + t_u * b_u + t_o * b_o + (rolled ? k2 * (o_o * o_o + o_u * o_u) : 0);
     switch (p->type) {
-    case 1: return h * t_w;
-    case 2: return kPiOver4 * h * h;
-    case 3: return t_o * b_o + t_w * (h - t_o) + (rolled ? k1 * (r_1 * r_1 - 2 * r * r) : 0);
-    case 6: case 12: return 2 * t_o * b_o + t_w * (h - 2 * t_o) + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
-    case 8: return 2 * (t_o * b_o + t_w * (h - 2 * t_o)) + (rolled ? k4 * (r * r - o_o * o_o) : 0);
-    case 9: return M_PI * t_w * (h - t_w);
-    case 11: case 15: return t_o * b_o + t_w * (h - t_o) + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
-    case 14: return t_w * (h - 2 * t_o) + (t_w + b_o) * t_o + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
-    case 16: return (2 * p->b_ueu + b_u) * t_u + 2 * t_w * (h - t_o - t_u) + (2 * p->b_ueo + b_o) * t_o;
-    case 17: {
+    case PROFILTYP_FLACH: return h * t_w;
+    case PROFILTYP_RUND: return kPiOver4 * h * h;
+    case PROFILTYP_L: return t_o * b_o + t_w * (h - t_o) + (rolled ? k1 * (r_1 * r_1 - 2 * r * r) : 0);
+    case PROFILTYP_C: case PROFILTYP_U:
+        return 2 * t_o * b_o + t_w * (h - 2 * t_o) + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
+    case PROFILTYP_RECHTECK: return 2 * (t_o * b_o + t_w * (h - 2 * t_o)) + (rolled ? k4 * (r * r - o_o * o_o) : 0);
+    case PROFILTYP_ROHR: return M_PI * t_w * (h - t_w);
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
+        return t_o * b_o + t_w * (h - t_o) + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
+    case PROFILTYP_Z: return t_w * (h - 2 * t_o) + (t_w + b_o) * t_o + (rolled ? k2 * (r_1 * r_1 - r * r) : 0);
+    case PROFILTYP_KASTEN: return (2 * p->b_ueu + b_u) * t_u + 2 * t_w * (h - t_o - t_u) + (2 * p->b_ueo + b_o) * t_o;
+    case PROFILTYP_TRAPEZ: {
         double top, bottom, height, z;
         Trapezoid_Inner(p, &top, &bottom, &height);
         return Trapezoid_Area(b_o, b_u, h, &z) - Trapezoid_Area(top, bottom, height, &z);
@@ -396,16 +400,16 @@ double Perimeter(const Stahlprofil* p, double o_o, double o_u, double r) {
     const bool rolled = p->rolled != 0;
     if (In_I(p->type)) return 2 * (t_o + b_o + (h - t_o - t_w) + b_u) - (rolled ? k8 * r + k4 * (o_o + o_u) : 0);
     switch (p->type) {
-    case 1: return 2 * (h + t_w);
-    case 2: case 9: return M_PI * h;
-    case 3: return (2 * h - t_o) + (2 * b_o - t_w) - (rolled ? k2 * o_o + k4 * r : 0);
-    case 6: case 12: return 2 * (h - t_o) + 4 * b_o - 2 * t_w - (rolled ? k4 * o_o + k4 * r : 0);
-    case 8: return 2 * (h + b_o) - (rolled ? k8 * o_o : 0);
+    case PROFILTYP_FLACH: return 2 * (h + t_w);
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: return M_PI * h;
+    case PROFILTYP_L: return (2 * h - t_o) + (2 * b_o - t_w) - (rolled ? k2 * o_o + k4 * r : 0);
+    case PROFILTYP_C: case PROFILTYP_U: return 2 * (h - t_o) + 4 * b_o - 2 * t_w - (rolled ? k4 * o_o + k4 * r : 0);
+    case PROFILTYP_RECHTECK: return 2 * (h + b_o) - (rolled ? k8 * o_o : 0);
     // Top face, tips, underside and both stem faces with the stem's end.
-    case 11: case 15: return 2 * (b_o - t_w + h + t_o) - (rolled ? k4 * o_o + k4 * r : 0);
-    case 14: return 2 * (h + b_o) - (rolled ? k4 * o_o + k4 * r : 0);
-    case 16: return 2 * (p->b_ueo + h) + 2 * p->b_ueu + b_o + b_u;
-    case 17: {
+    case PROFILTYP_T: case PROFILTYP_HALB_I: return 2 * (b_o - t_w + h + t_o) - (rolled ? k4 * o_o + k4 * r : 0);
+    case PROFILTYP_Z: return 2 * (h + b_o) - (rolled ? k4 * o_o + k4 * r : 0);
+    case PROFILTYP_KASTEN: return 2 * (p->b_ueo + h) + 2 * p->b_ueu + b_o + b_u;
+    case PROFILTYP_TRAPEZ: {
         double d = b_u - b_o;
         double c = std::fabs(d) <= kEps ? 1.0 : std::cos(std::atan2(d / 2, h));
         return b_u + b_o + 2 * h / c;
@@ -427,7 +431,7 @@ int Get_Section_Calc_Mode(void) { return section_calc_mode; }
 
 void Calc_Profile_Weld_Offsets(const Stahlprofil* p, double* top, double* bottom, double* root) {
     double o_o = 0, o_u = 0, r = 0;
-    if (p && p->kind != 2) {
+    if (p && p->kind != STAHLPROFIL_KIND_FOREIGN) {
         if (p->rolled) {
             o_o = o_u = p->r_1;
             r = p->r_2;
@@ -436,20 +440,20 @@ void Calc_Profile_Weld_Offsets(const Stahlprofil* p, double* top, double* bottom
             o_u = p->weld_kind_bottom == 0 ? p->a_u * kSqrt2 : 0;
         }
         switch (p->type) {
-        case 1: case 2: case 9:
+        case PROFILTYP_FLACH: case PROFILTYP_RUND: case PROFILTYP_ROHR:
             o_o = o_u = r = 0;
             break;
-        case 3: case 6: case 12:
+        case PROFILTYP_L: case PROFILTYP_C: case PROFILTYP_U:
             if (p->rolled) o_u = 0;
             else o_o = o_u = r = 0;
             break;
-        case 8:
+        case PROFILTYP_RECHTECK:
             if (!p->rolled) o_o = o_u = r = 0;
             break;
-        case 11: case 15:
+        case PROFILTYP_T: case PROFILTYP_HALB_I:
             o_u = 0;
             break;
-        case 16: case 17:
+        case PROFILTYP_KASTEN: case PROFILTYP_TRAPEZ:
             o_o = o_u = 0;
             break;
         default:
@@ -466,8 +470,9 @@ void Calc_Profile_Weld_Offsets(const Stahlprofil* p, double* top, double* bottom
 }
 
 double Calc_Profile_Flange_Slope(const Stahlprofil* p) {
-    if (!p || (p->type != 16 && p->type != 17) || std::fabs(p->b_fu - p->b_fo) <= kEps) return 0;
-    double height = p->type == 16 ? p->h - p->t_fo - p->t_fu : p->h;
+    if (!p || (p->type != PROFILTYP_KASTEN && p->type != PROFILTYP_TRAPEZ) || std::fabs(p->b_fu - p->b_fo) <= kEps)
+        return 0;
+    double height = p->type == PROFILTYP_KASTEN ? p->h - p->t_fo - p->t_fu : p->h;
     return std::atan2((p->b_fu - p->b_fo) / 2, height);
 }
 
@@ -477,9 +482,9 @@ double Calc_Profile_Shear_Area_Vz(const Stahlprofil* p) {
     Calc_Profile_Weld_Offsets(p, &o_o, &o_u, &r);
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu, A = p->A;
     switch (p->type) {
-    case 9: return kTwoOverPi * A;
-    case 1: case 2: return A;
-    case 17: return 2 * t_w * (h - t_o);
+    case PROFILTYP_ROHR: return kTwoOverPi * A;
+    case PROFILTYP_FLACH: case PROFILTYP_RUND: return A;
+    case PROFILTYP_TRAPEZ: return 2 * t_w * (h - t_o);
     default: break;
     }
     if (p->rolled) {
@@ -488,13 +493,13 @@ double Calc_Profile_Shear_Area_Vz(const Stahlprofil* p) {
                              t_w * (h - t_o - t_u));
         if (Channel(p->type)) return A - 2 * b_o * t_o + (t_w + p->r_1) * t_o;
         if (Tee(p->type)) return A - b_o * t_o + (t_w + 2 * p->r_1) * t_o / 2;
-        if (p->type == 3 || p->type == 8) return A * h / (h + b_o);
-        if (p->type == 14) return t_w * (h - 2 * t_o) + k2 * o_o * o_o + (t_w / 2 + o_o) * t_o;
+        if (p->type == PROFILTYP_L || p->type == PROFILTYP_RECHTECK) return A * h / (h + b_o);
+        if (p->type == PROFILTYP_Z) return t_w * (h - 2 * t_o) + k2 * o_o * o_o + (t_w / 2 + o_o) * t_o;
         return 0;
     }
     double h_1 = h - t_o - t_u;
-    if (In_I(p->type) || p->type == 3 || p->type == 14) return h_1 * t_w;
-    if (p->type == 8 || p->type == 16) return 2 * t_w * h_1;
+    if (In_I(p->type) || p->type == PROFILTYP_L || p->type == PROFILTYP_Z) return h_1 * t_w;
+    if (p->type == PROFILTYP_RECHTECK || p->type == PROFILTYP_KASTEN) return 2 * t_w * h_1;
     if (Tee(p->type)) return (h - t_o / 2) * t_w;
     // A welded channel has one web.
     if (Channel(p->type)) return t_w * h_1;
@@ -507,11 +512,11 @@ double Calc_Profile_Outstand(const Stahlprofil* p, int upper) {
     Calc_Profile_Weld_Offsets(p, &o_o, &o_u, &r);
     if (In_I(p->type)) return upper ? (p->b_fo - p->t_w) / 2 - o_o : (p->b_fu - p->t_w) / 2 - o_u;
     switch (p->type) {
-    case 3: case 6: case 12: return p->b_fo - p->t_w - o_o;
-    case 8: return p->b_fo - 2 * p->t_w - 2 * r;
-    case 11: case 14: case 15: return (p->b_fo - p->t_w) / 2 - o_o;
-    case 16: return (upper ? p->b_fo : p->b_fu) - 2 * p->t_w;
-    case 17: {
+    case PROFILTYP_L: case PROFILTYP_C: case PROFILTYP_U: return p->b_fo - p->t_w - o_o;
+    case PROFILTYP_RECHTECK: return p->b_fo - 2 * p->t_w - 2 * r;
+    case PROFILTYP_T: case PROFILTYP_Z: case PROFILTYP_HALB_I: return (p->b_fo - p->t_w) / 2 - o_o;
+    case PROFILTYP_KASTEN: return (upper ? p->b_fo : p->b_fu) - 2 * p->t_w;
+    case PROFILTYP_TRAPEZ: {
         double alpha = Calc_Profile_Flange_Slope(p);
         return p->b_fo + 2 * (p->t_fo * std::tan(alpha) - p->t_w / std::cos(alpha));
     }
@@ -523,10 +528,10 @@ double Calc_Profile_Iy(const Stahlprofil* p) {
     if (!p) return 0;
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, z_s = p->z_s;
     switch (p->type) {
-    case 1: return h * h * h * t_w / 12;
-    case 2: return kPiOver4 * std::pow(h / 2, 4);
-    case 9: return kPiOver4 * (std::pow(h / 2, 4) - std::pow((h - 2 * t_w) / 2, 4));
-    case 8: {
+    case PROFILTYP_FLACH: return h * h * h * t_w / 12;
+    case PROFILTYP_RUND: return kPiOver4 * std::pow(h / 2, 4);
+    case PROFILTYP_ROHR: return kPiOver4 * (std::pow(h / 2, 4) - std::pow((h - 2 * t_w) / 2, 4));
+    case PROFILTYP_RECHTECK: {
         double o_o = 0, r = 0;
         Calc_Profile_Weld_Offsets(p, &o_o, nullptr, &r);
         double v = 2 * b_o * t_o * ((z_s - t_o / 2) * (z_s - t_o / 2) + t_o * t_o / 12) +
@@ -558,9 +563,9 @@ double Calc_Profile_Iz(const Stahlprofil* p) {
     if (!p) return 0;
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo;
     switch (p->type) {
-    case 1: return t_w * t_w * t_w * h / 12;
-    case 2: case 9: return Calc_Profile_Iy(p);
-    case 8: {
+    case PROFILTYP_FLACH: return t_w * t_w * t_w * h / 12;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: return Calc_Profile_Iy(p);
+    case PROFILTYP_RECHTECK: {
         double o_o = 0, r = 0;
         Calc_Profile_Weld_Offsets(p, &o_o, nullptr, &r);
         double e = (b_o - t_w) / 2;
@@ -616,9 +621,10 @@ double Calc_Trapezoid_Area(double x, double y_1, double y_2) {
 }
 
 int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, const char* prefix) {
-    if (!p || p->kind == 2 || p->type == 0) return 0;
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
+    if (!p || p->kind == STAHLPROFIL_KIND_FOREIGN || p->type == PROFILTYP_NONE) return 0;
     const char* pre = prefix ? prefix : "";
-    if (p->kind == 1) {
+    if (p->kind == STAHLPROFIL_KIND_CATALOGUE) {
         Normalize_HE_Profile_Name(p->name);
         char trimmed[STAHLPROFIL_NAME_SIZE];
         Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
@@ -639,8 +645,8 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     Raise_Throats(p, list, pre);
     if (!Is_Profile_Type_In(PROFILTYP_MASK_TWO_FLANGES, p->type)) p->a_u = p->a_o;
 
-    if (p->type == 8 || p->type == 9) {
-        if (p->kind == 1) {
+    if (p->type == PROFILTYP_RECHTECK || p->type == PROFILTYP_ROHR) {
+        if (p->kind == STAHLPROFIL_KIND_CATALOGUE) {
             char trimmed[STAHLPROFIL_NAME_SIZE];
             int n = Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
             p->hot_finished = n > 0 && trimmed[n - 1] == 'k' ? 0 : 1;
@@ -662,19 +668,19 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     p->A = Area(p, o_o, o_u, r);
     p->U = Perimeter(p, o_o, o_u, r);
     p->A_vz = Calc_Profile_Shear_Area_Vz(p);
-    if (p->type == 1 || p->type == 2) p->A_vy = p->A;
-    else if (p->type == 9) p->A_vy = kTwoOverPi * p->A;
-    else if (p->type == 14) p->A_vy = (p->b_fo + p->t_w) * p->t_fo - k2 * r * r;
+    if (p->type == PROFILTYP_FLACH || p->type == PROFILTYP_RUND) p->A_vy = p->A;
+    else if (p->type == PROFILTYP_ROHR) p->A_vy = kTwoOverPi * p->A;
+    else if (p->type == PROFILTYP_Z) p->A_vy = (p->b_fo + p->t_w) * p->t_fo - k2 * r * r;
     else if (In_I(p->type)) p->A_vy = p->t_fo * p->b_fo + p->t_fu * p->b_fu;
     else p->A_vy = p->A - p->A_vz;
 
     // Centroid.
     Parts s;
-    if (p->type == 2 || p->type == 9 || p->type == 14) {
+    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR || p->type == PROFILTYP_Z) {
         p->z_s = static_cast<float>(p->h / 2);
-    } else if (p->type == 8) {
+    } else if (p->type == PROFILTYP_RECHTECK) {
         p->z_s = p->h / 2;
-    } else if (p->type == 17) {
+    } else if (p->type == PROFILTYP_TRAPEZ) {
         double top, bottom, height, z_o, z_i;
         Trapezoid_Inner(p, &top, &bottom, &height);
         double a_o = Trapezoid_Area(p->b_fo, p->b_fu, p->h, &z_o), a_i = Trapezoid_Area(top, bottom, height, &z_i);
@@ -688,11 +694,11 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
         }
         if (std::fabs(a) > kEps && std::fabs(m) > kEps) p->z_s = m / a;
     }
-    if (p->type == 2 || p->type == 9) p->y_s = -p->h / 2;
-    else if (p->type == 14) p->y_s = -p->b_fo / 2;
-    else if (p->type == 16) p->y_s = -std::fmax(2 * p->b_ueu + p->b_fu, 2 * p->b_ueo + p->b_fo) / 2;
-    else if (p->type == 17) p->y_s = -p->b_fu / 2;
-    else if ((p->type == 3 || Channel(p->type)) && s.n > 0) {
+    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) p->y_s = -p->h / 2;
+    else if (p->type == PROFILTYP_Z) p->y_s = -p->b_fo / 2;
+    else if (p->type == PROFILTYP_KASTEN) p->y_s = -std::fmax(2 * p->b_ueu + p->b_fu, 2 * p->b_ueo + p->b_fo) / 2;
+    else if (p->type == PROFILTYP_TRAPEZ) p->y_s = -p->b_fu / 2;
+    else if ((p->type == PROFILTYP_L || Channel(p->type)) && s.n > 0) {
         double a = 0, m = 0;
         for (int i = 0; i < s.n; i++) {
             a += s.p[i].a;
@@ -701,13 +707,13 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
         if (std::fabs(a) > kEps) p->y_s = -m / a;
     }
 
-    if (p->type <= 17) {
+    if (p->type <= PROFILTYP_TRAPEZ) {
         p->I_y = Calc_Profile_Iy(p);
         p->I_z = Calc_Profile_Iz(p);
     }
     p->I_yz = 0;
-    if (p->type == 14 && s.n == 0) Build_Parts(p, &s);  // its centroid needed no parts
-    if ((p->type == 3 || p->type == 14) && s.n > 0) {
+    if (p->type == PROFILTYP_Z && s.n == 0) Build_Parts(p, &s);  // its centroid needed no parts
+    if ((p->type == PROFILTYP_L || p->type == PROFILTYP_Z) && s.n > 0) {
         for (int i = 0; i < s.n; i++) p->I_yz += s.p[i].a * (s.p[i].z - p->z_s) * (-p->y_s - s.p[i].y);
     }
     p->symmetric = std::fabs(p->t_fo - p->t_fu) < 0.01 && std::fabs(p->b_fo - p->b_fu) < 0.01 &&
@@ -718,6 +724,7 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
 }
 
 int Calc_Profile_Cross_Section_Old(Stahlprofil* p) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!p) return 0;
     Init_Profile(p);
     p->type = 1;

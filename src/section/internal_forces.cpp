@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "section/section_internal.h"
+#include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/stress_strain.h"
 
@@ -156,6 +158,7 @@ int Berechne(Querschnitt* q, const double* plane, double lambda, Schnittgroessen
 
 int Calc_Schnittgroessen(Querschnitt* section, const double* plane, Schnittgroessen* out,
                          double lambda) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     Schnittgroessen_Steifigkeit r;
     const int ok = Berechne(section, plane, lambda, &r, 1);
     if (out) *out = r.s;
@@ -164,12 +167,14 @@ int Calc_Schnittgroessen(Querschnitt* section, const double* plane, Schnittgroes
 
 int Calc_Schnittgroessen_Aus_Dehnung(Querschnitt* section, const double* plane, double lambda,
                                      Schnittgroessen* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!out) return 0;
     return Calc_Schnittgroessen(section, plane, out, lambda);
 }
 
 int Calc_Schnittgroessen_Steifigkeit(Querschnitt* section, const double* plane, double lambda,
                                      Schnittgroessen_Steifigkeit* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!out) return 0;
     return Berechne(section, plane, lambda, out, 3);
 }
@@ -177,6 +182,7 @@ int Calc_Schnittgroessen_Steifigkeit(Querschnitt* section, const double* plane, 
 int Calc_Gruppe_Schnittgroessen(Querschnitt* section, Spannungsdehnungslinie* curve,
                                 const double* plane, Querschnittsgruppe* group, double weight,
                                 Schnittgroessen_Steifigkeit* sum, int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (weight == 0) return 1;
     if (!section || !curve || !plane || !group || !sum) return 0;
     Update_Querschnitt(section, 0);  // nothing to do when the caller just updated
@@ -281,6 +287,7 @@ int Schnittgroessen_Ruecktransformieren_Vektor(const Schnittgroessen* forces,
 // ---- Companions ----------------------------------------------------------
 
 int Calc_Nulllinie(const Querschnitt* section, const double* plane, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     (void)section;
     if (!plane || !out) return 0;
     const double phi = plane[0], e0 = plane[1], k = plane[2];
@@ -299,6 +306,7 @@ int Calc_Nulllinie(const Querschnitt* section, const double* plane, double* out)
 
 int Calc_Punkt_Dehnung(const Querschnitt* section, const double* plane, double y, double z,
                        double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     (void)section;
     if (!plane || !out) return 0;
     *out = plane[1] + plane[2] * (y * std::cos(plane[0]) + z * std::sin(plane[0]));
@@ -307,6 +315,7 @@ int Calc_Punkt_Dehnung(const Querschnitt* section, const double* plane, double y
 
 int Calc_Zug_Druck_Resultierende(Querschnitt* section, const double* plane, double lambda,
                                  double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section || !plane || !out) return 0;
     for (int side = 0; side < 2; ++side) {
         Prepare_Querschnitt_Kurven_Teil(section, side + 1);
@@ -321,6 +330,7 @@ int Calc_Zug_Druck_Resultierende(Querschnitt* section, const double* plane, doub
 }
 
 int Calc_Knoten_Ausdehnung(const Querschnitt* section, double* out, int transformed) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section || !out) return 0;
     bool first = true;
     for (int i = 0; i < Get_Querschnittsknoten_Count(section); ++i) {

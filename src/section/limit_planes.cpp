@@ -4,12 +4,15 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "section/internal_forces.h"
 #include "section/nonlinear_solver.h"
+#include "section/section_invariants.h"
 #include "section/strain_ranges.h"
 
 int Calc_Grenzzustand_Schnittgroessen(Querschnitt* q, const double* params, double lambda,
                                       Schnittgroessen* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!out) return 0;
     *out = {};
     if (!q || !params) return 0;
@@ -130,6 +133,7 @@ void Grenzzustand_Winkel_Callback(int*, double* x, double* fvec, double* fjac, i
 
 int Calc_Grenzzustand_Startwert(Querschnitt* q, const double* target, double* out, double lambda,
                                 double ey, double ez) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !out || !target) return 0;
     Loeser_Kontext& c = K();
     const double saved_ref[2] = {c.ey, c.ez};
@@ -204,6 +208,7 @@ int Calc_Grenzzustand_Parameter(Querschnitt* q, const double* target,
                                 const Loeser_Toleranz* tolerance, double lambda,
                                 const double* reference, double ey, double ez,
                                 Grenzzustand_Ergebnis* result, int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !target || !result) return 0;
     Loeser_Kontext& c = K();
     const double tol0 = tolerance ? tolerance->toleranz : 1e-4;
@@ -257,6 +262,7 @@ int Calc_Grenzzustand_Parameter(Querschnitt* q, const double* target,
 
 void Grenzzustand_Referenz(Querschnitt* q, const double* T, double lambda, double* ey, double* ez,
                            double* R) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     const double pu[2] = {0, T[0] > 0 ? 33.0 : 0.0};
     Schnittgroessen u{};
     Calc_Grenzzustand_Schnittgroessen(q, pu, lambda, &u);
@@ -293,6 +299,7 @@ double Grenzzustand_Ziel_Skalieren(double* T, const double* R) {
 int Calc_Grenzzustand_Skaliert(Querschnitt* q, const double* target, double lambda,
                                const Loeser_Toleranz* tolerance, Grenzzustand_Ergebnis* result,
                                int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !target || !result) return 0;
     double ey, ez, R[4];
     Grenzzustand_Referenz(q, target, lambda, &ey, &ez, R);

@@ -5,7 +5,9 @@
 #include <cstring>
 #include <vector>
 
+#include "base/invariant.h"
 #include "section/internal_forces.h"
+#include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/section_values.h"
 #include "section/strain_ranges.h"
@@ -103,6 +105,7 @@ void Zum_Ursprung(Querschnitt* q, const double* T, double* out) {
 }  // namespace
 
 int Set_Grenzzustand_Querschnitt(int, int, int, Querschnitt* section, int reference, int reset) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (global.aktiv && reset) Release_Grenzzustand_Querschnitt();
     if (!section) return 0;
     global.q = section;
@@ -120,6 +123,7 @@ int Release_Grenzzustand_Querschnitt(void) {
 
 int Calc_Sicherheitsbeiwert(Querschnitt* q, const Grenzdehnung_Ergebnis* result, double gamma,
                             double* gamma_out, double* range_out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!gamma_out) return 0;
     if (gamma > 0 && !range_out) {
         *gamma_out = gamma;
@@ -134,6 +138,7 @@ int Calc_Sicherheitsbeiwert(Querschnitt* q, const Grenzdehnung_Ergebnis* result,
 }
 
 int Calc_Gleichgewichtsebene(Querschnitt* q, const double* T, double* plane) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !T || !plane) return 0;
     Gleichgewicht_Ergebnis e{};
     if (!Calc_Dehnungsebene_Gleichgewicht_Fallback(q, T, 1.0, &kToleranz, &e, 0)) return 0;
@@ -142,6 +147,7 @@ int Calc_Gleichgewichtsebene(Querschnitt* q, const double* T, double* plane) {
 }
 
 int Calc_Grenzzustand_Punktwerte(Querschnitt* q, const double* plane, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !plane || !b) return 0;
     const std::vector<Punkt> p = Punkte(q);
     for (size_t i = 0; i < p.size(); ++i) {
@@ -156,6 +162,7 @@ int Calc_Grenzzustand_Punktwerte(Querschnitt* q, const double* plane, Grenzzusta
 }
 
 int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
     const double in[2] = {input[0], input[1]};
     double plane[4];
@@ -164,6 +171,7 @@ int Calc_Grenzzustand_Richtung(Querschnitt* q, const double* input, int, Grenzzu
 }
 
 int Calc_Grenzzustand_Nachweis(Querschnitt* q, const double* T, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !T || !b) return 0;
     double t[4];
     Zum_Ursprung(q, T, t);
@@ -182,6 +190,7 @@ int Calc_Grenzzustand_Nachweis(Querschnitt* q, const double* T, Grenzzustand_Blo
 }
 
 int Calc_Grenzzustand_Lastfaktor(Querschnitt* q, const double* T, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !T || !b) return 0;
     double t[4];
     Zum_Ursprung(q, T, t);
@@ -238,16 +247,19 @@ int Sicherheit(Querschnitt* q, const double* T, const double* limits, const doub
 }  // namespace
 
 int Calc_Grenzzustand_Sicherheit(Querschnitt* q, const double* T, const double* limits, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     return Sicherheit(q, T, limits, nullptr, b);
 }
 
 int Calc_Grenzzustand_Sicherheit_Direkt(Querschnitt* q, const double* T, const double* limits,
                                         const double* report, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!report) return 0;
     return Sicherheit(q, T, limits, report, b);
 }
 
 int Calc_Grenzzustand_Randpunkte(Querschnitt* q, const double* axis, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !axis || !out) return 0;
     // Normal of the neutral axis: the plane's direction.
     const double nx = std::sin(axis[0]), ny = -std::cos(axis[0]);
@@ -263,6 +275,7 @@ int Calc_Grenzzustand_Randpunkte(Querschnitt* q, const double* axis, double* out
 }
 
 int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int, Grenzzustand_Block* b) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !input || !b) return 0;
     const double in[2] = {input[0], input[1]};
     double plane[4];
@@ -286,6 +299,7 @@ int Calc_Grenzzustand_Hebelarm(Querschnitt* q, const double* input, int, Grenzzu
 
 int Calc_Traglast(Querschnitt* q, const double* T, const double* limits, const Loeser_Toleranz* tolerance,
                   Traglast_Ergebnis* result) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!result) return 0;
     result->g.status = 1;
     if (!q || !T || !limits) return 0;

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "section/internal_forces.h"
 #include "section/limit_planes.h"
 #include "section/nonlinear_solver.h"
+#include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/section_values.h"
 #include "section/strain_ranges.h"
@@ -68,6 +70,7 @@ void Loeser_Variablen(int n, const double* plane, double* x) {
 }
 
 int Loeser_Ausnutzung(Querschnitt* q, const double* plane, double* u) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     double out[3];
     if (!Calc_Dehnungsausnutzung(q, plane, out)) return 0;
     *u = out[2];
@@ -428,6 +431,7 @@ int Calc_Startebene(const double* target, double* out) {
 int Calc_Dehnungsebene_Gleichgewicht(Querschnitt* q, const double* target,
                                      const Loeser_Toleranz* tolerance, double lambda,
                                      Gleichgewicht_Ergebnis* result, int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !target || !result) return 0;
     double tol;
     int maxfev;
@@ -455,6 +459,7 @@ int Calc_Grenzebene_Kraftrichtung(Querschnitt* q, const double* target,
                                   const Loeser_Toleranz* tolerance, double lambda,
                                   const double* reference, double ey, double ez,
                                   Grenzdehnung_Ergebnis* result, int options, double rho) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!result || !q || !target) return 0;
     double tol;
     int maxfev;

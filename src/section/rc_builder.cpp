@@ -1,7 +1,9 @@
 // rc_builder: reinforced-concrete section from arrays.
 #include "section/rc_builder.h"
 
+#include "base/invariant.h"
 #include "section/section_internal.h"
+#include "section/section_invariants.h"
 #include "section/stress_strain.h"
 
 const Spannungsdehnungslinie* Get_Builtin_Spannungsdehnungslinie(const char* name) {
@@ -94,5 +96,6 @@ Querschnitt* Build_RC_Querschnitt(int number, int n, const double* y, const doub
         Free_Querschnitt_Erzwungen(q);
         return nullptr;
     }
+    WELD_CHECK(Check_Querschnitt_Invariants(q));
     return q;
 }

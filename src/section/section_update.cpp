@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
+#include "section/section_invariants.h"
 #include "section/strain_plane.h"
 #include "section/stress_strain.h"
 
@@ -29,18 +31,21 @@ int Invert_Querschnitt_Lage(const double* in, double* out, int option) {
 }
 
 int Set_Querschnitt_Lage(Querschnitt* section, double y0, double z0, double angle, int option) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     const double in[3] = {y0, z0, angle};
     return Invert_Querschnitt_Lage(in, section->lage, option);
 }
 
 int Set_Querschnitt_Lage_Vektor(Querschnitt* section, const double* placement, int option) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section || !placement) return 0;
     const double in[3] = {placement[0], placement[1], placement[2]};
     return Invert_Querschnitt_Lage(in, section->lage, option);
 }
 
 int Set_Querschnitt_Kurvenoptionen(Querschnitt* section, const Querschnitt_Kurvenoptionen* options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     const Querschnitt_Kurvenoptionen o = options ? *options : Querschnitt_Kurvenoptionen{0, 0};
     if (o.optionen != section->kurvenoptionen.optionen || o.wert != section->kurvenoptionen.wert)
@@ -56,6 +61,7 @@ int Get_Querschnitt_Kurvenoptionen(const Querschnitt* section, Querschnitt_Kurve
 }
 
 int Set_Querschnitt_Grenzmodus(Querschnitt* section, int on) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     const int before = (section->flags & QS_GRENZMODUS) ? 1 : 0;
     if (on)
@@ -67,10 +73,12 @@ int Set_Querschnitt_Grenzmodus(Querschnitt* section, int on) {
 }
 
 void Invalidate_Querschnitt(Querschnitt* section, unsigned int mask) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (section) section->flags &= ~(mask & QS_INVALIDIERBAR);
 }
 
 int Transform_Querschnittsknoten(Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     const double y0 = section->lage[0], z0 = section->lage[1];
     const double c = std::cos(section->lage[2]), s = std::sin(section->lage[2]);
@@ -86,6 +94,7 @@ int Transform_Querschnittsknoten(Querschnitt* section) {
 }
 
 int Calc_Querschnitt_Dehnungsgrenzen(Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     bool have[2] = {false, false};
     double g[4] = {0, 0, 0, 0};
@@ -110,6 +119,7 @@ int Calc_Querschnitt_Dehnungsgrenzen(Querschnitt* section) {
 }
 
 int Prepare_Querschnitt_Kurven(Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     section->flags &= ~static_cast<unsigned>(QS_VORDEHNUNG);
     int ok = 1;
@@ -128,6 +138,7 @@ int Prepare_Querschnitt_Kurven(Querschnitt* section) {
 }
 
 int Prepare_Querschnitt_Kurven_Teil(Querschnitt* section, int mode) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     Prepare_Querschnitt_Kurven(section);
     const Spannungsdehnungslinie_Segment empty = {0, 0, 0, 0, 0, 0, 1.0, 0, -1};
@@ -144,6 +155,7 @@ int Prepare_Querschnitt_Kurven_Teil(Querschnitt* section, int mode) {
 }
 
 int Check_Querschnitt_Felder(Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     section->flags &= ~static_cast<unsigned>(QS_FELDER_AKTIV);
     const unsigned saved = Get_Querschnitt_Modus();
@@ -161,6 +173,7 @@ int Check_Querschnitt_Felder(Querschnitt* section) {
 }
 
 int Update_Querschnitt(Querschnitt* section, unsigned int mask) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!section) return 0;
     if (mask) section->flags &= ~(mask & QS_INVALIDIERBAR);
     int ok = 1;

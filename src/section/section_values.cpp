@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "base/invariant.h"
 #include "section/internal_forces.h"
+#include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/strain_plane.h"
 #include "section/stress_strain.h"
@@ -37,6 +39,7 @@ void Drehen(Querschnitt* q, double angle) {
 
 int Calc_Querschnittswerte(Querschnitt* section, unsigned selection, int stage,
                            Querschnittswerte* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!out) return 0;
     *out = {};
     if (!section) return 0;
@@ -119,6 +122,7 @@ int Calc_Querschnittswerte(Querschnitt* section, unsigned selection, int stage,
 }
 
 int Calc_Eigendehnungsebene(Querschnitt* section, unsigned selection, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!out || !section) return 0;
     Update_Querschnitt(section, 0);
     double A = 0, N = 0, My = 0, Mz = 0;

@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "base/vesk.h"
 #include "section/internal_forces.h"
 #include "section/section_internal.h"
+#include "section/section_invariants.h"
 #include "section/section_update.h"
 #include "section/strain_plane.h"
 #include "section/stress_strain.h"
@@ -49,6 +51,7 @@ void Bereich_Abschliessen(double* r) {
 
 int Calc_Gruppe_Dehnungsbereich(Querschnitt* q, const double* plane, Querschnittsgruppe* g,
                                 double* range) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     const int law = Gesetz(g);
     if (!q || !plane || !range || (law != SDL_BETON && law != SDL_STAHL)) return 1;
     double eff[4] = {plane[0], plane[1], plane[2], 0};
@@ -73,6 +76,7 @@ int Calc_Gruppe_Dehnungsbereich(Querschnitt* q, const double* plane, Querschnitt
 }
 
 int Calc_Querschnitt_Dehnungsbereich(Querschnitt* q, const double* plane, double* range) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !plane || !range) return 0;
     Bereich_Leeren(range, plane[0]);
     const double alpha = q->lage[2];
@@ -88,6 +92,7 @@ int Calc_Querschnitt_Dehnungsbereich(Querschnitt* q, const double* plane, double
 }
 
 int Calc_Querschnitt_Dehnungsbereich_Richtung(Querschnitt* q, double direction, double* range) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     const double plane[4] = {direction, 0, 1, 0};
     return Calc_Querschnitt_Dehnungsbereich(q, plane, range);
 }
@@ -100,6 +105,7 @@ int Calc_Querschnitt_Dehnungsbereich_Richtung(Querschnitt* q, double direction, 
 // section. Ratios of strain to limit; a tension strain of such a fibre uses
 // nothing.
 int Calc_Dehnungsausnutzung(Querschnitt* q, const double* plane, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !plane || !out) return 0;
     out[0] = plane[0], out[1] = out[2] = 0;
     if (!Update_Querschnitt(q, 0)) return 0;
@@ -197,6 +203,7 @@ void Steigungen(const Huellpunkt* p, int n, double* s) {
 }  // namespace
 
 int Convex_Hull(Querschnitt* q) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q) return 0;
     int refs = 0;
     for (int i = 0; i < Get_Querschnittsgruppen_Count(q); ++i) {
@@ -288,6 +295,7 @@ int Convex_Hull(Querschnitt* q) {
 }
 
 int Update_Querschnitt_Huelle(Querschnitt* q) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q) return 0;
     const Querschnitt_Huelle* h = static_cast<Querschnitt_Huelle*>(q->huelle);
     if ((q->flags & QS_HUELLE_OK) && h && h->winkel == q->lage[2]) return 1;
@@ -295,6 +303,7 @@ int Update_Querschnitt_Huelle(Querschnitt* q) {
 }
 
 int Calc_Grenzdehnungsebene_Huelle(Querschnitt* q, const double* in, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !in || !out) return 0;
     const double alpha = q->lage[2];
     Drehen(q, alpha + in[0]);
@@ -325,6 +334,7 @@ int Calc_Grenzdehnungsebene_Huelle(Querschnitt* q, const double* in, double* out
 }
 
 int Calc_Dehnungsebene_Zwei_Fasern(Querschnitt* q, const double* in, int options, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !in || !out) return 0;
     double r[DB_ANZAHL];
     if (!Calc_Querschnitt_Dehnungsbereich_Richtung(q, in[0], r)) return 0;
@@ -340,6 +350,7 @@ int Calc_Dehnungsebene_Zwei_Fasern(Querschnitt* q, const double* in, int options
 }
 
 int Calc_Grenzdehnungsebene(Querschnitt* q, const double* in, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !in || !out) return 0;
     Update_Querschnitt(q, 0);
     if (q->flags & QS_GRENZMODUS) return Calc_Grenzdehnungsebene_Huelle(q, in, out);
@@ -362,6 +373,7 @@ int Calc_Grenzdehnungsebene(Querschnitt* q, const double* in, double* out) {
 }
 
 int Calc_Grenzdehnungsebene_Auswertung(Querschnitt* q, const double* in, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!Calc_Grenzdehnungsebene(q, in, out)) return 0;
     Schnittgroessen s{};
     const int ok = Calc_Schnittgroessen_Aus_Dehnung(q, out, 1.0, &s);
@@ -370,6 +382,7 @@ int Calc_Grenzdehnungsebene_Auswertung(Querschnitt* q, const double* in, double*
 }
 
 int Calc_Grenzdehnungsebene_Ableitung(Querschnitt* q, const double* in, double h, double* out) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !in || !out) return 0;
     const double steps[2] = {h > 0 ? 2 * M_PI * h : 0.0006283185307179586, h > 0 ? 33 * h : 0.0001};
     int ok = 1;

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "base/vesk.h"
 #include "section/section_internal.h"
+#include "section/section_invariants.h"
 #include "section/strain_plane.h"
 #include "section/xmasque.h"
 
@@ -46,6 +48,7 @@ void Free_Spannungsdehnungslinie(Spannungsdehnungslinie* curve) {
 
 int Set_Spannungsdehnungslinie_Parameter(Querschnitt* section, Spannungsdehnungslinie* curve,
                                          const Spannungsdehnungslinie_Parameter* parameters) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!curve || !parameters) return 0;
     curve->p = *parameters;
     if (section) section->flags &= ~static_cast<unsigned>(QS_KURVEN_OK);

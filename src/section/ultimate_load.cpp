@@ -5,8 +5,10 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "base/invariant.h"
 #include "section/internal_forces.h"
 #include "section/limit_planes.h"
+#include "section/section_invariants.h"
 #include "section/strain_ranges.h"
 #include "section/stress_strain.h"
 
@@ -40,6 +42,7 @@ void Interpolieren(const Punkt& lo, const Punkt& hi, double mu, double* out) {
 int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double lambda,
                                    const Loeser_Toleranz* tolerance, Grenzdehnung_Ergebnis* result,
                                    int options, double rho) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!q || !target || !result) return 0;
     result->lastfaktor = -1.0;
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
@@ -148,12 +151,14 @@ int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double 
 int Calc_Querschnitt_Gleichgewicht_1(Querschnitt* q, const double* target, double lambda,
                                      const Loeser_Toleranz* tolerance,
                                      Grenzdehnung_Ergebnis* result, int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     return Calc_Querschnitt_Gleichgewicht(q, target, lambda, tolerance, result, options, 1.0);
 }
 
 int Calc_Dehnungsebene_Gleichgewicht_Fallback(Querschnitt* q, const double* target, double lambda,
                                               const Loeser_Toleranz* tolerance,
                                               Gleichgewicht_Ergebnis* result, int options) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(q));
     if (!result) return 0;
     result->status = 1;
     if (!q || !target) return 0;

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "base/textio.h"
 #include "section/section_internal.h"
+#include "section/section_invariants.h"
 #include "section/stress_strain.h"
 
 static const unsigned char open_name = 0xAE, close_name = 0xAF;
@@ -91,6 +93,7 @@ static int Write_List(FILE* stream, const PtrArr* list, W write) {
 }
 
 int Write_Querschnitt(FILE* stream, const Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!stream || !section || !Write_Element_Header(stream, section)) return 0;
     const int ok = Write_List<Querschnittsknoten>(stream, section->knoten, Write_Querschnittsknoten) &&
                    Write_List<Querschnittskante>(stream, section->kanten, Write_Querschnittskante) &&
@@ -380,6 +383,7 @@ void Print_Querschnittsgruppe(FILE* stream, const Querschnittsgruppe* group) {
 }
 
 void Print_Querschnitt(FILE* stream, const Querschnitt* section) {
+    WELD_CHECK_AT_EXIT(Check_Querschnitt_Invariants(section));
     if (!stream || !section) return;
     Print_Element_Header(stream, section);
     std::fprintf(stream, " Groesste interne Elementnummer: %d\n", section->max_intern);

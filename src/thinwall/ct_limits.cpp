@@ -5,6 +5,9 @@
 #include <cmath>
 #include <utility>
 
+#include "base/invariant.h"
+#include "thinwall/dwqb_invariants.h"
+
 namespace {
 
 const Ct_Part_Services* part_services;
@@ -166,6 +169,7 @@ void Account(double c, const Ct_Grenzwerte& g, const Ct_Grenzwerte& gp, int32_t 
 }  // namespace
 
 int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (out) *out = Ct_Winkel{};
     if (!in || !legs || !out) return 0;
     const int rules = in->code & 0xFFFF;
@@ -187,6 +191,7 @@ int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Wink
 }
 
 int Calc_Ct_Grenzwerte(const Ct_Grenzwert_Eingabe* in, Ct_Grenzwerte* out) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (out) Initial(out);
     if (!in) return 0;
     if (!out) return 1;
@@ -202,6 +207,7 @@ const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services) {
 }
 
 int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (r) *r = Ct_Ausnutzung{};
     if (!r || !in) return 0;
     const Ct_Part_Services* sv = part_services;

@@ -8,9 +8,11 @@
 #include <cstring>
 
 #include "base/dlist.h"
+#include "base/invariant.h"
 #include "base/vesk.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 
 double DWQB_Querschnittswerte[DWQB_QW_COUNT];
@@ -65,6 +67,7 @@ static void Release_Line_End(DWQB_Knoten* node) {
 }
 
 void Clear_DWQB_Model(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     DWQB_Model_Generation++;
     DWQB_Linie* line = dwqb_model.first_line;
     while (line) {
@@ -97,6 +100,7 @@ void Clear_DWQB_Model(void) {
 }
 
 int Init_DWQB_Model(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     Clear_DWQB_Model();
     DWQB_Status = 0;
     DWQB_Optionen = 0;
@@ -126,6 +130,7 @@ static Record* Take_Record(Record*& free_list) {
 }
 
 void Add_DWQB_Node(int number, double y, double z) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     DWQB_Model_Generation++;
     DWQB_Knoten* node = Take_Record(dwqb_model.free_nodes);
     if (!node) return;
@@ -144,6 +149,7 @@ static void Clear_Line(DWQB_Linie* line) {
 }
 
 void Add_DWQB_Line(int number, int kind, int start, int end, const double* values) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     DWQB_Model_Generation++;
     DWQB_Linie* line = Take_Record(dwqb_model.free_lines);
     if (!line) return;
@@ -178,11 +184,13 @@ void Add_DWQB_Line(int number, int kind, int start, int end, const double* value
 }
 
 void Add_DWQB_Line_Constant_T(int number, int start, int end, double t) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const double values[9] = {t, t, 0, 0, 0, 0, 0, 0, 0};
     Add_DWQB_Line(number, 0, start, end, values);
 }
 
 int Transform_DWQB_Model(const double* shift_angle) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     DWQB_Model_Generation++;
     const double dy = shift_angle[0], dz = shift_angle[1];
     const double s = std::sin(shift_angle[2]), c = std::cos(shift_angle[2]);
@@ -240,6 +248,7 @@ void Free_DWQB_Model_Key_Data(DWQB_Model_Key* key) {
 }
 
 int Fill_DWQB_Tabellen(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     DWQB_Tabellen.n_nodes = 0;
     DWQB_Tabellen.n_lines = 0;
     DWQB_Tabellen.overflow = 0;
@@ -279,6 +288,7 @@ DWQB_Hook_Table* Set_DWQB_Hook_Table(DWQB_Hook_Table* table) {
 DWQB_Hook_Table* Get_DWQB_Hook_Table(void) { return hook_table; }
 
 void* Get_DWQB_Hook_Object(double* parameter) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!parameter || !Extended_Mode()) return nullptr;
     if (std::fabs(*parameter - hook_parameter) > 1e-8) {
         Release_Hook_Object();
@@ -330,6 +340,6 @@ int32_t DWQB_Member_Kind(const void* member) { return member ? *static_cast<cons
 
 DWQB_Teilwerte* DWQB_Member_Values(void* member) {
     if (!member) return nullptr;
-    if (DWQB_Member_Kind(member) == 3) return &static_cast<DWQB_Teil*>(member)->v;
+    if (DWQB_Member_Kind(member) == DWQB_MEMBER_PART) return &static_cast<DWQB_Teil*>(member)->v;
     return &static_cast<DWQB_Linienergebnis*>(member)->v;
 }

@@ -113,11 +113,14 @@ enum {
     DWQB_SAMPLE_QW = 5,        // sectorial static moment over I_w
 };
 
+// Kinds of a line.
+enum { DWQB_LINE_PLATE = 0, DWQB_LINE_NO_NORMAL = 1 };
+
 struct DWQB_Linie {
     int32_t number;
     DWQB_Knoten* a;            // start node; null when its number was unknown
     DWQB_Knoten* b;            // end node; null when its number was unknown
-    int32_t kind;              // 0 plate strip; 1 carries no normal stress
+    int32_t kind;              // DWQB_LINE_PLATE, or DWQB_LINE_NO_NORMAL: carries no normal stress
     double t_a, t_b;           // thickness at the start and at the end node
     double end_values[6];      // cut rotations at a, b; fillet radii a-left,
                                // a-right, b-left, b-right
@@ -150,6 +153,10 @@ enum { DWQB_WING_BEFORE_A = 0, DWQB_WING_AFTER_A = 1, DWQB_WING_BEFORE_B = 2, DW
 
 // ---- Result records of the several-part calculation ----------------------
 
+// Kinds of the members of a part (the first word of either record): the
+// result of a line, of a line of DWQB_LINE_NO_NORMAL, and a part.
+enum { DWQB_MEMBER_LINE = 1, DWQB_MEMBER_LINE_NO_NORMAL = 2, DWQB_MEMBER_PART = 3 };
+
 // Part sums: set 1 leaves out line results of kind 2, set 2 holds all lines.
 struct DWQB_Teil_Summen {
     double a, y, z, yy, yz, zz;        // area and area integrals about the origin
@@ -179,7 +186,7 @@ struct DWQB_Teilwerte {
 };
 
 struct DWQB_Teil {
-    int32_t kind;              // 3
+    int32_t kind;              // DWQB_MEMBER_PART
     int32_t n_members;         // parts (whole section) or line results
     int32_t n_shear_lines;
     int32_t second_count;
@@ -189,7 +196,7 @@ struct DWQB_Teil {
 };
 
 struct DWQB_Linienergebnis {
-    int32_t kind;              // 2 for a line of kind 1, else 1
+    int32_t kind;              // DWQB_MEMBER_LINE, DWQB_MEMBER_LINE_NO_NORMAL for such a line
     int32_t n_members;         // 1
     int32_t word[2];
     DWQB_Linie* line;
@@ -225,7 +232,7 @@ extern double* DWQB_Aktuelle_Gesamtwerte;
 extern double* DWQB_Aktuelle_Grundwerte;
 extern double* DWQB_Aktueller_Schubmittelpunkt;
 
-// Kind of a member of a part (3 part, 1 or 2 line result) and its values.
+// Kind of a member of a part (DWQB_MEMBER_*) and its values.
 int32_t DWQB_Member_Kind(const void* member);
 DWQB_Teilwerte* DWQB_Member_Values(void* member);
 

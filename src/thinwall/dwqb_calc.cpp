@@ -13,12 +13,14 @@
 #include "base/dlist.h"
 #include "base/vesk.h"
 
+#include "base/invariant.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_flow.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_warping.h"
@@ -546,7 +548,7 @@ int _Init_Result_Buffer(void) {
     auto** slots = reinterpret_cast<void**>(results + n_lines);
     DWQB_Teil& head = teile[0];
     DWQB_Teil& all = teile[1];
-    head.kind = all.kind = 3;
+    head.kind = all.kind = DWQB_MEMBER_PART;
     head.members = slots;
     all.members = slots + n_parts;
     all.shear_lines = buffer.entries;
@@ -558,13 +560,13 @@ int _Init_Result_Buffer(void) {
         if (leader->part != leader) continue;
         if (parts_made >= n_parts) break;
         DWQB_Teil& part = teile[2 + parts_made++];
-        part.kind = 3;
+        part.kind = DWQB_MEMBER_PART;
         head.members[head.n_members++] = &part;
         part.members = all.members + results_made;
         for (DWQB_Linie* l = leader; l; l = l->next) {
             if (l->part != leader || results_made >= n_lines) continue;
             DWQB_Linienergebnis& r = results[results_made++];
-            r.kind = l->kind == 1 ? 2 : 1;
+            r.kind = l->kind == DWQB_LINE_NO_NORMAL ? DWQB_MEMBER_LINE_NO_NORMAL : DWQB_MEMBER_LINE;
             r.n_members = 1;
             r.line = l;
             l->result = &r;
@@ -614,6 +616,7 @@ int Calc_Extended(void) {
 }  // namespace
 
 int Calc_DWQB_Section(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     dwqb_work.exact = (DWQB_Optionen & DWQB_OPT_EXACT) || DWQB_Alle_Linien ? 1 : 0;
     const bool extended = DWQB_Erweitert || (DWQB_Optionen & DWQB_OPT_EXTENDED);
     static const int saved[] = {0, 1, 2, 8, 13, 14, 15, 16, 17, 18, 19, 22, 23, 25, 26, 27, 28, 29, 34, 35};
@@ -652,6 +655,7 @@ void (*Set_DWQB_Invalidate_Hook(void (*hook)(void)))(void) {
 }
 
 int Calc_DWQB(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const int result = Calc_DWQB_Section();
     if (invalidate_hook) invalidate_hook();
     return result;

@@ -307,7 +307,7 @@ int Calc_DWQB_Plate_Runs(int skip, int min) {
     for (int i = 0; i < n; i++) {
         DWQB_Linie* first = lines[i];
         if (run_of[i]) continue;
-        if (skip && first->kind == 1) {
+        if (skip && first->kind == DWQB_LINE_NO_NORMAL) {
             run_of[i] = -1;
             first->run[4] = -2;
             continue;
@@ -325,7 +325,7 @@ int Calc_DWQB_Plate_Runs(int skip, int min) {
                 DWQB_Linie* next = Find_DWQB_Collinear_Line(cur->a, cur->b, cur, node);
                 if (!next) break;
                 const int p = position(next);
-                if (p < 0 || run_of[p] || (skip && next->kind == 1)) break;
+                if (p < 0 || run_of[p] || (skip && next->kind == DWQB_LINE_NO_NORMAL)) break;
                 run_of[p] = k;
                 if (dir == 0) run.push_front(next);
                 else run.push_back(next);

@@ -41,7 +41,7 @@ double Inverse_T(const DWQB_Linie* l, double s) {
 }
 
 DWQB_Linienergebnis* Result_Of(void* member) {
-    return member && DWQB_Member_Kind(member) != 3 ? static_cast<DWQB_Linienergebnis*>(member) : nullptr;
+    return member && DWQB_Member_Kind(member) != DWQB_MEMBER_PART ? static_cast<DWQB_Linienergebnis*>(member) : nullptr;
 }
 
 // Registers the closed cells of a part; their count.

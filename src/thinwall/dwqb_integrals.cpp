@@ -442,9 +442,9 @@ void Sum_DWQB_Teil(DWQB_Teil* part) {
         void* member = part->members[i];
         if (!member) continue;
         const int32_t kind = DWQB_Member_Kind(member);
-        if (kind == 3) Sum_DWQB_Teil(static_cast<DWQB_Teil*>(member));
+        if (kind == DWQB_MEMBER_PART) Sum_DWQB_Teil(static_cast<DWQB_Teil*>(member));
         const DWQB_Teilwerte& c = *DWQB_Member_Values(member);
-        if (kind != 2) {
+        if (kind != DWQB_MEMBER_LINE_NO_NORMAL) {
             Add_Ten_Sums(v.set1, c.set1);
             if (!extents) {
                 v.set1.y_min = c.set1.y_min;
@@ -476,7 +476,7 @@ void Sum_DWQB_Teil_Torsion(DWQB_Teil* part) {
     for (int i = 0; i < part->n_members && part->members; i++) {
         void* member = part->members[i];
         if (!member) continue;
-        if (DWQB_Member_Kind(member) == 3) Sum_DWQB_Teil_Torsion(static_cast<DWQB_Teil*>(member));
+        if (DWQB_Member_Kind(member) == DWQB_MEMBER_PART) Sum_DWQB_Teil_Torsion(static_cast<DWQB_Teil*>(member));
         const DWQB_Teilwerte& c = *DWQB_Member_Values(member);
         v.w += c.w;
         v.wy += c.wy;
@@ -608,7 +608,7 @@ void Walk_DWQB_Teil_Outline(DWQB_Teil* part, DWQB_Outline_Extremes* e) {
     for (int i = 0; i < part->n_members && part->members; i++) {
         void* member = part->members[i];
         if (!member) continue;
-        if (DWQB_Member_Kind(member) == 3) {
+        if (DWQB_Member_Kind(member) == DWQB_MEMBER_PART) {
             Walk_DWQB_Teil_Outline(static_cast<DWQB_Teil*>(member), e);
             continue;
         }

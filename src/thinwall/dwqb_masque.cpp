@@ -6,12 +6,14 @@
 #include <cstring>
 #include <vector>
 
+#include "base/invariant.h"
 #include "codes/stguete.h"
 #include "section/internal_forces.h"
 #include "section/section_update.h"
 #include "section/strain_plane.h"
 #include "section/ultimate_load.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_results.h"
 
@@ -149,7 +151,7 @@ int DWQB_Masque_Add_Line(DWQB_Schublinie* entry, void* context) {
     Add_Querschnittsgruppe(ctx->querschnitt, g);
     ctx->gruppe = g;
     const DWQB_Linienergebnis* r = line->result;
-    if (r && r->kind == 2) return 1;
+    if (r && r->kind == DWQB_MEMBER_LINE_NO_NORMAL) return 1;
     ctx->erster = ctx->voriger = nullptr;
     for (const DWQB_Outline_Segment& seg : line->outline)
         if (DWQB_Segment_Active(&seg) && !Walk_DWQB_Segment_Pieces(&seg, 2 * seg.n_sub, DWQB_Masque_Add_Edge, ctx))
@@ -319,6 +321,7 @@ int Calc_DWQB_Summary_Direction(Querschnitt* q, double* block1, double* block2, 
 }
 
 int Build_DWQB_Masque(DWQB_Summary* out) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!out) return 0;
     for (auto& block : out->block) Mark(block);
     if (!Switched_On()) return 0;
@@ -355,6 +358,7 @@ int Build_DWQB_Masque(DWQB_Summary* out) {
 }
 
 void Set_DWQB_Masque_Residual(Querschnitt* q, double value) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!q) return;
     Querschnitt_Kurvenoptionen o;
     Get_Querschnitt_Kurvenoptionen(q, &o);
@@ -365,6 +369,7 @@ void Set_DWQB_Masque_Residual(Querschnitt* q, double value) {
 }
 
 Querschnitt* Build_DWQB_Masque_Cached(const double in[5]) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!Switched_On() || !in) return nullptr;
     const std::vector<double> model = Model_Fingerprint();
     bool same = kept_model[KEPT_CACHED] == model;

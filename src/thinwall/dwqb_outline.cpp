@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "base/invariant.h"
 #include "section/nonlinear_solver.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 
 bool DWQB_Segment_Active(const DWQB_Outline_Segment* segment) {
     return segment && (segment->flags & DWQB_SEG_PRESENT) && !(segment->flags & DWQB_SEG_EMPTY);
@@ -284,7 +286,7 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
     Write_Side(j, node, s, y, z, nullptr);
 }
 
-static bool Joinable(const DWQB_Linie* l) { return l && l->kind != 1; }
+static bool Joinable(const DWQB_Linie* l) { return l && l->kind != DWQB_LINE_NO_NORMAL; }
 
 void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Outline_Segment* strip1,
                         DWQB_Outline_Segment* cap1, DWQB_Linie* line2, int code2, DWQB_Outline_Segment* cap2,
@@ -396,7 +398,7 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
 // Neighbour of line at node in the given sense, passing over lines of kind 1;
 // null at a free end.
 static DWQB_Linie* Neighbour(DWQB_Linie* line, const DWQB_Knoten* node, bool after) {
-    if (line->kind == 1) return nullptr;
+    if (line->kind == DWQB_LINE_NO_NORMAL) return nullptr;
     DWQB_Linie* cur = line;
     for (int guard = 0; guard < 1000; guard++) {
         DWQB_Linie* next;
@@ -404,7 +406,7 @@ static DWQB_Linie* Neighbour(DWQB_Linie* line, const DWQB_Knoten* node, bool aft
         else if (cur->b == node) next = cur->wing[after ? DWQB_WING_AFTER_B : DWQB_WING_BEFORE_B];
         else return nullptr;
         if (!next || next == line) return nullptr;
-        if (next->kind != 1) return next;
+        if (next->kind != DWQB_LINE_NO_NORMAL) return next;
         cur = next;
     }
     return nullptr;
@@ -635,6 +637,7 @@ int Walk_DWQB_Line_Outline_Cut(const DWQB_Linie* line, double s_cut, DWQB_Cut_Ca
 // ---- extents and raw line data ---------------------------------------------------
 
 int Get_DWQB_Extents(double* y_min, double* z_min, double* y_max, double* z_max) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const double* q = DWQB_Querschnittswerte;
     double e[4] = {0, 0, 0, 0};  // y_min, z_min, y_max, z_max
     int result = 1;

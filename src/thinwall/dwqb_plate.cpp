@@ -66,7 +66,7 @@ static void Plate_Values(DWQB_Linienergebnis* r) {
             Add_DWQB_Edge_Moments(em.m, em.first, g.y1, g.z1, g.y2, g.z2);
             em.first = 0;
         }
-        if (r->kind != 1) continue;
+        if (r->kind != DWQB_MEMBER_LINE) continue;
         if ((pos == 0 || pos == 9) && !start_free) continue;
         if ((pos == 4 || pos == 5) && !end_free) continue;
         const int side = pos <= 3 || pos == 9 ? 1 : 0;
@@ -107,7 +107,8 @@ int Calc_DWQB_Plate_Values(void) {
     DWQB_Teil* all = DWQB_Alle_Linien_Teil;
     for (int i = 0; all && i < all->n_members; i++) {
         auto* r = static_cast<DWQB_Linienergebnis*>(all->members[i]);
-        if (r && (r->kind == 1 || r->kind == 2) && r->n_members == 1 && r->line) Plate_Values(r);
+        if (r && (r->kind == DWQB_MEMBER_LINE || r->kind == DWQB_MEMBER_LINE_NO_NORMAL) && r->n_members == 1 && r->line)
+            Plate_Values(r);
     }
     DWQB_Teil* head = DWQB_Aktueller_Teil;
     if (!head) return 1;
@@ -272,7 +273,7 @@ int DWQB_Open_Shear_Line(DWQB_Schublinie* entry, DWQB_Open_Shear_State* st) {
 
 int DWQB_Outline_Stress_Line(DWQB_Linie* line, int32_t, void* collector) {
     auto* c = static_cast<DWQB_Outline_Stress*>(collector);
-    if (!line || !c || (line->result && line->result->kind == 2)) return 1;
+    if (!line || !c || (line->result && line->result->kind == DWQB_MEMBER_LINE_NO_NORMAL)) return 1;
     const double* g = DWQB_Arbeits_Gesamtwerte;
     const double* m = DWQB_Aktueller_Schubmittelpunkt;
     const double a = g[0], yc = g[1], zc = g[2], alpha = g[11], i1 = g[12], i2 = g[13];

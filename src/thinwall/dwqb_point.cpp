@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "thinwall/dwqb_geometry.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_results.h"
@@ -14,6 +16,7 @@
 static double Over(double a, double b, double fallback) { return b != 0 ? a / b : fallback; }
 
 int Get_DWQB_Section_Values(DWQB_Werte* out) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!out) return 0;
     std::memset(out, 0, sizeof *out);
     const DWQB_Teil* t = DWQB_Aktueller_Teil;
@@ -112,6 +115,7 @@ int Calc_DWQB_Axial_Coefficients(double y, double z, int ref_kind, double ref_y,
 
 int Calc_DWQB_Strain_State(int line, double y, double z, int flags, int ref_kind, double ref_y, double ref_z,
                            int angle_kind, double angle, int pole_kind, double pole_y, double pole_z, DWQB_Punkt* p) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!p) return 0;
     std::memset(p, 0, sizeof *p);
     const DWQB_Linie* l = Find_DWQB_Line(line);
@@ -121,7 +125,7 @@ int Calc_DWQB_Strain_State(int line, double y, double z, int flags, int ref_kind
     p->ref_kind = ref_kind, p->angle_kind = angle_kind, p->pole_kind = pole_kind;
     Transform_DWQB_Point(ref_kind, ref_y, ref_z, &p->ref_model_y, &p->ref_model_z);
     Transform_DWQB_Point(pole_kind, pole_y, pole_z, &p->pole_model_y, &p->pole_model_z);
-    if (!(flags & DWQB_PUNKT_NO_NORMAL) && !(l->result && l->result->kind == 2))
+    if (!(flags & DWQB_PUNKT_NO_NORMAL) && !(l->result && l->result->kind == DWQB_MEMBER_LINE_NO_NORMAL))
         Calc_DWQB_Axial_Coefficients(y, z, ref_kind, ref_y, ref_z, angle_kind, angle, p->c);
     if ((flags & DWQB_PUNKT_NO_SHEAR) && (flags & DWQB_PUNKT_NO_WARPING)) return 1;
     double s, u;
@@ -154,6 +158,7 @@ int Calc_DWQB_Strain_State(int line, double y, double z, int flags, int ref_kind
 }
 
 int Calc_Line_Stress(const DWQB_Punkt* p, const double* f, double* out) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!out) return 0;
     out[0] = out[1] = out[2] = 0;
     if (!p || !f) return 0;

@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/invariant.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_point.h"
@@ -123,7 +125,7 @@ static int Transfer_Extended(void) {
                 const double side = pos == 0 ? 0 : pos == 1 ? 1 : -1;
                 Put(PROFIL_PLANE_Y, at, py[pos]);
                 Put(PROFIL_PLANE_Z, at, pz[pos]);
-                if (!(l->result && l->result->kind == 2)) {
+                if (!(l->result && l->result->kind == DWQB_MEMBER_LINE_NO_NORMAL)) {
                     double e[3];
                     Calc_DWQB_Axial_Coefficients(py[pos], pz[pos], 1, 0, 0, 1, 0, e);
                     Put(PROFIL_PLANE_N, at, e[0]);
@@ -144,6 +146,7 @@ static int Transfer_Extended(void) {
 }
 
 int Transfer_DWQB_Line_Results(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!Snapshot_Usable("Transfer_DWQB_Line_Results")) return DWQB_TRANSFER_MISSING_LINE;
     if (DWQB_Tabellen.n_lines == 0) return 0;
     if (!dwqb_model.first_line) return DWQB_TRANSFER_MISSING_LINE;
@@ -153,6 +156,7 @@ int Transfer_DWQB_Line_Results(void) {
 }
 
 int Transfer_DWQB_Line_Kinds(void) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!Snapshot_Usable("Transfer_DWQB_Line_Kinds")) return DWQB_TRANSFER_MISSING_KIND;
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;
     for (int i = 0; i < DWQB_Tabellen.n_lines; i++) {

@@ -231,7 +231,7 @@ DWQB_OUTLINE_TRIANGULATION* Calc_DWQB_OUTLINE_TRIANGULATION(int ref_kind, double
         const int L = DWQB_Tabellen.line[i].number;
         const DWQB_Linie* line = Find_DWQB_Line(L);
         if (!line) return Free_DWQB_OUTLINE_TRIANGULATION(m), nullptr;
-        if (line->kind == 1 && !(o.flags & 1)) continue;
+        if (line->kind == DWQB_LINE_NO_NORMAL && !(o.flags & 1)) continue;
         const DWQB_Outline_Segment* g = Find_DWQB_Line_Segments(L);
         if (!g || !Mesh_Line(m, i, L, line, g, o, &e)) return Free_DWQB_OUTLINE_TRIANGULATION(m), nullptr;
     }

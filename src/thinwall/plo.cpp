@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "base/vesk.h"
 #include "section/internal_forces.h"
 #include "section/section_update.h"
@@ -16,6 +17,7 @@
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_flow.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/dwqb_masque.h"
 #include "thinwall/dwqb_results.h"
 #include "thinwall/dwqbtri.h"
@@ -90,6 +92,7 @@ static double Sum_All(DWQB_PLO_Liste* l) {
 }
 
 int Build_DWQB_PLO_Liste(DWQB_PLO_Liste** slot, int minimum) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!slot) return 0;
     int n = 0;
     DWQB_Result_Visitor count{};
@@ -147,6 +150,7 @@ int Sort_DWQB_PLO_Liste(DWQB_PLO_Liste* list) {
 // ---- limit load factor ---------------------------------------------------------
 
 Querschnitt* Get_DWQB_PLO_TSG_Querschnitt(const double* p, const TSG_Table* table, double lambda) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     Querschnitt* q = Build_DWQB_Masque_Cached(p);
     if (!q || !p || !table) return q;
     const double E = 10 * p[1], f = 10 * p[0], eps_u = p[2] > 0 ? p[2] : 150, E_h = p[3] * (f * 1000 / eps_u);
@@ -179,6 +183,7 @@ static bool Direct_Result(const double* T, Grenzdehnung_Ergebnis* r, int32_t* st
 
 int Calc_DWQB_PLO_Lastfaktor(const double* F, const double* params, double lambda, int warping, const TSG_Table* table,
                              double rho, Grenzdehnung_Ergebnis* result, int flags, int32_t* status) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     int32_t dummy = 0;
     if (!status) status = &dummy;
     if (!F || !params || !result) return 0;
@@ -528,6 +533,7 @@ bool Fill_Line_Results(const PLO_Run& R, PLO_Linienergebnis*& items, PLO_Liniene
 
 int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options, PLO_Ergebnis* out,
                   PLO_Linienergebnis** slot) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     PLO_Linienergebnis* items = slot ? *slot : nullptr;
     if (slot) *slot = nullptr;
     if (out) Clear_Result(out);
@@ -567,6 +573,7 @@ int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options,
 
 int Calc_DWQB_PLO_Section_Work(const double* forces, const double* parameters, const void*, NachweisDatenKopf* head,
                                int, PLO_Ergebnis* result, PLO_Linienergebnis** slot) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!head) return Calc_DWQB_PLO(forces, parameters, nullptr, result, slot);
     const double* qw = DWQB_Querschnittswerte;
     PLO_Optionen o{};
@@ -750,6 +757,7 @@ void Print_PLO_Stresses(FILE* f, const char* p, const PLO_Ergebnis* r, const PLO
 
 int Print_DWQB_PLO_Result(FILE* f, const void*, const char* prefix, const double* forces, const PLO_Ergebnis* r,
                           const PLO_Linienergebnis* list) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!f || !r) return 0;
     const char* p = prefix ? prefix : "";
     const int32_t st = r->status;

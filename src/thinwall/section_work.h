@@ -24,6 +24,32 @@ enum : uint32_t {
 
 enum { WORK_PAYLOAD_SLOTS = 32 };
 
+// Slots of the value array (the record taken as 32-bit floats).
+enum {
+    WORK_SLOT_RESISTANCE = 0,     // 0 .. 5: plastic resistance values of the interaction check
+    WORK_SLOT_OPTION_1 = 16,      // 16 .. 19: the member check's four option numbers
+    WORK_SLOT_OPTION_2 = 17,
+    WORK_SLOT_OPTION_3 = 18,
+    WORK_SLOT_OPTION_4 = 19,
+    WORK_SLOT_D1 = 20,            // 20 .. 27: the section's own dimensions D1 .. D8
+    WORK_SLOT_D2 = 21,
+    WORK_SLOT_D3 = 22,
+    WORK_SLOT_D4 = 23,
+    // A section given by its values (family -1) holds them in D1 .. D4:
+    // area, second moment and the two section moduli (top and bottom
+    // fibre, signed), in m units.
+    WORK_SLOT_GIVEN_A = WORK_SLOT_D1,
+    WORK_SLOT_GIVEN_I = WORK_SLOT_D2,
+    WORK_SLOT_GIVEN_W_TOP = WORK_SLOT_D3,
+    WORK_SLOT_GIVEN_W_BOTTOM = WORK_SLOT_D4,
+    WORK_SLOT_CODE = 41,          // the code word of the lead block
+    WORK_SLOT_PAYLOAD = 42,
+    WORK_SLOT_SHAPE_FACTOR_Y = 56,  // plastic shape factors alpha_pl,y and alpha_pl,z
+    WORK_SLOT_SHAPE_FACTOR_Z = 57,
+    WORK_SLOT_FIRE_F_Y = 71,      // fire: reduction factors of the yield strength
+    WORK_SLOT_FIRE_E = 72,        // ... and of the elastic modulus
+};
+
 struct NachweisDatenKopf {
     float resistance[6];     // plastic resistance values of the interaction check
     float unread1[10];

@@ -1,7 +1,9 @@
 // tsg: leaf arithmetic of the plastic line list and the TSG table.
 #include "thinwall/tsg.h"
 
+#include "base/invariant.h"
 #include "base/vesk.h"
+#include "thinwall/dwqb_invariants.h"
 
 static bool Usable(const DWQB_PLO_Block* sub) { return sub && sub->count >= 2; }
 
@@ -73,6 +75,7 @@ void Free_TSG_Table(TSG_Table* table) {
 
 int Build_TSG_Table(const double* F, const DWQB_PLO_Liste* list, double strength, TSG_Table** slot, int minimum,
                     int per_leaf) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!slot) return 0;
     if (!F || !list) return 0;
     const int n = Get_DWQB_PLO_Liste_Count(list, per_leaf);

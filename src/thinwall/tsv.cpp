@@ -7,8 +7,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/invariant.h"
 #include "base/rounding.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_invariants.h"
 
 namespace {
 
@@ -634,6 +636,7 @@ struct Search {
 }  // namespace
 
 int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* section, TSV_Ergebnis* result) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!result) return 0;
     Eval_TSV(forces, yield, section, result, nullptr);
     bool passed0;
@@ -675,6 +678,7 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
 
 int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                             NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     (void)name;
     if (!work || !result) return 0;
     const uint32_t code = static_cast<uint32_t>(Get_Section_Work_Code(profile, work));

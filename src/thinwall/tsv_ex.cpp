@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/tsv.h"
 #include "thinwall/tsv_internal.h"
 
@@ -81,17 +83,20 @@ uint32_t Work_Code(const TSV_EX_Einstellungen* settings) {
 
 int Calc_TSV_EX(const double* forces, const double* yield, const TSV_EX_Steuerung* control, TSV_EX_Ergebnis* result,
                 TSV_EX_Linienliste** lines) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     return Evaluate(forces, yield, control, result, lines);
 }
 
 int Calc_TSV_EX_Work(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                      NachweisDatenKopf* work, int, TSV_EX_Ergebnis* result, TSV_EX_Linienliste** lines) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     TSV_EX_Steuerung control = Model_Control();
     if (work) control.flags = static_cast<uint32_t>(Get_Section_Work_Code_3(profile, work));
     return Evaluate(forces, yield, &control, result, lines);
 }
 
 int Print_TSV_EX_Linien(FILE* stream, int, const char* prefix) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const char* p = prefix ? prefix : "";
     const double yield[2] = {23.5, 23.5};
     const double forces[8] = {100.0, 0, 0, 0, 0, 0, 0, 0};
@@ -118,6 +123,7 @@ int Print_TSV_EX_Linien(FILE* stream, int, const char* prefix) {
 
 int Print_TSV_EX_Result(FILE* f, int, const char* prefix, const double* forces, const TSV_EX_Ergebnis* r,
                         const TSV_EX_Linienliste* lines) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!f || !r) return 0;
     const char* p = prefix ? prefix : "";
     if ((r->flags & TSV_EX_FORCES_GIVEN) && lines) {
@@ -197,6 +203,7 @@ int Is_TSV_EX_Applicable(const Profil_Model_Descriptor* profile, const NachweisD
 
 int Setup_TSV_EX_Work(const TSV_EX_Einstellungen* settings, const Profil_Model_Descriptor* profile,
                       NachweisDatenKopf* work, const char* name) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!work) return 2;
     float* p = Get_Section_Work_Payload_3(profile, work);
     p[0] = p[1] = 0;
@@ -212,6 +219,7 @@ int Is_PLO_Applicable(const Profil_Model_Descriptor* profile, const NachweisDate
 
 int Setup_PLO_Work(const TSV_EX_Einstellungen* settings, const Profil_Model_Descriptor* profile,
                    NachweisDatenKopf* work, const char* name) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!work) return 2;
     float* p = Get_Section_Work_Payload_2(profile, work);
     for (int i = 0; i < 6; i++) p[i] = 0;

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/tsv.h"
 
 namespace {
@@ -115,6 +117,7 @@ void Print_Plates(FILE* f, const char* p, const TSV_Ergebnis* r) {
 }  // namespace
 
 int Print_TSV_Result(FILE* stream, int, const char* prefix, const TSV_Ergebnis* r) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!stream || !r) return 0;
     const char* p = prefix ? prefix : "";
     if (r->flags & TSV_PARTIAL_FORCES) {

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/invariant.h"
 #include "codes/stguete.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/dwqb_invariants.h"
 #include "thinwall/tsv.h"
 #include "thinwall/tsv_internal.h"
 
@@ -190,6 +192,7 @@ const TSV_Profil_Services* Set_TSV_Profil_Services(const TSV_Profil_Services* se
 
 int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name,
                      int options) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!profile || !work) return 2;
     if (profile->family == PROFIL_USER_SECTION) return 2;
     double d[P_COUNT] = {};
@@ -225,11 +228,13 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
 
 int Setup_TSV_Profil_Opt(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work,
                          const char* name, int options) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!work || !name || !profile) return 2;
     return Setup_TSV_Profil(number, profile, work, name, options);
 }
 
 int Check_TSV_Default(int number, const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name) {
+    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     return Setup_TSV_Profil_Opt(number, profile, work, name, 0);
 }
 

@@ -8,12 +8,14 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "weldapp/connection_invariants.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
 #include "weldcheck/weld_check_record.h"
@@ -236,6 +238,7 @@ static double all_round_throat(const Nahtbild& n, int k) {
 
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
                                int sketches, int intermediate) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn || !result) return 1;
     if (list) {
         const double tab = 8.0;

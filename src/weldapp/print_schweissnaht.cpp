@@ -11,6 +11,7 @@
 
 #include "base/cp850.h"
 #include "base/ctools.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/vesk.h"
 #include "codes/nad.h"
@@ -28,6 +29,7 @@
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
 #include "weldapp/din_anschluss.h"
+#include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
 
 // The cross-section check of the profile: the evaluation passes the two
@@ -128,7 +130,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Safe_Fprintf(list, " 7 %d\n", 9);
     Safe_Fprintf(list, " 4 %d\n", 1);
     Safe_Fprintf(list, " 38 %d %s %d\n", 0, "", 0);
-    Oli_Set_Dimension_Style(8);
+    Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
     // The plate the profile is welded to, behind it, in the plate's colour.
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));
     Oli_Fill_Record(OliRole_Plate_Pattern);
@@ -543,6 +545,7 @@ static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, in
 }
 
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn) return;
     const int application = CurOb_Application_Number();
     const int interactive = !VEK_Batch_Mode();

@@ -9,6 +9,7 @@
 
 #include "base/cp850.h"
 #include "base/filenames.h"
+#include "base/invariant.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/vesk.h"
@@ -19,8 +20,9 @@
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
-#include "weldapp/print_schweissnaht.h"
+#include "weldapp/connection_invariants.h"
 #include "weldapp/input_page.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/program_context.h"
 #include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
@@ -50,6 +52,7 @@ static void clear_naht(Nahtbild* n) {
 }
 
 void Init_Schweissnaht(SchweissnahtAnschluss* r) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     if (!r) return;
     r->code_setting = 0;
     r->gamma_M = 0.0;
@@ -63,6 +66,7 @@ void Init_Schweissnaht(SchweissnahtAnschluss* r) {
 }
 
 void New_Schweissnaht_Results(SchweissnahtAnschluss* r) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     if (!r) return;
     Mem_Free(__FILE__, __LINE__, "null", r->results);
     if (r->load_count < 1) r->load_count = 1;
@@ -88,6 +92,7 @@ void Free_Schweissnaht(SchweissnahtAnschluss* r) {
 static void layout_steps(Nahtbild* n, FILE* list, int level);
 
 void Default_Schweissnaht(SchweissnahtAnschluss* r) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     if (!r) return;
     Init_Schweissnaht(r);
     r->safety.from_annex = 1;
@@ -111,6 +116,7 @@ void Default_Schweissnaht(SchweissnahtAnschluss* r) {
 }
 
 void Copy_Schweissnaht(const SchweissnahtAnschluss* s, SchweissnahtAnschluss* t) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(t));
     if (!s || !t || s == t) return;
     Init_Schweissnaht(t);
     t->code_setting = s->code_setting;
@@ -223,6 +229,7 @@ int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
 // ---- input file ----
 
 int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     if (!f || !r) return 1;
     const Nahtbild& n = r->naht;
     int failed = 0;
@@ -257,6 +264,7 @@ static bool read_slot(FILE* f, double* throat, double* length, int* number) {
 }
 
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
     if (!r) return 1;
     Init_Schweissnaht(r);
     if (!f) return 1;
@@ -281,8 +289,12 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
         Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
         return 1;
     if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count)) return 1;
-    // The table has 20 slots: any other count is a damaged file.
-    if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) return 1;
+    // The table has 20 slots: any other count is a damaged file, and is not
+    // left in the record for a later walk over the table.
+    if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) {
+        n.weld_count = 0;
+        return 1;
+    }
     const int rows = version < 4 ? NAHT_SLOTS : n.weld_count;
     for (int k = 0; k < rows; ++k)
         if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return 1;
@@ -336,6 +348,7 @@ void Activate_Annex_After(FILE* f) {
 }
 
 void Load_Input_File(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     s_unreadable_input = 0;
     FILE* f = Fopen_Base(Kontext.input_name, "r");
@@ -514,6 +527,7 @@ static void write_list_and_plot(SchweissnahtAnschluss* r) {
 }
 
 void Write_Print_List(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
     write_list_and_plot(r);
@@ -553,6 +567,7 @@ static int keep_unreadable_copy(void) {
 }
 
 int Save_Input_File(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     char path[VEK_MAX_PATH + 1];
     int saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
     if (saved && s_unreadable_input) {

@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
@@ -277,6 +278,22 @@ int Weld_Check_Write_Legend(FILE* list) {
     return n;
 }
 
+void Check_Weld_Check_Invariants(const WeldCheckWork* w) {
+    static const char* const model = "weld check";
+    WELD_INVARIANT(model, w->n_positions >= 0 && w->n_positions <= WELD_CHECK_WELDS, "positions within capacity");
+    WELD_INVARIANT(model, w->n_order >= 0 && w->n_order <= WELD_CHECK_WELDS, "report order within capacity");
+    for (int o = 0; o < w->n_order; ++o)
+        WELD_INVARIANT(model, w->order[o] >= 0 && w->order[o] < WELD_CHECK_WELDS, "report order names positions");
+    for (const WeldCheckLine& line : w->line)
+        WELD_INVARIANT(model, line.dir >= WC_NONE && line.dir <= WC_RING, "line direction known");
+    const SchweissnahtNachweis* r = w->r;
+    WELD_INVARIANT(model, (r->governing_slot == -1 && r->governing_point == -1) ||
+                              (r->governing_slot >= 0 && r->governing_slot < WELD_CHECK_WELDS &&
+                               r->governing_point >= 0 && r->governing_point < WC_POINTS),
+                   "governing weld and end point in their tables");
+    WELD_INVARIANT(model, r->U_w == -1.0 || (std::isfinite(r->U_w) && r->U_w >= 0), "utilisation -1 or finite");
+}
+
 int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
     if (!r) return 1;
     // The working state is large; one per call, on the heap.
@@ -302,6 +319,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     if (r->weld_kind == WELD_BUTT && r->full_penetration) r->neglect_short = 1;
     const int result = Run(w);
     r->neglect_short = neglect_saved;
+    WELD_CHECK(Check_Weld_Check_Invariants(w));
     delete w;
     return result;
 }

@@ -73,6 +73,13 @@ struct WeldCheckWork {
     int n_order;
 };
 
+// What must hold when a weld check leaves (base/invariant.h): positions,
+// report order and line kinds within their tables, the governing weld and
+// end point either both unset (-1) or in their tables, U_w -1 or a finite
+// value of at least 0. A broken one ends the program. The weld check holds
+// no global model; this is its working state and record.
+void Check_Weld_Check_Invariants(const WeldCheckWork* w);
+
 // Present: magnitude above 0.001 in its unit.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
 // The number a position is listed under: halves of a split flange weld
