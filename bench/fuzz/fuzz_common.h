@@ -226,6 +226,40 @@ inline void Same_Param_Block(const Round_Trip& rt, const VEKParamBlock& a, const
     for (int i = 0; i < a.nString; ++i) rt.Text("string", a.strings[i], b.strings[i]);
 }
 
+// The harness input taken piece by piece: a byte, or a double from eight raw
+// bytes (0 once the input is used up), so that zeros, extremes, nan and
+// inf all reach the code under test.
+struct Bytes {
+    const uint8_t* p;
+    size_t n;
+    uint8_t U8() {
+        if (!n) return 0;
+        --n;
+        return *p++;
+    }
+    double D() {
+        double v = 0.0;
+        if (n >= sizeof v) {
+            std::memcpy(&v, p, sizeof v);
+            p += sizeof v;
+            n -= sizeof v;
+        }
+        return v;
+    }
+};
+
+// Whether the three-letter word (lower case, e.g. "nan", "inf") stands in
+// the text in any case, not as part of a longer word.
+inline bool Has_Word(const std::string& text, const char* word) {
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (size_t i = 0; i + 3 <= text.size(); ++i) {
+        bool same = true;
+        for (size_t k = 0; k < 3; ++k) same = same && (text[i + k] | 0x20) == word[k];
+        if (same && (i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3]))) return true;
+    }
+    return false;
+}
+
 }  // namespace fuzz
 
 #endif

@@ -14,38 +14,8 @@
 #include "printlist/oli_para.h"
 #include "weldcheck/weld_check.h"
 
-namespace {
-
-struct Bytes {
-    const uint8_t* p;
-    size_t n;
-    uint8_t U8() {
-        if (!n) return 0;
-        --n;
-        return *p++;
-    }
-    double D() {
-        double v = 0.0;
-        if (n >= sizeof v) {
-            std::memcpy(&v, p, sizeof v);
-            p += sizeof v;
-            n -= sizeof v;
-        }
-        return v;
-    }
-};
-
-bool Has_Word(const std::string& text, const char* word) {
-    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
-    for (size_t i = 0; i + 3 <= text.size(); ++i) {
-        bool same = true;
-        for (size_t k = 0; k < 3; ++k) same = same && (text[i + k] | 0x20) == word[k];
-        if (same && (i == 0 || !letter(text[i - 1])) && (i + 3 == text.size() || !letter(text[i + 3]))) return true;
-    }
-    return false;
-}
-
-}  // namespace
+using fuzz::Bytes;
+using fuzz::Has_Word;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Quiet();
