@@ -97,7 +97,7 @@ static void Write_Circle_Points(int count, double ox, double oy, double rx, doub
         v[2 * k] = (ox + rx * g.cos[k]) * fx;
         v[2 * k + 1] = (oy + ry * g.sin[k]) * fy;
     }
-    Safe_Write_Fixed(S().stream, nullptr, v, 2 * count, nullptr);
+    ioliplot::Write_Values(S().stream, nullptr, v, 2 * count, nullptr);
 }
 
 // The 32-point polygon of a circle about a turned world point.
@@ -174,33 +174,29 @@ static bool Arc_Chords(double cx, double cy, double d, double start_deg, double 
 // once; the records go out in pieces of a few kilobytes.
 static void Write_Chord_Records(int n, double x[], double y[]) {
     const Oli_Picture_State& s = S();
-    static std::string text;  // " x y" of every point, kept for the next arc
-    size_t at[Unit_Grid::kSize + 3];
-    text.clear();
-    char one[400];
+    double v[2 * (Unit_Grid::kSize + 2)];
     for (int i = 0; i < n; i++) {
         ioliplot::Extend_Box(x[i], y[i]);
         ioliplot::Turn(&x[i], &y[i]);
-        at[i] = text.size();
-        for (double v : {x[i] * s.scale_x, y[i] * s.scale_y}) {
-            text += ' ';
-            text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v)));
-        }
+        v[2 * i] = x[i] * s.scale_x, v[2 * i + 1] = y[i] * s.scale_y;
     }
-    at[n] = text.size();
+    // " x y" of point i: from at[2 i] to at[2 i + 2].
+    const ioliplot::Fixed_Text& f = ioliplot::Format_Values(v, 2 * n);
+    const std::string& text = f.text;
+    const std::vector<unsigned>& at = f.at;
     char out[4096];
     size_t used = 0;
     for (int i = 0; i + 1 < n; i++) {
-        const size_t size = at[i + 2] - at[i];
+        const size_t from = at[2 * i], size = at[2 * i + 4] - from;
         if (used + size + 4 > sizeof out) {
             if (s.stream) std::fwrite(out, 1, used, s.stream);  // no stream: the plot file only
             used = 0;
         }
         if (size + 4 > sizeof out) {  // huge values: the record as it is
-            Safe_Fprintf(s.stream, " 1 %s\n", text.substr(at[i], size).c_str());
+            Safe_Fprintf(s.stream, " 1 %s\n", text.substr(from, size).c_str());
         } else {
             std::memcpy(out + used, " 1 ", 3);
-            std::memcpy(out + used + 3, text.data() + at[i], size);
+            std::memcpy(out + used + 3, text.data() + from, size);
             out[used + 3 + size] = '\n';
             used += size + 4;
         }

@@ -7,6 +7,8 @@
 // axis. The plot file, when open, gets the turned, unscaled points.
 #include <cassert>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "base/geometry.h"
@@ -205,6 +207,63 @@ void Oli_Color_Fill_Group(int value, int pattern) {
     Safe_Fprintf(s.stream, "60\n");
 }
 
+// ---- coordinate texts ------------------------------------------------------------
+
+namespace {
+
+// A place of the memo: the bits of a value sequence and its text.
+struct Fixed_Slot {
+    std::vector<std::uint64_t> key;
+    ioliplot::Fixed_Text text;
+};
+
+// Sequences of up to kMemoValues values are kept, one per place, a
+// sequence at the place of its hash; longer ones are formatted each time.
+// Bounded: kMemoSlots places of at most kMemoValues values each.
+constexpr size_t kMemoSlots = 1024, kMemoValues = 272;
+
+std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
+    for (size_t i = 0; i < n; i++) h = (h ^ w[i]) * 0x100000001B3ull, h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 32);
+}
+
+}  // namespace
+
+const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
+    static std::vector<Fixed_Slot> slots(kMemoSlots);
+    static Fixed_Slot scratch;
+    static std::vector<std::uint64_t> bits;
+    const size_t count = n > 0 ? static_cast<size_t>(n) : 0;
+    bits.resize(count);
+    if (count) std::memcpy(bits.data(), v, count * sizeof *v);  // same bits, same text
+    Fixed_Slot& slot = count <= kMemoValues ? slots[Hash_Bits(bits.data(), count) % kMemoSlots] : scratch;
+    if (slot.key.size() == count && (count == 0 || std::memcmp(slot.key.data(), bits.data(), count * sizeof *v) == 0))
+        return slot.text;
+    slot.key.assign(bits.begin(), bits.end());
+    std::string& text = slot.text.text;
+    std::vector<unsigned>& at = slot.text.at;
+    text.clear(), at.clear();
+    char one[400];  // a blank, a sign, 309 integer digits, the point, six decimals
+    for (size_t i = 0; i < count; i++) {
+        at.push_back(static_cast<unsigned>(text.size()));
+        text += ' ';
+        text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v[i])));
+    }
+    at.push_back(static_cast<unsigned>(text.size()));
+    return slot.text;
+}
+
+void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
+    if (!stream) return;
+    static std::string out;
+    out.assign(lead ? lead : "");
+    out += Format_Values(v, n).text;
+    if (tail) out += tail;
+    std::fwrite(out.data(), 1, out.size(), stream);
+}
+
 // ---- lines and rectangles --------------------------------------------------------
 
 void Oli_Line(double x1, double y1, double x2, double y2) {
@@ -214,7 +273,7 @@ void Oli_Line(double x1, double y1, double x2, double y2) {
     ioliplot::Turn(&x1, &y1);
     ioliplot::Turn(&x2, &y2);
     const double v[4] = {x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x, y2 * s.scale_y};
-    Safe_Write_Fixed(s.stream, " 1 ", v, 4, "\n");
+    ioliplot::Write_Values(s.stream, " 1 ", v, 4, "\n");
     PlotFile_Line(x1, y1, x2, y2);
 }
 
@@ -239,8 +298,8 @@ static void Rect_Record(double* x1, double* y1, double* x2, double* y2) {
     ioliplot::Turn(x2, y2);
     if ((*x1 > *x2 && s.x_direction == 1) || (*x2 > *x1 && s.x_direction == 3)) std::swap(*x1, *x2);
     if ((*y1 > *y2 && s.y_direction == 0) || (*y2 > *y1 && s.y_direction == 2)) std::swap(*y1, *y2);
-    Safe_Fprintf(s.stream, " 24  %lf %lf %lf %lf\n", *x1 * s.scale_x, *y2 * s.scale_y,
-                 *x2 * s.scale_x, *y1 * s.scale_y);
+    const double v[4] = {*x1 * s.scale_x, *y2 * s.scale_y, *x2 * s.scale_x, *y1 * s.scale_y};
+    ioliplot::Write_Values(s.stream, " 24 ", v, 4, "\n");
 }
 
 void Oli_Filled_Rect(double x1, double y1, double x2, double y2) {
@@ -284,7 +343,7 @@ void ioliplot::Write_Area_Record(int n, const double x[], const double y[], cons
     for (int i = 0; i < n;) {
         int k = 0;
         for (; k < 128 && i < n; k++, i++) v[2 * k] = x[i] * s.scale_x, v[2 * k + 1] = y[i] * s.scale_y;
-        Safe_Write_Fixed(s.stream, nullptr, v, 2 * k, nullptr);
+        ioliplot::Write_Values(s.stream, nullptr, v, 2 * k, nullptr);
     }
     Safe_Fprintf(s.stream, "%s", end);
 }

@@ -125,7 +125,7 @@ void ioliplot::Note_Text(double px, double py, int code, double degrees, const c
 }
 
 void ioliplot::Text_Height_Record(double h) {
-    Safe_Fprintf(S().stream, " 13 %lf\n", h);
+    ioliplot::Write_Values(S().stream, " 13", &h, 1, "\n");
     if (std::isfinite(h) && h > 0.0) S().text_height = h;
 }
 
@@ -150,7 +150,8 @@ static double Plot_Degrees(void) { return (S().rotation + S().text_angle) * DEGR
 
 // Record 14 with the text angle relative to the picture.
 static void Angle_Record(void) {
-    Safe_Fprintf(S().stream, " 14 %lf 0\n", (S().text_angle - S().rotation) * DEGREES);
+    const double degrees = (S().text_angle - S().rotation) * DEGREES;
+    ioliplot::Write_Values(S().stream, " 14", &degrees, 1, " 0\n");
 }
 
 // Record 10 (turned) or 9 (unturned) with the point twice.
