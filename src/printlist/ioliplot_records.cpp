@@ -211,16 +211,19 @@ void Oli_Color_Fill_Group(int value, int pattern) {
 
 namespace {
 
-// A place of the memo: the bits of a value sequence and its text.
+// A place of the memo: the bits of a value sequence, its text and when it
+// was last used.
 struct Fixed_Slot {
     std::vector<std::uint64_t> key;
     ioliplot::Fixed_Text text;
+    std::uint64_t used = 0;
 };
 
-// Sequences of up to kMemoValues values are kept, one per place, a
-// sequence at the place of its hash; longer ones are formatted each time.
-// Bounded: kMemoSlots places of at most kMemoValues values each.
-constexpr size_t kMemoSlots = 1024, kMemoValues = 272;
+// Sequences of up to kMemoValues values are kept in kMemoSlots places, a
+// sequence in one of the kMemoWays places from its hash on, taking the one
+// used longest ago; longer sequences are formatted each time. Bounded:
+// kMemoSlots places of at most kMemoValues values each.
+constexpr size_t kMemoSlots = 4096, kMemoWays = 4, kMemoValues = 272;
 
 std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
     std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
@@ -235,15 +238,27 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
     static std::vector<Fixed_Slot> slots(kMemoSlots);
     static Fixed_Slot scratch;
     static std::vector<std::uint64_t> bits;
-    const size_t count = n > 0 ? static_cast<size_t>(n) : 0;
+    static std::uint64_t clock = 0;
+    const size_t count = n > 0 ? static_cast<size_t>(n) : 0, size = count * sizeof *v;
     bits.resize(count);
-    if (count) std::memcpy(bits.data(), v, count * sizeof *v);  // same bits, same text
-    Fixed_Slot& slot = count <= kMemoValues ? slots[Hash_Bits(bits.data(), count) % kMemoSlots] : scratch;
-    if (slot.key.size() == count && (count == 0 || std::memcmp(slot.key.data(), bits.data(), count * sizeof *v) == 0))
-        return slot.text;
-    slot.key.assign(bits.begin(), bits.end());
-    std::string& text = slot.text.text;
-    std::vector<unsigned>& at = slot.text.at;
+    if (count) std::memcpy(bits.data(), v, size);  // same bits, same text
+    Fixed_Slot* slot = &scratch;
+    if (count <= kMemoValues) {
+        const size_t first = Hash_Bits(bits.data(), count) % kMemoSlots & ~(kMemoWays - 1);
+        slot = &slots[first];
+        for (size_t i = first; i < first + kMemoWays; i++) {
+            Fixed_Slot& p = slots[i];
+            if (p.used && p.key.size() == count && (count == 0 || std::memcmp(p.key.data(), bits.data(), size) == 0)) {
+                p.used = ++clock;
+                return p.text;
+            }
+            if (p.used < slot->used) slot = &p;
+        }
+        slot->used = ++clock;
+    }
+    slot->key.assign(bits.begin(), bits.end());
+    std::string& text = slot->text.text;
+    std::vector<unsigned>& at = slot->text.at;
     text.clear(), at.clear();
     char one[400];  // a blank, a sign, 309 integer digits, the point, six decimals
     for (size_t i = 0; i < count; i++) {
@@ -252,7 +267,7 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
         text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v[i])));
     }
     at.push_back(static_cast<unsigned>(text.size()));
-    return slot.text;
+    return slot->text;
 }
 
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
