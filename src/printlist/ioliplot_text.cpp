@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -89,10 +90,40 @@ bool Inside(const Page_Box& b) {
     return b.x1 >= 0.0 && b.y1 >= 0.0 && b.x2 <= w && b.y2 <= h;
 }
 
+// The taken boxes by the cells of a grid over the picture, so that a label
+// looks only at the boxes near it: each cell lists, in the order taken, the
+// boxes whose reach (the box with the gap around it) meets the cell.
+constexpr int kCells = 16;
+std::vector<unsigned short> g_cells[kCells * kCells];  // kTakenMax fits
+
+// The grid column (row) of a page coordinate along an extent of size:
+// monotone in v, so that two ranges that meet have cells in common.
+int Cell(double v, double size) {
+    if (!(size > 0.0)) return 0;
+    const double c = std::floor(v / size * kCells);
+    return c < 0.0 ? 0 : (c >= kCells ? kCells - 1 : static_cast<int>(c));
+}
+
+void Index_Box(size_t i) {
+    const Page_Box& t = g_taken[i];
+    const double w = std::fabs(g_x2 - g_x1), h = std::fabs(g_y2 - g_y1);
+    const int x1 = Cell(t.x1 - kLabelGap, w), x2 = Cell(t.x2 + kLabelGap, w);
+    const int y1 = Cell(t.y1 - kLabelGap, h), y2 = Cell(t.y2 + kLabelGap, h);
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) g_cells[y * kCells + x].push_back(static_cast<unsigned short>(i));
+}
+
+void Index_All(void) {
+    for (auto& cell : g_cells) cell.clear();
+    for (size_t i = 0; i < g_taken.size(); ++i) Index_Box(i);
+}
+
 void Take(const Page_Box& b) {
     if (g_taken.size() < kTakenMax && std::isfinite(b.x1) && std::isfinite(b.x2) && std::isfinite(b.y1) &&
-        std::isfinite(b.y2))
+        std::isfinite(b.y2)) {
         g_taken.push_back(b);
+        Index_Box(g_taken.size() - 1);
+    }
 }
 
 }  // namespace
@@ -100,12 +131,14 @@ void Take(const Page_Box& b) {
 void ioliplot::Clear_Taken(void) {
     g_taken.clear();
     g_keep = false;
+    Index_All();
 }
 
 void ioliplot::Begin_Taken(double x1, double x2, double y1, double y2) {
     if (!g_keep) g_taken.clear();
     g_keep = false;
     g_x1 = x1, g_x2 = x2, g_y1 = y1, g_y2 = y2;
+    Index_All();  // kept boxes on the grid of the new extent
 }
 
 void Oli_Keep_Taken_Areas(void) { g_keep = true; }
@@ -319,11 +352,32 @@ void Oli_Take_Area(double x1, double y1, double x2, double y2) { Take(World_Page
 // it); a box reaching out of the picture covers more than any inside.
 static double Covered(const Page_Box& b) {
     if (!Inside(b)) return 1e6;
+    // Only boxes whose reach meets a cell of b can overlap it; they are
+    // summed in the order taken, as a walk over all boxes sums them.
+    const double pw = std::fabs(g_x2 - g_x1), ph = std::fabs(g_y2 - g_y1);
+    const int x1 = Cell(b.x1, pw), x2 = Cell(b.x2, pw), y1 = Cell(b.y1, ph), y2 = Cell(b.y2, ph);
     double sum = 0.0;
-    for (const Page_Box& t : g_taken) {
+    auto add = [&](const Page_Box& t) {
         const double w = std::min(b.x2, t.x2 + kLabelGap) - std::max(b.x1, t.x1 - kLabelGap);
         const double h = std::min(b.y2, t.y2 + kLabelGap) - std::max(b.y1, t.y1 - kLabelGap);
         if (w > 0.0 && h > 0.0) sum += std::max(w * h, 1e-6);
+    };
+    if (x1 == x2 && y1 == y2) {
+        for (unsigned short i : g_cells[y1 * kCells + x1]) add(g_taken[i]);
+        return sum;
+    }
+    // Boxes of several cells: marked once each, then taken in order.
+    static std::uint64_t marks[kTakenMax / 64];
+    size_t lo = kTakenMax / 64, hi = 0;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x)
+            for (unsigned short i : g_cells[y * kCells + x]) {
+                marks[i / 64] |= std::uint64_t{1} << (i % 64);
+                lo = std::min<size_t>(lo, i / 64), hi = std::max<size_t>(hi, i / 64);
+            }
+    for (size_t k = lo; k <= hi && lo < kTakenMax / 64; ++k) {
+        for (std::uint64_t m = marks[k]; m; m &= m - 1) add(g_taken[k * 64 + static_cast<size_t>(__builtin_ctzll(m))]);
+        marks[k] = 0;
     }
     return sum;
 }
