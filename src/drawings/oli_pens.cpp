@@ -1,7 +1,9 @@
 // Pen table, drawing roles and the pen writers of the print-list pictures.
 #include "drawings/oli_pens.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "base/vesk.h"
 #include "printlist/ioliplot.h"
@@ -72,7 +74,13 @@ void Oli_Select_Pen(unsigned pen) {
 
 // The line-width record of the open picture.
 static void Line_Width_Record(int width) {
-    Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", width);
+    // " 4 %d\n" put together here: every pen line writes one.
+    FILE* stream = Oli_Get_Picture_State()->stream;
+    if (!stream) return;
+    char text[32] = " 4 ";
+    char* end = std::to_chars(text + 3, text + sizeof text - 1, width).ptr;
+    *end++ = '\n';
+    std::fwrite(text, 1, static_cast<size_t>(end - text), stream);
 }
 
 // A world value a picture can hold: a finite number within 10^9 (a thousand

@@ -6,6 +6,7 @@
 // points by the picture rotation and write them times the scale of their
 // axis. The plot file, when open, gets the turned, unscaled points.
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -162,18 +163,11 @@ static void Write_Color(const Color_Slot& slot) {
     // "%s %d %d %d\n" put together here: one of the most frequent records.
     FILE* stream = S().stream;
     if (!stream) return;
-    char text[64], *p = text;
-    for (const char* c = slot.record; *c;) *p++ = *c++;
-    for (long long v : {r, g, b}) {
-        *p++ = ' ';
-        if (v < 0) *p++ = '-', v = -v;
-        char digits[24], *d = digits + sizeof digits;
-        do *--d = static_cast<char>('0' + v % 10), v /= 10;
-        while (v);
-        while (d < digits + sizeof digits) *p++ = *d++;
-    }
-    *p++ = '\n';
-    std::fwrite(text, 1, static_cast<size_t>(p - text), stream);
+    static std::string text;
+    text.assign(slot.record);
+    for (int v : {r, g, b}) text += ' ', ioliplot::Append_Int(&text, v);
+    text += '\n';
+    std::fwrite(text.data(), 1, text.size(), stream);
 }
 
 static void Store_Color(const Color_Slot& slot, int r, int g, int b) {
@@ -282,6 +276,12 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
     }
     at.push_back(static_cast<unsigned>(text.size()));
     return slot->text;
+}
+
+void ioliplot::Append_Int(std::string* out, long long v) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+    out->append(digits, static_cast<size_t>(end - digits));
 }
 
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {

@@ -9,6 +9,7 @@
 #include <cstdarg>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "base/vesk.h"
@@ -192,8 +193,21 @@ static int Box_Record(int record, double x, double y, int code, const char* text
     Oli_Picture_State& s = S();
     double px = x * s.scale_x, py = y * s.scale_y;
     ioliplot::Note_Text(px, py, code, record == 10 ? (s.text_angle - s.rotation) * DEGREES : 0.0, text);
-    return Safe_Fprintf(s.stream, " %d %lf %lf %lf %lf %d \xAE%s\xAF\n", record, px, py, px, py, code,
-                        text);
+    // " %d %lf %lf %lf %lf %d \xAE%s\xAF\n" put together here, the point's
+    // text kept with the coordinates.
+    if (!s.stream) return 0;
+    static std::string out;
+    const double v[4] = {px, py, px, py};
+    out.clear();
+    out += ' ';
+    ioliplot::Append_Int(&out, record);
+    out += ioliplot::Format_Values(v, 4).text;
+    out += ' ';
+    ioliplot::Append_Int(&out, code);
+    out += " \xAE";
+    out += text;
+    out += "\xAF\n";
+    return std::fwrite(out.data(), 1, out.size(), s.stream) == out.size() ? static_cast<int>(out.size()) : -1;
 }
 
 int Oli_Text_Rotated(double x, double y, const char* text) {
@@ -227,7 +241,11 @@ struct Label {
 
 static Label Format_Label(const char* format, va_list ap) {
     Label label;
-    VEK_Format_Bounded_V(label.text, sizeof label.text, format, ap);
+    VEK_Formatted f;
+    if (!VEK_Format_Once(&f, format, ap)) f.size = 0;
+    const size_t n = std::min(f.size, sizeof label.text - 1);
+    std::memcpy(label.text, f.text, n);
+    label.text[n] = '\0';
     return label;
 }
 
@@ -295,10 +313,15 @@ int Oli_Boxed_Text(double x, double y, double h, const char* text) {
     return Boxed(x, y, h / S().scale_y, text);
 }
 
+// A number as "%d" writes it.
+static std::string Number_Text(int number) {
+    std::string text;
+    ioliplot::Append_Int(&text, number);
+    return text;
+}
+
 int Oli_Boxed_Number(double x, double y, double h, int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
-    return Oli_Boxed_Text(x, y, h, text);
+    return Oli_Boxed_Text(x, y, h, Number_Text(number).c_str());
 }
 
 int Oli_Boxed_Text_Scaled(double x, double y, double h, double scale, const char* text) {
@@ -323,9 +346,7 @@ int Oli_Circled_Text(double x, double y, double h, double scale, const char* tex
 }
 
 int Oli_Circled_Number(double x, double y, double h, double scale, int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
-    return Oli_Circled_Text(x, y, h, scale, text);
+    return Oli_Circled_Text(x, y, h, scale, Number_Text(number).c_str());
 }
 
 // ---- room for labels: the calls ----

@@ -1,5 +1,6 @@
 #include "weldapp/weld_check_picture.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -50,8 +51,8 @@ void Point_Label(double x, double y, double ux, double uy, double nx, double ny,
     static const Place kPlaces[12] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18},
                                       {0.0, 0.22},   {0.0, -0.22}, {-0.2, 0.0},  {-0.2, 0.18},
                                       {-0.2, -0.18}, {0.6, 0.18},  {0.6, -0.18}, {-0.38, 0.0}};
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
+    char text[16] = {};
+    std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
     const Place* use = &kPlaces[0];
     double least = 1e300;
     for (const Place& p : kPlaces) {
@@ -74,8 +75,8 @@ void Weld_Number(double x0, double y0, double x1, double y1, double cx, double c
     double nx = -uy, ny = ux;
     const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
     if (nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
+    char text[16] = {};
+    std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
     const double k = static_cast<double>(std::strlen(text));
     // The box of Oli_Boxed_Text: half height 0.8 H, half width 0.8 H k
     // (0.8 H for one digit), H the text height.
