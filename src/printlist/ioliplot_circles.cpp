@@ -149,16 +149,43 @@ struct Arc_Points {
     double x[Unit_Grid::kSize + 2], y[Unit_Grid::kSize + 2];
 };
 
+// The angles of an arc on its grid: its start and end, the grid points
+// between, and the cosine and sine of start and end. The same for the same
+// arguments (bit for bit): the last one is kept, since pictures draw many
+// arcs of the same angles (every full circle).
+struct Arc_Angles {
+    double args[5];
+    bool ok;
+    int n;
+    int index[Unit_Grid::kSize];
+    double cos_start, sin_start, cos_end, sin_end;
+};
+
+static const Arc_Angles& Angles_Of(double start_deg, double sweep_deg, double step, int max_steps, double limit) {
+    static Arc_Angles last = {{}, false, -1, {}, 0.0, 0.0, 0.0, 0.0};
+    const double args[5] = {start_deg, sweep_deg, step, static_cast<double>(max_steps), limit};
+    if (last.n >= 0 && std::memcmp(args, last.args, sizeof args) == 0) return last;
+    std::memcpy(last.args, args, sizeof args);
+    double start, end;
+    last.ok = Normalize_Arc(start_deg, sweep_deg, &start, &end);
+    last.n = last.ok ? Grid_Angles(start, end, step, max_steps, limit, last.index) : 0;
+    if (last.ok) {
+        last.cos_start = std::cos(start), last.sin_start = std::sin(start);
+        last.cos_end = std::cos(end), last.sin_end = std::sin(end);
+    }
+    return last;
+}
+
 static bool Arc_Chord_Points(double cx, double cy, double d, double start_deg, double sweep_deg, double step,
                              int max_steps, double limit, Arc_Points* p) {
-    double r = d / 2.0, start, end;
-    if (!Normalize_Arc(start_deg, sweep_deg, &start, &end)) return false;
-    int index[Unit_Grid::kSize];
-    const int n = Grid_Angles(start, end, step, max_steps, limit, index);
+    const Arc_Angles& a = Angles_Of(start_deg, sweep_deg, step, max_steps, limit);
+    if (!a.ok) return false;
+    const double r = d / 2.0;
+    const int n = a.n;
     const Unit_Grid& g = Chord_Grid(step);
-    p->x[0] = cx + r * std::cos(start), p->y[0] = cy + r * std::sin(start);
-    for (int i = 0; i < n; i++) p->x[i + 1] = cx + r * g.cos[index[i]], p->y[i + 1] = cy + r * g.sin[index[i]];
-    p->x[n + 1] = cx + r * std::cos(end), p->y[n + 1] = cy + r * std::sin(end);
+    p->x[0] = cx + r * a.cos_start, p->y[0] = cy + r * a.sin_start;
+    for (int i = 0; i < n; i++) p->x[i + 1] = cx + r * g.cos[a.index[i]], p->y[i + 1] = cy + r * g.sin[a.index[i]];
+    p->x[n + 1] = cx + r * a.cos_end, p->y[n + 1] = cy + r * a.sin_end;
     p->n = n + 2;
     return true;
 }
