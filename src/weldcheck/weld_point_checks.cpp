@@ -11,16 +11,49 @@
 // along every weld of the ring, circulating with M_x.
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
+#include <string>
 
 #include "base/cp850.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
 #include "weldcheck/weldelem.h"
 
 namespace {
+
+// A report line put together from its pieces and handed to the paragraph
+// writer in one call: the same text as one call per piece, as long as no
+// paragraph setting changes between the pieces. The text buffer is kept
+// from line to line.
+class Line {
+public:
+    explicit Line(FILE* f) : f_(f) { Text().clear(); }
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+    __attribute__((format(printf, 2, 3))) void Add(const char* format, ...) {
+        VEK_Formatted t;
+        va_list ap;
+        va_start(ap, format);
+        if (VEK_Format_Once(&t, format, ap)) Text().append(t.text, t.size);
+        va_end(ap);
+    }
+    // Writes the line (even an empty one: the writer opens its paragraph).
+    void Put() {
+        OLI_printf(f_, "%s", Text().c_str());
+        Text().clear();
+    }
+
+private:
+    static std::string& Text() {
+        static std::string text;
+        return text;
+    }
+    FILE* f_;
+};
 
 struct PointStress {
     double sx;      // normal stress
@@ -46,22 +79,21 @@ PointStress Throat_Stresses(const WeldCheckWork* w, int k, int i) {
 }
 
 // The point stress items of a report line.
-void Stress_Items(const WeldCheckWork* w, int k, int i) {
-    FILE* f = w->f;
+void Stress_Items(const WeldCheckWork* w, int k, int i, Line& out) {
     const bool torsion = Wc_Present(w->tT[k][i]);
-    if (Wc_Present(w->sx[k][i])) OLI_printf(f, "╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
+    if (Wc_Present(w->sx[k][i])) out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
     if (w->round) {
-        if (Wc_Present(w->ty[k][i])) OLI_printf(f, "╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
+        if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
         if (torsion)
-            OLI_printf(f, "╬tÍ╬\\w,T╬r = %.2lf N/mm² ╬tê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->tT[k][i],
-                       w->ty[k][i] + w->tT[k][i]);
+            out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² ╬tê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->tT[k][i],
+                    w->ty[k][i] + w->tT[k][i]);
     } else {
         const char* v = torsion ? "V" : "";
-        if (Wc_Present(w->ty[k][i])) OLI_printf(f, "╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
-        if (Wc_Present(w->tz[k][i])) OLI_printf(f, "╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
-        if (torsion) OLI_printf(f, "╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+        if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
+        if (Wc_Present(w->tz[k][i])) out.Add("╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
+        if (torsion) out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
     }
-    if (w->contact[k][i]) OLI_printf(f, "  (Druckkontakt)");
+    if (w->contact[k][i]) out.Add("  (Druckkontakt)");
 }
 
 bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
@@ -148,37 +180,39 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
     const WeldCheckLine& L = w->line[k];
     const char* P = Check_Line_Prefix;
     const char* X = Report_Times_Sign;
-    if (w->round) OLI_printf(f, "%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
-    else OLI_printf(f, "%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
+    Line out(f);
+    if (w->round) out.Add("%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
+    else out.Add("%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
     const bool across = Wc_Present(s.across);
-    OLI_printf(f, "%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
-    if (across) OLI_printf(f, ",  Í╬\\w╬r = Í╬\\w,%s╬r"_cp, Across_Name(L));
-    OLI_printf(f, ",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
-    OLI_printf(f, "):\n");
+    out.Add("%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
+    if (across) out.Add(",  Í╬\\w╬r = Í╬\\w,%s╬r"_cp, Across_Name(L));
+    out.Add(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
+    out.Add("):\n");
     const bool torsion = Wc_Present(s.tT);
     if (directional) {
-        OLI_printf(f, "%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
-        if (across) OLI_printf(f, " - Í╬\\w╬r%ssin(║)"_cp, X);
-        OLI_printf(f, " = %.1lf N/mm²\n"_cp, sp);
-        OLI_printf(f, "%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, P, "s", X);
-        if (across) OLI_printf(f, " + Í╬\\w╬r%scos(║)"_cp, X);
-        OLI_printf(f, " = %.1lf N/mm²\n"_cp, tp);
-        OLI_printf(f, "%sÍ╬\\%s╬r"_cp, P, "p");
-        OLI_printf(f, " = Í╬\\w,%s╬r"_cp, Along_Name(L));
-        if (torsion) OLI_printf(f, " + Í╬\\w,T╬r"_cp);
-        OLI_printf(f, " = %.1lf N/mm²\n"_cp, s.along);
+        out.Add("%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
+        if (across) out.Add(" - Í╬\\w╬r%ssin(║)"_cp, X);
+        out.Add(" = %.1lf N/mm²\n"_cp, sp);
+        out.Add("%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, P, "s", X);
+        if (across) out.Add(" + Í╬\\w╬r%scos(║)"_cp, X);
+        out.Add(" = %.1lf N/mm²\n"_cp, tp);
+        out.Add("%sÍ╬\\%s╬r"_cp, P, "p");
+        out.Add(" = Í╬\\w,%s╬r"_cp, Along_Name(L));
+        if (torsion) out.Add(" + Í╬\\w,T╬r"_cp);
+        out.Add(" = %.1lf N/mm²\n"_cp, s.along);
     } else {
         const bool shear = Wc_Present(s.along) || across;
         if (shear) {
-            OLI_printf(f, "%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
-            if (Wc_Present(s.along)) OLI_printf(f, " + Í╬\\w,%s╬r²"_cp, Along_Name(L));
-            if (across) OLI_printf(f, " + Í╬\\w,%s╬r²"_cp, Across_Name(L));
-            OLI_printf(f, ")╬/1/2╬r"_cp);
+            out.Add("%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
+            if (Wc_Present(s.along)) out.Add(" + Í╬\\w,%s╬r²"_cp, Along_Name(L));
+            if (across) out.Add(" + Í╬\\w,%s╬r²"_cp, Across_Name(L));
+            out.Add(")╬/1/2╬r"_cp);
         } else {
-            OLI_printf(f, "%s╠╬\\w,Ed╬r = ╠╬\\w,x╬r"_cp, P);
+            out.Add("%s╠╬\\w,Ed╬r = ╠╬\\w,x╬r"_cp, P);
         }
-        OLI_printf(f, " = %.1lf N/mm²\n"_cp, sw);
+        out.Add(" = %.1lf N/mm²\n"_cp, sw);
     }
+    out.Put();
 }
 
 // A stored -1 stays, a new -1 replaces, else the larger value is kept.
@@ -320,14 +354,16 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
-            if (w->round) OLI_printf(f, "%sPkt. %d: ", P, i);
+            Line out(f);
+            if (w->round) out.Add("%sPkt. %d: ", P, i);
             else {
-                if (first) OLI_printf(f, "%s%s %d, ", P, w->label, Wc_Base_Number(w->r->number[k]));
-                OLI_printf(f, "╬tPkt. %d: "_cp, i);
+                if (first) out.Add("%s%s %d, ", P, w->label, Wc_Base_Number(w->r->number[k]));
+                out.Add("╬tPkt. %d: "_cp, i);
             }
             first = false;
-            Stress_Items(w, k, i);
-            OLI_printf(f, "\n");
+            Stress_Items(w, k, i, out);
+            out.Add("\n");
+            out.Put();
         }
     }
     OLI_Set_Para_Indent(c.indent);
@@ -338,17 +374,19 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
 void Print_Point_Line(const WeldCheckWork* w, int k, int n, int i, bool first, double U) {
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
-    if (first && !w->round) OLI_printf(f, "%s%s %d, ", P, w->label, n);
-    else if (first) OLI_printf(f, "%s", P);
-    OLI_printf(f, "╬tPkt. %d: "_cp, i);
-    Stress_Items(w, k, i);
+    Line out(f);
+    if (first && !w->round) out.Add("%s%s %d, ", P, w->label, n);
+    else if (first) out.Add("%s", P);
+    out.Add("╬tPkt. %d: "_cp, i);
+    Stress_Items(w, k, i, out);
     if (U < -0.5) {
-        OLI_printf(f, "╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
+        out.Add("╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
     } else {
-        OLI_printf(f, "╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
-        OLI_printf(f, "  %s", Mark_Utilisation(U));
+        out.Add("╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
+        out.Add("  %s", Mark_Utilisation(U));
     }
-    OLI_printf(f, "\n");
+    out.Add("\n");
+    out.Put();
 }
 
 // The check of point i of weld k with its throat stresses s: the weld
@@ -425,35 +463,33 @@ void Print_Point_Result(Point_Check_Run& c) {
             OLI_Set_Para_Indent(c.indent + 0.3);
             c.result_indented = true;
         }
+        Line out(f);
         if (!w->round) {
-            OLI_printf(f, "%s%s %d, ", P, w->label, n);
-            if (w->level == 1) OLI_printf(f, "╬t"_cp);
+            out.Add("%s%s %d, ", P, w->label, n);
+            if (w->level == 1) out.Add("╬t"_cp);
         } else {
-            OLI_printf(f, "%s", P);
+            out.Add("%s", P);
         }
-        OLI_printf(f, "Pkt. %d: ", c.gov.i);
-        if (!w->round) Stress_Items(w, c.gov.k, c.gov.i);
-        OLI_printf(f, "\n");
+        out.Add("Pkt. %d: ", c.gov.i);
+        if (!w->round) Stress_Items(w, c.gov.k, c.gov.i, out);
+        out.Add("\n");
+        out.Put();
     }
-    OLI_printf(f, "%s", P);
-    OLI_printf(f, "Max:  ");
-    OLI_printf(f, "╬t"_cp);
+    Line out(f);
+    out.Add("%sMax:  ╬t"_cp, P);
     if (v[4] > 0.001) {
-        OLI_printf(f, "╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3],
-                   Limit_Compare_Symbol(v[3], v[4]), v[4]);
-        if (v[5] > v[6]) {
-            OLI_printf(f, ",\n%s", P);
-            OLI_printf(f, " ╬t"_cp);
-            OLI_printf(f, "╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, v[5],
-                       Limit_Compare_Symbol(v[5], v[6]), v[6]);
-        }
+        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3], Limit_Compare_Symbol(v[3], v[4]),
+                v[4]);
+        if (v[5] > v[6])
+            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, v[5],
+                    Limit_Compare_Symbol(v[5], v[6]), v[6]);
     } else if (v[11] > 0.001) {
-        OLI_printf(f, "F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                   Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
+        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
+                Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
     }
-    OLI_printf(f, "  ê  "_cp);
-    OLI_printf(f, "U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
-    OLI_printf(f, "  %s\n", Mark_Utilisation(r->U_w));
+    out.Add("  ê  U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
+    out.Add("  %s\n", Mark_Utilisation(r->U_w));
+    out.Put();
 }
 
 // The extreme normal and shear stresses over all points in use.
