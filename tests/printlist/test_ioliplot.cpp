@@ -277,6 +277,28 @@ TEST_F(PictureTest, LabelsKeepClearOfTextsMarksAndTheEdge) {
     Take();
 }
 
+// The overlap a box covers, summed over the taken areas near it, whichever
+// cells of the picture's grid the boxes span: a row of 40 squares of 0.1
+// across the picture, each in the way with its gap of 0.03 around it, and a
+// strip across the whole width. Extent 0..10 x 0..10 cm at 1 cm per unit.
+TEST_F(PictureTest, CoveredAreaSumsEveryTakenAreaNearTheBox) {
+    Open(0, 0, 10, 10);
+    for (int j = 0; j < 40; ++j) Oli_Take_Area(0.2 * j, 5.0, 0.2 * j + 0.1, 5.1);
+    Oli_Take_Area(0.5, 8.0, 9.5, 8.1);
+    // x 0.95 .. 2.05 meets squares 5 to 9 with their whole reach (0.16 wide)
+    // and square 10 from 1.97 (0.08 wide); the height met is 0.04 each.
+    EXPECT_NEAR(Oli_Area_Covered(0.95, 4.98, 2.05, 5.02), 5 * 0.16 * 0.04 + 0.08 * 0.04, 1e-12);
+    // Within one square's reach only: 0.02 x 0.02.
+    EXPECT_NEAR(Oli_Area_Covered(0.21, 5.01, 0.23, 5.03), 0.02 * 0.02, 1e-12);
+    // The strip, met in the middle: 0.1 x (8.05 - 7.97 -> from 7.99) = 0.06.
+    EXPECT_NEAR(Oli_Area_Covered(4.9, 7.99, 5.0, 8.05), 0.1 * 0.06, 1e-12);
+    // The strip and the squares at once, from edge to edge of the picture
+    // (the first square's reach cut at the left edge: 0.13 wide).
+    EXPECT_NEAR(Oli_Area_Covered(0.0, 5.06, 10.0, 8.02), (0.13 + 39 * 0.16) * 0.07 + 9.06 * 0.05, 1e-9);
+    EXPECT_EQ(Oli_Area_Covered(0.0, 6.0, 10.0, 7.0), 0.0);
+    Take();
+}
+
 TEST_F(PictureTest, ColourRecordsAndGroups) {
     Open(0, 0, 10, 10);
     Oli_Set_Line_RGB(10, 20, 30);  // colour mode off: stored only

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "printlist/ioliplot.h"
+#include "printlist/ioliplot_internal.h"
 #include "printlist/picture_capture.h"
 #include "printlist/plotfile.h"
 
@@ -164,6 +165,55 @@ TEST_F(PictureTest, ArcsOnTheirGrid) {
     Oli_Arc(20, 0, 2, 0, 90);
     EXPECT_EQ(Count_Prefix(Lines(Plot_Entities()), "-line "), 16);
     EXPECT_EQ(Oli_Get_Picture_State()->box_xmax, 21.0);
+}
+
+// The coordinate texts come from a memo of the sequences written before:
+// each text is the C library's "%lf" of every value after a blank, for
+// values that differ only in the sign of zero, ties at the seventh decimal,
+// huge and missing values, and again after thousands of other sequences
+// have pushed it out of the memo.
+TEST(CoordinateTexts, MemoKeepsTheBytesOfTheCLibrary) {
+    const std::vector<std::vector<double>> cases = {
+        {0.0, -0.0},         {-0.0, 0.0},     {0.0000005, 0.0000015, -0.0000025}, {1e300, -1e-300},
+        {NAN, INFINITY},     {-INFINITY},     {8796093022208.5, 0.1 + 0.2},       {},
+        {2.5, 2.5, 2.5, 2.5}};
+    auto expected = [](const std::vector<double>& v) {
+        std::string t;
+        char one[400];
+        for (double x : v) t += ' ', t += (std::snprintf(one, sizeof one, "%lf", x), one);
+        return t;
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& v : cases) {
+            const ioliplot::Fixed_Text& f = ioliplot::Format_Values(v.data(), (int)v.size());
+            EXPECT_EQ(f.text, expected(v));
+            ASSERT_EQ(f.at.size(), v.size() + 1);
+            for (size_t i = 0; i < v.size(); ++i) EXPECT_EQ(f.text[f.at[i]], ' ');
+            EXPECT_EQ(f.at.back(), f.text.size());
+        }
+        for (int k = 0; k < 20000; ++k) {  // others take every place of the memo
+            const double w[2] = {k * 0.001, -k * 1.5};
+            ASSERT_EQ(ioliplot::Format_Values(w, 2).text, expected({w[0], w[1]}));
+        }
+    }
+}
+
+// Arcs of other angles between two full circles do not change the circles'
+// chords (the angles of the last arc are kept for the next one).
+TEST_F(PictureTest, ArcsOfOtherAnglesBetweenTheSameCircle) {
+    Open(0, 0, 10, 10);
+    Oli_Arc(5, 5, 2, 0, 360);
+    const std::string circle = Take();
+    Oli_Arc(5, 5, 2, 30, 30);
+    const std::vector<std::string> lines = Lines(Take());
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], " 1  5.866025 5.500000 5.831470 5.555570");
+    Oli_Arc(5, 5, 2, 0, 360);
+    EXPECT_EQ(Take(), circle);
+    Oli_Arc(6, 5, 2, 0, 360);  // the same angles at another place
+    const std::vector<std::string> moved = Lines(Take());
+    ASSERT_EQ(moved.size(), 32u);
+    EXPECT_EQ(moved[31], " 1  6.980785 4.804910 7.000000 5.000000");
 }
 
 TEST_F(PictureTest, ArcsOfFarOrMissingAnglesEnd) {
