@@ -172,6 +172,9 @@ int Oli_Grafik_Begin_Plain(FILE* stream, double x1, double y1, double x2, double
 
 void Oli_Set_Text_Angle(double angle) {
     const double turn = 2.0 * ioliplot::PI;
+    // An angle that is no number would turn every text after it into "nan"
+    // in the list: the angle before stays.
+    if (!std::isfinite(angle)) return;
     double a = angle * picture.mirror_sign;
     // Far beyond a turn the whole turns go at once (the steps below would
     // never end there); the steps are kept for ordinary angles.

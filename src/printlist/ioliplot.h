@@ -136,7 +136,8 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2);
 // the picture's upper left corner). One opening only.
 void Oli_Keep_Taken_Areas(void);
 
-// Text angle := angle x mirror sign, reduced by whole turns above 2 pi.
+// Text angle := angle x mirror sign, reduced by whole turns above 2 pi; an
+// angle that is not a finite number leaves the text angle as it was.
 void Oli_Set_Text_Angle(double angle);
 // The text angle in radians as stored.
 double Oli_Get_Text_Angle(void);

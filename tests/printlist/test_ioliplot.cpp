@@ -117,6 +117,15 @@ TEST_F(PictureTest, TextAngleIsMirroredAndReducedByWholeTurns) {
     Open(0, 10, 10, 0);  // mirror sign -1
     Oli_Set_Text_Angle(7.0);
     EXPECT_DOUBLE_EQ(Oli_Get_Text_Angle(), -7.0);
+    // No number, or an endless one: the angle before stays, and the text
+    // record after it carries no "nan".
+    for (double bad : {NAN, INFINITY, -INFINITY}) {
+        Oli_Set_Text_Angle(bad);
+        EXPECT_DOUBLE_EQ(Oli_Get_Text_Angle(), -7.0);
+    }
+    Take();
+    Oli_Text_At(1, 1, "A");
+    EXPECT_EQ(Take().find("nan"), std::string::npos);
 }
 
 TEST_F(PictureTest, WorldToPaperAndBack) {
