@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "base/geometry.h"
@@ -229,9 +230,10 @@ struct Fixed_Slot {
 
 // Sequences of up to kMemoValues values are kept in kMemoSlots places, a
 // sequence in one of the kMemoWays places from its hash on, taking the one
-// used longest ago; longer sequences are formatted each time. Bounded:
-// kMemoSlots places of at most kMemoValues values each.
-constexpr size_t kMemoSlots = 4096, kMemoWays = 4, kMemoValues = 272;
+// used longest ago; longer sequences, and texts longer than kMemoText (huge
+// values), are formatted each time. Bounded: kMemoSlots places of at most
+// kMemoValues values and kMemoText bytes each.
+constexpr size_t kMemoSlots = 4096, kMemoWays = 4, kMemoValues = 272, kMemoText = 4096;
 
 std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
     std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
@@ -275,6 +277,11 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
         text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v[i])));
     }
     at.push_back(static_cast<unsigned>(text.size()));
+    if (slot != &scratch && text.size() > kMemoText) {
+        scratch = std::move(*slot);
+        *slot = Fixed_Slot{};
+        return scratch.text;
+    }
     return slot->text;
 }
 

@@ -176,7 +176,7 @@ TEST(CoordinateTexts, MemoKeepsTheBytesOfTheCLibrary) {
     const std::vector<std::vector<double>> cases = {
         {0.0, -0.0},         {-0.0, 0.0},     {0.0000005, 0.0000015, -0.0000025}, {1e300, -1e-300},
         {NAN, INFINITY},     {-INFINITY},     {8796093022208.5, 0.1 + 0.2},       {},
-        {2.5, 2.5, 2.5, 2.5}};
+        {2.5, 2.5, 2.5, 2.5}, std::vector<double>(20, -1e300), std::vector<double>(300, 0.25)};
     auto expected = [](const std::vector<double>& v) {
         std::string t;
         char one[400];
