@@ -3,6 +3,7 @@
 #include "platform/format.h"
 
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -46,54 +47,264 @@ const char kDigitPairs[201] =
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
 
-// The decimal digits of v, no sign, no padding; returns the end.
-char* Put_Unsigned(char* out, uint64_t v)
+constexpr uint64_t kPowersOfTen[20] = {1,
+                                   10,
+                                   100,
+                                   1000,
+                                   10000,
+                                   100000,
+                                   1000000,
+                                   10000000,
+                                   100000000,
+                                   1000000000,
+                                   10000000000ull,
+                                   100000000000ull,
+                                   1000000000000ull,
+                                   10000000000000ull,
+                                   100000000000000ull,
+                                   1000000000000000ull,
+                                   10000000000000000ull,
+                                   100000000000000000ull,
+                                   1000000000000000000ull,
+                                   10000000000000000000ull};
+
+// The number of decimal digits of v (1 for 0).
+inline int Digit_Count(uint64_t v)
 {
-    char tmp[24];
-    char* p = tmp + sizeof tmp;
-    while (v >= 100) {
-        const unsigned pair = static_cast<unsigned>(v % 100) * 2;
-        v /= 100;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
+    // 1233 / 4096 is just above log10(2): the guess is the count or one
+    // less. v | 1 has the digits of v (no power of ten above 1 is odd) and
+    // gives 0 one digit.
+    const uint64_t w = v | 1;
+    const int guess = ((64 - __builtin_clzll(w)) * 1233) >> 12;
+    return guess + (w >= kPowersOfTen[guess]);
+}
+
+// The last count decimal digits of v, zeros in front, ending at end. In
+// 32 bits where the value allows: the divisions by 100 are cheaper there.
+template <typename Word>
+inline void Put_Digits_Before(char* end, Word v, int count)
+{
+#pragma GCC unroll 10
+    for (; count >= 2; count -= 2) {
+        const Word rest = v / 100;
+        const unsigned pair = static_cast<unsigned>(v - rest * 100) * 2;
+        v = rest;
+        end -= 2;
+        std::memcpy(end, kDigitPairs + pair, 2);
     }
-    if (v >= 10) {
-        *--p = kDigitPairs[v * 2 + 1];
-        *--p = kDigitPairs[v * 2];
-    } else {
-        *--p = static_cast<char>('0' + v);
+    if (count) *--end = static_cast<char>('0' + v % 10);
+}
+
+// The decimal digits of v, no sign, no padding, written straight into out;
+// returns the end.
+inline char* Put_Unsigned(char* out, uint64_t v)
+{
+    if (v < 10) {
+        *out = static_cast<char>('0' + v);
+        return out + 1;
     }
-    const size_t n = static_cast<size_t>(tmp + sizeof tmp - p);
-    std::memcpy(out, p, n);
+    if (v < 100) {
+        std::memcpy(out, kDigitPairs + 2 * v, 2);
+        return out + 2;
+    }
+    const int n = Digit_Count(v);
+    if (v >> 32) Put_Digits_Before(out + n, v, n);
+    else Put_Digits_Before(out + n, static_cast<uint32_t>(v), n);
     return out + n;
 }
 
-const uint64_t kPowersOfTen[10] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// |v| in units of 10^-precision (scale = 10^precision, precision at most 9),
+// rounded as the C library rounds by default: to nearest, a tie to the even
+// neighbour. v = m 2^-k with an integer m below 2^53; for k >= 10 the scaled
+// value m scale (below 2^83) is exact in 128 bits and its quotient by 2^k is
+// the result; from k = 128 on the value is below half a unit. False for
+// everything this cannot do exactly (k below 10: 2^43 and more, a result of
+// 2^64 or more, infinities, NaN); negative gets the sign bit in any case.
+inline bool Fixed_Units(double v, uint64_t scale, uint64_t* units, bool* negative)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    *negative = bits >> 63;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    uint64_t m = bits & ((uint64_t{1} << 52) - 1);
+    int k;
+    if (biased == 0) {
+        k = 1074;  // zero and the subnormals
+    } else {
+        m |= uint64_t{1} << 52;
+        k = 1075 - biased;
+    }
+    if (k < 10 || biased == 0x7FF) return false;
+    if (k >= 128) {
+        *units = 0;
+        return true;
+    }
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * scale;
+    uint64_t u;
+    bool half, below;
+    if (k <= 64) {
+        // Most values (2^-11 and more): the shift by k - 1 in two words.
+        const int s = k - 1;
+        const uint64_t hi = static_cast<uint64_t>(scaled >> 64), lo = static_cast<uint64_t>(scaled);
+        const uint64_t doubled_hi = hi >> s, doubled_lo = (lo >> s) | (hi << (64 - s));
+        if (doubled_hi > 1) return false;
+        u = (doubled_lo >> 1) | (doubled_hi << 63);
+        half = doubled_lo & 1;
+        below = (lo << (64 - s)) != 0;
+    } else {
+        const unsigned __int128 doubled = scaled >> (k - 1);
+        u = static_cast<uint64_t>(doubled >> 1);
+        half = doubled & 1;
+        below = (scaled & ((static_cast<unsigned __int128>(1) << (k - 1)) - 1)) != 0;
+    }
+    if (half && (below || (u & 1))) {
+        if (++u == 0) return false;
+    }
+    *units = u;
+    return true;
+}
+
+// The digits of units with the last precision of them after a point, the
+// C library's "%.<precision>f"; the divisions by the constant 10^precision
+// are multiplications. Returns the end.
+template <int precision>
+inline char* Put_Fixed(char* p, uint64_t units)
+{
+    constexpr uint64_t unit = kPowersOfTen[precision];
+    const uint64_t whole = units / unit;
+    p = Put_Unsigned(p, whole);
+    if constexpr (precision > 0) {
+        *p++ = '.';
+        Put_Digits_Before(p + precision, static_cast<uint32_t>(units - whole * unit), precision);
+        p += precision;
+    }
+    return p;
+}
+
+// VEK_Format_Fixed past its checks of the arguments: the C library where
+// Fixed_Units cannot be exact or size is below 40.
+int Format_Fixed_Library(char* out, size_t size, double v, int precision)
+{
+    const int n = std::snprintf(out, size, "%.*f", precision, v);
+    return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
+}
+
+// VEK_Format_Fixed for one precision, size at least 40.
+template <int precision>
+int Format_Fixed_P(char* out, size_t size, double v)
+{
+    uint64_t units;
+    bool negative;
+    if (!Fixed_Units(v, kPowersOfTen[precision], &units, &negative))
+        return Format_Fixed_Library(out, size, v, precision);
+    char* p = out;
+    if (negative) *p++ = '-';
+    p = Put_Fixed<precision>(p, units);
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
+
+char* Put_Fixed_Units(char* p, uint64_t units, int precision)
+{
+    switch (precision) {
+    case 0: return Put_Fixed<0>(p, units);
+    case 1: return Put_Fixed<1>(p, units);
+    case 2: return Put_Fixed<2>(p, units);
+    case 3: return Put_Fixed<3>(p, units);
+    case 4: return Put_Fixed<4>(p, units);
+    case 5: return Put_Fixed<5>(p, units);
+    case 6: return Put_Fixed<6>(p, units);
+    case 7: return Put_Fixed<7>(p, units);
+    case 8: return Put_Fixed<8>(p, units);
+    default: return Put_Fixed<9>(p, units);
+    }
+}
+
+// "%.<precision>g" of v (no flags) in the C library's bytes where the value
+// takes the fixed form with at most nine decimals: precision significant
+// digits, trailing zeros and a bare point dropped. -1 for the exponent form
+// and everything Fixed_Units cannot do, which the caller leaves to the C
+// library. out needs room for 40 bytes.
+int Format_General(char* out, double v, int precision)
+{
+    const int digits = precision < 0 ? 6 : precision == 0 ? 1 : precision;
+    if (digits > 10) return -1;
+    const double a = std::fabs(v);
+    if (!(a < 1e12)) return -1;  // also infinities and NaN
+    // The decimal exponent x of v rounded to digits figures; the fixed form
+    // is used for -4 <= x < digits and has digits - 1 - x decimals. A guess
+    // from the magnitude, then set right by the exact units: there are
+    // digits of them unless the rounding carried into one more.
+    int x = 0;
+    if (a != 0.0) {
+        x = a >= 1.0 ? 0 : -1;
+        for (; x < 12 && a >= static_cast<double>(kPowersOfTen[x + 1]); ++x) {
+        }
+        for (double bound = 0.1; x > -6 && a < bound; --x, bound /= 10) {
+        }
+    }
+    uint64_t units = 0;
+    bool negative = false;
+    for (int tries = 0;; ++tries) {
+        if (x < -4 || x >= digits || tries == 3) return -1;
+        const int decimals = digits - 1 - x;
+        if (decimals > 9 || !Fixed_Units(v, kPowersOfTen[decimals], &units, &negative)) return -1;
+        if (a == 0.0 || (units >= kPowersOfTen[digits - 1] && units < kPowersOfTen[digits])) break;
+        x += units >= kPowersOfTen[digits] ? 1 : -1;
+    }
+    int decimals = digits - 1 - x;
+    while (decimals > 0 && units % 10 == 0) units /= 10, --decimals;
+    char* p = out;
+    if (negative) *p++ = '-';
+    p = Put_Fixed_Units(p, units, decimals);
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
 
 // The conversions most texts of the program use, in the C library's exact
-// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %%,
-// each with a width or '*' and the flag '-'; a precision for %s and %f.
-// Returns the length written into out (terminated), or -1 for anything
-// else (other flags, conversions or modifiers, a null %s, non-finite or huge
-// values, a text that does not fit), which the caller formats with the C
-// library from the start.
+// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %g
+// (where it takes the fixed form), %%, each with a width or '*' and the flag
+// '-'; a precision for %s, %f and %g. Returns the length written into out
+// (terminated), or -1 for anything else (other flags, conversions or
+// modifiers, a null %s, non-finite or huge values, a text that does not fit),
+// which the caller formats with the C library from the start.
 int Fast_Format(char* out, size_t size, const char* format, va_list ap)
 {
     char* p = out;
     char* const end = out + size - 1;
     for (const char* f = format; *f;) {
         if (*f != '%') {
-            const char* next = std::strchr(f, '%');
-            const size_t n = next ? static_cast<size_t>(next - f) : std::strlen(f);
-            if (n > static_cast<size_t>(end - p)) return -1;
-            std::memcpy(p, f, n);
-            p += n, f += n;
+            // Most runs of text between conversions are a few bytes: copied
+            // as they are scanned; a long one is found and copied whole.
+            int scanned = 0;
+            for (; *f != '%' && *f && scanned < 16; ++f, ++scanned) {
+                if (p == end) return -1;
+                *p++ = *f;
+            }
+            if (scanned == 16 && *f != '%' && *f) {
+                const char* next = std::strchr(f, '%');
+                if (!next) next = f + std::strlen(f);
+                const size_t n = static_cast<size_t>(next - f);
+                if (n > static_cast<size_t>(end - p)) return -1;
+                std::memcpy(p, f, n);
+                p += n, f = next;
+            }
             continue;
         }
         ++f;
         bool left = false;
         if (*f == '-') left = true, ++f;
-        if (std::strchr("-+ #0'", *f) && *f) return -1;
+        switch (*f) {
+        case '-':
+        case '+':
+        case ' ':
+        case '#':
+        case '0':
+        case '\'':
+            return -1;
+        default:
+            break;
+        }
         int width = 0;
         if (*f == '*') {
             width = va_arg(ap, int);
@@ -124,22 +335,27 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         for (; *f == 'l'; ++f) ++longs;
         if (longs > 2) return -1;
         const char conversion = *f ? *f++ : '\0';
-        char tmp[64];
-        const char* text = tmp;
+        // Numbers are written in place when there is room; the text is moved
+        // right afterwards when a width pads it on the left.
+        constexpr size_t kNumberRoom = 64;
+        char tmp[kNumberRoom];
+        const bool in_place = static_cast<size_t>(end - p) >= kNumberRoom;
+        char* const at = in_place ? p : tmp;
+        const char* text = at;
         size_t n = 0;
         switch (conversion) {
         case '%':
             if (longs || width || precision >= 0 || left) return -1;
-            tmp[0] = '%', n = 1;
+            at[0] = '%', n = 1;
             break;
         case 'd':
         case 'i': {
             if (precision >= 0) return -1;
             const long long v = longs == 0 ? va_arg(ap, int) : longs == 1 ? va_arg(ap, long) : va_arg(ap, long long);
-            char* q = tmp;
+            char* q = at;
             if (v < 0) *q++ = '-';
             q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
-            n = static_cast<size_t>(q - tmp);
+            n = static_cast<size_t>(q - at);
             break;
         }
         case 'u':
@@ -150,7 +366,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
                                          : longs == 1 ? va_arg(ap, unsigned long)
                                                       : va_arg(ap, unsigned long long);
             if (conversion == 'u') {
-                n = static_cast<size_t>(Put_Unsigned(tmp, v) - tmp);
+                n = static_cast<size_t>(Put_Unsigned(at, v) - at);
             } else {
                 const char* digits = conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
                 char* q = tmp + sizeof tmp;
@@ -163,7 +379,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         }
         case 'c':
             if (longs || precision >= 0) return -1;
-            tmp[0] = static_cast<char>(va_arg(ap, int)), n = 1;
+            at[0] = static_cast<char>(va_arg(ap, int)), n = 1;
             break;
         case 's':
             if (longs) return -1;
@@ -173,7 +389,14 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
             break;
         case 'f': {
             if (longs > 1) return -1;
-            const int written = VEK_Format_Fixed(tmp, sizeof tmp, va_arg(ap, double), precision < 0 ? 6 : precision);
+            const int written = VEK_Format_Fixed(at, kNumberRoom, va_arg(ap, double), precision < 0 ? 6 : precision);
+            if (written < 0) return -1;
+            n = static_cast<size_t>(written);
+            break;
+        }
+        case 'g': {
+            if (longs > 1) return -1;
+            const int written = Format_General(at, va_arg(ap, double), precision);
             if (written < 0) return -1;
             n = static_cast<size_t>(written);
             break;
@@ -183,6 +406,13 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         }
         const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
         if (n + pad > static_cast<size_t>(end - p)) return -1;
+        if (text == p) {
+            // Already in place.
+            if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
+            else if (pad) std::memset(p + n, ' ', pad);
+            p += n + pad;
+            continue;
+        }
         if (!left) std::memset(p, ' ', pad), p += pad;
         std::memcpy(p, text, n), p += n;
         if (left) std::memset(p, ' ', pad), p += pad;
@@ -195,50 +425,13 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
 
 int VEK_Format_Fixed(char* out, size_t size, double v, int precision)
 {
+    static int (*const by_precision[10])(char*, size_t, double) = {
+        Format_Fixed_P<0>, Format_Fixed_P<1>, Format_Fixed_P<2>, Format_Fixed_P<3>, Format_Fixed_P<4>,
+        Format_Fixed_P<5>, Format_Fixed_P<6>, Format_Fixed_P<7>, Format_Fixed_P<8>, Format_Fixed_P<9>,
+    };
     if (!out || size == 0 || precision < 0 || precision > 9) return -1;
-    // v = m 2^-k with an integer m below 2^53. For k >= 10 the scaled value
-    // m 10^precision (below 2^83) is held exactly in 128 bits, its quotient
-    // by 2^k is the result in units of the last decimal and the remainder
-    // decides that digit as the C library does in its default rounding: to
-    // nearest, a tie to the even neighbour. From k = 128 on the value is
-    // below half a unit and gives zero. Everything else (k below 10: 2^43
-    // and more, infinities, NaN) is left to the C library itself.
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    const bool negative = bits >> 63;
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    uint64_t m = bits & ((uint64_t{1} << 52) - 1);
-    int k;
-    if (biased == 0) {
-        k = 1074;  // zero and the subnormals
-    } else {
-        m |= uint64_t{1} << 52;
-        k = 1075 - biased;
-    }
-    unsigned __int128 units = 0;
-    if (biased != 0x7FF && k >= 10 && k < 128) {
-        const unsigned __int128 one = 1;
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowersOfTen[precision];
-        const unsigned __int128 rest = scaled & ((one << k) - 1), half = one << (k - 1);
-        units = scaled >> k;
-        if (rest > half || (rest == half && (units & 1))) units++;
-    }
-    if (biased == 0x7FF || k < 10 || units >> 64 || size < 40) {
-        const int n = std::snprintf(out, size, "%.*f", precision, v);
-        return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
-    }
-    const uint64_t u = static_cast<uint64_t>(units), unit = kPowersOfTen[precision];
-    char* p = out;
-    if (negative) *p++ = '-';
-    p = Put_Unsigned(p, u / unit);
-    if (precision > 0) {
-        *p++ = '.';
-        uint64_t fraction = u % unit;
-        for (int i = precision - 1; i >= 0; --i) p[i] = static_cast<char>('0' + fraction % 10), fraction /= 10;
-        p += precision;
-    }
-    *p = '\0';
-    return static_cast<int>(p - out);
+    if (size < 40) return Format_Fixed_Library(out, size, v, precision);
+    return by_precision[precision](out, size, v);
 }
 
 bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/format.h"
@@ -165,4 +166,36 @@ TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
     EXPECT_EQ(differ, 0);
     EXPECT_EQ(VEK_Format_Fixed(got, sizeof got, 1.0, 10), -1);
     EXPECT_EQ(VEK_Format_Fixed(got, 4, 1.0, 6), -1);
+}
+
+// "%g" is written without the C library where it takes the fixed form; the
+// bytes stay the C library's at the bounds of that form (1e-4, 10^P), where
+// the rounding carries into one more figure (9.9999995, 999999.5), for
+// every precision and on the mixture of the "%lf" check. Integers at each
+// power of ten check the count of digits.
+TEST(Format, FormatOnceGeneralAndDigitCountsMatchTheCLibrary) {
+    std::vector<double> values = {0.0, -0.0, 0.5, 2.54, 1.0 / 3, 123456.5, 9.9999995, 99999.95, 999999.5, 0.00012345};
+    for (int e = -7; e <= 13; e++) {
+        const double p = std::pow(10.0, e);
+        for (const double v : {p, p * 0.95, p * 0.99999995, p * 0.9999995, p * 0.999995, p * 0.99995})
+            for (const double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v}) values.push_back(w);
+    }
+    for (uint64_t i = 0; i < 20000; i++) values.push_back(Fixed6_Case(i));
+    int differ = 0;
+    for (size_t i = 0; i < values.size(); i++) {
+        for (const int precision : {0, 1, 2, 3, 5, 6, 9, 10, 11}) {
+            const auto [got, want] = Once_And_Libc("%.*g|%9.*g|%-7g|%g", precision, values[i], precision, values[i],
+                                                   values[i], values[i]);
+            if (got != want && differ++ < 5) ADD_FAILURE() << "value " << values[i] << ": " << got << " for " << want;
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    for (uint64_t p = 1; p != 0 && p <= 10000000000000000000ull; p *= 10) {
+        for (const uint64_t v : {p - 1, p, p + 1}) {
+            const auto [got, want] = Once_And_Libc("%llu %lld %lld|", static_cast<unsigned long long>(v),
+                                                   static_cast<long long>(v / 2), -static_cast<long long>(v / 2));
+            EXPECT_EQ(got, want);
+        }
+        if (p == 10000000000000000000ull) break;
+    }
 }
