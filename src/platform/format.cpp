@@ -464,6 +464,93 @@ bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
     return n >= 0;
 }
 
+namespace {
+
+// Whether the stdio table (if any) writes with the C library's own fwrite:
+// then its streams may be written straight, as below.
+bool Table_Is_The_Library(void)
+{
+    return !VEK_STDIO_FCT || !VEK_STDIO_FCT->fwrite_fct || VEK_STDIO_FCT->fwrite_fct == &std::fwrite;
+}
+
+}  // namespace
+
+char* VEK_Stream_Room(FILE* stream, size_t n)
+{
+#if defined(__GLIBC__)
+    // The free part of the stream's buffer, where the C library's own
+    // putc_unlocked writes; a line-buffered or unbuffered stream shows none.
+    if (stream && stream->_IO_write_end - stream->_IO_write_ptr >= static_cast<std::ptrdiff_t>(n))
+        return stream->_IO_write_ptr;
+#else
+    (void)stream, (void)n;
+#endif
+    return nullptr;
+}
+
+void VEK_Stream_Advance(FILE* stream, size_t n)
+{
+#if defined(__GLIBC__)
+    stream->_IO_write_ptr += n;
+#else
+    (void)stream, (void)n;
+#endif
+}
+
+int VEK_Stream_Put(FILE* stream, const char* text, size_t n)
+{
+    if (!stream) return -1;
+    if (n == 0) return 0;
+    if (char* room = VEK_Stream_Room(stream, n)) {
+        std::memcpy(room, text, n);
+        VEK_Stream_Advance(stream, n);
+        return static_cast<int>(n);
+    }
+#if defined(__GLIBC__)
+    // Each stream of the program is written by one thread.
+    const size_t done = fwrite_unlocked(text, 1, n, stream);
+#else
+    const size_t done = std::fwrite(text, 1, n, stream);
+#endif
+    return done == n ? static_cast<int>(n) : -1;
+}
+
+int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap)
+{
+    if (!stream) return -1;
+    if (!format) return 0;
+    // Straight into the stream's buffer when the text fits there, else
+    // through the record's buffer.
+    constexpr size_t kEnough = 512;
+    if (char* room = VEK_Stream_Room(stream, kEnough)) {
+#if defined(__GLIBC__)
+        const size_t size = static_cast<size_t>(stream->_IO_write_end - room);
+#else
+        const size_t size = kEnough;
+#endif
+        va_list fast;
+        va_copy(fast, ap);
+        const int n = Fast_Format(room, size, format, fast);
+        va_end(fast);
+        if (n >= 0) {
+            VEK_Stream_Advance(stream, static_cast<size_t>(n));
+            return n;
+        }
+    }
+    VEK_Formatted f;
+    if (!VEK_Format_Once(&f, format, ap)) return -1;
+    return VEK_Stream_Put(stream, f.text, f.size);
+}
+
+int VEK_Stdio_Printf_V(FILE* stream, const char* format, va_list ap)
+{
+    if (!stream) return -1;
+    if (Table_Is_The_Library()) return VEK_Stream_Printf_V(stream, format, ap);
+    VEK_Formatted f;
+    if (!VEK_Format_Once(&f, format, ap)) return -1;
+    return VEK_Stdio_Write_Bytes(stream, f.text, f.size);
+}
+
 int VEK_Stdio_Write(FILE* stream, const char* text)
 {
     if (!stream) return -1;
@@ -476,7 +563,7 @@ int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n)
 {
     if (!stream) return -1;
     if (n == 0) return 0;
-    const size_t done = VEK_STDIO_FCT && VEK_STDIO_FCT->fwrite_fct ? VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream)
-                                                                   : std::fwrite(text, 1, n, stream);
+    if (Table_Is_The_Library()) return VEK_Stream_Put(stream, text, n);
+    const size_t done = VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream);
     return done == n ? static_cast<int>(n) : -1;
 }

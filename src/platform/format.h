@@ -56,8 +56,36 @@ int VEK_Stdio_Write(FILE* stream, const char* text);
 
 /* Writes the n bytes at text (which need no terminator and may hold any
  * byte) to stream through the fwrite entry of the same table, else the C
- * library's fwrite: finished text goes out without being read as a format
- * again.  Returns n, or -1 for a null stream or a short write. */
+ * library's fwrite (VEK_Stream_Put when the table's entry is that fwrite):
+ * finished text goes out without being read as a format again.  Returns n,
+ * or -1 for a null stream or a short write. */
 int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n);
+
+/* The bytes of the C library's fwrite to stream, without its lock (each
+ * stream of the program is written by one thread) and, where the C library
+ * lets its own macros do so, copied straight into the stream's buffer when
+ * they fit there.  Not through the stdio table.  Returns n, or -1 for a null
+ * stream or a short write. */
+int VEK_Stream_Put(FILE* stream, const char* text, size_t n);
+
+/* For writers that put many short pieces together (picture records): the
+ * free part of the stream's own buffer when it has at least n bytes, else
+ * null (and always null where the C library does not show its buffer).
+ * What the caller writes there becomes part of the stream only with
+ * VEK_Stream_Advance(stream, bytes written), before any other call on the
+ * stream; bytes beyond those are never written. */
+char* VEK_Stream_Room(FILE* stream, size_t n);
+void VEK_Stream_Advance(FILE* stream, size_t n);
+
+/* One printf-style text formatted once (VEK_Format_Once) and written to
+ * stream with VEK_Stream_Put, formatted straight into the stream's buffer
+ * where it fits.  Returns the count written, 0 for a null format, -1 for a
+ * null stream, a format error or a short write. */
+int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap);
+
+/* The same through the stdio table as VEK_Stdio_Write_Bytes: straight when
+ * the table writes with the C library's fwrite (or none was handed over),
+ * else formatted once and handed to the table's fwrite. */
+int VEK_Stdio_Printf_V(FILE* stream, const char* format, va_list ap);
 
 #endif

@@ -53,12 +53,11 @@ char static_text[100];
 bool Put(FILE* stream, const char* text, size_t n) { return VEK_Stdio_Write_Bytes(stream, text, n) >= 0; }
 
 __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
-    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    VEK_Format_Once(&f, format, ap);
+    const int n = VEK_Stdio_Printf_V(stream, format, ap);
     va_end(ap);
-    return Put(stream, f.text, f.size);
+    return n >= 0;
 }
 
 void Initialise(void) {
