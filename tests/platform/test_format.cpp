@@ -199,3 +199,72 @@ TEST(Format, FormatOnceGeneralAndDigitCountsMatchTheCLibrary) {
         if (p == 10000000000000000000ull) break;
     }
 }
+
+namespace {
+__attribute__((format(printf, 2, 3))) int Stream_Printf(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Stream_Printf_V(stream, format, ap);
+    va_end(ap);
+    return n;
+}
+__attribute__((format(printf, 2, 3))) int Stdio_Printf(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Stdio_Printf_V(stream, format, ap);
+    va_end(ap);
+    return n;
+}
+}  // namespace
+
+// The direct writes give the bytes of fwrite and fprintf in their order,
+// on a buffered stream (straight into its buffer, across its end) and on
+// an unbuffered one (no room shown); the table's own fwrite, when it is
+// not the C library's, still gets every piece.
+TEST(Format, StreamWritesGiveTheBytesInOrder) {
+    for (const bool buffered : {true, false}) {
+        FILE* f = std::tmpfile();
+        ASSERT_NE(f, nullptr);
+        static char buffer[64];
+        std::setvbuf(f, buffered ? buffer : nullptr, buffered ? _IOFBF : _IONBF, buffered ? sizeof buffer : 0);
+        std::string want;
+        for (int i = 0; i < 30; i++) {
+            EXPECT_EQ(VEK_Stream_Put(f, "ab\0c", 4), 4);
+            want.append("ab\0c", 4);
+            char text[64];
+            const int n = std::snprintf(text, sizeof text, "<%d %.2f %e>", i, i / 8.0, 1.5);
+            EXPECT_EQ(Stream_Printf(f, "<%d %.2f %e>", i, i / 8.0, 1.5), n);
+            want += text;
+        }
+        if (char* room = VEK_Stream_Room(f, 3)) {
+            EXPECT_TRUE(buffered);
+            std::memcpy(room, "xyz", 3);
+            VEK_Stream_Advance(f, 2);
+            want += "xy";
+        } else {
+            EXPECT_FALSE(buffered);
+        }
+        EXPECT_EQ(VEK_Stream_Put(f, "", 0), 0);
+        EXPECT_EQ(VEK_Stream_Room(f, size_t{1} << 30), nullptr);
+        EXPECT_EQ(testutil::Stream_All(f), want);
+        std::fclose(f);
+    }
+    EXPECT_EQ(VEK_Stream_Put(nullptr, "x", 1), -1);
+    EXPECT_EQ(Stream_Printf(nullptr, "x"), -1);
+
+    VEKStdioFctTable* const saved = VEK_STDIO_FCT;
+    VEKStdioFctTable table = {};
+    table.fwrite_fct = &Counting_Fwrite;
+    VEKSetStdioFctPtr(&table);
+    table_writes = 0;
+    FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Stdio_Printf(f, "%s=%g", "a", 0.25), 6);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "|", 1), 1);
+    EXPECT_EQ(table_writes, 2);
+    VEKSetStdioFctPtr(saved);
+    EXPECT_EQ(Stdio_Printf(f, "%d", 7), 1);
+    EXPECT_EQ(table_writes, 2);
+    EXPECT_EQ(testutil::Stream_All(f), "a=0.25|7");
+    std::fclose(f);
+}
