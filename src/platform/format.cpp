@@ -183,7 +183,7 @@ inline char* Put_Fixed(char* p, uint64_t units)
 
 // VEK_Format_Fixed past its checks of the arguments: the C library where
 // Fixed_Units cannot be exact or size is below 40.
-int Format_Fixed_Library(char* out, size_t size, double v, int precision)
+__attribute__((noinline)) int Format_Fixed_Library(char* out, size_t size, double v, int precision)
 {
     const int n = std::snprintf(out, size, "%.*f", precision, v);
     return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
@@ -274,14 +274,20 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
     char* const end = out + size - 1;
     for (const char* f = format; *f;) {
         if (*f != '%') {
-            // Most runs of text between conversions are a few bytes: copied
-            // as they are scanned; a long one is found and copied whole.
+            // Most runs of text between conversions are a few bytes (a
+            // blank, a line end): copied as they are scanned; the rest of a
+            // longer one is found with strchr and copied whole.
+            constexpr int kShort = 6;
             int scanned = 0;
-            for (; *f != '%' && *f && scanned < 16; ++f, ++scanned) {
-                if (p == end) return -1;
-                *p++ = *f;
+            if (end - p >= kShort) {
+                for (; *f != '%' && *f && scanned < kShort; ++f, ++scanned) *p++ = *f;
+            } else {
+                for (; *f != '%' && *f && scanned < kShort; ++f, ++scanned) {
+                    if (p == end) return -1;
+                    *p++ = *f;
+                }
             }
-            if (scanned == 16 && *f != '%' && *f) {
+            if (scanned == kShort && *f != '%' && *f) {
                 const char* next = std::strchr(f, '%');
                 if (!next) next = f + std::strlen(f);
                 const size_t n = static_cast<size_t>(next - f);
