@@ -481,13 +481,28 @@ bool Table_Is_The_Library(void)
 
 }  // namespace
 
+namespace {
+
+// The free part of the stream's buffer, where the C library's own
+// putc_unlocked writes; a line-buffered or unbuffered stream shows none,
+// nor does a C library that does not show its buffer.
+size_t Free_Bytes(FILE* stream)
+{
+#if defined(__GLIBC__)
+    const std::ptrdiff_t free = stream->_IO_write_end - stream->_IO_write_ptr;
+    return free > 0 ? static_cast<size_t>(free) : 0;
+#else
+    (void)stream;
+    return 0;
+#endif
+}
+
+}  // namespace
+
 char* VEK_Stream_Room(FILE* stream, size_t n)
 {
 #if defined(__GLIBC__)
-    // The free part of the stream's buffer, where the C library's own
-    // putc_unlocked writes; a line-buffered or unbuffered stream shows none.
-    if (stream && stream->_IO_write_end - stream->_IO_write_ptr >= static_cast<std::ptrdiff_t>(n))
-        return stream->_IO_write_ptr;
+    if (stream && Free_Bytes(stream) >= n) return stream->_IO_write_ptr;
 #else
     (void)stream, (void)n;
 #endif
@@ -502,6 +517,23 @@ void VEK_Stream_Advance(FILE* stream, size_t n)
     (void)stream, (void)n;
 #endif
 }
+
+namespace {
+
+// Fast_Format straight into the free part of the stream's buffer, skip
+// bytes on, when there is room for a record of usual length; the stream is
+// not advanced. -1 when there is no such room or Fast_Format declined.
+int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, char** text)
+{
+    constexpr size_t kEnough = 512;
+    char* const room = VEK_Stream_Room(stream, skip + kEnough);
+    if (!room) return -1;
+    const int n = Fast_Format(room + skip, Free_Bytes(stream) - skip, format, ap);
+    if (n >= 0) *text = room + skip;
+    return n;
+}
+
+}  // namespace
 
 int VEK_Stream_Put(FILE* stream, const char* text, size_t n)
 {
@@ -527,25 +559,24 @@ int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap)
     if (!format) return 0;
     // Straight into the stream's buffer when the text fits there, else
     // through the record's buffer.
-    constexpr size_t kEnough = 512;
-    if (char* room = VEK_Stream_Room(stream, kEnough)) {
-#if defined(__GLIBC__)
-        const size_t size = static_cast<size_t>(stream->_IO_write_end - room);
-#else
-        const size_t size = kEnough;
-#endif
-        va_list fast;
-        va_copy(fast, ap);
-        const int n = Fast_Format(room, size, format, fast);
-        va_end(fast);
-        if (n >= 0) {
-            VEK_Stream_Advance(stream, static_cast<size_t>(n));
-            return n;
-        }
+    va_list fast;
+    va_copy(fast, ap);
+    char* text;
+    const int n = Format_In_Room(stream, 0, format, fast, &text);
+    va_end(fast);
+    if (n >= 0) {
+        VEK_Stream_Advance(stream, static_cast<size_t>(n));
+        return n;
     }
     VEK_Formatted f;
     if (!VEK_Format_Once(&f, format, ap)) return -1;
     return VEK_Stream_Put(stream, f.text, f.size);
+}
+
+int VEK_Stdio_Format_In_Place_V(FILE* stream, size_t skip, const char* format, va_list ap, char** text)
+{
+    if (!stream || !format || !Table_Is_The_Library()) return -1;
+    return Format_In_Room(stream, skip, format, ap, text);
 }
 
 int VEK_Stdio_Printf_V(FILE* stream, const char* format, va_list ap)

@@ -83,6 +83,16 @@ void VEK_Stream_Advance(FILE* stream, size_t n);
  * null stream, a format error or a short write. */
 int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap);
 
+/* For a writer that looks at its text before it writes it: formats
+ * (VEK_Format_Once's fast path only) straight into the free part of the
+ * stream's buffer, skip bytes on, when the stdio table writes with the C
+ * library's fwrite (or none was handed over) and there is room.  Returns
+ * the length, *text where the text begins; the stream is not advanced (the
+ * caller does that with VEK_Stream_Advance, or leaves it).  -1 when any of
+ * that does not hold: ap has then been read in part, and the caller formats
+ * from a copy of it the usual way. */
+int VEK_Stdio_Format_In_Place_V(FILE* stream, size_t skip, const char* format, va_list ap, char** text);
+
 /* The same through the stdio table as VEK_Stdio_Write_Bytes: straight when
  * the table writes with the C library's fwrite (or none was handed over),
  * else formatted once and handed to the table's fwrite. */

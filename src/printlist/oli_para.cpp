@@ -300,19 +300,6 @@ int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_ke
 
 int OLI_printf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return -1;
-    // A plain "%s" is taken as it stands; any other format is formatted once.
-    VEK_Formatted f;
-    va_list ap;
-    va_start(ap, format);
-    if (std::strcmp(format, "%s") == 0) {
-        f.text = va_arg(ap, const char*);
-        if (!f.text) f.text = "(null)";
-        f.size = std::strlen(f.text);
-    } else {
-        VEK_Format_Once(&f, format, ap);
-    }
-    va_end(ap);
-
     Ensure_Initialised();
     if (state == kNoPara) {
         if (OLI_Write_Para_Format(stream, &pending, 1) != 0) return -1;
@@ -336,6 +323,37 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         current = pending;
         written_counter = change_counter;
     }
+
+    // A plain "%s" is taken as it stands; any other format is formatted
+    // once. Most texts are one line, or a piece of one: formatted straight
+    // into the stream's buffer behind the room for the line's leading blank
+    // and kept there as they stand.
+    VEK_Formatted f;
+    va_list ap;
+    va_start(ap, format);
+    if (std::strcmp(format, "%s") == 0) {
+        f.text = va_arg(ap, const char*);
+        if (!f.text) f.text = "(null)";
+        f.size = std::strlen(f.text);
+    } else {
+        const size_t blank = state == kInLine ? 0 : 1;
+        va_list fast;
+        va_copy(fast, ap);
+        char* text = nullptr;
+        const int n = VEK_Stdio_Format_In_Place_V(stream, blank, format, fast, &text);
+        va_end(fast);
+        const size_t size = n > 0 ? static_cast<size_t>(n) : 0;
+        const char* nl = size ? static_cast<const char*>(std::memchr(text, '\n', size)) : nullptr;
+        if (size && (!nl || nl == text + size - 1) && !std::memchr(text, '\0', size)) {
+            va_end(ap);
+            if (blank) text[-1] = ' ';
+            VEK_Stream_Advance(stream, blank + size);
+            state = nl ? kLineStart : kInLine;
+            return 0;
+        }
+        VEK_Format_Once(&f, format, ap);
+    }
+    va_end(ap);
     return Write_Text(stream, f.text, f.size);
 }
 
