@@ -299,48 +299,55 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         }
         ++f;
         bool left = false;
-        if (*f == '-') left = true, ++f;
-        switch (*f) {
-        case '-':
-        case '+':
-        case ' ':
-        case '#':
-        case '0':
-        case '\'':
-            return -1;
-        default:
-            break;
-        }
-        int width = 0;
-        if (*f == '*') {
-            width = va_arg(ap, int);
-            ++f;
-            if (width < 0) return -1;
+        int width = 0, precision = -1, longs = 0;
+        char conversion;
+        // Most conversions stand bare ("%d", "%s", "%lf"): no flags,
+        // width or precision to read.
+        if (*f >= 'a' && *f != 'l') {
+            conversion = *f++;
+        } else if (f[0] == 'l' && f[1] == 'f') {
+            conversion = 'f', longs = 1, f += 2;
         } else {
-            for (; *f >= '0' && *f <= '9'; ++f) {
-                width = width * 10 + (*f - '0');
-                if (width > 1000) return -1;
+            if (*f == '-') left = true, ++f;
+            switch (*f) {
+            case '-':
+            case '+':
+            case ' ':
+            case '#':
+            case '0':
+            case '\'':
+                return -1;
+            default:
+                break;
             }
-        }
-        int precision = -1;
-        if (*f == '.') {
-            ++f;
-            precision = 0;
             if (*f == '*') {
-                precision = va_arg(ap, int);
+                width = va_arg(ap, int);
                 ++f;
-                if (precision < 0) return -1;
+                if (width < 0) return -1;
             } else {
                 for (; *f >= '0' && *f <= '9'; ++f) {
-                    precision = precision * 10 + (*f - '0');
-                    if (precision > 1000) return -1;
+                    width = width * 10 + (*f - '0');
+                    if (width > 1000) return -1;
                 }
             }
+            if (*f == '.') {
+                ++f;
+                precision = 0;
+                if (*f == '*') {
+                    precision = va_arg(ap, int);
+                    ++f;
+                    if (precision < 0) return -1;
+                } else {
+                    for (; *f >= '0' && *f <= '9'; ++f) {
+                        precision = precision * 10 + (*f - '0');
+                        if (precision > 1000) return -1;
+                    }
+                }
+            }
+            for (; *f == 'l'; ++f) ++longs;
+            if (longs > 2) return -1;
+            conversion = *f ? *f++ : '\0';
         }
-        int longs = 0;
-        for (; *f == 'l'; ++f) ++longs;
-        if (longs > 2) return -1;
-        const char conversion = *f ? *f++ : '\0';
         // Numbers are written in place when there is room; the text is moved
         // right afterwards when a width pads it on the left.
         constexpr size_t kNumberRoom = 64;
