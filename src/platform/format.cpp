@@ -41,12 +41,6 @@ bool VEK_Format_String_V(std::string& out, const char* format, va_list ap)
 
 namespace {
 
-// Two decimal digits at a time, "00" to "99".
-const char kDigitPairs[201] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
 constexpr uint64_t kPowersOfTen[20] = {1,
                                    10,
                                    100,
@@ -79,20 +73,35 @@ inline int Digit_Count(uint64_t v)
     return guess + (w >= kPowersOfTen[guess]);
 }
 
+// "000" to "999", four bytes apart: three decimal digits at a time.
+struct Digit_Triples {
+    char text[4000];
+    constexpr Digit_Triples() : text()
+    {
+        for (int i = 0; i < 1000; i++) {
+            text[4 * i] = static_cast<char>('0' + i / 100);
+            text[4 * i + 1] = static_cast<char>('0' + i / 10 % 10);
+            text[4 * i + 2] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr Digit_Triples kDigitTriples;
+
 // The last count decimal digits of v, zeros in front, ending at end. In
-// 32 bits where the value allows: the divisions by 100 are cheaper there.
+// 32 bits where the value allows: the divisions are cheaper there.
 template <typename Word>
 inline void Put_Digits_Before(char* end, Word v, int count)
 {
 #pragma GCC unroll 10
-    for (; count >= 2; count -= 2) {
-        const Word rest = v / 100;
-        const unsigned pair = static_cast<unsigned>(v - rest * 100) * 2;
+    for (; count >= 3; count -= 3) {
+        const Word rest = v / 1000;
+        const unsigned triple = static_cast<unsigned>(v - rest * 1000) * 4;
         v = rest;
-        end -= 2;
-        std::memcpy(end, kDigitPairs + pair, 2);
+        end -= 3;
+        std::memcpy(end, kDigitTriples.text + triple, 3);
     }
-    if (count) *--end = static_cast<char>('0' + v % 10);
+    if (count == 2) std::memcpy(end - 2, kDigitTriples.text + 4 * static_cast<unsigned>(v % 100) + 1, 2);
+    else if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
 }
 
 // The decimal digits of v, no sign, no padding, written straight into out;
@@ -104,8 +113,12 @@ inline char* Put_Unsigned(char* out, uint64_t v)
         return out + 1;
     }
     if (v < 100) {
-        std::memcpy(out, kDigitPairs + 2 * v, 2);
+        std::memcpy(out, kDigitTriples.text + 4 * v + 1, 2);
         return out + 2;
+    }
+    if (v < 1000) {
+        std::memcpy(out, kDigitTriples.text + 4 * v, 3);
+        return out + 3;
     }
     const int n = Digit_Count(v);
     if (v >> 32) Put_Digits_Before(out + n, v, n);
