@@ -104,6 +104,16 @@ inline void Put_Digits_Before(char* end, Word v, int count)
     else if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
 }
 
+// Put_Unsigned for 1000 and more, out of line: the usual numbers are
+// shorter, and their path keeps few registers.
+__attribute__((noinline)) char* Put_Long_Unsigned(char* out, uint64_t v)
+{
+    const int n = Digit_Count(v);
+    if (v >> 32) Put_Digits_Before(out + n, v, n);
+    else Put_Digits_Before(out + n, static_cast<uint32_t>(v), n);
+    return out + n;
+}
+
 // The decimal digits of v, no sign, no padding, written straight into out;
 // returns the end.
 inline char* Put_Unsigned(char* out, uint64_t v)
@@ -120,10 +130,18 @@ inline char* Put_Unsigned(char* out, uint64_t v)
         std::memcpy(out, kDigitTriples.text + 4 * v, 3);
         return out + 3;
     }
-    const int n = Digit_Count(v);
-    if (v >> 32) Put_Digits_Before(out + n, v, n);
-    else Put_Digits_Before(out + n, static_cast<uint32_t>(v), n);
-    return out + n;
+    return Put_Long_Unsigned(out, v);
+}
+
+// The quotient of scaled by 2^k (k from 65 to 127), whether the bit below
+// it is set (half) and whether any bit below that is (below); apart from
+// Fixed_Units so that its usual path keeps few registers.
+__attribute__((noinline)) uint64_t Tiny_Units(unsigned __int128 scaled, int k, bool* half, bool* below)
+{
+    const unsigned __int128 doubled = scaled >> (k - 1);
+    *half = doubled & 1;
+    *below = (scaled & ((static_cast<unsigned __int128>(1) << (k - 1)) - 1)) != 0;
+    return static_cast<uint64_t>(doubled >> 1);
 }
 
 // |v| in units of 10^-precision (scale = 10^precision, precision at most 9),
@@ -165,10 +183,7 @@ inline bool Fixed_Units(double v, uint64_t scale, uint64_t* units, bool* negativ
         half = doubled_lo & 1;
         below = (lo << (64 - s)) != 0;
     } else {
-        const unsigned __int128 doubled = scaled >> (k - 1);
-        u = static_cast<uint64_t>(doubled >> 1);
-        half = doubled & 1;
-        below = (scaled & ((static_cast<unsigned __int128>(1) << (k - 1)) - 1)) != 0;
+        u = Tiny_Units(scaled, k, &half, &below);
     }
     if (half && (below || (u & 1))) {
         if (++u == 0) return false;
