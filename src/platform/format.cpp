@@ -9,14 +9,34 @@
 
 #include "platform/desktop.h"
 
+namespace {
+int Fast_Format(char* out, size_t size, const char* format, va_list ap);
+}  // namespace
+
 int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list ap)
 {
     assert(buffer && size >= 1);
     if (!buffer || size < 1) return -1;
     buffer[0] = '\0';
     if (!format) return 0;
+    // The common conversions without the C library; a text that does not
+    // fit (it is cut) and every other format with it.
+    va_list fast;
+    va_copy(fast, ap);
+    const int quick = Fast_Format(buffer, size, format, fast);
+    va_end(fast);
+    if (quick >= 0) return quick;
     const int n = std::vsnprintf(buffer, size, format, ap);
     if (n < 0) buffer[0] = '\0';
+    return n;
+}
+
+int VEK_Format_Bounded(char* buffer, size_t size, const char* format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Format_Bounded_V(buffer, size, format, ap);
+    va_end(ap);
     return n;
 }
 

@@ -21,6 +21,10 @@
  * length the whole text has (size or more: it was cut), or -1 after a
  * format error, with the buffer emptied. */
 int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list ap);
+/* The same with the arguments in the call: snprintf's bytes and result,
+ * the common conversions (those of VEK_Format_Once) formatted without the
+ * C library's printf. */
+int VEK_Format_Bounded(char* buffer, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
 /* The whole text into out, however long.  A null format gives the empty
  * text.  False after a format error, with out emptied. */

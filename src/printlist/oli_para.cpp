@@ -52,6 +52,12 @@ char static_text[100];
 // the stream refused the write.
 bool Put(FILE* stream, const char* text, size_t n) { return VEK_Stdio_Write_Bytes(stream, text, n) >= 0; }
 
+// A fixed line as it stands.
+template <size_t N>
+bool Put_Line(FILE* stream, const char (&text)[N]) {
+    return Put(stream, text, N - 1);
+}
+
 __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
     va_list ap;
     va_start(ap, format);
@@ -294,7 +300,7 @@ int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
 
 int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_keyword) {
     if (!stream) return -1;
-    if (with_keyword && !Out(stream, "\n#SHOWPARA\n")) return -1;
+    if (with_keyword && !Put_Line(stream, "\n#SHOWPARA\n")) return -1;
     return Write_Fields(stream, format ? *format : kDefaults);
 }
 
@@ -303,7 +309,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
     Ensure_Initialised();
     if (state == kNoPara) {
         if (OLI_Write_Para_Format(stream, &pending, 1) != 0) return -1;
-        if (!Out(stream, "-1\n")) return -1;
+        if (!Put_Line(stream, "-1\n")) return -1;
         state = kLineStart;
         change_counter = 0;
         written_counter = 0;
@@ -319,7 +325,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         unsigned kind = OLI_KIND_NEW_FORMAT | End_Kind(space);
         if (!Out(stream, "#END_OF_TEXT\n0x%x\n", kind)) return -1;
         if (space != 0.0 && !Out(stream, "%d %.6g\n", 2, space)) return -1;
-        if (Write_Fields(stream, pending) != 0 || !Out(stream, "-1\n")) return -1;
+        if (Write_Fields(stream, pending) != 0 || !Put_Line(stream, "-1\n")) return -1;
         current = pending;
         written_counter = change_counter;
     }

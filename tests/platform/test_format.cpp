@@ -86,6 +86,13 @@ TEST(Format, BoundedBufferIsCutAndTerminated) {
     char buffer[8] = "old";
     EXPECT_EQ(Bounded(buffer, sizeof buffer, nullptr), 0);
     EXPECT_STREQ(buffer, "");
+    // Every size, fast conversions and one left to the C library alike.
+    for (size_t size = 1; size <= 48; size++) {
+        char got[64], want[64];
+        EXPECT_EQ(VEK_Format_Bounded(got, size, "%.2f|%g|%5d|%-3s|%lf|%e", -1.005, 0.25, 42, "a", 2.5, 1e3),
+                  std::snprintf(want, size, "%.2f|%g|%5d|%-3s|%lf|%e", -1.005, 0.25, 42, "a", 2.5, 1e3));
+        EXPECT_STREQ(got, want) << size;
+    }
 }
 
 TEST(Format, GrowingStringHoldsTheWholeText) {
