@@ -446,6 +446,15 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
             if (longs) return -1;
             text = va_arg(ap, const char*);
             if (!text) return -1;
+            if (precision < 0 && width == 0 && end - p >= 16) {
+                // Most texts put in are short: copied as they are scanned.
+                int i = 0;
+                for (; i < 16 && text[i]; ++i) p[i] = text[i];
+                if (i < 16) {
+                    p += i;
+                    continue;
+                }
+            }
             n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
             break;
         case 'f': {
@@ -474,9 +483,9 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
             p += n + pad;
             continue;
         }
-        if (!left) std::memset(p, ' ', pad), p += pad;
+        if (pad && !left) std::memset(p, ' ', pad), p += pad;
         std::memcpy(p, text, n), p += n;
-        if (left) std::memset(p, ' ', pad), p += pad;
+        if (pad && left) std::memset(p, ' ', pad), p += pad;
     }
     *p = '\0';
     return static_cast<int>(p - out);
