@@ -185,19 +185,15 @@ int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n
     // Gathered and written in pieces of up to 4 kB, so that a record costs one
     // locked write; one value takes at most a blank, a sign, 309 integer
     // digits, the point and six decimals.
-    enum { kValueRoom = 320 };
+    enum { kValueRoom = VEK_FIXED6_ROOM };
     // Straight into the stream's buffer when the whole record fits there.
     const size_t lead_size = lead ? std::strlen(lead) : 0, tail_size = tail ? std::strlen(tail) : 0;
     if (n >= 0 && n <= 100000) {
-        const size_t need = lead_size + tail_size + static_cast<size_t>(n) * kValueRoom;
+        const size_t need = lead_size + tail_size + static_cast<size_t>(n) * kValueRoom + 1;
         if (char* const room = VEK_Stream_Room(stream, need)) {
             char* p = room;
             if (lead_size) std::memcpy(p, lead, lead_size), p += lead_size;
-            for (int i = 0; i < n; i++) {
-                *p++ = ' ';
-                const int written = Format_Fixed6(p, kValueRoom - 1, values[i]);
-                if (written > 0) p += written;
-            }
+            p += VEK_Format_Fixed6_Values(p, values, n);
             if (tail_size) std::memcpy(p, tail, tail_size), p += tail_size;
             const size_t total = static_cast<size_t>(p - room);
             VEK_Stream_Advance(stream, total);

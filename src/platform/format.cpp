@@ -239,7 +239,7 @@ __attribute__((noinline)) int Format_Fixed_Library(char* out, size_t size, doubl
 
 // VEK_Format_Fixed for one precision, size at least 40.
 template <int precision>
-int Format_Fixed_P(char* out, size_t size, double v)
+inline __attribute__((always_inline)) int Format_Fixed_P(char* out, size_t size, double v)
 {
     uint64_t units;
     bool negative;
@@ -493,15 +493,38 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
 
 }  // namespace
 
+namespace {
+
+// Format_Fixed_P as a function of its own for each precision.
+template <int precision>
+int Format_Fixed_Call(char* out, size_t size, double v)
+{
+    return Format_Fixed_P<precision>(out, size, v);
+}
+
+}  // namespace
+
 int VEK_Format_Fixed(char* out, size_t size, double v, int precision)
 {
     static int (*const by_precision[10])(char*, size_t, double) = {
-        Format_Fixed_P<0>, Format_Fixed_P<1>, Format_Fixed_P<2>, Format_Fixed_P<3>, Format_Fixed_P<4>,
-        Format_Fixed_P<5>, Format_Fixed_P<6>, Format_Fixed_P<7>, Format_Fixed_P<8>, Format_Fixed_P<9>,
+        Format_Fixed_Call<0>, Format_Fixed_Call<1>, Format_Fixed_Call<2>, Format_Fixed_Call<3>,
+        Format_Fixed_Call<4>, Format_Fixed_Call<5>, Format_Fixed_Call<6>, Format_Fixed_Call<7>,
+        Format_Fixed_Call<8>, Format_Fixed_Call<9>,
     };
     if (!out || size == 0 || precision < 0 || precision > 9) return -1;
     if (size < 40) return Format_Fixed_Library(out, size, v, precision);
     return by_precision[precision](out, size, v);
+}
+
+size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n)
+{
+    char* p = out;
+    for (int i = 0; i < n; i++) {
+        *p++ = ' ';
+        p += Format_Fixed_P<6>(p, VEK_FIXED6_ROOM - 1, values[i]);
+    }
+    *p = '\0';
+    return static_cast<size_t>(p - out);
 }
 
 bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)

@@ -38,6 +38,16 @@ bool VEK_Format_String_V(std::string& out, const char* format, va_list ap);
  * was too small or the precision out of range. */
 int VEK_Format_Fixed(char* out, size_t size, double v, int precision);
 
+/* Room for one value of VEK_Format_Fixed6_Values: a blank, a sign, 309
+ * integer digits, the point and six decimals, and the terminator. */
+enum { VEK_FIXED6_ROOM = 320 };
+
+/* " %lf" of each of the n values one after the other into out, which needs
+ * VEK_FIXED6_ROOM bytes a value and one for the terminator: the bytes of
+ * snprintf, as VEK_Format_Fixed makes them, in one call for a whole list
+ * of coordinates.  Returns the length written (terminated); 0 for n <= 0. */
+size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n);
+
 /* The text of one printf-style call, formatted once: in the buffer of the
  * record (on the caller's stack) unless it is long, else in `large`.
  * text and size are the result, bytes after a zero byte included. */

@@ -275,3 +275,19 @@ TEST(Format, StreamWritesGiveTheBytesInOrder) {
     EXPECT_EQ(testutil::Stream_All(f), "a=0.25|7");
     std::fclose(f);
 }
+
+// A list of coordinates in one call: " %lf" of each value, the C library's
+// bytes, also for the values it leaves to the C library (2^43 and more).
+TEST(Format, FixedValuesListIsTheTextOfLfForEach) {
+    std::vector<double> values = {0.0, -0.0, 0.5e-6, -1.5e-6, 12.3456785, 1e15, -1e300, 123456.0};
+    for (uint64_t i = 0; i < 3000; i++) values.push_back(Fixed6_Case(i));
+    std::vector<char> out(values.size() * VEK_FIXED6_ROOM + 1);
+    for (const size_t count : {size_t{0}, size_t{1}, size_t{8}, values.size()}) {
+        std::string want;
+        char one[400];
+        for (size_t i = 0; i < count; i++) want.append(one, std::snprintf(one, sizeof one, " %lf", values[i]));
+        const size_t n = VEK_Format_Fixed6_Values(out.data(), values.data(), static_cast<int>(count));
+        EXPECT_EQ(std::string(out.data(), n), want);
+        EXPECT_EQ(out[n], '\0');
+    }
+}
