@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <sys/resource.h>
+#include <time.h>
 
 namespace testutil {
 
@@ -162,6 +163,14 @@ private:
 // Source-tree path of a fixture below tests/data.
 inline std::string Fixture(const std::string& name) {
     return std::string(WELD_SOURCE_DIR) + "/tests/data/" + name;
+}
+
+// Processor time of the process so far, in seconds: timing tests compare two
+// sizes by it, because a busy machine stretches wall time but not this.
+inline double Cpu_Seconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
 
 }  // namespace testutil
