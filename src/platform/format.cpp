@@ -10,7 +10,7 @@
 #include "platform/desktop.h"
 
 namespace {
-int Fast_Format(char* out, size_t size, const char* format, va_list ap);
+int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte = false);
 }  // namespace
 
 int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list ap)
@@ -315,8 +315,10 @@ int Format_General(char* out, double v, int precision)
 // '-'; a precision for %s, %f and %g. Returns the length written into out
 // (terminated), or -1 for anything else (other flags, conversions or
 // modifiers, a null %s, non-finite or huge values, a text that does not fit),
-// which the caller formats with the C library from the start.
-int Fast_Format(char* out, size_t size, const char* format, va_list ap)
+// which the caller formats with the C library from the start. With
+// no_zero_byte a "%c" of the zero byte is declined too, so that the text
+// holds none.
+int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte)
 {
     char* p = out;
     char* const end = out + size - 1;
@@ -441,6 +443,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         case 'c':
             if (longs || precision >= 0) return -1;
             at[0] = static_cast<char>(va_arg(ap, int)), n = 1;
+            if (no_zero_byte && at[0] == '\0') return -1;
             break;
         case 's':
             if (longs) return -1;
@@ -610,12 +613,12 @@ namespace {
 // Fast_Format straight into the free part of the stream's buffer, skip
 // bytes on, when there is room for a record of usual length; the stream is
 // not advanced. -1 when there is no such room or Fast_Format declined.
-int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, char** text)
+int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, char** text, bool no_zero_byte)
 {
     constexpr size_t kEnough = 512;
     char* const room = VEK_Stream_Room(stream, skip + kEnough);
     if (!room) return -1;
-    const int n = Fast_Format(room + skip, Free_Bytes(stream) - skip, format, ap);
+    const int n = Fast_Format(room + skip, Free_Bytes(stream) - skip, format, ap, no_zero_byte);
     if (n >= 0) *text = room + skip;
     return n;
 }
@@ -649,7 +652,7 @@ int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap)
     va_list fast;
     va_copy(fast, ap);
     char* text;
-    const int n = Format_In_Room(stream, 0, format, fast, &text);
+    const int n = Format_In_Room(stream, 0, format, fast, &text, false);
     va_end(fast);
     if (n >= 0) {
         VEK_Stream_Advance(stream, static_cast<size_t>(n));
@@ -663,7 +666,7 @@ int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap)
 int VEK_Stdio_Format_In_Place_V(FILE* stream, size_t skip, const char* format, va_list ap, char** text)
 {
     if (!stream || !format || !Table_Is_The_Library()) return -1;
-    return Format_In_Room(stream, skip, format, ap, text);
+    return Format_In_Room(stream, skip, format, ap, text, true);
 }
 
 int VEK_Stdio_Printf_V(FILE* stream, const char* format, va_list ap)

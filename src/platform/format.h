@@ -101,7 +101,8 @@ int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap);
  * (VEK_Format_Once's fast path only) straight into the free part of the
  * stream's buffer, skip bytes on, when the stdio table writes with the C
  * library's fwrite (or none was handed over) and there is room.  Returns
- * the length, *text where the text begins; the stream is not advanced (the
+ * the length, *text where the text begins, which holds no zero byte (a "%c"
+ * of one is declined); the stream is not advanced (the
  * caller does that with VEK_Stream_Advance, or leaves it).  -1 when any of
  * that does not hold: ap has then been read in part, and the caller formats
  * from a copy of it the usual way. */

@@ -331,9 +331,9 @@ int OLI_printf(FILE* stream, const char* format, ...) {
     }
 
     // A plain "%s" is taken as it stands; any other format is formatted
-    // once. Most texts are one line, or a piece of one: formatted straight
-    // into the stream's buffer behind the room for the line's leading blank
-    // and kept there as they stand.
+    // once. Most texts are one line, or a piece of one, without a zero byte:
+    // formatted straight into the stream's buffer behind the room for the
+    // line's leading blank and kept there as they stand.
     VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
@@ -350,7 +350,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         va_end(fast);
         const size_t size = n > 0 ? static_cast<size_t>(n) : 0;
         const char* nl = size ? static_cast<const char*>(std::memchr(text, '\n', size)) : nullptr;
-        if (size && (!nl || nl == text + size - 1) && !std::memchr(text, '\0', size)) {
+        if (size && (!nl || nl == text + size - 1)) {
             va_end(ap);
             if (blank) text[-1] = ' ';
             VEK_Stream_Advance(stream, blank + size);
