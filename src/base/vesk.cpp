@@ -169,18 +169,13 @@ static int verbose = 0;
 int Safe_Fprintf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return 0;
     // Most records of a picture are fixed texts: written as they stand.
-    if (!std::strchr(format, '%')) {
-        const size_t n = std::strlen(format);
-        return std::fwrite(format, 1, n, stream) == n ? static_cast<int>(n) : -1;
-    }
+    if (!std::strchr(format, '%')) return VEK_Stream_Put(stream, format, std::strlen(format));
     // Formatted once, mostly without the C library's printf, and written.
-    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    const bool formatted = VEK_Format_Once(&f, format, ap);
+    const int n = VEK_Stream_Printf_V(stream, format, ap);
     va_end(ap);
-    if (!formatted) return -1;
-    return std::fwrite(f.text, 1, f.size, stream) == f.size ? static_cast<int>(f.size) : -1;
+    return n;
 }
 
 int Format_Fixed6(char* out, size_t size, double v) { return VEK_Format_Fixed(out, size, v, 6); }
@@ -190,12 +185,26 @@ int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n
     // Gathered and written in pieces of up to 4 kB, so that a record costs one
     // locked write; one value takes at most a blank, a sign, 309 integer
     // digits, the point and six decimals.
-    enum { kValueRoom = 320 };
+    enum { kValueRoom = VEK_FIXED6_ROOM };
+    // Straight into the stream's buffer when the whole record fits there.
+    const size_t lead_size = lead ? std::strlen(lead) : 0, tail_size = tail ? std::strlen(tail) : 0;
+    if (n >= 0 && n <= 100000) {
+        const size_t need = lead_size + tail_size + static_cast<size_t>(n) * kValueRoom + 1;
+        if (char* const room = VEK_Stream_Room(stream, need)) {
+            char* p = room;
+            if (lead_size) std::memcpy(p, lead, lead_size), p += lead_size;
+            p += VEK_Format_Fixed6_Values(p, values, n);
+            if (tail_size) std::memcpy(p, tail, tail_size), p += tail_size;
+            const size_t total = static_cast<size_t>(p - room);
+            VEK_Stream_Advance(stream, total);
+            return static_cast<int>(total);
+        }
+    }
     char buf[4096];
     size_t used = 0;
     int total = 0;
     auto flush = [&]() {
-        if (used && std::fwrite(buf, 1, used, stream) != used) return false;
+        if (used && VEK_Stream_Put(stream, buf, used) < 0) return false;
         total += static_cast<int>(used);
         used = 0;
         return true;

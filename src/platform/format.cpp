@@ -3,10 +3,15 @@
 #include "platform/format.h"
 
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "platform/desktop.h"
+
+namespace {
+int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte = false);
+}  // namespace
 
 int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list ap)
 {
@@ -14,8 +19,24 @@ int VEK_Format_Bounded_V(char* buffer, size_t size, const char* format, va_list 
     if (!buffer || size < 1) return -1;
     buffer[0] = '\0';
     if (!format) return 0;
+    // The common conversions without the C library; a text that does not
+    // fit (it is cut) and every other format with it.
+    va_list fast;
+    va_copy(fast, ap);
+    const int quick = Fast_Format(buffer, size, format, fast);
+    va_end(fast);
+    if (quick >= 0) return quick;
     const int n = std::vsnprintf(buffer, size, format, ap);
     if (n < 0) buffer[0] = '\0';
+    return n;
+}
+
+int VEK_Format_Bounded(char* buffer, size_t size, const char* format, ...)
+{
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Format_Bounded_V(buffer, size, format, ap);
+    va_end(ap);
     return n;
 }
 
@@ -40,106 +61,364 @@ bool VEK_Format_String_V(std::string& out, const char* format, va_list ap)
 
 namespace {
 
-// Two decimal digits at a time, "00" to "99".
-const char kDigitPairs[201] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+constexpr uint64_t kPowersOfTen[20] = {1,
+                                   10,
+                                   100,
+                                   1000,
+                                   10000,
+                                   100000,
+                                   1000000,
+                                   10000000,
+                                   100000000,
+                                   1000000000,
+                                   10000000000ull,
+                                   100000000000ull,
+                                   1000000000000ull,
+                                   10000000000000ull,
+                                   100000000000000ull,
+                                   1000000000000000ull,
+                                   10000000000000000ull,
+                                   100000000000000000ull,
+                                   1000000000000000000ull,
+                                   10000000000000000000ull};
 
-// The decimal digits of v, no sign, no padding; returns the end.
-char* Put_Unsigned(char* out, uint64_t v)
+// The number of decimal digits of v (1 for 0).
+inline int Digit_Count(uint64_t v)
 {
-    char tmp[24];
-    char* p = tmp + sizeof tmp;
-    while (v >= 100) {
-        const unsigned pair = static_cast<unsigned>(v % 100) * 2;
-        v /= 100;
-        *--p = kDigitPairs[pair + 1];
-        *--p = kDigitPairs[pair];
+    // 1233 / 4096 is just above log10(2): the guess is the count or one
+    // less. v | 1 has the digits of v (no power of ten above 1 is odd) and
+    // gives 0 one digit.
+    const uint64_t w = v | 1;
+    const int guess = ((64 - __builtin_clzll(w)) * 1233) >> 12;
+    return guess + (w >= kPowersOfTen[guess]);
+}
+
+// "000" to "999", four bytes apart: three decimal digits at a time.
+struct Digit_Triples {
+    char text[4000];
+    constexpr Digit_Triples() : text()
+    {
+        for (int i = 0; i < 1000; i++) {
+            text[4 * i] = static_cast<char>('0' + i / 100);
+            text[4 * i + 1] = static_cast<char>('0' + i / 10 % 10);
+            text[4 * i + 2] = static_cast<char>('0' + i % 10);
+        }
     }
-    if (v >= 10) {
-        *--p = kDigitPairs[v * 2 + 1];
-        *--p = kDigitPairs[v * 2];
-    } else {
-        *--p = static_cast<char>('0' + v);
+};
+constexpr Digit_Triples kDigitTriples;
+
+// The last count decimal digits of v, zeros in front, ending at end. In
+// 32 bits where the value allows: the divisions are cheaper there.
+template <typename Word>
+inline void Put_Digits_Before(char* end, Word v, int count)
+{
+#pragma GCC unroll 10
+    for (; count >= 3; count -= 3) {
+        const Word rest = v / 1000;
+        const unsigned triple = static_cast<unsigned>(v - rest * 1000) * 4;
+        v = rest;
+        end -= 3;
+        std::memcpy(end, kDigitTriples.text + triple, 3);
     }
-    const size_t n = static_cast<size_t>(tmp + sizeof tmp - p);
-    std::memcpy(out, p, n);
+    if (count == 2) std::memcpy(end - 2, kDigitTriples.text + 4 * static_cast<unsigned>(v % 100) + 1, 2);
+    else if (count == 1) end[-1] = static_cast<char>('0' + v % 10);
+}
+
+// Put_Unsigned for 1000 and more, out of line: the usual numbers are
+// shorter, and their path keeps few registers.
+__attribute__((noinline)) char* Put_Long_Unsigned(char* out, uint64_t v)
+{
+    const int n = Digit_Count(v);
+    if (v >> 32) Put_Digits_Before(out + n, v, n);
+    else Put_Digits_Before(out + n, static_cast<uint32_t>(v), n);
     return out + n;
 }
 
-const uint64_t kPowersOfTen[10] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+// The decimal digits of v, no sign, no padding, written straight into out;
+// returns the end.
+inline char* Put_Unsigned(char* out, uint64_t v)
+{
+    if (v < 10) {
+        *out = static_cast<char>('0' + v);
+        return out + 1;
+    }
+    if (v < 100) {
+        std::memcpy(out, kDigitTriples.text + 4 * v + 1, 2);
+        return out + 2;
+    }
+    if (v < 1000) {
+        std::memcpy(out, kDigitTriples.text + 4 * v, 3);
+        return out + 3;
+    }
+    return Put_Long_Unsigned(out, v);
+}
+
+// The quotient of scaled by 2^k (k from 65 to 127), whether the bit below
+// it is set (half) and whether any bit below that is (below); apart from
+// Fixed_Units so that its usual path keeps few registers.
+__attribute__((noinline)) uint64_t Tiny_Units(unsigned __int128 scaled, int k, bool* half, bool* below)
+{
+    const unsigned __int128 doubled = scaled >> (k - 1);
+    *half = doubled & 1;
+    *below = (scaled & ((static_cast<unsigned __int128>(1) << (k - 1)) - 1)) != 0;
+    return static_cast<uint64_t>(doubled >> 1);
+}
+
+// |v| in units of 10^-precision (scale = 10^precision, precision at most 9),
+// rounded as the C library rounds by default: to nearest, a tie to the even
+// neighbour. v = m 2^-k with an integer m below 2^53; for k >= 10 the scaled
+// value m scale (below 2^83) is exact in 128 bits and its quotient by 2^k is
+// the result; from k = 128 on the value is below half a unit. False for
+// everything this cannot do exactly (k below 10: 2^43 and more, a result of
+// 2^64 or more, infinities, NaN); negative gets the sign bit in any case.
+inline bool Fixed_Units(double v, uint64_t scale, uint64_t* units, bool* negative)
+{
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    *negative = bits >> 63;
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    uint64_t m = bits & ((uint64_t{1} << 52) - 1);
+    int k;
+    if (biased == 0) {
+        k = 1074;  // zero and the subnormals
+    } else {
+        m |= uint64_t{1} << 52;
+        k = 1075 - biased;
+    }
+    if (k < 10 || biased == 0x7FF) return false;
+    if (k >= 128) {
+        *units = 0;
+        return true;
+    }
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * scale;
+    uint64_t u;
+    bool half, below;
+    if (k <= 64) {
+        // Most values (2^-11 and more): the shift by k - 1 in two words.
+        const int s = k - 1;
+        const uint64_t hi = static_cast<uint64_t>(scaled >> 64), lo = static_cast<uint64_t>(scaled);
+        const uint64_t doubled_hi = hi >> s, doubled_lo = (lo >> s) | (hi << (64 - s));
+        if (doubled_hi > 1) return false;
+        u = (doubled_lo >> 1) | (doubled_hi << 63);
+        half = doubled_lo & 1;
+        below = (lo << (64 - s)) != 0;
+    } else {
+        u = Tiny_Units(scaled, k, &half, &below);
+    }
+    if (half && (below || (u & 1))) {
+        if (++u == 0) return false;
+    }
+    *units = u;
+    return true;
+}
+
+// The digits of units with the last precision of them after a point, the
+// C library's "%.<precision>f"; the divisions by the constant 10^precision
+// are multiplications. Returns the end.
+template <int precision>
+inline char* Put_Fixed(char* p, uint64_t units)
+{
+    constexpr uint64_t unit = kPowersOfTen[precision];
+    const uint64_t whole = units / unit;
+    p = Put_Unsigned(p, whole);
+    if constexpr (precision > 0) {
+        *p++ = '.';
+        Put_Digits_Before(p + precision, static_cast<uint32_t>(units - whole * unit), precision);
+        p += precision;
+    }
+    return p;
+}
+
+// VEK_Format_Fixed past its checks of the arguments: the C library where
+// Fixed_Units cannot be exact or size is below 40.
+__attribute__((noinline)) int Format_Fixed_Library(char* out, size_t size, double v, int precision)
+{
+    const int n = std::snprintf(out, size, "%.*f", precision, v);
+    return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
+}
+
+// VEK_Format_Fixed for one precision, size at least 40.
+template <int precision>
+inline __attribute__((always_inline)) int Format_Fixed_P(char* out, size_t size, double v)
+{
+    uint64_t units;
+    bool negative;
+    if (!Fixed_Units(v, kPowersOfTen[precision], &units, &negative))
+        return Format_Fixed_Library(out, size, v, precision);
+    char* p = out;
+    if (negative) *p++ = '-';
+    p = Put_Fixed<precision>(p, units);
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
+
+char* Put_Fixed_Units(char* p, uint64_t units, int precision)
+{
+    switch (precision) {
+    case 0: return Put_Fixed<0>(p, units);
+    case 1: return Put_Fixed<1>(p, units);
+    case 2: return Put_Fixed<2>(p, units);
+    case 3: return Put_Fixed<3>(p, units);
+    case 4: return Put_Fixed<4>(p, units);
+    case 5: return Put_Fixed<5>(p, units);
+    case 6: return Put_Fixed<6>(p, units);
+    case 7: return Put_Fixed<7>(p, units);
+    case 8: return Put_Fixed<8>(p, units);
+    default: return Put_Fixed<9>(p, units);
+    }
+}
+
+// "%.<precision>g" of v (no flags) in the C library's bytes where the value
+// takes the fixed form with at most nine decimals: precision significant
+// digits, trailing zeros and a bare point dropped. -1 for the exponent form
+// and everything Fixed_Units cannot do, which the caller leaves to the C
+// library. out needs room for 40 bytes.
+int Format_General(char* out, double v, int precision)
+{
+    const int digits = precision < 0 ? 6 : precision == 0 ? 1 : precision;
+    if (digits > 10) return -1;
+    const double a = std::fabs(v);
+    if (!(a < 1e12)) return -1;  // also infinities and NaN
+    // The decimal exponent x of v rounded to digits figures; the fixed form
+    // is used for -4 <= x < digits and has digits - 1 - x decimals. A guess
+    // from the magnitude, then set right by the exact units: there are
+    // digits of them unless the rounding carried into one more.
+    int x = 0;
+    if (a != 0.0) {
+        x = a >= 1.0 ? 0 : -1;
+        for (; x < 12 && a >= static_cast<double>(kPowersOfTen[x + 1]); ++x) {
+        }
+        for (double bound = 0.1; x > -6 && a < bound; --x, bound /= 10) {
+        }
+    }
+    uint64_t units = 0;
+    bool negative = false;
+    for (int tries = 0;; ++tries) {
+        if (x < -4 || x >= digits || tries == 3) return -1;
+        const int decimals = digits - 1 - x;
+        if (decimals > 9 || !Fixed_Units(v, kPowersOfTen[decimals], &units, &negative)) return -1;
+        if (a == 0.0 || (units >= kPowersOfTen[digits - 1] && units < kPowersOfTen[digits])) break;
+        x += units >= kPowersOfTen[digits] ? 1 : -1;
+    }
+    int decimals = digits - 1 - x;
+    while (decimals > 0 && units % 10 == 0) units /= 10, --decimals;
+    char* p = out;
+    if (negative) *p++ = '-';
+    p = Put_Fixed_Units(p, units, decimals);
+    *p = '\0';
+    return static_cast<int>(p - out);
+}
 
 // The conversions most texts of the program use, in the C library's exact
-// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %%,
-// each with a width or '*' and the flag '-'; a precision for %s and %f.
-// Returns the length written into out (terminated), or -1 for anything
-// else (other flags, conversions or modifiers, a null %s, non-finite or huge
-// values, a text that does not fit), which the caller formats with the C
-// library from the start.
-int Fast_Format(char* out, size_t size, const char* format, va_list ap)
+// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %g
+// (where it takes the fixed form), %%, each with a width or '*' and the flag
+// '-'; a precision for %s, %f and %g. Returns the length written into out
+// (terminated), or -1 for anything else (other flags, conversions or
+// modifiers, a null %s, non-finite or huge values, a text that does not fit),
+// which the caller formats with the C library from the start. With
+// no_zero_byte a "%c" of the zero byte is declined too, so that the text
+// holds none.
+int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte)
 {
     char* p = out;
     char* const end = out + size - 1;
     for (const char* f = format; *f;) {
         if (*f != '%') {
-            const char* next = std::strchr(f, '%');
-            const size_t n = next ? static_cast<size_t>(next - f) : std::strlen(f);
-            if (n > static_cast<size_t>(end - p)) return -1;
-            std::memcpy(p, f, n);
-            p += n, f += n;
+            // Most runs of text between conversions are a few bytes (a
+            // blank, a line end): copied as they are scanned; the rest of a
+            // longer one is found with strchr and copied whole.
+            constexpr int kShort = 6;
+            int scanned = 0;
+            if (end - p >= kShort) {
+                for (; *f != '%' && *f && scanned < kShort; ++f, ++scanned) *p++ = *f;
+            } else {
+                for (; *f != '%' && *f && scanned < kShort; ++f, ++scanned) {
+                    if (p == end) return -1;
+                    *p++ = *f;
+                }
+            }
+            if (scanned == kShort && *f != '%' && *f) {
+                const char* next = std::strchr(f, '%');
+                if (!next) next = f + std::strlen(f);
+                const size_t n = static_cast<size_t>(next - f);
+                if (n > static_cast<size_t>(end - p)) return -1;
+                std::memcpy(p, f, n);
+                p += n, f = next;
+            }
             continue;
         }
         ++f;
         bool left = false;
-        if (*f == '-') left = true, ++f;
-        if (std::strchr("-+ #0'", *f) && *f) return -1;
-        int width = 0;
-        if (*f == '*') {
-            width = va_arg(ap, int);
-            ++f;
-            if (width < 0) return -1;
+        int width = 0, precision = -1, longs = 0;
+        char conversion;
+        // Most conversions stand bare ("%d", "%s", "%lf"): no flags,
+        // width or precision to read.
+        if (*f >= 'a' && *f != 'l') {
+            conversion = *f++;
+        } else if (f[0] == 'l' && f[1] == 'f') {
+            conversion = 'f', longs = 1, f += 2;
         } else {
-            for (; *f >= '0' && *f <= '9'; ++f) {
-                width = width * 10 + (*f - '0');
-                if (width > 1000) return -1;
+            if (*f == '-') left = true, ++f;
+            switch (*f) {
+            case '-':
+            case '+':
+            case ' ':
+            case '#':
+            case '0':
+            case '\'':
+                return -1;
+            default:
+                break;
             }
-        }
-        int precision = -1;
-        if (*f == '.') {
-            ++f;
-            precision = 0;
             if (*f == '*') {
-                precision = va_arg(ap, int);
+                width = va_arg(ap, int);
                 ++f;
-                if (precision < 0) return -1;
+                if (width < 0) return -1;
             } else {
                 for (; *f >= '0' && *f <= '9'; ++f) {
-                    precision = precision * 10 + (*f - '0');
-                    if (precision > 1000) return -1;
+                    width = width * 10 + (*f - '0');
+                    if (width > 1000) return -1;
                 }
             }
+            if (*f == '.') {
+                ++f;
+                precision = 0;
+                if (*f == '*') {
+                    precision = va_arg(ap, int);
+                    ++f;
+                    if (precision < 0) return -1;
+                } else {
+                    for (; *f >= '0' && *f <= '9'; ++f) {
+                        precision = precision * 10 + (*f - '0');
+                        if (precision > 1000) return -1;
+                    }
+                }
+            }
+            for (; *f == 'l'; ++f) ++longs;
+            if (longs > 2) return -1;
+            conversion = *f ? *f++ : '\0';
         }
-        int longs = 0;
-        for (; *f == 'l'; ++f) ++longs;
-        if (longs > 2) return -1;
-        const char conversion = *f ? *f++ : '\0';
-        char tmp[64];
-        const char* text = tmp;
+        // Numbers are written in place when there is room; the text is moved
+        // right afterwards when a width pads it on the left.
+        constexpr size_t kNumberRoom = 64;
+        char tmp[kNumberRoom];
+        const bool in_place = static_cast<size_t>(end - p) >= kNumberRoom;
+        char* const at = in_place ? p : tmp;
+        const char* text = at;
         size_t n = 0;
         switch (conversion) {
         case '%':
             if (longs || width || precision >= 0 || left) return -1;
-            tmp[0] = '%', n = 1;
+            at[0] = '%', n = 1;
             break;
         case 'd':
         case 'i': {
             if (precision >= 0) return -1;
             const long long v = longs == 0 ? va_arg(ap, int) : longs == 1 ? va_arg(ap, long) : va_arg(ap, long long);
-            char* q = tmp;
+            char* q = at;
             if (v < 0) *q++ = '-';
             q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
-            n = static_cast<size_t>(q - tmp);
+            n = static_cast<size_t>(q - at);
             break;
         }
         case 'u':
@@ -150,7 +429,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
                                          : longs == 1 ? va_arg(ap, unsigned long)
                                                       : va_arg(ap, unsigned long long);
             if (conversion == 'u') {
-                n = static_cast<size_t>(Put_Unsigned(tmp, v) - tmp);
+                n = static_cast<size_t>(Put_Unsigned(at, v) - at);
             } else {
                 const char* digits = conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
                 char* q = tmp + sizeof tmp;
@@ -163,17 +442,34 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         }
         case 'c':
             if (longs || precision >= 0) return -1;
-            tmp[0] = static_cast<char>(va_arg(ap, int)), n = 1;
+            at[0] = static_cast<char>(va_arg(ap, int)), n = 1;
+            if (no_zero_byte && at[0] == '\0') return -1;
             break;
         case 's':
             if (longs) return -1;
             text = va_arg(ap, const char*);
             if (!text) return -1;
+            if (precision < 0 && width == 0 && end - p >= 16) {
+                // Most texts put in are short: copied as they are scanned.
+                int i = 0;
+                for (; i < 16 && text[i]; ++i) p[i] = text[i];
+                if (i < 16) {
+                    p += i;
+                    continue;
+                }
+            }
             n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
             break;
         case 'f': {
             if (longs > 1) return -1;
-            const int written = VEK_Format_Fixed(tmp, sizeof tmp, va_arg(ap, double), precision < 0 ? 6 : precision);
+            const int written = VEK_Format_Fixed(at, kNumberRoom, va_arg(ap, double), precision < 0 ? 6 : precision);
+            if (written < 0) return -1;
+            n = static_cast<size_t>(written);
+            break;
+        }
+        case 'g': {
+            if (longs > 1) return -1;
+            const int written = Format_General(at, va_arg(ap, double), precision);
             if (written < 0) return -1;
             n = static_cast<size_t>(written);
             break;
@@ -183,9 +479,16 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
         }
         const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
         if (n + pad > static_cast<size_t>(end - p)) return -1;
-        if (!left) std::memset(p, ' ', pad), p += pad;
+        if (text == p) {
+            // Already in place.
+            if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
+            else if (pad) std::memset(p + n, ' ', pad);
+            p += n + pad;
+            continue;
+        }
+        if (pad && !left) std::memset(p, ' ', pad), p += pad;
         std::memcpy(p, text, n), p += n;
-        if (left) std::memset(p, ' ', pad), p += pad;
+        if (pad && left) std::memset(p, ' ', pad), p += pad;
     }
     *p = '\0';
     return static_cast<int>(p - out);
@@ -193,52 +496,38 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap)
 
 }  // namespace
 
+namespace {
+
+// Format_Fixed_P as a function of its own for each precision.
+template <int precision>
+int Format_Fixed_Call(char* out, size_t size, double v)
+{
+    return Format_Fixed_P<precision>(out, size, v);
+}
+
+}  // namespace
+
 int VEK_Format_Fixed(char* out, size_t size, double v, int precision)
 {
+    static int (*const by_precision[10])(char*, size_t, double) = {
+        Format_Fixed_Call<0>, Format_Fixed_Call<1>, Format_Fixed_Call<2>, Format_Fixed_Call<3>,
+        Format_Fixed_Call<4>, Format_Fixed_Call<5>, Format_Fixed_Call<6>, Format_Fixed_Call<7>,
+        Format_Fixed_Call<8>, Format_Fixed_Call<9>,
+    };
     if (!out || size == 0 || precision < 0 || precision > 9) return -1;
-    // v = m 2^-k with an integer m below 2^53. For k >= 10 the scaled value
-    // m 10^precision (below 2^83) is held exactly in 128 bits, its quotient
-    // by 2^k is the result in units of the last decimal and the remainder
-    // decides that digit as the C library does in its default rounding: to
-    // nearest, a tie to the even neighbour. From k = 128 on the value is
-    // below half a unit and gives zero. Everything else (k below 10: 2^43
-    // and more, infinities, NaN) is left to the C library itself.
-    uint64_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    const bool negative = bits >> 63;
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    uint64_t m = bits & ((uint64_t{1} << 52) - 1);
-    int k;
-    if (biased == 0) {
-        k = 1074;  // zero and the subnormals
-    } else {
-        m |= uint64_t{1} << 52;
-        k = 1075 - biased;
-    }
-    unsigned __int128 units = 0;
-    if (biased != 0x7FF && k >= 10 && k < 128) {
-        const unsigned __int128 one = 1;
-        const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPowersOfTen[precision];
-        const unsigned __int128 rest = scaled & ((one << k) - 1), half = one << (k - 1);
-        units = scaled >> k;
-        if (rest > half || (rest == half && (units & 1))) units++;
-    }
-    if (biased == 0x7FF || k < 10 || units >> 64 || size < 40) {
-        const int n = std::snprintf(out, size, "%.*f", precision, v);
-        return n < 0 || static_cast<size_t>(n) >= size ? -1 : n;
-    }
-    const uint64_t u = static_cast<uint64_t>(units), unit = kPowersOfTen[precision];
+    if (size < 40) return Format_Fixed_Library(out, size, v, precision);
+    return by_precision[precision](out, size, v);
+}
+
+size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n)
+{
     char* p = out;
-    if (negative) *p++ = '-';
-    p = Put_Unsigned(p, u / unit);
-    if (precision > 0) {
-        *p++ = '.';
-        uint64_t fraction = u % unit;
-        for (int i = precision - 1; i >= 0; --i) p[i] = static_cast<char>('0' + fraction % 10), fraction /= 10;
-        p += precision;
+    for (int i = 0; i < n; i++) {
+        *p++ = ' ';
+        p += Format_Fixed_P<6>(p, VEK_FIXED6_ROOM - 1, values[i]);
     }
     *p = '\0';
-    return static_cast<int>(p - out);
+    return static_cast<size_t>(p - out);
 }
 
 bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
@@ -271,6 +560,124 @@ bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
     return n >= 0;
 }
 
+namespace {
+
+// Whether the stdio table (if any) writes with the C library's own fwrite:
+// then its streams may be written straight, as below.
+bool Table_Is_The_Library(void)
+{
+    return !VEK_STDIO_FCT || !VEK_STDIO_FCT->fwrite_fct || VEK_STDIO_FCT->fwrite_fct == &std::fwrite;
+}
+
+}  // namespace
+
+namespace {
+
+// The free part of the stream's buffer, where the C library's own
+// putc_unlocked writes; a line-buffered or unbuffered stream shows none,
+// nor does a C library that does not show its buffer.
+size_t Free_Bytes(FILE* stream)
+{
+#if defined(__GLIBC__)
+    const std::ptrdiff_t free = stream->_IO_write_end - stream->_IO_write_ptr;
+    return free > 0 ? static_cast<size_t>(free) : 0;
+#else
+    (void)stream;
+    return 0;
+#endif
+}
+
+}  // namespace
+
+char* VEK_Stream_Room(FILE* stream, size_t n)
+{
+#if defined(__GLIBC__)
+    if (stream && Free_Bytes(stream) >= n) return stream->_IO_write_ptr;
+#else
+    (void)stream, (void)n;
+#endif
+    return nullptr;
+}
+
+void VEK_Stream_Advance(FILE* stream, size_t n)
+{
+#if defined(__GLIBC__)
+    stream->_IO_write_ptr += n;
+#else
+    (void)stream, (void)n;
+#endif
+}
+
+namespace {
+
+// Fast_Format straight into the free part of the stream's buffer, skip
+// bytes on, when there is room for a record of usual length; the stream is
+// not advanced. -1 when there is no such room or Fast_Format declined.
+int Format_In_Room(FILE* stream, size_t skip, const char* format, va_list ap, char** text, bool no_zero_byte)
+{
+    constexpr size_t kEnough = 512;
+    char* const room = VEK_Stream_Room(stream, skip + kEnough);
+    if (!room) return -1;
+    const int n = Fast_Format(room + skip, Free_Bytes(stream) - skip, format, ap, no_zero_byte);
+    if (n >= 0) *text = room + skip;
+    return n;
+}
+
+}  // namespace
+
+int VEK_Stream_Put(FILE* stream, const char* text, size_t n)
+{
+    if (!stream) return -1;
+    if (n == 0) return 0;
+    if (char* room = VEK_Stream_Room(stream, n)) {
+        std::memcpy(room, text, n);
+        VEK_Stream_Advance(stream, n);
+        return static_cast<int>(n);
+    }
+#if defined(__GLIBC__)
+    // Each stream of the program is written by one thread.
+    const size_t done = fwrite_unlocked(text, 1, n, stream);
+#else
+    const size_t done = std::fwrite(text, 1, n, stream);
+#endif
+    return done == n ? static_cast<int>(n) : -1;
+}
+
+int VEK_Stream_Printf_V(FILE* stream, const char* format, va_list ap)
+{
+    if (!stream) return -1;
+    if (!format) return 0;
+    // Straight into the stream's buffer when the text fits there, else
+    // through the record's buffer.
+    va_list fast;
+    va_copy(fast, ap);
+    char* text;
+    const int n = Format_In_Room(stream, 0, format, fast, &text, false);
+    va_end(fast);
+    if (n >= 0) {
+        VEK_Stream_Advance(stream, static_cast<size_t>(n));
+        return n;
+    }
+    VEK_Formatted f;
+    if (!VEK_Format_Once(&f, format, ap)) return -1;
+    return VEK_Stream_Put(stream, f.text, f.size);
+}
+
+int VEK_Stdio_Format_In_Place_V(FILE* stream, size_t skip, const char* format, va_list ap, char** text)
+{
+    if (!stream || !format || !Table_Is_The_Library()) return -1;
+    return Format_In_Room(stream, skip, format, ap, text, true);
+}
+
+int VEK_Stdio_Printf_V(FILE* stream, const char* format, va_list ap)
+{
+    if (!stream) return -1;
+    if (Table_Is_The_Library()) return VEK_Stream_Printf_V(stream, format, ap);
+    VEK_Formatted f;
+    if (!VEK_Format_Once(&f, format, ap)) return -1;
+    return VEK_Stdio_Write_Bytes(stream, f.text, f.size);
+}
+
 int VEK_Stdio_Write(FILE* stream, const char* text)
 {
     if (!stream) return -1;
@@ -283,7 +690,7 @@ int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n)
 {
     if (!stream) return -1;
     if (n == 0) return 0;
-    const size_t done = VEK_STDIO_FCT && VEK_STDIO_FCT->fwrite_fct ? VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream)
-                                                                   : std::fwrite(text, 1, n, stream);
+    if (Table_Is_The_Library()) return VEK_Stream_Put(stream, text, n);
+    const size_t done = VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream);
     return done == n ? static_cast<int>(n) : -1;
 }

@@ -52,13 +52,18 @@ char static_text[100];
 // the stream refused the write.
 bool Put(FILE* stream, const char* text, size_t n) { return VEK_Stdio_Write_Bytes(stream, text, n) >= 0; }
 
+// A fixed line as it stands.
+template <size_t N>
+bool Put_Line(FILE* stream, const char (&text)[N]) {
+    return Put(stream, text, N - 1);
+}
+
 __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
-    VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    VEK_Format_Once(&f, format, ap);
+    const int n = VEK_Stdio_Printf_V(stream, format, ap);
     va_end(ap);
-    return Put(stream, f.text, f.size);
+    return n >= 0;
 }
 
 void Initialise(void) {
@@ -295,29 +300,16 @@ int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
 
 int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_keyword) {
     if (!stream) return -1;
-    if (with_keyword && !Out(stream, "\n#SHOWPARA\n")) return -1;
+    if (with_keyword && !Put_Line(stream, "\n#SHOWPARA\n")) return -1;
     return Write_Fields(stream, format ? *format : kDefaults);
 }
 
 int OLI_printf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return -1;
-    // A plain "%s" is taken as it stands; any other format is formatted once.
-    VEK_Formatted f;
-    va_list ap;
-    va_start(ap, format);
-    if (std::strcmp(format, "%s") == 0) {
-        f.text = va_arg(ap, const char*);
-        if (!f.text) f.text = "(null)";
-        f.size = std::strlen(f.text);
-    } else {
-        VEK_Format_Once(&f, format, ap);
-    }
-    va_end(ap);
-
     Ensure_Initialised();
     if (state == kNoPara) {
         if (OLI_Write_Para_Format(stream, &pending, 1) != 0) return -1;
-        if (!Out(stream, "-1\n")) return -1;
+        if (!Put_Line(stream, "-1\n")) return -1;
         state = kLineStart;
         change_counter = 0;
         written_counter = 0;
@@ -333,10 +325,41 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         unsigned kind = OLI_KIND_NEW_FORMAT | End_Kind(space);
         if (!Out(stream, "#END_OF_TEXT\n0x%x\n", kind)) return -1;
         if (space != 0.0 && !Out(stream, "%d %.6g\n", 2, space)) return -1;
-        if (Write_Fields(stream, pending) != 0 || !Out(stream, "-1\n")) return -1;
+        if (Write_Fields(stream, pending) != 0 || !Put_Line(stream, "-1\n")) return -1;
         current = pending;
         written_counter = change_counter;
     }
+
+    // A plain "%s" is taken as it stands; any other format is formatted
+    // once. Most texts are one line, or a piece of one, without a zero byte:
+    // formatted straight into the stream's buffer behind the room for the
+    // line's leading blank and kept there as they stand.
+    VEK_Formatted f;
+    va_list ap;
+    va_start(ap, format);
+    if (std::strcmp(format, "%s") == 0) {
+        f.text = va_arg(ap, const char*);
+        if (!f.text) f.text = "(null)";
+        f.size = std::strlen(f.text);
+    } else {
+        const size_t blank = state == kInLine ? 0 : 1;
+        va_list fast;
+        va_copy(fast, ap);
+        char* text = nullptr;
+        const int n = VEK_Stdio_Format_In_Place_V(stream, blank, format, fast, &text);
+        va_end(fast);
+        const size_t size = n > 0 ? static_cast<size_t>(n) : 0;
+        const char* nl = size ? static_cast<const char*>(std::memchr(text, '\n', size)) : nullptr;
+        if (size && (!nl || nl == text + size - 1)) {
+            va_end(ap);
+            if (blank) text[-1] = ' ';
+            VEK_Stream_Advance(stream, blank + size);
+            state = nl ? kLineStart : kInLine;
+            return 0;
+        }
+        VEK_Format_Once(&f, format, ap);
+    }
+    va_end(ap);
     return Write_Text(stream, f.text, f.size);
 }
 

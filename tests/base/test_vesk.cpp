@@ -238,14 +238,21 @@ TEST(VeskOutput, SafeWriteFixedWritesWhatPrintfWrites) {
         want += one;
     }
     want += "\n";
-    TempDir dir;
-    const std::string name = dir.file("rec.txt");
-    FILE* f = std::fopen(name.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(Safe_Write_Fixed(f, " 18 7", v.data(), static_cast<int>(v.size()), "\n"),
-              static_cast<int>(want.size()));
-    std::fclose(f);
-    EXPECT_EQ(Read_File(name), want);
+    // The record is longer than the default stream buffer; in a large one
+    // it is formatted straight into the buffer.
+    for (const bool large : {false, true}) {
+        TempDir dir;
+        const std::string name = dir.file("rec.txt");
+        FILE* f = std::fopen(name.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::vector<char> buffer(1 << 20);
+        if (large) std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
+        EXPECT_EQ(Safe_Write_Fixed(f, " 18 7", v.data(), static_cast<int>(v.size()), "\n"),
+                  static_cast<int>(want.size()));
+        EXPECT_EQ(Safe_Write_Fixed(f, "", v.data(), 0, nullptr), 0);
+        std::fclose(f);
+        EXPECT_EQ(Read_File(name), want);
+    }
 }
 
 // The "%lf" formatter against the C library on a hundred thousand

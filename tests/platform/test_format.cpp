@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/format.h"
@@ -85,6 +86,13 @@ TEST(Format, BoundedBufferIsCutAndTerminated) {
     char buffer[8] = "old";
     EXPECT_EQ(Bounded(buffer, sizeof buffer, nullptr), 0);
     EXPECT_STREQ(buffer, "");
+    // Every size, fast conversions and one left to the C library alike.
+    for (size_t size = 1; size <= 48; size++) {
+        char got[64], want[64];
+        EXPECT_EQ(VEK_Format_Bounded(got, size, "%.2f|%g|%5d|%-3s|%lf|%e", -1.005, 0.25, 42, "a", 2.5, 1e3),
+                  std::snprintf(want, size, "%.2f|%g|%5d|%-3s|%lf|%e", -1.005, 0.25, 42, "a", 2.5, 1e3));
+        EXPECT_STREQ(got, want) << size;
+    }
 }
 
 TEST(Format, GrowingStringHoldsTheWholeText) {
@@ -165,4 +173,121 @@ TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
     EXPECT_EQ(differ, 0);
     EXPECT_EQ(VEK_Format_Fixed(got, sizeof got, 1.0, 10), -1);
     EXPECT_EQ(VEK_Format_Fixed(got, 4, 1.0, 6), -1);
+}
+
+// "%g" is written without the C library where it takes the fixed form; the
+// bytes stay the C library's at the bounds of that form (1e-4, 10^P), where
+// the rounding carries into one more figure (9.9999995, 999999.5), for
+// every precision and on the mixture of the "%lf" check. Integers at each
+// power of ten check the count of digits.
+TEST(Format, FormatOnceGeneralAndDigitCountsMatchTheCLibrary) {
+    std::vector<double> values = {0.0, -0.0, 0.5, 2.54, 1.0 / 3, 123456.5, 9.9999995, 99999.95, 999999.5, 0.00012345};
+    for (int e = -7; e <= 13; e++) {
+        const double p = std::pow(10.0, e);
+        for (const double v : {p, p * 0.95, p * 0.99999995, p * 0.9999995, p * 0.999995, p * 0.99995})
+            for (const double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300), -v}) values.push_back(w);
+    }
+    for (uint64_t i = 0; i < 20000; i++) values.push_back(Fixed6_Case(i));
+    int differ = 0;
+    for (size_t i = 0; i < values.size(); i++) {
+        for (const int precision : {0, 1, 2, 3, 5, 6, 9, 10, 11}) {
+            const auto [got, want] = Once_And_Libc("%.*g|%9.*g|%-7g|%g", precision, values[i], precision, values[i],
+                                                   values[i], values[i]);
+            if (got != want && differ++ < 5) ADD_FAILURE() << "value " << values[i] << ": " << got << " for " << want;
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    for (uint64_t p = 1; p != 0 && p <= 10000000000000000000ull; p *= 10) {
+        for (const uint64_t v : {p - 1, p, p + 1}) {
+            const auto [got, want] = Once_And_Libc("%llu %lld %lld|", static_cast<unsigned long long>(v),
+                                                   static_cast<long long>(v / 2), -static_cast<long long>(v / 2));
+            EXPECT_EQ(got, want);
+        }
+        if (p == 10000000000000000000ull) break;
+    }
+}
+
+namespace {
+__attribute__((format(printf, 2, 3))) int Stream_Printf(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Stream_Printf_V(stream, format, ap);
+    va_end(ap);
+    return n;
+}
+__attribute__((format(printf, 2, 3))) int Stdio_Printf(FILE* stream, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Stdio_Printf_V(stream, format, ap);
+    va_end(ap);
+    return n;
+}
+}  // namespace
+
+// The direct writes give the bytes of fwrite and fprintf in their order,
+// on a buffered stream (straight into its buffer, across its end) and on
+// an unbuffered one (no room shown); the table's own fwrite, when it is
+// not the C library's, still gets every piece.
+TEST(Format, StreamWritesGiveTheBytesInOrder) {
+    for (const bool buffered : {true, false}) {
+        FILE* f = std::tmpfile();
+        ASSERT_NE(f, nullptr);
+        static char buffer[64];
+        std::setvbuf(f, buffered ? buffer : nullptr, buffered ? _IOFBF : _IONBF, buffered ? sizeof buffer : 0);
+        std::string want;
+        for (int i = 0; i < 30; i++) {
+            EXPECT_EQ(VEK_Stream_Put(f, "ab\0c", 4), 4);
+            want.append("ab\0c", 4);
+            char text[64];
+            const int n = std::snprintf(text, sizeof text, "<%d %.2f %e>", i, i / 8.0, 1.5);
+            EXPECT_EQ(Stream_Printf(f, "<%d %.2f %e>", i, i / 8.0, 1.5), n);
+            want += text;
+        }
+        if (char* room = VEK_Stream_Room(f, 3)) {
+            EXPECT_TRUE(buffered);
+            std::memcpy(room, "xyz", 3);
+            VEK_Stream_Advance(f, 2);
+            want += "xy";
+        } else {
+            EXPECT_FALSE(buffered);
+        }
+        EXPECT_EQ(VEK_Stream_Put(f, "", 0), 0);
+        EXPECT_EQ(VEK_Stream_Room(f, size_t{1} << 30), nullptr);
+        EXPECT_EQ(testutil::Stream_All(f), want);
+        std::fclose(f);
+    }
+    EXPECT_EQ(VEK_Stream_Put(nullptr, "x", 1), -1);
+    EXPECT_EQ(Stream_Printf(nullptr, "x"), -1);
+
+    VEKStdioFctTable* const saved = VEK_STDIO_FCT;
+    VEKStdioFctTable table = {};
+    table.fwrite_fct = &Counting_Fwrite;
+    VEKSetStdioFctPtr(&table);
+    table_writes = 0;
+    FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Stdio_Printf(f, "%s=%g", "a", 0.25), 6);
+    EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "|", 1), 1);
+    EXPECT_EQ(table_writes, 2);
+    VEKSetStdioFctPtr(saved);
+    EXPECT_EQ(Stdio_Printf(f, "%d", 7), 1);
+    EXPECT_EQ(table_writes, 2);
+    EXPECT_EQ(testutil::Stream_All(f), "a=0.25|7");
+    std::fclose(f);
+}
+
+// A list of coordinates in one call: " %lf" of each value, the C library's
+// bytes, also for the values it leaves to the C library (2^43 and more).
+TEST(Format, FixedValuesListIsTheTextOfLfForEach) {
+    std::vector<double> values = {0.0, -0.0, 0.5e-6, -1.5e-6, 12.3456785, 1e15, -1e300, 123456.0};
+    for (uint64_t i = 0; i < 3000; i++) values.push_back(Fixed6_Case(i));
+    std::vector<char> out(values.size() * VEK_FIXED6_ROOM + 1);
+    for (const size_t count : {size_t{0}, size_t{1}, size_t{8}, values.size()}) {
+        std::string want;
+        char one[400];
+        for (size_t i = 0; i < count; i++) want.append(one, std::snprintf(one, sizeof one, " %lf", values[i]));
+        const size_t n = VEK_Format_Fixed6_Values(out.data(), values.data(), static_cast<int>(count));
+        EXPECT_EQ(std::string(out.data(), n), want);
+        EXPECT_EQ(out[n], '\0');
+    }
 }

@@ -194,6 +194,31 @@ TEST(ParagraphWriter, LongTextIsWrittenWhole) {
     EXPECT_EQ(list.Take(), kHead + " " + big + "\n");
 }
 
+// Texts are formatted straight into the stream's buffer where they fit;
+// the bytes are the same on a stream whose small buffer keeps filling up,
+// and a text that is not one piece of a line (several lines, a zero byte)
+// still takes the line rules.
+TEST(ParagraphWriter, TextsTheSameWhateverTheStreamBuffer) {
+    for (const size_t buffer : {size_t{0}, size_t{700}, size_t{1} << 16}) {
+        ListCapture list;
+        std::vector<char> room(buffer + 1);
+        if (buffer) std::setvbuf(list.f(), room.data(), _IOFBF, buffer);
+        std::string want = kHead;
+        for (int i = 0; i < 40; i++) {
+            EXPECT_EQ(OLI_printf(list.f(), "Zeile %d: %.2f", i, i * 0.5), 0);
+            EXPECT_EQ(OLI_printf(list.f(), " cm%s", i % 3 ? "\n" : "\n\nfrei "), 0);
+            EXPECT_EQ(OLI_printf(list.f(), "%s", ""), 0);
+            char line[64];  // no blank after "frei ": that line goes on
+            std::snprintf(line, sizeof line, "%sZeile %d: %.2f cm\n", i % 3 == 1 ? "" : " ", i, i * 0.5);
+            want += line;
+            if (i % 3 == 0) want += " \n frei ";
+        }
+        EXPECT_EQ(OLI_printf(list.f(), "a%cb\nc\n", 0), 0);  // a zero byte ends what is written of its line
+        want += "a\n c\n";
+        EXPECT_EQ(list.Take(), want);
+    }
+}
+
 TEST(ParagraphWriter, TextIsNotReadAgainAsFormat) {
     ListCapture list;
     OLI_printf(list.f(), "%s\n", "100 %s %n %d");
