@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "printlist/ioliplot.h"
 
 Oli_Pen Oli_Pen_Table[OLI_PEN_COUNT];
@@ -80,7 +81,7 @@ static void Line_Width_Record(int width) {
     char text[32] = " 4 ";
     char* end = std::to_chars(text + 3, text + sizeof text - 1, width).ptr;
     *end++ = '\n';
-    std::fwrite(text, 1, static_cast<size_t>(end - text), stream);
+    VEK_Stream_Put(stream, text, static_cast<size_t>(end - text));
 }
 
 // A world value a picture can hold: a finite number within 10^9 (a thousand

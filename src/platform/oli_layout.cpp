@@ -47,7 +47,7 @@ __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char*
 std::string Cm_Text(double cm) {
     char buf[64];
     if (cm == 0.0) cm = 0.0;  // no "-0"
-    std::snprintf(buf, sizeof buf, "%.6g", cm);
+    VEK_Format_Bounded(buf, sizeof buf, "%.6g", cm);
     return buf;
 }
 
@@ -55,7 +55,7 @@ std::string Cm_Text(double cm) {
 std::string Margin_Text(double cm) {
     if (cm == 0.0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%f", cm);
+    VEK_Format_Bounded(buf, sizeof buf, "%f", cm);
     return buf;
 }
 

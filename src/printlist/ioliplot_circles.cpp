@@ -16,6 +16,7 @@
 
 #include "base/rounding.h"
 #include "base/vesk.h"
+#include "platform/format.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
 #include "printlist/plotfile.h"
@@ -216,7 +217,7 @@ static void Write_Chord_Records(int n, double x[], double y[]) {
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
         if (used + size + 4 > sizeof out) {
-            if (s.stream) std::fwrite(out, 1, used, s.stream);  // no stream: the plot file only
+            if (s.stream) VEK_Stream_Put(s.stream, out, used);  // no stream: the plot file only
             used = 0;
         }
         if (size + 4 > sizeof out) {  // huge values: the record as it is
@@ -229,7 +230,7 @@ static void Write_Chord_Records(int n, double x[], double y[]) {
         }
         PlotFile_Line(x[i], y[i], x[i + 1], y[i + 1]);
     }
-    if (used && s.stream) std::fwrite(out, 1, used, s.stream);
+    if (used && s.stream) VEK_Stream_Put(s.stream, out, used);
 }
 
 void Oli_Arc(double cx, double cy, double d, double start, double sweep) {

@@ -16,6 +16,7 @@
 #include "base/geometry.h"
 #include "base/vesk.h"
 #include "platform/screen.h"
+#include "platform/format.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliplot_internal.h"
 #include "printlist/plotfile.h"
@@ -168,7 +169,7 @@ static void Write_Color(const Color_Slot& slot) {
     text.assign(slot.record);
     for (int v : {r, g, b}) text += ' ', ioliplot::Append_Int(&text, v);
     text += '\n';
-    std::fwrite(text.data(), 1, text.size(), stream);
+    VEK_Stream_Put(stream, text.data(), text.size());
 }
 
 static void Store_Color(const Color_Slot& slot, int r, int g, int b) {
@@ -297,7 +298,7 @@ void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int
     out.assign(lead ? lead : "");
     out += Format_Values(v, n).text;
     if (tail) out += tail;
-    std::fwrite(out.data(), 1, out.size(), stream);
+    VEK_Stream_Put(stream, out.data(), out.size());
 }
 
 // ---- lines and rectangles --------------------------------------------------------

@@ -207,7 +207,7 @@ static int Box_Record(int record, double x, double y, int code, const char* text
     out += " \xAE";
     out += text;
     out += "\xAF\n";
-    return std::fwrite(out.data(), 1, out.size(), s.stream) == out.size() ? static_cast<int>(out.size()) : -1;
+    return VEK_Stream_Put(s.stream, out.data(), out.size());
 }
 
 int Oli_Text_Rotated(double x, double y, const char* text) {

@@ -8,6 +8,7 @@
 
 #include "base/cp850.h"
 #include "base/rounding.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 
 const char* Check_Line_Prefix = "";
@@ -28,27 +29,27 @@ static char color_end[ESCAPE_SIZE];
 
 // The begin escapes carry their RGB values; "%d" receives the colour slot.
 const char* Color_Blue_Begin(void) {
-    std::snprintf(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
+    VEK_Format_Bounded(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
     return blue_begin;
 }
 
 const char* Color_Red_Begin(void) {
-    std::snprintf(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
+    VEK_Format_Bounded(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
     return red_begin;
 }
 
 const char* Color_Violet_Begin(void) {
-    std::snprintf(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
+    VEK_Format_Bounded(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
     return violet_begin;
 }
 
 const char* Color_Grey_Begin(void) {
-    std::snprintf(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
+    VEK_Format_Bounded(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
     return grey_begin;
 }
 
 const char* Color_End(void) {
-    std::snprintf(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
+    VEK_Format_Bounded(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
     return color_end;
 }
 

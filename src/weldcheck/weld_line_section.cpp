@@ -12,6 +12,7 @@
 #include <initializer_list>
 
 #include "base/cp850.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
@@ -48,7 +49,7 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
     FILE* lf = print_flag ? w->f : nullptr;
     const int print_all = print_flag ? 1 : 0;
     char prefix[48];
-    std::snprintf(prefix, sizeof prefix, "%s %d: ", w->label, Wc_Base_Number(r->number[k]));
+    VEK_Format_Bounded(prefix, sizeof prefix, "%s %d: ", w->label, Wc_Base_Number(r->number[k]));
     if (!r->no_throat_check) {
         // The test may change the element it is given: a fresh one each time.
         auto detailing_failed = [&](FILE* list, int all) {
