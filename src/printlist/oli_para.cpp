@@ -16,8 +16,10 @@
 
 #include <cassert>
 #include <cstdarg>
+#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/format.h"
 
@@ -99,8 +101,32 @@ bool Same_Format(const OliParaFormat& a, const OliParaFormat& b) {
            a.tab_writer == b.tab_writer && a.callback_arg == b.callback_arg;
 }
 
-// The field lines of a format, without keyword and without the closing -1.
-int Write_Fields(FILE* stream, const OliParaFormat& f) {
+// A line of the field lines appended to out (each is short: at most two
+// integers and two "%.6g" values).
+__attribute__((format(printf, 2, 3))) void Add_Line(std::string* out, const char* format, ...) {
+    char line[128];
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Format_Bounded_V(line, sizeof line, format, ap);
+    va_end(ap);
+    if (n > 0) out->append(line, static_cast<size_t>(n) < sizeof line ? static_cast<size_t>(n) : sizeof line - 1);
+}
+
+// The tab lines of the current stops.
+void Add_Tab_Lines(std::string* out) {
+    if (tab_count == -1) {
+        Add_Line(out, "0x%x\n", static_cast<unsigned>(OLI_TABS_HANGING));
+        Add_Line(out, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[0].kind)), tabs[0].position);
+        return;
+    }
+    const int n = tab_count < 0 ? 0 : tab_count;
+    Add_Line(out, "0x%x %d\n", static_cast<unsigned>(OLI_TABS_LIST), n);
+    for (int i = 0; i < n; ++i)
+        Add_Line(out, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[i].kind)), tabs[i].position);
+}
+
+// The presence bits of a format's field lines.
+unsigned Field_Flags(const OliParaFormat& f) {
     unsigned flags = f.flags & ~OLI_PARA_PRESENCE;
     if (f.callback1) flags |= OLI_PARA_HAS_CALLBACK1;
     if (f.callback2) flags |= OLI_PARA_HAS_CALLBACK2;
@@ -110,21 +136,118 @@ int Write_Fields(FILE* stream, const OliParaFormat& f) {
     if (f.spare1 != 0 || f.spare2 != 0) flags |= OLI_PARA_HAS_SPARES;
     if (f.factor != 1.0) flags |= OLI_PARA_HAS_FACTOR;
     if (f.second_space != 0.0) flags |= OLI_PARA_HAS_SECOND_SPACE;
+    return flags;
+}
 
-    if (!Out(stream, "0x%x\n", flags)) return -1;
+// The field lines between the callbacks and the tab lines.
+void Add_Middle_Lines(std::string* out, const OliParaFormat& f, unsigned flags) {
+    Add_Line(out, "%d\n", f.mode);
+    if (flags & OLI_PARA_HAS_SPACE) Add_Line(out, "%d %.6g\n", Measure_Code(f.space_before_measure), f.space_before);
+    if (flags & OLI_PARA_HAS_INDENT)
+        Add_Line(out, "%d %.6g %d %.6g\n", Measure_Code(f.indent_measure), f.indent, Measure_Code(f.second_indent_measure),
+                 f.second_indent);
+}
+
+// The field lines after the tab lines.
+void Add_Tail_Lines(std::string* out, const OliParaFormat& f, unsigned flags) {
+    if (flags & OLI_PARA_HAS_FACTOR) Add_Line(out, "%.6g\n", f.factor);
+    if (flags & OLI_PARA_HAS_SECOND_SPACE)
+        Add_Line(out, "%d %.6g\n", Measure_Code(f.second_space_measure), f.second_space);
+    if (flags & OLI_PARA_HAS_SPARES) Add_Line(out, "%d %d\n", f.spare1, f.spare2);
+}
+
+// The field lines of the formats written last, each with what it was
+// written from (the format and, with the writer's own tab lines, the stops):
+// a list repeats its paragraph formats in every load case. An entry is used
+// only for a format and stops equal to its own, so it cannot go stale. Two
+// entries for each value of a hash of the format and stops.
+struct Fields_Memo {
+    bool used = false;
+    OliParaFormat format = kDefaults;
+    int tab_count = 0;
+    std::vector<TabStop> tabs;
+    std::string bytes;
+};
+constexpr unsigned kFieldsMemoSets = 64;
+Fields_Memo fields_memo[kFieldsMemoSets][2];
+bool fields_memo_older[kFieldsMemoSets];  // which of the two to replace next
+
+// The stops a format's tab lines are written from (none without the
+// writer's own tab lines).
+int Stops_Used(const OliParaFormat& f) {
+    if (!f.tab_writer) return 0;
+    return tab_count < 0 ? 1 : tab_count;
+}
+
+uint64_t Bits(double v) {
+    uint64_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+unsigned Memo_Set(const OliParaFormat& f) {
+    uint64_t h = f.flags ^ (static_cast<uint64_t>(static_cast<unsigned>(f.mode)) << 32);
+    const auto mix = [&h](uint64_t word) { h = (h ^ word) * 0x9E3779B97F4A7C15ull; };
+    mix(Bits(f.space_before));
+    mix(Bits(f.indent) ^ (Bits(f.second_indent) >> 1));
+    mix(Bits(f.second_space) ^ (Bits(f.factor) >> 1));
+    const int n = Stops_Used(f);
+    mix(static_cast<uint64_t>(static_cast<unsigned>(tab_count)) * static_cast<uint64_t>(f.tab_writer != nullptr));
+    for (int i = 0; i < n; ++i) mix(Bits(tabs[i].position) ^ static_cast<unsigned>(tabs[i].kind));
+    return static_cast<unsigned>(h >> 58) % kFieldsMemoSets;
+}
+
+bool Memo_Matches(const Fields_Memo& m, const OliParaFormat& f) {
+    if (!m.used || !Same_Format(m.format, f)) return false;
+    if (!f.tab_writer) return true;
+    if (m.tab_count != tab_count) return false;
+    const int n = Stops_Used(f);
+    for (int i = 0; i < n; ++i)
+        if (m.tabs[i].kind != tabs[i].kind || !Same_Double(m.tabs[i].position, tabs[i].position)) return false;
+    return true;
+}
+
+// The field lines of a format without callbacks, from the memo or made
+// and kept there.
+const std::string& Memo_Fields(const OliParaFormat& f) {
+    const unsigned set = Memo_Set(f);
+    for (Fields_Memo& m : fields_memo[set])
+        if (Memo_Matches(m, f)) return m.bytes;
+    Fields_Memo& m = fields_memo[set][fields_memo_older[set]];
+    fields_memo_older[set] = !fields_memo_older[set];
+    m.used = true;
+    m.format = f;
+    m.tab_count = f.tab_writer ? tab_count : 0;
+    m.tabs.assign(tabs, tabs + Stops_Used(f));
+    const unsigned flags = Field_Flags(f);
+    m.bytes.clear();
+    Add_Line(&m.bytes, "0x%x\n", flags);
+    Add_Middle_Lines(&m.bytes, f, flags);
+    if (f.tab_writer) Add_Tab_Lines(&m.bytes);
+    Add_Tail_Lines(&m.bytes, f, flags);
+    return m.bytes;
+}
+
+// The field lines of a format, without keyword and without the closing -1.
+// Without callbacks of its own a format's lines come in one piece.
+int Write_Fields(FILE* stream, const OliParaFormat& f) {
+    if (!f.callback1 && !f.callback2 && (!f.tab_writer || f.tab_writer == OLI_Flush_Tabs)) {
+        const std::string& bytes = Memo_Fields(f);
+        return Put(stream, bytes.data(), bytes.size()) ? 0 : -1;
+    }
+    const unsigned flags = Field_Flags(f);
+    std::string text;
+    Add_Line(&text, "0x%x\n", flags);
+    if (!Put(stream, text.data(), text.size())) return -1;
     if (f.callback1 && !f.callback1(stream, f.callback_arg)) return -1;
     if (f.callback2 && !f.callback2(stream, f.callback_arg)) return -1;
-    if (!Out(stream, "%d\n", f.mode)) return -1;
-    if ((flags & OLI_PARA_HAS_SPACE) && !Out(stream, "%d %.6g\n", Measure_Code(f.space_before_measure), f.space_before))
-        return -1;
-    if ((flags & OLI_PARA_HAS_INDENT) && !Out(stream, "%d %.6g %d %.6g\n", Measure_Code(f.indent_measure), f.indent,
-                               Measure_Code(f.second_indent_measure), f.second_indent))
-        return -1;
+    text.clear();
+    Add_Middle_Lines(&text, f, flags);
+    if (!Put(stream, text.data(), text.size())) return -1;
     if (f.tab_writer && !f.tab_writer(stream, f.callback_arg)) return -1;
-    if ((flags & OLI_PARA_HAS_FACTOR) && !Out(stream, "%.6g\n", f.factor)) return -1;
-    if ((flags & OLI_PARA_HAS_SECOND_SPACE) && !Out(stream, "%d %.6g\n", Measure_Code(f.second_space_measure), f.second_space))
-        return -1;
-    if ((flags & OLI_PARA_HAS_SPARES) && !Out(stream, "%d %d\n", f.spare1, f.spare2)) return -1;
+    text.clear();
+    Add_Tail_Lines(&text, f, flags);
+    if (!text.empty() && !Put(stream, text.data(), text.size())) return -1;
     return 0;
 }
 
@@ -286,16 +409,9 @@ void OLI_End_Tabs(void) {
 int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
     assert(tab_count >= -1 && tab_count <= OLI_MAX_TABS);
     if (!stream) return 0;
-    if (tab_count == -1) {
-        if (!Out(stream, "0x%x\n", static_cast<unsigned>(OLI_TABS_HANGING))) return 0;
-        return Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[0].kind)), tabs[0].position) ? 1
-                                                                                                              : 0;
-    }
-    int n = tab_count < 0 ? 0 : tab_count;
-    if (!Out(stream, "0x%x %d\n", static_cast<unsigned>(OLI_TABS_LIST), n)) return 0;
-    for (int i = 0; i < n; ++i)
-        if (!Out(stream, "%d %.6g\n", Measure_Code(static_cast<unsigned>(tabs[i].kind)), tabs[i].position)) return 0;
-    return 1;
+    std::string text;
+    Add_Tab_Lines(&text);
+    return Put(stream, text.data(), text.size()) ? 1 : 0;
 }
 
 int OLI_Write_Para_Format(FILE* stream, const OliParaFormat* format, int with_keyword) {

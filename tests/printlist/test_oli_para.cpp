@@ -93,6 +93,42 @@ TEST(ParagraphWriter, SingleHangingTabAndCutAt100Stops) {
     EXPECT_EQ(out.find("2 50.5"), std::string::npos);
 }
 
+// Field lines of a format written again are those of its format and stops
+// as they are now: a stop moved, a kind changed, a hanging width instead of
+// a list of one stop, an indent of -0 instead of 0 (the lines differ only
+// in what changed).
+TEST(ParagraphWriter, RepeatedFormatsFollowTheirStops) {
+    ListCapture list;
+    const double at[2] = {2.5, 7.25}, moved[2] = {2.5, 7.5};
+    const int kinds[2] = {2, 17}, other[2] = {2, 4};
+    const struct {
+        void (*set)(const double*, const int*);
+        const double* positions;
+        const int* kinds;
+        const char* fields;
+    } steps[] = {
+        {[](const double* p, const int* k) { OLI_Set_Tabs(0, k, p, 2); }, at, kinds, "0x40\n4\n0x0 2\n2 2.5\n1 7.25\n"},
+        {[](const double* p, const int* k) { OLI_Set_Tabs(0, k, p, 2); }, moved, kinds, "0x40\n4\n0x0 2\n2 2.5\n1 7.5\n"},
+        {[](const double* p, const int* k) { OLI_Set_Tabs(0, k, p, 2); }, at, other, "0x40\n4\n0x0 2\n2 2.5\n4 7.25\n"},
+        {[](const double* p, const int* k) { OLI_Set_Tabs(0, k, p, 2); }, at, kinds, "0x40\n4\n0x0 2\n2 2.5\n1 7.25\n"},
+        {[](const double* p, const int* k) { OLI_Set_Tabs(0, k, p, 1); }, at, kinds, "0x40\n4\n0x0 1\n2 2.5\n"},
+        {[](const double*, const int*) { OLI_Set_Single_Tab(2, 2.5); }, at, kinds, "0x40\n4\n0x2\n2 2.5\n"},
+        {[](const double*, const int*) { OLI_Set_Para_Indent(-0.0); }, at, kinds, "0x0\n4\n"},
+        {[](const double*, const int*) { OLI_Set_Para_Indent(0.0); }, at, kinds, "0x0\n4\n"},
+        {[](const double*, const int*) { OLI_Set_Para_Second_Indent(-0.0); }, at, kinds, "0x0\n4\n"},
+    };
+    OLI_printf(list.f(), "a\n");
+    list.Take();
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& s : steps) {
+            OLI_New_Paragraph();
+            s.set(s.positions, s.kinds);
+            OLI_printf(list.f(), "t\n");
+            EXPECT_EQ(list.Take(), std::string("#END_OF_TEXT\n0x4\n") + s.fields + "-1\n t\n") << s.fields;
+        }
+    }
+}
+
 // Stops set before the first text of a freshly opened list (the writer
 // not yet used) belong to that text's block.
 TEST(ParagraphWriter, TabsSetBeforeFirstUseAreKept) {
