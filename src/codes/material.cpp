@@ -368,8 +368,11 @@ void Default_Material_Params(Materialparameter_Record* m) {
 void Copy_Material_Params(const Materialparameter_Record* source, Materialparameter_Record* target) {
     if (!target) return;
     if (source == target) return;
-    Clear_Material_Params(target);
-    if (!source) return;
+    // A source sets every field: clearing first would only be overwritten.
+    if (!source) {
+        Clear_Material_Params(target);
+        return;
+    }
     *target = *source;
     target->name[MATERIAL_NAME_SIZE - 1] = '\0';
 }

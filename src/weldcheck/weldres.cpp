@@ -106,44 +106,66 @@ static int plate_strength_invalid(const Blech_Record* p, const char* prefix, FIL
     return invalid;
 }
 
+// The inputs every check of a group refuses when they are not finite or
+// beyond any weld, in the order of their lines, with their largest value (a
+// length in mm, or a force, moment, force per length or stress); their
+// values are listed in the same order where they are checked.
+namespace {
+struct Input {
+    const char* symbol;
+    double largest;
+};
+constexpr double kMm = WELD_MAX_LENGTH, kF = WELD_MAX_FORCE;
+constexpr Input kInputs[] = {
+    {"a", kMm},
+    {"e", kMm},
+    {"l╬\\w╬r"_cp, kMm},
+    {"┌"_cp, kMm},
+    {"d", kMm},
+    {"l", kMm},
+    {"t╬\\1╬r"_cp, kMm},
+    {"t╬\\2╬r"_cp, kMm},
+    {"t╬\\p╬r"_cp, kMm},
+    {"N╬\\Ed╬r"_cp, kF},
+    {"M╬\\p,Ed╬r"_cp, kF},
+    {"M╬\\s,Ed╬r"_cp, kF},
+    {"V╬\\p,Ed╬r"_cp, kF},
+    {"V╬\\s,Ed╬r"_cp, kF},
+    {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, kF},
+    {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, kF},
+    {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, kF},
+    {"╠╬\\s╬r"_cp, kF},
+    {"Í╬\\s╬r"_cp, kF},
+    {"Í╬\\p╬r"_cp, kF},
+    {"F╬\\w,Ed╬r"_cp, kF},
+    {"╠╬\\w,Ed╬r"_cp, kF},
+    {"l╬\\eff╬r"_cp, kMm},
+};
+constexpr int kInputCount = sizeof kInputs / sizeof kInputs[0];
+
+}  // namespace
+
 int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     if (!g) return 1;
-    struct Input {
-        const char* symbol;
-        double value;
-        double largest;  // a length (mm) or a force, moment, force per length or stress
-    };
-    const double mm = WELD_MAX_LENGTH, F = WELD_MAX_FORCE;
-    const Input inputs[] = {
-        {"a", g->a, mm},
-        {"e", g->e, mm},
-        {"l╬\\w╬r"_cp, g->l_w, mm},
-        {"┌"_cp, g->angle, mm},
-        {"d", g->d, mm},
-        {"l", g->l, mm},
-        {"t╬\\1╬r"_cp, g->plate1.t, mm},
-        {"t╬\\2╬r"_cp, g->plate2.t, mm},
-        {"t╬\\p╬r"_cp, g->t_p, mm},
-        {"N╬\\Ed╬r"_cp, g->N_Ed, F},
-        {"M╬\\p,Ed╬r"_cp, g->M_p_Ed, F},
-        {"M╬\\s,Ed╬r"_cp, g->M_s_Ed, F},
-        {"V╬\\p,Ed╬r"_cp, g->V_p_Ed, F},
-        {"V╬\\s,Ed╬r"_cp, g->V_s_Ed, F},
-        {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, g->F_sigma_perp, F},
-        {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, g->F_tau_perp, F},
-        {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, g->F_tau_par, F},
-        {"╠╬\\s╬r"_cp, g->sigma_perp, F},
-        {"Í╬\\s╬r"_cp, g->tau_perp, F},
-        {"Í╬\\p╬r"_cp, g->tau_par, F},
-        {"F╬\\w,Ed╬r"_cp, g->F_w_Ed, F},
-        {"╠╬\\w,Ed╬r"_cp, g->sigma_w_Ed, F},
-        {"l╬\\eff╬r"_cp, g->l_eff, mm},
-    };
+    const double value[] = {g->a, g->e, g->l_w, g->angle, g->d, g->l, g->plate1.t, g->plate2.t,
+                            g->t_p, g->N_Ed, g->M_p_Ed, g->M_s_Ed, g->V_p_Ed, g->V_s_Ed, g->F_sigma_perp,
+                            g->F_tau_perp, g->F_tau_par, g->sigma_perp, g->tau_perp, g->tau_par, g->F_w_Ed,
+                            g->sigma_w_Ed, g->l_eff};
+    static_assert(sizeof value / sizeof value[0] == kInputCount);
+    // The usual group has every input finite and within its bound: then
+    // neither loop below has a line to write (the checks call this several
+    // times per point). A sum of magnitudes is at least each of them, and
+    // not a number or infinite when one of them is; only a group whose sums
+    // exceed the bounds is looked at value by value.
+    double sum[2] = {0.0, 0.0};  // lengths, forces
+#pragma GCC unroll 23
+    for (int i = 0; i < kInputCount; ++i) sum[kInputs[i].largest == kF] += std::fabs(value[i]);
+    const bool usual = sum[0] <= kMm && sum[1] <= kF;
     int invalid = 0;
-    for (const Input& in : inputs) {
-        if (std::isfinite(in.value)) continue;
+    for (int i = 0; i < kInputCount && !usual; ++i) {
+        if (std::isfinite(value[i])) continue;
         invalid = 1;
-        Weld_Invalid_Value_Line(f, "", in.symbol);
+        Weld_Invalid_Value_Line(f, "", kInputs[i].symbol);
     }
     invalid |= plate_strength_invalid(&g->plate1, "Blech 1: ", f);
     invalid |= plate_strength_invalid(&g->plate2, "Blech 2: ", f);
@@ -156,10 +178,10 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     if (invalid) return 1;
     // Finite but beyond any weld: the squares and quotients of the checks
     // could overflow.
-    for (const Input& in : inputs) {
-        if (std::fabs(in.value) <= in.largest) continue;
+    for (int i = 0; i < kInputCount && !usual; ++i) {
+        if (std::fabs(value[i]) <= kInputs[i].largest) continue;
         invalid = 1;
-        if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, P(), in.symbol, Mark_Not_Ok());
+        if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, P(), kInputs[i].symbol, Mark_Not_Ok());
     }
     // A fully penetrated butt weld is as thick as the joint: without a
     // thickness it has no throat to carry anything.

@@ -6,6 +6,7 @@
 
 #include "weldcheck/weld_fixture.h"
 #include "weldcheck/weldfile.h"
+#include "weldcheck/weldgroup_internal.h"
 #include "weldcheck/weldres.h"
 
 namespace {
@@ -512,6 +513,38 @@ TEST(WeldStrength, AnnexSubstitutionDoesNotDependOnThePlateOrder) {
 }
 
 }  // namespace
+
+// Inputs each within its bound are taken however large their sum (lengths
+// of 0.9e6 mm, forces of 0.9e15 together far above the bounds of 1e6 and
+// 1e15); a value that is not a number or beyond its bound among them is
+// named, each in the order of the inputs.
+TEST(WeldGroup, InputBoundsHoldValueByValue) {
+    const auto large = [](WeldCase* c) {
+        c->g.a = c->g.e = c->g.l_w = c->g.d = c->g.l = c->g.l_eff = 0.9e6;
+        c->g.N_Ed = c->g.M_p_Ed = c->g.M_s_Ed = c->g.V_p_Ed = c->g.V_s_Ed = c->g.F_w_Ed = -0.9e15;
+    };
+    const struct {
+        void (*edit)(WeldCase*);
+        int result;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {[](WeldCase*) {}, 0, {}},
+        {[](WeldCase* c) { c->g.l_eff = NAN; }, 1, {"╬HFehler╬r: l╬\\eff╬r = keine gültige Zahl "_cp}},
+        {[](WeldCase* c) { c->g.a = 1.1e6; c->g.tau_par = -1.1e15; }, 1,
+         {"╬HFehler╬r: a = zu groß "_cp, "╬HFehler╬r: Í╬\\p╬r = zu groß "_cp}},
+        {[](WeldCase* c) { c->g.e = INFINITY; c->g.N_Ed = 1.1e15; }, 1, {"╬HFehler╬r: e = keine gültige Zahl "_cp}},
+    };
+    for (const auto& k : cases) {
+        WeldCase c(5.0);
+        large(&c);
+        k.edit(&c);
+        ListCapture l;
+        EXPECT_EQ(Weld_Group_Input_Invalid(&c.g, l.f()), k.result);
+        const std::vector<std::string> lines = Text_Lines(l.Take());
+        ASSERT_EQ(lines.size(), k.lines.size());
+        for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], k.lines[i] + NotOk());
+    }
+}
 
 // Inputs whose arithmetic used to run into 0/0 or overflow. A thickness of
 // 0 (not given) under N alone needs no lever arm: a two-sided fillet weld of
