@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__GLIBC__)
+#include <link.h>
+#endif
+
 #include "platform/desktop.h"
 
 namespace {
@@ -309,16 +313,184 @@ int Format_General(char* out, double v, int precision)
     return static_cast<int>(p - out);
 }
 
-// The conversions most texts of the program use, in the C library's exact
-// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %g
-// (where it takes the fixed form), %%, each with a width or '*' and the flag
-// '-'; a precision for %s, %f and %g. Returns the length written into out
-// (terminated), or -1 for anything else (other flags, conversions or
-// modifiers, a null %s, non-finite or huge values, a text that does not fit),
-// which the caller formats with the C library from the start. With
-// no_zero_byte a "%c" of the zero byte is declined too, so that the text
-// holds none.
-int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_zero_byte)
+// A conversion as read from its format: what follows the '%'.
+struct Spec {
+    char conversion;  // '\0' where the format ends after the '%'
+    bool left;
+    bool width_star;
+    bool precision_star;
+    short longs;
+    short width;      // without width_star
+    short precision;  // -1: none; without precision_star
+};
+
+// A width or precision at f: '*' (star set) or decimal digits added to
+// *count. Returns what follows, or null above 1000.
+inline const char* Read_Count(const char* f, bool* star, short* count)
+{
+    if (*f == '*') {
+        *star = true;
+        return f + 1;
+    }
+    for (; *f >= '0' && *f <= '9'; ++f) {
+        *count = static_cast<short>(*count * 10 + (*f - '0'));
+        if (*count > 1000) return nullptr;
+    }
+    return f;
+}
+
+// Reads the conversion after a '%' at f into s; returns what follows it, or
+// null for what Fast_Format declines whatever the arguments (flags other
+// than '-', widths and precisions above 1000, more than two 'l').
+inline const char* Read_Spec(const char* f, Spec* s)
+{
+    s->left = s->width_star = s->precision_star = false;
+    s->longs = 0, s->width = 0, s->precision = -1;
+    // Most conversions stand bare ("%d", "%s", "%lf"): no flags, width or
+    // precision to read.
+    if (*f >= 'a' && *f != 'l') {
+        s->conversion = *f;
+        return f + 1;
+    }
+    if (f[0] == 'l' && f[1] == 'f') {
+        s->conversion = 'f', s->longs = 1;
+        return f + 2;
+    }
+    if (*f == '-') s->left = true, ++f;
+    switch (*f) {
+    case '-':
+    case '+':
+    case ' ':
+    case '#':
+    case '0':
+    case '\'':
+        return nullptr;
+    default:
+        break;
+    }
+    f = Read_Count(f, &s->width_star, &s->width);
+    if (!f) return nullptr;
+    if (*f == '.') {
+        s->precision = 0;
+        f = Read_Count(f + 1, &s->precision_star, &s->precision);
+        if (!f) return nullptr;
+    }
+    for (; *f == 'l'; ++f) ++s->longs;
+    if (s->longs > 2) return nullptr;
+    s->conversion = *f;
+    return *f ? f + 1 : f;
+}
+
+// Writes the conversion s at p with its arguments from *ap (a width or
+// precision given by '*' first), end being the last byte of the buffer
+// (kept for the terminator). Returns the end of what it wrote, or null for
+// what Fast_Format declines.
+inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_list* ap, char* p, char* const end,
+                                                           bool no_zero_byte)
+{
+    int width = s.width, precision = s.precision;
+    if (s.width_star) {
+        width = va_arg(*ap, int);
+        if (width < 0) return nullptr;
+    }
+    if (s.precision_star) {
+        precision = va_arg(*ap, int);
+        if (precision < 0) return nullptr;
+    }
+    const int longs = s.longs;
+    const bool left = s.left;
+    // Numbers are written in place when there is room; the text is moved
+    // right afterwards when a width pads it on the left.
+    constexpr size_t kNumberRoom = 64;
+    char tmp[kNumberRoom];
+    const bool in_place = static_cast<size_t>(end - p) >= kNumberRoom;
+    char* const at = in_place ? p : tmp;
+    const char* text = at;
+    size_t n = 0;
+    switch (s.conversion) {
+    case '%':
+        if (longs || width || precision >= 0 || left) return nullptr;
+        at[0] = '%', n = 1;
+        break;
+    case 'd':
+    case 'i': {
+        if (precision >= 0) return nullptr;
+        const long long v = longs == 0 ? va_arg(*ap, int) : longs == 1 ? va_arg(*ap, long) : va_arg(*ap, long long);
+        char* q = at;
+        if (v < 0) *q++ = '-';
+        q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
+        n = static_cast<size_t>(q - at);
+        break;
+    }
+    case 'u':
+    case 'x':
+    case 'X': {
+        if (precision >= 0) return nullptr;
+        const unsigned long long v = longs == 0   ? va_arg(*ap, unsigned)
+                                     : longs == 1 ? va_arg(*ap, unsigned long)
+                                                  : va_arg(*ap, unsigned long long);
+        if (s.conversion == 'u') {
+            n = static_cast<size_t>(Put_Unsigned(at, v) - at);
+        } else {
+            const char* digits = s.conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
+            char* q = tmp + sizeof tmp;
+            unsigned long long rest = v;
+            do *--q = digits[rest & 15], rest >>= 4;
+            while (rest);
+            text = q, n = static_cast<size_t>(tmp + sizeof tmp - q);
+        }
+        break;
+    }
+    case 'c':
+        if (longs || precision >= 0) return nullptr;
+        at[0] = static_cast<char>(va_arg(*ap, int)), n = 1;
+        if (no_zero_byte && at[0] == '\0') return nullptr;
+        break;
+    case 's':
+        if (longs) return nullptr;
+        text = va_arg(*ap, const char*);
+        if (!text) return nullptr;
+        if (precision < 0 && width == 0 && end - p >= 16) {
+            // Most texts put in are short: copied as they are scanned.
+            int i = 0;
+            for (; i < 16 && text[i]; ++i) p[i] = text[i];
+            if (i < 16) return p + i;
+        }
+        n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
+        break;
+    case 'f': {
+        if (longs > 1) return nullptr;
+        const int written = VEK_Format_Fixed(at, kNumberRoom, va_arg(*ap, double), precision < 0 ? 6 : precision);
+        if (written < 0) return nullptr;
+        n = static_cast<size_t>(written);
+        break;
+    }
+    case 'g': {
+        if (longs > 1) return nullptr;
+        const int written = Format_General(at, va_arg(*ap, double), precision);
+        if (written < 0) return nullptr;
+        n = static_cast<size_t>(written);
+        break;
+    }
+    default:
+        return nullptr;
+    }
+    const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
+    if (n + pad > static_cast<size_t>(end - p)) return nullptr;
+    if (text == p) {
+        // Already in place.
+        if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
+        else if (pad) std::memset(p + n, ' ', pad);
+        return p + n + pad;
+    }
+    if (pad && !left) std::memset(p, ' ', pad), p += pad;
+    std::memcpy(p, text, n), p += n;
+    if (pad && left) std::memset(p, ' ', pad), p += pad;
+    return p;
+}
+
+// Fast_Format reading the format as it goes.
+int Scan_Format(char* out, size_t size, const char* format, va_list* ap, bool no_zero_byte)
 {
     char* p = out;
     char* const end = out + size - 1;
@@ -347,151 +519,158 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap, bool no_
             }
             continue;
         }
-        ++f;
-        bool left = false;
-        int width = 0, precision = -1, longs = 0;
-        char conversion;
-        // Most conversions stand bare ("%d", "%s", "%lf"): no flags,
-        // width or precision to read.
-        if (*f >= 'a' && *f != 'l') {
-            conversion = *f++;
-        } else if (f[0] == 'l' && f[1] == 'f') {
-            conversion = 'f', longs = 1, f += 2;
-        } else {
-            if (*f == '-') left = true, ++f;
-            switch (*f) {
-            case '-':
-            case '+':
-            case ' ':
-            case '#':
-            case '0':
-            case '\'':
-                return -1;
-            default:
-                break;
-            }
-            if (*f == '*') {
-                width = va_arg(ap, int);
-                ++f;
-                if (width < 0) return -1;
-            } else {
-                for (; *f >= '0' && *f <= '9'; ++f) {
-                    width = width * 10 + (*f - '0');
-                    if (width > 1000) return -1;
-                }
-            }
-            if (*f == '.') {
-                ++f;
-                precision = 0;
-                if (*f == '*') {
-                    precision = va_arg(ap, int);
-                    ++f;
-                    if (precision < 0) return -1;
-                } else {
-                    for (; *f >= '0' && *f <= '9'; ++f) {
-                        precision = precision * 10 + (*f - '0');
-                        if (precision > 1000) return -1;
-                    }
-                }
-            }
-            for (; *f == 'l'; ++f) ++longs;
-            if (longs > 2) return -1;
-            conversion = *f ? *f++ : '\0';
-        }
-        // Numbers are written in place when there is room; the text is moved
-        // right afterwards when a width pads it on the left.
-        constexpr size_t kNumberRoom = 64;
-        char tmp[kNumberRoom];
-        const bool in_place = static_cast<size_t>(end - p) >= kNumberRoom;
-        char* const at = in_place ? p : tmp;
-        const char* text = at;
-        size_t n = 0;
-        switch (conversion) {
-        case '%':
-            if (longs || width || precision >= 0 || left) return -1;
-            at[0] = '%', n = 1;
-            break;
-        case 'd':
-        case 'i': {
-            if (precision >= 0) return -1;
-            const long long v = longs == 0 ? va_arg(ap, int) : longs == 1 ? va_arg(ap, long) : va_arg(ap, long long);
-            char* q = at;
-            if (v < 0) *q++ = '-';
-            q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
-            n = static_cast<size_t>(q - at);
-            break;
-        }
-        case 'u':
-        case 'x':
-        case 'X': {
-            if (precision >= 0) return -1;
-            const unsigned long long v = longs == 0   ? va_arg(ap, unsigned)
-                                         : longs == 1 ? va_arg(ap, unsigned long)
-                                                      : va_arg(ap, unsigned long long);
-            if (conversion == 'u') {
-                n = static_cast<size_t>(Put_Unsigned(at, v) - at);
-            } else {
-                const char* digits = conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
-                char* q = tmp + sizeof tmp;
-                unsigned long long rest = v;
-                do *--q = digits[rest & 15], rest >>= 4;
-                while (rest);
-                text = q, n = static_cast<size_t>(tmp + sizeof tmp - q);
-            }
-            break;
-        }
-        case 'c':
-            if (longs || precision >= 0) return -1;
-            at[0] = static_cast<char>(va_arg(ap, int)), n = 1;
-            if (no_zero_byte && at[0] == '\0') return -1;
-            break;
-        case 's':
-            if (longs) return -1;
-            text = va_arg(ap, const char*);
-            if (!text) return -1;
-            if (precision < 0 && width == 0 && end - p >= 16) {
-                // Most texts put in are short: copied as they are scanned.
-                int i = 0;
-                for (; i < 16 && text[i]; ++i) p[i] = text[i];
-                if (i < 16) {
-                    p += i;
-                    continue;
-                }
-            }
-            n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
-            break;
-        case 'f': {
-            if (longs > 1) return -1;
-            const int written = VEK_Format_Fixed(at, kNumberRoom, va_arg(ap, double), precision < 0 ? 6 : precision);
-            if (written < 0) return -1;
-            n = static_cast<size_t>(written);
-            break;
-        }
-        case 'g': {
-            if (longs > 1) return -1;
-            const int written = Format_General(at, va_arg(ap, double), precision);
-            if (written < 0) return -1;
-            n = static_cast<size_t>(written);
-            break;
-        }
-        default:
-            return -1;
-        }
-        const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
-        if (n + pad > static_cast<size_t>(end - p)) return -1;
-        if (text == p) {
-            // Already in place.
-            if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
-            else if (pad) std::memset(p + n, ' ', pad);
-            p += n + pad;
-            continue;
-        }
-        if (pad && !left) std::memset(p, ' ', pad), p += pad;
-        std::memcpy(p, text, n), p += n;
-        if (pad && left) std::memset(p, ' ', pad), p += pad;
+        Spec spec;
+        f = Read_Spec(f + 1, &spec);
+        if (!f) return -1;
+        p = Put_Conversion(spec, ap, p, end, no_zero_byte);
+        if (!p) return -1;
     }
     *p = '\0';
     return static_cast<int>(p - out);
+}
+
+// A format read once: the runs of text between its conversions (places in
+// its copy) and the conversions. The texts of the program come from a few
+// hundred formats, string constants written again and again (the lines of
+// each load case); a format is kept only where it lies in the program's own
+// read-only memory, so that the text found again at the same place is the
+// same text. Formats built in buffers are read as they go.
+constexpr size_t kProgramText = 191;  // longer formats are read as they go
+constexpr int kProgramConversions = 12;
+struct Format_Step {
+    uint8_t at, size;  // the text before the conversion
+    Spec spec;
+};
+struct Format_Program {
+    const char* key;
+    uint8_t conversions;  // the last step is the text after the last one
+    bool declined;        // whatever the arguments
+    Format_Step step[kProgramConversions + 1];
+    char text[kProgramText + 1 + 16];  // the format; room to copy 16 bytes from any place of it
+};
+constexpr int kProgramBits = 8;
+// Per thread: the program's second thread may format too.
+thread_local Format_Program programs[1 << kProgramBits];
+
+// The segments of the program's own file mapped without write access.
+struct Read_Only_Memory {
+    int count = 0;
+    uintptr_t begin[8] = {}, end[8] = {};
+};
+
+#if defined(__GLIBC__)
+int Add_Read_Only_Segments(dl_phdr_info* info, size_t, void* data)
+{
+    auto* memory = static_cast<Read_Only_Memory*>(data);
+    for (int i = 0; i < info->dlpi_phnum && memory->count < 8; ++i) {
+        const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+        if (segment.p_type != PT_LOAD || (segment.p_flags & PF_W)) continue;
+        memory->begin[memory->count] = info->dlpi_addr + segment.p_vaddr;
+        memory->end[memory->count] = info->dlpi_addr + segment.p_vaddr + segment.p_memsz;
+        ++memory->count;
+    }
+    return 1;  // the first object is the program itself
+}
+#endif
+
+bool In_Read_Only_Memory(const char* text)
+{
+    static const Read_Only_Memory memory = [] {
+        Read_Only_Memory m;
+#if defined(__GLIBC__)
+        dl_iterate_phdr(Add_Read_Only_Segments, &m);
+#endif
+        return m;
+    }();
+    const uintptr_t at = reinterpret_cast<uintptr_t>(text);
+    for (int i = 0; i < memory.count; ++i)
+        if (at >= memory.begin[i] && at < memory.end[i]) return true;
+    return false;
+}
+
+bool Read_Program(const char* format, Format_Program* program)
+{
+    program->key = nullptr;
+    const size_t length = strnlen(format, kProgramText + 1);
+    if (length > kProgramText) return false;
+    std::memcpy(program->text, format, length + 1);
+    program->declined = false;
+    int conversions = 0;
+    const char* const text = program->text;
+    const char* f = text;
+    for (;;) {
+        const char* next = std::strchr(f, '%');
+        Format_Step& step = program->step[conversions];
+        step.at = static_cast<uint8_t>(f - text);
+        step.size = static_cast<uint8_t>((next ? next : text + length) - f);
+        if (!next) break;
+        if (conversions == kProgramConversions) return false;
+        f = Read_Spec(next + 1, &step.spec);
+        if (!f) {
+            program->declined = true;
+            break;
+        }
+        ++conversions;
+    }
+    program->conversions = static_cast<uint8_t>(conversions);
+    program->key = format;
+    return true;
+}
+
+// The program of a format, read now unless it is kept; null for a format
+// not kept (see above) or too long or with too many conversions to keep.
+inline const Format_Program* Program_Of(const char* format)
+{
+    const uint64_t place = reinterpret_cast<uintptr_t>(format);
+    Format_Program& program = programs[(place * 0x9E3779B97F4A7C15ull) >> (64 - kProgramBits)];
+    if (program.key == format) return &program;
+    if (!In_Read_Only_Memory(format)) return nullptr;
+    return Read_Program(format, &program) ? &program : nullptr;
+}
+
+// The conversions most texts of the program use, in the C library's exact
+// bytes: %d %i %u %x %X (with l or ll), %c, %s, %f (precision 0 to 9), %g
+// (where it takes the fixed form), %%, each with a width or '*' and the flag
+// '-'; a precision for %s, %f and %g. Returns the length written into out
+// (terminated), or -1 for anything else (other flags, conversions or
+// modifiers, a null %s, non-finite or huge values, a text that does not fit),
+// which the caller formats with the C library from the start. With
+// no_zero_byte a "%c" of the zero byte is declined too, so that the text
+// holds none.
+int Fast_Format(char* out, size_t size, const char* format, va_list ap_in, bool no_zero_byte)
+{
+    va_list ap;
+    va_copy(ap, ap_in);
+    const Format_Program* program = Program_Of(format);
+    int result = -1;
+    if (!program) {
+        result = Scan_Format(out, size, format, &ap, no_zero_byte);
+    } else if (!program->declined) {
+        char* p = out;
+        char* const end = out + size - 1;
+        for (int i = 0;; ++i) {
+            const Format_Step& step = program->step[i];
+            const size_t room = static_cast<size_t>(end - p);
+            if (step.size <= 16 && room >= 16) {
+                std::memcpy(p, program->text + step.at, 16);
+            } else if (step.size <= room) {
+                std::memcpy(p, program->text + step.at, step.size);
+            } else {
+                p = nullptr;
+                break;
+            }
+            p += step.size;
+            if (i == program->conversions) break;
+            p = Put_Conversion(step.spec, &ap, p, end, no_zero_byte);
+            if (!p) break;
+        }
+        if (p) {
+            *p = '\0';
+            result = static_cast<int>(p - out);
+        }
+    }
+    va_end(ap);
+    return result;
 }
 
 }  // namespace

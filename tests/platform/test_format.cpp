@@ -157,6 +157,33 @@ TEST(Format, FormatOnceGivesTheBytesOfTheCLibrary) {
     EXPECT_EQ(f.size, 0u);
 }
 
+// The same format as a string constant (kept once read), from a buffer
+// reused for each format (read as it goes) and from the C library: the same
+// bytes, also for formats too long or with too many conversions to keep.
+TEST(Format, FormatsFromConstantsAndBuffersGiveTheSameBytes) {
+    static char buffer[400];
+    const auto three = [](const char* format, int i, double d, const char* s) {
+        const auto [kept, want] = Once_And_Libc(format, i, d, s);
+        std::snprintf(buffer, sizeof buffer, "%s", format);
+        const auto [scanned, again] = Once_And_Libc(buffer, i, d, s);
+        EXPECT_EQ(kept, want) << format;
+        EXPECT_EQ(scanned, want) << format;
+        for (int round = 0; round < 2; ++round) EXPECT_EQ(Once_And_Libc(format, i, d, s).first, want) << format;
+    };
+    three("%d %.2f %s\n", -12, 2.675, "abc");
+    three("Nr. %-5d|%8.3f|%.2s|", 7, -0.0005, "xyz");
+    three("%d%g%s", 1, 1e-5, "");
+    three("a%%b %5d%-9.4g%s", 0, 123456.5, "long enough to be copied whole, past sixteen bytes");
+    three("%+d %f %s", 5, 1.5, "declined for its flag");
+    three("%d %e %s", 5, 1.5, "declined for its conversion");
+    three("%d %f %s %", 5, 1.5, "ends with a bare per cent");
+    three("%%|%%|%%|%%|%%|%%|%%|%%|%%|%%|%%|%%|%d %f %s", 1, 2.5, "fifteen conversions");
+    three("%d ================================================================================================"
+          "============================================================================================== %f %s",
+          3, 0.25, "after 190 bytes");
+    three("%d %f %s: the text is cut where it does not fit in a small buffer", 3, 0.25, std::string(2000, 's').c_str());
+}
+
 // "%.Nf" for every precision 0 to 9 on the mixture of ties, near-ties,
 // limit values and random bit patterns of the "%lf" check.
 TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
