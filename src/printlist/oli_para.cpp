@@ -260,6 +260,26 @@ unsigned End_Kind(double space) {
     return kind;
 }
 
+// The head of a change group or paragraph end: the keyword and the kind
+// word ("0x%x"), then the space line when there is a space. Written in one
+// piece; the kind word needs no formatter.
+bool Put_End_Head(FILE* stream, unsigned kind, double space) {
+    static const char kKeyword[] = "#END_OF_TEXT\n0x";
+    char head[sizeof kKeyword + 64];
+    std::memcpy(head, kKeyword, sizeof kKeyword - 1);
+    char* p = head + sizeof kKeyword - 1;
+    int shift = 28;
+    while (shift > 0 && (kind >> shift) == 0) shift -= 4;
+    for (; shift >= 0; shift -= 4) *p++ = "0123456789abcdef"[(kind >> shift) & 15];
+    *p++ = '\n';
+    if (space != 0.0) {
+        const int n = VEK_Format_Bounded(p, static_cast<size_t>(head + sizeof head - p), "%d %.6g\n", 2, space);
+        if (n < 0 || n >= head + sizeof head - p) return false;
+        p += n;
+    }
+    return Put(stream, head, static_cast<size_t>(p - head));
+}
+
 // The lines of text: each begun with a blank, the line ends as they come.
 // A line is written with its end in one piece; a zero byte in a line ends
 // what is written of it, as it always has.
@@ -439,8 +459,7 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         double space = pending.space_before;
         pending.space_before = 0.0;
         unsigned kind = OLI_KIND_NEW_FORMAT | End_Kind(space);
-        if (!Out(stream, "#END_OF_TEXT\n0x%x\n", kind)) return -1;
-        if (space != 0.0 && !Out(stream, "%d %.6g\n", 2, space)) return -1;
+        if (!Put_End_Head(stream, kind, space)) return -1;
         if (Write_Fields(stream, pending) != 0 || !Put_Line(stream, "-1\n")) return -1;
         current = pending;
         written_counter = change_counter;
@@ -491,8 +510,7 @@ int OLI_End_Text(FILE* stream) {
         unsigned kind = End_Kind(space);
         bool ok = true;
         if (state == kInLine) ok = Put(stream, "\n", 1);
-        ok = ok && Out(stream, "#END_OF_TEXT\n0x%x\n", kind);
-        if (ok && space != 0.0) ok = Out(stream, "%d %.6g\n", 2, space);
+        ok = ok && Put_End_Head(stream, kind, space);
         ok = ok && Out(stream, "%d\n", -1);
         if (!ok) result = -1;
     }
