@@ -548,9 +548,15 @@ struct Format_Program {
     Format_Step step[kProgramConversions + 1];
     char text[kProgramText + 1 + 16];  // the format; room to copy 16 bytes from any place of it
 };
-constexpr int kProgramBits = 8;
-// Per thread: the program's second thread may format too.
-thread_local Format_Program programs[1 << kProgramBits];
+// Two programs for each value of a hash of the place (the one used last
+// stays when a third comes); per thread: the program's second thread may
+// format too.
+constexpr int kProgramBits = 7;
+struct Program_Pair {
+    Format_Program program[2];
+    bool last;  // the one used last
+};
+thread_local Program_Pair programs[1 << kProgramBits];
 
 // The segments of the program's own file mapped without write access.
 struct Read_Only_Memory {
@@ -622,9 +628,16 @@ bool Read_Program(const char* format, Format_Program* program)
 inline const Format_Program* Program_Of(const char* format)
 {
     const uint64_t place = reinterpret_cast<uintptr_t>(format);
-    Format_Program& program = programs[(place * 0x9E3779B97F4A7C15ull) >> (64 - kProgramBits)];
-    if (program.key == format) return &program;
+    Program_Pair& pair = programs[(place * 0x9E3779B97F4A7C15ull) >> (64 - kProgramBits)];
+    for (int i = 0; i < 2; ++i) {
+        if (pair.program[i].key == format) {
+            pair.last = i;
+            return &pair.program[i];
+        }
+    }
     if (!In_Read_Only_Memory(format)) return nullptr;
+    pair.last = !pair.last;
+    Format_Program& program = pair.program[pair.last];
     return Read_Program(format, &program) ? &program : nullptr;
 }
 

@@ -129,13 +129,11 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     OLI_printf(f, legend ? "%s╬t%s %d: "_cp : "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]));
     const int m = Mirror_Of(k);
     if (w->symmetric && m >= 0) {
-        OLI_printf(f, "╬tsiehe %s %d"_cp, w->label, Wc_Base_Number(r->number[m]));
+        OLI_printf(f, "╬tsiehe %s %d\n"_cp, w->label, Wc_Base_Number(r->number[m]));
     } else {
         const WeldCheckLine& L = w->line[k];
-        OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm"_cp, L.dir != WC_NONE ? L.a : r->a[k]);
-        OLI_printf(f, "╬tl╬\\w╬r = %.1lf mm"_cp, L.l);
+        OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp, L.dir != WC_NONE ? L.a : r->a[k], L.l);
     }
-    OLI_printf(f, "\n");
 }
 
 void Weld_List(WeldCheckWork* w) {

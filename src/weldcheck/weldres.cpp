@@ -231,21 +231,20 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     }
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
-    if (f && print_level >= 2) {
-        OLI_printf(f, "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²"_cp, P(),
-                   X(), g->f_vw_d);
-        OLI_printf(f, ",  f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf"_cp, fu, bw);
-        OLI_printf(f, "\n");
-    }
-    if (f && print_level >= 1) {
-        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa"_cp, P(), X());
-        OLI_printf(f, " = %.2lf kN/cm", g->F_w_Rd * 1e-5);
-        if (print_level == 1) {
-            OLI_printf(f, ",  f╬\\vw,d╬r = %.2lf N/mm²"_cp, g->f_vw_d);
-            OLI_printf(f, ",  a = %.1lf mm", g->a);
-        }
-        OLI_printf(f, "\n");
-    }
+    // Each line in one piece: the writer's cost is mostly per piece.
+    if (f && print_level >= 2)
+        OLI_printf(f,
+                   "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
+                   "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
+                   P(), X(), g->f_vw_d, fu, bw);
+    if (f && print_level == 1)
+        OLI_printf(f,
+                   "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
+                   "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
+                   P(), X(), g->F_w_Rd * 1e-5, g->f_vw_d, g->a);
+    else if (f && print_level >= 2)
+        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp, P(), X(),
+                   g->F_w_Rd * 1e-5);
     return g->F_w_Rd < -0.001 ? 1 : 0;
 }
 
@@ -309,10 +308,9 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     *n_var = std::max(0.0, F - std::fabs(*n_const));
 
     if (f && print_level >= 1) {
-        OLI_printf(f, "%sF╬\\N,Ed╬r = "_cp, P());
         const bool lone_N = present(N) && !present(Mp) && !present(Ms) && !eccentric;
         if (lone_N) {
-            OLI_printf(f, "N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, F * 1e-5);
+            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), F * 1e-5);
             return F;
         }
         std::string s = "(";
@@ -345,8 +343,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             term(buf);
         }
         s += ")";
-        OLI_printf(f, "%s", s.c_str());
-        OLI_printf(f, " / l╬\\eff╬r = %.2lf kN/cm\n"_cp, F * 1e-5);
+        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(), F * 1e-5);
     }
     return F;
 }
@@ -573,10 +570,9 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 // larger value. U is finite (see result_not_finite).
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
-    if (f) {
-        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0));
-        OLI_printf(f, "  %s\n", Mark_Utilisation(*U));
-    }
+    if (f)
+        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0),
+                   Mark_Utilisation(*U));
     if (*U > g->U_max) g->U_max = *U;
     return 0;
 }
