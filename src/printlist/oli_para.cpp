@@ -34,6 +34,15 @@ constexpr OliParaFormat kDefaults = {
 
 OliParaFormat pending = kDefaults;
 OliParaFormat current = kDefaults;
+// Set whenever pending or current is set; cleared when they were found or
+// made equal. Saves comparing the two formats for every text.
+bool formats_touched = true;
+
+// The pending format, for setting it.
+OliParaFormat& Pending() {
+    formats_touched = true;
+    return pending;
+}
 int state = kUninit;
 int change_counter = 0;
 int written_counter = 0;
@@ -69,7 +78,7 @@ __attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format,
 }
 
 void Initialise(void) {
-    pending = kDefaults;
+    Pending() = kDefaults;
     current = kDefaults;
     state = kNoPara;
     change_counter = 0;
@@ -99,6 +108,14 @@ bool Same_Format(const OliParaFormat& a, const OliParaFormat& b) {
            a.indent_measure == b.indent_measure && a.second_indent_measure == b.second_indent_measure &&
            Same_Double(a.factor, b.factor) && a.spare1 == b.spare1 && a.spare2 == b.spare2 &&
            a.tab_writer == b.tab_writer && a.callback_arg == b.callback_arg;
+}
+
+// Whether the pending and the current format differ.
+bool Formats_Differ() {
+    if (!formats_touched) return false;
+    if (!Same_Format(pending, current)) return true;
+    formats_touched = false;
+    return false;
 }
 
 // A line of the field lines appended to out (each is short: at most two
@@ -315,14 +332,14 @@ void OLI_Reset_Writer(void) {
 
 void OLI_New_Paragraph(void) {
     Ensure_Initialised();
-    pending = kDefaults;
+    Pending() = kDefaults;
     ++change_counter;
     tab_count = 0;
 }
 
 void OLI_Set_Para_Mode(int mode) {
     Ensure_Initialised();
-    pending.mode = mode;
+    Pending().mode = mode;
 }
 
 int OLI_Get_Para_Mode(void) {
@@ -332,12 +349,12 @@ int OLI_Get_Para_Mode(void) {
 
 void OLI_Add_Para_Offset(double cm) {
     Ensure_Initialised();
-    pending.space_before += cm;
+    Pending().space_before += cm;
 }
 
 void OLI_Set_Para_Indent(double cm) {
     Ensure_Initialised();
-    pending.indent = cm;
+    Pending().indent = cm;
 }
 
 double OLI_Get_Para_Indent(void) {
@@ -347,7 +364,7 @@ double OLI_Get_Para_Indent(void) {
 
 void OLI_Set_Para_Second_Indent(double cm) {
     Ensure_Initialised();
-    pending.second_indent = cm;
+    Pending().second_indent = cm;
 }
 
 double OLI_Get_Para_Second_Indent(void) {
@@ -357,7 +374,7 @@ double OLI_Get_Para_Second_Indent(void) {
 
 void OLI_Set_Para_Second_Space(double cm) {
     Ensure_Initialised();
-    pending.second_space = cm;
+    Pending().second_space = cm;
 }
 
 double OLI_Get_Para_Second_Space(void) {
@@ -367,7 +384,7 @@ double OLI_Get_Para_Second_Space(void) {
 
 void OLI_Set_Para_Factor(double factor) {
     Ensure_Initialised();
-    pending.factor = factor;
+    Pending().factor = factor;
 }
 
 double OLI_Get_Para_Factor(void) {
@@ -377,11 +394,12 @@ double OLI_Get_Para_Factor(void) {
 
 void OLI_Set_Para_Flags(int bits) {
     Ensure_Initialised();
-    pending.flags = (pending.flags & ~OLI_PARA_SETTABLE) | (static_cast<unsigned>(bits) & OLI_PARA_SETTABLE);
+    Pending().flags = (pending.flags & ~OLI_PARA_SETTABLE) | (static_cast<unsigned>(bits) & OLI_PARA_SETTABLE);
 }
 
 void OLI_Set_Para_Flag(void) {
     Ensure_Initialised();
+    formats_touched = true;
     current.flags |= OLI_PARA_MARKED;
 }
 
@@ -391,7 +409,7 @@ void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
         if (tab_count != 0) {
             tab_count = 0;
             ++change_counter;
-            pending.tab_writer = OLI_Flush_Tabs;
+            Pending().tab_writer = OLI_Flush_Tabs;
         }
         return;
     }
@@ -402,7 +420,7 @@ void OLI_Set_Tabs(int kind, const int* kinds, const double* positions, int n) {
     }
     tab_count = n;
     ++change_counter;
-    pending.tab_writer = OLI_Flush_Tabs;
+    Pending().tab_writer = OLI_Flush_Tabs;
 }
 
 void OLI_Set_Single_Tab(int kind, double width) {
@@ -414,7 +432,7 @@ void OLI_Set_Single_Tab(int kind, double width) {
     tab_count = -1;
     tabs[0].position = width;
     tabs[0].kind = kind;
-    pending.tab_writer = OLI_Flush_Tabs;
+    Pending().tab_writer = OLI_Flush_Tabs;
     ++change_counter;
 }
 
@@ -423,7 +441,7 @@ void OLI_End_Tabs(void) {
     if (tab_count == 0) return;
     tab_count = 0;
     ++change_counter;
-    pending.tab_writer = OLI_Flush_Tabs;
+    Pending().tab_writer = OLI_Flush_Tabs;
 }
 
 int OLI_Flush_Tabs(FILE* stream, unsigned int /*arg*/) {
@@ -449,19 +467,21 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         state = kLineStart;
         change_counter = 0;
         written_counter = 0;
-        pending.space_before = 0.0;
+        Pending().space_before = 0.0;
         current = pending;
-    } else if (!Same_Format(pending, current) || change_counter != written_counter) {
+        formats_touched = false;
+    } else if (Formats_Differ() || change_counter != written_counter) {
         if (state == kInLine) {
             if (!Put(stream, "\n", 1)) return -1;
             state = kLineStart;
         }
         double space = pending.space_before;
-        pending.space_before = 0.0;
+        Pending().space_before = 0.0;
         unsigned kind = OLI_KIND_NEW_FORMAT | End_Kind(space);
         if (!Put_End_Head(stream, kind, space)) return -1;
         if (Write_Fields(stream, pending) != 0 || !Put_Line(stream, "-1\n")) return -1;
         current = pending;
+        formats_touched = false;
         written_counter = change_counter;
     }
 
@@ -514,7 +534,7 @@ int OLI_End_Text(FILE* stream) {
         ok = ok && Out(stream, "%d\n", -1);
         if (!ok) result = -1;
     }
-    pending = kDefaults;
+    Pending() = kDefaults;
     ++change_counter;
     state = kNoPara;
     tab_count = 0;
