@@ -426,11 +426,9 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                        P());
-        if (f && print_level >= 1) {
-            OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa"_cp, P(),
-                       print_level == 1 ? "resultierende Nahtkraft " : "", X());
-            OLI_printf(f, " = %.2lf kN/cm\n", g->F_w_Ed * 1e-5);
-        }
+        if (f && print_level >= 1)
+            OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, P(),
+                       print_level == 1 ? "resultierende Nahtkraft " : "", X(), g->F_w_Ed * 1e-5);
         return 0;
     }
     if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
