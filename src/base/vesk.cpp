@@ -168,8 +168,15 @@ static int verbose = 0;
 
 int Safe_Fprintf(FILE* stream, const char* format, ...) {
     if (!stream || !format) return 0;
-    // Most records of a picture are fixed texts: written as they stand.
-    if (!std::strchr(format, '%')) return VEK_Stream_Put(stream, format, std::strlen(format));
+    // Most records of a picture are fixed texts: written as they stand (one
+    // scan finds both whether and where the text ends).
+#if defined(__GLIBC__)
+    const char* const conversion = strchrnul(format, '%');
+#else
+    const char* conversion = std::strchr(format, '%');
+    if (!conversion) conversion = format + std::strlen(format);
+#endif
+    if (!*conversion) return VEK_Stream_Put(stream, format, static_cast<size_t>(conversion - format));
     // Formatted once, mostly without the C library's printf, and written.
     va_list ap;
     va_start(ap, format);
