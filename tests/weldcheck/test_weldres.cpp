@@ -526,13 +526,13 @@ TEST(WeldGroup, InputBoundsHoldValueByValue) {
     const struct {
         void (*edit)(WeldCase*);
         int result;
-        std::vector<std::string> lines;
+        const char* lines[2];  // the failure lines (null: none)
     } cases[] = {
         {[](WeldCase*) {}, 0, {}},
-        {[](WeldCase* c) { c->g.l_eff = NAN; }, 1, {"╬HFehler╬r: l╬\\eff╬r = keine gültige Zahl "_cp}},
+        {[](WeldCase* c) { c->g.l_eff = std::nan(""); }, 1, {"╬HFehler╬r: l╬\\eff╬r = keine gültige Zahl "_cp}},
         {[](WeldCase* c) { c->g.a = 1.1e6; c->g.tau_par = -1.1e15; }, 1,
          {"╬HFehler╬r: a = zu groß "_cp, "╬HFehler╬r: Í╬\\p╬r = zu groß "_cp}},
-        {[](WeldCase* c) { c->g.e = INFINITY; c->g.N_Ed = 1.1e15; }, 1, {"╬HFehler╬r: e = keine gültige Zahl "_cp}},
+        {[](WeldCase* c) { c->g.e = HUGE_VAL; c->g.N_Ed = 1.1e15; }, 1, {"╬HFehler╬r: e = keine gültige Zahl "_cp}},
     };
     for (const auto& k : cases) {
         WeldCase c(5.0);
@@ -540,9 +540,10 @@ TEST(WeldGroup, InputBoundsHoldValueByValue) {
         k.edit(&c);
         ListCapture l;
         EXPECT_EQ(Weld_Group_Input_Invalid(&c.g, l.f()), k.result);
-        const std::vector<std::string> lines = Text_Lines(l.Take());
-        ASSERT_EQ(lines.size(), k.lines.size());
-        for (size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], k.lines[i] + NotOk());
+        std::vector<std::string> want;
+        for (const char* line : k.lines)
+            if (line) want.push_back(std::string(line) + NotOk());
+        EXPECT_EQ(Text_Lines(l.Take()), want);
     }
 }
 
