@@ -15,6 +15,7 @@
 #include "platform/oli_view.h"
 #include "printlist/ioliplot.h"
 #include "printlist/list_capture.h"
+#include "printlist/picture_capture.h"
 #include "printlist/plotfile.h"
 #include "support/testutil.h"
 #include "printlist/verdict_lines.h"
@@ -218,7 +219,9 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
 TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
     const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
-    ListCapture l;
+    // One list stream throughout (the stream is part of the state).
+    FILE* list = std::tmpfile();
+    ASSERT_NE(list, nullptr);
     Oli_Writer_State start;
     Oli_Get_Writer_State(&start);
     // One case of the I with flange welds of throat a, from the start state
@@ -228,12 +231,12 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
         s.picture.element_faults = faults;
         Oli_Set_Writer_State(s);
         SchweissnahtNachweis r = Welded(4, 300, 8, 150, 12, {0, 3}, a, false);
-        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+        EXPECT_EQ(Calc_Weld_Check(&r, list, 1, 0, 1, 0), 0);
         Oli_Writer_State after;
         Oli_Get_Writer_State(&after);
         std::string state;
         Oli_Append_Writer_State(after, &state);
-        return std::pair{l.Take(), state};
+        return std::pair{Take_Stream(list), state};
     };
     // The overlay: from its picture block on; its weld lines are as wide
     // as the throat (record " 4 ").
@@ -280,5 +283,6 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
     PlotFile_Close();
     EXPECT_TRUE(same(run(5.0, 0), first));
     Oli_Set_Writer_State(start);
+    std::fclose(list);
     Set_Weld_Check_Picture_Drawer(old);
 }
