@@ -53,6 +53,13 @@ void Extend_Box(double x, double y) {
     if (y > picture.box_ymax) picture.box_ymax = y;
 }
 
+void Extend_Box_Range(double xmin, double xmax, double ymin, double ymax) {
+    if (xmin < picture.box_xmin) picture.box_xmin = xmin;
+    if (xmax > picture.box_xmax) picture.box_xmax = xmax;
+    if (ymin < picture.box_ymin) picture.box_ymin = ymin;
+    if (ymax > picture.box_ymax) picture.box_ymax = ymax;
+}
+
 void Turn(double* x, double* y) {
     assert(x != nullptr && y != nullptr);
     // The arithmetic of Transform_Points about the origin at scale 1, with

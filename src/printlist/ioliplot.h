@@ -24,6 +24,8 @@
 #define PRINTLIST_IOLIPLOT_H
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #if defined(__GNUC__)
 #define IOLIPLOT_PRINTF(fmt_index, first_arg) __attribute__((format(printf, fmt_index, first_arg)))
@@ -135,6 +137,23 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2);
 // drawn on top of it, on the same place of the page (the boxes count from
 // the picture's upper left corner). One opening only.
 void Oli_Keep_Taken_Areas(void);
+
+// The whole state of the picture writer that the records of a picture read
+// and leave behind: the picture state, the label boxes taken (page cm, four
+// per box) with the extent they are placed in and whether the next picture
+// keeps them. A caller that writes the bytes of a picture it drew before
+// from the same state puts the state that picture left behind.
+struct Oli_Writer_State {
+    Oli_Picture_State picture;
+    std::vector<double> taken;
+    double extent[4];
+    bool keep;
+};
+void Oli_Get_Writer_State(Oli_Writer_State* out);
+void Oli_Set_Writer_State(const Oli_Writer_State& in);
+// Appends the state to *out as bytes, field by field, so that two states
+// are equal when their bytes are.
+void Oli_Append_Writer_State(const Oli_Writer_State& in, std::string* out);
 
 // Text angle := angle x mirror sign, reduced by whole turns above 2 pi; an
 // angle that is not a finite number leaves the text angle as it was.

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -87,17 +88,87 @@ static int Grid_Angles(double start, double end, double step, int max_steps, dou
     return n;
 }
 
+// Records kept by the values that decide their bytes. A picture drawn for
+// every load case of a connection draws the same circles and arcs each time
+// (the outlines of its dots): their records are kept by a kind, their
+// arguments, the picture's rotation and scales (compared bit for bit), with
+// the box of the world points they extend the picture's box by. Only for a
+// picture in a stream with no plot file open (the plot file's records carry
+// running numbers); texts longer than kKeptText are not kept.
+namespace {
+
+struct Kept_Record {
+    double key[9];
+    std::string text;
+    double box[4];  // least x, largest x, least y, largest y of the world points
+    std::uint64_t used = 0;
+};
+
+constexpr size_t kKeptSlots = 256, kKeptWays = 4, kKeptText = 4096;
+
+// The place of key: *found when it holds the key's record, otherwise the
+// place used longest ago of the key's ways, emptied (its box empty) and
+// holding the key, for the caller to fill.
+Kept_Record& Kept_Place(const double (&key)[9], bool* found) {
+    static std::vector<Kept_Record> slots(kKeptSlots);
+    static std::uint64_t clock = 0;
+    std::uint64_t h = 0x9E3779B97F4A7C15ull;
+    for (double v : key) {
+        std::uint64_t w;
+        std::memcpy(&w, &v, sizeof w);
+        h = (h ^ w) * 0x100000001B3ull, h ^= h >> 29;
+    }
+    const size_t first = (h * 0xBF58476D1CE4E5B9ull >> 40) % kKeptSlots & ~(kKeptWays - 1);
+    Kept_Record* place = &slots[first];
+    for (size_t i = first; i < first + kKeptWays; i++) {
+        Kept_Record& k = slots[i];
+        if (k.used && std::memcmp(k.key, key, sizeof key) == 0) {
+            k.used = ++clock;
+            *found = true;
+            return k;
+        }
+        if (k.used < place->used) place = &k;
+    }
+    *found = false;
+    std::memcpy(place->key, key, sizeof key);
+    place->text.clear();
+    place->box[0] = place->box[2] = HUGE_VAL, place->box[1] = place->box[3] = -HUGE_VAL;
+    place->used = ++clock;
+    return *place;
+}
+
+// Writes a kept record and extends the box as its world points did.
+void Put_Kept(const Kept_Record& k) {
+    ioliplot::Extend_Box_Range(k.box[0], k.box[1], k.box[2], k.box[3]);
+    VEK_Stream_Put(S().stream, k.text.data(), k.text.size());
+}
+
+// A place filled with a text too long to keep is given up.
+void Settle_Kept(Kept_Record* k) {
+    if (k->text.size() > kKeptText) k->used = 0, std::string().swap(k->text);
+}
+
+// Whether records may be kept: a stream and no plot file.
+bool May_Keep(void) { return S().stream && !PlotFile_Is_Open(); }
+
+}  // namespace
+
 // count points of a circle on the grid k pi/16 about (ox, oy) with the
 // radii rx and ry, each coordinate times the factor of its axis, in one
 // write.
-static void Write_Circle_Points(int count, double ox, double oy, double rx, double ry, double fx, double fy) {
+static void Circle_Points(int count, double ox, double oy, double rx, double ry, double fx, double fy,
+                          double v[]) {
     const Unit_Grid& g = Polygon_Grid();
     assert(count <= 33);
-    double v[2 * 33];
     for (int k = 0; k < count; k++) {
         v[2 * k] = (ox + rx * g.cos[k]) * fx;
         v[2 * k + 1] = (oy + ry * g.sin[k]) * fy;
     }
+}
+
+static void Write_Circle_Points(int count, double ox, double oy, double rx, double ry, double fx, double fy) {
+    double v[2 * 33];
+    Circle_Points(count, ox, oy, rx, ry, fx, fy, v);
     ioliplot::Write_Values(S().stream, nullptr, v, 2 * count, nullptr);
 }
 
@@ -112,10 +183,27 @@ static void Write_Circle_Record(double cx, double cy, double r) {
 void Oli_Filled_Circle(double cx, double cy, double d) {
     ioliplot::Extend_Box(cx - d, cy - d);
     ioliplot::Extend_Box(cx + d, cy + d);
+    const double x = cx, y = cy;
     ioliplot::Turn(&cx, &cy);
     double r = d / 2.0;
-    Write_Circle_Record(cx, cy, r);
-    PlotFile_Circle(cx, cy, r);
+    if (!May_Keep()) {
+        Write_Circle_Record(cx, cy, r);
+        PlotFile_Circle(cx, cy, r);
+        return;
+    }
+    // The box is extended above: the kept record's stays empty.
+    const Oli_Picture_State& s = S();
+    bool found;
+    Kept_Record& k = Kept_Place({2.0, x, y, d, 0.0, 0.0, s.rotation, s.scale_x, s.scale_y}, &found);
+    if (!found) {
+        double v[2 * 32];
+        Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y, v);
+        k.text.assign(" 18 32");
+        k.text += ioliplot::Format_Values(v, 2 * 32).text;
+        k.text += '\n';
+    }
+    Put_Kept(k);
+    Settle_Kept(&k);
 }
 
 void Oli_Filled_Circle_Round(double cx, double cy, double d) {
@@ -199,12 +287,16 @@ static bool Arc_Chords(double cx, double cy, double d, double start_deg, double 
 
 // Line records " 1 " of the chords between the n world points, as
 // Oli_Line writes them one by one, with each point turned and formatted
-// once; the records go out in pieces of a few kilobytes.
-static void Write_Chord_Records(int n, double x[], double y[]) {
+// once, appended to *out; box (as in Kept_Record) grows by the points.
+static void Chord_Records(int n, double x[], double y[], std::string* out, double box[4]) {
     const Oli_Picture_State& s = S();
     double v[2 * (Unit_Grid::kSize + 2)];
     for (int i = 0; i < n; i++) {
         ioliplot::Extend_Box(x[i], y[i]);
+        if (x[i] < box[0]) box[0] = x[i];
+        if (x[i] > box[1]) box[1] = x[i];
+        if (y[i] < box[2]) box[2] = y[i];
+        if (y[i] > box[3]) box[3] = y[i];
         ioliplot::Turn(&x[i], &y[i]);
         v[2 * i] = x[i] * s.scale_x, v[2 * i + 1] = y[i] * s.scale_y;
     }
@@ -212,31 +304,33 @@ static void Write_Chord_Records(int n, double x[], double y[]) {
     const ioliplot::Fixed_Text& f = ioliplot::Format_Values(v, 2 * n);
     const std::string& text = f.text;
     const std::vector<unsigned>& at = f.at;
-    char out[4096];
-    size_t used = 0;
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
-        if (used + size + 4 > sizeof out) {
-            if (s.stream) VEK_Stream_Put(s.stream, out, used);  // no stream: the plot file only
-            used = 0;
-        }
-        if (size + 4 > sizeof out) {  // huge values: the record as it is
-            Safe_Fprintf(s.stream, " 1 %s\n", text.substr(from, size).c_str());
-        } else {
-            std::memcpy(out + used, " 1 ", 3);
-            std::memcpy(out + used + 3, text.data() + from, size);
-            out[used + 3 + size] = '\n';
-            used += size + 4;
-        }
+        out->append(" 1 ", 3);
+        out->append(text, from, size);
+        *out += '\n';
         PlotFile_Line(x[i], y[i], x[i + 1], y[i + 1]);
     }
-    if (used && s.stream) VEK_Stream_Put(s.stream, out, used);
 }
 
 void Oli_Arc(double cx, double cy, double d, double start, double sweep) {
-    PlotFile_Open_Group();
+    const Oli_Picture_State& s = S();
     Arc_Points p;
-    if (Arc_Chords(cx, cy, d, start, sweep, &p)) Write_Chord_Records(p.n, p.x, p.y);
+    if (May_Keep()) {
+        bool found;
+        Kept_Record& k =
+            Kept_Place({1.0, cx, cy, d, start, sweep, s.rotation, s.scale_x, s.scale_y}, &found);
+        if (!found && Arc_Chords(cx, cy, d, start, sweep, &p)) Chord_Records(p.n, p.x, p.y, &k.text, k.box);
+        Put_Kept(k);
+        Settle_Kept(&k);
+        return;
+    }
+    PlotFile_Open_Group();
+    static std::string out;
+    double box[4] = {HUGE_VAL, -HUGE_VAL, HUGE_VAL, -HUGE_VAL};
+    out.clear();
+    if (Arc_Chords(cx, cy, d, start, sweep, &p)) Chord_Records(p.n, p.x, p.y, &out, box);
+    if (s.stream) VEK_Stream_Put(s.stream, out.data(), out.size());  // no stream: the plot file only
     PlotFile_Close_Group();
 }
 

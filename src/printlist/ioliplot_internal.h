@@ -18,6 +18,9 @@ constexpr double DEGREES = 57.29577951308232;  // per radian
 Oli_Picture_State& S();
 // Grows the bounding box by a world point.
 void Extend_Box(double x, double y);
+// Grows the bounding box as Extend_Box of points with these least and
+// largest coordinates does (an empty range, least above largest, leaves it).
+void Extend_Box_Range(double xmin, double xmax, double ymin, double ymax);
 // Turns a world point by the picture rotation (about the origin).
 void Turn(double* x, double* y);
 // Turns n points of a working copy in place.

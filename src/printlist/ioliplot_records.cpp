@@ -158,18 +158,31 @@ static Color_Slot Line_Slot(void) { return {"50", S().line_rgb, &S().line_lightn
 static Color_Slot Fill_Slot(void) { return {"51", S().fill_rgb, &S().fill_lightness}; }
 
 // The record of a stored colour with its lightness change, in colour mode.
+// One of the most frequent records, mostly the same colour again: the last
+// record of each slot is kept with the colour and lightness it came from.
 static void Write_Color(const Color_Slot& slot) {
     if (!S().color_mode) return;
-    int r = slot.rgb[0], g = slot.rgb[1], b = slot.rgb[2];
-    if (*slot.lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, *slot.lightness);
-    // "%s %d %d %d\n" put together here: one of the most frequent records.
     FILE* stream = S().stream;
     if (!stream) return;
-    static std::string text;
-    text.assign(slot.record);
-    for (int v : {r, g, b}) text += ' ', ioliplot::Append_Int(&text, v);
-    text += '\n';
-    VEK_Stream_Put(stream, text.data(), text.size());
+    struct Kept {
+        int rgb[3];
+        double lightness;
+        std::string text;  // empty: nothing kept
+    };
+    static Kept kept[2];  // records "50" and "51"
+    Kept& k = kept[slot.record[1] == '1'];
+    if (k.text.empty() || std::memcmp(k.rgb, slot.rgb, sizeof k.rgb) != 0 ||
+        std::memcmp(&k.lightness, slot.lightness, sizeof k.lightness) != 0) {
+        int r = slot.rgb[0], g = slot.rgb[1], b = slot.rgb[2];
+        if (*slot.lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, *slot.lightness);
+        // "%s %d %d %d\n" put together here.
+        k.text.assign(slot.record);
+        for (int v : {r, g, b}) k.text += ' ', ioliplot::Append_Int(&k.text, v);
+        k.text += '\n';
+        std::memcpy(k.rgb, slot.rgb, sizeof k.rgb);
+        k.lightness = *slot.lightness;
+    }
+    VEK_Stream_Put(stream, k.text.data(), k.text.size());
 }
 
 static void Store_Color(const Color_Slot& slot, int r, int g, int b) {

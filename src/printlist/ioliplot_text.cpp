@@ -144,6 +144,45 @@ void ioliplot::Begin_Taken(double x1, double x2, double y1, double y2) {
 
 void Oli_Keep_Taken_Areas(void) { g_keep = true; }
 
+void Oli_Get_Writer_State(Oli_Writer_State* out) {
+    out->picture = S();
+    out->taken.resize(4 * g_taken.size());
+    for (size_t i = 0; i < g_taken.size(); ++i) {
+        const Page_Box& b = g_taken[i];
+        out->taken[4 * i] = b.x1, out->taken[4 * i + 1] = b.y1, out->taken[4 * i + 2] = b.x2, out->taken[4 * i + 3] = b.y2;
+    }
+    out->extent[0] = g_x1, out->extent[1] = g_x2, out->extent[2] = g_y1, out->extent[3] = g_y2;
+    out->keep = g_keep;
+}
+
+void Oli_Set_Writer_State(const Oli_Writer_State& in) {
+    S() = in.picture;
+    g_taken.resize(in.taken.size() / 4);
+    for (size_t i = 0; i < g_taken.size(); ++i)
+        g_taken[i] = {in.taken[4 * i], in.taken[4 * i + 1], in.taken[4 * i + 2], in.taken[4 * i + 3]};
+    g_x1 = in.extent[0], g_x2 = in.extent[1], g_y1 = in.extent[2], g_y2 = in.extent[3];
+    g_keep = in.keep;
+    Index_All();  // the grid as the boxes were taken in this order
+}
+
+void Oli_Append_Writer_State(const Oli_Writer_State& in, std::string* out) {
+    auto add = [out](const auto& v) { out->append(reinterpret_cast<const char*>(&v), sizeof v); };
+    const Oli_Picture_State& p = in.picture;
+    // Every field: a field added to the state must be added here.
+    static_assert(sizeof(Oli_Picture_State) == 256, "a field of the picture state is missing below");
+    add(p.stream), add(p.kept_stream), add(p.scale_x), add(p.scale_y), add(p.scale_min), add(p.scale_max);
+    add(p.small_length), add(p.rotation), add(p.text_angle), add(p.x_direction), add(p.y_direction);
+    add(p.mirror_flag), add(p.mirror_sign), add(p.y_sum), add(p.box_xmin), add(p.box_ymin), add(p.box_xmax);
+    add(p.box_ymax), add(p.color_mode), add(p.fill_mode), add(p.list_version), add(p.dimension_style);
+    add(p.stagger_flag), add(p.line_rgb), add(p.line_lightness), add(p.fill_rgb), add(p.fill_lightness);
+    add(p.saved_pen), add(p.saved_filling), add(p.saved_line_type), add(p.saved_font);
+    add(p.saved_text_angle), add(p.saved_rotation), add(p.element_depth), add(p.element_faults);
+    add(p.text_height), add(p.saved_text_height);
+    add(in.taken.size());
+    out->append(reinterpret_cast<const char*>(in.taken.data()), in.taken.size() * sizeof(double));
+    add(in.extent), add(in.keep);
+}
+
 void Oli_Set_Text_Height(double height) {
     if (std::isfinite(height) && height > 0.0 && height < 1e3) ioliplot::Text_Height_Record(height);
 }

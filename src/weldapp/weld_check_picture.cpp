@@ -3,16 +3,21 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
 #include "drawings/oli_pens.h"
 #include "drawings/xs_weld_plot.h"
+#include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "printlist/plotfile.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weldelem.h"
@@ -25,6 +30,8 @@ const double kMargin = 0.4;
 // A picture narrower than this leaves room for the legend on its right.
 const double kLegendBeside = 16.0 - 3.0;
 const double kLineHeight = 0.38;  // cm of one text line
+// An overlay of more bytes (a huge picture) is drawn each time.
+const size_t kKeptBytes = 1 << 20;
 
 // Labels of the overlay, in paper cm: the point numbers beside their
 // point, the weld numbers in a box beside the middle of their line.
@@ -169,6 +176,78 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
     Safe_Fprintf(list, " -1\n");
 }
 
+// The overlay of the last load case, kept with everything that decides its
+// bytes: the inputs it reads (the weld kind, the profile's type and centroid,
+// the weld numbers, the end points and the centroid of the check, the scale
+// and extent, the list), the pen table and roles, and the picture writer's
+// whole state on entry; with its bytes and the writer's state it left. A
+// connection draws the same overlay for each of its load cases: then the
+// bytes are written again and the state is put back. Not while a plot file
+// is open (its records carry running numbers).
+struct Kept_Overlay {
+    bool valid = false;
+    std::string key, bytes;
+    Oli_Writer_State after;
+};
+
+void Overlay_Key(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h, std::string* key) {
+    auto add = [key](const auto& v) { key->append(reinterpret_cast<const char*>(&v), sizeof v); };
+    key->clear();
+    add(list), add(s), add(w), add(h), add(r->weld_kind), add(r->profile.type), add(r->profile.z_s);
+    add(r->number), add(Weld_Check_Centroid_From_Left());
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
+            double y = 0.0, z = 0.0, a = 0.0;
+            add(Weld_Check_End_Point(k, i, &y, &z, &a)), add(y), add(z), add(a);
+        }
+    for (const Oli_Pen& p : Oli_Pen_Table) add(p.r), add(p.g), add(p.b);
+    for (int role : {OliRole_Outline_Pen, OliRole_Fillet_Weld_Pen, OliRole_Other_Weld_Pen}) add(role);
+    Oli_Writer_State state;
+    Oli_Get_Writer_State(&state);
+    Oli_Append_Writer_State(state, key);
+}
+
+void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
+    static Kept_Overlay kept;
+    static std::string key;
+    if (PlotFile_Is_Open()) {
+        kept.valid = false;
+        Overlay(r, list, s, w, h);
+        return;
+    }
+    Overlay_Key(r, list, s, w, h, &key);
+    if (kept.valid && key == kept.key) {
+        VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
+        Oli_Set_Writer_State(kept.after);
+        return;
+    }
+    kept.valid = false;
+    // Drawn into memory, then written to the list; the state left behind
+    // names the list, as drawing into it would have.
+    char* bytes = nullptr;
+    size_t size = 0;
+    FILE* memory = open_memstream(&bytes, &size);
+    if (!memory) {
+        Overlay(r, list, s, w, h);
+        return;
+    }
+    Overlay(r, memory, s, w, h);
+    const bool written = std::fclose(memory) == 0;
+    Oli_Writer_State after;
+    Oli_Get_Writer_State(&after);
+    if (after.picture.stream == memory) after.picture.stream = list;
+    if (after.picture.kept_stream == memory) after.picture.kept_stream = list;
+    Oli_Set_Writer_State(after);
+    if (written) VEK_Stream_Put(list, bytes, size);
+    if (written && size <= kKeptBytes) {
+        kept.key.swap(key);
+        kept.bytes.assign(bytes, size);
+        kept.after = std::move(after);
+        kept.valid = true;
+    }
+    std::free(bytes);
+}
+
 }  // namespace
 
 int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level) {
@@ -199,7 +278,7 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     const double s = 1.0 / mm_per_cm;
     double w, h;
     XS_Plot_Extent(&r->profile, &w, &h);
-    Overlay(r, list, s, w, h);
+    Kept_Or_Drawn_Overlay(r, list, s, w, h);
 
     const double width = w * s + 2 * kMargin, height = h * s + 2 * kMargin;
     const bool beside = width < kLegendBeside;

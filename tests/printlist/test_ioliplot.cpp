@@ -322,6 +322,16 @@ TEST_F(PictureTest, ColourRecordsAndGroups) {
     Oli_Set_Fill_Color(Pack_RGB(0, 0, 255));
     Oli_Set_Fill_Lightness(0.0);
     EXPECT_EQ(Take(), "50 10 20 30\n50 255 0 0\n50 128 0 0\n51 300 -4 0\n51 0 0 255\n51 0 0 255\n");
+    // Each slot from its own colour and lightness, again and in turn:
+    // red at three quarters of its lightness is 0.75 * 255 = 191.25.
+    Oli_Set_Line_Lightness(-50.0);
+    Oli_Set_Fill_Lightness(0.0);
+    Oli_Set_Line_Lightness(-50.0);
+    Oli_Set_Line_Lightness(-25.0);
+    Oli_Set_Line_RGB(255, 0, 0);
+    Oli_Set_Line_RGB(0, 0, 255);
+    Oli_Set_Fill_Color(Pack_RGB(0, 0, 255));
+    EXPECT_EQ(Take(), "50 128 0 0\n51 0 0 255\n50 128 0 0\n50 191 0 0\n50 191 0 0\n50 0 0 191\n51 0 0 255\n");
     Oli_Set_Line_Lightness(0.0);
     Take();
 

@@ -216,6 +216,74 @@ TEST_F(PictureTest, ArcsOfOtherAnglesBetweenTheSameCircle) {
     EXPECT_EQ(moved[31], " 1  6.980785 4.804910 7.000000 5.000000");
 }
 
+// Circles and arcs drawn again write their kept records: the same bytes and
+// the same box, and new records when a centre, a diameter, an angle, the
+// rotation or a scale differs, or a plot file is open.
+TEST_F(PictureTest, KeptCirclesAndArcsFollowWhatDecidesTheirBytes) {
+    Oli_Picture_State* s = Oli_Get_Picture_State();
+    auto box = [&] {
+        char text[96];
+        std::snprintf(text, sizeof text, "%g %g %g %g", s->box_xmin, s->box_xmax, s->box_ymin, s->box_ymax);
+        return std::string(text);
+    };
+    // Draws the circle and the arc into a picture (scales, rotation) with
+    // the box set to (1 2 1 2): the first lines of both records and the box.
+    auto draw = [&](double cx, double d, double start, double sweep, double sx, double rot) {
+        Open(0, 0, 10, 10, sx, 1.0, rot);
+        s->box_xmin = 1, s->box_xmax = 2, s->box_ymin = 1, s->box_ymax = 2;
+        Oli_Filled_Circle(cx, 5, d);
+        Oli_Arc(cx, 5, d, start, sweep);
+        const std::vector<std::string> lines = Lines(Take());
+        return lines.size() < 2 ? std::string("?") : lines[0].substr(0, 40) + "|" + lines[1] + "|" + box();
+    };
+    // cos, sin of pi/16: 0.980785, 0.195090; the circle's box reaches the
+    // whole diameter from the centre (Oli_Filled_Circle), over the box's
+    // upper corner only.
+    const std::string first = " 18 32 6.000000 5.000000 5.980785 5.1950|"
+                              " 1  6.000000 5.000000 5.980785 5.195090|1 7 1 7";
+    // Arcs alone extend the box by their chord points: a quarter circle.
+    auto arc_box = [&](double start, double sweep) {
+        Open(0, 0, 10, 10);
+        s->box_xmin = 9, s->box_xmax = 9, s->box_ymin = 9, s->box_ymax = 9;
+        Oli_Arc(5, 5, 2, start, sweep);
+        Take();
+        return box();
+    };
+    for (int again = 0; again < 2; again++) {
+        SCOPED_TRACE(again);
+        EXPECT_EQ(draw(5, 2, 0, 360, 1.0, 0.0), first);
+        EXPECT_EQ(draw(6, 2, 0, 360, 1.0, 0.0), " 18 32 7.000000 5.000000 6.980785 5.1950|"
+                                                " 1  7.000000 5.000000 6.980785 5.195090|1 8 1 7");
+        EXPECT_EQ(draw(5, 4, 0, 360, 1.0, 0.0), " 18 32 7.000000 5.000000 6.961571 5.3901|"
+                                                " 1  7.000000 5.000000 6.961571 5.390181|1 9 1 9");
+        // 90 degrees: the fine grid, pi/32 apart (0.995185, 0.098017).
+        EXPECT_EQ(draw(5, 2, 0, 90, 1.0, 0.0), " 18 32 6.000000 5.000000 5.980785 5.1950|"
+                                               " 1  6.000000 5.000000 5.995185 5.098017|1 7 1 7");
+        EXPECT_EQ(draw(5, 2, 0, 360, 2.0, 0.0), " 18 32 12.000000 5.000000 11.961571 5.19|"
+                                                " 1  12.000000 5.000000 11.961571 5.195090|1 7 1 7");
+        // Turned by 90 degrees: (x, y) to (y, -x), the arc point by point, the
+        // circle about its turned centre.
+        EXPECT_EQ(draw(5, 2, 0, 360, 1.0, PI / 2), " 18 32 6.000000 -5.000000 5.980785 -4.80|"
+                                                   " 1  5.000000 -6.000000 5.195090 -5.980785|1 7 1 7");
+        EXPECT_EQ(arc_box(0, 90), "5 9 5 9");
+        EXPECT_EQ(arc_box(180, 90), "4 9 4 9");
+        EXPECT_EQ(arc_box(NAN, 90), "9 9 9 9");
+    }
+    // A plot file open: its records written, the list's bytes the same.
+    Open(0, 0, 10, 10);
+    Oli_Arc(5, 5, 2, 0, 360);
+    const std::string arc = Take();
+    Open_Plot(0, 0, 10, 10);
+    Oli_Arc(5, 5, 2, 0, 360);
+    Oli_Filled_Circle(5, 5, 2);
+    const std::string list = Take();
+    EXPECT_EQ(list.substr(0, arc.size()), arc);
+    EXPECT_EQ(list.substr(arc.size(), 30), " 18 32 6.000000 5.000000 5.980");
+    const std::vector<std::string> plot = Lines(Plot_Entities());
+    EXPECT_EQ(Count_Prefix(plot, "-line"), 32);
+    EXPECT_EQ(Count_Prefix(plot, "-area"), 1);
+}
+
 TEST_F(PictureTest, ArcsOfFarOrMissingAnglesEnd) {
     Open(0, 0, 10, 10);
     Oli_Arc(0, 0, 2, -1e30, 90);  // lifting by single turns would never end

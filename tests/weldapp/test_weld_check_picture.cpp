@@ -13,7 +13,10 @@
 
 #include "base/cp850.h"
 #include "platform/oli_view.h"
+#include "printlist/ioliplot.h"
 #include "printlist/list_capture.h"
+#include "printlist/picture_capture.h"
+#include "printlist/plotfile.h"
 #include "support/testutil.h"
 #include "printlist/verdict_lines.h"
 #include "profiles/stahlprofil.h"
@@ -208,3 +211,78 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
     Set_Weld_Check_Picture_Drawer(old);
 }
 
+
+// The overlay of a load case is written again, with the state it left,
+// while everything that decides its bytes is as in the case before; a
+// changed input, a changed picture state on entry or an open plot file
+// draw it anew.
+TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    // One list stream throughout (the stream is part of the state).
+    FILE* list = std::tmpfile();
+    ASSERT_NE(list, nullptr);
+    Oli_Writer_State start;
+    Oli_Get_Writer_State(&start);
+    // One case of the I with flange welds of throat a, from the start state
+    // with a count of element faults: the list and the state left behind.
+    auto run = [&](double a, int faults) {
+        Oli_Writer_State s = start;
+        s.picture.element_faults = faults;
+        Oli_Set_Writer_State(s);
+        SchweissnahtNachweis r = Welded(4, 300, 8, 150, 12, {0, 3}, a, false);
+        EXPECT_EQ(Calc_Weld_Check(&r, list, 1, 0, 1, 0), 0);
+        Oli_Writer_State after;
+        Oli_Get_Writer_State(&after);
+        std::string state;
+        Oli_Append_Writer_State(after, &state);
+        return std::pair{Take_Stream(list), state};
+    };
+    // The overlay: from its picture block on; its weld lines are as wide
+    // as the throat (record " 4 ").
+    auto overlay = [](const std::string& raw) {
+        const std::vector<std::string> all = All_Lines(raw);
+        std::vector<size_t> at;
+        for (size_t i = 0; i < all.size(); ++i)
+            if (all[i] == "#SHOWGRAFIC") at.push_back(i);
+        return at.size() == 2 ? std::vector<std::string>(all.begin() + (long)at[1], all.end())
+                              : std::vector<std::string>{};
+    };
+    auto has = [](const std::vector<std::string>& lines, const char* line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    // Same list and state (not printed: the state is bytes).
+    auto same = [](const std::pair<std::string, std::string>& a, const std::pair<std::string, std::string>& b) {
+        return ::testing::AssertionResult(a.first == b.first && a.second == b.second)
+               << (a.first == b.first ? "" : "list differs; ") << (a.second == b.second ? "" : "state differs");
+    };
+    // A case before, so that each case starts behind the text of another
+    // (drawn: another throat).
+    run(7.0, 0);
+    const auto first = run(5.0, 0);
+    ASSERT_TRUE(has(overlay(first.first), " 4 5"));
+    EXPECT_TRUE(same(run(5.0, 0), first));
+    const auto thicker = run(7.0, 0);
+    EXPECT_TRUE(has(overlay(thicker.first), " 4 7"));
+    EXPECT_FALSE(has(overlay(thicker.first), " 4 5"));
+    EXPECT_TRUE(same(run(5.0, 0), first));
+    // Faults counted before: the same bytes, the count kept as it was.
+    const auto faults = run(5.0, 3);
+    EXPECT_TRUE(faults.first == first.first);
+    EXPECT_EQ(Oli_Element_Faults(), 3);
+    EXPECT_TRUE(same(run(5.0, 3), faults));
+    EXPECT_TRUE(same(run(5.0, 0), first));
+    // A plot file open: the same list, and the overlay in the plot file.
+    FILE* plot = std::tmpfile();
+    ASSERT_NE(plot, nullptr);
+    PlotFile_Open_Color(plot, 0, 0, 10, 10, 1.0, 0.0, "T");
+    EXPECT_TRUE(run(5.0, 0).first == first.first);
+    // The end of the top weld line, (-75, 150) in the overlay's world: the
+    // profile's picture has no point left of its edge.
+    EXPECT_NE(testutil::Stream_All(plot).find(" -75.000000 150.000000"), std::string::npos);
+    PlotFile_Close();
+    EXPECT_TRUE(same(run(5.0, 0), first));
+    Oli_Set_Writer_State(start);
+    std::fclose(list);
+    Set_Weld_Check_Picture_Drawer(old);
+}
