@@ -54,7 +54,7 @@ struct Fixed_Text {
 // each time). Valid until the next call.
 const Fixed_Text& Format_Values(const double* v, int n);
 // Writes lead, the values and tail as Safe_Write_Fixed(stream, lead, v, n,
-// tail) does, in one write; nothing without a stream.
+// tail) does; nothing without a stream.
 void Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail);
 // Appends v as "%d" writes it.
 void Append_Int(std::string* out, long long v);

@@ -307,11 +307,11 @@ void ioliplot::Append_Int(std::string* out, long long v) {
 
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
     if (!stream) return;
-    static std::string out;
-    out.assign(lead ? lead : "");
-    out += Format_Values(v, n).text;
-    if (tail) out += tail;
-    VEK_Stream_Put(stream, out.data(), out.size());
+    // Straight from the memo into the stream: no copy in between.
+    const std::string& text = Format_Values(v, n).text;
+    if (lead) VEK_Stream_Put(stream, lead, std::strlen(lead));
+    VEK_Stream_Put(stream, text.data(), text.size());
+    if (tail) VEK_Stream_Put(stream, tail, std::strlen(tail));
 }
 
 // ---- lines and rectangles --------------------------------------------------------

@@ -280,11 +280,7 @@ struct Label {
 
 static Label Format_Label(const char* format, va_list ap) {
     Label label;
-    VEK_Formatted f;
-    if (!VEK_Format_Once(&f, format, ap)) f.size = 0;
-    const size_t n = std::min(f.size, sizeof label.text - 1);
-    std::memcpy(label.text, f.text, n);
-    label.text[n] = '\0';
+    VEK_Format_Bounded_V(label.text, sizeof label.text, format, ap);
     return label;
 }
 
