@@ -22,11 +22,66 @@
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/input.h"
+#include "platform/library_calls.h"
 #include "platform/msgbox.h"
 #include "platform/png.h"
 #include "platform/screen.h"
 
 namespace {
+
+/* SDL is opened by the first Init_Grafik_Mode that may open a window
+ * (library_calls.h): a run without a window never loads it. */
+#define DISPLAY_SDL_CALLS(X) \
+    X(SDL_CreateWindow) \
+    X(SDL_Delay) \
+    X(SDL_DestroyWindow) \
+    X(SDL_GetError) \
+    X(SDL_GetWindowSurface) \
+    X(SDL_InitSubSystem) \
+    X(SDL_LockSurface) \
+    X(SDL_MapRGB) \
+    X(SDL_PollEvent) \
+    X(SDL_Quit) \
+    X(SDL_QuitSubSystem) \
+    X(SDL_SetHint) \
+    X(SDL_SetWindowSize) \
+    X(SDL_SetWindowTitle) \
+    X(SDL_StartTextInput) \
+    X(SDL_StopTextInput) \
+    X(SDL_UnlockSurface) \
+    X(SDL_UpdateWindowSurface)
+
+struct Sdl_Calls {
+#define DISPLAY_SDL_SLOT(f) decltype(&::f) f = nullptr;
+    DISPLAY_SDL_CALLS(DISPLAY_SDL_SLOT)
+#undef DISPLAY_SDL_SLOT
+};
+Sdl_Calls sdl;
+
+/* 1 when SDL's calls are there; the reason it cannot be opened goes to
+ * *why. */
+int Load_Sdl(std::string* why)
+{
+    static std::string failed;
+    static const int loaded = [] {
+        static const char* const libraries[] = {"libSDL2-2.0.so.0"};
+        static const char* const names[] = {
+#define DISPLAY_SDL_NAME(f) #f,
+            DISPLAY_SDL_CALLS(DISPLAY_SDL_NAME)
+#undef DISPLAY_SDL_NAME
+        };
+        constexpr int kCount = sizeof names / sizeof names[0];
+        void* slots[kCount];
+        if (!VEK_Open_Library_Calls(libraries, 1, names, slots, kCount, &failed)) return 0;
+        int i = 0;
+#define DISPLAY_SDL_TAKE(f) sdl.f = reinterpret_cast<decltype(sdl.f)>(slots[i++]);
+        DISPLAY_SDL_CALLS(DISPLAY_SDL_TAKE)
+#undef DISPLAY_SDL_TAKE
+        return 1;
+    }();
+    *why = failed;
+    return loaded;
+}
 
 using Clock = std::chrono::steady_clock;
 
@@ -103,7 +158,7 @@ void Update_Title(void)
     if (want.empty()) want = program_invocation_short_name;
     if (want == D.title) return;
     D.title = want;
-    SDL_SetWindowTitle(D.window, Utf8_From_Cp850(want).c_str());
+    sdl.SDL_SetWindowTitle(D.window, Utf8_From_Cp850(want).c_str());
 }
 
 /* Copies one row of mapped pixels `scale` times wide into the surface row. */
@@ -129,31 +184,31 @@ void Put_Row(unsigned char* row, const std::vector<Uint32>& mapped, int bpp, int
  * the next showing). */
 bool Paint(void)
 {
-    SDL_Surface* surface = SDL_GetWindowSurface(D.window);
+    SDL_Surface* surface = sdl.SDL_GetWindowSurface(D.window);
     const int w = NPIXEL_X, h = NPIXEL_Y, s = D.scale;
     if (!surface || surface->w < w * s || surface->h < h * s) return false;
     const int bpp = surface->format->BytesPerPixel;
     if (bpp < 2 || bpp > 4) return false;
     D.rgb.resize((size_t)w * h);
     pxScreenRGB(D.rgb.data());
-    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
+    if (SDL_MUSTLOCK(surface) && sdl.SDL_LockSurface(surface) != 0) return false;
     std::vector<Uint32> mapped((size_t)w);
     unsigned last_rgb = 0;
-    Uint32 last_mapped = SDL_MapRGB(surface->format, 0, 0, 0);
+    Uint32 last_mapped = sdl.SDL_MapRGB(surface->format, 0, 0, 0);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             unsigned c = D.rgb[(size_t)y * w + x];
             if (c != last_rgb) {
                 last_rgb = c;
-                last_mapped = SDL_MapRGB(surface->format, (Uint8)(c >> 16), (Uint8)(c >> 8), (Uint8)c);
+                last_mapped = sdl.SDL_MapRGB(surface->format, (Uint8)(c >> 16), (Uint8)(c >> 8), (Uint8)c);
             }
             mapped[x] = last_mapped;
         }
         for (int k = 0; k < s; ++k)
             Put_Row((unsigned char*)surface->pixels + (size_t)(y * s + k) * surface->pitch, mapped, bpp, s);
     }
-    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    return SDL_UpdateWindowSurface(D.window) == 0;
+    if (SDL_MUSTLOCK(surface)) sdl.SDL_UnlockSurface(surface);
+    return sdl.SDL_UpdateWindowSurface(D.window) == 0;
 }
 
 /* Shows the screen: always when `force`, else only when it changed. */
@@ -167,7 +222,7 @@ void Show(bool force)
         /* A new screen size (pxInitScreen): the window follows it. */
         D.width = w;
         D.height = h;
-        SDL_SetWindowSize(D.window, w * D.scale, h * D.scale);
+        sdl.SDL_SetWindowSize(D.window, w * D.scale, h * D.scale);
         D.shown.clear();
     }
     const int* pixels = pxScreenPixels();
@@ -324,7 +379,7 @@ Batch Drain(void)
 {
     Batch b;
     SDL_Event e;
-    while (!b.stop && SDL_PollEvent(&e)) Translate(e, b);
+    while (!b.stop && sdl.SDL_PollEvent(&e)) Translate(e, b);
     Flush_Move(b);
     if (D.exposed) Show(true);
     return b;
@@ -337,28 +392,33 @@ int Init_Grafik_Mode(void)
     if (D.window) return 1;
     const char* script = std::getenv("VEK_SCRIPT");
     if ((script && *script) || VEK_Batch_Mode() || !Has_Display()) return 0;
+    std::string why;
+    if (!Load_Sdl(&why)) {
+        std::fprintf(stderr, "no window: %s\n", why.c_str());
+        return 0;
+    }
     /* A signal ends the run as it would headless; SDL must not catch it. */
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl.SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     /* The window's surface goes straight to the X server: the screen is
      * copied as it is, with no graphics driver in between. */
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "no window: %s\n", SDL_GetError());
+    sdl.SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (sdl.SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "no window: %s\n", sdl.SDL_GetError());
         return 0;
     }
     D = Display();
     D.scale = Scale_From_Environment();
     D.width = NPIXEL_X;
     D.height = NPIXEL_Y;
-    D.window = SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+    D.window = sdl.SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                 D.width * D.scale, D.height * D.scale, SDL_WINDOW_SHOWN);
     if (!D.window) {
-        std::fprintf(stderr, "no window: %s\n", SDL_GetError());
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        std::fprintf(stderr, "no window: %s\n", sdl.SDL_GetError());
+        sdl.SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return 0;
     }
-    SDL_StartTextInput();
+    sdl.SDL_StartTextInput();
     D.opened = Clock::now();
     D.pushed_x = M_XPOS;
     D.pushed_y = M_YPOS;
@@ -378,9 +438,9 @@ void Exit_Grafik_Mode(void)
     SDL_Window* window = D.window;
     elapsed_before += Ms_Since(D.opened);
     D = Display();
-    SDL_StopTextInput();
-    SDL_DestroyWindow(window);
-    SDL_Quit();
+    sdl.SDL_StopTextInput();
+    sdl.SDL_DestroyWindow(window);
+    sdl.SDL_Quit();
 }
 
 int VEK_Display_Active(void)
@@ -417,7 +477,7 @@ int VEK_Display_Wait(long long timeout_ms)
         if (b.queued || b.keymask) return 1;
         long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
         if (left <= 0) return 0;
-        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
+        sdl.SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
 }
 
@@ -428,7 +488,7 @@ void VEK_Display_Sleep(long long ms)
     const Clock::time_point start = Clock::now();
     for (long long left = ms; left > 0; left = ms - Ms_Since(start)) {
         Drain();
-        SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
+        sdl.SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
 }
 

@@ -4,9 +4,6 @@
 //
 // Every page is drawn twice over: a first pass only counts the pages, so
 // that the foot line of each page can say "Seite n von m".
-#include <cairo-pdf.h>
-#include <cairo.h>
-#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +14,9 @@
 #include <set>
 
 #include "platform/desktop.h"
+#include "platform/library_calls.h"
 #include "platform/oli_markup_internal.h"
+#include "platform/oli_render_calls.h"
 #include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
 
@@ -147,7 +146,7 @@ struct Row {
 void Free_Rows(std::vector<Row>& rows) {
     for (Row& r : rows)
         for (Piece& p : r.pieces)
-            if (p.l) g_object_unref(p.l), p.l = nullptr;
+            if (p.l) oli_lib.g_object_unref(p.l), p.l = nullptr;
     rows.clear();
 }
 
@@ -221,12 +220,12 @@ struct Renderer {
 
     void Begin_Page() {
         if (!pdf) {
-            cairo_identity_matrix(cr);
-            cairo_set_source_rgb(cr, 1, 1, 1);
-            cairo_paint(cr);
-            cairo_scale(cr, dpi / 72.0, dpi / 72.0);
+            oli_lib.cairo_identity_matrix(cr);
+            oli_lib.cairo_set_source_rgb(cr, 1, 1, 1);
+            oli_lib.cairo_paint(cr);
+            oli_lib.cairo_scale(cr, dpi / 72.0, dpi / 72.0);
         }
-        cairo_set_source_rgb(cr, 0, 0, 0);
+        oli_lib.cairo_set_source_rgb(cr, 0, 0, 0);
         y = lowest = kTop;
         mark = table_end = -1;
         floats.clear();
@@ -236,13 +235,13 @@ struct Renderer {
     // The foot line: the position the page belongs to and "Seite n von m".
     void Foot() {
         if (total <= 0) return;
-        cairo_save(cr);
-        cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
-        cairo_set_line_width(cr, 0.4);
-        cairo_set_dash(cr, nullptr, 0, 0);
-        cairo_move_to(cr, kLeft * kPt, kFootRule * kPt);
-        cairo_line_to(cr, (kPageW - kRight) * kPt, kFootRule * kPt);
-        cairo_stroke(cr);
+        oli_lib.cairo_save(cr);
+        oli_lib.cairo_set_source_rgb(cr, 0.45, 0.45, 0.45);
+        oli_lib.cairo_set_line_width(cr, 0.4);
+        oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
+        oli_lib.cairo_move_to(cr, kLeft * kPt, kFootRule * kPt);
+        oli_lib.cairo_line_to(cr, (kPageW - kRight) * kPt, kFootRule * kPt);
+        oli_lib.cairo_stroke(cr);
         char right[64];
         std::snprintf(right, sizeof right, "Seite %d von %d", page, total);
         std::string left = OLI_Plain_Text(contents);
@@ -258,23 +257,23 @@ struct Renderer {
         while (first < g_left.size() && g_left[first].c == ' ') ++first;
         for (OliGlyphItem& it : g_left) it.style = OliStyle{};
         PangoLayout* l = Layout(Oli_Glyphs_Pango(g_left, first, g_left.size()), kBodyFont, kFootSize);
-        pango_layout_set_width(l, static_cast<int>(std::max(1.0, room) * kPt * PANGO_SCALE));
-        pango_layout_set_ellipsize(l, PANGO_ELLIPSIZE_END);
+        oli_lib.pango_layout_set_width(l, static_cast<int>(std::max(1.0, room) * kPt * PANGO_SCALE));
+        oli_lib.pango_layout_set_ellipsize(l, PANGO_ELLIPSIZE_END);
         const double top = kFootRule + 0.12;
         Show(l, kLeft, top, OLI_TEXT_FOOT, left, -1, 0, false);
         Show(r, kPageW - kRight - rw, top, OLI_TEXT_FOOT, right, -1, 0, false);
-        g_object_unref(l);
-        g_object_unref(r);
-        cairo_restore(cr);
+        oli_lib.g_object_unref(l);
+        oli_lib.g_object_unref(r);
+        oli_lib.cairo_restore(cr);
     }
 
     void End_Page() {
         Foot();
         if (pdf) {
-            cairo_show_page(cr);
+            oli_lib.cairo_show_page(cr);
         } else if (page == target) {
-            cairo_surface_flush(surface);
-            png_written = cairo_surface_write_to_png(surface, png_path) == CAIRO_STATUS_SUCCESS;
+            oli_lib.cairo_surface_flush(surface);
+            png_written = oli_lib.cairo_surface_write_to_png(surface, png_path) == CAIRO_STATUS_SUCCESS;
             done = true;
         }
     }
@@ -304,31 +303,31 @@ struct Renderer {
     }
 
     PangoLayout* Layout(const std::string& markup, const char* family, double size_pt) {
-        PangoLayout* l = pango_cairo_create_layout(cr);
-        PangoContext* ctx = pango_layout_get_context(l);
-        pango_cairo_context_set_resolution(ctx, 72.0);
-        cairo_font_options_t* fo = cairo_font_options_create();
-        cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-        cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-        pango_cairo_context_set_font_options(ctx, fo);
-        cairo_font_options_destroy(fo);
-        pango_layout_context_changed(l);
-        PangoFontDescription* fd = pango_font_description_from_string(family);
-        pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
-        pango_layout_set_font_description(l, fd);
-        pango_font_description_free(fd);
-        pango_layout_set_markup(l, markup.c_str(), -1);
+        PangoLayout* l = oli_lib.pango_cairo_create_layout(cr);
+        PangoContext* ctx = oli_lib.pango_layout_get_context(l);
+        oli_lib.pango_cairo_context_set_resolution(ctx, 72.0);
+        cairo_font_options_t* fo = oli_lib.cairo_font_options_create();
+        oli_lib.cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+        oli_lib.cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+        oli_lib.pango_cairo_context_set_font_options(ctx, fo);
+        oli_lib.cairo_font_options_destroy(fo);
+        oli_lib.pango_layout_context_changed(l);
+        PangoFontDescription* fd = oli_lib.pango_font_description_from_string(family);
+        oli_lib.pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
+        oli_lib.pango_layout_set_font_description(l, fd);
+        oli_lib.pango_font_description_free(fd);
+        oli_lib.pango_layout_set_markup(l, markup.c_str(), -1);
         return l;
     }
 
     static double Width_Cm(PangoLayout* l) {
         int w = 0, h = 0;
-        pango_layout_get_size(l, &w, &h);
+        oli_lib.pango_layout_get_size(l, &w, &h);
         return w / static_cast<double>(PANGO_SCALE) / kPt;
     }
     static double Height_Cm(PangoLayout* l) {
         int w = 0, h = 0;
-        pango_layout_get_size(l, &w, &h);
+        oli_lib.pango_layout_get_size(l, &w, &h);
         return h / static_cast<double>(PANGO_SCALE) / kPt;
     }
 
@@ -336,12 +335,12 @@ struct Renderer {
     // its box.
     void Show(PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line, int row,
               bool heading) {
-        cairo_move_to(cr, x * kPt, top * kPt);
-        pango_cairo_show_layout(cr, l);
+        oli_lib.cairo_move_to(cr, x * kPt, top * kPt);
+        oli_lib.pango_cairo_show_layout(cr, l);
         if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
         // The ink of the glyphs: what another text must not touch.
         PangoRectangle ink;
-        pango_layout_get_extents(l, &ink, nullptr);
+        oli_lib.pango_layout_get_extents(l, &ink, nullptr);
         const double ix = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
         const double iy = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
         const double iw = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
@@ -372,7 +371,7 @@ struct Renderer {
         p.l = Layout(Oli_Glyphs_Pango(g, b, e, &glued), family, size);
         p.w = Width_Cm(p.l);
         p.h = Height_Cm(p.l);
-        p.base = pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
+        p.base = oli_lib.pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
         size_t v = e;
         while (v > b && (g[v - 1].c == ' ' || g[v - 1].c == '\t')) --v;
         p.text = Oli_Glyphs_Plain(g, b, v);
@@ -381,12 +380,12 @@ struct Renderer {
 
     // The width of a piece without its trailing blanks.
     static double Visible_Width(const Piece& p) {
-        const char* t = pango_layout_get_text(p.l);
+        const char* t = oli_lib.pango_layout_get_text(p.l);
         int n = static_cast<int>(std::strlen(t));
         while (n > 0 && t[n - 1] == ' ') --n;
         if (n == 0) return 0.0;
         PangoRectangle pos;
-        pango_layout_index_to_pos(p.l, n, &pos);
+        oli_lib.pango_layout_index_to_pos(p.l, n, &pos);
         // index_to_pos of the end gives the position after the last glyph.
         double w = pos.x / static_cast<double>(PANGO_SCALE) / kPt;
         return w > 0 ? std::min(w, p.w) : p.w;
@@ -458,7 +457,7 @@ struct Renderer {
                 new_row();
                 place(whole);
             } else {
-                g_object_unref(whole.l);
+                oli_lib.g_object_unref(whole.l);
                 // Word by word: a word runs to the end of its breakable blanks.
                 size_t w = b;
                 while (w < e) {
@@ -472,13 +471,13 @@ struct Renderer {
                     }
                     if (x + vis > width + 1e-6 && we - w > 1) {
                         // A word longer than a row: as many glyphs as fit.
-                        g_object_unref(p.l);
+                        oli_lib.g_object_unref(p.l);
                         size_t lo = w + 1, hi = we;
                         while (lo < hi) {
                             size_t mid = (lo + hi + 1) / 2;
                             Piece t = Make_Piece(g, w, mid, glued, family, size);
                             bool fits = x + Visible_Width(t) <= width + 1e-6;
-                            g_object_unref(t.l);
+                            oli_lib.g_object_unref(t.l);
                             if (fits) lo = mid;
                             else hi = mid - 1;
                         }
@@ -577,7 +576,7 @@ struct Renderer {
         for (const std::vector<OliGlyphItem>& g : glyphs) {
             PangoLayout* l = Layout(Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, pt);
             h += Height_Cm(l);
-            g_object_unref(l);
+            oli_lib.g_object_unref(l);
         }
         return h;
     }
@@ -632,7 +631,7 @@ struct Renderer {
             glyphs.push_back(Oli_Markup_Glyphs(row));
             PangoLayout* l = Layout(Oli_Glyphs_Pango(glyphs.back(), 0, glyphs.back().size()), kTableFont, size);
             widest = std::max(widest, Width_Cm(l));
-            g_object_unref(l);
+            oli_lib.g_object_unref(l);
         }
         if (widest > width) size = std::max(kMinTableSize, size * width / widest);
         Clear_Of_Text_Below(glyphs, widest, &size);
@@ -669,7 +668,7 @@ struct Renderer {
             draw_row(i);
         }
         OLI_Close_Line_Frames(cr, &frames);
-        for (PangoLayout* l : rows) g_object_unref(l);
+        for (PangoLayout* l : rows) oli_lib.g_object_unref(l);
         table_end = y;
         y += kTableGap;
     }
@@ -688,7 +687,7 @@ struct Renderer {
         if (!title.empty()) {
             char attrs[96];
             std::snprintf(attrs, sizeof attrs, "page=%d pos=[%.1f %.1f]", page, kLeft * kPt, y * kPt);
-            id = cairo_pdf_surface_add_outline(surface, parents.back(), title.c_str(), attrs,
+            id = oli_lib.cairo_pdf_surface_add_outline(surface, parents.back(), title.c_str(), attrs,
                                                static_cast<cairo_pdf_outline_flags_t>(0));
         }
         if (b.word == 16 && parents.size() < 64) parents.push_back(id);
@@ -705,12 +704,12 @@ struct Renderer {
     double Y(double py) const { return (oy + (ex[3] >= ex[2] ? ex[3] - py : py - ex[3]) * k) * kPt; }
 
     void Stroke_Style(const PictureState& s) {
-        cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
-        cairo_set_line_width(cr, s.pen);
+        oli_lib.cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
+        oli_lib.cairo_set_line_width(cr, s.pen);
         std::vector<double> d;
         for (double v : s.dash)
             if (v > 0 && v < 100) d.push_back(v * kPt * ks);
-        cairo_set_dash(cr, d.empty() ? nullptr : d.data(), static_cast<int>(d.size()), 0);
+        oli_lib.cairo_set_dash(cr, d.empty() ? nullptr : d.data(), static_cast<int>(d.size()), 0);
     }
 
     // Patterns filled solid: 1, and those the writers give for the areas
@@ -723,28 +722,28 @@ struct Renderer {
     // writers never give a fill colour of their own: their areas take the
     // colour of their pen (the line colour) until a record 51 gives one.
     void Fill(const PictureState& s) {
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        oli_lib.cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
         if (s.pattern <= 0) {
-            cairo_set_source_rgb(cr, 1, 1, 1);
-            cairo_fill(cr);
+            oli_lib.cairo_set_source_rgb(cr, 1, 1, 1);
+            oli_lib.cairo_fill(cr);
             return;
         }
         const double* rgb = s.fill_given ? s.fill : s.line;
-        cairo_set_source_rgb(cr, rgb[0], rgb[1], rgb[2]);
+        oli_lib.cairo_set_source_rgb(cr, rgb[0], rgb[1], rgb[2]);
         if (Solid(s.pattern)) {
-            cairo_fill(cr);
+            oli_lib.cairo_fill(cr);
             return;
         }
         double x1, y1, x2, y2;
-        cairo_save(cr);
-        cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
-        cairo_clip(cr);
+        oli_lib.cairo_save(cr);
+        oli_lib.cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
+        oli_lib.cairo_clip(cr);
         // Hatch only what can be seen: an area far beyond the page would
         // otherwise take millions of hatch lines.
         x1 = std::max(x1, 0.0), y1 = std::max(y1, 0.0);
         x2 = std::min(x2, kPageW * kPt), y2 = std::min(y2, kPageH * kPt);
         if (x2 <= x1 || y2 <= y1) {
-            cairo_restore(cr);
+            oli_lib.cairo_restore(cr);
             return;
         }
         int n = s.pattern - 2;
@@ -752,14 +751,14 @@ struct Renderer {
         double a = (n % 4) * M_PI / 4.0;
         double cx = (x1 + x2) / 2, cy = (y1 + y2) / 2, r = std::hypot(x2 - x1, y2 - y1) / 2 + gap;
         double c = std::cos(a), sn = std::sin(a);
-        cairo_set_line_width(cr, 0.4);
-        cairo_set_dash(cr, nullptr, 0, 0);
+        oli_lib.cairo_set_line_width(cr, 0.4);
+        oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
         for (double t = -r; t <= r; t += gap) {
-            cairo_move_to(cr, cx + t * -sn - r * c, cy + t * c - r * sn);
-            cairo_line_to(cr, cx + t * -sn + r * c, cy + t * c + r * sn);
+            oli_lib.cairo_move_to(cr, cx + t * -sn - r * c, cy + t * c - r * sn);
+            oli_lib.cairo_line_to(cr, cx + t * -sn + r * c, cy + t * c + r * sn);
         }
-        cairo_stroke(cr);
-        cairo_restore(cr);
+        oli_lib.cairo_stroke(cr);
+        oli_lib.cairo_restore(cr);
     }
 
     void Picture_Text(const PictureState& s, double px, double py, int code, bool turned, const std::string& text) {
@@ -768,11 +767,11 @@ struct Renderer {
         if (utf8.empty()) return;
         double size = std::clamp(s.text_height, 0.05, 5.0) * kPt * ks / 0.72;
         PangoLayout* l = Layout("", kBodyFont, size);
-        pango_layout_set_text(l, utf8.c_str(), -1);
+        oli_lib.pango_layout_set_text(l, utf8.c_str(), -1);
         int w = 0, h = 0;
-        pango_layout_get_size(l, &w, &h);
+        oli_lib.pango_layout_get_size(l, &w, &h);
         double wp = w / static_cast<double>(PANGO_SCALE), hp = h / static_cast<double>(PANGO_SCALE);
-        double baseline = pango_layout_get_baseline(l) / static_cast<double>(PANGO_SCALE);
+        double baseline = oli_lib.pango_layout_get_baseline(l) / static_cast<double>(PANGO_SCALE);
         double dx = (code & 0x02) ? -wp / 2 : (code & 0x04) ? -wp : 0;
         // 0x20 sets the text on the point (labels above an upper edge), 0x08
         // hangs it from the point (labels below a lower edge).
@@ -780,17 +779,17 @@ struct Renderer {
         double angle = (turned ? s.angle : 0.0) + ((code & 0x100) ? 90.0 : 0.0);
         if (!std::isfinite(angle)) angle = 0;
         const double turn = -std::fmod(angle, 360.0) * M_PI / 180.0;
-        cairo_save(cr);
-        cairo_translate(cr, X(px), Y(py));
-        cairo_rotate(cr, turn);
-        cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
-        cairo_move_to(cr, dx, dy);
-        pango_cairo_show_layout(cr, l);
-        cairo_restore(cr);
+        oli_lib.cairo_save(cr);
+        oli_lib.cairo_translate(cr, X(px), Y(py));
+        oli_lib.cairo_rotate(cr, turn);
+        oli_lib.cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
+        oli_lib.cairo_move_to(cr, dx, dy);
+        oli_lib.pango_cairo_show_layout(cr, l);
+        oli_lib.cairo_restore(cr);
         if (boxes && utf8.find_first_not_of(' ') != std::string::npos) {
             // The box of the turned text on the page, in cm.
             PangoRectangle ink;
-            pango_layout_get_extents(l, &ink, nullptr);
+            oli_lib.pango_layout_get_extents(l, &ink, nullptr);
             const double iw = ink.width / static_cast<double>(PANGO_SCALE);
             const double ix = ink.x / static_cast<double>(PANGO_SCALE);
             const double top = ink.y / static_cast<double>(PANGO_SCALE);
@@ -814,7 +813,7 @@ struct Renderer {
             b.block = block;
             boxes->push_back(b);
         }
-        g_object_unref(l);
+        oli_lib.g_object_unref(l);
     }
 
     // The symbol file a record 27 names ("%FONT%\name"): under the
@@ -885,9 +884,9 @@ struct Renderer {
         case 1:
             if (!has(4)) return;
             Stroke_Style(s);
-            cairo_move_to(cr, X(v[0]), Y(v[1]));
-            cairo_line_to(cr, X(v[2]), Y(v[3]));
-            cairo_stroke(cr);
+            oli_lib.cairo_move_to(cr, X(v[0]), Y(v[1]));
+            oli_lib.cairo_line_to(cr, X(v[2]), Y(v[3]));
+            oli_lib.cairo_stroke(cr);
             return;
         case 2: case 3:
             if (has(2)) Picture_Text(s, v[0], v[1], 0x20 | 0x01, r.number == 3, r.text);
@@ -916,18 +915,18 @@ struct Renderer {
             if (n == 0) return;
             for (size_t i = 0; i < n; ++i) {
                 double px = X(v[1 + 2 * i]), py = Y(v[2 + 2 * i]);
-                if (i == 0) cairo_move_to(cr, px, py);
-                else cairo_line_to(cr, px, py);
+                if (i == 0) oli_lib.cairo_move_to(cr, px, py);
+                else oli_lib.cairo_line_to(cr, px, py);
             }
-            cairo_close_path(cr);
+            oli_lib.cairo_close_path(cr);
             // The section prints' hatched areas show their boundary, so that
             // areas of the same hatch (a section on its plate) stay apart.
             if (sized && s.pattern > 0 && !Solid(s.pattern)) {
-                cairo_save(cr);
+                oli_lib.cairo_save(cr);
                 Stroke_Style(s);
-                cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
-                cairo_stroke_preserve(cr);
-                cairo_restore(cr);
+                oli_lib.cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
+                oli_lib.cairo_stroke_preserve(cr);
+                oli_lib.cairo_restore(cr);
             }
             Fill(s);
             return;
@@ -937,7 +936,7 @@ struct Renderer {
             return;
         case 24:
             if (!has(4)) return;
-            cairo_rectangle(cr, std::min(X(v[0]), X(v[2])), std::min(Y(v[1]), Y(v[3])),
+            oli_lib.cairo_rectangle(cr, std::min(X(v[0]), X(v[2])), std::min(Y(v[1]), Y(v[3])),
                             std::fabs(X(v[2]) - X(v[0])), std::fabs(Y(v[3]) - Y(v[1])));
             Fill(s);
             return;
@@ -977,14 +976,14 @@ struct Renderer {
             // The node mark of the section drawings: a small open circle,
             // white inside, at the node.
             if (!has(2)) return;
-            cairo_new_path(cr);
-            cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * ks, 0, 2 * M_PI);
-            cairo_set_source_rgb(cr, 1, 1, 1);
-            cairo_fill_preserve(cr);
-            cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
-            cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
-            cairo_set_dash(cr, nullptr, 0, 0);
-            cairo_stroke(cr);
+            oli_lib.cairo_new_path(cr);
+            oli_lib.cairo_arc(cr, X(v[0]), Y(v[1]), kNodeMark / 2 * kPt * ks, 0, 2 * M_PI);
+            oli_lib.cairo_set_source_rgb(cr, 1, 1, 1);
+            oli_lib.cairo_fill_preserve(cr);
+            oli_lib.cairo_set_source_rgb(cr, s.line[0], s.line[1], s.line[2]);
+            oli_lib.cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
+            oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
+            oli_lib.cairo_stroke(cr);
             return;
         // Records with no drawing of their own here: pen and text styles,
         // colour-mode control, records of the section drawings.
@@ -1049,10 +1048,10 @@ struct Renderer {
             oy = y;
             PictureState s;
             std::vector<PictureState> saved;
-            cairo_save(cr);
+            oli_lib.cairo_save(cr);
             for (const OliRecord& r : b.records) Record(r, s, saved);
-            cairo_restore(cr);
-            cairo_set_source_rgb(cr, 0, 0, 0);
+            oli_lib.cairo_restore(cr);
+            oli_lib.cairo_set_source_rgb(cr, 0, 0, 0);
             floats.push_back({ox, oy, ox + w * k, oy + h * k});
             y += h * k + kPictureGap;
         }
@@ -1137,10 +1136,10 @@ struct Renderer {
     // false when the surface could not be made.
     bool Run_On(cairo_surface_t* s, const OliDocument& doc) {
         surface = s;
-        if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
-        cr = cairo_create(s);
+        if (oli_lib.cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
+        cr = oli_lib.cairo_create(s);
         Run(doc);
-        cairo_destroy(cr);
+        oli_lib.cairo_destroy(cr);
         return true;
     }
 };
@@ -1154,10 +1153,10 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
     r.shared = shared;
     r.boxes = boxes;
     r.total = total;
-    cairo_surface_t* s = cairo_pdf_surface_create_for_stream(Discard, nullptr, kPageW * kPt, kPageH * kPt);
+    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create_for_stream(Discard, nullptr, kPageW * kPt, kPageH * kPt);
     bool ok = r.Run_On(s, doc);
-    cairo_surface_finish(s);
-    cairo_surface_destroy(s);
+    oli_lib.cairo_surface_finish(s);
+    oli_lib.cairo_surface_destroy(s);
     return ok ? r.page : 0;
 }
 
@@ -1180,13 +1179,13 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path) {
     Renderer r;
     r.shared = &shared;
     r.total = total;
-    cairo_surface_t* s = cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
+    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
     bool ok = r.Run_On(s, doc);
     if (ok) {
-        cairo_surface_finish(s);
-        ok = cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
+        oli_lib.cairo_surface_finish(s);
+        ok = oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
     }
-    cairo_surface_destroy(s);
+    oli_lib.cairo_surface_destroy(s);
     return ok ? r.page : 0;
 }
 
@@ -1203,15 +1202,42 @@ int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_pat
     r.png_path = png_path;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     r.Run_On(s, doc);
-    cairo_surface_destroy(s);
+    oli_lib.cairo_surface_destroy(s);
     return r.png_written ? 1 : 0;
 }
 }  // namespace
 
+Oli_Render_Calls oli_lib;
+
+int Oli_Load_Render_Library(void) {
+    static const int loaded = [] {
+        static const char* const libraries[] = {"libcairo.so.2", "libpango-1.0.so.0", "libpangocairo-1.0.so.0",
+                                                "libgobject-2.0.so.0"};
+        static const char* const names[] = {
+#define OLI_RENDER_NAME(f) #f,
+            OLI_RENDER_CALLS(OLI_RENDER_NAME)
+#undef OLI_RENDER_NAME
+        };
+        constexpr int kCount = sizeof names / sizeof names[0];
+        void* slots[kCount];
+        std::string why;
+        if (!VEK_Open_Library_Calls(libraries, sizeof libraries / sizeof libraries[0], names, slots, kCount, &why)) {
+            std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
+            return 0;
+        }
+        int i = 0;
+#define OLI_RENDER_TAKE(f) oli_lib.f = reinterpret_cast<decltype(oli_lib.f)>(slots[i++]);
+        OLI_RENDER_CALLS(OLI_RENDER_TAKE)
+#undef OLI_RENDER_TAKE
+        return 1;
+    }();
+    return loaded;
+}
+
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
-    if (!pdf_path) return 0;
+    if (!pdf_path || !Oli_Load_Render_Library()) return 0;
     try {
         return Render_PDF(doc, pdf_path);
     } catch (...) {  // out of memory
@@ -1220,7 +1246,7 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
 }
 
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
-    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600)) return 0;
+    if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600) || !Oli_Load_Render_Library()) return 0;
     try {
         return Render_PNG(doc, page, dpi, png_path);
     } catch (...) {
@@ -1229,7 +1255,7 @@ int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png
 }
 
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
-    if (!boxes) return 0;
+    if (!boxes || !Oli_Load_Render_Library()) return 0;
     try {
         Shared shared;
         const int total = Prepare(doc, &shared);

@@ -1,6 +1,5 @@
 // Reading and drawing of the picture library's print-list pieces in the
 // viewer stand-in: raster pictures and the frame escapes of text lines.
-#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
@@ -8,6 +7,7 @@
 #include <cstring>
 
 #include "platform/oli_lines_internal.h"
+#include "platform/oli_render_calls.h"
 #include "platform/oli_symbols_internal.h"
 #include "platform/posix.h"
 
@@ -64,10 +64,10 @@ cairo_surface_t* Raster_Image(const OliRecord& r, bool embedded) {
     }
     if (bytes.compare(0, 4, kPng) != 0) return nullptr;
     Png_Source src{&bytes, 0};
-    cairo_surface_t* img = cairo_image_surface_create_from_png_stream(Read_Png, &src);
-    if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS || cairo_image_surface_get_width(img) < 1 ||
-        cairo_image_surface_get_height(img) < 1) {
-        cairo_surface_destroy(img);
+    cairo_surface_t* img = oli_lib.cairo_image_surface_create_from_png_stream(Read_Png, &src);
+    if (oli_lib.cairo_surface_status(img) != CAIRO_STATUS_SUCCESS || oli_lib.cairo_image_surface_get_width(img) < 1 ||
+        oli_lib.cairo_image_surface_get_height(img) < 1) {
+        oli_lib.cairo_surface_destroy(img);
         return nullptr;
     }
     return img;
@@ -77,14 +77,14 @@ cairo_surface_t* Raster_Image(const OliRecord& r, bool embedded) {
 void Name_Text(cairo_t* cr, const std::string& name, double size_pt) {
     std::string utf8;
     for (unsigned char c : name) utf8 += c < 0x20 ? "" : OLI_Glyph(c);
-    PangoLayout* l = pango_cairo_create_layout(cr);
-    PangoFontDescription* fd = pango_font_description_from_string("DejaVu Sans");
-    pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
-    pango_layout_set_font_description(l, fd);
-    pango_font_description_free(fd);
-    pango_layout_set_text(l, utf8.c_str(), -1);
-    pango_cairo_show_layout(cr, l);
-    g_object_unref(l);
+    PangoLayout* l = oli_lib.pango_cairo_create_layout(cr);
+    PangoFontDescription* fd = oli_lib.pango_font_description_from_string("DejaVu Sans");
+    oli_lib.pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
+    oli_lib.pango_layout_set_font_description(l, fd);
+    oli_lib.pango_font_description_free(fd);
+    oli_lib.pango_layout_set_text(l, utf8.c_str(), -1);
+    oli_lib.pango_cairo_show_layout(cr, l);
+    oli_lib.g_object_unref(l);
 }
 
 bool Sane(double v) { return std::isfinite(v) && std::fabs(v) < 1e5; }
@@ -95,18 +95,18 @@ std::vector<double> Group_Numbers(const std::string& text, size_t from, size_t t
 }
 
 void Frame_Stroke(cairo_t* cr, double width) {
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_set_line_width(cr, width);
-    cairo_set_dash(cr, nullptr, 0, 0);
-    cairo_stroke(cr);
+    oli_lib.cairo_set_source_rgb(cr, 0, 0, 0);
+    oli_lib.cairo_set_line_width(cr, width);
+    oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
+    oli_lib.cairo_stroke(cr);
 }
 
 void Draw_Rectangle(cairo_t* cr, const OliLineFrames& f, double bottom) {
     const double x1 = f.left + f.a * f.width - f.pad_x, x2 = f.left + f.b * f.width + f.pad_x;
-    cairo_save(cr);
-    cairo_rectangle(cr, x1, f.top - f.pad_y, x2 - x1, bottom - f.top + 2 * f.pad_y);
+    oli_lib.cairo_save(cr);
+    oli_lib.cairo_rectangle(cr, x1, f.top - f.pad_y, x2 - x1, bottom - f.top + 2 * f.pad_y);
     Frame_Stroke(cr, f.style >= 3840 ? 1.2 : 0.5);
-    cairo_restore(cr);
+    oli_lib.cairo_restore(cr);
 }
 
 }  // namespace
@@ -151,36 +151,36 @@ void OLI_Draw_Raster(cairo_t* cr, const OliRecord& r, double x, double y, double
     }
     if (!(dpi >= 1 && dpi <= 10000) || !Sane(fx) || !Sane(fy) || !Sane(angle) || !(width < 1e4)) return;
     cairo_surface_t* img = Raster_Image(r, (flags & kRasterEmbed) != 0);
-    const double pw = img ? cairo_image_surface_get_width(img) : 0, ph = img ? cairo_image_surface_get_height(img) : 0;
+    const double pw = img ? oli_lib.cairo_image_surface_get_width(img) : 0, ph = img ? oli_lib.cairo_image_surface_get_height(img) : 0;
     // Size in cm: the width given, else the pixels at the resolution; the
     // factors stretch it.
     double w = width > 0 ? width : (img ? pw / dpi * 2.54 : 4.0);
     double h = img ? w * ph / pw : 0.75 * w;
     w *= std::fabs(fx), h *= std::fabs(fy);
-    cairo_save(cr);
-    cairo_translate(cr, x, y);
-    cairo_rotate(cr, -angle * M_PI / 180.0);
+    oli_lib.cairo_save(cr);
+    oli_lib.cairo_translate(cr, x, y);
+    oli_lib.cairo_rotate(cr, -angle * M_PI / 180.0);
     if (img && w > 0 && h > 0) {
-        cairo_translate(cr, 0, -h * cm_pt);
-        cairo_scale(cr, w * cm_pt / pw, h * cm_pt / ph);
-        cairo_set_source_surface(cr, img, 0, 0);
-        cairo_paint(cr);
+        oli_lib.cairo_translate(cr, 0, -h * cm_pt);
+        oli_lib.cairo_scale(cr, w * cm_pt / pw, h * cm_pt / ph);
+        oli_lib.cairo_set_source_surface(cr, img, 0, 0);
+        oli_lib.cairo_paint(cr);
     } else {
         // A picture the viewer cannot show: its place, crossed, and its name.
-        cairo_rectangle(cr, 0, -h * cm_pt, w * cm_pt, h * cm_pt);
-        cairo_move_to(cr, 0, 0);
-        cairo_line_to(cr, w * cm_pt, -h * cm_pt);
-        cairo_move_to(cr, 0, -h * cm_pt);
-        cairo_line_to(cr, w * cm_pt, 0);
-        cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
-        cairo_set_line_width(cr, 0.5);
-        cairo_set_dash(cr, nullptr, 0, 0);
-        cairo_stroke(cr);
-        cairo_move_to(cr, 2, -h * cm_pt + 2);
+        oli_lib.cairo_rectangle(cr, 0, -h * cm_pt, w * cm_pt, h * cm_pt);
+        oli_lib.cairo_move_to(cr, 0, 0);
+        oli_lib.cairo_line_to(cr, w * cm_pt, -h * cm_pt);
+        oli_lib.cairo_move_to(cr, 0, -h * cm_pt);
+        oli_lib.cairo_line_to(cr, w * cm_pt, 0);
+        oli_lib.cairo_set_source_rgb(cr, 0.5, 0.5, 0.5);
+        oli_lib.cairo_set_line_width(cr, 0.5);
+        oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
+        oli_lib.cairo_stroke(cr);
+        oli_lib.cairo_move_to(cr, 2, -h * cm_pt + 2);
         Name_Text(cr, r.text, 0.25 * cm_pt);
     }
-    cairo_restore(cr);
-    if (img) cairo_surface_destroy(img);
+    oli_lib.cairo_restore(cr);
+    if (img) oli_lib.cairo_surface_destroy(img);
 }
 
 void OLI_Draw_Line_Frames(cairo_t* cr, OliLineFrames* f, const std::string& text, double left, double top,
@@ -205,11 +205,11 @@ void OLI_Draw_Line_Frames(cairo_t* cr, OliLineFrames* f, const std::string& text
             if (!Sane(x1) || !Sane(y1) || !Sane(x2) || !Sane(y2)) continue;
             auto px = [&](double fx) { return left + std::clamp(fx, 0.0, 1.0) * width; };
             auto py = [&](double fy) { return top + std::clamp(fy, -1.0, 2.0) * height; };
-            cairo_save(cr);
-            cairo_move_to(cr, px(x1), py(y1));
-            cairo_line_to(cr, px(x2), py(y2));
+            oli_lib.cairo_save(cr);
+            oli_lib.cairo_move_to(cr, px(x1), py(y1));
+            oli_lib.cairo_line_to(cr, px(x2), py(y2));
             Frame_Stroke(cr, 0.5);
-            cairo_restore(cr);
+            oli_lib.cairo_restore(cr);
         } else if (kind == 'R' && n.size() >= 5) {
             if (n[1] == -1 && n[2] == -1 && n[3] == -1 && n[4] == -1) {
                 if (f->open) Draw_Rectangle(cr, *f, bottom);

@@ -1,0 +1,91 @@
+// The pango and cairo calls of the print-list renderer (oli_render.cpp,
+// oli_render_symbols.cpp), through a table filled when the renderer first
+// draws (library_calls.h: a run that draws no page does not load them).
+// Not for other modules.
+#ifndef PLATFORM_OLI_RENDER_CALLS_H
+#define PLATFORM_OLI_RENDER_CALLS_H
+
+#include <cairo-pdf.h>
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#define OLI_RENDER_CALLS(X) \
+    X(cairo_arc) \
+    X(cairo_clip) \
+    X(cairo_close_path) \
+    X(cairo_create) \
+    X(cairo_destroy) \
+    X(cairo_fill) \
+    X(cairo_fill_extents) \
+    X(cairo_fill_preserve) \
+    X(cairo_font_options_create) \
+    X(cairo_font_options_destroy) \
+    X(cairo_font_options_set_hint_metrics) \
+    X(cairo_font_options_set_hint_style) \
+    X(cairo_identity_matrix) \
+    X(cairo_image_surface_create) \
+    X(cairo_image_surface_create_from_png_stream) \
+    X(cairo_image_surface_get_height) \
+    X(cairo_image_surface_get_width) \
+    X(cairo_line_to) \
+    X(cairo_move_to) \
+    X(cairo_new_path) \
+    X(cairo_paint) \
+    X(cairo_pdf_surface_add_outline) \
+    X(cairo_pdf_surface_create) \
+    X(cairo_pdf_surface_create_for_stream) \
+    X(cairo_rectangle) \
+    X(cairo_restore) \
+    X(cairo_rotate) \
+    X(cairo_save) \
+    X(cairo_scale) \
+    X(cairo_set_dash) \
+    X(cairo_set_fill_rule) \
+    X(cairo_set_line_width) \
+    X(cairo_set_source_rgb) \
+    X(cairo_set_source_surface) \
+    X(cairo_show_page) \
+    X(cairo_stroke) \
+    X(cairo_stroke_preserve) \
+    X(cairo_surface_destroy) \
+    X(cairo_surface_finish) \
+    X(cairo_surface_flush) \
+    X(cairo_surface_status) \
+    X(cairo_surface_write_to_png) \
+    X(cairo_translate) \
+    X(g_object_unref) \
+    X(pango_cairo_context_set_font_options) \
+    X(pango_cairo_context_set_resolution) \
+    X(pango_cairo_create_layout) \
+    X(pango_cairo_show_layout) \
+    X(pango_font_description_free) \
+    X(pango_font_description_from_string) \
+    X(pango_font_description_set_absolute_size) \
+    X(pango_layout_context_changed) \
+    X(pango_layout_get_baseline) \
+    X(pango_layout_get_context) \
+    X(pango_layout_get_extents) \
+    X(pango_layout_get_size) \
+    X(pango_layout_get_text) \
+    X(pango_layout_index_to_pos) \
+    X(pango_layout_set_ellipsize) \
+    X(pango_layout_set_font_description) \
+    X(pango_layout_set_markup) \
+    X(pango_layout_set_text) \
+    X(pango_layout_set_width)
+
+struct Oli_Render_Calls {
+#define OLI_RENDER_SLOT(f) decltype(&::f) f = nullptr;
+    OLI_RENDER_CALLS(OLI_RENDER_SLOT)
+#undef OLI_RENDER_SLOT
+};
+
+// The calls; empty until Oli_Load_Render_Library has succeeded.
+extern Oli_Render_Calls oli_lib;
+
+// Opens pango and cairo on the first call.  1 when the calls are there;
+// 0 when the libraries cannot be opened (the reason goes to stderr once):
+// the renderer's entry points then draw nothing and report failure.
+int Oli_Load_Render_Library(void);
+
+#endif
