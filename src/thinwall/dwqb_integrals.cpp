@@ -377,6 +377,13 @@ static double Binomial(int n, int k) {
     return rows[n][k];
 }
 
+// x^n for the small exponents of the edge moments.  The powers 0 and 1 are
+// exact and need no call of pow (most of the terms); pow(x, 0) is 1 and
+// pow(x, 1) is x for every x, so the sums keep their bits.
+static double Small_Power(double x, int n) {
+    return n == 0 ? 1.0 : n == 1 ? x : std::pow(x, n);
+}
+
 double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, double z2) {
     if (p < 0 || q < 0 || p > 3 || q > 3) return 0;
     const double ym = (y1 + y2) / 2, zm = (z1 + z2) / 2, hy = (y2 - y1) / 2, hz = (z2 - z1) / 2;
@@ -387,8 +394,8 @@ double Calc_DWQB_Edge_Moment(int p, int q, double y1, double z1, double y2, doub
         for (int j = 0; j <= q; j++) {
             const int k = i + j;
             if (k % 2) continue;
-            poly += Binomial(p, i) * Binomial(q, j) * std::pow(ym, p - i) * std::pow(hy, i) * std::pow(zm, q - j) *
-                    std::pow(hz, j) * 2.0 / (k + 1);
+            poly += Binomial(p, i) * Binomial(q, j) * Small_Power(ym, p - i) * Small_Power(hy, i) *
+                    Small_Power(zm, q - j) * Small_Power(hz, j) * 2.0 / (k + 1);
         }
     }
     return (ym * hz - zm * hy) * poly / (p + q + 2);
