@@ -52,9 +52,7 @@ namespace {
     X(SDL_UpdateWindowSurface)
 
 struct Sdl_Calls {
-#define DISPLAY_SDL_SLOT(f) decltype(&::f) f = nullptr;
-    DISPLAY_SDL_CALLS(DISPLAY_SDL_SLOT)
-#undef DISPLAY_SDL_SLOT
+    DISPLAY_SDL_CALLS(VEK_CALL_SLOT)
 };
 Sdl_Calls sdl;
 
@@ -65,19 +63,7 @@ int Load_Sdl(std::string* why)
     static std::string failed;
     static const int loaded = [] {
         static const char* const libraries[] = {"libSDL2-2.0.so.0"};
-        static const char* const names[] = {
-#define DISPLAY_SDL_NAME(f) #f,
-            DISPLAY_SDL_CALLS(DISPLAY_SDL_NAME)
-#undef DISPLAY_SDL_NAME
-        };
-        constexpr int kCount = sizeof names / sizeof names[0];
-        void* slots[kCount];
-        if (!VEK_Open_Library_Calls(libraries, 1, names, slots, kCount, &failed)) return 0;
-        int i = 0;
-#define DISPLAY_SDL_TAKE(f) sdl.f = reinterpret_cast<decltype(sdl.f)>(slots[i++]);
-        DISPLAY_SDL_CALLS(DISPLAY_SDL_TAKE)
-#undef DISPLAY_SDL_TAKE
-        return 1;
+        return VEK_LOAD_CALLS(sdl, DISPLAY_SDL_CALLS, libraries, &failed);
     }();
     *why = failed;
     return loaded;

@@ -14,7 +14,6 @@
 #include <set>
 
 #include "platform/desktop.h"
-#include "platform/library_calls.h"
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_render_calls.h"
 #include "platform/oli_symbols_internal.h"
@@ -1215,23 +1214,10 @@ int Oli_Load_Render_Library(void) {
     static const int loaded = [] {
         static const char* const libraries[] = {"libcairo.so.2", "libpango-1.0.so.0", "libpangocairo-1.0.so.0",
                                                 "libgobject-2.0.so.0"};
-        static const char* const names[] = {
-#define OLI_RENDER_NAME(f) #f,
-            OLI_RENDER_CALLS(OLI_RENDER_NAME)
-#undef OLI_RENDER_NAME
-        };
-        constexpr int kCount = sizeof names / sizeof names[0];
-        void* slots[kCount];
         std::string why;
-        if (!VEK_Open_Library_Calls(libraries, sizeof libraries / sizeof libraries[0], names, slots, kCount, &why)) {
-            std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
-            return 0;
-        }
-        int i = 0;
-#define OLI_RENDER_TAKE(f) oli_lib.f = reinterpret_cast<decltype(oli_lib.f)>(slots[i++]);
-        OLI_RENDER_CALLS(OLI_RENDER_TAKE)
-#undef OLI_RENDER_TAKE
-        return 1;
+        if (VEK_LOAD_CALLS(oli_lib, OLI_RENDER_CALLS, libraries, &why)) return 1;
+        std::fprintf(stderr, "no print-list pages: %s\n", why.c_str());
+        return 0;
     }();
     return loaded;
 }

@@ -9,6 +9,8 @@
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
+#include "platform/library_calls.h"
+
 #define OLI_RENDER_CALLS(X) \
     X(cairo_arc) \
     X(cairo_clip) \
@@ -75,9 +77,7 @@
     X(pango_layout_set_width)
 
 struct Oli_Render_Calls {
-#define OLI_RENDER_SLOT(f) decltype(&::f) f = nullptr;
-    OLI_RENDER_CALLS(OLI_RENDER_SLOT)
-#undef OLI_RENDER_SLOT
+    OLI_RENDER_CALLS(VEK_CALL_SLOT)
 };
 
 // The calls; empty until Oli_Load_Render_Library has succeeded.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "platform/library_calls.h"
@@ -47,4 +48,29 @@ TEST(LibraryCalls, FindsEachNameInTheFirstLibraryThatHasItOrRefusesWithTheReason
     ASSERT_EQ(VEK_Open_Library_Calls(libm, 1, math, slots, 2, nullptr), 1);
     EXPECT_EQ(reinterpret_cast<Hypot>(slots[1])(3.0, 4.0), 5.0);
     EXPECT_EQ(VEK_Open_Library_Calls(nullptr, 1, math, slots, 2, nullptr), 0);
+}
+
+// A table of calls of their own types, filled from an X-list.
+#define TEST_MATH_CALLS(X) X(cos) X(hypot)
+struct Test_Math_Calls {
+    TEST_MATH_CALLS(VEK_CALL_SLOT)
+};
+#define TEST_MISSING_CALLS(X) X(cos) X(strlen)
+struct Test_Missing_Calls {
+    TEST_MISSING_CALLS(VEK_CALL_SLOT)
+};
+
+TEST(LibraryCalls, FillsATableOfTypedCallsFromItsList) {
+    static const char* const libm[] = {"libm.so.6"};
+    static const char* const libc[] = {"libc.so.6"};
+    Test_Math_Calls math;
+    std::string why;
+    ASSERT_EQ(VEK_LOAD_CALLS(math, TEST_MATH_CALLS, libm, &why), 1) << why;
+    EXPECT_EQ(math.cos(0.0), 1.0);
+    EXPECT_EQ(math.hypot(5.0, 12.0), 13.0);
+    Test_Missing_Calls missing;
+    EXPECT_EQ(VEK_LOAD_CALLS(missing, TEST_MISSING_CALLS, libc, &why), 0);
+    EXPECT_NE(why.find("cos is in none of libc.so.6"), std::string::npos) << why;
+    EXPECT_EQ(missing.cos, nullptr);
+    EXPECT_EQ(missing.strlen, nullptr);
 }
