@@ -56,16 +56,17 @@ struct Sdl_Calls {
 };
 Sdl_Calls sdl;
 
-/* 1 when SDL's calls are there; the reason it cannot be opened goes to
- * *why. */
-int Load_Sdl(std::string* why)
+/* 1 when SDL's calls are there; the first call opens it and says on
+ * stderr why it cannot. */
+int Load_Sdl(void)
 {
-    static std::string failed;
     static const int loaded = [] {
         static const char* const libraries[] = {"libSDL2-2.0.so.0"};
-        return VEK_LOAD_CALLS(sdl, DISPLAY_SDL_CALLS, libraries, &failed);
+        std::string why;
+        if (VEK_LOAD_CALLS(sdl, DISPLAY_SDL_CALLS, libraries, &why)) return 1;
+        std::fprintf(stderr, "no window: %s\n", why.c_str());
+        return 0;
     }();
-    *why = failed;
     return loaded;
 }
 
@@ -378,11 +379,7 @@ int Init_Grafik_Mode(void)
     if (D.window) return 1;
     const char* script = std::getenv("VEK_SCRIPT");
     if ((script && *script) || VEK_Batch_Mode() || !Has_Display()) return 0;
-    std::string why;
-    if (!Load_Sdl(&why)) {
-        std::fprintf(stderr, "no window: %s\n", why.c_str());
-        return 0;
-    }
+    if (!Load_Sdl()) return 0;
     /* A signal ends the run as it would headless; SDL must not catch it. */
     sdl.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     sdl.SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -398,7 +395,7 @@ int Init_Grafik_Mode(void)
     D.width = NPIXEL_X;
     D.height = NPIXEL_Y;
     D.window = sdl.SDL_CreateWindow(program_invocation_short_name, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                D.width * D.scale, D.height * D.scale, SDL_WINDOW_SHOWN);
+                                    D.width * D.scale, D.height * D.scale, SDL_WINDOW_SHOWN);
     if (!D.window) {
         std::fprintf(stderr, "no window: %s\n", sdl.SDL_GetError());
         sdl.SDL_QuitSubSystem(SDL_INIT_VIDEO);
