@@ -23,7 +23,6 @@
 #include <cstdio>
 
 #include "profiles/geschweisster_anschluss.h"
-#include "weldcheck/weld_check_record.h"
 
 enum {
     DIN_STATUS_WORDS = 10,
@@ -147,11 +146,6 @@ void Print_Anschluss_Schweissnaehte(FILE *list, GeschweissterAnschluss *record, 
 // Torsion coefficients of a rectangle of side ratio n (I_T = alpha h b³,
 // W_T = beta h b²); for n of 10000 or more the outputs are left as they are.
 void Get_Rect_Torsion_Coefficients(double n, double *alpha, double *beta);
-
-// Fills the weld check record with a fixed test case (HE400A on a 24 mm
-// plate, five welds, forces of a column base) and returns the result of the
-// plate's data check. Nothing for a null record (result 1).
-int Test_Weld_Check(SchweissnahtNachweis *record);
 
 // The tables above as at the start of the process. For tests.
 void Reset_Din_Anschluss_State(void);
