@@ -96,35 +96,6 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
                            double *I_y, double *I_z, double *I_T, double *W_y_bottom, double *W_y_top, double *W_z,
                            double *S_y, double *S_z, double *S_f1, double *S_f2);
 
-// ---- weld sections and weld checks by profile family --------------------------
-
-// Section values of the profile and of its weld ring or sides into the
-// record: circular tube, flat bar, round bar.
-void Calc_Tube_Weld_Section(GeschweissterAnschluss *record);
-void Calc_Flat_Section(GeschweissterAnschluss *record);
-void Calc_Round_Section(GeschweissterAnschluss *record);
-// Section values of the weld lines of the I family, rectangular tube,
-// channel, T and angle (welds by position or one weld all round along the
-// drawing's outline); roles[k] of position k + 1: 1 takes V_z, 2 takes
-// V_y, 0 neither.
-void Calc_Weld_Line_Section(GeschweissterAnschluss *record, const int *roles);
-
-// Stresses and utilisations of the profile (tube, flat and round bar) and
-// of the welds with throat a (mm, for the ring and the all-round weld); the
-// three weld utilisations (normal stress, shear stress, comparison value)
-// into U_w. The record's U_w fields and stresses are written too.
-void Check_Tube(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
-void Check_Flat(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
-void Check_Round(GeschweissterAnschluss *record, double a, double *U_w1, double *U_w2, double *U_w3);
-// The weld lines: outline of n nodes (cm) for the all-round weld, roles as
-// above, U_w1..U_w3 into out[0..2], the throat a of an all-round weld, the
-// family T = 1..5. Applies the detailing rule of the throats.
-void Check_Weld_Lines(GeschweissterAnschluss *record, int n, const double *y, const double *z, const int *roles,
-                      double *out, double a, int T);
-
-// The positions' roles of family T = 1..5 (null for any other).
-const int *Din_Weld_Roles(int T);
-
 // ---- print blocks -------------------------------------------------------------
 
 // The block "Stahlprofil" of one load case into the open table of the print

@@ -41,4 +41,35 @@ int Din_Sanitize_Results(GeschweissterAnschluss *r);
 // Torsion of the welds and of the profile in kNcm (100 M_x).
 double Din_Torsion_kNcm(const GeschweissterAnschluss *r);
 
+// ---- weld sections and weld checks by profile family --------------------------
+
+// Section values of the profile and of its weld ring or sides into the
+// record: circular tube, flat bar, round bar.
+void Calc_Tube_Weld_Section(GeschweissterAnschluss *record);
+void Calc_Flat_Section(GeschweissterAnschluss *record);
+void Calc_Round_Section(GeschweissterAnschluss *record);
+
+// Stresses and utilisations of the profile (tube, flat and round bar) and
+// of the welds with throat a (mm, for the ring and the all-round weld)
+// against the strengths s (usable); the three weld utilisations (normal
+// stress, shear stress, comparison value) into U_w. The record's U_w fields
+// and stresses are written too.
+void Check_Tube(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
+                double *U_w3);
+void Check_Flat(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
+                double *U_w3);
+void Check_Round(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
+                 double *U_w3);
+// The weld lines of the I family, rectangular tube, channel, T and angle
+// (welds by position or one weld all round along the outline of n nodes,
+// cm); roles[k] of position k + 1: 1 takes V_z, 2 takes V_y, 0 neither.
+// Stores the section values of the weld group into the record, then
+// U_w1..U_w3 into out[0..2]; a is the throat of an all-round weld, T the
+// family 1..5. Applies the detailing rule of the throats.
+void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, int n, const double *y,
+                      const double *z, const int *roles, double *out, double a, int T);
+
+// The positions' roles of family T = 1..5 (null for any other).
+const int *Din_Weld_Roles(int T);
+
 #endif

@@ -124,27 +124,26 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
     r->U_v = p.sigma_v / s.sigma_R_d;
 }
 
-// The welds of family T with throat a; the three utilisations.
-void Welds(GeschweissterAnschluss* r, int T, double a, double U[3]) {
+// The welds of family T with throat a (the record's designed throat)
+// against the strengths s; the three utilisations.
+void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, double U[3]) {
     switch (T) {
     case 6:
         Calc_Tube_Weld_Section(r);
-        Check_Tube(r, a, &U[0], &U[1], &U[2]);
+        Check_Tube(r, s, a, &U[0], &U[1], &U[2]);
         break;
     case 7:
         Calc_Flat_Section(r);
-        Check_Flat(r, a, &U[0], &U[1], &U[2]);
+        Check_Flat(r, s, a, &U[0], &U[1], &U[2]);
         break;
     case 8:
         Calc_Round_Section(r);
-        Check_Round(r, a, &U[0], &U[1], &U[2]);
+        Check_Round(r, s, a, &U[0], &U[1], &U[2]);
         break;
-    default: {
-        const int* roles = Din_Weld_Roles(T);
-        Calc_Weld_Line_Section(r, roles);
-        Check_Weld_Lines(r, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, roles, U, a, T);
+    default:
+        Check_Weld_Lines(r, s, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, Din_Weld_Roles(T),
+                         U, a, T);
         break;
-    }
     }
 }
 
@@ -374,7 +373,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     double U[3] = {0, 0, 0};
     k.throat_design = r->throat_design;
     for (;;) {
-        Welds(r, T, a, U);
+        Welds(r, s, T, a, U);
         if (r->throat_design != 1 || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
         r->a_w_designed = a + 0.5;
         if (a >= 29.5) {

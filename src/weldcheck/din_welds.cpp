@@ -273,15 +273,6 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
     for (int i = 0; i < 3; i++) r->U_w[i] = U[i];
 }
 
-// The strengths of the check frame, or an input error (utilisations 0).
-bool Frame(GeschweissterAnschluss* r, int T, Din_Strengths* s, double* U) {
-    U[0] = U[1] = U[2] = 0.0;
-    *s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
-    Kehlnaht_Tabelle.throat_design = r->throat_design;
-    if (!s->usable) Din_Input_Error();
-    return s->usable;
-}
-
 // The detailing rule of one throat of a weld all round or of a ring: above
 // 0.7 t of the end plate, of the profile (its flange) or of its web.
 void Throat_Warnings(const GeschweissterAnschluss* r, double a, double t_profile, double t_web) {
@@ -373,10 +364,10 @@ void Calc_Round_Section(GeschweissterAnschluss* r) {
     Ring_Values(r, d, r->a_w_designed);
 }
 
-void Check_Tube(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
+                double* U_w3) {
     double U[3] = {0, 0, 0};
-    Din_Strengths s;
-    if (r && Frame(r, 6, &s, U) && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
+    if (r && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
         const Anschluss_Profilwerte& p = r->profile_values;
         const double* f = r->load;
         const double N = f[ANSCHLUSS_N], M_y = 100 * f[ANSCHLUSS_M_Y], M_z = 100 * f[ANSCHLUSS_M_Z];
@@ -403,10 +394,10 @@ void Check_Tube(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2,
     *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
 }
 
-void Check_Round(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+void Check_Round(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
+                 double* U_w3) {
     double U[3] = {0, 0, 0};
-    Din_Strengths s;
-    if (r && Frame(r, 8, &s, U) && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
+    if (r && r->profile_values.A > 0.0 && r->weld_values.A_w > 0.0) {
         Anschluss_Profilwerte& p = r->profile_values;
         const double* f = r->load;
         const double rr = 0.05 * r->h2;
@@ -470,12 +461,12 @@ void Calc_Flat_Section(GeschweissterAnschluss* r) {
     v.I_t = v.W_t * 0.1 * h;
 }
 
-void Check_Flat(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2, double* U_w3) {
+void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, double* U_w1, double* U_w2,
+                double* U_w3) {
     double U[3] = {0, 0, 0};
-    Din_Strengths s;
     Weld_Lines w;
     if (r) Flat_Welds(r, r->a_w_designed, &w);
-    if (r && Frame(r, 7, &s, U) && r->profile_values.A > 0.0 && w.n > 0) {
+    if (r && r->profile_values.A > 0.0 && w.n > 0) {
         Anschluss_Profilwerte& p = r->profile_values;
         const double* f = r->load;
         const double h = 0.1 * r->h2, t = 0.1 * r->t2;
@@ -531,24 +522,18 @@ void Check_Flat(GeschweissterAnschluss* r, double a, double* U_w1, double* U_w2,
 
 // ---- weld lines of the I family, rectangular tube, channel, T and angle ---------
 
-void Calc_Weld_Line_Section(GeschweissterAnschluss* r, const int* roles) {
-    if (!r) return;
-    Weld_Lines w;
-    Line_Welds(r, roles, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, r->a_w_designed, &w);
-    Store_Group(r, Group_Of(w));
-}
-
-void Check_Weld_Lines(GeschweissterAnschluss* r, int n, const double* y, const double* z, const int* roles,
-                      double* out, double a, int T) {
+void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, int n, const double* y, const double* z,
+                      const int* roles, double* out, double a, int T) {
     double U[3] = {0, 0, 0};
-    Din_Strengths s;
-    if (!r || !Frame(r, T, &s, U)) {
+    if (!r) {
         if (out) out[0] = out[1] = out[2] = 0.0;
         return;
     }
     Weld_Lines w;
     Line_Welds(r, roles, n, y, z, a, &w);
     const Weld_Group g = Group_Of(w);
+    // The section values are shown even of a group that takes no force.
+    Store_Group(r, g);
     const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
     if (!(g.A > 0.0) || !(D > 1e-12)) {
         // No weld group that could take a force.
@@ -556,7 +541,6 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, int n, const double* y, const d
         if (out) out[0] = out[1] = out[2] = 0.0;
         return;
     }
-    Store_Group(r, g);
     const Weld_Forces f = Forces_Of(r);
     Shear_Status(f.V_z, g.A_z, 1);
     Shear_Status(f.V_y, g.A_y, 2);
