@@ -78,12 +78,8 @@ struct Anschluss_Profilwerte {
     double A, I_y, I_z, I_T;
     double W_y, W_y_2, W_z;       // W_y at the first and second extreme fibre (signed), W_z
     double W_T;                   // torsion modulus (closed and solid shapes)
-    double t_f, t_w;              // mm, as the section values took them
-    double S_y, S_z, S_f1, S_f2;  // static moments: about y, z and two of the flange
-    double alpha_T, beta_T;       // torsion coefficients of the flat bar
-    double sigma_max, sigma_min, tau, tau_T, sigma_v;
+    double sigma_max, sigma_min, tau, sigma_v;
     double sigma_R_d, tau_R_d;
-    double grid[4][2];            // flat bar: eta, zeta of sigma_max, sigma_min, tau, sigma_v
     double s_v;                   // round bar: radius ratio of the largest sigma_v
 };
 

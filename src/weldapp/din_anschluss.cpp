@@ -104,14 +104,6 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->end_crater = n.full_length ? 2 : 1;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
-    KehlnahtTabelle& k = Kehlnaht_Tabelle;
-    k = {};
-    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];
-    k.first_letter = r->drawing_name[0];
-    k.all_round = r->weld_kind == 2;
-    k.catalogue = r->catalogue;
-    k.throat_design = 0;
-    k.h = h, k.t_w = s, k.b = b, k.t_f = t, k.r = rr;
     Kehlnaht_Status = {};
     Anschluss_Catalogue_Flag = r->catalogue;
     return true;

@@ -30,16 +30,10 @@ enum {
 };
 
 // The weld data of one evaluation: throats and lengths by position 1..8
-// (index 0..7, mm), the profile's dimensions (mm), the first letter of its
-// name and the switches.
+// (index 0..7, mm); the detailing rule raises a throat below 2 mm.
 struct KehlnahtTabelle {
     double a[ANSCHLUSS_WELD_POSITIONS];
     double l[ANSCHLUSS_WELD_POSITIONS];
-    double h, b, t_f, t_w, r;
-    char first_letter;
-    int catalogue;
-    int throat_design;
-    int all_round;
 };
 extern KehlnahtTabelle Kehlnaht_Tabelle;
 

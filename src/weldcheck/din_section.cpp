@@ -341,20 +341,12 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
             return -1;
         r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
         p.W_y = W_y, p.W_z = W_z;
-        const double hc = 0.1 * h, bc = 0.1 * b, tf = 0.1 * t_f, tw = 0.1 * t_w, rc = 0.1 * radius;
-        const double h_w = hc - 2 * tf, A_f = bc * tf;
-        p.S_y = 0.4292 * rc * rc * (h_w / 2 - 0.2607 * rc) + h_w * h_w * tw / 8 + A_f * (h_w + tf) / 2;
-        p.S_z = bc * A_f / 4;
-        p.S_f1 = tf * A_f / 8;
-        p.S_f2 = tw * tw * rc / 2 + (tf / 2 + rc) * A_f;
     } else {
         double W_y_top;
         Calc_I_Section_Values(r->b, r->b, r->h - 2 * r->t, r->t, r->t, r->s, &p.A, &p.I_y, &p.I_z, &p.I_T, &p.W_y,
-                              &W_y_top, &p.W_z, &p.S_y, &p.S_z, &p.S_f1, &p.S_f2);
+                              &W_y_top, &p.W_z, nullptr, nullptr, nullptr, nullptr);
         r->h2 = r->h, r->b2 = r->b, r->t2 = r->t, r->s2 = r->s, r->r2 = 0.0;
     }
-    p.t_f = r->t2, p.t_w = r->s2;
-    k.h = r->h2, k.b = r->b2, k.t_f = r->t2, k.t_w = r->s2, k.r = r->r2;
     const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
     if (!s.usable) {
         Din_Input_Error();
@@ -371,7 +363,6 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     }
     Querschnitt_Warnungen = {};
     double U[3] = {0, 0, 0};
-    k.throat_design = r->throat_design;
     for (;;) {
         Welds(r, s, T, a, U);
         if (r->throat_design != 1 || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;

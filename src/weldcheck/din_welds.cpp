@@ -284,9 +284,9 @@ void Throat_Warnings(const GeschweissterAnschluss* r, double a, double t_profile
 
 // Profile stresses of the closed shapes into the record (kN/cm² in).
 void Store_Profile(GeschweissterAnschluss* r, const Din_Strengths& s, double s_max, double s_min, double t_V,
-                   double t_T, double sv) {
+                   double sv) {
     Anschluss_Profilwerte& p = r->profile_values;
-    p.sigma_max = 10 * s_max, p.sigma_min = 10 * s_min, p.tau = 10 * t_V, p.tau_T = 10 * t_T, p.sigma_v = 10 * sv;
+    p.sigma_max = 10 * s_max, p.sigma_min = 10 * s_min, p.tau = 10 * t_V, p.sigma_v = 10 * sv;
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     r->U_sigma = std::max(std::fabs(p.sigma_max), std::fabs(p.sigma_min)) / s.sigma_R_d;
     r->U_tau = p.tau / s.tau_R_d;
@@ -385,7 +385,7 @@ void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
             t_V_max = std::max(t_V_max, t_V);
             sv_max = std::max(sv_max, sv);
         }
-        Store_Profile(r, s, s_max, s_min, t_V_max, t_T, sv_max);
+        Store_Profile(r, s, s_max, s_min, t_V_max, sv_max);
         Ring_Welds(r, s, U);
         Throat_Warnings(r, a, r->s2, 0.0);
     } else if (r) {
@@ -415,7 +415,7 @@ void Check_Round(GeschweissterAnschluss* r, const Din_Strengths& s, double a, do
             const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
             if (sv > sv_max) sv_max = sv, s_at = q;
         }
-        Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, t_T, sv_max);
+        Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, sv_max);
         p.s_v = s_at;
         Ring_Welds(r, s, U);
         Throat_Warnings(r, a, r->h2, 0.0);
@@ -441,7 +441,6 @@ void Calc_Flat_Section(GeschweissterAnschluss* r) {
     const double l = std::max(h, t), s = std::min(h, t);
     p.I_T = alpha * l * s * s * s * 1e-4;
     p.W_T = beta * l * s * s * 0.001;
-    p.alpha_T = alpha, p.beta_T = beta;
     Weld_Lines w;
     Flat_Welds(r, r->a_w_designed, &w);
     const Weld_Group g = Group_Of(w);
@@ -484,16 +483,14 @@ void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
                 const double sigma = N / p.A + M_y / p.I_y * h * eta - M_z / p.I_z * t * zeta;
                 const double tau = t_T + 1.5 * V_z / p.A * (1 - 4 * eta * eta) + 1.5 * V_y / p.A * (1 - 4 * zeta * zeta);
                 const double sv = std::sqrt(sigma * sigma + 3 * tau * tau);
-                const double at[2] = {eta, zeta};
-                auto keep = [&](int k) { p.grid[k][0] = at[0], p.grid[k][1] = at[1]; };
-                if (first || sigma > s_max) s_max = sigma, keep(0);
-                if (first || sigma < s_min) s_min = sigma, keep(1);
-                if (first || tau > t_max) t_max = tau, keep(2);
-                if (first || sv > sv_max) sv_max = sv, keep(3);
+                if (first || sigma > s_max) s_max = sigma;
+                if (first || sigma < s_min) s_min = sigma;
+                if (first || tau > t_max) t_max = tau;
+                if (first || sv > sv_max) sv_max = sv;
                 first = false;
             }
         }
-        Store_Profile(r, s, s_max, s_min, t_max, t_T, sv_max);
+        Store_Profile(r, s, s_max, s_min, t_max, sv_max);
         const Weld_Group g = Group_Of(w);
         if (!(g.I_y * g.I_z - g.I_yz * g.I_yz > 1e-12)) {
             Din_Input_Error();
