@@ -63,15 +63,13 @@ void Catalogue_Name(const GeschweissterAnschluss* r, char* out, size_t size) {
     for (size_t n = std::strlen(out); n > 0 && out[n - 1] == ' '; n--) out[n - 1] = '\0';
 }
 
-// Section model of the profile (cm); 1 when it stands and its values were
-// taken over.
-int Section_Model(GeschweissterAnschluss* r, int T) {
+// Section model of the profile (cm) of the catalogue name (of a catalogue
+// profile); 1 when it stands and its values were taken over.
+int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
     Anschluss_Profilwerte& p = r->profile_values;
     Profilquerschnitt pq;
     Init_Profilquerschnitt(&pq);
     if (r->catalogue == 1) {
-        char name[ANSCHLUSS_NAME_SIZE];
-        Catalogue_Name(r, name, sizeof name);
         Set_Profilquerschnitt_By_Name(&pq, 5, 110, name);
     } else {
         static const int SHAPE[9] = {-1, 0, 1, 2, 3, 4, 6, 10, 11};
@@ -333,11 +331,14 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     KehlnahtTabelle& k = Kehlnaht_Tabelle;
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];
     // Profile take-over and the closed values of step one.
+    char name[ANSCHLUSS_NAME_SIZE] = "";
     if (r->catalogue == 1) {
-        char name[ANSCHLUSS_NAME_SIZE];
         Catalogue_Name(r, name, sizeof name);
+        // The look-up leaves its key in the name it is given.
+        char key[ANSCHLUSS_NAME_SIZE];
+        std::memcpy(key, name, sizeof key);
         double h, b, t_f, t_w, W_y, W_z, radius;
-        if (!Read_Profil_from_File_2(' ', name, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
+        if (!Read_Profil_from_File_2(' ', key, &h, &b, &t_f, &t_w, &p.I_y, &p.I_z, &p.I_T, &W_y, &W_z, &p.A, &radius))
             return -1;
         r->h2 = h, r->b2 = b, r->t2 = t_f, r->s2 = t_w, r->r2 = radius;
         p.W_y = W_y, p.W_z = W_z;
@@ -355,7 +356,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     double a = r->a_w >= 0.01 ? r->a_w : 2.0;
     r->a_w_designed = a;
-    if (Section_Model(r, T)) {
+    if (Section_Model(r, T, name)) {
         Model_Stresses(r, T, s);
     } else if (T <= 5) {
         // Without a section there are no stresses of the profile end.
