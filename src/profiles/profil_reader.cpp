@@ -36,18 +36,38 @@ double Tb_Rule(const char* key, double tc) {
 
 }  // namespace
 
-int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, double* out2, double* t_coefficient,
-                          int* half_section, int* narrow_i) {
+Profil_Look_Up Look_Up_Profil(char shape, const char* name, char* key, ProfilRecord* record) {
     FILE* file = Open_Profil_File(std::getenv("DATA"));
     if (!file) {
         static const char* const lines[] = {"Fehler:", "Die Profildatei kann nicht", "geöffnet werden!"_cp};
         Profil_Message(nullptr, lines, 3);
-        return 0;
+        return PROFIL_LOOK_UP_NO_FILE;
     }
+    Profil_Key(name, key);
+    const long found = Find_Profil_Record(file, key, record);
+    std::fclose(file);
+    if (found < 0) {
+        static const char* const lines[] = {"Es können nur Profile aus dem"_cp, "historischen Bestand übernommen werden!"_cp};
+        Profil_Message("Warnung: Profildatenbank", lines, 2);
+        return PROFIL_LOOK_UP_NOT_FOUND;
+    }
+    const char letter = record->code[PROFIL_CODE_BYTES - 1];
+    if (shape != ' ' && shape != letter) {
+        const char* line = shape == 'D' ? "Erwarte Doppel-T-Querschnitt" : shape == 'L' ? "Erwarte Winkelprofil" : "???";
+        Profil_Message("Fehler bei der Profilübernahme"_cp, &line, 1);
+        return PROFIL_LOOK_UP_OTHER_SHAPE;
+    }
+    return PROFIL_LOOK_UP_FOUND;
+}
+
+int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, double* out2, double* t_coefficient,
+                          int* half_section, int* narrow_i) {
+    char key[PROFIL_KEY_LENGTH + 1];
+    ProfilRecord record;
+    const Profil_Look_Up look_up = Look_Up_Profil(shape, name, key, &record);
+    if (look_up == PROFIL_LOOK_UP_NO_FILE) return 0;
     int half = 0, narrow = 0;
     double tc = 0.0;
-    char key[PROFIL_KEY_LENGTH + 1];
-    Profil_Key(name, key);
     if (key[0] == '1') {
         half = 1;
         if (key[3] == 'I' && key[4] != 'P') narrow = 1;
@@ -61,15 +81,7 @@ int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, d
     if (half_section) *half_section = half;
     if (narrow_i) *narrow_i = narrow;
     if (t_coefficient) *t_coefficient = tc;
-
-    ProfilRecord record;
-    long found = Find_Profil_Record(file, key, &record);
-    std::fclose(file);
-    if (found < 0) {
-        static const char* const lines[] = {"Es können nur Profile aus dem"_cp, "historischen Bestand übernommen werden!"_cp};
-        Profil_Message("Warnung: Profildatenbank", lines, 2);
-        return 0;
-    }
+    if (look_up == PROFIL_LOOK_UP_NOT_FOUND) return 0;
     const float* v = record.values;
     if (key[0] == 'T') {
         tc = 1.0;
@@ -80,12 +92,7 @@ int Read_Profil_from_File(char shape, char* name, int name_size, double* out1, d
         else tc = Tb_Rule(key, tc);
         if (t_coefficient) *t_coefficient = tc;
     }
-    char letter = record.code[PROFIL_CODE_BYTES - 1];
-    if (shape != ' ' && shape != letter) {
-        const char* line = shape == 'D' ? "Erwarte Doppel-T-Querschnitt" : shape == 'L' ? "Erwarte Winkelprofil" : "???";
-        Profil_Message("Fehler bei der Profilübernahme"_cp, &line, 1);
-        return 0;
-    }
+    if (look_up == PROFIL_LOOK_UP_OTHER_SHAPE) return 0;
     if (name && name_size >= 1) {
         int n = std::min(name_size - 1, static_cast<int>(PROFIL_KEY_LENGTH));
         std::memcpy(name, key, static_cast<size_t>(n));

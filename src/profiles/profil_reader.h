@@ -7,6 +7,8 @@
 #ifndef PROFILES_PROFIL_READER_H
 #define PROFILES_PROFIL_READER_H
 
+#include "profiles/profil_file.h"
+
 // The library's current profile dimensions (mm), set by the weld check and
 // the connection drawing before Get_Profil_Masse.
 struct Profil_Masse_First {
@@ -21,6 +23,21 @@ extern Profil_Masse_Second Profil_Dimensions_Second;
 // Get_Profil_Masse writes (mm).
 extern double Profil_Part_Fields[8];
 extern double Profil_Part_Lengths[8];
+
+// The outcome of a look-up in PROFIL.
+enum Profil_Look_Up {
+    PROFIL_LOOK_UP_NO_FILE,      // the file cannot be opened
+    PROFIL_LOOK_UP_NOT_FOUND,    // no record of the key
+    PROFIL_LOOK_UP_OTHER_SHAPE,  // found, but its type letter is not the shape asked for
+    PROFIL_LOOK_UP_FOUND,
+};
+
+// Opens PROFIL under "DATA", makes the key of name (Profil_Key; key needs
+// PROFIL_KEY_LENGTH + 1 bytes) and reads the record of the key into record;
+// shape ' ' takes any type letter. Each failure shows its message box
+// (none in batch mode). key is made unless the file cannot be opened, record
+// filled when found (also of another shape).
+Profil_Look_Up Look_Up_Profil(char shape, const char* name, char* key, ProfilRecord* record);
 
 // Looks name up in PROFIL (upper-cased, blank-padded to 15 characters, no
 // trimming; the whole 15 characters must agree). shape is 'D', 'L' or ' '

@@ -7,13 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
-#include "base/cp850.h"
 #include "codes/stguete.h"
-#include "platform/msgbox.h"
-#include "profiles/profil_file.h"
+#include "profiles/profil_reader.h"
 #include "profiles/profile_switches.h"
 #include "profiles/profilquerschnitt.h"
 #include "profiles/section_stress.h"
@@ -33,15 +30,6 @@ constexpr double kInvSqrt3 = 0.5773502691896258;
 constexpr double kAlphaWMax = 0.95;
 
 bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
-
-// A message box of the lines, unless the program runs without a window.
-void Profile_File_Message(const char* title, const char* const* lines, int count) {
-    if (VEK_Batch_Mode()) return;
-    Init_Message();
-    if (title) Set_Message_Title(title);
-    for (int i = 0; i < count; i++) Fill_Message("%s", lines[i]);
-    Draw_Message();
-}
 
 // f_y,k and alpha_w of a grade code for thickness t; own values where the
 // code says so.
@@ -237,28 +225,9 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
 
 int Read_Profil_from_File_2(char shape, char* name, double* h, double* b, double* t_f, double* t_w, double* I_y,
                             double* I_z, double* I_T, double* W_y, double* W_z, double* A, double* r) {
-    FILE* file = Open_Profil_File(std::getenv("DATA"));
-    if (!file) {
-        static const char* const lines[] = {"Fehler:", "Die Profildatei kann nicht", "geöffnet werden!"_cp};
-        Profile_File_Message(nullptr, lines, 3);
-        return 0;
-    }
     char key[PROFIL_KEY_LENGTH + 1];
-    Profil_Key(name, key);
     ProfilRecord record;
-    const long found = Find_Profil_Record(file, key, &record);
-    std::fclose(file);
-    if (found < 0) {
-        static const char* const lines[] = {"Es können nur Profile aus dem"_cp, "historischen Bestand übernommen werden!"_cp};
-        Profile_File_Message("Warnung: Profildatenbank", lines, 2);
-        return 0;
-    }
-    const char letter = record.code[PROFIL_CODE_BYTES - 1];
-    if (shape != ' ' && shape != letter) {
-        const char* line = shape == 'D' ? "Erwarte Doppel-T-Querschnitt" : shape == 'L' ? "Erwarte Winkelprofil" : "???";
-        Profile_File_Message("Fehler bei der Profilübernahme"_cp, &line, 1);
-        return 0;
-    }
+    if (Look_Up_Profil(shape, name, key, &record) != PROFIL_LOOK_UP_FOUND) return 0;
     if (name) std::memcpy(name, key, sizeof key);
     const float* v = record.values;
     double radius = v[25];
