@@ -309,9 +309,25 @@ void Ring_Values(GeschweissterAnschluss* r, double d, double a) {
     v.y_s = v.z_s = v.I_yz = v.angle = 0.0;
 }
 
+// Point i of the 73 points (5 degree steps) round a thin ring of radius rr
+// (cm) and area A (cm²): its y, z and the shear stress of the two shear
+// forces (kN) as in a thin ring, 2 V / A sqrt(1 - (z/r)²) of V_z and
+// 2 V / A sqrt(1 - (y/r)²) of V_y, whatever their signs.
+struct Ring_Point {
+    double y, z, t_V;
+};
+
+Ring_Point Ring_At(int i, double rr, double V_y, double V_z, double A) {
+    const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
+    const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
+    const double t_V = 2 * std::fabs(V_z) / A * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
+                       2 * std::fabs(V_y) / A * (q_y > 0 ? std::sqrt(q_y) : 0.0);
+    return {y, z, t_V};
+}
+
 // The weld ring of a tube or round bar at the 73 points of its
-// circumference (5 degree steps); shear of each shear force as in a thin
-// ring, 2 V / A_w sqrt(1 - (z/r)²), torsion M_t / W_w,t.
+// circumference; shear of each shear force as in a thin ring, torsion
+// M_t / W_w,t.
 void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const Weld_Forces f = Forces_Of(r);
@@ -320,13 +336,10 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
     const double t_T = v.W_t > 0.0 ? std::fabs(f.M_t) / v.W_t : 0.0;
     double t_V_max = 0;
     for (int i = 0; i <= 72; i++) {
-        const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
-        const double sigma = f.N / v.A_w + f.M_y / v.I_y * z - f.M_z / v.I_z * y;
-        const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
-        const double t_V = 2 * std::fabs(f.V_z) / v.A_w * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
-                           2 * std::fabs(f.V_y) / v.A_w * (q_y > 0 ? std::sqrt(q_y) : 0.0);
-        t_V_max = std::max(t_V_max, t_V);
-        e.Take(sigma, t_V + t_T, t_T, y, z);
+        const Ring_Point at = Ring_At(i, rr, f.V_y, f.V_z, v.A_w);
+        const double sigma = f.N / v.A_w + f.M_y / v.I_y * at.z - f.M_z / v.I_z * at.y;
+        t_V_max = std::max(t_V_max, at.t_V);
+        e.Take(sigma, at.t_V + t_T, t_T, at.y, at.z);
     }
     Store_Weld_Results(r, e, s.sigma_w_R_d, U);
     // The shear utilisation of the ring is that of the shear force.
@@ -374,11 +387,8 @@ void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
         const double rr = 0.05 * r->h2, t_T = p.W_T > 0.0 ? std::fabs(Din_Torsion_kNcm(r)) / p.W_T : 0.0;
         double s_max = 0, s_min = 0, t_V_max = 0, sv_max = 0;
         for (int i = 0; i <= 72; i++) {
-            const double phi = i * 5.0 * M_PI / 180.0, z = rr * std::sin(phi), y = rr * std::cos(phi);
-            const double sigma = N / p.A + M_y / p.I_y * z - M_z / p.I_z * y;
-            const double q_z = 1 - (z / rr) * (z / rr), q_y = 1 - (y / rr) * (y / rr);
-            const double t_V = 2 * std::fabs(f[ANSCHLUSS_V_Z]) / p.A * (q_z > 0 ? std::sqrt(q_z) : 0.0) +
-                               2 * std::fabs(f[ANSCHLUSS_V_Y]) / p.A * (q_y > 0 ? std::sqrt(q_y) : 0.0);
+            const Ring_Point at = Ring_At(i, rr, f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z], p.A);
+            const double sigma = N / p.A + M_y / p.I_y * at.z - M_z / p.I_z * at.y, t_V = at.t_V;
             const double tau = t_V + t_T, sv = std::sqrt(sigma * sigma + 3 * tau * tau);
             s_max = i ? std::max(s_max, sigma) : sigma;
             s_min = i ? std::min(s_min, sigma) : sigma;
