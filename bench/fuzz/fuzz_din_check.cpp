@@ -52,13 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (status != 0 && status != 1) fuzz::Fail("fuzz_din_check", "result neither 0 nor 1");
     for (double u : {r.U_sigma, r.U_tau, r.U_v, r.U_w[0], r.U_w[1], r.U_w[2]})
         if (!std::isfinite(u)) fuzz::Fail("fuzz_din_check", "a utilisation is no number");
-    FILE* list = std::tmpfile();
-    if (!list) return 0;
-    Print_Stahlprofil(list, &r, 1, flags & 4);
-    std::string text;
-    std::rewind(list);
-    for (int c; (c = std::fgetc(list)) != EOF;) text += static_cast<char>(c);
-    std::fclose(list);
+    const std::string text = fuzz::Written([&](FILE* list) { Print_Stahlprofil(list, &r, 1, flags & 4); });
     if (Has_Word(text, "nan") || Has_Word(text, "inf"))
         fuzz::Fail("fuzz_din_check", "the block shows a value that is no number");
     return 0;
