@@ -91,6 +91,11 @@ void Typed(Stahlprofil* p, int type, double h, double t_w) {
     p->t_w = t_w;
 }
 
+// Run_Connection of a typed-in profile (type, h, t_w as Typed).
+std::string Run_Typed(Desktop& d, int type, double h, double t_w, double a, const double forces[6]) {
+    return Run_Connection(d, [=](Stahlprofil* p) { Typed(p, type, h, t_w); }, a, forces);
+}
+
 const std::string kSigmaWv = "\xCC\xCE\\w,v\xCEr = ";            // σ_w,v of the tube, round and flat bar
 const std::string kUWv = "\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr = ";  // σ_w,v / σ_w,R,d
 const std::string kSigmaWRd = "\xCC\xCE\\w,R,d\xCEr = ";
@@ -104,12 +109,7 @@ const std::string kSigmaV = "\xCC\xCE\\v\xCEr = ";
 TEST(DinBatch, FlatBarAllRoundByHand) {
     Desktop d;
     const double F[6] = {100, 10, 0, 0, 40, 0};
-    const std::string list = Run_Connection(
-        d,
-        [](Stahlprofil* p) {
-            Typed(p, 1, 200.0, 20.0);
-        },
-        5.0, F);
+    const std::string list = Run_Typed(d, 1, 200.0, 20.0, 5.0, F);
     // Profile: A = 40 cm², W_y = 2·20²/6 = 133.33 cm³; sigma = 2.5 + 7.5 =
     // 10.0 kN/cm² at the short faces, where the shear stress of V_z is 0:
     // sigma_v = 100 N/mm²; sigma_R,d = 240/1.1 = 218.18 N/mm².
@@ -136,12 +136,7 @@ TEST(DinBatch, FlatBarAllRoundByHand) {
 TEST(DinBatch, RoundBarByHand) {
     Desktop d;
     const double F[6] = {50, 2, 0, 0, 20, 0};
-    const std::string list = Run_Connection(
-        d,
-        [](Stahlprofil* p) {
-            Typed(p, 2, 60.0, 0.0);
-        },
-        6.0, F);
+    const std::string list = Run_Typed(d, 2, 60.0, 0.0, 6.0, F);
     // Profile: A = pi 6²/4 = 28.274 cm², W = pi 6³/32 = 21.206 cm³:
     // sigma_max = 1.7684 + 9.4314 = 11.1998 kN/cm² at the edge, where the
     // shear of V_z is 0, so sigma_v = sigma_max.
@@ -168,12 +163,7 @@ TEST(DinBatch, RoundBarByHand) {
 TEST(DinBatch, CircularTubeWithTorsionByHand) {
     Desktop d;
     const double F[6] = {-200, 20, 0, 0, 0, 5};
-    const std::string list = Run_Connection(
-        d,
-        [](Stahlprofil* p) {
-            Typed(p, 9, 168.3, 8.0);
-        },
-        5.0, F);
+    const std::string list = Run_Typed(d, 9, 168.3, 8.0, 5.0, F);
     // Profile (cm): A = pi (d² - d_i²)/4, I = pi (d⁴ - d_i⁴)/64, W_T =
     // 2 I / (d/2). At the compressed bottom: sigma = -200/A - 2000 (d/2)/I,
     // tau = 500/W_T, sigma_v = sqrt(sigma² + 3 tau²).
