@@ -199,7 +199,7 @@ void Oli_Filled_Circle(double cx, double cy, double d) {
         double v[2 * 32];
         Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y, v);
         k.text.assign(" 18 32");
-        k.text += ioliplot::Format_Values(v, 2 * 32).text;
+        k.text += ioliplot::Format_Values(v, 2 * 32);
         k.text += '\n';
     }
     Put_Kept(k);
@@ -300,10 +300,15 @@ static void Chord_Records(int n, double x[], double y[], std::string* out, doubl
         ioliplot::Turn(&x[i], &y[i]);
         v[2 * i] = x[i] * s.scale_x, v[2 * i + 1] = y[i] * s.scale_y;
     }
-    // " x y" of point i: from at[2 i] to at[2 i + 2].
-    const ioliplot::Fixed_Text& f = ioliplot::Format_Values(v, 2 * n);
-    const std::string& text = f.text;
-    const std::vector<unsigned>& at = f.at;
+    // " x y" of point i: from at[2 i] to at[2 i + 2], each value from its
+    // blank on ("%lf" writes none).
+    const std::string& text = ioliplot::Format_Values(v, 2 * n);
+    const size_t values = 2 * static_cast<size_t>(n);
+    size_t at[2 * (Unit_Grid::kSize + 2) + 1], count = 0;
+    for (size_t c = 0; c < text.size() && count < values; c++)
+        if (text[c] == ' ') at[count++] = c;
+    assert(count == values);
+    at[values] = text.size();
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
         out->append(" 1 ", 3);

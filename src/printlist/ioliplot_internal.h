@@ -42,17 +42,12 @@ void Begin_Taken(double x1, double x2, double y1, double y2);
 // ended it).
 void Write_Area_Record(int n, const double x[], const double y[], const char* end);
 
-// The text of n values as Safe_Write_Fixed writes them (a blank and "%lf"
-// each); at[i] is where value i starts (its blank), at[n] the size.
-struct Fixed_Text {
-    std::string text;
-    std::vector<unsigned> at;
-};
-// The text of the n values, formatted once for as long as the sequence
+// The text of the n values as Safe_Write_Fixed writes them (a blank and
+// "%lf" each: value i begins at the i-th blank), formatted once for as long as the sequence
 // keeps its place in a memo of the sequences written before (a picture
 // drawn for every load case of a connection writes the same coordinates
 // each time). Valid until the next call.
-const Fixed_Text& Format_Values(const double* v, int n);
+const std::string& Format_Values(const double* v, int n);
 // Writes lead, the values and tail as Safe_Write_Fixed(stream, lead, v, n,
 // tail) does; nothing without a stream.
 void Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail);

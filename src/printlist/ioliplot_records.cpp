@@ -238,7 +238,7 @@ namespace {
 // was last used.
 struct Fixed_Slot {
     std::vector<std::uint64_t> key;
-    ioliplot::Fixed_Text text;
+    std::string text;
     std::uint64_t used = 0;
 };
 
@@ -258,7 +258,7 @@ std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
 
 }  // namespace
 
-const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
+const std::string& ioliplot::Format_Values(const double* v, int n) {
     static std::vector<Fixed_Slot> slots(kMemoSlots);
     static Fixed_Slot scratch;
     static std::vector<std::uint64_t> bits;
@@ -281,16 +281,13 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
         slot->used = ++clock;
     }
     slot->key.assign(bits.begin(), bits.end());
-    std::string& text = slot->text.text;
-    std::vector<unsigned>& at = slot->text.at;
-    text.clear(), at.clear();
+    std::string& text = slot->text;
+    text.clear();
     char one[400];  // a blank, a sign, 309 integer digits, the point, six decimals
     for (size_t i = 0; i < count; i++) {
-        at.push_back(static_cast<unsigned>(text.size()));
         text += ' ';
         text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v[i])));
     }
-    at.push_back(static_cast<unsigned>(text.size()));
     if (slot != &scratch && text.size() > kMemoText) {
         scratch = std::move(*slot);
         *slot = Fixed_Slot{};
@@ -308,7 +305,7 @@ void ioliplot::Append_Int(std::string* out, long long v) {
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
     if (!stream) return;
     // Straight from the memo into the stream: no copy in between.
-    const std::string& text = Format_Values(v, n).text;
+    const std::string& text = Format_Values(v, n);
     if (lead) VEK_Stream_Put(stream, lead, std::strlen(lead));
     VEK_Stream_Put(stream, text.data(), text.size());
     if (tail) VEK_Stream_Put(stream, tail, std::strlen(tail));
