@@ -112,29 +112,14 @@ constexpr size_t kKeptSlots = 256, kKeptWays = 4, kKeptText = 4096;
 Kept_Record& Kept_Place(const double (&key)[9], bool* found) {
     static std::vector<Kept_Record> slots(kKeptSlots);
     static std::uint64_t clock = 0;
-    std::uint64_t h = 0x9E3779B97F4A7C15ull;
-    for (double v : key) {
-        std::uint64_t w;
-        std::memcpy(&w, &v, sizeof w);
-        h = (h ^ w) * 0x100000001B3ull, h ^= h >> 29;
-    }
-    const size_t first = (h * 0xBF58476D1CE4E5B9ull >> 40) % kKeptSlots & ~(kKeptWays - 1);
-    Kept_Record* place = &slots[first];
-    for (size_t i = first; i < first + kKeptWays; i++) {
-        Kept_Record& k = slots[i];
-        if (k.used && std::memcmp(k.key, key, sizeof key) == 0) {
-            k.used = ++clock;
-            *found = true;
-            return k;
-        }
-        if (k.used < place->used) place = &k;
-    }
-    *found = false;
-    std::memcpy(place->key, key, sizeof key);
-    place->text.clear();
-    place->box[0] = place->box[2] = HUGE_VAL, place->box[1] = place->box[3] = -HUGE_VAL;
-    place->used = ++clock;
-    return *place;
+    Kept_Record& place = ioliplot::Memo_Place<kKeptSlots, kKeptWays>(
+        slots.data(), ioliplot::Hash_Bits(key, 9), &clock,
+        [&key](const Kept_Record& k) { return std::memcmp(k.key, key, sizeof key) == 0; }, found);
+    if (*found) return place;
+    std::memcpy(place.key, key, sizeof key);
+    place.text.clear();
+    place.box[0] = place.box[2] = HUGE_VAL, place.box[1] = place.box[3] = -HUGE_VAL;
+    return place;
 }
 
 // Writes a kept record and extends the box as its world points did.

@@ -249,13 +249,6 @@ struct Fixed_Slot {
 // kMemoValues values and kMemoText bytes each.
 constexpr size_t kMemoSlots = 4096, kMemoWays = 4, kMemoValues = 272, kMemoText = 4096;
 
-std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
-    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
-    for (size_t i = 0; i < n; i++) h = (h ^ w[i]) * 0x100000001B3ull, h ^= h >> 29;
-    h *= 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 32);
-}
-
 }  // namespace
 
 const std::string& ioliplot::Format_Values(const double* v, int n) {
@@ -268,17 +261,14 @@ const std::string& ioliplot::Format_Values(const double* v, int n) {
     if (count) std::memcpy(bits.data(), v, size);  // same bits, same text
     Fixed_Slot* slot = &scratch;
     if (count <= kMemoValues) {
-        const size_t first = Hash_Bits(bits.data(), count) % kMemoSlots & ~(kMemoWays - 1);
-        slot = &slots[first];
-        for (size_t i = first; i < first + kMemoWays; i++) {
-            Fixed_Slot& p = slots[i];
-            if (p.used && p.key.size() == count && (count == 0 || std::memcmp(p.key.data(), bits.data(), size) == 0)) {
-                p.used = ++clock;
-                return p.text;
-            }
-            if (p.used < slot->used) slot = &p;
-        }
-        slot->used = ++clock;
+        bool found;
+        slot = &ioliplot::Memo_Place<kMemoSlots, kMemoWays>(
+            slots.data(), ioliplot::Hash_Bits(bits.data(), count), &clock,
+            [&](const Fixed_Slot& p) {
+                return p.key.size() == count && (count == 0 || std::memcmp(p.key.data(), bits.data(), size) == 0);
+            },
+            &found);
+        if (found) return slot->text;
     }
     slot->key.assign(bits.begin(), bits.end());
     std::string& text = slot->text;
