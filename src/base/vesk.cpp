@@ -189,11 +189,9 @@ int Format_Fixed6(char* out, size_t size, double v) { return VEK_Format_Fixed(ou
 
 int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n, const char* tail) {
     if (!stream) return 0;
-    // Gathered and written in pieces of up to 4 kB, so that a record costs one
-    // locked write; one value takes at most a blank, a sign, 309 integer
-    // digits, the point and six decimals.
+    // Straight into the stream's buffer when the whole record fits there,
+    // else gathered and handed over in pieces of up to 4 kB.
     enum { kValueRoom = VEK_FIXED6_ROOM };
-    // Straight into the stream's buffer when the whole record fits there.
     const size_t lead_size = lead ? std::strlen(lead) : 0, tail_size = tail ? std::strlen(tail) : 0;
     if (n >= 0 && n <= 100000) {
         const size_t need = lead_size + tail_size + static_cast<size_t>(n) * kValueRoom + 1;
@@ -227,9 +225,8 @@ int Safe_Write_Fixed(FILE* stream, const char* lead, const double* values, int n
     };
     if (!put(lead)) return -1;
     for (int i = 0; i < n; i++) {
-        if (sizeof buf - used < kValueRoom && !flush()) return -1;
-        buf[used++] = ' ';
-        used += static_cast<size_t>(Format_Fixed6(buf + used, sizeof buf - used, values[i]));
+        if (sizeof buf - used <= kValueRoom && !flush()) return -1;
+        used += VEK_Format_Fixed6_Values(buf + used, values + i, 1);
     }
     if (!put(tail) || !flush()) return -1;
     return total;

@@ -650,10 +650,13 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Element_End();
 }
 
+// Arm of the axis cross for marks 1 and 2, paper cm (marks 3 draws a dot).
+double Cross_Size(int marks) { return marks == 1 ? 0.5 : 1.0; }
+
 void Marks(const Plot& g, int marks) {
     const Stahlprofil& p = *g.p;
     const double s = 1.0 / g.mmpc, dm = 0.1 / s;
-    const double size = marks == 1 ? 0.5 : marks == 2 ? 1.0 : dm;
+    const double size = marks == 1 || marks == 2 ? Cross_Size(marks) : dm;
     const double fy = g.flip_y ? -1.0 : 1.0;
     Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     double x0 = g.xr, y0 = g.yr, cx, cy, mx, my;
@@ -827,7 +830,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
             Draw_Doublers(g, *opts);
         }
         // The arms of the axis cross that Marks draws (none for marks 3).
-        const double arm = marks == 1 ? 0.5 * g.mmpc : marks == 2 ? g.mmpc : 0.0;
+        const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
         if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3, arm);
         if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
     }

@@ -545,6 +545,7 @@ struct Format_Program {
     const char* key;
     uint8_t conversions;  // the last step is the text after the last one
     bool declined;        // whatever the arguments
+    bool scan;            // too long or too many conversions to keep: read as it goes
     Format_Step step[kProgramConversions + 1];
     char text[kProgramText + 1 + 16];  // the format; room to copy 16 bytes from any place of it
 };
@@ -594,13 +595,17 @@ bool In_Read_Only_Memory(const char* text)
     return false;
 }
 
-bool Read_Program(const char* format, Format_Program* program)
+// Reads format into program. A format too long or with too many
+// conversions is kept as one to scan, so that its next calls neither read it
+// again nor push another kept format out.
+void Read_Program(const char* format, Format_Program* program)
 {
-    program->key = nullptr;
-    const size_t length = strnlen(format, kProgramText + 1);
-    if (length > kProgramText) return false;
-    std::memcpy(program->text, format, length + 1);
+    program->key = format;
     program->declined = false;
+    program->scan = true;
+    const size_t length = strnlen(format, kProgramText + 1);
+    if (length > kProgramText) return;
+    std::memcpy(program->text, format, length + 1);
     int conversions = 0;
     const char* const text = program->text;
     const char* f = text;
@@ -610,21 +615,22 @@ bool Read_Program(const char* format, Format_Program* program)
         step.at = static_cast<uint8_t>(f - text);
         step.size = static_cast<uint8_t>((next ? next : text + length) - f);
         if (!next) break;
-        if (conversions == kProgramConversions) return false;
+        if (conversions == kProgramConversions) return;
         f = Read_Spec(next + 1, &step.spec);
-        if (!f) {
+        // Put_Conversion takes no other conversion letter, whatever the
+        // arguments.
+        if (!f || !std::strchr("%diuxXcsfg", step.spec.conversion) || !step.spec.conversion) {
             program->declined = true;
             break;
         }
         ++conversions;
     }
     program->conversions = static_cast<uint8_t>(conversions);
-    program->key = format;
-    return true;
+    program->scan = false;
 }
 
 // The program of a format, read now unless it is kept; null for a format
-// not kept (see above) or too long or with too many conversions to keep.
+// not kept (see above).
 inline const Format_Program* Program_Of(const char* format)
 {
     const uint64_t place = reinterpret_cast<uintptr_t>(format);
@@ -638,7 +644,8 @@ inline const Format_Program* Program_Of(const char* format)
     if (!In_Read_Only_Memory(format)) return nullptr;
     pair.last = !pair.last;
     Format_Program& program = pair.program[pair.last];
-    return Read_Program(format, &program) ? &program : nullptr;
+    Read_Program(format, &program);
+    return &program;
 }
 
 // The conversions most texts of the program use, in the C library's exact
@@ -656,7 +663,7 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap_in, bool 
     va_copy(ap, ap_in);
     const Format_Program* program = Program_Of(format);
     int result = -1;
-    if (!program) {
+    if (!program || program->scan) {
         result = Scan_Format(out, size, format, &ap, no_zero_byte);
     } else if (!program->declined) {
         char* p = out;
@@ -740,7 +747,10 @@ bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
     va_copy(again, ap);
     const int n = std::vsnprintf(f->small, sizeof f->small, format, ap);
     if (n >= static_cast<int>(sizeof f->small)) {
-        VEK_Format_String_V(f->large, format, again);
+        // n is the length: one more call into a buffer of that size.
+        f->large.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(f->large.data(), f->large.size(), format, again);
+        f->large.resize(static_cast<size_t>(n));
         f->text = f->large.c_str();
         f->size = f->large.size();
     } else if (n > 0) {

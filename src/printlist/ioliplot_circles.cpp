@@ -112,29 +112,14 @@ constexpr size_t kKeptSlots = 256, kKeptWays = 4, kKeptText = 4096;
 Kept_Record& Kept_Place(const double (&key)[9], bool* found) {
     static std::vector<Kept_Record> slots(kKeptSlots);
     static std::uint64_t clock = 0;
-    std::uint64_t h = 0x9E3779B97F4A7C15ull;
-    for (double v : key) {
-        std::uint64_t w;
-        std::memcpy(&w, &v, sizeof w);
-        h = (h ^ w) * 0x100000001B3ull, h ^= h >> 29;
-    }
-    const size_t first = (h * 0xBF58476D1CE4E5B9ull >> 40) % kKeptSlots & ~(kKeptWays - 1);
-    Kept_Record* place = &slots[first];
-    for (size_t i = first; i < first + kKeptWays; i++) {
-        Kept_Record& k = slots[i];
-        if (k.used && std::memcmp(k.key, key, sizeof key) == 0) {
-            k.used = ++clock;
-            *found = true;
-            return k;
-        }
-        if (k.used < place->used) place = &k;
-    }
-    *found = false;
-    std::memcpy(place->key, key, sizeof key);
-    place->text.clear();
-    place->box[0] = place->box[2] = HUGE_VAL, place->box[1] = place->box[3] = -HUGE_VAL;
-    place->used = ++clock;
-    return *place;
+    Kept_Record& place = ioliplot::Memo_Place<kKeptSlots, kKeptWays>(
+        slots.data(), ioliplot::Hash_Bits(key, 9), &clock,
+        [&key](const Kept_Record& k) { return std::memcmp(k.key, key, sizeof key) == 0; }, found);
+    if (*found) return place;
+    std::memcpy(place.key, key, sizeof key);
+    place.text.clear();
+    place.box[0] = place.box[2] = HUGE_VAL, place.box[1] = place.box[3] = -HUGE_VAL;
+    return place;
 }
 
 // Writes a kept record and extends the box as its world points did.
@@ -199,7 +184,7 @@ void Oli_Filled_Circle(double cx, double cy, double d) {
         double v[2 * 32];
         Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y, v);
         k.text.assign(" 18 32");
-        k.text += ioliplot::Format_Values(v, 2 * 32).text;
+        k.text += ioliplot::Format_Values(v, 2 * 32);
         k.text += '\n';
     }
     Put_Kept(k);
@@ -300,10 +285,15 @@ static void Chord_Records(int n, double x[], double y[], std::string* out, doubl
         ioliplot::Turn(&x[i], &y[i]);
         v[2 * i] = x[i] * s.scale_x, v[2 * i + 1] = y[i] * s.scale_y;
     }
-    // " x y" of point i: from at[2 i] to at[2 i + 2].
-    const ioliplot::Fixed_Text& f = ioliplot::Format_Values(v, 2 * n);
-    const std::string& text = f.text;
-    const std::vector<unsigned>& at = f.at;
+    // " x y" of point i: from at[2 i] to at[2 i + 2], each value from its
+    // blank on ("%lf" writes none).
+    const std::string& text = ioliplot::Format_Values(v, 2 * n);
+    const size_t values = 2 * static_cast<size_t>(n);
+    size_t at[2 * (Unit_Grid::kSize + 2) + 1], count = 0;
+    for (size_t c = 0; c < text.size() && count < values; c++)
+        if (text[c] == ' ') at[count++] = c;
+    assert(count == values);
+    at[values] = text.size();
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
         out->append(" 1 ", 3);

@@ -3,9 +3,11 @@
 #ifndef PRINTLIST_IOLIPLOT_INTERNAL_H
 #define PRINTLIST_IOLIPLOT_INTERNAL_H
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "printlist/ioliplot.h"
 
@@ -42,22 +44,55 @@ void Begin_Taken(double x1, double x2, double y1, double y2);
 // ended it).
 void Write_Area_Record(int n, const double x[], const double y[], const char* end);
 
-// The text of n values as Safe_Write_Fixed writes them (a blank and "%lf"
-// each); at[i] is where value i starts (its blank), at[n] the size.
-struct Fixed_Text {
-    std::string text;
-    std::vector<unsigned> at;
-};
-// The text of the n values, formatted once for as long as the sequence
+// The text of the n values as Safe_Write_Fixed writes them (a blank and
+// "%lf" each: value i begins at the i-th blank), formatted once for as long as the sequence
 // keeps its place in a memo of the sequences written before (a picture
 // drawn for every load case of a connection writes the same coordinates
 // each time). Valid until the next call.
-const Fixed_Text& Format_Values(const double* v, int n);
+const std::string& Format_Values(const double* v, int n);
 // Writes lead, the values and tail as Safe_Write_Fixed(stream, lead, v, n,
 // tail) does; nothing without a stream.
 void Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail);
 // Appends v as "%d" writes it.
 void Append_Int(std::string* out, long long v);
+
+// A hash of n 64-bit words (the bits of doubles compared bit for bit).
+inline std::uint64_t Hash_Bits(const void* words, size_t n) {
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
+    for (size_t i = 0; i < n; i++) {
+        std::uint64_t w;
+        std::memcpy(&w, static_cast<const char*>(words) + i * sizeof w, sizeof w);
+        h = (h ^ w) * 0x100000001B3ull, h ^= h >> 29;
+    }
+    h *= 0xBF58476D1CE4E5B9ull;
+    return h ^ (h >> 32);
+}
+
+// The place of a key in a memo of kSlots places (slots[0 .. kSlots)), a key
+// in one of the kWays places from its hash on; a place tells by its "used"
+// (0 empty, else the clock when it was last used) and holds(place) whether
+// it holds the key. *found when one does (its use noted); otherwise the
+// place used longest ago of the key's ways, noted as used now, for the
+// caller to fill. Always inlined: a caller that knows its key's size (a
+// line's four values) has its comparison made for that size.
+template <size_t kSlots, size_t kWays, typename Slot, typename Holds>
+[[gnu::always_inline]] inline Slot& Memo_Place(Slot* slots, std::uint64_t hash, std::uint64_t* clock, Holds holds, bool* found) {
+    static_assert(kWays > 0 && (kWays & (kWays - 1)) == 0 && kSlots % kWays == 0);
+    const size_t first = hash % kSlots & ~(kWays - 1);
+    Slot* place = &slots[first];
+    for (size_t i = first; i < first + kWays; i++) {
+        Slot& p = slots[i];
+        if (p.used && holds(p)) {
+            p.used = ++*clock;
+            *found = true;
+            return p;
+        }
+        if (p.used < place->used) place = &p;
+    }
+    *found = false;
+    place->used = ++*clock;
+    return *place;
+}
 
 }  // namespace ioliplot
 

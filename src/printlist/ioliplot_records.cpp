@@ -238,7 +238,7 @@ namespace {
 // was last used.
 struct Fixed_Slot {
     std::vector<std::uint64_t> key;
-    ioliplot::Fixed_Text text;
+    std::string text;
     std::uint64_t used = 0;
 };
 
@@ -249,16 +249,9 @@ struct Fixed_Slot {
 // kMemoValues values and kMemoText bytes each.
 constexpr size_t kMemoSlots = 4096, kMemoWays = 4, kMemoValues = 272, kMemoText = 4096;
 
-std::uint64_t Hash_Bits(const std::uint64_t* w, size_t n) {
-    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ n;
-    for (size_t i = 0; i < n; i++) h = (h ^ w[i]) * 0x100000001B3ull, h ^= h >> 29;
-    h *= 0xBF58476D1CE4E5B9ull;
-    return h ^ (h >> 32);
-}
-
 }  // namespace
 
-const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
+const std::string& ioliplot::Format_Values(const double* v, int n) {
     static std::vector<Fixed_Slot> slots(kMemoSlots);
     static Fixed_Slot scratch;
     static std::vector<std::uint64_t> bits;
@@ -268,29 +261,23 @@ const ioliplot::Fixed_Text& ioliplot::Format_Values(const double* v, int n) {
     if (count) std::memcpy(bits.data(), v, size);  // same bits, same text
     Fixed_Slot* slot = &scratch;
     if (count <= kMemoValues) {
-        const size_t first = Hash_Bits(bits.data(), count) % kMemoSlots & ~(kMemoWays - 1);
-        slot = &slots[first];
-        for (size_t i = first; i < first + kMemoWays; i++) {
-            Fixed_Slot& p = slots[i];
-            if (p.used && p.key.size() == count && (count == 0 || std::memcmp(p.key.data(), bits.data(), size) == 0)) {
-                p.used = ++clock;
-                return p.text;
-            }
-            if (p.used < slot->used) slot = &p;
-        }
-        slot->used = ++clock;
+        bool found;
+        slot = &ioliplot::Memo_Place<kMemoSlots, kMemoWays>(
+            slots.data(), ioliplot::Hash_Bits(bits.data(), count), &clock,
+            [&](const Fixed_Slot& p) {
+                return p.key.size() == count && (count == 0 || std::memcmp(p.key.data(), bits.data(), size) == 0);
+            },
+            &found);
+        if (found) return slot->text;
     }
     slot->key.assign(bits.begin(), bits.end());
-    std::string& text = slot->text.text;
-    std::vector<unsigned>& at = slot->text.at;
-    text.clear(), at.clear();
+    std::string& text = slot->text;
+    text.clear();
     char one[400];  // a blank, a sign, 309 integer digits, the point, six decimals
     for (size_t i = 0; i < count; i++) {
-        at.push_back(static_cast<unsigned>(text.size()));
         text += ' ';
         text.append(one, static_cast<size_t>(Format_Fixed6(one, sizeof one, v[i])));
     }
-    at.push_back(static_cast<unsigned>(text.size()));
     if (slot != &scratch && text.size() > kMemoText) {
         scratch = std::move(*slot);
         *slot = Fixed_Slot{};
@@ -308,7 +295,7 @@ void ioliplot::Append_Int(std::string* out, long long v) {
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
     if (!stream) return;
     // Straight from the memo into the stream: no copy in between.
-    const std::string& text = Format_Values(v, n).text;
+    const std::string& text = Format_Values(v, n);
     if (lead) VEK_Stream_Put(stream, lead, std::strlen(lead));
     VEK_Stream_Put(stream, text.data(), text.size());
     if (tail) VEK_Stream_Put(stream, tail, std::strlen(tail));

@@ -240,7 +240,7 @@ static int Box_Record(int record, double x, double y, int code, const char* text
     out.clear();
     out += ' ';
     ioliplot::Append_Int(&out, record);
-    out += ioliplot::Format_Values(v, 4).text;
+    out += ioliplot::Format_Values(v, 4);
     out += ' ';
     ioliplot::Append_Int(&out, code);
     out += " \xAE";

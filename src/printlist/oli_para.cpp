@@ -69,14 +69,6 @@ bool Put_Line(FILE* stream, const char (&text)[N]) {
     return Put(stream, text, N - 1);
 }
 
-__attribute__((format(printf, 2, 3))) bool Out(FILE* stream, const char* format, ...) {
-    va_list ap;
-    va_start(ap, format);
-    const int n = VEK_Stdio_Printf_V(stream, format, ap);
-    va_end(ap);
-    return n >= 0;
-}
-
 void Initialise(void) {
     Pending() = kDefaults;
     current = kDefaults;
@@ -531,7 +523,7 @@ int OLI_End_Text(FILE* stream) {
         bool ok = true;
         if (state == kInLine) ok = Put(stream, "\n", 1);
         ok = ok && Put_End_Head(stream, kind, space);
-        ok = ok && Out(stream, "%d\n", -1);
+        ok = ok && Put_Line(stream, "-1\n");
         if (!ok) result = -1;
     }
     Pending() = kDefaults;

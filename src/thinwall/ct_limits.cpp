@@ -169,7 +169,6 @@ void Account(double c, const Ct_Grenzwerte& g, const Ct_Grenzwerte& gp, int32_t 
 }  // namespace
 
 int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out) {
-    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (out) *out = Ct_Winkel{};
     if (!in || !legs || !out) return 0;
     const int rules = in->code & 0xFFFF;
@@ -191,7 +190,6 @@ int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Wink
 }
 
 int Calc_Ct_Grenzwerte(const Ct_Grenzwert_Eingabe* in, Ct_Grenzwerte* out) {
-    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (out) Initial(out);
     if (!in) return 0;
     if (!out) return 1;

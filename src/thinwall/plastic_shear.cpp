@@ -6,7 +6,6 @@
 
 #include "base/invariant.h"
 #include "base/rounding.h"
-#include "thinwall/dwqb_invariants.h"
 
 namespace {
 
@@ -126,7 +125,6 @@ Outcome Tube(double N, double M, double V, const double* s) {
 
 int Calc_Plast_Widerstand_Schub(int32_t, double N, double M, double V, const double* s, int kind, double* M_Rd,
                                 int32_t* exceeded, double* U, double* pair) {
-    WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (kind < PLAST_KIND_DIN_I || kind > PLAST_KIND_TUBE) {
         if (U) *U = 0;
         return -1;

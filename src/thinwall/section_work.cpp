@@ -3,8 +3,14 @@
 
 #include <cstddef>
 
-static_assert(sizeof(NachweisDatenKopf) == 42 * 4, "the lead block is 42 slots");
-static_assert(offsetof(Section_Work_Record, payload) == 42 * 4, "the payload begins at slot 42");
+// The slot numbers of section_work.h and the fields of the lead block.
+constexpr size_t kSlot = sizeof(float);
+static_assert(sizeof(NachweisDatenKopf) == WORK_SLOT_PAYLOAD * kSlot, "the lead block is 42 slots");
+static_assert(offsetof(Section_Work_Record, payload) == WORK_SLOT_PAYLOAD * kSlot, "the payload begins at slot 42");
+static_assert(offsetof(NachweisDatenKopf, resistance) == WORK_SLOT_RESISTANCE * kSlot, "resistance values at slot 0");
+static_assert(offsetof(NachweisDatenKopf, options) == WORK_SLOT_OPTION_1 * kSlot, "option numbers at slot 16");
+static_assert(offsetof(NachweisDatenKopf, dims) == WORK_SLOT_D1 * kSlot, "dimensions at slot 20");
+static_assert(offsetof(NachweisDatenKopf, code) == WORK_SLOT_CODE * kSlot, "code word at slot 41");
 
 void Set_Section_Work_Code(const void*, NachweisDatenKopf* block, int32_t code) { block->code = code; }
 int32_t Get_Section_Work_Code(const void*, const NachweisDatenKopf* block) { return block->code; }

@@ -183,14 +183,16 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
 // whole state on entry; with its bytes and the writer's state it left. A
 // connection draws the same overlay for each of its load cases: then the
 // bytes are written again and the state is put back. Not while a plot file
-// is open (its records carry running numbers).
+// is open (its records carry running numbers). An empty key keeps none (a
+// key is never empty).
 struct Kept_Overlay {
-    bool valid = false;
     std::string key, bytes;
     Oli_Writer_State after;
 };
 
-void Overlay_Key(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h, std::string* key) {
+// The key of the overlay; *entry is the writer's state it starts from.
+void Overlay_Key(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h, std::string* key,
+                 Oli_Writer_State* entry) {
     auto add = [key](const auto& v) { key->append(reinterpret_cast<const char*>(&v), sizeof v); };
     key->clear();
     add(list), add(s), add(w), add(h), add(r->weld_kind), add(r->profile.type), add(r->profile.z_s);
@@ -202,26 +204,26 @@ void Overlay_Key(const SchweissnahtNachweis* r, FILE* list, double s, double w, 
         }
     for (const Oli_Pen& p : Oli_Pen_Table) add(p.r), add(p.g), add(p.b);
     for (int role : {OliRole_Outline_Pen, OliRole_Fillet_Weld_Pen, OliRole_Other_Weld_Pen}) add(role);
-    Oli_Writer_State state;
-    Oli_Get_Writer_State(&state);
-    Oli_Append_Writer_State(state, key);
+    Oli_Get_Writer_State(entry);
+    Oli_Append_Writer_State(*entry, key);
 }
 
 void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
     static Kept_Overlay kept;
     static std::string key;
     if (PlotFile_Is_Open()) {
-        kept.valid = false;
+        kept.key.clear();
         Overlay(r, list, s, w, h);
         return;
     }
-    Overlay_Key(r, list, s, w, h, &key);
-    if (kept.valid && key == kept.key) {
+    Oli_Writer_State entry;
+    Overlay_Key(r, list, s, w, h, &key, &entry);
+    if (!kept.key.empty() && key == kept.key) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
         Oli_Set_Writer_State(kept.after);
         return;
     }
-    kept.valid = false;
+    kept.key.clear();
     // Drawn into memory, then written to the list; the state left behind
     // names the list, as drawing into it would have.
     char* bytes = nullptr;
@@ -232,18 +234,23 @@ void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, 
         return;
     }
     Overlay(r, memory, s, w, h);
-    const bool written = std::fclose(memory) == 0;
+    if (std::fclose(memory) != 0) {
+        // The bytes are lost: drawn again into the list from where it began.
+        std::free(bytes);
+        Oli_Set_Writer_State(entry);
+        Overlay(r, list, s, w, h);
+        return;
+    }
     Oli_Writer_State after;
     Oli_Get_Writer_State(&after);
     if (after.picture.stream == memory) after.picture.stream = list;
     if (after.picture.kept_stream == memory) after.picture.kept_stream = list;
     Oli_Set_Writer_State(after);
-    if (written) VEK_Stream_Put(list, bytes, size);
-    if (written && size <= kKeptBytes) {
+    VEK_Stream_Put(list, bytes, size);
+    if (size <= kKeptBytes) {
         kept.key.swap(key);
         kept.bytes.assign(bytes, size);
         kept.after = std::move(after);
-        kept.valid = true;
     }
     std::free(bytes);
 }

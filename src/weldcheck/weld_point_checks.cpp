@@ -15,6 +15,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/invariant.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -28,10 +29,20 @@ namespace {
 // A report line put together from its pieces and handed to the paragraph
 // writer in one call: the same text as one call per piece, as long as no
 // paragraph setting changes between the pieces. The text buffer is kept
-// from line to line.
+// from line to line, so one line is put together at a time: a second one
+// would clear the first one's text (the checking builds stop there).
 class Line {
 public:
-    explicit Line(FILE* f) : f_(f) { Text().clear(); }
+    explicit Line(FILE* f) : f_(f) {
+#ifdef WELD_CHECK_INVARIANTS
+        WELD_INVARIANT("report line", !open_, "one report line at a time");
+        open_ = true;
+#endif
+        Text().clear();
+    }
+#ifdef WELD_CHECK_INVARIANTS
+    ~Line() { open_ = false; }
+#endif
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
     __attribute__((format(printf, 2, 3))) void Add(const char* format, ...) {
@@ -53,6 +64,9 @@ private:
         return text;
     }
     FILE* f_;
+#ifdef WELD_CHECK_INVARIANTS
+    static inline bool open_ = false;
+#endif
 };
 
 struct PointStress {

@@ -33,6 +33,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -107,51 +109,53 @@ static int plate_strength_invalid(const Blech_Record* p, const char* prefix, FIL
 }
 
 // The inputs every check of a group refuses when they are not finite or
-// beyond any weld, in the order of their lines, with their largest value (a
-// length in mm, or a force, moment, force per length or stress); their
-// values are listed in the same order where they are checked.
+// beyond any weld, in the order of their lines: the symbol, where the group
+// holds the value, and its largest value (a length in mm, or a force,
+// moment, force per length or stress).
 namespace {
 struct Input {
     const char* symbol;
+    size_t at;  // offset of the value in NahtGruppe
     double largest;
 };
 constexpr double kMm = WELD_MAX_LENGTH, kF = WELD_MAX_FORCE;
 constexpr Input kInputs[] = {
-    {"a", kMm},
-    {"e", kMm},
-    {"l╬\\w╬r"_cp, kMm},
-    {"┌"_cp, kMm},
-    {"d", kMm},
-    {"l", kMm},
-    {"t╬\\1╬r"_cp, kMm},
-    {"t╬\\2╬r"_cp, kMm},
-    {"t╬\\p╬r"_cp, kMm},
-    {"N╬\\Ed╬r"_cp, kF},
-    {"M╬\\p,Ed╬r"_cp, kF},
-    {"M╬\\s,Ed╬r"_cp, kF},
-    {"V╬\\p,Ed╬r"_cp, kF},
-    {"V╬\\s,Ed╬r"_cp, kF},
-    {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, kF},
-    {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, kF},
-    {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, kF},
-    {"╠╬\\s╬r"_cp, kF},
-    {"Í╬\\s╬r"_cp, kF},
-    {"Í╬\\p╬r"_cp, kF},
-    {"F╬\\w,Ed╬r"_cp, kF},
-    {"╠╬\\w,Ed╬r"_cp, kF},
-    {"l╬\\eff╬r"_cp, kMm},
+    {"a", offsetof(NahtGruppe, a), kMm},
+    {"e", offsetof(NahtGruppe, e), kMm},
+    {"l╬\\w╬r"_cp, offsetof(NahtGruppe, l_w), kMm},
+    {"┌"_cp, offsetof(NahtGruppe, angle), kMm},
+    {"d", offsetof(NahtGruppe, d), kMm},
+    {"l", offsetof(NahtGruppe, l), kMm},
+    {"t╬\\1╬r"_cp, offsetof(NahtGruppe, plate1.t), kMm},
+    {"t╬\\2╬r"_cp, offsetof(NahtGruppe, plate2.t), kMm},
+    {"t╬\\p╬r"_cp, offsetof(NahtGruppe, t_p), kMm},
+    {"N╬\\Ed╬r"_cp, offsetof(NahtGruppe, N_Ed), kF},
+    {"M╬\\p,Ed╬r"_cp, offsetof(NahtGruppe, M_p_Ed), kF},
+    {"M╬\\s,Ed╬r"_cp, offsetof(NahtGruppe, M_s_Ed), kF},
+    {"V╬\\p,Ed╬r"_cp, offsetof(NahtGruppe, V_p_Ed), kF},
+    {"V╬\\s,Ed╬r"_cp, offsetof(NahtGruppe, V_s_Ed), kF},
+    {"F╬\\Ed╬r(╠╬\\s╬r)"_cp, offsetof(NahtGruppe, F_sigma_perp), kF},
+    {"F╬\\Ed╬r(Í╬\\s╬r)"_cp, offsetof(NahtGruppe, F_tau_perp), kF},
+    {"F╬\\Ed╬r(Í╬\\p╬r)"_cp, offsetof(NahtGruppe, F_tau_par), kF},
+    {"╠╬\\s╬r"_cp, offsetof(NahtGruppe, sigma_perp), kF},
+    {"Í╬\\s╬r"_cp, offsetof(NahtGruppe, tau_perp), kF},
+    {"Í╬\\p╬r"_cp, offsetof(NahtGruppe, tau_par), kF},
+    {"F╬\\w,Ed╬r"_cp, offsetof(NahtGruppe, F_w_Ed), kF},
+    {"╠╬\\w,Ed╬r"_cp, offsetof(NahtGruppe, sigma_w_Ed), kF},
+    {"l╬\\eff╬r"_cp, offsetof(NahtGruppe, l_eff), kMm},
 };
 constexpr int kInputCount = sizeof kInputs / sizeof kInputs[0];
+
+double Value(const NahtGruppe* g, const Input& in) {
+    double v;
+    std::memcpy(&v, reinterpret_cast<const char*>(g) + in.at, sizeof v);
+    return v;
+}
 
 }  // namespace
 
 int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     if (!g) return 1;
-    const double value[] = {g->a, g->e, g->l_w, g->angle, g->d, g->l, g->plate1.t, g->plate2.t,
-                            g->t_p, g->N_Ed, g->M_p_Ed, g->M_s_Ed, g->V_p_Ed, g->V_s_Ed, g->F_sigma_perp,
-                            g->F_tau_perp, g->F_tau_par, g->sigma_perp, g->tau_perp, g->tau_par, g->F_w_Ed,
-                            g->sigma_w_Ed, g->l_eff};
-    static_assert(sizeof value / sizeof value[0] == kInputCount);
     // The usual group has every input finite and within its bound: then
     // neither loop below has a line to write (the checks call this several
     // times per point). A sum of magnitudes is at least each of them, and
@@ -159,11 +163,11 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     // exceed the bounds is looked at value by value.
     double sum[2] = {0.0, 0.0};  // lengths, forces
 #pragma GCC unroll 23
-    for (int i = 0; i < kInputCount; ++i) sum[kInputs[i].largest == kF] += std::fabs(value[i]);
+    for (int i = 0; i < kInputCount; ++i) sum[kInputs[i].largest == kF] += std::fabs(Value(g, kInputs[i]));
     const bool usual = sum[0] <= kMm && sum[1] <= kF;
     int invalid = 0;
     for (int i = 0; i < kInputCount && !usual; ++i) {
-        if (std::isfinite(value[i])) continue;
+        if (std::isfinite(Value(g, kInputs[i]))) continue;
         invalid = 1;
         Weld_Invalid_Value_Line(f, "", kInputs[i].symbol);
     }
@@ -179,7 +183,7 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
     // Finite but beyond any weld: the squares and quotients of the checks
     // could overflow.
     for (int i = 0; i < kInputCount && !usual; ++i) {
-        if (std::fabs(value[i]) <= kInputs[i].largest) continue;
+        if (std::fabs(Value(g, kInputs[i])) <= kInputs[i].largest) continue;
         invalid = 1;
         if (f) OLI_printf(f, "%s╬HFehler╬r: %s = zu groß %s\n"_cp, P(), kInputs[i].symbol, Mark_Not_Ok());
     }
