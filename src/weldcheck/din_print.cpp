@@ -143,56 +143,47 @@ void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
-// The four lines of the largest and smallest normal stress, the largest
-// shear stress and comparison value of the welds, each with the point where
-// it occurs, in the four formats of the profile family (symbol, stress, y,
-// z). The points from the profile's reference point: stored from the weld
-// centroid.
-void Weld_Stress_Points(FILE* f, const Anschluss_Nahtwerte& v, const char* const format[4]) {
-    const struct {
-        const char* symbol;
-        double stress;
-    } rows[4] = {{SIGMA, v.sigma_max}, {SIGMA, v.sigma_min}, {TAU, v.tau}, {SIGMA, v.sigma_v}};
-    for (int k = 0; k < 4; k++)
-        Safe_Fprintf(f, format[k], rows[k].symbol, rows[k].stress, v.point[k][0] + v.y_s, v.point[k][1] + v.z_s);
-}
-
 void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
+    // The points from the profile's reference point: stored from the weld
+    // centroid.
+    auto Y = [&v](int k) { return v.point[k][0] + v.y_s; };
+    auto Z = [&v](int k) { return v.point[k][1] + v.z_s; };
     switch (type) {
-    case ANSCHLUSS_I: {
-        static const char* const format[4] = {
-            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
-            "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Mitte der Flanschoberseite\n"_cp,
-            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm\n"_cp,
-            "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %5.2lf cm    z = %5.2lf cm\n"_cp};
-        Weld_Stress_Points(f, v, format);
+    case ANSCHLUSS_I:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Mitte der Flanschoberseite\n"_cp,
+                     SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %5.2lf cm    z = %5.2lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
         break;
-    }
-    case ANSCHLUSS_RHS: {
-        static const char* const format[4] = {
-            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
-            "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
-            "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-            "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp};
-        Weld_Stress_Points(f, v, format);
+    case ANSCHLUSS_RHS:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
+                     SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
         break;
-    }
     case ANSCHLUSS_CHANNEL:
     case ANSCHLUSS_TEE:
-    case ANSCHLUSS_ANGLE: {
-        static const char* const tee[4] = {
-            "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
-            "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp,
-            "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-            "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp};
-        static const char* const other[4] = {
-            tee[0], "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
-            tee[2], tee[3]};
-        Weld_Stress_Points(f, v, type == ANSCHLUSS_TEE ? tee : other);
+    case ANSCHLUSS_ANGLE:
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
+                     SIGMA, v.sigma_max, Y(0), Z(0));
+        if (type == ANSCHLUSS_TEE)
+            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp,
+                         SIGMA, v.sigma_min, Y(1), Z(1));
+        else
+            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
+                         SIGMA, v.sigma_min, Y(1), Z(1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+                     Z(3));
         break;
-    }
     case ANSCHLUSS_CHS:
         Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r     %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r     %s╬\\w╬r = %7.2lf N/mm╬/2╬r     %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
                      SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau, TAU, v.tau_T, SIGMA, v.sigma_v);
