@@ -1,10 +1,12 @@
 // Fuzz target: the readers of the end-plate library. The first byte picks
 // the reader; the rest is the file.
-//  0: bolt records (Read_Schraube) one after another: each record read goes
-//     through Write_Schraube and must read back equal (the clearance within
-//     the two decimals of its text form), its names terminated.
-//  1: steel grades (Read_Stahlsorte): each read back equal through
-//     Write_Stahlsorte, the name terminated.
+//  0: bolt records (Read_Schraube) one after another: each record read has
+//     its indices within the tables and its clearance within 0..10 mm (a
+//     number beyond an int is refused, never wrapped), goes through
+//     Write_Schraube and must read back equal (the clearance within the two
+//     decimals of its text form), its names terminated.
+//  1: steel grades (Read_Stahlsorte): the index within the table, each read
+//     back equal through Write_Stahlsorte, the name terminated.
 //  2: «» names of 16 characters (Read_Quoted_Name16): each read back equal
 //     through Write_Quoted_Name.
 //  3: the names of the records of a profile file (Read_Profile_Name_At):
@@ -25,6 +27,13 @@ void Bolts(FILE* f, size_t limit) {
         if (r == 101) return;
         if (r == 103) continue;
         if (r != 0) Fail("bolt result neither 0, 101 nor 103");
+        // Every accepted number within its range as it stood in the file:
+        // nothing wrapped into the tables, no clearance beyond 10 mm or
+        // that is no number.
+        if (b.size < 0 || b.size >= SCHRAUBE_SIZES || b.klasse < 0 || b.klasse >= SCHRAUBE_CLASSES ||
+            b.kind < SCHRAUBE_KIND_NONE || b.kind > SCHRAUBE_KIND_GV)
+            Fail("bolt index outside its table");
+        if (!(b.clearance >= 0.0f && b.clearance <= SCHRAUBE_CLEARANCE_MAX)) Fail("bolt clearance outside 0..10 mm");
         if (strnlen(b.size_name, sizeof b.size_name) >= sizeof b.size_name ||
             strnlen(b.class_name, sizeof b.class_name) >= sizeof b.class_name)
             Fail("bolt name not terminated");
@@ -52,6 +61,7 @@ void Grades(FILE* f, size_t limit) {
         if (r == 101) return;
         if (r == 103) continue;
         if (r != 0) Fail("grade result neither 0, 101 nor 103");
+        if (g.grade < 0 || g.grade >= STAHLSORTE_GRADES) Fail("grade index outside its table");
         if (strnlen(g.name, sizeof g.name) >= sizeof g.name) Fail("grade name not terminated");
         const std::string bytes = fuzz::Written([&](FILE* out) { Write_Stahlsorte(out, &g); });
         FILE* back = fuzz::Stream(bytes);

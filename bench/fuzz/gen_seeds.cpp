@@ -303,6 +303,7 @@ int main() {
     // names of a profile file's records (3).
     Put("fuzz_endplate", "bolts", Pick(0, "0 0 0 1.00\n2 2 2 0.30\r\n7 3 1 0.20\n8 0 0 1\n5 1 -1 2.5\n"));
     Put("fuzz_endplate", "grades", Pick(1, "0\n4\r\n9\n3\n"));
+    Put("fuzz_endplate", "wrapped", Pick(0, "4294967297 0 0 1\n1 4294967298 0 1\n1 1 0 1e-400\n1 1 0 0x1p1\n"));
     Put("fuzz_endplate", "names", Pick(2, " \xAEHE300A\xAF\n\xAE" "A NAME LONGER THAN 16\xAF\n\xAE\xAF"));
     Put("fuzz_endplate", "profile_names", Pick(3, std::string("IPE300") + std::string(154, ' ') + "HE200A" +
                                                        std::string(150, '\0')));

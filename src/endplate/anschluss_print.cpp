@@ -15,6 +15,7 @@
 #include "drawings/kehlnaht_drawing.h"
 #include "endplate/endplate_print.h"
 #include "endplate/endplate_services.h"
+#include "endplate/input_limits.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
@@ -79,9 +80,18 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     char name[17] = "";
     if (record) Name16(record->drawing_name, name);
     int result = 1;
+    const double gamma_M = record ? record->load[ANSCHLUSS_GAMMA_M] : 0.0;
     if (!record || !Usable(*record)) {
         // The library's own text of unusable geometry for the error lines.
         Write_Error_Line(errors, 1, "die geometrischen Angaben sind unzulässig."_cp);
+    } else if (!Partial_Factor_Plausible(gamma_M)) {
+        // The section evaluation divides by it, whatever the code named in
+        // the title: a factor of 1e-300 would verify anything, and one of
+        // 1e300 would print a number of 301 digits.
+        char text[160];
+        std::snprintf(text, sizeof text, "der Materialsicherheitsbeiwert gamma_M = %.3g liegt nicht zwischen %g und %g.",
+                      gamma_M, PARTIAL_FACTOR_MIN, PARTIAL_FACTOR_MAX);
+        Write_Error_Line(errors, 1, text);
     } else if (services->calc_section) {
         // The section evaluation takes the weld lines and the outline the
         // scaled drawing leaves in the library's tables: drawn first (into a
@@ -112,7 +122,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     info.code_of_practice = code_text;
     info.grade_name = Grade_Name(record ? record->grades.grade : 0);
     info.weld_material_name = Grade_Name(record ? record->grades.weld_grade : 0);
-    info.gamma_M = record && design_code == 0 ? static_cast<float>(Shown(record->load[ANSCHLUSS_GAMMA_M])) : 0.0f;
+    info.gamma_M = record && design_code == 0 && Partial_Factor_Plausible(gamma_M) ? static_cast<float>(gamma_M) : 0.0f;
     info.offset_after_picture = 1.5f;
     info.f_y_k = record ? static_cast<float>(Shown(record->f_y_profile)) : 0.0f;
     info.f_y_k_weld = record && design_code == 0 ? static_cast<float>(Shown(record->f_y_weld)) : 0.0f;

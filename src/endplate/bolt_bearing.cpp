@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/stored_text.h"
+#include "endplate/input_limits.h"
 
 namespace {
 
@@ -15,19 +16,32 @@ bool Finite(std::initializer_list<double> values) {
     return true;
 }
 
+// f_y of the plate for its thickness t (cm): the grade's value for thick
+// plates above 40 mm, where the grade has one; 0 without a grade.
+double Plate_Yield_Strength(const Stahlsorte_Record* plate, double t) {
+    if (!plate) return 0.0;
+    if (t > 4.0 && plate->f_y_thick > 0.0f) return std::min(plate->f_y, plate->f_y_thick);
+    return plate->f_y;
+}
+
 }  // namespace
 
 int Calc_Bolt_Bearing(const Schraube_Record* bolt, const Stahlsorte_Record* plate, double gamma_M, int direction,
                       double t, double e, double e1, double e2, double e3, double sigma, double N, double V,
                       double* V_l) {
     const double edge = direction == 1 ? e1 : e;
-    if (Check_Schraube(bolt) || !plate || !(plate->f_y > 0.0f) || !(t > 0.0) || !(gamma_M > 0.0) || !(edge > 0.0) ||
-        !(e2 >= 0.0) || !(e3 >= 0.0) || !Finite({gamma_M, t, edge, e2, e3, sigma, N, V, plate->f_y})) {
+    if (!Partial_Factor_Usable(gamma_M, "Lochleibung")) {
+        if (V_l) *V_l = 0.0;
+        return BEARING_DATA_ERROR;
+    }
+    const double f_y = Plate_Yield_Strength(plate, t);
+    if (Check_Schraube(bolt) || !(f_y > 0.0) || !(t > 0.0) || !(edge > 0.0) || !(e2 >= 0.0) || !(e3 >= 0.0) ||
+        !Finite({t, edge, e2, e3, sigma, N, V, f_y})) {
         if (V_l) *V_l = 0.0;
         Data_Error_Message();
         return BEARING_DATA_ERROR;
     }
-    const double f = 0.1 * plate->f_y;
+    const double f = 0.1 * f_y;
     double D_s, D;
     if (Fitted_Bolt(*bolt))
         D_s = D = 0.1 * bolt->d_L;  // a fitted bolt fills its hole
@@ -50,9 +64,11 @@ int Calc_Bolt_Bearing(const Schraube_Record* bolt, const Stahlsorte_Record* plat
     if ((bolt->kind == SCHRAUBE_KIND_SLV || bolt->kind == SCHRAUBE_KIND_GV) && sigma >= 0.999 * f / gamma_M) {
         if (bolt->kind == SCHRAUBE_KIND_SLV) {
             // Friction of the preloaded bolt; a normal force that takes the
-            // whole preload leaves no friction.
-            const double friction = (1.0 - N / bolt->F_v) * bolt->F_v * 0.4347826086956522;
-            if (!(friction > 0.0) || V / friction * gamma_M > 1.0) return BEARING_SHORT_END;
+            // whole preload leaves no friction. The shear acts either way,
+            // and a pressing force adds no clamping to the preload.
+            const double tension = std::max(N, 0.0);
+            const double friction = (1.0 - tension / bolt->F_v) * bolt->F_v * 0.4347826086956522;
+            if (!(friction > 0.0) || std::fabs(V) / friction * gamma_M > 1.0) return BEARING_SHORT_END;
         }
         alpha += 0.5;
     }

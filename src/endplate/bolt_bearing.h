@@ -20,13 +20,15 @@ enum {
 // towards the end edge (direction 1, distance e1) or a side edge (distance
 // e), with e2, e3 (cm); preloaded bolts (SLV, GV) in a plate stressed to
 // sigma >= 0.999 f/gamma_M get a higher factor, SLV after its friction
-// check against N and V (kN per bolt). Returns the code of short distances
-// (the resistance is computed all the same), 1 when the friction of an SLV
-// bolt is exceeded (V_l not written), or BEARING_DATA_ERROR after the
-// message "Datenfehler !!!" with V_l 0 for a bolt or grade that fails its
-// check, a thickness, gamma_M or edge distance e1 (e) not above 0, e2 or e3
-// below 0, or values that are not finite. The factor alpha_l is held
-// within 0 .. 3.0.
+// check against the bolt's tension N and the shear V (kN per bolt; V of
+// either sign, N only where it pulls). A plate above 40 mm takes the
+// grade's f_y for thick plates. Returns the code of short distances (the
+// resistance is computed all the same), 1 when the friction of an SLV bolt
+// is exceeded (V_l not written), or BEARING_DATA_ERROR after the message
+// "Datenfehler !!!" with V_l 0 for a gamma_M outside the plausible range of
+// partial factors, a bolt or grade that fails its check, a thickness or
+// edge distance e1 (e) not above 0, e2 or e3 below 0, or values that are
+// not finite. The factor alpha_l is held within 0 .. 3.0.
 int Calc_Bolt_Bearing(const Schraube_Record *bolt, const Stahlsorte_Record *plate, double gamma_M,
                       int direction, double t, double e, double e1, double e2, double e3,
                       double sigma, double N, double V, double *V_l);

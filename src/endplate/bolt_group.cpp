@@ -96,7 +96,12 @@ double Calc_Bolt_Group(int n, const double* y, const double* z, const double* w,
     Calc_Point_Group_Inertia(n, y, z, w, &g.y_s, &g.z_s, &g.A, &g.I_zz, &g.I_yy, &g.I_p, 0, 0.0, 0.0);
     const double I = mode == 1 ? g.I_yy : mode == 2 ? g.I_zz : g.I_p;
     const double M = M_x + V_z * (y_F - g.y_s) + V_y * (g.z_s - z_F);
-    const double R = M_x - M;
+    // A group that cannot take a moment takes none of M', the torsion M_x
+    // included: all of M' is the rest. It keeps the sign in which the share
+    // of the eccentricity, M_x - M', is reported (that of -M'); M_x - M'
+    // alone would lose the torsion, and a twisted single bolt would report a
+    // rest of 0.
+    const double R = -M;
     bool refused = false;
     double result = 0.0, max_T = 0.0, T_y = 0.0, T_z = 0.0;
     int max_i = 0;

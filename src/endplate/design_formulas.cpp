@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "endplate/input_limits.h"
+
 int Calc_Buckling_Chi(int curve, double lambda, double extra, double* chi) {
     static const double ALPHA[4] = {0.21, 0.34, 0.49, 0.76};
     const double alpha = ALPHA[curve >= 0 && curve <= 3 ? curve : CURVE_D];
@@ -27,7 +29,8 @@ int Select_Buckling_Curves(int code, double h, double b, double t, int* curve_1,
         c[0] = 0, c[1] = 1, c[2] = 1;
         // A section without width counts as a narrow one.
         const double r = b > 0.0 ? h / b : HUGE_VAL;
-        if ((r <= 1.2 && t <= 8.0) || (r > 1.2 && t > 4.001 && t < 8.0)) c[0] = 1, c[1] = 2, c[2] = 2;
+        // Flanges of 40 to 80 mm take curves b and c, 80 mm included.
+        if ((r <= 1.2 && t <= 8.0) || (r > 1.2 && t > 4.001 && t <= 8.0)) c[0] = 1, c[1] = 2, c[2] = 2;
         if (t > 8.0) c[0] = c[1] = c[2] = 3;
         if (code < 0) {
             c[0] = 1, c[1] = 2, c[2] = 2;
@@ -56,7 +59,8 @@ int Calc_LTB_Kappa_M(double n, double lambda_M, int, int, int, int, double* kapp
 int Calc_Bolt_Shear_Resistance(const Schraube_Record* bolt, double gamma_M, int planes, double* V_R) {
     if (!V_R) return 0;
     *V_R = 0.0;
-    if (Check_Schraube(bolt) || planes <= 0 || !(gamma_M > 0.0) || !std::isfinite(gamma_M)) return 0;
+    if (!Partial_Factor_Usable(gamma_M, "Abscheren")) return 0;
+    if (Check_Schraube(bolt) || planes <= 0) return 0;
     const double D = Fitted_Bolt(*bolt) ? bolt->d_L : bolt->d;
     const double alpha_a = bolt->klasse == 3 ? 0.55 : 0.6;
     *V_R = alpha_a * 0.1 * bolt->f_u_b * (planes * 0.7853981633974483) * (0.1 * D) * (0.1 * D) / gamma_M;

@@ -25,8 +25,9 @@ int Calc_LTB_Kappa_M(double n, double lambda_M, int unused_1, int unused_2, int 
                      int unused_4, double *kappa_M);
 // V_R (kN) of a bolt in `planes` shear planes: alpha_a 0.55 (10.9) or 0.6
 // times 0.1 f_u,b times the area of the hole (fitted bolt) or shank
-// diameter, over gamma_M. A bolt that fails its check, no shear plane or a
-// gamma_M not above 0 give 0. Returns 0.
+// diameter, over gamma_M. A bolt that fails its check or no shear plane
+// give 0; so does a gamma_M outside the plausible range of partial factors,
+// after the message "Datenfehler !!!" that names it. Returns 0.
 int Calc_Bolt_Shear_Resistance(const Schraube_Record *bolt, double gamma_M, int planes, double *V_R);
 // The largest of six magnitudes.
 double Max_Abs6(double a, double b, double c, double d, double e, double f);

@@ -24,8 +24,9 @@ const char* const GAMMA = "\xC0";     // print font: gamma
 const char* const ETA = "\xD5";       // print font: the utilisation symbol
 
 // A utilisation the print list can show: a number that is not finite is a
-// failed check and is shown far above 1.
-float Shown_Utilisation(float u) { return std::isfinite(u) ? u : 999.999f; }
+// failed check and is shown far above 1. A force against its resistance
+// counts whatever its sign: -2 is twice the resistance, not within it.
+float Shown_Utilisation(float u) { return std::isfinite(u) ? std::fabs(u) : 999.999f; }
 
 // The symbol record of the title block's sketch.
 void Sketch_Record(FILE* f, const Titelblatt_Info* info) {

@@ -72,13 +72,15 @@ void Oli_Symbol_Picture_Before_Table(FILE *list, const char *symbol_file, double
 void Oli_Symbol_Picture_Beside_Text(FILE *list, const char *symbol_file, double width, double height,
                                     double left, double dy_before, double dy_after);
 
-// Utilisation lines. A utilisation that is not a finite number is written as
-// 999.999 (a check that failed), never as "nan".
+// Utilisation lines. A utilisation counts by its magnitude (a negative
+// force against its resistance is as far from it as a positive one); one
+// that is not a finite number is written as 999.999 (a check that failed),
+// never as "nan".
 // " ╬bMaximale Ausnutzung ..." with the verdict; 1 for a null list, else 0.
 int Print_Maximale_Ausnutzung(FILE *list, float u);
 // " ==> symbol╬\index╬r(c)= u" without a line end; fprintf's result.
 int Print_Ausnutzung_Symbol(FILE *list, const char *index, char c, float u);
-// u = a / b (999.999 for b = 0 with a force a) as a line; the running
+// u = |a / b| (999.999 for b = 0 with a force a) as a line; the running
 // maximum is raised to u; fprintf's result.
 int Print_Ausnutzung_Ratio(FILE *list, float *maximum, float a, float b);
 

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "endplate/input_limits.h"
+
 namespace {
 
 bool Finite(std::initializer_list<double> values) {
@@ -24,7 +26,13 @@ double K_Sigma_Outstand(bool free_edge_more_compressed, double psi) {
 
 void Calc_Plate_Bt_Limit(int edge_case, double* limit, int method, double f_y, double sigma_a, double sigma_b,
                          double gamma_M) {
-    if (!limit || !(f_y > 0.0) || !(gamma_M > 0.0) || !Finite({f_y, sigma_a, sigma_b, gamma_M})) return;
+    if (!limit) return;
+    // Input that gives no limit must not leave the running one: the part
+    // would pass unchecked.
+    if (!Partial_Factor_Usable(gamma_M, "b/t-Grenzwert") || !(f_y > 0.0) || !Finite({f_y, sigma_a, sigma_b})) {
+        *limit = 0.0;
+        return;
+    }
     const double s_a = -10.0 * sigma_a, s_b = -10.0 * sigma_b;
     const double s_max = s_a >= s_b ? s_a : s_b;
     if (s_max <= 0.1 && method == BT_ELASTIC) return;
@@ -105,7 +113,8 @@ void Calc_Profile_Bt_Limits(int type, double f_y, double gamma_M, double r, doub
                            type == BT_TUBE || type == BT_BOX;
     const bool needs_t_w = type == BT_I || type == BT_TEE || type == BT_CHANNEL || type == BT_BOX;
     const bool needs_t_u = type == BT_I;
-    const bool usable = A > 0.0 && Finite({f_y, gamma_M, r, b_o, t_o, b_u, t_u, h, t_w, N, M_y, M_z, A, W_o, W_z, W_u}) &&
+    const bool usable = Partial_Factor_Usable(gamma_M, "b/t-Grenzwerte") && f_y > 0.0 && A > 0.0 &&
+                        Finite({f_y, r, b_o, t_o, b_u, t_u, h, t_w, N, M_y, M_z, A, W_o, W_z, W_u}) &&
                         (!needs_t_o || t_o > 0.0) && (!needs_t_w || t_w > 0.0) && (!needs_t_u || t_u > 0.0);
     if (!usable) {
         // Nothing can be checked: no part may pass.

@@ -4,9 +4,10 @@
 //
 // Stresses in kN/cm², compression negative; f_y in N/mm²; lengths in cm.
 // The limits are running minima of the caller: a routine lowers *limit
-// when its limit is smaller and never raises it. Input that is not usable
-// (f_y or gamma_M not above 0, values that are not finite numbers) leaves
-// the limit as it is.
+// when its limit is smaller and never raises it. Input that gives no limit
+// (f_y not above 0, values that are not finite numbers, a gamma_M outside
+// the plausible range of partial factors, which is also named in the
+// message "Datenfehler !!!") sets it to 0, so that no part passes.
 #ifndef ENDPLATE_PLATE_LIMITS_H
 #define ENDPLATE_PLATE_LIMITS_H
 
@@ -39,8 +40,9 @@ enum { BT_I = 1, BT_TEE = 2, BT_CHANNEL = 3, BT_ANGLE = 4, BT_TUBE = 6, BT_BOX =
 // slenderness of the part groups (flanges, web, other flange; 0 where a
 // type has none), lim_1 .. lim_3 lowered to the groups' limits (which start
 // at 999). The two ints are not read. A section without area or with a
-// part thickness the type needs that is not above 0 cannot be checked:
-// every slenderness 0 and every caller limit 0, so that no part passes.
+// part thickness the type needs that is not above 0, or input that gives
+// no limit as above, cannot be checked: every slenderness 0 and every
+// caller limit 0, so that no part passes.
 void Calc_Profile_Bt_Limits(int type, double f_y, double gamma_M, double r, double b_o, double t_o,
                             double b_u, double t_u, double h, double t_w, double N, double M_y,
                             double M_z, double A, double W_o, double W_z, double W_u, int unused_1,

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "base/stored_text.h"
+#include "endplate/input_limits.h"
 
 const Schraube_Groesse Schrauben_Tabelle[SCHRAUBE_SIZES] = {
     {"M12", 12, 13, 0.843f, 50}, {"M16", 16, 17, 1.57f, 100}, {"M20", 20, 21, 2.45f, 160},
@@ -62,7 +64,7 @@ int Check_Schraube(const Schraube_Record* bolt) {
     if (static_cast<unsigned>(bolt->klasse) >= SCHRAUBE_CLASSES) return 1;
     if (bolt->kind < SCHRAUBE_KIND_NONE || bolt->kind > SCHRAUBE_KIND_GV) return 1;
     // A clearance that is not a number would reach the files as "nan".
-    if (!(bolt->clearance >= 0.0f) || !std::isfinite(bolt->clearance)) return 1;
+    if (!(bolt->clearance >= 0.0f && bolt->clearance <= SCHRAUBE_CLEARANCE_MAX)) return 1;
     return 0;
 }
 
@@ -84,9 +86,20 @@ int Set_Schraube(Schraube_Record* bolt, int size, int klasse, int kind, float cl
 
 int Read_Schraube(FILE* f, Schraube_Record* bolt) {
     if (!f || !bolt) return Read_Error_Message();
+    // Every field within its range as it stands in the file: a number
+    // beyond an int is refused, never wrapped into the table.
+    static const Field_Limits FIELDS[4] = {{"Größe"_cp, 0, SCHRAUBE_SIZES - 1, true},
+                                           {"Festigkeitsklasse", 0, SCHRAUBE_CLASSES - 1, true},
+                                           {"Art", SCHRAUBE_KIND_NONE, SCHRAUBE_KIND_GV, true},
+                                           {"Lochspiel", 0.0, SCHRAUBE_CLEARANCE_MAX, false}};
+    double v[4];
+    const int r = Read_Fields(f, "Schraube", FIELDS, 4, v);
+    if (r) return r;
     Schraube_Record read = *bolt;
-    if (std::fscanf(f, " %d %d %d %f", &read.size, &read.klasse, &read.kind, &read.clearance) != 4)
-        return Read_Error_Message();
+    read.size = static_cast<int>(v[0]);
+    read.klasse = static_cast<int>(v[1]);
+    read.kind = static_cast<int>(v[2]);
+    read.clearance = static_cast<float>(v[3]);
     if (Check_Schraube(&read)) return Data_Error_Message();
     Derive(&read);
     *bolt = read;
@@ -124,10 +137,12 @@ int Set_Stahlsorte(Stahlsorte_Record* grade, int index) {
 }
 
 int Read_Stahlsorte(FILE* f, Stahlsorte_Record* grade) {
-    int index = 0;
-    if (!f || !grade || std::fscanf(f, " %d", &index) != 1) return Read_Error_Message();
-    if (static_cast<unsigned>(index) >= STAHLSORTE_GRADES) return Data_Error_Message();
-    Set_Stahlsorte(grade, index);
+    if (!f || !grade) return Read_Error_Message();
+    static const Field_Limits FIELD = {"Nummer", 0, STAHLSORTE_GRADES - 1, true};
+    double index = 0;
+    const int r = Read_Fields(f, "Stahlsorte", &FIELD, 1, &index);
+    if (r) return r;
+    Set_Stahlsorte(grade, static_cast<int>(index));
     return 0;
 }
 

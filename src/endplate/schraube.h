@@ -24,6 +24,9 @@ enum {
     SCHRAUBE_KIND_SLV = 1,
     SCHRAUBE_KIND_GV = 2,
 };
+// The largest hole clearance a bolt record takes, mm (oversize holes
+// included).
+constexpr float SCHRAUBE_CLEARANCE_MAX = 10.0f;
 
 struct Schraube_Record {
     int size;           // 0..7
@@ -64,13 +67,18 @@ extern const Stahlsorte_Eintrag Stahlsorte_Tabelle[STAHLSORTE_GRADES];
 // single-precision 0.3 included).
 inline int Fitted_Bolt(const Schraube_Record &bolt) { return 0.1 * bolt.clearance <= 0.03 + 1e-7; }
 
-// Reads " %d %d %d %f" (size, class, kind, clearance) and derives.
+// Reads the four numbers of the text form (size, class, kind, clearance),
+// each a whole word, and derives. 101 after "Lesefehler !!!" when one is
+// missing or no number, 103 after "Datenfehler !!!" when one lies outside
+// its range (a number beyond an int is never wrapped into it), is no whole
+// number where one is due, or is not a finite decimal number; the message
+// names the field. The record is left as it was.
 int Read_Schraube(FILE *f, Schraube_Record *bolt);
 // Writes "%d %d %d %.2f\n"; the record is never modified.
 int Write_Schraube(FILE *f, const Schraube_Record *bolt);
 // 1 when the size is above 7, the class above 3, the kind outside -1..2 or
-// the clearance not a number of 0 or more (indices compared unsigned); 0
-// otherwise. A null record gives 1.
+// the clearance not a number from 0 to SCHRAUBE_CLEARANCE_MAX (indices
+// compared unsigned); 0 otherwise. A null record gives 1.
 int Check_Schraube(const Schraube_Record *bolt);
 // Derives strengths, diameters, preload and names from the indices; a
 // record that fails the check is left as it was. Returns 0.
@@ -79,7 +87,8 @@ int Update_Schraube(Schraube_Record *bolt);
 // failed (the values stay stored, nothing is derived), else 0.
 int Set_Schraube(Schraube_Record *bolt, int size, int klasse, int kind, float clearance);
 
-// Reads " %d" (the grade index) and fills the grade's values.
+// Reads the grade index (a whole word) and fills the grade's values; 101
+// or 103 with the messages of Read_Schraube, the record left as it was.
 int Read_Stahlsorte(FILE *f, Stahlsorte_Record *grade);
 // Writes "%d\n" with the grade index.
 int Write_Stahlsorte(FILE *f, const Stahlsorte_Record *grade);

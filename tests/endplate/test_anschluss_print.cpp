@@ -234,6 +234,20 @@ TEST_F(PrintOut, FailuresSayThatTheProofCannotBeMade) {
     list = List();
     EXPECT_NE(list.find(" die geometrischen Angaben sind unzulässig.\n"_cp), std::string::npos) << list;
     EXPECT_EQ(list.find("nan"), std::string::npos);
+    // A partial factor outside 0.5 .. 3 is refused by name, under either
+    // code (the section evaluation divides by it), and never printed whole.
+    for (double gamma : {1e300, 1e-300}) {
+        r = Connection();
+        r.load[ANSCHLUSS_GAMMA_M] = gamma;
+        Print_Stirnplattenanschluss(&r);
+        list = List();
+        char line[120];
+        std::snprintf(line, sizeof line, " der Materialsicherheitsbeiwert gamma_M = %s liegt nicht zwischen 0.5 und 3.\n",
+                      gamma > 1 ? "1e+300" : "1e-300");
+        EXPECT_NE(list.find(line), std::string::npos) << list;
+        EXPECT_NE(list.find("Der Nachweis kann nicht geführt werden"_cp), std::string::npos);
+        EXPECT_EQ(list.find("000000000"), std::string::npos);
+    }
     // EC 3 with the annex chapter: the code text with the annex's name, no
     // weld material line; the drawing switch off ends with the checks table.
     r = Connection();

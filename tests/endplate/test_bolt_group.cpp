@@ -98,6 +98,54 @@ TEST_F(BoltGroup, OneBoltAndItsEccentricity) {
     EXPECT_DOUBLE_EQ(M_rest, -1e6);
 }
 
+// A group without polar moment takes no part of the moment about its
+// centroid, M' = M_x + V_z (y_F - y_s) + V_y (z_s - z_F): all of it is
+// refused, reported as -M' (M_x - M' when M_x = 0), and the bolts take the
+// shear alone.
+TEST_F(BoltGroup, AGroupWithoutPolarMomentRefusesTheWholeMoment) {
+    const double y1[1] = {0}, z1[1] = {0}, y2[2] = {10, 10}, z2[2] = {5, 5};
+    struct Case {
+        int n;
+        const double *y, *z;
+        double V_y, V_z, M_x, y_F, z_F;
+        double T, rest;       // N, Nmm
+        const char* shown;    // the refused moment in kNm
+    } cases[] = {
+        // One bolt twisted by 5 kNm: no shear, M' = 5e6 Nmm.
+        {1, y1, z1, 0, 0, 5e6, 0, 0, 0, -5e6, "-5.00"},
+        // 2 kNm and 20 kN at 50 mm: M' = 2e6 + 20000 x 50 = 3e6 Nmm.
+        {1, y1, z1, 0, 20000, 2e6, 50, 0, 20000, -3e6, "-3.00"},
+        // Two bolts on one point, 1 kNm and V_y 10 kN at z_F = 35:
+        // M' = 1e6 + 10000 (5 - 35) = 7e5 Nmm; 5 kN to each bolt.
+        {2, y2, z2, 10000, 0, 1e6, 10, 35, 5000, -7e5, "-0.70"},
+        // Torsion against the eccentricity, 1e6 - 20000 x 50 = 0: nothing
+        // is refused.
+        {1, y1, z1, 0, 20000, -1e6, 50, 0, 20000, 0, nullptr},
+    };
+    for (const Case& c : cases) {
+        std::fclose(list_);
+        list_ = std::tmpfile();
+        double M_rest = 99;
+        EXPECT_DOUBLE_EQ(Calc_Bolt_Group(c.n, c.y, c.z, nullptr, c.V_y, c.V_z, c.M_x, c.y_F, c.z_F, -1, 0, nullptr,
+                                         nullptr, &M_rest, list_, 0),
+                         c.T);
+        EXPECT_DOUBLE_EQ(M_rest, c.rest);
+        const std::string list = List();
+        const size_t refusal = list.find("Exzentrizitätsmoment M' = "_cp);
+        if (!c.shown) {
+            EXPECT_EQ(refusal, std::string::npos) << list;
+            continue;
+        }
+        EXPECT_NE(list.find(std::string("Exzentrizitätsmoment M' = "_cp) + c.shown + " kNm kann nicht"),
+                  std::string::npos)
+            << list;
+        // Without shear there is no bolt force to give.
+        if (c.T == 0) {
+            EXPECT_NE(list.find("Maximale Beanspruchung nicht ermittelbar"), std::string::npos) << list;
+        }
+    }
+}
+
 TEST_F(BoltGroup, NoBoltsOrNoNumbersAreRefused) {
     const double y[2] = {0, 100}, z[2] = {0, 0};
     double T_y = 1, T_z = 1, M_rest = 1;

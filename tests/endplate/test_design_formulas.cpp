@@ -53,6 +53,8 @@ TEST(DesignFormulas, BucklingAndLateralTorsionalReduction) {
     EXPECT_EQ(c[0] * 100 + c[1] * 10 + c[2], 122);
     Select_Buckling_Curves(1, 60, 20, 2, &c[0], &c[1], &c[2]);  // h/b 3, t 2: a, b, b
     EXPECT_EQ(c[0] * 100 + c[1] * 10 + c[2], 11);
+    Select_Buckling_Curves(1, 60, 20, 8, &c[0], &c[1], &c[2]);  // 40 < t <= 80 mm: b, c, c
+    EXPECT_EQ(c[0] * 100 + c[1] * 10 + c[2], 122);
     Select_Buckling_Curves(1, 60, 20, 9, &c[0], &c[1], &c[2]);  // t > 8: d, d, d
     EXPECT_EQ(c[0] * 100 + c[1] * 10 + c[2], 333);
     Select_Buckling_Curves(-1, 60, 20, 5, &c[0], &c[1], &c[2]);  // welded, t > 4: c, d, d
@@ -134,6 +136,29 @@ TEST(DesignFormulas, BoltBearingResistance) {
     // Within its friction (112 x 0.4348 / 1.1 = 44.3 kN): alpha 1.9 + 0.5.
     EXPECT_EQ(Calc_Bolt_Bearing(&slv, &plate, 1.1, 1, 1.0, 0, 4.2, 4.0, 7.0, 24.0, 0, 40, &V), BEARING_OK);
     EXPECT_NEAR(V, 2.4 * 2.0 * 24 / 1.1, 1e-9);
+    // The friction of that bolt, mu F_v / (1.15 gamma_M) = 0.5 x 112 /
+    // (1.15 x 1.1) = 44.27 kN, holds against the shear either way; a
+    // tension of 56 kN leaves (112 - 56) x 0.5 / 1.265 = 22.13 kN, and a
+    // pressing force adds nothing to the preload (still 44.27 kN).
+    struct Friction {
+        double N, V;
+        int code;
+    } friction[] = {{0, 40, BEARING_OK},         {0, -40, BEARING_OK},         {0, 60, BEARING_SHORT_END},
+                    {0, -60, BEARING_SHORT_END}, {0, -1000, BEARING_SHORT_END}, {56, 20, BEARING_OK},
+                    {56, -25, BEARING_SHORT_END}, {-56, 44, BEARING_OK},        {-56, -50, BEARING_SHORT_END}};
+    for (const Friction& c : friction) {
+        V = 7;
+        EXPECT_EQ(Calc_Bolt_Bearing(&slv, &plate, 1.1, 1, 1.0, 0, 4.2, 4.0, 7.0, 24.0, c.N, c.V, &V), c.code)
+            << c.N << " " << c.V;
+        EXPECT_NEAR(V, c.code == BEARING_OK ? 2.4 * 2.0 * 24 / 1.1 : 7.0, 1e-9) << c.N << " " << c.V;
+    }
+    // A plate above 40 mm takes f_y of thick plates, 215 N/mm² for S235:
+    // t 5 cm: 1.9 x 2.0 x 5.0 x 21.5 / 1.1 = 371.36 kN; 40 mm still 240:
+    // 1.9 x 2.0 x 4.0 x 24 / 1.1 = 331.64 kN.
+    Calc_Bolt_Bearing(&b, &plate, 1.1, 1, 5.0, 0, 4.2, 4.0, 7.0, 0, 0, 10, &V);
+    EXPECT_NEAR(V, 371.36, 0.005);
+    Calc_Bolt_Bearing(&b, &plate, 1.1, 1, 4.0, 0, 4.2, 4.0, 7.0, 0, 0, 10, &V);
+    EXPECT_NEAR(V, 331.64, 0.005);
     // Bad data: the library's message, 103 and no resistance.
     VEK_Clear_Recorded_Messages();
     EXPECT_EQ(Calc_Bolt_Bearing(&b, &plate, 1.1, 1, 0.0, 0, 4.2, 4.0, 7.0, 0, 0, 10, &V), BEARING_DATA_ERROR);
@@ -141,6 +166,44 @@ TEST(DesignFormulas, BoltBearingResistance) {
     EXPECT_EQ(Calc_Bolt_Bearing(&b, &plate, 1.1, 2, 1.0, -3, 4.2, 4.0, 7.0, 0, 0, 10, &V), BEARING_DATA_ERROR);
     EXPECT_EQ(VEK_Recorded_Messages().size(), 2u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "Datenfehler !!!");
+}
+
+// Partial factors outside 0.5 .. 3 are refused by every routine that
+// divides by one, with the message naming the factor (never "nan"); the
+// limits themselves are taken. Shear of M20 4.6 (shank 2.0 cm), one plane:
+// 0.6 x 40 x pi/4 x 2.0² / gamma_M = 75.40 / gamma_M kN.
+TEST(DesignFormulas, PartialFactorsOutsideTheirRangeAreRefused) {
+    Schraube_Record m20 = Bolt(2, 0, 0, 2.0f);
+    Stahlsorte_Record plate = {};
+    Set_Stahlsorte(&plate, 0);
+    for (double gamma : {1e-300, 1e300, double(NAN), -1.1, 0.0, 0.49, 3.01, -double(INFINITY)}) {
+        VEK_Clear_Recorded_Messages();
+        double V = 5, V_R = 5, L = 999;
+        EXPECT_EQ(Calc_Bolt_Bearing(&m20, &plate, gamma, 1, 1.0, 0, 4.2, 4.0, 7.0, 0, 0, 10, &V), BEARING_DATA_ERROR);
+        EXPECT_EQ(V, 0.0);
+        Calc_Bolt_Shear_Resistance(&m20, gamma, 1, &V_R);
+        EXPECT_EQ(V_R, 0.0);
+        Calc_Plate_Bt_Limit(BT_INTERNAL, &L, BT_ELASTIC, 240, -24, -24, gamma);
+        EXPECT_EQ(L, 0.0);  // no limit: no part passes
+        double bt[3], lim[3] = {999, 999, 999};
+        Calc_Profile_Bt_Limits(BT_I, 240, gamma, 1.5, 20, 1.2, 20, 1.2, 40, 0.8, -100, 1000, 100, 50, 500, 80, 600, 0,
+                               0, &bt[0], &bt[1], &bt[2], &lim[0], &lim[1], &lim[2], BT_ELASTIC);
+        EXPECT_EQ(lim[0] + lim[1] + lim[2], 0.0);
+        const auto& boxes = VEK_Recorded_Messages();
+        ASSERT_EQ(boxes.size(), 4u) << gamma;
+        for (const auto& box : boxes) {
+            ASSERT_EQ(box.lines.size(), 2u);
+            EXPECT_EQ(box.lines[0], "Datenfehler !!!");
+            EXPECT_NE(box.lines[1].find("gamma_M = "), std::string::npos) << box.lines[1];
+            EXPECT_NE(box.lines[1].find("nicht zwischen 0.5 und 3"), std::string::npos) << box.lines[1];
+            EXPECT_EQ(box.lines[1].find("nan"), std::string::npos) << box.lines[1];
+        }
+    }
+    for (double gamma : {0.5, 3.0}) {
+        double V_R = 0;
+        Calc_Bolt_Shear_Resistance(&m20, gamma, 1, &V_R);
+        EXPECT_NEAR(V_R, 75.398 / gamma, 0.001);
+    }
 }
 
 TEST(DesignFormulas, SizingHelpers) {
@@ -222,11 +285,15 @@ TEST(PlateLimits, PlasticLimitsAndTheirShares) {
     L = 999;
     Calc_Plate_Bt_Limit_2(BT_INTERNAL, 0, 240, 1, 2, 1.1, &L, BT_ELASTIC_PLASTIC);
     EXPECT_EQ(L, 999.0);
-    // Unusable input leaves the limit.
+    // Input that gives no limit sets it to 0: the part cannot pass.
+    for (double f_y : {0.0, -240.0, double(NAN)}) {
+        L = 999;
+        Calc_Plate_Bt_Limit(BT_INTERNAL, &L, BT_ELASTIC, f_y, -24, -24, 1.0);
+        EXPECT_EQ(L, 0.0) << f_y;
+    }
     L = 999;
-    Calc_Plate_Bt_Limit(BT_INTERNAL, &L, BT_ELASTIC, 0, -24, -24, 1.0);
     Calc_Plate_Bt_Limit(BT_INTERNAL, &L, BT_ELASTIC, 240, NAN, -24, 1.0);
-    EXPECT_EQ(L, 999.0);
+    EXPECT_EQ(L, 0.0);
 }
 
 TEST(PlateLimits, PartsOfAnISection) {

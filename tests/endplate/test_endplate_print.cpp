@@ -43,6 +43,13 @@ TEST(EndplatePrint, UtilisationLines) {
     Written([](FILE* f) { Print_Ausnutzung_Ratio(f, &max, 9.0f, 10.0f); });
     EXPECT_FLOAT_EQ(max, 0.9f);
     EXPECT_NE(Written([](FILE* f) { Print_Ausnutzung_Ratio(f, &max, 1.0f, 0.0f); }).find("999.999 >"), std::string::npos);
+    // A force of -20 against a resistance of 10 is twice the resistance.
+    max = 0.7f;
+    EXPECT_EQ(Written([](FILE* f) { Print_Ausnutzung_Ratio(f, &max, -20.0f, 10.0f); }),
+              " ╬b==> ╬bAusnutzung = 2.000 > 1╬r\n"_cp);
+    EXPECT_FLOAT_EQ(max, 2.0f);
+    EXPECT_EQ(Written([](FILE* f) { Print_Maximale_Ausnutzung(f, -1.5f); }),
+              " \n ╬bMaximale Ausnutzung  1.500  >  1   \x88  Nachweis ╬_nicht erfüllt╬r╬B !\n"_cp);
 }
 
 TEST(EndplatePrint, Names) {

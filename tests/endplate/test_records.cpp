@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "base/cp850.h"
 #include "endplate/schraube.h"
 #include "platform/msgbox.h"
 #include "support/testutil.h"
@@ -94,6 +95,58 @@ TEST(Schraube, TextFormAndRefusals) {
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], c.message) << c.text;
         std::fclose(in);
     }
+}
+
+// Numbers beyond an int are refused, never wrapped into the tables
+// (4294967297 = 2^32 + 1 would be size 1, M16); every number is checked
+// against its range as it stands, the message naming the field.
+TEST(Schraube, DamagedNumbersAreRefusedByField) {
+    struct Case {
+        const char* text;
+        int result;
+        const char* field;
+    } cases[] = {
+        {"4294967297 0 0 1.0\n", 103, "Schraube, Größe: 4294967297"_cp},
+        {"1 4294967298 0 1\n", 103, "Schraube, Festigkeitsklasse: 4294967298"},
+        {"1 1 4294967295 1\n", 103, "Schraube, Art: 4294967295"},
+        {"-4294967295 1 0 1\n", 103, "Schraube, Größe: -4294967295"_cp},
+        {"1.5 1 0 1\n", 103, "Schraube, Größe: \"1.5\" ist keine ganze Zahl"_cp},
+        {"1 1 0 1e-400\n", 103, "Schraube, Lochspiel: 1e-400 liegt nicht zwischen 0 und 10"},
+        {"1 1 0 1e39\n", 103, "Schraube, Lochspiel: 1e39"},
+        {"1 1 0 10.01\n", 103, "Schraube, Lochspiel: 10.01"},
+        {"1 1 0 0x1p1\n", 103, "Schraube, Lochspiel: \"0x1p1\" ist keine Zahl"},
+        {"1 1 0 -inf\n", 103, "Schraube, Lochspiel: \"-inf\" ist keine endliche Zahl"},
+        {"1 1 0 zwei\n", 101, "Schraube, Lochspiel: \"zwei\" ist keine Zahl"},
+        {"1 1 0\n", 101, "Schraube, Lochspiel: kein Wert"},
+    };
+    for (const Case& c : cases) {
+        VEK_Clear_Recorded_Messages();
+        FILE* in = testutil::Stream_With(c.text);
+        Schraube_Record keep = {};
+        Set_Schraube(&keep, 5, 3, 2, 2.0f);
+        EXPECT_EQ(Read_Schraube(in, &keep), c.result) << c.text;
+        EXPECT_EQ(keep.size * 100 + keep.klasse * 10 + keep.kind, 532) << c.text;
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.text;
+        const auto& lines = VEK_Recorded_Messages()[0].lines;
+        ASSERT_EQ(lines.size(), 2u) << c.text;
+        EXPECT_EQ(lines[0], c.result == 103 ? "Datenfehler !!!" : "Lesefehler !!!") << c.text;
+        EXPECT_EQ(lines[1].rfind(c.field, 0), 0u) << lines[1];
+        std::fclose(in);
+    }
+    // The largest values of each range are taken: M36 10.9 GV, 10 mm.
+    FILE* in = testutil::Stream_With("7 3 2 10.00\n4294967298\n4\n");
+    Schraube_Record b = {};
+    ASSERT_EQ(Read_Schraube(in, &b), 0);
+    EXPECT_STREQ(b.class_name, "10.9GV");
+    EXPECT_FLOAT_EQ(b.clearance, 10.0f);
+    Stahlsorte_Record g = {};
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Read_Stahlsorte(in, &g), 103);  // 2^32 + 2 would be grade 2
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[1], "Stahlsorte, Nummer: 4294967298 liegt nicht zwischen 0 und 4");
+    ASSERT_EQ(Read_Stahlsorte(in, &g), 0);
+    EXPECT_FLOAT_EQ(g.f_y, 360);
+    std::fclose(in);
 }
 
 TEST(Stahlsorte, FiveStructuralSteels) {
