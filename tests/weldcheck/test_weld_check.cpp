@@ -596,6 +596,42 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
     EXPECT_EQ(capped.contact_share, 0.75);
 }
 
+// The plate's tensile strength is that of its thickness under every annex
+// (EN 1993-1-1 Table 3.1 as the weld grade table holds it: S355 490 up to
+// 40 mm, 470 above; S275 430 and 410; S235 360 both), also where an annex
+// variant is active. Two long welds a = 5 of a flat bar, N = 100 kN: sigma
+// = 100, sigma_perp = tau_perp = 70.71, sigma_1 = 2 70.71 = 141.42 N/mm²
+// against f_u / (beta_w 1.25); the profile (600 N/mm²) is the stronger part.
+// A 50 mm S355 plate: U = 141.42 / (470 / 1.125) = 0.3385, not 0.3247.
+TEST(WeldCheck, PlateStrengthOfItsThicknessUnderEveryAnnex) {
+    struct Grade {
+        int grade;
+        double fu40, fu80, beta_w;
+    };
+    const Grade grades[] = {{2, 490, 470, 0.9}, {1, 430, 410, 0.85}, {0, 360, 360, 0.8}};
+    Blech_Record strong;
+    Steel_Plate(&strong, 10, 600, 600);
+    for (int variant : {0, 1}) {
+        for (const Grade& g : grades) {
+            for (double t : {20.0, 50.0}) {
+                SCOPED_TRACE("variant " + std::to_string(variant) + ", grade " + std::to_string(g.grade) + ", t " +
+                             std::to_string(t));
+                AnnexVariant v(variant);
+                SchweissnahtNachweis r = Two_Long_Welds();
+                r.V_z = 0;
+                r.profile.material = strong.material;
+                Clear_Plate(&r.plate);
+                r.plate.t = t;
+                r.plate.material.grade = g.grade;
+                ASSERT_EQ(Check_Material_Params(&r.plate.material, t, nullptr, 0, nullptr), 0);
+                const double fu = t > 40 ? g.fu80 : g.fu40;
+                EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+                EXPECT_NEAR(r.U_w, 2 * 100 / std::sqrt(2.0) / (fu / (g.beta_w * 1.25)), 1e-6);
+            }
+        }
+    }
+}
+
 // Without the full treatment a symmetric I under M_y, V_z and N is checked
 // on one half: the mirrored welds refer to their partners and the result is
 // that of the full treatment.
