@@ -1,9 +1,9 @@
 // The Eurocode mode of the welded-connection record: its cross-section
 // block (EN 1993-1-1 6.2 through the cross-section check of the profile)
 // and its weld block (EN 1993-1-8 4.5 through the weld check), each
-// building the weld program's records from the library record; the torsion
-// coefficients of a rectangle; and the library's test case of the weld
-// check record.
+// building the weld program's records from the library record; and the
+// torsion coefficients of a rectangle. (The fixed test case of the weld
+// check record lives with the record.)
 #include <cmath>
 #include <cstring>
 

@@ -596,6 +596,42 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
     EXPECT_EQ(capped.contact_share, 0.75);
 }
 
+// The catalogue angle L 150 x 100 x 10 (r 12 and 6; centroid 23.4 mm from
+// the back of the long leg, 48.1 mm from the back of the short one) welded
+// on both faces of its long leg, a = 4, end craters deducted: the outer
+// weld 150 - 8 = 142 mm at z' 4..146, the inner one from the toe radius to
+// the root radius less the craters, 122 - 8 = 114 mm at z' 10..124; as the
+// program fills the record for it. N = 20 kN at the profile centroid:
+// weld centroid y_w = 18.95, z_w = -30.46 mm from it, I_w,y = 146.45,
+// I_w,z = 2.53, I_w,yz = 2.02, I_p = 148.98 cm⁴. With M_x = 5 kNm at the
+// inner weld's lower end (y = -5.55, z = 52.56 from the weld centroid):
+// sigma = 138.54, tau across = 5e6 52.56 / I_p = 176.41 (towards its face),
+// along 5e6 5.55 / I_p = 18.62 N/mm²: sigma_perp = -26.78, tau_perp =
+// 222.70, sigma_1 = (26.78² + 3 (222.70² + 18.62²))^1/2 = 388.0 against
+// 360: U = 1.078, a failure where dropping M_x gave 0.544.
+TEST(WeldCheck, CatalogueAngleWeldedOnBothFacesOfItsLongLeg) {
+    const std::string file = WELD_PROFIL_FILE;
+    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    SchweissnahtNachweis base = Profile_Record(3, 150, 10, 100, 10);
+    const int loaded = Init_Profile_From_Name(&base.profile, "L150X100X10");
+    unsetenv("DATA");
+    ASSERT_EQ(loaded, 0);
+    Weld(&base, 2, 4, 1, 150);
+    Weld(&base, 6, 4, 2, 122);
+    base.deduct_craters = 1;
+    base.no_length_check = base.no_throat_check = 0;
+    base.N = 20e3;
+    const struct {
+        double Mx, U;  // kNm
+    } cases[] = {{0, 0.544}, {1, 0.625}, {5, 1.078}, {-1, 0.490}, {-5, 1.117}};
+    for (const auto& c : cases) {
+        SchweissnahtNachweis r = base;
+        r.M_x = c.Mx * 1e6;
+        EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0) << c.Mx;
+        EXPECT_NEAR(r.U_w, c.U, 0.0005) << c.Mx;
+    }
+}
+
 // The plate's tensile strength is that of its thickness under every annex
 // (EN 1993-1-1 Table 3.1 as the weld grade table holds it: S355 490 up to
 // 40 mm, 470 above; S275 430 and 410; S235 360 both), also where an annex
