@@ -1,9 +1,9 @@
 // The Eurocode mode of the welded-connection record: its cross-section
 // block (EN 1993-1-1 6.2 through the cross-section check of the profile)
 // and its weld block (EN 1993-1-8 4.5 through the weld check), each
-// building the weld program's records from the library record; the torsion
-// coefficients of a rectangle; and the library's test case of the weld
-// check record.
+// building the weld program's records from the library record; and the
+// torsion coefficients of a rectangle. (The fixed test case of the weld
+// check record lives with the record.)
 #include <cmath>
 #include <cstring>
 
@@ -231,6 +231,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     rec.N = 1000 * F[0], rec.M_y = 1e6 * F[1], rec.M_z = 1e6 * F[2];
     rec.V_y = 1000 * F[3], rec.V_z = 1000 * F[4], rec.M_x = 1e6 * F[5];
     rec.all_round = r->weld_kind == 2;
+    rec.check_field = 1;  // the points are checked, not only their stresses listed
     rec.deduct_craters = r->end_crater == 1;
     int count = 0;
     const Slot* slots = Slots_Of(rec.profile.type, &count);
@@ -242,13 +243,11 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
             rec.l[s.slot] = r->l_pos[s.position - 1];
         }
     }
-    if (rec.all_round) {
-        // The check works out the lengths of the weld all round.
+    // The check works out the lengths of a weld all round. Welds that close
+    // no ring carry M_x by their polar moment: it is never dropped.
+    if (rec.all_round)
         for (int i = 0; i < WELD_CHECK_WELDS; i++)
             if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
-    } else {
-        rec.M_x = 0.0;
-    }
     Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
     const double* v = rec.line_values;
     if (!f || level <= 0 || !(std::fabs(v[7]) > 0.001 || std::fabs(v[0]) > 0.001)) {

@@ -52,6 +52,11 @@ struct WeldCheckWork {
     double A_w, A_wy, A_wz, S_y, S_z, I_y0, I_z0, I_yz0, a_min;
     int n_positions, n_lines;
     double W_wt, l_w, dy_w, dz_w, I_wy, I_wz, I_wyz;
+    // An open weld group (no closed ring) carries M_x elastically, as a
+    // rigid plate turning about the weld centroid: I_wp is the polar moment
+    // of the throat areas about it, set only when it carries M_x.
+    double I_wp;
+    bool polar;
 
     // forces (kN, kNm) and stress terms
     double N, My, Mz, Vy, Vz, Mx;
@@ -65,7 +70,9 @@ struct WeldCheckWork {
 
     // per point: stresses (shear without torsion; torsion separately)
     double sx[WELD_CHECK_WELDS][WC_POINTS], ty[WELD_CHECK_WELDS][WC_POINTS], tz[WELD_CHECK_WELDS][WC_POINTS];
-    double tT[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear along the weld
+    double tT[WELD_CHECK_WELDS][WC_POINTS];   // signed torsion shear along the weld
+    double tTc[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear across it (polar moment only), in the
+                                              // axis across the weld (z for a weld along y, else y)
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
 
     // positions in report order (base number, then position) and their count
@@ -94,10 +101,13 @@ void Wc_Torsion_Modulus(WeldCheckWork* w);
 int Wc_Section_Values(WeldCheckWork* w);
 void Wc_Print_Section_Values(WeldCheckWork* w);
 
-// Forces (weld_force_distribution.cpp). Each returns 0, or 1 when the check
-// is refused (U_w -1 already set).
+// Forces (weld_force_distribution.cpp). Those returning int give 0, or 1
+// when the check is refused (U_w -1 already set).
 void Wc_Design_Forces(WeldCheckWork* w);
-void Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
+// How M_x is carried: by the closed ring's torsion modulus, else by the
+// polar moment of the open group; the design-force block. Refused when M_x
+// is present and neither can carry it.
+int Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
 int Wc_Distribute(WeldCheckWork* w);
 

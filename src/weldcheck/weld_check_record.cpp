@@ -1,9 +1,11 @@
-// The weld check record: its initialiser, the check of a single weld with
-// the record's settings, and the refusal of a record without a profile.
+// The weld check record: its initialiser, its fixed test case, the check of
+// a single weld with the record's settings, and the refusal of a record
+// without a profile.
 #include "weldcheck/weld_check_record.h"
 
 #include <cstring>
 
+#include "codes/blech.h"
 #include "codes/sicherheit.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -16,6 +18,34 @@ int Init_Weld_Check_Record(SchweissnahtNachweis* r) {
     r->weld_angle = 90.0;
     Init_Profile(&r->profile);
     return 0;
+}
+
+int Test_Weld_Check(SchweissnahtNachweis* r) {
+    if (!r) return 1;
+    Init_Weld_Check_Record(r);
+    double gamma[9] = {};
+    Get_NAD_Safety_Factors(0, gamma);
+    r->gamma_M2 = gamma[2];
+    Init_Profile_From_Name(&r->profile, "HE400A");
+    r->profile.kind = 1;
+    r->profile.type = PROFILTYP_H;
+    Calc_Profile_Cross_Section(&r->profile, nullptr, 0, "");
+    Clear_Plate(&r->plate);
+    r->plate.t = 24.0;
+    r->weld_angle = 90.0;
+    r->method = 1;
+    r->check_field = 1;
+    const double throats[5] = {10, 10, 5, 10, 10};
+    for (int i = 0; i < 5; i++) {
+        r->a[i] = throats[i];
+        r->number[i] = i + 1;
+    }
+    r->N = -1.19e6;
+    r->M_y = 2.25e8;
+    r->M_z = -2.6e7;
+    r->V_y = -180000.0;
+    r->V_z = 370000.0;
+    return Check_Plate_And_Material(&r->plate, nullptr, 0, 0x01, "");
 }
 
 int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list, const char* prefix) {

@@ -56,6 +56,15 @@ int Init_Weld_Check_Record(SchweissnahtNachweis* record);
 // (also for a null record).
 int Check_Single_Weld_Element(SchweissnahtNachweis* record, double a, double l, double force,
                               const Materialparameter_Record* material, FILE* list, int print_level);
+// Fills the record with the fixed test case of the weld check: a catalogue
+// HE400A on a 24 mm end plate of the default steel, gamma_M2 of the active
+// annex, weld angle 90, the directional method, the five welds of the left
+// half and the outer flange faces (throats 10, 10, 5, 10, 10 mm, numbered
+// 1 to 5) and the forces N = -1190 kN, M_y = 225 kNm, M_z = -26 kNm, V_y =
+// -180 kN, V_z = 370 kN. Returns the result of the plate's data check (0
+// when it held); 1 for a null record. The catalogue is read from the DATA
+// directory.
+int Test_Weld_Check(SchweissnahtNachweis* record);
 // An evaluation needs a profile: 1 with the description-error line (when a
 // list is given) for a record whose profile is of type 0 and computable
 // here, else 0.

@@ -11,6 +11,11 @@
 // centroid, the moments that field carries. With a single line (or lines in
 // one row) the field has no coupling and an axis without inertia carries no
 // moment; the equilibrium test then refuses what cannot be carried.
+//
+// The torsional moment is carried by a closed ring of welds as a closed
+// hollow section; welds that close no ring carry it as a rigid plate
+// turning about their centroid, with the polar moment of their throat
+// areas. A moment neither can carry refuses the check.
 #include <cmath>
 
 #include "base/cp850.h"
@@ -38,9 +43,23 @@ void Wc_Design_Forces(WeldCheckWork* w) {
     w->Mz = w->Vy = w->Mx = 0.0;
 }
 
-void Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
+// Polar moment of the throat areas about the weld centroid, from the sums
+// the lines left (the section values proper come after the design-force
+// block that reports how M_x is carried).
+static double Polar_Moment(const WeldCheckWork* w) {
+    if (w->A_w <= EPS) return 0.0;
+    const double I_p = w->I_y0 + w->I_z0 - (w->S_y * w->S_y + w->S_z * w->S_z) / w->A_w;
+    // What the subtraction leaves of a zero moment is no moment.
+    return I_p > 1e-9 * (w->I_y0 + w->I_z0) ? I_p : 0.0;
+}
+
+int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
     const bool requested = Wc_Present(w->Mx);
-    const bool carried = w->W_wt > EPS && requested;
+    const bool ring = w->W_wt > EPS && requested;
+    w->I_wp = requested && !ring ? Polar_Moment(w) : 0.0;
+    w->polar = w->I_wp > EPS;
+    if (!w->polar) w->I_wp = 0.0;
+    const bool carried = ring || w->polar;
     if (w->report) {
         FILE* f = w->f;
         OLI_printf(f, "%s╬HBemessungsgrößen bezogen auf den Schwerpunkt des Profils:\n"_cp, Check_Line_Prefix);
@@ -62,17 +81,28 @@ void Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
         }
         if (!first) OLI_printf(f, "\n");
         if (requested && !carried)
-            OLI_printf(f, "%sDas Torsionsmoment kann von diesem Profil nicht aufgenommen werden  ê  %sM╬\\x,Ed╬r wird ignoriert !!%s\n"_cp,
-                       Check_Line_Prefix, Color_Red_Begin(), Color_End());
-        else if (carried && !w->r->all_round)
+            OLI_printf(f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
+                       Check_Line_Prefix, Mark_Not_Ok());
+        else if (ring && !w->r->all_round)
             OLI_printf(f, "%sDas Torsionswiderstandsmoments W╬\\t,w╬r wird für ein geschlossenes Hohlprofil ermittelt %s\n"_cp,
+                       Check_Line_Prefix, Mark_Note());
+        else if (w->polar)
+            OLI_printf(f, "%sKein geschlossener Nahtring: M╬\\x,Ed╬r wird über das polare Trägheitsmoment I╬\\w,p╬r der Nähte aufgenommen %s\n"_cp,
                        Check_Line_Prefix, Mark_Note());
         if (w->level == 2) OLI_Set_Para_Indent(indent);
     }
+    if (!ring) w->W_wt = 0.0;
     if (!carried) {
+        // A moment the welds cannot carry is never dropped: the case has no
+        // result.
+        if (requested) {
+            w->r->U_w = -1.0;
+            if (w->f) OLI_Add_Para_Offset(0.3);
+            return 1;
+        }
         w->Mx = 0.0;
-        w->W_wt = 0.0;
     }
+    return 0;
 }
 
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {

@@ -442,6 +442,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
         if (w->I_wy > 0.001) OLI_printf(f, "I╬\\w,y╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wy * 0.0001);
         if (w->I_wz > 0.001) OLI_printf(f, "I╬\\w,z╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wz * 0.0001);
         if (std::fabs(w->I_wyz) > 0.001) OLI_printf(f, "I╬\\w,yz╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wyz * 0.0001);
+        if (w->polar) OLI_printf(f, "I╬\\w,p╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wp * 0.0001);
         if (w->W_wt > 0.001) OLI_printf(f, "W╬\\w,t╬r = %.2lf cm·,  "_cp, w->W_wt * 0.001);
         const double dy = std::fabs(w->dy_w) <= 0.01 ? 0.0 : w->dy_w;
         const double dz = std::fabs(w->dz_w) <= 0.01 ? 0.0 : w->dz_w;

@@ -8,7 +8,11 @@
 // the weld is resolved with the normal stress onto the throat, signed by
 // the side of the face the weld lies on (the two welds of a plate see it
 // with opposite signs). The torsional shear of a closed weld ring runs
-// along every weld of the ring, circulating with M_x.
+// along every weld of the ring, circulating with M_x; welds that close no
+// ring turn as a rigid plate about their centroid, and the torsional shear
+// at a point, M_x r / I_p at right angles to the radius r from that
+// centroid, has a part along the weld and a part across it, each added to
+// the shear of the shear forces in its direction.
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
@@ -72,29 +76,38 @@ private:
 struct PointStress {
     double sx;      // normal stress
     double along;   // shear along the weld, torsion included
-    double across;  // shear across the weld, signed towards the outer side
+    double across;  // shear across the weld, signed towards the outer side, torsion included
     double tT;      // torsion part of along
+    double tTc;     // torsion part of across (as tTc of the work: in the axis across the weld)
 };
 
 // The parts of a point's stresses the throat check takes.
 PointStress Throat_Stresses(const WeldCheckWork* w, int k, int i) {
     const WeldCheckLine& L = w->line[k];
-    PointStress s{w->sx[k][i], 0.0, 0.0, w->tT[k][i]};
+    PointStress s{w->sx[k][i], 0.0, 0.0, w->tT[k][i], w->tTc[k][i]};
     if (L.dir == WC_ALONG_Y) {
         s.along = w->ty[k][i] + s.tT;
-        s.across = L.out * w->tz[k][i];
+        s.across = L.out * (w->tz[k][i] + s.tTc);
     } else if (L.dir == WC_ALONG_Z) {
         s.along = w->tz[k][i] + s.tT;
-        s.across = L.out * w->ty[k][i];
+        s.across = L.out * (w->ty[k][i] + s.tTc);
     } else {
         s.along = w->ty[k][i] + s.tT;  // tangential shear of the ring
     }
     return s;
 }
 
+// The torsional shear of point i of weld k by axis, y and z (a ring's
+// tangential torsion counts as y, as its tangential shear does).
+void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* Tz) {
+    const bool along_z = w->line[k].dir == WC_ALONG_Z;
+    *Ty = along_z ? w->tTc[k][i] : w->tT[k][i];
+    *Tz = along_z ? w->tT[k][i] : w->tTc[k][i];
+}
+
 // The point stress items of a report line.
 void Stress_Items(const WeldCheckWork* w, int k, int i, Line& out) {
-    const bool torsion = Wc_Present(w->tT[k][i]);
+    const bool torsion = Wc_Present(w->tT[k][i]) || Wc_Present(w->tTc[k][i]);
     if (Wc_Present(w->sx[k][i])) out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
     if (w->round) {
         if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
@@ -105,7 +118,14 @@ void Stress_Items(const WeldCheckWork* w, int k, int i, Line& out) {
         const char* v = torsion ? "V" : "";
         if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
         if (Wc_Present(w->tz[k][i])) out.Add("╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
-        if (torsion) out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+        if (w->polar) {
+            double Ty, Tz;
+            Torsion_By_Axis(w, k, i, &Ty, &Tz);
+            if (Wc_Present(Ty)) out.Add("╬tÍ╬\\w,Ty╬r = %.2lf N/mm² "_cp, Ty);
+            if (Wc_Present(Tz)) out.Add("╬tÍ╬\\w,Tz╬r = %.2lf N/mm² "_cp, Tz);
+        } else if (torsion) {
+            out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+        }
     }
     if (w->contact[k][i]) out.Add("  (Druckkontakt)");
 }
@@ -136,7 +156,7 @@ void Point_Stresses(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         const WeldCheckLine& L = w->line[k];
         for (int i = 0; i < WC_POINTS; ++i) {
-            w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = 0.0;
+            w->sx[k][i] = w->ty[k][i] = w->tz[k][i] = w->tT[k][i] = w->tTc[k][i] = 0.0;
             w->contact[k][i] = false;
             if (!Point_In_Use(w, k, i)) continue;
             w->sx[k][i] = Normal_Stress(w, w->py[k][i], w->pz[k][i], &w->contact[k][i]);
@@ -157,6 +177,15 @@ void Point_Stresses(WeldCheckWork* w) {
             // Bredt: the shear flow circulates with M_x, x cross the outward
             // normal of the face.
             if (Wc_Present(w->tau_T)) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->tau_T;
+            if (w->polar) {
+                // M_x / I_p times the radius from the weld centroid turned a
+                // right angle the way M_x turns (y towards z).
+                const double c = w->Mx * 1e6 / w->I_wp;
+                const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
+                const double Ty = -c * rz, Tz = c * ry;
+                w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
+                w->tTc[k][i] = L.dir == WC_ALONG_Y ? Tz : Ty;
+            }
         }
     }
 }
@@ -198,8 +227,15 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
     if (w->round) out.Add("%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
     else out.Add("%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
     const bool across = Wc_Present(s.across);
+    // The torsional shear of the polar moment is named by its axis.
+    const char* T_along = w->polar ? Along_Name(L) : "";
     out.Add("%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
-    if (across) out.Add(",  Í╬\\w╬r = Í╬\\w,%s╬r"_cp, Across_Name(L));
+    if (across) {
+        const bool by_V = Wc_Present(s.across - L.out * s.tTc), by_T = Wc_Present(s.tTc);
+        out.Add(",  Í╬\\w╬r = "_cp);
+        if (by_V || !by_T) out.Add("Í╬\\w,%s╬r"_cp, Across_Name(L));
+        if (by_T) out.Add("%sÍ╬\\w,T%s╬r"_cp, by_V ? " + " : "", Across_Name(L));
+    }
     out.Add(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
     out.Add("):\n");
     const bool torsion = Wc_Present(s.tT);
@@ -212,7 +248,7 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
         out.Add(" = %.1lf N/mm²\n"_cp, tp);
         out.Add("%sÍ╬\\%s╬r"_cp, P, "p");
         out.Add(" = Í╬\\w,%s╬r"_cp, Along_Name(L));
-        if (torsion) out.Add(" + Í╬\\w,T╬r"_cp);
+        if (torsion) out.Add(" + Í╬\\w,T%s╬r"_cp, T_along);
         out.Add(" = %.1lf N/mm²\n"_cp, s.along);
     } else {
         const bool shear = Wc_Present(s.along) || across;
@@ -520,8 +556,9 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
             if (!any || sx > smax) smax = sx;
             if (!any || sx < smin) smin = sx;
             any = true;
-            const double ty = std::fabs(w->ty[k][i] + (w->line[k].dir == WC_ALONG_Y || w->round ? w->tT[k][i] : 0));
-            const double tz = std::fabs(w->tz[k][i] + (w->line[k].dir == WC_ALONG_Z ? w->tT[k][i] : 0));
+            double Ty, Tz;
+            Torsion_By_Axis(w, k, i, &Ty, &Tz);
+            const double ty = std::fabs(w->ty[k][i] + Ty), tz = std::fabs(w->tz[k][i] + Tz);
             if (ty > tymax) tymax = ty;
             if (tz > tzmax) tzmax = tz;
         }
@@ -539,8 +576,9 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
         if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
             OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
     } else {
-        if (Wc_Present(w->Vy)) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
-        if (Wc_Present(w->Vz)) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+        // The polar moment's torsion has parts in both axes.
+        if (Wc_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+        if (Wc_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
     }
     OLI_printf(f, "\n");
 }

@@ -40,7 +40,6 @@
 
 #include "base/cp850.h"
 #include "codes/material.h"
-#include "codes/nad.h"
 #include "codes/sicherheit.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -51,29 +50,21 @@ static const double PI = 3.14159265358979323846;
 
 // ------------------------------------------------------------ strengths
 
-// f_u of a plate's material for thickness t (mm).
-static double fu_for_thickness(const Blech_Record* p, double t) {
+// f_u of a plate's material for its own thickness. No annex makes a thick
+// plate as strong as a thin one: above 40 mm f_u drops with the grade.
+static double fu_for_thickness(const Blech_Record* p) {
     Materialparameter_Record m;
-    Init_Material_Params_For_Thickness(&p->material, &m, t);
+    Init_Material_Params_For_Thickness(&p->material, &m, p->t);
     return m.f_u;
-}
-
-// f_u for the plate's own thickness; above 40 mm with an annex variant the
-// value for t <= 40 mm.
-static double fu_substituted(const Blech_Record* p) {
-    const NAD_EC3_Block* b = Get_NAD_EC3();
-    if (p->t > 40.0 + 0.001 && b && b->variant != 0) return fu_for_thickness(p, 40.0);
-    return fu_for_thickness(p, p->t);
 }
 
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w) {
     double fu = 0.0, bw = 0.0;
     if (p1 && p2) {
-        // Both tensile strengths are substituted before they are compared, so
-        // the weaker part is found whatever the order of the plates; between
+        // The weaker part is found whatever the order of the plates; between
         // equal strengths the larger correlation factor (the lower weld
         // strength) is taken for the same reason.
-        const double fu1 = fu_substituted(p1), fu2 = fu_substituted(p2);
+        const double fu1 = fu_for_thickness(p1), fu2 = fu_for_thickness(p2);
         const double bw1 = p1->material.beta_w, bw2 = p2->material.beta_w;
         // A strength that is not a number governs, so that it cannot pass
         // unnoticed behind the other plate.
@@ -82,7 +73,7 @@ void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, dou
         bw = second ? bw2 : bw1;
     } else if (p1 || p2) {
         const Blech_Record* p = p1 ? p1 : p2;
-        fu = fu_substituted(p);
+        fu = fu_for_thickness(p);
         bw = p->material.beta_w;
     }
     if (f_u) *f_u = fu;
@@ -97,7 +88,7 @@ void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol) {
 // not a finite number.
 static int plate_strength_invalid(const Blech_Record* p, const char* prefix, FILE* f) {
     int invalid = 0;
-    if (!std::isfinite(fu_substituted(p))) {
+    if (!std::isfinite(fu_for_thickness(p))) {
         invalid = 1;
         Weld_Invalid_Value_Line(f, prefix, "f╬\\u╬r"_cp);
     }

@@ -35,10 +35,10 @@ int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* 
 int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
 
 // Helpers shared by the library.
-// f_u and beta_w of the governing plate (EN 1993-1-8 4.5.3: the weaker part;
-// above 40 mm with an annex variant the f_u for t <= 40 mm, taken for both
-// plates before they are compared; between equal f_u the larger beta_w), the
-// same in either order of the plates. A plate whose f_u is not a number
+// f_u and beta_w of the governing plate (EN 1993-1-8 4.5.3: the weaker part,
+// each plate with the f_u of its own thickness range under every annex;
+// between equal f_u the larger beta_w), the same in either order of the
+// plates. A plate whose f_u is not a number
 // governs. Never fails; a null plate gives 0.
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
 // The result line of the simplified method, of a butt weld and of plug

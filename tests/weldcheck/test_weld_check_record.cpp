@@ -1,12 +1,15 @@
-// The weld check record: its initial values, the single-weld check that
-// only ever raises the utilisation, and the refusal of a record that
-// carries no profile.
+// The weld check record: its initial values, its fixed test case checked
+// against a hand calculation, the single-weld check that only ever raises
+// the utilisation, and the refusal of a record that carries no profile.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "weld_fixture.h"
+#include "weldcheck/weld_check.h"
 #include "weldcheck/weld_check_record.h"
 
 namespace {
@@ -27,6 +30,53 @@ TEST(WeldCheckRecord, InitialValues) {
                           &r.method};
     for (const int* v : flags) EXPECT_EQ(*v, 0);
     EXPECT_EQ(Init_Weld_Check_Record(nullptr), 0);
+}
+
+// The fixed test case: HE 400 A (h 390, b 300, t_w 11, t_f 19, r 27) on a
+// 24 mm plate, S235 (f_u 360, beta_w 0.8), gamma_M2 1.25, no end craters,
+// conventional shear split. About the profile centroid (y to the left, z
+// down): weld 1 the top outer face 300 x 10 at z = -195; 2 the top inner
+// face left of the web, from the tip to the root radius, 117.5 x 10 at z =
+// -176, centre y = 91.25; 3 the left web face 298 x 5 at y = 5.5; 4 and 5
+// as 1 and 2 at the bottom. A_w = 9840, A_w,y = 8350 mm²; weld centroid
+// y_w = (2 1175 91.25 + 1490 5.5) / 9840 = 22.625, z_w = 0;
+// I_w,y = 2 3000 195² + 2 1175 176² + 5 298³/12 = 311.970e6 mm⁴,
+// I_w,z = 2 10 300³/12 + 2 10 117.5³/12 + 2 1175 68.625² + 1490 17.125²
+// + 6000 22.625² = 62.279e6 mm⁴, I_w,yz = 0. M_w,z = -26 - 1190 0.022625 =
+// -52.924 kNm. Right end of weld 1 (y = -172.625, z = -195 from the weld
+// centroid): sigma = -1190e3/9840 - 225e6 195/311.970e6 - 52.924e6
+// 172.625/62.279e6 = -120.94 - 140.64 - 146.69 = -408.27 N/mm², tau_par =
+// -180e3/8350 = -21.56; sigma_perp = tau_perp = -288.69, sigma_1 = (4
+// 288.69² + 3 21.56²)^1/2 = 578.59 against f_1w,d = 360: U = 1.607.
+TEST(WeldCheckRecord, FixedTestCaseAgainstAHandCalculation) {
+    const std::string file = WELD_PROFIL_FILE;
+    setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
+    SchweissnahtNachweis r;
+    EXPECT_EQ(Test_Weld_Check(&r), 0);
+    unsetenv("DATA");
+    EXPECT_EQ(r.profile.kind, 1);
+    EXPECT_EQ(r.profile.type, PROFILTYP_H);
+    EXPECT_EQ(std::string(r.profile.name, 6), "HE400A");
+    EXPECT_EQ(r.profile.h, 390.0);
+    EXPECT_EQ(r.plate.t, 24.0);
+    EXPECT_EQ(r.gamma_M2, 1.25);
+    EXPECT_EQ(r.weld_angle, 90.0);
+    EXPECT_EQ(r.method, 1);
+    const double throats[WELD_CHECK_WELDS] = {10, 10, 5, 10, 10};
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        EXPECT_EQ(r.a[k], throats[k]) << k;
+        EXPECT_EQ(r.number[k], k < 5 ? k + 1 : 0) << k;
+    }
+    const double forces[6] = {r.N, r.M_y, r.M_z, r.V_y, r.V_z, r.M_x};
+    const double given[6] = {-1.19e6, 2.25e8, -2.6e7, -1.8e5, 3.7e5, 0};
+    for (int j = 0; j < 6; ++j) EXPECT_EQ(forces[j], given[j]) << j;
+    EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+    EXPECT_NEAR(r.U_w, 1.607, 0.0005);
+    EXPECT_EQ(r.governing_slot, 0);
+    EXPECT_EQ(r.governing_point, 1);
+    EXPECT_NEAR(r.line_values[7], -408.27, 0.01);
+    EXPECT_NEAR(r.line_values[2], -21.56, 0.01);
+    EXPECT_EQ(Test_Weld_Check(nullptr), 1);
 }
 
 TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {

@@ -35,18 +35,14 @@ TEST(WeldStrength, ShearStrengthWorkedExample) {
     EXPECT_TRUE(Text_Lines(l.Take()).empty());
 }
 
-TEST(WeldStrength, WeakerPlateGovernsAndAnnexTakesFuBelow40) {
+TEST(WeldStrength, WeakerPlateGovernsWithTheFuOfItsThickness) {
     WeldCase c(5.0, 50.0, 10.0);
     double fu = 0, bw = 0;
-    {
-        AnnexVariant v(1);
+    // t1 = 50 mm: the 340 N/mm² of 40 < t <= 80 mm under every annex.
+    for (int variant : {1, 0}) {
+        AnnexVariant v(variant);
         Weld_Governing_Strength(&c.g.plate1, &c.g.plate2, &fu, &bw);
-        EXPECT_EQ(fu, 360.0);  // t1 = 50 mm, annex: f_u for t <= 40 mm
-    }
-    {
-        AnnexVariant v(0);
-        Weld_Governing_Strength(&c.g.plate1, &c.g.plate2, &fu, &bw);
-        EXPECT_EQ(fu, 340.0);
+        EXPECT_EQ(fu, 340.0) << variant;
     }
     // Plate 2 weaker: its f_u and beta_w.
     Steel_Plate(&c.g.plate1, 10.0);
@@ -484,11 +480,11 @@ TEST(ButtWeld, NormalForceAndShearAtEveryAngle) {
 
 // ---- the weaker plate with the annex rule, in either order ----
 
-TEST(WeldStrength, AnnexSubstitutionDoesNotDependOnThePlateOrder) {
+TEST(WeldStrength, WeakerPlateDoesNotDependOnThePlateOrder) {
     // S355 H at 20 mm: f_u 510 N/mm², beta_w 0.9. S420 M/ML at 50 mm: 500
-    // N/mm², with the annex rule the 520 of t <= 40 mm, beta_w 1.0. The
-    // weaker part is the S355 H plate: f_vw,d = 510 / sqrt3 / (0.9 * 1.25)
-    // = 261.73 N/mm², whichever plate comes first.
+    // N/mm² (not the 520 of t <= 40 mm, annex or not), beta_w 1.0. The
+    // weaker part is the S420 plate: f_vw,d = 500 / sqrt3 / (1.0 * 1.25)
+    // = 230.94 N/mm², whichever plate comes first.
     AnnexVariant v(1);
     WeldCase c(5.0);
     Blech_Record s355h, s420;
@@ -498,7 +494,7 @@ TEST(WeldStrength, AnnexSubstitutionDoesNotDependOnThePlateOrder) {
         c.g.plate1 = swapped ? s420 : s355h;
         c.g.plate2 = swapped ? s355h : s420;
         EXPECT_EQ(Calc_Weld_Shear_Strength(&c.g, nullptr, 0), 0);
-        EXPECT_NEAR(c.g.f_vw_d, 261.73, 0.005) << "swapped " << swapped;
+        EXPECT_NEAR(c.g.f_vw_d, 230.94, 0.005) << "swapped " << swapped;
     }
     // Equal tensile strengths: the larger beta_w (the lower weld strength)
     // in either order.
