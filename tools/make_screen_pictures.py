@@ -542,7 +542,7 @@ def spinner(p, x, y, size, k, n, colour):
         shade = min(60 + age * 170 // n, 225)
         c = tuple(min(255, v + shade) for v in colour) if age else colour
         a = 2 * math.pi * i / n - math.pi / 2
-        p.disc(cx + r * math.cos(a), cy + r * math.sin(a), size * 0.07 + 0.5, c)
+        p.disc(cx + r * math.cos(a), cy + r * math.sin(a), 0.8 * math.pi * r / n, c)
 
 
 def tool_animation(path):
