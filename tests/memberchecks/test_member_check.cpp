@@ -800,6 +800,46 @@ TEST_F(MemberCheck, CtCheckOfTheModelTakesTheClearWidthOfEveryFamily) {
     }
 }
 
+// A profile typed in by its dimensions ends the clear widths of its model
+// at its own root radius or weld leg (a sqrt 2), as its closed forms do, not
+// at the plates' smaller thickness whatever the radius. Under N = -500 kN,
+// S235 (eps 1), class 3 limits not raised: outstands 21 0.43^0.5 = 13.7706,
+// internal parts 42.
+//  - I 300 x 300 x 8 x 10: flange c = 150 - 4 - r, web c = 300 - 20 - 2 r;
+//    the flange governs: r 15: 131/10/13.7706 = 0.9513; r 2: 144/10 = 1.0457;
+//    a 3: r = 4.2426, 141.757/10 = 1.0294; a 7: r = 9.8995, 1.0232 - 0.0539
+//    (the thickness, 8 mm, gave 138/10 = 1.0021 for all four).
+//  - RHS 200 x 100 x 5 (walls equal): the long walls' flat width 200 - 10 -
+//    2 r_i over 5 against 42: welded (r_i 0) 38/42 = 0.9048; rolled with
+//    r_i 5: 36/42 = 0.8571 (b - 3 t gave 37/42 = 0.8810 for both).
+TEST_F(MemberCheck, TypedInProfilesTakeTheirOwnCorners) {
+    DWQB_Erweitert = DWQB_Alle_Linien = 1;
+    const double outstand = 13.770620901034201;
+    struct Case {
+        const char* what;
+        int type, rolled;
+        double h, t_w, b, t_f, r_1, r_2, a;
+        double U3;
+    } const cases[] = {
+        {"I rolled r 15", PROFILTYP_I, 1, 300, 8, 300, 10, 15, 0, 0, 13.1 / outstand},
+        {"I rolled r 2", PROFILTYP_I, 1, 300, 8, 300, 10, 2, 0, 0, 14.4 / outstand},
+        {"I welded a 3", PROFILTYP_I, 0, 300, 8, 300, 10, 0, 0, 3, (146 - 3 * M_SQRT2) / 10 / outstand},
+        {"I welded a 7", PROFILTYP_I, 0, 300, 8, 300, 10, 0, 0, 7, (146 - 7 * M_SQRT2) / 10 / outstand},
+        {"RHS welded", PROFILTYP_RECHTECK, 0, 200, 5, 100, 5, 0, 0, 0, 38.0 / 42},
+        {"RHS rolled r_i 5", PROFILTYP_RECHTECK, 1, 200, 5, 100, 5, 10, 5, 0, 36.0 / 42},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Stahlprofil p = testutil::Typed_Profile(c.type, c.h, c.t_w, c.b, c.t_f);
+        p.rolled = c.rolled, p.r_1 = c.r_1, p.r_2 = c.r_2, p.a_o = p.a_u = c.a;
+        Default_Material_Params(&p.material);
+        ASSERT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
+        double U3 = 0;
+        ASSERT_EQ(Calc_XS_Ct_Check(&p, 1.0, 1, 0, 0, 0, -500, 0, 0, 0, 0, 0, 0, 0, &U3, nullptr, 0), 0);
+        EXPECT_NEAR(U3, c.U3, 1e-6 * c.U3);
+    }
+}
+
 TEST_F(MemberCheck, StrainIterationGivesTheShareOfThePlasticMoment) {
     const Plates& p = kIpe;
     Profilquerschnitt q = I_Section(p, 5);
