@@ -20,6 +20,7 @@
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
 #include "profiles/stahlprofil.h"
@@ -189,17 +190,25 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
 // fillet and torsion terms. Only a value the catalogue gives (above 0) is
 // taken, and only when the record still has the catalogue's dimensions: a
 // record whose measures differ from its name's is not that profile.
-void Keep_Catalogue_Values(Stahlprofil* p) {
-    if (p->kind != STAHLPROFIL_KIND_CATALOGUE || !p->rolled) return;
+// The catalogue values of a rolled catalogue profile that still has its
+// name's dimensions; null for any other record.
+const float* Catalogue_Values_Of(const Stahlprofil* p) {
+    if (p->kind != STAHLPROFIL_KIND_CATALOGUE || !p->rolled) return nullptr;
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     const Katalogprofil* k = Get_Profile_Record(trimmed);
-    if (!k) return;
+    if (!k) return nullptr;
     const float* x = k->values;
     auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
-    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return;
+    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return nullptr;
     // A circular tube keeps only its diameter and wall.
-    if (p->type != PROFILTYP_ROHR && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return;
+    if (p->type != PROFILTYP_ROHR && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return nullptr;
+    return x;
+}
+
+void Keep_Catalogue_Values(Stahlprofil* p) {
+    const float* x = Catalogue_Values_Of(p);
+    if (!x) return;
     auto take = [](double* field, double value) {
         if (value > 0 && std::isfinite(value)) *field = value;
     };
@@ -209,6 +218,7 @@ void Keep_Catalogue_Values(Stahlprofil* p) {
     take(&p->I_y, 10000.0 * x[9]);
     take(&p->I_z, 10000.0 * x[10]);
     take(&p->I_T, 10000.0 * x[23]);
+    take(&p->I_w, 1e6 * x[24]);
     take(&p->W_pl_y, 1000.0 * x[16]);
     take(&p->W_pl_z, 1000.0 * x[21]);
     if (p->type == PROFILTYP_L && x[8] > 0 && x[13] > 0 && x[18] > 0) {
@@ -721,6 +731,22 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     p->I_w = 0;
     Keep_Catalogue_Values(p);
     return Check_Material_Params(&p->material, Get_Profile_Max_Dimension(p), list, show_message, prefix) ? 1 : 0;
+}
+
+double Get_Catalogue_Flange_Slope(const Stahlprofil* p) {
+    if (!p || !Channel(p->type) || !Catalogue_Values_Of(p)) return 0;
+    // The full record (the catalogue's shared one keeps the first 27
+    // values): value 27 is the flange's thickness where the root fillet
+    // begins, c - r_1 from the tip, plus r_1; t_f stands at half the width.
+    char trimmed[STAHLPROFIL_NAME_SIZE], code[PROFIL_CODE_SIZE] = {};
+    Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
+    float x[PROFIL_VALUES] = {};
+    if (Get_Profil_Values(trimmed, x, code) < 1) return 0;
+    const double b = 10.0 * x[1], t_w = 10.0 * x[2], t_f = 10.0 * x[3], r_1 = 10.0 * x[25];
+    const double run = b / 2 - t_w - r_1, t = 10.0 * x[27] - r_1;
+    if (!(x[27] > 0) || !(run > 1) || !std::isfinite(t)) return 0;
+    const double slope = (t - t_f) / run;
+    return slope > 0 && slope < 0.5 ? slope : 0;
 }
 
 int Calc_Profile_Cross_Section_Old(Stahlprofil* p) {
