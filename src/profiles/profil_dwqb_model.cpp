@@ -17,6 +17,7 @@
 #include "profiles/profile_switches.h"
 #include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
+#include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_outline.h"
@@ -128,9 +129,12 @@ struct Shape_Builder {
             Profil_DWQB_Store.node_z[n_nodes - 1] = static_cast<float>(z);
         }
     }
-    void Line(int a, int b, double t, int code, double ratio) {
+    void Line(int a, int b, double t, int code, double ratio) { Tapered(a, b, t, t, t, code, ratio); }
+    // A line from t_a at a to t_b at b; its c/t part counts with t.
+    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio) {
         n_lines++;
-        Add_DWQB_Line_Constant_T(n_lines, a, b, t);
+        const double values[9] = {t_a, t_b, 0, 0, 0, 0, 0, 0, 0};
+        Add_DWQB_Line(n_lines, 0, a, b, values);
         if (n_lines > PROFIL_STORE_LINES) return;
         struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
         s.line_a[n_lines - 1] = a - 1;
@@ -627,13 +631,22 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
         s.Line(3, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
         s.Line(4, 2, tw, 0, (h - tf - r_o) / tw);
         break;
-    case SHAPE_U:
+    case SHAPE_U: {
+        // A rolled channel's flanges thicken towards the web with the slope
+        // of their inner faces (t_f at half the width): parallel flanges put
+        // its shear centre 5 to 10 % too far out. Their mid-lines stay
+        // parallel, so that an outstand in bending stays uniformly
+        // compressed (the slope of the mid-lines moves the shear centre by
+        // less than 0.1 %).
+        const double slope = record_number > 0 ? Calc_Channel_Flange_Slope(v) : 0;
+        const double t_root = tf + slope * (b - tw) / 2, t_tip = tf - slope * b / 2;
         s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
         // the flanges from the web's face and its fillet to their tips
-        s.Line(1, 2, tf, 0, (b - tw - r_o) / tf);
+        s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - r_o) / tf);
         s.Line(2, 3, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
-        s.Line(3, 4, tf, 1, (b - tw - r_u) / tf);
+        s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - r_u) / tf);
         break;
+    }
     case SHAPE_RHS:
         s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
         // the flat width between the walls less the corners

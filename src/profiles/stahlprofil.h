@@ -163,6 +163,8 @@ double Calc_Profile_Flange_Slope(const Stahlprofil* profile);
 // for other profiles, parallel flanges, or a record whose measures are no
 // longer its name's.
 double Get_Catalogue_Flange_Slope(const Stahlprofil* profile);
+// The same from a channel's 35 catalogue values (cm); 0 without a slope.
+double Calc_Channel_Flange_Slope(const float* values);
 double Calc_Profile_Shear_Area_Vz(const Stahlprofil* profile);
 double Calc_Profile_Outstand(const Stahlprofil* profile, int upper);
 double Calc_Profile_Iy(const Stahlprofil* profile);

@@ -733,20 +733,25 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     return Check_Material_Params(&p->material, Get_Profile_Max_Dimension(p), list, show_message, prefix) ? 1 : 0;
 }
 
+double Calc_Channel_Flange_Slope(const float* x) {
+    if (!x) return 0;
+    // Value 27 is the flange's thickness where the root fillet begins, c -
+    // r_1 from the tip, plus r_1; t_f stands at half the width.
+    const double b = x[1], t_w = x[2], t_f = x[3], r_1 = x[25];
+    const double run = b / 2 - t_w - r_1, t = x[27] - r_1;
+    if (!(x[27] > 0) || !(run > 0.1) || !std::isfinite(t)) return 0;
+    const double slope = (t - t_f) / run;
+    return slope > 0 && slope < 0.5 ? slope : 0;
+}
+
 double Get_Catalogue_Flange_Slope(const Stahlprofil* p) {
     if (!p || !Channel(p->type) || !Catalogue_Values_Of(p)) return 0;
-    // The full record (the catalogue's shared one keeps the first 27
-    // values): value 27 is the flange's thickness where the root fillet
-    // begins, c - r_1 from the tip, plus r_1; t_f stands at half the width.
+    // The full record: the catalogue's shared one keeps the first 27 values.
     char trimmed[STAHLPROFIL_NAME_SIZE], code[PROFIL_CODE_SIZE] = {};
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     float x[PROFIL_VALUES] = {};
     if (Get_Profil_Values(trimmed, x, code) < 1) return 0;
-    const double b = 10.0 * x[1], t_w = 10.0 * x[2], t_f = 10.0 * x[3], r_1 = 10.0 * x[25];
-    const double run = b / 2 - t_w - r_1, t = 10.0 * x[27] - r_1;
-    if (!(x[27] > 0) || !(run > 1) || !std::isfinite(t)) return 0;
-    const double slope = (t - t_f) / run;
-    return slope > 0 && slope < 0.5 ? slope : 0;
+    return Calc_Channel_Flange_Slope(x);
 }
 
 int Calc_Profile_Cross_Section_Old(Stahlprofil* p) {

@@ -172,7 +172,9 @@ TEST_F(CatalogueValues, RolledISectionsKeepTheTablesTorsionConstant) {
 // following their thickness, about the table's centroid (a separate
 // script), gives its distance from the centroid: U 100 30.10 mm, U 180
 // 38.26, U 300 55.20, U 400 52.53. Parallel flanges of the nominal t_f
-// put it 5 to 10 % further out (U 180: 41.8).
+// put it 5 to 10 % further out (U 180: 41.8). The profile's record (its
+// print) and the library's model (the check, whose torsion acts about it)
+// agree.
 TEST_F(CatalogueValues, WarpingConstantAndTheChannelsShearCentre) {
     const struct {
         const char* name;
@@ -187,6 +189,13 @@ TEST_F(CatalogueValues, WarpingConstantAndTheChannelsShearCentre) {
         EXPECT_NEAR(p.I_w, 1e6 * w.i_w, 1e-3 * 1e6 * w.i_w);
         EXPECT_NEAR(std::fabs(p.y_M), w.y_M, 0.01 * w.y_M + 1e-6);
         EXPECT_NEAR(p.z_M, 0, 1e-6);
+        testing::internal::CaptureStdout();
+        const bool library = Setup_Stahlprofil_DWQB(&p, 0) != nullptr;
+        testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(library);
+        const double* qw = DWQB_Querschnittswerte;
+        EXPECT_NEAR(std::fabs(10 * (qw[DWQB_QW_YM] - qw[DWQB_QW_YC])), w.y_M, 0.01 * w.y_M + 1e-6) << "model";
+        EXPECT_NEAR(qw[DWQB_QW_IW], w.i_w, 1e-3 * w.i_w) << "model";
     }
 }
 
