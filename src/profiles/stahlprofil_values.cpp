@@ -185,30 +185,29 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
     }
 }
 
+// Whether the record still has the dimensions of its catalogue values x
+// (cm): a record whose measures differ from its name's is not that profile.
+bool Has_Catalogue_Dimensions(const Stahlprofil* p, const float* x) {
+    auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
+    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return false;
+    // A circular tube keeps only its diameter and wall.
+    return p->type == PROFILTYP_ROHR || (same(p->b_fo, x[1]) && same(p->t_fo, x[3]));
+}
+
+bool Rolled_Catalogue_Profile(const Stahlprofil* p) { return p->kind == STAHLPROFIL_KIND_CATALOGUE && p->rolled; }
+
 // The published values of a catalogue profile in place of the closed forms
 // and the line model, which know neither sloped flanges nor the tables' own
-// fillet and torsion terms. Only a value the catalogue gives (above 0) is
-// taken, and only when the record still has the catalogue's dimensions: a
-// record whose measures differ from its name's is not that profile.
-// The catalogue values of a rolled catalogue profile that still has its
-// name's dimensions; null for any other record.
-const float* Catalogue_Values_Of(const Stahlprofil* p) {
-    if (p->kind != STAHLPROFIL_KIND_CATALOGUE || !p->rolled) return nullptr;
+// fillet, torsion and warping terms. Only a value the catalogue gives (above
+// 0) is taken, and only when the record still has the catalogue's
+// dimensions.
+void Keep_Catalogue_Values(Stahlprofil* p) {
+    if (!Rolled_Catalogue_Profile(p)) return;
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     const Katalogprofil* k = Get_Profile_Record(trimmed);
-    if (!k) return nullptr;
+    if (!k || !Has_Catalogue_Dimensions(p, k->values)) return;
     const float* x = k->values;
-    auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
-    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return nullptr;
-    // A circular tube keeps only its diameter and wall.
-    if (p->type != PROFILTYP_ROHR && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return nullptr;
-    return x;
-}
-
-void Keep_Catalogue_Values(Stahlprofil* p) {
-    const float* x = Catalogue_Values_Of(p);
-    if (!x) return;
     auto take = [](double* field, double value) {
         if (value > 0 && std::isfinite(value)) *field = value;
     };
@@ -745,12 +744,12 @@ double Calc_Channel_Flange_Slope(const float* x) {
 }
 
 double Get_Catalogue_Flange_Slope(const Stahlprofil* p) {
-    if (!p || !Channel(p->type) || !Catalogue_Values_Of(p)) return 0;
+    if (!p || !Channel(p->type) || !Rolled_Catalogue_Profile(p)) return 0;
     // The full record: the catalogue's shared one keeps the first 27 values.
     char trimmed[STAHLPROFIL_NAME_SIZE], code[PROFIL_CODE_SIZE] = {};
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     float x[PROFIL_VALUES] = {};
-    if (Get_Profil_Values(trimmed, x, code) < 1) return 0;
+    if (Get_Profil_Values(trimmed, x, code) < 1 || !Has_Catalogue_Dimensions(p, x)) return 0;
     return Calc_Channel_Flange_Slope(x);
 }
 
