@@ -114,7 +114,8 @@ TEST(Print_Control_Sheet, PrefaceFromTheCommentEditor) {
 
 // Lines ending in a line feed that are longer than 110 characters break at
 // their last blank among the first 110 characters; a line without such a
-// blank stays whole. The count is the number of line feeds.
+// blank stays whole. Every line counts, the last one without a line feed
+// too: the 250 characters in three lines, the solid line and "Ende".
 TEST(Print_Control_Sheet, LongPrefaceLinesBreakAtABlank) {
     Props props;
     std::string words;
@@ -128,7 +129,7 @@ TEST(Print_Control_Sheet, LongPrefaceLinesBreakAtABlank) {
     expected[109] = '\n';
     expected[219] = '\n';
     EXPECT_EQ(std::string(props.p.vorbemerkungen), expected + "\n" + solid + "\nEnde");
-    EXPECT_EQ(Print_Props_Preface_Lines(), 4);
+    EXPECT_EQ(Print_Props_Preface_Lines(), 3 + 1 + 1);
 }
 
 std::vector<std::string> Texts(int area) {
