@@ -180,18 +180,15 @@ int Run_Main_Button(int button) {
     case BUTTON_PREVIEW:
     case BUTTON_PRINT:
         if (!Confirm_Many_Loadcases()) break;
-        // A list of its own: the component's list and plot file stay those
-        // of the saved input until the user saves.
+        // A list of its own, in the temporary directory: the component's
+        // list and plot file stay those of the saved input until the user
+        // saves.
         if (!Write_Temporary_Print_List(path, sizeof path)) {
             PrintMessage("%s", "Die Druckliste konnte nicht geschrieben werden.");
             break;
         }
-        if (button == BUTTON_PRINT) {
-            Quick_OLI_Print(Kontext.identifier, path);  // the list stays beside its PDF
-            break;
-        }
-        Quick_OLI_View(Kontext.identifier, path);
-        std::remove(path);
+        if (button == BUTTON_PREVIEW) Quick_OLI_View(Kontext.identifier, path);
+        else Quick_OLI_Print(Kontext.identifier, path);
         break;
     case BUTTON_PLOT:
         Write_Loop_Print_List(path, sizeof path);

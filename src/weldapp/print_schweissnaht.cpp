@@ -73,6 +73,7 @@ static std::string s_reason;
 static std::string s_case_failure;
 
 const char* Evaluation_Refusal_Reason(void) { return s_reason.c_str(); }
+void Reset_Evaluation_Refusal_Reason(void) { s_reason.clear(); }
 
 static void chapter(FILE* list, const char* title) {
     OLI_End_Text(list);

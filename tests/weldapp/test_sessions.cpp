@@ -297,6 +297,38 @@ TEST(Sessions, FiveThousandLoadCases) {
     s.Expect_Page("loads_row_4321");
 }
 
+// Session 6: the preview of an unsaved change. The example saved with its
+// list and plot file; the plate changed from 35 to 20 mm; "Vorschau" shows
+// the pages of a list of its own in the temporary directory (with the
+// 20 mm), the next page, closed with Escape; the window closed without
+// saving: the input file, the list and the plot file are those of before,
+// byte for byte.
+TEST(Sessions, PreviewLeavesTheSavedFilesAlone) {
+    Session s;
+    s.Add("he280a_end_plate", "A001");
+    ASSERT_EQ(s.Run("A001 0 1 1 -refresh"), 1) << s.err;
+    const std::string saved[3] = {s.File("A001_01.INP"), s.File("A001_01.OLI"), s.File("A0010001.SPF")};
+    ASSERT_FALSE(saved[2].empty());
+    s.Field(kPlateThickness[0], kPlateThickness[1], "20")
+        .Button(BUTTON_PREVIEW)
+        .Snapshot("preview_page1")
+        .Line("key 0x151")
+        .Snapshot("preview_page2")
+        .Line("key 27")
+        .Line("close")
+        .Line("answer yes");
+    EXPECT_EQ(s.Run_Script("A001"), 0) << s.err;
+    EXPECT_EQ(s.File("A001_01.INP"), saved[0]);
+    EXPECT_EQ(s.File("A001_01.OLI"), saved[1]);
+    EXPECT_EQ(s.File("A0010001.SPF"), saved[2]);
+    const std::string plate = "Platte: Dicke t\xCE\\p\xCEr = ";
+    EXPECT_NE(saved[1].find(plate + "35.0 mm"), std::string::npos);
+    EXPECT_NE(testutil::Read_File(s.dir.file("temp/A001_01.OLI")).find(plate + "20.0 mm"), std::string::npos);
+    // The viewer showed two different pages (their text is the renderer's,
+    // looked at, not compared).
+    EXPECT_NE(testutil::Read_File(s.dir.file("preview_page1.png")), testutil::Read_File(s.dir.file("preview_page2.png")));
+}
+
 // Session 5: closing with unsaved changes. The close box asks; "no" goes on
 // editing with the change kept (saved with "Ende"), "yes" ends with exit
 // code 0 and the input file as it was.

@@ -8,8 +8,10 @@
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/screen.h"
+#include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
 #include "weldapp/last_schweissnaht.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
@@ -28,7 +30,8 @@ protected:
         End_Area_Session();
     }
     // Cases with (U_sigma, U_w) each, the maximum and the tolerance, drawn.
-    void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance) {
+    void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance,
+               int governing = -1) {
         Alloc_Lasten(&r_, static_cast<int>(cases.size()));
         r_.load_count = static_cast<int>(cases.size());
         New_Schweissnaht_Results(&r_);
@@ -38,6 +41,7 @@ protected:
             r_.results[i++].value[ERGEBNIS_U_W] = w;
         }
         r_.max_utilisation = maximum;
+        r_.governing_case = governing;
         r_.print.toleranz = tolerance;
         Clear_Scrollable_View_Area(area_);
         Draw_Utilisation_Chart(area_);
@@ -69,11 +73,26 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     EXPECT_TRUE(Shows("80%"));
     EXPECT_TRUE(Shows("103%"));
     EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
-    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0);
+    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0, 1);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: Ausnutzung 103% in Lastkombination 1"));
     Chart({}, -1.0, 0.0);  // no cases, no result
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+}
+
+// A plate of 0 mm is refused by the input check while every bar of the
+// weld check may look green: the verdict says why, in the list's words.
+TEST_F(ShellPages, ChartSaysWhyAnInputWasRefused) {
+    testutil::CatalogueTree tree;
+    Default_Schweissnaht(&r_);
+    r_.loads[0].N = -300e3;
+    r_.naht.plate.t = 0.0;
+    Print_Schweissnaht(&r_, nullptr);
+    Clear_Scrollable_View_Area(area_);
+    Draw_Utilisation_Chart(area_);
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: Eingabe: Blechdicke t = 0.0 mm < 1 mm"));
 }
 
 // A bar of 0.5: ten rows of 50 pixels in the ten greens from the darkest
