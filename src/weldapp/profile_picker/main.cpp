@@ -1,7 +1,7 @@
 // The stand-in of the desktop's profile manager, installed in the program
-// directory ("EXEC") as "PROFILE" (and, for the newer manager, "ProfDesk")
-// with the title file the window-finding call looks for (README, "Working
-// in the window"). Called as the program calls the manager:
+// directory ("EXEC") as "PROFILE" with the title file the window-finding
+// call looks for (README, "Working in the window"). Called as the program
+// calls either manager:
 //
 //   PROFILE [TRANSFER] [DEFAULT=NAME] [FILTER=LETTERS]
 //
