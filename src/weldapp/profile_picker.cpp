@@ -42,6 +42,8 @@ std::string Family_Name(const std::string& name) {
     size_t i = name.compare(0, 3, "1/2") == 0 ? 3 : 0;
     const size_t letters = i;
     while (i < name.size() && std::isalpha(static_cast<unsigned char>(name[i]))) ++i;
+    // A designation that begins with no letter names no series.
+    if (i == letters) return "sonstige";
     std::string family = letters ? "1/2 " + name.substr(letters, i - letters) : name.substr(0, i);
     if (name.find('X') == std::string::npos) {
         size_t j = name.size();

@@ -23,7 +23,8 @@ struct Profile_Family {
 
 // Reads the records of an open profile file and groups their designations
 // into families: the leading letters (with a leading "1/2") and, for a
-// designation without "X", the letters after its number ("HE" 280 "A").
+// designation without "X", the letters after its number ("HE" 280 "A");
+// designations that begin with no letter form the family "sonstige".
 // Sizes are ordered by their numbers ("HE100A" before "HE1000A"), families
 // by type letter (D, T, U, L, R, K) and name. Only the type letters in
 // `filter` are kept (null or empty: all). A record whose designation is

@@ -217,7 +217,7 @@ void Draw_Utilisation_Chart(int area) {
             std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
                           r->governing_case);
         else if (!why[0] && r->max_ct_utilisation > limit)
-            std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%", 100.0 * r->max_ct_utilisation);
+            std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);
         if (why[0]) {
             char line[340];
             std::snprintf(line, sizeof line, "Grund: %s", why);

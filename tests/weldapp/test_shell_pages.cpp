@@ -81,6 +81,15 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0, 1);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: Ausnutzung 103% in Lastkombination 1"));
+    // Every stress below 1, the c/t ratio at 1.2: not verified, as the list
+    // says, and why.
+    Chart({{0.3, 0.5}}, 0.5, 0.0, 1);
+    EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    r_.max_ct_utilisation = 1.2;
+    Clear_Scrollable_View_Area(area_);
+    Draw_Utilisation_Chart(area_);
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: c/t-Verh\x84ltnis: Ausnutzung 120%"));
     Chart({}, -1.0, 0.0);  // no cases, no result
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
