@@ -415,6 +415,13 @@ int main() {
                                Profil_Seed_Record("HE280A", 'D', 1.0f) + Profil_Seed_Record("R88.9X5.0", 'K', 0.1f) +
                                Profil_Seed_Record("T60", 'T', 0.2f);
     for (int pick = 0; pick < 6; pick++) Put("fuzz_profil", "pick" + std::to_string(pick), Pick(pick, profil));
+    // The profile manager's stand-in: all families, and only the double-T
+    // and tee ones (a designation the file repeats, one of blanks only, one
+    // that begins with no letter).
+    Put("fuzz_profile_families", "all", std::string(1, '\0') + profil);
+    Put("fuzz_profile_families", "filtered",
+        std::string(1, '\x03') + profil + Profil_Seed_Record("HE280A", 'D', 2.0f) + Profil_Seed_Record(" ", 'D', 1.0f) +
+                                                 Profil_Seed_Record("280X10", 'D', 1.0f));
     const std::string profildata = ProfilData_Seed_Record(0, 3, "AA100", "") +
                                    ProfilData_Seed_Record(6, 5, "MM200", "Alias") +
                                    ProfilData_Seed_Record(1, 0, "ZZ300", "Last");

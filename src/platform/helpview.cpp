@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/msgbox.h"
 #include "platform/posix.h"
 
 static std::string help_file;
@@ -24,6 +25,14 @@ int Helpview(const char* topic)
     last_topic = topic ? topic : "";
     ++topics_shown;
     std::fprintf(stderr, "help: %s at \"%s\" (no help viewer here)\n", help_file.c_str(), last_topic.c_str());
+    // The user asked for help: the box names what was asked for.
+    const size_t slash = help_file.find_last_of('/');
+    Init_Message();
+    Set_Message_Title("Hilfe");
+    Fill_Message("Hilfe zum Thema \"%s\" (Hilfedatei %s)", last_topic.c_str(),
+                 slash == std::string::npos ? help_file.c_str() : help_file.c_str() + slash + 1);
+    Fill_Message("%s", "Das Hilfeprogramm ist nicht Teil dieser Umgebung.");
+    Draw_Message();
     return 1;
 }
 

@@ -2,8 +2,10 @@
  *
  * The desktop shows the program's help file at a topic key.  The viewer is
  * not part of the stand-in: Init_Helpview notes the help file and Helpview
- * records the topic asked for (and says so on stderr), so that a scripted
- * session can see which help a button opened.  Nothing here fails or waits.
+ * records the topic asked for, says so on stderr and tells the user in a
+ * message box which topic of which file was asked for and that the help
+ * viewer is not here, so that a person and a scripted session see which
+ * help a button opened.  Nothing here fails; the box waits like any other.
  */
 #ifndef PLATFORM_HELPVIEW_H
 #define PLATFORM_HELPVIEW_H

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -149,6 +150,22 @@ void Free_Rows(std::vector<Row>& rows) {
     rows.clear();
 }
 
+// The pixels of an RGB24 image surface as 0xRRGGBB values, row by row.
+bool Copy_Pixels(cairo_surface_t* surface, OliPageImage* image) {
+    const int w = oli_lib.cairo_image_surface_get_width(surface), h = oli_lib.cairo_image_surface_get_height(surface);
+    const int stride = oli_lib.cairo_image_surface_get_stride(surface);
+    const unsigned char* data = oli_lib.cairo_image_surface_get_data(surface);
+    if (!data || w < 1 || h < 1) return false;
+    image->width = w;
+    image->height = h;
+    image->rgb.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+        for (int x = 0; x < w; ++x) image->rgb[static_cast<size_t>(y) * w + x] = row[x] & 0xFFFFFFu;
+    }
+    return true;
+}
+
 // What both passes over a document share: the symbol files read (null: not
 // readable) and the record numbers already warned about.
 struct Shared {
@@ -175,7 +192,8 @@ struct Renderer {
     int total = 0;           // pages of the whole list, 0 while counting
     int target = 0;          // PNG: the page to write
     double dpi = 150;
-    const char* png_path = nullptr;
+    const char* png_path = nullptr;  // the target page goes to this PNG file,
+    OliPageImage* image = nullptr;   // or into these pixels
     bool png_written = false;
     bool done = false;
     double y = kTop;         // cm from the top of the page
@@ -272,7 +290,8 @@ struct Renderer {
             oli_lib.cairo_show_page(cr);
         } else if (page == target) {
             oli_lib.cairo_surface_flush(surface);
-            png_written = oli_lib.cairo_surface_write_to_png(surface, png_path) == CAIRO_STATUS_SUCCESS;
+            if (png_path) png_written = oli_lib.cairo_surface_write_to_png(surface, png_path) == CAIRO_STATUS_SUCCESS;
+            else if (image) png_written = Copy_Pixels(surface, image);
             done = true;
         }
     }
@@ -1188,17 +1207,19 @@ int Render_PDF(const OliDocument& doc, const char* pdf_path) {
     return ok ? r.page : 0;
 }
 
-int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
-    Shared shared;
-    const int total = Prepare(doc, &shared);
+// Draws page `page` of a document laid out with `shared` into the PNG file
+// or the pixels.
+int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, double dpi, const char* png_path,
+                OliPageImage* image) {
     if (page > total) return 0;
     Renderer r;
-    r.shared = &shared;
+    r.shared = shared;
     r.total = total;
     r.pdf = false;
     r.target = page;
     r.dpi = dpi;
     r.png_path = png_path;
+    r.image = image;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
     cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
@@ -1206,7 +1227,20 @@ int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_pat
     oli_lib.cairo_surface_destroy(s);
     return r.png_written ? 1 : 0;
 }
+
+int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+    Shared shared;
+    const int total = Prepare(doc, &shared);
+    return Render_Page(doc, &shared, total, page, dpi, png_path, nullptr);
+}
 }  // namespace
+
+// The document and its layout, kept while its pages are looked at.
+struct OliPageSet {
+    const OliDocument* doc = nullptr;
+    Shared shared;
+    int total = 0;
+};
 
 Oli_Render_Calls oli_lib;
 
@@ -1239,6 +1273,31 @@ int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png
         return 0;
     }
 }
+
+OliPageSet* OLI_Open_Page_Set(const OliDocument& doc) {
+    if (!Oli_Load_Render_Library()) return nullptr;
+    try {
+        auto set = std::make_unique<OliPageSet>();
+        set->doc = &doc;
+        set->total = Prepare(doc, &set->shared);
+        return set->total > 0 ? set.release() : nullptr;
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+int OLI_Page_Set_Count(const OliPageSet* set) { return set ? set->total : 0; }
+
+int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image) {
+    if (!set || !image || page < 1 || page > set->total || !(dpi >= 10 && dpi <= 600)) return 0;
+    try {
+        return Render_Page(*set->doc, &set->shared, set->total, page, dpi, nullptr, image);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void OLI_Close_Page_Set(OliPageSet* set) { delete set; }
 
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
     if (!boxes || !Oli_Load_Render_Library()) return 0;

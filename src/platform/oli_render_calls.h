@@ -27,7 +27,9 @@
     X(cairo_identity_matrix) \
     X(cairo_image_surface_create) \
     X(cairo_image_surface_create_from_png_stream) \
+    X(cairo_image_surface_get_data) \
     X(cairo_image_surface_get_height) \
+    X(cairo_image_surface_get_stride) \
     X(cairo_image_surface_get_width) \
     X(cairo_line_to) \
     X(cairo_move_to) \

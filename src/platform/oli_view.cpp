@@ -11,6 +11,7 @@
 #include "platform/oli_lines_internal.h"
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_symbols_internal.h"
+#include "platform/msgbox.h"
 #include "platform/posix.h"
 
 namespace {
@@ -873,11 +874,12 @@ int OLI_View_File(const char* list_path, const char* pdf_path) {
     }
 }
 
-int Quick_OLI_View(const char* /*prefix*/, const char* path) { return OLI_View_File(path, nullptr) > 0 ? 1 : 0; }
-
 int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     int pages = OLI_View_File(path, nullptr);
-    if (pages <= 0) return 0;
+    if (pages <= 0) {
+        PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s", path ? path : "");
+        return 0;
+    }
     try {
         std::string list = VEK_Native_String(path);
         g_print.list = list;
@@ -888,6 +890,9 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     }
     g_print.count++;
     g_print.pages = pages;
+    // There is no printer here: the user is told where the pages went.
+    PrintMessage("Die Druckliste wurde als PDF-Datei geschrieben (%d %s):\n%s", pages, pages == 1 ? "Seite" : "Seiten",
+                 g_print.pdf.c_str());
     return 1;
 }
 

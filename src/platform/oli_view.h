@@ -1,10 +1,10 @@
 // Stand-in of the desktop's print-list viewer and printer.
 //
 // A print list is read into blocks (OLI_Read_Document) and rendered onto
-// A4 pages (oli_render.cpp): a PDF for a person to read and print, or one
-// page as a PNG. Headless, showing or printing a list writes its PDF beside
-// it. docs/printlist-viewer.md lists the glyphs of the print font's formula
-// bytes and how to get a PNG.
+// A4 pages (oli_render.cpp): a PDF for a person to read and print, one page
+// as a PNG, or pages drawn into pixels for the viewer on the stand-in's
+// screen (oli_view_screen.cpp). docs/printlist-viewer.md lists the glyphs of
+// the print font's formula bytes and how to get a PNG.
 #ifndef PLATFORM_OLI_VIEW_H
 #define PLATFORM_OLI_VIEW_H
 
@@ -129,6 +129,27 @@ int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path);
 // written, 0 when the page does not exist or the file cannot be written.
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path);
 
+// A page drawn into pixels: 0xRRGGBB values, row by row.
+struct OliPageImage {
+    int width = 0, height = 0;
+    std::vector<unsigned> rgb;
+};
+
+// The pages of a document laid out once, to be drawn one at a time while
+// the document lives (the set refers to it).
+struct OliPageSet;
+// Lays the document out: its page set, or null when it has no page or the
+// page-drawing libraries cannot be loaded.
+OliPageSet* OLI_Open_Page_Set(const OliDocument& doc);
+// The number of pages (0 for null).
+int OLI_Page_Set_Count(const OliPageSet* set);
+// Draws page `page` (1-based) at `dpi` into the image. 1 when drawn; 0 for
+// a page that does not exist, a resolution outside 10 to 600 dpi or no
+// memory (the image then is unspecified).
+int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* image);
+// Frees the set (null is accepted).
+void OLI_Close_Page_Set(OliPageSet* set);
+
 // A text the renderer set on a page: its box in cm from the page's upper
 // left corner, its visible text in UTF-8, and where it comes from.
 enum OliTextKind { OLI_TEXT_PARA, OLI_TEXT_TABLE, OLI_TEXT_TITLE, OLI_TEXT_PICTURE, OLI_TEXT_FOOT };
@@ -153,9 +174,14 @@ int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes
 int OLI_View_File(const char* list_path, const char* pdf_path);
 
 // The desktop's viewer and printer: `prefix` is the component's path
-// prefix, `path` the print list. Headless, both write the list's PDF beside
-// it; the print call also records what it printed. Return 1 when shown or
-// printed, 0 when the list could not be rendered.
+// prefix, `path` the print list. The viewer shows the rendered pages on the
+// screen, one at a time (the next and previous page by the bar's buttons,
+// the cursor and page keys or the wheel), until the user closes it with its
+// button, Escape or the window's close request; the screen under it comes
+// back. The printer writes the list's PDF beside it, records what it
+// printed and tells in a message box where the PDF is. Return 1 when shown
+// or printed, 0 when the list could not be rendered (a message box says
+// so).
 int Quick_OLI_View(const char* prefix, const char* path);
 int Quick_OLI_Print(const char* prefix, const char* path);
 

@@ -17,6 +17,7 @@
 #include "platform/events.h"
 #include "platform/helpview.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -181,7 +182,13 @@ int Run_Main_Button(int button) {
     case BUTTON_PREVIEW:
     case BUTTON_PRINT:
         if (!Confirm_Many_Loadcases()) break;
-        Write_Loop_Print_List(path, sizeof path);
+        // A list of its own, in the temporary directory: the component's
+        // list and plot file stay those of the saved input until the user
+        // saves.
+        if (!Write_Temporary_Print_List(path, sizeof path)) {
+            PrintMessage("%s", "Die Druckliste konnte nicht geschrieben werden.");
+            break;
+        }
         if (button == BUTTON_PREVIEW) Quick_OLI_View(Kontext.identifier, path);
         else Quick_OLI_Print(Kontext.identifier, path);
         break;

@@ -287,10 +287,25 @@ int Draw_Lasttabelle_Row(int mode, int area, int x, int y, void* data) {
     return 1;
 }
 
+namespace {
+
+// The sign convention of the forces beside the table: at its place below
+// the column heads while the table is short, else below the table's line
+// that appends a row, so that rows never run over it.
+void Add_Sign_Picture(int area) {
+    enum { PICTURE_X = 570, PICTURE_Y = 260, PICTURE_SIZE = 370, GAP = 20 };
+    const int rows = state.built >= 0 ? Table_Row_Count(state.built) : 0;
+    const int table_end = state.y + (rows + 1) * LASTTABELLE_ROW_HEIGHT;
+    const int y = std::max<int>(PICTURE_Y, table_end + GAP);
+    Add_Picture_to_Scrollable_Area(area, "EC3_schweisslasten_pic.bmp", PICTURE_X, y, PICTURE_X + PICTURE_SIZE,
+                                   y + PICTURE_SIZE, -1);
+}
+
+}  // namespace
+
 void Draw_Lasttabelle(SchweissnahtAnschluss* record, int area, int x, int* y) {
     if (!record || !y) return;
     Add_Picture_to_Scrollable_Area(area, Unit_Picture(record->load_unit), x, *y, x + 890, *y + 65, -1);
-    Add_Picture_to_Scrollable_Area(area, "EC3_schweisslasten_pic.bmp", 570, 260, 940, 630, -1);
     const int table_y = *y + 70;
     if (state.built >= 0 && Record_Unchanged(record)) {
         // The previous pass's edits into the record; the table stays while
@@ -303,11 +318,13 @@ void Draw_Lasttabelle(SchweissnahtAnschluss* record, int area, int x, int* y) {
                 state.y = table_y;
             }
             Set_Table_Window_Mode(state.built, 1);
+            Add_Sign_Picture(area);
             return;
         }
     }
     Drop_Table();
     Build_Table(record, area, x, table_y);
+    Add_Sign_Picture(area);
 }
 
 void Update_Lasttabelle(void) {

@@ -180,7 +180,16 @@ int Read_Print_Props(FILE* file, OliProps* props) {
 
 FILE* Open_Print_List(const char* number, const char* text, int no_page_break, double reserved_cm,
                       int numbering_suppressed) {
-    FILE* list = Fopen_Base(Print_List_Suffix, "w");
+    char path[VEK_MAX_PATH + 1];
+    if (!Make_Base_Path(path, Print_List_Suffix, sizeof path)) return nullptr;
+    return Open_Print_List_At(path, number, text, no_page_break, reserved_cm, numbering_suppressed);
+}
+
+FILE* Open_Print_List_At(const char* path, const char* number, const char* text, int no_page_break,
+                         double reserved_cm, int numbering_suppressed) {
+    char native[VEK_MAX_PATH + 1];
+    if (!path || !VEK_Native_Path(native, sizeof native, path)) return nullptr;
+    FILE* list = std::fopen(native, "w");
     if (!list) return nullptr;
     VEK_Give_Large_Buffer(list);  // a list of many load cases runs to hundreds of megabytes
     Oli_Writer_Init(0, 0, numbering_suppressed ? 3 : 1);

@@ -74,6 +74,9 @@ void Reset_Print_Control_Sheet(void);
 // when the file cannot be opened.
 FILE* Open_Print_List(const char* number, const char* text, int no_page_break, double reserved_cm,
                       int numbering_suppressed);
+// The same for a list at `path` ("\" or "/" separators).
+FILE* Open_Print_List_At(const char* path, const char* number, const char* text, int no_page_break,
+                         double reserved_cm, int numbering_suppressed);
 // Ends the open text block and closes the list. Nothing for null.
 void Close_Print_List(FILE* list);
 // The preface block: its heading and the text broken into lines.

@@ -240,7 +240,8 @@ int Init_Print_Props_Texts(OliProps* p) {
             }
             start = end + 1;
         }
-        for (const char* c = text; *c; ++c) lines += *c == '\n';
+        // Every line counts, the last one too when no line feed ends it.
+        for (const char* c = text; *c; ++c) lines += *c == '\n' || c[1] == '\0';
     }
     sheet.preface_lines = lines;
     return result;

@@ -13,6 +13,7 @@
 #include "base/ctools.h"
 #include "base/invariant.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "base/vesk.h"
 #include "codes/nad.h"
 #include "codes/nad_norm.h"
@@ -66,6 +67,14 @@ int Plot_File_Result(void) { return s_plot_result; }
 
 static const char* P = "";  // the common line prefix of the print texts
 
+// Why the last evaluation without print list did not verify the connection.
+static std::string s_reason;
+// The first load case of the running evaluation that got no result, and why.
+static std::string s_case_failure;
+
+const char* Evaluation_Refusal_Reason(void) { return s_reason.c_str(); }
+void Reset_Evaluation_Refusal_Reason(void) { s_reason.clear(); }
+
 static void chapter(FILE* list, const char* title) {
     OLI_End_Text(list);
     OLI_reserveSpaceCM(list, 3.0);
@@ -75,6 +84,17 @@ static void chapter(FILE* list, const char* title) {
 }
 
 // ---- sketch ----
+
+double Sketch_Scale(double scale, double width, double height) {
+    if (scale > 0.001) return scale;
+    // The room of a fitted picture: HE280A, the profile of a new connection,
+    // comes out at 1:5, the scale its defaults give it.
+    const double room = 6.0;  // cm
+    // The series of round scales is the drawings' own; their factor counts
+    // the picture in units a thousand times the millimetres of the sketch.
+    const double factor = Calc_Drawing_Scale(width / 1000.0, height / 1000.0, room, room, 0);
+    return factor > 0.0 && std::isfinite(factor) ? 100.0 / factor : 0.0;
+}
 
 static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     OLI_End_Text(list);
@@ -97,9 +117,8 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     }
     if (!(width > -1e6 && height > -1e6) || !(width >= 1.0) || !(height >= 1.0)) return;
 
-    const double n = w->print.massstab;
-    const double factor =
-        n > 0.001 ? 0.1 / n : Calc_Drawing_Scale(width, height, 14.2, p.type == 1 ? 14.2 : 20.2, 1);
+    const double n = Sketch_Scale(w->print.massstab, width, height);
+    const double factor = n > 0.001 ? 0.1 / n : 0.0;
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
     Init_Oli_Pens();
     const double d = 1.0 / factor, m = 0.9 * d;
@@ -415,11 +434,14 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
     r->value[4] = lf.Vz;
     r->value[5] = lf.Mx;
     int failed = 0;
+    const char* why = nullptr;  // the first failure of the case, for the chart
+    static const char* const kWeldError = "Fehler bei der Berechnung des Schweißnahtnachweises"_cp;
     if (refuse_forces(lf, out)) {
         // No check can take these forces: the case has no result.
         r->value[ERGEBNIS_U_SIGMA] = r->value[ERGEBNIS_U_W] = -1.0;
         if (out) OLI_Add_Para_Offset(0.3);
         failed = 1;
+        why = "Schnittgröße keine gültige Zahl oder zu groß"_cp;
     } else {
         if (w->code_setting == 1) {
             // DIN 18800: the welded-connection library checks the profile end
@@ -428,13 +450,18 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
                 Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
                 if (out) OLI_Add_Para_Offset(0.3);
                 failed = 1;
+                why = kWeldError;
             }
         } else {
-            if (w->section_check) failed = xs_check_case(w, r, out, extent, interactive);
+            if (w->section_check && xs_check_case(w, r, out, extent, interactive)) {
+                failed = 1;
+                why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
+            }
             if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
                 Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
                 if (out) OLI_Add_Para_Offset(0.3);
                 failed = 1;
+                if (!why) why = kWeldError;
             }
         }
     }
@@ -444,8 +471,10 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
         if (!std::isfinite(r->value[k])) {
             r->value[k] = -1.0;
             failed = 1;
+            if (!why) why = "Ausnutzung nicht berechenbar";
         }
     if (failed) w->input_error = 1;
+    if (why && s_case_failure.empty()) s_case_failure = "Lastkombination " + std::to_string(i + 1) + ": " + why;
     if (out) {
         OLI_End_Text(out);
         OLI_setBookmark(out, 17, nullptr);
@@ -537,11 +566,51 @@ static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* con
 // caller's record so that the chart shows the input error instead of 0 %.
 static void refuse(SchweissnahtAnschluss* conn, FILE* list, const char* what, int input_error) {
     if (input_error) conn->input_error = 1;
-    if (!list) return;
+    if (!list) {
+        if (input_error) s_reason = what;
+        return;
+    }
     OLI_printf(list, "%s%s  \x88  Nachweise werden nicht geführt %s\n"_cp, P, what, Mark_Note());
     OLI_Add_Para_Offset(0.3);
     OLI_End_Text(list);
     OLI_New_Paragraph();
+}
+
+// Cuts the failure marker ("nicht ok !!", "!!") and the blanks around the
+// text off a line of the print list without markup.
+static std::string without_marker(std::string text) {
+    auto trim_end = [&] {
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    };
+    for (const std::string tail : {"!!", "nicht ok"}) {
+        trim_end();
+        if (text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0)
+            text.erase(text.size() - tail.size());
+    }
+    trim_end();
+    const size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first);
+}
+
+// The first line the input checks refuse, as screen text. Without a print
+// list no list is open, so the checks run once more into a scratch stream
+// and its first failure line is taken. A general note when no such line
+// can be found (markers switched off, no scratch file).
+static std::string input_refusal_line(SchweissnahtAnschluss* w) {
+    std::string found;
+    if (FILE* scratch = std::tmpfile()) {
+        Update_Weld_Layout(&w->naht, scratch, 1);
+        refuse_contact_share(w->naht, scratch);
+        if (w->code_setting == 0) Check_Safety_Factors(&w->safety, scratch, 6);
+        OLI_End_Text(scratch);
+        OLI_New_Paragraph();
+        std::rewind(scratch);
+        char line[1024];
+        while (found.empty() && std::fgets(line, sizeof line, scratch))
+            if (std::strstr(line, "!!")) found = without_marker(Strip_Markup_To_Ansi(line, 1, 0));
+        std::fclose(scratch);
+    }
+    return found.empty() ? "Eingabedaten unvollständig oder fehlerhaft"_cp : "Eingabe: " + found;
 }
 
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
@@ -555,6 +624,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
     Copy_Schweissnaht(conn, w);  // with fresh results of its own
+    if (!list) s_reason.clear();
+    s_case_failure.clear();
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
     const OliProps& pr = w->print;
@@ -615,9 +686,11 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     }
 
     if (input_refused) w->input_error = 1;
+    if (input_refused && !list) s_reason = input_refusal_line(w);
     FILE* out = extent == 3 || extent == 4 ? nullptr : list;
     for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
     scan_maximum(w);
+    if (!list && s_reason.empty()) s_reason = s_case_failure;
 
     if (list) {
         if (extent == 3) {

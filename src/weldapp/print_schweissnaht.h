@@ -19,6 +19,22 @@
 // utilisations of every case.
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list);
 
+// The scale 1:n of the sketch of a profile of width x height mm: the print
+// options' scale when one is set (above 0.001), else the smallest round
+// scale of the drawing series (1, 2, 3, 4, 5, 10, 15, 20, 25, 30, then
+// multiples of 5) at which the profile fits a 6 cm square (1:1 for one of
+// no size).
+double Sketch_Scale(double scale, double width, double height);
+
+// Why the last evaluation without print list (the one the utilisation chart
+// shows) found no result, as one line of screen text (code page 850, no
+// markup): the first refused input, else the first load case without a
+// result. Empty when every case has its result; an evaluation that writes a
+// print list leaves it as it is.
+const char* Evaluation_Refusal_Reason(void);
+// Forgets it, as at the start of a run (for tests).
+void Reset_Evaluation_Refusal_Reason(void);
+
 // The cross-section check of the profile for one load case (forces in kN
 // and kNm) is reached through this seam until it is built. Result flags:
 // 0x100 checked, 0x80000 grade not covered, 0x8000 failed, 0x4000 plastic

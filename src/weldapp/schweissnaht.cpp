@@ -15,6 +15,7 @@
 #include "base/vesk.h"
 #include "codes/nad.h"
 #include "codes/nad_old.h"
+#include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "printlist/ioliwrt.h"
@@ -353,13 +354,20 @@ void Load_Input_File(void) {
     s_unreadable_input = 0;
     FILE* f = Fopen_Base(Kontext.input_name, "r");
     if (!f) {
-        // A new position: the empty connection, silently at the screen; the
-        // batch run's console says what the list it writes stands for.
-        if (VEK_Batch_Mode())
+        // A new position. The batch run writes the list of the empty
+        // connection and its console says what that list stands for. At the
+        // screen the user starts from the defaults of a new connection: the
+        // annex's partial factors, a catalogue profile the pages can show,
+        // welds and a picture scale that fits it; an empty record would
+        // greet them with a refused profile and factors of 0.
+        if (VEK_Batch_Mode()) {
             std::fprintf(stderr, "%s%s: input file not found; the print list of a new connection is written\n",
                          Get_File_Base(), Kontext.input_name);
-        Reset_Schweissnaht(r);
-        if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+            Reset_Schweissnaht(r);
+            return;
+        }
+        Default_Schweissnaht(r);
+        Record_to_Sheet(r);
         return;
     }
     const int result = Read_Schweissnaht(f, r);
@@ -486,23 +494,21 @@ static int install_output(const Output_Files& o, bool new_plot) {
     return 1;
 }
 
-// The print list and the plot file of the record.
-static void write_list_and_plot(SchweissnahtAnschluss* r) {
+// The print list and the plot file of the record into the files o names
+// (no plot file when o names none). 1 when both are in place.
+static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
     // report, nor a list beside the sketch of another run.
-    const std::string list_name = Print_List_Suffix;
-    const Output_Files o = output_files(list_name);
     recover_interrupted_write(o);
-    const char* shown = o.list.empty() ? list_name.c_str() : o.list.c_str();
-    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s.tmp", list_name.c_str());
+    const char* shown = o.list.empty() ? Print_List_Suffix : o.list.c_str();
     FILE* list = o.list_temp.empty() ? nullptr
-                                     : Open_Print_List(Position_Code, Position_Text, 1, reserved, r->print.ohne_nummerierung);
-    std::snprintf(Print_List_Suffix, sizeof Print_List_Suffix, "%s", list_name.c_str());
+                                     : Open_Print_List_At(o.list_temp.c_str(), Position_Code, Position_Text, 1,
+                                                          reserved, r->print.ohne_nummerierung);
     if (!list) {
         std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n", shown);
-        return;
+        return 0;
     }
     Set_Plot_File_Name(o.plot_temp.c_str());
     if (s_print) s_print(r, list);
@@ -517,21 +523,51 @@ static void write_list_and_plot(SchweissnahtAnschluss* r) {
         remove_file(o.plot_temp);
         std::fprintf(stderr, "%s: %s write failed; the previous print list and plot file are kept\n", shown,
                      complete ? "plot file" : "print list");
-        return;
+        return 0;
     }
     if (!install_output(o, plot > 0)) {
         remove_file(o.list_temp);
         remove_file(o.plot_temp);
         std::fprintf(stderr, "%s: cannot be replaced; the previous print list and plot file are kept\n", shown);
+        return 0;
     }
+    return 1;
 }
 
 void Write_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    write_list_and_plot(r);
+    write_list_and_plot(r, output_files(Print_List_Suffix));
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+}
+
+int Write_Temporary_Print_List(char* path, int size) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
+    if (!path || size < 1) return 0;
+    path[0] = '\0';
+    const char* dir = VEKGetEnv("TEMP");
+    if (!dir) dir = std::getenv("TMPDIR");
+    if (!dir || !*dir) dir = "/tmp";
+    // The component's own list name, without the folder the identifier may
+    // carry: the viewer shows it, and the next preview replaces it.
+    std::string name = Kontext.identifier;
+    const size_t cut = name.find_last_of("/\\");
+    if (cut != std::string::npos) name.erase(0, cut + 1);
+    name += Kontext.list_name;
+    char joined[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
+    if (!VEK_Join_Path(joined, sizeof joined, dir, name.c_str()) || !VEK_Native_Path(native, sizeof native, joined) ||
+        std::strlen(native) >= static_cast<size_t>(size))
+        return 0;
+    Output_Files o;
+    o.list = native;
+    o.list_temp = o.list + ".tmp";
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
+    const int written = write_list_and_plot(r, o);
+    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+    if (written) std::snprintf(path, static_cast<size_t>(size), "%s", native);
+    return written;
 }
 
 static int write_input_file(FILE* f, void* context) {

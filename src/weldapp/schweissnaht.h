@@ -111,14 +111,22 @@ int Read_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
 extern int Schweissnaht_Import_Mode;
 
 // Reads the input file into the global record and activates its annex. A
-// missing file gives the empty record; an unreadable one ends a batch run
-// with exit code 1, else gives the defaults after the "Lesefehler" box.
+// missing file gives the empty record in a batch run and the defaults of a
+// new connection at the screen; an unreadable one ends a batch run with exit
+// code 1, else gives the defaults after the "Lesefehler" box.
 void Load_Input_File(void);
 // Activates the annex named behind the record's blocks, from the stream's
 // position on (the older form first, else "ACTIV_NADNAME").
 void Activate_Annex_After(FILE* f);
 // Writes the whole print list of the global record.
 void Write_Print_List(void);
+// Writes the print list of the global record as it stands on the pages,
+// for the preview and the printer, into the desktop's "TEMP" directory (the
+// system's temporary directory without one) under the component's list
+// name, never into the component's own list or plot file: those change
+// only when the user saves. 1 with the list's path in path (size bytes);
+// 0 when it could not be written (path then empty).
+int Write_Temporary_Print_List(char* path, int size);
 // Writes the global record and the annex choice into the input file: whole
 // or not at all (the old file stays byte for byte when a write fails). A
 // file that could not be read at start is first kept as "_NN.INP.bak". 1

@@ -10,9 +10,11 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "drawings/screen_primitives.h"
+#include "platform/font.h"
 #include "platform/screen.h"
 #include "weldapp/input_page.h"
 #include "weldapp/lasttabelle.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/services.h"
 
@@ -116,17 +118,28 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
     if (g_loadpick > 0) {
         const int yr = y + 42;
         const int white = Nearest_RGB_Color(255, 255, 255);
-        Text(area, dx + 10, yr, "Schnittgrößen aus       Bauteil importieren"_cp, Screen_Font_Normal, Screen_Black);
-        Add_Picture_to_Scrollable_Area(area, "SniQ7.bmp", dx + 120, yr - 12, dx + 175, yr + 4, -1);
-        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 255, yr - 17, 51, 33, "SniGrImportButton.bmp", 0, white, 0,
+        // Each button follows its label, wherever the screen font's widths
+        // end the label: a label never runs under a button.
+        int x = dx + 10;
+        auto label = [&](const char* text, int gap) {
+            Text(area, x, yr, text, Screen_Font_Normal, Screen_Black);
+            x += RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, text, -1) + gap;
+        };
+        label("Schnittgrößen aus"_cp, 8);
+        Add_Picture_to_Scrollable_Area(area, "SniQ7.bmp", x, yr - 12, x + 55, yr + 4, -1);
+        x += 55 + 8;
+        label("Bauteil importieren", 10);
+        Add_Bitmap_Button_to_Scrollable_Area(area, x, yr - 17, 51, 33, "SniGrImportButton.bmp", 0, white, 0,
                                              Loads_Import_Source_Text(), 1, &Lasttabelle_Request.import_component,
                                              &Screen_Flag_On);
-        Text(area, dx + 370, yr, "Schnittgrößen aus Text-Datei einlesen"_cp, Screen_Font_Normal, Screen_Black);
-        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 605, yr - 23, 51, 36, "SniGrImportButton.bmp", 76, white, 0,
+        x += 51 + 30;
+        label("Schnittgrößen aus Text-Datei einlesen"_cp, 10);
+        Add_Bitmap_Button_to_Scrollable_Area(area, x, yr - 23, 51, 36, "SniGrImportButton.bmp", 76, white, 0,
                                              "Schnittgrößen\naus Text-Datei\neinlesen"_cp, 1, &Lasttabelle_Request.read_text_file,
                                              &Screen_Flag_On);
-        Text(area, dx + 710, yr, "Tabelle löschen"_cp, Screen_Font_Normal, Screen_Black);
-        Add_Bitmap_Button_to_Scrollable_Area(area, dx + 810, yr - 23, 51, 36, "SniGrImportButton.bmp", 36, white, 0,
+        x += 51 + 30;
+        label("Tabelle löschen"_cp, 10);
+        Add_Bitmap_Button_to_Scrollable_Area(area, x, yr - 23, 51, 36, "SniGrImportButton.bmp", 36, white, 0,
                                              "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, &Screen_Flag_On);
         table_y = yr + 28;
     } else {
@@ -192,8 +205,25 @@ void Draw_Utilisation_Chart(int area) {
     Draw_Utilisation_Bar(area, 400, y + 40, r->max_utilisation);
     Line(area, 347, y + 15, 347, y + 40);
     const double limit = 1.0 + r->print.toleranz / 100.0;
-    if (r->max_utilisation < -0.001 || r->max_utilisation > limit || r->input_error)
+    // A c/t ratio beyond its limit fails the proof as the list says.
+    const double governing = std::max(r->max_utilisation, r->max_ct_utilisation);
+    if (r->max_utilisation < -0.001 || governing > limit || r->input_error) {
         Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);
+        // The verdict says why: bars of cases whose input was refused can
+        // all look green.
+        char why[320];
+        std::snprintf(why, sizeof why, "%s", Evaluation_Refusal_Reason());
+        if (!why[0] && r->max_utilisation > limit)
+            std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
+                          r->governing_case);
+        else if (!why[0] && r->max_ct_utilisation > limit)
+            std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);
+        if (why[0]) {
+            char line[340];
+            std::snprintf(line, sizeof line, "Grund: %s", why);
+            Text(area, 120, y + 110, line, 0x1000, c.red);
+        }
+    }
 }
 
 void Reset_Shell_Pages(void) {

@@ -174,7 +174,15 @@ char* Edit_User_Comment(char* text, const char* title) {
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
     editor.cx = (x1 + x2 + 1) / 2;
     editor.cy = (y1 + y2 + 1) / 2;
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, title ? title : "", 10, 1)) return text;
+    // The editor opens over another dialog (the print control), which draws
+    // only its own area again: the screen under the editor, wherever the
+    // user moves it, comes back when it closes.
+    const int X = NPIXEL_X, Y = NPIXEL_Y;
+    Save_Screen_Rectangle(0, 0, X - 1, Y - 1);
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 0, title ? title : "", 10, 1)) {
+        Restore_Screen_Rectangle(0, 0, X - 1, Y - 1);
+        return text;
+    }
     const int escape = Add_Escape_Area_to_PS(x1 + 5, y1 + 34, x2 - 5, y2 - 5, CODE_AREA);
     Set_Escape_Area_to_MouseMoveEvent(escape);
     const int area = Define_Scrollable_View_Area(x1 + 5, y1 + 34, x2 - 5, y2 - 5, 0, 0);
@@ -212,6 +220,8 @@ char* Edit_User_Comment(char* text, const char* title) {
     editor.cy += dy;
     Undefine_Scrollable_View_Area(area);
     Undefine_Prop_Sheet();
+    Restore_Screen_Rectangle(0, 0, X - 1, Y - 1);
+    pxFlsh();
     if (!confirmed) return text;
     const size_t n = std::strlen(buffer.data());
     char* copy = static_cast<char*>(Weld_Calloc_Or_Exit(__FILE__, __LINE__, n + 1, 1));

@@ -12,7 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/events.h"
+#include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/oli_view.h"
+#include "platform/screen.h"
 #include "support/testutil.h"
 
 namespace {
@@ -337,22 +341,65 @@ TEST(OliView, HangingWidthLeavesTheFirstLineAtTheMargin) {
     EXPECT_EQ(page.Ink(430, 500, 100, 160), 0);
 }
 
-TEST(OliView, ViewAndPrintWriteThePdfBesideTheList) {
+// The printer writes the PDF beside the list and says where in a box.
+TEST(OliView, PrintWritesThePdfBesideTheListAndSaysWhere) {
     testutil::TempDir dir;
     std::string list = dir.file("STUETZE_01.OLI");
     testutil::Write_File(list, testutil::Read_File(testutil::Fixture("printlist/weld_list.oli")));
-    EXPECT_EQ(Quick_OLI_View("STUETZE", list.c_str()), 1);
-    EXPECT_TRUE(std::filesystem::exists(dir.file("STUETZE_01.pdf")));
-    std::filesystem::remove(dir.file("STUETZE_01.pdf"));
     int before = OLI_Last_Print()->count;
+    VEK_Clear_Recorded_Messages();
     EXPECT_EQ(Quick_OLI_Print("STUETZE", list.c_str()), 1);
     EXPECT_EQ(OLI_Last_Print()->count, before + 1);
     EXPECT_EQ(OLI_Last_Print()->pages, 1);
     EXPECT_EQ(OLI_Last_Print()->pdf, dir.file("STUETZE_01.pdf"));
     EXPECT_TRUE(std::filesystem::exists(dir.file("STUETZE_01.pdf")));
-    EXPECT_EQ(Quick_OLI_View("X", dir.file("missing_01.OLI").c_str()), 0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die Druckliste wurde als PDF-Datei geschrieben (1 Seite):", dir.file("STUETZE_01.pdf")}));
     EXPECT_EQ(Quick_OLI_Print("X", nullptr), 0);
     EXPECT_EQ(OLI_Last_Print()->count, before + 1);
+    EXPECT_EQ(VEK_Recorded_Messages().back().lines[0], "Die Druckliste kann nicht gedruckt werden.");
+}
+
+// The viewer shows one page at a time on the screen: the page keys, the
+// bar's button "nächste Seite" and Home move through the three pages of a
+// list and stop at its ends; Escape closes it and the screen under it comes
+// back. A list that cannot be read is named in a box.
+TEST(OliView, ViewerShowsThePagesOneAtATime) {
+    testutil::TempDir dir;
+    std::string list = dir.file("DREI_01.OLI"), bytes;
+    for (const char* page : {"Seite A", "Seite B", "Seite C"})
+        bytes += std::string(bytes.empty() ? "" : "#NEWPAGE\n") + "#SHOWPARA\n0x0\n4\n-1\n " + page +
+                 "\n#END_OF_TEXT\n0x0\n-1\n";
+    testutil::Write_File(list, bytes);
+    pxInitScreen(800, 600);
+    const std::vector<int> under(pxScreenPixels(), pxScreenPixels() + 800 * 600);
+    const std::string shots[] = {dir.file("1.png"), dir.file("2.png"), dir.file("3.png"), dir.file("3b.png"),
+                                 dir.file("1b.png")};
+    VEK_Script_Snapshot(shots[0].c_str());
+    VEK_Script_Key(VEK_KEY_PGDN);
+    VEK_Script_Snapshot(shots[1].c_str());
+    VEK_Script_Click(585, 16);  // "nächste Seite": the second of three 130-pixel buttons from x 380
+    VEK_Script_Snapshot(shots[2].c_str());
+    VEK_Script_Key(VEK_KEY_PGDN);  // no page after the last
+    VEK_Script_Snapshot(shots[3].c_str());
+    VEK_Script_Key(VEK_KEY_HOME);
+    VEK_Script_Snapshot(shots[4].c_str());
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Quick_OLI_View("DREI", list.c_str()), 1);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    std::vector<std::string> taken;
+    for (const std::string& shot : shots) taken.push_back(testutil::Read_File(shot));
+    EXPECT_FALSE(taken[0].empty());
+    EXPECT_EQ(taken[0], taken[4]);
+    EXPECT_EQ(taken[2], taken[3]);
+    EXPECT_NE(taken[0], taken[1]);
+    EXPECT_NE(taken[1], taken[2]);
+    EXPECT_TRUE(std::equal(under.begin(), under.end(), pxScreenPixels()));
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Quick_OLI_View("X", dir.file("missing_01.OLI").c_str()), 0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "Die Druckliste kann nicht angezeigt werden.");
 }
 
 // Damaged lists render what they can and never crash; an unknown graphic

@@ -112,9 +112,39 @@ TEST(Print_Control_Sheet, PrefaceFromTheCommentEditor) {
     EXPECT_EQ(Print_Props_Preface_Lines(), 0);
 }
 
+// A preface of three lines typed in the comment editor and confirmed: the
+// sheet counts three lines, and where the 600-pixel editor stood beside the
+// 370-pixel sheet (x 340 to 454) the screen is the page again.
+TEST(Print_Control_Sheet, ConfirmedEditorLeavesTheScreenAsItWas) {
+    testutil::Load_Page page;
+    Props props;
+    std::vector<unsigned> before(static_cast<size_t>(NPIXEL_X) * NPIXEL_Y);
+    pxScreenRGB(before.data());
+    testutil::TempDir dir;
+    const std::string shot = dir.file("after_editor.png");
+    Type_Preface("Zeile 1\rZeile 2\rZeile 3");
+    VEK_Script_Snapshot(shot.c_str());
+    VEK_Script_Key(VEK_KEY_ENTER);
+    Edit_Print_Control_Sheet(&props.p);
+    ASSERT_NE(props.p.vorbemerkungen, nullptr);
+    EXPECT_STREQ(props.p.vorbemerkungen, "Zeile 1\nZeile 2\nZeile 3");
+    EXPECT_EQ(Print_Props_Preface_Lines(), 3);
+    int w = 0, h = 0;
+    const std::vector<unsigned char> after = snapshot::Read_Png_Rgb(shot, &w, &h);
+    ASSERT_EQ(w, NPIXEL_X);
+    int differing = 0;
+    for (int y = 312; y <= 711; ++y)
+        for (int x = 340; x <= 454; ++x) {
+            const unsigned char* p = &after[3 * (static_cast<size_t>(y) * w + x)];
+            differing += (static_cast<unsigned>(p[0]) << 16 | p[1] << 8 | p[2]) != before[static_cast<size_t>(y) * w + x];
+        }
+    EXPECT_EQ(differing, 0);
+}
+
 // Lines ending in a line feed that are longer than 110 characters break at
 // their last blank among the first 110 characters; a line without such a
-// blank stays whole. The count is the number of line feeds.
+// blank stays whole. Every line counts, the last one without a line feed
+// too: the 250 characters in three lines, the solid line and "Ende".
 TEST(Print_Control_Sheet, LongPrefaceLinesBreakAtABlank) {
     Props props;
     std::string words;
@@ -128,7 +158,7 @@ TEST(Print_Control_Sheet, LongPrefaceLinesBreakAtABlank) {
     expected[109] = '\n';
     expected[219] = '\n';
     EXPECT_EQ(std::string(props.p.vorbemerkungen), expected + "\n" + solid + "\nEnde");
-    EXPECT_EQ(Print_Props_Preface_Lines(), 4);
+    EXPECT_EQ(Print_Props_Preface_Lines(), 3 + 1 + 1);
 }
 
 std::vector<std::string> Texts(int area) {

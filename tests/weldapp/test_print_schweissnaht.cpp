@@ -151,6 +151,34 @@ TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
     }
 }
 
+// The evaluation the chart shows names why it verified nothing: the first
+// refused input as the list words it (t below 1 mm), a refusal before the
+// load cases, the first case without a result; nothing when every case has
+// its result. An evaluation that writes a list leaves the reason alone.
+TEST(Evaluation, ChartEvaluationNamesWhyItVerifiedNothing) {
+    struct Case {
+        double plate_t, n_kN;
+        int code, type;
+        const char* reason;
+    } cases[] = {
+        {0.0, -300, 0, 0, "Eingabe: Blechdicke t = 0.0 mm < 1 mm"},
+        {35.0, -300, 1, 14, "Profil nicht implementiert"},
+        {35.0, HUGE_VAL, 0, 0, "Lastkombination 2: Schnittgr\x94\xE1" "e keine g\x81ltige Zahl oder zu gro\xE1"},
+        {35.0, -300, 0, 0, ""},
+    };
+    for (const Case& c : cases) {
+        Connection k({-100, c.n_kN});
+        k.r.naht.plate.t = c.plate_t;
+        k.r.code_setting = c.code;
+        if (c.type) k.r.naht.profile.type = c.type;
+        Print_Schweissnaht(&k.r, nullptr);
+        EXPECT_EQ(k.r.input_error, c.reason[0] ? 1 : 0) << c.reason;
+        EXPECT_EQ(std::string(Evaluation_Refusal_Reason()), c.reason);
+        k.Run();
+        EXPECT_EQ(std::string(Evaluation_Refusal_Reason()), c.reason);
+    }
+}
+
 TEST(Evaluation, ToleranceOfTheFinalVerdict) {
     // U_w = 1.03: within 5 % the blue line with its note, beyond 3 % failed.
     // The band is open at its top: U = 1 + 3/100 fails with 3 %, a hair below
@@ -206,6 +234,32 @@ TEST(Evaluation, VerdictOfAUtilisationJustAboveOne) {
         EXPECT_NE(list.find(c.line + "\n"), std::string::npos) << c.U;
         EXPECT_NE(list.find(c.proof), std::string::npos) << c.U;
     }
+}
+
+// A scale of 0 is no scale: the sketch takes the smallest round scale 1:n
+// (1, 2, 3, 4, 5, 10, 15, 20, 25, 30, then steps of 5) at which the
+// profile fits 6 cm, 60 mm of paper: n >= largest extent / 60 mm. So
+// HE280A (280 x 270 mm) gets 280 / 60 = 4.7 -> 1:5, the very list of the
+// scale 5 its defaults give; an IPE 600 10.0 -> 1:10; 100 x 50 mm
+// 1.7 -> 1:2; 20 mm 0.33 -> 1:1; 1000 mm 16.7 -> 1:20. A scale that is set
+// stays.
+TEST(Sketch, ScaleZeroFitsThePicture) {
+    struct Case {
+        double scale, width, height, n;
+    } cases[] = {
+        {0, 280, 270, 5}, {0, 220, 600, 10}, {0, 100, 50, 2}, {0, 20, 10, 1}, {0, 1000, 300, 20}, {7.5, 280, 270, 7.5},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Sketch_Scale(c.scale, c.width, c.height), c.n) << c.width;
+    // The sketch of the list with scale 0 is the sketch with scale 5.
+    auto sketch = [](const std::string& list) {
+        const size_t from = list.find("#SHOWGRAFIC");
+        return from == std::string::npos ? "" : list.substr(from, list.find("\n -1\n", from) - from);
+    };
+    Connection fitted({-300}), five({-300});
+    fitted.r.print.massstab = 0.0;
+    const std::string list = sketch(fitted.Run());
+    EXPECT_NE(list.find("Ma\xE1stab 1:5.0"), std::string::npos);
+    EXPECT_EQ(list, sketch(five.Run()));
 }
 
 TEST(Sketch, ProfileStandsUnturnedWhateverItsPrincipalAxes) {

@@ -2,14 +2,21 @@
 // sheet as scripted sessions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dialogs/area_session.h"
 #include "platform/events.h"
+#include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
+#include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
 #include "weldapp/last_schweissnaht.h"
+#include "weldapp/lasttabelle.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
@@ -28,7 +35,8 @@ protected:
         End_Area_Session();
     }
     // Cases with (U_sigma, U_w) each, the maximum and the tolerance, drawn.
-    void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance) {
+    void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance,
+               int governing = -1) {
         Alloc_Lasten(&r_, static_cast<int>(cases.size()));
         r_.load_count = static_cast<int>(cases.size());
         New_Schweissnaht_Results(&r_);
@@ -38,6 +46,7 @@ protected:
             r_.results[i++].value[ERGEBNIS_U_W] = w;
         }
         r_.max_utilisation = maximum;
+        r_.governing_case = governing;
         r_.print.toleranz = tolerance;
         Clear_Scrollable_View_Area(area_);
         Draw_Utilisation_Chart(area_);
@@ -69,11 +78,70 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     EXPECT_TRUE(Shows("80%"));
     EXPECT_TRUE(Shows("103%"));
     EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
-    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0);
+    Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0, 1);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: Ausnutzung 103% in Lastkombination 1"));
+    // Every stress below 1, the c/t ratio at 1.2: not verified, as the list
+    // says, and why.
+    Chart({{0.3, 0.5}}, 0.5, 0.0, 1);
+    EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    r_.max_ct_utilisation = 1.2;
+    Clear_Scrollable_View_Area(area_);
+    Draw_Utilisation_Chart(area_);
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: c/t-Verh\x84ltnis: Ausnutzung 120%"));
     Chart({}, -1.0, 0.0);  // no cases, no result
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+}
+
+// A plate of 0 mm is refused by the input check while every bar of the
+// weld check may look green: the verdict says why, in the list's words.
+TEST_F(ShellPages, ChartSaysWhyAnInputWasRefused) {
+    testutil::CatalogueTree tree;
+    Default_Schweissnaht(&r_);
+    r_.loads[0].N = -300e3;
+    r_.naht.plate.t = 0.0;
+    Print_Schweissnaht(&r_, nullptr);
+    Clear_Scrollable_View_Area(area_);
+    Draw_Utilisation_Chart(area_);
+    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("Grund: Eingabe: Blechdicke t = 0.0 mm < 1 mm"));
+}
+
+// The load-case page with the import tool installed and ten cases: on the
+// import row each label ends before the picture or button that follows it
+// (in the screen font's widths), and the sign convention stands below the
+// table's line that appends a row (ten rows of 22 pixels from the first
+// row's top, then that line), not under the rows.
+TEST_F(ShellPages, LoadPageItemsDoNotOverlap) {
+    testutil::TempDir exec;
+    testutil::Write_File(exec.file("LoadPick.exe"), "#!/bin/sh\n");
+    std::filesystem::permissions(exec.file("LoadPick.exe"), std::filesystem::perms::owner_all);
+    testutil::ScopedEnv env("EXEC", exec.path());
+    Alloc_Lasten(&r_, 10);
+    Clear_Scrollable_View_Area(area_);
+    Draw_Loads_Register(area_, 0, 0, 1279, 1023);
+    const int row = 20 + 42;  // the import row's baseline
+    std::vector<std::pair<int, int>> spans;  // (x1, x2) in the order of x
+    for (const Scrollable_Area_Item* it : Area_Items(area_)) {
+        if (it->kind == AREA_ITEM_TEXT && it->y1 == row)
+            spans.push_back({it->x1, it->x1 + RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, it->text, -1)});
+        else if ((it->kind == AREA_ITEM_PICTURE || it->kind == AREA_ITEM_BITMAP_BUTTON) && it->y1 < row && it->y2 > row)
+            spans.push_back({it->x1, it->x2});
+    }
+    std::sort(spans.begin(), spans.end());
+    ASSERT_EQ(spans.size(), 8u);  // four labels, the picture, three buttons
+    for (size_t i = 1; i < spans.size(); ++i) EXPECT_LT(spans[i - 1].second, spans[i].first) << i;
+    const Scrollable_Area_Item* sign = nullptr;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_PICTURE))
+        if (std::string(it->text) == "EC3_schweisslasten_pic.bmp") sign = it;
+    ASSERT_NE(sign, nullptr);
+    int table_top = 0;
+    for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_PICTURE))
+        if (std::string(it->text) == "EC3_schweisslasten_1.bmp") table_top = it->y2 + 5;
+    EXPECT_GT(sign->y1, table_top + 11 * LASTTABELLE_ROW_HEIGHT);
+    Reset_Lasttabelle();
 }
 
 // A bar of 0.5: ten rows of 50 pixels in the ten greens from the darkest

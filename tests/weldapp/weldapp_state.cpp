@@ -6,6 +6,7 @@
 #include "profiles/profile_register.h"
 #include "support/global_state.h"
 #include "weldapp/input_page.h"
+#include "weldapp/print_schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
 
@@ -19,6 +20,7 @@ void Reset_Window_Path() {
     Reset_Input_Page();
     Reset_Shell_Pages();
     Reset_Shell_Dialogs();
+    Reset_Evaluation_Refusal_Reason();
 }
 const testutil::Global_Reset reset_window_path(Reset_Window_Path);
 
