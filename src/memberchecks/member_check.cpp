@@ -43,13 +43,13 @@ void Fill_Point(double* out, int index) {
     out[0] = y, out[1] = z, out[2] = s, out[3] = t, out[4] = v;
 }
 
-// Class reached after a plastic method with utilisation U.
-int Plastic_Class(int reached, double U, double sv_max, double f_yd, int check_flags) {
-    int c = 0;
-    if (U <= 0.999)
-        c = sv_max > 1.001 * f_yd ? 1 : 0;
-    else
-        c = (check_flags & 4) ? 2 : 1;
+// Class reached after a plastic method with utilisation U. A plastic
+// utilisation is used in place of the elastic one, so it needs a section
+// that may develop its plastic resistance - class 2 at least - even where
+// the elastic stresses stay below the strength: a class 3 section has only
+// its elastic resistance, and the check by class falls back on it.
+int Plastic_Class(int reached, double U, int check_flags) {
+    const int c = U > 0.999 && (check_flags & 4) ? 2 : 1;
     return std::max(reached, c);
 }
 
@@ -308,7 +308,7 @@ void Check_Interaction(Check_State& s, Model_State& m) {
     if (r == 0) {
         s.out->M_gr = M_gr;
         // the interaction sets the class afresh rather than raising it
-        m.reached = Plastic_Class(0, U, m.sv_max, m.f_yd, in.check_flags);
+        m.reached = Plastic_Class(0, U, in.check_flags);
         s.flags = 0x4F00;
         m.U_plastic = U;
         Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr, "\x88",
@@ -347,7 +347,7 @@ void Set_Plastic_Forces(const Check_State& s, Model_State& m) {
 // A plastic method that gave its utilisation U and limit moment (kNcm):
 // the class, the flags and the outputs it sets.
 void Take_Plastic_Result(Check_State& s, Model_State& m, double U, double M_limit) {
-    m.reached = Plastic_Class(m.reached, U, m.sv_max, m.f_yd, s.in->check_flags);
+    m.reached = Plastic_Class(m.reached, U, s.in->check_flags);
     s.flags |= 0x4800;
     s.out->M_gr = std::fabs(M_limit) * 0.01;
     m.U_plastic = U;

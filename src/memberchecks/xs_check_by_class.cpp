@@ -52,8 +52,10 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
             {"Steg", 'S', t.V_s, t.M_xp_s, t.U_tau_s, 0, 0, t.rho_s, t.N_s_max, t.N_s_min, false},
         };
         for (const Part& p : parts) {
+            // A utilisation the method did not form stands at -1: a flange
+            // the section lacks (a tube's, say) is not listed for it.
             bool any = false;
-            for (double x : {p.V, p.T, p.U_tau, p.M, p.U_M, p.N_max, p.N_min})
+            for (double x : {p.V, p.T, std::max(p.U_tau, 0.0), p.M, std::max(p.U_M, 0.0), p.N_max, p.N_min})
                 if (std::fabs(x) > 0.001) any = true;
             if (!any) continue;
             OLI_printf(file, "%s%s: \xCEt", P, p.head);
@@ -342,7 +344,9 @@ void Print_Elastic_Check(const Class_Check& c) {
         OLI_printf(file, "\n");
     }
     if (c.flange_road) {
-        Flange_Road(file, c.r.tsv, 10 * c.r.resistance[0], 10 * c.r.resistance[1], c.level);
+        // The strengths the partial internal forces were checked against
+        // (the elastic checks, which fill the record's, did not run).
+        Flange_Road(file, c.r.tsv, 10 * c.r.tsv.f_y, 10 * c.r.tsv.tau_R, c.level);
         return;
     }
     Tabs({9.0, 35.0});

@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -104,9 +106,16 @@ struct Screen {
     long flushes = 0;
     std::vector<SavedRect> saved;
     double char_height = 12.0, expansion = 1.0, spacing = 0.1, orientation = 0.0;
+    // Bitmaps not drawn whole: their number, the latest file's name, and
+    // the names already reported.
+    int bitmap_faults = 0;
+    std::string last_bitmap_fault;
+    std::set<std::string> reported_bitmaps;
 };
 
 Screen S;
+// The waiting animation draws from a second thread.
+std::mutex bitmap_fault_mutex;
 
 uint32_t Pack(int r, int g, int b) {
     return (static_cast<uint32_t>(r) << 16) | (static_cast<uint32_t>(g) << 8) |
@@ -501,11 +510,23 @@ void Placeholder(int x1, int y1, int x2, int y2) {
     Thin_Line(x1, y2, x2, y1, DGREY_CI, false);
 }
 
+// Counts a bitmap that is not drawn whole; a run driven by a script file
+// tells the first fault of every file on stderr, for the script's author.
+void Note_Bitmap_Fault(const char *file, const char *what) {
+    std::lock_guard<std::mutex> lock(bitmap_fault_mutex);
+    S.bitmap_faults++;
+    S.last_bitmap_fault = file ? file : "";
+    const char *script = std::getenv("VEK_SCRIPT");
+    if (script && *script && S.reported_bitmaps.insert(S.last_bitmap_fault).second)
+        std::fprintf(stderr, "bitmap \"%s\" %s\n", S.last_bitmap_fault.c_str(), what);
+}
+
 int Draw_Bitmap(const char *file, int sx1, int sy1, int sx2, int sy2, int x1, int y1, int x2,
                 int y2, int mode, int ci, int r, int g, int b) {
     Ensure();
     Bitmap bm;
     if (!Load_Bitmap(file, &bm)) {
+        Note_Bitmap_Fault(file, "cannot be read: placeholder drawn");
         Placeholder(x1, y1, x2, y2);
         return 0;
     }
@@ -515,14 +536,17 @@ int Draw_Bitmap(const char *file, int sx1, int sy1, int sx2, int sy2, int x1, in
     if (sy2 < 0) sy2 = bm.height - 1;
     if (sx1 > sx2) std::swap(sx1, sx2);
     if (sy1 > sy2) std::swap(sy1, sy2);
+    const bool whole = sx1 >= 0 && sy1 >= 0 && sx2 < bm.width && sy2 < bm.height;
     sx1 = std::max(sx1, 0);
     sy1 = std::max(sy1, 0);
     sx2 = std::min(sx2, bm.width - 1);
     sy2 = std::min(sy2, bm.height - 1);
     if (sx1 > sx2 || sy1 > sy2) {
+        Note_Bitmap_Fault(file, "holds nothing of the cut: placeholder drawn");
         Placeholder(x1, y1, x2, y2);
         return 0;
     }
+    if (!whole) Note_Bitmap_Fault(file, "is smaller than the cut: drawn in part");
     bool transparent = false;
     Rgb key{0, 0, 0};
     if (ci >= 0) {
@@ -998,6 +1022,16 @@ int pxDrawTransparentDIB(const char *file, int x1, int y1, int x2, int y2, int m
 int pxDrawPartialTransparentDIB(const char *file, int sx1, int sy1, int sx2, int sy2, int x1,
                                 int y1, int x2, int y2, int mode, int ci, int r, int g, int b) {
     return Draw_Bitmap(file, sx1, sy1, sx2, sy2, x1, y1, x2, y2, mode, ci, r, g, b);
+}
+
+int pxBitmapFaults(void) {
+    std::lock_guard<std::mutex> lock(bitmap_fault_mutex);
+    return S.bitmap_faults;
+}
+
+const char *pxLastBitmapFault(void) {
+    std::lock_guard<std::mutex> lock(bitmap_fault_mutex);
+    return S.last_bitmap_fault.c_str();
 }
 
 int pxQDIBSize(const char *file, int *width, int *height) {

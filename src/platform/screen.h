@@ -240,6 +240,14 @@ int pxDrawPartialTransparentDIB(const char *file, int sx1, int sy1, int sx2, int
 // be read, else 1.
 int pxQDIBSize(const char *file, int *width, int *height);
 
+// Bitmaps not drawn whole since the screen was made (a placeholder, or a
+// cut reaching past the bitmap's edge, drawn in part), and the file name
+// of the latest ("" when none; the text stays until the next fault).  A run driven by a script file (VEK_SCRIPT)
+// also writes the first such fault of every file name to stderr as a line
+// beginning with bitmap "NAME".
+int pxBitmapFaults(void);
+const char *pxLastBitmapFault(void);
+
 // ---------------------------------------------------------------------------
 // Panels of the window library's look.
 //

@@ -314,7 +314,24 @@ static void draw_element(const Element& e)
         break;
     case MEMBER: {
         const Element* reg = find(e.owner);
-        draw_box(e.r, reg && reg->selected == e.id ? WHITE_CI : BUTTON_CI, ink);
+        const bool chosen = reg && reg->selected == e.id;
+        if (e.face.empty()) {
+            draw_box(e.r, chosen ? WHITE_CI : BUTTON_CI, ink);
+            break;
+        }
+        /* A tab over its picture: the picture, framed; the chosen tab with
+         * a double frame and a bar of the program colour along its top. */
+        pxStRc(e.r.x1, e.r.y1, e.r.x2, e.r.y2, e.face.data());
+        pxFgc(chosen ? ink : DGREY_CI);
+        for (int k = 0; k < (chosen ? 2 : 1); ++k) {
+            pxLine(e.r.x1 + k, e.r.y1 + k, e.r.x2 - k, e.r.y1 + k);
+            pxLine(e.r.x1 + k, e.r.y1 + k, e.r.x1 + k, e.r.y2);
+            pxLine(e.r.x2 - k, e.r.y1 + k, e.r.x2 - k, e.r.y2);
+        }
+        if (chosen) {
+            pxFgc(GetVEKColor(-21));
+            pxRect(e.r.x1 + 2, e.r.y1 + 2, e.r.x2 - 2, e.r.y1 + 4);
+        }
         break;
     }
     case VSLIDER:
@@ -579,11 +596,39 @@ static void draw_elements(size_t top)
     }
 }
 
+/* 1 when the rectangle (cut to the screen) is of one colour. */
+static bool plain_rect(const Rect& r)
+{
+    const int first = pxGetPixel(r.x1, r.y1);
+    for (int y = r.y1; y <= r.y2; ++y)
+        for (int x = r.x1; x <= r.x2; ++x) {
+            const int c = pxGetPixel(x, y);
+            if (c >= 0 && c != first) return false;
+        }
+    return true;
+}
+
+/* A program that draws its register heads as one picture before the
+ * register (the window library draws the tabs over it, letting it show)
+ * gets tabs that keep the picture under them as their face, taken when
+ * the sheet is first shown.  Tabs over plain colour keep the stand-in's
+ * filled look, with labels written on them. */
+static void take_tab_faces(const Sheet& s)
+{
+    for (int id : s.elements) {
+        Element* e = find(id);
+        if (!e || e->kind != MEMBER || !e->face.empty() || e->r.x2 <= e->r.x1 || plain_rect(e->r)) continue;
+        e->face.assign(pxQSvR(e->r.x1, e->r.y1, e->r.x2, e->r.y2), 0);
+        if (!e->face.empty()) pxSvRc(e->r.x1, e->r.y1, e->r.x2, e->r.y2, e->face.data());
+    }
+}
+
 int Activate_Prop_Sheet(void)
 {
     if (sheets.empty()) return 0;
     const size_t top = sheets.size() - 1;
     Sheet& s = sheets[top];
+    if (!s.activated) take_tab_faces(s);
     /* A sheet activated again is painted afresh. */
     if (s.activated) paint_frame(s);
     s.activated = true;

@@ -17,6 +17,7 @@
 #include "profiles/profile_switches.h"
 #include "profiles/profilmodell.h"
 #include "profiles/qimport.h"
+#include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_outline.h"
@@ -128,9 +129,12 @@ struct Shape_Builder {
             Profil_DWQB_Store.node_z[n_nodes - 1] = static_cast<float>(z);
         }
     }
-    void Line(int a, int b, double t, int code, double ratio) {
+    void Line(int a, int b, double t, int code, double ratio) { Tapered(a, b, t, t, t, code, ratio); }
+    // A line from t_a at a to t_b at b; its c/t part counts with t.
+    void Tapered(int a, int b, double t_a, double t_b, double t, int code, double ratio) {
         n_lines++;
-        Add_DWQB_Line_Constant_T(n_lines, a, b, t);
+        const double values[9] = {t_a, t_b, 0, 0, 0, 0, 0, 0, 0};
+        Add_DWQB_Line(n_lines, 0, a, b, values);
         if (n_lines > PROFIL_STORE_LINES) return;
         struct Profil_DWQB_Linienwerte& s = Profil_DWQB_Store;
         s.line_a[n_lines - 1] = a - 1;
@@ -602,42 +606,58 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     // corner radius, not a fillet).
     const bool root_radius = record_number > 0 && v[25] > 0.01 && shape != SHAPE_RHS;
     if (root_radius) r = v[25];
+    // A shape given with corners of its own (a typed-in profile's root
+    // radius or weld leg) ends its clear widths there, at the top (r_o) and
+    // the bottom flange (r_u); the others take r at both. A rolled hollow
+    // section without its own has the flat width b - 3 t (its outer corner
+    // radius is 1.5 t and more), not b - 4 t of the fillet substitute.
+    const bool own = record_number <= 0 && v[PROFIL_MODEL_CORNER_VALUE + 2] != 0;
+    const double r_o = own ? v[PROFIL_MODEL_CORNER_VALUE] : r, r_u = own ? v[PROFIL_MODEL_CORNER_VALUE + 1] : r;
+    const double corners_rhs = own ? r_o + r_u : r;
     Store_Angle_Legs(shape == SHAPE_L ? v : nullptr);
     switch (shape) {
     case SHAPE_I:
         s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
         s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-        s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - r) / tf);
-        s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - r) / tf);
-        s.Line(2, 5, tw, 2, (h - 2 * tf - 2 * r) / tw);
-        s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - r) / tf);
-        s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - r) / tf);
+        s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - r_o) / tf);
+        s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - r_o) / tf);
+        s.Line(2, 5, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
+        s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - r_u) / tf);
+        s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - r_u) / tf);
         break;
     case SHAPE_T:
         s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h); s.Node(-b / 2, 0);
-        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r) / tf);
-        s.Line(3, 2, tf, 0, ((b - tw) / 2 - r) / tf);
-        s.Line(4, 2, tw, 0, (h - tf - r) / tw);
+        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
+        s.Line(3, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
+        s.Line(4, 2, tw, 0, (h - tf - r_o) / tw);
         break;
-    case SHAPE_U:
+    case SHAPE_U: {
+        // A rolled channel's flanges thicken towards the web with the slope
+        // of their inner faces (t_f at half the width): parallel flanges put
+        // its shear centre 5 to 10 % too far out. Their mid-lines stay
+        // parallel, so that an outstand in bending stays uniformly
+        // compressed (the slope of the mid-lines moves the shear centre by
+        // less than 0.1 %).
+        const double slope = record_number > 0 ? Calc_Channel_Flange_Slope(v) : 0;
+        const double t_root = tf + slope * (b - tw) / 2, t_tip = tf - slope * b / 2;
         s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
         // the flanges from the web's face and its fillet to their tips
-        s.Line(1, 2, tf, 0, (b - tw - r) / tf);
-        s.Line(2, 3, tw, 2, (h - 2 * tf - 2 * r) / tw);
-        s.Line(3, 4, tf, 1, (b - tw - r) / tf);
+        s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - r_o) / tf);
+        s.Line(2, 3, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
+        s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - r_u) / tf);
         break;
+    }
     case SHAPE_RHS:
         s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
-        // The flat width of a rolled hollow section: between the walls
-        // less the corners, b - 3 t for equal walls (its outer corner
-        // radius is 1.5 t and more), not b - 4 t of the fillet substitute.
-        s.Line(1, 2, tf, 2, (b - 2 * tw - r) / tf);
-        s.Line(2, 4, tw, 2, (h - 2 * tf - r) / tw);
-        s.Line(4, 3, tf, 2, (b - 2 * tw - r) / tf);
-        s.Line(3, 1, tw, 2, (h - 2 * tf - r) / tw);
+        // the flat width between the walls less the corners
+        s.Line(1, 2, tf, 2, (b - 2 * tw - corners_rhs) / tf);
+        s.Line(2, 4, tw, 2, (h - 2 * tf - corners_rhs) / tw);
+        s.Line(4, 3, tf, 2, (b - 2 * tw - corners_rhs) / tf);
+        s.Line(3, 1, tw, 2, (h - 2 * tf - corners_rhs) / tw);
         break;
     case SHAPE_L: {
-        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf, rl = root_radius ? r : std::min(t1, t2);
+        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf;
+        const double rl = own ? r_o : root_radius ? r : std::min(t1, t2);
         s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
         // each leg from the other's face and the fillet to its tip
         s.Line(1, 2, t1, 0, (h - t2 - rl) / t1);
@@ -646,9 +666,9 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     }
     case SHAPE_Z:
         s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r) / tf);
-        s.Line(2, 3, tw, 2, (h - 2 * tf - 2 * r) / tw);
-        s.Line(4, 3, tf, 0, ((b - tw) / 2 - r) / tf);
+        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
+        s.Line(2, 3, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
+        s.Line(4, 3, tf, 0, ((b - tw) / 2 - r_u) / tf);
         break;
     case SHAPE_TUBE: {
         const double D = v[0], t = v[2], R = (D - t) / 2, ratio = t != 0 ? D / t : 0;
@@ -666,7 +686,8 @@ int Build_Standard_DWQB_Model(int record_number, const char* name, const float* 
     case SHAPE_Q24: Build_Two_Web(s, shape, v); break;
     case SHAPE_Q22: {
         const double tfo = v[1], tfu = v[2], w = v[3], bo = v[4], bu = v[5];
-        const double r1 = std::min(tfo, w), r2 = std::min(r1, tfu), r3 = std::min(tfu, w);
+        const double r1 = own ? r_o : std::min(tfo, w), r3 = own ? r_u : std::min(tfu, w);
+        const double r2 = own ? (r_o + r_u) / 2 : std::min(r1, tfu);
         s.Node(bo / 2, tfo / 2 - h); s.Node(0, tfo / 2 - h); s.Node(-bo / 2, tfo / 2 - h);
         s.Node(bu / 2, -tfu / 2); s.Node(0, -tfu / 2); s.Node(-bu / 2, -tfu / 2);
         s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
@@ -776,6 +797,13 @@ int Shape_Values(Profil_DWQB_Model_Key& key, const float* values) {
     return count;
 }
 
+// The shape's own corners in the key's corner slots (the same as the value
+// array's), zero when it has none.
+void Shape_Corners(Profil_DWQB_Model_Key& key, const float* values) {
+    const bool own = values[PROFIL_MODEL_CORNER_VALUE + 2] != 0;
+    for (int i = 0; i < 3; i++) key.values[PROFIL_MODEL_CORNER_VALUE + i] = own ? values[PROFIL_MODEL_CORNER_VALUE + i] : 0;
+}
+
 // The key's values by the kind of section: given values, a user section
 // (none), a bar, a catalogue profile (the kept values when the same) or a
 // parametric shape; the rest zero.
@@ -806,6 +834,7 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
         count = Shape_Values(key, values);
     }
     for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
+    if (key.family >= 1 && key.family <= 14 && key.record_number <= 0) Shape_Corners(key, values);
 }
 
 // A catalogue profile (from the profile manager's outline where it can be

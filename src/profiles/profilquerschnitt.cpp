@@ -316,6 +316,10 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
             int k = 0;
             for (double x : list) v[k++] = static_cast<float>(x);
         };
+        float* corner = values + PROFIL_MODEL_CORNER_VALUE;
+        corner[0] = record->own_corners ? static_cast<float>(record->corners[0]) : 0;
+        corner[1] = record->own_corners ? static_cast<float>(record->corners[1]) : 0;
+        corner[2] = record->own_corners ? 1 : 0;
         switch (record->type) {
         case 6: put({d[0], 0, d[5]}); break;
         case 7: put({d[2], d[0], d[4], 0, d[2], d[0], 2 * d[1], d[3]}); break;

@@ -26,6 +26,9 @@ enum {
     PROFIL_MODEL_NAME_SIZE = 40,     // name text: 4-character prefix, 35 characters, NUL
     PROFIL_MODEL_VALUE_COUNT = 36,   // float value array of the model builder
     PROFIL_MODEL_FIRST_SHAPE_VALUE = 20,
+    // A shape given by its dimensions with corners of its own: the corners
+    // at the top and the bottom flange, then 1 (0: none given).
+    PROFIL_MODEL_CORNER_VALUE = 28,
 };
 
 struct Profilquerschnitt {
@@ -47,6 +50,14 @@ struct Profilquerschnitt {
     double end[PQ_DIMENSIONS];
     char name[PQ_NAME_SIZE];
     Sonderquerschnitt* user_section;   // counted reference or null
+    // A shape given by its dimensions: where the clear widths of its plates
+    // end at the junctions of the top and the bottom flange with the web
+    // (the root radius of a rolled profile, the weld leg of a welded one,
+    // a hollow section's inner corner radius), cm. With own_corners 0 the
+    // plates' smaller thickness stands in for them. Not part of the text
+    // form: the setters clear it.
+    int32_t own_corners;
+    double corners[2];
 };
 
 // Profil_Model_Descriptor, what the conversion hands to the model builder,

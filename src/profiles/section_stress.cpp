@@ -169,7 +169,16 @@ int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b) {
     const int code = p.support_kind[i];
     if (code == CT_NO_PART) return CT_NO_PART;
     auto stress = [](int k) { return k >= 0 && k < Point_Count() ? point_sigma[k] : 0.0; };
-    const double s_a = stress(p.end_position[i][0]), s_b = stress(p.end_position[i][1]);
+    // A tube's wall is compressed most at a face, the outer one in bending,
+    // not on its mid-line (by about t/D less): its ends take the most
+    // compressive of the three points across the wall (mid-line and faces)
+    // of their station.
+    auto wall = [&stress](int k) {
+        if (k < 0 || k % 3 != 0 || k + 2 >= Point_Count()) return stress(k);
+        return std::min({stress(k), stress(k + 1), stress(k + 2)});
+    };
+    const double s_a = code == CT_ROUND ? wall(p.end_position[i][0]) : stress(p.end_position[i][0]);
+    const double s_b = code == CT_ROUND ? wall(p.end_position[i][1]) : stress(p.end_position[i][1]);
     const double f_a = p.reduction[i][0], f_b = p.reduction[i][1];
     if (factor) *factor = std::max(p.ratio[i], 1.0);
     if (f_a == 0 && f_b == 0) {

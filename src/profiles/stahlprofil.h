@@ -158,6 +158,13 @@ int Calc_Profile_Cross_Section_Old(Stahlprofil* profile);
 void Calc_Profile_Weld_Offsets(const Stahlprofil* profile, double* top, double* bottom, double* root);
 // Side slope of boxes and trapezoids, radians; 0 for other types.
 double Calc_Profile_Flange_Slope(const Stahlprofil* profile);
+// The slope of a rolled catalogue channel's inner flange faces (thickness
+// gained per unit of width towards the web) from its catalogue record; 0
+// for other profiles, parallel flanges, or a record whose measures are no
+// longer its name's.
+double Get_Catalogue_Flange_Slope(const Stahlprofil* profile);
+// The same from a channel's 35 catalogue values (cm); 0 without a slope.
+double Calc_Channel_Flange_Slope(const float* values);
 double Calc_Profile_Shear_Area_Vz(const Stahlprofil* profile);
 double Calc_Profile_Outstand(const Stahlprofil* profile, int upper);
 double Calc_Profile_Iy(const Stahlprofil* profile);

@@ -20,6 +20,7 @@
 #include "dialogs/messages.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
 #include "profiles/stahlprofil.h"
@@ -184,22 +185,29 @@ bool Build_Parts(const Stahlprofil* p, Parts* s) {
     }
 }
 
+// Whether the record still has the dimensions of its catalogue values x
+// (cm): a record whose measures differ from its name's is not that profile.
+bool Has_Catalogue_Dimensions(const Stahlprofil* p, const float* x) {
+    auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
+    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return false;
+    // A circular tube keeps only its diameter and wall.
+    return p->type == PROFILTYP_ROHR || (same(p->b_fo, x[1]) && same(p->t_fo, x[3]));
+}
+
+bool Rolled_Catalogue_Profile(const Stahlprofil* p) { return p->kind == STAHLPROFIL_KIND_CATALOGUE && p->rolled; }
+
 // The published values of a catalogue profile in place of the closed forms
 // and the line model, which know neither sloped flanges nor the tables' own
-// fillet and torsion terms. Only a value the catalogue gives (above 0) is
-// taken, and only when the record still has the catalogue's dimensions: a
-// record whose measures differ from its name's is not that profile.
+// fillet, torsion and warping terms. Only a value the catalogue gives (above
+// 0) is taken, and only when the record still has the catalogue's
+// dimensions.
 void Keep_Catalogue_Values(Stahlprofil* p) {
-    if (p->kind != STAHLPROFIL_KIND_CATALOGUE || !p->rolled) return;
+    if (!Rolled_Catalogue_Profile(p)) return;
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
     const Katalogprofil* k = Get_Profile_Record(trimmed);
-    if (!k) return;
+    if (!k || !Has_Catalogue_Dimensions(p, k->values)) return;
     const float* x = k->values;
-    auto same = [](double mm, float cm) { return std::fabs(mm - 10.0 * cm) <= 0.01; };
-    if (!same(p->h, x[0]) || !same(p->t_w, x[2])) return;
-    // A circular tube keeps only its diameter and wall.
-    if (p->type != PROFILTYP_ROHR && (!same(p->b_fo, x[1]) || !same(p->t_fo, x[3]))) return;
     auto take = [](double* field, double value) {
         if (value > 0 && std::isfinite(value)) *field = value;
     };
@@ -209,6 +217,7 @@ void Keep_Catalogue_Values(Stahlprofil* p) {
     take(&p->I_y, 10000.0 * x[9]);
     take(&p->I_z, 10000.0 * x[10]);
     take(&p->I_T, 10000.0 * x[23]);
+    take(&p->I_w, 1e6 * x[24]);
     take(&p->W_pl_y, 1000.0 * x[16]);
     take(&p->W_pl_z, 1000.0 * x[21]);
     if (p->type == PROFILTYP_L && x[8] > 0 && x[13] > 0 && x[18] > 0) {
@@ -721,6 +730,27 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     p->I_w = 0;
     Keep_Catalogue_Values(p);
     return Check_Material_Params(&p->material, Get_Profile_Max_Dimension(p), list, show_message, prefix) ? 1 : 0;
+}
+
+double Calc_Channel_Flange_Slope(const float* x) {
+    if (!x) return 0;
+    // Value 27 is the flange's thickness where the root fillet begins, c -
+    // r_1 from the tip, plus r_1; t_f stands at half the width.
+    const double b = x[1], t_w = x[2], t_f = x[3], r_1 = x[25];
+    const double run = b / 2 - t_w - r_1, t = x[27] - r_1;
+    if (!(x[27] > 0) || !(run > 0.1) || !std::isfinite(t)) return 0;
+    const double slope = (t - t_f) / run;
+    return slope > 0 && slope < 0.5 ? slope : 0;
+}
+
+double Get_Catalogue_Flange_Slope(const Stahlprofil* p) {
+    if (!p || !Channel(p->type) || !Rolled_Catalogue_Profile(p)) return 0;
+    // The full record: the catalogue's shared one keeps the first 27 values.
+    char trimmed[STAHLPROFIL_NAME_SIZE], code[PROFIL_CODE_SIZE] = {};
+    Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
+    float x[PROFIL_VALUES] = {};
+    if (Get_Profil_Values(trimmed, x, code) < 1 || !Has_Catalogue_Dimensions(p, x)) return 0;
+    return Calc_Channel_Flange_Slope(x);
 }
 
 int Calc_Profile_Cross_Section_Old(Stahlprofil* p) {

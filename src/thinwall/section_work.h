@@ -42,6 +42,7 @@ enum {
     WORK_SLOT_GIVEN_I = WORK_SLOT_D2,
     WORK_SLOT_GIVEN_W_TOP = WORK_SLOT_D3,
     WORK_SLOT_GIVEN_W_BOTTOM = WORK_SLOT_D4,
+    WORK_SLOT_CORNERS = 28,       // 28 .. 30: a shape's own corners, top and bottom, and 1 when given
     WORK_SLOT_CODE = 41,          // the code word of the lead block
     WORK_SLOT_PAYLOAD = 42,
     WORK_SLOT_SHAPE_FACTOR_Y = 56,  // plastic shape factors alpha_pl,y and alpha_pl,z
@@ -55,7 +56,8 @@ struct NachweisDatenKopf {
     float unread1[10];
     float options[4];        // the member check's four option numbers
     float dims[8];           // the section's own dimensions D1 .. D8
-    float unread2[13];
+    float corners[3];        // its own corners, top and bottom, and 1 when given
+    float unread2[10];
     int32_t code;            // packed code word (slot 41)
 };
 

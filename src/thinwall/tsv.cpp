@@ -4,6 +4,7 @@
 #include "thinwall/tsv.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -11,6 +12,7 @@
 #include "base/rounding.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_invariants.h"
+#include "thinwall/tsv_internal.h"
 
 namespace {
 
@@ -441,9 +443,16 @@ double Eval_TSV_Residual(void* context, int* error, double lambda) {
 namespace {
 
 const int kTrials = 100;
-const double kLow = 0.995, kHigh = 1.0, kMid = 0.9975;
+// U at the forces as given is taken as it stands inside this band; the
+// search for the limit load factor, once needed, aims at the limit itself:
+// a factor taken anywhere inside the band would report 1/lambda up to
+// 0.5 % high.
+const double kLow = 0.995, kHigh = 1.0;
 
 bool Accepted(double u) { return Compare_To_Limit(u, kLow) >= 0 && Compare_To_Limit(u, kHigh) <= 0; }
+bool On_Limit(double u) { return Compare_To_Limit(u, 1.0) == 0; }
+// A bracket of factors narrower than this is the limit factor.
+bool Closed(double lo, double hi) { return std::fabs(hi - lo) <= 1e-12 * std::max(std::fabs(lo), std::fabs(hi)); }
 
 struct Search {
     const double* forces;
@@ -471,9 +480,10 @@ struct Search {
         converged = false;
     }
 
-    // Both brackets: U_lo below, U_hi above the accepted band.
+    // Both brackets: U_lo below, U_hi above the limit.
     void False_Position() {
         for (int i = 0; i < kTrials; i++) {
+            if (Closed(lo, hi)) return Accept(lo);
             double t = (1 - u_lo) / (u_hi - u_lo);
             t = std::clamp(t, 0.02, 0.98);
             double lambda = lo + t * (hi - lo);
@@ -481,10 +491,10 @@ struct Search {
             bool passed;
             const double u = Trial(lambda, &passed);
             if (!passed || !(u_lo < u && u < u_hi)) return Give_Up_With_Lower();
+            if (On_Limit(u)) return Accept(lambda);
             if (!Beyond_One(u)) {
                 lo = lambda;
                 u_lo = u;
-                if (Accepted(u_lo)) return Accept(lo);
             } else {
                 hi = lambda;
                 u_hi = u;
@@ -493,12 +503,12 @@ struct Search {
         Give_Up_With_Lower();
     }
 
-    // Brent's root finding on U(lambda) - 0.9975 inside [lo, hi]; true when
-    // it found an accepted factor.
+    // Brent's root finding on U(lambda) - 1 inside [lo, hi]; true when it
+    // found the limit factor (U on the limit, or the bracket closed on it).
     bool Brent() {
-        TSV_Residual_Context ctx{result, forces, yield, section, kMid};
+        TSV_Residual_Context ctx{result, forces, yield, section, 1.0};
         int err = 0;
-        double a = lo, b = hi, fa = u_lo - kMid, fb = u_hi - kMid;
+        double a = lo, b = hi, fa = u_lo - 1, fb = u_hi - 1;
         double c = b, fc = fb, d = b - a, e = d;
         for (int iter = 0; iter < kTrials; iter++) {
             if ((fb > 0 && fc > 0) || (fb < 0 && fc < 0)) {
@@ -516,7 +526,10 @@ struct Search {
             }
             const double tol = 2e-12 * std::fabs(b) + 5e-13;
             const double xm = 0.5 * (c - b);
-            if (std::fabs(xm) <= tol) return false;
+            if (std::fabs(xm) <= tol) {
+                Accept(b);
+                return true;
+            }
             if (std::fabs(e) >= tol && std::fabs(fa) > std::fabs(fb)) {
                 const double s = fb / fa;
                 double p, q;
@@ -546,19 +559,16 @@ struct Search {
             b += std::fabs(d) > tol ? d : (xm > 0 ? tol : -tol);
             fb = Eval_TSV_Residual(&ctx, &err, b);
             if (err) return false;
-            if (std::fabs(fb) <= 0.0025) {
-                if (Accepted(fb + kMid)) {
-                    Accept(b);
-                    return true;
-                }
-                return false;
+            if (On_Limit(fb + 1)) {
+                Accept(b);
+                return true;
             }
         }
         return false;
     }
 
     void Both_Brackets() {
-        const bool straddle = (u_lo - kMid) * (u_hi - kMid) < 0;
+        const bool straddle = (u_lo - 1) * (u_hi - 1) < 0;
         if (straddle) {
             const double lo0 = lo, u_lo0 = u_lo, hi0 = hi, u_hi0 = u_hi;
             if (Brent()) return;
@@ -598,7 +608,7 @@ struct Search {
                 continue;
             }
             if (u <= u_lo) continue;
-            if (Accepted(u)) return Accept(lambda);
+            if (On_Limit(u)) return Accept(lambda);
             lo = lambda;
             u_lo = u;
         }
@@ -617,8 +627,8 @@ struct Search {
             lambda = u > 0 && lambda > 1 / u ? 0.9 / u : lambda / 2;
             bool passed;
             u = Trial(lambda, &passed);
-            if (Accepted(u)) return Accept(lambda);
-            if (u < kLow) {
+            if (On_Limit(u)) return Accept(lambda);
+            if (!Beyond_One(u)) {
                 lo = lambda;
                 u_lo = u;
                 has_lo = true;
@@ -676,6 +686,14 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
     return 1;
 }
 
+double TSV_Decimal(float value) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value);
+    double d = value;
+    if (written.ec == std::errc()) std::from_chars(text, written.ptr, d);
+    return d;
+}
+
 int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                             NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result) {
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
@@ -691,19 +709,8 @@ int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Pro
     q.z_s = DWQB_Querschnittswerte[DWQB_QW_ZC];
     q.y_M = DWQB_Querschnittswerte[DWQB_QW_YM];
     q.z_M = DWQB_Querschnittswerte[DWQB_QW_ZM];
-    q.y_r = p[0];
-    q.z_r = p[1];
-    q.y_o = p[2];
-    q.z_o = p[3];
-    q.y_w = p[4];
-    q.z_w = p[5];
-    q.y_u = p[6];
-    q.z_u = p[7];
-    q.b_o = p[8];
-    q.t_o = p[9];
-    q.h_s = p[10];
-    q.t_s = p[11];
-    q.b_u = p[12];
-    q.t_u = p[13];
+    double* plates[14] = {&q.y_r, &q.z_r, &q.y_o, &q.z_o, &q.y_w, &q.z_w, &q.y_u,
+                          &q.z_u, &q.b_o, &q.t_o, &q.h_s, &q.t_s, &q.b_u, &q.t_u};
+    for (int i = 0; i < 14; i++) *plates[i] = TSV_Decimal(p[i]);
     return Calc_TSV(forces, yield, &q, result);
 }

@@ -37,7 +37,7 @@ bool Is_Catalogue(const Profil_Model_Descriptor* p) { return p->catalogue > 0; }
 
 
 // Plates of a catalogue profile; the kind, or 0 when there is no rule.
-int Describe_Catalogue(int family, const float* v, bool turned, int options, double* d) {
+int Describe_Catalogue(int family, const double* v, bool turned, int options, double* d) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     const bool alt = options & TSV_OPT_ALTERNATIVE;
     switch (family) {
@@ -113,7 +113,7 @@ int Describe_Catalogue(int family, const float* v, bool turned, int options, dou
 }
 
 // Plates of a parametric shape from its own dimensions D1 .. D8.
-int Describe_Type(int type, const float* D, int options, double* d) {
+int Describe_Type(int type, const double* D, int options, double* d) {
     const double D1 = D[0], D2 = D[1], D3 = D[2], D4 = D[3], D5 = D[4], D6 = D[5], D7 = D[6], D8 = D[7];
     const bool alt = options & TSV_OPT_ALTERNATIVE;
     auto i_shape = [&](double t_s) {
@@ -202,9 +202,13 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
         char code[8] = {};
         if (!profil_services || !profil_services->values) return 2;
         if (profil_services->values(Catalogue_Name(name), v, code) != profile->catalogue) return 2;
-        kind = Describe_Catalogue(TSV_Catalogue_Family(name), v, Turned(name), options, d);
+        double vd[40];
+        for (int i = 0; i < 40; i++) vd[i] = TSV_Decimal(v[i]);
+        kind = Describe_Catalogue(TSV_Catalogue_Family(name), vd, Turned(name), options, d);
     } else {
-        kind = Describe_Type(profile->family, work->dims, options, d);
+        double D[8];
+        for (int i = 0; i < 8; i++) D[i] = TSV_Decimal(work->dims[i]);
+        kind = Describe_Type(profile->family, D, options, d);
     }
     if (!kind) return 2;
     d[P_YR] = d[P_YW], d[P_ZR] = d[P_ZW];

@@ -98,7 +98,9 @@ void Build_Main_Sheet(int X, int Y) {
     Define_Prop_Sheet(0, 0, X - 1, Y - 1, 0, 0, "", 120, 1);
     pxFgc(GetVEKColor(-1));
     pxRect(0, 0, X - 1, Y - 1);
-    pxDrawPartialTransparentDIB("Buttons.bmp", 0, 0, -1, -1, 6, 7, 557, 54, 201, -1, 219, 213, 203);
+    // The register heads are the bitmap's top 552 x 48 pixels; the rows below
+    // hold the looks of the button bar, which must not be squeezed in.
+    pxDrawPartialTransparentDIB("Buttons.bmp", 0, 0, 551, 47, 6, 7, 557, 54, 201, -1, 219, 213, 203);
     const int reg = Add_Register_to_PS(4, 6, X - 6, Y - 6, 50);
     g_main.members[0] = Add_Member_to_Register(reg, 4, 74, 1, CODE_REGISTER_INPUT);
     g_main.members[1] = Add_Member_to_Register(reg, 75, 145, 1, CODE_REGISTER_LOADS);

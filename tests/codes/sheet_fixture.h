@@ -22,13 +22,14 @@
 
 namespace testutil {
 
-// The annex tree with EuroFlags.bmp and Buttons.bmp beside the annex files.
+// The annex tree with the shipped pictures of the annex sheets (flags,
+// buttons, tables and formulas) beside the annex files.
 class SheetTree : public AnnexTree {
 public:
     SheetTree() {
-        const std::string src = std::string(WELD_SOURCE_DIR) + "/data/NAD/";
-        for (const char* name : {"EuroFlags.bmp", "Buttons.bmp"})
-            Write_File(dir.file(std::string("DATA/NAD/") + name), Read_File(src + name));
+        for (const auto& e : std::filesystem::directory_iterator(std::string(WELD_SOURCE_DIR) + "/data/NAD"))
+            if (e.path().extension() == ".bmp")
+                std::filesystem::copy_file(e.path(), dir.path() / "DATA" / "NAD" / e.path().filename());
     }
     // User annex n with the recommended values but gamma_M1.
     void User_Annex(int n, int id, const char* name, double gamma_M1) {

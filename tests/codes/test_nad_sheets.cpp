@@ -252,9 +252,8 @@ TEST_F(AnnexSheets, EC5SheetSectionsTableAndCrackSwitch) {
         EXPECT_TRUE(Has(texts, t)) << t;
     // With kcr_method 1 the k_cr fields of the crack section can be edited.
     EXPECT_EQ(*Item_Of(host.area, &b.kcr_solid)->enabled, 1);
-    // The snapshot shows the end of the sheet: the chapter table with the
-    // switches of the German annex (the pictures above it are bitmaps of
-    // the annex editor that are not shipped).
+    // The snapshot shows the end of the sheet: the last pictures and the
+    // chapter table with the switches of the German annex.
     Set_Scrollable_Area_Scroll_Fraction(host.area, -1, 1.0);
     Update_Scrollable_View_Area(host.area);
     Activate_Prop_Sheet();

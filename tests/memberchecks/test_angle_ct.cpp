@@ -44,8 +44,8 @@ private:
 };
 
 // A catalogue angle by name (grade index 0 S235, 2 S355), or typed in by its
-// dimensions (h the leg along z, b the other; no root radius, so a leg's c
-// runs from the other leg's face less t).
+// dimensions (h the leg along z, b the other) as a rolled angle with the
+// root radius t, so that a leg's c runs from the other leg's face less t.
 Stahlprofil Catalogue(const char* name, int grade = 0) {
     Stahlprofil p;
     Init_Profile(&p);
@@ -58,6 +58,8 @@ Stahlprofil Catalogue(const char* name, int grade = 0) {
 
 Stahlprofil Typed(double h, double b, double t) {
     Stahlprofil p = testutil::Typed_Profile(3, h, t, b, t);
+    p.rolled = 1;
+    p.r_1 = t;
     Default_Material_Params(&p.material);
     EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0);
     return p;

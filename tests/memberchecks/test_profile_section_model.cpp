@@ -87,8 +87,8 @@ TEST_F(Profile, DefaultIsHE280AWithItsValues) {
     EXPECT_EQ(p.symmetric, 1);
 }
 
-// A, I_y, I_z and I_T are the catalogue's published values (97.3 cm2,
-// 13670 and 4763 cm4, 62.1 cm4). The others are worked out from the
+// A, I_y, I_z, I_T and I_w are the catalogue's published values (97.3 cm2,
+// 13670 and 4763 cm4, 62.1 cm4, 785000 cm6). The others are worked out from the
 // catalogue dimensions (h 270, b 280, t_w 8, t_f 13, r 24), with the closed
 // form of the area A = 8*244 + 2*280*13 + 4*0.2146*576 = 9726.44 mm2:
 //   U   = 2*(13 + 280 + 249 + 280) - 4*0.4292*48 mm              -> 160.28 cm
@@ -137,7 +137,8 @@ TEST_F(Profile, HE280APrintCompactAndFull) {
                                " Fl\x84" "chentr\x84gheitsmomente I\xCE\\y\xCEr = 13670.00 cm\xCE/4\xCEr,  I\xCE\\z\xCEr = "
                                "4763.00 cm\xCE/4\xCEr\n" + plastic +
                                " wirksame Schubfl\x84" "chen A\xCE\\vy\xCEr = 72.80 cm\xFD,  A\xCE\\vz\xCEr = 31.74 cm\xFD\n"
-                               " Torsionstr\x84gheitsmoment I\xCE\\T\xCEr = 62.10 cm\xCE/4\xCEr\n" + kEnd);
+                               " Torsionstr\x84gheitsmoment I\xCE\\T\xCEr = 62.10 cm\xCE/4\xCEr\n"
+                               " W\x94lbtr\x84gheitsmoment I\xCE\\\xD0\xCEr = 785000.00 cm\xCE/6\xCEr\n" + kEnd);
     EXPECT_EQ(Get_Section_Calc_Mode(), 0);
 }
 

@@ -292,6 +292,15 @@ TEST_F(Screen, BitmapDrawnWithTransparentColourAndPartialSource) {
     testutil::ScopedEnv data("DATA", dir.str());
     EXPECT_EQ(pxDrawTransparentDIB("b.bmp", 60, 60, 63, 61, 201, -1, -1, -1, -1), 1);
     EXPECT_EQ(pxGetPixel(63, 61), WHITE_CI);
+    EXPECT_EQ(pxBitmapFaults(), 0);
+    // Cuts reaching past the edge are counted: drawn in part, or, holding
+    // nothing of the bitmap, as a placeholder.
+    const struct { int sx1, sx2, drawn, faults; } cuts[] = {{2, 5, 1, 1}, {6, 7, 0, 2}, {0, 3, 1, 2}};
+    for (const auto& c : cuts) {
+        EXPECT_EQ(pxDrawPartialTransparentDIB("b.bmp", c.sx1, 0, c.sx2, 1, 70, 70, 73, 71, 0, -1, -1, -1, -1), c.drawn);
+        EXPECT_EQ(pxBitmapFaults(), c.faults) << c.sx1;
+    }
+    EXPECT_STREQ(pxLastBitmapFault(), "b.bmp");
 }
 
 TEST_F(Screen, MissingBitmapDrawsMarkedPlaceholder) {
@@ -300,6 +309,8 @@ TEST_F(Screen, MissingBitmapDrawsMarkedPlaceholder) {
     EXPECT_EQ(pxGetPixel(20, 16), DGREY_CI);
     EXPECT_EQ(pxGetPixel(11, 13), LGREY_CI);  // off both diagonals
     EXPECT_EQ(pxGetPixel(21, 16), GetVEKColor(-1));
+    EXPECT_EQ(pxBitmapFaults(), 1);
+    EXPECT_STREQ(pxLastBitmapFault(), "no_such_file.bmp");
     // A broken file is a placeholder too.
     testutil::TempDir dir;
     testutil::Write_File(dir.file("bad.bmp"), "BM0000");

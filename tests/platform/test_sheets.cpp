@@ -118,6 +118,28 @@ TEST_F(Sheets, RegisterTabIsSelectedAndReturnsItsCode)
     EXPECT_EQ(VEK_Selected_Register_Member(reg), t4);
 }
 
+// A picture drawn under the tabs before the sheet is shown stays their
+// face: the chosen tab framed twice over it, the other once, and choosing
+// another tab brings the picture back where the double frame was.
+TEST_F(Sheets, TabsOverAPictureKeepItAsTheirFace)
+{
+    for (int x = 110; x <= 290; ++x) {
+        pxFgc(x % 2 ? RED_CI : BLUE_CI);
+        pxLine(x, 106, x, 156);
+    }
+    int reg = Add_Register_to_PS(104, 106, 496, 396, 50);
+    int t1 = Add_Member_to_Register(reg, 110, 200, 1, 10001);
+    int t4 = Add_Member_to_Register(reg, 201, 290, 1, 10004);
+    Set_Selected_Register_Member(t1);
+    Activate_Prop_Sheet();
+    EXPECT_EQ(pxGetPixel(151, 130), RED_CI);  // inside a tab: the picture
+    EXPECT_EQ(pxGetPixel(111, 130), BLACK_CI);  // the chosen tab's inner frame
+    EXPECT_EQ(pxGetPixel(202, 130), BLUE_CI);  // the other tab has one frame
+    Set_Selected_Register_Member(t4);
+    EXPECT_EQ(pxGetPixel(111, 130), RED_CI);
+    EXPECT_EQ(pxGetPixel(202, 130), BLACK_CI);
+}
+
 TEST_F(Sheets, FieldsTakeTypedValuesAndListsTheClickedRow)
 {
     double gamma = 1.0;

@@ -78,6 +78,33 @@ TEST(TsvProfil, CatalogueNameBehindItsPrefix) {
     Set_TSV_Profil_Services(old);
 }
 
+// The dimensions reach the method as floats (1.3f is 1.29999995): the
+// plates are taken at the decimals they stand for, so that forces computed
+// from the dimensions meet the limit they were computed on. The typed-in I
+// of HE 280 A's plates, 27 x 28 x 0.8 x 1.3 cm, S235 (23.5 kN/cm2): flanges
+// 28 x 1.3 at +-(27 - 1.3)/2, web 0.8 between them, 27 - 2 1.3 = 24.4 high;
+// M_pl = 23.5 (28 1.3 25.7 + 0.8 24.4^2 / 4) = 23.5 1054.092 kNcm. At M_pl
+// U is 1 to the last bits (the floats gave 1 + 4e-8, beyond the limit), and
+// below it the searched U is M / M_pl itself.
+TEST(TsvProfil, PlatesOfSinglePrecisionDimensionsMeetTheirLimit) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
+    Section_Work_Record w{};
+    const float dims[8] = {27, 28, 0.8f, 1.3f, 0, 0, 0, 0};
+    std::memcpy(w.head.dims, dims, sizeof dims);
+    const Profil_Model_Descriptor type1{0, 5, 0, 0, 0, 1, 0};
+    ASSERT_EQ(Check_TSV_Default(1, &type1, &w.head, " "), 3);
+    const double M_pl = 23.5 * (28 * 1.3 * 25.7 + 0.8 * 24.4 * 24.4 / 4);
+    const double yield[2] = {23.5, 23.5};
+    for (double share : {1.0, 0.8, 0.5}) {
+        const double F[8] = {0, 0, 0, 0, share * M_pl, 0, 0, 0};
+        TSV_Ergebnis r{};
+        ASSERT_EQ(Prepare_TSV_Querschnitt(F, yield, &type1, &w.head, " ", &r), 1);
+        EXPECT_NEAR(r.U, share, 1e-12) << share;
+        EXPECT_TRUE(r.flags & TSV_FILLED);
+    }
+    Set_TSV_Profil_Services(old);
+}
+
 TEST(TsvProfil, Applicability) {
     const TSV_Profil_Services* old = Set_TSV_Profil_Services(&services);
     Section_Work_Record w{};

@@ -1,7 +1,7 @@
 // A desktop environment in a temporary directory with one project folder,
 // for the tests that run the built program as the desktop runs it: the
-// annex files and the profile file of the build in DATA, the example
-// components copied into the project folder.
+// shipped data (annex files, pictures) and the profile file of the build in
+// DATA, the example components copied into the project folder.
 #ifndef TESTS_WELDAPP_BATCH_DESKTOP_H
 #define TESTS_WELDAPP_BATCH_DESKTOP_H
 
@@ -28,7 +28,10 @@ struct Desktop {
     Desktop() {
         namespace fs = std::filesystem;
         for (const char* d : {"exec", "data", "dram", "temp", "project"}) fs::create_directories(dir.file(d));
-        fs::copy(std::string(WELD_SOURCE_DIR) + "/data/NAD", dir.file("data/NAD"), fs::copy_options::recursive);
+        // Everything but the tables the build makes PROFIL from.
+        for (const auto& e : fs::directory_iterator(std::string(WELD_SOURCE_DIR) + "/data"))
+            if (e.path().filename() != "profiles")
+                fs::copy(e.path(), dir.file("data/" + e.path().filename().string()), fs::copy_options::recursive);
         fs::copy_file(WELD_PROFIL_FILE, dir.file("data/PROFIL"));
     }
     void Add(const std::string& example, const std::string& id) {
