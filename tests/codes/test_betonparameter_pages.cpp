@@ -217,7 +217,7 @@ TEST(GradeFields, ThreeFormsAndTheirRows) {
         }
     }
     // Every form puts its selection at the same place.
-    int xs[3], sel = 7;
+    int xs[3] = {-1, -2, -3}, sel = 7;
     for (int form : {CHOICE, SELECTION, FIELD}) {
         Clear_Scrollable_View_Area(host.area);
         if (form == CHOICE) Concrete_Grade_Choice(host.area, 10, 30, list, &sel, 1);
