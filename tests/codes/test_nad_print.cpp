@@ -162,7 +162,7 @@ TEST_F(NadPrint, En1993ChapterWithTheRecommendedValues) {
         "#END_OF_TEXT\n";
     EXPECT_TRUE(chapter.ends_with(tail)) << chapter.substr(chapter.size() > tail.size() ? chapter.size() - tail.size() : 0);
 
-    // Part 3 of the rules: EN 1993-1-8 asked for but 6.1 not, and EN 1993-1-9:
+    // The rule string of Eurocode 3: EN 1993-1-8 asked for but 6.1 not, and EN 1993-1-9:
     // the -1-8 table needs both, so only the -1-9 table follows.
     Rule_File("Q7", "APP0156.DEF", "#NADS -1\n1 1 1 0001000100 1 1 1 1 1 1\n");
     const std::string cut = Printed(Print_NAD_EC3);
