@@ -14,6 +14,7 @@
 #include "dialogs/fields.h"
 #include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
+#include "dialogs/tables.h"
 #include "dialogs/tablesheet.h"
 #include "dialogs/valuecheck.h"
 #include "platform/font.h"
@@ -131,53 +132,62 @@ int Int_Field_Labelled(int x, int y, const char* label, int* value, int w, const
 namespace {
 
 // A parameter row of the pages: symbol and subscript at x, the field at x +
-// 75, the unit 3 pixels after the field.
+// 75, the unit 3 pixels after the field. The texts follow the page's state,
+// the field its own (a derived value is locked on an editable page).
 void Parameter_Row(int x, int y, const char* symbol, const char* subscript, double* value, double factor, int d,
-                   const char* unit, int state) {
-    Symbol(x, y, symbol, subscript, 1);
-    const int w = Numeric_Field(x + 75, y, value, factor, 8, d, state);
-    if (unit) Label(x + 75 + w + 3, y, unit, 1);
+                   const char* unit, int state, int field_state) {
+    Symbol(x, y, symbol, subscript, state);
+    const int w = Numeric_Field(x + 75, y, value, factor, 8, d, field_state);
+    if (unit) Label(x + 75 + w + 3, y, unit, state);
 }
 
-}  // namespace
-
-int Concrete_Page(int area, int x, int y, Betonguete_Record* record) {
+// The concrete page in a state: a disabled page greys its texts and locks
+// its fields.
+int Concrete_Page_In(int area, int x, int y, Betonguete_Record* record, int state) {
     if (!record) return 183;
     Make_Field_Area(area);
     const int fx = x + 75;
     Add_Boxed_Text_to_Scrollable_Area(area, "tools\\bemop_fcd.bmp", x + 200, y, x + 420, y + 192,
                                       Nearest_RGB_Color(239, 253, 238));
-    Label(x, y + 57, "Rohdichte", 1);
-    Add_Field_Float_with_Range(fx, y + 57, &record->density, &g_on);
-    Label(fx + 82, y + 57, "kg/m\xFA", 1);
-    Parameter_Row(x, y + 80, "\xBA", "c", &record->alpha, 1.0, 3, nullptr, 1);
-    Parameter_Row(x, y + 103, "f", "ck", &record->f_ck, 0.001, 2, kMN, 1);
-    Parameter_Row(x, y + 126, "\xBE", "c2", &record->eps_c2, 1000.0, 3, kPerMille, 1);
-    Parameter_Row(x, y + 149, "\xBE", "c2u", &record->eps_c2u, 1000.0, 3, kPerMille, 1);
-    Parameter_Row(x, y + 172, "n", "c", &record->n_exp, 1.0, 2, nullptr, 1);
+    Label(x, y + 57, "Rohdichte", state);
+    Add_Field_Float_with_Range(fx, y + 57, &record->density, Enabled(state));
+    Label(fx + 82, y + 57, "kg/m\xFA", state);
+    Parameter_Row(x, y + 80, "\xBA", "c", &record->alpha, 1.0, 3, nullptr, state, state);
+    Parameter_Row(x, y + 103, "f", "ck", &record->f_ck, 0.001, 2, kMN, state, state);
+    Parameter_Row(x, y + 126, "\xBE", "c2", &record->eps_c2, 1000.0, 3, kPerMille, state, state);
+    Parameter_Row(x, y + 149, "\xBE", "c2u", &record->eps_c2u, 1000.0, 3, kPerMille, state, state);
+    Parameter_Row(x, y + 172, "n", "c", &record->n_exp, 1.0, 2, nullptr, state, state);
     // While the modulus is derived it follows the strength shown (both in
     // MN/m² on the page).
     if (record->auto_E) record->E_cm = Get_E_cm(1000.0 * record->f_ck) * 0.001;
-    Parameter_Row(x, y + 195, "E", "cm", &record->E_cm, 0.001, 2, kMN, record->auto_E ? 0 : 1);
+    Parameter_Row(x, y + 195, "E", "cm", &record->E_cm, 0.001, 2, kMN, state, record->auto_E ? 0 : state);
     // The box's mark stands 14 pixels left of its position, 15 pixels after
     // the unit.
     const int box = fx + 8 * 8 + 15 + 3 + Field_Text_Width_in_Font(kMN, Current_Field_Font()) + 15 + 14;
     Add_Check_Box_to_Scrollable_Area(area, box, y + 195, "E-Modul automatisch ermitteln", Current_Field_Font(),
-                                     Get_Field_Text_Color(), &record->auto_E, &g_on);
+                                     Text_Colour(state), &record->auto_E, Enabled(state));
     return 183;
 }
 
-int Steel_Page(int area, int x, int y, Betonstahl_Record* record) {
+int Steel_Page_In(int area, int x, int y, Betonstahl_Record* record, int state) {
     if (!record) return 107;
     Make_Field_Area(area);
     Add_Boxed_Text_to_Scrollable_Area(area, "tools\\bemop_fyk.bmp", x + 220, y, x + 436, y + 141,
                                       Nearest_RGB_Color(239, 253, 238));
-    Parameter_Row(x, y + 23, "f", "yk", &record->f_yk, 0.001, 2, kMN, 1);
-    Parameter_Row(x, y + 46, "f", "tk", &record->f_tk, 0.001, 2, kMN, 1);
-    Parameter_Row(x, y + 69, "\xBE", "su", &record->eps_uk, 1000.0, 3, kPerMille, 1);
-    Parameter_Row(x, y + 92, "E", "s", &record->E_s, 0.001, 2, kMN, 1);
+    Parameter_Row(x, y + 23, "f", "yk", &record->f_yk, 0.001, 2, kMN, state, state);
+    Parameter_Row(x, y + 46, "f", "tk", &record->f_tk, 0.001, 2, kMN, state, state);
+    Parameter_Row(x, y + 69, "\xBE", "su", &record->eps_uk, 1000.0, 3, kPerMille, state, state);
+    Parameter_Row(x, y + 92, "E", "s", &record->E_s, 0.001, 2, kMN, state, state);
     return 107;
 }
+
+}  // namespace
+
+int Concrete_Page(int area, int x, int y, Betonguete_Record* record) {
+    return Concrete_Page_In(area, x, y, record, 1);
+}
+
+int Steel_Page(int area, int x, int y, Betonstahl_Record* record) { return Steel_Page_In(area, x, y, record, 1); }
 
 // ---- free-definition sheets ----
 
@@ -247,68 +257,84 @@ int g_steel_link = 0;
 
 // The selection field over the list (a separator moved up first); the
 // entry's id and kind.
-void Grade_Selection(int x, int y, Grade_Pick_List* list, int* selection, int* id, int* flags) {
+void Grade_Selection(int x, int y, Grade_Pick_List* list, int* selection, int state, int* id, int* flags) {
     *id = -1;
     *flags = 0;
     if (!list || !selection || list->count < 1) return;
     if (*selection < 0 || *selection >= list->count) *selection = 0;
     while (*selection > 0 && (list->flags[*selection] & PICK_SEPARATOR)) --*selection;
-    Add_Shaded_Fixed_Width_Field(x, y, list->names, list->colours, list->stride, list->count, selection, &g_on);
+    Add_Shaded_Fixed_Width_Field(x, y, list->names, list->colours, list->stride, list->count, selection,
+                                 Enabled(state));
     Get_Pick_Entry(list, *selection, id, flags);
 }
 
-void Link(int x, int y, const char* text, int* clicked) {
+void Link(int x, int y, const char* text, int* clicked, int state) {
     const int colour = Get_Field_Text_Color();
     Set_Field_Text_Color(Nearest_RGB_Color(0, 0, 255));
-    Add_Field_Click_Text(x, y, text, 1, clicked, &g_on);
+    Add_Field_Click_Text(x, y, text, 1, clicked, Enabled(state));
     Set_Field_Text_Color(colour);
 }
 
 }  // namespace
 
-int Concrete_Grade_Field(int area, int x, int y, Betonguete_Record* record, Grade_Pick_List* list,
-                         int* selection) {
+int Concrete_Grade_Choice(int area, int x, int y, Grade_Pick_List* list, int* selection, int state) {
+    Make_Field_Area(area);
+    Label(x, y, "Betongüte"_cp, state);
+    int id = -1, flags = 0;
+    Grade_Selection(x + 75, y, list, selection, state, &id, &flags);
+    return 0;
+}
+
+int Concrete_Grade_Selection(int area, int x, int y, Betonguete_Record* record, Grade_Pick_List* list,
+                             int* selection, int state) {
     Make_Field_Area(area);
     if (g_concrete_link) {
         g_concrete_link = 0;
-        if (record) Edit_Free_Concrete(record);
+        if (record && state) Edit_Free_Concrete(record);
     }
-    Label(x, y, "Betongüte"_cp, 1);
     int id = -1, flags = 0;
-    Grade_Selection(x + 75, y, list, selection, &id, &flags);
-    int height = 0;
+    Grade_Selection(x, y, list, selection, state, &id, &flags);
     if (id == PICK_FREE_CONCRETE_ID) {
-        if (Get_Definition_Mode() == 0) return 23 + Concrete_Page(area, x, y + 23, record);
-        Link(x + 75, y + 23, "-> Betonparameter definieren", &g_concrete_link);
+        if (Get_Definition_Mode() == 0) return 23 + Concrete_Page_In(area, x, y + 23, record, state);
+        Link(x, y + 23, "-> Betonparameter definieren", &g_concrete_link, state);
         return 23;
     }
+    int height = 0;
     if (!record) return height;
     if (flags & PICK_LIGHTWEIGHT) {
         height += 23;
-        Label(x, y + height, "Rohdichte", 1);
-        Add_Field_Float_with_Range(x + 75, y + height, &record->density, &g_on);
-        Label(x + 75 + 82, y + height, "kg/m\xFA", 1);
+        Label(x, y + height, "Rohdichte", state);
+        Add_Field_Float_with_Range(x + 75, y + height, &record->density, Enabled(state));
+        Label(x + 75 + 82, y + height, "kg/m\xFA", state);
     }
     if (list && list->lightweight_shown && id >= 0) {
         height += 23;
-        Symbol(x, y + height, "\xBA", "c", 1);
-        Numeric_Field(x + 75, y + height, &record->alpha, 1.0, 8, 3, 1);
+        Symbol(x, y + height, "\xBA", "c", state);
+        Numeric_Field(x + 75, y + height, &record->alpha, 1.0, 8, 3, state);
     }
     return height;
 }
 
-int Steel_Grade_Field(int area, int x, int y, Betonstahl_Record* record, Grade_Pick_List* list, int* selection) {
+int Concrete_Grade_Field(int area, int x, int y, Betonguete_Record* record, Grade_Pick_List* list,
+                         int* selection, int state) {
+    Make_Field_Area(area);
+    Label(x, y, "Betongüte"_cp, state);
+    return Concrete_Grade_Selection(area, x + 75, y, record, list, selection, state);
+}
+
+int Steel_Grade_Field(int area, int x, int y, Betonstahl_Record* record, Grade_Pick_List* list, int* selection,
+                      int state) {
     Make_Field_Area(area);
     if (g_steel_link) {
         g_steel_link = 0;
-        if (record) Edit_Free_Steel(record);
+        if (record && state) Edit_Free_Steel(record);
     }
-    Label(x, y, "Stahlgüte"_cp, 1);
+    Label(x, y, "Stahlgüte"_cp, state);
     int id = -1, flags = 0;
-    Grade_Selection(x + 75, y, list, selection, &id, &flags);
+    Grade_Selection(x + 75, y, list, selection, state, &id, &flags);
     if (id != PICK_FREE_STEEL_ID) return 0;
-    if (Get_Definition_Mode() == 0) return 23 + Steel_Page(area, x, y + 23, record);
-    Link(x + 75, y + 23, "-> Stahlparameter definieren", &g_steel_link);
+    if (Get_Definition_Mode() == 0) return 23 + Steel_Page_In(area, x + 75, y + 23, record, state);
+    Link(x + 75, y + 23, "-> Stahlparameter definieren", &g_steel_link, state);
     return 23;
 }
 
@@ -408,16 +434,18 @@ void Draw_Dimension(double x1, double y1, double x2, double y2) {
 
 // ---- factor table head ----
 
-void Draw_Factor_List(const Factor_List* table, int y, int active) {
-    const int area = Current_Field_Area();
-    if (!table || area < 0 || table->count < 1 || !table->columns) return;
+namespace {
+
+// The head of the columns moved right by dx into the area, the rule from
+// rule_left (before the move) to the right end of the last column.
+void Factor_Head(int area, const Factor_List* table, int dx, int y, int active, int rule_left) {
     const int grey = Grey();
     int* on = Enabled(active);
     const int colour = Get_Field_Text_Color();
     int right = table->left;
     for (int i = 0; i < table->count; i++) {
         const Factor_Column& c = table->columns[i];
-        const int centre = c.x + c.width / 2;
+        const int centre = c.x + dx + c.width / 2;
         if (c.subscript[0]) {
             Add_Field_Symbol_Aligned(centre, y - 31, c.symbol, c.subscript, 1, 4, on);
         } else {
@@ -433,5 +461,42 @@ void Draw_Factor_List(const Factor_List* table, int y, int active) {
                                     active ? Nearest_RGB_Color(160, 160, 164) : grey, 0);
         right = std::max(right, c.x + c.width + c.gap);
     }
-    Add_Line_to_Scrollable_Area(area, table->left, y - 9, right, y - 9, active ? colour : grey);
+    Add_Line_to_Scrollable_Area(area, rule_left + dx, y - 9, right + dx, y - 9, active ? colour : grey);
+}
+
+bool Has_Columns(const Factor_List* table) { return table && table->count > 0 && table->columns; }
+
+}  // namespace
+
+void Draw_Factor_List(const Factor_List* table, int y, int active) {
+    const int area = Current_Field_Area();
+    if (area < 0 || !Has_Columns(table)) return;
+    Factor_Head(area, table, 0, y, active, table->left);
+}
+
+void Draw_Factor_List_over_Table(const Factor_List* table, int t, int active) {
+    const Sheet_Table* rows = Sheet_Table_Record(t);
+    if (!rows || !rows->defined || rows->area < 0 || !Has_Columns(table)) return;
+    Make_Field_Area(rows->area);
+    Factor_Head(rows->area, table, rows->x - table->left, rows->y, active, table->left);
+}
+
+void Draw_Factor_List_with_Row_Labels(const Factor_List* table, int y, int active, const char* const* labels,
+                                      int count, int row_height) {
+    const int area = Current_Field_Area();
+    if (area < 0 || !Has_Columns(table)) return;
+    const int colour = active ? Nearest_RGB_Color(128, 128, 128) : Grey();
+    int widest = 0;
+    Pop_RFont(0x1000);
+    for (int i = 0; labels && i < count; i++) {
+        if (!labels[i]) continue;
+        const int w = Text_Width_in_Pixels(labels[i]);
+        widest = std::max(widest, w);
+        // Each label ends 3 pixels before the table's left edge, its line
+        // 14 pixels below its row's top (the text reaches 13 above it).
+        Add_Text_to_Scrollable_Area(area, table->left - 3 - w, y + 14 + i * row_height, labels[i], 0x1000, colour,
+                                    0);
+    }
+    Push_RFont();
+    Factor_Head(area, table, 0, y, active, table->left - (widest ? widest + 3 : 0));
 }

@@ -44,20 +44,28 @@ int Int_Field_Labelled(int x, int y, const char* label, int* value, int w, const
 
 // ---- grade fields and pages ----
 
-// "Betongüte" (grey when state is 0) and, 75 pixels to the right, the
-// selection over the list; a separator chosen moves up to the entry above.
-// For "frei" (id 20): with definition mode 0 the concrete page follows 23
+// The concrete grade field in three forms, each over the picker list with
+// the caller's selection (a separator chosen moves up to the entry above):
+// the label "Betongüte" and, 75 pixels to the right, the selection alone;
+// the selection at x with the parameter handling below it; and the label
+// followed, 75 pixels to the right, by the latter. The parameter handling:
+// for "frei" (id 20) with definition mode 0 the concrete page follows 23
 // pixels below, else the link "-> Betonparameter definieren", whose click
-// runs Edit_Free_Concrete on the record when the field is built next. A
+// runs Edit_Free_Concrete on the record when the field is built next; a
 // lightweight entry adds the row "Rohdichte"; with the list's
-// lightweight_shown every entry but "frei" adds the row of alpha. The
-// selection is the caller's; the record is the grade the caller made of it.
-// Returns the height taken below y.
+// lightweight_shown every entry but "frei" adds the row of alpha. With
+// state 0 (the page disabled) label, selection and rows are grey and
+// locked. The selection is the caller's; the record is the grade the caller
+// made of it. Each returns the height taken below y.
+int Concrete_Grade_Choice(int area, int x, int y, Grade_Pick_List* list, int* selection, int state);
+int Concrete_Grade_Selection(int area, int x, int y, Betonguete_Record* record, Grade_Pick_List* list,
+                             int* selection, int state);
 int Concrete_Grade_Field(int area, int x, int y, Betonguete_Record* record, Grade_Pick_List* list,
-                         int* selection);
-// The same with "Stahlgüte", id 5, "-> Stahlparameter definieren" and
-// Edit_Free_Steel (no lightweight rows).
-int Steel_Grade_Field(int area, int x, int y, Betonstahl_Record* record, Grade_Pick_List* list, int* selection);
+                         int* selection, int state);
+// The third form for steel: "Stahlgüte", id 5, "-> Stahlparameter
+// definieren" and Edit_Free_Steel (no lightweight rows).
+int Steel_Grade_Field(int area, int x, int y, Betonstahl_Record* record, Grade_Pick_List* list, int* selection,
+                      int state);
 // The parameter pages: labels at x, fields at x + 75, rows 23 pixels apart,
 // stresses shown in MN/m², strains in per mille. Return 183 and 107.
 int Concrete_Page(int area, int x, int y, Betonguete_Record* record);
@@ -88,8 +96,20 @@ void Draw_Dimension(double x1, double y1, double x2, double y2);
 
 // The head of a factor table above the base line y: symbols (with their
 // subscripts) centred in their columns at y - 31, units at y - 15 in grey,
-// both in the inactive grey when active is 0, and a rule at y - 9 across
-// all columns.
+// both in the inactive grey when active is 0, and a rule at y - 9 from the
+// table's left edge across all columns.
 void Draw_Factor_List(const Factor_List* table, int y, int active);
+// The same head over the rows of the table t of the table service
+// (dialogs/tables.h), taken from its record: in its area (made the field
+// area), the base line at its first row, the columns moved so that the
+// table's left edge is the rows' left edge. Nothing for a table that is not
+// defined.
+void Draw_Factor_List_over_Table(const Factor_List* table, int t, int active);
+// The head with a column of row labels (grey 128, 128, 128) left of the
+// table's left edge: label i ends 3 pixels before the edge, on the line 14
+// pixels below the top of row i (rows of row_height from y down); the rule
+// reaches over the labels. Null labels are left out.
+void Draw_Factor_List_with_Row_Labels(const Factor_List* table, int y, int active, const char* const* labels,
+                                      int count, int row_height);
 
 #endif

@@ -21,6 +21,7 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/screen.h"
+#include "platform/tool_tip.h"
 
 namespace {
 
@@ -36,8 +37,6 @@ struct Saved_Rect {
 
 int erase_mode = 1;
 Saved_Rect panel = {0, 0, 0, 0, 0};
-Saved_Rect tool_tip = {0, 0, 0, 0, 0};
-Saved_Rect last_tip = {0, 0, 0, 0, 0};  // box of the tip drawn last
 
 // Gives the timer setting back on every way out of one loop.
 struct Timer_Guard {
@@ -89,55 +88,10 @@ void Put_Back(Saved_Rect *box) {
     box->saved = 0;
 }
 
-void Hide_Tool_Tip_Box(void) { Put_Back(&tool_tip); }
-
-// Shows the tip's lines in a white framed box below the mouse, kept 5
-// pixels inside the right and bottom screen edges.
+// The tip is the window library's, as the sheets' buttons show theirs.
+void Hide_Tool_Tip_Box(void) { VEK_Hide_Tool_Tip(); }
 void Show_Tool_Tip_Box(const char *tip) {
-    if (!tip) return;
-    Hide_Tool_Tip_Box();
-    const int tip_white = Nearest_RGB_Color(255, 255, 255);
-    Pop_RFont(RFONT_NORMAL);
-    int widest = 0;
-    int lines = 0;
-    for (const char *p = tip;; ++lines) {
-        const char *end = std::strchr(p, '\n');
-        int n = end ? (int)(end - p) : (int)std::strlen(p);
-        int left = 0, right = 0;
-        pxQTxX(p, n, &left, &right);
-        if (right - left > widest) widest = right - left;
-        if (!end) {
-            ++lines;
-            break;
-        }
-        p = end + 1;
-    }
-    int height = lines * RFONT_HEIGHT + 5;
-    int x1 = M_XPOS, y1 = M_YPOS + 20;
-    int x2 = x1 + widest + 10, y2 = y1 + height;
-    if (x2 >= NPIXEL_X - 4) {
-        x2 = NPIXEL_X - 5;
-        x1 = x2 - (widest + 10);
-    }
-    if (y2 >= NPIXEL_Y - 4) {
-        y2 = NPIXEL_Y - 5;
-        y1 = y2 - height;
-    }
-    int colour = pxQFgc();
-    Save_Screen_Rectangle(x1, y1, x2, y2);
-    Draw_Framed_Box(x1, y1, x2, y2, tip_white, BLACK_CI);
-    int k = 1;
-    for (const char *p = tip;; ++k) {
-        const char *end = std::strchr(p, '\n');
-        int n = end ? (int)(end - p) : (int)std::strlen(p);
-        if (n > 0) pxText(x1 + 5, y1 + k * RFONT_HEIGHT, p, n);
-        if (!end) break;
-        p = end + 1;
-    }
-    pxFgc(colour);
-    Push_RFont();
-    tool_tip = {1, x1, y1, x2, y2};
-    last_tip = tool_tip;
+    if (tip) VEK_Show_Tool_Tip(tip);
 }
 
 void Close_Panel(void) { Put_Back(&panel); }
@@ -267,14 +221,7 @@ Hover_End Hover_Sub_Bar(const Image_Button_Bar *bar, const Image_Button *b, VEKM
 
 void Set_Image_Button_Erase_Mode(int flag) { erase_mode = flag; }
 
-int Last_Image_Button_Tool_Tip(int *x1, int *y1, int *x2, int *y2) {
-    if (!last_tip.saved) return 0;
-    if (x1) *x1 = last_tip.x1;
-    if (y1) *y1 = last_tip.y1;
-    if (x2) *x2 = last_tip.x2;
-    if (y2) *y2 = last_tip.y2;
-    return 1;
-}
+int Last_Image_Button_Tool_Tip(int *x1, int *y1, int *x2, int *y2) { return VEK_Last_Tool_Tip(x1, y1, x2, y2); }
 
 void Draw_Image_Button(int origin_x, int origin_y, const Image_Button *button, const char *bitmap,
                        int look) {

@@ -246,7 +246,9 @@ int Write_Messages_to_Print_List(FILE *stream) {
     const int c = Current_Message_Category();
     print_list.list_open(4);
     for (int i = 0; i < Message_Category_Count(c); ++i) {
-        std::string line = Message_Category_Line(c, i);
+        // The control pairs are the on-screen list's; the print list has
+        // its own bold switch.
+        std::string line = Skip_Message_Control_Pairs(Message_Category_Line(c, i));
         if (!line.empty() && line.back() == '\n') line.pop_back();
         print_list.list_add(4, ("╬b"_cp + line).c_str());
     }

@@ -62,7 +62,8 @@ struct Message_Print_List_Calls {
 // Installs the calls (copied; null removes them).
 void Set_Message_Print_List_Calls(const Message_Print_List_Calls *calls);
 // Collection list 4 is opened, every line of the current category (none
-// for a free one) added as "╬b" + its text without the newline, and the
+// for a free one) added as "╬b" + its text without its leading control
+// pairs ("^b", ...) and without the newline, and the
 // list written framed with width -1. Returns what the writer returns (it
 // writes nothing for a null stream); -1 without the calls.
 int Write_Messages_to_Print_List(FILE *stream);

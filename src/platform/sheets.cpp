@@ -16,11 +16,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
+#include "platform/tool_tip.h"
 
 /* The faces of the symbolic buttons, 27 x 20 pixels: a tick (OK, yes) and
  * a cross (break, no); the more button is blank. */
@@ -123,6 +125,7 @@ struct Sheet {
 }
 
 static std::vector<Sheet> sheets;
+static int tip_element = 0;  /* the element whose comment shows as the tool tip, 0 none */
 static std::map<int, Element> elements;
 static int next_id = 1;
 static Rect screen_base;
@@ -524,6 +527,8 @@ void VEK_Reset_Prop_Sheets(void)
     call_always_on = 0;
     last_help.clear();
     for (int& v : min_max_size) v = 0;
+    tip_element = 0;
+    VEK_Reset_Tool_Tip();
 }
 
 void Set_Prop_Sheet_Screen_Base(int x1, int y1, int x2, int y2)
@@ -1196,18 +1201,61 @@ static int moved_into_escape(const Sheet& s)
     return 0;
 }
 
+/* The tool tip follows the mouse: the comment of the active element under
+ * it is shown when the mouse comes onto the element, as the main bar's
+ * buttons show theirs, and taken away when the mouse leaves it. */
+static void follow_tool_tip(const Sheet& s)
+{
+    const Element* e = hit(s, M_XPOS, M_YPOS);
+    const int id = e && !e->comment.empty() ? e->id : 0;
+    if (id == tip_element) return;
+    tip_element = id;
+    VEK_Show_Tool_Tip(id ? e->comment.c_str() : nullptr);
+}
+
+/* Clicks, keys and the end of an edit take the tip away before anything is
+ * drawn or opened over it. */
+static void hide_tool_tip(void)
+{
+    if (!tip_element) return;
+    tip_element = 0;
+    VEK_Hide_Tool_Tip();
+}
+
+/* In the auto mode the float field under the mouse takes what is typed at
+ * once, without a click: a scripted typed value, or in the window a key of
+ * a number, which starts the field's editor as a click would.  The active
+ * float field under the mouse (not its step buttons), else null. */
+static Element* float_typed_at(Sheet& s)
+{
+    if (!s.float_auto) return nullptr;
+    const int kind = VEK_Script_Peek_Kind();
+    const int k = VEK_Script_Peek_Value();
+    const bool number_key = kind == VEK_EV_KEY && VEK_Display_Active() &&
+                            ((k >= '0' && k <= '9') || k == '-' || k == '+' || k == '.' || k == ',');
+    if (kind != VEK_EV_TYPE && !number_key) return nullptr;
+    Element* e = hit(s, M_XPOS, M_YPOS);
+    return e && e->kind == FLOAT && e->r.contains(M_XPOS - s.dx, M_YPOS - s.dy) ? e : nullptr;
+}
+
 /* Handles one event for the top sheet and sets *code to the code that ends
  * the edit, else 0.  False when the close handler said no: the edit goes on
  * without asking the call-sometimes function. */
 static bool one_event(int* code)
 {
     *code = 0;
+    if (Element* typed = float_typed_at(sheets.back())) {
+        hide_tool_tip();
+        *code = click_on(sheets.back(), *typed);
+        return true;
+    }
     VEKMessage m;
     InitVEKMessage(&m);
     int ev = GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_RIGHT_DOWN | VEK_MASK_MIDDLE | VEK_MASK_MOVE |
                                VEK_MASK_WHEEL | VEK_MASK_KEY, &m);
     assert(!sheets.empty());  /* waits run no callbacks */
     const size_t top = sheets.size() - 1;
+    if (ev != VEK_MSG_MOVE) hide_tool_tip();
     if (ev == VEK_MSG_CLOSE) {
         if (VEK_Close_Request() == 0) return false;
         *code = VEK_CLOSE_CODE;
@@ -1226,6 +1274,8 @@ static bool one_event(int* code)
         wheel_over_areas(top, m.wheel);
     } else if (ev == VEK_MSG_MOVE) {
         *code = moved_into_escape(sheets[top]);
+        if (*code) hide_tool_tip();
+        else follow_tool_tip(sheets[top]);
     } else if (ev == VEK_MSG_LEFT_DOWN || ev == VEK_MSG_RIGHT_DOWN || (ev == VEK_MSG_MIDDLE && M_MIDDLE)) {
         Sheet& s = sheets[top];
         if (Element* e = hit(s, M_XPOS, M_YPOS)) *code = click_on(s, *e);
@@ -1241,10 +1291,16 @@ int Edit_Prop_Sheet(void)
         VEK_Run_Call_Allways_Function();
         int code = 0;
         if (!one_event(&code)) continue;
-        if (code) return code;
+        if (code) {
+            hide_tool_tip();
+            return code;
+        }
         if (call_sometimes) {
             int r = call_sometimes();
-            if (r) return r;
+            if (r) {
+                hide_tool_tip();
+                return r;
+            }
         }
     }
 }

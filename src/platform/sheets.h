@@ -18,6 +18,10 @@
  *   - a click (or, when switched on, a mouse move) inside an active escape
  *     area returns the area's code (the last defined area wins where areas
  *     overlap);
+ *   - a mouse move onto an active element with a comment shows its tool
+ *     tip (Set_Comment_to_Button_PS);
+ *   - in the float auto mode a typed value over a float field goes into
+ *     the field without a click (Set_Prop_Sheet_Edit_Float_Auto_Mode);
  *   - a click on a slider scrolls its area by a page, the wheel over an area
  *     by a tenth of its height; the area is repainted; the edit goes on;
  *   - a click on a help button records its topic (VEK_Last_Help_Topic) and
@@ -102,7 +106,11 @@ void Prop_Sheet_Displacement(int* dx, int* dy);
 void Inquire_Prop_Sheet_Displacement(int* dx, int* dy);
 /* Moves the top sheet as the user would (for tests); nothing without one. */
 void VEK_Set_Prop_Sheet_Displacement(int dx, int dy);
-/* Floats of the top sheet take typed values at once. */
+/* Floats of the top sheet take typed values at once: the active float
+ * field under the mouse takes a typed value (a scripted "type" event, in
+ * the window a key of a number: digit, sign, point or comma, which starts
+ * its editor) without a click, and the edit ends with the field's code as
+ * after a click.  Without the mode a field is clicked first. */
 void Set_Prop_Sheet_Edit_Float_Auto_Mode(void);
 /* The top sheet gets the window's OK button at the right end of its title
  * row: a click on it (and Enter, when the sheet has no button with the OK
@@ -178,7 +186,10 @@ int ActivState_of_Button_PS(int id);
 /* Look of a button: its action (pressed) state; reset of its frame. */
 void Change_Action_State_PS(int id, int state);
 void Reset_Button_Frame(int id);
-/* The button's tool tip (at most 255 bytes kept); null removes it. */
+/* The button's tool tip (at most 255 bytes kept); null removes it.  While
+ * the sheet is edited the tip is shown (tool_tip.h) when the mouse comes
+ * onto the active element, and taken away when it leaves it, at a click or
+ * key and when the edit ends. */
 void Set_Comment_to_Button_PS(int id, const char* text);
 /* Takes what is on the screen at the button's place as its face: from then
  * on the button is drawn with those pixels (framed while its action state is

@@ -16,6 +16,7 @@
 #include "dialogs/fields.h"
 #include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
+#include "dialogs/tables.h"
 #include "dialogs/snapshot.h"
 #include "dialogs/valuecheck.h"
 #include "platform/input.h"
@@ -75,6 +76,24 @@ TEST(ConcreteFields, CheckedFieldNotesAndClamps) {
             EXPECT_EQ(Message_Category_Count(c), before) << k.value;
         }
     }
+}
+
+// Label, 3 pixels, field, 3 pixels, unit: "Länge" is 5 x 8 - 3 + 3 = 40
+// pixels by the width rule, the field (w = 6) 6 x 8 + 15 = 63 with its
+// value 7 pixels in, "cm" 2 x 8 - 3 + 3 = 16.
+TEST(ConcreteFields, LabelledFieldLaysOutLabelFieldAndUnit) {
+    testutil::Host_Sheet host{40, 40, 600, 440, "Feld"};
+    Begin_Field_Area(host.area);
+    double v = 2.5;
+    EXPECT_EQ(Numeric_Field_Labelled(10, 30, "Länge"_cp, &v, 6, 2, "cm", 1), 40 + 3 + 63 + 3 + 16);
+    const auto items = Area_Items(host.area);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0]->x1, 10);
+    EXPECT_EQ(items[1]->value, &v);
+    EXPECT_EQ(items[1]->x1, 10 + 40 + 3 + 7);
+    EXPECT_STREQ(items[2]->text, "cm");
+    EXPECT_EQ(items[2]->x1, 10 + 40 + 3 + 63 + 3);
+    EXPECT_EQ(Numeric_Field_Labelled(10, 60, "Länge"_cp, &v, 6, 2, nullptr, 1), 40 + 3 + 63);
 }
 
 // The free-definition sheets, centred on the 640 x 480 screen: the concrete
@@ -144,48 +163,97 @@ TEST_F(Free_Sheets, SteelValuesInDisplayUnits) {
     EXPECT_NEAR(r.f_yk, 500000.0, 1e-9);
 }
 
-// The grade fields by their entries.
-TEST(GradeFields, RowsByTheChosenEntry) {
+// The three forms of the concrete grade field by their items: the label
+// at x, the selection 75 pixels right of it (form 2 placed there itself),
+// the rows of the parameter handling under the selection.
+TEST(GradeFields, ThreeFormsAndTheirRows) {
     testutil::Host_Sheet host{40, 40, 600, 440, "Beton"};
     Grade_Pick_List* list = Make_Concrete_Pick_List(1, PICK_OPTION_DIN | PICK_OPTION_LIGHTWEIGHT |
                                                            PICK_OPTION_FREE | PICK_OPTION_SHOW_ALPHA);
     Betonguete_Record r{};
     Get_Betonguete_Record(&r, 3, 0, 2200.0);
-    // The separator after B55 moves up to B55: no further rows but alpha.
-    int selection = 5;
-    EXPECT_EQ(Concrete_Grade_Field(host.area, 10, 30, &r, list, &selection), 23);
-    EXPECT_EQ(selection, 4);
-    auto texts = Area_Texts(host.area);
-    EXPECT_TRUE(Has(texts, "Betong\x81te"));
-    EXPECT_FALSE(Has(texts, "Rohdichte"));
-    // LC12/13 (position 22): density and alpha.
-    Clear_Scrollable_View_Area(host.area);
-    selection = 22;
-    EXPECT_EQ(Concrete_Grade_Field(host.area, 10, 30, &r, list, &selection), 46);
-    EXPECT_TRUE(Has(Area_Texts(host.area), "Rohdichte"));
-    // "frei": the link in definition mode 1, the page inline in mode 0.
-    Clear_Scrollable_View_Area(host.area);
-    selection = 34;
-    Set_Definition_Mode(1);
-    EXPECT_EQ(Concrete_Grade_Field(host.area, 10, 30, &r, list, &selection), 23);
-    EXPECT_TRUE(Has(Area_Texts(host.area), "-> Betonparameter definieren"));
-    Clear_Scrollable_View_Area(host.area);
-    Set_Definition_Mode(0);
-    EXPECT_EQ(Concrete_Grade_Field(host.area, 10, 30, &r, list, &selection), 23 + 183);
-    EXPECT_TRUE(Has(Area_Texts(host.area), "E-Modul automatisch ermitteln"));
+    enum { CHOICE, SELECTION, FIELD };
+    struct Case {
+        int form, selection, mode, height, moved_to;
+        bool label;
+        const char* row;  // a text under the selection ("" none) ...
+        int row_y;        // ... on this line
+    } cases[] = {
+        {CHOICE, 22, 1, 0, 22, true, "", 0},                   // LC12/13: no rows
+        {SELECTION, 22, 1, 46, 22, false, "Rohdichte", 53},    // density and alpha
+        {FIELD, 22, 1, 46, 22, true, "Rohdichte", 53},
+        {FIELD, 5, 1, 23, 4, true, "", 0},                     // separator -> B55: alpha only
+        {FIELD, 34, 1, 23, 34, true, "-> Betonparameter definieren", 53},
+        {CHOICE, 34, 1, 0, 34, true, "", 0},
+        {FIELD, 34, 0, 23 + 183, 34, true, "Rohdichte", 53 + 57},  // the page inline, 23 lower
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.form * 100 + c.selection);
+        Clear_Scrollable_View_Area(host.area);
+        Set_Definition_Mode(c.mode);
+        int selection = c.selection;
+        const int height = c.form == CHOICE    ? Concrete_Grade_Choice(host.area, 10, 30, list, &selection, 1)
+                           : c.form == SELECTION ? Concrete_Grade_Selection(host.area, 85, 30, &r, list, &selection, 1)
+                                                 : Concrete_Grade_Field(host.area, 10, 30, &r, list, &selection, 1);
+        EXPECT_EQ(height, c.height);
+        EXPECT_EQ(selection, c.moved_to);
+        const Scrollable_Area_Item* label = nullptr;
+        const Scrollable_Area_Item* choice = nullptr;
+        const Scrollable_Area_Item* row = nullptr;
+        for (const Scrollable_Area_Item* it : Area_Items(host.area)) {
+            if (it->text && std::string(it->text) == "Betong\x81te") label = it;
+            if (it->kind == AREA_ITEM_CHOICE_LIST) choice = choice ? choice : it;
+            if (it->text && *c.row && std::string(it->text) == c.row && it->y1 == c.row_y) row = it;
+        }
+        EXPECT_EQ(label != nullptr, c.label);
+        if (label) {
+            EXPECT_EQ(label->x1, 10);
+        }
+        ASSERT_NE(choice, nullptr);
+        EXPECT_EQ(choice->variable, &selection);
+        if (*c.row) {
+            ASSERT_NE(row, nullptr);
+            EXPECT_EQ(row->x1, 85);
+        }
+    }
+    // Every form puts its selection at the same place.
+    int xs[3] = {-1, -2, -3}, sel = 7;
+    for (int form : {CHOICE, SELECTION, FIELD}) {
+        Clear_Scrollable_View_Area(host.area);
+        if (form == CHOICE) Concrete_Grade_Choice(host.area, 10, 30, list, &sel, 1);
+        if (form == SELECTION) Concrete_Grade_Selection(host.area, 85, 30, &r, list, &sel, 1);
+        if (form == FIELD) Concrete_Grade_Field(host.area, 10, 30, &r, list, &sel, 1);
+        for (const Scrollable_Area_Item* it : Area_Items(host.area))
+            if (it->kind == AREA_ITEM_CHOICE_LIST) xs[form] = it->x1;
+    }
+    EXPECT_EQ(xs[SELECTION], xs[CHOICE]);
+    EXPECT_EQ(xs[FIELD], xs[CHOICE]);
+
+    // A disabled page: the label in the inactive grey, the selection and
+    // the density locked; the label is in the text colour otherwise.
+    for (int state : {0, 1}) {
+        Clear_Scrollable_View_Area(host.area);
+        sel = 22;
+        Concrete_Grade_Field(host.area, 10, 30, &r, list, &sel, state);
+        const auto items = Area_Items(host.area);
+        EXPECT_EQ(items.front()->colour, state ? Get_Field_Text_Color() : Field_Inactive_Color());
+        EXPECT_EQ(*testutil::Item_Of(host.area, &sel)->enabled, state);
+        EXPECT_EQ(*testutil::Item_Of(host.area, &r.density)->enabled, state);
+    }
     Free_Pick_List(list);
 
     Grade_Pick_List* steel = Make_Steel_Pick_List(2);
     Betonstahl_Record s{};
     Clear_Scrollable_View_Area(host.area);
-    selection = 7;
+    int selection = 7;
     Set_Definition_Mode(1);
-    EXPECT_EQ(Steel_Grade_Field(host.area, 10, 30, &s, steel, &selection), 23);
+    EXPECT_EQ(Steel_Grade_Field(host.area, 10, 30, &s, steel, &selection, 0), 23);
     EXPECT_TRUE(Has(Area_Texts(host.area), "Stahlg\x81te"));
     EXPECT_TRUE(Has(Area_Texts(host.area), "-> Stahlparameter definieren"));
+    EXPECT_EQ(Area_Items(host.area).front()->colour, Field_Inactive_Color());
     Clear_Scrollable_View_Area(host.area);
     selection = 3;  // B500A: nothing more
-    EXPECT_EQ(Steel_Grade_Field(host.area, 10, 30, &s, steel, &selection), 0);
+    EXPECT_EQ(Steel_Grade_Field(host.area, 10, 30, &s, steel, &selection, 1), 0);
     Free_Pick_List(steel);
     Set_Definition_Mode(0);
 }
@@ -241,30 +309,113 @@ TEST(Sketch, ItemsOfThePrimitives) {
     EXPECT_EQ(items.back()->y2, 150);
 }
 
-// Two columns: each symbol centred in its 63 pixels at y - 31, the unit at
-// y - 15, the rule at y - 9 from the left edge over both columns (2 x 68
-// after the 8 pixels of the left margin).
-TEST(FactorTable, Head) {
+// The head's three writers on one table of two columns whose left edge is
+// 100: columns at 108 and 176, each 63 wide with a gap of 5, so the rule
+// reaches 100 + 8 + 2 x 68 = 244. "k" (one character of font 0: 8 - 3 = 5
+// pixels) stands centred from 108 + 31 - 5 / 2 = 137, the unit "-" 16 lower.
+TEST(FactorTable, HeadsOfItsThreeWriters) {
     testutil::Host_Sheet host{40, 40, 600, 440, "Faktoren"};
     Begin_Field_Area(host.area);
     Factor_List t;
     Init_Factor_List(&t, 0);
+    t.left = 100;
     Add_Factor_Row(&t, "Teilsicherheitsbeiwert", "k", "", "-", 6, 63, 5);
     Add_Factor_Row(&t, "Beiwert", "\xBA", "cc", "-", 6, 63, 5);
-    Draw_Factor_List(&t, 100, 1);
-    const auto items = Area_Items(host.area);
-    ASSERT_GE(items.size(), 4u);
-    const Scrollable_Area_Item* rule = items.back();
-    EXPECT_EQ(rule->kind, AREA_ITEM_LINE);
-    EXPECT_EQ(rule->y1, 91);
-    EXPECT_EQ(rule->x1, 0);
-    EXPECT_EQ(rule->x2, 8 + 2 * 68);
-    // "k" (5 pixels wide: advance 8 less the space 3) from 8 + 31 - 5 / 2;
-    // "-" likewise, 16 lower.
-    EXPECT_STREQ(items[0]->text, "k");
-    EXPECT_EQ(items[0]->x1, 8 + 31 - 2);
-    EXPECT_EQ(items[0]->y1, 69);
-    EXPECT_STREQ(items[1]->text, "-");
-    EXPECT_EQ(items[1]->y1, 85);
+    // The rows of a table service table at x 40, y 150: the head moves
+    // by 40 - 100 = -60 and stands on the rows' top.
+    const int rows = Define_Table_in_Scrollable_Area(host.area, 150, 40, 400, 23, 8, nullptr);
+    ASSERT_GE(rows, 0);
+    const char* const labels[] = {"LK 1", nullptr, "Lastfall 3"};
+    const int grey128 = Nearest_RGB_Color(128, 128, 128);
+    struct Case {
+        void (*draw)(const Factor_List*, int);
+        int k_x, k_y, rule_x1, rule_x2, rule_y;
+    } cases[] = {
+        {[](const Factor_List* f, int) { Draw_Factor_List(f, 100, 1); }, 137, 69, 100, 244, 91},
+        {[](const Factor_List* f, int table) { Draw_Factor_List_over_Table(f, table, 1); }, 77, 119, 40, 184, 141},
+        // "Lastfall 3" (10 x 8 - 3 = 77 pixels) ends at 97: the rule starts at 20.
+        {[](const Factor_List* f, int) {
+             const char* const l[] = {"LK 1", nullptr, "Lastfall 3"};
+             Draw_Factor_List_with_Row_Labels(f, 100, 1, l, 3, 23);
+         },
+         137, 69, 20, 244, 91},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.rule_x1);
+        Clear_Scrollable_View_Area(host.area);
+        c.draw(&t, rows);
+        const auto items = Area_Items(host.area);
+        const Scrollable_Area_Item* k = nullptr;
+        const Scrollable_Area_Item* unit = nullptr;
+        for (const Scrollable_Area_Item* it : items) {
+            if (it->text && std::string(it->text) == "k") k = it;
+            if (it->text && std::string(it->text) == "-") unit = unit ? unit : it;
+        }
+        ASSERT_NE(k, nullptr);
+        EXPECT_EQ(k->x1, c.k_x);
+        EXPECT_EQ(k->y1, c.k_y);
+        ASSERT_NE(unit, nullptr);
+        EXPECT_EQ(unit->y1, c.k_y + 16);
+        EXPECT_EQ(unit->colour, Nearest_RGB_Color(160, 160, 164));
+        const Scrollable_Area_Item* rule = items.back();
+        EXPECT_EQ(rule->kind, AREA_ITEM_LINE);
+        EXPECT_EQ(rule->x1, c.rule_x1);
+        EXPECT_EQ(rule->x2, c.rule_x2);
+        EXPECT_EQ(rule->y1, c.rule_y);
+    }
+    // The labels: "LK 1" (29 pixels) from 97 - 29 = 68 on the first row's
+    // line 114, the third 2 x 23 lower, in grey 128; the inactive grey when
+    // the head is disabled.
+    for (int active : {1, 0}) {
+        Clear_Scrollable_View_Area(host.area);
+        Draw_Factor_List_with_Row_Labels(&t, 100, active, labels, 3, 23);
+        const auto items = Area_Items(host.area);
+        ASSERT_GE(items.size(), 2u);
+        EXPECT_STREQ(items[0]->text, "LK 1");
+        EXPECT_EQ(items[0]->x1, 68);
+        EXPECT_EQ(items[0]->y1, 114);
+        EXPECT_STREQ(items[1]->text, "Lastfall 3");
+        EXPECT_EQ(items[1]->x1, 20);
+        EXPECT_EQ(items[1]->y1, 160);
+        EXPECT_EQ(items[0]->colour, active ? grey128 : Field_Inactive_Color());
+    }
+    Release_Table(rows);
+    Clear_Scrollable_View_Area(host.area);
+    Draw_Factor_List_over_Table(&t, rows, 1);  // released: nothing
+    EXPECT_TRUE(Area_Items(host.area).empty());
     Free_Factor_List(&t);
+}
+
+// One sheet with the three forms of the grade field (the third also on a
+// disabled page, its label grey) and the two companion heads, for a person
+// to look at: tests/data/codes/concrete_forms.png.
+TEST(GradeFields, SheetWithTheFormsAndTheHeads) {
+    testutil::Host_Sheet host{20, 20, 780, 420, "Betonparameter"};
+    Grade_Pick_List* list = Make_Concrete_Pick_List(1, PICK_OPTION_DIN | PICK_OPTION_LIGHTWEIGHT |
+                                                           PICK_OPTION_FREE | PICK_OPTION_SHOW_ALPHA);
+    Betonguete_Record r{};
+    Get_Betonguete_Record(&r, 3, 0, 2200.0);
+    int choice = 8, lightweight = 22, free = 34, din = 1;
+    Set_Definition_Mode(1);
+    Concrete_Grade_Choice(host.area, 10, 30, list, &choice, 1);
+    Concrete_Grade_Selection(host.area, 85, 70, &r, list, &lightweight, 1);
+    Concrete_Grade_Field(host.area, 10, 150, &r, list, &free, 1);
+    Concrete_Grade_Field(host.area, 10, 210, &r, list, &din, 0);
+    Factor_List t;
+    Init_Factor_List(&t, 0);
+    t.left = 480;
+    Add_Factor_Row(&t, "Teilsicherheitsbeiwert", "\xC0", "M0", "-", 6, 63, 5);
+    Add_Factor_Row(&t, "Beiwert", "k", "", "-", 6, 63, 5);
+    Add_Factor_Row(&t, "Festigkeit", "f", "ck", "MN/m\xFD", 6, 63, 5);
+    const char* const labels[] = {"Grundkombination", "Erdbeben"};
+    Draw_Factor_List_with_Row_Labels(&t, 70, 1, labels, 2, 23);
+    const int rows = Define_Table_in_Scrollable_Area(host.area, 230, 420, 700, 23, 8, nullptr);
+    ASSERT_GE(rows, 0);
+    Draw_Factor_List_over_Table(&t, rows, 1);
+    Activate_Prop_Sheet();
+    snapshot::Expect_Screen_Matches("concrete_forms", 20, 20, 780, 420, "codes");
+    Release_Table(rows);
+    Free_Factor_List(&t);
+    Free_Pick_List(list);
+    Set_Definition_Mode(0);
 }

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/filenames.h"
 #include "codes/position_backup.h"
 #include "codes/versioned_text.h"
 #include "dialogs/messages.h"
@@ -167,6 +168,50 @@ TEST(PositionBackup, ComparisonsCopiesAndDisabling) {
     EXPECT_EQ(Open_Position_Backup(), nullptr);
     Remove_Position_Backups();
     EXPECT_TRUE(std::filesystem::exists(b.File(".bak")));
+}
+
+// The calls on a named path: a read gets the open file and its result is
+// the call's (1 when the file is missing, the reader then not called); a
+// comparison writes the position anew and compares bytes; a copy joins
+// both names to the path prefix.
+std::string g_read;
+int Read_Text(FILE* f) {
+    g_read.clear();
+    for (int c; (c = std::fgetc(f)) != EOF;) g_read += static_cast<char>(c);
+    std::fclose(f);
+    return g_read == "POS 7\n" ? 0 : 3;
+}
+int Write_Text(FILE* f) { return std::fputs("POS 7\n", f) < 0; }
+
+TEST(PositionBackup, ReadCompareAndCopyByPath) {
+    testutil::TempDir dir;
+    const std::string same = dir.file("same"), other = dir.file("other"), missing = dir.file("none");
+    Write_File(same, "POS 7\n");
+    Write_File(other, "POS 8\n");
+    // No write function yet: every comparison is a difference.
+    EXPECT_EQ(Position_Differs_From(same.c_str()), 1);
+    Setup_Position_Backup(Read_Text, Write_Text, (dir.str() + "/").c_str(), "P", nullptr, nullptr);
+    const struct {
+        const std::string* path;
+        int read, differs;
+        const char* seen;
+    } cases[] = {{&same, 0, 0, "POS 7\n"}, {&other, 3, 1, "POS 8\n"}, {&missing, 1, 1, "untouched"}};
+    for (const auto& c : cases) {
+        g_read = "untouched";
+        EXPECT_EQ(Read_Position_From(Read_Text, c.path->c_str()), c.read) << *c.path;
+        EXPECT_EQ(g_read, c.seen);
+        EXPECT_EQ(Position_Differs_From(c.path->c_str()), c.differs) << *c.path;
+    }
+    EXPECT_EQ(Read_File(dir.file("P.cmp")), "POS 7\n");
+
+    Set_File_Base(dir.file("K1_").c_str());
+    EXPECT_EQ(Copy_Base_Path_File("KOPIE", "same"), 1);  // K1_same is not there
+    Write_File(dir.file("K1_QUELLE"), "Zeile 1\r\nZeile 2");
+    EXPECT_EQ(Copy_Base_Path_File("KOPIE", "QUELLE"), 0);
+    EXPECT_EQ(Read_File(dir.file("K1_KOPIE")), "Zeile 1\r\nZeile 2");
+    EXPECT_EQ(Copy_Base_Path_File("KOPIE", std::string(300, 'x').c_str()), 1);  // beyond 260 characters
+    EXPECT_EQ(Read_File(dir.file("K1_KOPIE")), "Zeile 1\r\nZeile 2");
+    Set_File_Base(nullptr);
 }
 
 }  // namespace

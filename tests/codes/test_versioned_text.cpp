@@ -136,6 +136,26 @@ TEST(VersionedText, NewerFilesAndDamagedValuesAreRefused) {
     std::fclose(f);
 }
 
+// Skipping a value of each letter in a file of version 1.5: a value of
+// version 1.0 is read and dropped, one of version 2.0 is not in the file
+// and nothing is consumed (a word skips only blanks and comments). The
+// value after them, 42, proves where the reader stands.
+TEST(VersionedText, SkippedValuesOfEachLetter) {
+    FILE* f = testutil::Stream_With(" 1.5\n x 2.5e0 7 Wort zwei\x8CWorte # Kommentar\n 42 \n");
+    ASSERT_EQ(Begin_Versioned_Read(f, 2.0), 0);
+    const struct {
+        char letter;
+        double introduced;
+    } skips[] = {{'c', 1.0}, {'d', 1.0}, {'i', 1.0}, {'s', 1.0}, {'t', 1.0},
+                 {'s', 2.0}, {'d', 2.0}, {'i', 2.0}, {'t', 2.0}, {'c', 2.0}};
+    for (const auto& k : skips) EXPECT_EQ(Skip_Versioned_Value(k.letter, k.introduced), 0) << k.letter << k.introduced;
+    EXPECT_EQ(Skip_Versioned_Value('x', 1.0), 1);
+    EXPECT_EQ(Read_Versioned_Int(1.0, 0), 42);
+    EXPECT_EQ(Skip_Versioned_Value('i', 1.0), 1);  // nothing left to read
+    EXPECT_EQ(Skip_Versioned_Value('s', 1.0), 1);
+    std::fclose(f);
+}
+
 TEST(VersionedText, BlanksEncodedAndDecoded) {
     char text[8] = "a b";
     EXPECT_EQ(Encode_Blanks(text), 3);

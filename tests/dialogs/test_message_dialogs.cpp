@@ -140,7 +140,8 @@ TEST(Message_List, MarkedUpLinePieces) {
 }
 
 // The category into the print list: list 4 opened, each line as "╬b" + its
-// text without the newline, written framed with width -1.
+// text without its control pairs and the newline, written framed with
+// width -1.
 std::vector<std::string> print_calls;
 void Open_List(int k) { print_calls.push_back("open " + std::to_string(k)); }
 void Add_Line(int k, const char* line) { print_calls.push_back("add " + std::to_string(k) + " " + line); }
@@ -155,7 +156,7 @@ TEST_F(Message_Dialogs, CategoryIntoThePrintList) {
     print_calls.clear();
     EXPECT_EQ(Write_Messages_to_Print_List(stdout), 0);
     EXPECT_EQ(print_calls, (std::vector<std::string>{
-                               "open 4", std::string("add 4 \xCE" "b^bHINWEIS: Die Naht ist k\x81rzer als 30 mm."),
+                               "open 4", std::string("add 4 \xCE" "bHINWEIS: Die Naht ist k\x81rzer als 30 mm."),
                                std::string("add 4 \xCE" "bBitte pr\x81" "fen Sie die Eingabe."), "write 4 -1"}));
     Set_Message_Print_List_Calls(nullptr);
 }

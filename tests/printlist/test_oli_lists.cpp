@@ -274,6 +274,30 @@ TEST(CollectionList, TwoColumnsAsTabbedParagraphs) {
     EXPECT_EQ(list.Take().rfind("#SHOWTABLE", 0), 0u);
 }
 
+// Three columns: the width comes from every third line with the
+// three-column spacing (3 + 7 = 10, then 7 + 7 = 14), never with the
+// two-column one (7 + 10 would be 17). Framed with width -1: 14 x 0.18 =
+// 2.52 cm; six text lines in three columns, no blank line: h = (6 / 3 +
+// 0.8) x 0.38 = 1.064, reserved with the 0.5 cm below: 1.564.
+TEST(CollectionList, ThreeColumnsWidthFromEveryThirdLine) {
+    Oli_List_Open_3Col(4, 0.0, 10.0, 7.0);
+    EXPECT_EQ(Oli_List_Is_Open(4), 1);
+    for (const char* t : {"a", "abcd", "xyz", "1", "22", "4444444"}) Oli_List_Add(4, "%s", t);
+    ListCapture list;
+    EXPECT_EQ(Oli_List_Write(list.f(), 4, -1.0), 0);
+    const std::string out = list.Take();
+    EXPECT_EQ(out.rfind("#RESERVESPACE\n1.564\n", 0), 0u) << out.substr(0, 80);
+    EXPECT_NE(out.find("0.000000 2.520000 0.000000 1.064000\n"), std::string::npos) << out;
+    // The column mode went back to 1: every line counts now.
+    Oli_List_Open(4);
+    for (const char* t : {"a", "abcd"}) Oli_List_Add(4, "%s", t);
+    EXPECT_EQ(Oli_List_Write(list.f(), 4, -1.0), 0);
+    EXPECT_NE(list.Take().find("0.000000 0.720000 0.000000 "), std::string::npos);  // 4 x 0.18
+    // A spacing that is no number refuses the call: the list stays closed.
+    Oli_List_Open_3Col(3, 0.0, 10.0, std::nan(""));
+    EXPECT_EQ(Oli_List_Is_Open(3), 0);
+}
+
 TEST(CollectionList, FramedOutputReservesDrawsAndIndents) {
     ListCapture list;
     Four_Lines(2);

@@ -217,6 +217,39 @@ TEST_F(UserSectionTest, VuveEinReaderTakesOneHundredNodesAndRefusesMore) {
     }
 }
 
+// The older exporter: NODES and LINES only, the thickness as its callback
+// gives it; a name of 30 characters cut to 24, number 0 written as 1000
+// and 1001. A failing callback gives no record.
+TEST_F(UserSectionTest, OlderExporterWritesNodesAndLinesOnly) {
+    struct Plate {
+        bool fail_line;
+    } plate{false};
+    VUVE_Simple_Source src{"Blech 300x12 mit Steife 80x8", 0, 2, 1,
+                           [](int i, int* number, double* y, double* z, void*) {
+                               *number = i + 1;
+                               *y = i * 12.5;
+                               *z = i ? -3.0 : 0.0;
+                               return 1;
+                           },
+                           [](int, int* number, int* start, int* end, double* t, void* c) {
+                               *number = 1, *start = 1, *end = 2, *t = 0.8;
+                               return static_cast<Plate*>(c)->fail_line ? 0 : 1;
+                           },
+                           &plate};
+    Sonderquerschnitt* s = Export_Section_Source(&src);
+    ASSERT_NE(s, nullptr);
+    const std::string text =
+        "\nOBJECT\n1 1000 1001\n\xAE" "Blech 300x12 mit Steife \xAF\n\nNODES 2\n1 0 0\n2 12.5 -3\n\nLINES 1\n1 1 2 0.8\n";
+    EXPECT_EQ(Read_File(dir.file("QX01XPRT.TMP")), text);
+    EXPECT_EQ(s->kind, 1);
+    EXPECT_STREQ(s->name, "Blech 300x12 mit Steife ");
+    EXPECT_EQ(s->text_length, static_cast<int>(text.size()) + 1);
+    plate.fail_line = true;
+    EXPECT_EQ(Export_Section_Source(&src), nullptr);
+    src.line_count = 0;
+    EXPECT_EQ(Export_Section_Source(&src), nullptr);
+}
+
 TEST_F(UserSectionTest, DamagedExchangeFilesLeaveTheRecordEmpty) {
     for (const char* bad : {"\nOBJEKT\n1 0 1\n\xAE" "123456789012345678901234\xAF\n",
                             "\nOBJECT\n1 0\n\xAE" "123456789012345678901234\xAF\n",

@@ -11,6 +11,7 @@
 #include <sys/wait.h>
 
 #include "base/cp850.h"
+#include "base/vekexport.h"
 #include "platform/desktop.h"
 #include "weldapp/desktop_fixture.h"
 #include "weldapp/loadpick.h"
@@ -97,6 +98,50 @@ TEST(LoadPickAnswer, MultiCutAnswer) {
     testing::internal::CaptureStdout();
     EXPECT_EQ(Import_BeamCutMultiResults_Pick(1, 2, 3, 4, 11, nullptr), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Import_BeamCutMultiResults0: n=11 ? to much :-(\n");
+}
+
+// Two cuts, each an exchange object of its own, with one and two results
+// of 6 x 2 = 12 values each; no "Info" section.
+TEST(LoadPickAnswer, MultiCutAnswerWithTwoCuts) {
+    const std::string text =
+        "V:1\nMULTICUT 7\n2\n"
+        "\n0x3 1 \xAE" "Schnitt 1\xAF 11 0\n0\n0 0 0\n"
+        "\n0x3 2 \xAE" "Schnitt 2\xAF 12 0\n0\n0 0 0\n"
+        "RESULTS\n1 2\n"
+        "1 2 3 4 5 6 7 8 9 10 11 12\n4 0.25 \xAE" "a\xAF \xAE\xAF\n"
+        "-1 -2 -3 -4 -5 -6 -7 -8 -9 -10 -11 -12\n5 0.5 \xAE\xAF \xAE" "b\xAF\n"
+        "0.5 0 0 0 0 0 0 0 0 0 0 12.5\n6 0.75 \xAE\xAF \xAE\xAF\n";
+    ASSERT_EQ(Read_Answer(text, 2), 3);
+    EXPECT_EQ(Get_CutResult_Value_Count(), 12);
+    EXPECT_EQ(Get_Cut_Result_Count(0), 1);
+    EXPECT_EQ(Get_Cut_Result_Count(1), 2);
+    EXPECT_EQ(Get_Cut_Result_Count(2), 0);
+    const struct {
+        int k, nr, id;
+        const char* name;
+    } cuts[] = {{0, 1, 11, "Schnitt 1"}, {1, 2, 12, "Schnitt 2"}};
+    for (const auto& c : cuts) {
+        const VEKExportObject* o = Get_Cut_ExportObject(c.k);
+        ASSERT_NE(o, nullptr) << c.k;
+        EXPECT_EQ(o->head.type, 3);
+        EXPECT_EQ(o->head.nr, c.nr);
+        EXPECT_EQ(o->head.id, c.id);
+        EXPECT_STREQ(o->head.name, c.name);
+    }
+    EXPECT_EQ(Get_Cut_ExportObject(2), nullptr);
+    EXPECT_EQ(Get_Cut_ExportObject(-1), nullptr);
+    float v[12];
+    ASSERT_EQ(Get_CutResult_Values(2, v), 1);
+    EXPECT_EQ(v[0], 0.5f);
+    EXPECT_EQ(v[11], 12.5f);
+    EXPECT_EQ(Get_CutResult_Id(1), 5);
+    EXPECT_EQ(Get_CutResult_Value(2), 0.75f);
+    EXPECT_STREQ(Get_CutResult_Text1(0), "a");
+    EXPECT_STREQ(Get_CutResult_Text2(1), "b");
+    EXPECT_EQ(Get_CutResult_Info1(0), nullptr);
+    Release_Cut_Results();
+    EXPECT_EQ(Get_Cut_ExportObject(0), nullptr);
+    EXPECT_EQ(Get_Cut_Result_Count(1), 0);
 }
 
 // ---- the import from a component ----
