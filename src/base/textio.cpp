@@ -294,6 +294,14 @@ int Scan_Int_Word(FILE* stream, int* value) {
     return result;
 }
 
+int Number_Follows(FILE* stream) {
+    assert(stream);
+    const int c = First_After_Space(stream);
+    if (c == EOF) return 0;
+    std::ungetc(c, stream);
+    return std::isdigit(c) || c == '+' || c == '-' || c == '.';
+}
+
 // The whole-text check of both parsers: only white space after the number.
 static int Text_End(const char* end, int result) {
     if (result != 1 && result != NUMBER_OUT_OF_RANGE) return result;

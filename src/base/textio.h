@@ -86,6 +86,13 @@ enum { NUMBER_TOO_LARGE = INT_TOO_LARGE, NUMBER_OUT_OF_RANGE = NUMBER_TOO_LARGE 
 int Scan_Double_Word(FILE* stream, double* value);
 int Scan_Int_Word(FILE* stream, int* value);
 
+// Skips white space and tells whether what follows could begin a decimal
+// number (a digit, a sign or a point): 1, that character left in the
+// stream; 0 for anything else and at the end of the file. A reader of a
+// list that may end early asks it first, so that a damaged number is told
+// from the end of the list.
+int Number_Follows(FILE* stream);
+
 // The same for a whole text (a token already cut from its line, a command
 // line argument): leading and trailing white space is allowed, nothing
 // else. 1 with *value set; 0 when the text is no such number;
