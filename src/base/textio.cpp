@@ -450,7 +450,8 @@ int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
     while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
         if (std::strncmp(line, keyword, len) != 0) continue;
         int value = 0;
-        if (out && std::sscanf(line + len, "%d", &value) == 1) *out = value;
+        if (out && Parse_Int(line + len + std::strspn(line + len, " \t\r\n\v\f"), 10, &value, nullptr) == 1)
+            *out = value;
         return 1;
     }
     return 0;

@@ -140,7 +140,7 @@ int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first);
 // on their first 510 characters). 0 when none does (the file is then at its
 // end). Else 1 with the file behind that line, and, when out is given and
 // "%d" reads a number right after the keyword, the number stored in *out
-// (left unchanged otherwise).
+// (left unchanged otherwise; also when it does not fit an int).
 int Find_Keyword_Int(const char* keyword, FILE* file, int* out);
 
 // Reads up to and including the next newline (or to end of file).
