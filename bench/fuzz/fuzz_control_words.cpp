@@ -38,6 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Read_Result first = Read(f);
     if (first.count < 0 || first.count > GROUPS || (first.result == 1) != (first.count > 0))
         fuzz::Fail("fuzz_control_words", "count and result disagree");
+    // A damaged file gives nothing, never the groups before the damage.
+    if (*Ctrlword_Read_Refusal() && first.count != 0) fuzz::Fail("fuzz_control_words", "a refused file gave groups");
 
     std::string again = "#S written back\n";
     for (int g = 0; g < first.count; ++g) {

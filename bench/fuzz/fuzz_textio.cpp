@@ -9,6 +9,7 @@
 
 #include "fuzz_common.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <climits>
@@ -60,7 +61,31 @@ void Check_Parse_Double(const std::string& text) {
     const std::string number = text.substr(0, n);
     const double ref = std::strtod(number.c_str(), nullptr);
     if (got == 1 && (value != ref || !std::isfinite(value))) __builtin_trap();
-    if (got == NUMBER_TOO_LARGE && n <= 400 && std::isfinite(ref)) __builtin_trap();
+    // Out of range: beyond any double, or a mantissa with a digit that is
+    // not 0 that strtod takes as 0.
+    const bool mantissa_not_zero = number.substr(0, number.find_first_of("eE")).find_first_of("123456789") !=
+                                   std::string::npos;
+    if (got == NUMBER_OUT_OF_RANGE && n <= 400 && std::isfinite(ref) && !(ref == 0.0 && mantissa_not_zero))
+        __builtin_trap();
+    if (got == 1 && value == 0.0 && mantissa_not_zero) __builtin_trap();
+    // The whole-text parser takes exactly the texts that are one number
+    // with white space around it.
+    double word = 0.0;
+    const int whole = Parse_Double_Word(text.c_str(), &word);
+    const std::string c_text(text.c_str());  // what the parsers see
+    const bool only_space = c_text.find_first_not_of(" \t\n\v\f\r", n) == std::string::npos;
+    if (whole == 1 && (!only_space || word != value)) __builtin_trap();
+    if (got == 1 && only_space && whole != 1) __builtin_trap();
+    // The word scanner takes the number only when white space or the end
+    // of the stream follows it.
+    if (FILE* w = fuzz::Stream(text)) {
+        double scanned = 0.0;
+        const int s = Scan_Double_Word(w, &scanned);
+        const bool word_end = n == text.size() || std::isspace(static_cast<unsigned char>(text[n]));
+        if (s == 1 && (got != 1 || !word_end || scanned != value)) __builtin_trap();
+        if (got == 1 && word_end && s != 1) __builtin_trap();
+        std::fclose(w);
+    }
 }
 
 void Text_Blocks_Round_Trip(const std::vector<std::string>& first) {

@@ -97,6 +97,10 @@ char* Base_Path(const char* name) {
 FILE* Fopen_Base(const char* name, const char* mode) {
     char joined[JOIN_SIZE], native[JOIN_SIZE];
     if (!mode || !Join(joined, JOIN_SIZE, name) || !Native(native, joined)) return nullptr;
+    // A component's files are read only when they are files: a FIFO or a
+    // device in their place would hang or feed the reader forever.
+    const bool reading_only = mode[0] == 'r' && !std::strchr(mode, '+');
+    if (reading_only) return VEK_Open_Reading(native, VEK_READ_CAP_DATA, nullptr);
     return std::fopen(native, mode);
 }
 

@@ -40,6 +40,10 @@ char* Make_Base_Path(char* buffer, const char* name, int size);
 char* Base_Path(const char* name);
 
 // fopen of prefix + name. Null when the name is too long or the open fails.
+// A mode that only reads ("r", "rb") opens a regular file of at most
+// VEK_READ_CAP_DATA bytes only (VEK_Open_Reading, platform/posix.h); errno
+// then tells why not: ENOENT or ENOTDIR missing, EISDIR or ENODEV no file,
+// EFBIG too large, any other unreadable.
 FILE* Fopen_Base(const char* name, const char* mode);
 
 // 1 when prefix + name exists, else 0 (also for a name that is too long).

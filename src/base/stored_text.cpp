@@ -242,7 +242,7 @@ int Read_Code_and_Text_Path(const char* path) {
     if (!path) return 1;
     char native[VEK_MAX_PATH + 1];
     if (!VEK_Native_Path(native, sizeof native, path)) return 1;
-    FILE* stream = fopen(native, "r");
+    FILE* stream = VEK_Open_Reading(native, VEK_READ_CAP_SMALL, nullptr);
     if (!stream) return 1;
     // Whole lines: a line longer than its field is cut, never read on as the
     // next line.

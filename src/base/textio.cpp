@@ -156,11 +156,22 @@ int Scan_Int(FILE* stream, int base, int* value) {
 // characters; a longer text is a damaged file.
 enum { NUMBER_TEXT_MAX = 400 };
 
-// Converts a complete decimal number text (as Parse_Double accepted it).
+// 1 when a digit of the number's mantissa (before any exponent) is not 0.
+static bool Mantissa_Not_Zero(const char* text) {
+    for (const char* p = text; *p && *p != 'e' && *p != 'E'; ++p)
+        if (*p >= '1' && *p <= '9') return true;
+    return false;
+}
+
+// Converts a complete decimal number text (as Parse_Double accepted it). A
+// value that a double cannot hold is refused both ways: beyond its range,
+// and so small that it would come out as 0 ("1e-400" is no zero a file
+// means).
 static int Convert_Decimal(const char* text, double* value) {
     char* end = nullptr;
     const double v = std::strtod(text, &end);
-    if (!std::isfinite(v)) return NUMBER_TOO_LARGE;
+    if (!std::isfinite(v)) return NUMBER_OUT_OF_RANGE;
+    if (v == 0.0 && Mantissa_Not_Zero(text)) return NUMBER_OUT_OF_RANGE;
     *value = v;
     return 1;
 }
@@ -239,6 +250,88 @@ int Scan_Double(FILE* stream, double* value) {
     if (c != EOF) std::ungetc(c, stream);
     if (overlong) return NUMBER_TOO_LARGE;
     return Convert_Decimal(text.c_str(), value);
+}
+
+// Reads the rest of a word that is no number up to the next white space,
+// which stays in the stream.
+static void Drop_Rest_Of_Word(FILE* stream) {
+    int c;
+    while ((c = std::fgetc(stream)) != EOF && !std::isspace(c)) {
+    }
+    if (c != EOF) std::ungetc(c, stream);
+}
+
+// The word check of both scanners: a number taken (1) or out of range must
+// be followed by white space or the end of the file, else the word is no
+// number.
+static int Word_End(FILE* stream, int result) {
+    if (result != 1 && result != NUMBER_OUT_OF_RANGE) return result;
+    const int c = std::fgetc(stream);
+    if (c == EOF) return result;
+    std::ungetc(c, stream);
+    if (std::isspace(c)) return result;
+    Drop_Rest_Of_Word(stream);
+    return 0;
+}
+
+int Scan_Double_Word(FILE* stream, double* value) {
+    assert(stream && value);
+    double v = 0.0;
+    int result = Scan_Double(stream, &v);
+    if (result == 0) Drop_Rest_Of_Word(stream);
+    result = Word_End(stream, result);
+    if (result == 1) *value = v;
+    return result;
+}
+
+int Scan_Int_Word(FILE* stream, int* value) {
+    assert(stream && value);
+    int v = 0;
+    int result = Scan_Int(stream, 10, &v);
+    if (result == 0) Drop_Rest_Of_Word(stream);
+    result = Word_End(stream, result);
+    if (result == 1) *value = v;
+    return result;
+}
+
+int Number_Follows(FILE* stream) {
+    assert(stream);
+    const int c = First_After_Space(stream);
+    if (c == EOF) return 0;
+    std::ungetc(c, stream);
+    return std::isdigit(c) || c == '+' || c == '-' || c == '.';
+}
+
+// The whole-text check of both parsers: only white space after the number.
+static int Text_End(const char* end, int result) {
+    if (result != 1 && result != NUMBER_OUT_OF_RANGE) return result;
+    while (std::isspace(static_cast<unsigned char>(*end))) ++end;
+    return *end ? 0 : result;
+}
+
+static const char* Skip_Space(const char* text) {
+    while (std::isspace(static_cast<unsigned char>(*text))) ++text;
+    return text;
+}
+
+int Parse_Double_Word(const char* text, double* value) {
+    assert(text && value);
+    const char* end = nullptr;
+    double v = 0.0;
+    const int got = Parse_Double(Skip_Space(text), &v, &end);
+    const int result = Text_End(end, got);
+    if (result == 1) *value = v;
+    return result;
+}
+
+int Parse_Int_Word(const char* text, int* value) {
+    assert(text && value);
+    const char* end = nullptr;
+    int v = 0;
+    const int got = Parse_Int(Skip_Space(text), 10, &v, &end);
+    const int result = Text_End(end, got);
+    if (result == 1) *value = v;
+    return result;
 }
 
 int Write_Guillemet_String(FILE* stream, const char* text) {
@@ -357,7 +450,8 @@ int Find_Keyword_Int(const char* keyword, FILE* file, int* out) {
     while (Read_Line(file, line, sizeof line) != READ_LINE_EOF) {
         if (std::strncmp(line, keyword, len) != 0) continue;
         int value = 0;
-        if (out && std::sscanf(line + len, "%d", &value) == 1) *out = value;
+        if (out && Parse_Int(line + len + std::strspn(line + len, " \t\r\n\v\f"), 10, &value, nullptr) == 1)
+            *out = value;
         return 1;
     }
     return 0;

@@ -56,9 +56,11 @@ enum { INT_TOO_LARGE = -2 };
 // optional exponent ("e" or "E", optional sign, digits). Nothing else is a
 // number: no hexadecimal form, no "inf" or "nan", no digits of a name ("0X1"
 // gives 0 with *end at the "X"). Returns 1 with *value set; 0 when no number
-// stands there; NUMBER_TOO_LARGE when its value is beyond any double (never
-// taken as infinite; *value is untouched). *end, when not null, is set
-// behind what was taken (to text when no number stands there).
+// stands there; NUMBER_OUT_OF_RANGE when its value is beyond any double
+// (never taken as infinite) or so small that a double would hold it as 0
+// although its digits are not all 0 ("1e-400"); *value is then untouched.
+// *end, when not null, is set behind what was taken (to text when no number
+// stands there).
 int Parse_Double(const char* text, double* value, const char** end);
 
 // Reads one decimal number from the stream as Parse_Double takes it, after
@@ -67,12 +69,36 @@ int Parse_Double(const char* text, double* value, const char** end);
 // finite number); 0 when no number stands there (what looked like its start
 // is consumed: a lone sign, and "1e" or "1e+" without exponent digits, where
 // Parse_Double takes the "1"); EOF at the end of the file;
-// NUMBER_TOO_LARGE when the value is beyond any double (its characters are
+// NUMBER_OUT_OF_RANGE when Parse_Double would say so (its characters are
 // consumed). The numbers of the system's own files are read with it, so a
 // damaged byte in a number ends the number instead of changing its value.
 int Scan_Double(FILE* stream, double* value);
 
-enum { NUMBER_TOO_LARGE = INT_TOO_LARGE };
+enum { NUMBER_TOO_LARGE = INT_TOO_LARGE, NUMBER_OUT_OF_RANGE = NUMBER_TOO_LARGE };
+
+// The readers of files whose values stand apart as words (annex files,
+// keyword texts): as Scan_Double and Scan_Int (base 10), but the number
+// must be the whole word: white space or the end of the file follows it.
+// A number with anything glued to it ("0x10", "0x0.cp0", "1.5kN", "12,5",
+// "1e") is no number: 0, with the word consumed up to the next white space
+// (the stream then stands there), *value untouched. Other results as
+// there.
+int Scan_Double_Word(FILE* stream, double* value);
+int Scan_Int_Word(FILE* stream, int* value);
+
+// Skips white space and tells whether what follows could begin a decimal
+// number (a digit, a sign or a point): 1, that character left in the
+// stream; 0 for anything else and at the end of the file. A reader of a
+// list that may end early asks it first, so that a damaged number is told
+// from the end of the list.
+int Number_Follows(FILE* stream);
+
+// The same for a whole text (a token already cut from its line, a command
+// line argument): leading and trailing white space is allowed, nothing
+// else. 1 with *value set; 0 when the text is no such number;
+// NUMBER_OUT_OF_RANGE / INT_TOO_LARGE as above.
+int Parse_Double_Word(const char* text, double* value);
+int Parse_Int_Word(const char* text, int* value);
 
 // Writes «text» (null as «»). 0 on success, 1 for a null stream or a failed
 // write.
@@ -114,7 +140,7 @@ int Find_Keyword_Line(FILE* stream, const char* keyword, int rewind_first);
 // on their first 510 characters). 0 when none does (the file is then at its
 // end). Else 1 with the file behind that line, and, when out is given and
 // "%d" reads a number right after the keyword, the number stored in *out
-// (left unchanged otherwise).
+// (left unchanged otherwise; also when it does not fit an int).
 int Find_Keyword_Int(const char* keyword, FILE* file, int* out);
 
 // Reads up to and including the next newline (or to end of file).

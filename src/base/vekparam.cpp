@@ -388,7 +388,7 @@ int Read_VEK_Param_Block(FILE* stream, int nInt, int nDouble, int nString, VEKPa
     }
     for (int i = 0; i < fd; i++) {
         double v;
-        if (fscanf(stream, " %lf", &v) != 1) return 0;
+        if (Scan_Double_Word(stream, &v) != 1) return 0;
         if (i < block->nDouble) block->doubles[i] = v;
     }
     if (fs == 0) return 1;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "base/textio.h"
 #include "platform/format.h"
 #include "platform/posix.h"
 #include "platform/sheets.h"
@@ -491,7 +492,6 @@ const char* Count_Word(int n) {
 
 void Parse_Date_Token(const char* text, int* first, int* second, char* four) {
     int a = 0, b = 0;
-    char c1 = 0, c2 = 0;
     char chars[5] = "???";
     if (text) {
         // The search starts at the second-to-last character, so a trailing
@@ -506,7 +506,26 @@ void Parse_Date_Token(const char* text, int* first, int* second, char* four) {
                 }
             }
         }
-        std::sscanf(token, "%d%c%d%c%4s", &a, &c1, &b, &c2, chars);
+        // As "%d%c%d%c%4s" reads it, but a number beyond an int is no
+        // number rather than a wrapped one.
+        auto space = [](const char* p) {
+            while (std::isspace(static_cast<unsigned char>(*p))) ++p;
+            return p;
+        };
+        const char* p = space(token);
+        const char* end = p;
+        if (Parse_Int(p, 10, &a, &end) == 1 && *end) {
+            p = space(end + 1);  // behind the first separator
+            if (Parse_Int(p, 10, &b, &end) == 1 && *end) {
+                p = space(end + 1);
+                size_t n = 0;
+                while (n < 4 && p[n] && !std::isspace(static_cast<unsigned char>(p[n]))) ++n;
+                if (n > 0) {
+                    std::memcpy(chars, p, n);
+                    chars[n] = '\0';
+                }
+            }
+        }
     }
     if (first) *first = a;
     if (second) *second = b;
@@ -574,7 +593,7 @@ int File_Replace_String(const char* file_name, const char* old_text, const char*
     if (!file_name || !old_text || !new_text || !*old_text) return 0;
     char native[VEK_MAX_PATH + 1];
     if (!VEK_Native_Path(native, sizeof native, file_name)) return 0;
-    FILE* in = std::fopen(native, "rb");
+    FILE* in = VEK_Open_Reading(native, VEK_READ_CAP_LIST, nullptr);
     if (!in) return 0;
     // The new copy is written beside the old file under a name of its own and
     // takes the old file's place only when complete.
@@ -605,7 +624,8 @@ int Check_Q7_Quer_Program(void) {
         const char* exec = VEKGetEnv("EXEC");
         char path[VEK_MAX_PATH + 1];
         if (exec && VEK_Join_Path(path, sizeof path, exec, "\\Q7-VUVE\\Q.exe")) {
-            FILE* f = std::fopen(path, "rb");
+            // A program is a file; a directory of its name is none.
+            FILE* f = VEK_Open_Reading(path, -1, nullptr);
             if (f) {
                 quer_present = 1;
                 std::fclose(f);

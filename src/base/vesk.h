@@ -127,7 +127,8 @@ const char* Count_Word(int n);
 // ---- Date-like tokens ----------------------------------------------------
 
 // Reads the last blank-separated token of text as "%d%c%d%c%4s". Numbers not
-// found are 0; the characters default to "???". four needs 5 bytes.
+// found (or beyond an int) are 0; the characters default to "???". four
+// needs 5 bytes.
 void Parse_Date_Token(const char* text, int* first, int* second, char* four);
 // By the second number, then the first, then the four characters.
 int Compare_Date_Tokens(const char* a, const char* b);

@@ -118,8 +118,12 @@ int Scan_NAD_List() {
         char rel[40], path[VEK_MAX_PATH + 1];
         std::snprintf(rel, sizeof rel, "NADS\\%d.NAD", n);
         if (!VEK_Join_Path(path, sizeof path, dram, rel)) break;
-        FILE* f = std::fopen(path, "r");
-        if (!f) break;
+        int refusal = VEK_READ_OK;
+        FILE* f = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
+        // The numbers run without gaps; one that is there but no file to
+        // read stays out of the list, the ones behind it do not.
+        if (!f && refusal == VEK_READ_MISSING) break;
+        if (!f) continue;
         char line[200];
         int id = 0;
         char name[GUILLEMET_NAME_SIZE] = "";
@@ -140,8 +144,10 @@ int Scan_NAD_List() {
 // recommended values are in force: a line on stderr in batch mode, a box
 // otherwise.
 static void report_unreadable(const char* name) {
+    const char* reason = NAD_Last_Load_Reason();
     if (VEK_Batch_Mode()) {
         std::fprintf(stderr, "NAD \"%s\" nicht lesbar: es gelten die EC-Standardparameter\n", name);
+        if (*reason) std::fprintf(stderr, "NAD \"%s\": %s\n", name, reason);
         return;
     }
     Init_Message();
@@ -149,6 +155,7 @@ static void report_unreadable(const char* name) {
     Fill_Message("%s", "Das Anwendungsdokument");
     Fill_Message("%s", name);
     Fill_Message("%s", "kann nicht gelesen werden.");
+    if (*reason) Fill_Message("(%s)", reason);
     Fill_Message("%s", "Es gelten die Empfehlungswerte");
     Fill_Message("%s", "der Eurocodes (EC-Standardparameter).");
     // A notice that asks nothing: it must not take an answer meant for a

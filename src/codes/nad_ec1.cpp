@@ -2,13 +2,13 @@
 // annex sets, variant, comparison, copy and release.
 #include "codes/nad_ec1.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "base/textio.h"
 #include "codes/nad.h"
+#include "codes/nad_text.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
 
@@ -72,7 +72,7 @@ int Read_WUSL_Table_Defs(NAD_EC1_Block* b) {
     if (!VEK_Join_Path(path, sizeof path, VEKGetEnv("DATA"), "NAD\\WUSL-Tabs.def") ||
         !VEK_Native_Path(native, sizeof native, path))
         return 0;
-    FILE* f = std::fopen(native, "r");
+    FILE* f = VEK_Open_Reading(native, VEK_READ_CAP_DATA, nullptr);
     if (!f) return 0;
     Free_WUSL_Tables(b);
     std::memset(b->options, 0, sizeof b->options);
@@ -125,12 +125,10 @@ void Read_WUSL_Tables(FILE* f, NAD_EC1_Block* b) {
         std::free(t->source);
         t->source = source;
         t->present = 1;
-        // A section cut short keeps the values read so far.
-        for (int i = 0; i < t->columns * t->rows; ++i) {
-            double v = 0;
-            if (std::fscanf(f, "%lf", &v) != 1 || !std::isfinite(v)) break;
-            t->values[i] = v;
-        }
+        // A section cut short keeps the values read so far; a damaged
+        // number ("0x10", "1e-400") ends it there too, and is not taken.
+        for (int i = 0; i < t->columns * t->rows; ++i)
+            if (NAD_Read_Optional_Double(f, &t->values[i]) != 1) break;
     }
 }
 
@@ -138,7 +136,7 @@ int Find_WUSL_Annex(const char* path, const char* name, NAD_EC1_Block* b) {
     if (!path || !name || !b) return 0;
     char native[WUSL_PATH_SIZE];
     if (!VEK_Native_Path(native, sizeof native, path)) return 0;
-    FILE* f = std::fopen(native, "r");
+    FILE* f = VEK_Open_Reading(native, VEK_READ_CAP_DATA, nullptr);
     if (!f) return 0;
     if (NAD_Verbose()) std::printf(" EC1: searching %s\n", name);
     char line[300];
@@ -240,8 +238,9 @@ int Write_WUSL_Annex(int append, const char* name, NAD_EC1_Block* b) {
     // into a new file that takes the old one's place only when complete, so
     // a failed write never leaves a half set at the end of the user's file.
     if (append) {
-        w.before = std::fopen(native, "rb");
-        if (!w.before && errno != ENOENT) return 0;
+        int refusal = VEK_READ_OK;
+        w.before = VEK_Open_Reading(native, VEK_READ_CAP_DATA, &refusal);
+        if (!w.before && refusal != VEK_READ_MISSING) return 0;
     }
     const int done = VEK_Write_File_Replacing(native, write_set, &w);
     if (w.before) std::fclose(w.before);

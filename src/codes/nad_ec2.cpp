@@ -341,7 +341,7 @@ static int read_ec2_base(NAD_Text_Reader& r, FILE* f, NAD_EC2_Block* b, int* v) 
     if (!NAD_Read_Int(&r, v)) return 0;
     if (*v != 12) {
         double x = 0;
-        if (std::sscanf(kept, "%lf", &x) != 1 || !std::isfinite(x)) return 0;
+        if (Parse_Double_Word(kept, &x) != 1) return 0;
         b->spare_value_2 = x;
     }
     return 1;

@@ -8,6 +8,7 @@
 
 #include "base/textio.h"
 #include "codes/nad_file.h"
+#include "codes/nad_text.h"
 
 static const double kTolerance = 0.0001;
 
@@ -111,17 +112,13 @@ int Write_NAD_EC3(FILE* f, const NAD_EC3_Block* b) {
            fputs(" ZO3-8 Parameter\n", f) >= 0 && Write_NAD_EC3_8(f, &b->ec3_8);
 }
 
-// A factor that is not finite is a read error, as in every other annex
-// block: a "nan" in the file must never reach a check or a print.
-static int read_double(FILE* f, double* v) {
-    double x = 0;
-    if (fscanf(f, "%lf", &x) != 1 || !std::isfinite(x)) return 0;
-    *v = x;
-    return 1;
-}
+// A factor that is no decimal number standing as a word, or not finite, is
+// a read error, as in every other annex block: a "nan" or a hexadecimal
+// "0x10" in the file must never reach a check or a print.
+static int read_double(FILE* f, double* v) { return Scan_Double_Word(f, v) == 1; }
 // A version or count that no int holds is a read error, never a wrapped
 // value that would select another layout.
-static int read_int(FILE* f, int* v) { return Scan_Int(f, 10, v) == 1; }
+static int read_int(FILE* f, int* v) { return Scan_Int_Word(f, v) == 1; }
 
 int Read_NAD_EC3_1(FILE* f, NAD_EC3_1_Record* r) {
     if (!r) return 1;
@@ -142,14 +139,16 @@ int Read_NAD_EC3_1(FILE* f, NAD_EC3_1_Record* r) {
     if (v > 2 && !read_double(f, &r->gamma_M_fi)) return 1;
     if (v > 3) {
         // A line broken off after any of its values is accepted: only the
-        // end of the file and an int that does not fit count as failure here.
+        // end of the file before its first value and a damaged number count
+        // as failure here.
         int* ints[2] = {&r->f_given, &r->kc_from_table};
         double* doubles[4] = {&r->lambda_LT0, &r->beta, &r->f, &r->k_c};
         const char order[] = "ddidid";  // the line's values in their order
         for (int i = 0, ni = 0, nd = 0; order[i]; i++) {
-            const int got = order[i] == 'i' ? Scan_Int(f, 10, ints[ni++]) : fscanf(f, "%lf", doubles[nd++]);
-            if (got == INT_TOO_LARGE || (got == EOF && i == 0)) return 1;
-            if (got != 1) break;
+            const int got = order[i] == 'i' ? NAD_Read_Optional_Int(f, ints[ni++])
+                                            : NAD_Read_Optional_Double(f, doubles[nd++]);
+            if (got < 0 || (got == 0 && i == 0 && std::feof(f))) return 1;
+            if (got == 0) break;
         }
     }
     return 0;
@@ -191,8 +190,11 @@ int Read_NAD_EC3(FILE* f, NAD_EC3_Block* b, int layout) {
             if (Read_NAD_EC3_1(f, &b->ec3_1)) return 0;
             double* slots[6] = {&b->ec3_8.gamma_M3,    &b->ec3_8.gamma_M4, &b->ec3_8.gamma_M5,
                                 &b->ec3_8.gamma_M6ser, &b->ec3_8.gamma_M7, &b->ec3_8.gamma_M3ser};
-            for (double* s : slots)
-                if (!read_double(f, s)) break;
+            for (double* s : slots) {
+                const int got = NAD_Read_Optional_Double(f, s);
+                if (got < 0) return 0;
+                if (got == 0) break;
+            }
             return 1;
         } else {
             return 0;

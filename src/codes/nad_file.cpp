@@ -4,6 +4,7 @@
 #include "codes/nad_file.h"
 
 #include <cassert>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "base/cp850.h"
 #include "base/textio.h"
 #include "codes/nad.h"
+#include "codes/nad_text.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
@@ -70,10 +72,10 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     if (!f || !r) return 0;
     // Numbers that no int holds make the file unreadable, never a wrapped id.
     int version = 0, used = -1;
-    if (fscanf(f, "NAD/Version%n", &used) == EOF || used < 0 || Scan_Int(f, 10, &version) != 1) return 0;
+    if (fscanf(f, "NAD/Version%n", &used) == EOF || used < 0 || Scan_Int_Word(f, &version) != 1) return 0;
     int id = 0;
-    const int got_id = Scan_Int(f, 10, &id);
-    if (got_id == INT_TOO_LARGE) return 0;
+    const int got_id = NAD_Read_Optional_Int(f, &id);
+    if (got_id < 0) return 0;
     if (got_id == 1) r->id = id;
     char name[GUILLEMET_NAME_SIZE];
     Read_Guillemet_Name(f, name);
@@ -84,8 +86,8 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
     // annex list and the active name keep it whole.
     NAD_Copy_Name(r->name, sizeof r->name, name);
     int variant = 0;
-    const int got_variant = Scan_Int(f, 10, &variant);
-    if (got_variant == INT_TOO_LARGE) return 0;
+    const int got_variant = NAD_Read_Optional_Int(f, &variant);
+    if (got_variant < 0) return 0;
     if (got_variant == 1) r->variant = variant;
     // Sections in any order; a missing one keeps what the block held. A
     // section that the file announces must be there whole, or the file would
@@ -109,7 +111,65 @@ int Read_NAD_File(FILE* f, NAD_Record* r) {
         !section("#EC6", [&] { return Read_NAD_EC6(f, &r->ec6); }) ||
         !section("#EC9", [&] { return Read_NAD_EC9(f, &r->ec9); }))
         return 0;
-    return missing && (writers_layout || missing == 6) ? 0 : 1;
+    if (missing && (writers_layout || missing == 6)) return 0;
+    return Check_NAD_Factors(r, nullptr) ? 1 : 0;
+}
+
+// The partial factors of steel and aluminium that the checks divide by,
+// with the names a message gives them.
+struct Named_Factor {
+    const char* name;
+    double value;
+};
+
+int Check_NAD_Factors(const NAD_Record* r, std::string* reason) {
+    if (!r) return 0;
+    const NAD_EC3_1_Record& a = r->ec3.ec3_1;
+    const NAD_EC3_8_Record& b = r->ec3.ec3_8;
+    const NAD_EC9_Block& c = r->ec9;
+    const Named_Factor factors[] = {
+        {"gamma_M0", a.gamma_M0},
+        {"gamma_M1", a.gamma_M1},
+        {"gamma_M2", a.gamma_M2},
+        {"gamma_M0 (au\xE1" "ergew\x94hnlich)", a.gamma_M0_acc},
+        {"gamma_M1 (au\xE1" "ergew\x94hnlich)", a.gamma_M1_acc},
+        {"gamma_M2 (au\xE1" "ergew\x94hnlich)", a.gamma_M2_acc},
+        {"gamma_M,fi", a.gamma_M_fi},
+        {"gamma_M3", b.gamma_M3},
+        {"gamma_M4", b.gamma_M4},
+        {"gamma_M5", b.gamma_M5},
+        {"gamma_M6,ser", b.gamma_M6ser},
+        {"gamma_M7", b.gamma_M7},
+        {"gamma_M3,ser", b.gamma_M3ser},
+        {"gamma_Mf", b.gamma_Mf_dt_low},
+        {"gamma_Mf", b.gamma_Mf_sl_low},
+        {"gamma_Mf", b.gamma_Mf_dt_high},
+        {"gamma_Mf", b.gamma_Mf_sl_high},
+        {"gamma_M,ser", b.gamma_Mser},
+        {"gamma_M0 (EN 1999)", c.gamma_M0},
+        {"gamma_M1 (EN 1999)", c.gamma_M1},
+        {"gamma_M2 (EN 1999)", c.gamma_M2},
+        {"gamma_Mp (EN 1999)", c.gamma_Mp},
+        {"gamma_Mw (EN 1999)", c.gamma_Mw},
+        {"gamma_Ms,ser (EN 1999)", c.gamma_Ms_ser},
+        {"gamma_Ms,ult (EN 1999)", c.gamma_Ms_ult},
+        {"gamma_Ma (EN 1999)", c.gamma_Ma},
+        {"gamma_Mp,ser (EN 1999)", c.gamma_Mp_ser},
+    };
+    for (const Named_Factor& f : factors) {
+        if (NAD_Factor_Usable(f.value)) continue;
+        if (reason) {
+            char line[160];
+            if (std::isfinite(f.value))
+                std::snprintf(line, sizeof line, "%s = %.6g liegt nicht zwischen %.1f und %.0f", f.name, f.value,
+                              NAD_FACTOR_MIN, NAD_FACTOR_MAX);
+            else
+                std::snprintf(line, sizeof line, "%s ist keine Zahl", f.name);
+            *reason = line;
+        }
+        return 0;
+    }
+    return 1;
 }
 
 static int write_annex(FILE* f, void* record) {
@@ -127,17 +187,27 @@ int Save_NAD_File(int n, const NAD_Record* r) {
 }
 
 static int g_last_load_damaged = 0;
+static std::string g_last_load_reason;
 
 int NAD_Last_Load_Damaged() { return g_last_load_damaged; }
+const char* NAD_Last_Load_Reason() { return g_last_load_reason.c_str(); }
 
 int Load_NAD(int n, const char* name, NAD_Record* r) {
     g_last_load_damaged = 0;
+    g_last_load_reason.clear();
     if (!r) return 0;
     char path[NAD_PATH_SIZE];
     const char* p = n ? user_annex_path(path, sizeof path, n) : builtin_annex_path(path, sizeof path, name);
     if (!p) return 0;
-    FILE* f = std::fopen(p, "r");
-    if (!f) return 0;
+    int refusal = VEK_READ_OK;
+    FILE* f = VEK_Open_Reading(p, VEK_READ_CAP_DATA, &refusal);
+    if (!f) {
+        // A file that is there but no file to read (a directory, a FIFO, a
+        // giant) is as damaged as a cut one.
+        g_last_load_damaged = refusal != VEK_READ_MISSING;
+        if (g_last_load_damaged) g_last_load_reason = VEK_Read_Refusal_Text(refusal);
+        return 0;
+    }
     int result = 0;
     // A file refused after some of its sections were read must leave none
     // of them behind: the caller then works with the values it put in. The
@@ -145,6 +215,7 @@ int Load_NAD(int n, const char* name, NAD_Record* r) {
     // their pointers.
     const NAD_Record before = *r;
     if (!Read_NAD_File(f, r)) {
+        Check_NAD_Factors(r, &g_last_load_reason);
         *r = before;
         g_last_load_damaged = 1;
     } else {
@@ -244,7 +315,9 @@ void Safeguard_Proper_Version() {
     const std::filesystem::path nads(path);
     if (std::filesystem::exists(nads, ec)) return;
     char old_path[NAD_PATH_SIZE];
-    FILE* old = VEK_Join_Path(old_path, sizeof old_path, dram, "NADs-EC2.DEF") ? std::fopen(old_path, "r") : nullptr;
+    FILE* old = VEK_Join_Path(old_path, sizeof old_path, dram, "NADs-EC2.DEF")
+                    ? VEK_Open_Reading(old_path, VEK_READ_CAP_DATA, nullptr)
+                    : nullptr;
     if (!old) {
         // Nothing to convert: the directory only marks the conversion done.
         if (!std::filesystem::create_directory(nads, ec) && !std::filesystem::exists(nads, ec))

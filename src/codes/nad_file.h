@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 struct NAD_Record;
 
@@ -37,6 +38,22 @@ int Load_NAD(int n, const char* name, NAD_Record* r);
 // 1 when the last Load_NAD found its file but refused what it holds (cut
 // short, damaged), 0 after a load that succeeded or found no file.
 int NAD_Last_Load_Damaged();
+// Why the last Load_NAD refused its file, when it can tell: a partial
+// factor out of range ("gamma_M2 = 0.1 liegt nicht zwischen 0.5 und 3") or
+// a file that is none ("keine Datei", "zu groß"); else "".
+const char* NAD_Last_Load_Reason();
+
+// Partial factors of an annex are taken within NAD_FACTOR_MIN ..
+// NAD_FACTOR_MAX only: a factor outside divides every resistance into
+// nonsense (0.1 makes a weld twelve times stronger, 1e300 prints 301
+// digits) and comes from a damaged or mistyped file.
+#define NAD_FACTOR_MIN 0.5
+#define NAD_FACTOR_MAX 3.0
+inline int NAD_Factor_Usable(double gamma) { return gamma >= NAD_FACTOR_MIN && gamma <= NAD_FACTOR_MAX; }
+// 1 when every partial factor of steel (EN 1993) and aluminium (EN 1999)
+// in the record is usable; else 0, with the first one named in *reason
+// (when given).
+int Check_NAD_Factors(const NAD_Record* r, std::string* reason);
 // The one-time conversion of the older combined annex file %DRAM%/NADs-EC2.DEF
 // into %DRAM%/NADS/1.NAD, 2.NAD, ... (one per "#NAD" section, every block
 // starting from its recommended values). The directory NADS appears only

@@ -96,7 +96,7 @@ void Load_NAD_Old_List() {
     if (standard) standard->flag = 0;
     char path[VEK_MAX_PATH + 1];
     const char* dram = std::getenv("DRAM");
-    FILE* f = dram && VEK_Join_Path(path, sizeof path, dram, "NADs-EC2.DEF") ? std::fopen(path, "r") : nullptr;
+    FILE* f = dram && VEK_Join_Path(path, sizeof path, dram, "NADs-EC2.DEF") ? VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr) : nullptr;
     if (f) {
         char line[200];
         while (std::fgets(line, sizeof line, f)) {

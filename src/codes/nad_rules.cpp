@@ -163,7 +163,7 @@ void Scan_Application_NADs() {
                     continue;
                 char path[VEK_MAX_PATH + 1];
                 if (!VEK_Join_Path(path, sizeof path, exec, (dir + "\\" + files.name).c_str())) continue;
-                FILE* f = std::fopen(path, "r");
+                FILE* f = VEK_Open_Reading(path, VEK_READ_CAP_SMALL, nullptr);
                 if (!f) continue;
                 if (read_definition(f, dir.c_str(), number, &g_rules[g_count])) ++g_count;
                 std::fclose(f);

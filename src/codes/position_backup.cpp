@@ -33,10 +33,11 @@ void Make_Path(char* field, const char* dir, const char* name, const char* suffi
     if (n < 0 || n >= POSITION_BACKUP_PATH_SIZE) field[0] = '\0';
 }
 
-FILE* Open_Native(const char* path, const char* mode) {
+// Every file here is opened for reading only, and only when it is a file.
+FILE* Open_Native(const char* path) {
     char native[VEK_MAX_PATH + 32];
     if (!path || !path[0] || !VEK_Native_Path(native, sizeof native, path)) return nullptr;
-    return std::fopen(native, mode);
+    return VEK_Open_Reading(native, VEK_READ_CAP_DATA, nullptr);
 }
 
 void Remove_File(const char* path) {
@@ -113,10 +114,10 @@ int Write_Position_To(const char* path) {
 int Write_Position_Backup(void) { return Write_Position_To(backup_path); }
 int Write_Position_Calc_Backup(void) { return Write_Position_To(calc_backup_path); }
 
-FILE* Open_Position_Backup(void) { return enabled ? Open_Native(backup_path, "rb") : nullptr; }
+FILE* Open_Position_Backup(void) { return enabled ? Open_Native(backup_path) : nullptr; }
 
 int Read_Position_From(Position_Read_Function read, const char* path) {
-    FILE* f = Open_Native(path, "rb");
+    FILE* f = Open_Native(path);
     if (!f) return 1;
     if (!read) {
         std::fclose(f);
@@ -130,8 +131,8 @@ int Read_Position_Calc_Backup(Position_Read_Function read) { return Read_Positio
 
 int Compare_Files(const char* path1, const char* path2) {
     if (!enabled) return 1;
-    FILE* a = Open_Native(path1, "rb");
-    FILE* b = Open_Native(path2, "rb");
+    FILE* a = Open_Native(path1);
+    FILE* b = Open_Native(path2);
     int result = !a || !b;
     while (!result) {
         char x[4096], y[4096];
@@ -212,7 +213,7 @@ int Recover_Position_Backup(void) {
 
 int Copy_Text_File_To(const char* target, const char* source) {
     char native[VEK_MAX_PATH + 32];
-    FILE* in = Open_Native(source, "rb");
+    FILE* in = Open_Native(source);
     if (!in) return 1;
     const int done = target && VEK_Native_Path(native, sizeof native, target) &&
                      VEK_Write_File_Replacing(native, Copy_Bytes, in);

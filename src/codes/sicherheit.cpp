@@ -1,11 +1,11 @@
 // The partial safety factors of a welded connection: refill from the active
 // annex, clear/copy/compare, the input-file block and the print text.
 //
-// A factor of 0 or less (a cleared record, a material kind without annex
-// values, a typed 0) would make every resistance infinite. Such a record is
-// kept as it is, but its print text marks the factor as failed and
-// Check_Safety_Factors reports it, so that no check built on it can end
-// with "ok".
+// A factor outside 0.5 .. 3 (a cleared record, a material kind without
+// annex values, a typed 0 or 1e300) would make every resistance infinite or
+// absurd. Such a record is kept as it is, but its print text marks the
+// factor as failed and Check_Safety_Factors reports it by name, so that no
+// check built on it can end with "ok".
 #include "codes/sicherheit.h"
 
 #include <cmath>
@@ -16,6 +16,7 @@
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "codes/nad.h"
+#include "codes/nad_file.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -127,16 +128,16 @@ int Write_Safety_Factors(FILE* f, const Sicherheitsbeiwerte_Record* r) {
 int Read_Safety_Factors(FILE* f, Sicherheitsbeiwerte_Record* r) {
     if (!f || !r) return 1;
     int v = 0;
-    if (Scan_Int(f, 10, &v) != 1) return 1;
+    if (Scan_Int_Word(f, &v) != 1) return 1;
     if (!Check_File_Version(v, SAFETY_BLOCK_VERSION, 0)) return 1;
-    if (Scan_Int(f, 10, &r->from_annex) != 1) return 1;
+    if (Scan_Int_Word(f, &r->from_annex) != 1) return 1;
     // Decimal numbers only: a factor stored as "nan", "inf" or with a damaged
     // byte is a damaged file, refused here rather than carried into every
     // check that divides by it.
     for (int i = 0; i < 9; ++i)
-        if (Scan_Double(f, annex_factor(r, i)) != 1) return 1;
-    if (v >= 1 && Scan_Double(f, &r->gamma_Mser) != 1) return 1;
-    if (v >= 2 && Scan_Double(f, &r->gamma_Mfi) != 1) return 1;
+        if (Scan_Double_Word(f, annex_factor(r, i)) != 1) return 1;
+    if (v >= 1 && Scan_Double_Word(f, &r->gamma_Mser) != 1) return 1;
+    if (v >= 2 && Scan_Double_Word(f, &r->gamma_Mfi) != 1) return 1;
     return 0;
 }
 
@@ -150,30 +151,40 @@ struct FactorLine {
     int bits;
 };
 
-// The last "%s" of each line takes the failure marker of a factor that no
-// check may divide by; it is empty for a usable factor, so the line keeps
-// its bytes.
+// The value goes in as its text (Factor_Text), the last "%s" takes the
+// failure marker of a factor that no check may divide by; it is empty for a
+// usable factor, so the line keeps its bytes.
 static const FactorLine kLines[] = {
-    {"%sBeanspruchbarkeit von Querschnitten └╬\\M0╬r = %.2lf%s\n"_cp, 0, "M0", true, 0x154},
-    {"%sBeanspruchbarkeit von Bauteilen bei Stabilitätsversagen └╬\\M1╬r = %.2lf%s\n"_cp, 1, "M1", true, 0x8},
-    {"%sBeanspruchbarkeit von Schrauben, Schweißnähten, Blechen auf Lochleibung └╬\\M2╬r = %.2lf%s\n"_cp, 2,
+    {"%sBeanspruchbarkeit von Querschnitten └╬\\M0╬r = %s%s\n"_cp, 0, "M0", true, 0x154},
+    {"%sBeanspruchbarkeit von Bauteilen bei Stabilitätsversagen └╬\\M1╬r = %s%s\n"_cp, 1, "M1", true, 0x8},
+    {"%sBeanspruchbarkeit von Schrauben, Schweißnähten, Blechen auf Lochleibung └╬\\M2╬r = %s%s\n"_cp, 2,
      "M2", true, 0x73},
-    {"%sGleitfestigkeit (Kategorie C) └╬\\M3╬r = %.2lf%s\n"_cp, 3, "M3", true, 0x100},
-    {"%sGleitfestigkeit im GZG (Kategorie B) └╬\\M3,ser╬r = %.2lf%s\n"_cp, 8, "M3,ser", true, 0x80},
-    {"%sLochleibungsbeanspruchbarkeit von Injektionsschrauben └╬\\M4╬r = %.2lf%s\n"_cp, 4, "M4", true, 0x20},
-    {"%sBeanspruchbarkeit von Bolzen im GZG └╬\\M6,ser╬r = %.2lf%s\n"_cp, 6, "M6,ser", true, 0x40},
-    {"%sBeanspruchbarkeit von Hohlprofilverbindungen └╬\\M5╬r = %.2lf%s\n"_cp, 5, "M5", false, 0x1000},
-    {"%sVorspannung hochfester Schrauben └╬\\M7╬r = %.2lf%s\n"_cp, 7, "M7", true, 0x200},
-    {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %.2lf%s\n"_cp, 9, "M,ser", true, 0x400},
-    {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %.2lf%s\n"_cp, 10, "M,fi", true, 0x800},
+    {"%sGleitfestigkeit (Kategorie C) └╬\\M3╬r = %s%s\n"_cp, 3, "M3", true, 0x100},
+    {"%sGleitfestigkeit im GZG (Kategorie B) └╬\\M3,ser╬r = %s%s\n"_cp, 8, "M3,ser", true, 0x80},
+    {"%sLochleibungsbeanspruchbarkeit von Injektionsschrauben └╬\\M4╬r = %s%s\n"_cp, 4, "M4", true, 0x20},
+    {"%sBeanspruchbarkeit von Bolzen im GZG └╬\\M6,ser╬r = %s%s\n"_cp, 6, "M6,ser", true, 0x40},
+    {"%sBeanspruchbarkeit von Hohlprofilverbindungen └╬\\M5╬r = %s%s\n"_cp, 5, "M5", false, 0x1000},
+    {"%sVorspannung hochfester Schrauben └╬\\M7╬r = %s%s\n"_cp, 7, "M7", true, 0x200},
+    {"%sGebrauchstauglichkeit └╬\\M,ser╬r = %s%s\n"_cp, 9, "M,ser", true, 0x400},
+    {"%sBeanspruchbarkeit von Bauteilen im Brandfall └╬\\M,fi╬r = %s%s\n"_cp, 10, "M,fi", true, 0x800},
 };
 
 static bool selected(const FactorLine& l, int mask) { return mask == 0 ? l.in_mask0 : (mask & l.bits) != 0; }
 
-// A factor below 0.01 divides every resistance into nonsense or overflow (a
-// 1e-308 of a damaged file made the resistance infinite and every
-// utilisation 0): not usable, like 0 and a non-number.
-static bool usable(double gamma) { return std::isfinite(gamma) && gamma >= 0.01; }
+// A factor outside 0.5 .. 3 divides every resistance into nonsense or
+// overflow (a 1e-308 of a damaged file made the resistance infinite and
+// every utilisation 0, a 1e300 printed 301 digits): not usable, like 0 and
+// a non-number.
+static bool usable(double gamma) { return NAD_Factor_Usable(gamma) != 0; }
+
+// The value as printed: two decimals, as long as that is a short text; a
+// huge factor in exponent form, a non-number in words.
+static std::string Factor_Text(double gamma) {
+    char text[32];
+    if (!std::isfinite(gamma)) return "keine Zahl";
+    std::snprintf(text, sizeof text, std::fabs(gamma) < 1e9 ? "%.2lf" : "%.2e", gamma);
+    return text;
+}
 
 void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mask) {
     if (!r || !oli) return;
@@ -187,7 +198,7 @@ void Print_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int ma
         if (!selected(l, mask)) continue;
         const double v = field_value(r, l.field);
         const std::string marker = usable(v) ? std::string() : std::string("  ") + Mark_Not_Ok();
-        OLI_printf(oli, l.format, prefix, v, marker.c_str());
+        OLI_printf(oli, l.format, prefix, Factor_Text(v).c_str(), marker.c_str());
     }
 }
 
@@ -200,8 +211,8 @@ int Check_Safety_Factors(const Sicherheitsbeiwerte_Record* r, FILE* oli, int mas
         if (usable(v)) continue;
         failed = 1;
         if (oli)
-            OLI_printf(oli, "%sTeilsicherheitsbeiwert └╬\\%s╬r = %.2lf ungültig  %s\n"_cp, "", l.subscript, v,
-                       Mark_Not_Ok());
+            OLI_printf(oli, "%sTeilsicherheitsbeiwert └╬\\%s╬r = %s ungültig (nicht zwischen 0.5 und 3)  %s\n"_cp,
+                       "", l.subscript, Factor_Text(v).c_str(), Mark_Not_Ok());
     }
     return failed;
 }

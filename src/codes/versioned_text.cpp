@@ -7,6 +7,7 @@
 
 #include "base/cp850.h"
 #include "base/rounding.h"
+#include "base/textio.h"
 #include "base/vesk.h"
 #include "dialogs/messages.h"
 
@@ -60,7 +61,7 @@ void Too_New_Message(void) {
 
 int Read_Version(double* into, double highest) {
     Skip();
-    if (!read_file || std::fscanf(read_file, "%lf", into) != 1) return 1;
+    if (!read_file || Scan_Double_Word(read_file, into) != 1) return 1;
     if (*into > highest) {
         Too_New_Message();
         return 2;
@@ -162,14 +163,14 @@ int Read_Versioned_Value(void* destination, char type, double introduced, double
         case 'd': {
             double v;
             Skip();
-            if (std::fscanf(read_file, "%lf", &v) != 1) return 1;
+            if (Scan_Double_Word(read_file, &v) != 1) return 1;
             *static_cast<double*>(destination) = v;
             return 0;
         }
         case 'i': {
             int v;
             Skip();
-            if (std::fscanf(read_file, "%d", &v) != 1) return 1;
+            if (Scan_Int_Word(read_file, &v) != 1) return 1;
             *static_cast<int*>(destination) = v;
             return 0;
         }
@@ -228,7 +229,7 @@ int Read_Versioned_Counted_Text(char** text, double introduced, const char* defa
     }
     int n;
     Skip();
-    if (!read_file || std::fscanf(read_file, "%d", &n) != 1) return 1;
+    if (!read_file || Scan_Int_Word(read_file, &n) != 1) return 1;
     if (n <= 0) return 0;
     // A damaged length must not ask for more memory than the file holds.
     const long here = std::ftell(read_file);
@@ -252,7 +253,7 @@ int Read_Versioned_Counted_Text(char** text, double introduced, const char* defa
 int Read_Current_Int(void) {
     int v;
     Skip();
-    if (!read_file || std::fscanf(read_file, "%d", &v) != 1) return 1;
+    if (!read_file || Scan_Int_Word(read_file, &v) != 1) return 1;
     return v;
 }
 

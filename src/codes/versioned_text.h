@@ -9,6 +9,9 @@
 //                                 written as the byte 0x8C, the empty text
 //                                 as the marker word "!º$%&/()=?"
 // Lines that begin with '#' are comments and are skipped before every read.
+// Numbers are decimal numbers standing as whole words: "nan", "inf", a
+// hexadecimal form, a number beyond a double or an int, or one so small
+// that it would read as 0, is a read error.
 //
 // The module keeps one current read file and one current write file and a
 // stack of 20 versions (entry 0 the data version, one more per structure).

@@ -10,7 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -172,6 +175,115 @@ void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext
     if (ext) copy_bounded(ext, VEK_MAX_PATH + 1, ex);
 }
 
+FILE* VEK_Open_Reading(const char* path, long long max_bytes, int* refusal)
+{
+    if (refusal) *refusal = VEK_READ_OK;
+    auto refuse = [refusal](int why, int error) -> FILE* {
+        if (refusal) *refusal = why;
+        errno = error;
+        return nullptr;
+    };
+    if (!path || !*path) return refuse(VEK_READ_MISSING, ENOENT);
+    const std::string native = VEK_Native_String(path);
+    // Without O_NONBLOCK the open of a FIFO waits for a writer: the kind is
+    // asked of the open descriptor, so nothing can swap the file between
+    // the question and the reading.
+    const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return refuse(error == ENOENT || error == ENOTDIR ? VEK_READ_MISSING : VEK_READ_DENIED, error);
+    }
+    struct stat st;
+    int why = VEK_READ_OK, error = 0;
+    if (fstat(fd, &st) != 0) {
+        why = VEK_READ_DENIED;
+        error = errno;
+    } else if (!S_ISREG(st.st_mode)) {
+        why = VEK_READ_NOT_A_FILE;
+        error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
+    } else if (max_bytes >= 0 && static_cast<long long>(st.st_size) > max_bytes) {
+        why = VEK_READ_TOO_LARGE;
+        error = EFBIG;
+    } else {
+        const int flags = fcntl(fd, F_GETFL);
+        if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            why = VEK_READ_DENIED;
+            error = errno;
+        }
+    }
+    FILE* f = why == VEK_READ_OK ? fdopen(fd, "rb") : nullptr;
+    if (f) return f;
+    if (why == VEK_READ_OK) {
+        why = VEK_READ_DENIED;
+        error = errno;
+    }
+    close(fd);
+    return refuse(why, error);
+}
+
+const char* VEK_Read_Refusal_Text(int refusal)
+{
+    switch (refusal) {
+    case VEK_READ_OK: return "";
+    case VEK_READ_MISSING: return "nicht vorhanden";
+    case VEK_READ_NOT_A_FILE: return "keine Datei";
+    case VEK_READ_TOO_LARGE: return "zu gro\xE1";
+    default: return "nicht lesbar";
+    }
+}
+
+namespace {
+
+// The temporaries this process is writing now: a save's own temporary is
+// never stale to a save that runs inside its writer.
+std::vector<std::string> live_temporaries;
+
+// Characters of the target's name in a temporary's name: ".vek-", the
+// process id, "-", the name, "-XXXXXX" within the 255 bytes of a name.
+constexpr size_t kTempNameRoom = 255 - 5 - 10 - 1 - 7;
+
+// 1 when `entry` (a name in the target's directory) is a temporary of a
+// save of the target named `stem` whose writer is gone.
+bool Stale_Temporary(const std::string& dir, const char* entry, const std::string& stem)
+{
+    static const char kHead[] = ".vek-";
+    if (std::strncmp(entry, kHead, sizeof kHead - 1) != 0) return false;
+    const char* p = entry + sizeof kHead - 1;
+    char* after = nullptr;
+    errno = 0;
+    const long pid = std::strtol(p, &after, 10);
+    if (after == p || *after != '-' || errno != 0 || pid <= 0) return false;
+    const std::string rest(after + 1);
+    if (rest.size() != stem.size() + 7 || rest.compare(0, stem.size(), stem) != 0 || rest[stem.size()] != '-')
+        return false;
+    const std::string path = dir + entry;
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (std::time(nullptr) - st.st_mtime > VEK_STALE_TEMP_SECONDS) return true;
+    if (pid == static_cast<long>(getpid())) {
+        for (const std::string& live : live_temporaries)
+            if (live == path) return false;
+        return true;
+    }
+    // A process id no process has: its writer was killed. (kill with
+    // signal 0 only asks; EPERM means the process is there.)
+    return kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes the stale temporaries of earlier saves of the target.
+void Remove_Stale_Temporaries(const std::string& dir, const std::string& stem)
+{
+    DIR* d = opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return;
+    std::vector<std::string> stale;
+    while (const dirent* e = readdir(d))
+        if (Stale_Temporary(dir, e->d_name, stem)) stale.push_back(dir + e->d_name);
+    closedir(d);
+    for (const std::string& name : stale) unlink(name.c_str());
+}
+
+}  // namespace
+
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
 {
     if (!path || !*path || !write) return 0;
@@ -194,8 +306,10 @@ int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* conte
         mode = 0666 & ~mask;
     }
     const size_t slash = target.find_last_of('/');
-    std::string templ = (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) +
-                        ".vek-XXXXXX";
+    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string stem = target.substr(dir.size()).substr(0, kTempNameRoom);
+    Remove_Stale_Temporaries(dir, stem);
+    const std::string templ = dir + ".vek-" + std::to_string(getpid()) + "-" + stem + "-XXXXXX";
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
@@ -206,15 +320,21 @@ int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* conte
         unlink(name.data());
         return 0;
     }
+    live_temporaries.emplace_back(name.data());
     bool ok = write(f, context) == 1;
     if (std::fflush(f) != 0 || std::ferror(f)) ok = false;
     if (ok && fchmod(fd, mode) != 0) ok = false;
     if (std::fclose(f) != 0) ok = false;
     if (!ok || std::rename(name.data(), target.c_str()) != 0) {
         unlink(name.data());
-        return 0;
+        ok = false;
     }
-    return 1;
+    for (size_t i = live_temporaries.size(); i-- > 0;)
+        if (live_temporaries[i] == name.data()) {
+            live_temporaries.erase(live_temporaries.begin() + static_cast<long>(i));
+            break;
+        }
+    return ok ? 1 : 0;
 }
 
 int _flushall(void)

@@ -71,6 +71,44 @@ void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext
  * untouched and no temporary is left.  `path` may use "\" or "/". */
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context);
 
+/* The temporaries are named ".vek-<pid>-<target's name>-XXXXXX" (the name
+ * cut to fit): a save that is killed leaves its temporary behind, and the
+ * next save of the same target removes those whose writer is gone (no
+ * process has that id, or it is this process and not writing it now) or
+ * that have not been touched for VEK_STALE_TEMP_SECONDS.  A temporary of a
+ * save that runs at the same time in another process stays. */
+enum { VEK_STALE_TEMP_SECONDS = 24 * 60 * 60 };
+
+/* Opening a file for reading, for every reader of a file that a user or
+ * another program hands over.  Only a regular file is opened: a directory,
+ * a FIFO, a device or a socket is refused without waiting for a writer and
+ * without reading from it (a FIFO would hang the reader, a device such as
+ * /dev/zero would feed it forever); so is a file larger than the cap of its
+ * kind.  Why a file was refused: */
+enum VEK_Read_Refusal {
+    VEK_READ_OK = 0,
+    VEK_READ_MISSING,     /* no such file (errno ENOENT or ENOTDIR) */
+    VEK_READ_DENIED,      /* there, but it cannot be opened (errno says why) */
+    VEK_READ_NOT_A_FILE,  /* a directory (errno EISDIR) or a FIFO, device, socket (ENODEV) */
+    VEK_READ_TOO_LARGE,   /* beyond the cap (errno EFBIG) */
+};
+
+/* Caps by kind, in bytes: a file larger than its kind ever is, is damaged
+ * or not the file meant. */
+#define VEK_READ_CAP_SMALL (1LL << 20)    /* answers of tools, titles, version files */
+#define VEK_READ_CAP_DATA (256LL << 20)   /* input, annex, exchange, control-word, mask, catalogue files */
+#define VEK_READ_CAP_LIST (4LL << 30)     /* print lists, plot files, pictures */
+
+/* Opens `path` ("\" or "/") for reading in binary mode, when it is a
+ * regular file of at most max_bytes bytes.  Returns the stream, or null
+ * with *refusal (when given) set to why and errno set as listed above; on
+ * success *refusal is VEK_READ_OK.  Never blocks on the file's kind. */
+FILE* VEK_Open_Reading(const char* path, long long max_bytes, int* refusal);
+
+/* The reason in words for a message ("nicht vorhanden", "nicht lesbar",
+ * "keine Datei", "zu groß", code page 850); "" for VEK_READ_OK. */
+const char* VEK_Read_Refusal_Text(int refusal);
+
 /* Flushes every open output stream; returns 0. */
 int _flushall(void);
 

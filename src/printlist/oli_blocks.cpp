@@ -92,9 +92,9 @@ int Oli_Picture_End(FILE* stream) {
 OliRasterSettings Oli_Default_Raster_Settings(void) { return {0, 300, 1.0, 1.0, 10.0, 0.0}; }
 
 // The whole file's bytes into out; false when it cannot be opened or read
-// (a directory, a read error).
+// (a directory, a FIFO, a device, a file beyond any picture, a read error).
 static bool Read_Whole_File(const char* name, std::string* out) {
-    FILE* file = std::fopen(VEK_Native_String(name).c_str(), "rb");
+    FILE* file = VEK_Open_Reading(name, VEK_READ_CAP_DATA, nullptr);
     if (!file) return false;
     char buf[65536];
     size_t n;
@@ -210,7 +210,7 @@ int Get_Picture_Info(const char* picture_file, OLI_GRAPHIC_Picture_Info* info) {
     if (VEK_Join_Path(tool, sizeof tool, exec, "rastomat.exe")) {
         const char* argv[] = {tool, picture_file, temp, nullptr};
         if (VEKSpawnv(0, tool, argv) >= 0) {
-            FILE* answer = std::fopen(temp, "r");
+            FILE* answer = VEK_Open_Reading(temp, VEK_READ_CAP_SMALL, nullptr);
             if (answer) {
                 result = Read_Picture_Info(answer, info);
                 std::fclose(answer);

@@ -25,7 +25,8 @@ char* Read_Program_Version_File(const char* directory) {
     char path[VEK_MAX_PATH + 1];
     if (!VEK_Join_Path(dir, sizeof dir, exec, directory) || !VEK_Join_Path(path, sizeof path, dir, "VERSION"))
         return nullptr;
-    FILE* f = std::fopen(path, "rb");
+    // A directory, FIFO or device in its place is no version file.
+    FILE* f = VEK_Open_Reading(path, VEK_READ_CAP_SMALL, nullptr);
     if (!f) return nullptr;
 
     // The first line holds the text; only a real line end is cut, so a last

@@ -1,8 +1,10 @@
 // xmasque: section mask file and dumps.
 #include "section/xmasque.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "base/invariant.h"
 #include "base/textio.h"
@@ -109,11 +111,40 @@ int Write_Querschnitt(FILE* stream, const Querschnitt* section) {
 // a number beyond the int is refused, never wrapped.
 static bool Read_Int(FILE* f, int* v, int base = 10) { return Scan_Int(f, base, v) == 1; }
 
-static bool Read_Double(FILE* f, double* v) {
-    return std::fscanf(f, " %lf", v) == 1 && std::isfinite(*v);
-}
+// A decimal number standing as a word, finite and in range.
+static bool Read_Double(FILE* f, double* v) { return Scan_Double_Word(f, v) == 1; }
 
 static bool Read_Count(FILE* f, int* n) { return Read_Int(f, n) && *n >= 0; }
+
+// The internal numbers name one element each across the whole section, and
+// the references of edges and groups go by them: a number below 1 (which
+// the section would replace by one of its own) or one that another element
+// already has is a damaged file, never a second element of that number.
+static bool Intern_Free(const Querschnitt* q, int intern) {
+    if (!q) return true;
+    return intern >= 1 && !Find_Querschnittsknoten_Intern(q, intern) && !Find_Querschnittskante_Intern(q, intern) &&
+           !Find_Spannungsdehnungslinie_Intern(q, intern) && !Find_Querschnittsgruppe_Intern(q, intern);
+}
+
+// An area's edges close its outline: every node ends an even number of
+// them. An open outline encloses no area.
+static bool Outline_Closed(const Querschnittsgruppe* g) {
+    std::vector<const Querschnittsknoten*> ends;
+    for (int i = 0; i < Get_Flaeche_Kanten_Count(g); ++i) {
+        const Querschnittskante* e = Get_Flaeche_Kante(g, i);
+        if (!e) return false;
+        ends.push_back(e->anf);
+        ends.push_back(e->end);
+    }
+    std::sort(ends.begin(), ends.end());
+    for (size_t i = 0; i < ends.size();) {
+        size_t j = i;
+        while (j < ends.size() && ends[j] == ends[i]) ++j;
+        if ((j - i) % 2 != 0) return false;
+        i = j;
+    }
+    return true;
+}
 
 // The name between 0xAE and 0xAF after optional white space; an empty name
 // is valid, one longer than XMASQUE_NAME_MAX bytes or without its closing
@@ -150,8 +181,8 @@ int Read_Element_Header(FILE* stream, const Querschnitt_Elementtyp* type, Quersc
 Querschnittsknoten* Read_Querschnittsknoten(FILE* stream, Querschnitt* section) {
     Querschnitt_Element h;
     double y, z;
-    if (!Read_Element_Header(stream, &Querschnittsknoten_Typ, &h) || !Read_Double(stream, &y) ||
-        !Read_Double(stream, &z))
+    if (!Read_Element_Header(stream, &Querschnittsknoten_Typ, &h) || !Intern_Free(section, h.intern) ||
+        !Read_Double(stream, &y) || !Read_Double(stream, &z))
         return nullptr;
     Querschnittsknoten* n = New_Querschnittsknoten(h.number, y, z);
     if (!n) return nullptr;
@@ -167,7 +198,7 @@ Querschnittskante* Read_Querschnittskante(FILE* stream, Querschnitt* section) {
     Querschnitt_Element h;
     int bogen, a, b;
     double stich;
-    if (!section || !Read_Element_Header(stream, &Querschnittskante_Typ, &h) ||
+    if (!section || !Read_Element_Header(stream, &Querschnittskante_Typ, &h) || !Intern_Free(section, h.intern) ||
         !Read_Int(stream, &bogen) || !Read_Int(stream, &a) || !Read_Int(stream, &b) ||
         !Read_Double(stream, &stich))
         return nullptr;
@@ -188,7 +219,7 @@ static Spannungsdehnungslinie* Read_Kurve(FILE* stream, Querschnitt* section, bo
     Querschnitt_Element h;
     int typ;
     char name[XMASQUE_NAME_MAX + 1];
-    if (!Read_Element_Header(stream, &Spannungsdehnungslinie_Typ, &h) ||
+    if (!Read_Element_Header(stream, &Spannungsdehnungslinie_Typ, &h) || !Intern_Free(section, h.intern) ||
         !Read_Int(stream, &typ, 0) || !Read_Name(stream, name, sizeof name))
         return nullptr;
     Spannungsdehnungslinie_Parameter p{};
@@ -254,7 +285,7 @@ static bool Read_Mitglieder(FILE* f, Querschnitt* q, Querschnittsgruppe* g) {
 Querschnittsgruppe* Read_Querschnittsgruppe(FILE* stream, Querschnitt* section) {
     Querschnitt_Element h;
     int art, kurve;
-    if (!section || !Read_Element_Header(stream, &Querschnittsgruppe_Typ, &h) ||
+    if (!section || !Read_Element_Header(stream, &Querschnittsgruppe_Typ, &h) || !Intern_Free(section, h.intern) ||
         !Read_Int(stream, &art) || !Read_Int(stream, &kurve))
         return nullptr;
     Spannungsdehnungslinie* c = Find_Spannungsdehnungslinie_Intern(section, kurve);
@@ -277,7 +308,7 @@ Querschnittsgruppe* Read_Querschnittsgruppe(FILE* stream, Querschnitt* section) 
     }
     if (!g) return nullptr;
     g->header.intern = h.intern;
-    if ((art != QG_KREIS && !Read_Mitglieder(stream, section, g)) ||
+    if ((art != QG_KREIS && !Read_Mitglieder(stream, section, g)) || (art == QG_FLAECHE && !Outline_Closed(g)) ||
         !Add_Querschnittsgruppe(section, g)) {
         Free_Querschnittsgruppe(g);
         return nullptr;

@@ -33,7 +33,10 @@ int Write_Querschnittsgruppe(FILE* stream, const Querschnittsgruppe* group);
 // Readers: the element (added to the section when one is given), or null on
 // any failure, which frees what the failed read created and drops the
 // references it took. A whole-section read resolves curve references after
-// all curves are read, so a curve may refer to a later one.
+// all curves are read, so a curve may refer to a later one. Refused as
+// damaged: an internal number below 1 or one that another element of the
+// section already has, an area whose edges do not close its outline, a
+// number that is no decimal word (as Scan_Double_Word reads it).
 Querschnitt* Read_Querschnitt(FILE* stream);
 int Read_Element_Header(FILE* stream, const Querschnitt_Elementtyp* type, Querschnitt_Element* header);
 Querschnittsknoten* Read_Querschnittsknoten(FILE* stream, Querschnitt* section);

@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
+#include "base/textio.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/events.h"
@@ -35,13 +37,29 @@ bool Next_Line(FILE* file, std::string* line) {
 
 bool Is_Separator(char c) { return c == ' ' || c == ';'; }
 
+// Why the last read refused its file ("" when it refused nothing).
+std::string refusal;
+
+bool Is_Letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
 // The number at the start of the token (commas as decimal points), read in
-// single precision; false when the token starts with no finite number.
+// single precision. A number may carry a unit ("12kN" is 12); anything else
+// is damage: a token that is no decimal number ("nan", "inf", "N"), a
+// number beyond a float or so small that a float holds it as 0, a
+// hexadecimal form ("0x10"), an exponent mark without digits ("1e"), a
+// second point ("1,5,3").
 bool Token_Value(std::string token, double* value) {
     for (char& c : token)
         if (c == ',') c = '.';
-    float f = 0.0f;
-    if (std::sscanf(token.c_str(), "%f", &f) != 1 || !std::isfinite(f)) return false;
+    double wide = 0.0;
+    const char* end = nullptr;
+    if (Parse_Double(token.c_str(), &wide, &end) != 1) return false;
+    const char unit = *end;
+    if (unit && (!Is_Letter(unit) || unit == 'e' || unit == 'E' || unit == 'x' || unit == 'X')) return false;
+    // The float nearest to the decimal text itself, as "%f" gives it.
+    const std::string number(token.c_str(), static_cast<size_t>(end - token.c_str()));
+    const float f = std::strtof(number.c_str(), nullptr);
+    if (!std::isfinite(f) || (f == 0.0f && wide != 0.0)) return false;
     *value = f;
     return true;
 }
@@ -69,21 +87,41 @@ void Store_Name(const Sink& s, int g, const char* text) {
     while (n > 0 && name[n - 1] == '\r') name[--n] = '\0';
 }
 
+// The refusal of a damaged file: the line (counted from where the reading
+// began) and the token, cut to a length a message can show.
+int Refuse(int line, const std::string& what) {
+    char text[200];
+    std::snprintf(text, sizeof text, "Zeile %d: %s", line, what.c_str());
+    refusal = text;
+    return 0;
+}
+
 // Reads the block of the letter from the file's position into the sink.
 // With rewind set, the file goes back to the start of the control line
-// that ends the block. Returns the number of complete groups.
+// that ends the block. Returns the number of complete groups; 0 with the
+// refusal set for a damaged block (a token that is no number, a last group
+// left incomplete): a damaged file gives nothing, never the groups before
+// the damage.
 int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
+    refusal.clear();
     std::string line;
     char current = '\0';
     bool in_block = false;
-    int groups = 0, k = 0;
+    int groups = 0, k = 0, number = 0, last_value_line = 0;
+    // An incomplete group at the block's end is a cut file.
+    auto finish = [&]() {
+        if (k == 0) return groups;
+        return Refuse(last_value_line, "unvollst\x84ndige Kombination (" + std::to_string(k) + " von " +
+                                           std::to_string(s.n) + " Werten)");
+    };
     for (;;) {
         const long line_start = std::ftell(file);
         if (!Next_Line(file, &line)) break;
+        ++number;
         if (!line.empty() && line[0] == '#') {
             if (in_block) {
                 if (rewind && line_start >= 0) std::fseek(file, line_start, SEEK_SET);
-                return groups;
+                return finish();
             }
             current = line.size() > 1 ? line[1] : '\0';
             continue;
@@ -96,8 +134,12 @@ int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
             if (p >= line.size()) break;
             size_t e = p;
             while (e < line.size() && !Is_Separator(line[e])) ++e;
+            const std::string token = line.substr(p, e - p);
             double v = 0.0;
-            if (!Token_Value(line.substr(p, e - p), &v)) return groups;
+            if (!Token_Value(token, &v))
+                return Refuse(number, "\"" + token.substr(0, 40) + (token.size() > 40 ? "..." : "") +
+                                          "\" ist keine Zahl");
+            last_value_line = number;
             Store_Value(s, groups, k, v);
             p = e;
             if (++k < s.n) continue;
@@ -112,7 +154,7 @@ int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
             if (named) break;
         }
     }
-    return groups;
+    return finish();
 }
 
 // ---- the dialog's state, kept for the run ----
@@ -141,6 +183,13 @@ void Prepare_Chooser() {
     InitVEKGetFileNameEx(&dialog.request, 0, "Dateiname", dialog.directory, "alle Dateien (*.*)", 0, 0, 0,
                          VEK_FILE_NAME_SIZE);
     dialog.request_ready = true;
+}
+
+// The name in the field without its padding.
+std::string Chosen_Name() {
+    std::string name(dialog.name);
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
 }
 
 // Drive and directory of a chosen path, the chooser's next start.
@@ -178,8 +227,14 @@ bool Write_Circle(FILE* file, double r, int points) {
 
 }  // namespace
 
-FILE* Open_File_Dialog(int mode) {
-    if (VEK_Batch_Mode()) return nullptr;
+namespace {
+
+// The dialog: on OK, `take` gets the name without its trailing blanks
+// while the sheet still stands (empty when none was given); Break, the
+// window's close and the batch run call nothing.
+template <class Take>
+void Run_File_Dialog(int mode, Take take) {
+    if (VEK_Batch_Mode()) return;
     Start_Dialog_State();
     if (!dialog.placed) {
         dialog.cx = NPIXEL_X / 2;
@@ -193,7 +248,7 @@ FILE* Open_File_Dialog(int mode) {
     const int buffer = pxBuff(PX_BUFFER_QUERY);
     char title[64];
     std::snprintf(title, sizeof title, "DATEI ÖFFNEN ZUM %s"_cp, mode ? "SCHREIBEN" : "LESEN");
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, title, 5, 1)) return nullptr;
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, title, 5, 1)) return;
     Draw_Funny_Text_to_PS(x1 + 11, y1 + 51, "Bitte geben Sie den Dateinamen mit dem gesamten Pfad ein:", 0x1000, 0);
     const int field = Add_Text_to_PS(x1 + 12, y1 + 59, 45, dialog.name, 1, 14);
     Set_Text_Button_to_ScrollMode(field, CTRLWORD_FILE_NAME);
@@ -208,7 +263,6 @@ FILE* Open_File_Dialog(int mode) {
     pxDrawTransparentDIB("expl_but.bmp", x1 + 397, y1 + 61, x1 + 414, y1 + 78, 201, -1, -1, -1, -1);
     Snap_Colored_Layout_of_Single_Button(browse);
 
-    FILE* file = nullptr;
     for (;;) {
         const int code = Edit_Prop_Sheet();
         if (code == 14) {
@@ -224,12 +278,7 @@ FILE* Open_File_Dialog(int mode) {
                 Change_Activity_PS(field, 1);
             }
         } else if (code == 16) {
-            char name[CTRLWORD_FILE_NAME + 1];
-            std::snprintf(name, sizeof name, "%s", dialog.name);
-            size_t n = std::strlen(name);
-            while (n > 0 && name[n - 1] == ' ') name[--n] = '\0';
-            file = n ? std::fopen(VEK_Native_String(name).c_str(), mode ? "w" : "r") : nullptr;
-            if (!file) PrintMessage("Die Datei: %s kann nicht geöffnet werden."_cp, name);
+            take(Chosen_Name().c_str());
             break;
         } else if (code == 15 || code == VEK_CLOSE_CODE || code == 0) {
             break;
@@ -240,13 +289,37 @@ FILE* Open_File_Dialog(int mode) {
     dialog.cx += dx;
     dialog.cy += dy;
     Undefine_Prop_Sheet();
+}
+
+void Cannot_Open(const char* name, int refusal) {
+    if (refusal == VEK_READ_NOT_A_FILE || refusal == VEK_READ_TOO_LARGE)
+        PrintMessage("Die Datei: %s kann nicht geöffnet werden (%s)."_cp, name, VEK_Read_Refusal_Text(refusal));
+    else
+        PrintMessage("Die Datei: %s kann nicht geöffnet werden."_cp, name);
+}
+
+}  // namespace
+
+FILE* Open_File_Dialog(int mode) {
+    FILE* file = nullptr;
+    Run_File_Dialog(mode, [&](const char* name) {
+        // Only a file is read: a FIFO or a device would hang the reader.
+        int refusal = VEK_READ_OK;
+        const std::string native = VEK_Native_String(name);
+        if (*name)
+            file = mode ? std::fopen(native.c_str(), "w") : VEK_Open_Reading(native.c_str(), VEK_READ_CAP_DATA, &refusal);
+        if (!file) Cannot_Open(name, refusal);
+    });
     return file;
 }
+
+
 
 void Reset_Ctrlword_Dialog(void) { dialog_started = false; }
 
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter) {
+    refusal.clear();
     if (!file || !values || !count || n < 1 || n > CTRLWORD_MAX_VALUES || stride < n) return 0;
     if (static_cast<long long>(max_groups) * n <= n) {
         *count = 0;
@@ -264,11 +337,17 @@ int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_
     if (!file) return 1;
     const int result = Read_Ctrlword_Values_From(file, values, count, n, stride, max_groups, names, name_size, letter);
     std::fclose(file);
+    if (!refusal.empty())
+        PrintMessage("Die Datei: %s ist besch\x84" "digt und wird nicht eingelesen:\n%s"_cp,
+                     Chosen_Name().c_str(), refusal.c_str());
     return result;
 }
 
+const char* Ctrlword_Read_Refusal(void) { return refusal.c_str(); }
+
 int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, int n, int* count, int max_rows,
                           char letter) {
+    refusal.clear();
     if (!file || !count || n < 1 || n > CTRLWORD_MAX_VALUES || max_rows < 1) return 0;
     const Sink sink = {nullptr, n, n, max_rows, nullptr, 0, {col1, col2, col3}};
     *count = Read_Block(file, sink, letter, true);
@@ -291,10 +370,15 @@ int Write_Ctrlword_Block(FILE* file, const double* a1, const double* a2, const d
     return rows > 0 ? 1 : 0;
 }
 
-int Write_Ring_Section_Template(double outer_radius, double hole_radius, double cover_outside, double cover_inside,
-                                int line_reinforcement, int points) {
-    FILE* file = Open_File_Dialog(1);
-    if (!file) return 0;
+namespace {
+
+struct Ring_Template {
+    double outer_radius, hole_radius, cover_outside, cover_inside;
+    int line_reinforcement, points;
+};
+
+int Write_Template(FILE* file, void* context) {
+    const Ring_Template& t = *static_cast<const Ring_Template*>(context);
     // The comment lines carry their umlauts in the Windows code page.
     const char* head =
         "#Kommentar\n"
@@ -303,20 +387,40 @@ int Write_Ring_Section_Template(double outer_radius, double hole_radius, double 
         " In den folgenden Zeilen k\xF6nnen bis zu 6 verschiedene Argumente folgen, die mittels eines Leerzeichens,\n"
         " Semikolons oder Zeilenumbruchs getrennt sind. Es wird bis zum n\xE4" "chsten Steuerwort gelesen.\n"
         "\n";
-    const char* bars = line_reinforcement ? "#Linienbewehrungszug" : "#Einzelbewehrungsgruppe";
+    const char* bars = t.line_reinforcement ? "#Linienbewehrungszug" : "#Einzelbewehrungsgruppe";
     bool ok = std::fputs(head, file) != EOF;
     ok = ok && std::fputs("#Berandung (je 2 Argumente: y-,z-Koordinate in cm)\n", file) != EOF;
-    ok = ok && Write_Circle(file, outer_radius, points);
+    ok = ok && Write_Circle(file, t.outer_radius, t.points);
     ok = ok && std::fprintf(file, "%s 1 (je 2 Argumente: y-,z-Koordinate in cm)\n", bars) >= 0;
-    ok = ok && Write_Circle(file, outer_radius - cover_outside, points);
-    if (hole_radius > 0.01) {
+    ok = ok && Write_Circle(file, t.outer_radius - t.cover_outside, t.points);
+    if (t.hole_radius > 0.01) {
         ok = ok && std::fputs("#Aussparung (je 2 Argumente: y-,z-Koordinate in cm)\n", file) != EOF;
-        ok = ok && Write_Circle(file, hole_radius, points);
+        ok = ok && Write_Circle(file, t.hole_radius, t.points);
         ok = ok && std::fprintf(file, "%s 2 (je 2 Argumente: y-,z-Koordinate in cm)\n", bars) >= 0;
-        ok = ok && Write_Circle(file, hole_radius + cover_inside, points);
+        ok = ok && Write_Circle(file, t.hole_radius + t.cover_inside, t.points);
     }
-    ok = std::fclose(file) == 0 && ok;
     return ok ? 1 : 0;
+}
+
+}  // namespace
+
+int Write_Ring_Section_Template(double outer_radius, double hole_radius, double cover_outside, double cover_inside,
+                                int line_reinforcement, int points) {
+    std::string name;
+    bool chosen = false;
+    Run_File_Dialog(1, [&](const char* n) {
+        name = n;
+        chosen = true;
+    });
+    if (!chosen) return 0;
+    // Saved like every other file: the old one is replaced only by the whole
+    // new one, and stays as it was when the writing fails.
+    Ring_Template t = {outer_radius, hole_radius, cover_outside, cover_inside, line_reinforcement, points};
+    if (name.empty() || !VEK_Write_File_Replacing(name.c_str(), Write_Template, &t)) {
+        Cannot_Open(name.c_str(), VEK_READ_OK);
+        return 0;
+    }
+    return 1;
 }
 
 int Read_Not_Possible(void) {

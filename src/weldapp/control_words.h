@@ -13,9 +13,13 @@
 //     letters are skipped.
 //   - Data lines: tokens separated by runs of blanks or semicolons (a tab is
 //     no separator); a comma is the decimal point. A token is read as a
-//     single-precision number ("12kN" gives 12); a token that does not start
-//     with a finite number ends the reading, keeping the groups completed
-//     until then.
+//     single-precision decimal number, which may carry a unit ("12kN" gives
+//     12).
+//   - A damaged file is refused whole (no group, count 0), never read up to
+//     the damage: a token that is no such number ("N", "nan", "inf",
+//     "0x10", "1e", a number beyond a float or one that a float holds as
+//     0), or a last group left incomplete. Ctrlword_Read_Refusal names the
+//     line and the token.
 //   - The numbers fill groups of n values in reading order, across lines.
 //     When a group is complete and names are wanted, the rest of its line,
 //     without its leading blanks and semicolons, is the group's name (cut
@@ -53,10 +57,15 @@ void Reset_Ctrlword_Dialog(void);
 // 0 when no group was read.
 int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_groups, char* names, int name_size,
                          char letter);
+// A refused file is named in a message box with the line and the token.
 // The same from an open file, read from its start, without the dialog; the
 // file stays open. For a null file 0, count untouched.
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter);
+
+// Why the last read of a block refused its file ("Zeile 7: \"1e39\" ist
+// keine Zahl"); "" after a read that refused nothing.
+const char* Ctrlword_Read_Refusal(void);
 
 // Text callbacks of the information sheets before an import from a
 // component and before a text-file read; info points at three ints {cuts,
@@ -83,11 +92,14 @@ int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, 
 // the keyword line and the empty line are written).
 int Write_Ctrlword_Block(FILE* file, const double* a1, const double* a2, const double* a3, int n, int rows,
                          const char* keyword);
-// Asks for a file with Open_File_Dialog(1) and writes the commented
-// control-word template of a ring (or, without hole, circular) section in
-// cm: outline, reinforcement circle, and with a hole above 0.01 the hole and
-// its reinforcement circle; each circle of `points` points (32 when below 1).
-// 1 written, 0 when no file was chosen or a write failed.
+// Asks for a file name with the dialog of Open_File_Dialog(1) and writes
+// the commented control-word template of a ring (or, without hole,
+// circular) section in cm: outline, reinforcement circle, and with a hole
+// above 0.01 the hole and its reinforcement circle; each circle of `points`
+// points (32 when below 1). The file is written whole under a temporary
+// name beside it and replaces an old one only then. 1 written; 0 when no
+// file was chosen or the writing failed (a message names the file; an old
+// file stays as it was).
 int Write_Ring_Section_Template(double outer_radius, double hole_radius, double cover_outside, double cover_inside,
                                 int line_reinforcement, int points);
 // Message "Lesen z.Zt. nicht möglich"; returns 0.

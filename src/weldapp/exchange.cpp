@@ -77,7 +77,7 @@ void Import_Schweissnaht_TEMP(void) {
     FILE* f = nullptr;
     if (!VEKGetEnv("TEMP")) {
         PrintMessage("%s", "Die Daten können nicht importiert werden!"_cp);
-    } else if (!Exchange_Path(path, sizeof path) || !(f = std::fopen(path, "rb"))) {
+    } else if (!Exchange_Path(path, sizeof path) || !(f = VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr))) {
         PrintMessage("%s", "Fehler bei der Dateiöffnung\nDie Daten können nicht importiert werden!"_cp);
     }
     if (!f) {
@@ -85,11 +85,13 @@ void Import_Schweissnaht_TEMP(void) {
         return;
     }
     // Read into a record of its own: a damaged or newer file must not
-    // leave the connection half replaced.
+    // leave the connection half replaced. An input file may ask for the
+    // defaults with a negative head; an exchange file that does holds no
+    // connection, and must not put the defaults in place of this one.
     Schweissnaht_Import_Mode = 1;
     SchweissnahtAnschluss read{};
     const int result = Read_Schweissnaht(f, &read);
-    if (result == 0 || result == 2) {
+    if (result == 0) {
         Copy_Schweissnaht(&read, &Schweissnaht_Anschluss);
         Activate_Annex_After(f);
         Run(record_to_sheet);

@@ -28,9 +28,10 @@ void Set_Connection_Sheet_Exchange(Connection_Sheet_Function to_record, Connecti
 // changed.
 void Export_Schweissnaht_TEMP(void);
 // Reads the exchange file into the global record and activates its annex.
-// A missing or unreadable file (damaged, or written by a newer program)
-// leaves the record and the annex as they were, with a message box; the
-// file stays in "TEMP" in every case.
+// A missing or unreadable file (damaged, no regular file, written by a
+// newer program, or one whose head asks for the defaults) leaves the record
+// and the annex as they were, with a message box; the file stays in "TEMP"
+// in every case.
 void Import_Schweissnaht_TEMP(void);
 
 // "_NN" of the File-Id, in a static buffer.

@@ -284,6 +284,11 @@ TEST(ScanDouble, DecimalNumbersOnly) {
         {"0x1p3", 1, 0.0, "x1p3"},
         {max_text, 1, 1.7976931348623157e308, ""},
         {"1e309 5", NUMBER_TOO_LARGE, 0.0, " 5"},
+        // Below the smallest double (4.9e-324) a non-zero text would be 0.
+        {"1e-400 5", NUMBER_OUT_OF_RANGE, 0.0, " 5"},
+        {"-0.0001e-330", NUMBER_OUT_OF_RANGE, 0.0, ""},
+        {"0.000e-999", 1, 0.0, ""},
+        {"5e-324", 1, 4.9406564584124654e-324, ""},
         {"-" + max_text.substr(0, 20) + std::string(300, '9'), NUMBER_TOO_LARGE, 0.0, ""},
         {"inf", 0, 0.0, "inf"},
         {"nan 1", 0, 0.0, "nan 1"},
@@ -311,6 +316,51 @@ TEST(ScanDouble, DecimalNumbersOnly) {
     EXPECT_STREQ(end, "X000000");
     EXPECT_EQ(Parse_Double("nan", &parsed, &end), 0);
     EXPECT_EQ(Parse_Double("1e400", &parsed, &end), NUMBER_TOO_LARGE);
+}
+
+// The readers of word-separated files take a number only as a whole word:
+// "0x10" is not 0 followed by something else, and not 16.
+TEST(ScanDouble, WholeWordsOnly) {
+    struct Case {
+        std::string bytes;
+        int result;
+        double value;
+        std::string rest;
+    } cases[] = {
+        {" 1.25\n2", 1, 1.25, "\n2"},
+        {"-3e2", 1, -300.0, ""},
+        {"0x10 7", 0, 0.0, " 7"},
+        {"0x0.cp0\n", 0, 0.0, "\n"},
+        {"12kN 1", 0, 0.0, " 1"},
+        {"1e 2", 0, 0.0, " 2"},
+        {"nan 1", 0, 0.0, " 1"},
+        {"1e-400 3", NUMBER_OUT_OF_RANGE, 0.0, " 3"},
+        {"1e-400x 3", 0, 0.0, " 3"},
+        {"\n ", EOF, 0.0, ""},
+    };
+    for (const Case& c : cases) {
+        Input in(c.bytes);
+        double value = -1.0;
+        EXPECT_EQ(Scan_Double_Word(in.get(), &value), c.result) << c.bytes;
+        EXPECT_EQ(value, c.result == 1 ? c.value : -1.0) << c.bytes;
+        EXPECT_EQ(in.rest(), c.rest) << c.bytes;
+        // The whole text of a word, with blanks around it, is read alike.
+        const std::string word = c.bytes.substr(0, c.bytes.size() - c.rest.size());
+        value = -1.0;
+        EXPECT_EQ(Parse_Double_Word((word + " ").c_str(), &value), c.result == EOF ? 0 : c.result) << word;
+    }
+    const struct {
+        const char* bytes;
+        int result, value;
+    } ints[] = {{" 42 ", 1, 42}, {"-7", 1, -7}, {"0x10", 0, 0}, {"4294967297 ", INT_TOO_LARGE, 0}, {"3.5", 0, 0}};
+    for (const auto& c : ints) {
+        Input in(c.bytes);
+        int value = -1;
+        EXPECT_EQ(Scan_Int_Word(in.get(), &value), c.result) << c.bytes;
+        EXPECT_EQ(value, c.result == 1 ? c.value : -1) << c.bytes;
+        value = -1;
+        EXPECT_EQ(Parse_Int_Word(c.bytes, &value), c.result) << c.bytes;
+    }
 }
 
 TEST(TextBlock, TwoHundredFiftyBytesInThreeChunks) {

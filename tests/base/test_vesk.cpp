@@ -431,6 +431,11 @@ TEST(DateTokens, ParseLastToken) {
     Parse_Date_Token("ohne Datum", &a, &b, four);
     EXPECT_EQ(a, 0);
     EXPECT_STREQ(four, "???");
+    // A number beyond an int is none, never wrapped (4294967308 = 2^32 + 12).
+    Parse_Date_Token("Stand 4294967308.03.2001", &a, &b, four);
+    EXPECT_EQ(a, 0);
+    EXPECT_EQ(b, 0);
+    EXPECT_STREQ(four, "???");
 }
 
 TEST(DateTokens, CompareBySecondThenFirstThenChars) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
 
 #include "codes/nad.h"
 #include "codes/nad_file.h"
@@ -536,6 +537,7 @@ TEST_F(NadFile, SaveWritesAndDeletesUserAnnex) {
     r.id = 60;
     std::snprintf(r.name, sizeof r.name, "%s", "Gesichert");
     r.variant = 2;
+    Default_NAD_Blocks(&r);  // an annex never holds a partial factor of 0
     Default_NAD_EC3_Variant1(&r.ec3);
     EXPECT_EQ(Save_NAD_File(1, &r), 1);
     NAD_Record back{};
@@ -603,6 +605,61 @@ TEST_F(NadFile, HeadNumbersThatNoIntHoldsOrAnOpenNameMakeNoAnnex) {
         EXPECT_EQ(Read_NAD_File(f, &r), 0) << head;
         std::fclose(f);
     }
+}
+
+// Numbers are decimal words, finite, in range; partial factors of steel
+// and aluminium lie within 0.5 .. 3. Before, "0x10" read as 16, "0x0.cp0"
+// as 0.75 and "1e-400" as 0 for gamma_M2 of the German set.
+TEST_F(NadFile, DamagedNumbersAndAbsurdFactorsMakeNoAnnex) {
+    const std::string german = Shipped("Deutschland.NAD");
+    const std::string line = " 4 1.000000 1.100000 1.250000 1.000000";
+    const size_t at = german.find(line);
+    ASSERT_NE(at, std::string::npos);
+    const struct {
+        std::string gamma_M2;
+        int loaded;
+        std::string reason;
+    } cases[] = {
+        {"1.40", 1, ""},
+        {"0x10", 0, ""},
+        {"0x0.cp0", 0, ""},
+        {"1e-400", 0, ""},
+        {"1.25x", 0, ""},
+        {"nan", 0, ""},
+        {"0.1", 0, "gamma_M2 = 0.1 liegt nicht zwischen 0.5 und 3"},
+        {"1e300", 0, "gamma_M2 = 1e+300 liegt nicht zwischen 0.5 und 3"},
+    };
+    for (const auto& c : cases) {
+        User(1, german.substr(0, at) + " 4 1.000000 1.100000 " + c.gamma_M2 + " 1.000000" +
+                    german.substr(at + line.size()));
+        NAD_Record r{};
+        Default_NAD_Blocks(&r);
+        EXPECT_EQ(Load_NAD(1, nullptr, &r), c.loaded) << c.gamma_M2;
+        EXPECT_EQ(NAD_Last_Load_Damaged(), 1 - c.loaded) << c.gamma_M2;
+        EXPECT_EQ(r.ec3.ec3_1.gamma_M2, c.loaded ? 1.40 : 1.25) << c.gamma_M2;
+        EXPECT_EQ(NAD_Last_Load_Reason(), c.reason) << c.gamma_M2;
+    }
+    // Aluminium's factors too, and a damaged id in the head.
+    const size_t ec9 = german.find(" 1.100000 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 3.000000");
+    ASSERT_NE(ec9, std::string::npos);
+    User(1, german.substr(0, ec9) + " 1.100000 1.100000 1.250000 1.250000 1.250000 1.100000 1.250000 30.0" +
+                german.substr(ec9 + 72));
+    NAD_Record r{};
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_STREQ(NAD_Last_Load_Reason(), "gamma_Ma (EN 1999) = 30 liegt nicht zwischen 0.5 und 3");
+    User(1, "NAD/Version 1\n\n 0x12 \xAE" "X\xAF 1\n" + german.substr(german.find("\n\n\n#EC0")));
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    // A directory or a FIFO in the file's place: refused at once, never
+    // waited for.
+    fs::remove(dir.file("DRAM/NADS/1.NAD"));
+    ASSERT_EQ(mkfifo(dir.file("DRAM/NADS/1.NAD").c_str(), 0600), 0);
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_EQ(NAD_Last_Load_Damaged(), 1);
+    EXPECT_STREQ(NAD_Last_Load_Reason(), "keine Datei");
+    fs::remove(dir.file("DRAM/NADS/1.NAD"));
+    fs::create_directory(dir.file("DRAM/NADS/1.NAD"));
+    EXPECT_EQ(Load_NAD(1, nullptr, &r), 0);
+    EXPECT_EQ(NAD_Last_Load_Damaged(), 1);
 }
 
 TEST_F(NadFile, SectionLineSearchRestoresPositionUnlessFound) {

@@ -89,6 +89,7 @@ TEST_F(NadBlocks, ShippedGermanAnnexGivesItsOwnValuesInEveryBlock) {
 // through the file and back.
 TEST_F(NadBlocks, DistinctEn1990FactorsReadBackInTheirPlaces) {
     NAD_Record r{}, back{};
+    Default_NAD_Blocks(&r);  // an annex never holds a partial factor of 0
     r.id = 3;
     double* first = &r.ec0.gamma_building[0][0][0];
     const int count = int(&r.ec0.a_tracks[2] - first) + 1;

@@ -287,20 +287,31 @@ TEST_F(SafetyFactors, ZeroFactorIsAFailedCheckAndKeptAsStored) {
     t = testutil::Stream_Text(f);
     std::fclose(f);
     // One line, for gamma_M2 only.
-    EXPECT_TRUE(t.ends_with("Teilsicherheitsbeiwert \xC0\xCE\\M2\xCEr = 0.00 ung\x81ltig  " + not_ok + "\n"));
+    EXPECT_TRUE(t.ends_with("Teilsicherheitsbeiwert \xC0\xCE\\M2\xCEr = 0.00 ung\x81ltig (nicht zwischen 0.5 und 3)  " +
+                            not_ok + "\n"));
     EXPECT_EQ(Count(t, "Teilsicherheitsbeiwert"), 1);
     EXPECT_EQ(r.gamma_M2, 0.0);  // the stored value stays
 
-    r.gamma_M2 = 1.25;
-    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 0);
-    r.gamma_M2 = -1.0;
-    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
-    r.gamma_M2 = NAN;
-    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
-    r.gamma_M2 = 1e-308;  // every resistance divided into overflow
-    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 1);
-    r.gamma_M2 = 0.01;
-    EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), 0);
+    // Usable from 0.5 to 3: 1e-308 divides every resistance into overflow,
+    // 1e300 into nothing.
+    const struct {
+        double gamma;
+        int refused;
+        const char* printed;  // its line's value and marker
+    } cases[] = {{1.25, 0, "1.25\n"},      {0.5, 0, "0.50\n"},
+                 {3.0, 0, "3.00\n"},       {-1.0, 1, "-1.00  "},
+                 {NAN, 1, "keine Zahl  "}, {1e-308, 1, "0.00  "},
+                 {0.49, 1, "0.49  "},       {3.01, 1, "3.01  "},
+                 {1e300, 1, "1.00e+300  "}};
+    for (const auto& c : cases) {
+        r.gamma_M2 = c.gamma;
+        EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 6), c.refused) << c.gamma;
+        f = std::tmpfile();
+        Print_Safety_Factors(&r, f, 6);
+        t = testutil::Stream_Text(f);
+        std::fclose(f);
+        EXPECT_NE(t.find("\xC0\xCE\\M2\xCEr = " + std::string(c.printed)), std::string::npos) << t;
+    }
     r.gamma_M2 = NAN;
     r.gamma_M3 = 1.25;
     EXPECT_EQ(Check_Safety_Factors(&r, nullptr, 0x100), 0);  // gamma_M0 and gamma_M3 only

@@ -2,11 +2,14 @@
 // access checks and full paths.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <string>
+#include <unistd.h>
 
 #include "platform/posix.h"
 #include "support/testutil.h"
@@ -95,6 +98,128 @@ TEST(Posix, FilesAreReplacedWholeOrNotAtAll)
     EXPECT_EQ(testutil::Read_File(t.file("alt.txt")), "alt\n");
     const auto entries = std::distance(std::filesystem::directory_iterator(t.path()), {});
     EXPECT_EQ(entries, 3);  // neu.txt, alt.txt, link.txt
+}
+
+namespace {
+// The target written by Write_Outer_Then_Inner, and what the inner save of
+// the same target found of the outer one's temporary.
+std::string nested_target;
+int outer_temporaries_seen = -1;
+
+int Count_Temporaries(const std::string& dir)
+{
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        n += e.path().filename().string().rfind(".vek-", 0) == 0;
+    return n;
+}
+
+// Starts writing, then lets a second save of the same target run to its
+// end, then ends its own writing.
+int Write_Outer_Then_Inner(FILE* f, void*)
+{
+    std::fputs("au", f);
+    std::string inner = "innen\n";
+    VEK_Write_File_Replacing(nested_target.c_str(), Write_Context_Text, &inner);
+    outer_temporaries_seen = Count_Temporaries(std::filesystem::path(nested_target).parent_path().string());
+    std::fputs("ssen\n", f);
+    return 1;
+}
+}  // namespace
+
+// A killed save leaves its temporary behind; the next save of the same
+// target removes those whose writer is gone, and only those.
+TEST(Posix, StaleTemporariesOfTheTargetGoAtItsNextSave)
+{
+    TempDir t;
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    ASSERT_GT(child, 0);
+    waitpid(child, nullptr, 0);  // its id now names no process
+    const std::string dead = std::to_string(child), alive = std::to_string(getppid());
+    const std::string self = std::to_string(getpid());
+    const struct {
+        std::string name;
+        bool old;   // untouched for two days
+        bool stays;
+    } temps[] = {
+        {".vek-" + dead + "-alt.txt-AAAAAA", false, false},
+        {".vek-" + self + "-alt.txt-BBBBBB", false, false},  // this process, not writing it
+        {".vek-" + alive + "-alt.txt-CCCCCC", true, false},
+        {".vek-" + alive + "-alt.txt-DDDDDD", false, true},  // a save running elsewhere
+        {".vek-" + dead + "-alt.txt.bak-EEEEEE", false, true},  // another target
+        {".vek-" + dead + "-alt-FFFFFF", false, true},
+        {".vek-XY-alt.txt-GGGGGG", false, true},
+    };
+    for (const auto& temp : temps) {
+        testutil::Write_File(t.file(temp.name), "halb");
+        if (temp.old) {
+            const auto two_days = std::filesystem::file_time_type::clock::now() - std::chrono::hours(48);
+            std::filesystem::last_write_time(t.file(temp.name), two_days);
+        }
+    }
+    std::filesystem::create_directory(t.file(".vek-" + dead + "-alt.txt-HHHHHH"));
+    std::string text = "neu\n";
+    ASSERT_EQ(VEK_Write_File_Replacing(t.file("alt.txt").c_str(), Write_Context_Text, &text), 1);
+    for (const auto& temp : temps) EXPECT_EQ(std::filesystem::exists(t.file(temp.name)), temp.stays) << temp.name;
+    EXPECT_TRUE(std::filesystem::is_directory(t.file(".vek-" + dead + "-alt.txt-HHHHHH")));
+
+    // Two saves of one target at once in this process: the second leaves
+    // the first one's temporary alone, and the first one's bytes win.
+    TempDir u;
+    nested_target = u.file("ziel.txt");
+    ASSERT_EQ(VEK_Write_File_Replacing(nested_target.c_str(), Write_Outer_Then_Inner, nullptr), 1);
+    EXPECT_EQ(outer_temporaries_seen, 1);
+    EXPECT_EQ(testutil::Read_File(nested_target), "aussen\n");
+    EXPECT_EQ(Count_Temporaries(u.str()), 0);
+}
+
+// Readers open regular files within the cap of their kind only, and never
+// wait on a FIFO or read a device.
+TEST(Posix, ReadersOpenRegularFilesWithinTheirCapOnly)
+{
+    TempDir t;
+    testutil::Write_File(t.file("f.txt"), "abcde");
+    ASSERT_EQ(mkfifo(t.file("fifo").c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        long long cap;
+        int refusal, error;
+        const char* text;
+    } cases[] = {
+        {t.file("f.txt"), 5, VEK_READ_OK, 0, ""},
+        {t.str() + "\\f.txt", -1, VEK_READ_OK, 0, ""},
+        {t.file("f.txt"), 4, VEK_READ_TOO_LARGE, EFBIG, "zu gro\xE1"},
+        {t.file("fehlt.txt"), 5, VEK_READ_MISSING, ENOENT, "nicht vorhanden"},
+        {t.file("f.txt/x"), 5, VEK_READ_MISSING, ENOTDIR, "nicht vorhanden"},
+        {t.str(), 5, VEK_READ_NOT_A_FILE, EISDIR, "keine Datei"},
+        {t.file("fifo"), 5, VEK_READ_NOT_A_FILE, ENODEV, "keine Datei"},
+        {"/dev/zero", 5, VEK_READ_NOT_A_FILE, ENODEV, "keine Datei"},
+        {"", 5, VEK_READ_MISSING, ENOENT, "nicht vorhanden"},
+    };
+    for (const auto& c : cases) {
+        int refusal = -1;
+        errno = 0;
+        FILE* f = VEK_Open_Reading(c.path.c_str(), c.cap, &refusal);
+        EXPECT_EQ(refusal, c.refusal) << c.path;
+        EXPECT_STREQ(VEK_Read_Refusal_Text(refusal), c.text) << c.path;
+        if (c.refusal == VEK_READ_OK) {
+            ASSERT_NE(f, nullptr) << c.path;
+            EXPECT_EQ(testutil::Stream_Rest(f), "abcde");
+            std::fclose(f);
+        } else {
+            EXPECT_EQ(f, nullptr) << c.path;
+            EXPECT_EQ(errno, c.error) << c.path;
+        }
+    }
+    // Without read permission (the superuser reads anyway).
+    if (geteuid() != 0) {
+        chmod(t.file("f.txt").c_str(), 0200);
+        int refusal = -1;
+        EXPECT_EQ(VEK_Open_Reading(t.file("f.txt").c_str(), 5, &refusal), nullptr);
+        EXPECT_EQ(refusal, VEK_READ_DENIED);
+        EXPECT_STREQ(VEK_Read_Refusal_Text(refusal), "nicht lesbar");
+    }
 }
 
 TEST(Posix, AccessModesAndCurrentDirectory)

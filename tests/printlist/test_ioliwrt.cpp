@@ -2,6 +2,7 @@
 // lines, check lines, comparison texts, markup replacement, tabbed lists and
 // the version line, byte for byte.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -468,6 +469,14 @@ TEST(VersionLine, VersionFileReader) {
     EXPECT_STREQ(Read_Program_Version_File("P"), "Prog 1.0");
     testutil::Write_File(exec.file("P/VERSION"), "x\n<ab\n");
     EXPECT_STREQ(Read_Program_Version_File("P"), "x");  // too short to patch
+    // A FIFO or a directory in its place is no version file: before, the
+    // FIFO kept the reader waiting for a writer.
+    std::filesystem::remove(exec.file("P/VERSION"));
+    ASSERT_EQ(mkfifo(exec.file("P/VERSION").c_str(), 0600), 0);
+    EXPECT_EQ(Read_Program_Version_File("P"), nullptr);
+    std::filesystem::remove(exec.file("P/VERSION"));
+    std::filesystem::create_directory(exec.file("P/VERSION"));
+    EXPECT_EQ(Read_Program_Version_File("P"), nullptr);
 }
 
 }  // namespace

@@ -131,6 +131,14 @@ TEST(Xmasque, DamagedFilesAreRefused) {
         replace("e-08 16\n", "e-08 17\n"),                 // reference to a missing curve
         replace("Q 7 0\n6\n", "Q 7 0\n-1\n"),
         replace("-0.15 -0.25", "nan -0.25"),
+        replace("-0.15 -0.25", "0x1p3 -0.25"),
+        // Taken before, and the writer then stopped the program on the
+        // section's invariants: an internal number twice (in one list and
+        // across lists), one below 1, an area outline left open.
+        replace("G 3 15\n", "G 3 13\n"),
+        replace("G 3 15\n", "G 3 4\n"),
+        replace("G 3 15\n", "G 3 0\n"),
+        replace("1 1\n4\n6\n8\n10\n11\n", "1 1\n3\n6\n8\n10\n"),
     };
     for (const std::string& bytes : cases) EXPECT_EQ(Read(bytes), nullptr) << bytes;
 }

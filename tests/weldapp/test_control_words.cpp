@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "base/cp850.h"
@@ -26,6 +28,7 @@ struct Read_Case {
     int result, count;
     std::vector<double> values;  // of all groups read
     std::vector<std::string> names;
+    std::string refusal = "";
 };
 
 // The load-case table's call: six values, names of 41, letter S.
@@ -39,11 +42,19 @@ TEST(Control_Words, ReaderFollowsTheRules) {
          1, 1, {1, 2, 3, 4, 5, 6}, {""}},
         {"digits before letters", "#S\n12kN 1 2 3 4 5 ;; Last  mit  Wind;\n", 1, 1, {12, 1, 2, 3, 4, 5},
          {"Last  mit  Wind;"}},
-        {"letters end the reading", "#S\n1 2 3 4 5 6\nN My\n7 8 9 10 11 12\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
-        {"no number at all", "#S\nabc\n", 0, 0, {}, {}},
         {"no block S", "#s\n1 2 3 4 5 6\n", 0, 0, {}, {}},
-        {"not finite", "#S\n1 2 3 4 5 6\n1 2 nan 4 5 6\n1e39 2 3 4 5 6\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
-        {"incomplete group dropped", "#S\n1 2 3 4 5 6\n7 8\n", 1, 1, {1, 2, 3, 4, 5, 6}, {""}},
+        // A damaged file is refused whole, naming the line and the token;
+        // before, the groups in front of the damage were taken.
+        {"letters", "#S\n1 2 3 4 5 6\nN My\n7 8 9 10 11 12\n", 0, 0, {}, {}, "Zeile 3: \"N\" ist keine Zahl"},
+        {"no number at all", "#S\nabc\n", 0, 0, {}, {}, "Zeile 2: \"abc\" ist keine Zahl"},
+        {"not finite", "#S\n1 2 3 4 5 6\n1 2 nan 4 5 6\n", 0, 0, {}, {}, "Zeile 3: \"nan\" ist keine Zahl"},
+        {"beyond a float", "#S\n1 2 3 4 5 6\n1e39 2 3 4 5 6\n", 0, 0, {}, {}, "Zeile 3: \"1e39\" ist keine Zahl"},
+        {"0 in a float", "#S\n1 2 3 4 5 1e-50\n", 0, 0, {}, {}, "Zeile 2: \"1e-50\" ist keine Zahl"},
+        {"hexadecimal", "#S\n1 2 3 0x10 5 6\n", 0, 0, {}, {}, "Zeile 2: \"0x10\" ist keine Zahl"},
+        {"two points", "#S\n1,5,3 2 3 4 5 6\n", 0, 0, {}, {}, "Zeile 2: \"1,5,3\" ist keine Zahl"},
+        {"exponent without digits", "#S\r\n1e 2 3 4 5 6\r\n", 0, 0, {}, {}, "Zeile 2: \"1e\" ist keine Zahl"},
+        {"incomplete group", "#S\n1 2 3 4 5 6\n7 8\n#T\n", 0, 0, {}, {},
+         "Zeile 3: unvollst\x84ndige Kombination (2 von 6 Werten)"},
         {"name cut to 40", "#S\n1 2 3 4 5 6 " + std::string(45, 'n') + "\n", 1, 1, {1, 2, 3, 4, 5, 6},
          {std::string(40, 'n')}},
     };
@@ -58,6 +69,7 @@ TEST(Control_Words, ReaderFollowsTheRules) {
         ASSERT_EQ(count, c.count) << c.what;
         for (size_t i = 0; i < c.values.size(); ++i) EXPECT_DOUBLE_EQ(values[i], c.values[i]) << c.what << " " << i;
         for (size_t g = 0; g < c.names.size(); ++g) EXPECT_EQ(std::string(&names[41 * g]), c.names[g]) << c.what;
+        EXPECT_EQ(Ctrlword_Read_Refusal(), c.refusal) << c.what;
     }
 }
 
@@ -158,7 +170,7 @@ TEST(Control_Words, FileDialogBreakChooserAndRefusal) {
     testutil::Load_Page page;  // a screen and a sheet below the dialog
     testutil::TempDir dir;
     const std::string file = dir.file("k.txt");
-    testutil::Write_File(file, "#S\n1 2 3 4 5 6 A\n");
+    testutil::Write_File(file, "#S\n1 2 3 4 5 6\n");
     double values[12];
     int count = 5;
     VEK_Script_Key(VEK_KEY_ESC);
@@ -178,6 +190,36 @@ TEST(Control_Words, FileDialogBreakChooserAndRefusal) {
     EXPECT_EQ(Open_File_Dialog(0), nullptr);
     EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + dir.str() + "/fehlt.txt kann nicht geöffnet werden.\n"_cp);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
+}
+
+// Ten combinations, LK 7 with a force beyond any float: nothing is taken
+// (before, LK 1 to 6 were, and the governing LK 10 was lost), and the box
+// names the file, the line and the token. A FIFO chosen is refused at once.
+TEST(Control_Words, DamagedFileIsRefusedWholeThroughTheDialog) {
+    testutil::Load_Page page;
+    testutil::TempDir dir;
+    std::string text = "#S Schnittgr\x94\xE1" "en\n";
+    for (int lk = 1; lk <= 10; ++lk)
+        text += (lk == 7 ? std::string("1e39") : std::to_string(10 * lk)) + " 1 2 3 4 5 LK " + std::to_string(lk) + "\n";
+    const std::string file = dir.file("lk.txt");
+    testutil::Write_File(file, text);
+    std::vector<double> values(6 * 20, 0.0);
+    std::vector<char> names(41 * 20, '\0');
+    int count = -1;
+    VEK_Script_Click(FIELD_X, FIELD_Y);
+    VEK_Script_Type(file.c_str(), 0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Read_Ctrlword_Values(values.data(), &count, 6, 6, 20, names.data(), 41, 'S'), 0);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + file + " ist besch\x84" "digt und wird nicht eingelesen:\n"
+                                        "Zeile 8: \"1e39\" ist keine Zahl\n");
+    const std::string fifo = dir.file("lk.fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    VEK_Script_Click(FIELD_X, FIELD_Y);
+    VEK_Script_Type(fifo.c_str(), 0);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Read_Ctrlword_Values(values.data(), &count, 6, 6, 20, names.data(), 41, 'S'), 1);
+    EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + fifo + " kann nicht ge\x94" "ffnet werden (keine Datei).\n");
 }
 
 TEST(Control_Words, RingSectionTemplate) {
@@ -201,6 +243,20 @@ TEST(Control_Words, RingSectionTemplate) {
         "#Einzelbewehrungsgruppe 1 (je 2 Argumente: y-,z-Koordinate in cm)\n"
         " 8.000000 0.000000\n 0.000000 8.000000\n -8.000000 0.000000\n -0.000000 -8.000000\n\n";
     EXPECT_EQ(text, expected_start);
+    // Saved like every other file: a write the disc refuses leaves the old
+    // template whole (before, it was cut to what fitted), and a new one
+    // replaces it only whole, with no temporary left.
+    VEK_Script_Key(VEK_KEY_ENTER);
+    {
+        testutil::ScopedFileSizeLimit full(100);
+        EXPECT_EQ(Write_Ring_Section_Template(20.0, 5.0, 2.0, 1.0, 1, 8), 0);
+    }
+    EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + file + " kann nicht geöffnet werden.\n"_cp);
+    EXPECT_EQ(testutil::Read_File(file), expected_start);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Write_Ring_Section_Template(20.0, 5.0, 2.0, 1.0, 1, 8), 1);
+    EXPECT_NE(testutil::Read_File(file).find("#Linienbewehrungszug 2 (je 2"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     EXPECT_EQ(Read_Not_Possible(), 0);
     EXPECT_EQ(testutil::Last_Message(), "Lesen z.Zt. nicht möglich\n"_cp);
 }

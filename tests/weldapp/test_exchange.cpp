@@ -102,11 +102,16 @@ TEST(TempExchange, BadFilesLeaveTheConnectionAsItWas) {
         {"cut short", good.substr(0, good.size() / 2), unreadable},
         {"empty", " ", unreadable},
         {"newer than the program", " 99\n" + good.substr(good.find('\n') + 1), unreadable},
+        // Before, a negative head was taken as "successfully imported"
+        // and put the defaults in place of the connection.
+        {"a negative head", " -1\n" + good.substr(good.find('\n') + 1), unreadable},
+        {"a directory", "/", {cannot_open, cannot_import}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         std::filesystem::remove(d.Temp("Q7-NAXIT#export.dat"));
-        if (!c.file.empty()) Write_File(d.Temp("Q7-NAXIT#export.dat"), c.file);
+        if (c.file == "/") std::filesystem::create_directory(d.Temp("Q7-NAXIT#export.dat"));
+        else if (!c.file.empty()) Write_File(d.Temp("Q7-NAXIT#export.dat"), c.file);
         VEK_Clear_Recorded_Messages();
         Import_Schweissnaht_TEMP();
         EXPECT_EQ(Record_Bytes(), before);

@@ -5,8 +5,11 @@
 //
 // --check runs the strict structure check and prints the first fault (exit
 // code 1) or "sound" (0); nothing is rendered.
+// Only a regular file is read; one that is empty or holds no block of a
+// print list is an error (exit code 1), and no PDF is written for it.
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "platform/oli_view.h"
+#include "platform/posix.h"
 
 namespace {
 int Usage() {
@@ -21,15 +25,31 @@ int Usage() {
                          "       oliview --check LIST.OLI\n");
     return 2;
 }
+
+// The list opened for reading: a regular file of any size a print list
+// reaches, not empty. Null, with the reason on stderr, otherwise: a
+// directory or a FIFO must not give a blank PDF or hang the viewer.
+FILE* Open_List(const char* name) {
+    FILE* f = VEK_Open_Reading(name, VEK_READ_CAP_LIST, nullptr);
+    if (!f) {
+        std::fprintf(stderr, "oliview: cannot open %s: %s\n", name, std::strerror(errno));
+        return nullptr;
+    }
+    const int first = std::fgetc(f);
+    if (first == EOF) {
+        std::fprintf(stderr, "oliview: %s is empty\n", name);
+        std::fclose(f);
+        return nullptr;
+    }
+    std::ungetc(first, f);
+    return f;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
-        FILE* f = std::fopen(argv[2], "rb");
-        if (!f) {
-            std::fprintf(stderr, "oliview: cannot open %s\n", argv[2]);
-            return 1;
-        }
+        FILE* f = Open_List(argv[2]);
+        if (!f) return 1;
         std::string fault;
         const int sound = OLI_Check_Structure(f, &fault);
         std::fclose(f);
@@ -59,15 +79,16 @@ int main(int argc, char** argv) {
         }
     }
     if (!list) return Usage();
-    FILE* f = std::fopen(list, "rb");
-    if (!f) {
-        std::fprintf(stderr, "oliview: cannot open %s\n", list);
-        return 1;
-    }
+    FILE* f = Open_List(list);
+    if (!f) return 1;
     OliDocument doc;
     OLI_Read_Document(f, &doc);
     std::fclose(f);
     if (doc.damaged) std::fprintf(stderr, "oliview: %s: %d damaged block(s) skipped\n", list, doc.damaged);
+    if (doc.blocks.empty()) {
+        std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
+        return 1;
+    }
     std::string out = pdf ? pdf : std::string(list);
     if (!pdf) {
         size_t dot = out.find_last_of('.'), slash = out.find_last_of('/');
