@@ -2,19 +2,15 @@
 // library.
 #include "weldapp/din_anschluss.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "codes/material.h"
-#include "drawings/kehlnaht_drawing.h"
 #include "printlist/oli_para.h"
 #include "profiles/geschweisster_anschluss.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 namespace {
 
@@ -104,32 +100,8 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->end_crater = n.full_length ? 2 : 1;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
-    Kehlnaht_Status = {};
     Anschluss_Catalogue_Flag = r->catalogue;
     return true;
-}
-
-// The library's drawing, for the geometry it leaves in the tables.
-void Run_Drawing(GeschweissterAnschluss* r) {
-    // The scratch file is written over in place and cut to its new length:
-    // every case of a connection draws the same picture, and truncating a
-    // file on opening costs far more on some file systems than the drawing.
-    FILE* scratch = std::fopen("file", "r+");
-    if (!scratch) scratch = std::fopen("file", "w");
-    // Without the scratch file a temporary stream takes the picture; the
-    // tables are what matters.
-    if (!scratch) scratch = std::tmpfile();
-    Anschluss_Message_Button = -1;
-    Anschluss_Plot_File = scratch;
-    Draw_Kehlnahtanschluss(r, 0, 0, 100, 100, 2, 0, 0, r->family + 1, r->catalogue, r->drawing_name);
-    Anschluss_Plot_File = nullptr;
-    if (!scratch) return;
-    const long length = std::ftell(scratch);
-    if (std::fflush(scratch) == 0 && length >= 0) {
-        struct stat st;
-        if (fstat(fileno(scratch), &st) == 0 && st.st_size != length) (void)!ftruncate(fileno(scratch), length);
-    }
-    std::fclose(scratch);
 }
 
 double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
@@ -140,8 +112,6 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     if (!conn || !result) return 1;
     GeschweissterAnschluss* r = &Geschweisster_Anschluss;
     if (!Hand_Over(conn, result, r)) return 1;
-    // A record the evaluation refuses is not drawn either.
-    if (Din_Usable_Input(r)) Run_Drawing(r);
     const int status = Calc_Anschluss_Querschnitt(r);
     if (list) {
         OLI_End_Text(list);

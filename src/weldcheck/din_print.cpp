@@ -8,7 +8,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
 namespace {
@@ -210,11 +210,11 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     else
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
-    if (Kehlnaht_Status.word[0] > 0) {
+    if (r->status.word[0] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
-        if (Kehlnaht_Status.word[1])
+        if (r->status.word[1])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vz,d!\n"_cp);
-        if (Kehlnaht_Status.word[2])
+        if (r->status.word[2])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vy,d!\n"_cp);
         return;
     }
@@ -229,7 +229,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
           TAU, SIGMA, r->U_w[1]);
     Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
           "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
-    const QuerschnittWarnungen& w = Querschnitt_Warnungen;
+    const QuerschnittWarnungen& w = r->warnings;
     if (w.word[1]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {

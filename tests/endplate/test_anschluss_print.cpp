@@ -17,7 +17,7 @@
 #include "base/stored_text.h"
 #include "endplate/anschluss_print.h"
 #include "endplate/endplate_services.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"

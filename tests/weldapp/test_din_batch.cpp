@@ -13,6 +13,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "codes/nad.h"
@@ -254,7 +255,9 @@ TEST(DinBatch, ISectionAllRoundByHand) {
 
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
-// checked by hand: HAND_CHECK.md).
+// checked by hand: HAND_CHECK.md). A file of the user's named "file" in
+// the project folder stays as it was, and the run writes nothing there but
+// the component's list and plot file.
 TEST(DinBatch, ExampleAsShipped) {
     Desktop d;
     const std::string out = d.dir.file("gen.INP");
@@ -263,8 +266,12 @@ TEST(DinBatch, ExampleAsShipped) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + "din_he200a/D001_01.INP"));
     d.Add("din_he200a", "D001");
+    const std::string mine = "the user's own notes\n";
+    testutil::Write_File(d.project + "/file", mine);
     ASSERT_EQ(d.Run("D001 0 1 1 -refresh"), 1) << d.err;
     EXPECT_EQ(d.out + d.err, "");
+    EXPECT_EQ(d.File("file"), mine);
+    EXPECT_EQ(d.Files(), (std::vector<std::string>{"D0010001.SPF", "D001_01.INP", "D001_01.OLI", "D001_01.TXT", "file"}));
     for (const char* name : {"D001_01.OLI", "D0010001.SPF"}) {
         const std::string want = testutil::Read_File(kExamples + "din_he200a/expected/" + name);
         ASSERT_FALSE(want.empty()) << name;

@@ -1,6 +1,5 @@
-// The DIN 18800 check of the welded connection without the drawing: the
-// weld-line table filled by hand where the weld lines need one, every
-// expected value from a hand calculation by DIN 18800-1 (sigma_R,d = f_y,k /
+// The DIN 18800 check of the welded connection (the geometry of its welds
+// worked out from the record, no drawing anywhere), every expected value from a hand calculation by DIN 18800-1 (sigma_R,d = f_y,k /
 // gamma_M, sigma_w,R,d = alpha_w f_y,k / gamma_M, sigma_w,v = sqrt(sigma_perp²
 // + tau²)), the print block's texts and verdicts, the torsion table, the
 // plate-built I and the profile file.
@@ -18,15 +17,11 @@
 #include "profiles/geschweisster_anschluss.h"
 #include "support/global_state.h"
 #include "support/testutil.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 namespace {
 
-void Reset() {
-    Reset_Anschluss_State();
-    Reset_Din_Anschluss_State();
-}
-const testutil::Global_Reset reset_din(Reset);
+const testutil::Global_Reset reset_din(Reset_Anschluss_State);
 
 constexpr double kGammaM = 1.1;
 constexpr int kS235 = 5, kS355 = 7;  // rows of the DIN steel catalogue
@@ -45,24 +40,20 @@ GeschweissterAnschluss Connection(int family, double h, double b, double t, doub
 }
 
 // An I 300 x 200 x 15 (flanges) x 10 (web) with welds a = 5 mm by position
-// on both outer flange faces (1, 8) and both web faces (4, 5); the
-// weld-line table as the drawing leaves it (y = -x, z down from the top).
+// on both outer flange faces (1, 8) and both web faces (4, 5): lines along
+// the flange faces z = 0 and 30 cm, y = -10 .. 10 cm, and the web faces
+// y = -+0.5 cm, z = 1.5 .. 28.5 cm.
 GeschweissterAnschluss I_By_Position() {
     GeschweissterAnschluss r = Connection(ANSCHLUSS_I, 300, 200, 15, 10);
     r.weld_kind = 1;
     const struct {
         int p;
-        double l, line[4];
-    } welds[] = {{1, 200, {-100, 0, 100, 0}},
-                 {4, 270, {5, 15, 5, 285}},
-                 {5, 270, {-5, 15, -5, 285}},
-                 {8, 200, {-100, 300, 100, 300}}};
+        double l;
+    } welds[] = {{1, 200}, {4, 270}, {5, 270}, {8, 200}};
     for (const auto& w : welds) {
         r.a_pos[w.p - 1] = 5.0;
         r.l_pos[w.p - 1] = w.l;
-        std::memcpy(Anschluss_Weld_Lines.line[w.p - 1], w.line, sizeof w.line);
     }
-    Anschluss_Weld_Lines.count = 8;
     return r;
 }
 
@@ -182,9 +173,9 @@ TEST(DinAnschluss, ShearForceWithoutWeldIsAnInputError) {
     r.a_pos[0] = r.a_pos[7] = 0.0;
     r.load[ANSCHLUSS_V_Y] = 5;
     EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1);
-    EXPECT_EQ(Kehlnaht_Status.word[0], 1);
-    EXPECT_EQ(Kehlnaht_Status.word[1], 0);
-    EXPECT_EQ(Kehlnaht_Status.word[2], 1);
+    EXPECT_EQ(r.status.word[0], 1);
+    EXPECT_EQ(r.status.word[1], 0);
+    EXPECT_EQ(r.status.word[2], 1);
     const std::string text = Printed(&r, 0);
     EXPECT_NE(text.find("\n \xCE" "b\xCEu  Achtung, schwerer Eingabefehler! \n \xCE" "b\xCEu  Ergebnisse nicht brauchbar!\n"
                         "\n \xCE" "b\xCEu  Es gibt keine nutzbaren Schwei\xE1n\x84hte zur Aufnahme der Querkraft Vy,d!\n"),
@@ -307,8 +298,8 @@ TEST(DinAnschluss, WeldStrengthOfTheWeakerPart) {
     EXPECT_EQ(Calc_Anschluss_Querschnitt(&r), 1);
 }
 
-// Throats below 2 mm are checked as given and then raised to 2 mm where the
-// weld has a length; 0.7 t of the plate, flange and web are warnings.
+// Throats below 2 mm are checked as given; the 0.7 t limits of the plate,
+// flange and web (warnings) take them at 2 mm where the weld has a length.
 TEST(DinAnschluss, ThroatDetailingRule) {
     GeschweissterAnschluss r = I_By_Position();
     r.a_pos[0] = 1.5;
@@ -317,12 +308,11 @@ TEST(DinAnschluss, ThroatDetailingRule) {
     r.s = r.s2 = 6.0;   // 5 mm above 0.7·6: the web warning
     r.load[ANSCHLUSS_N] = 10;
     ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
-    EXPECT_EQ(Kehlnaht_Tabelle.a[0], 2.0);
-    EXPECT_EQ(Kehlnaht_Tabelle.a[2], 1.0);
-    EXPECT_EQ(Querschnitt_Warnungen.word[2], 0);
-    EXPECT_EQ(Querschnitt_Warnungen.word[3], 0);
-    EXPECT_EQ(Querschnitt_Warnungen.word[4], 1);
-    EXPECT_EQ(Querschnitt_Warnungen.word[0], 1);
+    EXPECT_EQ(r.a_pos[0], 1.5);
+    EXPECT_EQ(r.warnings.word[2], 0);
+    EXPECT_EQ(r.warnings.word[3], 0);
+    EXPECT_EQ(r.warnings.word[4], 1);
+    EXPECT_EQ(r.warnings.word[0], 1);
     // The checked area holds the 1.5 mm weld: 0.15·20 + 0.5 (20 + 2·27).
     EXPECT_NEAR(r.weld_values.A_w, 0.15 * 20 + 0.5 * 74, 1e-9);
     const std::string text = Printed(&r, 0);
@@ -364,7 +354,7 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     // The 30 mm condition silences the 0.7 t lines.
     Anschluss_Exceeded_Checks = 0;
     r.U_w[2] = r.U_tau = 0.5;
-    Querschnitt_Warnungen.word[0] = Querschnitt_Warnungen.word[1] = Querschnitt_Warnungen.word[2] = 1;
+    r.warnings.word[0] = r.warnings.word[1] = r.warnings.word[2] = 1;
     text = Printed(&r, 0);
     EXPECT_NE(text.find("30mm erreicht! \n \xCE" "b\xCEu  Lastabtrag nicht m\x94glich!\n"), std::string::npos);
     EXPECT_EQ(text.find("0.7t"), std::string::npos);
@@ -385,7 +375,6 @@ TEST(DinAnschluss, UnusableRecordIsAnInputError) {
         double h, N;
     } cases[] = {{std::nan(""), 10.0}, {60.0, HUGE_VAL}, {0.0, 10.0}, {1e-300, 10.0}};
     for (const auto& c : cases) {
-        Reset_Din_Anschluss_State();
         GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, c.h, c.h, 0, 0);
         r.weld_kind = 2;
         r.load[ANSCHLUSS_N] = c.N;
