@@ -12,7 +12,6 @@
 #include <string>
 
 #include "base/cp850.h"
-#include "codes/stguete.h"
 #include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "support/global_state.h"
@@ -260,20 +259,21 @@ TEST(DinAnschluss, FlatBarShearOfEitherSign) {
     EXPECT_NEAR(tau[1], 15.0, 1e-9);
 }
 
-// The weld is as strong as the weaker part: an S235 profile on an S355 plate
-// gives 0.95·240/1.1, not the plate's 0.8·360/1.1; a plate of 50 mm counts
-// with the yield strength of its own thickness, not that of 40 mm.
-TEST(DinAnschluss, WeldStrengthOfTheWeakerPart) {
-    auto f_y = [](int code, double t) { return Get_Stahlguete_fy(static_cast<unsigned>(code), t); };
+// DIN 18800-1 Table 1: f_y,k of S235 240 N/mm² (t <= 40 mm), of S355 360
+// (t <= 40 mm) and 325 (40 < t <= 80 mm); alpha_w 0.95 and 0.80. The weld
+// is as strong as the weaker part: an S235 bar on an S355 plate gives
+// 0.95·240/1.1, not the plate's 0.8·360/1.1; a part thicker than 40 mm
+// counts with 325, the bar (d = 50 mm) in its sigma_R,d = 325/1.1 too.
+TEST(DinAnschluss, StrengthsByGradeAndThickness) {
     const struct {
         int profile, plate;
-        double t_p, alpha_w, R;
-    } cases[] = {{kS235, kS355, 20.0, 0.95, 0.95 * f_y(kS235, 30) / kGammaM},
-                 {kS355, kS355, 20.0, 0.8, 0.8 * f_y(kS355, 30) / kGammaM},
-                 {kS355, kS355, 50.0, 0.8, 0.8 * f_y(kS355, 50) / kGammaM}};
-    ASSERT_LT(f_y(kS355, 50), f_y(kS355, 30));
+        double d, t_p, alpha_w, R, sigma_R_d;
+    } cases[] = {{kS235, kS355, 30.0, 20.0, 0.95, 0.95 * 240 / kGammaM, 240 / kGammaM},
+                 {kS355, kS355, 30.0, 20.0, 0.8, 0.8 * 360 / kGammaM, 360 / kGammaM},
+                 {kS355, kS355, 30.0, 50.0, 0.8, 0.8 * 325 / kGammaM, 360 / kGammaM},
+                 {kS355, kS355, 50.0, 20.0, 0.8, 0.8 * 325 / kGammaM, 325 / kGammaM}};
     for (const auto& c : cases) {
-        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, 30, 30, 0, 0);
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ROUND, c.d, c.d, 0, 0);
         r.weld_kind = 2;
         r.a_w = 3.0;
         r.grades.grade = c.profile;
@@ -282,6 +282,7 @@ TEST(DinAnschluss, WeldStrengthOfTheWeakerPart) {
         r.load[ANSCHLUSS_N] = 10;
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
         EXPECT_NEAR(r.weld_values.sigma_R_d, c.R, 1e-9) << c.profile << " " << c.plate << " " << c.t_p;
+        EXPECT_NEAR(r.profile_values.sigma_R_d, c.sigma_R_d, 1e-9) << c.profile << " " << c.d;
         EXPECT_NEAR(r.alpha_w, c.alpha_w, 1e-12);
     }
     // Own values above the largest alpha_w of a fillet weld count as 0.95;
