@@ -78,6 +78,11 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
         p.I_T = qw[DWQB_QW_IT];
         p.W_y = qw[DWQB_QW_W1];
         p.W_y_2 = qw[DWQB_QW_W1 + 1];
+        // W_z as the model's stresses reach the extreme fibre: the smaller
+        // of its two moduli (the closed I formula of the record's
+        // dimensions is no modulus of a tube, channel or tee).
+        const double W_a = std::fabs(qw[DWQB_QW_W1 + 2]), W_b = std::fabs(qw[DWQB_QW_W1 + 3]);
+        if (W_a > 0.0 || W_b > 0.0) p.W_z = W_a > 0.0 && W_b > 0.0 ? std::min(W_a, W_b) : std::max(W_a, W_b);
     }
     Release_Profilquerschnitt(&pq);
     return stands;

@@ -66,6 +66,39 @@ std::string Printed(GeschweissterAnschluss* r, int section_check) {
 
 }  // namespace
 
+// The block prints the W_z its stresses use, of the section's own shape
+// (exact rectangles, mm; the closed I formula printed 26.8 cm³ for the
+// RHS and twice the flange for the tee). M_z = 10 kNm: sigma = 1000 / W_z.
+// RHS 200 x 100 x 8: I_z = (200·100³ - 184·84³)/12 = 7 578 539, W_z =
+// I_z / 50. Channel 200 x 80, t_f 11, t_w 8: web 178 x 8 at x = 4, flanges
+// 2 x 80 x 11 at x = 40; x_s = (1424·4 + 1760·40)/3184 = 23.899, I_z =
+// 178·8³/12 + 1424·19.899² + 2·11·80³/12 + 1760·16.101² = 1 966 389, W_z =
+// I_z / (80 - x_s) at the toes. Tee 150 x 150, t_f 12, t_w 8: I_z =
+// (12·150³ + 138·8³)/12 = 3 380 888, W_z = I_z / 75.
+TEST(DinAnschluss, PrintedWzIsTheOneOfTheStresses) {
+    const double x_s = (1424.0 * 4 + 1760.0 * 40) / 3184;
+    const double I_channel = 178 * 512.0 / 12 + 1424 * (4 - x_s) * (4 - x_s) + 2 * 11 * 512000.0 / 12 +
+                             1760 * (40 - x_s) * (40 - x_s);
+    const struct {
+        int family;
+        double h, b, t, s, W_z;  // cm³
+    } cases[] = {{ANSCHLUSS_RHS, 200, 100, 8, 8, (200 * 1e6 - 184 * 592704.0) / 12 / 50 / 1000},
+                 {ANSCHLUSS_CHANNEL, 200, 80, 11, 8, I_channel / (80 - x_s) / 1000},
+                 {ANSCHLUSS_TEE, 150, 150, 12, 8, (12 * 3375000.0 + 138 * 512.0) / 12 / 75 / 1000}};
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Connection(c.family, c.h, c.b, c.t, c.s);
+        r.weld_kind = 2;
+        r.a_w = 5.0;
+        r.load[ANSCHLUSS_M_Z] = 10;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.family;
+        EXPECT_NEAR(r.profile_values.W_z, c.W_z, 1e-3) << c.family;
+        EXPECT_NEAR(r.profile_values.sigma_max, 10 * 1000 / c.W_z, 1e-2) << c.family;
+        char line[64];
+        std::snprintf(line, sizeof line, "W\xCE\\z\xCEr = %6.1f cm", c.W_z);
+        EXPECT_NE(Printed(&r, 1).find(line), std::string::npos) << line;
+    }
+}
+
 // Side ratio n: the table's rows, linear between them, 1/n below 1, 100 for
 // 0, nothing from 10000 on.
 TEST(DinAnschluss, RectangleTorsionCoefficients) {
