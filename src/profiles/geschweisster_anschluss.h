@@ -106,12 +106,22 @@ struct KehlnahtStatus {
     int word[ANSCHLUSS_STATUS_WORDS];
 };
 
+// A weld whose throat is below its least value: its position (1..8; 0 for
+// the weld all round or the ring), its throat, the least throat and the
+// thickest of the parts it joins (mm).
+struct Anschluss_Throat_Shortfall {
+    int position;
+    double a, a_min, t_max;
+};
+
 // Warnings of the DIN section evaluation: word 0 any of the others, word 1
 // the throat design reached 30 mm, word 2 a throat above 0.7 t of the end
 // plate, word 3 above 0.7 t of the profile (its flange, the bar or the
-// wall), word 4 above 0.7 t of the web.
+// wall), word 4 above 0.7 t of the web, word 5 a throat below 2 mm, word 6
+// a throat below sqrt(max t) - 0.5 (mm); the first weld of words 5 and 6.
 struct QuerschnittWarnungen {
     int word[ANSCHLUSS_STATUS_WORDS];
+    Anschluss_Throat_Shortfall below_2mm, below_root_rule;
 };
 
 // The connection record. Fields in the order of the library's record.
@@ -149,6 +159,7 @@ struct GeschweissterAnschluss {
     Anschluss_Nahtwerte weld_values;
     KehlnahtStatus status;                  // of the last section evaluation
     QuerschnittWarnungen warnings;          // of the last section evaluation
+    int no_throat_check;                    // 1: the least throats are not checked
 };
 
 // The library's record.

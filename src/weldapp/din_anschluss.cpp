@@ -98,6 +98,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round ? 2 : 1;
     r->end_crater = n.full_length ? 2 : 1;
+    r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
     Anschluss_Catalogue_Flag = r->catalogue;
@@ -125,6 +126,9 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     }
     result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
-    if (status != 0) result->value[ERGEBNIS_U_W] = -1.0;
-    return status;
+    // A weld below its least throat is refused as the Eurocode check
+    // refuses it: the block has named the limit.
+    const int refused = status != 0 ? status : r->warnings.word[5] || r->warnings.word[6] ? 1 : 0;
+    if (refused != 0) result->value[ERGEBNIS_U_W] = -1.0;
+    return refused;
 }

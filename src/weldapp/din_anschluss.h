@@ -19,10 +19,12 @@
 // largest utilisation of the profile end) and U_w (entry 11: of the welds)
 // in the result; a value above 1 but below 1.001 is written as 1. Returns 0
 // when the case was computed; 1 for a profile type the library does not
-// handle (nothing is written, the result stays as it was) or an input error
-// of the checks (a shear force no weld takes: U_w -1); -1 when a catalogue
-// profile is missing from the profile file (" Fehler in der
-// Profildatenbank!", U_w -1). Writes no file.
+// handle (nothing is written, the result stays as it was), an input error
+// of the checks (a shear force no weld takes: U_w -1) or, with the
+// connection's throat checks on, a weld below its least throat (the block
+// names it; U_w -1); -1 when a catalogue profile is missing from the
+// profile file (" Fehler in der Profildatenbank!", U_w -1). Writes no
+// file.
 int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
 
 #endif

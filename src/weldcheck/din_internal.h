@@ -116,4 +116,12 @@ void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, co
 // The positions' roles of family T = 1..5 (null for any other).
 const int *Din_Weld_Roles(int T);
 
+// The least throats of the welds of family T (throat a of a weld all round
+// or a ring, mm), unless the record switches them off: warning word 5 with
+// the first weld below 2 mm, word 6 with the first below sqrt(max t) - 0.5,
+// max t the thickest of the parts the weld joins (the end plate and the
+// flange, web, wall, bar or the round bar's diameter it is welded to; of a
+// weld all round the thickest of them all).
+void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
+
 #endif

@@ -5,6 +5,7 @@
 // The block computes nothing; it formats what the section evaluation left
 // in the record and counts the exceeded utilisations.
 #include <cmath>
+#include <cstdio>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
@@ -202,6 +203,30 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
+// The welds below their least throats, each limit with its first weld;
+// each counts as a check not met.
+void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
+    auto name = [](const Anschluss_Throat_Shortfall& s, char* out, size_t size) {
+        if (s.position > 0)
+            std::snprintf(out, size, "aw%d", s.position);
+        else
+            std::snprintf(out, size, "aw");
+        return out;
+    };
+    char weld[16];
+    if (w.word[5]) {
+        Anschluss_Exceeded_Checks++;
+        Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
+                     name(w.below_2mm, weld, sizeof weld), w.below_2mm.a);
+    }
+    if (w.word[6]) {
+        const Anschluss_Throat_Shortfall& s = w.below_root_rule;
+        Anschluss_Exceeded_Checks++;
+        Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke (max t)^0.5 - 0.5 = %.2lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
+                     s.a_min, name(s, weld, sizeof weld), s.a, s.t_max);
+    }
+}
+
 void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
@@ -243,6 +268,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
             if (w.word[4]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
         }
     }
+    Least_Throat_Lines(f, w);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
     else if (!w.word[0])

@@ -230,6 +230,11 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
                          &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
                          &r->s2,      &r->r2};
     for (double* v : results) fix(v, 1);
+    for (Anschluss_Throat_Shortfall* t : {&r->warnings.below_2mm, &r->warnings.below_root_rule}) {
+        fix(&t->a, 1);
+        fix(&t->a_min, 1);
+        fix(&t->t_max, 1);
+    }
     return bad;
 }
 
@@ -357,7 +362,9 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         a += 0.5;
     }
     if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
-    for (int w = 1; w <= 4; w++)
+    // The least throats of the throats last checked.
+    Din_Least_Throats(r, T, a);
+    for (int w = 1; w <= 6; w++)
         if (r->warnings.word[w]) r->warnings.word[0] = 1;
     if (Din_Sanitize_Results(r)) Din_Input_Error(r);
     return r->status.word[0];

@@ -267,6 +267,17 @@ void Throat_Warnings(GeschweissterAnschluss* r, double a, double t_profile, doub
     if (t_web > 0.0 && a > 0.7001 * t_web) warning[4] = 1;
 }
 
+// A weld of position p (0: the weld all round, the ring) with throat a (mm)
+// that joins a part of thickness t_part to the end plate, against the
+// least throats of a fillet weld: 2 mm, and sqrt(max t) - 0.5 of the
+// thickest part it joins (mm). The first weld below each is kept.
+void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
+    QuerschnittWarnungen& w = r->warnings;
+    const double t_max = std::max(r->t_p, t_part), root = std::sqrt(t_max) - 0.5;
+    if (a < 2.0 - 0.001 && !w.word[5]) w.word[5] = 1, w.below_2mm = {p, a, 2.0, t_max};
+    if (a < root - 0.001 && !w.word[6]) w.word[6] = 1, w.below_root_rule = {p, a, root, t_max};
+}
+
 // Profile stresses of the closed shapes into the record (kN/cm² in).
 void Store_Profile(GeschweissterAnschluss* r, const Din_Strengths& s, double s_max, double s_min, double t_V,
                    double sv) {
@@ -335,6 +346,28 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 }  // namespace
 
 const int* Din_Weld_Roles(int T) { return T >= 1 && T <= 5 ? ROLES[T] : nullptr; }
+
+void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
+    if (!r || r->no_throat_check || T < 1 || T > 8) return;
+    // Weld positions of the families (the flat bar's four sides).
+    static const int POSITIONS[9] = {0, 8, 4, 6, 5, 4, 0, 4, 0};
+    const double t_f = r->t2, t_w = r->s2, t_bar = std::min(r->h2, r->t2);
+    if (T == 6 || T == 8) {
+        Least_Throat(r, 0, a, T == 6 ? r->s2 : r->h2);
+        return;
+    }
+    if (r->weld_kind == 2) {
+        Least_Throat(r, 0, a, T == 7 ? t_bar : std::max(t_f, t_w));
+        return;
+    }
+    const int* roles = Din_Weld_Roles(T);
+    for (int i = 0; i < POSITIONS[T]; i++) {
+        if (!(r->l_pos[i] > 0.01 && r->a_pos[i] > 0.001)) continue;
+        const int role = roles ? roles[i] : 0;
+        const double t = T == 7 ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
+        Least_Throat(r, i + 1, r->a_pos[i], t);
+    }
+}
 
 // ---- circular tube and round bar --------------------------------------------------
 

@@ -2,9 +2,9 @@
 // (Print_Zeichnung_und_Profil): the weld table by position, the library's
 // dimensions of a flat bar, the contact share, the refused profile types,
 // the rounding of a utilisation just above 1, and the evaluation without a
-// print list. A round bar d = 40 mm with a ring weld of 4 mm on a 20 mm
-// plate, S235, gamma_M 1.1 throughout: A_w = pi 4·0.4 cm², sigma_w,R,d =
-// 0.95·240/1.1.
+// print list. A round bar d = 40 mm with a ring weld of 6 mm on a 20 mm
+// plate (at least sqrt(40) - 0.5 = 5.82 mm), S235, gamma_M 1.1 throughout:
+// A_w = pi 4·0.6 cm², sigma_w,R,d = 0.95·240/1.1.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,7 +19,7 @@
 
 namespace {
 
-const double kA_w = M_PI * 4 * 0.4, kR = 0.95 * 240 / 1.1 / 10;  // cm², kN/cm²
+const double kA_w = M_PI * 4 * 0.6, kR = 0.95 * 240 / 1.1 / 10;  // cm², kN/cm²
 
 struct Din_Case {
     testutil::CatalogueTree tree;
@@ -36,7 +36,7 @@ struct Din_Case {
         p.t_w = 0.0;
         c.naht.plate.t = 20.0;
         c.naht.all_round = 1;
-        c.naht.a_w = 4.0;
+        c.naht.a_w = 6.0;
         c.naht.contact_fraction = 0.0;
         Update_Weld_Layout(&c.naht, nullptr, 0);
     }

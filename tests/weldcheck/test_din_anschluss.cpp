@@ -334,8 +334,10 @@ TEST(DinAnschluss, StrengthsByGradeAndThickness) {
 
 // Throats below 2 mm are checked as given; the 0.7 t limits of the plate,
 // flange and web (warnings) take them at 2 mm where the weld has a length.
+// The least throats are switched off here.
 TEST(DinAnschluss, ThroatDetailingRule) {
     GeschweissterAnschluss r = I_By_Position();
+    r.no_throat_check = 1;
     r.a_pos[0] = 1.5;
     r.a_pos[2] = 1.0;   // position 3 without length keeps its throat
     r.t_p = 10.0;       // 5 mm within 0.7·10
@@ -354,6 +356,59 @@ TEST(DinAnschluss, ThroatDetailingRule) {
     // With a warning and no exceeded check: no verdict line.
     EXPECT_EQ(text.find("Alle erforderlichen"), std::string::npos);
     EXPECT_EQ(text.find("einzelne Nachweise"), std::string::npos);
+}
+
+// The least throats of a fillet weld (DIN 18800-1 element 519): a >= 2 mm
+// and a >= sqrt(max t) - 0.5, max t the thickest part the weld joins. Each
+// names its limit and first weld in the block and is a check not met.
+TEST(DinAnschluss, LeastThroats) {
+    const std::string two_mm = "Mindestnahtdicke 2 mm unterschritten! ";
+    const std::string root = "Mindestnahtdicke (max t)^0.5 - 0.5 = ";
+    const struct {
+        int family;
+        double h, b, t, s, t_p, a;  // a: all round; 0 the I by position
+        int off;                    // the connection's throat checks off
+        std::string line_2mm, line_root;
+    } cases[] = {
+        // Flat bar 60 x 5 on a 5 mm plate, all round 1.9 mm: sqrt(5) - 0.5
+        // = 1.74 mm is met, 2 mm is not.
+        {ANSCHLUSS_FLAT, 60, 5, 5, 5, 5, 1.9, 0, "(aw = 1.9 mm)", ""},
+        // Flat bar 100 x 10 on a 10 mm plate, 1.5 mm: both, sqrt(10) - 0.5 =
+        // 2.66 mm.
+        {ANSCHLUSS_FLAT, 100, 10, 10, 10, 10, 1.5, 0, "(aw = 1.5 mm)", "2.66 mm unterschritten! (aw = 1.5 mm, max t = 10.0 mm)"},
+        // The I's welds of 5 mm on a 36 mm plate: sqrt(36) - 0.5 = 5.5 mm,
+        // first at position 1; 5.5 mm welds meet it; switched off nothing.
+        {ANSCHLUSS_I, 300, 200, 15, 10, 36, 0, 0, "", "5.50 mm unterschritten! (aw1 = 5.0 mm, max t = 36.0 mm)"},
+        {ANSCHLUSS_I, 300, 200, 15, 10, 36, 5.5, 0, "", ""},
+        {ANSCHLUSS_I, 300, 200, 15, 10, 36, 0, 1, "", ""},
+        // A round bar d = 40 mm is the thickest part: sqrt(40) - 0.5 = 5.82.
+        {ANSCHLUSS_ROUND, 40, 40, 0, 0, 20, 5, 0, "", "5.82 mm unterschritten! (aw = 5.0 mm, max t = 40.0 mm)"},
+    };
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = c.family == ANSCHLUSS_I ? I_By_Position() : Connection(c.family, c.h, c.b, c.t, c.s);
+        if (c.family != ANSCHLUSS_I) r.weld_kind = 2, r.a_w = c.a;
+        if (c.family == ANSCHLUSS_I && c.a > 0)
+            for (double& a : r.a_pos) a = a > 0 ? c.a : 0.0;
+        r.t_p = c.t_p;
+        r.no_throat_check = c.off;
+        r.load[ANSCHLUSS_N] = 10;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.family << " " << c.a;
+        Anschluss_Exceeded_Checks = 0;
+        const std::string text = Printed(&r, 0);
+        const int expected = !c.line_2mm.empty() + !c.line_root.empty();
+        EXPECT_EQ(Anschluss_Exceeded_Checks, expected) << c.family << " " << c.a;
+        EXPECT_EQ(r.warnings.word[5], !c.line_2mm.empty());
+        EXPECT_EQ(r.warnings.word[6], !c.line_root.empty());
+        for (const std::string& line : {two_mm + c.line_2mm, root + c.line_root}) {
+            if (line != two_mm && line != root) {
+                EXPECT_NE(text.find(line), std::string::npos) << line << text;
+            }
+        }
+        if (expected == 0) {
+            EXPECT_EQ(text.find("Mindestnahtdicke"), std::string::npos) << text;
+        }
+        EXPECT_EQ(text.find("Alle erforderlichen") == std::string::npos, expected > 0);
+    }
 }
 
 // The block: its start with and without the profile part, the "<" form of
