@@ -350,10 +350,13 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     Din_Outline outline;
     Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
     Outline_Of(geometry, &outline);
+    // The throat design grows the one throat of a weld all round or of a
+    // ring; welds by position keep the throats they are given.
+    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == 6 || T == 8);
     double U[3] = {0, 0, 0};
     for (;;) {
         Welds(r, s, T, a, outline, U);
-        if (r->throat_design != 1 || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
+        if (!design || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
         r->a_w_designed = a + 0.5;
         if (a >= 29.5) {
             r->warnings.word[1] = 1;

@@ -411,6 +411,30 @@ TEST(DinAnschluss, LeastThroats) {
     }
 }
 
+// The throat design (the end plate's mode) grows the throat of a ring or a
+// weld all round in steps of 0.5 mm until the welds hold. A ring on a round
+// bar d = 40 mm under N = 150 kN needs a >= 150000 / (pi 40 · 0.95·240/1.1)
+// = 5.76 mm: from 3 mm it ends at 6 mm, U = 5.76 / 6. Welds by position
+// keep their throats: overloaded, they are not designed up to the 30 mm
+// limit (M_y = 200 kNm on the I by position).
+TEST(DinAnschluss, ThroatDesignOfTheOneThroatOnly) {
+    GeschweissterAnschluss ring = Connection(ANSCHLUSS_ROUND, 40, 40, 0, 0);
+    ring.weld_kind = 2, ring.a_w = 3.0, ring.throat_design = 1;
+    ring.load[ANSCHLUSS_N] = 150;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&ring), 0);
+    const double a_required = 150000 / (M_PI * 40 * 0.95 * 240 / kGammaM);
+    EXPECT_EQ(ring.a_w_designed, 6.0);
+    EXPECT_NEAR(ring.U_w[0], a_required / 6.0, 1e-9);
+    EXPECT_EQ(ring.warnings.word[1], 0);
+    GeschweissterAnschluss lines = I_By_Position();
+    lines.throat_design = 1;
+    lines.load[ANSCHLUSS_M_Y] = 200;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&lines), 0);
+    EXPECT_GT(lines.U_w[0], 1.0);
+    EXPECT_EQ(lines.warnings.word[1], 0);
+    EXPECT_EQ(lines.a_w_designed, 2.0);
+}
+
 // The block: its start with and without the profile part, the "<" form of
 // exactly 1.00, the counted ">" form and the verdict of each case.
 TEST(DinAnschluss, PrintBlockVerdicts) {
