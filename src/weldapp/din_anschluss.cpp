@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "codes/material.h"
+#include "codes/stguete.h"
 #include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_check.h"
 
@@ -107,6 +110,49 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
 
 double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
+// What the DIN check takes of a material: its grade code, the own f_y,k
+// (own values) and alpha_w of its fillet welds.
+struct Din_Material {
+    int code;
+    float own_f_y;
+    double alpha_w;
+};
+
+Din_Material Din_Values(const Materialparameter_Record& m) {
+    Din_Material d = {};
+    d.code = Grade_Code(m, &d.own_f_y);
+    d.alpha_w = d.code == DIN_GRADE_OWN_VALUES ? Own_Alpha_w(d.own_f_y)
+                                               : Get_Stahlguete_Record(static_cast<unsigned int>(d.code))->alpha_w;
+    return d;
+}
+
+// One material of the protocol: its head (as the Eurocode protocol names
+// it), f_y,k up to 40 mm and above (one value of own strengths) and alpha_w
+// as the check takes them. An aluminium material has no DIN strengths: its
+// head alone.
+void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d) {
+    const bool own = d.code == DIN_GRADE_OWN_VALUES;
+    if (own && m.kind != 2) {
+        char name[MATERIAL_NAME_SIZE + 1];
+        Copy_Trimmed(m.name, name, sizeof name, 2);
+        const bool named = std::strlen(name) > 1;
+        OLI_printf(list, "%s%s%sStahlparameter:\n", Check_Line_Prefix, named ? name : "", named ? ", " : "");
+    } else {
+        Print_Material_Params_Text(&m, list, 0, 0, "");
+    }
+    if (m.kind == 2) return;
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
+    if (own) {
+        OLI_printf(list, "%schar. Streckgrenze f╬\\y,k╬r = %.1lf N/mm²\n"_cp, Check_Line_Prefix, d.own_f_y);
+    } else {
+        const unsigned int code = static_cast<unsigned int>(d.code);
+        OLI_printf(list, "%schar. Streckgrenze f╬\\y,k,t¾40mm╬r = %.1lf N/mm²,  f╬\\y,k,t>40mm╬r = %.1lf N/mm²\n"_cp,
+                   Check_Line_Prefix, Get_Stahlguete_fy(code, 40.0), Get_Stahlguete_fy(code, 80.0));
+    }
+    OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
+}
+
 }  // namespace
 
 int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
@@ -131,4 +177,22 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     const int refused = status != 0 ? status : r->warnings.word[5] || r->warnings.word[6] ? 1 : 0;
     if (refused != 0) result->value[ERGEBNIS_U_W] = -1.0;
     return refused;
+}
+
+void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn || !list) return;
+    const Materialparameter_Record &profile = conn->naht.profile.material, &plate = conn->naht.plate.material;
+    Din_Material p = Din_Values(profile);
+    const Din_Material w = Din_Values(plate);
+    // Own values of the profile weld with the plate's alpha_w.
+    if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
+    OLI_printf(list, "%s\xCEHMaterial\n", Check_Line_Prefix);
+    if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
+        Print_Din_Material(list, plate, w);
+        return;
+    }
+    OLI_printf(list, "%sProfil: ", Check_Line_Prefix);
+    Print_Din_Material(list, profile, p);
+    OLI_printf(list, "%sPlatte: ", Check_Line_Prefix);
+    Print_Din_Material(list, plate, w);
 }

@@ -27,4 +27,10 @@
 // file.
 int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
 
+// The material lines of the input protocol on the DIN path ("Material",
+// then the grade, f_y,k up to 40 mm and above, alpha_w of the fillet
+// welds): the strengths the DIN check takes, of the profile and the end
+// plate, once when they agree. Nothing for a null connection or list.
+void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list);
+
 #endif

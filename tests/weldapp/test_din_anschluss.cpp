@@ -9,7 +9,9 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "printlist/list_capture.h"
 #include "profiles/catalogue_fixture.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "support/testutil.h"
@@ -134,4 +136,48 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     // Two 200 mm welds of 5 and 4 mm less the end craters: N / A_w.
     const double A_w = 0.5 * (20 - 1.0) + 0.4 * (20 - 0.8);
     EXPECT_NEAR(r.weld_values.sigma_max, 10 * 10 / A_w, 1e-9);
+}
+
+// The input protocol's material on the DIN path: the strengths the check
+// takes, of DIN 18800-1 Table 1 (S235 240 / 215 N/mm², S355 360 / 325 up
+// to and above 40 mm) and the alpha_w of Table 21 (0.95, 0.80); own values
+// with their one f_y,k and the alpha_w of their strength (0.80 above 240).
+// No Eurocode value: no f_u, no beta_w.
+TEST(DinHandOver, ProtocolPrintsTheDinStrengths) {
+    const std::string fy = " char. Streckgrenze f\xCE\\y,k,t\xF3" "40mm\xCEr = ";
+    const std::string above = " N/mm\xFD,  f\xCE\\y,k,t>40mm\xCEr = ";
+    const std::string alpha = " Beiwert f\x81r Kehln\x84hte \xBA\xCE\\w\xCEr = ";
+    const struct {
+        int profile, plate;  // weld grade index; -1: own values of 300 N/mm²
+        std::vector<std::string> lines;
+    } cases[] = {
+        {0, 0, {" Stahlg\x81te S235\n", fy + "240.0" + above + "215.0 N/mm\xFD\n", alpha + "0.95\n"}},
+        {2, 0,
+         {" Profil: Stahlg\x81te S355\n", fy + "360.0" + above + "325.0 N/mm\xFD\n", alpha + "0.80\n",
+          " Platte: Stahlg\x81te S235\n", fy + "240.0" + above + "215.0 N/mm\xFD\n", alpha + "0.95\n"}},
+        {-1, -1, {" Stahlparameter:\n", " char. Streckgrenze f\xCE\\y,k\xCEr = 300.0 N/mm\xFD\n", alpha + "0.80\n"}},
+    };
+    for (const auto& c : cases) {
+        Din_Case k;
+        const int grades[2] = {c.profile, c.plate};
+        Materialparameter_Record* m[2] = {&k.c.naht.profile.material, &k.c.naht.plate.material};
+        for (int i = 0; i < 2; i++) {
+            m[i]->kind = 0;
+            m[i]->grade = grades[i] < 0 ? 0 : grades[i];
+            m[i]->own_values = grades[i] < 0;
+            m[i]->f_y = 300.0;
+        }
+        ListCapture list;
+        Print_Din_Materials(&k.c, list.f());
+        OLI_End_Text(list.f());
+        const std::string text = list.Take();
+        size_t at = text.find(" \xCEHMaterial\n");
+        ASSERT_NE(at, std::string::npos) << text;
+        for (const std::string& line : c.lines) {
+            at = text.find(line, at);
+            ASSERT_NE(at, std::string::npos) << line << "\n" << text;
+        }
+        EXPECT_EQ(text.find("Zugfestigkeit"), std::string::npos);
+        EXPECT_EQ(text.find("Korrelationsbeiwert"), std::string::npos);
+    }
 }
