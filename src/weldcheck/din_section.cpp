@@ -65,8 +65,9 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
     }
     // The catalogue's own values where it gives them, as the profile check
-    // of the weld program takes them; the cached model may stem from another
-    // option word.
+    // of the weld program takes them. Built afresh for every evaluation: the
+    // values are read from the engine's table right after, which a kept
+    // model does not write again.
     DWQB_Option_Word = 0x1E01E;
     Invalidate_Profil_DWQB_Cache();
     const int stands = Setup_Profilquerschnitt_DWQB(&pq, 0.0, nullptr, 2) == 1;
