@@ -50,9 +50,9 @@ extern int Anschluss_Colours[8];
 // On entry the record's second dimension set (h2 .. r2) receives h .. r;
 // nothing else of the record is changed. A catalogue profile that the
 // profile file does not hold, or dimensions that are not finite numbers of
-// 0 to 10^6 mm with a height and a width above 0, end the drawing before
-// any text is written. Degenerate outlines are reported by the polygon
-// offset (polyverg.h) and the drawing goes on.
+// 0 to 10^6 mm with a height and a width of 0.001 mm or more, end the
+// drawing before any text is written. Degenerate outlines are reported by
+// the polygon offset (polyverg.h) and the drawing goes on.
 void Draw_Kehlnahtanschluss(GeschweissterAnschluss *record, int dx, int dy, int right, int bottom,
                             int mode, int x0, int y0, int family, int catalogue, const char *name);
 

@@ -536,8 +536,10 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
         c.c3 = t_coefficient;
         c.catalogue = 1;
     }
+    // Below a thousandth of a millimetre there is nothing to weld, and the
+    // scale of a picture of it is no number.
     Extents(c);
-    if (!(c.H > 0.0) || !(c.x_max - c.x_min > 0.0)) return c.status = KEHLNAHT_NO_EXTENT;
+    if (!(c.H >= 0.001) || !(c.x_max - c.x_min >= 0.001)) return c.status = KEHLNAHT_NO_EXTENT;
     switch (family) {
     case KEHLNAHT_I: I_Family(c); break;
     case KEHLNAHT_RHS: Rhs(c); break;

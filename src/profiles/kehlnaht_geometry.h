@@ -37,7 +37,7 @@ enum {
     KEHLNAHT_BUILT = 0,               // everything below is the profile's
     KEHLNAHT_UNUSABLE_DIMENSIONS = 1, // a dimension not a number of 0 to 10^6 mm
     KEHLNAHT_NOT_IN_FILE = 2,         // a catalogue profile the profile file does not hold
-    KEHLNAHT_NO_EXTENT = 3,           // no height or no width: nothing to draw or weld
+    KEHLNAHT_NO_EXTENT = 3,           // under 0.001 mm high or wide: nothing to draw or weld
 };
 
 // The forms of an I and of a T.

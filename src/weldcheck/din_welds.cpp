@@ -221,8 +221,8 @@ void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
 
 // The weld stresses at the nine points of every line; the extremes into
 // e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
-void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Weld_Forces& f, const Torsion_Rule& rule,
-                    Extremes* e, double* tau_y_max, double* tau_z_max) {
+void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Weld_Forces& f,
+                    const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
     const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
     const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
     const double s_N = f.N / g.A, I_p = g.I_y + g.I_z;

@@ -293,7 +293,8 @@ TEST_F(Drawing, UnusableInputDrawsNothingAndHasNoGeometry) {
                {Record(300, 0, 15, 10, 0), KEHLNAHT_NO_EXTENT},
                {Record(NAN, 200, 15, 10, 0), KEHLNAHT_UNUSABLE_DIMENSIONS},
                {Record(300, 200, 15, INFINITY, 0), KEHLNAHT_UNUSABLE_DIMENSIONS},
-               {Record(0, 200, 15, 10, 0), KEHLNAHT_NO_EXTENT}};
+               {Record(0, 200, 15, 10, 0), KEHLNAHT_NO_EXTENT},
+               {Record(5e-324, 200, 15, 10, 0), KEHLNAHT_NO_EXTENT}};
     for (auto [a, status] : bad) {
         EXPECT_EQ(Draw(a, KEHLNAHT_I), "") << a.h << " " << a.b;
         Kehlnaht_Geometry g;
