@@ -340,8 +340,8 @@ TEST_F(Drawing, ScreenBackEndWhenNoStreamIsSet) {
     // (161) over 138 mm.
     EXPECT_EQ(pxGetPixel(291, 200), Anschluss_Colours[7]);
     EXPECT_NE(pxGetPixel(289, 200), Anschluss_Colours[7]);
-    const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/kehlnaht_screen_tee.png";
-    EXPECT_EQ(Screen_Write_PNG_Rect(png.c_str(), 100, 100, 500, 400), 1);
+    testutil::TempDir dir;
+    EXPECT_EQ(Screen_Write_PNG_Rect(dir.file("kehlnaht_screen_tee.png").c_str(), 100, 100, 500, 400), 1);
 }
 
 TEST(AnschlussMessages, CodesAreCollectedAndShown) {
