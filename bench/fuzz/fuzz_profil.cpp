@@ -11,7 +11,7 @@
 #include "profiles/profil.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_catalogue.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = [] {

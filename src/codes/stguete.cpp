@@ -3,7 +3,8 @@
 // grades.
 //
 // The DIN table differs from the Eurocode one only in three names and in the
-// yield strength of the S235 and S355 rows for t <= 40 mm; it is built once
+// yield strengths of the S235 rows for t <= 40 mm and of the S355 rows
+// (DIN 18800-1 Table 1: 360 N/mm² up to 40 mm, 325 above); it is built once
 // from the Eurocode table so that the two can never drift apart elsewhere.
 // User rows own heap copies of their names; the shared "?????" text is never
 // released. A user lookup first tries the row found last.
@@ -99,7 +100,7 @@ struct Tables {
         din[6].name = "S275 (St44)";
         din[7].name = "S355 (St52)";
         for (int row : {0, 1, 2, 3, 5}) din[row].f_y1 = 240.0;
-        for (int row : {4, 7, 10, 11}) din[row].f_y1 = 360.0;
+        for (int row : {4, 7, 10, 11}) din[row].f_y1 = 360.0, din[row].f_y2 = 325.0;
         default_eurocode = Stahlguete_Record{44, kUnknown, kE, kG, kNu, kAlphaT, 235.0, 215.0, 40.0, 100.0, 360.0, 0.95};
         default_din = default_eurocode;
         default_din.f_y1 = 240.0;

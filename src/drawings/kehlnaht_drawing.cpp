@@ -1,5 +1,5 @@
 // The scaled drawing of the fillet-weld connection: the frame common to all
-// profile families (weld data, scale, header, end plate, the tables and the
+// profile families (geometry, weld data, scale, header, end plate and the
 // screen back end).
 #include "drawings/kehlnaht_drawing.h"
 
@@ -41,28 +41,6 @@ void Kehlnaht_Work_Out_Colours(void) {
 }
 
 namespace {
-
-// A dimension the drawing can work with.
-bool Usable_Dimension(double v) { return v >= 0.0 && v <= 1e6; }
-
-// Outline, weld lines and edges as after a drawing that drew nothing.
-void Clear_Tables() {
-    Anschluss_Outline = {};
-    Anschluss_Outline.count = ANSCHLUSS_OUTLINE_POINTS;
-    Anschluss_Weld_Lines = {};
-    Anschluss_Weld_Edges = {};
-}
-
-// Extents of the families (the three of the table families included).
-void Extents(Kehlnaht_Context& c, int family) {
-    c.H = c.h;
-    switch (family) {
-    case KEHLNAHT_ANGLE: case KEHLNAHT_CHANNEL: c.x_min = 0.0, c.x_max = c.b; break;
-    case KEHLNAHT_CHS: case KEHLNAHT_ROUND: c.x_min = -c.h / 2, c.x_max = c.h / 2; break;
-    case KEHLNAHT_FLAT: c.x_min = -c.t / 2, c.x_max = c.t / 2; break;
-    default: c.x_min = -c.b / 2, c.x_max = c.b / 2; break;
-    }
-}
 
 // ---- screen back end ---------------------------------------------------------
 
@@ -222,23 +200,6 @@ void Kehlnaht_Note_Mark(Kehlnaht_Context& c, int p, int kind, double x1, double 
     c.marks[p] = {1, kind, x1, y1, x2, y2, length, side < 0 ? -1 : 1};
 }
 
-void Kehlnaht_Weld_Line(int p, double x1, double y1, double x2, double y2) {
-    double* line = Anschluss_Weld_Lines.line[p - 1];
-    line[0] = -x1, line[1] = y1, line[2] = -x2, line[3] = y2;
-}
-
-void Kehlnaht_Weld_Line_Count(int n) { Anschluss_Weld_Lines.count = n; }
-
-void Kehlnaht_Edge_Height(int p, int first, int last) {
-    Anschluss_Weld_Edges.height_first[p] = first;
-    Anschluss_Weld_Edges.height_last[p] = last;
-}
-
-void Kehlnaht_Edge_Width(int p, int first, int last) {
-    Anschluss_Weld_Edges.width_first[p] = first;
-    Anschluss_Weld_Edges.width_last[p] = last;
-}
-
 // ---- the drawing ---------------------------------------------------------------
 
 void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int right, int bottom, int mode, int x0,
@@ -248,7 +209,6 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
     // Preparation.
     Anschluss_Messages.count = 0;
     Anschluss_Messages.error = 0;
-    Clear_Tables();
     record->h2 = record->h, record->b2 = record->b, record->t2 = record->t, record->s2 = record->s;
     record->r2 = record->r;
     // The library's dimension sets, from which the edge lengths are worked out.
@@ -256,23 +216,17 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
     Profil_Dimensions_Second = {record->h, record->b, record->t, record->s, record->r};
     const int left = x0 + dx, top = y0 + dy + (mode == 1 ? 5 : 0);
 
+    static Kehlnaht_Geometry geometry;
+    const int status = Build_Kehlnaht_Geometry(record, family, catalogue, name, &geometry);
+    if (status == KEHLNAHT_UNUSABLE_DIMENSIONS || status == KEHLNAHT_NOT_IN_FILE) return;
     static Kehlnaht_Context c;
     c = Kehlnaht_Context{};
+    c.g = &geometry;
     c.f = Anschluss_Plot_File;
     c.h = record->h, c.b = record->b, c.t = record->t, c.s = record->s, c.r = record->r;
-    if (!Usable_Dimension(c.h) || !Usable_Dimension(c.b) || !Usable_Dimension(c.t) || !Usable_Dimension(c.s) ||
-        !Usable_Dimension(c.r))
-        return;
-    // A catalogue profile must be in the profile file.
-    char key[ANSCHLUSS_NAME_SIZE] = "";
-    if (name) std::snprintf(key, sizeof key, "%s", name);
     c.name = name ? name : "";
-    if (family <= KEHLNAHT_CHS && catalogue == 1) {
-        double p3 = 0;
-        if (!Read_Profil_from_File(' ', key, sizeof key, &c.c1, &c.c2, &p3, &c.k1, &c.k2)) return;
-        c.c3 = p3;
-        c.catalogue = 1;
-    }
+    c.catalogue = geometry.catalogue;
+    c.c1 = geometry.c1, c.c2 = geometry.c2, c.c3 = geometry.c3, c.k1 = geometry.k1, c.k2 = geometry.k2;
     Get_Profil_Masse(family, catalogue, name ? name : "");
     // Weld data: by position, or every edge of a weld all round.
     c.all_round = record->weld_kind == 2;
@@ -282,9 +236,14 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
         Kehlnaht_Welds.l[p] = c.all_round ? Profil_Part_Lengths[p - 1] : record->l_pos[p - 1];
         Kehlnaht_Welds.a[p] = c.all_round ? 3.0 : record->a_pos[p - 1];
     }
-    Extents(c, family);
+    if (status == KEHLNAHT_NO_EXTENT) return;
+    c.H = geometry.H, c.x_min = geometry.x_min, c.x_max = geometry.x_max;
+    c.n = geometry.n, c.n_inner = geometry.n_inner, c.cx = geometry.cx, c.cy = geometry.cy;
+    std::memcpy(c.X, geometry.X, sizeof c.X);
+    std::memcpy(c.Y, geometry.Y, sizeof c.Y);
+    std::memcpy(c.XI, geometry.XI, sizeof c.XI);
+    std::memcpy(c.YI, geometry.YI, sizeof c.YI);
     const double W = c.x_max - c.x_min;
-    if (!(c.H > 0.0) || !(W > 0.0)) return;
     c.e = 0.0375 * (c.x_max + c.H);
     // Scale: the picture fits 17 cm by 10 cm.
     Anschluss_Scale = c.H / W > 10.0 / 17.0 ? 10.0 / c.H : 17.0 / W;
@@ -321,10 +280,6 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
         Safe_Fprintf(f, "-1\n\n");
     else
         Draw_Screen(c, left, top, right, bottom, mode);
-    for (int i = 0; i < ANSCHLUSS_OUTLINE_POINTS; i++) {
-        Anschluss_Outline.x[i] = -0.1 * c.X[i];
-        Anschluss_Outline.y[i] = 0.1 * c.Y[i];
-    }
 }
 
 void Reset_Kehlnaht_Drawing(void) {

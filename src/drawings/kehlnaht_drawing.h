@@ -7,10 +7,9 @@
 // With the library's output stream (Anschluss_Plot_File) set, the drawing
 // is written as one print-list picture into that stream; with a null stream
 // it is drawn with the window library's pixel calls into a box of the
-// screen. Either way it leaves the geometry of the profile end in the
-// library's tables (outline, weld lines, weld edges, wall thicknesses;
-// profiles/geschweisster_anschluss.h), which the section evaluation reads
-// right after it.
+// screen. What it draws is the geometry of the profile end
+// (profiles/kehlnaht_geometry.h), which the section evaluation of the DIN
+// check works out for itself: the drawing leaves nothing for it.
 //
 // World coordinates are mm: x across the profile, y from the lower outer
 // face of the profile (0) to its top (H); corners are written with two
@@ -22,19 +21,7 @@
 #include <cstdio>
 
 #include "profiles/geschweisster_anschluss.h"
-
-// Profile families of the drawing: the record's family code + 1.
-enum {
-    KEHLNAHT_NONE = 0,
-    KEHLNAHT_I = 1,
-    KEHLNAHT_RHS = 2,
-    KEHLNAHT_CHANNEL = 3,
-    KEHLNAHT_TEE = 4,
-    KEHLNAHT_ANGLE = 5,
-    KEHLNAHT_CHS = 6,
-    KEHLNAHT_FLAT = 7,
-    KEHLNAHT_ROUND = 8,
-};
+#include "profiles/kehlnaht_geometry.h"
 
 // The weld data the drawing works with, by weld position 1..8 (index 0 is
 // not used): length and throat in mm; a position carries a weld when both
@@ -63,10 +50,9 @@ extern int Anschluss_Colours[8];
 // On entry the record's second dimension set (h2 .. r2) receives h .. r;
 // nothing else of the record is changed. A catalogue profile that the
 // profile file does not hold, or dimensions that are not finite numbers of
-// 0 to 10^6 mm with a height and a width above 0, end the drawing before
-// any text is written: the outline table then holds 49 zero points, the
-// weld-line table none and the weld edges zero. Degenerate outlines are
-// reported by the polygon offset (polyverg.h) and the drawing goes on.
+// 0 to 10^6 mm with a height and a width of 0.001 mm or more, end the
+// drawing before any text is written. Degenerate outlines are reported by
+// the polygon offset (polyverg.h) and the drawing goes on.
 void Draw_Kehlnahtanschluss(GeschweissterAnschluss *record, int dx, int dy, int right, int bottom,
                             int mode, int x0, int y0, int family, int catalogue, const char *name);
 

@@ -1,15 +1,13 @@
 // What the files of the scaled fillet-weld drawing share: the state of one
-// drawing (dimensions, extents, the local outline arrays and what the
-// screen back end draws), the record writers of the plot text and the
-// table writers.
+// drawing (the geometry, dimensions, extents, the outline arrays and what
+// the screen back end draws) and the record writers of the plot text.
 #ifndef DRAWINGS_KEHLNAHT_INTERNAL_H
 #define DRAWINGS_KEHLNAHT_INTERNAL_H
 
 #include <cstdio>
 
 #include "profiles/geschweisster_anschluss.h"
-
-enum { KEHLNAHT_POINTS = ANSCHLUSS_OUTLINE_POINTS };
+#include "profiles/kehlnaht_geometry.h"
 
 // Kinds of screen weld marks: beside a horizontal or vertical face from its
 // start point, or the middle of an oblique face (shallow or steep).
@@ -32,6 +30,7 @@ struct Kehlnaht_Label {
 
 // One drawing.
 struct Kehlnaht_Context {
+    const Kehlnaht_Geometry *g;   // what is drawn
     FILE *f;                      // plot stream, null: screen
     double h, b, t, s, r;         // dimensions of the record
     int catalogue;                // 1: a catalogue profile found in the profile file
@@ -39,7 +38,7 @@ struct Kehlnaht_Context {
     int k1, k2;                   // and switches
     int all_round;
     double H, x_min, x_max, e;    // extents and plate margin
-    double X[KEHLNAHT_POINTS], Y[KEHLNAHT_POINTS];    // outline
+    double X[KEHLNAHT_POINTS], Y[KEHLNAHT_POINTS];    // outline, as the geometry's
     double XI[KEHLNAHT_POINTS], YI[KEHLNAHT_POINTS];  // bore of a tube
     int n, n_inner;               // points the screen draws of each
     double cx, cy;                // added to the points on screen (round shapes)
@@ -82,13 +81,6 @@ void Kehlnaht_All_Round_Label(Kehlnaht_Context &c, const char *angle, double x, 
 // (x2, y2), of the given length, on the side of the band.
 void Kehlnaht_Note_Mark(Kehlnaht_Context &c, int p, int kind, double x1, double y1, double x2,
                         double y2, double length, double side);
-
-// Tables: weld line p (stored with x negated), the weld line count, and
-// the edge of position p along the height or the width of the drawing.
-void Kehlnaht_Weld_Line(int p, double x1, double y1, double x2, double y2);
-void Kehlnaht_Weld_Line_Count(int n);
-void Kehlnaht_Edge_Height(int p, int first, int last);
-void Kehlnaht_Edge_Width(int p, int first, int last);
 
 // The families.
 void Kehlnaht_Flat(Kehlnaht_Context &c);

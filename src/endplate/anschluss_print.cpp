@@ -93,19 +93,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
                       gamma_M, PARTIAL_FACTOR_MIN, PARTIAL_FACTOR_MAX);
         Write_Error_Line(errors, 1, text);
     } else if (services->calc_section) {
-        // The section evaluation takes the weld lines and the outline the
-        // scaled drawing leaves in the library's tables: drawn first (into a
-        // scratch stream), they are this connection's and never those of the
-        // last one drawn. Without a scratch stream the proof is not made.
-        FILE* scratch = std::tmpfile();
-        if (scratch) {
-            Anschluss_Plot_File = scratch;
-            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, record->family + 1, Anschluss_Catalogue_Flag,
-                                   name);
-            Anschluss_Plot_File = nullptr;
-            std::fclose(scratch);
-            result = services->calc_section(record);
-        }
+        result = services->calc_section(record);
     }
     static char code_text[256];
     const int design_code = record ? record->grades.design_code : 0;

@@ -2,7 +2,7 @@
 #include "endplate/endplate_services.h"
 
 #include "codes/nad_selection_sheet.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 static Endplate_Services g_services = {};
 

@@ -6,10 +6,6 @@
 GeschweissterAnschluss Geschweisster_Anschluss;
 FILE* Anschluss_Plot_File = nullptr;
 double Anschluss_Scale = 0.0;
-Anschluss_Outline_Table Anschluss_Outline;
-Anschluss_Weld_Line_Table Anschluss_Weld_Lines;
-Anschluss_Weld_Edge_Table Anschluss_Weld_Edges;
-double Anschluss_Wall_Thickness[ANSCHLUSS_OUTLINE_POINTS];
 Anschluss_Message_List Anschluss_Messages;
 int Anschluss_Message_Button = -1;
 int Anschluss_Catalogue_Flag = 0;
@@ -25,10 +21,6 @@ void Reset_Anschluss_State(void) {
     Init_Geschweisster_Anschluss(&Geschweisster_Anschluss);
     Anschluss_Plot_File = nullptr;
     Anschluss_Scale = 0.0;
-    Anschluss_Outline = {};
-    Anschluss_Weld_Lines = {};
-    Anschluss_Weld_Edges = {};
-    std::memset(Anschluss_Wall_Thickness, 0, sizeof Anschluss_Wall_Thickness);
     Anschluss_Messages = {};
     Anschluss_Message_Button = -1;
     Anschluss_Catalogue_Flag = 0;

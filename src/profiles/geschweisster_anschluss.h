@@ -1,9 +1,8 @@
 // The record of the welded-connection library (a profile welded to an end
 // plate) and the library state beside it: the connection record, its
-// steel-grade block, the weld data the scaled drawing of the fillet-weld
-// connection reads, the geometry tables that drawing leaves for the section
-// evaluation, the library's message list and the output stream of the
-// drawing.
+// steel-grade block, the library's message list and the output stream of
+// the scaled drawing of the fillet-weld connection. The geometry of the
+// profile end is worked out from the record (profiles/kehlnaht_geometry.h).
 //
 // The library is used from three places that share no layer of their own:
 // the scaled drawing (drawings), the end-plate print-out and its sheets
@@ -22,7 +21,7 @@
 enum {
     ANSCHLUSS_NAME_SIZE = 56,       // profile names: at most 55 characters and the terminator
     ANSCHLUSS_WELD_POSITIONS = 8,   // weld positions 1..8
-    ANSCHLUSS_OUTLINE_POINTS = 49,  // corners of the outline table
+    ANSCHLUSS_OUTLINE_POINTS = 49,  // corners of an outline of the profile end
     ANSCHLUSS_MESSAGE_CODES = 30,   // codes the message list keeps
     STAHLSORTE_NAME_SIZE = 20,
 };
@@ -99,6 +98,32 @@ struct Anschluss_Nahtwerte {
     double point[4][2];           // y, z (cm, from the centroid) of sigma_max, sigma_min, tau, sigma_v
 };
 
+// Status of the DIN section evaluation: word 0 an input error (a shear
+// force no weld can take, unusable strengths or sections), word 1 no weld
+// for V_z, word 2 no weld for V_y.
+enum { ANSCHLUSS_STATUS_WORDS = 10 };
+struct KehlnahtStatus {
+    int word[ANSCHLUSS_STATUS_WORDS];
+};
+
+// A weld whose throat is below its least value: its position (1..8; 0 for
+// the weld all round or the ring), its throat, the least throat and the
+// thickest of the parts it joins (mm).
+struct Anschluss_Throat_Shortfall {
+    int position;
+    double a, a_min, t_max;
+};
+
+// Warnings of the DIN section evaluation: word 0 any of the others, word 1
+// the throat design reached 30 mm, word 2 a throat above 0.7 t of the end
+// plate, word 3 above 0.7 t of the profile (its flange, the bar or the
+// wall), word 4 above 0.7 t of the web, word 5 a throat below 2 mm, word 6
+// a throat below sqrt(max t) - 0.5 (mm); the first weld of words 5 and 6.
+struct QuerschnittWarnungen {
+    int word[ANSCHLUSS_STATUS_WORDS];
+    Anschluss_Throat_Shortfall below_2mm, below_root_rule;
+};
+
 // The connection record. Fields in the order of the library's record.
 struct GeschweissterAnschluss {
     int settings[4];                        // cleared, not read by the library
@@ -132,6 +157,9 @@ struct GeschweissterAnschluss {
     double A_w_y, A_w_z;                    // weld areas taking V_y and V_z, cm²
     Anschluss_Profilwerte profile_values;
     Anschluss_Nahtwerte weld_values;
+    KehlnahtStatus status;                  // of the last section evaluation
+    QuerschnittWarnungen warnings;          // of the last section evaluation
+    int no_throat_check;                    // 1: the least throats are not checked
 };
 
 // The library's record.
@@ -148,38 +176,6 @@ extern FILE* Anschluss_Plot_File;
 
 // Paper cm per mm of the last drawing.
 extern double Anschluss_Scale;
-
-// The closed outline of the profile section of the last drawing, in cm,
-// x with the sign reversed (x_cm = -0.1 x_mm, y_cm = 0.1 y_mm).
-struct Anschluss_Outline_Table {
-    int count;
-    double x[ANSCHLUSS_OUTLINE_POINTS];
-    double y[ANSCHLUSS_OUTLINE_POINTS];
-};
-extern Anschluss_Outline_Table Anschluss_Outline;
-
-// One straight line per possible weld of the family, in the order of the
-// weld positions: start x, start y, end x, end y in mm, x with the sign
-// reversed.
-struct Anschluss_Weld_Line_Table {
-    int count;
-    double line[ANSCHLUSS_WELD_POSITIONS][4];
-};
-extern Anschluss_Weld_Line_Table Anschluss_Weld_Lines;
-
-// First and last outline point of the edge that carries the weld of a
-// position (index 1..8; index 0 is never set): along the height of the
-// drawing and along its width.
-struct Anschluss_Weld_Edge_Table {
-    int height_first[ANSCHLUSS_WELD_POSITIONS + 1];
-    int height_last[ANSCHLUSS_WELD_POSITIONS + 1];
-    int width_first[ANSCHLUSS_WELD_POSITIONS + 1];
-    int width_last[ANSCHLUSS_WELD_POSITIONS + 1];
-};
-extern Anschluss_Weld_Edge_Table Anschluss_Weld_Edges;
-
-// Wall thickness at each outline point, cm (written by the T family only).
-extern double Anschluss_Wall_Thickness[ANSCHLUSS_OUTLINE_POINTS];
 
 // ---- the library's message list -----------------------------------------
 

@@ -2,19 +2,18 @@
 // library.
 #include "weldapp/din_anschluss.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "codes/material.h"
-#include "drawings/kehlnaht_drawing.h"
+#include "codes/stguete.h"
 #include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 namespace {
 
@@ -102,37 +101,57 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round ? 2 : 1;
     r->end_crater = n.full_length ? 2 : 1;
+    r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
-    Kehlnaht_Status = {};
     Anschluss_Catalogue_Flag = r->catalogue;
     return true;
 }
 
-// The library's drawing, for the geometry it leaves in the tables.
-void Run_Drawing(GeschweissterAnschluss* r) {
-    // The scratch file is written over in place and cut to its new length:
-    // every case of a connection draws the same picture, and truncating a
-    // file on opening costs far more on some file systems than the drawing.
-    FILE* scratch = std::fopen("file", "r+");
-    if (!scratch) scratch = std::fopen("file", "w");
-    // Without the scratch file a temporary stream takes the picture; the
-    // tables are what matters.
-    if (!scratch) scratch = std::tmpfile();
-    Anschluss_Message_Button = -1;
-    Anschluss_Plot_File = scratch;
-    Draw_Kehlnahtanschluss(r, 0, 0, 100, 100, 2, 0, 0, r->family + 1, r->catalogue, r->drawing_name);
-    Anschluss_Plot_File = nullptr;
-    if (!scratch) return;
-    const long length = std::ftell(scratch);
-    if (std::fflush(scratch) == 0 && length >= 0) {
-        struct stat st;
-        if (fstat(fileno(scratch), &st) == 0 && st.st_size != length) (void)!ftruncate(fileno(scratch), length);
-    }
-    std::fclose(scratch);
+double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+
+// What the DIN check takes of a material: its grade code, the own f_y,k
+// (own values) and alpha_w of its fillet welds.
+struct Din_Material {
+    int code;
+    float own_f_y;
+    double alpha_w;
+};
+
+Din_Material Din_Values(const Materialparameter_Record& m) {
+    Din_Material d = {};
+    d.code = Grade_Code(m, &d.own_f_y);
+    d.alpha_w = d.code == DIN_GRADE_OWN_VALUES ? Own_Alpha_w(d.own_f_y)
+                                               : Get_Stahlguete_Record(static_cast<unsigned int>(d.code))->alpha_w;
+    return d;
 }
 
-double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+// One material of the protocol: its head (as the Eurocode protocol names
+// it), f_y,k up to 40 mm and above (one value of own strengths) and alpha_w
+// as the check takes them. An aluminium material has no DIN strengths: its
+// head alone.
+void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din_Material& d) {
+    const bool own = d.code == DIN_GRADE_OWN_VALUES;
+    if (own && m.kind != 2) {
+        char name[MATERIAL_NAME_SIZE + 1];
+        Copy_Trimmed(m.name, name, sizeof name, 2);
+        const bool named = std::strlen(name) > 1;
+        OLI_printf(list, "%s%s%sStahlparameter:\n", Check_Line_Prefix, named ? name : "", named ? ", " : "");
+    } else {
+        Print_Material_Params_Text(&m, list, 0, 0, "");
+    }
+    if (m.kind == 2) return;
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
+    if (own) {
+        OLI_printf(list, "%schar. Streckgrenze f╬\\y,k╬r = %.1lf N/mm²\n"_cp, Check_Line_Prefix, d.own_f_y);
+    } else {
+        const unsigned int code = static_cast<unsigned int>(d.code);
+        OLI_printf(list, "%schar. Streckgrenze f╬\\y,k,t¾40mm╬r = %.1lf N/mm²,  f╬\\y,k,t>40mm╬r = %.1lf N/mm²\n"_cp,
+                   Check_Line_Prefix, Get_Stahlguete_fy(code, 40.0), Get_Stahlguete_fy(code, 80.0));
+    }
+    OLI_printf(list, "%sBeiwert für Kehlnähte \xBA╬\\w╬r = %.2lf\n"_cp, Check_Line_Prefix, d.alpha_w);
+    OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
+}
 
 }  // namespace
 
@@ -140,8 +159,6 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     if (!conn || !result) return 1;
     GeschweissterAnschluss* r = &Geschweisster_Anschluss;
     if (!Hand_Over(conn, result, r)) return 1;
-    // A record the evaluation refuses is not drawn either.
-    if (Din_Usable_Input(r)) Run_Drawing(r);
     const int status = Calc_Anschluss_Querschnitt(r);
     if (list) {
         OLI_End_Text(list);
@@ -155,6 +172,27 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     }
     result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
-    if (status != 0) result->value[ERGEBNIS_U_W] = -1.0;
-    return status;
+    // A weld below its least throat is refused as the Eurocode check
+    // refuses it: the block has named the limit.
+    const int refused = status != 0 ? status : r->warnings.word[5] || r->warnings.word[6] ? 1 : 0;
+    if (refused != 0) result->value[ERGEBNIS_U_W] = -1.0;
+    return refused;
+}
+
+void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn || !list) return;
+    const Materialparameter_Record &profile = conn->naht.profile.material, &plate = conn->naht.plate.material;
+    Din_Material p = Din_Values(profile);
+    const Din_Material w = Din_Values(plate);
+    // Own values of the profile weld with the plate's alpha_w.
+    if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
+    OLI_printf(list, "%s\xCEHMaterial\n", Check_Line_Prefix);
+    if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
+        Print_Din_Material(list, plate, w);
+        return;
+    }
+    OLI_printf(list, "%sProfil: ", Check_Line_Prefix);
+    Print_Din_Material(list, profile, p);
+    OLI_printf(list, "%sPlatte: ", Check_Line_Prefix);
+    Print_Din_Material(list, plate, w);
 }

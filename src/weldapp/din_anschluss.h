@@ -1,12 +1,11 @@
 // The DIN 18800 evaluation of one load case of the connection: the
 // connection and the case handed over to the welded-connection library
-// record, the library's scaled drawing (for the geometry of the welds), the
-// section and weld checks of the profile end and the print block
-// "Stahlprofil", and the two utilisations back into the case's result.
+// record, the section and weld checks of the profile end and the print
+// block "Stahlprofil", and the two utilisations back into the case's
+// result.
 //
-// It joins the drawing (drawings) and the weld checks (weldcheck), which
-// share a layer and do not use each other, and reads the application's own
-// records; so it lives here.
+// It reads the application's own records; so it lives here, above the
+// library's checks (weldcheck).
 #ifndef WELDAPP_DIN_ANSCHLUSS_H
 #define WELDAPP_DIN_ANSCHLUSS_H
 
@@ -20,13 +19,18 @@
 // largest utilisation of the profile end) and U_w (entry 11: of the welds)
 // in the result; a value above 1 but below 1.001 is written as 1. Returns 0
 // when the case was computed; 1 for a profile type the library does not
-// handle (nothing is written, the result stays as it was) or an input error
-// of the checks (a shear force no weld takes: U_w -1); -1 when a catalogue
-// profile is missing from the profile file (" Fehler in der
-// Profildatenbank!", U_w -1).
-//
-// The drawing writes its picture into the scratch file "file" of the
-// working directory, which nothing reads; it is overwritten by every case.
+// handle (nothing is written, the result stays as it was), an input error
+// of the checks (a shear force no weld takes: U_w -1) or, with the
+// connection's throat checks on, a weld below its least throat (the block
+// names it; U_w -1); -1 when a catalogue profile is missing from the
+// profile file (" Fehler in der Profildatenbank!", U_w -1). Writes no
+// file.
 int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
+
+// The material lines of the input protocol on the DIN path ("Material",
+// then the grade, f_y,k up to 40 mm and above, alpha_w of the fillet
+// welds): the strengths the DIN check takes, of the profile and the end
+// plate, once when they agree. Nothing for a null connection or list.
+void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list);
 
 #endif

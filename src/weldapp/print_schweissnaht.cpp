@@ -262,7 +262,11 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
     const OliProps& pr = w->print;
     int m = n.weld_kind == 0 ? 3 : 1;
-    if (n.uniform_grade) {
+    if (w->code_setting == 1) {
+        // The DIN check's own strengths, not the Eurocode values.
+        Print_Din_Materials(w, list);
+        m = 0;
+    } else if (n.uniform_grade) {
         OLI_printf(list, "%s\xCEHMaterial\n", P);
         Print_Steel_Params_By_Thickness(&n.material, list, m, pr.zusatzinfo, "");
         m = 0;

@@ -18,7 +18,7 @@
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
 
 namespace {

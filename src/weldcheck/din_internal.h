@@ -1,10 +1,13 @@
 // What the modules of the DIN 18800 check of the welded connection share:
 // the design strengths of the profile and of the welds, the normal force
-// the welds carry, and the input-error status. Not for other modules.
+// the welds carry, the outline of the profile end in the evaluation's axes,
+// the weld lines with their section, and the weld routines by family. Not
+// for other modules.
 #ifndef WELDCHECK_DIN_INTERNAL_H
 #define WELDCHECK_DIN_INTERNAL_H
 
 #include "profiles/geschweisster_anschluss.h"
+#include "profiles/kehlnaht_geometry.h"
 
 // Design strengths in N/mm².
 struct Din_Strengths {
@@ -31,8 +34,8 @@ Din_Strengths Din_Get_Strengths(GeschweissterAnschluss *r, double t);
 // that passes by contact, a tensile N in full.
 double Din_Weld_Normal_Force(const GeschweissterAnschluss *r);
 
-// Sets the input-error word of Kehlnaht_Status.
-void Din_Input_Error(void);
+// Sets the input-error word of the record's status.
+void Din_Input_Error(GeschweissterAnschluss *r);
 
 // Every result the block shows (and the working dimensions) a number: a
 // value that is none becomes 0. 1 when one was changed.
@@ -40,6 +43,15 @@ int Din_Sanitize_Results(GeschweissterAnschluss *r);
 
 // Torsion of the welds and of the profile in kNcm (100 M_x).
 double Din_Torsion_kNcm(const GeschweissterAnschluss *r);
+
+// The outline of the profile end in the evaluation's axes (cm: y = -x / 10,
+// z = y / 10 of the geometry), beside the geometry it comes from, whose
+// weld lines and weld edges the welds of the lines take.
+struct Din_Outline {
+    const Kehlnaht_Geometry *geometry;
+    int n;
+    double y[KEHLNAHT_POINTS], z[KEHLNAHT_POINTS];
+};
 
 // ---- weld sections and weld checks by profile family --------------------------
 
@@ -60,16 +72,56 @@ void Check_Flat(GeschweissterAnschluss *record, const Din_Strengths &s, double a
                 double *U_w3);
 void Check_Round(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
                  double *U_w3);
-// The weld lines of the I family, rectangular tube, channel, T and angle
-// (welds by position or one weld all round along the outline of n nodes,
-// cm); roles[k] of position k + 1: 1 takes V_z, 2 takes V_y, 0 neither.
-// Stores the section values of the weld group into the record, then
-// U_w1..U_w3 into out[0..2]; a is the throat of an all-round weld, T the
-// family 1..5. Applies the detailing rule of the throats.
-void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, int n, const double *y,
-                      const double *z, const int *roles, double *out, double a, int T);
+
+// One straight weld: its ends for the stress points and its section line
+// (centre, direction, effective length and throat), cm.
+struct Din_Weld_Line {
+    double y1, z1, y2, z2;  // stress points from here to there
+    double yc, zc, c, s;    // centre and direction (cos, sin)
+    double l, a;            // effective length and throat
+    int role;               // 1 takes V_z, 2 takes V_y, 0 neither
+};
+
+// Section values of a weld group, cm powers.
+struct Din_Weld_Group {
+    double L, A, y_s, z_s, I_y, I_z, I_yz, A_y, A_z, a_min;
+};
+
+// The weld lines of a connection and the section values of their group.
+struct Din_Weld_Line_Section {
+    Din_Weld_Line line[KEHLNAHT_POINTS];
+    int n;
+    Din_Weld_Group group;
+};
+
+// The weld line section of the I family, rectangular tube, channel, T and
+// angle: the welds by position along the geometry's weld lines with the
+// record's throats and lengths (a throat below 0.1 mm is no weld), or one
+// weld all round along the outline with throat a (mm); roles[k] of
+// position k + 1: 1 takes V_z, 2 takes V_y, 0 neither (null: 0). Stores
+// the section values of the group into the record (also of a group that
+// can take no force) and returns the lines with their section.
+Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss *record, const Din_Outline &outline,
+                                             const int *roles, double a);
+
+// The stresses and utilisations of the welds of the section (from
+// Calc_Weld_Line_Section with the same roles and throat): U_w1..U_w3 into
+// out[0..2]; the outline of n nodes y, z (cm) gives the ring of a weld all
+// round a rectangular tube (T = 2); T the family 1..5. Applies the
+// detailing rule of the throats. A group that can take no force is an
+// input error (zeros out).
+void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, const Din_Weld_Line_Section &section,
+                      int n, const double *y, const double *z, const int *roles, double *out, double a, int T);
 
 // The positions' roles of family T = 1..5 (null for any other).
 const int *Din_Weld_Roles(int T);
+
+// The least throats of the welds of family T (throat a of a weld all round
+// or a ring, mm), unless the record switches them off: warning word 5 with
+// the first weld below 2 mm, word 6 with the first below sqrt(max t) - 0.5,
+// max t the thickest of the parts the weld joins (the end plate and the
+// flange, web, wall, bar or the round bar's diameter it is welded to; of a
+// weld all round the thickest of them all).
+void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
 
 #endif

@@ -5,10 +5,11 @@
 // The block computes nothing; it formats what the section evaluation left
 // in the record and counts the exceeded utilisations.
 #include <cmath>
+#include <cstdio>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
 namespace {
@@ -202,6 +203,30 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
+// The welds below their least throats, each limit with its first weld;
+// each counts as a check not met.
+void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
+    auto name = [](const Anschluss_Throat_Shortfall& s, char* out, size_t size) {
+        if (s.position > 0)
+            std::snprintf(out, size, "aw%d", s.position);
+        else
+            std::snprintf(out, size, "aw");
+        return out;
+    };
+    char weld[16];
+    if (w.word[5]) {
+        Anschluss_Exceeded_Checks++;
+        Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
+                     name(w.below_2mm, weld, sizeof weld), w.below_2mm.a);
+    }
+    if (w.word[6]) {
+        const Anschluss_Throat_Shortfall& s = w.below_root_rule;
+        Anschluss_Exceeded_Checks++;
+        Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke (max t)^0.5 - 0.5 = %.2lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
+                     s.a_min, name(s, weld, sizeof weld), s.a, s.t_max);
+    }
+}
+
 void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
@@ -210,11 +235,11 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     else
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
-    if (Kehlnaht_Status.word[0] > 0) {
+    if (r->status.word[0] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
-        if (Kehlnaht_Status.word[1])
+        if (r->status.word[1])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vz,d!\n"_cp);
-        if (Kehlnaht_Status.word[2])
+        if (r->status.word[2])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vy,d!\n"_cp);
         return;
     }
@@ -229,7 +254,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
           TAU, SIGMA, r->U_w[1]);
     Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
           "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
-    const QuerschnittWarnungen& w = Querschnitt_Warnungen;
+    const QuerschnittWarnungen& w = r->warnings;
     if (w.word[1]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {
@@ -243,6 +268,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
             if (w.word[4]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
         }
     }
+    Least_Throat_Lines(f, w);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
     else if (!w.word[0])

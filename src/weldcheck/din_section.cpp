@@ -3,23 +3,20 @@
 // from its dimensions, its section model, its stresses under the six
 // internal forces and their utilisations, then the welds by family, and the
 // design strengths the weld checks share.
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "codes/stguete.h"
+#include "profiles/kehlnaht_geometry.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_switches.h"
 #include "profiles/profilquerschnitt.h"
 #include "profiles/section_stress.h"
 #include "thinwall/dwqb.h"
 #include "weldcheck/din_internal.h"
-
-KehlnahtTabelle Kehlnaht_Tabelle;
-KehlnahtStatus Kehlnaht_Status;
-QuerschnittWarnungen Querschnitt_Warnungen;
 
 namespace {
 
@@ -68,8 +65,9 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
     }
     // The catalogue's own values where it gives them, as the profile check
-    // of the weld program takes them; the cached model may stem from another
-    // option word.
+    // of the weld program takes them. Built afresh for every evaluation: the
+    // values are read from the engine's table right after, which a kept
+    // model does not write again.
     DWQB_Option_Word = 0x1E01E;
     Invalidate_Profil_DWQB_Cache();
     const int stands = Setup_Profilquerschnitt_DWQB(&pq, 0.0, nullptr, 2) == 1;
@@ -81,6 +79,11 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
         p.I_T = qw[DWQB_QW_IT];
         p.W_y = qw[DWQB_QW_W1];
         p.W_y_2 = qw[DWQB_QW_W1 + 1];
+        // W_z as the model's stresses reach the extreme fibre: the smaller
+        // of its two moduli (the closed I formula of the record's
+        // dimensions is no modulus of a tube, channel or tee).
+        const double W_a = std::fabs(qw[DWQB_QW_W1 + 2]), W_b = std::fabs(qw[DWQB_QW_W1 + 3]);
+        if (W_a > 0.0 || W_b > 0.0) p.W_z = W_a > 0.0 && W_b > 0.0 ? std::min(W_a, W_b) : std::max(W_a, W_b);
     }
     Release_Profilquerschnitt(&pq);
     return stands;
@@ -111,8 +114,9 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
 }
 
 // The welds of family T with throat a (the record's designed throat)
-// against the strengths s; the three utilisations.
-void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, double U[3]) {
+// against the strengths s; the three utilisations. The welds of the lines
+// take the outline.
+void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, const Din_Outline& o, double U[3]) {
     switch (T) {
     case 6:
         Calc_Tube_Weld_Section(r);
@@ -126,11 +130,20 @@ void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, d
         Calc_Round_Section(r);
         Check_Round(r, s, a, &U[0], &U[1], &U[2]);
         break;
-    default:
-        Check_Weld_Lines(r, s, Anschluss_Outline.count, Anschluss_Outline.x, Anschluss_Outline.y, Din_Weld_Roles(T),
-                         U, a, T);
+    default: {
+        const int* roles = Din_Weld_Roles(T);
+        const Din_Weld_Line_Section section = Calc_Weld_Line_Section(r, o, roles, a);
+        Check_Weld_Lines(r, s, section, o.n, o.y, o.z, roles, U, a, T);
         break;
     }
+    }
+}
+
+// The outline of the record's geometry in the evaluation's axes.
+void Outline_Of(const Kehlnaht_Geometry& g, Din_Outline* o) {
+    o->geometry = &g;
+    o->n = g.n;
+    for (int i = 0; i < KEHLNAHT_POINTS; i++) o->y[i] = -0.1 * g.X[i], o->z[i] = 0.1 * g.Y[i];
 }
 
 // A value the library can work with: finite and within the limit.
@@ -198,7 +211,7 @@ double Din_Weld_Normal_Force(const GeschweissterAnschluss* r) {
     return (1.0 - share / 100.0) * N;
 }
 
-void Din_Input_Error(void) { Kehlnaht_Status.word[0] = 1; }
+void Din_Input_Error(GeschweissterAnschluss* r) { r->status.word[0] = 1; }
 
 double Din_Torsion_kNcm(const GeschweissterAnschluss* r) { return 100.0 * r->load[ANSCHLUSS_M_X]; }
 
@@ -218,6 +231,11 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
                          &r->f_y_profile, &r->f_y_weld, &r->h2,    &r->b2,           &r->t2,
                          &r->s2,      &r->r2};
     for (double* v : results) fix(v, 1);
+    for (Anschluss_Throat_Shortfall* t : {&r->warnings.below_2mm, &r->warnings.below_root_rule}) {
+        fix(&t->a, 1);
+        fix(&t->a_min, 1);
+        fix(&t->t_max, 1);
+    }
     return bad;
 }
 
@@ -281,9 +299,8 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     if (!r) return 1;
-    // A caller that did not hand over (the end-plate print-out) finds no
-    // status of an earlier connection.
-    Kehlnaht_Status = {};
+    r->status = {};
+    r->warnings = {};
     r->profile_values = {};
     r->weld_values = {};
     r->U_sigma = r->U_tau = r->U_v = 0.0;
@@ -293,12 +310,10 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     if (T < 1 || T > 8 || !Din_Usable_Input(r)) {
         // Nothing to evaluate: no value of the record's input is shown.
         r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
-        Din_Input_Error();
-        return Kehlnaht_Status.word[0];
+        Din_Input_Error(r);
+        return r->status.word[0];
     }
     Anschluss_Profilwerte& p = r->profile_values;
-    KehlnahtTabelle& k = Kehlnaht_Tabelle;
-    for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) k.a[i] = r->a_pos[i], k.l[i] = r->l_pos[i];
     // Profile take-over and the closed values of step one.
     char name[ANSCHLUSS_NAME_SIZE] = "";
     if (r->catalogue == 1) {
@@ -319,8 +334,8 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     }
     const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
     if (!s.usable) {
-        Din_Input_Error();
-        return Kehlnaht_Status.word[0];
+        Din_Input_Error(r);
+        return r->status.word[0];
     }
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     double a = r->a_w >= 0.01 ? r->a_w : 2.0;
@@ -329,29 +344,32 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         Model_Stresses(r, T, s);
     } else if (T <= 5) {
         // Without a section there are no stresses of the profile end.
-        Din_Input_Error();
+        Din_Input_Error(r);
     }
-    Querschnitt_Warnungen = {};
+    // The geometry of the profile end and its welds, from the record alone.
+    Kehlnaht_Geometry geometry;
+    Din_Outline outline;
+    Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
+    Outline_Of(geometry, &outline);
+    // The throat design grows the one throat of a weld all round or of a
+    // ring; welds by position keep the throats they are given.
+    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == 6 || T == 8);
     double U[3] = {0, 0, 0};
     for (;;) {
-        Welds(r, s, T, a, U);
-        if (r->throat_design != 1 || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
+        Welds(r, s, T, a, outline, U);
+        if (!design || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
         r->a_w_designed = a + 0.5;
         if (a >= 29.5) {
-            Querschnitt_Warnungen.word[1] = 1;
+            r->warnings.word[1] = 1;
             break;
         }
         a += 0.5;
     }
     if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
-    for (int w = 1; w <= 4; w++)
-        if (Querschnitt_Warnungen.word[w]) Querschnitt_Warnungen.word[0] = 1;
-    if (Din_Sanitize_Results(r)) Din_Input_Error();
-    return Kehlnaht_Status.word[0];
-}
-
-void Reset_Din_Anschluss_State(void) {
-    Kehlnaht_Tabelle = {};
-    Kehlnaht_Status = {};
-    Querschnitt_Warnungen = {};
+    // The least throats of the throats last checked.
+    Din_Least_Throats(r, T, a);
+    for (int w = 1; w <= 6; w++)
+        if (r->warnings.word[w]) r->warnings.word[0] = 1;
+    if (Din_Sanitize_Results(r)) Din_Input_Error(r);
+    return r->status.word[0];
 }

@@ -13,30 +13,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
 namespace {
 
-enum { MAX_LINES = ANSCHLUSS_OUTLINE_POINTS, LINE_POINTS = 9 };
+enum { MAX_LINES = KEHLNAHT_POINTS, LINE_POINTS = 9 };
 
-// One straight weld: its ends for the stress points and its section line
-// (centre, direction, effective length and throat), cm.
-struct Weld_Line {
-    double y1, z1, y2, z2;  // stress points from here to there
-    double yc, zc, c, s;    // centre and direction (cos, sin)
-    double l, a;            // effective length and throat
-    int role;               // 1 takes V_z, 2 takes V_y, 0 neither
-};
-
+// The lines of a connection as they are collected.
 struct Weld_Lines {
-    Weld_Line line[MAX_LINES];
+    Din_Weld_Line line[MAX_LINES];
     int n;
-};
-
-// Section values of a weld group, cm powers.
-struct Weld_Group {
-    double L, A, y_s, z_s, I_y, I_z, I_yz, A_y, A_z, a_min;
 };
 
 const int ROLES[6][ANSCHLUSS_WELD_POSITIONS] = {
@@ -52,7 +39,7 @@ double Effective(const GeschweissterAnschluss* r, double l, double a) { return r
 void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double l, double a, int role) {
     const double dy = y2 - y1, dz = z2 - z1, len = std::hypot(dy, dz);
     if (w->n >= MAX_LINES || !(len > 1e-6) || !(a > 0.0) || !(l > 0.0)) return;
-    Weld_Line& k = w->line[w->n++];
+    Din_Weld_Line& k = w->line[w->n++];
     k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role};
 }
 
@@ -67,8 +54,7 @@ bool In_Range(int e, int first, int last, int n) {
 
 // The role of outline edge e of a weld all round: the drawing marks per
 // weld position the edges along the height (V_z) and along the width (V_y).
-int Edge_Role(int e, int n) {
-    const Anschluss_Weld_Edge_Table& t = Anschluss_Weld_Edges;
+int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
     for (int p = 1; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
         if (In_Range(e, t.height_first[p], t.height_last[p], n)) return 1;
         if (In_Range(e, t.width_first[p], t.width_last[p], n)) return 2;
@@ -76,30 +62,29 @@ int Edge_Role(int e, int n) {
     return 0;
 }
 
-// The weld lines of the I family .. angle: by position from the drawing's
-// weld-line table (mm), or all round along the outline (cm) with throat a
-// (mm).
-void Line_Welds(const GeschweissterAnschluss* r, const int* roles, int n, const double* y, const double* z, double a,
-                Weld_Lines* w) {
+// The weld lines of the I family .. angle: by position along the
+// geometry's weld lines (mm), or all round along the outline (cm) with
+// throat a (mm).
+void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Outline& o, double a, Weld_Lines* w) {
     w->n = 0;
-    const KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    const Kehlnaht_Geometry& g = *o.geometry;
     if (r->weld_kind == 2) {
         const double ac = 0.1 * a;
-        n = std::clamp(n, 0, static_cast<int>(MAX_LINES));
-        for (int e = 0; y && z && e < n; e++) {
+        const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
+        for (int e = 0; e < n; e++) {
             const int f = (e + 1) % n;
-            const double len = std::hypot(y[f] - y[e], z[f] - z[e]);
-            Add_Line(w, y[e], z[e], y[f], z[f], Effective(r, len, ac), ac, Edge_Role(e, n));
+            const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
+            Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n));
         }
         return;
     }
-    const int count = std::min(Anschluss_Weld_Lines.count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));
+    const int count = std::min(g.line_count, static_cast<int>(ANSCHLUSS_WELD_POSITIONS));
     for (int i = 0; i < count; i++) {
         // A throat below 0.1 mm is no weld.
-        if (!(k.a[i] >= 0.1)) continue;
-        const double* d = Anschluss_Weld_Lines.line[i];
-        const double ac = 0.1 * k.a[i];
-        Add_Line(w, 0.1 * d[0], 0.1 * d[1], 0.1 * d[2], 0.1 * d[3], Effective(r, 0.1 * k.l[i], ac), ac,
+        if (!(r->a_pos[i] >= 0.1)) continue;
+        const double* d = g.line[i];
+        const double ac = 0.1 * r->a_pos[i];
+        Add_Line(w, -0.1 * d[0], 0.1 * d[1], -0.1 * d[2], 0.1 * d[3], Effective(r, 0.1 * r->l_pos[i], ac), ac,
                  roles ? roles[i] : 0);
     }
 }
@@ -109,7 +94,6 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, int n, const 
 void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
     w->n = 0;
     const double h = 0.1 * r->h2, t = 0.1 * r->t2;
-    const KehlnahtTabelle& k = Kehlnaht_Tabelle;
     const bool all_round = r->weld_kind == 2;
     const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
     const struct {
@@ -121,8 +105,8 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
                   {t / 2, h / 2, -t / 2, h / 2, t, 2}};
     for (int i = 0; i < 4; i++) {
         const auto& d = sides[i];
-        const double throat = all_round ? ac : 0.1 * k.a[i];
-        const double l = Effective(r, all_round ? d.length : 0.1 * k.l[i], throat);
+        const double throat = all_round ? ac : 0.1 * r->a_pos[i];
+        const double l = Effective(r, all_round ? d.length : 0.1 * r->l_pos[i], throat);
         // A side whose throat times length is below 0.01 mm² does not count.
         if (!(throat * l * 100.0 >= 0.01)) continue;
         // The stress points run over the weld itself, centred on its face.
@@ -135,11 +119,11 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
 
 // Section values of the lines; each a thin rectangle l x a turned to its
 // direction, with its Steiner terms.
-Weld_Group Group_Of(const Weld_Lines& w) {
-    Weld_Group g = {};
+Din_Weld_Group Group_Of(const Weld_Lines& w) {
+    Din_Weld_Group g = {};
     double Sy = 0, Sz = 0;
     for (int i = 0; i < w.n; i++) {
-        const Weld_Line& k = w.line[i];
+        const Din_Weld_Line& k = w.line[i];
         const double A = k.a * k.l;
         g.L += k.l;
         g.A += A;
@@ -153,7 +137,7 @@ Weld_Group Group_Of(const Weld_Lines& w) {
     g.y_s = Sy / g.A;
     g.z_s = Sz / g.A;
     for (int i = 0; i < w.n; i++) {
-        const Weld_Line& k = w.line[i];
+        const Din_Weld_Line& k = w.line[i];
         const double A = k.a * k.l, il = k.a * k.l * k.l * k.l / 12, ia = k.l * k.a * k.a * k.a / 12;
         const double dy = k.yc - g.y_s, dz = k.zc - g.z_s;
         g.I_y += il * k.s * k.s + ia * k.c * k.c + A * dz * dz;
@@ -165,7 +149,7 @@ Weld_Group Group_Of(const Weld_Lines& w) {
 
 // Stores the weld group into the record: lengths, area, moments, the
 // principal axes (degrees) and the shear areas.
-void Store_Group(GeschweissterAnschluss* r, Weld_Group g) {
+void Store_Group(GeschweissterAnschluss* r, Din_Weld_Group g) {
     // Sums of a symmetric group leave rounding dust where 0 belongs.
     const double dust = 1e-9 * (std::fabs(g.I_y) + std::fabs(g.I_z) + 1.0);
     if (std::fabs(g.I_yz) < dust) g.I_yz = 0.0;
@@ -228,25 +212,25 @@ struct Torsion_Rule {
 };
 
 // Sets the status words of a shear force no weld can take.
-void Shear_Status(double V, double A, int word) {
+void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
     if (std::fabs(V) > 0.01 && A < 0.01) {
-        Kehlnaht_Status.word[0] = 1;
-        Kehlnaht_Status.word[word] = 1;
+        r->status.word[0] = 1;
+        r->status.word[word] = 1;
     }
 }
 
 // The weld stresses at the nine points of every line; the extremes into
 // e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
-void Evaluate_Lines(const Weld_Lines& w, const Weld_Group& g, const Weld_Forces& f, const Torsion_Rule& rule,
-                    Extremes* e, double* tau_y_max, double* tau_z_max) {
+void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Weld_Forces& f,
+                    const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
     const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
     const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
     const double s_N = f.N / g.A, I_p = g.I_y + g.I_z;
     const double t_Vz = g.A_z > 0.001 ? std::fabs(f.V_z) / g.A_z : 0.0;
     const double t_Vy = g.A_y > 0.001 ? std::fabs(f.V_y) / g.A_y : 0.0;
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
-    for (int i = 0; i < w.n; i++) {
-        const Weld_Line& k = w.line[i];
+    for (int i = 0; i < n; i++) {
+        const Din_Weld_Line& k = lines[i];
         const double t_V = k.role == 1 && k.l > 0.001 ? t_Vz : k.role == 2 && k.l > 0.001 ? t_Vy : 0.0;
         if (k.role == 1 && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
         if (k.role == 2 && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
@@ -275,11 +259,23 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
 
 // The detailing rule of one throat of a weld all round or of a ring: above
 // 0.7 t of the end plate, of the profile (its flange) or of its web.
-void Throat_Warnings(const GeschweissterAnschluss* r, double a, double t_profile, double t_web) {
+void Throat_Warnings(GeschweissterAnschluss* r, double a, double t_profile, double t_web) {
     a = std::max(a, 2.0);
-    if (a > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
-    if (a > 0.7001 * t_profile) Querschnitt_Warnungen.word[3] = 1;
-    if (t_web > 0.0 && a > 0.7001 * t_web) Querschnitt_Warnungen.word[4] = 1;
+    int* warning = r->warnings.word;
+    if (a > 0.7001 * r->t_p) warning[2] = 1;
+    if (a > 0.7001 * t_profile) warning[3] = 1;
+    if (t_web > 0.0 && a > 0.7001 * t_web) warning[4] = 1;
+}
+
+// A weld of position p (0: the weld all round, the ring) with throat a (mm)
+// that joins a part of thickness t_part to the end plate, against the
+// least throats of a fillet weld: 2 mm, and sqrt(max t) - 0.5 of the
+// thickest part it joins (mm). The first weld below each is kept.
+void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
+    QuerschnittWarnungen& w = r->warnings;
+    const double t_max = std::max(r->t_p, t_part), root = std::sqrt(t_max) - 0.5;
+    if (a < 2.0 - 0.001 && !w.word[5]) w.word[5] = 1, w.below_2mm = {p, a, 2.0, t_max};
+    if (a < root - 0.001 && !w.word[6]) w.word[6] = 1, w.below_root_rule = {p, a, root, t_max};
 }
 
 // Profile stresses of the closed shapes into the record (kN/cm² in).
@@ -351,6 +347,28 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 
 const int* Din_Weld_Roles(int T) { return T >= 1 && T <= 5 ? ROLES[T] : nullptr; }
 
+void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
+    if (!r || r->no_throat_check || T < 1 || T > 8) return;
+    // Weld positions of the families (the flat bar's four sides).
+    static const int POSITIONS[9] = {0, 8, 4, 6, 5, 4, 0, 4, 0};
+    const double t_f = r->t2, t_w = r->s2, t_bar = std::min(r->h2, r->t2);
+    if (T == 6 || T == 8) {
+        Least_Throat(r, 0, a, T == 6 ? r->s2 : r->h2);
+        return;
+    }
+    if (r->weld_kind == 2) {
+        Least_Throat(r, 0, a, T == 7 ? t_bar : std::max(t_f, t_w));
+        return;
+    }
+    const int* roles = Din_Weld_Roles(T);
+    for (int i = 0; i < POSITIONS[T]; i++) {
+        if (!(r->l_pos[i] > 0.01 && r->a_pos[i] > 0.001)) continue;
+        const int role = roles ? roles[i] : 0;
+        const double t = T == 7 ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
+        Least_Throat(r, i + 1, r->a_pos[i], t);
+    }
+}
+
 // ---- circular tube and round bar --------------------------------------------------
 
 void Calc_Tube_Weld_Section(GeschweissterAnschluss* r) {
@@ -399,7 +417,7 @@ void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
         Ring_Welds(r, s, U);
         Throat_Warnings(r, a, r->s2, 0.0);
     } else if (r) {
-        Din_Input_Error();
+        Din_Input_Error(r);
     }
     *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
 }
@@ -430,7 +448,7 @@ void Check_Round(GeschweissterAnschluss* r, const Din_Strengths& s, double a, do
         Ring_Welds(r, s, U);
         Throat_Warnings(r, a, r->h2, 0.0);
     } else if (r) {
-        Din_Input_Error();
+        Din_Input_Error(r);
     }
     *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
 }
@@ -453,13 +471,13 @@ void Calc_Flat_Section(GeschweissterAnschluss* r) {
     p.W_T = beta * l * s * s * 0.001;
     Weld_Lines w;
     Flat_Welds(r, r->a_w_designed, &w);
-    const Weld_Group g = Group_Of(w);
+    const Din_Weld_Group g = Group_Of(w);
     Store_Group(r, g);
     Anschluss_Nahtwerte& v = r->weld_values;
     // A modulus only where the welds lie symmetric to the bar's axis.
     double y_far = 0, z_far = 0;
     for (int i = 0; i < w.n; i++) {
-        const Weld_Line& k = w.line[i];
+        const Din_Weld_Line& k = w.line[i];
         for (double y : {k.y1, k.y2}) y_far = std::max(y_far, std::fabs(y - g.y_s));
         for (double z : {k.z1, k.z2}) z_far = std::max(z_far, std::fabs(z - g.z_s));
     }
@@ -501,56 +519,66 @@ void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
             }
         }
         Store_Profile(r, s, s_max, s_min, t_max, sv_max);
-        const Weld_Group g = Group_Of(w);
+        const Din_Weld_Group g = Group_Of(w);
         if (!(g.I_y * g.I_z - g.I_yz * g.I_yz > 1e-12)) {
-            Din_Input_Error();
+            Din_Input_Error(r);
             *U_w1 = *U_w2 = *U_w3 = 0.0;
             return;
         }
         const Weld_Forces forces = Forces_Of(r);
-        Shear_Status(forces.V_z, g.A_z, 1);
-        Shear_Status(forces.V_y, g.A_y, 2);
+        Shear_Status(r, forces.V_z, g.A_z, 1);
+        Shear_Status(r, forces.V_y, g.A_y, 2);
         // Welds all round close a ring; single welds may not: the larger of
         // the ring and the turning group governs.
         const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != 2};
         Extremes e;
         double t_y = 0, t_z = 0;
-        Evaluate_Lines(w, g, forces, rule, &e, &t_y, &t_z);
+        Evaluate_Lines(w.line, w.n, g, forces, rule, &e, &t_y, &t_z);
         Store_Weld_Results(r, e, s.sigma_w_R_d, U);
         r->weld_values.tau_y = 10 * t_y, r->weld_values.tau_z = 10 * t_z;
         double a_max = 0;
         for (int i = 0; i < w.n; i++) a_max = std::max(a_max, 10 * w.line[i].a);
         Throat_Warnings(r, r->weld_kind == 2 ? a : a_max, std::min(r->h2, r->t2), 0.0);
     } else if (r) {
-        Din_Input_Error();
+        Din_Input_Error(r);
     }
     *U_w1 = U[0], *U_w2 = U[1], *U_w3 = U[2];
 }
 
 // ---- weld lines of the I family, rectangular tube, channel, T and angle ---------
 
-void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, int n, const double* y, const double* z,
-                      const int* roles, double* out, double a, int T) {
+Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss* r, const Din_Outline& outline, const int* roles,
+                                             double a) {
+    Din_Weld_Line_Section section = {};
+    if (!r || !outline.geometry) return section;
+    Weld_Lines w;
+    Line_Welds(r, roles, outline, a, &w);
+    std::copy(w.line, w.line + w.n, section.line);
+    section.n = w.n;
+    section.group = Group_Of(w);
+    // The section values are shown even of a group that takes no force.
+    Store_Group(r, section.group);
+    return section;
+}
+
+void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const Din_Weld_Line_Section& section, int n,
+                      const double* y, const double* z, const int* roles, double* out, double a, int T) {
     double U[3] = {0, 0, 0};
     if (!r) {
         if (out) out[0] = out[1] = out[2] = 0.0;
         return;
     }
-    Weld_Lines w;
-    Line_Welds(r, roles, n, y, z, a, &w);
-    const Weld_Group g = Group_Of(w);
-    // The section values are shown even of a group that takes no force.
-    Store_Group(r, g);
+    const Din_Weld_Group& g = section.group;
     const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
     if (!(g.A > 0.0) || !(D > 1e-12)) {
         // No weld group that could take a force.
-        Din_Input_Error();
+        Din_Input_Error(r);
         if (out) out[0] = out[1] = out[2] = 0.0;
         return;
     }
     const Weld_Forces f = Forces_Of(r);
-    Shear_Status(f.V_z, g.A_z, 1);
-    Shear_Status(f.V_y, g.A_y, 2);
+    Shear_Status(r, f.V_z, g.A_z, 1);
+    Shear_Status(r, f.V_y, g.A_y, 2);
     // Torsion: the weld all round a rectangular tube is a closed ring
     // (Bredt, A_m the area its root line encloses); every other group
     // turns about its centroid.
@@ -564,24 +592,25 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, int n, 
         r->weld_values.I_t = 4 * A_m * A_m * 0.1 * a / std::max(g.L, 1e-9);
     }
     Extremes e;
-    Evaluate_Lines(w, g, f, rule, &e, nullptr, nullptr);
+    Evaluate_Lines(section.line, section.n, g, f, rule, &e, nullptr, nullptr);
     Store_Weld_Results(r, e, s.sigma_w_R_d, U);
     if (out) out[0] = U[0], out[1] = U[1], out[2] = U[2];
     // Detailing rule of the throats.
     const double t_f = r->t2, t_w = r->s2;
     if (r->weld_kind == 2) {
         if (T != 2) Throat_Warnings(r, a, t_f, t_w);
-        else if (std::max(a, 2.0) > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
+        else if (std::max(a, 2.0) > 0.7001 * r->t_p) r->warnings.word[2] = 1;
         return;
     }
-    KehlnahtTabelle& k = Kehlnaht_Tabelle;
+    // The 0.7 t limits with every throat of a weld raised to its least
+    // buildable 2 mm.
     double a_max = 0;
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
-        if (k.a[i] < 2.0 && k.l[i] > 0.01) k.a[i] = 2.0;
-        a_max = std::max(a_max, k.a[i]);
+        const double a_i = r->a_pos[i] < 2.0 && r->l_pos[i] > 0.01 ? 2.0 : r->a_pos[i];
+        a_max = std::max(a_max, a_i);
         if (T == 2 || !roles) continue;
-        if (roles[i] == 2 && k.a[i] > 0.7001 * t_f) Querschnitt_Warnungen.word[3] = 1;
-        if (roles[i] == 1 && k.a[i] > 0.7001 * t_w) Querschnitt_Warnungen.word[4] = 1;
+        if (roles[i] == 2 && a_i > 0.7001 * t_f) r->warnings.word[3] = 1;
+        if (roles[i] == 1 && a_i > 0.7001 * t_w) r->warnings.word[4] = 1;
     }
-    if (a_max > 0.7001 * r->t_p) Querschnitt_Warnungen.word[2] = 1;
+    if (a_max > 0.7001 * r->t_p) r->warnings.word[2] = 1;
 }

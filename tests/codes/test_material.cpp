@@ -342,7 +342,8 @@ TEST_F(Material, SteelChoiceEntriesResolveToTheirOwnRows) {
 
 // Every entry of the steel choice list against the DIN catalogue row it
 // names (the list shows the DIN names) and the fillet-weld factor of the
-// weld grade of the same steel: t = 10 takes f_y1, t = 50 f_y2, and a
+// weld grade of the same steel: t = 10 takes f_y1, t = 50 f_y2 (DIN
+// 18800-1 Table 1 for S235 and S355: 240 / 215 and 360 / 325 N/mm²), and a
 // catalogue material above 80 mm is taken at 80 mm.
 TEST_F(Material, EveryChoiceEntryTakesItsOwnCatalogueRow) {
     struct Entry {
@@ -352,10 +353,10 @@ TEST_F(Material, EveryChoiceEntryTakesItsOwnCatalogueRow) {
     };
     const Entry entries[] = {
         {0, 0, "S235 (St37)", 240, 215, 360, 0.8, 0.8},     {1, 1, "S275 (St44)", 275, 255, 410, 0.85, 0.85},
-        {2, 2, "S355 (St52)", 360, 335, 490, 0.9, 0.9},     {3, 2, "S355 (St52)", 360, 335, 490, 0.9, 0.9},
-        {4, 4, "S275 N/NL", 275, 255, 370, 0.85, 0.85},     {5, 5, "S355 N/NL", 360, 335, 470, 0.9, 0.9},
+        {2, 2, "S355 (St52)", 360, 325, 490, 0.9, 0.9},     {3, 2, "S355 (St52)", 360, 325, 490, 0.9, 0.9},
+        {4, 4, "S275 N/NL", 275, 255, 370, 0.85, 0.85},     {5, 5, "S355 N/NL", 360, 325, 470, 0.9, 0.9},
         {6, 6, "S460 N/NL", 460, 430, 550, 1.0, 0.85},      {7, 6, "S460 N/NL", 460, 430, 550, 1.0, 0.85},
-        {8, 8, "S275 M/ML", 275, 255, 370, 0.85, 0.85},     {9, 9, "S355 M/ML", 360, 335, 450, 0.9, 0.9},
+        {8, 8, "S275 M/ML", 275, 255, 370, 0.85, 0.85},     {9, 9, "S355 M/ML", 360, 325, 450, 0.9, 0.9},
         {10, 10, "S460 M/ML", 460, 430, 530, 1.0, 0.85},
     };
     for (int national = 0; national < 2; ++national) {
@@ -568,8 +569,8 @@ TEST_F(Material, PrintOfSteelByThicknessRanges) {
     Check_Material_Params(&m, 10.0, nullptr, 0, nullptr);
     EXPECT_EQ(Print(Print_Steel_Params_By_Thickness, m, 4, 1, "2"),
               kHead + " Stahlg\x81te S355 N/NL, Rechenparameter:\n" + kIndent +
-                  " char. Streckgrenze f\xCE\\y2,t\xF3" "40mm\xCEr = 360.0 N/mm\xFD,  f\xCE\\y2,t\xF3" "80mm\xCEr = 335.0 N/mm\xFD,  "
-                  "f\xCE\\y2,t>80mm\xCEr = 335.0 N/mm\xFD\n"
+                  " char. Streckgrenze f\xCE\\y2,t\xF3" "40mm\xCEr = 360.0 N/mm\xFD,  f\xCE\\y2,t\xF3" "80mm\xCEr = 325.0 N/mm\xFD,  "
+                  "f\xCE\\y2,t>80mm\xCEr = 325.0 N/mm\xFD\n"
                   " char. Zugfestigkeit f\xCE\\u2,t\xF3" "40mm\xCEr = 470.0 N/mm\xFD,  f\xCE\\u2,t\xF3" "80mm\xCEr = 470.0 N/mm\xFD,  "
                   "f\xCE\\u2,t>80mm\xCEr = 470.0 N/mm\xFD\n"
                   " Elastizit\x84tsmodul E\xCE\\2\xCEr = 210000.0 N/mm\xFD\n" + kEnd);

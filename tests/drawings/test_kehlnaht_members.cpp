@@ -1,7 +1,7 @@
 // Members of the scaled fillet-weld drawing: the polygon offset, the weld
-// marks and bands, the section outlines, the tables each family leaves for
-// the section evaluation, the refusals of unusable input, the screen back
-// end and the library's message list. Expected values are worked out in the
+// marks and bands, the section outlines, the geometry of each family that
+// the drawing draws and the section evaluation checks, the refusals of
+// unusable input, the screen back end and the library's message list. Expected values are worked out in the
 // comments from the drawing's rules.
 #include <gtest/gtest.h>
 
@@ -213,7 +213,7 @@ protected:
     FILE* f_ = nullptr;
 };
 
-TEST_F(Drawing, EveryFamilyLeavesItsTables) {
+TEST_F(Drawing, EveryFamilyHasItsGeometry) {
     struct Case {
         int family;
         const char* name;
@@ -226,34 +226,34 @@ TEST_F(Drawing, EveryFamilyLeavesItsTables) {
         {KEHLNAHT_CHANNEL, "U300", 300, 100, 16, 10, 16, 20, 6}, {KEHLNAHT_TEE, "", 150, 150, 12, 8, 0, 10, 5},
         {KEHLNAHT_TEE, "1/2IPE300", 150, 150, 10.7, 7.1, 15, 12, 5}, {KEHLNAHT_TEE, "1/2I300", 150, 125, 16.2, 10.8, 10.8, 22, 5},
         {KEHLNAHT_ANGLE, "", 100, 80, 8, 8, 0, 6, 4},         {KEHLNAHT_ANGLE, "L100X10", 100, 100, 10, 10, 12, 15, 4},
-        {KEHLNAHT_CHS, "", 88.9, 0, 0, 5, 0, 49, 0},           {KEHLNAHT_FLAT, "", 100, 0, 10, 0, 0, 49, 0},
-        {KEHLNAHT_ROUND, "", 40, 0, 0, 0, 0, 49, 0},           {KEHLNAHT_NONE, "", 100, 100, 10, 10, 0, 49, 0},
+        {KEHLNAHT_CHS, "", 88.9, 0, 0, 5, 0, 49, 0},           {KEHLNAHT_FLAT, "", 100, 0, 10, 0, 0, 4, 0},
+        {KEHLNAHT_ROUND, "", 40, 0, 0, 0, 0, 49, 0},           {KEHLNAHT_NONE, "", 100, 100, 10, 10, 0, 0, 0},
     };
+    Kehlnaht_Geometry g;
     for (const Case& c : cases) {
         GeschweissterAnschluss a = Record(c.h, c.b, c.t, c.s, c.r);
         const std::string text = Draw(a, c.family, c.name);
         EXPECT_EQ(text.substr(0, 10), "#SETFLAGS\n") << c.family << c.name;
-        EXPECT_EQ(Anschluss_Outline.count, c.outline) << c.family << c.name;
-        EXPECT_EQ(Anschluss_Weld_Lines.count, c.lines) << c.family << c.name;
+        EXPECT_EQ(Build_Kehlnaht_Geometry(&a, c.family, c.name[0] ? 1 : 0, c.name, &g), KEHLNAHT_BUILT);
+        EXPECT_EQ(g.n, c.outline) << c.family << c.name;
+        EXPECT_EQ(g.line_count, c.lines) << c.family << c.name;
     }
     // The welded I: line 4 along the left web face from (-5, 15) to (-5,
-    // 285), x stored negated; its edge runs from outline point 2 to 3; the
-    // outline in cm with x negated: point 2 (-5, 15) mm is (0.5, 1.5).
+    // 285); its edge runs from outline point 2 to 3, which is (-5, 15).
     GeschweissterAnschluss a = Record(300, 200, 15, 10, 0);
-    Draw(a, KEHLNAHT_I);
-    EXPECT_EQ(std::vector<double>(Anschluss_Weld_Lines.line[3], Anschluss_Weld_Lines.line[3] + 4),
-              (std::vector<double>{5, 15, 5, 285}));
-    EXPECT_EQ(Anschluss_Weld_Edges.height_first[4] * 10 + Anschluss_Weld_Edges.height_last[4], 23);
-    EXPECT_EQ(Anschluss_Weld_Edges.width_first[1] * 10 + Anschluss_Weld_Edges.width_last[1], 110);
-    EXPECT_DOUBLE_EQ(Anschluss_Outline.x[2], 0.5);
-    EXPECT_DOUBLE_EQ(Anschluss_Outline.y[2], 1.5);
-    EXPECT_EQ(Anschluss_Outline.x[12], 0.0);
-    // The T by dimensions writes its wall thicknesses (cm): flange, root, web.
+    Build_Kehlnaht_Geometry(&a, KEHLNAHT_I, 0, "", &g);
+    EXPECT_EQ(std::vector<double>(g.line[3], g.line[3] + 4), (std::vector<double>{-5, 15, -5, 285}));
+    EXPECT_EQ(g.height_first[4] * 10 + g.height_last[4], 23);
+    EXPECT_EQ(g.width_first[1] * 10 + g.width_last[1], 110);
+    EXPECT_EQ(g.X[2], -5.0);
+    EXPECT_EQ(g.Y[2], 15.0);
+    EXPECT_EQ(g.X[12], 0.0);
+    // The T by dimensions has its wall thicknesses (cm): flange, root, web.
     GeschweissterAnschluss tee = Record(150, 150, 12, 8, 0);
-    Draw(tee, KEHLNAHT_TEE);
-    EXPECT_DOUBLE_EQ(Anschluss_Wall_Thickness[0], 1.2);
-    EXPECT_DOUBLE_EQ(Anschluss_Wall_Thickness[2], 1.0);
-    EXPECT_DOUBLE_EQ(Anschluss_Wall_Thickness[4], 0.8);
+    Build_Kehlnaht_Geometry(&tee, KEHLNAHT_TEE, 0, "", &g);
+    EXPECT_DOUBLE_EQ(g.wall[0], 1.2);
+    EXPECT_DOUBLE_EQ(g.wall[2], 1.0);
+    EXPECT_DOUBLE_EQ(g.wall[4], 0.8);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
 
@@ -285,20 +285,23 @@ TEST_F(Drawing, AllRoundWeldTakesEveryEdgeWithThroatThree) {
     EXPECT_EQ(text.find("aw1"), std::string::npos);
 }
 
-TEST_F(Drawing, UnusableInputDrawsNothingAndLeavesNoOldGeometry) {
-    GeschweissterAnschluss good = Record(300, 200, 15, 10, 0);
-    Draw(good, KEHLNAHT_I);
-    ASSERT_NE(Anschluss_Outline.x[0], 0.0);
-    const GeschweissterAnschluss bad[] = {Record(-300, 200, 15, 10, 0), Record(300, 0, 15, 10, 0),
-                                          Record(NAN, 200, 15, 10, 0), Record(300, 200, 15, INFINITY, 0),
-                                          Record(0, 200, 15, 10, 0)};
-    for (GeschweissterAnschluss a : bad) {
-        Draw(good, KEHLNAHT_I);
+TEST_F(Drawing, UnusableInputDrawsNothingAndHasNoGeometry) {
+    const struct {
+        GeschweissterAnschluss a;
+        int status;
+    } bad[] = {{Record(-300, 200, 15, 10, 0), KEHLNAHT_UNUSABLE_DIMENSIONS},
+               {Record(300, 0, 15, 10, 0), KEHLNAHT_NO_EXTENT},
+               {Record(NAN, 200, 15, 10, 0), KEHLNAHT_UNUSABLE_DIMENSIONS},
+               {Record(300, 200, 15, INFINITY, 0), KEHLNAHT_UNUSABLE_DIMENSIONS},
+               {Record(0, 200, 15, 10, 0), KEHLNAHT_NO_EXTENT},
+               {Record(5e-324, 200, 15, 10, 0), KEHLNAHT_NO_EXTENT}};
+    for (auto [a, status] : bad) {
         EXPECT_EQ(Draw(a, KEHLNAHT_I), "") << a.h << " " << a.b;
-        EXPECT_EQ(Anschluss_Outline.count, 49);
-        EXPECT_EQ(Anschluss_Outline.x[0], 0.0);
-        EXPECT_EQ(Anschluss_Weld_Lines.count, 0);
-        EXPECT_EQ(Anschluss_Weld_Edges.width_last[1], 0);
+        Kehlnaht_Geometry g;
+        EXPECT_EQ(Build_Kehlnaht_Geometry(&a, KEHLNAHT_I, 0, "", &g), status) << a.h << " " << a.b;
+        EXPECT_EQ(g.n, 0);
+        EXPECT_EQ(g.line_count, 0);
+        EXPECT_EQ(g.width_last[1], 0);
     }
     // A catalogue profile the profile file does not hold: its box, no text.
     GeschweissterAnschluss c = Record(300, 200, 15, 10, 0);
@@ -328,9 +331,7 @@ TEST_F(Drawing, ScreenBackEndWhenNoStreamIsSet) {
     GeschweissterAnschluss a = Record(150, 150, 12, 8, 0);
     for (int p : {0, 3, 4}) a.l_pos[p] = p == 0 ? 150 : 138, a.a_pos[p] = 4;
     Draw_Kehlnahtanschluss(&a, 0, 0, 500, 400, 1, 100, 100, KEHLNAHT_TEE, 0, "");
-    // The box (colour 6 in mode 1, moved down 5 pixels) and the tables as
-    // with a stream.
-    EXPECT_EQ(Anschluss_Outline.count, 10);
+    // The box (colour 6 in mode 1, moved down 5 pixels).
     EXPECT_EQ(pxGetPixel(103, 108), Anschluss_Colours[5]);
     EXPECT_NE(pxGetPixel(103, 106), Anschluss_Colours[5]);
     // Red marks beside the web faces: p = (400 - 40 - 145) / 150 = 1.433
@@ -339,8 +340,8 @@ TEST_F(Drawing, ScreenBackEndWhenNoStreamIsSet) {
     // (161) over 138 mm.
     EXPECT_EQ(pxGetPixel(291, 200), Anschluss_Colours[7]);
     EXPECT_NE(pxGetPixel(289, 200), Anschluss_Colours[7]);
-    const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/kehlnaht_screen_tee.png";
-    EXPECT_EQ(Screen_Write_PNG_Rect(png.c_str(), 100, 100, 500, 400), 1);
+    testutil::TempDir dir;
+    EXPECT_EQ(Screen_Write_PNG_Rect(dir.file("kehlnaht_screen_tee.png").c_str(), 100, 100, 500, 400), 1);
 }
 
 TEST(AnschlussMessages, CodesAreCollectedAndShown) {
@@ -409,15 +410,17 @@ TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     Anschluss_Plot_File = nullptr;
     const std::string text = testutil::Stream_Text(f);
     std::fclose(f);
-    EXPECT_EQ(Anschluss_Outline.count, 30);
     EXPECT_NE(text.find("\n18 30\n -50.00 0.00\n"), std::string::npos) << text;
     // F = t + 0.02 (c1 - b/4) = 11 + 0.02 (3 - 25) = 10.56: the tip rounding
     // ends at (-50 + 3, 10.56).
     EXPECT_NE(text.find(" -47.00 10.56\n"), std::string::npos);
     // Weld edges of the sloped variant: position 2 from point 4 to 6, 4 from
     // 9 to 11.
-    EXPECT_EQ(Anschluss_Weld_Edges.width_first[2] * 10 + Anschluss_Weld_Edges.width_last[2], 46);
-    EXPECT_EQ(Anschluss_Weld_Edges.height_first[4] * 100 + Anschluss_Weld_Edges.height_last[4], 911);
+    Kehlnaht_Geometry g;
+    ASSERT_EQ(Build_Kehlnaht_Geometry(&a, KEHLNAHT_TEE, 1, "T100", &g), KEHLNAHT_BUILT);
+    EXPECT_EQ(g.n, 30);
+    EXPECT_EQ(g.width_first[2] * 10 + g.width_last[2], 46);
+    EXPECT_EQ(g.height_first[4] * 100 + g.height_last[4], 911);
     // Bands of positions 2 to 5 along the sloped faces, labels of all five.
     EXPECT_NE(text.find("\xAE" "aw5\xAF"), std::string::npos);
     EXPECT_EQ(text.find("nan"), std::string::npos);

@@ -17,7 +17,7 @@
 #include "base/stored_text.h"
 #include "endplate/anschluss_print.h"
 #include "endplate/endplate_services.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -300,14 +300,13 @@ TEST_F(PrintOut, InstalledDinCheckOfAFlatBar) {
     EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
 }
 
-// An I section with welds by position: the evaluation takes its weld lines
-// from the drawing, which the print-out now runs first (before, the tables
-// held no weld or those of the last connection drawn). The HE300A of the
+// An I section with welds by position: the evaluation works out its weld
+// lines from the record (no drawing runs before it). The HE300A of the
 // golden file, effective lengths l - 2a: A_w = 2·0.6·28.8 + 4·0.5·10.8 +
 // 2·0.4·20.0 = 72.16 cm²; the web welds (4, 5) take V_z: A_w,z = 16.0 cm²,
 // the flange welds V_y: A_w,y = 56.16 cm²; tau_par = 120/16 = 7.5 kN/cm²,
 // U = 75/207.27 (S235 both parts, alpha_w 0.95, gamma_M 1.1).
-TEST_F(PrintOut, InstalledDinCheckDrawsTheWeldLinesFirst) {
+TEST_F(PrintOut, InstalledDinCheckFindsItsWeldLines) {
     Anschluss_Catalogue_Flag = 1;
     GeschweissterAnschluss r = Connection();
     r.drawing_switch = 0;

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "codes/nad.h"
@@ -40,7 +41,7 @@ double Value_After(const std::string& list, const std::string& marker, size_t fr
 // round with throat a and the full weld lengths (no end craters); forces N,
 // M_y, M_z, V_y, V_z, M_x in kN and kNm. set_profile puts the profile in.
 std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& set_profile, double a,
-                           const double forces[6]) {
+                           const double forces[6], bool throat_checks = true) {
     // The catalogue of the profile file in the desktop's DATA.
     setenv("DATA", d.dir.file("data").c_str(), 1);
     setenv("DRAM", d.dir.file("dram").c_str(), 1);
@@ -60,6 +61,7 @@ std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& 
     n->full_length = 1;
     n->a_w = n->a_w_fo = n->a_w_fu = a;
     n->contact_fraction = 0.0;
+    n->no_throat_check = !throat_checks;
     const int count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
     n->weld_count = count > 0 ? count : 0;
     for (int i = 0; i < n->weld_count; ++i) n->throat[i] = a;
@@ -92,8 +94,9 @@ void Typed(Stahlprofil* p, int type, double h, double t_w) {
 }
 
 // Run_Connection of a typed-in profile (type, h, t_w as Typed).
-std::string Run_Typed(Desktop& d, int type, double h, double t_w, double a, const double forces[6]) {
-    return Run_Connection(d, [=](Stahlprofil* p) { Typed(p, type, h, t_w); }, a, forces);
+std::string Run_Typed(Desktop& d, int type, double h, double t_w, double a, const double forces[6],
+                      bool throat_checks = true) {
+    return Run_Connection(d, [=](Stahlprofil* p) { Typed(p, type, h, t_w); }, a, forces, throat_checks);
 }
 
 const std::string kSigmaWv = "\xCC\xCE\\w,v\xCEr = ";            // σ_w,v of the tube, round and flat bar
@@ -131,12 +134,30 @@ TEST(DinBatch, FlatBarAllRoundByHand) {
     EXPECT_NE(list.find("Nachweis erbracht"), std::string::npos);
 }
 
-// Round bar d = 60 mm (f_y,k 215 N/mm² above 40 mm), ring weld a = 6 mm.
-// N = 50 kN, M_y = 2 kNm, V_z = 20 kN.
+// The flat bar of 200 x 20 mm welded all round with a = 1.5 mm to its
+// 20 mm plate, N = 10 kN (U far below 1): below 2 mm and below
+// sqrt(20) - 0.5 = 3.97 mm, the case is refused and the proof not made;
+// with the connection's throat checks off it is made.
+TEST(DinBatch, FlatBarBelowTheLeastThroats) {
+    const double F[6] = {10, 0, 0, 0, 0, 0};
+    for (bool checks : {true, false}) {
+        Desktop d;
+        const std::string list = Run_Typed(d, 1, 200.0, 20.0, 1.5, F, checks);
+        EXPECT_EQ(list.find("Mindestnahtdicke 2 mm unterschritten! (aw = 1.5 mm)") != std::string::npos, checks);
+        EXPECT_EQ(list.find("Mindestnahtdicke (max t)^0.5 - 0.5 = 3.97 mm unterschritten! "
+                            "(aw = 1.5 mm, max t = 20.0 mm)") != std::string::npos,
+                  checks);
+        EXPECT_EQ(list.find("Nachweis erbracht") != std::string::npos, !checks);
+        EXPECT_EQ(list.find("Tragf\x84higkeit nicht gew\x84hrleistet") != std::string::npos, checks);
+    }
+}
+
+// Round bar d = 60 mm (f_y,k 215 N/mm² above 40 mm), ring weld a = 8 mm
+// (at least sqrt(60) - 0.5 = 7.25 mm). N = 50 kN, M_y = 2 kNm, V_z = 20 kN.
 TEST(DinBatch, RoundBarByHand) {
     Desktop d;
     const double F[6] = {50, 2, 0, 0, 20, 0};
-    const std::string list = Run_Typed(d, 2, 60.0, 0.0, 6.0, F);
+    const std::string list = Run_Typed(d, 2, 60.0, 0.0, 8.0, F);
     // Profile: A = pi 6²/4 = 28.274 cm², W = pi 6³/32 = 21.206 cm³:
     // sigma_max = 1.7684 + 9.4314 = 11.1998 kN/cm² at the edge, where the
     // shear of V_z is 0, so sigma_v = sigma_max.
@@ -145,11 +166,11 @@ TEST(DinBatch, RoundBarByHand) {
     EXPECT_NEAR(Value_After(list, kSigmaMax), s_max, 0.05);
     EXPECT_NEAR(Value_After(list, kSigmaV), s_max, 0.05);
     EXPECT_NEAR(Value_After(list, "(" + std::string("\xCC\xCE\\R,d\xCEr = ")), 215 / kGammaM, 0.05);
-    // Ring weld on the bar's face: A_w = pi 6·0.6 = 11.310 cm², I_w = pi
-    // 6³·0.6/8 = 50.894 cm⁴. At the top (z = r = 3 cm) tau = 0 and
-    // sigma_w,v = 50/11.310 + 200·3/50.894 = 16.210 kN/cm². The weld is as
+    // Ring weld on the bar's face: A_w = pi 6·0.8 = 15.080 cm², I_w = pi
+    // 6³·0.8/8 = 67.858 cm⁴. At the top (z = r = 3 cm) tau = 0 and
+    // sigma_w,v = 50/15.080 + 200·3/67.858 = 12.158 kN/cm². The weld is as
     // strong as the weaker part, the 60 mm bar: 0.95·215/1.1 = 185.68.
-    const double A_w = M_PI * 6 * 0.6, I_w = M_PI * 216 * 0.6 / 8;
+    const double A_w = M_PI * 6 * 0.8, I_w = M_PI * 216 * 0.8 / 8;
     const double sv = 10 * (50 / A_w + 200 * 3 / I_w), R = 0.95 * 215 / kGammaM;
     EXPECT_NEAR(Value_After(list, kSigmaWv), sv, 0.006);
     EXPECT_NEAR(Value_After(list, kSigmaWRd), R, 0.06);
@@ -254,7 +275,9 @@ TEST(DinBatch, ISectionAllRoundByHand) {
 
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
-// checked by hand: HAND_CHECK.md).
+// checked by hand: HAND_CHECK.md). A file of the user's named "file" in
+// the project folder stays as it was, and the run writes nothing there but
+// the component's list and plot file.
 TEST(DinBatch, ExampleAsShipped) {
     Desktop d;
     const std::string out = d.dir.file("gen.INP");
@@ -263,8 +286,12 @@ TEST(DinBatch, ExampleAsShipped) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + "din_he200a/D001_01.INP"));
     d.Add("din_he200a", "D001");
+    const std::string mine = "the user's own notes\n";
+    testutil::Write_File(d.project + "/file", mine);
     ASSERT_EQ(d.Run("D001 0 1 1 -refresh"), 1) << d.err;
     EXPECT_EQ(d.out + d.err, "");
+    EXPECT_EQ(d.File("file"), mine);
+    EXPECT_EQ(d.Files(), (std::vector<std::string>{"D0010001.SPF", "D001_01.INP", "D001_01.OLI", "D001_01.TXT", "file"}));
     for (const char* name : {"D001_01.OLI", "D0010001.SPF"}) {
         const std::string want = testutil::Read_File(kExamples + "din_he200a/expected/" + name);
         ASSERT_FALSE(want.empty()) << name;

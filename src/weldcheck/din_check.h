@@ -7,61 +7,37 @@
 // and the Eurocode blocks of the same library record.
 //
 // Everything works on the welded-connection record GeschweissterAnschluss
-// (profiles/geschweisster_anschluss.h) and on the three tables below. The
-// section evaluation reads the geometry the scaled fillet-weld drawing
-// leaves in the library's tables, so the drawing must run right before it
-// (Print_Zeichnung_und_Profil of the weld application does both).
+// (profiles/geschweisster_anschluss.h): the evaluation takes its input from
+// the record, works out the geometry of the profile end and its welds from
+// it (profiles/kehlnaht_geometry.h) and leaves every result, its status
+// and its warnings in the record, which the print block shows. Nothing of
+// one evaluation is kept outside the record.
 //
 // Units: dimensions in mm, section values in cm powers, forces in kN,
 // moments in kNm in the record and kNcm in the formulas, stresses in kN/cm²
 // inside the formulas and N/mm² in the record. Coordinates y, z of the
-// library's tables: y = -x of the drawing, z = y of the drawing (from the
-// face the drawing puts on top). Process-wide state; nothing is re-entrant.
-#ifndef WELDCHECK_DIN_ANSCHLUSS_H
-#define WELDCHECK_DIN_ANSCHLUSS_H
+// evaluation: y = -x of the geometry, z = y of the geometry (from the face
+// the drawing puts on top).
+#ifndef WELDCHECK_DIN_CHECK_H
+#define WELDCHECK_DIN_CHECK_H
 
 #include <cstdio>
 
 #include "profiles/geschweisster_anschluss.h"
 
 enum {
-    DIN_STATUS_WORDS = 10,
     DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
 };
-
-// The weld data of one evaluation: throats and lengths by position 1..8
-// (index 0..7, mm); the detailing rule raises a throat below 2 mm.
-struct KehlnahtTabelle {
-    double a[ANSCHLUSS_WELD_POSITIONS];
-    double l[ANSCHLUSS_WELD_POSITIONS];
-};
-extern KehlnahtTabelle Kehlnaht_Tabelle;
-
-// Status of the weld checks: word 0 an input error (a shear force no weld
-// can take, unusable strengths or sections), word 1 no weld for V_z, word 2
-// no weld for V_y.
-struct KehlnahtStatus {
-    int word[DIN_STATUS_WORDS];
-};
-extern KehlnahtStatus Kehlnaht_Status;
-
-// Warnings of the section evaluation: word 0 any of the others, word 1 the
-// throat design reached 30 mm, word 2 a throat above 0.7 t of the end
-// plate, word 3 above 0.7 t of the profile (its flange, the bar or the
-// wall), word 4 above 0.7 t of the web.
-struct QuerschnittWarnungen {
-    int word[DIN_STATUS_WORDS];
-};
-extern QuerschnittWarnungen Querschnitt_Warnungen;
 
 // ---- section values and stresses of the profile end ------------------------
 
 // Evaluates the profile end and its welds of the record for its forces and
-// leaves everything in the record. -1 when a catalogue profile is not in the
-// profile file (nothing after the look-up is computed); otherwise word 0 of
-// Kehlnaht_Status (0 when the checks left no status; 1 for an input error,
-// which also comes for a record whose family, strengths or sections cannot
-// be evaluated). Never leaves a value in the record that is no number.
+// leaves everything in the record (its status and warnings too). -1 when a
+// catalogue profile is not in the profile file (nothing after the look-up
+// is computed); otherwise word 0 of the record's status (0 when the checks
+// left no status; 1 for an input error, which also comes for a record whose
+// family, strengths or sections cannot be evaluated). Never leaves a value
+// in the record that is no number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
 // 1 when the record's input can be evaluated: dimensions finite numbers of
@@ -111,8 +87,5 @@ void Print_Anschluss_Schweissnaehte(FILE *list, GeschweissterAnschluss *record, 
 // Torsion coefficients of a rectangle of side ratio n (I_T = alpha h b³,
 // W_T = beta h b²); for n of 10000 or more the outputs are left as they are.
 void Get_Rect_Torsion_Coefficients(double n, double *alpha, double *beta);
-
-// The tables above as at the start of the process. For tests.
-void Reset_Din_Anschluss_State(void);
 
 #endif

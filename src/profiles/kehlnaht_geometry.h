@@ -1,0 +1,117 @@
+// The geometry of the profile end of the welded connection (a profile
+// welded to its end plate): the outline of the section (and the bore of a
+// tube), one straight line per weld position along the face that position
+// welds, the outline edges each position covers, and the points of the
+// family's form that weld bands and labels follow.
+//
+// The record describes the profile; the geometry is worked out from it
+// alone (and, for a catalogue profile, from the profile file), as data that
+// the scaled drawing (drawings) draws and the DIN 18800 section evaluation
+// (weldcheck) checks. It lives here, beside the record, because those two
+// share a level and use nothing of each other.
+//
+// World coordinates are mm: x across the profile, y from the lower outer
+// face of the profile (0) to its top (H).
+#ifndef PROFILES_KEHLNAHT_GEOMETRY_H
+#define PROFILES_KEHLNAHT_GEOMETRY_H
+
+#include "profiles/geschweisster_anschluss.h"
+
+// Profile families of the geometry: the record's family code + 1.
+enum {
+    KEHLNAHT_NONE = 0,
+    KEHLNAHT_I = 1,
+    KEHLNAHT_RHS = 2,
+    KEHLNAHT_CHANNEL = 3,
+    KEHLNAHT_TEE = 4,
+    KEHLNAHT_ANGLE = 5,
+    KEHLNAHT_CHS = 6,
+    KEHLNAHT_FLAT = 7,
+    KEHLNAHT_ROUND = 8,
+};
+
+enum { KEHLNAHT_POINTS = ANSCHLUSS_OUTLINE_POINTS };
+
+// What Build_Kehlnaht_Geometry could build.
+enum {
+    KEHLNAHT_BUILT = 0,               // everything below is the profile's
+    KEHLNAHT_UNUSABLE_DIMENSIONS = 1, // a dimension not a number of 0 to 10^6 mm
+    KEHLNAHT_NOT_IN_FILE = 2,         // a catalogue profile the profile file does not hold
+    KEHLNAHT_NO_EXTENT = 3,           // under 0.001 mm high or wide: nothing to draw or weld
+};
+
+// The forms of an I and of a T.
+enum { KEHLNAHT_I_DIMENSIONS, KEHLNAHT_I_CATALOGUE, KEHLNAHT_I_TAPERED };
+enum { KEHLNAHT_TEE_DIMENSIONS, KEHLNAHT_TEE_SLOPED, KEHLNAHT_TEE_CUT, KEHLNAHT_TEE_TAPERED };
+
+// An I: flange ends, root fillet ends and web faces (x1 .. x6), the heights
+// of the flange faces and fillet ends (y1 .. y6), and of a tapered catalogue
+// I the toe radius r2, the height cc of the web's straight part, the toe
+// point xt and the heights yu, yo where the sloped inner faces end.
+struct Kehlnaht_I_Form {
+    int form;                       // KEHLNAHT_I_*
+    double x1, x2, x3, x4, x5, x6;
+    double y1, y2, y3, y4, y5, y6;
+    double r2, cc, xt, yu, yo;
+    int face[8][2];                 // outline points of the faces of positions 2, 3, 6, 7
+    int mean_height;                // 1: those faces slope (labels at their mean height)
+};
+
+// A T or half I: its flange ends, the points of a sloped (F, w1 .. w4, y_f)
+// or tapered (G) catalogue T, and the label places of welds 2, 3 and 4/5.
+struct Kehlnaht_Tee_Form {
+    int form;                       // KEHLNAHT_TEE_*
+    double xl, xr;
+    double F, w1, w2, w3, w4, y_f;
+    double G;
+    double mid2, mid3, mid_web;
+};
+
+// A channel: the toe point and the heights where its inner flange faces end.
+struct Kehlnaht_Channel_Form {
+    double xt, yu, yo;
+};
+
+// An angle: the middle of the inner face of its vertical leg (height) and
+// of its horizontal leg (x).
+struct Kehlnaht_Angle_Form {
+    double c2, c3;
+};
+
+struct Kehlnaht_Geometry {
+    int status;                     // KEHLNAHT_BUILT ... KEHLNAHT_NO_EXTENT
+    int family;                     // KEHLNAHT_*
+    double h, b, t, s, r;           // the record's dimensions
+    int catalogue;                  // 1: a catalogue profile found in the profile file
+    double c1, c2, c3;              // its catalogue values (toe radius, mm; see data/README)
+    int k1, k2;                     // and its half-section and narrow-I flags
+    double H, x_min, x_max;         // extents
+    int n;                          // points of the outline
+    double X[KEHLNAHT_POINTS], Y[KEHLNAHT_POINTS];
+    int n_inner;                    // points of the bore (a tube)
+    double XI[KEHLNAHT_POINTS], YI[KEHLNAHT_POINTS];
+    double cx, cy;                  // added to the points of round shapes
+    int line_count;                 // weld lines of the family
+    double line[ANSCHLUSS_WELD_POSITIONS][4];  // position p at p - 1: x1, y1, x2, y2
+    // First and last outline point of the edges position p (1..8) covers,
+    // along the height and along the width; index 0 is never set.
+    int height_first[ANSCHLUSS_WELD_POSITIONS + 1], height_last[ANSCHLUSS_WELD_POSITIONS + 1];
+    int width_first[ANSCHLUSS_WELD_POSITIONS + 1], width_last[ANSCHLUSS_WELD_POSITIONS + 1];
+    double wall[KEHLNAHT_POINTS];   // wall thickness at each outline point, cm (a T by dimensions)
+    Kehlnaht_I_Form i;
+    Kehlnaht_Tee_Form tee;
+    Kehlnaht_Channel_Form channel;
+    Kehlnaht_Angle_Form angle;
+};
+
+// Works out the geometry of the profile of the record (its first dimension
+// set h .. r): family is the record's family code + 1 (KEHLNAHT_*; 0 or
+// above 8 give no outline and no weld lines); catalogue 1 with name: a
+// catalogue profile, looked up in the profile file (families up to the
+// circular tube). Everything not built is zero. Returns g->status; a null
+// record or geometry gives KEHLNAHT_UNUSABLE_DIMENSIONS (a null geometry is
+// not written). Never changes the record.
+int Build_Kehlnaht_Geometry(const GeschweissterAnschluss *record, int family, int catalogue, const char *name,
+                            Kehlnaht_Geometry *g);
+
+#endif
