@@ -293,7 +293,13 @@ void Translate(const SDL_Event& e, Batch& b)
         if (!button) break;
         int x = Window_To_Screen(e.button.x), y = Window_To_Screen(e.button.y);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
-            b.move = false;
+            /* The pointer reaches the press's place before the press, as
+             * a program sees it arrive when the hand moves slower: a wait
+             * that watches a region ends on the move out of it and leaves
+             * the press to the element under it (a pointer that jumped
+             * onto a button and clicked at once). */
+            Note_Move(b, x, y);
+            Flush_Move(b);
             VEK_Script_Press(x, y, button);
         } else {
             Note_Move(b, x, y);
