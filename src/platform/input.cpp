@@ -529,19 +529,18 @@ static int edit_in_window(int x, int y, Line_Edit& e, int visible)
 }
 
 /* Runs one inline edit of `e` at (x, y).  A scripted "type" event at the
- * head of the queue replaces the text as a whole (*whole set); a scripted
+ * head of the queue replaces the text as a whole; a scripted
  * "keys" event is typed key by key as at the window (keys that run out
  * end the edit with 0); with the window open and neither waiting, the
  * window's keys edit it.  Returns the key that ended the edit, -1 when
  * nothing was there for it (headless, the head of the queue is for
  * another). */
-static int run_edit(int x, int y, Line_Edit& e, int visible, bool* whole)
+static int run_edit(int x, int y, Line_Edit& e, int visible)
 {
-    *whole = false;
     VEKScriptEvent ev;
     if (VEK_Script_Take_If(VEK_EV_TYPE, &ev)) {
         e.text = ev.text;
-        e.typed = *whole = true;
+        e.typed = true;
         return ev.value;
     }
     if (VEK_Script_Take_If(VEK_EV_KEYS, &ev)) {
@@ -568,8 +567,7 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
     const std::string shown = value ? print_number(conversion, *value) : std::string();
     Line_Edit e;
     begin_edit(e, shown, 40);
-    bool whole;
-    const int key = run_edit(x, y, e, std::max(10, (int)shown.size()), &whole);
+    const int key = run_edit(x, y, e, std::max(10, (int)shown.size()));
     if (key < 0) return 0;
     /* An edit in which nothing was typed leaves the value as it was, all
      * its digits kept. */
@@ -604,12 +602,11 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
     const size_t content = original.find_last_not_of(' ') + 1;  /* npos + 1 == 0 */
     Line_Edit e;
     begin_edit(e, original.substr(0, content), limit > 0 ? (size_t)limit : 0);
-    bool whole;
-    const int key = run_edit(x, y, e, visible, &whole);
+    const int key = run_edit(x, y, e, visible);
     if (key < 0) return 0;
     if (text && limit > 0 && key != VEK_KEY_ESC) {
         if (e.text.size() > (size_t)limit) {
-            /* Nothing is cut: the text stays as it was. */
+            /* A scripted text too long: nothing is cut, the text stays. */
             PrintMessage(TEXT_TOO_LONG "\nDer bisherige Text bleibt erhalten.", limit);
         } else {
             /* A field that came padded leaves padded to the same length. */
