@@ -47,6 +47,13 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
                                        testutil::kLeakSuppressions},
                                       dir.file("out.txt"), err, dir.file("project"));
     ASSERT_GT(pid, 0);
+    // The program does not outlive a test that an assertion stops.
+    struct Ender {
+        pid_t pid;
+        ~Ender() {
+            if (pid > 0) testutil::Wait_Exit(pid, 0);
+        }
+    } ender{pid};
     const unsigned long w = x.Find_Window("Position 1.01: .*", 10000);  // the position text of A001_01.TXT
     ASSERT_NE(w, 0u) << testutil::Read_File(err);
     const std::string at = "xdotool mousemove --window " + std::to_string(w) + " ";
@@ -72,6 +79,7 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
         << testutil::Read_File(err);
     EXPECT_EQ(x.Run(at + "748 566 click 1"), 0);  // its tick: "speichern und beenden"
     EXPECT_EQ(testutil::Wait_Exit(pid, 20000), 1) << testutil::Read_File(err);  // saved
+    ender.pid = -1;
     const std::string saved = testutil::Read_File(dir.file("project/A001_01.INP"));
     EXPECT_NE(saved.find("\n IPE300~"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << saved;
