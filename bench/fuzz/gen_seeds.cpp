@@ -409,7 +409,7 @@ int main() {
     Put("fuzz_version_file", "version", "Version 4.12 vom 01.02.2026\r\n<7a\n");
     Put("fuzz_script_file", "script",
         "# a session\r\nclick 100 200\r\n\r\nbogus line\ntype 1 Stahl S235\nanswer yes\nmenu 3\nkey 13\n"
-        "press 1 2 1\nrelease 1\nmove 5 6\nwheel -120\nclose");
+        "press 1 2 1\nrelease 1\nmove 5 6\nwheel -120\nkeys 0x32 48 0x147 0x0D\nclose");
     // Profile file and profile manager's database.
     const std::string profil = Profil_Seed_Record("1/2I300", 'T', 0.5f) + Profil_Seed_Record("C150X51X12.2", 'U', 0.25f) +
                                Profil_Seed_Record("HE280A", 'D', 1.0f) + Profil_Seed_Record("R88.9X5.0", 'K', 0.1f) +

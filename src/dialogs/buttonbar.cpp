@@ -132,10 +132,23 @@ void Open_Panel(const Image_Button_Bar *sub) {
 // Outcome of hovering one button.
 enum Hover_End { HOVER_LEFT_BUTTON, HOVER_RETURN };
 
+// The press on button b: its code, shown pressed until the button comes up.
+Hover_End Press_Plain(const Image_Button_Bar *bar, const Image_Button *b, int *result) {
+    *result = b->code;
+    Hide_Tool_Tip_Box();
+    Draw_Image_Button(bar->x, bar->y, b, bar->bitmap, IMAGE_BUTTON_PRESSED);
+    Wait_Left_Button_Up();
+    Draw_Plain(bar, b);
+    return HOVER_RETURN;
+}
+
 // Hover loop of a button without sub-bar.  Returns HOVER_RETURN with
-// *result set when the loop must end.
+// *result set when the loop must end.  A press that found the button (the
+// mouse came onto it with the press itself) counts at once: waiting for
+// another event first would let its release go by unseen.
 Hover_End Hover_Plain(const Image_Button_Bar *bar, const Image_Button *b, VEKMessage *event,
                       int *result) {
+    if (M_LEFT) return Press_Plain(bar, b, result);
     Button_Rect r = Rect_Of(bar, b);
     int last_x = M_XPOS, last_y = M_YPOS;
     int rest = 0;
@@ -154,14 +167,7 @@ Hover_End Hover_Plain(const Image_Button_Bar *bar, const Image_Button *b, VEKMes
             if (rest == 0) Show_Tool_Tip_Box(b->tip);
             ++rest;
         }
-        if (M_LEFT) {
-            *result = b->code;
-            Hide_Tool_Tip_Box();
-            Draw_Image_Button(bar->x, bar->y, b, bar->bitmap, IMAGE_BUTTON_PRESSED);
-            Wait_Left_Button_Up();
-            Draw_Plain(bar, b);
-            return HOVER_RETURN;
-        }
+        if (M_LEFT) return Press_Plain(bar, b, result);
         last_x = M_XPOS;
         last_y = M_YPOS;
     }
@@ -174,6 +180,13 @@ Hover_End Hover_Sub_Bar(const Image_Button_Bar *bar, const Image_Button *b, VEKM
     Button_Rect r = Rect_Of(bar, b);
     int last_y = M_YPOS;
     bool clicked = false, open = false;
+    if (M_LEFT) {
+        // Pressed as the mouse came onto it: the panel opens and stays.
+        Open_Panel(sub);
+        open = true;
+        Wait_Left_Button_Up();
+        clicked = true;
+    }
     for (;;) {
         GetVEKMessage(BAR_EVENT_MASK, event);
         bool on = On_Button(r);
@@ -259,12 +272,14 @@ int Run_Image_Button_Bar(const Image_Button_Bar *bar) {
     InitVEKMessage(&event);
     event.timeout = BAR_EVENT_TIMEOUT_MS;
     int result = 0;
-    for (;;) {
+    // Called for a press on the bar (the press that ended the caller's own
+    // wait), the bar acts on that press where it was made before it waits.
+    for (bool pressed = M_LEFT != 0;; pressed = false) {
         if (!Inside_Bar(bar)) {
             Wait_Left_Button_Up();
             return result;
         }
-        GetVEKMessage(BAR_EVENT_MASK, &event);
+        if (!pressed) GetVEKMessage(BAR_EVENT_MASK, &event);
         const Image_Button *hit = nullptr;
         for (int i = 0; bar->buttons && i < bar->count; ++i) {
             const Image_Button *b = &bar->buttons[i];

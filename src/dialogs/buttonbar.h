@@ -49,7 +49,10 @@ void Draw_Image_Button_Bar(const Image_Button_Bar *bar);
 // code of the clicked button (also when the button is released elsewhere),
 // the code a pop-down bar returned, or 0 when nothing was chosen.  The timer
 // setting of the window library is switched on for the loop and is always
-// given back before returning.  A null bar returns 0 at once.
+// given back before returning.  A null bar returns 0 at once.  Called while
+// the left button is down (the caller's wait took the press that brought it
+// here), it acts on that press where it was made before it waits; a press
+// that brings the mouse onto a button counts as a click on it.
 int Run_Image_Button_Bar(const Image_Button_Bar *bar);
 
 // Draws one button at (origin x + offset x, origin y + offset y) in the look

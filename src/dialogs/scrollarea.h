@@ -288,7 +288,10 @@ void Add_Click_Text_to_Scrollable_Area(int slot, int x, int y, const char *text,
                                        int *target);
 // A field editing *value in place, shown with the printf format (copied;
 // null gives "%g"; it must take exactly one double) cut to the length the
-// format gives 0.
+// format gives 0 where only blanks or fraction digits are cut (a value whose
+// whole part does not fit is shown whole).
+// What is typed is stored as the field shows it afterwards (rounded to the
+// format's precision).
 void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const char *format,
                                   int font, int colour, int *enabled);
 // A filled rectangle.

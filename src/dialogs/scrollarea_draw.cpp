@@ -338,11 +338,22 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
 }  // namespace
 
 std::string Double_Field_Text(const Scrollable_Area_Item *it) {
-    char buffer[256] = {0};
-    if (it->value && it->text) std::snprintf(buffer, sizeof buffer, it->text, *it->value);
-    size_t n = std::min<size_t>(static_cast<size_t>(std::max(it->aux, 0)), sizeof buffer - 1);
-    buffer[n] = '\0';
-    return buffer;
+    if (!it->value || !it->text) return std::string();
+    const int n = std::snprintf(nullptr, 0, it->text, *it->value);
+    std::string shown(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0) std::snprintf(shown.data(), shown.size() + 1, it->text, *it->value);
+    // Cut to the field's length where the cut takes only blanks or digits
+    // behind the number's decimal point; a value whose whole part (or
+    // exponent) does not fit is shown whole, as a cut one would read as
+    // another number ("%6.1f" of 1234567 cut to 6 is "123456").
+    const size_t field = static_cast<size_t>(std::max(it->aux, 0));
+    if (shown.size() <= field) return shown;
+    const size_t digit = shown.find_first_of("0123456789");
+    const size_t point = digit == std::string::npos ? digit : shown.find_first_not_of("0123456789", digit);
+    const bool fraction_cut = point != std::string::npos && shown[point] == '.' && point < field &&
+                              shown.find_first_of("eE", point) == std::string::npos;
+    if (fraction_cut || shown.find_last_not_of(' ') < field) shown.resize(field);
+    return shown;
 }
 
 // Looks of a bitmap button: 0 disabled, 1 normal, 2 hover, 3 pressed.

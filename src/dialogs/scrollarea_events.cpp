@@ -83,7 +83,7 @@ bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     // menu or a box: give way to it rather than wait on.
     if (ev == VEK_MSG_TIMEOUT || ev == VEK_MSG_TIMER) {
         int next = VEK_Script_Peek_Kind();
-        if (next == VEK_EV_TYPE || next == VEK_EV_MENU || next == VEK_EV_ANSWER) return true;
+        if (next == VEK_EV_TYPE || next == VEK_EV_KEYS || next == VEK_EV_MENU || next == VEK_EV_ANSWER) return true;
     }
     if (a->stop_flag && *a->stop_flag) return true;
     if (M_LEFT) return true;

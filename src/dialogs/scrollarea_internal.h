@@ -29,7 +29,8 @@ inline int Width_In_Font(const char *text, int font, int n = -1) {
     return RFont_Text_Width(font & RFONT_WORD_BITS, text, n);
 }
 
-// The value of a double field as shown: printed and cut to the field length.
+// The value of a double field as shown: printed, and cut to the field length
+// where the cut takes only blanks or fraction digits.
 std::string Double_Field_Text(const Scrollable_Area_Item *it);
 
 // The line table entry holding the editor's cursor (0 for an empty table).

@@ -293,7 +293,13 @@ void Translate(const SDL_Event& e, Batch& b)
         if (!button) break;
         int x = Window_To_Screen(e.button.x), y = Window_To_Screen(e.button.y);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
-            b.move = false;
+            /* The pointer reaches the press's place before the press, as
+             * a program sees it arrive when the hand moves slower: a wait
+             * that watches a region ends on the move out of it and leaves
+             * the press to the element under it (a pointer that jumped
+             * onto a button and clicked at once). */
+            Note_Move(b, x, y);
+            Flush_Move(b);
             VEK_Script_Press(x, y, button);
         } else {
             Note_Move(b, x, y);
@@ -372,6 +378,17 @@ Batch Drain(void)
     return b;
 }
 
+/* At the end of the process the window goes with its connection: nothing
+ * is asked of the window library then.  The end may come from inside it
+ * (the X library's handler of a lost display exits the process), and a
+ * window closed on a lost display waits for ever for the display's answer. */
+void Forget_Window(void)
+{
+    if (!D.window) return;
+    elapsed_before += Ms_Since(D.opened);
+    D = Display();
+}
+
 }  // namespace
 
 int Init_Grafik_Mode(void)
@@ -407,7 +424,7 @@ int Init_Grafik_Mode(void)
     D.pushed_y = M_YPOS;
     if (!exit_handler_set) {
         exit_handler_set = true;
-        std::atexit(Exit_Grafik_Mode);
+        std::atexit(Forget_Window);
     }
     Show(true);
     return 1;
@@ -416,8 +433,7 @@ int Init_Grafik_Mode(void)
 void Exit_Grafik_Mode(void)
 {
     if (!D.window) return;
-    /* Forgotten first: an exit from inside SDL (its X error handler) runs
-     * this again through atexit and must find nothing to close. */
+    /* Forgotten first, so that nothing is closed twice. */
     SDL_Window* window = D.window;
     elapsed_before += Ms_Since(D.opened);
     D = Display();

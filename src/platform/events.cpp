@@ -107,6 +107,14 @@ void VEK_Script_Type(const char* text, int result)
     push(e);
 }
 
+void VEK_Script_Keys(const std::vector<int>& keys)
+{
+    VEKScriptEvent e;
+    e.kind = VEK_EV_KEYS;
+    e.keys = keys;
+    push(e);
+}
+
 void VEK_Script_Clear(void)
 {
     queue.clear();
@@ -187,6 +195,14 @@ int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
         if (*p == ' ' || *p == '\t') ++p;
         event->text = p;
         return 1;
+    }
+    if (!std::strcmp(word, "keys")) {
+        event->kind = VEK_EV_KEYS;
+        for (int code; !at_end(p);) {
+            if (!read_int(&p, &code)) return -1;
+            event->keys.push_back(code);
+        }
+        return event->keys.empty() ? -1 : 1;
     }
     if (!std::strcmp(word, "answer")) {
         event->kind = VEK_EV_ANSWER;

@@ -17,6 +17,9 @@
  *   key CODE             press a key (character code, or 0x100 + scan code)
  *   type RESULT TEXT     the next inline edit receives TEXT (rest of the
  *                        line, may be empty) and ends with RESULT
+ *   keys CODE...         the next inline edit receives these keys one by
+ *                        one, as if typed at the window's editor (which
+ *                        starts with its text selected)
  *   menu N               the next menu returns entry N (negative: none)
  *   answer yes|no|ok     the next message box is answered
  *   close                the user closes the window
@@ -35,6 +38,7 @@
 #define PLATFORM_EVENTS_H
 
 #include <string>
+#include <vector>
 
 enum VEKEventKind {
     VEK_EV_NONE = 0,
@@ -48,7 +52,8 @@ enum VEKEventKind {
     VEK_EV_CLOSE,
     VEK_EV_PRESS,
     VEK_EV_RELEASE,
-    VEK_EV_SNAPSHOT
+    VEK_EV_SNAPSHOT,
+    VEK_EV_KEYS
 };
 
 /* One scripted event.  Only the fields of its kind are meaningful. */
@@ -58,6 +63,7 @@ struct VEKScriptEvent {
     int button = 1;        /* click, press, release: 1 left, 2 right, 3 middle */
     int value = 0;         /* wheel delta, key code, menu entry, answer (1 yes, 0 no), type result */
     std::string text;      /* type; snapshot: the file */
+    std::vector<int> keys; /* keys: the key codes in order */
 };
 
 enum {
@@ -75,6 +81,11 @@ void VEK_Script_Move(int x, int y);
 void VEK_Script_Wheel(int delta);
 void VEK_Script_Key(int key);
 void VEK_Script_Type(const char* text, int result = 0);
+/* The next inline edit receives the keys one by one as the window's editor
+ * does (characters by their code page 850 byte, the other keys by their
+ * VEK_KEY_ code); the first key that ends an edit ends it, and keys that
+ * run out first end it with 0, as a click elsewhere would. */
+void VEK_Script_Keys(const std::vector<int>& keys);
 void VEK_Script_Menu(int entry);
 void VEK_Script_Answer(int yes);
 void VEK_Script_Close(void);

@@ -38,12 +38,14 @@ int VEKGetFileNameEx(VEKGetFileNameRequest* request)
     last_flags = request->flags;
     const int limit = request->size - 1;
     char path[VEK_FILE_NAME_SIZE] = "";
-    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+    const int head = VEK_Script_Peek_Kind();
+    const bool scripted = head == VEK_EV_TYPE || head == VEK_EV_KEYS;
+    if (VEK_Display_Active() && !scripted) {
         /* The chooser's title above the editor, in the middle of the screen. */
         const int x = NPIXEL_X / 2 - 200, y = NPIXEL_Y / 2;
         pxFgc(BLACK_CI);
         pxText(x, y - 24, request->title, -1);
-    } else if (VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
+    } else if (!scripted) {
         return 1;
     }
     Set_Short_Edit_Text_Scrollmode(limit);

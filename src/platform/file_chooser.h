@@ -2,9 +2,9 @@
  *
  * The program prepares a request record once (title, start directory,
  * filter, flags) and asks it for a file name.  Headless, the chooser takes
- * the scripted "type" event at the head of the queue: its text is the path
- * chosen, its result Escape (0x1B) or an empty text cancels.  Without such
- * an event the chooser is cancelled.  With a window open and no scripted
+ * the scripted "type" or "keys" event at the head of the queue: the text
+ * typed is the path chosen, an edit ended with Escape (0x1B) or an empty
+ * text cancels.  Without such an event the chooser is cancelled.  With a window open and no scripted
  * event waiting, the path is typed into an inline editor in the middle of
  * the screen under the chooser's title (Escape cancels).
  */

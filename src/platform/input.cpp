@@ -357,6 +357,43 @@ static int parse_double(const std::string& text, double* out)
     return 1;
 }
 
+/* The one conversion of a double in a field's format ("%6.1f" of
+ * "%6.1f mm"), "%g" when the format has none or anything else that would
+ * read an argument: a field's format is never used unchecked. */
+static std::string number_conversion(const char* format)
+{
+    std::string found;
+    for (const char* p = format ? format : ""; *p; ++p) {
+        if (*p != '%') continue;
+        if (p[1] == '%') {
+            ++p;
+            continue;
+        }
+        const char* q = p + 1;
+        q += std::strspn(q, "-+ #0");
+        q += std::strspn(q, "0123456789");
+        if (*q == '.') q += 1 + std::strspn(q + 1, "0123456789");
+        if (*q == 'l') ++q;
+        if (!*q || !std::strchr("eEfFgG", *q) || !found.empty() || q - p > 16) return "%g";
+        found.assign(p, (size_t)(q - p + 1));
+        p = q;
+    }
+    return found.empty() ? "%g" : found;
+}
+
+/* The value as the conversion prints it, without the blanks of its width. */
+static std::string print_number(const std::string& conversion, double v)
+{
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    const int n = std::snprintf(nullptr, 0, conversion.c_str(), v);
+    std::string s(n > 0 ? (size_t)n : 0, '\0');
+    if (n > 0) std::snprintf(s.data(), s.size() + 1, conversion.c_str(), v);
+#pragma GCC diagnostic pop
+    const size_t a = s.find_first_not_of(' ');
+    return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
 /* The key that ended an inline edit becomes LAST_SHEET_EDIT_KEY.  Up and
  * Down leave the field for the row above or below: they end the chain of
  * edits (result 0), and the caller reads the key to move; any other key
@@ -367,31 +404,106 @@ static int End_Inline_Edit(int key)
     return key == VEK_KEY_UP || key == VEK_KEY_DOWN ? 0 : key;
 }
 
-/* The inline editor of the window: edits `text` (at most `limit` bytes) in
- * a field drawn at (x, y), `visible` characters wide, from the window's
- * keys.  Characters are inserted at the caret; Backspace, Delete, Left,
- * Right, Home and End edit and move; Enter, Tab, Shift+Tab, Up, Down and
- * Escape end the edit and are returned (Escape puts the text back as it
- * was).  A press of a button or the close request ends it with 0 and stays
- * in the queue for the caller.  What the field covered is put back. */
-static int edit_in_window(int x, int y, std::string& text, size_t limit, int visible)
+/* The box for a text longer than its field. */
+#define TEXT_TOO_LONG "Der Text ist zu lang: h\x94" "chstens %d Zeichen."
+
+/* One inline edit: the text, the caret and the selection, which runs from
+ * `anchor` to the caret (none when both are equal).  An edit starts with
+ * its whole text selected, so that what is typed first replaces the old
+ * value instead of being added to it. */
+struct Line_Edit {
+    std::string text;
+    size_t caret = 0, anchor = 0;
+    size_t limit = 0;       /* the most characters the field takes */
+    bool refused = false;   /* a character was refused for length (said once an edit) */
+    bool typed = false;     /* a key changed the text (or a scripted text replaced it) */
+};
+
+static void begin_edit(Line_Edit& e, const std::string& text, size_t limit)
 {
-    const int x2 = x + (visible < 1 ? 1 : visible) * 8 + 7, y2 = y + 19;
+    e.text = text.substr(0, limit);
+    e.limit = limit;
+    e.anchor = 0;
+    e.caret = e.text.size();
+    e.refused = e.typed = false;
+}
+
+/* Applies one key at the caret.  Returns the key when it ends the edit
+ * (Enter, Tab, Shift+Tab, Up, Down, Escape), else -1.  A character
+ * replaces the selection; one that would make the text longer than the
+ * field takes is refused, and a box says so once an edit. */
+static int edit_key(Line_Edit& e, int k)
+{
+    const size_t lo = std::min(e.anchor, e.caret), hi = std::max(e.anchor, e.caret);
+    if (k >= 0x20 && k <= 0xFF && k != 0x7F) {
+        if (e.text.size() - (hi - lo) < e.limit) {
+            e.text.replace(lo, hi - lo, 1, (char)k);
+            e.caret = lo + 1;
+            e.typed = true;
+        } else {
+            e.caret = hi;
+            if (!e.refused) PrintMessage(TEXT_TOO_LONG, (int)e.limit);
+            e.refused = true;
+        }
+    } else if (k == VEK_KEY_BACKSPACE || k == VEK_KEY_DELETE) {
+        const size_t length = e.text.size();
+        if (lo != hi) {
+            e.text.erase(lo, hi - lo);
+            e.caret = lo;
+        } else if (k == VEK_KEY_BACKSPACE && e.caret > 0) {
+            e.text.erase(--e.caret, 1);
+        } else if (k == VEK_KEY_DELETE && e.caret < e.text.size()) {
+            e.text.erase(e.caret, 1);
+        }
+        e.typed |= e.text.size() != length;
+    } else if (k == VEK_KEY_LEFT) {
+        e.caret = lo != hi ? lo : e.caret ? e.caret - 1 : 0;
+    } else if (k == VEK_KEY_RIGHT) {
+        e.caret = lo != hi ? hi : std::min(e.caret + 1, e.text.size());
+    } else if (k == VEK_KEY_HOME || k == VEK_KEY_END) {
+        e.caret = k == VEK_KEY_HOME ? 0 : e.text.size();
+    } else if (k == VEK_KEY_ESC || k == VEK_KEY_ENTER || k == VEK_KEY_TAB || k == VEK_KEY_BACKTAB ||
+               k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
+        return k;
+    } else {
+        return -1;  /* other keys leave text and selection alone */
+    }
+    e.anchor = e.caret;
+    return -1;
+}
+
+/* The inline editor of the window: a field drawn at (x, y), `visible`
+ * characters wide, with the selection shown inverted and a caret; the
+ * window's keys edit it (edit_key).  A press of a button or the close
+ * request ends it with 0 and stays in the queue for the caller.  Returns
+ * the key that ended it.  What the field covered is put back. */
+static int edit_in_window(int x, int y, Line_Edit& e, int visible)
+{
+    if (visible < 1) visible = 1;
+    const int x2 = x + visible * 8 + 7, y2 = y + 19;
     Save_Screen_Rectangle(x, y, x2, y2);
     const int fg = pxQFgc();
-    const std::string original = text;
-    size_t caret = text.size();
     int result = -1;
     while (result < 0) {
         pxFgc(-5);
         pxRect(x, y, x2, y2);
         Draw_Funny_Area_to_PS(3, x, y, x2, y2, 0);
-        const size_t first = caret >= (size_t)visible ? caret - visible + 1 : 0;
-        pxFgc(-6);
+        const size_t first = e.caret >= (size_t)visible ? e.caret - visible + 1 : 0;
+        const size_t shown = std::min(e.text.size() - std::min(first, e.text.size()), (size_t)visible);
+        const size_t lo = std::max(std::min(e.anchor, e.caret), first);
+        const size_t hi = std::min(std::max(e.anchor, e.caret), first + shown);
         Pop_RFont(0x1000);
-        pxText(x + 4, y + 14, text.c_str() + first, (int)std::min(text.size() - first, (size_t)visible));
+        pxFgc(-6);
+        pxText(x + 4, y + 14, e.text.c_str() + first, (int)shown);
+        if (lo < hi) {
+            pxFgc(-26);
+            pxRect(x + 4 + (int)(lo - first) * 8, y + 3, x + 3 + (int)(hi - first) * 8, y2 - 3);
+            pxFgc(-12);
+            pxText(x + 4 + (int)(lo - first) * 8, y + 14, e.text.c_str() + lo, (int)(hi - lo));
+        }
         Push_RFont();
-        const int cx = x + 3 + (int)(caret - first) * 8;
+        pxFgc(-6);
+        const int cx = x + 3 + (int)(e.caret - first) * 8;
         pxLine(cx, y + 4, cx, y2 - 4);
         switch (VEK_Script_Peek_Kind()) {
         case VEK_EV_NONE:
@@ -404,27 +516,11 @@ static int edit_in_window(int x, int y, std::string& text, size_t limit, int vis
                           nullptr);
             continue;
         case VEK_EV_KEY:
-            break;
+            result = edit_key(e, getkey());
+            continue;
         default:
             result = 0;
             continue;
-        }
-        const int k = getkey();
-        if (k >= 0x20 && k <= 0xFF && k != 0x7F) {
-            if (text.size() < limit) text.insert(caret++, 1, (char)k);
-        } else if (k == VEK_KEY_BACKSPACE) {
-            if (caret > 0) text.erase(--caret, 1);
-        } else if (k == VEK_KEY_DELETE) {
-            if (caret < text.size()) text.erase(caret, 1);
-        } else if (k == VEK_KEY_LEFT || k == VEK_KEY_RIGHT) {
-            caret = k == VEK_KEY_LEFT ? (caret ? caret - 1 : 0) : std::min(caret + 1, text.size());
-        } else if (k == VEK_KEY_HOME || k == VEK_KEY_END) {
-            caret = k == VEK_KEY_HOME ? 0 : text.size();
-        } else if (k == VEK_KEY_ESC) {
-            text = original;
-            result = k;
-        } else if (k == VEK_KEY_ENTER || k == VEK_KEY_TAB || k == VEK_KEY_BACKTAB || k == VEK_KEY_UP || k == VEK_KEY_DOWN) {
-            result = k;
         }
     }
     Restore_Screen_Rectangle(x, y, x2, y2);
@@ -432,21 +528,33 @@ static int edit_in_window(int x, int y, std::string& text, size_t limit, int vis
     return result;
 }
 
-/* Stores the text into *value when it reads as a finite number; otherwise
- * a box says so and the value stays: a field never takes what is no
- * number, and never silently. */
-static void Take_Number(const std::string& text, double* value)
+/* Runs one inline edit of `e` at (x, y).  A scripted "type" event at the
+ * head of the queue replaces the text as a whole; a scripted
+ * "keys" event is typed key by key as at the window (keys that run out
+ * end the edit with 0); with the window open and neither waiting, the
+ * window's keys edit it.  Returns the key that ended the edit, -1 when
+ * nothing was there for it (headless, the head of the queue is for
+ * another). */
+static int run_edit(int x, int y, Line_Edit& e, int visible)
 {
-    double v;
-    if (parse_double(text, &v)) {
-        if (value) *value = v;
-        return;
+    VEKScriptEvent ev;
+    if (VEK_Script_Take_If(VEK_EV_TYPE, &ev)) {
+        e.text = ev.text;
+        e.typed = true;
+        return ev.value;
     }
-    PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", text.c_str());
+    if (VEK_Script_Take_If(VEK_EV_KEYS, &ev)) {
+        for (int k : ev.keys)
+            if (edit_key(e, k) >= 0) return k;
+        return 0;
+    }
+    if (VEK_Display_Active()) return edit_in_window(x, y, e, visible);
+    VEK_Script_Note_Stall();
+    return -1;
 }
 
-/* The end of an edit, in the window or scripted: Escape ends a chain of
- * edits (the caller keeps the old text or value). */
+/* The end of an edit: Escape ends a chain of edits (the caller keeps the
+ * old text or value). */
 static int End_Window_Edit(int key)
 {
     int r = End_Inline_Edit(key);
@@ -455,22 +563,28 @@ static int End_Window_Edit(int key)
 
 int Short_Edit_Float(int x, int y, const char* format, double* value)
 {
-    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
-        char shown[64] = "";
-        if (value && format) std::snprintf(shown, sizeof shown, format, *value);
-        std::string text(shown + std::strspn(shown, " "));
-        int key = edit_in_window(x, y, text, 40, std::max(10, (int)std::strlen(shown)));
-        if (key != VEK_KEY_ESC) Take_Number(text, value);
-        return End_Window_Edit(key);
+    const std::string conversion = number_conversion(format);
+    const std::string shown = value ? print_number(conversion, *value) : std::string();
+    Line_Edit e;
+    begin_edit(e, shown, 40);
+    const int key = run_edit(x, y, e, std::max(10, (int)shown.size()));
+    if (key < 0) return 0;
+    /* An edit in which nothing was typed leaves the value as it was, all
+     * its digits kept. */
+    if (key != VEK_KEY_ESC && value && e.typed) {
+        double v;
+        if (!parse_double(e.text, &v)) {
+            PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", e.text.c_str());
+        } else {
+            /* The value stored is the value the field shows afterwards:
+             * typed digits beyond the field's precision are rounded as
+             * the field prints them, never kept out of sight. */
+            double r;
+            if (parse_double(print_number(conversion, v), &r)) v = r;
+            *value = v == 0.0 ? 0.0 : v;
+        }
     }
-    VEKScriptEvent e;
-    if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
-        VEK_Script_Note_Stall();
-        return 0;
-    }
-    /* A scripted edit left with Escape keeps the value, as in the window. */
-    if (e.value != VEK_KEY_ESC) Take_Number(e.text, value);
-    return End_Window_Edit(e.value);
+    return End_Window_Edit(key);
 }
 
 void Set_Short_Edit_Text_Scrollmode(int max_length)
@@ -480,33 +594,29 @@ void Set_Short_Edit_Text_Scrollmode(int max_length)
 
 int Short_Edit_Text(int x, int y, char* text, int visible, int)
 {
-    int limit = text_scroll_length > 0 ? text_scroll_length : visible;
+    const int limit = text_scroll_length > 0 ? text_scroll_length : visible;
     text_scroll_length = 0;
-    if (VEK_Display_Active() && VEK_Script_Peek_Kind() != VEK_EV_TYPE) {
-        if (!text || limit < 1) return 0;
-        std::string edited(text, strnlen(text, (size_t)limit));
-        int key = edit_in_window(x, y, edited, (size_t)limit, visible);
-        edited.copy(text, edited.size());
-        text[edited.size()] = '\0';
-        return End_Window_Edit(key);
-    }
-    VEKScriptEvent e;
-    if (!VEK_Script_Take_If(VEK_EV_TYPE, &e)) {
-        VEK_Script_Note_Stall();
-        return 0;
-    }
-    if (text && limit > 0 && e.value != VEK_KEY_ESC) {
+    /* Blanks that pad the field to its size are no part of its text: the
+     * editor starts after the last character, with room to type. */
+    const std::string original = text && limit > 0 ? std::string(text, strnlen(text, (size_t)limit)) : std::string();
+    const size_t content = original.find_last_not_of(' ') + 1;  /* npos + 1 == 0 */
+    Line_Edit e;
+    begin_edit(e, original.substr(0, content), limit > 0 ? (size_t)limit : 0);
+    const int key = run_edit(x, y, e, visible);
+    if (key < 0) return 0;
+    if (text && limit > 0 && key != VEK_KEY_ESC) {
         if (e.text.size() > (size_t)limit) {
-            /* Nothing is cut: the text stays as it was. */
-            PrintMessage("Der Text ist zu lang: h\x94" "chstens %d Zeichen.\n"
-                         "Der bisherige Text bleibt erhalten.",
-                         limit);
+            /* A scripted text too long: nothing is cut, the text stays. */
+            PrintMessage(TEXT_TOO_LONG "\nDer bisherige Text bleibt erhalten.", limit);
         } else {
-            e.text.copy(text, e.text.size());
-            text[e.text.size()] = '\0';
+            /* A field that came padded leaves padded to the same length. */
+            std::string out = e.text;
+            if (content < original.size() && out.size() < original.size()) out.resize(original.size(), ' ');
+            out.copy(text, out.size());
+            text[out.size()] = '\0';
         }
     }
-    return End_Window_Edit(e.value);
+    return End_Window_Edit(key);
 }
 
 /* ---- menus ---- */

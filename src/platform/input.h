@@ -217,26 +217,40 @@ enum { VEK_CURSOR_QUERY = -2 };
 int msVisi(int visible);
 
 /* ---- inline editors ----
- * With the window open (display_sdl.h) and no scripted "type" event at the
- * head of the queue, the field is edited in the window from the keyboard
- * instead: drawn at (x, y), the caret moved and the text changed by the
- * keys until Enter, Tab, Shift+Tab, Up, Down or Escape ends the edit (that
- * key is the result, Up and Down give 0 as a scripted edit does, Escape
- * keeps the old text or value and gives 0), or a press of a mouse button
- * elsewhere or the close request ends it with 0 (the press stays for the
- * caller). */
+ * An inline edit takes its text from the head of the queue: a scripted
+ * "type" event replaces the text as a whole and ends with its result; a
+ * scripted "keys" event (VEK_Script_Keys) is typed key by key; with the
+ * window open (display_sdl.h) and neither waiting, the field is edited in
+ * the window from the keyboard.  Key by key, the edit starts with the
+ * whole text selected, so that typing replaces it: a character replaces
+ * the selection (or goes in at the caret), Backspace and Delete take the
+ * selection or the character before or at the caret, Left, Right, Home and
+ * End move the caret; Enter, Tab, Shift+Tab, Up, Down or Escape end the
+ * edit (that key is the result, Up and Down give 0 as a scripted edit
+ * does, Escape keeps the old text or value and gives 0), and a press of a
+ * mouse button elsewhere, the close request or keys that run out end it
+ * with 0, keeping what was typed (the press stays for the caller).
+ * Headless without such an event nothing changes and 0 is returned. */
 
-/* Edits a double in place at (x, y): the scripted "type" event at the head
- * of the queue (or the window's editor) gives the text; when it reads as a
- * finite number (C locale) the value is stored, else a message box says
- * that the input is no number and the value stays.  Returns the event's result (0 ends a chain of
- * edits); without such an event the value is kept and 0 returned. */
+/* Edits a double in place at (x, y).  The field's text is the value as
+ * the one double conversion of `format` prints it ("%g" when the format
+ * has none).  A typed text that reads as a finite number (C locale) is
+ * stored rounded as the field prints it, so that the value stored is the
+ * value shown afterwards; any other text is refused with a message box and
+ * the value stays.  An edit in which nothing was typed leaves the value
+ * untouched, every digit of it.
+ * Returns the edit's result (0 ends a chain of edits). */
 int Short_Edit_Float(int x, int y, const char* format, double* value);
-/* Edits a text in place: the typed text replaces it when it has at most
- * the length set by Set_Short_Edit_Text_Scrollmode for this edit, else
- * `visible` characters (the buffer must hold that many plus one); a longer
- * text is refused with a message box naming the limit, and the text stays.
- * Returns as Short_Edit_Float.  The scroll mode is used up by the edit. */
+/* Edits a text in place.  It takes at most the length set by
+ * Set_Short_Edit_Text_Scrollmode for this edit, else `visible` characters
+ * (the buffer must hold that many plus one).  Blanks that pad the text are
+ * not part of it: the edit starts with the text up to its last other
+ * character, and a text that came padded is padded again to its old length
+ * when the edit stores it.  Key by key, a character that would make the
+ * text too long is refused (a box says so once an edit); a scripted text
+ * too long is refused with a message box naming the limit, and the text
+ * stays.  Returns as Short_Edit_Float.  The scroll mode is used up by the
+ * edit. */
 int Short_Edit_Text(int x, int y, char* text, int visible, int flags);
 void Set_Short_Edit_Text_Scrollmode(int max_length);
 

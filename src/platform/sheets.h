@@ -12,9 +12,9 @@
  * Edit_Prop_Sheet reads the scripted event queue (events.h):
  *   - a click on an active button, tab, logical button, field or string
  *     list returns its code (a tab is selected first; a logical button
- *     toggles its int; a field takes the next "type" event; a string list
- *     stores the row clicked into its int, which a click beside the rows
- *     leaves alone);
+ *     toggles its int; a field is edited by the inline editor of input.h;
+ *     a string list stores the row clicked into its int, which a click
+ *     beside the rows leaves alone);
  *   - a click (or, when switched on, a mouse move) inside an active escape
  *     area returns the area's code (the last defined area wins where areas
  *     overlap);
@@ -155,7 +155,8 @@ int Add_Text_to_PS(int x, int y, int width, char* text, int active, int code);
 void Set_Text_Button_to_ScrollMode(int id, int max_length);
 /* A number field bound to a double, printed with `format`.  The inline
  * editor takes a typed value only when it is a finite number (else it says
- * so in a message box and the value stays). */
+ * so in a message box and the value stays), and stores it as the field
+ * prints it (input.h, Short_Edit_Float). */
 int Add_Float_to_PS(int x, int y, int width, const char* format, int active, int code, double* value);
 /* Step buttons right of the float field `field` (an up and a down button,
  * 11 x 10 pixels each, one above the other): a click steps the value by

@@ -140,11 +140,13 @@ void Copy_Entry_Values(const Used_Profil_Entry& e, float* values, int n, int* fa
     if (family) *family = e.family;
 }
 
+// The entry of a designation, blanks and case aside ("ipe 300" finds the
+// entry of "IPE300").
 Used_Profil_Entry* Entry_By_Name(const char* name) {
     char key[PROFIL_NAME_LIMIT + 1];
     Copy_Trimmed(name, key, sizeof key, 3);
     for (int i = 0; i < used_table.count; i++)
-        if (std::strcmp(used_table.entries[i].name, key) == 0) return &used_table.entries[i];
+        if (Same_Profile_Designation(used_table.entries[i].name, key)) return &used_table.entries[i];
     return nullptr;
 }
 
@@ -199,7 +201,8 @@ int Get_Profil_Values(const char* name, float* values, char* code) {
             Forget_Last();
             return 0;
         }
-        key[std::strcspn(key, " ")] = '\0';
+        // The file's designations hold no blanks: "HE 280 A" is HE280A.
+        Profile_Designation_Key(key, key, sizeof key);
         long count = Profil_Record_Count(file);
         result = Search_Profil_File(key, file, count > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(count), values, code);
         std::fclose(file);

@@ -58,7 +58,8 @@ extern const char* const Tube_Wall_Table[TUBE_WALL_COUNT];  // " 1.0" ... "65.0"
 
 // ---- live operations ----
 
-// Catalogue values of name (trimmed, 36 characters at most) into values and
+// Catalogue values of name (trimmed, 36 characters at most; in PROFIL
+// looked up without its blanks, as the file keys it) into values and
 // the 4-byte code into code. Returns PROFIL_FROM_MANAGER (code "0   ") when
 // they came from the profile manager's database, the 1-based record number
 // when from PROFIL, 0 when not found (values 0, code "ERR") or when no
@@ -94,8 +95,9 @@ void Fill_Tube_Wall_List(int diameter_index, int list, int colour);
 // and family; its handle (USED_PROFIL_HANDLE | position), or 0 when the name
 // has no catalogue values or memory runs short.
 int Register_Used_Profil(const char* name);
-// The handle of a registered name with min(n, 35) values (the rest of n
-// zeroed) and the family; 0 when unknown.
+// The handle of a registered name (blanks and case aside: "ipe 300" finds
+// "IPE300") with min(n, 35) values (the rest of n zeroed) and the family; 0
+// when unknown.
 int Get_Used_Profil_By_Name(const char* name, float* values, int n, int* family);
 // The same by handle, with the name (at most name_size - 1 characters).
 int Get_Used_Profil_By_Handle(int handle, char* name_out, int name_size, float* values, int n, int* family);

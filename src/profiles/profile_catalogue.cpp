@@ -20,6 +20,7 @@ namespace {
 
 Katalogprofil katalog;              // the one result record
 char katalog_for[512];              // the trimmed name katalog was found for
+char katalog_key[PROFILAUSWAHL_NAME_SIZE];  // its designation as the catalogue stores it
 int manager_switch = 0;             // set by Enable_Profile_Manager
 int manager_present = -1;           // -1 not tested, 0 absent, 1 present
 int kantfeld_present = -1;
@@ -100,6 +101,13 @@ bool Name_Is(const ProfilDataEintrag* record, const char* key) {
     return record->name && Compare_No_Case(record->name, key) == 0;
 }
 
+// The record's name or alias is the designation `key`, blanks and case
+// aside ("HE 280 A" for "HE280A").
+bool Designates(const ProfilDataEintrag* record, const char* key) {
+    return (record->name && Same_Profile_Designation(record->name, key)) ||
+           (record->alias && Same_Profile_Designation(record->alias, key));
+}
+
 void Clear_Profile_Values(Stahlprofil* p) {
     p->rolled = 0;
     p->h = p->t_w = p->b_fo = p->t_fo = p->b_fu = p->t_fu = p->r_1 = p->r_2 = 0;
@@ -136,7 +144,9 @@ void Set_Profile_By_Name(Profilauswahl* selection, const char* name) {
     char trimmed[PROFILAUSWAHL_NAME_SIZE];
     Copy_Trimmed(Trim_Both_Copy(name), trimmed, sizeof trimmed, 0);
     selection->record = Get_Profile_Record(trimmed);
-    if (selection->record) Copy_Trimmed(trimmed, selection->name, PROFILAUSWAHL_NAME_SIZE, 0);
+    // The name kept is the designation as the catalogue stores it, however
+    // it was typed ("ipe 300" becomes "IPE300"), so files keep one form.
+    if (selection->record) Copy_Trimmed(katalog_key, selection->name, PROFILAUSWAHL_NAME_SIZE, 0);
     Pad_Blank(selection->name, PROFILAUSWAHL_NAME_SIZE);
 }
 
@@ -145,7 +155,7 @@ void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
     // The shared record holds the profile of the last look-up, which may
     // have been made for another selection since: look this one up again
     // rather than give it another profile's values.
-    if (selection->record == &katalog && Compare_No_Case(katalog_for, Trim_Both_Copy(selection->name)) != 0)
+    if (selection->record == &katalog && !Same_Profile_Designation(katalog_for, selection->name))
         selection->record = nullptr;
     if (!selection->record) Set_Profile_By_Name(selection, selection->name);
     if (!profile) return;
@@ -189,16 +199,20 @@ Katalogprofil* Get_Profile_Record(const char* name) {
         if (manager_present == 1) {
             if (!Get_Profile_From_Manager_Cache(name, &katalog)) return nullptr;
             Copy_Trimmed(Trim_Both_Copy(name), katalog_for, sizeof katalog_for, 0);
+            const ProfilDataEintrag* r = Find_Profile(name);  // cached by the call before
+            Copy_Trimmed(r && r->name ? r->name : katalog_for, katalog_key, sizeof katalog_key, 3);
             return &katalog;
         }
     }
-    // A designation has at most 15 characters: a longer name is none, not
-    // the designation its first 15 characters spell.
+    // The file's designations hold no blanks: "IPE 300" and "ipe 300" are
+    // IPE300. A designation has at most 15 characters: a longer name is
+    // none, not the designation its first 15 characters spell.
     const char* trimmed = Trim_Both_Copy(name);
-    if (!trimmed[0] || std::strlen(trimmed) > PROFIL_KEY_LENGTH) return nullptr;
+    char compact[512];
+    Profile_Designation_Key(trimmed, compact, sizeof compact);
+    if (!compact[0] || std::strlen(compact) > PROFIL_KEY_LENGTH) return nullptr;
     char key[PROFIL_KEY_LENGTH + 1];
-    Copy_Trimmed(trimmed, key, sizeof key, 0);
-    Profil_Key(Fit_String_Width(key, PROFIL_KEY_LENGTH), key);
+    Profil_Key(Fit_String_Width(compact, PROFIL_KEY_LENGTH), key);
     FILE* file = Open_Profil_File(VEKGetEnv("DATA"));
     if (!file) return nullptr;
     ProfilRecord record;
@@ -209,7 +223,26 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     katalog.type_letter = record.code[PROFIL_CODE_BYTES - 1];
     Copy_Trimmed(key, katalog.name, sizeof katalog.name, 0);
     Copy_Trimmed(trimmed, katalog_for, sizeof katalog_for, 0);
+    Copy_Trimmed(compact, katalog_key, sizeof katalog_key, 0);
     return &katalog;
+}
+
+void Profile_Designation_Key(const char* name, char* key, size_t size) {
+    if (!key || size == 0) return;
+    size_t n = 0;
+    for (const char* c = name ? name : ""; *c && n + 1 < size; ++c)
+        if (*c != ' ' && *c != '\t') key[n++] = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+    key[n] = '\0';
+}
+
+int Same_Profile_Designation(const char* a, const char* b) {
+    if (!a || !b) return 0;
+    for (;; ++a, ++b) {
+        while (*a == ' ' || *a == '\t') ++a;
+        while (*b == ' ' || *b == '\t') ++b;
+        if (std::toupper(static_cast<unsigned char>(*a)) != std::toupper(static_cast<unsigned char>(*b))) return 0;
+        if (!*a) return 1;
+    }
 }
 
 ProfilDataEintrag* Find_Profile(const char* name) {
@@ -218,6 +251,8 @@ ProfilDataEintrag* Find_Profile(const char* name) {
         if (Name_Is(r, name)) return r;
     for (ProfilDataEintrag* r = cache_head; r; r = r->next)
         if (r->alias && Compare_No_Case(r->alias, name) == 0) return r;
+    for (ProfilDataEintrag* r = cache_head; r; r = r->next)
+        if (Designates(r, name)) return r;
     ProfilDataEintrag* r = Load_Profile_from_ProfilData(name);
     if (!r) return nullptr;
     r->next = nullptr;
@@ -254,6 +289,10 @@ ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name) {
         std::rewind(file);
         while (Read_ProfilData_Record(file, r) == 1)
             if (r->alias && Compare_No_Case(r->alias, name) == 0) return std::fclose(file), r;
+        // Typed with other blanks than the stored name or alias.
+        std::rewind(file);
+        while (Read_ProfilData_Record(file, r) == 1)
+            if (Designates(r, name)) return std::fclose(file), r;
     }
     Free_ProfilData_Eintrag(r);
     std::fclose(file);
@@ -356,5 +395,6 @@ void Reset_Profile_Catalogue(void) {
     manager_filter = Keep_Copy(manager_filter, nullptr);
     katalog = Katalogprofil{};
     katalog_for[0] = '\0';
+    katalog_key[0] = '\0';
     Forget_Profil_Value_Notices();
 }

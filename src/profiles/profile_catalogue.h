@@ -10,6 +10,7 @@
 #ifndef PROFILES_PROFILE_CATALOGUE_H
 #define PROFILES_PROFILE_CATALOGUE_H
 
+#include <cstddef>
 #include <cstdio>
 
 #include "profiles/stahlprofil.h"
@@ -53,8 +54,9 @@ struct ProfilDataEintrag {
 // installed. Every call: a given selection gets an empty name and no record.
 // Returns 1 when the profile manager is installed, else 0.
 int Init_Profile_Selection(Profilauswahl* selection);
-// Looks the trimmed name up; found: the trimmed name and the record; not
-// found: record null, the old name kept. The name is then blank-padded to 40.
+// Looks the trimmed name up; found: the record, and as name the designation
+// as the catalogue stores it (typed "ipe 300", kept "IPE300"); not found:
+// record null, the old name kept. The name is then blank-padded to 40.
 // Null arguments do nothing.
 void Set_Profile_By_Name(Profilauswahl* selection, const char* name);
 // Copies the catalogue values of the selection into the profile (mm-based
@@ -65,15 +67,26 @@ void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile);
 
 // ---- look-up ----
 
+// The designation as the profile file keys it: the name without its blanks,
+// upper-cased ("ipe 300" and "HE 280 A" give "IPE300" and "HE280A"), cut to
+// size - 1 characters. A null name gives "".
+void Profile_Designation_Key(const char* name, char* key, size_t size);
+// 1 when the two names are one designation, blanks and case aside; 0 else
+// (also for a null name).
+int Same_Profile_Designation(const char* a, const char* b);
+
 // The record of a designation, or null. With the profile manager installed
-// only ProfilData.bin is asked; else PROFIL, where the trimmed, upper-cased
-// name must equal a stored designation as a whole (15 characters).
+// only ProfilData.bin is asked; else PROFIL, where the name without its
+// blanks, upper-cased, must equal a stored designation as a whole (15
+// characters).
 Katalogprofil* Get_Profile_Record(const char* name);
 // The cached ProfilData.bin record whose name, else alias, equals name
-// (case-insensitive); read from the file and cached when not cached yet.
+// (case-insensitive), else whose name or alias is the same designation with
+// other blanks; read from the file and cached when not cached yet.
 ProfilDataEintrag* Find_Profile(const char* name);
 // A new record of ProfilData.bin for name (by name through bisection, else
-// by alias); null when not found. The caller owns it (Free_ProfilData_Eintrag).
+// by alias, else by name or alias with other blanks); null when not found.
+// The caller owns it (Free_ProfilData_Eintrag).
 ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
 // Reads the next 200-byte record into record (replacing its strings). 1 when
 // a whole record was read; 0 at the end of the file or on a short read

@@ -192,8 +192,8 @@ void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int
         if (typed[0]) {
             Set_Profile_By_Name(sel, typed);
             if (!sel->record) {
-                // The catalogue lacks the designation.
-                if (!g_message_shown) Report_Profile_Type_Refusal(n, allowed, 1, first_line);
+                // The catalogue lacks the designation: the message names it.
+                if (!g_message_shown) Report_Unknown_Profile(typed, n, allowed, first_line);
                 Copy_Trimmed(kept, p->name, STAHLPROFIL_NAME_SIZE, 7);
             } else {
                 Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
@@ -425,9 +425,14 @@ const char* Profile_Manager_Filter_Letters(const int* allowed) {
     return filter;
 }
 
-void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line) {
+namespace {
+
+// The refusal message; `unknown` (or null) is a designation the catalogue
+// lacks, named in a line of its own before the refusal.
+void Refusal_Message(int count, const int* allowed, int kind, const char* first_line, const char* unknown) {
     Init_Message();
     if (first_line && *first_line) Fill_Message("%s", first_line);
+    if (unknown) Fill_Message("Das Profil \"%s\" ist in der Bibliothek nicht vorhanden.", unknown);
     Fill_Message("%s", kind ? "Gewählter Profiltyp ist in der Bibliothek nicht vorhanden."_cp
                             : "Gewählter Profiltyp kann nicht berechnet werden"_cp);
     Fill_Message("%s", "Bitte wählen Sie ein Profil des Typs"_cp);
@@ -448,6 +453,18 @@ void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const 
     Fill_Message("%s", list.c_str());
     Draw_Message();
     g_message_shown = 1;
+}
+
+}  // namespace
+
+void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line) {
+    Refusal_Message(count, allowed, kind, first_line, nullptr);
+}
+
+void Report_Unknown_Profile(const char* name, int count, const int* allowed, const char* first_line) {
+    char trimmed[PROFILAUSWAHL_NAME_SIZE];
+    Copy_Trimmed(name, trimmed, sizeof trimmed, 3);
+    Refusal_Message(count, allowed, 1, first_line, trimmed);
 }
 
 Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector select) {

@@ -40,6 +40,10 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
 // Profiltyp ist in der Bibliothek nicht vorhanden.", else "... kann nicht
 // berechnet werden", and the classes to choose from. Waits for OK.
 void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line);
+// The same message (kind 1) for a designation the catalogue lacks, with a
+// line naming it after the first line: "Das Profil "IPE 999" ist in der
+// Bibliothek nicht vorhanden." (the name trimmed). Waits for OK.
+void Report_Unknown_Profile(const char* name, int count, const int* allowed, const char* first_line);
 
 // The type letters handed to the profile manager as its filter for an
 // allowed list (ended by a negative value): each class's letter once, in

@@ -12,6 +12,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/screen.h"
+#include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
 #include "weldapp/connection_preview.h"
 #include "weldapp/exchange.h"
@@ -35,6 +36,9 @@ Nahtbild* g_preview_naht = nullptr;
 void Paint_Connection_Preview(int x1, int y1, int x2, int y2, int) {
     Draw_Schweissnaht_Skizze(x1, y1, x2, y2, g_preview_naht);
 }
+
+// The profile classes the page offers (box and trapezoid are not).
+const int kTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
 
 // Catalogue names compared without their trailing blanks.
 bool Same_Name(const char* a, const char* b) {
@@ -323,7 +327,6 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     yy += 5;
     Text(g, x0, yy, "Profil:", Heading());
     yy += step;
-    static const int kTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
     Edit_Profile_Register(&n.profile, area, x0, &yy, step, small_step, width, *g.enable, kTypes,
                           n.uniform_grade ? 0 : 3, 0, g.ec, 0, 0, nullptr);
     g_preview_naht = &n;
@@ -379,15 +382,24 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     v.code_is_ec = record->code_setting != 1;
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
     if (!Compare_Profiles(&n.profile, &prev)) {
-        const bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
-                                   (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
+        bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
+                             (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
+        Stahlprofil accepted;
+        Copy_Profile(&prev, &accepted);
         Copy_Profile(&n.profile, &prev);
         // A catalogue profile without a designation yet is not looked up:
-        // the catalogue would leave "???" in its name.
+        // the catalogue would leave "???" in its name. Nor is one the
+        // catalogue lacks: the user is told its name, the last one stays.
         if (prev.kind == 1 && Length_Without_Trailing_Blanks(prev.name) > 0) {
             char name[STAHLPROFIL_NAME_SIZE];
             std::snprintf(name, sizeof name, "%s", prev.name);
-            Init_Profile_From_Name(&prev, name);
+            if (Get_Profile_Record(name)) {
+                Init_Profile_From_Name(&prev, name);
+            } else {
+                Report_Unknown_Profile(name, 15, kTypes, nullptr);
+                Copy_Profile(&accepted, &prev);
+                other_profile = false;
+            }
             Copy_Profile(&prev, &n.profile);
         }
         if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));

@@ -259,6 +259,28 @@ TEST_F(ButtonBar, BorderPixelDoesNotEnterButKeepsAHoveredButton) {
     EXPECT_EQ(Run_Image_Button_Bar(&bar), 3);
 }
 
+// A click whose press brings the mouse onto a button (one jump of the
+// pointer, no motion before it on the button) counts: whether the bar's
+// loop takes the press itself, or the caller's wait took it (as the main
+// sheet's escape area does) or took the one move before it.
+TEST_F(ButtonBar, ClickRightAfterOneJumpOfThePointerCounts) {
+    const int bx = Left(1) + 4, by = Top(1) + 4;
+    const struct {
+        bool move_first;    // one move onto the button before the click
+        bool caller_takes;  // the caller's wait takes the first event
+    } cases[] = {{false, false}, {false, true}, {true, true}};
+    for (const auto& c : cases) {
+        VEK_Script_Clear();
+        Init_Mouse_Position(bar.x + 1, bar.y + 1);  // on the bar, on no button
+        if (c.move_first) VEK_Script_Move(bx, by);
+        VEK_Script_Click(bx, by);
+        if (c.caller_takes) GetVEKMessage(VEK_MASK_LEFT_DOWN | VEK_MASK_MOVE, nullptr);
+        EXPECT_EQ(Run_Image_Button_Bar(&bar), 7) << c.move_first << c.caller_takes;
+        EXPECT_EQ(M_LEFT, 0);
+        EXPECT_EQ(Pixel(bx, by), Look_Colour(1, 0));  // plain again
+    }
+}
+
 // The main screen's bar: seven buttons of 42 x 37 whose looks lie in one
 // column of "Buttons.bmp" (missing here: the placeholder is drawn).
 TEST(MainScreenBar, EveryButtonReturnsItsCodeAndTheFirstShowsItsTip) {
@@ -391,6 +413,21 @@ TEST_F(SubBar, PanelRollsDownInFourShownSteps) {
     long flushes = pxFlushCount();
     EXPECT_EQ(Run_Image_Button_Bar(&bar), 0);
     EXPECT_EQ(pxFlushCount() - flushes, 4);
+}
+
+// Pressed as the mouse came onto it (the caller's wait took the press):
+// the panel opens and stays as after a click, until a click off the button.
+TEST_F(SubBar, PressThatArrivedWithTheMouseOpensThePanel) {
+    int mx = Left(0) + 4, my = Top(0) + 4;
+    Init_Mouse_Position(bar.x + 1, bar.y + 1);
+    VEK_Script_Click(mx, my);
+    GetVEKMessage(VEK_MASK_LEFT_DOWN, nullptr);
+    VEK_Script_Move(mx, bar.y + 1);    // up off the button: stays open after a click
+    VEK_Script_Move(sub.x2 + 6, 80);
+    int sx = sub.x + sub_buttons[1].offset_x + 4, sy = sub.y + sub_buttons[1].offset_y + 4;
+    VEK_Script_Move(sx, sy);
+    VEK_Script_Click(sx, sy);
+    EXPECT_EQ(Run_Image_Button_Bar(&bar), 22);
 }
 
 TEST_F(SubBar, ClickedButtonKeepsItsPanelOpenUntilAClickOffTheButton) {

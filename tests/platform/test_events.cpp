@@ -2,6 +2,8 @@
 // close request on an empty queue.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/input.h"
@@ -30,6 +32,9 @@ TEST(Events, ScriptLinesParseToEvents)
     EXPECT_EQ(e.text, " 4.5 mm");  // one blank separates, the rest is typed
     EXPECT_EQ(VEK_Script_Parse_Line("type 0", &e), 1);
     EXPECT_EQ(e.text, "");
+    EXPECT_EQ(VEK_Script_Parse_Line("keys 0x32 48 0x0D", &e), 1);
+    EXPECT_EQ(e.kind, VEK_EV_KEYS);
+    EXPECT_EQ(e.keys, (std::vector<int>{'2', '0', 0x0D}));
     EXPECT_EQ(VEK_Script_Parse_Line("answer no", &e), 1);
     EXPECT_EQ(e.value, 0);
     EXPECT_EQ(VEK_Script_Parse_Line("answer OK", &e), 1);
@@ -40,7 +45,7 @@ TEST(Events, ScriptLinesParseToEvents)
     EXPECT_EQ(VEK_Script_Parse_Line("   # note", &e), 0);
     EXPECT_EQ(VEK_Script_Parse_Line("", &e), 0);
     for (const char* bad : {"click 10", "click a b", "move 1 2 3", "answer maybe", "jump 1", "key",
-                            "close now", "clickity 1 2", "key 12x"})
+                            "close now", "clickity 1 2", "key 12x", "keys", "keys 1 x"})
         EXPECT_EQ(VEK_Script_Parse_Line(bad, &e), -1) << bad;
     // Numbers beyond an int are refused, not wrapped into another event
     // ("click 4294967396 5" used to click at x = 100).

@@ -2,6 +2,8 @@
 // restriction, all driven by the script queue.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -267,6 +269,80 @@ TEST_F(Input, ShortEditTextRefusesTextsLongerThanTheVisibleOrScrollLength)
     Short_Edit_Text(0, 0, wide, 3, 0);
     EXPECT_STREQ(wide, "12345678");
     EXPECT_EQ(VEK_Recorded_Messages().size(), 2u);
+}
+
+// Keys typed into an inline edit, as at the window: the edit starts with
+// its whole text selected, so the first character replaces it; the other
+// keys edit at the caret.  Texts in a field of 6 (the third case padded
+// with blanks to the field's size, as records keep names).
+TEST_F(Input, KeysEditTheSelectedTextAtTheCaret)
+{
+    const int BS = VEK_KEY_BACKSPACE, DEL = VEK_KEY_DELETE, L = VEK_KEY_LEFT, R = VEK_KEY_RIGHT,
+              HOME = VEK_KEY_HOME, END = VEK_KEY_END, ENTER = VEK_KEY_ENTER, ESC = VEK_KEY_ESC;
+    const struct {
+        const char* before;
+        std::vector<int> keys;
+        const char* after;
+        int result;
+    } cases[] = {
+        {"abcd", {'x', 'y', ENTER}, "xy", ENTER},                  // typing replaces the selection
+        {"abcd", {HOME, 'X', END, 'Y', VEK_KEY_TAB}, "XabcdY", VEK_KEY_TAB},
+        {"      ", {'I', 'P', 'E', ENTER}, "IPE   ", ENTER},         // padding is no text; padded again
+        {"abcd", {L, 'X', ENTER}, "Xabcd", ENTER},                 // Left: to the selection's start
+        {"abcd", {R, L, L, BS, ENTER}, "acd", ENTER},              // Backspace before the caret
+        {"abcd", {HOME, R, DEL, ENTER}, "acd", ENTER},             // Delete at the caret
+        {"abcd", {DEL, 'q', ENTER}, "q", ENTER},                   // Delete takes the selection
+        {"abcd", {END, 'e', 'f', 'g', ENTER}, "abcdef", ENTER},    // g would make 7: refused
+        {"abcd", {'Z', ESC}, "abcd", 0},                           // Escape keeps the old text
+        {"abcd", {END, 'e'}, "abcde", 0},                          // keys ran out: kept, chain ends
+    };
+    for (const auto& c : cases) {
+        VEK_Clear_Recorded_Messages();
+        char text[7];
+        std::snprintf(text, sizeof text, "%s", c.before);
+        VEK_Script_Keys(c.keys);
+        EXPECT_EQ(Short_Edit_Text(0, 0, text, 6, 0), c.result) << c.before << " -> " << c.after;
+        EXPECT_STREQ(text, c.after);
+        EXPECT_EQ(VEK_Recorded_Messages().size(), std::strcmp(c.after, "abcdef") ? 0u : 1u) << c.after;
+        EXPECT_EQ(VEK_Script_Pending(), 0);
+    }
+    // The path field of the file dialog: 260 blanks, and a path typed into it.
+    char path[261];
+    std::memset(path, ' ', 260);
+    path[260] = '\0';
+    Set_Short_Edit_Text_Scrollmode(260);
+    VEK_Script_Keys({'C', ':', '\\', 'a', ENTER});
+    EXPECT_EQ(Short_Edit_Text(0, 0, path, 45, 0), ENTER);
+    EXPECT_EQ(std::string(path), "C:\\a" + std::string(256, ' '));
+}
+
+// Numbers typed key by key (a click into "35.0" and 2, 0 is 20: see
+// tests/dialogs/test_field_keys.cpp): the value stored is the value the
+// field shows afterwards, printed with the field's format; an edit that
+// changes nothing keeps every digit of the value.
+TEST_F(Input, KeysTypedIntoANumberReplaceItAndAreStoredAsShown)
+{
+    const int ENTER = VEK_KEY_ENTER;
+    const struct {
+        const char* format;
+        double before;
+        std::vector<int> keys;
+        double after;
+    } cases[] = {
+        {"%6.1f mm", 12.5, {VEK_KEY_END, '7', ENTER}, 12.6},    // "12.57" shows as 12.6 (the unit is no text)
+        {"%6.1f", 20.0, {'2', '0', '.', '0', '4', ENTER}, 20.0}, // 20.04 shows as 20.0: stored 20.0
+        {"%6.1f", 35.04, {ENTER}, 35.04},                       // nothing typed: every digit kept
+        {"%6.1f", 35.04, {VEK_KEY_END, VEK_KEY_BACKSPACE, '0', ENTER}, 35.0},  // typed: stored as shown
+        {"%.3g", 7.0, {'1', '2', '3', '4', '5', ENTER}, 12300.0}, // three digits: 1.23e+04
+        {"%6.1f", -1.0, {'-', '0', '.', '0', '1', ENTER}, 0.0},  // "-0.0" is stored as 0
+    };
+    for (const auto& c : cases) {
+        double v = c.before;
+        VEK_Script_Keys(c.keys);
+        EXPECT_EQ(Short_Edit_Float(0, 0, c.format, &v), ENTER) << c.format << " " << c.before;
+        EXPECT_DOUBLE_EQ(v, c.after) << c.format << " " << c.before;
+        EXPECT_FALSE(std::signbit(v));
+    }
 }
 
 // The call-always function of the sheets runs after every event a wait

@@ -33,8 +33,10 @@ TEST_F(ProfilLibrary, EveryRecordIsFoundByTheBisectionFirstMiddleAndLastAmongThe
     EXPECT_STREQ(code, "   D");
     EXPECT_FLOAT_EQ(values[4], 97.3f);
     EXPECT_FLOAT_EQ(values[9], 13670.0f);
-    // Inner blanks: only the part before the first blank is searched.
-    EXPECT_EQ(Get_Profil_Values("HE 280 A", values, code), 0);
+    // Inner blanks are no part of a designation: "he 280 a" is HE280A.
+    EXPECT_EQ(Get_Profil_Values("he 280 a", values, code), middle);
+    EXPECT_FLOAT_EQ(values[4], 97.3f);
+    EXPECT_EQ(Get_Profil_Values("HE 999 A", values, code), 0);
     EXPECT_STREQ(code, "ERR");
     EXPECT_EQ(values[4], 0.0f);
     EXPECT_EQ(Get_Profil_Values("HE28", values, code), 0);
@@ -144,6 +146,10 @@ TEST_F(ProfilLibrary, UsedProfilesGetHandlesInOrder) {
     EXPECT_EQ(Register_Used_Profil("NOPE"), 0);
     float values[40];
     int family = 0;
+    // Blanks and case aside, one designation has one entry.
+    EXPECT_EQ(Register_Used_Profil("ipe 300"), 0x20001);
+    EXPECT_EQ(Get_Used_Profil_By_Name("IPE 300", values, 1, &family), 0x20001);
+    EXPECT_EQ(Get_Used_Profil_By_Name("l 100 x 10", values, 40, &family), 0x20002);
     EXPECT_EQ(Get_Used_Profil_By_Name("L100X10", values, 40, &family), 0x20002);
     EXPECT_EQ(family, 5);
     EXPECT_FLOAT_EQ(values[0], 10.0f);

@@ -159,6 +159,43 @@ TEST_F(ProfileCatalogue, AliasOfTheFirstOfTwoRecordsIsFoundByTheScan) {
     EXPECT_EQ(Load_Profile_from_ProfilData("C3"), nullptr);
 }
 
+// A designation typed with blanks or in small letters finds its entry
+// (the file's keys hold no blanks), and the selection keeps the key's form,
+// so the input file stores one spelling. Published depths: IPE 300 300 mm,
+// HE 280 A 270 mm, L 100 x 10 100 mm.
+TEST_F(ProfileCatalogue, TypedSpellingsFindTheEntryAndKeepItsStoredForm) {
+    const struct {
+        const char* typed;
+        const char* kept;
+        double h;
+    } cases[] = {{"IPE 300", "IPE300", 300}, {"ipe 300", "IPE300", 300}, {"HE 280 A", "HE280A", 270},
+                 {" l 100 x 10 ", "L100X10", 100}};
+    for (const auto& c : cases) {
+        Profilauswahl s;
+        Init_Profile_Selection(&s);
+        Set_Profile_By_Name(&s, c.typed);
+        ASSERT_NE(s.record, nullptr) << c.typed;
+        EXPECT_EQ(std::string(s.name), c.kept + std::string(39 - std::strlen(c.kept), ' '));
+        Stahlprofil p{};
+        Load_Profile_Values(&s, &p);
+        EXPECT_NEAR(p.h, c.h, 1e-4) << c.typed;
+        EXPECT_EQ(std::string(p.name, std::strlen(c.kept)), c.kept);
+    }
+    // Sixteen characters without their blanks are no designation.
+    EXPECT_EQ(Get_Profile_Record("MSH 260 X 260 X 17.50"), nullptr);
+}
+
+// The manager's database: its stored name, found through other blanks.
+TEST_F(ProfileCatalogue, ManagerNamesAreFoundThroughOtherBlanks) {
+    tree.Install_Manager(Three_Records());
+    Profilauswahl s;
+    Init_Profile_Selection(&s);
+    Set_Profile_By_Name(&s, "mm 200");
+    ASSERT_NE(s.record, nullptr);
+    EXPECT_EQ(std::string(s.name, 6), "Mm200 ");
+    EXPECT_EQ(Find_Profile("alias - z"), Find_Profile("Mm200"));
+}
+
 TEST_F(ProfileCatalogue, RecordReaderUndoesTheRotationAndRefusesBadLengths) {
     // k = 3: a stored 0x21 reads back as 0x24.
     std::string rec = ProfilData_Record(4, 3, "", "", {});

@@ -166,7 +166,20 @@ TEST_F(ProfileRegister, TypedDesignationsLookedUpRefusedAndKept) {
         EXPECT_EQ(Trimmed(p_.name), "HE280A") << typed;
         EXPECT_NEAR(p_.h, 270.0, 1e-4) << typed;
         ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << typed;
-        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.");
+        // A name the catalogue lacks is named first.
+        std::vector<std::string> lines = VEK_Recorded_Messages()[0].lines;
+        if (*typed) {
+            EXPECT_EQ(lines.at(0), "Das Profil \"XYZ 999\" ist in der Bibliothek nicht vorhanden.");
+            lines.erase(lines.begin());
+        }
+        EXPECT_EQ(lines.at(0), "Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.");
+    }
+    // Blanks and small letters find the catalogue's entry, kept in its form.
+    for (const char* typed : {"IPE 300", "ipe 300"}) {
+        std::snprintf(p_.name, sizeof p_.name, "%s", typed);
+        Build();
+        EXPECT_NEAR(p_.h, 300.0, 1e-4) << typed;  // IPE 300: 300 x 150 x 7.1 / 10.7
+        EXPECT_EQ(Trimmed(p_.name), "IPE300") << typed;
     }
     std::snprintf(p_.name, sizeof p_.name, "%s", "IPE200");
     Build();

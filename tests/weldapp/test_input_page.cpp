@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialogs/area_session.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
 #include "weldapp/connection_preview.h"
@@ -120,6 +121,26 @@ TEST_F(InputPage, ProfileChangesAndTheWeldTable) {
     n.profile.kind = 1;
     Apply_Sheet_to_Record(&rec_.r);
     EXPECT_EQ(n.profile.name[0], ' ');
+}
+
+// A designation typed with blanks or small letters is the catalogue's
+// entry, kept in the catalogue's form; one the catalogue lacks is named in
+// a box and the profile accepted last stays (never "???" without values).
+TEST_F(InputPage, TypedProfileNamesAreFoundOrNamedInABox) {
+    Nahtbild& n = rec_.r.naht;
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    std::snprintf(n.profile.name, sizeof n.profile.name, "%s", "ipe 300");
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(std::string(n.profile.name, 7), "IPE300 ");
+    EXPECT_NEAR(n.profile.h, 300.0, 1e-4);  // IPE 300: h 300 mm
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    std::snprintf(n.profile.name, sizeof n.profile.name, "%s", "IPE 999");
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(std::string(n.profile.name, 7), "IPE300 ");
+    EXPECT_NEAR(n.profile.h, 300.0, 1e-4);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Profil \"IPE 999\" ist in der Bibliothek nicht vorhanden.");
 }
 
 // "Vorbelegung:" with a_w 6: welds with a throat set take 6, switched-off

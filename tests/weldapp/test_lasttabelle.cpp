@@ -90,6 +90,26 @@ TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
     EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
 }
 
+// Keys typed into a cell replace what it showed: "0.00" kN and 2, 5, Enter
+// is 25 kN, 25000 N in the record (not 0.0025 kN); an empty name, kept
+// padded to 40 blanks, takes what is typed.
+TEST(Load_Table, KeysTypedIntoACellReplaceItsValue) {
+    Load_Page page;
+    page.Set_Cases({Case("", 0, 0, 0, 0, 0, 0)}, 0);  // kN and kNm
+    page.Pass();
+    page.Click_Field(1, 0);
+    VEK_Script_Keys({'2', '5', VEK_KEY_ENTER});
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 25000.0);
+    page.Pass();
+    page.Click_Field(1, 6);
+    VEK_Script_Keys({'W', 'i', 'n', 'd', VEK_KEY_ENTER});
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_EQ(page.Names(), (std::vector<std::string>{"Wind"}));
+    EXPECT_EQ(std::strlen(page.record.r.loads[0].name), 40u);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+}
+
 // Letters in a number and a name longer than 40 characters are refused
 // with a message; the value and the name stay as they were, nothing is cut.
 TEST(Load_Table, BadInputKeepsTheOldValue) {
