@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "profiles/geschweisster_anschluss.h"
-#include "weldcheck/din_anschluss.h"
+#include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weld_fixture.h"
 
