@@ -650,7 +650,7 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     // welds drawn on its faces: centred above the dot, else beyond a face.
     static const Place kPlaces[12] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},   {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
                                       {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},   {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3},
-                                      {0.0, -0.12, 2, 4}, {0.0, -0.4, 2, 4}, {0.8, 0, 4, 3},     {-0.8, 0, 4, 1}};
+                                      {0.0, -0.22, 2, 4}, {0.0, -0.4, 2, 4}, {0.8, 0, 4, 3},     {-0.8, 0, 4, 1}};
     const Place* use = &kPlaces[0];
     double least = 1e300;
     for (const Place& p : kPlaces) {

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <cstdlib>
 
 namespace {
 
@@ -112,7 +111,7 @@ void Number_Faults(const std::vector<OliTextBox>& boxes, const std::vector<OliIn
                    std::vector<std::string>* faults) {
     for (size_t t = 0; t < boxes.size(); ++t) {
         const OliTextBox& n = boxes[t];
-        if (n.kind != OLI_TEXT_PICTURE || (!Is_Number(n.text) && !getenv("ALLT"))) continue;
+        if (n.kind != OLI_TEXT_PICTURE || !Is_Number(n.text)) continue;
         const Box b = Inner(n);
         for (size_t k = 0; k < ink.size(); ++k) {
             const OliInk& m = ink[k];

@@ -163,6 +163,7 @@ struct Shared {
     std::set<std::pair<int, int>> break_before;
     bool searching = false;  // a pass that only looks for the next heading to move
     bool moved = false;      // that pass found one
+    std::pair<int, int> moved_at{-1, -1};  // (block, line) of that heading
 };
 
 // What stands on the page so far, in the order drawn: a heading line or
@@ -313,6 +314,7 @@ struct Renderer {
         if (shared && shared->searching && i > 0 && i < on_page.size() &&
             shared->break_before.insert({on_page[i].block, on_page[i].line}).second) {
             shared->moved = true;
+            shared->moved_at = {on_page[i].block, on_page[i].line};
             done = true;  // the pages after it are laid out by the next pass
             return;
         }
@@ -1179,7 +1181,7 @@ struct Renderer {
         lowest = std::max(lowest, y);
     }
 
-    void Run(const OliDocument& doc) {
+    void Run(const OliDocument& doc, std::vector<Renderer>* snapshots = nullptr) {
         Begin_Page();
         // The first contents entry names the position from the first page on.
         for (const OliBlock& b : doc.blocks)
@@ -1187,8 +1189,15 @@ struct Renderer {
                 contents = b.text;
                 break;
             }
-        for (size_t i = 0; i < doc.blocks.size(); ++i) {
+        Run_Blocks(doc, 0, snapshots);
+    }
+
+    // Lays out the blocks from `from` on; with `snapshots` (one per block)
+    // the state before each block is kept, for a later pass to go on from.
+    void Run_Blocks(const OliDocument& doc, size_t from, std::vector<Renderer>* snapshots) {
+        for (size_t i = from; i < doc.blocks.size(); ++i) {
             if (done) break;
+            if (snapshots) (*snapshots)[i] = *this;
             block = static_cast<int>(i);
             Block(doc.blocks[i]);
         }
@@ -1208,7 +1217,6 @@ struct Renderer {
     }
 };
 
-cairo_status_t Discard(void*, const unsigned char*, unsigned int) { return CAIRO_STATUS_SUCCESS; }
 
 // The page count of the document as it is drawn, and, when asked, the
 // texts of its pages.
@@ -1219,7 +1227,8 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
     r.boxes = boxes;
     r.ink = ink;
     r.total = total;
-    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create_for_stream(Discard, nullptr, kPageW * kPt, kPageH * kPt);
+    // Only the layout is kept: the smallest picture takes the drawing.
+    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     bool ok = r.Run_On(s, doc);
     oli_lib.cairo_surface_finish(s);
     oli_lib.cairo_surface_destroy(s);
@@ -1227,15 +1236,45 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
 }
 
 // Lays the document out until no heading ends a page: each pass moves the
-// first heading left at a page's foot and stops there, so a document takes
-// one pass per moved heading (each is moved once) and one to count the
-// pages; returns the page count.
+// first heading left at a page's foot and stops there. What stands before
+// that heading's block is laid out as before, so the next pass goes on from
+// the state kept before the block: the passes together cost about one
+// layout of the document, whatever the number of moved headings (each is
+// moved once). Then the pages are counted; returns the page count.
 int Prepare(const OliDocument& doc, Shared* shared) {
     shared->searching = true;
+    std::vector<Renderer> before(doc.blocks.size());
+    size_t from = 0;
     for (size_t pass = 0; pass <= doc.blocks.size(); ++pass) {
         shared->moved = false;
-        Count_Pages(doc, shared, nullptr, 0);
-        if (!shared->moved) break;
+        Renderer r;
+        if (from > 0) r = before[from];
+        r.shared = shared;
+        r.done = false;
+        // Nothing of these passes is kept but the moves: the smallest
+        // picture takes their drawing (the layout's metrics do not depend
+        // on the surface: Layout fixes them).
+        cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+        if (oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+            r.surface = s;
+            r.cr = oli_lib.cairo_create(s);
+            if (from == 0) {
+                r.Run(doc, &before);
+            } else {
+                oli_lib.cairo_set_source_rgb(r.cr, 0, 0, 0);
+                r.Run_Blocks(doc, from, &before);
+            }
+            oli_lib.cairo_destroy(r.cr);
+        }
+        oli_lib.cairo_surface_finish(s);
+        oli_lib.cairo_surface_destroy(s);
+        if (!shared->moved || shared->moved_at.first < 0) break;
+        // A heading before the place the pass went on from (none is
+        // expected) leaves the moves after it to be found again.
+        if (static_cast<size_t>(shared->moved_at.first) < from)
+            shared->break_before.erase(shared->break_before.upper_bound(shared->moved_at),
+                                       shared->break_before.end());
+        from = static_cast<size_t>(shared->moved_at.first);
     }
     shared->searching = false;
     return Count_Pages(doc, shared, nullptr, 0);
