@@ -319,6 +319,8 @@ struct Renderer {
             return;
         }
         on_page.clear();
+        // Only the block being drawn runs onto the new page.
+        if (kept && kept->size() > 1) kept->erase(kept->begin(), kept->end() - 1);
         End_Page();
         ++page;
         Begin_Page();
@@ -1181,7 +1183,13 @@ struct Renderer {
         lowest = std::max(lowest, y);
     }
 
-    void Run(const OliDocument& doc, std::vector<Renderer>* snapshots = nullptr) {
+    // The state before each block of the page being laid out (and before
+    // the block that runs onto it), for a pass that looks for headings to
+    // move: the next pass goes on from the block of the heading it moves,
+    // which stands on that page. Null in the other passes.
+    std::vector<std::pair<size_t, Renderer>>* kept = nullptr;
+
+    void Run(const OliDocument& doc) {
         Begin_Page();
         // The first contents entry names the position from the first page on.
         for (const OliBlock& b : doc.blocks)
@@ -1189,15 +1197,14 @@ struct Renderer {
                 contents = b.text;
                 break;
             }
-        Run_Blocks(doc, 0, snapshots);
+        Run_Blocks(doc, 0);
     }
 
-    // Lays out the blocks from `from` on; with `snapshots` (one per block)
-    // the state before each block is kept, for a later pass to go on from.
-    void Run_Blocks(const OliDocument& doc, size_t from, std::vector<Renderer>* snapshots) {
+    // Lays out the blocks from `from` on.
+    void Run_Blocks(const OliDocument& doc, size_t from) {
         for (size_t i = from; i < doc.blocks.size(); ++i) {
             if (done) break;
-            if (snapshots) (*snapshots)[i] = *this;
+            if (kept) kept->emplace_back(i, *this);
             block = static_cast<int>(i);
             Block(doc.blocks[i]);
         }
@@ -1243,12 +1250,17 @@ int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>*
 // moved once). Then the pages are counted; returns the page count.
 int Prepare(const OliDocument& doc, Shared* shared) {
     shared->searching = true;
-    std::vector<Renderer> before(doc.blocks.size());
+    std::vector<std::pair<size_t, Renderer>> kept, before;
     size_t from = 0;
     for (size_t pass = 0; pass <= doc.blocks.size(); ++pass) {
         shared->moved = false;
         Renderer r;
-        if (from > 0) r = before[from];
+        bool resumed = false;
+        for (const auto& [at, state] : before)
+            if (from > 0 && at == from) r = state, resumed = true;
+        if (!resumed) from = 0;  // no state kept there: from the start
+        kept.clear();
+        r.kept = &kept;
         r.shared = shared;
         r.done = false;
         // Nothing of these passes is kept but the moves: the smallest
@@ -1259,16 +1271,17 @@ int Prepare(const OliDocument& doc, Shared* shared) {
             r.surface = s;
             r.cr = oli_lib.cairo_create(s);
             if (from == 0) {
-                r.Run(doc, &before);
+                r.Run(doc);
             } else {
                 oli_lib.cairo_set_source_rgb(r.cr, 0, 0, 0);
-                r.Run_Blocks(doc, from, &before);
+                r.Run_Blocks(doc, from);
             }
             oli_lib.cairo_destroy(r.cr);
         }
         oli_lib.cairo_surface_finish(s);
         oli_lib.cairo_surface_destroy(s);
         if (!shared->moved || shared->moved_at.first < 0) break;
+        before.swap(kept);
         // A heading before the place the pass went on from (none is
         // expected) leaves the moves after it to be found again.
         if (static_cast<size_t>(shared->moved_at.first) < from)
