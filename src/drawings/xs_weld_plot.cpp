@@ -3,9 +3,11 @@
 // of every profile family.
 #include "drawings/xs_weld_plot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "base/ctools.h"
 #include "base/vesk.h"
@@ -24,6 +26,10 @@ constexpr int OUTER_MAX = 50, INNER_MAX = 30;
 // The two point lists of the outline, overwritten by every drawing.
 double g_outer_x[OUTER_MAX], g_outer_y[OUTER_MAX];
 double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
+
+// The edges of the outline drawn (x1 y1 x2 y2 each): the welds lie on
+// them, so the labels of the marks keep off them.
+std::vector<double> g_edges;
 
 // Offsets of the three middle points of a quarter circle (22.5, 45 and 67.5
 // degrees from its start).
@@ -84,8 +90,10 @@ void Area(const Plot& g, int n, const double* x, const double* y) {
 
 // The closed outline of n points, each edge a line element of its own.
 void Outline(const Plot& g, int n, const double* x, const double* y) {
-    for (int i = 1; i <= n; i++)
+    for (int i = 1; i <= n; i++) {
         Oli_Pen_Line(x[i - 1], y[i - 1], x[i % n], y[i % n], g.line_pen, g.line_width);
+        g_edges.insert(g_edges.end(), {x[i - 1], y[i - 1], x[i % n], y[i % n]});
+    }
 }
 
 // Mode of XS_Plot_Corner_Triangle whose far corner lies in the direction
@@ -102,6 +110,7 @@ void Weld_Triangle(const Plot& g, int i, double leg, double start) {
 
 void Joint_Line(const Plot& g, int i, int j) {
     Oli_Pen_Line(g_outer_x[i], g_outer_y[i], g_outer_x[j], g_outer_y[j], g.line_pen, g.line_width);
+    g_edges.insert(g_edges.end(), {g_outer_x[i], g_outer_y[i], g_outer_x[j], g_outer_y[j]});
 }
 
 // Mirrors, turns, fills and outlines the n outer points; false (nothing
@@ -637,8 +646,11 @@ void Mark(double x, double y, double dm, const char* text, double s) {
         double right, down;
         int v, h;
     };
-    static const Place kPlaces[8] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},  {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
-                                     {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},  {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3}};
+    // The last ones for a narrow profile (a flat bar, a thin web) with its
+    // welds drawn on its faces: centred above the dot, else beyond a face.
+    static const Place kPlaces[12] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},   {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
+                                      {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},   {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3},
+                                      {0.0, -0.22, 2, 4}, {0.0, -0.4, 2, 4}, {0.8, 0, 4, 3},     {-0.8, 0, 4, 1}};
     const Place* use = &kPlaces[0];
     double least = 1e300;
     for (const Place& p : kPlaces) {
@@ -693,6 +705,25 @@ void Marks(const Plot& g, int marks) {
         Oli_Take_Area(cx - e, cy, cx + e, cy + d);
         Oli_Take_Area(cx - d, cy - e, cx, cy + e);
     }
+    // Nor is the outline, where the welds are drawn over the profile: its
+    // edges are taken, in pieces, while the marks place their letters, and
+    // given back after them (the weld labels stand beside the faces).
+    const size_t edges_from = Oli_Taken_Count();
+    const double half = 0.02 * g.mmpc, piece = 0.2 * g.mmpc;
+    for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
+        const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
+        const double len = std::hypot(x2 - x1, y2 - y1);
+        if (!Usable(len)) continue;
+        const int n = std::min(200, static_cast<int>(std::ceil(len / piece)) + 1);
+        for (int k = 0; k < n; ++k) {
+            const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
+            const double ax = x1 + (x2 - x1) * a, ay = y1 + (y2 - y1) * a, bx = x1 + (x2 - x1) * b,
+                         by = y1 + (y2 - y1) * b;
+            Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
+                          std::fmax(ay, by) + half);
+        }
+    }
+    const size_t edges_to = Oli_Taken_Count();
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
     else if (p.type == PROFILTYP_L)
@@ -701,6 +732,7 @@ void Marks(const Plot& g, int marks) {
         Oli_Axes_Symbol(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
     Mark(cx, cy, dm, "S", s);
     if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
+    Oli_Drop_Taken_Areas(edges_from, edges_to);
 }
 
 // Width and height of the profile's extent, mm.
@@ -761,6 +793,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_outer_y, 0, sizeof g_outer_y);
     std::memset(g_inner_x, 0, sizeof g_inner_x);
     std::memset(g_inner_y, 0, sizeof g_inner_y);
+    g_edges.clear();
 
     const double m = dimensions ? 1.0 : 0.4, reduction = dimensions ? 1.2 : 0.0;
     const double d = dimensions ? 0.6 : 0.0;

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "platform/desktop.h"
+#include "platform/oli_layout_check.h"
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_render_calls.h"
 #include "platform/oli_symbols_internal.h"
@@ -172,9 +173,14 @@ struct Shared {
     std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
     std::set<int> warned;
     // Headings that would end a page: (block, line) of the first of them,
-    // set on a new page instead; found by one pass, obeyed by the next.
+    // set on a new page instead. A pass stops at the first heading it finds
+    // at a page's foot, and only that one is added: what stands before it
+    // is laid out as before, so an entry never goes stale when a later move
+    // shifts the pages after it.
     std::set<std::pair<int, int>> break_before;
-    bool moved = false;  // a pass found a heading to move
+    bool searching = false;  // a pass that only looks for the next heading to move
+    bool moved = false;      // that pass found one
+    std::pair<int, int> moved_at{-1, -1};  // (block, line) of that heading
 };
 
 // What stands on the page so far, in the order drawn: a heading line or
@@ -207,6 +213,7 @@ struct Renderer {
     std::string contents;    // the contents entry in force: the position of the list
     int block = -1;          // the block being drawn
     std::vector<OliTextBox>* boxes = nullptr;
+    std::vector<OliInk>* ink = nullptr;  // the marks of pictures, for the layout check
     Shared* shared = nullptr;
 
     double Text_Left() const { return kLeft + margin; }
@@ -234,6 +241,24 @@ struct Renderer {
         return r;
     }
     double Bottom() const { return kPageH - kBottom; }
+
+    // Notes a mark of a picture; the points are page points (1/72 inch).
+    void Note_Ink(OliInkKind kind, std::vector<double> pt, double width_pt = 0.0) {
+        if (!ink) return;
+        OliInk m;
+        m.kind = kind;
+        m.page = page;
+        m.block = block;
+        m.texts = boxes ? boxes->size() : 0;
+        m.width = width_pt / kPt;
+        for (double& v : pt) v /= kPt;
+        m.xy = std::move(pt);
+        ink->push_back(std::move(m));
+    }
+    // A filled polygon: cleared to white (pattern 0) or inked.
+    void Note_Area(const PictureState& s, std::vector<double> pt) {
+        Note_Ink(s.pattern <= 0 ? OLI_INK_CLEAR : OLI_INK_AREA, std::move(pt));
+    }
 
     void Begin_Page() {
         if (!pdf) {
@@ -305,10 +330,16 @@ struct Renderer {
         // they head (in the next pass).
         size_t i = on_page.size();
         while (i > 0 && on_page[i - 1].heading) --i;
-        if (shared && i > 0 && i < on_page.size() &&
-            shared->break_before.insert({on_page[i].block, on_page[i].line}).second)
+        if (shared && shared->searching && i > 0 && i < on_page.size() &&
+            shared->break_before.insert({on_page[i].block, on_page[i].line}).second) {
             shared->moved = true;
+            shared->moved_at = {on_page[i].block, on_page[i].line};
+            done = true;  // the pages after it are laid out by the next pass
+            return;
+        }
         on_page.clear();
+        // Only the block being drawn runs onto the new page.
+        if (kept && kept->size() > 1) kept->erase(kept->begin(), kept->end() - 1);
         End_Page();
         ++page;
         Begin_Page();
@@ -541,6 +572,21 @@ struct Renderer {
         Draw_Rows(rows, Text_Left(), kind, line, Starts_As_Heading(text));
     }
 
+    // A table row heads the rows after it when its text begins in bold or
+    // heading style.
+    static bool Heads_Rows(const std::vector<OliGlyphItem>& g) {
+        for (const OliGlyphItem& it : g) {
+            if (it.c == ' ') continue;
+            return it.style.bold || it.style.heading;
+        }
+        return false;
+    }
+    static bool Has_Ink(const std::vector<OliGlyphItem>& g) {
+        for (const OliGlyphItem& it : g)
+            if (it.c != ' ' && it.c != '\t') return true;
+        return false;
+    }
+
     // A line that begins in heading style ("╬H...") heads what follows.
     static bool Starts_As_Heading(const std::string& text) {
         for (const OliGlyphItem& it : Oli_Markup_Glyphs(text)) {
@@ -660,13 +706,19 @@ struct Renderer {
             rows.push_back(Layout(Oli_Glyphs_Pango(glyphs[i], 0, glyphs[i].size()), kTableFont, size));
             if (static_cast<int>(i) < head) head_h += Height_Cm(rows.back());
         }
+        // Rows in bold that head the rows after them (the sections of a text
+        // block set as a one-column table: "Schweißnähte", "Spannungen")
+        // start a page only with the first row they head.
+        std::vector<bool> heads(rows.size(), false);
+        for (size_t i = rows.size(); i-- > static_cast<size_t>(head);)
+            heads[i] = i + 1 < rows.size() && Heads_Rows(glyphs[i]) && Has_Ink(glyphs[i + 1]);
         OliLineFrames frames;
         auto draw_row = [&](size_t i) {
             PangoLayout* l = rows[i];
             double h = Height_Cm(l);
             const double top = y;
             Show(l, Text_Left(), y, OLI_TEXT_TABLE, Oli_Glyphs_Plain(glyphs[i], 0, glyphs[i].size()),
-                 static_cast<int>(i), 0, false);
+                 static_cast<int>(i), 0, heads[i]);
             y += h;
             // The frame escapes of the row (a rule under its cells, frames).
             OLI_Draw_Line_Frames(cr, &frames, b.lines[i], Text_Left() * kPt, top * kPt, Width_Cm(l) * kPt,
@@ -674,9 +726,16 @@ struct Renderer {
         };
         for (size_t i = 0; i < rows.size() && !done; ++i) {
             const double h = Height_Cm(rows[i]);
+            double keep = h;  // what must stand on the page with this row
+            if (heads[i] && (i == 0 || !heads[i - 1]))
+                for (size_t j = i + 1; j < rows.size(); ++j) {
+                    keep += Height_Cm(rows[j]);
+                    if (!heads[j]) break;
+                }
             if (static_cast<int>(i) < head) {
                 if (i == 0) Ensure(head_h + (rows.size() > static_cast<size_t>(head) ? Height_Cm(rows[head]) : 0));
-            } else if (y + h > Bottom() && y > kTop + 1e-6) {
+            } else if ((y + h > Bottom() || (y + keep > Bottom() && keep < (Bottom() - kTop) / 3)) &&
+                       y > kTop + 1e-6) {
                 New_Page();
                 if (done) break;
                 for (int k = 0; k < head; ++k) draw_row(static_cast<size_t>(k));
@@ -905,6 +964,7 @@ struct Renderer {
             oli_lib.cairo_move_to(cr, X(v[0]), Y(v[1]));
             oli_lib.cairo_line_to(cr, X(v[2]), Y(v[3]));
             oli_lib.cairo_stroke(cr);
+            Note_Ink(OLI_INK_LINE, {X(v[0]), Y(v[1]), X(v[2]), Y(v[3])}, s.pen);
             return;
         case 2: case 3:
             if (has(2)) Picture_Text(s, v[0], v[1], 0x20 | 0x01, r.number == 3, r.text);
@@ -931,11 +991,14 @@ struct Renderer {
             if (!has(1) || v[0] < 1) return;
             size_t n = std::min(static_cast<size_t>(v[0]), (v.size() - 1) / 2);
             if (n == 0) return;
+            std::vector<double> corners;
             for (size_t i = 0; i < n; ++i) {
                 double px = X(v[1 + 2 * i]), py = Y(v[2 + 2 * i]);
                 if (i == 0) oli_lib.cairo_move_to(cr, px, py);
                 else oli_lib.cairo_line_to(cr, px, py);
+                corners.push_back(px), corners.push_back(py);
             }
+            Note_Area(s, std::move(corners));
             oli_lib.cairo_close_path(cr);
             // The section prints' hatched areas show their boundary, so that
             // areas of the same hatch (a section on its plate) stay apart.
@@ -957,6 +1020,7 @@ struct Renderer {
             oli_lib.cairo_rectangle(cr, std::min(X(v[0]), X(v[2])), std::min(Y(v[1]), Y(v[3])),
                             std::fabs(X(v[2]) - X(v[0])), std::fabs(Y(v[3]) - Y(v[1])));
             Fill(s);
+            Note_Area(s, {X(v[0]), Y(v[1]), X(v[2]), Y(v[1]), X(v[2]), Y(v[3]), X(v[0]), Y(v[3])});
             return;
         case 27:
             // A stored symbol: "27 x y %FONT%\name".
@@ -1002,6 +1066,10 @@ struct Renderer {
             oli_lib.cairo_set_line_width(cr, 0.18 * 72.0 / 25.4);
             oli_lib.cairo_set_dash(cr, nullptr, 0, 0);
             oli_lib.cairo_stroke(cr);
+            {
+                const double r = kNodeMark / 2 * kPt * ks, cx = X(v[0]), cy = Y(v[1]);
+                Note_Ink(OLI_INK_AREA, {cx - r, cy - r, cx + r, cy - r, cx + r, cy + r, cx - r, cy + r});
+            }
             return;
         // Records with no drawing of their own here: pen and text styles,
         // colour-mode control, records of the section drawings.
@@ -1071,6 +1139,7 @@ struct Renderer {
             oli_lib.cairo_restore(cr);
             oli_lib.cairo_set_source_rgb(cr, 0, 0, 0);
             floats.push_back({ox, oy, ox + w * k, oy + h * k});
+            Note_Ink(OLI_INK_PICTURE, {ox * kPt, oy * kPt, (ox + w * k) * kPt, (oy + h * k) * kPt});
             y += h * k + kPictureGap;
         }
         for (const std::string& t : b.below) {
@@ -1133,6 +1202,12 @@ struct Renderer {
         lowest = std::max(lowest, y);
     }
 
+    // The state before each block of the page being laid out (and before
+    // the block that runs onto it), for a pass that looks for headings to
+    // move: the next pass goes on from the block of the heading it moves,
+    // which stands on that page. Null in the other passes.
+    std::vector<std::pair<size_t, Renderer>>* kept = nullptr;
+
     void Run(const OliDocument& doc) {
         Begin_Page();
         // The first contents entry names the position from the first page on.
@@ -1141,8 +1216,14 @@ struct Renderer {
                 contents = b.text;
                 break;
             }
-        for (size_t i = 0; i < doc.blocks.size(); ++i) {
+        Run_Blocks(doc, 0);
+    }
+
+    // Lays out the blocks from `from` on.
+    void Run_Blocks(const OliDocument& doc, size_t from) {
+        for (size_t i = from; i < doc.blocks.size(); ++i) {
             if (done) break;
+            if (kept) kept->emplace_back(i, *this);
             block = static_cast<int>(i);
             Block(doc.blocks[i]);
         }
@@ -1162,33 +1243,73 @@ struct Renderer {
     }
 };
 
-cairo_status_t Discard(void*, const unsigned char*, unsigned int) { return CAIRO_STATUS_SUCCESS; }
 
 // The page count of the document as it is drawn, and, when asked, the
 // texts of its pages.
-int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total) {
+int Count_Pages(const OliDocument& doc, Shared* shared, std::vector<OliTextBox>* boxes, int total,
+                std::vector<OliInk>* ink = nullptr) {
     Renderer r;
     r.shared = shared;
     r.boxes = boxes;
+    r.ink = ink;
     r.total = total;
-    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create_for_stream(Discard, nullptr, kPageW * kPt, kPageH * kPt);
+    // Only the layout is kept: the smallest picture takes the drawing.
+    cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
     bool ok = r.Run_On(s, doc);
     oli_lib.cairo_surface_finish(s);
     oli_lib.cairo_surface_destroy(s);
     return ok ? r.page : 0;
 }
 
-// Lays the document out until no heading ends a page (a few passes at
-// most: each moves headings that the pass before left at a page's foot);
-// returns the page count.
+// Lays the document out until no heading ends a page: each pass moves the
+// first heading left at a page's foot and stops there. What stands before
+// that heading's block is laid out as before, so the next pass goes on from
+// the state kept before the block: the passes together cost about one
+// layout of the document, whatever the number of moved headings (each is
+// moved once). Then the pages are counted; returns the page count.
 int Prepare(const OliDocument& doc, Shared* shared) {
-    int total = 0;
-    for (int pass = 0; pass < 4; ++pass) {
+    shared->searching = true;
+    std::vector<std::pair<size_t, Renderer>> kept, before;
+    size_t from = 0;
+    for (size_t pass = 0; pass <= doc.blocks.size(); ++pass) {
         shared->moved = false;
-        total = Count_Pages(doc, shared, nullptr, 0);
-        if (!shared->moved) break;
+        Renderer r;
+        bool resumed = false;
+        for (const auto& [at, state] : before)
+            if (from > 0 && at == from) r = state, resumed = true;
+        if (!resumed) from = 0;  // no state kept there: from the start
+        kept.clear();
+        r.kept = &kept;
+        r.shared = shared;
+        r.done = false;
+        // Nothing of these passes is kept but the moves: the smallest
+        // picture takes their drawing (the layout's metrics do not depend
+        // on the surface: Layout fixes them).
+        cairo_surface_t* s = oli_lib.cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+        if (oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+            r.surface = s;
+            r.cr = oli_lib.cairo_create(s);
+            if (from == 0) {
+                r.Run(doc);
+            } else {
+                oli_lib.cairo_set_source_rgb(r.cr, 0, 0, 0);
+                r.Run_Blocks(doc, from);
+            }
+            oli_lib.cairo_destroy(r.cr);
+        }
+        oli_lib.cairo_surface_finish(s);
+        oli_lib.cairo_surface_destroy(s);
+        if (!shared->moved || shared->moved_at.first < 0) break;
+        before.swap(kept);
+        // A heading before the place the pass went on from (none is
+        // expected) leaves the moves after it to be found again.
+        if (static_cast<size_t>(shared->moved_at.first) < from)
+            shared->break_before.erase(shared->break_before.upper_bound(shared->moved_at),
+                                       shared->break_before.end());
+        from = static_cast<size_t>(shared->moved_at.first);
     }
-    return total;
+    shared->searching = false;
+    return Count_Pages(doc, shared, nullptr, 0);
 }
 
 int Render_PDF(const OliDocument& doc, const char* pdf_path) {
@@ -1300,12 +1421,18 @@ int OLI_Render_Page_Image(OliPageSet* set, int page, double dpi, OliPageImage* i
 void OLI_Close_Page_Set(OliPageSet* set) { delete set; }
 
 int OLI_Render_Text_Boxes(const OliDocument& doc, std::vector<OliTextBox>* boxes) {
-    if (!boxes || !Oli_Load_Render_Library()) return 0;
+    if (!boxes) return 0;
+    return OLI_Render_Layout(doc, boxes, nullptr);
+}
+
+int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, std::vector<OliInk>* ink) {
+    if (!Oli_Load_Render_Library()) return 0;
     try {
         Shared shared;
         const int total = Prepare(doc, &shared);
-        boxes->clear();
-        return Count_Pages(doc, &shared, boxes, total);
+        if (boxes) boxes->clear();
+        if (ink) ink->clear();
+        return Count_Pages(doc, &shared, boxes, total, ink);
     } catch (...) {
         return 0;
     }

@@ -137,6 +137,15 @@ double Oli_Area_Covered(double x1, double y1, double x2, double y2);
 // drawn on top of it, on the same place of the page (the boxes count from
 // the picture's upper left corner). One opening only.
 void Oli_Keep_Taken_Areas(void);
+// The number of boxes taken so far, and the removal of those taken from
+// `from` up to `to` (a writer that marks areas only while it places its own
+// labels: the outline of a profile, where welds will be drawn).
+size_t Oli_Taken_Count(void);
+void Oli_Drop_Taken_Areas(size_t from, size_t to);
+// With 1, every text record of the current picture gets a clear (white)
+// background just larger than its ink, drawn right before it: labels on a
+// hatched plate stay legible. Every opening switches it off.
+void Oli_Set_Clear_Labels(int on);
 
 // The whole state of the picture writer that the records of a picture read
 // and leave behind: the picture state, the label boxes taken (page cm, four

@@ -110,12 +110,20 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
             px = mx - s * d, py = my + c * d;
         }
     }
+    // The small second text stands close to the number: a clear
+    // background of it goes under both.
+    const double H = 2.1 * h;
+    const double u = 0.4 * st.mirror_sign * k * H / sx, v = 0.25 * H / sy;
+    const double qx = px - s * v + c * u, qy = py + c * v + s * u;
+    if (second_text[0] != 0) {
+        st.text_height = 0.75 * H;
+        ioliplot::Clear_Rotated_Ahead(qx, qy, second_text);
+        st.text_height = H;
+    }
     Oli_Text_At(px, py, main_text);
     if (second_text[0] != 0) {
-        double H = 2.1 * h;
         ioliplot::Text_Height_Record(0.75 * H);
-        double u = 0.4 * st.mirror_sign * k * H / sx, v = 0.25 * H / sy;
-        Oli_Text_Rotated(px - s * v + c * u, py + c * v + s * u, second_text);
+        Oli_Text_Rotated(qx, qy, second_text);
     }
     Oli_Element_End();
     return result;

@@ -36,6 +36,17 @@ void Text_Height_Record(double h);
 // notes (every opening of a picture).
 void Note_Text(double px, double py, int code, double degrees, const char* text);
 void Clear_Taken(void);
+// The fill pattern last written (record 20), kept across an element as the
+// viewer keeps it: a clear label background puts it back after its white
+// box. Reset by every opening.
+void Note_Fill(int pattern);
+void Note_Element(bool begin);
+// With clear labels (Oli_Set_Clear_Labels): the white box of a turned text
+// (Oli_Text_Rotated) written ahead of it, at the current text height, so
+// that it goes under the texts written before that one too (the raised
+// decimal of a dimension beside its number); the next Oli_Text_Rotated
+// then writes none of its own.
+void Clear_Rotated_Ahead(double x, double y, const char* text);
 // A picture opens with the paper extent x1 x2 y1 y2: its boxes start empty
 // (unless Oli_Keep_Taken_Areas asked to keep those of the picture before).
 void Begin_Taken(double x1, double x2, double y1, double y2);

@@ -30,6 +30,7 @@ void Oli_Element_Begin(void) {
     // Elements do not nest: the saved state below holds one level.
     if (s.element_depth > 0) ++s.element_faults;
     ++s.element_depth;
+    ioliplot::Note_Element(true);
     Safe_Fprintf(s.stream, " 30\n");
     if (s.color_mode) Safe_Fprintf(s.stream, " 52\n");
     if (PlotFile_Is_Open()) {
@@ -48,6 +49,7 @@ int ioliplot::Element_End(void) {
     Oli_Picture_State& s = S();
     if (s.element_depth > 0) --s.element_depth;
     else ++s.element_faults;
+    ioliplot::Note_Element(false);
     int result = Safe_Fprintf(s.stream, " 31\n");
     if (s.color_mode) result = Safe_Fprintf(s.stream, " 53\n");
     if (PlotFile_Is_Open()) {
@@ -67,6 +69,7 @@ void Oli_Element_End(void) { ioliplot::Element_End(); }
 
 void Oli_Fill_Record(int pattern) {
     Safe_Fprintf(S().stream, " 20  %d\n", S().fill_mode ? pattern : 0);
+    ioliplot::Note_Fill(S().fill_mode ? pattern : 0);
 }
 
 void Oli_Dash_Pattern(int line_type) {

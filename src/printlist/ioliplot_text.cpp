@@ -47,6 +47,10 @@ std::vector<Page_Box> g_taken;            // boxes of the current picture
 constexpr size_t kTakenMax = 4096;        // a picture of more texts keeps its first ones
 constexpr double kLabelGap = 0.03;        // cm two labels keep apart
 bool g_keep = false;                      // the next opening keeps the boxes
+bool g_clear = false;                     // labels get a clear background (until the next opening)
+constexpr double kClearPad = 0.04;        // cm of white around a label's ink
+int g_pattern = 0, g_saved_pattern = 0;   // fill pattern in force, and at the element's start
+bool g_cleared_ahead = false;             // the next turned text has its white box already
 
 // The paper extent of the current picture: its left edge is at x1 and its
 // top edge at y2, whichever way its axes run (as the viewer draws it).
@@ -132,17 +136,64 @@ void Take(const Page_Box& b) {
 void ioliplot::Clear_Taken(void) {
     g_taken.clear();
     g_keep = false;
+    g_clear = g_cleared_ahead = false;
+    g_pattern = g_saved_pattern = 0;
     Index_All();
 }
 
 void ioliplot::Begin_Taken(double x1, double x2, double y1, double y2) {
     if (!g_keep) g_taken.clear();
     g_keep = false;
+    g_clear = g_cleared_ahead = false;
+    g_pattern = g_saved_pattern = 0;
     g_x1 = x1, g_x2 = x2, g_y1 = y1, g_y2 = y2;
     Index_All();  // kept boxes on the grid of the new extent
 }
 
 void Oli_Keep_Taken_Areas(void) { g_keep = true; }
+
+void Oli_Set_Clear_Labels(int on) { g_clear = on != 0; }
+
+size_t Oli_Taken_Count(void) { return g_taken.size(); }
+
+void Oli_Drop_Taken_Areas(size_t from, size_t to) {
+    to = std::min(to, g_taken.size());
+    if (from >= to) return;
+    g_taken.erase(g_taken.begin() + static_cast<std::ptrdiff_t>(from), g_taken.begin() + static_cast<std::ptrdiff_t>(to));
+    Index_All();
+}
+
+void ioliplot::Note_Fill(int pattern) { g_pattern = pattern; }
+
+void ioliplot::Note_Element(bool begin) {
+    if (begin) g_saved_pattern = g_pattern;
+    else g_pattern = g_saved_pattern;
+}
+
+// With clear labels, the white box of a text record about to be written
+// at the paper point (px, py): whatever the picture drew under the label
+// (a hatched plate, a profile's fill) does not run through it. The fill
+// pattern in force is written again after it.
+static void Clear_Background(double px, double py, int code, double degrees, const char* text) {
+    Oli_Picture_State& s = S();
+    if (!g_clear || !s.stream) return;
+    bool blank = true;
+    for (const char* c = text; *c && blank; ++c) blank = static_cast<unsigned char>(*c) <= ' ';
+    if (blank) return;
+    double x, y;
+    To_Page(px, py, &x, &y);
+    const Page_Box b = Text_Page_Box(x, y, code, degrees, text);
+    if (!std::isfinite(b.x1) || !std::isfinite(b.x2) || !std::isfinite(b.y1) || !std::isfinite(b.y2)) return;
+    // Back from the page box to the picture's paper coordinates.
+    auto paper_x = [](double v) { return g_x2 >= g_x1 ? v + g_x1 : g_x1 - v; };
+    auto paper_y = [](double v) { return g_y2 >= g_y1 ? g_y2 - v : v + g_y2; };
+    const double x1 = paper_x(b.x1 - kClearPad), x2 = paper_x(b.x2 + kClearPad);
+    const double y1 = paper_y(b.y1 - kClearPad), y2 = paper_y(b.y2 + kClearPad);
+    const double v[8] = {x1, y1, x2, y1, x2, y2, x1, y2};
+    Safe_Fprintf(s.stream, " 20  %d\n", 0);
+    ioliplot::Write_Values(s.stream, " 18 4", v, 8, " \n");
+    Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
+}
 
 void Oli_Get_Writer_State(Oli_Writer_State* out) {
     out->picture = S();
@@ -231,7 +282,9 @@ static void Angle_Record(void) {
 static int Box_Record(int record, double x, double y, int code, const char* text) {
     Oli_Picture_State& s = S();
     double px = x * s.scale_x, py = y * s.scale_y;
-    ioliplot::Note_Text(px, py, code, record == 10 ? (s.text_angle - s.rotation) * DEGREES : 0.0, text);
+    const double degrees = record == 10 ? (s.text_angle - s.rotation) * DEGREES : 0.0;
+    Clear_Background(px, py, code, degrees, text);
+    ioliplot::Note_Text(px, py, code, degrees, text);
     // " %d %lf %lf %lf %lf %d \xAE%s\xAF\n" put together here, the point's
     // text kept with the coordinates.
     if (!s.stream) return 0;
@@ -249,11 +302,22 @@ static int Box_Record(int record, double x, double y, int code, const char* text
     return VEK_Stream_Put(s.stream, out.data(), out.size());
 }
 
+void ioliplot::Clear_Rotated_Ahead(double x, double y, const char* text) {
+    Oli_Picture_State& s = S();
+    if (!g_clear || !text) return;
+    ioliplot::Turn(&x, &y);
+    Clear_Background(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
+    g_cleared_ahead = true;
+}
+
 int Oli_Text_Rotated(double x, double y, const char* text) {
     Oli_Picture_State& s = S();
     if (!text) text = "";
     ioliplot::Turn(&x, &y);
     Angle_Record();
+    if (!g_cleared_ahead)
+        Clear_Background(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
+    g_cleared_ahead = false;
     ioliplot::Note_Text(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
     int result = Safe_Fprintf(s.stream, " 3 %lf %lf \xAE%s\xAF\n", x * s.scale_x, y * s.scale_y, text);
     PlotFile_Text(x, y, 7, Plot_Degrees(), nullptr, text);

@@ -37,6 +37,14 @@ double force_of(const Lastfall& c, int k) {
     return f[k];
 }
 
+// Under the forces: which sign is tension and which way the moments turn,
+// as the sign-convention picture beside them shows it. A torsion moment of
+// the other sign adds to the shear flow of a tube where it relieved it.
+void sign_line(FILE* list) {
+    OLI_printf(list, "%sPositiv: Kräfte in Richtung der Achsen (N > 0: Zug), Momente rechtsdrehend um die Achsen\n"_cp,
+               "");
+}
+
 std::string without_blanks(const char* label) {
     std::string s;
     for (const char* p = label; *p; ++p)
@@ -91,6 +99,8 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
             std::fputs("\n", list);
         }
         std::fputs("#END_OF_TEXT\n", list);
+        OLI_setYPositionCM(list, 1, -0.5);
+        sign_line(list);
         return;
     }
     static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
@@ -114,6 +124,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         }
         OLI_printf(list, "\n");
     }
+    sign_line(list);
 }
 
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
@@ -217,6 +228,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
     OLI_printf(list, "\xCEH*\xCEr) maximale Ausnutzung\n");
+    sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
 }

@@ -124,6 +124,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     const double d = 1.0 / factor, m = 0.9 * d;
     Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
     Oli_Set_Color_Mode(1);
+    Oli_Set_Clear_Labels(1);  // the labels stand on the hatched plate
 
     if (w->print.grafik && !s_plot_name.empty()) {
         // Written only where the caller allows it; a plot file that cannot
@@ -159,9 +160,9 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     // are black, not in the plate's colour.
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Outline_Pen));
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
-    // The caption starts at the plate's left edge, above the plate: it
-    // stays inside the picture.
-    if (n > 0.001) Oli_Text_At_Printf(-d / 2, -d / 2 - 0.4 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
+    // The caption starts at the plate's left edge, below the plate, where
+    // no dimension line reaches: it stays inside the picture.
+    if (n > 0.001) Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
 
     double x = width / 2, y = 0.0;
     if (p.type == 3) {
@@ -414,13 +415,15 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     return failed ? 1 : 0;
 }
 
-static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive) {
+// One load case; `headed`: its chapter heading is written by the caller
+// (the governing case of the tabular forms).
+static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive, bool headed = false) {
     const int extent = w->print.ergebnisumfang;
     const int sketches = extent >= 1 && w->print.skizzen != 0;
     const int intermediate = extent >= 1 && w->print.zwischenergebnisse != 0;
     LastfallErgebnis* r = &w->results[i];
     const Lastfall& lf = w->loads[i];
-    if (out) {
+    if (out && !headed) {
         Schweissnaht_Heading_Level = 1;
         OLI_End_Text(out);
         OLI_setBookmark(out, 19, nullptr);
@@ -707,23 +710,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     copy_back(w, conn);
     if (!list) return;
 
-    if (pr.na_parameter) {
-        chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
-        Print_NAD_EC3_1_Table(list);
-    }
-    if (pr.vorschriften) {
-        chapter(list, "Vorschriften");
-        OLI_Add_Para_Offset(0.3);
-        const std::vector<int> codes = w->code_setting == 1 ? std::vector<int>{25} : std::vector<int>{11, 12, 13};
-        for (int code : codes) {
-            Norm_Reference_Table* t = nullptr;
-            const int lines = Get_Norm_References(code, &t);
-            for (int k = 0; t && k < lines && k < NORM_REFERENCE_LINES; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
-            if (t && lines > 0) OLI_Add_Para_Offset(0.3);
-        }
-        OLI_Add_Para_Offset(0.3);
-    }
-
+    // The case in detail of the tabular forms belongs to the results: it
+    // follows the final result, before the closing chapters.
     int detail = -1;
     if (extent == 3 && pr.detailausgabe > 0) detail = w->governing_case;
     else if (extent == 4) detail = w->governing_case;
@@ -739,8 +727,25 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         Schweissnaht_Heading_Level = 2;
         OLI_Add_Para_Offset(0.3);
         w->print.ergebnisumfang = 1;
-        run_case(w, detail - 1, list, interactive);
-        return;
+        run_case(w, detail - 1, list, interactive, true);
+        w->print.ergebnisumfang = extent;
+    }
+
+    if (pr.na_parameter) {
+        chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
+        Print_NAD_EC3_1_Table(list);
+    }
+    if (pr.vorschriften) {
+        chapter(list, "Vorschriften");
+        OLI_Add_Para_Offset(0.3);
+        const std::vector<int> codes = w->code_setting == 1 ? std::vector<int>{25} : std::vector<int>{11, 12, 13};
+        for (int code : codes) {
+            Norm_Reference_Table* t = nullptr;
+            const int lines = Get_Norm_References(code, &t);
+            for (int k = 0; t && k < lines && k < NORM_REFERENCE_LINES; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
+            if (t && lines > 0) OLI_Add_Para_Offset(0.3);
+        }
+        OLI_Add_Para_Offset(0.3);
     }
     OLI_End_Text(list);
     OLI_New_Paragraph();

@@ -286,6 +286,40 @@ TEST_F(PictureTest, LabelsKeepClearOfTextsMarksAndTheEdge) {
     Take();
 }
 
+// Labels on a hatched plate: with clear labels each text gets a white box
+// before it and the fill pattern in force after it (the one before an
+// element once the element is closed); a new picture switches them off.
+// "88" centred at (5, 5), 0.3 cm high: its ink 2 x 0.9 x 0.3 = 0.54 wide,
+// 0.52 x 0.3 above and 0.5 x 0.3 below the point, and 0.04 of white around:
+// x 5 -/+ 0.31, y from 5 + 0.196 down to 5 - 0.19. Areas taken for a while
+// are given back.
+TEST_F(PictureTest, ClearLabelsAndAreasTakenForAWhile) {
+    Open(0, 0, 10, 10);
+    Oli_Fill_Record(43);
+    Oli_Set_Clear_Labels(1);
+    Oli_Element_Begin();
+    Oli_Fill_Record(55);
+    Oli_Element_End();
+    Take();
+    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");
+    EXPECT_EQ(Take(), " 20  0\n 18 4 4.690000 5.196000 5.310000 5.196000 5.310000 4.810000 4.690000 4.810000 \n"
+                      " 20  43\n 9 5.000000 5.000000 5.000000 5.000000 210 \xAE" "88\xAF\n");
+    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", " ");  // a blank takes no box
+    EXPECT_EQ(Take(), " 9 5.000000 5.000000 5.000000 5.000000 210 \xAE \xAF\n");
+    Open(0, 0, 10, 10);
+    Oli_Text_Box_Printf(5, 5, 4, 4, "%s", "88");
+    EXPECT_EQ(Take(), " 9 5.000000 5.000000 5.000000 5.000000 210 \xAE" "88\xAF\n");
+    const size_t from = Oli_Taken_Count();
+    Oli_Take_Area(2, 2, 3, 3);
+    Oli_Take_Area(6, 6, 7, 7);
+    EXPECT_EQ(Oli_Area_Is_Free(2.5, 2.5, 2.6, 2.6), 0);
+    Oli_Drop_Taken_Areas(from, from + 1);
+    EXPECT_EQ(Oli_Area_Is_Free(2.5, 2.5, 2.6, 2.6), 1);
+    EXPECT_EQ(Oli_Area_Is_Free(6.5, 6.5, 6.6, 6.6), 0);
+    EXPECT_EQ(Oli_Label_Is_Free(5, 5, 4, 4, "1"), 0);  // the text's box stays taken
+    Take();
+}
+
 // The overlap a box covers, summed over the taken areas near it, whichever
 // cells of the picture's grid the boxes span: a row of 40 squares of 0.1
 // across the picture, each in the way with its gap of 0.03 around it, and a

@@ -2,11 +2,14 @@
 //
 //   oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]
 //   oliview --check LIST.OLI
+//   oliview --layout LIST.OLI
 //
 // --check runs the strict structure check and prints the first fault (exit
 // code 1) or "sound" (0); nothing is rendered.
 // Only a regular file is read; one that is empty or holds no block of a
 // print list is an error (exit code 1), and no PDF is written for it.
+// --layout lays the list out and prints every fault of its pages
+// (oli_layout_check.h; exit code 1) or "reads well" (0).
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
 #include <cerrno>
@@ -16,13 +19,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "platform/posix.h"
 
 namespace {
 int Usage() {
     std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
-                         "       oliview --check LIST.OLI\n");
+                         "       oliview --check LIST.OLI\n"
+                         "       oliview --layout LIST.OLI\n");
     return 2;
 }
 
@@ -47,6 +52,17 @@ FILE* Open_List(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--layout") == 0) {
+        FILE* f = Open_List(argv[2]);
+        if (!f) return 1;
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        const std::vector<std::string> faults = OLI_Layout_Faults(doc, "");
+        for (const std::string& fault : faults) std::printf("%s: %s\n", argv[2], fault.c_str());
+        if (faults.empty()) std::printf("%s: reads well\n", argv[2]);
+        return faults.empty() ? 0 : 1;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
         FILE* f = Open_List(argv[2]);
         if (!f) return 1;

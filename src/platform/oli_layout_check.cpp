@@ -1,0 +1,186 @@
+// The layout check of a rendered print list (oli_layout_check.h).
+#include "platform/oli_layout_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr double kTop = 2.0, kBottom = 29.7 - 2.0;  // cm, the page's text area
+constexpr double kGrace = 0.02;  // cm a box may touch another mark without covering it
+
+std::string Page(int page) { return "page " + std::to_string(page) + ": "; }
+
+std::string Cm(double v) {
+    char b[32];
+    std::snprintf(b, sizeof b, "%.1f cm", v);
+    return b;
+}
+
+bool Overlap(const OliTextBox& a, const OliTextBox& b) {
+    return a.page == b.page && a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+// A number as a picture writes it: digits with a sign, a decimal point or
+// comma, superscript digits (the raised decimal of a dimension).
+bool Is_Number(const std::string& t) {
+    bool digit = false;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(t[i]);
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == '.' || c == ',' || c == '-' || c == '+' || c == ' ') {
+        } else if (c == 0xC2 && i + 1 < t.size() &&
+                   (static_cast<unsigned char>(t[i + 1]) == 0xB2 || static_cast<unsigned char>(t[i + 1]) == 0xB3 ||
+                    static_cast<unsigned char>(t[i + 1]) == 0xB9)) {
+            ++i, digit = true;  // ² ³ ¹
+        } else if (c == 0xE2 && i + 2 < t.size() && static_cast<unsigned char>(t[i + 1]) == 0x81) {
+            i += 2, digit = true;  // ⁰ ⁴ ... ⁹
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+// The box shrunk by the grace on each side.
+struct Box {
+    double x1, y1, x2, y2;
+};
+Box Inner(const OliTextBox& t) { return {t.x + kGrace, t.y + kGrace, t.x + t.w - kGrace, t.y + t.h - kGrace}; }
+
+// Whether the segment, widened by half its width, meets the box.
+bool Line_Meets(const OliInk& m, Box b) {
+    if (m.xy.size() < 4) return false;
+    const double half = m.width / 2.0;
+    b = {b.x1 - half, b.y1 - half, b.x2 + half, b.y2 + half};
+    if (b.x2 <= b.x1 || b.y2 <= b.y1) return false;
+    // Clipping of the segment against the box (Liang and Barsky).
+    const double x0 = m.xy[0], y0 = m.xy[1], dx = m.xy[2] - x0, dy = m.xy[3] - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy}, q[4] = {x0 - b.x1, b.x2 - x0, y0 - b.y1, b.y2 - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0) t0 = std::max(t0, r);
+        else t1 = std::min(t1, r);
+        if (t0 > t1) return false;
+    }
+    return true;
+}
+
+// Even-odd inside test of a polygon of corner pairs.
+bool Inside(const std::vector<double>& xy, double x, double y) {
+    bool in = false;
+    const size_t n = xy.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = xy[2 * i], yi = xy[2 * i + 1], xj = xy[2 * j], yj = xy[2 * j + 1];
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) in = !in;
+    }
+    return in;
+}
+
+// Points spread over the box: an area meets the box when it holds one.
+bool Area_Meets(const OliInk& m, const Box& b) {
+    if (m.xy.size() < 6 || b.x2 <= b.x1 || b.y2 <= b.y1) return false;
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 3; ++j)
+            if (Inside(m.xy, b.x1 + (b.x2 - b.x1) * (0.1 + 0.2 * i), b.y1 + (b.y2 - b.y1) * (0.2 + 0.3 * j)))
+                return true;
+    return false;
+}
+
+// Whether a white area drawn after `under` and before the text hides the
+// whole box.
+bool Cleared(const std::vector<OliInk>& ink, size_t under, size_t text_order, const Box& b) {
+    for (size_t k = under + 1; k < ink.size() && ink[k].texts <= text_order; ++k) {
+        const OliInk& c = ink[k];
+        if (c.kind != OLI_INK_CLEAR || c.page != ink[under].page) continue;
+        if (Inside(c.xy, b.x1, b.y1) && Inside(c.xy, b.x2, b.y1) && Inside(c.xy, b.x1, b.y2) && Inside(c.xy, b.x2, b.y2))
+            return true;
+    }
+    return false;
+}
+
+void Number_Faults(const std::vector<OliTextBox>& boxes, const std::vector<OliInk>& ink,
+                   std::vector<std::string>* faults) {
+    for (size_t t = 0; t < boxes.size(); ++t) {
+        const OliTextBox& n = boxes[t];
+        if (n.kind != OLI_TEXT_PICTURE || !Is_Number(n.text)) continue;
+        const Box b = Inner(n);
+        for (size_t k = 0; k < ink.size(); ++k) {
+            const OliInk& m = ink[k];
+            if (m.page != n.page || m.kind == OLI_INK_CLEAR || m.kind == OLI_INK_PICTURE) continue;
+            const bool meets = m.kind == OLI_INK_LINE ? Line_Meets(m, b) : Area_Meets(m, b);
+            if (!meets) continue;
+            // A mark drawn before the number may be hidden by a clear
+            // background; one drawn after it is always on top.
+            if (m.texts <= t && Cleared(ink, k, t, b)) continue;
+            faults->push_back(Page(n.page) + (m.kind == OLI_INK_LINE ? "a line" : "an area") + " over the number \"" +
+                              n.text + "\"");
+            break;
+        }
+    }
+}
+
+bool Ends_With(const std::string& t, const char* e) {
+    const size_t n = std::strlen(e);
+    return t.size() >= n && t.compare(t.size() - n, std::string::npos, e) == 0;
+}
+
+}  // namespace
+
+std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position) {
+    std::vector<std::string> faults;
+    std::vector<OliTextBox> b;
+    std::vector<OliInk> ink;
+    const int pages = OLI_Render_Layout(doc, &b, &ink);
+    if (pages < 1) return {"no page"};
+    for (size_t i = 0; i < b.size(); ++i)
+        for (size_t j = i + 1; j < b.size() && b[j].page == b[i].page; ++j)
+            if (Overlap(b[i], b[j]))
+                faults.push_back(Page(b[i].page) + "\"" + b[i].text + "\" overprints \"" + b[j].text + "\"");
+    Number_Faults(b, ink, &faults);
+    for (const OliTextBox& t : b) {
+        if (t.kind != OLI_TEXT_PARA) continue;
+        for (const char* e : {" =", " <", " >", "\xE2\x86\x92", "N/", " nicht"})
+            if (Ends_With(t.text, e))
+                faults.push_back(Page(t.page) + "a row ends with \"" + std::string(e) + "\": " + t.text);
+        if (t.row > 0)
+            for (const char* s : {"= ", "< ", "> ", "kN", "N/mm", "mm", "ok", "!!", "nicht ok"})
+                if (t.text.rfind(s, 0) == 0)
+                    faults.push_back(Page(t.page) + "a row starts with \"" + std::string(s) + "\": " + t.text);
+    }
+    // The lowest text and the lowest picture of every page.
+    std::vector<const OliTextBox*> last(pages + 1, nullptr);
+    std::vector<double> lowest(pages + 1, kTop);
+    std::vector<int> foot(pages + 1, 0);
+    for (const OliTextBox& t : b) {
+        if (t.page < 1 || t.page > pages) continue;
+        if (t.kind == OLI_TEXT_FOOT) {
+            const std::string count = "Seite " + std::to_string(t.page) + " von " + std::to_string(pages);
+            foot[t.page] += t.text == count || (!position.empty() && t.text == position);
+            continue;
+        }
+        if (!last[t.page] || t.y > last[t.page]->y) last[t.page] = &t;
+        lowest[t.page] = std::max(lowest[t.page], t.y + t.h);
+    }
+    std::vector<double> picture_end(pages + 1, kTop);
+    for (const OliInk& m : ink)
+        if (m.kind == OLI_INK_PICTURE && m.page >= 1 && m.page <= pages && m.xy.size() == 4)
+            picture_end[m.page] = std::max(picture_end[m.page], m.xy[3]);
+    const double third = kTop + (kBottom - kTop) / 3.0;
+    for (int p = 1; p <= pages; ++p) {
+        if (foot[p] != (position.empty() ? 1 : 2)) faults.push_back(Page(p) + "without its foot line");
+        if (last[p] && last[p]->heading && picture_end[p] <= last[p]->y)
+            faults.push_back(Page(p) + "ends with the heading \"" + last[p]->text + "\"");
+        const double end = std::max(lowest[p], picture_end[p]);
+        if (p < pages && end < third) faults.push_back(Page(p) + "less than a third full (ends at " + Cm(end) + ")");
+    }
+    return faults;
+}

@@ -1,0 +1,120 @@
+// The layout check of rendered print lists, and the page breaks it guards:
+// headings moved with what they head, bold rows of a text table kept with
+// their first row, numbers in pictures kept legible.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/oli_layout_check.h"
+#include "platform/oli_view.h"
+#include "support/testutil.h"
+
+namespace {
+
+OliDocument Read(const std::string& bytes) {
+    OliDocument doc;
+    FILE* f = testutil::Stream_With(bytes);
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    return doc;
+}
+
+std::string Para(const std::string& format, const std::vector<std::string>& lines) {
+    std::string s = "\n#SHOWPARA\n" + format + "-1\n";
+    for (const std::string& l : lines) s += " " + l + "\n";
+    return s + "#END_OF_TEXT\n0x0\n-1\n";
+}
+
+std::string Lines(int n, const std::string& word = "Zeile") {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += Para("0x0\n4\n", {word + " " + std::to_string(i)});
+    return s;
+}
+
+// A picture of 4 x 2 cm (extent x 0..4, y 0..2 upwards) holding `records`.
+std::string Picture(const std::string& records) {
+    return "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 4 0 2\n" + records + " -1\n";
+}
+
+// The faults, joined.
+std::string Faults(const std::string& list, const std::string& position = "") {
+    std::string all;
+    for (const std::string& f : OLI_Layout_Faults(Read(list), position)) all += f + "\n";
+    return all;
+}
+
+}  // namespace
+
+// Each list and the fault it must (or must not) show. The number "280"
+// stands at (2, 1), its ink about 0.6 x 0.3 cm: a hatch (pattern 43) under
+// it, a line drawn after it through it, or a line before it that a white
+// box does not hide are faults; a white box over the hatch before the
+// number, or a hatch beside it, are not.
+TEST(OliLayoutCheck, FaultsOfPagesAndPictures) {
+    const std::string number = " 13 0.3\n 9 2 1 2 1 210 \xAE" "280\xAF\n";
+    const std::string hatch = " 20  43\n 24  0 0 4 2\n";
+    const std::string white = " 20  0\n 18 4 1.5 0.7 2.5 0.7 2.5 1.3 1.5 1.3\n";
+    const std::string across = " 1  0 1 4 1\n";
+    struct Case {
+        std::string list, fault;  // "" when the list reads well
+    } cases[] = {
+        {Lines(3), ""},
+        {Picture(hatch + number), "page 1: an area over the number \"280\"\n"},
+        {Picture(hatch + white + number), ""},
+        {Picture(" 20  43\n 24  3 0 4 2\n" + number), ""},
+        {Picture(number + across), "page 1: a line over the number \"280\"\n"},
+        {Picture(across + white + number), ""},
+        {Picture(across + number), "page 1: a line over the number \"280\"\n"},
+        {Picture(number + " 9 2 1 2 1 210 \xAES\xAF\n"), "page 1: \"280\" overprints \"S\"\n"},
+        // Three lines, a new page, three lines. A line of 9.5 pt DejaVu Sans
+        // is 1.164 em = 0.390 cm high, its baseline 0.928 em = 0.311 cm below
+        // its top: the third line's ink ("Zeile" has no descender) ends at
+        // 2 + 2 x 0.390 + 0.311 = 3.09 cm, above a third of the text area
+        // (2 + 25.7 / 3 = 10.57 cm).
+        {Lines(3) + "#NEWPAGE\n" + Lines(3), "page 1: less than a third full (ends at 3.1 cm)\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Faults(c.list), c.fault) << c.list;
+    // The position's entry is looked for in every foot line.
+    EXPECT_EQ(Faults("#CONTENTS\n POS. 1.01: A\n" + Lines(2), "POS. 1.01: A"), "");
+    EXPECT_EQ(Faults("#CONTENTS\n POS. 1.01: A\n" + Lines(2), "POS. 1.02: B"), "page 1: without its foot line\n");
+}
+
+// Sections of one to three headings, each heading some lines, of lengths
+// that put headings at every place of a page: no page ends with a heading
+// and none but the last is left mostly empty, however the headings moved
+// before shift the pages after them.
+TEST(OliLayoutCheck, HeadingsGoWithWhatTheyHeadAndLeaveNoEmptyPage) {
+    std::string list;
+    unsigned seed = 7;
+    auto next = [&seed](unsigned n) { return (seed = seed * 1103515245u + 12345u) / 65536u % n; };
+    for (int section = 0; section < 60; ++section) {
+        for (unsigned h = 0, heads = 1 + next(3); h < heads; ++h)
+            list += Para("0x0\n4\n", {"\xCEHAbschnitt " + std::to_string(section) + "." + std::to_string(h)});
+        std::vector<std::string> lines;
+        for (unsigned i = 0, n = 1 + next(9); i < n; ++i) lines.push_back("Text " + std::to_string(i));
+        list += Para("0x0\n4\n", lines);
+    }
+    EXPECT_EQ(Faults(list), "");
+}
+
+// A text block set as a one-column table with bold rows that head the rows
+// after them ("Schweißnähte", "Querschnittswerte"): near a page's foot the
+// bold rows go to the next page with their first row.
+TEST(OliLayoutCheck, BoldRowsOfATableStayWithTheirFirstRow) {
+    const std::string table = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCE" "b\xCEuSchwei\xE1n\x84hte\xCEr\n"
+                              " \xCE" "bQuerschnittswerte\xCEr\n   A = 38.9 cm2\n   I = 2476.2 cm4\n#END_OF_TEXT\n";
+    for (int filler = 50; filler <= 60; ++filler) {
+        std::vector<OliTextBox> b;
+        OLI_Render_Text_Boxes(Read(Lines(filler) + table), &b);
+        int head = 0, first = 0;
+        for (const OliTextBox& t : b) {
+            if (t.text.rfind("Schwei", 0) == 0) head = t.page * (t.heading ? 1 : -1);
+            if (t.text.find("A = 38.9") != std::string::npos) first = t.page * (t.heading ? -1 : 1);
+        }
+        EXPECT_GT(head, 0) << "a heading row";
+        EXPECT_EQ(head, first) << filler << " lines before";
+        EXPECT_EQ(Faults(Lines(filler) + table), "") << filler << " lines before";
+    }
+}
