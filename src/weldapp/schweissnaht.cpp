@@ -395,6 +395,11 @@ static std::string component_file(const char* suffix) {
     return name;
 }
 
+// The line that names the input file and why it was not read.
+static std::string input_reason(const std::string& why) {
+    return "Eingabedatei " + component_file(Kontext.input_name) + ": " + why;
+}
+
 // The reason of a failed open, read or write in the user's words.
 static const char* file_error_text(int error, bool reading) {
     switch (error) {
@@ -461,6 +466,21 @@ static std::string read_failure_text(FILE* f) {
 
 static void end_unread_batch_run(const std::string& reason, const char* console_reason);
 
+static const char* const kUnreadInput = "Die Eingabedaten können nicht gelesen werden!"_cp;
+
+// The box of an input file that was not read; with the reason when the file
+// could not be opened, which is then kept from every save of this run.
+static void read_error_box(const std::string* reason) {
+    Init_Message();
+    Set_Message_Title("Lesefehler");
+    Fill_Message("%s", kUnreadInput);
+    if (reason) Fill_Message("%s", reason->c_str());
+    Fill_Message("%s", "Der Datenzustand wird auf");
+    Fill_Message("%s", "voreingestellte Werte gesetzt!");
+    if (reason) Fill_Message("%s", "Gespeichert wird nicht: die Datei bleibt erhalten.");
+    Draw_Message();
+}
+
 void Load_Input_File(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
@@ -491,16 +511,9 @@ void Load_Input_File(void) {
         // its place): no new connection, which the first save would write
         // over the user's file.
         s_input_state = INPUT_UNOPENED;
-        s_input_reason = "Eingabedatei " + component_file(Kontext.input_name) + ": " + file_error_text(error, true);
+        s_input_reason = input_reason(file_error_text(error, true));
         if (VEK_Batch_Mode()) end_unread_batch_run(s_input_reason, std::strerror(error));
-        Init_Message();
-        Set_Message_Title("Lesefehler");
-        Fill_Message("%s", "Die Eingabedaten können nicht gelesen werden!"_cp);
-        Fill_Message("%s", s_input_reason.c_str());
-        Fill_Message("%s", "Der Datenzustand wird auf");
-        Fill_Message("%s", "voreingestellte Werte gesetzt!");
-        Fill_Message("%s", "Gespeichert wird nicht: die Datei bleibt erhalten.");
-        Draw_Message();
+        read_error_box(&s_input_reason);
         Default_Schweissnaht(r);
         Record_to_Sheet(r);
         return;
@@ -508,17 +521,12 @@ void Load_Input_File(void) {
     const int result = Read_Schweissnaht(f, r);
     if (result != 0 && result != 2) {
         if (VEK_Batch_Mode()) {
-            const std::string reason = "Eingabedatei " + component_file(Kontext.input_name) + ": " + read_failure_text(f);
+            const std::string reason = input_reason(read_failure_text(f));
             std::fclose(f);
             end_unread_batch_run(reason, "damaged, cut short or newer than the program");
         }
         s_input_state = INPUT_DAMAGED;
-        Init_Message();
-        Set_Message_Title("Lesefehler");
-        Fill_Message("%s", "Die Eingabedaten können nicht gelesen werden!"_cp);
-        Fill_Message("%s", "Der Datenzustand wird auf");
-        Fill_Message("%s", "voreingestellte Werte gesetzt!");
-        Draw_Message();
+        read_error_box(nullptr);
         Default_Schweissnaht(r);
     }
     Activate_Annex_After(f);
@@ -651,7 +659,8 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o, 
                                      : Open_Print_List_At(o.list_temp.c_str(), Position_Code, Position_Text, 1,
                                                           reserved, r->print.ohne_nummerierung);
     const std::string list_file = component_file(Kontext.list_name);
-    if (!list) return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
+    if (!list)
+        return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
     Set_Plot_File_Name(o.plot_temp.c_str());
     if (s_print) s_print(r, list);
     errno = 0;
@@ -744,8 +753,7 @@ static void replace_by_failure_list(const Failure_List& why) {
 static void end_unread_batch_run(const std::string& reason, const char* console_reason) {
     std::fprintf(stderr, "%s%s: input file cannot be read (%s); no check is made\n", Get_File_Base(),
                  Kontext.input_name, console_reason);
-    replace_by_failure_list({"Die Eingabedaten können nicht gelesen werden!"_cp, reason,
-                             "Es wurde kein Nachweis geführt."_cp});
+    replace_by_failure_list({kUnreadInput, reason, "Es wurde kein Nachweis geführt."_cp});
     std::exit(1);
 }
 

@@ -131,8 +131,8 @@ TEST(FailedRuns, InputThatCannotBeReadReplacesTheVerifiedList) {
         const auto kind = fs::symlink_status(input).type();
         const std::string bytes = fs::is_regular_file(input) ? testutil::Read_File(input) : "";
         EXPECT_EQ(d.Run("A001 " + kRun, true, c.prefix), 1) << c.what;
-        Expect_List(d.File("A001_01.OLI"), Failure_List(kHe280a, kUnread, "Eingabedatei A001_01.INP: " + c.reason, kNoCheck),
-                    c.what);
+        const std::string reason = "Eingabedatei A001_01.INP: " + c.reason;
+        Expect_List(d.File("A001_01.OLI"), Failure_List(kHe280a, kUnread, reason, kNoCheck), c.what);
         EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.OLI", "A001_01.TXT"})) << c.what;
         EXPECT_EQ(fs::symlink_status(input).type(), kind) << c.what;
         if (fs::is_regular_file(input)) {
