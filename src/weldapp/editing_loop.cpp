@@ -155,12 +155,16 @@ bool Confirm_Many_Loadcases() {
 // desktop's refresh ("-refresh") of the saved file must write the very list
 // the user saved (a weld number's label placed by a difference in the
 // seventh digit moved otherwise). A file that cannot be written leaves the
-// list to the record as it is.
+// list to the record as it is. An input file that could not be opened at
+// start is not saved over: its box says so, and editing goes on (the user
+// may export the data or leave without saving); -1 then.
 int Save_And_End() {
     SchweissnahtAnschluss* r = Record();
     Connection_Sheet_to_Record(r);
-    if (Save_Input_File()) Load_Input_File();
+    const int saved = Save_Input_File();
+    if (saved > 0) Load_Input_File();
     Connection_Record_to_Sheet(r);
+    if (saved < 0) return -1;
     Write_Print_List();
     return 1;
 }

@@ -29,7 +29,7 @@ enum {
 };
 
 // Builds the main sheet, loads the input file and runs the editing loop.
-// Returns the exit code: 1 when the input file was saved, 0 when the user
+// Returns the exit code: 1 when the user saved and ended, 0 when the user
 // left without saving. A confirmed close request ends the run inside the
 // window library (exit code 0, nothing saved).
 int Run_Window_Path(void);

@@ -192,6 +192,13 @@ FILE* Open_Print_List_At(const char* path, const char* number, const char* text,
     FILE* list = std::fopen(native, "w");
     if (!list) return nullptr;
     VEK_Give_Large_Buffer(list);  // a list of many load cases runs to hundreds of megabytes
+    Begin_Print_List(list, number, text, no_page_break, reserved_cm, numbering_suppressed);
+    return list;
+}
+
+void Begin_Print_List(FILE* list, const char* number, const char* text, int no_page_break, double reserved_cm,
+                      int numbering_suppressed) {
+    if (!list) return;
     Oli_Writer_Init(0, 0, numbering_suppressed ? 3 : 1);
     Oli_Set_Bookmark_Depth(6);
     Oli_Set_Bookmark_Max_Level(1);
@@ -217,7 +224,7 @@ FILE* Open_Print_List_At(const char* path, const char* number, const char* text,
     if (module_of(CurOb_Application_Number(), module_number, short_code))
         std::snprintf(module_code, sizeof module_code, "Q7-KX4%c%c", module_number[0], module_number[1]);
     const char* version = Read_Program_Version_File(module_code);
-    if (!version) return list;
+    if (!version) return;
     std::string line(version);
     // Only a text that has characters 7 and 8 gets the short code there.
     if (line.size() >= 8) {
@@ -229,7 +236,6 @@ FILE* Open_Print_List_At(const char* path, const char* number, const char* text,
     std::fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCES%s\n#END_OF_TEXT\n", line.c_str());
     OLI_restoreYPosition(list, 1);
     OLI_setMarginsCM(list, 1, 0.0, 0.0);
-    return list;
 }
 
 void Close_Print_List(FILE* list) {

@@ -77,6 +77,10 @@ FILE* Open_Print_List(const char* number, const char* text, int no_page_break, d
 // The same for a list at `path` ("\" or "/" separators).
 FILE* Open_Print_List_At(const char* path, const char* number, const char* text, int no_page_break,
                          double reserved_cm, int numbering_suppressed);
+// The head alone into a stream already open (one a whole-or-nothing save
+// hands over). Nothing for null.
+void Begin_Print_List(FILE* list, const char* number, const char* text, int no_page_break, double reserved_cm,
+                      int numbering_suppressed);
 // Ends the open text block and closes the list. Nothing for null.
 void Close_Print_List(FILE* list);
 // The preface block: its heading and the text broken into lines.

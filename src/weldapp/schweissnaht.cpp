@@ -1,6 +1,9 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +24,7 @@
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
+#include "printlist/verdict.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/input_page.h"
 #include "weldapp/print_schweissnaht.h"
@@ -31,9 +35,20 @@
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
 int Schweissnaht_Import_Mode = 0;
 
-// Set when the input file of this run could not be read: its bytes are kept
-// as "_NN.INP.bak" before the first save overwrites them.
-static int s_unreadable_input = 0;
+// What became of the input file of this run.
+enum Input_State {
+    INPUT_READ,       // read, or there was none (a new position)
+    INPUT_DAMAGED,    // opened, its content refused: its bytes are kept as
+                      // "_NN.INP.bak" before the first save overwrites them
+    INPUT_UNOPENED,   // there, but it cannot be opened: never written over
+};
+static int s_input_state = INPUT_READ;
+// Why the input file was not read (code page 850), for the save's refusal.
+static std::string s_input_reason;
+
+// The thin plate whose box the screen showed last (NaN: none since the
+// thickness was last usable or a file was loaded).
+static double s_thin_plate_told = NAN;
 
 // ---- record ----
 
@@ -221,7 +236,24 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
 
 int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
     if (!n) return 0;
-    int failed = Check_Plate_And_Material(&n->plate, list, level, n->uniform_grade ? 64 : 67, "") != 0;
+    const int mask = n->uniform_grade ? PLATE_THICKNESS : PLATE_THICKNESS | PLATE_BETA_W | PLATE_MATERIAL;
+    // At the screen every evaluation (chart, preview, save) checks the plate
+    // again: a plate below 1 mm gets its box once, until its thickness
+    // changes, not once per evaluation. The list keeps its line each time.
+    bool tell_plate = level != 0;
+    if (!VEK_Batch_Mode()) {
+        const double t = n->plate.t;
+        if (!(t < 1.0)) s_thin_plate_told = NAN;
+        else if (t == s_thin_plate_told) tell_plate = false;
+        else if (level) s_thin_plate_told = t;
+    }
+    int failed;
+    if (tell_plate || !level) {
+        failed = Check_Plate_And_Material(&n->plate, list, level, mask, "") != 0;
+    } else {
+        failed = Check_Plate_And_Material(&n->plate, list, 0, PLATE_THICKNESS, "") != 0;
+        failed |= Check_Plate_And_Material(&n->plate, list, level, mask & ~PLATE_THICKNESS, "") != 0;
+    }
     failed |= Calc_Profile_Cross_Section(&n->profile, list, level, "") != 0;
     layout_steps(n, list, level);
     return failed;
@@ -348,12 +380,116 @@ void Activate_Annex_After(FILE* f) {
     if (tail) std::fclose(tail);
 }
 
+// ---- why a file was not read or written ----
+
+// The name of a component's file as the user knows it: the identifier
+// without the folder it may carry, and the file's suffix.
+static std::string component_file(const char* suffix) {
+    std::string name = Kontext.identifier;
+    const size_t cut = name.find_last_of("/\\");
+    if (cut != std::string::npos) name.erase(0, cut + 1);
+    name += suffix;
+    // The print list's markup escape is no letter of a name.
+    for (char& c : name)
+        if (c == '\xCE') c = '?';
+    return name;
+}
+
+// The line that names the input file and why it was not read.
+static std::string input_reason(const std::string& why) {
+    return "Eingabedatei " + component_file(Kontext.input_name) + ": " + why;
+}
+
+// The reason of a failed open, read or write in the user's words.
+static const char* file_error_text(int error, bool reading) {
+    switch (error) {
+    case EACCES:
+    case EPERM: return reading ? "keine Leseberechtigung" : "keine Schreibberechtigung";
+    case EISDIR: return "ein Verzeichnis, keine Datei";
+    case ENODEV:
+    case ENXIO: return "keine gewöhnliche Datei"_cp;
+    case EFBIG: return reading ? "zu groß"_cp : "Größengrenze für Dateien erreicht"_cp;
+    case ENOSPC:
+    case EDQUOT: return "Datenträger voll"_cp;
+    case EROFS: return "Datenträger schreibgeschützt"_cp;
+    default: return reading ? "nicht lesbar" : "nicht schreibbar";
+    }
+}
+
+// Opens the component's input file. Null with *error set when it cannot be
+// opened: ENOENT or ENOTDIR when there is none, EISDIR or ENODEV when what
+// stands there is no file (a FIFO is refused before it is opened, which
+// would wait for a writer), else the open's own errno.
+static FILE* open_input(int* error) {
+    *error = 0;
+    char base[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
+    struct stat st;
+    if (!Make_Base_Path(base, Kontext.input_name, sizeof base) || !VEK_Native_Path(native, sizeof native, base)) {
+        *error = ENAMETOOLONG;
+        return nullptr;
+    }
+    if (stat(native, &st) != 0) {
+        *error = errno;
+        return nullptr;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
+        return nullptr;
+    }
+    errno = 0;
+    FILE* f = Fopen_Base(Kontext.input_name, "r");
+    if (!f) *error = errno ? errno : EIO;
+    return f;
+}
+
+// Where the reading of a refused input file stopped, in the user's words:
+// the line, and whether the file ended there (cut short) or held what no
+// reader takes (damaged, or written by a newer program). The stream stays
+// where it stood.
+static std::string read_failure_text(FILE* f) {
+    const bool at_end = std::feof(f) != 0;
+    const long at = std::ftell(f);
+    long line = 1;
+    if (at > 0) {
+        std::rewind(f);
+        for (long k = 0; k < at; ++k) {
+            const int c = std::getc(f);
+            if (c == EOF) break;
+            if (c == '\n') ++line;
+        }
+    }
+    char text[160];
+    if (at_end) std::snprintf(text, sizeof text, "unvollständig, endet in Zeile %ld"_cp, line);
+    else std::snprintf(text, sizeof text, "Zeile %ld beschädigt oder von einer neueren Programmversion"_cp, line);
+    return text;
+}
+
+static void end_unread_batch_run(const std::string& reason, const char* console_reason);
+
+static const char* const kUnreadInput = "Die Eingabedaten können nicht gelesen werden!"_cp;
+
+// The box of an input file that was not read; with the reason when the file
+// could not be opened, which is then kept from every save of this run.
+static void read_error_box(const std::string* reason) {
+    Init_Message();
+    Set_Message_Title("Lesefehler");
+    Fill_Message("%s", kUnreadInput);
+    if (reason) Fill_Message("%s", reason->c_str());
+    Fill_Message("%s", "Der Datenzustand wird auf");
+    Fill_Message("%s", "voreingestellte Werte gesetzt!");
+    if (reason) Fill_Message("%s", "Gespeichert wird nicht: die Datei bleibt erhalten.");
+    Draw_Message();
+}
+
 void Load_Input_File(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    s_unreadable_input = 0;
-    FILE* f = Fopen_Base(Kontext.input_name, "r");
-    if (!f) {
+    s_input_state = INPUT_READ;
+    s_input_reason.clear();
+    s_thin_plate_told = NAN;
+    int error = 0;
+    FILE* f = open_input(&error);
+    if (!f && (error == ENOENT || error == ENOTDIR)) {
         // A new position. The batch run writes the list of the empty
         // connection and its console says what that list stands for. At the
         // screen the user starts from the defaults of a new connection: the
@@ -370,23 +506,27 @@ void Load_Input_File(void) {
         Record_to_Sheet(r);
         return;
     }
+    if (!f) {
+        // There, but not to be read (no permission, a folder or a device in
+        // its place): no new connection, which the first save would write
+        // over the user's file.
+        s_input_state = INPUT_UNOPENED;
+        s_input_reason = input_reason(file_error_text(error, true));
+        if (VEK_Batch_Mode()) end_unread_batch_run(s_input_reason, std::strerror(error));
+        read_error_box(&s_input_reason);
+        Default_Schweissnaht(r);
+        Record_to_Sheet(r);
+        return;
+    }
     const int result = Read_Schweissnaht(f, r);
     if (result != 0 && result != 2) {
         if (VEK_Batch_Mode()) {
+            const std::string reason = input_reason(read_failure_text(f));
             std::fclose(f);
-            // The desktop reads exit code 1 as "done"; the reason goes to
-            // the console so that a missing report can be explained.
-            std::fprintf(stderr, "%s%s: input file cannot be read (damaged or newer than the program); "
-                                 "no print list written\n", Get_File_Base(), Kontext.input_name);
-            std::exit(1);
+            end_unread_batch_run(reason, "damaged, cut short or newer than the program");
         }
-        s_unreadable_input = 1;
-        Init_Message();
-        Set_Message_Title("Lesefehler");
-        Fill_Message("%s", "Die Eingabedaten können nicht gelesen werden!"_cp);
-        Fill_Message("%s", "Der Datenzustand wird auf");
-        Fill_Message("%s", "voreingestellte Werte gesetzt!");
-        Draw_Message();
+        s_input_state = INPUT_DAMAGED;
+        read_error_box(nullptr);
         Default_Schweissnaht(r);
     }
     Activate_Annex_After(f);
@@ -467,7 +607,8 @@ static void recover_interrupted_write(const Output_Files& o) {
 // mark) waits under its own name until the new list stands, so that a
 // failed step, and recover_interrupted_write after a killed run, can put the
 // old pair back. A run without a new plot file removes the old one: list and
-// plot file are always of one run. 1 done; 0 the old files stand.
+// plot file are always of one run. 1 done; 0 the old files stand (errno
+// says why).
 static int install_output(const Output_Files& o, bool new_plot) {
     if (o.plot.empty()) return std::rename(o.list_temp.c_str(), o.list.c_str()) == 0;
     const bool had_plot = file_exists(o.plot);
@@ -478,8 +619,10 @@ static int install_output(const Output_Files& o, bool new_plot) {
         if (!mark || std::fclose(mark) != 0) return 0;
     }
     auto put_back = [&] {
+        const int error = errno;
         if (had_plot) std::rename(o.plot_old.c_str(), o.plot.c_str());
         else remove_file(o.plot_old);
+        errno = error;
     };
     if (new_plot && std::rename(o.plot_temp.c_str(), o.plot.c_str()) != 0) {
         put_back();
@@ -495,50 +638,136 @@ static int install_output(const Output_Files& o, bool new_plot) {
 }
 
 // The print list and the plot file of the record into the files o names
-// (no plot file when o names none). 1 when both are in place.
-static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o) {
+// (no plot file when o names none). 1 when both are in place; else 0, the
+// old files stand, the console says so, and *why (when given) holds the
+// reason in the user's words.
+static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o, std::string* why) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
     // report, nor a list beside the sketch of another run.
     recover_interrupted_write(o);
     const char* shown = o.list.empty() ? Print_List_Suffix : o.list.c_str();
+    auto failed = [&](const char* what, const char* file, int error, const char* console) {
+        if (why) *why = std::string(what) + " " + file + ": " + file_error_text(error, false);
+        if (error) std::fprintf(stderr, "%s: %s (%s)\n", shown, console, std::strerror(error));
+        else std::fprintf(stderr, "%s: %s\n", shown, console);
+        return 0;
+    };
+    errno = 0;
     FILE* list = o.list_temp.empty() ? nullptr
                                      : Open_Print_List_At(o.list_temp.c_str(), Position_Code, Position_Text, 1,
                                                           reserved, r->print.ohne_nummerierung);
-    if (!list) {
-        std::fprintf(stderr, "%s: cannot be opened for writing; no print list written\n", shown);
-        return 0;
-    }
+    const std::string list_file = component_file(Kontext.list_name);
+    if (!list)
+        return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
     Set_Plot_File_Name(o.plot_temp.c_str());
     if (s_print) s_print(r, list);
+    errno = 0;
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
+    const int plot_error = errno;
     const int plot = Plot_File_Result();
     Set_Plot_File_Name(nullptr);
     OLI_End_Text(list);
+    errno = 0;
     bool complete = std::fflush(list) == 0 && !std::ferror(list);
     complete = VEK_Fclose_Buffered(list) == 0 && complete;
+    const int list_error = errno;
     if (!complete || plot < 0) {
         remove_file(o.list_temp);
         remove_file(o.plot_temp);
-        std::fprintf(stderr, "%s: %s write failed; the previous print list and plot file are kept\n", shown,
-                     complete ? "plot file" : "print list");
-        return 0;
+        if (!complete) return failed("Druckliste", list_file.c_str(), list_error, "print list write failed");
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%04d.SPF", Kontext.pos_id);
+        return failed("Plotdatei", component_file(suffix).c_str(), plot_error, "plot file write failed");
     }
+    errno = 0;
     if (!install_output(o, plot > 0)) {
+        const int error = errno;
         remove_file(o.list_temp);
         remove_file(o.plot_temp);
-        std::fprintf(stderr, "%s: cannot be replaced; the previous print list and plot file are kept\n", shown);
-        return 0;
+        return failed("Druckliste", list_file.c_str(), error, "cannot be replaced");
     }
     return 1;
+}
+
+// ---- the print list of a run without a check ----
+
+// What a list without a check says: what failed, why, and what that means
+// for the result (code page 850).
+struct Failure_List {
+    const char* headline;
+    std::string reason;
+    const char* consequence;
+};
+
+static int write_failure_list(FILE* f, void* context) {
+    const auto* why = static_cast<const Failure_List*>(context);
+    Begin_Print_List(f, Position_Code, Position_Text, 1, 6.0, 0);
+    OLI_printf(f, "%s", "Schweißnahtanschluss\n"_cp);
+    OLI_Add_Para_Offset(0.3);
+    OLI_printf(f, "\xCEHFehler\xCEr: %s\n", why->headline);
+    OLI_printf(f, "%s\n", why->reason.c_str());
+    OLI_printf(f, "%s\n", why->consequence);
+    OLI_Add_Para_Offset(0.3);
+    OLI_printf(f, "\xCE" "B%s\n", Line_Proof_Failed());
+    OLI_End_Text(f);
+    OLI_New_Paragraph();
+    return std::fflush(f) == 0 && !std::ferror(f);
+}
+
+// Puts the list that says why no check stands in place of the component's
+// list, whole, and removes the plot file: no result of an earlier run may
+// stand after a run that failed. When that list cannot be written (a full
+// disc), the old list is removed; when it cannot be removed either (a folder
+// that takes no changes), it is written over in place. The plot file goes
+// once the list no longer shows an old result. The console says what
+// stands.
+static void replace_by_failure_list(const Failure_List& why) {
+    const Output_Files o = output_files(Print_List_Suffix);
+    if (o.list.empty()) return;
+    recover_interrupted_write(o);
+    const char* list = o.list.c_str();
+    if (VEK_Write_File_Replacing(list, write_failure_list, const_cast<Failure_List*>(&why))) {
+        std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
+    } else if (std::error_code ec; !file_exists(o.list) ||
+                                   (!std::filesystem::is_directory(o.list, ec) && std::remove(list) == 0)) {
+        std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
+    } else {
+        FILE* f = std::fopen(list, "w");
+        const int written = f && write_failure_list(f, const_cast<Failure_List*>(&why));
+        if ((f && std::fclose(f) != 0) || !written) {
+            std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
+                                 "it does not belong to this run\n", list);
+            return;
+        }
+        std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
+                     list);
+    }
+    if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
+        std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
+}
+
+// The batch run of an input file that cannot be read: the list says so and
+// the run ends with the exit code the desktop expects of every batch run.
+static void end_unread_batch_run(const std::string& reason, const char* console_reason) {
+    std::fprintf(stderr, "%s%s: input file cannot be read (%s); no check is made\n", Get_File_Base(),
+                 Kontext.input_name, console_reason);
+    replace_by_failure_list({kUnreadInput, reason, "Es wurde kein Nachweis geführt."_cp});
+    std::exit(1);
 }
 
 void Write_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    write_list_and_plot(r, output_files(Print_List_Suffix));
+    std::string why;
+    if (!write_list_and_plot(r, output_files(Print_List_Suffix), &why)) {
+        replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
+                                 "Es liegt kein Nachweis vor."});
+        if (!VEK_Batch_Mode())
+            PrintMessage("%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str());
+    }
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }
 
@@ -551,10 +780,7 @@ int Write_Temporary_Print_List(char* path, int size) {
     if (!dir || !*dir) dir = "/tmp";
     // The component's own list name, without the folder the identifier may
     // carry: the viewer shows it, and the next preview replaces it.
-    std::string name = Kontext.identifier;
-    const size_t cut = name.find_last_of("/\\");
-    if (cut != std::string::npos) name.erase(0, cut + 1);
-    name += Kontext.list_name;
+    const std::string name = component_file(Kontext.list_name);
     char joined[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
     if (!VEK_Join_Path(joined, sizeof joined, dir, name.c_str()) || !VEK_Native_Path(native, sizeof native, joined) ||
         std::strlen(native) >= static_cast<size_t>(size))
@@ -564,7 +790,7 @@ int Write_Temporary_Print_List(char* path, int size) {
     o.list_temp = o.list + ".tmp";
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    const int written = write_list_and_plot(r, o);
+    const int written = write_list_and_plot(r, o, nullptr);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     if (written) std::snprintf(path, static_cast<size_t>(size), "%s", native);
     return written;
@@ -587,16 +813,16 @@ static int write_copy(FILE* f, void* context) {
     return !std::ferror(in);
 }
 
+// Keeps the bytes of a damaged input file as "_NN.INP.bak". 1 kept (or
+// nothing left to keep); 0 when the copy failed or the file is there but
+// cannot be opened: then nothing may be written over it.
 static int keep_unreadable_copy(void) {
-    char source[VEK_MAX_PATH + 1], backup[VEK_MAX_PATH + 1];
-    std::string backup_name = std::string(Kontext.input_name) + ".bak";
-    if (!Make_Base_Path(source, Kontext.input_name, sizeof source) ||
-        !Make_Base_Path(backup, backup_name.c_str(), sizeof backup))
-        return 0;
-    char native[VEK_MAX_PATH + 1];
-    if (!VEK_Native_Path(native, sizeof native, source)) return 0;
-    FILE* in = std::fopen(native, "rb");
-    if (!in) return 1;  // nothing left to keep
+    char backup[VEK_MAX_PATH + 1];
+    const std::string backup_name = std::string(Kontext.input_name) + ".bak";
+    if (!Make_Base_Path(backup, backup_name.c_str(), sizeof backup)) return 0;
+    int error = 0;
+    FILE* in = open_input(&error);
+    if (!in) return error == ENOENT || error == ENOTDIR;
     const int done = VEK_Write_File_Replacing(backup, write_copy, in);
     std::fclose(in);
     return done;
@@ -604,14 +830,22 @@ static int keep_unreadable_copy(void) {
 
 int Save_Input_File(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
+    if (s_input_state == INPUT_UNOPENED) {
+        if (!VEK_Batch_Mode())
+            PrintMessage("%s\n%s\n%s", "Die Eingabedaten werden nicht gespeichert!", s_input_reason.c_str(),
+                         "Die Datei war beim Start nicht lesbar und bleibt unverändert."_cp);
+        return -1;
+    }
     char path[VEK_MAX_PATH + 1];
     int saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
-    if (saved && s_unreadable_input) {
+    if (saved && s_input_state == INPUT_DAMAGED) {
         saved = keep_unreadable_copy();
-        if (saved) s_unreadable_input = 0;
+        if (saved) s_input_state = INPUT_READ;
     }
     if (saved) saved = VEK_Write_File_Replacing(path, write_input_file, &Schweissnaht_Anschluss);
     if (!saved && !VEK_Batch_Mode())
         PrintMessage("%s", "Die Eingabedaten konnten nicht gespeichert werden!\nDie bisherige Datei bleibt erhalten."_cp);
     return saved;
 }
+
+void Reset_Thin_Plate_Notice(void) { s_thin_plate_told = NAN; }

@@ -97,8 +97,13 @@ void Free_Schweissnaht(SchweissnahtAnschluss* record);
 // Refreshes plate and profile and keeps the weld table consistent with the
 // profile type, weld kind and thicknesses. Returns 1 when the check of the
 // plate or of the profile (dimensions, catalogue name, materials) failed (its
-// lines are in the list when one is given), else 0.
+// lines are in the list when one is given), else 0. A level above 0 shows
+// the check's messages; at the screen the box of a plate below 1 mm comes
+// once, until the thickness changes (the list gets its line every time).
 int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
+// Forgets which thin plate the screen was told of, as loading an input file
+// does (for tests).
+void Reset_Thin_Plate_Notice(void);
 
 // The record as text. 0 ok, 1 when any write failed.
 int Write_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
@@ -112,13 +117,22 @@ extern int Schweissnaht_Import_Mode;
 
 // Reads the input file into the global record and activates its annex. A
 // missing file gives the empty record in a batch run and the defaults of a
-// new connection at the screen; an unreadable one ends a batch run with exit
-// code 1, else gives the defaults after the "Lesefehler" box.
+// new connection at the screen. A file that is there but cannot be opened
+// (no permission, a folder or a device in its place) or whose content is
+// refused ends a batch run with exit code 1 after the print list and plot
+// file were replaced by a list that says why and that no check was made; at
+// the screen it gives the defaults after the "Lesefehler" box (which names
+// the reason when the file cannot be opened: that file is then never saved
+// over in this run).
 void Load_Input_File(void);
 // Activates the annex named behind the record's blocks, from the stream's
 // position on (the older form first, else "ACTIV_NADNAME").
 void Activate_Annex_After(FILE* f);
-// Writes the whole print list of the global record.
+// Writes the whole print list of the global record and its plot file,
+// both or neither. When they cannot be written, a list that says why and
+// that there is no result takes the list's place and the old plot file
+// goes (a list that cannot be replaced is removed, else written over in
+// place), so that no earlier result stands; at the screen a box says so.
 void Write_Print_List(void);
 // Writes the print list of the global record as it stands on the pages,
 // for the preview and the printer, into the desktop's "TEMP" directory (the
@@ -129,8 +143,9 @@ void Write_Print_List(void);
 int Write_Temporary_Print_List(char* path, int size);
 // Writes the global record and the annex choice into the input file: whole
 // or not at all (the old file stays byte for byte when a write fails). A
-// file that could not be read at start is first kept as "_NN.INP.bak". 1
-// saved; 0 not saved (with a message outside batch mode).
+// file whose content was refused at start is first kept as "_NN.INP.bak". 1
+// saved; 0 not saved; -1 refused because the file was there at start but
+// could not be opened (each with a message outside batch mode).
 int Save_Input_File(void);
 
 // The evaluation and its print are reached through this seam until they

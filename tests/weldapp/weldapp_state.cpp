@@ -7,6 +7,7 @@
 #include "support/global_state.h"
 #include "weldapp/input_page.h"
 #include "weldapp/print_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
 #include "weldapp/shell_pages.h"
 
@@ -21,6 +22,7 @@ void Reset_Window_Path() {
     Reset_Shell_Pages();
     Reset_Shell_Dialogs();
     Reset_Evaluation_Refusal_Reason();
+    Reset_Thin_Plate_Notice();
 }
 const testutil::Global_Reset reset_window_path(Reset_Window_Path);
 
