@@ -90,40 +90,49 @@ std::vector<std::string> Layout_Faults(const std::string& list_path, const std::
 // detailed and in the tabular result extent: every list is sound, and its
 // pages read well (Layout_Faults). The print options line of the input
 // file is " grafik zusatzinfo sicherheitsbeiwerte eingabeparameter
-// ergebnisumfang massstab na_parameter vorschriften ... toleranz".
-TEST(BatchRun, EveryPageOfTheExamplesReadsWell) {
+// ergebnisumfang massstab na_parameter vorschriften ... toleranz". One test
+// per example, so that the three run side by side.
+namespace {
+
+struct Shipped_Example {
+    const char* example;
+    const char* id;
+    const char* position;
+};
+
+class EveryPage : public ::testing::TestWithParam<Shipped_Example> {};
+
+}  // namespace
+
+TEST_P(EveryPage, OfTheExampleReadsWell) {
+    const Shipped_Example& e = GetParam();
     Desktop d;
-    const struct {
-        const char* example;
-        const char* id;
-        const char* position;
-    } examples[] = {
-        {"he280a_end_plate", "A001", "POS. 1.01: St\xC3\xBCtzenfu\xC3\x9F HE 280 A an Kopfplatte"},
-        {"rhs_160x80", "B001", "POS. 2.01: Pfosten MSH 160x80x6.3 an Fu\xC3\x9F" "platte"},
-        {"flat_bar", "C001", "POS. 3.01: Lasche Flachstahl 200x20 an Blech"},
-    };
     const std::string shipped = " 1 0 1 1 1 5.000000 0 1 1 1 1 1 0 0 0.000000\n";
     const char* variants[] = {"", " 1 1 1 1 2 5.000000 1 1 1 1 1 1 0 0 0.000000\n",
                               " 1 1 1 1 3 5.000000 1 1 1 1 1 1 0 0 0.000000\n"};
-    for (const auto& e : examples) {
-        d.Add(e.example, e.id);
-        std::string input = testutil::Read_File(d.project + "/" + e.id + "_01.INP");
-        ASSERT_NE(input.find(shipped), std::string::npos) << e.id;
-        for (int v = 0; v < 3; ++v) {
-            // A variant shares the position (the first four characters of
-            // the identifier name the position file).
-            const std::string id = std::string(e.id) + (v ? "V" + std::to_string(v) : "");
-            if (v) {
-                std::string changed = input;
-                changed.replace(changed.find(shipped), shipped.size(), variants[v]);
-                testutil::Write_File(d.project + "/" + id + "_01.INP", changed);
-            }
-            ASSERT_EQ(d.Run(id + " 0 1 1 -refresh"), 1) << id << d.err;
-            for (const std::string& fault : Layout_Faults(d.project + "/" + id + "_01.OLI", e.position))
-                ADD_FAILURE() << id << ": " << fault;
+    d.Add(e.example, e.id);
+    std::string input = testutil::Read_File(d.project + "/" + e.id + "_01.INP");
+    ASSERT_NE(input.find(shipped), std::string::npos) << e.id;
+    for (int v = 0; v < 3; ++v) {
+        // A variant shares the position (the first four characters of
+        // the identifier name the position file).
+        const std::string id = std::string(e.id) + (v ? "V" + std::to_string(v) : "");
+        if (v) {
+            std::string changed = input;
+            changed.replace(changed.find(shipped), shipped.size(), variants[v]);
+            testutil::Write_File(d.project + "/" + id + "_01.INP", changed);
         }
+        ASSERT_EQ(d.Run(id + " 0 1 1 -refresh"), 1) << id << d.err;
+        for (const std::string& fault : Layout_Faults(d.project + "/" + id + "_01.OLI", e.position))
+            ADD_FAILURE() << id << ": " << fault;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BatchRun, EveryPage,
+    ::testing::Values(
+        Shipped_Example{"he280a_end_plate", "A001", "POS. 1.01: St\xC3\xBCtzenfu\xC3\x9F HE 280 A an Kopfplatte"},
+        Shipped_Example{"rhs_160x80", "B001", "POS. 2.01: Pfosten MSH 160x80x6.3 an Fu\xC3\x9F" "platte"},
+        Shipped_Example{"flat_bar", "C001", "POS. 3.01: Lasche Flachstahl 200x20 an Blech"}));
 
 TEST(BatchRun, CommandLinesAndExitCodes) {
     Desktop d;
