@@ -260,7 +260,7 @@ TEST_F(NadPrint, En1996And1999TablesFollowTheirRules) {
 
 TEST_F(NadPrint, En1995TablesOfBothAnnexes) {
     const std::string std_text = Printed(Print_NAD_EC5);
-    for (const std::string& line : std::initializer_list<std::string>{
+    for (const char* line : std::initializer_list<const char*>{
              " ständig und vorübergehend   Vollholz           1.30\n"_cp,
              " ständig    0.60  0.60  0.50\n"_cp, "\n sehr kurz  1.10  1.10  0.90\n#END_OF_TEXT\n",
              " w\xCE\\inst\xCEr         l/300    l/150\n",
@@ -272,7 +272,7 @@ TEST_F(NadPrint, En1995TablesOfBothAnnexes) {
     EXPECT_EQ(std_text.find("Stahl in Verbindungen"), std::string::npos);
     Use_Annex(1);
     const std::string german = Printed(Print_NAD_EC5);
-    for (const std::string& line : std::initializer_list<std::string>{
+    for (const char* line : std::initializer_list<const char*>{
              "              \xC0\xCE\\M\xCEr = 1.30                     Gipskarton, etc.\n",
              " 9.2.4.2      Abminderung der Tragf.        bei hor. Stoß und kurzen Tafeln\n (NA.20)  \n"_cp,
              " 8.6          Bohrlochdurchmesser bei       Stahlteilen um 1mm erhöhen\n (NA.7)  \n\n#END_OF_TEXT\n"_cp,

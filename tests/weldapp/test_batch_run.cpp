@@ -67,51 +67,59 @@ const char* const kSignLine =
 // before the standards. The print options line of the input file is
 // " grafik zusatzinfo sicherheitsbeiwerte eingabeparameter ergebnisumfang
 // massstab na_parameter vorschriften ... skizzen detailausgabe ...
-// toleranz".
-TEST(BatchRun, EveryPageOfTheExamplesReadsWell) {
+// toleranz". One test per example, so that they run side by side.
+namespace {
+
+struct Shipped_Example {
+    const char* example;
+    const char* id;
+    const char* position;
+};
+
+class EveryPage : public ::testing::TestWithParam<Shipped_Example> {};
+
+}  // namespace
+
+TEST_P(EveryPage, OfTheExampleReadsWell) {
+    const Shipped_Example& e = GetParam();
     Desktop d;
-    const struct {
-        const char* example;
-        const char* id;
-        const char* position;
-    } examples[] = {
-        {"he280a_end_plate", "A001", "POS. 1.01: St\xC3\xBCtzenfu\xC3\x9F HE 280 A an Kopfplatte"},
-        {"rhs_160x80", "B001", "POS. 2.01: Pfosten MSH 160x80x6.3 an Fu\xC3\x9F" "platte"},
-        {"flat_bar", "C001", "POS. 3.01: Lasche Flachstahl 200x20 an Blech"},
-        {"din_he200a", "D001", "POS. 4.01: Tr\xC3\xA4ger HE 200 A an Stirnplatte"},
-    };
     const std::string shipped = " 1 0 1 1 1 5.000000 0 1 1 1 1 1 0 0 0.000000\n";
     const char* variants[] = {"", " 1 1 1 1 2 5.000000 1 1 1 1 1 1 0 0 0.000000\n",
                               " 1 1 1 1 3 5.000000 1 1 1 1 1 1 0 0 0.000000\n"};
-    for (const auto& e : examples) {
-        d.Add(e.example, e.id);
-        std::string input = testutil::Read_File(d.project + "/" + e.id + "_01.INP");
-        ASSERT_NE(input.find(shipped), std::string::npos) << e.id;
-        for (int v = 0; v < 3; ++v) {
-            // A variant shares the position (the first four characters of
-            // the identifier name the position file).
-            const std::string id = std::string(e.id) + (v ? "V" + std::to_string(v) : "");
-            if (v) {
-                std::string changed = input;
-                changed.replace(changed.find(shipped), shipped.size(), variants[v]);
-                testutil::Write_File(d.project + "/" + id + "_01.INP", changed);
-            }
-            ASSERT_EQ(d.Run(id + " 0 1 1 -refresh"), 1) << id << d.err;
-            for (const std::string& fault : Layout_Faults(d.project + "/" + id + "_01.OLI", e.position))
-                ADD_FAILURE() << id << ": " << fault;
-            const std::string list = d.File(id + "_01.OLI");
-            EXPECT_NE(list.find(kSignLine), std::string::npos) << id;
-            if (v == 2) {
-                const size_t detail = list.find(" (ma\xE1gebend)\n"), end = list.find("Vorschriften\n");
-                ASSERT_LT(detail, end) << id;
-                const std::string block = list.substr(detail, end - detail);
-                EXPECT_TRUE(block.find("Nachweise in den Endpunkten") != std::string::npos ||
-                            block.find("Ausnutzung") != std::string::npos)
-                    << id << ": the governing case without its results";
-            }
+    d.Add(e.example, e.id);
+    std::string input = testutil::Read_File(d.project + "/" + e.id + "_01.INP");
+    ASSERT_NE(input.find(shipped), std::string::npos) << e.id;
+    for (int v = 0; v < 3; ++v) {
+        // A variant shares the position (the first four characters of
+        // the identifier name the position file).
+        const std::string id = std::string(e.id) + (v ? "V" + std::to_string(v) : "");
+        if (v) {
+            std::string changed = input;
+            changed.replace(changed.find(shipped), shipped.size(), variants[v]);
+            testutil::Write_File(d.project + "/" + id + "_01.INP", changed);
+        }
+        ASSERT_EQ(d.Run(id + " 0 1 1 -refresh"), 1) << id << d.err;
+        for (const std::string& fault : Layout_Faults(d.project + "/" + id + "_01.OLI", e.position))
+            ADD_FAILURE() << id << ": " << fault;
+        const std::string list = d.File(id + "_01.OLI");
+        EXPECT_NE(list.find(kSignLine), std::string::npos) << id;
+        if (v == 2) {
+            const size_t detail = list.find(" (ma\xE1gebend)\n"), end = list.find("Vorschriften\n");
+            ASSERT_LT(detail, end) << id;
+            const std::string block = list.substr(detail, end - detail);
+            EXPECT_TRUE(block.find("Nachweise in den Endpunkten") != std::string::npos ||
+                        block.find("Ausnutzung") != std::string::npos)
+                << id << ": the governing case without its results";
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(BatchRun, EveryPage,
+    ::testing::Values(
+        Shipped_Example{"he280a_end_plate", "A001", "POS. 1.01: St\xC3\xBCtzenfu\xC3\x9F HE 280 A an Kopfplatte"},
+        Shipped_Example{"rhs_160x80", "B001", "POS. 2.01: Pfosten MSH 160x80x6.3 an Fu\xC3\x9F" "platte"},
+        Shipped_Example{"flat_bar", "C001", "POS. 3.01: Lasche Flachstahl 200x20 an Blech"},
+        Shipped_Example{"din_he200a", "D001", "POS. 4.01: Tr\xC3\xA4ger HE 200 A an Stirnplatte"}));
 
 // Three connections made new on the input page (the defaults, then the
 // user's profile, welds and loads): a flat bar with four single welds, a
