@@ -395,8 +395,11 @@ namespace {
 TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     testutil::TempDir dir;
     // T100: h 10 cm; toe radius 0.3 cm; the root fillet meets the web at
-    // 2.2 cm.
-    testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', {{0, 10.0f}, {26, 0.3f}, {27, 2.2f}}));
+    // 2.2 cm (t_f + r_1); section values those of its sharp outline, so that
+    // the catalogue takes the record.
+    std::map<int, float> t100 = testutil::Sharp_Section('T', 10, 10, 1.1, 1.1);
+    t100[25] = 1.1f, t100[26] = 0.3f, t100[27] = 2.2f;
+    testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', t100));
     testutil::ScopedEnv data("DATA", dir.str());
     GeschweissterAnschluss a;
     Init_Geschweisster_Anschluss(&a);

@@ -109,6 +109,32 @@ TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
     }
 }
 
+// The catalogue values of HE280A made to disagree with its dimensions: one
+// flipped bit in I_y (13670 -> 27340 cm4) ended "Nachweis erbracht" at 0.552
+// instead of 0.620; a doubled area and a halved flange likewise. The record
+// is refused and named with the value that disagrees; the halved flange,
+// with the record's own value 27 (flange plus root radius), would end in a
+// tip of no thickness.
+TEST(BatchDamaged, ProfileFileValueThatDisagreesWithTheDimensions) {
+    const struct {
+        int index;
+        float value;
+        const char* named;
+    } cases[] = {{9, 27340.0f, "Wert Nr. 9 = 27340 passt nicht zu den Abmessungen"},
+                 {4, 194.6f, "Wert Nr. 4 = 194.6 passt nicht zu den Abmessungen"},
+                 {3, 0.65f, "Wert Nr. 3 = 0.65 ergibt keinen Querschnitt"}};
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        Patch_Profil(d.dir.file("data/PROFIL"), "HE280A", c.index, c.value);
+        ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
+        const std::string list = d.File("A001_01.OLI");
+        Expect_Refused_Run(d, list, c.named);
+        EXPECT_NE(d.err.find(std::string("Profil HE280A, ") + c.named), std::string::npos) << d.err;
+        EXPECT_NE(list.find("Der Nachweis kann nicht gef\x81hrt werden"), std::string::npos);
+    }
+}
+
 // Plate thicknesses below 1 mm and a negative profile dimension: the input
 // check's error line was printed and the list still ended verified. The
 // check's message goes to the console, never into a box. An own partial
