@@ -133,7 +133,7 @@ TEST_F(Kehlnaht, EveryFamilyAsItsGoldenFile) {
     for (const Case& c : CASES) {
         const std::string got = Draw(c);
         const std::string golden = testutil::Fixture(std::string("drawings/kehlnaht/") + c.file + ".OLI");
-        const std::string out = std::string(WELD_BINARY_DIR) + "/testtmp/kehlnaht_" + c.file + ".OLI";
+        const std::string out = testutil::Test_Dir() + "/kehlnaht_" + c.file + ".OLI";
         testutil::Write_File(out, got);
         EXPECT_EQ(got, testutil::Read_File(golden)) << c.file << " (written to " << out << ")";
     }
@@ -151,7 +151,7 @@ TEST_F(Kehlnaht, RenderedPagesAsCheckedIn) {
         OLI_Read_Document(f, &doc);
         std::fclose(f);
         EXPECT_EQ(doc.damaged, 0) << c.file;
-        const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/kehlnaht_" + c.file + ".png";
+        const std::string png = testutil::Test_Dir() + "/kehlnaht_" + c.file + ".png";
         ASSERT_EQ(OLI_Render_PNG(doc, 1, 100, png.c_str()), 1) << c.file;
         const long n = Differing_Pixels(png, testutil::Fixture(std::string("drawings/kehlnaht/") + c.file + ".png"));
         EXPECT_GE(n, 0) << c.file;

@@ -339,7 +339,7 @@ TEST_F(Drawing, ScreenBackEndWhenNoStreamIsSet) {
     // (161) over 138 mm.
     EXPECT_EQ(pxGetPixel(291, 200), Anschluss_Colours[7]);
     EXPECT_NE(pxGetPixel(289, 200), Anschluss_Colours[7]);
-    const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/kehlnaht_screen_tee.png";
+    const std::string png = testutil::Test_Dir() + "/kehlnaht_screen_tee.png";
     EXPECT_EQ(Screen_Write_PNG_Rect(png.c_str(), 100, 100, 500, 400), 1);
 }
 
