@@ -25,7 +25,9 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -96,9 +98,11 @@ class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
             ADD_FAILURE_AT(info.file(), info.line())
                 << "picture elements nested or unbalanced: " << Oli_Element_Faults();
 #endif
-        // The test's own directory goes with a test that passed.
+        // The test's own directory goes with a test that passed, unless a
+        // person asked to look at every one (WELD_KEEP_TEST_DIRS=1).
         if (testutil::test_dir.empty()) return;
-        if (info.result()->Failed()) {
+        const char* keep = std::getenv("WELD_KEEP_TEST_DIRS");
+        if (info.result()->Failed() || (keep && std::string(keep) == "1")) {
             std::fprintf(stderr, "kept for a look: %s\n", testutil::test_dir.c_str());
         } else {
             std::error_code ec;

@@ -54,7 +54,8 @@ private:
 // (or the system's temporary directory), named after the test and unique to
 // this process, so that two runs of a test never share a file. Made at the
 // first call in a test; removed at the end of the test when it passed, kept
-// (and named on stderr) when it failed. test_main.cpp holds it.
+// (and named on stderr) when it failed or WELD_KEEP_TEST_DIRS=1 is set.
+// test_main.cpp holds it.
 std::string Test_Dir();
 
 inline std::string Read_File(const std::string& name) {
