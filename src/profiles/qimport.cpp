@@ -396,11 +396,12 @@ private:
         const bool negative = at_ < b_.size() && b_[at_] == '-';
         if (negative) at_++;
         int digits = 0, value = 0;
-        for (; at_ < b_.size() && b_[at_] >= '0' && b_[at_] <= '9' && digits < 10; at_++, digits++)
+        for (; at_ < b_.size() && b_[at_] >= '0' && b_[at_] <= '9'; at_++) {
+            if (++digits > 9) return false;
             value = value * 10 + (b_[at_] - '0');
-        if (digits == 0 || digits > 9) return false;
+        }
         *out = negative ? -value : value;
-        return true;
+        return digits > 0;
     }
     std::string Section(int i, Stored_Section* s) {
         const std::string sync = "@SYNC" + std::to_string(i) + "@";

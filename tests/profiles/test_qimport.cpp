@@ -206,8 +206,11 @@ TEST_F(UserSectionTest, VuveEinReaderTakesOneHundredNodesAndRefusesMore) {
         std::fclose(vuve);
         std::fclose(messages);
     }
-    // A line naming a node that is not there, a short line, a missing block.
+    // A line naming a node that is not there, a short line, a missing block,
+    // a coordinate and a thickness beyond single precision (infinite).
     for (const char* bad : {"\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 0 /\n 1 /\n 1 1 3 0.1 /\n",
+                            "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 1e39 /\n 2 1 0 /\n 1 /\n 1 1 2 0.1 /\n",
+                            "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 0 /\n 1 /\n 1 1 2 1e39 /\n",
                             "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 /\n",
                             "\n#Q000002\n 1 /\n"}) {
         FILE* vuve = Stream_With(bad);
@@ -229,6 +232,15 @@ TEST_F(UserSectionTest, DamagedExchangeFilesLeaveTheRecordEmpty) {
         EXPECT_EQ(s->text_length, 0);
         EXPECT_STREQ(s->name, "");
     }
+    // A FIFO in place of the exchange file or of VUVE.EIN is not opened: it
+    // would wait for a writer for ever.
+    std::filesystem::remove(dir.file("QX01XPRT.TMP"));
+    ASSERT_EQ(mkfifo(dir.file("QX01XPRT.TMP").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.file("QX01p_VUVE.EIN").c_str(), 0600), 0);
+    Sonderquerschnitt* s = New_Sonderquerschnitt();
+    Read_XPRT_File(s);
+    EXPECT_EQ(s->text, nullptr);
+    EXPECT_EQ(Open_VUVE_EIN("r"), nullptr);
 }
 
 TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
@@ -267,7 +279,7 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
 
     // A damaged second record refuses the whole store: a 23-character name,
     // a text length beyond the end of the file, a text longer than its
-    // length. A record of length 0 is one without text, as written for one.
+    // length, a length beyond any int. A record of length 0 is one without text, as written for one.
     const std::string first = file.substr(0, file.find("\n@SYNC2@\n2 "));   // the first text holds "@SYNC2@" too
     const struct {
         std::string second;
@@ -277,6 +289,8 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
         {"\n@SYNC2@\n1 3 \xAE" "12345678901234567890123\xAF\nab\n", 0, 0, "Querschnitt 2: Name nicht 24 Zeichen lang"},
         {"\n@SYNC2@\n1 500 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0, "Querschnitt 2: abgeschnitten"},
         {"\n@SYNC2@\n1 2 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0, "Querschnitt 2: l\x84nger als angegeben"},
+        {"\n@SYNC2@\n1 2222222222 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0,
+         "Querschnitt 2: Art und L\x84nge fehlen"},
         {"\n@SYNC2@\n1 0 \xAE" "123456789012345678901234\xAF\n", 1, 2, ""},
     };
     VEK_Set_Batch_Mode(1);
