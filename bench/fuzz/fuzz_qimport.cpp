@@ -12,6 +12,8 @@
 #include "fuzz_common.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "base/filenames.h"
 #include "profiles/profil_dwqb_model.h"
@@ -22,6 +24,16 @@
 #include "profiles/user_section_print.h"
 
 namespace {
+
+std::string Read_All(const char* path) {
+    std::string bytes;
+    if (FILE* f = std::fopen(path, "rb")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+        std::fclose(f);
+    }
+    return bytes;
+}
 
 void Check_Record(const Sonderquerschnitt* r) {
     if (!r) return;
@@ -70,6 +82,7 @@ void Read_Kept_Text(Sonderquerschnitt* r) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = [] {
         fuzz::Quiet();
+        fuzz::Silence_Library_Output();
         if (chdir(fuzz::Dir().c_str()) != 0) std::abort();
         Set_File_Base("QFZZ_");
         Init_Profil_DWQB_Switches();
@@ -93,12 +106,34 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (thick) Read_Kept_Text(thick);
         break;
     }
-    case 1:
+    case 1: {
+        // A store read whole is written and read back to the same sections;
+        // one that was refused is left as it was by the next save.
         if (!fuzz::Write("QFZZ.GRQ", data + 1, size - 1)) return 0;
-        Read_GRQ_File(-1);
-        for (int i = 1; Sonderquerschnitt* r = Get_Sonderquerschnitt_By_Index(i); i++) Check_Record(r);
+        const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
+        const int read = Read_GRQ_File(-1);
+        std::vector<Sonderquerschnitt> first;
+        std::vector<std::string> texts;
+        for (int i = 1; Sonderquerschnitt* r = Get_Sonderquerschnitt_By_Index(i); i++) {
+            Check_Record(r);
+            first.push_back(*r);
+            texts.emplace_back(r->text ? std::string(r->text, r->text_length) : std::string());
+        }
         Write_GRQ_File(-1);
+        if (!read) {
+            if (Read_All("QFZZ.GRQ") != input) fuzz::Fail("fuzz_qimport", "a refused store was written over");
+            break;
+        }
+        if (!first.empty() && Read_GRQ_File(-1) != 1) fuzz::Fail("fuzz_qimport", "a written store is refused");
+        for (size_t i = 0; i < first.size(); i++) {
+            const Sonderquerschnitt* r = Get_Sonderquerschnitt_By_Index(static_cast<int>(i) + 1);
+            if (!r || r->kind != first[i].kind || r->text_length != first[i].text_length ||
+                std::strncmp(r->name, first[i].name, sizeof r->name) != 0 ||
+                texts[i] != (r->text ? std::string(r->text, r->text_length) : std::string()))
+                fuzz::Fail("fuzz_qimport", "store round trip");
+        }
         break;
+    }
     case 2: {
         FILE* f = fuzz::Stream(data + 1, size - 1);
         Profil_Model_Descriptor d{};

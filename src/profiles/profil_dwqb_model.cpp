@@ -310,6 +310,8 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
     for (int i = 1; i <= n; i++) {
         float y, z;
         if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%f%f", &tab.node[i].number, &y, &z) != 3) return 1;
+        // A number beyond single precision reads as infinite: no section.
+        if (!std::isfinite(y) || !std::isfinite(z)) return 1;
         tab.node[i].y = y;
         tab.node[i].z = z;
     }
@@ -327,7 +329,9 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
     for (int i = 0; i < m; i++) {
         int a, b;
         float t;
-        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%d%d%f", &tab.line[i].number, &a, &b, &t) != 4) return 1;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%d%d%f", &tab.line[i].number, &a, &b, &t) != 4 ||
+            !std::isfinite(t))
+            return 1;
         int ia = -1, ib = -1;
         for (int k = 1; k <= n; k++) {
             if (tab.node[k].number == a && ia < 0) ia = k;
@@ -347,7 +351,8 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
             double* p = params[i].p;
             if (!Get_Line(vuve, line, 201) ||
                 std::sscanf(line, " %d %d %d %d %lf %lf %lf %lf %lf %lf %lf %lf %lf", &kind, &d1, &d2, &d3, &p[0], &p[1],
-                            &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]) != 13)
+                            &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]) != 13 ||
+                !std::all_of(p, p + 9, [](double v) { return std::isfinite(v); }))
                 return 1;
             params[i].kind = kind;
         }
@@ -356,6 +361,7 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
         if (Get_Line(vuve, line, 201)) {
             const int r = std::sscanf(line, " %d %lf %lf %lf %lf %lf %lf %lf %lf", &flags, &w[0], &w[1], &w[2], &w[3],
                                       &w[4], &w[5], &w[6], &w[7]);
+            if (!std::all_of(w, w + 8, [](double v) { return std::isfinite(v); })) return 1;
             if ((flags & 4) && r >= 2) {
                 DWQB_Querschnittswerte[DWQB_QW_IT] = w[0];
                 Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IT;

@@ -7,12 +7,14 @@
 #include <cstring>
 
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 
 #include "base/cp850.h"
 #include "dialogs/messages.h"
 #include "platform/posix.h"
+#include "profiles/catalogue_plausibility.h"
 
 FILE* Open_Profil_File(const char* data_dir) {
     if (!data_dir || !*data_dir) return nullptr;
@@ -27,11 +29,19 @@ long Profil_Record_Count(FILE* file) {
     return size > 0 ? size / PROFIL_RECORD_SIZE : 0;
 }
 
+namespace {
+
+// Reads n bytes of record index from offset; false beyond the end.
+bool Read_Record_Bytes(FILE* file, long index, long offset, unsigned char* raw, size_t n) {
+    if (!file || index < 0 || index > (LONG_MAX - PROFIL_RECORD_SIZE) / PROFIL_RECORD_SIZE) return false;
+    return std::fseek(file, index * PROFIL_RECORD_SIZE + offset, SEEK_SET) == 0 && std::fread(raw, 1, n, file) == n;
+}
+
+}  // namespace
+
 int Read_Profil_Record(FILE* file, long index, ProfilRecord* record) {
-    if (!file || !record || index < 0 || index > (LONG_MAX - PROFIL_RECORD_SIZE) / PROFIL_RECORD_SIZE) return 0;
     unsigned char raw[PROFIL_RECORD_SIZE];
-    if (std::fseek(file, index * PROFIL_RECORD_SIZE, SEEK_SET) != 0) return 0;
-    if (std::fread(raw, 1, sizeof raw, file) != sizeof raw) return 0;
+    if (!record || !Read_Record_Bytes(file, index, 0, raw, sizeof raw)) return 0;
     std::memcpy(record->name, raw, PROFIL_NAME_BYTES);
     record->name[PROFIL_NAME_BYTES] = '\0';
     for (int i = 0; i < PROFIL_VALUE_COUNT; i++) {
@@ -41,6 +51,7 @@ int Read_Profil_Record(FILE* file, long index, ProfilRecord* record) {
     }
     std::memcpy(record->code, raw + PROFIL_RECORD_SIZE - PROFIL_CODE_BYTES, PROFIL_CODE_BYTES);
     record->code[PROFIL_CODE_BYTES] = '\0';
+    Profil_Record_Plausible(record->name, record->code[PROFIL_CODE_BYTES - 1], 0, record->values, PROFIL_VALUE_COUNT);
     return 1;
 }
 
@@ -55,24 +66,60 @@ void Profil_Key(const char* text, char* key) {
 long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record) {
     if (!file || !key || !record) return -1;
     long count = Profil_Record_Count(file);
-    ProfilRecord r;
+    // Only the record asked for is read whole and judged: a damaged record
+    // elsewhere in the file neither hides this one nor is named for it.
+    unsigned char name[PROFIL_NAME_BYTES + 1] = {};
     char stored[PROFIL_KEY_LENGTH + 1];
     for (long i = 0; i < count; i++) {
-        if (!Read_Profil_Record(file, i, &r)) return -1;
-        Profil_Key(r.name, stored);
-        if (std::memcmp(stored, key, PROFIL_KEY_LENGTH) == 0) {
-            if (!Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) return -1;
-            *record = r;
-            return i;
-        }
+        if (!Read_Record_Bytes(file, i, 0, name, PROFIL_NAME_BYTES)) return -1;
+        Profil_Key(reinterpret_cast<const char*>(name), stored);
+        if (std::memcmp(stored, key, PROFIL_KEY_LENGTH) != 0) continue;
+        ProfilRecord r;
+        if (!Read_Profil_Record(file, i, &r) || !Profil_Values_Usable(r.name, r.values, PROFIL_VALUE_COUNT)) return -1;
+        *record = r;
+        return i;
     }
     return -1;
 }
 
-// The profiles Profil_Values_Usable has named in this run.
-static std::set<std::string> reported;
+namespace {
 
-void Forget_Profil_Value_Notices(void) { reported.clear(); }
+// The profiles Profil_Values_Usable has named in this run.
+std::set<std::string> reported;
+// Why records were refused by their outline, by shown name. Bounded, so
+// that a hostile file of refused records cannot grow it without end; a
+// refusal beyond the bound is named as an unusable value.
+std::map<std::string, Catalogue_Disagreement> disagreements;
+constexpr size_t DISAGREEMENTS_KEPT = 1000;
+
+// The name as the notices show it: at most 16 characters, no trailing blanks.
+std::string Shown_Name(const char* name) {
+    char shown[PROFIL_NAME_BYTES + 1];
+    std::snprintf(shown, sizeof shown, "%.16s", name ? name : "");
+    for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
+    return shown;
+}
+
+}  // namespace
+
+void Forget_Profil_Value_Notices(void) {
+    reported.clear();
+    disagreements.clear();
+}
+
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count) {
+    if (!values) return 1;
+    // A value that is no number is named as such by Profil_Values_Usable.
+    for (int i = 0; i < count; i++)
+        if (!std::isfinite(values[i])) return 1;
+    const Catalogue_Disagreement d = count == PROFIL_VALUE_COUNT ? Check_Profil_Outline(letter, values)
+                                                                 : Check_ProfilData_Outline(letter, code, values);
+    if (d.value < 0) return 1;
+    const std::string shown = Shown_Name(name);
+    if (disagreements.size() < DISAGREEMENTS_KEPT || disagreements.count(shown)) disagreements[shown] = d;
+    for (int i = 0; i < count; i++) values[i] = NAN;
+    return 0;
+}
 
 int Profil_Values_Usable(const char* name, const float* values, int count) {
     int bad = -1;
@@ -80,11 +127,19 @@ int Profil_Values_Usable(const char* name, const float* values, int count) {
         if (!std::isfinite(values[i])) bad = i;
     if (bad < 0) return 1;
     // Every look-up of the profile comes here again: one notice per name.
-    char shown[PROFIL_NAME_BYTES + 1];
-    std::snprintf(shown, sizeof shown, "%.16s", name ? name : "");
-    for (size_t n = std::strlen(shown); n > 0 && shown[n - 1] == ' '; --n) shown[n - 1] = '\0';
-    if (reported.insert(shown).second)
+    const std::string shown = Shown_Name(name);
+    if (!reported.insert(shown).second) return 0;
+    const auto why = disagreements.find(shown);
+    if (why == disagreements.end())
         Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d ist keine gültige Zahl - "
-                                          "das Profil wird nicht verwendet"_cp, shown, bad);
+                                          "das Profil wird nicht verwendet"_cp, shown.c_str(), bad);
+    else if (std::isnan(why->second.expected))
+        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d = %.6g ergibt keinen Querschnitt - "
+                                          "das Profil wird nicht verwendet", shown.c_str(), why->second.value,
+                        why->second.stored);
+    else
+        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d = %.6g passt nicht zu den Abmessungen "
+                                          "(%.6g) - das Profil wird nicht verwendet", shown.c_str(), why->second.value,
+                        why->second.stored, why->second.expected);
     return 0;
 }

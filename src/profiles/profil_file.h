@@ -34,7 +34,9 @@ long Profil_Record_Count(FILE* file);
 
 // Reads record number index (0-based) into record. 1 on success; 0 when the
 // record lies beyond the end, a read fails or an argument is null (record
-// then unchanged).
+// then unchanged). A record whose section values disagree with its own
+// dimensions (Profil_Record_Plausible) is read with every value not a
+// number, so that nothing of it is ever used.
 int Read_Profil_Record(FILE* file, long index, ProfilRecord* record);
 
 // Builds the 15-character comparison key of a stored designation or of a
@@ -52,10 +54,18 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record);
 // 1 when all count values are finite numbers. Else 0, and the user is told
 // which profile and which value (index from 0) make the record unusable: a
 // box in an interactive run, a line on stderr in batch mode, once per
-// profile name and run. A damaged value must never reach a check, where it
-// would give "nan" and pass the maximum of the utilisations unseen.
+// profile name and run; for a record refused by Profil_Record_Plausible the
+// value that disagrees and what the dimensions give. A damaged value must
+// never reach a check, where it would give "nan" and pass the maximum of the
+// utilisations unseen.
 int Profil_Values_Usable(const char* name, const float* values, int count);
-// Forgets which profiles were named, as at the start of a run.
+// The outline check of a record just read (catalogue_plausibility.h): count
+// PROFIL_VALUE_COUNT values in the order of PROFIL, or those of the profile
+// manager's file (PROFILDATA_VALUE_COUNT, with its type code). 1 when they
+// agree or the family is not judged. Else 0: every value becomes not a
+// number and the disagreement is kept for the notice of Profil_Values_Usable.
+int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count);
+// Forgets which profiles were named and why, as at the start of a run.
 void Forget_Profil_Value_Notices(void);
 
 #endif

@@ -328,6 +328,8 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     record->values[12] *= 0.1f;
     record->values[13] *= 0.1f;
     if (record->type_letter == 'Z') record->values[1] = 2.0f * record->values[1] - record->values[2];
+    Profil_Record_Plausible(record->name, static_cast<char>(record->type_letter), record->code, record->values,
+                            PROFILDATA_VALUE_COUNT);
     return 1;
 }
 

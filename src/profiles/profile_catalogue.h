@@ -92,7 +92,9 @@ ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
 // a whole record was read; 0 at the end of the file or on a short read
 // (record then unchanged). A record whose name and alias lengths exceed its
 // 39 text bytes is corrupt: it is read, but gets neither name nor alias, so
-// it matches nothing.
+// it matches nothing. A record whose section values disagree with its own
+// dimensions is read with every value not a number (Profil_Record_Plausible
+// in profil_file.h): it is found, and refused where its values are taken.
 int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record);
 // Fills result from the cached record of name. 1 when found, else 0.
 int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result);

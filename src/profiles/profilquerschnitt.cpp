@@ -490,16 +490,16 @@ int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record) {
 }
 
 int Load_User_Sections(void) {
-    Read_GRQ_File(-1);
+    const int read = Read_GRQ_File(-1);
     Write_VUVE_EIN();
-    return 1;
+    return read == 1 ? 1 : 0;
 }
 
 int Save_User_Sections(void) {
     Purge_Sonderquerschnitte();
-    Write_GRQ_File(-1);
+    const int written = Write_GRQ_File(-1);
     Write_VUVE_EIN();
-    return 1;
+    return written == 1 ? 1 : 0;
 }
 
 int Edit_Profilquerschnitt_User_Section(Profilquerschnitt* record) {

@@ -91,7 +91,11 @@ int Setup_Profil_DWQB_From_Descriptor(const double* reference, const Profil_Mode
 int Read_Profilquerschnitt(FILE* stream, Profilquerschnitt* record);
 int Write_Profilquerschnitt(FILE* stream, const Profilquerschnitt* record);
 int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record);
+// The user sections' store read (Read_GRQ_File) and VUVE.EIN written from
+// what was read: 1, or 0 when the store could not be read (the reason said).
 int Load_User_Sections(void);
+// Unheld sections dropped, the store and VUVE.EIN written: 1, or 0 when the
+// store was not written (a store that could not be read is kept as it is).
 int Save_User_Sections(void);
 int Edit_Profilquerschnitt_User_Section(Profilquerschnitt* record);
 

@@ -2,10 +2,17 @@
 // file and the exchange with the sibling cross-section program.
 #include "profiles/qimport.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/dlist.h"
@@ -29,6 +36,15 @@ char vuve_ein_name[QIMPORT_NAME_LIMIT + 1] = "VUVE.EIN";
 char caller_name[QIMPORT_NAME_LIMIT + 1] = "Q7-KLOV";
 int extensions_on;
 int extensions_installed = -1;
+
+// The store whose last reading failed, and why: it is never written over,
+// until a reading of it succeeds.
+std::string failed_store;
+std::string store_error;
+
+// Longest store, exchange or VUVE.EIN file read: far beyond what a hundred
+// sections take, and an endless input is not read forever.
+constexpr long QIMPORT_FILE_LIMIT = 64L << 20;
 
 const double DEG_TO_RAD = 0.017453292519943295;
 
@@ -67,6 +83,50 @@ const char* Find_Line_Start(const char* text, const char* keyword) {
     for (const char* p = std::strchr(text, '\n'); p; p = std::strchr(p + 1, '\n'))
         if (std::strncmp(p + 1, keyword, n) == 0) return p + 1;
     return nullptr;
+}
+
+// Opens native for reading ("rb") when it is a regular file of at most
+// QIMPORT_FILE_LIMIT bytes. Else null, the reason in why and missing set
+// when nothing at all stands under the name (a link that leads nowhere,
+// a path through a file or one that may not be looked at is no missing
+// file). A FIFO or a device is never opened for reading, so it cannot hang.
+FILE* Open_Regular(const char* native, bool* missing, std::string* why) {
+    *missing = false;
+    const int fd = ::open(native, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat link;
+        *missing = error == ENOENT && lstat(native, &link) != 0 && errno == ENOENT;
+        *why = *missing ? "nicht vorhanden" : std::strerror(error);
+        return nullptr;
+    }
+    struct stat st;
+    const char* refusal = nullptr;
+    if (fstat(fd, &st) != 0) refusal = std::strerror(errno);
+    else if (S_ISDIR(st.st_mode)) refusal = "ein Verzeichnis";
+    else if (!S_ISREG(st.st_mode)) refusal = "keine gewöhnliche Datei"_cp;
+    else if (st.st_size > QIMPORT_FILE_LIMIT) refusal = "größer als 64 MB"_cp;
+    FILE* f = refusal ? nullptr : fdopen(fd, "rb");
+    if (!f) {
+        *why = refusal ? refusal : std::strerror(errno);
+        ::close(fd);
+    }
+    return f;
+}
+
+// The box of a store that was not read or not written, or a line on stderr
+// in batch mode (where no box may open).
+void Store_Message(const char* what, const char* batch_what) {
+    if (VEK_Batch_Mode()) {
+        std::fprintf(stderr, "user sections %s: %s; the store file is kept\n", batch_what, store_error.c_str());
+        return;
+    }
+    Init_Message();
+    Fill_Message("%s", "Die aus Q7-VUVE importierten");
+    Fill_Message("%s", what);
+    Fill_Message("%s", store_error.c_str());
+    Fill_Message("%s", "Die Datei wird nicht überschrieben."_cp);
+    Draw_Message();
 }
 
 int Write_Whole(const char* path, int (*write)(FILE*, void*), void* context) {
@@ -263,18 +323,134 @@ bool GRQ_Name(char* buffer, int size, int number) {
     return Short_Base_Name(buffer, size, tail);
 }
 
+const char GRQ_HEAD[] = "BALMO-VUVE-ConversionFile V.1";
+
+// Every record as its reader takes it back: the name always 24 characters
+// (a new record's empty name too, a » in it as a blank, since it would end
+// the name), a length of 0 for a record without text.
 int Write_GRQ_Records(FILE* f, void*) {
-    if (std::fputs("BALMO-VUVE-ConversionFile V.1\n", f) < 0) return 0;
+    if (std::fprintf(f, "%s\n", GRQ_HEAD) < 0) return 0;
     int i = 1;
     for (const Sonderquerschnitt* r = list_head; r; r = r->next, i++) {
-        if (std::fprintf(f, "\n@SYNC%d@\n%d %d ", i, r->kind, r->text_length) < 0) return 0;
-        if (Write_Guillemet_String(f, r->name) != 0) return 0;
-        if (r->text && r->text_length > 1 &&
-            std::fwrite(r->text, 1, static_cast<size_t>(r->text_length - 1), f) != static_cast<size_t>(r->text_length - 1))
+        const int32_t length = r->text ? r->text_length : 0;
+        char name[SONDER_NAME_WIDTH + 1];
+        std::snprintf(name, sizeof name, "%-24.24s", r->name);
+        for (char& c : name)
+            if (static_cast<unsigned char>(c) == GUILLEMET_CLOSE) c = ' ';
+        if (std::fprintf(f, "\n@SYNC%d@\n%d %d ", i, r->kind, length) < 0) return 0;
+        if (Write_Guillemet_String(f, name) != 0) return 0;
+        if (length > 1 && std::fwrite(r->text, 1, static_cast<size_t>(length - 1), f) != static_cast<size_t>(length - 1))
             return 0;
         if (std::fputc('\n', f) == EOF) return 0;
     }
     return 1;
+}
+
+struct Stored_Section {
+    int kind, length;
+    char name[SONDER_NAME_SIZE];
+    std::string text;
+};
+
+// A reader of the store's bytes that takes them whole or not at all.
+class Store_Parser {
+public:
+    explicit Store_Parser(const std::string& bytes) : b_(bytes) {}
+
+    // The sections, or the reason why the bytes are no whole store.
+    std::string Parse(std::vector<Stored_Section>* out) {
+        if (b_.empty()) return "leer";
+        const size_t head = sizeof GRQ_HEAD - 1;
+        if (b_.compare(0, head, GRQ_HEAD) != 0) return "keine Datei importierter Querschnitte (Kopfzeile fehlt)";
+        // Written on the desktop in text mode, every line end is CR LF.
+        crlf_ = b_.compare(head, 2, "\r\n") == 0;
+        at_ = head;
+        if (!End_Of_Line()) return "keine Datei importierter Querschnitte (Kopfzeile fehlt)";
+        for (int i = 1;; i++) {
+            while (End_Of_Line()) {
+            }
+            if (at_ == b_.size()) break;
+            Stored_Section s;
+            const std::string why = Section(i, &s);
+            if (!why.empty()) return "Querschnitt " + std::to_string(i) + ": " + why;
+            out->push_back(std::move(s));
+        }
+        return out->empty() ? "enthält keinen Querschnitt"_cp : "";
+    }
+
+private:
+    bool End_Of_Line() {
+        const char* eol = crlf_ ? "\r\n" : "\n";
+        const size_t n = crlf_ ? 2 : 1;
+        if (b_.compare(at_, n, eol) != 0) return false;
+        at_ += n;
+        return true;
+    }
+    bool Cut() const { return at_ >= b_.size(); }
+    void Blanks() {
+        while (at_ < b_.size() && (b_[at_] == ' ' || b_[at_] == '\t')) at_++;
+    }
+    // A decimal int of at most nine digits.
+    bool Int(int* out) {
+        Blanks();
+        const bool negative = at_ < b_.size() && b_[at_] == '-';
+        if (negative) at_++;
+        int digits = 0, value = 0;
+        for (; at_ < b_.size() && b_[at_] >= '0' && b_[at_] <= '9'; at_++) {
+            if (++digits > 9) return false;
+            value = value * 10 + (b_[at_] - '0');
+        }
+        *out = negative ? -value : value;
+        return digits > 0;
+    }
+    std::string Section(int i, Stored_Section* s) {
+        const std::string sync = "@SYNC" + std::to_string(i) + "@";
+        if (b_.compare(at_, sync.size(), sync) != 0)
+            return Cut() || b_.size() - at_ < sync.size() ? "abgeschnitten" : "Zeile " + sync + " fehlt";
+        at_ += sync.size();
+        if (!End_Of_Line()) return Cut() ? "abgeschnitten" : "Zeile " + sync + " fehlt";
+        if (!Int(&s->kind) || !Int(&s->length)) return Cut() ? "abgeschnitten" : "Art und Länge fehlen"_cp;
+        if (s->length < 0) return "Länge unter 0"_cp;
+        Blanks();
+        if (at_ + SONDER_NAME_WIDTH + 2 > b_.size()) return "abgeschnitten";
+        if (static_cast<unsigned char>(b_[at_]) != GUILLEMET_OPEN ||
+            static_cast<unsigned char>(b_[at_ + SONDER_NAME_WIDTH + 1]) != GUILLEMET_CLOSE ||
+            std::memchr(b_.data() + at_ + 1, GUILLEMET_CLOSE, SONDER_NAME_WIDTH))
+            return "Name nicht 24 Zeichen lang";
+        std::memcpy(s->name, b_.data() + at_ + 1, SONDER_NAME_WIDTH);
+        s->name[SONDER_NAME_WIDTH] = '\0';
+        at_ += SONDER_NAME_WIDTH + 2;
+        // The text counts its bytes as the program holds them: in a file of
+        // CR LF lines each line end is one byte of it.
+        for (int k = 1; k < s->length; k++) {
+            if (Cut()) return "abgeschnitten";
+            if (crlf_ && b_.compare(at_, 2, "\r\n") == 0) at_++;
+            s->text += b_[at_++];
+        }
+        if (!End_Of_Line()) return Cut() ? "abgeschnitten" : "länger als angegeben"_cp;
+        return "";
+    }
+
+    const std::string& b_;
+    size_t at_ = 0;
+    bool crlf_ = false;
+};
+
+// The whole store into bytes; the reason when it cannot be read, missing
+// set when there is none.
+std::string Read_Store_Bytes(const char* native, std::string* bytes, bool* missing) {
+    std::string why;
+    FILE* f = Open_Regular(native, missing, &why);
+    if (!f) return why;
+    char chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, f)) > 0 && bytes->size() <= QIMPORT_FILE_LIMIT)
+        bytes->append(chunk, got);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) return "Lesefehler";
+    if (bytes->size() > QIMPORT_FILE_LIMIT) return "größer als 64 MB"_cp;
+    return "";
 }
 
 }  // namespace
@@ -286,9 +462,17 @@ int Write_GRQ_File(int number) {
     // store only when the new one is complete (temporary file beside it,
     // every write checked, renamed in one step), so a failed save never
     // loses the user's sections.
+    // A store that could not be read holds sections this run does not
+    // know: neither removed nor replaced.
+    if (!failed_store.empty() && failed_store == path) {
+        Store_Message("Querschnitte werden nicht gesichert:", "not saved");
+        return 0;
+    }
     if (!list_head) {
         char native[VEK_MAX_PATH + 1];
-        if (VEK_Native_Path(native, sizeof native, path)) std::remove(native);
+        struct stat st;
+        if (VEK_Native_Path(native, sizeof native, path) && stat(native, &st) == 0 && S_ISREG(st.st_mode))
+            std::remove(native);
         return 1;
     }
     if (Write_Whole(path, Write_GRQ_Records, nullptr)) return 1;
@@ -311,41 +495,54 @@ int Read_GRQ_File(int number) {
     for (const Sonderquerschnitt* r = list_head; r; r = r->next)
         if (r->ref_count != 0) return 0;
     while (list_head) Delete_Sonderquerschnitt(list_head);
+    store_error.clear();
     char path[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
     if (!GRQ_Name(path, sizeof path, number) || !VEK_Native_Path(native, sizeof native, path)) return 1;
-    FILE* f = std::fopen(native, "rb");
-    if (!f) return 1;
-    std::fseek(f, 0, SEEK_END);
-    const long size = std::ftell(f);
-    std::rewind(f);
-    for (int i = 1;; i++) {
-        char keyword[32];
-        std::snprintf(keyword, sizeof keyword, "@SYNC%d@", i);
-        int kind, length;
-        char name[GUILLEMET_NAME_SIZE];
-        if (!Find_Keyword_Line(f, keyword, 0)) break;
-        if (std::fscanf(f, "%d%d", &kind, &length) != 2) break;
-        if (Read_Guillemet_Name(f, name) != SONDER_NAME_WIDTH) break;
-        // The text of a record cannot be longer than what the file has left.
-        const long left = size - std::ftell(f);
-        if (length < 1 || left < 0 || length - 1 > left) break;
-        char* text = static_cast<char*>(Mem_Malloc(__FILE__, __LINE__, "null", static_cast<size_t>(length)));
-        if (!text) break;
-        const size_t got = std::fread(text, 1, static_cast<size_t>(length - 1), f);
-        text[got] = '\0';
+    std::string bytes;
+    bool missing = false;
+    std::vector<Stored_Section> sections;
+    std::string why = Read_Store_Bytes(native, &bytes, &missing);
+    if (missing) {
+        if (failed_store == path) failed_store.clear();
+        return 1;
+    }
+    if (why.empty()) why = Store_Parser(bytes).Parse(&sections);
+    // Memory for every record before the list takes one of them.
+    std::vector<char*> texts;
+    for (size_t i = 0; why.empty() && i < sections.size(); i++) {
+        const Stored_Section& s = sections[i];
+        char* text = nullptr;
+        if (s.length > 0) {
+            text = static_cast<char*>(Mem_Malloc(__FILE__, __LINE__, "null", static_cast<size_t>(s.length)));
+            if (!text) why = "zu wenig Speicher";
+            else std::memcpy(text, s.text.c_str(), static_cast<size_t>(s.length));
+        }
+        texts.push_back(text);
+    }
+    for (size_t i = 0; why.empty() && i < sections.size(); i++) {
         Sonderquerschnitt* r = New_Sonderquerschnitt();
         if (!r) {
-            Mem_Free(__FILE__, __LINE__, "null", text);
+            why = "zu wenig Speicher";
             break;
         }
-        r->kind = kind;
-        r->text_length = static_cast<int32_t>(got + 1);
-        std::snprintf(r->name, sizeof r->name, "%.27s", name);
-        r->text = text;
+        r->kind = sections[i].kind;
+        r->text_length = texts[i] ? sections[i].length : 0;
+        std::memcpy(r->name, sections[i].name, sizeof r->name);
+        r->text = std::exchange(texts[i], nullptr);
     }
-    std::fclose(f);
-    return 1;
+    for (char* t : texts) Mem_Free(__FILE__, __LINE__, "null", t);
+    if (why.empty()) {
+        if (failed_store == path) failed_store.clear();
+        return 1;
+    }
+    while (list_head) Delete_Sonderquerschnitt(list_head);
+    failed_store = path;
+    store_error = std::string(path) + ": " + why;
+    Store_Message("Querschnitte können nicht gelesen werden:"_cp, "not read");
+    return 0;
 }
+
+const char* Get_GRQ_Error(void) { return store_error.c_str(); }
 
 void Set_GRQ_Extension(const char* extension) { Keep_Name(grq_extension, extension); }
 
@@ -389,7 +586,9 @@ void Read_XPRT_File(Sonderquerschnitt* record) {
     Clear_Record(record);
     char path[VEK_MAX_PATH + 1];
     if (!Get_XPRT_Path(path, sizeof path)) return;
-    FILE* f = std::fopen(path, "rb");
+    bool missing;
+    std::string why;
+    FILE* f = Open_Regular(path, &missing, &why);
     if (!f) return;
     int kind, a, b;
     char name[GUILLEMET_NAME_SIZE];
@@ -412,7 +611,17 @@ void Read_XPRT_File(Sonderquerschnitt* record) {
     std::fclose(f);
 }
 
-FILE* Open_VUVE_EIN(const char* mode) { return Fopen_Base(vuve_ein_name, mode ? mode : "r"); }
+FILE* Open_VUVE_EIN(const char* mode) {
+    if (!mode) mode = "r";
+    if (mode[0] != 'r' || std::strchr(mode, '+')) return Fopen_Base(vuve_ein_name, mode);
+    // Read only from a regular file, so that a FIFO or a device cannot hang
+    // the model builder.
+    char native[VEK_MAX_PATH + 1];
+    const char* path = Base_Path(vuve_ein_name);
+    bool missing;
+    std::string why;
+    return path && VEK_Native_Path(native, sizeof native, path) ? Open_Regular(native, &missing, &why) : nullptr;
+}
 
 namespace {
 
@@ -726,4 +935,6 @@ void Reset_User_Sections(void) {
     std::strcpy(caller_name, "Q7-KLOV");
     extensions_on = 0;
     extensions_installed = -1;
+    failed_store.clear();
+    store_error.clear();
 }

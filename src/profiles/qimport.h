@@ -93,14 +93,22 @@ int Get_Sonderquerschnitt_Value(const Sonderquerschnitt* record, const char* key
 
 // Writes all records to the store file, whole or not at all: the old store
 // stays byte for byte when a write fails. An empty list removes the store
-// file. Returns 1 when written (or nothing to write), 0 on failure (message
-// box; a line on stderr in batch mode), -1 when the number is negative and
-// no prefix names the file.
+// file (a regular file only). A store whose last reading failed is neither
+// replaced nor removed. Returns 1 when written (or nothing to write), 0 on
+// failure or refusal (message box; a line on stderr in batch mode), -1 when
+// the number is negative and no prefix names the file.
 int Write_GRQ_File(int number);
-// Replaces the whole list by the records of the store file. Refused (0, list
-// unchanged) while any record is held. 1 otherwise, even when the file is
-// missing or a damaged record ended the reading.
+// Replaces the whole list by the records of the store file, taken whole or
+// not at all. Refused (0, list unchanged) while any record is held. 1 when
+// read, or when there is no store file (the list is then empty). 0 when the
+// store cannot be read, is no regular file, is empty, holds no section or
+// is cut or damaged anywhere: the list is then empty, the reason is said
+// (Get_GRQ_Error; message box, or a line on stderr in batch mode) and that
+// store is never written over until a reading of it succeeds. A store of
+// CR LF lines is read as the same store of LF lines.
 int Read_GRQ_File(int number);
+// "path: reason" of the last reading that failed; empty after one that did not.
+const char* Get_GRQ_Error(void);
 void Set_GRQ_Extension(const char* extension);
 
 // ---- exchange with the sibling program ----
@@ -156,9 +164,13 @@ void Set_VUVE_Caller_Name(const char* name);
 const char* Get_XPRT_Path(char* buffer, int size);
 
 Sonderquerschnitt* Start_VUVE(int kind_mask, Sonderquerschnitt* section);
+// An exchange file that is no regular file or larger than 64 MB is read as
+// one that cannot be opened.
 void Read_XPRT_File(Sonderquerschnitt* record);
 // 0 when VUVE.EIN was written, EOF when it could not be (message box).
 int Write_VUVE_EIN(void);
+// VUVE.EIN under the path prefix; a reading mode opens only a regular file
+// of at most 64 MB. Null otherwise.
 FILE* Open_VUVE_EIN(const char* mode);
 Sonderquerschnitt* Export_Section_To_VUVE(const VUVE_Section_Source* source);
 Sonderquerschnitt* Export_Section_Source(const VUVE_Simple_Source* source);

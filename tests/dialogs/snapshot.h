@@ -1,8 +1,8 @@
 // Screen snapshots of the dialog tests (and of the pages above them): a
 // rectangle of the headless screen compared pixel by pixel (as RGB) with a
 // checked-in PNG in tests/data/dialogs/ (or another directory of
-// tests/data/). The snapshot taken is always written to
-// build/testtmp/<name>.png, so a person can look at it when the comparison
+// tests/data/). The snapshot taken is always written to <name>.png in the
+// test's own directory, kept so a person can look at it when the comparison
 // fails. With WELD_UPDATE_SNAPSHOTS=1 in the environment the checked-in
 // image is replaced instead (look at every replaced image before it is
 // committed).
@@ -19,6 +19,7 @@
 
 #include "platform/png.h"
 #include "platform/screen.h"
+#include "support/testutil.h"
 
 namespace snapshot {
 
@@ -66,13 +67,12 @@ inline void Expect_Png_Matches(const std::string& taken, const std::string& name
     }
 }
 
-// The screen rectangle written to build/testtmp/<name>.png (kept for a
-// person to look at) and compared with tests/data/<dir>/<name>.png.
+// The screen rectangle written to <name>.png in the test's own directory
+// (kept for a person to look at when the test fails) and compared with
+// tests/data/<dir>/<name>.png.
 inline void Expect_Screen_Matches(const std::string& name, int x1, int y1, int x2, int y2,
                                   const std::string& dir = "dialogs") {
-    const std::string taken_dir = std::string(WELD_BINARY_DIR) + "/testtmp";
-    std::filesystem::create_directories(taken_dir);
-    const std::string taken = taken_dir + "/" + name + ".png";
+    const std::string taken = testutil::Test_Dir() + "/" + name + ".png";
     ASSERT_EQ(Screen_Write_PNG_Rect(taken.c_str(), x1, y1, x2, y2), 1);
     Expect_Png_Matches(taken, name, dir);
 }

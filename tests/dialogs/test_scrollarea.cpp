@@ -295,8 +295,7 @@ TEST_F(Area, ScriptedSession) {
     int bg = Get_Scrollable_Area_Background(slot);
     EXPECT_NE(pxGetPixel(Sx(50 - 15), Sy(50 - 2)), bg);  // the tick
     EXPECT_EQ(pxGetPixel(Sx(50 - 3), Sy(120 - 4)), WHITE_CI);  // the field box
-    std::filesystem::create_directories(std::string(WELD_BINARY_DIR) + "/testtmp");
-    EXPECT_EQ(Screen_Write_PNG((std::string(WELD_BINARY_DIR) + "/testtmp/scrollarea_session.png").c_str()), 1);
+    EXPECT_EQ(Screen_Write_PNG((testutil::Test_Dir() + "/scrollarea_session.png").c_str()), 1);
 }
 
 TEST_F(Area, HoverWaitEndsAtTheEdgeOfItsRegionAndPutsTheTipBack) {

@@ -133,7 +133,9 @@ TEST_F(Kehlnaht, EveryFamilyAsItsGoldenFile) {
     for (const Case& c : CASES) {
         const std::string got = Draw(c);
         const std::string golden = testutil::Fixture(std::string("drawings/kehlnaht/") + c.file + ".OLI");
-        EXPECT_EQ(got, testutil::Read_File(golden)) << c.file;
+        const std::string out = testutil::Test_Dir() + "/kehlnaht_" + c.file + ".OLI";
+        testutil::Write_File(out, got);
+        EXPECT_EQ(got, testutil::Read_File(golden)) << c.file << " (written to " << out << ")";
     }
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
 }
@@ -149,8 +151,7 @@ TEST_F(Kehlnaht, RenderedPagesAsCheckedIn) {
         OLI_Read_Document(f, &doc);
         std::fclose(f);
         EXPECT_EQ(doc.damaged, 0) << c.file;
-        testutil::TempDir dir;
-        const std::string png = dir.file(std::string("kehlnaht_") + c.file + ".png");
+        const std::string png = testutil::Test_Dir() + "/kehlnaht_" + c.file + ".png";
         ASSERT_EQ(OLI_Render_PNG(doc, 1, 100, png.c_str()), 1) << c.file;
         const long n = Differing_Pixels(png, testutil::Fixture(std::string("drawings/kehlnaht/") + c.file + ".png"));
         EXPECT_GE(n, 0) << c.file;

@@ -340,8 +340,8 @@ TEST_F(Drawing, ScreenBackEndWhenNoStreamIsSet) {
     // (161) over 138 mm.
     EXPECT_EQ(pxGetPixel(291, 200), Anschluss_Colours[7]);
     EXPECT_NE(pxGetPixel(289, 200), Anschluss_Colours[7]);
-    testutil::TempDir dir;
-    EXPECT_EQ(Screen_Write_PNG_Rect(dir.file("kehlnaht_screen_tee.png").c_str(), 100, 100, 500, 400), 1);
+    const std::string png = testutil::Test_Dir() + "/kehlnaht_screen_tee.png";
+    EXPECT_EQ(Screen_Write_PNG_Rect(png.c_str(), 100, 100, 500, 400), 1);
 }
 
 TEST(AnschlussMessages, CodesAreCollectedAndShown) {
@@ -396,8 +396,11 @@ namespace {
 TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     testutil::TempDir dir;
     // T100: h 10 cm; toe radius 0.3 cm; the root fillet meets the web at
-    // 2.2 cm.
-    testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', {{0, 10.0f}, {26, 0.3f}, {27, 2.2f}}));
+    // 2.2 cm (t_f + r_1); section values those of its sharp outline, so that
+    // the catalogue takes the record.
+    std::map<int, float> t100 = testutil::Sharp_Section('T', 10, 10, 1.1, 1.1);
+    t100[25] = 1.1f, t100[26] = 0.3f, t100[27] = 2.2f;
+    testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', t100));
     testutil::ScopedEnv data("DATA", dir.str());
     GeschweissterAnschluss a;
     Init_Geschweisster_Anschluss(&a);

@@ -14,6 +14,7 @@
 #include "platform/font.h"
 #include "platform/png.h"
 #include "platform/screen.h"
+#include "support/testutil.h"
 
 namespace {
 
@@ -117,9 +118,7 @@ TEST(ScreenPrimitives, TestPictureReadBackAndWrittenAsPng) {
         {70, 280, black},     {20, 280, white},     {21, 279, white},     {22, 280, black},
     });
 
-    std::string dir = std::string(WELD_BINARY_DIR) + "/testtmp";
-    std::filesystem::create_directories(dir);
-    EXPECT_EQ(Screen_Write_PNG((dir + "/drawings_screen_primitives.png").c_str()), 1);
+    EXPECT_EQ(Screen_Write_PNG((testutil::Test_Dir() + "/drawings_screen_primitives.png").c_str()), 1);
 }
 
 }  // namespace

@@ -66,15 +66,12 @@ protected:
         oli_ = nullptr;
         return testutil::Read_File(oli_name_);
     }
-    // Compares with the golden file; a differing result is kept beside the
-    // build for a person to compare line by line, never copied over it.
+    // Compares with the golden file; a differing result is kept in the
+    // test's own directory for a person to compare line by line, never
+    // copied over it.
     void Expect_Golden(const std::string& bytes, const std::string& name) {
         std::string want = testutil::Read_File(testutil::Fixture("drawings/" + name));
-        if (bytes != want) {
-            std::string dir = std::string(WELD_BINARY_DIR) + "/testtmp";
-            std::filesystem::create_directories(dir);
-            testutil::Write_File(dir + "/" + name, bytes);
-        }
+        if (bytes != want) testutil::Write_File(testutil::Test_Dir() + "/" + name, bytes);
         EXPECT_EQ(bytes, want) << name;
     }
 

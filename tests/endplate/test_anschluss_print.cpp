@@ -179,7 +179,7 @@ TEST_F(PrintOut, OneConnectionAsItsGoldenFile) {
     GeschweissterAnschluss r = Connection();
     ASSERT_EQ(Print_Stirnplattenanschluss(&r), 0);
     const std::string got = List();
-    testutil::Write_File(std::string(WELD_BINARY_DIR) + "/testtmp/stirnplatte_he300a.OLI", got);
+    testutil::Write_File(testutil::Test_Dir() + "/stirnplatte_he300a.OLI", got);
     EXPECT_EQ(got, testutil::Read_File(testutil::Fixture("endplate/stirnplatte_he300a.OLI")));
     EXPECT_EQ(Anschluss_Exceeded_Checks, 0);
     EXPECT_EQ(Anschluss_Plot_File, nullptr);
@@ -202,7 +202,7 @@ TEST_F(PrintOut, OneConnectionAsItsGoldenFile) {
             EXPECT_FALSE(p.page == q.page && p.x < q.x + q.w && q.x < p.x + p.w && p.y < q.y + q.h && q.y < p.y + p.h)
                 << "\"" << p.text << "\" overprints \"" << q.text << "\"";
         }
-    const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/stirnplatte_he300a.png";
+    const std::string png = testutil::Test_Dir() + "/stirnplatte_he300a.png";
     ASSERT_EQ(OLI_Render_PNG(doc, 1, 100, png.c_str()), 1);
     cairo_surface_t* a = cairo_image_surface_create_from_png(png.c_str());
     cairo_surface_t* b = cairo_image_surface_create_from_png(testutil::Fixture("endplate/stirnplatte_he300a.png").c_str());

@@ -23,7 +23,7 @@ namespace {
 // The screen within the rectangle against the checked-in picture: equal
 // pixel for pixel (the stand-in draws deterministically).
 void Expect_Snapshot(const char* name, int x1, int y1, int x2, int y2) {
-    const std::string png = std::string(WELD_BINARY_DIR) + "/testtmp/" + name + ".png";
+    const std::string png = testutil::Test_Dir() + "/" + name + ".png";
     ASSERT_EQ(Screen_Write_PNG_Rect(png.c_str(), x1, y1, x2, y2), 1);
     cairo_surface_t* a = cairo_image_surface_create_from_png(png.c_str());
     cairo_surface_t* b = cairo_image_surface_create_from_png(testutil::Fixture(std::string("endplate/") + name + ".png").c_str());

@@ -73,7 +73,7 @@ Profilquerschnitt I_Section(const Plates& p, int grade) {
 }
 
 std::string Run_XS(const Profilquerschnitt& q, int mode, const double* f, double* o, uint32_t* bits) {
-    const std::string path = testing::TempDir() + "xs.txt";
+    const std::string path = testutil::Test_Dir() + "/xs.txt";
     FILE* file = std::fopen(path.c_str(), "w");
     const int options[10] = {mode, 1, 1, 1, 0, 0, 0, 0, 1, 1};
     *bits = Calc_XS_Check_By_Class(&q, options, 1, 1.0, 0, f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], &o[0],
@@ -253,7 +253,7 @@ TEST_F(MemberCheck, Refusals) {
     Stahlprofil user;
     Init_Profile(&user);
     user.kind = 2;
-    const std::string path = testing::TempDir() + "refusal.txt";
+    const std::string path = testutil::Test_Dir() + "/refusal.txt";
     FILE* list = std::fopen(path.c_str(), "w");
     EXPECT_EQ(Setup_Stahlprofil_DWQB(&user, 0, list, ""), nullptr);
     std::fclose(list);
@@ -441,7 +441,7 @@ int Hook(void*, void* descriptor, void* values, void* section) {
 }
 
 TEST(MemberPrintBlocks, LinesOfTheHookSection) {
-    const std::string path = testing::TempDir() + "blocks.txt";
+    const std::string path = testutil::Test_Dir() + "/blocks.txt";
     Member_Print_Stream = std::fopen(path.c_str(), "w");
     Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(&Hook);
     Nachweisdaten* record = New_Nachweisdaten(211, 1, 3, nullptr);
@@ -488,7 +488,7 @@ TEST(MemberPrintBlocks, PlateGeometryAndPartResistancesOfAThreePlateI) {
     std::memcpy(Get_Section_Work_Payload(nullptr, &plate_work.head), plates, sizeof plates);
     const double alpha = DWQB_Querschnittswerte[DWQB_QW_ALPHA];
     DWQB_Querschnittswerte[DWQB_QW_ALPHA] = 0;
-    const std::string path = testing::TempDir() + "plates.txt";
+    const std::string path = testutil::Test_Dir() + "/plates.txt";
     Member_Print_Stream = std::fopen(path.c_str(), "w");
     Querschnitt_Hooks_3[QS_HOOKS_3 - 1] = reinterpret_cast<Querschnitt_Hook_Slot>(&Plate_Hook);
     Nachweisdaten* record = New_Nachweisdaten(211, 1, 3, nullptr);
@@ -601,7 +601,7 @@ TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
     ASSERT_NEAR(p.material.f_y, 460, 1e-9);
     static const int opts[2] = {0, 0};
     double o[8];
-    const std::string path = testing::TempDir() + "ipe600.txt";
+    const std::string path = testutil::Test_Dir() + "/ipe600.txt";
     FILE* file = std::fopen(path.c_str(), "w");
     const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, -1135, 1304, 0, 0, 0, 0, 0, 0, &o[0], &o[1],
                                                    &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], file, 1);
@@ -669,7 +669,7 @@ TEST_F(MemberCheck, ClassThreeSectionsTakeTheElasticCheckOnEveryRoad) {
         ASSERT_NEAR(p.material.f_y, 355, 1e-9);
         static const int opts[2] = {0, 0};
         double o[8];
-        const std::string path = testing::TempDir() + "class3.txt";
+        const std::string path = testutil::Test_Dir() + "/class3.txt";
         FILE* file = std::fopen(path.c_str(), "w");
         const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, c.mode, c.N, c.M_y, 0, 0, 0, 0, 0, 0, &o[0],
                                                        &o[1], &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], file, 1);
@@ -725,7 +725,7 @@ TEST_F(MemberCheck, PlasticPrintShowsTheStrengthsAndStressesItUsed) {
         Default_Material_Params(&p.material);
         ASSERT_EQ(Init_Profile_From_Name(&p, c.name), 0);
         static const int opts[2] = {0, 0};
-        const std::string path = testing::TempDir() + "plastic_print.txt";
+        const std::string path = testutil::Test_Dir() + "/plastic_print.txt";
         FILE* file = std::fopen(path.c_str(), "w");
         const unsigned bits = Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 1, 0, 0, c.M_z, 0, c.V_z, 0, 0, 0, nullptr,
                                                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,

@@ -248,7 +248,7 @@ TEST(OliView, GoldenReportToPdfAndPng) {
     OliDocument doc;
     OLI_Read_Document(f, &doc);
     std::fclose(f);
-    std::string png = std::string(WELD_BINARY_DIR) + "/weld_list_page1.png";
+    std::string png = testutil::Test_Dir() + "/weld_list_page1.png";
     EXPECT_EQ(OLI_Render_PNG(doc, 1, 150, png.c_str()), 1);
     EXPECT_EQ(OLI_Render_PNG(doc, 2, 150, dir.file("none.png").c_str()), 0);
     EXPECT_GT(std::filesystem::file_size(png), 1000u);
@@ -492,7 +492,7 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
         std::fclose(f);
         EXPECT_EQ(doc.damaged, 0) << c.file;
         std::string name = std::filesystem::path(c.file).stem().string();
-        std::string png = std::string(WELD_BINARY_DIR) + "/" + name + "_page1.png";
+        std::string png = testutil::Test_Dir() + "/" + name + "_page1.png";
         ASSERT_EQ(OLI_Render_PNG(doc, 1, 300, png.c_str()), 1) << c.file;
         PngPage page(png);
         ASSERT_EQ(page.status(), CAIRO_STATUS_SUCCESS);

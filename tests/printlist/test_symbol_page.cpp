@@ -34,7 +34,7 @@ TEST(SymbolPage, ReadsWithoutDamageAndRendersOnOnePage) {
     testutil::TempDir dir;
     const std::string png = dir.file("bild.png");
     Write_Png(png);
-    const std::string list = std::string(WELD_BINARY_DIR) + "/symbol_page.OLI";
+    const std::string list = testutil::Test_Dir() + "/symbol_page.OLI";
     FILE* f = std::fopen(list.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     symbol_page::Write(f, png.c_str());
@@ -63,7 +63,7 @@ TEST(SymbolPage, ReadsWithoutDamageAndRendersOnOnePage) {
                          b[j].x + e < b[i].x + b[i].w && b[i].y + e < b[j].y + b[j].h &&
                          b[j].y + e < b[i].y + b[i].h)
                 << b[i].text << " / " << b[j].text;
-    const std::string page = std::string(WELD_BINARY_DIR) + "/symbol_page_page1.png";
+    const std::string page = testutil::Test_Dir() + "/symbol_page_page1.png";
     EXPECT_EQ(OLI_Render_PNG(doc, 1, 150, page.c_str()), 1);
 }
 

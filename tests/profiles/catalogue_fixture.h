@@ -63,6 +63,61 @@ inline std::string ProfilData_Record(int type_code, int k, const std::string& na
     return r;
 }
 
+// The 35 values of a record of the shipped profile file (published data).
+inline std::map<int, float> Shipped_Values(const std::string& name) {
+    const std::string file = Read_File(WELD_PROFIL_FILE);
+    std::string key = name;
+    key.resize(16, ' ');
+    std::map<int, float> values;
+    for (size_t at = 0; at + 160 <= file.size(); at += 160) {
+        if (file.compare(at, 16, key) != 0) continue;
+        for (int i = 0; i < 35; i++) std::memcpy(&values[i], file.data() + at + 16 + 4 * i, 4);
+        return values;
+    }
+    ADD_FAILURE() << name << " not in the profile file";
+    return values;
+}
+
+// The values of a double-T ('D'), channel ('U') or tee ('T') with parallel
+// flanges and sharp corners (cm), in the order of PROFIL: h, b, t_w, t_f, A,
+// I_y, I_z (and the principal values, equal to them), value 27 = t_f as for
+// flanges without slope and root radius. Tee: flange on top, web below.
+inline std::map<int, float> Sharp_Section(char letter, double h, double b, double tw, double tf) {
+    double a, iy, iz;
+    if (letter == 'T') {
+        const double web = h - tf;
+        a = b * tf + web * tw;
+        const double zc = (web * tw * web / 2 + b * tf * (h - tf / 2)) / a;
+        iy = tw * web * web * web / 12 + web * tw * (web / 2 - zc) * (web / 2 - zc) + b * tf * tf * tf / 12 +
+             b * tf * (h - tf / 2 - zc) * (h - tf / 2 - zc);
+        iz = (tf * b * b * b + web * tw * tw * tw) / 12;
+    } else {
+        a = 2 * b * tf + (h - 2 * tf) * tw;
+        iy = (b * h * h * h - (b - tw) * (h - 2 * tf) * (h - 2 * tf) * (h - 2 * tf)) / 12;
+        iz = (2 * tf * b * b * b + (h - 2 * tf) * tw * tw * tw) / 12;
+        if (letter == 'U') {  // web at the back, flanges (b - t_w) long beside it
+            const double c = b - tw, flange = c * tf, yc = (h * tw * tw / 2 + 2 * flange * (tw + c / 2)) / a;
+            iz = h * tw * tw * tw / 12 + h * tw * (tw / 2 - yc) * (tw / 2 - yc) +
+                 2 * (tf * c * c * c / 12 + flange * (tw + c / 2 - yc) * (tw + c / 2 - yc));
+        }
+    }
+    const auto f = [](double x) { return static_cast<float>(x); };
+    return {{0, f(h)}, {1, f(b)}, {2, f(tw)}, {3, f(tf)}, {4, f(a)}, {9, f(iy)}, {10, f(iz)},
+            {13, f(iy)}, {18, f(iz)}, {27, f(tf)}};
+}
+
+// Values in the order of PROFIL moved to their places in ProfilData.bin (one
+// place further on from value 9, value 27 at 29; 28 and 34 have none).
+inline std::map<int, float> To_ProfilData(const std::map<int, float>& profil) {
+    std::map<int, float> out;
+    for (const auto& [i, v] : profil) {
+        if (i < 9) out[i] = v;
+        else if (i <= 26 || (i >= 29 && i <= 33)) out[i + 1] = v;
+        else if (i == 27) out[29] = v;
+    }
+    return out;
+}
+
 // A profile typed in by its dimensions (mm), both flanges alike.
 inline Stahlprofil Typed_Profile(int type, double h, double t_w, double b, double t_f) {
     Stahlprofil p;

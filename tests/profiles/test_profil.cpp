@@ -57,8 +57,8 @@ TEST_F(ProfilLibrary, TheSameNameAgainOpensNoFileAndAShortFileIsNotOverrun) {
     EXPECT_EQ(untouched[0], 1.0f);
     EXPECT_STREQ(untouched_code, "abc");
     // Two records, a cut third: the two are found, nothing beyond is read.
-    Write_File(tree.Data("PROFIL"), Profil_Record("A1", 'D', {{0, 1.0f}}) + Profil_Record("B2", 'L', {{0, 2.0f}}) +
-                                        std::string(80, 'Z'));
+    Write_File(tree.Data("PROFIL"), Profil_Record("A1", 'D', Shipped_Values("HE280A")) +
+                                        Profil_Record("B2", 'L', Shipped_Values("L100X10")) + std::string(80, 'Z'));
     EXPECT_EQ(Get_Profil_Values("b2", values, code), 2);
     EXPECT_STREQ(code, "   L");
     EXPECT_EQ(Get_Profil_Values("ZZ", values, code), 0);
@@ -173,6 +173,11 @@ TEST_F(ProfilLibrary, UsedProfilesGetHandlesInOrder) {
 TEST_F(ProfilLibrary, ManagerValuesAreRearrangedAndNegativeExtrasCleared) {
     std::map<int, float> v;
     for (int i = 0; i < 39; i++) v[i] = static_cast<float>(i);
+    // What the outline check reads is a plausible double-T: h 30, b 15,
+    // t_w = t_f = 1 cm, sharp corners (radii 26, 27 and slope 37 are 0).
+    const std::map<int, float> section = To_ProfilData(Sharp_Section('D', 30, 15, 1, 1));
+    for (int i : {0, 1, 2, 3, 4, 10, 11}) v[i] = section.at(i);
+    v[26] = v[27] = v[37] = 0;
     v[23] = -1.0f;
     v[25] = -2.0f;
     tree.Install_Manager(ProfilData_Record(0, 2, "IPE300", "", v));
@@ -180,8 +185,9 @@ TEST_F(ProfilLibrary, ManagerValuesAreRearrangedAndNegativeExtrasCleared) {
     char code[PROFIL_CODE_SIZE];
     EXPECT_EQ(Get_Profil_Values("IPE300", values, code), 0x10000);
     EXPECT_STREQ(code, "0   ");
-    const float expected[PROFIL_VALUES] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  10, 11, 1.2f, 1.3f, 14, 15, 16, 17, 18,
-                                           19, 20, 21, 22, -1, 24, 0,  26, 27, 29, 0,  30,   31,   32, 33, 34, 0};
+    const float expected[PROFIL_VALUES] = {v[0], v[1], v[2], v[3], v[4], 5,  6,  7,  8,  v[10], v[11], 1.2f,
+                                           1.3f, 14,   15,   16,   17,   18, 19, 20, 21, 22,    -1,    24,
+                                           0,    0,    0,    29,   0,    30, 31, 32, 33, 34,    0};
     for (int i = 0; i < PROFIL_VALUES; i++) EXPECT_FLOAT_EQ(values[i], expected[i]) << i;
     EXPECT_EQ(Get_Profil_Family("ipe300"), 1);
     EXPECT_EQ(Get_Profil_Values("HE280A", values, code), 0);

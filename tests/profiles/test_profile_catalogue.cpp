@@ -100,7 +100,9 @@ TEST_F(ProfileCatalogue, ASelectionKeepsItsOwnProfileAfterAnotherLookUp) {
 }
 
 TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
-    Write_File(tree.Data("PROFIL"), Profil_Record("X1", 'D', {{3, 1.5f}, {25, 0.0f}, {26, -0.1f}}));
+    std::map<int, float> x1 = Sharp_Section('D', 20, 10, 1, 1.5);
+    x1[26] = -0.1f;
+    Write_File(tree.Data("PROFIL"), Profil_Record("X1", 'D', x1));
     Profilauswahl s;
     Init_Profile_Selection(&s);
     Set_Profile_By_Name(&s, "X1");
@@ -112,9 +114,11 @@ TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
 
 // Three records sorted by name; the middle one named by its alias as well.
 std::string Three_Records() {
-    return ProfilData_Record(0, 3, "AA100", "", {{0, 10.0f}}) +
+    std::map<int, float> last = To_ProfilData(Sharp_Section('U', 30, 10, 1, 1.5));
+    last[27] = 0.8f;  // a toe radius
+    return ProfilData_Record(0, 3, "AA100", "", To_ProfilData(Sharp_Section('D', 10, 5, 0.5, 0.8))) +
            ProfilData_Record(6, 5, "Mm200", "Alias-Z", {{0, 20.0f}, {1, 3.0f}, {2, 1.0f}, {12, 50.0f}, {13, 70.0f}}) +
-           ProfilData_Record(1, 0, "ZZ300", "Last", {{0, 30.0f}, {10, 7.0f}, {27, 8.0f}});
+           ProfilData_Record(1, 0, "ZZ300", "Last", last);
 }
 
 TEST_F(ProfileCatalogue, ManagerDatabaseIsSearchedByBisectionAndAlias) {
@@ -142,8 +146,8 @@ TEST_F(ProfileCatalogue, ManagerDatabaseIsSearchedByBisectionAndAlias) {
     EXPECT_EQ(k->type_letter, 'U');
     EXPECT_STREQ(k->name, "Last");
     EXPECT_FLOAT_EQ(k->values[0], 30.0f);
-    EXPECT_FLOAT_EQ(k->values[9], 7.0f);   // value 10 of the database
-    EXPECT_FLOAT_EQ(k->values[26], 8.0f);  // value 27
+    EXPECT_FLOAT_EQ(k->values[9], To_ProfilData(Sharp_Section('U', 30, 10, 1, 1.5))[10]);  // value 10 of the database
+    EXPECT_FLOAT_EQ(k->values[26], 0.8f);  // value 27
     ASSERT_NE(Get_Profile_Record("aa100"), nullptr);
     EXPECT_STREQ(Get_Profile_Record("aa100")->name, "neues Profil   ");
     // With the manager present, PROFIL is not asked.

@@ -206,8 +206,11 @@ TEST_F(UserSectionTest, VuveEinReaderTakesOneHundredNodesAndRefusesMore) {
         std::fclose(vuve);
         std::fclose(messages);
     }
-    // A line naming a node that is not there, a short line, a missing block.
+    // A line naming a node that is not there, a short line, a missing block,
+    // a coordinate and a thickness beyond single precision (infinite).
     for (const char* bad : {"\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 0 /\n 1 /\n 1 1 3 0.1 /\n",
+                            "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 1e39 /\n 2 1 0 /\n 1 /\n 1 1 2 0.1 /\n",
+                            "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 0 /\n 1 /\n 1 1 2 1e39 /\n",
                             "\n#Q000001\n 1 /\n 'A' /\n 2 /\n 1 0 0 /\n 2 1 /\n",
                             "\n#Q000002\n 1 /\n"}) {
         FILE* vuve = Stream_With(bad);
@@ -262,6 +265,15 @@ TEST_F(UserSectionTest, DamagedExchangeFilesLeaveTheRecordEmpty) {
         EXPECT_EQ(s->text_length, 0);
         EXPECT_STREQ(s->name, "");
     }
+    // A FIFO in place of the exchange file or of VUVE.EIN is not opened: it
+    // would wait for a writer for ever.
+    std::filesystem::remove(dir.file("QX01XPRT.TMP"));
+    ASSERT_EQ(mkfifo(dir.file("QX01XPRT.TMP").c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(dir.file("QX01p_VUVE.EIN").c_str(), 0600), 0);
+    Sonderquerschnitt* s = New_Sonderquerschnitt();
+    Read_XPRT_File(s);
+    EXPECT_EQ(s->text, nullptr);
+    EXPECT_EQ(Open_VUVE_EIN("r"), nullptr);
 }
 
 TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
@@ -279,7 +291,7 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
     EXPECT_EQ(Count_Sonderquerschnitte(), 3);
     Get_Sonderquerschnitt_By_Index(2)->ref_count = 0;
 
-    ASSERT_EQ(Read_GRQ_File(-1), 1);
+    ASSERT_EQ(Read_GRQ_File(-1), 1) << Get_GRQ_Error();
     ASSERT_EQ(Count_Sonderquerschnitte(), 3);
     for (int i = 0; i < 3; i++) {
         const Sonderquerschnitt* r = Get_Sonderquerschnitt_By_Index(i + 1);
@@ -289,24 +301,135 @@ TEST_F(UserSectionTest, StoreFileRoundTripAndRefusals) {
         EXPECT_EQ(r->ref_count, 0);
     }
 
-    // Damaged second records: a 23-character name, a text length beyond the
-    // end of the file, a length of 0. The first record stays.
-    const std::string first = file.substr(0, file.find("\n@SYNC2@"));
-    for (const std::string& second :
-         {std::string("\n@SYNC2@\n1 3 \xAE" "12345678901234567890123\xAF\nab\n"),
-          std::string("\n@SYNC2@\n1 500 \xAE" "123456789012345678901234\xAF\nab\n"),
-          std::string("\n@SYNC2@\n1 0 \xAE" "123456789012345678901234\xAF\n")}) {
+    // The same store with CR LF line ends, as the desktop writes it: the
+    // same sections, each line end one byte of the text.
+    std::string crlf;
+    for (char c : file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    Write_File(dir.file("QX01.GRQ"), crlf);
+    ASSERT_EQ(Read_GRQ_File(-1), 1) << Get_GRQ_Error();
+    ASSERT_EQ(Count_Sonderquerschnitte(), 3);
+    EXPECT_EQ(std::string(Get_Sonderquerschnitt_By_Index(3)->text), texts[2]);
+
+    // A damaged second record refuses the whole store: a 23-character name,
+    // a text length beyond the end of the file, a text longer than its
+    // length, a length beyond any int. A record of length 0 is one without text, as written for one.
+    const std::string first = file.substr(0, file.find("\n@SYNC2@\n2 "));   // the first text holds "@SYNC2@" too
+    const struct {
+        std::string second;
+        int result, count;
+        const char* why;
+    } seconds[] = {
+        {"\n@SYNC2@\n1 3 \xAE" "12345678901234567890123\xAF\nab\n", 0, 0, "Querschnitt 2: Name nicht 24 Zeichen lang"},
+        {"\n@SYNC2@\n1 500 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0, "Querschnitt 2: abgeschnitten"},
+        {"\n@SYNC2@\n1 2 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0, "Querschnitt 2: l\x84nger als angegeben"},
+        {"\n@SYNC2@\n1 2222222222 \xAE" "123456789012345678901234\xAF\nab\n", 0, 0,
+         "Querschnitt 2: Art und L\x84nge fehlen"},
+        {"\n@SYNC2@\n1 0 \xAE" "123456789012345678901234\xAF\n", 1, 2, ""},
+    };
+    VEK_Set_Batch_Mode(1);
+    for (const auto& c : seconds) {
         Reset_User_Sections();
-        Write_File(dir.file("QX01.GRQ"), first + second);
-        ASSERT_EQ(Read_GRQ_File(-1), 1);
-        EXPECT_EQ(Count_Sonderquerschnitte(), 1) << second;
+        Write_File(dir.file("QX01.GRQ"), first + c.second);
+        EXPECT_EQ(Read_GRQ_File(-1), c.result) << c.second;
+        EXPECT_EQ(Count_Sonderquerschnitte(), c.count) << c.second;
+        EXPECT_EQ(Get_GRQ_Error(), c.result ? std::string() : std::string("QX01.GRQ: ") + c.why);
     }
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(Get_Sonderquerschnitt_By_Index(2)->text, nullptr);
+    EXPECT_EQ(Get_Sonderquerschnitt_By_Index(2)->text_length, 0);
     // An empty list removes the store file.
     Reset_User_Sections();
     EXPECT_EQ(Write_GRQ_File(-1), 1);
     EXPECT_FALSE(std::filesystem::exists(dir.file("QX01.GRQ")));
     Set_File_Base("QX");
     EXPECT_EQ(Write_GRQ_File(-1), -1);
+}
+
+// A store that could not be read was taken for an empty list, and the next
+// save removed it (or wrote the new sections over the old ones). The load
+// says why it failed; no save replaces or removes that store until it reads.
+TEST_F(UserSectionTest, StoreThatCannotBeReadIsNeverWrittenOver) {
+    const std::string good = "BALMO-VUVE-ConversionFile V.1\n\n@SYNC1@\n1 10 \xAE" "Alt                     \xAF"
+                             "\nNODES 0\n\n";
+    const std::string store = dir.file("QX01.GRQ");
+    struct Case {
+        const char* what;
+        void (*make)(const std::string& path, const std::string& good);
+        const char* why;
+    };
+    std::vector<Case> cases = {
+        {"empty", [](const std::string& p, const std::string&) { Write_File(p, ""); }, "leer"},
+        {"cut in its text", [](const std::string& p, const std::string& g) { Write_File(p, g.substr(0, 75)); },
+         "Querschnitt 1: abgeschnitten"},
+        {"its head only", [](const std::string& p, const std::string& g) { Write_File(p, g.substr(0, 30)); },
+         "enth\x84lt keinen Querschnitt"},
+        {"no store", [](const std::string& p, const std::string&) { Write_File(p, "GRQ\n"); },
+         "keine Datei importierter Querschnitte (Kopfzeile fehlt)"},
+        {"a directory", [](const std::string& p, const std::string&) { std::filesystem::create_directory(p); },
+         "ein Verzeichnis"},
+        {"a FIFO", [](const std::string& p, const std::string&) { mkfifo(p.c_str(), 0600); },
+         "keine gew\x94hnliche Datei"},
+        {"a link to nothing", [](const std::string& p, const std::string&) { symlink("gone/QX01.GRQ", p.c_str()); },
+         "No such file or directory"},
+    };
+    if (geteuid() != 0)  // the superuser reads every file
+        cases.push_back({"not readable",
+                         [](const std::string& p, const std::string& g) {
+                             Write_File(p, g);
+                             chmod(p.c_str(), 0200);
+                         },
+                         "Permission denied"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(store);
+        c.make(store, good);
+        const auto kind = std::filesystem::symlink_status(store).type();
+        const std::string bytes = kind == std::filesystem::file_type::regular ? Read_File(store) : "";
+        Reset_User_Sections();
+        VEK_Clear_Recorded_Messages();
+        EXPECT_EQ(Load_User_Sections(), 0);
+        EXPECT_EQ(Get_GRQ_Error(), std::string("QX01.GRQ: ") + c.why);
+        EXPECT_EQ(Count_Sonderquerschnitte(), 0);
+        // A new section, then the save: refused, the store as it was.
+        With_Text(1, "Neu", "\nNODES 0\n");
+        EXPECT_EQ(Save_User_Sections(), 0);
+        Purge_Sonderquerschnitte();
+        EXPECT_EQ(Save_User_Sections(), 0);   // an empty list removes no store either
+        EXPECT_EQ(std::filesystem::symlink_status(store).type(), kind);
+        if (kind == std::filesystem::file_type::regular) {
+            EXPECT_EQ(Read_File(store), bytes);
+        }
+        const auto& boxes = VEK_Recorded_Messages();
+        ASSERT_EQ(boxes.size(), 3u);
+        EXPECT_EQ(boxes[0].lines, (std::vector<std::string>{"Die aus Q7-VUVE importierten",
+                                                            "Querschnitte können nicht gelesen werden:"_cp,
+                                                            std::string("QX01.GRQ: ") + c.why,
+                                                            "Die Datei wird nicht überschrieben."_cp}));
+        EXPECT_EQ(boxes[1].lines.at(1), "Querschnitte werden nicht gesichert:");
+    }
+    // Mended, it is read and written again; a missing store is an empty list.
+    std::filesystem::remove_all(store);
+    Write_File(store, good);
+    EXPECT_EQ(Load_User_Sections(), 1);
+    EXPECT_EQ(Get_GRQ_Error(), std::string());
+    EXPECT_EQ(Count_Sonderquerschnitte(), 1);
+    EXPECT_EQ(Save_User_Sections(), 1);
+    EXPECT_FALSE(std::filesystem::exists(store));   // nothing held: purged, and the empty list removes it
+    EXPECT_EQ(Load_User_Sections(), 1);
+    // In batch mode the refusals are lines on stderr, never a box.
+    Write_File(store, "");
+    VEK_Clear_Recorded_Messages();
+    VEK_Set_Batch_Mode(1);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Load_User_Sections(), 0);
+    With_Text(1, "Neu", "\nNODES 0\n")->ref_count = 1;
+    EXPECT_EQ(Save_User_Sections(), 0);
+    const std::string err = testing::internal::GetCapturedStderr();
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(err, "user sections not read: QX01.GRQ: leer; the store file is kept\n"
+                   "user sections not saved: QX01.GRQ: leer; the store file is kept\n");
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    EXPECT_EQ(Read_File(store), "");
 }
 
 // The store was deleted before the new one was written: a save that failed

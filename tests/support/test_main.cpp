@@ -23,6 +23,11 @@
 #include "weldapp/services.h"
 #endif
 
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -33,8 +38,25 @@
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "support/global_state.h"
+#include "support/testutil.h"
 
 namespace testutil {
+
+namespace {
+std::filesystem::path test_dir;   // the running test's, once made
+}
+
+std::string Test_Dir() {
+    if (test_dir.empty()) {
+        std::string name = "weldtest";
+        if (const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info())
+            name = std::string(t->test_suite_name()) + "." + t->name();
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '_') c = '_';
+        test_dir = Make_Unique_Dir(name);
+    }
+    return test_dir.string();
+}
 
 static std::vector<void (*)()>& Layer_Resets() {
     static std::vector<void (*)()> resets;
@@ -68,15 +90,26 @@ namespace {
 
 class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
     void OnTestStart(const ::testing::TestInfo&) override { testutil::Reset_Global_State(); }
-#if defined(WELD_HAS_PRINTLIST)
-    // Every picture a test wrote, whatever list it went to: no element
-    // nested in another, none closed twice, none left open.
     void OnTestEnd(const ::testing::TestInfo& info) override {
+#if defined(WELD_HAS_PRINTLIST)
+        // Every picture a test wrote, whatever list it went to: no element
+        // nested in another, none closed twice, none left open.
         if (Oli_Element_Faults() != 0)
             ADD_FAILURE_AT(info.file(), info.line())
                 << "picture elements nested or unbalanced: " << Oli_Element_Faults();
-    }
 #endif
+        // The test's own directory goes with a test that passed, unless a
+        // person asked to look at every one (WELD_KEEP_TEST_DIRS=1).
+        if (testutil::test_dir.empty()) return;
+        const char* keep = std::getenv("WELD_KEEP_TEST_DIRS");
+        if (info.result()->Failed() || (keep && std::string(keep) == "1")) {
+            std::fprintf(stderr, "kept for a look: %s\n", testutil::test_dir.c_str());
+        } else {
+            std::error_code ec;
+            std::filesystem::remove_all(testutil::test_dir, ec);
+        }
+        testutil::test_dir.clear();
+    }
 };
 
 }  // namespace

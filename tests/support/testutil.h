@@ -20,17 +20,21 @@
 namespace testutil {
 
 // A fresh directory below $WELD_TEST_TMP (or the system's temp directory),
+// its name starting with prefix and unique to this process; the path.
+inline std::filesystem::path Make_Unique_Dir(const std::string& prefix) {
+    const char* base = std::getenv("WELD_TEST_TMP");
+    std::filesystem::path root = base ? base : std::filesystem::temp_directory_path().string();
+    std::filesystem::create_directories(root);
+    std::string templ = (root / (prefix + "-XXXXXX")).string();
+    if (!mkdtemp(templ.data())) std::abort();
+    return templ;
+}
+
+// A fresh directory below $WELD_TEST_TMP (or the system's temp directory),
 // removed with everything in it when the object goes.
 class TempDir {
 public:
-    TempDir() {
-        const char* base = std::getenv("WELD_TEST_TMP");
-        std::filesystem::path root = base ? base : std::filesystem::temp_directory_path().string();
-        std::filesystem::create_directories(root);
-        std::string templ = (root / "weldtest-XXXXXX").string();
-        if (!mkdtemp(templ.data())) std::abort();
-        path_ = templ;
-    }
+    TempDir() : path_(Make_Unique_Dir("weldtest")) {}
     ~TempDir() {
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
@@ -44,6 +48,15 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The running test's own directory, for what it writes that a person may
+// want to look at (screens, print lists, pictures): below $WELD_TEST_TMP
+// (or the system's temporary directory), named after the test and unique to
+// this process, so that two runs of a test never share a file. Made at the
+// first call in a test; removed at the end of the test when it passed, kept
+// (and named on stderr) when it failed or WELD_KEEP_TEST_DIRS=1 is set.
+// test_main.cpp holds it.
+std::string Test_Dir();
 
 inline std::string Read_File(const std::string& name) {
     std::ifstream in(name, std::ios::binary);

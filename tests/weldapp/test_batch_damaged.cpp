@@ -87,23 +87,32 @@ void Patch_Profil(const std::string& path, const std::string& name, int index, f
 
 // The catalogue values of HE280A damaged one at a time (h, A, I_T; a NaN and
 // an infinity): every cross-section check printed "nan" and the maximum
-// skipped it, so the list ended "Nachweis erbracht". The record is refused
-// and named on the console; the cross-section check cannot be made.
+// skipped it, so the list ended "Nachweis erbracht". Values that disagree
+// with the record's dimensions did the same: one flipped bit in I_y (13670
+// -> 27340 cm4) ended "erbracht" at 0.552 instead of 0.620; a doubled area
+// and a halved flange likewise (with the record's own value 27, flange plus
+// root radius, the halved flange would end in a tip of no thickness). The
+// record is refused and named on the console; the cross-section check
+// cannot be made.
 TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
     struct Case {
         int index;
         float value;
-    } cases[] = {{0, std::nanf("")}, {4, std::nanf("")}, {23, HUGE_VALF}};
+        std::string named;
+    } cases[] = {{0, std::nanf(""), "Wert Nr. 0 ist keine g\x81ltige Zahl"},
+                 {4, std::nanf(""), "Wert Nr. 4 ist keine g\x81ltige Zahl"},
+                 {23, HUGE_VALF, "Wert Nr. 23 ist keine g\x81ltige Zahl"},
+                 {9, 27340.0f, "Wert Nr. 9 = 27340 passt nicht zu den Abmessungen"},
+                 {4, 194.6f, "Wert Nr. 4 = 194.6 passt nicht zu den Abmessungen"},
+                 {3, 0.65f, "Wert Nr. 3 = 0.65 ergibt keinen Querschnitt"}};
     for (const Case& c : cases) {
         Desktop d;
         d.Add("he280a_end_plate", "A001");
         Patch_Profil(d.dir.file("data/PROFIL"), "HE280A", c.index, c.value);
         ASSERT_EQ(d.Run("A001 " + kRun), 1) << d.err;
         const std::string list = d.File("A001_01.OLI");
-        Expect_Refused_Run(d, list, "value " + std::to_string(c.index));
-        EXPECT_NE(d.err.find("Profil HE280A, Wert Nr. " + std::to_string(c.index) + " ist keine g\x81ltige Zahl"),
-                  std::string::npos)
-            << d.err;
+        Expect_Refused_Run(d, list, c.named);
+        EXPECT_NE(d.err.find("Profil HE280A, " + c.named), std::string::npos) << d.err;
         EXPECT_NE(list.find("Der Nachweis kann nicht gef\x81hrt werden"), std::string::npos);
         EXPECT_EQ(d.Files(), (Names{"A0010001.SPF", "A001_01.INP", "A001_01.OLI", "A001_01.TXT"}));
     }

@@ -177,8 +177,7 @@ TEST(ShippedPictures, PagesAndDialogsOfTheButtonBarDrawEveryPictureWhole) {
     const std::string tool = d.dir.file("exec/LoadPick.exe");
     testutil::Write_File(tool, "#!/bin/sh\nexit 0\n");
     chmod(tool.c_str(), 0755);
-    const std::string shots = std::string(WELD_BINARY_DIR) + "/testtmp/pictures_";
-    fs::create_directories(std::string(WELD_BINARY_DIR) + "/testtmp");
+    const std::string shots = testutil::Test_Dir() + "/pictures_";
     const char* const kShots[] = {"input", "loads", "text_file_info", "file_dialog", "chart", "annex",
                                   "print_control", "comment_editor", "help", "plot", "end_dialog"};
     for (const char* name : kShots) fs::remove(shots + name + ".png");
