@@ -118,16 +118,25 @@ void Index_Box(size_t i) {
         for (int x = x1; x <= x2; ++x) g_cells[y * kCells + x].push_back(static_cast<unsigned short>(i));
 }
 
-void Index_All(void) {
+// The grid is built when a label first looks at it after the boxes or the
+// extent were set as a whole: a picture written again from its kept bytes
+// puts back boxes that no label of it looks at.
+bool g_indexed = true;
+
+void Index_All(void) { g_indexed = false; }
+
+void Use_Index(void) {
+    if (g_indexed) return;
     for (auto& cell : g_cells) cell.clear();
     for (size_t i = 0; i < g_taken.size(); ++i) Index_Box(i);
+    g_indexed = true;
 }
 
 void Take(const Page_Box& b) {
     if (g_taken.size() < kTakenMax && std::isfinite(b.x1) && std::isfinite(b.x2) && std::isfinite(b.y1) &&
         std::isfinite(b.y2)) {
         g_taken.push_back(b);
-        Index_Box(g_taken.size() - 1);
+        if (g_indexed) Index_Box(g_taken.size() - 1);
     }
 }
 
@@ -472,6 +481,7 @@ void Oli_Take_Area(double x1, double y1, double x2, double y2) { Take(World_Page
 // it); a box reaching out of the picture covers more than any inside.
 static double Covered(const Page_Box& b) {
     if (!Inside(b)) return 1e6;
+    Use_Index();
     // Only boxes whose reach meets a cell of b can overlap it; they are
     // summed in the order taken, as a walk over all boxes sums them.
     const double pw = std::fabs(g_x2 - g_x1), ph = std::fabs(g_y2 - g_y1);

@@ -28,28 +28,29 @@ static char grey_begin[ESCAPE_SIZE];
 static char color_end[ESCAPE_SIZE];
 
 // The begin escapes carry their RGB values; "%d" receives the colour slot.
+// Each is formatted at its first use: every marker of a list asks for them.
 const char* Color_Blue_Begin(void) {
-    VEK_Format_Bounded(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
+    if (!blue_begin[0]) VEK_Format_Bounded(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
     return blue_begin;
 }
 
 const char* Color_Red_Begin(void) {
-    VEK_Format_Bounded(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
+    if (!red_begin[0]) VEK_Format_Bounded(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
     return red_begin;
 }
 
 const char* Color_Violet_Begin(void) {
-    VEK_Format_Bounded(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
+    if (!violet_begin[0]) VEK_Format_Bounded(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
     return violet_begin;
 }
 
 const char* Color_Grey_Begin(void) {
-    VEK_Format_Bounded(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
+    if (!grey_begin[0]) VEK_Format_Bounded(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
     return grey_begin;
 }
 
 const char* Color_End(void) {
-    VEK_Format_Bounded(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
+    if (!color_end[0]) VEK_Format_Bounded(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
     return color_end;
 }
 
@@ -69,13 +70,16 @@ static const char* compose(char* buffer, size_t size, const char* begin, std::in
     return buffer;
 }
 
-// A short marker: empty while markers are suppressed.
+// A short marker: empty while markers are suppressed. Each marker function
+// has its own buffer and constant texts: a buffer that holds its marker
+// holds it still.
 static const char* marker(char* buffer, size_t size, const char* begin, const char* text) {
     if (marker_suppressed) {
         buffer[0] = '\0';
         return buffer;
     }
-    return compose(buffer, size, begin, {text});
+    if (!buffer[0]) compose(buffer, size, begin, {text});
+    return buffer;
 }
 
 const char* Mark_Ok(void) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "base/cp850.h"
 #include "codes/sicherheit.h"
@@ -61,6 +62,95 @@ void Sub_Row(int area, int* y, const char* label, double u) {
     Line(area, 347, *y - 20, 347, *y);
     Percentage(area, *y, u, 0);
     Draw_Utilisation_Bar(area, 400, *y, u);
+}
+
+// The chart's cases: what a case's row draws (its two utilisations) and the
+// baseline of its first line. Only the rows in view are items of the area;
+// the others are painted from these when they are scrolled into view, so
+// that 50,000 cases cost no more items than 50.
+struct Chart_Row {
+    double u_sigma, u_w;
+    int y;
+};
+
+struct Chart_State {
+    int area = -1;
+    std::vector<Chart_Row> rows;
+    int first = 0, last = -1;  // the rows that are items (0-based)
+};
+Chart_State g_chart;
+
+// The marker of the rows painted for a moment.
+const int kChartPaintMarker = 0x7C4A57;
+
+// Whether the row has its bar (a result) and its sub-rows below it.
+bool Row_Has_Result(const Chart_Row& row) { return row.u_sigma > -0.1 && row.u_w > -0.1; }
+bool Row_Has_Parts(const Chart_Row& row) { return Row_Has_Result(row) && std::max(row.u_sigma, row.u_w) > 0.01; }
+
+// The baseline of the row's last line.
+int Row_Bottom(const Chart_Row& row) {
+    int y = row.y;
+    if (Row_Has_Parts(row)) y += 17 * ((row.u_sigma > 0.01) + (row.u_w > 0.01));
+    return y;
+}
+
+// The items of case i (0-based) at its place.
+void Put_Chart_Row(int area, const Chart_Row& row, int i) {
+    const Chart_Colours c = Chart();
+    int y = row.y;
+    char label[48];
+    std::snprintf(label, sizeof label, "Lastkombination %d", i + 1);
+    Text(area, 120, y, label, 0x1000, c.black);
+    Line(area, 347, y - 20, 347, y);
+    if (Row_Has_Result(row)) {
+        const double m = std::max(row.u_sigma, row.u_w);
+        Percentage(area, y, m, 0x10000);
+        Draw_Utilisation_Bar(area, 400, y, m);
+        if (m > 0.01) {
+            if (row.u_sigma > 0.01) Sub_Row(area, &y, "Querschnitt Träger"_cp, row.u_sigma);
+            if (row.u_w > 0.01) Sub_Row(area, &y, "Schweißnähte"_cp, row.u_w);
+        }
+    } else {
+        Draw_Utilisation_Bar(area, 400, y, -1.0);
+    }
+}
+
+// The rows that reach into the content band from top down `height` pixels:
+// a row reaches 25 pixels above its first baseline (its scale line and
+// text) and 15 below its last one.
+void Rows_In_View(int top, int height, int* first, int* last) {
+    const std::vector<Chart_Row>& rows = g_chart.rows;
+    auto below = [](const Chart_Row& row, int y) { return Row_Bottom(row) + 15 < y; };
+    auto above = [](int y, const Chart_Row& row) { return y < row.y - 25; };
+    *first = static_cast<int>(std::lower_bound(rows.begin(), rows.end(), top, below) - rows.begin());
+    *last = static_cast<int>(std::upper_bound(rows.begin(), rows.end(), top + height, above) - rows.begin()) - 1;
+}
+
+// The painter of the cases' extent: the rows in view that are not items,
+// through items that live only while it paints (inside the area's painter,
+// whose viewport is the area).
+void Paint_Chart_Rows(int x1, int y1, int x2, int y2, int area) {
+    (void)x2;
+    (void)y2;
+    Scrollable_View_Area* a = Scrollable_View_Area_Record(area);
+    if (!a || area != g_chart.area) return;
+    int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    const int sx = vx1 + 120 - x1, sy = vy1 + 60 - y1;
+    int first = 0, last = -1;
+    Rows_In_View(sy, vy2 - vy1, &first, &last);
+    Scrollable_Area_Item* keep_last = a->last_item;
+    bool any = false;
+    for (int i = first; i <= last; i++) {
+        if (i >= g_chart.first && i <= g_chart.last) continue;
+        if (!any) Add_Marker_to_Scrollable_Area(area, kChartPaintMarker);
+        any = true;
+        Put_Chart_Row(area, g_chart.rows[i], i);
+    }
+    if (!any) return;
+    Draw_Scrollable_Area_Items_From(keep_last ? keep_last->next : a->first_item, vx1, vy1, vx2, vy2, sx, sy,
+                                    a->background);
+    Cut_Scrollable_Area_at_Marker(area, kChartPaintMarker);
 }
 
 }  // namespace
@@ -176,26 +266,26 @@ void Draw_Utilisation_Chart(int area) {
     Text(area, 370, 50, "Ausnutzung", 0x11000, c.black);
     Line(area, 120, 60, 570, 60);
     Line(area, 347, 35, 347, 60);
+    // Every case's place first (the rows differ in height); then the cases
+    // as a painted extent with the rows in view as items.
+    g_chart.area = area;
+    g_chart.rows.clear();
+    if (r->results && r->load_count > 0) g_chart.rows.reserve(static_cast<size_t>(r->load_count));
     int y = 80, last = 60;
     for (int i = 0; i < r->load_count && r->results; i++) {
-        const double u_sigma = r->results[i].value[ERGEBNIS_U_SIGMA], u_w = r->results[i].value[ERGEBNIS_U_W];
-        char label[48];
-        std::snprintf(label, sizeof label, "Lastkombination %d", i + 1);
-        Text(area, 120, y, label, 0x1000, c.black);
-        Line(area, 347, y - 20, 347, y);
-        if (u_sigma > -0.1 && u_w > -0.1) {
-            const double m = std::max(u_sigma, u_w);
-            Percentage(area, y, m, 0x10000);
-            Draw_Utilisation_Bar(area, 400, y, m);
-            if (m > 0.01) {
-                if (u_sigma > 0.01) Sub_Row(area, &y, "Querschnitt Träger"_cp, u_sigma);
-                if (u_w > 0.01) Sub_Row(area, &y, "Schweißnähte"_cp, u_w);
-            }
-        } else {
-            Draw_Utilisation_Bar(area, 400, y, -1.0);
-        }
-        last = y;
+        const Chart_Row row = {r->results[i].value[ERGEBNIS_U_SIGMA], r->results[i].value[ERGEBNIS_U_W], y};
+        g_chart.rows.push_back(row);
+        last = y = Row_Bottom(row);
         y += 20;
+    }
+    g_chart.first = 0, g_chart.last = -1;
+    if (!g_chart.rows.empty()) {
+        Add_User_Drawn_Area_to_Scrollable_Area(area, 120, 60, 570, last, area, Paint_Chart_Rows);
+        int ox = 0, oy = 0, width = 0, height = 0;
+        Inquire_Scrollable_View_Area_Origin(area, &ox, &oy);
+        Inquire_Scrollable_View_Area_Size(area, &width, &height);
+        Rows_In_View(oy, height, &g_chart.first, &g_chart.last);
+        for (int i = g_chart.first; i <= g_chart.last; i++) Put_Chart_Row(area, g_chart.rows[i], i);
     }
     y = last;
     Line(area, 120, y + 20, 570, y + 20);
@@ -228,4 +318,5 @@ void Draw_Utilisation_Chart(int area) {
 
 void Reset_Shell_Pages(void) {
     g_loadpick = -1;
+    g_chart = Chart_State{};
 }

@@ -31,7 +31,7 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value);
 // forces can be imported (a static copy).
 const char* Loads_Import_Source_Text(void);
 
-// Forgets the import tool's presence (for tests).
+// Forgets the import tool's presence and the chart's rows (for tests).
 void Reset_Shell_Pages(void);
 
 #endif

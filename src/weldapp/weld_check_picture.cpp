@@ -30,7 +30,7 @@ const double kMargin = 0.4;
 // A picture narrower than this leaves room for the legend on its right.
 const double kLegendBeside = 16.0 - 3.0;
 const double kLineHeight = 0.38;  // cm of one text line
-// An overlay of more bytes (a huge picture) is drawn each time.
+// A picture of more bytes (a huge one) is drawn each time.
 const size_t kKeptBytes = 1 << 20;
 
 // Labels of the overlay, in paper cm: the point numbers beside their
@@ -176,52 +176,100 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
     Safe_Fprintf(list, " -1\n");
 }
 
-// The overlay of the last load case, kept with everything that decides its
-// bytes: the inputs it reads (the weld kind, the profile's type and centroid,
-// the weld numbers, the end points and the centroid of the check, the scale
-// and extent, the list), the pen table and roles, and the picture writer's
-// whole state on entry; with its bytes and the writer's state it left. A
-// connection draws the same overlay for each of its load cases: then the
-// bytes are written again and the state is put back. Not while a plot file
-// is open (its records carry running numbers). An empty key keeps none (a
-// key is never empty).
-struct Kept_Overlay {
+// The profile's own picture and the overlay on it: the profile's scale
+// (mm per cm, 0 when it has no picture: nothing more is drawn) and its
+// extent in *w, *h. The position stored before it (`top`) is returned to
+// between the two.
+double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top, double* w,
+                                double* h) {
+    const double mm_per_cm = Draw_XS_Weld_Plot(o, list, 0, 1, 0);
+    if (!(mm_per_cm > 1e-8)) return 0.0;
+    Oli_Return_To_Y_Position(list, top);
+    XS_Plot_Extent(&r->profile, w, h);
+    Overlay(r, list, 1.0 / mm_per_cm, *w, *h);
+    return mm_per_cm;
+}
+
+// The picture of the last load case, from the profile's own picture to the
+// end of the overlay, kept with everything that decides its bytes: the
+// inputs it reads (the profile, the plot options and height, the weld
+// kind, the weld numbers, the end points and the centroid of the check, the
+// list and the stored position), the pen table and roles, and the picture
+// writer's whole state on entry; with its bytes, its scale and the writer's
+// state it left. A connection draws the same picture for each of its load
+// cases: then the bytes are written again and the state is put back. Not
+// while a plot file is open (its records carry running numbers). An empty
+// key keeps none (a key is never empty).
+struct Kept_Picture {
     std::string key, bytes;
     Oli_Writer_State after;
+    double mm_per_cm = 0.0;
 };
 
-// The key of the overlay; *entry is the writer's state it starts from.
-void Overlay_Key(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h, std::string* key,
+// The inputs of the picture besides the writer's state, as plain bytes:
+// zeroed before they are filled, so that the gaps between fields compare
+// too.
+struct Picture_Inputs {
+    FILE* list;
+    int top, plot_height, weld_kind;
+    XSPlotOptions options;  // without the profile's address
+    Stahlprofil profile;
+    int number[WELD_CHECK_WELDS];
+    double centroid;
+    struct Point {
+        int present;
+        double y, z, a;
+    } points[WELD_CHECK_WELDS][WELD_CHECK_END_POINTS];
+    Oli_Pen pens[OLI_PEN_COUNT];
+    int roles[15];
+};
+
+// The key of the picture; *entry is the writer's state it starts from.
+void Picture_Key(const SchweissnahtNachweis* r, const XSPlotOptions& o, FILE* list, int top, std::string* key,
                  Oli_Writer_State* entry) {
-    auto add = [key](const auto& v) { key->append(reinterpret_cast<const char*>(&v), sizeof v); };
-    key->clear();
-    add(list), add(s), add(w), add(h), add(r->weld_kind), add(r->profile.type), add(r->profile.z_s);
-    add(r->number), add(Weld_Check_Centroid_From_Left());
+    static Picture_Inputs in;
+    std::memset(&in, 0, sizeof in);
+    in.list = list;
+    in.top = top;
+    in.plot_height = XS_Plot_Height_cm;
+    in.weld_kind = r->weld_kind;
+    std::memcpy(&in.options, &o, sizeof o);
+    in.options.profile = nullptr;
+    std::memcpy(&in.profile, &r->profile, sizeof r->profile);
+    std::memcpy(in.number, r->number, sizeof in.number);
+    in.centroid = Weld_Check_Centroid_From_Left();
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
-            double y = 0.0, z = 0.0, a = 0.0;
-            add(Weld_Check_End_Point(k, i, &y, &z, &a)), add(y), add(z), add(a);
+            Picture_Inputs::Point& p = in.points[k][i];
+            p.present = Weld_Check_End_Point(k, i, &p.y, &p.z, &p.a);
         }
-    for (const Oli_Pen& p : Oli_Pen_Table) add(p.r), add(p.g), add(p.b);
-    for (int role : {OliRole_Outline_Pen, OliRole_Fillet_Weld_Pen, OliRole_Other_Weld_Pen}) add(role);
+    std::memcpy(in.pens, Oli_Pen_Table, sizeof in.pens);
+    const int roles[15] = {OliRole_Outline_Pen,      OliRole_Profile_Pen,        OliRole_Profile_Pattern,
+                           OliRole_Plate_Pen,        OliRole_Plate_Pattern,      OliRole_Fillet_Weld_Pen,
+                           OliRole_Other_Weld_Pen,   OliRole_Weld_Section_Pen,   OliRole_Annotation_Pen,
+                           OliRole_Highlight_Pen,    OliRole_Stiffener_Pen,      OliRole_Stiffener_Face_Pen,
+                           OliRole_Bolt_Pattern,     OliRole_Current_Plate_Pen,  OliRole_Current_Plate_Pattern};
+    std::memcpy(in.roles, roles, sizeof in.roles);
+    key->assign(reinterpret_cast<const char*>(&in), sizeof in);
     Oli_Get_Writer_State(entry);
     Oli_Append_Writer_State(*entry, key);
 }
 
-void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
-    static Kept_Overlay kept;
+double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top, double* w,
+                             double* h) {
+    static Kept_Picture kept;
     static std::string key;
     if (PlotFile_Is_Open()) {
         kept.key.clear();
-        Overlay(r, list, s, w, h);
-        return;
+        return Draw_Profile_And_Overlay(r, o, list, top, w, h);
     }
     Oli_Writer_State entry;
-    Overlay_Key(r, list, s, w, h, &key, &entry);
+    Picture_Key(r, *o, list, top, &key, &entry);
     if (!kept.key.empty() && key == kept.key) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
         Oli_Set_Writer_State(kept.after);
-        return;
+        XS_Plot_Extent(&r->profile, w, h);
+        return kept.mm_per_cm;
     }
     kept.key.clear();
     // Drawn into memory, then written to the list; the state left behind
@@ -229,17 +277,13 @@ void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, 
     char* bytes = nullptr;
     size_t size = 0;
     FILE* memory = open_memstream(&bytes, &size);
-    if (!memory) {
-        Overlay(r, list, s, w, h);
-        return;
-    }
-    Overlay(r, memory, s, w, h);
+    if (!memory) return Draw_Profile_And_Overlay(r, o, list, top, w, h);
+    const double mm_per_cm = Draw_Profile_And_Overlay(r, o, memory, top, w, h);
     if (std::fclose(memory) != 0) {
         // The bytes are lost: drawn again into the list from where it began.
         std::free(bytes);
         Oli_Set_Writer_State(entry);
-        Overlay(r, list, s, w, h);
-        return;
+        return Draw_Profile_And_Overlay(r, o, list, top, w, h);
     }
     Oli_Writer_State after;
     Oli_Get_Writer_State(&after);
@@ -247,12 +291,14 @@ void Kept_Or_Drawn_Overlay(const SchweissnahtNachweis* r, FILE* list, double s, 
     if (after.picture.kept_stream == memory) after.picture.kept_stream = list;
     Oli_Set_Writer_State(after);
     VEK_Stream_Put(list, bytes, size);
-    if (size <= kKeptBytes) {
+    if (mm_per_cm > 1e-8 && size <= kKeptBytes) {
         kept.key.swap(key);
         kept.bytes.assign(bytes, size);
         kept.after = std::move(after);
+        kept.mm_per_cm = mm_per_cm;
     }
     std::free(bytes);
+    return mm_per_cm;
 }
 
 }  // namespace
@@ -276,16 +322,13 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     o.profile = &r->profile;
     o.angle_deg = 0.0;
     const int top = Oli_Store_Y_Position(list);
-    const double mm_per_cm = Draw_XS_Weld_Plot(&o, list, 0, 1, 0);
+    double w = 0.0, h = 0.0;
+    const double mm_per_cm = Kept_Or_Drawn_Picture(r, &o, list, top, &w, &h);
     if (!(mm_per_cm > 1e-8)) {
         Oli_Free_Position_Index(top);
         return 0;
     }
-    Oli_Return_To_Y_Position(list, top);
     const double s = 1.0 / mm_per_cm;
-    double w, h;
-    XS_Plot_Extent(&r->profile, &w, &h);
-    Kept_Or_Drawn_Overlay(r, list, s, w, h);
 
     const double width = w * s + 2 * kMargin, height = h * s + 2 * kMargin;
     const bool beside = width < kLegendBeside;

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
+#include <cstring>
 #include <string>
 
 #include "base/cp850.h"
@@ -27,6 +28,7 @@
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
 #include "weldcheck/weldelem.h"
+#include "weldcheck/weldres.h"
 
 namespace {
 
@@ -317,6 +319,62 @@ void Strength_Used_Line(FILE* f, const char* what, const Materialparameter_Recor
                Check_Line_Prefix, what, at.f_u, t);
 }
 
+// The plates as the points are checked with them, derived once per
+// connection: the plate and the profile's material with catalogue
+// strengths lowered to their thickness range, f_u of the plate at its
+// thickness and of the profile at the thickness of each part a weld joins
+// (a few). Kept with the inputs they come from, so that a plate or profile
+// material changed between two evaluations (an edit before the chart is
+// drawn again) is derived again.
+struct Kept_Strengths {
+    bool valid = false;
+    Blech_Record plate_in;  // the inputs
+    Materialparameter_Record profile_in;
+    Blech_Record plate;  // what they give
+    Materialparameter_Record profile;
+    int plate_lowered = 0, profile_lowered = 0;
+    double f_u_plate = 0.0;
+    static constexpr int kParts = 8;
+    int parts = 0;
+    double part_t[kParts], part_f_u[kParts];
+};
+
+// The strengths of the connection's plate and profile material.
+Kept_Strengths& Connection_Strengths(const SchweissnahtNachweis* r) {
+    static Kept_Strengths kept;
+    // Compared as the bytes they were kept from: a difference in bytes that
+    // mean nothing derives them again, never the other way round.
+    if (kept.valid && std::memcmp(&kept.plate_in, &r->plate, sizeof r->plate) == 0 &&
+        std::memcmp(&kept.profile_in, &r->profile.material, sizeof r->profile.material) == 0)
+        return kept;
+    std::memcpy(&kept.plate_in, &r->plate, sizeof r->plate);
+    std::memcpy(&kept.profile_in, &r->profile.material, sizeof r->profile.material);
+    Copy_Plate(&r->plate, &kept.plate);
+    Copy_Material_Params(&r->profile.material, &kept.profile);
+    kept.plate_lowered = Limit_Catalogue_Strength(&kept.plate.material);
+    kept.profile_lowered = Limit_Catalogue_Strength(&kept.profile);
+    kept.f_u_plate = Weld_Plate_Tensile_Strength(&kept.plate);
+    kept.parts = 0;
+    kept.valid = true;
+    return kept;
+}
+
+// f_u of the profile's material (as kept) at the thickness t of a part.
+double Part_Strength(Kept_Strengths& kept, double t) {
+    for (int j = 0; j < kept.parts; ++j)
+        if (kept.part_t[j] == t) return kept.part_f_u[j];
+    Blech_Record part;
+    Clear_Plate(&part);
+    part.material = kept.profile;
+    part.t = t;
+    const double f_u = Weld_Plate_Tensile_Strength(&part);
+    if (kept.parts < Kept_Strengths::kParts) {
+        kept.part_t[kept.parts] = t;
+        kept.part_f_u[kept.parts++] = f_u;
+    }
+    return f_u;
+}
+
 // What the steps of the point checks share: the work record, the weld
 // group every point is checked with, the throat angle and the governing
 // point as it is found.
@@ -327,6 +385,7 @@ struct Point_Check_Run {
     bool directional;
     double theta, ct, st;
     int plate_lowered, profile_lowered;
+    Kept_Strengths* strengths;
     double indent0, indent;
     Governing gov;
     bool refused = false, result_indented = false;
@@ -346,10 +405,15 @@ void Setup_Point_Group(Point_Check_Run& c) {
     g.angle = r->weld_angle;
     g.full_penetration = r->full_penetration;
     g.full_length = r->deduct_craters ? 0 : 1;
-    Copy_Plate(&r->plate, &g.plate1);
-    Copy_Material_Params(&r->profile.material, &g.plate2.material);
-    c.plate_lowered = Limit_Catalogue_Strength(&g.plate1.material);
-    c.profile_lowered = Limit_Catalogue_Strength(&g.plate2.material);
+    Kept_Strengths& kept = Connection_Strengths(r);
+    c.strengths = &kept;
+    g.plate1 = kept.plate;
+    g.plate2.material = kept.profile;
+    c.plate_lowered = kept.plate_lowered;
+    c.profile_lowered = kept.profile_lowered;
+    // The profile's strength follows the part of each weld (Check_Point).
+    g.strengths_given = 1;
+    g.f_u_plate1 = kept.f_u_plate;
     g.factors = &c.factors;
     c.directional = r->method != 0;
     g.method = c.directional ? 12 : 4;
@@ -459,6 +523,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.l_w = L.l;
     g.l_eff = L.l;
     g.plate2.t = L.t_part;
+    g.f_u_plate2 = Part_Strength(*c.strengths, L.t_part);
     g.sigma_perp = sp;
     g.tau_perp = tp;
     g.tau_par = c.directional ? s.along : 0.0;

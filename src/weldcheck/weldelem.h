@@ -93,6 +93,14 @@ struct NahtGruppe {
     double l_eff;         // effective length, mm, set by the checks
     int result_flags;     // WELD_RESULT_* bits
 
+    // The plates' tensile strengths at their thicknesses, N/mm², as a
+    // caller that checks the same plates many times derived them once
+    // (Weld_Plate_Tensile_Strength); while strengths_given is 0 every check
+    // derives them from the plates. A caller that changes a plate's
+    // material or thickness gives its strength anew.
+    int strengths_given;
+    double f_u_plate1, f_u_plate2;
+
     // results
     double sigma_1_w_Ed;
     double sigma_2_w_Ed;

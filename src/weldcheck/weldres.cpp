@@ -52,43 +52,59 @@ static const double PI = 3.14159265358979323846;
 
 // f_u of a plate's material for its own thickness. No annex makes a thick
 // plate as strong as a thin one: above 40 mm f_u drops with the grade.
-static double fu_for_thickness(const Blech_Record* p) {
+double Weld_Plate_Tensile_Strength(const Blech_Record* p) {
     Materialparameter_Record m;
     Init_Material_Params_For_Thickness(&p->material, &m, p->t);
     return m.f_u;
 }
 
+// f_u of plate 1 or 2 of the group: as its caller gave it, else derived.
+static double group_fu(const NahtGruppe* g, int plate) {
+    if (g->strengths_given) return plate == 1 ? g->f_u_plate1 : g->f_u_plate2;
+    return Weld_Plate_Tensile_Strength(plate == 1 ? &g->plate1 : &g->plate2);
+}
+
+// The weaker of two plates of strengths fu1, fu2 and correlation factors
+// bw1, bw2.
+static void weaker_plate(double fu1, double bw1, double fu2, double bw2, double* f_u, double* beta_w) {
+    // The weaker part is found whatever the order of the plates; between
+    // equal strengths the larger correlation factor (the lower weld
+    // strength) is taken for the same reason. A strength that is not a
+    // number governs, so that it cannot pass unnoticed behind the other
+    // plate.
+    const bool second = std::isnan(fu1) || std::isnan(fu2) ? std::isnan(fu2) : fu2 < fu1 || (fu2 == fu1 && bw2 > bw1);
+    *f_u = second ? fu2 : fu1;
+    *beta_w = second ? bw2 : bw1;
+}
+
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w) {
     double fu = 0.0, bw = 0.0;
     if (p1 && p2) {
-        // The weaker part is found whatever the order of the plates; between
-        // equal strengths the larger correlation factor (the lower weld
-        // strength) is taken for the same reason.
-        const double fu1 = fu_for_thickness(p1), fu2 = fu_for_thickness(p2);
-        const double bw1 = p1->material.beta_w, bw2 = p2->material.beta_w;
-        // A strength that is not a number governs, so that it cannot pass
-        // unnoticed behind the other plate.
-        const bool second = std::isnan(fu1) || std::isnan(fu2) ? std::isnan(fu2) : fu2 < fu1 || (fu2 == fu1 && bw2 > bw1);
-        fu = second ? fu2 : fu1;
-        bw = second ? bw2 : bw1;
+        weaker_plate(Weld_Plate_Tensile_Strength(p1), p1->material.beta_w, Weld_Plate_Tensile_Strength(p2),
+                     p2->material.beta_w, &fu, &bw);
     } else if (p1 || p2) {
         const Blech_Record* p = p1 ? p1 : p2;
-        fu = fu_for_thickness(p);
+        fu = Weld_Plate_Tensile_Strength(p);
         bw = p->material.beta_w;
     }
     if (f_u) *f_u = fu;
     if (beta_w) *beta_w = bw;
 }
 
+// Weld_Governing_Strength of the group's two plates.
+static void group_governing_strength(const NahtGruppe* g, double* f_u, double* beta_w) {
+    weaker_plate(group_fu(g, 1), g->plate1.material.beta_w, group_fu(g, 2), g->plate2.material.beta_w, f_u, beta_w);
+}
+
 void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol) {
     if (f) OLI_printf(f, "%s╬HFehler╬r: %s%s = keine gültige Zahl %s\n"_cp, P(), prefix ? prefix : "", symbol, Mark_Not_Ok());
 }
 
-// The tensile strength and correlation factor of one plate; 1 when either is
-// not a finite number.
-static int plate_strength_invalid(const Blech_Record* p, const char* prefix, FILE* f) {
+// The tensile strength fu and correlation factor of one plate; 1 when
+// either is not a finite number.
+static int plate_strength_invalid(const Blech_Record* p, double fu, const char* prefix, FILE* f) {
     int invalid = 0;
-    if (!std::isfinite(fu_for_thickness(p))) {
+    if (!std::isfinite(fu)) {
         invalid = 1;
         Weld_Invalid_Value_Line(f, prefix, "f╬\\u╬r"_cp);
     }
@@ -162,8 +178,8 @@ int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f) {
         invalid = 1;
         Weld_Invalid_Value_Line(f, "", kInputs[i].symbol);
     }
-    invalid |= plate_strength_invalid(&g->plate1, "Blech 1: ", f);
-    invalid |= plate_strength_invalid(&g->plate2, "Blech 2: ", f);
+    invalid |= plate_strength_invalid(&g->plate1, group_fu(g, 1), "Blech 1: ", f);
+    invalid |= plate_strength_invalid(&g->plate2, group_fu(g, 2), "Blech 2: ", f);
     // Factors that follow the annex are refilled before use; own ones are
     // taken as they are.
     if (g->factors && !g->factors->from_annex && !std::isfinite(g->factors->gamma_M2)) {
@@ -218,7 +234,7 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
         return 1;
     }
     double fu = 0.0, bw = 0.0;
-    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    group_governing_strength(g, &fu, &bw);
     if (!strength_basis_usable(g, bw, f)) {
         g->f_vw_d = 0.0;
         g->F_w_Rd = 0.0;
@@ -372,7 +388,7 @@ static void component_line(FILE* f, const char* name_fmt, const char* sub, doubl
 static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double th, double n_const, double n_var,
                            double F_N, double F_Vs, double F_Vp, double* F_n, double* F_v) {
     double fu = 0.0, bw = 0.0;
-    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    group_governing_strength(g, &fu, &bw);
     if (!Usable_Weld_Factor(bw)) bw = 1.0;
     const double sn = std::sin(th), cs = std::cos(th);
     const double v_signed = F_Vs * (g->V_s_Ed < 0.0 ? -1.0 : 1.0);
@@ -679,7 +695,7 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
         }
     }
     double fu = 0.0, bw = 0.0;
-    Weld_Governing_Strength(&g->plate1, &g->plate2, &fu, &bw);
+    group_governing_strength(g, &fu, &bw);
     if (!strength_basis_usable(g, bw, f)) return 1;
     g->f_1w_d = fu / (bw * gamma_M2(g));
     g->f_2w_d = 0.9 * fu / gamma_M2(g);

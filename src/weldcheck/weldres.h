@@ -41,6 +41,9 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
 // plates. A plate whose f_u is not a number
 // governs. Never fails; a null plate gives 0.
 void Weld_Governing_Strength(const Blech_Record* p1, const Blech_Record* p2, double* f_u, double* beta_w);
+// f_u of the plate's material for the plate's own thickness range, N/mm²:
+// what a caller gives a group as its plate's strength (strengths_given).
+double Weld_Plate_Tensile_Strength(const Blech_Record* p);
 // The result line of the simplified method, of a butt weld and of plug
 // welds: F_w,Ed against F_w,Rd in g; a zero resistance writes a note and no
 // utilisation. 1 when refused (negative or zero resistance, utilisation not

@@ -95,6 +95,37 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
 }
 
+// 2,000 cases: only the rows in view are items; rows scrolled into view
+// are painted as their items paint them (the screen at the end of the
+// chart, drawn with the view at its top, equals the one drawn there).
+TEST_F(ShellPages, ChartBuildsTheRowsInView) {
+    std::vector<std::pair<double, double>> cases;
+    for (int i = 0; i < 2000; i++) cases.push_back({i % 7 == 3 ? -1.0 : (i % 5) * 0.2, (i % 3) * 0.45});
+    Alloc_Lasten(&r_, 2000);
+    r_.load_count = 2000;
+    New_Schweissnaht_Results(&r_);
+    for (int i = 0; i < 2000; i++) {
+        r_.results[i].value[ERGEBNIS_U_SIGMA] = cases[i].first;
+        r_.results[i].value[ERGEBNIS_U_W] = cases[i].second;
+    }
+    auto shot = [this](double from, double to) {
+        Set_Scrollable_Area_Scroll_Fraction(area_, -1.0, from);
+        Update_Scrollable_View_Area(area_);
+        Clear_Scrollable_View_Area(area_);
+        Draw_Utilisation_Chart(area_);
+        Update_Scrollable_View_Area(area_);
+        Set_Scrollable_Area_Scroll_Fraction(area_, -1.0, to);
+        Update_Scrollable_View_Area(area_);
+        return std::vector<int>(pxScreenPixels(), pxScreenPixels() + 1280 * 1024);
+    };
+    const std::vector<int> painted = shot(0.0, 1.0);
+    EXPECT_LT(Area_Items(area_).size(), 2000u);
+    EXPECT_TRUE(Shows("Lastkombination 1"));
+    EXPECT_FALSE(Shows("Lastkombination 2000"));
+    EXPECT_TRUE(painted == shot(1.0, 1.0));
+    EXPECT_TRUE(Shows("Lastkombination 2000"));
+}
+
 // A plate of 0 mm is refused by the input check while every bar of the
 // weld check may look green: the verdict says why, in the list's words.
 TEST_F(ShellPages, ChartSaysWhyAnInputWasRefused) {
