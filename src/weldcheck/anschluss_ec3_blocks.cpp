@@ -169,11 +169,13 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     Get_NAD_Safety_Factors(0, gamma);
     const bool with_file = detail && f;
     if (with_file) OLI_printf(f, "%s", "╬HQuerschnittstragfähigkeit╬r\n"_cp);
-    double out[8] = {};
-    const int ct[2] = {0, 0};
-    const unsigned flags = Calc_XS_Resistance_Check(&p, gamma[0], ct, 1, 0, F[0], F[1], F[2], F[3], F[4], F[5], 0.0,
-                                                    0.0, &out[0], &out[1], &out[2], &out[3], &out[4], &out[5],
-                                                    &out[6], &out[7], with_file ? f : nullptr, level);
+    XS_Check_Input in{};
+    in.gamma_M0 = gamma[0];
+    in.check = 1;
+    in.mode = 0;
+    in.forces = {F[0], F[1], F[2], F[3], F[4], F[5], 0.0, 0.0};
+    XS_Check_Result out;
+    const unsigned flags = Check_XS_Resistance(&p, &in, &out, with_file ? f : nullptr, level);
     if (!(flags & XS_CHECK_DONE)) {
         if (with_file)
             OLI_printf(f,
@@ -182,7 +184,7 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
                        Mark_Alert());
         return finish(static_cast<int>(flags));
     }
-    double U_sigma = out[1], U_ct = out[2];
+    double U_sigma = out.U_sigma, U_ct = out.U_ct;
     if (!(flags & XS_CHECK_NOT_VERIFIABLE)) {
         if (U_sigma > 1.0 && U_sigma < 1.001) U_sigma = 1.0;
         r->U_sigma = U_sigma;
@@ -190,9 +192,9 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
-        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out[3], out[4]);
-        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out[5]);
-        OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out[6]);
+        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out.sigma_max, out.sigma_min);
+        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out.tau);
+        OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out.sigma_v);
         OLI_printf(f, "\n");
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
         OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
