@@ -13,6 +13,7 @@
 #include "profiles/section_stress.h"
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/engine_faults.h"
 #include "thinwall/plastic_shear.h"
 #include "thinwall/plo.h"
 
@@ -383,7 +384,7 @@ void Run_Strain_Iteration(Check_State& s, Model_State& m) {
         if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
         if (result.status & PLO_STATUS_FACTORS) {
             Take_Plastic_Result(s, m, result.U, result.My);
-            if (result.U > 990000) std::printf("  pl: U > 0.99e6\n");
+            if (result.U > 990000) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "  pl: U > 0.99e6\n");
         }
     }
     if (lines) Free_DWQB_PLO_Result_List(lines);
@@ -411,7 +412,7 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
         if (result.flags & WORK_CODE_FILLED) {
             const double U = result.d[TSV_EX_U_PL];
             Take_Plastic_Result(s, m, U, result.d[TSV_EX_MY]);
-            if (U > 990000) std::printf("  pl: U > 0.99e6\n");
+            if (U > 990000) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "  pl: U > 0.99e6\n");
         }
     }
     if (lines) Free_TSV_EX_Linienliste(lines);
@@ -663,6 +664,8 @@ void Put(double* address, double value) {
 }  // namespace
 
 uint32_t Check_Member(const Member_Check_Input* input, Member_Check_Output* output, Stabnachweis_Ergebnis* record) {
+    // The engines' faults of the whole check go out when it ends.
+    const Engine_Call engine_call;
     Member_Check_Output scratch;
     Member_Check_Output* out = output ? output : &scratch;
     *out = Member_Check_Output{};
