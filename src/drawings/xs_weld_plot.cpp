@@ -756,7 +756,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     const bool own = !(opts->mm_per_cm >= 1e-8);
     const double given = own ? 0.0 : opts->mm_per_cm;
     const Stahlprofil* p = opts->profile;
-    if (!p || p->type < 1 || p->type > 17) return given;
+    if (!p || p->type < PROFILTYP_FLACH || p->type > PROFILTYP_TRAPEZ) return given;
     std::memset(g_outer_x, 0, sizeof g_outer_x);
     std::memset(g_outer_y, 0, sizeof g_outer_y);
     std::memset(g_inner_x, 0, sizeof g_inner_x);

@@ -39,7 +39,7 @@ void Load_By_Name(Stahlprofil* p, const char* name) {
 int Set_Catalogue_Profile(Stahlprofil* p, int type, const char* manager_name, const char* file_name) {
     if (!p) return 1;
     Init_Profile(p);
-    p->kind = 1;
+    p->kind = STAHLPROFIL_KIND_CATALOGUE;
     p->type = type;
     Load_By_Name(p, p->manager_flag || !file_name ? manager_name : file_name);
     Trim_String(p->name, 3);
@@ -112,7 +112,7 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
     if (!p) return 1;
     Materialparameter_Record kept = p->material;
     Init_Profile(p);
-    p->kind = 1;
+    p->kind = STAHLPROFIL_KIND_CATALOGUE;
     Load_By_Name(p, name);
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
@@ -133,7 +133,7 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
 int Init_Profile_From_Plate(const Blech_Record* plate, Stahlprofil* p) {
     if (!plate || !p) return 1;
     Init_Profile(p);
-    p->kind = 0;
+    p->kind = STAHLPROFIL_KIND_DIMENSIONS;
     p->type = 1;
     p->h = plate->b;
     p->t_w = plate->t;

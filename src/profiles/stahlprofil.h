@@ -16,6 +16,7 @@
 #define PROFILES_STAHLPROFIL_H
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "codes/blech.h"
 #include "codes/material.h"
@@ -87,6 +88,12 @@ struct Stahlprofil {
 
 // 1 when the type lies in the bit mask (types 0..31), else 0.
 int Is_Profile_Type_In(unsigned mask, int type);
+// Whether the type is one of the types listed (PROFILTYP_* names).
+inline bool Is_Profile_Type_One_Of(int type, std::initializer_list<int> types) {
+    for (int t : types)
+        if (t == type) return true;
+    return false;
+}
 
 // ---- record (stahlprofil.cpp) ----
 

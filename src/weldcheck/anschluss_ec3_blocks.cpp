@@ -54,7 +54,7 @@ int Build_Profile(const GeschweissterAnschluss* r, Stahlprofil* p) {
                       r->profile_name);
         Set_Profile_By_Name(&selection, name);
         Load_Profile_Values(&selection, p);
-        p->kind = 1;
+        p->kind = STAHLPROFIL_KIND_CATALOGUE;
         Get_Profile_Type_From_Name(p->name, &p->type);
     } else {
         p->type = Profile_Type(r->family);
@@ -107,11 +107,13 @@ const Slot* Slots_Of(int type, int* count) {
     static const Slot CHANNEL[] = {{0, 1, 1}, {1, 2, 2}, {2, 3, 3}, {3, 6, 6}, {4, 5, 5}, {6, 4, 4}, {8, 7, 0}, {9, 8, 0}};
     static const Slot TEE[] = {{0, 1, 1}, {1, 2, 2}, {2, 4, 4}, {5, 3, 3}, {6, 5, 5}, {8, 6, 0}, {9, 8, 0}, {10, 7, 0}};
     switch (type) {
-    case 1: case 8: *count = 4; return BOX;
-    case 3: *count = 6; return ANGLE;
-    case 4: case 5: case 7: case 10: case 13: *count = 11; return I_FAMILY;
-    case 6: case 12: case 14: *count = 8; return CHANNEL;
-    case 11: case 15: *count = 8; return TEE;
+    case PROFILTYP_FLACH: case PROFILTYP_RECHTECK: *count = 4; return BOX;
+    case PROFILTYP_L: *count = 6; return ANGLE;
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+        *count = 11;
+        return I_FAMILY;
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_Z: *count = 8; return CHANNEL;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: *count = 8; return TEE;
     default: *count = 0; return nullptr;
     }
 }
@@ -256,7 +258,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
         Reopen_Table(f);
         return;
     }
-    const bool chs = rec.profile.type == 9;
+    const bool chs = rec.profile.type == PROFILTYP_ROHR;
     const double tab = 12.0;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(f, "%s", "Spannungen: ╬t"_cp);
