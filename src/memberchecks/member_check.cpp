@@ -144,7 +144,7 @@ Check_State Begin_Check(const Member_Check_Input& in, Member_Check_Output* out, 
     s.options = Derive_Check_Options(selector, in.descriptor, in.name_text, in.values, in.spatial);
     s.elastic = s.code == 1 ? uint32_t{OPT_MISES} : uint32_t{OPT_ELASTIC_ALL};
     s.fire = s.options & OPT_FIRE;
-    s.catalogue = in.descriptor->family == PROFIL_USER_SECTION ? 0 : in.descriptor->catalogue;
+    s.catalogue = in.descriptor->family == PROFIL_FAMILY_USER ? 0 : in.descriptor->catalogue;
     s.name = in.name_text + 4;
     s.turned = s.catalogue >= 1 && in.name_text[0] == '-';
     return s;

@@ -138,7 +138,7 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
     Current_Check_Symbols = code != 0 || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
     const char* P = Member_Print_Prefix;
     if (descriptor->family >= 0) {
-        const int mode = Get_Check_Mode() == 4096 && spatial && descriptor->family == 12
+        const int mode = Get_Check_Mode() == 4096 && spatial && descriptor->family == PROFIL_FAMILY_ROUND
                              ? 7
                              : Get_Check_Mode_Variant(descriptor->family, spatial);
         const int r = Setup_Profil_DWQB(descriptor, name_text, values, mode, nullptr, nullptr);
@@ -151,7 +151,7 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
                             "W\xCE\\u\xCEr = %.1f cm\xCE/3\xCEr\n",
                             1e4 * values[WORK_SLOT_GIVEN_A], 1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_TOP]),
                             1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_BOTTOM]));
-    if (descriptor->family == PROFIL_USER_SECTION) {
+    if (descriptor->family == PROFIL_FAMILY_USER) {
         std::fprintf(f, "Benutzerdefinierter Querschnitt aus Q7-VUVE: %.27s\n", Profil_DWQB_Store.section_name);
     } else if (descriptor->catalogue > 0) {
         char name[36];

@@ -17,10 +17,6 @@ namespace {
 const uint32_t kElasticChecks = 0x31Cu;
 const uint32_t kPlasticMethods = 0x1500001u;
 
-// Shape codes of the section record (Get_Profilquerschnitt_Type_Of_Name):
-// rectangular hollow, the two-web box Q24, flat bar.
-enum { SECTION_TYPE_RHS = 1, SECTION_TYPE_Q24 = 9, SECTION_TYPE_FLAT = 10 };
-
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
 
@@ -221,9 +217,9 @@ double Ct_Total(const Class_Check& c) {
 bool Check_Needed_Class(Class_Check& c) {
     const double* s = c.section->start;
     const int type = c.section->type;
-    c.two_walls = type == SECTION_TYPE_RHS &&
+    c.two_walls = type == PQ_SHAPE_RHS &&
                   (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
-    c.box_overhang = !c.two_walls && type == SECTION_TYPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    c.box_overhang = !c.two_walls && type == PQ_SHAPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
     // A plastic result holds only for a section of the class it needs (the
     // c/t utilisation is formed for that class): a section that misses it
     // is checked elastically, with the c/t ratio that says why.
@@ -362,7 +358,7 @@ void Print_Elastic_Check(const Class_Check& c) {
     Tabs({9.0, 35.0});
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
     const int type = c.section->type;
-    if (type != SECTION_TYPE_FLAT && type != SECTION_TYPE_RHS && c.level >= 2) Print_Stress_Points(c);
+    if (type != PQ_SHAPE_FLAT && type != PQ_SHAPE_RHS && c.level >= 2) Print_Stress_Points(c);
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
     Print_Stress_Verdicts(c);
 }

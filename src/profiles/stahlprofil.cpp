@@ -13,6 +13,7 @@
 #include "base/textio.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/profilquerschnitt.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
     int wanted = 0;
     unsigned allowed = 0;
     switch (shape) {
-    case 0:
+    case PQ_SHAPE_I:
         wanted = first == 'H'   ? PROFILTYP_H
                  : first == 'D' ? PROFILTYP_DIL
                  : first == 'S' ? PROFILTYP_S
@@ -78,18 +79,18 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
                                 : PROFILTYP_I;
         allowed = PROFILTYP_MASK_I;
         break;
-    case 1: wanted = PROFILTYP_RECHTECK; allowed = 1u << PROFILTYP_RECHTECK; break;
-    case 2:
+    case PQ_SHAPE_RHS: wanted = PROFILTYP_RECHTECK; allowed = 1u << PROFILTYP_RECHTECK; break;
+    case PQ_SHAPE_CHANNEL:
         wanted = first == 'C' ? PROFILTYP_C : PROFILTYP_U;
         allowed = 1u << PROFILTYP_C | 1u << PROFILTYP_U;
         break;
-    case 3:
+    case PQ_SHAPE_TEE:
         wanted = first == 'T' ? PROFILTYP_T : PROFILTYP_HALB_I;
         allowed = 1u << PROFILTYP_T | 1u << PROFILTYP_HALB_I;
         break;
-    case 4: wanted = PROFILTYP_L; allowed = 1u << PROFILTYP_L; break;
-    case 5: wanted = PROFILTYP_Z; allowed = 1u << PROFILTYP_Z; break;
-    case 6: wanted = PROFILTYP_ROHR; allowed = 1u << PROFILTYP_ROHR; break;
+    case PQ_SHAPE_ANGLE: wanted = PROFILTYP_L; allowed = 1u << PROFILTYP_L; break;
+    case PQ_SHAPE_Z: wanted = PROFILTYP_Z; allowed = 1u << PROFILTYP_Z; break;
+    case PQ_SHAPE_TUBE: wanted = PROFILTYP_ROHR; allowed = 1u << PROFILTYP_ROHR; break;
     default: return 0;
     }
     if (*type == PROFILTYP_NONE) {
