@@ -16,6 +16,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/geschweisster_anschluss.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
@@ -24,12 +25,6 @@
 namespace {
 
 const char* const TABLE_HEAD = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n";
-
-// Profile type of the weld program by library family.
-int Profile_Type(int family) {
-    static const int TYPES[8] = {4, 8, 12, 11, 3, 9, 1, 2};
-    return family >= 0 && family < 8 ? TYPES[family] : 4;
-}
 
 // The material of a grade code of the record (14: own f_y).
 void Material_Of(int code, double own_f_y, Materialparameter_Record* m) {
@@ -57,7 +52,7 @@ int Build_Profile(const GeschweissterAnschluss* r, Stahlprofil* p) {
         p->kind = STAHLPROFIL_KIND_CATALOGUE;
         Get_Profile_Type_From_Name(p->name, &p->type);
     } else {
-        p->type = Profile_Type(r->family);
+        p->type = Profile_Type_Of_Anschluss_Family(r->family);
         p->h = r->h;
         p->t_w = r->s;
         p->b_fo = p->b_fu = r->b;
