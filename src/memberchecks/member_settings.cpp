@@ -9,6 +9,7 @@
 #include "memberchecks/member_invariants.h"
 #include "profiles/profil.h"
 #include "profiles/profile_switches.h"
+#include "thinwall/tsv.h"
 #include "section/nchwdata.h"
 
 const Check_Symbol_Set Check_Symbols_EN = {{"c/t", "V", "T\xCE\\t\xCEr", "T\xCE\\w\xCEr", "B"}};
@@ -166,7 +167,9 @@ uint32_t Derive_Check_Options(const NachweisNorm* selector, const Profil_Model_D
             bool stays = filled;
             if (method == OPT_TSV) {
                 const int kind = work & WORK_CODE_KIND_MASK;
-                stays = stays && (kind == 1 || kind == 2 || kind == 3 || kind == 14 || kind == 15);
+                stays = stays && (kind == TSV_KIND_CIRCLE || kind == TSV_KIND_ONE_FLANGE ||
+                                  kind == TSV_KIND_TWO_FLANGES || kind == TSV_KIND_ROUND_BAR ||
+                                  kind == TSV_KIND_RECTANGLE);
             }
             if (stays) {
                 o &= ~elastic;
