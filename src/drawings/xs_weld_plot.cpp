@@ -788,7 +788,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     const bool own = !(opts->mm_per_cm >= 1e-8);
     const double given = own ? 0.0 : opts->mm_per_cm;
     const Stahlprofil* p = opts->profile;
-    if (!p || p->type < 1 || p->type > 17) return given;
+    if (!p || p->type < PROFILTYP_FLACH || p->type > PROFILTYP_TRAPEZ) return given;
     std::memset(g_outer_x, 0, sizeof g_outer_x);
     std::memset(g_outer_y, 0, sizeof g_outer_y);
     std::memset(g_inner_x, 0, sizeof g_inner_x);
@@ -914,18 +914,18 @@ Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
         const double bo = p.b_fo / 2.0, bu = (p.b_fu > 0.0 ? p.b_fu : p.b_fo) / 2.0;
         const double y_low = lower ? yr + p.h - p.t_fu : yr + p.h;
         switch (k) {
-        case 0: return H_Face(yr, xr - bo, xr + bo, -1);
-        case 1: return H_Face(yr + p.t_fo, xr - bo, xr - tw2 - top, 1);
-        case 5: return H_Face(yr + p.t_fo, xr + tw2 + top, xr + bo, 1);
-        case 2: return V_Face(xr - tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), -1);
-        case 6: return V_Face(xr + tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), 1);
+        case WELD_FACE_TOP_OUTER: return H_Face(yr, xr - bo, xr + bo, -1);
+        case WELD_FACE_TOP_INNER_LEFT: return H_Face(yr + p.t_fo, xr - bo, xr - tw2 - top, 1);
+        case WELD_FACE_TOP_INNER_RIGHT: return H_Face(yr + p.t_fo, xr + tw2 + top, xr + bo, 1);
+        case WELD_FACE_WEB_LEFT: return V_Face(xr - tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), -1);
+        case WELD_FACE_WEB_RIGHT: return V_Face(xr + tw2, yr + p.t_fo + top, y_low - (lower ? bottom : 0.0), 1);
         default: break;
         }
         if (!lower) return {};
         switch (k) {
-        case 3: return H_Face(yr + p.h, xr - bu, xr + bu, 1);
-        case 4: return H_Face(y_low, xr - bu, xr - tw2 - bottom, -1);
-        case 7: return H_Face(y_low, xr + tw2 + bottom, xr + bu, -1);
+        case WELD_FACE_BOTTOM_OUTER: return H_Face(yr + p.h, xr - bu, xr + bu, 1);
+        case WELD_FACE_BOTTOM_INNER_LEFT: return H_Face(y_low, xr - bu, xr - tw2 - bottom, -1);
+        case WELD_FACE_BOTTOM_INNER_RIGHT: return H_Face(y_low, xr + tw2 + bottom, xr + bu, -1);
         default: return {};
         }
     }

@@ -230,7 +230,7 @@ void Outline_Trough(const Screen& g) {
     g_n = 8;
 }
 
-bool I_Family(int type) { return Is_Profile_Type_Family(4, type) != 0; }
+bool I_Family(int type) { return Is_Profile_Type_Family(PROFILTYP_I, type) != 0; }
 
 // ---- scale, reference point and centroid --------------------------------
 
@@ -238,12 +238,14 @@ bool I_Family(int type) { return Is_Profile_Type_Family(4, type) != 0; }
 bool Extent(const Stahlprofil& p, double* w, double* h) {
     const int t = p.type;
     *h = p.h;
-    if (I_Family(t) || t == 17) *w = std::max(p.b_fo, p.b_fu);
-    else if (t == 6 || t == 8 || t == 11 || t == 12 || t == 14 || t == 15) *w = p.b_fo;
-    else if (t == 3) *w = p.h, *h = p.b_fo;
-    else if (t == 1) *w = p.t_w;
-    else if (t == 2 || t == 9) *w = p.h;
-    else if (t == 16) *w = std::max(2.0 * p.b_ueu + p.b_fu, 2.0 * p.b_ueo + p.b_fo);
+    if (I_Family(t) || t == PROFILTYP_TRAPEZ) *w = std::max(p.b_fo, p.b_fu);
+    else if (Is_Profile_Type_One_Of(
+                 t, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z, PROFILTYP_HALB_I}))
+        *w = p.b_fo;
+    else if (t == PROFILTYP_L) *w = p.h, *h = p.b_fo;
+    else if (t == PROFILTYP_FLACH) *w = p.t_w;
+    else if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) *w = p.h;
+    else if (t == PROFILTYP_KASTEN) *w = std::max(2.0 * p.b_ueu + p.b_fu, 2.0 * p.b_ueo + p.b_fo);
     else return false;
     return true;
 }
@@ -270,14 +272,14 @@ bool Fit(Screen& g) {
     g.ox = x0;
     g.oy = y0;
     const int t = p.type;
-    if (I_Family(t) || t == 16 || t == 17) g.ox += R(g.s * w / 2.0);
-    else if (t == 8 || t == 14) g.ox += R(g.s * p.b_fo / 2.0);
-    else if (t == 2 || t == 9) g.ox += R(g.s * p.h / 2.0);
-    else if (t == 11 || t == 15) {
+    if (I_Family(t) || t == PROFILTYP_KASTEN || t == PROFILTYP_TRAPEZ) g.ox += R(g.s * w / 2.0);
+    else if (t == PROFILTYP_RECHTECK || t == PROFILTYP_Z) g.ox += R(g.s * p.b_fo / 2.0);
+    else if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) g.ox += R(g.s * p.h / 2.0);
+    else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         g.ox += R(static_cast<float>(g.s * p.b_fo / 2.0));
         if (o.mirror_vertical) g.oy += R(g.s * p.h);
-    } else if (t == 3 && !o.mirror_vertical) g.oy += R(g.s * p.b_fo);
-    else if (t == 6 || t == 12) g.oy += R(g.s * p.h / 2.0);
+    } else if (t == PROFILTYP_L && !o.mirror_vertical) g.oy += R(g.s * p.b_fo);
+    else if (t == PROFILTYP_C || t == PROFILTYP_U) g.oy += R(g.s * p.h / 2.0);
     return true;
 }
 
@@ -289,22 +291,22 @@ void Centroid(Screen& g) {
     Extent(p, &w, &h);
     g.cx = g.ox;
     g.cy = g.oy + zs;
-    if (t == 3) {
+    if (t == PROFILTYP_L) {
         g.cx = g.ox + R(g.s * p.h) - zs;
         g.cy = o.mirror_vertical ? g.oy - ys : g.oy + ys;
-    } else if (t == 6 || t == 12) {
+    } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         g.cx = g.ox - ys;
         g.cy = g.oy - R(g.s * p.h / 2.0) + zs;
-    } else if (I_Family(t) || t == 16) {
+    } else if (I_Family(t) || t == PROFILTYP_KASTEN) {
         g.cx = g.ox - R(g.s * w / 2.0) - ys;
-    } else if (t == 11 || t == 15) {
+    } else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         g.cx = g.ox - R(g.s * p.b_fo / 2.0) - ys;
         if (o.mirror_vertical) g.cy = g.oy - R(g.s * p.h) + zs;
-    } else if (t == 8) {
+    } else if (t == PROFILTYP_RECHTECK) {
         g.cx = g.ox - R(g.s * p.b_fo / 2.0) - ys;
-    } else if (t == 2 || t == 9) {
+    } else if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) {
         g.cx = g.ox - R(g.s * p.h / 2.0) - ys;
-    } else if (t == 1) {
+    } else if (t == PROFILTYP_FLACH) {
         g.cx = g.ox - ys;
     }
 }
@@ -341,7 +343,7 @@ void Fill_Section(const Screen& g) {
     const int t = g.p->type;
     if (o.fill_colour < 0) return;
     pxFgc(o.fill_colour);
-    if (t == 8 && g_in > 0 && !(g.pass & 2)) {
+    if (t == PROFILTYP_RECHTECK && g_in > 0 && !(g.pass & 2)) {
         // The ring joined along one seam, so that the cell stays open.
         int x[2 * OUTER_MAX], y[2 * OUTER_MAX], n = 0;
         for (int i = 0; i < g_n; i++) x[n] = g_x[i], y[n++] = g_y[i];
@@ -352,7 +354,7 @@ void Fill_Section(const Screen& g) {
         return;
     }
     pxFill(g_n, g_x, g_y);
-    if (t == 16 && g_in > 0 && !(g.pass & 2)) {
+    if (t == PROFILTYP_KASTEN && g_in > 0 && !(g.pass & 2)) {
         pxFgc(g.background);
         pxFill(g_in, g_ix, g_iy);
     }
@@ -384,7 +386,7 @@ void Weld_Marks(const Screen& g) {
     const int t = p.type;
     const int leg_o = R(g.s * g.r_o), leg_u = R(g.s * g.r_u);
     const int tw = R(g.s * p.t_w), tf = R(g.s * p.t_fo);
-    if (t == 16) {
+    if (t == PROFILTYP_KASTEN) {
         const double d = (p.b_fo - p.b_fu) / 2.0, e = p.h - p.t_fo - p.t_fu;
         const double a = std::atan2(d, e);
         const int w = Box_Web_Width(g);
@@ -405,21 +407,21 @@ void Weld_Marks(const Screen& g) {
         Weld_Triangle(g, 34, leg_o, fillet_top ? 1.5 * PI : PI);
         Weld_Triangle(g, 12, leg_u, fillet_bottom ? PI / 2 : 0.0);
         Weld_Triangle(g, 29, leg_u, fillet_bottom ? 0.0 : PI / 2);
-    } else if (t == 11 || t == 15) {
+    } else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         const bool flip = g.o->mirror_vertical != 0;
         Weld_Triangle(g, 8, leg_o, flip ? PI / 2 : PI);
         Weld_Triangle(g, 15, leg_o, flip ? 0.0 : 1.5 * PI);
         XS_Screen_Line(g_x[2], g_y[2], g_x[5], g_y[5], g.o->line_colour, g.o->line_width);
-    } else if (t == 3) {
+    } else if (t == PROFILTYP_L) {
         if (g.o->mirror_vertical) Corner_Mark(g, g_x, g_y, 10, tw, tf, 1.5 * PI, 1);
         else Corner_Mark(g, g_x, g_y, 10, tw, tf, 0.0, 0);
-    } else if (t == 6 || t == 12) {
+    } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         Corner_Mark(g, g_x, g_y, 21, tw, tf, 0.0, 1);
         Corner_Mark(g, g_x, g_y, 2, tw, tf, 1.5 * PI, 0);
-    } else if (t == 14) {
+    } else if (t == PROFILTYP_Z) {
         Corner_Mark(g, g_x, g_y, 14, tw, tf, 0.0, 1);
         Corner_Mark(g, g_x, g_y, 2, tw, tf, PI, 1);
-    } else if (t == 8) {
+    } else if (t == PROFILTYP_RECHTECK) {
         const double starts[4] = {PI, PI / 2, 0.0, 1.5 * PI};
         for (int k = 0; k < 4; k++) Corner_Mark(g, g_ix, g_iy, 2 + 5 * k, tf, tw, starts[k], k % 2);
     }
@@ -520,7 +522,7 @@ void Axes(const Screen& g) {
     const XSScreenOptions& o = *g.o;
     const int length = R(0.2 * g.s * std::max(p.b_fo, p.h));
     pxFgc(Screen_Green);
-    if (p.type == 3) {
+    if (p.type == PROFILTYP_L) {
         Draw_Arrow_With_Text(g.cx, g.cy, length, "z", g.theta);
         Draw_Arrow_With_Text(g.cx, g.cy, length, "y", o.mirror_vertical ? g.theta - PI / 2 : g.theta + PI / 2);
     } else {
@@ -542,7 +544,7 @@ void Draw_Round(const Screen& g) {
     const XSScreenOptions& o = *g.o;
     const Stahlprofil& p = *g.p;
     const int r = R(static_cast<float>(g.s * p.h / 2.0)), cy = g.oy + r;
-    if (p.type == 2) {
+    if (p.type == PROFILTYP_RUND) {
         Draw_Filled_Circle(g.ox, cy, r, 32, o.fill_colour, o.line_width, o.line_colour);
         return;
     }
@@ -572,7 +574,7 @@ void Draw_XS_Weld_Screen(const XSScreenOptions* options, int pass) {
     if (!options || !options->profile) return;
     Stahlprofil* p = options->profile;
     if (Calc_Profile_Cross_Section(p, nullptr, 0, "") != 0) return;
-    if (p->type < 1 || p->type > 17) return;
+    if (p->type < PROFILTYP_FLACH || p->type > PROFILTYP_TRAPEZ) return;
     const int kept = pxQFgc();
     Screen g{};
     g.o = options;
@@ -593,23 +595,24 @@ void Draw_XS_Weld_Screen(const XSScreenOptions* options, int pass) {
     }
     Centroid(g);
     const int t = p->type;
-    if (t == 2 || t == 9) {
+    if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) {
         Draw_Round(g);
     } else {
-        if (t == 1) Outline_Flat(g);
-        else if (t == 3) Outline_Angle(g);
+        if (t == PROFILTYP_FLACH) Outline_Flat(g);
+        else if (t == PROFILTYP_L) Outline_Angle(g);
         else if (I_Family(t)) Outline_I(g);
-        else if (t == 6 || t == 12) Outline_Channel(g);
-        else if (t == 8) Outline_Rectangle_Tube(g);
-        else if (t == 11 || t == 15) Outline_Tee(g);
-        else if (t == 14) Outline_Z(g);
-        else if (t == 16) Outline_Box(g);
+        else if (t == PROFILTYP_C || t == PROFILTYP_U) Outline_Channel(g);
+        else if (t == PROFILTYP_RECHTECK) Outline_Rectangle_Tube(g);
+        else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) Outline_Tee(g);
+        else if (t == PROFILTYP_Z) Outline_Z(g);
+        else if (t == PROFILTYP_KASTEN) Outline_Box(g);
         else Outline_Trough(g);
-        if (options->mirror_vertical && (t == 3 || t == 11 || t == 15))
+        if (options->mirror_vertical && Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_T, PROFILTYP_HALB_I}))
             for (int i = 0; i < g_n; i++) g_y[i] = 2 * g.oy - g_y[i];
-        if (options->mirror_horizontal && (t == 1 || t == 3))
+        if (options->mirror_horizontal && (t == PROFILTYP_FLACH || t == PROFILTYP_L))
             for (int i = 0; i < g_n; i++) g_x[i] = 2 * g.ox - g_x[i];
-        const bool about_reference = t == 1 || t == 3 || t == 6 || t == 11 || t == 12 || t == 15 || t == 17;
+        const bool about_reference = Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_L, PROFILTYP_C, PROFILTYP_T,
+                                                                PROFILTYP_U, PROFILTYP_HALB_I, PROFILTYP_TRAPEZ});
         if (about_reference) {
             XS_Screen_Rotate_Points(g.ox, g.oy, g_x, g_y, g_n, g.theta);
             XS_Screen_Rotate_Point(g.ox, g.oy, &g.cx, &g.cy, g.theta);
@@ -620,7 +623,7 @@ void Draw_XS_Weld_Screen(const XSScreenOptions* options, int pass) {
         Fill_Section(g);
         Stroke_Outline(g);
         Stroke_Inner(g);
-        if (t == 3 && p->kind == 0 && (pass & 1)) Leg_Numbers();
+        if (t == PROFILTYP_L && p->kind == STAHLPROFIL_KIND_DIMENSIONS && (pass & 1)) Leg_Numbers();
         Weld_Marks(g);
         if (I_Family(t)) {
             if (options->insert_mode > 0 && options->insert_plate && options->insert_plate->t >= 0.1) Insert_Plate(g);

@@ -18,6 +18,7 @@
 #include "endplate/input_limits.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
+#include "profiles/kehlnaht_geometry.h"
 
 const char* const Anschluss_Error_File_Name = "_ANSCHL.ERR";
 
@@ -118,7 +119,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     info.user = record;
     info.table_writer = record ? Data_Block : nullptr;
     info.checks_table = 1;
-    info.sketch_variant = family + 1;
+    info.sketch_variant = Kehlnaht_Family(family);
     info.profile_kind = Anschluss_Catalogue_Flag;
     Anschluss_Exceeded_Checks = 0;
     const int opened = Print_Titelblatt(list, &info);
@@ -133,7 +134,8 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
         if (design_code == 1 && record->annex_switch) Print_NAD_EC3(list);
         if (record->drawing_switch) {
             Anschluss_Plot_File = list;
-            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, family + 1, Anschluss_Catalogue_Flag, name);
+            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, Kehlnaht_Family(family), Anschluss_Catalogue_Flag,
+                                   name);
             Anschluss_Plot_File = nullptr;
         }
     }

@@ -94,92 +94,116 @@ void Calc_Plate_Bt_Limit_2(int edge_case, int, double f_y, double sigma_a, doubl
     Calc_Plate_Bt_Limit(edge_case, limit, method, f_y, sigma_a, sigma_b, gamma_M);
 }
 
-void Calc_Profile_Bt_Limits(int type, double f_y, double gamma_M, double r, double b_o, double t_o, double b_u,
-                            double t_u, double h, double t_w, double N, double M_y, double M_z, double A, double W_o,
-                            double W_z, double W_u, int, int, double* bt_1, double* bt_2, double* bt_3,
-                            double* lim_1, double* lim_2, double* lim_3, int method) {
-    double b1 = 0.0, b2 = 0.0, b3 = 0.0;
-    double L1 = 999.0, L2 = 999.0, L3 = 999.0;
+void Check_Profile_Bt_Limits(const Profile_Bt_Input* in, Profile_Bt_Result* result) {
+    if (!in || !result) return;
+    const Profile_Bt_Section& p = in->section;
+    const int type = p.type;
+    const double f_y = in->f_y, gamma_M = in->gamma_M;
+    const double t_o = p.t_o, t_u = p.t_u, t_w = p.t_w;
+    double bt[BT_GROUPS] = {0.0, 0.0, 0.0};
+    double L[BT_GROUPS] = {999.0, 999.0, 999.0};
     auto finish = [&]() {
-        if (bt_1) *bt_1 = b1;
-        if (bt_2) *bt_2 = b2;
-        if (bt_3) *bt_3 = b3;
-        if (lim_1 && L1 < *lim_1) *lim_1 = L1;
-        if (lim_2 && L2 < *lim_2) *lim_2 = L2;
-        if (lim_3 && L3 < *lim_3) *lim_3 = L3;
+        for (int g = 0; g < BT_GROUPS; g++) {
+            result->slenderness[g] = bt[g];
+            if (L[g] < result->limit[g]) result->limit[g] = L[g];
+        }
     };
     // The thicknesses each type divides by.
     const bool needs_t_o = type == BT_I || type == BT_TEE || type == BT_CHANNEL || type == BT_ANGLE ||
                            type == BT_TUBE || type == BT_BOX;
     const bool needs_t_w = type == BT_I || type == BT_TEE || type == BT_CHANNEL || type == BT_BOX;
     const bool needs_t_u = type == BT_I;
-    const bool usable = Partial_Factor_Usable(gamma_M, "b/t-Grenzwerte") && f_y > 0.0 && A > 0.0 &&
-                        Finite({f_y, r, b_o, t_o, b_u, t_u, h, t_w, N, M_y, M_z, A, W_o, W_z, W_u}) &&
+    const bool usable = Partial_Factor_Usable(gamma_M, "b/t-Grenzwerte") && f_y > 0.0 && p.A > 0.0 &&
+                        Finite({f_y, p.r, p.b_o, t_o, p.b_u, t_u, p.h, t_w, in->N, in->M_y, in->M_z, p.A, p.W_o,
+                                p.W_z, p.W_u}) &&
                         (!needs_t_o || t_o > 0.0) && (!needs_t_w || t_w > 0.0) && (!needs_t_u || t_u > 0.0);
     if (!usable) {
         // Nothing can be checked: no part may pass.
-        L1 = L2 = L3 = 0.0;
+        L[BT_GROUP_1] = L[BT_GROUP_2] = L[BT_GROUP_3] = 0.0;
         finish();
         return;
     }
-    const double sigma_N = N / A;
-    const double sigma_o = W_o > 0.0 ? sigma_N - M_y / W_o : sigma_N;
-    const double sigma_Mz = W_z > 0.0 ? M_z / W_z : 0.0;
-    double sigma_u = W_u > 0.0 ? sigma_N + M_y / W_u : sigma_N;
-    const double c = std::max(0.5 * t_w, r);
-    auto check = [&](double& L, int edge_case, double first, double second) {
-        if (first <= 0.0 || second <= 0.0) Calc_Plate_Bt_Limit(edge_case, &L, method, f_y, first, second, gamma_M);
+    const double M_y = in->M_y, M_z = in->M_z;
+    const double sigma_N = in->N / p.A;
+    const double sigma_o = p.W_o > 0.0 ? sigma_N - M_y / p.W_o : sigma_N;
+    const double sigma_Mz = p.W_z > 0.0 ? M_z / p.W_z : 0.0;
+    double sigma_u = p.W_u > 0.0 ? sigma_N + M_y / p.W_u : sigma_N;
+    const double c = std::max(0.5 * t_w, p.r);
+    // An outstand's first stress is its free tip, the second its supported edge.
+    auto check = [&](int group, int edge_case, double first, double second) {
+        if (first <= 0.0 || second <= 0.0)
+            Calc_Plate_Bt_Limit(edge_case, &L[group], in->method, f_y, first, second, gamma_M);
     };
+    const int outstand = BT_OUTSTAND_FREE_A, internal = BT_INTERNAL;
     switch (type) {
     case BT_I:
-        check(L1, 0, sigma_o + sigma_Mz, sigma_o);
-        check(L1, 0, sigma_o - sigma_Mz, sigma_o);
-        check(L2, 2, sigma_o, sigma_u);
-        check(L3, 0, sigma_u + sigma_Mz, sigma_u);
-        check(L3, 0, sigma_u - sigma_Mz, sigma_u);
-        b1 = (b_o - t_w - 2 * c) / 2 / t_o;
-        b2 = (h - 2 * c) / t_w;
-        b3 = (b_u - t_w - 2 * c) / 2 / t_u;
+        check(BT_GROUP_1, outstand, sigma_o + sigma_Mz, sigma_o);
+        check(BT_GROUP_1, outstand, sigma_o - sigma_Mz, sigma_o);
+        check(BT_GROUP_2, internal, sigma_o, sigma_u);
+        check(BT_GROUP_3, outstand, sigma_u + sigma_Mz, sigma_u);
+        check(BT_GROUP_3, outstand, sigma_u - sigma_Mz, sigma_u);
+        bt[BT_GROUP_1] = (p.b_o - t_w - 2 * c) / 2 / t_o;
+        bt[BT_GROUP_2] = (p.h - 2 * c) / t_w;
+        bt[BT_GROUP_3] = (p.b_u - t_w - 2 * c) / 2 / t_u;
         break;
     case BT_TEE:
-        check(L1, 0, sigma_o + sigma_Mz, sigma_o);
-        check(L1, 0, sigma_o - sigma_Mz, sigma_o);
-        check(L2, 0, sigma_u, sigma_o);
-        b1 = (b_o - t_w - 2 * c) / 2 / t_o;
-        b2 = (h - c) / t_w;
+        check(BT_GROUP_1, outstand, sigma_o + sigma_Mz, sigma_o);
+        check(BT_GROUP_1, outstand, sigma_o - sigma_Mz, sigma_o);
+        check(BT_GROUP_2, outstand, sigma_u, sigma_o);
+        bt[BT_GROUP_1] = (p.b_o - t_w - 2 * c) / 2 / t_o;
+        bt[BT_GROUP_2] = (p.h - c) / t_w;
         break;
     case BT_CHANNEL:
-        check(L1, 0, sigma_u + sigma_Mz, sigma_o + sigma_Mz);
-        check(L1, 0, sigma_u - sigma_Mz, sigma_o - sigma_Mz);
-        check(L2, 2, sigma_o + sigma_Mz, sigma_o - sigma_Mz);
-        b1 = (b_o - c) / t_o;
-        b2 = (h - 2 * t_o - 2 * c) / t_w;
+        check(BT_GROUP_1, outstand, sigma_u + sigma_Mz, sigma_o + sigma_Mz);
+        check(BT_GROUP_1, outstand, sigma_u - sigma_Mz, sigma_o - sigma_Mz);
+        check(BT_GROUP_2, internal, sigma_o + sigma_Mz, sigma_o - sigma_Mz);
+        bt[BT_GROUP_1] = (p.b_o - c) / t_o;
+        bt[BT_GROUP_2] = (p.h - 2 * t_o - 2 * c) / t_w;
         break;
     case BT_ANGLE: {
-        const double tip = W_o > 0.0 ? sigma_N + M_y / W_o : sigma_N;
-        check(L1, 0, tip + sigma_Mz, sigma_o);
-        check(L1, 0, tip - sigma_Mz, sigma_o);
-        b1 = (b_o - t_o - c) / t_o;
+        const double tip = p.W_o > 0.0 ? sigma_N + M_y / p.W_o : sigma_N;
+        check(BT_GROUP_1, outstand, tip + sigma_Mz, sigma_o);
+        check(BT_GROUP_1, outstand, tip - sigma_Mz, sigma_o);
+        bt[BT_GROUP_1] = (p.b_o - t_o - c) / t_o;
         break;
     }
     case BT_TUBE: {
-        const double sigma_M = W_o > 0.0 ? std::sqrt(M_z * M_z + M_y * M_y) / W_o : 0.0;
+        const double sigma_M = p.W_o > 0.0 ? std::sqrt(M_z * M_z + M_y * M_y) / p.W_o : 0.0;
         const double s = std::max(std::fabs(sigma_N + sigma_M), std::fabs(sigma_N - sigma_M));
         // Without stress there is no limit.
-        if (s > 0.0) L1 = s <= 0.1 * f_y / gamma_M ? (90.0 - sigma_N / s) * 24.0 / (gamma_M * s) : 1680.0 / (gamma_M * s);
-        b1 = b_o / t_o;
+        if (s > 0.0)
+            L[BT_GROUP_1] = s <= 0.1 * f_y / gamma_M ? (90.0 - sigma_N / s) * 24.0 / (gamma_M * s)
+                                                     : 1680.0 / (gamma_M * s);
+        bt[BT_GROUP_1] = p.b_o / t_o;
         break;
     }
     case BT_BOX:
-        sigma_u = W_o > 0.0 ? sigma_N + M_y / W_o : sigma_N;
-        check(L2, 2, sigma_o + sigma_Mz, sigma_o - sigma_Mz);
-        check(L2, 2, sigma_u + sigma_Mz, sigma_o + sigma_Mz);
-        check(L2, 2, sigma_u - sigma_Mz, sigma_o - sigma_Mz);
-        check(L2, 2, sigma_u + sigma_Mz, sigma_u - sigma_Mz);
-        b2 = std::max((b_o - 2 * t_o) / t_o, h / t_w);
+        sigma_u = p.W_o > 0.0 ? sigma_N + M_y / p.W_o : sigma_N;
+        check(BT_GROUP_2, internal, sigma_o + sigma_Mz, sigma_o - sigma_Mz);
+        check(BT_GROUP_2, internal, sigma_u + sigma_Mz, sigma_o + sigma_Mz);
+        check(BT_GROUP_2, internal, sigma_u - sigma_Mz, sigma_o - sigma_Mz);
+        check(BT_GROUP_2, internal, sigma_u + sigma_Mz, sigma_u - sigma_Mz);
+        bt[BT_GROUP_2] = std::max((p.b_o - 2 * t_o) / t_o, p.h / t_w);
         break;
     default:
         break;
     }
     finish();
+}
+
+void Calc_Profile_Bt_Limits(int type, double f_y, double gamma_M, double r, double b_o, double t_o, double b_u,
+                            double t_u, double h, double t_w, double N, double M_y, double M_z, double A, double W_o,
+                            double W_z, double W_u, int, int, double* bt_1, double* bt_2, double* bt_3,
+                            double* lim_1, double* lim_2, double* lim_3, int method) {
+    const Profile_Bt_Input in{{type, r, b_o, t_o, b_u, t_u, h, t_w, A, W_o, W_z, W_u}, f_y, gamma_M, N, M_y, M_z,
+                              method};
+    double* const bt[BT_GROUPS] = {bt_1, bt_2, bt_3};
+    double* const lim[BT_GROUPS] = {lim_1, lim_2, lim_3};
+    Profile_Bt_Result result;
+    for (int g = 0; g < BT_GROUPS; g++) result.limit[g] = lim[g] ? *lim[g] : 999.0;
+    Check_Profile_Bt_Limits(&in, &result);
+    for (int g = 0; g < BT_GROUPS; g++) {
+        if (bt[g]) *bt[g] = result.slenderness[g];
+        if (lim[g]) *lim[g] = result.limit[g];
+    }
 }

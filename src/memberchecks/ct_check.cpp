@@ -409,18 +409,20 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
     PartResult top, bottom, web;
 
     switch (t) {
-    case 4: case 5: case 6: case 7: case 10: case 11: case 12: case 13: case 15:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_T:
+    case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
         top = Eval_Open_Flange(f, p->t_fo / 2 - z_s, p->b_fo, t_w / 2 + o_o);
         has_top = true;
         break;
-    case 8: case 16: {
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
         const double z = p->t_fo / 2 - z_s;
-        const double e = t == 8 ? Rhs_Clear_Width(p->b_fo, t_w, t_w, p->t_fo, p->c_o) / 2 : p->b_fo / 2 - t_w - o_r;
+        const double e =
+            t == PROFILTYP_RECHTECK ? Rhs_Clear_Width(p->b_fo, t_w, t_w, p->t_fo, p->c_o) / 2 : p->b_fo / 2 - t_w - o_r;
         top = Eval_Part(f, -e, z, e, z, false);
         has_top = true;
         break;
     }
-    case 3: {
+    case PROFILTYP_L: {
         const double z = h - z_s - p->t_fo / 2;
         top = Eval_Part(f, -y_s - p->b_fo, z, -y_s - t_w - o_o, z, true);
         has_top = true;
@@ -430,13 +432,14 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         break;
     }
     switch (t) {
-    case 4: case 5: case 7: case 10: case 13:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         bottom = Eval_Open_Flange(f, h - z_s - p->t_fu / 2, p->b_fu, t_w / 2 + o_u);
         has_bottom = true;
         break;
-    case 8: case 16: {
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
         const double z = h - z_s - p->t_fu / 2;
-        const double e = t == 8 ? Rhs_Clear_Width(p->b_fu, t_w, t_w, p->t_fu, p->c_u) / 2 : p->b_fu / 2 - t_w - o_r;
+        const double e =
+            t == PROFILTYP_RECHTECK ? Rhs_Clear_Width(p->b_fu, t_w, t_w, p->t_fu, p->c_u) / 2 : p->b_fu / 2 - t_w - o_r;
         bottom = Eval_Part(f, -e, z, e, z, false);
         has_bottom = true;
         break;
@@ -445,18 +448,19 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         break;
     }
     switch (t) {
-    case 1: case 4: case 5: case 6: case 7: case 10: case 12: case 13: case 15:
+    case PROFILTYP_FLACH: case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_C: case PROFILTYP_DIL: case PROFILTYP_S:
+    case PROFILTYP_U: case PROFILTYP_W: case PROFILTYP_HALB_I:
         web = Eval_Part(f, 0, p->t_fo + o_o - z_s, 0, h - z_s - p->t_fu - o_u, false);
         has_web = true;
         break;
-    case 11:
+    case PROFILTYP_T:
         // the lower end is the free tip of the stem
         web = Eval_Part(f, 0, h - z_s - p->t_fu - o_u, 0, p->t_fo + o_o - z_s, true);
         has_web = true;
         break;
-    case 8: case 16: {
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
         double z1 = p->t_fo + o_r - z_s, z2 = h - z_s - p->t_fu - o_r;
-        if (t == 8) {
+        if (t == PROFILTYP_RECHTECK) {
             const double mid = (z1 + z2) / 2, c = Rhs_Clear_Width(h, p->t_fo, p->t_fu, t_w, p->h_w);
             z1 = mid - c / 2, z2 = mid + c / 2;
         }
@@ -465,7 +469,7 @@ bool Eval_Profile_Parts(const Stahlprofil* p, const Field& f, double* const outs
         has_web = true;
         break;
     }
-    case 3: {
+    case PROFILTYP_L: {
         const double y = -(t_w / 2 + y_s);
         web = Eval_Part(f, y, -z_s, y, h - z_s - p->t_fo - o_o, true);
         has_web = true;
@@ -500,30 +504,30 @@ int Profile_Plates(const Stahlprofil* p, const Field& f, Stress_Quad* q) {
     };
     const double h = p->h, t_w = p->t_w, z_s = p->z_s, y_s = p->y_s, tfo = p->t_fo, tfu = p->t_fu;
     switch (p->type) {
-    case 1:
+    case PROFILTYP_FLACH:
         plate(-t_w / 2, t_w / 2, -z_s, h - z_s);
         break;
-    case 3:
+    case PROFILTYP_L:
         plate(-y_s - t_w, -y_s, -z_s, h - z_s - tfo);
         plate(-y_s - p->b_fo, -y_s, h - z_s - tfo, h - z_s);
         break;
-    case 4: case 5: case 7: case 10: case 13:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
         plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfu - z_s);
         plate(-p->b_fu / 2, p->b_fu / 2, h - tfu - z_s, h - z_s);
         break;
-    case 6: case 12:
+    case PROFILTYP_C: case PROFILTYP_U:
         plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
         plate(-t_w / 2, t_w / 2, tfo - z_s, h - tfo - z_s);
         plate(-p->b_fo / 2, p->b_fo / 2, h - tfo - z_s, h - z_s);
         break;
-    case 11: case 15:
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
         plate(-p->b_fo / 2, p->b_fo / 2, -z_s, tfo - z_s);
         plate(-t_w / 2, t_w / 2, tfo - z_s, h - z_s);
         break;
-    case 8: case 16: {
-        const double wo = p->b_fo / 2 + (p->type == 16 ? p->b_ueo : 0);
-        const double wu = p->b_fu / 2 + (p->type == 16 ? p->b_ueu : 0);
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
+        const double wo = p->b_fo / 2 + (p->type == PROFILTYP_KASTEN ? p->b_ueo : 0);
+        const double wu = p->b_fu / 2 + (p->type == PROFILTYP_KASTEN ? p->b_ueu : 0);
         plate(-wo, wo, -z_s, tfo - z_s);
         plate(-wu, wu, h - tfu - z_s, h - z_s);
         const double y = (p->b_fo - t_w) / 2;

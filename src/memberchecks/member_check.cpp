@@ -13,6 +13,7 @@
 #include "profiles/section_stress.h"
 #include "thinwall/ct_limits.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/engine_faults.h"
 #include "thinwall/plastic_shear.h"
 #include "thinwall/plo.h"
 
@@ -143,7 +144,7 @@ Check_State Begin_Check(const Member_Check_Input& in, Member_Check_Output* out, 
     s.options = Derive_Check_Options(selector, in.descriptor, in.name_text, in.values, in.spatial);
     s.elastic = s.code == 1 ? uint32_t{OPT_MISES} : uint32_t{OPT_ELASTIC_ALL};
     s.fire = s.options & OPT_FIRE;
-    s.catalogue = in.descriptor->family == PROFIL_USER_SECTION ? 0 : in.descriptor->catalogue;
+    s.catalogue = in.descriptor->family == PROFIL_FAMILY_USER ? 0 : in.descriptor->catalogue;
     s.name = in.name_text + 4;
     s.turned = s.catalogue >= 1 && in.name_text[0] == '-';
     return s;
@@ -383,7 +384,7 @@ void Run_Strain_Iteration(Check_State& s, Model_State& m) {
         if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
         if (result.status & PLO_STATUS_FACTORS) {
             Take_Plastic_Result(s, m, result.U, result.My);
-            if (result.U > 990000) std::printf("  pl: U > 0.99e6\n");
+            if (result.U > 990000) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "  pl: U > 0.99e6\n");
         }
     }
     if (lines) Free_DWQB_PLO_Result_List(lines);
@@ -411,7 +412,7 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
         if (result.flags & WORK_CODE_FILLED) {
             const double U = result.d[TSV_EX_U_PL];
             Take_Plastic_Result(s, m, U, result.d[TSV_EX_MY]);
-            if (U > 990000) std::printf("  pl: U > 0.99e6\n");
+            if (U > 990000) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "  pl: U > 0.99e6\n");
         }
     }
     if (lines) Free_TSV_EX_Linienliste(lines);
@@ -663,6 +664,8 @@ void Put(double* address, double value) {
 }  // namespace
 
 uint32_t Check_Member(const Member_Check_Input* input, Member_Check_Output* output, Stabnachweis_Ergebnis* record) {
+    // The engines' faults of the whole check go out when it ends.
+    const Engine_Call engine_call;
     Member_Check_Output scratch;
     Member_Check_Output* out = output ? output : &scratch;
     *out = Member_Check_Output{};

@@ -138,7 +138,7 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
     Current_Check_Symbols = code != 0 || (Get_Symbol_Set_Flag() & 1) ? &Check_Symbols_EN : &Check_Symbols_DIN;
     const char* P = Member_Print_Prefix;
     if (descriptor->family >= 0) {
-        const int mode = Get_Check_Mode() == 4096 && spatial && descriptor->family == 12
+        const int mode = Get_Check_Mode() == 4096 && spatial && descriptor->family == PROFIL_FAMILY_ROUND
                              ? 7
                              : Get_Check_Mode_Variant(descriptor->family, spatial);
         const int r = Setup_Profil_DWQB(descriptor, name_text, values, mode, nullptr, nullptr);
@@ -151,7 +151,7 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
                             "W\xCE\\u\xCEr = %.1f cm\xCE/3\xCEr\n",
                             1e4 * values[WORK_SLOT_GIVEN_A], 1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_TOP]),
                             1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_BOTTOM]));
-    if (descriptor->family == PROFIL_USER_SECTION) {
+    if (descriptor->family == PROFIL_FAMILY_USER) {
         std::fprintf(f, "Benutzerdefinierter Querschnitt aus Q7-VUVE: %.27s\n", Profil_DWQB_Store.section_name);
     } else if (descriptor->catalogue > 0) {
         char name[36];
@@ -277,7 +277,7 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
     }
     Work_Plates w;
     if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w)) {
-        if (w.kind == 2 || w.kind == 3) {
+        if (w.kind == TSV_KIND_ONE_FLANGE || w.kind == TSV_KIND_TWO_FLANGES) {
             const int plates = w.present(0) + w.present(1) + w.present(2);
             r = std::fprintf(f,
                              " %s%d-Blech Querschnitt, Bezugspunkt ist Mittelpunkt Steg, Hauptachsendrehwinkel %s = "
@@ -295,12 +295,12 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
                                  " %s b\xCE\\u\xCEr = %.2f cm,  t\xCE\\u\xCEr = %.2f cm,  y\xCE\\u\xCEr = %.2f cm,  "
                                  "z\xCE\\u\xCEr = %.2f cm\n",
                                  P, w.b[2], w.t[2], w.y[2] - w.y_r, w.z[2] - w.z_r);
-        } else if (w.kind == 1) {
+        } else if (w.kind == TSV_KIND_CIRCLE) {
             r = std::fprintf(f, " %sKreisring-Querschnitt:  d\xCE\\a\xCEr = %.2f cm,  d\xCE\\i\xCEr = %.2f cm\n", P, w.b[1],
                              w.b[1] - 2 * w.t[1]);
-        } else if (w.kind == 14) {
+        } else if (w.kind == TSV_KIND_ROUND_BAR) {
             r = std::fprintf(f, " %sRundstahl-Querschnitt:  d = %.2f cm\n", P, w.b[1]);
-        } else if (w.kind == 15) {
+        } else if (w.kind == TSV_KIND_RECTANGLE) {
             r = std::fprintf(f, " %sFlachstahl-Querschnitt:  h = %.2f cm,  b = %.2f cm\n", P, w.b[1], w.t[1]);
         }
     }
@@ -464,7 +464,8 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
                                                    : " %s Keine Begrenzung der Grenzbiegemomente nach Element 755.\n",
                          P);
         Work_Plates w;
-        if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w) && (w.kind == 2 || w.kind == 3))
+        if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w) &&
+            (w.kind == TSV_KIND_ONE_FLANGE || w.kind == TSV_KIND_TWO_FLANGES))
             r = Print_Part_Resistances(f, P, w, f_yd / 10);
     } else if (code == 1) {
         r = std::fprintf(f, " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);

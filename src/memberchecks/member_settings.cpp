@@ -9,6 +9,7 @@
 #include "memberchecks/member_invariants.h"
 #include "profiles/profil.h"
 #include "profiles/profile_switches.h"
+#include "thinwall/tsv.h"
 #include "section/nchwdata.h"
 
 const Check_Symbol_Set Check_Symbols_EN = {{"c/t", "V", "T\xCE\\t\xCEr", "T\xCE\\w\xCEr", "B"}};
@@ -47,7 +48,7 @@ int Get_Check_Mode(void) { return check_mode; }
 int Get_Check_Mode_Variant(int family, int spatial) {
     if (check_mode != MODE_BY_SECTION) return check_mode;
     if (!spatial) return 4;
-    return family == 12 ? 7 : 1;
+    return family == PROFIL_FAMILY_ROUND ? 7 : 1;
 }
 
 double Get_Check_Factor(void) { return check_factor; }
@@ -115,7 +116,7 @@ uint32_t Derive_Check_Options(const NachweisNorm* selector, const Profil_Model_D
                               const char* name_text, const float* values, int spatial) {
     if (!descriptor || !values) return 0;
     const int code = Get_Norm_Code(selector);
-    const int named = descriptor->family == PROFIL_USER_SECTION ? 0 : descriptor->catalogue;
+    const int named = descriptor->family == PROFIL_FAMILY_USER ? 0 : descriptor->catalogue;
     const int family = descriptor->family;
     int half[4];
     for (int k = 0; k < 4; k++) {
@@ -166,7 +167,9 @@ uint32_t Derive_Check_Options(const NachweisNorm* selector, const Profil_Model_D
             bool stays = filled;
             if (method == OPT_TSV) {
                 const int kind = work & WORK_CODE_KIND_MASK;
-                stays = stays && (kind == 1 || kind == 2 || kind == 3 || kind == 14 || kind == 15);
+                stays = stays && (kind == TSV_KIND_CIRCLE || kind == TSV_KIND_ONE_FLANGE ||
+                                  kind == TSV_KIND_TWO_FLANGES || kind == TSV_KIND_ROUND_BAR ||
+                                  kind == TSV_KIND_RECTANGLE);
             }
             if (stays) {
                 o &= ~elastic;
@@ -209,7 +212,7 @@ int Get_Buckling_Curve(int z_axis, int grade, int family, double h_b, double t, 
         const int row = grade & 0xFFFF;
         const bool s460 = row == STEEL_S460N || row == STEEL_S460M;
         switch (family) {
-        case 1:
+        case PROFIL_FAMILY_I:
             if (h_b > 1.201) {
                 if (t <= 40.001) return s460 ? 0 : (z_axis ? 2 : 1);
                 if (t <= 100.001) return s460 ? 1 : (z_axis ? 3 : 2);
@@ -217,18 +220,20 @@ int Get_Buckling_Curve(int z_axis, int grade, int family, double h_b, double t, 
             }
             if (t <= 100.001) return s460 ? 1 : (z_axis ? 3 : 2);
             return s460 ? 3 : 4;
-        case 5: return 2;
-        case 2: case 3: case 4: case 6: case 7: case 11: case 12: return 3;
+        case PROFIL_FAMILY_L: return 2;
+        case PROFIL_FAMILY_T: case PROFIL_FAMILY_U: case PROFIL_FAMILY_RHS: case PROFIL_FAMILY_Z:
+        case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT: case PROFIL_FAMILY_ROUND: return 3;
         default: return -1;
         }
     }
     switch (family) {
-    case 1:
-    case 2:
+    case PROFIL_FAMILY_I:
+    case PROFIL_FAMILY_T:
         if (t <= 40.001) return z_axis ? 3 : 2;
         return z_axis ? 4 : 3;
-    case 5: return 2;
-    case 3: case 4: case 7: case 11: case 12: return 3;
+    case PROFIL_FAMILY_L: return 2;
+    case PROFIL_FAMILY_U: case PROFIL_FAMILY_RHS: case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT:
+    case PROFIL_FAMILY_ROUND: return 3;
     default: return -1;
     }
 }

@@ -20,7 +20,7 @@ int Plate_Buckling(const Stahlprofil* p, int method, double N, double M_y, doubl
                    FILE* stream, int level, bool web) {
     if (method < 0 || !p) return 0;
     const int allowed = method == 0 ? 3 : 2;
-    if (p->kind == 2) return 0;
+    if (p->kind == STAHLPROFIL_KIND_FOREIGN) return 0;
     const char* pre = Check_Line_Prefix;
     if (stream && level > 1) {
         OLI_printf(stream, "%s", pre);

@@ -63,20 +63,20 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
     Builder m;
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
     switch (p->type) {
-    case 1: {
+    case PROFILTYP_FLACH: {
         int a = m.Node(0, 0), b = m.Node(0, h);
         m.Line(a, b, t_w);
         return true;
     }
-    case 2: case 9: {
-        const double radius = p->type == 2 ? static_cast<float>(h / 4) : h / 2 - t_w / 2;
-        const double t = p->type == 2 ? h / 2 : t_w;
+    case PROFILTYP_RUND: case PROFILTYP_ROHR: {
+        const double radius = p->type == PROFILTYP_RUND ? static_cast<float>(h / 4) : h / 2 - t_w / 2;
+        const double t = p->type == PROFILTYP_RUND ? h / 2 : t_w;
         const double step = 0.19634954084936207;  // pi / 16
         for (int k = 0; k < 32; k++) m.Node(radius * std::sin(k * step), radius * std::cos(k * step));
         for (int k = 1; k <= 32; k++) m.Line(k, k % 32 + 1, t);
         return true;
     }
-    case 3: {
+    case PROFILTYP_L: {
         double y_v = mirror ? (t_w - b_o) / 2 : (b_o - t_w) / 2, z_j = h - t_o / 2;
         int top = m.Node(y_v, 0), corner = m.Node(y_v, z_j);
         if (Omitted(b_o, t_o)) {
@@ -90,8 +90,9 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         m.Line(corner, tip, t_o, mirror ? 0 : o_o, mirror ? o_o : 0, mirror ? 0 : r, mirror ? r : 0);
         return true;
     }
-    case 4: case 5: case 7: case 10: case 13: case 11: case 15: {
-        const bool tee = p->type == 11 || p->type == 15;
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: case PROFILTYP_T:
+    case PROFILTYP_HALB_I: {
+        const bool tee = p->type == PROFILTYP_T || p->type == PROFILTYP_HALB_I;
         int j_top;
         if (!Omitted(b_o, t_o)) {
             int right = m.Node(b_o / 2, t_o / 2);
@@ -117,7 +118,7 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         }
         return true;
     }
-    case 6: case 12: {
+    case PROFILTYP_C: case PROFILTYP_U: {
         // A rolled channel's flanges thicken towards the web with the slope
         // of their inner faces, t_f standing at half the width: parallel
         // flanges of t_f put the shear centre 5 to 10 % too far from the
@@ -135,8 +136,8 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         }
         return true;
     }
-    case 8: case 16: {
-        const bool box = p->type == 16;
+    case PROFILTYP_RECHTECK: case PROFILTYP_KASTEN: {
+        const bool box = p->type == PROFILTYP_KASTEN;
         double y_o = (b_o - t_w) / 2, y_u = (b_u - t_w) / 2;
         int tl = m.Node(-y_o, t_o / 2), tr = m.Node(y_o, t_o / 2);
         int br = m.Node(y_u, h - t_u / 2), bl = m.Node(-y_u, h - t_u / 2);
@@ -161,7 +162,7 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         }
         return true;
     }
-    case 14: {
+    case PROFILTYP_Z: {
         int j_top, j_bottom;
         if (!Omitted(b_o, t_o)) {
             int tip = m.Node(b_o / 2, t_o / 2);
@@ -176,7 +177,7 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
         if (!Omitted(b_o, t_o)) m.Line(j_bottom, m.Node(-b_o / 2, h - t_o / 2), t_o, o_o, 0, r, 0);
         return true;
     }
-    case 17: {
+    case PROFILTYP_TRAPEZ: {
         double slope = Calc_Profile_Flange_Slope(p), c = std::cos(slope), t_s = t_w / c;
         double y_foot = (b_u - t_s) / 2, length = (h - t_o / 2) / c;
         int left_foot = m.Node(-y_foot, h), right_foot = m.Node(y_foot, h);
@@ -199,7 +200,7 @@ bool Locate_Points(const Stahlprofil* p, int n, Profil_Punkt* points) {
         if (q.id < 0) continue;
         q.line = 0;
         double y = 0.1 * q.y, z = 0.1 * q.z;
-        if (p->type == 2 || p->type == 9) {
+        if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) {
             // The polygon side whose angular range holds the point.
             double angle = std::atan2(y, z);
             if (angle < 0) angle += 2 * M_PI;
@@ -276,7 +277,7 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
     const double* qw = DWQB_Querschnittswerte;
     const double h = p->h, t_w = p->t_w;
 
-    if (p->type == 1 && h / t_w < 5.001 && t_w / h < 5.001) {
+    if (p->type == PROFILTYP_FLACH && h / t_w < 5.001 && t_w / h < 5.001) {
         p->A = h * t_w;
         p->z_s = h / 2;
         p->y_s = -t_w / 2;
@@ -289,7 +290,7 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
         p->I_T = Calc_Rect_Torsion_Coeff(h, t_w, nullptr);
         p->I_w = 0;
         if (n_points == 0) return result;
-    } else if (p->type == 2) {
+    } else if (p->type == PROFILTYP_RUND) {
         float radius = static_cast<float>(h / 2), r2 = radius * radius;
         p->A = 3.1415927f * r2;
         p->z_s = radius;
@@ -313,12 +314,17 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
         p->z_M = 10 * (qw[DWQB_QW_ZM] - qw[DWQB_QW_ZC]);
         const double b_max = std::fmax(p->b_fo, p->b_fu);
         switch (p->type) {
-        case 1: p->y_s -= t_w / 2; break;
-        case 9: p->y_s = -h / 2; p->z_s = h / 2; break;
-        case 3: p->y_s = mirror ? -p->b_fo / 2 - p->y_s : p->y_s - p->b_fo / 2; break;
-        case 4: case 5: case 7: case 10: case 13: p->y_s -= b_max / 2; break;
-        case 6: case 8: case 11: case 12: case 14: case 15: p->y_s -= p->b_fo / 2; break;
-        case 16: p->y_s -= std::fmax(p->b_fu + 2 * p->b_ueu, p->b_fo + 2 * p->b_ueo) / 2; break;
+        case PROFILTYP_FLACH: p->y_s -= t_w / 2; break;
+        case PROFILTYP_ROHR: p->y_s = -h / 2; p->z_s = h / 2; break;
+        case PROFILTYP_L: p->y_s = mirror ? -p->b_fo / 2 - p->y_s : p->y_s - p->b_fo / 2; break;
+        case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+            p->y_s -= b_max / 2;
+            break;
+        case PROFILTYP_C: case PROFILTYP_RECHTECK: case PROFILTYP_T: case PROFILTYP_U: case PROFILTYP_Z:
+        case PROFILTYP_HALB_I:
+            p->y_s -= p->b_fo / 2;
+            break;
+        case PROFILTYP_KASTEN: p->y_s -= std::fmax(p->b_fu + 2 * p->b_ueu, p->b_fo + 2 * p->b_ueo) / 2; break;
         default: break;
         }
         if (p->rolled) {
@@ -326,9 +332,10 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
             if (Is_Profile_Type_In(PROFILTYP_MASK_I, p->type)) {
                 t_max = std::fmax(t_max, p->t_fu);
                 factor = 1.3;
-            } else if (p->type == 3) {
+            } else if (p->type == PROFILTYP_L) {
                 factor = 0.99;
-            } else if (p->type == 6 || p->type == 11 || p->type == 12 || p->type == 14 || p->type == 15) {
+            } else if (Is_Profile_Type_One_Of(p->type,
+                                              {PROFILTYP_C, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z, PROFILTYP_HALB_I})) {
                 factor = 1.12;
             }
             if (t_max < p->r_1) p->I_T *= factor;
@@ -356,7 +363,7 @@ int Build_Profile_Section_Model(Stahlprofil* p, const Profil_Anbau* attachments,
 int Build_Section_Model_Checked(Stahlprofil* p, const Profil_Anbau* attachments, const Profil_Aussparungen* cutouts,
                                 int mirror, int n_points, Profil_Punkt* points) {
     WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
-    if (!p || p->kind == 2) return 0;
+    if (!p || p->kind == STAHLPROFIL_KIND_FOREIGN) return 0;
     return Build_Profile_Section_Model(p, attachments, cutouts, mirror, n_points, points);
 }
 

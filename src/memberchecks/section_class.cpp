@@ -201,7 +201,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
         if (U_ct) *U_ct = k.U;
         return section;
     };
-    if ((N <= 0.01 && std::fabs(M_y) <= 0.0001 && std::fabs(M_z) <= 0.0001) || p->kind == 2) return store();
+    if ((N <= 0.01 && std::fabs(M_y) <= 0.0001 && std::fabs(M_z) <= 0.0001) || p->kind == STAHLPROFIL_KIND_FOREIGN) return store();
     if (print) Print_Classification_Heading(p, k.f_y, k.E, target_class, stream, level, heading);
     if (p->type == PROFILTYP_RUND) {
         k.cls[2] = section = 1;
@@ -229,7 +229,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
 
 double Ct_Utilisation_For_Class(const Stahlprofil* p, int class2, double N, double M_y, double M_z,
                                 double gamma_M0, int no_raise, int use_E, FILE* stream, int level) {
-    if (class2 < 0 || !p || p->kind == 2) return 0.0;
+    if (class2 < 0 || !p || p->kind == STAHLPROFIL_KIND_FOREIGN) return 0.0;
     double U = 0.0;
     Classify_Section(p, N, M_y, M_z, gamma_M0, no_raise, use_E, nullptr, nullptr, nullptr, class2 ? 2 : 3, &U,
                      stream, level, "");

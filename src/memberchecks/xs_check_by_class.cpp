@@ -17,10 +17,6 @@ namespace {
 const uint32_t kElasticChecks = 0x31Cu;
 const uint32_t kPlasticMethods = 0x1500001u;
 
-// Shape codes of the section record (Get_Profilquerschnitt_Type_Of_Name):
-// rectangular hollow, the two-web box Q24, flat bar.
-enum { SECTION_TYPE_RHS = 1, SECTION_TYPE_Q24 = 9, SECTION_TYPE_FLAT = 10 };
-
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
 
@@ -110,11 +106,6 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     OLI_printf(file, "\n");
 }
 
-// The forces of the check, kN, kNm, kNm².
-struct Class_Check_Forces {
-    double N, M_y, M_z, V_y, V_z, T_t, T_w, B;
-};
-
 // What the steps of one check by class share: the call, the member check's
 // records and results, and the rounded utilisations.
 struct Class_Check {
@@ -122,14 +113,14 @@ struct Class_Check {
     const int* options;
     int mode, check, level, circular_hollow;
     double gamma_M0;
-    Class_Check_Forces f;
+    XS_Check_Forces f;
     FILE* file;
     bool heading;            // the heading was written
     Profil_Model_Descriptor descriptor;
     Section_Work_Record work;
     char name_text[PROFIL_MODEL_NAME_SIZE];
     Stabnachweis_Ergebnis r;
-    double s1, s2, tau, sv, gov, M_gr, ct_i, ct_o, U_s;
+    Member_Check_Output out;
     uint32_t bits;
     bool two_walls, box_overhang;
     int missed_class;
@@ -182,7 +173,7 @@ void Print_Class_Check_Heading(const Class_Check& c) {
         sep = ", ";
         items++;
     };
-    const Class_Check_Forces& f = c.f;
+    const XS_Check_Forces& f = c.f;
     item("%sN = %.2lf kN", nullptr, f.N);
     item("%sM\xCE\\%s\xCEr = %.2lf kNm", "y", f.M_y);
     item("%sV\xCE\\%s\xCEr = %.2lf kN", "z", f.V_z);
@@ -197,11 +188,19 @@ void Print_Class_Check_Heading(const Class_Check& c) {
 // Step 3: the member check on the records (spatial, EN 1993-1-1); false,
 // with the note under the heading, when it did not run.
 bool Run_Member_Check(Class_Check& c) {
-    const NachweisNorm selector{1, 0};
-    const Class_Check_Forces& f = c.f;
-    c.bits = Check_Member_Ext(&selector, f.N, f.V_y, f.V_z, f.T_t, f.M_y, f.M_z, f.T_w, f.B, &c.descriptor,
-                              c.name_text, Values(c), c.gamma_M0, &c.s1, &c.s2, &c.tau, &c.sv, &c.gov, &c.M_gr,
-                              &c.ct_i, &c.ct_o, &c.U_s, 0, 1, nullptr, nullptr, &c.r);
+    static const NachweisNorm selector{1, 0};
+    const XS_Check_Forces& f = c.f;
+    Member_Check_Input in{};
+    in.selector = &selector;
+    in.N = f.N, in.V_1 = f.V_y, in.V_2 = f.V_z, in.T_t = f.T_t;
+    in.M_1 = f.M_y, in.M_2 = f.M_z, in.T_w = f.T_w, in.B = f.B;
+    in.descriptor = &c.descriptor;
+    in.name_text = c.name_text;
+    in.values = Values(c);
+    in.gamma_M0 = in.gamma_M1 = c.gamma_M0;
+    in.check_flags = 0;
+    in.spatial = 1;
+    c.bits = Check_Member(&in, &c.out, &c.r);
     if (c.bits & MC_STRESSES) return true;
     if (c.heading) OLI_printf(c.file, "%sNachweis wurde nicht gef\x81hrt\n", Check_Line_Prefix);
     return false;
@@ -210,7 +209,7 @@ bool Run_Member_Check(Class_Check& c) {
 // The c/t utilisation of the whole section: a flat bar modelled as two walls
 // counts half, a box's overhangs not at all.
 double Ct_Total(const Class_Check& c) {
-    return (c.two_walls ? 0.5 : 1.0) * std::max(c.ct_i, c.box_overhang ? 0.0 : c.ct_o);
+    return (c.two_walls ? 0.5 : 1.0) * std::max(c.out.ct_internal, c.box_overhang ? 0.0 : c.out.ct_outstand);
 }
 
 // Step 4: flat bars modelled as two walls and boxes with overhangs; a plastic
@@ -218,9 +217,9 @@ double Ct_Total(const Class_Check& c) {
 bool Check_Needed_Class(Class_Check& c) {
     const double* s = c.section->start;
     const int type = c.section->type;
-    c.two_walls = type == SECTION_TYPE_RHS &&
+    c.two_walls = type == PQ_SHAPE_RHS &&
                   (std::fabs(20 * s[6] - 10 * s[1]) < 0.001 || std::fabs(20 * s[6] - 10 * s[0]) < 0.001);
-    c.box_overhang = !c.two_walls && type == SECTION_TYPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
+    c.box_overhang = !c.two_walls && type == PQ_SHAPE_Q24 && 10 * s[2] < 5 * s[6] + 10 * s[1] - 0.001;
     // A plastic result holds only for a section of the class it needs (the
     // c/t utilisation is formed for that class): a section that misses it
     // is checked elastically, with the c/t ratio that says why.
@@ -237,9 +236,9 @@ bool Check_Needed_Class(Class_Check& c) {
 
 // Steps 5 to 7: the utilisations rounded, zeroed where their output is not
 // asked for or only stresses are, and written to the outputs.
-void Set_Class_Check_Outputs(Class_Check& c, double* const out[8]) {
+void Set_Class_Check_Outputs(Class_Check& c, double* const out[XS_OUTPUTS]) {
     const Stabnachweis_Ergebnis& r = c.r;
-    c.ct_out = c.ct_o, c.ct_in = c.ct_i, c.ct_all = Ct_Total(c);
+    c.ct_out = c.out.ct_outstand, c.ct_in = c.out.ct_internal, c.ct_all = Ct_Total(c);
     if (c.two_walls) c.ct_out /= 2, c.ct_in /= 2;
     if (c.box_overhang) c.ct_out = 0;
     c.flange_road = r.final_options & OPT_TSV;
@@ -249,13 +248,20 @@ void Set_Class_Check_Outputs(Class_Check& c, double* const out[8]) {
     c.ct_out = Round_Utilisation(c.ct_out), c.ct_in = Round_Utilisation(c.ct_in);
     c.ct_all = Round_Utilisation(c.ct_all);
     c.U_all = Round_Utilisation(std::max({c.U_sig, c.ct_all, r.U_buckling}));
-    if (!out[1]) c.U_sig = 0;
-    if (!out[2]) c.ct_out = c.ct_in = c.ct_all = 0;
-    double s_hi = std::max(c.s1, c.s2), s_lo = std::min(c.s1, c.s2);
-    if (c.check == 0) c.U_all = c.U_sig = c.ct_all = s_hi = s_lo = c.tau = c.sv = 0;
-    const double v[8] = {c.U_all, c.U_sig, c.ct_all, s_hi, s_lo, c.tau, c.sv, c.M_gr};
-    for (int k = 0; k < 8; k++)
-        if (out[k]) *out[k] = v[k];
+    if (!out[XS_OUT_U_SIGMA]) c.U_sig = 0;
+    if (!out[XS_OUT_U_CT]) c.ct_out = c.ct_in = c.ct_all = 0;
+    const Member_Check_Output& m = c.out;
+    XS_Check_Result v{0, 0, 0, 0, 0, 0, 0, m.M_gr};
+    if (c.check == 0) {
+        c.U_all = c.U_sig = c.ct_all = 0;
+    } else {
+        v = {c.U_all, c.U_sig, c.ct_all, std::max(m.sigma_1, m.sigma_2), std::min(m.sigma_1, m.sigma_2),
+             m.tau_max, m.sigma_v_max, m.M_gr};
+    }
+    double* values[XS_OUTPUTS];
+    XS_Result_Addresses(&v, values);
+    for (int k = 0; k < XS_OUTPUTS; k++)
+        if (out[k]) *out[k] = *values[k];
 }
 
 // The points of the extreme stresses (not for flat bars and hollow
@@ -352,7 +358,7 @@ void Print_Elastic_Check(const Class_Check& c) {
     Tabs({9.0, 35.0});
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() + 0.3);
     const int type = c.section->type;
-    if (type != SECTION_TYPE_FLAT && type != SECTION_TYPE_RHS && c.level >= 2) Print_Stress_Points(c);
+    if (type != PQ_SHAPE_FLAT && type != PQ_SHAPE_RHS && c.level >= 2) Print_Stress_Points(c);
     OLI_Set_Para_Indent(OLI_Get_Para_Indent() - 0.3);
     Print_Stress_Verdicts(c);
 }
@@ -426,7 +432,7 @@ void Print_Class_Check_Text(const Class_Check& c) {
         OLI_printf(file, "%s", P);
         if (c.bits & MC_PLASTIC) {
             if (c.level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
-            OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", c.M_gr);
+            OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", c.out.M_gr);
         }
         return;
     }
@@ -441,12 +447,21 @@ void Print_Class_Check_Text(const Class_Check& c) {
 
 }  // namespace
 
-uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,
-                                int circular_hollow, double N, double M_y, double M_z, double V_y, double V_z,
-                                double T_t, double T_w, double B, double* out1, double* out2, double* out3,
-                                double* out4, double* out5, double* out6, double* out7, double* out8, FILE* file,
-                                int level) {
-    if (!section || !options) return 0;
+void XS_Result_Addresses(XS_Check_Result* r, double* out[XS_OUTPUTS]) {
+    out[XS_OUT_TOTAL] = &r->U_total;
+    out[XS_OUT_U_SIGMA] = &r->U_sigma;
+    out[XS_OUT_U_CT] = &r->U_ct;
+    out[XS_OUT_SIGMA_MAX] = &r->sigma_max;
+    out[XS_OUT_SIGMA_MIN] = &r->sigma_min;
+    out[XS_OUT_TAU] = &r->tau;
+    out[XS_OUT_SIGMA_V] = &r->sigma_v;
+    out[XS_OUT_M_PL] = &r->M_pl;
+}
+
+uint32_t Check_XS_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,
+                           int circular_hollow, const XS_Check_Forces* forces, double* const out[XS_OUTPUTS],
+                           FILE* file, int level) {
+    if (!section || !options || !forces || !out) return 0;
     Class_Check c{};
     c.section = section;
     c.options = options;
@@ -455,7 +470,7 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     c.level = level;
     c.circular_hollow = circular_hollow;
     c.gamma_M0 = gamma_M0;
-    c.f = {N, M_y, M_z, V_y, V_z, T_t, T_w, B};
+    c.f = *forces;
     c.file = file;
     const bool converted = Fill_Check_Records(c);
     c.heading = file && level >= 1;
@@ -472,8 +487,17 @@ uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* opt
     const uint32_t result = c.mode >= 1 && !(c.bits & MC_PLASTIC) && (c.r.final_options & kElasticChecks)
                                 ? c.bits | MC_PLASTIC
                                 : c.bits;
-    double* const out[8] = {out1, out2, out3, out4, out5, out6, out7, out8};
     Set_Class_Check_Outputs(c, out);
     if (file) Print_Class_Check_Text(c);
     return result;
+}
+
+uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,
+                                int circular_hollow, double N, double M_y, double M_z, double V_y, double V_z,
+                                double T_t, double T_w, double B, double* out1, double* out2, double* out3,
+                                double* out4, double* out5, double* out6, double* out7, double* out8, FILE* file,
+                                int level) {
+    const XS_Check_Forces forces{N, M_y, M_z, V_y, V_z, T_t, T_w, B};
+    double* const out[XS_OUTPUTS] = {out1, out2, out3, out4, out5, out6, out7, out8};
+    return Check_XS_By_Class(section, options, check, gamma_M0, circular_hollow, &forces, out, file, level);
 }

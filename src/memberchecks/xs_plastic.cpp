@@ -518,7 +518,7 @@ int Run_Plastic_Check(Plastic_Check& c, const Stahlprofil* profile, double gamma
         if (c.text) OLI_printf(c.file, "%sSchnittgrößen = 0: Nachweis nicht erforderlich %s\n"_cp, c.pre, Mark_Note());
         return 0;
     }
-    if (profile->kind == 2) return Refuse(c, "%sQ7-VUVE-Profil: Berechnung nicht möglich %s\n"_cp);
+    if (profile->kind == STAHLPROFIL_KIND_FOREIGN) return Refuse(c, "%sQ7-VUVE-Profil: Berechnung nicht möglich %s\n"_cp);
     if (const char* refusal = Shape_Of(profile, &c.shape)) return Refuse(c, refusal);
     const Stahlprofil values = Plastic_Section_Values(profile);
     c.p = &values;

@@ -22,16 +22,14 @@ namespace {
 // The class-based road: the section model of the profile, the grade's
 // yield strength against the profile's, then the stress check by class.
 unsigned Class_Road(const Stahlprofil* profile, int orientation, const int options[10], int check, double gamma_M0,
-                    int circular_hollow, const double forces[8], double* const outputs[8], FILE* file, int level) {
+                    int circular_hollow, const XS_Check_Forces* forces, double* const outputs[XS_OUTPUTS],
+                    FILE* file, int level) {
     Profilquerschnitt* section = Setup_Stahlprofil_DWQB(profile, orientation, 0);
     if (!section) return 0;
     const double f_y = Get_Stahlguete_fy(static_cast<unsigned>(Get_Profile_Material_Handle(&profile->material)),
                                          Get_Profile_Max_Dimension(profile));
     if (!(std::fabs(f_y - profile->material.f_y) <= 1.0)) return XS_CHECK_GRADE_MISMATCH;
-    return Calc_XS_Check_By_Class(section, options, check, gamma_M0, circular_hollow, forces[0], forces[1],
-                                  forces[2], forces[3], forces[4], forces[5], forces[6], forces[7], outputs[0],
-                                  outputs[1], outputs[2], outputs[3], outputs[4], outputs[5], outputs[6], outputs[7],
-                                  file, level);
+    return Check_XS_By_Class(section, options, check, gamma_M0, circular_hollow, forces, outputs, file, level);
 }
 
 XS_Class_Check_Road class_road = Class_Road;
@@ -77,10 +75,11 @@ struct ForceList {
     }
 };
 
-// Elastic check of a flat bar (type 1) or round bar (type 2).
-unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check, double N,
-                           double M_y, double M_z, double V_y, double V_z, double T_t, double* const outs[8],
-                           FILE* file, int level) {
+// Elastic check of a flat bar or round bar.
+unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check,
+                           XS_Check_Forces f, double* const outs[XS_OUTPUTS], FILE* file, int level) {
+    double N = f.N, M_y = f.M_y, M_z = f.M_z, V_y = f.V_y, V_z = f.V_z;
+    const double T_t = f.T_t;
     const bool round = p->type == PROFILTYP_RUND;
     if (p->A <= 0 || p->I_y <= 0 || (!round && p->I_z <= 0)) {
         return Refuse(file, level, "%sNachweis nicht möglich %s\n"_cp);
@@ -114,20 +113,20 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     const double sigma_v = std::sqrt(sigma * sigma + 3.0 * tau * tau);
 
     double U_ct = 0.0;
-    if (outs[2]) {
+    if (outs[XS_OUT_U_CT]) {
         Classify_Section(p, -1000.0 * N, -1e6 * M_y, -1e6 * M_z, gamma_M0, ct_options[0], ct_options[1], nullptr,
                          nullptr, nullptr, 3, &U_ct, file, level, "");
     }
     const double U = Round_Utilisation(sigma_Rd > 0 ? sigma_v / sigma_Rd : 0.0);
     U_ct = Round_Utilisation(U_ct);
-    Put(outs[0], std::fmax(std::fmax(U, 0.0), U_ct));
-    Put(outs[1], U);
-    Put(outs[2], U_ct);
-    Put(outs[3], sigma_max);
-    Put(outs[4], sigma_min);
-    Put(outs[5], tau);
-    Put(outs[6], sigma_v);
-    Put(outs[7], 0.0);
+    Put(outs[XS_OUT_TOTAL], std::fmax(std::fmax(U, 0.0), U_ct));
+    Put(outs[XS_OUT_U_SIGMA], U);
+    Put(outs[XS_OUT_U_CT], U_ct);
+    Put(outs[XS_OUT_SIGMA_MAX], sigma_max);
+    Put(outs[XS_OUT_SIGMA_MIN], sigma_min);
+    Put(outs[XS_OUT_TAU], tau);
+    Put(outs[XS_OUT_SIGMA_V], sigma_v);
+    Put(outs[XS_OUT_M_PL], 0.0);
     if (!file) return XS_CHECK_DONE;
 
     const char* pre = Check_Line_Prefix;
@@ -190,47 +189,47 @@ XS_Class_Check_Road Set_XS_Class_Check_Road(XS_Class_Check_Road road) {
     return previous;
 }
 
-unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check,
-                                  int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
-                                  double T_w, double B, double* out1, double* out2, double* out3, double* out4,
-                                  double* out5, double* out6, double* out7, double* out8, FILE* file, int level) {
+namespace {
+
+// The check with the output addresses the caller asked for.
+unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* const outs[XS_OUTPUTS], FILE* file,
+                       int level) {
     WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
-    double* const outs[8] = {out1, out2, out3, out4, out5, out6, out7, out8};
-    if (!p) return 0;
-    static const int kNoOptions[2] = {0, 0};
-    if (!ct_options) ct_options = kNoOptions;
-    N = Zero_Below(N, 0.01);
-    M_y = Zero_Below(M_y, 0.0001);
-    M_z = Zero_Below(M_z, 0.0001);
-    V_y = Zero_Below(V_y, 0.01);
-    V_z = Zero_Below(V_z, 0.01);
-    T_t = Zero_Below(T_t, 0.0001);
-    T_w = Zero_Below(T_w, 0.0001);
-    B = Zero_Below(B, 0.000001);
-    const double all[8] = {N, M_y, M_z, V_y, V_z, T_t, T_w, B};
+    const XS_Check_Forces& given = in.forces;
+    XS_Check_Forces f;
+    f.N = Zero_Below(given.N, 0.01);
+    f.M_y = Zero_Below(given.M_y, 0.0001);
+    f.M_z = Zero_Below(given.M_z, 0.0001);
+    f.V_y = Zero_Below(given.V_y, 0.01);
+    f.V_z = Zero_Below(given.V_z, 0.01);
+    f.T_t = Zero_Below(given.T_t, 0.0001);
+    f.T_w = Zero_Below(given.T_w, 0.0001);
+    f.B = Zero_Below(given.B, 0.000001);
     bool zero = true;
-    for (double v : all) zero = zero && std::fabs(v) < 0.001;
-    if (check && zero) {
+    for (double v : {f.N, f.M_y, f.M_z, f.V_y, f.V_z, f.T_t, f.T_w, f.B}) zero = zero && std::fabs(v) < 0.001;
+    const int mode = in.mode;
+    if (in.check && zero) {
         if (file && level >= 1) {
             OLI_printf(file, "%sSchnittgrößen = 0: Nachweis nicht erforderlich %s\n"_cp, Check_Line_Prefix,
                        Mark_Note());
         }
         // Nothing to carry is a check passed with zero utilisations, not a
         // check that could not be made.
-        for (double* o : outs) Put(o, 0.0);
+        for (int k = 0; k < XS_OUTPUTS; k++) Put(outs[k], 0.0);
         return mode >= 1 ? XS_CHECK_DONE | XS_CHECK_PLASTIC_LIMIT : XS_CHECK_DONE;
     }
 
     // A user section of the cross-section program has no section model here
     // that would describe it; checking it as its nominal type would check a
     // different section.
-    if (p->kind == 2) return Refuse(file, level, "%sQ7-VUVE-Profil: Nachweis nicht möglich %s\n"_cp);
+    if (p->kind == STAHLPROFIL_KIND_FOREIGN)
+        return Refuse(file, level, "%sQ7-VUVE-Profil: Nachweis nicht möglich %s\n"_cp);
 
     const int type = p->type;
     const bool bar = type == PROFILTYP_FLACH || type == PROFILTYP_RUND;
     if (type == PROFILTYP_ROHR || bar) {
-        if (std::fabs(T_w) > 0.0001 || std::fabs(B) > 0.000001) Warping_Note(file, level, type);
-        T_w = B = 0.0;
+        if (std::fabs(f.T_w) > 0.0001 || std::fabs(f.B) > 0.000001) Warping_Note(file, level, type);
+        f.T_w = f.B = 0.0;
     }
     if (bar) {
         // Flat and round bars have only the elastic check. Asked for a
@@ -241,8 +240,7 @@ unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const i
         if (mode >= 1 && file && level >= 1)
             OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden %s\n", Check_Line_Prefix,
                        Mark_Alert());
-        const unsigned done =
-            Compact_Bar_Check(p, gamma_M0, ct_options, check, N, M_y, M_z, V_y, V_z, T_t, outs, file, level);
+        const unsigned done = Compact_Bar_Check(p, in.gamma_M0, in.ct_options, in.check, f, outs, file, level);
         return mode >= 1 && done ? done | XS_CHECK_PLASTIC_LIMIT : done;
     }
     // Hollow sections take the class-based road in every mode: its plastic
@@ -251,9 +249,32 @@ unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const i
     const int orientation = mode <= 0 ? 1 : 0;
     if (!class_road) return 0;
     const int options[10] = {mode, 0, 0, 1, 0, 0, 0, 0, 1, 1};
-    const double forces[8] = {N, M_y, M_z, V_y, V_z, T_t, T_w, B};
-    return class_road(p, orientation, options, check, gamma_M0, type == PROFILTYP_ROHR ? 1 : 0, forces, outs, file,
-                      level);
+    return class_road(p, orientation, options, in.check, in.gamma_M0, type == PROFILTYP_ROHR ? 1 : 0, &f, outs,
+                      file, level);
+}
+
+}  // namespace
+
+unsigned Check_XS_Resistance(const Stahlprofil* p, const XS_Check_Input* input, XS_Check_Result* result, FILE* file,
+                             int level) {
+    XS_Check_Result scratch;
+    XS_Check_Result* r = result ? result : &scratch;
+    *r = XS_Check_Result{};
+    if (!p || !input) return 0;
+    double* outs[XS_OUTPUTS];
+    XS_Result_Addresses(r, outs);
+    return XS_Resistance(p, *input, outs, file, level);
+}
+
+unsigned Calc_XS_Resistance_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check,
+                                  int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
+                                  double T_w, double B, double* out1, double* out2, double* out3, double* out4,
+                                  double* out5, double* out6, double* out7, double* out8, FILE* file, int level) {
+    if (!p) return 0;
+    XS_Check_Input in{gamma_M0, {0, 0}, check, mode, {N, M_y, M_z, V_y, V_z, T_t, T_w, B}};
+    if (ct_options) in.ct_options[0] = ct_options[0], in.ct_options[1] = ct_options[1];
+    double* const outs[XS_OUTPUTS] = {out1, out2, out3, out4, out5, out6, out7, out8};
+    return XS_Resistance(p, in, outs, file, level);
 }
 
 void Set_XS_Result_Index(int index) { result_index = index; }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "memberchecks/xs_check_by_class.h"
 #include "profiles/stahlprofil.h"
 
 // Result bits.
@@ -21,25 +22,38 @@ enum : unsigned {
 // orientation code, compares the grade's yield strength with the profile's
 // (more than 1 N/mm2 apart: XS_CHECK_GRADE_MISMATCH, no text) and runs the
 // stress check by class with the ten option words, the check flag, gamma_M0,
-// the circular-hollow flag, the eight forces (kN, kNm, kNm2) and the eight
-// outputs (each may be null). Returns its result bits; 0 when the model
-// cannot be built. The member-check layer installs it; without it every
-// profile that needs this road is not checked (result 0, no text).
+// the circular-hollow flag, the forces and the output addresses (each may
+// be null). Returns its result bits; 0 when the model cannot be built. The
+// member-check layer installs it; without it every profile that needs this
+// road is not checked (result 0, no text).
 typedef unsigned (*XS_Class_Check_Road)(const Stahlprofil* profile, int orientation, const int options[10],
-                                        int check, double gamma_M0, int circular_hollow, const double forces[8],
-                                        double* const outputs[8], FILE* file, int level);
+                                        int check, double gamma_M0, int circular_hollow,
+                                        const XS_Check_Forces* forces, double* const outputs[XS_OUTPUTS],
+                                        FILE* file, int level);
 // Returns the previous road.
 XS_Class_Check_Road Set_XS_Class_Check_Road(XS_Class_Check_Road road);
 
-// ct_options: no-raise flag and use-E flag of Classify_Section. check 1:
-// stress check; 0: stresses only. mode 0 elastic, 1 plastic, 2 and more
-// class-based. Flat and round bars have only their elastic check: in modes 1
-// and above they get it after the note that the section cannot be verified
+// The request of a cross-section check. ct_options: no-raise flag and
+// use-E flag of Classify_Section. check 1: stress check; 0: stresses only.
+// mode 0 elastic, 1 plastic, 2 and more class-based.
+struct XS_Check_Input {
+    double gamma_M0;
+    int ct_options[2];
+    int check;
+    int mode;
+    XS_Check_Forces forces;
+};
+
+// Flat and round bars have only their elastic check: in modes 1 and above
+// they get it after the note that the section cannot be verified
 // plastically, with XS_CHECK_PLASTIC_LIMIT set as for a section whose
-// plastic check fell back on the elastic one. Forces in kN, kNm, kNm2
-// (compression negative). Outputs (each may be null): total, U_sigma, U_c/t,
-// sigma_max, sigma_min, tau, sigma_v, reserved. Returns XS_CHECK_* bits; 0
-// when nothing was checked.
+// plastic check fell back on the elastic one. Fills every field of *result
+// (all 0 when nothing was checked). Returns XS_CHECK_* bits; 0 when nothing
+// was checked.
+unsigned Check_XS_Resistance(const Stahlprofil* profile, const XS_Check_Input* input, XS_Check_Result* result,
+                             FILE* file, int level);
+// The same with the request and the outputs one by one; an output address
+// may be null (XS_OUT_U_CT null: no c/t check).
 unsigned Calc_XS_Resistance_Check(const Stahlprofil* profile, double gamma_M0, const int ct_options[2], int check,
                                   int mode, double N, double M_y, double M_z, double V_y, double V_z, double T_t,
                                   double T_w, double B, double* out1, double* out2, double* out3, double* out4,

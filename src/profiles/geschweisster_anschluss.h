@@ -38,6 +38,14 @@ enum {
     ANSCHLUSS_ROUND = 7,      // round bar (type 2)
 };
 
+// The family code of a profile type of the weld program (PROFILTYP_*); -1
+// for the types it has none for (Z, box, trapezoid).
+int Anschluss_Family_Of_Profile_Type(int type);
+// The profile type a family code stands for when the record gives the
+// profile by its dimensions (PROFILTYP_I for the I family, a code outside
+// the families included).
+int Profile_Type_Of_Anschluss_Family(int family);
+
 // Indexes of the record's load block.
 enum {
     ANSCHLUSS_GAMMA_M = 0,    // material safety factor of DIN 18800

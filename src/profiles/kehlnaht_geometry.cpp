@@ -553,3 +553,8 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
     }
     return c.status = KEHLNAHT_BUILT;
 }
+
+int Kehlnaht_Family(int anschluss_family) {
+    return anschluss_family >= ANSCHLUSS_I && anschluss_family <= ANSCHLUSS_ROUND ? anschluss_family + 1
+                                                                                  : KEHLNAHT_NONE;
+}

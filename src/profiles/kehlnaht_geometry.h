@@ -30,6 +30,10 @@ enum {
     KEHLNAHT_ROUND = 8,
 };
 
+// The family of the geometry and the drawing of a record's family code
+// (ANSCHLUSS_*): the code + 1; KEHLNAHT_NONE for a code outside them.
+int Kehlnaht_Family(int anschluss_family);
+
 enum { KEHLNAHT_POINTS = ANSCHLUSS_OUTLINE_POINTS };
 
 // What Build_Kehlnaht_Geometry could build.

@@ -15,6 +15,7 @@
 #include "profiles/profil_file.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_invariants.h"
+#include "profiles/profilquerschnitt.h"
 
 const Tube_Diameter Tube_Diameter_Table[TUBE_DIAMETER_COUNT] = {
     {"  10.2", 0, 7},   {"  13.5", 0, 10},  {"  16.0", 0, 11},  {"  17.2", 0, 12},  {"  19.0", 0, 13},
@@ -283,9 +284,7 @@ int Get_Profil_Family(const char* name) {
 }
 
 int Get_Profilquerschnitt_Type_Of_Name(const char* name) {
-    static const int shape_of_family[14] = {-1, 0, 3, 2, 1, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    int family = Get_Profil_Family(name);
-    return family >= 1 && family <= 13 ? shape_of_family[family] : -1;
+    return Shape_Of_Profil_Family(Get_Profil_Family(name));
 }
 
 // ---- round tubes ----

@@ -12,6 +12,8 @@
 
 #include <cstdio>
 
+#include "thinwall/section_work.h"  // the family codes PROFIL_FAMILY_*
+
 enum {
     PROFIL_VALUES = 35,          // catalogue values of a profile
     PROFIL_CODE_SIZE = 5,        // 4 code bytes and the terminator
@@ -22,20 +24,6 @@ enum {
     TUBE_DIAMETER_COUNT = 55,
     TUBE_WALL_COUNT = 38,
     TUBE_NAME_SIZE = 16,         // room for a round-tube name of Find_Round_Tube_Name
-};
-
-// Family codes of Get_Profil_Family.
-enum {
-    PROFIL_FAMILY_NONE = 0,
-    PROFIL_FAMILY_I = 1,
-    PROFIL_FAMILY_T = 2,
-    PROFIL_FAMILY_U = 3,
-    PROFIL_FAMILY_RHS = 4,
-    PROFIL_FAMILY_L = 5,
-    PROFIL_FAMILY_Z = 6,
-    PROFIL_FAMILY_TUBE = 7,
-    PROFIL_FAMILY_FLAT = 11,
-    PROFIL_FAMILY_ROUND = 12,
 };
 
 // One designation list: series number n is Profil_Series_Table[n], 1..13
@@ -65,7 +53,8 @@ extern const char* const Tube_Wall_Table[TUBE_WALL_COUNT];  // " 1.0" ... "65.0"
 // when from PROFIL, 0 when not found (values 0, code "ERR") or when no
 // catalogue can be opened (values and code then untouched).
 int Get_Profil_Values(const char* name, float* values, char* code);
-// The family code of a name (PROFIL_FAMILY_*), 0 for null or no family.
+// The family code of a name (PROFIL_FAMILY_*), PROFIL_FAMILY_NONE for null
+// or no family.
 int Get_Profil_Family(const char* name);
 // Bounded three-point bisection over the record_count records of an open,
 // sorted PROFIL file for name (cut at its first blank; case-insensitive).

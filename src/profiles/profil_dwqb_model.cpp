@@ -167,17 +167,17 @@ Shape Shape_Of_Name(const char* name) {
 
 Shape Shape_Of_Family(int family) {
     switch (family) {
-    case 1: return SHAPE_I;
-    case 2: return SHAPE_T;
-    case 3: return SHAPE_U;
-    case 4: return SHAPE_RHS;
-    case 5: return SHAPE_L;
-    case 6: return SHAPE_Z;
-    case 7: return SHAPE_TUBE;
-    case 8: return SHAPE_Q31;
-    case 9: return SHAPE_Q23;
-    case 10: return SHAPE_Q24;
-    case 13: return SHAPE_Q22;
+    case PROFIL_FAMILY_I: return SHAPE_I;
+    case PROFIL_FAMILY_T: return SHAPE_T;
+    case PROFIL_FAMILY_U: return SHAPE_U;
+    case PROFIL_FAMILY_RHS: return SHAPE_RHS;
+    case PROFIL_FAMILY_L: return SHAPE_L;
+    case PROFIL_FAMILY_Z: return SHAPE_Z;
+    case PROFIL_FAMILY_TUBE: return SHAPE_TUBE;
+    case PROFIL_FAMILY_Q31: return SHAPE_Q31;
+    case PROFIL_FAMILY_Q23: return SHAPE_Q23;
+    case PROFIL_FAMILY_Q24: return SHAPE_Q24;
+    case PROFIL_FAMILY_Q22: return SHAPE_Q22;
     default: return SHAPE_NONE;
     }
 }
@@ -796,8 +796,10 @@ int Shape_Values(Profil_DWQB_Model_Key& key, const float* values) {
         std::memset(key.name, 0, sizeof key.name);
         std::snprintf(key.name, sizeof key.name, "%s", shape_names[key.family]);
     }
-    if (key.family == 14) key.turned = '-';
-    const int count = key.family >= 8 && key.family <= 10 ? 8 : key.family == 13 ? 6 : 4;
+    if (key.family == PROFIL_FAMILY_I_TURNED) key.turned = '-';
+    const int count = key.family >= PROFIL_FAMILY_Q31 && key.family <= PROFIL_FAMILY_Q24 ? 8
+                      : key.family == PROFIL_FAMILY_Q22                                      ? 6
+                                                                                             : 4;
     for (int i = 0; i < count; i++) key.values[i] = values[PROFIL_MODEL_FIRST_SHAPE_VALUE + i];
     if (key.family == PROFIL_FAMILY_Z) key.values[1] = 2 * key.values[1] - key.values[2];
     return count;
@@ -836,11 +838,12 @@ void Key_Values(Profil_DWQB_Model_Key& key, const float* values, int* mode, FILE
             std::memcpy(key.values, kept.values, sizeof key.values);
         else
             Catalogue_Values(key.name, key.values, messages);
-    } else if (key.family >= 1 && key.family <= 14) {
+    } else if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_I_TURNED) {
         count = Shape_Values(key, values);
     }
     for (int i = count; i < PROFIL_KEY_VALUES; i++) key.values[i] = 0;
-    if (key.family >= 1 && key.family <= 14 && key.record_number <= 0) Shape_Corners(key, values);
+    if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_I_TURNED && key.record_number <= 0)
+        Shape_Corners(key, values);
 }
 
 // A catalogue profile (from the profile manager's outline where it can be
@@ -874,7 +877,7 @@ void Build_Placed_Model(const Profil_DWQB_Model_Key& key, bool* standard) {
     *standard = built != 0 && !outline;
     if (key.family == PROFIL_FAMILY_BY_NAME && key.record_number > 0)
         Give_Catalogue_Values(key, cy, cz);
-    else if (key.family >= 1 && key.family <= 13)
+    else if (key.family >= PROFIL_FAMILY_I && key.family <= PROFIL_FAMILY_Q22)
         Give_Parametric_Values(key.family, key.values);
     Place_Given_Values(key);
 }

@@ -24,9 +24,6 @@
 #include "thinwall/ct_limits.h"   // CT_INTERNAL
 
 enum {
-    PROFIL_FAMILY_VALUES = -1,
-    PROFIL_FAMILY_BY_NAME = 0,
-    PROFIL_FAMILY_USER = 99,
     PROFIL_STORE_LINES = 100,
     PROFIL_STORE_NODES = 16,
     PROFIL_KEY_VALUES = 36,

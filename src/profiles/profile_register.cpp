@@ -90,8 +90,10 @@ void Build_Class_List(int slot, bool editable, const int* allowed, int n) {
             if (t == 0) colour = blue;
             else if (Allows(allowed, n, t)) {
                 if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) colour = black;
-                else if (t == 3 || t == 6 || t == 11 || t == 12 || t == 15) colour = app == 156 || app == 160 ? black : brown;
-                else if (t == 14 || t == 8 || t == 9) colour = app == 156 ? black : brown;
+                else if (Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_T, PROFILTYP_U, PROFILTYP_HALB_I}))
+                    colour = app == 156 || app == 160 ? black : brown;
+                else if (Is_Profile_Type_One_Of(t, {PROFILTYP_Z, PROFILTYP_RECHTECK, PROFILTYP_ROHR}))
+                    colour = app == 156 ? black : brown;
                 else colour = green;
             }
         }
@@ -106,21 +108,21 @@ int Offered_Classes() {
 
 const char* Class_Heading(int type, bool parametrised) {
     switch (type) {
-    case 4: case 5: case 7: case 10: case 13: return "I-Profil";
-    case 3: return "L-Profil";
-    case 11: case 15: return "T-Profil";
-    case 8: return parametrised ? "Rechteckhohlprofil" : "Rechteckrohr";
-    case 9: return parametrised ? "Rohrprofil" : "Kreisrohr";
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: return "I-Profil";
+    case PROFILTYP_L: return "L-Profil";
+    case PROFILTYP_T: case PROFILTYP_HALB_I: return "T-Profil";
+    case PROFILTYP_RECHTECK: return parametrised ? "Rechteckhohlprofil" : "Rechteckrohr";
+    case PROFILTYP_ROHR: return parametrised ? "Rohrprofil" : "Kreisrohr";
     }
     if (!parametrised) return nullptr;
     switch (type) {
-    case 6: return "C-Profil";
-    case 12: return "U-Profil";
-    case 14: return "Z-Profil";
-    case 1: return "Flachstahl";
-    case 2: return "Rundeisen";
-    case 16: return "Hohlkasten";
-    case 17: return "Trapezprofil";
+    case PROFILTYP_C: return "C-Profil";
+    case PROFILTYP_U: return "U-Profil";
+    case PROFILTYP_Z: return "Z-Profil";
+    case PROFILTYP_FLACH: return "Flachstahl";
+    case PROFILTYP_RUND: return "Rundeisen";
+    case PROFILTYP_KASTEN: return "Hohlkasten";
+    case PROFILTYP_TRAPEZ: return "Trapezprofil";
     }
     return nullptr;
 }
@@ -216,7 +218,7 @@ void Dimension_Rows(const Page& g, int* y) {
     Stahlprofil* p = g.p;
     const bool both = g.separate;
     switch (p->type) {
-    case 4: case 5: case 7: case 10: case 13:
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
         Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         if (both) {
@@ -231,14 +233,14 @@ void Dimension_Rows(const Page& g, int* y) {
             p->t_fu = p->t_fo;
         }
         break;
-    case 3:
+    case PROFILTYP_L:
         Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &p->h);
         Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &p->t_w);
         Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &p->b_fo);
         if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &p->t_fo);
         else p->t_fo = p->t_w;
         break;
-    case 6: case 12:
+    case PROFILTYP_C: case PROFILTYP_U:
         Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
         if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &p->b_fo);
@@ -249,20 +251,20 @@ void Dimension_Rows(const Page& g, int* y) {
             p->t_w = p->t_fo;
         }
         break;
-    case 14:
+    case PROFILTYP_Z:
         Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
         Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         Dimension_Row(g, y, "Flanschbreite", "b", "", &p->b_fo);
         Dimension_Row(g, y, "Flanschdicken", "t", "f", &p->t_fo);
         break;
-    case 11: case 15:
+    case PROFILTYP_T: case PROFILTYP_HALB_I:
         Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
         Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
         Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
         break;
-    case 8: case 9:
-        if (p->type == 9) {
+    case PROFILTYP_RECHTECK: case PROFILTYP_ROHR:
+        if (p->type == PROFILTYP_ROHR) {
             Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
             Dimension_Row(g, y, "Wanddicke", "t", "", &p->t_w);
         } else {
@@ -282,14 +284,14 @@ void Dimension_Rows(const Page& g, int* y) {
                                             &p->hot_finished, g.enable);
         *y += g.row;
         break;
-    case 1:
+    case PROFILTYP_FLACH:
         Dimension_Row(g, y, "Höhe"_cp, "h", "", &p->h);
         Dimension_Row(g, y, "Dicke", "t", "", &p->t_w);
         break;
-    case 2:
+    case PROFILTYP_RUND:
         Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
         break;
-    case 16:
+    case PROFILTYP_KASTEN:
         Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
         Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &p->b_fo);
@@ -307,7 +309,7 @@ void Dimension_Rows(const Page& g, int* y) {
             p->t_fu = p->t_fo;
         }
         break;
-    case 17:
+    case PROFILTYP_TRAPEZ:
         Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
         if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
         Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
@@ -343,22 +345,26 @@ void Weld_Group(const Page& g, int* y, int* kind, double* throat, const char* su
 void Rolled_Or_Welded(const Page& g, int* y) {
     Stahlprofil* p = g.p;
     const int t = p->type;
-    if (t == 1 || t == 2 || t == 9 || t == 16 || t == 17) return;
+    if (Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_ROHR, PROFILTYP_KASTEN, PROFILTYP_TRAPEZ}))
+        return;
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "gewalztes Profil", Normal(), g.colour, 1, &p->rolled,
                                         g.enable);
     *y += g.radio;
     if (p->rolled) {
         *y += g.row - g.radio;
         Dimension_Row(g, y, "Ausrundungsradius", "r", "", &p->r_1);
-        if (t == 3 || t == 6 || t == 8 || t == 11 || t == 12 || t == 14) Dimension_Row(g, y, "", "r", "2", &p->r_2);
+        if (Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U,
+                                       PROFILTYP_Z}))
+            Dimension_Row(g, y, "", "r", "2", &p->r_2);
         else p->r_2 = 0.0;
     }
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "geschweißtes Profil"_cp, Normal(), g.colour, 0,
                                         &p->rolled, g.enable);
     *y += g.row;
-    if (p->rolled || t == 3 || t == 6 || t == 8 || t == 12 || t == 14) return;
+    if (p->rolled || Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_U, PROFILTYP_Z}))
+        return;
     const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, t) != 0;
-    if (!i_family && t != 11 && t != 15) {
+    if (!i_family && t != PROFILTYP_T && t != PROFILTYP_HALB_I) {
         Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &p->a_o);
         return;
     }
@@ -495,10 +501,11 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
     Add_Radio_Button_to_Scrollable_Area(area, x + 20, *y + radio_step, "parametrisiertes Stahlprofil", Normal(),
                                         g.colour, 0, &profile->kind, g.enable);
     *y += radio_step + row_step;
-    if (profile->kind == 1) Catalogue_Profile(g, y, slot, allowed, n, name_width, compact, first_line, radio_y);
-    else if (profile->kind == 0) Parametrised_Profile(g, y, slot, allowed, n, first_line);
+    if (profile->kind == STAHLPROFIL_KIND_CATALOGUE)
+        Catalogue_Profile(g, y, slot, allowed, n, name_width, compact, first_line, radio_y);
+    else if (profile->kind == STAHLPROFIL_KIND_DIMENSIONS) Parametrised_Profile(g, y, slot, allowed, n, first_line);
     if (options & 1) {
-        if (profile->kind == 0) *y += row_step - radio_step;
+        if (profile->kind == STAHLPROFIL_KIND_DIMENSIONS) *y += row_step - radio_step;
         Draw_Material_Sheet(&profile->material, area, x + 20, y, row_step, radio_step, third_step, *g.enable,
                             g.colour, 0x40 | (options & (MATERIAL_ROW_BETA_W | MATERIAL_ROW_E)));
     }

@@ -30,12 +30,14 @@ void Lerp(double* out, const double* a, const double* b, double t) {
 void Slots_From_Generic(int type, const double* g, double* d) {
     for (int k = 0; k < PQ_DIMENSIONS; k++) d[k] = 0;
     switch (type) {
-    case 7: d[0] = g[3]; d[1] = g[2]; d[2] = g[1]; d[3] = g[0]; d[4] = g[6]; break;
-    case 8: d[0] = g[0]; d[1] = g[4]; d[2] = g[5]; d[3] = g[2]; d[4] = g[8]; d[5] = g[9]; d[6] = g[6]; d[7] = g[7]; break;
-    case 9: d[0] = g[0]; d[1] = g[4]; d[2] = g[2]; d[3] = g[8]; d[4] = g[9]; d[5] = g[6]; d[6] = g[7]; break;
-    case 10: d[0] = g[0]; d[1] = g[2]; break;
-    case 11: d[0] = g[2]; break;
-    case 12: d[0] = g[0]; d[1] = g[4]; d[2] = g[5]; d[4] = g[9]; d[5] = g[8]; d[6] = g[2]; break;
+    case PQ_SHAPE_Q31: d[0] = g[3]; d[1] = g[2]; d[2] = g[1]; d[3] = g[0]; d[4] = g[6]; break;
+    case PQ_SHAPE_Q23:
+        d[0] = g[0]; d[1] = g[4]; d[2] = g[5]; d[3] = g[2]; d[4] = g[8]; d[5] = g[9]; d[6] = g[6]; d[7] = g[7];
+        break;
+    case PQ_SHAPE_Q24: d[0] = g[0]; d[1] = g[4]; d[2] = g[2]; d[3] = g[8]; d[4] = g[9]; d[5] = g[6]; d[6] = g[7]; break;
+    case PQ_SHAPE_FLAT: d[0] = g[0]; d[1] = g[2]; break;
+    case PQ_SHAPE_ROUND: d[0] = g[2]; break;
+    case PQ_SHAPE_Q22: d[0] = g[0]; d[1] = g[4]; d[2] = g[5]; d[4] = g[9]; d[5] = g[8]; d[6] = g[2]; break;
     default: d[0] = g[0]; d[1] = g[1]; d[5] = g[3]; d[6] = g[2]; break;
     }
 }
@@ -44,24 +46,24 @@ void Slots_From_Generic(int type, const double* g, double* d) {
 void Generic_From_Slots(int type, const double* d, double* g) {
     for (int k = 0; k < PQ_DIMENSIONS; k++) g[k] = 0;
     switch (type) {
-    case 7:
+    case PQ_SHAPE_Q31:
         g[0] = d[3]; g[1] = g[4] = d[2]; g[2] = d[1]; g[3] = g[8] = g[9] = d[0]; g[6] = g[7] = d[4]; g[5] = 2 * d[4];
         break;
-    case 8:
+    case PQ_SHAPE_Q23:
         g[0] = d[0]; g[1] = g[4] = d[1]; g[2] = d[3]; g[3] = g[8] = d[4]; g[5] = d[2]; g[6] = d[6]; g[7] = d[7];
         g[9] = d[5];
         break;
-    case 9:
+    case PQ_SHAPE_Q24:
         g[0] = d[0]; g[1] = g[4] = d[1]; g[2] = d[2]; g[3] = g[8] = d[3]; g[9] = d[4]; g[6] = d[5]; g[7] = d[6];
         g[5] = 2 * d[6];
         break;
-    case 10:
+    case PQ_SHAPE_FLAT:
         g[0] = g[1] = g[4] = d[0]; g[2] = g[3] = g[8] = g[9] = d[1]; g[6] = g[7] = 0.2 * d[0]; g[5] = 0.4 * d[0];
         break;
-    case 11:
+    case PQ_SHAPE_ROUND:
         g[2] = g[3] = g[8] = g[9] = d[0]; g[0] = g[1] = g[4] = 10 * d[0]; g[6] = g[7] = 2 * d[0]; g[5] = 4 * d[0];
         break;
-    case 12:
+    case PQ_SHAPE_Q22:
         g[0] = d[0]; g[1] = g[4] = d[1]; g[5] = d[2]; g[2] = d[6]; g[3] = g[8] = d[5]; g[9] = d[4];
         g[6] = g[7] = 0.2 * d[1];
         break;
@@ -137,6 +139,24 @@ int Init_Profilquerschnitt(Profilquerschnitt* record) {
     record->reserved_values[1] = 1.0;
     Copy_Name(record->name, "IPE300");
     return 1;
+}
+
+// The family code of each shape, in the order of the shape codes.
+static const int kFamilyOfShape[PQ_SHAPE_COUNT] = {
+    PROFIL_FAMILY_I,     PROFIL_FAMILY_RHS,   PROFIL_FAMILY_U,   PROFIL_FAMILY_T,   PROFIL_FAMILY_L,
+    PROFIL_FAMILY_Z,     PROFIL_FAMILY_TUBE,  PROFIL_FAMILY_Q31, PROFIL_FAMILY_Q23, PROFIL_FAMILY_Q24,
+    PROFIL_FAMILY_FLAT,  PROFIL_FAMILY_ROUND, PROFIL_FAMILY_Q22,
+};
+
+int Profil_Family_Of_Shape(int shape) {
+    if (shape == PQ_USER_SECTION) return PROFIL_FAMILY_USER;
+    return shape >= 0 && shape < PQ_SHAPE_COUNT ? kFamilyOfShape[shape] : -1;
+}
+
+int Shape_Of_Profil_Family(int family) {
+    for (int shape = 0; shape < PQ_SHAPE_COUNT; shape++)
+        if (kFamilyOfShape[shape] == family) return shape;
+    return -1;
 }
 
 int Set_Profilquerschnitt_By_Name(Profilquerschnitt* record, int grade, int caller, const char* name) {
@@ -254,7 +274,7 @@ int Set_Profilquerschnitt_Generic_Dimensions(Profilquerschnitt* record, const do
         Store_Main(record->start, start_set);
     } else {
         Slots_From_Generic(record->type, start_set, record->start);
-        if (record->tapered && record->type != 6) {
+        if (record->tapered && record->type != PQ_SHAPE_TUBE) {
             Slots_From_Generic(record->type, end_set, record->end);
             return 1;
         }
@@ -267,7 +287,7 @@ int Get_Profilquerschnitt_Flat_Dimensions(const Profilquerschnitt* record, doubl
     double a = 0, b = 0;
     int ok = 0;
     if (record && !record->by_dimensions && record->type != PQ_USER_SECTION &&
-        Get_Profilquerschnitt_Type_Of_Name(record->name) == 10) {
+        Get_Profilquerschnitt_Type_Of_Name(record->name) == PQ_SHAPE_FLAT) {
         float v[PROFIL_VALUES] = {};
         char code[PROFIL_CODE_SIZE] = {};
         if (Get_Profil_Values(record->name, v, code) == record->record_number) {
@@ -275,7 +295,7 @@ int Get_Profilquerschnitt_Flat_Dimensions(const Profilquerschnitt* record, doubl
             b = record->turned ? v[0] : v[1];
             ok = 1;
         }
-    } else if (record && record->by_dimensions && record->type == 10) {
+    } else if (record && record->by_dimensions && record->type == PQ_SHAPE_FLAT) {
         const double u = record->tapered ? t : 0;
         a = record->start[0] * (1 - u) + record->end[0] * u;
         b = record->start[1] * (1 - u) + record->end[1] * u;
@@ -297,7 +317,7 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         std::memcpy(d, record->start, sizeof d);
     descriptor->grade = record->grade;
     descriptor->catalogue = 0;
-    descriptor->family = -1;
+    descriptor->family = PROFIL_FAMILY_VALUES;
     descriptor->section_kind = 0;
     if (record->type == PQ_USER_SECTION) {
         const int place = Get_Sonderquerschnitt_Index(record->user_section);
@@ -307,9 +327,8 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         return 1;
     }
     if (record->by_dimensions) {
-        if (record->type < 0 || record->type > 12) return 0;
-        static const int family_of_type[13] = {1, 4, 3, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13};
-        descriptor->family = family_of_type[record->type];
+        descriptor->family = Profil_Family_Of_Shape(record->type);
+        if (descriptor->family < PROFIL_FAMILY_I) return 0;
         float* v = values + PROFIL_MODEL_FIRST_SHAPE_VALUE;
         for (int k = 0; k < 8; k++) v[k] = 0;
         auto put = [v](std::initializer_list<double> list) {
@@ -321,19 +340,19 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         corner[1] = record->own_corners ? static_cast<float>(record->corners[1]) : 0;
         corner[2] = record->own_corners ? 1 : 0;
         switch (record->type) {
-        case 6: put({d[0], 0, d[5]}); break;
-        case 7: put({d[2], d[0], d[4], 0, d[2], d[0], 2 * d[1], d[3]}); break;
-        case 8: put({d[2], d[5], d[6], d[7], d[1], d[4], 2 * d[3], d[0]}); break;
-        case 9: put({d[1], d[4], d[5], d[6], d[1], d[3], 2 * d[2], d[0]}); break;
-        case 10: put({d[0], d[1]}); break;
-        case 11: put({d[0], 0}); break;
-        case 12: put({d[0], d[5], d[4], d[6], d[1], d[2]}); break;
+        case PQ_SHAPE_TUBE: put({d[0], 0, d[5]}); break;
+        case PQ_SHAPE_Q31: put({d[2], d[0], d[4], 0, d[2], d[0], 2 * d[1], d[3]}); break;
+        case PQ_SHAPE_Q23: put({d[2], d[5], d[6], d[7], d[1], d[4], 2 * d[3], d[0]}); break;
+        case PQ_SHAPE_Q24: put({d[1], d[4], d[5], d[6], d[1], d[3], 2 * d[2], d[0]}); break;
+        case PQ_SHAPE_FLAT: put({d[0], d[1]}); break;
+        case PQ_SHAPE_ROUND: put({d[0], 0}); break;
+        case PQ_SHAPE_Q22: put({d[0], d[5], d[4], d[6], d[1], d[2]}); break;
         default: put({d[0], d[1], d[6], d[5]}); break;
         }
         return 1;
     }
     std::snprintf(name_text, PROFIL_MODEL_NAME_SIZE, "%s   %-35.35s", record->turned ? "-" : " ", record->name);
-    descriptor->family = 0;
+    descriptor->family = PROFIL_FAMILY_BY_NAME;
     descriptor->catalogue = record->record_number;
     return 1;
 }
@@ -428,7 +447,7 @@ int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record) {
         return 1;
     }
     auto make_dimensioned = [&](int new_type) {
-        if (new_type == 6) record->tapered = 0;
+        if (new_type == PQ_SHAPE_TUBE) record->tapered = 0;
         record->by_dimensions = 1;
         record->type = new_type;
         Slots_From_Generic(new_type, gs, record->start);
@@ -444,13 +463,13 @@ int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record) {
     const int s = record->series;
     int series;
     switch (type) {
-    case 0: series = (s == 3 || s == 4 || s == 5 || s == 7 || s == 9 || s == 12) ? s : 5; break;
-    case 1: series = 8; break;
-    case 2: series = (s == 11 || s == 2) ? s : 2; break;
-    case 3: series = (s == 10 || s == 1) ? s : 10; break;
-    case 4: series = 6; break;
-    case 5: series = 13; break;
-    case 6:
+    case PQ_SHAPE_I: series = (s == 3 || s == 4 || s == 5 || s == 7 || s == 9 || s == 12) ? s : 5; break;
+    case PQ_SHAPE_RHS: series = 8; break;
+    case PQ_SHAPE_CHANNEL: series = (s == 11 || s == 2) ? s : 2; break;
+    case PQ_SHAPE_TEE: series = (s == 10 || s == 1) ? s : 10; break;
+    case PQ_SHAPE_ANGLE: series = 6; break;
+    case PQ_SHAPE_Z: series = 13; break;
+    case PQ_SHAPE_TUBE:
         if (record->entry != PQ_ENTRY_NOT_IN_SERIES) {
             int d = record->entry < 0 ? 0 : record->entry > TUBE_DIAMETER_COUNT - 1 ? TUBE_DIAMETER_COUNT - 1 : record->entry;
             int w = record->second_index < 0 ? 0 : record->second_index > TUBE_WALL_COUNT - 1 ? TUBE_WALL_COUNT - 1 : record->second_index;
@@ -462,15 +481,15 @@ int Change_Profilquerschnitt_Type(int type, Profilquerschnitt* record) {
         } else {
             record->series = 0x1000;
         }
-        record->type = 6;
+        record->type = PQ_SHAPE_TUBE;
         Load_Profilquerschnitt_From_Catalogue(record);
         return 1;
-    case 10:
+    case PQ_SHAPE_FLAT:
         if (record->entry != PQ_ENTRY_NOT_IN_SERIES) {
-            make_dimensioned(10);
+            make_dimensioned(PQ_SHAPE_FLAT);
         } else {
             record->series = 0x1001;
-            record->type = 10;
+            record->type = PQ_SHAPE_FLAT;
         }
         return 1;
     default: make_dimensioned(type); return 1;

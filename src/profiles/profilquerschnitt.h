@@ -31,8 +31,33 @@ enum {
     PROFIL_MODEL_CORNER_VALUE = 28,
 };
 
+// Shape codes of the record (its type); the user section is PQ_USER_SECTION.
+enum {
+    PQ_SHAPE_I = 0,          // I section, two equal flanges
+    PQ_SHAPE_RHS = 1,        // rectangular hollow section
+    PQ_SHAPE_CHANNEL = 2,    // U or C section
+    PQ_SHAPE_TEE = 3,
+    PQ_SHAPE_ANGLE = 4,
+    PQ_SHAPE_Z = 5,
+    PQ_SHAPE_TUBE = 6,       // round tube
+    PQ_SHAPE_Q31 = 7,        // two plates of equal width and thickness on two webs
+    PQ_SHAPE_Q23 = 8,        // a plate on two webs with a top strip on each web
+    PQ_SHAPE_Q24 = 9,        // box: bottom plate with overhangs, top plate between the webs
+    PQ_SHAPE_FLAT = 10,
+    PQ_SHAPE_ROUND = 11,     // round bar
+    PQ_SHAPE_Q22 = 12,       // I section with unequal flanges
+    PQ_SHAPE_COUNT = 13,
+};
+
+// The family code (PROFIL_FAMILY_*) under which the model builder knows a
+// shape, PROFIL_FAMILY_USER for the user section; -1 for no shape code.
+int Profil_Family_Of_Shape(int shape);
+// The shape of a family code; -1 for a family that is no shape of the
+// record (none, by name, given values, turned I, user section).
+int Shape_Of_Profil_Family(int family);
+
 struct Profilquerschnitt {
-    int32_t type;            // shape code 0..12, 999 user section
+    int32_t type;            // PQ_SHAPE_*, PQ_USER_SECTION
     int32_t grade;           // grade code, carried only
     int32_t caller;          // the setters' caller code, carried only
     int32_t by_dimensions;   // 1: shape given by its dimensions

@@ -1,62 +1,128 @@
-// Rolled-profile designations, the 148-entry name table and table helpers.
+// Rolled-profile designations, the name table and table helpers. The
+// designations are the catalogue's: the sizes of a series and the names of
+// the table are taken from the designation lists that the build generates
+// from the shipped profile tables, so a size added there is a size here.
 #include "profiles/rolled_profile_names.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "profiles/profil.h"
+
 namespace {
 
-const char* const kHe[] = {"100", "120", "140", "160", "180", "200", "220", "240", "260", "280", "300", "320",
-                           "340", "360", "400", "450", "500", "550", "600", "650", "700", "800", "900", "1000"};
-const char* const kIpea[] = {"140", "160", "180", "200", "220", "240", "270", "300",
-                             "330", "360", "400", "450", "500", "550", "600"};
-const char* const kIpe[] = {"80",  "100", "120", "140", "160", "180", "200", "220", "240",
-                            "270", "300", "330", "360", "400", "450", "500", "550", "600"};
-const char* const kIpeo[] = {"180", "200", "220", "240", "270", "300", "330", "360", "400", "450", "500", "550", "600"};
-const char* const kIpev[] = {"400", "450", "500", "550", "600"};
-const char* const kSmallAngles[] = {"90x9", "100x10", "100x12", "120x12"};
-const char* const kLargeAngles[] = {"150x75x9", "180x90x10", "180x90x12", "200x100x12"};
+// A series: the letters before and after the size of its designations and
+// the smallest size it counts; the angle series are a choice among the
+// catalogue's angles, named by designation.
+struct Series_Rule {
+    const char* prefix;
+    const char* suffix;
+    long from;
+    const char* const* picked;
+    int n_picked;
+};
+
+const char* const kSmallAngles[] = {"L90X9", "L100X10", "L100X12", "L120X12"};
+const char* const kLargeAngles[] = {"L150X75X9", "L180X90X10", "L180X90X12", "L200X100X12"};
+
+const Series_Rule kRules[ROLLED_SERIES_COUNT + 1] = {
+    {"", "", 0, nullptr, 0},
+    {"HE", "A", 0, nullptr, 0},
+    {"IPEA", "", 140, nullptr, 0},  // IPEA120 stands in the name table only
+    {"IPE", "", 0, nullptr, 0},
+    {"IPEO", "", 0, nullptr, 0},
+    {"IPEV", "", 0, nullptr, 0},
+    {"HE", "AA", 0, nullptr, 0},
+    {"HE", "B", 0, nullptr, 0},
+    {"HE", "M", 0, nullptr, 0},
+    {"L", "", 0, kSmallAngles, 4},
+    {"L", "", 0, kLargeAngles, 4},
+};
 
 struct Series {
-    const char* format;
-    const char* const* sizes;
-    int count;
+    std::string format;
+    std::vector<std::string> sizes;
+    int count() const { return static_cast<int>(sizes.size()); }
 };
 
-template <int N>
-constexpr Series Make(const char* format, const char* const (&sizes)[N]) {
-    return {format, sizes, N};
+// Whether a catalogue designation is the catalogue's name of a series
+// member: the prefix, the size in digits, the suffix and nothing else.
+// *size gets the size.
+bool Member_Of(const char* name, const Series_Rule& rule, long* size) {
+    const size_t p = std::strlen(rule.prefix);
+    if (std::strncmp(name, rule.prefix, p) != 0) return false;
+    const char* digits = name + p;
+    const char* end = digits;
+    while (std::isdigit(static_cast<unsigned char>(*end))) end++;
+    if (end == digits || std::strcmp(end, rule.suffix) != 0) return false;
+    *size = std::strtol(digits, nullptr, 10);
+    return true;
 }
 
-const Series kSeries[ROLLED_SERIES_COUNT + 1] = {
-    {nullptr, nullptr, 0},
-    Make("HE%sA", kHe),
-    Make("IPEA%s", kIpea),
-    Make("IPE%s", kIpe),
-    Make("IPEO%s", kIpeo),
-    Make("IPEV%s", kIpev),
-    Make("HE%sAA", kHe),
-    Make("HE%sB", kHe),
-    Make("HE%sM", kHe),
-    Make("L%s", kSmallAngles),
-    Make("L%s", kLargeAngles),
-};
+// The sizes of a series, ascending, as the catalogue's designation lists
+// hold them (the lists are generated from the shipped profile tables).
+std::vector<std::string> Sizes_Of(const Series_Rule& rule) {
+    std::vector<std::string> sizes;
+    if (rule.picked) {
+        for (const char* picked : std::vector<const char*>(rule.picked, rule.picked + rule.n_picked))
+            for (int s = 1; s <= PROFIL_SERIES_COUNT; s++) {
+                const Profil_Series& list = Profil_Series_Table[s];
+                if (std::find_if(list.names, list.names + list.count,
+                                 [picked](const char* n) { return std::strcmp(n, picked) == 0; }) ==
+                    list.names + list.count)
+                    continue;
+                std::string size = picked + std::strlen(rule.prefix);
+                std::replace(size.begin(), size.end(), 'X', 'x');
+                sizes.push_back(size);
+                break;
+            }
+        return sizes;
+    }
+    std::vector<long> found;
+    for (int s = 1; s <= PROFIL_SERIES_COUNT; s++) {
+        const Profil_Series& list = Profil_Series_Table[s];
+        for (int i = 0; i < list.count; i++) {
+            long size;
+            if (Member_Of(list.names[i], rule, &size) && size >= rule.from) found.push_back(size);
+        }
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (long size : found) sizes.push_back(std::to_string(size));
+    return sizes;
+}
 
-// The 148 designations, blank-padded to 8 characters.
+const std::vector<Series>& All_Series() {
+    static const std::vector<Series> series = [] {
+        std::vector<Series> all(ROLLED_SERIES_COUNT + 1);
+        for (int n = 1; n <= ROLLED_SERIES_COUNT; n++) {
+            all[n].format = std::string(kRules[n].prefix) + "%s" + kRules[n].suffix;
+            all[n].sizes = Sizes_Of(kRules[n]);
+        }
+        return all;
+    }();
+    return series;
+}
+
+// The name table: the I sections of the series - HE A, AA, B, M, IPE, IPEA
+// (with IPEA120), IPEO, IPEV - blank-padded to ROLLED_NAME_WIDTH.
 const std::vector<std::string>& Name_Table() {
     static const std::vector<std::string> table = [] {
         std::vector<std::string> t;
-        auto add = [&t](const std::string& name) { t.push_back(name + std::string(8 - name.size(), ' ')); };
-        for (const char* suffix : {"A", "AA", "B", "M"})
-            for (const char* s : kHe) add(std::string("HE") + s + suffix);
-        for (const char* s : kIpe) add(std::string("IPE") + s);
-        add("IPEA120");
-        for (const char* s : kIpea) add(std::string("IPEA") + s);
-        for (const char* s : kIpeo) add(std::string("IPEO") + s);
-        for (const char* s : kIpev) add(std::string("IPEV") + s);
+        Series_Rule every_ipea = kRules[2];
+        every_ipea.from = 0;
+        for (const Series_Rule& rule : {kRules[1], kRules[6], kRules[7], kRules[8], kRules[3], every_ipea, kRules[4],
+                                        kRules[5]})
+            for (const std::string& size : Sizes_Of(rule)) {
+                std::string name = rule.prefix + size + rule.suffix;
+                name.resize(std::max<size_t>(name.size(), ROLLED_NAME_WIDTH), ' ');
+                t.push_back(name);
+            }
         return t;
     }();
     return table;
@@ -67,9 +133,9 @@ const std::vector<std::string>& Name_Table() {
 short Table_Entry(int /*table*/, int /*row*/, int /*column*/) { return -1; }
 
 int Size_Index_Of(const Series& s, long size) {
-    for (int i = 0; i < s.count; i++)
-        if (std::atol(s.sizes[i]) == size) return i;
-    return s.count;
+    for (int i = 0; i < s.count(); i++)
+        if (std::atol(s.sizes[i].c_str()) == size) return i;
+    return s.count();
 }
 
 }  // namespace
@@ -77,9 +143,9 @@ int Size_Index_Of(const Series& s, long size) {
 int Format_Rolled_Profile_Name(int size_index, int series, char* buffer) {
     if (series == 0) return 0;
     if (series < 0 || series > ROLLED_SERIES_COUNT) return series;
-    const Series& s = kSeries[series];
-    if (buffer == nullptr || size_index < 0 || size_index >= s.count) return -1;
-    return std::snprintf(buffer, ROLLED_NAME_BUFFER, s.format, s.sizes[size_index]);
+    const Series& s = All_Series()[series];
+    if (buffer == nullptr || size_index < 0 || size_index >= s.count()) return -1;
+    return std::snprintf(buffer, ROLLED_NAME_BUFFER, s.format.c_str(), s.sizes[size_index].c_str());
 }
 
 const char* Parse_Rolled_Profile_Name(int* size_index, int* series, const char* name) {
@@ -109,15 +175,15 @@ const char* Parse_Rolled_Profile_Name(int* size_index, int* series, const char* 
         } else if (name[0] == 'L') {
             found = std::strtol(name + 1, nullptr, 10) > 149 ? 10 : 9;
             suffix = "";
-            const Series& s = kSeries[found];
-            index = s.count;
-            for (int i = 0; i < s.count; i++)
-                if (std::strncmp(name + 1, s.sizes[i], std::strlen(s.sizes[i])) == 0) {
+            const Series& s = All_Series()[found];
+            index = s.count();
+            for (int i = 0; i < s.count(); i++)
+                if (std::strncmp(name + 1, s.sizes[i].c_str(), s.sizes[i].size()) == 0) {
                     index = i;
                     break;
                 }
         }
-        if (found > 0 && found != 9 && found != 10) index = Size_Index_Of(kSeries[found], size);
+        if (found > 0 && found != 9 && found != 10) index = Size_Index_Of(All_Series()[found], size);
     }
     if (size_index != nullptr) *size_index = index;
     if (series != nullptr) *series = found;
@@ -130,7 +196,7 @@ void Get_Rolled_Profile_Table_Value(const char* name, int column, int selector, 
     if (name == nullptr || column < 0 || column >= ROLLED_TABLE_COLUMNS) return;
     size_t n = std::min<size_t>(std::strlen(name), ROLLED_NAME_WIDTH);
     const std::vector<std::string>& table = Name_Table();
-    for (int row = 0; row < ROLLED_NAME_TABLE_SIZE; row++) {
+    for (int row = 0; row < static_cast<int>(table.size()); row++) {
         if (table[row].compare(0, n, name, n) != 0) continue;
         if (main_value != nullptr) *main_value = Table_Entry(0, row, column) * 0.1;
         if (second_value != nullptr && selector >= 0 && selector <= 3)

@@ -1,17 +1,18 @@
 // Designations of rolled I sections and angles by series and size index,
-// a fixed name table of 148 I sections with per-profile value tables, and
-// small table helpers (interpolation, search, float maximum).
+// a name table of the I sections with per-profile value tables, and small
+// table helpers (interpolation, search, float maximum).
 //
-// The five value tables hold no values: every entry is −1 ("no value"), so a
-// found designation gives −0.1 (the entries are tenths). Nothing in the
-// program reads them; the designations and their order are real.
-// No state, no messages.
+// The sizes and names are the catalogue's designations (the lists generated
+// from the shipped profile tables): today 148 names and the series sizes
+// below. The five value tables hold no values: every entry is −1 ("no
+// value"), so a found designation gives −0.1 (the entries are tenths).
+// Nothing in the program reads them. No messages; the lists are made once,
+// on first use.
 #ifndef PROFILES_ROLLED_PROFILE_NAMES_H
 #define PROFILES_ROLLED_PROFILE_NAMES_H
 
 enum {
     ROLLED_SERIES_COUNT = 10,
-    ROLLED_NAME_TABLE_SIZE = 148,
     ROLLED_NAME_WIDTH = 8,       // characters of a name-table entry
     ROLLED_TABLE_COLUMNS = 9,
     ROLLED_NAME_BUFFER = 16,     // room for every designation Format_Rolled_Profile_Name writes
@@ -32,7 +33,7 @@ int Format_Rolled_Profile_Name(int size_index, int series, char* buffer);
 // the series' number of sizes as index.
 const char* Parse_Rolled_Profile_Name(int* size_index, int* series, const char* name);
 
-// Sets *main_value to −1 and looks the name up among the 148 designations,
+// Sets *main_value to −1 and looks the name up in the name table,
 // comparing its first min(length, 8) characters. Found: the main table's
 // value of the row and column (0..8) × 0.1, and the second value from table
 // selector (0..3) likewise; a selector outside 0..3 leaves *second_value.

@@ -13,6 +13,7 @@
 #include "base/textio.h"
 #include "profiles/profil.h"
 #include "profiles/profile_catalogue.h"
+#include "profiles/profilquerschnitt.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ void Load_By_Name(Stahlprofil* p, const char* name) {
 int Set_Catalogue_Profile(Stahlprofil* p, int type, const char* manager_name, const char* file_name) {
     if (!p) return 1;
     Init_Profile(p);
-    p->kind = 1;
+    p->kind = STAHLPROFIL_KIND_CATALOGUE;
     p->type = type;
     Load_By_Name(p, p->manager_flag || !file_name ? manager_name : file_name);
     Trim_String(p->name, 3);
@@ -70,7 +71,7 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
     int wanted = 0;
     unsigned allowed = 0;
     switch (shape) {
-    case 0:
+    case PQ_SHAPE_I:
         wanted = first == 'H'   ? PROFILTYP_H
                  : first == 'D' ? PROFILTYP_DIL
                  : first == 'S' ? PROFILTYP_S
@@ -78,18 +79,18 @@ int Get_Profile_Type_From_Name(const char* name, int* type) {
                                 : PROFILTYP_I;
         allowed = PROFILTYP_MASK_I;
         break;
-    case 1: wanted = PROFILTYP_RECHTECK; allowed = 1u << PROFILTYP_RECHTECK; break;
-    case 2:
+    case PQ_SHAPE_RHS: wanted = PROFILTYP_RECHTECK; allowed = 1u << PROFILTYP_RECHTECK; break;
+    case PQ_SHAPE_CHANNEL:
         wanted = first == 'C' ? PROFILTYP_C : PROFILTYP_U;
         allowed = 1u << PROFILTYP_C | 1u << PROFILTYP_U;
         break;
-    case 3:
+    case PQ_SHAPE_TEE:
         wanted = first == 'T' ? PROFILTYP_T : PROFILTYP_HALB_I;
         allowed = 1u << PROFILTYP_T | 1u << PROFILTYP_HALB_I;
         break;
-    case 4: wanted = PROFILTYP_L; allowed = 1u << PROFILTYP_L; break;
-    case 5: wanted = PROFILTYP_Z; allowed = 1u << PROFILTYP_Z; break;
-    case 6: wanted = PROFILTYP_ROHR; allowed = 1u << PROFILTYP_ROHR; break;
+    case PQ_SHAPE_ANGLE: wanted = PROFILTYP_L; allowed = 1u << PROFILTYP_L; break;
+    case PQ_SHAPE_Z: wanted = PROFILTYP_Z; allowed = 1u << PROFILTYP_Z; break;
+    case PQ_SHAPE_TUBE: wanted = PROFILTYP_ROHR; allowed = 1u << PROFILTYP_ROHR; break;
     default: return 0;
     }
     if (*type == PROFILTYP_NONE) {
@@ -112,7 +113,7 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
     if (!p) return 1;
     Materialparameter_Record kept = p->material;
     Init_Profile(p);
-    p->kind = 1;
+    p->kind = STAHLPROFIL_KIND_CATALOGUE;
     Load_By_Name(p, name);
     char trimmed[STAHLPROFIL_NAME_SIZE];
     Copy_Trimmed(p->name, trimmed, sizeof trimmed, 3);
@@ -133,7 +134,7 @@ int Init_Profile_From_Name(Stahlprofil* p, const char* name) {
 int Init_Profile_From_Plate(const Blech_Record* plate, Stahlprofil* p) {
     if (!plate || !p) return 1;
     Init_Profile(p);
-    p->kind = 0;
+    p->kind = STAHLPROFIL_KIND_DIMENSIONS;
     p->type = 1;
     p->h = plate->b;
     p->t_w = plate->t;

@@ -16,6 +16,7 @@
 #define PROFILES_STAHLPROFIL_H
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "codes/blech.h"
 #include "codes/material.h"
@@ -87,6 +88,12 @@ struct Stahlprofil {
 
 // 1 when the type lies in the bit mask (types 0..31), else 0.
 int Is_Profile_Type_In(unsigned mask, int type);
+// Whether the type is one of the types listed (PROFILTYP_* names).
+inline bool Is_Profile_Type_One_Of(int type, std::initializer_list<int> types) {
+    for (int t : types)
+        if (t == type) return true;
+    return false;
+}
 
 // ---- record (stahlprofil.cpp) ----
 
@@ -134,6 +141,30 @@ void Sync_Symmetric_Profile_Flanges(Stahlprofil* profile);
 // A - n d t; an unequal angle counts as the equal one of the leg flag picks.
 // 0 for a null profile.
 double Calc_Profile_Net_Area(const Stahlprofil* profile, int flag, int n, double d, double t);
+// The faces of a profile a weld can lie on: the indexes of the weld-edge
+// table and of the weld arrays of a connection, named by the faces of the
+// I family. The other families give the same indexes to faces of their own
+// (docs/drawings.md): the flat bar and the rectangular tube 0 top, 3
+// bottom, 1 left, 2 right; channels and the Z 0, 1 and 3, 4 the top and
+// bottom flange, 2 and 6 the web, 8 and 9 the flange ends; the tee 9 the
+// end of its web; the angle 0, 1 leg b, 2, 6 leg h, 8, 9 their ends.
+enum {
+    WELD_FACE_TOP_OUTER = 0,
+    WELD_FACE_TOP_INNER_LEFT = 1,
+    WELD_FACE_WEB_LEFT = 2,
+    WELD_FACE_BOTTOM_OUTER = 3,
+    WELD_FACE_BOTTOM_INNER_LEFT = 4,
+    WELD_FACE_TOP_INNER_RIGHT = 5,
+    WELD_FACE_WEB_RIGHT = 6,
+    WELD_FACE_BOTTOM_INNER_RIGHT = 7,
+    WELD_FACE_TOP_END_LEFT = 8,
+    WELD_FACE_BOTTOM_END_LEFT = 9,
+    WELD_FACE_TOP_END_RIGHT = 10,
+    WELD_FACE_BOTTOM_END_RIGHT = 11,
+    WELD_FACE_TOP_OUTER_RIGHT = 12,     // a split top flange weld: its right half (0 the left)
+    WELD_FACE_BOTTOM_OUTER_RIGHT = 13,  // a split bottom flange weld: its right half (3 the left)
+};
+
 // The weld-edge table: edge lengths and position codes per index. The
 // number of indexes in use, -1 for types without edges (arrays zero), 0 for
 // a null length array.

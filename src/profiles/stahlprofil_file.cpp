@@ -89,7 +89,7 @@ void Full_Manufacture(FILE* f, const Stahlprofil* p) {
     } else if (Has_Throat(p)) {
         OLI_printf(f, "%sgeschweißtes Profil"_cp, P);
         const int t = p->type;
-        if (t == 3 || t == 6 || t == 8 || t == 12 || t == 16) {
+        if (Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_U, PROFILTYP_KASTEN})) {
             OLI_printf(f, " (durchgeschweißt)"_cp);
         } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t) && Welds_Differ(p)) {
             OLI_printf(f, ": ");
@@ -108,7 +108,7 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
     const char* P = Check_Line_Prefix;
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
     const int t = p->type;
-    if (t == 3) {
+    if (t == PROFILTYP_L) {
         if (Differ(t_w, t_o)) {
             OLI_printf(f, "%sSchenkellänge 1 l╬\\1╬r = %.1lf mm,  "_cp, P, h);
             OLI_printf(f, "Schenkeldicke 1 t╬\\1╬r = %.1lf mm\n"_cp, t_w);
@@ -118,7 +118,7 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, "%sSchenkellängen l╬\\1╬r = %.1lf mm,  l╬\\2╬r = %.1lf mm,  "_cp, P, h, b_o);
             OLI_printf(f, "Schenkeldicke t = %.1lf mm\n", t_w);
         }
-    } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t) || t == 11 || t == 15) {
+    } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t) || t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         OLI_printf(f, "%sGesamthöhe h = %.1lf mm,  "_cp, P, h);
         OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm\n"_cp, t_w);
         if (Is_Profile_Type_In(PROFILTYP_MASK_I, t) && (Differ(b_o, b_u) || Differ(t_o, t_u))) {
@@ -130,22 +130,22 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, "%sFlanschbreite b╬\\f╬r = %.1lf mm,  "_cp, P, b_o);
             OLI_printf(f, "Flanschdicke t╬\\f╬r = %.1lf mm\n"_cp, t_o);
         }
-    } else if (t == 1) {
+    } else if (t == PROFILTYP_FLACH) {
         OLI_printf(f, "%sHöhe h = %.1lf mm,  "_cp, P, h);
         OLI_printf(f, "Dicke t = %.1lf mm\n", t_w);
-    } else if (t == 2) {
+    } else if (t == PROFILTYP_RUND) {
         OLI_printf(f, "%sDurchmesser d = %.1lf mm\n", P, h);
-    } else if (t == 9) {
+    } else if (t == PROFILTYP_ROHR) {
         OLI_printf(f, "%sDurchmesser d = %.1lf mm,  ", P, h);
         OLI_printf(f, "Wanddicke t = %.1lf mm", t_w);
         OLI_printf(f, ",  %sgefertigt\n", Made(p));
-    } else if (t == 8) {
+    } else if (t == PROFILTYP_RECHTECK) {
         OLI_printf(f, "%sGesamthöhe h = %.1lf mm,  "_cp, P, h);
         OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm\n"_cp, t_w);
         OLI_printf(f, "%sGesamtbreite b = %.1lf mm,  ", P, b_o);
         OLI_printf(f, "Flanschdicke t╬\\f╬r = %.1lf mm"_cp, t_o);
         OLI_printf(f, ",  %sgefertigt\n", Made(p));
-    } else if (t == 14) {
+    } else if (t == PROFILTYP_Z) {
         OLI_printf(f, "%sProfilhöhe h = %.1lf mm,  "_cp, P, h);
         if (Differ(t_o, t_w)) {
             OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm\n"_cp, t_w);
@@ -155,7 +155,7 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, "Profilbreite b = %.1lf mm (Flanschbreite b╬\\f╬r = %.1lf mm),  "_cp, b_o, (b_o + t_w) / 2);
             OLI_printf(f, "Flansch-, Stegdicke t = %.1lf mm\n", t_w);
         }
-    } else if (t == 6 || t == 12) {
+    } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         OLI_printf(f, "%sProfilhöhe h = %.1lf mm,  "_cp, P, h);
         if (Differ(t_o, t_w)) {
             OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm\n"_cp, t_w);
@@ -165,7 +165,7 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, "Schenkellängen l = %.1lf mm,  "_cp, b_o);
             OLI_printf(f, "Profildicke t = %.1lf mm\n", t_w);
         }
-    } else if (t == 16) {
+    } else if (t == PROFILTYP_KASTEN) {
         OLI_printf(f, "%sGesamthöhe h = %.1lf mm,  "_cp, P, h);
         OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm,  "_cp, t_w);
         if (Differ(b_o, b_u)) OLI_printf(f, "Flanschbreiten b╬\\fo╬r = %.1lf mm,  b╬\\fu╬r = %.1lf mm"_cp, b_o, b_u);
@@ -179,7 +179,7 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
             OLI_printf(f, "Flanschdicke t╬\\f╬r = %.1lf mm"_cp, t_o);
         }
         OLI_printf(f, "\n");
-    } else if (t == 17) {
+    } else if (t == PROFILTYP_TRAPEZ) {
         OLI_printf(f, "%sProfilhöhe h = %.1lf mm,  "_cp, P, h);
         if (Differ(t_o, t_w)) {
             OLI_printf(f, "Stegdicke t╬\\w╬r = %.1lf mm\n"_cp, t_w);
@@ -191,7 +191,8 @@ void Full_Dimensions(FILE* f, const Stahlprofil* p) {
         }
         OLI_printf(f, ",  Fußbreite b = %.1lf mm\n"_cp, b_u);
     }
-    if (t != 1 && t != 2 && t != 9 && t != 17) Full_Manufacture(f, p);
+    if (!Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_ROHR, PROFILTYP_TRAPEZ}))
+        Full_Manufacture(f, p);
 }
 
 // The compact description of a type 1..17.
@@ -199,7 +200,7 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
     const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
     const int t = p->type;
     OLI_printf(f, "%s", Check_Line_Prefix);
-    if (t == 3) {
+    if (t == PROFILTYP_L) {
         if (Differ(t_w, t_o)) {
             OLI_printf(f, "l╬\\1╬r = %.1lf mm,  t╬\\1╬r = %.1lf mm,  "_cp, h, t_w);
             OLI_printf(f, "l╬\\2╬r = %.1lf mm,  t╬\\2╬r = %.1lf mm"_cp, b_o, t_o);
@@ -227,30 +228,30 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
             }
         }
         if (p->rolled && p->r_1 > 0.1) OLI_printf(f, ",  r = %.1lf mm", p->r_1);
-    } else if (t == 11 || t == 15) {
+    } else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         OLI_printf(f, "h = %.1lf mm,  t╬\\w╬r = %.1lf mm,  b╬\\f╬r = %.1lf mm,  t╬\\f╬r = %.1lf mm"_cp, h, t_w, b_o, t_o);
         Compact_Radii(f, p);
         if (Has_Throat(p)) {
             if (p->weld_kind_top == 0) OLI_printf(f, ",  Kehlnaht a = %.1lf mm", p->a_o);
             else OLI_printf(f, ",  durchgeschweißt"_cp);
         }
-    } else if (t == 1) {
+    } else if (t == PROFILTYP_FLACH) {
         OLI_printf(f, "h = %.1lf mm,  t = %.1lf mm", h, t_w);
         // A material print that follows continues the line.
         if (options > 0) {
             OLI_printf(f, ",  ");
             return;
         }
-    } else if (t == 2) {
+    } else if (t == PROFILTYP_RUND) {
         OLI_printf(f, "d = %.1lf mm", h);
-    } else if (t == 9) {
+    } else if (t == PROFILTYP_ROHR) {
         OLI_printf(f, "d = %.1lf mm,  t = %.1lf mm", h, t_w);
         OLI_printf(f, ",  %sgefertigt", Made(p));
-    } else if (t == 8) {
+    } else if (t == PROFILTYP_RECHTECK) {
         OLI_printf(f, "h = %.1lf mm,  t╬\\w╬r = %.1lf mm,  b = %.1lf mm,  t╬\\f╬r = %.1lf mm"_cp, h, t_w, b_o, t_o);
         Compact_Radii(f, p);
         OLI_printf(f, ",  %sgefertigt", Made(p));
-    } else if (t == 14) {
+    } else if (t == PROFILTYP_Z) {
         OLI_printf(f, "h = %.1lf mm,  ", h);
         if (Differ(t_o, t_w))
             OLI_printf(f, "t╬\\w╬r = %.1lf mm,  b = %.1lf mm (b╬\\f╬r = %.1lf mm),  t╬\\f╬r = %.1lf mm"_cp, t_w, b_o,
@@ -258,12 +259,12 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
         else
             OLI_printf(f, "b = %.1lf mm (b╬\\f╬r = %.1lf mm),  t = %.1lf mm"_cp, b_o, (b_o + t_w) / 2, t_w);
         Compact_Radii(f, p);
-    } else if (t == 6 || t == 12) {
+    } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         OLI_printf(f, "h = %.1lf mm,  ", h);
         if (Differ(t_o, t_w)) OLI_printf(f, "t╬\\w╬r = %.1lf mm,  l = %.1lf mm,  t╬\\f╬r = %.1lf mm"_cp, t_w, b_o, t_o);
         else OLI_printf(f, "l = %.1lf mm,  t = %.1lf mm", b_o, t_w);
         if (p->rolled && p->r_1 > 0.1) OLI_printf(f, ",  r = %.1lf mm", p->r_1);
-    } else if (t == 16) {
+    } else if (t == PROFILTYP_KASTEN) {
         OLI_printf(f, "h = %.1lf mm,  t╬\\w╬r = %.1lf mm (2x),  "_cp, h, t_w);
         if (Differ(b_o, b_u)) OLI_printf(f, "b╬\\fo╬r = %.1lf mm,  b╬\\fu╬r = %.1lf mm"_cp, b_o, b_u);
         else OLI_printf(f, "b╬\\f╬r = %.1lf mm"_cp, b_o);
@@ -274,7 +275,7 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
         } else {
             OLI_printf(f, ",  b╬\\ü╬r = %.1lf mm,  t╬\\f╬r = %.1lf mm"_cp, p->b_ueo, t_o);
         }
-    } else if (t == 17) {
+    } else if (t == PROFILTYP_TRAPEZ) {
         OLI_printf(f, "h = %.1lf mm,  ", h);
         if (Differ(t_o, t_w)) OLI_printf(f, "t╬\\w╬r = %.1lf mm,  b╬\\f╬r = %.1lf mm,  t╬\\f╬r = %.1lf mm"_cp, t_w, b_o, t_o);
         else OLI_printf(f, "b╬\\f╬r = %.1lf mm,  t = %.1lf mm"_cp, b_o, t_w);
@@ -287,19 +288,19 @@ void Compact_Dimensions(FILE* f, const Stahlprofil* p, int options) {
 void Full_Values(FILE* f, const Stahlprofil* p) {
     const char* P = Check_Line_Prefix;
     const int t = p->type;
-    if (t == 17) {
+    if (t == PROFILTYP_TRAPEZ) {
         OLI_printf(f, "%slichte Profilhöhe d╬\\w╬r = %.1lf mm"_cp, P, p->h_w);
         OLI_printf(f, ",  lichte Flanschbreite c╬\\f╬r = %.1lf mm\n"_cp, p->c_o);
-    } else if (t == 16) {
+    } else if (t == PROFILTYP_KASTEN) {
         OLI_printf(f, "%slichte Profilhöhe d╬\\w╬r = %.1lf mm,  "_cp, P, p->h_w);
         if (Differ(p->b_fo, p->b_fu))
             OLI_printf(f, "lichte Flanschbreiten c╬\\fo╬r = %.1lf mm,  c╬\\fu╬r = %.1lf mm"_cp, p->c_o, p->c_u);
         else
             OLI_printf(f, "lichte Flanschbreite b╬\\f╬r = %.1lf mm"_cp, p->c_o);
         OLI_printf(f, "\n");
-    } else if (t != 1 && t != 2 && t != 9) {
+    } else if (!Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_ROHR})) {
         OLI_printf(f, "%sSteghöhe ohne Ausrundung/Schweißnaht d╬\\w╬r = %.1lf mm\n"_cp, P, p->h_w);
-        if (t != 8) {
+        if (t != PROFILTYP_RECHTECK) {
             if (std::fabs(p->c_o - p->c_u) <= 0.001)
                 OLI_printf(f, "%sBreite einer Flanschseite ohne Ausrundung/Schweißnaht c╬\\f╬r = %.1lf mm\n"_cp, P, p->c_o);
             else
@@ -309,7 +310,7 @@ void Full_Values(FILE* f, const Stahlprofil* p) {
                            P, p->c_o, p->c_u);
         }
     }
-    if (t == 3 || t == 6 || t == 12)
+    if (Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_U}))
         OLI_printf(f, "%sSchwerpunktabstand von links oben y╬\\s╬r = %.1lf mm,  z╬\\s╬r = %.1lf mm\n"_cp, P, p->y_s, p->z_s);
     else
         OLI_printf(f, "%sSchwerpunktabstand von oben z╬\\s╬r = %.1lf mm\n"_cp, P, p->z_s);

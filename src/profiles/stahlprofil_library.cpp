@@ -76,28 +76,28 @@ int Shape_Of(const Stahlprofil& p, int flat_bar_mode, double* d) {
             d[1] = tw;
             d[2] = flat_bar_mode == 2 ? tw / 2 : 0.001;
             d[3] = flat_bar_mode == 2 ? 0.001 : h / 2;
-            return 1;
+            return PQ_SHAPE_RHS;
         }
         d[0] = h, d[2] = tw;
-        return 10;
-    case PROFILTYP_RUND: d[2] = h; return 11;
-    case PROFILTYP_L: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 4;
+        return PQ_SHAPE_FLAT;
+    case PROFILTYP_RUND: d[2] = h; return PQ_SHAPE_ROUND;
+    case PROFILTYP_L: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return PQ_SHAPE_ANGLE;
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         if (p.b_fo == p.b_fu && p.t_fo == p.t_fu) {
             d[0] = h, d[1] = bu, d[2] = tw, d[3] = to;
-            return 0;
+            return PQ_SHAPE_I;
         }
         d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[8] = to, d[9] = tu;
-        return 12;
-    case PROFILTYP_C: case PROFILTYP_U: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 2;
-    case PROFILTYP_RECHTECK: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 1;
-    case PROFILTYP_ROHR: d[0] = h, d[1] = h, d[2] = tw, d[3] = tw; return 6;
-    case PROFILTYP_T: case PROFILTYP_HALB_I: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return 3;
-    case PROFILTYP_Z: d[0] = h, d[1] = (bo + tw) / 2, d[2] = tw, d[3] = to; return 5;
+        return PQ_SHAPE_Q22;
+    case PROFILTYP_C: case PROFILTYP_U: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return PQ_SHAPE_CHANNEL;
+    case PROFILTYP_RECHTECK: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return PQ_SHAPE_RHS;
+    case PROFILTYP_ROHR: d[0] = h, d[1] = h, d[2] = tw, d[3] = tw; return PQ_SHAPE_TUBE;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: d[0] = h, d[1] = bo, d[2] = tw, d[3] = to; return PQ_SHAPE_TEE;
+    case PROFILTYP_Z: d[0] = h, d[1] = (bo + tw) / 2, d[2] = tw, d[3] = to; return PQ_SHAPE_Z;
     case PROFILTYP_KASTEN:
         d[0] = h, d[2] = tw, d[4] = bo, d[5] = bu, d[6] = 0.1 * p.b_ueo, d[8] = to, d[9] = tu;
-        return 9;
-    case PROFILTYP_TRAPEZ: d[0] = bo, d[1] = h, d[2] = to, d[3] = tw; return 2;
+        return PQ_SHAPE_Q24;
+    case PROFILTYP_TRAPEZ: d[0] = bo, d[1] = h, d[2] = to, d[3] = tw; return PQ_SHAPE_CHANNEL;
     default: return -1;
     }
 }

@@ -24,6 +24,7 @@
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_warping.h"
+#include "thinwall/engine_faults.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ void Find_Cells(void) {
             }
             closing_lines.push_back(l);
             if (DWQB_Anzahl_Zellen_Listen >= DWQB_MAX_CELL_LISTS) {
-                std::printf("Calc_DWQB_Section: Zelle %d nicht berechnet (hoechstens %d Zellen)\n",
+                Record_Engine_Fault(ENGINE_FAULT_CELL_LIMIT, "Calc_DWQB_Section: Zelle %d nicht berechnet (hoechstens %d Zellen)\n",
                             static_cast<int>(closing_lines.size()), static_cast<int>(DWQB_MAX_CELL_LISTS));
                 continue;
             }
@@ -474,7 +475,7 @@ int Order_Shear_Lines(DWQB_Teil* part, DWQB_Schublinie* entries, int room) {
         for (;;) {
             DWQB_Linie* l = pick->line;
             if (k >= room || l->a->work < 1 || l->b->work < 1) {
-                std::printf("_Init_Result_Buffer: Linie %d kann nicht in Schub-Gruppe eingefuegt werden\n", l->number);
+                Record_Engine_Fault(ENGINE_FAULT_SHEAR_GROUP, "_Init_Result_Buffer: Linie %d kann nicht in Schub-Gruppe eingefuegt werden\n", l->number);
                 part->n_shear_lines = k;
                 return -1;
             }
@@ -507,6 +508,7 @@ int Order_Shear_Lines(DWQB_Teil* part, DWQB_Schublinie* entries, int room) {
 // Layout: the whole-section record, the all-lines record, one record per
 // part, one line result per line, the member slots.
 int _Init_Result_Buffer(void) {
+    const Engine_Call engine_call;
     DWQB_Aktueller_Teil = nullptr;
     DWQB_Alle_Linien_Teil = nullptr;
     std::memset(section_gesamtwerte, 0, sizeof section_gesamtwerte);
@@ -582,7 +584,7 @@ int _Init_Result_Buffer(void) {
     all.n_members = results_made;
     all.n_shear_lines = entries_made;
     if (parts_made != n_parts || results_made != n_lines || entries_made != n_lines) {
-        std::printf("_Init_Result_Buffer: (%d Teile, %d Linien, %d Schub-Linien) != (%d Teile, %d Linien, %d Schub-Linien)\n",
+        Record_Engine_Fault(ENGINE_FAULT_RESULT_COUNT, "_Init_Result_Buffer: (%d Teile, %d Linien, %d Schub-Linien) != (%d Teile, %d Linien, %d Schub-Linien)\n",
                     parts_made, results_made, entries_made, n_parts, n_lines, n_lines);
         DWQB_Warnung |= DWQB_WARN_SHEAR_ORDER;
     }
@@ -601,7 +603,7 @@ int Calc_Extended(void) {
         DWQB_Aktueller_Teil = nullptr;
         DWQB_Alle_Linien_Teil = nullptr;
         DWQB_Aktuelle_Gesamtwerte = DWQB_Aktuelle_Grundwerte = DWQB_Aktueller_Schubmittelpunkt = nullptr;
-        std::printf("_Init_Result_Buffer: Speicherfehler\n");
+        Record_Engine_Fault(ENGINE_FAULT_MEMORY, "_Init_Result_Buffer: Speicherfehler\n");
         return DWQB_Status = DWQB_STATUS_NO_MEMORY;
     }
     Calc_DWQB_Plate_Values();
@@ -616,6 +618,7 @@ int Calc_Extended(void) {
 }  // namespace
 
 int Calc_DWQB_Section(void) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     dwqb_work.exact = (DWQB_Optionen & DWQB_OPT_EXACT) || DWQB_Alle_Linien ? 1 : 0;
     const bool extended = DWQB_Erweitert || (DWQB_Optionen & DWQB_OPT_EXTENDED);
@@ -655,6 +658,7 @@ void (*Set_DWQB_Invalidate_Hook(void (*hook)(void)))(void) {
 }
 
 int Calc_DWQB(void) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     const int result = Calc_DWQB_Section();
     if (invalidate_hook) invalidate_hook();

@@ -10,6 +10,7 @@
 #include "base/vesk.h"
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/engine_faults.h"
 
 DWQB_Zellen_Puffer DWQB_Zellen;
 DWQB_Zelle* DWQB_Zellen_Listen[DWQB_MAX_CELL_LISTS];
@@ -30,7 +31,7 @@ int REALLOC_DWQB_CELLS_BUFFER(DWQB_Linie* key, int flags) {
         const size_t bytes = c * sizeof(DWQB_Zellen_Eintrag) + (c + 3) * c * sizeof(double);
         void* grown = Mem_Realloc(__FILE__, __LINE__, "null", DWQB_Zellen.entries, bytes);
         if (!grown) {
-            std::printf("REALLOC_DWQB_CELLS_BUFFER: ncells = %d, Speicherfehler !!!\n", n);
+            Record_Engine_Fault(ENGINE_FAULT_MEMORY, "REALLOC_DWQB_CELLS_BUFFER: ncells = %d, Speicherfehler !!!\n", n);
             return 0;
         }
         DWQB_Zellen.entries = static_cast<DWQB_Zellen_Eintrag*>(grown);

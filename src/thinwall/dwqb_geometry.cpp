@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/engine_faults.h"
 
 DWQB_Topologie DWQB_Topologie_Zaehler;
 
@@ -160,7 +161,7 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* first, uint32_t start_flags) {
     for (long step = 0;; step++) {
         const int side = (flags & DWQB_SIDE_LEFT) ? 0 : 1;
         if (cur->outline_start[side] || step > limit) {
-            std::printf("Fehler in _Winged_Edge_Outline: line %d\n", first->number);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Winged_Edge_Outline: line %d\n", first->number);
             return 0;
         }
         cur->side_flags[side] = flags;
@@ -177,8 +178,8 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* first, uint32_t start_flags) {
         const uint32_t keep = flags & 0x30;
         if (!(flags & 0x3) || !(flags & 0xc)) next = nullptr, far = nullptr;
         if (!far) {
-            std::printf("Fehler in _Next_Winged_Outline_Line: line %d, flags = 0x%x\n", cur->number, flags);
-            std::printf("Fehler in _Winged_Edge_Outline: line %d\n", first->number);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Next_Winged_Outline_Line: line %d, flags = 0x%x\n", cur->number, flags);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Winged_Edge_Outline: line %d\n", first->number);
             return 0;
         }
         if (!next) {
@@ -190,8 +191,8 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* first, uint32_t start_flags) {
             cur = next;
             flags = keep | DWQB_SIDE_RIGHT | DWQB_SIDE_NEXT_BEFORE_A;
         } else {
-            std::printf("Fehler in _Next_Winged_Outline_Line: line %d, flags = 0x%x\n", cur->number, flags);
-            std::printf("Fehler in _Winged_Edge_Outline: line %d\n", first->number);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Next_Winged_Outline_Line: line %d, flags = 0x%x\n", cur->number, flags);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Winged_Edge_Outline: line %d\n", first->number);
             return 0;
         }
         if (cur == first && flags == start_flags) break;
@@ -236,7 +237,7 @@ void _Winged_Edge_Structure(void) {
                 line->wing[DWQB_WING_AFTER_B] = after;
             }
             if (line->a != node && line->b != node) {
-                std::printf("Fehler in _Winged_Edge_Structure: node %d, line %d\n", node->number, line->number);
+                Record_Engine_Fault(ENGINE_FAULT_TOPOLOGY, "Fehler in _Winged_Edge_Structure: node %d, line %d\n", node->number, line->number);
                 t.faults++;
             }
         }
@@ -277,7 +278,7 @@ void _Winged_Edge_Structure(void) {
         for (int side = 0; side < 2; side++) {
             const DWQB_Linie* first = line->outline_start[side];
             if (!first) {
-                std::printf("_Winged_Edge_Structure: Line[%d,%s] nicht verknuepft.\n", line->number,
+                Record_Engine_Fault(ENGINE_FAULT_TOPOLOGY, "_Winged_Edge_Structure: Line[%d,%s] nicht verknuepft.\n", line->number,
                             side == 0 ? "links" : "rechts");
                 t.faults++;
                 continue;
@@ -290,6 +291,6 @@ void _Winged_Edge_Structure(void) {
     const int euler = t.n_nodes + t.n_cells - t.n_lines - t.n_parts;
     if (euler != 0) t.faults++;
     if (euler != 0)
-        std::printf("_Winged_Edge_Structure: n_nodes + n_cells - n_lines - n_parts = %d + %d - %d - %d = %d != 0\n",
+        Record_Engine_Fault(ENGINE_FAULT_TOPOLOGY, "_Winged_Edge_Structure: n_nodes + n_cells - n_lines - n_parts = %d + %d - %d - %d = %d != 0\n",
                     t.n_nodes, t.n_cells, t.n_lines, t.n_parts, euler);
 }

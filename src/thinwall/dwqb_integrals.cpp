@@ -9,6 +9,7 @@
 #include "thinwall/dwqb_geometry.h"
 #include "thinwall/dwqb_internal.h"
 #include "thinwall/dwqb_outline.h"
+#include "thinwall/engine_faults.h"
 
 static const double kPi = 3.14159265358979323846;
 
@@ -561,7 +562,7 @@ int Apply_Init_Line_Shear_Constants(double y1, double z1, double y2, double z2, 
     if (c->pieces > 0) {
         const double jump = std::fabs(y1 - c->y_prev) + std::fabs(z1 - c->z_prev);
         if (jump > 1e-6)
-            std::printf("Apply_Init_Line_Shear_Constants(%d, %.2f): Sprung (%.2e)\n    vor (%.2f: %.2f,%.2f) --> (%.2f: %.2f,%.2f)\n",
+            Record_Engine_Fault(ENGINE_FAULT_SHEAR_JUMP, "Apply_Init_Line_Shear_Constants(%d, %.2f): Sprung (%.2e)\n    vor (%.2f: %.2f,%.2f) --> (%.2f: %.2f,%.2f)\n",
                         c->number, c->value, jump, c->s_prev, c->y_prev, c->z_prev, s1, y1, z1);
     }
     c->pieces++;

@@ -11,6 +11,7 @@
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
 #include "thinwall/dwqb_invariants.h"
+#include "thinwall/engine_faults.h"
 
 bool DWQB_Segment_Active(const DWQB_Outline_Segment* segment) {
     return segment && (segment->flags & DWQB_SEG_PRESENT) && !(segment->flags & DWQB_SEG_EMPTY);
@@ -139,7 +140,7 @@ int _Calc_Line_Node_Rot_Outline(const DWQB_Knoten* node, const DWQB_Linie* line,
     nlsolve::hybrj1(Outline_Intersection_Residual, &n, x, f, fjac, &ld, &tol, &maxfev, &info, wa, &lwa, &iter);
     if (info == -1) x[0] = face_hit[0], x[1] = face_hit[1];
     if ((info != 1 && info != -1) || !std::isfinite(x[1])) {
-        std::printf("_Calc_Line_Node_Rot_Outline: Schnittpunkt nicht gefunden: Knoten %d, Rot = %.3f, Linie %d\n",
+        Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Calc_Line_Node_Rot_Outline: Schnittpunkt nicht gefunden: Knoten %d, Rot = %.3f, Linie %d\n",
                     node->number, angle, line->number);
         return 0;
     }
@@ -241,7 +242,7 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
         double trial = s;
         if (_Calc_Line_Node_Rot_Outline(node, j.line, &trial, j.line->geo.angle + rot + phi_end, j.u)) s = trial;
         else {
-            std::printf("_Line_Node_Outline: Schnittpunkt nicht gefunden: Linie %d\n", j.line->number);
+            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Node_Outline: Schnittpunkt nicht gefunden: Linie %d\n", j.line->number);
             DWQB_Outline_Warnung++;
         }
     }
@@ -276,10 +277,10 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
             return;
         }
         if (j.first)
-            std::printf("_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Linie %d, Knoten %d\n", j.line->number,
+            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Linie %d, Knoten %d\n", j.line->number,
                         node->number);
         else
-            std::printf("_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linie %d\n", node->number,
+            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linie %d\n", node->number,
                         j.line->number);
         DWQB_Outline_Warnung++;
     }
@@ -314,7 +315,7 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
         Set_DWQB_Outline_Faces(&line1->geo, j1.u, &line2->geo, j2.u, 1e-10);
         found = Solve_DWQB_Outline_Faces(&x1, &x2, 1e-10);
         if (!found) {
-            std::printf("_Line_Outline: Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n", node->number,
+            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline: Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n", node->number,
                         line1->number, line2->number);
             DWQB_Outline_Warnung++;
         }
@@ -324,7 +325,7 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
         if (std::fabs(r1 - r2) > 1e-6) {
             // Both sides of one corner describe one fillet: a caller that
             // gives two radii has put one of them on the wrong face.
-            std::printf("_Line_Outline(%d->%d): rad_l = %.3f != rad_r = %.3f\n", line1->number, line2->number, r1, r2);
+            Record_Engine_Fault(ENGINE_FAULT_RADII, "_Line_Outline(%d->%d): rad_l = %.3f != rad_r = %.3f\n", line1->number, line2->number, r1, r2);
             DWQB_Outline_Warnung++;
             r1 = (r1 + r2) / 2;
         }
@@ -369,7 +370,7 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
                 Write_Side(j2, node, f2, by, bz, nullptr);
                 return;
             }
-            std::printf("_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n",
+            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n",
                         node->number, line1->number, line2->number);
             DWQB_Outline_Warnung++;
         }
@@ -421,7 +422,7 @@ static void Join(DWQB_Linie* line, DWQB_Knoten* node, bool line_is_first) {
         if (line_is_first) other_code = other->a == node ? 5 : other->b == node ? 10 : 0;
         else other_code = other->b == node ? 5 : other->a == node ? 10 : 0;
         if (!other_code) {
-            std::printf("Fehler in _Set_Line_Outlines: line %d\n", line->number);
+            Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Set_Line_Outlines: line %d\n", line->number);
             DWQB_Outline_Warnung++;
             return;
         }
@@ -452,7 +453,7 @@ static bool Present(const DWQB_Outline_Segment& g) { return (g.flags & DWQB_SEG_
 static void Middle_Run(DWQB_Linie* line, int from, int mid, int to, int c1, int c2) {
     DWQB_Outline_Segment* o = line->outline;
     if (!Present(o[c1]) || !Present(o[from]) || !Present(o[to]) || !Present(o[c2])) {
-        std::printf("Fehler in _Set_Line_Outlines: line %d\n", line->number);
+        Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Set_Line_Outlines: line %d\n", line->number);
         DWQB_Outline_Warnung++;
         return;
     }

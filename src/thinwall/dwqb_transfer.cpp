@@ -13,6 +13,7 @@
 #include "thinwall/dwqb_plate.h"
 #include "thinwall/dwqb_point.h"
 #include "thinwall/dwqb_results.h"
+#include "thinwall/engine_faults.h"
 
 Profil_DWQB_Linienwerte_Record Profil_DWQB_Linienwerte;
 
@@ -20,7 +21,7 @@ static double Inverse(double v) { return v != 0 ? 1 / v : 0; }
 
 static bool Snapshot_Usable(const char* who) {
     if (!DWQB_Tabellen.overflow) return true;
-    std::printf("%s: mehr als 100 Knoten oder Linien, Tabellen unvollstaendig\n", who);
+    Record_Engine_Fault(ENGINE_FAULT_TABLE_FULL, "%s: mehr als 100 Knoten oder Linien, Tabellen unvollstaendig\n", who);
     return false;
 }
 
@@ -146,6 +147,7 @@ static int Transfer_Extended(void) {
 }
 
 int Transfer_DWQB_Line_Results(void) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!Snapshot_Usable("Transfer_DWQB_Line_Results")) return DWQB_TRANSFER_MISSING_LINE;
     if (DWQB_Tabellen.n_lines == 0) return 0;
@@ -156,6 +158,7 @@ int Transfer_DWQB_Line_Results(void) {
 }
 
 int Transfer_DWQB_Line_Kinds(void) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!Snapshot_Usable("Transfer_DWQB_Line_Kinds")) return DWQB_TRANSFER_MISSING_KIND;
     Profil_DWQB_Linienwerte_Record& p = Profil_DWQB_Linienwerte;

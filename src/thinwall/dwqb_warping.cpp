@@ -9,6 +9,7 @@
 #include "thinwall/dwqb_cells.h"
 #include "thinwall/dwqb_integrals.h"
 #include "thinwall/dwqb_internal.h"
+#include "thinwall/engine_faults.h"
 
 // Cell terms of a line left from node: the omega correction factor sum of
 // s psi_k (s = +1 when the cell passes the line leaving that node) and the
@@ -225,7 +226,7 @@ void _Calc_Part_Warping(DWQB_Teil* part) {
             changed = true;
         }
     }
-    if (done != n) std::printf("_Calc_Part_Warping: mlines(=%d) != nlines(=%d)\n", done, n);
+    if (done != n) Record_Engine_Fault(ENGINE_FAULT_WARPING_COUNT, "_Calc_Part_Warping: mlines(=%d) != nlines(=%d)\n", done, n);
 }
 
 double Calc_DWQB_Line_Warping_Ordinate(const DWQB_Linie* line, double s) {

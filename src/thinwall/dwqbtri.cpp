@@ -8,6 +8,7 @@
 #include "base/vesk.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_point.h"
+#include "thinwall/engine_faults.h"
 
 namespace {
 
@@ -256,7 +257,7 @@ static int Node_Extremes(const DWQB_OUTLINE_TRIANGULATION* m, const double* f, d
     double lo[3] = {0, 0, 0}, hi[3] = {0, 0, 0};
     int ok = m && f;
     if (ok && m->n_nodes > 0 && !m->nodes) {
-        if (report) std::printf("Fehler in Calc_DWQB_OUTLINE_TRIANGULATION_NODE_Stresses\n");
+        if (report) Record_Engine_Fault(ENGINE_FAULT_MESH_NODE, "Fehler in Calc_DWQB_OUTLINE_TRIANGULATION_NODE_Stresses\n");
         ok = 0;
     } else if (ok) {
         bool first = true;
@@ -280,11 +281,13 @@ static int Node_Extremes(const DWQB_OUTLINE_TRIANGULATION* m, const double* f, d
 
 int Calc_DWQB_OUTLINE_TRIANGULATION_NODE_Stresses(const DWQB_OUTLINE_TRIANGULATION* mesh, const double* forces,
                                                   double* min3, double* max3) {
+    const Engine_Call engine_call;
     return Node_Extremes(mesh, forces, min3, max3, [](const DWQB_OUTLINE_TRIANGULATION_NODE&) { return true; }, true);
 }
 
 int Calc_DWQB_Line_Position_Node_Stresses(const DWQB_OUTLINE_TRIANGULATION* mesh, int position, const double* forces,
                                           double* min3, double* max3) {
+    const Engine_Call engine_call;
     return Node_Extremes(mesh, forces, min3, max3,
                          [position](const DWQB_OUTLINE_TRIANGULATION_NODE& n) { return n.line_position == position; },
                          false);
@@ -292,6 +295,7 @@ int Calc_DWQB_Line_Position_Node_Stresses(const DWQB_OUTLINE_TRIANGULATION* mesh
 
 int Calc_DWQB_Line_Number_Node_Stresses(const DWQB_OUTLINE_TRIANGULATION* mesh, int number, const double* forces,
                                         double* min3, double* max3) {
+    const Engine_Call engine_call;
     return Node_Extremes(mesh, forces, min3, max3,
                          [number](const DWQB_OUTLINE_TRIANGULATION_NODE& n) { return n.line_number == number; },
                          false);

@@ -21,6 +21,7 @@
 #include "thinwall/dwqb_masque.h"
 #include "thinwall/dwqb_results.h"
 #include "thinwall/dwqbtri.h"
+#include "thinwall/engine_faults.h"
 #include "thinwall/tsg.h"
 
 static_assert(sizeof(DWQB_PLO_Linie) == 21 * 8, "a line record is 21 fields");
@@ -150,6 +151,7 @@ int Sort_DWQB_PLO_Liste(DWQB_PLO_Liste* list) {
 // ---- limit load factor ---------------------------------------------------------
 
 Querschnitt* Get_DWQB_PLO_TSG_Querschnitt(const double* p, const TSG_Table* table, double lambda) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     Querschnitt* q = Build_DWQB_Masque_Cached(p);
     if (!q || !p || !table) return q;
@@ -158,7 +160,7 @@ Querschnitt* Get_DWQB_PLO_TSG_Querschnitt(const double* p, const TSG_Table* tabl
         const TSG_Eintrag& e = table->entries[i];
         Spannungsdehnungslinie* c = Find_Spannungsdehnungslinie_Nummer(q, e.number);
         if (!c) {
-            std::fprintf(stderr, "*** Get_DWQB_PLO_TSG_Querschnitt: Linie %d nicht gefunden !!!\n", e.number);
+            Record_Engine_Fault(ENGINE_FAULT_PLO_LINE, "*** Get_DWQB_PLO_TSG_Querschnitt: Linie %d nicht gefunden !!!\n", e.number);
             continue;
         }
         const double rho = std::clamp(lambda * e.u, 0.0, 0.9999995);
@@ -183,6 +185,7 @@ static bool Direct_Result(const double* T, Grenzdehnung_Ergebnis* r, int32_t* st
 
 int Calc_DWQB_PLO_Lastfaktor(const double* F, const double* params, double lambda, int warping, const TSG_Table* table,
                              double rho, Grenzdehnung_Ergebnis* result, int flags, int32_t* status) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     int32_t dummy = 0;
     if (!status) status = &dummy;
@@ -533,6 +536,7 @@ bool Fill_Line_Results(const PLO_Run& R, PLO_Linienergebnis*& items, PLO_Liniene
 
 int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options, PLO_Ergebnis* out,
                   PLO_Linienergebnis** slot) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     PLO_Linienergebnis* items = slot ? *slot : nullptr;
     if (slot) *slot = nullptr;
@@ -573,6 +577,7 @@ int Calc_DWQB_PLO(const double* F, const double* P, const PLO_Optionen* options,
 
 int Calc_DWQB_PLO_Section_Work(const double* forces, const double* parameters, const void*, NachweisDatenKopf* head,
                                int, PLO_Ergebnis* result, PLO_Linienergebnis** slot) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!head) return Calc_DWQB_PLO(forces, parameters, nullptr, result, slot);
     const double* qw = DWQB_Querschnittswerte;
@@ -646,7 +651,7 @@ bool Node_PLO_Extremes(const DWQB_OUTLINE_TRIANGULATION* m, const PLO_Ergebnis* 
         if (!take(m->nodes[i])) continue;
         double e, s[3];
         if (!Calc_DWQB_OUTLINE_TRIANGULATION_NODE_PLO_Result_Current(&m->nodes[i], r, list, &e, s)) {
-            std::printf("Fehler in Calc_DWQB_OUTLINE_TRIANGULATION_NODE_PLO_Result\n");
+            Record_Engine_Fault(ENGINE_FAULT_PLO_NODE, "Fehler in Calc_DWQB_OUTLINE_TRIANGULATION_NODE_PLO_Result\n");
             all = false;
             continue;
         }
@@ -671,6 +676,7 @@ int Calc_DWQB_OUTLINE_TRIANGULATION_NODE_PLO_Result_MinMax(const DWQB_OUTLINE_TR
                                                            const PLO_Ergebnis* result,
                                                            const PLO_Linienergebnis* list, double* e_min,
                                                            double* e_max, double* s_min, double* s_max) {
+    const Engine_Call engine_call;
     return PLO_MinMax(mesh, result, list, [](const DWQB_OUTLINE_TRIANGULATION_NODE&) { return true; }, e_min, e_max,
                       s_min, s_max);
 }
@@ -679,6 +685,7 @@ int Calc_DWQB_OUTLINE_TRIANGULATION_LINE_POS_PLO_Result_MinMax(const DWQB_OUTLIN
                                                                const PLO_Ergebnis* result,
                                                                const PLO_Linienergebnis* list, double* e_min,
                                                                double* e_max, double* s_min, double* s_max) {
+    const Engine_Call engine_call;
     return PLO_MinMax(mesh, result, list,
                       [position](const DWQB_OUTLINE_TRIANGULATION_NODE& n) { return n.line_position == position; },
                       e_min, e_max, s_min, s_max);
@@ -688,6 +695,7 @@ int Calc_DWQB_OUTLINE_TRIANGULATION_LINE_NR_PLO_Result_MinMax(const DWQB_OUTLINE
                                                               const PLO_Ergebnis* result,
                                                               const PLO_Linienergebnis* list, double* e_min,
                                                               double* e_max, double* s_min, double* s_max) {
+    const Engine_Call engine_call;
     return PLO_MinMax(mesh, result, list,
                       [number](const DWQB_OUTLINE_TRIANGULATION_NODE& n) { return n.line_number == number; }, e_min,
                       e_max, s_min, s_max);
@@ -757,6 +765,7 @@ void Print_PLO_Stresses(FILE* f, const char* p, const PLO_Ergebnis* r, const PLO
 
 int Print_DWQB_PLO_Result(FILE* f, const void*, const char* prefix, const double* forces, const PLO_Ergebnis* r,
                           const PLO_Linienergebnis* list) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!f || !r) return 0;
     const char* p = prefix ? prefix : "";

@@ -75,11 +75,33 @@ struct Profil_Model_Descriptor {
     int32_t word3;
     int32_t catalogue;       // catalogue record number (> 0: a catalogue profile)
     int32_t word5;
-    int32_t family;          // -1 undecided, 0 by name, 1 .. 14 parametric, 99 user section
+    int32_t family;          // PROFIL_FAMILY_*
     int32_t section_kind;    // kind 1 .. 5 of the quick plastic interaction
 };
 
-enum { PROFIL_USER_SECTION = 99 };
+// Family codes: the family of a profile name (1 .. 7, 11, 12) and the
+// family word of a converted section, under which the model builder knows
+// a shape.
+enum {
+    PROFIL_FAMILY_VALUES = -1,    // a section given by its values, without a model
+    PROFIL_FAMILY_NONE = 0,       // a name that fits no family
+    PROFIL_FAMILY_BY_NAME = 0,    // a catalogue profile by its name
+    PROFIL_FAMILY_I = 1,
+    PROFIL_FAMILY_T = 2,
+    PROFIL_FAMILY_U = 3,
+    PROFIL_FAMILY_RHS = 4,        // rectangular hollow section
+    PROFIL_FAMILY_L = 5,
+    PROFIL_FAMILY_Z = 6,
+    PROFIL_FAMILY_TUBE = 7,       // round tube
+    PROFIL_FAMILY_Q31 = 8,        // two plates of equal width and thickness on two webs
+    PROFIL_FAMILY_Q23 = 9,        // a plate on two webs with a top strip on each web
+    PROFIL_FAMILY_Q24 = 10,       // box: bottom plate with overhangs, top plate between the webs
+    PROFIL_FAMILY_FLAT = 11,
+    PROFIL_FAMILY_ROUND = 12,     // round bar
+    PROFIL_FAMILY_Q22 = 13,       // I section with unequal flanges
+    PROFIL_FAMILY_I_TURNED = 14,  // I section with its web horizontal
+    PROFIL_FAMILY_USER = 99,      // user section of the cross-section program
+};
 
 // The three families take a context they ignore and the lead block; none of
 // them checks the block pointer.

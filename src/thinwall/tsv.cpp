@@ -12,6 +12,7 @@
 #include "base/rounding.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_invariants.h"
+#include "thinwall/engine_faults.h"
 #include "thinwall/tsv_internal.h"
 
 namespace {
@@ -646,6 +647,7 @@ struct Search {
 }  // namespace
 
 int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* section, TSV_Ergebnis* result) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!result) return 0;
     Eval_TSV(forces, yield, section, result, nullptr);
@@ -682,7 +684,7 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
             }
         }
     }
-    if (result->U > 990000.0) std::printf("tsv: result->U > 0.99e6\n");
+    if (result->U > 990000.0) Record_Engine_Fault(ENGINE_FAULT_UTILISATION, "tsv: result->U > 0.99e6\n");
     return 1;
 }
 
@@ -696,6 +698,7 @@ double TSV_Decimal(float value) {
 
 int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                             NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result) {
+    const Engine_Call engine_call;
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     (void)name;
     if (!work || !result) return 0;

@@ -65,11 +65,11 @@ void Print_Number(FILE* f, const char* p, const TSV_EX_Linie& l) {
 
 bool Applicable(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name) {
     if (!DWQB_Erweitert || !profile || !work || !name) return false;
-    if (profile->family == PROFIL_USER_SECTION) return true;
-    if (profile->family == 11 || profile->family == 12) return false;
+    if (profile->family == PROFIL_FAMILY_USER) return true;
+    if (profile->family == PROFIL_FAMILY_FLAT || profile->family == PROFIL_FAMILY_ROUND) return false;
     if (profile->catalogue > 0) {
         const int family = TSV_Catalogue_Family(name);
-        if (family == 11 || family == 12) return false;
+        if (family == PROFIL_FAMILY_FLAT || family == PROFIL_FAMILY_ROUND) return false;
     }
     return true;
 }

@@ -22,9 +22,6 @@ enum {
     P_COUNT
 };
 
-// Catalogue families and parametric types share these codes.
-enum { F_I = 1, F_T = 2, F_U = 3, F_RHS = 4, F_L = 5, F_Z = 6, F_TUBE = 7, F_FLAT = 11, F_ROUND = 12 };
-
 // The name text of a converted section: the orientation character ("-"
 // for a turned profile, else a blank), three blanks, then the catalogue
 // name. A shorter text names no catalogue profile.
@@ -41,7 +38,7 @@ int Describe_Catalogue(int family, const double* v, bool turned, int options, do
     const double h = v[0], b = v[1], tw = v[2], tf = v[3];
     const bool alt = options & TSV_OPT_ALTERNATIVE;
     switch (family) {
-    case F_I:
+    case PROFIL_FAMILY_I:
         if (turned && alt) {
             d[P_BU] = h - tf, d[P_TU] = tw, d[P_HS] = b, d[P_TS] = 2 * tf;
             return TSV_KIND_ONE_FLANGE;
@@ -64,11 +61,11 @@ int Describe_Catalogue(int family, const double* v, bool turned, int options, do
             }
         }
         return TSV_KIND_TWO_FLANGES;
-    case F_T:
+    case PROFIL_FAMILY_T:
         if (turned && alt) return 0;
         d[P_ZO] = (tf - h) / 2, d[P_ZW] = tf / 2, d[P_BO] = b, d[P_TO] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
         return TSV_KIND_ONE_FLANGE;
-    case F_U:
+    case PROFIL_FAMILY_U:
         if (!alt) {
             d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2, d[P_YW] = (b - tw) / 2;
             d[P_BO] = d[P_BU] = b, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - 2 * tf;
@@ -77,7 +74,7 @@ int Describe_Catalogue(int family, const double* v, bool turned, int options, do
         if (!turned) return 0;
         d[P_ZU] = (b - tw) / 2, d[P_BU] = h - 2 * tf, d[P_TU] = tw, d[P_HS] = b, d[P_TS] = 2 * tf;
         return TSV_KIND_ONE_FLANGE;
-    case F_RHS:
+    case PROFIL_FAMILY_RHS:
         if (!alt) return 0;
         if (turned) {
             d[P_ZU] = (b - tw) / 2, d[P_BO] = d[P_BU] = h, d[P_TO] = d[P_TU] = tw, d[P_TS] = 2 * tf;
@@ -88,23 +85,23 @@ int Describe_Catalogue(int family, const double* v, bool turned, int options, do
         }
         d[P_ZO] = -d[P_ZU];
         return TSV_KIND_TWO_FLANGES;
-    case F_L:
+    case PROFIL_FAMILY_L:
         if (alt) return 0;
         d[P_ZU] = (h - tf) / 2, d[P_YW] = (b - tw) / 2, d[P_ZW] = -tf / 2;
         d[P_BU] = b, d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - tf;
         return TSV_KIND_ONE_FLANGE;
-    case F_Z:
+    case PROFIL_FAMILY_Z:
         if (alt) return 0;
         d[P_YO] = (b - tw / 2) / 2, d[P_YU] = -d[P_YO], d[P_ZO] = -(h - tf) / 2, d[P_ZU] = (h - tf) / 2;
         d[P_BO] = d[P_BU] = (b + tw) / 2, d[P_TO] = d[P_TU] = tf, d[P_TS] = tw, d[P_HS] = h - 2 * tf;
         return TSV_KIND_TWO_FLANGES;
-    case F_TUBE:
+    case PROFIL_FAMILY_TUBE:
         d[P_HS] = h, d[P_TS] = tw;
         return TSV_KIND_CIRCLE;
-    case F_FLAT:
+    case PROFIL_FAMILY_FLAT:
         d[P_HS] = turned ? b : h, d[P_TS] = turned ? h : b;
         return TSV_KIND_RECTANGLE;
-    case F_ROUND:
+    case PROFIL_FAMILY_ROUND:
         d[P_HS] = h, d[P_TS] = h / 2;
         return TSV_KIND_ROUND_BAR;
     default:
@@ -194,7 +191,7 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
                      int options) {
     WELD_CHECK_AT_EXIT(Check_DWQB_Invariants());
     if (!profile || !work) return 2;
-    if (profile->family == PROFIL_USER_SECTION) return 2;
+    if (profile->family == PROFIL_FAMILY_USER) return 2;
     double d[P_COUNT] = {};
     int kind = 0;
     if (Is_Catalogue(profile)) {
@@ -244,36 +241,40 @@ int Check_TSV_Default(int number, const Profil_Model_Descriptor* profile, Nachwe
 
 int Is_TSV_Applicable(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name,
                       int options) {
-    if (!profile || !work || !name || profile->family == PROFIL_USER_SECTION) return 0;
+    if (!profile || !work || !name || profile->family == PROFIL_FAMILY_USER) return 0;
     const bool alt = options & TSV_OPT_ALTERNATIVE, turned = Turned(name);
     if (Is_Catalogue(profile)) {
         switch (TSV_Catalogue_Family(name)) {
-        case F_I: case F_TUBE: case F_FLAT: case F_ROUND: return 1;
-        case F_T: return !(turned && alt);
-        case F_U: return !(alt && !turned);
-        case F_RHS: return alt;
-        case F_L: case F_Z: return !alt;
+        case PROFIL_FAMILY_I: case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT: case PROFIL_FAMILY_ROUND: return 1;
+        case PROFIL_FAMILY_T: return !(turned && alt);
+        case PROFIL_FAMILY_U: return !(alt && !turned);
+        case PROFIL_FAMILY_RHS: return alt;
+        case PROFIL_FAMILY_L: case PROFIL_FAMILY_Z: return !alt;
         default: return 0;
         }
     }
     switch (profile->family) {
-    case 1: case 3: case 6: case 7: case 11: case 12: case 13: return 1;
-    case 4: case 8: case 9: case 10: case 14: return alt;
-    case 2: case 5: return !alt;
+    case PROFIL_FAMILY_I: case PROFIL_FAMILY_U: case PROFIL_FAMILY_Z: case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT:
+    case PROFIL_FAMILY_ROUND: case PROFIL_FAMILY_Q22: return 1;
+    case PROFIL_FAMILY_RHS: case PROFIL_FAMILY_Q31: case PROFIL_FAMILY_Q23: case PROFIL_FAMILY_Q24:
+    case PROFIL_FAMILY_I_TURNED: return alt;
+    case PROFIL_FAMILY_T: case PROFIL_FAMILY_L: return !alt;
     default: return 0;
     }
 }
 
 int Is_TSV_Applicable_Default(const Profil_Model_Descriptor* profile, const NachweisDatenKopf* work, const char* name) {
-    if (!profile || !work || !name || profile->family == PROFIL_USER_SECTION) return 0;
+    if (!profile || !work || !name || profile->family == PROFIL_FAMILY_USER) return 0;
     if (Is_Catalogue(profile)) {
         switch (TSV_Catalogue_Family(name)) {
-        case F_I: case F_T: case F_U: case F_L: case F_Z: case F_TUBE: case F_FLAT: case F_ROUND: return 1;
+        case PROFIL_FAMILY_I: case PROFIL_FAMILY_T: case PROFIL_FAMILY_U: case PROFIL_FAMILY_L: case PROFIL_FAMILY_Z:
+        case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT: case PROFIL_FAMILY_ROUND: return 1;
         default: return 0;
         }
     }
     switch (profile->family) {
-    case 1: case 2: case 3: case 5: case 6: case 7: case 11: case 12: case 13: return 1;
+    case PROFIL_FAMILY_I: case PROFIL_FAMILY_T: case PROFIL_FAMILY_U: case PROFIL_FAMILY_L: case PROFIL_FAMILY_Z:
+    case PROFIL_FAMILY_TUBE: case PROFIL_FAMILY_FLAT: case PROFIL_FAMILY_ROUND: case PROFIL_FAMILY_Q22: return 1;
     default: return 0;
     }
 }

@@ -23,10 +23,12 @@ int R(double v) { return Round_To_Pixel(v); }
 bool Preview_Extents(const Stahlprofil& p, double* horizontal, double* vertical) {
     const int t = p.type;
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) *horizontal = std::max(p.b_fo, p.b_fu), *vertical = p.h;
-    else if (t == 3) *horizontal = p.h, *vertical = p.b_fo;
-    else if (Type_In(t, {6, 12, 8, 11, 15, 14})) *horizontal = p.b_fo, *vertical = p.h;
-    else if (t == 1) *horizontal = p.t_w, *vertical = p.h;
-    else if (t == 2 || t == 9) *horizontal = *vertical = p.h;
+    else if (t == PROFILTYP_L) *horizontal = p.h, *vertical = p.b_fo;
+    else if (Is_Profile_Type_One_Of(
+                 t, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_HALB_I, PROFILTYP_Z}))
+        *horizontal = p.b_fo, *vertical = p.h;
+    else if (t == PROFILTYP_FLACH) *horizontal = p.t_w, *vertical = p.h;
+    else if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) *horizontal = *vertical = p.h;
     else return false;
     return true;
 }
@@ -87,12 +89,12 @@ void Single_Welds(const Weld_Painter& w) {
     double eo = 0, eu = 0, ef = 0;
     Calc_Profile_Weld_Offsets(&p, &eo, &eu, &ef);
     const int t = p.type;
-    if (t == 1) {
+    if (t == PROFILTYP_FLACH) {
         Horizontal_Weld(w, 0, {0.0}, 0, {p.t_w / 2}, true);
         Horizontal_Weld(w, 3, {p.h}, 0, {p.t_w / 2}, false);
         Vertical_Weld(w, 1, {0.0}, 0, {p.h / 2}, LEFT, 4);
         Vertical_Weld(w, 2, {p.t_w}, 1, {p.h / 2}, RIGHT, 4);
-    } else if (t == 3) {
+    } else if (t == PROFILTYP_L) {
         Vertical_Weld(w, 0, {0.0}, 0, {-p.b_fo / 2}, LEFT, 4);
         Vertical_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo, ef, p.c_o / 2, -ef / 2}, 8, 2);
         Horizontal_Weld(w, 2, {0.0}, 0, {p.h / 2}, false);
@@ -112,25 +114,25 @@ void Single_Welds(const Weld_Painter& w) {
             const int x = w.X + (slot == 2 ? Pixels(w.s, {-p.t_w / 2}) : Pixels(w.s, {p.t_w / 2}) + 1);
             Vertical_Weld_Between(w, slot, x, top, bottom, slot == 2 ? LEFT : RIGHT, 4);
         }
-    } else if (t == 6 || t == 12) {
+    } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         Vertical_Weld(w, 2, {0.0}, 0, {0.0}, LEFT, 4);
         Vertical_Weld(w, 6, {p.t_w}, 1, {0.0}, RIGHT, 4);
         Horizontal_Weld(w, 0, {-p.h / 2}, 0, {p.b_fo / 2}, true);
         Horizontal_Weld(w, 3, {p.h / 2}, 1, {p.b_fo / 2}, false);
         Horizontal_Weld(w, 1, {-p.h / 2, p.t_fo}, 0, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, false);
         Horizontal_Weld(w, 4, {p.h / 2, -p.t_fo}, 1, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, true);
-    } else if (t == 8) {
+    } else if (t == PROFILTYP_RECHTECK) {
         Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
         Horizontal_Weld(w, 3, {p.h}, 0, {0.0}, false);
         Vertical_Weld(w, 1, {-p.b_fo / 2}, 0, {p.h / 2}, LEFT, 4);
         Vertical_Weld(w, 2, {p.b_fo / 2}, 1, {p.h / 2}, RIGHT, 4);
-    } else if (t == 11 || t == 15) {
+    } else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
         Horizontal_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
         Horizontal_Weld(w, 5, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
         Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.t_fo, eo, p.h_w / 2}, LEFT, 4);
         Vertical_Weld(w, 6, {p.t_w / 2}, 1, {p.t_fo, eo, p.h_w / 2}, RIGHT, 4);
-    } else if (t == 14) {
+    } else if (t == PROFILTYP_Z) {
         const double d2 = (p.b_fo + p.t_w) / 2, d1 = p.h - p.t_fo - eo;
         Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.h, -d1 / 2}, LEFT, 4);
         Vertical_Weld(w, 6, {p.t_w / 2}, 1, {d1 / 2}, RIGHT, 4);
@@ -182,9 +184,9 @@ void Draw_Schweissnaht_Skizze(int x1, int y1, int x2, int y2, Nahtbild* naht) {
     if (s > 0.001) {
         const int xc = (x1 + x2) / 2;
         X = xc;
-        if (p.type == 3) X = xc - R(s * p.h / 2), Y = y1 + R(s * p.b_fo);
-        else if (p.type == 6 || p.type == 12) X = xc - R(s * p.b_fo / 2), Y = y1 + R(s * p.h / 2);
-        else if (p.type == 1) X = xc - R(s * p.t_w / 2);
+        if (p.type == PROFILTYP_L) X = xc - R(s * p.h / 2), Y = y1 + R(s * p.b_fo);
+        else if (p.type == PROFILTYP_C || p.type == PROFILTYP_U) X = xc - R(s * p.b_fo / 2), Y = y1 + R(s * p.h / 2);
+        else if (p.type == PROFILTYP_FLACH) X = xc - R(s * p.t_w / 2);
     }
     XSScreenOptions options;
     Init_XS_Screen_Options(&options);

@@ -17,22 +17,6 @@
 
 namespace {
 
-// Library family of a profile type of the weld program; -1 for the types
-// it does not handle (Z, trapezoid, box and the rest).
-int Family_Of(int type) {
-    switch (type) {
-    case 4: case 5: case 7: case 10: case 13: return ANSCHLUSS_I;
-    case 8: return ANSCHLUSS_RHS;
-    case 6: case 12: return ANSCHLUSS_CHANNEL;
-    case 11: case 15: return ANSCHLUSS_TEE;
-    case 3: return ANSCHLUSS_ANGLE;
-    case 9: return ANSCHLUSS_CHS;
-    case 1: return ANSCHLUSS_FLAT;
-    case 2: return ANSCHLUSS_ROUND;
-    default: return -1;
-    }
-}
-
 // Grade code of a material: own strengths (and stainless steel) 14 with the
 // own f_y; a grade of the weld grade table or of the steel choice list its
 // row of the DIN catalogue. Aluminium has no DIN 18800 strengths: code 14
@@ -81,7 +65,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
                 break;
             }
     r->a_w = n.a_w;
-    r->family = Family_Of(p.type);
+    r->family = Anschluss_Family_Of_Profile_Type(p.type);
     if (r->family < 0) return false;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
     std::memcpy(r->drawing_name, r->profile_name, sizeof r->drawing_name);

@@ -197,7 +197,7 @@ int All_Round_Fields(const Page& g, int Y) {
     Millimetres(g, x0 + 240, Y, &n.a_w, g.enable);
     Text(g, x0 + 305, Y, "mm");
     Contact_Share(g, x0 + 355, x0 + 465, x0 + 500, Y);
-    if (g.ec && !Type_In(t, {1, 2, 8, 9}))
+    if (g.ec && !Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR}))
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 640, Y, "kurze Nähte vernachlässigen"_cp, Normal(), g.colour,
                                          &g.r->short_welds, g.enable);
     return Y + g.small;
@@ -266,7 +266,7 @@ int Weld_Block(const Page& g, int y) {
     const int x0 = g.x0, type = r->naht.profile.type;
     Text(g, x0, y, "Nachweis der Schweißnähte:"_cp, Heading());
     y += g.step;
-    if (g.ec && type != 9 && type != 2) {
+    if (g.ec && type != PROFILTYP_ROHR && type != PROFILTYP_RUND) {
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 395, y + 10, "Überprüfung der Nahtdicke"_cp, Normal(), g.colour,
                                          &Nachweis_Page.throat_check, g.enable);
         Text(g, x0 + 610, y + 10, "Querkraftaufteilung:");
@@ -291,7 +291,7 @@ int Weld_Block(const Page& g, int y) {
     if (*arrangement == ANORDNUNG_DURCHGESCHWEISST) Contact_Share(g, x0 + 300, x0 + 410, x0 + 445, y);
     y += g.small;
     // Round sections are welded all round: single welds are shown, not offered.
-    int* single_enable = (type == 9 || type == 2) ? Next_Register_Field_Flag(0) : g.enable;
+    int* single_enable = (type == PROFILTYP_ROHR || type == PROFILTYP_RUND) ? Next_Register_Field_Flag(0) : g.enable;
     Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "Einzelnähte"_cp, Normal(), g.colour,
                                         ANORDNUNG_EINZELNAEHTE, arrangement, single_enable);
     if (*arrangement == ANORDNUNG_EINZELNAEHTE) y = Single_Weld_Rows(g, y);

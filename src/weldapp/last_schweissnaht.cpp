@@ -197,13 +197,13 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
     auto numbered = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, false);
     };
-    if (Type_In(type, {1, 8})) {
+    if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_RECHTECK})) {
         sized({0, 1, 2, 3});
-    } else if (Type_In(type, {2, 9})) {
+    } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         rec.number[0] = n.number[0];
         rec.a[0] = n.a_w;
         rec.l[0] = 0.0;
-    } else if (type == 3) {
+    } else if (type == PROFILTYP_L) {
         sized({0, 1, 2, 6});
         numbered({8, 9});
     } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
@@ -213,10 +213,10 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
             split_slot(rec, 0, 12);
             split_slot(rec, 3, 13);
         }
-    } else if (Type_In(type, {6, 12, 14})) {
+    } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) {
         sized({0, 1, 2, 3, 4, 6});
         numbered({8, 9});
-    } else if (Type_In(type, {11, 15})) {
+    } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         sized({0, 1, 2, 5, 6});
         numbered({8, 9, 10});
         if (conn.shear_split == 2) split_slot(rec, 0, 12);
@@ -232,7 +232,7 @@ static double all_round_throat(const Nahtbild& n, int k) {
         if (Type_In(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
         return n.a_w;
     }
-    if (Type_In(type, {11, 15}) && top) return n.a_w_fo;
+    if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I}) && top) return n.a_w_fo;
     return n.a_w;
 }
 

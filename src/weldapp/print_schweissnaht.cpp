@@ -33,19 +33,8 @@
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
 
-// The cross-section check of the profile: the evaluation passes the two
-// c/t switches as two words and no eighth result.
-static int XS_Resistance_Check(Stahlprofil* profile, double gamma, int a, int b, int check, int method, double N,
-                               double My, double Mz, double Vy, double Vz, double Mx, double e1, double e2,
-                               double* r1, double* r2, double* r3, double* r4, double* r5, double* r6, double* r7,
-                               int, FILE* list, int level) {
-    const int ct_options[2] = {a, b};
-    return static_cast<int>(Calc_XS_Resistance_Check(profile, gamma, ct_options, check, method, N, My, Mz, Vy, Vz,
-                                                     Mx, e1, e2, r1, r2, r3, r4, r5, r6, r7, nullptr, list, level));
-}
-
 // Tests put a check of their own in.
-static XS_Check_Function s_xs_check = XS_Resistance_Check;
+static XS_Check_Function s_xs_check = Check_XS_Resistance;
 static std::string s_plot_name;
 static int s_plot_result = 0;  // of the file named: 0 not written, 1 complete, -1 failed
 // The evaluation runs on this copy so that the weld layout of an all-round
@@ -381,11 +370,13 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         return 0;
     }
     const double gamma = w->code_setting == 0 ? w->safety.gamma_M0 : w->gamma_M;
-    double res[7] = {0, 0, 0, 0, 0, 0, 0};
-    const int flags = s_xs_check ? s_xs_check(&w->naht.profile, gamma, 0, 0, 1, w->section_method, f[0], f[1], f[2],
-                                              f[3], f[4], f[5], 0.0, 0.0, &res[0], &res[1], &res[2], &res[3],
-                                              &res[4], &res[5], &res[6], 0, out, extent)
-                                 : 0;
+    XS_Check_Input in{};
+    in.gamma_M0 = gamma;
+    in.check = 1;
+    in.mode = w->section_method;
+    in.forces = {f[0], f[1], f[2], f[3], f[4], f[5], 0.0, 0.0};
+    XS_Check_Result res{};
+    const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
     bool failed = false;
     if (!(flags & 0x100)) {
         if (out)
@@ -400,7 +391,7 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         r->value[ERGEBNIS_U_SIGMA] = -1.0;
         failed = true;
     } else {
-        double us = res[1], uc = res[2];
+        double us = res.U_sigma, uc = res.U_ct;
         if (us > 1.0 && us < 1.001) us = 1.0;
         if (uc > 1.0 && uc < 1.001) uc = 1.0;
         r->value[ERGEBNIS_U_SIGMA] = us;

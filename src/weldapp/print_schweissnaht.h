@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "memberchecks/xs_resistance.h"
 #include "profiles/stahlprofil.h"
 #include "weldapp/schweissnaht.h"
 
@@ -36,14 +37,12 @@ const char* Evaluation_Refusal_Reason(void);
 void Reset_Evaluation_Refusal_Reason(void);
 
 // The cross-section check of the profile for one load case (forces in kN
-// and kNm) is reached through this seam until it is built. Result flags:
+// and kNm) is reached through this seam, which tests replace. Result flags:
 // 0x100 checked, 0x80000 grade not covered, 0x8000 failed, 0x4000 plastic
-// check done; r2 is U_sigma and r3 U_c/t. Without one installed the check
-// counts as not computable.
-typedef int (*XS_Check_Function)(Stahlprofil* profile, double gamma, int a, int b, int check, int method,
-                                 double N, double My, double Mz, double Vy, double Vz, double Mx, double e1,
-                                 double e2, double* r1, double* r2, double* r3, double* r4, double* r5,
-                                 double* r6, double* r7, int c, FILE* list, int level);
+// check done; the evaluation reads U_sigma and U_c/t of the result. Without
+// one installed the check counts as not computable.
+typedef unsigned (*XS_Check_Function)(const Stahlprofil* profile, const XS_Check_Input* input,
+                                      XS_Check_Result* result, FILE* list, int level);
 XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check);
 
 // Name of the plot file the sketch is written to (the component's

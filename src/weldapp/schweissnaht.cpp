@@ -190,20 +190,20 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
         auto off = [&](std::initializer_list<int> slots) {
             for (int k : slots) n->number[k] = 0;
         };
-        if (Type_In(type, {1, 3})) off({8, 9});
+        if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_L})) off({8, 9});
         else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) off({8, 9, 10, 11, 12, 13});
-        else if (Type_In(type, {6, 12, 14})) off({8, 9});
-        else if (Type_In(type, {11, 15})) off({8, 9, 10, 12});
-        else if (Type_In(type, {2, 9})) n->all_round = 1;
-    } else if (Type_In(type, {11, 15})) {
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) off({8, 9});
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) off({8, 9, 10, 12});
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) n->all_round = 1;
+    } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         n->a_w_fu = 0.0;
     }
     (void)list;
     (void)level;
 
-    if (n->weld_kind == 2 && !Type_In(type, {2, 9})) {
-        const double t_u = Type_In(type, {6, 12, 14}) ? p.t_fo : p.t_fu;
-        if (type == 8) {
+    if (n->weld_kind == 2 && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
+        const double t_u = Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z}) ? p.t_fo : p.t_fu;
+        if (type == PROFILTYP_RECHTECK) {
             if (n->full_penetration) {
                 set_throats(n, {0, 3}, p.t_fo);
                 set_throats(n, {1, 2}, p.t_w);
@@ -212,14 +212,14 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
                 limit_throats(n, {1, 2}, p.t_w);
             }
         } else {
-            if (n->full_penetration && type == 1) {
+            if (n->full_penetration && type == PROFILTYP_FLACH) {
                 set_throats(n, {0, 3}, p.h / 2.0);
                 set_throats(n, {1, 2}, p.t_w / 2.0);
             } else if (n->full_penetration) {
                 set_throats(n, {0, 1, 5}, p.t_fo / 2.0);
                 set_throats(n, {2, 6}, p.t_w / 2.0);
                 set_throats(n, {3, 4, 7}, t_u / 2.0);
-            } else if (type == 1) {
+            } else if (type == PROFILTYP_FLACH) {
                 limit_group(n, {0, 3}, p.h);
                 limit_group(n, {1, 2}, p.t_w);
             } else {

@@ -16,6 +16,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/geschweisster_anschluss.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
@@ -24,12 +25,6 @@
 namespace {
 
 const char* const TABLE_HEAD = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n";
-
-// Profile type of the weld program by library family.
-int Profile_Type(int family) {
-    static const int TYPES[8] = {4, 8, 12, 11, 3, 9, 1, 2};
-    return family >= 0 && family < 8 ? TYPES[family] : 4;
-}
 
 // The material of a grade code of the record (14: own f_y).
 void Material_Of(int code, double own_f_y, Materialparameter_Record* m) {
@@ -54,10 +49,10 @@ int Build_Profile(const GeschweissterAnschluss* r, Stahlprofil* p) {
                       r->profile_name);
         Set_Profile_By_Name(&selection, name);
         Load_Profile_Values(&selection, p);
-        p->kind = 1;
+        p->kind = STAHLPROFIL_KIND_CATALOGUE;
         Get_Profile_Type_From_Name(p->name, &p->type);
     } else {
-        p->type = Profile_Type(r->family);
+        p->type = Profile_Type_Of_Anschluss_Family(r->family);
         p->h = r->h;
         p->t_w = r->s;
         p->b_fo = p->b_fu = r->b;
@@ -107,11 +102,13 @@ const Slot* Slots_Of(int type, int* count) {
     static const Slot CHANNEL[] = {{0, 1, 1}, {1, 2, 2}, {2, 3, 3}, {3, 6, 6}, {4, 5, 5}, {6, 4, 4}, {8, 7, 0}, {9, 8, 0}};
     static const Slot TEE[] = {{0, 1, 1}, {1, 2, 2}, {2, 4, 4}, {5, 3, 3}, {6, 5, 5}, {8, 6, 0}, {9, 8, 0}, {10, 7, 0}};
     switch (type) {
-    case 1: case 8: *count = 4; return BOX;
-    case 3: *count = 6; return ANGLE;
-    case 4: case 5: case 7: case 10: case 13: *count = 11; return I_FAMILY;
-    case 6: case 12: case 14: *count = 8; return CHANNEL;
-    case 11: case 15: *count = 8; return TEE;
+    case PROFILTYP_FLACH: case PROFILTYP_RECHTECK: *count = 4; return BOX;
+    case PROFILTYP_L: *count = 6; return ANGLE;
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+        *count = 11;
+        return I_FAMILY;
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_Z: *count = 8; return CHANNEL;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: *count = 8; return TEE;
     default: *count = 0; return nullptr;
     }
 }
@@ -169,11 +166,13 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     Get_NAD_Safety_Factors(0, gamma);
     const bool with_file = detail && f;
     if (with_file) OLI_printf(f, "%s", "╬HQuerschnittstragfähigkeit╬r\n"_cp);
-    double out[8] = {};
-    const int ct[2] = {0, 0};
-    const unsigned flags = Calc_XS_Resistance_Check(&p, gamma[0], ct, 1, 0, F[0], F[1], F[2], F[3], F[4], F[5], 0.0,
-                                                    0.0, &out[0], &out[1], &out[2], &out[3], &out[4], &out[5],
-                                                    &out[6], &out[7], with_file ? f : nullptr, level);
+    XS_Check_Input in{};
+    in.gamma_M0 = gamma[0];
+    in.check = 1;
+    in.mode = 0;
+    in.forces = {F[0], F[1], F[2], F[3], F[4], F[5], 0.0, 0.0};
+    XS_Check_Result out;
+    const unsigned flags = Check_XS_Resistance(&p, &in, &out, with_file ? f : nullptr, level);
     if (!(flags & XS_CHECK_DONE)) {
         if (with_file)
             OLI_printf(f,
@@ -182,7 +181,7 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
                        Mark_Alert());
         return finish(static_cast<int>(flags));
     }
-    double U_sigma = out[1], U_ct = out[2];
+    double U_sigma = out.U_sigma, U_ct = out.U_ct;
     if (!(flags & XS_CHECK_NOT_VERIFIABLE)) {
         if (U_sigma > 1.0 && U_sigma < 1.001) U_sigma = 1.0;
         r->U_sigma = U_sigma;
@@ -190,9 +189,9 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
-        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out[3], out[4]);
-        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out[5]);
-        OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out[6]);
+        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out.sigma_max, out.sigma_min);
+        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out.tau);
+        OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out.sigma_v);
         OLI_printf(f, "\n");
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
         OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
@@ -254,7 +253,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
         Reopen_Table(f);
         return;
     }
-    const bool chs = rec.profile.type == 9;
+    const bool chs = rec.profile.type == PROFILTYP_ROHR;
     const double tab = 12.0;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(f, "%s", "Spannungen: ╬t"_cp);

@@ -57,11 +57,13 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
     if (r->catalogue == 1) {
         Set_Profilquerschnitt_By_Name(&pq, 5, 110, name);
     } else {
-        static const int SHAPE[9] = {-1, 0, 1, 2, 3, 4, 6, 10, 11};
+        static const int SHAPE[KEHLNAHT_ROUND + 1] = {
+            -1, PQ_SHAPE_I, PQ_SHAPE_RHS, PQ_SHAPE_CHANNEL, PQ_SHAPE_TEE, PQ_SHAPE_ANGLE,
+            PQ_SHAPE_TUBE, PQ_SHAPE_FLAT, PQ_SHAPE_ROUND};
         const double h = 0.1 * r->h, b = 0.1 * r->b, t_w = 0.1 * r->s, t_f = 0.1 * r->t;
         double d[PQ_DIMENSIONS] = {h, b, t_w, t_f, 0, 0, 0, 0, 0, 0};
-        if (T == 7) d[2] = b;
-        if (T == 8) d[2] = h;
+        if (T == KEHLNAHT_FLAT) d[2] = b;
+        if (T == KEHLNAHT_ROUND) d[2] = h;
         Set_Profilquerschnitt_By_Dimensions(&pq, 5, 110, SHAPE[T], 0, d, d);
     }
     // The catalogue's own values where it gives them, as the profile check
@@ -74,8 +76,8 @@ int Section_Model(GeschweissterAnschluss* r, int T, const char* name) {
     if (stands) {
         const double* qw = DWQB_Querschnittswerte;
         p.A = qw[DWQB_QW_A];
-        p.I_y = T == 5 ? qw[DWQB_QW_I1] : qw[DWQB_QW_IY];
-        p.I_z = T == 5 ? qw[DWQB_QW_I2] : qw[DWQB_QW_IZ];
+        p.I_y = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I1] : qw[DWQB_QW_IY];
+        p.I_z = T == KEHLNAHT_ANGLE ? qw[DWQB_QW_I2] : qw[DWQB_QW_IZ];
         p.I_T = qw[DWQB_QW_IT];
         p.W_y = qw[DWQB_QW_W1];
         p.W_y_2 = qw[DWQB_QW_W1 + 1];
@@ -101,7 +103,7 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
     p.sigma_min = 10.0 * e.sigma_min;
     p.tau = 10.0 * std::fabs(e.tau_abs);
     p.sigma_v = 10.0 * e.sv_max;
-    if (T == 8) {
+    if (T == KEHLNAHT_ROUND) {
         // Solid circle: the largest shear stress of the shear force is 4/3
         // of its mean.
         const double rr = 0.5 * r->h2;
@@ -118,15 +120,15 @@ void Model_Stresses(GeschweissterAnschluss* r, int T, const Din_Strengths& s) {
 // take the outline.
 void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, const Din_Outline& o, double U[3]) {
     switch (T) {
-    case 6:
+    case KEHLNAHT_CHS:
         Calc_Tube_Weld_Section(r);
         Check_Tube(r, s, a, &U[0], &U[1], &U[2]);
         break;
-    case 7:
+    case KEHLNAHT_FLAT:
         Calc_Flat_Section(r);
         Check_Flat(r, s, a, &U[0], &U[1], &U[2]);
         break;
-    case 8:
+    case KEHLNAHT_ROUND:
         Calc_Round_Section(r);
         Check_Round(r, s, a, &U[0], &U[1], &U[2]);
         break;
@@ -170,9 +172,9 @@ int Din_Usable_Input(const GeschweissterAnschluss* r) {
 
 double Din_Governing_Thickness(const GeschweissterAnschluss* r, int T) {
     switch (T) {
-    case 6: return r->s2;
-    case 7: return std::min(r->h2, r->t2);
-    case 8: return r->h2;
+    case KEHLNAHT_CHS: return r->s2;
+    case KEHLNAHT_FLAT: return std::min(r->h2, r->t2);
+    case KEHLNAHT_ROUND: return r->h2;
     default: return std::max(r->t2, r->s2);
     }
 }
@@ -306,8 +308,8 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     r->U_sigma = r->U_tau = r->U_v = 0.0;
     r->U_w[0] = r->U_w[1] = r->U_w[2] = 0.0;
     r->A_w_y = r->A_w_z = 0.0;
-    const int T = r->family + 1;
-    if (T < 1 || T > 8 || !Din_Usable_Input(r)) {
+    const int T = Kehlnaht_Family(r->family);
+    if (T == KEHLNAHT_NONE || !Din_Usable_Input(r)) {
         // Nothing to evaluate: no value of the record's input is shown.
         r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
         Din_Input_Error(r);
@@ -342,7 +344,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     r->a_w_designed = a;
     if (Section_Model(r, T, name)) {
         Model_Stresses(r, T, s);
-    } else if (T <= 5) {
+    } else if (T <= KEHLNAHT_ANGLE) {
         // Without a section there are no stresses of the profile end.
         Din_Input_Error(r);
     }
@@ -353,7 +355,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     Outline_Of(geometry, &outline);
     // The throat design grows the one throat of a weld all round or of a
     // ring; welds by position keep the throats they are given.
-    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == 6 || T == 8);
+    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND);
     double U[3] = {0, 0, 0};
     for (;;) {
         Welds(r, s, T, a, outline, U);

@@ -345,26 +345,26 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 
 }  // namespace
 
-const int* Din_Weld_Roles(int T) { return T >= 1 && T <= 5 ? ROLES[T] : nullptr; }
+const int* Din_Weld_Roles(int T) { return T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE ? ROLES[T] : nullptr; }
 
 void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
-    if (!r || r->no_throat_check || T < 1 || T > 8) return;
+    if (!r || r->no_throat_check || T < KEHLNAHT_I || T > KEHLNAHT_ROUND) return;
     // Weld positions of the families (the flat bar's four sides).
     static const int POSITIONS[9] = {0, 8, 4, 6, 5, 4, 0, 4, 0};
     const double t_f = r->t2, t_w = r->s2, t_bar = std::min(r->h2, r->t2);
-    if (T == 6 || T == 8) {
-        Least_Throat(r, 0, a, T == 6 ? r->s2 : r->h2);
+    if (T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND) {
+        Least_Throat(r, 0, a, T == KEHLNAHT_CHS ? r->s2 : r->h2);
         return;
     }
     if (r->weld_kind == 2) {
-        Least_Throat(r, 0, a, T == 7 ? t_bar : std::max(t_f, t_w));
+        Least_Throat(r, 0, a, T == KEHLNAHT_FLAT ? t_bar : std::max(t_f, t_w));
         return;
     }
     const int* roles = Din_Weld_Roles(T);
     for (int i = 0; i < POSITIONS[T]; i++) {
         if (!(r->l_pos[i] > 0.01 && r->a_pos[i] > 0.001)) continue;
         const int role = roles ? roles[i] : 0;
-        const double t = T == 7 ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
+        const double t = T == KEHLNAHT_FLAT ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
         Least_Throat(r, i + 1, r->a_pos[i], t);
     }
 }
@@ -583,7 +583,7 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     // (Bredt, A_m the area its root line encloses); every other group
     // turns about its centroid.
     Torsion_Rule rule = {0.0, true};
-    if (r->weld_kind == 2 && T == 2 && y && z) {
+    if (r->weld_kind == 2 && T == KEHLNAHT_RHS && y && z) {
         double A_m = 0;
         for (int i = 0; i < n; i++) A_m += y[i] * z[(i + 1) % n] - y[(i + 1) % n] * z[i];
         A_m = std::fabs(A_m) / 2;
@@ -598,7 +598,7 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     // Detailing rule of the throats.
     const double t_f = r->t2, t_w = r->s2;
     if (r->weld_kind == 2) {
-        if (T != 2) Throat_Warnings(r, a, t_f, t_w);
+        if (T != KEHLNAHT_RHS) Throat_Warnings(r, a, t_f, t_w);
         else if (std::max(a, 2.0) > 0.7001 * r->t_p) r->warnings.word[2] = 1;
         return;
     }
@@ -608,7 +608,7 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
         const double a_i = r->a_pos[i] < 2.0 && r->l_pos[i] > 0.01 ? 2.0 : r->a_pos[i];
         a_max = std::max(a_max, a_i);
-        if (T == 2 || !roles) continue;
+        if (T == KEHLNAHT_RHS || !roles) continue;
         if (roles[i] == 2 && a_i > 0.7001 * t_f) r->warnings.word[3] = 1;
         if (roles[i] == 1 && a_i > 0.7001 * t_w) r->warnings.word[4] = 1;
     }

@@ -113,11 +113,11 @@ void Report_Order(WeldCheckWork* w) {
 // The mirror position of the symmetric shortcut, -1 for none.
 int Mirror_Of(int k) {
     switch (k) {
-    case 5: return 1;
-    case 6: return 2;
-    case 7: return 4;
-    case 10: return 8;
-    case 11: return 9;
+    case WELD_FACE_TOP_INNER_RIGHT: return WELD_FACE_TOP_INNER_LEFT;
+    case WELD_FACE_WEB_RIGHT: return WELD_FACE_WEB_LEFT;
+    case WELD_FACE_BOTTOM_INNER_RIGHT: return WELD_FACE_BOTTOM_INNER_LEFT;
+    case WELD_FACE_TOP_END_RIGHT: return WELD_FACE_TOP_END_LEFT;
+    case WELD_FACE_BOTTOM_END_RIGHT: return WELD_FACE_BOTTOM_END_LEFT;
     default: return -1;
     }
 }

@@ -123,13 +123,17 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
 // The throat of an all-round line by family.
 double All_Round_Throat(const SchweissnahtNachweis* r, int k) {
     const int type = r->profile.type;
+    const double top = r->a[WELD_FACE_TOP_OUTER], web = r->a[WELD_FACE_WEB_LEFT];
     if (In_I_Family(type)) {
-        if (k == 0 || k == 1 || k == 5 || k == 8 || k == 10) return r->a[0];
-        if (k == 2 || k == 6) return r->a[2];
-        return r->a[3];
+        if (k == WELD_FACE_TOP_OUTER || k == WELD_FACE_TOP_INNER_LEFT || k == WELD_FACE_TOP_INNER_RIGHT ||
+            k == WELD_FACE_TOP_END_LEFT || k == WELD_FACE_TOP_END_RIGHT)
+            return top;
+        if (k == WELD_FACE_WEB_LEFT || k == WELD_FACE_WEB_RIGHT) return web;
+        return r->a[WELD_FACE_BOTTOM_OUTER];
     }
-    if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) return (k == 2 || k == 6 || k == 9) ? r->a[2] : r->a[0];
-    return r->a[0];
+    if (type == PROFILTYP_T || type == PROFILTYP_HALB_I)
+        return k == WELD_FACE_WEB_LEFT || k == WELD_FACE_WEB_RIGHT || k == WELD_FACE_BOTTOM_END_LEFT ? web : top;
+    return top;
 }
 
 bool Present(const SchweissnahtNachweis* r, std::initializer_list<int> slots) {
@@ -148,21 +152,30 @@ int Penetration_Mode(const WeldCheckWork* w, int k) {
     const SchweissnahtNachweis* r = w->r;
     if (r->all_round) return 0;
     bool both;
-    if (w->type == PROFILTYP_FLACH)
-        both = (k == 0 || k == 3) ? Present(r, {0}) && Present(r, {3}) : Present(r, {1}) && Present(r, {2});
-    else if (k == 0 || k == 12 || k == 1 || k == 5)
-        both = Present(r, {0, 12}) && Present(r, {1, 5});
-    else if (k == 2 || k == 6)
-        both = Present(r, {2}) && Present(r, {6});
-    else
-        both = Present(r, {3, 13}) && Present(r, {4, 7});
+    if (w->type == PROFILTYP_FLACH) {
+        // A flat bar's ends are its top and bottom faces; its long faces
+        // take the slots of the I family's first inner flange face and web.
+        const int long_left = WELD_FACE_TOP_INNER_LEFT, long_right = WELD_FACE_WEB_LEFT;
+        const bool end = k == WELD_FACE_TOP_OUTER || k == WELD_FACE_BOTTOM_OUTER;
+        both = end ? Present(r, {WELD_FACE_TOP_OUTER}) && Present(r, {WELD_FACE_BOTTOM_OUTER})
+                   : Present(r, {long_left}) && Present(r, {long_right});
+    } else if (k == WELD_FACE_TOP_OUTER || k == WELD_FACE_TOP_OUTER_RIGHT || k == WELD_FACE_TOP_INNER_LEFT ||
+               k == WELD_FACE_TOP_INNER_RIGHT) {
+        both = Present(r, {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT}) &&
+               Present(r, {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT});
+    } else if (k == WELD_FACE_WEB_LEFT || k == WELD_FACE_WEB_RIGHT) {
+        both = Present(r, {WELD_FACE_WEB_LEFT}) && Present(r, {WELD_FACE_WEB_RIGHT});
+    } else {
+        both = Present(r, {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT}) &&
+               Present(r, {WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT});
+    }
     return both ? 0 : 1;
 }
 
 // The thickness a partial-penetration butt weld goes into: the part across
 // the face it lies on, which at the end faces of a flat bar is its height.
 double Penetration_Thickness(const WeldCheckWork* w, const Pos& p) {
-    const bool bar_end = w->type == PROFILTYP_FLACH && (p.k == 0 || p.k == 3);
+    const bool bar_end = w->type == PROFILTYP_FLACH && (p.k == WELD_FACE_TOP_OUTER || p.k == WELD_FACE_BOTTOM_OUTER);
     return bar_end && w->r->weld_kind == WELD_BUTT ? w->r->profile.h : p.t;
 }
 
@@ -260,7 +273,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
         const bool short_out = all_round && r->neglect_short;
         auto input_or = [&](int k, double def) { return r->l[k] > 0.1 ? r->l[k] : def; };
         auto take = [&](const Pos& q, bool hollow = false) {
-            if (short_out && q.k >= 8) return;
+            if (short_out && q.k >= WELD_FACE_TOP_END_LEFT) return;
             Take(w, q, hollow);
         };
         if (type == PROFILTYP_FLACH) {
@@ -285,34 +298,41 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
         } else if (In_I_Family(type)) {
             const double axis = std::max(b_fo, b_fu) / 2;
             const bool split = !all_round && r->shear_split == 2;
-            w->n_positions = split ? 8 + (r->a[12] > 0.1) + (r->a[13] > 0.1) : 8;
+            w->n_positions =
+                split ? 8 + (r->a[WELD_FACE_TOP_OUTER_RIGHT] > 0.1) + (r->a[WELD_FACE_BOTTOM_OUTER_RIGHT] > 0.1) : 8;
             if (split) {
-                Take_Half(w, 0, axis, 0.0, b_fo, t_fo, -1, +1);
-                Take_Half(w, 12, axis, 0.0, b_fo, t_fo, -1, -1);
+                Take_Half(w, WELD_FACE_TOP_OUTER, axis, 0.0, b_fo, t_fo, -1, +1);
+                Take_Half(w, WELD_FACE_TOP_OUTER_RIGHT, axis, 0.0, b_fo, t_fo, -1, -1);
             } else {
-                take({0, WC_ALONG_Y, axis, 0, 0.0, b_fo, t_fo, -1, 0});
+                take({WELD_FACE_TOP_OUTER, WC_ALONG_Y, axis, 0, 0.0, b_fo, t_fo, -1, 0});
             }
-            take({1, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({5, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo, all_round ? input_or(5, c_fo - s_r) : c_fo - s_r,
-                  t_fo, +1, 0});
+            take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
+            take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo,
+                  all_round ? input_or(WELD_FACE_TOP_INNER_RIGHT, c_fo - s_r) : c_fo - s_r, t_fo, +1, 0});
             const bool butt_axis = w->line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
-            take({2, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
-            take({6, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2, all_round ? input_or(6, h_w) : h_w, t_w, -1,
-                  0});
+            take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w,
+                  +1, 0});
+            take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2,
+                  all_round ? input_or(WELD_FACE_WEB_RIGHT, h_w) : h_w, t_w, -1, 0});
             if (split) {
-                Take_Half(w, 3, axis, h, b_fu, t_fu, +1, +1);
-                Take_Half(w, 13, axis, h, b_fu, t_fu, +1, -1);
+                Take_Half(w, WELD_FACE_BOTTOM_OUTER, axis, h, b_fu, t_fu, +1, +1);
+                Take_Half(w, WELD_FACE_BOTTOM_OUTER_RIGHT, axis, h, b_fu, t_fu, +1, -1);
             } else {
-                take({3, WC_ALONG_Y, axis, 0, h, b_fu, t_fu, +1, 0});
+                take({WELD_FACE_BOTTOM_OUTER, WC_ALONG_Y, axis, 0, h, b_fu, t_fu, +1, 0});
             }
-            take({4, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1, 0});
-            take({7, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu, all_round ? input_or(7, c_fu - s_r) : c_fu - s_r,
-                  t_fu, -1, 0});
+            take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1,
+                  0});
+            take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu,
+                  all_round ? input_or(WELD_FACE_BOTTOM_INNER_RIGHT, c_fu - s_r) : c_fu - s_r, t_fu, -1, 0});
             if (all_round) {
-                take({8, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
-                take({10, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-                take({9, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, +1, 0});
-                take({11, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, -1, 0});
+                take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1,
+                      0});
+                take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1,
+                      0});
+                take({WELD_FACE_BOTTOM_END_LEFT, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu,
+                      +1, 0});
+                take({WELD_FACE_BOTTOM_END_RIGHT, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r,
+                      t_fu, -1, 0});
             }
         } else if (type == PROFILTYP_C || type == PROFILTYP_U) {
             w->n_positions = 6;

@@ -123,8 +123,9 @@ int Write_Weld_Group(FILE* f, const NahtGruppe* g) {
     return 0;
 }
 
-int Read_Weld_Group(FILE* f, NahtGruppe* g) {
-    if (!f || !g) return 1;
+// The group record; *forces_rescaled tells that the forces of an older
+// file were converted. 1 on a failed read.
+static int read_group(FILE* f, NahtGruppe* g, bool* forces_rescaled) {
     int version = 0, weld_version = 0;
     if (fscanf(f, "%d", &version) != 1 || !Check_File_Version(version, GROUP_RECORD_VERSION, 0)) return 1;
     if (fscanf(f, "%d", &weld_version) != 1 || !Check_File_Version(weld_version, WELD_RECORD_VERSION, 0)) return 1;
@@ -168,9 +169,17 @@ int Read_Weld_Group(FILE* f, NahtGruppe* g) {
         g->F_tau_perp *= 2.0;
         g->F_tau_par *= 2.0;
         g->F_w_Ed *= 2.0;
-        if (!VEK_Batch_Mode())
-            PrintMessage("%s", "*** Die Bemessungskräfte in der Nahtwurzel werden nun auf die gesamte Nahtlänge bezogen. ***"_cp);
+        *forces_rescaled = true;
     }
+    return 0;
+}
+
+int Read_Weld_Group(FILE* f, NahtGruppe* g) {
+    if (!f || !g) return 1;
+    bool rescaled = false;
+    if (read_group(f, g, &rescaled)) return 1;
+    if (rescaled && !VEK_Batch_Mode())
+        PrintMessage("%s", "*** Die Bemessungskräfte in der Nahtwurzel werden nun auf die gesamte Nahtlänge bezogen. ***"_cp);
     return 0;
 }
 

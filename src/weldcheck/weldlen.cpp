@@ -10,10 +10,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
+#include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "codes/blech.h"
 #include "codes/nad.h"
+#include "platform/format.h"
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -31,6 +35,32 @@ static void line_end(FILE* f, const char* marker) {
 static bool annex_variant_active() {
     const NAD_EC3_Block* b = Get_NAD_EC3();
     return b && b->variant != 0;
+}
+
+// What the rules of one call have to tell the user, in the order they found
+// it. The rules only say it; the public entry shows each text in a message
+// box when its caller asked for messages, and nothing is collected when it
+// did not (the rules get no list then).
+struct Rule_Messages {
+    std::vector<std::string> texts;
+};
+
+static void say(Rule_Messages* m, const char* format, ...) __attribute__((format(printf, 2, 3)));
+static void say(Rule_Messages* m, const char* format, ...) {
+    if (!m) return;
+    std::string text;
+    va_list args;
+    va_start(args, format);
+    VEK_Format_String_V(text, format, args);
+    va_end(args);
+    m->texts.push_back(std::move(text));
+}
+
+// Shows what was said, one box per text, and forgets it.
+static void show(Rule_Messages* m) {
+    if (!m) return;
+    for (const std::string& text : m->texts) PrintMessage("%s", text.c_str());
+    m->texts.clear();
 }
 
 double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
@@ -92,7 +122,7 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
 }
 
 // The plate-thickness rule for one thickness (index 1 or 2). 1 on failure.
-static int plate_rule(double t, int index, int hollow, FILE* f, int show_message, const char* prefix,
+static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* messages, const char* prefix,
                       int print_all) {
     if (t <= 0.001) return 0;  // not given
     const double limit = hollow ? 2.5 : 4.0;
@@ -106,16 +136,16 @@ static int plate_rule(double t, int index, int hollow, FILE* f, int show_message
                        Get_Compare_Symbol((float)t, (float)limit));
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
-    if (fail && show_message) {
-        if (hollow) PrintMessage("Hohlprofil: Blechdicke t%d = %.1lf mm < 2.5 mm", index, t);
-        else PrintMessage("Blechdicke t%d = %.1lf mm < 4 mm", index, t);
+    if (fail) {
+        if (hollow) say(messages, "Hohlprofil: Blechdicke t%d = %.1lf mm < 2.5 mm", index, t);
+        else say(messages, "Blechdicke t%d = %.1lf mm < 4 mm", index, t);
     }
     return fail ? 1 : 0;
 }
 
 // The throat rules of a fillet weld (annex rules and the 3 mm rule).
-static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int hollow, FILE* f, int show_message,
-                                const char* prefix, int print_all) {
+static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int hollow, FILE* f,
+                                Rule_Messages* messages, const char* prefix, int print_all) {
     const double a = w->a;
     bool rule30_met = true;
     if (annex_variant_active()) {
@@ -133,9 +163,9 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
                            P(), prefix, a, sign, 5.0);
                 line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
             }
-            if (!rule30_met && show_message)
-                PrintMessage("%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix, a,
-                             sign, 5.0);
+            if (!rule30_met)
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix,
+                    a, sign, 5.0);
         } else if (t_max > 3.0 - 0.001) {
             const double a_min = std::sqrt(t_max) - 0.5;
             const bool met = a >= a_min - 0.001;
@@ -147,9 +177,9 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
                            P(), prefix, a, sign, a_min);
                 line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
             }
-            if (!met && show_message)
-                PrintMessage("%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix, a,
-                             sign, a_min);
+            if (!met)
+                say(messages, "%sNA-DE: Blechdicke tmax ‗ 3 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix,
+                    a, sign, a_min);
         }
         if (!hollow && t_min > 0.001) {
             const double a_max = 0.7 * t_min;
@@ -169,12 +199,12 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
         OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, P(), prefix, a, sign, 3.0);
         line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
     }
-    if (!met && show_message) PrintMessage("%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", prefix, a, sign, 3.0);
+    if (!met) say(messages, "%sNahtdicke a = %.1lf mm %s amin = %.0lf mm", prefix, a, sign, 3.0);
 }
 
 // The limit of partial penetration of a butt weld. 1 on failure.
 static int partial_penetration_rule(const NahtElement* w, double t1, double t2, int mode, FILE* f,
-                                    int show_message, const char* prefix, int print_all) {
+                                    Rule_Messages* messages, const char* prefix, int print_all) {
     const double a = w->a;
     if (a < 0.1) {
         if (f) OLI_printf(f, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, P(), prefix);
@@ -218,20 +248,20 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
                        P(), prefix, a, sign, limit, t, dt);
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
-    if (fail && show_message) {
+    if (fail) {
         if (mode == 0)
-            PrintMessage("nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
-                         a, limit, t, dt);
+            say(messages, "nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
+                a, limit, t, dt);
         else
-            PrintMessage("nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
-                         a, limit, t, dt);
+            say(messages, "nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
+                a, limit, t, dt);
     }
     return fail ? 1 : 0;
 }
 
 // A dimension that is not a finite number passes every comparison of the
 // rules: 1 after a failure line (and message) per such value.
-static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* f, int show_message,
+static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* f, Rule_Messages* messages,
                               const char* prefix) {
     const struct {
         const char* symbol;  // print list
@@ -247,28 +277,28 @@ static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* 
         if (std::isfinite(in.value)) continue;
         invalid = 1;
         Weld_Invalid_Value_Line(f, prefix, in.symbol);
-        if (show_message) PrintMessage("%s%s = keine gültige Zahl"_cp, prefix, in.name);
+        say(messages, "%s%s = keine gültige Zahl"_cp, prefix, in.name);
     }
     return invalid;
 }
 
-int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
-                                FILE* f, int show_message, const char* prefix, int print_all) {
-    if (!w) return 0;
+// Check_Weld_Detailing_Limits, saying what its caller shows.
+static int detailing_limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section, FILE* f,
+                            Rule_Messages* messages, const char* prefix, int print_all) {
     if (!prefix) prefix = "";
-    if (weld_input_invalid(w, t1, t2, f, show_message, prefix)) return 1;
+    if (weld_input_invalid(w, t1, t2, f, messages, prefix)) return 1;
     if (w->kind == WELD_BUTT && w->full_penetration) return 0;
     if ((w->kind != WELD_FILLET && w->kind != WELD_BUTT) || (w->kind == WELD_FILLET && w->angle < 0.1))
         w->angle = 90.0;
     if (hollow_section) penetration_mode = 1;
     int result = 0;
-    result |= plate_rule(t1, 1, hollow_section, f, show_message, prefix, print_all);
-    result |= plate_rule(t2, 2, hollow_section, f, show_message, prefix, print_all);
+    result |= plate_rule(t1, 1, hollow_section, f, messages, prefix, print_all);
+    result |= plate_rule(t2, 2, hollow_section, f, messages, prefix, print_all);
 
     if (w->kind == WELD_FILLET && w->a >= 0.1)
-        fillet_throat_rules(w, t1, t2, hollow_section, f, show_message, prefix, print_all);
+        fillet_throat_rules(w, t1, t2, hollow_section, f, messages, prefix, print_all);
     if (w->kind == WELD_BUTT)
-        result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, show_message, prefix, print_all);
+        result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, messages, prefix, print_all);
     if (w->kind == WELD_SLOT && w->l < w->d + 0.001) {
         result = 1;
         if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm ¾ Schlitzdurchmesser d\n"_cp, P(), prefix, w->l);
@@ -284,13 +314,23 @@ int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetr
     return result;
 }
 
+int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
+                                FILE* f, int show_message, const char* prefix, int print_all) {
+    if (!w) return 0;
+    Rule_Messages messages;
+    const int result = detailing_limits(w, t1, t2, penetration_mode, hollow_section, f,
+                                        show_message ? &messages : nullptr, prefix, print_all);
+    show(&messages);
+    return result;
+}
+
 // Ends a hole rule line when one was written. 1 on failure.
 static int hole_rule_end(bool fail, FILE* f, bool wrote) {
     if (f && wrote) line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     return fail ? 1 : 0;
 }
 
-static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
+static int hole_rules(NahtGruppe* g, FILE* f, Rule_Messages* messages, int print_all) {
     const double t = g->plate1.t, a = g->a, d = g->d;
     int failed = 0;
     if (g->kind == WELD_PLUG) {
@@ -301,7 +341,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
             OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 8 mm + t = %.1lf mm", P(), d,
                        Get_Compare_Symbol((float)d, (float)d_req), d_req);
         failed |= hole_rule_end(fail, f, wrote);
-        if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
+        if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
 
         if (t <= 16.0) {
             fail = std::fabs(a - t) > 0.001;
@@ -310,8 +350,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
                 OLI_printf(f, "%sDicke der Lochschweißung für t ¾ 16 mm:  a = %.1lf mm %s t = %.1lf mm"_cp, P(), a,
                            fail ? "!=" : "=", t);
             failed |= hole_rule_end(fail, f, wrote);
-            if (fail && show_message)
-                PrintMessage("Dicke der Lochschweißung a = %.1lf mm != erf a = %.1lf mm"_cp, a, t);
+            if (fail) say(messages, "Dicke der Lochschweißung a = %.1lf mm != erf a = %.1lf mm"_cp, a, t);
         } else {
             const double a_req = t <= 32.0 ? 16.0 : t / 2.0;
             fail = a < a_req - 0.001;
@@ -325,8 +364,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
                                a, Get_Compare_Symbol((float)a, (float)a_req), a_req);
             }
             failed |= hole_rule_end(fail, f, wrote);
-            if (fail && show_message)
-                PrintMessage("Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
+            if (fail) say(messages, "Dicke der Lochschweißung a = %.1lf mm < erf a = %.1lf mm"_cp, a, a_req);
         }
     } else if (g->kind == WELD_SLOT) {
         const double d_req = 4.0 * t;
@@ -336,7 +374,7 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
             OLI_printf(f, "%sLochdurchmesser d = %.1lf mm %s 4%st = %.1lf mm", P(), d,
                        Get_Compare_Symbol((float)d, (float)d_req), X(), d_req);
         failed |= hole_rule_end(fail, f, wrote);
-        if (fail && show_message) PrintMessage("Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
+        if (fail) say(messages, "Lochdurchmesser d = %.1lf mm < erf d = %.1lf mm", d, d_req);
     }
     if (failed && f)
         OLI_printf(f, "%s╬HFehler in den Eingabedaten. Die Tragfähigkeit kann nicht ermittelt werden %s\n"_cp, P(),
@@ -346,6 +384,8 @@ static int hole_rules(NahtGruppe* g, FILE* f, int show_message, int print_all) {
 
 int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int print_all) {
     if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
+    Rule_Messages said;
+    Rule_Messages* messages = show_message ? &said : nullptr;
     const double t1 = g->plate1.t, t2 = g->plate2.t;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = 1;
     if (g->kind == WELD_BUTT && g->full_penetration && print_all && f) {
@@ -355,14 +395,16 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     int result = 0;
     if (!(g->method & WELD_METHOD_CALLER_RULES)) {
         NahtElement w = Group_Weld(g);
-        result |= Check_Weld_Detailing_Limits(&w, t1, t2, 0, 0, f, show_message, "", print_all);
+        result |= detailing_limits(&w, t1, t2, 0, 0, f, messages, "", print_all);
+        show(messages);
         g->angle = w.angle;
         g->l = w.l;
         result |= Check_Plate_And_Material(&g->plate1, f, show_message, 65, "Blech 1: ");
         result |= Check_Plate_And_Material(&g->plate2, f, show_message, 65, "Blech 2: ");
         if (result) return 1;
     }
-    result |= hole_rules(g, f, show_message, print_all);
+    result |= hole_rules(g, f, messages, print_all);
+    show(messages);
     if (f && (g->kind == WELD_SLOT || g->kind == WELD_PLUG) &&
         (std::fabs(g->N_Ed) > 0.001 || std::fabs(g->M_p_Ed) > 0.001 || std::fabs(g->M_s_Ed) > 0.001)) {
         if (g->kind == WELD_SLOT) OLI_printf(f, "%sSchlitznähte können nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());

@@ -302,18 +302,27 @@ TEST(PlateLimits, PartsOfAnISection) {
     // gamma_M 1.1): sigma_1 = 40 N/mm², psi = 0.08333,
     // L = 27.1 (1 - 0.278 psi - 0.025 psi²) (8.2 / (1.05 + psi))^1/2
     //     (240 / (1.1 x 40))^1/2 = 166.27.
-    double bt[3], lim[3] = {999, 999, 999};
-    Calc_Profile_Bt_Limits(BT_I, 240, 1.1, 1.5, 20, 1.2, 20, 1.2, 40, 0.8, -100, 1000, 100, 50, 500, 80, 600, 0, 0,
-                           &bt[0], &bt[1], &bt[2], &lim[0], &lim[1], &lim[2], BT_ELASTIC);
+    const Profile_Bt_Input in{{BT_I, 1.5, 20, 1.2, 20, 1.2, 40, 0.8, 50, 500, 80, 600}, 240, 1.1, -100, 1000, 100,
+                              BT_ELASTIC};
+    Profile_Bt_Result r{{}, {999, 999, 999}};
+    Check_Profile_Bt_Limits(&in, &r);
     const double psi = (1.0 / 3.0) / 4.0;
-    EXPECT_NEAR(lim[1], 27.1 * (1 - 0.278 * psi - 0.025 * psi * psi) * std::sqrt(8.2 / (1.05 + psi)) *
-                            std::sqrt(240.0 / 44.0),
+    EXPECT_NEAR(r.limit[BT_GROUP_2], 27.1 * (1 - 0.278 * psi - 0.025 * psi * psi) * std::sqrt(8.2 / (1.05 + psi)) *
+                                         std::sqrt(240.0 / 44.0),
                 1e-6);
     // Slenderness: c = max(0.4, 1.5) = 1.5: flanges (20 - 0.8 - 3) / 2 / 1.2
     // = 6.75, web (40 - 3) / 0.8 = 46.25.
-    EXPECT_NEAR(bt[0], 6.75, 1e-12);
-    EXPECT_NEAR(bt[1], 46.25, 1e-12);
-    EXPECT_NEAR(bt[2], 6.75, 1e-12);
+    EXPECT_NEAR(r.slenderness[BT_GROUP_1], 6.75, 1e-12);
+    EXPECT_NEAR(r.slenderness[BT_GROUP_2], 46.25, 1e-12);
+    EXPECT_NEAR(r.slenderness[BT_GROUP_3], 6.75, 1e-12);
+    // The positional form gives the same.
+    double bt[3], lim[3] = {999, 999, 999};
+    Calc_Profile_Bt_Limits(BT_I, 240, 1.1, 1.5, 20, 1.2, 20, 1.2, 40, 0.8, -100, 1000, 100, 50, 500, 80, 600, 0, 0,
+                           &bt[0], &bt[1], &bt[2], &lim[0], &lim[1], &lim[2], BT_ELASTIC);
+    for (int g = 0; g < BT_GROUPS; g++) {
+        EXPECT_EQ(bt[g], r.slenderness[g]);
+        EXPECT_EQ(lim[g], r.limit[g]);
+    }
     // A section without area: nothing passes.
     Calc_Profile_Bt_Limits(BT_I, 240, 1.1, 1.5, 20, 1.2, 20, 1.2, 40, 0.8, -100, 1000, 100, 0, 500, 80, 600, 0, 0,
                            &bt[0], &bt[1], &bt[2], &lim[0], &lim[1], &lim[2], BT_ELASTIC);

@@ -200,6 +200,33 @@ TEST_F(MemberCheck, ColumnBucklingFollowsTheEuropeanCurves) {
     }
 }
 
+// The positional form hands every force to its own slot and every result
+// back to its own address: eight different forces, the same outputs and
+// record as the record form.
+TEST_F(MemberCheck, PositionalFormForwardsEverySlot) {
+    Profilquerschnitt q = I_Section(kIpe, 5);
+    Profil_Model_Descriptor descriptor{};
+    Section_Work_Record work{};
+    float* v = reinterpret_cast<float*>(&work);
+    char name[PROFIL_MODEL_NAME_SIZE] = "    ";
+    ASSERT_EQ(Convert_Profilquerschnitt_At(&q, 0.5, &descriptor, v, name), 1);
+    const NachweisNorm en{1, 0};
+    const Member_Check_Input in{&en, -40, 3, 7, 0.2, 11, 2, 0.1, 0.05, &descriptor, name, v, 1.1, 1.1, 0, 1,
+                                nullptr, nullptr};
+    Member_Check_Output out;
+    Stabnachweis_Ergebnis r1, r2;
+    const uint32_t flags = Check_Member(&in, &out, &r1);
+    double o[9];
+    EXPECT_EQ(Check_Member_Ext(&en, -40, 3, 7, 0.2, 11, 2, 0.1, 0.05, &descriptor, name, v, 1.1, &o[0], &o[1], &o[2],
+                               &o[3], &o[4], &o[5], &o[6], &o[7], &o[8], 0, 1, nullptr, nullptr, &r2),
+              flags);
+    const double expected[9] = {out.sigma_1, out.sigma_2,     out.tau_max,     out.sigma_v_max, out.sigma_gov,
+                                out.M_gr,    out.ct_internal, out.ct_outstand, out.U_sigma};
+    for (int k = 0; k < 9; k++) EXPECT_EQ(o[k], expected[k]) << k;
+    EXPECT_NE(out.sigma_1, out.sigma_2);
+    EXPECT_EQ(r2.U_overall, r1.U_overall);
+}
+
 TEST_F(MemberCheck, CheckModeChangeInvalidatesTheKeptModelOnce) {
     const int before = Set_Check_Mode(4096);
     const Profilquerschnitt q = I_Section(kIpe, 5);

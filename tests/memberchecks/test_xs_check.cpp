@@ -233,9 +233,9 @@ TEST(XsResistance, ClassRoadReceivesItsArguments) {
     static int got_orientation, got_mode, got_circular;
     static double got_B;
     auto road = [](const Stahlprofil*, int orientation, const int options[10], int, double, int circular,
-                   const double forces[8], double* const outputs[8], FILE*, int) -> unsigned {
-        got_orientation = orientation, got_mode = options[0], got_circular = circular, got_B = forces[7];
-        *outputs[1] = 0.4, *outputs[2] = 0.3;
+                   const XS_Check_Forces* forces, double* const outputs[XS_OUTPUTS], FILE*, int) -> unsigned {
+        got_orientation = orientation, got_mode = options[0], got_circular = circular, got_B = forces->B;
+        *outputs[XS_OUT_U_SIGMA] = 0.4, *outputs[XS_OUT_U_CT] = 0.3;
         return XS_CHECK_DONE;
     };
     XS_Class_Check_Road previous = Set_XS_Class_Check_Road(road);

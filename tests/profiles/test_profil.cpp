@@ -6,6 +6,7 @@
 
 #include "catalogue_fixture.h"
 #include "profiles/profil_file.h"
+#include "profiles/profilquerschnitt.h"
 
 using namespace testutil;
 
@@ -107,6 +108,16 @@ TEST_F(ProfilLibrary, FamiliesByNameAndShapeCodes) {
         EXPECT_EQ(Get_Profilquerschnitt_Type_Of_Name(c.name), c.shape) << c.name;
     }
     EXPECT_EQ(Get_Profil_Family(nullptr), 0);
+    // The record's shapes 0 .. 12 and the families the model builder knows
+    // them by; families without a shape of the record have none.
+    const int family_of_shape[13] = {1, 4, 3, 2, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    for (int shape = 0; shape < 13; shape++) {
+        EXPECT_EQ(Profil_Family_Of_Shape(shape), family_of_shape[shape]) << shape;
+        EXPECT_EQ(Shape_Of_Profil_Family(family_of_shape[shape]), shape) << shape;
+    }
+    EXPECT_EQ(Profil_Family_Of_Shape(999), 99);
+    for (int family : {-1, 0, 14, 99}) EXPECT_EQ(Shape_Of_Profil_Family(family), -1) << family;
+    EXPECT_EQ(Profil_Family_Of_Shape(13), -1);
 }
 
 TEST_F(ProfilLibrary, SeriesListsAndRoundTubes) {

@@ -30,7 +30,8 @@ TEST(RolledNames, EveryDesignationParsesBackToItsSeriesAndSize) {
     struct {
         int index, series, result;
         const char* text;
-    } rows[] = {{3, 7, 6, "HE160B"}, {0, 10, 9, "L150x75x9"}, {0, 0, 0, "x"}, {0, 11, 11, "x"}, {23, 6, 8, "HE1000AA"}};
+    } rows[] = {{3, 7, 6, "HE160B"},   {0, 10, 9, "L150x75x9"}, {0, 0, 0, "x"},      {0, 11, 11, "x"},
+                {23, 6, 8, "HE1000AA"}, {0, 2, 7, "IPEA140"},    {0, 3, 5, "IPE80"},  {3, 9, 7, "L120x12"}};
     for (auto& r : rows) {
         std::strcpy(buffer, "x");
         EXPECT_EQ(Format_Rolled_Profile_Name(r.index, r.series, buffer), r.result);
@@ -63,9 +64,11 @@ TEST(RolledNames, TableLookUpByTheNamesOwnLength) {
     Get_Rolled_Profile_Table_Value("HE100A", 0, 0, &main_value, &second);
     EXPECT_DOUBLE_EQ(main_value, -0.1);  // found; the tables hold "no value"
     EXPECT_DOUBLE_EQ(second, -0.1);
-    main_value = 5;
-    Get_Rolled_Profile_Table_Value("IPEV600", 8, 7, &main_value, &second);
-    EXPECT_DOUBLE_EQ(main_value, -0.1);
+    for (const char* name : {"IPEV600", "IPEA120", "HE1000M"}) {
+        main_value = 5;
+        Get_Rolled_Profile_Table_Value(name, 8, 7, &main_value, &second);
+        EXPECT_DOUBLE_EQ(main_value, -0.1) << name;
+    }
     second = 5;
     Get_Rolled_Profile_Table_Value("IPE750", 0, 1, &main_value, &second);
     EXPECT_DOUBLE_EQ(main_value, -1.0);

@@ -12,6 +12,8 @@
 #include "base/textio.h"
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
+#include "profiles/geschweisster_anschluss.h"
+#include "profiles/kehlnaht_geometry.h"
 #include "profiles/stahlprofil.h"
 #include "support/global_state.h"
 #include "support/testutil.h"
@@ -51,6 +53,20 @@ TEST(StahlprofilRecord, TypeFromNameAndFamilies) {
     } families[] = {{9, 8, 1}, {11, 15, 1}, {6, 6, 0}, {12, 6, 1}, {4, 13, 1}, {4, 16, 0}, {16, 16, 1}};
     for (const Family& w : families)
         EXPECT_EQ(Is_Profile_Type_Family(w.representative, w.type), w.result) << w.representative << " " << w.type;
+}
+
+// The welded connection's family codes of the profile types 0 .. 17, the
+// type each code stands for, and the drawing's families (code + 1).
+TEST(StahlprofilRecord, ConnectionFamiliesOfTheTypes) {
+    const int family[18] = {-1, 6, 7, 4, 0, 0, 2, 0, 1, 5, 0, 3, 2, 0, -1, 3, -1, -1};
+    const int type_of_family[8] = {4, 8, 12, 11, 3, 9, 1, 2};
+    for (int type = 0; type < 18; type++) EXPECT_EQ(Anschluss_Family_Of_Profile_Type(type), family[type]) << type;
+    for (int code = 0; code < 8; code++) {
+        EXPECT_EQ(Profile_Type_Of_Anschluss_Family(code), type_of_family[code]) << code;
+        EXPECT_EQ(Kehlnaht_Family(code), code + 1) << code;
+    }
+    EXPECT_EQ(Profile_Type_Of_Anschluss_Family(8), 4);
+    for (int code : {-1, 8}) EXPECT_EQ(Kehlnaht_Family(code), 0) << code;
 }
 
 TEST(StahlprofilRecord, HENamesComparisonAndThicknesses) {

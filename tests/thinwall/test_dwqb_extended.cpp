@@ -18,6 +18,7 @@
 #include "thinwall/dwqb_results.h"
 #include "thinwall/dwqb_transfer.h"
 #include "thinwall/dwqb_shapes.h"
+#include "thinwall/engine_faults.h"
 
 namespace {
 
@@ -585,10 +586,25 @@ TEST(DwqbExtended, OuterCornersOfATubeAreRoundedAboutCentresInTheWalls) {
     const double v1[9] = {wall, wall, 0, 0, 0, 0, 0, 1, 0}, v2[9] = {wall, wall, 0, 0, 0, 0, 0, 0, 0};
     Add_DWQB_Line(1, 0, 1, 2, v1);
     Add_DWQB_Line(2, 0, 2, 3, v2);
+    const char* line = "_Line_Outline(2->1): rad_l = 0.000 != rad_r = 1.000\n";
     testing::internal::CaptureStdout();
     ASSERT_EQ(Calc_DWQB(), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "_Line_Outline(2->1): rad_l = 0.000 != rad_r = 1.000\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), line);
     EXPECT_EQ(DWQB_Outline_Warnung, 1);
+    // Inside a caller's engine call the fault waits, with its code, for the
+    // end of the outermost call.
+    testing::internal::CaptureStdout();
+    {
+        const Engine_Call call;
+        ASSERT_EQ(Calc_DWQB(), 0);
+        ASSERT_EQ(Count_Engine_Faults(), 1);
+        EXPECT_EQ(Engine_Fault_Code_At(0), ENGINE_FAULT_RADII);
+        EXPECT_STREQ(Engine_Fault_Text_At(0), line);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+        testing::internal::CaptureStdout();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), line);
+    EXPECT_EQ(Count_Engine_Faults(), 0);
 }
 
 TEST(DwqbExtended, PartsAndChainsOfSeparatePlates) {

@@ -115,7 +115,7 @@ TEST(TsvEx, ThroughTheHook) {
 TEST(TsvEx, WorkRecordSetups) {
     const int32_t was = DWQB_Erweitert;
     Section_Work_Record w{};
-    Profil_Model_Descriptor user{0, 5, 0, 0, 0, PROFIL_USER_SECTION, 0};
+    Profil_Model_Descriptor user{0, 5, 0, 0, 0, PROFIL_FAMILY_USER, 0};
     Profil_Model_Descriptor flat{0, 5, 0, 0, 0, 11, 0};
     DWQB_Erweitert = 0;
     EXPECT_EQ(Is_TSV_EX_Applicable(&user, &w.head, " "), 0);

@@ -1,8 +1,7 @@
 // The evaluation of a whole connection with stand-in checks whose
 // utilisations are known by hand (weld check: U_w = |N| / 1000 kN; section
-// check: U_sigma = |N| / 500 kN from its second output, U_c/t = 0.25 from
-// its third, a decoy 0.99 in the first), the load-case list, the result
-// table and the wrapped preface.
+// check: U_sigma = |N| / 500 kN, U_c/t = 0.25, a decoy 0.99 in the total),
+// the load-case list, the result table and the wrapped preface.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -31,13 +30,11 @@ int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
     return 0;
 }
 
-int Fake_XS_Check(Stahlprofil*, double, int, int, int, int, double N, double, double, double, double, double,
-                  double, double, double* r1, double* r2, double* r3, double*, double*, double*, double*, int,
-                  FILE*, int) {
+unsigned Fake_XS_Check(const Stahlprofil*, const XS_Check_Input* in, XS_Check_Result* r, FILE*, int) {
     ++s_xs_calls;
-    *r1 = 0.99;
-    *r2 = std::fabs(N) / 500.0;
-    *r3 = s_ct;
+    r->U_total = 0.99;
+    r->U_sigma = std::fabs(in->forces.N) / 500.0;
+    r->U_ct = s_ct;
     return 0x100;
 }
 
@@ -80,7 +77,7 @@ TEST(Evaluation, MaximumGoverningCaseAndSectionOutputs) {
     } cases[] = {
         // U_w 0.4 0.7 0.7 0.5: the first of two equal maxima governs.
         {0, {-400, -700, 700, -500}, 0.7, 0.0, 2},
-        // U_sigma 0.8 1.4 1.4 1.0 from the second output, never the decoy.
+        // U_sigma 0.8 1.4 1.4 1.0 from its own field, never the decoy.
         {1, {-400, -700, 700, -500}, 1.4, 0.25, 2},
         // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025.
         {1, {500.25}, 1.0, 0.25, 1},
@@ -112,11 +109,9 @@ TEST(Evaluation, ForcesBelowTheSectionThresholdAreNotAFailure) {
 // running maximum) and the list ended verified with the other cases' 0.5.
 TEST(Evaluation, UtilisationThatIsNoNumberFailsTheCase) {
     struct Nan_XS {
-        static int Check(Stahlprofil*, double, int, int, int, int, double N, double, double, double, double, double,
-                         double, double, double*, double* r2, double* r3, double*, double*, double*, double*, int,
-                         FILE*, int) {
-            *r2 = N < -400 ? std::nan("") : 0.2;
-            *r3 = 0.25;
+        static unsigned Check(const Stahlprofil*, const XS_Check_Input* in, XS_Check_Result* r, FILE*, int) {
+            r->U_sigma = in->forces.N < -400 ? std::nan("") : 0.2;
+            r->U_ct = 0.25;
             return 0x100;
         }
     };

@@ -118,6 +118,26 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);  // sqrt(10) - 0.5 = 2.66 mm is met
 }
 
+// Asked for, each failed rule is one message box, shown in the rules' order
+// once they have all run. t_1 3 mm < 4 mm; a = 2 mm against the annex's
+// a_min = 10^1/2 - 0.5 = 2.66 mm and against 3 mm.
+TEST(Detailing, MessagesAskedForOnePerFailedRule) {
+    AnnexVariant v(1);
+    VEK_Set_Batch_Mode(0);
+    VEK_Clear_Recorded_Messages();
+    NahtElement w = Fillet(2.0);
+    EXPECT_EQ(Check_Weld_Detailing_Limits(&w, 3.0, 10.0, 0, 0, nullptr, 1, "N1: ", 0), 1);
+    const auto& boxes = VEK_Recorded_Messages();
+    ASSERT_EQ(boxes.size(), 3u);
+    const char* expected[3] = {"Blechdicke t1 = 3.0 mm < 4 mm",
+                               "N1: NA-DE: Blechdicke tmax \xF2 3 mm: Nahtdicke a = 2.0 mm < amin = 2.66 mm",
+                               "N1: Nahtdicke a = 2.0 mm < amin = 3 mm"};
+    for (int i = 0; i < 3; i++) {
+        ASSERT_EQ(boxes[i].lines.size(), 1u);
+        EXPECT_EQ(boxes[i].lines[0], expected[i]);
+    }
+}
+
 TEST(Detailing, AnnexThirtyMillimetreRule) {
     AnnexVariant v(1);
     ListCapture l;

@@ -1,0 +1,58 @@
+// engine_faults: what the section engines met and could not make sense of.
+//
+// An inconsistency inside the engines (a cell beyond the limit, plate
+// outlines that do not meet, counts that disagree) never stops a
+// calculation: the routine that meets it records a fault - its code and the
+// console line that names the routine, "Fehler in _Set_Line_Outlines: line
+// 3\n" say - and goes on. The routines do not write. The outermost engine
+// call the program made (an Engine_Call lives on its stack) writes what was
+// recorded during it when it returns, each line as recorded, in order, to
+// standard output (ENGINE_FAULT_PLO_LINE to standard error), and forgets it.
+// A fault recorded outside every such call is written at once, so nothing
+// is ever held back or lost. Single-threaded module state.
+#ifndef THINWALL_ENGINE_FAULTS_H
+#define THINWALL_ENGINE_FAULTS_H
+
+enum Engine_Fault_Code {
+    ENGINE_FAULT_CELL_LIMIT = 1,    // more closed cells than the calculation holds
+    ENGINE_FAULT_SHEAR_GROUP,       // a line that fits into no shear group
+    ENGINE_FAULT_RESULT_COUNT,      // parts or line results made differ from the model
+    ENGINE_FAULT_MEMORY,            // storage for results or cells could not be had
+    ENGINE_FAULT_OUTLINE_WALK,      // a walk round a part's outline broke off
+    ENGINE_FAULT_TOPOLOGY,          // a node or line the winged-edge structure cannot place
+    ENGINE_FAULT_SHEAR_JUMP,        // the shear flow jumps where two lines meet
+    ENGINE_FAULT_NO_INTERSECTION,   // plate outlines at a node do not meet
+    ENGINE_FAULT_RADII,             // the radii of one corner disagree
+    ENGINE_FAULT_TABLE_FULL,        // more than 100 nodes or lines for the catalogue's tables
+    ENGINE_FAULT_WARPING_COUNT,     // the warping walk did not reach every line of a part
+    ENGINE_FAULT_MESH_NODE,         // a node of the outline mesh cannot be read
+    ENGINE_FAULT_PLO_LINE,          // a line of the strain iteration is not in its table
+    ENGINE_FAULT_PLO_NODE,          // a mesh node of the strain iteration cannot be evaluated
+    ENGINE_FAULT_UTILISATION,       // a plastic utilisation beyond 0.99e6
+};
+
+// Records a fault: code, and the console line made from format (it ends
+// with its own line end). Never fails: when the line cannot be kept it is
+// written at once.
+void Record_Engine_Fault(Engine_Fault_Code code, const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+// The faults recorded and not yet written, oldest first; code 0 and ""
+// for an index out of range.
+int Count_Engine_Faults(void);
+Engine_Fault_Code Engine_Fault_Code_At(int index);
+const char* Engine_Fault_Text_At(int index);
+// Writes every recorded fault where it belongs and forgets them.
+void Report_Engine_Faults(void);
+// Forgets them unwritten (a caller that reported them itself).
+void Clear_Engine_Faults(void);
+
+// One on the stack of every engine entry the program calls: the outermost
+// one reports the faults of the call when it ends.
+struct Engine_Call {
+    Engine_Call();
+    ~Engine_Call();
+    Engine_Call(const Engine_Call&) = delete;
+    Engine_Call& operator=(const Engine_Call&) = delete;
+};
+
+#endif
