@@ -298,7 +298,7 @@ const char* Get_File_Directory(const char* name) {
 
 int Copy_Text_File(const char* source, const char* target) {
     if (!source || !target) return 1;
-    FILE* in = std::fopen(VEK_Native_String(source).c_str(), "rb");
+    FILE* in = VEK_Open_Reading(source, VEK_READ_CAP_LIST, nullptr);
     if (!in) return 1;
     FILE* out = std::fopen(VEK_Native_String(target).c_str(), "wb");
     if (!out) {

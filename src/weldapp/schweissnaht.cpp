@@ -1,8 +1,6 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -418,22 +416,13 @@ static const char* file_error_text(int error, bool reading) {
 
 // Opens the component's input file. Null with *error set when it cannot be
 // opened: ENOENT or ENOTDIR when there is none, EISDIR or ENODEV when what
-// stands there is no file (a FIFO is refused before it is opened, which
-// would wait for a writer), else the open's own errno.
+// stands there is no file (a FIFO is refused without waiting for a writer),
+// EFBIG beyond the data cap, else the open's own errno.
 static FILE* open_input(int* error) {
     *error = 0;
     char base[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
-    struct stat st;
     if (!Make_Base_Path(base, Kontext.input_name, sizeof base) || !VEK_Native_Path(native, sizeof native, base)) {
         *error = ENAMETOOLONG;
-        return nullptr;
-    }
-    if (stat(native, &st) != 0) {
-        *error = errno;
-        return nullptr;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         return nullptr;
     }
     errno = 0;
