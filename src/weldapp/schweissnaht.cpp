@@ -286,12 +286,20 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     return failed ? 1 : 0;
 }
 
-static bool read_int(FILE* f, int* value) { return Scan_Int(f, 10, value) == 1; }
+// Numbers are whole words: "12abc" or "1e39" where an int stands is a
+// damaged file, not a 12 or a 1 with the rest taken for the next field.
+static bool read_int(FILE* f, int* value) { return Scan_Int_Word(f, value) == 1; }
 
-static bool read_double(FILE* f, double* value) { return Scan_Double(f, value) == 1; }
+static bool read_double(FILE* f, double* value) { return Scan_Double_Word(f, value) == 1; }
+
+// Values no input of the program gives: a switch other than 0 or 1, a
+// choice beyond its list, a negative size. A file holding one is damaged.
+static bool is_switch(int v) { return v == 0 || v == 1; }
+static bool in_range(int v, int low, int high) { return v >= low && v <= high; }
 
 static bool read_slot(FILE* f, double* throat, double* length, int* number) {
-    return read_double(f, throat) && read_double(f, length) && read_int(f, number);
+    return read_double(f, throat) && read_double(f, length) && read_int(f, number) && *throat >= 0.0 &&
+           *length >= 0.0 && in_range(*number, 0, NAHT_SLOTS);
 }
 
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
@@ -309,6 +317,9 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
         !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
         return 1;
+    if (!in_range(r->code_setting, 0, 1) || !is_switch(r->section_check) || !is_switch(r->section_method) ||
+        !is_switch(r->weld_method) || r->gamma_M < 0.0)
+        return 1;
     if (Read_Safety_Factors(f, &r->safety) != 0) return 1;
     int version = 0;
     if (!read_int(f, &version)) return 1;
@@ -319,7 +330,8 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_int(f, &n.uniform_grade) || Read_Material_Params(f, &n.material) != 0 ||
         Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
         return 1;
-    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count)) return 1;
+    if (!is_switch(n.uniform_grade)) return 1;
+    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round)) return 1;
     // The table has 20 slots: any other count is a damaged file, and is not
     // left in the record for a later walk over the table.
     if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) {
@@ -338,20 +350,24 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
         !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
         return 1;
+    if (n.a_w < 0.0 || !in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
+        return 1;
     if (version >= 1) {
-        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split)) return 1;
+        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split) || !is_switch(n.no_throat_check) ||
+            !in_range(r->shear_split, 0, 2))
+            return 1;
     } else {
         r->shear_split = 1;
     }
     if (version >= 2) {
-        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return 1;
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu) || n.a_w_fo < 0.0 || n.a_w_fu < 0.0) return 1;
     } else {
         n.a_w_fo = n.a_w_fu = n.a_w;
     }
     if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
         PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
-    if (version >= 5 && !read_int(f, &r->short_welds)) return 1;
-    if (version >= 6 && !read_int(f, &n.full_penetration)) return 1;
+    if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return 1;
+    if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration))) return 1;
     Update_Weld_Layout(&n, nullptr, 0);
     if (Read_Lasten(f, r) != 0) return 1;
     const int print_failed = Read_Print_Props(f, &r->print);
