@@ -1,6 +1,7 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -380,18 +381,55 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
 // that happens to begin with a keyword must not be taken for one. The rest
 // of the file is handed to the annex readers as a stream of its own (they
 // search from the start of what they are given).
-void Activate_Annex_After(FILE* f) {
+static std::string rest_of(FILE* f) {
     std::string rest;
     char chunk[4096];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;) rest.append(chunk, got);
-    FILE* tail = std::tmpfile();
-    if (tail) {
-        std::fwrite(rest.data(), 1, rest.size(), tail);
-        std::rewind(tail);
+    return rest;
+}
+
+static FILE* stream_of(const std::string& text) {
+    FILE* stream = std::tmpfile();
+    if (stream) {
+        std::fwrite(text.data(), 1, text.size(), stream);
+        std::rewind(stream);
     }
+    return stream;
+}
+
+// Whatever entry the rest holds, wherever it stands; none: the German set.
+static void activate_any_entry(FILE* f) {
+    FILE* tail = stream_of(rest_of(f));
     if (tail && Read_ACTIV_NAD_EC2(tail)) Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
     else Read_ACTIV_NADNAME(tail);
     if (tail) std::fclose(tail);
+}
+
+// Behind a record that read, white space only stands before the entry:
+// anything else is a damaged entry (a keyword with a changed letter), which
+// must not pass for a file without one, whose connection takes the German
+// set.
+int Activate_Annex_After(FILE* f) {
+    const std::string rest = rest_of(f);
+    const size_t first = rest.find_first_not_of(" \t\r\n");
+    const size_t entry = first == std::string::npos ? rest.size() : first;
+    const int line = 1 + static_cast<int>(std::count(rest.begin(), rest.begin() + static_cast<long>(entry), '\n'));
+    auto at_entry = [&](const char* keyword) { return rest.compare(entry, std::strlen(keyword), keyword) == 0; };
+    FILE* tail = stream_of(rest);
+    int damaged = 0;
+    char name[GUILLEMET_NAME_SIZE] = "";
+    if (first == std::string::npos) {
+        Set_Active_NAD_By_Name(nullptr);  // no entry: the German set
+    } else if (at_entry("ACTIV_NAD_EC2") && tail && Read_ACTIV_NAD_EC2(tail)) {
+        Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
+    } else if (at_entry("ACTIV_NADNAME") && tail && Find_Keyword_Int("ACTIV_NADNAME", tail, nullptr) &&
+               Read_Guillemet_Name(tail, name) > 0) {
+        Set_Active_NAD_By_Name(name);
+    } else {
+        damaged = line;
+    }
+    if (tail) std::fclose(tail);
+    return damaged;
 }
 
 // ---- why a file was not read or written ----
@@ -451,8 +489,7 @@ static FILE* open_input(int* error) {
 // the line, and whether the file ended there (cut short) or held what no
 // reader takes (damaged, or written by a newer program). The stream stays
 // where it stood.
-static std::string read_failure_text(FILE* f) {
-    const bool at_end = std::feof(f) != 0;
+static long line_at(FILE* f) {
     const long at = std::ftell(f);
     long line = 1;
     if (at > 0) {
@@ -463,9 +500,21 @@ static std::string read_failure_text(FILE* f) {
             if (c == '\n') ++line;
         }
     }
+    return line;
+}
+
+static std::string damaged_line_text(long line) {
     char text[160];
-    if (at_end) std::snprintf(text, sizeof text, "unvollständig, endet in Zeile %ld"_cp, line);
-    else std::snprintf(text, sizeof text, "Zeile %ld beschädigt oder von einer neueren Programmversion"_cp, line);
+    std::snprintf(text, sizeof text, "Zeile %ld beschädigt oder von einer neueren Programmversion"_cp, line);
+    return text;
+}
+
+static std::string read_failure_text(FILE* f) {
+    const bool at_end = std::feof(f) != 0;
+    const long line = line_at(f);
+    if (!at_end) return damaged_line_text(line);
+    char text[160];
+    std::snprintf(text, sizeof text, "unvollständig, endet in Zeile %ld"_cp, line);
     return text;
 }
 
@@ -534,7 +583,23 @@ void Load_Input_File(void) {
         read_error_box(nullptr);
         Default_Schweissnaht(r);
     }
-    Activate_Annex_After(f);
+    if (result == 0) {
+        const long record_end = line_at(f);
+        if (const int entry = Activate_Annex_After(f)) {
+            // The annex entry behind a record that read does not: the record's
+            // factors would come from an annex nobody chose.
+            const std::string reason = input_reason(damaged_line_text(record_end + entry - 1));
+            if (VEK_Batch_Mode()) {
+                std::fclose(f);
+                end_unread_batch_run(reason, "damaged, cut short or newer than the program");
+            }
+            s_input_state = INPUT_DAMAGED;
+            read_error_box(nullptr);
+            Default_Schweissnaht(r);
+        }
+    } else {
+        activate_any_entry(f);
+    }
     std::fclose(f);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }

@@ -191,7 +191,8 @@ TEST(BatchDamaged, DamagedByteInANumberIsNoNumber) {
 // Values no input of the program gives, in place of good ones: a word that
 // only begins with a number ("12abc" where an int stands), a switch or a
 // choice beyond its list, a negative weld size, a grade the grade table
-// lacks, a catalogue profile's negative measure. Before, each was read (the
+// lacks, a catalogue profile's negative measure, a damaged annex entry.
+// Before, each was read (the
 // number's head taken and its rest left to the preface, a switch of -1 taken
 // for a method or a unit) and the run ended "Nachweis erbracht": the RHS
 // connection that fails its check among them, with a weld method of -1. Each
@@ -210,6 +211,10 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
         {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9},                          // grade
         {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19},
         {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41},                 // print switch
+        // The annex entry behind the record: a letter of its keyword or its
+        // name gone. Before, the German set stood in for the annex chosen.
+        {"he280a_end_plate", "A001", "\nACTIV_NADNAME\n", "\nACTIV_NADNAM.\n", 67},
+        {"flat_bar", "C001", "\xAE" "Deutschland\xAF\n", "\n", 45},
     };
     for (const auto& c : cases) {
         Desktop d;
