@@ -499,6 +499,10 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
+    // No strength, modulus or factor of a material is negative.
+    for (double v : {f_y, f_u, m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3,
+                     m->f_u3})
+        if (v < 0.0) return 1;
     if (version >= 2) {
         char name[MATERIAL_NAME_SIZE] = {0};
         if (std::fscanf(f, "%25s", name) != 1) return 1;

@@ -191,7 +191,8 @@ TEST(BatchDamaged, DamagedByteInANumberIsNoNumber) {
 // Values no input of the program gives, in place of good ones: a word that
 // only begins with a number ("12abc" where an int stands), a switch or a
 // choice beyond its list, a negative weld size, a grade the grade table
-// lacks, a catalogue profile's negative measure, a damaged annex entry.
+// lacks, a negative material value, a catalogue profile's negative measure,
+// a damaged annex entry.
 // Before, each was read (the
 // number's head taken and its rest left to the preface, a switch of -1 taken
 // for a method or a unit) and the run ended "Nachweis erbracht": the RHS
@@ -209,6 +210,7 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
         {"flat_bar", "C001", " 6.000000 20.000000 1\n", " -1 20.000000 1\n", 26},               // throat
         {"he280a_end_plate", "A001", " 0\n 7\n", " -1\n 7\n", 61},                             // load unit
         {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9},                          // grade
+        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9},                       // modulus
         {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19},
         {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41},                 // print switch
         // The annex entry behind the record: a letter of its keyword or its
