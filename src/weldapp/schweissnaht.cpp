@@ -388,18 +388,15 @@ static std::string rest_of(FILE* f) {
     return rest;
 }
 
+// A stream over the text, which must outlive it; null for an empty text.
 static FILE* stream_of(const std::string& text) {
-    FILE* stream = std::tmpfile();
-    if (stream) {
-        std::fwrite(text.data(), 1, text.size(), stream);
-        std::rewind(stream);
-    }
-    return stream;
+    return text.empty() ? nullptr : fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
 }
 
 // Whatever entry the rest holds, wherever it stands; none: the German set.
 static void activate_any_entry(FILE* f) {
-    FILE* tail = stream_of(rest_of(f));
+    const std::string rest = rest_of(f);
+    FILE* tail = stream_of(rest);
     if (tail && Read_ACTIV_NAD_EC2(tail)) Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
     else Read_ACTIV_NADNAME(tail);
     if (tail) std::fclose(tail);
