@@ -100,11 +100,13 @@ int Write_Plate(FILE* f, const Blech_Record* p) {
 int Read_Plate(FILE* f, Blech_Record* p) {
     if (!f || !p) return 1;
     int version = 0;
-    if (Scan_Int(f, 10, &version) != 1) return 1;
+    if (Scan_Int_Word(f, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 0, 0)) return 1;
-    // Decimal numbers only: a size "inf", "nan" or with a damaged byte is a
-    // damaged file, not a plate that every rule then lets through.
-    if (Scan_Double(f, &p->t) != 1 || Scan_Double(f, &p->b) != 1 || Scan_Double(f, &p->l) != 1) return 1;
+    // Decimal numbers only, each a whole word: a size "inf", "nan" or with a
+    // damaged byte is a damaged file, not a plate that every rule then lets
+    // through. (A thickness below 1 mm is the plate check's error line.)
+    if (Scan_Double_Word(f, &p->t) != 1 || Scan_Double_Word(f, &p->b) != 1 || Scan_Double_Word(f, &p->l) != 1)
+        return 1;
     return Read_Material_Params(f, &p->material);
 }
 

@@ -475,26 +475,34 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
 int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     if (!f || !m) return 1;
     int version = 0;
-    if (Scan_Int(f, 10, &version) != 1) return 1;
+    if (Scan_Int_Word(f, &version) != 1) return 1;
     if (version < 0 || !Check_File_Version(version, 2, 0)) return 1;
-    // Decimal numbers only: "inf", "nan" and a damaged byte ("0X1" read as a
-    // hexadecimal number) make the block unreadable instead of changing a
-    // value.
+    // Decimal numbers only, each a whole word: "inf", "nan" and a damaged
+    // byte ("0X1" read as a hexadecimal number, "12abc") make the block
+    // unreadable instead of changing a value.
     auto reals = [f](std::initializer_list<double*> values) {
         for (double* v : values)
-            if (Scan_Double(f, v) != 1) return false;
+            if (Scan_Double_Word(f, v) != 1) return false;
         return true;
     };
     double f_y = 0.0, f_u = 0.0;
-    if (Scan_Int(f, 10, &m->grade) != 1 || Scan_Int(f, 10, &m->own_values) != 1 ||
+    if (Scan_Int_Word(f, &m->grade) != 1 || Scan_Int_Word(f, &m->own_values) != 1 ||
         !reals({&f_y, &f_u, &m->beta_w, &m->E, &m->nu, &m->G, &m->alpha_T}))
         return 1;
+    // A grade the weld grade table does not hold (which the refresh would
+    // quietly make S235) or an own-values switch other than 0 or 1 is damage.
+    if (m->own_values != 0 && m->own_values != 1) return 1;
+    if (m->kind == 0 && (m->grade < 0 || m->grade > WELD_GRADE_STAINLESS)) return 1;
     if (version == 0) {
         m->f_y1 = m->f_y2 = m->f_y3 = f_y;
         m->f_u1 = m->f_u2 = m->f_u3 = f_u;
     } else if (!reals({&m->f_y1, &m->f_u1, &m->f_y2, &m->f_u2, &m->f_y3, &m->f_u3})) {
         return 1;
     }
+    // No strength, modulus or factor of a material is negative.
+    for (double v : {f_y, f_u, m->beta_w, m->E, m->nu, m->G, m->alpha_T, m->f_y1, m->f_u1, m->f_y2, m->f_u2, m->f_y3,
+                     m->f_u3})
+        if (v < 0.0) return 1;
     if (version >= 2) {
         char name[MATERIAL_NAME_SIZE] = {0};
         if (std::fscanf(f, "%25s", name) != 1) return 1;

@@ -20,7 +20,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
-#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
@@ -114,10 +113,10 @@ int VEKCopyFile(const char* source, const char* target, int fail_if_exists)
 {
     if (!source || !target || !*source || !*target) return 0;
     std::string src = VEK_Native_String(source), dst = VEK_Native_String(target);
-    struct stat st;
-    if (stat(src.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return 0;
     if (fail_if_exists && access(dst.c_str(), F_OK) == 0) return 0;
-    FILE* in = std::fopen(src.c_str(), "rb");
+    /* What is copied are a component's files: a FIFO or a device as the
+     * source would hang or fill the copy. */
+    FILE* in = VEK_Open_Reading(src.c_str(), VEK_READ_CAP_LIST, nullptr);
     if (!in) return 0;
     /* An empty source gives an empty target; a failed copy leaves none. */
     const int ok = VEK_Write_File_Replacing(dst.c_str(), copy_stream, in);
@@ -219,11 +218,18 @@ static int last_spawn_failed = 0;
 
 static std::string window_title_of(const std::string& path)
 {
-    std::ifstream t(path + ".title", std::ios::binary);
-    std::string line;
-    if (t && std::getline(t, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        return line;
+    /* A title is one short line: a title file that is no file, or larger
+     * than a small one, is not read (a FIFO would hang the search). */
+    if (FILE* t = VEK_Open_Reading((path + ".title").c_str(), VEK_READ_CAP_SMALL, nullptr)) {
+        std::string line;
+        int c;
+        while ((c = std::fgetc(t)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
+        const bool read = !std::ferror(t) && (c == '\n' || !line.empty());
+        std::fclose(t);
+        if (read) {
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            return line;
+        }
     }
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);

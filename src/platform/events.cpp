@@ -15,13 +15,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "platform/desktop.h"
 #include "platform/display_sdl.h"
 #include "platform/png.h"
+#include "platform/posix.h"
 
 static std::deque<VEKScriptEvent> queue;
 static int empty_waits = 0;
@@ -232,21 +232,34 @@ int VEK_Script_Parse_Line(const char* line, VEKScriptEvent* event)
 int VEK_Script_Load_File(const char* name)
 {
     if (!name) return -1;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return -1;
+    /* A FIFO or a device named as the script would hang the run or feed it
+     * for ever. */
+    int refusal = VEK_READ_OK;
+    FILE* in = VEK_Open_Reading(name, VEK_READ_CAP_DATA, &refusal);
+    if (!in) {
+        if (refusal != VEK_READ_MISSING)
+            std::fprintf(stderr, "script file %.200s cannot be read (%s)\n", name, VEK_Read_Refusal_Text(refusal));
+        return -1;
+    }
     /* All or nothing: a run must not go on with part of its script. */
     std::vector<VEKScriptEvent> events;
     std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
+    for (int number = 1, c = 0; c != EOF; ++number) {
+        line.clear();
+        while ((c = std::fgetc(in)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
+        if (c == EOF && line.empty()) break;
         VEKScriptEvent e;
         int r = VEK_Script_Parse_Line(line.c_str(), &e);
         if (r < 0) {
             std::fprintf(stderr, "%.200s:%d: script line not understood\n", name, number);
+            std::fclose(in);
             return -1;
         }
         if (r == 1) events.push_back(std::move(e));
     }
-    if (in.bad()) return -1;
+    const bool read = !std::ferror(in);
+    std::fclose(in);
+    if (!read) return -1;
     queue.insert(queue.end(), events.begin(), events.end());
     return (int)events.size();
 }

@@ -20,6 +20,7 @@
 #include "platform/oli_render_calls.h"
 #include "platform/oli_symbols_internal.h"
 #include "platform/oli_view.h"
+#include "platform/posix.h"
 
 #ifndef WELD_SYMBOL_DIR
 #define WELD_SYMBOL_DIR "data/FONT"
@@ -911,7 +912,9 @@ struct Renderer {
         dirs.push_back(std::string(WELD_SYMBOL_DIR) + "/");
         if (!name.empty() && name.find("..") == std::string::npos) {
             for (const std::string& d : dirs) {
-                FILE* f = std::fopen((d + name).c_str(), "rb");
+                // A symbol is a short picture of records: a file beyond
+                // the data cap is no symbol.
+                FILE* f = VEK_Open_Reading((d + name).c_str(), VEK_READ_CAP_DATA, nullptr);
                 if (!f) continue;
                 auto s = std::make_unique<OliSymbol>();
                 int ok = OLI_Read_Symbol(f, s.get());

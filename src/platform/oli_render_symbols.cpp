@@ -55,7 +55,7 @@ cairo_surface_t* Raster_Image(const OliRecord& r, bool embedded) {
     if (embedded) {
         bytes = r.data;
     } else {
-        FILE* f = std::fopen(VEK_Native_String(r.text.c_str()).c_str(), "rb");
+        FILE* f = VEK_Open_Reading(r.text.c_str(), static_cast<long long>(kMaxEmbedded), nullptr);
         if (!f) return nullptr;
         char buf[65536];
         size_t n;

@@ -861,23 +861,32 @@ std::string Pdf_Beside(const std::string& list) {
     return list + ".pdf";
 }
 
-int View_File(const char* list_path, const char* pdf_path);
-}  // namespace
+int View_File(const char* list_path, const char* pdf_path, int* refusal);
 
-int OLI_View_File(const char* list_path, const char* pdf_path) {
+int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal) {
     if (!list_path) return 0;
     try {
-        return View_File(list_path, pdf_path);
+        return View_File(list_path, pdf_path, refusal);
     } catch (...) {
         std::fprintf(stderr, "print list %s: out of memory\n", list_path);
         return 0;
     }
 }
+}  // namespace
+
+int OLI_View_File(const char* list_path, const char* pdf_path) {
+    int refusal = VEK_READ_OK;
+    return View_File_Telling(list_path, pdf_path, &refusal);
+}
 
 int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
-    int pages = OLI_View_File(path, nullptr);
+    int refusal = VEK_READ_OK;
+    int pages = View_File_Telling(path, nullptr, &refusal);
     if (pages <= 0) {
-        PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s", path ? path : "");
+        if (refusal != VEK_READ_OK)
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
+        else
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s", path ? path : "");
         return 0;
     }
     try {
@@ -897,9 +906,9 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
 }
 
 namespace {
-int View_File(const char* list_path, const char* pdf_path) {
+int View_File(const char* list_path, const char* pdf_path, int* refusal) {
     std::string list = VEK_Native_String(list_path);
-    FILE* f = std::fopen(list.c_str(), "rb");
+    FILE* f = VEK_Open_Reading(list.c_str(), VEK_READ_CAP_LIST, refusal);
     if (!f) {
         std::fprintf(stderr, "print list %s: cannot open (%s)\n", list.c_str(), std::strerror(errno));
         return 0;

@@ -180,9 +180,9 @@ std::string File_Name(const std::string& path) {
 
 // Shows the pages until the user closes the viewer; 1, or 0 when the list
 // cannot be read or has no page.
-int Show_List(const char* path) {
+int Show_List(const char* path, int* refusal) {
     const std::string list = VEK_Native_String(path);
-    FILE* f = std::fopen(list.c_str(), "rb");
+    FILE* f = VEK_Open_Reading(list.c_str(), VEK_READ_CAP_LIST, refusal);
     if (!f) {
         std::fprintf(stderr, "print list %s: cannot open (%s)\n", list.c_str(), std::strerror(errno));
         return 0;
@@ -218,10 +218,14 @@ int Show_List(const char* path) {
 
 int Quick_OLI_View(const char* /*prefix*/, const char* path) {
     if (!path) return 0;
+    int refusal = VEK_READ_OK;
     try {
-        if (Show_List(path)) return 1;
+        if (Show_List(path, &refusal)) return 1;
     } catch (...) {  // out of memory
     }
-    PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s", path);
+    if (refusal != VEK_READ_OK)
+        PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
+    else
+        PrintMessage("Die Druckliste kann nicht angezeigt werden.\n%s", path);
     return 0;
 }

@@ -402,27 +402,35 @@ uint32_t Le32(const unsigned char *p) {
 }
 uint16_t Le16(const unsigned char *p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
-bool Read_Whole(const std::string &name, std::vector<unsigned char> *out) {
-    FILE *f = std::fopen(name.c_str(), "rb");
+constexpr long long kMaxBitmapBytes = 64LL << 20;  // no bitmap of ours is that large
+
+// The bytes of a bitmap file; false with *refusal set (platform/posix.h)
+// when it is no regular file within the cap or cannot be read.
+bool Read_Whole(const std::string &name, std::vector<unsigned char> *out, int *refusal) {
+    FILE *f = VEK_Open_Reading(name.c_str(), kMaxBitmapBytes, refusal);
     if (!f) return false;
     unsigned char buf[65536];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        out->insert(out->end(), buf, buf + n);
-        if (out->size() > (64u << 20)) break;  // no bitmap of ours is that large
-    }
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out->insert(out->end(), buf, buf + n);
+    const bool read = !std::ferror(f);
     std::fclose(f);
-    return true;
+    if (!read) *refusal = VEK_READ_DENIED;
+    return read;
 }
 
-bool Find_Bitmap_File(const char *file, std::vector<unsigned char> *bytes) {
+// The file as named, else under DATA. When neither is read, *refusal says
+// why the first one that is there was refused.
+bool Find_Bitmap_File(const char *file, std::vector<unsigned char> *bytes, int *refusal) {
+    *refusal = VEK_READ_MISSING;
     if (!file || !*file) return false;
     std::string name = VEK_Native_String(file);
-    if (Read_Whole(name, bytes)) return true;
+    if (Read_Whole(name, bytes, refusal)) return true;
     if (name[0] != '/') {
         if (const char *data = std::getenv("DATA")) {
             bytes->clear();
-            if (Read_Whole(VEK_Join_String(data, name.c_str()), bytes)) return true;
+            int second = VEK_READ_OK;
+            if (Read_Whole(VEK_Join_String(data, name.c_str()), bytes, &second)) return true;
+            if (*refusal == VEK_READ_MISSING) *refusal = second;
         }
     }
     return false;
@@ -430,9 +438,13 @@ bool Find_Bitmap_File(const char *file, std::vector<unsigned char> *bytes) {
 
 // Uncompressed BMP (BI_RGB, or BI_BITFIELDS with 32 bits) of 1, 4, 8, 24 or
 // 32 bits.  Returns false for anything else or a truncated file.
-bool Load_Bitmap(const char *file, Bitmap *bm) {
+bool Load_Bitmap(const char *file, Bitmap *bm, int *refusal = nullptr) {
     std::vector<unsigned char> d;
-    if (!Find_Bitmap_File(file, &d)) return false;
+    int why = VEK_READ_OK;
+    if (!Find_Bitmap_File(file, &d, &why)) {
+        if (refusal) *refusal = why;
+        return false;
+    }
     if (d.size() < 26 || d[0] != 'B' || d[1] != 'M') return false;
     uint32_t data_off = Le32(&d[10]);
     uint32_t hsize = Le32(&d[14]);
@@ -525,8 +537,13 @@ int Draw_Bitmap(const char *file, int sx1, int sy1, int sx2, int sy2, int x1, in
                 int y2, int mode, int ci, int r, int g, int b) {
     Ensure();
     Bitmap bm;
-    if (!Load_Bitmap(file, &bm)) {
-        Note_Bitmap_Fault(file, "cannot be read: placeholder drawn");
+    int refusal = VEK_READ_OK;
+    if (!Load_Bitmap(file, &bm, &refusal)) {
+        const std::string what = refusal == VEK_READ_OK
+                                     ? std::string("cannot be read: placeholder drawn")
+                                     : std::string("cannot be read (") + VEK_Read_Refusal_Text(refusal) +
+                                           "): placeholder drawn";
+        Note_Bitmap_Fault(file, what.c_str());
         Placeholder(x1, y1, x2, y2);
         return 0;
     }

@@ -410,17 +410,18 @@ int Write_Profile(FILE* f, Stahlprofil* p) {
 int Read_Profile(FILE* f, Stahlprofil* p) {
     if (!f || !p) return 1;
     Init_Profile(p);
-    // Numbers in decimal form only (Scan_Int, Scan_Double): "nan", "inf" or a
-    // damaged byte ("0X1", a hexadecimal number to the C library) make the
-    // block unreadable instead of a measure of the profile.
+    // Numbers in decimal form only, each a whole word: "nan", "inf" or a
+    // damaged byte ("0X1", a hexadecimal number to the C library, "12abc")
+    // make the block unreadable instead of a measure of the profile. (A
+    // negative measure is the input check's error line.)
     auto ints = [f](std::initializer_list<int*> values) {
         for (int* v : values)
-            if (Scan_Int(f, 10, v) != 1) return false;
+            if (Scan_Int_Word(f, v) != 1) return false;
         return true;
     };
     auto reals = [f](std::initializer_list<double*> values) {
         for (double* v : values)
-            if (Scan_Double(f, v) != 1) return false;
+            if (Scan_Double_Word(f, v) != 1) return false;
         return true;
     };
     int version = 0;
@@ -460,8 +461,14 @@ int Read_Profile(FILE* f, Stahlprofil* p) {
     if (version >= 5 && !reals({&p->b_ueo, &p->b_ueu})) return 1;
     if (version >= 6 && !ints({&p->weld_kind_top, &p->weld_kind_bottom})) return 1;
     if (version >= 10 && !ints({&p->hot_finished})) return 1;
-    // no such kind of profile
+    // no such kind or type of profile
     if (p->kind < STAHLPROFIL_KIND_DIMENSIONS || p->kind > STAHLPROFIL_KIND_FOREIGN) return 1;
+    if (p->type < 0 || p->type >= STAHLPROFIL_TYPE_COUNT) return 1;
+    // A catalogue profile's measures come from the catalogue and only the
+    // drawing takes them from here: no catalogue holds a negative one.
+    if (p->kind == STAHLPROFIL_KIND_CATALOGUE)
+        for (double v : {p->h, p->t_w, p->b_fo, p->t_fo, p->b_fu, p->t_fu, p->r_1, p->r_2, p->a_o, p->a_u})
+            if (v < 0.0) return 1;
     return 0;
 }
 

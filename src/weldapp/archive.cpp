@@ -54,7 +54,7 @@ int Extract(const char* archive, const char* member, const char* target, const c
         return ARCHIVE_TOO_LONG;
     const char* list_argv[] = {tool, "l", "-slt", archive, nullptr};
     if (VEK_Spawn_Wait_Output(tool, list_argv, protocol) != 0) return ARCHIVE_FAILED;
-    FILE* listing = std::fopen(protocol, "rb");
+    FILE* listing = VEK_Open_Reading(protocol, VEK_READ_CAP_DATA, nullptr);
     const int safe = listing && Check_Archive_Listing(listing);
     if (listing) std::fclose(listing);
     if (!safe) return listing ? ARCHIVE_UNSAFE : ARCHIVE_FAILED;

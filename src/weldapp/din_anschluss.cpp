@@ -156,9 +156,9 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     }
     result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));
     result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
-    // A weld below its least throat is refused as the Eurocode check
-    // refuses it: the block has named the limit.
-    const int refused = status != 0 ? status : r->warnings.word[5] || r->warnings.word[6] ? 1 : 0;
+    // A throat beyond its limits is refused as the Eurocode check refuses
+    // it: the block has named the limit.
+    const int refused = status != 0 ? status : Din_Throat_Limits_Broken(r);
     if (refused != 0) result->value[ERGEBNIS_U_W] = -1.0;
     return refused;
 }

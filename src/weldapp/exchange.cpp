@@ -91,9 +91,8 @@ void Import_Schweissnaht_TEMP(void) {
     Schweissnaht_Import_Mode = 1;
     SchweissnahtAnschluss read{};
     const int result = Read_Schweissnaht(f, &read);
-    if (result == 0) {
+    if (result == 0 && Activate_Annex_After(f) == 0) {
         Copy_Schweissnaht(&read, &Schweissnaht_Anschluss);
-        Activate_Annex_After(f);
         Run(record_to_sheet);
         Run(refresh_record);
         Run(sheet_to_record);

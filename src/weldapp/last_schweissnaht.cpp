@@ -114,7 +114,7 @@ static int read_word(FILE* f, char* field, int size) {
 
 static int read_doubles(FILE* f, double* values, int n) {
     for (int i = 0; i < n; ++i)
-        if (Scan_Double(f, &values[i]) != 1) return 0;
+        if (Scan_Double_Word(f, &values[i]) != 1) return 0;
     return 1;
 }
 
@@ -125,10 +125,10 @@ enum { CASE_MIN_BYTES = 14 };
 int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
     if (!f || !conn) return 1;
     int version = 0, count = 0, ignored = 0;
-    if (Scan_Int(f, 10, &version) != 1) return 1;
+    if (Scan_Int_Word(f, &version) != 1) return 1;
     if (!Check_File_Version(version, LASTEN_BLOCK_VERSION, 0)) return 1;
-    if (version == 0 && Scan_Int(f, 10, &ignored) != 1) return 1;
-    if (Scan_Int(f, 10, &count) != 1) return 1;
+    if (version == 0 && Scan_Int_Word(f, &ignored) != 1) return 1;
+    if (Scan_Int_Word(f, &count) != 1) return 1;
     // A count the rest of the file cannot hold is a damaged block, not a
     // reason to ask for memory (an old block holds every case twice).
     const long left = Bytes_Left_In_File(f);
@@ -155,7 +155,9 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         c.Vy = v[4];
         c.Mx = v[5];
     }
-    if (version >= 2 && Scan_Int(f, 10, &conn->load_unit) != 1) return 1;
+    // The unit of the table is one of its four (kN/kNm, kN/kNcm, N/Nm, N/Nmm).
+    if (version >= 2 && (Scan_Int_Word(f, &conn->load_unit) != 1 || conn->load_unit < 0 || conn->load_unit > 3))
+        return 1;
     return 0;
 }
 

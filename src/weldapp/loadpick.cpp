@@ -169,14 +169,18 @@ int Run_Import(VEKBauteil* given, int a, int b, int c, int d, int cuts, const ch
     if (extracted) std::remove(exchange.c_str());
     char answer[VEK_MAX_PATH + 1];
     if (!ran || !Tool_Answer_Path(answer, sizeof answer, "LoadPick.res")) return 0;
-    FILE* f = std::fopen(answer, "rb");
-    if (!f) return 0;
-    const int n = Read_LoadPick_Answer(f, cuts);
-    std::fclose(f);
+    // No answer: the user cancelled. An answer that is no file (a FIFO
+    // would hang the reading) or larger than any file of results, is refused.
+    int refusal = VEK_READ_OK;
+    FILE* f = VEK_Open_Reading(answer, VEK_READ_CAP_DATA, &refusal);
+    if (!f && refusal == VEK_READ_MISSING) return 0;
+    const int n = f ? Read_LoadPick_Answer(f, cuts) : 0;
+    if (f) std::fclose(f);
     if (n == 0) {
         Init_Message();
         Set_Message_Title("Lesefehler");
         Fill_Message("%s", "Die Antwort der Schnittgrößenauswahl ist nicht lesbar."_cp);
+        if (!f) Fill_Message("LoadPick.res: %s", VEK_Read_Refusal_Text(refusal));
         Fill_Message("%s", "Es wurden keine Schnittgrößen übernommen."_cp);
         Draw_Message();
     }

@@ -130,7 +130,9 @@ int Write_Print_Props(FILE* file, OliProps* props) {
     return 0;
 }
 
-static bool read_int(FILE* file, int* value) { return Scan_Int(file, 10, value) == 1; }
+// Numbers are whole words ("12abc" is damage, not 12 and a text).
+static bool read_int(FILE* file, int* value) { return Scan_Int_Word(file, value) == 1; }
+static bool read_double(FILE* file, double* value) { return Scan_Double_Word(file, value) == 1; }
 
 int Read_Print_Props(FILE* file, OliProps* props) {
     if (!file || !props) return 1;
@@ -140,7 +142,7 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     OliProps& p = *props;
     if (!read_int(file, &p.grafik) || !read_int(file, &p.zusatzinfo) || !read_int(file, &p.sicherheitsbeiwerte) ||
         !read_int(file, &p.eingabeparameter) || !read_int(file, &p.ergebnisumfang) ||
-        Scan_Double(file, &p.massstab) != 1 || !read_int(file, &p.na_parameter) ||
+        !read_double(file, &p.massstab) || !read_int(file, &p.na_parameter) ||
         !read_int(file, &p.vorschriften) || !read_int(file, &p.bemessungsgroessen))
         return 1;
     if (version >= 1 && !read_int(file, &p.zwischenergebnisse)) return 1;
@@ -148,7 +150,13 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     if (version >= 3 && !read_int(file, &p.detailausgabe)) return 1;
     if (version >= 4 && !read_int(file, &p.ohne_nummerierung)) return 1;
     if (version >= 6 && !read_int(file, &p.sonderschalter)) return 1;
-    if (version >= 7 && Scan_Double(file, &p.toleranz) != 1) return 1;
+    if (version >= 7 && !read_double(file, &p.toleranz)) return 1;
+    // The switches are 0 or 1, the extent one of its five, the scale not
+    // negative: anything else comes from a damaged file.
+    for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
+                     p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
+        if (flag != 0 && flag != 1) return 1;
+    if (p.ergebnisumfang < 0 || p.ergebnisumfang > 4 || p.massstab < 0.0) return 1;
     // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
     // widen it (a tolerance of 1e300 % would pass every failed check).
     p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);
@@ -298,7 +306,7 @@ const char* Get_File_Directory(const char* name) {
 
 int Copy_Text_File(const char* source, const char* target) {
     if (!source || !target) return 1;
-    FILE* in = std::fopen(VEK_Native_String(source).c_str(), "rb");
+    FILE* in = VEK_Open_Reading(source, VEK_READ_CAP_LIST, nullptr);
     if (!in) return 1;
     FILE* out = std::fopen(VEK_Native_String(target).c_str(), "wb");
     if (!out) {

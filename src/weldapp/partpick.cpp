@@ -68,16 +68,20 @@ VEKBauteil* Select_Component(int mode) {
     const char* arguments[] = {mode_text, nullptr};
     if (!Run_Sibling_Tool(&PARTPICK, arguments, "PartPick.tmp")) return nullptr;
     if (!Tool_Answer_Path(answer, sizeof answer, "PartPick.tmp")) return nullptr;
-    FILE* f = std::fopen(answer, "rb");
-    if (!f) return nullptr;
+    // No answer: the user cancelled. An answer that is no file (a FIFO
+    // would hang the reading) or larger than an answer ever is, is refused.
+    int refusal = VEK_READ_OK;
+    FILE* f = VEK_Open_Reading(answer, VEK_READ_CAP_SMALL, &refusal);
+    if (!f && refusal == VEK_READ_MISSING) return nullptr;
     VEKBauteil read;
-    const int complete = Read_PartPick_Answer(f, &read);
-    std::fclose(f);
+    const int complete = f && Read_PartPick_Answer(f, &read);
+    if (f) std::fclose(f);
     std::remove(answer);
     if (!complete) {
         Init_Message();
         Set_Message_Title("Lesefehler");
         Fill_Message("%s", "Die Antwort der Bauteilauswahl ist nicht lesbar.");
+        if (!f) Fill_Message("PartPick.tmp: %s", VEK_Read_Refusal_Text(refusal));
         Fill_Message("%s", "Es wurde kein Bauteil übernommen."_cp);
         Draw_Message();
         return nullptr;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "profiles/profile_catalogue.h"
 #include "weldapp/sibling_tool.h"
@@ -56,8 +57,21 @@ const char* Select_Profile_from_Manager(int mode) {
     if (!Run_Sibling_Tool(&tool, arguments, "PROFIL")) return nullptr;
     char path[VEK_MAX_PATH + 1];
     if (!Tool_Answer_Path(path, sizeof path, "PROFIL")) return nullptr;
-    FILE* f = std::fopen(path, "rb");
-    if (!f) return nullptr;
+    // No answer: the user cancelled. An answer that is no file (a FIFO
+    // would hang the reading) or larger than one line ever is, is refused.
+    int refusal = VEK_READ_OK;
+    FILE* f = VEK_Open_Reading(path, VEK_READ_CAP_SMALL, &refusal);
+    if (!f) {
+        if (refusal != VEK_READ_MISSING) {
+            std::remove(path);
+            Init_Message();
+            Set_Message_Title("Lesefehler");
+            Fill_Message("%s", "Die Antwort des Profilmanagers ist nicht lesbar.");
+            Fill_Message("PROFIL: %s", VEK_Read_Refusal_Text(refusal));
+            Draw_Message();
+        }
+        return nullptr;
+    }
     const bool read = Read_Line_No_Newline(answer_buffer, sizeof answer_buffer, f) != nullptr;
     std::fclose(f);
     std::remove(path);

@@ -1,8 +1,7 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
-#include <sys/stat.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -288,12 +287,20 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     return failed ? 1 : 0;
 }
 
-static bool read_int(FILE* f, int* value) { return Scan_Int(f, 10, value) == 1; }
+// Numbers are whole words: "12abc" or "1e39" where an int stands is a
+// damaged file, not a 12 or a 1 with the rest taken for the next field.
+static bool read_int(FILE* f, int* value) { return Scan_Int_Word(f, value) == 1; }
 
-static bool read_double(FILE* f, double* value) { return Scan_Double(f, value) == 1; }
+static bool read_double(FILE* f, double* value) { return Scan_Double_Word(f, value) == 1; }
+
+// Values no input of the program gives: a switch other than 0 or 1, a
+// choice beyond its list, a negative size. A file holding one is damaged.
+static bool is_switch(int v) { return v == 0 || v == 1; }
+static bool in_range(int v, int low, int high) { return v >= low && v <= high; }
 
 static bool read_slot(FILE* f, double* throat, double* length, int* number) {
-    return read_double(f, throat) && read_double(f, length) && read_int(f, number);
+    return read_double(f, throat) && read_double(f, length) && read_int(f, number) && *throat >= 0.0 &&
+           *length >= 0.0 && in_range(*number, 0, NAHT_SLOTS);
 }
 
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
@@ -311,6 +318,9 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
         !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
         return 1;
+    if (!in_range(r->code_setting, 0, 1) || !is_switch(r->section_check) || !is_switch(r->section_method) ||
+        !is_switch(r->weld_method) || r->gamma_M < 0.0)
+        return 1;
     if (Read_Safety_Factors(f, &r->safety) != 0) return 1;
     int version = 0;
     if (!read_int(f, &version)) return 1;
@@ -321,7 +331,8 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_int(f, &n.uniform_grade) || Read_Material_Params(f, &n.material) != 0 ||
         Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
         return 1;
-    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count)) return 1;
+    if (!is_switch(n.uniform_grade)) return 1;
+    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round)) return 1;
     // The table has 20 slots: any other count is a damaged file, and is not
     // left in the record for a later walk over the table.
     if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) {
@@ -340,20 +351,24 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
         !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
         return 1;
+    if (n.a_w < 0.0 || !in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
+        return 1;
     if (version >= 1) {
-        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split)) return 1;
+        if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split) || !is_switch(n.no_throat_check) ||
+            !in_range(r->shear_split, 0, 2))
+            return 1;
     } else {
         r->shear_split = 1;
     }
     if (version >= 2) {
-        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu)) return 1;
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu) || n.a_w_fo < 0.0 || n.a_w_fu < 0.0) return 1;
     } else {
         n.a_w_fo = n.a_w_fu = n.a_w;
     }
     if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
         PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
-    if (version >= 5 && !read_int(f, &r->short_welds)) return 1;
-    if (version >= 6 && !read_int(f, &n.full_penetration)) return 1;
+    if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return 1;
+    if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration))) return 1;
     Update_Weld_Layout(&n, nullptr, 0);
     if (Read_Lasten(f, r) != 0) return 1;
     const int print_failed = Read_Print_Props(f, &r->print);
@@ -366,18 +381,52 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
 // that happens to begin with a keyword must not be taken for one. The rest
 // of the file is handed to the annex readers as a stream of its own (they
 // search from the start of what they are given).
-void Activate_Annex_After(FILE* f) {
+static std::string rest_of(FILE* f) {
     std::string rest;
     char chunk[4096];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;) rest.append(chunk, got);
-    FILE* tail = std::tmpfile();
-    if (tail) {
-        std::fwrite(rest.data(), 1, rest.size(), tail);
-        std::rewind(tail);
-    }
+    return rest;
+}
+
+// A stream over the text, which must outlive it; null for an empty text.
+static FILE* stream_of(const std::string& text) {
+    return text.empty() ? nullptr : fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+}
+
+// Whatever entry the rest holds, wherever it stands; none: the German set.
+static void activate_any_entry(FILE* f) {
+    const std::string rest = rest_of(f);
+    FILE* tail = stream_of(rest);
     if (tail && Read_ACTIV_NAD_EC2(tail)) Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
     else Read_ACTIV_NADNAME(tail);
     if (tail) std::fclose(tail);
+}
+
+// Behind a record that read, white space only stands before the entry:
+// anything else is a damaged entry (a keyword with a changed letter), which
+// must not pass for a file without one, whose connection takes the German
+// set.
+int Activate_Annex_After(FILE* f) {
+    const std::string rest = rest_of(f);
+    const size_t first = rest.find_first_not_of(" \t\r\n");
+    const size_t entry = first == std::string::npos ? rest.size() : first;
+    const int line = 1 + static_cast<int>(std::count(rest.begin(), rest.begin() + static_cast<long>(entry), '\n'));
+    auto at_entry = [&](const char* keyword) { return rest.compare(entry, std::strlen(keyword), keyword) == 0; };
+    FILE* tail = stream_of(rest);
+    int damaged = 0;
+    char name[GUILLEMET_NAME_SIZE] = "";
+    if (first == std::string::npos) {
+        Set_Active_NAD_By_Name(nullptr);  // no entry: the German set
+    } else if (at_entry("ACTIV_NAD_EC2") && tail && Read_ACTIV_NAD_EC2(tail)) {
+        Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
+    } else if (at_entry("ACTIV_NADNAME") && tail && Find_Keyword_Int("ACTIV_NADNAME", tail, nullptr) &&
+               Read_Guillemet_Name(tail, name) > 0) {
+        Set_Active_NAD_By_Name(name);
+    } else {
+        damaged = line;
+    }
+    if (tail) std::fclose(tail);
+    return damaged;
 }
 
 // ---- why a file was not read or written ----
@@ -418,22 +467,13 @@ static const char* file_error_text(int error, bool reading) {
 
 // Opens the component's input file. Null with *error set when it cannot be
 // opened: ENOENT or ENOTDIR when there is none, EISDIR or ENODEV when what
-// stands there is no file (a FIFO is refused before it is opened, which
-// would wait for a writer), else the open's own errno.
+// stands there is no file (a FIFO is refused without waiting for a writer),
+// EFBIG beyond the data cap, else the open's own errno.
 static FILE* open_input(int* error) {
     *error = 0;
     char base[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
-    struct stat st;
     if (!Make_Base_Path(base, Kontext.input_name, sizeof base) || !VEK_Native_Path(native, sizeof native, base)) {
         *error = ENAMETOOLONG;
-        return nullptr;
-    }
-    if (stat(native, &st) != 0) {
-        *error = errno;
-        return nullptr;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        *error = S_ISDIR(st.st_mode) ? EISDIR : ENODEV;
         return nullptr;
     }
     errno = 0;
@@ -446,8 +486,7 @@ static FILE* open_input(int* error) {
 // the line, and whether the file ended there (cut short) or held what no
 // reader takes (damaged, or written by a newer program). The stream stays
 // where it stood.
-static std::string read_failure_text(FILE* f) {
-    const bool at_end = std::feof(f) != 0;
+static long line_at(FILE* f) {
     const long at = std::ftell(f);
     long line = 1;
     if (at > 0) {
@@ -458,9 +497,21 @@ static std::string read_failure_text(FILE* f) {
             if (c == '\n') ++line;
         }
     }
+    return line;
+}
+
+static std::string damaged_line_text(long line) {
     char text[160];
-    if (at_end) std::snprintf(text, sizeof text, "unvollständig, endet in Zeile %ld"_cp, line);
-    else std::snprintf(text, sizeof text, "Zeile %ld beschädigt oder von einer neueren Programmversion"_cp, line);
+    std::snprintf(text, sizeof text, "Zeile %ld beschädigt oder von einer neueren Programmversion"_cp, line);
+    return text;
+}
+
+static std::string read_failure_text(FILE* f) {
+    const bool at_end = std::feof(f) != 0;
+    const long line = line_at(f);
+    if (!at_end) return damaged_line_text(line);
+    char text[160];
+    std::snprintf(text, sizeof text, "unvollständig, endet in Zeile %ld"_cp, line);
     return text;
 }
 
@@ -529,7 +580,23 @@ void Load_Input_File(void) {
         read_error_box(nullptr);
         Default_Schweissnaht(r);
     }
-    Activate_Annex_After(f);
+    if (result == 0) {
+        const long record_end = line_at(f);
+        if (const int entry = Activate_Annex_After(f)) {
+            // The annex entry behind a record that read does not: the record's
+            // factors would come from an annex nobody chose.
+            const std::string reason = input_reason(damaged_line_text(record_end + entry - 1));
+            if (VEK_Batch_Mode()) {
+                std::fclose(f);
+                end_unread_batch_run(reason, "damaged, cut short or newer than the program");
+            }
+            s_input_state = INPUT_DAMAGED;
+            read_error_box(nullptr);
+            Default_Schweissnaht(r);
+        }
+    } else {
+        activate_any_entry(f);
+    }
     std::fclose(f);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
 }

@@ -126,8 +126,12 @@ extern int Schweissnaht_Import_Mode;
 // over in this run).
 void Load_Input_File(void);
 // Activates the annex named behind the record's blocks, from the stream's
-// position on (the older form first, else "ACTIV_NADNAME").
-void Activate_Annex_After(FILE* f);
+// position on (the older form first, else "ACTIV_NADNAME"); with nothing but
+// white space there (a file without an entry) the German set. 0 done; the
+// line of the entry, counted from the stream's position (1 its own), when
+// it does not read whole or something else stands where it belongs: the
+// active annex then stays as it was.
+int Activate_Annex_After(FILE* f);
 // Writes the whole print list of the global record and its plot file,
 // both or neither. When they cannot be written, a list that says why and
 // that there is no result takes the list's place and the old plot file

@@ -76,6 +76,13 @@ void Calc_I_Section_Values(double b_u, double b_o, double h_w, double t_u, doubl
 // list or record prints nothing.
 void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, int section_check);
 
+// Whether the throats of the record's last evaluation break a limit of
+// fillet welds with its throat checks on: a weld below its least throat
+// (2 mm, sqrt(max t) - 0.5), or one above 0.7 t (0.7 d) of a part it joins
+// that the block names. The block counts each in Anschluss_Exceeded_Checks;
+// such a case is not verified. 1 broken, 0 not (and for null).
+int Din_Throat_Limits_Broken(const GeschweissterAnschluss *r);
+
 // The Eurocode blocks of the record (the library's EN 1993 mode; the DIN
 // path never reaches them): the cross-section check of the profile with its
 // report, returning the check's flags (or the section calculation's result

@@ -4,6 +4,7 @@
 // utilisations against sigma_w,R,d), the throat warnings and the verdict.
 // The block computes nothing; it formats what the section evaluation left
 // in the record and counts the exceeded utilisations.
+#include <bit>
 #include <cmath>
 #include <cstdio>
 
@@ -203,6 +204,20 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
+// The warning words (bits 2 to 4) of the throats above 0.7 t (0.7 d) that
+// the block names for the record's family; none when the throat design
+// reached its 30 mm, which the block names instead.
+unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
+    const int* word = r->warnings.word;
+    if (word[1]) return 0;
+    unsigned named = word[2] ? 1u << 2 : 0;
+    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[3]) named |= 1u << 3;
+    if (r->family != ANSCHLUSS_FLAT && r->family != ANSCHLUSS_ROUND && r->family != ANSCHLUSS_RHS &&
+        r->family != ANSCHLUSS_CHS && word[4])
+        named |= 1u << 4;
+    return named;
+}
+
 // The welds below their least throats, each limit with its first weld;
 // each counts as a check not met.
 void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
@@ -258,15 +273,19 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     if (w.word[1]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {
-        if (w.word[2]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Anschlussplatte)\n"_cp);
+        const unsigned named = Upper_Limits_Named(r);
+        if (named & 1u << 2) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Anschlussplatte)\n"_cp);
         if (type == ANSCHLUSS_FLAT) {
-            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten (Stahlprofil)!\n"_cp);
+            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten (Stahlprofil)!\n"_cp);
         } else if (type == ANSCHLUSS_ROUND) {
-            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7d überschritten (Stahlprofil)!\n"_cp);
-        } else if (type != ANSCHLUSS_RHS && type != ANSCHLUSS_CHS) {
-            if (w.word[3]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Flansch)\n"_cp);
-            if (w.word[4]) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
+            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7d überschritten (Stahlprofil)!\n"_cp);
+        } else {
+            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Flansch)\n"_cp);
+            if (named & 1u << 4) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
         }
+        // With the throat checks on, a throat above its limit is a check not
+        // met, as one below its least throat is.
+        if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
     }
     Least_Throat_Lines(f, w);
     if (Anschluss_Exceeded_Checks != 0)
@@ -276,6 +295,12 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
 }
 
 }  // namespace
+
+int Din_Throat_Limits_Broken(const GeschweissterAnschluss* r) {
+    if (!r) return 0;
+    if (r->warnings.word[5] || r->warnings.word[6]) return 1;
+    return !r->no_throat_check && Upper_Limits_Named(r) != 0;
+}
 
 void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, int section_check) {
     if (!list || !record) return;

@@ -197,6 +197,52 @@ TEST(BatchDamaged, DamagedByteInANumberIsNoNumber) {
     }
 }
 
+// Values no input of the program gives, in place of good ones: a word that
+// only begins with a number ("12abc" where an int stands), a switch or a
+// choice beyond its list, a negative weld size, a grade the grade table
+// lacks, a negative material value, a catalogue profile's negative measure,
+// a damaged annex entry.
+// Before, each was read (the
+// number's head taken and its rest left to the preface, a switch of -1 taken
+// for a method or a unit) and the run ended "Nachweis erbracht": the RHS
+// connection that fails its check among them, with a weld method of -1. Each
+// file is refused whole, at the line where the value stands.
+TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
+    const struct {
+        const char *example, *id;
+        std::string from, to;
+        int line;
+    } cases[] = {
+        {"he280a_end_plate", "A001", " 0\n\n\nACTIV_NADNAME", " 12abc\n\n\nACTIV_NADNAME", 64},  // preface length
+        {"rhs_160x80", "B001", " 0 0 0 0 1.100000\n", " 0 0 0 -1 1.100000\n", 2},             // weld method
+        {"din_he200a", "D001", " 1 1 0 0 1.100000\n", " -1 1 0 0 1.100000\n", 2},             // design code
+        {"flat_bar", "C001", " 6.000000 20.000000 1\n", " -1 20.000000 1\n", 26},               // throat
+        {"he280a_end_plate", "A001", " 0\n 7\n", " -1\n 7\n", 61},                             // load unit
+        {"flat_bar", "C001", "\n 0 0 0.000000", "\n 27 0 0.000000", 9},                          // grade
+        {"flat_bar", "C001", " 0.800000 210000.000000", " 0.800000 -1", 9},                       // modulus
+        {"he280a_end_plate", "A001", " 1 5 270.000000 8.000000 280.000000", " 1 5 270.000000 8.000000 -1", 19},
+        {"flat_bar", "C001", " 1 0 1 1 1 5.000000", " 1 -1 1 1 1 5.000000", 41},                 // print switch
+        // The annex entry behind the record: a letter of its keyword or its
+        // name gone. Before, the German set stood in for the annex chosen.
+        {"he280a_end_plate", "A001", "\nACTIV_NADNAME\n", "\nACTIV_NADNAM.\n", 67},
+        {"flat_bar", "C001", "\xAE" "Deutschland\xAF\n", "\n", 45},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add(c.example, c.id);
+        const std::string input = c.id + std::string("_01.INP");
+        Edit(d, input, c.from, c.to);
+        const std::string bytes = d.File(input);
+        EXPECT_EQ(d.Run(c.id + std::string(" ") + kRun), 1) << c.to;
+        const std::string list = d.File(c.id + std::string("_01.OLI"));
+        EXPECT_NE(list.find("\n Eingabedatei " + input + ": Zeile " + std::to_string(c.line) + " besch\x84" "digt"),
+                  std::string::npos)
+            << c.to;
+        Expect_Refused_Run(d, list, c.to);
+        EXPECT_EQ(d.File(input), bytes);
+    }
+}
+
 // A user annex "Eigen" (the German set with gamma_M2 = 1.40) cut short: inside
 // its EN 1993 section, just before it, inside the EN 1992 section. Before, a
 // cut before the section passed as "NA: Eigen" with the recommended

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/cp850.h"
@@ -13,6 +14,7 @@
 #include "platform/input.h"
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
+#include "support/scoped_fifo.h"
 #include "weldapp/archive.h"
 #include "weldapp/desktop_fixture.h"
 #include "weldapp/partpick.h"
@@ -118,6 +120,19 @@ TEST(ProfileManager, OlderAndNewerManager) {
     // Cancelled: null, the caller keeps its profile.
     std::filesystem::remove(d.Temp("ProfDesk.answer"));
     EXPECT_EQ(Select_Profile_from_Manager(1), nullptr);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    // An answer that is no file: null at once, and a box says why.
+    for (bool fifo : {true, false}) {
+        std::optional<testutil::ScopedFifo> pipe;
+        if (fifo) pipe.emplace(d.Temp("ProfDesk.answer"));
+        else std::filesystem::create_directory(d.Temp("ProfDesk.answer"));
+        EXPECT_EQ(Select_Profile_from_Manager(1), nullptr);
+        EXPECT_FALSE(pipe && pipe->Waited());
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.back(), "PROFIL: keine Datei");
+        std::filesystem::remove(d.Temp("ProfDesk.answer"));
+        VEK_Clear_Recorded_Messages();
+    }
     // Mode 0 starts the older manager alone and does not wait.
     EXPECT_EQ(Select_Profile_from_Manager(0), nullptr);
     while (FindVEKWindow("VEK - Profilmanager", 19)) {

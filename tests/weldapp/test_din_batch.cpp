@@ -152,6 +152,32 @@ TEST(DinBatch, FlatBarBelowTheLeastThroats) {
     }
 }
 
+// IPE 240 welded all round to its 20 mm plate, N = 10 kN (U far below 1).
+// DIN 18800-1 El. 519 limits a fillet weld's throat to 0.7 min t: the web's
+// 0.7 · 6.2 = 4.34 mm is below a = 5 mm, above a = 4.3 mm (the flange's
+// 0.7 · 9.8 = 6.86 mm and the plate's 14 mm hold; the least throats 2 mm
+// and sqrt(20) - 0.5 = 3.97 mm are met). With the throat checks on, 5 mm
+// is refused; off, the warning stays and the proof is made.
+TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
+    const double F[6] = {10, 0, 0, 0, 0, 0};
+    const struct {
+        double a;
+        bool checks, warned, verified;
+    } cases[] = {{5.0, true, true, false}, {5.0, false, true, true}, {4.3, true, false, true}};
+    for (const auto& c : cases) {
+        Desktop d;
+        const std::string list =
+            Run_Connection(d, [](Stahlprofil* p) { Init_Profile_From_Name(p, "IPE240"); }, c.a, F, c.checks);
+        const std::string web = "\xCE" "b\xCEu  Zul\x84ssige Nahtdicke 0.7t \x81" "berschritten! (Steg)\n";
+        EXPECT_EQ(list.find(web) != std::string::npos, c.warned) << c.a << " " << c.checks;
+        EXPECT_EQ(list.find("0.7t \x81" "berschritten! (Flansch)"), std::string::npos);
+        EXPECT_EQ(list.find("0.7t \x81" "berschritten! (Anschlussplatte)"), std::string::npos);
+        EXPECT_EQ(list.find("Mindestnahtdicke"), std::string::npos);
+        EXPECT_EQ(list.find("Nachweis erbracht") != std::string::npos, c.verified) << c.a << " " << c.checks;
+        EXPECT_EQ(list.find("Tragf\x84higkeit nicht gew\x84hrleistet") != std::string::npos, !c.verified);
+    }
+}
+
 // Round bar d = 60 mm (f_y,k 215 N/mm² above 40 mm), ring weld a = 8 mm
 // (at least sqrt(60) - 0.5 = 7.25 mm). N = 50 kN, M_y = 2 kNm, V_z = 20 kN.
 TEST(DinBatch, RoundBarByHand) {

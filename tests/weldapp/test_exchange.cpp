@@ -106,6 +106,8 @@ TEST(TempExchange, BadFilesLeaveTheConnectionAsItWas) {
         // and put the defaults in place of the connection.
         {"a negative head", " -1\n" + good.substr(good.find('\n') + 1), unreadable},
         {"a directory", "/", {cannot_open, cannot_import}},
+        // Before, a damaged annex entry passed, and the German set stood in.
+        {"a damaged annex entry", before + "\n\nACTIV_NADNAM.\n\xAE" "EC-Standardparameter\xAF\n", unreadable},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);

@@ -82,6 +82,24 @@ const std::string kEndAndSave = "move 1250 27\nmove 1250 27\nclick 1250 27\nkey 
 
 }  // namespace
 
+// A script file that is no file: the window run ends at once, before any
+// event, with the reason; the component's files stay as they were. Before,
+// a FIFO hung the run.
+TEST(FailedRuns, ScriptThatIsNoFileEndsTheRunAtOnce) {
+    for (const bool fifo : {true, false}) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        const std::string input = d.File("A001_01.INP"), script = d.dir.file("script.txt");
+        if (fifo) ASSERT_EQ(mkfifo(script.c_str(), 0600), 0);
+        else fs::create_directory(script);
+        EXPECT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + script + "' timeout 60"), 3) << fifo;
+        EXPECT_NE(d.err.find("script file " + script + " cannot be read (keine Datei)\n"), std::string::npos) << d.err;
+        EXPECT_NE(d.err.find("cannot be used: run ended"), std::string::npos) << d.err;
+        EXPECT_EQ(d.File("A001_01.INP"), input);
+        EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.TXT"}));
+    }
+}
+
 // An input file that cannot be read, after a run that verified the
 // connection: a load "nan", a file cut short inside the load cases, a file
 // of a newer program, a folder, a FIFO and a file without read permission in

@@ -4,8 +4,10 @@
 // file of 6,000 results, the archive extractor), value by value.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <regex>
 #include <string>
 #include <sys/wait.h>
@@ -13,6 +15,7 @@
 #include "base/cp850.h"
 #include "base/vekexport.h"
 #include "platform/desktop.h"
+#include "support/scoped_fifo.h"
 #include "weldapp/desktop_fixture.h"
 #include "weldapp/loadpick.h"
 #include "weldapp/record_fixture.h"
@@ -187,6 +190,13 @@ struct ImportDesk : testutil::Desktop {
     }
     std::string Record_Bytes() { return testutil::Written_With(Write_Schweissnaht, &Schweissnaht_Anschluss); }
     std::string Protocol() { return Read_File(dir.file("K1_03.EXP")); }
+    // A FIFO or a folder as the tool's answer (the stand-in links it in).
+    void Answer_No_File(const std::string& tool, bool fifo) {
+        std::filesystem::remove(Temp(tool + ".answer"));
+        if (fifo) no_file = std::make_unique<testutil::ScopedFifo>(Temp(tool + ".answer"));
+        else std::filesystem::create_directory(Temp(tool + ".answer"));
+    }
+    std::unique_ptr<testutil::ScopedFifo> no_file;
 };
 
 TEST(LoadPickImport, ThousandLoadCasesValueByValue) {
@@ -271,6 +281,7 @@ TEST(LoadPickImport, FailuresLeaveTheTableAndTheProtocolAsTheyWere) {
         const char* why;
         const char* title;  // of the box shown, "" for none
         void (*setup)(ImportDesk&);
+        const char* reason = "";  // the box's last line, if given
     } cases[] = {
         {"LoadPick not installed", "Installationsproblem",
          [](ImportDesk& d) { std::filesystem::remove(d.Exec("LoadPick.exe")); }},
@@ -289,6 +300,23 @@ TEST(LoadPickImport, FailuresLeaveTheTableAndTheProtocolAsTheyWere) {
              d.Tool("LoadPick.exe", testutil::kLoadPickTitle);
              Write_File(d.Temp("LoadPick.exe.answer"), "V:1\n2 6\n1 2 3\n");
          }},
+        // Answers that are no file: refused at once, never waited for.
+        {"the component selection answers with a FIFO", "Lesefehler",
+         [](ImportDesk& d) { d.Answer_No_File("PartPick.exe", true); }, "PartPick.tmp: keine Datei"},
+        {"the component selection answers with a folder", "Lesefehler",
+         [](ImportDesk& d) { d.Answer_No_File("PartPick.exe", false); }, "PartPick.tmp: keine Datei"},
+        {"LoadPick answers with a FIFO", "Lesefehler",
+         [](ImportDesk& d) {
+             d.Tool("LoadPick.exe", testutil::kLoadPickTitle);
+             d.Answer_No_File("LoadPick.exe", true);
+         },
+         "LoadPick.res: keine Datei"},
+        {"LoadPick answers with a folder", "Lesefehler",
+         [](ImportDesk& d) {
+             d.Tool("LoadPick.exe", testutil::kLoadPickTitle);
+             d.Answer_No_File("LoadPick.exe", false);
+         },
+         "LoadPick.res: keine Datei"},
         {"results of other than six values", "Schnittgrößenimport",
          [](ImportDesk& d) {
              d.Tool("LoadPick.exe", testutil::kLoadPickTitle);
@@ -319,10 +347,16 @@ TEST(LoadPickImport, FailuresLeaveTheTableAndTheProtocolAsTheyWere) {
         EXPECT_EQ(Import_Component_Loads(&Schweissnaht_Anschluss), 0);
         EXPECT_EQ(d.Record_Bytes(), before);
         EXPECT_FALSE(std::filesystem::exists(d.dir.file("K1_03.EXP")));
+        if (d.no_file) {
+            EXPECT_FALSE(d.no_file->Waited());
+        }
         const auto& boxes = VEK_Recorded_Messages();
         if (*c.title) {
             ASSERT_EQ(boxes.size(), 1u);
             EXPECT_EQ(boxes[0].title, std::string(c.title) == "Schnittgrößenimport" ? "Schnittgrößenimport"_cp : c.title);
+            if (*c.reason) {
+                EXPECT_NE(std::find(boxes[0].lines.begin(), boxes[0].lines.end(), c.reason), boxes[0].lines.end());
+            }
         } else {
             EXPECT_TRUE(boxes.empty());
         }

@@ -356,6 +356,19 @@ TEST(DinAnschluss, ThroatDetailingRule) {
     // With a warning and no exceeded check: no verdict line.
     EXPECT_EQ(text.find("Alle erforderlichen"), std::string::npos);
     EXPECT_EQ(text.find("einzelne Nachweise"), std::string::npos);
+    EXPECT_EQ(Din_Throat_Limits_Broken(&r), 0);
+    // With the throat checks on, the web's limit is a check not met, and so
+    // are the least throats of the 1.5 mm weld at position 1 on the 15 mm
+    // flange: 2 mm and sqrt(15) - 0.5 = 3.37 mm.
+    r.no_throat_check = 0;
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+    Anschluss_Exceeded_Checks = 0;
+    const std::string on = Printed(&r, 0);
+    EXPECT_NE(on.find("0.7t \x81" "berschritten! (Steg)\n"), std::string::npos);
+    EXPECT_NE(on.find("(max t)^0.5 - 0.5 = 3.37 mm unterschritten! (aw1 = 1.5 mm, max t = 15.0 mm)"), std::string::npos);
+    EXPECT_EQ(Anschluss_Exceeded_Checks, 3);
+    EXPECT_NE(on.find("einzelne Nachweise"), std::string::npos);
+    EXPECT_EQ(Din_Throat_Limits_Broken(&r), 1);
 }
 
 // The least throats of a fillet weld (DIN 18800-1 element 519): a >= 2 mm
