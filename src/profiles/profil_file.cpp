@@ -20,7 +20,7 @@ FILE* Open_Profil_File(const char* data_dir) {
     if (!data_dir || !*data_dir) return nullptr;
     char path[VEK_MAX_PATH + 1];
     if (!VEK_Join_Path(path, sizeof path, data_dir, "PROFIL")) return nullptr;
-    return std::fopen(path, "rb");
+    return VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr);
 }
 
 long Profil_Record_Count(FILE* file) {

@@ -90,7 +90,7 @@ FILE* Open_ProfilData(void) {
     const char* data = VEKGetEnv("DATA");
     char path[VEK_MAX_PATH + 1];
     if (!data || !VEK_Join_Path(path, sizeof path, data, "ProfilData.bin")) return nullptr;
-    return std::fopen(path, "rb");
+    return VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr);
 }
 
 bool Read_At(FILE* file, long index, ProfilDataEintrag* record) {

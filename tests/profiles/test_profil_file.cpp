@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalogue_fixture.h"
+#include "support/scoped_fifo.h"
 #include "profiles/catalogue_plausibility.h"
 #include "profiles/profil_file.h"
 #include "profiles/profil_reader.h"
@@ -288,4 +289,19 @@ TEST_F(CatalogueTest, RecordThatDisagreesWithItsDimensionsIsRefusedAndNamed) {
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0).rfind("Profildatei: Profil HE280A, Wert Nr. 10 = 27340 passt", 0),
               0u);
+}
+
+// The profile file and the manager's database are found by name in the
+// data directory: a FIFO or a folder standing there is refused at once
+// (a FIFO would otherwise hold every look-up until some writer came).
+TEST(ProfilFile, NoFileUnderTheNameIsRefusedWithoutWaiting) {
+    testutil::TempDir dir;
+    {
+        testutil::ScopedFifo fifo(dir.file("PROFIL"));
+        ASSERT_TRUE(fifo.Made());
+        EXPECT_EQ(Open_Profil_File(dir.str().c_str()), nullptr);
+        EXPECT_FALSE(fifo.Waited());
+    }
+    std::filesystem::create_directory(dir.file("PROFIL"));
+    EXPECT_EQ(Open_Profil_File(dir.str().c_str()), nullptr);
 }
