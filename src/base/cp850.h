@@ -122,7 +122,8 @@ struct Encoded {
 // "Tragfähigkeit"_cp: the code page 850 bytes of the text, terminated, with
 // static storage duration.
 // clang 14 crashes when it prints such a literal in a note, as it does for a
-// _cp literal inside the braces of a std::vector: name the text first.
+// _cp literal inside the braces of a std::vector or bound directly to a
+// const std::string& parameter: name the text first, or take it by value.
 template <cp850::Utf8Literal S>
 constexpr const char* operator""_cp() {
     return cp850::Encoded<S>::bytes.data();
