@@ -19,7 +19,6 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
 #include "platform/desktop.h"
-#include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
@@ -75,14 +74,6 @@ bool Inside(int x, int y, int x1, int y1, int x2, int y2) {
     return x >= x1 && x <= x2 && y >= y1 && y <= y2;
 }
 
-// Whether the mouse is over the region the hover wait watches: the area,
-// or the hover rectangle set for it.
-bool Over_Hover_Region(const Scrollable_View_Area *a, const Frame &f) {
-    if (!a->hover_rect_set) return Inside(M_XPOS, M_YPOS, f.x1, f.y1, f.x2, f.y2);
-    return Inside(M_XPOS, M_YPOS, f.x1 + a->hover_x1 - f.sx, f.y1 + a->hover_y1 - f.sy, f.x1 + a->hover_x2 - f.sx,
-                  f.y1 + a->hover_y2 - f.sy);
-}
-
 // Whether an event ends the hover wait.
 bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     // A waiting key is never taken here; the stand-in's wait returns it again
@@ -96,7 +87,14 @@ bool Hover_Ends(Scrollable_View_Area *a, int ev, const Frame &f) {
     }
     if (a->stop_flag && *a->stop_flag) return true;
     if (M_LEFT) return true;
-    if (!Over_Hover_Region(a, f)) return true;
+    int rx1 = f.x1, ry1 = f.y1, rx2 = f.x2, ry2 = f.y2;
+    if (a->hover_rect_set) {
+        rx1 = f.x1 + a->hover_x1 - f.sx;
+        ry1 = f.y1 + a->hover_y1 - f.sy;
+        rx2 = f.x1 + a->hover_x2 - f.sx;
+        ry2 = f.y1 + a->hover_y2 - f.sy;
+    }
+    if (!Inside(M_XPOS, M_YPOS, rx1, ry1, rx2, ry2)) return true;
     if (ev == VEK_MSG_WHEEL) return true;
     if (getkeymask() == VEK_KEYMASK_SHIFT) return true;
     int key = hitkey();
@@ -136,15 +134,8 @@ void Hover_Wait(Scrollable_View_Area *a) {
     if (a->stop_flag) m.timeout = 100;
     int mask = VEK_WAIT_HOVER;
     if (a->right_button_ends_hover) mask |= VEK_MASK_RIGHT_DOWN;
-    // In the window a key that no wait asks for is dropped: the key ends
-    // the wait and stays for the sheet's own wait (Enter on OK, Escape on
-    // Break) when the mouse rests on the area.
-    if (!a->keys_end_hover && !Any_Short_Key_Switch() && !VEK_Display_Active()) mask &= ~VEK_MASK_KEY;
+    if (!a->keys_end_hover && !Any_Short_Key_Switch()) mask &= ~VEK_MASK_KEY;
     if (a->stop_flag) mask |= VEK_MASK_TIMEOUT;
-    // With the mouse already off the area there is nothing to hover: the
-    // event that took it away (a press on a register tab, say, that came
-    // with the move) is left to the sheet.
-    if (!M_LEFT && !Over_Hover_Region(a, Screen_Frame(a))) return;
     for (;;) {
         int ev = GetVEKMessage(mask, &m);
         Frame f = Screen_Frame(a);

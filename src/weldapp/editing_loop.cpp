@@ -117,6 +117,14 @@ void Build_Main_Sheet(int X, int Y) {
     Register_Sheet_Area(g_main.work_escape, g_main.area, 9, 55, X - 14, Y - 14, &g_main.dx, &g_main.dy);
 }
 
+// Whether the pointer is on the working area's escape (moved with the sheet).
+bool Pointer_On_Working_Area() {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (!VEK_Element_Rectangle(g_main.work_escape, &x1, &y1, &x2, &y2)) return false;
+    const int x = M_XPOS - g_main.dx, y = M_YPOS - g_main.dy;
+    return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+}
+
 // The page of the editing state into the working area.
 void Draw_State_Page() {
     const int X = NPIXEL_X, Y = NPIXEL_Y;
@@ -261,7 +269,14 @@ int Run_Window_Path(void) {
         case CODE_WORKING_AREA:
             // The load-case table takes its clicks first; when it acted the
             // page is drawn again at once.
-            if (Kontext.editing_state == STATE_LOADS && Edit_Lasttabelle() != 0) break;
+            if (Kontext.editing_state == STATE_LOADS) {
+                if (Edit_Lasttabelle() != 0) break;
+                // The table's wait ended as the pointer left the page: the
+                // press that came with it (on a register tab or the bar, in
+                // the instant the pointer arrived) is the sheet's, not the
+                // page's.
+                if (!M_LEFT && !Pointer_On_Working_Area()) break;
+            }
             if (Edit_Scrollable_View_Area(g_main.area) == 0) break;
             if (Kontext.editing_state == STATE_INPUT) {
                 // The page's buttons report their clicks while it is built.

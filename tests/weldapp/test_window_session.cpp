@@ -3,8 +3,8 @@
 // and confirmed with Enter; the profile picked in the stand-in of the
 // profile manager (a window of its own); five load cases (N and M_y) typed
 // into the table, a row appended by its icon after each but the last, the
-// icon clicked while the cell's editor is still open; "Ende" clicked from
-// the open editor and its question confirmed with Enter, the pointer
+// icon clicked while the cell's editor is still open; the chart's tab and
+// "Ende" clicked, and its question confirmed with Enter, the pointer
 // resting on its choices. The input file then holds what was entered.
 //
 // Every click jumps onto its place and presses at once. After each action
@@ -27,6 +27,18 @@ namespace {
 
 // Generous bounds: a loaded machine, a sanitizer build.
 constexpr int kStepMs = 30000, kExitMs = 60000;
+
+// The bar of the program colour along the top of the chosen register tab.
+constexpr unsigned kChosenTab = 0x004E98u;
+
+// The colour of pixel (x, y) of the window's picture; 1 << 24 when it
+// cannot be read.
+unsigned Pixel(const std::string& png, int x, int y) {
+    std::vector<unsigned> picture;
+    int w = 0, h = 0;
+    if (!testutil::Read_PNG_RGB(png, &picture, &w, &h) || x >= w || y >= h) return 1u << 24;
+    return picture[static_cast<size_t>(y) * w + x];
+}
 
 // What a window's rest file says: events taken, rests; -1 before the first.
 struct Rest {
@@ -58,6 +70,13 @@ struct Driven {
         return !settle || testutil::Wait_Until([&] { return Read_Rest(rest_file).taken >= sent; }, kStepMs);
     }
     bool Click(int px, int py, bool settle = true) { return Send(At(px, py) + " click 1", 2, settle); }
+    // The pointer moved (to a new place) with the program at rest: the
+    // next rest follows the move.
+    bool Move(int px, int py) {
+        const long long rests = Read_Rest(rest_file).rests;
+        return x.Run(At(px, py)) == 0 &&
+               testutil::Wait_Until([&] { return Read_Rest(rest_file).rests > rests; }, kStepMs);
+    }
     bool Type(const std::string& digits) { return Send("xdotool type '" + digits + "'", (int)digits.size()); }
     bool Key(const std::string& key) { return Send("xdotool key " + key, 1); }
 };
@@ -67,6 +86,7 @@ struct Driven {
 constexpr int kPlateField[2] = {265, 262};
 constexpr int kManagerButton[2] = {150, 383};
 constexpr int kLoadsTab[2] = {110, 30};
+constexpr int kChartTab[2] = {181, 30};
 constexpr int kEndButton[2] = {1250, 27};
 constexpr int kEndChoices[2] = {600, 520};  // the question's radio buttons
 constexpr int kLoadColumn[2] = {97, 179};   // N, M_y
@@ -160,6 +180,17 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
             ASSERT_TRUE(main.Click(70 + 9, Append_Icon_Y(k)));
         }
     }
+    // The last M_y with Enter, the editor of V_z that follows left with
+    // Escape; the page shown afresh by its tab, the pointer resting on it,
+    // then jumping onto the chart's tab and pressing at once; then "Ende".
+    ASSERT_TRUE(main.Key("Return"));
+    ASSERT_TRUE(main.Key("Escape"));
+    ASSERT_TRUE(main.Click(kLoadsTab[0], kLoadsTab[1]));
+    ASSERT_TRUE(main.Move(600, 600));
+    keep(png);
+    ASSERT_TRUE(main.Click(kChartTab[0], kChartTab[1]));
+    EXPECT_EQ(Pixel(png, kChartTab[0], 9), kChosenTab) << "the chart's tab is chosen";
+    keep(png);
     ASSERT_TRUE(main.Click(kEndButton[0], kEndButton[1]));
     keep(png);
     // "speichern und beenden" is chosen: Enter with the pointer on the choices.
