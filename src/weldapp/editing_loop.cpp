@@ -117,6 +117,11 @@ void Build_Main_Sheet(int X, int Y) {
     Register_Sheet_Area(g_main.work_escape, g_main.area, 9, 55, X - 14, Y - 14, &g_main.dx, &g_main.dy);
 }
 
+bool Lasttabelle_Request_Pending() {
+    const Lasttabelle_Requests& q = Lasttabelle_Request;
+    return q.import_component || q.import_info || q.read_text_file || q.clear_table;
+}
+
 // Whether the pointer is on the working area's escape (moved with the sheet).
 bool Pointer_On_Working_Area() {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -278,6 +283,9 @@ int Run_Window_Path(void) {
                 if (!M_LEFT && !Pointer_On_Working_Area()) break;
             }
             if (Edit_Scrollable_View_Area(g_main.area) == 0) break;
+            // A button of the load page asked for its action: it runs now,
+            // not when the pointer next moves over the page.
+            if (Kontext.editing_state == STATE_LOADS && Lasttabelle_Request_Pending()) Edit_Lasttabelle();
             if (Kontext.editing_state == STATE_INPUT) {
                 // The page's buttons report their clicks while it is built.
                 Clear_Scrollable_View_Area(g_main.area);
