@@ -36,6 +36,7 @@ namespace {
     X(SDL_Delay) \
     X(SDL_DestroyWindow) \
     X(SDL_GetError) \
+    X(SDL_GetWindowFlags) \
     X(SDL_GetWindowSurface) \
     X(SDL_InitSubSystem) \
     X(SDL_LockSurface) \
@@ -44,6 +45,7 @@ namespace {
     X(SDL_Quit) \
     X(SDL_QuitSubSystem) \
     X(SDL_SetHint) \
+    X(SDL_SetWindowInputFocus) \
     X(SDL_SetWindowSize) \
     X(SDL_SetWindowTitle) \
     X(SDL_StartTextInput) \
@@ -94,6 +96,14 @@ struct Display {
 
 Display D;
 long long elapsed_before = 0;  /* ms of earlier windows */
+
+/* The rests told through VEK_WINDOW_IDLE (display_sdl.h). */
+struct Rest_Report {
+    long long taken = 0;   /* presses, releases and keys taken from the window */
+    long long rests = 0;   /* rests told */
+    bool busy = true;      /* events taken or a sleep since the last rest told */
+};
+Rest_Report rest;
 bool exit_handler_set = false;
 
 long long Ms_Since(Clock::time_point t)
@@ -293,6 +303,12 @@ void Translate(const SDL_Event& e, Batch& b)
         if (!button) break;
         int x = Window_To_Screen(e.button.x), y = Window_To_Screen(e.button.y);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
+            /* A press in the window gives it the keyboard, as a click
+             * does on a desktop: after a tool's window (the profile
+             * manager, say) has closed, the keyboard may be left with no
+             * window at all, and what the user then types into the field
+             * just clicked would be lost. */
+            if (!(sdl.SDL_GetWindowFlags(D.window) & SDL_WINDOW_INPUT_FOCUS)) sdl.SDL_SetWindowInputFocus(D.window);
             /* The pointer reaches the press's place before the press, as
              * a program sees it arrive when the hand moves slower: a wait
              * that watches a region ends on the move out of it and leaves
@@ -363,6 +379,22 @@ void Translate(const SDL_Event& e, Batch& b)
     }
 }
 
+/* The program waits for the user with nothing left to handle: the file of
+ * VEK_WINDOW_IDLE says so, once per rest. */
+void Tell_Rest(void)
+{
+    if (!rest.busy) return;
+    rest.busy = false;
+    static const char* const file = std::getenv("VEK_WINDOW_IDLE");
+    if (!file || !*file) return;
+    ++rest.rests;
+    const std::string part = std::string(file) + ".part";
+    FILE* f = std::fopen(part.c_str(), "w");
+    if (!f) return;
+    const bool written = std::fprintf(f, "%lld %lld\n", rest.taken, rest.rests) > 0;
+    if (std::fclose(f) == 0 && written) std::rename(part.c_str(), file);
+}
+
 /* Takes the window's waiting events into the queue up to the first that
  * the program must see before the next one (not a move): a key, a button,
  * the wheel, the close box, a change of the modifier keys, so that the
@@ -372,8 +404,12 @@ Batch Drain(void)
 {
     Batch b;
     SDL_Event e;
-    while (!b.stop && sdl.SDL_PollEvent(&e)) Translate(e, b);
+    while (!b.stop && sdl.SDL_PollEvent(&e)) {
+        if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP || e.type == SDL_KEYDOWN) ++rest.taken;
+        Translate(e, b);
+    }
     Flush_Move(b);
+    if (b.queued || b.keymask) rest.busy = true;
     if (D.exposed) Show(true);
     return b;
 }
@@ -476,6 +512,7 @@ int VEK_Display_Wait(long long timeout_ms)
         if (b.queued || b.keymask) return 1;
         long long left = timeout_ms < 0 ? kPollMs : timeout_ms - Ms_Since(start);
         if (left <= 0) return 0;
+        Tell_Rest();
         sdl.SDL_Delay((Uint32)(left < kPollMs ? left : kPollMs));
     }
 }
@@ -483,6 +520,7 @@ int VEK_Display_Wait(long long timeout_ms)
 void VEK_Display_Sleep(long long ms)
 {
     if (!D.window || ms <= 0) return;
+    rest.busy = true;
     Show(false);
     const Clock::time_point start = Clock::now();
     for (long long left = ms; left > 0; left = ms - Ms_Since(start)) {

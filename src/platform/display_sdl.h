@@ -22,6 +22,12 @@
  * The environment entry VEK_WINDOW_PNG names a file that every change of
  * the window also writes with Screen_Write_PNG, so that a test can compare
  * the window with the stand-in's own picture of it.
+ * The entry VEK_WINDOW_IDLE names a file that the window rewrites each time
+ * the program comes to rest waiting for the user, after it took window
+ * events or slept: "TAKEN RESTS\n", the number of button presses, button
+ * releases and key presses taken from the window so far and the number of
+ * such rests.  A test that sent n of them waits until TAKEN has grown by n:
+ * the program has then handled them all and shown the result.
  */
 #ifndef PLATFORM_DISPLAY_SDL_H
 #define PLATFORM_DISPLAY_SDL_H

@@ -132,6 +132,18 @@ const char* Class_Heading(int type, bool parametrised) {
 // keeps the name it had before (the last one accepted) with its values.
 void Check_Catalogue_Class(const Page& g, Profilauswahl* sel, const int* allowed, int n, const char* first_line,
                            const char* kept_name) {
+    // The class the designation itself names (an HE profile is an
+    // "H-Profil", not the first class of its family in the list) when it
+    // is allowed: a page built again must not change the stored type.
+    int own = 0;
+    if (sel->record && Get_Profile_Type_From_Name(sel->name, &own))
+        for (int i = 0; i < n; i++)
+            if (allowed[i] == own || allowed[i] == 0) {
+                g.p->type = own;
+                Load_Profile_Values(sel, g.p);
+                g_message_shown = 0;
+                return;
+            }
     for (int i = 0; i < n; i++) {
         int type = allowed[i];
         if (sel->record && Get_Profile_Type_From_Name(sel->name, &type)) {

@@ -317,8 +317,12 @@ void Clip_Extents_By_Profile(const Stahlprofil* p, double* lengths) {
     double edge[STAHLPROFIL_EDGES];
     int code[STAHLPROFIL_EDGES];
     if (Get_Profile_Plate_Elements(p, edge, code) <= 0) return;
+    // A length that reaches past its edge by less than the stored files'
+    // rounding (a micrometre of a catalogue value kept in single
+    // precision, say) is no length beyond it: it stays as it was saved.
+    const double kSameLength = 0.001;
     for (int i = 0; i < STAHLPROFIL_EDGES; i++)
-        if (code[i] > 0 && lengths[i] > edge[i]) lengths[i] = edge[i];
+        if (code[i] > 0 && lengths[i] > edge[i] + kSameLength) lengths[i] = edge[i];
 }
 
 void Normalize_HE_Profile_Name(char* name) {

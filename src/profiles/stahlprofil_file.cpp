@@ -45,9 +45,12 @@ void Rebuild_From_Catalogue(Stahlprofil* p) {
     char name[STAHLPROFIL_NAME_SIZE];
     std::memcpy(name, p->name, sizeof name);
     if (Init_Profile_From_Name(p, name) != 0) {
-        // No catalogue shape fits: no profile, in the default steel.
+        // No catalogue shape fits: no profile, in the default steel. The
+        // name read stays, so that what shows or checks the profile names
+        // the designation the catalogue lacks (not the catalogue's "???").
         p->type = 0;
         Default_Material_Params(&p->material);
+        std::memcpy(p->name, name, sizeof name);
     }
 }
 

@@ -241,9 +241,12 @@ void Run_File_Dialog(int mode, Take take) {
         dialog.cy = NPIXEL_Y / 2;
         dialog.placed = true;
     }
-    int x1 = dialog.cx - 215, y1 = dialog.cy - 62, x2 = dialog.cx + 215, y2 = dialog.cy + 61;
+    // Wide enough for the prompt in the raster font (57 characters of 8
+    // pixels from x1 + 11), which ran past the 430 pixels of a narrower font.
+    const int half = 240;
+    int x1 = dialog.cx - half, y1 = dialog.cy - 62, x2 = dialog.cx + half, y2 = dialog.cy + 61;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    dialog.cx = x1 + 215;
+    dialog.cx = x1 + half;
     dialog.cy = y1 + 62;
     const int buffer = pxBuff(PX_BUFFER_QUERY);
     char title[64];
@@ -253,7 +256,7 @@ void Run_File_Dialog(int mode, Take take) {
     const int field = Add_Text_to_PS(x1 + 12, y1 + 59, 45, dialog.name, 1, 14);
     Set_Text_Button_to_ScrollMode(field, CTRLWORD_FILE_NAME);
     const int break_button = Add_Single_Button_to_PS(x1 + 12, y1 + 95, 1, 15, nullptr, SYMBOLIC_BREAK_RASTER, 0);
-    Add_Single_Button_to_PS(x1 + 394, y1 + 95, 1, 16, nullptr, SYMBOLIC_OK_RASTER, 0);
+    Add_Single_Button_to_PS(x2 - 36, y1 + 95, 1, 16, nullptr, SYMBOLIC_OK_RASTER, 0);
     const int browse = Add_Single_Button_to_PS(x1 + 394, y1 + 59, 1, 17, nullptr, nullptr, 0);
     Move_Mouse_Cursor_to_Button_of_PS(break_button);
     Set_Prop_Sheet_Edit_Float_Auto_Mode();

@@ -150,8 +150,13 @@ int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* re
         Anschluss_Exceeded_Checks = 0;
         if (status >= 0)
             Print_Stahlprofil(list, r, 1, conn->section_check);
-        else
+        else {
             Safe_Fprintf(list, " Fehler in der Profildatenbank!\n");
+            // The designation the profile file lacks, named as the input
+            // page names a typed one.
+            if (status == -1 && r->catalogue)
+                Safe_Fprintf(list, " Das Profil \"%s\" ist in der Bibliothek nicht vorhanden.\n", r->profile_name);
+        }
         Safe_Fprintf(list, "#END_OF_TEXT\n");
     }
     result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));

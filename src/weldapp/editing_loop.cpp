@@ -2,6 +2,10 @@
 #include "weldapp/editing_loop.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
 
 #include "base/filenames.h"
 #include "base/stored_text.h"
@@ -19,6 +23,7 @@
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/oli_view.h"
+#include "platform/posix.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "profiles/profile_register.h"
@@ -117,6 +122,19 @@ void Build_Main_Sheet(int X, int Y) {
     Register_Sheet_Area(g_main.work_escape, g_main.area, 9, 55, X - 14, Y - 14, &g_main.dx, &g_main.dy);
 }
 
+bool Lasttabelle_Request_Pending() {
+    const Lasttabelle_Requests& q = Lasttabelle_Request;
+    return q.import_component || q.import_info || q.read_text_file || q.clear_table;
+}
+
+// Whether the pointer is on the working area's escape (moved with the sheet).
+bool Pointer_On_Working_Area() {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    if (!VEK_Element_Rectangle(g_main.work_escape, &x1, &y1, &x2, &y2)) return false;
+    const int x = M_XPOS - g_main.dx, y = M_YPOS - g_main.dy;
+    return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+}
+
 // The page of the editing state into the working area.
 void Draw_State_Page() {
     const int X = NPIXEL_X, Y = NPIXEL_Y;
@@ -169,6 +187,58 @@ int Save_And_End() {
     return 1;
 }
 
+// A file of the component as it stood (its bytes, or its absence), to be
+// put back; `known` false when it could not be read (then it is left as
+// it is found).
+struct Kept_File {
+    std::string path;
+    bool known = false, present = false;
+    std::string bytes;
+};
+
+Kept_File Keep_File(const std::string& path) {
+    Kept_File k;
+    k.path = path;
+    if (path.empty()) return k;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        k.known = !ec;
+        return k;
+    }
+    if (!std::filesystem::is_regular_file(path, ec)) return k;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    if (!in.is_open() || in.bad()) return k;
+    k.bytes = all.str();
+    k.known = k.present = true;
+    return k;
+}
+
+int Write_Kept_Bytes(FILE* f, void* context) {
+    const auto* bytes = static_cast<const std::string*>(context);
+    return std::fwrite(bytes->data(), 1, bytes->size(), f) == bytes->size() && std::fflush(f) == 0;
+}
+
+void Put_Back(const Kept_File& k) {
+    if (!k.known) return;
+    if (k.present) VEK_Write_File_Replacing(k.path.c_str(), Write_Kept_Bytes, const_cast<std::string*>(&k.bytes));
+    else std::remove(k.path.c_str());
+}
+
+// The component's print list and plot file, as paths of this system.
+std::string List_Path() {
+    char base[FILE_BASE_MAX + 64], native[VEK_MAX_PATH + 1];
+    if (!Make_Base_Path(base, Kontext.list_name, sizeof base) || !VEK_Native_Path(native, sizeof native, base))
+        return "";
+    return native;
+}
+std::string Plot_Path() {
+    char native[VEK_MAX_PATH + 1];
+    if (!Kontext.plot_name[0] || !VEK_Native_Path(native, sizeof native, Kontext.plot_name)) return "";
+    return native;
+}
+
 }  // namespace
 
 void Write_Loop_Print_List(char* path, int size) {
@@ -196,10 +266,17 @@ int Run_Main_Button(int button) {
         if (button == BUTTON_PREVIEW) Quick_OLI_View(Kontext.identifier, path);
         else Quick_OLI_Print(Kontext.identifier, path);
         break;
-    case BUTTON_PLOT:
+    case BUTTON_PLOT: {
+        // The plan editor takes the component's list and plot file as the
+        // edits make them; once it has closed they are put back as they
+        // stood: edits not saved never remain in the component's files.
+        const Kept_File list = Keep_File(List_Path()), plot = Keep_File(Plot_Path());
         Write_Loop_Print_List(path, sizeof path);
         Run_Plan_Editor_Default(Kontext.identifier);
+        Put_Back(list);
+        Put_Back(plot);
         break;
+    }
     case BUTTON_HELP:
         Helpview(Kontext.editing_state == STATE_LOADS   ? "kx417_register4"
                  : Kontext.editing_state == STATE_CHART ? "kx417_register5"
@@ -261,8 +338,18 @@ int Run_Window_Path(void) {
         case CODE_WORKING_AREA:
             // The load-case table takes its clicks first; when it acted the
             // page is drawn again at once.
-            if (Kontext.editing_state == STATE_LOADS && Edit_Lasttabelle() != 0) break;
+            if (Kontext.editing_state == STATE_LOADS) {
+                if (Edit_Lasttabelle() != 0) break;
+                // The table's wait ended as the pointer left the page: the
+                // press that came with it (on a register tab or the bar, in
+                // the instant the pointer arrived) is the sheet's, not the
+                // page's.
+                if (!M_LEFT && !Pointer_On_Working_Area()) break;
+            }
             if (Edit_Scrollable_View_Area(g_main.area) == 0) break;
+            // A button of the load page asked for its action: it runs now,
+            // not when the pointer next moves over the page.
+            if (Kontext.editing_state == STATE_LOADS && Lasttabelle_Request_Pending()) Edit_Lasttabelle();
             if (Kontext.editing_state == STATE_INPUT) {
                 // The page's buttons report their clicks while it is built.
                 Clear_Scrollable_View_Area(g_main.area);

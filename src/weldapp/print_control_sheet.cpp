@@ -265,6 +265,8 @@ int Edit_Print_Control_Sheet(OliProps* p) {
     Add_Help_to_PS((x1 + x2) / 2 - 10, y2 - 29, 1, 0, 0, "kx411_ausdruck");
     Add_Single_Button_to_PS(x2 - 40, y2 - 29, 1, CODE_OK, nullptr, SYMBOLIC_OK_RASTER, 0);
     const int area = Define_Scrollable_View_Area(x1 + 10, y1 + 42, x2 - 10, y2 - 45, 0, 0);
+    // Enter confirms (Escape breaks) with the pointer resting on the page too.
+    Set_Scrollable_Area_Key_Hover_End(area, 1);
     const int escape = Add_Escape_Area_to_PS(x1 + 10, y1 + 42, x2 - 30, y2 - 45, CODE_AREA);
     Set_Escape_Area_to_MouseMoveEvent(escape);
     Move_Mouse_Cursor_to_Button_of_PS(break_button);

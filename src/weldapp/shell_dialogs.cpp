@@ -57,6 +57,10 @@ struct Modal_Sheet {
         const int ax1 = x1 + 10, ay1 = y1 + 35, ax2 = ax1 + area_width + (slider ? 17 : 0), ay2 = ay1 + area_height;
         Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(ax1, ay1, ax2, ay2, CODE_AREA));
         area = Define_Scrollable_View_Area(ax1, ay1, ax2, ay2, 0, slider ? 1 : 0);
+        // A key ends the area's wait and is left to the sheet, so that Enter
+        // confirms (and Escape breaks) with the pointer resting on the
+        // choices too.
+        Set_Scrollable_Area_Key_Hover_End(area, 1);
         brk = Add_Single_Button_to_PS(x1 + 15, y2 - 32, 1, CODE_BREAK, nullptr, SYMBOLIC_BREAK_RASTER, 0);
         if (with_ok) ok = Add_Single_Button_to_PS(x2 - 42, y2 - 32, 1, CODE_OK, nullptr, SYMBOLIC_OK_RASTER, 0);
         if (help_key) Add_Help_to_PS((x1 + x2) / 2 - 11, y2 - 33, 1, 0, 0, help_key);

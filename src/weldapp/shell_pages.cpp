@@ -235,8 +235,13 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
     } else {
         Lasttabelle_Request.import_component = Lasttabelle_Request.read_text_file = 0;
         Lasttabelle_Request.import_info = 0;
-        Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 14, dx + 850, y + 33, Screen_Light_Yellow);
-        Add_Text_Button(area, dx + 750, y + 28, 100, 2, 0, "Tabelle löschen"_cp, 1, &Lasttabelle_Request.clear_table, 1);
+        // The button as wide as its text in the raster font (wider than the
+        // 100 pixels of a narrower font), so that the text stands inside its
+        // frame and on its background instead of over their edges.
+        const char* clear = "Tabelle löschen"_cp;
+        const int width = std::max(100, RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, clear, -1) + 15);
+        Add_Rectangle_to_Scrollable_Area(area, dx + 725, y + 16, dx + 750 + width, y + 35, Screen_Light_Yellow);
+        Add_Text_Button(area, dx + 750, y + 30, width, 2, 0, clear, 1, &Lasttabelle_Request.clear_table, 1);
     }
     // The row numbers stand left of the table, right-aligned: room for
     // "10000:" in the raster font.

@@ -162,9 +162,9 @@ TEST(Control_Words, TextfileHelpText) {
               "mit je 1 Wert in die Tabelle übernommen werden."_cp);
 }
 
-// The dialog stands in the screen centre: field at (437, 509), browse
-// button at (819, 509).
-const int FIELD_X = 450, FIELD_Y = 515, BROWSE_X = 830, BROWSE_Y = 515;
+// The dialog stands in the screen centre: field at (412, 509), browse
+// button at (794, 509).
+const int FIELD_X = 450, FIELD_Y = 515, BROWSE_X = 805, BROWSE_Y = 515;
 
 TEST(Control_Words, FileDialogBreakChooserAndRefusal) {
     testutil::Load_Page page;  // a screen and a sheet below the dialog

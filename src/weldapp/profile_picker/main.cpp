@@ -58,6 +58,10 @@ void Own_Environment(const std::string& program, const char* temp) {
         own += "_" + program + ".png";
         setenv("VEK_WINDOW_PNG", own.c_str(), 1);
     }
+    if (const char* idle = std::getenv("VEK_WINDOW_IDLE"); idle && *idle) {
+        const std::string own = std::string(idle) + "_" + program;
+        setenv("VEK_WINDOW_IDLE", own.c_str(), 1);
+    }
 }
 
 }  // namespace
