@@ -48,12 +48,13 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     const Stahlprofil& p = n.profile;
     double* load = r->load;
     load[ANSCHLUSS_GAMMA_M] = c->gamma_M;
-    load[ANSCHLUSS_N] = e->value[0] * 0.001;
-    load[ANSCHLUSS_V_Z] = e->value[4] * 0.001;
-    load[ANSCHLUSS_V_Y] = e->value[3] * 0.001;
-    load[ANSCHLUSS_M_Z] = e->value[2] * 1e-6;
-    load[ANSCHLUSS_M_Y] = e->value[1] * 1e-6;
-    load[ANSCHLUSS_M_X] = e->value[5] * 1e-6;
+    const Schnittkraefte kn = Scale_Schnittkraefte(e->forces, SCHNITTKRAEFTE_TO_KN);
+    load[ANSCHLUSS_N] = kn.N;
+    load[ANSCHLUSS_V_Z] = kn.V_z;
+    load[ANSCHLUSS_V_Y] = kn.V_y;
+    load[ANSCHLUSS_M_Z] = kn.M_z;
+    load[ANSCHLUSS_M_Y] = kn.M_y;
+    load[ANSCHLUSS_M_X] = kn.M_x;
     // The connection keeps the share as a fraction, the library in per cent.
     load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
     r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);

@@ -3,7 +3,6 @@
 #include "weldapp/last_schweissnaht.h"
 #include "weldcheck/weld_check.h"
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -48,12 +47,7 @@ void Copy_Lasten(const SchweissnahtAnschluss* src, SchweissnahtAnschluss* dst) {
     for (int i = 0; i < dst->load_count; ++i) dst->loads[i].name[LASTFALL_NAME_SIZE - 1] = '\0';
 }
 
-static int case_has_load(const Lastfall& c) {
-    const double forces[6] = {c.N, c.My, c.Vz, c.Mz, c.Vy, c.Mx};
-    for (double f : forces)
-        if (std::fabs(f) > kLoadLimit) return 1;
-    return 0;
-}
+static int case_has_load(const Lastfall& c) { return Schnittkraefte_Exceed(c.forces, kLoadLimit); }
 
 int Lastfall_Has_Load(const SchweissnahtAnschluss* conn, int i) {
     if (!conn || !conn->loads || i < 0 || i >= conn->load_count) return 0;
@@ -92,8 +86,9 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         Tilde_To_Blank(c.name);
         c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         if (std::fprintf(f, " %s\n", word) < 0) return 1;
-        if (std::fprintf(f, " %lf %lf %lf", c.N, c.My, c.Vz) < 0) return 1;
-        if (std::fprintf(f, " %lf %lf %lf\n", c.Mz, c.Vy, c.Mx) < 0) return 1;
+        for (double Schnittkraefte::*column : LASTFALL_COLUMNS)
+            if (std::fprintf(f, " %lf", c.forces.*column) < 0) return 1;
+        if (std::fprintf(f, "\n") < 0) return 1;
     }
     if (std::fprintf(f, " %d\n", conn->load_unit) < 0) return 1;
     return 0;
@@ -148,12 +143,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         double v[6];
         if (!read_doubles(f, v, 6)) return 1;
-        c.N = v[0];
-        c.My = v[1];
-        c.Vz = v[2];
-        c.Mz = v[3];
-        c.Vy = v[4];
-        c.Mx = v[5];
+        for (int k = 0; k < 6; ++k) c.forces.*LASTFALL_COLUMNS[k] = v[k];
     }
     // The unit of the table is one of its four (kN/kNm, kN/kNcm, N/Nm, N/Nmm).
     if (version >= 2 && (Scan_Int_Word(f, &conn->load_unit) != 1 || conn->load_unit < 0 || conn->load_unit > 3))
@@ -275,12 +265,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     rec.contact_share = n.contact_fraction;
     rec.check_field = 1;
     rec.method = conn->weld_method;
-    rec.N = result->value[0];
-    rec.M_y = result->value[1];
-    rec.M_z = result->value[2];
-    rec.V_y = result->value[3];
-    rec.V_z = result->value[4];
-    rec.M_x = result->value[5];
+    rec.forces = result->forces;
 
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         if (rec.number[k] <= 0) continue;

@@ -12,29 +12,27 @@
 
 namespace {
 
+// The labels of the load unit codes; their factors are Load_Unit_To_Screen's.
 struct Units {
-    double force, moment;
     const char* force_label;
     const char* moment_label;
 };
 
 Units units_of(int code) {
     switch (code) {
-    case 0: return {0.001, 1e-6, " kN ", "kNm "};
-    case 1: return {0.001, 1e-4, " kN ", "kNcm"};
-    case 2: return {1.0, 0.001, " N  ", " Nm "};
-    default: return {1.0, 1.0, "    ", "    "};
+    case 0: return {" kN ", "kNm "};
+    case 1: return {" kN ", "kNcm"};
+    case 2: return {" N  ", " Nm "};
+    default: return {"    ", "    "};
     }
 }
 
-// Column order N, My, Vz, Mz, Vy, Mx as indices of the force array
-// (N, My, Mz, Vy, Vz, Mx).
-const int kColumn[6] = {0, 1, 4, 2, 3, 5};
+// The columns are LASTFALL_COLUMNS: N, M_y, V_z, M_z, V_y, M_x.
 const bool kIsMoment[6] = {false, true, false, true, false, true};
 
-double force_of(const Lastfall& c, int k) {
-    const double f[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
-    return f[k];
+// Force c of the columns in the unit given.
+double column_of(const Schnittkraefte& f, int c, Schnittkraefte_Units unit) {
+    return Scale_Schnittkraefte(f, unit).*LASTFALL_COLUMNS[c];
 }
 
 // Under the forces: which sign is tension and which way the moments turn,
@@ -58,11 +56,12 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
     if (!conn || !list || !conn->loads || conn->load_count < 1) return;
     if (conn->load_count == 1 && !Lastfall_Has_Load(conn, 0)) return;
     const Units u = units_of(conn->load_unit);
+    const Schnittkraefte_Units screen = Load_Unit_To_Screen(conn->load_unit);
     bool shown[6] = {};
     for (int i = 0; i < conn->load_count; ++i) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         for (int c = 0; c < 6; ++c) {
-            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            const double v = column_of(conn->loads[i].forces, c, screen);
             if (std::fabs(v) > 0.01) shown[c] = true;
         }
     }
@@ -92,8 +91,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
             std::fprintf(list, " %-4d", i + 1);
             for (int c = 0; c < 6; ++c)
                 if (shown[c])
-                    std::fprintf(list, " %10.2lf",
-                                 force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force));
+                    std::fprintf(list, " %10.2lf", column_of(conn->loads[i].forces, c, screen));
             const std::string name = Trim_Both_Copy(conn->loads[i].name);
             if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
             std::fputs("\n", list);
@@ -117,7 +115,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         for (int c = 0; c < 6; ++c) {
             if (!shown[c]) continue;
             if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s \xCEt", "");
-            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            const double v = column_of(conn->loads[i].forces, c, screen);
             const std::string unit = without_blanks(kIsMoment[c] ? u.moment_label : u.force_label);
             OLI_printf(list, "%s%s = %.2lf %s", count % 3 == 0 ? "" : ", ", sym[c], v, unit.c_str());
             ++count;
@@ -130,13 +128,14 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
     const Units u = units_of(conn->load_unit);
+    const Schnittkraefte_Units screen = Load_Unit_To_Screen(conn->load_unit);
     const int n = conn->load_count;
     bool force_col[6] = {};
     bool u_col[3] = {};  // U_sigma, U_c/t, U_w
     static const int kU[3] = {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W};
     for (int i = 0; i < n; ++i) {
         for (int c = 0; c < 6; ++c)
-            if (std::fabs(conn->results[i].value[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force)) > 0.001)
+            if (std::fabs(column_of(conn->results[i].forces, c, screen)) > 0.001)
                 force_col[c] = true;
         for (int k = 0; k < 3; ++k)
             if (conn->results[i].value[kU[k]] > 0.001) u_col[k] = true;
@@ -178,12 +177,13 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     const double max = conn->max_utilisation;
     for (int i = 0; i < n; ++i) {
         const double* v = conn->results[i].value;
+        const Schnittkraefte& forces = conn->results[i].forces;
         std::fprintf(list, " %-4d", i + 1);
         for (int c = 0; c < 6; ++c) {
             if (!force_col[c]) continue;
-            const double kn = v[kColumn[c]] * (kIsMoment[c] ? 1e-6 : 0.001);
+            const double kn = column_of(forces, c, SCHNITTKRAEFTE_TO_KN);
             if (std::fabs(kn) <= 0.001) std::fputs("     ---  ", list);
-            else std::fprintf(list, "%9.2lf ", v[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force));
+            else std::fprintf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k) {
             if (!u_col[k]) continue;

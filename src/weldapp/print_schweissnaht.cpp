@@ -219,13 +219,13 @@ static void refusal_line(FILE* out, const char* field, const std::string& value,
 
 // The forces of a case that no check can take: each named with its line.
 // 1 when one was refused.
-static int refuse_forces(const Lastfall& lf, FILE* out) {
+static int refuse_forces(const Schnittkraefte& f, FILE* out) {
     struct Item {
         const char* symbol;
         double value;
     } const items[] = {
-        {"N\xCE\\Ed\xCEr", lf.N},    {"M\xCE\\y,Ed\xCEr", lf.My}, {"M\xCE\\z,Ed\xCEr", lf.Mz},
-        {"V\xCE\\y,Ed\xCEr", lf.Vy}, {"V\xCE\\z,Ed\xCEr", lf.Vz}, {"M\xCE\\x,Ed\xCEr", lf.Mx},
+        {"N\xCE\\Ed\xCEr", f.N},     {"M\xCE\\y,Ed\xCEr", f.M_y}, {"M\xCE\\z,Ed\xCEr", f.M_z},
+        {"V\xCE\\y,Ed\xCEr", f.V_y}, {"V\xCE\\z,Ed\xCEr", f.V_z}, {"M\xCE\\x,Ed\xCEr", f.M_x},
     };
     int refused = 0;
     for (const Item& it : items) {
@@ -359,11 +359,8 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Querschnittsnachweis");
         if (extent > 0) OLI_Add_Para_Offset(0.3);
     }
-    const double f[6] = {r->value[0] * 0.001, r->value[1] * 1e-6, r->value[2] * 1e-6,
-                         r->value[3] * 0.001, r->value[4] * 0.001, r->value[5] * 1e-6};
-    bool loaded = false;
-    for (double v : f) loaded = loaded || std::fabs(v) > 0.001;
-    if (!loaded) {
+    const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
+    if (!Schnittkraefte_Exceed(kn, 0.001)) {
         // Below the check's threshold the check is not required: zero
         // utilisations, never a failed case.
         if (out && extent > 0) OLI_Add_Para_Offset(0.3);
@@ -374,7 +371,7 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     in.gamma_M0 = gamma;
     in.check = 1;
     in.mode = w->section_method;
-    in.forces = {f[0], f[1], f[2], f[3], f[4], f[5], 0.0, 0.0};
+    in.forces = XS_Check_Forces_Of(kn);
     XS_Check_Result res{};
     const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
     bool failed = false;
@@ -425,16 +422,11 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
         ++Schweissnaht_Heading_Level;
         OLI_Add_Para_Offset(0.3);
     }
-    r->value[0] = lf.N;
-    r->value[1] = lf.My;
-    r->value[2] = lf.Mz;
-    r->value[3] = lf.Vy;
-    r->value[4] = lf.Vz;
-    r->value[5] = lf.Mx;
+    r->forces = lf.forces;
     int failed = 0;
     const char* why = nullptr;  // the first failure of the case, for the chart
     static const char* const kWeldError = "Fehler bei der Berechnung des Schweißnahtnachweises"_cp;
-    if (refuse_forces(lf, out)) {
+    if (refuse_forces(lf.forces, out)) {
         // No check can take these forces: the case has no result.
         r->value[ERGEBNIS_U_SIGMA] = r->value[ERGEBNIS_U_W] = -1.0;
         if (out) OLI_Add_Para_Offset(0.3);
