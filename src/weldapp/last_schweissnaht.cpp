@@ -18,6 +18,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
 #include "weldcheck/weld_check_record.h"
+#include "weldcheck/weldelem.h"
 
 static const double kLoadLimit = 0.001;  // N, Nmm
 
@@ -189,39 +190,50 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
     auto numbered = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, false);
     };
+    // The faces by the I family's names; the other families' faces of the
+    // same index are listed beside the names (profiles/stahlprofil.h).
     if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_RECHTECK})) {
-        sized({0, 1, 2, 3});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER});
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
-        rec.number[0] = n.number[0];
-        rec.a[0] = n.a_w;
-        rec.l[0] = 0.0;
+        const int k = WELD_FACE_TOP_OUTER;  // the one weld all round
+        rec.number[k] = n.number[k];
+        rec.a[k] = n.a_w;
+        rec.l[k] = 0.0;
     } else if (type == PROFILTYP_L) {
-        sized({0, 1, 2, 6});
-        numbered({8, 9});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT});
     } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
-        sized({0, 1, 2, 3, 4, 5, 6, 7});
-        numbered({8, 9, 10, 11});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER,
+               WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_WEB_RIGHT,
+               WELD_FACE_BOTTOM_INNER_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT,
+                  WELD_FACE_BOTTOM_END_RIGHT});
         if (conn.shear_split == 2) {
-            split_slot(rec, 0, 12);
-            split_slot(rec, 3, 13);
+            split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
+            split_slot(rec, WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT);
         }
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) {
-        sized({0, 1, 2, 3, 4, 6});
-        numbered({8, 9});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER,
+               WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT});
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
-        sized({0, 1, 2, 5, 6});
-        numbered({8, 9, 10});
-        if (conn.shear_split == 2) split_slot(rec, 0, 12);
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_TOP_INNER_RIGHT,
+               WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT});
+        if (conn.shear_split == 2) split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
     }
 }
 
 // Throat of an all-round weld by the slot's place on the profile.
 static double all_round_throat(const Nahtbild& n, int k) {
     const int type = n.profile.type;
-    const bool top = Type_In(k, {0, 1, 5, 8, 10});
+    const bool top = Type_In(k, {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT,
+                                 WELD_FACE_TOP_END_LEFT, WELD_FACE_TOP_END_RIGHT});
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
         if (top) return n.a_w_fo;
-        if (Type_In(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
+        if (Type_In(k, {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT,
+                        WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_BOTTOM_END_RIGHT}))
+            return n.a_w_fu;
         return n.a_w;
     }
     if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I}) && top) return n.a_w_fo;
@@ -252,7 +264,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     rec.gamma_M2 = conn->safety.gamma_M2;
     Copy_Plate(&n.plate, &rec.plate);
     rec.weld_kind = n.weld_kind;
-    rec.full_penetration = n.weld_kind != 0 ? n.full_penetration : 0;
+    rec.full_penetration = n.weld_kind != WELD_FILLET ? n.full_penetration : 0;
     rec.deduct_craters = n.full_length ? 0 : 1;
     rec.neglect_short = n.all_round ? conn->short_welds : 0;
     Copy_Profile(&n.profile, &rec.profile);

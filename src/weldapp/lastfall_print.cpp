@@ -108,7 +108,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         OLI_printf(list, "%sLk %d", "", i + 1);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (extent != 3 && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
+        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
         else OLI_printf(list, ":");
         OLI_printf(list, " \xCEt");
         int count = 0;

@@ -71,7 +71,7 @@ void Default_Print_Props(OliProps* props) {
     props->bemessungsgroessen = 1;
     props->zwischenergebnisse = 1;
     props->skizzen = 1;
-    props->ergebnisumfang = 1;
+    props->ergebnisumfang = ERGEBNISUMFANG_STANDARD;
     props->detailausgabe = 1;
     props->ohne_nummerierung = 0;
     props->sonderschalter = 0;
@@ -79,7 +79,7 @@ void Default_Print_Props(OliProps* props) {
     props->toleranz = 0.0;
     const int application = CurOb_Application_Number();
     if (application != 150 && application != 152 && application != 162) {
-        props->ergebnisumfang = 3;
+        props->ergebnisumfang = ERGEBNISUMFANG_TABELLARISCH;
         props->detailausgabe = 1;
     }
     if (application == 157 || application == 170) props->sonderschalter = 1;
@@ -156,7 +156,7 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
                      p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
         if (flag != 0 && flag != 1) return 1;
-    if (p.ergebnisumfang < 0 || p.ergebnisumfang > 4 || p.massstab < 0.0) return 1;
+    if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0) return 1;
     // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
     // widen it (a tolerance of 1e300 % would pass every failed check).
     p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);

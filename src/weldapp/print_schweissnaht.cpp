@@ -32,6 +32,7 @@
 #include "weldapp/din_anschluss.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weldelem.h"
 
 // Tests put a check of their own in.
 static XS_Check_Function s_xs_check = Check_XS_Resistance;
@@ -92,16 +93,17 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) {
         width = std::max(p.b_fo, p.b_fu);
         height = p.h;
-    } else if (p.type == 3) {
+    } else if (p.type == PROFILTYP_L) {
         width = p.h;
         height = p.b_fo;
-    } else if (Type_In(p.type, {6, 8, 11, 12, 14, 15})) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z,
+                                               PROFILTYP_HALB_I})) {
         width = p.b_fo;
         height = p.h;
-    } else if (p.type == 1) {
+    } else if (p.type == PROFILTYP_FLACH) {
         width = p.t_w;
         height = p.h;
-    } else if (p.type == 2 || p.type == 9) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         width = height = p.h;
     }
     if (!(width > -1e6 && height > -1e6) || !(width >= 1.0) || !(height >= 1.0)) return;
@@ -154,13 +156,13 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (n > 0.001) Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
 
     double x = width / 2, y = 0.0;
-    if (p.type == 3) {
+    if (p.type == PROFILTYP_L) {
         x = width / 2 - p.h / 2;
         y = p.b_fo;
-    } else if (p.type == 6 || p.type == 12) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_U})) {
         x = width / 2 - p.b_fo / 2;
         y = p.h / 2;
-    } else if (p.type == 1) {
+    } else if (p.type == PROFILTYP_FLACH) {
         x = width / 2 - p.t_w / 2;
     }
     Set_Oli_Pen_Roles(OliRole_Plate_Pen, OliRole_Plate_Pattern);
@@ -178,7 +180,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
 
     const Nahtbild& nb = w->naht;
-    const int weld_pen = nb.weld_kind == 0 ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
+    const int weld_pen = nb.weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     if (nb.all_round) {
         o.fill_pen = -1;
         o.line_width = static_cast<int>(std::lround(nb.a_w + 0.01));
@@ -251,7 +253,7 @@ static int refuse_contact_share(const Nahtbild& n, FILE* list) {
 static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
     const OliProps& pr = w->print;
-    int m = n.weld_kind == 0 ? 3 : 1;
+    int m = n.weld_kind == WELD_FILLET ? 3 : 1;
     if (w->code_setting == 1) {
         // The DIN check's own strengths, not the Eurocode values.
         Print_Din_Materials(w, list);
@@ -276,13 +278,14 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
 
     static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
                                          "sonstige Naht"};
-    const char* kind = n.weld_kind >= 0 && n.weld_kind < 5 ? kinds[n.weld_kind] : kinds[4];
+    const char* kind = n.weld_kind >= WELD_FILLET && n.weld_kind <= WELD_OTHER ? kinds[n.weld_kind] : kinds[WELD_OTHER];
     if (n.all_round) {
         if (n.full_penetration) {
             OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
         } else {
             OLI_printf(list, "%sumlaufende %s: ", P, kind);
-            if (w->code_setting == 0 && Type_In(n.profile.type, {4, 5, 7, 10, 11, 13, 15})) {
+            if (w->code_setting == 0 && (Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type) ||
+                                           Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I}))) {
                 if (n.a_w_fo > 0.1) OLI_printf(list, "a\xCE\\w,fo\xCEr = %.1lf mm, ", n.a_w_fo);
                 if (n.a_w_fu > 0.1) OLI_printf(list, "a\xCE\\w,fu\xCEr = %.1lf mm, ", n.a_w_fu);
                 OLI_printf(list, "a\xCE\\w,w\xCEr = %.1lf mm", n.a_w);
@@ -295,7 +298,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         OLI_printf(list, "\n");
     } else {
         OLI_printf(list, "%sSchweißnähte als %s"_cp, P, kind);
-        if (n.weld_kind == 0) {
+        if (n.weld_kind == WELD_FILLET) {
             if (n.full_length) OLI_printf(list, " (voll ausgeführt)"_cp);
         } else {
             OLI_printf(list, "%s", n.full_penetration ? " (durchgeschweißt)"_cp : " (nicht durchgeschweißt, HY-Naht)"_cp);
@@ -315,11 +318,11 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
     }
     if (w->code_setting == 0) {
-        if (!n.all_round && n.weld_kind == 0 && n.no_length_check)
+        if (!n.all_round && n.weld_kind == WELD_FILLET && n.no_length_check)
             OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (n.weld_kind == 0 && n.no_throat_check)
+        if (n.weld_kind == WELD_FILLET && n.no_throat_check)
             OLI_printf(list, "%sDie Dicke der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (!Type_In(n.profile.type, {1, 2, 8, 9}) && n.all_round && w->short_welds)
+        if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR}) && n.all_round && w->short_welds)
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }
@@ -331,7 +334,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     if (w->code_setting == 0) {
         OLI_printf(list, "%sSchweißnahtnachweis mit dem %sen Verfahren\n"_cp, P,
                    w->weld_method == 1 ? "richtungsbezogen" : "vereinfacht");
-        if (n.profile.type != 2 && n.profile.type != 9) {
+        if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
             if (w->shear_split == 0)
                 OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
                                  "V\xCE\\y\xCEr, die vertikalen V\xCE\\z\xCEr übernehmen.\n"_cp,
@@ -345,7 +348,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         }
     }
     Update_Weld_Layout(&w->naht, list, 0);
-    if (pr.ergebnisumfang != 3) Print_Lastfaelle(w, list, pr.ergebnisumfang);
+    if (pr.ergebnisumfang != ERGEBNISUMFANG_TABELLARISCH) Print_Lastfaelle(w, list, pr.ergebnisumfang);
 }
 
 // ---- one load case ----
@@ -375,16 +378,16 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     XS_Check_Result res{};
     const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
     bool failed = false;
-    if (!(flags & 0x100)) {
+    if (!(flags & XS_CHECK_DONE)) {
         if (out)
             OLI_printf(out,
-                       (flags & 0x80000) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                       (flags & XS_CHECK_GRADE_MISMATCH) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
                                          : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
                        P, Mark_Alert());
         if (interactive && std::strlen(Trim_Both_Copy(w->naht.profile.name)) == 14)
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
         failed = true;
-    } else if ((flags & 0x8000) || (w->section_method == 1 && !(flags & 0x4000))) {
+    } else if ((flags & XS_CHECK_NOT_VERIFIABLE) || (w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT))) {
         r->value[ERGEBNIS_U_SIGMA] = -1.0;
         failed = true;
     } else {
@@ -407,8 +410,8 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
 // (the governing case of the tabular forms).
 static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive, bool headed = false) {
     const int extent = w->print.ergebnisumfang;
-    const int sketches = extent >= 1 && w->print.skizzen != 0;
-    const int intermediate = extent >= 1 && w->print.zwischenergebnisse != 0;
+    const int sketches = extent >= ERGEBNISUMFANG_STANDARD && w->print.skizzen != 0;
+    const int intermediate = extent >= ERGEBNISUMFANG_STANDARD && w->print.zwischenergebnisse != 0;
     LastfallErgebnis* r = &w->results[i];
     const Lastfall& lf = w->loads[i];
     if (out && !headed) {
@@ -507,7 +510,7 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
     const int extent = w->print.ergebnisumfang;
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
-    const char* mk = extent >= 1 ? "\xCEH" : "";
+    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "\xCEH" : "";
     const double max = w->max_utilisation;
     if (max > 0.001) {
         const double tabs[2] = {23.0, 34.0};
@@ -533,7 +536,7 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%s\xCE" "B%s\xCEr  (%.0lf%% Toleranz)\n", P, Line_Proof_Ok(), tol);
         else
             OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Failed());
-    } else if (extent >= 1) {
+    } else if (extent >= ERGEBNISUMFANG_STANDARD) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Ok());
     }
@@ -645,12 +648,12 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     // Every error line of the input check (plate, profile, materials, the
     // contact share) makes the final result "not verified".
-    int input_refused = Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent) != 0;
+    int input_refused = Update_Weld_Layout(&w->naht, list, extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent) != 0;
     input_refused |= refuse_contact_share(w->naht, list);
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.
     if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
-    if (w->code_setting == 1 && w->naht.profile.type == 14) {
+    if (w->code_setting == 1 && w->naht.profile.type == PROFILTYP_Z) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
     }
@@ -677,13 +680,14 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     if (input_refused) w->input_error = 1;
     if (input_refused && !list) s_reason = input_refusal_line(w);
-    FILE* out = extent == 3 || extent == 4 ? nullptr : list;
+    const bool tabular = extent == ERGEBNISUMFANG_TABELLARISCH || extent == ERGEBNISUMFANG_MASSGEBEND;
+    FILE* out = tabular ? nullptr : list;
     for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
     scan_maximum(w);
     if (!list && s_reason.empty()) s_reason = s_case_failure;
 
     if (list) {
-        if (extent == 3) {
+        if (extent == ERGEBNISUMFANG_TABELLARISCH) {
             chapter(list, "Ergebnistabelle");
             OLI_Add_Para_Offset(0.3);
             Print_Ergebnistabelle(w, list);
@@ -696,9 +700,9 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     // The case in detail of the tabular forms belongs to the results: it
     // follows the final result, before the closing chapters.
     int detail = -1;
-    if (extent == 3 && pr.detailausgabe > 0) detail = w->governing_case;
-    else if (extent == 4) detail = w->governing_case;
-    else if (extent == 3 && pr.detailausgabe < 0) detail = -pr.detailausgabe;
+    if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe > 0) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_MASSGEBEND) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0) detail = -pr.detailausgabe;
     if (detail >= 1 && detail <= w->load_count) {
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
@@ -709,7 +713,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         Oli_Heading_Bookmark(list, 1, 16, "%s", head.c_str());
         Schweissnaht_Heading_Level = 2;
         OLI_Add_Para_Offset(0.3);
-        w->print.ergebnisumfang = 1;
+        w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
         run_case(w, detail - 1, list, interactive, true);
         w->print.ergebnisumfang = extent;
     }

@@ -30,6 +30,7 @@
 #include "weldapp/program_context.h"
 #include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weldelem.h"
 
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
 int Schweissnaht_Import_Mode = 0;
@@ -189,10 +190,14 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
         auto off = [&](std::initializer_list<int> slots) {
             for (int k : slots) n->number[k] = 0;
         };
-        if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_L})) off({8, 9});
-        else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) off({8, 9, 10, 11, 12, 13});
-        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) off({8, 9});
-        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) off({8, 9, 10, 12});
+        // The faces only an all-round weld uses (by the I family's names).
+        const std::initializer_list<int> left_ends = {WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT};
+        if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_L})) off(left_ends);
+        else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type))
+            off({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT, WELD_FACE_BOTTOM_END_RIGHT, WELD_FACE_TOP_OUTER_RIGHT, WELD_FACE_BOTTOM_OUTER_RIGHT});
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) off(left_ends);
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I}))
+            off({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT, WELD_FACE_TOP_OUTER_RIGHT});
         else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) n->all_round = 1;
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         n->a_w_fu = 0.0;
@@ -200,33 +205,33 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
     (void)list;
     (void)level;
 
-    if (n->weld_kind == 2 && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
+    if (n->weld_kind == WELD_BUTT && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         const double t_u = Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z}) ? p.t_fo : p.t_fu;
         if (type == PROFILTYP_RECHTECK) {
             if (n->full_penetration) {
-                set_throats(n, {0, 3}, p.t_fo);
-                set_throats(n, {1, 2}, p.t_w);
+                set_throats(n, {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}, p.t_fo);
+                set_throats(n, {WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT}, p.t_w);
             } else {
-                limit_throats(n, {0, 3}, p.t_fo);
-                limit_throats(n, {1, 2}, p.t_w);
+                limit_throats(n, {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}, p.t_fo);
+                limit_throats(n, {WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT}, p.t_w);
             }
         } else {
             if (n->full_penetration && type == PROFILTYP_FLACH) {
-                set_throats(n, {0, 3}, p.h / 2.0);
-                set_throats(n, {1, 2}, p.t_w / 2.0);
+                set_throats(n, {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}, p.h / 2.0);
+                set_throats(n, {WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT}, p.t_w / 2.0);
             } else if (n->full_penetration) {
-                set_throats(n, {0, 1, 5}, p.t_fo / 2.0);
-                set_throats(n, {2, 6}, p.t_w / 2.0);
-                set_throats(n, {3, 4, 7}, t_u / 2.0);
+                set_throats(n, {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT}, p.t_fo / 2.0);
+                set_throats(n, {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT}, p.t_w / 2.0);
+                set_throats(n, {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT}, t_u / 2.0);
             } else if (type == PROFILTYP_FLACH) {
-                limit_group(n, {0, 3}, p.h);
-                limit_group(n, {1, 2}, p.t_w);
+                limit_group(n, {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}, p.h);
+                limit_group(n, {WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT}, p.t_w);
             } else {
-                limit_group(n, {0, 1, 5}, p.t_fo);
-                limit_group(n, {2, 6}, p.t_w);
-                limit_group(n, {3, 4, 7}, t_u);
+                limit_group(n, {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT}, p.t_fo);
+                limit_group(n, {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT}, p.t_w);
+                limit_group(n, {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT}, t_u);
             }
-            set_throats(n, {8, 9, 10, 11}, 0.0);
+            set_throats(n, {WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT, WELD_FACE_BOTTOM_END_RIGHT}, 0.0);
         }
     }
     for (int k = 0; k < NAHT_SLOTS; ++k)
