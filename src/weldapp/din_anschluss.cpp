@@ -171,7 +171,7 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     const Din_Material w = Din_Values(plate);
     // Own values of the profile weld with the plate's alpha_w.
     if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
-    OLI_printf(list, "%s\xCEHMaterial\n", Check_Line_Prefix);
+    OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
     if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
         Print_Din_Material(list, plate, w);
         return;

@@ -73,9 +73,9 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         OLI_restoreYPosition(list, 1);
         OLI_setMarginsCM(list, 1, 0.0, 0.0);
     }
-    OLI_printf(list, "%s\xCEHSchnittgrößen\xCEr bezogen auf die Querschnittsachsen\n"_cp, "");
-    static const char* const head[6] = {"      N\xCE\\Ed\xCEr  ",  "     M\xCE\\y,Ed\xCEr ", "     V\xCE\\z,Ed\xCEr ",
-                                        "     M\xCE\\z,Ed\xCEr ", "     V\xCE\\y,Ed\xCEr ", "     M\xCE\\x,Ed\xCEr "};
+    OLI_printf(list, "%s╬HSchnittgrößen╬r bezogen auf die Querschnittsachsen\n"_cp, "");
+    static const char* const head[6] = {"      N╬\\Ed╬r  "_cp,  "     M╬\\y,Ed╬r "_cp, "     V╬\\z,Ed╬r "_cp,
+                                        "     M╬\\z,Ed╬r "_cp, "     V╬\\y,Ed╬r "_cp, "     M╬\\x,Ed╬r "_cp};
     if (conn->load_count > 4) {
         OLI_End_Text(list);
         std::fputs("#SHOWTABLE\n0 0 0\n1 1 -1 -1 1\n4.5\n", list);
@@ -101,20 +101,20 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         sign_line(list);
         return;
     }
-    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
-                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
+                                       "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     OLI_Set_Single_Tab(2, 5.0);
     for (int i = 0; i < conn->load_count; ++i) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         OLI_printf(list, "%sLk %d", "", i + 1);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
+        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty()) OLI_printf(list, ": ╬t%s\n%s"_cp, Color_Grey_Text(name.c_str()), "");
         else OLI_printf(list, ":");
-        OLI_printf(list, " \xCEt");
+        OLI_printf(list, " ╬t"_cp);
         int count = 0;
         for (int c = 0; c < 6; ++c) {
             if (!shown[c]) continue;
-            if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s \xCEt", "");
+            if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s ╬t"_cp, "");
             const double v = column_of(conn->loads[i].forces, c, screen);
             const std::string unit = without_blanks(kIsMoment[c] ? u.moment_label : u.force_label);
             OLI_printf(list, "%s%s = %.2lf %s", count % 3 == 0 ? "" : ", ", sym[c], v, unit.c_str());
@@ -152,7 +152,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         OLI_setMarginsCM(list, 1, 0.0, 0.0);
     }
     OLI_setFlags(list, 0x280);
-    std::fputs("#SHOWTABLE\n0 1 0\n \xCEH", list);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬H"_cp, list);
     if (F > 0) std::fputs("Schnittgrößen"_cp, list);
     if (F > 0 && U > 0) std::fputs(" und ", list);
     if (U > 0) std::fputs("Ausnutzungen", list);
@@ -160,9 +160,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
     std::fprintf(list, "\n4.4 4.6 %.1lf %.1lf %.1lf %.1lf\n", 4.5 + 10.0 * F, 4.5 + 10.0 * F + 8.0 * S,
                  4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
-    static const char* const head[6] = {"      N\xCE\\Ed\xCEr ",  "     M\xCE\\y,Ed\xCEr", "     V\xCE\\z,Ed\xCEr",
-                                        "     M\xCE\\z,Ed\xCEr", "     V\xCE\\y,Ed\xCEr", "     M\xCE\\x,Ed\xCEr"};
-    static const char* const uhead[3] = {"   U\xCE\\\xCC\xCEr   ", ("   U\xCE\\" "c/t\xCEr "), "   U\xCE\\w\xCEr   "};
+    static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
+                                        "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
+    static const char* const uhead[3] = {"   U╬\\\xCC╬r   "_cp, "   U╬\\c/t╬r "_cp, "   U╬\\w╬r   "_cp};
     std::fputs(" Lk  ", list);
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fputs(head[c], list);
@@ -197,7 +197,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                 if (x > 1.001) std::fputs(Color_Red_Begin(), list);
                 else if (at_max) std::fputs(Color_Blue_Begin(), list);
                 std::fprintf(list, "%7.3lf", x);
-                std::fputs(at_max ? "\xCEH*\xCEr" : x <= 1.001 ? " " : "\xCEH!\xCEr", list);
+                std::fputs(at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp, list);
                 std::fputs(Color_End(), list);
             }
         }
@@ -210,8 +210,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
-                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
+                                       "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
     if (F > 0) {
         std::string forces;
@@ -221,13 +221,13 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         Print_List_Item(list, 0, 3, forces.c_str());
         item = 3;
     }
-    static const char* const legend[3] = {"U\xCE\\\xCC\xCEr: Spannungsausnutzung des Querschnitts",
-                                          "U\xCE\\" "c/t\xCEr: c/t-Ausnutzung des Querschnitts",
-                                          "U\xCE\\w\xCEr: Spannungsausnutzung der Schweißnähte"_cp};
+    static const char* const legend[3] = {"U╬\\\xCC╬r: Spannungsausnutzung des Querschnitts"_cp,
+                                          "U╬\\c/t╬r: c/t-Ausnutzung des Querschnitts"_cp,
+                                          "U╬\\w╬r: Spannungsausnutzung der Schweißnähte"_cp};
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
-    OLI_printf(list, "\xCEH*\xCEr) maximale Ausnutzung\n");
+    OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);

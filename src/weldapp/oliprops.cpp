@@ -241,7 +241,7 @@ void Begin_Print_List(FILE* list, const char* number, const char* text, int no_p
     }
     OLI_storeYPosition(list, 1);
     OLI_setMarginsCM(list, 1, 13.0, 0.0);
-    std::fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCES%s\n#END_OF_TEXT\n", line.c_str());
+    std::fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n ╬S%s\n#END_OF_TEXT\n"_cp, line.c_str());
     OLI_restoreYPosition(list, 1);
     OLI_setMarginsCM(list, 1, 0.0, 0.0);
 }
@@ -329,8 +329,8 @@ int Copy_Text_File(const char* source, const char* target) {
 static void print_marked(FILE* file, const char* format, double v, bool underline, bool red) {
     char number[64];
     std::snprintf(number, sizeof number, format, v);
-    OLI_printf(file, " %s%s%s%s%s", red ? Color_Red_Begin() : "", underline ? "\xCEu" : "", number,
-               underline ? "\xCEr" : "", red ? Color_End() : "");
+    OLI_printf(file, " %s%s%s%s%s", red ? Color_Red_Begin() : "", underline ? "╬u"_cp : "", number,
+               underline ? "╬r"_cp : "", red ? Color_End() : "");
 }
 
 static void print_utilisation(FILE* file, double maximum, double u, const char* format, const char* none,
@@ -391,7 +391,7 @@ int Get_Sheet_Label_Width(void) { return s_label_width; }
 
 void Print_Preface(FILE* list, const char* text) {
     if (!list || !text || !text[0]) return;
-    OLI_printf(list, "%s", "\xCEHVorbemerkungen\n");
+    OLI_printf(list, "%s", "╬HVorbemerkungen\n"_cp);
     Write_Wrapped_Text(list, text);
     OLI_Add_Para_Offset(0.3);
 }

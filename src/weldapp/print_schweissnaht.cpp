@@ -215,7 +215,7 @@ static bool Contact_Fraction_Usable(double share) { return std::isfinite(share) 
 // made by the caller, "--" for no number).
 static void refusal_line(FILE* out, const char* field, const std::string& value, const char* reason) {
     if (out)
-        OLI_printf(out, "%s\xCEHFehler\xCEr: %s = %s  \x88  %s, Nachweis nicht möglich %s\n"_cp, P, field,
+        OLI_printf(out, "%s╬HFehler╬r: %s = %s  \x88  %s, Nachweis nicht möglich %s\n"_cp, P, field,
                    value.c_str(), reason, Mark_Not_Ok());
 }
 
@@ -226,8 +226,8 @@ static int refuse_forces(const Schnittkraefte& f, FILE* out) {
         const char* symbol;
         double value;
     } const items[] = {
-        {"N\xCE\\Ed\xCEr", f.N},     {"M\xCE\\y,Ed\xCEr", f.M_y}, {"M\xCE\\z,Ed\xCEr", f.M_z},
-        {"V\xCE\\y,Ed\xCEr", f.V_y}, {"V\xCE\\z,Ed\xCEr", f.V_z}, {"M\xCE\\x,Ed\xCEr", f.M_x},
+        {"N╬\\Ed╬r"_cp, f.N},     {"M╬\\y,Ed╬r"_cp, f.M_y}, {"M╬\\z,Ed╬r"_cp, f.M_z},
+        {"V╬\\y,Ed╬r"_cp, f.V_y}, {"V╬\\z,Ed╬r"_cp, f.V_z}, {"M╬\\x,Ed╬r"_cp, f.M_x},
     };
     int refused = 0;
     for (const Item& it : items) {
@@ -259,19 +259,19 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         Print_Din_Materials(w, list);
         m = 0;
     } else if (n.uniform_grade) {
-        OLI_printf(list, "%s\xCEHMaterial\n", P);
+        OLI_printf(list, "%s╬HMaterial\n"_cp, P);
         Print_Steel_Params_By_Thickness(&n.material, list, m, pr.zusatzinfo, "");
         m = 0;
     }
     if (pr.sicherheitsbeiwerte) {
         if (w->code_setting == 1) {
-            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0\xCE\\M\xCEr = %.2lf\n", P, w->gamma_M);
+            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0╬\\M╬r = %.2lf\n"_cp, P, w->gamma_M);
         } else {
-            OLI_printf(list, "%s\xCEHMaterialsicherheitsbeiwerte\n", P);
+            OLI_printf(list, "%s╬HMaterialsicherheitsbeiwerte\n"_cp, P);
             Print_Safety_Factors(&w->safety, list, 6);
         }
     }
-    OLI_printf(list, "%s\xCEHGeometrie\n", P);
+    OLI_printf(list, "%s╬HGeometrie\n"_cp, P);
     Print_Profile_Parameters(&w->naht.profile, list, pr.ergebnisumfang, pr.zusatzinfo, m);
     OLI_printf(list, "%sPlatte: ", P);
     Print_Plate(&n.plate, list, 0x40 | m, pr.zusatzinfo, "p");
@@ -286,11 +286,11 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sumlaufende %s: ", P, kind);
             if (w->code_setting == 0 && (Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type) ||
                                            Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I}))) {
-                if (n.a_w_fo > 0.1) OLI_printf(list, "a\xCE\\w,fo\xCEr = %.1lf mm, ", n.a_w_fo);
-                if (n.a_w_fu > 0.1) OLI_printf(list, "a\xCE\\w,fu\xCEr = %.1lf mm, ", n.a_w_fu);
-                OLI_printf(list, "a\xCE\\w,w\xCEr = %.1lf mm", n.a_w);
+                if (n.a_w_fo > 0.1) OLI_printf(list, "a╬\\w,fo╬r = %.1lf mm, "_cp, n.a_w_fo);
+                if (n.a_w_fu > 0.1) OLI_printf(list, "a╬\\w,fu╬r = %.1lf mm, "_cp, n.a_w_fu);
+                OLI_printf(list, "a╬\\w,w╬r = %.1lf mm"_cp, n.a_w);
             } else {
-                OLI_printf(list, "a\xCE\\w\xCEr = %.1lf mm", n.a_w);
+                OLI_printf(list, "a╬\\w╬r = %.1lf mm"_cp, n.a_w);
             }
         }
         if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
@@ -309,8 +309,8 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             for (int k = 0; k < n.weld_count && k < NAHT_SLOTS; ++k) {
                 if (n.number[k] != num || !(n.throat[k] > 0.01)) continue;
                 if (shown > 0 && shown % 3 == 0) OLI_printf(list, "\n%s", P);
-                OLI_printf(list, "a\xCE\\w%d\xCEr = %.1lf mm, ", num, n.throat[k]);
-                OLI_printf(list, "l\xCE\\w%d\xCEr = %.1lf mm \xCEt", num, n.length[k]);
+                OLI_printf(list, "a╬\\w%d╬r = %.1lf mm, "_cp, num, n.throat[k]);
+                OLI_printf(list, "l╬\\w%d╬r = %.1lf mm ╬t"_cp, num, n.length[k]);
                 ++shown;
             }
         OLI_printf(list, "\n");
@@ -326,7 +326,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }
-    OLI_printf(list, "%s\xCEHTragfähigkeit\n"_cp, P);
+    OLI_printf(list, "%s╬HTragfähigkeit\n"_cp, P);
     OLI_printf(list, "%s", P);
     if (w->section_check)
         OLI_printf(list, "%sr Querschnittsnachweis\n",
@@ -337,7 +337,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
             if (w->shear_split == 0)
                 OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
-                                 "V\xCE\\y\xCEr, die vertikalen V\xCE\\z\xCEr übernehmen.\n"_cp,
+                                 "V╬\\y╬r, die vertikalen V╬\\z╬r übernehmen.\n"_cp,
                            P);
             else if (w->shear_split == 1)
                 OLI_printf(list, "%sDie Querkraftaufteilung erfolgt über die Steifigkeiten der Einzelnähte.\n"_cp, P);
@@ -510,19 +510,19 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
     const int extent = w->print.ergebnisumfang;
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
-    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "\xCEH" : "";
+    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
     const double max = w->max_utilisation;
     if (max > 0.001) {
         const double tabs[2] = {23.0, 34.0};
         OLI_Set_Tabs(2, nullptr, tabs, 2);
         OLI_printf(list, "%s%sMaximale Ausnutzung", P, mk);
         if (w->load_count > 1 && w->governing_case > 0) OLI_printf(list, " [Lk %d]", w->governing_case);
-        OLI_printf(list, ":\xCEr ");
-        OLI_printf(list, "\xCEtTragfähigkeit  \xCEtmax U = %.3lf  %s  1  %s\n"_cp, max,
+        OLI_printf(list, ":╬r "_cp);
+        OLI_printf(list, "╬tTragfähigkeit  ╬tmax U = %.3lf  %s  1  %s\n"_cp, max,
                    Limit_Compare_Symbol(max, 1.0), Mark_Utilisation(max));
         const double ct = w->max_ct_utilisation;
         if (ct > 0.001)
-            OLI_printf(list, "\xCEtc/t-Verhältnis \xCEtmax U = %.3lf  %s  1  %s\n"_cp, ct,
+            OLI_printf(list, "╬tc/t-Verhältnis ╬tmax U = %.3lf  %s  1  %s\n"_cp, ct,
                        Limit_Compare_Symbol(ct, 1.0), Mark_Utilisation(ct));
     }
     if (max < -0.1) Line_Calc_Error(list, "der maximalen Ausnutzung");
@@ -533,12 +533,12 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
         OLI_Add_Para_Offset(0.3);
         const double tol = w->print.toleranz;
         if (!w->input_error && max >= -0.001 && Within_Verdict_Tolerance(governing, tol))
-            OLI_printf(list, "%s\xCE" "B%s\xCEr  (%.0lf%% Toleranz)\n", P, Line_Proof_Ok(), tol);
+            OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);
         else
-            OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Failed());
+            OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (extent >= ERGEBNISUMFANG_STANDARD) {
         OLI_Add_Para_Offset(0.3);
-        OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Ok());
+        OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }
     Line_EC3_Condition_Warning(list);
 }
@@ -628,8 +628,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         OLI_setFlags(list, 0x380);
         if (application != 167) {
             OLI_printf(list, "Schweißnahtanschluss"_cp);
-            if (w->code_setting == 1) OLI_printf(list, "  \xCES%s", Get_Norm_Name(25, 1, 1));
-            else OLI_printf(list, "  \xCES%s, NA: %s", Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
+            if (w->code_setting == 1) OLI_printf(list, "  ╬S%s"_cp, Get_Norm_Name(25, 1, 1));
+            else OLI_printf(list, "  ╬S%s, NA: %s"_cp, Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
             OLI_printf(list, "\n");
             OLI_Add_Para_Offset(0.3);
             Print_Preface(list, pr.vorbemerkungen);

@@ -778,11 +778,11 @@ static int write_failure_list(FILE* f, void* context) {
     Begin_Print_List(f, Position_Code, Position_Text, 1, 6.0, 0);
     OLI_printf(f, "%s", "Schweißnahtanschluss\n"_cp);
     OLI_Add_Para_Offset(0.3);
-    OLI_printf(f, "\xCEHFehler\xCEr: %s\n", why->headline);
+    OLI_printf(f, "╬HFehler╬r: %s\n"_cp, why->headline);
     OLI_printf(f, "%s\n", why->reason.c_str());
     OLI_printf(f, "%s\n", why->consequence);
     OLI_Add_Para_Offset(0.3);
-    OLI_printf(f, "\xCE" "B%s\n", Line_Proof_Failed());
+    OLI_printf(f, "╬B%s\n"_cp, Line_Proof_Failed());
     OLI_End_Text(f);
     OLI_New_Paragraph();
     return std::fflush(f) == 0 && !std::ferror(f);
