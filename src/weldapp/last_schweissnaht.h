@@ -77,9 +77,11 @@ extern int Schweissnaht_Heading_Level;
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
                                int sketches, int intermediate);
 
-// The weld check of one load case is reached through this seam until it is
-// built: the function installed here is called with the filled record.
-// Without one the check counts as not completed (result 1, U_w untouched).
+// The weld check of one load case is reached through this seam:
+// Calc_Weld_Check from the start, a test's own check in tests. The function
+// installed here is called with the filled record. Without one the check
+// counts as not completed (result 1, U_w untouched). Returns the previous
+// function.
 typedef int (*Weld_Check_Function)(SchweissnahtNachweis* rec, FILE* list, int extent, int additional,
                                    int sketches, int intermediate);
 Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check);
