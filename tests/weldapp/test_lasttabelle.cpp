@@ -173,6 +173,29 @@ TEST(Load_Table, ColumnIconSortsTheRows) {
     EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.M_y, 2.0);
 }
 
+// Each column's icon sorts by that column's force: N, M_y, V_z, M_z, V_y,
+// M_x from the left (the input file's order). Only the sorted force differs
+// between the rows, so a column that read another force would leave them.
+TEST(Load_Table, EachColumnIconSortsByItsForce) {
+    double Schnittkraefte::*const columns[6] = {&Schnittkraefte::N,   &Schnittkraefte::M_y, &Schnittkraefte::V_z,
+                                                &Schnittkraefte::M_z, &Schnittkraefte::V_y, &Schnittkraefte::M_x};
+    for (int c = 0; c < 6; ++c) {
+        Load_Page page;
+        std::vector<Lastfall> cases = {Case("A", 0, 0, 0, 0, 0, 0), Case("B", 0, 0, 0, 0, 0, 0),
+                                       Case("C", 0, 0, 0, 0, 0, 0)};
+        const double value[3] = {1.0, 3.0, 2.0};  // in N and Nmm; unit code 3 shows them so
+        for (int i = 0; i < 3; ++i) cases[i].forces.*columns[c] = value[i];
+        page.Set_Cases(cases, 3);
+        page.Pass();
+        VEK_Script_Click(page.Sx(testutil::TABLE_X + 47 + 82 * c + 30), page.Sy(testutil::TABLE_Y - 14));
+        VEK_Script_Menu(0);  // "Spalte sortieren"
+        VEK_Script_Menu(1);  // "absteigend"
+        EXPECT_EQ(page.Event(), -1) << c;
+        EXPECT_EQ(page.Names(), (std::vector<std::string>{"B", "C", "A"})) << c;
+        EXPECT_EQ(page.record.r.loads[0].forces.*columns[c], 3.0) << c;
+    }
+}
+
 // Clearing the table and leaving the page gives one case with a blank name
 // and no load.
 TEST(Load_Table, ClearingLeavesOneBlankCase) {
