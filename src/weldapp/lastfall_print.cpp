@@ -108,8 +108,10 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         OLI_printf(list, "%sLk %d", "", i + 1);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty()) OLI_printf(list, ": ╬t%s\n%s"_cp, Color_Grey_Text(name.c_str()), "");
-        else OLI_printf(list, ":");
+        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty())
+            OLI_printf(list, ": ╬t%s\n%s"_cp, Color_Grey_Text(name.c_str()), "");
+        else
+            OLI_printf(list, ":");
         OLI_printf(list, " ╬t"_cp);
         int count = 0;
         for (int c = 0; c < 6; ++c) {

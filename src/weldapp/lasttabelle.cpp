@@ -24,7 +24,6 @@ Lasttabelle_Requests Lasttabelle_Request = {0, 0, 0, 0};
 
 namespace {
 
-
 const char* Unit_Picture(int unit) {
     switch (unit) {
     case 0: return "EC3_schweisslasten_1.bmp";

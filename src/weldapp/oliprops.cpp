@@ -156,7 +156,8 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
                      p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
         if (flag != 0 && flag != 1) return 1;
-    if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0) return 1;
+    if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0)
+        return 1;
     // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
     // widen it (a tolerance of 1e300 % would pass every failed check).
     p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);

@@ -322,7 +322,9 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
         if (n.weld_kind == WELD_FILLET && n.no_throat_check)
             OLI_printf(list, "%sDie Dicke der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR}) && n.all_round && w->short_welds)
+        const bool bar_or_tube =
+            Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR});
+        if (!bar_or_tube && n.all_round && w->short_welds)
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }
@@ -381,8 +383,9 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     if (!(flags & XS_CHECK_DONE)) {
         if (out)
             OLI_printf(out,
-                       (flags & XS_CHECK_GRADE_MISMATCH) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
-                                         : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
+                       (flags & XS_CHECK_GRADE_MISMATCH)
+                           ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                           : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
                        P, Mark_Alert());
         if (interactive && std::strlen(Trim_Both_Copy(w->naht.profile.name)) == 14)
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
@@ -648,7 +651,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     // Every error line of the input check (plate, profile, materials, the
     // contact share) makes the final result "not verified".
-    int input_refused = Update_Weld_Layout(&w->naht, list, extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent) != 0;
+    const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
+    int input_refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
     input_refused |= refuse_contact_share(w->naht, list);
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.

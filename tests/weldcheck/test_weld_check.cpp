@@ -70,7 +70,8 @@ SchweissnahtNachweis Record(const Family& c) {
     r.check_field = 1;
     r.method = 1;
     const double s = c.scale;
-    r.forces.N = 50e3 * s, r.forces.M_y = 20e6 * s, r.forces.M_z = 5e6 * s, r.forces.V_y = 30e3 * s, r.forces.V_z = 60e3 * s, r.forces.M_x = 2e6 * s;
+    r.forces.N = 50e3 * s, r.forces.M_y = 20e6 * s, r.forces.M_z = 5e6 * s;
+    r.forces.V_y = 30e3 * s, r.forces.V_z = 60e3 * s, r.forces.M_x = 2e6 * s;
     return r;
 }
 
@@ -137,7 +138,8 @@ Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directi
             const double sx = N / Aw + cz * z + cy * y;
             // Conventional split along the weld; the ring's shear flow
             // circulates with M_x: along y it is -out tau_T, along z +out.
-            double along = L.along_y ? r.forces.V_y / Awy - L.out * tau_T : r.forces.V_z / Awz + L.out * tau_T, across = 0;
+            double along = L.along_y ? r.forces.V_y / Awy - L.out * tau_T : r.forces.V_z / Awz + L.out * tau_T;
+            double across = 0;
             if (c.open) {
                 const double ty = -r.forces.M_x * z / Ip, tz = r.forces.M_x * y / Ip;
                 along = (L.along_y ? (Awy > 0 ? r.forces.V_y / Awy : 0) + ty : (Awz > 0 ? r.forces.V_z / Awz : 0) + tz);
@@ -256,8 +258,8 @@ TEST(WeldCheck, OpenGroupsCarryTorsionByThePolarMoment) {
             SCOPED_TRACE(std::string(o.family) + ", M_x " + std::to_string(o.Mx) + (method ? ", directional" : ", simplified"));
             SchweissnahtNachweis r = Record(c);
             r.method = method;
-            r.forces.N = o.N * 1e3, r.forces.M_y = o.My * 1e6, r.forces.M_z = o.Mz * 1e6, r.forces.V_y = o.Vy * 1e3, r.forces.V_z = o.Vz * 1e3,
-            r.forces.M_x = o.Mx * 1e6;
+            r.forces.N = o.N * 1e3, r.forces.M_y = o.My * 1e6, r.forces.M_z = o.Mz * 1e6;
+            r.forces.V_y = o.Vy * 1e3, r.forces.V_z = o.Vz * 1e3, r.forces.M_x = o.Mx * 1e6;
             const Expected e = Hand_Check(c, r, method == 1);
             EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
             EXPECT_NEAR(r.U_w, e.U, 0.0005);
@@ -547,7 +549,8 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
                 r.forces.V_z = 50e3; return r; },
          1, -1.0, {}},
         {"round tube with M_y only: the points on the vertical diameter",
-         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1); r.forces.M_y = 10e6; return r; },
+         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1);
+                r.forces.M_y = 10e6; return r; },
          0, U_dir(10e6 * R / tube_I, 0),
          {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
         {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
@@ -557,13 +560,16 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
          0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
          {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
         {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; r.forces.V_y = 50e3; r.shear_split = 2; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.V_y = 50e3; r.shear_split = 2; return r; },
          0, std::sqrt(((100.0 - 50) * (100 - 50) + 3 * (100.0 + 50) * (100 + 50)) / 2) / kF1, {}},
         {"split 1 gives V_y no stiffness to act on",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; r.forces.V_y = 50e3; r.shear_split = 1; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.V_y = 50e3; r.shear_split = 1; return r; },
          1, -1.0, {T("Querkräfte können nicht aufgenommen werden, "_cp) + NotOk()}},
         {"contact share 0.9 capped to 0.75",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; r.forces.N = -100e3; r.contact_share = 0.9; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.N = -100e3; r.contact_share = 0.9; return r; },
          0, U_dir(-100 * 0.25, 0), {T("╬S75% Spannungsabtrag über Druckkontakt"_cp)}},
         {"catalogue S355 50 mm thick: f_u 470 of the thickness range",
          []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
