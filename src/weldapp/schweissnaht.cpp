@@ -464,7 +464,7 @@ static std::string component_file(const char* suffix) {
     name += suffix;
     // The print list's markup escape is no letter of a name.
     for (char& c : name)
-        if (c == '\xCE') c = '?';
+        if (static_cast<unsigned char>(c) == OLI_MARKUP_ESCAPE) c = '?';
     return name;
 }
 
