@@ -250,7 +250,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
         Oli_Heading(list, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
-        if (extent > 0) OLI_Add_Para_Offset(0.3);
+        if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     Nahtbild& n = conn->naht;
     if (n.all_round) {

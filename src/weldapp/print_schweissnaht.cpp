@@ -362,13 +362,13 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         OLI_End_Text(out);
         OLI_reserveSpaceCM(out, 3.0);
         Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Querschnittsnachweis");
-        if (extent > 0) OLI_Add_Para_Offset(0.3);
+        if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
     if (!Schnittkraefte_Exceed(kn, 0.001)) {
         // Below the check's threshold the check is not required: zero
         // utilisations, never a failed case.
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         return 0;
     }
     const double gamma = w->code_setting == 0 ? w->safety.gamma_M0 : w->gamma_M;
@@ -402,9 +402,9 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         failed = us < -0.001 || uc < -0.001;
     }
     if (failed) {
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         Line_Calc_Error(out, "der Querschnittstragfähigkeit"_cp);
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     return failed ? 1 : 0;
 }
