@@ -81,7 +81,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     default: break;
     }
     r->h = r->h2 = h, r->b = r->b2 = b, r->t = r->t2 = t, r->s = r->s2 = s, r->r = r->r2 = rr;
-    r->catalogue = p.kind == 1;
+    r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round ? 2 : 1;

@@ -49,7 +49,7 @@ int Test_Weld_Check(SchweissnahtNachweis* r) {
 }
 
 int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list, const char* prefix) {
-    if (!r || r->profile.kind == 2 || r->profile.type != 0) return 0;
+    if (!r || r->profile.kind == STAHLPROFIL_KIND_FOREIGN || r->profile.type != PROFILTYP_NONE) return 0;
     if (list)
         OLI_printf(list, "%s%sFehler bei der Querschnittsbeschreibung %s\n", Check_Line_Prefix, prefix ? prefix : "",
                    Mark_Alert());
