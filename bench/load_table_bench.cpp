@@ -38,8 +38,8 @@ struct Page {
         Alloc_Lasten(&record, rows);
         for (int i = 0; i < rows; ++i) {
             std::snprintf(record.loads[i].name, sizeof record.loads[i].name, "LK %d", i + 1);
-            record.loads[i].N = 1000.0 * i;
-            record.loads[i].My = 2.5e6;
+            record.loads[i].forces.N = 1000.0 * i;
+            record.loads[i].forces.M_y = 2.5e6;
         }
         New_Schweissnaht_Results(&record);
     }
@@ -72,7 +72,7 @@ void Pass_And_Edit(benchmark::State& state) {
         page.Pass();
         page.Edit();
     }
-    if (page.record.loads[4].N != 1500.0) state.SkipWithError("the edit did not reach the record");
+    if (page.record.loads[4].forces.N != 1500.0) state.SkipWithError("the edit did not reach the record");
 }
 
 void Build_And_Store(benchmark::State& state) {

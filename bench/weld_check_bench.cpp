@@ -30,7 +30,7 @@ SchweissnahtNachweis HE280A_All_Round() {
     r.full_treatment = 1;
     r.check_field = 1;
     r.method = 1;
-    r.N = 250e3, r.M_y = 120e6, r.M_z = 15e6, r.V_y = 40e3, r.V_z = 180e3;
+    r.forces.N = 250e3, r.forces.M_y = 120e6, r.forces.M_z = 15e6, r.forces.V_y = 40e3, r.forces.V_z = 180e3;
     return r;
 }
 

@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
         const double g = scale * (1.0 + 0.001 * (i / 10));
         Lastfall& l = r->loads[i];
         std::snprintf(l.name, sizeof l.name, "LK %d", i + 1);
-        l.N = c[0] * 1e3 * g;
-        l.My = c[1] * 1e6 * g;
-        l.Mz = c[2] * 1e6 * g;
-        l.Vy = c[3] * 1e3 * g;
-        l.Vz = c[4] * 1e3 * g;
-        l.Mx = c[5] * 1e6 * g;
+        l.forces.N = c[0] * 1e3 * g;
+        l.forces.M_y = c[1] * 1e6 * g;
+        l.forces.M_z = c[2] * 1e6 * g;
+        l.forces.V_y = c[3] * 1e3 * g;
+        l.forces.V_z = c[4] * 1e3 * g;
+        l.forces.M_x = c[5] * 1e6 * g;
     }
     FILE* f = std::fopen(argv[3], "w");
     if (!f) return 1;

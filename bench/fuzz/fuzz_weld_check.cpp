@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         r.l[k] = b.D();
         r.number[k] = b.U8() % 24;
     }
-    r.N = b.D(), r.M_y = b.D(), r.M_z = b.D(), r.V_y = b.D(), r.V_z = b.D(), r.M_x = b.D();
+    r.forces.N = b.D(), r.forces.M_y = b.D(), r.forces.M_z = b.D(), r.forces.V_y = b.D(), r.forces.V_z = b.D(), r.forces.M_x = b.D();
     r.gamma_M2 = b.n ? b.D() : 1.25;
     Clear_Plate(&r.plate);
     Default_Material_Params(&r.plate.material);

@@ -503,8 +503,8 @@ int main() {
             r.naht.number[k] = k + 1;
         }
         Alloc_Lasten(&r, 2);
-        r.loads[0].N = 1000;
-        r.loads[1].My = 2e6;
+        r.loads[0].forces.N = 1000;
+        r.loads[1].forces.M_y = 2e6;
         r.print.vorbemerkungen = static_cast<char*>(std::calloc(16, 1));
         if (r.print.vorbemerkungen) std::strcpy(r.print.vorbemerkungen, "Zeile 1\nZeile 2");
         Put("fuzz_input_file", "record", Written([&](FILE* f) {
@@ -552,7 +552,7 @@ int main() {
         SchweissnahtAnschluss r{};
         Default_Schweissnaht(&r);
         Alloc_Lasten(&r, 2);
-        r.loads[1].N = -2500;
+        r.loads[1].forces.N = -2500;
         Put("fuzz_desktop_answers", "exchange", Pick(5, Written([&](FILE* f) {
                 Write_Schweissnaht(f, &r);
                 std::fputs("\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n", f);

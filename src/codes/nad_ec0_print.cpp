@@ -56,9 +56,9 @@ static const char* const kRoadRows[14] = {"gr1a Doppelachse",
                                           "Temperaturlasten",
                                           "Schneelasten (Bauzeit)",
                                           "Lasten aus Bauausführung"_cp};
-static const char* const kFootRows[7] = {"gr1\xCE\\ \xCEr",   "Q\xCE\\" "fwk\xCEr", "gr2\xCE\\ \xCEr",
-                                         "F\xCE\\wk\xCEr",    "T\xCE\\k\xCEr",      "Q\xCE\\Sn,k\xCEr",
-                                         "Q\xCE\\" "c\xCEr"};
+static const char* const kFootRows[7] = {"gr1╬\\ ╬r"_cp,   "Q╬\\fwk╬r"_cp, "gr2╬\\ ╬r"_cp,
+                                         "F╬\\wk╬r"_cp,    "T╬\\k╬r"_cp,      "Q╬\\Sn,k╬r"_cp,
+                                         "Q╬\\c╬r"_cp};
 // Railway rows 0 to 25; rows 8 and 25 take two lines.
 static const char* const kRailRows[26] = {"LM 71",
                                           "SW/0",
@@ -91,17 +91,17 @@ static const char kEnd[] = "#END_OF_TEXT\n";
 static const char kNameBlock[] = "0 0 -1 -1\n";
 
 static void partial_factor_head(FILE* f, int width) {
-    std::fprintf(f, " %-*s  \xC0\xCE\\Fsup\xCEr \xC0\xCE\\Finf\xCEr\n", width, "Einwirkungsart");
+    std::fprintf(f, " %-*s  \xC0╬\\Fsup╬r \xC0╬\\Finf╬r\n"_cp, width, "Einwirkungsart");
 }
 
 static void psi_head(FILE* f, int width) {
-    std::fprintf(f, " %-*s   \xB8\xCE\\0\xCEr    \xB8\xCE\\1\xCEr    \xB8\xCE\\2\xCEr \n", width, "Einwirkung");
+    std::fprintf(f, " %-*s   \xB8╬\\0╬r    \xB8╬\\1╬r    \xB8╬\\2╬r \n"_cp, width, "Einwirkung");
 }
 
 static void partial_factor_table(FILE* f, int s, const double (*gamma)[2], const char* const* labels,
                                  const int* actions, int count, int bridge) {
     std::fputs("#SHOWTABLE\n0 1 1\n", f);
-    std::fputs(" \xCEHTeilsicherheitsfaktoren für Einwirkungen\n"_cp, f);
+    std::fputs(" ╬HTeilsicherheitsfaktoren für Einwirkungen\n"_cp, f);
     std::fputs(kSituations[s], f);
     std::fputs(bridge ? "1 0 -1 -1 2\n 38 44\n" : "1 0 -1 -1 2\n 34 40\n", f);
     partial_factor_head(f, bridge ? 37 : 33);
@@ -147,18 +147,18 @@ static void building_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     OLI_reserveSpaceCM(f, 8.0);
 
-    std::fputs("#SHOWTABLE\n0 1 1\n \xCEHKombinationsbeiwerte\n", f);
-    std::fputs(" Die Werte in der \xB8\xCE\\2E\xCEr-Spalte sind die \xB8\xCE\\2\xCEr-Werte für die Erdbebenbemessungssituation\n"_cp,
+    std::fputs("#SHOWTABLE\n0 1 1\n ╬HKombinationsbeiwerte\n"_cp, f);
+    std::fputs(" Die Werte in der \xB8╬\\2E╬r-Spalte sind die \xB8╬\\2╬r-Werte für die Erdbebenbemessungssituation\n"_cp,
                f);
     std::fputs("1 0 -1 -1 4\n 30 41 47 53\n", f);
-    std::fprintf(f, " %-30s %-10s  \xB8\xCE\\0\xCEr    \xB8\xCE\\1\xCEr    \xB8\xCE\\2\xCEr    \xB8\xCE\\2E\xCEr \n",
+    std::fprintf(f, " %-30s %-10s  \xB8╬\\0╬r    \xB8╬\\1╬r    \xB8╬\\2╬r    \xB8╬\\2E╬r \n"_cp,
                  "Einwirkung", "Kategorie");
     for (int i = 0; i < 12; ++i)
         std::fprintf(f, " %-30s   %-5s   %5.2lf %5.2lf %5.2lf %5.2lf\n", kBuildingRows[i][0], kBuildingRows[i][1],
                      b->psi_building[i][0], b->psi_building[i][1], b->psi_building[i][2], b->psi_building[i][3]);
     std::fputs(kEnd, f);
     std::fputs("#SHOWTABLE\n0 0 0\n0 0 -1 -1\n", f);
-    std::fputs(" \xCEHAnmerkung:\xCEr Flüssigkeitsdruck/Maschinenlasten, Zwang sowie Baugrundsetzungen, sonstige Einwirkungen\n"_cp,
+    std::fputs(" ╬HAnmerkung:╬r Flüssigkeitsdruck/Maschinenlasten, Zwang sowie Baugrundsetzungen, sonstige Einwirkungen\n"_cp,
                f);
     std::fputs("            sind nicht Teil der EN 1990 (Eurocode).\n", f);
     std::fputs(kEnd, f);
@@ -171,7 +171,7 @@ static void psi_rows(FILE* f, int width, const char* const* labels, const double
 }
 
 static void railway_table(FILE* f, const double (*psi)[3]) {
-    std::fputs("#SHOWTABLE\n0 1 0\n \xCEHKombinationsbeiwerte Eisenbahnbrücken\n"_cp, f);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬HKombinationsbeiwerte Eisenbahnbrücken\n"_cp, f);
     std::fputs("1 0 -1 -1 3\n 35 41 47\n", f);
     psi_head(f, 34);
     // The letter a stands where psi1 of these rows would be: the factor a
@@ -184,8 +184,8 @@ static void railway_table(FILE* f, const double (*psi)[3]) {
         if (i == 8) std::fprintf(f, " %-34s\n", "Überschreitung der Verkehrslasten"_cp);
         if (i == 25) std::fprintf(f, " %-34s\n", "Instandhaltung für Dienstgehwege"_cp);
     }
-    const char* const wide[5] = {"F\xCE\\wk\xCEr   ", "F\xCE\\W\xCE/**   \xCEr", "T\xCE\\k\xCEr   ",
-                                 "Q\xCE\\Sn,k\xCEr (Bauausführung)   "_cp, "Q\xCE\\" "c\xCEr   "};
+    const char* const wide[5] = {"F╬\\wk╬r   "_cp, "F╬\\W╬/**   ╬r"_cp, "T╬\\k╬r   "_cp,
+                                 "Q╬\\Sn,k╬r (Bauausführung)   "_cp, "Q╬\\c╬r   "_cp};
     for (int i = 26; i < 31; ++i)
         std::fprintf(f, " %-*s %5.2lf %5.2lf %5.2lf\n", i == 27 ? 40 : 38, wide[i - 26], psi[i][0], psi[i][1],
                      psi[i][2]);
@@ -212,12 +212,12 @@ static void bridge_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_setMarginsCM(f, 1, 0.0, 0.0);
     OLI_storeYPosition(f, 4);
     OLI_reserveSpaceCM(f, 11.0);
-    std::fputs("#SHOWTABLE\n0 1 0\n \xCEHKombinationsbeiwerte Straßenbrücken\n"_cp, f);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬HKombinationsbeiwerte Straßenbrücken\n"_cp, f);
     std::fputs("1 0 -1 -1 3\n 34 40 46\n", f);
     psi_head(f, 33);
     psi_rows(f, 33, kRoadRows, b->psi_road_bridge, 14);
     std::fputs(kEnd, f);
-    std::fputs("#SHOWTABLE\n0 1 0\n \xCEHKombinationsbeiwerte Fußgängerbrücken\n"_cp, f);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬HKombinationsbeiwerte Fußgängerbrücken\n"_cp, f);
     std::fputs("1 0 -1 -1 3\n 34 40 46\n", f);
     psi_head(f, 33);
     psi_rows(f, 37, kFootRows, b->psi_footbridge, 7);
@@ -227,7 +227,7 @@ static void bridge_chapter(FILE* f, const NAD_EC0_Block* b) {
     OLI_reserveSpaceCM(f, 12.0);
     railway_table(f, b->psi_railway_bridge);
     std::fputs("#SHOWTABLE\n0 0 0\n0 0 -1 -1\n", f);
-    std::fprintf(f, " \xCEHa \xCEr %4.2lf wenn nur 1 Gleis belastet wird\n", b->a_tracks[0]);
+    std::fprintf(f, " ╬Ha ╬r %4.2lf wenn nur 1 Gleis belastet wird\n"_cp, b->a_tracks[0]);
     std::fprintf(f, "    %4.2lf wenn 2 Gleise gleichzeitg belastet werden\n", b->a_tracks[1]);
     std::fprintf(f, "    %4.2lf wenn 3 oder mehrere Gleise gleichzeitig\n", b->a_tracks[2]);
     std::fputs("    belastet werden\n", f);

@@ -79,20 +79,20 @@ void Print_NAD_EC3_1_Table(FILE* f) {
     }
     if (g_show[EC3_SHOW_LTB]) {
         std::fputs(" 6.3.2.2(2)   Faktor f zur Modifizierung    Biegedrillknicken\n", f);
-        std::fputs(r.apply_f_general ? "              von \xBC\xCE\\LT\xCEr ansetzen              Allgemeiner Fall\n"
-                                     : "              von \xBC\xCE\\LT\xCEr nicht ansetzen        Allgemeiner Fall\n",
+        std::fputs(r.apply_f_general ? "              von \xBC╬\\LT╬r ansetzen              Allgemeiner Fall\n"_cp
+                                     : "              von \xBC╬\\LT╬r nicht ansetzen        Allgemeiner Fall\n"_cp,
                    f);
-        std::fprintf(f, " 6.3.2.3(1)   \xC5\xCE\\LT,0\xCEr = %-5.2lf                 Schlankheitsgrad Gl. (6.57)\n",
+        std::fprintf(f, " 6.3.2.3(1)   \xC5╬\\LT,0╬r = %-5.2lf                 Schlankheitsgrad Gl. (6.57)\n"_cp,
                      r.lambda_LT0);
         std::fprintf(f, "              \xBB = %-5.2lf                     Korrekturfaktor Gl. (6.57)\n", r.beta);
         if (r.f_given)
-            std::fprintf(f, " 6.3.2.3(2)   Faktor f = %-5.2lf              Berechnung des Abminderungsfaktors \xBC\xCE\\LT\xCEr\n",
+            std::fprintf(f, " 6.3.2.3(2)   Faktor f = %-5.2lf              Berechnung des Abminderungsfaktors \xBC╬\\LT╬r\n"_cp,
                          r.f);
         else if (r.kc_from_table)
-            std::fputs(" 6.3.2.3(2)   Beiwert k\xCE\\c\xCEr aus Tabelle 6.6    Berechnung des Abminderungsfaktors \xBC\xCE\\LT\xCEr\n",
+            std::fputs(" 6.3.2.3(2)   Beiwert k╬\\c╬r aus Tabelle 6.6    Berechnung des Abminderungsfaktors \xBC╬\\LT╬r\n"_cp,
                        f);
         else
-            std::fprintf(f, " 6.3.2.3(2)   Beiwert k\xCE\\c\xCEr = %-5.3lf            Berechnung des Abminderungsfaktor \xBC\xCE\\LT\xCEr\n",
+            std::fprintf(f, " 6.3.2.3(2)   Beiwert k╬\\c╬r = %-5.3lf            Berechnung des Abminderungsfaktor \xBC╬\\LT╬r\n"_cp,
                          r.k_c);
     }
     std::fputs("#END_OF_TEXT\n", f);
@@ -135,15 +135,15 @@ void Print_NAD_EC3(FILE* f) {
         title(f, 26);
         std::fputs(" 3(7)         Schadensfolgen                Teilsicherheitsbeiwert für Ermüdung\n"_cp, f);
         std::fputs("              niedrig        hoch           \n", f);
-        std::fprintf(f, "              \xC0\xCE\\Mf\xCEr = %-5.2lf    \xC0\xCE\\Mf\xCEr = %-5.2lf    Schadenstoleranz\n",
+        std::fprintf(f, "              \xC0╬\\Mf╬r = %-5.2lf    \xC0╬\\Mf╬r = %-5.2lf    Schadenstoleranz\n"_cp,
                      r.gamma_Mf_dt_low, r.gamma_Mf_dt_high);
-        std::fprintf(f, "              \xC0\xCE\\Mf\xCEr = %-5.2lf    \xC0\xCE\\Mf\xCEr = %-5.2lf    Versagen ohne Vorankündigung\n"_cp,
+        std::fprintf(f, "              \xC0╬\\Mf╬r = %-5.2lf    \xC0╬\\Mf╬r = %-5.2lf    Versagen ohne Vorankündigung\n"_cp,
                      r.gamma_Mf_sl_low, r.gamma_Mf_sl_high);
         std::fputs("#END_OF_TEXT\n", f);
     }
     if (g_show[EC3_SHOW_6]) {
         title(f, 27);
-        std::fprintf(f, " 7.5(1)       \xC0\xCE\\M,ser\xCEr  = %-5.2lf               Teilsicherheitsbeiwert (GZG)\n",
+        std::fprintf(f, " 7.5(1)       \xC0╬\\M,ser╬r  = %-5.2lf               Teilsicherheitsbeiwert (GZG)\n"_cp,
                      r.gamma_Mser);
         std::fputs("#END_OF_TEXT\n", f);
     }

@@ -34,19 +34,19 @@ static const char kRule[] = "0 0 0 0 0\n";
 // German annex.
 static void crack_lines(FILE* f, int four, const char* lead) {
     if (four) {
-        std::fputs(" k\xCE\\" "cr\xCEr = 2.0/fv,k   für Nadelholz\n"_cp, f);
-        std::fputs(" k\xCE\\" "cr\xCEr = 0.67       für Laubholz\n"_cp, f);
-        std::fputs(" k\xCE\\" "cr\xCEr = 2.5/fv,k   für Brettschichtholz\n"_cp, f);
-        std::fputs(" k\xCE\\" "cr\xCEr = 1.0        sonst\n", f);
+        std::fputs(" k╬\\cr╬r = 2.0/fv,k   für Nadelholz\n"_cp, f);
+        std::fputs(" k╬\\cr╬r = 0.67       für Laubholz\n"_cp, f);
+        std::fputs(" k╬\\cr╬r = 2.5/fv,k   für Brettschichtholz\n"_cp, f);
+        std::fputs(" k╬\\cr╬r = 1.0        sonst\n"_cp, f);
         return;
     }
-    std::fprintf(f, "%sk\xCE\\" "cr\xCEr = 0.67   %s\n", lead, "für Voll- und Brettschichtholz"_cp);
-    std::fprintf(f, "%sk\xCE\\" "cr\xCEr = 1.00   %s\n", lead, "sonst                         ");
+    std::fprintf(f, "%sk╬\\cr╬r = 0.67   %s\n"_cp, lead, "für Voll- und Brettschichtholz"_cp);
+    std::fprintf(f, "%sk╬\\cr╬r = 1.00   %s\n"_cp, lead, "sonst                         ");
 }
 
 static void crack_table(FILE* f, int four, const char* lead) {
     std::fputs("#SHOWTABLE\n0 1 2\n Rissfaktor\n", f);
-    std::fputs(" Rissfaktor k\xCE\\" "cr\xCEr zur Festlegung der effektiven Querschnittsbreite\n", f);
+    std::fputs(" Rissfaktor k╬\\cr╬r zur Festlegung der effektiven Querschnittsbreite\n"_cp, f);
     std::fputs(" bei der Ermittlung der Schubspannungen aus Querkraft\n", f);
     std::fputs("0 0 -1 -1 0\n", f);
     crack_lines(f, four, lead);
@@ -82,7 +82,7 @@ static void chapter_table(FILE* f, const NAD_EC5_Block* b) {
                                   {"Gipskarton, etc.", b->gamma_M_gypsum}};
     const int national = b->variant != 0;
     for (int i = 0; i < (national ? 13 : 11); ++i)
-        std::fprintf(f, "%s\xC0\xCE\\M\xCEr = %.2lf%21s%s\n", i ? "              " : " Tab. 2.3     ", materials[i].value,
+        std::fprintf(f, "%s\xC0╬\\M╬r = %.2lf%21s%s\n"_cp, i ? "              " : " Tab. 2.3     ", materials[i].value,
                      "", materials[i].name);
     if (!national) {
         std::fputs("\n\n", f);
@@ -94,7 +94,7 @@ static void chapter_table(FILE* f, const NAD_EC5_Block* b) {
     }
     choice(f, " 3.1.3        %s Modifikationsbeiwerte\n\n", b->use_table_NA4, "Tabelle NA.4 anwenden        ",
            "Tabelle NA.4 nicht anwenden  ");
-    choice(f, " 8.3.2        %s f\xCE\\" "ax\xCEr, f\xCE\\head\xCEr für profilierte Nägel\n\n"_cp, b->use_table_NA15,
+    choice(f, " 8.3.2        %s f╬\\ax╬r, f╬\\head╬r für profilierte Nägel\n\n"_cp, b->use_table_NA15,
            "Tabelle NA.15 anwenden       ", "Tabelle NA.15 nicht anwenden ");
     choice(f, " 8.3.1.2      %s Einschlagtiefen > 4 d\n\n", b->use_NA11, "NA.11 anwenden               ",
            "NA.11 nicht anwenden         ");
@@ -167,15 +167,15 @@ void Print_NAD_EC5(FILE* f) {
     if (flag[3]) {
         std::fputs("#SHOWTABLE\n0 1 0\n Verformungsbeiwerte\n2 0 -1 -1 1\n 10\n", f);
         std::fputs("            Nutzungsklasse\n KLED        1     2     3\n", f);
-        std::fprintf(f, " k\xCE\\" "def\xCEr =     %.2f  %.2f  %.2f\n", b->k_def[0], b->k_def[1], b->k_def[2]);
+        std::fprintf(f, " k╬\\def╬r =     %.2f  %.2f  %.2f\n"_cp, b->k_def[0], b->k_def[1], b->k_def[2]);
         std::fputs(kEnd, f);
     }
     if (flag[4]) {
         std::fputs("#SHOWTABLE\n0 1 1\n Verformungsgrenzwerte\n gemäß DIN EN 1995-1-1 Abschnitt 7.2 Tab. 7.2\n"_cp, f);
         std::fputs("1 0 -1 -1 1\n 10\n Nachweis     normal    Kragarm\n", f);
-        std::fprintf(f, " w\xCE\\inst\xCEr         l/%3.0f    l/%3.0f\n", b->w_limit[0][0], b->w_limit[0][1]);
-        std::fprintf(f, " w\xCE\\" "fin\xCEr          l/%3.0f    l/%3.0f\n", b->w_limit[1][0], b->w_limit[1][1]);
-        std::fprintf(f, " w\xCE\\net,fin\xCEr      l/%3.0f    l/%3.0f\n", b->w_limit[2][0], b->w_limit[2][1]);
+        std::fprintf(f, " w╬\\inst╬r         l/%3.0f    l/%3.0f\n"_cp, b->w_limit[0][0], b->w_limit[0][1]);
+        std::fprintf(f, " w╬\\fin╬r          l/%3.0f    l/%3.0f\n"_cp, b->w_limit[1][0], b->w_limit[1][1]);
+        std::fprintf(f, " w╬\\net,fin╬r      l/%3.0f    l/%3.0f\n"_cp, b->w_limit[2][0], b->w_limit[2][1]);
         std::fputs(kEnd, f);
         if (flag[0]) {
             OLI_setMarginsCM(f, 1, 0.0, 0.0);
@@ -185,12 +185,12 @@ void Print_NAD_EC5(FILE* f) {
     if (flag[5]) crack_table(f, b->kcr_method != 1, "");
     if (flag[8]) {
         std::fputs("#SHOWTABLE\n0 2 0\n Abminderungsfaktor zum Nachweis der Torsionsspannungen:\n", f);
-        std::fprintf(f, " k\xCE\\shape\xCEr = 1 + %.2f h/b, jedoch maximal %.2f\n%s", b->k_shape_factor, b->k_shape_max,
+        std::fprintf(f, " k╬\\shape╬r = 1 + %.2f h/b, jedoch maximal %.2f\n%s"_cp, b->k_shape_factor, b->k_shape_max,
                      kRule);
     }
     if (flag[6]) {
         std::fputs("#SHOWTABLE\n0 3 1\n Ermittlung der Netto-Enddurchbiegung nach EC5 (7.2): \n", f);
-        std::fputs(" w\xCE\\net,fin\xCEr = w\xCE\\inst\xCEr + w\xCE\\" "creep\xCEr - w\xCE\\" "c\xCEr   mit w\xCE\\inst\xCEr aus\n", f);
+        std::fputs(" w╬\\net,fin╬r = w╬\\inst╬r + w╬\\creep╬r - w╬\\c╬r   mit w╬\\inst╬r aus\n"_cp, f);
         if (b->wnetfin_combination == 1)
             std::fputs(" charakteristischer Kombination\n gemäß EC5 (7.2) (2.2)...(2.5)\n"_cp, f);
         else

@@ -28,7 +28,7 @@ void NAD_Print_Norm_Title(FILE* f, int norm, int with_annex) {
 
 void NAD_Print_Factor_Row(FILE* f, const char* subscript, double value, const char* meaning) {
     char symbol[32];
-    std::snprintf(symbol, sizeof symbol, "\xC0\xCE\\%s\xCEr", subscript);
+    std::snprintf(symbol, sizeof symbol, "\xC0╬\\%s╬r"_cp, subscript);
     std::fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", symbol, value, meaning);
 }
 

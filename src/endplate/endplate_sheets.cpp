@@ -101,7 +101,7 @@ int Draw_Belastung_Page(double* load, int* family) {
     Label(x1 + 404, y1 + 235, "kNm");
     Label(x1 + 558, y1 + 235, "kNm");
     Label(x1 + 410, y1 + 294, "%");
-    Draw_Special_Text_to_PS(x1 + 297, y1 + 78, "\xC0\xCE\\M\xCEr", NORMAL, LOOK_NORMAL);
+    Draw_Special_Text_to_PS(x1 + 297, y1 + 78, "\xC0╬\\M╬r"_cp, NORMAL, LOOK_NORMAL);
     static const char* const PICTURES[8] = {"lastko_I.bmp", "lastko_m.bmp", "lastko_u.bmp", "lastko_t.bmp",
                                             "lastko_l.bmp", "lastko_o.bmp", "lastko_fe.bmp", "lastko_re.bmp"};
     const int f = *family;

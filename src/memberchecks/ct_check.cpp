@@ -58,7 +58,7 @@ double Print_Epsilon(double f_y, double E, FILE* stream) {
             OLI_printf(stream, "%.0lf/210000", E);
             opened = true;
         }
-        if (opened) OLI_printf(stream, ")\xCE/0.5\xCEr");
+        if (opened) OLI_printf(stream, ")╬/0.5╬r"_cp);
         OLI_printf(stream, " = %.3lf", eps);
     }
     return eps;

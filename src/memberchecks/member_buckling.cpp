@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "base/cp850.h"
 #include "codes/alguete.h"
 #include "codes/stguete.h"
 #include "memberchecks/member_check.h"
@@ -74,10 +75,10 @@ double Calc_Member_Buckling(const Member_Buckling_Input* in, uint32_t* flags) {
             Out(c == 0 ? "%sKnicken in der Ebene" : "%sKnicken aus der Ebene heraus", P);
         else
             Out("%sKnicken um die %s-Achse", P, c == 0 ? "\xC1" : "\xD3");
-        Out(":  L\xCE\\cr\xCEr = %s * L = %.2f * %.0f cm = %.0f cm,  %s\xCE\\vuve\xCEr = %.3f, %s[%s] = %.2f\n", "\xBB",
+        Out(":  L╬\\cr╬r = %s * L = %.2f * %.0f cm = %.0f cm,  %s╬\\vuve╬r = %.3f, %s[%s] = %.2f\n"_cp, "\xBB",
             beta, 100 * L, L_cr, "\xC5", lambda, "\xBA", known ? curve_letter[curve] : "?", alpha);
-        Out("%s    %s = %.3f,  N\xCE\\b,Rd\xCEr = %s * N\xCE\\pl,d\xCEr = %.3f * %.2f kN = %.2f kN  %s  U\xCE\\b,Rd\xCEr = "
-            "%.3f\n",
+        Out("%s    %s = %.3f,  N╬\\b,Rd╬r = %s * N╬\\pl,d╬r = %.3f * %.2f kN = %.2f kN  %s  U╬\\b,Rd╬r = "
+            "%.3f\n"_cp,
             P, "\xDA", Phi, "\xBC", chi, N_pld, N_bRd, "\x88", U);
         *flags |= bit;
     }

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "codes/alguete.h"
 #include "codes/stguete.h"
 #include "memberchecks/plastic_axis.h"
@@ -55,13 +56,13 @@ int Plastic_Class(int reached, double U, int check_flags) {
 }
 
 const char* const tsv_reasons[] = {
-    "%s\xCE" "bDer Querschnitt kann nicht nachgewiesen werden !!!\xCEr\n",
-    "%s\xCE" "bDie Schubspannungen k\x94nnen vom Querschnitt nicht aufgenommen werden !!!\xCEr\n",
-    "%s\xCE" "bDie Biegemomente k\x94nnen vom Querschnitt (mit Schub) nicht aufgenommen werden !!!\xCEr\n",
-    "%s\xCE" "bDie Gurtbiegemomente k\x94nnen vom Querschnitt (mit Schub) nicht aufgenommen werden !!!\xCEr\n",
-    "%s\xCE" "bDie Normalkraft kann vom Querschnitt (mit Schub und Gurtbiegung) nicht aufgenommen werden !!!\xCEr\n",
-    "%s\xCE" "bDas y-Moment kann vom Querschnitt (mit Schub, Gurtbiegung und Normalkraft) nicht aufgenommen "
-    "werden !!!\xCEr\n",
+    "%s╬bDer Querschnitt kann nicht nachgewiesen werden !!!╬r\n"_cp,
+    "%s╬bDie Schubspannungen k\x94nnen vom Querschnitt nicht aufgenommen werden !!!╬r\n"_cp,
+    "%s╬bDie Biegemomente k\x94nnen vom Querschnitt (mit Schub) nicht aufgenommen werden !!!╬r\n"_cp,
+    "%s╬bDie Gurtbiegemomente k\x94nnen vom Querschnitt (mit Schub) nicht aufgenommen werden !!!╬r\n"_cp,
+    "%s╬bDie Normalkraft kann vom Querschnitt (mit Schub und Gurtbiegung) nicht aufgenommen werden !!!╬r\n"_cp,
+    "%s╬bDas y-Moment kann vom Querschnitt (mit Schub, Gurtbiegung und Normalkraft) nicht aufgenommen "
+    "werden !!!╬r\n"_cp,
 };
 
 // The reason lines of a partial-internal-forces result; returns whether any
@@ -155,17 +156,17 @@ void Print_Check_Header(const Check_State& s) {
     const Member_Check_Input& in = *s.in;
     const Check_Symbol_Set& sym = *s.sym;
     if (in.selector && (in.selector->situation & 0xFFFF))
-        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s\xCE\\M\xCEr = %.2f\n", P(), "\xC0", in.gamma_M0);
+        Out("%sau\xE1" "ergew\x94hnliche Kombination:  %s╬\\M╬r = %.2f\n"_cp, P(), "\xC0", in.gamma_M0);
     if (!in.spatial) {
         Out("%sSchnittgr\x94\xE1" "en:  N = %.2f kN,  %s = %.2f kN,  M = %.2f kNm\n", P(), in.N, sym.text[1], in.V_2,
             in.M_1);
         return;
     }
-    Out("%sSchnittkr\x84" "fte:  N = %.2f kN,  %s\xCE\\\xC1\xCEr = %.2f kN,  %s\xCE\\\xD3\xCEr = %.2f kN\n"
-        "%sMomente:  T = %.3f kNm,  M\xCE\\\xC1\xCEr = %.2f kNm,  M\xCE\\\xD3\xCEr = %.2f kNm\n",
+    Out("%sSchnittkr\x84" "fte:  N = %.2f kN,  %s╬\\\xC1╬r = %.2f kN,  %s╬\\\xD3╬r = %.2f kN\n"
+        "%sMomente:  T = %.3f kNm,  M╬\\\xC1╬r = %.2f kNm,  M╬\\\xD3╬r = %.2f kNm\n"_cp,
         P(), in.N, sym.text[1], in.V_1, sym.text[1], in.V_2, P(), in.T_t + in.T_w, in.M_1, in.M_2);
     if (in.T_w != 0 || in.B != 0)
-        Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm\xCE/2\xCEr\n", P(), sym.text[2],
+        Out("%sW\x94lbkrafttorsion:  %s = %.3f kNm,  %s = %.3f kNm,  %s = %.3f kNm╬/2╬r\n"_cp, P(), sym.text[2],
             in.T_t, sym.text[3], in.T_w, sym.text[4], in.B);
 }
 
@@ -190,9 +191,9 @@ void Check_By_Values(Check_State& s) {
     const double f_d = f_y / in.gamma_M0;
     s.U_sigma = f_d > 0 ? gov / f_d : 0;
     out.sigma_gov = gov;
-    Out("%sSpannungen (elast.):  %s\xCE\\o\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\u\xCEr = %.2f MN/m\xCE/2\xCEr", P(),
+    Out("%sSpannungen (elast.):  %s╬\\o╬r = %.2f MN/m╬/2╬r,  %s╬\\u╬r = %.2f MN/m╬/2╬r"_cp, P(),
         "\xCC", out.sigma_1, "\xCC", out.sigma_2);
-    Out(",  %s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f\n", "\xCC", "\xCC", gov, f_d, s.U_sigma);
+    Out(",  %s/%s╬\\R,d╬r = %.1f/%.1f = %.3f\n"_cp, "\xCC", "\xCC", gov, f_d, s.U_sigma);
 }
 
 // Step 6: the thin-walled model of the section in the mode the settings and
@@ -229,11 +230,11 @@ void Read_Model_Stresses(const Check_State& s, Model_State& m) {
                                     e.i_tau_max,   e.i_tau_abs,   e.i_sv_abs};
         for (int k = 0; k < MC_POINTS; k++) Fill_Point(s.record->points[k], idx[k]);
     }
-    Out("%sNormalspannungen (elast.):  %s\xCE\\max\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\min\xCEr = %.2f "
-        "MN/m\xCE/2\xCEr\n",
+    Out("%sNormalspannungen (elast.):  %s╬\\max╬r = %.2f MN/m╬/2╬r,  %s╬\\min╬r = %.2f "
+        "MN/m╬/2╬r\n"_cp,
         P(), "\xCC", m.s_max, "\xCC", m.s_min);
-    Out("%sextr. Spannungen (elast.):  %s = %.2f MN/m\xCE/2\xCEr,  %s = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\v\xCEr = "
-        "%.2f MN/m\xCE/2\xCEr\n",
+    Out("%sextr. Spannungen (elast.):  %s = %.2f MN/m╬/2╬r,  %s = %.2f MN/m╬/2╬r,  %s╬\\v╬r = "
+        "%.2f MN/m╬/2╬r\n"_cp,
         P(), "\xCC", m.s_abs, "\xD6", m.t_max, "\xCC", m.sv_max);
 }
 
@@ -312,19 +313,19 @@ void Check_Interaction(Check_State& s, Model_State& m) {
         m.reached = Plastic_Class(0, U, in.check_flags);
         s.flags = 0x4F00;
         m.U_plastic = U;
-        Out("%sAusnutzung aus Interaktion:  M\xCE\\gr\xCEr = %.2f kNm  %s  U\xCE\\%s\xCEr = %.3f\n", P(), M_gr, "\x88",
+        Out("%sAusnutzung aus Interaktion:  M╬\\gr╬r = %.2f kNm  %s  U╬\\%s╬r = %.3f\n"_cp, P(), M_gr, "\x88",
             "\xCC", U);
         return;
     }
     s.options = (s.options & ~uint32_t{OPT_INTERACTION | OPT_EL750}) | s.elastic;
     s.flags = 0x11008700;
     m.reached = 0;
-    Out("%s\xCE" "bFehler\xCEr in Interaktion:  ", P());
+    Out("%s╬bFehler╬r in Interaktion:  "_cp, P());
     switch (r) {
-    case 1: Out("N / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
-    case 2: Out("%s / %s\xCE\\pl\xCEr = %.2f > %.2f", s.sym->text[1], s.sym->text[1], pair[0], pair[1]); break;
-    case 3: Out("N\xCE\\0\xCEr / N\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
-    case 4: Out("M / M\xCE\\pl\xCEr = %.2f > %.2f", pair[0], pair[1]); break;
+    case 1: Out("N / N╬\\pl╬r = %.2f > %.2f"_cp, pair[0], pair[1]); break;
+    case 2: Out("%s / %s╬\\pl╬r = %.2f > %.2f"_cp, s.sym->text[1], s.sym->text[1], pair[0], pair[1]); break;
+    case 3: Out("N╬\\0╬r / N╬\\pl╬r = %.2f > %.2f"_cp, pair[0], pair[1]); break;
+    case 4: Out("M / M╬\\pl╬r = %.2f > %.2f"_cp, pair[0], pair[1]); break;
     default: Out("unbekannter Fehler !!!"); break;
     }
     Out("\n");
@@ -378,7 +379,7 @@ void Run_Strain_Iteration(Check_State& s, Model_State& m) {
                                              Member_Check_Stream ? &lines : nullptr);
     if (r == 0) {
         Drop_Plastic_Method(s, OPT_STRAIN);
-        Out("%s\xCE" "bUnbekannter Fehler\xCEr im Verfahren der Dehnungsiteration !!!\n", P());
+        Out("%s╬bUnbekannter Fehler╬r im Verfahren der Dehnungsiteration !!!\n"_cp, P());
     } else {
         if (s.record) s.record->plo = result;
         if (Member_Check_Stream) Print_DWQB_PLO_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
@@ -405,7 +406,7 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
     const int r = Calc_TSV_EX(m.f_rot, m.yield, &control, &result, Member_Check_Stream ? &lines : nullptr);
     if (r == 0) {
         Drop_Plastic_Method(s, OPT_TSV_LINES);
-        Out("%s\xCE" "bUnbekannter Fehler\xCEr im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n", P());
+        Out("%s╬bUnbekannter Fehler╬r im Teilschnittgr\x94\xE1" "en-Verfahren !!!\n"_cp, P());
     } else {
         if (s.record) s.record->tsv_ex = result;
         if (Member_Check_Stream) Print_TSV_EX_Result(Member_Check_Stream, 0, P(), m.f_rot, &result, lines);
@@ -444,8 +445,8 @@ void Run_Tsv_I(Check_State& s, Model_State& m) {
     if (!valid) {
         Drop_Plastic_Method(s, OPT_TSV);
         if (r == 0 || !Tsv_Reasons(result.flags, work_kind, true))
-            Out("%s\xCE" "bUnbekannter Fehler\xCEr in Teilschnittgr\x94\xE1" "enverfahren !!!\n", P());
-        Out("%s\xCE" "bDer Nachweis wird elastisch gef\x81hrt !!!\n", P());
+            Out("%s╬bUnbekannter Fehler╬r in Teilschnittgr\x94\xE1" "enverfahren !!!\n"_cp, P());
+        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
         return;
     }
     Take_Plastic_Result(s, m, result.U, in.M_1 >= 0 ? result.M_max : result.M_min);
@@ -488,16 +489,16 @@ void Print_Elastic_Line(const Check_State& s, const Model_State& m, const double
     Out("%s", P());
     const char* sep = "";
     if (options & OPT_NORMAL) {
-        Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", U[0] * m.f_yd, m.f_yd, U[0]);
+        Out("%s%s/%s╬\\R,d╬r = %.1f/%.1f = %.3f"_cp, sep, "\xCC", "\xCC", U[0] * m.f_yd, m.f_yd, U[0]);
         sep = ",  ";
     }
     if (options & OPT_SHEAR) {
-        Out("%s%s/%s\xCE\\R,d\xCEr = %.1f/%.1f = %.3f", sep, "\xD6", "\xD6", U[1] * tau_Rd, tau_Rd, U[1]);
+        Out("%s%s/%s╬\\R,d╬r = %.1f/%.1f = %.3f"_cp, sep, "\xD6", "\xD6", U[1] * tau_Rd, tau_Rd, U[1]);
         sep = ",  ";
     }
     if (options & OPT_MISES) {
         if (!(options & OPT_EL747))
-            Out("%s%s\xCE\\v\xCEr/%s\xCE\\vR,d\xCEr = %.1f/%.1f = %.3f", sep, "\xCC", "\xCC", m.sv_max, sv_Rd, U[2]);
+            Out("%s%s╬\\v╬r/%s╬\\vR,d╬r = %.1f/%.1f = %.3f"_cp, sep, "\xCC", "\xCC", m.sv_max, sv_Rd, U[2]);
         else
             Out("  (El. 747)");
     }
@@ -586,10 +587,10 @@ void Check_Ct(Check_State& s, const Model_State& m) {
     if (s.record) s.record->class_slot = slot;
     const char* const u = s.sym->text[0];
     if (!s.en)
-        Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n",
+        Out("%sAusnutzung %s (DIN 18800, Tab. %s, %s = %.3f):  %s╬\\o-o╬r = %.3f,  %s╬\\--o╬r = %.3f\n"_cp,
             P(), u, m.reached == 0 ? "12-14" : m.reached == 1 ? "15" : "18", "\xBE", eps, u, s.U_ct_int, u, s.U_ct_out);
     else
-        Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s\xCE\\o-o\xCEr = %.3f,  %s\xCE\\--o\xCEr = %.3f\n", P(), u,
+        Out("%sAusnutzung %s (%s, cl%d, %s = %.3f):  %s╬\\o-o╬r = %.3f,  %s╬\\--o╬r = %.3f\n"_cp, P(), u,
             s.aluminium ? "EN 1999-1-1, Tab. 6.2" : "EN 1993-1-1, Tab. 5.2", 3 - m.reached, "\xBE", eps, u,
             s.U_ct_int, u, s.U_ct_out);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "codes/stguete.h"
 #include "memberchecks/member_check.h"
 #include "profiles/profil_dwqb_model.h"
@@ -147,8 +148,8 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
     std::fprintf(f, " %s", P);
     if (descriptor->family < 0)
         return std::fprintf(f,
-                            "Allgemeiner Querschnitt:  A = %.1f cm\xCE/2\xCEr,  W\xCE\\o\xCEr = %.1f cm\xCE/3\xCEr,  "
-                            "W\xCE\\u\xCEr = %.1f cm\xCE/3\xCEr\n",
+                            "Allgemeiner Querschnitt:  A = %.1f cm╬/2╬r,  W╬\\o╬r = %.1f cm╬/3╬r,  "
+                            "W╬\\u╬r = %.1f cm╬/3╬r\n"_cp,
                             1e4 * values[WORK_SLOT_GIVEN_A], 1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_TOP]),
                             1e6 * std::fabs(values[WORK_SLOT_GIVEN_W_BOTTOM]));
     if (descriptor->family == PROFIL_FAMILY_USER) {
@@ -182,7 +183,7 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
         if ((fam >= 1 && fam <= 6) || fam == 14)
             std::fprintf(f, "h = %.1f cm,  s = %.1f cm,  b = %.1f cm,  t = %.1f cm", v[0], v[2], v[1], v[3]);
         else if (fam == 7)
-            std::fprintf(f, "r\xCE\\a\xCEr = %.1f cm,  r\xCE\\i\xCEr = %.1f cm", v[0] / 2, v[0] / 2 - v[2]);
+            std::fprintf(f, "r╬\\a╬r = %.1f cm,  r╬\\i╬r = %.1f cm"_cp, v[0] / 2, v[0] / 2 - v[2]);
         else if (fam == 11)
             std::fprintf(f, "h = %.1f cm,  b = %.1f cm", v[0], v[1]);
         else if (fam == 12)
@@ -194,20 +195,20 @@ int Print_Member_Section_Values(const NachweisNorm* selector, int, const Profil_
     }
     std::fprintf(f, " %sQuerschnittswerte:  ", P);
     if (!spatial)
-        return std::fprintf(f, "A = %.1f cm\xCE/2\xCEr,  I\xCE\\m\xCEr = %.1f cm\xCE/4\xCEr\n", Q(DWQB_QW_A),
+        return std::fprintf(f, "A = %.1f cm╬/2╬r,  I╬\\m╬r = %.1f cm╬/4╬r\n"_cp, Q(DWQB_QW_A),
                             Q(DWQB_QW_IY));
     std::fprintf(f,
-                 "A = %.1f cm\xCE/2\xCEr,  I\xCE\\m\xCEr = %.1f cm\xCE/4\xCEr,  I\xCE\\n\xCEr = %.1f cm\xCE/4\xCEr,  "
-                 "I\xCE\\mn\xCEr = %.1f cm\xCE/4\xCEr\n",
+                 "A = %.1f cm╬/2╬r,  I╬\\m╬r = %.1f cm╬/4╬r,  I╬\\n╬r = %.1f cm╬/4╬r,  "
+                 "I╬\\mn╬r = %.1f cm╬/4╬r\n"_cp,
                  Q(DWQB_QW_A), Q(DWQB_QW_IY), Q(DWQB_QW_IZ), Q(DWQB_QW_IYZ));
     if (std::fabs(Q(DWQB_QW_ALPHA)) > 0.001)
         std::fprintf(f,
-                     " %sQuerschnittswerte (Hauptachsen):  I\xCE\\%s\xCEr = %.1f cm\xCE/4\xCEr,  I\xCE\\%s\xCEr = %.1f "
-                     "cm\xCE/4\xCEr,  %s = %.2f \xF8\n",
+                     " %sQuerschnittswerte (Hauptachsen):  I╬\\%s╬r = %.1f cm╬/4╬r,  I╬\\%s╬r = %.1f "
+                     "cm╬/4╬r,  %s = %.2f \xF8\n"_cp,
                      P, "\xC1", Q(DWQB_QW_I1), "\xD3", Q(DWQB_QW_I2), "\xBA", Q(DWQB_QW_ALPHA) * 57.29577951308232);
     return std::fprintf(f,
-                        " %sQuerschnittswerte (Torsion):  I\xCE\\T\xCEr = %.2f cm\xCE/4\xCEr,  I\xCE\\w\xCEr = %.2f "
-                        "cm\xCE/6\xCEr\n",
+                        " %sQuerschnittswerte (Torsion):  I╬\\T╬r = %.2f cm╬/4╬r,  I╬\\w╬r = %.2f "
+                        "cm╬/6╬r\n"_cp,
                         P, Q(DWQB_QW_IT), Q(DWQB_QW_IW));
 }
 
@@ -221,7 +222,7 @@ int Print_Material_Short(const NachweisNorm* selector, void* context) {
     const double t = s ? 10 * s->dimensions[0] : 0;
     const bool alu = Get_Norm_Code(selector) == 2;
     const int code = Material_Code(selector, s);
-    return std::fprintf(f, " %sMaterial%s:  %s %s,  d = %.1f mm,  f\xCE\\y,k\xCEr = %.0f MN/m\xCE/2\xCEr\n",
+    return std::fprintf(f, " %sMaterial%s:  %s %s,  d = %.1f mm,  f╬\\y,k╬r = %.0f MN/m╬/2╬r\n"_cp,
                         Member_Print_Prefix, Code_Text(selector), alu ? "Aluminium" : "Stahl",
                         Get_Material_Name(selector, code), t, Get_Material_Strength(selector, code, t));
 }
@@ -239,17 +240,17 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
     const double t = s ? 10 * s->t_max : 0;
     const double f_yk = Get_Material_Strength(selector, code, t);
     const uint32_t o = s ? s->options : 0;
-    std::fprintf(f, " %sMaterial%s:  %s %s,  t\xCE\\max\xCEr = %.0f mm", P, Code_Text(selector), alu ? "Aluminium" : "Stahl",
+    std::fprintf(f, " %sMaterial%s:  %s %s,  t╬\\max╬r = %.0f mm"_cp, P, Code_Text(selector), alu ? "Aluminium" : "Stahl",
                  Get_Material_Name(selector, code), t);
     int r;
     if ((o & OPT_FIRE) && values) {
         const double k = values[WORK_SLOT_FIRE_F_Y];
         r = std::fprintf(f,
-                         "\n %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
-                         "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+                         "\n %sBrandfall:  T╬\\fi╬r = %.2f \xF8" "C,  f╬\\y,k,fi╬r = f╬\\y,k╬r * k╬\\y,fi╬r = %.0f * "
+                         "%.4f MN/m╬/2╬r = %.2f MN/m╬/2╬r\n"_cp,
                          P, s->fire_temperature, f_yk, k, f_yk * k);
     } else {
-        r = std::fprintf(f, ",  f\xCE\\y,k\xCEr = %.0f MN/m\xCE/2\xCEr\n", f_yk);
+        r = std::fprintf(f, ",  f╬\\y,k╬r = %.0f MN/m╬/2╬r\n"_cp, f_yk);
     }
     if ((o & OPT_INTERACTION) && d && values && d->section_kind >= 1 && d->section_kind <= 5) {
         static const char* const cases[5] = {
@@ -257,12 +258,12 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
             "  Biegung um y-Achse - doppeltsymmetrisch", "  Biegung um z-Achse - doppeltsymmetrisch",
             "  Biegung um y- und z-Achse - Kreisring"};
         static const char* const lines[5] = {
-            "A = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm,  s = %.1f cm,  W\xCE\\pl\xCEr = %.1f cm\xCE/3\xCEr",
-            ("A\xCE\\1\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\2\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\3\xCEr = %.1f cm\xCE/2\xCEr,  "
-             "h\xCE\\S\xCEr = %.1f cm"),
-            "A = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  h\xCE\\S\xCEr = %.1f cm",
-            "A\xCE\\G\xCEr = %.1f cm\xCE/2\xCEr,  A\xCE\\S\xCEr = %.1f cm\xCE/2\xCEr,  b = %.1f cm",
-            "d\xCE\\M\xCEr = %.1f cm,  t = %.1f cm"};
+            "A = %.1f cm╬/2╬r,  h╬\\S╬r = %.1f cm,  s = %.1f cm,  W╬\\pl╬r = %.1f cm╬/3╬r"_cp,
+            ("A╬\\1╬r = %.1f cm╬/2╬r,  A╬\\2╬r = %.1f cm╬/2╬r,  A╬\\3╬r = %.1f cm╬/2╬r,  "
+             "h╬\\S╬r = %.1f cm"_cp),
+            "A = %.1f cm╬/2╬r,  A╬\\S╬r = %.1f cm╬/2╬r,  h╬\\S╬r = %.1f cm"_cp,
+            "A╬\\G╬r = %.1f cm╬/2╬r,  A╬\\S╬r = %.1f cm╬/2╬r,  b = %.1f cm"_cp,
+            "d╬\\M╬r = %.1f cm,  t = %.1f cm"_cp};
         const int k = d->section_kind - 1;
         std::fprintf(f, " %sInteraktionsbedingung %d:%s\n %sInteraktionswerte:  ", P, d->section_kind, cases[k], P);
         // The format is one of the constant texts above, never data.
@@ -270,10 +271,10 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
         std::fprintf(f, "\n");
         const double a = values[WORK_SLOT_SHAPE_FACTOR_Y], b = values[WORK_SLOT_SHAPE_FACTOR_Z];
         if (b > 0)
-            r = std::fprintf(f, " %sPlastische Formbeiwerte:  %s\xCE\\pl,%s\xCEr = %.3f,  %s\xCE\\pl,%s\xCEr = %.3f\n", P, "\xBA",
+            r = std::fprintf(f, " %sPlastische Formbeiwerte:  %s╬\\pl,%s╬r = %.3f,  %s╬\\pl,%s╬r = %.3f\n"_cp, P, "\xBA",
                              "y", a, "\xBA", "z", b);
         else
-            r = std::fprintf(f, " %sPlastischer Formbeiwert:  %s\xCE\\pl\xCEr = %.3f\n", P, "\xBA", a);
+            r = std::fprintf(f, " %sPlastischer Formbeiwert:  %s╬\\pl╬r = %.3f\n"_cp, P, "\xBA", a);
     }
     Work_Plates w;
     if ((o & OPT_TSV) && Read_Work_Plates(d, values, &w)) {
@@ -285,18 +286,18 @@ int Print_Material(const NachweisNorm* selector, void* context, int) {
                              P, plates, "\xBA", Q(DWQB_QW_ALPHA) * 57.29577951308232);
             if (w.present(0))
                 r = std::fprintf(f,
-                                 " %s b\xCE\\o\xCEr = %.2f cm,  t\xCE\\o\xCEr = %.2f cm,  y\xCE\\o\xCEr = %.2f cm,  "
-                                 "z\xCE\\o\xCEr = %.2f cm\n",
+                                 " %s b╬\\o╬r = %.2f cm,  t╬\\o╬r = %.2f cm,  y╬\\o╬r = %.2f cm,  "
+                                 "z╬\\o╬r = %.2f cm\n"_cp,
                                  P, w.b[0], w.t[0], w.y[0] - w.y_r, w.z[0] - w.z_r);
             if (w.present(1))
-                r = std::fprintf(f, " %s h\xCE\\s\xCEr = %.2f cm,  t\xCE\\s\xCEr = %.2f cm\n", P, w.b[1], w.t[1]);
+                r = std::fprintf(f, " %s h╬\\s╬r = %.2f cm,  t╬\\s╬r = %.2f cm\n"_cp, P, w.b[1], w.t[1]);
             if (w.present(2))
                 r = std::fprintf(f,
-                                 " %s b\xCE\\u\xCEr = %.2f cm,  t\xCE\\u\xCEr = %.2f cm,  y\xCE\\u\xCEr = %.2f cm,  "
-                                 "z\xCE\\u\xCEr = %.2f cm\n",
+                                 " %s b╬\\u╬r = %.2f cm,  t╬\\u╬r = %.2f cm,  y╬\\u╬r = %.2f cm,  "
+                                 "z╬\\u╬r = %.2f cm\n"_cp,
                                  P, w.b[2], w.t[2], w.y[2] - w.y_r, w.z[2] - w.z_r);
         } else if (w.kind == TSV_KIND_CIRCLE) {
-            r = std::fprintf(f, " %sKreisring-Querschnitt:  d\xCE\\a\xCEr = %.2f cm,  d\xCE\\i\xCEr = %.2f cm\n", P, w.b[1],
+            r = std::fprintf(f, " %sKreisring-Querschnitt:  d╬\\a╬r = %.2f cm,  d╬\\i╬r = %.2f cm\n"_cp, P, w.b[1],
                              w.b[1] - 2 * w.t[1]);
         } else if (w.kind == TSV_KIND_ROUND_BAR) {
             r = std::fprintf(f, " %sRundstahl-Querschnitt:  d = %.2f cm\n", P, w.b[1]);
@@ -313,8 +314,8 @@ int Print_Elastic_Check(void* context, const Nachweisdaten* record) {
     const uint32_t code = Get_Check_Flags_Of_Data(record);
     const double gamma = record->n_f64 > 0 && record->block ? static_cast<const double*>(record->block)[0] : 0;
     int r = std::fprintf(f,
-                         (code & 0xFFFF) == 1 ? " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f"
-                                              : " %sElastischer Nachweis (El. 747):  %s\xCE\\M\xCEr = %.2f",
+                         (code & 0xFFFF) == 1 ? " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s╬\\M╬r = %.2f"_cp
+                                              : " %sElastischer Nachweis (El. 747):  %s╬\\M╬r = %.2f"_cp,
                          Member_Print_Prefix, "\xC0", gamma);
     Profil_Model_Descriptor* d = nullptr;
     float* values = nullptr;
@@ -326,7 +327,7 @@ int Print_Elastic_Check(void* context, const Nachweisdaten* record) {
         const char* sep = "";
         if (o & OPT_NORMAL) std::fprintf(f, "%s\xCC", sep), sep = ", ";
         if (o & OPT_SHEAR) std::fprintf(f, "%s\xD6", sep), sep = ", ";
-        if (o & OPT_MISES) std::fprintf(f, "%s%s\xCE\\v\xCEr", sep, "\xCC");
+        if (o & OPT_MISES) std::fprintf(f, "%s%s╬\\v╬r"_cp, sep, "\xCC");
     }
     r = std::fprintf(f, "\n");
     return r;
@@ -392,8 +393,8 @@ int Print_Part_Resistances(FILE* f, const char* P, const Work_Plates& w, double 
         n++;
     }
     std::fprintf(f,
-                 " %s V\xCE\\pl\xCEr = %.1f kN,  M\xCE\\pl,xp\xCEr = %.2f kNm,  N\xCE\\pl\xCEr = %.1f kN,  "
-                 "M\xCE\\y,pl\xCEr = %.2f kNm,  M\xCE\\z,pl\xCEr = %.2f kNm\n",
+                 " %s V╬\\pl╬r = %.1f kN,  M╬\\pl,xp╬r = %.2f kNm,  N╬\\pl╬r = %.1f kN,  "
+                 "M╬\\y,pl╬r = %.2f kNm,  M╬\\z,pl╬r = %.2f kNm\n"_cp,
                  P, V[1], Mxp[0] + Mxp[1] + Mxp[2], Npl[0] + Npl[1] + Npl[2], fy * Plastic_Modulus(rz, n) / 100,
                  fy * Plastic_Modulus(ry, n) / 100);
     int r = std::fprintf(f, " %s plastische Grenzschnittgr\x94\xE1" "en der Querschnittsteile in KN,m:\n", P);
@@ -404,17 +405,17 @@ int Print_Part_Resistances(FILE* f, const char* P, const Work_Plates& w, double 
         const double ratio = it_sum > 0 ? it[k] / it_sum : 0;
         if (k == 1) {
             r = std::fprintf(f,
-                             " %s  V\xCE\\pl,s\xCEr = %.1f,  M\xCE\\pl,xp,s\xCEr = %.2f,  N\xCE\\pl,s\xCEr = %.1f,  "
-                             "M\xCE\\pl,s\xCEr = %.2f,  I\xCE\\T,s\xCEr/I\xCE\\T\xCEr = %.2f\n",
+                             " %s  V╬\\pl,s╬r = %.1f,  M╬\\pl,xp,s╬r = %.2f,  N╬\\pl,s╬r = %.1f,  "
+                             "M╬\\pl,s╬r = %.2f,  I╬\\T,s╬r/I╬\\T╬r = %.2f\n"_cp,
                              P, V[k], Mxp[k], Npl[k], Mpl[k], ratio);
             continue;
         }
         const double k_share = !both ? 1.0 : (k == 0 ? w.z[2] - w.z_r : w.z_r - w.z[0]) / spacing;
         r = std::fprintf(f,
-                         k == 0 ? " %s  V\xCE\\pl,o\xCEr = %.1f,  M\xCE\\pl,xp,o\xCEr = %.2f,  N\xCE\\pl,o\xCEr = %.1f,  "
-                                  "M\xCE\\pl,o\xCEr = %.2f,  I\xCE\\T,o\xCEr/I\xCE\\T\xCEr = %.2f,  %s\xCE\\o\xCEr = %.2f\n"
-                                : " %s  V\xCE\\pl,u\xCEr = %.1f,  M\xCE\\pl,xp,u\xCEr = %.2f,  N\xCE\\pl,u\xCEr = %.1f,  "
-                                  "M\xCE\\pl,u\xCEr = %.2f,  I\xCE\\T,u\xCEr/I\xCE\\T\xCEr = %.2f,  %s\xCE\\u\xCEr = %.2f\n",
+                         k == 0 ? " %s  V╬\\pl,o╬r = %.1f,  M╬\\pl,xp,o╬r = %.2f,  N╬\\pl,o╬r = %.1f,  "
+                                  "M╬\\pl,o╬r = %.2f,  I╬\\T,o╬r/I╬\\T╬r = %.2f,  %s╬\\o╬r = %.2f\n"_cp
+                                : " %s  V╬\\pl,u╬r = %.1f,  M╬\\pl,xp,u╬r = %.2f,  N╬\\pl,u╬r = %.1f,  "
+                                  "M╬\\pl,u╬r = %.2f,  I╬\\T,u╬r/I╬\\T╬r = %.2f,  %s╬\\u╬r = %.2f\n"_cp,
                          P, V[k], Mxp[k], Npl[k], Mpl[k], ratio, "k", k_share);
     }
     return r;
@@ -442,18 +443,18 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
     const double f_yd = gamma > 0 ? f_y / gamma : 0;
     if ((o & OPT_FIRE) && values && s)
         std::fprintf(f,
-                     " %sBrandfall:  T\xCE\\fi\xCEr = %.2f \xF8" "C,  f\xCE\\y,k,fi\xCEr = f\xCE\\y,k\xCEr * k\xCE\\y,fi\xCEr = %.0f * "
-                     "%.4f MN/m\xCE/2\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+                     " %sBrandfall:  T╬\\fi╬r = %.2f \xF8" "C,  f╬\\y,k,fi╬r = f╬\\y,k╬r * k╬\\y,fi╬r = %.0f * "
+                     "%.4f MN/m╬/2╬r = %.2f MN/m╬/2╬r\n"_cp,
                      P, s->fire_temperature, f_y, values[WORK_SLOT_FIRE_F_Y], f_y * values[WORK_SLOT_FIRE_F_Y]);
     int r;
     if (o & OPT_INTERACTION) {
         std::fprintf(f, code == 0 ? " %sPlastischer Nachweis (El. 757):  Interaktion %d"
                                   : " %sPlastischer Nachweis (EN 1993-1-1 6.2.1(6)):  Interaktion %d",
                      P, d ? d->section_kind : 0);
-        r = std::fprintf(f, ",  %s\xCE\\M\xCEr = %.2f,  %s\xCE\\S,d\xCEr = %.1f MN/m\xCE/2\xCEr\n", "\xC0", gamma, "\xCC", f_yd);
+        r = std::fprintf(f, ",  %s╬\\M╬r = %.2f,  %s╬\\S,d╬r = %.1f MN/m╬/2╬r\n"_cp, "\xC0", gamma, "\xCC", f_yd);
     } else if (o & OPT_STRAIN) {
         std::fprintf(f, " %sPlastischer Querschnittsnachweis: Dehnungsiteration, ohne Iteration der Schubausnutzung", P);
-        r = std::fprintf(f, ":\n %s %s\xCE\\M\xCEr = %.2f,  f\xCE\\y,d\xCEr = %.2f MN/m\xCE/2\xCEr,  %s\xCE\\R,d\xCEr = %.2f MN/m\xCE/2\xCEr\n",
+        r = std::fprintf(f, ":\n %s %s╬\\M╬r = %.2f,  f╬\\y,d╬r = %.2f MN/m╬/2╬r,  %s╬\\R,d╬r = %.2f MN/m╬/2╬r\n"_cp,
                          P, "\xC0", gamma, f_yd, "\xCC", f_yd);
     } else if (o & (OPT_TSV | OPT_TSV_LINES)) {
         std::fprintf(f, o & OPT_TSV ? " %sPlastischer Querschnittsnachweis: Teilschnittgr\x94\xE1" "enverfahren"
@@ -468,19 +469,19 @@ int Print_Plastic_Check(void* context, const Nachweisdaten* record) {
             (w.kind == TSV_KIND_ONE_FLANGE || w.kind == TSV_KIND_TWO_FLANGES))
             r = Print_Part_Resistances(f, P, w, f_yd / 10);
     } else if (code == 1) {
-        r = std::fprintf(f, " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);
+        r = std::fprintf(f, " %sElastischer Nachweis (EN 1993-1-1 6.2.1(5)):  %s╬\\M╬r = %.2f\n"_cp, P, "\xC0", gamma);
     } else if (code == 2) {
-        r = std::fprintf(f, " %sElastischer Nachweis (EN 1999-1-1 6.2.1(5)):  %s\xCE\\M\xCEr = %.2f,  C = %.2f\n", P, "\xC0",
+        r = std::fprintf(f, " %sElastischer Nachweis (EN 1999-1-1 6.2.1(5)):  %s╬\\M╬r = %.2f,  C = %.2f\n"_cp, P, "\xC0",
                          gamma, Get_Check_Factor());
     } else {
-        r = std::fprintf(f, " %sElastischer Nachweis (El. 747):  %s\xCE\\M\xCEr = %.2f\n", P, "\xC0", gamma);
+        r = std::fprintf(f, " %sElastischer Nachweis (El. 747):  %s╬\\M╬r = %.2f\n"_cp, P, "\xC0", gamma);
     }
     if (values) {
         for (int c = 0; c < 2; c++) {
             if (!(o & (c == 0 ? OPT_BUCKLING_1 : OPT_BUCKLING_2))) continue;
             const double beta = values[61 + 2 * c], L = values[62 + 2 * c];
             std::fprintf(f, " %sKnicken um die %s-Achse", P, c == 0 ? "\xC1" : "\xD3");
-            r = std::fprintf(f, ":  L\xCE\\cr\xCEr = %s * L = %.2f * %.0f cm = %.0f cm\n", "\xBB", beta, 100 * L,
+            r = std::fprintf(f, ":  L╬\\cr╬r = %s * L = %.2f * %.0f cm = %.0f cm\n"_cp, "\xBB", beta, 100 * L,
                              beta * 100 * L);
         }
     }

@@ -12,8 +12,8 @@
 #include "thinwall/tsv.h"
 #include "section/nchwdata.h"
 
-const Check_Symbol_Set Check_Symbols_EN = {{"c/t", "V", "T\xCE\\t\xCEr", "T\xCE\\w\xCEr", "B"}};
-const Check_Symbol_Set Check_Symbols_DIN = {{"b/t", "Q", "T\xCE\\p\xCEr", "T\xCE\\s\xCEr", "M\xCE\\\xD0\xCEr"}};
+const Check_Symbol_Set Check_Symbols_EN = {{"c/t", "V", "T╬\\t╬r"_cp, "T╬\\w╬r"_cp, "B"}};
+const Check_Symbol_Set Check_Symbols_DIN = {{"b/t", "Q", "T╬\\p╬r"_cp, "T╬\\s╬r"_cp, "M╬\\\xD0╬r"_cp}};
 const Check_Symbol_Set* Current_Check_Symbols = &Check_Symbols_DIN;
 
 namespace {

@@ -398,7 +398,7 @@ int Print_Failure(FILE* stream) {
 void Print_Values(const Profil_Aufbau* record, const Stahlprofil* p, FILE* stream, int level, int plastic) {
     OLI_printf(stream, "%s", Check_Line_Prefix);
     if (level == 1) OLI_printf(stream, "%s%s", "Querschnittswerte", ": ");
-    else OLI_printf(stream, "%s%s\n%s", "\xCE_", "Querschnittswerte", Check_Line_Prefix);
+    else OLI_printf(stream, "%s%s\n%s", "╬_"_cp, "Querschnittswerte", Check_Line_Prefix);
     OLI_printf(stream,
                "A = %.2lf cm²,  z╬\\s╬r = %.1lf mm, I╬\\y╬r = %.2lf cm╬/4╬r,  y╬\\s╬r = %.1lf mm, I╬\\z╬r = %.2lf cm╬/4╬r\n"_cp,
                p->A / 100, p->z_s, p->I_y / 10000, record ? record->shift[0] : 0.0, p->I_z / 10000);

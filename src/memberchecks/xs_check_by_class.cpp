@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/cp850.h"
 #include "memberchecks/ct_check.h"
 #include "memberchecks/member_check.h"
 #include "printlist/oli_para.h"
@@ -35,7 +36,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     const char* P = Check_Line_Prefix;
     Tabs({10.0});
     if (level >= 2) {
-        OLI_printf(file, "%szul. Normal-/Schubspannung: \xCC\xCE\\x,Rd\xCEr = %.1lf N/mm\xFD,  \xD6\xCE\\Rd\xCEr = %.1lf N/mm\xFD\n",
+        OLI_printf(file, "%szul. Normal-/Schubspannung: \xCC╬\\x,Rd╬r = %.1lf N/mm\xFD,  \xD6╬\\Rd╬r = %.1lf N/mm\xFD\n"_cp,
                    P, f_xd, f_td);
         struct Part {
             const char* head;
@@ -54,49 +55,49 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
             for (double x : {p.V, p.T, std::max(p.U_tau, 0.0), p.M, std::max(p.U_M, 0.0), p.N_max, p.N_min})
                 if (std::fabs(x) > 0.001) any = true;
             if (!any) continue;
-            OLI_printf(file, "%s%s: \xCEt", P, p.head);
-            OLI_printf(file, "Querkraft V\xCE\\%c\xCEr = %.2lf kN", p.key, p.V);
+            OLI_printf(file, "%s%s: ╬t"_cp, P, p.head);
+            OLI_printf(file, "Querkraft V╬\\%c╬r = %.2lf kN"_cp, p.key, p.V);
             OLI_printf(file, ", ");
-            OLI_printf(file, "Torsion T\xCE\\p%c\xCEr = %.2lf kNm", p.key, 0.01 * p.T);
+            OLI_printf(file, "Torsion T╬\\p%c╬r = %.2lf kNm"_cp, p.key, 0.01 * p.T);
             if (p.U_tau > 0.001) {
                 OLI_printf(file, ", ");
-                OLI_printf(file, "Schubspg. \xD6\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.U_tau * f_td);
-                OLI_printf(file, "  \x88  U\xCE\\\xD6,%c\xCEr = %.3lf", p.key, Round_Utilisation(p.U_tau));
+                OLI_printf(file, "Schubspg. \xD6╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.U_tau * f_td);
+                OLI_printf(file, "  \x88  U╬\\\xD6,%c╬r = %.3lf"_cp, p.key, Round_Utilisation(p.U_tau));
             }
             if (p.bending) {
-                OLI_printf(file, "\n%s \xCEt", P);
-                OLI_printf(file, "Gurtbiegung M\xCE\\\xCC,%c\xCEr = %.2lf kNm", p.key, 0.01 * p.M);
+                OLI_printf(file, "\n%s ╬t"_cp, P);
+                OLI_printf(file, "Gurtbiegung M╬\\\xCC,%c╬r = %.2lf kNm"_cp, p.key, 0.01 * p.M);
                 // A flange without a bending moment has its whole capacity
                 // left: it is not reported as exhausted.
                 if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
                 if (p.U_M > 0.001) {
-                    OLI_printf(file, "Biegespannung \xCC\xCE\\%c\xCEr = %.2lf N/mm\xFD", p.key, p.rho * p.U_M * f_xd);
-                    OLI_printf(file, "  \x88  U\xCE\\\xCC,%c\xCEr = %.3lf", p.key, Round_Utilisation(p.U_M));
+                    OLI_printf(file, "Biegespannung \xCC╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.rho * p.U_M * f_xd);
+                    OLI_printf(file, "  \x88  U╬\\\xCC,%c╬r = %.3lf"_cp, p.key, Round_Utilisation(p.U_M));
                 } else if (std::fabs(p.M) > 0.001) {
                     OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
                 }
             }
-            OLI_printf(file, "\n%s \xCEt", P);
-            OLI_printf(file, "Grenznormalkr\x84" "fte N\xCE\\max,%c\xCEr = %.2lf kN, N\xCE\\min,%c\xCEr = %.2lf kN", p.key,
+            OLI_printf(file, "\n%s ╬t"_cp, P);
+            OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max,%c╬r = %.2lf kN, N╬\\min,%c╬r = %.2lf kN"_cp, p.key,
                        p.N_max, p.key, p.N_min);
             OLI_printf(file, "\n");
         }
     }
     if (std::fabs(t.N) > 0.001 || std::fabs(t.M_y_r) > 0.001) {
-        OLI_printf(file, "%sHauptbieg.: \xCEt", P);
+        OLI_printf(file, "%sHauptbieg.: ╬t"_cp, P);
         OLI_printf(file, "N = %.2lf kN", t.N);
         OLI_printf(file, ", ");
-        OLI_printf(file, "Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2lf kN, N\xCE\\min\xCEr = %.2lf kN", t.N_max, t.N_min);
-        OLI_printf(file, "  \x88  U\xCE\\N\xCEr = %.3lf", Round_Utilisation(t.U_N));
-        OLI_printf(file, "\n \xCEt");
-        OLI_printf(file, "M\xCE\\y\xCEr = %.2lf kNm", 0.01 * t.M_y_r);
+        OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, t.N_max, t.N_min);
+        OLI_printf(file, "  \x88  U╬\\N╬r = %.3lf"_cp, Round_Utilisation(t.U_N));
+        OLI_printf(file, "\n ╬t"_cp);
+        OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, 0.01 * t.M_y_r);
         OLI_printf(file, ", ");
         if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
             OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
         } else {
-            OLI_printf(file, "Grenzmomente M\xCE\\y,max\xCEr = %.2lf kNm, M\xCE\\y,min\xCEr = %.2lf kNm", 0.01 * t.M_max,
+            OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, 0.01 * t.M_max,
                        0.01 * t.M_min);
-            OLI_printf(file, "  \x88  U\xCE\\My\xCEr = %.3lf", Round_Utilisation(t.U_My));
+            OLI_printf(file, "  \x88  U╬\\My╬r = %.3lf"_cp, Round_Utilisation(t.U_My));
         }
         OLI_printf(file, "\n");
     }
@@ -164,7 +165,7 @@ void Print_Class_Check_Heading(const Class_Check& c) {
         if (std::fabs(v) <= 0.01) return;
         if (items == 6) {
             OLI_printf(file, "\n");
-            sep = "\xCEt";
+            sep = "╬t"_cp;
         }
         if (sub)
             OLI_printf(file, format, sep, sub, v);
@@ -175,12 +176,12 @@ void Print_Class_Check_Heading(const Class_Check& c) {
     };
     const XS_Check_Forces& f = c.f;
     item("%sN = %.2lf kN", nullptr, f.N);
-    item("%sM\xCE\\%s\xCEr = %.2lf kNm", "y", f.M_y);
-    item("%sV\xCE\\%s\xCEr = %.2lf kN", "z", f.V_z);
-    item("%sM\xCE\\%s\xCEr = %.2lf kNm", "z", f.M_z);
-    item("%sV\xCE\\%s\xCEr = %.2lf kN", "y", f.V_y);
-    item("%sT\xCE\\t\xCEr = %.2lf kNm", nullptr, f.T_t);
-    item("%sT\xCE\\\xD0\xCEr = %.2lf kNm", nullptr, f.T_w);
+    item("%sM╬\\%s╬r = %.2lf kNm"_cp, "y", f.M_y);
+    item("%sV╬\\%s╬r = %.2lf kN"_cp, "z", f.V_z);
+    item("%sM╬\\%s╬r = %.2lf kNm"_cp, "z", f.M_z);
+    item("%sV╬\\%s╬r = %.2lf kN"_cp, "y", f.V_y);
+    item("%sT╬\\t╬r = %.2lf kNm"_cp, nullptr, f.T_t);
+    item("%sT╬\\\xD0╬r = %.2lf kNm"_cp, nullptr, f.T_w);
     item("%sB = %.2lf kNm\xFD", nullptr, f.B);
     OLI_printf(file, "\n");
 }
@@ -269,13 +270,13 @@ void Set_Class_Check_Outputs(Class_Check& c, double* const out[XS_OUTPUTS]) {
 void Print_Stress_Points(const Class_Check& c) {
     const char* P = Check_Line_Prefix;
     const double (&pt)[MC_POINTS][5] = c.r.points;
-    const char* line = "%s%s \xCEt" "bei y = %.1lf mm, z = %.1lf mm: \xCEt\xCC\xCE\\x\xCEr = %.2lf N/mm\xFD, \xD6 = "
-                       "%.2lf N/mm\xFD, \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD\n";
+    const char* line = "%s%s ╬tbei y = %.1lf mm, z = %.1lf mm: ╬t\xCC╬\\x╬r = %.2lf N/mm\xFD, \xD6 = "
+                       "%.2lf N/mm\xFD, \xCC╬\\v╬r = %.2lf N/mm\xFD\n"_cp;
     auto point = [&](const char* what, const double* p, double tau_sign) {
         OLI_printf(c.file, line, P, what, 10 * p[0], 10 * p[1], 10 * p[2], 10 * tau_sign * p[3], 10 * p[4]);
     };
-    if (std::fabs(pt[MC_PT_SMAX][2]) * 10 > 0.001) point("max \xCC\xCE\\x\xCEr", pt[MC_PT_SMAX], 1);
-    if (std::fabs(pt[MC_PT_SMIN][2]) * 10 > 0.001) point("min \xCC\xCE\\x\xCEr", pt[MC_PT_SMIN], 1);
+    if (std::fabs(pt[MC_PT_SMAX][2]) * 10 > 0.001) point("max \xCC╬\\x╬r"_cp, pt[MC_PT_SMAX], 1);
+    if (std::fabs(pt[MC_PT_SMIN][2]) * 10 > 0.001) point("min \xCC╬\\x╬r"_cp, pt[MC_PT_SMIN], 1);
     const double a = std::fabs(pt[MC_PT_TMAX][3]), b = std::fabs(pt[MC_PT_TMIN][3]);
     if (a != b && std::max(a, b) * 10 > 0.001) {
         if (a > b)
@@ -283,7 +284,7 @@ void Print_Stress_Points(const Class_Check& c) {
         else
             point("max \xD6", pt[MC_PT_TMIN], -1);
     }
-    point("max \xCC\xCE\\v\xCEr", pt[MC_PT_SV], 1);
+    point("max \xCC╬\\v╬r"_cp, pt[MC_PT_SV], 1);
 }
 
 // The design strengths, then the normal, shear and comparison stresses
@@ -299,9 +300,9 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         if (U_sx > 0.001) OLI_printf(file, "Normal-, ");
         if (U_t > 0.001) OLI_printf(file, "Schub-, ");
         OLI_printf(file, "Vergleichsspannung: ");
-        if (U_sx > 0.001) OLI_printf(file, "\xCC\xCE\\x,Rd\xCEr = %.1lf N/mm\xFD,  ", f_xd);
-        if (U_t > 0.001) OLI_printf(file, "\xD6\xCE\\Rd\xCEr = %.1lf N/mm\xFD,  ", f_td);
-        OLI_printf(file, "\xCC\xCE\\v,Rd\xCEr = %.1lf N/mm\xFD\n", f_vd);
+        if (U_sx > 0.001) OLI_printf(file, "\xCC╬\\x,Rd╬r = %.1lf N/mm\xFD,  "_cp, f_xd);
+        if (U_t > 0.001) OLI_printf(file, "\xD6╬\\Rd╬r = %.1lf N/mm\xFD,  "_cp, f_td);
+        OLI_printf(file, "\xCC╬\\v,Rd╬r = %.1lf N/mm\xFD\n"_cp, f_vd);
     }
     Tabs({8.0});
     OLI_printf(file, "%sNachweis: ", Check_Line_Prefix);
@@ -311,28 +312,28 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         const double tmax = 10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3]));
         if (U_sx > 0.001) {
             OLI_printf(file,
-                       "\xCEtmax |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD  %s  \xCC\xCE\\x,Rd\xCEr = %.2lf N/mm\xFD  "
-                       "\x88  U\xCE\\\xCCx\xCEr = %.3lf  %s  1  %s\n",
+                       "╬tmax |\xCC╬\\x╬r| = %.2lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.2lf N/mm\xFD  "
+                       "\x88  U╬\\\xCCx╬r = %.3lf  %s  1  %s\n"_cp,
                        smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
                        Verdict(U_sx));
             before = true;
         }
         if (U_t > 0.001) {
             OLI_printf(file,
-                       "\xCEtmax \xD6 = %.2lf N/mm\xFD  %s  \xD6\xCE\\Rd\xCEr = %.2lf N/mm\xFD  \x88  "
-                       "U\xCE\\\xD6\xCEr = %.3lf  %s  1  %s\n",
+                       "╬tmax \xD6 = %.2lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.2lf N/mm\xFD  \x88  "
+                       "U╬\\\xD6╬r = %.3lf  %s  1  %s\n"_cp,
                        tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1), Verdict(U_t));
             before = true;
         }
     }
     const double svp = 10 * pt[MC_PT_SV][4];
     OLI_printf(file,
-               "\xCEt\xCC\xCE\\v\xCEr = %.2lf N/mm\xFD  %s  \xCC\xCE\\v,Rd\xCEr = %.2lf N/mm\xFD  \x88  "
-               "U\xCE\\\xCC%s\xCEr = %.3lf  %s  1  %s\n",
+               "╬t\xCC╬\\v╬r = %.2lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.2lf N/mm\xFD  \x88  "
+               "U╬\\\xCC%s╬r = %.3lf  %s  1  %s\n"_cp,
                svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", c.U_v, Limit_Compare_Symbol(c.U_v, 1),
                Verdict(c.U_v));
     if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
-        OLI_printf(file, "\xCEtGesamt: U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\n", c.U_sig, Limit_Compare_Symbol(c.U_sig, 1),
+        OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %.3lf  %s  1  %s\n"_cp, c.U_sig, Limit_Compare_Symbol(c.U_sig, 1),
                    Verdict(c.U_sig));
 }
 
@@ -343,10 +344,10 @@ void Print_Elastic_Check(const Class_Check& c) {
     const double (&pt)[MC_POINTS][5] = c.r.points;
     if (!(c.bits & MC_PLASTIC) && c.level >= 2) {
         OLI_printf(file, "%selastische Spannungen: ", P);
-        OLI_printf(file, "max |\xCC\xCE\\x\xCEr| = %.2lf N/mm\xFD,  max \xD6 = %.2lf N/mm\xFD",
+        OLI_printf(file, "max |\xCC╬\\x╬r| = %.2lf N/mm\xFD,  max \xD6 = %.2lf N/mm\xFD"_cp,
                    10 * std::max(std::fabs(pt[MC_PT_SMAX][2]), std::fabs(pt[MC_PT_SMIN][2])),
                    10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3])));
-        OLI_printf(file, ",  max \xCC\xCE\\v\xCEr = %.2lf N/mm\xFD", 10 * pt[MC_PT_SV][4]);
+        OLI_printf(file, ",  max \xCC╬\\v╬r = %.2lf N/mm\xFD"_cp, 10 * pt[MC_PT_SV][4]);
         OLI_printf(file, "\n");
     }
     if (c.flange_road) {
@@ -382,9 +383,9 @@ void Print_Ct_Block(const Class_Check& c) {
             OLI_printf(file, " bzgl. Q-Klasse %d:\n", cls);
     }
     auto part = [&](const char* label, double u) {
-        OLI_printf(file, "\xCEt");
+        OLI_printf(file, "╬t"_cp);
         if (label) OLI_printf(file, "%s", label);
-        OLI_printf(file, "Ausnutzung U\xCE\\" "c/t\xCEr");
+        OLI_printf(file, "Ausnutzung U╬\\c/t╬r"_cp);
         OLI_printf(file, " = %.3lf", u);
         Print_Utilisation_Verdict(file, u);
         OLI_printf(file, "\n");
@@ -400,10 +401,10 @@ void Print_Summary_Line(const Class_Check& c) {
     const double U_sig = c.U_sig, ct_all = c.ct_all;
     OLI_printf(file, "%s", Check_Line_Prefix);
     if (U_sig > 0.001)
-        OLI_printf(file, "U\xCE\\\xCC\xCEr = %.3lf  %s  1  %s\xCEr", U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+        OLI_printf(file, "U╬\\\xCC╬r = %.3lf  %s  1  %s╬r"_cp, U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
     if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
     if (ct_all > 0.001)
-        OLI_printf(file, "U\xCE\\" "c/t\xCEr = %.3lf  %s  1  %s\xCEr", ct_all, Limit_Compare_Symbol(ct_all, 1),
+        OLI_printf(file, "U╬\\c/t╬r = %.3lf  %s  1  %s╬r"_cp, ct_all, Limit_Compare_Symbol(ct_all, 1),
                    Verdict(ct_all));
     OLI_printf(file, "\n");
 }
@@ -420,7 +421,7 @@ void Print_Class_Check_Text(const Class_Check& c) {
     }
     if (c.mode != 0 && !(r.final_options & kPlasticMethods)) {
         if (c.missed_class)
-            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U\xCE\\c/t\xCEr = %.3lf  %s  1  %s\xCEr\n", P,
+            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U╬\\c/t╬r = %.3lf  %s  1  %s╬r\n"_cp, P,
                        c.missed_class, c.missed_ct, Limit_Compare_Symbol(c.missed_ct, 1), Verdict(c.missed_ct));
         OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
         const bool elastic = r.final_options & kElasticChecks;
@@ -432,7 +433,7 @@ void Print_Class_Check_Text(const Class_Check& c) {
         OLI_printf(file, "%s", P);
         if (c.bits & MC_PLASTIC) {
             if (c.level >= 1) OLI_printf(file, "plastisches Grenzmoment: ");
-            OLI_printf(file, "M\xCE\\pl,N,Q\xCEr = %.2lf kNm\n", c.out.M_gr);
+            OLI_printf(file, "M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, c.out.M_gr);
         }
         return;
     }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "base/schnittkraefte.h"
 #include "memberchecks/xs_check_by_class.h"
 #include "profiles/stahlprofil.h"
 
@@ -17,6 +18,12 @@ enum : unsigned {
     XS_CHECK_NOT_VERIFIABLE = 0x8000u,
     XS_CHECK_GRADE_MISMATCH = 0x80000u,
 };
+
+// The six forces of a load case, in kN and kNm, as the check's eight: M_x
+// is the St. Venant torsion; no warping torsion, no bimoment.
+inline XS_Check_Forces XS_Check_Forces_Of(const Schnittkraefte& kn) {
+    return {kn.N, kn.M_y, kn.M_z, kn.V_y, kn.V_z, kn.M_x, 0.0, 0.0};
+}
 
 // The class-based road: builds the section model of the profile with the
 // orientation code, compares the grade's yield strength with the profile's

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/cp850.h"
 #include "base/filenames.h"
 #include "base/rounding.h"
 #include "base/stored_text.h"
@@ -121,14 +122,14 @@ std::string Strip_Trailing_Zeros(const std::string& in) {
     return out;
 }
 
-const char* const kReopenedSwitches[] = {"\xCE\\", "\xCE/", "\xCE_", "\xCEu", ("\xCE" "b"), "\xCEs"};
+const char* const kReopenedSwitches[] = {"╬\\"_cp, "╬/"_cp, "╬_"_cp, "╬u"_cp, "╬b"_cp, "╬s"_cp};
 
 // Markup_Is_Open on a length-bounded prefix.
 bool Switch_Open(const std::string& text, size_t place, const char* sw) {
     std::string before = text.substr(0, std::min(place, text.size()));
     size_t last_sw = before.rfind(sw);
     if (last_sw == std::string::npos) return false;
-    size_t last_r = before.rfind("\xCEr");
+    size_t last_r = before.rfind("╬r"_cp);
     return last_r == std::string::npos || last_r < last_sw;
 }
 
@@ -169,7 +170,7 @@ void Failure_Mark(FILE* stream) {
     OLI_setYPositionCM(stream, OLI_Y_RELATIVE, -kLine);
     double keep = left_margin;
     Oli_Set_Left_Margin(stream, text_width);
-    Oli_Text_Line(stream, "%s", "\xCE" "b!!");
+    Oli_Text_Line(stream, "%s", "╬b!!"_cp);
     Oli_Set_Left_Margin(stream, keep);
 }
 
@@ -178,8 +179,8 @@ bool Older_Forms(void) { return Oli_Get_List_Version() < OLI_LIST_VERSION_PARAGR
 
 void Write_Text_Line(FILE* stream, std::string text) {
     if (strip_zeros) text = Strip_Trailing_Zeros(text);
-    text = Replace_Markup(text, "\xFD", "\xCE/2\xCEr");
-    text = Replace_Markup(text, "\xFA", "\xCE/3\xCEr");
+    text = Replace_Markup(text, "\xFD", "╬/2╬r"_cp);
+    text = Replace_Markup(text, "\xFA", "╬/3╬r"_cp);
     if (!stream) return;
     if (Older_Forms()) {
         Oli_Text_Line_Old(stream, text.c_str());
@@ -218,7 +219,7 @@ void Heading_Of(FILE* stream, int level, const char* text, bool manage_bookmarks
         int keep = OLI_Get_Para_Mode();
         OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.114);
         OLI_Set_Para_Mode(4);
-        OLI_printf(stream, "\xCEH%s\xCEr\n", text);
+        OLI_printf(stream, "╬H%s╬r\n"_cp, text);
         OLI_Set_Para_Mode(keep);
         OLI_End_Text(stream);
         return;
@@ -476,8 +477,8 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
     if (!numbering_off) {
         Heading_Number_Into(number, lc);
         std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
-        heading.assign("\xCE\x40").append(number).append(plain_number ? " " : "\xCEt").append(t);
-        bookmark.assign("\xCE\x40").append(number).append(" ").append(t);
+        heading.assign("╬@"_cp).append(number).append(plain_number ? " " : "╬t"_cp).append(t);
+        bookmark.assign("╬@"_cp).append(number).append(" ").append(t);
         if (!plain_number) hanging = Oli_Hanging_Indent();
     }
     if (with_bookmark && lc <= bookmark_depth) OLI_setBookmark(stream, bookmark_level, bookmark.c_str());
@@ -491,7 +492,7 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
         OLI_End_Text(stream);
         OLI_setYPositionCM(stream, OLI_Y_RELATIVE, 0.1);
     } else {
-        OLI_printf(stream, "\xCEH%s\xCEr\n", heading.c_str());
+        OLI_printf(stream, "╬H%s╬r\n"_cp, heading.c_str());
         OLI_End_Text(stream);
     }
     left_margin = static_cast<float>(hanging);
@@ -681,9 +682,9 @@ int Oli_Check_Line(FILE* stream, const char* before, double value, const char* o
     std::string number = Compared_Numbers(value, limit, decimals);
     bool known = false;
     bool met = Check_Met(value, op, limit, decimals, &known);
-    const char* style = met ? "" : "\xCE" "b";
+    const char* style = met ? "" : "╬b"_cp;
     const char* closing = met ? when_met : when_failed;
-    std::string line = Format_Text("%s %s%s\xCEr %s %s%s", before ? before : "", style, number.c_str(),
+    std::string line = Format_Text("%s %s%s╬r %s %s%s"_cp, before ? before : "", style, number.c_str(),
                                    after ? after : "", style, closing ? closing : "");
     Write_Text_Line(stream, line);
     if (!met && when_failed && stream) Failure_Mark(stream);
@@ -705,11 +706,11 @@ int Markup_Is_Open(const char* text, const char* markup_switch, const char* plac
     return Switch_Open(std::string(text, len), at, markup_switch) ? 1 : 0;
 }
 
-int Markup_Is_Subscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE\\", place); }
-int Markup_Is_Superscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE/", place); }
-int Markup_Is_Underscore_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE_", place); }
-int Markup_Is_Bold_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCE" "b", place); }
-int Markup_Is_S_Open(const char* text, const char* place) { return Markup_Is_Open(text, "\xCEs", place); }
+int Markup_Is_Subscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "╬\\"_cp, place); }
+int Markup_Is_Superscript_Open(const char* text, const char* place) { return Markup_Is_Open(text, "╬/"_cp, place); }
+int Markup_Is_Underscore_Open(const char* text, const char* place) { return Markup_Is_Open(text, "╬_"_cp, place); }
+int Markup_Is_Bold_Open(const char* text, const char* place) { return Markup_Is_Open(text, "╬b"_cp, place); }
+int Markup_Is_S_Open(const char* text, const char* place) { return Markup_Is_Open(text, "╬s"_cp, place); }
 
 void Replace_With_Markup(char* text, const char* pattern, const char* replacement, size_t size) {
     if (!text || !pattern || !replacement || size == 0) return;
@@ -775,7 +776,7 @@ void Oli_List_Cell(FILE* stream, const char* format, ...) {
     bool last = list_state.current >= list_state.cells - 1;
     if (last) text += '\n';
     if (list_state.current == 0 && list_state.first_without_tab) OLI_printf(stream, "%s", text.c_str());
-    else OLI_printf(stream, "%s%s", "\xCEt", text.c_str());
+    else OLI_printf(stream, "%s%s", "╬t"_cp, text.c_str());
     list_state.current = last ? 0 : list_state.current + 1;
 }
 
@@ -810,14 +811,14 @@ void Oli_List_Check_Row(FILE* stream, const char* cell1, const char* cell2, cons
         Oli_List_Compare_Row(stream, cell1, cell2, format_a, a, sign, format_b, b);
         return;
     }
-    const std::string bold = "\xCE" "b";
+    const std::string bold = "╬b"_cp;
     std::string third = bold + Value_Text(format_a, a) + bold + Format_Text(" %c ", sign) + bold +
                         Value_Text(format_b, b) + bold + "  " + (remark ? remark : "");
     Oli_List_Row_3(stream, cell1, cell2, "%s", third.c_str());
     double keep = OLI_Get_Para_Indent();
     OLI_Add_Para_Offset(-kLine);
     OLI_Set_Para_Indent(text_width);
-    OLI_printf(stream, "\xCE" "b!!\n");
+    OLI_printf(stream, "╬b!!\n"_cp);
     OLI_Set_Para_Indent(keep);
 }
 

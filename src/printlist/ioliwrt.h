@@ -164,7 +164,7 @@ int Oli_Check_Line(FILE* stream, const char* before, double value, const char* o
 
 // Length without trailing blanks; 0 for null.
 int Trimmed_Length(const char* text);
-// Whether the markup switch (e.g. "\xCE" "b") is open at place, a pointer
+// Whether the markup switch (e.g. "╬b"_cp) is open at place, a pointer
 // into text (the text before place is looked at).
 int Markup_Is_Open(const char* text, const char* markup_switch, const char* place);
 int Markup_Is_Subscript_Open(const char* text, const char* place);

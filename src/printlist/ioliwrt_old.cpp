@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/cp850.h"
 #include "base/vesk.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt_old.h"
@@ -18,7 +19,7 @@ static std::string With_Newline(const char* text) {
 void Oli_Text_Line_Old(FILE* stream, const char* text) {
     if (!stream) return;
     std::string t = With_Newline(text);
-    bool underscore = t.find("\xCE_") != std::string::npos;
+    bool underscore = t.find("╬_"_cp) != std::string::npos;
     Safe_Fprintf(stream, "#SHOWTABLE\n 0 0 0\n 0 0 -1 -1\n");
     Safe_Fprintf(stream, " %s", t.c_str());
     if (underscore) Safe_Fprintf(stream, " \n");

@@ -115,7 +115,7 @@ void Write_Lines(FILE* stream, const Collect_List& l, int style, bool force) {
         switch (style) {
         case OLI_STYLE_BULLET:
             if (more) Safe_Fprintf(stream, "   %s\n", s);
-            else Safe_Fprintf(stream, " \xCE/o\xCEr %s\n", s);
+            else Safe_Fprintf(stream, " ╬/o╬r %s\n"_cp, s);
             break;
         case OLI_STYLE_NUMBERED:
             if (more) Safe_Fprintf(stream, "    %s\n", s);
@@ -271,7 +271,7 @@ namespace {
 // piece after the first a continuation line ("+"), bold as the first.
 void Add_Message_Line(int list, const char* text) {
     const std::string line = text ? text : "";
-    const std::string bold = "\xCE" "b";
+    const std::string bold = "╬b"_cp;
     bool first = true;
     size_t at = 0;
     do {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp850.h"
 #include "base/vesk.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt.h"
@@ -58,8 +59,8 @@ std::string Formula(const OliFactorTable& t, const OliFactorRow& row) {
             count++;
         }
         std::string prefix;
-        if (f1 != 1.0) prefix += Factor_Text(f1) + "\xCE/.\xCEr";
-        if (f2 != 1.0) prefix += Factor_Text(f2) + "\xCE/.\xCEr";
+        if (f1 != 1.0) prefix += Factor_Text(f1) + "╬/.╬r"_cp;
+        if (f2 != 1.0) prefix += Factor_Text(f2) + "╬/.╬r"_cp;
         if (!prefix.empty() && count > 1) {
             members.pop_back();
             formula += prefix + "(" + members + ")+";

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/cp850.h"
 #include "base/vesk.h"
 #include "printlist/oli_checks.h"
 
@@ -22,29 +23,29 @@ void Oli_Frame_Left(FILE* stream, double a, double b, double c, double d) {
     if (!stream) return;
     Oli_Input_Check check("Oli_Frame_Left");
     if (!check.Number(a, 1.0e5).Number(b, 1.0e5).Number(c).Number(d).Ok()) return;
-    Safe_Fprintf(stream, " \xCE{\xCEL 0 %f %f %f %f } ", a, b, Unit(c), Unit(d));
+    Safe_Fprintf(stream, " ╬{╬L 0 %f %f %f %f } "_cp, a, b, Unit(c), Unit(d));
 }
 
 void Oli_Frame_Line(FILE* stream, double v) {
     if (!stream || !Oli_Input_Check("Oli_Frame_Line").Number(v).Ok()) return;
-    Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f }", Unit(v), Unit(v));
+    Safe_Fprintf(stream, " ╬{╬L 0 -1 -1 %f %f }"_cp, Unit(v), Unit(v));
 }
 
 void Oli_Frame_Double(FILE* stream, double v) {
     if (!stream || !Oli_Input_Check("Oli_Frame_Double").Number(v).Ok()) return;
     v = Unit(v);
-    Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f } ", v - 0.1, v - 0.1);
-    Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f } ", v + 0.1, v + 0.1);
+    Safe_Fprintf(stream, " ╬{╬L 0 -1 -1 %f %f } "_cp, v - 0.1, v - 0.1);
+    Safe_Fprintf(stream, " ╬{╬L 0 -1 -1 %f %f } "_cp, v + 0.1, v + 0.1);
 }
 
 void Oli_Frame_Rect(FILE* stream, int flag, int n, double x, double y, double a, double b) {
     if (!stream) return;
     if (!Oli_Input_Check("Oli_Frame_Rect").Number(x, 1.0e5).Number(y, 1.0e5).Number(a).Number(b).Ok()) return;
     a = Unit(a), b = Unit(b);
-    Safe_Fprintf(stream, " \xCE{\xCER %d %f %f %f %f } ", Style(flag, n), x, y, std::min(a, b), std::max(a, b));
+    Safe_Fprintf(stream, " ╬{╬R %d %f %f %f %f } "_cp, Style(flag, n), x, y, std::min(a, b), std::max(a, b));
 }
 
 void Oli_Frame_Rect_Off(FILE* stream, int flag, int n) {
     if (!stream) return;
-    Safe_Fprintf(stream, " \xCE{\xCER %d -1 -1 -1 -1} ", Style(flag, n));
+    Safe_Fprintf(stream, " ╬{╬R %d -1 -1 -1 -1} "_cp, Style(flag, n));
 }

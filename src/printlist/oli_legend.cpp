@@ -41,7 +41,7 @@ int Add_Entry(const char* writer, const char* key, const std::string& explanatio
     if (!check.Ok()) return -1;
     for (int i = 0; i < legend_count; i++)
         if (legend[i].key == key) return 0;
-    std::string entry = std::string(key) + "\xCEr - " + explanation + "\xCEr";
+    std::string entry = std::string(key) + "╬r - "_cp + explanation + "╬r"_cp;
     check.Require(legend_count < OLI_LEGEND_MAX, "Legende voll (75 Einträge)"_cp)
         .Text(entry.c_str(), OLI_LEGEND_ENTRY_MAX, false)
         .Require(entry.find_first_of("\n\r") == std::string::npos, "Text enthält einen Zeilenwechsel"_cp);

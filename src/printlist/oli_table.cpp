@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/cp850.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
 #include "dialogs/messages.h"
@@ -87,10 +88,10 @@ std::string Bar_Text(const OliTableCell* cell) {
     double mm = kBarDiameters[code] * 1000.0;
     char buf[128];
     if (cell->bundle >= 2)
-        std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f %der Bnd.\xCEr", "\xCEu", count, "\x8C", mm,
+        std::snprintf(buf, sizeof buf, " ╬b%s%d %s %.0f %der Bnd.╬r"_cp, "╬u"_cp, count, "\x8C", mm,
                       cell->bundle);
     else
-        std::snprintf(buf, sizeof buf, " \xCE" "b%s%d %s %.0f\xCEr", "\xCEu", count, "\x8C", mm);
+        std::snprintf(buf, sizeof buf, " ╬b%s%d %s %.0f╬r"_cp, "╬u"_cp, count, "\x8C", mm);
     return buf;
 }
 
@@ -239,7 +240,7 @@ char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, con
         double value = v[column];
         const char* marker = Marker_Text(value);
         if (marker) text = std::string(" ") + marker;
-        else if (std::strstr(t, "cm\xCE/2") && std::fabs(value) < 1e-8) text = "-";
+        else if (std::strstr(t, "cm╬/2"_cp) && std::fabs(value) < 1e-8) text = "-";
         else text = " " + Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2));
     }
     Copy_Out(width > 0 ? Right(text, width) : text, out, out_size);
@@ -265,12 +266,12 @@ char* Oli_Format_Table_Cell(const OliTableColumn* column, int row, const OliTabl
     } else if (std::strcmp(type, "ZZ") == 0) {
         int first = column->start != 0.0 ? static_cast<int>(column->start) : 1;
         std::string number = Right(std::to_string(first + row), width);
-        text = column->underline ? " \xCEu" + number + "\xCEr" : number;
+        text = column->underline ? " ╬u"_cp + number + "╬r"_cp : number;
     } else {
         double value = cell ? cell->value : 0.0;
         const char* marker = Marker_Text(value);
         if (marker) text = Right(marker, width);
-        else if ((std::strstr(type, "cm\xCE/2") || std::strstr(column->head, "cm\xCE/2")) && std::fabs(value) < 1e-8)
+        else if ((std::strstr(type, "cm╬/2"_cp) || std::strstr(column->head, "cm╬/2"_cp)) && std::fabs(value) < 1e-8)
             text = Centred("-", width);
         else text = Right(Number_Text(value * column->factor, column->decimals < 0 ? 2 : column->decimals), width);
     }
@@ -324,7 +325,7 @@ void Write_Layout(FILE* stream, const std::vector<const OliTableColumn*>& shown,
 }
 
 std::string Head_Cell(const std::string& text, int width) {
-    return Pad_Visible("\xCEu\xCE" "b" + text + "\xCEr\xCEu", width) + " ";
+    return Pad_Visible("╬u╬b"_cp + text + "╬r╬u"_cp, width) + " ";
 }
 
 // A cell of the second head row; blank without a group.
@@ -381,7 +382,7 @@ void Write_Rows(FILE* stream, int columns, int rows, const OliTableCell* cells, 
             if (cell && cell->remark_name && *cell->remark_name)
                 Table_Remark_Add(cell->remark_key, cell->remark_name, cell->remark_text);
         }
-        if (frame && r + 1 < rows) line += " \xCE{\xCEL 0 -1 -1 1.000000 1.000000 }";
+        if (frame && r + 1 < rows) line += " ╬{╬L 0 -1 -1 1.000000 1.000000 }"_cp;
         Safe_Fprintf(stream, " %s\n", line.c_str());
     }
 }
@@ -460,13 +461,13 @@ void Oli_Simple_Table(FILE* stream, int rows, int columns, const OliSimpleRow* r
         const OliSimpleRow& row = row_records[r];
         const char* unit = row.unit ? row.unit : "";
         std::string name = std::strncmp(unit, "GEW", 3) == 0
-                               ? "\xCEu\xCE" "b" + std::string(row.name ? row.name : "") + "\xCEr\xCEu"
-                               : "\xCE" "b" + std::string(row.name ? row.name : "") + "\xCEr";
+                               ? "╬u╬b"_cp + std::string(row.name ? row.name : "") + "╬r╬u"_cp
+                               : "╬b"_cp + std::string(row.name ? row.name : "") + "╬r"_cp;
         Safe_Fprintf(stream, " %s ", Pad_Visible(name, n).c_str());
         Safe_Fprintf(stream, " %s", Pad_Visible(unit, u).c_str());
         for (int k = 0; k < columns; ++k)
             Safe_Fprintf(stream, "%s", Right(Oli_Format_Cell(nullptr, &row, k, nullptr, 0, -1, buf, sizeof buf), c).c_str());
-        if (r + 1 < rows) Safe_Fprintf(stream, " \xCE{\xCEL 0 -1 -1 %f %f }", 1.0, 1.0);
+        if (r + 1 < rows) Safe_Fprintf(stream, " ╬{╬L 0 -1 -1 %f %f }"_cp, 1.0, 1.0);
         Safe_Fprintf(stream, "\n");
     }
     Safe_Fprintf(stream, "#END_OF_TEXT\n");

@@ -13,7 +13,7 @@
 
 const char* Check_Line_Prefix = "";
 const char* Report_Line_Prefix = "";
-const char* Report_Times_Sign = "\xCE/.\xCEr";
+const char* Report_Times_Sign = "╬/.╬r"_cp;
 int EC3_Detailing_Warning_Flag = 0;
 
 enum { ESCAPE_SIZE = 64, MARKER_SIZE = 64, TEXT_SIZE = 256, WRAP_LIMIT = 200 };
@@ -30,27 +30,27 @@ static char color_end[ESCAPE_SIZE];
 // The begin escapes carry their RGB values; "%d" receives the colour slot.
 // Each is formatted at its first use: every marker of a list asks for them.
 const char* Color_Blue_Begin(void) {
-    if (!blue_begin[0]) VEK_Format_Bounded(blue_begin, sizeof blue_begin, "\xCE{C %d 40 140 255}", COLOR_SLOT_BEGIN);
+    if (!blue_begin[0]) VEK_Format_Bounded(blue_begin, sizeof blue_begin, "╬{C %d 40 140 255}"_cp, COLOR_SLOT_BEGIN);
     return blue_begin;
 }
 
 const char* Color_Red_Begin(void) {
-    if (!red_begin[0]) VEK_Format_Bounded(red_begin, sizeof red_begin, "\xCE{C %d 230 0 0}", COLOR_SLOT_BEGIN);
+    if (!red_begin[0]) VEK_Format_Bounded(red_begin, sizeof red_begin, "╬{C %d 230 0 0}"_cp, COLOR_SLOT_BEGIN);
     return red_begin;
 }
 
 const char* Color_Violet_Begin(void) {
-    if (!violet_begin[0]) VEK_Format_Bounded(violet_begin, sizeof violet_begin, "\xCE{C %d 165 75 165}", COLOR_SLOT_BEGIN);
+    if (!violet_begin[0]) VEK_Format_Bounded(violet_begin, sizeof violet_begin, "╬{C %d 165 75 165}"_cp, COLOR_SLOT_BEGIN);
     return violet_begin;
 }
 
 const char* Color_Grey_Begin(void) {
-    if (!grey_begin[0]) VEK_Format_Bounded(grey_begin, sizeof grey_begin, "\xCE{C %d 110 110 110}", COLOR_SLOT_BEGIN);
+    if (!grey_begin[0]) VEK_Format_Bounded(grey_begin, sizeof grey_begin, "╬{C %d 110 110 110}"_cp, COLOR_SLOT_BEGIN);
     return grey_begin;
 }
 
 const char* Color_End(void) {
-    if (!color_end[0]) VEK_Format_Bounded(color_end, sizeof color_end, "\xCE{C %d}", COLOR_SLOT_END);
+    if (!color_end[0]) VEK_Format_Bounded(color_end, sizeof color_end, "╬{C %d}"_cp, COLOR_SLOT_END);
     return color_end;
 }
 
@@ -84,12 +84,12 @@ static const char* marker(char* buffer, size_t size, const char* begin, const ch
 
 const char* Mark_Ok(void) {
     static char buffer[MARKER_SIZE];
-    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "\xCEHok");
+    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "╬Hok"_cp);
 }
 
 const char* Mark_Not_Ok(void) {
     static char buffer[MARKER_SIZE];
-    return marker(buffer, sizeof buffer, Color_Red_Begin(), "\xCEHnicht ok !!");
+    return marker(buffer, sizeof buffer, Color_Red_Begin(), "╬Hnicht ok !!"_cp);
 }
 
 const char* Mark_EC3_Condition(void) {
@@ -99,25 +99,25 @@ const char* Mark_EC3_Condition(void) {
 
 const char* Mark_Alert(void) {
     static char buffer[MARKER_SIZE];
-    return marker(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH!!");
+    return marker(buffer, sizeof buffer, Color_Red_Begin(), "╬H!!"_cp);
 }
 
 const char* Mark_Note(void) {
     static char buffer[MARKER_SIZE];
-    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "\xCEH!!");
+    return marker(buffer, sizeof buffer, Color_Blue_Begin(), "╬H!!"_cp);
 }
 
 const char* Mark_Above_Limit(double value, double limit) {
     static char buffer[MARKER_SIZE];
     if (value < limit - 0.001) return "<";
-    if (value > limit + 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"\xCEH>\xCEr"});
+    if (value > limit + 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"╬H>╬r"_cp});
     return "=";
 }
 
 const char* Mark_Below_Limit(double value, double limit) {
     static char buffer[MARKER_SIZE];
     if (value > limit + 0.001) return ">";
-    if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"\xCEH<\xCEr"});
+    if (value < limit - 0.001) return compose(buffer, sizeof buffer, Color_Red_Begin(), {"╬H<╬r"_cp});
     return "=";
 }
 
@@ -144,7 +144,7 @@ static const char* wrapped(char* buffer, size_t size, const char* begin, const c
 
 const char* Color_Red_Text(const char* text) {
     static char buffer[TEXT_SIZE];
-    return wrapped(buffer, sizeof buffer, Color_Red_Begin(), "\xCEH", text, " !!");
+    return wrapped(buffer, sizeof buffer, Color_Red_Begin(), "╬H"_cp, text, " !!");
 }
 
 const char* Color_Violet_Text(const char* text) {
@@ -172,7 +172,7 @@ static const char* or_empty(const char* s) { return s ? s : ""; }
 void Line_Calc_Error(FILE* list, const char* what) {
     if (!list) return;
     what = or_empty(what);
-    OLI_printf(list, "\xCEH%sFehler bei der Berechnung %s%s!!%s\n", Color_Red_Begin(), what, *what ? " " : "",
+    OLI_printf(list, "╬H%sFehler bei der Berechnung %s%s!!%s\n"_cp, Color_Red_Begin(), what, *what ? " " : "",
                Color_End());
 }
 
@@ -191,7 +191,7 @@ void Line_Violet_Warning(FILE* list, const char* text) {
 void Line_Proof_Not_Possible(FILE* list, const char* reference) {
     if (!list) return;
     reference = or_empty(reference);
-    OLI_printf(list, "\xCEHDer Nachweis konnte nicht erbracht werden%s%s %s\n", *reference ? ", s. " : "",
+    OLI_printf(list, "╬HDer Nachweis konnte nicht erbracht werden%s%s %s\n"_cp, *reference ? ", s. " : "",
                reference, Mark_Alert());
 }
 

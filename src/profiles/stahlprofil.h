@@ -163,6 +163,10 @@ enum {
     WELD_FACE_BOTTOM_END_RIGHT = 11,
     WELD_FACE_TOP_OUTER_RIGHT = 12,     // a split top flange weld: its right half (0 the left)
     WELD_FACE_BOTTOM_OUTER_RIGHT = 13,  // a split bottom flange weld: its right half (3 the left)
+    // The flat bar's and the rectangular tube's sides (top and bottom are
+    // the flanges' outer faces).
+    WELD_FACE_SIDE_LEFT = WELD_FACE_TOP_INNER_LEFT,
+    WELD_FACE_SIDE_RIGHT = WELD_FACE_WEB_LEFT,
 };
 
 // The weld-edge table: edge lengths and position codes per index. The

@@ -84,62 +84,65 @@ void Vertical_Weld(const Weld_Painter& w, int slot, std::initializer_list<double
 
 constexpr int LEFT = -8, RIGHT = 2;
 
+// The welds at their faces, by the I family's names (the flat bar's and
+// the rectangular tube's sides by theirs; profiles/stahlprofil.h).
 void Single_Welds(const Weld_Painter& w) {
     const Stahlprofil& p = w.n->profile;
     double eo = 0, eu = 0, ef = 0;
     Calc_Profile_Weld_Offsets(&p, &eo, &eu, &ef);
     const int t = p.type;
     if (t == PROFILTYP_FLACH) {
-        Horizontal_Weld(w, 0, {0.0}, 0, {p.t_w / 2}, true);
-        Horizontal_Weld(w, 3, {p.h}, 0, {p.t_w / 2}, false);
-        Vertical_Weld(w, 1, {0.0}, 0, {p.h / 2}, LEFT, 4);
-        Vertical_Weld(w, 2, {p.t_w}, 1, {p.h / 2}, RIGHT, 4);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {p.t_w / 2}, true);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {p.h}, 0, {p.t_w / 2}, false);
+        Vertical_Weld(w, WELD_FACE_SIDE_LEFT, {0.0}, 0, {p.h / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_SIDE_RIGHT, {p.t_w}, 1, {p.h / 2}, RIGHT, 4);
     } else if (t == PROFILTYP_L) {
-        Vertical_Weld(w, 0, {0.0}, 0, {-p.b_fo / 2}, LEFT, 4);
-        Vertical_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo, ef, p.c_o / 2, -ef / 2}, 8, 2);
-        Horizontal_Weld(w, 2, {0.0}, 0, {p.h / 2}, false);
-        Horizontal_Weld(w, 6, {-p.t_w}, 0, {p.h, -ef, -p.h_w / 2, ef / 2}, true);
+        Vertical_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {-p.b_fo / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {-p.b_fo, ef, p.c_o / 2, -ef / 2}, 8, 2);
+        Horizontal_Weld(w, WELD_FACE_WEB_LEFT, {0.0}, 0, {p.h / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_WEB_RIGHT, {-p.t_w}, 0, {p.h, -ef, -p.h_w / 2, ef / 2}, true);
     } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
-        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
-        Horizontal_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
-        Horizontal_Weld(w, 5, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
-        Horizontal_Weld(w, 3, {p.h}, 0, {0.0}, false);
-        Horizontal_Weld(w, 4, {p.h, -p.t_fu}, 0, {-p.b_fu / 2, ef, p.c_u / 2, -ef / 2}, true);
-        Horizontal_Weld(w, 7, {p.h, -p.t_fu}, 0, {p.b_fu / 2, -ef, -p.c_u / 2, ef / 2}, true);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_RIGHT, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {p.h}, 0, {0.0}, false);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_INNER_LEFT, {p.h, -p.t_fu}, 0, {-p.b_fu / 2, ef, p.c_u / 2, -ef / 2}, true);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_INNER_RIGHT, {p.h, -p.t_fu}, 0, {p.b_fu / 2, -ef, -p.c_u / 2, ef / 2},
+                        true);
         // The web welds stand in the middle of the free web height.
-        for (int slot : {2, 6}) {
+        for (int slot : {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT}) {
             const double l = w.n->length[slot];
             const int top = w.Y + Pixels(w.s, {p.t_fo, eo, p.h_w / 2, -l / 2});
             const int bottom = w.Y + Pixels(w.s, {p.h, -p.t_fu, -eu, -p.h_w / 2, l / 2});
-            const int x = w.X + (slot == 2 ? Pixels(w.s, {-p.t_w / 2}) : Pixels(w.s, {p.t_w / 2}) + 1);
-            Vertical_Weld_Between(w, slot, x, top, bottom, slot == 2 ? LEFT : RIGHT, 4);
+            const int x = w.X + (slot == WELD_FACE_WEB_LEFT ? Pixels(w.s, {-p.t_w / 2}) : Pixels(w.s, {p.t_w / 2}) + 1);
+            Vertical_Weld_Between(w, slot, x, top, bottom, slot == WELD_FACE_WEB_LEFT ? LEFT : RIGHT, 4);
         }
     } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
-        Vertical_Weld(w, 2, {0.0}, 0, {0.0}, LEFT, 4);
-        Vertical_Weld(w, 6, {p.t_w}, 1, {0.0}, RIGHT, 4);
-        Horizontal_Weld(w, 0, {-p.h / 2}, 0, {p.b_fo / 2}, true);
-        Horizontal_Weld(w, 3, {p.h / 2}, 1, {p.b_fo / 2}, false);
-        Horizontal_Weld(w, 1, {-p.h / 2, p.t_fo}, 0, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, false);
-        Horizontal_Weld(w, 4, {p.h / 2, -p.t_fo}, 1, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, true);
+        Vertical_Weld(w, WELD_FACE_WEB_LEFT, {0.0}, 0, {0.0}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_WEB_RIGHT, {p.t_w}, 1, {0.0}, RIGHT, 4);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {-p.h / 2}, 0, {p.b_fo / 2}, true);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {p.h / 2}, 1, {p.b_fo / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {-p.h / 2, p.t_fo}, 0, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_INNER_LEFT, {p.h / 2, -p.t_fo}, 1, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, true);
     } else if (t == PROFILTYP_RECHTECK) {
-        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
-        Horizontal_Weld(w, 3, {p.h}, 0, {0.0}, false);
-        Vertical_Weld(w, 1, {-p.b_fo / 2}, 0, {p.h / 2}, LEFT, 4);
-        Vertical_Weld(w, 2, {p.b_fo / 2}, 1, {p.h / 2}, RIGHT, 4);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {p.h}, 0, {0.0}, false);
+        Vertical_Weld(w, WELD_FACE_SIDE_LEFT, {-p.b_fo / 2}, 0, {p.h / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_SIDE_RIGHT, {p.b_fo / 2}, 1, {p.h / 2}, RIGHT, 4);
     } else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
-        Horizontal_Weld(w, 0, {0.0}, 0, {0.0}, true);
-        Horizontal_Weld(w, 1, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
-        Horizontal_Weld(w, 5, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
-        Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.t_fo, eo, p.h_w / 2}, LEFT, 4);
-        Vertical_Weld(w, 6, {p.t_w / 2}, 1, {p.t_fo, eo, p.h_w / 2}, RIGHT, 4);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {0.0}, true);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_RIGHT, {p.t_fo}, 0, {p.b_fo / 2, -ef, -p.c_o / 2, ef / 2}, false);
+        Vertical_Weld(w, WELD_FACE_WEB_LEFT, {-p.t_w / 2}, 0, {p.t_fo, eo, p.h_w / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_WEB_RIGHT, {p.t_w / 2}, 1, {p.t_fo, eo, p.h_w / 2}, RIGHT, 4);
     } else if (t == PROFILTYP_Z) {
         const double d2 = (p.b_fo + p.t_w) / 2, d1 = p.h - p.t_fo - eo;
-        Vertical_Weld(w, 2, {-p.t_w / 2}, 0, {p.h, -d1 / 2}, LEFT, 4);
-        Vertical_Weld(w, 6, {p.t_w / 2}, 1, {d1 / 2}, RIGHT, 4);
-        Horizontal_Weld(w, 0, {0.0}, 0, {p.t_w / 2, -d2 / 2}, true);
-        Horizontal_Weld(w, 3, {p.h}, 0, {-p.t_w / 2, d2 / 2}, false);
-        Horizontal_Weld(w, 1, {p.t_fo}, 0, {p.t_w / 2, -d2, p.c_o / 2}, false);
-        Horizontal_Weld(w, 4, {p.h, -p.t_fo}, 0, {-p.t_w / 2, d2, -p.c_o / 2}, true);
+        Vertical_Weld(w, WELD_FACE_WEB_LEFT, {-p.t_w / 2}, 0, {p.h, -d1 / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_WEB_RIGHT, {p.t_w / 2}, 1, {d1 / 2}, RIGHT, 4);
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {p.t_w / 2, -d2 / 2}, true);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_OUTER, {p.h}, 0, {-p.t_w / 2, d2 / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {p.t_w / 2, -d2, p.c_o / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_BOTTOM_INNER_LEFT, {p.h, -p.t_fo}, 0, {-p.t_w / 2, d2, -p.c_o / 2}, true);
     }
 }
 

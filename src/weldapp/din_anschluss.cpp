@@ -48,12 +48,13 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     const Stahlprofil& p = n.profile;
     double* load = r->load;
     load[ANSCHLUSS_GAMMA_M] = c->gamma_M;
-    load[ANSCHLUSS_N] = e->value[0] * 0.001;
-    load[ANSCHLUSS_V_Z] = e->value[4] * 0.001;
-    load[ANSCHLUSS_V_Y] = e->value[3] * 0.001;
-    load[ANSCHLUSS_M_Z] = e->value[2] * 1e-6;
-    load[ANSCHLUSS_M_Y] = e->value[1] * 1e-6;
-    load[ANSCHLUSS_M_X] = e->value[5] * 1e-6;
+    const Schnittkraefte kn = Scale_Schnittkraefte(e->forces, SCHNITTKRAEFTE_TO_KN);
+    load[ANSCHLUSS_N] = kn.N;
+    load[ANSCHLUSS_V_Z] = kn.V_z;
+    load[ANSCHLUSS_V_Y] = kn.V_y;
+    load[ANSCHLUSS_M_Z] = kn.M_z;
+    load[ANSCHLUSS_M_Y] = kn.M_y;
+    load[ANSCHLUSS_M_X] = kn.M_x;
     // The connection keeps the share as a fraction, the library in per cent.
     load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
     r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);
@@ -80,7 +81,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     default: break;
     }
     r->h = r->h2 = h, r->b = r->b2 = b, r->t = r->t2 = t, r->s = r->s2 = s, r->r = r->r2 = rr;
-    r->catalogue = p.kind == 1;
+    r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
     r->weld_kind = n.all_round ? 2 : 1;
@@ -175,7 +176,7 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     const Din_Material w = Din_Values(plate);
     // Own values of the profile weld with the plate's alpha_w.
     if (p.code == DIN_GRADE_OWN_VALUES) p.alpha_w = w.alpha_w;
-    OLI_printf(list, "%s\xCEHMaterial\n", Check_Line_Prefix);
+    OLI_printf(list, "%s╬HMaterial\n"_cp, Check_Line_Prefix);
     if (p.code == w.code && p.own_f_y == w.own_f_y && p.alpha_w == w.alpha_w && profile.kind == plate.kind) {
         Print_Din_Material(list, plate, w);
         return;

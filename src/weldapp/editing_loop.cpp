@@ -157,7 +157,7 @@ bool Confirm_Many_Loadcases() {
     SchweissnahtAnschluss* r = Record();
     Connection_Sheet_to_Record(r);
     const int extent = r->print.ergebnisumfang;
-    if (extent != 3 && extent != 4 && r->load_count > 10) {
+    if (extent != ERGEBNISUMFANG_TABELLARISCH && extent != ERGEBNISUMFANG_MASSGEBEND && r->load_count > 10) {
         const int ok = Show_Question_Sheet(1, 390, 115, nullptr, nullptr, Many_Loadcases_Callback);
         Kontext.ask_once = 0;
         Connection_Record_to_Sheet(r);

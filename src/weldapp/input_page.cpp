@@ -18,6 +18,7 @@
 #include "weldapp/exchange.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weldelem.h"
 
 Nachweis_Page_Variables Nachweis_Page;
 
@@ -349,10 +350,10 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
     const Nahtbild& n = record->naht;
-    v.arrangement = (n.weld_kind == 2 && n.full_penetration) ? ANORDNUNG_DURCHGESCHWEISST
+    v.arrangement = (n.weld_kind == WELD_BUTT && n.full_penetration) ? ANORDNUNG_DURCHGESCHWEISST
                     : n.all_round                             ? ANORDNUNG_UMLAUFEND
                                                               : ANORDNUNG_EINZELNAEHTE;
-    v.butt_weld = n.weld_kind != 0;
+    v.butt_weld = n.weld_kind != WELD_FILLET;
     v.throat_check = !n.no_throat_check;
     v.length_check = !n.no_length_check;
     v.contact_percent = n.contact_fraction * 100.0;
@@ -365,9 +366,9 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
     const Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
     switch (v.arrangement) {
-    case ANORDNUNG_DURCHGESCHWEISST: n.weld_kind = 2, n.all_round = 1, n.full_penetration = 1; break;
-    case ANORDNUNG_UMLAUFEND: n.weld_kind = 0, n.all_round = 1, n.full_penetration = 0; break;
-    default: n.weld_kind = v.butt_weld == 1 ? 2 : 0, n.all_round = 0, n.full_penetration = 0; break;
+    case ANORDNUNG_DURCHGESCHWEISST: n.weld_kind = WELD_BUTT, n.all_round = 1, n.full_penetration = 1; break;
+    case ANORDNUNG_UMLAUFEND: n.weld_kind = WELD_FILLET, n.all_round = 1, n.full_penetration = 0; break;
+    default: n.weld_kind = v.butt_weld == 1 ? WELD_BUTT : WELD_FILLET, n.all_round = 0, n.full_penetration = 0; break;
     }
     n.contact_fraction = v.contact_percent * 0.01;
     n.no_throat_check = !v.throat_check;

@@ -3,7 +3,6 @@
 #include "weldapp/last_schweissnaht.h"
 #include "weldcheck/weld_check.h"
 
-#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -19,6 +18,7 @@
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
 #include "weldcheck/weld_check_record.h"
+#include "weldcheck/weldelem.h"
 
 static const double kLoadLimit = 0.001;  // N, Nmm
 
@@ -48,12 +48,7 @@ void Copy_Lasten(const SchweissnahtAnschluss* src, SchweissnahtAnschluss* dst) {
     for (int i = 0; i < dst->load_count; ++i) dst->loads[i].name[LASTFALL_NAME_SIZE - 1] = '\0';
 }
 
-static int case_has_load(const Lastfall& c) {
-    const double forces[6] = {c.N, c.My, c.Vz, c.Mz, c.Vy, c.Mx};
-    for (double f : forces)
-        if (std::fabs(f) > kLoadLimit) return 1;
-    return 0;
-}
+static int case_has_load(const Lastfall& c) { return Schnittkraefte_Exceed(c.forces, kLoadLimit); }
 
 int Lastfall_Has_Load(const SchweissnahtAnschluss* conn, int i) {
     if (!conn || !conn->loads || i < 0 || i >= conn->load_count) return 0;
@@ -92,8 +87,9 @@ int Write_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         Tilde_To_Blank(c.name);
         c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         if (std::fprintf(f, " %s\n", word) < 0) return 1;
-        if (std::fprintf(f, " %lf %lf %lf", c.N, c.My, c.Vz) < 0) return 1;
-        if (std::fprintf(f, " %lf %lf %lf\n", c.Mz, c.Vy, c.Mx) < 0) return 1;
+        for (double Schnittkraefte::*column : LASTFALL_COLUMNS)
+            if (std::fprintf(f, " %lf", c.forces.*column) < 0) return 1;
+        if (std::fprintf(f, "\n") < 0) return 1;
     }
     if (std::fprintf(f, " %d\n", conn->load_unit) < 0) return 1;
     return 0;
@@ -148,12 +144,7 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
         c.name[Length_Without_Trailing_Blanks(c.name)] = '\0';
         double v[6];
         if (!read_doubles(f, v, 6)) return 1;
-        c.N = v[0];
-        c.My = v[1];
-        c.Vz = v[2];
-        c.Mz = v[3];
-        c.Vy = v[4];
-        c.Mx = v[5];
+        for (int k = 0; k < 6; ++k) c.forces.*LASTFALL_COLUMNS[k] = v[k];
     }
     // The unit of the table is one of its four (kN/kNm, kN/kNcm, N/Nm, N/Nmm).
     if (version >= 2 && (Scan_Int_Word(f, &conn->load_unit) != 1 || conn->load_unit < 0 || conn->load_unit > 3))
@@ -199,39 +190,50 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
     auto numbered = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, false);
     };
+    // The faces by the I family's names; the other families' faces of the
+    // same index are listed beside the names (profiles/stahlprofil.h).
     if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_RECHTECK})) {
-        sized({0, 1, 2, 3});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER});
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
-        rec.number[0] = n.number[0];
-        rec.a[0] = n.a_w;
-        rec.l[0] = 0.0;
+        const int k = WELD_FACE_TOP_OUTER;  // the one weld all round
+        rec.number[k] = n.number[k];
+        rec.a[k] = n.a_w;
+        rec.l[k] = 0.0;
     } else if (type == PROFILTYP_L) {
-        sized({0, 1, 2, 6});
-        numbered({8, 9});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT});
     } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
-        sized({0, 1, 2, 3, 4, 5, 6, 7});
-        numbered({8, 9, 10, 11});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER,
+               WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_WEB_RIGHT,
+               WELD_FACE_BOTTOM_INNER_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT,
+                  WELD_FACE_BOTTOM_END_RIGHT});
         if (conn.shear_split == 2) {
-            split_slot(rec, 0, 12);
-            split_slot(rec, 3, 13);
+            split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
+            split_slot(rec, WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT);
         }
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) {
-        sized({0, 1, 2, 3, 4, 6});
-        numbered({8, 9});
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_BOTTOM_OUTER,
+               WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT});
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
-        sized({0, 1, 2, 5, 6});
-        numbered({8, 9, 10});
-        if (conn.shear_split == 2) split_slot(rec, 0, 12);
+        sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_TOP_INNER_RIGHT,
+               WELD_FACE_WEB_RIGHT});
+        numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT});
+        if (conn.shear_split == 2) split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
     }
 }
 
 // Throat of an all-round weld by the slot's place on the profile.
 static double all_round_throat(const Nahtbild& n, int k) {
     const int type = n.profile.type;
-    const bool top = Type_In(k, {0, 1, 5, 8, 10});
+    const bool top = Type_In(k, {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT,
+                                 WELD_FACE_TOP_END_LEFT, WELD_FACE_TOP_END_RIGHT});
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
         if (top) return n.a_w_fo;
-        if (Type_In(k, {3, 4, 7, 9, 11})) return n.a_w_fu;
+        if (Type_In(k, {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT,
+                        WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_BOTTOM_END_RIGHT}))
+            return n.a_w_fu;
         return n.a_w;
     }
     if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I}) && top) return n.a_w_fo;
@@ -248,7 +250,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
         Oli_Heading(list, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
-        if (extent > 0) OLI_Add_Para_Offset(0.3);
+        if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     Nahtbild& n = conn->naht;
     if (n.all_round) {
@@ -262,7 +264,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     rec.gamma_M2 = conn->safety.gamma_M2;
     Copy_Plate(&n.plate, &rec.plate);
     rec.weld_kind = n.weld_kind;
-    rec.full_penetration = n.weld_kind != 0 ? n.full_penetration : 0;
+    rec.full_penetration = n.weld_kind != WELD_FILLET ? n.full_penetration : 0;
     rec.deduct_craters = n.full_length ? 0 : 1;
     rec.neglect_short = n.all_round ? conn->short_welds : 0;
     Copy_Profile(&n.profile, &rec.profile);
@@ -275,12 +277,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
     rec.contact_share = n.contact_fraction;
     rec.check_field = 1;
     rec.method = conn->weld_method;
-    rec.N = result->value[0];
-    rec.M_y = result->value[1];
-    rec.M_z = result->value[2];
-    rec.V_y = result->value[3];
-    rec.V_z = result->value[4];
-    rec.M_x = result->value[5];
+    rec.forces = result->forces;
 
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         if (rec.number[k] <= 0) continue;

@@ -7,6 +7,8 @@
 
 #include <cstdio>
 
+#include "base/schnittkraefte.h"
+
 struct SchweissnahtAnschluss;
 struct SchweissnahtNachweis;
 
@@ -14,19 +16,28 @@ enum {
     LASTFALL_NAME_SIZE = 48,    // 47 characters and the terminator
     LASTFALL_NAME_STORED = 40,  // characters of a name in the file
     LASTEN_BLOCK_VERSION = 2,
-    LASTFALL_RESULTS = 13,
 };
 
 struct Lastfall {
     char name[LASTFALL_NAME_SIZE];
-    double N, My, Mz, Vy, Vz, Mx;  // N, Nmm
+    Schnittkraefte forces;  // N, Nmm
 };
 
-// 0-5 the forces of the case, 9 U_sigma (-1 failed), 10 U_c/t, 11 U_w.
+// The order of the six forces in a row of the input file's load-case block,
+// of the load table's columns and of a control-word text file.
+inline constexpr double Schnittkraefte::*const LASTFALL_COLUMNS[6] = {
+    &Schnittkraefte::N,   &Schnittkraefte::M_y, &Schnittkraefte::V_z,
+    &Schnittkraefte::M_z, &Schnittkraefte::V_y, &Schnittkraefte::M_x,
+};
+
+// The results of a case: its forces (N, Nmm, copied before its checks) and
+// the utilisations by index: U_sigma (-1 failed), U_c/t, U_w, and a last
+// value copied back with U_sigma and U_w; the other slots stay 0.
+enum { ERGEBNIS_U_SIGMA = 3, ERGEBNIS_U_CT = 4, ERGEBNIS_U_W = 5, LASTFALL_RESULTS = 7 };
 struct LastfallErgebnis {
+    Schnittkraefte forces;
     double value[LASTFALL_RESULTS];
 };
-enum { ERGEBNIS_U_SIGMA = 9, ERGEBNIS_U_CT = 10, ERGEBNIS_U_W = 11 };
 
 // A new array of max(n, 1) blank cases (names " "), unit code 0; the old
 // array is freed. Nothing for null. Out of memory: the program ends.
@@ -66,9 +77,11 @@ extern int Schweissnaht_Heading_Level;
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
                                int sketches, int intermediate);
 
-// The weld check of one load case is reached through this seam until it is
-// built: the function installed here is called with the filled record.
-// Without one the check counts as not completed (result 1, U_w untouched).
+// The weld check of one load case is reached through this seam:
+// Calc_Weld_Check from the start, a test's own check in tests. The function
+// installed here is called with the filled record. Without one the check
+// counts as not completed (result 1, U_w untouched). Returns the previous
+// function.
 typedef int (*Weld_Check_Function)(SchweissnahtNachweis* rec, FILE* list, int extent, int additional,
                                    int sketches, int intermediate);
 Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check);

@@ -12,29 +12,27 @@
 
 namespace {
 
+// The labels of the load unit codes; their factors are Load_Unit_To_Screen's.
 struct Units {
-    double force, moment;
     const char* force_label;
     const char* moment_label;
 };
 
 Units units_of(int code) {
     switch (code) {
-    case 0: return {0.001, 1e-6, " kN ", "kNm "};
-    case 1: return {0.001, 1e-4, " kN ", "kNcm"};
-    case 2: return {1.0, 0.001, " N  ", " Nm "};
-    default: return {1.0, 1.0, "    ", "    "};
+    case 0: return {" kN ", "kNm "};
+    case 1: return {" kN ", "kNcm"};
+    case 2: return {" N  ", " Nm "};
+    default: return {"    ", "    "};
     }
 }
 
-// Column order N, My, Vz, Mz, Vy, Mx as indices of the force array
-// (N, My, Mz, Vy, Vz, Mx).
-const int kColumn[6] = {0, 1, 4, 2, 3, 5};
+// The columns are LASTFALL_COLUMNS: N, M_y, V_z, M_z, V_y, M_x.
 const bool kIsMoment[6] = {false, true, false, true, false, true};
 
-double force_of(const Lastfall& c, int k) {
-    const double f[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
-    return f[k];
+// Force c of the columns in the unit given.
+double column_of(const Schnittkraefte& f, int c, Schnittkraefte_Units unit) {
+    return Scale_Schnittkraefte(f, unit).*LASTFALL_COLUMNS[c];
 }
 
 // Under the forces: which sign is tension and which way the moments turn,
@@ -58,11 +56,12 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
     if (!conn || !list || !conn->loads || conn->load_count < 1) return;
     if (conn->load_count == 1 && !Lastfall_Has_Load(conn, 0)) return;
     const Units u = units_of(conn->load_unit);
+    const Schnittkraefte_Units screen = Load_Unit_To_Screen(conn->load_unit);
     bool shown[6] = {};
     for (int i = 0; i < conn->load_count; ++i) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         for (int c = 0; c < 6; ++c) {
-            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            const double v = column_of(conn->loads[i].forces, c, screen);
             if (std::fabs(v) > 0.01) shown[c] = true;
         }
     }
@@ -74,9 +73,9 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         OLI_restoreYPosition(list, 1);
         OLI_setMarginsCM(list, 1, 0.0, 0.0);
     }
-    OLI_printf(list, "%s\xCEHSchnittgrößen\xCEr bezogen auf die Querschnittsachsen\n"_cp, "");
-    static const char* const head[6] = {"      N\xCE\\Ed\xCEr  ",  "     M\xCE\\y,Ed\xCEr ", "     V\xCE\\z,Ed\xCEr ",
-                                        "     M\xCE\\z,Ed\xCEr ", "     V\xCE\\y,Ed\xCEr ", "     M\xCE\\x,Ed\xCEr "};
+    OLI_printf(list, "%s╬HSchnittgrößen╬r bezogen auf die Querschnittsachsen\n"_cp, "");
+    static const char* const head[6] = {"      N╬\\Ed╬r  "_cp,  "     M╬\\y,Ed╬r "_cp, "     V╬\\z,Ed╬r "_cp,
+                                        "     M╬\\z,Ed╬r "_cp, "     V╬\\y,Ed╬r "_cp, "     M╬\\x,Ed╬r "_cp};
     if (conn->load_count > 4) {
         OLI_End_Text(list);
         std::fputs("#SHOWTABLE\n0 0 0\n1 1 -1 -1 1\n4.5\n", list);
@@ -92,8 +91,7 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
             std::fprintf(list, " %-4d", i + 1);
             for (int c = 0; c < 6; ++c)
                 if (shown[c])
-                    std::fprintf(list, " %10.2lf",
-                                 force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force));
+                    std::fprintf(list, " %10.2lf", column_of(conn->loads[i].forces, c, screen));
             const std::string name = Trim_Both_Copy(conn->loads[i].name);
             if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
             std::fputs("\n", list);
@@ -103,21 +101,23 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         sign_line(list);
         return;
     }
-    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
-                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
+                                       "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     OLI_Set_Single_Tab(2, 5.0);
     for (int i = 0; i < conn->load_count; ++i) {
         if (!Lastfall_Has_Load(conn, i)) continue;
         OLI_printf(list, "%sLk %d", "", i + 1);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (extent != 3 && !name.empty()) OLI_printf(list, ": \xCEt%s\n%s", Color_Grey_Text(name.c_str()), "");
-        else OLI_printf(list, ":");
-        OLI_printf(list, " \xCEt");
+        if (extent != ERGEBNISUMFANG_TABELLARISCH && !name.empty())
+            OLI_printf(list, ": ╬t%s\n%s"_cp, Color_Grey_Text(name.c_str()), "");
+        else
+            OLI_printf(list, ":");
+        OLI_printf(list, " ╬t"_cp);
         int count = 0;
         for (int c = 0; c < 6; ++c) {
             if (!shown[c]) continue;
-            if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s \xCEt", "");
-            const double v = force_of(conn->loads[i], kColumn[c]) * (kIsMoment[c] ? u.moment : u.force);
+            if (count > 0 && count % 3 == 0) OLI_printf(list, "\n%s ╬t"_cp, "");
+            const double v = column_of(conn->loads[i].forces, c, screen);
             const std::string unit = without_blanks(kIsMoment[c] ? u.moment_label : u.force_label);
             OLI_printf(list, "%s%s = %.2lf %s", count % 3 == 0 ? "" : ", ", sym[c], v, unit.c_str());
             ++count;
@@ -130,13 +130,14 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
     const Units u = units_of(conn->load_unit);
+    const Schnittkraefte_Units screen = Load_Unit_To_Screen(conn->load_unit);
     const int n = conn->load_count;
     bool force_col[6] = {};
     bool u_col[3] = {};  // U_sigma, U_c/t, U_w
     static const int kU[3] = {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W};
     for (int i = 0; i < n; ++i) {
         for (int c = 0; c < 6; ++c)
-            if (std::fabs(conn->results[i].value[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force)) > 0.001)
+            if (std::fabs(column_of(conn->results[i].forces, c, screen)) > 0.001)
                 force_col[c] = true;
         for (int k = 0; k < 3; ++k)
             if (conn->results[i].value[kU[k]] > 0.001) u_col[k] = true;
@@ -153,7 +154,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         OLI_setMarginsCM(list, 1, 0.0, 0.0);
     }
     OLI_setFlags(list, 0x280);
-    std::fputs("#SHOWTABLE\n0 1 0\n \xCEH", list);
+    std::fputs("#SHOWTABLE\n0 1 0\n ╬H"_cp, list);
     if (F > 0) std::fputs("Schnittgrößen"_cp, list);
     if (F > 0 && U > 0) std::fputs(" und ", list);
     if (U > 0) std::fputs("Ausnutzungen", list);
@@ -161,9 +162,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (n > 20) std::fprintf(list, " 0 0 0 0 0 0 0 %d", 2);
     std::fprintf(list, "\n4.4 4.6 %.1lf %.1lf %.1lf %.1lf\n", 4.5 + 10.0 * F, 4.5 + 10.0 * F + 8.0 * S,
                  4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
-    static const char* const head[6] = {"      N\xCE\\Ed\xCEr ",  "     M\xCE\\y,Ed\xCEr", "     V\xCE\\z,Ed\xCEr",
-                                        "     M\xCE\\z,Ed\xCEr", "     V\xCE\\y,Ed\xCEr", "     M\xCE\\x,Ed\xCEr"};
-    static const char* const uhead[3] = {"   U\xCE\\\xCC\xCEr   ", ("   U\xCE\\" "c/t\xCEr "), "   U\xCE\\w\xCEr   "};
+    static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
+                                        "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
+    static const char* const uhead[3] = {"   U╬\\\xCC╬r   "_cp, "   U╬\\c/t╬r "_cp, "   U╬\\w╬r   "_cp};
     std::fputs(" Lk  ", list);
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fputs(head[c], list);
@@ -178,12 +179,13 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     const double max = conn->max_utilisation;
     for (int i = 0; i < n; ++i) {
         const double* v = conn->results[i].value;
+        const Schnittkraefte& forces = conn->results[i].forces;
         std::fprintf(list, " %-4d", i + 1);
         for (int c = 0; c < 6; ++c) {
             if (!force_col[c]) continue;
-            const double kn = v[kColumn[c]] * (kIsMoment[c] ? 1e-6 : 0.001);
+            const double kn = column_of(forces, c, SCHNITTKRAEFTE_TO_KN);
             if (std::fabs(kn) <= 0.001) std::fputs("     ---  ", list);
-            else std::fprintf(list, "%9.2lf ", v[kColumn[c]] * (kIsMoment[c] ? u.moment : u.force));
+            else std::fprintf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k) {
             if (!u_col[k]) continue;
@@ -197,7 +199,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                 if (x > 1.001) std::fputs(Color_Red_Begin(), list);
                 else if (at_max) std::fputs(Color_Blue_Begin(), list);
                 std::fprintf(list, "%7.3lf", x);
-                std::fputs(at_max ? "\xCEH*\xCEr" : x <= 1.001 ? " " : "\xCEH!\xCEr", list);
+                std::fputs(at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp, list);
                 std::fputs(Color_End(), list);
             }
         }
@@ -210,8 +212,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    static const char* const sym[6] = {"N\xCE\\Ed\xCEr",   "M\xCE\\y,Ed\xCEr", "V\xCE\\z,Ed\xCEr",
-                                       "M\xCE\\z,Ed\xCEr", "V\xCE\\y,Ed\xCEr", "M\xCE\\x,Ed\xCEr"};
+    static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
+                                       "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
     if (F > 0) {
         std::string forces;
@@ -221,13 +223,13 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         Print_List_Item(list, 0, 3, forces.c_str());
         item = 3;
     }
-    static const char* const legend[3] = {"U\xCE\\\xCC\xCEr: Spannungsausnutzung des Querschnitts",
-                                          "U\xCE\\" "c/t\xCEr: c/t-Ausnutzung des Querschnitts",
-                                          "U\xCE\\w\xCEr: Spannungsausnutzung der Schweißnähte"_cp};
+    static const char* const legend[3] = {"U╬\\\xCC╬r: Spannungsausnutzung des Querschnitts"_cp,
+                                          "U╬\\c/t╬r: c/t-Ausnutzung des Querschnitts"_cp,
+                                          "U╬\\w╬r: Spannungsausnutzung der Schweißnähte"_cp};
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
-    OLI_printf(list, "\xCEH*\xCEr) maximale Ausnutzung\n");
+    OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);

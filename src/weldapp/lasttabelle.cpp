@@ -24,21 +24,6 @@ Lasttabelle_Requests Lasttabelle_Request = {0, 0, 0, 0};
 
 namespace {
 
-// Factors record -> table (force, moment) and table -> record by unit code;
-// the reverse factors are exact numbers, not reciprocals.
-struct Unit_Factors {
-    double force, moment, force_back, moment_back;
-};
-
-Unit_Factors Factors(int unit) {
-    switch (unit) {
-    case 0: return {0.001, 1e-6, 1000.0, 1e6};
-    case 1: return {0.001, 1e-4, 1000.0, 1e4};
-    case 2: return {1.0, 0.001, 1.0, 1000.0};
-    default: return {1.0, 1.0, 1.0, 1.0};
-    }
-}
-
 const char* Unit_Picture(int unit) {
     switch (unit) {
     case 0: return "EC3_schweisslasten_1.bmp";
@@ -82,35 +67,27 @@ Lasttabelle_Zeile Blank_Row() {
     return row;
 }
 
-// A record's case in the table's unit and column order.
-Lasttabelle_Zeile Row_of(const Lastfall& c, const Unit_Factors& f) {
+// A record's case in the table's unit (the factors of Load_Unit_To_Screen).
+Lasttabelle_Zeile Row_of(const Lastfall& c, Schnittkraefte_Units to_screen) {
     Lasttabelle_Zeile row{};
     Set_Name(row.name, c.name);
-    row.N = c.N * f.force;
-    row.My = c.My * f.moment;
-    row.Vz = c.Vz * f.force;
-    row.Mz = c.Mz * f.moment;
-    row.Vy = c.Vy * f.force;
-    row.Mx = c.Mx * f.moment;
+    row.forces = Scale_Schnittkraefte(c.forces, to_screen);
     return row;
 }
 
-// A row as a load case in N and Nmm, its name padded to 40 characters.
-Lastfall Case_of(const Lasttabelle_Zeile& row, const Unit_Factors& f) {
+// A row as a load case in N and Nmm (the factors of Load_Unit_From_Screen),
+// its name padded to 40 characters.
+Lastfall Case_of(const Lasttabelle_Zeile& row, Schnittkraefte_Units from_screen) {
     Lastfall c{};
     Set_Name(c.name, row.name);
-    c.N = row.N * f.force_back;
-    c.My = row.My * f.moment_back;
-    c.Mz = row.Mz * f.moment_back;
-    c.Vy = row.Vy * f.force_back;
-    c.Vz = row.Vz * f.force_back;
-    c.Mx = row.Mx * f.moment_back;
+    c.forces = Scale_Schnittkraefte(row.forces, from_screen);
     return c;
 }
 
 bool Same_Case(const Lastfall& a, const Lastfall& b) {
-    return std::strcmp(a.name, b.name) == 0 && a.N == b.N && a.My == b.My && a.Mz == b.Mz && a.Vy == b.Vy &&
-           a.Vz == b.Vz && a.Mx == b.Mx;
+    const Schnittkraefte &f = a.forces, &g = b.forces;
+    return std::strcmp(a.name, b.name) == 0 && f.N == g.N && f.V_y == g.V_y && f.V_z == g.V_z && f.M_x == g.M_x &&
+           f.M_y == g.M_y && f.M_z == g.M_z;
 }
 
 void Remember_Record(SchweissnahtAnschluss* record) {
@@ -147,7 +124,7 @@ void Store_Exposed() {
     }
     std::sort(state.exposed.begin(), state.exposed.end());
     state.exposed.erase(std::unique(state.exposed.begin(), state.exposed.end()), state.exposed.end());
-    const Unit_Factors f = Factors(state.unit);
+    const Schnittkraefte_Units f = Load_Unit_From_Screen(state.unit);
     for (int k : state.exposed) {
         auto* row = static_cast<Lasttabelle_Zeile*>(Table_Row_Data(state.built, k + 1));
         if (!row || k >= r->load_count) continue;
@@ -180,10 +157,12 @@ void Define_Table(int area, int x, int y) {
     Set_Table_Part_Offset(t, 1, 0, -2);
     Set_Table_Part_Offset(t, 2, 19, -2);
     Set_Table_Part_Offset(t, 3, 3, -2);
-    // A sort icon above each force column.
-    for (int i = 0; i < 6; ++i)
+    // A sort icon above each force column, at the offset of its force.
+    for (int i = 0; i < 6; ++i) {
+        const char* value = reinterpret_cast<const char*>(&(blank.forces.*LASTFALL_COLUMNS[i]));
         Add_Table_Column(t, x + 5 + 47 + 82 * i + 30, y - 14, 0, 1, "%8.2f",
-                         static_cast<int>(offsetof(Lasttabelle_Zeile, N) + i * sizeof(double)));
+                         static_cast<int>(value - reinterpret_cast<const char*>(&blank)));
+    }
     Set_Table_Window_Mode(t, 1);
 }
 
@@ -192,7 +171,7 @@ void Build_Table(SchweissnahtAnschluss* record, int area, int x, int y) {
     state.unit = record->load_unit;
     Define_Table(area, x, y);
     if (state.built >= 0) {
-        const Unit_Factors f = Factors(state.unit);
+        const Schnittkraefte_Units f = Load_Unit_To_Screen(state.unit);
         for (int i = 0; i < record->load_count && record->loads; ++i) {
             const Lasttabelle_Zeile row = Row_of(record->loads[i], f);
             Append_Table_Row(state.built, &row);
@@ -246,12 +225,7 @@ void Read_Text_File() {
         Lasttabelle_Zeile row{};
         Set_Name(row.name, &names[static_cast<size_t>(g) * 41]);
         const double* v = &values[static_cast<size_t>(g) * 6];
-        row.N = v[0];
-        row.My = v[1];
-        row.Vz = v[2];
-        row.Mz = v[3];
-        row.Vy = v[4];
-        row.Mx = v[5];
+        for (int k = 0; k < 6; ++k) row.forces.*LASTFALL_COLUMNS[k] = v[k];
         Append_Table_Row(state.built, &row);
     }
     Store_All();
@@ -278,10 +252,9 @@ int Draw_Lasttabelle_Row(int mode, int area, int x, int y, void* data) {
     auto* row = static_cast<Lasttabelle_Zeile*>(data);
     if (!row) return 1;
     if (mode == 1 && y >= state.y) state.exposed.push_back((y - state.y) / LASTTABELLE_ROW_HEIGHT);
-    double* values[6] = {&row->N, &row->My, &row->Vz, &row->Mz, &row->Vy, &row->Mx};
     for (int i = 0; i < 6; ++i)
-        Add_Float_to_Scrollable_Area(area, x + 47 + 82 * i, y + 10, values[i], "%8.2f", Screen_Font_Normal,
-                                     Screen_Black, &Screen_Flag_On);
+        Add_Float_to_Scrollable_Area(area, x + 47 + 82 * i, y + 10, &(row->forces.*LASTFALL_COLUMNS[i]), "%8.2f",
+                                     Screen_Font_Normal, Screen_Black, &Screen_Flag_On);
     Add_Edit_Text_to_Scrollable_Area(area, x + 539, y + 10, row->name, Screen_Font_Normal, Screen_Black,
                                      &Screen_Flag_On);
     return 1;
@@ -335,7 +308,7 @@ void Update_Lasttabelle(void) {
 
 void Lasttabelle_to_Record(int table, int* count, Lastfall** cases) {
     if (!count || !cases || !Sheet_Table_Record(table) || !Sheet_Table_Record(table)->defined) return;
-    const Unit_Factors f = Factors(state.unit);
+    const Schnittkraefte_Units f = Load_Unit_From_Screen(state.unit);
     const int n = std::max(Table_Row_Count(table), 1);
     auto* fresh = static_cast<Lastfall*>(Weld_Calloc_Or_Exit(__FILE__, __LINE__, static_cast<size_t>(n), sizeof(Lastfall)));
     const Lasttabelle_Zeile blank = Blank_Row();

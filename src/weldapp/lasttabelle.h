@@ -35,11 +35,11 @@ enum {
 };
 
 // One row of the table: the name padded with blanks to 40 characters, then
-// the forces in the table's column order and display unit. It has the size
-// of a Lastfall.
+// the forces in the display unit (the columns in the order of
+// LASTFALL_COLUMNS). It has the size of a Lastfall.
 struct Lasttabelle_Zeile {
     char name[LASTFALL_NAME_SIZE];
-    double N, My, Vz, Mz, Vy, Mx;
+    Schnittkraefte forces;
 };
 
 // The requests of the page's buttons: a button sets its int to 1, and

@@ -291,20 +291,12 @@ void Reset_LoadPick(void) {
 
 namespace {
 
-// Record -> table factors of the load table's unit codes: a row counts as
-// empty when all its values are within 0.01 in the units it is shown in.
-void Display_Factors(int unit, double* force, double* moment) {
-    switch (unit) {
-        case 0: *force = 0.001, *moment = 1e-6; break;
-        case 1: *force = 0.001, *moment = 1e-4; break;
-        case 2: *force = 1.0, *moment = 0.001; break;
-        default: *force = 1.0, *moment = 1.0; break;
-    }
-}
-
-bool Row_Is_Empty(const Lastfall& c, double force, double moment) {
-    return std::fabs(c.N * force) <= 0.01 && std::fabs(c.Vy * force) <= 0.01 && std::fabs(c.Vz * force) <= 0.01 &&
-           std::fabs(c.Mx * moment) <= 0.01 && std::fabs(c.My * moment) <= 0.01 && std::fabs(c.Mz * moment) <= 0.01;
+// A row counts as empty when all its values are within 0.01 in the units
+// it is shown in (the factors of Load_Unit_To_Screen).
+bool Row_Is_Empty(const Lastfall& c, Schnittkraefte_Units to_screen) {
+    const Schnittkraefte f = Scale_Schnittkraefte(c.forces, to_screen);
+    return std::fabs(f.N) <= 0.01 && std::fabs(f.V_y) <= 0.01 && std::fabs(f.V_z) <= 0.01 &&
+           std::fabs(f.M_x) <= 0.01 && std::fabs(f.M_y) <= 0.01 && std::fabs(f.M_z) <= 0.01;
 }
 
 // LoadPick gives N, Vy, Vz, Mx, My, Mz in kN and kNm; the record holds N
@@ -312,12 +304,14 @@ bool Row_Is_Empty(const Lastfall& c, double force, double moment) {
 Lastfall Imported_Case(int k, const float* v) {
     Lastfall c{};
     std::snprintf(c.name, sizeof c.name, "Import Lk %-*d", LASTFALL_NAME_STORED - 10, k);
-    c.N = v[0] * 1000.0;
-    c.Vy = v[1] * 1000.0;
-    c.Vz = v[2] * 1000.0;
-    c.Mx = v[3] * 1e6;
-    c.My = v[4] * 1e6;
-    c.Mz = v[5] * 1e6;
+    Schnittkraefte kn;
+    kn.N = v[0];
+    kn.V_y = v[1];
+    kn.V_z = v[2];
+    kn.M_x = v[3];
+    kn.M_y = v[4];
+    kn.M_z = v[5];
+    c.forces = Scale_Schnittkraefte(kn, SCHNITTKRAEFTE_FROM_KN);
     return c;
 }
 
@@ -361,11 +355,10 @@ int Import_Component_Loads(SchweissnahtAnschluss* record) {
         Refuse_Import("Die Auswahl enthält nicht die sechs Schnittgrößen", "N, Vy, Vz, Mx, My, Mz je Ergebnis."_cp);
         return 0;
     }
-    double force, moment;
-    Display_Factors(record->load_unit, &force, &moment);
+    const Schnittkraefte_Units to_screen = Load_Unit_To_Screen(record->load_unit);
     const int old_count = record->loads ? record->load_count : 0;
     int filled = 0;  // empty rows at the top that take imported cases
-    while (filled < old_count && filled < n && Row_Is_Empty(record->loads[filled], force, moment)) filled++;
+    while (filled < old_count && filled < n && Row_Is_Empty(record->loads[filled], to_screen)) filled++;
     const int count = old_count + n - filled;
     if (count > LOADPICK_MAX_RESULTS) {
         Release_Cut_Results();

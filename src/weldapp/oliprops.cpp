@@ -71,7 +71,7 @@ void Default_Print_Props(OliProps* props) {
     props->bemessungsgroessen = 1;
     props->zwischenergebnisse = 1;
     props->skizzen = 1;
-    props->ergebnisumfang = 1;
+    props->ergebnisumfang = ERGEBNISUMFANG_STANDARD;
     props->detailausgabe = 1;
     props->ohne_nummerierung = 0;
     props->sonderschalter = 0;
@@ -79,7 +79,7 @@ void Default_Print_Props(OliProps* props) {
     props->toleranz = 0.0;
     const int application = CurOb_Application_Number();
     if (application != 150 && application != 152 && application != 162) {
-        props->ergebnisumfang = 3;
+        props->ergebnisumfang = ERGEBNISUMFANG_TABELLARISCH;
         props->detailausgabe = 1;
     }
     if (application == 157 || application == 170) props->sonderschalter = 1;
@@ -156,7 +156,8 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
                      p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
         if (flag != 0 && flag != 1) return 1;
-    if (p.ergebnisumfang < 0 || p.ergebnisumfang > 4 || p.massstab < 0.0) return 1;
+    if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0)
+        return 1;
     // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
     // widen it (a tolerance of 1e300 % would pass every failed check).
     p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);
@@ -241,7 +242,7 @@ void Begin_Print_List(FILE* list, const char* number, const char* text, int no_p
     }
     OLI_storeYPosition(list, 1);
     OLI_setMarginsCM(list, 1, 13.0, 0.0);
-    std::fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n \xCES%s\n#END_OF_TEXT\n", line.c_str());
+    std::fprintf(list, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n ╬S%s\n#END_OF_TEXT\n"_cp, line.c_str());
     OLI_restoreYPosition(list, 1);
     OLI_setMarginsCM(list, 1, 0.0, 0.0);
 }
@@ -329,8 +330,8 @@ int Copy_Text_File(const char* source, const char* target) {
 static void print_marked(FILE* file, const char* format, double v, bool underline, bool red) {
     char number[64];
     std::snprintf(number, sizeof number, format, v);
-    OLI_printf(file, " %s%s%s%s%s", red ? Color_Red_Begin() : "", underline ? "\xCEu" : "", number,
-               underline ? "\xCEr" : "", red ? Color_End() : "");
+    OLI_printf(file, " %s%s%s%s%s", red ? Color_Red_Begin() : "", underline ? "╬u"_cp : "", number,
+               underline ? "╬r"_cp : "", red ? Color_End() : "");
 }
 
 static void print_utilisation(FILE* file, double maximum, double u, const char* format, const char* none,
@@ -391,7 +392,7 @@ int Get_Sheet_Label_Width(void) { return s_label_width; }
 
 void Print_Preface(FILE* list, const char* text) {
     if (!list || !text || !text[0]) return;
-    OLI_printf(list, "%s", "\xCEHVorbemerkungen\n");
+    OLI_printf(list, "%s", "╬HVorbemerkungen\n"_cp);
     Write_Wrapped_Text(list, text);
     OLI_Add_Para_Offset(0.3);
 }

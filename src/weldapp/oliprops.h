@@ -10,6 +10,17 @@
 
 enum { OLIPROPS_BLOCK_VERSION = 7 };
 
+// The result extents (ergebnisumfang). The first three write every load
+// case with its checks, at growing detail; the tabular forms write no case
+// but one table, and the governing case (or the one chosen) in detail.
+enum {
+    ERGEBNISUMFANG_MINIMAL = 0,
+    ERGEBNISUMFANG_STANDARD = 1,
+    ERGEBNISUMFANG_AUSFUEHRLICH = 2,
+    ERGEBNISUMFANG_TABELLARISCH = 3,
+    ERGEBNISUMFANG_MASSGEBEND = 4,  // the governing load combination only
+};
+
 struct OliProps {
     int grafik;              // picture of the connection in the input protocol
     int zusatzinfo;          // additional information (detailing block of the weld check)
@@ -20,7 +31,7 @@ struct OliProps {
     int bemessungsgroessen;  // stored only; no reader in this program
     int zwischenergebnisse;  // intermediate results
     int skizzen;             // explanatory symbol pictures
-    int ergebnisumfang;      // 0 minimal, 1 standard, 2 detailed, 3 tabular, 4 governing combination
+    int ergebnisumfang;      // ERGEBNISUMFANG_*
     int detailausgabe;       // tabular: 1 governing case in detail, -n case n, 0 none
     int ohne_nummerierung;   // section numbering suppressed
     int sonderschalter;      // stored and copied only

@@ -152,14 +152,14 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
         Add_Radio_Button_to_Scrollable_Area(area, x, y, label, font, black, value, selector, &Screen_Flag_On);
         y += 18;
     };
-    radio(55, "ausführlich"_cp, 2, &p->ergebnisumfang);
-    radio(55, "standard", 1, &p->ergebnisumfang);
-    radio(55, "minimal", 0, &p->ergebnisumfang);
+    radio(55, "ausführlich"_cp, ERGEBNISUMFANG_AUSFUEHRLICH, &p->ergebnisumfang);
+    radio(55, "standard", ERGEBNISUMFANG_STANDARD, &p->ergebnisumfang);
+    radio(55, "minimal", ERGEBNISUMFANG_MINIMAL, &p->ergebnisumfang);
     if (application == 162) {
-        radio(55, "maßgebender Kerbpunkt"_cp, 4, &p->ergebnisumfang);
+        radio(55, "maßgebender Kerbpunkt"_cp, ERGEBNISUMFANG_MASSGEBEND, &p->ergebnisumfang);
     } else if (Tabular_Offered(application)) {
-        radio(55, "tabellarisch", 3, &p->ergebnisumfang);
-        if (p->ergebnisumfang == 3) {
+        radio(55, "tabellarisch", ERGEBNISUMFANG_TABELLARISCH, &p->ergebnisumfang);
+        if (p->ergebnisumfang == ERGEBNISUMFANG_TABELLARISCH) {
             radio(75, "maßgebende Lastkombination detailliert"_cp, 1, &sheet.detail_mode);
             if (sheet.detail_mode == 2) {
                 // Within the area, even where its label is wider.
@@ -173,7 +173,7 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
             radio(75, "Lastkombination detailliert: Nr.", 2, &sheet.detail_mode);
             radio(75, "keine detaillierte Ausgabe", 0, &sheet.detail_mode);
         }
-        radio(55, "maßgebende Lastkombination"_cp, 4, &p->ergebnisumfang);
+        radio(55, "maßgebende Lastkombination"_cp, ERGEBNISUMFANG_MASSGEBEND, &p->ergebnisumfang);
     }
 
     r.y = y - 18 + 27;

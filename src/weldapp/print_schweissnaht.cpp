@@ -32,6 +32,7 @@
 #include "weldapp/din_anschluss.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weldelem.h"
 
 // Tests put a check of their own in.
 static XS_Check_Function s_xs_check = Check_XS_Resistance;
@@ -92,16 +93,17 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) {
         width = std::max(p.b_fo, p.b_fu);
         height = p.h;
-    } else if (p.type == 3) {
+    } else if (p.type == PROFILTYP_L) {
         width = p.h;
         height = p.b_fo;
-    } else if (Type_In(p.type, {6, 8, 11, 12, 14, 15})) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z,
+                                               PROFILTYP_HALB_I})) {
         width = p.b_fo;
         height = p.h;
-    } else if (p.type == 1) {
+    } else if (p.type == PROFILTYP_FLACH) {
         width = p.t_w;
         height = p.h;
-    } else if (p.type == 2 || p.type == 9) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         width = height = p.h;
     }
     if (!(width > -1e6 && height > -1e6) || !(width >= 1.0) || !(height >= 1.0)) return;
@@ -154,13 +156,13 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (n > 0.001) Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
 
     double x = width / 2, y = 0.0;
-    if (p.type == 3) {
+    if (p.type == PROFILTYP_L) {
         x = width / 2 - p.h / 2;
         y = p.b_fo;
-    } else if (p.type == 6 || p.type == 12) {
+    } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_U})) {
         x = width / 2 - p.b_fo / 2;
         y = p.h / 2;
-    } else if (p.type == 1) {
+    } else if (p.type == PROFILTYP_FLACH) {
         x = width / 2 - p.t_w / 2;
     }
     Set_Oli_Pen_Roles(OliRole_Plate_Pen, OliRole_Plate_Pattern);
@@ -178,7 +180,7 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
 
     const Nahtbild& nb = w->naht;
-    const int weld_pen = nb.weld_kind == 0 ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
+    const int weld_pen = nb.weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     if (nb.all_round) {
         o.fill_pen = -1;
         o.line_width = static_cast<int>(std::lround(nb.a_w + 0.01));
@@ -213,19 +215,19 @@ static bool Contact_Fraction_Usable(double share) { return std::isfinite(share) 
 // made by the caller, "--" for no number).
 static void refusal_line(FILE* out, const char* field, const std::string& value, const char* reason) {
     if (out)
-        OLI_printf(out, "%s\xCEHFehler\xCEr: %s = %s  \x88  %s, Nachweis nicht möglich %s\n"_cp, P, field,
+        OLI_printf(out, "%s╬HFehler╬r: %s = %s  \x88  %s, Nachweis nicht möglich %s\n"_cp, P, field,
                    value.c_str(), reason, Mark_Not_Ok());
 }
 
 // The forces of a case that no check can take: each named with its line.
 // 1 when one was refused.
-static int refuse_forces(const Lastfall& lf, FILE* out) {
+static int refuse_forces(const Schnittkraefte& f, FILE* out) {
     struct Item {
         const char* symbol;
         double value;
     } const items[] = {
-        {"N\xCE\\Ed\xCEr", lf.N},    {"M\xCE\\y,Ed\xCEr", lf.My}, {"M\xCE\\z,Ed\xCEr", lf.Mz},
-        {"V\xCE\\y,Ed\xCEr", lf.Vy}, {"V\xCE\\z,Ed\xCEr", lf.Vz}, {"M\xCE\\x,Ed\xCEr", lf.Mx},
+        {"N╬\\Ed╬r"_cp, f.N},     {"M╬\\y,Ed╬r"_cp, f.M_y}, {"M╬\\z,Ed╬r"_cp, f.M_z},
+        {"V╬\\y,Ed╬r"_cp, f.V_y}, {"V╬\\z,Ed╬r"_cp, f.V_z}, {"M╬\\x,Ed╬r"_cp, f.M_x},
     };
     int refused = 0;
     for (const Item& it : items) {
@@ -251,43 +253,44 @@ static int refuse_contact_share(const Nahtbild& n, FILE* list) {
 static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
     const OliProps& pr = w->print;
-    int m = n.weld_kind == 0 ? 3 : 1;
+    int m = n.weld_kind == WELD_FILLET ? 3 : 1;
     if (w->code_setting == 1) {
         // The DIN check's own strengths, not the Eurocode values.
         Print_Din_Materials(w, list);
         m = 0;
     } else if (n.uniform_grade) {
-        OLI_printf(list, "%s\xCEHMaterial\n", P);
+        OLI_printf(list, "%s╬HMaterial\n"_cp, P);
         Print_Steel_Params_By_Thickness(&n.material, list, m, pr.zusatzinfo, "");
         m = 0;
     }
     if (pr.sicherheitsbeiwerte) {
         if (w->code_setting == 1) {
-            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0\xCE\\M\xCEr = %.2lf\n", P, w->gamma_M);
+            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0╬\\M╬r = %.2lf\n"_cp, P, w->gamma_M);
         } else {
-            OLI_printf(list, "%s\xCEHMaterialsicherheitsbeiwerte\n", P);
+            OLI_printf(list, "%s╬HMaterialsicherheitsbeiwerte\n"_cp, P);
             Print_Safety_Factors(&w->safety, list, 6);
         }
     }
-    OLI_printf(list, "%s\xCEHGeometrie\n", P);
+    OLI_printf(list, "%s╬HGeometrie\n"_cp, P);
     Print_Profile_Parameters(&w->naht.profile, list, pr.ergebnisumfang, pr.zusatzinfo, m);
     OLI_printf(list, "%sPlatte: ", P);
     Print_Plate(&n.plate, list, 0x40 | m, pr.zusatzinfo, "p");
 
     static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
                                          "sonstige Naht"};
-    const char* kind = n.weld_kind >= 0 && n.weld_kind < 5 ? kinds[n.weld_kind] : kinds[4];
+    const char* kind = n.weld_kind >= WELD_FILLET && n.weld_kind <= WELD_OTHER ? kinds[n.weld_kind] : kinds[WELD_OTHER];
     if (n.all_round) {
         if (n.full_penetration) {
             OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
         } else {
             OLI_printf(list, "%sumlaufende %s: ", P, kind);
-            if (w->code_setting == 0 && Type_In(n.profile.type, {4, 5, 7, 10, 11, 13, 15})) {
-                if (n.a_w_fo > 0.1) OLI_printf(list, "a\xCE\\w,fo\xCEr = %.1lf mm, ", n.a_w_fo);
-                if (n.a_w_fu > 0.1) OLI_printf(list, "a\xCE\\w,fu\xCEr = %.1lf mm, ", n.a_w_fu);
-                OLI_printf(list, "a\xCE\\w,w\xCEr = %.1lf mm", n.a_w);
+            if (w->code_setting == 0 && (Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type) ||
+                                           Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I}))) {
+                if (n.a_w_fo > 0.1) OLI_printf(list, "a╬\\w,fo╬r = %.1lf mm, "_cp, n.a_w_fo);
+                if (n.a_w_fu > 0.1) OLI_printf(list, "a╬\\w,fu╬r = %.1lf mm, "_cp, n.a_w_fu);
+                OLI_printf(list, "a╬\\w,w╬r = %.1lf mm"_cp, n.a_w);
             } else {
-                OLI_printf(list, "a\xCE\\w\xCEr = %.1lf mm", n.a_w);
+                OLI_printf(list, "a╬\\w╬r = %.1lf mm"_cp, n.a_w);
             }
         }
         if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
@@ -295,7 +298,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         OLI_printf(list, "\n");
     } else {
         OLI_printf(list, "%sSchweißnähte als %s"_cp, P, kind);
-        if (n.weld_kind == 0) {
+        if (n.weld_kind == WELD_FILLET) {
             if (n.full_length) OLI_printf(list, " (voll ausgeführt)"_cp);
         } else {
             OLI_printf(list, "%s", n.full_penetration ? " (durchgeschweißt)"_cp : " (nicht durchgeschweißt, HY-Naht)"_cp);
@@ -306,8 +309,8 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             for (int k = 0; k < n.weld_count && k < NAHT_SLOTS; ++k) {
                 if (n.number[k] != num || !(n.throat[k] > 0.01)) continue;
                 if (shown > 0 && shown % 3 == 0) OLI_printf(list, "\n%s", P);
-                OLI_printf(list, "a\xCE\\w%d\xCEr = %.1lf mm, ", num, n.throat[k]);
-                OLI_printf(list, "l\xCE\\w%d\xCEr = %.1lf mm \xCEt", num, n.length[k]);
+                OLI_printf(list, "a╬\\w%d╬r = %.1lf mm, "_cp, num, n.throat[k]);
+                OLI_printf(list, "l╬\\w%d╬r = %.1lf mm ╬t"_cp, num, n.length[k]);
                 ++shown;
             }
         OLI_printf(list, "\n");
@@ -315,15 +318,17 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
     }
     if (w->code_setting == 0) {
-        if (!n.all_round && n.weld_kind == 0 && n.no_length_check)
+        if (!n.all_round && n.weld_kind == WELD_FILLET && n.no_length_check)
             OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (n.weld_kind == 0 && n.no_throat_check)
+        if (n.weld_kind == WELD_FILLET && n.no_throat_check)
             OLI_printf(list, "%sDie Dicke der Schweißnähte wird nicht überprüft.\n"_cp, P);
-        if (!Type_In(n.profile.type, {1, 2, 8, 9}) && n.all_round && w->short_welds)
+        const bool bar_or_tube =
+            Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR});
+        if (!bar_or_tube && n.all_round && w->short_welds)
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }
-    OLI_printf(list, "%s\xCEHTragfähigkeit\n"_cp, P);
+    OLI_printf(list, "%s╬HTragfähigkeit\n"_cp, P);
     OLI_printf(list, "%s", P);
     if (w->section_check)
         OLI_printf(list, "%sr Querschnittsnachweis\n",
@@ -331,10 +336,10 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     if (w->code_setting == 0) {
         OLI_printf(list, "%sSchweißnahtnachweis mit dem %sen Verfahren\n"_cp, P,
                    w->weld_method == 1 ? "richtungsbezogen" : "vereinfacht");
-        if (n.profile.type != 2 && n.profile.type != 9) {
+        if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
             if (w->shear_split == 0)
                 OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
-                                 "V\xCE\\y\xCEr, die vertikalen V\xCE\\z\xCEr übernehmen.\n"_cp,
+                                 "V╬\\y╬r, die vertikalen V╬\\z╬r übernehmen.\n"_cp,
                            P);
             else if (w->shear_split == 1)
                 OLI_printf(list, "%sDie Querkraftaufteilung erfolgt über die Steifigkeiten der Einzelnähte.\n"_cp, P);
@@ -345,7 +350,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         }
     }
     Update_Weld_Layout(&w->naht, list, 0);
-    if (pr.ergebnisumfang != 3) Print_Lastfaelle(w, list, pr.ergebnisumfang);
+    if (pr.ergebnisumfang != ERGEBNISUMFANG_TABELLARISCH) Print_Lastfaelle(w, list, pr.ergebnisumfang);
 }
 
 // ---- one load case ----
@@ -357,16 +362,13 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         OLI_End_Text(out);
         OLI_reserveSpaceCM(out, 3.0);
         Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Querschnittsnachweis");
-        if (extent > 0) OLI_Add_Para_Offset(0.3);
+        if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
-    const double f[6] = {r->value[0] * 0.001, r->value[1] * 1e-6, r->value[2] * 1e-6,
-                         r->value[3] * 0.001, r->value[4] * 0.001, r->value[5] * 1e-6};
-    bool loaded = false;
-    for (double v : f) loaded = loaded || std::fabs(v) > 0.001;
-    if (!loaded) {
+    const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
+    if (!Schnittkraefte_Exceed(kn, 0.001)) {
         // Below the check's threshold the check is not required: zero
         // utilisations, never a failed case.
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         return 0;
     }
     const double gamma = w->code_setting == 0 ? w->safety.gamma_M0 : w->gamma_M;
@@ -374,20 +376,21 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     in.gamma_M0 = gamma;
     in.check = 1;
     in.mode = w->section_method;
-    in.forces = {f[0], f[1], f[2], f[3], f[4], f[5], 0.0, 0.0};
+    in.forces = XS_Check_Forces_Of(kn);
     XS_Check_Result res{};
     const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
     bool failed = false;
-    if (!(flags & 0x100)) {
+    if (!(flags & XS_CHECK_DONE)) {
         if (out)
             OLI_printf(out,
-                       (flags & 0x80000) ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
-                                         : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
+                       (flags & XS_CHECK_GRADE_MISMATCH)
+                           ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                           : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
                        P, Mark_Alert());
         if (interactive && std::strlen(Trim_Both_Copy(w->naht.profile.name)) == 14)
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
         failed = true;
-    } else if ((flags & 0x8000) || (w->section_method == 1 && !(flags & 0x4000))) {
+    } else if ((flags & XS_CHECK_NOT_VERIFIABLE) || (w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT))) {
         r->value[ERGEBNIS_U_SIGMA] = -1.0;
         failed = true;
     } else {
@@ -399,9 +402,9 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         failed = us < -0.001 || uc < -0.001;
     }
     if (failed) {
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         Line_Calc_Error(out, "der Querschnittstragfähigkeit"_cp);
-        if (out && extent > 0) OLI_Add_Para_Offset(0.3);
+        if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     return failed ? 1 : 0;
 }
@@ -410,8 +413,8 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
 // (the governing case of the tabular forms).
 static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive, bool headed = false) {
     const int extent = w->print.ergebnisumfang;
-    const int sketches = extent >= 1 && w->print.skizzen != 0;
-    const int intermediate = extent >= 1 && w->print.zwischenergebnisse != 0;
+    const int sketches = extent >= ERGEBNISUMFANG_STANDARD && w->print.skizzen != 0;
+    const int intermediate = extent >= ERGEBNISUMFANG_STANDARD && w->print.zwischenergebnisse != 0;
     LastfallErgebnis* r = &w->results[i];
     const Lastfall& lf = w->loads[i];
     if (out && !headed) {
@@ -425,16 +428,11 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
         ++Schweissnaht_Heading_Level;
         OLI_Add_Para_Offset(0.3);
     }
-    r->value[0] = lf.N;
-    r->value[1] = lf.My;
-    r->value[2] = lf.Mz;
-    r->value[3] = lf.Vy;
-    r->value[4] = lf.Vz;
-    r->value[5] = lf.Mx;
+    r->forces = lf.forces;
     int failed = 0;
     const char* why = nullptr;  // the first failure of the case, for the chart
     static const char* const kWeldError = "Fehler bei der Berechnung des Schweißnahtnachweises"_cp;
-    if (refuse_forces(lf, out)) {
+    if (refuse_forces(lf.forces, out)) {
         // No check can take these forces: the case has no result.
         r->value[ERGEBNIS_U_SIGMA] = r->value[ERGEBNIS_U_W] = -1.0;
         if (out) OLI_Add_Para_Offset(0.3);
@@ -515,19 +513,19 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
     const int extent = w->print.ergebnisumfang;
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
-    const char* mk = extent >= 1 ? "\xCEH" : "";
+    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
     const double max = w->max_utilisation;
     if (max > 0.001) {
         const double tabs[2] = {23.0, 34.0};
         OLI_Set_Tabs(2, nullptr, tabs, 2);
         OLI_printf(list, "%s%sMaximale Ausnutzung", P, mk);
         if (w->load_count > 1 && w->governing_case > 0) OLI_printf(list, " [Lk %d]", w->governing_case);
-        OLI_printf(list, ":\xCEr ");
-        OLI_printf(list, "\xCEtTragfähigkeit  \xCEtmax U = %.3lf  %s  1  %s\n"_cp, max,
+        OLI_printf(list, ":╬r "_cp);
+        OLI_printf(list, "╬tTragfähigkeit  ╬tmax U = %.3lf  %s  1  %s\n"_cp, max,
                    Limit_Compare_Symbol(max, 1.0), Mark_Utilisation(max));
         const double ct = w->max_ct_utilisation;
         if (ct > 0.001)
-            OLI_printf(list, "\xCEtc/t-Verhältnis \xCEtmax U = %.3lf  %s  1  %s\n"_cp, ct,
+            OLI_printf(list, "╬tc/t-Verhältnis ╬tmax U = %.3lf  %s  1  %s\n"_cp, ct,
                        Limit_Compare_Symbol(ct, 1.0), Mark_Utilisation(ct));
     }
     if (max < -0.1) Line_Calc_Error(list, "der maximalen Ausnutzung");
@@ -538,12 +536,12 @@ static void final_result(SchweissnahtAnschluss* w, FILE* list) {
         OLI_Add_Para_Offset(0.3);
         const double tol = w->print.toleranz;
         if (!w->input_error && max >= -0.001 && Within_Verdict_Tolerance(governing, tol))
-            OLI_printf(list, "%s\xCE" "B%s\xCEr  (%.0lf%% Toleranz)\n", P, Line_Proof_Ok(), tol);
+            OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);
         else
-            OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Failed());
-    } else if (extent >= 1) {
+            OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
+    } else if (extent >= ERGEBNISUMFANG_STANDARD) {
         OLI_Add_Para_Offset(0.3);
-        OLI_printf(list, "%s\xCE" "B%s\n", P, Line_Proof_Ok());
+        OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }
     Line_EC3_Condition_Warning(list);
 }
@@ -633,8 +631,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         OLI_setFlags(list, 0x380);
         if (application != 167) {
             OLI_printf(list, "Schweißnahtanschluss"_cp);
-            if (w->code_setting == 1) OLI_printf(list, "  \xCES%s", Get_Norm_Name(25, 1, 1));
-            else OLI_printf(list, "  \xCES%s, NA: %s", Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
+            if (w->code_setting == 1) OLI_printf(list, "  ╬S%s"_cp, Get_Norm_Name(25, 1, 1));
+            else OLI_printf(list, "  ╬S%s, NA: %s"_cp, Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
             OLI_printf(list, "\n");
             OLI_Add_Para_Offset(0.3);
             Print_Preface(list, pr.vorbemerkungen);
@@ -653,12 +651,13 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     // Every error line of the input check (plate, profile, materials, the
     // contact share) makes the final result "not verified".
-    int input_refused = Update_Weld_Layout(&w->naht, list, extent >= 3 ? 1 : extent) != 0;
+    const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
+    int input_refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
     input_refused |= refuse_contact_share(w->naht, list);
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.
     if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
-    if (w->code_setting == 1 && w->naht.profile.type == 14) {
+    if (w->code_setting == 1 && w->naht.profile.type == PROFILTYP_Z) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
     }
@@ -685,13 +684,14 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
 
     if (input_refused) w->input_error = 1;
     if (input_refused && !list) s_reason = input_refusal_line(w);
-    FILE* out = extent == 3 || extent == 4 ? nullptr : list;
+    const bool tabular = extent == ERGEBNISUMFANG_TABELLARISCH || extent == ERGEBNISUMFANG_MASSGEBEND;
+    FILE* out = tabular ? nullptr : list;
     for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
     scan_maximum(w);
     if (!list && s_reason.empty()) s_reason = s_case_failure;
 
     if (list) {
-        if (extent == 3) {
+        if (extent == ERGEBNISUMFANG_TABELLARISCH) {
             chapter(list, "Ergebnistabelle");
             OLI_Add_Para_Offset(0.3);
             Print_Ergebnistabelle(w, list);
@@ -704,9 +704,9 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     // The case in detail of the tabular forms belongs to the results: it
     // follows the final result, before the closing chapters.
     int detail = -1;
-    if (extent == 3 && pr.detailausgabe > 0) detail = w->governing_case;
-    else if (extent == 4) detail = w->governing_case;
-    else if (extent == 3 && pr.detailausgabe < 0) detail = -pr.detailausgabe;
+    if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe > 0) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_MASSGEBEND) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0) detail = -pr.detailausgabe;
     if (detail >= 1 && detail <= w->load_count) {
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
@@ -717,7 +717,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
         Oli_Heading_Bookmark(list, 1, 16, "%s", head.c_str());
         Schweissnaht_Heading_Level = 2;
         OLI_Add_Para_Offset(0.3);
-        w->print.ergebnisumfang = 1;
+        w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
         run_case(w, detail - 1, list, interactive, true);
         w->print.ergebnisumfang = extent;
     }

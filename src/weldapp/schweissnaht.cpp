@@ -30,6 +30,7 @@
 #include "weldapp/program_context.h"
 #include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weldelem.h"
 
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
 int Schweissnaht_Import_Mode = 0;
@@ -185,48 +186,71 @@ static void limit_group(Nahtbild* n, std::initializer_list<int> slots, double t)
 static void layout_steps(Nahtbild* n, FILE* list, int level) {
     const Stahlprofil& p = n->profile;
     const int type = p.type;
+    // The faces by the I family's names (profiles/stahlprofil.h): the
+    // flanges' and the web's (each group's first face decides whether the
+    // part is welded from both sides), the ends, and the outer faces and
+    // sides of the flat bar and the rectangular tube.
+    const std::initializer_list<int> top = {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT};
+    const std::initializer_list<int> web = {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT};
+    const std::initializer_list<int> bottom = {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT,
+                                               WELD_FACE_BOTTOM_INNER_RIGHT};
+    const std::initializer_list<int> ends = {WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT,
+                                             WELD_FACE_BOTTOM_END_RIGHT};
+    const std::initializer_list<int> outer = {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER};
+    const std::initializer_list<int> sides = {WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT};
     if (!n->all_round) {
         auto off = [&](std::initializer_list<int> slots) {
             for (int k : slots) n->number[k] = 0;
         };
-        if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_L})) off({8, 9});
-        else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) off({8, 9, 10, 11, 12, 13});
-        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) off({8, 9});
-        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) off({8, 9, 10, 12});
-        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) n->all_round = 1;
+        // The faces only an all-round weld uses, and the right halves of a
+        // split flange weld.
+        const std::initializer_list<int> left_ends = {WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT};
+        if (Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_L})) {
+            off(left_ends);
+        } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) {
+            off(ends);
+            off({WELD_FACE_TOP_OUTER_RIGHT, WELD_FACE_BOTTOM_OUTER_RIGHT});
+        } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) {
+            off(left_ends);
+        } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
+            off({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT});
+            off({WELD_FACE_TOP_OUTER_RIGHT});
+        }
+        else if (Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR}))
+            n->all_round = 1;
     } else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) {
         n->a_w_fu = 0.0;
     }
     (void)list;
     (void)level;
 
-    if (n->weld_kind == 2 && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
+    if (n->weld_kind == WELD_BUTT && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         const double t_u = Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z}) ? p.t_fo : p.t_fu;
         if (type == PROFILTYP_RECHTECK) {
             if (n->full_penetration) {
-                set_throats(n, {0, 3}, p.t_fo);
-                set_throats(n, {1, 2}, p.t_w);
+                set_throats(n, outer, p.t_fo);
+                set_throats(n, sides, p.t_w);
             } else {
-                limit_throats(n, {0, 3}, p.t_fo);
-                limit_throats(n, {1, 2}, p.t_w);
+                limit_throats(n, outer, p.t_fo);
+                limit_throats(n, sides, p.t_w);
             }
         } else {
             if (n->full_penetration && type == PROFILTYP_FLACH) {
-                set_throats(n, {0, 3}, p.h / 2.0);
-                set_throats(n, {1, 2}, p.t_w / 2.0);
+                set_throats(n, outer, p.h / 2.0);
+                set_throats(n, sides, p.t_w / 2.0);
             } else if (n->full_penetration) {
-                set_throats(n, {0, 1, 5}, p.t_fo / 2.0);
-                set_throats(n, {2, 6}, p.t_w / 2.0);
-                set_throats(n, {3, 4, 7}, t_u / 2.0);
+                set_throats(n, top, p.t_fo / 2.0);
+                set_throats(n, web, p.t_w / 2.0);
+                set_throats(n, bottom, t_u / 2.0);
             } else if (type == PROFILTYP_FLACH) {
-                limit_group(n, {0, 3}, p.h);
-                limit_group(n, {1, 2}, p.t_w);
+                limit_group(n, outer, p.h);
+                limit_group(n, sides, p.t_w);
             } else {
-                limit_group(n, {0, 1, 5}, p.t_fo);
-                limit_group(n, {2, 6}, p.t_w);
-                limit_group(n, {3, 4, 7}, t_u);
+                limit_group(n, top, p.t_fo);
+                limit_group(n, web, p.t_w);
+                limit_group(n, bottom, t_u);
             }
-            set_throats(n, {8, 9, 10, 11}, 0.0);
+            set_throats(n, ends, 0.0);
         }
     }
     for (int k = 0; k < NAHT_SLOTS; ++k)
@@ -440,7 +464,7 @@ static std::string component_file(const char* suffix) {
     name += suffix;
     // The print list's markup escape is no letter of a name.
     for (char& c : name)
-        if (c == '\xCE') c = '?';
+        if (static_cast<unsigned char>(c) == OLI_MARKUP_ESCAPE) c = '?';
     return name;
 }
 
@@ -773,11 +797,11 @@ static int write_failure_list(FILE* f, void* context) {
     Begin_Print_List(f, Position_Code, Position_Text, 1, 6.0, 0);
     OLI_printf(f, "%s", "Schweißnahtanschluss\n"_cp);
     OLI_Add_Para_Offset(0.3);
-    OLI_printf(f, "\xCEHFehler\xCEr: %s\n", why->headline);
+    OLI_printf(f, "╬HFehler╬r: %s\n"_cp, why->headline);
     OLI_printf(f, "%s\n", why->reason.c_str());
     OLI_printf(f, "%s\n", why->consequence);
     OLI_Add_Para_Offset(0.3);
-    OLI_printf(f, "\xCE" "B%s\n", Line_Proof_Failed());
+    OLI_printf(f, "╬B%s\n"_cp, Line_Proof_Failed());
     OLI_End_Text(f);
     OLI_New_Paragraph();
     return std::fflush(f) == 0 && !std::ferror(f);

@@ -152,9 +152,10 @@ int Write_Temporary_Print_List(char* path, int size);
 // could not be opened (each with a message outside batch mode).
 int Save_Input_File(void);
 
-// The evaluation and its print are reached through this seam until they
-// are built: Write_Print_List calls the installed function between opening
-// and closing the list. Without one only the head is written.
+// The evaluation and its print are reached through this seam:
+// Print_Schweissnaht from the start, a test's own print in tests.
+// Write_Print_List calls the installed function between opening and
+// closing the list. Without one only the head is written.
 typedef void (*Print_Schweissnaht_Function)(SchweissnahtAnschluss* record, FILE* list);
 Print_Schweissnaht_Function Set_Print_Schweissnaht_Seam(Print_Schweissnaht_Function print);
 

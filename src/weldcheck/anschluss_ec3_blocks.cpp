@@ -64,11 +64,16 @@ int Build_Profile(const GeschweissterAnschluss* r, Stahlprofil* p) {
 }
 
 // The forces of the record in kN and kNm: N, M_y, M_z, V_y, V_z, M_x.
-void Forces(const GeschweissterAnschluss* r, double f[6]) {
+Schnittkraefte Forces(const GeschweissterAnschluss* r) {
     const double* l = r->load;
-    const double v[6] = {l[ANSCHLUSS_N], l[ANSCHLUSS_M_Y], l[ANSCHLUSS_M_Z], l[ANSCHLUSS_V_Y], l[ANSCHLUSS_V_Z],
-                         l[ANSCHLUSS_M_X]};
-    for (int i = 0; i < 6; i++) f[i] = v[i];
+    Schnittkraefte f;
+    f.N = l[ANSCHLUSS_N];
+    f.V_y = l[ANSCHLUSS_V_Y];
+    f.V_z = l[ANSCHLUSS_V_Z];
+    f.M_x = l[ANSCHLUSS_M_X];
+    f.M_y = l[ANSCHLUSS_M_Y];
+    f.M_z = l[ANSCHLUSS_M_Z];
+    return f;
 }
 
 // The block's end: the text closed and an empty table opened again for the
@@ -157,11 +162,8 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         Reopen_Table(f);
         return result;
     };
-    double F[6];
-    Forces(r, F);
-    bool loaded = false;
-    for (double v : F) loaded = loaded || std::fabs(v) > 0.001;
-    if (!loaded) return finish(section);
+    const Schnittkraefte F = Forces(r);
+    if (!Schnittkraefte_Exceed(F, 0.001)) return finish(section);
     double gamma[9] = {};
     Get_NAD_Safety_Factors(0, gamma);
     const bool with_file = detail && f;
@@ -170,7 +172,7 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     in.gamma_M0 = gamma[0];
     in.check = 1;
     in.mode = 0;
-    in.forces = {F[0], F[1], F[2], F[3], F[4], F[5], 0.0, 0.0};
+    in.forces = XS_Check_Forces_Of(F);
     XS_Check_Result out;
     const unsigned flags = Check_XS_Resistance(&p, &in, &out, with_file ? f : nullptr, level);
     if (!(flags & XS_CHECK_DONE)) {
@@ -225,10 +227,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     Material_Of(r->grades.weld_grade, r->grades.weld_f_y, &rec.plate.material);
     rec.plate.t = r->t_p;
     Check_Plate_And_Material(&rec.plate, nullptr, 0, 0x01, "");
-    double F[6];
-    Forces(r, F);
-    rec.N = 1000 * F[0], rec.M_y = 1e6 * F[1], rec.M_z = 1e6 * F[2];
-    rec.V_y = 1000 * F[3], rec.V_z = 1000 * F[4], rec.M_x = 1e6 * F[5];
+    rec.forces = Scale_Schnittkraefte(Forces(r), SCHNITTKRAEFTE_FROM_KN);
     rec.all_round = r->weld_kind == 2;
     rec.check_field = 1;  // the points are checked, not only their stresses listed
     rec.deduct_craters = r->end_crater == 1;

@@ -43,9 +43,14 @@ int Invalid_Input(const SchweissnahtNachweis* r, FILE* f) {
         bool positive;  // must be a partial factor: not below 0.01 (a smaller one divides a strength into overflow)
     };
     const Item items[] = {
-        {"└╬\\M2╬r"_cp, r->gamma_M2, true}, {"N╬\\Ed╬r"_cp, r->N, false},     {"M╬\\y,Ed╬r"_cp, r->M_y, false},
-        {"M╬\\z,Ed╬r"_cp, r->M_z, false},   {"V╬\\y,Ed╬r"_cp, r->V_y, false}, {"V╬\\z,Ed╬r"_cp, r->V_z, false},
-        {"M╬\\x,Ed╬r"_cp, r->M_x, false},   {"t╬\\Blech╬r"_cp, r->plate.t, false},
+        {"└╬\\M2╬r"_cp, r->gamma_M2, true},
+        {"N╬\\Ed╬r"_cp, r->forces.N, false},
+        {"M╬\\y,Ed╬r"_cp, r->forces.M_y, false},
+        {"M╬\\z,Ed╬r"_cp, r->forces.M_z, false},
+        {"V╬\\y,Ed╬r"_cp, r->forces.V_y, false},
+        {"V╬\\z,Ed╬r"_cp, r->forces.V_z, false},
+        {"M╬\\x,Ed╬r"_cp, r->forces.M_x, false},
+        {"t╬\\Blech╬r"_cp, r->plate.t, false},
         {"Nahtwinkel", r->weld_angle, false}, {"Kontaktanteil", r->contact_share, false},
     };
     for (const Item& it : items) {

@@ -40,16 +40,16 @@ int Test_Weld_Check(SchweissnahtNachweis* r) {
         r->a[i] = throats[i];
         r->number[i] = i + 1;
     }
-    r->N = -1.19e6;
-    r->M_y = 2.25e8;
-    r->M_z = -2.6e7;
-    r->V_y = -180000.0;
-    r->V_z = 370000.0;
+    r->forces.N = -1.19e6;
+    r->forces.M_y = 2.25e8;
+    r->forces.M_z = -2.6e7;
+    r->forces.V_y = -180000.0;
+    r->forces.V_z = 370000.0;
     return Check_Plate_And_Material(&r->plate, nullptr, 0, 0x01, "");
 }
 
 int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list, const char* prefix) {
-    if (!r || r->profile.kind == 2 || r->profile.type != 0) return 0;
+    if (!r || r->profile.kind == STAHLPROFIL_KIND_FOREIGN || r->profile.type != PROFILTYP_NONE) return 0;
     if (list)
         OLI_printf(list, "%s%sFehler bei der Querschnittsbeschreibung %s\n", Check_Line_Prefix, prefix ? prefix : "",
                    Mark_Alert());
@@ -80,10 +80,10 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     g.check = 1;
     g.summary = 1;
     if (r->method == 1) {
-        g.N_Ed = r->N;
-        g.M_p_Ed = r->M_y;
-        g.V_p_Ed = r->V_z;
-        g.V_s_Ed = r->V_y;
+        g.N_Ed = r->forces.N;
+        g.M_p_Ed = r->forces.M_y;
+        g.V_p_Ed = r->forces.V_z;
+        g.V_s_Ed = r->forces.V_y;
         g.sigma_w_Ed = force;
         g.method = WELD_METHOD_DIRECTIONAL;
         g.force_mode = WELD_FORCES_GIVEN;

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "base/schnittkraefte.h"
 #include "codes/blech.h"
 #include "profiles/stahlprofil.h"
 
@@ -35,7 +36,7 @@ struct SchweissnahtNachweis {
     double contact_share;     // share of N carried by contact, 0..1
     int check_field;          // 1 welds; negative selects the line mode
     int method;               // 1 directional, else simplified
-    double N, M_y, M_z, V_y, V_z, M_x;  // N, Nmm
+    Schnittkraefte forces;    // N, Nmm
     double U_w;               // largest utilisation, -1 on refusal
     double results_1[WELD_CHECK_WELDS];
     double line_values[WELD_CHECK_LINE_VALUES];

@@ -27,12 +27,13 @@ static const double EPS = 0.001;
 
 void Wc_Design_Forces(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
-    w->N = r->N * 0.001;
-    w->My = r->M_y * 1e-6;
-    w->Mz = r->M_z * 1e-6;
-    w->Vy = r->V_y * 0.001;
-    w->Vz = r->V_z * 0.001;
-    w->Mx = r->M_x * 1e-6;
+    const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
+    w->N = kn.N;
+    w->My = kn.M_y;
+    w->Mz = kn.M_z;
+    w->Vy = kn.V_y;
+    w->Vz = kn.V_z;
+    w->Mx = kn.M_x;
     w->symmetric = false;
     if (!Is_Profile_Type_In(PROFILTYP_MASK_I, r->profile.type) || r->full_treatment != 0) return;
     if (std::fabs(w->Mz) > 0.01 || std::fabs(w->Vy) > 0.01 || std::fabs(w->Mx) > 0.01 || r->shear_split == 2) return;

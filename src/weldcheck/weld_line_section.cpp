@@ -231,8 +231,11 @@ void Build_Round(WeldCheckWork* w) {
     w->n_lines = 1;
     w->a_min = a;
     // Stress points where the bending and the shear stresses are extreme.
-    const double M = std::hypot(r->M_y, r->M_z) * 1e-6, V = std::hypot(r->V_y, r->V_z) * 1e-3;
-    const double My = r->M_y * 1e-6, Mz = r->M_z * 1e-6, Vy = r->V_y * 1e-3, Vz = r->V_z * 1e-3;
+    const Schnittkraefte& F = r->forces;
+    const Schnittkraefte_Units kN = SCHNITTKRAEFTE_TO_KN;
+    const double M = std::hypot(F.M_y, F.M_z) * kN.moment, V = std::hypot(F.V_y, F.V_z) * kN.force;
+    const Schnittkraefte kn = Scale_Schnittkraefte(F, kN);
+    const double My = kn.M_y, Mz = kn.M_z, Vy = kn.V_y, Vz = kn.V_z;
     if (!Wc_Present(M) && !Wc_Present(V)) {
         for (int i = 0; i < 4; ++i) {
             w->py[0][i] = 0.0;

@@ -139,8 +139,8 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
     if (print_level > 0 && g->U_max > 0.001 && g->U_max < 999.999) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s", P());
-        if (print_level == 2) OLI_printf(f, "%s", "\xCEHmaximale Ausnutzung U\xCE\\max\xCEr\xCEH");
-        else OLI_printf(f, "%s", "maximale Ausnutzung U\xCE\\max\xCEr");
+        if (print_level == 2) OLI_printf(f, "%s", "╬Hmaximale Ausnutzung U╬\\max╬r╬H"_cp);
+        else OLI_printf(f, "%s", "maximale Ausnutzung U╬\\max╬r"_cp);
         OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Limit_Compare_Symbol(g->U_max, 1.0),
                    Mark_Utilisation(g->U_max));
     }

@@ -120,12 +120,12 @@ struct Load_Page {
 inline Lastfall Case(const char* name, double N, double My, double Mz, double Vy, double Vz, double Mx) {
     Lastfall c{};
     std::snprintf(c.name, sizeof c.name, "%s", name);
-    c.N = N;
-    c.My = My;
-    c.Mz = Mz;
-    c.Vy = Vy;
-    c.Vz = Vz;
-    c.Mx = Mx;
+    c.forces.N = N;
+    c.forces.M_y = My;
+    c.forces.M_z = Mz;
+    c.forces.V_y = Vy;
+    c.forces.V_z = Vz;
+    c.forces.M_x = Mx;
     return c;
 }
 

@@ -179,9 +179,9 @@ TEST(BatchRun, NewConnectionsReadWell) {
             // The flat bar carries its loads in its plane only: its short
             // horizontal welds do not count.
             const double across = c.in_plane ? 0.0 : 1.0;
-            l.N = loads[i][0] * 1e3 * c.scale, l.My = loads[i][1] * 1e6 * c.scale;
-            l.Mz = loads[i][2] * 1e6 * c.scale * across, l.Vy = loads[i][3] * 1e3 * c.scale * across;
-            l.Vz = loads[i][4] * 1e3 * c.scale, l.Mx = loads[i][5] * 1e6 * c.scale * across;
+            l.forces.N = loads[i][0] * 1e3 * c.scale, l.forces.M_y = loads[i][1] * 1e6 * c.scale;
+            l.forces.M_z = loads[i][2] * 1e6 * c.scale * across, l.forces.V_y = loads[i][3] * 1e3 * c.scale * across;
+            l.forces.V_z = loads[i][4] * 1e3 * c.scale, l.forces.M_x = loads[i][5] * 1e6 * c.scale * across;
         }
         FILE* f = std::fopen((d.project + "/" + c.id + "_01.INP").c_str(), "w");
         ASSERT_NE(f, nullptr);

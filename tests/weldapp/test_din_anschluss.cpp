@@ -44,7 +44,7 @@ struct Din_Case {
     }
     ~Din_Case() { Free_Schweissnaht(&c); }
     int Run(double N_kN) {
-        e.value[0] = N_kN * 1e3;
+        e.forces.N = N_kN * 1e3;
         return Print_Zeichnung_und_Profil(&c, &e, nullptr);
     }
 };
@@ -98,7 +98,7 @@ TEST(DinHandOver, RefusedProfileTypes) {
         Din_Case k;
         k.c.naht.profile.type = type;
         k.e.value[ERGEBNIS_U_W] = 0.25;
-        k.e.value[0] = 1e4;
+        k.e.forces.N = 1e4;
         FILE* f = std::tmpfile();
         EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, f), 1) << type;
         EXPECT_EQ(testutil::Stream_All(f), "");

@@ -69,8 +69,8 @@ std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& 
     Alloc_Lasten(r, 1);
     Lastfall& l = r->loads[0];
     std::snprintf(l.name, sizeof l.name, "%s", "LK 1");
-    l.N = forces[0] * 1e3, l.My = forces[1] * 1e6, l.Mz = forces[2] * 1e6;
-    l.Vy = forces[3] * 1e3, l.Vz = forces[4] * 1e3, l.Mx = forces[5] * 1e6;
+    l.forces.N = forces[0] * 1e3, l.forces.M_y = forces[1] * 1e6, l.forces.M_z = forces[2] * 1e6;
+    l.forces.V_y = forces[3] * 1e3, l.forces.V_z = forces[4] * 1e3, l.forces.M_x = forces[5] * 1e6;
     FILE* f = std::fopen((d.project + "/D901_01.INP").c_str(), "w");
     EXPECT_NE(f, nullptr);
     if (!f) return "";

@@ -33,8 +33,8 @@ void Fill_Record(void) {
     Alloc_Lasten(&r, 3);
     r.load_unit = 2;
     std::snprintf(r.loads[2].name, sizeof r.loads[2].name, "%s", "Wind links");
-    r.loads[2].N = -125000.0;
-    r.loads[2].My = 3.5e7;
+    r.loads[2].forces.N = -125000.0;
+    r.loads[2].forces.M_y = 3.5e7;
     r.print.ergebnisumfang = 2;
     New_Schweissnaht_Results(&r);
     // Once through the input file's reader, which pads the profile name as
@@ -61,8 +61,8 @@ TEST(TempExchange, ExportIsReadBackByTheImport) {
     ASSERT_EQ(r.load_count, 3);
     EXPECT_EQ(r.load_unit, 2);
     EXPECT_STREQ(r.loads[2].name, "Wind links");
-    EXPECT_EQ(r.loads[2].N, -125000.0);
-    EXPECT_EQ(r.loads[2].My, 3.5e7);
+    EXPECT_EQ(r.loads[2].forces.N, -125000.0);
+    EXPECT_EQ(r.loads[2].forces.M_y, 3.5e7);
     EXPECT_EQ(r.naht.a_w, 6.0);
     EXPECT_EQ(r.print.ergebnisumfang, 2);
     std::filesystem::rename(d.Temp("Q7-NAXIT#export.dat"), d.Temp("first.dat"));

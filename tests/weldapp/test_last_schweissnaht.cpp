@@ -23,8 +23,8 @@ std::string Block(SchweissnahtAnschluss* r) { return testutil::Written_With(Writ
 
 void Set_Case(SchweissnahtAnschluss* r, int i, const char* name, double N, double My = 0) {
     std::snprintf(r->loads[i].name, LASTFALL_NAME_SIZE, "%s", name);
-    r->loads[i].N = N;
-    r->loads[i].My = My;
+    r->loads[i].forces.N = N;
+    r->loads[i].forces.M_y = My;
 }
 
 }  // namespace
@@ -49,12 +49,12 @@ TEST(LoadBlock, EveryVersionReads) {
         EXPECT_STREQ(r.r.loads[0].name, "A 1") << c.what;
         // The file order is N, My, Vz, then Mz, Vy, Mx.
         const Lastfall& a = r.r.loads[0];
-        EXPECT_EQ(a.N, 1.5);
-        EXPECT_EQ(a.My, 2.0);
-        EXPECT_EQ(a.Vz, 3.0);
-        EXPECT_EQ(a.Mz, 4.0);
-        EXPECT_EQ(a.Vy, 5.0);
-        EXPECT_EQ(a.Mx, 6.0);
+        EXPECT_EQ(a.forces.N, 1.5);
+        EXPECT_EQ(a.forces.M_y, 2.0);
+        EXPECT_EQ(a.forces.V_z, 3.0);
+        EXPECT_EQ(a.forces.M_z, 4.0);
+        EXPECT_EQ(a.forces.V_y, 5.0);
+        EXPECT_EQ(a.forces.M_x, 6.0);
         EXPECT_STREQ(r.r.loads[1].name, "B");
         EXPECT_EQ(r.r.load_unit, c.unit) << c.what;
         // Written as version 2 and read again: the same block.
@@ -82,7 +82,7 @@ TEST(LoadBlock, RefusalsAndBoundedNames) {
     const std::string long_name(200, 'N');
     ASSERT_EQ(Read_Block(" 2\n 1\n " + long_name + " 1 0 0 0 0 0\n 0\n", &r.r), 0);
     EXPECT_EQ(std::string(r.r.loads[0].name), std::string(47, 'N'));
-    EXPECT_EQ(r.r.loads[0].N, 1.0);
+    EXPECT_EQ(r.r.loads[0].forces.N, 1.0);
     // A name of 45 characters is written with 40 and kept at 40.
     const std::string name45 = "Kombination " + std::string(33, 'k');
     Set_Case(&r.r, 0, name45.c_str(), 1.0);
@@ -117,7 +117,7 @@ TEST(LoadCases, DroppingCasesWithoutLoad) {
     Copy_Lasten(&r.r, &r.r);
     ASSERT_EQ(r.r.load_count, 2);
     EXPECT_STREQ(r.r.loads[1].name, "B");
-    EXPECT_EQ(r.r.loads[1].N, 7.0);
+    EXPECT_EQ(r.r.loads[1].forces.N, 7.0);
 }
 
 TEST(LoadCases, TwentyThousandCasesRoundTripInLinearTime) {
@@ -125,7 +125,7 @@ TEST(LoadCases, TwentyThousandCasesRoundTripInLinearTime) {
         Record r;
         Alloc_Lasten(&r.r, n);
         for (int i = 0; i < n; ++i) Set_Case(&r.r, i, ("LK " + std::to_string(i)).c_str(), i % 2 ? 1000.0 * i : 0.0, 5e6);
-        r.r.loads[0].My = 0;  // case 0 carries nothing
+        r.r.loads[0].forces.M_y = 0;  // case 0 carries nothing
         const double start = testutil::Cpu_Seconds();
         const std::string block = Block(&r.r);
         Record back;
@@ -194,13 +194,13 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
         r.r.safety.gamma_M2 = 1.25;
         r.r.print.zusatzinfo = 1;
         LastfallErgebnis result{};
-        result.value[0] = 1000;
-        result.value[5] = 2000;
+        result.forces.N = 1000;
+        result.forces.M_x = 2000;
         EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1), 0) << c.what;
         EXPECT_EQ(result.value[ERGEBNIS_U_W], 1.5) << c.what;
         EXPECT_EQ(g_seen.gamma_M2, 1.25);
-        EXPECT_EQ(g_seen.N, 1000);
-        EXPECT_EQ(g_seen.M_x, 2000);
+        EXPECT_EQ(g_seen.forces.N, 1000);
+        EXPECT_EQ(g_seen.forces.M_x, 2000);
         EXPECT_EQ(g_seen.full_treatment, 1);
         EXPECT_EQ(g_seen.check_field, 1);
         EXPECT_EQ(g_seen.deduct_craters, 1);

@@ -42,12 +42,12 @@ TEST(Load_Table, ShowsTheForcesInTheUnitOfTheRecord) {
         page.Pass();
         const Lasttabelle_Zeile* row = page.Row(1);
         ASSERT_NE(row, nullptr);
-        EXPECT_DOUBLE_EQ(row->N, e.N) << e.unit;
-        EXPECT_DOUBLE_EQ(row->My, e.My) << e.unit;
-        EXPECT_DOUBLE_EQ(row->Vz, e.Vz) << e.unit;
-        EXPECT_DOUBLE_EQ(row->Mz, e.Mz) << e.unit;
-        EXPECT_DOUBLE_EQ(row->Vy, e.Vy) << e.unit;
-        EXPECT_DOUBLE_EQ(row->Mx, e.Mx) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.N, e.N) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.M_y, e.My) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.V_z, e.Vz) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.M_z, e.Mz) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.V_y, e.Vy) << e.unit;
+        EXPECT_DOUBLE_EQ(row->forces.M_x, e.Mx) << e.unit;
         EXPECT_EQ(std::string(row->name), "LK 1" + std::string(36, ' '));
     }
 }
@@ -60,12 +60,12 @@ TEST(Load_Table, UnitChangeKeepsThePhysicalValues) {
     page.Pass();
     page.record.r.load_unit = 2;
     page.Pass();
-    EXPECT_DOUBLE_EQ(page.Row(1)->N, 12000.0);
-    EXPECT_DOUBLE_EQ(page.Row(1)->My, 3500.0);
+    EXPECT_DOUBLE_EQ(page.Row(1)->forces.N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.Row(1)->forces.M_y, 3500.0);
     EXPECT_EQ(Store_Lasttabelle(&page.record.r) >= 0, true);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].My, 3.5e6);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].Vz, 2500.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.M_y, 3.5e6);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.V_z, 2500.0);
 }
 
 TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
@@ -80,14 +80,14 @@ TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
     page.Click_Field(2, 1);
     VEK_Script_Type("7.5", 0);
     EXPECT_EQ(page.Event(), -1);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[1].My, 75000.0);  // 7.5 kNcm = 75000 Nmm
+    EXPECT_DOUBLE_EQ(page.record.r.loads[1].forces.M_y, 75000.0);  // 7.5 kNcm = 75000 Nmm
     page.Pass();
     page.Click_Field(2, 6);
     VEK_Script_Type("Wind links", 0);
     EXPECT_EQ(page.Event(), -1);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1", "Wind links"}));
     // The record is current after every event: an evaluation sees the edits.
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.N, 12000.0);
 }
 
 // Keys typed into a cell replace what it showed: "0.00" kN and 2, 5, Enter
@@ -100,7 +100,7 @@ TEST(Load_Table, KeysTypedIntoACellReplaceItsValue) {
     page.Click_Field(1, 0);
     VEK_Script_Keys({'2', '5', VEK_KEY_ENTER});
     EXPECT_EQ(page.Event(), -1);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 25000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.N, 25000.0);
     page.Pass();
     page.Click_Field(1, 6);
     VEK_Script_Keys({'W', 'i', 'n', 'd', VEK_KEY_ENTER});
@@ -126,9 +126,9 @@ TEST(Load_Table, BadInputKeepsTheOldValue) {
     EXPECT_EQ(page.Event(), -1);
     EXPECT_NE(Last_Message().find("40 Zeichen"), std::string::npos);
     page.Pass();
-    EXPECT_DOUBLE_EQ(page.Row(1)->N, 12.0);
+    EXPECT_DOUBLE_EQ(page.Row(1)->forces.N, 12.0);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1"}));
-    EXPECT_DOUBLE_EQ(page.record.r.loads[0].N, 12000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.N, 12000.0);
     // Exactly 40 characters are taken.
     page.Click_Field(1, 6);
     VEK_Script_Type(std::string(40, 'y').c_str(), 0);
@@ -154,7 +154,7 @@ TEST(Load_Table, RowIconsDeleteDuplicateAndAppend) {
     EXPECT_EQ(page.Event(), 2);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "A", "C", ""}));
     EXPECT_EQ(page.record.r.load_count, 4);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[2].N, 3000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.N, 3000.0);
     EXPECT_FALSE(Lastfall_Has_Load(&page.record.r, 3));
 }
 
@@ -169,8 +169,31 @@ TEST(Load_Table, ColumnIconSortsTheRows) {
     VEK_Script_Menu(1);  // "absteigend"
     EXPECT_EQ(page.Event(), -1);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"A", "C", "B"}));
-    EXPECT_DOUBLE_EQ(page.record.r.loads[2].N, -1000.0);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[2].My, 2.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.N, -1000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.M_y, 2.0);
+}
+
+// Each column's icon sorts by that column's force: N, M_y, V_z, M_z, V_y,
+// M_x from the left (the input file's order). Only the sorted force differs
+// between the rows, so a column that read another force would leave them.
+TEST(Load_Table, EachColumnIconSortsByItsForce) {
+    double Schnittkraefte::*const columns[6] = {&Schnittkraefte::N,   &Schnittkraefte::M_y, &Schnittkraefte::V_z,
+                                                &Schnittkraefte::M_z, &Schnittkraefte::V_y, &Schnittkraefte::M_x};
+    for (int c = 0; c < 6; ++c) {
+        Load_Page page;
+        std::vector<Lastfall> cases = {Case("A", 0, 0, 0, 0, 0, 0), Case("B", 0, 0, 0, 0, 0, 0),
+                                       Case("C", 0, 0, 0, 0, 0, 0)};
+        const double value[3] = {1.0, 3.0, 2.0};  // in N and Nmm; unit code 3 shows them so
+        for (int i = 0; i < 3; ++i) cases[i].forces.*columns[c] = value[i];
+        page.Set_Cases(cases, 3);
+        page.Pass();
+        VEK_Script_Click(page.Sx(testutil::TABLE_X + 47 + 82 * c + 30), page.Sy(testutil::TABLE_Y - 14));
+        VEK_Script_Menu(0);  // "Spalte sortieren"
+        VEK_Script_Menu(1);  // "absteigend"
+        EXPECT_EQ(page.Event(), -1) << c;
+        EXPECT_EQ(page.Names(), (std::vector<std::string>{"B", "C", "A"})) << c;
+        EXPECT_EQ(page.record.r.loads[0].forces.*columns[c], 3.0) << c;
+    }
 }
 
 // Clearing the table and leaving the page gives one case with a blank name
@@ -230,13 +253,13 @@ TEST(Load_Table, TextFileCasesAreAppended) {
     EXPECT_EQ(questions[0].height, 210);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1", "LK 1", ""}));
     const Lastfall& c = page.record.r.loads[1];
-    EXPECT_DOUBLE_EQ(c.N, 1000.0);
-    EXPECT_DOUBLE_EQ(c.My, 2e6);
-    EXPECT_DOUBLE_EQ(c.Vz, 3000.0);
-    EXPECT_DOUBLE_EQ(c.Mz, 4e6);
-    EXPECT_DOUBLE_EQ(c.Vy, 5000.0);
-    EXPECT_DOUBLE_EQ(c.Mx, 6e6);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[2].Mx, 12e6);
+    EXPECT_DOUBLE_EQ(c.forces.N, 1000.0);
+    EXPECT_DOUBLE_EQ(c.forces.M_y, 2e6);
+    EXPECT_DOUBLE_EQ(c.forces.V_z, 3000.0);
+    EXPECT_DOUBLE_EQ(c.forces.M_z, 4e6);
+    EXPECT_DOUBLE_EQ(c.forces.V_y, 5000.0);
+    EXPECT_DOUBLE_EQ(c.forces.M_x, 6e6);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.M_x, 12e6);
 
     testutil::Write_File(file, "#E\n1 2 3 4 5 6\n");
     page.Pass();
@@ -273,8 +296,8 @@ TEST(Load_Table, FiveThousandRowsScrollEditAndDelete) {
     page.Click_Field(4321, 0);
     VEK_Script_Type("-17.5", 0);
     EXPECT_EQ(page.Event(), -1);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[4320].N, -17500.0);
-    EXPECT_DOUBLE_EQ(page.record.r.loads[4319].N, 4320000.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[4320].forces.N, -17500.0);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[4319].forces.N, 4320000.0);
     page.Pass();
     EXPECT_LT(page.Item_Count(), 500);
     page.Click_Icon(4321, 1);
@@ -294,7 +317,7 @@ TEST(Load_Table, ImportPutsCasesThroughTheTable) {
     EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, imported, 2, LASTTABELLE_FILL_EMPTY), 3);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{"Import Lk 1", "A", "Import Lk 2"}));
     page.Pass();
-    EXPECT_DOUBLE_EQ(page.Row(3)->N, 0.002);
+    EXPECT_DOUBLE_EQ(page.Row(3)->forces.N, 0.002);
     EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, imported, 1, LASTTABELLE_REPLACE), 1);
     std::vector<Lastfall> many(LASTTABELLE_MAX_ROWS, imported[0]);
     EXPECT_EQ(Put_Lastfaelle_to_Lasttabelle(&page.record.r, many.data(), LASTTABELLE_MAX_ROWS, LASTTABELLE_APPEND), -1);

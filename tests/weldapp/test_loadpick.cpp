@@ -216,12 +216,12 @@ TEST(LoadPickImport, ThousandLoadCasesValueByValue) {
         char name[48];
         std::snprintf(name, sizeof name, "Import Lk %-30d", lc);
         ASSERT_STREQ(c.name, name);
-        ASSERT_EQ(c.N, Value(2, 1, lc, 0) * 1000.0) << lc;
-        ASSERT_EQ(c.Vy, Value(2, 1, lc, 1) * 1000.0) << lc;
-        ASSERT_EQ(c.Vz, Value(2, 1, lc, 2) * 1000.0) << lc;
-        ASSERT_EQ(c.Mx, Value(2, 1, lc, 3) * 1e6) << lc;
-        ASSERT_EQ(c.My, Value(2, 1, lc, 4) * 1e6) << lc;
-        ASSERT_EQ(c.Mz, Value(2, 1, lc, 5) * 1e6) << lc;
+        ASSERT_EQ(c.forces.N, Value(2, 1, lc, 0) * 1000.0) << lc;
+        ASSERT_EQ(c.forces.V_y, Value(2, 1, lc, 1) * 1000.0) << lc;
+        ASSERT_EQ(c.forces.V_z, Value(2, 1, lc, 2) * 1000.0) << lc;
+        ASSERT_EQ(c.forces.M_x, Value(2, 1, lc, 3) * 1e6) << lc;
+        ASSERT_EQ(c.forces.M_y, Value(2, 1, lc, 4) * 1e6) << lc;
+        ASSERT_EQ(c.forces.M_z, Value(2, 1, lc, 5) * 1e6) << lc;
     }
     EXPECT_TRUE(std::regex_match(Read_File(d.dir.file("K1_03.EXP")),
                                  std::regex("VEK-Export-Bauteil: Rahmen R1 \\(letzte Aktion: Export 3.1\\)\n"
@@ -241,25 +241,25 @@ TEST(LoadPickImport, EmptyRowsAtTheTopAreFilledTheRestAppended) {
     SchweissnahtAnschluss& r = Schweissnaht_Anschluss;
     Alloc_Lasten(&r, 3);
     r.load_unit = 1;        // kN / kNcm
-    r.loads[0].My = 90.0;   // 0.009 kNcm: empty in the table's units
-    r.loads[1].N = 5000.0;  // 5 kN: the first row with load
+    r.loads[0].forces.M_y = 90.0;   // 0.009 kNcm: empty in the table's units
+    r.loads[1].forces.N = 5000.0;  // 5 kN: the first row with load
     ASSERT_EQ(Import_Component_Loads(&r), 2);
     ASSERT_EQ(r.load_count, 4);
     EXPECT_STREQ(r.loads[0].name, "Import Lk 1                             ");
-    EXPECT_EQ(r.loads[1].N, 5000.0);
-    EXPECT_EQ(r.loads[2].N, 0.0);
+    EXPECT_EQ(r.loads[1].forces.N, 5000.0);
+    EXPECT_EQ(r.loads[2].forces.N, 0.0);
     EXPECT_STREQ(r.loads[3].name, "Import Lk 2                             ");
     // My of lc 2 at member 1: (1000 - 2) * 0.75 = 748.5 kNm, shown as
     // 74850 kNcm and held as 7.485e8 Nmm.
-    EXPECT_EQ(r.loads[3].My, 748.5e6);
-    EXPECT_EQ(r.loads[3].My * 1e-4, 74850.0);
+    EXPECT_EQ(r.loads[3].forces.M_y, 748.5e6);
+    EXPECT_EQ(r.loads[3].forces.M_y * 1e-4, 74850.0);
     // With N and Nmm as the table's unit the forces still arrive in N: 1 kN
     // of LoadPick is 1000 N, never 1 N.
     r.load_unit = 3;
     Alloc_Lasten(&r, 1);
     r.load_unit = 3;
     ASSERT_EQ(Import_Component_Loads(&r), 2);
-    EXPECT_EQ(r.loads[0].Vy, 500.0);  // lc 1: 0.5 kN
+    EXPECT_EQ(r.loads[0].forces.V_y, 500.0);  // lc 1: 0.5 kN
 }
 
 TEST(LoadPickImport, PackedComponentFromItsArchive) {
@@ -271,7 +271,7 @@ TEST(LoadPickImport, PackedComponentFromItsArchive) {
     d.Component("unused", d.dir.file("R1.7z"));
     Write_File(d.Temp("LoadPick.sel"), "pick 3 2 1 2\n");
     ASSERT_EQ(Import_Component_Loads(&Schweissnaht_Anschluss), 2);
-    EXPECT_EQ(Schweissnaht_Anschluss.loads[1].N, Value(3, 2, 2, 0) * 1000.0);
+    EXPECT_EQ(Schweissnaht_Anschluss.loads[1].forces.N, Value(3, 2, 2, 0) * 1000.0);
     EXPECT_EQ(d.Arguments("LoadPick").substr(0, d.Temp("AAAA.EX2").size()), d.Temp("AAAA.EX2"));
     EXPECT_FALSE(std::filesystem::exists(d.Temp("AAAA.EX2")));  // removed after LoadPick closed
 }
@@ -341,7 +341,7 @@ TEST(LoadPickImport, FailuresLeaveTheTableAndTheProtocolAsTheyWere) {
         d.Component(d.dir.file("R1"));
         Write_File(d.Temp("LoadPick.sel"), "pick 1 1 1 2\n");
         Alloc_Lasten(&Schweissnaht_Anschluss, 2);
-        Schweissnaht_Anschluss.loads[1].N = 1234.0;
+        Schweissnaht_Anschluss.loads[1].forces.N = 1234.0;
         const std::string before = d.Record_Bytes();
         c.setup(d);
         EXPECT_EQ(Import_Component_Loads(&Schweissnaht_Anschluss), 0);

@@ -26,7 +26,7 @@ int s_xs_calls = 0;
 double s_ct = 0.25;  // the section check's U_c/t
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
-    rec->U_w = std::fabs(rec->N) / 1.0e6;
+    rec->U_w = std::fabs(rec->forces.N) / 1.0e6;
     return 0;
 }
 
@@ -48,7 +48,7 @@ struct Connection {
         s_ct = 0.25;
         Default_Schweissnaht(&r);
         Alloc_Lasten(&r, static_cast<int>(n_kN.size()));
-        for (size_t i = 0; i < n_kN.size(); ++i) r.loads[i].N = n_kN[i] * 1e3;
+        for (size_t i = 0; i < n_kN.size(); ++i) r.loads[i].forces.N = n_kN[i] * 1e3;
     }
     ~Connection() {
         Set_Weld_Check_Seam(old_weld);
@@ -321,8 +321,8 @@ TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss r{};
     Init_Schweissnaht(&r);
-    r.loads[0].N = 5e3;
-    r.loads[0].My = 10e6;
+    r.loads[0].forces.N = 5e3;
+    r.loads[0].forces.M_y = 10e6;
     FILE* f = std::tmpfile();
     Print_Lastfaelle(&r, f, 1);
     OLI_End_Text(f);

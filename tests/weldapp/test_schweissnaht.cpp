@@ -87,9 +87,9 @@ void Expect_Record(const SchweissnahtAnschluss& r, const VersionExpect& e) {
     ASSERT_EQ(r.load_count, 2);
     EXPECT_STREQ(r.loads[0].name, "Stütze"_cp);
     EXPECT_STREQ(r.loads[1].name, "");
-    EXPECT_DOUBLE_EQ(r.loads[0].My, 2e7);
-    EXPECT_DOUBLE_EQ(r.loads[0].Vz, 5000.0);
-    EXPECT_DOUBLE_EQ(r.loads[1].Mx, 250000.0);
+    EXPECT_DOUBLE_EQ(r.loads[0].forces.M_y, 2e7);
+    EXPECT_DOUBLE_EQ(r.loads[0].forces.V_z, 5000.0);
+    EXPECT_DOUBLE_EQ(r.loads[1].forces.M_x, 250000.0);
     EXPECT_EQ(r.load_unit, 1);
     EXPECT_EQ(r.print.ergebnisumfang, 3);
     EXPECT_DOUBLE_EQ(r.print.toleranz, 2.5);
@@ -380,7 +380,7 @@ TEST(InputFile, TwentyThousandLoadCasesWriteBackByteForByte) {
     ASSERT_EQ(Read_Text(text, &r.r), 0);
     ASSERT_EQ(r.r.load_count, 20000);
     EXPECT_STREQ(r.r.loads[19999].name, "LK 19999");
-    EXPECT_EQ(r.r.loads[19999].Vy, -19999.25);
+    EXPECT_EQ(r.r.loads[19999].forces.V_y, -19999.25);
     EXPECT_EQ(r.r.load_unit, 3);
     EXPECT_TRUE(Written(&r.r) == text);
     Record fixture;

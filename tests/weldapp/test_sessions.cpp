@@ -187,7 +187,7 @@ TEST(Sessions, NewConnectionFromAnEmptyProject) {
     const double want[3][6] = {{100e3, 50e6, 0, 0, 80e3, 0}, {-200e3, 0, 20e6, 30e3, 0, 0}, {0, -60e6, 0, 0, -100e3, 5e6}};
     for (int k = 0; k < 3; ++k) {
         const Lastfall& c = r.loads[k];
-        const double got[6] = {c.N, c.My, c.Mz, c.Vy, c.Vz, c.Mx};
+        const double got[6] = {c.forces.N, c.forces.M_y, c.forces.M_z, c.forces.V_y, c.forces.V_z, c.forces.M_x};
         for (int i = 0; i < 6; ++i) EXPECT_EQ(got[i], want[k][i]) << k << " " << i;
         EXPECT_EQ(std::string(c.name), "LK " + std::to_string(k + 1));
     }
@@ -227,7 +227,7 @@ TEST(Sessions, ChangeCancelChangeAgainAndSave) {
     EXPECT_EQ(s.err.find("message box"), std::string::npos) << s.err;  // no box at all
     testutil::Record example, saved;
     std::string want = Read_And_Write_Again(kExamples + "he280a_end_plate/A001_01.INP", &example, s.dir.file("example.INP"));
-    example.r.loads[1].My = 95e6;  // 95 kNm
+    example.r.loads[1].forces.M_y = 95e6;  // 95 kNm
     example.r.naht.a_w_fo = 8.0;
     // The page built again keeps the example's profile class (5, "H") and
     // its web welds of 195.999999 mm, a micrometre within the web's
@@ -238,7 +238,7 @@ TEST(Sessions, ChangeCancelChangeAgainAndSave) {
     std::fclose(f);
     want = testutil::Read_File(s.dir.file("want.INP"));
     EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP")), want);
-    EXPECT_EQ(saved.r.loads[1].My, 95e6);
+    EXPECT_EQ(saved.r.loads[1].forces.M_y, 95e6);
     EXPECT_EQ(saved.r.naht.a_w_fo, 7.0 + 1.0);
     // The page and the table showed the old values after the Escape.
     snapshot::Expect_Png_Matches(s.dir.file("input_cancelled.png"), "input_he280a", "weldapp");
@@ -278,16 +278,16 @@ TEST(Sessions, FiveThousandLoadCases) {
     testutil::Record saved;
     Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP"));
     ASSERT_EQ(saved.r.load_count, 4999);
-    EXPECT_EQ(saved.r.loads[4320].N, -17500.0);  // -17.5 kN
+    EXPECT_EQ(saved.r.loads[4320].forces.N, -17500.0);  // -17.5 kN
     EXPECT_EQ(std::string(saved.r.loads[4320].name), "LK 4321");
     EXPECT_EQ(std::string(saved.r.loads[4321].name), "LK 4323");
     for (int k : {0, 4319, 4322, 4998}) {
         const Lastfall& was = before.r.loads[k < 4321 ? k : k + 1];
         const Lastfall& is = saved.r.loads[k];
         EXPECT_EQ(std::string(is.name), std::string(was.name)) << k;
-        EXPECT_EQ(is.N, was.N) << k;
-        EXPECT_EQ(is.My, was.My) << k;
-        EXPECT_EQ(is.Vz, was.Vz) << k;
+        EXPECT_EQ(is.forces.N, was.forces.N) << k;
+        EXPECT_EQ(is.forces.M_y, was.forces.M_y) << k;
+        EXPECT_EQ(is.forces.V_z, was.forces.V_z) << k;
     }
     s.Expect_Page("loads_row_4321");
 }

@@ -131,7 +131,7 @@ TEST_F(ShellPages, ChartBuildsTheRowsInView) {
 TEST_F(ShellPages, ChartSaysWhyAnInputWasRefused) {
     testutil::CatalogueTree tree;
     Default_Schweissnaht(&r_);
-    r_.loads[0].N = -300e3;
+    r_.loads[0].forces.N = -300e3;
     r_.naht.plate.t = 0.0;
     Print_Schweissnaht(&r_, nullptr);
     Clear_Scrollable_View_Area(area_);

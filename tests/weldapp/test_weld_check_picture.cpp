@@ -51,7 +51,7 @@ SchweissnahtNachweis Welded(int type, double h, double t_w, double b, double t_f
     r.full_treatment = 1;
     r.check_field = 1;
     r.method = 1;
-    r.N = 100e3;
+    r.forces.N = 100e3;
     return r;
 }
 

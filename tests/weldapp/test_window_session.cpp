@@ -210,7 +210,7 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     EXPECT_EQ(r.naht.plate.t, 20.0);
     ASSERT_EQ(r.load_count, 5);
     for (int k = 1; k <= 5; ++k) {
-        EXPECT_EQ(r.loads[k - 1].N, 100e3 * k) << k;  // kN in N
-        EXPECT_EQ(r.loads[k - 1].My, 10e6 * k) << k;  // kNm in Nmm
+        EXPECT_EQ(r.loads[k - 1].forces.N, 100e3 * k) << k;  // kN in N
+        EXPECT_EQ(r.loads[k - 1].forces.M_y, 10e6 * k) << k;  // kNm in Nmm
     }
 }

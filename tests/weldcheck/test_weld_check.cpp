@@ -70,7 +70,8 @@ SchweissnahtNachweis Record(const Family& c) {
     r.check_field = 1;
     r.method = 1;
     const double s = c.scale;
-    r.N = 50e3 * s, r.M_y = 20e6 * s, r.M_z = 5e6 * s, r.V_y = 30e3 * s, r.V_z = 60e3 * s, r.M_x = 2e6 * s;
+    r.forces.N = 50e3 * s, r.forces.M_y = 20e6 * s, r.forces.M_z = 5e6 * s;
+    r.forces.V_y = 30e3 * s, r.forces.V_z = 60e3 * s, r.forces.M_x = 2e6 * s;
     return r;
 }
 
@@ -119,12 +120,12 @@ Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directi
     }
     // Forces (N, Nmm); N acts at the profile centroid, at (-dy, -dz) from
     // the weld centroid.
-    const double N = r.N, My = r.M_y - r.N * dz, Mz = r.M_z + r.N * dy;
+    const double N = r.forces.N, My = r.forces.M_y - r.forces.N * dz, Mz = r.forces.M_z + r.forces.N * dy;
     // sigma = N/A + cz z + cy y with  int sigma z dA = My  and
     // -int sigma y dA = Mz:  cz Iy + cy Iyz = My,  cz Iyz + cy Iz = -Mz.
     const double D = Iy * Iz - Iyz * Iyz;
     const double cz = (My * Iz + Mz * Iyz) / D, cy = (-Mz * Iy - My * Iyz) / D;
-    const double tau_T = r.M_x / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap) * amin);  // Bredt
+    const double tau_T = r.forces.M_x / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap) * amin);  // Bredt
     // Open group: a rigid plate turning about the weld centroid, tau = M_x r
     // / I_p at right angles to r, turned the way M_x turns (y towards z):
     // tau_y = -M_x z / I_p, tau_z = M_x y / I_p.
@@ -137,10 +138,11 @@ Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directi
             const double sx = N / Aw + cz * z + cy * y;
             // Conventional split along the weld; the ring's shear flow
             // circulates with M_x: along y it is -out tau_T, along z +out.
-            double along = L.along_y ? r.V_y / Awy - L.out * tau_T : r.V_z / Awz + L.out * tau_T, across = 0;
+            double along = L.along_y ? r.forces.V_y / Awy - L.out * tau_T : r.forces.V_z / Awz + L.out * tau_T;
+            double across = 0;
             if (c.open) {
-                const double ty = -r.M_x * z / Ip, tz = r.M_x * y / Ip;
-                along = (L.along_y ? (Awy > 0 ? r.V_y / Awy : 0) + ty : (Awz > 0 ? r.V_z / Awz : 0) + tz);
+                const double ty = -r.forces.M_x * z / Ip, tz = r.forces.M_x * y / Ip;
+                along = (L.along_y ? (Awy > 0 ? r.forces.V_y / Awy : 0) + ty : (Awz > 0 ? r.forces.V_z / Awz : 0) + tz);
                 across = L.out * (L.along_y ? tz : ty);
             }
             const double U = Point_U(sx, along, directional, across);
@@ -256,8 +258,8 @@ TEST(WeldCheck, OpenGroupsCarryTorsionByThePolarMoment) {
             SCOPED_TRACE(std::string(o.family) + ", M_x " + std::to_string(o.Mx) + (method ? ", directional" : ", simplified"));
             SchweissnahtNachweis r = Record(c);
             r.method = method;
-            r.N = o.N * 1e3, r.M_y = o.My * 1e6, r.M_z = o.Mz * 1e6, r.V_y = o.Vy * 1e3, r.V_z = o.Vz * 1e3,
-            r.M_x = o.Mx * 1e6;
+            r.forces.N = o.N * 1e3, r.forces.M_y = o.My * 1e6, r.forces.M_z = o.Mz * 1e6;
+            r.forces.V_y = o.Vy * 1e3, r.forces.V_z = o.Vz * 1e3, r.forces.M_x = o.Mx * 1e6;
             const Expected e = Hand_Check(c, r, method == 1);
             EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
             EXPECT_NEAR(r.U_w, e.U, 0.0005);
@@ -326,8 +328,8 @@ TEST(WeldCheck, RoundSectionsGovernedBetweenTheExtremes) {
                 Family f{c.name, c.type, c.D, c.t, 0, 0, 0, 0, {}, {{0, true, 0, 0, 0, c.a, 1}}, 0};
                 SchweissnahtNachweis r = Record(f);
                 r.method = method;
-                r.N = q.N * 1e3, r.M_y = q.My * 1e6, r.M_z = q.Mz * 1e6;
-                r.V_y = q.Vy * 1e3, r.V_z = q.Vz * 1e3, r.M_x = q.Mx * 1e6;
+                r.forces.N = q.N * 1e3, r.forces.M_y = q.My * 1e6, r.forces.M_z = q.Mz * 1e6;
+                r.forces.V_y = q.Vy * 1e3, r.forces.V_z = q.Vz * 1e3, r.forces.M_x = q.Mx * 1e6;
                 r.contact_share = q.contact;
                 const double U = Ring_Scan_U(c.D, c.a, q, method == 1);
                 EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
@@ -350,7 +352,7 @@ TEST(WeldCheck, RoundSectionsGovernedBetweenTheExtremes) {
 TEST(WeldCheck, RoundSectionReportShowsTheGoverningPoint) {
     Family f{"tube", 9, 219.1, 8, 0, 0, 0, 0, {}, {{0, true, 0, 0, 0, 5, 1}}, 0};
     SchweissnahtNachweis r = Record(f);
-    r.N = 300e3, r.M_y = 15e6, r.M_z = 0, r.V_y = 0, r.V_z = 200e3, r.M_x = 0;
+    r.forces.N = 300e3, r.forces.M_y = 15e6, r.forces.M_z = 0, r.forces.V_y = 0, r.forces.V_z = 200e3, r.forces.M_x = 0;
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
     EXPECT_EQ(r.governing_point, 4);
@@ -375,8 +377,8 @@ namespace {
 SchweissnahtNachweis Two_Long_Welds() {
     Family f{"flat bar", 1, 100, 10, 0, 0, 0, 0, {}, {{1, false, 0, 50, 100, 5, +1}, {2, false, 10, 50, 100, 5, -1}}, 0};
     SchweissnahtNachweis r = Record(f);
-    r.N = 100e3;
-    r.V_z = 50e3;
+    r.forces.N = 100e3;
+    r.forces.V_z = 50e3;
     return r;
 }
 }  // namespace
@@ -431,14 +433,14 @@ TEST(WeldCheck, Refusals) {
         {"plate below the detailing limit", [](SchweissnahtNachweis* r) { r->no_throat_check = 0; r->plate.t = 3.0; }, ""},
         {"no weld at all", [](SchweissnahtNachweis* r) { r->a[1] = r->a[2] = 0.0; }, ""},
         {"profile type without welds", [](SchweissnahtNachweis* r) { r->profile.type = PROFILTYP_KASTEN; }, ""},
-        {"V_y without horizontal welds", [](SchweissnahtNachweis* r) { r->V_y = 10e3; },
+        {"V_y without horizontal welds", [](SchweissnahtNachweis* r) { r->forces.V_y = 10e3; },
          "Querkraft V╬\\y╬r aus der konventionellen Aufteilungsmethode kann nicht aufgenommen werden, "_cp},
-        {"M_z beside a single row of welds", [](SchweissnahtNachweis* r) { r->a[2] = 0.0; r->M_y = 1e6; },
+        {"M_z beside a single row of welds", [](SchweissnahtNachweis* r) { r->a[2] = 0.0; r->forces.M_y = 1e6; },
          "Normalkraft/Momente können nicht aufgenommen werden, "_cp},
         {"gamma_M2 of 0", [](SchweissnahtNachweis* r) { r->gamma_M2 = 0.0; }, ""},
-        {"a force that is no number", [](SchweissnahtNachweis* r) { r->V_z = std::nan(""); },
+        {"a force that is no number", [](SchweissnahtNachweis* r) { r->forces.V_z = std::nan(""); },
          "╬HFehler╬r: V╬\\z,Ed╬r = --  ê  keine gültige Zahl oder zu groß, Nachweis nicht möglich "_cp},
-        {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->N = 1e300; }, ""},
+        {"a force beyond any connection", [](SchweissnahtNachweis* r) { r->forces.N = 1e300; }, ""},
         {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
         {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
@@ -473,7 +475,7 @@ namespace {
 SchweissnahtNachweis Profile_Record(int type, double h, double t_w, double b, double t_f) {
     Family f{"", type, h, t_w, b, t_f, b, t_f, {}, {}, 0};
     SchweissnahtNachweis r = Record(f);
-    r.N = r.M_y = r.M_z = r.V_y = r.V_z = r.M_x = 0.0;
+    r.forces.N = r.forces.M_y = r.forces.M_z = r.forces.V_y = r.forces.V_z = r.forces.M_x = 0.0;
     return r;
 }
 
@@ -515,13 +517,13 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
         // U = (0.37² + 3 (96.45² + 7.44²))^1/2 / 360 = 0.465.
         {"flat bar all four sides, length check on: ends not effective, no ring, the polar moment",
          []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
-                r.deduct_craters = 1; r.no_length_check = 0; r.N = 50e3; r.M_x = 0.8e6; return r; },
+                r.deduct_craters = 1; r.no_length_check = 0; r.forces.N = 50e3; r.forces.M_x = 0.8e6; return r; },
          0, 0.465,
          {T("Naht 1: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 0.0 mm"_cp), T("Naht 3: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 92.0 mm"_cp),
           T("Kein geschlossener Nahtring: M╬\\x,Ed╬r wird über das polare Trägheitsmoment I╬\\w,p╬r der Nähte aufgenommen "_cp) + Note()}},
         {"flat bar all four sides without the length check: a closed ring, W_t = 2 h t a",
          []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
-                r.deduct_craters = 1; r.N = 50e3; r.M_x = 0.8e6; return r; },
+                r.deduct_craters = 1; r.forces.N = 50e3; r.forces.M_x = 0.8e6; return r; },
          0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 100 * 10 * 4.0)),
          {T("▓A╬\\w╬r = 7.52 cm²,  A╬\\w,y╬r = 0.16 cm²,  A╬\\w,z╬r = 7.36 cm²,  ▓l╬\\w╬r = 18.8 cm"_cp)}},
         // Side welds 200 mm at y = +-50: I_p = 2 5 200³/12 + 2 1000 50² =
@@ -531,48 +533,52 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
         // (29.29² + 3 (41.42² + 4.286²))^1/2 / 360 = 0.2162.
         {"rectangular tube welded on two sides only: no ring, the polar moment",
          []() { SchweissnahtNachweis r = Profile_Record(8, 200, 8, 100, 8); Weld(&r, 1, 5, 1); Weld(&r, 2, 5, 2);
-                r.N = 100e3; r.M_x = 1e6; return r; },
+                r.forces.N = 100e3; r.forces.M_x = 1e6; return r; },
          0, 0.2162, {T("I╬\\w,y╬r = 666.67 cm╬/4╬r,  I╬\\w,z╬r = 500.00 cm╬/4╬r,  I╬\\w,p╬r = 1166.67 cm╬/4╬r,  úy╬\\w╬r = 0.0 mm,  úz╬\\w╬r = 0.0 mm"_cp)}},
         {"a weld group without polar moment cannot take M_x: refused",
          []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); Weld(&r, 0, 0.11, 1, 0.11);
-                r.M_x = 1e6; return r; },
+                r.forces.M_x = 1e6; return r; },
          1, -1.0, {T("Das Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, "_cp) + NotOk()}},
         {"I with only the outer flange welds under M_y",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
-                r.M_y = 50e6; return r; },
+                r.forces.M_y = 50e6; return r; },
          0, U_dir(50e6 * 150 / (2 * 750 * 150.0 * 150), 0),
          {T("▓A╬\\w╬r = 15.00 cm²,  A╬\\w,y╬r = 15.00 cm²,  ▓l╬\\w╬r = 30.0 cm"_cp)}},
         {"I with only the outer flange welds under V_z",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
-                r.V_z = 50e3; return r; },
+                r.forces.V_z = 50e3; return r; },
          1, -1.0, {}},
         {"round tube with M_y only: the points on the vertical diameter",
-         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1); r.M_y = 10e6; return r; },
+         []() { SchweissnahtNachweis r = Profile_Record(9, 160, 8, 0, 0); Weld(&r, 0, 4, 1);
+                r.forces.M_y = 10e6; return r; },
          0, U_dir(10e6 * R / tube_I, 0),
          {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
         {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
                 Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
-                r.deduct_craters = 1; r.shear_split = 2; r.M_y = 30e6; r.M_z = 10e6; return r; },
+                r.deduct_craters = 1; r.shear_split = 2; r.forces.M_y = 30e6; r.forces.M_z = 10e6; return r; },
          0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
          {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
         {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 2; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.V_y = 50e3; r.shear_split = 2; return r; },
          0, std::sqrt(((100.0 - 50) * (100 - 50) + 3 * (100.0 + 50) * (100 + 50)) / 2) / kF1, {}},
         {"split 1 gives V_y no stiffness to act on",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.V_y = 50e3; r.shear_split = 1; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.V_y = 50e3; r.shear_split = 1; return r; },
          1, -1.0, {T("Querkräfte können nicht aufgenommen werden, "_cp) + NotOk()}},
         {"contact share 0.9 capped to 0.75",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; r.N = -100e3; r.contact_share = 0.9; return r; },
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
+                r.forces.N = -100e3; r.contact_share = 0.9; return r; },
          0, U_dir(-100 * 0.25, 0), {T("╬S75% Spannungsabtrag über Druckkontakt"_cp)}},
         {"catalogue S355 50 mm thick: f_u 470 of the thickness range",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
                 r.profile.t_w = 50; r.profile.material.kind = 1; r.profile.material.grade = 2;
                 Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
          0, std::sqrt(2.0) * 100 / (470 / (0.9 * 1.25)),
          {T("Zugfestigkeit des Profils für den Nahtnachweis:  f╬\\u╬r = 470 N/mm² (t = 50.0 mm)"_cp)}},
         {"catalogue S460 N/NL: f_u 540, not the catalogue's 550",
-         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
+         []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0; Steel_Plate(&r.plate, 20, 600, 600);
                 r.profile.t_w = 20; r.profile.material.kind = 1; r.profile.material.grade = 6;
                 Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr); return r; },
          0, std::sqrt(2.0) * 100 / (540 / (1.0 * 1.25)),
@@ -620,13 +626,13 @@ TEST(WeldCheck, CatalogueAngleWeldedOnBothFacesOfItsLongLeg) {
     Weld(&base, 6, 4, 2, 122);
     base.deduct_craters = 1;
     base.no_length_check = base.no_throat_check = 0;
-    base.N = 20e3;
+    base.forces.N = 20e3;
     const struct {
         double Mx, U;  // kNm
     } cases[] = {{0, 0.544}, {1, 0.625}, {5, 1.078}, {-1, 0.490}, {-5, 1.117}};
     for (const auto& c : cases) {
         SchweissnahtNachweis r = base;
-        r.M_x = c.Mx * 1e6;
+        r.forces.M_x = c.Mx * 1e6;
         EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0) << c.Mx;
         EXPECT_NEAR(r.U_w, c.U, 0.0005) << c.Mx;
     }
@@ -654,7 +660,7 @@ TEST(WeldCheck, PlateStrengthOfItsThicknessUnderEveryAnnex) {
                              std::to_string(t));
                 AnnexVariant v(variant);
                 SchweissnahtNachweis r = Two_Long_Welds();
-                r.V_z = 0;
+                r.forces.V_z = 0;
                 r.profile.material = strong.material;
                 Clear_Plate(&r.plate);
                 r.plate.t = t;
@@ -674,7 +680,7 @@ TEST(WeldCheck, PlateStrengthOfItsThicknessUnderEveryAnnex) {
 TEST(WeldCheck, SymmetricShortcut) {
     SchweissnahtNachweis full = Profile_Record(4, 300, 8, 150, 12);
     for (int k = 0; k < 8; ++k) Weld(&full, k, 5, k + 1);
-    full.N = 100e3, full.M_y = 40e6, full.V_z = 80e3;
+    full.forces.N = 100e3, full.forces.M_y = 40e6, full.forces.V_z = 80e3;
     SchweissnahtNachweis half = full;
     half.full_treatment = 0;
     EXPECT_EQ(Calc_Weld_Check(&full, nullptr, 0, 0, 0, 0), 0);
@@ -734,7 +740,7 @@ TEST(WeldCheck, PartialPenetrationLimitFollowsTheWeldsForm) {
             for (const auto& [k, a] : c.welds) Weld(&r, k, a, ++n);
             r.weld_kind = WELD_BUTT;
             r.no_throat_check = 0;
-            r.M_y = 50e6;
+            r.forces.M_y = 50e6;
             ListCapture l;
             EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, additional, 0, 0), c.result);
             if (c.U == 0) {

@@ -22,7 +22,7 @@ TEST(WeldCheckRecord, InitialValues) {
     EXPECT_EQ(r.profile.type, 0);
     EXPECT_EQ(r.profile.kind, 0);
     EXPECT_EQ(r.plate.t, 0);
-    const double* numbers[] = {&r.gamma_M2, &r.a[19], &r.l[0], &r.contact_share, &r.N, &r.M_x, &r.U_w,
+    const double* numbers[] = {&r.gamma_M2, &r.a[19], &r.l[0], &r.contact_share, &r.forces.N, &r.forces.M_x, &r.U_w,
                                &r.results_1[0], &r.line_values[11], &r.results_5[19]};
     for (const double* v : numbers) EXPECT_EQ(*v, 0);
     const int* flags[] = {&r.weld_kind, &r.full_penetration, &r.deduct_craters, &r.neglect_short, &r.number[7],
@@ -67,7 +67,7 @@ TEST(WeldCheckRecord, FixedTestCaseAgainstAHandCalculation) {
         EXPECT_EQ(r.a[k], throats[k]) << k;
         EXPECT_EQ(r.number[k], k < 5 ? k + 1 : 0) << k;
     }
-    const double forces[6] = {r.N, r.M_y, r.M_z, r.V_y, r.V_z, r.M_x};
+    const double forces[6] = {r.forces.N, r.forces.M_y, r.forces.M_z, r.forces.V_y, r.forces.V_z, r.forces.M_x};
     const double given[6] = {-1.19e6, 2.25e8, -2.6e7, -1.8e5, 3.7e5, 0};
     for (int j = 0; j < 6; ++j) EXPECT_EQ(forces[j], given[j]) << j;
     EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
