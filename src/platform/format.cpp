@@ -729,6 +729,12 @@ size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n)
     return static_cast<size_t>(p - out);
 }
 
+int VEK_Format_Quick_V(char* out, size_t size, const char* format, va_list ap)
+{
+    if (!out || size < 1 || !format) return -1;
+    return Fast_Format(out, size, format, ap);
+}
+
 bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
 {
     f->text = f->small;
