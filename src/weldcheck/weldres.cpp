@@ -422,8 +422,9 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
                    best_side == 0 ? "linke" : "rechte", *F_n * 1e-5, *F_v * 1e-5);
 }
 
-int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
-    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
+// Calc_Weld_Forces for a group whose inputs were found valid just before
+// and have not changed since.
+static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
     if (g->force_mode == WELD_STRESS_GIVEN) {
         if (present(g->sigma_w_Ed) && g->a < 0.001) {
             if (f && print_level >= 2)
@@ -556,6 +557,11 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
     return 0;
 }
 
+int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
+    return weld_forces(g, f, print_level);
+}
+
 // ------------------------------------------------------------ verdicts
 
 // The values of a result line that are not finite numbers (an overflow of
@@ -631,7 +637,7 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
 
 // Simplified method: F_w,Ed against F_w,Rd.
 static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
-    if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
+    if (g->check && weld_forces(g, f, print_level)) return 1;
     if (!g->check) {
         const int r = Calc_Weld_Shear_Strength(g, f, print_level);
         if (r == 0 && f && print_level == 0)
@@ -664,7 +670,7 @@ static void strength_line_2(NahtGruppe* g, FILE* f, int print_level, double fu) 
 static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (g->check) {
         if (g->force_mode == WELD_FORCES_GIVEN || g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
-            if (Calc_Weld_Forces(g, f, print_level)) return 1;
+            if (weld_forces(g, f, print_level)) return 1;
             double F_s = g->F_sigma_perp, F_t = g->F_tau_perp, F_p = g->F_tau_par;
             // With forces per length given, the caller's components set the
             // stresses. A given resultant larger than theirs (a resultant
@@ -740,12 +746,18 @@ static int refuse_invalid_input(NahtGruppe* g, FILE* f) {
     return 1;
 }
 
-int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
-    if (!g) return 1;
+// The two methods begin with the forces of the group as it was checked: no
+// second look at its inputs.
+int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (!prefix) prefix = "";
-    if (refuse_invalid_input(g, f)) return 1;
     if (g->method & WELD_METHOD_DIRECTIONAL) return check_directional(g, f, print_level, prefix);
     return check_simplified(g, f, print_level, prefix);
+}
+
+int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (!g) return 1;
+    if (refuse_invalid_input(g, f)) return 1;
+    return Check_Weld_Directional_Checked(g, f, print_level, prefix);
 }
 
 int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
