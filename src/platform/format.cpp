@@ -902,3 +902,20 @@ int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n)
     const size_t done = VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream);
     return done == n ? static_cast<int>(n) : -1;
 }
+
+int VEK_Stdio_Write_Blank_And(FILE* stream, bool blank, const char* text, size_t n)
+{
+    if (!stream) return -1;
+    const size_t b = blank ? 1 : 0;
+    if (Table_Is_The_Library()) {
+        if (char* room = VEK_Stream_Room(stream, b + n)) {
+            if (blank) room[0] = ' ';
+            if (n) std::memcpy(room + b, text, n);
+            VEK_Stream_Advance(stream, b + n);
+            return static_cast<int>(b + n);
+        }
+    }
+    if (blank && VEK_Stdio_Write_Bytes(stream, " ", 1) < 0) return -1;
+    if (VEK_Stdio_Write_Bytes(stream, text, n) < 0) return -1;
+    return static_cast<int>(b + n);
+}

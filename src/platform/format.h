@@ -83,6 +83,13 @@ int VEK_Stdio_Write(FILE* stream, const char* text);
  * or -1 for a null stream or a short write. */
 int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n);
 
+/* VEK_Stdio_Write_Bytes of a blank (when blank is set) and then the n bytes
+ * at text, as two calls would write them, in one piece straight into the
+ * stream's buffer when the table writes with the C library's fwrite and
+ * they fit there: for the lines of a text, each begun with a blank.
+ * Returns the count written, or -1 for a null stream or a short write. */
+int VEK_Stdio_Write_Blank_And(FILE* stream, bool blank, const char* text, size_t n);
+
 /* The bytes of the C library's fwrite to stream, without its lock (each
  * stream of the program is written by one thread) and, where the C library
  * lets its own macros do so, copied straight into the stream's buffer when

@@ -298,11 +298,12 @@ int Write_Text(FILE* stream, const char* text, size_t size) {
     while (start < size) {
         const char* nl = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
         const size_t line = (nl ? static_cast<size_t>(nl - text) : size) - start;
-        if (state != kInLine && !Put(stream, " ", 1)) return -1;
+        const bool blank = state != kInLine;
         const size_t shown = strnlen(text + start, line);
         if (shown == line) {
-            if (!Put(stream, text + start, line + (nl ? 1 : 0))) return -1;
-        } else if (!Put(stream, text + start, shown) || (nl && !Put(stream, "\n", 1))) {
+            if (VEK_Stdio_Write_Blank_And(stream, blank, text + start, line + (nl ? 1 : 0)) < 0) return -1;
+        } else if (VEK_Stdio_Write_Blank_And(stream, blank, text + start, shown) < 0 ||
+                   (nl && !Put(stream, "\n", 1))) {
             return -1;
         }
         state = nl ? kLineStart : kInLine;
