@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
@@ -41,6 +42,7 @@
 #include "base/cp850.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weldgroup_internal.h"
@@ -226,6 +228,40 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
 
 static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->gamma_M2 : 0.0; }
 
+// A line that comes again with the same values (a weld's strength at every
+// end point of every load case): formatted once and written again as it
+// stands while its values and the prefix and sign texts are the same.
+namespace {
+class Kept_Line {
+public:
+    template <size_t N>
+    __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
+        static_assert(N <= kValues, "values of a kept line");
+        if (valid_ && n_ == N && std::memcmp(values_, values, sizeof values) == 0 && prefix_ == P() && times_ == X())
+            return text_.c_str();
+        valid_ = false;
+        va_list ap;
+        va_start(ap, format);
+        const bool formatted = VEK_Format_String_V(text_, format, ap);
+        va_end(ap);
+        if (!formatted) return "";
+        n_ = N;
+        std::memcpy(values_, values, sizeof values);
+        prefix_ = P();
+        times_ = X();
+        valid_ = true;
+        return text_.c_str();
+    }
+
+private:
+    static constexpr size_t kValues = 4;
+    bool valid_ = false;
+    size_t n_ = 0;
+    double values_[kValues] = {};
+    std::string prefix_, times_, text_;
+};
+}  // namespace
+
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     if (!g) return 1;
     if (Weld_Group_Input_Invalid(g, f)) {
@@ -243,19 +279,27 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
     // Each line in one piece: the writer's cost is mostly per piece.
-    if (f && print_level >= 2)
-        OLI_printf(f,
-                   "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
-                   "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
-                   P(), X(), g->f_vw_d, fu, bw);
+    if (f && print_level >= 2) {
+        thread_local Kept_Line kept;
+        const double values[] = {g->f_vw_d, fu, bw};
+        OLI_printf(f, "%s",
+                   kept.Text(values,
+                             "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
+                             "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
+                             P(), X(), g->f_vw_d, fu, bw));
+    }
     if (f && print_level == 1)
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
                    "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
                    P(), X(), g->F_w_Rd * 1e-5, g->f_vw_d, g->a);
-    else if (f && print_level >= 2)
-        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp, P(), X(),
-                   g->F_w_Rd * 1e-5);
+    else if (f && print_level >= 2) {
+        thread_local Kept_Line kept;
+        const double values[] = {g->F_w_Rd * 1e-5};
+        OLI_printf(f, "%s",
+                   kept.Text(values, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
+                             P(), X(), g->F_w_Rd * 1e-5));
+    }
     return g->F_w_Rd < -0.001 ? 1 : 0;
 }
 
