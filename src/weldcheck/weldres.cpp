@@ -237,7 +237,9 @@ public:
     template <size_t N>
     __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
         static_assert(N <= kValues, "values of a kept line");
-        if (valid_ && n_ == N && std::memcmp(values_, values, sizeof values) == 0 && prefix_ == P() && times_ == X())
+        const bool texts = P() && X();  // a null one is formatted each time
+        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 && prefix_ == P() &&
+            times_ == X())
             return text_.c_str();
         valid_ = false;
         va_list ap;
@@ -245,6 +247,7 @@ public:
         const bool formatted = VEK_Format_String_V(text_, format, ap);
         va_end(ap);
         if (!formatted) return "";
+        if (!texts) return text_.c_str();
         n_ = N;
         std::memcpy(values_, values, sizeof values);
         prefix_ = P();
