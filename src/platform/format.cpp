@@ -537,10 +537,82 @@ int Scan_Format(char* out, size_t size, const char* format, va_list* ap, bool no
 // same text. Formats built in buffers are read as they go.
 constexpr size_t kProgramText = 191;  // longer formats are read as they go
 constexpr int kProgramConversions = 12;
+// The conversions taken without Put_Conversion's widths, stars and
+// padding: a bare "%s", "%f" or "%lf" with at most a precision of 0 to 9, a
+// bare "%d" or "%i".
+enum Quick : uint8_t { kQuickNone, kQuickText, kQuickFixed, kQuickInt };
 struct Format_Step {
     uint8_t at, size;  // the text before the conversion
+    Quick quick;
     Spec spec;
 };
+
+// The kind of quick path of a conversion (kQuickNone: Put_Conversion).
+Quick Quick_Of(const Spec& s)
+{
+    if (s.left || s.width_star || s.precision_star || s.width != 0) return kQuickNone;
+    if (s.conversion == 's' && s.longs == 0 && s.precision < 0) return kQuickText;
+    if (s.conversion == 'f' && s.longs <= 1 && s.precision <= 9) return kQuickFixed;
+    if ((s.conversion == 'd' || s.conversion == 'i') && s.longs == 0 && s.precision < 0) return kQuickInt;
+    return kQuickNone;
+}
+
+template <int precision>
+int Format_Fixed_Call(char* out, size_t size, double v);
+int (*const kFixedByPrecision[10])(char*, size_t, double) = {
+    Format_Fixed_Call<0>, Format_Fixed_Call<1>, Format_Fixed_Call<2>, Format_Fixed_Call<3>, Format_Fixed_Call<4>,
+    Format_Fixed_Call<5>, Format_Fixed_Call<6>, Format_Fixed_Call<7>, Format_Fixed_Call<8>, Format_Fixed_Call<9>,
+};
+
+// A quick conversion at p (end as for Put_Conversion): the same bytes and
+// result as Put_Conversion gives it.
+inline __attribute__((always_inline)) char* Put_Quick(const Format_Step& step, va_list* ap, char* p, char* const end)
+{
+    constexpr size_t kNumberRoom = 64;
+    switch (step.quick) {
+    case kQuickText: {
+        const char* text = va_arg(*ap, const char*);
+        if (!text) return nullptr;
+        if (end - p >= 16) {
+            // Most texts put in are short: copied as they are scanned.
+            int i = 0;
+            for (; i < 16 && text[i]; ++i) p[i] = text[i];
+            if (i < 16) return p + i;
+        }
+        const size_t n = std::strlen(text);
+        if (n > static_cast<size_t>(end - p)) return nullptr;
+        std::memcpy(p, text, n);
+        return p + n;
+    }
+    case kQuickFixed: {
+        const double v = va_arg(*ap, double);
+        const int precision = step.spec.precision < 0 ? 6 : step.spec.precision;
+        if (static_cast<size_t>(end - p) >= kNumberRoom) {
+            const int n = kFixedByPrecision[precision](p, kNumberRoom, v);
+            return n < 0 ? nullptr : p + n;
+        }
+        char tmp[kNumberRoom];
+        const int n = kFixedByPrecision[precision](tmp, kNumberRoom, v);
+        if (n < 0 || n > end - p) return nullptr;
+        std::memcpy(p, tmp, static_cast<size_t>(n));
+        return p + n;
+    }
+    default: {
+        const int v = va_arg(*ap, int);
+        char tmp[kNumberRoom];
+        const bool in_place = static_cast<size_t>(end - p) >= kNumberRoom;
+        char* const at = in_place ? p : tmp;
+        char* q = at;
+        if (v < 0) *q++ = '-';
+        q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
+        const size_t n = static_cast<size_t>(q - at);
+        if (in_place) return q;
+        if (n > static_cast<size_t>(end - p)) return nullptr;
+        std::memcpy(p, tmp, n);
+        return p + n;
+    }
+    }
+}
 struct Format_Program {
     const char* key;
     uint8_t conversions;  // the last step is the text after the last one
@@ -623,6 +695,7 @@ void Read_Program(const char* format, Format_Program* program)
             program->declined = true;
             break;
         }
+        step.quick = Quick_Of(step.spec);
         ++conversions;
     }
     program->conversions = static_cast<uint8_t>(conversions);
@@ -681,7 +754,8 @@ int Fast_Format(char* out, size_t size, const char* format, va_list ap_in, bool 
             }
             p += step.size;
             if (i == program->conversions) break;
-            p = Put_Conversion(step.spec, &ap, p, end, no_zero_byte);
+            p = step.quick != kQuickNone ? Put_Quick(step, &ap, p, end)
+                                         : Put_Conversion(step.spec, &ap, p, end, no_zero_byte);
             if (!p) break;
         }
         if (p) {
@@ -708,14 +782,9 @@ int Format_Fixed_Call(char* out, size_t size, double v)
 
 int VEK_Format_Fixed(char* out, size_t size, double v, int precision)
 {
-    static int (*const by_precision[10])(char*, size_t, double) = {
-        Format_Fixed_Call<0>, Format_Fixed_Call<1>, Format_Fixed_Call<2>, Format_Fixed_Call<3>,
-        Format_Fixed_Call<4>, Format_Fixed_Call<5>, Format_Fixed_Call<6>, Format_Fixed_Call<7>,
-        Format_Fixed_Call<8>, Format_Fixed_Call<9>,
-    };
     if (!out || size == 0 || precision < 0 || precision > 9) return -1;
     if (size < 40) return Format_Fixed_Library(out, size, v, precision);
-    return by_precision[precision](out, size, v);
+    return kFixedByPrecision[precision](out, size, v);
 }
 
 size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n)
@@ -727,6 +796,12 @@ size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n)
     }
     *p = '\0';
     return static_cast<size_t>(p - out);
+}
+
+int VEK_Format_Quick_V(char* out, size_t size, const char* format, va_list ap)
+{
+    if (!out || size < 1 || !format) return -1;
+    return Fast_Format(out, size, format, ap);
 }
 
 bool VEK_Format_Once(VEK_Formatted* f, const char* format, va_list ap)
@@ -895,4 +970,21 @@ int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n)
     if (Table_Is_The_Library()) return VEK_Stream_Put(stream, text, n);
     const size_t done = VEK_STDIO_FCT->fwrite_fct(text, 1, n, stream);
     return done == n ? static_cast<int>(n) : -1;
+}
+
+int VEK_Stdio_Write_Blank_And(FILE* stream, bool blank, const char* text, size_t n)
+{
+    if (!stream) return -1;
+    const size_t b = blank ? 1 : 0;
+    if (Table_Is_The_Library()) {
+        if (char* room = VEK_Stream_Room(stream, b + n)) {
+            if (blank) room[0] = ' ';
+            if (n) std::memcpy(room + b, text, n);
+            VEK_Stream_Advance(stream, b + n);
+            return static_cast<int>(b + n);
+        }
+    }
+    if (blank && VEK_Stdio_Write_Bytes(stream, " ", 1) < 0) return -1;
+    if (VEK_Stdio_Write_Bytes(stream, text, n) < 0) return -1;
+    return static_cast<int>(b + n);
 }

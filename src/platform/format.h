@@ -48,6 +48,14 @@ enum { VEK_FIXED6_ROOM = 320 };
  * of coordinates.  Returns the length written (terminated); 0 for n <= 0. */
 size_t VEK_Format_Fixed6_Values(char* out, const double* values, int n);
 
+/* The common conversions of VEK_Format_Once (those it formats without the
+ * C library) straight into out (size bytes, at least 1), terminated: for a
+ * writer that puts a text together in a buffer of its own.  Returns the
+ * length, or -1 for a format that needs the C library or a text that does
+ * not fit (out then holds nothing of use; the caller formats the usual
+ * way).  ap is read from a copy and stays as it was. */
+int VEK_Format_Quick_V(char* out, size_t size, const char* format, va_list ap);
+
 /* The text of one printf-style call, formatted once: in the buffer of the
  * record (on the caller's stack) unless it is long, else in `large`.
  * text and size are the result, bytes after a zero byte included. */
@@ -74,6 +82,13 @@ int VEK_Stdio_Write(FILE* stream, const char* text);
  * finished text goes out without being read as a format again.  Returns n,
  * or -1 for a null stream or a short write. */
 int VEK_Stdio_Write_Bytes(FILE* stream, const char* text, size_t n);
+
+/* VEK_Stdio_Write_Bytes of a blank (when blank is set) and then the n bytes
+ * at text, as two calls would write them, in one piece straight into the
+ * stream's buffer when the table writes with the C library's fwrite and
+ * they fit there: for the lines of a text, each begun with a blank.
+ * Returns the count written, or -1 for a null stream or a short write. */
+int VEK_Stdio_Write_Blank_And(FILE* stream, bool blank, const char* text, size_t n);
 
 /* The bytes of the C library's fwrite to stream, without its lock (each
  * stream of the program is written by one thread) and, where the C library

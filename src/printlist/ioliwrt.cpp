@@ -394,7 +394,8 @@ int Count_Heading(int level) {
 void Heading_Number_Into(std::string& number, int lc) {
     number.clear();
     char one[16];
-    for (int i = 0; i < lc; ++i) number.append(one, static_cast<size_t>(std::snprintf(one, sizeof one, "%d.", counters[i])));
+    for (int i = 0; i < lc; ++i)
+        number.append(one, static_cast<size_t>(VEK_Format_Bounded(one, sizeof one, "%d.", counters[i])));
 }
 
 std::string Heading_Number(int lc) {
@@ -476,7 +477,7 @@ void Oli_Chapter_Heading(FILE* stream, int level, const char* title, int with_bo
     double hanging = 0.0;
     if (!numbering_off) {
         Heading_Number_Into(number, lc);
-        std::snprintf(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
+        VEK_Format_Bounded(last_heading_number, sizeof last_heading_number, "%s", number.c_str());
         heading.assign("╬@"_cp).append(number).append(plain_number ? " " : "╬t"_cp).append(t);
         bookmark.assign("╬@"_cp).append(number).append(" ").append(t);
         if (!plain_number) hanging = Oli_Hanging_Indent();

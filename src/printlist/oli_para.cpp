@@ -291,18 +291,19 @@ bool Put_End_Head(FILE* stream, unsigned kind, double space) {
 
 // The lines of text: each begun with a blank, the line ends as they come.
 // A line is written with its end in one piece; a zero byte in a line ends
-// what is written of it, as it always has.
-int Write_Text(FILE* stream, const char* text, size_t size) {
+// what is written of it, as it always has (no_zero: the text has none).
+int Write_Text(FILE* stream, const char* text, size_t size, bool no_zero) {
     assert(state == kLineStart || state == kInLine);  // a block is open
     size_t start = 0;
     while (start < size) {
         const char* nl = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
         const size_t line = (nl ? static_cast<size_t>(nl - text) : size) - start;
-        if (state != kInLine && !Put(stream, " ", 1)) return -1;
-        const size_t shown = strnlen(text + start, line);
+        const bool blank = state != kInLine;
+        const size_t shown = no_zero ? line : strnlen(text + start, line);
         if (shown == line) {
-            if (!Put(stream, text + start, line + (nl ? 1 : 0))) return -1;
-        } else if (!Put(stream, text + start, shown) || (nl && !Put(stream, "\n", 1))) {
+            if (VEK_Stdio_Write_Blank_And(stream, blank, text + start, line + (nl ? 1 : 0)) < 0) return -1;
+        } else if (VEK_Stdio_Write_Blank_And(stream, blank, text + start, shown) < 0 ||
+                   (nl && !Put(stream, "\n", 1))) {
             return -1;
         }
         state = nl ? kLineStart : kInLine;
@@ -484,7 +485,8 @@ int OLI_printf(FILE* stream, const char* format, ...) {
     VEK_Formatted f;
     va_list ap;
     va_start(ap, format);
-    if (std::strcmp(format, "%s") == 0) {
+    const bool plain = std::strcmp(format, "%s") == 0;
+    if (plain) {
         f.text = va_arg(ap, const char*);
         if (!f.text) f.text = "(null)";
         f.size = std::strlen(f.text);
@@ -507,7 +509,8 @@ int OLI_printf(FILE* stream, const char* format, ...) {
         VEK_Format_Once(&f, format, ap);
     }
     va_end(ap);
-    return Write_Text(stream, f.text, f.size);
+    // A plain "%s" ends at its first zero byte.
+    return Write_Text(stream, f.text, f.size, plain);
 }
 
 int OLI_End_Text(FILE* stream) {

@@ -1,8 +1,11 @@
 // The load cases in the input protocol and the result table of all cases.
 #include <cmath>
+#include <cstdarg>
+#include <cstring>
 #include <string>
 
 #include "base/cp850.h"
+#include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -11,6 +14,16 @@
 #include "weldapp/tool_text.h"
 
 namespace {
+
+// The rows of the tables, one per load case, go straight into the list's
+// buffer: the C library's bytes without its printf.
+__attribute__((format(printf, 2, 3))) void Row_Printf(FILE* list, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    VEK_Stream_Printf_V(list, format, ap);
+    va_end(ap);
+}
+void Row_Put(FILE* list, const char* text) { VEK_Stream_Put(list, text, std::strlen(text)); }
 
 // The labels of the load unit codes; their factors are Load_Unit_To_Screen's.
 struct Units {
@@ -88,13 +101,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         std::fputs("\n", list);
         for (int i = 0; i < conn->load_count; ++i) {
             if (!Lastfall_Has_Load(conn, i)) continue;
-            std::fprintf(list, " %-4d", i + 1);
+            Row_Printf(list, " %-4d", i + 1);
             for (int c = 0; c < 6; ++c)
                 if (shown[c])
-                    std::fprintf(list, " %10.2lf", column_of(conn->loads[i].forces, c, screen));
+                    Row_Printf(list, " %10.2lf", column_of(conn->loads[i].forces, c, screen));
             const std::string name = Trim_Both_Copy(conn->loads[i].name);
-            if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
-            std::fputs("\n", list);
+            if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
+            Row_Put(list, "\n");
         }
         std::fputs("#END_OF_TEXT\n", list);
         OLI_setYPositionCM(list, 1, -0.5);
@@ -180,32 +193,32 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     for (int i = 0; i < n; ++i) {
         const double* v = conn->results[i].value;
         const Schnittkraefte& forces = conn->results[i].forces;
-        std::fprintf(list, " %-4d", i + 1);
+        Row_Printf(list, " %-4d", i + 1);
         for (int c = 0; c < 6; ++c) {
             if (!force_col[c]) continue;
             const double kn = column_of(forces, c, SCHNITTKRAEFTE_TO_KN);
-            if (std::fabs(kn) <= 0.001) std::fputs("     ---  ", list);
-            else std::fprintf(list, "%9.2lf ", column_of(forces, c, screen));
+            if (std::fabs(kn) <= 0.001) Row_Put(list, "     ---  ");
+            else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k) {
             if (!u_col[k]) continue;
             const double x = v[kU[k]];
             if (x <= 0.001) {
-                std::fputs("   ---  ", list);
+                Row_Put(list, "   ---  ");
             } else if (k == 1) {
-                std::fprintf(list, "%7.3lf ", x);
+                Row_Printf(list, "%7.3lf ", x);
             } else {
                 const bool at_max = std::fabs(x - max) < 0.0001;
-                if (x > 1.001) std::fputs(Color_Red_Begin(), list);
-                else if (at_max) std::fputs(Color_Blue_Begin(), list);
-                std::fprintf(list, "%7.3lf", x);
-                std::fputs(at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp, list);
-                std::fputs(Color_End(), list);
+                if (x > 1.001) Row_Put(list, Color_Red_Begin());
+                else if (at_max) Row_Put(list, Color_Blue_Begin());
+                Row_Printf(list, "%7.3lf", x);
+                Row_Put(list, at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp);
+                Row_Put(list, Color_End());
             }
         }
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (!name.empty()) std::fprintf(list, "  %s", name.c_str());
-        std::fputs("\n", list);
+        if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
+        Row_Put(list, "\n");
     }
     std::fputs("#END_OF_TEXT\n", list);
     OLI_setYPositionCM(list, 1, -0.5);

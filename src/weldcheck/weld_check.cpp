@@ -129,15 +129,21 @@ int Mirror_Of(int k) {
 
 // One line of the weld list, or of the legend beside the picture, which
 // puts a tab before the label.
+// The name and the values in one piece: a line of every load case (the
+// legend of the check's picture).
 void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     const SchweissnahtNachweis* r = w->r;
-    OLI_printf(f, legend ? "%s╬t%s %d: "_cp : "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]));
+    const int n = Wc_Base_Number(r->number[k]);
     const int m = Mirror_Of(k);
     if (w->symmetric && m >= 0) {
-        OLI_printf(f, "╬tsiehe %s %d\n"_cp, w->label, Wc_Base_Number(r->number[m]));
+        OLI_printf(f, legend ? "%s╬t%s %d: ╬tsiehe %s %d\n"_cp : "%s%s %d: ╬tsiehe %s %d\n"_cp, Check_Line_Prefix,
+                   w->label, n, w->label, Wc_Base_Number(r->number[m]));
     } else {
         const WeldCheckLine& L = w->line[k];
-        OLI_printf(f, "╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp, L.dir != WC_NONE ? L.a : r->a[k], L.l);
+        OLI_printf(f,
+                   legend ? "%s╬t%s %d: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
+                          : "%s%s %d: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
+                   Check_Line_Prefix, w->label, n, L.dir != WC_NONE ? L.a : r->a[k], L.l);
     }
 }
 

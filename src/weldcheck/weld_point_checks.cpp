@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "base/cp850.h"
@@ -34,9 +35,10 @@ namespace {
 
 // A report line put together from its pieces and handed to the paragraph
 // writer in one call: the same text as one call per piece, as long as no
-// paragraph setting changes between the pieces. The text buffer is kept
-// from line to line, so one line is put together at a time: a second one
-// would clear the first one's text (the checking builds stop there).
+// paragraph setting changes between the pieces. The pieces are formatted
+// straight onto the end of a buffer kept from line to line, so one line is
+// put together at a time: a second one would clear the first one's text
+// (the checking builds stop there).
 class Line {
 public:
     explicit Line(FILE* f) : f_(f) {
@@ -44,7 +46,8 @@ public:
         WELD_INVARIANT("report line", !open_, "one report line at a time");
         open_ = true;
 #endif
-        Text().clear();
+        Text().size = 0;
+        Text().Reserve(0);
     }
 #ifdef WELD_CHECK_INVARIANTS
     ~Line() { open_ = false; }
@@ -52,21 +55,52 @@ public:
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
     __attribute__((format(printf, 2, 3))) void Add(const char* format, ...) {
-        VEK_Formatted t;
+        Buffer& b = Text();
+        b.Reserve(kPiece);
         va_list ap;
         va_start(ap, format);
-        if (VEK_Format_Once(&t, format, ap)) Text().append(t.text, t.size);
+        const int n = VEK_Format_Quick_V(b.data.get() + b.size, b.capacity - b.size, format, ap);
+        if (n >= 0) {
+            b.size += static_cast<size_t>(n);
+        } else {
+            // A conversion of the C library's own, or a long piece.
+            b.data[b.size] = '\0';
+            VEK_Formatted t;
+            if (VEK_Format_Once(&t, format, ap)) {
+                b.Reserve(t.size);
+                std::memcpy(b.data.get() + b.size, t.text, t.size);
+                b.size += t.size;
+                b.data[b.size] = '\0';
+            }
+        }
         va_end(ap);
     }
     // Writes the line (even an empty one: the writer opens its paragraph).
     void Put() {
-        OLI_printf(f_, "%s", Text().c_str());
-        Text().clear();
+        OLI_printf(f_, "%s", Text().data.get());
+        Text().size = 0;
+        Text().data[0] = '\0';
     }
 
 private:
-    static std::string& Text() {
-        static std::string text;
+    // Room for the usual piece; a longer one is formatted apart and copied.
+    static constexpr size_t kPiece = 512;
+    struct Buffer {
+        std::unique_ptr<char[]> data;
+        size_t size = 0, capacity = 0;
+        // Room for n more bytes and the terminator.
+        void Reserve(size_t n) {
+            if (data && capacity - size > n) return;
+            const size_t grown = std::max(2 * capacity, size + n + 1 + 4096);
+            std::unique_ptr<char[]> more(new char[grown]);
+            if (data) std::memcpy(more.get(), data.get(), size);
+            more[size] = '\0';
+            data = std::move(more);
+            capacity = grown;
+        }
+    };
+    static Buffer& Text() {
+        static Buffer text;
         return text;
     }
     FILE* f_;

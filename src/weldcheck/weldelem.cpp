@@ -36,9 +36,11 @@ void Clear_Weld_Group(NahtGruppe* g) {
 }
 
 // A fillet weld, checked at both angles when it is two-sided and oblique.
-static int check_fillet(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+// checked: the group's inputs were found valid just before, unchanged since.
+static int check_fillet(NahtGruppe* g, FILE* f, int print_level, const char* prefix, bool checked) {
     const double gamma = g->angle;
     const bool oblique = g->one_sided == 0 && gamma > 0.1 && std::fabs(gamma - 90.0) > 0.001;
+    if (!oblique && checked) return Check_Weld_Directional_Checked(g, f, print_level, prefix);
     if (!oblique) return Check_Weld_Directional(g, f, print_level, prefix);
     const char* bold = print_level > 1 ? "╬H"_cp : "";
     int refused = 0;
@@ -196,7 +198,9 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     }
     int refused = 0;
     switch (g->kind) {
-    case WELD_FILLET: refused = check_fillet(g, f, print_level, prefix); break;
+    // The detailing rules may set the weld's length and angle: without them
+    // the group is as its inputs were checked above.
+    case WELD_FILLET: refused = check_fillet(g, f, print_level, prefix, g->skip_detailing != 0); break;
     case WELD_SLOT: refused = Check_Weld_Directional(g, f, print_level, prefix); break;
     case WELD_BUTT: refused = Check_Butt_Weld(g, f, print_level, prefix); break;
     case WELD_PLUG: refused = check_plug(g, f, print_level, prefix); break;

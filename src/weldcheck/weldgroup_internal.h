@@ -84,6 +84,12 @@ inline double Butt_Joint_Thickness(const NahtGruppe* g) {
 // any line of its own.
 int Weld_Group_Input_Invalid(const NahtGruppe* g, FILE* f);
 
+// Check_Weld_Directional of a group whose inputs Weld_Group_Input_Invalid
+// found valid just before, the group unchanged since: the same lines and
+// result without that second look (a group is checked once per end point
+// of every load case).
+int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix);
+
 // The failure line of a value that is not a finite number: the symbol, no
 // value, the red marker. Nothing for a null list.
 void Weld_Invalid_Value_Line(FILE* f, const char* prefix, const char* symbol);

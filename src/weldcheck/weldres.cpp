@@ -33,6 +33,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdarg>
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
@@ -41,6 +42,7 @@
 #include "base/cp850.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weldgroup_internal.h"
@@ -226,6 +228,43 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
 
 static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->gamma_M2 : 0.0; }
 
+// A line that comes again with the same values (a weld's strength at every
+// end point of every load case): formatted once and written again as it
+// stands while its values and the prefix and sign texts are the same.
+namespace {
+class Kept_Line {
+public:
+    template <size_t N>
+    __attribute__((format(printf, 3, 0))) const char* Text(const double (&values)[N], const char* format, ...) {
+        static_assert(N <= kValues, "values of a kept line");
+        const bool texts = P() && X();  // a null one is formatted each time
+        if (valid_ && texts && n_ == N && std::memcmp(values_, values, sizeof values) == 0 && prefix_ == P() &&
+            times_ == X())
+            return text_.c_str();
+        valid_ = false;
+        va_list ap;
+        va_start(ap, format);
+        const bool formatted = VEK_Format_String_V(text_, format, ap);
+        va_end(ap);
+        if (!formatted) return "";
+        if (!texts) return text_.c_str();
+        n_ = N;
+        std::memcpy(values_, values, sizeof values);
+        prefix_ = P();
+        times_ = X();
+        valid_ = true;
+        return text_.c_str();
+    }
+
+private:
+    static constexpr size_t kValues = 4;
+    bool valid_ = false;
+    size_t n_ = 0;
+    double values_[kValues] = {};
+    std::string prefix_, times_, text_;
+};
+}  // namespace
+
 int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     if (!g) return 1;
     if (Weld_Group_Input_Invalid(g, f)) {
@@ -243,19 +282,27 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
     // Each line in one piece: the writer's cost is mostly per piece.
-    if (f && print_level >= 2)
-        OLI_printf(f,
-                   "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
-                   "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
-                   P(), X(), g->f_vw_d, fu, bw);
+    if (f && print_level >= 2) {
+        thread_local Kept_Line kept;
+        const double values[] = {g->f_vw_d, fu, bw};
+        OLI_printf(f, "%s",
+                   kept.Text(values,
+                             "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
+                             "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
+                             P(), X(), g->f_vw_d, fu, bw));
+    }
     if (f && print_level == 1)
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
                    "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
                    P(), X(), g->F_w_Rd * 1e-5, g->f_vw_d, g->a);
-    else if (f && print_level >= 2)
-        OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp, P(), X(),
-                   g->F_w_Rd * 1e-5);
+    else if (f && print_level >= 2) {
+        thread_local Kept_Line kept;
+        const double values[] = {g->F_w_Rd * 1e-5};
+        OLI_printf(f, "%s",
+                   kept.Text(values, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
+                             P(), X(), g->F_w_Rd * 1e-5));
+    }
     return g->F_w_Rd < -0.001 ? 1 : 0;
 }
 
@@ -422,8 +469,9 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
                    best_side == 0 ? "linke" : "rechte", *F_n * 1e-5, *F_v * 1e-5);
 }
 
-int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
-    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
+// Calc_Weld_Forces for a group whose inputs were found valid just before
+// and have not changed since.
+static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
     if (g->force_mode == WELD_STRESS_GIVEN) {
         if (present(g->sigma_w_Ed) && g->a < 0.001) {
             if (f && print_level >= 2)
@@ -556,6 +604,11 @@ int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
     return 0;
 }
 
+int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {
+    if (!g || Weld_Group_Input_Invalid(g, f)) return 1;
+    return weld_forces(g, f, print_level);
+}
+
 // ------------------------------------------------------------ verdicts
 
 // The values of a result line that are not finite numbers (an overflow of
@@ -577,8 +630,9 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 // A utilisation just above 1 (less than 0.001) counts as 1. Writes the
 // tail of a result line: "U<sub> = u  sign  1  marker"; U_max takes the
 // larger value. U is finite (see result_not_finite).
+static double counted_utilisation(double U) { return U > 1.0 && U < 1.0 + 0.001 ? 1.0 : U; }
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
-    if (*U > 1.0 && *U < 1.0 + 0.001) *U = 1.0;
+    *U = counted_utilisation(*U);
     if (f)
         OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0),
                    Mark_Utilisation(*U));
@@ -597,12 +651,16 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
         if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
         return 1;
     }
-    double U = g->F_w_Ed / g->F_w_Rd;
+    const double U = counted_utilisation(g->F_w_Ed / g->F_w_Rd);
     if (result_not_finite(f, {{"U", U}})) return 1;
+    // The line and its utilisation tail (as utilisation_tail writes it) in
+    // one piece: a line at every end point of every load case.
     if (f)
-        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, P(), g->F_w_Ed * 1e-5,
-                   Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5);
-    return utilisation_tail(g, f, prefix, &U);
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, P(),
+                   g->F_w_Ed * 1e-5, Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5, prefix, U,
+                   Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
+    if (U > g->U_max) g->U_max = U;
+    return 0;
 }
 
 // One condition of the directional method; 1 when refused.
@@ -631,7 +689,7 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
 
 // Simplified method: F_w,Ed against F_w,Rd.
 static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
-    if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
+    if (g->check && weld_forces(g, f, print_level)) return 1;
     if (!g->check) {
         const int r = Calc_Weld_Shear_Strength(g, f, print_level);
         if (r == 0 && f && print_level == 0)
@@ -664,7 +722,7 @@ static void strength_line_2(NahtGruppe* g, FILE* f, int print_level, double fu) 
 static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (g->check) {
         if (g->force_mode == WELD_FORCES_GIVEN || g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
-            if (Calc_Weld_Forces(g, f, print_level)) return 1;
+            if (weld_forces(g, f, print_level)) return 1;
             double F_s = g->F_sigma_perp, F_t = g->F_tau_perp, F_p = g->F_tau_par;
             // With forces per length given, the caller's components set the
             // stresses. A given resultant larger than theirs (a resultant
@@ -740,12 +798,18 @@ static int refuse_invalid_input(NahtGruppe* g, FILE* f) {
     return 1;
 }
 
-int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
-    if (!g) return 1;
+// The two methods begin with the forces of the group as it was checked: no
+// second look at its inputs.
+int Check_Weld_Directional_Checked(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
     if (!prefix) prefix = "";
-    if (refuse_invalid_input(g, f)) return 1;
     if (g->method & WELD_METHOD_DIRECTIONAL) return check_directional(g, f, print_level, prefix);
     return check_simplified(g, f, print_level, prefix);
+}
+
+int Check_Weld_Directional(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {
+    if (!g) return 1;
+    if (refuse_invalid_input(g, f)) return 1;
+    return Check_Weld_Directional_Checked(g, f, print_level, prefix);
 }
 
 int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix) {

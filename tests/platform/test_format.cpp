@@ -184,6 +184,39 @@ TEST(Format, FormatsFromConstantsAndBuffersGiveTheSameBytes) {
     three("%d %f %s: the text is cut where it does not fit in a small buffer", 3, 0.25, std::string(2000, 's').c_str());
 }
 
+namespace {
+__attribute__((format(printf, 3, 4))) int Quick(char* out, size_t size, const char* format, ...) {
+    va_list ap;
+    va_start(ap, format);
+    const int n = VEK_Format_Quick_V(out, size, format, ap);
+    va_end(ap);
+    return n;
+}
+}  // namespace
+
+// Straight into a buffer of every size up to beyond the text: the C
+// library's bytes where they fit, -1 where they do not (each conversion's
+// piece both in place and formatted aside near the buffer's end), -1 for
+// what the C library must format.
+TEST(Format, QuickFormatWritesTheWholeTextOrNothing) {
+    const char* const word = "a text longer than sixteen bytes";
+    char want[200];
+    const int w = std::snprintf(want, sizeof want, "<%s|%.2f|%d|%lf|%s>", word, -1234.565, -98765, 0.125, "ok");
+    for (size_t size = 1; size < 200; ++size) {
+        char out[200];
+        const int n = Quick(out, size, "<%s|%.2f|%d|%lf|%s>", word, -1234.565, -98765, 0.125, "ok");
+        if (size > static_cast<size_t>(w)) {
+            EXPECT_EQ(n, w) << size;
+            EXPECT_STREQ(out, want) << size;
+        } else {
+            EXPECT_EQ(n, -1) << size;
+        }
+    }
+    char out[64];
+    EXPECT_EQ(Quick(out, sizeof out, "%+d", 1), -1);
+    EXPECT_EQ(Quick(out, 0, "x"), -1);
+}
+
 // "%.Nf" for every precision 0 to 9 on the mixture of ties, near-ties,
 // limit values and random bit patterns of the "%lf" check.
 TEST(Format, FormatFixedWritesWhatSnprintfWrites) {
@@ -279,11 +312,19 @@ TEST(Format, StreamWritesGiveTheBytesInOrder) {
             EXPECT_FALSE(buffered);
         }
         EXPECT_EQ(VEK_Stream_Put(f, "", 0), 0);
+        for (int i = 0; i < 30; i++) {
+            const bool blank = i % 3 != 0;
+            const std::string line(static_cast<size_t>(i % 7) * 3, static_cast<char>('a' + i % 26));
+            EXPECT_EQ(VEK_Stdio_Write_Blank_And(f, blank, line.data(), line.size()),
+                      static_cast<int>(line.size()) + (blank ? 1 : 0));
+            want += (blank ? " " : "") + line;
+        }
         EXPECT_EQ(VEK_Stream_Room(f, size_t{1} << 30), nullptr);
         EXPECT_EQ(testutil::Stream_All(f), want);
         std::fclose(f);
     }
     EXPECT_EQ(VEK_Stream_Put(nullptr, "x", 1), -1);
+    EXPECT_EQ(VEK_Stdio_Write_Blank_And(nullptr, true, "x", 1), -1);
     EXPECT_EQ(Stream_Printf(nullptr, "x"), -1);
 
     VEKStdioFctTable* const saved = VEK_STDIO_FCT;
@@ -295,11 +336,12 @@ TEST(Format, StreamWritesGiveTheBytesInOrder) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(Stdio_Printf(f, "%s=%g", "a", 0.25), 6);
     EXPECT_EQ(VEK_Stdio_Write_Bytes(f, "|", 1), 1);
-    EXPECT_EQ(table_writes, 2);
+    EXPECT_EQ(VEK_Stdio_Write_Blank_And(f, true, "b", 1), 2);
+    EXPECT_EQ(table_writes, 4);
     VEKSetStdioFctPtr(saved);
     EXPECT_EQ(Stdio_Printf(f, "%d", 7), 1);
-    EXPECT_EQ(table_writes, 2);
-    EXPECT_EQ(testutil::Stream_All(f), "a=0.25|7");
+    EXPECT_EQ(table_writes, 4);
+    EXPECT_EQ(testutil::Stream_All(f), "a=0.25| b7");
     std::fclose(f);
 }
 

@@ -35,6 +35,43 @@ TEST(WeldStrength, ShearStrengthWorkedExample) {
     EXPECT_TRUE(Text_Lines(l.Take()).empty());
 }
 
+// A weld's strength lines come again unchanged at every end point of every
+// load case; each call still writes the lines of its own values: a = 5, 7,
+// 5 mm (F_w,Rd = 207.846 a / 100 kN/cm), then t1 = 50 mm with f_u = 340
+// N/mm² (f_vw,d = 340 / sqrt(3) / (0.8 * 1.25) = 196.30 N/mm²), then a
+// line prefix of its own.
+TEST(WeldStrength, StrengthLinesFollowTheirValuesFromCallToCall) {
+    struct Step {
+        double a, t1;
+        const char* prefix;
+        const char* strength;
+        const char* resistance;
+    };
+    const Step steps[] = {
+        {5.0, 10.0, "", "207.85 N/mm\xFD,  f\xCE\\u\xCEr = 360.0", "10.39"},
+        {7.0, 10.0, "", "207.85 N/mm\xFD,  f\xCE\\u\xCEr = 360.0", "14.55"},
+        {5.0, 10.0, "", "207.85 N/mm\xFD,  f\xCE\\u\xCEr = 360.0", "10.39"},
+        {5.0, 50.0, "", "196.30 N/mm\xFD,  f\xCE\\u\xCEr = 340.0", "9.81"},
+        {5.0, 50.0, "> ", "196.30 N/mm\xFD,  f\xCE\\u\xCEr = 340.0", "9.81"},
+    };
+    const char* const saved_prefix = Check_Line_Prefix;
+    for (const Step& s : steps) {
+        WeldCase c(s.a, s.t1);
+        Check_Line_Prefix = s.prefix;
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Shear_Strength(&c.g, l.f(), 2), 0);
+        const auto lines = Text_Lines(l.Take());
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0], std::string(s.prefix) + "Scherfestigkeit:  f\xCE\\vw,d\xCEr = (f\xCE\\u\xCEr/3\xCE/1/2\xCEr) / (\xBB\xCE\\w\xCEr" +
+                                DOT + "\xC0\xCE\\M2\xCEr) = " + s.strength + " N/mm\xFD,  \xBB\xCE\\w\xCEr = 0.80")
+            << s.a << " " << s.t1;
+        EXPECT_EQ(lines[1], std::string(s.prefix) + "Tragf\x84higkeit einer Schwei\xE1naht:  F\xCE\\w,Rd\xCEr = f\xCE\\vw,d\xCEr" +
+                                DOT + "a = " + s.resistance + " kN/cm")
+            << s.a << " " << s.t1;
+    }
+    Check_Line_Prefix = saved_prefix;
+}
+
 TEST(WeldStrength, WeakerPlateGovernsWithTheFuOfItsThickness) {
     WeldCase c(5.0, 50.0, 10.0);
     double fu = 0, bw = 0;
