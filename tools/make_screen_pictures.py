@@ -404,6 +404,86 @@ def import_buttons(path, clear_key):
     p.save(path)
 
 
+# ---- the load-case table's icons ("TableIcons.bmp") ---------------------------
+
+# Side by side, 16 high, grey 192 left out: delete a row (13 wide), duplicate
+# it (17), the same greyed once the table is full (17), append a row (35),
+# sort a column (27; drawn in rows 3..13 only, the gap the column heads
+# leave for it). Each keeps to its palette of the table service.
+TABLE_ICON_CELLS = [("delete", 0, 13), ("duplicate", 13, 17), ("duplicate_greyed", 30, 17),
+                    ("append", 47, 35), ("column", 82, 27)]
+BIN_YELLOW, BIN_GOLD, BIN_BROWN = (255, 255, 0), (239, 195, 0), (224, 160, 64)
+
+
+def icon_delete_row(p, x, y):
+    """A waste bin with its lid."""
+    p.hline(x + 5, x + 7, y + 1, BLACK)
+    p.dot(x + 4, y + 2, BLACK)
+    p.dot(x + 8, y + 2, BLACK)
+    p.rect(x + 1, y + 4, x + 11, y + 4, BIN_GOLD)
+    p.frame(x, y + 3, x + 12, y + 5, BLACK)
+    p.polygon([(x + 1.5, y + 6), (x + 11.5, y + 6), (x + 10.5, y + 16), (x + 2.5, y + 16)], BIN_YELLOW)
+    for k in (4, 6, 8):
+        p.vline(x + k, y + 8, y + 13, BIN_GOLD)
+    p.vline(x + 10, y + 7, y + 14, BIN_BROWN)
+    p.line(x + 1, y + 6, x + 2, y + 15, BLACK)
+    p.line(x + 11, y + 6, x + 10, y + 15, BLACK)
+    p.hline(x + 2, x + 10, y + 15, BLACK)
+
+
+def icon_duplicate_row(p, x, y, back_edge, back_lines, front_edge, front_lines, paper, shadow):
+    """A sheet and its copy in front of it."""
+    p.rect(x + 1, y + 1, x + 10, y + 11, paper)
+    p.frame(x + 1, y + 1, x + 10, y + 11, back_edge)
+    for k in (4, 6, 8):
+        p.hline(x + 3, x + 8, y + k, back_lines)
+    p.rect(x + 6, y + 4, x + 15, y + 14, paper)
+    p.frame(x + 6, y + 4, x + 15, y + 14, front_edge)
+    for k in (7, 9, 11):
+        p.hline(x + 8, x + 13, y + k, front_lines)
+    p.vline(x + 16, y + 5, y + 15, shadow)
+    p.hline(x + 7, x + 16, y + 15, shadow)
+
+
+def icon_append_row(p, x, y):
+    """A plus and the new row of three cells."""
+    p.rect(x + 1, y + 7, x + 9, y + 8, (255, 0, 0))
+    p.rect(x + 4, y + 4, x + 5, y + 11, (255, 0, 0))
+    p.rect(x + 12, y + 4, x + 33, y + 11, WHITE)
+    p.frame(x + 12, y + 4, x + 33, y + 11, BLACK)
+    p.vline(x + 19, y + 4, y + 11, BLACK)
+    p.vline(x + 26, y + 4, y + 11, BLACK)
+
+
+def icon_sort_column(p, x, y):
+    """A small button: up and down arrows of the sort and the mark of its
+    menu."""
+    p.rect(x + 1, y + 3, x + 25, y + 13, (200, 200, 170))
+    p.frame(x, y + 3, x + 26, y + 13, (0, 128, 128))
+    p.hline(x + 1, x + 25, y + 4, WHITE)
+    p.hline(x + 1, x + 25, y + 12, (128, 128, 128))
+    for cx, colour, up in ((6, (0, 160, 192), True), (12, (0, 0, 255), False)):
+        p.vline(x + cx, y + 5, y + 11, colour)
+        tip = y + 5 if up else y + 11
+        step = 1 if up else -1
+        for d in (1, 2):
+            p.dot(x + cx - d, tip + d * step, colour)
+            p.dot(x + cx + d, tip + d * step, colour)
+    for k in range(4):
+        p.hline(x + 17 + k, x + 23 - k, y + 7 + k, BLACK)
+
+
+def table_icons(path):
+    p = Picture(109, 16, KEY_GREY)
+    icon_delete_row(p, 0, 0)
+    icon_duplicate_row(p, 13, 0, (187, 187, 187), (255, 138, 138), BLACK, (0, 0, 255), WHITE, (187, 187, 187))
+    icon_duplicate_row(p, 30, 0, (208, 208, 208), (128, 192, 192), (176, 176, 176), (64, 160, 192),
+                       (240, 240, 240), (208, 208, 208))
+    icon_append_row(p, 47, 0)
+    icon_sort_column(p, 82, 0)
+    p.save(path)
+
+
 def icon_explorer(p, x, y, w, h):
     folder(p, x + 6, y + 8, 26, 20)
     p.disc(x + 26, y + 25, 5, (200, 225, 250))
@@ -581,6 +661,7 @@ def main():
     q7_logo(os.path.join(out, "RurQ7.bmp"), 56, 15, WHITE)
     import_buttons(os.path.join(out, "SniGrImportButton.bmp"), WHITE)
     import_buttons(os.path.join(out, "RurGrImportButton.bmp"), (198, 222, 228))
+    table_icons(os.path.join(out, "TableIcons.bmp"))
     desk_buttons(os.path.join(out, "deskbuts.bmp"))
     hints_button(os.path.join(out, "but_hinweise_reaktivieren.bmp"))
     comment_picture(os.path.join(out, "UComment.bmp"))

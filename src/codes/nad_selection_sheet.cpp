@@ -163,6 +163,10 @@ void NAD_Selection_Sheet() {
     const int list = Define_Scrollable_View_Area(x1 + 12, y1 + 60, x1 + 275, y2 - 37, 0, 1);
     Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 12, y1 + 35, x1 + 275, y1 + 50, CODE_HEADER));
     const int header = Define_Scrollable_View_Area(x1 + 12, y1 + 35, x1 + 275, y1 + 50, 0, 0);
+    // A key ends either area's wait and is left to the sheet, so that Enter
+    // confirms (and Escape breaks) with the pointer resting on them too.
+    Set_Scrollable_Area_Key_Hover_End(list, 1);
+    Set_Scrollable_Area_Key_Hover_End(header, 1);
     int request = 0;
     Fill_Header(header, &request);
     Draw_NAD_Selection_List(list);
@@ -230,6 +234,8 @@ void NAD_Warning_Sheet(const char* requested) {
     if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Warnung", 16, 1)) return;
     Set_Escape_Area_to_MouseMoveEvent(Add_Escape_Area_to_PS(x1 + 10, y1 + 40, x2 - 10, y2 - 10, CODE_LIST));
     const int area = Define_Scrollable_View_Area(x1 + 10, y1 + 40, x2 - 10, y2 - 10, 0, 0);
+    // Enter confirms with the pointer resting on the message too.
+    Set_Scrollable_Area_Key_Hover_End(area, 1);
     Clear_Scrollable_View_Area(area);
     const int yellow = Nearest_RGB_Color(232, 232, 0);
     static int always = 1;

@@ -23,6 +23,7 @@
 #include "dialogs/scrollarea.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
@@ -86,6 +87,19 @@ void Make_Palettes(void) {
         append_palette[i] = Nearest_Color_Index(rgb_append[i][0], rgb_append[i][1], rgb_append[i][2]);
     for (int i = 0; i < 7; ++i)
         column_palette[i] = Nearest_Color_Index(rgb_column[i][0], rgb_column[i][1], rgb_column[i][2]);
+}
+
+// The icons' pictures, side by side in one shipped bitmap (left to right:
+// delete 13, duplicate 17, duplicate greyed 17, append 35, column 27 pixels
+// wide, all 16 high): a waste bin, two sheets, the same greyed, a new row
+// with a plus, a column with the arrows of its sort.
+void Give_Icons_Their_Pictures(void) {
+    const char *const file = "TableIcons.bmp";
+    Set_Tree_View_Picture(ICON_DELETE, file, 0, 0, 13, 16);
+    Set_Tree_View_Picture(ICON_DUPLICATE, file, 13, 0, 17, 16);
+    Set_Tree_View_Picture(ICON_DUPLICATE_GREYED, file, 30, 0, 17, 16);
+    Set_Tree_View_Picture(ICON_APPEND, file, 47, 0, 35, 16);
+    Set_Tree_View_Picture(ICON_COLUMN, file, 82, 0, 27, 16);
 }
 
 // A new unlinked node with a copy of size bytes of data; null when memory
@@ -343,6 +357,7 @@ int Define_Table_in_Scrollable_Area(int area, int y, int x, int x2, int row_heig
     if (!first_definition_done) {
         std::memset(tables, 0, sizeof tables);
         Make_Palettes();
+        Give_Icons_Their_Pictures();
         first_definition_done = true;
     }
     if (row_size < 1) return -1;

@@ -25,6 +25,15 @@ namespace {
 
 OLITableSheetRecord last_sheet;
 OLITreeViewImageRecord last_tree_view_image;
+
+// The tree-view pictures that have a look of their own.
+struct Tree_View_Picture {
+    int image = 0;
+    std::string file;
+    int sx = 0, sy = 0, width = 0, height = 0;
+};
+std::vector<Tree_View_Picture> tree_view_pictures;
+constexpr size_t kMaxTreeViewPictures = 16;
 int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
 
 // Writes a formatted block; 1 when the stream took all of it. The block
@@ -292,7 +301,32 @@ void setOLITableColours(const int* colours) {
 
 const OLITableSheetRecord* OLI_Last_Table_Sheet(void) { return &last_sheet; }
 
+void Set_Tree_View_Picture(int image, const char* file, int sx, int sy, int width, int height) {
+    if (!file || width < 1 || height < 1) return;
+    Tree_View_Picture look{image, file, sx, sy, width, height};
+    for (Tree_View_Picture& p : tree_view_pictures)
+        if (p.image == image) {
+            p = look;
+            return;
+        }
+    if (tree_view_pictures.size() < kMaxTreeViewPictures) tree_view_pictures.push_back(look);
+}
+
 void Draw_TreeViewImage(int image, int x, int y, int colour) {
+    last_tree_view_image.count++;
+    last_tree_view_image.image = image;
+    last_tree_view_image.x = x;
+    last_tree_view_image.y = y;
+    last_tree_view_image.colour = colour;
+    for (const Tree_View_Picture& p : tree_view_pictures) {
+        // A missing picture file falls back to the frame without a fault:
+        // the look is an addition, not something a caller relies on.
+        if (p.image != image || pxQDIBSize(p.file.c_str(), nullptr, nullptr) != 1) continue;
+        const int left = x - p.width / 2, top = y - p.height / 2;
+        pxDrawPartialTransparentDIB(p.file.c_str(), p.sx, p.sy, p.sx + p.width - 1, p.sy + p.height - 1, left, top,
+                                    left + p.width - 1, top + p.height - 1, 201, -1, 192, 192, 192);
+        return;
+    }
     const int half = 5;  // 11 x 11 pixels
     int keep_colour = pxQFgc();
     int keep_style = pxQSLn();
@@ -304,11 +338,6 @@ void Draw_TreeViewImage(int image, int x, int y, int colour) {
     pxLine(x - half, y + half, x - half, y - half);
     pxSLn(keep_style);
     pxFgc(keep_colour);
-    last_tree_view_image.count++;
-    last_tree_view_image.image = image;
-    last_tree_view_image.x = x;
-    last_tree_view_image.y = y;
-    last_tree_view_image.colour = colour;
 }
 
 const OLITreeViewImageRecord* OLI_Last_Tree_View_Image(void) { return &last_tree_view_image; }

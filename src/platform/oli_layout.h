@@ -102,11 +102,20 @@ struct OLITableSheetRecord {
 const OLITableSheetRecord* OLI_Last_Table_Sheet(void);
 
 // Draws the tree-view picture `image` of an area item centred at (x, y) on
-// the screen. The layout library's picture set is not on this platform: the
-// stand-in draws an 11 x 11 pixel frame around the centre in the colour
-// (clipped to the viewport like every px call) and keeps the foreground
-// colour it found. It cannot fail; the call is recorded.
+// the screen. The layout library's picture set is not on this platform: a
+// picture given a look by Set_Tree_View_Picture is drawn from its bitmap;
+// any other, or one whose bitmap cannot be read, is an 11 x 11 pixel frame
+// around the centre in the colour. Both are clipped to the viewport like
+// every px call, and the foreground colour is kept. It cannot fail; the
+// call is recorded.
 void Draw_TreeViewImage(int image, int x, int y, int colour);
+
+// Gives the tree-view picture `image` its look: the width x height pixels
+// from (sx, sy) of the bitmap `file` (named as pxDrawTransparentDIB takes
+// it), drawn pixel for pixel with its top left at (x - width / 2,
+// y - height / 2) and grey 192, 192, 192 left out. A later call for the
+// same picture replaces its look; at most 16 pictures have one.
+void Set_Tree_View_Picture(int image, const char* file, int sx, int sy, int width, int height);
 
 // The last Draw_TreeViewImage call and the number of calls so far (for
 // tests and scripted sessions).

@@ -121,10 +121,19 @@ struct Sheet {
     int windows_break = 0;  /* code of the window's break (Escape), 0 when none */
     std::vector<int> elements;
     std::vector<Decoration> decorations;
+    std::vector<int> under;  /* the screen under the sheet when it was defined (pxSvRc) */
 };
 }
 
 static std::vector<Sheet> sheets;
+
+/* A closed sheet whose picture still stands: its rectangle, the screen
+ * under it when it was defined and its own last look. */
+struct Closed_Sheet {
+    Rect r;
+    std::vector<int> under, look;
+};
+static std::vector<Closed_Sheet> closed_sheets;
 static int tip_element = 0;  /* the element whose comment shows as the tool tip, 0 none */
 static std::map<int, Element> elements;
 static int next_id = 1;
@@ -514,6 +523,7 @@ void Init_Prop_Sheets(void)
 void Exit_Prop_Sheets(void)
 {
     sheets.clear();
+    closed_sheets.clear();
     elements.clear();
     no_frame_next = false;
     call_sometimes = nullptr;
@@ -570,6 +580,33 @@ static void paint_frame(const Sheet& s)
     pxFgc(kept);
 }
 
+/* The screen of a rectangle (cut to the screen) as pxSvRc gives it. */
+static std::vector<int> screen_of(const Rect& r)
+{
+    std::vector<int> pixels(pxQSvR(r.x1, r.y1, r.x2, r.y2) / sizeof(int));
+    if (!pixels.empty()) pxSvRc(r.x1, r.y1, r.x2, r.y2, pixels.data());
+    return pixels;
+}
+
+/* A closed sheet stays on the screen until the page draws over it. When a
+ * sheet opens first (a file dialog after the question that asked for it),
+ * what lay under each closed sheet still standing as it was left is put
+ * back, so that the new sheet does not stand over the old one: all are
+ * looked at before any is put back, then put back in the order they closed
+ * (the upper first). A closed sheet the page drew over in part is left
+ * alone: what lay under it then is no longer the page. */
+static void put_back_closed_sheets(void)
+{
+    std::vector<bool> standing;
+    for (const Closed_Sheet& c : closed_sheets)
+        standing.push_back(!c.under.empty() && c.under.size() == c.look.size() && screen_of(c.r) == c.look);
+    for (size_t i = 0; i < closed_sheets.size(); ++i) {
+        const Closed_Sheet& c = closed_sheets[i];
+        if (standing[i]) pxStRc(c.r.x1, c.r.y1, c.r.x2, c.r.y2, c.under.data());
+    }
+    closed_sheets.clear();
+}
+
 /* The frame is painted when the sheet is defined, where the window library
  * opens it: what the program draws onto the sheet before activating it
  * (panels, pictures) stays. */
@@ -582,9 +619,12 @@ int Define_Prop_Sheet(int x1, int y1, int x2, int y2, int, int, const char* titl
     s.title = title ? title : "";
     s.framed = !no_frame_next;
     no_frame_next = false;
-    sheets.push_back(s);
-    paint_frame(s);
-    return s.id;
+    put_back_closed_sheets();
+    s.under.resize(pxQSvR(s.r.x1, s.r.y1, s.r.x2, s.r.y2) / sizeof(int));
+    if (!s.under.empty()) pxSvRc(s.r.x1, s.r.y1, s.r.x2, s.r.y2, s.under.data());
+    sheets.push_back(std::move(s));
+    paint_frame(sheets.back());
+    return sheets.back().id;
 }
 
 /* Draws every element of sheet `top`.  A draw callback may define sheets
@@ -654,6 +694,9 @@ int Undefine_Prop_Sheet(void)
 {
     if (sheets.empty()) return 0;
     for (int id : sheets.back().elements) elements.erase(id);
+    Sheet& s = sheets.back();
+    if (!s.under.empty() && closed_sheets.size() < MAX_SHEETS)
+        closed_sheets.push_back(Closed_Sheet{s.r, std::move(s.under), screen_of(s.r)});
     sheets.pop_back();
     return 1;
 }

@@ -155,12 +155,13 @@ int Right_Column(const Page& g, int xm, int y1) {
         if (!g.ec) {
             r->section_method = 0;
         } else {
+            // The first circle a character's width after the label.
             Text(g, xm + 20, y, "Verfahren", -1, Screen_Black);
-            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 110, y, "'Elastisch-Elastisch'", Normal(), Screen_Black,
+            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 120, y, "'Elastisch-Elastisch'", Normal(), Screen_Black,
                                                 0, &r->section_method, &Screen_Flag_On);
-            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 310, y, "'Elastisch-Plastisch'", Normal(), Screen_Black,
+            Add_Radio_Button_to_Scrollable_Area(g.area, xm + 320, y, "'Elastisch-Plastisch'", Normal(), Screen_Black,
                                                 1, &r->section_method, &Screen_Flag_On);
-            Text(g, xm + 315, y + 12, "nicht Hohlprofil, Flachstahl", Screen_Font_Small, Screen_Brown);
+            Text(g, xm + 325, y + 12, "nicht Hohlprofil, Flachstahl", Screen_Font_Small, Screen_Brown);
             y += g.step;
         }
     }

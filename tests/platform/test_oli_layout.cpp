@@ -222,4 +222,29 @@ TEST(OliLayout, TreeViewImageFrameAroundItsCentre) {
     pxSLn(0);
 }
 
+// A picture given a look is cut from its bitmap and drawn centred, grey
+// 192 left out; without its file it is the frame again.
+TEST(OliLayout, TreeViewPictureFromItsBitmap) {
+    testutil::TempDir dir;
+    // 6 x 3: red columns 0..2, blue 3..5 but grey 192 at (4, 1).
+    testutil::Write_File(dir.file("icons.bmp"), testutil::Bmp24(6, 3, [](int x, int y) -> unsigned {
+                             if (x == 4 && y == 1) return 0xC0C0C0;
+                             return x < 3 ? 0xFF0000 : 0x0000FF;
+                         }));
+    pxInitScreen(200, 100);
+    const int bg = pxGetPixel(0, 0);
+    Set_Tree_View_Picture(0x7B01, dir.file("icons.bmp").c_str(), 3, 0, 3, 3);
+    Draw_TreeViewImage(0x7B01, 50, 40, RED_CI);
+    // Top left at (50 - 3 / 2, 40 - 3 / 2).
+    for (int y = 39; y <= 41; ++y)
+        for (int x = 49; x <= 51; ++x) EXPECT_EQ(pxGetPixel(x, y), x == 50 && y == 40 ? bg : BLUE_CI) << x << " " << y;
+    EXPECT_EQ(pxGetPixel(48, 40), bg);
+    EXPECT_EQ(pxGetPixel(52, 40), bg);
+    EXPECT_EQ(OLI_Last_Tree_View_Image()->image, 0x7B01);
+    std::remove(dir.file("icons.bmp").c_str());
+    Draw_TreeViewImage(0x7B01, 150, 40, RED_CI);
+    EXPECT_EQ(pxGetPixel(145, 35), RED_CI);
+    EXPECT_EQ(pxGetPixel(150, 40), bg);
+}
+
 }  // namespace

@@ -290,6 +290,36 @@ TEST_F(Sheets, StackElementsBelongToTheirSheet)
     EXPECT_EQ(Undefine_Prop_Sheet(), 0);
 }
 
+// A closed sheet stays drawn until the page draws over it; the next sheet
+// opened before that puts back what lay under it, nested sheets the upper
+// first. One the page drew over in part is left as it stands.
+TEST_F(Sheets, TheNextSheetPutsBackThePageUnderAClosedOne)
+{
+    pxFgc(BLUE_CI);
+    pxRect(520, 180, 820, 340);  // the page
+    const int page = BLUE_CI;
+    Define_Prop_Sheet(550, 200, 750, 300, 1, 1, "Nachfrage", 11, 1);
+    Define_Prop_Sheet(600, 240, 760, 320, 1, 1, nullptr, 11, 1);  // over it and past its edge
+    Undefine_Prop_Sheet();
+    Undefine_Prop_Sheet();
+    EXPECT_NE(pxGetPixel(560, 210), page);  // still drawn
+    EXPECT_NE(pxGetPixel(755, 310), page);
+    Define_Prop_Sheet(620, 260, 800, 280, 1, 1, "DATEI", 11, 1);
+    const int places[3][2] = {{560, 210}, {700, 250}, {755, 310}};
+    for (const auto& at : places)
+        EXPECT_EQ(pxGetPixel(at[0], at[1]), page) << at[0] << " " << at[1];
+    Undefine_Prop_Sheet();
+    Define_Prop_Sheet(550, 200, 750, 300, 1, 1, "Nachfrage", 11, 1);
+    Undefine_Prop_Sheet();
+    pxFgc(GREEN_CI);
+    pxRect(540, 190, 600, 230);  // the page redrawn in part
+    const int left = pxGetPixel(700, 250);
+    Define_Prop_Sheet(900, 600, 1000, 700, 1, 1, nullptr, 11, 1);
+    EXPECT_EQ(pxGetPixel(560, 210), GREEN_CI);
+    EXPECT_EQ(pxGetPixel(700, 250), left);
+    EXPECT_NE(left, page);
+}
+
 TEST_F(Sheets, FramesAreFittedToTheScreenBase)
 {
     Set_Prop_Sheet_Screen_Base(2, 2, 1270, 1014);

@@ -185,6 +185,21 @@ TEST_F(InputPage, DinShowsLessAndFixesTheMethods) {
     EXPECT_EQ(*kind->enabled, 0);
 }
 
+// The method row of the cross-section check: in the raster font (8 pixels
+// a character) "Verfahren" ends at 20 + 72 of its column, the first circle
+// (20 to 9 pixels left of its radio's text) starts a character later; the
+// first choice's 21 characters end a character before the second circle.
+TEST_F(InputPage, SectionMethodRowKeepsItsSpacing) {
+    rec_.r.section_check = 1;
+    Build();
+    const Scrollable_Area_Item* label = Find_Area_Text(area_, "Verfahren");
+    const Scrollable_Area_Item* elastic = Find_Area_Text(area_, "'Elastisch-Elastisch'");
+    const Scrollable_Area_Item* plastic = Find_Area_Text(area_, "'Elastisch-Plastisch'");
+    ASSERT_TRUE(label && elastic && plastic);
+    EXPECT_LE(label->x1 + 72 + 8, elastic->x1 - 20);
+    EXPECT_LE(elastic->x1 + 168 + 8, plastic->x1 - 20);
+}
+
 // Under EC 3 a stored shear split of 2 and a code setting outside 0..1 are
 // set to 0 when the page is built; a round tube shows single welds without
 // offering them.

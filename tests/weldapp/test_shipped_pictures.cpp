@@ -57,6 +57,8 @@ const std::map<std::string, Needed> kPictures = {
     {"RurQ7.bmp", {56, 15, true}},
     {"SniGrImportButton.bmp", {204, 112, false}},
     {"RurGrImportButton.bmp", {204, 112, false}},
+    // the load-case table's icons, cut side by side from x 0 to 108
+    {"TableIcons.bmp", {109, 16, true}},
     // explorer button 38 x 38 from row 250, four looks
     {"deskbuts.bmp", {152, 288, false}},
     // hints button 212 x 21, four looks

@@ -6,6 +6,8 @@
 // icon clicked while the cell's editor is still open; the chart's tab and
 // "Ende" clicked, and its question confirmed with Enter, the pointer
 // resting on its choices. The input file then holds what was entered.
+// First the annex chooser is opened from the bar and confirmed with Enter,
+// the pointer resting on its header row.
 //
 // Every click jumps onto its place and presses at once. After each action
 // the test waits until the program has taken the presses, releases and
@@ -83,6 +85,9 @@ struct Driven {
 
 // Places on the 1280 x 1024 window of a new connection (the page's items
 // at (x + 9, y + 55) of their page place; docs in test_sessions.cpp).
+constexpr int kAnnexButton[2] = {970, 27};
+constexpr int kAnnexHeader[2] = {650, 411};  // "Auswahl:" on the centred sheet
+constexpr int kAnnexTitle[2] = {520, 385};   // its title bar
 constexpr int kPlateField[2] = {265, 262};
 constexpr int kManagerButton[2] = {150, 383};
 constexpr int kLoadsTab[2] = {110, 30};
@@ -145,6 +150,14 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
         keep(png);
     };
 
+    // The annex chooser: Enter on its header closes it, the page is back.
+    const unsigned page = Pixel(png, kAnnexTitle[0], kAnnexTitle[1]);
+    ASSERT_TRUE(main.Click(kAnnexButton[0], kAnnexButton[1]));
+    ASSERT_NE(Pixel(png, kAnnexTitle[0], kAnnexTitle[1]), page) << "the annex sheet is open";
+    ASSERT_TRUE(main.Move(kAnnexHeader[0], kAnnexHeader[1]));
+    ASSERT_TRUE(main.Key("Return"));
+    ASSERT_EQ(Pixel(png, kAnnexTitle[0], kAnnexTitle[1]), page) << "Enter confirmed the annex sheet";
+    keep(png);
     // The plate: 20 mm, confirmed with Enter.
     field(kPlateField[0], kPlateField[1], "20");
     ASSERT_TRUE(main.Key("Return"));
