@@ -101,6 +101,15 @@ inline bool Read_PNG_RGB(const std::string& file, std::vector<unsigned>* rgb, in
     return true;
 }
 
+// The colour of pixel (x, y) of a window's capture, or 1 << 24 when it
+// cannot be read (no colour of the screen has bit 24).
+inline unsigned Pixel(const std::string& png, int x, int y) {
+    std::vector<unsigned> picture;
+    int w = 0, h = 0;
+    if (!Read_PNG_RGB(png, &picture, &w, &h) || x < 0 || y < 0 || x >= w || y >= h) return 1u << 24;
+    return picture[static_cast<size_t>(y) * w + x];
+}
+
 class Xvfb {
 public:
     // Starts Xvfb with one screen of width x height pixels, 24 bits.

@@ -13,12 +13,7 @@
 
 namespace {
 
-unsigned Pixel(const std::string& png, int x, int y) {
-    std::vector<unsigned> picture;
-    int w = 0, h = 0;
-    if (!testutil::Read_PNG_RGB(png, &picture, &w, &h) || x >= w || y >= h) return 1u << 24;
-    return picture[static_cast<size_t>(y) * w + x];
-}
+using testutil::Pixel;
 
 }  // namespace
 

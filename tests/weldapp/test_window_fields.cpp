@@ -16,14 +16,7 @@ namespace {
 
 const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
 
-// The colour of pixel (x, y) of the window's capture, or 1 when it cannot
-// be read (no colour of the screen has bit 24).
-unsigned Pixel(const std::string& png, int x, int y) {
-    std::vector<unsigned> picture;
-    int w = 0, h = 0;
-    if (!testutil::Read_PNG_RGB(png, &picture, &w, &h) || x >= w || y >= h) return 1u << 24;
-    return picture[static_cast<size_t>(y) * w + x];
-}
+using testutil::Pixel;
 
 }  // namespace
 

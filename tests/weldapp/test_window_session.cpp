@@ -33,14 +33,7 @@ constexpr int kStepMs = 30000, kExitMs = 60000;
 // The bar of the program colour along the top of the chosen register tab.
 constexpr unsigned kChosenTab = 0x004E98u;
 
-// The colour of pixel (x, y) of the window's picture; 1 << 24 when it
-// cannot be read.
-unsigned Pixel(const std::string& png, int x, int y) {
-    std::vector<unsigned> picture;
-    int w = 0, h = 0;
-    if (!testutil::Read_PNG_RGB(png, &picture, &w, &h) || x >= w || y >= h) return 1u << 24;
-    return picture[static_cast<size_t>(y) * w + x];
-}
+using testutil::Pixel;
 
 // What a window's rest file says: events taken, rests; -1 before the first.
 struct Rest {
