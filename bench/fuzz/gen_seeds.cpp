@@ -516,7 +516,7 @@ int main() {
         // never read with the hexadecimal 0 the C library makes of it.
         std::string record = Written([&](FILE* f) { Write_Schweissnaht(f, &r); });
         const size_t plate = record.find(" 20.000000 0.000000");
-        if (plate != std::string::npos) Put("fuzz_input_file", "damaged_byte", record.replace(plate + 12, 1, "X"));
+        if (plate != std::string::npos) Put("fuzz_input_file", "damaged_byte", record.replace(plate + 12, 1, 1, 'X'));
         // The steel profile's block alone, the I profile and a flat bar.
         Put("fuzz_stahlprofil", "i_profile", Written([&](FILE* f) { Write_Profile(f, &r.naht.profile); }));
         Stahlprofil flat;

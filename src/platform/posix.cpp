@@ -153,7 +153,7 @@ char* _fullpath(char* absolute, const char* relative, size_t max)
     }
     std::string out;
     for (const auto& p : parts) out += "/" + p;
-    if (out.empty()) out = "/";
+    if (out.empty()) out.push_back('/');  /* not = "/": gcc 12 -O3 warns falsely (-Wrestrict) */
     if (!absolute) return strdup(out.c_str());
     if (max < 1) return nullptr;
     return copy_bounded(absolute, max, out) ? absolute : nullptr;

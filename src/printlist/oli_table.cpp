@@ -240,8 +240,8 @@ char* Oli_Format_Cell(const char* type, const OliSimpleRow* row, int column, con
         double value = v[column];
         const char* marker = Marker_Text(value);
         if (marker) text = std::string(" ") + marker;
-        else if (std::strstr(t, "cm╬/2"_cp) && std::fabs(value) < 1e-8) text = "-";
-        else text = " " + Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2));
+        else if (std::strstr(t, "cm╬/2"_cp) && std::fabs(value) < 1e-8) text.assign(1, '-');
+        else text.assign(1, ' ').append(Number_Text(value, decimals >= 0 ? decimals : (row ? row->decimals : 2)));
     }
     Copy_Out(width > 0 ? Right(text, width) : text, out, out_size);
     return out;

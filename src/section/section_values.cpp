@@ -52,7 +52,7 @@ int Calc_Querschnittswerte(Querschnitt* section, unsigned selection, int stage,
     for (int i = 0; i < Get_Querschnittsgruppen_Count(section); ++i) {
         Querschnittsgruppe* g = Get_Querschnittsgruppe(section, i);
         if (!Is_Gruppe_Ausgewaehlt(g, selection)) continue;
-        Schnittgroessen a, b, c;
+        Schnittgroessen a{}, b{}, c{};
         if (!Gruppe(section, g, uniform, &a)) {
             ok = 0;
             continue;

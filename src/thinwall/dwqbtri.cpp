@@ -263,7 +263,7 @@ static int Node_Extremes(const DWQB_OUTLINE_TRIANGULATION* m, const double* f, d
         bool first = true;
         for (int i = 0; i < m->n_nodes; i++) {
             if (!take(m->nodes[i])) continue;
-            double v[3];
+            double v[3] = {0, 0, 0};
             Calc_DWQB_Node_Stresses(&m->nodes[i], f, v);
             for (int k = 0; k < 3; k++) {
                 lo[k] = first ? v[k] : std::min(lo[k], v[k]);

@@ -137,7 +137,7 @@ int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
             const std::string token = line.substr(p, e - p);
             double v = 0.0;
             if (!Token_Value(token, &v))
-                return Refuse(number, "\"" + token.substr(0, 40) + (token.size() > 40 ? "..." : "") +
+                return Refuse(number, std::string(1, '"').append(token, 0, 40).append(token.size() > 40 ? "..." : "") +
                                           "\" ist keine Zahl");
             last_value_line = number;
             Store_Value(s, groups, k, v);

@@ -231,7 +231,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (F > 0) {
         std::string forces;
         for (int c = 0; c < 6; ++c)
-            if (force_col[c]) forces += (forces.empty() ? "" : ",") + std::string(sym[c]);
+            if (force_col[c]) forces.append(forces.empty() ? "" : ",").append(sym[c]);
         forces += ": Schnittgrößen"_cp;
         Print_List_Item(list, 0, 3, forces.c_str());
         item = 3;
