@@ -905,17 +905,23 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     return 1;
 }
 
-namespace {
-int View_File(const char* list_path, const char* pdf_path, int* refusal) {
-    std::string list = VEK_Native_String(list_path);
+bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal) {
+    const std::string list = VEK_Native_String(path);
     FILE* f = VEK_Open_Reading(list.c_str(), VEK_READ_CAP_LIST, refusal);
     if (!f) {
         std::fprintf(stderr, "print list %s: cannot open (%s)\n", list.c_str(), std::strerror(errno));
-        return 0;
+        return false;
     }
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
+    OLI_Read_Document(f, doc);
     std::fclose(f);
+    return true;
+}
+
+namespace {
+int View_File(const char* list_path, const char* pdf_path, int* refusal) {
+    OliDocument doc;
+    if (!OLI_Read_Document_File(list_path, &doc, refusal)) return 0;
+    const std::string list = VEK_Native_String(list_path);
     std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
     int pages = OLI_Render_PDF(doc, pdf.c_str());
     if (pages <= 0) std::fprintf(stderr, "print list %s: cannot write %s\n", list.c_str(), pdf.c_str());

@@ -101,6 +101,11 @@ int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol);
 // end with LF or CRLF. Returns the number of blocks, 0 for a null stream.
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
 
+// Reads the print list of a path (a regular file within the list's size
+// cap) into doc; false, with the reason on stderr and in *refusal (when
+// given), when it cannot be opened.
+bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal);
+
 // The strict structure check of a print list (docs/printlist-viewer.md):
 // every line belongs to a block of a known keyword and every block is
 // complete in the form its writers give it; in a picture every record is

@@ -3,7 +3,6 @@
 // previous or next page and to close the viewer. The screen under the
 // viewer comes back when it closes.
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -181,15 +180,9 @@ std::string File_Name(const std::string& path) {
 // Shows the pages until the user closes the viewer; 1, or 0 when the list
 // cannot be read or has no page.
 int Show_List(const char* path, int* refusal) {
-    const std::string list = VEK_Native_String(path);
-    FILE* f = VEK_Open_Reading(list.c_str(), VEK_READ_CAP_LIST, refusal);
-    if (!f) {
-        std::fprintf(stderr, "print list %s: cannot open (%s)\n", list.c_str(), std::strerror(errno));
-        return 0;
-    }
     OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
+    if (!OLI_Read_Document_File(path, &doc, refusal)) return 0;
+    const std::string list = VEK_Native_String(path);
     Viewer v;
     const std::unique_ptr<OliPageSet, void (*)(OliPageSet*)> set(OLI_Open_Page_Set(doc), OLI_Close_Page_Set);
     v.set = set.get();

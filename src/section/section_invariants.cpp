@@ -56,22 +56,11 @@ void Check_Group(const Querschnittsgruppe* g, const Members& nodes, const Member
     const PtrArr* list = g->liste;
     WELD_INVARIANT(kModel, list->count >= 0 && list->count <= list->capacity, "member count within its capacity");
     if (g->art == QG_FLAECHE) {
-        // Every node of a closed outline ends an even number of its edges.
-        std::vector<const Querschnittsknoten*> ends;
-        ends.reserve(2 * static_cast<size_t>(list->count));
         for (int i = 0; i < list->count; ++i) {
             const auto* e = Item<Querschnittskante>(list, i);
             WELD_INVARIANT(kModel, e && edges.Has(e), "area edge in the section");
-            ends.push_back(e->anf);
-            ends.push_back(e->end);
         }
-        std::sort(ends.begin(), ends.end());
-        for (size_t i = 0; i < ends.size();) {
-            size_t j = i;
-            while (j < ends.size() && ends[j] == ends[i]) ++j;
-            WELD_INVARIANT(kModel, (j - i) % 2 == 0, "area outline closed");
-            i = j;
-        }
+        WELD_INVARIANT(kModel, Is_Flaeche_Outline_Closed(g), "area outline closed");
         return;
     }
     for (int i = 0; i < list->count; ++i) {

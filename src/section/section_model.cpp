@@ -1,7 +1,9 @@
 // section_model: the general section object, its elements and its lists.
 #include "section/section_model.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "base/vesk.h"
 
@@ -299,6 +301,25 @@ Querschnittsgruppe_Eintrag* Get_Gruppe_Punkt(const Querschnittsgruppe* group, in
 int Get_Flaeche_Kanten_Count(const Querschnittsgruppe* group) { return Member_Count(group, QG_FLAECHE); }
 Querschnittskante* Get_Flaeche_Kante(const Querschnittsgruppe* group, int i) {
     return static_cast<Querschnittskante*>(Member(group, QG_FLAECHE, i));
+}
+bool Is_Flaeche_Outline_Closed(const Querschnittsgruppe* group) {
+    const int n = Get_Flaeche_Kanten_Count(group);
+    std::vector<const Querschnittsknoten*> ends;
+    ends.reserve(2 * static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const Querschnittskante* e = Get_Flaeche_Kante(group, i);
+        if (!e) return false;
+        ends.push_back(e->anf);
+        ends.push_back(e->end);
+    }
+    std::sort(ends.begin(), ends.end());
+    for (size_t i = 0; i < ends.size();) {
+        size_t j = i;
+        while (j < ends.size() && ends[j] == ends[i]) ++j;
+        if ((j - i) % 2 != 0) return false;
+        i = j;
+    }
+    return true;
 }
 int Get_Gruppe_Linien_Count(const Querschnittsgruppe* group) { return Member_Count(group, QG_LINIEN); }
 Querschnittsgruppe_Eintrag* Get_Gruppe_Linie(const Querschnittsgruppe* group, int i) {

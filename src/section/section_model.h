@@ -204,6 +204,9 @@ int Get_Gruppe_Punkte_Count(const Querschnittsgruppe* group);
 Querschnittsgruppe_Eintrag* Get_Gruppe_Punkt(const Querschnittsgruppe* group, int i);
 int Get_Flaeche_Kanten_Count(const Querschnittsgruppe* group);
 Querschnittskante* Get_Flaeche_Kante(const Querschnittsgruppe* group, int i);
+// Whether an area group's edges close its outlines: every node ends an even
+// number of them (an open outline encloses no area). False for a null edge.
+bool Is_Flaeche_Outline_Closed(const Querschnittsgruppe* group);
 int Get_Gruppe_Linien_Count(const Querschnittsgruppe* group);
 Querschnittsgruppe_Eintrag* Get_Gruppe_Linie(const Querschnittsgruppe* group, int i);
 int Set_Gruppe_Punkt_Flaeche(Querschnittsgruppe_Eintrag* member, double area);

@@ -126,25 +126,6 @@ static bool Intern_Free(const Querschnitt* q, int intern) {
            !Find_Spannungsdehnungslinie_Intern(q, intern) && !Find_Querschnittsgruppe_Intern(q, intern);
 }
 
-// An area's edges close its outline: every node ends an even number of
-// them. An open outline encloses no area.
-static bool Outline_Closed(const Querschnittsgruppe* g) {
-    std::vector<const Querschnittsknoten*> ends;
-    for (int i = 0; i < Get_Flaeche_Kanten_Count(g); ++i) {
-        const Querschnittskante* e = Get_Flaeche_Kante(g, i);
-        if (!e) return false;
-        ends.push_back(e->anf);
-        ends.push_back(e->end);
-    }
-    std::sort(ends.begin(), ends.end());
-    for (size_t i = 0; i < ends.size();) {
-        size_t j = i;
-        while (j < ends.size() && ends[j] == ends[i]) ++j;
-        if ((j - i) % 2 != 0) return false;
-        i = j;
-    }
-    return true;
-}
 
 // The name between 0xAE and 0xAF after optional white space; an empty name
 // is valid, one longer than XMASQUE_NAME_MAX bytes or without its closing
@@ -308,7 +289,7 @@ Querschnittsgruppe* Read_Querschnittsgruppe(FILE* stream, Querschnitt* section) 
     }
     if (!g) return nullptr;
     g->header.intern = h.intern;
-    if ((art != QG_KREIS && !Read_Mitglieder(stream, section, g)) || (art == QG_FLAECHE && !Outline_Closed(g)) ||
+    if ((art != QG_KREIS && !Read_Mitglieder(stream, section, g)) || (art == QG_FLAECHE && !Is_Flaeche_Outline_Closed(g)) ||
         !Add_Querschnittsgruppe(section, g)) {
         Free_Querschnittsgruppe(g);
         return nullptr;

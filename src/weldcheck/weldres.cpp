@@ -630,12 +630,12 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 // A utilisation just above 1 (less than 0.001) counts as 1. Writes the
 // tail of a result line: "U<sub> = u  sign  1  marker"; U_max takes the
 // larger value. U is finite (see result_not_finite).
+// Its arguments: prefix, U, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U).
+#define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"
 static double counted_utilisation(double U) { return U > 1.0 && U < 1.0 + 0.001 ? 1.0 : U; }
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     *U = counted_utilisation(*U);
-    if (f)
-        OLI_printf(f, "  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0),
-                   Mark_Utilisation(*U));
+    if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0), Mark_Utilisation(*U));
     if (*U > g->U_max) g->U_max = *U;
     return 0;
 }
@@ -653,10 +653,10 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     }
     const double U = counted_utilisation(g->F_w_Ed / g->F_w_Rd);
     if (result_not_finite(f, {{"U", U}})) return 1;
-    // The line and its utilisation tail (as utilisation_tail writes it) in
-    // one piece: a line at every end point of every load case.
+    // The line and its utilisation tail in one piece: a line at every end
+    // point of every load case.
     if (f)
-        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, P(),
+        OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp, P(),
                    g->F_w_Ed * 1e-5, Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5, prefix, U,
                    Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
     if (U > g->U_max) g->U_max = U;
