@@ -187,6 +187,13 @@ TEST(OliView, MarkupAndGlyphs) {
         {"cm\xCE/2\xCEr y\xCE\\min\xCEr", "cm<sup>2</sup> y<sub>min</sub>"},
         {"\xCE{C 1 230 0 0}nicht ok !!\xCE{C 2}.", "<red>nicht ok !!</red>."},
         {"\xCE" "b!!", "<redb>!!</redb>"},
+        // Only the failure mark standing alone is red: not a sentence's
+        // own "!", nor the bold "!!!" of a message.
+        {"\xCE" "bgef\x81hrt!\xCEr", "<b>geführt!</b>"},
+        {"\xCE" "bwerden !!!\xCEr", "<b>werden !!!</b>"},
+        {"a \xCE" "b!!\xCEr b", "a <redb>!!</redb> b"},
+        // The warping constant's index and the stress ratio's letter.
+        {"I\xCE\\\xD0\xCEr \xD2", "I<sub>ω</sub> ψ"},
         {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
         {"\xCE", ""},
         {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
