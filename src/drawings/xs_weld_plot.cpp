@@ -726,13 +726,6 @@ void Marks(const Plot& g, int marks) {
     }
     if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
     if (!Usable(cx) || !Usable(cy)) return;
-    if (marks != 3) {
-        // The arms of the axis cross are no place for a label (its letters
-        // and the marks are texts, noted as they are written).
-        const double d = size * g.mmpc, e = 0.2 * d;
-        Oli_Take_Area(cx - e, cy, cx + e, cy + d);
-        Oli_Take_Area(cx - d, cy - e, cx, cy + e);
-    }
     // Nor is the outline, where the welds are drawn over the profile: its
     // edges are taken, in pieces, while the marks place their letters, and
     // given back after them (the weld labels stand beside the faces).
@@ -759,6 +752,14 @@ void Marks(const Plot& g, int marks) {
         Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
     else
         Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
+    if (marks != 3) {
+        // The arms of the axis cross are no place for the marks' letters
+        // (the cross's own letters stand beside them, and every text is
+        // noted as it is written).
+        const double d = size * g.mmpc, e = 0.2 * d;
+        Oli_Take_Area(cx - e, cy, cx + e, cy + d);
+        Oli_Take_Area(cx - d, cy - e, cx, cy + e);
+    }
     Mark(cx, cy, dm, "S", s);
     if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
     Oli_Drop_Taken_Areas(edges_from, edges_to);

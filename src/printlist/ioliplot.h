@@ -150,7 +150,7 @@ void Oli_Drop_Taken_Areas(size_t from, size_t to);
 // hatched plate stay legible. Every opening switches it off.
 void Oli_Set_Clear_Labels(int on);
 // A white band of `half` paper cm on either side of the line from (x1, y1)
-// to (x2, y2) (world), into the print list only (a plot file hatches its
+// to (x2, y2) (world) and beyond its ends, into the print list only (a plot file hatches its
 // areas itself), then the fill pattern in force again: the gap a hatched
 // area leaves around a line drawn on it later.
 void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half);

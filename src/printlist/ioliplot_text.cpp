@@ -212,9 +212,11 @@ void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half) {
     const double px1 = x1 * s.scale_x, py1 = y1 * s.scale_y, px2 = x2 * s.scale_x, py2 = y2 * s.scale_y;
     const double len = std::hypot(px2 - px1, py2 - py1);
     if (!(len > 0.0) || !(len < 1e9) || !std::isfinite(px1) || !std::isfinite(py1)) return;
-    // Across the band, in paper cm whichever way the picture's axes run.
-    const double nx = -(py2 - py1) / len * half, ny = (px2 - px1) / len * half;
-    const double v[8] = {px1 + nx, py1 + ny, px2 + nx, py2 + ny, px2 - nx, py2 - ny, px1 - nx, py1 - ny};
+    // Along and across the band, in paper cm whichever way the picture's
+    // axes run; the band reaches `half` beyond both ends.
+    const double ux = (px2 - px1) / len * half, uy = (py2 - py1) / len * half, nx = -uy, ny = ux;
+    const double ax = px1 - ux, ay = py1 - uy, bx = px2 + ux, by = py2 + uy;
+    const double v[8] = {ax + nx, ay + ny, bx + nx, by + ny, bx - nx, by - ny, ax - nx, ay - ny};
     Safe_Fprintf(s.stream, " 20  %d\n", 0);
     ioliplot::Write_Values(s.stream, " 18 4", v, 8, " \n");
     Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
