@@ -479,14 +479,14 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
         {"drawings/tube_all_round.OLI",
          {{648, 483, 0x1E1EFF, "all-round weld on the outer chord's middle (0.9904, 0.0975): (5.4904, 4.0975) cm"},
           {578, 425, 0xFFFFFF, "the ring's hole at (0.4, -0.4): (4.9, 3.6) cm"}}},
-        // Extent -0.4 6.4 4.6 -0.4: page (2.9 + x, 2.4 + y).
-        {"drawings/angle_legs.OLI", {{342, 531, 0x000000, "outline x = 0 at y 2.1: (2.9, 4.5) cm"}}},
-        // Extent -0.4 0.9 4.6 -0.4: page (2.9 + x, 2.4 + y); the weld marks
-        // stand after the picture's end line and are drawn on top of it.
+        // Extent -0.65 6.65 4.85 -0.65: page (3.15 + x, 2.65 + y).
+        {"drawings/angle_legs.OLI", {{372, 561, 0x000000, "outline x = 0 at y 2.1: (3.15, 4.75) cm"}}},
+        // Extent -0.65 1.15 4.85 -0.65: page (3.15 + x, 2.65 + y); the weld
+        // marks stand after the picture's end line and are drawn on top of it.
         {"drawings/weld_check_flat.OLI",
-         {{331, 402, 0x1E1EFF, "weld line x = -0.1 at y 1.0: (2.8, 3.4) cm"},
-          {331, 519, 0xFF3232, "top of the weld dot round (-0.1, 2.1) r 0.1: (2.8, 4.4) cm, row 519.7"},
-          {331, 531, 0xFFFFFF, "the dot's white inside: (2.8, 4.5) cm"}}},
+         {{360, 431, 0x1E1EFF, "weld line x = -0.1 at y 1.0: (3.05, 3.65) cm, column 360.2"},
+          {348, 561, 0xFF3232, "left of the weld dot round (-0.1, 2.1) r 0.1: (2.95, 4.75) cm, column 348.4"},
+          {360, 561, 0xFFFFFF, "the dot's white inside: (3.05, 4.75) cm"}}},
         // The sketch stands below its caption line, whose height is the
         // font's: rendered for a person to look at, its lines checked above.
         {"pictures/sketch.OLI", {}},
