@@ -93,6 +93,10 @@ static bool All_Usable(double a, double b, double c, double d) {
     return Usable(a) && Usable(b) && Usable(c) && Usable(d);
 }
 
+int Oli_Weld_Line_Pen(long whole) {
+    return whole < 1 ? 1 : whole > OLI_WIDEST_LINE_PEN ? OLI_WIDEST_LINE_PEN : static_cast<int>(whole);
+}
+
 void Oli_Pen_Line(double x1, double y1, double x2, double y2, int pen, int width) {
     if (pen < 0 || width < 0 || !All_Usable(x1, y1, x2, y2)) return;
     Oli_Element_Begin();

@@ -46,6 +46,17 @@ int Get_Oli_Pen_RGB(unsigned pen, int *r, int *g, int *b);
 // mode). A pen above 29 or not in use changes nothing and writes nothing.
 void Oli_Select_Pen(unsigned pen);
 
+// The widest line pen of the print list (record 4): pens 1 to 6 draw
+// 0.18 to 1.0 mm; a higher number has no width of its own and is drawn as
+// thin as an outline.
+enum { OLI_WIDEST_LINE_PEN = 6 };
+
+// The line pen of a weld drawn as a line of its throat's whole millimetres
+// (`whole`): at least pen 1 and at most the widest pen, so that a weld of
+// 7 mm and more is drawn at the widest line, never thinner than the
+// outline it lies on.
+int Oli_Weld_Line_Pen(long whole);
+
 // One element with a line from (x1, y1) to (x2, y2) in world coordinates:
 // the pen's colour (when the pen is in use), the line width and the line.
 // A negative pen or width, or a coordinate that is not a finite number of

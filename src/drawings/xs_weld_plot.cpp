@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/ctools.h"
+#include "base/geometry.h"
 #include "base/vesk.h"
 #include "drawings/oli_pens.h"
 #include "drawings/shape_routines.h"
@@ -522,10 +523,35 @@ void Draw_Doublers(const Plot& g, const XSPlotOptions& o) {
 
 // ---- dimension lines ----------------------------------------------------------
 
+// While set, the dimension lines are not drawn: the ground under them is
+// cleared (XS_Plot_Dimension_Ground).
+bool g_ground = false;
+constexpr double kDimH = 0.1;          // the dimension writer's unit h, paper cm
+constexpr double kDimOffset = 0.6;     // paper cm from the profile to its dimension lines
+constexpr double kGroundHalf = 0.06;   // cm of clear ground beside a dimension's lines
+
+// The ground of one dimension: bands along its line (h beyond both ends) and
+// its two extension lines, placed as the dimension writer places them.
+void Dim_Ground(double x1, double y1, double x2, double y2) {
+    const Oli_Picture_State* st = Oli_Get_Picture_State();
+    const double sx = st->scale_x, sy = st->scale_y, h = kDimH;
+    if (!(std::fabs(sx) > 0.0) || !(std::fabs(sy) > 0.0)) return;
+    const double a = Line_Angle(x1, y1, x2, y2), c = std::cos(a), s = std::sin(a);
+    Oli_Clear_Band(x1 - c * h / sx, y1 - s * h / sy, x2 + c * h / sx, y2 + s * h / sy, kGroundHalf);
+    for (int end = 0; end < 2; end++) {
+        const double px = end ? x2 : x1, py = end ? y2 : y1;
+        Oli_Clear_Band(px - 4.0 * s * h / sx, py + 4.0 * c * h / sy, px + 2.0 * s * h / sx, py - 2.0 * c * h / sy,
+                       kGroundHalf);
+    }
+}
+
 void Dim(double x1, double y1, double x2, double y2, int side = -2) {
     if (std::fabs(x2 - x1) + std::fabs(y2 - y1) < 0.01) return;
     if (!Usable(x1) || !Usable(y1) || !Usable(x2) || !Usable(y2)) return;
-    Oli_Dimension_Line_cm(x1, y1, x2, y2, 0.1, side);
+    if (g_ground)
+        Dim_Ground(x1, y1, x2, y2);
+    else
+        Oli_Dimension_Line_Decimal(x1, y1, x2, y2, kDimH, side);
 }
 
 // Horizontal dimension from xa to xb at y, mirrored about xr with flip_x.
@@ -584,8 +610,10 @@ void Dimensions(const Plot& g, bool marks, double arm) {
         break;
     }
     case PROFILTYP_FLACH:
+        // The thickness above the bar, as the flange width of a T: inside
+        // the bar its text would stand on the profile's hatch.
         Dim_V(g, xr - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.t_w, xr, yr + h - 0.4 * g.mmpc);
+        Dim_H(g, xr + p.t_w, xr, yr - 0.8 * dd);
         break;
     case PROFILTYP_RUND:
         Dim(xr - h / 2.0 - d, yr, xr - h / 2.0 - d, yr + h);
@@ -698,18 +726,12 @@ void Marks(const Plot& g, int marks) {
     }
     if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
     if (!Usable(cx) || !Usable(cy)) return;
-    if (marks != 3) {
-        // The arms of the axis cross are no place for a label (its letters
-        // and the marks are texts, noted as they are written).
-        const double d = size * g.mmpc, e = 0.2 * d;
-        Oli_Take_Area(cx - e, cy, cx + e, cy + d);
-        Oli_Take_Area(cx - d, cy - e, cx, cy + e);
-    }
     // Nor is the outline, where the welds are drawn over the profile: its
     // edges are taken, in pieces, while the marks place their letters, and
     // given back after them (the weld labels stand beside the faces).
     const size_t edges_from = Oli_Taken_Count();
-    const double half = 0.02 * g.mmpc, piece = 0.2 * g.mmpc;
+    // Half the widest weld line (0.05 cm) and a little more.
+    const double half = 0.06 * g.mmpc, piece = 0.2 * g.mmpc;
     for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
         const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
         const double len = std::hypot(x2 - x1, y2 - y1);
@@ -727,9 +749,17 @@ void Marks(const Plot& g, int marks) {
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
     else if (p.type == PROFILTYP_L)
-        Oli_Axes_Symbol(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
+        Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
     else
-        Oli_Axes_Symbol(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
+        Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
+    if (marks != 3) {
+        // The arms of the axis cross are no place for the marks' letters
+        // (the cross's own letters stand beside them, and every text is
+        // noted as it is written).
+        const double d = size * g.mmpc, e = 0.2 * d;
+        Oli_Take_Area(cx - e, cy, cx + e, cy + d);
+        Oli_Take_Area(cx - d, cy - e, cx, cy + e);
+    }
     Mark(cx, cy, dm, "S", s);
     if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
     Oli_Drop_Taken_Areas(edges_from, edges_to);
@@ -795,9 +825,10 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
 
-    const double m = dimensions ? 1.0 : 0.4, reduction = dimensions ? 1.2 : 0.0;
-    const double d = dimensions ? 0.6 : 0.0;
-    const double m2 = p->type == PROFILTYP_FLACH ? 0.4 : m, dd = p->type == PROFILTYP_FLACH ? 0.0 : d;
+    const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
+    const double bottom = dimensions ? 0.4 : m;
+    const double d = dimensions ? kDimOffset : 0.0;
+    const double dd = d;
     const double angle = opts->angle_deg * PI / 180.0;
 
     Plot g;
@@ -813,7 +844,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
             Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - dd, 1);
         if (!(s > 0.0)) return 0.0;
         g.mmpc = 1.0 / s;
-        if (Oli_Grafik_Begin(list, -m / s, h + 0.4 / s, w + m / s, -m2 / s, s, s,
+        if (Oli_Grafik_Begin(list, -m / s, h + bottom / s, w + m / s, -m / s, s, s,
                              std::isfinite(angle) ? angle : 0.0, nullptr) == OLI_GRAFIK_NO_SCALE)
             return 0.0;
         Oli_Set_Color_Mode(1);
@@ -875,6 +906,25 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
     }
     return g.mmpc;
+}
+
+void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks) {
+    if (!opts || !opts->profile || !(opts->mm_per_cm >= 1e-8)) return;
+    const Stahlprofil* p = opts->profile;
+    if (p->type < PROFILTYP_FLACH || p->type > PROFILTYP_TRAPEZ || !(std::fabs(opts->angle_deg) < 0.001)) return;
+    if (!Usable(opts->x_ref) || !Usable(opts->y_ref) || !Usable(opts->mm_per_cm)) return;
+    Plot g{};
+    g.p = p;
+    g.xr = opts->x_ref, g.yr = opts->y_ref;
+    g.mmpc = opts->mm_per_cm;
+    g.d = g.dd = kDimOffset * g.mmpc;
+    g.flip_x = opts->flip_x, g.flip_y = opts->flip_y;
+    const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
+    Oli_Element_Begin();
+    g_ground = true;
+    Dimensions(g, marks >= 1 && marks <= 3, arm);
+    g_ground = false;
+    Oli_Element_End();
 }
 
 // ---- the single welds of the connection sketch ---------------------------------
@@ -990,14 +1040,17 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
                          const double length[], int slots, int pen) {
     if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
     const Stahlprofil& p = *opts->profile;
-    const double off = 0.1 * opts->mm_per_cm;  // 0.1 cm between a side face and its label
+    // 0.1 cm between a face and its label: clear of the half width of the
+    // widest weld line (0.05 cm), so that the label's white ground never
+    // covers the weld it names.
+    const double off = 0.1 * opts->mm_per_cm;
     int drawn = 0;
     for (int k = 0; k < slots; ++k) {
         const double a = throat[k], l = length[k];
         if (number[k] <= 0 || !(a > 0.01) || !(l > 0.01) || !Usable(a) || !Usable(l)) continue;
         const Weld_Face f = Sketch_Face(p, k, opts->x_ref, opts->y_ref);
         if (!f.used || !Usable(f.at) || !Usable(f.mid)) continue;
-        const int width = static_cast<int>(std::lround(a + 0.01));
+        const int width = Oli_Weld_Line_Pen(std::lround(a + 0.01));
         if (f.horizontal)
             Oli_Pen_Line(f.mid - l / 2.0, f.at, f.mid + l / 2.0, f.at, pen, width);
         else
@@ -1011,11 +1064,11 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
         std::snprintf(text, sizeof text, "%d", number[k]);
         const int v = f.horizontal ? (f.dy < 0 ? 2 : 0) : 4;
         const int h = f.horizontal ? 4 : (f.dx < 0 ? 1 : 3);
-        const double side = f.horizontal ? 0.0 : f.at + f.dx * off;
-        double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? f.at : f.mid, least = 1e300;
+        const double side = f.horizontal ? f.at + f.dy * off : f.at + f.dx * off;
+        double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? side : f.mid, least = 1e300;
         static const double kShift[5] = {0.0, -0.25, 0.25, -0.4, 0.4};
         for (double t : kShift) {
-            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? f.at : f.mid + t * l;
+            const double cx = f.horizontal ? f.mid + t * l : side, cy = f.horizontal ? side : f.mid + t * l;
             const double c = Oli_Label_Covered(cx, cy, v, h, text);
             if (c < least) least = c, lx = cx, ly = cy;
             if (c == 0.0) break;

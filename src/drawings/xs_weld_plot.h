@@ -63,6 +63,12 @@ struct XSPlotOptions {
 // Height in whole cm of a picture of its own; starts at 5.
 extern int XS_Plot_Height_cm;
 
+// The paper margin on every side of a picture of its own without dimension
+// lines, cm: room beside a weld at a flange tip for a two-digit number in
+// its box (0.1 cm from the line to the box, 0.51 cm its width, and the gap
+// labels keep).
+inline constexpr double XS_PLOT_OWN_MARGIN_CM = 0.65;
+
 // Width and height in mm of the profile as a picture of its own draws it
 // (before its margins of 0.4 cm on every side without dimension lines).
 void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h);
@@ -84,12 +90,21 @@ void Init_XS_Plot_Options(XSPlotOptions* opts);
 // shape whose points are not usable is left out.
 double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions);
 
+// Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
+// list, mode, marks, 1) draws into the caller's open picture: a white band
+// along each dimension line and its extension lines, so that a hatched
+// area drawn before (the plate behind the profile) is interrupted around
+// them. Called before the profile is drawn, so that the profile covers the
+// bands where a dimension crosses it. Nothing for a picture of its own
+// (mm_per_cm below 1e-8), a turned profile or a type outside 1..17.
+void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks);
+
 // The single welds of the connection sketch, drawn into the caller's open
 // picture in which Draw_XS_Weld_Plot has just drawn the profile with the
 // same options (opts->x_ref, y_ref, mm_per_cm, profile): each slot k below
 // `slots` with a number above 0 and a throat and length above 0.01 mm
 // becomes a line of its length along its face, centred on the free part of
-// the face, in `pen` with the width class round(a + 0.01), and is labelled
+// the face, in `pen` with the width class round(a + 0.01) (at most the widest line pen), and is labelled
 // with its number outside the profile, where the label meets no text and
 // no mark already in the picture (the middle of the line, else a quarter or
 // two fifths of its length to either side, else the least covered of these). Faces by family: flat bar and rectangular

@@ -38,7 +38,7 @@ const PrintGlyph kPrintFont[] = {
     {0x88, "→"}, {0x89, "‰"}, {0x8C, "⌀"}, {0xA3, "Δ"}, {0xB0, "θ"}, {0xB2, "Σ"},
     {0xB8, "ψ"}, {0xBA, "α"}, {0xBB, "β"}, {0xBC, "χ"}, {0xBE, "ε"}, {0xC0, "γ"},
     {0xC1, "η"}, {0xC5, "λ"}, {0xC6, "μ"}, {0xC7, "ν"}, {0xC9, "π"}, {0xCA, "φ"},
-    {0xCB, "ρ"}, {0xCC, "σ"}, {0xD3, "ζ"}, {0xD6, "τ"}, {0xDA, "∠"}, {0xE0, "α"},
+    {0xCB, "ρ"}, {0xCC, "σ"}, {0xD0, "ω"}, {0xD2, "ψ"}, {0xD3, "ζ"}, {0xD6, "τ"}, {0xDA, "∠"}, {0xE0, "α"},
     {0xEC, "∞"}, {0xF2, "≥"}, {0xF3, "≤"}, {0xF7, "≈"}, {0xF8, "°"}, {0xFA, "³"},
     {0xFD, "²"},
 };
@@ -736,14 +736,24 @@ const char* OLI_Glyph(unsigned char byte) {
     return kCp850[byte - 0x80];
 }
 
+// The colour of the failure mark: a bold "!!" standing alone, with no colour
+// of its own ("╬b!!" of a check line). A sentence's own "!" ("…erfolgreich
+// geführt!") and a bold "!!!" of a message stay in the text's colour.
+const int kFailureMarkColour = 0xDC0000;
+
+bool Is_Word_Edge(const std::vector<OliGlyphItem>& g, size_t i) {
+    return i >= g.size() || g[i].c == ' ' || g[i].c == '\t';
+}
+
 std::vector<OliGlyphItem> Oli_Markup_Glyphs(const std::string& text) {
     std::vector<OliGlyphItem> out;
-    Walk_Markup(text, [&](const OliStyle& s, int c) {
-        OliGlyphItem g{s, c};
-        // A failed check ("╬b!!") shows in red.
-        if (c == '!' && s.bold && s.colour < 0) g.style.colour = 0xDC0000;
-        out.push_back(g);
-    });
+    Walk_Markup(text, [&](const OliStyle& s, int c) { out.push_back(OliGlyphItem{s, c}); });
+    for (size_t i = 0; i + 1 < out.size(); ++i) {
+        OliGlyphItem &a = out[i], &b = out[i + 1];
+        const bool mark = a.c == '!' && b.c == '!' && a.style.bold && b.style.bold && a.style.colour < 0 &&
+                          b.style.colour < 0 && (i == 0 || Is_Word_Edge(out, i - 1)) && Is_Word_Edge(out, i + 2);
+        if (mark) a.style.colour = b.style.colour = kFailureMarkColour;
+    }
     return out;
 }
 

@@ -125,6 +125,9 @@ void Oli_Take_Area(double x1, double y1, double x2, double y2);
 // alignment (v, h) and without a turn, would stay inside the picture and
 // meet no taken box; else 0.
 int Oli_Label_Is_Free(double x, double y, int v, int h, const char* text);
+// The covered area of a text of Oli_Text_Box (centred on the point) at the
+// current text height.
+double Oli_Box_Label_Covered(double x, double y, const char* text);
 // 1 when the box of world corners (x1, y1), (x2, y2) lies inside the
 // picture and meets no taken box.
 int Oli_Area_Is_Free(double x1, double y1, double x2, double y2);
@@ -146,6 +149,11 @@ void Oli_Drop_Taken_Areas(size_t from, size_t to);
 // background just larger than its ink, drawn right before it: labels on a
 // hatched plate stay legible. Every opening switches it off.
 void Oli_Set_Clear_Labels(int on);
+// A white band of `half` paper cm on either side of the line from (x1, y1)
+// to (x2, y2) (world) and beyond its ends, into the print list only (a plot file hatches its
+// areas itself), then the fill pattern in force again: the gap a hatched
+// area leaves around a line drawn on it later.
+void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half);
 
 // The whole state of the picture writer that the records of a picture read
 // and leave behind: the picture state, the label boxes taken (page cm, four
@@ -291,6 +299,10 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
 double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode);
 double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
                                     int mode);
+// The same labelled with the length as the tables print it: whole, or with
+// its first decimal written out after a point ("147.4"), never raised (a
+// raised decimal beside whole numbers reads as a power).
+double Oli_Dimension_Line_Decimal(double x1, double y1, double x2, double y2, double h, int mode);
 // Length in units u (u <= 0: in |u| with its first decimal); 0.0 without
 // drawing for a unit of 0 (_Checked: for |u| below 1e-5).
 double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,
@@ -310,6 +322,11 @@ void Oli_Dimension_Chain_Projected(int n, const double x[], const double y[], do
 // their labels (null: empty); one element, cannot fail.
 void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
                      double angle);
+// The same with each label on the side of its arm (or beyond its tip) that
+// meets nothing taken or written in the picture, the usual side while it is
+// free: a label beside the outline of a profile would lie under its weld.
+void Oli_Axes_Symbol_Free(double x0, double y0, const char* label1, const char* label2, double size,
+                          double angle);
 // One axis arrow of paper length size in the direction angle, with its
 // label (null: empty); one element, cannot fail.
 void Oli_Axis_Arrow(double x0, double y0, double size, double angle, const char* label);

@@ -158,6 +158,23 @@ double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double 
     return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, second_text, w_on, mode_on);
 }
 
+double Oli_Dimension_Line_Decimal(double x1, double y1, double x2, double y2, double h, int mode) {
+    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 1);
+    double n = Whole_Part(L + 0.0001);
+    char main_text[64];
+    // A whole length keeps the blank second text of the whole-number form.
+    const bool whole = L - n < 0.05;
+    if (whole)
+        std::snprintf(main_text, sizeof main_text, "%.0f", n);
+    else
+        std::snprintf(main_text, sizeof main_text, "%.1f", L);
+    double w = (double)std::strlen(main_text) * 2.0 * h / S().scale_max;
+    double w_on;
+    int mode_on;
+    Hand_On(mode, w > n, w, &w_on, &mode_on);
+    return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, whole ? " " : "", w_on, mode_on);
+}
+
 double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,
                                     int mode) {
     double a = std::atan2(y2 - y1, x2 - x1);
@@ -267,8 +284,11 @@ static void Place(int n, double x[], double y[], double x0, double y0, double an
     Inverse_Transform_Points(x, y, n, x0, y0, angle, 1.0);
 }
 
-void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
-                     double angle) {
+// The axes with their labels; with `choose` each label goes to the first
+// free one of its places (beside the arm's end on either side, further out,
+// beyond its tip), else the least covered.
+static void Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size, double angle,
+                        bool choose) {
     Oli_Picture_State& st = S();
     Oli_Element_Begin();
     Symbol_Head(std::fmax(0.25 * size, 0.1875));
@@ -277,20 +297,40 @@ void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label
         // The second axis is the first turned by a quarter: (u, v) -> (-v, u).
         double lx[2] = {0.0, d - e / 2.0}, ly[2] = {0.0, 0.0};
         double tx[3] = {d, d - e, d - e}, ty[3] = {0.0, e / 2.0, -e / 2.0};
-        double qx[1] = {d}, qy[1] = {-1.5 * e};
+        // The label's places along the arm (u) and across it (v): beside
+        // its end, then further out, then beyond the tip.
+        const double pu[5] = {d, d, d, d, d + 1.5 * e}, pv[5] = {-1.5 * e, 1.5 * e, -3.0 * e, 3.0 * e, 0.0};
+        double qx[5], qy[5];
+        for (int k = 0; k < 5; k++) qx[k] = axis ? pv[k] : pu[k], qy[k] = axis ? pu[k] : pv[k];
         if (axis == 1) {
             lx[1] = 0.0, ly[1] = d - e / 2.0;
             tx[0] = 0.0, ty[0] = d, tx[1] = -e / 2.0, ty[1] = d - e, tx[2] = e / 2.0, ty[2] = d - e;
-            qx[0] = -1.5 * e, qy[0] = d;
         }
         Place(2, lx, ly, x0, y0, angle);
         Place(3, tx, ty, x0, y0, angle);
-        Place(1, qx, qy, x0, y0, angle);
+        Place(choose ? 5 : 1, qx, qy, x0, y0, angle);
         Oli_Line(lx[0], ly[0], lx[1], ly[1]);
         if (st.fill_mode) Oli_Filled_Triangle(tx, ty);
-        Oli_Text_Box(qx[0], qy[0], axis == 0 ? label1 : label2);
+        const char* label = axis == 0 ? label1 : label2;
+        int use = 0;
+        double least = 1e300;
+        for (int k = 0; choose && label && label[0] && k < 5 && least > 0.0; k++) {
+            const double c = Oli_Box_Label_Covered(qx[k], qy[k], label);
+            if (c < least) least = c, use = k;
+        }
+        Oli_Text_Box(qx[use], qy[use], label);
     }
     Oli_Element_End();
+}
+
+void Oli_Axes_Symbol(double x0, double y0, const char* label1, const char* label2, double size,
+                     double angle) {
+    Axes_Symbol(x0, y0, label1, label2, size, angle, false);
+}
+
+void Oli_Axes_Symbol_Free(double x0, double y0, const char* label1, const char* label2, double size,
+                          double angle) {
+    Axes_Symbol(x0, y0, label1, label2, size, angle, true);
 }
 
 void Oli_Axis_Arrow(double x0, double y0, double size, double angle, const char* label) {

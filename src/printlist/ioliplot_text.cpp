@@ -204,6 +204,24 @@ static void Clear_Background(double px, double py, int code, double degrees, con
     Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
 }
 
+void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half) {
+    Oli_Picture_State& s = S();
+    if (!s.stream || !(half > 0.0)) return;
+    ioliplot::Turn(&x1, &y1);
+    ioliplot::Turn(&x2, &y2);
+    const double px1 = x1 * s.scale_x, py1 = y1 * s.scale_y, px2 = x2 * s.scale_x, py2 = y2 * s.scale_y;
+    const double len = std::hypot(px2 - px1, py2 - py1);
+    if (!(len > 0.0) || !(len < 1e9) || !std::isfinite(px1) || !std::isfinite(py1)) return;
+    // Along and across the band, in paper cm whichever way the picture's
+    // axes run; the band reaches `half` beyond both ends.
+    const double ux = (px2 - px1) / len * half, uy = (py2 - py1) / len * half, nx = -uy, ny = ux;
+    const double ax = px1 - ux, ay = py1 - uy, bx = px2 + ux, by = py2 + uy;
+    const double v[8] = {ax + nx, ay + ny, bx + nx, by + ny, bx - nx, by - ny, ax - nx, ay - ny};
+    Safe_Fprintf(s.stream, " 20  %d\n", 0);
+    ioliplot::Write_Values(s.stream, " 18 4", v, 8, " \n");
+    Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
+}
+
 void Oli_Get_Writer_State(Oli_Writer_State* out) {
     out->picture = S();
     out->taken.resize(4 * g_taken.size());
@@ -525,6 +543,13 @@ double Oli_Label_Covered(double x, double y, int v, int h, const char* text) {
     double px, py;
     To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
     return Covered(Text_Page_Box(px, py, Alignment_Code(v, h), 0.0, text ? text : ""));
+}
+
+double Oli_Box_Label_Covered(double x, double y, const char* text) {
+    const Oli_Picture_State& s = S();
+    double px, py;
+    To_Page(x * s.scale_x, y * s.scale_y, &px, &py);
+    return Covered(Text_Page_Box(px, py, 210, 0.0, text ? text : ""));
 }
 
 int Oli_Label_Is_Free(double x, double y, int v, int h, const char* text) {

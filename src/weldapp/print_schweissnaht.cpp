@@ -153,7 +153,10 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
     // The caption starts at the plate's left edge, below the plate, where
     // no dimension line reaches: it stays inside the picture.
-    if (n > 0.001) Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.1lf"_cp, n);
+    // A whole scale reads "1:5", not "1:5.0"; a fraction keeps its decimal.
+    if (n > 0.001)
+        Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.*lf"_cp,
+                           std::fabs(n - std::round(n)) < 0.05 ? 0 : 1, n);
 
     double x = width / 2, y = 0.0;
     if (p.type == PROFILTYP_L) {
@@ -177,13 +180,15 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     o.profile = &p;
     // The angle stays 0: the frame and the weld lines are laid out for the
     // profile as it lies, whatever the inclination of its principal axes.
+    // The plate's hatch gives way to the dimension lines.
+    XS_Plot_Dimension_Ground(&o, 1);
     Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
 
     const Nahtbild& nb = w->naht;
     const int weld_pen = nb.weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     if (nb.all_round) {
         o.fill_pen = -1;
-        o.line_width = static_cast<int>(std::lround(nb.a_w + 0.01));
+        o.line_width = Oli_Weld_Line_Pen(std::lround(nb.a_w + 0.01));
         o.line_pen = weld_pen;
         Draw_XS_Weld_Plot(&o, list, 2, 0, 0);
     } else {

@@ -1,5 +1,6 @@
 #include "weldapp/weld_check_picture.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -26,7 +27,7 @@ namespace {
 
 // Paper margin of the profile's own picture on every side (no dimension
 // lines), in cm.
-const double kMargin = 0.4;
+const double kMargin = XS_PLOT_OWN_MARGIN_CM;
 // A picture narrower than this leaves room for the legend on its right.
 const double kLegendBeside = 16.0 - 3.0;
 const double kLineHeight = 0.38;  // cm of one text line
@@ -37,7 +38,15 @@ const size_t kKeptBytes = 1 << 20;
 // point, the weld numbers in a box beside the middle of their line.
 const double kPointHeight = 0.2;  // text height of a point number
 const double kNumberHeight = 0.2;  // text height of a weld number
-const double kNumberGap = 0.22;   // between a weld line and its number's centre
+// Between a weld line and the near edge of its number's box: the line's
+// taken half width, the gap labels keep and a little more.
+const double kNumberGap = 0.1;
+// A point number stands within this share of its line's paper length from
+// its point.
+const double kOwnShare = 1.0 / 3.0;
+// Half the paper width a weld line takes for the labels: half the widest
+// line (0.05 cm) and a little more.
+const double kWeldHalf = 0.06;
 
 // The displayed number of a weld slot: the number of its listing (a weld
 // split in two halves carries 20 more on its second half).
@@ -49,9 +58,13 @@ int Shown_Number(int n) { return n > 20 ? n - 20 : n; }
 // by their own line. (ux, uy) points from the point into its line, (nx, ny)
 // away from the profile; a point of no line (the ring of a round section)
 // takes the same places with u = n. The first place where the number meets
-// no other label, dot or weld line is taken; the first one when none is
-// free.
-void Point_Label(double x, double y, double ux, double uy, double nx, double ny, int number, double s) {
+// no other label, dot or weld line is taken; the least covered one when
+// none is free. Along a line of paper length `len` a place stays in the
+// point's own third of it, so that the number stands nearer its own end
+// than the line's other end (a short weld at a flange tip gets its numbers
+// beside or beyond its ends).
+void Point_Label(double x, double y, double ux, double uy, double nx, double ny, double len, int number,
+                 double s) {
     struct Place {
         double along, side;
     };
@@ -60,14 +73,16 @@ void Point_Label(double x, double y, double ux, double uy, double nx, double ny,
                                       {-0.2, -0.18}, {0.6, 0.18},  {0.6, -0.18}, {-0.38, 0.0}};
     char text[16] = {};
     std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
-    const Place* use = &kPlaces[0];
+    const Place* use = nullptr;
     double least = 1e300;
     for (const Place& p : kPlaces) {
+        if (p.along > kOwnShare * len) continue;
         const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
         const double c = Oli_Label_Covered(px, py, 4, 4, text);
         if (c < least) least = c, use = &p;
         if (c == 0.0) break;
     }
+    if (!use) return;  // never: the places beside the point always qualify
     Oli_Text_Box_Printf(x + (ux * use->along + nx * use->side) / s, y + (uy * use->along + ny * use->side) / s,
                         4, 4, "%d", number);
 }
@@ -89,8 +104,11 @@ void Weld_Number(double x0, double y0, double x1, double y1, double cx, double c
     // (0.8 H for one digit), H the text height.
     const double hh = 0.8 * kNumberHeight / s, hw = hh * (k > 1.0 ? 0.8 * k : k);
     const double along[3] = {0.0, -0.25 * len, 0.25 * len};
-    double bx = mx + nx * kNumberGap / s, by = my + ny * kNumberGap / s, least = 1e300;
-    for (double gap : {kNumberGap, kNumberGap + 0.22, kNumberGap + 0.44})
+    // The box's half extent across the line (paper cm).
+    const double across = (std::fabs(nx) * hw + std::fabs(ny) * hh) * s;
+    const double first = across + kNumberGap;
+    double bx = mx + nx * first / s, by = my + ny * first / s, least = 1e300;
+    for (double gap : {first, first + 0.22, first + 0.44})
         for (int side = 1; side >= -1 && least > 0.0; side -= 2)
             for (double t : along) {
                 const double d = gap / s;
@@ -101,6 +119,20 @@ void Weld_Number(double x0, double y0, double x1, double y1, double cx, double c
             }
     Oli_Take_Area(bx - hw, by - hh, bx + hw, by + hh);
     Oli_Boxed_Number(bx, by, kNumberHeight, number);
+}
+
+// A line as the labels see it: pieces of its length, each a box `half`
+// wider on every side (one box would take the whole square of a slanted
+// line).
+void Take_Line(double x0, double y0, double x1, double y1, double half) {
+    const double len = std::hypot(x1 - x0, y1 - y0);
+    const int n = len > 0.0 ? std::min(64, static_cast<int>(std::ceil(len / (4.0 * half)))) : 1;
+    for (int k = 0; k < n; ++k) {
+        const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
+        const double ax = x0 + (x1 - x0) * a, ay = y0 + (y1 - y0) * a, bx = x0 + (x1 - x0) * b, by = y0 + (y1 - y0) * b;
+        Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
+                      std::fmax(ay, by) + half);
+    }
 }
 
 // The end points and weld lines on top of the profile, in a graphic of the
@@ -124,8 +156,8 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         double y0, z0, y1, z1, a;
         if (!ring && Weld_Check_End_Point(k, 0, &y0, &z0, &a) && Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)) {
-            Oli_Pen_Line(y0, h / 2 - z0, y1, h / 2 - z1, pen, (int)std::lround(std::floor(a + 0.01)));
-            Oli_Take_Area(y0, h / 2 - z0, y1, h / 2 - z1);
+            Oli_Pen_Line(y0, h / 2 - z0, y1, h / 2 - z1, pen, Oli_Weld_Line_Pen(std::lround(std::floor(a + 0.01))));
+            Take_Line(y0, h / 2 - z0, y1, h / 2 - z1, kWeldHalf / s);
         }
         for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
             double y, z;
@@ -154,9 +186,9 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
             const double px = y, py = h / 2 - z;
             // The direction into the point's line (to its other end), and
             // the side away from the centroid.
-            double ux = 0.0, uy = 0.0;
+            double ux = 0.0, uy = 0.0, len = 0.0;
             if (!ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr)) {
-                const double len = std::hypot(oy - y, oz - z);
+                len = std::hypot(oy - y, oz - z);
                 if (len > 0.0) ux = (oy - y) / len, uy = (z - oz) / len;
             }
             double nx = -uy, ny = ux;
@@ -168,7 +200,8 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
                 nx = -nx, ny = -ny;
             }
             // An upright label, not turned with the picture: no text-angle record.
-            Point_Label(px, py, ux, uy, nx, ny, i, s);
+            // With no line, u = n: every place qualifies.
+            Point_Label(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, s);
         }
     // No move back up after it, as the profile's own picture makes: the
     // point labels of the lowest weld ends lie in the bottom margin, and the

@@ -186,7 +186,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             if (f && (a > a_max + 0.1 || print_all)) {
                 OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
                            Get_Compare_Symbol((float)a, (float)a_max), X(), a_max);
-                OLI_printf(f, " (Schweisstechnik, s. DIN 18800)");
+                OLI_printf(f, "%s", " (Schweißtechnik, s. DIN 18800)"_cp);
                 line_end(f, a > a_max + 0.001 ? Mark_Note() : Mark_Ok());
             }
         }

@@ -187,6 +187,13 @@ TEST(OliView, MarkupAndGlyphs) {
         {"cm\xCE/2\xCEr y\xCE\\min\xCEr", "cm<sup>2</sup> y<sub>min</sub>"},
         {"\xCE{C 1 230 0 0}nicht ok !!\xCE{C 2}.", "<red>nicht ok !!</red>."},
         {"\xCE" "b!!", "<redb>!!</redb>"},
+        // Only the failure mark standing alone is red: not a sentence's
+        // own "!", nor the bold "!!!" of a message.
+        {"\xCE" "bgef\x81hrt!\xCEr", "<b>geführt!</b>"},
+        {"\xCE" "bwerden !!!\xCEr", "<b>werden !!!</b>"},
+        {"a \xCE" "b!!\xCEr b", "a <redb>!!</redb> b"},
+        // The warping constant's index and the stress ratio's letter.
+        {"I\xCE\\\xD0\xCEr \xD2", "I<sub>ω</sub> ψ"},
         {"\xCE@1.\xCEt\xCE{\xCEL 0 -1 -1 1.0 1.0 }x", "1.\tx"},
         {"\xCE", ""},
         {"\xCEHA\xCE/2", "<h>A</h><hsup>2</hsup>"},  // found by fuzzing: one size per span
@@ -472,14 +479,14 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
         {"drawings/tube_all_round.OLI",
          {{648, 483, 0x1E1EFF, "all-round weld on the outer chord's middle (0.9904, 0.0975): (5.4904, 4.0975) cm"},
           {578, 425, 0xFFFFFF, "the ring's hole at (0.4, -0.4): (4.9, 3.6) cm"}}},
-        // Extent -0.4 6.4 4.6 -0.4: page (2.9 + x, 2.4 + y).
-        {"drawings/angle_legs.OLI", {{342, 531, 0x000000, "outline x = 0 at y 2.1: (2.9, 4.5) cm"}}},
-        // Extent -0.4 0.9 4.6 -0.4: page (2.9 + x, 2.4 + y); the weld marks
-        // stand after the picture's end line and are drawn on top of it.
+        // Extent -0.65 6.65 4.85 -0.65: page (3.15 + x, 2.65 + y).
+        {"drawings/angle_legs.OLI", {{372, 561, 0x000000, "outline x = 0 at y 2.1: (3.15, 4.75) cm"}}},
+        // Extent -0.65 1.15 4.85 -0.65: page (3.15 + x, 2.65 + y); the weld
+        // marks stand after the picture's end line and are drawn on top of it.
         {"drawings/weld_check_flat.OLI",
-         {{331, 402, 0x1E1EFF, "weld line x = -0.1 at y 1.0: (2.8, 3.4) cm"},
-          {331, 519, 0xFF3232, "top of the weld dot round (-0.1, 2.1) r 0.1: (2.8, 4.4) cm, row 519.7"},
-          {331, 531, 0xFFFFFF, "the dot's white inside: (2.8, 4.5) cm"}}},
+         {{360, 431, 0x1E1EFF, "weld line x = -0.1 at y 1.0: (3.05, 3.65) cm, column 360.2"},
+          {348, 561, 0xFF3232, "left of the weld dot round (-0.1, 2.1) r 0.1: (2.95, 4.75) cm, column 348.4"},
+          {360, 561, 0xFFFFFF, "the dot's white inside: (3.05, 4.75) cm"}}},
         // The sketch stands below its caption line, whose height is the
         // font's: rendered for a person to look at, its lines checked above.
         {"pictures/sketch.OLI", {}},

@@ -4,6 +4,7 @@
 // the load-case list, the result table and the wrapped preface.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "base/cp850.h"
 #include "platform/font.h"
+#include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -253,7 +255,7 @@ TEST(Sketch, ScaleZeroFitsThePicture) {
     Connection fitted({-300}), five({-300});
     fitted.r.print.massstab = 0.0;
     const std::string list = sketch(fitted.Run());
-    EXPECT_NE(list.find("Ma\xE1stab 1:5.0"), std::string::npos);
+    EXPECT_NE(list.find("Ma\xE1stab 1:5\xAF"), std::string::npos);
     EXPECT_EQ(list, sketch(five.Run()));
 }
 
@@ -315,6 +317,120 @@ TEST(Sketch, EveryWeldOfAChannelOnTheSketch) {
             EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
                 << a.text << " / " << b.text;
         }
+}
+
+namespace {
+
+// Even-odd: whether (x, y) lies inside the polygon of an ink.
+bool Inside(const OliInk& k, double x, double y) {
+    bool in = false;
+    const size_t n = k.xy.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double xi = k.xy[2 * i], yi = k.xy[2 * i + 1], xj = k.xy[2 * j], yj = k.xy[2 * j + 1];
+        if ((yi > y) != (yj > y) && x < (xj - xi) * (y - yi) / (yj - yi) + xi) in = !in;
+    }
+    return in;
+}
+
+// Inside the polygon or on its edges (within 0.01 cm).
+bool On(const OliInk& k, double x, double y) {
+    const size_t n = k.xy.size() / 2;
+    for (size_t i = 0, j = n - 1; i < n; j = i++) {
+        const double ax = k.xy[2 * j], ay = k.xy[2 * j + 1], dx = k.xy[2 * i] - ax, dy = k.xy[2 * i + 1] - ay;
+        const double l2 = dx * dx + dy * dy;
+        const double t = l2 > 0.0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / l2, 0.0, 1.0) : 0.0;
+        if (std::hypot(ax + t * dx - x, ay + t * dy - y) < 0.01) return true;
+    }
+    return Inside(k, x, y);
+}
+
+}  // namespace
+
+// The sketch on its hatched plate, set on the page (inks and text boxes in
+// cm): a flat bar 200 x 20 with four welds of 6 mm, a rectangular hollow
+// section 160 x 80 x 6.3 welded all round with 8 mm, both at 1:5. The
+// caption reads "1:5"; a weld line (pen 6, 0.1 cm wide) is covered by no
+// white ground drawn after it; every point of a dimension line (pen 1,
+// 0.018 cm) that lies on the plate lies on a white ground drawn after the
+// plate (or on the profile); the bar's thickness 20 stands above the bar (at 1:5 its top face
+// is 200 / 5 = 40 mm = 4 cm above its bottom face); the hollow section's
+// inner sizes read 160 - 2 x 6.3 = 147.4 and 80 - 12.6 = 67.4, and its
+// all-round weld of 8 mm is written with the widest pen, 6.
+TEST(Sketch, WeldsAndDimensionsStayLegibleOnThePlate) {
+    struct Case {
+        int type;
+        double h, t_w, b, t_f, a;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {PROFILTYP_FLACH, 200, 20, 0, 0, 6, {"200", "20"}},
+        {PROFILTYP_RECHTECK, 160, 6.3, 80, 6.3, 8, {"160", "147.4", "80", "67.4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        Connection k({-300});
+        Nahtbild& n = k.r.naht;
+        Stahlprofil& p = n.profile;
+        p.kind = 0, p.type = c.type, p.rolled = 0, p.r_1 = p.r_2 = 0;
+        p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
+        Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+        n.all_round = c.type == PROFILTYP_RECHTECK;
+        n.a_w = c.a;
+        n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
+        for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? c.a : 0.0;
+        k.r.print.massstab = 5.0;
+        const std::string list = k.Run();
+        const std::string sketch = list.substr(0, list.find("\n -1\n"));
+        EXPECT_NE(sketch.find("Ma\xE1stab 1:5\xAF"), std::string::npos);
+        if (n.all_round) {
+            EXPECT_NE(sketch.find("50 30 30 255\n 4 6\n"), std::string::npos);
+            EXPECT_EQ(sketch.find(" 4 8\n"), std::string::npos);
+        }
+        FILE* f = testutil::Stream_With(sketch + "\n -1\n");
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        ASSERT_EQ(OLI_Render_Layout(doc, &boxes, &ink), 1);
+        std::set<std::string> texts;
+        for (const OliTextBox& b : boxes) texts.insert(b.text);
+        for (const std::string& t : c.texts) EXPECT_EQ(texts.count(t), 1u) << t;
+        // The plate: the first area drawn.
+        size_t plate = 0;
+        while (plate < ink.size() && ink[plate].kind != OLI_INK_AREA) ++plate;
+        ASSERT_LT(plate, ink.size());
+        for (size_t i = plate + 1; i < ink.size(); ++i) {
+            const OliInk& l = ink[i];
+            if (l.kind != OLI_INK_LINE) continue;
+            for (int t = 0; t <= 20; ++t) {
+                const double x = l.xy[0] + (l.xy[2] - l.xy[0]) * t / 20.0, y = l.xy[1] + (l.xy[3] - l.xy[1]) * t / 20.0;
+                if (std::fabs(l.width - 0.018) < 1e-3 && Inside(ink[plate], x, y)) {
+                    // The last ground drawn under the point before the line.
+                    size_t under = plate;
+                    for (size_t j = plate + 1; j < i; ++j)
+                        if ((ink[j].kind == OLI_INK_CLEAR || ink[j].kind == OLI_INK_AREA) && On(ink[j], x, y))
+                            under = j;
+                    EXPECT_NE(under, plate) << "dimension line on the plate's hatch at " << x << " " << y;
+                }
+                for (size_t j = i + 1; j < ink.size() && std::fabs(l.width - 0.1) < 1e-3; ++j) {
+                    EXPECT_FALSE(ink[j].kind == OLI_INK_CLEAR && Inside(ink[j], x, y))
+                        << "weld line under a white ground at " << x << " " << y;
+                }
+            }
+        }
+        if (c.type == PROFILTYP_FLACH) {
+            // The bar's top face: the top of its weld lines' extent.
+            double top = 1e9, bottom = -1e9;
+            for (const OliInk& l : ink)
+                if (l.kind == OLI_INK_LINE && std::fabs(l.width - 0.1) < 1e-3)
+                    top = std::min({top, l.xy[1], l.xy[3]}), bottom = std::max({bottom, l.xy[1], l.xy[3]});
+            EXPECT_NEAR(bottom - top, 4.0, 1e-3);
+            for (const OliTextBox& b : boxes)
+                if (b.text == "20") {
+                    EXPECT_LT(b.y + b.h, top) << "the thickness stands inside the bar";
+                }
+        }
+    }
 }
 
 TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {

@@ -143,11 +143,12 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
                 continue;
             }
             ASSERT_EQ(pictures.size(), 2u);
-            // Paper extent "x1 x2 y1 y2" of the profile picture: 0.4 cm
-            // margins around h s.
+            // Paper extent "x1 x2 y1 y2" of the profile picture: 0.65 cm
+            // margins around h s (room for a boxed two-digit number beside
+            // a weld at a flange tip).
             const std::vector<double> ext = Records({all[pictures[0] + 4]}, "")[0];
             ASSERT_EQ(ext.size(), 4u);
-            const double s = (ext[2] - ext[3] - 0.8) / c.h;
+            const double s = (ext[2] - ext[3] - 1.3) / c.h;
             // The overlay covers the same paper: as wide and as high.
             const std::vector<double> ov = Records({all[pictures[1] + 4]}, "")[0];
             ASSERT_EQ(ov.size(), 4u);
@@ -239,7 +240,7 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
         return std::pair{Take_Stream(list), state};
     };
     // The overlay: from its picture block on; its weld lines are as wide
-    // as the throat (record " 4 ").
+    // as the throat (record " 4 "), 7 mm and more at the widest pen, 6.
     auto overlay = [](const std::string& raw) {
         const std::vector<std::string> all = All_Lines(raw);
         std::vector<size_t> at;
@@ -263,7 +264,8 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
     ASSERT_TRUE(has(overlay(first.first), " 4 5"));
     EXPECT_TRUE(same(run(5.0, 0), first));
     const auto thicker = run(7.0, 0);
-    EXPECT_TRUE(has(overlay(thicker.first), " 4 7"));
+    EXPECT_TRUE(has(overlay(thicker.first), " 4 6"));
+    EXPECT_FALSE(has(overlay(thicker.first), " 4 7"));
     EXPECT_FALSE(has(overlay(thicker.first), " 4 5"));
     EXPECT_TRUE(same(run(5.0, 0), first));
     // Faults counted before: the same bytes, the count kept as it was.

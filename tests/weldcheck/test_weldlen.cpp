@@ -114,7 +114,7 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     const auto lines = Text_Lines(l.Take());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Blechdicke t\xCE\\1\xCEr = 3.0 mm < 4 mm  " + NotOk());
-    EXPECT_EQ(lines[1], "Nahtdicke a = 4.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 2.1 mm (Schweisstechnik, s. DIN 18800)  " + Note());
+    EXPECT_EQ(lines[1], "Nahtdicke a = 4.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 2.1 mm (Schwei\xE1technik, s. DIN 18800)  " + Note());
     EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);  // sqrt(10) - 0.5 = 2.66 mm is met
 }
 
@@ -153,7 +153,7 @@ TEST(Detailing, AnnexThirtyMillimetreRule) {
     lines = Text_Lines(l.Take());
     ASSERT_EQ(lines.size(), 5u);  // two plates, 30 mm, a_max and 3 mm rules
     EXPECT_EQ(lines[2], "NA-DE: Blechdicke t\xCE\\max\xCEr \xF2 30 mm: Nahtdicke a = 6.0 mm > a\xCE\\min\xCEr = 5 mm  " + Ok());
-    EXPECT_EQ(lines[3], "Nahtdicke a = 6.0 mm < a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 21.0 mm (Schweisstechnik, s. DIN 18800)  " + Ok());
+    EXPECT_EQ(lines[3], "Nahtdicke a = 6.0 mm < a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 21.0 mm (Schwei\xE1technik, s. DIN 18800)  " + Ok());
     EXPECT_EQ(lines[4], "Nahtdicke a = 6.0 mm > a\xCE\\min\xCEr = 3 mm  " + Ok());
 }
 

@@ -259,7 +259,7 @@ TEST(WorkedExamples, DetailingLimits) {
                        {Lines{line}, Lines{line}, Lines{plate(1, 20.0), plate(2, 12.0), line}}};
     };
     const std::string amax = T("Nahtdicke a = 4.0 mm > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r = 2.1 mm "
-                               "(Schweisstechnik, s. DIN 18800)  "_cp) + Note();
+                               "(Schweißtechnik, s. DIN 18800)  "_cp) + Note();
     const std::string thin = T("Blechdicke t╬\\1╬r = 3.0 mm < 4 mm  "_cp) + NotOk();
     const std::string root = T("NA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = 4.0 mm > a╬\\min╬r = "
                                "t╬\\max╬r╬/1/2╬r - 0.5 = 2.66 mm  "_cp) + Ok();
@@ -278,7 +278,7 @@ TEST(WorkedExamples, DetailingLimits) {
         {"annex: t_max 30 mm needs 5 mm", Detailing(Weld(WELD_FILLET, 2.0, 90.0), 30.0, 30.0, 0, 1, 0), 0,
          {Lines{r30}, Lines{r30},
           Lines{plate(1, 30.0), plate(2, 30.0), r30,
-                T("Nahtdicke a = 2.0 mm < a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r = 21.0 mm (Schweisstechnik, s. DIN 18800)  "_cp) +
+                T("Nahtdicke a = 2.0 mm < a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r = 21.0 mm (Schweißtechnik, s. DIN 18800)  "_cp) +
                     Ok()}}},
         {"no annex: only the 3 mm rule", Detailing(Weld(WELD_FILLET, 2.5, 90.0), 10.0, 10.0, 0, 0, 1), 0,
          {Lines{min3}, Lines{min3}, Lines{plate(1, 10.0), plate(2, 10.0), min3}}},
