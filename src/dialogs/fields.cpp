@@ -466,7 +466,9 @@ int Add_Shaded_Fixed_Width_Field(int x, int y, const char *texts, const int *col
     for (int i = 0; i < count; ++i) {
         char *text = const_cast<char *>(texts + static_cast<size_t>(i) * stride);
         pairs[i].text = text;
-        pairs[i].colour = colours ? colours[i] : colour;
+        // A greyed field shows every entry grey: an entry in its own colour
+        // would look as if it could be chosen.
+        pairs[i].colour = colours && (s == 1 || s == -1) ? colours[i] : colour;
         widest = std::max(widest, Field_Text_Width_in_Font(text, field.font));
     }
     const int chars = static_cast<int>(widest * 0.125);

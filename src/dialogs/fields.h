@@ -125,8 +125,9 @@ int Add_Field_Radio_Button(int x, int y, const char *text, int value, int *selec
 // area's default background.
 int Add_Choice_Field(int x, int y, const char *text, int *variable, int *state);
 // A fixed-width drop-down field of `count` texts (at texts + i x stride)
-// with their colours (null: the state's text colour) selecting into
-// *selection. Nothing (0) without field area, for count < 1 or stride < 2.
+// with their colours (null: the state's text colour; a greyed field shows
+// them all grey) selecting into *selection. Nothing (0) without field area,
+// for count < 1 or stride < 2.
 int Add_Shaded_Fixed_Width_Field(int x, int y, const char *texts, const int *colours, int stride,
                                  int count, int *selection, int *state);
 
