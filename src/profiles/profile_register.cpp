@@ -66,9 +66,9 @@ void Text(const Page& g, int x, int y, const char* text, int font = -1, int colo
 }
 
 // What the fields take, mm: dimensions and radii from 0 (a section the
-// engine cannot form is named by the list) to 10 m, weld throats to 100 mm.
+// engine cannot form is named by the list) to 10 m, weld throats to 200 mm.
 // A typed value outside is refused and the field keeps its value.
-constexpr double kMaxDimension = 10000.0, kMaxThroat = 100.0;
+constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
 
 // One dimension row: label, symbol with its subscript, "%6.1f" field of
 // 0 .. kMaxDimension, "mm"; then one row step.
