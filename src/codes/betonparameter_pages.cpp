@@ -75,6 +75,9 @@ std::string Limit_Text(double value, int d) {
 }
 
 const char* const kMN = "MN/m²"_cp;
+
+// The dry density of lightweight concrete the page takes, kg/m³.
+constexpr double kDensityMin = 500.0, kDensityMax = 2200.0;
 const char* const kPerMille = "\x89";
 
 }  // namespace
@@ -150,7 +153,7 @@ int Concrete_Page_In(int area, int x, int y, Betonguete_Record* record, int stat
     Add_Boxed_Text_to_Scrollable_Area(area, "tools\\bemop_fcd.bmp", x + 200, y, x + 420, y + 192,
                                       Nearest_RGB_Color(239, 253, 238));
     Label(x, y + 57, "Rohdichte", state);
-    Add_Field_Float_with_Range(fx, y + 57, &record->density, Enabled(state));
+    Add_Field_Float_with_Range(fx, y + 57, &record->density, kDensityMin, kDensityMax, Enabled(state));
     Label(fx + 82, y + 57, "kg/m\xFA", state);
     Parameter_Row(x, y + 80, "\xBA", "c", &record->alpha, 1.0, 3, nullptr, state, state);
     Parameter_Row(x, y + 103, "f", "ck", &record->f_ck, 0.001, 2, kMN, state, state);
@@ -304,7 +307,7 @@ int Concrete_Grade_Selection(int area, int x, int y, Betonguete_Record* record, 
     if (flags & PICK_LIGHTWEIGHT) {
         height += 23;
         Label(x, y + height, "Rohdichte", state);
-        Add_Field_Float_with_Range(x + 75, y + height, &record->density, Enabled(state));
+        Add_Field_Float_with_Range(x + 75, y + height, &record->density, kDensityMin, kDensityMax, Enabled(state));
         Label(x + 75 + 82, y + height, "kg/m\xFA", state);
     }
     if (list && list->lightweight_shown && id >= 0) {

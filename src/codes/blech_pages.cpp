@@ -7,7 +7,6 @@
 
 #include "base/cp850.h"
 #include "codes/material_sheet.h"
-#include "codes/page_values.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "platform/desktop.h"
@@ -33,11 +32,21 @@ void Text(int area, int x, int y, const char* text, int font, int colour) {
     Add_Text_to_Scrollable_Area(area, x, y, text, font, colour, 0);
 }
 
-// A "%6.1f" or "%6.2f" field whose refused values keep the old one.
-void Field(int area, int x, int y, double* value, const char* format, int colour, int* slot) {
-    Remember_Page_Value(value);
+// The values the fields take, what the plate and factor checks accept: a
+// plate of at least 1 mm (the checks refuse a thinner one; 1 m is far past
+// any plate welded here), partial factors between 0.5 and 3.
+struct Bounds {
+    double minimum, maximum;
+};
+constexpr Bounds kPlateThickness = {1.0, 1000.0};  // mm
+constexpr Bounds kPlateExtent = {1.0, 100000.0};   // mm
+constexpr Bounds kPartialFactor = {0.5, 3.0};
+
+// A "%6.1f" or "%6.2f" field that refuses a typed value outside its bounds
+// (the field keeps its value).
+void Field(int area, int x, int y, double* value, const char* format, int colour, int* slot, Bounds bounds) {
     Add_Float_to_Scrollable_Area(area, x, y, value, format, Screen_Font_Normal, colour, slot);
-    Set_Last_Item_Check_Function(area, Refuse_Negative);
+    Set_Bounds_of_Last_Float(area, bounds.minimum, bounds.maximum);
 }
 
 struct Factor_Row {
@@ -94,17 +103,18 @@ void Draw_Plate_Sheet(Blech_Record* plate, int area, int x, int* y, int step, in
         const char* symbol;
         int subscript_dx;
         double* value;
+        Bounds bounds;
     };
-    const Dimension dimensions[3] = {{PLATE_ROW_THICKNESS, "Blechdicke", "t", 6, &plate->t},
-                                     {PLATE_ROW_WIDTH, "Blechbreite", "b", 8, &plate->b},
-                                     {PLATE_ROW_LENGTH, "Blechlänge"_cp, "l", 4, &plate->l}};
+    const Dimension dimensions[3] = {{PLATE_ROW_THICKNESS, "Blechdicke", "t", 6, &plate->t, kPlateThickness},
+                                     {PLATE_ROW_WIDTH, "Blechbreite", "b", 8, &plate->b, kPlateExtent},
+                                     {PLATE_ROW_LENGTH, "Blechlänge"_cp, "l", 4, &plate->l, kPlateExtent}};
     for (const Dimension& d : dimensions) {
         if (!(rows & d.bit)) continue;
         Text(area, x, *y, d.label, Screen_Font_Normal, text);
         Text(area, x + PLATE_COLUMN - 30, *y, d.symbol, Screen_Font_Normal, text);
         if (subscript)
             Text(area, x + PLATE_COLUMN - 30 + d.subscript_dx, *y + 2, subscript, Screen_Font_Small, text);
-        Field(area, x + PLATE_COLUMN, *y, d.value, "%6.1f", text, slot);
+        Field(area, x + PLATE_COLUMN, *y, d.value, "%6.1f", text, slot, d.bounds);
         Text(area, x + PLATE_COLUMN + 65, *y, "mm", Screen_Font_Normal, unit);
         *y += step;
     }
@@ -164,7 +174,7 @@ int Draw_Safety_Factors_Sheet(Sicherheitsbeiwerte_Record* factors, int area, int
         }
         Text(area, x + symbol, *y, "\xC0", Screen_Font_Normal, colour);
         Text(area, x + symbol + 8, *y + 2, row.subscript, Screen_Font_Small, colour);
-        Field(area, x + value, *y, &(factors->*row.field), "%6.2f", colour, row_slot);
+        Field(area, x + value, *y, &(factors->*row.field), "%6.2f", colour, row_slot, kPartialFactor);
         Text(area, x + end, *y, "", Screen_Font_Normal, colour);
         *y += step;
     }

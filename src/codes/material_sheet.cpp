@@ -8,7 +8,6 @@
 
 #include "base/cp850.h"
 #include "codes/alguete.h"
-#include "codes/page_values.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 
@@ -81,15 +80,26 @@ void Symbol(const Register& r, int y, const char* symbol, const char* index) {
     Add_Text_to_Scrollable_Area(r.area, r.x + X_SYMBOL + 8, y + 2, index, Screen_Font_Small, r.text, 0);
 }
 
-// A value row: label, symbol with index, field, unit (none when null).
+// The values a field takes: what the material check accepts (strengths and
+// modulus of at least 1 N/mm², a correlation factor of the table's kind),
+// with upper ends no steel or aluminium reaches.
+struct Bounds {
+    double minimum, maximum;
+};
+constexpr Bounds kStrength = {1.0, 2000.0};     // N/mm²
+constexpr Bounds kModulus = {1.0, 1000000.0};   // N/mm²
+constexpr Bounds kBetaW = {0.5, 1.0};
+constexpr Bounds kExpansion = {0.0, 100.0};     // 10^-5 1/K
+
+// A value row: label, symbol with index, field, unit (none when null). A
+// typed value outside the bounds is refused; the field keeps its value.
 void Value_Row(const Register& r, int y, const char* label, const char* symbol, const char* index, double* value,
-               const char* format, Value_Check_Function check, const char* unit, int colour, int* enabled,
+               const char* format, Bounds bounds, const char* unit, int colour, int* enabled,
                int unit_x = X_UNIT) {
     Label(r, y, label);
     Symbol(r, y, symbol, index);
-    Remember_Page_Value(value);
     Add_Float_to_Scrollable_Area(r.area, r.x + X_FIELD, y, value, format, Screen_Font_Normal, colour, enabled);
-    Set_Last_Item_Check_Function(r.area, check);
+    Set_Bounds_of_Last_Float(r.area, bounds.minimum, bounds.maximum);
     if (unit) Add_Text_to_Scrollable_Area(r.area, r.x + unit_x, y, unit, Screen_Font_Normal, r.unit, 0);
 }
 
@@ -107,10 +117,10 @@ int Range_Rows(const Register& r, Materialparameter_Record* m, int y, int step, 
                            {&m->f_y2, &m->f_u2, "y,80", "u,80"},
                            {&m->f_y3, &m->f_u3, "y,ý"_cp, "u,ý"_cp}};
     for (const Pair& p : pairs) {
-        Value_Row(r, y, "char. Streckgrenze", "f", p.y_index, p.f_y, "%6.1f", Refuse_Negative, kStress, r.text, r.slot);
+        Value_Row(r, y, "char. Streckgrenze", "f", p.y_index, p.f_y, "%6.1f", kStrength, kStress, r.text, r.slot);
         y += step;
         const int colour = *p.f_y - 0.001 > *p.f_u ? Screen_Red : r.text;
-        Value_Row(r, y, "char. Zugfestigkeit", "f", p.u_index, p.f_u, "%6.1f", Refuse_Negative, kStress, colour, r.slot);
+        Value_Row(r, y, "char. Zugfestigkeit", "f", p.u_index, p.f_u, "%6.1f", kStrength, kStress, colour, r.slot);
         y += step + 12 + gap;
     }
     return y;
@@ -122,10 +132,10 @@ int Pair_Rows(const Register& r, Materialparameter_Record* m, int y, int step) {
     m->f_y2 = m->f_y3 = m->f_y = m->f_y1;
     m->f_u2 = m->f_u3 = m->f_u = m->f_u1;
     Value_Row(r, y, aluminium ? "0,2%-Dehngrenze" : "char. Streckgrenze", "f", aluminium ? "o" : "y", &m->f_y1,
-              "%6.1f", Refuse_Negative, kStress, r.text, r.slot);
+              "%6.1f", kStrength, kStress, r.text, r.slot);
     y += step;
     const int colour = m->f_y - 0.001 > m->f_u ? Screen_Red : r.text;
-    Value_Row(r, y, "char. Zugfestigkeit", "f", "u", &m->f_u1, "%6.1f", Refuse_Negative, kStress, colour, r.slot);
+    Value_Row(r, y, "char. Zugfestigkeit", "f", "u", &m->f_u1, "%6.1f", kStrength, kStress, colour, r.slot);
     return y + step;
 }
 
@@ -159,17 +169,17 @@ void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, i
     // The table's constants are not the user's to change: shown only.
     int* own = m->own_values ? r.slot : &g_never;
     if (flags & MATERIAL_ROW_E) {
-        Value_Row(r, row, "E-Modul", "E", nullptr, &m->E, "%8.1f", Refuse_Negative, kStress, r.text, own,
+        Value_Row(r, row, "E-Modul", "E", nullptr, &m->E, "%8.1f", kModulus, kStress, r.text, own,
                   X_UNIT + 16);
         row += step;
     }
     if (flags & MATERIAL_ROW_BETA_W) {
-        Value_Row(r, row, "Korrelationsbeiwert", "\xBB", "w", &m->beta_w, "%6.2f", Refuse_Outside_Zero_One, nullptr,
+        Value_Row(r, row, "Korrelationsbeiwert", "\xBB", "w", &m->beta_w, "%6.2f", kBetaW, nullptr,
                   r.text, own);
         row += step;
     }
     if (flags & MATERIAL_ROW_ALPHA_T) {
-        Value_Row(r, row, "Temperaturkoeffizient", "\xBA", "T", &m->alpha_T, "%6.2f", Refuse_Negative, "10   1/K",
+        Value_Row(r, row, "Temperaturkoeffizient", "\xBA", "T", &m->alpha_T, "%6.2f", kExpansion, "10   1/K",
                   r.text, own);
         Add_Text_to_Scrollable_Area(area, x + X_UNIT + 16, row - 5, "-5", Screen_Font_Small, r.unit, 0);
         row += step;

@@ -1,19 +1,16 @@
 // Field widgets (see fields.h): the field-area state, the width rule, the
-// adders, the range table of the double fields and the value bands.
+// adders, the int table's look-ups and the value bands.
 #include "dialogs/fields.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "base/cp850.h"
 #include "base/vesk.h"
 #include "dialogs/field_transform.h"
 #include "dialogs/fields_internal.h"
-#include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/shading.h"
 #include "dialogs/valuecheck.h"
@@ -40,18 +37,6 @@ Field_State field;
 // read-only widgets; nothing ever writes them.
 int editable_word = 1;
 int read_only_word = 0;
-
-// A double field's range at a sheet level, and the value it showed at the
-// last refill (given back when an edit is refused).
-struct Range_Entry {
-    double *address;
-    double minimum, maximum;
-    double shown;
-    int level;
-};
-enum { RANGE_ENTRIES = 99 };
-Range_Entry ranges[RANGE_ENTRIES];
-int range_count = 0;
 
 struct Value_Bands {
     double start = 10.0, width = 20.0;
@@ -133,13 +118,6 @@ void Symbol_Fonts(int *symbol_font, int *index_font) {
         *symbol_font |= 0x40000;
         *index_font |= 0x40000;
     }
-}
-
-Range_Entry *Find_Range(const double *address) {
-    const int level = Table_Sheet_Depth();
-    for (int i = 0; i < range_count; ++i)
-        if (ranges[i].address == address && ranges[i].level == level) return &ranges[i];
-    return nullptr;
 }
 
 void Init_Bands_If_Needed(const int *set) {
@@ -391,20 +369,13 @@ int Add_Field_Symbol_Sub_Super(int x, int y, const char *symbol, const char *sub
 
 // ---- input widgets ------------------------------------------------------------
 
-int Add_Field_Float_with_Range(int x, int y, double *value, int *active) {
+int Add_Field_Float_with_Range(int x, int y, double *value, double minimum, double maximum, int *active) {
     if (field.area < 0) return 0;
     char format[16];
     std::snprintf(format, sizeof format, "%%%d.%df", 8, 1);
     Add_Float_to_Scrollable_Area(field.area, x + 7, y, value, format, field.font & STYLE_FLAGS,
                                  Field_Colour(Is_On(active)), active);
-    if (value) {
-        if (Range_Entry *e = Find_Range(value)) {
-            e->shown = *value;
-        } else if (range_count < RANGE_ENTRIES) {
-            ranges[range_count++] = Range_Entry{value, 500.0, 2200.0, *value, Table_Sheet_Depth()};
-        }
-    }
-    Set_Last_Item_Check_Function(field.area, Clamp_to_Registered_Range);
+    Set_Bounds_of_Last_Float(field.area, minimum, maximum);
     return 79;
 }
 
@@ -495,7 +466,9 @@ int Add_Shaded_Fixed_Width_Field(int x, int y, const char *texts, const int *col
     for (int i = 0; i < count; ++i) {
         char *text = const_cast<char *>(texts + static_cast<size_t>(i) * stride);
         pairs[i].text = text;
-        pairs[i].colour = colours ? colours[i] : colour;
+        // A greyed field shows every entry grey: an entry in its own colour
+        // would look as if it could be chosen.
+        pairs[i].colour = colours && (s == 1 || s == -1) ? colours[i] : colour;
         widest = std::max(widest, Field_Text_Width_in_Font(text, field.font));
     }
     const int chars = static_cast<int>(widest * 0.125);
@@ -520,29 +493,7 @@ int Add_Choice_List_Field(int x, int y, Field_Choice_List *list, int *selection,
                                         selection, state);
 }
 
-// ---- range and int tables ---------------------------------------------------------
-
-void *Clamp_to_Registered_Range(void *value) {
-    double *v = static_cast<double *>(value);
-    if (!v) return value;
-    Range_Entry *e = Find_Range(v);
-    if (!e || std::isnan(*v) || (*v >= e->minimum && *v <= e->maximum)) return value;
-    const double typed = *v;
-    if (e->shown >= e->minimum && e->shown <= e->maximum) *v = e->shown;
-    else *v = std::clamp(typed, e->minimum, e->maximum);
-    Warning_Message(MESSAGE_MODE_BOX,
-                    "Der Wert %g liegt außerhalb des zulässigen Bereichs von %g bis %g; es bleibt bei %g"_cp,
-                    typed, e->minimum, e->maximum, *v);
-    e->shown = *v;
-    return value;
-}
-
-void Drop_Field_Ranges(int level) {
-    int kept = 0;
-    for (int i = 0; i < range_count; ++i)
-        if (ranges[i].level != level) ranges[kept++] = ranges[i];
-    range_count = kept;
-}
+// ---- int table -------------------------------------------------------------------
 
 void Set_Registered_Int(int *variable, int value) {
     double *copy = Sheet_Int_Working_Copy(variable);
@@ -598,6 +549,5 @@ int Value_Band_Color_B(int v) {
 
 void Reset_Fields_State(void) {
     field = Field_State{};
-    range_count = 0;
     bands = Value_Bands{};
 }

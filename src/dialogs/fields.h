@@ -20,9 +20,8 @@
 // markup escapes honoured) + 3, + 2 more when the font word had a flag; an
 // empty text gives 0 (2 with a flag).
 //
-// The same layer keeps the value ranges of the double fields (per sheet
-// level, at most 99), looks up the ints that a sheet shows as doubles, and
-// offers a three-band colour scale. All state is process-wide.
+// The same layer looks up the ints that a sheet shows as doubles and offers
+// a three-band colour scale. All state is process-wide.
 #ifndef DIALOGS_FIELDS_H
 #define DIALOGS_FIELDS_H
 
@@ -108,11 +107,10 @@ int Add_Field_Symbol_Sub_Super(int x, int y, const char *symbol, const char *sub
 
 // ---- input widgets ------------------------------------------------------------
 
-// An editable double at (x + 7, y), "%8.1f", with the range check
-// Clamp_to_Registered_Range; its address is registered with the range 500
-// to 2200 at the current sheet level unless it is there already (at most
-// 99 entries; beyond that the field works without a range). Returns 79.
-int Add_Field_Float_with_Range(int x, int y, double *value, int *active);
+// An editable double at (x + 7, y), "%8.1f", that takes a typed value
+// only within minimum .. maximum (Set_Bounds_of_Last_Float: a value outside
+// is refused with a message, the field keeps its value). Returns 79.
+int Add_Field_Float_with_Range(int x, int y, double *value, double minimum, double maximum, int *active);
 // An edit text at (x + 7, y) editing the caller's buffer, never past the
 // length it has now; width = its width in font 0 + 16, 13 when empty.
 int Add_Field_Edit_Text(int x, int y, char *text, int ignored, int *state);
@@ -127,8 +125,9 @@ int Add_Field_Radio_Button(int x, int y, const char *text, int value, int *selec
 // area's default background.
 int Add_Choice_Field(int x, int y, const char *text, int *variable, int *state);
 // A fixed-width drop-down field of `count` texts (at texts + i x stride)
-// with their colours (null: the state's text colour) selecting into
-// *selection. Nothing (0) without field area, for count < 1 or stride < 2.
+// with their colours (null: the state's text colour; a greyed field shows
+// them all grey) selecting into *selection. Nothing (0) without field area,
+// for count < 1 or stride < 2.
 int Add_Shaded_Fixed_Width_Field(int x, int y, const char *texts, const int *colours, int stride,
                                  int count, int *selection, int *state);
 
@@ -149,15 +148,8 @@ struct Field_Choice_List {
 // up to the row above it (and is stored back).
 int Add_Choice_List_Field(int x, int y, Field_Choice_List *list, int *selection, int *state);
 
-// ---- range and int tables ---------------------------------------------------------
+// ---- int table -------------------------------------------------------------------
 
-// Value_Check_Function of the ranged double fields. A value outside the
-// range of its address (current sheet level) is refused: a warning names
-// the value and the range, and the field gets back the value it showed
-// before the edit (the nearer end of the range when that one lay outside
-// too). An address without a range, NaN and a null pointer are left alone.
-// Returns its argument.
-void *Clamp_to_Registered_Range(void *value);
 // When the int is shown as a double by the open sheets (tablesheet.h):
 // stores the value into it and into its working copy; otherwise nothing.
 void Set_Registered_Int(int *variable, int value);

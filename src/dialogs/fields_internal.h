@@ -13,8 +13,6 @@ void Take_Hover_Context(int slot);
 int Registry_X_Range(int slot, int *x1, int *x2);
 
 // ---- fields.cpp ----
-// Forgets the range entries of a sheet level.
-void Drop_Field_Ranges(int level);
 // The field text colour for an active widget, the inactive colour else.
 int Field_Colour(int active);
 

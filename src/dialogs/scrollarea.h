@@ -81,6 +81,8 @@ struct Scrollable_Area_Item {
     int *variable;       // bound int (7, 8, 16, 17, 18)
     int *enabled;        // enabled while non-zero (7, 8, 10, 15 to 19)
     double *value;       // bound double (10)
+    double minimum, maximum;  // bounds of a double (10) when `bounded`
+    int bounded;
     char *text;          // owned copy; kinds 15 and 19: the caller's buffer
     char *text2;         // owned: disabled text (10, 15) or tool tip (18)
     Area_Draw_Function draw;     // kind 4
@@ -348,8 +350,15 @@ void Add_Edit_Field_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2,
 // The font word of the last multi-line field (default RFONT_EDITOR).
 void Set_Font_of_Last_Edit_Field(int slot, int font);
 // The check function of the last check box, radio button, double field or
-// drop-down.
+// drop-down.  A double field's check sees only values its bounds took.
 void Set_Last_Item_Check_Function(int slot, Value_Check_Function function);
+// The bounds of the last double field (either may be infinite).  A typed
+// value outside minimum .. maximum is refused before it is stored: a message
+// names it, the range and the value the field keeps, and a chain of edits
+// ends there.  A value that the field's format prints as it prints a bound
+// lies inside (a length shown as its profile's "56.5" is taken when the
+// profile's is 56.45).  A field without bounds takes every finite number.
+void Set_Bounds_of_Last_Float(int slot, double minimum, double maximum);
 // Tree-view images shown instead of the marks of the last check box or
 // radio button (0: the drawn mark).
 void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off);

@@ -9,11 +9,14 @@
 // the mouse off the screen), so no loop here can hang.
 #include <algorithm>
 #include <cassert>
+#include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "base/cp850.h"
 #include "base/vesk.h"
 #include "dialogs/dialog_draw_internal.h"
 #include "dialogs/scrollarea.h"
@@ -22,6 +25,7 @@
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 
@@ -318,6 +322,10 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     int result = 0;
     bool done = false;
     while (!done) {
+        // A press outside the list closes it and stays for what lies under
+        // it (a register tab, another field): the first click counts.
+        int px = 0, py = 0;
+        if (VEK_Script_Peek_Press(&px, &py) && !Inside(px, py, g.x1, g.y1, g.x2, g.y2)) break;
         VEKMessage m;
         InitVEKMessage(&m);
         int ev = GetVEKMessage(VEK_WAIT_LIST, &m);
@@ -712,6 +720,67 @@ bool Is_Field(const Scrollable_Area_Item *it) {
            it->kind == AREA_ITEM_CHOICE_LIST || it->kind == AREA_ITEM_IMAGE_CHOICE;
 }
 
+// A value as the double field's format prints it, without the blanks of
+// its width.
+std::string Printed(const Scrollable_Area_Item *it, double v) {
+    char text[512];
+    std::snprintf(text, sizeof text, it->text ? it->text : "%g", v);
+    std::string s(text);
+    const size_t a = s.find_first_not_of(' ');
+    return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+// A bound in a message: as few digits as it needs.
+std::string Bound_Text(double v) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.10g", v);
+    return text;
+}
+
+// Whether the field's bounds take the value: inside them, or printed as the
+// field prints the bound it passes.
+bool Within_Bounds(const Scrollable_Area_Item *it, double v) {
+    if (!it->bounded) return true;
+    if (v >= it->minimum && v <= it->maximum) return true;
+    const double bound = v < it->minimum ? it->minimum : it->maximum;
+    return std::isfinite(bound) && Printed(it, v) == Printed(it, bound);
+}
+
+// Tells why a typed value is not taken and which one stays.
+void Refuse_Typed_Value(const Scrollable_Area_Item *it, double typed) {
+    const std::string v = Printed(it, typed), kept = Printed(it, *it->value);
+    if (std::isinf(it->maximum))
+        PrintMessage("Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein.\n"
+                     "Der bisherige Wert %s bleibt erhalten."_cp,
+                     v.c_str(), Bound_Text(it->minimum).c_str(), kept.c_str());
+    else if (std::isinf(it->minimum))
+        PrintMessage("Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein.\n"
+                     "Der bisherige Wert %s bleibt erhalten."_cp,
+                     v.c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+    else
+        PrintMessage("Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s.\n"
+                     "Der bisherige Wert %s bleibt erhalten."_cp,
+                     v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+}
+
+// Edits a double field: what is typed goes into the field's value only when
+// its bounds take it (then the check function sees it); a refused value
+// ends the chain.  Returns the edit's result.
+int Edit_Double(Scrollable_Area_Item *it, int x, int y) {
+    if (!it->value) return 0;
+    double typed = *it->value;
+    int result = Short_Edit_Float(x - 8, y - 14, it->text, &typed);
+    if (std::memcmp(&typed, it->value, sizeof typed) != 0) {
+        if (!Within_Bounds(it, typed)) {
+            Refuse_Typed_Value(it, typed);
+            return 0;
+        }
+        *it->value = typed;
+    }
+    if (it->check) it->check(it->value);
+    return result;
+}
+
 // Edits one field in place; returns the edit's result (0 ends a chain).
 int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     Frame f = Screen_Frame(a);
@@ -719,9 +788,7 @@ int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     int result = 0;
     switch (it->kind) {
     case AREA_ITEM_DOUBLE:
-        if (!it->value) return 0;
-        result = Short_Edit_Float(x - 8, y - 14, it->text, it->value);
-        if (it->check) it->check(it->value);
+        result = Edit_Double(it, x, y);
         break;
     case AREA_ITEM_EDIT_TEXT: {
         if (!it->text) return 0;
@@ -877,14 +944,26 @@ bool Click_On_Field(const Scrollable_Area_Item *it, const Frame &f, int x, int y
            mx <= x + Field_Width(it, false) + 6;
 }
 
-// Edits the field and, while an edit ends with a non-zero result, the next
-// enabled fields after it, each scrolled into view first.
+// Whether an edit that ended with `result` goes on to the next field: Tab
+// (or another key that moves on) does; 0 and Enter, which confirms what
+// was typed so that the page takes it at once, end the chain.
+bool Moves_On(int result) { return result != 0 && result != VEK_KEY_ENTER; }
+
+// A field that a chain of edits may enter: a number or a text.  A list is
+// opened only by a click, so that no key changes a choice the person does
+// not see open.
+bool Chain_Field(const Scrollable_Area_Item *it) {
+    return (it->kind == AREA_ITEM_DOUBLE || it->kind == AREA_ITEM_EDIT_TEXT) && Item_Enabled(it);
+}
+
+// Edits the field and, while an edit moves on, the next enabled number or
+// text fields after it, each scrolled into view first.
 void Edit_Field_Chain(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     Wait_Release();
     while (hitkey() != -1) getkey();
     int r = Edit_Field(a, it);
-    for (Scrollable_Area_Item *next = it->next; r != 0 && next; next = next->next) {
-        if (!Is_Field(next) || !Item_Enabled(next)) continue;
+    for (Scrollable_Area_Item *next = it->next; Moves_On(r) && next; next = next->next) {
+        if (!Chain_Field(next)) continue;
         Scroll_To_Field(a, next);
         r = Edit_Field(a, next);
     }

@@ -434,6 +434,14 @@ void Set_Last_Item_Check_Function(int slot, Value_Check_Function function) {
         it->check = function;
 }
 
+void Set_Bounds_of_Last_Float(int slot, double minimum, double maximum) {
+    if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_DOUBLE)) {
+        it->minimum = minimum;
+        it->maximum = maximum;
+        it->bounded = 1;
+    }
+}
+
 void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off) {
     if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_CHECK_BOX, AREA_ITEM_RADIO_BUTTON)) {
         it->image_on = image_on;

@@ -390,7 +390,6 @@ void Close_Sheet(Sheet_Level *l, const Sheet_Setup &s) {
     Units_To_Storage(l);
     Ints_Back(l);
     l->ints.clear();
-    Drop_Field_Ranges(depth);
     for (int k = 0; k < l->count; ++k) {
         const int slot = l->area_slots[static_cast<size_t>(k)];
         if (slot < 0) continue;

@@ -297,6 +297,15 @@ int VEK_Script_Peek_Value(void)
     return queue.empty() ? 0 : queue.front().value;
 }
 
+int VEK_Script_Peek_Press(int* x, int* y)
+{
+    const int kind = VEK_Script_Peek_Kind();
+    if (kind != VEK_EV_CLICK && kind != VEK_EV_PRESS) return 0;
+    if (x) *x = queue.front().x;
+    if (y) *y = queue.front().y;
+    return 1;
+}
+
 void VEK_Script_Note_Stall(void)
 {
     if (++empty_waits > VEK_MAX_EMPTY_WAITS) {

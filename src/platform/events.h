@@ -118,6 +118,10 @@ void VEK_Script_Rearm_Environment(void);
 int VEK_Script_Peek_Kind(void);
 /* The value field of the first waiting event (0 when empty). */
 int VEK_Script_Peek_Value(void);
+/* 1 when the first waiting event is a click or a press (of any button),
+ * with its place in *x and *y (null pointers skipped); else 0 and the ints
+ * stay as they were.  Nothing is taken. */
+int VEK_Script_Peek_Press(int* x, int* y);
 /* Takes the first event into *event (may be null).  1 when one was taken;
  * on an empty queue 0, *event becomes a close request, and the count of
  * consecutive empty waits grows (the run ends past VEK_MAX_EMPTY_WAITS). */

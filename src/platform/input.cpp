@@ -341,9 +341,18 @@ int msVisi(int visible)
 /* ---- inline editors ---- */
 
 /* Reads a whole number text (blanks around allowed) in the C locale; a
- * value that is not finite is no number for a field. */
-static int parse_double(const std::string& text, double* out)
+ * value that is not finite is no number for a field.  A German decimal
+ * comma ("25,5", the number pad's decimal key) is the decimal point; a
+ * text with a comma and a point, or two commas (a thousands separator),
+ * is no number: which one is the decimal mark cannot be told. */
+static int parse_double(const std::string& typed, double* out)
 {
+    std::string text = typed;
+    const size_t comma = text.find(',');
+    if (comma != std::string::npos) {
+        if (text.find(',', comma + 1) != std::string::npos || text.find('.') != std::string::npos) return 0;
+        text[comma] = '.';
+    }
     size_t a = text.find_first_not_of(" \t");
     if (a == std::string::npos) return 0;
     size_t b = text.find_last_not_of(" \t");

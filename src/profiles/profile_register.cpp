@@ -65,15 +65,20 @@ void Text(const Page& g, int x, int y, const char* text, int font = -1, int colo
     Add_Text_to_Scrollable_Area(g.area, x, y, text, font < 0 ? Normal() : font, colour < 0 ? g.colour : colour, 0);
 }
 
-// One dimension row: label, symbol with its subscript, "%6.1f" field that
-// never holds a negative value, "mm"; then one row step.
+// What the fields take, mm: dimensions and radii from 0 (a section the
+// engine cannot form is named by the list) to 10 m, weld throats to 200 mm.
+// A typed value outside is refused and the field keeps its value.
+constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
+
+// One dimension row: label, symbol with its subscript, "%6.1f" field of
+// 0 .. kMaxDimension, "mm"; then one row step.
 void Dimension_Row(const Page& g, int* y, const char* label, const char* symbol, const char* subscript,
                    double* value) {
     Text(g, g.x + 20, *y, label);
     Text(g, g.x + 185, *y, symbol);
     if (subscript && *subscript) Text(g, g.x + (std::strchr("tlr", symbol[0]) ? 191 : 193), *y + 2, subscript, Small());
     Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, value, "%6.1f", Normal(), g.colour, g.enable);
-    Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+    Set_Bounds_of_Last_Float(g.area, 0.0, kMaxDimension);
     Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     *y += g.row;
 }
@@ -345,7 +350,7 @@ void Weld_Group(const Page& g, int* y, int* kind, double* throat, const char* su
         Text(g, g.x + 205, *y, "a");
         if (*subscript) Text(g, g.x + 213, *y + 2, subscript, Small());
         Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, throat, "%6.1f", Normal(), g.colour, g.enable);
-        Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+        Set_Bounds_of_Last_Float(g.area, 0.0, kMaxThroat);
         Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     }
     *y += g.radio;

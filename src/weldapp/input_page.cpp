@@ -92,17 +92,44 @@ void Symbol(const Page& g, int x, int x_index, int y, const char* symbol, const 
     Text(g, x_index, y + 2, index, Screen_Font_Small, colour);
 }
 
-// A "%6.1f" field of a length or throat in mm, never negative.
-void Millimetres(const Page& g, int x, int y, double* value, int* enable, int colour = -1) {
-    Add_Float_to_Scrollable_Area(g.area, x, y, value, "%6.1f", Normal(), colour < 0 ? g.colour : colour, enable);
-    Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+// What the page's number fields take: a typed value outside its field's
+// bounds is refused with a message and the field keeps its value. Throats
+// from 0 (a weld switched off) to 200 mm (a butt weld through the thickest
+// flange); a weld length up to its edge of the profile (the refresh would
+// cap a longer one), 10 m where the profile gives no edge; the contact
+// share in percent; partial factors where the factor check takes them.
+struct Bounds {
+    double minimum, maximum;
+};
+constexpr Bounds kThroat = {0.0, 200.0};           // mm
+constexpr double kMaxWeldLength = 10000.0;         // mm
+constexpr Bounds kContactPercent = {0.0, 100.0};   // %
+constexpr Bounds kPartialFactor = {0.5, 3.0};
+
+void Number(const Page& g, int x, int y, double* value, const char* format, Bounds bounds, int colour = -1) {
+    Add_Float_to_Scrollable_Area(g.area, x, y, value, format, Normal(), colour < 0 ? g.colour : colour, g.enable);
+    Set_Bounds_of_Last_Float(g.area, bounds.minimum, bounds.maximum);
+}
+
+// A "%6.1f" field of a throat in mm.
+void Throat(const Page& g, int x, int y, double* value, int colour = -1) {
+    Number(g, x, y, value, "%6.1f", kThroat, colour);
+}
+
+// The longest weld of a slot: its edge of the profile, as the refresh caps
+// it (round sections are not capped).
+double Max_Weld_Length(const Stahlprofil& p, int slot) {
+    double edge[STAHLPROFIL_EDGES];
+    int code[STAHLPROFIL_EDGES];
+    if (p.type == PROFILTYP_RUND || p.type == PROFILTYP_ROHR || Get_Profile_Plate_Elements(&p, edge, code) <= 0 ||
+        slot < 0 || slot >= STAHLPROFIL_EDGES || code[slot] <= 0)
+        return kMaxWeldLength;
+    return edge[slot];
 }
 
 void Contact_Share(const Page& g, int x_text, int x_field, int x_percent, int y) {
     Text(g, x_text, y, "Kontaktabtrag");
-    Add_Float_to_Scrollable_Area(g.area, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", Normal(), g.colour,
-                                 g.enable);
-    Set_Last_Item_Check_Function(g.area, Clamp_Percent);
+    Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
     Text(g, x_percent, y, "%");
 }
 
@@ -123,8 +150,7 @@ int Left_Column(const Page& g, int y1) {
     if (r->code_setting == 1) {
         Text(g, g.x0, y, "Materialsicherheitsbeiwert", Heading());
         Symbol(g, g.x0 + 170, g.x0 + 178, y, "\xC0", "M");
-        Add_Float_to_Scrollable_Area(g.area, g.x0 + 200, y, &r->gamma_M, "%6.2f", Normal(), g.colour, g.enable);
-        Set_Last_Item_Check_Function(g.area, Clamp_Not_Negative);
+        Number(g, g.x0 + 200, y, &r->gamma_M, "%6.2f", kPartialFactor);
         Text(g, g.x0 + 265, y, "");
         y += g.step;
     } else {
@@ -175,19 +201,19 @@ int All_Round_Fields(const Page& g, int Y) {
     const int t = n.profile.type, x0 = g.x0;
     if (g.ec && Is_Profile_Type_In(0xACB0u, t)) {
         Symbol(g, x0 + 210, x0 + 218, Y, "a", "fo");
-        Millimetres(g, x0 + 240, Y, &n.a_w_fo, g.enable);
+        Throat(g, x0 + 240, Y, &n.a_w_fo);
         Text(g, x0 + 305, Y, "mm");
         if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
             Symbol(g, x0 + 360, x0 + 368, Y, "a", "fu");
-            Millimetres(g, x0 + 390, Y, &n.a_w_fu, g.enable);
+            Throat(g, x0 + 390, Y, &n.a_w_fu);
             Text(g, x0 + 455, Y, "mm");
             Symbol(g, x0 + 510, x0 + 518, Y, "a", "w");
-            Millimetres(g, x0 + 540, Y, &n.a_w, g.enable);
+            Throat(g, x0 + 540, Y, &n.a_w);
             Text(g, x0 + 605, Y, "mm");
             Contact_Share(g, x0 + 650, x0 + 760, x0 + 795, Y);
         } else {
             Symbol(g, x0 + 360, x0 + 368, Y, "a", "w");
-            Millimetres(g, x0 + 390, Y, &n.a_w, g.enable);
+            Throat(g, x0 + 390, Y, &n.a_w);
             Text(g, x0 + 455, Y, "mm");
             Contact_Share(g, x0 + 500, x0 + 610, x0 + 645, Y);
         }
@@ -196,7 +222,7 @@ int All_Round_Fields(const Page& g, int Y) {
         return Y + 2 * g.step;
     }
     Symbol(g, x0 + 210, x0 + 218, Y, "a", "w");
-    Millimetres(g, x0 + 240, Y, &n.a_w, g.enable);
+    Throat(g, x0 + 240, Y, &n.a_w);
     Text(g, x0 + 305, Y, "mm");
     Contact_Share(g, x0 + 355, x0 + 465, x0 + 500, Y);
     if (g.ec && !Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR}))
@@ -240,10 +266,10 @@ int Single_Weld_Rows(const Page& g, int y) {
         char index[16];
         std::snprintf(index, sizeof index, "w%d", number);
         Symbol(g, cx + 45, cx + 53, y, "a", index);
-        Millimetres(g, cx + 80, y, &n.throat[slot], g.enable);
+        Throat(g, cx + 80, y, &n.throat[slot]);
         Text(g, cx + 145, y, "mm");
         Symbol(g, cx + 175, cx + 181, y, "l", index);
-        Millimetres(g, cx + 210, y, &n.length[slot], g.enable);
+        Number(g, cx + 210, y, &n.length[slot], "%6.1f", {0.0, Max_Weld_Length(n.profile, slot)});
         Text(g, cx + 275, y, "mm");
         const int k = shown++;
         if (k != 0 && k < count - 1 && (k + 1) % 3 == 0) {
@@ -257,7 +283,7 @@ int Single_Weld_Rows(const Page& g, int y) {
     Add_Rectangle_to_Scrollable_Area(g.area, x0 + 605, y - 11, x0 + 875, y + 12, Screen_Light_Yellow);
     Add_Action_Button(g.area, x0 + 630, y + 5, &Nachweis_Page.default_throat_request, "Vorbelegung:", 0);
     Symbol(g, x0 + 740, x0 + 748, y + 5, "a", "w", blue);
-    Millimetres(g, x0 + 775, y + 5, &n.a_w, g.enable, blue);
+    Throat(g, x0 + 775, y + 5, &n.a_w, blue);
     Text(g, x0 + 840, y + 5, "mm", -1, blue);
     return y + 5;
 }
@@ -429,14 +455,6 @@ void Run_Pending_Import_Export(void) {
     Nachweis_Page.import_request = 0;
     if (Nachweis_Page.export_request == 1) Export_Schweissnaht_TEMP();
     Nachweis_Page.export_request = 0;
-}
-
-void* Clamp_Percent(void* value) {
-    if (double* v = static_cast<double*>(value)) {
-        if (*v < 0.0) *v = 0.0;
-        if (*v > 100.0) *v = 100.0;
-    }
-    return value;
 }
 
 void Reset_Input_Page(void) {

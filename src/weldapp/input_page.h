@@ -53,9 +53,6 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record);
 // Runs the data import and then the data export when their buttons were
 // pressed, and clears both requests.
 void Run_Pending_Import_Export(void);
-// Value check of the contact share: held within 0..100. Returns its
-// argument.
-void* Clamp_Percent(void* value);
 
 // The page variables cleared, as at the start of the run (for tests).
 void Reset_Input_Page(void);

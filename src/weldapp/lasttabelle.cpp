@@ -231,6 +231,17 @@ void Read_Text_File() {
     Store_All();
 }
 
+// Every load case would go at one click: the user says so first, "Nein"
+// (keep them) the default.
+bool Confirm_Clear_Table() {
+    if (state.page != state.built) return false;
+    Init_Message();
+    Fill_Message("%s", "Sollen alle Lastfälle der Tabelle gelöscht werden?"_cp);
+    Fill_Message("(Anzahl der Lastfälle: %d)"_cp, Table_Row_Count(state.built));
+    Set_Message_Symbol(3, 1, 0, 0);
+    return Answer_is_Yes(0) != 0;
+}
+
 void Clear_Table() {
     if (state.page != state.built) return;
     SchweissnahtAnschluss* r = state.record;
@@ -353,7 +364,7 @@ int Edit_Lasttabelle(void) {
     }
     if (q.clear_table) {
         q.clear_table = 0;
-        Clear_Table();
+        if (Confirm_Clear_Table()) Clear_Table();
         return -1;
     }
     if (state.page != state.built) return 0;

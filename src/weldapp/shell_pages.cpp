@@ -14,6 +14,7 @@
 #include "platform/font.h"
 #include "platform/screen.h"
 #include "weldapp/input_page.h"
+#include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
@@ -77,6 +78,7 @@ struct Chart_State {
     int area = -1;
     std::vector<Chart_Row> rows;
     int first = 0, last = -1;  // the rows that are items (0-based)
+    bool checked = true;       // false: no case carries a load, nothing was checked
 };
 Chart_State g_chart;
 
@@ -84,7 +86,7 @@ Chart_State g_chart;
 const int kChartPaintMarker = 0x7C4A57;
 
 // Whether the row has its bar (a result) and its sub-rows below it.
-bool Row_Has_Result(const Chart_Row& row) { return row.u_sigma > -0.1 && row.u_w > -0.1; }
+bool Row_Has_Result(const Chart_Row& row) { return g_chart.checked && row.u_sigma > -0.1 && row.u_w > -0.1; }
 bool Row_Has_Parts(const Chart_Row& row) { return Row_Has_Result(row) && std::max(row.u_sigma, row.u_w) > 0.01; }
 
 // The baseline of the row's last line.
@@ -110,7 +112,7 @@ void Put_Chart_Row(int area, const Chart_Row& row, int i) {
             if (row.u_sigma > 0.01) Sub_Row(area, &y, "Querschnitt Träger"_cp, row.u_sigma);
             if (row.u_w > 0.01) Sub_Row(area, &y, "Schweißnähte"_cp, row.u_w);
         }
-    } else {
+    } else if (g_chart.checked) {
         Draw_Utilisation_Bar(area, 400, y, -1.0);
     }
 }
@@ -275,6 +277,10 @@ void Draw_Utilisation_Chart(int area) {
     // as a painted extent with the rows in view as items.
     g_chart.area = area;
     g_chart.rows.clear();
+    // Without a load no case is checked (the list says so): no case gets a
+    // bar, the total no percentage, and the chart names why.
+    g_chart.checked = false;
+    for (int i = 0; i < r->load_count && !g_chart.checked; i++) g_chart.checked = Lastfall_Has_Load(r, i) != 0;
     if (r->results && r->load_count > 0) g_chart.rows.reserve(static_cast<size_t>(r->load_count));
     int y = 80, last = 60;
     for (int i = 0; i < r->load_count && r->results; i++) {
@@ -296,9 +302,13 @@ void Draw_Utilisation_Chart(int area) {
     Line(area, 120, y + 20, 570, y + 20);
     Line(area, 347, y - 5, 347, y + 20);
     Text(area, 120, y + 40, "Gesamt", 0x11000, c.black);
+    Line(area, 347, y + 15, 347, y + 40);
+    if (!g_chart.checked) {
+        Text(area, 120, y + 90, "keine Belastung vorhanden: Nachweise werden nicht geführt"_cp, 0x11000, c.black);
+        return;
+    }
     if (r->max_utilisation > -0.1) Percentage(area, y + 40, r->max_utilisation, 0x11000);
     Draw_Utilisation_Bar(area, 400, y + 40, r->max_utilisation);
-    Line(area, 347, y + 15, 347, y + 40);
     const double limit = 1.0 + r->print.toleranz / 100.0;
     // A c/t ratio beyond its limit fails the proof as the list says.
     const double governing = std::max(r->max_utilisation, r->max_ct_utilisation);

@@ -5,7 +5,6 @@
 #include "codes/material_sheet.h"
 #include "codes/nad_selection_sheet.h"
 #include "codes/nad_sheet.h"
-#include "codes/page_values.h"
 #include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
@@ -24,7 +23,6 @@ void Reset_Codes_State() {
     Reset_Widget_State();
     Reset_NAD_Sheets();
     Reset_NAD_Selection_Sheet();
-    Reset_Page_Values();
     material_ranges_shown = 0;
 }
 

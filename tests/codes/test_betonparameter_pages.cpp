@@ -17,6 +17,7 @@
 #include "dialogs/messages.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
+#include "dialogs/tablesheet.h"
 #include "dialogs/snapshot.h"
 #include "dialogs/valuecheck.h"
 #include "platform/input.h"
@@ -94,6 +95,41 @@ TEST(ConcreteFields, LabelledFieldLaysOutLabelFieldAndUnit) {
     EXPECT_STREQ(items[2]->text, "cm");
     EXPECT_EQ(items[2]->x1, 10 + 40 + 3 + 63 + 3);
     EXPECT_EQ(Numeric_Field_Labelled(10, 60, "Länge"_cp, &v, 6, 2, nullptr, 1), 40 + 3 + 63);
+}
+
+// Inside an open table sheet, where factors act: a field with factor 1000
+// shows 0.0125 as 12.5 and stores 30 typed as 0.03 when the sheet closes;
+// the labelled field has factor 1, so 7 typed stays 7 (not 0.007).
+double unit_scaled = 0.0125, unit_labelled = 2.5, scaled_shown = 0.0;
+void Fill_Unit_Fields(int, int) {
+    Numeric_Field(10, 30, &unit_scaled, 1000.0, 8, 2, 1);
+    Numeric_Field_Labelled(10, 60, "L\x84nge", &unit_labelled, 6, 2, "cm", 1);
+    scaled_shown = unit_scaled;
+}
+void Type_Into_Unit_Fields(int x1, int y1, int x2, int y2) {
+    const int px = x1 + 8, py = y1 + 33 + 8;  // the page's content origin
+    VEK_Script_Click(px + 20, py + 26);       // the scaled field at 17
+    VEK_Script_Type("30", 0);
+    VEK_Script_Click(px + 63, py + 56);       // the labelled one at 10 + 40 + 3 + 7
+    VEK_Script_Type("7", 0);
+    VEK_Script_Click(x2 - 8 - 23 + 5, y2 - 29 + 5);  // OK
+}
+TEST(ConcreteFields, FactorsActInsideASheetAndTheLabelledFieldHasNone) {
+    pxInitScreen(640, 480);
+    Init_Screen_Colors();
+    Init_Mouse_Move_Restriction(0, 0, 639, 479);
+    Table_Sheet_Descriptor d;
+    Init_Table_Sheet_Descriptor(&d);
+    d.mode = TABLE_SHEET_CONFIRM;
+    d.built = Type_Into_Unit_Fields;
+    Table_Sheet_Page page;
+    Init_Table_Sheet_Pages(1, &page);
+    page.fill = Fill_Unit_Fields;
+    ASSERT_EQ(Edit_Table_Wizard_Sheet(&d, &page), 1);
+    EXPECT_DOUBLE_EQ(unit_scaled, 0.03);
+    EXPECT_DOUBLE_EQ(unit_labelled, 7.0);
+    EXPECT_DOUBLE_EQ(scaled_shown, 30.0);  // the last fill: what was typed, shown
+    EXPECT_EQ(VEK_Script_Pending(), 0);
 }
 
 // The free-definition sheets, centred on the 640 x 480 screen: the concrete
@@ -228,6 +264,23 @@ TEST(GradeFields, ThreeFormsAndTheirRows) {
     }
     EXPECT_EQ(xs[SELECTION], xs[CHOICE]);
     EXPECT_EQ(xs[FIELD], xs[CHOICE]);
+    // The choice form of a disabled page: the label and every entry in the
+    // inactive grey (198, 195, 198), the selection locked; on an enabled
+    // page the entries keep the list's colours.
+    const int grey = Nearest_RGB_Color(198, 195, 198);
+    for (int state : {0, 1}) {
+        Clear_Scrollable_View_Area(host.area);
+        Concrete_Grade_Choice(host.area, 10, 30, list, &sel, state);
+        for (const Scrollable_Area_Item* it : Area_Items(host.area)) {
+            if (it->kind == AREA_ITEM_TEXT) {
+                EXPECT_EQ(it->colour == grey, state == 0) << it->text;
+            }
+            if (it->kind != AREA_ITEM_CHOICE_LIST) continue;
+            EXPECT_EQ(*it->enabled, state);
+            for (int i = 0; i < it->count; ++i)
+                EXPECT_EQ(it->entries[i].colour, state ? list->colours[i] : grey) << state << " " << i;
+        }
+    }
 
     // A disabled page: the label in the inactive grey, the selection and
     // the density locked; the label is in the text colour otherwise.

@@ -76,21 +76,21 @@ protected:
     testutil::Host_Sheet host{200, 150, 760, 560, "Eingabe"};
 };
 
-TEST_F(Pages, PlateThicknessTypedAndANegativeValueRefused) {
+// A plate of 0 mm (the plate check refuses anything under 1 mm) is refused
+// as it is typed: the message names the range, the field keeps 12.5.
+TEST_F(Pages, PlateThicknessTypedAndAZeroRefused) {
     Plate_Page();
     Activate_Prop_Sheet();
     Click_Item(host.area, &plate.t);
     VEK_Script_Type("12.5");
     Click_Item(host.area, &plate.t);
-    VEK_Script_Type("-3");
+    VEK_Script_Type("0");
     host.Click_OK();
     EXPECT_EQ(Run_Page(host, [&] { Plate_Page(); }), 2);
     EXPECT_DOUBLE_EQ(plate.t, 12.5);
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
-    EXPECT_NE(Last_Message().find("Der Wert -3 ist nicht zul\x84ssig: er darf nicht kleiner als 0 sein; es bleibt "
-                                  "bei 12.5"),
-              std::string::npos)
-        << Last_Message();
+    EXPECT_EQ(Last_Message(), "Der Wert 0.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000."
+                              "Der bisherige Wert 12.5 bleibt erhalten.");
     snapshot::Expect_Screen_Matches("plate_page", 200, 150, 760, 560, "codes");
 }
 
@@ -227,19 +227,32 @@ TEST_F(Pages, AluminiumWarningAndGradesOutsideTheList) {
     }
 }
 
-TEST_F(Pages, BetaWOutsideZeroToOneIsRefused) {
+// beta_w of 0 would divide the weld resistance by zero, above 1 no grade
+// has one: both are refused, 0.5 .. 1 taken.
+TEST_F(Pages, BetaWOutsideItsRangeIsRefused) {
     plate.material.own_values = 1;
-    Plate_Page();
-    Activate_Prop_Sheet();
-    Click_Item(host.area, &plate.material.beta_w);
-    VEK_Script_Type("1.2");
-    host.Click_OK();
-    EXPECT_EQ(Run_Page(host, [&] { Plate_Page(); }), 2);
-    EXPECT_DOUBLE_EQ(plate.material.beta_w, 0.8);
-    EXPECT_NE(Last_Message().find("Der Wert 1.2 liegt au\xE1" "erhalb des zul\x84ssigen Bereichs von 0 bis 1; es "
-                                  "bleibt bei 0.8"),
-              std::string::npos)
-        << Last_Message();
+    const struct {
+        const char* typed;
+        double after;
+        std::string box;
+    } cases[] = {
+        {"0", 0.8, "Der Wert 0.00 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
+        {"1.2", 0.8, "Der Wert 1.20 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
+        {"0.9", 0.9, ""},
+    };
+    for (const auto& c : cases) {
+        Clear_Scrollable_View_Area(host.area);
+        VEK_Clear_Recorded_Messages();
+        plate.material.beta_w = 0.8;
+        Plate_Page();
+        Activate_Prop_Sheet();
+        Click_Item(host.area, &plate.material.beta_w);
+        VEK_Script_Type(c.typed);
+        host.Click_OK();
+        EXPECT_EQ(Run_Page(host, [&] { Plate_Page(); }), 2);
+        EXPECT_DOUBLE_EQ(plate.material.beta_w, c.after) << c.typed;
+        EXPECT_EQ(Last_Message(), c.box.empty() ? "" : c.box + "Der bisherige Wert 0.80 bleibt erhalten.");
+    }
 }
 
 }  // namespace

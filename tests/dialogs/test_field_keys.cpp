@@ -3,6 +3,7 @@
 // is typed replaces it; the value stored is the value the field then shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "area_session.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
+#include "platform/msgbox.h"
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
@@ -128,6 +130,117 @@ TEST_F(FieldKeys, TypingIntoAnEmptyPaddedTextTakesTheCharacters) {
     Update_Scrollable_View_Area(slot);
     EXPECT_EQ(Click_Into(50, {{'I', 'P', 'E', ' ', '3', '0', '0', VEK_KEY_ENTER}}), 1);
     EXPECT_EQ(std::string(name), "IPE 300" + std::string(33, ' '));
+}
+
+// Lines of the last message box, joined by "|".
+std::string Last_Box() {
+    const auto& boxes = VEK_Recorded_Messages();
+    std::string text;
+    for (size_t i = 0; !boxes.empty() && i < boxes.back().lines.size(); ++i)
+        text += (i ? "|" : "") + boxes.back().lines[i];
+    return text;
+}
+
+int checks_seen = 0;
+void* Count_Check(void* value) {
+    ++checks_seen;
+    return value;
+}
+
+// Bounds are checked before a value is stored: one outside is refused with a
+// message naming the range and the value kept, the check function never sees
+// it, and the chain of edits ends there (the next field's keys stay unread).
+// A value the field prints as it prints the bound lies inside: 56.45 mm,
+// an edge of a profile, shows as "56.5", and 56.5 is taken.
+TEST_F(FieldKeys, ValuesOutsideTheirBoundsAreRefusedBeforeTheyAreStored) {
+    const char* const kept = "|Der bisherige Wert 75.0 bleibt erhalten.";
+    const struct {
+        double minimum, maximum;
+        std::vector<int> keys;
+        double after;
+        std::string box;  // empty: taken, no box
+    } cases[] = {
+        {0, 100, {'1', '5', '0', VEK_KEY_TAB}, 75, "Der Wert 150.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100." + std::string(kept)},
+        {0, 100, {'-', '4', VEK_KEY_TAB}, 75, "Der Wert -4.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100." + std::string(kept)},
+        {1, INFINITY, {'0', VEK_KEY_TAB}, 75, "Der Wert 0.0 ist nicht zul\x84" "ssig: er darf nicht kleiner als 1 sein." + std::string(kept)},
+        {-INFINITY, 3, {'4', VEK_KEY_TAB}, 75, "Der Wert 4.0 ist nicht zul\x84" "ssig: er darf nicht gr\x94\xE1" "er als 3 sein." + std::string(kept)},
+        {0, 100, {'1', '0', '0', VEK_KEY_TAB}, 100, ""},
+        {0, 56.45, {'5', '6', '.', '5', VEK_KEY_TAB}, 56.5, ""},
+        {0, 56.45, {'5', '6', '.', '6', VEK_KEY_TAB}, 75, "Der Wert 56.6 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 56.45." + std::string(kept)},
+    };
+    for (const auto& c : cases) {
+        Clear_Scrollable_View_Area(slot);
+        VEK_Clear_Recorded_Messages();
+        double v = 75.0, next = 12.5;
+        Add_Number(50, &v);
+        Set_Bounds_of_Last_Float(slot, c.minimum, c.maximum);
+        Set_Last_Item_Check_Function(slot, Count_Check);
+        Add_Number(80, &next);
+        Update_Scrollable_View_Area(slot);
+        checks_seen = 0;
+        EXPECT_EQ(Click_Into(50, {c.keys, {'8', VEK_KEY_ENTER}}), 1);
+        EXPECT_DOUBLE_EQ(v, c.after) << c.after;
+        EXPECT_EQ(Last_Box(), c.box);
+        EXPECT_EQ(checks_seen, c.box.empty() ? 1 : 0);
+        EXPECT_DOUBLE_EQ(next, c.box.empty() ? 8.0 : 12.5);
+        EXPECT_EQ(VEK_Script_Pending(), c.box.empty() ? 0 : 1);
+        VEK_Script_Clear();
+    }
+}
+
+// Enter confirms a field and ends the chain (the page takes what was typed
+// at once); Tab goes on, past a drop-down list, which only a click opens:
+// the keys after it never reach the list.
+TEST_F(FieldKeys, EnterConfirmsAndTabPassesLists) {
+    static char first[] = "Kehlnaht", second[] = "Stumpfnaht";
+    Choice_List_Entry entries[2] = {{BLACK_CI, first}, {BLACK_CI, second}};
+    double a = 1.0, b = 2.0;
+    int kind = 0;
+    Add_Number(50, &a);
+    Add_Choice_List_to_Scrollable_Area(slot, 100, 80, entries, RFONT_NORMAL, 10, 2, &kind, &Screen_Flag_On);
+    Add_Number(110, &b);
+    Update_Scrollable_View_Area(slot);
+    EXPECT_EQ(Click_Into(50, {{'7', VEK_KEY_ENTER}, {'9', VEK_KEY_ENTER}}), 1);
+    EXPECT_DOUBLE_EQ(a, 7.0);
+    EXPECT_DOUBLE_EQ(b, 2.0);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    VEK_Script_Clear();
+    VEK_Script_Click(102, 46);
+    VEK_Script_Keys({'8', VEK_KEY_TAB});
+    VEK_Script_Keys({'9', VEK_KEY_ENTER});
+    VEK_Script_Key(VEK_KEY_DOWN);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_DOUBLE_EQ(a, 8.0);
+    EXPECT_DOUBLE_EQ(b, 9.0);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 0);  // the keys: nothing of the area's
+    EXPECT_EQ(kind, 0);
+}
+
+// A click outside an open list closes it without choosing and counts for
+// what it hits: the row the mouse lit is not taken, the field below is
+// edited at once.
+TEST_F(FieldKeys, AClickOutsideAnOpenListCountsAtOnce) {
+    static char first[] = "Kehlnaht", second[] = "Stumpfnaht";
+    Choice_List_Entry entries[2] = {{BLACK_CI, first}, {BLACK_CI, second}};
+    double b = 2.0;
+    int kind = 0;
+    Add_Choice_List_to_Scrollable_Area(slot, 100, 50, entries, RFONT_NORMAL, 10, 2, &kind, &Screen_Flag_On);
+    Add_Number(200, &b);
+    Update_Scrollable_View_Area(slot);
+    VEK_Script_Click(102, 46);             // opens the list below the field
+    VEK_Script_Move(110, 50 + 5 + 3 + 13 + 6);  // lights its second row
+    VEK_Script_Click(102, 196);            // the number field
+    VEK_Script_Type("4", 0);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_EQ(kind, 0);
+    EXPECT_EQ(VEK_Script_Peek_Kind(), VEK_EV_CLICK);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_DOUBLE_EQ(b, 4.0);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
 }
 
 }  // namespace

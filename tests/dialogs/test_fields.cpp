@@ -2,7 +2,7 @@
 // and the width rule, the items each adder puts into the field area and the
 // widths it returns (worked out from the raster font: 8 pixels a character
 // less 3 in font 0, 6 less 1 in the small font), edit texts by state, the
-// range table, the shown ints, the value bands, and the world-to-screen
+// ranged doubles' bounds, the shown ints, the value bands, and the world-to-screen
 // transform with its rounding.
 #include <gtest/gtest.h>
 
@@ -192,32 +192,20 @@ TEST_F(Fields, FixedWidthFieldsAndChoiceLists) {
     EXPECT_EQ(Add_Shaded_Fixed_Width_Field(10, 60, texts[0], nullptr, 6, 0, &selection, &on), 0);
 }
 
-// The range of a ranged field: registered once per address and level; a
-// value outside it is refused (the shown value comes back, with a warning);
-// an address without range and NaN pass.
-TEST_F(Fields, RangedFieldsRefuseValuesOutsideTheirRange) {
-    double throat = 1000.0;
-    EXPECT_EQ(Add_Field_Float_with_Range(10, 20, &throat, &on), 79);
-    EXPECT_EQ(Add_Field_Float_with_Range(10, 20, &throat, &on), 79);
-    throat = 100.0;  // as the editor leaves it
-    Clamp_to_Registered_Range(&throat);
-    EXPECT_DOUBLE_EQ(throat, 1000.0);
-    throat = 2000.0;
-    Clamp_to_Registered_Range(&throat);
-    EXPECT_DOUBLE_EQ(throat, 2000.0);
-    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);  // one entry, one warning
-    double free_value = -5.0, nan = std::nan("");
-    Clamp_to_Registered_Range(&free_value);
-    Clamp_to_Registered_Range(&nan);
-    EXPECT_DOUBLE_EQ(free_value, -5.0);
-    EXPECT_TRUE(std::isnan(nan));
-    EXPECT_EQ(VEK_Recorded_Messages().size(), 1u);
-    // A value shown outside the range itself: the nearer end.
-    double odd = 50.0;
-    Add_Field_Float_with_Range(10, 40, &odd, &on);
-    odd = 3000.0;
-    Clamp_to_Registered_Range(&odd);
-    EXPECT_DOUBLE_EQ(odd, 2200.0);
+// A ranged field is a "%8.1f" double at x + 7 that carries the bounds it
+// was given (the refusal itself: test_field_sheet.cpp, test_field_keys.cpp).
+TEST_F(Fields, RangedFieldCarriesItsOwnBounds) {
+    double a = 1000.0, b = 0.5;
+    EXPECT_EQ(Add_Field_Float_with_Range(10, 20, &a, 500.0, 2200.0, &on), 79);
+    EXPECT_EQ(Add_Field_Float_with_Range(10, 40, &b, 0.0, 1.0, &on), 79);
+    const std::vector<const Scrollable_Area_Item*> items = Items();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]->x1, 17);
+    EXPECT_STREQ(items[0]->text, "%8.1f");
+    EXPECT_EQ(items[0]->bounded, 1);
+    EXPECT_EQ(items[0]->minimum, 500.0);
+    EXPECT_EQ(items[0]->maximum, 2200.0);
+    EXPECT_EQ(items[1]->maximum, 1.0);
 }
 
 // Ints shown as doubles by an open sheet: set and read through the table;
@@ -326,7 +314,7 @@ TEST(Fields_Without_Area, AddNothing) {
     EXPECT_EQ(Add_Field_Symbol(0, 0, "l", nullptr, &on), 8);
     EXPECT_EQ(Add_Field_Symbol_Checked(0, 0, "l", nullptr, &on), 0);
     EXPECT_EQ(Add_Field_Edit_Text(0, 0, text, 0, &on), 0);
-    EXPECT_EQ(Add_Field_Float_with_Range(0, 0, nullptr, &on), 0);
+    EXPECT_EQ(Add_Field_Float_with_Range(0, 0, nullptr, 0.0, 1.0, &on), 0);
     EXPECT_EQ(Add_Underlined_Field_Text(0, 0, "abc", &on), 0);
 }
 

@@ -237,30 +237,49 @@ TEST_F(Table_Sheet, UnitsAreConvertedBeforeTheLeaveChecks) {
 }
 
 // A page function opens a second sheet; closing it leaves the outer sheet
-// as it was. Requests of page code act as the buttons.
-int inner_result = -1, outer_depth_seen = 0;
+// as it was: its unit values still shown scaled (12 kN as
+// 12000 N, not divided back by the inner sheet's close) and its ints still
+// registered, while the inner sheet's own value (2.5 m shown as 2500 mm) is
+// back in its unit. Requests of page code act as the buttons. Closing the
+// outer sheet then divides its value back once: 12 again, not 0.012.
+int inner_result = -1, outer_depth_seen = 0, outer_count = 3, count_seen = 0;
+double outer_force = 12.0, inner_length = 2.5, force_seen = 0.0, length_seen = 0.0;
 void Fill_Outer(int, int) {
+    Register_Sheet_Unit_Value(&outer_force, 1000.0);
+    Register_Sheet_Int_Value(&outer_count);
     if (inner_result != -1) return;
     Table_Sheet_Descriptor inner;
     Init_Table_Sheet_Descriptor(&inner);
     inner.mode = TABLE_SHEET_NO_BUTTONS;
     Table_Sheet_Page page;
     Init_Table_Sheet_Pages(1, &page);
-    page.fill = [](int, int) { Request_Sheet_OK(); };
+    page.fill = [](int, int) {
+        Register_Sheet_Unit_Value(&inner_length, 1000.0);
+        Request_Sheet_OK();
+    };
     inner.pending_code = 5;  // one pass, then the request ends it
     inner_result = Edit_Table_Wizard_Sheet(&inner, &page);
     outer_depth_seen = VEK_Prop_Sheet_Count();
+    force_seen = outer_force;
+    length_seen = inner_length;
+    count_seen = Get_Registered_Int(&outer_count);
     Request_Sheet_Break();
 }
-TEST_F(Table_Sheet, NestedSheetsAndRequests) {
+TEST_F(Table_Sheet, NestedSheetsLeaveTheOuterOneAsItWas) {
     Table_Sheet_Page page;
     Init_Table_Sheet_Pages(1, &page);
     page.fill = Fill_Outer;
     inner_result = -1;
+    outer_force = 12.0, inner_length = 2.5, outer_count = 3;
     d.pending_code = 7;
     EXPECT_EQ(Edit_Table_Wizard_Sheet(&d, &page), 0);
     EXPECT_EQ(inner_result, 1);
     EXPECT_EQ(outer_depth_seen, 1);
+    EXPECT_DOUBLE_EQ(force_seen, 12000.0);
+    EXPECT_DOUBLE_EQ(length_seen, 2.5);
+    EXPECT_EQ(count_seen, 3);
+    EXPECT_DOUBLE_EQ(outer_force, 12.0);
+    EXPECT_EQ(Get_Registered_Int(&outer_count), -99999999);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 0);
 }
 

@@ -261,15 +261,37 @@ TEST_F(Shapes, PrintFormsOfRectangleMarkAndBolts) {
     EXPECT_GE(std::count(side.begin(), side.end(), '\n'), 10) << side;
 }
 
+// The screen twins are the print shapes in pixels: each corner offset
+// rounded to a whole pixel. A hexagon of r 10 has its corners at
+// (x +- round(10 sin 60) = 9, y +- 5) and (x, y +- 10): its outline runs
+// through x + 9 and y + 10, the pixels one further out stay untouched; the
+// round mark of r 8 reaches x + 8 (corner 4) and y + 8 (corner 0); a slot of
+// r 4 and L 20 reaches L/2 + r = 14 on its axis on both sides.
 TEST(ScreenShapes, PixelTwins) {
     pxFgc(BLUE_CI);
+    const int empty = pxGetPixel(0, 0);
     // r 0 draws nothing and keeps the colour.
     XS_Screen_Hexagon(50, 50, 0, RED_CI, 1, BLACK_CI);
-    EXPECT_EQ(pxGetPixel(50, 50), pxGetPixel(0, 0));
+    EXPECT_EQ(pxGetPixel(50, 50), empty);
     EXPECT_EQ(pxQFgc(), BLUE_CI);
     XS_Screen_Hexagon(50, 50, 10, RED_CI, 1, BLACK_CI);
     EXPECT_EQ(pxGetPixel(50, 50), RED_CI);
     EXPECT_EQ(pxGetPixel(50, 60), BLACK_CI);  // corner 0 at (x, y + r)
+    const struct {
+        int x, y, colour;
+    } hexagon[] = {{59, 50, BLACK_CI}, {60, 50, empty}, {41, 50, BLACK_CI}, {40, 50, empty},
+                   {58, 50, RED_CI},   {50, 61, empty}, {50, 39, empty},    {50, 40, BLACK_CI}};
+    for (const auto& p : hexagon) EXPECT_EQ(pxGetPixel(p.x, p.y), p.colour) << p.x << " " << p.y;
+    XS_Screen_Round_Mark(100, 100, 8, GREEN_CI, 1, BLACK_CI);
+    for (const auto& p : {std::pair{108, 100}, {100, 108}, {92, 100}, {100, 92}})
+        EXPECT_EQ(pxGetPixel(p.first, p.second), BLACK_CI) << p.first << " " << p.second;
+    for (const auto& p : {std::pair{109, 100}, {100, 109}, {91, 100}, {100, 91}})
+        EXPECT_EQ(pxGetPixel(p.first, p.second), empty) << p.first << " " << p.second;
+    XS_Screen_Slot(600, 200, 4, 20, 0.0, RED_CI, 1, BLACK_CI);
+    EXPECT_EQ(pxGetPixel(614, 200), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(586, 200), BLACK_CI);
+    EXPECT_EQ(pxGetPixel(615, 200), empty);
+    EXPECT_EQ(pxGetPixel(585, 200), empty);
     // A slot with r above L draws nothing.
     XS_Screen_Slot(200, 200, 6, 4, 0, RED_CI, 1, BLACK_CI);
     EXPECT_NE(pxGetPixel(200, 200), RED_CI);

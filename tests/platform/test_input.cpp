@@ -197,13 +197,21 @@ TEST_F(Input, ShortEditFloatStoresOnlyFiniteNumbersAndSaysSo)
     EXPECT_DOUBLE_EQ(v, 5.5);
     EXPECT_EQ(LAST_SHEET_EDIT_KEY, 9);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
-    // Not a number in the C locale, letters, or not finite: the value is
+    // The German decimal comma (the number pad's decimal key) is the point.
+    for (auto [typed, stored] : {std::pair{"25,5", 25.5}, {"-0,75", -0.8}, {" 7,0 ", 7.0}}) {
+        VEK_Script_Type(typed, 1);
+        EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1) << typed;
+        EXPECT_DOUBLE_EQ(v, stored) << typed;
+    }
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    // Not a number, letters, not finite, or a thousands separator beside
+    // the decimal mark (which one is which cannot be told): the value is
     // kept and a box says why; the edit still ends with its key.
-    for (const char* bad : {"5,5", "12abc", "nan", ""}) {
+    for (const char* bad : {"1.000,5", "1,000.5", "2,5,0", "12abc", "nan", ""}) {
         VEK_Clear_Recorded_Messages();
         VEK_Script_Type(bad, 1);
         EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1) << bad;
-        EXPECT_DOUBLE_EQ(v, 5.5) << bad;
+        EXPECT_DOUBLE_EQ(v, 7.0) << bad;
         ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << bad;
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
                   (std::vector<std::string>{"Die Eingabe \"" + std::string(bad) + "\" ist keine Zahl.",

@@ -261,9 +261,10 @@ TEST(FailedRuns, WindowNeverSavesOverAnInputItCouldNotRead) {
 }
 
 // A plate thinner than 1 mm: its box came twice at every visit of the chart
-// (and at every preview and save) for as long as the value stood. Now once
-// for 0.5 mm, once for 0.4 mm, nothing for 5 mm, and once more for 0.4 mm
-// entered again after it, whatever the evaluations in between.
+// (and at every preview and save) for as long as the value stood. Now the
+// field refuses it as it is typed, once for 0.5 mm, once for 0.4 mm,
+// nothing for 5 mm, and once more for 0.4 mm entered again after it (the
+// value kept each time named), whatever the evaluations in between.
 TEST(FailedRuns, ThinPlateIsToldOncePerValueEntered) {
     Desktop d;
     d.Add("he280a_end_plate", "A001");
@@ -275,7 +276,11 @@ TEST(FailedRuns, ThinPlateIsToldOncePerValueEntered) {
     const std::string script = plate("0.5") + chart + input + chart + input + chart + input + plate("0.4") + chart +
                                input + plate("5") + chart + input + plate("0.4") + chart + input + chart;
     EXPECT_EQ(Run_Script(d, "A001", script), 0);
-    const std::string box = "message box \"\": [Blechdicke t = ";
-    EXPECT_EQ(d.err, box + "0.5 mm < 1 mm] answer 1\n" + box + "0.4 mm < 1 mm] answer 1\n" + box +
-                         "0.4 mm < 1 mm] answer 1\nmessage box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n");
+    auto box = [](const char* typed, const char* kept) {
+        return std::string("message box \"\": [Der Wert ") + typed +
+               " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000.] [Der bisherige Wert " + kept +
+               " bleibt erhalten.] answer 1\n";
+    };
+    EXPECT_EQ(d.err, box("0.5", "35.0") + box("0.4", "35.0") + box("0.4", "5.0") +
+                         "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n");
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "codes/sheet_fixture.h"
 #include "dialogs/area_session.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -80,15 +81,47 @@ TEST_F(InputPage, RecordAndPageSwitches) {
     }
 }
 
-TEST_F(InputPage, ContactShareHeldWithinItsRange) {
-    for (auto [typed, kept] : {std::pair{150.0, 100.0}, {-5.0, 0.0}, {37.0, 37.0}}) {
-        double v = typed;
-        EXPECT_EQ(Clamp_Percent(&v), &v);
-        EXPECT_EQ(v, kept);
-        Nachweis_Page.contact_percent = v;
-        Sheet_Switches_to_Record(&rec_.r);
-        EXPECT_DOUBLE_EQ(rec_.r.naht.contact_fraction, kept / 100.0);
+// Every number field of the page refuses a value outside its bounds before
+// storing it, with a message, and keeps its value: the contact share
+// 0..100 %, a throat from 0, a weld length up to its edge of the profile
+// (HE 280 A's top face: b = 280 mm), the plate from 1 mm. A decimal comma
+// is the point.
+TEST_F(InputPage, NumberFieldsRefuseValuesOutsideTheirBounds) {
+    Nahtbild& n = rec_.r.naht;
+    Apply_Sheet_to_Record(&rec_.r);
+    ASSERT_EQ(Nachweis_Page.arrangement, ANORDNUNG_EINZELNAEHTE);
+    const struct {
+        double* field;
+        const char* typed;
+        double after;
+        const char* box;  // its first line; null: taken
+    } cases[] = {
+        {&Nachweis_Page.contact_percent, "150", 75.0, "Der Wert 150 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100."},
+        {&Nachweis_Page.contact_percent, "-5", 75.0, "Der Wert -5 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100."},
+        {&Nachweis_Page.contact_percent, "37", 37.0, nullptr},
+        {&n.throat[0], "-4", 5.0, "Der Wert -4.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 200."},
+        {&n.length[0], "500", 280.0, "Der Wert 500.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 280."},
+        {&n.length[0], "150", 150.0, nullptr},
+        {&n.plate.t, "0", 35.0, "Der Wert 0.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000."},
+        {&n.plate.t, "25,5", 25.5, nullptr},
+    };
+    for (const auto& c : cases) {
+        Build();
+        VEK_Clear_Recorded_Messages();
+        testutil::Click_Item(area_, c.field);
+        VEK_Script_Type(c.typed, 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        EXPECT_EQ(Edit_Scrollable_View_Area(area_), 1);
+        Apply_Sheet_to_Record(&rec_.r);
+        EXPECT_DOUBLE_EQ(*c.field, c.after) << c.typed;
+        if (c.box) {
+            ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
+            EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), c.box);
+        } else {
+            EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
+        }
     }
+    EXPECT_DOUBLE_EQ(n.contact_fraction, 0.37);
 }
 
 // Another catalogue profile rebuilds the weld table from the profile; a

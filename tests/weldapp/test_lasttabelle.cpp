@@ -73,14 +73,15 @@ TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
     page.Set_Cases({REFERENCE, Case("LK 2", 0, 0, 0, 0, 0, 0)}, 1);
     page.Pass();
     page.Click_Field(2, 1);  // My of row 2, in kNcm
-    VEK_Script_Type("7,5", 0);
-    EXPECT_EQ(page.Event(), -1);
-    EXPECT_NE(Last_Message().find("keine Zahl"), std::string::npos);  // the comma is no decimal point here
-    page.Pass();
-    page.Click_Field(2, 1);
-    VEK_Script_Type("7.5", 0);
+    VEK_Script_Type("7,5", 0);  // the German decimal comma
     EXPECT_EQ(page.Event(), -1);
     EXPECT_DOUBLE_EQ(page.record.r.loads[1].forces.M_y, 75000.0);  // 7.5 kNcm = 75000 Nmm
+    page.Pass();
+    page.Click_Field(2, 1);
+    VEK_Script_Type("1.000,5", 0);  // a thousands separator: refused
+    EXPECT_EQ(page.Event(), -1);
+    EXPECT_NE(Last_Message().find("keine Zahl"), std::string::npos);
+    EXPECT_DOUBLE_EQ(page.record.r.loads[1].forces.M_y, 75000.0);
     page.Pass();
     page.Click_Field(2, 6);
     VEK_Script_Type("Wind links", 0);
@@ -196,16 +197,29 @@ TEST(Load_Table, EachColumnIconSortsByItsForce) {
     }
 }
 
-// Clearing the table and leaving the page gives one case with a blank name
-// and no load.
-TEST(Load_Table, ClearingLeavesOneBlankCase) {
+// Clearing the table asks first, "Nein" the default: no answer, or "Nein",
+// keeps every case. "Ja", and leaving the page, gives one case with a blank
+// name and no load.
+TEST(Load_Table, ClearingAsksFirstAndLeavesOneBlankCase) {
     Load_Page page;
     page.Set_Cases({REFERENCE, REFERENCE}, 0);
     page.Pass();
-    Lasttabelle_Request.clear_table = 1;
-    EXPECT_EQ(Edit_Lasttabelle(), -1);
-    EXPECT_EQ(Lasttabelle_Request.clear_table, 0);
-    page.Pass();
+    for (int answer : {-1, 0, 1}) {
+        VEK_Clear_Recorded_Messages();
+        if (answer >= 0) VEK_Script_Answer(answer);
+        Lasttabelle_Request.clear_table = 1;
+        EXPECT_EQ(Edit_Lasttabelle(), -1);
+        EXPECT_EQ(Lasttabelle_Request.clear_table, 0);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].kind, VEK_MSG_QUESTION);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+                  (std::vector<std::string>{"Sollen alle Lastf\x84lle der Tabelle gel\x94scht werden?",
+                                            "(Anzahl der Lastf\x84lle: 2)"}));
+        page.Pass();
+        if (answer == 1) break;
+        EXPECT_EQ(page.record.r.load_count, 2) << answer;
+        EXPECT_EQ(page.Names(), (std::vector<std::string>{"LK 1", "LK 1"}));
+    }
     EXPECT_GE(Store_Lasttabelle(&page.record.r), 0);
     EXPECT_EQ(page.record.r.load_count, 1);
     EXPECT_EQ(page.Names(), (std::vector<std::string>{""}));

@@ -34,12 +34,18 @@ protected:
         Free_Schweissnaht(&r_);
         End_Area_Session();
     }
+    // n cases, each with a load (an evaluation checked them), and fresh
+    // results.
+    void Loaded_Cases(int n) {
+        Alloc_Lasten(&r_, n);
+        r_.load_count = n;
+        for (int i = 0; i < n; i++) r_.loads[i].forces.N = 1000.0;
+        New_Schweissnaht_Results(&r_);
+    }
     // Cases with (U_sigma, U_w) each, the maximum and the tolerance, drawn.
     void Chart(std::initializer_list<std::pair<double, double>> cases, double maximum, double tolerance,
                int governing = -1) {
-        Alloc_Lasten(&r_, static_cast<int>(cases.size()));
-        r_.load_count = static_cast<int>(cases.size());
-        New_Schweissnaht_Results(&r_);
+        Loaded_Cases(static_cast<int>(cases.size()));
         int i = 0;
         for (auto [sigma, w] : cases) {
             r_.results[i].value[ERGEBNIS_U_SIGMA] = sigma;
@@ -90,9 +96,27 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     Draw_Utilisation_Chart(area_);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: c/t-Verh\x84ltnis: Ausnutzung 120%"));
-    Chart({}, -1.0, 0.0);  // no cases, no result
+    Chart({}, -1.0, 0.0);  // no cases: nothing checked, as the list says
     EXPECT_TRUE(Shows("Gesamt"));
-    EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows("keine Belastung vorhanden: Nachweise werden nicht gef\x81hrt"));
+}
+
+// Cases without any load are not checked (the list: "keine Belastung
+// vorhanden  ->  Nachweise werden nicht geführt"): the chart says so instead
+// of a total of 0 % without verdict, and no case shows a bar.
+TEST_F(ShellPages, ChartOfCasesWithoutLoadSaysNothingIsChecked) {
+    Chart({{0.0, 0.0}, {0.0, 0.0}}, 0.0, 0.0);
+    r_.loads[1].forces.N = 0.0;
+    for (bool one_loaded : {true, false}) {
+        r_.loads[0].forces.N = one_loaded ? 1000.0 : 0.0;
+        Clear_Scrollable_View_Area(area_);
+        Draw_Utilisation_Chart(area_);
+        EXPECT_EQ(Shows("0%"), one_loaded);
+        EXPECT_EQ(Shows("keine Belastung vorhanden: Nachweise werden nicht gef\x81hrt"), !one_loaded);
+        EXPECT_TRUE(Shows("Gesamt"));
+        EXPECT_TRUE(Shows("Lastkombination 2"));
+        EXPECT_EQ(Area_Items(area_, AREA_ITEM_RECTANGLE).empty(), !one_loaded);  // no bars
+    }
 }
 
 // 2,000 cases: only the rows in view are items; rows scrolled into view
@@ -101,9 +125,7 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
 TEST_F(ShellPages, ChartBuildsTheRowsInView) {
     std::vector<std::pair<double, double>> cases;
     for (int i = 0; i < 2000; i++) cases.push_back({i % 7 == 3 ? -1.0 : (i % 5) * 0.2, (i % 3) * 0.45});
-    Alloc_Lasten(&r_, 2000);
-    r_.load_count = 2000;
-    New_Schweissnaht_Results(&r_);
+    Loaded_Cases(2000);
     for (int i = 0; i < 2000; i++) {
         r_.results[i].value[ERGEBNIS_U_SIGMA] = cases[i].first;
         r_.results[i].value[ERGEBNIS_U_W] = cases[i].second;

@@ -24,6 +24,7 @@
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
 #include "weldapp/schweissnaht.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ struct Driven {
         return x.Run(At(px, py)) == 0 &&
                testutil::Wait_Until([&] { return Read_Rest(rest_file).rests > rests; }, kStepMs);
     }
-    bool Type(const std::string& digits) { return Send("xdotool type '" + digits + "'", (int)digits.size()); }
+    bool Type(const std::string& digits) { return Send("xdotool type -- '" + digits + "'", (int)digits.size()); }
     bool Key(const std::string& key) { return Send("xdotool key " + key, 1); }
 };
 
@@ -93,37 +94,61 @@ int Append_Icon_Y(int k) { return 133 + 22 * k + 55; }
 // The picker's rows: 18 pixels from y 58 of its 600 x 640 window.
 int Picker_Row_Y(int row) { return 58 + 18 * row + 9; }
 
+// The program on a new connection in a window of its own on the display;
+// stopped when the test ends early.
+struct Started {
+    Desktop d;
+    std::string png = d.dir.file("window.png"), err = d.dir.file("err.txt"), idle = d.dir.file("idle");
+    pid_t pid = -1;
+    explicit Started(const testutil::Xvfb& x) {
+        namespace fs = std::filesystem;
+        fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
+        testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
+        const std::vector<std::string> env = {x.Env(),
+                                              "EXEC=" + d.dir.file("exec"),
+                                              "DRAM=" + d.dir.file("dram"),
+                                              "DATA=" + d.dir.file("data"),
+                                              "TEMP=" + d.dir.file("temp"),
+                                              "VEK_SCREEN=1280x1024",
+                                              "VEK_SCALE=",
+                                              "VEK_WINDOW_PNG=" + png,
+                                              "VEK_WINDOW_IDLE=" + idle,
+                                              "VEK_SCRIPT=",
+                                              testutil::kLeakSuppressions};
+        pid = testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, d.dir.file("out.txt"), err, d.project);
+    }
+    ~Started() {
+        if (pid > 0) testutil::Wait_Exit(pid, 0);
+    }
+    // The input file the program saved.
+    bool Saved(testutil::Record* saved) const {
+        FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
+        if (!f) return false;
+        const bool read = Read_Schweissnaht(f, &saved->r) == 0;
+        std::fclose(f);
+        return read;
+    }
+};
+
+// "Ende", "speichern und beenden" chosen with Enter: the run ends saved.
+void End_And_Save(Driven& main, Started& run) {
+    ASSERT_TRUE(main.Click(kEndButton[0], kEndButton[1]));
+    ASSERT_TRUE(main.Send(main.At(kEndChoices[0], kEndChoices[1]) + " key Return", 1, false));
+    ASSERT_EQ(testutil::Wait_Exit(run.pid, kExitMs), 1) << testutil::Read_File(run.err);
+    run.pid = -1;
+}
+
 }  // namespace
 
 TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     testutil::Xvfb x(1300, 1100);
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
     ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
-    Desktop d;
+    Started run(x);
+    ASSERT_GT(run.pid, 0);
+    const std::string &png = run.png, &err = run.err, &idle = run.idle;
+    Desktop& d = run.d;
     namespace fs = std::filesystem;
-    fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
-    testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
-    const std::string png = d.dir.file("window.png"), err = d.dir.file("err.txt"), idle = d.dir.file("idle");
-    const std::vector<std::string> env = {x.Env(),
-                                          "EXEC=" + d.dir.file("exec"),
-                                          "DRAM=" + d.dir.file("dram"),
-                                          "DATA=" + d.dir.file("data"),
-                                          "TEMP=" + d.dir.file("temp"),
-                                          "VEK_SCREEN=1280x1024",
-                                          "VEK_SCALE=",
-                                          "VEK_WINDOW_PNG=" + png,
-                                          "VEK_WINDOW_IDLE=" + idle,
-                                          "VEK_SCRIPT=",
-                                          testutil::kLeakSuppressions};
-    const pid_t pid = testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, d.dir.file("out.txt"), err, d.project);
-    ASSERT_GT(pid, 0);
-    // The program does not outlive a test that an assertion stops.
-    struct Ender {
-        pid_t pid;
-        ~Ender() {
-            if (pid > 0) testutil::Wait_Exit(pid, 0);
-        }
-    } ender{pid};
     Driven main{x, x.Find_Window("Position : ", kStepMs), idle, png};
     ASSERT_NE(main.window, 0u) << testutil::Read_File(err);
     ASSERT_TRUE(testutil::Wait_Until([&] { return Read_Rest(idle).taken >= 0; }, kStepMs));
@@ -186,8 +211,8 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
             ASSERT_TRUE(main.Click(70 + 9, Append_Icon_Y(k)));
         }
     }
-    // The last M_y with Enter, the editor of V_z that follows left with
-    // Escape; the page shown afresh by its tab, the pointer resting on it,
+    // The last M_y confirmed with Enter (an Escape after it changes
+    // nothing); the page shown afresh by its tab, the pointer resting on it,
     // then jumping onto the chart's tab and pressing at once; then "Ende".
     ASSERT_TRUE(main.Key("Return"));
     ASSERT_TRUE(main.Key("Escape"));
@@ -197,18 +222,9 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
     ASSERT_TRUE(main.Click(kChartTab[0], kChartTab[1]));
     EXPECT_EQ(Pixel(png, kChartTab[0], 9), kChosenTab) << "the chart's tab is chosen";
     keep(png);
-    ASSERT_TRUE(main.Click(kEndButton[0], kEndButton[1]));
-    keep(png);
-    // "speichern und beenden" is chosen: Enter with the pointer on the choices.
-    ASSERT_TRUE(main.Send(main.At(kEndChoices[0], kEndChoices[1]) + " key Return", 1, false));
-    ASSERT_EQ(testutil::Wait_Exit(pid, kExitMs), 1) << testutil::Read_File(err);
-    ender.pid = -1;
-
+    End_And_Save(main, run);
     testutil::Record saved;
-    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    ASSERT_EQ(Read_Schweissnaht(f, &saved.r), 0);
-    std::fclose(f);
+    ASSERT_TRUE(run.Saved(&saved));
     const SchweissnahtAnschluss& r = saved.r;
     EXPECT_EQ(std::string(r.naht.profile.name).substr(0, 7), "IPE300 ");
     EXPECT_EQ(r.naht.profile.h, 300.0);
@@ -219,4 +235,71 @@ TEST(WindowSession, NewConnectionTypedPickedAndSaved) {
         EXPECT_EQ(r.loads[k - 1].forces.N, 100e3 * k) << k;  // kN in N
         EXPECT_EQ(r.loads[k - 1].forces.M_y, 10e6 * k) << k;  // kNm in Nmm
     }
+}
+
+// Places of the input page of a new connection (HE 280 A, single welds) and
+// of the middle of a message box's title bar (a box of two lines).
+constexpr int kContactField[2] = {851, 582};
+constexpr int kThroatField[2] = {145, 627};  // a_w1
+constexpr int kProfileName[2] = {300, 421};
+constexpr int kClearButton[2] = {823, 96};
+constexpr int kBoxTitle[2] = {600, 465};
+constexpr unsigned kBoxTitleColour = 0x0A246Au;
+
+// Values a person must not lose: 150 % contact, a throat of -4 and a plate
+// of 0 are each refused with a box and the old value stays; Enter and Down
+// through the page change no choice; clearing the table answered with
+// "Nein" keeps the loads; "25,5" typed with the decimal comma is 25.5.
+// What the window showed is what is saved.
+TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
+    testutil::Xvfb x(1300, 1100);
+    if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
+    ASSERT_EQ(x.Run("setxkbmap de"), 0) << "a German keyboard";
+    Started run(x);
+    ASSERT_GT(run.pid, 0);
+    Driven main{x, x.Find_Window("Position : ", kStepMs), run.idle, run.png};
+    ASSERT_NE(main.window, 0u) << testutil::Read_File(run.err);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return Read_Rest(run.idle).taken >= 0; }, kStepMs));
+    auto box_shown = [&] { return Pixel(run.png, kBoxTitle[0], kBoxTitle[1]) == kBoxTitleColour; };
+    const struct {
+        const int* at;
+        const char* typed;
+    } refused[] = {{kContactField, "150"}, {kThroatField, "-4"}, {kPlateField, "0"}};
+    for (const auto& r : refused) {
+        ASSERT_TRUE(main.Click(r.at[0], r.at[1])) << r.typed;
+        ASSERT_TRUE(main.Type(r.typed)) << r.typed;
+        ASSERT_TRUE(main.Key("Return")) << r.typed;
+        EXPECT_TRUE(box_shown()) << r.typed << " is refused with a message";
+        ASSERT_TRUE(main.Key("Return")) << r.typed;  // its OK
+        EXPECT_FALSE(box_shown()) << r.typed;
+    }
+    // Enter in the profile name, Down and Enter, twice: no list opens, no
+    // choice changes (the shear split and the weld kind follow the name).
+    ASSERT_TRUE(main.Click(kProfileName[0], kProfileName[1]));
+    for (const char* key : {"Return", "Down", "Return", "Down", "Return"}) ASSERT_TRUE(main.Key(key)) << key;
+    // One load, the table cleared with "Nein" (the default), then a moment
+    // typed with the decimal comma.
+    ASSERT_TRUE(main.Click(kLoadsTab[0], kLoadsTab[1]));
+    ASSERT_TRUE(main.Click(kLoadColumn[0] + 19, Load_Field_Y(1)));
+    ASSERT_TRUE(main.Type("100"));
+    ASSERT_TRUE(main.Key("Return"));
+    ASSERT_TRUE(main.Click(kClearButton[0], kClearButton[1]));
+    EXPECT_TRUE(box_shown()) << "clearing the table asks first";
+    ASSERT_TRUE(main.Key("Return"));
+    EXPECT_FALSE(box_shown());
+    ASSERT_TRUE(main.Click(kLoadColumn[1] + 19, Load_Field_Y(1)));
+    ASSERT_TRUE(main.Type("25,5"));
+    ASSERT_TRUE(main.Key("Return"));
+    End_And_Save(main, run);
+    testutil::Record saved;
+    ASSERT_TRUE(run.Saved(&saved));
+    const SchweissnahtAnschluss& r = saved.r;
+    EXPECT_EQ(r.naht.contact_fraction, 0.75);
+    EXPECT_EQ(r.naht.throat[0], 5.0);
+    EXPECT_EQ(r.naht.plate.t, 35.0);
+    EXPECT_EQ(r.shear_split, 0);  // "konventionell"
+    EXPECT_EQ(r.naht.weld_kind, WELD_FILLET);
+    ASSERT_EQ(r.load_count, 1);
+    EXPECT_EQ(r.loads[0].forces.N, 100e3);    // 100 kN
+    EXPECT_EQ(r.loads[0].forces.M_y, 25.5e6);  // 25.5 kNm
 }
