@@ -120,7 +120,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     info.table_writer = record ? Data_Block : nullptr;
     info.checks_table = 1;
     info.sketch_variant = Kehlnaht_Family(family);
-    info.profile_kind = Anschluss_Catalogue_Flag;
+    info.profile_kind = record ? record->catalogue : 0;
     Anschluss_Exceeded_Checks = 0;
     const int opened = Print_Titelblatt(list, &info);
     bool appendices = result == 0;
@@ -134,8 +134,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
         if (design_code == 1 && record->annex_switch) Print_NAD_EC3(list);
         if (record->drawing_switch) {
             Anschluss_Plot_File = list;
-            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, Kehlnaht_Family(family), Anschluss_Catalogue_Flag,
-                                   name);
+            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, Kehlnaht_Family(family), record->catalogue, name);
             Anschluss_Plot_File = nullptr;
         }
     }

@@ -122,14 +122,24 @@ struct Anschluss_Throat_Shortfall {
     double a, a_min, t_max;
 };
 
+// A weld whose throat is above 0.7 t of a part it joins: its position
+// (1..8; 0 for the weld all round or the ring), its throat as the limit
+// takes it (at least 2 mm) and the thickness of the part (mm).
+struct Anschluss_Throat_Excess {
+    int position;
+    double a, t;
+};
+
 // Warnings of the DIN section evaluation: word 0 any of the others, word 1
 // the throat design reached 30 mm, word 2 a throat above 0.7 t of the end
 // plate, word 3 above 0.7 t of the profile (its flange, the bar or the
 // wall), word 4 above 0.7 t of the web, word 5 a throat below 2 mm, word 6
-// a throat below sqrt(max t) - 0.5 (mm); the first weld of words 5 and 6.
+// a throat below sqrt(max t) - 0.5 (mm; 5 mm where max t is 30 mm or more
+// and that is less); the first weld of words 2 to 6.
 struct QuerschnittWarnungen {
     int word[ANSCHLUSS_STATUS_WORDS];
     Anschluss_Throat_Shortfall below_2mm, below_root_rule;
+    Anschluss_Throat_Excess above[3];       // of words 2, 3 and 4
 };
 
 // The connection record. Fields in the order of the library's record.
@@ -199,9 +209,6 @@ extern Anschluss_Message_List Anschluss_Messages;
 extern int Anschluss_Message_Button;
 
 // ---- further library state ----------------------------------------------
-
-// 1 when the profile is a catalogue profile (set from the profile kind).
-extern int Anschluss_Catalogue_Flag;
 
 // Checks of the profile block whose ratio exceeded 1.
 extern int Anschluss_Exceeded_Checks;

@@ -29,6 +29,12 @@ enum {
     DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
 };
 
+// The least throat of a fillet weld sqrt(max t) - 0.5 (mm) is let go for a
+// throat of DIN_THICK_PART_THROAT mm where the thickest part joined is
+// DIN_THICK_PART mm or more, as the Eurocode check applies it.
+constexpr double DIN_THICK_PART = 30.0;
+constexpr double DIN_THICK_PART_THROAT = 5.0;
+
 // ---- section values and stresses of the profile end ------------------------
 
 // Evaluates the profile end and its welds of the record for its forces and
