@@ -89,8 +89,8 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
-    r->weld_kind = n.all_round ? 2 : 1;
-    r->end_crater = n.full_length ? 2 : 1;
+    r->weld_kind = n.all_round ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
+    r->end_crater = n.full_length ? ANSCHLUSS_FULL_LENGTH : ANSCHLUSS_END_CRATERS;
     r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);

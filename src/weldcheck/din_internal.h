@@ -65,13 +65,17 @@ void Check_Flat(GeschweissterAnschluss *record, const Din_Strengths &s, double a
 void Check_Round(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
                  double *U_w3);
 
+// What the welds of a position take: V_z (the welds along the height),
+// V_y (along the width) or neither shear force.
+enum { DIN_ROLE_NONE = 0, DIN_ROLE_V_Z = 1, DIN_ROLE_V_Y = 2 };
+
 // One straight weld: its ends for the stress points and its section line
 // (centre, direction, effective length and throat), cm.
 struct Din_Weld_Line {
     double y1, z1, y2, z2;  // stress points from here to there
     double yc, zc, c, s;    // centre and direction (cos, sin)
     double l, a;            // effective length and throat
-    int role;               // 1 takes V_z, 2 takes V_y, 0 neither
+    int role;               // DIN_ROLE_*
     int position;           // its weld position 1..8; 0 of a weld all round
 };
 

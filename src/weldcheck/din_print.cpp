@@ -123,7 +123,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
 void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
-    const bool all_round = r->weld_kind == 2;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     if (type >= ANSCHLUSS_I && type <= ANSCHLUSS_ANGLE) {
         Safe_Fprintf(f, "   A╬\\w╬r = %5.1lf cm╬/2╬r      A╬\\%syw╬r = %5.1lf cm╬/2╬r    A╬\\%szw╬r = %5.1lf cm╬/2╬r\n"_cp,
                      v.A_w, TAU, r->A_w_y, TAU, r->A_w_z);
@@ -220,12 +220,13 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
 // reached its 30 mm, which the block names instead.
 unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
     const int* word = r->warnings.word;
-    if (word[1]) return 0;
-    unsigned named = word[2] ? 1u << 2 : 0;
-    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[3]) named |= 1u << 3;
+    if (word[ANSCHLUSS_THROAT_AT_30MM]) return 0;
+    unsigned named = word[ANSCHLUSS_ABOVE_PLATE] ? 1u << ANSCHLUSS_ABOVE_PLATE : 0;
+    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_PROFILE])
+        named |= 1u << ANSCHLUSS_ABOVE_PROFILE;
     if (r->family != ANSCHLUSS_FLAT && r->family != ANSCHLUSS_ROUND && r->family != ANSCHLUSS_RHS &&
-        r->family != ANSCHLUSS_CHS && word[4])
-        named |= 1u << 4;
+        r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_WEB])
+        named |= 1u << ANSCHLUSS_ABOVE_WEB;
     return named;
 }
 
@@ -243,12 +244,12 @@ const char* Weld_Name(int position, char* out, size_t size) {
 // each counts as a check not met.
 void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
     char weld[16];
-    if (w.word[5]) {
+    if (w.word[ANSCHLUSS_BELOW_2MM]) {
         Anschluss_Exceeded_Checks++;
         Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
                      Weld_Name(w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
     }
-    if (w.word[6]) {
+    if (w.word[ANSCHLUSS_BELOW_ROOT_RULE]) {
         const Anschluss_Throat_Shortfall& s = w.below_root_rule;
         Anschluss_Exceeded_Checks++;
         Weld_Name(s.position, weld, sizeof weld);
@@ -274,21 +275,21 @@ void Upper_Limit_Line(FILE* f, const Anschluss_Throat_Excess& e, const char* par
 void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
-    if (r->end_crater == 1)
+    if (r->end_crater == ANSCHLUSS_END_CRATERS)
         Safe_Fprintf(f, " ╬bQuerschnittswerte (mit Endkraterabzug)╬r\n"_cp);
     else
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
-    if (r->status.word[0] > 0) {
+    if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
-        if (r->status.word[1])
+        if (r->status.word[ANSCHLUSS_NO_WELD_V_Z])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vz,d!\n"_cp);
-        if (r->status.word[2])
+        if (r->status.word[ANSCHLUSS_NO_WELD_V_Y])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vy,d!\n"_cp);
         return;
     }
     Safe_Fprintf(f, " \n ╬bSchweißnaht-Spannungen\n"_cp);
-    if (r->weld_kind != 2) Safe_Fprintf(f, "   Es werden die Querschnittseckspannungen nachgewiesen.\n");
+    if (r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND) Safe_Fprintf(f, "   Es werden die Querschnittseckspannungen nachgewiesen.\n");
     Weld_Stresses(f, r);
     Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf     %s╬\\w,R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, ALPHA, r->alpha_w,
                  SIGMA, r->weld_values.sigma_R_d);
@@ -299,14 +300,17 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
           "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
     const QuerschnittWarnungen& w = r->warnings;
-    if (w.word[1]) {
+    if (w.word[ANSCHLUSS_THROAT_AT_30MM]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {
         const unsigned named = Upper_Limits_Named(r);
         const bool bar = type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND;
-        if (named & 1u << 2) Upper_Limit_Line(f, w.above[0], "Anschlussplatte", false);
-        if (named & 1u << 3) Upper_Limit_Line(f, w.above[1], bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
-        if (named & 1u << 4) Upper_Limit_Line(f, w.above[2], "Steg", false);
+        auto above = [&w](int word) -> const Anschluss_Throat_Excess& { return w.above[word - ANSCHLUSS_ABOVE_PLATE]; };
+        if (named & 1u << ANSCHLUSS_ABOVE_PLATE)
+            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
+        if (named & 1u << ANSCHLUSS_ABOVE_PROFILE)
+            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
+        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
         // With the throat checks on, a throat above its limit is a check not
         // met, as one below its least throat is.
         if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
@@ -314,7 +318,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Least_Throat_Lines(f, w);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
-    else if (!w.word[0])
+    else if (!w.word[ANSCHLUSS_ANY_WARNING])
         Safe_Fprintf(f, "\n ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp);
 }
 
@@ -322,7 +326,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
 
 int Din_Throat_Limits_Broken(const GeschweissterAnschluss* r) {
     if (!r) return 0;
-    if (r->warnings.word[5] || r->warnings.word[6]) return 1;
+    if (r->warnings.word[ANSCHLUSS_BELOW_2MM] || r->warnings.word[ANSCHLUSS_BELOW_ROOT_RULE]) return 1;
     return !r->no_throat_check && Upper_Limits_Named(r) != 0;
 }
 
@@ -331,7 +335,7 @@ void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, 
     // The block shows numbers only, whatever record it is given.
     GeschweissterAnschluss shown = *record;
     Din_Sanitize_Results(&shown);
-    const bool eurocode = record->grades.design_code == 1;
+    const bool eurocode = record->grades.design_code == ANSCHLUSS_CODE_EC3;
     if (section_check) {
         if (eurocode)
             Print_Querschnittstragfaehigkeit(section_check, list, record, pass_on);

@@ -220,7 +220,7 @@ double Din_Weld_Normal_Force(const GeschweissterAnschluss* r) {
     return (1.0 - share / 100.0) * N;
 }
 
-void Din_Input_Error(GeschweissterAnschluss* r) { r->status.word[0] = 1; }
+void Din_Input_Error(GeschweissterAnschluss* r) { r->status.word[ANSCHLUSS_INPUT_ERROR] = 1; }
 
 double Din_Torsion_kNcm(const GeschweissterAnschluss* r) { return 100.0 * r->load[ANSCHLUSS_M_X]; }
 
@@ -324,7 +324,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         // Nothing to evaluate: no value of the record's input is shown.
         r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
         Din_Input_Error(r);
-        return r->status.word[0];
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
     Anschluss_Profilwerte& p = r->profile_values;
     // Profile take-over and the closed values of step one.
@@ -348,7 +348,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
     if (!s.usable) {
         Din_Input_Error(r);
-        return r->status.word[0];
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     double a = r->a_w >= 0.01 ? r->a_w : 2.0;
@@ -365,23 +365,24 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     const Din_Outline outline = Din_Outline_Of(geometry);
     // The throat design grows the one throat of a weld all round or of a
     // ring; welds by position keep the throats they are given.
-    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND);
+    const bool one_throat = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND;
+    const bool design = r->throat_design == 1 && one_throat;
     double U[3] = {0, 0, 0};
     for (;;) {
         Welds(r, s, T, a, outline, U);
         if (!design || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
         r->a_w_designed = a + 0.5;
         if (a >= 29.5) {
-            r->warnings.word[1] = 1;
+            r->warnings.word[ANSCHLUSS_THROAT_AT_30MM] = 1;
             break;
         }
         a += 0.5;
     }
-    if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
+    if (a < 2.0 && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) r->a_w_designed = 2.0;
     // The least throats of the throats last checked.
     Din_Least_Throats(r, T, a);
-    for (int w = 1; w <= 6; w++)
-        if (r->warnings.word[w]) r->warnings.word[0] = 1;
+    for (int w = ANSCHLUSS_THROAT_AT_30MM; w <= ANSCHLUSS_BELOW_ROOT_RULE; w++)
+        if (r->warnings.word[w]) r->warnings.word[ANSCHLUSS_ANY_WARNING] = 1;
     if (Din_Sanitize_Results(r)) Din_Input_Error(r);
-    return r->status.word[0];
+    return r->status.word[ANSCHLUSS_INPUT_ERROR];
 }

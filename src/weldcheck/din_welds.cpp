@@ -32,7 +32,9 @@ const int ROLES[6][ANSCHLUSS_WELD_POSITIONS] = {
 };
 
 // The effective length (cm) of a weld of length l and throat a (cm).
-double Effective(const GeschweissterAnschluss* r, double l, double a) { return r->end_crater == 1 ? l - 2 * a : l; }
+double Effective(const GeschweissterAnschluss* r, double l, double a) {
+    return r->end_crater == ANSCHLUSS_END_CRATERS ? l - 2 * a : l;
+}
 
 // Appends a weld centred on the segment (y1, z1)-(y2, z2) (cm) with its
 // own length l and throat a; the stress points run over the segment.
@@ -70,7 +72,7 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
 void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Outline& o, double a, Weld_Lines* w) {
     w->n = 0;
     const Kehlnaht_Geometry& g = *o.geometry;
-    if (r->weld_kind == 2) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * a;
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
         for (int e = 0; e < n; e++) {
@@ -96,7 +98,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
 void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
     w->n = 0;
     const double h = 0.1 * r->h2, t = 0.1 * r->t2;
-    const bool all_round = r->weld_kind == 2;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
     const struct {
         double y1, z1, y2, z2, length;
@@ -134,8 +136,8 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
         g.A += A;
         Sy += A * k.yc;
         Sz += A * k.zc;
-        if (k.role == 1) g.A_z += A;
-        if (k.role == 2) g.A_y += A;
+        if (k.role == DIN_ROLE_V_Z) g.A_z += A;
+        if (k.role == DIN_ROLE_V_Y) g.A_y += A;
         g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
     }
     if (!(g.A > 0.0)) return g;
@@ -215,7 +217,7 @@ struct Torsion_Rule {
 // Sets the status words of a shear force no weld can take.
 void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
     if (std::fabs(V) > 0.01 && A < 0.01) {
-        r->status.word[0] = 1;
+        r->status.word[ANSCHLUSS_INPUT_ERROR] = 1;
         r->status.word[word] = 1;
     }
 }
@@ -230,9 +232,10 @@ void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, 
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
     for (int i = 0; i < n; i++) {
         const Din_Weld_Line& k = lines[i];
-        const double t_V = k.role == 1 && k.l > 0.001 ? t_Vz : k.role == 2 && k.l > 0.001 ? t_Vy : 0.0;
-        if (k.role == 1 && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
-        if (k.role == 2 && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
+        const bool carries = k.l > 0.001;
+        const double t_V = carries && k.role == DIN_ROLE_V_Z ? t_Vz : carries && k.role == DIN_ROLE_V_Y ? t_Vy : 0.0;
+        if (k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
+        if (k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
         for (int j = 0; j < LINE_POINTS; j++) {
             const double q = j / 8.0;
             const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
@@ -262,7 +265,7 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
 void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t) {
     if (!(a > 0.7001 * t)) return;
     QuerschnittWarnungen& w = r->warnings;
-    if (!w.word[word]) w.above[word - 2] = {p, a, t};
+    if (!w.word[word]) w.above[word - ANSCHLUSS_ABOVE_PLATE] = {p, a, t};
     w.word[word] = 1;
 }
 
@@ -271,9 +274,9 @@ void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t
 // of the profile (its flange) or of its web.
 void Throat_Warnings(GeschweissterAnschluss* r, int p, double a, double t_profile, double t_web) {
     a = std::max(a, 2.0);
-    Throat_Above(r, 2, p, a, r->t_p);
-    Throat_Above(r, 3, p, a, t_profile);
-    if (t_web > 0.0) Throat_Above(r, 4, p, a, t_web);
+    Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, p, a, r->t_p);
+    Throat_Above(r, ANSCHLUSS_ABOVE_PROFILE, p, a, t_profile);
+    if (t_web > 0.0) Throat_Above(r, ANSCHLUSS_ABOVE_WEB, p, a, t_web);
 }
 
 // A weld of position p (0: the weld all round, the ring) with throat a (mm)
@@ -287,8 +290,10 @@ void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
     const double t_max = std::max(r->t_p, t_part);
     double root = std::sqrt(t_max) - 0.5;
     if (t_max >= DIN_THICK_PART - 0.001) root = std::min(root, DIN_THICK_PART_THROAT);
-    if (a < 2.0 - 0.001 && !w.word[5]) w.word[5] = 1, w.below_2mm = {p, a, 2.0, t_max};
-    if (a < root - 0.001 && !w.word[6]) w.word[6] = 1, w.below_root_rule = {p, a, root, t_max};
+    int* word = w.word;
+    if (a < 2.0 - 0.001 && !word[ANSCHLUSS_BELOW_2MM]) word[ANSCHLUSS_BELOW_2MM] = 1, w.below_2mm = {p, a, 2.0, t_max};
+    if (a < root - 0.001 && !word[ANSCHLUSS_BELOW_ROOT_RULE])
+        word[ANSCHLUSS_BELOW_ROOT_RULE] = 1, w.below_root_rule = {p, a, root, t_max};
 }
 
 // Profile stresses of the closed shapes into the record (kN/cm² in).
@@ -389,7 +394,7 @@ void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
         Least_Throat(r, 0, a, T == KEHLNAHT_CHS ? r->s2 : r->h2);
         return;
     }
-    if (r->weld_kind == 2) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         Least_Throat(r, 0, a, T == KEHLNAHT_FLAT ? t_bar : std::max(t_f, t_w));
         return;
     }
@@ -397,7 +402,10 @@ void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
     for (int i = 0; i < POSITIONS[T]; i++) {
         if (!(r->l_pos[i] > 0.01 && r->a_pos[i] > 0.001)) continue;
         const int role = roles ? roles[i] : 0;
-        const double t = T == KEHLNAHT_FLAT ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
+        const double t = T == KEHLNAHT_FLAT        ? t_bar
+                         : role == DIN_ROLE_V_Y ? t_f
+                         : role == DIN_ROLE_V_Z ? t_w
+                                                : std::max(t_f, t_w);
         Least_Throat(r, i + 1, r->a_pos[i], t);
     }
 }
@@ -560,18 +568,18 @@ void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
         }
         // The bar's axis is the origin of its welds.
         const Din_Weld_Forces forces = Din_Forces_About(r, g, 0.0, 0.0);
-        Shear_Status(r, forces.V_z, g.A_z, 1);
-        Shear_Status(r, forces.V_y, g.A_y, 2);
+        Shear_Status(r, forces.V_z, g.A_z, ANSCHLUSS_NO_WELD_V_Z);
+        Shear_Status(r, forces.V_y, g.A_y, ANSCHLUSS_NO_WELD_V_Y);
         // Welds all round close a ring; single welds may not: the larger of
         // the ring and the turning group governs.
-        const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != 2};
+        const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND};
         Extremes e;
         double t_y = 0, t_z = 0;
         Evaluate_Lines(w.line, w.n, g, forces, rule, &e, &t_y, &t_z);
         Store_Weld_Results(r, e, s.sigma_w_R_d, U);
         r->weld_values.tau_y = 10 * t_y, r->weld_values.tau_z = 10 * t_z;
         const double t_bar = std::min(r->h2, r->t2);
-        if (r->weld_kind == 2) Throat_Warnings(r, 0, a, t_bar, 0.0);
+        if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) Throat_Warnings(r, 0, a, t_bar, 0.0);
         else
             for (int i = 0; i < w.n; i++) Throat_Warnings(r, w.line[i].position, 10 * w.line[i].a, t_bar, 0.0);
     } else if (r) {
@@ -613,13 +621,13 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     }
     const Din_Weld_Forces f = outline.has_centroid ? Din_Forces_About(r, g, outline.y_c, outline.z_c)
                                                    : Din_Forces_About(r, g, g.y_s, g.z_s);
-    Shear_Status(r, f.V_z, g.A_z, 1);
-    Shear_Status(r, f.V_y, g.A_y, 2);
+    Shear_Status(r, f.V_z, g.A_z, ANSCHLUSS_NO_WELD_V_Z);
+    Shear_Status(r, f.V_y, g.A_y, ANSCHLUSS_NO_WELD_V_Y);
     // Torsion: the weld all round a rectangular tube is a closed ring
     // (Bredt, A_m the area its root line encloses); every other group
     // turns about its centroid.
     Torsion_Rule rule = {0.0, true};
-    if (r->weld_kind == 2 && T == KEHLNAHT_RHS) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND && T == KEHLNAHT_RHS) {
         const int n = outline.n;
         const double *y = outline.y, *z = outline.z;
         double A_m = 0;
@@ -635,9 +643,9 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     if (out) out[0] = U[0], out[1] = U[1], out[2] = U[2];
     // Detailing rule of the throats.
     const double t_f = r->t2, t_w = r->s2;
-    if (r->weld_kind == 2) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         if (T != KEHLNAHT_RHS) Throat_Warnings(r, 0, a, t_f, t_w);
-        else Throat_Above(r, 2, 0, std::max(a, 2.0), r->t_p);
+        else Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, 0, std::max(a, 2.0), r->t_p);
         return;
     }
     // The 0.7 t limits with every throat of a weld raised to its least
@@ -645,9 +653,9 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     // those that take V_z (no flange or web of a rectangular tube).
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
         const double a_i = r->a_pos[i] < 2.0 && r->l_pos[i] > 0.01 ? 2.0 : r->a_pos[i];
-        Throat_Above(r, 2, i + 1, a_i, r->t_p);
+        Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, i + 1, a_i, r->t_p);
         if (T == KEHLNAHT_RHS || !roles) continue;
-        if (roles[i] == 2) Throat_Above(r, 3, i + 1, a_i, t_f);
-        if (roles[i] == 1) Throat_Above(r, 4, i + 1, a_i, t_w);
+        if (roles[i] == DIN_ROLE_V_Y) Throat_Above(r, ANSCHLUSS_ABOVE_PROFILE, i + 1, a_i, t_f);
+        if (roles[i] == DIN_ROLE_V_Z) Throat_Above(r, ANSCHLUSS_ABOVE_WEB, i + 1, a_i, t_w);
     }
 }

@@ -41,7 +41,8 @@ double Value_After(const std::string& list, const std::string& marker, size_t fr
 // round with throat a and the full weld lengths (no end craters); forces N,
 // M_y, M_z, V_y, V_z, M_x in kN and kNm. set_profile puts the profile in.
 std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& set_profile, double a,
-                           const double forces[6], bool throat_checks = true) {
+                           const double forces[6], bool throat_checks = true,
+                           const std::function<void(SchweissnahtAnschluss*)>& adjust = nullptr) {
     // The catalogue of the profile file in the desktop's DATA.
     setenv("DATA", d.dir.file("data").c_str(), 1);
     setenv("DRAM", d.dir.file("dram").c_str(), 1);
@@ -66,6 +67,7 @@ std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& 
     n->weld_count = count > 0 ? count : 0;
     for (int i = 0; i < n->weld_count; ++i) n->throat[i] = a;
     Update_Weld_Layout(n, nullptr, 0);
+    if (adjust) adjust(r);
     Alloc_Lasten(r, 1);
     Lastfall& l = r->loads[0];
     std::snprintf(l.name, sizeof l.name, "%s", "LK 1");
@@ -95,8 +97,8 @@ void Typed(Stahlprofil* p, int type, double h, double t_w) {
 
 // Run_Connection of a typed-in profile (type, h, t_w as Typed).
 std::string Run_Typed(Desktop& d, int type, double h, double t_w, double a, const double forces[6],
-                      bool throat_checks = true) {
-    return Run_Connection(d, [=](Stahlprofil* p) { Typed(p, type, h, t_w); }, a, forces, throat_checks);
+                      bool throat_checks = true, const std::function<void(SchweissnahtAnschluss*)>& adjust = nullptr) {
+    return Run_Connection(d, [=](Stahlprofil* p) { Typed(p, type, h, t_w); }, a, forces, throat_checks, adjust);
 }
 
 const std::string kSigmaWv = "\xCC\xCE\\w,v\xCEr = ";            // σ_w,v of the tube, round and flat bar
@@ -175,6 +177,41 @@ TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
         EXPECT_EQ(list.find("Mindestnahtdicke"), std::string::npos);
         EXPECT_EQ(list.find("Nachweis erbracht") != std::string::npos, c.verified) << c.a << " " << c.checks;
         EXPECT_EQ(list.find("Tragf\x84higkeit nicht gew\x84hrleistet") != std::string::npos, !c.verified);
+    }
+}
+
+// gamma_M as the DIN check takes it: the protocol shows it with the digits
+// it has (0.009 is no "0.01"); outside 0.5 .. 3, the range of the Eurocode
+// checks, it is refused and the proof is not made (0.45 verified what 1.1
+// fails). The annex chapter shows it too, not the Eurocode annex's factors.
+// Flat bar 200 x 20, a = 5 mm all round, N = 10 kN.
+TEST(DinBatch, GammaMWithItsDigitsAndItsRange) {
+    const double F[6] = {10, 0, 0, 0, 0, 0};
+    const struct {
+        double gamma;
+        const char* shown;
+        bool refused;
+    } cases[] = {{0.45, "0.45", true}, {0.009, "0.009", true}, {1.125, "1.125", false}};
+    const std::string gamma = "Materialsicherheitsbeiwert \xC0\xCE\\M\xCEr = ";
+    for (const auto& c : cases) {
+        Desktop d;
+        const std::string list = Run_Typed(d, 1, 200.0, 20.0, 5.0, F, true, [&](SchweissnahtAnschluss* r) {
+            r->gamma_M = c.gamma;
+            r->print.eingabeparameter = r->print.sicherheitsbeiwerte = r->print.na_parameter = 1;
+        });
+        const size_t chapter = list.find("Bemessungsparameter nach DIN 18800-1");
+        ASSERT_NE(chapter, std::string::npos) << c.gamma;
+        EXPECT_NE(list.find(gamma + c.shown), std::string::npos) << c.shown;
+        EXPECT_NE(list.find(gamma + c.shown, chapter), std::string::npos) << c.shown;
+        EXPECT_EQ(list.find("\xCE\\M0"), std::string::npos);
+        EXPECT_EQ(list.find("nationalen Anhangs"), std::string::npos);
+        const std::string refusal = std::string("Teilsicherheitsbeiwert \xC0\xCE\\M\xCEr = ") + c.shown +
+                                    " ung\x81ltig (nicht zwischen 0.5 und 3)";
+        EXPECT_EQ(list.find(refusal) != std::string::npos, c.refused) << c.shown;
+        EXPECT_EQ(list.find("Nachweis erbracht") != std::string::npos, !c.refused) << c.shown;
+        if (!c.refused) {
+            EXPECT_NEAR(Value_After(list, kSigmaWRd), 0.95 * 240 / c.gamma, 0.06);
+        }
     }
 }
 
