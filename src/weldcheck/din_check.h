@@ -42,8 +42,11 @@ constexpr double DIN_THICK_PART_THROAT = 5.0;
 // catalogue profile is not in the profile file (nothing after the look-up
 // is computed); otherwise word 0 of the record's status (0 when the checks
 // left no status; 1 for an input error, which also comes for a record whose
-// family, strengths or sections cannot be evaluated). Never leaves a value
-// in the record that is no number.
+// family, strengths or sections cannot be evaluated or whose gamma_M lies
+// outside NAD_FACTOR_MIN .. NAD_FACTOR_MAX). The forces act at the
+// profile's centroid (of the outline of its end): the welds take N' with
+// its lever to their centroid. Never leaves a value in the record that is
+// no number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
 // 1 when the record's input can be evaluated: dimensions finite numbers of

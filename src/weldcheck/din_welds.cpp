@@ -5,9 +5,11 @@
 // and their utilisations.
 //
 // The throat areas are folded into the connection plane at their root
-// lines (the faces of the profile). A weld point carries the normal stress
-// of N, M_y and M_z over the weld group, the shear stress of the shear
-// force its weld takes (V_z the welds along the height, V_y those along the
+// lines (the faces of the profile), where they are lines of their length.
+// A weld point carries the normal stress of N, M_y and M_z over the weld
+// group (N acts at the profile's centroid: with its lever to the group's
+// centroid it bends the group too), the shear stress of the shear force
+// its weld takes (V_z the welds along the height, V_y those along the
 // width), and the shear stress of the torsion; sigma_w,v = sqrt(sigma² +
 // tau²) is checked against alpha_w f_y,k / gamma_M.
 #include <algorithm>
