@@ -261,7 +261,7 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
     for (int i = 0; i < 3; i++) r->U_w[i] = U[i];
 }
 
-// Warning word (2 the end plate, 3 the profile, 4 its web) of the weld of
+// Warning word (ANSCHLUSS_ABOVE_PLATE, _PROFILE or _WEB) of the weld of
 // position p whose throat a (mm) is above 0.7 t of the part of thickness t
 // it joins; the first such weld of each word is kept.
 void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t) {
