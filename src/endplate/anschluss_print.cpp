@@ -98,7 +98,7 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     }
     static char code_text[256];
     const int design_code = record ? record->grades.design_code : 0;
-    if (design_code == 1)
+    if (design_code == ANSCHLUSS_CODE_EC3)
         std::snprintf(code_text, sizeof code_text, "%s, NA: %s", Get_Norm_Name(12, 1, 1), Get_Active_NAD_Name());
     else
         std::snprintf(code_text, sizeof code_text, "%s", Get_Norm_Name(25, 1, 0));
@@ -111,16 +111,17 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     info.code_of_practice = code_text;
     info.grade_name = Grade_Name(record ? record->grades.grade : 0);
     info.weld_material_name = Grade_Name(record ? record->grades.weld_grade : 0);
-    info.gamma_M = record && design_code == 0 && Partial_Factor_Plausible(gamma_M) ? static_cast<float>(gamma_M) : 0.0f;
+    const bool din = design_code != ANSCHLUSS_CODE_EC3;
+    info.gamma_M = record && din && Partial_Factor_Plausible(gamma_M) ? static_cast<float>(gamma_M) : 0.0f;
     info.offset_after_picture = 1.5f;
     info.f_y_k = record ? static_cast<float>(Shown(record->f_y_profile)) : 0.0f;
-    info.f_y_k_weld = record && design_code == 0 ? static_cast<float>(Shown(record->f_y_weld)) : 0.0f;
+    info.f_y_k_weld = record && din ? static_cast<float>(Shown(record->f_y_weld)) : 0.0f;
     info.alpha_w = record ? static_cast<float>(Shown(record->alpha_w)) : 0.0f;
     info.user = record;
     info.table_writer = record ? Data_Block : nullptr;
     info.checks_table = 1;
     info.sketch_variant = Kehlnaht_Family(family);
-    info.profile_kind = Anschluss_Catalogue_Flag;
+    info.profile_kind = record ? record->catalogue : 0;
     Anschluss_Exceeded_Checks = 0;
     const int opened = Print_Titelblatt(list, &info);
     bool appendices = result == 0;
@@ -131,11 +132,10 @@ int Print_Out(GeschweissterAnschluss* record, bool status_result) {
     }
     Safe_Fprintf(list, "#END_OF_TEXT\n");
     if (appendices) {
-        if (design_code == 1 && record->annex_switch) Print_NAD_EC3(list);
+        if (design_code == ANSCHLUSS_CODE_EC3 && record->annex_switch) Print_NAD_EC3(list);
         if (record->drawing_switch) {
             Anschluss_Plot_File = list;
-            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, Kehlnaht_Family(family), Anschluss_Catalogue_Flag,
-                                   name);
+            Draw_Kehlnahtanschluss(record, 0, 0, 100, 100, 2, 0, 0, Kehlnaht_Family(family), record->catalogue, name);
             Anschluss_Plot_File = nullptr;
         }
     }
@@ -186,7 +186,7 @@ void Print_Anschlussdaten(FILE* f, GeschweissterAnschluss* r) {
     Safe_Fprintf(f, " ╬b  Schnittgrößen\n"_cp);
     const double* load = r->load;
     const double N = Shown(load[ANSCHLUSS_N]);
-    if (N < 0.0 && r->weld_kind == 2)
+    if (N < 0.0 && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND)
         Safe_Fprintf(f, "     N = %6.2lf kN (Kontaktabtrag %4.1lf kN) \n", N, N * Shown(load[ANSCHLUSS_CONTACT]) * 0.01);
     else
         Safe_Fprintf(f, "     N = %6.2lf kN \n", N);
@@ -203,14 +203,14 @@ void Print_Anschlussdaten(FILE* f, GeschweissterAnschluss* r) {
         Safe_Fprintf(f, "     V╬\\z,d╬r = %6.2lf kN   V╬\\y,d╬r = %6.2lf kN\n"_cp, V_z, V_y);
         Safe_Fprintf(f, "     M╬\\z,d╬r = %6.2lf kNm  M╬\\y,d╬r = %6.2lf kNm\n"_cp, M_z, M_y);
         const bool torsion = (family == ANSCHLUSS_RHS || family == ANSCHLUSS_FLAT || family > ANSCHLUSS_ROUND) &&
-                             r->weld_kind == 2;
+                             r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
         Safe_Fprintf(f, "     M╬\\x,d╬r = %6.2lf kNm\n"_cp, torsion ? M_x : 0.0);
     }
-    if (r->end_crater == 1)
+    if (r->end_crater == ANSCHLUSS_END_CRATERS)
         Safe_Fprintf(f, " ╬b  Schweißnahtabmessungen (Endkrater vorhanden)\n"_cp);
     else
         Safe_Fprintf(f, " ╬b  Schweißnahtabmessungen (keine Endkrater vorhanden)\n"_cp);
-    if (r->weld_kind == 2 && !round) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND && !round) {
         Safe_Fprintf(f, "     umlaufende Kehlnaht mit a╬\\w╬r = %5.1lf mm\n"_cp, Shown(r->a_w));
         return;
     }

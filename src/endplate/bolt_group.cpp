@@ -147,10 +147,11 @@ double Calc_Bolt_Group(int n, const double* y, const double* z, const double* w,
         }
         if (refused) {
             char text[300];
+            // The moment about the centroid as the derivation names it (M_x').
             std::snprintf(text, sizeof text,
                           "I╬\\p╬r' = 0: Das Exzentrizitätsmoment M' = %.2lf kNm kann nicht aufgenommen werden "
                           "(n╬\\x╬r%sn╬\\z╬r < 2)"_cp,
-                          1e-6 * R, Report_Times_Sign);
+                          1e-6 * M, Report_Times_Sign);
             Line_Violet_Warning(oli, text);
         }
     }

@@ -32,7 +32,8 @@ void Calc_Point_Group_Inertia(int n, const double *y, const double *z, const dou
 // one point) takes the shear only: the whole moment about the centroid is
 // refused, M_rest = -M' (M_x - M' when no torsion acts; never 0 for a
 // refusal, so that the caller sees it) and the print list gets the violet
-// warning with that moment. No bolts or a value that is not a
+// warning with the moment M' about the centroid (as its derivation gives
+// M_x'). No bolts or a value that is not a
 // finite number: result 0, outputs 0, and with forces the line that the
 // largest force cannot be worked out. No forces: 0 and nothing printed.
 // k outside 0..n-1 counts as -1, and so does a null T_y_k or T_z_k.

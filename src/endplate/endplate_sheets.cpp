@@ -124,7 +124,7 @@ int Draw_Belastung_Page(double* load, int* family) {
     const int torsion = Add_Float_to_PS(x1 + 485, y1 + 116, 6, "%6.2f", 1, BELASTUNG_M_X, &copy[ANSCHLUSS_M_X]);
     // Torsion is taken only by closed or solid sections welded all round.
     Change_Activity_PS(torsion, -1);
-    const bool torsion_active = (f == ANSCHLUSS_RHS || f >= ANSCHLUSS_CHS) && record->weld_kind == 2;
+    const bool torsion_active = (f == ANSCHLUSS_RHS || f >= ANSCHLUSS_CHS) && record->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     if (torsion_active)
         Change_Activity_PS(torsion, 1);
     else
@@ -154,6 +154,9 @@ namespace {
 const VEKRaster ANNEX_FACE = {30, 23, nullptr};
 
 // The state of one run of "STAHLSORTE".
+// The list row of own values ("benutzerdefiniert"), after the catalogue's.
+constexpr int USER_ROW = GRADE_LIST_ROWS;
+
 struct Grade_Sheet {
     int x1, y1;                       // built corner
     int code_row, profile_row, weld_row;
@@ -172,7 +175,7 @@ void Group_Panel(int x1, int y1, int x2, int y2, int bx2, int by2, int tx, int t
 
 // A grade list of catalogue grades and "benutzerdefiniert"; its row.
 int Fill_Grade_List(int list, int grade_id) {
-    int row = 9;
+    int row = USER_ROW;
     if (grade_id == GRADE_ID_USER)
         Fill_Steel_Grade_List(list, grade_id);
     else
@@ -183,8 +186,8 @@ int Fill_Grade_List(int list, int grade_id) {
 
 // The list row decides the user-defined switch and the more button.
 void Follow_List(int row, int* user, int more) {
-    *user = row == 9 ? 1 : 0;
-    Change_Activity_PS(more, row == 9 ? 1 : -1);
+    *user = row == USER_ROW ? 1 : 0;
+    Change_Activity_PS(more, row == USER_ROW ? 1 : -1);
 }
 
 void Refresh(Grade_Sheet& g) {
@@ -221,15 +224,9 @@ void Grade_Values(Stahlsorte_Record* r) {
     }
 }
 
-}  // namespace
-
-int Draw_Stahlsorte_Page(Stahlsorte_Record* grade) {
-    if (!grade) return 0;
-    const int buffer = pxBuff(PX_BUFFER_QUERY);
-    int x1, y1, x2, y2;
-    Place_Sheet(g_stahlsorte, 133, 132, 187, 187, &x1, &y1, &x2, &y2);
-    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "STAHLSORTE", 20, 1)) return 0;
-    Grade_Sheet g = {};
+// The elements of the grade sheet at (x1, y1), bound to g and set from the
+// grade; returns the break button.
+int Build_Grade_Sheet(Grade_Sheet& g, int x1, int y1, const Stahlsorte_Record& grade) {
     g.x1 = x1, g.y1 = y1;
     Add_Single_Button_to_PS(x1 + 225, y1 + 346, 1, STAHLSORTE_OK, nullptr, SYMBOLIC_OK_RASTER, 0);
     Add_Help_to_PS(x1 + 121, y1 + 346, 1, 0, 0, "STAHLSORTE");
@@ -259,11 +256,24 @@ int Draw_Stahlsorte_Page(Stahlsorte_Record* grade) {
                                                DGREY_CI);
     Fill_Stringlist_of_PS(code_list, 0, "DIN 18800");
     Fill_Stringlist_of_PS(code_list, 0, "EC 3");
-    g.code_row = grade->design_code == 1 ? 1 : 0;
-    g.profile_row = Fill_Grade_List(g.profile_list, grade->grade);
+    g.code_row = grade.design_code == ANSCHLUSS_CODE_EC3 ? 1 : 0;  // rows: DIN 18800, EC 3
+    g.profile_row = Fill_Grade_List(g.profile_list, grade.grade);
     Follow_List(g.profile_row, &g.profile_user, g.profile_more);
-    g.weld_row = Fill_Grade_List(g.weld_list, grade->weld_grade);
+    g.weld_row = Fill_Grade_List(g.weld_list, grade.weld_grade);
     Follow_List(g.weld_row, &g.weld_user, g.weld_more);
+    return break_button;
+}
+
+}  // namespace
+
+int Draw_Stahlsorte_Page(Stahlsorte_Record* grade) {
+    if (!grade) return 0;
+    const int buffer = pxBuff(PX_BUFFER_QUERY);
+    int x1, y1, x2, y2;
+    Place_Sheet(g_stahlsorte, 133, 132, 187, 187, &x1, &y1, &x2, &y2);
+    if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "STAHLSORTE", 20, 1)) return 0;
+    Grade_Sheet g = {};
+    const int break_button = Build_Grade_Sheet(g, x1, y1, *grade);
     Move_Mouse_Cursor_to_Button_of_PS(break_button);
     Set_Prop_Sheet_Edit_Float_Auto_Mode();
     Activate_Prop_Sheet();
@@ -285,8 +295,8 @@ int Draw_Stahlsorte_Page(Stahlsorte_Record* grade) {
             Refresh(g);
             break;
         case STAHLSORTE_OK: {
-            const int profile_id = g.profile_row == 9 ? GRADE_ID_USER : Steel_Grade_By_Index(g.profile_row);
-            int weld_id = g.weld_row == 9 ? GRADE_ID_USER : Steel_Grade_By_Index(g.weld_row);
+            const int profile_id = g.profile_row == USER_ROW ? GRADE_ID_USER : Steel_Grade_By_Index(g.profile_row);
+            int weld_id = g.weld_row == USER_ROW ? GRADE_ID_USER : Steel_Grade_By_Index(g.weld_row);
             if (g.code_row != 0) weld_id = profile_id;
             grade->grade = profile_id;
             grade->weld_grade = weld_id;
@@ -301,7 +311,7 @@ int Draw_Stahlsorte_Page(Stahlsorte_Record* grade) {
             const bool profile = code == STAHLSORTE_PROFILE_SWITCH;
             const int on = profile ? g.profile_user : g.weld_user;
             Change_Activity_PS(profile ? g.profile_more : g.weld_more, on ? 1 : -1);
-            (profile ? g.profile_row : g.weld_row) = on ? 9 : 0;
+            (profile ? g.profile_row : g.weld_row) = on ? USER_ROW : 0;
             Change_Activity_PS(profile ? g.profile_list : g.weld_list, 1);
             break;
         }

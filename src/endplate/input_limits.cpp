@@ -14,14 +14,17 @@
 
 namespace {
 
+// The last refusal, its two lines.
+char g_refusal[2][300];
+
 // One box of two lines: the library's short text, then what was refused.
+// Without a window no box is shown: the lines are kept for the caller.
 int Refuse(int code, const char* head, const char* format, va_list ap) {
     char detail[300];
     if (VEK_Format_Bounded_V(detail, sizeof detail, format, ap) < 0) detail[0] = '\0';
-    if (VEK_Batch_Mode()) {
-        std::fprintf(stderr, "%s\n%s\n", head, detail);
-        return code;
-    }
+    std::snprintf(g_refusal[0], sizeof g_refusal[0], "%s", head);
+    std::snprintf(g_refusal[1], sizeof g_refusal[1], "%s", detail);
+    if (VEK_Batch_Mode()) return code;
     Init_Message();
     Fill_Message("%s", head);
     Fill_Message("%s", detail);
@@ -83,6 +86,10 @@ bool Infinite_Or_Nan(const char* word) {
 }
 
 }  // namespace
+
+const char* Endplate_Last_Refusal(int line) { return line == 0 || line == 1 ? g_refusal[line] : ""; }
+
+void Endplate_Clear_Refusal(void) { g_refusal[0][0] = g_refusal[1][0] = '\0'; }
 
 int Endplate_Data_Error(const char* format, ...) {
     va_list ap;

@@ -3,9 +3,11 @@
 // range of a partial factor, and the reading of one whole number field of
 // a record's text form.
 //
-// A refusal shows one message box (the console in batch mode) whose first
-// line is the library's "Lesefehler !!!" or "Datenfehler !!!" and whose
-// second line names the value and why it was refused.
+// A refusal shows one message box whose first line is the library's
+// "Lesefehler !!!" or "Datenfehler !!!" and whose second line names the
+// value and why it was refused; without a window (batch mode) it shows
+// none and writes nowhere, and the caller finds the two lines with
+// Endplate_Last_Refusal.
 #ifndef ENDPLATE_INPUT_LIMITS_H
 #define ENDPLATE_INPUT_LIMITS_H
 
@@ -15,6 +17,11 @@
 // 1e-300 would make every resistance astronomic.
 constexpr double PARTIAL_FACTOR_MIN = 0.5;
 constexpr double PARTIAL_FACTOR_MAX = 3.0;
+
+// The lines of the last refusal (line 0 its head, 1 its detail); "" for
+// another line or when there was none since the last clearing.
+const char *Endplate_Last_Refusal(int line);
+void Endplate_Clear_Refusal(void);
 
 // "Datenfehler !!!" with the detail as its second line; returns 103.
 int Endplate_Data_Error(const char *format, ...) __attribute__((format(printf, 1, 2)));

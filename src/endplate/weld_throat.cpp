@@ -10,8 +10,11 @@
 
 namespace {
 
+// The refusal of a sizing: its box (none without a window; the result 2
+// tells the caller).
 int No_Throat(double* a_w, double a, double* sigma_w, double sigma) {
-    PrintMessage("%s", "Achtung, Probleme bei der Schweißnahtberechnung\n erf. Nahtdicke wird zu groß (erf aw > 30 mm)"_cp);
+    if (!VEK_Batch_Mode())
+        PrintMessage("%s", "Achtung, Probleme bei der Schweißnahtberechnung\n erf. Nahtdicke wird zu groß (erf aw > 30 mm)"_cp);
     if (a_w) *a_w = a;
     if (sigma_w) *sigma_w = sigma;
     return 2;

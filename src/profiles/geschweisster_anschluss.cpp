@@ -10,7 +10,6 @@ FILE* Anschluss_Plot_File = nullptr;
 double Anschluss_Scale = 0.0;
 Anschluss_Message_List Anschluss_Messages;
 int Anschluss_Message_Button = -1;
-int Anschluss_Catalogue_Flag = 0;
 int Anschluss_Exceeded_Checks = 0;
 
 void Init_Geschweisster_Anschluss(GeschweissterAnschluss* record) {
@@ -25,7 +24,6 @@ void Reset_Anschluss_State(void) {
     Anschluss_Scale = 0.0;
     Anschluss_Messages = {};
     Anschluss_Message_Button = -1;
-    Anschluss_Catalogue_Flag = 0;
     Anschluss_Exceeded_Checks = 0;
 }
 

@@ -38,6 +38,21 @@ enum {
     ANSCHLUSS_ROUND = 7,      // round bar (type 2)
 };
 
+// The record's weld arrangement (weld_kind), end-crater rule (end_crater)
+// and code of practice (grades.design_code).
+enum {
+    ANSCHLUSS_WELDS_BY_POSITION = 1,  // one weld per position
+    ANSCHLUSS_WELD_ALL_ROUND = 2,     // one fillet weld all round
+};
+enum {
+    ANSCHLUSS_END_CRATERS = 1,        // effective length l - 2a
+    ANSCHLUSS_FULL_LENGTH = 2,        // the whole length counts
+};
+enum {
+    ANSCHLUSS_CODE_DIN = 0,           // DIN 18800 (any code but the Eurocode's)
+    ANSCHLUSS_CODE_EC3 = 1,           // EC 3 with the active national annex
+};
+
 // The family code of a profile type of the weld program (PROFILTYP_*); -1
 // for the types it has none for (Z, box, trapezoid).
 int Anschluss_Family_Of_Profile_Type(int type);
@@ -65,7 +80,7 @@ enum {
 // 0..4 (Set_Stahlsorte); the library's sheets keep grade ids of the steel
 // grade catalogue there instead (5..13, 14 for own values).
 struct Stahlsorte_Record {
-    int design_code;     // 1: EC 3 with the active national annex; any other value: DIN 18800
+    int design_code;     // ANSCHLUSS_CODE_EC3; any other value: DIN 18800
     int grade;           // grade of the profile: index 0..4 or grade id 5..14
     int weld_grade;      // grade id of the welds (the end plate's grade on the DIN path)
     float user_E;        // own values of the profile material (grade id 14), N/mm²
@@ -110,6 +125,7 @@ struct Anschluss_Nahtwerte {
 // force no weld can take, unusable strengths or sections), word 1 no weld
 // for V_z, word 2 no weld for V_y.
 enum { ANSCHLUSS_STATUS_WORDS = 10 };
+enum { ANSCHLUSS_INPUT_ERROR = 0, ANSCHLUSS_NO_WELD_V_Z = 1, ANSCHLUSS_NO_WELD_V_Y = 2 };
 struct KehlnahtStatus {
     int word[ANSCHLUSS_STATUS_WORDS];
 };
@@ -122,14 +138,33 @@ struct Anschluss_Throat_Shortfall {
     double a, a_min, t_max;
 };
 
+// A weld whose throat is above 0.7 t of a part it joins: its position
+// (1..8; 0 for the weld all round or the ring), its throat as the limit
+// takes it (at least 2 mm) and the thickness of the part (mm).
+struct Anschluss_Throat_Excess {
+    int position;
+    double a, t;
+};
+
 // Warnings of the DIN section evaluation: word 0 any of the others, word 1
 // the throat design reached 30 mm, word 2 a throat above 0.7 t of the end
 // plate, word 3 above 0.7 t of the profile (its flange, the bar or the
 // wall), word 4 above 0.7 t of the web, word 5 a throat below 2 mm, word 6
-// a throat below sqrt(max t) - 0.5 (mm); the first weld of words 5 and 6.
+// a throat below sqrt(max t) - 0.5 (mm; 5 mm where max t is 30 mm or more
+// and that is less); the first weld of words 2 to 6.
+enum {
+    ANSCHLUSS_ANY_WARNING = 0,
+    ANSCHLUSS_THROAT_AT_30MM = 1,
+    ANSCHLUSS_ABOVE_PLATE = 2,    // the first of the three 0.7 t words
+    ANSCHLUSS_ABOVE_PROFILE = 3,
+    ANSCHLUSS_ABOVE_WEB = 4,
+    ANSCHLUSS_BELOW_2MM = 5,
+    ANSCHLUSS_BELOW_ROOT_RULE = 6,
+};
 struct QuerschnittWarnungen {
     int word[ANSCHLUSS_STATUS_WORDS];
     Anschluss_Throat_Shortfall below_2mm, below_root_rule;
+    Anschluss_Throat_Excess above[3];       // of words ANSCHLUSS_ABOVE_PLATE .. ANSCHLUSS_ABOVE_WEB
 };
 
 // The connection record. Fields in the order of the library's record.
@@ -144,8 +179,8 @@ struct GeschweissterAnschluss {
     int catalogue;                          // 1: a catalogue profile known by its name
     char drawing_name[ANSCHLUSS_NAME_SIZE]; // the name handed to the drawing
     double h2, b2, t2, s2, r2;              // working set; the drawing writes copies of h .. r
-    int weld_kind;                          // 1: welds by position; 2: one fillet weld all round
-    int end_crater;                         // 1: end craters (effective length l - 2a); 2: full length
+    int weld_kind;                          // ANSCHLUSS_WELDS_BY_POSITION, ANSCHLUSS_WELD_ALL_ROUND
+    int end_crater;                         // ANSCHLUSS_END_CRATERS (l - 2a), ANSCHLUSS_FULL_LENGTH
     int throat_design;                      // 1: the all-round throat is designed
     double t_p;                             // end plate thickness, mm
     int drawing_switch;                     // print-out: append the scaled drawing
@@ -199,9 +234,6 @@ extern Anschluss_Message_List Anschluss_Messages;
 extern int Anschluss_Message_Button;
 
 // ---- further library state ----------------------------------------------
-
-// 1 when the profile is a catalogue profile (set from the profile kind).
-extern int Anschluss_Catalogue_Flag;
 
 // Checks of the profile block whose ratio exceeded 1.
 extern int Anschluss_Exceeded_Checks;

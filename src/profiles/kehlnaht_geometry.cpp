@@ -3,6 +3,7 @@
 // the family's form.
 #include "profiles/kehlnaht_geometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -552,6 +553,42 @@ int Build_Kehlnaht_Geometry(const GeschweissterAnschluss* record, int family, in
     default: break;
     }
     return c.status = KEHLNAHT_BUILT;
+}
+
+namespace {
+
+// Area and first moments of a closed polygon (shoelace), signed by its turn.
+struct Polygon_Sums {
+    double A = 0, Sx = 0, Sy = 0;
+};
+
+Polygon_Sums Sums_Of(int n, const double* x, const double* y) {
+    Polygon_Sums s;
+    for (int i = 0; i < n; i++) {
+        const int j = (i + 1) % n;
+        const double cross = x[i] * y[j] - x[j] * y[i];
+        s.A += cross / 2;
+        s.Sx += (x[i] + x[j]) * cross / 6;
+        s.Sy += (y[i] + y[j]) * cross / 6;
+    }
+    // One turn for both outlines: the bore is taken off whatever its turn.
+    if (s.A < 0) s.A = -s.A, s.Sx = -s.Sx, s.Sy = -s.Sy;
+    return s;
+}
+
+}  // namespace
+
+int Kehlnaht_Section_Centroid(const Kehlnaht_Geometry* g, double* x, double* y) {
+    if (!g) return 0;
+    const int n = std::min(g->n, static_cast<int>(KEHLNAHT_POINTS));
+    const int n_inner = std::min(g->n_inner, static_cast<int>(KEHLNAHT_POINTS));
+    const Polygon_Sums outer = Sums_Of(n, g->X, g->Y), inner = Sums_Of(n_inner, g->XI, g->YI);
+    const double A = outer.A - inner.A;
+    // A bore that takes all but rounding dust of the outline leaves no section.
+    if (!(A > 0.0) || A < 1e-9 * outer.A) return 0;
+    if (x) *x = (outer.Sx - inner.Sx) / A + g->cx;
+    if (y) *y = (outer.Sy - inner.Sy) / A + g->cy;
+    return 1;
 }
 
 int Kehlnaht_Family(int anschluss_family) {

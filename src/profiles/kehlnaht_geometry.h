@@ -118,4 +118,10 @@ struct Kehlnaht_Geometry {
 int Build_Kehlnaht_Geometry(const GeschweissterAnschluss *record, int family, int catalogue, const char *name,
                             Kehlnaht_Geometry *g);
 
+// The centroid (mm, world coordinates) of the section the outline of g
+// encloses, less its bore: where the internal forces of the profile act.
+// 1 with x, y written; 0 (x, y unchanged) when the outline encloses no area
+// or g is null.
+int Kehlnaht_Section_Centroid(const Kehlnaht_Geometry *g, double *x, double *y);
+
 #endif

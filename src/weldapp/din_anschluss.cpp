@@ -3,12 +3,16 @@
 #include "weldapp/din_anschluss.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "codes/material.h"
+#include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -40,9 +44,10 @@ int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
 // stronger one.
 float Own_Alpha_w(float f_y) { return f_y <= 240.0f ? 0.95f : 0.80f; }
 
-// Copies the connection and the case into the record; false for a profile
-// type the library does not handle.
-bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
+}  // namespace
+
+int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
+    if (!c || !e || !r) return 0;
     Init_Geschweisster_Anschluss(r);
     const Nahtbild& n = c->naht;
     const Stahlprofil& p = n.profile;
@@ -67,7 +72,7 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
             }
     r->a_w = n.a_w;
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
-    if (r->family < 0) return false;
+    if (r->family < 0) return 0;
     Copy_Trimmed(p.name, r->profile_name, ANSCHLUSS_NAME_SIZE, 2);
     std::memcpy(r->drawing_name, r->profile_name, sizeof r->drawing_name);
     // The library's dimensions: height (diameter), width, flange or bar
@@ -84,14 +89,15 @@ bool Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Geschw
     r->catalogue = p.kind == STAHLPROFIL_KIND_CATALOGUE;
     r->throat_design = 0;
     r->t_p = n.plate.t;
-    r->weld_kind = n.all_round ? 2 : 1;
-    r->end_crater = n.full_length ? 2 : 1;
+    r->weld_kind = n.all_round ? ANSCHLUSS_WELD_ALL_ROUND : ANSCHLUSS_WELDS_BY_POSITION;
+    r->end_crater = n.full_length ? ANSCHLUSS_FULL_LENGTH : ANSCHLUSS_END_CRATERS;
     r->no_throat_check = n.no_throat_check;
     r->grades.weld_grade = Grade_Code(n.plate.material, &r->grades.weld_f_y);
     r->grades.weld_alpha_w = Own_Alpha_w(r->grades.weld_f_y);
-    Anschluss_Catalogue_Flag = r->catalogue;
-    return true;
+    return 1;
 }
+
+namespace {
 
 double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
@@ -140,10 +146,11 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
 
 }  // namespace
 
-int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
+int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
     if (!conn || !result) return 1;
-    GeschweissterAnschluss* r = &Geschweisster_Anschluss;
-    if (!Hand_Over(conn, result, r)) return 1;
+    GeschweissterAnschluss record;
+    GeschweissterAnschluss* r = &record;
+    if (!Din_Hand_Over(conn, result, r)) return 1;
     const int status = Calc_Anschluss_Querschnitt(r);
     if (list) {
         OLI_End_Text(list);
@@ -185,4 +192,43 @@ void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     Print_Din_Material(list, profile, p);
     OLI_printf(list, "%sPlatte: ", Check_Line_Prefix);
     Print_Din_Material(list, plate, w);
+}
+
+namespace {
+
+// A partial factor as the protocol gives it: two decimals, more where the
+// value has them (0.009 is no 0.01), a huge one in exponent form, a value
+// that is no number in words.
+std::string Factor_Digits(double gamma) {
+    if (!std::isfinite(gamma)) return "keine Zahl";
+    char text[64];
+    if (std::fabs(gamma) >= 1e9) {
+        std::snprintf(text, sizeof text, "%.3e", gamma);
+        return text;
+    }
+    for (int digits = 2; digits <= 6; digits++) {
+        std::snprintf(text, sizeof text, "%.*f", digits, gamma);
+        if (std::fabs(std::strtod(text, nullptr) - gamma) <= 1e-9 * std::max(1.0, std::fabs(gamma))) return text;
+    }
+    std::snprintf(text, sizeof text, "%.6g", gamma);
+    return text;
+}
+
+}  // namespace
+
+void Print_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn || !list) return;
+    const std::string marker = NAD_Factor_Usable(conn->gamma_M) ? std::string() : std::string("  ") + Mark_Not_Ok();
+    OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0╬\\M╬r = %s%s\n"_cp, Check_Line_Prefix,
+               Factor_Digits(conn->gamma_M).c_str(), marker.c_str());
+}
+
+int Check_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list) {
+    if (!conn) return 1;
+    if (NAD_Factor_Usable(conn->gamma_M)) return 0;
+    if (list)
+        OLI_printf(list, "%sTeilsicherheitsbeiwert \xC0╬\\M╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  %s\n"_cp,
+                   Check_Line_Prefix, Factor_Digits(conn->gamma_M).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX,
+                   Mark_Not_Ok());
+    return 1;
 }

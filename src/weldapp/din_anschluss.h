@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include "profiles/geschweisster_anschluss.h"
 #include "weldapp/schweissnaht.h"
 
 // Evaluates the case whose six forces (N, Nmm) the result already holds,
@@ -24,8 +25,29 @@
 // connection's throat checks on, a weld below its least throat (the block
 // names it; U_w -1); -1 when a catalogue profile is missing from the
 // profile file (" Fehler in der Profildatenbank!", U_w -1). Writes no
-// file.
-int Print_Zeichnung_und_Profil(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
+// file; the connection and the library's records are never modified (the
+// case is evaluated on a record of its own).
+int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
+
+// The connection conn and the case whose six forces (N, Nmm) the result
+// holds, as the library's record r takes them (cleared first): gamma_M,
+// the forces in kN and kNm, the contact share in per cent, grades, the
+// first weld of each position, the profile's family and dimensions, the
+// plate. 1 when the library handles the profile's type, else 0 (the record
+// then holds what was copied up to the type). Reads conn and e only.
+int Din_Hand_Over(const SchweissnahtAnschluss* conn, const LastfallErgebnis* e, GeschweissterAnschluss* r);
+
+// The partial factor gamma_M of the DIN check in the input protocol,
+// "Materialsicherheitsbeiwert γ_M = ..." with the digits it has (two
+// decimals at least), and the red failure marker when the check refuses
+// it. Nothing for a null connection or list.
+void Print_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list);
+
+// 1 when the DIN check refuses the connection's gamma_M (outside
+// NAD_FACTOR_MIN .. NAD_FACTOR_MAX, as the Eurocode checks refuse their
+// factors), with its failure line into list when given; else 0. A null
+// connection is refused.
+int Check_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list);
 
 // The material lines of the input protocol on the DIN path ("Material",
 // then the grade, f_y,k up to 40 mm and above, alpha_w of the fillet

@@ -29,6 +29,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
+#include "profiles/profile_catalogue.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
@@ -270,7 +271,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     }
     if (pr.sicherheitsbeiwerte) {
         if (w->code_setting == 1) {
-            OLI_printf(list, "%sMaterialsicherheitsbeiwert \xC0╬\\M╬r = %.2lf\n"_cp, P, w->gamma_M);
+            Print_Din_Gamma_M(w, list);
         } else {
             OLI_printf(list, "%s╬HMaterialsicherheitsbeiwerte\n"_cp, P);
             Print_Safety_Factors(&w->safety, list, 6);
@@ -392,7 +393,10 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
                            ? "%sFür diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
                            : "%sDer Nachweis kann nicht geführt werden %s\n"_cp,
                        P, Mark_Alert());
-        if (interactive && std::strlen(Trim_Both_Copy(w->naht.profile.name)) == 14)
+        // A catalogue profile whose designation the catalogue does not know
+        // is the one the user can mend by choosing it again.
+        if (interactive && !(flags & XS_CHECK_GRADE_MISMATCH) && w->naht.profile.kind == STAHLPROFIL_KIND_CATALOGUE &&
+            !Get_Profile_Record(w->naht.profile.name))
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
         failed = true;
     } else if ((flags & XS_CHECK_NOT_VERIFIABLE) || (w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT))) {
@@ -603,6 +607,7 @@ static std::string input_refusal_line(SchweissnahtAnschluss* w) {
         Update_Weld_Layout(&w->naht, scratch, 1);
         refuse_contact_share(w->naht, scratch);
         if (w->code_setting == 0) Check_Safety_Factors(&w->safety, scratch, 6);
+        if (w->code_setting == 1) Check_Din_Gamma_M(w, scratch);
         OLI_End_Text(scratch);
         OLI_New_Paragraph();
         std::rewind(scratch);
@@ -662,6 +667,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.
     if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
+    if (w->code_setting == 1) input_refused |= Check_Din_Gamma_M(w, list);
     if (w->code_setting == 1 && w->naht.profile.type == PROFILTYP_Z) {
         refuse(conn, list, "Profil nicht implementiert", 1);
         return;
@@ -728,8 +734,16 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     }
 
     if (pr.na_parameter) {
-        chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
-        Print_NAD_EC3_1_Table(list);
+        if (w->code_setting == 1) {
+            // DIN 18800 has no annex: the parameter its check takes.
+            chapter(list, "Bemessungsparameter nach DIN 18800-1");
+            OLI_Add_Para_Offset(0.3);
+            Print_Din_Gamma_M(w, list);
+            OLI_Add_Para_Offset(0.3);
+        } else {
+            chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
+            Print_NAD_EC3_1_Table(list);
+        }
     }
     if (pr.vorschriften) {
         chapter(list, "Vorschriften");

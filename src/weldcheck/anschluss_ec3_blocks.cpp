@@ -26,6 +26,18 @@ namespace {
 
 const char* const TABLE_HEAD = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n";
 
+// The weld check's values at its governing point (line_values), as far as
+// the block prints them: the stresses of the check and the stresses of
+// the weld in the axes of the section.
+enum {
+    LINE_SIGMA_PERP = 0,
+    LINE_TAU_PERP = 1,
+    LINE_TAU_PAR = 2,
+    LINE_SIGMA_W_X = 7,
+    LINE_TAU_W_Y = 8,
+    LINE_TAU_W_Z = 9,
+};
+
 // The material of a grade code of the record (14: own f_y).
 void Material_Of(int code, double own_f_y, Materialparameter_Record* m) {
     Default_Material_Params(m);
@@ -226,11 +238,11 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     Clear_Plate(&rec.plate);
     Material_Of(r->grades.weld_grade, r->grades.weld_f_y, &rec.plate.material);
     rec.plate.t = r->t_p;
-    Check_Plate_And_Material(&rec.plate, nullptr, 0, 0x01, "");
+    Check_Plate_And_Material(&rec.plate, nullptr, 0, PLATE_MATERIAL, "");
     rec.forces = Scale_Schnittkraefte(Forces(r), SCHNITTKRAEFTE_FROM_KN);
-    rec.all_round = r->weld_kind == 2;
+    rec.all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     rec.check_field = 1;  // the points are checked, not only their stresses listed
-    rec.deduct_craters = r->end_crater == 1;
+    rec.deduct_craters = r->end_crater == ANSCHLUSS_END_CRATERS;
     int count = 0;
     const Slot* slots = Slots_Of(rec.profile.type, &count);
     for (int i = 0; i < count; i++) {
@@ -248,7 +260,7 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
             if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
     Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
     const double* v = rec.line_values;
-    if (!f || level <= 0 || !(std::fabs(v[7]) > 0.001 || std::fabs(v[0]) > 0.001)) {
+    if (!f || level <= 0 || !(std::fabs(v[LINE_SIGMA_W_X]) > 0.001 || std::fabs(v[LINE_SIGMA_PERP]) > 0.001)) {
         Reopen_Table(f);
         return;
     }
@@ -256,14 +268,14 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     const double tab = 12.0;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(f, "%s", "Spannungen: ╬t"_cp);
-    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v[7]);
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v[8]);
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v[9]);
+    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v[LINE_SIGMA_W_X]);
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v[LINE_TAU_W_Y]);
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v[LINE_TAU_W_Z]);
     OLI_printf(f, "\n");
     OLI_printf(f, "%s", "Nachweis: ╬t"_cp);
-    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[0]);
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[1]);
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v[2]);
+    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[LINE_SIGMA_PERP]);
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[LINE_TAU_PERP]);
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v[LINE_TAU_PAR]);
     if (rec.U_w > 0.001) {
         OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, rec.U_w, Get_Compare_Symbol(static_cast<float>(rec.U_w), 1.0f));
         OLI_printf(f, "  %s", rec.U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());

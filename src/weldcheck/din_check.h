@@ -29,6 +29,12 @@ enum {
     DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
 };
 
+// The least throat of a fillet weld sqrt(max t) - 0.5 (mm) is let go for a
+// throat of DIN_THICK_PART_THROAT mm where the thickest part joined is
+// DIN_THICK_PART mm or more, as the Eurocode check applies it.
+constexpr double DIN_THICK_PART = 30.0;
+constexpr double DIN_THICK_PART_THROAT = 5.0;
+
 // ---- section values and stresses of the profile end ------------------------
 
 // Evaluates the profile end and its welds of the record for its forces and
@@ -36,8 +42,11 @@ enum {
 // catalogue profile is not in the profile file (nothing after the look-up
 // is computed); otherwise word 0 of the record's status (0 when the checks
 // left no status; 1 for an input error, which also comes for a record whose
-// family, strengths or sections cannot be evaluated). Never leaves a value
-// in the record that is no number.
+// family, strengths or sections cannot be evaluated or whose gamma_M lies
+// outside NAD_FACTOR_MIN .. NAD_FACTOR_MAX). The forces act at the
+// profile's centroid (of the outline of its end): the welds take N' with
+// its lever to their centroid. Never leaves a value in the record that is
+// no number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
 // 1 when the record's input can be evaluated: dimensions finite numbers of

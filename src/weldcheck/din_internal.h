@@ -17,7 +17,8 @@ struct Din_Strengths {
     double f_y_plate;     // f_y,k of the end plate for its thickness
     double alpha_w;       // of the weaker of the two joined parts
     double sigma_w_R_d;   // alpha_w f_y,k / gamma_M of the weaker part
-    int usable;           // 0: a strength or gamma_M is no positive number
+    int usable;           // 0: a strength is no positive number, or gamma_M lies
+                          // outside NAD_FACTOR_MIN .. NAD_FACTOR_MAX
 };
 
 // The governing thickness (mm) of the profile of family T = 1..8 for its
@@ -44,15 +45,6 @@ int Din_Sanitize_Results(GeschweissterAnschluss *r);
 // Torsion of the welds and of the profile in kNcm (100 M_x).
 double Din_Torsion_kNcm(const GeschweissterAnschluss *r);
 
-// The outline of the profile end in the evaluation's axes (cm: y = -x / 10,
-// z = y / 10 of the geometry), beside the geometry it comes from, whose
-// weld lines and weld edges the welds of the lines take.
-struct Din_Outline {
-    const Kehlnaht_Geometry *geometry;
-    int n;
-    double y[KEHLNAHT_POINTS], z[KEHLNAHT_POINTS];
-};
-
 // ---- weld sections and weld checks by profile family --------------------------
 
 // Section values of the profile and of its weld ring or sides into the
@@ -73,19 +65,59 @@ void Check_Flat(GeschweissterAnschluss *record, const Din_Strengths &s, double a
 void Check_Round(GeschweissterAnschluss *record, const Din_Strengths &s, double a, double *U_w1, double *U_w2,
                  double *U_w3);
 
+// What the welds of a position take: V_z (the welds along the height),
+// V_y (along the width) or neither shear force.
+enum { DIN_ROLE_NONE = 0, DIN_ROLE_V_Z = 1, DIN_ROLE_V_Y = 2 };
+
 // One straight weld: its ends for the stress points and its section line
 // (centre, direction, effective length and throat), cm.
 struct Din_Weld_Line {
     double y1, z1, y2, z2;  // stress points from here to there
     double yc, zc, c, s;    // centre and direction (cos, sin)
     double l, a;            // effective length and throat
-    int role;               // 1 takes V_z, 2 takes V_y, 0 neither
+    int role;               // DIN_ROLE_*
+    int position;           // its weld position 1..8; 0 of a weld all round
 };
 
 // Section values of a weld group, cm powers.
 struct Din_Weld_Group {
     double L, A, y_s, z_s, I_y, I_z, I_yz, A_y, A_z, a_min;
 };
+
+// The outline of the profile end in the evaluation's axes (cm: y = -x / 10,
+// z = y / 10 of the geometry), beside the geometry it comes from, whose
+// weld lines and weld edges the welds of the lines take, and the centroid
+// of the section it encloses, where the internal forces act.
+struct Din_Outline {
+    const Kehlnaht_Geometry *geometry;
+    int n;
+    double y[KEHLNAHT_POINTS], z[KEHLNAHT_POINTS];
+    int has_centroid;     // 0: the outline encloses no area
+    double y_c, z_c;      // the section's centroid, cm
+};
+
+// The outline of the geometry in the evaluation's axes.
+Din_Outline Din_Outline_Of(const Kehlnaht_Geometry &g);
+
+// The forces the welds take about the centroid of their group: N' (kN, the
+// normal force less its share by contact), M_y, M_z and the torsion M_t
+// (kNcm), V_y and V_z (kN).
+struct Din_Weld_Forces {
+    double N, M_y, M_z, M_t, V_y, V_z;
+};
+
+// The record's forces, which act at the profile's centroid (y_P, z_P, cm in
+// the axes of the group g), moved to the centroid of g: N' with its lever
+// adds to M_y and M_z. With the normal stress of Din_Weld_Sigma, integrated
+// over the welds they give back N' and, about the profile's centroid, the
+// record's M_y and M_z.
+Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss *r, const Din_Weld_Group &g, double y_P, double z_P);
+
+// The normal stress (kN/cm²) of f in the group g at the point dy, dz (cm)
+// from its centroid: sigma = N'/A + the bending of M_y and M_z over the
+// group's moments of inertia (its product moment included). A group
+// without second moments gives N'/A (0 without area).
+double Din_Weld_Sigma(const Din_Weld_Group &g, const Din_Weld_Forces &f, double dy, double dz);
 
 // The weld lines of a connection and the section values of their group.
 struct Din_Weld_Line_Section {
@@ -105,13 +137,14 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss *record, con
                                              const int *roles, double a);
 
 // The stresses and utilisations of the welds of the section (from
-// Calc_Weld_Line_Section with the same roles and throat): U_w1..U_w3 into
-// out[0..2]; the outline of n nodes y, z (cm) gives the ring of a weld all
-// round a rectangular tube (T = 2); T the family 1..5. Applies the
-// detailing rule of the throats. A group that can take no force is an
+// Calc_Weld_Line_Section with the same outline, roles and throat):
+// U_w1..U_w3 into out[0..2]; the forces act at the outline's centroid (at
+// the weld group's when it has none), and the outline gives the ring of a
+// weld all round a rectangular tube (T = 2); T the family 1..5. Applies
+// the detailing rule of the throats. A group that can take no force is an
 // input error (zeros out).
 void Check_Weld_Lines(GeschweissterAnschluss *record, const Din_Strengths &s, const Din_Weld_Line_Section &section,
-                      int n, const double *y, const double *z, const int *roles, double *out, double a, int T);
+                      const Din_Outline &outline, const int *roles, double *out, double a, int T);
 
 // The positions' roles of family T = 1..5 (null for any other).
 const int *Din_Weld_Roles(int T);

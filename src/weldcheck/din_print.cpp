@@ -4,6 +4,7 @@
 // utilisations against sigma_w,R,d), the throat warnings and the verdict.
 // The block computes nothing; it formats what the section evaluation left
 // in the record and counts the exceeded utilisations.
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -30,6 +31,14 @@ void Ratio(FILE* f, const char* below, const char* above, const char* a, const c
     Safe_Fprintf(f, u > 1.0 ? above : below, a, b, u);
 }
 
+// W_y as the stresses reach the extreme fibre: the smaller of the moduli
+// of the two fibres (the stem tip of a tee, not its flange); one that is
+// not there (0) does not count.
+double Governing_W_y(const Anschluss_Profilwerte& p) {
+    const double a = std::fabs(p.W_y), b = std::fabs(p.W_y_2);
+    return a > 0.0 && b > 0.0 ? std::min(a, b) : std::max(a, b);
+}
+
 void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Profilwerte& p = r->profile_values;
     const int type = r->family;
@@ -41,7 +50,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     else
         Safe_Fprintf(f, " ╬bAbmessungen und Querschnittswerte (dünnwandig)\n"_cp);
     const double h = r->h2, b = r->b2, t = r->t2, s = r->s2, rr = r->r2;
-    const double W_y = std::fabs(p.W_y), W_z = std::fabs(p.W_z);
+    const double W_y = Governing_W_y(p), W_z = std::fabs(p.W_z);
     switch (type) {
     case ANSCHLUSS_I:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t = %6.1lf mm        s = %5.1lf mm      r = %5.1lf mm\n",
@@ -69,7 +78,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
                      h, b, t, s, rr);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r       I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
-        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3╬r\n ╬r"_cp, std::fabs(p.W_y_2), W_z);
+        Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3╬r\n ╬r"_cp, W_y, W_z);
         break;
     case ANSCHLUSS_ANGLE:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
@@ -114,7 +123,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
 void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
-    const bool all_round = r->weld_kind == 2;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     if (type >= ANSCHLUSS_I && type <= ANSCHLUSS_ANGLE) {
         Safe_Fprintf(f, "   A╬\\w╬r = %5.1lf cm╬/2╬r      A╬\\%syw╬r = %5.1lf cm╬/2╬r    A╬\\%szw╬r = %5.1lf cm╬/2╬r\n"_cp,
                      v.A_w, TAU, r->A_w_y, TAU, r->A_w_z);
@@ -154,12 +163,14 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     auto Z = [&v](int k) { return v.point[k][1] + v.z_s; };
     switch (type) {
     case ANSCHLUSS_I:
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
+        // Room for a sign and three places before the point: the columns
+        // stay where they are at y = -10.00 cm.
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
                      SIGMA, v.sigma_max, Y(0), Z(0));
-        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm         Mitte der Flanschoberseite\n"_cp,
+        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Mitte der Flanschoberseite\n"_cp,
                      SIGMA, v.sigma_min, Y(1), Z(1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %5.2lf cm    z = %5.2lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %5.2lf cm    z = %5.2lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %6.2lf cm    z = %6.2lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
                      Z(3));
         break;
     case ANSCHLUSS_RHS:
@@ -209,57 +220,76 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
 // reached its 30 mm, which the block names instead.
 unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
     const int* word = r->warnings.word;
-    if (word[1]) return 0;
-    unsigned named = word[2] ? 1u << 2 : 0;
-    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[3]) named |= 1u << 3;
+    if (word[ANSCHLUSS_THROAT_AT_30MM]) return 0;
+    unsigned named = word[ANSCHLUSS_ABOVE_PLATE] ? 1u << ANSCHLUSS_ABOVE_PLATE : 0;
+    if (r->family != ANSCHLUSS_RHS && r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_PROFILE])
+        named |= 1u << ANSCHLUSS_ABOVE_PROFILE;
     if (r->family != ANSCHLUSS_FLAT && r->family != ANSCHLUSS_ROUND && r->family != ANSCHLUSS_RHS &&
-        r->family != ANSCHLUSS_CHS && word[4])
-        named |= 1u << 4;
+        r->family != ANSCHLUSS_CHS && word[ANSCHLUSS_ABOVE_WEB])
+        named |= 1u << ANSCHLUSS_ABOVE_WEB;
     return named;
+}
+
+// The name of a weld in the lines of the throat limits: "aw1" .. "aw8" by
+// position, "aw" of a weld all round or a ring.
+const char* Weld_Name(int position, char* out, size_t size) {
+    if (position > 0)
+        std::snprintf(out, size, "aw%d", position);
+    else
+        std::snprintf(out, size, "aw");
+    return out;
 }
 
 // The welds below their least throats, each limit with its first weld;
 // each counts as a check not met.
 void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
-    auto name = [](const Anschluss_Throat_Shortfall& s, char* out, size_t size) {
-        if (s.position > 0)
-            std::snprintf(out, size, "aw%d", s.position);
-        else
-            std::snprintf(out, size, "aw");
-        return out;
-    };
     char weld[16];
-    if (w.word[5]) {
+    if (w.word[ANSCHLUSS_BELOW_2MM]) {
         Anschluss_Exceeded_Checks++;
         Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
-                     name(w.below_2mm, weld, sizeof weld), w.below_2mm.a);
+                     Weld_Name(w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
     }
-    if (w.word[6]) {
+    if (w.word[ANSCHLUSS_BELOW_ROOT_RULE]) {
         const Anschluss_Throat_Shortfall& s = w.below_root_rule;
         Anschluss_Exceeded_Checks++;
-        Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke (max t)^0.5 - 0.5 = %.2lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
-                     s.a_min, name(s, weld, sizeof weld), s.a, s.t_max);
+        Weld_Name(s.position, weld, sizeof weld);
+        // Of a thick part the lesser throat that lets the root rule go.
+        if (s.t_max >= DIN_THICK_PART - 0.001 && s.a_min < std::sqrt(s.t_max) - 0.5 - 1e-9)
+            Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke %.0lf mm für max t ≥ %.0lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
+                         s.a_min, DIN_THICK_PART, weld, s.a, s.t_max);
+        else
+            Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke (max t)^0.5 - 0.5 = %.2lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
+                         s.a_min, weld, s.a, s.t_max);
     }
+}
+
+// The line of a throat above 0.7 t (0.7 d of a round bar) of the named
+// part, with its limit, its first weld and the part's thickness.
+void Upper_Limit_Line(FILE* f, const Anschluss_Throat_Excess& e, const char* part, bool diameter) {
+    char weld[16];
+    Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7%c = %.2lf mm überschritten! (%s, %s = %.1lf mm, %c = %.1lf mm)\n"_cp,
+                 diameter ? 'd' : 't', 0.7 * e.t, part, Weld_Name(e.position, weld, sizeof weld), e.a,
+                 diameter ? 'd' : 't', e.t);
 }
 
 void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     Safe_Fprintf(f, " \n ╬b╬uSchweißnähte╬r\n"_cp);
-    if (r->end_crater == 1)
+    if (r->end_crater == ANSCHLUSS_END_CRATERS)
         Safe_Fprintf(f, " ╬bQuerschnittswerte (mit Endkraterabzug)╬r\n"_cp);
     else
         Safe_Fprintf(f, " ╬bQuerschnittswerte╬r\n"_cp);
     Weld_Section_Values(f, r);
-    if (r->status.word[0] > 0) {
+    if (r->status.word[ANSCHLUSS_INPUT_ERROR] > 0) {
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, schwerer Eingabefehler! \n ╬b╬u  Ergebnisse nicht brauchbar!\n"_cp);
-        if (r->status.word[1])
+        if (r->status.word[ANSCHLUSS_NO_WELD_V_Z])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vz,d!\n"_cp);
-        if (r->status.word[2])
+        if (r->status.word[ANSCHLUSS_NO_WELD_V_Y])
             Safe_Fprintf(f, "\n ╬b╬u  Es gibt keine nutzbaren Schweißnähte zur Aufnahme der Querkraft Vy,d!\n"_cp);
         return;
     }
     Safe_Fprintf(f, " \n ╬bSchweißnaht-Spannungen\n"_cp);
-    if (r->weld_kind != 2) Safe_Fprintf(f, "   Es werden die Querschnittseckspannungen nachgewiesen.\n");
+    if (r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND) Safe_Fprintf(f, "   Es werden die Querschnittseckspannungen nachgewiesen.\n");
     Weld_Stresses(f, r);
     Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf     %s╬\\w,R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, ALPHA, r->alpha_w,
                  SIGMA, r->weld_values.sigma_R_d);
@@ -270,19 +300,17 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
           "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
     const QuerschnittWarnungen& w = r->warnings;
-    if (w.word[1]) {
+    if (w.word[ANSCHLUSS_THROAT_AT_30MM]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
     } else {
         const unsigned named = Upper_Limits_Named(r);
-        if (named & 1u << 2) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Anschlussplatte)\n"_cp);
-        if (type == ANSCHLUSS_FLAT) {
-            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten (Stahlprofil)!\n"_cp);
-        } else if (type == ANSCHLUSS_ROUND) {
-            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7d überschritten (Stahlprofil)!\n"_cp);
-        } else {
-            if (named & 1u << 3) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Flansch)\n"_cp);
-            if (named & 1u << 4) Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7t überschritten! (Steg)\n"_cp);
-        }
+        const bool bar = type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND;
+        auto above = [&w](int word) -> const Anschluss_Throat_Excess& { return w.above[word - ANSCHLUSS_ABOVE_PLATE]; };
+        if (named & 1u << ANSCHLUSS_ABOVE_PLATE)
+            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
+        if (named & 1u << ANSCHLUSS_ABOVE_PROFILE)
+            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
+        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
         // With the throat checks on, a throat above its limit is a check not
         // met, as one below its least throat is.
         if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
@@ -290,7 +318,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Least_Throat_Lines(f, w);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
-    else if (!w.word[0])
+    else if (!w.word[ANSCHLUSS_ANY_WARNING])
         Safe_Fprintf(f, "\n ╬bAlle erforderlichen Spannungsnachweise wurden erfolgreich geführt!╬r\n"_cp);
 }
 
@@ -298,7 +326,7 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
 
 int Din_Throat_Limits_Broken(const GeschweissterAnschluss* r) {
     if (!r) return 0;
-    if (r->warnings.word[5] || r->warnings.word[6]) return 1;
+    if (r->warnings.word[ANSCHLUSS_BELOW_2MM] || r->warnings.word[ANSCHLUSS_BELOW_ROOT_RULE]) return 1;
     return !r->no_throat_check && Upper_Limits_Named(r) != 0;
 }
 
@@ -307,7 +335,7 @@ void Print_Stahlprofil(FILE* list, GeschweissterAnschluss* record, int pass_on, 
     // The block shows numbers only, whatever record it is given.
     GeschweissterAnschluss shown = *record;
     Din_Sanitize_Results(&shown);
-    const bool eurocode = record->grades.design_code == 1;
+    const bool eurocode = record->grades.design_code == ANSCHLUSS_CODE_EC3;
     if (section_check) {
         if (eurocode)
             Print_Querschnittstragfaehigkeit(section_check, list, record, pass_on);

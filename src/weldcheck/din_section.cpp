@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "profiles/kehlnaht_geometry.h"
 #include "profiles/profil_reader.h"
@@ -135,17 +136,10 @@ void Welds(GeschweissterAnschluss* r, const Din_Strengths& s, int T, double a, c
     default: {
         const int* roles = Din_Weld_Roles(T);
         const Din_Weld_Line_Section section = Calc_Weld_Line_Section(r, o, roles, a);
-        Check_Weld_Lines(r, s, section, o.n, o.y, o.z, roles, U, a, T);
+        Check_Weld_Lines(r, s, section, o, roles, U, a, T);
         break;
     }
     }
-}
-
-// The outline of the record's geometry in the evaluation's axes.
-void Outline_Of(const Kehlnaht_Geometry& g, Din_Outline* o) {
-    o->geometry = &g;
-    o->n = g.n;
-    for (int i = 0; i < KEHLNAHT_POINTS; i++) o->y[i] = -0.1 * g.X[i], o->z[i] = 0.1 * g.Y[i];
 }
 
 // A value the library can work with: finite and within the limit.
@@ -154,6 +148,17 @@ bool Within(double v, double limit) { return std::isfinite(v) && std::fabs(v) <=
 }  // namespace
 
 // ---- shared by the weld checks --------------------------------------------------
+
+Din_Outline Din_Outline_Of(const Kehlnaht_Geometry& g) {
+    Din_Outline o = {};
+    o.geometry = &g;
+    o.n = g.n;
+    for (int i = 0; i < KEHLNAHT_POINTS; i++) o.y[i] = -0.1 * g.X[i], o.z[i] = 0.1 * g.Y[i];
+    double x = 0, y = 0;
+    o.has_centroid = Kehlnaht_Section_Centroid(&g, &x, &y);
+    if (o.has_centroid) o.y_c = -0.1 * x, o.z_c = 0.1 * y;
+    return o;
+}
 
 int Din_Usable_Input(const GeschweissterAnschluss* r) {
     if (!r) return 0;
@@ -191,7 +196,9 @@ Din_Strengths Din_Get_Strengths(GeschweissterAnschluss* r, double t) {
     Grade_Values(r->grades.grade, t, r->grades.user_f_y, own_alpha, &s.f_y, &alpha_profile);
     Grade_Values(r->grades.weld_grade, r->t_p, r->grades.weld_f_y, r->grades.weld_alpha_w, &s.f_y_plate,
                  &alpha_plate);
-    s.usable = Positive(gamma) && Positive(s.f_y) && Positive(s.f_y_plate) && Positive(alpha_profile) &&
+    // The partial factors the Eurocode checks take: a factor outside them
+    // makes every utilisation a fraction of what it is (or overflows).
+    s.usable = NAD_Factor_Usable(gamma) && Positive(s.f_y) && Positive(s.f_y_plate) && Positive(alpha_profile) &&
                Positive(alpha_plate);
     if (!s.usable) return s;
     s.sigma_R_d = s.f_y / gamma;
@@ -213,7 +220,7 @@ double Din_Weld_Normal_Force(const GeschweissterAnschluss* r) {
     return (1.0 - share / 100.0) * N;
 }
 
-void Din_Input_Error(GeschweissterAnschluss* r) { r->status.word[0] = 1; }
+void Din_Input_Error(GeschweissterAnschluss* r) { r->status.word[ANSCHLUSS_INPUT_ERROR] = 1; }
 
 double Din_Torsion_kNcm(const GeschweissterAnschluss* r) { return 100.0 * r->load[ANSCHLUSS_M_X]; }
 
@@ -237,6 +244,10 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
         fix(&t->a, 1);
         fix(&t->a_min, 1);
         fix(&t->t_max, 1);
+    }
+    for (Anschluss_Throat_Excess& t : r->warnings.above) {
+        fix(&t.a, 1);
+        fix(&t.t, 1);
     }
     return bad;
 }
@@ -313,7 +324,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
         // Nothing to evaluate: no value of the record's input is shown.
         r->h2 = r->b2 = r->t2 = r->s2 = r->r2 = 0.0;
         Din_Input_Error(r);
-        return r->status.word[0];
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
     Anschluss_Profilwerte& p = r->profile_values;
     // Profile take-over and the closed values of step one.
@@ -337,7 +348,7 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     const Din_Strengths s = Din_Get_Strengths(r, Din_Governing_Thickness(r, T));
     if (!s.usable) {
         Din_Input_Error(r);
-        return r->status.word[0];
+        return r->status.word[ANSCHLUSS_INPUT_ERROR];
     }
     p.sigma_R_d = s.sigma_R_d, p.tau_R_d = s.tau_R_d;
     double a = r->a_w >= 0.01 ? r->a_w : 2.0;
@@ -350,28 +361,28 @@ int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* r) {
     }
     // The geometry of the profile end and its welds, from the record alone.
     Kehlnaht_Geometry geometry;
-    Din_Outline outline;
     Build_Kehlnaht_Geometry(r, T, r->catalogue, r->drawing_name, &geometry);
-    Outline_Of(geometry, &outline);
+    const Din_Outline outline = Din_Outline_Of(geometry);
     // The throat design grows the one throat of a weld all round or of a
     // ring; welds by position keep the throats they are given.
-    const bool design = r->throat_design == 1 && (r->weld_kind == 2 || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND);
+    const bool one_throat = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND || T == KEHLNAHT_CHS || T == KEHLNAHT_ROUND;
+    const bool design = r->throat_design == 1 && one_throat;
     double U[3] = {0, 0, 0};
     for (;;) {
         Welds(r, s, T, a, outline, U);
         if (!design || (U[0] <= 1.0 && U[1] <= 1.0 && U[2] <= 1.0)) break;
         r->a_w_designed = a + 0.5;
         if (a >= 29.5) {
-            r->warnings.word[1] = 1;
+            r->warnings.word[ANSCHLUSS_THROAT_AT_30MM] = 1;
             break;
         }
         a += 0.5;
     }
-    if (a < 2.0 && r->weld_kind == 2) r->a_w_designed = 2.0;
+    if (a < 2.0 && r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) r->a_w_designed = 2.0;
     // The least throats of the throats last checked.
     Din_Least_Throats(r, T, a);
-    for (int w = 1; w <= 6; w++)
-        if (r->warnings.word[w]) r->warnings.word[0] = 1;
+    for (int w = ANSCHLUSS_THROAT_AT_30MM; w <= ANSCHLUSS_BELOW_ROOT_RULE; w++)
+        if (r->warnings.word[w]) r->warnings.word[ANSCHLUSS_ANY_WARNING] = 1;
     if (Din_Sanitize_Results(r)) Din_Input_Error(r);
-    return r->status.word[0];
+    return r->status.word[ANSCHLUSS_INPUT_ERROR];
 }

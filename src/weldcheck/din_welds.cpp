@@ -5,9 +5,11 @@
 // and their utilisations.
 //
 // The throat areas are folded into the connection plane at their root
-// lines (the faces of the profile). A weld point carries the normal stress
-// of N, M_y and M_z over the weld group, the shear stress of the shear
-// force its weld takes (V_z the welds along the height, V_y those along the
+// lines (the faces of the profile), where they are lines of their length.
+// A weld point carries the normal stress of N, M_y and M_z over the weld
+// group (N acts at the profile's centroid: with its lever to the group's
+// centroid it bends the group too), the shear stress of the shear force
+// its weld takes (V_z the welds along the height, V_y those along the
 // width), and the shear stress of the torsion; sigma_w,v = sqrt(sigma² +
 // tau²) is checked against alpha_w f_y,k / gamma_M.
 #include <algorithm>
@@ -32,15 +34,19 @@ const int ROLES[6][ANSCHLUSS_WELD_POSITIONS] = {
 };
 
 // The effective length (cm) of a weld of length l and throat a (cm).
-double Effective(const GeschweissterAnschluss* r, double l, double a) { return r->end_crater == 1 ? l - 2 * a : l; }
+double Effective(const GeschweissterAnschluss* r, double l, double a) {
+    return r->end_crater == ANSCHLUSS_END_CRATERS ? l - 2 * a : l;
+}
 
 // Appends a weld centred on the segment (y1, z1)-(y2, z2) (cm) with its
 // own length l and throat a; the stress points run over the segment.
-void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double l, double a, int role) {
+// position: of a weld by position, 0 of one all round.
+void Add_Line(Weld_Lines* w, double y1, double z1, double y2, double z2, double l, double a, int role,
+              int position) {
     const double dy = y2 - y1, dz = z2 - z1, len = std::hypot(dy, dz);
     if (w->n >= MAX_LINES || !(len > 1e-6) || !(a > 0.0) || !(l > 0.0)) return;
     Din_Weld_Line& k = w->line[w->n++];
-    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role};
+    k = {y1, z1, y2, z2, (y1 + y2) / 2, (z1 + z2) / 2, dy / len, dz / len, l, a, role, position};
 }
 
 // Edge e (from outline point e to e + 1) lies in the range first..last of
@@ -68,13 +74,13 @@ int Edge_Role(const Kehlnaht_Geometry& t, int e, int n) {
 void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Outline& o, double a, Weld_Lines* w) {
     w->n = 0;
     const Kehlnaht_Geometry& g = *o.geometry;
-    if (r->weld_kind == 2) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         const double ac = 0.1 * a;
         const int n = std::clamp(o.n, 0, static_cast<int>(MAX_LINES));
         for (int e = 0; e < n; e++) {
             const int f = (e + 1) % n;
             const double len = std::hypot(o.y[f] - o.y[e], o.z[f] - o.z[e]);
-            Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n));
+            Add_Line(w, o.y[e], o.z[e], o.y[f], o.z[f], Effective(r, len, ac), ac, Edge_Role(g, e, n), 0);
         }
         return;
     }
@@ -85,7 +91,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
         const double* d = g.line[i];
         const double ac = 0.1 * r->a_pos[i];
         Add_Line(w, -0.1 * d[0], 0.1 * d[1], -0.1 * d[2], 0.1 * d[3], Effective(r, 0.1 * r->l_pos[i], ac), ac,
-                 roles ? roles[i] : 0);
+                 roles ? roles[i] : 0, i + 1);
     }
 }
 
@@ -94,7 +100,7 @@ void Line_Welds(const GeschweissterAnschluss* r, const int* roles, const Din_Out
 void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
     w->n = 0;
     const double h = 0.1 * r->h2, t = 0.1 * r->t2;
-    const bool all_round = r->weld_kind == 2;
+    const bool all_round = r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     const double ac = 0.1 * (a < 0.001 ? 1.0 : a);
     const struct {
         double y1, z1, y2, z2, length;
@@ -113,12 +119,15 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
         const double dy = d.y2 - d.y1, dz = d.z2 - d.z1, len = std::hypot(dy, dz);
         const double ym = (d.y1 + d.y2) / 2, zm = (d.z1 + d.z2) / 2, half = l / 2;
         Add_Line(w, ym - half * dy / len, zm - half * dz / len, ym + half * dy / len, zm + half * dz / len, l,
-                 throat, d.role);
+                 throat, d.role, all_round ? 0 : i + 1);
     }
 }
 
-// Section values of the lines; each a thin rectangle l x a turned to its
-// direction, with its Steiner terms.
+// Section values of the lines; each a line of length l and throat a turned
+// to its direction (its own moment a l³ / 12 along it), with its Steiner
+// terms. The stresses are taken on the root lines, so a throat has no
+// moment of its own across the line: that would take part of a moment off
+// the welds' forces, which then no longer balance the internal forces.
 Din_Weld_Group Group_Of(const Weld_Lines& w) {
     Din_Weld_Group g = {};
     double Sy = 0, Sz = 0;
@@ -129,8 +138,8 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
         g.A += A;
         Sy += A * k.yc;
         Sz += A * k.zc;
-        if (k.role == 1) g.A_z += A;
-        if (k.role == 2) g.A_y += A;
+        if (k.role == DIN_ROLE_V_Z) g.A_z += A;
+        if (k.role == DIN_ROLE_V_Y) g.A_y += A;
         g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
     }
     if (!(g.A > 0.0)) return g;
@@ -138,11 +147,11 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
     g.z_s = Sz / g.A;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
-        const double A = k.a * k.l, il = k.a * k.l * k.l * k.l / 12, ia = k.l * k.a * k.a * k.a / 12;
+        const double A = k.a * k.l, il = k.a * k.l * k.l * k.l / 12;
         const double dy = k.yc - g.y_s, dz = k.zc - g.z_s;
-        g.I_y += il * k.s * k.s + ia * k.c * k.c + A * dz * dz;
-        g.I_z += il * k.c * k.c + ia * k.s * k.s + A * dy * dy;
-        g.I_yz += (il - ia) * k.c * k.s + A * dy * dz;
+        g.I_y += il * k.s * k.s + A * dz * dz;
+        g.I_z += il * k.c * k.c + A * dy * dy;
+        g.I_yz += il * k.c * k.s + A * dy * dz;
     }
     return g;
 }
@@ -191,12 +200,8 @@ struct Extremes {
     }
 };
 
-// The forces of the welds: N' (kN), moments and torsion (kNcm), shears (kN).
-struct Weld_Forces {
-    double N, M_y, M_z, M_t, V_y, V_z;
-};
-
-Weld_Forces Forces_Of(const GeschweissterAnschluss* r) {
+// The record's forces as the welds take them, about the profile's centroid.
+Din_Weld_Forces Forces_Of(const GeschweissterAnschluss* r) {
     const double* f = r->load;
     return {Din_Weld_Normal_Force(r), 100.0 * f[ANSCHLUSS_M_Y], 100.0 * f[ANSCHLUSS_M_Z], Din_Torsion_kNcm(r),
             f[ANSCHLUSS_V_Y], f[ANSCHLUSS_V_Z]};
@@ -214,32 +219,31 @@ struct Torsion_Rule {
 // Sets the status words of a shear force no weld can take.
 void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
     if (std::fabs(V) > 0.01 && A < 0.01) {
-        r->status.word[0] = 1;
+        r->status.word[ANSCHLUSS_INPUT_ERROR] = 1;
         r->status.word[word] = 1;
     }
 }
 
 // The weld stresses at the nine points of every line; the extremes into
 // e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
-void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Weld_Forces& f,
+void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Din_Weld_Forces& f,
                     const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
-    const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
-    const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
-    const double s_N = f.N / g.A, I_p = g.I_y + g.I_z;
+    const double I_p = g.I_y + g.I_z;
     const double t_Vz = g.A_z > 0.001 ? std::fabs(f.V_z) / g.A_z : 0.0;
     const double t_Vy = g.A_y > 0.001 ? std::fabs(f.V_y) / g.A_y : 0.0;
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
     for (int i = 0; i < n; i++) {
         const Din_Weld_Line& k = lines[i];
-        const double t_V = k.role == 1 && k.l > 0.001 ? t_Vz : k.role == 2 && k.l > 0.001 ? t_Vy : 0.0;
-        if (k.role == 1 && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
-        if (k.role == 2 && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
+        const bool carries = k.l > 0.001;
+        const double t_V = carries && k.role == DIN_ROLE_V_Z ? t_Vz : carries && k.role == DIN_ROLE_V_Y ? t_Vy : 0.0;
+        if (k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
+        if (k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
         for (int j = 0; j < LINE_POINTS; j++) {
             const double q = j / 8.0;
             const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
             double t_T = t_ring;
             if (rule.polar && I_p > 0.0) t_T = std::max(t_T, std::fabs(f.M_t) * std::hypot(dy, dz) / I_p);
-            e->Take(s_N + g_z * dz + g_y * dy, t_V + t_T, t_T, dy, dz);
+            e->Take(Din_Weld_Sigma(g, f, dy, dz), t_V + t_T, t_T, dy, dz);
         }
     }
 }
@@ -257,25 +261,41 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
     for (int i = 0; i < 3; i++) r->U_w[i] = U[i];
 }
 
-// The detailing rule of one throat of a weld all round or of a ring: above
-// 0.7 t of the end plate, of the profile (its flange) or of its web.
-void Throat_Warnings(GeschweissterAnschluss* r, double a, double t_profile, double t_web) {
+// Warning word (ANSCHLUSS_ABOVE_PLATE, _PROFILE or _WEB) of the weld of
+// position p whose throat a (mm) is above 0.7 t of the part of thickness t
+// it joins; the first such weld of each word is kept.
+void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t) {
+    if (!(a > 0.7001 * t)) return;
+    QuerschnittWarnungen& w = r->warnings;
+    if (!w.word[word]) w.above[word - ANSCHLUSS_ABOVE_PLATE] = {p, a, t};
+    w.word[word] = 1;
+}
+
+// The detailing rule of one throat of position p (0: a weld all round or a
+// ring), taken at its least buildable 2 mm: above 0.7 t of the end plate,
+// of the profile (its flange) or of its web.
+void Throat_Warnings(GeschweissterAnschluss* r, int p, double a, double t_profile, double t_web) {
     a = std::max(a, 2.0);
-    int* warning = r->warnings.word;
-    if (a > 0.7001 * r->t_p) warning[2] = 1;
-    if (a > 0.7001 * t_profile) warning[3] = 1;
-    if (t_web > 0.0 && a > 0.7001 * t_web) warning[4] = 1;
+    Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, p, a, r->t_p);
+    Throat_Above(r, ANSCHLUSS_ABOVE_PROFILE, p, a, t_profile);
+    if (t_web > 0.0) Throat_Above(r, ANSCHLUSS_ABOVE_WEB, p, a, t_web);
 }
 
 // A weld of position p (0: the weld all round, the ring) with throat a (mm)
 // that joins a part of thickness t_part to the end plate, against the
 // least throats of a fillet weld: 2 mm, and sqrt(max t) - 0.5 of the
-// thickest part it joins (mm). The first weld below each is kept.
+// thickest part it joins (mm), which parts of DIN_THICK_PART mm and more
+// let go for a throat of DIN_THICK_PART_THROAT mm. The first weld below
+// each is kept.
 void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
     QuerschnittWarnungen& w = r->warnings;
-    const double t_max = std::max(r->t_p, t_part), root = std::sqrt(t_max) - 0.5;
-    if (a < 2.0 - 0.001 && !w.word[5]) w.word[5] = 1, w.below_2mm = {p, a, 2.0, t_max};
-    if (a < root - 0.001 && !w.word[6]) w.word[6] = 1, w.below_root_rule = {p, a, root, t_max};
+    const double t_max = std::max(r->t_p, t_part);
+    double root = std::sqrt(t_max) - 0.5;
+    if (t_max >= DIN_THICK_PART - 0.001) root = std::min(root, DIN_THICK_PART_THROAT);
+    int* word = w.word;
+    if (a < 2.0 - 0.001 && !word[ANSCHLUSS_BELOW_2MM]) word[ANSCHLUSS_BELOW_2MM] = 1, w.below_2mm = {p, a, 2.0, t_max};
+    if (a < root - 0.001 && !word[ANSCHLUSS_BELOW_ROOT_RULE])
+        word[ANSCHLUSS_BELOW_ROOT_RULE] = 1, w.below_root_rule = {p, a, root, t_max};
 }
 
 // Profile stresses of the closed shapes into the record (kN/cm² in).
@@ -326,7 +346,7 @@ Ring_Point Ring_At(int i, double rr, double V_y, double V_z, double A) {
 // M_t / W_w,t.
 void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
     const Anschluss_Nahtwerte& v = r->weld_values;
-    const Weld_Forces f = Forces_Of(r);
+    const Din_Weld_Forces f = Forces_Of(r);
     const double rr = 0.05 * r->h2;
     Extremes e;
     const double t_T = v.W_t > 0.0 ? std::fabs(f.M_t) / v.W_t : 0.0;
@@ -345,6 +365,26 @@ void Ring_Welds(GeschweissterAnschluss* r, const Din_Strengths& s, double* U) {
 
 }  // namespace
 
+Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss* r, const Din_Weld_Group& g, double y_P, double z_P) {
+    Din_Weld_Forces f = Forces_Of(r);
+    // N' at (y_P, z_P) is N' at the group's centroid with the moments N' z
+    // and -N' y of its lever, in the signs of sigma = M_y z / I_y - M_z y / I_z.
+    // Levers of rounding dust (the centroids of a symmetric section and its
+    // welds) are none: they would only decide between equal stresses.
+    auto lever = [](double d) { return std::fabs(d) < 1e-6 ? 0.0 : d; };
+    f.M_y += f.N * lever(z_P - g.z_s);
+    f.M_z -= f.N * lever(y_P - g.y_s);
+    return f;
+}
+
+double Din_Weld_Sigma(const Din_Weld_Group& g, const Din_Weld_Forces& f, double dy, double dz) {
+    if (!(g.A > 0.0)) return 0.0;
+    const double D = g.I_y * g.I_z - g.I_yz * g.I_yz;
+    if (!(D > 0.0)) return f.N / g.A;
+    const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
+    return f.N / g.A + g_z * dz + g_y * dy;
+}
+
 const int* Din_Weld_Roles(int T) { return T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE ? ROLES[T] : nullptr; }
 
 void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
@@ -356,7 +396,7 @@ void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
         Least_Throat(r, 0, a, T == KEHLNAHT_CHS ? r->s2 : r->h2);
         return;
     }
-    if (r->weld_kind == 2) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
         Least_Throat(r, 0, a, T == KEHLNAHT_FLAT ? t_bar : std::max(t_f, t_w));
         return;
     }
@@ -364,7 +404,10 @@ void Din_Least_Throats(GeschweissterAnschluss* r, int T, double a) {
     for (int i = 0; i < POSITIONS[T]; i++) {
         if (!(r->l_pos[i] > 0.01 && r->a_pos[i] > 0.001)) continue;
         const int role = roles ? roles[i] : 0;
-        const double t = T == KEHLNAHT_FLAT ? t_bar : role == 2 ? t_f : role == 1 ? t_w : std::max(t_f, t_w);
+        const double t = T == KEHLNAHT_FLAT        ? t_bar
+                         : role == DIN_ROLE_V_Y ? t_f
+                         : role == DIN_ROLE_V_Z ? t_w
+                                                : std::max(t_f, t_w);
         Least_Throat(r, i + 1, r->a_pos[i], t);
     }
 }
@@ -415,7 +458,7 @@ void Check_Tube(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
         }
         Store_Profile(r, s, s_max, s_min, t_V_max, sv_max);
         Ring_Welds(r, s, U);
-        Throat_Warnings(r, a, r->s2, 0.0);
+        Throat_Warnings(r, 0, a, r->s2, 0.0);
     } else if (r) {
         Din_Input_Error(r);
     }
@@ -446,7 +489,7 @@ void Check_Round(GeschweissterAnschluss* r, const Din_Strengths& s, double a, do
         Store_Profile(r, s, s_N + s_M, s_N - s_M, t_V, sv_max);
         p.s_v = s_at;
         Ring_Welds(r, s, U);
-        Throat_Warnings(r, a, r->h2, 0.0);
+        Throat_Warnings(r, 0, a, r->h2, 0.0);
     } else if (r) {
         Din_Input_Error(r);
     }
@@ -525,20 +568,22 @@ void Check_Flat(GeschweissterAnschluss* r, const Din_Strengths& s, double a, dou
             *U_w1 = *U_w2 = *U_w3 = 0.0;
             return;
         }
-        const Weld_Forces forces = Forces_Of(r);
-        Shear_Status(r, forces.V_z, g.A_z, 1);
-        Shear_Status(r, forces.V_y, g.A_y, 2);
+        // The bar's axis is the origin of its welds.
+        const Din_Weld_Forces forces = Din_Forces_About(r, g, 0.0, 0.0);
+        Shear_Status(r, forces.V_z, g.A_z, ANSCHLUSS_NO_WELD_V_Z);
+        Shear_Status(r, forces.V_y, g.A_y, ANSCHLUSS_NO_WELD_V_Y);
         // Welds all round close a ring; single welds may not: the larger of
         // the ring and the turning group governs.
-        const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != 2};
+        const Torsion_Rule rule = {r->weld_values.W_t, r->weld_kind != ANSCHLUSS_WELD_ALL_ROUND};
         Extremes e;
         double t_y = 0, t_z = 0;
         Evaluate_Lines(w.line, w.n, g, forces, rule, &e, &t_y, &t_z);
         Store_Weld_Results(r, e, s.sigma_w_R_d, U);
         r->weld_values.tau_y = 10 * t_y, r->weld_values.tau_z = 10 * t_z;
-        double a_max = 0;
-        for (int i = 0; i < w.n; i++) a_max = std::max(a_max, 10 * w.line[i].a);
-        Throat_Warnings(r, r->weld_kind == 2 ? a : a_max, std::min(r->h2, r->t2), 0.0);
+        const double t_bar = std::min(r->h2, r->t2);
+        if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) Throat_Warnings(r, 0, a, t_bar, 0.0);
+        else
+            for (int i = 0; i < w.n; i++) Throat_Warnings(r, w.line[i].position, 10 * w.line[i].a, t_bar, 0.0);
     } else if (r) {
         Din_Input_Error(r);
     }
@@ -561,8 +606,8 @@ Din_Weld_Line_Section Calc_Weld_Line_Section(GeschweissterAnschluss* r, const Di
     return section;
 }
 
-void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const Din_Weld_Line_Section& section, int n,
-                      const double* y, const double* z, const int* roles, double* out, double a, int T) {
+void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const Din_Weld_Line_Section& section,
+                      const Din_Outline& outline, const int* roles, double* out, double a, int T) {
     double U[3] = {0, 0, 0};
     if (!r) {
         if (out) out[0] = out[1] = out[2] = 0.0;
@@ -576,14 +621,17 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
         if (out) out[0] = out[1] = out[2] = 0.0;
         return;
     }
-    const Weld_Forces f = Forces_Of(r);
-    Shear_Status(r, f.V_z, g.A_z, 1);
-    Shear_Status(r, f.V_y, g.A_y, 2);
+    const Din_Weld_Forces f = outline.has_centroid ? Din_Forces_About(r, g, outline.y_c, outline.z_c)
+                                                   : Din_Forces_About(r, g, g.y_s, g.z_s);
+    Shear_Status(r, f.V_z, g.A_z, ANSCHLUSS_NO_WELD_V_Z);
+    Shear_Status(r, f.V_y, g.A_y, ANSCHLUSS_NO_WELD_V_Y);
     // Torsion: the weld all round a rectangular tube is a closed ring
     // (Bredt, A_m the area its root line encloses); every other group
     // turns about its centroid.
     Torsion_Rule rule = {0.0, true};
-    if (r->weld_kind == 2 && T == KEHLNAHT_RHS && y && z) {
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND && T == KEHLNAHT_RHS) {
+        const int n = outline.n;
+        const double *y = outline.y, *z = outline.z;
         double A_m = 0;
         for (int i = 0; i < n; i++) A_m += y[i] * z[(i + 1) % n] - y[(i + 1) % n] * z[i];
         A_m = std::fabs(A_m) / 2;
@@ -597,20 +645,19 @@ void Check_Weld_Lines(GeschweissterAnschluss* r, const Din_Strengths& s, const D
     if (out) out[0] = U[0], out[1] = U[1], out[2] = U[2];
     // Detailing rule of the throats.
     const double t_f = r->t2, t_w = r->s2;
-    if (r->weld_kind == 2) {
-        if (T != KEHLNAHT_RHS) Throat_Warnings(r, a, t_f, t_w);
-        else if (std::max(a, 2.0) > 0.7001 * r->t_p) r->warnings.word[2] = 1;
+    if (r->weld_kind == ANSCHLUSS_WELD_ALL_ROUND) {
+        if (T != KEHLNAHT_RHS) Throat_Warnings(r, 0, a, t_f, t_w);
+        else Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, 0, std::max(a, 2.0), r->t_p);
         return;
     }
     // The 0.7 t limits with every throat of a weld raised to its least
-    // buildable 2 mm.
-    double a_max = 0;
+    // buildable 2 mm; the flanges bear the welds that take V_y, the web
+    // those that take V_z (no flange or web of a rectangular tube).
     for (int i = 0; i < ANSCHLUSS_WELD_POSITIONS; i++) {
         const double a_i = r->a_pos[i] < 2.0 && r->l_pos[i] > 0.01 ? 2.0 : r->a_pos[i];
-        a_max = std::max(a_max, a_i);
+        Throat_Above(r, ANSCHLUSS_ABOVE_PLATE, i + 1, a_i, r->t_p);
         if (T == KEHLNAHT_RHS || !roles) continue;
-        if (roles[i] == 2 && a_i > 0.7001 * t_f) r->warnings.word[3] = 1;
-        if (roles[i] == 1 && a_i > 0.7001 * t_w) r->warnings.word[4] = 1;
+        if (roles[i] == DIN_ROLE_V_Y) Throat_Above(r, ANSCHLUSS_ABOVE_PROFILE, i + 1, a_i, t_f);
+        if (roles[i] == DIN_ROLE_V_Z) Throat_Above(r, ANSCHLUSS_ABOVE_WEB, i + 1, a_i, t_w);
     }
-    if (a_max > 0.7001 * r->t_p) r->warnings.word[2] = 1;
 }

@@ -7,6 +7,7 @@
 #include "drawings/kehlnaht_drawing.h"
 #include "endplate/endplate_services.h"
 #include "endplate/endplate_sheets.h"
+#include "endplate/input_limits.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "support/global_state.h"
 
@@ -17,6 +18,7 @@ void Reset_Endplate_State() {
     Reset_Kehlnaht_Drawing();
     Reset_Anschluss_Messages();
     Reset_Endplate_Sheets();
+    Endplate_Clear_Refusal();
     // The services as the tests' main installs them; the grade sheet shows
     // the active annex's flag, so the annex registry starts unread.
     Set_Endplate_Services(nullptr);

@@ -171,7 +171,6 @@ protected:
 };
 
 TEST_F(PrintOut, OneConnectionAsItsGoldenFile) {
-    Anschluss_Catalogue_Flag = 1;
     Endplate_Services s = {};
     s.calc_section = Calc;
     s.print_profile = Profile_Block;
@@ -307,7 +306,6 @@ TEST_F(PrintOut, InstalledDinCheckOfAFlatBar) {
 // the flange welds V_y: A_w,y = 56.16 cm²; tau_par = 120/16 = 7.5 kN/cm²,
 // U = 75/207.27 (S235 both parts, alpha_w 0.95, gamma_M 1.1).
 TEST_F(PrintOut, InstalledDinCheckFindsItsWeldLines) {
-    Anschluss_Catalogue_Flag = 1;
     GeschweissterAnschluss r = Connection();
     r.drawing_switch = 0;
     ASSERT_EQ(Print_Stirnplattenanschluss(&r), 0);

@@ -79,15 +79,15 @@ TEST_F(BoltGroup, OneBoltAndItsEccentricity) {
     EXPECT_DOUBLE_EQ(Calc_Bolt_Group(1, &y, &z, nullptr, 0, 20000, 0, 0, 0, 0, 0, &T_y, &T_z, &M_rest, list_, 0),
                      20000.0);
     EXPECT_NE(List().find("T╬\\1╬r = T╬\\z,1╬r = 20.00 kN\n"_cp), std::string::npos);
-    // 50 mm off the bolt: M' = 1e6 Nmm cannot be taken (I_p' = 0); the bolt
-    // takes the shear, the rest moment M_x - M' = -1e6 Nmm is reported.
+    // 50 mm off the bolt: M' = 1e6 Nmm cannot be taken (I_p' = 0) and is
+    // named; the bolt takes the shear, the rest moment M_x - M' = -1e6 Nmm.
     std::fclose(list_);
     list_ = std::tmpfile();
     EXPECT_DOUBLE_EQ(Calc_Bolt_Group(1, &y, &z, nullptr, 0, 20000, 0, 50, 0, -1, 0, &T_y, &T_z, &M_rest, list_, 0),
                      20000.0);
     EXPECT_DOUBLE_EQ(M_rest, -1e6);
     const std::string list = List();
-    EXPECT_NE(list.find("I╬\\p╬r' = 0: Das Exzentrizitätsmoment M' = -1.00 kNm kann nicht aufgenommen werden "
+    EXPECT_NE(list.find("I╬\\p╬r' = 0: Das Exzentrizitätsmoment M' = 1.00 kNm kann nicht aufgenommen werden "
                         "(n╬\\x╬r╬/.╬rn╬\\z╬r < 2)"_cp),
               std::string::npos)
         << list;
@@ -100,8 +100,9 @@ TEST_F(BoltGroup, OneBoltAndItsEccentricity) {
 
 // A group without polar moment takes no part of the moment about its
 // centroid, M' = M_x + V_z (y_F - y_s) + V_y (z_s - z_F): all of it is
-// refused, reported as -M' (M_x - M' when M_x = 0), and the bolts take the
-// shear alone.
+// refused and named as M', the M_x' of the derivation above it (the rest
+// moment is -M', M_x - M' when M_x = 0), and the bolts take the shear
+// alone.
 TEST_F(BoltGroup, AGroupWithoutPolarMomentRefusesTheWholeMoment) {
     const double y1[1] = {0}, z1[1] = {0}, y2[2] = {10, 10}, z2[2] = {5, 5};
     struct Case {
@@ -112,12 +113,12 @@ TEST_F(BoltGroup, AGroupWithoutPolarMomentRefusesTheWholeMoment) {
         const char* shown;    // the refused moment in kNm
     } cases[] = {
         // One bolt twisted by 5 kNm: no shear, M' = 5e6 Nmm.
-        {1, y1, z1, 0, 0, 5e6, 0, 0, 0, -5e6, "-5.00"},
+        {1, y1, z1, 0, 0, 5e6, 0, 0, 0, -5e6, "5.00"},
         // 2 kNm and 20 kN at 50 mm: M' = 2e6 + 20000 x 50 = 3e6 Nmm.
-        {1, y1, z1, 0, 20000, 2e6, 50, 0, 20000, -3e6, "-3.00"},
+        {1, y1, z1, 0, 20000, 2e6, 50, 0, 20000, -3e6, "3.00"},
         // Two bolts on one point, 1 kNm and V_y 10 kN at z_F = 35:
         // M' = 1e6 + 10000 (5 - 35) = 7e5 Nmm; 5 kN to each bolt.
-        {2, y2, z2, 10000, 0, 1e6, 10, 35, 5000, -7e5, "-0.70"},
+        {2, y2, z2, 10000, 0, 1e6, 10, 35, 5000, -7e5, "0.70"},
         // Torsion against the eccentricity, 1e6 - 20000 x 50 = 0: nothing
         // is refused.
         {1, y1, z1, 0, 20000, -1e6, 50, 0, 20000, 0, nullptr},
@@ -127,7 +128,7 @@ TEST_F(BoltGroup, AGroupWithoutPolarMomentRefusesTheWholeMoment) {
         list_ = std::tmpfile();
         double M_rest = 99;
         EXPECT_DOUBLE_EQ(Calc_Bolt_Group(c.n, c.y, c.z, nullptr, c.V_y, c.V_z, c.M_x, c.y_F, c.z_F, -1, 0, nullptr,
-                                         nullptr, &M_rest, list_, 0),
+                                         nullptr, &M_rest, list_, 1),
                          c.T);
         EXPECT_DOUBLE_EQ(M_rest, c.rest);
         const std::string list = List();
@@ -139,6 +140,7 @@ TEST_F(BoltGroup, AGroupWithoutPolarMomentRefusesTheWholeMoment) {
         EXPECT_NE(list.find(std::string("Exzentrizitätsmoment M' = "_cp) + c.shown + " kNm kann nicht"),
                   std::string::npos)
             << list;
+        EXPECT_NE(list.find(std::string("M╬\\x╬r' = "_cp) + c.shown + " kNm\n"), std::string::npos) << list;
         // Without shear there is no bolt force to give.
         if (c.T == 0) {
             EXPECT_NE(list.find("Maximale Beanspruchung nicht ermittelbar"), std::string::npos) << list;

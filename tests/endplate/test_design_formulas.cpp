@@ -8,6 +8,7 @@
 
 #include "endplate/bolt_bearing.h"
 #include "endplate/design_formulas.h"
+#include "endplate/input_limits.h"
 #include "endplate/plate_limits.h"
 #include "platform/msgbox.h"
 
@@ -166,6 +167,20 @@ TEST(DesignFormulas, BoltBearingResistance) {
     EXPECT_EQ(Calc_Bolt_Bearing(&b, &plate, 1.1, 2, 1.0, -3, 4.2, 4.0, 7.0, 0, 0, 10, &V), BEARING_DATA_ERROR);
     EXPECT_EQ(VEK_Recorded_Messages().size(), 2u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "Datenfehler !!!");
+    // Without a window: no box and nothing on the console; the caller finds
+    // the refusal's lines.
+    VEK_Clear_Recorded_Messages();
+    VEK_Set_Batch_Mode(1);
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Calc_Bolt_Bearing(&b, &plate, 0.2, 1, 1.0, 0, 4.2, 4.0, 7.0, 0, 0, 10, &V), BEARING_DATA_ERROR);
+    EXPECT_EQ(testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr(), "");
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+    EXPECT_STREQ(Endplate_Last_Refusal(0), "Datenfehler !!!");
+    EXPECT_NE(std::string(Endplate_Last_Refusal(1)).find("gamma_M = 0.2 liegt nicht zwischen 0.5 und 3"),
+              std::string::npos)
+        << Endplate_Last_Refusal(1);
 }
 
 // Partial factors outside 0.5 .. 3 are refused by every routine that

@@ -59,6 +59,12 @@ TEST(WeldThroat, NoThroatIsRefusedWithTheMessage) {
     EXPECT_EQ(Check_Schweissnaht_aw_n(1, 2.8, 0, 1000, 20, 4, 2, &a, &s, nullptr), 2);
     EXPECT_NEAR(a, 3.1, 1e-9);
     EXPECT_EQ(VEK_Recorded_Messages().size(), 7u);
+    // Without a window the result alone: no box.
+    VEK_Set_Batch_Mode(1);
+    EXPECT_EQ(Check_Schweissnaht_aw(&a, &s, nullptr, 10, 0, 5000, 20, 3), 2);
+    VEK_Set_Batch_Mode(0);
+    EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
+    EXPECT_EQ(VEK_Recorded_Messages().size(), 7u);
 }
 
 TEST(WeldThroat, OneLoadOnTwoOrThreeWelds) {

@@ -14,12 +14,16 @@
 #include "printlist/list_capture.h"
 #include "profiles/catalogue_fixture.h"
 #include "profiles/geschweisster_anschluss.h"
+#include "support/global_state.h"
 #include "support/testutil.h"
 #include "weldapp/din_anschluss.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
+#include "weldcheck/din_check.h"
 
 namespace {
+
+const testutil::Global_Reset reset_din(Reset_Anschluss_State);
 
 const double kA_w = M_PI * 4 * 0.6, kR = 0.95 * 240 / 1.1 / 10;  // cm², kN/cm²
 
@@ -47,6 +51,12 @@ struct Din_Case {
         e.forces.N = N_kN * 1e3;
         return Print_Zeichnung_und_Profil(&c, &e, nullptr);
     }
+    // The library's record of the case as the evaluation gets it.
+    GeschweissterAnschluss Handed_Over() {
+        GeschweissterAnschluss r;
+        EXPECT_EQ(Din_Hand_Over(&c, &e, &r), 1);
+        return r;
+    }
 };
 
 }  // namespace
@@ -69,7 +79,7 @@ TEST(DinHandOver, ContactShareAsAFraction) {
     Din_Case k;
     k.c.naht.contact_fraction = 1.0;
     ASSERT_EQ(k.Run(-20.0), 0);
-    EXPECT_EQ(Geschweisster_Anschluss.load[ANSCHLUSS_CONTACT], 100.0);
+    EXPECT_EQ(k.Handed_Over().load[ANSCHLUSS_CONTACT], 100.0);
     EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.0);
 }
 
@@ -82,13 +92,13 @@ TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
     for (Materialparameter_Record* m : {&k.c.naht.profile.material, &k.c.naht.plate.material})
         m->own_values = 1, m->f_y = 355.0, m->beta_w = 0.9;
     ASSERT_EQ(k.Run(10.0), 0);
-    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.80, 1e-6);
+    EXPECT_NEAR(k.Handed_Over().grades.weld_alpha_w, 0.80, 1e-6);
     EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], 10.0 / kA_w / (0.80 * 355 / 1.1 / 10), 1e-6);
     Din_Case weak;
     Materialparameter_Record& m = weak.c.naht.plate.material;
     m.own_values = 1, m.f_y = 200.0, m.beta_w = 1.0;
     ASSERT_EQ(weak.Run(10.0), 0);
-    EXPECT_NEAR(Geschweisster_Anschluss.grades.weld_alpha_w, 0.95, 1e-6);
+    EXPECT_NEAR(weak.Handed_Over().grades.weld_alpha_w, 0.95, 1e-6);
 }
 
 // Types the library does not handle (box, trapezoid): 1, the result as it
@@ -108,7 +118,8 @@ TEST(DinHandOver, RefusedProfileTypes) {
 }
 
 // The first weld of a position counts; a position without a weld is 0; a
-// flat bar of the weld program (h x t_w) is a bar h x t of the library.
+// flat bar of the weld program (h x t_w) is a bar h x t of the library. The
+// evaluation leaves the library's own record alone.
 TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     Din_Case k;
     Nahtbild& n = k.c.naht;
@@ -121,8 +132,11 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     const double throat[3] = {5.0, 7.0, 4.0}, length[3] = {200.0, 100.0, 200.0};
     for (int i = 0; i < 3; i++) n.number[i] = number[i], n.throat[i] = throat[i], n.length[i] = length[i];
     for (int i = 3; i < NAHT_SLOTS; i++) n.number[i] = 0;
+    Geschweisster_Anschluss.h = 123.0;
     ASSERT_EQ(k.Run(10.0), 0);
-    const GeschweissterAnschluss& r = Geschweisster_Anschluss;
+    EXPECT_EQ(Geschweisster_Anschluss.h, 123.0);
+    GeschweissterAnschluss r = k.Handed_Over();
+    ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
     EXPECT_EQ(r.a_pos[2], 5.0);
     EXPECT_EQ(r.l_pos[2], 200.0);
     EXPECT_EQ(r.a_pos[1], 4.0);
@@ -133,9 +147,11 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     EXPECT_EQ(r.t, 20.0);
     EXPECT_EQ(r.weld_kind, 1);
     EXPECT_EQ(r.end_crater, 1);
-    // Two 200 mm welds of 5 and 4 mm less the end craters: N / A_w.
-    const double A_w = 0.5 * (20 - 1.0) + 0.4 * (20 - 0.8);
-    EXPECT_NEAR(r.weld_values.sigma_max, 10 * 10 / A_w, 1e-9);
+    // Two 200 mm welds of 5 and 4 mm less the end craters on the two faces
+    // of the bar, N at its axis midway between them: each takes N / 2, the
+    // 4 mm weld 5 kN on 0.4 (20 - 0.8) cm².
+    EXPECT_NEAR(r.weld_values.sigma_max, 10 * 5 / (0.4 * (20 - 0.8)), 1e-9);
+    EXPECT_NEAR(r.weld_values.sigma_min, 10 * 5 / (0.5 * (20 - 1.0)), 1e-9);
 }
 
 // The input protocol's material on the DIN path: the strengths the check

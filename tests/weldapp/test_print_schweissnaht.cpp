@@ -12,6 +12,7 @@
 
 #include "base/cp850.h"
 #include "platform/font.h"
+#include "platform/msgbox.h"
 #include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "printlist/oli_para.h"
@@ -127,6 +128,38 @@ TEST(Evaluation, UtilisationThatIsNoNumberFailsTheCase) {
     EXPECT_EQ(k.r.input_error, 1);
     EXPECT_NE(list.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
     EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
+}
+
+// A section check that cannot be made asks for the profile to be chosen
+// again only where its designation is the fault: a catalogue profile the
+// catalogue does not know. Any name of 14 characters asked it before.
+TEST(Evaluation, ProfileNameMessageOnlyForAnUnknownDesignation) {
+    struct No_XS {
+        static unsigned Check(const Stahlprofil*, const XS_Check_Input*, XS_Check_Result* r, FILE*, int) {
+            *r = {};
+            return 0;
+        }
+    };
+    const struct {
+        int kind;
+        const char* name;
+        size_t boxes;
+    } cases[] = {{STAHLPROFIL_KIND_DIMENSIONS, "Blechtr. 14 Z.", 0},
+                 {STAHLPROFIL_KIND_CATALOGUE, "HE200A", 0},
+                 {STAHLPROFIL_KIND_CATALOGUE, "HE 999 XYZ 123", 1}};
+    for (const auto& c : cases) {
+        Connection k({-100});
+        Set_XS_Check_Seam(No_XS::Check);
+        k.r.section_check = 1;
+        k.r.naht.profile.kind = c.kind;
+        std::snprintf(k.r.naht.profile.name, sizeof k.r.naht.profile.name, "%s", c.name);
+        VEK_Clear_Recorded_Messages();
+        Print_Schweissnaht(&k.r, nullptr);
+        size_t boxes = 0;
+        for (const VEKRecordedMessage& m : VEK_Recorded_Messages())
+            if (!m.lines.empty() && m.lines[0] == "Fehler bei der Profilbezeichnung") boxes++;
+        EXPECT_EQ(boxes, c.boxes) << c.name;
+    }
 }
 
 TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
