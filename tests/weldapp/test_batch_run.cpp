@@ -3,10 +3,12 @@
 // that must not report a message box.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -279,6 +281,50 @@ TEST(BatchRun, FlatBarWritesTheHandCheckedListAndPlotFile) {
         const std::string want = testutil::Read_File(kExamples + "flat_bar/expected/" + name);
         ASSERT_FALSE(want.empty()) << name;
         EXPECT_EQ(First_Difference(want, d.File(name)), "") << name;
+    }
+}
+
+// The columns of the report as the pages show them (the shipped lists, the
+// program's own as the tests above compare): the welds of the flat bar's
+// protocol in two columns; in every chapter each "Pkt." of the point lines
+// in one column, and a utilisation that does not fit its row (the torsion
+// cases of the HE 280 A) goes on under it, at that column.
+TEST(BatchRun, ColumnsOfTheReportOnThePage) {
+    auto boxes_of = [](const std::string& path) {
+        FILE* f = std::fopen(path.c_str(), "rb");
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        if (f) std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        return boxes;
+    };
+    auto starts = [](const OliTextBox& b, const std::string& head) { return b.text.compare(0, head.size(), head) == 0; };
+    const std::vector<OliTextBox> bar = boxes_of(kExamples + "flat_bar/expected/C001_01.OLI");
+    std::vector<double> weld_x(5, -1.0);
+    for (const OliTextBox& b : bar)
+        for (int n = 1; n <= 4; ++n)
+            if (starts(b, "aw" + std::to_string(n) + " = ")) weld_x[n] = b.x;
+    EXPECT_NEAR(weld_x[1], weld_x[3], 0.01);
+    EXPECT_NEAR(weld_x[2], weld_x[4], 0.01);
+    EXPECT_GT(weld_x[2], weld_x[1] + 5.0);
+    for (const char* list : {"flat_bar/expected/C001_01.OLI", "he280a_end_plate/expected/A001_01.OLI"}) {
+        const std::vector<OliTextBox> boxes = boxes_of(kExamples + list);
+        std::set<long> columns, continued;
+        int wrapped = 0;
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PARA) continue;
+            if (starts(b, "Pkt. ")) columns.insert(std::lround(b.x * 100));
+            bool first = true;  // the first text of its row
+            for (const OliTextBox& o : boxes)
+                first = first && !(o.page == b.page && std::fabs(o.y - b.y) < 0.05 && o.x < b.x - 0.01);
+            if (starts(b, "\xE2\x86\x92  Uw") && first) continued.insert(std::lround(b.x * 100)), ++wrapped;
+        }
+        EXPECT_EQ(columns.size(), 1u) << list;
+        for (long x : continued) EXPECT_NEAR(x, *columns.begin(), 5) << list;  // the ink of "→" starts a hair left
+        if (std::string(list).find("A001") != std::string::npos) {
+            EXPECT_GT(wrapped, 0);
+        }
     }
 }
 
