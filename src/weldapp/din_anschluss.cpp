@@ -167,12 +167,14 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
         }
         Safe_Fprintf(list, "#END_OF_TEXT\n");
     }
-    result->value[ERGEBNIS_U_SIGMA] = Capped(std::max({r->U_sigma, r->U_tau, r->U_v}));
-    result->value[ERGEBNIS_U_W] = Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
+    // A profile the library could not take has no result at all.
+    result->U_sigma =
+        status != 0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
+    result->U_w = Ausnutzung_Gefuehrt(Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
     // A throat beyond its limits is refused as the Eurocode check refuses
     // it: the block has named the limit.
     const int refused = status != 0 ? status : Din_Throat_Limits_Broken(r);
-    if (refused != 0) result->value[ERGEBNIS_U_W] = -1.0;
+    if (refused != 0) result->U_w = Ausnutzung_Fehler();
     return refused;
 }
 

@@ -3,6 +3,7 @@
 #include "weldapp/last_schweissnaht.h"
 #include "weldcheck/weld_check.h"
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -21,6 +22,26 @@
 #include "weldcheck/weldelem.h"
 
 static const double kLoadLimit = 0.001;  // N, Nmm
+
+Ausnutzung Ausnutzung_Gefuehrt(double U) {
+    // A utilisation that is no number is no result, whatever the check
+    // answered: it must never pass as "below 1".
+    if (!std::isfinite(U)) return Ausnutzung_Fehler();
+    return {U, ERGEBNIS_GEFUEHRT};
+}
+
+Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }
+
+int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
+    return r && r->U_sigma.status != ERGEBNIS_FEHLER && r->U_ct.status != ERGEBNIS_FEHLER &&
+           r->U_w.status != ERGEBNIS_FEHLER;
+}
+
+// The notes of the welds over the load cases of the running evaluation.
+static unsigned s_weld_notes[WELD_NOTE_NUMBERS + 1];
+
+const unsigned* Weld_Notes_By_Number(void) { return s_weld_notes; }
+void Clear_Weld_Notes(void) { std::memset(s_weld_notes, 0, sizeof s_weld_notes); }
 
 static void blank_cases(Lastfall* cases, int n) {
     for (int i = 0; i < n; ++i) std::strcpy(cases[i].name, " ");
@@ -165,6 +186,10 @@ Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check) {
     return old;
 }
 
+// The number a weld is known by: the halves of a split flange weld carry
+// their base weld's number + 20.
+static int base_number(int n) { return n > 20 ? n - 20 : n; }
+
 static void copy_slot(const Nahtbild& n, SchweissnahtNachweis& rec, int k, bool with_size) {
     rec.number[k] = n.number[k];
     rec.a[k] = with_size ? n.throat[k] : 0.0;
@@ -240,6 +265,25 @@ static double all_round_throat(const Nahtbild& n, int k) {
     return n.a_w;
 }
 
+// The weld check's answer as the case's result: U_w with its status (a
+// refused check, or one that left -1, has none), the weld and end point
+// where it governs, and the notes of its welds gathered by number.
+static void store_weld_result(const SchweissnahtNachweis& rec, int done, LastfallErgebnis* result) {
+    result->U_w = done != 0 || rec.U_w < 0.0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(rec.U_w);
+    result->weld = 0;
+    result->point = -1;
+    const int k = rec.governing_slot;
+    if (result->U_w.status == ERGEBNIS_GEFUEHRT && k >= 0 && k < WELD_CHECK_WELDS && rec.governing_point >= 0) {
+        result->point = rec.governing_point;
+        // The one closed weld of a round section is named by its point only.
+        if (!Is_Profile_Type_One_Of(rec.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) result->weld = base_number(rec.number[k]);
+    }
+    for (int k2 = 0; k2 < WELD_CHECK_WELDS; ++k2) {
+        const int n = base_number(rec.number[k2]);
+        if (rec.notes[k2] && n >= 1 && n <= WELD_NOTE_NUMBERS) s_weld_notes[n] |= rec.notes[k2];
+    }
+}
+
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
                                int sketches, int intermediate) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
@@ -291,6 +335,6 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
 
     const int done = s_weld_check ? s_weld_check(&rec, list, extent, conn->print.zusatzinfo, sketches, intermediate)
                                   : 1;
-    result->value[ERGEBNIS_U_W] = rec.U_w;
+    store_weld_result(rec, done, result);
     return done;
 }

@@ -30,14 +30,44 @@ inline constexpr double Schnittkraefte::*const LASTFALL_COLUMNS[6] = {
     &Schnittkraefte::M_z, &Schnittkraefte::V_y, &Schnittkraefte::M_x,
 };
 
-// The results of a case: its forces (N, Nmm, copied before its checks) and
-// the utilisations by index: U_sigma (-1 failed), U_c/t, U_w, and a last
-// value copied back with U_sigma and U_w; the other slots stay 0.
-enum { ERGEBNIS_U_SIGMA = 3, ERGEBNIS_U_CT = 4, ERGEBNIS_U_W = 5, LASTFALL_RESULTS = 7 };
+// What became of one check of a load case. The utilisation beside it is a
+// number only for ERGEBNIS_GEFUEHRT; a check that was refused or failed
+// says so here and leaves its utilisation 0, so that no value ever stands
+// for an error.
+enum Ergebnis_Status {
+    ERGEBNIS_NICHT_GEFUEHRT = 0,  // not run: switched off, or no load it must take
+    ERGEBNIS_GEFUEHRT = 1,        // run; the utilisation is its result
+    ERGEBNIS_FEHLER = 2,          // run and refused or failed: no utilisation
+};
+
+struct Ausnutzung {
+    double U;    // 0 unless status is ERGEBNIS_GEFUEHRT
+    int status;  // Ergebnis_Status
+};
+
+// The results of a case: its forces (N, Nmm, copied before its checks), the
+// utilisations of the cross-section check (U_sigma, U_c/t) and of the weld
+// check (U_w), and where U_w governs: the weld's number (0 for none, and for
+// the one closed weld of a round section) and its end point (-1 for none).
 struct LastfallErgebnis {
     Schnittkraefte forces;
-    double value[LASTFALL_RESULTS];
+    Ausnutzung U_sigma, U_ct, U_w;
+    int weld, point;
 };
+
+// A result of the check: U with ERGEBNIS_GEFUEHRT, or ERGEBNIS_FEHLER and 0
+// for a U that is no number.
+Ausnutzung Ausnutzung_Gefuehrt(double U);
+// The failure of a check: ERGEBNIS_FEHLER with 0.
+Ausnutzung Ausnutzung_Fehler(void);
+// 1 when no check of the case failed.
+int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
+// The weld-check notes of the welds, by weld number (1..WELD_NOTE_NUMBERS):
+// WELD_NOTE_* bits gathered over every load case of the last evaluation.
+// Cleared by each evaluation.
+enum { WELD_NOTE_NUMBERS = 20 };
+const unsigned* Weld_Notes_By_Number(void);
+void Clear_Weld_Notes(void);
 
 // A new array of max(n, 1) blank cases (names " "), unit code 0; the old
 // array is freed. Nothing for null. Out of memory: the program ends.

@@ -1,4 +1,5 @@
 // The load cases in the input protocol and the result table of all cases.
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
@@ -140,6 +141,37 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
     sign_line(list);
 }
 
+// One utilisation of the result table, 8 characters: "Fehler" in red for
+// a check without result, "---" for none, else the value; U_sigma and U_w
+// (not plain) are blue with "*" at the maximum and red above 1, with "!"
+// unless it is the maximum. True when a "!" was written.
+static bool utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max) {
+    const double x = u.U;
+    if (u.status == ERGEBNIS_FEHLER) {
+        Row_Put(list, Color_Red_Begin());
+        Row_Put(list, "  Fehler");
+        Row_Put(list, Color_End());
+        return false;
+    }
+    if (x <= 0.001) {
+        Row_Put(list, "   ---  ");
+        return false;
+    }
+    if (plain) {
+        Row_Printf(list, "%7.3lf ", x);
+        return false;
+    }
+    const bool at_max = std::fabs(x - max) < 0.0001;
+    if (x > 1.001) Row_Put(list, Color_Red_Begin());
+    else if (at_max) Row_Put(list, Color_Blue_Begin());
+    Row_Printf(list, "%7.3lf", x);
+    Row_Put(list, at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp);
+    Row_Put(list, Color_End());
+    return !at_max && x > 1.001;
+}
+
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], bool above_one);
+
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
     const Units u = units_of(conn->load_unit);
@@ -147,13 +179,17 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     const int n = conn->load_count;
     bool force_col[6] = {};
     bool u_col[3] = {};  // U_sigma, U_c/t, U_w
-    static const int kU[3] = {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W};
+    static constexpr Ausnutzung LastfallErgebnis::*const kU[3] = {&LastfallErgebnis::U_sigma, &LastfallErgebnis::U_ct,
+                                                                  &LastfallErgebnis::U_w};
     for (int i = 0; i < n; ++i) {
         for (int c = 0; c < 6; ++c)
             if (std::fabs(column_of(conn->results[i].forces, c, screen)) > 0.001)
                 force_col[c] = true;
-        for (int k = 0; k < 3; ++k)
-            if (conn->results[i].value[kU[k]] > 0.001) u_col[k] = true;
+        // A check without result has its column, where the row says so.
+        for (int k = 0; k < 3; ++k) {
+            const Ausnutzung& u = conn->results[i].*kU[k];
+            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER) u_col[k] = true;
+        }
     }
     int F = 0, S = 0, U = 0;
     for (bool b : force_col) F += b;
@@ -177,7 +213,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
                  4.4 + 10.0 * F + 8.0 * U, 4.6 + 10.0 * F + 8.0 * U);
     static const char* const head[6] = {"      N╬\\Ed╬r "_cp,  "     M╬\\y,Ed╬r"_cp, "     V╬\\z,Ed╬r"_cp,
                                         "     M╬\\z,Ed╬r"_cp, "     V╬\\y,Ed╬r"_cp, "     M╬\\x,Ed╬r"_cp};
-    static const char* const uhead[3] = {"   U╬\\\xCC╬r   "_cp, "   U╬\\c/t╬r "_cp, "   U╬\\w╬r   "_cp};
+    // Each head ends over the last digit of its values ("%7.3lf" and a
+    // marker).
+    static const char* const uhead[3] = {"     U╬\\\xCC╬r "_cp, "   U╬\\c/t╬r "_cp, "     U╬\\w╬r "_cp};
     std::fputs(" Lk  ", list);
     for (int c = 0; c < 6; ++c)
         if (force_col[c]) std::fputs(head[c], list);
@@ -190,8 +228,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         if (u_col[k]) std::fputs("        ", list);
     std::fputs("\n", list);
     const double max = conn->max_utilisation;
+    bool above_one = false;  // a "!" was written
     for (int i = 0; i < n; ++i) {
-        const double* v = conn->results[i].value;
         const Schnittkraefte& forces = conn->results[i].forces;
         Row_Printf(list, " %-4d", i + 1);
         for (int c = 0; c < 6; ++c) {
@@ -200,22 +238,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
             if (std::fabs(kn) <= 0.001) Row_Put(list, "     ---  ");
             else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
-        for (int k = 0; k < 3; ++k) {
-            if (!u_col[k]) continue;
-            const double x = v[kU[k]];
-            if (x <= 0.001) {
-                Row_Put(list, "   ---  ");
-            } else if (k == 1) {
-                Row_Printf(list, "%7.3lf ", x);
-            } else {
-                const bool at_max = std::fabs(x - max) < 0.0001;
-                if (x > 1.001) Row_Put(list, Color_Red_Begin());
-                else if (at_max) Row_Put(list, Color_Blue_Begin());
-                Row_Printf(list, "%7.3lf", x);
-                Row_Put(list, at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp);
-                Row_Put(list, Color_End());
-            }
-        }
+        for (int k = 0; k < 3; ++k)
+            if (u_col[k]) above_one |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
         if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
         Row_Put(list, "\n");
@@ -225,10 +249,19 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
+    result_legend(list, force_col, u_col, above_one);
+    sign_line(list);
+    OLI_Set_Para_Mode(4);
+    OLI_Add_Para_Offset(0.3);
+}
+
+// The legend under the result table: the force columns shown, the
+// utilisation columns shown, the marks.
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], bool above_one) {
     static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
                                        "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
-    if (F > 0) {
+    if (std::find(force_col, force_col + 6, true) != force_col + 6) {
         std::string forces;
         for (int c = 0; c < 6; ++c)
             if (force_col[c]) forces.append(forces.empty() ? "" : ",").append(sym[c]);
@@ -243,7 +276,5 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
     OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
-    sign_line(list);
-    OLI_Set_Para_Mode(4);
-    OLI_Add_Para_Offset(0.3);
+    if (above_one) OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
 }

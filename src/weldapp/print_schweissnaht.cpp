@@ -31,6 +31,7 @@
 #include "printlist/verdict.h"
 #include "profiles/profile_catalogue.h"
 #include "weldapp/din_anschluss.h"
+#include "weldapp/endergebnis.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
 #include "weldcheck/weldelem.h"
@@ -87,56 +88,51 @@ double Sketch_Scale(double scale, double width, double height) {
     return factor > 0.0 && std::isfinite(factor) ? 100.0 / factor : 0.0;
 }
 
-static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
-    OLI_End_Text(list);
-    const Stahlprofil& p = w->naht.profile;
-    double width = -1e7, height = -1e7;
+// The extent of the sketch (mm) by profile type; false for a type without
+// a sketch or a profile of no size.
+static bool sketch_extent(const Stahlprofil& p, double* width, double* height) {
+    double wd = -1e7, ht = -1e7;
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) {
-        width = std::max(p.b_fo, p.b_fu);
-        height = p.h;
+        wd = std::max(p.b_fo, p.b_fu);
+        ht = p.h;
     } else if (p.type == PROFILTYP_L) {
-        width = p.h;
-        height = p.b_fo;
+        wd = p.h;
+        ht = p.b_fo;
     } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z,
                                                PROFILTYP_HALB_I})) {
-        width = p.b_fo;
-        height = p.h;
+        wd = p.b_fo;
+        ht = p.h;
     } else if (p.type == PROFILTYP_FLACH) {
-        width = p.t_w;
-        height = p.h;
+        wd = p.t_w;
+        ht = p.h;
     } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
-        width = height = p.h;
+        wd = ht = p.h;
     }
-    if (!(width > -1e6 && height > -1e6) || !(width >= 1.0) || !(height >= 1.0)) return;
+    *width = wd;
+    *height = ht;
+    return wd > -1e6 && ht > -1e6 && wd >= 1.0 && ht >= 1.0;
+}
 
-    const double n = Sketch_Scale(w->print.massstab, width, height);
-    const double factor = n > 0.001 ? 0.1 / n : 0.0;
-    if (!(factor > 0.0) || !std::isfinite(factor)) return;
-    Init_Oli_Pens();
-    const double d = 1.0 / factor, m = 0.9 * d;
-    Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
-    Oli_Set_Color_Mode(1);
-    Oli_Set_Clear_Labels(1);  // the labels stand on the hatched plate
+// The plot file beside the list, written only where the caller allows it;
+// one that cannot be opened is skipped without message.
+static void open_plot_file(double m, double width, double height, double factor) {
+    FILE* plot = std::fopen(s_plot_name.c_str(), "w");
+    s_plot_result = plot ? 1 : -1;
+    if (!plot) return;
+    VEK_Give_Large_Buffer(plot);
+    PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code, Position_Text);
+    PlotFile_Set_Font(0);
+    PlotFile_Set_Layer(0);
+    PlotFile_Set_Linetype(0);
+    PlotFile_Set_Pen(0);
+    PlotFile_Set_Filling(-1);
+}
 
-    if (w->print.grafik && !s_plot_name.empty()) {
-        // Written only where the caller allows it; a plot file that cannot
-        // be opened is skipped without message.
-        FILE* plot = std::fopen(s_plot_name.c_str(), "w");
-        s_plot_result = plot ? 1 : -1;
-        if (plot) {
-            VEK_Give_Large_Buffer(plot);
-            PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code,
-                                Position_Text);
-            PlotFile_Set_Font(0);
-            PlotFile_Set_Layer(0);
-            PlotFile_Set_Linetype(0);
-            PlotFile_Set_Pen(0);
-            PlotFile_Set_Filling(-1);
-        }
-    }
-
-    // The frame and the plate are one element; the profile, the welds and
-    // the labels follow as elements of their own (elements do not nest).
+// The frame and the plate behind the profile (one element), then the
+// caption of the scale n (none for 0).
+static void sketch_plate(FILE* list, double d, double width, double height, double n) {
+    // The profile, the welds and the labels follow as elements of their
+    // own (elements do not nest).
     Oli_Element_Begin();
     Safe_Fprintf(list, " 8 %d\n", 6);
     Safe_Fprintf(list, " 7 %d\n", 9);
@@ -158,7 +154,11 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (n > 0.001)
         Oli_Text_At_Printf(-d / 2, height + d / 2 + 0.03 * d, 0, 3, "Maßstab 1:%.*lf"_cp,
                            std::fabs(n - std::round(n)) < 0.05 ? 0 : 1, n);
+}
 
+// The profile in the frame of width mm, drawn at d mm per cm, and its welds.
+static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, double width) {
+    const Stahlprofil& p = nb.profile;
     double x = width / 2, y = 0.0;
     if (p.type == PROFILTYP_L) {
         x = width / 2 - p.h / 2;
@@ -184,8 +184,6 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     // The plate's hatch gives way to the dimension lines.
     XS_Plot_Dimension_Ground(&o, 1);
     Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
-
-    const Nahtbild& nb = w->naht;
     const int weld_pen = nb.weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     if (nb.all_round) {
         o.fill_pen = -1;
@@ -196,14 +194,30 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         // The welds lie on the profile's faces, drawn with the profile's options.
         XS_Plot_Sketch_Welds(&o, nb.number, nb.throat, nb.length, NAHT_SLOTS, weld_pen);
     }
+}
 
+static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
+    OLI_End_Text(list);
+    double width, height;
+    if (!sketch_extent(w->naht.profile, &width, &height)) return;
+    const double n = Sketch_Scale(w->print.massstab, width, height);
+    const double factor = n > 0.001 ? 0.1 / n : 0.0;
+    if (!(factor > 0.0) || !std::isfinite(factor)) return;
+    Init_Oli_Pens();
+    const double d = 1.0 / factor, m = 0.9 * d;
+    Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
+    Oli_Set_Color_Mode(1);
+    Oli_Set_Clear_Labels(1);  // the labels stand on the hatched plate
+    if (w->print.grafik && !s_plot_name.empty()) open_plot_file(m, width, height, factor);
+    sketch_plate(list, d, width, height, n);
+    sketch_profile_and_welds(w->naht, list, d, width);
     Safe_Fprintf(list, " -1\n");
     // A plot file that could not be completed is not left behind.
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) {
         std::remove(s_plot_name.c_str());
         s_plot_result = -1;
     }
-    OLI_setYPositionCM(list, 1, -0.5);
+    OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
 }
 
 // ---- input checks ----
@@ -256,11 +270,13 @@ static int refuse_contact_share(const Nahtbild& n, FILE* list) {
 
 // ---- input protocol ----
 
-static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
+// Material, partial factors, profile and plate.
+static void protocol_parts(SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
     const OliProps& pr = w->print;
+    const bool din = w->code_setting == CODE_SETTING_DIN18800;
     int m = n.weld_kind == WELD_FILLET ? 3 : 1;
-    if (w->code_setting == 1) {
+    if (din) {
         // The DIN check's own strengths, not the Eurocode values.
         Print_Din_Materials(w, list);
         m = 0;
@@ -270,7 +286,7 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
         m = 0;
     }
     if (pr.sicherheitsbeiwerte) {
-        if (w->code_setting == 1) {
+        if (din) {
             Print_Din_Gamma_M(w, list);
         } else {
             OLI_printf(list, "%s╬HMaterialsicherheitsbeiwerte\n"_cp, P);
@@ -281,49 +297,64 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     Print_Profile_Parameters(&w->naht.profile, list, pr.ergebnisumfang, pr.zusatzinfo, m);
     OLI_printf(list, "%sPlatte: ", P);
     Print_Plate(&n.plate, list, 0x40 | m, pr.zusatzinfo, "p");
+}
 
-    static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
-                                         "sonstige Naht"};
-    const char* kind = n.weld_kind >= WELD_FILLET && n.weld_kind <= WELD_OTHER ? kinds[n.weld_kind] : kinds[WELD_OTHER];
-    if (n.all_round) {
-        if (n.full_penetration) {
-            OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
-        } else {
-            OLI_printf(list, "%sumlaufende %s: ", P, kind);
-            if (w->code_setting == 0 && (Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type) ||
-                                           Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I}))) {
-                if (n.a_w_fo > 0.1) OLI_printf(list, "a╬\\w,fo╬r = %.1lf mm, "_cp, n.a_w_fo);
-                if (n.a_w_fu > 0.1) OLI_printf(list, "a╬\\w,fu╬r = %.1lf mm, "_cp, n.a_w_fu);
-                OLI_printf(list, "a╬\\w,w╬r = %.1lf mm"_cp, n.a_w);
-            } else {
-                OLI_printf(list, "a╬\\w╬r = %.1lf mm"_cp, n.a_w);
-            }
-        }
-        if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
-            OLI_printf(list, ",  %.0lf%% Abtrag der Normalkraft über Druckkontakt"_cp, n.contact_fraction * 100.0);
-        OLI_printf(list, "\n");
+// The all-round weld in one line.
+static void protocol_all_round(const SchweissnahtAnschluss* w, FILE* list, const char* kind) {
+    const Nahtbild& n = w->naht;
+    if (n.full_penetration) {
+        OLI_printf(list, "%sdurchgeschweißte %s"_cp, P, kind);
     } else {
-        OLI_printf(list, "%sSchweißnähte als %s"_cp, P, kind);
-        if (n.weld_kind == WELD_FILLET) {
-            if (n.full_length) OLI_printf(list, " (voll ausgeführt)"_cp);
+        OLI_printf(list, "%sumlaufende %s: ", P, kind);
+        if (w->code_setting == CODE_SETTING_EC3 &&
+            (Is_Profile_Type_In(PROFILTYP_MASK_I, n.profile.type) ||
+             Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_T, PROFILTYP_HALB_I}))) {
+            if (n.a_w_fo > 0.1) OLI_printf(list, "a╬\\w,fo╬r = %.1lf mm, "_cp, n.a_w_fo);
+            if (n.a_w_fu > 0.1) OLI_printf(list, "a╬\\w,fu╬r = %.1lf mm, "_cp, n.a_w_fu);
+            OLI_printf(list, "a╬\\w,w╬r = %.1lf mm"_cp, n.a_w);
         } else {
-            OLI_printf(list, "%s", n.full_penetration ? " (durchgeschweißt)"_cp : " (nicht durchgeschweißt, HY-Naht)"_cp);
+            OLI_printf(list, "a╬\\w╬r = %.1lf mm"_cp, n.a_w);
         }
-        OLI_printf(list, ":\n%s", P);
-        int shown = 0;
-        for (int num = 1; num <= NAHT_SLOTS; ++num)
-            for (int k = 0; k < n.weld_count && k < NAHT_SLOTS; ++k) {
-                if (n.number[k] != num || !(n.throat[k] > 0.01)) continue;
-                if (shown > 0 && shown % 3 == 0) OLI_printf(list, "\n%s", P);
-                OLI_printf(list, "a╬\\w%d╬r = %.1lf mm, "_cp, num, n.throat[k]);
-                OLI_printf(list, "l╬\\w%d╬r = %.1lf mm ╬t"_cp, num, n.length[k]);
-                ++shown;
-            }
-        OLI_printf(list, "\n");
-        if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
-            OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
     }
-    if (w->code_setting == 0) {
+    if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
+        OLI_printf(list, ",  %.0lf%% Abtrag der Normalkraft über Druckkontakt"_cp, n.contact_fraction * 100.0);
+    OLI_printf(list, "\n");
+}
+
+// The single welds by number, two to a line: the second stands at its own
+// stop, so that the lines form two columns (three of them would not fit
+// the line, and the third went on under the second).
+static void protocol_single_welds(const SchweissnahtAnschluss* w, FILE* list, const char* kind) {
+    const Nahtbild& n = w->naht;
+    OLI_printf(list, "%sSchweißnähte als %s"_cp, P, kind);
+    if (n.weld_kind == WELD_FILLET) {
+        if (n.full_length) OLI_printf(list, " (voll ausgeführt)"_cp);
+    } else {
+        OLI_printf(list, "%s", n.full_penetration ? " (durchgeschweißt)"_cp : " (nicht durchgeschweißt, HY-Naht)"_cp);
+    }
+    OLI_printf(list, ":\n");
+    const double column = 8.0;  // cm
+    OLI_Set_Tabs(1, nullptr, &column, 1);
+    int shown = 0;
+    for (int num = 1; num <= NAHT_SLOTS; ++num)
+        for (int k = 0; k < n.weld_count && k < NAHT_SLOTS; ++k) {
+            if (n.number[k] != num || !(n.throat[k] > 0.01)) continue;
+            if (shown % 2 == 0) OLI_printf(list, "%s", P);
+            else OLI_printf(list, "╬t"_cp);
+            OLI_printf(list, "a╬\\w%d╬r = %.1lf mm, l╬\\w%d╬r = %.1lf mm"_cp, num, n.throat[k], num, n.length[k]);
+            if (shown++ % 2 == 1) OLI_printf(list, "\n");
+        }
+    if (shown % 2 == 1) OLI_printf(list, "\n");
+    OLI_End_Tabs();
+    if (n.contact_fraction > 0.001 && Contact_Fraction_Usable(n.contact_fraction))
+        OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
+}
+
+// The switches of the checks: what is not examined, which methods.
+static void protocol_methods(const SchweissnahtAnschluss* w, FILE* list) {
+    const Nahtbild& n = w->naht;
+    const bool ec3 = w->code_setting == CODE_SETTING_EC3;
+    if (ec3) {
         if (!n.all_round && n.weld_kind == WELD_FILLET && n.no_length_check)
             OLI_printf(list, "%sDie Länge der Schweißnähte wird nicht überprüft.\n"_cp, P);
         if (n.weld_kind == WELD_FILLET && n.no_throat_check)
@@ -337,30 +368,41 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
     OLI_printf(list, "%s╬HTragfähigkeit\n"_cp, P);
     OLI_printf(list, "%s", P);
     if (w->section_check)
-        OLI_printf(list, "%sr Querschnittsnachweis\n",
-                   w->code_setting == 0 && w->section_method == 1 ? "plastische" : "elastische");
-    if (w->code_setting == 0) {
-        OLI_printf(list, "%sSchweißnahtnachweis mit dem %sen Verfahren\n"_cp, P,
-                   w->weld_method == 1 ? "richtungsbezogen" : "vereinfacht");
-        if (!Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
-            if (w->shear_split == 0)
-                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
-                                 "V╬\\y╬r, die vertikalen V╬\\z╬r übernehmen.\n"_cp,
-                           P);
-            else if (w->shear_split == 1)
-                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt über die Steifigkeiten der Einzelnähte.\n"_cp, P);
-            else if (w->shear_split == 2)
-                OLI_printf(list, "%sDie Querkraftaufteilung erfolgt einheitlich zur Berechnung der Momenten- und "
-                                 "Normalkraftverteilung.\n"_cp,
-                           P);
-        }
-    }
+        OLI_printf(list, "%sr Querschnittsnachweis\n", ec3 && w->section_method == 1 ? "plastische" : "elastische");
+    if (!ec3) return;
+    OLI_printf(list, "%sSchweißnahtnachweis mit dem %sen Verfahren\n"_cp, P,
+               w->weld_method == 1 ? "richtungsbezogen" : "vereinfacht");
+    if (Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) return;
+    if (w->shear_split == 0)
+        OLI_printf(list, "%sDie Querkraftaufteilung erfolgt konventionell, indem die horizontalen Nähte "
+                         "V╬\\y╬r, die vertikalen V╬\\z╬r übernehmen.\n"_cp,
+                   P);
+    else if (w->shear_split == 1)
+        OLI_printf(list, "%sDie Querkraftaufteilung erfolgt über die Steifigkeiten der Einzelnähte.\n"_cp, P);
+    else if (w->shear_split == 2)
+        OLI_printf(list, "%sDie Querkraftaufteilung erfolgt einheitlich zur Berechnung der Momenten- und "
+                         "Normalkraftverteilung.\n"_cp,
+                   P);
+}
+
+static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
+    const Nahtbild& n = w->naht;
+    const OliProps& pr = w->print;
+    protocol_parts(w, list);
+    static const char* const kinds[5] = {"Kehlnaht", "Schlitznaht", "Stumpfnaht", "Lochschweißung"_cp,
+                                         "sonstige Naht"};
+    const char* kind = n.weld_kind >= WELD_FILLET && n.weld_kind <= WELD_OTHER ? kinds[n.weld_kind] : kinds[WELD_OTHER];
+    if (n.all_round) protocol_all_round(w, list, kind);
+    else protocol_single_welds(w, list, kind);
+    protocol_methods(w, list);
     Update_Weld_Layout(&w->naht, list, 0);
     if (pr.ergebnisumfang != ERGEBNISUMFANG_TABELLARISCH) Print_Lastfaelle(w, list, pr.ergebnisumfang);
 }
 
 // ---- one load case ----
 
+// The cross-section check of a case: U_sigma and U_c/t with their status.
+// 1 when the check failed (its line written).
 static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int extent, int interactive) {
     if (out) {
         const double tab = 8.0;
@@ -372,12 +414,12 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     }
     const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
     if (!Schnittkraefte_Exceed(kn, 0.001)) {
-        // Below the check's threshold the check is not required: zero
-        // utilisations, never a failed case.
+        // Below the check's threshold the check is not required: not run,
+        // never a failed case.
         if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         return 0;
     }
-    const double gamma = w->code_setting == 0 ? w->safety.gamma_M0 : w->gamma_M;
+    const double gamma = w->code_setting == CODE_SETTING_EC3 ? w->safety.gamma_M0 : w->gamma_M;
     XS_Check_Input in{};
     in.gamma_M0 = gamma;
     in.check = 1;
@@ -385,7 +427,6 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     in.forces = XS_Check_Forces_Of(kn);
     XS_Check_Result res{};
     const unsigned flags = s_xs_check ? s_xs_check(&w->naht.profile, &in, &res, out, extent) : 0;
-    bool failed = false;
     if (!(flags & XS_CHECK_DONE)) {
         if (out)
             OLI_printf(out,
@@ -398,18 +439,16 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
         if (interactive && !(flags & XS_CHECK_GRADE_MISMATCH) && w->naht.profile.kind == STAHLPROFIL_KIND_CATALOGUE &&
             !Get_Profile_Record(w->naht.profile.name))
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
-        failed = true;
+        r->U_sigma = Ausnutzung_Fehler();
     } else if ((flags & XS_CHECK_NOT_VERIFIABLE) || (w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT))) {
-        r->value[ERGEBNIS_U_SIGMA] = -1.0;
-        failed = true;
+        r->U_sigma = Ausnutzung_Fehler();
     } else {
-        double us = res.U_sigma, uc = res.U_ct;
-        if (us > 1.0 && us < 1.001) us = 1.0;
-        if (uc > 1.0 && uc < 1.001) uc = 1.0;
-        r->value[ERGEBNIS_U_SIGMA] = us;
-        r->value[ERGEBNIS_U_CT] = uc;
-        failed = us < -0.001 || uc < -0.001;
+        // A value a hair above 1 is 1, as its check line shows it.
+        auto on_one = [](double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; };
+        r->U_sigma = res.U_sigma < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_sigma));
+        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_ct));
     }
+    const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;
     if (failed) {
         if (out && extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
         Line_Calc_Error(out, "der Querschnittstragfähigkeit"_cp);
@@ -418,141 +457,82 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     return failed ? 1 : 0;
 }
 
-// One load case; `headed`: its chapter heading is written by the caller
-// (the governing case of the tabular forms).
-static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive, bool headed = false) {
+// The bookmark levels around the chapter of a load case: the layout
+// library opens its group before the heading and closes it after the
+// chapter.
+enum { BOOKMARK_CASE_BEGIN = 19, BOOKMARK_CASE_END = 20 };
+
+static void case_heading(FILE* out, int i, const Lastfall& lf) {
+    Schweissnaht_Heading_Level = 1;
+    OLI_End_Text(out);
+    OLI_setBookmark(out, BOOKMARK_CASE_BEGIN, nullptr);
+    std::string head = "Lk " + std::to_string(i + 1);
+    const std::string name = Trim_Both_Copy(lf.name);
+    if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
+    Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
+    ++Schweissnaht_Heading_Level;
+    OLI_Add_Para_Offset(0.3);
+}
+
+// The checks of a case; the first failure's text for the chart, null when
+// every check has its result.
+static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive) {
     const int extent = w->print.ergebnisumfang;
     const int sketches = extent >= ERGEBNISUMFANG_STANDARD && w->print.skizzen != 0;
     const int intermediate = extent >= ERGEBNISUMFANG_STANDARD && w->print.zwischenergebnisse != 0;
+    static const char* const kWeldError = "Fehler bei der Berechnung des Schweißnahtnachweises"_cp;
+    const char* why = nullptr;
+    auto weld_failed = [&] {
+        Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
+        if (out) OLI_Add_Para_Offset(0.3);
+        r->U_w = Ausnutzung_Fehler();
+        if (!why) why = kWeldError;
+    };
+    if (refuse_forces(r->forces, out)) {
+        // No check can take these forces: the case has no result.
+        r->U_sigma = r->U_w = Ausnutzung_Fehler();
+        if (out) OLI_Add_Para_Offset(0.3);
+        return "Schnittgröße keine gültige Zahl oder zu groß"_cp;
+    }
+    if (w->code_setting == CODE_SETTING_DIN18800) {
+        // The welded-connection library checks the profile end and its
+        // welds in one block.
+        if (Print_Zeichnung_und_Profil(w, r, out) != 0) weld_failed();
+        return why;
+    }
+    if (w->section_check && xs_check_case(w, r, out, extent, interactive))
+        why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
+    if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) weld_failed();
+    return why;
+}
+
+// One load case; `headed`: its chapter heading is written by the caller
+// (the governing case of the tabular forms).
+static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive, bool headed = false) {
     LastfallErgebnis* r = &w->results[i];
     const Lastfall& lf = w->loads[i];
-    if (out && !headed) {
-        Schweissnaht_Heading_Level = 1;
-        OLI_End_Text(out);
-        OLI_setBookmark(out, 19, nullptr);
-        std::string head = "Lk " + std::to_string(i + 1);
-        const std::string name = Trim_Both_Copy(lf.name);
-        if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
-        Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, 16, "%s", head.c_str());
-        ++Schweissnaht_Heading_Level;
-        OLI_Add_Para_Offset(0.3);
-    }
+    if (out && !headed) case_heading(out, i, lf);
+    *r = LastfallErgebnis{};
     r->forces = lf.forces;
-    int failed = 0;
-    const char* why = nullptr;  // the first failure of the case, for the chart
-    static const char* const kWeldError = "Fehler bei der Berechnung des Schweißnahtnachweises"_cp;
-    if (refuse_forces(lf.forces, out)) {
-        // No check can take these forces: the case has no result.
-        r->value[ERGEBNIS_U_SIGMA] = r->value[ERGEBNIS_U_W] = -1.0;
-        if (out) OLI_Add_Para_Offset(0.3);
-        failed = 1;
-        why = "Schnittgröße keine gültige Zahl oder zu groß"_cp;
-    } else {
-        if (w->code_setting == 1) {
-            // DIN 18800: the welded-connection library checks the profile end
-            // and its welds in one block.
-            if (Print_Zeichnung_und_Profil(w, r, out) != 0) {
-                Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
-                if (out) OLI_Add_Para_Offset(0.3);
-                failed = 1;
-                why = kWeldError;
-            }
-        } else {
-            if (w->section_check && xs_check_case(w, r, out, extent, interactive)) {
-                failed = 1;
-                why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
-            }
-            if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) {
-                Line_Calc_Error(out, "des Schweißnahtnachweises"_cp);
-                if (out) OLI_Add_Para_Offset(0.3);
-                failed = 1;
-                if (!why) why = kWeldError;
-            }
-        }
-    }
-    // A utilisation that is no number is no result, whatever the check
-    // answered: it must never pass as "below 1".
-    for (int k : {ERGEBNIS_U_SIGMA, ERGEBNIS_U_CT, ERGEBNIS_U_W})
-        if (!std::isfinite(r->value[k])) {
-            r->value[k] = -1.0;
-            failed = 1;
-            if (!why) why = "Ausnutzung nicht berechenbar";
-        }
-    if (failed) w->input_error = 1;
+    r->point = -1;
+    const char* why = case_checks(w, r, out, interactive);
+    if (!why && !Lastfall_Hat_Ergebnis(r)) why = "Ausnutzung nicht berechenbar";
+    if (why) w->input_error = 1;
     if (why && s_case_failure.empty()) s_case_failure = "Lastkombination " + std::to_string(i + 1) + ": " + why;
     if (out) {
         OLI_End_Text(out);
-        OLI_setBookmark(out, 17, nullptr);
+        OLI_setBookmark(out, OLI_BOOKMARK_CLOSES_LEVEL, nullptr);
         --Schweissnaht_Heading_Level;
-        OLI_setBookmark(out, 20, nullptr);
+        OLI_setBookmark(out, BOOKMARK_CASE_END, nullptr);
     }
 }
 
-// Scans the values in order: an error value (below -0.001, or no number)
-// ends the scan and wins; else a strictly larger value replaces the maximum.
-static void scan_maximum(SchweissnahtAnschluss* w) {
-    double max = 0.0, ct = 0.0;
-    int at = -1;
-    bool stop = false;
-    for (int i = 0; i < w->load_count && !stop; ++i)
-        for (int k : {ERGEBNIS_U_SIGMA, ERGEBNIS_U_W}) {
-            double u = w->results[i].value[k];
-            if (!std::isfinite(u)) u = -1.0;
-            if (u < -0.001 || u > max) {
-                max = u;
-                at = i + 1;
-            }
-            if (u < -0.001) {
-                stop = true;
-                break;
-            }
-        }
-    for (int i = 0; i < w->load_count; ++i) {
-        double u = w->results[i].value[ERGEBNIS_U_CT];
-        if (!std::isfinite(u)) u = -1.0;
-        if (u < -0.001 || u > ct) ct = u;
-        if (u < -0.001) break;
-    }
-    w->max_utilisation = max;
-    w->max_ct_utilisation = ct;
-    w->governing_case = at;
-}
-
-static void final_result(SchweissnahtAnschluss* w, FILE* list) {
-    const int extent = w->print.ergebnisumfang;
-    chapter(list, "Endergebnis");
-    OLI_Add_Para_Offset(0.3);
-    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
-    const double max = w->max_utilisation;
-    if (max > 0.001) {
-        const double tabs[2] = {23.0, 34.0};
-        OLI_Set_Tabs(2, nullptr, tabs, 2);
-        OLI_printf(list, "%s%sMaximale Ausnutzung", P, mk);
-        if (w->load_count > 1 && w->governing_case > 0) OLI_printf(list, " [Lk %d]", w->governing_case);
-        OLI_printf(list, ":╬r "_cp);
-        OLI_printf(list, "╬tTragfähigkeit  ╬tmax U = %.3lf  %s  1  %s\n"_cp, max,
-                   Limit_Compare_Symbol(max, 1.0), Mark_Utilisation(max));
-        const double ct = w->max_ct_utilisation;
-        if (ct > 0.001)
-            OLI_printf(list, "╬tc/t-Verhältnis ╬tmax U = %.3lf  %s  1  %s\n"_cp, ct,
-                       Limit_Compare_Symbol(ct, 1.0), Mark_Utilisation(ct));
-    }
-    if (max < -0.1) Line_Calc_Error(list, "der maximalen Ausnutzung");
-    // A c/t ratio beyond its class limit fails the proof as an overloaded
-    // section does: the stresses were checked for a class it does not reach.
-    const double governing = std::max(max, w->max_ct_utilisation);
-    if (max < -0.001 || !Utilisation_Ok(governing) || w->input_error) {
-        OLI_Add_Para_Offset(0.3);
-        const double tol = w->print.toleranz;
-        if (!w->input_error && max >= -0.001 && Within_Verdict_Tolerance(governing, tol))
-            OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);
-        else
-            OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
-    } else if (extent >= ERGEBNISUMFANG_STANDARD) {
-        OLI_Add_Para_Offset(0.3);
-        OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
-    }
-    Line_EC3_Condition_Warning(list);
+// The maxima and the governing case of the evaluation, as the record keeps
+// them for the chart and the tabular forms.
+static void keep_maximum(SchweissnahtAnschluss* w, const Endergebnis& e) {
+    w->max_utilisation = e.overall.U;
+    w->max_ct_utilisation = e.ct.U;
+    w->governing_case = Endergebnis_Governing_Case(e);
 }
 
 static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* conn) {
@@ -560,11 +540,7 @@ static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* con
     conn->max_ct_utilisation = w->max_ct_utilisation;
     conn->governing_case = w->governing_case;
     conn->input_error = w->input_error;
-    for (int i = 0; i < w->load_count && i < conn->load_count; ++i) {
-        conn->results[i].value[ERGEBNIS_U_SIGMA] = w->results[i].value[ERGEBNIS_U_SIGMA];
-        conn->results[i].value[ERGEBNIS_U_W] = w->results[i].value[ERGEBNIS_U_W];
-        conn->results[i].value[LASTFALL_RESULTS - 1] = w->results[i].value[LASTFALL_RESULTS - 1];
-    }
+    for (int i = 0; i < w->load_count && i < conn->load_count; ++i) conn->results[i] = w->results[i];
 }
 
 // A refusal before the load cases: the note line; a refused input marks the
@@ -606,8 +582,8 @@ static std::string input_refusal_line(SchweissnahtAnschluss* w) {
     if (FILE* scratch = std::tmpfile()) {
         Update_Weld_Layout(&w->naht, scratch, 1);
         refuse_contact_share(w->naht, scratch);
-        if (w->code_setting == 0) Check_Safety_Factors(&w->safety, scratch, 6);
-        if (w->code_setting == 1) Check_Din_Gamma_M(w, scratch);
+        if (w->code_setting == CODE_SETTING_EC3) Check_Safety_Factors(&w->safety, scratch, 6);
+        if (w->code_setting == CODE_SETTING_DIN18800) Check_Din_Gamma_M(w, scratch);
         OLI_End_Text(scratch);
         OLI_New_Paragraph();
         std::rewind(scratch);
@@ -617,6 +593,153 @@ static std::string input_refusal_line(SchweissnahtAnschluss* w) {
         std::fclose(scratch);
     }
     return found.empty() ? "Eingabedaten unvollständig oder fehlerhaft"_cp : "Eingabe: " + found;
+}
+
+// The desktop's application that writes no title and, without load, only
+// the input protocol.
+enum { APPLICATION_WITHOUT_TITLE = 167 };
+// The standards of the title and of the chapter "Vorschriften".
+enum { NORM_EN_1990 = 11, NORM_EN_1993_1_1 = 12, NORM_EN_1993_1_8 = 13, NORM_DIN_18800 = 25 };
+
+// The title, the preface and the input protocol with the sketch.
+static void print_head(SchweissnahtAnschluss* w, FILE* list, int application) {
+    const OliProps& pr = w->print;
+    OLI_setFlags(list, 0x380);
+    if (application != APPLICATION_WITHOUT_TITLE) {
+        OLI_printf(list, "Schweißnahtanschluss"_cp);
+        if (w->code_setting == CODE_SETTING_DIN18800)
+            OLI_printf(list, "  ╬S%s"_cp, Get_Norm_Name(NORM_DIN_18800, 1, 1));
+        else
+            OLI_printf(list, "  ╬S%s, NA: %s"_cp, Get_Norm_Name(NORM_EN_1993_1_8, 1, 1), Get_Active_NAD_Display_Name());
+        OLI_printf(list, "\n");
+        OLI_Add_Para_Offset(0.3);
+        Print_Preface(list, pr.vorbemerkungen);
+    }
+    if (pr.eingabeparameter) {
+        chapter(list, "Eingabeprotokoll");
+        OLI_Add_Para_Offset(0.3);
+    }
+    if (pr.grafik) draw_sketch(w, list);
+    if (pr.eingabeparameter) {
+        print_protocol(w, list);
+        --Schweissnaht_Heading_Level;
+    }
+}
+
+// The input checks before the load cases. 1 when the evaluation ends here
+// (its note written, the caller's record marked); *refused: an input line
+// that fails the verdict was written, the cases still run.
+static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FILE* list, int* refused) {
+    const int extent = w->print.ergebnisumfang;
+    // Every error line of the input check (plate, profile, materials, the
+    // contact share) makes the final result "not verified".
+    const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
+    *refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
+    *refused |= refuse_contact_share(w->naht, list);
+    // The partial factors of the checks (gamma_M0 and gamma_M2): one that
+    // divides a resistance into overflow comes from a damaged file.
+    const bool ec3 = w->code_setting == CODE_SETTING_EC3;
+    if (ec3) *refused |= Check_Safety_Factors(&w->safety, list, 6);
+    else *refused |= Check_Din_Gamma_M(w, list);
+    if (!ec3 && w->naht.profile.type == PROFILTYP_Z) {
+        refuse(conn, list, "Profil nicht implementiert", 1);
+        return 1;
+    }
+    // An annex that no list entry carries is an input error: no country's
+    // factors stand in for it.
+    if (ec3 && *NAD_Unknown_Name()) {
+        const std::string what = std::string("NAD \"") + NAD_Unknown_Name() + "\" nicht gefunden";
+        refuse(conn, list, what.c_str(), 1);
+        return 1;
+    }
+    // An annex file that is there but cannot be read (cut short, damaged) is
+    // the same kind of input error once the partial factors come from it:
+    // the recommended values that stand in may be lower than the annex's own.
+    // (A missing file keeps the recommended values with the notice.)
+    if (ec3 && NAD_Load_Damaged() && w->safety.from_annex) {
+        const std::string what = std::string("NAD \"") + NAD_Failed_Name() + "\" nicht lesbar";
+        refuse(conn, list, what.c_str(), 1);
+        return 1;
+    }
+    if (w->loaded_count == 0) {
+        refuse(conn, list, "keine Belastung vorhanden", 0);
+        return 1;
+    }
+    return 0;
+}
+
+// The case in detail of the tabular forms, after the final result.
+static void print_detail_case(SchweissnahtAnschluss* w, FILE* list, int interactive) {
+    const OliProps& pr = w->print;
+    const int extent = pr.ergebnisumfang;
+    int detail = -1;
+    if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe > 0) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_MASSGEBEND) detail = w->governing_case;
+    else if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0) detail = -pr.detailausgabe;
+    if (detail < 1 || detail > w->load_count) return;
+    OLI_End_Text(list);
+    OLI_reserveSpaceCM(list, 3.0);
+    std::string head = "Lk " + std::to_string(detail);
+    if (pr.detailausgabe > 0) head += " (maßgebend)"_cp;
+    Schweissnaht_Heading_Level = 1;
+    OLI_setBookmark(list, BOOKMARK_CASE_BEGIN, nullptr);
+    Oli_Heading_Bookmark(list, 1, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
+    Schweissnaht_Heading_Level = 2;
+    OLI_Add_Para_Offset(0.3);
+    w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
+    run_case(w, detail - 1, list, interactive, true);
+    w->print.ergebnisumfang = extent;
+}
+
+// The closing chapters: the annex's parameters and the standards.
+static void print_closing(const SchweissnahtAnschluss* w, FILE* list) {
+    const OliProps& pr = w->print;
+    if (pr.na_parameter) {
+        if (w->code_setting == CODE_SETTING_DIN18800) {
+            // DIN 18800 has no annex: the parameter its check takes.
+            chapter(list, "Bemessungsparameter nach DIN 18800-1");
+            OLI_Add_Para_Offset(0.3);
+            Print_Din_Gamma_M(w, list);
+            OLI_Add_Para_Offset(0.3);
+        } else {
+            chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
+            Print_NAD_EC3_1_Table(list);
+        }
+    }
+    if (pr.vorschriften) {
+        chapter(list, "Vorschriften");
+        OLI_Add_Para_Offset(0.3);
+        const std::vector<int> codes = w->code_setting == CODE_SETTING_DIN18800
+                                           ? std::vector<int>{NORM_DIN_18800}
+                                           : std::vector<int>{NORM_EN_1990, NORM_EN_1993_1_1, NORM_EN_1993_1_8};
+        for (int code : codes) {
+            Norm_Reference_Table* t = nullptr;
+            const int lines = Get_Norm_References(code, &t);
+            for (int k = 0; k < lines && k < NORM_REFERENCE_LINES && t; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
+            if (t && lines > 0) OLI_Add_Para_Offset(0.3);
+        }
+        OLI_Add_Para_Offset(0.3);
+    }
+}
+
+// Every load case, the maxima, and with a list the result table and the
+// final result.
+static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive) {
+    const int extent = w->print.ergebnisumfang;
+    const bool tabular = extent == ERGEBNISUMFANG_TABELLARISCH || extent == ERGEBNISUMFANG_MASSGEBEND;
+    FILE* out = tabular ? nullptr : list;
+    for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
+    const Endergebnis e = Summarise_Lastfaelle(w);
+    keep_maximum(w, e);
+    if (!list) return;
+    if (extent == ERGEBNISUMFANG_TABELLARISCH) {
+        chapter(list, "Ergebnistabelle");
+        OLI_Add_Para_Offset(0.3);
+        Print_Ergebnistabelle(w, list);
+    }
+    chapter(list, "Endergebnis");
+    OLI_Add_Para_Offset(0.3);
+    Print_Endergebnis(w, e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, list);
 }
 
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
@@ -632,131 +755,26 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Copy_Schweissnaht(conn, w);  // with fresh results of its own
     if (!list) s_reason.clear();
     s_case_failure.clear();
+    Clear_Weld_Notes();
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;
-    const OliProps& pr = w->print;
-    const int extent = pr.ergebnisumfang;
 
     if (list) {
-        OLI_setFlags(list, 0x380);
-        if (application != 167) {
-            OLI_printf(list, "Schweißnahtanschluss"_cp);
-            if (w->code_setting == 1) OLI_printf(list, "  ╬S%s"_cp, Get_Norm_Name(25, 1, 1));
-            else OLI_printf(list, "  ╬S%s, NA: %s"_cp, Get_Norm_Name(13, 1, 1), Get_Active_NAD_Display_Name());
-            OLI_printf(list, "\n");
-            OLI_Add_Para_Offset(0.3);
-            Print_Preface(list, pr.vorbemerkungen);
-        }
-        if (pr.eingabeparameter) {
-            chapter(list, "Eingabeprotokoll");
-            OLI_Add_Para_Offset(0.3);
-        }
-        if (pr.grafik) draw_sketch(w, list);
-        if (pr.eingabeparameter) {
-            print_protocol(w, list);
-            --Schweissnaht_Heading_Level;
-        }
-        if (application == 167 && w->loaded_count == 0) return;
+        print_head(w, list, application);
+        if (application == APPLICATION_WITHOUT_TITLE && w->loaded_count == 0) return;
     }
-
-    // Every error line of the input check (plate, profile, materials, the
-    // contact share) makes the final result "not verified".
-    const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
-    int input_refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
-    input_refused |= refuse_contact_share(w->naht, list);
-    // The partial factors of the checks (gamma_M0 and gamma_M2): one that
-    // divides a resistance into overflow comes from a damaged file.
-    if (w->code_setting == 0) input_refused |= Check_Safety_Factors(&w->safety, list, 6);
-    if (w->code_setting == 1) input_refused |= Check_Din_Gamma_M(w, list);
-    if (w->code_setting == 1 && w->naht.profile.type == PROFILTYP_Z) {
-        refuse(conn, list, "Profil nicht implementiert", 1);
-        return;
-    }
-    // An annex that no list entry carries is an input error: no country's
-    // factors stand in for it.
-    if (w->code_setting == 0 && *NAD_Unknown_Name()) {
-        const std::string what = std::string("NAD \"") + NAD_Unknown_Name() + "\" nicht gefunden";
-        refuse(conn, list, what.c_str(), 1);
-        return;
-    }
-    // An annex file that is there but cannot be read (cut short, damaged) is
-    // the same kind of input error once the partial factors come from it:
-    // the recommended values that stand in may be lower than the annex's own.
-    // (A missing file keeps the recommended values with the notice.)
-    if (w->code_setting == 0 && NAD_Load_Damaged() && w->safety.from_annex) {
-        const std::string what = std::string("NAD \"") + NAD_Failed_Name() + "\" nicht lesbar";
-        refuse(conn, list, what.c_str(), 1);
-        return;
-    }
-    if (w->loaded_count == 0) {
-        refuse(conn, list, "keine Belastung vorhanden", 0);
-        return;
-    }
-
+    int input_refused = 0;
+    if (check_input(conn, w, list, &input_refused)) return;
     if (input_refused) w->input_error = 1;
     if (input_refused && !list) s_reason = input_refusal_line(w);
-    const bool tabular = extent == ERGEBNISUMFANG_TABELLARISCH || extent == ERGEBNISUMFANG_MASSGEBEND;
-    FILE* out = tabular ? nullptr : list;
-    for (int i = 0; i < w->load_count; ++i) run_case(w, i, out, interactive);
-    scan_maximum(w);
+    evaluate_cases(w, list, interactive);
     if (!list && s_reason.empty()) s_reason = s_case_failure;
-
-    if (list) {
-        if (extent == ERGEBNISUMFANG_TABELLARISCH) {
-            chapter(list, "Ergebnistabelle");
-            OLI_Add_Para_Offset(0.3);
-            Print_Ergebnistabelle(w, list);
-        }
-        final_result(w, list);
-    }
     copy_back(w, conn);
     if (!list) return;
-
     // The case in detail of the tabular forms belongs to the results: it
     // follows the final result, before the closing chapters.
-    int detail = -1;
-    if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe > 0) detail = w->governing_case;
-    else if (extent == ERGEBNISUMFANG_MASSGEBEND) detail = w->governing_case;
-    else if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0) detail = -pr.detailausgabe;
-    if (detail >= 1 && detail <= w->load_count) {
-        OLI_End_Text(list);
-        OLI_reserveSpaceCM(list, 3.0);
-        std::string head = "Lk " + std::to_string(detail);
-        if (pr.detailausgabe > 0) head += " (maßgebend)"_cp;
-        Schweissnaht_Heading_Level = 1;
-        OLI_setBookmark(list, 19, nullptr);
-        Oli_Heading_Bookmark(list, 1, 16, "%s", head.c_str());
-        Schweissnaht_Heading_Level = 2;
-        OLI_Add_Para_Offset(0.3);
-        w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
-        run_case(w, detail - 1, list, interactive, true);
-        w->print.ergebnisumfang = extent;
-    }
-
-    if (pr.na_parameter) {
-        if (w->code_setting == 1) {
-            // DIN 18800 has no annex: the parameter its check takes.
-            chapter(list, "Bemessungsparameter nach DIN 18800-1");
-            OLI_Add_Para_Offset(0.3);
-            Print_Din_Gamma_M(w, list);
-            OLI_Add_Para_Offset(0.3);
-        } else {
-            chapter(list, "Ausgewählte Bemessungsparameter des nationalen Anhangs"_cp);
-            Print_NAD_EC3_1_Table(list);
-        }
-    }
-    if (pr.vorschriften) {
-        chapter(list, "Vorschriften");
-        OLI_Add_Para_Offset(0.3);
-        const std::vector<int> codes = w->code_setting == 1 ? std::vector<int>{25} : std::vector<int>{11, 12, 13};
-        for (int code : codes) {
-            Norm_Reference_Table* t = nullptr;
-            const int lines = Get_Norm_References(code, &t);
-            for (int k = 0; t && k < lines && k < NORM_REFERENCE_LINES; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
-            if (t && lines > 0) OLI_Add_Para_Offset(0.3);
-        }
-        OLI_Add_Para_Offset(0.3);
-    }
+    print_detail_case(w, list, interactive);
+    print_closing(w, list);
     OLI_End_Text(list);
     OLI_New_Paragraph();
 }

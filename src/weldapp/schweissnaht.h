@@ -52,8 +52,11 @@ struct Nahtbild {
     int no_throat_check;
 };
 
+// The code a connection is checked by.
+enum { CODE_SETTING_EC3 = 0, CODE_SETTING_DIN18800 = 1 };
+
 struct SchweissnahtAnschluss {
-    int code_setting;              // 0 EC 3, 1 DIN 18800
+    int code_setting;              // CODE_SETTING_*
     double gamma_M;                // material factor of the DIN 18800 path
     Sicherheitsbeiwerte_Record safety;
     int section_check;             // 1: check the profile's cross-section per load case

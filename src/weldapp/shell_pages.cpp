@@ -72,6 +72,7 @@ void Sub_Row(int area, int* y, const char* label, double u) {
 struct Chart_Row {
     double u_sigma, u_w;
     int y;
+    bool result;  // every check of the case has its result
 };
 
 struct Chart_State {
@@ -86,7 +87,7 @@ Chart_State g_chart;
 const int kChartPaintMarker = 0x7C4A57;
 
 // Whether the row has its bar (a result) and its sub-rows below it.
-bool Row_Has_Result(const Chart_Row& row) { return g_chart.checked && row.u_sigma > -0.1 && row.u_w > -0.1; }
+bool Row_Has_Result(const Chart_Row& row) { return g_chart.checked && row.result; }
 bool Row_Has_Parts(const Chart_Row& row) { return Row_Has_Result(row) && std::max(row.u_sigma, row.u_w) > 0.01; }
 
 // The baseline of the row's last line.
@@ -283,8 +284,13 @@ void Draw_Utilisation_Chart(int area) {
     for (int i = 0; i < r->load_count && !g_chart.checked; i++) g_chart.checked = Lastfall_Has_Load(r, i) != 0;
     if (r->results && r->load_count > 0) g_chart.rows.reserve(static_cast<size_t>(r->load_count));
     int y = 80, last = 60;
+    bool any_result = false, complete = r->results && r->load_count > 0;
     for (int i = 0; i < r->load_count && r->results; i++) {
-        const Chart_Row row = {r->results[i].value[ERGEBNIS_U_SIGMA], r->results[i].value[ERGEBNIS_U_W], y};
+        const LastfallErgebnis& e = r->results[i];
+        const bool result = Lastfall_Hat_Ergebnis(&e);
+        any_result = any_result || result;
+        complete = complete && result;
+        const Chart_Row row = {e.U_sigma.U, e.U_w.U, y, result};
         g_chart.rows.push_back(row);
         last = y = Row_Bottom(row);
         y += 20;
@@ -307,12 +313,14 @@ void Draw_Utilisation_Chart(int area) {
         Text(area, 120, y + 90, "keine Belastung vorhanden: Nachweise werden nicht geführt"_cp, 0x11000, c.black);
         return;
     }
-    if (r->max_utilisation > -0.1) Percentage(area, y + 40, r->max_utilisation, 0x11000);
-    Draw_Utilisation_Bar(area, 400, y + 40, r->max_utilisation);
+    // The total of the cases that have a result; its bar is red while a
+    // case has none.
+    if (any_result) Percentage(area, y + 40, r->max_utilisation, 0x11000);
+    Draw_Utilisation_Bar(area, 400, y + 40, complete ? r->max_utilisation : -1.0);
     const double limit = 1.0 + r->print.toleranz / 100.0;
     // A c/t ratio beyond its limit fails the proof as the list says.
     const double governing = std::max(r->max_utilisation, r->max_ct_utilisation);
-    if (r->max_utilisation < -0.001 || governing > limit || r->input_error) {
+    if (!any_result || governing > limit || r->input_error) {
         Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);
         // The verdict says why: bars of cases whose input was refused can
         // all look green.

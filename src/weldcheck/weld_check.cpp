@@ -319,6 +319,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     r->U_w = 0.0;
     std::memset(r->line_values, 0, sizeof r->line_values);
     std::memset(r->results_1, 0, sizeof r->results_1);
+    std::memset(r->notes, 0, sizeof r->notes);
     r->governing_slot = r->governing_point = -1;
     // A fully penetrated butt weld has no short pieces to neglect; the
     // caller's switch is put back afterwards.

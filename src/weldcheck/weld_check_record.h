@@ -46,7 +46,13 @@ struct SchweissnahtNachweis {
     double results_5[WELD_CHECK_WELDS];
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
+    unsigned notes[WELD_CHECK_WELDS];  // WELD_NOTE_* bits of each position, set by the check
 };
+
+// What the check found worth a note about a weld without refusing it: too
+// short to count (left out of the calculation), or a throat above the
+// welding limit 0.7 t_min of the annex.
+enum : unsigned { WELD_NOTE_NOT_EFFECTIVE = 1u, WELD_NOTE_THROAT_ABOVE_MAX = 2u };
 
 // Weld angle 90, the plate cleared, the profile initialised, every other
 // field 0. Returns 0 (also for null, which is ignored).

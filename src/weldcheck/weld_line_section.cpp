@@ -62,7 +62,7 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
             el.a = a;
             el.l_w = base_len;
             return Check_Weld_Detailing_Limits(&el, r->plate.t, t_part, penetration, hollow ? 1 : 0, list, 0, prefix,
-                                               all) != 0;
+                                               all, &r->notes[k]) != 0;
         };
         if (detailing_failed(lf, print_all)) {
             // A refused check names the limit it failed, also when the
@@ -74,10 +74,15 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
     }
     double l_eff = base_len;
     if (r->weld_kind == WELD_FILLET && craters > 0.0) l_eff -= craters * a;
+    FILE* length_lines = w->level > 0 ? lf : nullptr;
     if (length_check && !r->no_length_check &&
-        Check_Effective_Weld_Length(r->weld_kind, r->full_penetration, a, l_eff, w->level > 0 ? lf : nullptr, prefix,
-                                    print_all) == 1)
+        Check_Effective_Weld_Length(r->weld_kind, r->full_penetration, a, l_eff, length_lines, prefix, print_all) == 1) {
+        // A weld left out says so at every print level, in one line when
+        // the detailing block does not show its limits.
+        if (!length_lines) Weld_Not_Effective_Line(w->f, prefix, a, l_eff);
+        r->notes[k] |= WELD_NOTE_NOT_EFFECTIVE;
         return 0.0;
+    }
     return l_eff > 0.0 ? l_eff : 0.0;
 }
 

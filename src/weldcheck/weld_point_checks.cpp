@@ -25,6 +25,7 @@
 #include "codes/material.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
+#include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
@@ -252,6 +253,15 @@ struct Governing {
 const char* Along_Name(const WeldCheckLine& L) { return L.dir == WC_ALONG_Y ? "y" : L.dir == WC_ALONG_Z ? "z" : "t"; }
 const char* Across_Name(const WeldCheckLine& L) { return L.dir == WC_ALONG_Y ? "z" : "y"; }
 
+// The square of a shear in the resultant: " + τ_w,y²" for the shear of the
+// shear forces alone, " + τ_w,T²" for the torsion alone, " + (τ_w,y +
+// τ_w,T)²" for both (T_axis names the axis of the torsion's part).
+void Shear_Square(Line& out, const char* axis, bool by_V, const char* T_axis, bool by_T) {
+    if (by_V && by_T) out.Add(" + (Í╬\\w,%s╬r + Í╬\\w,T%s╬r)²"_cp, axis, T_axis);
+    else if (by_T) out.Add(" + Í╬\\w,T%s╬r²"_cp, T_axis);
+    else out.Add(" + Í╬\\w,%s╬r²"_cp, axis);
+}
+
 // The detailed formula lines of one point.
 void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress& s, double theta, bool directional,
                   double sp, double tp, double sw) {
@@ -289,9 +299,14 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
     } else {
         const bool shear = Wc_Present(s.along) || across;
         if (shear) {
+            // The formula names what the value holds: the shear of the
+            // shear forces and the torsion, each where it is present.
             out.Add("%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
-            if (Wc_Present(s.along)) out.Add(" + Í╬\\w,%s╬r²"_cp, Along_Name(L));
-            if (across) out.Add(" + Í╬\\w,%s╬r²"_cp, Across_Name(L));
+            if (Wc_Present(s.along))
+                Shear_Square(out, Along_Name(L), Wc_Present(s.along - s.tT), T_along, torsion);
+            if (across)
+                Shear_Square(out, Across_Name(L), Wc_Present(s.across - L.out * s.tTc), Across_Name(L),
+                             Wc_Present(s.tTc));
             out.Add(")╬/1/2╬r"_cp);
         } else {
             out.Add("%s╠╬\\w,Ed╬r = ╠╬\\w,x╬r"_cp, P);
@@ -518,6 +533,18 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
     OLI_End_Tabs();
 }
 
+// The columns of the short report's point lines and of its result line
+// (steps of 0.3 cm from the margin, the paragraph at indent cm): the point
+// right of the longest label ("Naht 12, "), the normal stress, two shear
+// stresses, then the utilisation. Every row starts its point in the same
+// column, and a utilisation that does not fit its row goes on under the
+// points.
+void Set_Point_Line_Tabs(double indent) {
+    const double q = indent / 0.3;
+    const double tabs[4] = {q + 6, q + 11, q + 25, q + 38};
+    OLI_Set_Tabs(2, nullptr, tabs, 4);
+}
+
 // The short report's line of one point: its stresses and utilisation.
 void Print_Point_Line(const WeldCheckWork* w, int k, int n, int i, bool first, double U) {
     FILE* f = w->f;
@@ -580,17 +607,47 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     r->governing_point = i;
 }
 
+// The room (cm) the report of the last point and the result block after it
+// take at most: the detailed check of a point by the directional method
+// and "Ergebnis" with its lines; a point line and the result block.
+const double kLastPointWithResultDetailed = 10.5;
+const double kLastPointWithResult = 3.5;
+
+// The last point's report starts a page when the result block would not
+// follow on its page: "Ergebnis" never stands alone at the top of a page,
+// cut off from the checks it sums up. The paragraph's indent, font and
+// columns go on as they were.
+void Keep_With_Result(const Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    const double indent = OLI_Get_Para_Indent();
+    const int mode = OLI_Get_Para_Mode();
+    OLI_End_Text(w->f);
+    OLI_reserveSpaceCM(w->f, w->detailed ? kLastPointWithResultDetailed : kLastPointWithResult);
+    OLI_Set_Para_Indent(indent);
+    OLI_Set_Para_Mode(mode);
+    if (w->level == 1) Set_Point_Line_Tabs(c.indent);
+}
+
+bool Point_Checked(const WeldCheckWork* w, int k, int i) {
+    if (!Point_In_Use(w, k, i)) return false;
+    const PointStress s = Throat_Stresses(w, k, i);
+    return Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
+}
+
 // Every point in use that carries a stress, weld by weld in the print order.
 void Check_All_Points(Point_Check_Run& c) {
     WeldCheckWork* w = c.w;
+    int last_k = -1, last_i = -1;
+    for (int o = 0; o < w->n_order; ++o)
+        for (int i = 0; i < WC_POINTS; ++i)
+            if (Point_Checked(w, w->order[o], i)) last_k = w->order[o], last_i = i;
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
-            if (!Point_In_Use(w, k, i)) continue;
-            const PointStress s = Throat_Stresses(w, k, i);
-            if (!Wc_Present(s.sx) && !Wc_Present(s.along) && !Wc_Present(s.across)) continue;
-            Check_Point(c, k, i, first, s);
+            if (!Point_Checked(w, k, i)) continue;
+            if (w->report && k == last_k && i == last_i) Keep_With_Result(c);
+            Check_Point(c, k, i, first, Throat_Stresses(w, k, i));
             first = false;
         }
     }
@@ -694,6 +751,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (w->report) Print_Point_Check_Intro(c);
     c.indent = OLI_Get_Para_Indent();
     if (w->detailed) Print_Point_Stress_Table(c);
+    if (w->report && w->level == 1) Set_Point_Line_Tabs(c.indent);
     if (r->check_field > 0) Check_All_Points(c);
     if (r->U_w < -0.5) {
         r->governing_slot = r->governing_point = -1;
@@ -701,6 +759,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (w->f && r->U_w > 0.001 && c.gov.k >= 0) Print_Point_Result(c);
     if (w->report) Print_Extreme_Stresses(c);
     if (c.result_indented) OLI_Set_Para_Indent(c.indent);
+    if (w->report && w->level == 1) OLI_End_Tabs();
     if (w->report) OLI_Set_Para_Indent(c.indent0);
     return c.refused || r->U_w < -0.5 ? 1 : 0;
 }

@@ -21,6 +21,7 @@
 #include "platform/msgbox.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldgroup_internal.h"
 
 static const double PI = 3.14159265358979323846;
@@ -121,6 +122,23 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     return short30 || short6a;
 }
 
+void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff) {
+    if (!f) return;
+    if (!prefix) prefix = "";
+    if (!std::isfinite(a) || !std::isfinite(l_eff)) {
+        Weld_Invalid_Value_Line(f, prefix, std::isfinite(a) ? "l╬\\eff╬r"_cp : "a");
+        return;
+    }
+    // The 30 mm limit is named when it fails; else the 6a limit is the one.
+    if (l_eff < 30.0)
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, P(), prefix, l_eff,
+                   Get_Compare_Symbol((float)l_eff, 30.0f));
+    else
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 6%sa = %.1lf mm"_cp, P(), prefix, l_eff,
+                   Get_Compare_Symbol((float)l_eff, (float)(6.0 * a)), X(), 6.0 * a);
+    OLI_printf(f, "  ê  statisch nicht wirksam %s\n"_cp, Mark_Note());
+}
+
 // The plate-thickness rule for one thickness (index 1 or 2). 1 on failure.
 static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* messages, const char* prefix,
                       int print_all) {
@@ -145,7 +163,7 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
 
 // The throat rules of a fillet weld (annex rules and the 3 mm rule).
 static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int hollow, FILE* f,
-                                Rule_Messages* messages, const char* prefix, int print_all) {
+                                Rule_Messages* messages, const char* prefix, int print_all, unsigned* notes) {
     const double a = w->a;
     bool rule30_met = true;
     if (annex_variant_active()) {
@@ -182,12 +200,16 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
                     a, sign, a_min);
         }
         if (!hollow && t_min > 0.001) {
+            // Not met: a remark, no failure; the red marker says so and the
+            // caller carries it to the final result.
             const double a_max = 0.7 * t_min;
+            const bool above = a > a_max + 0.001;
+            if (above) *notes |= WELD_NOTE_THROAT_ABOVE_MAX;
             if (f && (a > a_max + 0.1 || print_all)) {
                 OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
                            Get_Compare_Symbol((float)a, (float)a_max), X(), a_max);
                 OLI_printf(f, "%s", " (Schweißtechnik, s. DIN 18800)"_cp);
-                line_end(f, a > a_max + 0.001 ? Mark_Note() : Mark_Ok());
+                line_end(f, above ? Mark_Alert() : Mark_Ok());
             }
         }
     }
@@ -284,7 +306,7 @@ static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* 
 
 // Check_Weld_Detailing_Limits, saying what its caller shows.
 static int detailing_limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section, FILE* f,
-                            Rule_Messages* messages, const char* prefix, int print_all) {
+                            Rule_Messages* messages, const char* prefix, int print_all, unsigned* notes) {
     if (!prefix) prefix = "";
     if (weld_input_invalid(w, t1, t2, f, messages, prefix)) return 1;
     if (w->kind == WELD_BUTT && w->full_penetration) return 0;
@@ -296,7 +318,7 @@ static int detailing_limits(NahtElement* w, double t1, double t2, int penetratio
     result |= plate_rule(t2, 2, hollow_section, f, messages, prefix, print_all);
 
     if (w->kind == WELD_FILLET && w->a >= 0.1)
-        fillet_throat_rules(w, t1, t2, hollow_section, f, messages, prefix, print_all);
+        fillet_throat_rules(w, t1, t2, hollow_section, f, messages, prefix, print_all, notes);
     if (w->kind == WELD_BUTT)
         result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, messages, prefix, print_all);
     if (w->kind == WELD_SLOT && w->l < w->d + 0.001) {
@@ -315,11 +337,12 @@ static int detailing_limits(NahtElement* w, double t1, double t2, int penetratio
 }
 
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
-                                FILE* f, int show_message, const char* prefix, int print_all) {
+                                FILE* f, int show_message, const char* prefix, int print_all, unsigned* notes) {
     if (!w) return 0;
     Rule_Messages messages;
+    unsigned ignored = 0;
     const int result = detailing_limits(w, t1, t2, penetration_mode, hollow_section, f,
-                                        show_message ? &messages : nullptr, prefix, print_all);
+                                        show_message ? &messages : nullptr, prefix, print_all, notes ? notes : &ignored);
     show(&messages);
     return result;
 }
@@ -395,7 +418,8 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     int result = 0;
     if (!(g->method & WELD_METHOD_CALLER_RULES)) {
         NahtElement w = Group_Weld(g);
-        result |= detailing_limits(&w, t1, t2, 0, 0, f, messages, "", print_all);
+        unsigned notes = 0;  // a group check has no final result to carry them to
+        result |= detailing_limits(&w, t1, t2, 0, 0, f, messages, "", print_all, &notes);
         show(messages);
         g->angle = w.angle;
         g->l = w.l;

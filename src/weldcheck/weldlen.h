@@ -18,13 +18,20 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f);
 // l_eff that is not a finite number gives 1 after a failure line.
 int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double l_eff, FILE* f,
                                 const char* prefix, int print_all);
+// The one line that says a weld is too short to count and is left out of
+// the calculation: the limit it fails (30 mm first, else 6a) and the blue
+// note marker. Nothing without a list.
+void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff);
 // Detailing limits of one weld between parts of thickness t1 and t2;
 // penetration_mode 0 two-sided, 1 and 2 one-sided partial penetration;
 // hollow_section forces mode 1. 1 when an error rule failed or a dimension
 // or thickness is not a finite number, else 0. May set the weld angle to 90
-// and lengthen a plug weld's hole to l = d.
+// and lengthen a plug weld's hole to l = d. A limit that is not met without
+// failing the weld (the throat above 0.7 t_min) adds its WELD_NOTE_* bit to
+// *notes when notes is not null.
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
-                                FILE* f, int show_message, const char* prefix, int print_all);
+                                FILE* f, int show_message, const char* prefix, int print_all,
+                                unsigned* notes = nullptr);
 // Detailing of a group: the rules of one weld (unless method bit 4), the
 // plate data checks, the slot and plug rules, l_eff. 1 when an error rule
 // failed or an input is not a finite number, else 0.

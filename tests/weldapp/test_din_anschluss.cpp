@@ -67,9 +67,9 @@ TEST(DinHandOver, UtilisationsWithoutAPrintList) {
     for (double U : {0.5, 1.0004, 1.001}) {
         Din_Case k;
         ASSERT_EQ(k.Run(U * kR * kA_w), 0);
-        EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], U > 1.0 && U < 1.001 ? 1.0 : U, 1e-9) << U;
+        EXPECT_NEAR(k.e.U_w.U, U > 1.0 && U < 1.001 ? 1.0 : U, 1e-9) << U;
         // The bar: N / A against 240/1.1.
-        EXPECT_NEAR(k.e.value[ERGEBNIS_U_SIGMA], U * kR * kA_w / (M_PI * 4) / (240 / 1.1 / 10), 1e-9);
+        EXPECT_NEAR(k.e.U_sigma.U, U * kR * kA_w / (M_PI * 4) / (240 / 1.1 / 10), 1e-9);
     }
 }
 
@@ -80,7 +80,7 @@ TEST(DinHandOver, ContactShareAsAFraction) {
     k.c.naht.contact_fraction = 1.0;
     ASSERT_EQ(k.Run(-20.0), 0);
     EXPECT_EQ(k.Handed_Over().load[ANSCHLUSS_CONTACT], 100.0);
-    EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.0);
+    EXPECT_EQ(k.e.U_w.U, 0.0);
 }
 
 // Bar and plate of own strengths, f_y,k 355 and beta_w 0.9: alpha_w of
@@ -93,7 +93,7 @@ TEST(DinHandOver, OwnStrengthsTakeTheWeldFactorOfTheStandard) {
         m->own_values = 1, m->f_y = 355.0, m->beta_w = 0.9;
     ASSERT_EQ(k.Run(10.0), 0);
     EXPECT_NEAR(k.Handed_Over().grades.weld_alpha_w, 0.80, 1e-6);
-    EXPECT_NEAR(k.e.value[ERGEBNIS_U_W], 10.0 / kA_w / (0.80 * 355 / 1.1 / 10), 1e-6);
+    EXPECT_NEAR(k.e.U_w.U, 10.0 / kA_w / (0.80 * 355 / 1.1 / 10), 1e-6);
     Din_Case weak;
     Materialparameter_Record& m = weak.c.naht.plate.material;
     m.own_values = 1, m.f_y = 200.0, m.beta_w = 1.0;
@@ -107,13 +107,13 @@ TEST(DinHandOver, RefusedProfileTypes) {
     for (int type : {16, 17}) {
         Din_Case k;
         k.c.naht.profile.type = type;
-        k.e.value[ERGEBNIS_U_W] = 0.25;
+        k.e.U_w.U = 0.25;
         k.e.forces.N = 1e4;
         FILE* f = std::tmpfile();
         EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, f), 1) << type;
         EXPECT_EQ(testutil::Stream_All(f), "");
         std::fclose(f);
-        EXPECT_EQ(k.e.value[ERGEBNIS_U_W], 0.25);
+        EXPECT_EQ(k.e.U_w.U, 0.25);
     }
 }
 

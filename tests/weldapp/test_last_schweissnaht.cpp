@@ -197,7 +197,8 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
         result.forces.N = 1000;
         result.forces.M_x = 2000;
         EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1), 0) << c.what;
-        EXPECT_EQ(result.value[ERGEBNIS_U_W], 1.5) << c.what;
+        EXPECT_EQ(result.U_w.U, 1.5) << c.what;
+        EXPECT_EQ(result.U_w.status, ERGEBNIS_GEFUEHRT) << c.what;
         EXPECT_EQ(g_seen.gamma_M2, 1.25);
         EXPECT_EQ(g_seen.forces.N, 1000);
         EXPECT_EQ(g_seen.forces.M_x, 2000);

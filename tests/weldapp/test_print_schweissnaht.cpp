@@ -1,7 +1,8 @@
 // The evaluation of a whole connection with stand-in checks whose
-// utilisations are known by hand (weld check: U_w = |N| / 1000 kN; section
-// check: U_sigma = |N| / 500 kN, U_c/t = 0.25, a decoy 0.99 in the total),
-// the load-case list, the result table and the wrapped preface.
+// utilisations are known by hand (weld check: U_w = |N| / 1000 kN, governing
+// at weld 11, end point 1; section check: U_sigma = |N| / 500 kN, U_c/t =
+// s_ct - |N| s_ct_per_kN, a decoy 0.99 in the total), the final result, the
+// load-case list, the result table and the wrapped preface.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,10 +27,18 @@
 namespace {
 
 int s_xs_calls = 0;
-double s_ct = 0.25;  // the section check's U_c/t
+double s_ct = 0.25, s_ct_per_kN = 0.0;  // the section check's U_c/t
+unsigned s_notes[4] = {};               // the weld check's notes of its positions 0..3 (welds 1..4)
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
     rec->U_w = std::fabs(rec->forces.N) / 1.0e6;
+    rec->number[5] = 11;
+    rec->governing_slot = 5;
+    rec->governing_point = 1;
+    for (int k = 0; k < 4; ++k) {
+        rec->number[k] = k + 1;
+        rec->notes[k] = s_notes[k];
+    }
     return 0;
 }
 
@@ -37,7 +46,7 @@ unsigned Fake_XS_Check(const Stahlprofil*, const XS_Check_Input* in, XS_Check_Re
     ++s_xs_calls;
     r->U_total = 0.99;
     r->U_sigma = std::fabs(in->forces.N) / 500.0;
-    r->U_ct = s_ct;
+    r->U_ct = s_ct - std::fabs(in->forces.N) * s_ct_per_kN;
     return 0x100;
 }
 
@@ -48,7 +57,8 @@ struct Connection {
     XS_Check_Function old_xs = Set_XS_Check_Seam(Fake_XS_Check);
     explicit Connection(const std::vector<double>& n_kN) {
         s_xs_calls = 0;
-        s_ct = 0.25;
+        s_ct = 0.25, s_ct_per_kN = 0.0;
+        for (unsigned& n : s_notes) n = 0;
         Default_Schweissnaht(&r);
         Alloc_Lasten(&r, static_cast<int>(n_kN.size()));
         for (size_t i = 0; i < n_kN.size(); ++i) r.loads[i].forces.N = n_kN[i] * 1e3;
@@ -103,13 +113,15 @@ TEST(Evaluation, ForcesBelowTheSectionThresholdAreNotAFailure) {
     Print_Schweissnaht(&k.r, nullptr);
     EXPECT_EQ(s_xs_calls, 0);
     EXPECT_EQ(k.r.input_error, 0);
-    EXPECT_EQ(k.r.results[0].value[ERGEBNIS_U_SIGMA], 0.0);
+    EXPECT_EQ(k.r.results[0].U_sigma.status, ERGEBNIS_NICHT_GEFUEHRT);
+    EXPECT_EQ(k.r.results[0].U_sigma.U, 0.0);
 }
 
 // A check that leaves a utilisation that is no number (the section check
 // of a profile whose catalogue values were damaged did) fails its case: the
-// maximum skipped it before (NaN is neither below -0.001 nor above the
-// running maximum) and the list ended verified with the other cases' 0.5.
+// case has no result (its status says so, no value stands for it), the
+// maximum is that of the results (U_w of case 2, 500/1000), the failed case
+// governs and is named.
 TEST(Evaluation, UtilisationThatIsNoNumberFailsTheCase) {
     struct Nan_XS {
         static unsigned Check(const Stahlprofil*, const XS_Check_Input* in, XS_Check_Result* r, FILE*, int) {
@@ -122,10 +134,12 @@ TEST(Evaluation, UtilisationThatIsNoNumberFailsTheCase) {
     Set_XS_Check_Seam(Nan_XS::Check);
     k.r.section_check = 1;
     const std::string list = k.Run();
-    EXPECT_EQ(k.r.results[1].value[ERGEBNIS_U_SIGMA], -1.0);
-    EXPECT_EQ(k.r.max_utilisation, -1.0);
+    EXPECT_EQ(k.r.results[1].U_sigma.status, ERGEBNIS_FEHLER);
+    EXPECT_EQ(k.r.results[1].U_sigma.U, 0.0);
+    EXPECT_EQ(k.r.max_utilisation, 0.5);
     EXPECT_EQ(k.r.governing_case, 2);
     EXPECT_EQ(k.r.input_error, 1);
+    EXPECT_NE(list.find("Berechnungsfehler:\xCEr\xCEtLk 2  " + std::string(Mark_Alert()) + "\n"), std::string::npos);
     EXPECT_NE(list.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
     EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
 }
@@ -229,7 +243,7 @@ TEST(Evaluation, ToleranceOfTheFinalVerdict) {
         k.r.print.toleranz = c.tolerance;
         const std::string list = k.Run();
         EXPECT_NE(list.find(c.expect), std::string::npos) << c.n_kN << " " << c.tolerance;
-        EXPECT_NE(list.find("max U = 1.030"), std::string::npos);
+        EXPECT_NE(list.find("U\xCE\\w\xCEr = 1.030"), std::string::npos);
     }
 }
 
@@ -240,17 +254,75 @@ TEST(Evaluation, CtBeyondItsLimitFailsTheProof) {
     k.r.section_check = 1;
     s_ct = 1.2;
     const std::string list = k.Run();
-    EXPECT_NE(list.find("c/t-Verh\x84ltnis \xCEtmax U = 1.200  >  1  " + std::string(Mark_Not_Ok())),
+    EXPECT_NE(list.find("c/t-Verh\x84ltnis\xCEtLk 1\xCEtU\xCE\\c/t\xCEr = 1.200  >  1  " + std::string(Mark_Not_Ok())),
               std::string::npos);
     EXPECT_NE(list.find(Line_Proof_Failed()), std::string::npos);
     EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
+}
+
+// The final result gives each check's largest utilisation with its own
+// load case (and for the welds the weld and end point), lists the cases
+// that fail and those without result, and writes the verdict at every
+// result extent. By hand, with the stand-ins:
+// 1. N -300, -400 kN: U_sigma 0.6, 0.8 (Lk 2); U_w 0.3, 0.4 (Lk 2);
+//    U_c/t 0.45 - 300/2000 = 0.30, 0.45 - 400/2000 = 0.25 (Lk 1, not the
+//    case of the other maxima).
+// 2. N -300, -1200, -600 kN, welds only: U_w 0.3, 1.2, 0.6: Lk 2 fails.
+// 3. A force that is no number in Lk 2: no result there.
+// 4. The minimal extent: the verdict of a passing check is written too.
+TEST(FinalResult, EachCheckWithItsCaseAndPlaceAndTheVerdict) {
+    const std::string max = "Maximale Ausnutzung:╬r"_cp, ok = std::string("  ") + Mark_Ok() + "\n";
+    const std::string proven = std::string("\xCE" "B") + Line_Proof_Ok() + "\n";
+    const std::string failed = std::string("\xCE" "B") + Line_Proof_Failed() + "\n";
+    struct Case {
+        std::vector<double> n_kN;
+        int section_check, extent;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{-300, -400}, 1, 1,
+         {"╬H"_cp + max + "╬tQuerschnitt╬tLk 2╬tU╬\\╠╬r = 0.800  <  1"_cp + ok,
+          "╬tSchweißnähte╬tLk 2, Naht 11, Pkt. 1╬tU╬\\w╬r = 0.400  <  1"_cp + ok,
+          "╬tc/t-Verhältnis╬tLk 1╬tU╬\\c/t╬r = 0.300  <  1"_cp + ok, proven}},
+        {{-300, -1200, -600}, 0, 1,
+         {"╬H"_cp + max + "╬tSchweißnähte╬tLk 2, Naht 11, Pkt. 1╬tU╬\\w╬r = 1.200  >  1  "_cp + Mark_Not_Ok(),
+          std::string("╬HNicht erfüllt in:╬r╬tLk 2  "_cp) + Mark_Alert() + "\n", failed}},
+        {{-300, HUGE_VAL}, 0, 1, {std::string("╬HBerechnungsfehler:╬r╬tLk 2  "_cp) + Mark_Alert() + "\n", failed}},
+        {{-300}, 0, 0, {max + "╬tSchweißnähte╬tLk 1, Naht 11, Pkt. 1╬tU╬\\w╬r = 0.300  <  1"_cp + ok, proven}},
+    };
+    for (const Case& c : cases) {
+        Connection k(c.n_kN);
+        k.r.section_check = c.section_check;
+        k.r.print.ergebnisumfang = c.extent;
+        s_ct = 0.45, s_ct_per_kN = 1.0 / 2000.0;
+        const std::string list = k.Run();
+        const std::string result = list.substr(list.find("Endergebnis"));
+        for (const std::string& line : c.lines) EXPECT_NE(result.find(line), std::string::npos) << line << result;
+    }
+}
+
+// What the weld check noted about welds it did not refuse reaches the
+// final result, each note once with the welds by number: too short to
+// count (welds 1 and 4), a throat above 0.7 t_min (weld 4).
+TEST(FinalResult, NotesOfTheWelds) {
+    Connection k({-300, -400});
+    s_notes[0] = WELD_NOTE_NOT_EFFECTIVE;
+    s_notes[3] = WELD_NOTE_NOT_EFFECTIVE | WELD_NOTE_THROAT_ABOVE_MAX;
+    const std::string list = k.Run();
+    EXPECT_NE(list.find("\n ╬HHinweise:╬r╬tNaht 4: Nahtdicke a > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r (Schweißtechnik)  "_cp +
+                        std::string(Mark_Alert()) + "\n ╬tNähte 1, 4: l╬\\eff╬r zu kurz, statisch nicht wirksam  "_cp +
+                        Mark_Note() + "\n"),
+              std::string::npos)
+        << list.substr(list.find("Endergebnis"));
+    // The next evaluation starts without them.
+    for (unsigned& n : s_notes) n = 0;
+    EXPECT_EQ(k.Run().find("Hinweise"), std::string::npos);
 }
 
 // The sign and the marker of a utilisation come from one comparison in
 // double: U_w = 1 + 2e-8 (1 as a float) is above 1 and not ok, U_w =
 // 1 + 5e-10 lies on 1 and is ok.
 TEST(Evaluation, VerdictOfAUtilisationJustAboveOne) {
-    const std::string head = "\xCEtTragf\x84higkeit  \xCEtmax U = 1.000  ";
+    const std::string head = "\xCEtLk 1, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = 1.000  ";
     struct Case {
         double U;
         std::string line, proof;
@@ -483,17 +555,21 @@ TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     Free_Schweissnaht(&r);
 }
 
+// The marks of the result table: the maximum "*", a value above 1 "!" (and
+// the legend says what "!" means), a case without result "Fehler"; the head
+// "U_w" ends over the last digit of its values.
 TEST(ResultTable, MarksAndTheLongTableLine) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss r{};
     Init_Schweissnaht(&r);
-    for (int count : {2, 20, 21}) {
+    for (int count : {3, 20, 21}) {
         Alloc_Lasten(&r, count);
         r.load_count = count;
         std::free(r.results);
         r.results = static_cast<LastfallErgebnis*>(std::calloc(count, sizeof(LastfallErgebnis)));
-        r.results[0].value[ERGEBNIS_U_W] = 0.8;
-        r.results[1].value[ERGEBNIS_U_W] = 1.002;
+        r.results[0].U_w = Ausnutzung_Gefuehrt(0.8);
+        r.results[1].U_w = Ausnutzung_Gefuehrt(1.002);
+        r.results[2].U_w = Ausnutzung_Fehler();
         r.max_utilisation = 0.8;
         FILE* f = std::tmpfile();
         Print_Ergebnistabelle(&r, f);
@@ -502,6 +578,21 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
         std::fclose(f);
         EXPECT_NE(text.find(std::string(Color_Blue_Begin()) + "  0.800\xCEH*\xCEr" + Color_End()), std::string::npos);
         EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  1.002\xCEH!\xCEr" + Color_End()), std::string::npos);
+        EXPECT_NE(text.find(std::string(Color_Red_Begin()) + "  Fehler" + Color_End()), std::string::npos);
+        EXPECT_NE(text.find("\n \xCEH!\xCEr) Ausnutzung > 1, Nachweis nicht erf\x81llt\n"), std::string::npos);
+        // In the monospaced table the head's "w" stands over the last digit
+        // of the first row's 0.800 (markup counts nothing).
+        auto visible_line = [&](const char* start) {
+            const size_t at = text.find(start);
+            std::string line, raw = text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+            for (size_t i = 0; i < raw.size(); ++i) {
+                if (raw[i] != '\xCE') line += raw[i];
+                else if (i + 1 < raw.size() && raw[i + 1] == '{') i = raw.find('}', i);
+                else ++i;
+            }
+            return line;
+        };
+        EXPECT_EQ(visible_line("\n Lk ").find('w'), visible_line("\n 1 ").find("0.800") + 4);
         EXPECT_EQ(text.find(" 0 0 0 0 0 0 0 2\n") != std::string::npos, count > 20) << count;
         // No force column: the title is the utilisations alone, one column U_w.
         EXPECT_NE(text.find("#SHOWTABLE\n0 1 0\n \xCEHAusnutzungen\n"), std::string::npos);

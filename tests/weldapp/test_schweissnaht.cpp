@@ -235,11 +235,11 @@ TEST(Connection, CopyTakesInputsAndNotResults) {
     Record a, b;
     ASSERT_EQ(Read_Text(Fixture_Text(6), &a.r), 0);
     a.r.max_utilisation = 0.9;
-    a.r.results[0].value[ERGEBNIS_U_W] = 0.9;
+    a.r.results[0].U_w.U = 0.9;
     Copy_Schweissnaht(&a.r, &b.r);
     Expect_Record(b.r, kVersions[6]);
     EXPECT_EQ(b.r.max_utilisation, 0.0);
-    EXPECT_EQ(b.r.results[0].value[ERGEBNIS_U_W], 0.0);
+    EXPECT_EQ(b.r.results[0].U_w.U, 0.0);
     Copy_Schweissnaht(&a.r, &a.r);  // nothing, nothing freed
     Expect_Record(a.r, kVersions[6]);
     Reset_Schweissnaht(nullptr);

@@ -47,15 +47,17 @@ protected:
                int governing = -1) {
         Loaded_Cases(static_cast<int>(cases.size()));
         int i = 0;
-        for (auto [sigma, w] : cases) {
-            r_.results[i].value[ERGEBNIS_U_SIGMA] = sigma;
-            r_.results[i++].value[ERGEBNIS_U_W] = w;
-        }
+        for (auto [sigma, w] : cases) Set_Case(i++, sigma, w);
         r_.max_utilisation = maximum;
         r_.governing_case = governing;
         r_.print.toleranz = tolerance;
         Clear_Scrollable_View_Area(area_);
         Draw_Utilisation_Chart(area_);
+    }
+    // A negative utilisation stands for a check without result.
+    void Set_Case(int i, double sigma, double w) {
+        r_.results[i].U_sigma = sigma < 0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(sigma);
+        r_.results[i].U_w = w < 0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(w);
     }
     bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
     int area_ = -1;
@@ -126,10 +128,7 @@ TEST_F(ShellPages, ChartBuildsTheRowsInView) {
     std::vector<std::pair<double, double>> cases;
     for (int i = 0; i < 2000; i++) cases.push_back({i % 7 == 3 ? -1.0 : (i % 5) * 0.2, (i % 3) * 0.45});
     Loaded_Cases(2000);
-    for (int i = 0; i < 2000; i++) {
-        r_.results[i].value[ERGEBNIS_U_SIGMA] = cases[i].first;
-        r_.results[i].value[ERGEBNIS_U_W] = cases[i].second;
-    }
+    for (int i = 0; i < 2000; i++) Set_Case(i, cases[i].first, cases[i].second);
     auto shot = [this](double from, double to) {
         Set_Scrollable_Area_Scroll_Fraction(area_, -1.0, from);
         Update_Scrollable_View_Area(area_);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/oli_view.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
@@ -418,6 +419,86 @@ TEST(WeldCheck, ResultLinesAtThePrintLevels) {
         EXPECT_EQ(Calc_Weld_Check(&r, l.f(), level, 1, 0, 1), 0);
         EXPECT_NEAR(r.U_w, std::sqrt(2 * 100.0 * 100 + 3 * 50.0 * 50) / 360.0, 1e-9);
         EXPECT_EQ(Lines_Starting(l.Take(), starts), expected[level]);
+    }
+}
+
+// The resultant of the simplified method names what it holds: the
+// rectangular tube 200 x 100 x 8 welded on its four faces (a = 5 mm), N =
+// 30 kN, V_y = 10 kN, M_x = 2 kNm. A_w = 5 (100 + 100 + 200 + 200) = 3000
+// mm², A_w,y = 1000 mm²: sigma = 10 N/mm², tau_Vy = 10 N/mm², and the ring
+// (Bredt, 100 x 200 enclosed) tau_T = 2e6 / (2 20000 5) = 10 N/mm², which
+// runs along the top weld with V_y: sigma_w,Ed = (10² + (10 + 10)²)^1/2 =
+// 22.4 N/mm² (the torsion left out would give 14.1).
+TEST(WeldCheck, ResultantFormulaNamesTheTorsionItHolds) {
+    SchweissnahtNachweis r = Record(Families()[1]);
+    r.method = 0;
+    r.forces = {};
+    r.forces.N = 30e3, r.forces.V_y = 10e3, r.forces.M_x = 2e6;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+    const std::string text = l.Take();
+    const std::string head = T("╬HNachweis für Naht 1, Pkt. 0:"_cp);
+    const size_t at = text.find(head);
+    ASSERT_NE(at, std::string::npos) << text;
+    EXPECT_NE(text.find(T("╠╬\\w,Ed╬r = (╠╬\\w,x╬r² + (Í╬\\w,y╬r + Í╬\\w,T╬r)²)╬/1/2╬r = 22.4 N/mm²\n"_cp), at), std::string::npos)
+        << text.substr(at, 600);
+}
+
+// A weld too short to count is left out with one line at every print level,
+// also without the detailing block (whose own 30 mm line is the same), and
+// the record notes it: the flat bar 100 x 10 under N = 10 kN, M_y = 1 kNm,
+// end welds of 10 mm (< 30 mm), side welds of 100 mm (not below 30 mm and
+// 6a = 30 mm: they count).
+TEST(WeldCheck, WeldLeftOutSaysSoAtEveryLevel) {
+    const std::string line = T("wirksame Nahtlänge l╬\\eff╬r = 10.0 mm < 30 mm  ê  statisch nicht wirksam "_cp) + Note();
+    for (int additional : {0, 1})
+        for (int level = 0; level <= 2; ++level) {
+            SchweissnahtNachweis r = Record(Families()[0]);
+            r.no_length_check = 0;
+            r.forces = {};
+            r.forces.N = 10e3, r.forces.M_y = 1e6;
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&r, l.f(), level, additional, 0, 0), 0);
+            const std::string text = l.Take();
+            for (const char* weld : {"\n Naht 1: ", "\n Naht 2: "}) {
+                size_t n = 0;
+                for (size_t at = text.find(weld + line); at != std::string::npos; at = text.find(weld + line, at + 1)) ++n;
+                EXPECT_EQ(n, 1u) << weld << level << additional;
+            }
+            EXPECT_EQ(r.notes[0], WELD_NOTE_NOT_EFFECTIVE);
+            EXPECT_EQ(r.notes[3], WELD_NOTE_NOT_EFFECTIVE);
+            EXPECT_EQ(r.notes[1] | r.notes[2], 0u);
+        }
+}
+
+// Wherever the page ends, "Ergebnis" stays on the page of the last check it
+// sums up: the detailed report of the two long welds after 0 to 69 lines of
+// text (a page holds about 64), laid out as the viewer lays it out.
+TEST(WeldCheck, ResultStaysOnThePageOfTheLastCheck) {
+    const std::string result = "Ergebnis:";
+    for (int filler = 0; filler < 70; ++filler) {
+        SchweissnahtNachweis r = Two_Long_Welds();
+        ListCapture l;
+        for (int i = 0; i < filler; ++i) OLI_printf(l.f(), "Zeile %d\n", i);
+        OLI_End_Text(l.f());
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 0, 0, 0), 0);
+        OLI_End_Text(l.f());
+        FILE* f = testutil::Stream_With(l.Take());
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        const OliTextBox* before = nullptr;  // the text set last before "Ergebnis"
+        for (const OliTextBox& b : boxes) {
+            if (b.kind == OLI_TEXT_FOOT) continue;
+            if (b.text == result) {
+                ASSERT_NE(before, nullptr);
+                EXPECT_EQ(b.page, before->page) << filler << " lines before: \"" << before->text << "\"";
+                break;
+            }
+            before = &b;
+        }
     }
 }
 

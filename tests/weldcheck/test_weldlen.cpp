@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/msgbox.h"
+#include "weldcheck/weld_check_record.h"
 #include "weldcheck/weld_fixture.h"
 #include "weldcheck/weldfile.h"
 #include "weldcheck/weldlen.h"
@@ -109,12 +110,16 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     ListCapture l;
     NahtElement w = Fillet(4.0);
     const int boxes_before = (int)VEK_Batch_Fault_Count();
-    EXPECT_EQ(Check_Weld_Detailing_Limits(&w, 3.0, 10.0, 0, 0, l.f(), 0, "", 0), 1);
+    unsigned notes = 0;
+    EXPECT_EQ(Check_Weld_Detailing_Limits(&w, 3.0, 10.0, 0, 0, l.f(), 0, "", 0, &notes), 1);
     EXPECT_EQ(VEK_Batch_Fault_Count(), boxes_before);
     const auto lines = Text_Lines(l.Take());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "Blechdicke t\xCE\\1\xCEr = 3.0 mm < 4 mm  " + NotOk());
-    EXPECT_EQ(lines[1], "Nahtdicke a = 4.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 2.1 mm (Schwei\xE1technik, s. DIN 18800)  " + Note());
+    // a_max = 0.7 t_min = 0.7 * 3 = 2.1 mm < 4 mm: not met, marked red and
+    // noted for the final result (no failure of its own).
+    EXPECT_EQ(lines[1], "Nahtdicke a = 4.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 2.1 mm (Schwei\xE1technik, s. DIN 18800)  " + Alert());
+    EXPECT_EQ(notes, WELD_NOTE_THROAT_ABOVE_MAX);
     EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);  // sqrt(10) - 0.5 = 2.66 mm is met
 }
 

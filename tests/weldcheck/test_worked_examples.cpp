@@ -259,7 +259,7 @@ TEST(WorkedExamples, DetailingLimits) {
                        {Lines{line}, Lines{line}, Lines{plate(1, 20.0), plate(2, 12.0), line}}};
     };
     const std::string amax = T("Nahtdicke a = 4.0 mm > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r = 2.1 mm "
-                               "(Schweißtechnik, s. DIN 18800)  "_cp) + Note();
+                               "(Schweißtechnik, s. DIN 18800)  "_cp) + Alert();
     const std::string thin = T("Blechdicke t╬\\1╬r = 3.0 mm < 4 mm  "_cp) + NotOk();
     const std::string root = T("NA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = 4.0 mm > a╬\\min╬r = "
                                "t╬\\max╬r╬/1/2╬r - 0.5 = 2.66 mm  "_cp) + Ok();

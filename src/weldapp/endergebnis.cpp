@@ -1,0 +1,139 @@
+// The final result of an evaluation.
+#include "weldapp/endergebnis.h"
+
+#include <algorithm>
+#include <string>
+
+#include "base/cp850.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
+#include "weldapp/last_schweissnaht.h"
+#include "weldcheck/weld_check_record.h"
+
+static const char* P = "";  // the common line prefix of the print texts
+
+// A utilisation that fails the verdict: above 1 and not within the user's
+// tolerance of the final result.
+static bool fails(double u, double tolerance) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance); }
+
+// Keeps the strictly larger of a check's utilisations with its place.
+static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, int weld = 0, int point = -1) {
+    if (u.status != ERGEBNIS_GEFUEHRT || !(u.U > m->U)) return;
+    *m = {u.U, load_case, weld, point};
+}
+
+Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
+    Endergebnis e;
+    if (!conn || !conn->results) return e;
+    const double tolerance = conn->print.toleranz;
+    for (int i = 0; i < conn->load_count; ++i) {
+        const LastfallErgebnis& r = conn->results[i];
+        const int lk = i + 1;
+        raise(&e.sigma, r.U_sigma, lk);
+        raise(&e.w, r.U_w, lk, r.weld, r.point);
+        raise(&e.ct, r.U_ct, lk);
+        raise(&e.overall, r.U_sigma, lk);
+        raise(&e.overall, r.U_w, lk, r.weld, r.point);
+        if (!Lastfall_Hat_Ergebnis(&r)) {
+            e.without_result.push_back(lk);
+            continue;
+        }
+        bool failed = false;
+        for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
+            failed = failed || (u->status == ERGEBNIS_GEFUEHRT && fails(u->U, tolerance));
+        if (failed) e.failing.push_back(lk);
+    }
+    return e;
+}
+
+int Endergebnis_Governing_Case(const Endergebnis& e) {
+    if (!e.without_result.empty()) return e.without_result.front();
+    return e.overall.load_case > 0 ? e.overall.load_case : -1;
+}
+
+// "Lk 2, 5, 10": the cases in their order; a long list names its first
+// cases and how many there are.
+static std::string case_list(const std::vector<int>& cases) {
+    const size_t kShown = 30;
+    std::string text = "Lk ";
+    for (size_t i = 0; i < cases.size() && i < kShown; ++i) text += (i ? ", " : "") + std::to_string(cases[i]);
+    if (cases.size() > kShown) text += ", ... (" + std::to_string(cases.size()) + " Lastfälle)"_cp;
+    return text;
+}
+
+// Where a maximum governs: "Lk 5, Naht 11, Pkt. 1".
+static std::string place(const Endergebnis_Maximum& m) {
+    std::string text = "Lk " + std::to_string(m.load_case);
+    if (m.weld > 0) text += ", Naht " + std::to_string(m.weld);
+    if (m.point >= 0) text += ", Pkt. " + std::to_string(m.point);
+    return text;
+}
+
+// One row of the maxima: the check, its place and its utilisation against 1.
+static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m) {
+    OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, check, place(m).c_str(), symbol, m.U,
+               Limit_Compare_Symbol(m.U, 1.0), Mark_Utilisation(m.U));
+}
+
+// The welds by number that carry a note: "Naht 4" or "Nähte 1, 4".
+static std::string welds_with(const unsigned* notes, int count, unsigned bit) {
+    std::string numbers;
+    int n = 0;
+    for (int k = 1; k <= count; ++k)
+        if (notes[k] & bit) numbers += (n++ ? ", " : "") + std::to_string(k);
+    if (n == 0) return "";
+    return (n == 1 ? "Naht " : "Nähte "_cp) + numbers;
+}
+
+// The maxima, the failing cases and the notes; heading style mk.
+static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, FILE* list) {
+    // Stops (steps of 0.3 cm) for the check, its place and its utilisation
+    // right of the labels: the longest place ("Lk 10000, Naht 12, Pkt. 7")
+    // and the failed marker stay on the row.
+    const double tabs[3] = {17.0, 26.0, 39.0};
+    OLI_Set_Tabs(2, nullptr, tabs, 3);
+    const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
+    if (sigma || w || ct) {
+        OLI_printf(list, "%s%sMaximale Ausnutzung:╬r"_cp, P, mk);
+        if (sigma) maximum_row(list, "Querschnitt", "\xCC", e.sigma);
+        if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w);
+        if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct);
+    }
+    if (!e.failing.empty())
+        OLI_printf(list, "%s%sNicht erfüllt in:╬r╬t%s  %s\n"_cp, P, mk, case_list(e.failing).c_str(), Mark_Alert());
+    if (!e.without_result.empty())
+        OLI_printf(list, "%s%sBerechnungsfehler:╬r╬t%s  %s\n"_cp, P, mk, case_list(e.without_result).c_str(),
+                   Mark_Alert());
+    const std::string above = welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX);
+    const std::string short_welds = welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE);
+    if (above.empty() && short_welds.empty()) return;
+    OLI_printf(list, "%s%sHinweise:╬r"_cp, P, mk);
+    if (!above.empty())
+        OLI_printf(list, "╬t%s: Nahtdicke a > a╬\\max╬r = 0.7%st╬\\min╬r (Schweißtechnik)  %s\n"_cp, above.c_str(),
+                   Report_Times_Sign, Mark_Alert());
+    if (!short_welds.empty())
+        OLI_printf(list, "╬t%s: l╬\\eff╬r zu kurz, statisch nicht wirksam  %s\n"_cp,
+                   short_welds.c_str(), Mark_Note());
+}
+
+void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,
+                       FILE* list) {
+    if (!conn || !list) return;
+    const int extent = conn->print.ergebnisumfang;
+    const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
+    static const unsigned kNone[1] = {0};
+    result_rows(e, notes ? notes : kNone, notes ? count : 0, mk, list);
+    // A c/t ratio beyond its class limit fails the proof as an overloaded
+    // section does: the stresses were checked for a class it does not reach.
+    const double governing = std::max(e.overall.U, e.ct.U);
+    const double tol = conn->print.toleranz;
+    OLI_Add_Para_Offset(0.3);
+    if (conn->input_error || !e.without_result.empty() || !e.failing.empty()) {
+        OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
+    } else if (!Utilisation_Ok(governing)) {
+        OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);
+    } else {
+        OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
+    }
+    Line_EC3_Condition_Warning(list);
+}

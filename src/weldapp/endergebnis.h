@@ -1,0 +1,53 @@
+// The final result of an evaluation: for each check (cross-section,
+// welds, c/t ratio) its governing utilisation with the load case and, for
+// the welds, the weld and end point where it governs; the load cases that
+// fail or have no result; the notes the weld check gathered about welds it
+// did not refuse; and the verdict. Computed from the load-case results
+// alone (their statuses, never a value standing for an error), once per
+// evaluation, in time linear in the number of cases.
+#ifndef WELDAPP_ENDERGEBNIS_H
+#define WELDAPP_ENDERGEBNIS_H
+
+#include <cstdio>
+#include <vector>
+
+#include "weldapp/schweissnaht.h"
+
+// The largest utilisation of one check over the load cases: U (0 when the
+// check gave none above 0) and where: the 1-based load case (0 none), the
+// weld number (0 none) and end point (-1 none) for the welds.
+struct Endergebnis_Maximum {
+    double U = 0.0;
+    int load_case = 0;
+    int weld = 0, point = -1;
+};
+
+struct Endergebnis {
+    Endergebnis_Maximum sigma, ct, w;
+    // The larger of U_sigma and U_w over the cases in their order (the
+    // first case keeps a tie): the maximum the chart and the tabular forms
+    // take, with its case.
+    Endergebnis_Maximum overall;
+    std::vector<int> failing;         // 1-based cases with a utilisation that fails (beyond the tolerance)
+    std::vector<int> without_result;  // 1-based cases where a check failed or was refused
+};
+
+// The final result of the record's load cases (conn->results, load_count
+// entries) with the print control's tolerance. Never fails; an empty
+// result for a null record or no results.
+Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn);
+
+// The governing case the evaluation hands on (the tabular forms show it in
+// detail, the chart names it): the first case without a result, else the
+// case of the overall maximum; -1 for none.
+int Endergebnis_Governing_Case(const Endergebnis& e);
+
+// Writes the chapter "Endergebnis": the maximum of each check with its
+// load case and place, the failing cases and those without result, the
+// notes of the welds (by number, WELD_NOTE_* bits, notes[1..count]), and
+// the verdict at every result extent. input_error: an input was refused or
+// a case failed, which fails the verdict. Nothing without a list.
+void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,
+                       FILE* list);
+
+#endif
