@@ -50,7 +50,8 @@ struct WeldCheckWork {
 
     // section values
     double A_w, A_wy, A_wz, S_y, S_z, I_y0, I_z0, I_yz0, a_min;
-    int n_positions, n_lines;
+    int n_positions, n_lines;  // positions the layout offered, lines built
+    bool offered[WELD_CHECK_WELDS];
     double W_wt, l_w, dy_w, dz_w, I_wy, I_wz, I_wyz;
     // An open weld group (no closed ring) carries M_x elastically, as a
     // rigid plate turning about the weld centroid: I_wp is the polar moment

@@ -781,3 +781,41 @@ TEST(WeldCheck, LibraryWeldBlockKeepsTheTorsionOfAnOpenGroup) {
     const std::string text = l.Take();
     EXPECT_NE(text.find(T("ê  U = 0.357  <  1  "_cp) + Ok()), std::string::npos) << text;
 }
+
+// The consistent shear split cuts a T's outer flange weld at the web axis
+// into the halves the caller fills (positions 0 and 12, numbers n and n + 20);
+// both count. Welded T 200 x 200 x 10/15 on a 35 mm plate, flange weld a = 6
+// of 2 x 100 mm, web welds a = 5, l = 185, end craters deducted: halves
+// 100 - 6 = 94 mm centred 50 mm either side of the web axis, web welds 175
+// mm at y = +-5 from z' = 15 + 5 to 195. A_w = 2 6 94 + 2 5 175 = 2878 mm²
+// (with one half lost 2314). Profile centroid z_s = (3000 7.5 + 1850 107.5)
+// / 4850 = 45.644 mm, weld centroid z'_w = 1750 107.5 / 2878 = 65.367 mm.
+// N = 200 kN, M_y = 20 kNm at the profile centroid; the web welds' lower
+// ends govern. A weld at a position the T does not have is named, not lost.
+TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
+    SchweissnahtNachweis r = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
+    r.plate.t = 35;
+    Weld(&r, WELD_FACE_TOP_OUTER, 6, 1, 100);
+    Weld(&r, WELD_FACE_TOP_OUTER_RIGHT, 6, 21, 100);
+    Weld(&r, WELD_FACE_WEB_LEFT, 5, 2, 185);
+    Weld(&r, WELD_FACE_WEB_RIGHT, 5, 3, 185);
+    Weld(&r, WELD_FACE_BOTTOM_OUTER, 5, 9, 100);  // no face of a T
+    r.deduct_craters = 1;
+    r.shear_split = 2;
+    r.forces.N = 200e3, r.forces.M_y = 20e6;
+    const double z_s = (3000 * 7.5 + 1850 * 107.5) / 4850.0, Af = 2 * 6 * 94.0, Aw = 2 * 5 * 175.0;
+    const double zw = Aw * 107.5 / (Af + Aw);
+    const double Iy = Af * zw * zw + Aw * (107.5 - zw) * (107.5 - zw) + 2 * 5 * 175.0 * 175 * 175 / 12;
+    const double Mwy = 20e6 - 200e3 * (zw - z_s);
+    const double sigma = 200e3 / (Af + Aw) + Mwy * (195 - zw) / Iy;  // 237.4 N/mm²
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_NEAR(r.U_w, U_dir(sigma, 0), 0.0005);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    const std::string half = T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 94.0 mm"_cp);
+    const std::string sums = T("▓A╬\\w╬r = 28.78 cm²,  ▓l╬\\w╬r = 53.8 cm"_cp);
+    const std::string dropped = T("Naht 9: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt "_cp) + Note();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), half), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), sums), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), dropped), 1);
+}
