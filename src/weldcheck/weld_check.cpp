@@ -201,7 +201,7 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
     probe->report = probe->detailed = false;
     probe->level = 0;
     double y, zp;
-    if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe)) {
+    if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe) && !Wc_Shear_And_Torsion(probe)) {
         Wc_Weld_Centroid_Moments(probe);
         if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, &y, &zp)) {
             w->py[0][WC_RING_GOVERNING] = y;
@@ -249,7 +249,7 @@ int Run(WeldCheckWork* w) {
     }
     if (w->report && !picture) Weld_List(w);
 
-    if (Wc_Torsion_Admission_And_Block(w) || Wc_Section_Values(w)) return Refused(r);
+    if (Wc_Torsion_Admission_And_Block(w) || Wc_Section_Values(w) || Wc_Shear_And_Torsion(w)) return Refused(r);
     Wc_Print_Section_Values(w);
     Wc_Weld_Centroid_Moments(w);
     if (Wc_Distribute(w)) return Refused(r);

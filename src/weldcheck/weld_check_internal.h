@@ -53,15 +53,24 @@ struct WeldCheckWork {
     int n_positions, n_lines;  // positions the layout offered, lines built
     bool offered[WELD_CHECK_WELDS];
     double W_wt, l_w, dy_w, dz_w, I_wy, I_wz, I_wyz;
-    // An open weld group (no closed ring) carries M_x elastically, as a
-    // rigid plate turning about the weld centroid: I_wp is the polar moment
-    // of the throat areas about it, set only when it carries M_x.
+    // The torsion about the weld centroid that the shear split leaves
+    // (M_T) is carried by a closed ring of welds as a constant shear flow
+    // q_T = M_T / Omega (Omega twice the area the ring encloses: that of its
+    // lines or of the profile, whichever gives the larger flow; the round
+    // section's ring by its own modulus), by any other group elastically,
+    // as a rigid plate turning about the weld centroid, with the polar
+    // moment I_wp of the throat areas about it. polar: the polar moment
+    // carries a torsion.
+    bool ring;
+    double Omega;
     double I_wp;
     bool polar;
 
     // forces (kN, kNm) and stress terms
     double N, My, Mz, Vy, Vz, Mx;
     double Mwy, Mwz;
+    double M_T;  // torsion about the weld centroid left by the shear split, kNm
+    double q_T;  // shear flow of a closed ring, N/mm
     double sigma_N, tau_Vy, tau_Vz, tau_T;
     double g_z, g_y;  // gradients of the normal stress about the weld centroid, N/mm² per mm
 
@@ -96,8 +105,8 @@ inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
-// Torsion modulus of a closed ring and the centroid transfer; 1 when nothing
-// can carry a force.
+// Whether the lines close a ring, and its torsion modulus; the centroid
+// transfer, 1 when nothing can carry a force.
 void Wc_Torsion_Modulus(WeldCheckWork* w);
 int Wc_Section_Values(WeldCheckWork* w);
 void Wc_Print_Section_Values(WeldCheckWork* w);
@@ -110,6 +119,10 @@ void Wc_Design_Forces(WeldCheckWork* w);
 // is present and neither can carry it.
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
+// The shear of each weld under the shear split and the torsion about the
+// weld centroid it leaves, with what carries that torsion. Refused when a
+// torsion is left and nothing can carry it.
+int Wc_Shear_And_Torsion(WeldCheckWork* w);
 int Wc_Distribute(WeldCheckWork* w);
 
 // End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or

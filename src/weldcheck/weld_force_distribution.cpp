@@ -12,10 +12,14 @@
 // one row) the field has no coupling and an axis without inertia carries no
 // moment; the equilibrium test then refuses what cannot be carried.
 //
-// The torsional moment is carried by a closed ring of welds as a closed
-// hollow section; welds that close no ring carry it as a rigid plate
-// turning about their centroid, with the polar moment of their throat
-// areas. A moment neither can carry refuses the check.
+// The shear split puts each shear force on welds of its choice, where it
+// has a moment about the weld centroid; the forces act at the profile
+// centroid. What the split leaves of M_x and of the shear forces' moments
+// about the weld centroid, the torsion M_T, is carried by a closed ring of
+// welds as a closed hollow section, and by welds that close no ring as a
+// rigid plate turning about their centroid, with the polar moment of their
+// throat areas: the welds' stresses give back every force and moment. A
+// torsion neither can carry refuses the check.
 #include <cmath>
 
 #include "base/cp850.h"
@@ -56,11 +60,11 @@ static double Polar_Moment(const WeldCheckWork* w) {
 
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
     const bool requested = Wc_Present(w->Mx);
-    const bool ring = w->W_wt > EPS && requested;
-    w->I_wp = requested && !ring ? Polar_Moment(w) : 0.0;
-    w->polar = w->I_wp > EPS;
-    if (!w->polar) w->I_wp = 0.0;
-    const bool carried = ring || w->polar;
+    const bool ring = w->W_wt > EPS;  // a closed ring of lines, or the round section's
+    w->I_wp = ring ? 0.0 : Polar_Moment(w);
+    if (!(w->I_wp > EPS)) w->I_wp = 0.0;
+    w->polar = false;  // until a torsion is left for the polar moment
+    const bool carried = ring || w->I_wp > 0.0;
     if (w->report) {
         FILE* f = w->f;
         OLI_printf(f, "%s╬HBemessungsgrößen bezogen auf den Schwerpunkt des Profils:\n"_cp, Check_Line_Prefix);
@@ -84,24 +88,22 @@ int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
         if (requested && !carried)
             OLI_printf(f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
                        Check_Line_Prefix, Mark_Not_Ok());
-        else if (ring && !w->r->all_round)
+        else if (requested && ring && !w->r->all_round)
             OLI_printf(f, "%sDas Torsionswiderstandsmoments W╬\\t,w╬r wird für ein geschlossenes Hohlprofil ermittelt %s\n"_cp,
                        Check_Line_Prefix, Mark_Note());
-        else if (w->polar)
+        else if (requested && !ring)
             OLI_printf(f, "%sKein geschlossener Nahtring: M╬\\x,Ed╬r wird über das polare Trägheitsmoment I╬\\w,p╬r der Nähte aufgenommen %s\n"_cp,
                        Check_Line_Prefix, Mark_Note());
         if (w->level == 2) OLI_Set_Para_Indent(indent);
     }
-    if (!ring) w->W_wt = 0.0;
-    if (!carried) {
+    if (!requested) {
+        w->Mx = 0.0;
+    } else if (!carried) {
         // A moment the welds cannot carry is never dropped: the case has no
         // result.
-        if (requested) {
-            w->r->U_w = -1.0;
-            if (w->f) OLI_Add_Para_Offset(0.3);
-            return 1;
-        }
-        w->Mx = 0.0;
+        w->r->U_w = -1.0;
+        if (w->f) OLI_Add_Para_Offset(0.3);
+        return 1;
     }
     return 0;
 }
@@ -177,16 +179,82 @@ int Refuse(WeldCheckWork* w, const char* line, double indent, bool raised) {
 
 }  // namespace
 
+int Wc_Shear_And_Torsion(WeldCheckWork* w) {
+    w->tau_Vy = Wc_Present(w->Vy) && w->A_wy > EPS ? w->Vy * 1000.0 / w->A_wy : 0.0;
+    w->tau_Vz = Wc_Present(w->Vz) && w->A_wz > EPS ? w->Vz * 1000.0 / w->A_wz : 0.0;
+    w->M_T = w->q_T = w->tau_T = 0.0;
+    w->polar = false;
+    if (w->round) {
+        // The ring's own shear flow balances the shear forces, which act at
+        // its centre: only M_x is left.
+        if (Wc_Present(w->Mx) && w->W_wt > EPS) {
+            w->M_T = w->Mx;
+            w->tau_T = w->Mx * 1e6 / w->W_wt;
+        } else {
+            w->W_wt = 0.0;
+        }
+        return 0;
+    }
+    const int mode = w->r->shear_split;
+    double sK[3] = {0.0, 0.0, 0.0};
+    for (const WeldCheckLine& L : w->line) {
+        sK[0] += L.I_y;
+        sK[1] += L.I_z;
+        sK[2] += L.I_yz;
+    }
+    // The moment (Nmm) the split's shear has about the weld centroid; each
+    // weld's shear is even along it.
+    double M_split = 0.0;
+    for (int i = 0; i < WELD_CHECK_WELDS; ++i) {
+        const WeldCheckLine& L = w->line[i];
+        w->Vyw[i] = w->Vzw[i] = 0.0;
+        if (L.dir == WC_NONE) continue;
+        double vy, vz;
+        if (mode == 0) {
+            vy = L.dir == WC_ALONG_Y ? w->tau_Vy * L.A : 0.0;
+            vz = L.dir == WC_ALONG_Z ? w->tau_Vz * L.A : 0.0;
+        } else {
+            Part_Shear(w, i, w->Vy, w->Vz, sK, &w->Vyw[i], &w->Vzw[i]);
+            vy = w->Vyw[i];
+            vz = w->Vzw[i];
+        }
+        M_split += (L.y_c - w->dy_w) * vz - (L.z_c - w->dz_w) * vy;
+    }
+    // M_x about the weld centroid: V_y and V_z act at the profile centroid,
+    // -dy_w, -dz_w from it.
+    const double M_xw = w->Mx - w->dy_w * w->Vz * 0.001 + w->dz_w * w->Vy * 0.001;
+    const double M_T = M_xw - M_split * 1e-6;
+    if (!Wc_Present(M_T)) {
+        w->W_wt = 0.0;
+        return 0;
+    }
+    w->M_T = M_T;
+    if (w->ring) {
+        w->q_T = M_T * 1e6 / w->Omega;
+        w->tau_T = w->q_T / w->a_min;
+        return 0;
+    }
+    w->W_wt = 0.0;
+    if (w->I_wp > 0.0) {
+        w->polar = true;
+        return 0;
+    }
+    if (w->report)
+        OLI_printf(w->f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
+                   Check_Line_Prefix, Mark_Not_Ok());
+    w->r->U_w = -1.0;
+    if (w->f) OLI_Add_Para_Offset(0.3);
+    return 1;
+}
+
 int Wc_Distribute(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const int mode = r->shear_split;
     if (r->contact_share > 0.75) r->contact_share = 0.75;
 
-    // Stress terms of the whole line cross-section.
+    // Stress terms of the whole line cross-section (those of the shear
+    // forces and the torsion are set with the shear split).
     w->sigma_N = Wc_Present(w->N) && w->A_w > EPS ? w->N * 1000.0 / w->A_w : 0.0;
-    w->tau_Vy = Wc_Present(w->Vy) && w->A_wy > EPS ? w->Vy * 1000.0 / w->A_wy : 0.0;
-    w->tau_Vz = Wc_Present(w->Vz) && w->A_wz > EPS ? w->Vz * 1000.0 / w->A_wz : 0.0;
-    w->tau_T = Wc_Present(w->Mx) && w->W_wt > EPS ? w->Mx * 1e6 / w->W_wt : 0.0;
 
     Stress_Gradients(w, &w->g_z, &w->g_y);
 
@@ -211,12 +279,6 @@ int Wc_Distribute(WeldCheckWork* w) {
         if (any) {
             const double g_z = w->g_z, g_y = w->g_y;
             const double sN = w->A_w > EPS ? w->N * 1000.0 / w->A_w : 0.0;
-            double sK[3] = {0.0, 0.0, 0.0};
-            for (int i = 0; i < WELD_CHECK_WELDS; ++i) {
-                sK[0] += w->line[i].I_y;
-                sK[1] += w->line[i].I_z;
-                sK[2] += w->line[i].I_yz;
-            }
             double sumN = 0, sumMy = 0, sumMz = 0, sumVy = 0, sumVz = 0;
             for (int o = 0; o < w->n_order; ++o) {
                 const int i = w->order[o];
@@ -226,7 +288,6 @@ int Wc_Distribute(WeldCheckWork* w) {
                 w->Nw[i] = L.A * (sN + g_z * dz + g_y * dy);
                 w->Myw[i] = g_z * L.I_y + g_y * L.I_yz;
                 w->Mzw[i] = -(g_z * L.I_yz + g_y * L.I_z);
-                Part_Shear(w, i, Vy, Vz, sK, &w->Vyw[i], &w->Vzw[i]);
                 sumN += w->Nw[i];
                 sumMy += w->Nw[i] * dz + w->Myw[i];
                 sumMz += -w->Nw[i] * dy + w->Mzw[i];
@@ -268,6 +329,11 @@ int Wc_Distribute(WeldCheckWork* w) {
             if (Wc_Present(w->Vz)) OLI_printf(w->f, "  V╬\\z,w╬r = %.2lf kN"_cp, w->Vz);
             OLI_printf(w->f, "\n");
         }
+    }
+    if (show && (w->ring || w->polar) && std::fabs(w->M_T - w->Mx) > EPS) {
+        open_block();
+        OLI_printf(w->f, "%sverbleibende Torsion um den Schwerpunkt der Nähte:  M╬\\w,T╬r = %.2lf kNm\n"_cp,
+                   Check_Line_Prefix, w->M_T);
     }
     if (block_open) {
         OLI_Set_Para_Indent(indent);

@@ -469,14 +469,37 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
 void Wc_Torsion_Modulus(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
     const int type = r->profile.type;
-    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // set with the ring
-    // Only a ring of welds closed around the profile carries torsion, the
-    // rectangular tube included.
-    const bool closed = w->n_lines > 0 && (r->all_round || w->n_lines == w->n_positions);
+    w->ring = false;
+    w->Omega = 0.0;
+    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // its modulus is set with the ring
     w->W_wt = 0.0;
-    if (!closed) return;
-    if (type == PROFILTYP_RECHTECK) w->W_wt = 2.0 * r->profile.b_fo * r->profile.h * w->a_min;
-    else w->W_wt = 2.0 * r->profile.A * w->a_min;
+    // The welds close a loop only where they go all round the profile or
+    // cover every face of a flat bar or a rectangular tube, and every
+    // position of that layout has its line.
+    const bool loop = r->all_round || type == PROFILTYP_FLACH || type == PROFILTYP_RECHTECK;
+    if (!loop || w->n_lines == 0 || w->n_lines != w->n_positions || w->A_w <= 0.001) return;
+    // Bredt: a constant shear flow q circulates with the torsion (towards -y
+    // on a face whose outside is +z). Along the lines it has the moment
+    // Omega_lines q about the weld centroid, Omega_lines twice the area they
+    // enclose where they meet. The ring of the real weld encloses the
+    // profile's area (its outline, for the rectangular tube), and its flow
+    // needs Omega = 2 A. The modelled lines leave out pieces of the ring
+    // (the rounded corners of a tube, the fillets of a rolled profile): they
+    // take the larger flow of the two, never less than the real weld's and
+    // enough to carry the torsion on their own.
+    const double cy = w->S_y / w->A_w, cz = w->S_z / w->A_w;
+    double lines = 0.0;
+    for (const WeldCheckLine& L : w->line) {
+        if (L.dir == WC_ALONG_Y) lines += L.out * (L.z_c - cz) * L.l;
+        else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l;
+    }
+    const Stahlprofil& p = r->profile;
+    const double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
+    const double Omega = std::min(lines, enclosed);
+    if (!(Omega > 0.001)) return;
+    w->ring = true;
+    w->Omega = Omega;
+    w->W_wt = Omega * w->a_min;
 }
 
 int Wc_Section_Values(WeldCheckWork* w) {

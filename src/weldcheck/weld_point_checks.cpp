@@ -7,10 +7,11 @@
 // from V_z, for a closed round weld the tangential stress; the shear across
 // the weld is resolved with the normal stress onto the throat, signed by
 // the side of the face the weld lies on (the two welds of a plate see it
-// with opposite signs). The torsional shear of a closed weld ring runs
-// along every weld of the ring, circulating with M_x; welds that close no
+// with opposite signs). The torsion is what the shear split leaves of M_x
+// and the shear forces' moments about the weld centroid (M_T): in a closed
+// weld ring it runs along every weld as one shear flow; welds that close no
 // ring turn as a rigid plate about their centroid, and the torsional shear
-// at a point, M_x r / I_p at right angles to the radius r from that
+// at a point, M_T r / I_p at right angles to the radius r from that
 // centroid, has a part along the weld and a part across it, each added to
 // the shear of the shear forces in its direction.
 #include <algorithm>
@@ -210,13 +211,14 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->ty[k][i] = w->Vyw[k] / L.A;
                 w->tz[k][i] = w->Vzw[k] / L.A;
             }
-            // Bredt: the shear flow circulates with M_x, x cross the outward
-            // normal of the face.
-            if (Wc_Present(w->tau_T)) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->tau_T;
+            // Bredt: the shear flow circulates with the torsion, x cross the
+            // outward normal of the face, the same flow in every weld.
+            if (w->ring && Wc_Present(w->q_T))
+                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T / L.a;
             if (w->polar) {
-                // M_x / I_p times the radius from the weld centroid turned a
+                // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).
-                const double c = w->Mx * 1e6 / w->I_wp;
+                const double c = w->M_T * 1e6 / w->I_wp;
                 const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
                 const double Ty = -c * rz, Tz = c * ry;
                 w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
