@@ -461,6 +461,33 @@ void Setup_Point_Group(Point_Check_Run& c) {
     c.ct = std::cos(c.theta), c.st = std::sin(c.theta);
 }
 
+// A material without a tensile strength at the thickness of the plate or
+// of a part a weld joins (the hollow-section grades MH/MLH above 40 mm)
+// leaves the welds no resistance: 1 after the line naming the part, its
+// grade and the thickness.
+int Refuse_Missing_Strength(Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    const char* part = nullptr;
+    const Materialparameter_Record* m = nullptr;
+    double t = 0.0;
+    if (!(c.strengths->f_u_plate > 0.0)) {
+        part = "Blech", m = &c.g.plate1.material, t = c.g.plate1.t;
+    } else {
+        for (const WeldCheckLine& L : w->line) {
+            if (L.dir == WC_NONE || Part_Strength(*c.strengths, L.t_part) > 0.0) continue;
+            part = "Profil", m = &c.g.plate2.material, t = L.t_part;
+            break;
+        }
+    }
+    if (!part) return 0;
+    if (w->f) {
+        const std::string grade = Steel_Grade_Name(m);
+        OLI_printf(w->f, "%s╬HFehler╬r: %s%s%s: keine Zugfestigkeit für t = %.1lf mm, Materialparameter vorgeben  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, part, grade.empty() ? "" : ", Stahlgüte "_cp, grade.c_str(), t, Mark_Not_Ok());
+    }
+    return 1;
+}
+
 // The lines before the point checks: heading, the partial butt weld, the
 // contact share, torsion, the lowered strengths.
 void Print_Point_Check_Intro(const Point_Check_Run& c) {
@@ -693,6 +720,11 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     c.indent0 = OLI_Get_Para_Indent();
     Point_Stresses(w);
     Setup_Point_Group(c);
+    if (Refuse_Missing_Strength(c)) {
+        r->U_w = -1.0;
+        r->governing_slot = r->governing_point = -1;
+        return 1;
+    }
     if (w->report) Print_Point_Check_Intro(c);
     c.indent = OLI_Get_Para_Indent();
     if (w->detailed) Print_Point_Stress_Table(c);

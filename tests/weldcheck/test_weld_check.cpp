@@ -454,6 +454,15 @@ TEST(WeldCheck, Refusals) {
         {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
         {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
+        // The hollow-section grades MH/MLH have no strengths above 40 mm.
+        {"a plate grade without strengths at its thickness",
+         [](SchweissnahtNachweis* r) { Clear_Plate(&r->plate); r->plate.t = 50; r->plate.material.grade = 23;
+                                       Check_Material_Params(&r->plate.material, 50, nullptr, 0, nullptr); },
+         "╬HFehler╬r: Blech, Stahlgüte S355 MH/MLH: keine Zugfestigkeit für t = 50.0 mm, Materialparameter vorgeben  ê  Nachweis nicht möglich "_cp},
+        {"a profile grade without strengths at the thickness of a part",
+         [](SchweissnahtNachweis* r) { r->profile.t_w = 50; r->profile.material.grade = 24;
+                                       Calc_Profile_Cross_Section(&r->profile, nullptr, 0, nullptr); },
+         "╬HFehler╬r: Profil, Stahlgüte S420 MH/MLH: keine Zugfestigkeit für t = 50.0 mm, Materialparameter vorgeben  ê  Nachweis nicht möglich "_cp},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
