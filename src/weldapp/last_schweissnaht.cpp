@@ -186,7 +186,7 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
     const int type = n.profile.type;
     // The split at the web axis is one of single welds: an all-round weld
     // takes every face whole from the profile.
-    const bool split = conn.shear_split == 2 && !n.all_round;
+    const bool split = conn.shear_split == WELD_SHEAR_SPLIT_CONSISTENT && !n.all_round;
     auto sized = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, true);
     };

@@ -318,14 +318,12 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->label = w->line_mode ? "Linie" : "Naht";
     r->U_w = 0.0;
     std::memset(r->line_values, 0, sizeof r->line_values);
-    std::memset(r->results_1, 0, sizeof r->results_1);
+    std::memset(r->U_position, 0, sizeof r->U_position);
     r->governing_slot = r->governing_point = -1;
-    // A fully penetrated butt weld has no short pieces to neglect; the
-    // caller's switch is put back afterwards.
-    const int neglect_saved = r->neglect_short;
-    if (r->weld_kind == WELD_BUTT && r->full_penetration) r->neglect_short = 1;
+    // A fully penetrated butt weld neglects the short pieces of an all-round
+    // weld whatever the caller's switch says.
+    w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
     const int result = Run(w);
-    r->neglect_short = neglect_saved;
     WELD_CHECK(Check_Weld_Check_Invariants(w));
     delete w;
     return result;

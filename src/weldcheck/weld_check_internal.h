@@ -5,7 +5,7 @@
 //
 // Coordinates: y to the left, z down, both relative to the profile centroid
 // (y_c, z_c of a line); end points as y' (like y) and z' (below the top
-// edge). Lengths mm, forces kN and kNm, stresses N/mm².
+// edge). Lengths mm, forces N and Nmm, stresses N/mm².
 #ifndef WELDCHECK_WELD_CHECK_INTERNAL_H
 #define WELDCHECK_WELD_CHECK_INTERNAL_H
 
@@ -39,6 +39,7 @@ struct WeldCheckWork {
     int type;
     bool round;       // round bar or tube: one closed line
     bool symmetric;   // symmetric shortcut of the I family
+    bool neglect_short;  // the short pieces of an all-round weld are neglected
     bool detailing_failed;
 
     double s_o, s_u, s_r;  // transition widths of the profile
@@ -66,10 +67,10 @@ struct WeldCheckWork {
     double I_wp;
     bool polar;
 
-    // forces (kN, kNm) and stress terms
+    // forces (N, Nmm) and stress terms
     double N, My, Mz, Vy, Vz, Mx;
-    double Mwy, Mwz;
-    double M_T;  // torsion about the weld centroid left by the shear split, kNm
+    double Mwy, Mwz;  // about the weld centroid
+    double M_T;  // torsion about the weld centroid left by the shear split
     double q_T;  // shear flow of a closed ring, N/mm
     double sigma_N, tau_Vy, tau_Vz, tau_T;
     double g_z, g_y;  // gradients of the normal stress about the weld centroid, N/mm² per mm
@@ -97,8 +98,17 @@ struct WeldCheckWork {
 // no global model; this is its working state and record.
 void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 
-// Present: magnitude above 0.001 in its unit.
+// Units: the weld check works in the record's units throughout, forces in
+// N, moments in Nmm, lengths in mm, stresses in N/mm². The report shows
+// forces in kN and moments in kNm, converted by these two alone.
+inline double Wc_kN(double N) { return N * SCHNITTKRAEFTE_TO_KN.force; }
+inline double Wc_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
+
+// Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
+// moment above 0.001 kNm.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
+inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
+inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
 // The number a position is listed under: halves of a split flange weld
 // (number + 20) under the number of their base weld.
 inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
@@ -112,7 +122,8 @@ int Wc_Section_Values(WeldCheckWork* w);
 void Wc_Print_Section_Values(WeldCheckWork* w);
 
 // Forces (weld_force_distribution.cpp). Those returning int give 0, or 1
-// when the check is refused (U_w -1 already set).
+// when the check is refused (U_w -1 already set). The design forces: the
+// record's, with the symmetric shortcut of the I family.
 void Wc_Design_Forces(WeldCheckWork* w);
 // How M_x is carried: by the closed ring's torsion modulus, else by the
 // polar moment of the open group; the design-force block. Refused when M_x

@@ -230,25 +230,22 @@ void Build_Round(WeldCheckWork* w) {
     w->n_lines = 1;
     w->a_min = a;
     // Stress points where the bending and the shear stresses are extreme.
-    const Schnittkraefte& F = r->forces;
-    const Schnittkraefte_Units kN = SCHNITTKRAEFTE_TO_KN;
-    const double M = std::hypot(F.M_y, F.M_z) * kN.moment, V = std::hypot(F.V_y, F.V_z) * kN.force;
-    const Schnittkraefte kn = Scale_Schnittkraefte(F, kN);
-    const double My = kn.M_y, Mz = kn.M_z, Vy = kn.V_y, Vz = kn.V_z;
-    if (!Wc_Present(M) && !Wc_Present(V)) {
+    const double My = w->My, Mz = w->Mz, Vy = w->Vy, Vz = w->Vz;
+    const double M = std::hypot(My, Mz), V = std::hypot(Vy, Vz);
+    if (!Wc_Moment_Present(M) && !Wc_Force_Present(V)) {
         for (int i = 0; i < 4; ++i) {
             w->py[0][i] = 0.0;
             w->pz[0][i] = w->z_s;
         }
         return;
     }
-    if (Wc_Present(M)) {
+    if (Wc_Moment_Present(M)) {
         w->py[0][0] = -R * Mz / M;
         w->pz[0][0] = w->z_s + R * My / M;
         w->py[0][1] = R * Mz / M;
         w->pz[0][1] = w->z_s - R * My / M;
     }
-    if (Wc_Present(V)) {
+    if (Wc_Force_Present(V)) {
         w->py[0][2] = R * Vz / V;
         w->pz[0][2] = w->z_s - R * Vy / V;
         w->py[0][3] = -R * Vz / V;
@@ -282,7 +279,7 @@ struct Layout {
     // it at the axis into k (left) and k_right, as the caller filled them;
     // an all-round weld is never split.
     void Outer_Flange(int k, int k_right, double axis, double zp, double width, double t, double out) {
-        if (all_round || w->r->shear_split != 2) {
+        if (all_round || w->r->shear_split != WELD_SHEAR_SPLIT_CONSISTENT) {
             Take({k, WC_ALONG_Y, axis, 0, zp, width, t, out, 0});
             return;
         }
@@ -440,7 +437,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
     const bool all_round = r->all_round != 0;
-    Layout L{w, p, all_round, all_round && r->neglect_short, w->s_o, w->s_u, w->s_r};
+    Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
     const int type = p.type;
     if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) {
         L.Offer(0);
@@ -544,7 +541,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
     if (w->A_w > 0.001) {
         OLI_printf(f, "%s", Check_Line_Prefix);
         OLI_printf(f, "▓A╬\\w╬r = %.2lf cm²,  "_cp, w->A_w * 0.01);
-        if (r->shear_split == 0) {
+        if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
             if (w->A_wy > 0.001) OLI_printf(f, "A╬\\w,y╬r = %.2lf cm²,  "_cp, w->A_wy * 0.01);
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }

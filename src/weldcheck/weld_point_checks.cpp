@@ -202,7 +202,7 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->tT[k][i] = w->tau_T;
                 continue;
             }
-            if (r->shear_split == 0) {
+            if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
                 // Conventional split: the welds along y take V_y, those along
                 // z take V_z, each spread evenly over its own group.
                 w->ty[k][i] = L.dir == WC_ALONG_Y ? w->tau_Vy : 0.0;
@@ -218,7 +218,7 @@ void Point_Stresses(WeldCheckWork* w) {
             if (w->polar) {
                 // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).
-                const double c = w->M_T * 1e6 / w->I_wp;
+                const double c = w->M_T / w->I_wp;
                 const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
                 const double Ty = -c * rz, Tz = c * ry;
                 w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
@@ -452,7 +452,7 @@ void Setup_Point_Group(Point_Check_Run& c) {
     g.f_u_plate1 = kept.f_u_plate;
     g.factors = &c.factors;
     c.directional = r->method != 0;
-    g.method = c.directional ? 12 : 4;
+    g.method = WELD_METHOD_CALLER_RULES | (c.directional ? WELD_METHOD_DIRECTIONAL : 0);
     g.force_mode = WELD_STRESS_GIVEN;
     g.check = 1;
     g.summary = 0;
@@ -597,10 +597,11 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     if (ret != 0 || !std::isfinite(U)) U = -1.0;
     if (ret != 0) c.refused = true;
     if (w->report && w->level == 1) Print_Point_Line(w, k, n, i, first, U);
-    Raise(&r->results_1[k], U);
+    Raise(&r->U_position[k], U);
     if (!Raise(&r->U_w, U)) return;
     c.gov.k = k;
     c.gov.i = i;
+    // In the order of WELD_CHECK_VALUE_*.
     const double v[WELD_CHECK_LINE_VALUES] = {
         g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
         w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
@@ -655,15 +656,16 @@ void Print_Point_Result(Point_Check_Run& c) {
     }
     Line out(f);
     out.Add("%sMax:  ╬t"_cp, P);
-    if (v[4] > 0.001) {
-        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3], Limit_Compare_Symbol(v[3], v[4]),
-                v[4]);
-        if (v[5] > v[6])
-            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, v[5],
-                    Limit_Compare_Symbol(v[5], v[6]), v[6]);
-    } else if (v[11] > 0.001) {
-        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
+    const double s1 = v[WELD_CHECK_VALUE_SIGMA_1], f1 = v[WELD_CHECK_VALUE_F_1];
+    const double s2 = v[WELD_CHECK_VALUE_SIGMA_2], f2 = v[WELD_CHECK_VALUE_F_2];
+    const double F_Ed = v[WELD_CHECK_VALUE_F_W_ED] * 1e-5, F_Rd = v[WELD_CHECK_VALUE_F_W_RD] * 1e-5;  // kN/cm
+    if (f1 > 0.001) {
+        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Limit_Compare_Symbol(s1, f1), f1);
+        if (s2 > f2)
+            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, s2,
+                    Limit_Compare_Symbol(s2, f2), f2);
+    } else if (v[WELD_CHECK_VALUE_F_W_RD] > 0.001) {
+        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed, Limit_Compare_Symbol(F_Ed, F_Rd), F_Rd);
     }
     out.Add("  ê  U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
     out.Add("  %s\n", Mark_Utilisation(r->U_w));
@@ -701,12 +703,12 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
     }
     OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
     if (w->round) {
-        if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
+        if (Wc_Force_Present(w->Vy) || Wc_Force_Present(w->Vz) || Wc_Present(w->tau_T))
             OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
     } else {
         // The polar moment's torsion has parts in both axes.
-        if (Wc_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
-        if (Wc_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+        if (Wc_Force_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+        if (Wc_Force_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
     }
     OLI_printf(f, "\n");
 }

@@ -842,3 +842,21 @@ TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), sums), 1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), dropped), 1);
 }
+
+// The check reads the caller's record and writes only its results: a fully
+// penetrated butt weld neglects the short pieces of an all-round weld
+// without the record's switch changing, not even while the check runs
+// (the picture drawer, called in its middle, sees the record as given).
+TEST(WeldCheck, TheCallersRecordIsLeftAlone) {
+    static int seen = -1;
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(
+        [](const SchweissnahtNachweis* r, FILE*, int) { return seen = r->neglect_short, 0; });
+    SchweissnahtNachweis r = Two_Long_Welds();
+    r.weld_kind = WELD_BUTT;
+    r.full_penetration = 1;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+    Set_Weld_Check_Picture_Drawer(old);
+    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(r.neglect_short, 0);
+}

@@ -23,7 +23,7 @@ TEST(WeldCheckRecord, InitialValues) {
     EXPECT_EQ(r.profile.kind, 0);
     EXPECT_EQ(r.plate.t, 0);
     const double* numbers[] = {&r.gamma_M2, &r.a[19], &r.l[0], &r.contact_share, &r.forces.N, &r.forces.M_x, &r.U_w,
-                               &r.results_1[0], &r.line_values[11], &r.results_5[19]};
+                               &r.U_position[0], &r.U_position[19], &r.line_values[11]};
     for (const double* v : numbers) EXPECT_EQ(*v, 0);
     const int* flags[] = {&r.weld_kind, &r.full_penetration, &r.deduct_craters, &r.neglect_short, &r.number[7],
                           &r.all_round, &r.shear_split, &r.no_length_check, &r.full_treatment, &r.check_field,
