@@ -661,6 +661,14 @@ const char* Get_Weld_Grade_Name(int kind, int index) {
     return b;
 }
 
+const char* Steel_Grade_Name(const Materialparameter_Record* m) {
+    if (!m || m->own_values || (m->kind != 0 && m->kind != 1)) return Take_Ring_Buffer();
+    const std::string name = Trimmed(Steel_Grade_Print_Name(m), 20);
+    char* b = Take_Ring_Buffer();
+    std::snprintf(b, 20, "%s", name.c_str());
+    return b;
+}
+
 int Is_Grade_S235(int grade) { return grade == 0 || grade == 12 || grade == 15; }
 
 int Is_Grade_S275(int grade) {

@@ -96,6 +96,10 @@ void Init_Grade_Names(void);
 // A ring buffer with the trimmed name of weld grade index (kind 0, index < 26),
 // else an empty ring buffer. Valid until ten further buffers were taken.
 const char* Get_Weld_Grade_Name(int kind, int index);
+// A ring buffer with the grade a steel material's print text names (the
+// weld grade table's or the steel choice list's), trimmed; empty for own
+// values, for aluminium and for a grade no list names.
+const char* Steel_Grade_Name(const Materialparameter_Record* m);
 int Is_Grade_S235(int grade);
 int Is_Grade_S275(int grade);
 int Is_Grade_S355(int grade);

@@ -209,6 +209,9 @@ static void split_slot(SchweissnahtNachweis& rec, int from, int to) {
 static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachweis& rec) {
     const Nahtbild& n = conn.naht;
     const int type = n.profile.type;
+    // The split at the web axis is one of single welds: an all-round weld
+    // takes every face whole from the profile.
+    const bool split = conn.shear_split == WELD_SHEAR_SPLIT_CONSISTENT && !n.all_round;
     auto sized = [&](std::initializer_list<int> slots) {
         for (int k : slots) copy_slot(n, rec, k, true);
     };
@@ -233,7 +236,7 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
                WELD_FACE_BOTTOM_INNER_RIGHT});
         numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT,
                   WELD_FACE_BOTTOM_END_RIGHT});
-        if (conn.shear_split == 2) {
+        if (split) {
             split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
             split_slot(rec, WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT);
         }
@@ -245,7 +248,7 @@ static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachw
         sized({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_WEB_LEFT, WELD_FACE_TOP_INNER_RIGHT,
                WELD_FACE_WEB_RIGHT});
         numbered({WELD_FACE_TOP_END_LEFT, WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_TOP_END_RIGHT});
-        if (conn.shear_split == 2) split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
+        if (split) split_slot(rec, WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT);
     }
 }
 

@@ -259,7 +259,12 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
 
 int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
     if (!n) return 0;
-    const int mask = n->uniform_grade ? PLATE_THICKNESS : PLATE_THICKNESS | PLATE_BETA_W | PLATE_MATERIAL;
+    // With one grade for profile and plate the plate's strengths are those
+    // the profile prints, but of the plate's own thickness: a plate the
+    // grade's table has no values for gets its line like any other plate.
+    // (Own values are checked with the profile.)
+    const int uniform_mask = PLATE_THICKNESS | (n->plate.material.own_values ? 0 : PLATE_MATERIAL);
+    const int mask = n->uniform_grade ? uniform_mask : PLATE_THICKNESS | PLATE_BETA_W | PLATE_MATERIAL;
     // At the screen every evaluation (chart, preview, save) checks the plate
     // again: a plate below 1 mm gets its box once, until its thickness
     // changes, not once per evaluation. The list keeps its line each time.

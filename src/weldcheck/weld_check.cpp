@@ -201,7 +201,7 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
     probe->report = probe->detailed = false;
     probe->level = 0;
     double y, zp;
-    if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe)) {
+    if (!Wc_Torsion_Admission_And_Block(probe) && !Wc_Section_Values(probe) && !Wc_Shear_And_Torsion(probe)) {
         Wc_Weld_Centroid_Moments(probe);
         if (!Wc_Distribute(probe) && Wc_Ring_Governing_Point(probe, &y, &zp)) {
             w->py[0][WC_RING_GOVERNING] = y;
@@ -249,7 +249,7 @@ int Run(WeldCheckWork* w) {
     }
     if (w->report && !picture) Weld_List(w);
 
-    if (Wc_Torsion_Admission_And_Block(w) || Wc_Section_Values(w)) return Refused(r);
+    if (Wc_Torsion_Admission_And_Block(w) || Wc_Section_Values(w) || Wc_Shear_And_Torsion(w)) return Refused(r);
     Wc_Print_Section_Values(w);
     Wc_Weld_Centroid_Moments(w);
     if (Wc_Distribute(w)) return Refused(r);
@@ -318,15 +318,13 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->label = w->line_mode ? "Linie" : "Naht";
     r->U_w = 0.0;
     std::memset(r->line_values, 0, sizeof r->line_values);
-    std::memset(r->results_1, 0, sizeof r->results_1);
+    std::memset(r->U_position, 0, sizeof r->U_position);
     std::memset(r->notes, 0, sizeof r->notes);
     r->governing_slot = r->governing_point = -1;
-    // A fully penetrated butt weld has no short pieces to neglect; the
-    // caller's switch is put back afterwards.
-    const int neglect_saved = r->neglect_short;
-    if (r->weld_kind == WELD_BUTT && r->full_penetration) r->neglect_short = 1;
+    // A fully penetrated butt weld neglects the short pieces of an all-round
+    // weld whatever the caller's switch says.
+    w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
     const int result = Run(w);
-    r->neglect_short = neglect_saved;
     WELD_CHECK(Check_Weld_Check_Invariants(w));
     delete w;
     return result;

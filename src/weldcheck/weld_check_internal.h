@@ -5,7 +5,7 @@
 //
 // Coordinates: y to the left, z down, both relative to the profile centroid
 // (y_c, z_c of a line); end points as y' (like y) and z' (below the top
-// edge). Lengths mm, forces kN and kNm, stresses N/mm².
+// edge). Lengths mm, forces N and Nmm, stresses N/mm².
 #ifndef WELDCHECK_WELD_CHECK_INTERNAL_H
 #define WELDCHECK_WELD_CHECK_INTERNAL_H
 
@@ -39,6 +39,7 @@ struct WeldCheckWork {
     int type;
     bool round;       // round bar or tube: one closed line
     bool symmetric;   // symmetric shortcut of the I family
+    bool neglect_short;  // the short pieces of an all-round weld are neglected
     bool detailing_failed;
 
     double s_o, s_u, s_r;  // transition widths of the profile
@@ -50,17 +51,27 @@ struct WeldCheckWork {
 
     // section values
     double A_w, A_wy, A_wz, S_y, S_z, I_y0, I_z0, I_yz0, a_min;
-    int n_positions, n_lines;
+    int n_positions, n_lines;  // positions the layout offered, lines built
+    bool offered[WELD_CHECK_WELDS];
     double W_wt, l_w, dy_w, dz_w, I_wy, I_wz, I_wyz;
-    // An open weld group (no closed ring) carries M_x elastically, as a
-    // rigid plate turning about the weld centroid: I_wp is the polar moment
-    // of the throat areas about it, set only when it carries M_x.
+    // The torsion about the weld centroid that the shear split leaves
+    // (M_T) is carried by a closed ring of welds as a constant shear flow
+    // q_T = M_T / Omega (Omega twice the area the ring encloses: that of its
+    // lines or of the profile, whichever gives the larger flow; the round
+    // section's ring by its own modulus), by any other group elastically,
+    // as a rigid plate turning about the weld centroid, with the polar
+    // moment I_wp of the throat areas about it. polar: the polar moment
+    // carries a torsion.
+    bool ring;
+    double Omega;
     double I_wp;
     bool polar;
 
-    // forces (kN, kNm) and stress terms
+    // forces (N, Nmm) and stress terms
     double N, My, Mz, Vy, Vz, Mx;
-    double Mwy, Mwz;
+    double Mwy, Mwz;  // about the weld centroid
+    double M_T;  // torsion about the weld centroid left by the shear split
+    double q_T;  // shear flow of a closed ring, N/mm
     double sigma_N, tau_Vy, tau_Vz, tau_T;
     double g_z, g_y;  // gradients of the normal stress about the weld centroid, N/mm² per mm
 
@@ -87,28 +98,42 @@ struct WeldCheckWork {
 // no global model; this is its working state and record.
 void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 
-// Present: magnitude above 0.001 in its unit.
+// Units: the weld check works in the record's units throughout, forces in
+// N, moments in Nmm, lengths in mm, stresses in N/mm². The report shows
+// forces in kN and moments in kNm, converted by these two alone.
+inline double Wc_kN(double N) { return N * SCHNITTKRAEFTE_TO_KN.force; }
+inline double Wc_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
+
+// Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
+// moment above 0.001 kNm.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
+inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
+inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
 // The number a position is listed under: halves of a split flange weld
 // (number + 20) under the number of their base weld.
 inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
-// Torsion modulus of a closed ring and the centroid transfer; 1 when nothing
-// can carry a force.
+// Whether the lines close a ring, and its torsion modulus; the centroid
+// transfer, 1 when nothing can carry a force.
 void Wc_Torsion_Modulus(WeldCheckWork* w);
 int Wc_Section_Values(WeldCheckWork* w);
 void Wc_Print_Section_Values(WeldCheckWork* w);
 
 // Forces (weld_force_distribution.cpp). Those returning int give 0, or 1
-// when the check is refused (U_w -1 already set).
+// when the check is refused (U_w -1 already set). The design forces: the
+// record's, with the symmetric shortcut of the I family.
 void Wc_Design_Forces(WeldCheckWork* w);
 // How M_x is carried: by the closed ring's torsion modulus, else by the
 // polar moment of the open group; the design-force block. Refused when M_x
 // is present and neither can carry it.
 int Wc_Torsion_Admission_And_Block(WeldCheckWork* w);
 void Wc_Weld_Centroid_Moments(WeldCheckWork* w);
+// The shear of each weld under the shear split and the torsion about the
+// weld centroid it leaves, with what carries that torsion. Refused when a
+// torsion is left and nothing can carry it.
+int Wc_Shear_And_Torsion(WeldCheckWork* w);
 int Wc_Distribute(WeldCheckWork* w);
 
 // End points (weld_point_checks.cpp): stresses, checks, result blocks. 0, or

@@ -79,7 +79,7 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     Copy_Plate(&r->plate, &g.plate2);
     g.check = 1;
     g.summary = 1;
-    if (r->method == 1) {
+    if (r->method == WELD_CHECK_DIRECTIONAL) {
         g.N_Ed = r->forces.N;
         g.M_p_Ed = r->forces.M_y;
         g.V_p_Ed = r->forces.V_z;

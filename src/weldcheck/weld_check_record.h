@@ -15,6 +15,22 @@
 
 enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 12 };
 
+// How the shear forces are split between the welds: the welds along y take
+// V_y and those along z V_z (conventional), by the welds' own stiffnesses,
+// or in step with the normal force (consistent with N and M, the outer
+// flange welds of the I family and the tee split at the web axis).
+enum { WELD_SHEAR_SPLIT_CONVENTIONAL = 0, WELD_SHEAR_SPLIT_STIFFNESS = 1, WELD_SHEAR_SPLIT_CONSISTENT = 2 };
+// The record's method: the directional method (else the simplified one).
+enum { WELD_CHECK_DIRECTIONAL = 1 };
+// The values of the governing point in line_values, in this order.
+enum {
+    WELD_CHECK_VALUE_SIGMA_PERP, WELD_CHECK_VALUE_TAU_PERP, WELD_CHECK_VALUE_TAU_PAR,
+    WELD_CHECK_VALUE_SIGMA_1, WELD_CHECK_VALUE_F_1, WELD_CHECK_VALUE_SIGMA_2, WELD_CHECK_VALUE_F_2,
+    WELD_CHECK_VALUE_SIGMA_X, WELD_CHECK_VALUE_TAU_Y, WELD_CHECK_VALUE_TAU_Z,
+    WELD_CHECK_VALUE_F_W_ED, WELD_CHECK_VALUE_F_W_RD
+};
+static_assert(WELD_CHECK_VALUE_F_W_RD + 1 == WELD_CHECK_LINE_VALUES, "one value of the governing point each");
+
 struct SchweissnahtNachweis {
     double gamma_M2;
     Blech_Record plate;
@@ -28,22 +44,17 @@ struct SchweissnahtNachweis {
     double l[WELD_CHECK_WELDS];   // lengths, mm (0.1 or less: the default length)
     int number[WELD_CHECK_WELDS]; // weld number, 0 or less: no weld
     int all_round;
-    int shear_split;          // 0 conventional, 1 by stiffnesses, 2 consistent with N and M
+    int shear_split;          // WELD_SHEAR_SPLIT_*
     int no_length_check;
     int no_throat_check;
-    int full_treatment;
-    int unused;
+    int full_treatment;       // 0 allows the symmetric shortcut of the I family
     double contact_share;     // share of N carried by contact, 0..1
-    int check_field;          // 1 welds; negative selects the line mode
-    int method;               // 1 directional, else simplified
+    int check_field;          // positive: welds, checked; negative selects the line mode
+    int method;               // WELD_CHECK_DIRECTIONAL, else simplified
     Schnittkraefte forces;    // N, Nmm
     double U_w;               // largest utilisation, -1 on refusal
-    double results_1[WELD_CHECK_WELDS];
-    double line_values[WELD_CHECK_LINE_VALUES];
-    double results_2[WELD_CHECK_WELDS];
-    double results_3[WELD_CHECK_WELDS];
-    double results_4[WELD_CHECK_WELDS];
-    double results_5[WELD_CHECK_WELDS];
+    double U_position[WELD_CHECK_WELDS];         // largest utilisation of each position's points
+    double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*)
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
     unsigned notes[WELD_CHECK_WELDS];  // WELD_NOTE_* bits of each position, set by the check

@@ -184,7 +184,7 @@ double Penetration_Thickness(const WeldCheckWork* w, const Pos& p) {
     return bar_end && w->r->weld_kind == WELD_BUTT ? w->r->profile.h : p.t;
 }
 
-void Take(WeldCheckWork* w, const Pos& p, bool hollow) {
+void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     SchweissnahtNachweis* r = w->r;
     const bool all_round = r->all_round != 0;
     const double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
@@ -218,7 +218,6 @@ void Build_Round(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
     const double R = p.h / 2.0, a = r->a[0];
-    w->n_positions = 1;
     const bool tube = p.type == PROFILTYP_ROHR;
     const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, tube ? p.t_w : p.h, tube, 0, false);
     if (l <= 0.001) return;
@@ -236,25 +235,22 @@ void Build_Round(WeldCheckWork* w) {
     w->n_lines = 1;
     w->a_min = a;
     // Stress points where the bending and the shear stresses are extreme.
-    const Schnittkraefte& F = r->forces;
-    const Schnittkraefte_Units kN = SCHNITTKRAEFTE_TO_KN;
-    const double M = std::hypot(F.M_y, F.M_z) * kN.moment, V = std::hypot(F.V_y, F.V_z) * kN.force;
-    const Schnittkraefte kn = Scale_Schnittkraefte(F, kN);
-    const double My = kn.M_y, Mz = kn.M_z, Vy = kn.V_y, Vz = kn.V_z;
-    if (!Wc_Present(M) && !Wc_Present(V)) {
+    const double My = w->My, Mz = w->Mz, Vy = w->Vy, Vz = w->Vz;
+    const double M = std::hypot(My, Mz), V = std::hypot(Vy, Vz);
+    if (!Wc_Moment_Present(M) && !Wc_Force_Present(V)) {
         for (int i = 0; i < 4; ++i) {
             w->py[0][i] = 0.0;
             w->pz[0][i] = w->z_s;
         }
         return;
     }
-    if (Wc_Present(M)) {
+    if (Wc_Moment_Present(M)) {
         w->py[0][0] = -R * Mz / M;
         w->pz[0][0] = w->z_s + R * My / M;
         w->py[0][1] = R * Mz / M;
         w->pz[0][1] = w->z_s - R * My / M;
     }
-    if (Wc_Present(V)) {
+    if (Wc_Force_Present(V)) {
         w->py[0][2] = R * Vz / V;
         w->pz[0][2] = w->z_s - R * Vy / V;
         w->py[0][3] = -R * Vz / V;
@@ -262,137 +258,158 @@ void Build_Round(WeldCheckWork* w) {
     }
 }
 
-}  // namespace
+// The weld positions of one profile family as its layout offers them. Each
+// is counted and marked as offered before its line is built or left out, so
+// that a weld of the input that the layout does not offer can be named, and
+// a ring of welds is recognised by every offered position having its line.
+struct Layout {
+    WeldCheckWork* w;
+    const Stahlprofil& p;
+    bool all_round;
+    bool short_out;  // the short pieces of an all-round weld are neglected
+    double s_o, s_u, s_r;
 
-void Wc_Build_Line_Section(WeldCheckWork* w) {
-    SchweissnahtNachweis* r = w->r;
-    const Stahlprofil& p = r->profile;
-    const int type = p.type;
-    const bool all_round = r->all_round != 0;
-    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, b_fu = p.b_fu, t_fu = p.t_fu;
-    const double h_w = p.h_w, c_fo = p.c_o, c_fu = p.c_u;
-    const double s_o = w->s_o, s_u = w->s_u, s_r = w->s_r;
-    w->a_min = 1e30;
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
-    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) {
-        Build_Round(w);
-    } else {
-        const bool short_out = all_round && r->neglect_short;
-        auto input_or = [&](int k, double def) { return r->l[k] > 0.1 ? r->l[k] : def; };
-        auto take = [&](const Pos& q, bool hollow = false) {
-            if (short_out && q.k >= WELD_FACE_TOP_END_LEFT) return;
-            Take(w, q, hollow);
-        };
-        if (type == PROFILTYP_FLACH) {
-            w->n_positions = 4;
-            const bool ends_short = short_out && t_w < h - 0.001;
-            if (!ends_short) {
-                take({0, WC_ALONG_Y, t_w / 2, 0, 0.0, t_w, t_w, -1, 0});
-                take({3, WC_ALONG_Y, t_w / 2, 0, h, t_w, t_w, +1, 0});
-            }
-            take({1, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-            take({2, WC_ALONG_Z, t_w, 0, h / 2, h, t_w, -1, 0});
-        } else if (type == PROFILTYP_L) {
-            w->n_positions = 4;
-            take({0, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
-            take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
-            take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-            take({6, WC_ALONG_Z, t_w, 0, (h_w + s_r) / 2, h_w - s_r, t_w, -1, 0});
-            if (all_round) {
-                take({8, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-                take({9, WC_ALONG_Y, (t_w - s_r) / 2, 0, 0.0, t_w - s_r, t_w, -1, 0});
-            }
-        } else if (In_I_Family(type)) {
-            const double axis = std::max(b_fo, b_fu) / 2;
-            const bool split = !all_round && r->shear_split == 2;
-            w->n_positions =
-                split ? 8 + (r->a[WELD_FACE_TOP_OUTER_RIGHT] > 0.1) + (r->a[WELD_FACE_BOTTOM_OUTER_RIGHT] > 0.1) : 8;
-            if (split) {
-                Take_Half(w, WELD_FACE_TOP_OUTER, axis, 0.0, b_fo, t_fo, -1, +1);
-                Take_Half(w, WELD_FACE_TOP_OUTER_RIGHT, axis, 0.0, b_fo, t_fo, -1, -1);
-            } else {
-                take({WELD_FACE_TOP_OUTER, WC_ALONG_Y, axis, 0, 0.0, b_fo, t_fo, -1, 0});
-            }
-            take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo,
-                  all_round ? input_or(WELD_FACE_TOP_INNER_RIGHT, c_fo - s_r) : c_fo - s_r, t_fo, +1, 0});
-            const bool butt_axis = w->line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
-            take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w,
-                  +1, 0});
-            take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2,
-                  all_round ? input_or(WELD_FACE_WEB_RIGHT, h_w) : h_w, t_w, -1, 0});
-            if (split) {
-                Take_Half(w, WELD_FACE_BOTTOM_OUTER, axis, h, b_fu, t_fu, +1, +1);
-                Take_Half(w, WELD_FACE_BOTTOM_OUTER_RIGHT, axis, h, b_fu, t_fu, +1, -1);
-            } else {
-                take({WELD_FACE_BOTTOM_OUTER, WC_ALONG_Y, axis, 0, h, b_fu, t_fu, +1, 0});
-            }
-            take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1,
-                  0});
-            take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu,
-                  all_round ? input_or(WELD_FACE_BOTTOM_INNER_RIGHT, c_fu - s_r) : c_fu - s_r, t_fu, -1, 0});
-            if (all_round) {
-                take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1,
-                      0});
-                take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1,
-                      0});
-                take({WELD_FACE_BOTTOM_END_LEFT, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu,
-                      +1, 0});
-                take({WELD_FACE_BOTTOM_END_RIGHT, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r,
-                      t_fu, -1, 0});
-            }
-        } else if (type == PROFILTYP_C || type == PROFILTYP_U) {
-            w->n_positions = 6;
-            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
-            take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-            take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, all_round ? 2.0 : 0.0});
-            take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
-            take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
-            if (all_round) {
-                take({8, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-                take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-            }
-        } else if (type == PROFILTYP_RECHTECK) {
-            w->n_positions = 4;
-            const double side_h = all_round ? b_fo - 0.7853981633974483 * s_o : b_fo - 2 * s_o;
-            const double side_v = all_round ? h - 0.7853981633974483 * s_o : h - 2 * s_o;
-            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, side_h, t_fo, -1, 0}, true);
-            take({3, WC_ALONG_Y, b_fo / 2, 0, h, side_h, t_fo, +1, 0}, true);
-            take({1, WC_ALONG_Z, 0, 0, h / 2, side_v, t_w, +1, 0}, true);
-            take({2, WC_ALONG_Z, b_fo, 0, h / 2, side_v, t_w, -1, 0}, true);
-        } else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) {
-            w->n_positions = 5;
-            take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
-            take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({5, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
-            take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, 0});
-            if (all_round) {
-                take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
-                take({10, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-                take({9, WC_ALONG_Y, b_fo / 2, 0, h, t_w, t_w, +1, 0});
-            }
-        } else if (type == PROFILTYP_Z) {
-            w->n_positions = 6;
-            const double web = h - t_fo - s_o;
-            take({0, WC_ALONG_Y, (b_fo + t_w) / 4, 0, 0.0, (b_fo + t_w) / 2, t_fo, -1, 0});
-            take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
-            take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + web / 2, web, t_w, +1, 0});
-            take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, web / 2, all_round ? input_or(6, web) : web, t_w, -1,
-                  all_round ? 2.0 : 0.0});
-            take({3, WC_ALONG_Y, (3 * b_fo - t_w) / 4, 0, h, (b_fo + t_w) / 2, t_fo, +1, 0});
-            take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
-            if (all_round) {
-                take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
-                take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
-            }
-        }
-        // Other types have no weld positions: an empty line cross-section.
+    void Offer(int k) {
+        w->n_positions += 1;
+        w->offered[k] = true;
     }
-    // End points outside the profile height are not in use; those just
-    // outside by rounding are put on its edge.
+    void Take(const Pos& q, bool hollow = false) {
+        Offer(q.k);
+        if (short_out && q.k >= WELD_FACE_TOP_END_LEFT) return;
+        Take_Position(w, q, hollow);
+    }
+    double Input_Or(int k, double def) const { return w->r->l[k] > 0.1 ? w->r->l[k] : def; }
+    // The outer flange weld at z' along the flange of the given width, the
+    // web axis at d = axis. The shear split consistent with N and M splits
+    // it at the axis into k (left) and k_right, as the caller filled them;
+    // an all-round weld is never split.
+    void Outer_Flange(int k, int k_right, double axis, double zp, double width, double t, double out) {
+        if (all_round || w->r->shear_split != WELD_SHEAR_SPLIT_CONSISTENT) {
+            Take({k, WC_ALONG_Y, axis, 0, zp, width, t, out, 0});
+            return;
+        }
+        Offer(k);
+        Take_Half(w, k, axis, zp, width, t, out, +1);
+        Offer(k_right);
+        Take_Half(w, k_right, axis, zp, width, t, out, -1);
+    }
+};
+
+void Flat_Bar(Layout& L) {
+    const double h = L.p.h, t_w = L.p.t_w;
+    // The ends are the short pieces of a bar thinner than high.
+    if (L.short_out && t_w < h - 0.001) {
+        L.Offer(0);
+        L.Offer(3);
+    } else {
+        L.Take({0, WC_ALONG_Y, t_w / 2, 0, 0.0, t_w, t_w, -1, 0});
+        L.Take({3, WC_ALONG_Y, t_w / 2, 0, h, t_w, t_w, +1, 0});
+    }
+    L.Take({1, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+    L.Take({2, WC_ALONG_Z, t_w, 0, h / 2, h, t_w, -1, 0});
+}
+
+void Angle(Layout& L) {
+    const Stahlprofil& p = L.p;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, h_w = p.h_w, c_fo = p.c_o, s_r = L.s_r;
+    L.Take({0, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
+    L.Take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+    L.Take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+    L.Take({6, WC_ALONG_Z, t_w, 0, (h_w + s_r) / 2, h_w - s_r, t_w, -1, 0});
+    if (L.all_round) {
+        L.Take({8, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+        L.Take({9, WC_ALONG_Y, (t_w - s_r) / 2, 0, 0.0, t_w - s_r, t_w, -1, 0});
+    }
+}
+
+void I_Family(Layout& L, bool line_mode) {
+    const Stahlprofil& p = L.p;
+    const SchweissnahtNachweis* r = L.w->r;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, b_fu = p.b_fu, t_fu = p.t_fu;
+    const double h_w = p.h_w, c_fo = p.c_o, c_fu = p.c_u, s_o = L.s_o, s_u = L.s_u, s_r = L.s_r;
+    const bool all_round = L.all_round;
+    const double axis = std::max(b_fo, b_fu) / 2;
+    L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, axis, 0.0, b_fo, t_fo, -1);
+    L.Take({WELD_FACE_TOP_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_o, -0.5, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({WELD_FACE_TOP_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_o, +0.5, t_fo,
+            all_round ? L.Input_Or(WELD_FACE_TOP_INNER_RIGHT, c_fo - s_r) : c_fo - s_r, t_fo, +1, 0});
+    const bool butt_axis = line_mode && r->weld_kind == WELD_BUTT && r->full_penetration;
+    L.Take({WELD_FACE_WEB_LEFT, WC_ALONG_Z, butt_axis ? axis : axis - t_w / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1,
+            0});
+    L.Take({WELD_FACE_WEB_RIGHT, WC_ALONG_Z, axis + t_w / 2, 0, t_fo + s_o + h_w / 2,
+            all_round ? L.Input_Or(WELD_FACE_WEB_RIGHT, h_w) : h_w, t_w, -1, 0});
+    L.Outer_Flange(WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT, axis, h, b_fu, t_fu, +1);
+    L.Take({WELD_FACE_BOTTOM_INNER_LEFT, WC_ALONG_Y, axis - t_w / 2 - s_u, -0.5, h - t_fu, c_fu - s_r, t_fu, -1, 0});
+    L.Take({WELD_FACE_BOTTOM_INNER_RIGHT, WC_ALONG_Y, axis + t_w / 2 + s_u, +0.5, h - t_fu,
+            all_round ? L.Input_Or(WELD_FACE_BOTTOM_INNER_RIGHT, c_fu - s_r) : c_fu - s_r, t_fu, -1, 0});
+    if (!all_round) return;
+    L.Take({WELD_FACE_TOP_END_LEFT, WC_ALONG_Z, axis - b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+    L.Take({WELD_FACE_TOP_END_RIGHT, WC_ALONG_Z, axis + b_fo / 2, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+    L.Take({WELD_FACE_BOTTOM_END_LEFT, WC_ALONG_Z, axis - b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, +1, 0});
+    L.Take({WELD_FACE_BOTTOM_END_RIGHT, WC_ALONG_Z, axis + b_fu / 2, 0, h - (t_fu - s_r) / 2, t_fu - s_r, t_fu, -1,
+            0});
+}
+
+void Channel(Layout& L) {
+    const Stahlprofil& p = L.p;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, h_w = p.h_w, c_fo = p.c_o;
+    const double s_o = L.s_o, s_r = L.s_r;
+    L.Take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, b_fo, t_fo, -1, 0});
+    L.Take({1, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({2, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
+    L.Take({6, WC_ALONG_Z, t_w, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, L.all_round ? 2.0 : 0.0});
+    L.Take({3, WC_ALONG_Y, b_fo / 2, 0, h, b_fo, t_fo, +1, 0});
+    L.Take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+    if (!L.all_round) return;
+    L.Take({8, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+    L.Take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+}
+
+void Rectangular_Tube(Layout& L) {
+    const Stahlprofil& p = L.p;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, s_o = L.s_o;
+    const double side_h = L.all_round ? b_fo - 0.7853981633974483 * s_o : b_fo - 2 * s_o;
+    const double side_v = L.all_round ? h - 0.7853981633974483 * s_o : h - 2 * s_o;
+    L.Take({0, WC_ALONG_Y, b_fo / 2, 0, 0.0, side_h, t_fo, -1, 0}, true);
+    L.Take({3, WC_ALONG_Y, b_fo / 2, 0, h, side_h, t_fo, +1, 0}, true);
+    L.Take({1, WC_ALONG_Z, 0, 0, h / 2, side_v, t_w, +1, 0}, true);
+    L.Take({2, WC_ALONG_Z, b_fo, 0, h / 2, side_v, t_w, -1, 0}, true);
+}
+
+void Tee(Layout& L) {
+    const Stahlprofil& p = L.p;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, h_w = p.h_w, c_fo = p.c_o;
+    const double s_o = L.s_o, s_r = L.s_r;
+    L.Outer_Flange(WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT, b_fo / 2, 0.0, b_fo, t_fo, -1);
+    L.Take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({5, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, +1, 0});
+    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, t_fo + s_o + h_w / 2, h_w, t_w, -1, 0});
+    if (!L.all_round) return;
+    L.Take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+    L.Take({10, WC_ALONG_Z, b_fo, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+    L.Take({9, WC_ALONG_Y, b_fo / 2, 0, h, t_w, t_w, +1, 0});
+}
+
+void Zed(Layout& L) {
+    const Stahlprofil& p = L.p;
+    const double h = p.h, t_w = p.t_w, b_fo = p.b_fo, t_fo = p.t_fo, c_fo = p.c_o, s_o = L.s_o, s_r = L.s_r;
+    const double web = h - t_fo - s_o;
+    L.Take({0, WC_ALONG_Y, (b_fo + t_w) / 4, 0, 0.0, (b_fo + t_w) / 2, t_fo, -1, 0});
+    L.Take({1, WC_ALONG_Y, (c_fo + s_r) / 2, 0, t_fo, c_fo - s_r, t_fo, +1, 0});
+    L.Take({2, WC_ALONG_Z, (b_fo - t_w) / 2, 0, t_fo + s_o + web / 2, web, t_w, +1, 0});
+    L.Take({6, WC_ALONG_Z, (b_fo + t_w) / 2, 0, web / 2, L.all_round ? L.Input_Or(6, web) : web, t_w, -1,
+            L.all_round ? 2.0 : 0.0});
+    L.Take({3, WC_ALONG_Y, (3 * b_fo - t_w) / 4, 0, h, (b_fo + t_w) / 2, t_fo, +1, 0});
+    L.Take({4, WC_ALONG_Y, b_fo - (c_fo + s_r) / 2, 0, h - t_fo, c_fo - s_r, t_fo, -1, 0});
+    if (!L.all_round) return;
+    L.Take({8, WC_ALONG_Z, 0, 0, (t_fo - s_r) / 2, t_fo - s_r, t_fo, +1, 0});
+    L.Take({9, WC_ALONG_Z, b_fo, 0, h - (t_fo - s_r) / 2, t_fo - s_r, t_fo, -1, 0});
+}
+
+// End points outside the profile height are not in use; those just
+// outside by rounding are put on its edge.
+void Clamp_End_Points(WeldCheckWork* w, double h) {
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         for (int i = 0; i < WC_POINTS; ++i) {
             double& z = w->pz[k][i];
@@ -401,20 +418,90 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
             else if (z > h) z = h;
         }
     }
+}
+
+// A weld of the input at a position the profile's layout does not offer
+// carries nothing in the check; the list says so rather than lose it
+// silently.
+void Name_Welds_Not_Offered(const WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    if (!w->f) return;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        if (r->number[k] <= 0 || !(r->a[k] > 0.1) || w->offered[k]) continue;
+        OLI_printf(w->f, "%s%s %d: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt %s\n"_cp,
+                   Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]), Mark_Note());
+    }
+}
+
+}  // namespace
+
+void Wc_Build_Line_Section(WeldCheckWork* w) {
+    SchweissnahtNachweis* r = w->r;
+    const Stahlprofil& p = r->profile;
+    w->a_min = 1e30;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WC_POINTS; ++i) w->pz[k][i] = -1.0;
+    const bool all_round = r->all_round != 0;
+    Layout L{w, p, all_round, all_round && w->neglect_short, w->s_o, w->s_u, w->s_r};
+    const int type = p.type;
+    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) {
+        L.Offer(0);
+        Build_Round(w);
+    } else if (type == PROFILTYP_FLACH) {
+        Flat_Bar(L);
+    } else if (type == PROFILTYP_L) {
+        Angle(L);
+    } else if (In_I_Family(type)) {
+        I_Family(L, w->line_mode);
+    } else if (type == PROFILTYP_C || type == PROFILTYP_U) {
+        Channel(L);
+    } else if (type == PROFILTYP_RECHTECK) {
+        Rectangular_Tube(L);
+    } else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) {
+        Tee(L);
+    } else if (type == PROFILTYP_Z) {
+        Zed(L);
+    }
+    // Other types have no weld positions: an empty line cross-section.
+    Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
+    Name_Welds_Not_Offered(w);
 }
 
 void Wc_Torsion_Modulus(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
     const int type = r->profile.type;
-    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // set with the ring
-    // Only a ring of welds closed around the profile carries torsion, the
-    // rectangular tube included.
-    const bool closed = w->n_lines > 0 && (r->all_round || w->n_lines == w->n_positions);
+    w->ring = false;
+    w->Omega = 0.0;
+    if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // its modulus is set with the ring
     w->W_wt = 0.0;
-    if (!closed) return;
-    if (type == PROFILTYP_RECHTECK) w->W_wt = 2.0 * r->profile.b_fo * r->profile.h * w->a_min;
-    else w->W_wt = 2.0 * r->profile.A * w->a_min;
+    // The welds close a loop only where they go all round the profile or
+    // cover every face of a flat bar or a rectangular tube, and every
+    // position of that layout has its line.
+    const bool loop = r->all_round || type == PROFILTYP_FLACH || type == PROFILTYP_RECHTECK;
+    if (!loop || w->n_lines == 0 || w->n_lines != w->n_positions || w->A_w <= 0.001) return;
+    // Bredt: a constant shear flow q circulates with the torsion (towards -y
+    // on a face whose outside is +z). Along the lines it has the moment
+    // Omega_lines q about the weld centroid, Omega_lines twice the area they
+    // enclose where they meet. The ring of the real weld encloses the
+    // profile's area (its outline, for the rectangular tube), and its flow
+    // needs Omega = 2 A. The modelled lines leave out pieces of the ring
+    // (the rounded corners of a tube, the fillets of a rolled profile): they
+    // take the larger flow of the two, never less than the real weld's and
+    // enough to carry the torsion on their own.
+    const double cy = w->S_y / w->A_w, cz = w->S_z / w->A_w;
+    double lines = 0.0;
+    for (const WeldCheckLine& L : w->line) {
+        if (L.dir == WC_ALONG_Y) lines += L.out * (L.z_c - cz) * L.l;
+        else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l;
+    }
+    const Stahlprofil& p = r->profile;
+    const double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);
+    const double Omega = std::min(lines, enclosed);
+    if (!(Omega > 0.001)) return;
+    w->ring = true;
+    w->Omega = Omega;
+    w->W_wt = Omega * w->a_min;
 }
 
 int Wc_Section_Values(WeldCheckWork* w) {
@@ -459,7 +546,7 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
     if (w->A_w > 0.001) {
         OLI_printf(f, "%s", Check_Line_Prefix);
         OLI_printf(f, "▓A╬\\w╬r = %.2lf cm²,  "_cp, w->A_w * 0.01);
-        if (r->shear_split == 0) {
+        if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
             if (w->A_wy > 0.001) OLI_printf(f, "A╬\\w,y╬r = %.2lf cm²,  "_cp, w->A_wy * 0.01);
             if (w->A_wz > 0.001) OLI_printf(f, "A╬\\w,z╬r = %.2lf cm²,  "_cp, w->A_wz * 0.01);
         }

@@ -7,10 +7,11 @@
 // from V_z, for a closed round weld the tangential stress; the shear across
 // the weld is resolved with the normal stress onto the throat, signed by
 // the side of the face the weld lies on (the two welds of a plate see it
-// with opposite signs). The torsional shear of a closed weld ring runs
-// along every weld of the ring, circulating with M_x; welds that close no
+// with opposite signs). The torsion is what the shear split leaves of M_x
+// and the shear forces' moments about the weld centroid (M_T): in a closed
+// weld ring it runs along every weld as one shear flow; welds that close no
 // ring turn as a rigid plate about their centroid, and the torsional shear
-// at a point, M_x r / I_p at right angles to the radius r from that
+// at a point, M_T r / I_p at right angles to the radius r from that
 // centroid, has a part along the weld and a part across it, each added to
 // the shear of the shear forces in its direction.
 #include <algorithm>
@@ -202,7 +203,7 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->tT[k][i] = w->tau_T;
                 continue;
             }
-            if (r->shear_split == 0) {
+            if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
                 // Conventional split: the welds along y take V_y, those along
                 // z take V_z, each spread evenly over its own group.
                 w->ty[k][i] = L.dir == WC_ALONG_Y ? w->tau_Vy : 0.0;
@@ -211,13 +212,14 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->ty[k][i] = w->Vyw[k] / L.A;
                 w->tz[k][i] = w->Vzw[k] / L.A;
             }
-            // Bredt: the shear flow circulates with M_x, x cross the outward
-            // normal of the face.
-            if (Wc_Present(w->tau_T)) w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->tau_T;
+            // Bredt: the shear flow circulates with the torsion, x cross the
+            // outward normal of the face, the same flow in every weld.
+            if (w->ring && Wc_Present(w->q_T))
+                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T / L.a;
             if (w->polar) {
-                // M_x / I_p times the radius from the weld centroid turned a
+                // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).
-                const double c = w->Mx * 1e6 / w->I_wp;
+                const double c = w->M_T / w->I_wp;
                 const double ry = w->py[k][i] - w->dy_w, rz = w->pz[k][i] - w->z_s - w->dz_w;
                 const double Ty = -c * rz, Tz = c * ry;
                 w->tT[k][i] = L.dir == WC_ALONG_Y ? Ty : Tz;
@@ -465,13 +467,40 @@ void Setup_Point_Group(Point_Check_Run& c) {
     g.f_u_plate1 = kept.f_u_plate;
     g.factors = &c.factors;
     c.directional = r->method != 0;
-    g.method = c.directional ? 12 : 4;
+    g.method = WELD_METHOD_CALLER_RULES | (c.directional ? WELD_METHOD_DIRECTIONAL : 0);
     g.force_mode = WELD_STRESS_GIVEN;
     g.check = 1;
     g.summary = 0;
     g.skip_detailing = 1;
     c.theta = Throat_Angle(r);
     c.ct = std::cos(c.theta), c.st = std::sin(c.theta);
+}
+
+// A material without a tensile strength at the thickness of the plate or
+// of a part a weld joins (the hollow-section grades MH/MLH above 40 mm)
+// leaves the welds no resistance: 1 after the line naming the part, its
+// grade and the thickness.
+int Refuse_Missing_Strength(Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    const char* part = nullptr;
+    const Materialparameter_Record* m = nullptr;
+    double t = 0.0;
+    if (!(c.strengths->f_u_plate > 0.0)) {
+        part = "Blech", m = &c.g.plate1.material, t = c.g.plate1.t;
+    } else {
+        for (const WeldCheckLine& L : w->line) {
+            if (L.dir == WC_NONE || Part_Strength(*c.strengths, L.t_part) > 0.0) continue;
+            part = "Profil", m = &c.g.plate2.material, t = L.t_part;
+            break;
+        }
+    }
+    if (!part) return 0;
+    if (w->f) {
+        const std::string grade = Steel_Grade_Name(m);
+        OLI_printf(w->f, "%s╬HFehler╬r: %s%s%s: keine Zugfestigkeit für t = %.1lf mm, Materialparameter vorgeben  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, part, grade.empty() ? "" : ", Stahlgüte "_cp, grade.c_str(), t, Mark_Not_Ok());
+    }
+    return 1;
 }
 
 // The lines before the point checks: heading, the partial butt weld, the
@@ -595,10 +624,11 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     if (ret != 0 || !std::isfinite(U)) U = -1.0;
     if (ret != 0) c.refused = true;
     if (w->report && w->level == 1) Print_Point_Line(w, k, n, i, first, U);
-    Raise(&r->results_1[k], U);
+    Raise(&r->U_position[k], U);
     if (!Raise(&r->U_w, U)) return;
     c.gov.k = k;
     c.gov.i = i;
+    // In the order of WELD_CHECK_VALUE_*.
     const double v[WELD_CHECK_LINE_VALUES] = {
         g.sigma_perp, g.tau_perp, g.tau_par, g.sigma_1_w_Ed, g.f_1w_d, g.sigma_2_w_Ed, g.f_2w_d,
         w->sx[k][i], w->ty[k][i], w->tz[k][i], g.F_w_Ed_result, g.F_w_Rd};
@@ -683,15 +713,16 @@ void Print_Point_Result(Point_Check_Run& c) {
     }
     Line out(f);
     out.Add("%sMax:  ╬t"_cp, P);
-    if (v[4] > 0.001) {
-        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, v[3], Limit_Compare_Symbol(v[3], v[4]),
-                v[4]);
-        if (v[5] > v[6])
-            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, v[5],
-                    Limit_Compare_Symbol(v[5], v[6]), v[6]);
-    } else if (v[11] > 0.001) {
-        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, v[10] * 1e-5,
-                Limit_Compare_Symbol(v[10] * 1e-5, v[11] * 1e-5), v[11] * 1e-5);
+    const double s1 = v[WELD_CHECK_VALUE_SIGMA_1], f1 = v[WELD_CHECK_VALUE_F_1];
+    const double s2 = v[WELD_CHECK_VALUE_SIGMA_2], f2 = v[WELD_CHECK_VALUE_F_2];
+    const double F_Ed = v[WELD_CHECK_VALUE_F_W_ED] * 1e-5, F_Rd = v[WELD_CHECK_VALUE_F_W_RD] * 1e-5;  // kN/cm
+    if (f1 > 0.001) {
+        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Limit_Compare_Symbol(s1, f1), f1);
+        if (s2 > f2)
+            out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, s2,
+                    Limit_Compare_Symbol(s2, f2), f2);
+    } else if (v[WELD_CHECK_VALUE_F_W_RD] > 0.001) {
+        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed, Limit_Compare_Symbol(F_Ed, F_Rd), F_Rd);
     }
     out.Add("  ê  U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
     out.Add("  %s\n", Mark_Utilisation(r->U_w));
@@ -729,12 +760,12 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
     }
     OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
     if (w->round) {
-        if (Wc_Present(w->Vy) || Wc_Present(w->Vz) || Wc_Present(w->tau_T))
+        if (Wc_Force_Present(w->Vy) || Wc_Force_Present(w->Vz) || Wc_Present(w->tau_T))
             OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
     } else {
         // The polar moment's torsion has parts in both axes.
-        if (Wc_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
-        if (Wc_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+        if (Wc_Force_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+        if (Wc_Force_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
     }
     OLI_printf(f, "\n");
 }
@@ -748,6 +779,11 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     c.indent0 = OLI_Get_Para_Indent();
     Point_Stresses(w);
     Setup_Point_Group(c);
+    if (Refuse_Missing_Strength(c)) {
+        r->U_w = -1.0;
+        r->governing_slot = r->governing_point = -1;
+        return 1;
+    }
     if (w->report) Print_Point_Check_Intro(c);
     c.indent = OLI_Get_Para_Indent();
     if (w->detailed) Print_Point_Stress_Table(c);

@@ -34,6 +34,10 @@ enum {
 // Force modes of a group.
 enum { WELD_FORCES_GIVEN = 0, WELD_FORCE_PER_LENGTH_GIVEN = 1, WELD_STRESS_GIVEN = 2 };
 
+// The sides of the plate a group's weld lies on: both, one (the left weld
+// of a pair), the other one.
+enum { WELD_TWO_SIDED = 0, WELD_ONE_SIDED = 1, WELD_ONE_SIDED_OTHER = 2 };
+
 // Result flag bits of a group.
 enum { WELD_RESULT_DETAILING_FAILED = 1, WELD_RESULT_CHECK_REFUSED = 3 };
 
@@ -61,7 +65,7 @@ struct NahtGruppe {
     int full_penetration;
     int full_length;
 
-    int one_sided;  // 0 two-sided; 1 one-sided (2: one-sided, other side)
+    int one_sided;  // WELD_TWO_SIDED, WELD_ONE_SIDED or WELD_ONE_SIDED_OTHER
     Blech_Record plate1;
     Blech_Record plate2;
     int packing;    // joined through a packing plate

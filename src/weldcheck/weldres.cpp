@@ -334,12 +334,12 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     double dMp = 0.0;
     if ((g->method & WELD_METHOD_MIN_LENGTH) && (g->method & WELD_METHOD_DIRECTIONAL) && g->one_sided &&
         !full_butt) {
-        dMp = N * g->plate2.t / 2.0 + (g->one_sided == 1 ? -1.0 : 1.0) * Mp * 1000.0;
+        dMp = N * g->plate2.t / 2.0 + (g->one_sided == WELD_ONE_SIDED ? -1.0 : 1.0) * Mp * 1000.0;
         eccentric = dMp > 0.001 && g->a >= 0.001;
         if (f && print_level >= 1) {
             if (dMp > 0.001)
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
-                           P(), "p", X(), g->one_sided == 1 ? "-" : "+", "p", dMp * 1e-6);
+                           P(), "p", X(), g->one_sided == WELD_ONE_SIDED ? "-" : "+", "p", dMp * 1e-6);
             else
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität muss nicht berücksichtigt werden (kein Zug in der Nahtwurzel)\n"_cp,
                            P());
@@ -445,8 +445,8 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
     const double n_big = sign * F_N;
     const double n_small = sign * (std::fabs(n_const) - n_var);
     const int sides[2] = {1, -1};
-    const int first_side = g->one_sided == 2 ? 1 : 0;
-    const int last_side = g->one_sided == 0 || g->one_sided == 2 ? 1 : 0;
+    const int first_side = g->one_sided == WELD_ONE_SIDED_OTHER ? 1 : 0;
+    const int last_side = g->one_sided == WELD_TWO_SIDED || g->one_sided == WELD_ONE_SIDED_OTHER ? 1 : 0;
     double best = -1.0;
     int best_side = first_side;
     for (int k = first_side; k <= last_side; ++k) {
@@ -462,91 +462,57 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
             }
         }
     }
-    const bool two_welds = g->one_sided == 0;
+    const bool two_welds = g->one_sided == WELD_TWO_SIDED;
     const bool as_printed = *F_n == F_N && *F_v == F_Vs;
     if (f && print_level >= 1 && (two_welds || !as_printed))
         OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp, P(),
                    best_side == 0 ? "linke" : "rechte", *F_n * 1e-5, *F_v * 1e-5);
 }
 
-// Calc_Weld_Forces for a group whose inputs were found valid just before
-// and have not changed since.
-static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
-    if (g->force_mode == WELD_STRESS_GIVEN) {
-        if (present(g->sigma_w_Ed) && g->a < 0.001) {
-            if (f && print_level >= 2)
-                OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
-                           P());
-            if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
-            g->F_w_Ed = g->F_w_Ed_result = 0.0;
-            return 1;
-        }
-        g->F_w_Ed = g->F_w_Ed_result = 1000.0 * g->sigma_w_Ed * g->a;
+// The force per length of a given throat stress (the simplified method's
+// resultant). 1 when it cannot be formed.
+static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
+    if (present(g->sigma_w_Ed) && g->a < 0.001) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                        P());
-        if (f && print_level >= 1)
-            OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, P(),
-                       print_level == 1 ? "resultierende Nahtkraft " : "", X(), g->F_w_Ed * 1e-5);
-        return 0;
-    }
-    if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
-        if (present(g->F_w_Ed) && g->a < 0.001) {
-            if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, P(), Mark_Alert());
-            g->F_w_Ed = g->F_w_Ed_result = 0.0;
-            return 1;
-        }
-        g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
-        g->F_w_Ed_result = g->F_w_Ed;
-        if (f && print_level >= 1 && g->l_w > 0.1) {
-            OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, P(),
-                       print_level == 1 ? "Nahtkraft "
-                                        : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
-                       g->F_w_Ed * 1e-5);
-        }
-        return 0;
-    }
-
-    // Forces N, M, V given.
-    if (g->l_eff < 0.001) {
-        if (f) OLI_printf(f, "%swirksame Nahtlänge = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
-    const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
-    const bool carries_normal = g->kind != WELD_SLOT && g->kind != WELD_PLUG;
-    // A moment over the thickness direction needs the thickness it acts over
-    // (for a fully penetrated joint in line the thinner part).
-    const double t_moment = full_butt ? Butt_Joint_Thickness(g) : g->plate2.t;
-    if (carries_normal && present(g->M_p_Ed) && t_moment <= 0.001) {
-        if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+    g->F_w_Ed = g->F_w_Ed_result = 1000.0 * g->sigma_w_Ed * g->a;
+    if (f && print_level >= 2)
+        OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
+                   P());
+    if (f && print_level >= 1)
+        OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, P(),
+                   print_level == 1 ? "resultierende Nahtkraft " : "", X(), g->F_w_Ed * 1e-5);
+    return 0;
+}
+
+// A given force per length and its throat stress. 1 when it cannot act.
+static int given_force_per_length(NahtGruppe* g, FILE* f, int print_level) {
+    if (present(g->F_w_Ed) && g->a < 0.001) {
+        if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, P(), Mark_Alert());
+        g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
-    // Slot and plug welds are one-sided whatever the flag says.
-    const bool two_sided = g->one_sided == 0 && !full_butt && carries_normal;
-    double l_eff = g->l_eff;
-    if (two_sided) {
-        // Reckoned as two welds; the group's own l_eff stays as it is, so a
-        // second check of the same group does not double it again.
-        l_eff *= 2.0;
-        if (f && print_level >= 1) OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, P(), l_eff);
+    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
+    g->F_w_Ed_result = g->F_w_Ed;
+    if (f && print_level >= 1 && g->l_w > 0.1) {
+        OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, P(),
+                   print_level == 1 ? "Nahtkraft "
+                                    : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
+                   g->F_w_Ed * 1e-5);
     }
-    const double L = l_eff * 0.001;
+    return 0;
+}
 
-    if (f && print_level >= 2 && carries_normal &&
-        (present(g->N_Ed) || present(g->M_p_Ed) || present(g->M_s_Ed)))
-        OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
-                   full_butt ? "" : "im Wurzelpunkt wirkenden ");
-    double n_const = 0.0, n_var = 0.0;
-    const double F_N = normal_force(g, f, print_level, L, two_sided, &n_const, &n_var);
-    const double F_Vp = std::fabs(g->V_p_Ed) / L;
-    const double F_Vs = std::fabs(g->V_s_Ed) / L;
-    if (f && print_level >= 1) {
-        if (present(g->V_p_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
-        if (present(g->V_s_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s", F_Vs * 1e-5);
-    }
-
+// The components on the throat of the normal force and the shear forces per
+// length, with the lines of their formulas. n_const and n_var: the parts of
+// F_N that keep their sign along the weld and that take both (normal_force).
+static void throat_components(NahtGruppe* g, FILE* f, int print_level, double F_N, double F_Vs, double F_Vp,
+                              double n_const, double n_var) {
     // The throat of a butt weld lies in the cross-section of the abutting
     // plate whatever the opening angle: N is normal to it, V_s in it.
     const double theta_deg = g->kind == WELD_BUTT ? 90.0 : g->angle / 2.0;
@@ -583,7 +549,11 @@ static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
         else
             OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = 0\n"_cp, P(), "p");
     }
+}
 
+// The resultant force per length and the throat stress; the simplified
+// method's formula line.
+static void resultant_force(NahtGruppe* g, FILE* f, int print_level) {
     g->F_w_Ed = std::sqrt(g->F_sigma_perp * g->F_sigma_perp + g->F_tau_perp * g->F_tau_perp +
                           g->F_tau_par * g->F_tau_par);
     g->F_w_Ed_result = g->F_w_Ed;
@@ -601,7 +571,59 @@ static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
             OLI_printf(f, " = %.2lf kN/cm\n", g->F_w_Ed * 1e-5);
         }
     }
+}
+
+// The forces per length of N, M and V given. 1 when they cannot be formed.
+static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
+    if (g->l_eff < 0.001) {
+        if (f) OLI_printf(f, "%swirksame Nahtlänge = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
+    const bool carries_normal = g->kind != WELD_SLOT && g->kind != WELD_PLUG;
+    // A moment over the thickness direction needs the thickness it acts over
+    // (for a fully penetrated joint in line the thinner part).
+    const double t_moment = full_butt ? Butt_Joint_Thickness(g) : g->plate2.t;
+    if (carries_normal && present(g->M_p_Ed) && t_moment <= 0.001) {
+        if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
+        return 1;
+    }
+    // Slot and plug welds are one-sided whatever the flag says.
+    const bool two_sided = g->one_sided == WELD_TWO_SIDED && !full_butt && carries_normal;
+    double l_eff = g->l_eff;
+    if (two_sided) {
+        // Reckoned as two welds; the group's own l_eff stays as it is, so a
+        // second check of the same group does not double it again.
+        l_eff *= 2.0;
+        if (f && print_level >= 1) OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, P(), l_eff);
+    }
+    const double L = l_eff * 0.001;
+
+    if (f && print_level >= 2 && carries_normal &&
+        (present(g->N_Ed) || present(g->M_p_Ed) || present(g->M_s_Ed)))
+        OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
+                   full_butt ? "" : "im Wurzelpunkt wirkenden ");
+    double n_const = 0.0, n_var = 0.0;
+    const double F_N = normal_force(g, f, print_level, L, two_sided, &n_const, &n_var);
+    const double F_Vp = std::fabs(g->V_p_Ed) / L;
+    const double F_Vs = std::fabs(g->V_s_Ed) / L;
+    if (f && print_level >= 1) {
+        if (present(g->V_p_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
+        if (present(g->V_s_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s", F_Vs * 1e-5);
+    }
+    throat_components(g, f, print_level, F_N, F_Vs, F_Vp, n_const, n_var);
+    resultant_force(g, f, print_level);
     return 0;
+}
+
+// Calc_Weld_Forces for a group whose inputs were found valid just before
+// and have not changed since.
+static int weld_forces(NahtGruppe* g, FILE* f, int print_level) {
+    if (g->force_mode == WELD_STRESS_GIVEN) return force_of_given_stress(g, f, print_level);
+    if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) return given_force_per_length(g, f, print_level);
+    return forces_of_actions(g, f, print_level);
 }
 
 int Calc_Weld_Forces(NahtGruppe* g, FILE* f, int print_level) {

@@ -341,10 +341,12 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
     // end craters: l = 80 - 7.42 = 72.58 and 160 - 7.42 = 152.58 mm.
     // A_w = 2·5·(72.58 + 152.58) = 2251.6 mm², A_w,y = 725.8 mm²,
     // I_w,y = 2·362.9·80² + 2·5·152.58³/12 = 760.50 cm⁴,
-    // I_w,z = 2·762.9·40² + 2·5·72.58³/12 = 275.98 cm⁴, W_w,t = 2·80·160·5.
+    // I_w,z = 2·762.9·40² + 2·5·72.58³/12 = 275.98 cm⁴; the lines, short of
+    // the corners, carry the torsion alone: W_w,t = 2·(72.58·80 +
+    // 152.58·40)·5 = 119.09 cm³ (not 2·80·160·5).
     // Lk 10, top weld at its left end (y = +36.29, z = -80 mm):
     // σ = -70e3/2251.6 - 19e6·80/760.50e4 - 1e6·36.29/275.98e4 = -244.11,
-    // τ = 800/725.8 + 0.1e6/128e3 = 1.88 N/mm²; F_w,Ed = 5·√(σ² + τ²) =
+    // τ = 800/725.8 + 0.1e6/119.09e3 = 1.94 N/mm²; F_w,Ed = 5·√(σ² + τ²) =
     // 12.21 kN/cm against F_w,Rd = 360/(√3·0.8·1.25)·5 = 10.39 kN/cm:
     // U = 1.174, the largest of the ten cases. Two more fail, at the same
     // point: Lk 5 (M_y 22 kNm) σ = 22e6·80/760.50e4 = 231.43, U = 5·231.43/
@@ -353,7 +355,8 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
     // M_z 1.6 kNm, V_y 1.2 kN, T 0.3 kNm): σ = -8.88 - 157.79 - 21.04 =
     // -187.71, τ = 1.65 + 2.34 = 3.99, U = 0.903.
     for (const char* line :
-         {"\n Max:  \xCEtF\xCE\\w,Ed\xCEr = 12.21 kN/cm  >  F\xCE\\w,Rd\xCEr = 10.39 kN/cm  \x88  U\xCE\\w\xCEr = 1.174  >"
+         {",  W\xCE\\w,t\xCEr = 119.09 cm\xFA,  ",
+          "\n Max:  \xCEtF\xCE\\w,Ed\xCEr = 12.21 kN/cm  >  F\xCE\\w,Rd\xCEr = 10.39 kN/cm  \x88  U\xCE\\w\xCEr = 1.174  >"
           "  1  \xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}\n",
           "\n \xCEHMaximale Ausnutzung:\xCEr\xCEtSchwei\xE1n\x84hte\xCEtLk 10, Naht 1, Pkt. 0\xCEtU\xCE\\w\xCEr = 1.174  >  1  "
           "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}\n",

@@ -167,6 +167,8 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
         std::vector<std::tuple<int, double, double, int>> expect;  // slot, a, l, number
     } cases[] = {
         {"I profile, shear split 2: slot 0 in two halves", 4, 0, 2, 200, {{0, 6, 100, 1}, {12, 6, 100, 21}, {3, 4, 80, 8}, {13, 4, 80, 28}}},
+        {"T profile, shear split 2: slot 0 in two halves", 11, 0, 2, 200, {{0, 6, 100, 1}, {12, 6, 100, 21}}},
+        {"all round, shear split 2: the faces whole", 4, 1, 2, 200, {{0, 5, 0, 1}, {12, 0, 0, 0}, {13, 0, 0, 0}}},
         {"single weld of 0.005 mm passes no throat", 4, 0, 0, 0.005, {{0, 0, 0.005, 1}, {3, 4, 160, 8}}},
         {"all round: by flange, lengths 0", 4, 1, 0, 200, {{0, 5, 0, 1}, {1, 5, 0, 2}, {5, 5, 0, 3}, {2, 3, 0, 4}, {3, 4, 0, 8}, {7, 4, 0, 7}}},
         {"round tube: one weld of the all-round throat", 9, 1, 0, 0, {{0, 3, 0, 1}, {1, 0, 0, 0}}},

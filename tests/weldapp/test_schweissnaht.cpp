@@ -4,14 +4,18 @@
 // old file when the disc is full.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/filenames.h"
 #include "codes/annex_fixture.h"
 #include "codes/nad.h"
 #include "platform/msgbox.h"
+#include "printlist/list_capture.h"
+#include "printlist/verdict_lines.h"
 #include "support/testutil.h"
 #include "weldapp/program_context.h"
 #include "weldapp/record_fixture.h"
@@ -336,6 +340,42 @@ TEST(InputFile, UnreadableFileIsKeptBeforeTheFirstSave) {
 }
 
 #include "profiles/catalogue_fixture.h"
+
+// The weld grade table has strengths up to 80 mm (the MH/MLH grades up to
+// 40 mm); a plate beyond its grade's range gets the line that says so and
+// fails the input, whether or not profile and plate share one grade.
+TEST(WeldLayout, EveryPlateIsCheckedForTheRangeOfItsThickness) {
+    struct Case {
+        int grade;  // of the weld grade table
+        double t;
+        const char* line;  // empty: none
+    } const cases[] = {
+        {2, 120, "Stahldicke t = 120.0 mm > 80 mm: Materialparameter überprüfen (ggf. vorgeben)  "_cp},
+        {23, 50, "Stahlgüte S355 MH/MLH: keine Festigkeitswerte für t = 50.0 mm > 40 mm, Materialparameter vorgeben  "_cp},
+        {2, 80, ""},
+        {23, 40, ""},
+    };
+    for (const Case& c : cases) {
+        for (int uniform : {0, 1}) {
+            SCOPED_TRACE(std::to_string(c.grade) + ", t " + std::to_string(c.t) + (uniform ? ", one grade" : ""));
+            Nahtbild n{};
+            Init_Profile(&n.profile);
+            n.profile.type = PROFILTYP_FLACH;
+            n.profile.h = 100;
+            n.profile.t_w = 10;
+            n.uniform_grade = uniform;
+            Default_Material_Params(&n.plate.material);
+            n.plate.material.grade = c.grade;
+            n.plate.t = c.t;
+            Copy_Material_Params(&n.plate.material, &n.profile.material);
+            ListCapture l;
+            EXPECT_EQ(Update_Weld_Layout(&n, l.f(), 0), *c.line ? 1 : 0);
+            const std::vector<std::string> lines = Text_Lines(l.Take());
+            const long want = *c.line ? 1 : 0;
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string(c.line) + NotOk()), want);
+        }
+    }
+}
 
 // A new connection: HE280A on a 35 mm plate; every slot the profile lists
 // (the I family: twelve, of which the layout keeps 0..7 without all-round

@@ -46,7 +46,7 @@ struct Family {
     double scale;             // of the forces 50 kN, 20 kNm, 5 kNm, 30 kN, 60 kN, 2 kNm
     double enclosed = 0;      // area the weld ring encloses, when not the profile's own
     bool all_round = false;
-    bool open = false;        // no closed ring: M_x turns the welds about their centroid
+    bool ring = false;        // the welds close a loop (else they turn about their centroid)
 };
 
 SchweissnahtNachweis Record(const Family& c) {
@@ -119,17 +119,27 @@ Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directi
         Iz += A * y * y + (L.along_y ? L.a * L.l * L.l * L.l / 12 : 0.0);
         Iyz += A * y * z;
     }
-    // Forces (N, Nmm); N acts at the profile centroid, at (-dy, -dz) from
+    // Forces (N, Nmm); they act at the profile centroid, at (-dy, -dz) from
     // the weld centroid.
     const double N = r.forces.N, My = r.forces.M_y - r.forces.N * dz, Mz = r.forces.M_z + r.forces.N * dy;
+    const double Vy = r.forces.V_y, Vz = r.forces.V_z;
     // sigma = N/A + cz z + cy y with  int sigma z dA = My  and
     // -int sigma y dA = Mz:  cz Iy + cy Iyz = My,  cz Iyz + cy Iz = -Mz.
     const double D = Iy * Iz - Iyz * Iyz;
     const double cz = (My * Iz + Mz * Iyz) / D, cy = (-Mz * Iy - My * Iyz) / D;
-    const double tau_T = r.forces.M_x / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap) * amin);  // Bredt
-    // Open group: a rigid plate turning about the weld centroid, tau = M_x r
-    // / I_p at right angles to r, turned the way M_x turns (y towards z):
-    // tau_y = -M_x z / I_p, tau_z = M_x y / I_p.
+    // The conventional split: V_y evenly on the welds along y, V_z on those
+    // along z. The torsion about the weld centroid, M_x + (-dy) V_z - (-dz)
+    // V_y, less the moment of the split's shear about it, is left for the
+    // group: a ring carries it as Bredt's shear flow M_T / (2 A_enclosed),
+    // the same in every weld; an open group turns as a rigid plate about the
+    // weld centroid, tau = M_T r / I_p at right angles to r, turned the way
+    // M_x turns (y towards z): tau_y = -M_T z / I_p, tau_z = M_T y / I_p.
+    const double tVy = Awy > 0 ? Vy / Awy : 0, tVz = Awz > 0 ? Vz / Awz : 0;
+    double M_split = 0;
+    for (const Line& L : c.lines)
+        M_split += L.a * L.l * (L.along_y ? -(L.zp - z_s - dz) * tVy : (d_s - L.d - dy) * tVz);
+    const double M_T = r.forces.M_x - dy * Vz + dz * Vy - M_split;
+    const double q_T = M_T / (2.0 * (c.enclosed > 0 ? c.enclosed : Ap));  // Bredt
     const double Ip = Iy + Iz;
     Expected best{-1, -1, 0};
     for (const Line& L : c.lines) {
@@ -137,13 +147,13 @@ Expected Hand_Check(const Family& c, const SchweissnahtNachweis& r, bool directi
         for (int e = -1; e <= 1; e += 2) {
             const double y = L.along_y ? y0 + e * L.l / 2 : y0, z = L.along_y ? z0 : z0 + e * L.l / 2;
             const double sx = N / Aw + cz * z + cy * y;
-            // Conventional split along the weld; the ring's shear flow
-            // circulates with M_x: along y it is -out tau_T, along z +out.
-            double along = L.along_y ? r.forces.V_y / Awy - L.out * tau_T : r.forces.V_z / Awz + L.out * tau_T;
+            // The ring's shear flow circulates with M_T: along y it is
+            // -out q / a, along z +out q / a.
+            double along = L.along_y ? tVy - L.out * q_T / L.a : tVz + L.out * q_T / L.a;
             double across = 0;
-            if (c.open) {
-                const double ty = -r.forces.M_x * z / Ip, tz = r.forces.M_x * y / Ip;
-                along = (L.along_y ? (Awy > 0 ? r.forces.V_y / Awy : 0) + ty : (Awz > 0 ? r.forces.V_z / Awz : 0) + tz);
+            if (!c.ring) {
+                const double ty = -M_T * z / Ip, tz = M_T * y / Ip;
+                along = L.along_y ? tVy + ty : tVz + tz;
                 across = L.out * (L.along_y ? tz : ty);
             }
             const double U = Point_U(sx, along, directional, across);
@@ -158,12 +168,12 @@ const std::vector<Family>& Families() {
         {"flat bar 100 x 10", 1, 100, 10, 0, 0, 0, 0, {{0, 0, 10, 100}},
          {{0, true, 5, 0, 10, 5, -1}, {3, true, 5, 100, 10, 5, +1}, {1, false, 0, 50, 100, 5, +1},
           {2, false, 10, 50, 100, 5, -1}},
-         0.05},
+         0.05, 0, false, true},
         {"rectangular tube 200 x 100 x 8", 8, 200, 8, 100, 8, 0, 0,
          {{0, 0, 100, 8}, {0, 192, 100, 8}, {0, 8, 8, 184}, {92, 8, 8, 184}},
          {{0, true, 50, 0, 100, 5, -1}, {3, true, 50, 200, 100, 5, +1}, {1, false, 0, 100, 200, 5, +1},
           {2, false, 100, 100, 200, 5, -1}},
-         0.5, 100.0 * 200.0},
+         0.5, 100.0 * 200.0, false, true},
         // Web axis at 100 (half the wider flange); flange outstands 71 and 96.
         {"I 300, flanges 150 x 12 and 200 x 15", 4, 300, 8, 150, 12, 200, 15,
          {{25, 0, 150, 12}, {96, 12, 8, 273}, {0, 285, 200, 15}},
@@ -179,7 +189,7 @@ const std::vector<Family>& Families() {
           {8, false, 25, 6, 12, 6, +1}, {10, false, 175, 6, 12, 6, -1}, {2, false, 96, 148.5, 273, 4, +1},
           {6, false, 104, 148.5, 273, 4, -1}, {3, true, 100, 300, 200, 6, +1}, {4, true, 48, 285, 96, 6, -1},
           {7, true, 152, 285, 96, 6, -1}, {9, false, 0, 292.5, 15, 6, +1}, {11, false, 200, 292.5, 15, 6, -1}},
-         2.5, 0, true},
+         2.5, 0, true, true},
         // Channel: web at the left edge, flange outstand 73.
         {"U 200 x 80", 12, 200, 7, 80, 11, 0, 0, {{0, 0, 80, 11}, {0, 11, 7, 178}, {0, 189, 80, 11}},
          {{0, true, 40, 0, 80, 4, -1}, {1, true, 43.5, 11, 73, 4, +1}, {2, false, 0, 100, 200, 4, +1},
@@ -254,7 +264,7 @@ TEST(WeldCheck, OpenGroupsCarryTorsionByThePolarMoment) {
             if (std::count(o.welds.begin(), o.welds.end(), L.k)) kept.push_back(L);
         for (Line& L : kept) L.a = o.a > 0 ? o.a : L.a;
         c.lines = kept;
-        c.open = true;
+        c.ring = false;
         for (int method : {1, 0}) {
             SCOPED_TRACE(std::string(o.family) + ", M_x " + std::to_string(o.Mx) + (method ? ", directional" : ", simplified"));
             SchweissnahtNachweis r = Record(c);
@@ -525,6 +535,15 @@ TEST(WeldCheck, Refusals) {
         {"profile values that are no number", [](SchweissnahtNachweis* r) { r->profile.A = INFINITY; r->profile.z_s = NAN; }, ""},
         {"an infinite partial factor", [](SchweissnahtNachweis* r) { r->gamma_M2 = INFINITY; }, ""},
         {"a partial factor that divides into overflow", [](SchweissnahtNachweis* r) { r->gamma_M2 = 1e-310; }, ""},
+        // The hollow-section grades MH/MLH have no strengths above 40 mm.
+        {"a plate grade without strengths at its thickness",
+         [](SchweissnahtNachweis* r) { Clear_Plate(&r->plate); r->plate.t = 50; r->plate.material.grade = 23;
+                                       Check_Material_Params(&r->plate.material, 50, nullptr, 0, nullptr); },
+         "╬HFehler╬r: Blech, Stahlgüte S355 MH/MLH: keine Zugfestigkeit für t = 50.0 mm, Materialparameter vorgeben  ê  Nachweis nicht möglich "_cp},
+        {"a profile grade without strengths at the thickness of a part",
+         [](SchweissnahtNachweis* r) { r->profile.t_w = 50; r->profile.material.grade = 24;
+                                       Calc_Profile_Cross_Section(&r->profile, nullptr, 0, nullptr); },
+         "╬HFehler╬r: Profil, Stahlgüte S420 MH/MLH: keine Zugfestigkeit für t = 50.0 mm, Materialparameter vorgeben  ê  Nachweis nicht möglich "_cp},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -602,10 +621,14 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
          0, 0.465,
          {T("Naht 1: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 0.0 mm"_cp), T("Naht 3: ╬ta╬\\w╬r = 4.0 mm╬tl╬\\w╬r = 92.0 mm"_cp),
           T("Kein geschlossener Nahtring: M╬\\x,Ed╬r wird über das polare Trägheitsmoment I╬\\w,p╬r der Nähte aufgenommen "_cp) + Note()}},
-        {"flat bar all four sides without the length check: a closed ring, W_t = 2 h t a",
+        // Without the length check the ends (2 mm) count and the four lines
+        // close a ring: the shear flow q along them has the moment q (2 92 5
+        // + 2 2 50) = 1120 q mm² about the centroid, so q = 0.8e6 / 1120 and
+        // tau = q / 4 = 178.57 N/mm² (not the 100 of the bar's own area).
+        {"flat bar all four sides without the length check: a closed ring of its lines",
          []() { SchweissnahtNachweis r = Profile_Record(1, 100, 10, 0, 0); for (int k = 0; k < 4; ++k) Weld(&r, k, 4.0, k + 1);
                 r.deduct_craters = 1; r.forces.N = 50e3; r.forces.M_x = 0.8e6; return r; },
-         0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 100 * 10 * 4.0)),
+         0, U_dir(50e3 / (2 * (92 + 2) * 4.0), 0.8e6 / (2 * 92 * 5 + 2 * 2 * 50.0) / 4.0),
          {T("▓A╬\\w╬r = 7.52 cm²,  A╬\\w,y╬r = 0.16 cm²,  A╬\\w,z╬r = 7.36 cm²,  ▓l╬\\w╬r = 18.8 cm"_cp)}},
         // Side welds 200 mm at y = +-50: I_p = 2 5 200³/12 + 2 1000 50² =
         // 11.667e6 mm⁴. At the top of the left weld (y = 50, z = -100): tau
@@ -861,4 +884,60 @@ TEST(WeldCheck, LibraryWeldBlockKeepsTheTorsionOfAnOpenGroup) {
     Print_Anschluss_Schweissnaehte(l.f(), &r, 0);
     const std::string text = l.Take();
     EXPECT_NE(text.find(T("ê  U = 0.357  <  1  "_cp) + Ok()), std::string::npos) << text;
+}
+
+// The consistent shear split cuts a T's outer flange weld at the web axis
+// into the halves the caller fills (positions 0 and 12, numbers n and n + 20);
+// both count. Welded T 200 x 200 x 10/15 on a 35 mm plate, flange weld a = 6
+// of 2 x 100 mm, web welds a = 5, l = 185, end craters deducted: halves
+// 100 - 6 = 94 mm centred 50 mm either side of the web axis, web welds 175
+// mm at y = +-5 from z' = 15 + 5 to 195. A_w = 2 6 94 + 2 5 175 = 2878 mm²
+// (with one half lost 2314). Profile centroid z_s = (3000 7.5 + 1850 107.5)
+// / 4850 = 45.644 mm, weld centroid z'_w = 1750 107.5 / 2878 = 65.367 mm.
+// N = 200 kN, M_y = 20 kNm at the profile centroid; the web welds' lower
+// ends govern. A weld at a position the T does not have is named, not lost.
+TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
+    SchweissnahtNachweis r = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
+    r.plate.t = 35;
+    Weld(&r, WELD_FACE_TOP_OUTER, 6, 1, 100);
+    Weld(&r, WELD_FACE_TOP_OUTER_RIGHT, 6, 21, 100);
+    Weld(&r, WELD_FACE_WEB_LEFT, 5, 2, 185);
+    Weld(&r, WELD_FACE_WEB_RIGHT, 5, 3, 185);
+    Weld(&r, WELD_FACE_BOTTOM_OUTER, 5, 9, 100);  // no face of a T
+    r.deduct_craters = 1;
+    r.shear_split = 2;
+    r.forces.N = 200e3, r.forces.M_y = 20e6;
+    const double z_s = (3000 * 7.5 + 1850 * 107.5) / 4850.0, Af = 2 * 6 * 94.0, Aw = 2 * 5 * 175.0;
+    const double zw = Aw * 107.5 / (Af + Aw);
+    const double Iy = Af * zw * zw + Aw * (107.5 - zw) * (107.5 - zw) + 2 * 5 * 175.0 * 175 * 175 / 12;
+    const double Mwy = 20e6 - 200e3 * (zw - z_s);
+    const double sigma = 200e3 / (Af + Aw) + Mwy * (195 - zw) / Iy;  // 237.4 N/mm²
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
+    EXPECT_NEAR(r.U_w, U_dir(sigma, 0), 0.0005);
+    const std::vector<std::string> lines = Text_Lines(l.Take());
+    const std::string half = T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 94.0 mm"_cp);
+    const std::string sums = T("▓A╬\\w╬r = 28.78 cm²,  ▓l╬\\w╬r = 53.8 cm"_cp);
+    const std::string dropped = T("Naht 9: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt "_cp) + Note();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), half), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), sums), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), dropped), 1);
+}
+
+// The check reads the caller's record and writes only its results: a fully
+// penetrated butt weld neglects the short pieces of an all-round weld
+// without the record's switch changing, not even while the check runs
+// (the picture drawer, called in its middle, sees the record as given).
+TEST(WeldCheck, TheCallersRecordIsLeftAlone) {
+    static int seen = -1;
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(
+        [](const SchweissnahtNachweis* r, FILE*, int) { return seen = r->neglect_short, 0; });
+    SchweissnahtNachweis r = Two_Long_Welds();
+    r.weld_kind = WELD_BUTT;
+    r.full_penetration = 1;
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+    Set_Weld_Check_Picture_Drawer(old);
+    EXPECT_EQ(seen, 0);
+    EXPECT_EQ(r.neglect_short, 0);
 }

@@ -23,7 +23,7 @@ TEST(WeldCheckRecord, InitialValues) {
     EXPECT_EQ(r.profile.kind, 0);
     EXPECT_EQ(r.plate.t, 0);
     const double* numbers[] = {&r.gamma_M2, &r.a[19], &r.l[0], &r.contact_share, &r.forces.N, &r.forces.M_x, &r.U_w,
-                               &r.results_1[0], &r.line_values[11], &r.results_5[19]};
+                               &r.U_position[0], &r.U_position[19], &r.line_values[11]};
     for (const double* v : numbers) EXPECT_EQ(*v, 0);
     const int* flags[] = {&r.weld_kind, &r.full_penetration, &r.deduct_craters, &r.neglect_short, &r.number[7],
                           &r.all_round, &r.shear_split, &r.no_length_check, &r.full_treatment, &r.check_field,
@@ -43,11 +43,17 @@ TEST(WeldCheckRecord, InitialValues) {
 // I_w,y = 2 3000 195² + 2 1175 176² + 5 298³/12 = 311.970e6 mm⁴,
 // I_w,z = 2 10 300³/12 + 2 10 117.5³/12 + 2 1175 68.625² + 1490 17.125²
 // + 6000 22.625² = 62.279e6 mm⁴, I_w,yz = 0. M_w,z = -26 - 1190 0.022625 =
-// -52.924 kNm. Right end of weld 1 (y = -172.625, z = -195 from the weld
-// centroid): sigma = -1190e3/9840 - 225e6 195/311.970e6 - 52.924e6
-// 172.625/62.279e6 = -120.94 - 140.64 - 146.69 = -408.27 N/mm², tau_par =
-// -180e3/8350 = -21.56; sigma_perp = tau_perp = -288.69, sigma_1 = (4
-// 288.69² + 3 21.56²)^1/2 = 578.59 against f_1w,d = 360: U = 1.607.
+// -52.924 kNm. The flange welds take V_y, the web weld V_z; V_z acts at
+// the profile centroid, 5.5 mm right of the web weld, so M_T = 370e3
+// (-5.5) = -2.035e6 Nmm turns the welds about their centroid with I_p =
+// I_w,y + I_w,z = 374.249e6 mm⁴. Right end of weld 1 (y = -172.625, z =
+// -195 from the weld centroid): sigma = -1190e3/9840 - 225e6 195/311.970e6
+// - 52.924e6 172.625/62.279e6 = -120.94 - 140.64 - 146.69 = -408.27 N/mm²,
+// along it -180e3/8350 - M_T 195/I_p = -21.557 - 1.060 = -22.617, across
+// it (towards its outside, -z) -M_T 172.625/I_p = -0.939; sigma_perp =
+// (-408.27 + 0.939)/sqrt 2 = -288.03, tau_perp = (-408.27 - 0.939)/sqrt 2
+// = -289.35, sigma_1 = (288.03² + 3 (289.35² + 22.617²))^1/2 = 579.37
+// against f_1w,d = 360: U = 1.609.
 TEST(WeldCheckRecord, FixedTestCaseAgainstAHandCalculation) {
     const std::string file = WELD_PROFIL_FILE;
     setenv("DATA", file.substr(0, file.rfind('/')).c_str(), 1);
@@ -71,11 +77,11 @@ TEST(WeldCheckRecord, FixedTestCaseAgainstAHandCalculation) {
     const double given[6] = {-1.19e6, 2.25e8, -2.6e7, -1.8e5, 3.7e5, 0};
     for (int j = 0; j < 6; ++j) EXPECT_EQ(forces[j], given[j]) << j;
     EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
-    EXPECT_NEAR(r.U_w, 1.607, 0.0005);
+    EXPECT_NEAR(r.U_w, 1.609, 0.0005);
     EXPECT_EQ(r.governing_slot, 0);
     EXPECT_EQ(r.governing_point, 1);
     EXPECT_NEAR(r.line_values[7], -408.27, 0.01);
-    EXPECT_NEAR(r.line_values[2], -21.56, 0.01);
+    EXPECT_NEAR(r.line_values[2], -22.62, 0.01);
     EXPECT_EQ(Test_Weld_Check(nullptr), 1);
 }
 
