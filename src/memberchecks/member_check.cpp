@@ -115,6 +115,7 @@ struct Model_State {
     bool prepared750;
     int reached;        // section class reached: 0, 1 or 2
     double U_plastic;
+    double forces[8];   // the forces of the stress evaluation (kN, kNcm)
     double f_rot[8];    // forces in kN, kNcm about the model's principal axes
     double yield[2];    // f_y and f_y,d in kN/cm²
     int32_t work_code;
@@ -220,8 +221,9 @@ bool Build_Check_Model(Check_State& s) {
 // the record), printed.
 void Read_Model_Stresses(const Check_State& s, Model_State& m) {
     const Member_Check_Input& in = *s.in;
-    Calc_Section_Stress_Extremes(in.N, in.V_1, in.V_2, 100 * in.T_t, 100 * in.M_1, 100 * in.M_2, 100 * in.T_w,
-                                 10000 * in.B);
+    const double f[8] = {in.N, in.V_1, in.V_2, 100 * in.T_t, 100 * in.M_1, 100 * in.M_2, 100 * in.T_w, 10000 * in.B};
+    std::memcpy(m.forces, f, sizeof f);
+    Calc_Section_Stress_Extremes(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]);
     const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
     m.s_max = 10 * e.sigma_max, m.s_min = 10 * e.sigma_min, m.s_abs = 10 * e.sigma_abs;
     m.t_max = 10 * e.tau_abs, m.sv_max = 10 * e.sv_abs;
@@ -546,6 +548,20 @@ void Check_Elastic(Check_State& s, Model_State& m) {
     Print_Elastic_Line(s, m, U, tau_Rd, sv_Rd);
 }
 
+// The class 1 and 2 utilisations of one part of the model under plastic end
+// stresses, with the limits of the classification request.
+bool Plastic_Part_Ct(void* context, int part, double s_a, double s_b, double U[2]) {
+    const Ct_Klassifizierung& c = *static_cast<const Ct_Klassifizierung*>(context);
+    const int kind = Get_Section_Point(part, nullptr, nullptr, nullptr);
+    const Ct_Grenzwert_Eingabe in{c.code, c.flags, kind, c.f_y, c.E, c.sigma_ref, s_a, s_b, 0, c.eps_factor};
+    Ct_Grenzwerte g;
+    if (!Calc_Ct_Grenzwerte(&in, &g) || !(g.ct[0] > 0) || !(g.ct[1] > 0)) return false;
+    const double ct = std::max(Get_Section_Part_Ratio(part), 0.0);
+    U[0] = ct / g.ct[0];
+    U[1] = ct / g.ct[1];
+    return true;
+}
+
 // Step 17: the c/t utilisations of the model's parts for the class reached
 // (alpha of the plastic stress blocks for classes 1 and 2 under EN 1993),
 // printed with the table they come from.
@@ -582,6 +598,13 @@ void Check_Ct(Check_State& s, const Model_State& m) {
         s.U_ct_int = ct_out.internal[slot];
         s.U_ct_out = ct_out.outstand[slot];
         eps = ct_out.eps[slot];
+    }
+    // a part is classified by the stresses that act on it
+    Own_Stress_Utilisations own;
+    if ((ct_in.flags & CT_PLASTIC_SHIFT) &&
+        Calc_Own_Stress_Utilisations(m.forces, 0.1 * m.f_yd, Plastic_Part_Ct, &ct_in, &own) > 0) {
+        s.U_ct_int = std::max(s.U_ct_int, own.internal[slot]);
+        s.U_ct_out = std::max(s.U_ct_out, own.outstand[slot]);
     }
     s.flags |= MC_CT_DONE;
     if (s.record) s.record->class_slot = slot;
