@@ -113,3 +113,34 @@ TEST_F(XsCatalogue, WebOfAnIClassifiedByNAndMyWhateverMz) {
         EXPECT_NEAR(U, U2, 5e-4);
     }
 }
+
+// CHS 168.3 x 10 in S235 under |M| = 40 kNm: the circle's extreme fibre at
+// D/2 = 84.15 mm, W = pi (D^4 - d^4)/(32 D) = 185857 mm3 (d = 148.3),
+// sigma = 215.22 N/mm2, U = 0.9158 whatever the moment's direction. The
+// model (a polygon with the circle's outer fibre at its vertices) comes to
+// within 0.2 % of it at every angle, the same at every angle, and names the
+// point across the moment's vector: (-sin a, cos a) D/2.
+TEST_F(XsCatalogue, CircularTubeTakesTheCirclesMaximumAtAnyAngle) {
+    const Stahlprofil p = Catalogue("R168.3X10.0", 0);
+    const double D = 168.3, d = 148.3, W = M_PI * (std::pow(D, 4) - std::pow(d, 4)) / (32 * D);
+    const double U = 40e6 / W / 235;
+    EXPECT_NEAR(U, 0.9158, 5e-5);
+    double first = 0;
+    for (const double degrees : {0.0, 11.25, 22.5, 37.0}) {
+        SCOPED_TRACE(degrees);
+        const double a = degrees * M_PI / 180;
+        Outs o;
+        ListCapture list;
+        Check(p, 0, 0, 40 * std::cos(a), 40 * std::sin(a), &o, list.f());
+        EXPECT_NEAR(o.v[1], U, 0.002 * U);
+        if (degrees == 0) first = o.v[1];
+        EXPECT_NEAR(o.v[1], first, 1e-9);
+        const std::string text = Text(list);
+        const size_t at = text.find("max \xCC╬\\x╬r ╬tbei y = "_cp);
+        ASSERT_NE(at, std::string::npos) << text;
+        double y = 0, z = 0;
+        ASSERT_EQ(std::sscanf(text.c_str() + text.find("y = ", at), "y = %lf mm, z = %lf mm", &y, &z), 2);
+        EXPECT_NEAR(std::atan2(-y, z), a, 0.002);
+        EXPECT_NEAR(std::hypot(y, z), D / 2, 0.2);
+    }
+}
