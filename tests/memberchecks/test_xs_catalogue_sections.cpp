@@ -144,3 +144,53 @@ TEST_F(XsCatalogue, CircularTubeTakesTheCirclesMaximumAtAnyAngle) {
         EXPECT_NEAR(std::hypot(y, z), D / 2, 0.2);
     }
 }
+
+// Beyond the class 3 limits the gross section's stress utilisation is no
+// utilisation: the check says that the class 4 section is not covered, in
+// place of its check line, and answers "cannot be verified" (0x8000).
+//  - IPE 600 in S355 (t_f 19: f_y 355, eps 0.8136) under N = -5000 kN:
+//    sigma = 5000e3/15600 = 320.5 N/mm2 (U 0.903 on the gross section); the
+//    web, c = 600 - 2 19 - 2 24 = 514, c/t = 42.83 against the class 3 limit
+//    42 eps raised by (355/320.5)^0.5: 35.97, U_c/t = 1.191.
+//  - flat bar 300 x 5 in S235 under N = -300 kN: sigma 200 N/mm2 (U 0.851),
+//    h/t = 60 against 42 (235/200)^0.5 = 45.53, U_c/t = 1.318.
+//  At N = -2000 kN the IPE's web (sigma 128.2, limit 56.87) is class 3 and
+//  checked as before.
+TEST_F(XsCatalogue, ClassFourSectionIsNotCoveredByTheGrossSectionCheck) {
+    Stahlprofil flat;
+    Init_Profile(&flat);
+    flat.type = PROFILTYP_FLACH;
+    flat.h = 300, flat.t_w = 5;
+    Default_Material_Params(&flat.material);
+    ASSERT_EQ(Calc_Profile_Cross_Section(&flat, nullptr, 0, nullptr), 0);
+    const Stahlprofil ipe = Catalogue("IPE600", 2);
+    const double eps = std::sqrt(235.0 / 355);
+    struct Case {
+        const Stahlprofil* p;
+        double N, U_ct;
+        bool class4;
+    } const cases[] = {
+        {&ipe, -5000, 514 / 12.0 / (42 * eps * std::sqrt(355 / (5000e3 / 15600))), true},
+        {&flat, -300, 60 / (42 * std::sqrt(235 / 200.0)), true},
+        {&ipe, -2000, 514 / 12.0 / (42 * eps * std::sqrt(355 / (2000e3 / 15600))), false},
+    };
+    const std::string note = "Querschnittsklasse 4: Nachweis mit wirksamem Querschnitt nach EC 3-1-5 nicht abgedeckt ";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.N);
+        for (int level : {2, 0}) {
+            Outs o;
+            ListCapture list;
+            static const int opts[2] = {0, 0};
+            const unsigned bits = Calc_XS_Resistance_Check(c.p, 1.0, opts, 1, 0, c.N, 0, 0, 0, 0, 0, 0, 0, &o.v[0],
+                                                           &o.v[1], &o.v[2], &o.v[3], &o.v[4], &o.v[5], &o.v[6],
+                                                           &o.v[7], list.f(), level);
+            EXPECT_NE(bits & XS_CHECK_DONE, 0u);
+            EXPECT_EQ((bits & XS_CHECK_NOT_VERIFIABLE) != 0, c.class4) << std::hex << bits;
+            EXPECT_NEAR(o.v[2], c.U_ct, 5e-4 * c.U_ct);
+            const std::string text = Text(list);
+            EXPECT_EQ(text.find(" " + note + Mark_Alert() + "\n") != std::string::npos, c.class4) << text;
+            // no stress utilisation that would read as the section's
+            EXPECT_EQ(text.find("U╬\\╠"_cp) == std::string::npos, c.class4) << text;
+        }
+    }
+}
