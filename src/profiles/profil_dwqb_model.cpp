@@ -22,6 +22,7 @@
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_transfer.h"
+#include "thinwall/engine_faults.h"
 
 struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0, {0, 0}};
 
@@ -279,8 +280,13 @@ bool Build_From_Outline(const char* name, const float* v) {
 bool Get_Line(FILE* f, char* buffer, int size) { return Read_Line(f, buffer, size) > 0; }
 
 // A section the model cannot hold is never refused silently: without a
-// message stream the refusal goes to stderr.
-void Report_Refusal(FILE* messages, const char* text) { std::fprintf(messages ? messages : stderr, " %s\n", text); }
+// message stream the refusal goes to the program with the engines' faults.
+void Report_Refusal(FILE* messages, const char* text) {
+    if (messages)
+        std::fprintf(messages, " %s\n", text);
+    else
+        Record_Engine_Fault(ENGINE_FAULT_USER_SECTION, " %s\n", text);
+}
 
 // Reads the section's block and adds it to the engine. 0 on success, 1 on
 // any failure (nothing added then).
