@@ -236,8 +236,8 @@ bool Locate_Points(const Stahlprofil* p, int n, Profil_Punkt* points) {
                 if (!l->a || !l->b) continue;
                 double dy = l->b->y - l->a->y, dz = l->b->z - l->a->z;
                 bool vertical = std::fabs(dy) < std::fabs(dz);
-                if ((q.flags & 0x80) && !vertical) continue;
-                if ((q.flags & 0x60) && vertical) continue;
+                if ((q.flags & PROFIL_PUNKT_VERTICAL) && !vertical) continue;
+                if ((q.flags & PROFIL_PUNKT_HORIZONTAL) && vertical) continue;
                 double cross = (y - l->a->y) * dz - (z - l->a->z) * dy;
                 if (std::fabs(cross) > kTiny * std::hypot(dy, dz)) continue;
                 // Distances along the line from either end: both positive
