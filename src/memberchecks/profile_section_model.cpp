@@ -218,7 +218,7 @@ bool Build_Type(const Stahlprofil* p, int mirror, double o_o, double o_u, double
 // the slope of their inner faces, their mid-lines half their thickness
 // inside the flat outer faces, and no fillets. The fillet terms of the
 // line values stiffen the roots of the flanges and put the shear centre 1
-// to 1.5 % too near the web (U 350: 45.5 mm where the outline gives 46.1),
+// to 1.5 % too near the web (U 350: 45.5 mm where the outline gives 46.0),
 // and the torsion of eccentric shear follows it. Leaves that model in the
 // engine; false when the engine fails or there are no flanges.
 bool Channel_Shear_Centre(const Stahlprofil* p, double* y_M) {
