@@ -161,7 +161,10 @@ int Concrete_Page_In(int area, int x, int y, Betonguete_Record* record, int stat
     Parameter_Row(x, y + 149, "\xBE", "c2u", &record->eps_c2u, 1000.0, 3, kPerMille, state, state);
     Parameter_Row(x, y + 172, "n", "c", &record->n_exp, 1.0, 2, nullptr, state, state);
     // While the modulus is derived it follows the strength shown (both in
-    // MN/m² on the page).
+    // MN/m² on the page). Its field registers it further down: registered
+    // first, it is in the page's unit already when the first fill derives
+    // it, and is not scaled a second time.
+    Register_Sheet_Unit_Value(&record->E_cm, 0.001);
     if (record->auto_E) record->E_cm = Get_E_cm(1000.0 * record->f_ck) * 0.001;
     Parameter_Row(x, y + 195, "E", "cm", &record->E_cm, 0.001, 2, kMN, state, record->auto_E ? 0 : state);
     // The box's mark stands 14 pixels left of its position, 15 pixels after

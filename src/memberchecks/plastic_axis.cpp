@@ -6,7 +6,9 @@
 #include <cmath>
 #include <vector>
 
+#include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
+#include "thinwall/dwqb_transfer.h"
 
 namespace {
 
@@ -100,4 +102,88 @@ int Calc_Model_Plastic_Axis_Shift(double N, double f_y, double* delta) {
         }
     }
     return Calc_Plastic_Axis_Shift(quads.data(), static_cast<int>(quads.size()), N / f_y, delta);
+}
+
+namespace {
+
+// The kind and end stresses (N/mm2) of every part of the standing model.
+struct Part_Ends {
+    int kind;
+    double s_a, s_b;
+};
+
+std::vector<Part_Ends> Read_Part_Ends(void) {
+    std::vector<Part_Ends> ends(static_cast<size_t>(Get_Section_Part_Count()));
+    for (size_t i = 0; i < ends.size(); i++)
+        ends[i].kind = Get_Section_Point(static_cast<int>(i), nullptr, &ends[i].s_a, &ends[i].s_b);
+    return ends;
+}
+
+void Evaluate(const double f[8]) { Calc_Section_Stress_Extremes(f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7]); }
+
+// The rotation from the forces' axes into the principal axes in which the
+// stress services evaluate the model (its mode): false where the model
+// keeps the bending as one resultant or has no mode.
+bool Principal_Rotation(double* c, double* s) {
+    *c = 1, *s = 0;
+    switch (Profil_DWQB_Store.mode) {
+    case 1: case 3: case 4: case 5:
+        return true;
+    case 2: case 6: {
+        const double angle = std::atan2(Profil_DWQB_Linienwerte.sin_a, Profil_DWQB_Linienwerte.cos_a);
+        *c = std::cos(angle), *s = std::sin(angle);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Accounts part i's utilisations under the ends plus the shift.
+void Account_Part(const Part_Ends& e, int i, double shift, Plastic_Part_Utilisation fn, void* context,
+                  Own_Stress_Utilisations* out) {
+    double U[2] = {0, 0};
+    if (!fn(context, i, e.s_a + shift, e.s_b + shift, U)) return;
+    const bool outstand = e.kind == CT_OUTSTAND_FREE_AT_START || e.kind == CT_OUTSTAND_FREE_AT_END;
+    double* group = outstand ? out->outstand : out->internal;
+    for (int k = 0; k < 2; k++) group[k] = std::max(group[k], U[k]);
+}
+
+}  // namespace
+
+int Calc_Own_Stress_Utilisations(const double forces[8], double f_y, Plastic_Part_Utilisation part_utilisation,
+                                 void* context, Own_Stress_Utilisations* out) {
+    if (out) *out = Own_Stress_Utilisations{};
+    double c = 1, s = 0;
+    if (!forces || !part_utilisation || !out || !(f_y > 0) || !Principal_Rotation(&c, &s)) return 0;
+    const std::vector<Part_Ends> full = Read_Part_Ends();
+    double scale = 0;
+    for (const Part_Ends& e : full) scale = std::max({scale, std::fabs(e.s_a), std::fabs(e.s_b)});
+    // what counts as the same stress: far below any stress that classifies
+    const double same = 1e-7 * scale + 1e-9;
+    const double m[2] = {c * forces[4] + s * forces[5], c * forces[5] - s * forces[4]};
+    int count = 0;
+    for (int drop = 0; drop < 2; drop++) {
+        if (std::fabs(m[drop]) < 1e-6 || std::fabs(m[1 - drop]) + std::fabs(forces[0]) < 1e-6) continue;
+        const double kept[2] = {drop == 0 ? 0.0 : m[0], drop == 1 ? 0.0 : m[1]};
+        double f[8];
+        std::copy(forces, forces + 8, f);
+        f[4] = c * kept[0] - s * kept[1];
+        f[5] = s * kept[0] + c * kept[1];
+        Evaluate(f);
+        const std::vector<Part_Ends> without = Read_Part_Ends();
+        // N alone keeps its uniform stresses, as the section's own
+        // classification does
+        double shift = 0;
+        if (Calc_Model_Plastic_Axis_Shift(f[0], f_y, &shift)) shift *= 10;
+        for (size_t i = 0; i < full.size() && i < without.size(); i++) {
+            const Part_Ends& a = full[i];
+            const Part_Ends& b = without[i];
+            if (a.kind == CT_NO_PART || std::fabs(a.s_a - b.s_a) > same || std::fabs(a.s_b - b.s_b) > same) continue;
+            Account_Part(b, static_cast<int>(i), shift, part_utilisation, context, out);
+            count++;
+        }
+    }
+    Evaluate(forces);
+    return count;
 }

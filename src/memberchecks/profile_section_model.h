@@ -21,10 +21,18 @@ enum {
     PROFIL_ANBAUTEN = 2,       // attachment slots
 };
 
+// Where a point lies: the plate it is looked for on.
+enum {
+    PROFIL_PUNKT_VERTICAL = 0x80,  // on the web or a vertical plate
+    PROFIL_PUNKT_LEG = 0x40,       // on a horizontal leg
+    PROFIL_PUNKT_FLANGE = 0x20,    // on a flange
+    PROFIL_PUNKT_HORIZONTAL = PROFIL_PUNKT_LEG | PROFIL_PUNKT_FLANGE,
+};
+
 // A point whose carrying line is wanted.
 struct Profil_Punkt {
     int id;       // negative: record not in use
-    int flags;    // 0x80 on the web or a vertical plate, 0x40 on a horizontal leg, 0x20 on a flange
+    int flags;    // PROFIL_PUNKT_*
     int line;     // carrying line, written by the model
     int spare;
     double y, z;  // mm, model coordinates

@@ -17,6 +17,9 @@ struct PartCheck {
     double alpha, sigma;
     int slot;  // 0 top, 1 bottom, 2 web
     double alpha_pl;  // of the plastic distribution
+    // of the plastic distribution without M_y and without M_z, where that
+    // moment leaves the part's stresses as they are (else NaN)
+    double alpha_own[2] = {NAN, NAN};
 };
 
 double Ratio(double c, double t) { return t > 0 ? c / t : 0.0; }
@@ -141,6 +144,53 @@ int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, double N, PartCh
     return n;
 }
 
+// The stresses of the parts under N, M_y and M_z; the plastic alpha of the
+// blocks of the design strength f_yd (its note on how the distributions
+// were found to the stream, when given).
+Part_Stresses Stresses_Of(const Stahlprofil* p, double N, double M_y, double M_z, double f_yd, FILE* note) {
+    Part_Stresses d{};
+    if (p->type == PROFILTYP_Z || p->type == PROFILTYP_TRAPEZ) return d;
+    double unused[3];
+    Calc_Alpha_Elastic(p, &d.a_top, &d.a_bot, N, M_y, M_z, &d.a_web, &d.s_top, &d.s_bot, &d.s_web, nullptr);
+    Calc_Alpha_Plastic(p, &d.p_top, &d.p_bot, N, M_y, M_z, &d.p_web, &unused[0], &unused[1], &unused[2], f_yd, note);
+    return d;
+}
+
+bool Same(double a, double b) { return std::fabs(a - b) <= 1e-7 * std::fmax(std::fabs(a), std::fabs(b)) + 1e-9; }
+
+// A part is classified by the stresses that act on it: the web of an I by N
+// and M_y, whatever M_z does. The plastic axis is the whole section's, and
+// a moment that leaves a part's stresses as they are still moves it (M_z
+// took compressed width from the web of an I and passed a class its N and
+// M_y do not give), so such a part also gets the plastic alpha of the
+// forces without that moment; the more severe one holds.
+void Own_Stress_Alphas(const Stahlprofil* p, double N, double M_y, double M_z, double f_yd, PartCheck* parts,
+                       int n) {
+    for (int drop = 0; drop < 2; drop++) {
+        if (std::fabs(drop == 0 ? M_y : M_z) <= 0.0001) continue;
+        const Part_Stresses d = Stresses_Of(p, N, drop == 0 ? 0.0 : M_y, drop == 0 ? M_z : 0.0, f_yd, nullptr);
+        PartCheck other[5];
+        if (Section_Parts(p, d, N, other) != n) continue;
+        for (int i = 0; i < n; i++)
+            if (other[i].kind == parts[i].kind && Same(other[i].alpha, parts[i].alpha) &&
+                Same(other[i].sigma, parts[i].sigma))
+                parts[i].alpha_own[drop] = other[i].alpha_pl;
+    }
+}
+
+// The plastic alpha of a part that gives it the larger class 2 utilisation
+// (classes 1 and 2 scale alike): its own, or one of the alternatives above.
+double Severe_Alpha_Pl(const Classification& k, const PartCheck& pc) {
+    double alpha = pc.alpha_pl, worst = -1;
+    for (double a : {pc.alpha_pl, pc.alpha_own[0], pc.alpha_own[1]}) {
+        if (std::isnan(a)) continue;
+        double u = 0;
+        Check_Ct_Part_Pl(pc.kind, 2, &u, pc.c_t, k.f_y, k.E, pc.alpha, a, pc.sigma, k.gamma_M0, nullptr, 0, nullptr);
+        if (u > worst) worst = u, alpha = a;
+    }
+    return alpha;
+}
+
 // Takes a part's class and utilisation into the section's.
 void Take_Part(Classification& k, int slot, int c, double u) {
     if (k.stream) OLI_printf(k.stream, "\n");
@@ -155,8 +205,8 @@ void Check_Parts(Classification& k, const PartCheck* parts, int n) {
     for (int i = 0; i < n; i++) {
         const PartCheck& pc = parts[i];
         double u = 0;
-        int c = Check_Ct_Part_Pl(pc.kind, k.target_class, &u, pc.c_t, k.f_y, k.E, pc.alpha, pc.alpha_pl, pc.sigma,
-                                 k.gamma_M0, k.stream, k.level, pc.name);
+        int c = Check_Ct_Part_Pl(pc.kind, k.target_class, &u, pc.c_t, k.f_y, k.E, pc.alpha, Severe_Alpha_Pl(k, pc),
+                                 pc.sigma, k.gamma_M0, k.stream, k.level, pc.name);
         Take_Part(k, pc.slot, c, u);
         if (p->type != PROFILTYP_KASTEN || pc.slot >= 2 || c <= 0) continue;
         const double b_ue = pc.slot == 0 ? p->b_ueo : p->b_ueu;
@@ -210,16 +260,11 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     // The plastic stress blocks are those of the design strength.
     const double f_yd = gamma_M0 > 0.001 ? k.f_y / gamma_M0 : k.f_y;
     if (no_raise) k.gamma_M0 = 0.0;
-    Part_Stresses d{};
-    double unused[3];
-    if (p->type != PROFILTYP_Z && p->type != PROFILTYP_TRAPEZ) {
-        Calc_Alpha_Elastic(p, &d.a_top, &d.a_bot, N, M_y, M_z, &d.a_web, &d.s_top, &d.s_bot, &d.s_web, nullptr);
-        // its note on how the distributions were found only at level 2
-        Calc_Alpha_Plastic(p, &d.p_top, &d.p_bot, N, M_y, M_z, &d.p_web, &unused[0], &unused[1], &unused[2], f_yd,
-                           print && level >= 2 ? stream : nullptr);
-    }
+    // its note on how the distributions were found only at level 2
+    const Part_Stresses d = Stresses_Of(p, N, M_y, M_z, f_yd, print && level >= 2 ? stream : nullptr);
     PartCheck parts[5];
     const int n = Section_Parts(p, d, N, parts);
+    Own_Stress_Alphas(p, N, M_y, M_z, f_yd, parts, n);
     Check_Parts(k, parts, n);
     for (int c : k.cls) section = c > section ? c : section;
     k.U = Round_Utilisation(k.U);

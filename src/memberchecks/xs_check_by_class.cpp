@@ -124,6 +124,7 @@ struct Class_Check {
     Member_Check_Output out;
     uint32_t bits;
     bool two_walls, box_overhang;
+    bool class4;             // beyond the class 3 limits: not covered by the check
     int missed_class;
     double missed_ct;
     bool flange_road;
@@ -337,7 +338,8 @@ void Print_Stress_Verdicts(const Class_Check& c) {
                    Verdict(c.U_sig));
 }
 
-// The elastic stress check: the extremes, their points and the verdicts.
+// The elastic stress check: the extremes, their points and the verdicts; a
+// class 4 section its stresses and that the check does not cover it.
 void Print_Elastic_Check(const Class_Check& c) {
     FILE* file = c.file;
     const char* P = Check_Line_Prefix;
@@ -349,6 +351,10 @@ void Print_Elastic_Check(const Class_Check& c) {
                    10 * std::max(std::fabs(pt[MC_PT_TMAX][3]), std::fabs(pt[MC_PT_TMIN][3])));
         OLI_printf(file, ",  max \xCC╬\\v╬r = %.2lf N/mm\xFD"_cp, 10 * pt[MC_PT_SV][4]);
         OLI_printf(file, "\n");
+    }
+    if (c.class4) {
+        Print_Class_4_Not_Covered(file);
+        return;
     }
     if (c.flange_road) {
         // The strengths the partial internal forces were checked against
@@ -398,7 +404,10 @@ void Print_Ct_Block(const Class_Check& c) {
 // The summary line of level 0: U_sigma and U_c/t with their verdicts.
 void Print_Summary_Line(const Class_Check& c) {
     FILE* file = c.file;
-    const double U_sig = c.U_sig, ct_all = c.ct_all;
+    // a class 4 section has no stress utilisation of its own here
+    const double U_sig = c.class4 ? 0.0 : c.U_sig, ct_all = c.ct_all;
+    if (c.class4) Print_Class_4_Not_Covered(file);
+    if (U_sig <= 0.001 && ct_all <= 0.001) return;
     OLI_printf(file, "%s", Check_Line_Prefix);
     if (U_sig > 0.001)
         OLI_printf(file, "U╬\\\xCC╬r = %.3lf  %s  1  %s╬r"_cp, U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
@@ -440,13 +449,18 @@ void Print_Class_Check_Text(const Class_Check& c) {
     if (c.level >= 1) {
         Print_Elastic_Check(c);
         if (c.ct_in > 0.01 || c.ct_out > 0.01) Print_Ct_Block(c);
-    } else if (c.U_sig > 0.001 || c.ct_all > 0.001) {
+    } else if (c.U_sig > 0.001 || c.ct_all > 0.001 || c.class4) {
         Print_Summary_Line(c);
     }
     OLI_End_Tabs();
 }
 
 }  // namespace
+
+void Print_Class_4_Not_Covered(FILE* file) {
+    OLI_printf(file, "%sQuerschnittsklasse 4: Nachweis mit wirksamem Querschnitt nach EC 3-1-5 nicht abgedeckt %s\n",
+               Check_Line_Prefix, Mark_Alert());
+}
 
 void XS_Result_Addresses(XS_Check_Result* r, double* out[XS_OUTPUTS]) {
     out[XS_OUT_TOTAL] = &r->U_total;
@@ -489,8 +503,12 @@ uint32_t Check_XS_By_Class(const Profilquerschnitt* section, const int* options,
                                 ? c.bits | MC_PLASTIC
                                 : c.bits;
     Set_Class_Check_Outputs(c, out);
+    // The stresses are those of the gross section; a section beyond the class
+    // 3 limits needs the effective one, which this check does not have.
+    c.class4 = c.check == 1 && !(c.bits & MC_NOT_VERIFIED) && c.r.class_slot == 2 &&
+               !Utilisation_Ok(Round_Utilisation(Ct_Total(c)));
     if (file) Print_Class_Check_Text(c);
-    return result;
+    return c.class4 ? result | MC_NOT_VERIFIED : result;
 }
 
 uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,

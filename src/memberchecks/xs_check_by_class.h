@@ -39,6 +39,12 @@ enum {
     XS_OUT_M_PL,
     XS_OUTPUTS,
 };
+// A section beyond the class 3 limits needs the effective section, which
+// the checks here do not form: they print this line in place of the
+// utilisation of their gross-section stresses, and add the bit of a section
+// that cannot be verified (0x8000) to their result.
+void Print_Class_4_Not_Covered(FILE* file);
+
 // The addresses of every field of *result, in that order.
 void XS_Result_Addresses(XS_Check_Result* result, double* out[XS_OUTPUTS]);
 

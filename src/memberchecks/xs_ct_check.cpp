@@ -1,6 +1,7 @@
 // c/t check of a steel profile on its section model, with its print block.
 #include "memberchecks/xs_ct_check.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/cp850.h"
@@ -12,8 +13,27 @@
 #include "printlist/verdict.h"
 #include "profiles/section_stress.h"
 #include "profiles/stahlprofil_library.h"
+#include "thinwall/ct_limits.h"
 
 namespace {
+
+// The class 1 and 2 utilisations of one part of the model under plastic end
+// stresses: its limits as those of the section request.
+bool Plastic_Part_Limits(void* context, int part, double s_a, double s_b, double U[2]) {
+    const Section_Class_Request& r = *static_cast<const Section_Class_Request*>(context);
+    const int kind = Get_Section_Point(part, nullptr, nullptr, nullptr);
+    // the plastic limits take epsilon unraised, as the section's do
+    const Section_Part_Request in{r.code,   r.flags & ~(int32_t{CT_RAISED_EPS3} | int32_t{SECTION_CLASS_PLASTIC}),
+                                  kind,     r.f_y,
+                                  r.divisor, s_a,
+                                  s_b,      r.factor,
+                                  Get_Section_Part_Ratio(part)};
+    double out[7];
+    if (!Calc_Part_Class_Limits(&in, out) || !(out[0] > 0) || !(out[1] > 0)) return false;
+    U[0] = out[3];
+    U[1] = out[4];
+    return true;
+}
 
 // The class limits of the profile's model: its stresses under the forces,
 // then the c/t utilisations of every part against EN 1993-1-1 (alpha of the
@@ -39,6 +59,18 @@ int Class_Limits(const Stahlprofil* profile, const double forces[8], int options
         limits[k] = result.outstand[k];
         limits[3 + k] = result.internal[k];
         limits[6 + k] = result.overall[k];
+    }
+    // a part is classified by the stresses that act on it
+    const double model_forces[8] = {forces[0],       forces[3],       forces[4],       100 * forces[5],
+                                    100 * forces[1], 100 * forces[2], 100 * forces[6], 10000 * forces[7]};
+    Own_Stress_Utilisations own;
+    if ((request.flags & SECTION_CLASS_PLASTIC) &&
+        Calc_Own_Stress_Utilisations(model_forces, 0.1 * f_d, Plastic_Part_Limits, &request, &own) > 0) {
+        for (int k = 0; k < 2; ++k) {
+            limits[k] = std::max(limits[k], own.outstand[k]);
+            limits[3 + k] = std::max(limits[3 + k], own.internal[k]);
+            limits[6 + k] = std::max({limits[6 + k], own.outstand[k], own.internal[k]});
+        }
     }
     return 1;
 }

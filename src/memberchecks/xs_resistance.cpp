@@ -75,93 +75,95 @@ struct ForceList {
     }
 };
 
-// Elastic check of a flat bar or round bar.
-unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check,
-                           XS_Check_Forces f, double* const outs[XS_OUTPUTS], FILE* file, int level) {
-    double N = f.N, M_y = f.M_y, M_z = f.M_z, V_y = f.V_y, V_z = f.V_z;
-    const double T_t = f.T_t;
-    const bool round = p->type == PROFILTYP_RUND;
-    if (p->A <= 0 || p->I_y <= 0 || (!round && p->I_z <= 0)) {
-        return Refuse(file, level, "%sNachweis nicht möglich %s\n"_cp);
-    }
-    const double f_y = p->material.f_y;
-    const double sigma_Rd = Divide(f_y, gamma_M0);
-    const double a = p->h, b = p->t_w;
-    const double sigma_N = 1000.0 * N / p->A;
+// The stresses of a compact bar's elastic check (N/mm2) and its
+// utilisations; the forces as its heading lists them (a round bar's moments
+// and shear forces as their resultants).
+struct Bar_Check {
+    bool round;
+    double N, M_y, M_z, V_y, V_z, T_t;
+    double sigma_Rd, sigma_max, sigma_min, tau, sigma_v;
+    double U, U_ct;
+    bool class4;  // beyond the class 3 limits: the check does not cover it
+};
+
+void Bar_Stresses(const Stahlprofil* p, double gamma_M0, const XS_Check_Forces& f, Bar_Check* b) {
+    b->N = f.N, b->M_y = f.M_y, b->M_z = f.M_z, b->V_y = f.V_y, b->V_z = f.V_z, b->T_t = f.T_t;
+    b->round = p->type == PROFILTYP_RUND;
+    b->sigma_Rd = Divide(p->material.f_y, gamma_M0);
+    const double a = p->h, t = p->t_w;
+    const double sigma_N = 1000.0 * f.N / p->A;
     // A round bar bends about the resultant axis: both moments act on the
     // same extreme fibre d/2.
-    const double sigma_M = round ? 1e6 * std::sqrt(M_y * M_y + M_z * M_z) / p->I_y * a / 2
-                                 : 1e6 * (std::fabs(M_y) / p->I_y * a / 2 + std::fabs(M_z) / p->I_z * b / 2);
-    const double sigma_max = sigma_N + sigma_M, sigma_min = sigma_N - sigma_M;
-    const double sigma = std::fmax(std::fabs(sigma_max), std::fabs(sigma_min));
+    const double sigma_M = b->round ? 1e6 * std::sqrt(f.M_y * f.M_y + f.M_z * f.M_z) / p->I_y * a / 2
+                                    : 1e6 * (std::fabs(f.M_y) / p->I_y * a / 2 + std::fabs(f.M_z) / p->I_z * t / 2);
+    b->sigma_max = sigma_N + sigma_M, b->sigma_min = sigma_N - sigma_M;
+    const double sigma = std::fmax(std::fabs(b->sigma_max), std::fabs(b->sigma_min));
     double W_t = 0.0, tau_V;
-    if (round) {
-        M_y = std::sqrt(M_y * M_y + M_z * M_z);
-        V_z = std::sqrt(V_y * V_y + V_z * V_z);
-        M_z = V_y = 0.0;
+    if (b->round) {
+        b->M_y = std::sqrt(f.M_y * f.M_y + f.M_z * f.M_z);
+        b->V_z = std::sqrt(f.V_y * f.V_y + f.V_z * f.V_z);
+        b->M_z = b->V_y = 0.0;
         const double r = a / 2;
         W_t = M_PI / 2 * r * r * r;
-        tau_V = 1333.3333333333333 * V_z / p->A;
+        tau_V = 1333.3333333333333 * b->V_z / p->A;
     } else {
-        tau_V = 1500.0 * std::sqrt(V_z * V_z + V_y * V_y) / p->A;
-        Calc_Rect_Torsion_Coeff(b, a, &W_t);
+        tau_V = 1500.0 * std::sqrt(f.V_z * f.V_z + f.V_y * f.V_y) / p->A;
+        Calc_Rect_Torsion_Coeff(t, a, &W_t);
     }
-    double tau = tau_V;
-    if (W_t > 0.001) tau += 1e6 * std::fabs(T_t) / W_t;
+    b->tau = tau_V;
+    if (W_t > 0.001) b->tau += 1e6 * std::fabs(f.T_t) / W_t;
     // Normal and shear stress combined by the yield criterion; both extremes
     // are taken at the same point, which never understates it.
-    const double sigma_v = std::sqrt(sigma * sigma + 3.0 * tau * tau);
+    b->sigma_v = std::sqrt(sigma * sigma + 3.0 * b->tau * b->tau);
+}
 
-    double U_ct = 0.0;
-    if (outs[XS_OUT_U_CT]) {
-        Classify_Section(p, -1000.0 * N, -1e6 * M_y, -1e6 * M_z, gamma_M0, ct_options[0], ct_options[1], nullptr,
-                         nullptr, nullptr, 3, &U_ct, file, level, "");
-    }
-    const double U = Round_Utilisation(sigma_Rd > 0 ? sigma_v / sigma_Rd : 0.0);
-    U_ct = Round_Utilisation(U_ct);
-    Put(outs[XS_OUT_TOTAL], std::fmax(std::fmax(U, 0.0), U_ct));
-    Put(outs[XS_OUT_U_SIGMA], U);
-    Put(outs[XS_OUT_U_CT], U_ct);
-    Put(outs[XS_OUT_SIGMA_MAX], sigma_max);
-    Put(outs[XS_OUT_SIGMA_MIN], sigma_min);
-    Put(outs[XS_OUT_TAU], tau);
-    Put(outs[XS_OUT_SIGMA_V], sigma_v);
-    Put(outs[XS_OUT_M_PL], 0.0);
-    if (!file) return XS_CHECK_DONE;
-
+// The compact bar's text: heading with its forces, stresses, the check
+// line and the utilisations; a class 4 bar the note that the check does not
+// cover it in place of its utilisation.
+void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
     const char* pre = Check_Line_Prefix;
     if (level >= 1) {
         OLI_printf(file, "%s", pre);
         OLI_printf(file, "elastischer Spannungsnachweis");
         OLI_printf(file, "%s", " für  "_cp);
         ForceList list{file};
-        const char* y = round ? "" : "y";
-        const char* z = round ? "" : "z";
-        list.item("%sN╬\\Ed╬r = %.2lf kN"_cp, N);
-        list.item("%sM╬\\%s,Ed╬r = %.2lf kNm"_cp, M_y, y);
-        list.item("%sV╬\\%s,Ed╬r = %.2lf kN"_cp, V_z, z);
-        list.item("%sM╬\\%s,Ed╬r = %.2lf kNm"_cp, M_z, z);
-        list.item("%sV╬\\%s,Ed╬r = %.2lf kN"_cp, V_y, y);
-        list.item("%sT╬\\t,Ed╬r = %.2lf kNm"_cp, T_t);
+        const char* y = b.round ? "" : "y";
+        const char* z = b.round ? "" : "z";
+        list.item("%sN╬\\Ed╬r = %.2lf kN"_cp, b.N);
+        list.item("%sM╬\\%s,Ed╬r = %.2lf kNm"_cp, b.M_y, y);
+        list.item("%sV╬\\%s,Ed╬r = %.2lf kN"_cp, b.V_z, z);
+        list.item("%sM╬\\%s,Ed╬r = %.2lf kNm"_cp, b.M_z, z);
+        list.item("%sV╬\\%s,Ed╬r = %.2lf kN"_cp, b.V_y, y);
+        list.item("%sT╬\\t,Ed╬r = %.2lf kNm"_cp, b.T_t);
         OLI_printf(file, "\n");
     }
     if (level >= 2) {
         OLI_printf(file, "%selastische Spannungen: ", pre);
         OLI_printf(file,
                    "min / max ╠╬\\x╬r = %.2lf / %.2lf N/mm², max Í = %.2lf N/mm²,  max ╠╬\\v╬r = %.2lf N/mm²\n"_cp,
-                   sigma_min, sigma_max, tau, sigma_v);
+                   b.sigma_min, b.sigma_max, b.tau, b.sigma_v);
+    }
+    if (b.class4) {
+        Print_Class_4_Not_Covered(file);
+        // the classification said it above the summary level only
+        if (level < 1) {
+            OLI_printf(file, "%sU╬\\c/t╬r = %.3lf"_cp, pre, b.U_ct);
+            Print_Utilisation_Verdict(file, b.U_ct);
+            OLI_printf(file, "\n");
+        }
+        return;
     }
     if (level >= 2 && check) {
         OLI_printf(file, "%szul. ", pre);
         OLI_printf(file, "Vergleichsspannung: ");
-        OLI_printf(file, "╠╬\\v,Rd╬r = %.1lf N/mm²\n"_cp, sigma_Rd);
+        OLI_printf(file, "╠╬\\v,Rd╬r = %.1lf N/mm²\n"_cp, b.sigma_Rd);
     }
-    const double tab = 8.0;
+    const double tab = 8.0, U = b.U, U_ct = b.U_ct;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
-    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf  %s  1  %s\n"_cp, sigma_v,
-               Limit_Compare_Symbol(sigma_v, sigma_Rd), sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
+    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf  %s  1  %s\n"_cp, b.sigma_v,
+               Limit_Compare_Symbol(b.sigma_v, b.sigma_Rd), b.sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
                Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
@@ -178,7 +180,36 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
         OLI_printf(file, "\n");
     }
     OLI_End_Tabs();
-    return XS_CHECK_DONE;
+}
+
+// Elastic check of a flat bar or round bar.
+unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_options[2], int check,
+                           XS_Check_Forces f, double* const outs[XS_OUTPUTS], FILE* file, int level) {
+    if (p->A <= 0 || p->I_y <= 0 || (p->type != PROFILTYP_RUND && p->I_z <= 0)) {
+        return Refuse(file, level, "%sNachweis nicht möglich %s\n"_cp);
+    }
+    Bar_Check b{};
+    Bar_Stresses(p, gamma_M0, f, &b);
+    double U_ct = 0.0;
+    if (outs[XS_OUT_U_CT]) {
+        Classify_Section(p, -1000.0 * f.N, -1e6 * f.M_y, -1e6 * f.M_z, gamma_M0, ct_options[0], ct_options[1],
+                         nullptr, nullptr, nullptr, 3, &U_ct, file, level, "");
+    }
+    b.U = Round_Utilisation(b.sigma_Rd > 0 ? b.sigma_v / b.sigma_Rd : 0.0);
+    b.U_ct = Round_Utilisation(U_ct);
+    // the stresses are the gross section's: a bar beyond the class 3 limits
+    // needs its effective section
+    b.class4 = check && !Utilisation_Ok(b.U_ct);
+    Put(outs[XS_OUT_TOTAL], std::fmax(std::fmax(b.U, 0.0), b.U_ct));
+    Put(outs[XS_OUT_U_SIGMA], b.U);
+    Put(outs[XS_OUT_U_CT], b.U_ct);
+    Put(outs[XS_OUT_SIGMA_MAX], b.sigma_max);
+    Put(outs[XS_OUT_SIGMA_MIN], b.sigma_min);
+    Put(outs[XS_OUT_TAU], b.tau);
+    Put(outs[XS_OUT_SIGMA_V], b.sigma_v);
+    Put(outs[XS_OUT_M_PL], 0.0);
+    if (file) Print_Bar_Check(b, check, file, level);
+    return b.class4 ? XS_CHECK_DONE | XS_CHECK_NOT_VERIFIABLE : XS_CHECK_DONE;
 }
 
 }  // namespace

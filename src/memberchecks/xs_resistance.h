@@ -15,7 +15,7 @@
 enum : unsigned {
     XS_CHECK_DONE = 0x100u,
     XS_CHECK_PLASTIC_LIMIT = 0x4000u,
-    XS_CHECK_NOT_VERIFIABLE = 0x8000u,
+    XS_CHECK_NOT_VERIFIABLE = 0x8000u,  // also a class 4 section: the check has no effective section
     XS_CHECK_GRADE_MISMATCH = 0x80000u,
 };
 

@@ -22,6 +22,7 @@
 #include "thinwall/dwqb_calc.h"
 #include "thinwall/dwqb_outline.h"
 #include "thinwall/dwqb_transfer.h"
+#include "thinwall/engine_faults.h"
 
 struct Profil_DWQB_Linienwerte Profil_DWQB_Store = {0, {0, 0, 0}, 1.0, 0, 0, {}, {}, {}, {}, {}, {}, {}, " ?????", 0, {0, 0}};
 
@@ -279,8 +280,126 @@ bool Build_From_Outline(const char* name, const float* v) {
 bool Get_Line(FILE* f, char* buffer, int size) { return Read_Line(f, buffer, size) > 0; }
 
 // A section the model cannot hold is never refused silently: without a
-// message stream the refusal goes to stderr.
-void Report_Refusal(FILE* messages, const char* text) { std::fprintf(messages ? messages : stderr, " %s\n", text); }
+// message stream the refusal goes to the program with the engines' faults.
+void Report_Refusal(FILE* messages, const char* text) {
+    if (messages)
+        std::fprintf(messages, " %s\n", text);
+    else
+        Record_Engine_Fault(ENGINE_FAULT_USER_SECTION, " %s\n", text);
+}
+
+// The parameters of one line of a user section: its kind and nine values.
+struct User_Line_Params {
+    int kind;
+    double p[9];
+};
+
+// The name line and the node block (count, then number, y, z each) into
+// the tables (their counts are set when the whole section is read); false
+// on a malformed or refused block.
+bool Read_User_Nodes(FILE* vuve, char* line, FILE* messages, int* count) {
+    if (!Get_Line(vuve, line, 201)) return false;
+    const char* q1 = std::strchr(line, '\'');
+    const char* q2 = q1 ? std::strchr(q1 + 1, '\'') : nullptr;
+    if (q1 && q2)
+        std::snprintf(Profil_DWQB_Store.section_name, sizeof Profil_DWQB_Store.section_name, "%.*s",
+                      static_cast<int>(std::min<long>(q2 - q1 - 1, 27)), q1 + 1);
+    int n;
+    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &n) != 1) return false;
+    if (n >= VUVE_MAX_ITEMS + 1) {
+        Report_Refusal(messages, "Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.");
+        return false;
+    }
+    if (n < 0) return false;
+    DWQB_Tabellen_Record& tab = DWQB_Tabellen;
+    std::memset(&tab, 0, sizeof tab);
+    for (int i = 1; i <= n; i++) {
+        float y, z;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%f%f", &tab.node[i].number, &y, &z) != 3) return false;
+        // A number beyond single precision reads as infinite: no section.
+        if (!std::isfinite(y) || !std::isfinite(z)) return false;
+        tab.node[i].y = y;
+        tab.node[i].z = z;
+    }
+    *count = n;
+    return true;
+}
+
+// The line block (count, then number, start and end node, thickness each)
+// into the tables and the plain parameters; false on a malformed or refused
+// block.
+bool Read_User_Lines(FILE* vuve, char* line, FILE* messages, int n, User_Line_Params* params, int* count) {
+    DWQB_Tabellen_Record& tab = DWQB_Tabellen;
+    int m;
+    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &m) != 1) return false;
+    if (m >= VUVE_MAX_ITEMS + 1) {
+        Report_Refusal(messages, "Es sind zuviele Kanten im Q7-VUVE-Profil vorhanden.");
+        return false;
+    }
+    if (m < 0) return false;
+    for (int i = 0; i < m; i++) {
+        int a, b;
+        float t;
+        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%d%d%f", &tab.line[i].number, &a, &b, &t) != 4 ||
+            !std::isfinite(t))
+            return false;
+        int ia = -1, ib = -1;
+        for (int k = 1; k <= n; k++) {
+            if (tab.node[k].number == a && ia < 0) ia = k;
+            if (tab.node[k].number == b && ib < 0) ib = k;
+        }
+        if (ia < 0 || ib < 0) return false;
+        tab.line[i].a = ia - 1;
+        tab.line[i].b = ib - 1;
+        tab.line[i].t = t;
+        params[i] = User_Line_Params{0, {t, t, 0, 0, 0, 0, 0, 0, 0}};
+    }
+    *count = m;
+    return true;
+}
+
+// The extended block: the kinds and values of the first lines, then the
+// values the section gives (torsion and warping constants, shear centre and
+// principal values) in place of computed ones; false when malformed.
+bool Read_User_Extension(FILE* vuve, char* line, int m, User_Line_Params* params) {
+    int k;
+    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &k) != 1 || k < 0 || k > m) return false;
+    for (int i = 0; i < k; i++) {
+        int kind, d1, d2, d3;
+        double* p = params[i].p;
+        if (!Get_Line(vuve, line, 201) ||
+            std::sscanf(line, " %d %d %d %d %lf %lf %lf %lf %lf %lf %lf %lf %lf", &kind, &d1, &d2, &d3, &p[0], &p[1],
+                        &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]) != 13 ||
+            !std::all_of(p, p + 9, [](double v) { return std::isfinite(v); }))
+            return false;
+        params[i].kind = kind;
+    }
+    int flags = 0;
+    double w[8] = {};
+    if (!Get_Line(vuve, line, 201)) return true;
+    const int r = std::sscanf(line, " %d %lf %lf %lf %lf %lf %lf %lf %lf", &flags, &w[0], &w[1], &w[2], &w[3], &w[4],
+                              &w[5], &w[6], &w[7]);
+    if (!std::all_of(w, w + 8, [](double v) { return std::isfinite(v); })) return false;
+    if ((flags & 4) && r >= 2) {
+        DWQB_Querschnittswerte[DWQB_QW_IT] = w[0];
+        Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IT;
+    }
+    if ((flags & 8) && r >= 3) {
+        DWQB_Querschnittswerte[DWQB_QW_IW] = w[1];
+        Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IW;
+    }
+    if ((flags & 32) && r == 9) {
+        // shear centre y, z, then angle and the principal moments
+        DWQB_Querschnittswerte[DWQB_QW_YM] = w[2];
+        DWQB_Querschnittswerte[DWQB_QW_ZM] = w[3];
+        DWQB_Querschnittswerte[DWQB_QW_ALPHA] = w[4];
+        DWQB_Querschnittswerte[DWQB_QW_I1] = w[5];
+        DWQB_Querschnittswerte[DWQB_QW_I2] = w[6];
+        DWQB_Querschnittswerte[DWQB_QW_IP] = w[7];
+        Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_SHEAR_CENTRE;
+    }
+    return true;
+}
 
 // Reads the section's block and adds it to the engine. 0 on success, 1 on
 // any failure (nothing added then).
@@ -292,96 +411,11 @@ int Build_User_Section(FILE* vuve, const char* keyword, FILE* messages) {
     const int got = std::sscanf(line, " %i %i", &number, &second);
     if (got < 1) return 1;
     const bool fem = got == 2 && second > 0;
-    if (!Get_Line(vuve, line, 201)) return 1;
-    const char* q1 = std::strchr(line, '\'');
-    const char* q2 = q1 ? std::strchr(q1 + 1, '\'') : nullptr;
-    if (q1 && q2)
-        std::snprintf(Profil_DWQB_Store.section_name, sizeof Profil_DWQB_Store.section_name, "%.*s",
-                      static_cast<int>(std::min<long>(q2 - q1 - 1, 27)), q1 + 1);
-    int n, m;
-    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &n) != 1) return 1;
-    if (n >= VUVE_MAX_ITEMS + 1) {
-        Report_Refusal(messages, "Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.");
-        return 1;
-    }
-    if (n < 0) return 1;
+    User_Line_Params params[VUVE_MAX_ITEMS];
+    int n = 0, m = 0;
+    if (!Read_User_Nodes(vuve, line, messages, &n) || !Read_User_Lines(vuve, line, messages, n, params, &m)) return 1;
+    if (fem && VUVE_Extended_Enabled() && !Read_User_Extension(vuve, line, m, params)) return 1;
     DWQB_Tabellen_Record& tab = DWQB_Tabellen;
-    std::memset(&tab, 0, sizeof tab);
-    for (int i = 1; i <= n; i++) {
-        float y, z;
-        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%f%f", &tab.node[i].number, &y, &z) != 3) return 1;
-        // A number beyond single precision reads as infinite: no section.
-        if (!std::isfinite(y) || !std::isfinite(z)) return 1;
-        tab.node[i].y = y;
-        tab.node[i].z = z;
-    }
-    if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &m) != 1) return 1;
-    if (m >= VUVE_MAX_ITEMS + 1) {
-        Report_Refusal(messages, "Es sind zuviele Kanten im Q7-VUVE-Profil vorhanden.");
-        return 1;
-    }
-    if (m < 0) return 1;
-    struct Params {
-        int kind;
-        double p[9];
-    };
-    Params params[VUVE_MAX_ITEMS];
-    for (int i = 0; i < m; i++) {
-        int a, b;
-        float t;
-        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d%d%d%f", &tab.line[i].number, &a, &b, &t) != 4 ||
-            !std::isfinite(t))
-            return 1;
-        int ia = -1, ib = -1;
-        for (int k = 1; k <= n; k++) {
-            if (tab.node[k].number == a && ia < 0) ia = k;
-            if (tab.node[k].number == b && ib < 0) ib = k;
-        }
-        if (ia < 0 || ib < 0) return 1;
-        tab.line[i].a = ia - 1;
-        tab.line[i].b = ib - 1;
-        tab.line[i].t = t;
-        params[i] = Params{0, {t, t, 0, 0, 0, 0, 0, 0, 0}};
-    }
-    if (fem && VUVE_Extended_Enabled()) {
-        int k;
-        if (!Get_Line(vuve, line, 101) || std::sscanf(line, " %d", &k) != 1 || k < 0 || k > m) return 1;
-        for (int i = 0; i < k; i++) {
-            int kind, d1, d2, d3;
-            double* p = params[i].p;
-            if (!Get_Line(vuve, line, 201) ||
-                std::sscanf(line, " %d %d %d %d %lf %lf %lf %lf %lf %lf %lf %lf %lf", &kind, &d1, &d2, &d3, &p[0], &p[1],
-                            &p[2], &p[3], &p[4], &p[5], &p[6], &p[7], &p[8]) != 13 ||
-                !std::all_of(p, p + 9, [](double v) { return std::isfinite(v); }))
-                return 1;
-            params[i].kind = kind;
-        }
-        int flags = 0;
-        double w[8] = {};
-        if (Get_Line(vuve, line, 201)) {
-            const int r = std::sscanf(line, " %d %lf %lf %lf %lf %lf %lf %lf %lf", &flags, &w[0], &w[1], &w[2], &w[3],
-                                      &w[4], &w[5], &w[6], &w[7]);
-            if (!std::all_of(w, w + 8, [](double v) { return std::isfinite(v); })) return 1;
-            if ((flags & 4) && r >= 2) {
-                DWQB_Querschnittswerte[DWQB_QW_IT] = w[0];
-                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IT;
-            }
-            if ((flags & 8) && r >= 3) {
-                DWQB_Querschnittswerte[DWQB_QW_IW] = w[1];
-                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_IW;
-            }
-            if ((flags & 32) && r == 9) {
-                // shear centre y, z, then angle and the principal moments
-                DWQB_Querschnittswerte[DWQB_QW_YM] = w[2];
-                DWQB_Querschnittswerte[DWQB_QW_ZM] = w[3];
-                DWQB_Querschnittswerte[DWQB_QW_ALPHA] = w[4];
-                DWQB_Querschnittswerte[DWQB_QW_I1] = w[5];
-                DWQB_Querschnittswerte[DWQB_QW_I2] = w[6];
-                DWQB_Querschnittswerte[DWQB_QW_IP] = w[7];
-                Profil_DWQB_Store.user_flags |= DWQB_OPT_GIVEN_SHEAR_CENTRE;
-            }
-        }
-    }
     tab.n_nodes = n;
     tab.n_lines = m;
     for (int i = 1; i <= n; i++) Add_DWQB_Node(tab.node[i].number, tab.node[i].y, tab.node[i].z);
@@ -595,116 +629,153 @@ int Clear_Profil_Model_Store(void) {
     return 0;
 }
 
-int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
-    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
-    Shape_Builder s;
-    Shape shape = SHAPE_NONE;
-    const char* n = name ? name : "";
-    if (record_number > 0 && Get_Profil_Family(n) != 0)
-        shape = Shape_Of_Family(Get_Profil_Family(n));
-    else
-        shape = Shape_Of_Name(n);
-    const float* v = values;
-    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
-    double r = std::min(tw, tf);
+namespace {
+
+// The corners that end a standard shape's clear widths: a rolled catalogue
+// profile's root radius, a typed-in shape's own corners (top r_o, bottom
+// r_u), else the thinner plate's thickness.
+struct Shape_Corners {
+    bool root_radius, own;
+    double r, r_o, r_u, rhs;
+};
+
+Shape_Corners Corners_Of(int record_number, Shape shape, const float* v) {
+    Shape_Corners c{};
+    const double tw = v[2], tf = v[3];
+    c.r = std::min(tw, tf);
     // A rolled catalogue profile has its root radius: its clear widths end
     // where the fillets begin (a hollow section's value is its outer
     // corner radius, not a fillet).
-    const bool root_radius = record_number > 0 && v[25] > 0.01 && shape != SHAPE_RHS;
-    if (root_radius) r = v[25];
+    c.root_radius = record_number > 0 && v[25] > 0.01 && shape != SHAPE_RHS;
+    if (c.root_radius) c.r = v[25];
     // A shape given with corners of its own (a typed-in profile's root
     // radius or weld leg) ends its clear widths there, at the top (r_o) and
     // the bottom flange (r_u); the others take r at both. A rolled hollow
     // section without its own has the flat width b - 3 t (its outer corner
     // radius is 1.5 t and more), not b - 4 t of the fillet substitute.
-    const bool own = record_number <= 0 && v[PROFIL_MODEL_CORNER_VALUE + 2] != 0;
-    const double r_o = own ? v[PROFIL_MODEL_CORNER_VALUE] : r, r_u = own ? v[PROFIL_MODEL_CORNER_VALUE + 1] : r;
-    const double corners_rhs = own ? r_o + r_u : r;
-    Store_Angle_Legs(shape == SHAPE_L ? v : nullptr);
+    c.own = record_number <= 0 && v[PROFIL_MODEL_CORNER_VALUE + 2] != 0;
+    c.r_o = c.own ? v[PROFIL_MODEL_CORNER_VALUE] : c.r;
+    c.r_u = c.own ? v[PROFIL_MODEL_CORNER_VALUE + 1] : c.r;
+    c.rhs = c.own ? c.r_o + c.r_u : c.r;
+    return c;
+}
+
+void Build_I(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
+    s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
+    s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
+    s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - c.r_o) / tf);
+    s.Line(2, 5, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
+    s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+    s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - c.r_u) / tf);
+}
+
+void Build_T(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h); s.Node(-b / 2, 0);
+    s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
+    s.Line(3, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
+    s.Line(4, 2, tw, 0, (h - tf - c.r_o) / tw);
+}
+
+void Build_U(Shape_Builder& s, int record_number, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    // A rolled channel's flanges thicken towards the web with the slope
+    // of their inner faces (t_f at half the width): parallel flanges put
+    // its shear centre 5 to 10 % too far out. Their mid-lines stay
+    // parallel, so that an outstand in bending stays uniformly
+    // compressed (the slope of the mid-lines moves the shear centre by
+    // about 0.3 %).
+    const double slope = record_number > 0 ? Calc_Channel_Flange_Slope(v) : 0;
+    const double t_root = tf + slope * (b - tw) / 2, t_tip = tf - slope * b / 2;
+    s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
+    // the flanges from the web's face and its fillet to their tips
+    s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - c.r_o) / tf);
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
+    s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - c.r_u) / tf);
+}
+
+void Build_RHS(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
+    // the flat width between the walls less the corners
+    s.Line(1, 2, tf, 2, (b - 2 * tw - c.rhs) / tf);
+    s.Line(2, 4, tw, 2, (h - 2 * tf - c.rhs) / tw);
+    s.Line(4, 3, tf, 2, (b - 2 * tw - c.rhs) / tf);
+    s.Line(3, 1, tw, 2, (h - 2 * tf - c.rhs) / tw);
+}
+
+void Build_L(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf;
+    const double rl = c.own ? c.r_o : c.root_radius ? c.r : std::min(t1, t2);
+    s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
+    // each leg from the other's face and the fillet to its tip
+    s.Line(1, 2, t1, 0, (h - t2 - rl) / t1);
+    s.Line(3, 2, t2, 0, (b - t1 - rl) / t2);
+}
+
+void Build_Z(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3];
+    s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
+    s.Line(1, 2, tf, 0, ((b - tw) / 2 - c.r_o) / tf);
+    s.Line(2, 3, tw, 2, (h - 2 * tf - c.r_o - c.r_u) / tw);
+    s.Line(4, 3, tf, 0, ((b - tw) / 2 - c.r_u) / tf);
+}
+
+void Build_Tube(Shape_Builder& s, const float* v) {
+    const double D = v[0], t = v[2], R = (D - t) / 2, ratio = t != 0 ? D / t : 0;
+    for (int k = 1; k <= 16; k++) {
+        const double phi = 22.5 * (k - 1) * 0.017453292519943295;
+        s.Node(-(R * std::sin(phi) + D / 2), -(R * std::cos(phi) + D / 2));
+    }
+    for (int k = 9; k >= 2; k--) s.Line(k, k - 1, t, CT_ROUND, ratio);
+    for (int k = 9; k <= 15; k++) s.Line(k, k + 1, t, CT_ROUND, ratio);
+    s.Line(16, 1, t, CT_ROUND, ratio);
+}
+
+void Build_Q22(Shape_Builder& s, const float* v, const Shape_Corners& c) {
+    const double h = v[0], tfo = v[1], tfu = v[2], w = v[3], bo = v[4], bu = v[5];
+    const double r1 = c.own ? c.r_o : std::min(tfo, w), r3 = c.own ? c.r_u : std::min(tfu, w);
+    const double r2 = c.own ? (c.r_o + c.r_u) / 2 : std::min(r1, tfu);
+    s.Node(bo / 2, tfo / 2 - h); s.Node(0, tfo / 2 - h); s.Node(-bo / 2, tfo / 2 - h);
+    s.Node(bu / 2, -tfu / 2); s.Node(0, -tfu / 2); s.Node(-bu / 2, -tfu / 2);
+    s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
+    s.Line(3, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
+    s.Line(2, 5, w, 2, (h - tfo - tfu - 2 * r2) / w);
+    s.Line(4, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
+    s.Line(6, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
+}
+
+// The nodes and lines of the shape.
+void Build_Shape(Shape_Builder& s, Shape shape, int record_number, const float* v, const Shape_Corners& c) {
     switch (shape) {
-    case SHAPE_I:
-        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h);
-        s.Node(0, -tf / 2); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-        s.Line(1, 2, tf, 0, (b / 2 - tw / 2 - r_o) / tf);
-        s.Line(3, 2, tf, 0, (b / 2 - tw / 2 - r_o) / tf);
-        s.Line(2, 5, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
-        s.Line(4, 5, tf, 0, (b / 2 - tw / 2 - r_u) / tf);
-        s.Line(6, 5, tf, 0, (b / 2 - tw / 2 - r_u) / tf);
-        break;
-    case SHAPE_T:
-        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b, tf / 2 - h); s.Node(-b / 2, 0);
-        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
-        s.Line(3, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
-        s.Line(4, 2, tw, 0, (h - tf - r_o) / tw);
-        break;
-    case SHAPE_U: {
-        // A rolled channel's flanges thicken towards the web with the slope
-        // of their inner faces (t_f at half the width): parallel flanges put
-        // its shear centre 5 to 10 % too far out. Their mid-lines stay
-        // parallel, so that an outstand in bending stays uniformly
-        // compressed (the slope of the mid-lines moves the shear centre by
-        // less than 0.1 %).
-        const double slope = record_number > 0 ? Calc_Channel_Flange_Slope(v) : 0;
-        const double t_root = tf + slope * (b - tw) / 2, t_tip = tf - slope * b / 2;
-        s.Node(-b, tf / 2 - h); s.Node(-tw / 2, tf / 2 - h); s.Node(-tw / 2, -tf / 2); s.Node(-b, -tf / 2);
-        // the flanges from the web's face and its fillet to their tips
-        s.Tapered(1, 2, t_tip, t_root, tf, 0, (b - tw - r_o) / tf);
-        s.Line(2, 3, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
-        s.Tapered(3, 4, t_root, t_tip, tf, 1, (b - tw - r_u) / tf);
-        break;
-    }
-    case SHAPE_RHS:
-        s.Node(-tw / 2, -tf / 2); s.Node(-(b - tw / 2), -tf / 2); s.Node(-tw / 2, tf / 2 - h); s.Node(-(b - tw / 2), tf / 2 - h);
-        // the flat width between the walls less the corners
-        s.Line(1, 2, tf, 2, (b - 2 * tw - corners_rhs) / tf);
-        s.Line(2, 4, tw, 2, (h - 2 * tf - corners_rhs) / tw);
-        s.Line(4, 3, tf, 2, (b - 2 * tw - corners_rhs) / tf);
-        s.Line(3, 1, tw, 2, (h - 2 * tf - corners_rhs) / tw);
-        break;
-    case SHAPE_L: {
-        const double t1 = tw, t2 = std::fabs(tf) < 0.01 ? tw : tf;
-        const double rl = own ? r_o : root_radius ? r : std::min(t1, t2);
-        s.Node(-t1 / 2, -h); s.Node(-t1 / 2, -t2 / 2); s.Node(-b, -t2 / 2);
-        // each leg from the other's face and the fillet to its tip
-        s.Line(1, 2, t1, 0, (h - t2 - rl) / t1);
-        s.Line(3, 2, t2, 0, (b - t1 - rl) / t2);
-        break;
-    }
-    case SHAPE_Z:
-        s.Node(0, tf / 2 - h); s.Node(-b / 2, tf / 2 - h); s.Node(-b / 2, -tf / 2); s.Node(-b, -tf / 2);
-        s.Line(1, 2, tf, 0, ((b - tw) / 2 - r_o) / tf);
-        s.Line(2, 3, tw, 2, (h - 2 * tf - r_o - r_u) / tw);
-        s.Line(4, 3, tf, 0, ((b - tw) / 2 - r_u) / tf);
-        break;
-    case SHAPE_TUBE: {
-        const double D = v[0], t = v[2], R = (D - t) / 2, ratio = t != 0 ? D / t : 0;
-        for (int k = 1; k <= 16; k++) {
-            const double phi = 22.5 * (k - 1) * 0.017453292519943295;
-            s.Node(-(R * std::sin(phi) + D / 2), -(R * std::cos(phi) + D / 2));
-        }
-        for (int k = 9; k >= 2; k--) s.Line(k, k - 1, t, CT_ROUND, ratio);
-        for (int k = 9; k <= 15; k++) s.Line(k, k + 1, t, CT_ROUND, ratio);
-        s.Line(16, 1, t, CT_ROUND, ratio);
-        break;
-    }
+    case SHAPE_I: Build_I(s, v, c); break;
+    case SHAPE_T: Build_T(s, v, c); break;
+    case SHAPE_U: Build_U(s, record_number, v, c); break;
+    case SHAPE_RHS: Build_RHS(s, v, c); break;
+    case SHAPE_L: Build_L(s, v, c); break;
+    case SHAPE_Z: Build_Z(s, v, c); break;
+    case SHAPE_TUBE: Build_Tube(s, v); break;
     case SHAPE_Q31:
     case SHAPE_Q23:
     case SHAPE_Q24: Build_Two_Web(s, shape, v); break;
-    case SHAPE_Q22: {
-        const double tfo = v[1], tfu = v[2], w = v[3], bo = v[4], bu = v[5];
-        const double r1 = own ? r_o : std::min(tfo, w), r3 = own ? r_u : std::min(tfu, w);
-        const double r2 = own ? (r_o + r_u) / 2 : std::min(r1, tfu);
-        s.Node(bo / 2, tfo / 2 - h); s.Node(0, tfo / 2 - h); s.Node(-bo / 2, tfo / 2 - h);
-        s.Node(bu / 2, -tfu / 2); s.Node(0, -tfu / 2); s.Node(-bu / 2, -tfu / 2);
-        s.Line(1, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
-        s.Line(3, 2, tfo, 0, (bo / 2 - w / 2 - r1) / tfo);
-        s.Line(2, 5, w, 2, (h - tfo - tfu - 2 * r2) / w);
-        s.Line(4, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
-        s.Line(6, 5, tfu, 0, (bu / 2 - w / 2 - r3) / tfu);
-        break;
-    }
+    case SHAPE_Q22: Build_Q22(s, v, c); break;
     case SHAPE_NONE: break;
     }
+}
+
+}  // namespace
+
+int Build_Standard_DWQB_Model(int record_number, const char* name, const float* values, int* built) {
+    WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
+    Shape_Builder s;
+    const char* n = name ? name : "";
+    const Shape shape = record_number > 0 && Get_Profil_Family(n) != 0 ? Shape_Of_Family(Get_Profil_Family(n))
+                                                                        : Shape_Of_Name(n);
+    Store_Angle_Legs(shape == SHAPE_L ? values : nullptr);
+    Build_Shape(s, shape, record_number, values, Corners_Of(record_number, shape, values));
     Profil_DWQB_Store.n_lines = std::min(s.n_lines, static_cast<int>(PROFIL_STORE_LINES));
     Profil_DWQB_Store.n_nodes = s.n_nodes;
     if (built) *built = shape != SHAPE_NONE;

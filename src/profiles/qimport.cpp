@@ -19,6 +19,7 @@
 #include "base/filenames.h"
 #include "base/textio.h"
 #include "base/vesk.h"
+#include "dialogs/messages.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
@@ -114,11 +115,12 @@ FILE* Open_Regular(const char* native, bool* missing, std::string* why) {
     return f;
 }
 
-// The box of a store that was not read or not written, or a line on stderr
-// in batch mode (where no box may open).
-void Store_Message(const char* what, const char* batch_what) {
+// The box of a store that was not read or not written, or in batch mode
+// (where no box may open) the message service's line in its place.
+void Store_Refusal_Message(const char* what, const char* batch_what) {
     if (VEK_Batch_Mode()) {
-        std::fprintf(stderr, "user sections %s: %s; the store file is kept\n", batch_what, store_error.c_str());
+        Message_in_Mode(MESSAGE_MODE_BOX, "user sections %s: %s; the store file is kept", batch_what,
+                        store_error.c_str());
         return;
     }
     Init_Message();
@@ -465,7 +467,7 @@ int Write_GRQ_File(int number) {
     // A store that could not be read holds sections this run does not
     // know: neither removed nor replaced.
     if (!failed_store.empty() && failed_store == path) {
-        Store_Message("Querschnitte werden nicht gesichert:", "not saved");
+        Store_Refusal_Message("Querschnitte werden nicht gesichert:", "not saved");
         return 0;
     }
     if (!list_head) {
@@ -477,7 +479,7 @@ int Write_GRQ_File(int number) {
     }
     if (Write_Whole(path, Write_GRQ_Records, nullptr)) return 1;
     if (VEK_Batch_Mode()) {
-        std::fprintf(stderr, "%s: user sections not saved; the previous store file is kept\n", path);
+        Message_in_Mode(MESSAGE_MODE_BOX, "%s: user sections not saved; the previous store file is kept", path);
         return 0;
     }
     Init_Message();
@@ -538,7 +540,7 @@ int Read_GRQ_File(int number) {
     while (list_head) Delete_Sonderquerschnitt(list_head);
     failed_store = path;
     store_error = std::string(path) + ": " + why;
-    Store_Message("Querschnitte können nicht gelesen werden:"_cp, "not read");
+    Store_Refusal_Message("Querschnitte können nicht gelesen werden:"_cp, "not read");
     return 0;
 }
 

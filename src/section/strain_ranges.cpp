@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "base/invariant.h"
@@ -200,6 +199,29 @@ void Steigungen(const Huellpunkt* p, int n, double* s) {
     s[n] = FLT_MAX;
 }
 
+// The diagonal of the family: the steepest plane that keeps every lower and
+// every upper point on its admissible side passes through one vertex of
+// each hull. Stores its vertices and slope; the fault that leaves the
+// family without one (no upper point beyond a lower one, or a lower limit
+// not below the upper one at the pair found), else HUELLE_OK.
+int Hull_Diagonal(Querschnitt_Huelle* h) {
+    int bi = -1, bj = -1;
+    double best = FLT_MAX;
+    for (int i = 0; i < h->n_druck; ++i)
+        for (int j = 0; j < h->n_zug; ++j) {
+            const double dy = h->zug[j].y - h->druck[i].y;
+            if (dy <= 0) continue;
+            const double k = (h->zug[j].grenze - h->druck[i].grenze) / dy;
+            if (k < best) best = k, bi = i, bj = j;
+        }
+    if (bi < 0) return HUELLE_KEINE_DIAGONALE;
+    if (h->druck[bi].grenze >= h->zug[bj].grenze) return HUELLE_DRUCK_UEBER_ZUG;
+    h->k_diagonale = h->zug[bj].y == h->druck[bi].y ? 1.0 : best;
+    h->druck_letzter = bi;
+    h->zug_erster = bj, h->zug_letzter = h->n_zug - 1;
+    return HUELLE_OK;
+}
+
 }  // namespace
 
 int Convex_Hull(Querschnitt* q) {
@@ -217,6 +239,7 @@ int Convex_Hull(Querschnitt* q) {
     h->druck_erster = h->druck_letzter = h->zug_erster = h->zug_letzter = -1;
     h->k_start = h->k_ende = 0;
     h->k_diagonale = 1.0;
+    h->fehler = HUELLE_OK;
     double ymin = FLT_MAX, ymax = -FLT_MAX, lower_max = -FLT_MAX, epsd_max = -FLT_MAX;
     for (int i = 0; i < Get_Querschnittsgruppen_Count(q); ++i) {
         const Querschnittsgruppe* g = Get_Querschnittsgruppe(q, i);
@@ -268,28 +291,10 @@ int Convex_Hull(Querschnitt* q) {
     Steigungen(h->druck, h->n_druck, h->druck_steigung);
     Steigungen(h->zug, h->n_zug, h->zug_steigung);
     if (h->n_druck > 0) h->druck_erster = 0, h->druck_letzter = h->n_druck - 1;
-    if (h->n_druck > 0 && h->n_zug > 0) {
-        // The steepest plane that keeps every lower and every upper point on
-        // its admissible side passes through one vertex of each hull.
-        int bi = -1, bj = -1;
-        double best = FLT_MAX;
-        for (int i = 0; i < h->n_druck; ++i)
-            for (int j = 0; j < h->n_zug; ++j) {
-                const double dy = h->zug[j].y - h->druck[i].y;
-                if (dy <= 0) continue;
-                const double k = (h->zug[j].grenze - h->druck[i].grenze) / dy;
-                if (k < best) best = k, bi = i, bj = j;
-            }
-        if (bi < 0) {
-            std::printf("Convex_Hull: Keine Diagonale gefunden !!!\n");
-            bi = 0, bj = h->n_zug - 1;
-        } else {
-            h->k_diagonale = h->zug[bj].y == h->druck[bi].y ? 1.0 : best;
-        }
-        if (h->druck[bi].grenze >= h->zug[bj].grenze) std::printf("Convex_Hull: Druck > Zug !!!\n");
-        h->druck_letzter = bi;
-        h->zug_erster = bj, h->zug_letzter = h->n_zug - 1;
-    }
+    // A family without its diagonal has no planes between its compression
+    // and its tension side: the hull is refused, not completed by a guess.
+    if (h->n_druck > 0 && h->n_zug > 0) h->fehler = Hull_Diagonal(h);
+    if (h->fehler != HUELLE_OK) return 0;
     q->flags |= QS_HUELLE_OK;
     return 1;
 }
@@ -330,7 +335,7 @@ int Calc_Grenzdehnungsebene_Huelle(Querschnitt* q, const double* in, double* out
         out[2] = k;
     }
     Drehen(q, alpha);
-    return 1;
+    return ok ? 1 : 0;
 }
 
 int Calc_Dehnungsebene_Zwei_Fasern(Querschnitt* q, const double* in, int options, double* out) {

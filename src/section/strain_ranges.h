@@ -25,6 +25,13 @@ struct Huellpunkt {
     const Querschnittsgruppe* gruppe;
 };
 
+// Why the last build of a hull failed.
+enum {
+    HUELLE_OK = 0,
+    HUELLE_KEINE_DIAGONALE = 1,  // no upper point lies beyond a lower one in the direction
+    HUELLE_DRUCK_UEBER_ZUG = 2,  // the diagonal's lower limit is not below its upper one
+};
+
 // The hull cache of a section (one block: the record, then its arrays).
 struct Querschnitt_Huelle {
     double winkel;
@@ -37,6 +44,7 @@ struct Querschnitt_Huelle {
     int kapazitaet;
     int n_druck, n_zug;
     int druck_erster, druck_letzter, zug_erster, zug_letzter;
+    int fehler;  // HUELLE_*
 };
 
 // Adds one group (curve of law kind 1 or 2) to the range; always 1.
@@ -49,9 +57,14 @@ int Calc_Querschnitt_Dehnungsbereich_Richtung(Querschnitt* section, double direc
 // out = (direction, smallest, largest ratio of strain to limit); the largest
 // is the plane's utilisation. 0 for a missing argument or a failed range.
 int Calc_Dehnungsausnutzung(Querschnitt* section, const double* plane, double* out);
+// Builds the hull cache of the current placement: 1, or 0 when the cache
+// cannot be had (none then), a member of a group is missing, the point
+// arrays are full, or the family has no diagonal (the cache then keeps its
+// points and says why in fehler; the section's hull is not marked valid).
 int Convex_Hull(Querschnitt* section);
 int Update_Querschnitt_Huelle(Querschnitt* section);
-// in = (direction, t in 0 .. 33); out polar (direction, e0, k, 0).
+// in = (direction, t in 0 .. 33); out polar (direction, e0, k, 0); 0 (out
+// (direction, 0, 0, 0)) when an argument is missing or the hull fails.
 int Calc_Grenzdehnungsebene_Huelle(Querschnitt* section, const double* in, double* out);
 // in = (direction, strain at the first fibre, strain at the second fibre);
 // options 0x2: first fibre at the two-sided groups' least y (else the

@@ -101,6 +101,11 @@ enum : uint32_t {
     DWQB_SIDE_STARTED_LEFT = 0x20,
     DWQB_SIDE_CELL = 0x10000,   // the outline encloses a closed cell
     DWQB_SIDE_OUTER = 0x20000,  // outer boundary of a part, or no area
+    // the direction along the side, the wing the walk goes on by, and the
+    // side the outline was begun from (with its first line, an outline's key)
+    DWQB_SIDE_RUN = DWQB_SIDE_LEFT | DWQB_SIDE_RIGHT,
+    DWQB_SIDE_NEXT = DWQB_SIDE_NEXT_BEFORE_A | DWQB_SIDE_NEXT_BEFORE_B,
+    DWQB_SIDE_STARTED = DWQB_SIDE_STARTED_RIGHT | DWQB_SIDE_STARTED_LEFT,
 };
 
 // Sample blocks of a line: values at s = 0, 0.1 L, ..., L.

@@ -402,7 +402,7 @@ int Line_Cells(const DWQB_Linie* l, Cell_Key* out) {
     int n = 0;
     for (int side = 0; side < 2; side++)
         if ((l->side_flags[side] & DWQB_SIDE_CELL) && l->outline_start[side])
-            out[n++] = {l->outline_start[side], l->side_flags[side] & 0x30};
+            out[n++] = {l->outline_start[side], l->side_flags[side] & DWQB_SIDE_STARTED};
     return n;
 }
 bool On_Cell(const DWQB_Linie* l, const Cell_Key& c) {

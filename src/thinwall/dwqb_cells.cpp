@@ -49,7 +49,7 @@ void Reset_DWQB_Cells(void) { DWQB_Zellen.n = 0; }
 // Is (line side) a bound of the closed cell (key, flags)?
 static bool Side_Bounds_Cell(const DWQB_Linie* line, int side, const DWQB_Linie* key, uint32_t flags) {
     const uint32_t f = line->side_flags[side];
-    return (f & DWQB_SIDE_CELL) && line->outline_start[side] == key && (f & 0x30) == (flags & 0x30);
+    return (f & DWQB_SIDE_CELL) && line->outline_start[side] == key && (f & DWQB_SIDE_STARTED) == (flags & DWQB_SIDE_STARTED);
 }
 
 int Walk_DWQB_Cell_Lines(DWQB_Linie** lines, int count, DWQB_Linie* key, uint32_t flags,
@@ -79,8 +79,8 @@ int Walk_DWQB_Cells(DWQB_Teil* part, const DWQB_Cell_Callbacks* cb) {
             const uint32_t f = line->side_flags[side];
             if (line->outline_start[side] != line || !(f & DWQB_SIDE_CELL)) continue;
             // Both sides starting the same outline: visit the cell once.
-            if ((f & 0x30) == seen) continue;
-            seen = f & 0x30;
+            if ((f & DWQB_SIDE_STARTED) == seen) continue;
+            seen = f & DWQB_SIDE_STARTED;
             if (!Walk_DWQB_Cell_Lines(lines.data(), n, line, f, cb)) return 0;
         }
     }
@@ -99,7 +99,7 @@ static int Cell_Index(const DWQB_Linie* line, int side) {
     if (!(f & DWQB_SIDE_CELL) || !line->outline_start[side]) return -1;
     for (int i = 0; i < DWQB_Zellen.n; i++)
         if (DWQB_Zellen.entries[i].key == line->outline_start[side] &&
-            (static_cast<uint32_t>(DWQB_Zellen.entries[i].flags) & 0x30) == (f & 0x30))
+            (static_cast<uint32_t>(DWQB_Zellen.entries[i].flags) & DWQB_SIDE_STARTED) == (f & DWQB_SIDE_STARTED))
             return i;
     return -1;
 }

@@ -14,7 +14,7 @@
 
 struct DWQB_Zellen_Eintrag {
     DWQB_Linie* key;   // first line of the cell's outline
-    int32_t flags;     // side bits of the outline's start (0x30) and 0x10000
+    int32_t flags;     // side bits of the outline's start (DWQB_SIDE_STARTED) and DWQB_SIDE_CELL
 };
 
 // One allocation: the cell entries, then the n x n matrix, then three

@@ -167,7 +167,7 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* first, uint32_t start_flags) {
         cur->side_flags[side] = flags;
         cur->outline_start[side] = first;
         const int other = 1 - side;
-        if (cur->outline_start[other] == first && (cur->side_flags[other] & 0x30) == (flags & 0x30)) one_sided--;
+        if (cur->outline_start[other] == first && (cur->side_flags[other] & DWQB_SIDE_STARTED) == (flags & DWQB_SIDE_STARTED)) one_sided--;
         else one_sided++;
         area += side == 0 ? Line_Shoelace(cur) : -Line_Shoelace(cur);
 
@@ -175,8 +175,8 @@ uint32_t _Winged_Edge_Outline(DWQB_Linie* first, uint32_t start_flags) {
         DWQB_Linie* next;
         if (side == 0) next = (flags & DWQB_SIDE_NEXT_BEFORE_B) ? cur->wing[DWQB_WING_BEFORE_B] : cur->wing[DWQB_WING_AFTER_B];
         else next = (flags & DWQB_SIDE_NEXT_BEFORE_A) ? cur->wing[DWQB_WING_BEFORE_A] : cur->wing[DWQB_WING_AFTER_A];
-        const uint32_t keep = flags & 0x30;
-        if (!(flags & 0x3) || !(flags & 0xc)) next = nullptr, far = nullptr;
+        const uint32_t keep = flags & DWQB_SIDE_STARTED;
+        if (!(flags & DWQB_SIDE_RUN) || !(flags & DWQB_SIDE_NEXT)) next = nullptr, far = nullptr;
         if (!far) {
             Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Next_Winged_Outline_Line: line %d, flags = 0x%x\n", cur->number, flags);
             Record_Engine_Fault(ENGINE_FAULT_OUTLINE_WALK, "Fehler in _Winged_Edge_Outline: line %d\n", first->number);

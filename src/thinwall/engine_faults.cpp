@@ -1,9 +1,8 @@
-// The faults of the section engines, recorded where they happen and written
-// by the outermost engine call.
+// The faults of the section engines, recorded where they happen and handed
+// to the program's reporter by the outermost engine call.
 #include "thinwall/engine_faults.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,9 +16,17 @@ struct Fault {
 };
 
 std::vector<Fault> recorded;
+int dropped = 0;
 int depth = 0;  // engine calls on the stack
+Engine_Fault_Reporter reporter = nullptr;
 
-FILE* Stream_Of(Engine_Fault_Code code) { return code == ENGINE_FAULT_PLO_LINE ? stderr : stdout; }
+// Hands the fault over now, or counts it when there is no one to take it.
+void Report_Now(Engine_Fault_Code code, const char* line) {
+    if (reporter)
+        reporter(code, line);
+    else
+        dropped++;
+}
 
 }  // namespace
 
@@ -33,16 +40,22 @@ void Record_Engine_Fault(Engine_Fault_Code code, const char* format, ...) {
         line = format;  // no room for the values: at least the routine's name
     }
     va_end(args);
-    if (depth > 0) {
+    if ((depth > 0 || !reporter) && recorded.size() < kEngineFaultsKept) {
         try {
             recorded.push_back({code, std::move(line)});
             return;
         } catch (...) {
             // No room to keep it (the fault may be exhausted storage): it is
-            // written now rather than lost.
+            // handed over now rather than lost.
         }
     }
-    std::fputs(line.c_str(), Stream_Of(code));
+    Report_Now(code, line.c_str());
+}
+
+Engine_Fault_Reporter Set_Engine_Fault_Reporter(Engine_Fault_Reporter r) {
+    const Engine_Fault_Reporter previous = reporter;
+    reporter = r;
+    return previous;
 }
 
 int Count_Engine_Faults(void) { return static_cast<int>(recorded.size()); }
@@ -55,12 +68,21 @@ const char* Engine_Fault_Text_At(int index) {
     return index >= 0 && index < Count_Engine_Faults() ? recorded[index].text.c_str() : "";
 }
 
+int Count_Dropped_Engine_Faults(void) { return dropped; }
+
 void Report_Engine_Faults(void) {
-    for (const Fault& f : recorded) std::fputs(f.text.c_str(), Stream_Of(f.code));
-    recorded.clear();
+    if (!reporter) return;
+    // The reporter may run an engine itself: what it records then waits for
+    // the next report.
+    std::vector<Fault> faults;
+    faults.swap(recorded);
+    for (const Fault& f : faults) reporter(f.code, f.text.c_str());
 }
 
-void Clear_Engine_Faults(void) { recorded.clear(); }
+void Clear_Engine_Faults(void) {
+    recorded.clear();
+    dropped = 0;
+}
 
 Engine_Call::Engine_Call() { depth++; }
 

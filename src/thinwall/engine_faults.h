@@ -3,13 +3,15 @@
 // An inconsistency inside the engines (a cell beyond the limit, plate
 // outlines that do not meet, counts that disagree) never stops a
 // calculation: the routine that meets it records a fault - its code and the
-// console line that names the routine, "Fehler in _Set_Line_Outlines: line
-// 3\n" say - and goes on. The routines do not write. The outermost engine
-// call the program made (an Engine_Call lives on its stack) writes what was
-// recorded during it when it returns, each line as recorded, in order, to
-// standard output (ENGINE_FAULT_PLO_LINE to standard error), and forgets it.
-// A fault recorded outside every such call is written at once, so nothing
-// is ever held back or lost. Single-threaded module state.
+// line that names the routine, "Fehler in _Set_Line_Outlines: line 3\n"
+// say - and goes on. The engines never write: the outermost engine call the
+// program made (an Engine_Call lives on its stack) hands what was recorded
+// during it, when it returns, to the reporter the program installed, each
+// line as recorded, in order, and forgets it (the program's own writes them
+// on the console). Without a reporter the faults stay recorded for the
+// caller to read and clear; beyond kEngineFaultsKept of them the rest are
+// only counted. A fault recorded outside every engine call goes to the
+// reporter at once. Single-threaded module state.
 #ifndef THINWALL_ENGINE_FAULTS_H
 #define THINWALL_ENGINE_FAULTS_H
 
@@ -29,21 +31,34 @@ enum Engine_Fault_Code {
     ENGINE_FAULT_PLO_LINE,          // a line of the strain iteration is not in its table
     ENGINE_FAULT_PLO_NODE,          // a mesh node of the strain iteration cannot be evaluated
     ENGINE_FAULT_UTILISATION,       // a plastic utilisation beyond 0.99e6
+    ENGINE_FAULT_USER_SECTION,      // a user section with more nodes or lines than the model holds
 };
 
-// Records a fault: code, and the console line made from format (it ends
-// with its own line end). Never fails: when the line cannot be kept it is
-// written at once.
+enum { kEngineFaultsKept = 1000 };
+
+// Records a fault: code, and the line made from format (it ends with its
+// own line end). Never fails: a fault that cannot be kept (storage, or
+// kEngineFaultsKept waiting) is handed to the reporter at once, or counted
+// without one.
 void Record_Engine_Fault(Engine_Fault_Code code, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// The faults recorded and not yet written, oldest first; code 0 and ""
+// Where the faults go: the program installs its reporter at start-up;
+// returns the previous one. Null: none (the faults stay recorded).
+typedef void (*Engine_Fault_Reporter)(Engine_Fault_Code code, const char* line);
+Engine_Fault_Reporter Set_Engine_Fault_Reporter(Engine_Fault_Reporter reporter);
+
+// The faults recorded and not yet reported, oldest first; code 0 and ""
 // for an index out of range.
 int Count_Engine_Faults(void);
 Engine_Fault_Code Engine_Fault_Code_At(int index);
 const char* Engine_Fault_Text_At(int index);
-// Writes every recorded fault where it belongs and forgets them.
+// Faults that could be neither kept nor reported since the last clear.
+int Count_Dropped_Engine_Faults(void);
+// Hands every recorded fault to the reporter and forgets them; without a
+// reporter they stay recorded.
 void Report_Engine_Faults(void);
-// Forgets them unwritten (a caller that reported them itself).
+// Forgets them unreported, the dropped count too (a caller that reported
+// them itself).
 void Clear_Engine_Faults(void);
 
 // One on the stack of every engine entry the program calls: the outermost

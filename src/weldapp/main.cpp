@@ -10,15 +10,24 @@
 #include "platform/desktop.h"
 #include "platform/font.h"
 #include "printlist/oli_collect.h"
+#include "thinwall/engine_faults.h"
 #include "weldapp/editing_loop.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/services.h"
 #include "weldapp/weld_check_picture.h"
 
+// What the section engines could not make sense of goes on the console, as
+// the engines record it (the strain iteration's lines and the refusal of a
+// user section on standard error).
+static void Engine_Fault_To_Console(Engine_Fault_Code code, const char* line) {
+    std::fputs(line, code == ENGINE_FAULT_PLO_LINE || code == ENGINE_FAULT_USER_SECTION ? stderr : stdout);
+}
+
 int main(int argc, char** argv) {
     // Hooks of the higher layers into the lower ones, before anything runs.
     Install_Memory_Stop_Report();
+    Set_Engine_Fault_Reporter(Engine_Fault_To_Console);
     Install_Profile_Section_Model();
     // The section library computes in the mode the cross-section check needs.
     Set_Check_Mode(2);

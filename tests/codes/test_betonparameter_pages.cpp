@@ -176,6 +176,19 @@ TEST_F(Free_Sheets, ConcreteValuesInDisplayUnitsAndCancel) {
     EXPECT_EQ(Edit_Free_Concrete(nullptr), 1);
 }
 
+// Confirmed without an edit, the sheet stores the starting grade C25/30 as
+// it came: E_cm = alpha_i 9500 (25 + 8)^(1/3) MN/m², alpha_i = 0.8 +
+// 33/440, that is 26,662,629 kN/m², not the value of the page's unit.
+TEST_F(Free_Sheets, ConcreteConfirmedAsFilledKeepsItsUnits) {
+    Betonguete_Record r{};
+    VEK_Script_Click(547 - 26, 387 - 24);  // OK
+    EXPECT_EQ(Edit_Free_Concrete(&r), 0);
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    EXPECT_NEAR(r.f_ck, 25000.0, 1e-9);
+    const double E = (0.8 + 33.0 / 440.0) * 9500.0 * std::cbrt(33.0);  // 26662.6 MN/m²
+    EXPECT_NEAR(r.E_cm, 1000.0 * E, 1e-6);
+}
+
 TEST_F(Free_Sheets, SteelValuesInDisplayUnits) {
     Betonstahl_Record r{};
     const int px = 85 + 102 + 8, py = 158 + 15 - 4;

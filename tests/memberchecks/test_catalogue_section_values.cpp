@@ -165,36 +165,65 @@ TEST_F(CatalogueValues, RolledISectionsKeepTheTablesTorsionConstant) {
     }
 }
 
+// A channel's shear centre from its centroid by the closed form of the
+// thin-walled channel whose flanges taper (8 % for UPN up to 300, 5 %
+// above, t_f at half the width): flange centre lines h' = h - t_f apart, of
+// length L = b - t_w/2 from the tip to the web's centre line, thickness
+// t(x) = t_0 + p x from the tip (t_0 = t_f - p b/2). The shear flow of V
+// in a flange gives the force F = V h'/(2 I) S with S = int t (L - x) dx =
+// t_0 L^2/2 + p L^3/6, so the shear centre lies e = h'^2 S/(2 I) outside
+// the web's centre line, I = t_w h'^3/12 + 2 A_f (h'/2)^2, A_f = t_0 L +
+// p L^2/2, and the centroid 2 S/A inside it.
+double Tapered_Channel_Shear_Centre(double h, double b, double t_w, double t_f, double p) {
+    const double L = b - t_w / 2, hp = h - t_f, t_0 = t_f - p * b / 2;
+    const double A_f = t_0 * L + p * L * L / 2, S = t_0 * L * L / 2 + p * L * L * L / 6;
+    const double I = t_w * hp * hp * hp / 12 + 2 * A_f * hp * hp / 4, A = 2 * A_f + t_w * hp;
+    return hp * hp * S / (2 * I) + 2 * S / A;
+}
+
 // The warping constant is the table's (EN 10365), and a channel's shear
-// centre that of its outline with the sloped flanges (8 % for UPN up to 300,
-// 5 % above, t_f at half the width): the sectorial integral over the
-// outline's centre line, 400 pieces a flange, the flanges' mid-lines
-// following their thickness, about the table's centroid (a separate
-// script), gives its distance from the centroid: U 100 30.10 mm, U 180
-// 38.26, U 300 55.20, U 400 52.53. Parallel flanges of the nominal t_f
-// put it 5 to 10 % further out (U 180: 41.8). The profile's record (its
-// print) and the library's model (the check, whose torsion acts about it)
-// agree.
+// centre that of the tapered outline above, without the fillets, whose
+// terms put it 1 to 1.5 % nearer the web (U 350: 45.54 mm, U 400: 52.42):
+// U 100 30.46 mm, U 180 38.65, U 300 55.67, U 350 46.00, U 400 52.96,
+// within 0.3 % (the line model's flange centre lines follow their
+// thickness). The library's model (the check, whose torsion acts about it)
+// has the same shear centre; it measures it from the table's centroid,
+// which it is given, 0.1 to 0.5 mm nearer the web with the fillets: the
+// sectorial integral over the outline's centre line, 400 pieces a flange,
+// about that centroid (a separate script) gives U 100 30.10, U 180 38.26,
+// U 300 55.20, U 400 52.53. Parallel flanges of the nominal t_f put it 5
+// to 10 % further out (U 180: 41.8).
 TEST_F(CatalogueValues, WarpingConstantAndTheChannelsShearCentre) {
     const struct {
         const char* name;
-        double i_w, y_M;  // cm6, mm (0: on the centroid)
-    } rows[] = {{"HE280A", 785000, 0}, {"IPE300", 126000, 0},   {"U100", 410, 30.10},
-                {"U180", 5570, 38.26}, {"U300", 69100, 55.20}, {"U400", 221000, 52.53}};
+        double i_w;              // cm6
+        double h, b, t_w, t_f, p;  // a channel's dimensions and slope; h 0: on the centroid
+        double model_y_M;        // mm from the table's centroid, 0: not checked
+    } rows[] = {{"HE280A", 785000, 0, 0, 0, 0, 0, 0},
+                {"IPE300", 126000, 0, 0, 0, 0, 0, 0},
+                {"U100", 410, 100, 50, 6, 8.5, 0.08, 30.10},
+                {"U180", 5570, 180, 70, 8, 11, 0.08, 38.26},
+                {"U300", 69100, 300, 100, 10, 16, 0.08, 55.20},
+                {"U350", 114000, 350, 100, 14, 16, 0.05, 0},
+                {"U400", 221000, 400, 110, 14, 18, 0.05, 52.53}};
     for (const auto& w : rows) {
         SCOPED_TRACE(w.name);
         Stahlprofil p;
         Init_Profile(&p);
         ASSERT_EQ(Init_Profile_From_Name(&p, w.name), 0);
+        const double y_M = w.h > 0 ? Tapered_Channel_Shear_Centre(w.h, w.b, w.t_w, w.t_f, w.p) : 0;
         EXPECT_NEAR(p.I_w, 1e6 * w.i_w, 1e-3 * 1e6 * w.i_w);
-        EXPECT_NEAR(std::fabs(p.y_M), w.y_M, 0.01 * w.y_M + 1e-6);
+        EXPECT_NEAR(std::fabs(p.y_M), y_M, 0.003 * y_M + 1e-6);
         EXPECT_NEAR(p.z_M, 0, 1e-6);
         testing::internal::CaptureStdout();
         const bool library = Setup_Stahlprofil_DWQB(&p, 0) != nullptr;
         testing::internal::GetCapturedStdout();
         ASSERT_TRUE(library);
         const double* qw = DWQB_Querschnittswerte;
-        EXPECT_NEAR(std::fabs(10 * (qw[DWQB_QW_YM] - qw[DWQB_QW_YC])), w.y_M, 0.01 * w.y_M + 1e-6) << "model";
+        const double model = w.h > 0 ? w.model_y_M : 0;
+        if (w.h == 0 || model > 0) {
+            EXPECT_NEAR(std::fabs(10 * (qw[DWQB_QW_YM] - qw[DWQB_QW_YC])), model, 0.01 * model + 1e-6) << "model";
+        }
         EXPECT_NEAR(qw[DWQB_QW_IW], w.i_w, 1e-3 * w.i_w) << "model";
     }
 }

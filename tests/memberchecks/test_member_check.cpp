@@ -664,7 +664,8 @@ TEST_F(MemberCheck, SectionMissingItsPlasticClassIsCheckedElastically) {
 //    gave 0.7668).
 //  - the tube under N = -500 kN with M_y = 100 kNm, elastic road: A =
 //    pi (323.9^2 - 313.9^2)/4 = 5009.3 mm2, sigma = 99.81 + 254.26 = 354.08,
-//    U_3 = 64.78 354.08/21150 = 1.0845.
+//    U_3 = 64.78 354.08/21150 = 1.0845: class 4, which the check does not
+//    cover (the section cannot be verified).
 // The tube's model is a 16-sided ring: its stresses lie within 0.05 % of
 // the circle's.
 TEST_F(MemberCheck, ClassThreeSectionsTakeTheElasticCheckOnEveryRoad) {
@@ -685,6 +686,7 @@ TEST_F(MemberCheck, ClassThreeSectionsTakeTheElasticCheckOnEveryRoad) {
         {"R323.9X5.0", 5, 1, 0, 100, s_tube / 355, dt * s_tube / 21150, "1.398"},
         {"R323.9X5.0", 5, 0, -500, 100, s_tube_N / 355, dt * s_tube_N / 21150, nullptr},
     };
+    const size_t class4 = 3;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name) + " mode " + std::to_string(c.mode));
         Stahlprofil p;
@@ -702,7 +704,7 @@ TEST_F(MemberCheck, ClassThreeSectionsTakeTheElasticCheckOnEveryRoad) {
                                                        &o[1], &o[2], &o[3], &o[4], &o[5], &o[6], &o[7], file, 1);
         std::fclose(file);
         const std::string text = testutil::Read_File(path);
-        EXPECT_EQ(bits & 0x8100u, 0x100u) << std::hex << bits;
+        EXPECT_EQ(bits & 0x8100u, &c == &cases[class4] ? 0x8100u : 0x100u) << std::hex << bits;
         EXPECT_NEAR(o[1], c.U, 1e-3 * c.U) << text;
         if (c.U_ct > 0) {
             EXPECT_NEAR(o[2], c.U_ct, 1e-3 * c.U_ct) << text;

@@ -505,7 +505,10 @@ TEST_F(Profile, SectionValuePrintsOfAWeldedI) {
     struct Point {
         int flags;
         double y, z;
-    } points[] = {{0x20, b / 2, tf / 2}, {0x80, 0, 300}, {0x20, -b / 2, h - tf / 2}, {0x80, 0, 0}};
+    } points[] = {{PROFIL_PUNKT_FLANGE, b / 2, tf / 2},
+                  {PROFIL_PUNKT_VERTICAL, 0, 300},
+                  {PROFIL_PUNKT_FLANGE, -b / 2, h - tf / 2},
+                  {PROFIL_PUNKT_VERTICAL, 0, 0}};
     Profil_Aufbau record;
     Init_Profil_Aufbau(&record);
     for (int i = 0; i < 4; i++) {

@@ -15,6 +15,7 @@
 #include "profiles/profilquerschnitt.h"
 #include "profiles/user_section_print.h"
 #include "thinwall/dwqb.h"
+#include "thinwall/engine_faults.h"
 #include "user_section_fixture.h"
 
 using namespace testutil;
@@ -205,6 +206,21 @@ TEST_F(UserSectionTest, VuveEinReaderTakesOneHundredNodesAndRefusesMore) {
         EXPECT_EQ(Profil_DWQB_Store.mode, c.result == 0 ? 2 : 0);
         std::fclose(vuve);
         std::fclose(messages);
+    }
+    // Without a message stream the refusal goes to the program with the
+    // engines' faults; the model writes nothing itself.
+    {
+        FILE* vuve = Stream_With(ring(101, 100));
+        Clear_Engine_Faults();
+        Invalidate_Profil_DWQB_Cache();
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Setup_Profil_DWQB_Model(nullptr, &d, "    #Q000001", values, 2, vuve, nullptr), 1);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        ASSERT_EQ(Count_Engine_Faults(), 1);
+        EXPECT_EQ(Engine_Fault_Code_At(0), ENGINE_FAULT_USER_SECTION);
+        EXPECT_STREQ(Engine_Fault_Text_At(0), " Es sind zuviele Knoten im Q7-VUVE-Profil vorhanden.\n");
+        Clear_Engine_Faults();
+        std::fclose(vuve);
     }
     // A line naming a node that is not there, a short line, a missing block,
     // a coordinate and a thickness beyond single precision (infinite).

@@ -137,6 +137,32 @@ TEST(StrainRanges, HullOfAConcreteRectangleHasThePlateauPoint) {
     Free_Querschnitt(q);
 }
 
+// A single bar of steel: its lower and its upper limit stand at one y, so
+// no plane reaches a lower limit on one side and an upper one further on.
+// The family has no diagonal: the hull and the plane are refused, with the
+// reason, and nothing is written on the console (where a vertex used to be
+// guessed).
+TEST(StrainRanges, HullWithoutADiagonalIsRefused) {
+    Querschnitt* q = New_Querschnitt(1, 0);
+    Querschnittsgruppe* g = New_Querschnittsgruppe_Punkte(1, Add_Steel(q, 235));
+    Add_Querschnittsgruppe(q, g);
+    Querschnittsknoten* n = New_Querschnittsknoten(1, 0.1, 0.05);
+    Add_Querschnittsknoten(q, n);
+    ASSERT_NE(Add_Punkt_To_Gruppe(g, n, 0.001), nullptr);
+    Set_Querschnitt_Grenzmodus(q, 1);
+    const double in[2] = {0, 16};
+    double plane[4] = {9, 9, 9, 9};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(Calc_Grenzdehnungsebene(q, in, plane), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(plane[1], 0);
+    EXPECT_EQ(plane[2], 0);
+    const auto* h = static_cast<const Querschnitt_Huelle*>(q->huelle);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->fehler, HUELLE_KEINE_DIAGONALE);
+    Free_Querschnitt(q);
+}
+
 TEST(SectionSolvers, EquilibriumPlaneCarriesTheForces) {
     Querschnitt* q = Rectangle(-0.05, -0.1, 0.1, 0.2);
     const double targets[][4] = {{-1000, 50, 10, 0}, {500, -30, 0, 0}, {0, 0, -60, 0}, {-3000, 0, 0, 0}};
