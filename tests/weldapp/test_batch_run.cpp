@@ -385,14 +385,6 @@ TEST(BatchRun, UnreadableInputReplacesTheOldListAndSaysWhy) {
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }
 
-TEST(BatchRun, MissingInputGivesTheListOfTheEmptyConnection) {
-    Desktop d;
-    EXPECT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
-    const std::string list = d.File("A001_01.OLI");
-    EXPECT_NE(list.find("keine Belastung vorhanden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
-    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
-}
-
 // The shipped input files are what the generator writes today.
 TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
     Desktop d;
