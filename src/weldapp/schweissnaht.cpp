@@ -1,6 +1,8 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -763,7 +765,11 @@ static bool replace_by_failure_list(const Failure_List& why) {
         std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
         written = false;
     } else {
-        FILE* f = std::fopen(list, "w");
+        // A list that is also the kept list of the saved input (a second
+        // name of one file) must not be written over.
+        struct stat st;
+        const bool shared = stat(list, &st) == 0 && st.st_nlink > 1;
+        FILE* f = shared ? nullptr : std::fopen(list, "w");
         written = f && write_failure_list(f, const_cast<Failure_List*>(&why)) == VEK_WRITE_DONE;
         if ((f && std::fclose(f) != 0) || !written) {
             std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
