@@ -203,7 +203,7 @@ int Run_Main_Button(int button) {
         // A list of its own, in the temporary directory: the component's
         // list and plot file stay those of the saved input until the user
         // saves.
-        if (!Write_Temporary_Print_List(path, sizeof path)) {
+        if (Write_Temporary_Print_List(path, sizeof path) != COMPONENT_FILE_DONE) {
             PrintMessage("%s", "Die Druckliste konnte nicht geschrieben werden.");
             break;
         }
