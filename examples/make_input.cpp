@@ -3,6 +3,12 @@
 // flat, din; LOADS the number of load cases (a fixed set of ten, repeated with a
 // growing factor beyond ten); EXTENT the result extent of the print options
 // (default 1, standard). DATA must name the directory of the profile file.
+// Exit code 0 when the file was written; 2 for a command line it does not
+// understand; 1 when the connection cannot be made (an annex or a profile
+// that DATA does not give: DATA unset or wrong) or the file cannot be
+// written.
+// FILE is written whole or not at all: on failure nothing is left of it.
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +16,7 @@
 
 #include "codes/nad.h"
 #include "memberchecks/profile_section_model.h"
+#include "platform/posix.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 
@@ -22,6 +29,13 @@ static const double kCases[10][6] = {
     {-350.0, 95.0, 5.0, 4.0, 70.0, 0.5},
 };
 
+static int Write_Input(FILE* f, void* record) {
+    return Write_Schweissnaht(f, static_cast<SchweissnahtAnschluss*>(record)) == SCHWEISSNAHT_TEXT_OK &&
+                   Write_ACTIV_NADNAME_Entry(f) == 1
+               ? VEK_WRITE_DONE
+               : VEK_WRITE_FAILED;
+}
+
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr, "usage: %s he280a|rhs|flat|din LOADS FILE [EXTENT]\n", argv[0]);
@@ -32,6 +46,14 @@ int main(int argc, char** argv) {
     const int loads = std::atoi(argv[2]);
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     Default_Schweissnaht(r);
+    // Partial factors of an annex that was not read are the recommended
+    // values, not those the example is meant to carry.
+    if (NAD_Load_Failed() || NAD_Unknown_Name()[0]) {
+        std::fprintf(stderr, "%s: the annex \"%s\" cannot be read (is DATA the directory of the annex files?); %s "
+                             "is not written\n",
+                     argv[0], NAD_Load_Failed() ? NAD_Failed_Name() : NAD_Unknown_Name(), argv[3]);
+        return 1;
+    }
     Nahtbild* n = &r->naht;
     double scale = 1.0;
     if (kind == "he280a") {
@@ -72,7 +94,14 @@ int main(int argc, char** argv) {
     const int count = Get_Profile_Plate_Elements(&n->profile, n->length, n->number);
     n->weld_count = count > 0 ? count : 0;
     for (int k = 0; k < n->weld_count; ++k) n->throat[k] = kind == "flat" ? 6.0 : n->a_w;
-    Update_Weld_Layout(n, nullptr, 0);
+    // A catalogue profile that could not be looked up has no dimensions: an
+    // example of it would check nothing.
+    if (Update_Weld_Layout(n, nullptr, 0) != 0 || n->weld_count == 0) {
+        std::fprintf(stderr, "%s: the profile \"%.*s\" cannot be made (is DATA the directory of the profile file "
+                             "PROFIL?); %s is not written\n",
+                     argv[0], static_cast<int>(sizeof n->profile.name), n->profile.name, argv[3]);
+        return 1;
+    }
     r->print.ergebnisumfang = argc == 5 ? std::atoi(argv[4]) : 1;
     Alloc_Lasten(r, loads);
     for (int i = 0; i < r->load_count; ++i) {
@@ -87,8 +116,9 @@ int main(int argc, char** argv) {
         l.forces.V_z = c[4] * 1e3 * g;
         l.forces.M_x = c[5] * 1e6 * g;
     }
-    FILE* f = std::fopen(argv[3], "w");
-    if (!f) return 1;
-    const int failed = Write_Schweissnaht(f, r) != 0 || Write_ACTIV_NADNAME_Entry(f) != 1;
-    return (std::fclose(f) != 0 || failed) ? 1 : 0;
+    if (VEK_Write_File_Replacing(argv[3], Write_Input, r) != VEK_WRITE_DONE) {
+        std::fprintf(stderr, "%s: %s cannot be written (%s)\n", argv[0], argv[3], std::strerror(errno));
+        return 1;
+    }
+    return 0;
 }

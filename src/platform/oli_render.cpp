@@ -45,6 +45,12 @@ constexpr double kFootRule = kPageH - kBottom + 0.5;  // cm, the rule above the 
 const char* const kBodyFont = "DejaVu Sans";
 const char* const kTableFont = "DejaVu Sans Mono";
 
+// cairo's writer of a PDF or PNG into a stream.
+cairo_status_t Write_To_File(void* file, const unsigned char* data, unsigned int length) {
+    return std::fwrite(data, 1, length, static_cast<FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
+                                                                           : CAIRO_STATUS_WRITE_ERROR;
+}
+
 bool Sane(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
 
 struct PictureState {
@@ -199,7 +205,7 @@ struct Renderer {
     int total = 0;           // pages of the whole list, 0 while counting
     int target = 0;          // PNG: the page to write
     double dpi = 150;
-    const char* png_path = nullptr;  // the target page goes to this PNG file,
+    FILE* png_file = nullptr;        // the target page goes to this PNG file,
     OliPageImage* image = nullptr;   // or into these pixels
     bool png_written = false;
     bool done = false;
@@ -212,6 +218,7 @@ struct Renderer {
     double stored[10] = {0};
     int stored_page[10] = {0};
     std::string contents;    // the contents entry in force: the position of the list
+    std::string page_mark;   // what every page says of a damaged list (OLI_Page_Mark), UTF-8
     int block = -1;          // the block being drawn
     std::vector<OliTextBox>* boxes = nullptr;
     std::vector<OliInk>* ink = nullptr;  // the marks of pictures, for the layout check
@@ -310,13 +317,31 @@ struct Renderer {
         oli_lib.cairo_restore(cr);
     }
 
+    // A damaged list says so on every page, in red above the text, so that
+    // no printed page passes for a whole report.
+    void Page_Mark() {
+        if (total <= 0 || page_mark.empty()) return;
+        oli_lib.cairo_save(cr);
+        oli_lib.cairo_set_source_rgb(cr, 0.8, 0.0, 0.0);
+        std::string text;
+        for (char c : page_mark) text += c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : std::string(1, c);
+        PangoLayout* l = Layout("<b>" + text + "</b>", kBodyFont, kFootSize);
+        oli_lib.pango_layout_set_width(l, static_cast<int>((kPageW - kRight - kLeft) * kPt * PANGO_SCALE));
+        Show(l, kLeft, kTop - 1.2, OLI_TEXT_FOOT, page_mark, -1, 0, false);
+        oli_lib.g_object_unref(l);
+        oli_lib.cairo_restore(cr);
+    }
+
     void End_Page() {
         Foot();
+        Page_Mark();
         if (pdf) {
             oli_lib.cairo_show_page(cr);
         } else if (page == target) {
             oli_lib.cairo_surface_flush(surface);
-            if (png_path) png_written = oli_lib.cairo_surface_write_to_png(surface, png_path) == CAIRO_STATUS_SUCCESS;
+            if (png_file)
+                png_written = oli_lib.cairo_surface_write_to_png_stream(surface, Write_To_File, png_file) ==
+                              CAIRO_STATUS_SUCCESS;
             else if (image) png_written = Copy_Pixels(surface, image);
             done = true;
         }
@@ -1238,6 +1263,7 @@ struct Renderer {
     // false when the surface could not be made.
     bool Run_On(cairo_surface_t* s, const OliDocument& doc) {
         surface = s;
+        page_mark = OLI_Page_Mark(doc);
         if (oli_lib.cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return false;
         cr = oli_lib.cairo_create(s);
         Run(doc);
@@ -1315,25 +1341,39 @@ int Prepare(const OliDocument& doc, Shared* shared) {
     return Count_Pages(doc, shared, nullptr, 0);
 }
 
-int Render_PDF(const OliDocument& doc, const char* pdf_path) {
+struct Pdf_Job {
+    const OliDocument* doc;
+    int pages = 0;
+};
+
+// Fills the temporary of a PDF (VEK_Write_File_Replacing): every page and
+// the file's tail, or VEK_WRITE_FAILED.
+int Write_PDF(FILE* f, void* context) {
+    auto* job = static_cast<Pdf_Job*>(context);
     Shared shared;
-    const int total = Prepare(doc, &shared);
+    const int total = Prepare(*job->doc, &shared);
     Renderer r;
     r.shared = &shared;
     r.total = total;
-    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create(pdf_path, kPageW * kPt, kPageH * kPt);
-    bool ok = r.Run_On(s, doc);
+    cairo_surface_t* s = oli_lib.cairo_pdf_surface_create_for_stream(Write_To_File, f, kPageW * kPt, kPageH * kPt);
+    bool ok = r.Run_On(s, *job->doc);
     if (ok) {
         oli_lib.cairo_surface_finish(s);
         ok = oli_lib.cairo_surface_status(s) == CAIRO_STATUS_SUCCESS;
     }
     oli_lib.cairo_surface_destroy(s);
-    return ok ? r.page : 0;
+    job->pages = r.page;
+    return ok && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+int Render_PDF(const OliDocument& doc, const char* pdf_path) {
+    Pdf_Job job{&doc};
+    return VEK_Write_File_Replacing(pdf_path, Write_PDF, &job) ? job.pages : 0;
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
 // or the pixels.
-int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, double dpi, const char* png_path,
+int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, double dpi, FILE* png_file,
                 OliPageImage* image) {
     if (page > total) return 0;
     Renderer r;
@@ -1342,7 +1382,7 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, dou
     r.pdf = false;
     r.target = page;
     r.dpi = dpi;
-    r.png_path = png_path;
+    r.png_file = png_file;
     r.image = image;
     int w = static_cast<int>(std::lround(kPageW / 2.54 * dpi));
     int h = static_cast<int>(std::lround(kPageH / 2.54 * dpi));
@@ -1352,10 +1392,24 @@ int Render_Page(const OliDocument& doc, Shared* shared, int total, int page, dou
     return r.png_written ? 1 : 0;
 }
 
-int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+struct Png_Job {
+    const OliDocument* doc;
+    int page;
+    double dpi;
+};
+
+int Write_PNG(FILE* f, void* context) {
+    const auto* job = static_cast<const Png_Job*>(context);
     Shared shared;
-    const int total = Prepare(doc, &shared);
-    return Render_Page(doc, &shared, total, page, dpi, png_path, nullptr);
+    const int total = Prepare(*job->doc, &shared);
+    return Render_Page(*job->doc, &shared, total, job->page, job->dpi, f, nullptr) && !std::ferror(f)
+               ? VEK_WRITE_DONE
+               : VEK_WRITE_FAILED;
+}
+
+int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+    Png_Job job{&doc, page, dpi};
+    return VEK_Write_File_Replacing(png_path, Write_PNG, &job) ? 1 : 0;
 }
 }  // namespace
 

@@ -36,7 +36,6 @@
     X(cairo_new_path) \
     X(cairo_paint) \
     X(cairo_pdf_surface_add_outline) \
-    X(cairo_pdf_surface_create) \
     X(cairo_pdf_surface_create_for_stream) \
     X(cairo_rectangle) \
     X(cairo_restore) \
@@ -55,7 +54,7 @@
     X(cairo_surface_finish) \
     X(cairo_surface_flush) \
     X(cairo_surface_status) \
-    X(cairo_surface_write_to_png) \
+    X(cairo_surface_write_to_png_stream) \
     X(cairo_translate) \
     X(g_object_unref) \
     X(pango_cairo_context_set_font_options) \

@@ -6,8 +6,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <set>
 
+#include "platform/oli_format_bits.h"
 #include "platform/oli_lines_internal.h"
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_symbols_internal.h"
@@ -89,14 +91,14 @@ bool Read_Format(Cursor& c, OliViewFormat& f) {
     f.flags = static_cast<int>(Hex_Word(*l));
     if (!(l = c.arg())) return false;
     f.mode = std::atoi(l->c_str());
-    if (f.flags & 0x10) f.space_before = Second(c.arg());
-    if (f.flags & 0x20) {
+    if (f.flags & OLI_PARA_HAS_SPACE) f.space_before = Second(c.arg());
+    if (f.flags & OLI_PARA_HAS_INDENT) {
         if (!(l = c.arg())) return false;
         std::vector<double> v = Oli_Numbers(*l, 4);
         if (v.size() >= 2) f.indent = v[1];
         if (v.size() >= 4) f.indent2 = v[3];
     }
-    if (f.flags & 0x40) {
+    if (f.flags & OLI_PARA_HAS_TABS) {
         if (!(l = c.arg())) return false;
         std::vector<double> v = Oli_Numbers(*l, 2);
         long kind = Hex_Word(*l);
@@ -117,9 +119,9 @@ bool Read_Format(Cursor& c, OliViewFormat& f) {
             }
         }
     }
-    if (f.flags & 0x400) c.arg();
-    if (f.flags & 0x800) c.arg();
-    if (f.flags & 0x200) c.arg();
+    if (f.flags & OLI_PARA_HAS_FACTOR) c.arg();
+    if (f.flags & OLI_PARA_HAS_SECOND_SPACE) c.arg();
+    if (f.flags & OLI_PARA_HAS_SPARES) c.arg();
     // Anything else before "-1" is damage or a writer callback's lines.
     while ((l = c.arg())) {
         if (*l == "-1") return true;
@@ -141,12 +143,12 @@ bool Read_Para(Cursor& c, OliBlock& b) {
         ++c.i;
         if (!(l = c.arg())) return false;
         long kind = Hex_Word(*l);
-        if (kind & 0x1000) {
+        if (kind & OLI_KIND_SPACE) {
             double space = Second(c.arg());
             if (!b.para.empty()) b.para.back().space_after += space;
             else b.value += space;
         }
-        if (kind & 0x4) {
+        if (kind & OLI_KIND_NEW_FORMAT) {
             if (!Read_Format(c, format)) return false;
             continue;
         }
@@ -340,10 +342,11 @@ struct Strict {
         const long flags = Hex_Word(*l);
         if (l->rfind("0x", 0) != 0) return Fail(i - 1, "format flags not hexadecimal");
         if (!Numbers("font mode", 1)) return false;
-        if ((flags & 0x1) || (flags & 0x2)) return Fail(i - 1, "format with writer callbacks");
-        if ((flags & 0x10) && !Numbers("space before", 2)) return false;
-        if ((flags & 0x20) && !Numbers("indent", 4)) return false;
-        if (flags & 0x40) {
+        if (flags & (OLI_PARA_HAS_CALLBACK1 | OLI_PARA_HAS_CALLBACK2))
+            return Fail(i - 1, "format with writer callbacks");
+        if ((flags & OLI_PARA_HAS_SPACE) && !Numbers("space before", 2)) return false;
+        if ((flags & OLI_PARA_HAS_INDENT) && !Numbers("indent", 4)) return false;
+        if (flags & OLI_PARA_HAS_TABS) {
             const std::string* t = Arg("tab list");
             if (!t) return false;
             std::vector<double> v = Oli_Numbers(*t);
@@ -356,9 +359,9 @@ struct Strict {
                 return Fail(i - 1, "not a tab list: \"" + *t + "\"");
             }
         }
-        if ((flags & 0x400) && !Numbers("factor", 1)) return false;
-        if ((flags & 0x800) && !Numbers("second space", 2)) return false;
-        if ((flags & 0x200) && !Numbers("spare numbers", 2)) return false;
+        if ((flags & OLI_PARA_HAS_FACTOR) && !Numbers("factor", 1)) return false;
+        if ((flags & OLI_PARA_HAS_SECOND_SPACE) && !Numbers("second space", 2)) return false;
+        if ((flags & OLI_PARA_HAS_SPARES) && !Numbers("spare numbers", 2)) return false;
         if (!(l = Arg("end of the format")) || *l != "-1") return Fail(i - 1, "format not ended by -1");
         return true;
     }
@@ -374,8 +377,8 @@ struct Strict {
             const std::string* k = Arg("change kind");
             if (!k) return false;
             const long kind = Hex_Word(*k);
-            if ((kind & 0x1000) && !Numbers("space", 2)) return false;
-            if (kind & 0x4) {
+            if ((kind & OLI_KIND_SPACE) && !Numbers("space", 2)) return false;
+            if (kind & OLI_KIND_NEW_FORMAT) {
                 if (!Format()) return false;
                 continue;
             }
@@ -546,9 +549,18 @@ int OLI_Check_Structure(FILE* stream, std::string* fault) {
     }
     try {
         std::vector<std::string> lines;
-        for (std::string line; Oli_Read_Line(stream, line);) lines.push_back(line);
+        bool cut = false;
+        for (std::string line; Oli_Read_Line(stream, line, &cut);) {
+            if (cut) {
+                if (fault) *fault = "line " + std::to_string(lines.size() + 1) + ": longer than any line of a list";
+                return 0;
+            }
+            lines.push_back(line);
+        }
         Strict s{lines, 0, ""};
-        const bool ok = s.Run();
+        bool ok = s.Run();
+        if (const long long past = Oli_Bytes_Past_End(stream); ok && past > 0)
+            ok = s.Fail(lines.size(), "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
         if (!ok && fault) *fault = s.fault;
         return ok ? 1 : 0;
     } catch (...) {
@@ -805,7 +817,13 @@ int OLI_Read_Document(FILE* stream, OliDocument* doc) {
 namespace {
 void Read_Blocks(FILE* stream, OliDocument* doc) {
     std::vector<std::string> lines;
-    for (std::string line; Oli_Read_Line(stream, line);) lines.push_back(line);
+    bool cut = false;
+    for (std::string line; Oli_Read_Line(stream, line, &cut); cut = false) {
+        lines.push_back(line);
+        doc->damaged += cut;
+    }
+    doc->past_end = Oli_Bytes_Past_End(stream);
+    doc->damaged += doc->past_end > 0;
     Cursor c{lines};
     // A writer may draw on top of a picture after its end line (the weld
     // check puts its weld marks over the profile's picture that way):
@@ -924,7 +942,25 @@ bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal) {
     }
     OLI_Read_Document(f, doc);
     std::fclose(f);
+    doc->out_of_step = OLI_List_Out_Of_Step(list.c_str());
     return true;
+}
+
+bool OLI_List_Out_Of_Step(const char* path) {
+    std::error_code ec;
+    return path && std::filesystem::exists(VEK_Native_String(path) + OLI_LIST_PENDING_SUFFIX, ec);
+}
+
+std::string OLI_Page_Mark(const OliDocument& doc) {
+    if (doc.damaged > 0) {
+        const std::string count = std::to_string(doc.damaged);
+        return "Druckliste beschädigt: " + count + (doc.damaged == 1 ? " Teil" : " Teile") +
+               " nicht lesbar, die Seiten sind unvollständig";
+    }
+    if (doc.out_of_step)
+        return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
+               "die Plotdatei daneben kann zu einer neueren Liste gehören";
+    return "";
 }
 
 namespace {

@@ -80,8 +80,23 @@ struct OliBlock {
 
 struct OliDocument {
     std::vector<OliBlock> blocks;
-    int damaged = 0;              // blocks cut short or refused
+    int damaged = 0;              // blocks cut short or refused, lines cut, bytes past the end
+    long long past_end = 0;       // bytes from a NUL byte on: no part of a list, not read
+    bool out_of_step = false;     // the list's successor waits beside it (OLI_LIST_PENDING_SUFFIX)
 };
+
+// A run that writes a component's print list and its plot file puts the new
+// list beside the old one under the list's name and this suffix before it
+// replaces the plot file, and renames it to the list's name last: while it
+// stands there, the list and the plot file beside it may be of two runs.
+inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
+// True when the successor of the list at `path` waits beside it.
+bool OLI_List_Out_Of_Step(const char* path);
+
+// What the pages of a document must say about it (UTF-8): that the list is
+// damaged and the pages are incomplete, or that it was read while a run
+// that replaces it with its plot file was cut off. Empty for a sound list.
+std::string OLI_Page_Mark(const OliDocument& doc);
 
 // A stored symbol: a drawing file of the viewer's symbol directory that a
 // picture's record 27 names. Its records are paper cm, y upwards from its
@@ -97,13 +112,16 @@ struct OliSymbol {
 int OLI_Read_Symbol(FILE* stream, OliSymbol* symbol);
 
 // Reads a whole print list from the stream's position. Damage (cut blocks,
-// unknown keywords, absurd counts) is skipped; what reads is kept. Lines may
-// end with LF or CRLF. Returns the number of blocks, 0 for a null stream.
+// unknown keywords, absurd counts, lines beyond OLI_MAX_LINE) is skipped;
+// what reads is kept. The list ends at a NUL byte: what follows is counted
+// in past_end, not read. Lines may end with LF or CRLF. Returns the number
+// of blocks, 0 for a null stream.
 int OLI_Read_Document(FILE* stream, OliDocument* doc);
 
 // Reads the print list of a path (a regular file within the list's size
-// cap) into doc; false, with the reason on stderr and in *refusal (when
-// given), when it cannot be opened.
+// cap) into doc, noting whether its successor waits beside it; false, with
+// the reason on stderr and in *refusal (when given), when it cannot be
+// opened.
 bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal);
 
 // The strict structure check of a print list (docs/printlist-viewer.md):
@@ -126,12 +144,16 @@ const char* OLI_Glyph(unsigned char byte);
 // The visible text of a marked-up line in UTF-8 (bookmarks, captions).
 std::string OLI_Plain_Text(const std::string& text);
 
-// Renders a document to a PDF file with bookmarks. Returns the number of
-// pages, 0 when the file cannot be written.
+// Renders a document to a PDF file with bookmarks, every page marked with
+// OLI_Page_Mark when that says anything. The file is replaced whole or not
+// at all (VEK_Write_File_Replacing). Returns the number of pages, 0 when
+// the file cannot be written (an old file of the name then stays as it
+// was).
 int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path);
 
-// Renders page `page` (1-based) at `dpi` to a PNG file. Returns 1 when
-// written, 0 when the page does not exist or the file cannot be written.
+// Renders page `page` (1-based) at `dpi` to a PNG file, replaced whole or
+// not at all. Returns 1 when written, 0 when the page does not exist or the
+// file cannot be written.
 int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path);
 
 // A page drawn into pixels: 0xRRGGBB values, row by row.

@@ -284,57 +284,114 @@ void Remove_Stale_Temporaries(const std::string& dir, const std::string& stem)
 
 }  // namespace
 
+namespace {
+
+// The directory part of a native path with its separator ("" for none).
+std::string Directory_Of(const std::string& native)
+{
+    const size_t slash = native.find_last_of('/');
+    return slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
+}
+
+int Sync_Directory(const std::string& dir)
+{
+    const int fd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return VEK_WRITE_FAILED;
+    int done = fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return done ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+// Forgets a temporary of this process once its save has ended.
+void Forget_Live_Temporary(const char* name)
+{
+    for (size_t i = live_temporaries.size(); i-- > 0;)
+        if (live_temporaries[i] == name) {
+            live_temporaries.erase(live_temporaries.begin() + static_cast<long>(i));
+            return;
+        }
+}
+
+}  // namespace
+
+int VEK_Sync_File(const char* path)
+{
+    if (!path || !*path) {
+        errno = ENOENT;
+        return VEK_WRITE_FAILED;
+    }
+    const int fd = open(VEK_Native_String(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return VEK_WRITE_FAILED;
+    const int done = fsync(fd) == 0;
+    const int error = errno;
+    close(fd);
+    errno = error;
+    return done ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+int VEK_Sync_Directory_Of(const char* path)
+{
+    if (!path) {
+        errno = ENOENT;
+        return VEK_WRITE_FAILED;
+    }
+    return Sync_Directory(Directory_Of(VEK_Native_String(path)));
+}
+
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
 {
-    if (!path || !*path || !write) return 0;
+    if (!path || !*path || !write) return VEK_WRITE_FAILED;
     std::string target = VEK_Native_String(path);
     struct stat st;
     /* Replacing a link would cut it: write beside the file it names. */
     if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char* real = realpath(target.c_str(), nullptr);
-        if (!real) return 0;
+        if (!real) return VEK_WRITE_FAILED;
         target = real;
         std::free(real);
     }
     mode_t mode;
     if (stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return 0;
+        if (!S_ISREG(st.st_mode)) return VEK_WRITE_FAILED;
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
     }
-    const size_t slash = target.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string dir = Directory_Of(target);
     const std::string stem = target.substr(dir.size()).substr(0, kTempNameRoom);
     Remove_Stale_Temporaries(dir, stem);
     const std::string templ = dir + ".vek-" + std::to_string(getpid()) + "-" + stem + "-XXXXXX";
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) return 0;
+    if (fd < 0) return VEK_WRITE_FAILED;
     FILE* f = fdopen(fd, "wb");
     if (!f) {
         close(fd);
         unlink(name.data());
-        return 0;
+        return VEK_WRITE_FAILED;
     }
     live_temporaries.emplace_back(name.data());
-    bool ok = write(f, context) == 1;
+    bool ok = write(f, context) == VEK_WRITE_DONE;
     if (std::fflush(f) != 0 || std::ferror(f)) ok = false;
     if (ok && fchmod(fd, mode) != 0) ok = false;
+    // The bytes reach the disc before the name does: after a power cut the
+    // target is the old file or the whole new one, never an empty one.
+    if (ok && fsync(fd) != 0) ok = false;
     if (std::fclose(f) != 0) ok = false;
     if (!ok || std::rename(name.data(), target.c_str()) != 0) {
+        const int error = errno;
         unlink(name.data());
+        errno = error;
         ok = false;
     }
-    for (size_t i = live_temporaries.size(); i-- > 0;)
-        if (live_temporaries[i] == name.data()) {
-            live_temporaries.erase(live_temporaries.begin() + static_cast<long>(i));
-            break;
-        }
-    return ok ? 1 : 0;
+    Forget_Live_Temporary(name.data());
+    if (ok && !Sync_Directory(dir)) ok = false;
+    return ok ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
 int _flushall(void)

@@ -61,15 +61,34 @@ char* _fullpath(char* absolute, const char* relative, size_t max);
  * filled bounded. */
 void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext);
 
-/* Writes the file at `path` whole or not at all.  `write` fills a new
- * temporary file (a unique name made with mkstemp in the target's directory,
- * opened "wb") and returns 1 when all went well.  Only when it did, and the
- * stream shows no error and closes cleanly, is the temporary renamed over the
- * target in one step; an existing target keeps its permissions (a new one
- * gets those the process's umask allows), a symbolic link stays a link to
- * the file it names.  Returns 1; 0 when any step failed: the target is then
- * untouched and no temporary is left.  `path` may use "\" or "/". */
+/* Results of the writers of whole files: VEK_Write_File_Replacing and the
+ * callbacks that fill its temporary, and the sync calls below. */
+enum { VEK_WRITE_FAILED = 0, VEK_WRITE_DONE = 1 };
+
+/* Writes the file at `path` whole or not at all, and so that it survives a
+ * power cut once the call has returned VEK_WRITE_DONE.  `write` fills a new
+ * temporary file (a unique name made with mkstemp in the target's
+ * directory, opened "wb") and returns VEK_WRITE_DONE when all went well.
+ * Only when it did, and the stream shows no error, its bytes have reached
+ * the disc (fsync) and it closes cleanly, is the temporary renamed over the
+ * target in one step, and then the directory is synced so that the rename
+ * lasts too; an existing target keeps its permissions (a new one gets those
+ * the process's umask allows), a symbolic link stays a link to the file it
+ * names.  Returns VEK_WRITE_DONE; VEK_WRITE_FAILED when any step failed:
+ * the target is then untouched and no temporary is left, except when only
+ * the directory's sync failed: the new file then stands but may not survive
+ * a power cut.  `path` may use "\" or "/". */
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context);
+
+/* Makes the bytes of the file at `path` ("\" or "/") reach the disc.
+ * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */
+int VEK_Sync_File(const char* path);
+
+/* Makes the entries of the directory that holds `path` (a file in it, "\"
+ * or "/") reach the disc: the renames and removals made there last.  A
+ * file system that has nothing to sync for a directory counts as synced.
+ * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */
+int VEK_Sync_Directory_Of(const char* path);
 
 /* The temporaries are named ".vek-<pid>-<target's name>-XXXXXX" (the name
  * cut to fit): a save that is killed leaves its temporary behind, and the

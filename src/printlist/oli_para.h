@@ -12,42 +12,19 @@
 
 #include <cstdio>
 
+#include "platform/oli_format_bits.h"
+
 // A writer callback writes its own field lines of a format; nonzero on
 // success.
 typedef int (*OliParaWriter)(FILE* stream, unsigned int arg);
 
-// Bits of a format's flag word. The presence bits say which optional field
-// lines follow; they are derived from the format each time it is written,
-// never stored. The other bits are the format's own and are written as
-// stored: two the viewer interprets, the chain bit (set on two formats in a
-// row, the paragraph end between them says so) and the mark of
-// OLI_Set_Para_Flag.
-enum : unsigned {
-    OLI_PARA_HAS_CALLBACK1 = 0x1,
-    OLI_PARA_HAS_CALLBACK2 = 0x2,
-    OLI_PARA_VIEWER_8 = 0x8,
-    OLI_PARA_HAS_SPACE = 0x10,
-    OLI_PARA_HAS_INDENT = 0x20,
-    OLI_PARA_HAS_TABS = 0x40,
-    OLI_PARA_CHAINED = 0x80,
-    OLI_PARA_VIEWER_100 = 0x100,
-    OLI_PARA_HAS_SPARES = 0x200,
-    OLI_PARA_HAS_FACTOR = 0x400,
-    OLI_PARA_HAS_SECOND_SPACE = 0x800,
-    OLI_PARA_MARKED = 0x2000,
-    // What OLI_Set_Para_Flags sets.
-    OLI_PARA_SETTABLE = OLI_PARA_VIEWER_8 | OLI_PARA_CHAINED | OLI_PARA_VIEWER_100,
-    OLI_PARA_PRESENCE = OLI_PARA_HAS_CALLBACK1 | OLI_PARA_HAS_CALLBACK2 | OLI_PARA_HAS_SPACE | OLI_PARA_HAS_INDENT |
-                        OLI_PARA_HAS_TABS | OLI_PARA_HAS_SPARES | OLI_PARA_HAS_FACTOR | OLI_PARA_HAS_SECOND_SPACE,
-};
-
-// Bits of the kind word of a change group or paragraph end.
-enum : unsigned {
-    OLI_KIND_NEW_FORMAT = 0x4,  // field lines of a new format follow, the block goes on
-    OLI_KIND_CHAINED = 0x100,   // ending and pending format both chained
-    OLI_KIND_SPACE = 0x1000,    // a space line follows
-    OLI_KIND_MARKED = 0x2000,   // the ending paragraph was marked
-};
+// The bits of a format's flag word and of the kind word of a change group
+// or paragraph end are in platform/oli_format_bits.h, which the viewer
+// reads them by. The presence bits say which optional field lines follow;
+// they are derived from the format each time it is written, never stored.
+// The other bits are the format's own and are written as stored: two the
+// viewer interprets, the chain bit (set on two formats in a row, the
+// paragraph end between them says so) and the mark of OLI_Set_Para_Flag.
 
 // Measure words of the values of a format and of tab stops: the code
 // written is 2 with OLI_MEASURE_CODE2, else 1 with OLI_MEASURE_CODE1, else 4.

@@ -2,10 +2,6 @@
 #include "weldapp/editing_loop.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 #include "base/filenames.h"
 #include "base/stored_text.h"
@@ -23,7 +19,6 @@
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/oli_view.h"
-#include "platform/posix.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "profiles/profile_register.h"
@@ -172,71 +167,20 @@ bool Confirm_Many_Loadcases() {
 // decimals, the record the catalogue's single-precision values, and the
 // desktop's refresh ("-refresh") of the saved file must write the very list
 // the user saved (a weld number's label placed by a difference in the
-// seventh digit moved otherwise). A file that cannot be written leaves the
-// list to the record as it is. An input file that could not be opened at
-// start is not saved over: its box says so, and editing goes on (the user
-// may export the data or leave without saving); -1 then.
+// seventh digit moved otherwise). An input file that could not be saved (a
+// full disc; one that could not be opened at start is never saved over)
+// ends nothing: its box says why, the edits stay for another try (or an
+// export), and no list is written, which would stand for input that no
+// file holds; -1 then.
 int Save_And_End() {
     SchweissnahtAnschluss* r = Record();
     Connection_Sheet_to_Record(r);
     const int saved = Save_Input_File();
-    if (saved > 0) Load_Input_File();
+    if (saved == COMPONENT_FILE_DONE) Load_Input_File();
     Connection_Record_to_Sheet(r);
-    if (saved < 0) return -1;
+    if (saved != COMPONENT_FILE_DONE) return -1;
     Write_Print_List();
-    return 1;
-}
-
-// A file of the component as it stood (its bytes, or its absence), to be
-// put back; `known` false when it could not be read (then it is left as
-// it is found).
-struct Kept_File {
-    std::string path;
-    bool known = false, present = false;
-    std::string bytes;
-};
-
-Kept_File Keep_File(const std::string& path) {
-    Kept_File k;
-    k.path = path;
-    if (path.empty()) return k;
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        k.known = !ec;
-        return k;
-    }
-    if (!std::filesystem::is_regular_file(path, ec)) return k;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream all;
-    all << in.rdbuf();
-    if (!in.is_open() || in.bad()) return k;
-    k.bytes = all.str();
-    k.known = k.present = true;
-    return k;
-}
-
-int Write_Kept_Bytes(FILE* f, void* context) {
-    const auto* bytes = static_cast<const std::string*>(context);
-    return std::fwrite(bytes->data(), 1, bytes->size(), f) == bytes->size() && std::fflush(f) == 0;
-}
-
-void Put_Back(const Kept_File& k) {
-    if (!k.known) return;
-    if (k.present) VEK_Write_File_Replacing(k.path.c_str(), Write_Kept_Bytes, const_cast<std::string*>(&k.bytes));
-    else std::remove(k.path.c_str());
-}
-
-// The component's print list and plot file, as paths of this system.
-std::string List_Path() {
-    char base[FILE_BASE_MAX + 64], native[VEK_MAX_PATH + 1];
-    if (!Make_Base_Path(base, Kontext.list_name, sizeof base) || !VEK_Native_Path(native, sizeof native, base))
-        return "";
-    return native;
-}
-std::string Plot_Path() {
-    char native[VEK_MAX_PATH + 1];
-    if (!Kontext.plot_name[0] || !VEK_Native_Path(native, sizeof native, Kontext.plot_name)) return "";
-    return native;
+    return PROGRAM_EXIT_WRITTEN;
 }
 
 }  // namespace
@@ -259,24 +203,23 @@ int Run_Main_Button(int button) {
         // A list of its own, in the temporary directory: the component's
         // list and plot file stay those of the saved input until the user
         // saves.
-        if (!Write_Temporary_Print_List(path, sizeof path)) {
+        if (Write_Temporary_Print_List(path, sizeof path) != COMPONENT_FILE_DONE) {
             PrintMessage("%s", "Die Druckliste konnte nicht geschrieben werden.");
             break;
         }
         if (button == BUTTON_PREVIEW) Quick_OLI_View(Kontext.identifier, path);
         else Quick_OLI_Print(Kontext.identifier, path);
         break;
-    case BUTTON_PLOT: {
+    case BUTTON_PLOT:
         // The plan editor takes the component's list and plot file as the
-        // edits make them; once it has closed they are put back as they
-        // stood: edits not saved never remain in the component's files.
-        const Kept_File list = Keep_File(List_Path()), plot = Keep_File(Plot_Path());
+        // edits make them; once it has closed those of the saved input are
+        // put back: edits not saved never remain in the component's files.
+        // When they cannot be kept, the editor is not started.
+        if (Keep_Saved_Output() != COMPONENT_FILE_DONE) break;
         Write_Loop_Print_List(path, sizeof path);
         Run_Plan_Editor_Default(Kontext.identifier);
-        Put_Back(list);
-        Put_Back(plot);
+        Put_Back_Saved_Output();
         break;
-    }
     case BUTTON_HELP:
         Helpview(Kontext.editing_state == STATE_LOADS   ? "kx417_register4"
                  : Kontext.editing_state == STATE_CHART ? "kx417_register5"
@@ -285,7 +228,7 @@ int Run_Main_Button(int button) {
     case BUTTON_END: {
         const int choice = Edit_End_Dialog();
         if (choice == 1) return Save_And_End();
-        if (choice == 0) return 0;
+        if (choice == 0) return PROGRAM_EXIT_UNCHANGED;
         break;
     }
     case BUTTON_ANNEX:

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     // guessing a component would write into the wrong files.
     if (!Set_Program_Context(argc, argv)) {
         std::printf("usage: %s Bauteilkennung Icon-Id File-Id Pos-Id\n", argc > 0 ? argv[0] : "schweissnaht");
-        return 0;
+        return PROGRAM_EXIT_UNCHANGED;
     }
     Read_Code_and_Text_File(Kontext.identifier);
     // Without the desktop's program directory and private data path the
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     if (!exec || !exec[0] || !data) {
         std::fprintf(stderr, "%s: %s not set; nothing done (the program is started by the desktop)\n",
                      argv[0], !exec || !exec[0] ? "EXEC (the program directory)" : "the private data path");
-        return 0;
+        return PROGRAM_EXIT_UNCHANGED;
     }
     std::snprintf(Kontext.program_directory, sizeof Kontext.program_directory, "%s", exec);
     std::snprintf(Kontext.private_data_path, sizeof Kontext.private_data_path, "%s", data);
@@ -60,10 +60,14 @@ int main(int argc, char** argv) {
     Init_RFont();
     Schweissnaht_Anschluss.loads = nullptr;
     Schweissnaht_Anschluss.results = nullptr;
+    // A list and plot file that a killed run left out of step are put
+    // together before anyone reads or writes them.
+    Recover_Component_Output();
     if (Kontext.refresh) {
+        // The desktop takes 1 for a list written; a list that could not be
+        // written has a code of its own.
         Load_Input_File();
-        Write_Print_List();
-        return 1;
+        return Write_Print_List() == COMPONENT_FILE_DONE ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
     }
     return Run_Window_Path();
 }

@@ -28,6 +28,15 @@ struct Programm_Kontext {
 
 extern Programm_Kontext Kontext;
 
+// The exit codes of the program, which tell the desktop what changed. A run
+// that a script file cannot drive ends with VEK_SCRIPT_EXIT_CODE (3).
+enum Program_Exit_Code {
+    PROGRAM_EXIT_UNCHANGED = 0,        // usage text, no desktop, left without saving
+    PROGRAM_EXIT_WRITTEN = 1,          // the window saved the input; a batch run wrote its list
+                                       // (of the check, or the one that says why there is none)
+    PROGRAM_EXIT_LIST_NOT_WRITTEN = 2, // a batch run could not write its list (stderr says what stands)
+};
+
 // Takes the command line (program name, identifier, Icon-Id, File-Id,
 // Pos-Id, optional "-refresh"): File-Id and Pos-Id must be whole decimal
 // ints and the identifier must fit the path prefix. On success the context is

@@ -1,6 +1,8 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -26,6 +28,7 @@
 #include "printlist/verdict.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/input_page.h"
+#include "weldapp/output_pair.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/program_context.h"
 #include "weldapp/shell_pages.h"
@@ -291,7 +294,7 @@ int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
 
 int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
-    if (!f || !r) return 1;
+    if (!f || !r) return SCHWEISSNAHT_TEXT_FAILED;
     const Nahtbild& n = r->naht;
     int failed = 0;
     failed |= std::fprintf(f, " %d\n", SCHWEISSNAHT_HEAD_VERSION) < 0;
@@ -313,7 +316,7 @@ int Write_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     failed |= Write_Lasten(f, r) != 0;
     // The print options' result is the last one; an earlier failure stays.
     failed |= Write_Print_Props(f, &r->print) != 0;
-    return failed ? 1 : 0;
+    return failed ? SCHWEISSNAHT_TEXT_FAILED : SCHWEISSNAHT_TEXT_OK;
 }
 
 // Numbers are whole words: "12abc" or "1e39" where an int stands is a
@@ -334,76 +337,80 @@ static bool read_slot(FILE* f, double* throat, double* length, int* number) {
 
 int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(r));
-    if (!r) return 1;
+    if (!r) return SCHWEISSNAHT_TEXT_FAILED;
     Init_Schweissnaht(r);
-    if (!f) return 1;
+    if (!f) return SCHWEISSNAHT_TEXT_FAILED;
     int head = 0;
-    if (!read_int(f, &head)) return 1;
+    if (!read_int(f, &head)) return SCHWEISSNAHT_TEXT_FAILED;
     if (head < 0) {
         Default_Schweissnaht(r);
-        return 2;
+        return SCHWEISSNAHT_TEXT_DEFAULTS;
     }
-    if (!Check_File_Version(head, SCHWEISSNAHT_HEAD_VERSION, 0)) return 1;
+    if (!Check_File_Version(head, SCHWEISSNAHT_HEAD_VERSION, 0)) return SCHWEISSNAHT_TEXT_FAILED;
     if (!read_int(f, &r->code_setting) || !read_int(f, &r->section_check) || !read_int(f, &r->section_method) ||
         !read_int(f, &r->weld_method) || !read_double(f, &r->gamma_M))
-        return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
     if (!in_range(r->code_setting, 0, 1) || !is_switch(r->section_check) || !is_switch(r->section_method) ||
         !is_switch(r->weld_method) || r->gamma_M < 0.0)
-        return 1;
-    if (Read_Safety_Factors(f, &r->safety) != 0) return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
+    if (Read_Safety_Factors(f, &r->safety) != 0) return SCHWEISSNAHT_TEXT_FAILED;
     int version = 0;
-    if (!read_int(f, &version)) return 1;
-    if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0)) return 1;
+    if (!read_int(f, &version)) return SCHWEISSNAHT_TEXT_FAILED;
+    if (!Check_File_Version(version, NAHTBILD_VERSION, Schweissnaht_Import_Mode ? 1 : 0))
+        return SCHWEISSNAHT_TEXT_FAILED;
     Nahtbild& n = r->naht;
     clear_naht(&n);
     r->shear_split = r->short_welds = 0;
     if (!read_int(f, &n.uniform_grade) || Read_Material_Params(f, &n.material) != 0 ||
         Read_Profile(f, &n.profile) != 0 || Read_Plate(f, &n.plate) != 0)
-        return 1;
-    if (!is_switch(n.uniform_grade)) return 1;
-    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round)) return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
+    if (!is_switch(n.uniform_grade)) return SCHWEISSNAHT_TEXT_FAILED;
+    if (!read_int(f, &n.all_round) || !read_int(f, &n.weld_count) || !is_switch(n.all_round))
+        return SCHWEISSNAHT_TEXT_FAILED;
     // The table has 20 slots: any other count is a damaged file, and is not
     // left in the record for a later walk over the table.
     if (n.weld_count < 0 || n.weld_count > NAHT_SLOTS) {
         n.weld_count = 0;
-        return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
     }
     const int rows = version < 4 ? NAHT_SLOTS : n.weld_count;
     for (int k = 0; k < rows; ++k)
-        if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return 1;
+        if (!read_slot(f, &n.throat[k], &n.length[k], &n.number[k])) return SCHWEISSNAHT_TEXT_FAILED;
     if (version < 3) {
         double a = 0, l = 0;
         int number = 0;
         for (int k = 0; k < 10; ++k)
-            if (!read_slot(f, &a, &l, &number)) return 1;
+            if (!read_slot(f, &a, &l, &number)) return SCHWEISSNAHT_TEXT_FAILED;
     }
     if (!read_double(f, &n.a_w) || !read_int(f, &n.weld_kind) || !read_int(f, &n.full_length) ||
         !read_int(f, &n.no_length_check) || !read_double(f, &n.contact_fraction))
-        return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
     if (n.a_w < 0.0 || !in_range(n.weld_kind, 0, 4) || !is_switch(n.full_length) || !is_switch(n.no_length_check))
-        return 1;
+        return SCHWEISSNAHT_TEXT_FAILED;
     if (version >= 1) {
         if (!read_int(f, &n.no_throat_check) || !read_int(f, &r->shear_split) || !is_switch(n.no_throat_check) ||
             !in_range(r->shear_split, 0, 2))
-            return 1;
+            return SCHWEISSNAHT_TEXT_FAILED;
     } else {
         r->shear_split = 1;
     }
     if (version >= 2) {
-        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu) || n.a_w_fo < 0.0 || n.a_w_fu < 0.0) return 1;
+        if (!read_double(f, &n.a_w_fo) || !read_double(f, &n.a_w_fu) || n.a_w_fo < 0.0 || n.a_w_fu < 0.0)
+            return SCHWEISSNAHT_TEXT_FAILED;
     } else {
         n.a_w_fo = n.a_w_fu = n.a_w;
     }
     if (version <= 2 && n.profile.type == PROFILTYP_U && !VEK_Batch_Mode())
         PrintMessage("%s", "Die Orientierung des U-Profils hat sich geändert\nBitte überprüfen Sie die Eingabe."_cp);
-    if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return 1;
-    if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration))) return 1;
+    if (version >= 5 && (!read_int(f, &r->short_welds) || !is_switch(r->short_welds))) return SCHWEISSNAHT_TEXT_FAILED;
+    if (version >= 6 && (!read_int(f, &n.full_penetration) || !is_switch(n.full_penetration)))
+        return SCHWEISSNAHT_TEXT_FAILED;
     Update_Weld_Layout(&n, nullptr, 0);
-    if (Read_Lasten(f, r) != 0) return 1;
+    if (Read_Lasten(f, r) != 0) return SCHWEISSNAHT_TEXT_FAILED;
     const int print_failed = Read_Print_Props(f, &r->print);
     // The results follow the count read.
     New_Schweissnaht_Results(r);
-    return print_failed ? 1 : 0;
+    return print_failed ? SCHWEISSNAHT_TEXT_FAILED : SCHWEISSNAHT_TEXT_OK;
 }
 
 // The annex entries stand behind the record's blocks; a line of the preface
@@ -481,6 +488,8 @@ static std::string input_reason(const std::string& why) {
 // The reason of a failed open, read or write in the user's words.
 static const char* file_error_text(int error, bool reading) {
     switch (error) {
+    case ENOENT:
+    case ENOTDIR: return reading ? "nicht vorhanden" : "nicht schreibbar";
     case EACCES:
     case EPERM: return reading ? "keine Leseberechtigung" : "keine Schreibberechtigung";
     case EISDIR: return "ein Verzeichnis, keine Datei";
@@ -570,18 +579,13 @@ void Load_Input_File(void) {
     int error = 0;
     FILE* f = open_input(&error);
     if (!f && (error == ENOENT || error == ENOTDIR)) {
-        // A new position. The batch run writes the list of the empty
-        // connection and its console says what that list stands for. At the
-        // screen the user starts from the defaults of a new connection: the
-        // annex's partial factors, a catalogue profile the pages can show,
-        // welds and a picture scale that fits it; an empty record would
-        // greet them with a refused profile and factors of 0.
-        if (VEK_Batch_Mode()) {
-            std::fprintf(stderr, "%s%s: input file not found; the print list of a new connection is written\n",
-                         Get_File_Base(), Kontext.input_name);
-            Reset_Schweissnaht(r);
-            return;
-        }
+        // A new position at the screen: the user starts from the defaults of
+        // a new connection (the annex's partial factors, a catalogue profile
+        // the pages can show, welds and a picture scale that fits it); an
+        // empty record would greet them with a refused profile and factors
+        // of 0. A batch run has nothing to check: a list of the empty record
+        // (a plate of 0 mm, factors of 0) would pass for a report.
+        if (VEK_Batch_Mode()) end_unread_batch_run(input_reason(file_error_text(error, true)), std::strerror(error));
         Default_Schweissnaht(r);
         Record_to_Sheet(r);
         return;
@@ -599,7 +603,7 @@ void Load_Input_File(void) {
         return;
     }
     const int result = Read_Schweissnaht(f, r);
-    if (result != 0 && result != 2) {
+    if (result != SCHWEISSNAHT_TEXT_OK && result != SCHWEISSNAHT_TEXT_DEFAULTS) {
         if (VEK_Batch_Mode()) {
             const std::string reason = input_reason(read_failure_text(f));
             std::fclose(f);
@@ -609,7 +613,7 @@ void Load_Input_File(void) {
         read_error_box(nullptr);
         Default_Schweissnaht(r);
     }
-    if (result == 0) {
+    if (result == SCHWEISSNAHT_TEXT_OK) {
         const long record_end = line_at(f);
         if (const int entry = Activate_Annex_After(f)) {
             // The annex entry behind a record that read does not: the record's
@@ -647,25 +651,12 @@ static std::string native_base_path(const std::string& name) {
     return native;
 }
 
-// The files of one print-list write: the list and the plot file of the
-// sketch, their temporaries, and the place where the old plot file waits
-// while the new pair is put in place. Paths are native; the plot names are
-// empty when the run has no plot-file name.
-struct Output_Files {
-    std::string list, list_temp, plot, plot_temp, plot_old;
-};
-
-static Output_Files output_files(const std::string& list_name) {
-    Output_Files o;
-    o.list = native_base_path(list_name);
-    o.list_temp = native_base_path(list_name + ".tmp");
+// The component's print list and plot file. Paths are native; no plot
+// names when the run has no plot-file name.
+static Output_Pair component_pair(void) {
     char plot[VEK_MAX_PATH + 1];
-    if (Kontext.plot_name[0] && VEK_Native_Path(plot, sizeof plot, Kontext.plot_name)) {
-        o.plot = plot;
-        o.plot_temp = o.plot + ".tmp";
-        o.plot_old = o.plot + ".old.tmp";
-    }
-    return o;
+    const bool has_plot = Kontext.plot_name[0] && VEK_Native_Path(plot, sizeof plot, Kontext.plot_name);
+    return Make_Output_Pair(native_base_path(Print_List_Suffix), has_plot ? plot : "");
 }
 
 static bool file_exists(const std::string& path) {
@@ -677,78 +668,23 @@ static void remove_file(const std::string& path) {
     if (!path.empty()) std::remove(path.c_str());
 }
 
-// A run that was killed while it wrote its files leaves temporaries behind,
-// or, while it put the new pair in place, the old plot file in its waiting
-// place. While the list's temporary is still there the old list stands, so
-// the old plot file goes back beside it; else the new list stands and the
-// old plot file is dropped. Then no temporary of these names is left.
-static void recover_interrupted_write(const Output_Files& o) {
-    if (file_exists(o.plot_old)) {
-        std::error_code ec;
-        if (!file_exists(o.list_temp)) remove_file(o.plot_old);
-        else if (std::filesystem::file_size(o.plot_old, ec) == 0 && !ec) {
-            // The mark of a run that had no plot file before.
-            remove_file(o.plot);
-            remove_file(o.plot_old);
-        } else {
-            std::rename(o.plot_old.c_str(), o.plot.c_str());
-        }
-    }
-    remove_file(o.list_temp);
-    remove_file(o.plot_temp);
-}
-
-// Puts the completed temporaries in place of the list and the plot file,
-// both or neither. The old plot file (or, when there was none, an empty
-// mark) waits under its own name until the new list stands, so that a
-// failed step, and recover_interrupted_write after a killed run, can put the
-// old pair back. A run without a new plot file removes the old one: list and
-// plot file are always of one run. 1 done; 0 the old files stand (errno
-// says why).
-static int install_output(const Output_Files& o, bool new_plot) {
-    if (o.plot.empty()) return std::rename(o.list_temp.c_str(), o.list.c_str()) == 0;
-    const bool had_plot = file_exists(o.plot);
-    if (had_plot) {
-        if (std::rename(o.plot.c_str(), o.plot_old.c_str()) != 0) return 0;
-    } else {
-        FILE* mark = std::fopen(o.plot_old.c_str(), "wb");
-        if (!mark || std::fclose(mark) != 0) return 0;
-    }
-    auto put_back = [&] {
-        const int error = errno;
-        if (had_plot) std::rename(o.plot_old.c_str(), o.plot.c_str());
-        else remove_file(o.plot_old);
-        errno = error;
-    };
-    if (new_plot && std::rename(o.plot_temp.c_str(), o.plot.c_str()) != 0) {
-        put_back();
-        return 0;
-    }
-    if (std::rename(o.list_temp.c_str(), o.list.c_str()) != 0) {
-        if (new_plot) remove_file(o.plot);
-        put_back();
-        return 0;
-    }
-    remove_file(o.plot_old);
-    return 1;
-}
-
-// The print list and the plot file of the record into the files o names
-// (no plot file when o names none). 1 when both are in place; else 0, the
-// old files stand, the console says so, and *why (when given) holds the
-// reason in the user's words.
-static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o, std::string* why) {
+// The print list and the plot file of the record into the pair o names (no
+// plot file when o names none). True when both are in place; else the old
+// files stand (or, when the step that failed came after the commit, the
+// pending list shows that they may not), the console says so, and *why
+// (when given) holds the reason in the user's words.
+static bool write_list_and_plot(SchweissnahtAnschluss* r, const Output_Pair& o, std::string* why) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
     // report, nor a list beside the sketch of another run.
-    recover_interrupted_write(o);
+    Recover_Output_Pair(o);
     const char* shown = o.list.empty() ? Print_List_Suffix : o.list.c_str();
     auto failed = [&](const char* what, const char* file, int error, const char* console) {
         if (why) *why = std::string(what) + " " + file + ": " + file_error_text(error, false);
         if (error) std::fprintf(stderr, "%s: %s (%s)\n", shown, console, std::strerror(error));
         else std::fprintf(stderr, "%s: %s\n", shown, console);
-        return 0;
+        return false;
     };
     errno = 0;
     FILE* list = o.list_temp.empty() ? nullptr
@@ -778,13 +714,9 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, const Output_Files& o, 
         return failed("Plotdatei", component_file(suffix).c_str(), plot_error, "plot file write failed");
     }
     errno = 0;
-    if (!install_output(o, plot > 0)) {
-        const int error = errno;
-        remove_file(o.list_temp);
-        remove_file(o.plot_temp);
-        return failed("Druckliste", list_file.c_str(), error, "cannot be replaced");
-    }
-    return 1;
+    if (Install_Output_Pair(o, plot > 0) != PAIR_DONE)
+        return failed("Druckliste", list_file.c_str(), errno, "cannot be replaced");
+    return true;
 }
 
 // ---- the print list of a run without a check ----
@@ -809,67 +741,129 @@ static int write_failure_list(FILE* f, void* context) {
     OLI_printf(f, "╬B%s\n"_cp, Line_Proof_Failed());
     OLI_End_Text(f);
     OLI_New_Paragraph();
-    return std::fflush(f) == 0 && !std::ferror(f);
+    return std::fflush(f) == 0 && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
 // Puts the list that says why no check stands in place of the component's
-// list, whole, and removes the plot file: no result of an earlier run may
-// stand after a run that failed. When that list cannot be written (a full
-// disc), the old list is removed; when it cannot be removed either (a folder
-// that takes no changes), it is written over in place. The plot file goes
-// once the list no longer shows an old result. The console says what
-// stands.
-static void replace_by_failure_list(const Failure_List& why) {
-    const Output_Files o = output_files(Print_List_Suffix);
-    if (o.list.empty()) return;
-    recover_interrupted_write(o);
+// list, whole, and removes the plot file and whatever a run left waiting:
+// no result of an earlier run may stand after a run that failed. When that
+// list cannot be written (a full disc), the old list is removed; when it
+// cannot be removed either (a folder that takes no changes), it is written
+// over in place. The plot file goes once the list no longer shows an old
+// result. The console says what stands. True when the list that says why
+// is in place.
+static bool replace_by_failure_list(const Failure_List& why) {
+    const Output_Pair o = component_pair();
+    if (o.list.empty()) return false;
+    Recover_Output_Pair(o);
     const char* list = o.list.c_str();
+    bool written = true;
     if (VEK_Write_File_Replacing(list, write_failure_list, const_cast<Failure_List*>(&why))) {
         std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
     } else if (std::error_code ec; !file_exists(o.list) ||
                                    (!std::filesystem::is_directory(o.list, ec) && std::remove(list) == 0)) {
         std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
+        written = false;
     } else {
-        FILE* f = std::fopen(list, "w");
-        const int written = f && write_failure_list(f, const_cast<Failure_List*>(&why));
+        // A list that is also the kept list of the saved input (a second
+        // name of one file) must not be written over.
+        struct stat st;
+        const bool shared = stat(list, &st) == 0 && st.st_nlink > 1;
+        FILE* f = shared ? nullptr : std::fopen(list, "w");
+        written = f && write_failure_list(f, const_cast<Failure_List*>(&why)) == VEK_WRITE_DONE;
         if ((f && std::fclose(f) != 0) || !written) {
             std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
                                  "it does not belong to this run\n", list);
-            return;
+            Discard_Output_Pair(o);
+            return false;
         }
         std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
                      list);
     }
     if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
         std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
+    Discard_Output_Pair(o);
+    return written;
 }
 
-// The batch run of an input file that cannot be read: the list says so and
-// the run ends with the exit code the desktop expects of every batch run.
+// The batch run of an input file that is missing or cannot be read: the
+// list says so and the run ends with the exit code of a written list, or of
+// a list that could not be written.
 static void end_unread_batch_run(const std::string& reason, const char* console_reason) {
     std::fprintf(stderr, "%s%s: input file cannot be read (%s); no check is made\n", Get_File_Base(),
                  Kontext.input_name, console_reason);
-    replace_by_failure_list({kUnreadInput, reason, "Es wurde kein Nachweis geführt."_cp});
-    std::exit(1);
+    const bool written = replace_by_failure_list({kUnreadInput, reason, "Es wurde kein Nachweis geführt."_cp});
+    std::exit(written ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN);
 }
 
-void Write_Print_List(void) {
+int Write_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
     std::string why;
-    if (!write_list_and_plot(r, output_files(Print_List_Suffix), &why)) {
+    const bool written = write_list_and_plot(r, component_pair(), &why);
+    if (!written) {
         replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
                                  "Es liegt kein Nachweis vor."});
         if (!VEK_Batch_Mode())
             PrintMessage("%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str());
     }
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
+    return written ? COMPONENT_FILE_DONE : COMPONENT_FILE_FAILED;
+}
+
+void Recover_Component_Output(void) {
+    const Output_Pair o = component_pair();
+    if (o.list.empty()) return;
+    const int recovery = Recover_Output_Pair(o);
+    if (recovery == PAIR_COMPLETED)
+        std::fprintf(stderr, "%s: the print list and plot file of a run that was cut off were put in place\n",
+                     o.list.c_str());
+    else if (recovery == PAIR_STUCK)
+        std::fprintf(stderr, "%s: a run that was cut off left its new print list as %s; it cannot be put in place "
+                             "(%s)\n", o.list.c_str(), o.list_new.c_str(), std::strerror(errno));
+    if (!Output_Pair_Kept(o)) return;
+    if (Put_Back_Output_Pair(o) == PAIR_DONE)
+        std::fprintf(stderr, "%s: the print list and plot file of the saved input were put back (a run was cut off "
+                             "while the plan editor had those of its edits)\n", o.list.c_str());
+    else
+        std::fprintf(stderr, "%s: the print list and plot file of the saved input cannot be put back (%s); they "
+                             "wait as %s\n", o.list.c_str(), std::strerror(errno), o.list_saved.c_str());
+}
+
+int Keep_Saved_Output(void) {
+    const Output_Pair o = component_pair();
+    if (!o.list.empty() && Keep_Output_Pair(o) == PAIR_DONE) return COMPONENT_FILE_DONE;
+    const std::string why = "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(errno, true);
+    if (!VEK_Batch_Mode())
+        PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei können nicht gesichert werden!"_cp,
+                     why.c_str(), "Das Planerstellungsmodul wird nicht gestartet."_cp);
+    return COMPONENT_FILE_FAILED;
+}
+
+int Put_Back_Saved_Output(void) {
+    const Output_Pair o = component_pair();
+    if (Put_Back_Output_Pair(o) == PAIR_DONE) return COMPONENT_FILE_DONE;
+    const std::string why = "Druckliste " + component_file(Kontext.list_name) + ": " + file_error_text(errno, false);
+    std::fprintf(stderr, "%s: the print list and plot file of the saved input cannot be put back (%s)\n",
+                 o.list.c_str(), std::strerror(errno));
+    // The edits' pair must not pass for the saved input's.
+    const bool replaced = replace_by_failure_list(
+        {"Die Druckliste konnte nicht zurückgelegt werden!"_cp, why, "Es liegt kein Nachweis vor."});
+    remove_file(o.list_saved);
+    remove_file(o.plot_saved);
+    if (!VEK_Batch_Mode())
+        PrintMessage("%s\n%s\n%s", "Die Druckliste und die Plotdatei der gespeicherten Eingaben konnten nicht "
+                                   "zurückgelegt werden!"_cp,
+                     why.c_str(),
+                     replaced ? "Die Druckliste des Bauteils sagt nun, dass kein Nachweis vorliegt."
+                              : "Die Druckliste des Bauteils gehört nicht zu den gespeicherten Eingaben."_cp);
+    return COMPONENT_FILE_FAILED;
 }
 
 int Write_Temporary_Print_List(char* path, int size) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
-    if (!path || size < 1) return 0;
+    if (!path || size < 1) return COMPONENT_FILE_FAILED;
     path[0] = '\0';
     const char* dir = VEKGetEnv("TEMP");
     if (!dir) dir = std::getenv("TMPDIR");
@@ -880,46 +874,44 @@ int Write_Temporary_Print_List(char* path, int size) {
     char joined[VEK_MAX_PATH + 1], native[VEK_MAX_PATH + 1];
     if (!VEK_Join_Path(joined, sizeof joined, dir, name.c_str()) || !VEK_Native_Path(native, sizeof native, joined) ||
         std::strlen(native) >= static_cast<size_t>(size))
-        return 0;
-    Output_Files o;
-    o.list = native;
-    o.list_temp = o.list + ".tmp";
+        return COMPONENT_FILE_FAILED;
+    const Output_Pair o = Make_Output_Pair(native, "");
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    const int written = write_list_and_plot(r, o, nullptr);
+    const bool written = write_list_and_plot(r, o, nullptr);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
-    if (written) std::snprintf(path, static_cast<size_t>(size), "%s", native);
-    return written;
+    if (!written) return COMPONENT_FILE_FAILED;
+    std::snprintf(path, static_cast<size_t>(size), "%s", native);
+    return COMPONENT_FILE_DONE;
 }
 
 static int write_input_file(FILE* f, void* context) {
     auto* r = static_cast<SchweissnahtAnschluss*>(context);
-    if (Write_Schweissnaht(f, r) != 0) return 0;
-    if (Write_ACTIV_NADNAME_Entry(f) != 1) return 0;
-    return std::fflush(f) == 0 && !std::ferror(f);
+    if (Write_Schweissnaht(f, r) != SCHWEISSNAHT_TEXT_OK) return VEK_WRITE_FAILED;
+    if (Write_ACTIV_NADNAME_Entry(f) != 1) return VEK_WRITE_FAILED;
+    return std::fflush(f) == 0 && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
-// Copies the bytes of prefix + source to prefix + target, whole or not at
-// all. 1 done.
+// Copies the bytes of the stream in context into f.
 static int write_copy(FILE* f, void* context) {
     FILE* in = static_cast<FILE*>(context);
     char chunk[4096];
     for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in)) > 0;)
-        if (std::fwrite(chunk, 1, got, f) != got) return 0;
-    return !std::ferror(in);
+        if (std::fwrite(chunk, 1, got, f) != got) return VEK_WRITE_FAILED;
+    return std::ferror(in) ? VEK_WRITE_FAILED : VEK_WRITE_DONE;
 }
 
-// Keeps the bytes of a damaged input file as "_NN.INP.bak". 1 kept (or
-// nothing left to keep); 0 when the copy failed or the file is there but
-// cannot be opened: then nothing may be written over it.
-static int keep_unreadable_copy(void) {
+// Keeps the bytes of a damaged input file as "_NN.INP.bak". True when kept
+// (or nothing was left to keep); false when the copy failed or the file is
+// there but cannot be opened: then nothing may be written over it.
+static bool keep_unreadable_copy(void) {
     char backup[VEK_MAX_PATH + 1];
     const std::string backup_name = std::string(Kontext.input_name) + ".bak";
-    if (!Make_Base_Path(backup, backup_name.c_str(), sizeof backup)) return 0;
+    if (!Make_Base_Path(backup, backup_name.c_str(), sizeof backup)) return false;
     int error = 0;
     FILE* in = open_input(&error);
     if (!in) return error == ENOENT || error == ENOTDIR;
-    const int done = VEK_Write_File_Replacing(backup, write_copy, in);
+    const bool done = VEK_Write_File_Replacing(backup, write_copy, in) == VEK_WRITE_DONE;
     std::fclose(in);
     return done;
 }
@@ -930,18 +922,18 @@ int Save_Input_File(void) {
         if (!VEK_Batch_Mode())
             PrintMessage("%s\n%s\n%s", "Die Eingabedaten werden nicht gespeichert!", s_input_reason.c_str(),
                          "Die Datei war beim Start nicht lesbar und bleibt unverändert."_cp);
-        return -1;
+        return COMPONENT_FILE_REFUSED;
     }
     char path[VEK_MAX_PATH + 1];
-    int saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
+    bool saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
     if (saved && s_input_state == INPUT_DAMAGED) {
         saved = keep_unreadable_copy();
         if (saved) s_input_state = INPUT_READ;
     }
-    if (saved) saved = VEK_Write_File_Replacing(path, write_input_file, &Schweissnaht_Anschluss);
+    if (saved) saved = VEK_Write_File_Replacing(path, write_input_file, &Schweissnaht_Anschluss) == VEK_WRITE_DONE;
     if (!saved && !VEK_Batch_Mode())
         PrintMessage("%s", "Die Eingabedaten konnten nicht gespeichert werden!\nDie bisherige Datei bleibt erhalten."_cp);
-    return saved;
+    return saved ? COMPONENT_FILE_DONE : COMPONENT_FILE_FAILED;
 }
 
 void Reset_Thin_Plate_Notice(void) { s_thin_plate_told = NAN; }

@@ -108,25 +108,43 @@ int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
 // does (for tests).
 void Reset_Thin_Plate_Notice(void);
 
-// The record as text. 0 ok, 1 when any write failed.
+// Results of the record's text writer and reader, as every writer and
+// reader of a block of the input file gives them: 0 when all went well.
+enum Schweissnaht_Text_Result {
+    SCHWEISSNAHT_TEXT_OK = 0,
+    SCHWEISSNAHT_TEXT_FAILED = 1,    // a write failed; a read error or a newer file
+    SCHWEISSNAHT_TEXT_DEFAULTS = 2,  // the file asks for the defaults of a new connection
+};
+
+// The record as text. SCHWEISSNAHT_TEXT_OK, or _FAILED when any write
+// failed.
 int Write_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
-// 0 read, 1 read error or newer file, 2 the file asks for defaults. The
-// record is initialised first.
+// SCHWEISSNAHT_TEXT_OK, _FAILED or _DEFAULTS. The record is initialised
+// first.
 int Read_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
 
 // Set once the data import has run; the weld part's version check then
 // speaks of an import file.
 extern int Schweissnaht_Import_Mode;
 
+// Results of the operations on the component's files (the input file, the
+// print list and the plot file): one convention for all of them.
+enum Component_File_Result {
+    COMPONENT_FILE_REFUSED = -1,  // not written on purpose (a box says why)
+    COMPONENT_FILE_FAILED = 0,
+    COMPONENT_FILE_DONE = 1,
+};
+
 // Reads the input file into the global record and activates its annex. A
-// missing file gives the empty record in a batch run and the defaults of a
-// new connection at the screen. A file that is there but cannot be opened
+// missing file gives the defaults of a new connection at the screen. A
+// batch run of a missing file, of one that is there but cannot be opened
 // (no permission, a folder or a device in its place) or whose content is
-// refused ends a batch run with exit code 1 after the print list and plot
-// file were replaced by a list that says why and that no check was made; at
-// the screen it gives the defaults after the "Lesefehler" box (which names
-// the reason when the file cannot be opened: that file is then never saved
-// over in this run).
+// refused ends after the print list and plot file were replaced by a list
+// that says why and that no check was made, with PROGRAM_EXIT_WRITTEN
+// (PROGRAM_EXIT_LIST_NOT_WRITTEN when that list cannot be written); at the
+// screen such a file gives the defaults after the "Lesefehler" box (which
+// names the reason when the file cannot be opened: that file is then never
+// saved over in this run).
 void Load_Input_File(void);
 // Activates the annex named behind the record's blocks, from the stream's
 // position on (the older form first, else "ACTIV_NADNAME"); with nothing but
@@ -136,23 +154,41 @@ void Load_Input_File(void);
 // active annex then stays as it was.
 int Activate_Annex_After(FILE* f);
 // Writes the whole print list of the global record and its plot file,
-// both or neither. When they cannot be written, a list that says why and
-// that there is no result takes the list's place and the old plot file
-// goes (a list that cannot be replaced is removed, else written over in
-// place), so that no earlier result stands; at the screen a box says so.
-void Write_Print_List(void);
+// both or neither (output_pair.h: even a killed run leaves them of one run,
+// or the pending list that says they may not be). COMPONENT_FILE_DONE. When
+// they cannot be written, a list that says why and that there is no result
+// takes the list's place and the old plot file goes (a list that cannot be
+// replaced is removed, else written over in place), so that no earlier
+// result stands; at the screen a box says so; COMPONENT_FILE_FAILED.
+int Write_Print_List(void);
+// At the start of a run: completes the print list and plot file of a run
+// that was cut off after its commit, and puts back those of the saved input
+// when a run was cut off while the plan editor had those of its edits. The
+// console says what was done.
+void Recover_Component_Output(void);
+// Before the plan editor is given the print list and plot file of the
+// edits: keeps those of the saved input. COMPONENT_FILE_DONE; else a box
+// says why and the plan editor must not be started (nothing changed).
+int Keep_Saved_Output(void);
+// Once the plan editor has closed: puts back the kept print list and plot
+// file. COMPONENT_FILE_DONE; else the list is replaced by one that says that
+// there is no result (the edits' list must not pass for the saved input's)
+// and a box says so; COMPONENT_FILE_FAILED.
+int Put_Back_Saved_Output(void);
 // Writes the print list of the global record as it stands on the pages,
 // for the preview and the printer, into the desktop's "TEMP" directory (the
 // system's temporary directory without one) under the component's list
 // name, never into the component's own list or plot file: those change
-// only when the user saves. 1 with the list's path in path (size bytes);
-// 0 when it could not be written (path then empty).
+// only when the user saves. COMPONENT_FILE_DONE with the list's path in
+// path (size bytes); COMPONENT_FILE_FAILED when it could not be written
+// (path then empty).
 int Write_Temporary_Print_List(char* path, int size);
 // Writes the global record and the annex choice into the input file: whole
 // or not at all (the old file stays byte for byte when a write fails). A
-// file whose content was refused at start is first kept as "_NN.INP.bak". 1
-// saved; 0 not saved; -1 refused because the file was there at start but
-// could not be opened (each with a message outside batch mode).
+// file whose content was refused at start is first kept as "_NN.INP.bak".
+// COMPONENT_FILE_DONE saved; _FAILED not saved; _REFUSED because the file
+// was there at start but could not be opened (each with a message outside
+// batch mode).
 int Save_Input_File(void);
 
 // The evaluation and its print are reached through this seam:

@@ -6,7 +6,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/testutil.h"
 
@@ -14,12 +16,34 @@ namespace {
 
 const std::string kViewer = std::string(WELD_BINARY_DIR) + "/bin/oliview";
 
-// Runs the viewer; its exit code, stderr in *err.
-int Run_Viewer(const std::string& args, const testutil::TempDir& dir, std::string* err) {
-    const std::string cmd = "'" + kViewer + "' " + args + " >/dev/null 2>'" + dir.file("err.txt") + "'";
+// Runs the viewer (after `prefix` in the shell: a file size limit, the
+// fault shim); its exit code, stderr in *err.
+int Run_Viewer(const std::string& args, const testutil::TempDir& dir, std::string* err,
+               const std::string& prefix = "") {
+    const std::string cmd = "(" + prefix + " '" + kViewer + "' " + args + ") >/dev/null 2>'" + dir.file("err.txt") + "'";
     const int status = std::system(cmd.c_str());
     *err = testutil::Read_File(dir.file("err.txt"));
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The fault shim in front of the viewer: the how-many-th call of `op` on a
+// file whose path holds `match` fails.
+std::string Fault(const std::string& op, const std::string& match, int at = 0) {
+    return "env LD_PRELOAD='" + std::string(WELD_FAULT_SHIM) + "' WELD_FAULT_OP=" + op + " WELD_FAULT_MATCH='" +
+           match + "' WELD_FAULT_AT=" + std::to_string(at);
+}
+
+// A sound list of two pages, each with one paragraph.
+const std::string kPara = "#SHOWPARA\n0x0\n4\n-1\n Zeile\n#END_OF_TEXT\n0x0\n-1\n";
+const std::string kTwoPages = kPara + "#NEWPAGE\n" + kPara;
+
+// The lines of a boxes file that are of kind `kind` and hold `text`.
+int Count_Boxes(const std::string& boxes, const std::string& kind, const std::string& text) {
+    int n = 0;
+    std::istringstream in(boxes);
+    for (std::string line; std::getline(in, line);)
+        n += line.find("\t" + kind + "\t") != std::string::npos && line.find(text) != std::string::npos;
+    return n;
 }
 
 // An empty file, a directory, a FIFO (which must not make it wait for a
@@ -29,7 +53,7 @@ TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
     testutil::TempDir dir;
     testutil::Write_File(dir.file("leer.OLI"), "");
     testutil::Write_File(dir.file("text.OLI"), "kein Block\n");
-    testutil::Write_File(dir.file("gut.OLI"), "#SHOWPARA\n0x0\n4\n-1\n Zeile\n#END_OF_TEXT\n");
+    testutil::Write_File(dir.file("gut.OLI"), kPara);
     std::filesystem::create_directory(dir.file("ordner.OLI"));
     ASSERT_EQ(mkfifo(dir.file("rohr.OLI").c_str(), 0600), 0);
     const struct {
@@ -53,6 +77,102 @@ TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
         std::filesystem::remove(dir.file("out.pdf"));
         if (c.code) {
             EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err), 1) << c.name;
+        }
+    }
+}
+
+// Every file the viewer writes is whole or not there: a full disc, a
+// failed sync and a failed close each leave the old file as it was, no
+// temporary, and exit code 1. Before, the PDF was written in place (a full
+// disc left the old one cut short) and a failed close of the PDF or of the
+// boxes file still gave exit code 0.
+TEST(ViewerProgram, FilesAreWholeOrTheOldOnesStay) {
+    testutil::TempDir dir;
+    testutil::Write_File(dir.file("liste.OLI"), kTwoPages);
+    const std::string args = "'" + dir.file("liste.OLI") + "' -o '" + dir.file("out.pdf") + "' --png 2 '" +
+                             dir.file("seite.png") + "' --boxes '" + dir.file("boxes.txt") + "'";
+    const struct {
+        const char* what;
+        std::string prefix;
+        const char* kept;  // the file that keeps its old bytes
+    } cases[] = {
+        {"disc full", "trap '' XFSZ; ulimit -f 4;", "out.pdf"},  // 2 kB; the PDF has more
+        {"PDF not synced", Fault("fsync", "out.pdf"), "out.pdf"},
+        {"PDF not closed", Fault("fclose", "out.pdf"), "out.pdf"},
+        {"PNG not closed", Fault("fclose", "seite.png"), "seite.png"},
+        {"boxes not closed", Fault("fclose", "boxes.txt"), "boxes.txt"},
+    };
+    for (const auto& c : cases) {
+        for (const char* name : {"out.pdf", "seite.png", "boxes.txt"}) testutil::Write_File(dir.file(name), "alt");
+        std::string err;
+        EXPECT_EQ(Run_Viewer(args, dir, &err, c.prefix), 1) << c.what << ": " << err;
+        EXPECT_NE(err.find("cannot be written"), std::string::npos) << c.what << ": " << err;
+        EXPECT_TRUE(testutil::Read_File(dir.file(c.kept)) == "alt") << c.what << ": the old file is gone";
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            EXPECT_NE(e.path().filename().string().rfind(".vek-", 0), 0u) << c.what << ": " << e.path();
+    }
+    // Each file's bytes reach the disc before its name, and the name before
+    // the call returns: fsync of the temporary, the rename, fsync of the
+    // folder, in this order.
+    std::string err;
+    const std::string log = dir.file("ops.log");
+    const std::string shim = "env LD_PRELOAD='" + std::string(WELD_FAULT_SHIM) + "' WELD_FAULT_LOG='" + log + "'";
+    EXPECT_EQ(Run_Viewer(args, dir, &err, shim), 0) << err;
+    EXPECT_EQ(testutil::Read_File(dir.file("out.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_EQ(Count_Boxes(testutil::Read_File(dir.file("boxes.txt")), "foot", "Seite"), 2);
+    const std::string folder = std::filesystem::canonical(dir.path()).string();
+    std::vector<std::string> ops;
+    std::istringstream in(testutil::Read_File(log));
+    for (std::string line; std::getline(in, line);) ops.push_back(line);
+    for (const char* name : {"out.pdf", "seite.png", "boxes.txt"}) {
+        const std::string temp = "fsync " + folder + "/.vek-";
+        size_t synced = ops.size(), renamed = ops.size(), listed = ops.size();
+        for (size_t k = 0; k < ops.size(); ++k) {
+            if (ops[k].rfind(temp, 0) == 0 && ops[k].find(name) != std::string::npos) synced = k;
+            if (ops[k].rfind("rename ", 0) == 0 && ops[k].ends_with(" " + folder + "/" + name)) renamed = k;
+            if (ops[k] == "fsync " + folder && renamed < k && listed == ops.size()) listed = k;
+        }
+        EXPECT_LT(synced, renamed) << name << "\n" << testutil::Read_File(log);
+        EXPECT_LT(renamed, listed) << name << "\n" << testutil::Read_File(log);
+        EXPECT_LT(listed, ops.size()) << name << "\n" << testutil::Read_File(log);
+    }
+}
+
+// A list that is damaged, that ends in zeros (a file of 0.7 MB of list and
+// then 2 GB of zeros took 27 s and 4.2 GB before), whose line runs past any
+// list's, or whose successor waits beside it gives its PDF with every page
+// marked in red, a word on stderr and exit code 3 (before: exit code 0 and
+// at most a line on stderr).
+TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
+    const std::string damaged = "Druckliste besch\xC3\xA4" "digt: 1 Teil nicht lesbar";
+    const struct {
+        const char* what;
+        std::string bytes;
+        long long zeros;   // sparse zeros after the bytes
+        bool pending;      // "liste.OLI.new" beside it
+        std::string said, mark;
+    } cases[] = {
+        {"unknown keyword", kPara + "#NEWPAGE\n#KAPUTT\n" + kPara, 0, false, "1 damaged block(s)", damaged},
+        {"zeros", kTwoPages, 64LL << 20, false, "the 67108864 bytes from there on are not read", damaged},
+        {"long line", kPara + "#NEWPAGE\n" + std::string((1 << 20) + 5, 'x') + "\n" + kPara, 0, false,
+         "1 damaged block(s)", damaged},
+        {"successor", kTwoPages, 0, true, "liste.OLI.new stands beside it",
+         "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen"},
+    };
+    for (const auto& c : cases) {
+        testutil::TempDir dir;
+        const std::string list = dir.file("liste.OLI");
+        testutil::Write_File(list, c.bytes);
+        if (c.zeros) std::filesystem::resize_file(list, c.bytes.size() + static_cast<size_t>(c.zeros));
+        if (c.pending) testutil::Write_File(list + ".new", kPara);
+        std::string err;
+        const std::string args = "'" + list + "' --boxes '" + dir.file("boxes.txt") + "'";
+        EXPECT_EQ(Run_Viewer(args, dir, &err, "timeout 60"), 3) << c.what << ": " << err;
+        EXPECT_NE(err.find(c.said), std::string::npos) << c.what << ": " << err;
+        EXPECT_EQ(Count_Boxes(testutil::Read_File(dir.file("boxes.txt")), "foot", c.mark), 2) << c.what;
+        EXPECT_TRUE(std::filesystem::exists(dir.file("liste.pdf"))) << c.what;
+        if (!c.pending) {
+            EXPECT_EQ(Run_Viewer("--check '" + list + "'", dir, &err, "timeout 60"), 1) << c.what;
         }
     }
 }

@@ -22,6 +22,15 @@
 inline const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
 inline const std::string kExamples = std::string(WELD_SOURCE_DIR) + "/examples/";
 
+// The fault shim (tests/tools/fault_shim.cpp) in front of the program, as
+// a prefix of Desktop::Run: the at-th call of op (rename, fsync, fclose) on a
+// file whose path holds match fails with EIO, or, with the action "kill",
+// the run is killed just before it; at 0: every such call.
+inline std::string Fault_Shim(const std::string& op, const std::string& match, int at, const char* action = "fail") {
+    return "LD_PRELOAD='" + std::string(WELD_FAULT_SHIM) + "' WELD_FAULT_OP=" + op + " WELD_FAULT_MATCH='" + match +
+           "' WELD_FAULT_AT=" + std::to_string(at) + " WELD_FAULT_ACTION=" + action;
+}
+
 struct Desktop {
     testutil::TempDir dir;
     std::string project = dir.file("project");
@@ -61,6 +70,7 @@ struct Desktop {
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(project, ec)) {
             const std::string name = e.path().filename().string();
+            if (!e.is_regular_file(ec)) continue;
             if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".OLI") == 0)
                 lists[name] = testutil::Read_File(e.path().string());
         }

@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "codes/nad.h"
@@ -385,14 +386,6 @@ TEST(BatchRun, UnreadableInputReplacesTheOldListAndSaysWhy) {
     EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
 }
 
-TEST(BatchRun, MissingInputGivesTheListOfTheEmptyConnection) {
-    Desktop d;
-    EXPECT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
-    const std::string list = d.File("A001_01.OLI");
-    EXPECT_NE(list.find("keine Belastung vorhanden  \x88  Nachweise werden nicht gef\x81hrt"), std::string::npos);
-    EXPECT_EQ(list.find("Endergebnis"), std::string::npos);
-}
-
 // The shipped input files are what the generator writes today.
 TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
     Desktop d;
@@ -404,6 +397,28 @@ TEST(BatchRun, ExampleInputsComeFromTheGenerator) {
                                 " " + loads + " '" + out + "' 2>/dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << kind;
         EXPECT_EQ(testutil::Read_File(out), testutil::Read_File(kExamples + file)) << kind;
+    }
+}
+
+// The generator without the annex or the profile file it needs (no DATA; a
+// DATA without PROFIL) wrote a file anyway, exit code 0: the German
+// factors replaced by the recommended ones, or a profile "???" of no
+// dimensions. Now it exits 1, says why, and the file there stays as it was.
+TEST(BatchRun, GeneratorWithoutItsDataWritesNothing) {
+    Desktop d;
+    const std::string no_profiles = d.dir.file("no_profiles");
+    std::filesystem::copy(d.dir.file("data"), no_profiles, std::filesystem::copy_options::recursive);
+    std::filesystem::remove(no_profiles + "/PROFIL");
+    const std::string out = d.dir.file("gen.INP"), err = d.dir.file("gen.err");
+    for (const auto& [data, said] : {std::pair{std::string("env -u DATA"), "the annex \"Deutschland\" cannot be read"},
+                                     std::pair{"DATA='" + no_profiles + "'", "the profile \"???\" cannot be made"}}) {
+        testutil::Write_File(out, "alt\n");
+        const std::string cmd = data + " '" + WELD_BINARY_DIR + "/bin/make_input' he280a 10 '" + out + "' >/dev/null 2>'" +
+                                err + "'";
+        const int status = std::system(cmd.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << data;
+        EXPECT_NE(testutil::Read_File(err).find(said), std::string::npos) << testutil::Read_File(err);
+        EXPECT_EQ(testutil::Read_File(out), "alt\n") << data;
     }
 }
 

@@ -7,11 +7,21 @@
 // --check runs the strict structure check and prints the first fault (exit
 // code 1) or "sound" (0); nothing is rendered.
 // Only a regular file is read; one that is empty or holds no block of a
-// print list is an error (exit code 1), and no PDF is written for it.
+// print list is an error (exit code 1), and no PDF is written for it. The
+// list ends at a NUL byte: the zeros or other bytes that follow are not
+// read (the list counts as damaged).
 // --layout lays the list out and prints every fault of its pages
 // (oli_layout_check.h; exit code 1) or "reads well" (0).
 // --boxes lists every text set on the pages, one per line: page, left,
 // top, width and height in cm, kind, heading flag and the text.
+//
+// Every file is written whole or not at all: an old file of the name stays
+// as it was when its new one cannot be written. Exit codes when rendering:
+// 0 every file written; 1 the list cannot be read or a file cannot be
+// written (stderr says which); 2 a command line it does not understand; 3
+// every file written, but the list is damaged, or its successor waits
+// beside it (a run that writes it with its plot file was cut off): each
+// page of the PDF and the PNG says so in red, and so does stderr.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -24,11 +34,14 @@
 #include "platform/posix.h"
 
 namespace {
+
+enum Exit_Code { EXIT_WRITTEN = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MARKED = 3 };
+
 int Usage() {
     std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
                          "       oliview --check LIST.OLI\n"
                          "       oliview --layout LIST.OLI\n");
-    return 2;
+    return EXIT_USAGE;
 }
 
 // The list opened for reading: a regular file of any size a print list
@@ -49,94 +62,131 @@ FILE* Open_List(const char* name) {
     std::ungetc(first, f);
     return f;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--layout") == 0) {
-        FILE* f = Open_List(argv[2]);
-        if (!f) return 1;
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        const std::vector<std::string> faults = OLI_Layout_Faults(doc, "");
-        for (const std::string& fault : faults) std::printf("%s: %s\n", argv[2], fault.c_str());
-        if (faults.empty()) std::printf("%s: reads well\n", argv[2]);
-        return faults.empty() ? 0 : 1;
-    }
-    if (argc == 3 && std::strcmp(argv[1], "--check") == 0) {
-        FILE* f = Open_List(argv[2]);
-        if (!f) return 1;
-        std::string fault;
-        const int sound = OLI_Check_Structure(f, &fault);
-        std::fclose(f);
-        std::printf("%s: %s\n", argv[2], sound ? "sound" : fault.c_str());
-        return sound ? 0 : 1;
-    }
+const char* const kBoxKind[] = {"para", "table", "title", "picture", "foot"};
+
+int Write_Boxes(FILE* o, void* context) {
+    for (const OliTextBox& t : *static_cast<const std::vector<OliTextBox>*>(context))
+        if (std::fprintf(o, "%d\t%.3f\t%.3f\t%.3f\t%.3f\t%s\t%d\t%s\n", t.page, t.x, t.y, t.w, t.h, kBoxKind[t.kind],
+                         t.heading ? 1 : 0, t.text.c_str()) < 0)
+            return VEK_WRITE_FAILED;
+    return VEK_WRITE_DONE;
+}
+
+// What the pages will say of the list, told on stderr too. True when the
+// list is sound.
+bool Tell_State(const char* list, const OliDocument& doc) {
+    if (doc.past_end > 0)
+        std::fprintf(stderr, "oliview: %s: the list ends at a NUL byte; the %lld bytes from there on are not read\n",
+                     list, doc.past_end);
+    if (doc.damaged) std::fprintf(stderr, "oliview: %s: %d damaged block(s) skipped\n", list, doc.damaged);
+    if (doc.out_of_step)
+        std::fprintf(stderr, "oliview: %s: %s%s stands beside it: the run that writes the list and its plot file "
+                             "was cut off, and the plot file may belong to that newer list\n",
+                     list, list, OLI_LIST_PENDING_SUFFIX);
+    if (doc.damaged || doc.out_of_step) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
+    return !doc.damaged && !doc.out_of_step;
+}
+
+// The PDF's name: the one asked for, else the list's with ".pdf".
+std::string Pdf_Name(const char* list, const char* pdf) {
+    if (pdf) return pdf;
+    std::string out = list;
+    const size_t dot = out.find_last_of('.'), slash = out.find_last_of('/');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) out.erase(dot);
+    return out + ".pdf";
+}
+
+int Check(const char* list) {
+    FILE* f = Open_List(list);
+    if (!f) return EXIT_FAILED;
+    std::string fault;
+    const int sound = OLI_Check_Structure(f, &fault);
+    std::fclose(f);
+    std::printf("%s: %s\n", list, sound ? "sound" : fault.c_str());
+    return sound ? EXIT_WRITTEN : EXIT_FAILED;
+}
+
+int Layout(const char* list) {
+    FILE* f = Open_List(list);
+    if (!f) return EXIT_FAILED;
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    const std::vector<std::string> faults = OLI_Layout_Faults(doc, "");
+    for (const std::string& fault : faults) std::printf("%s: %s\n", list, fault.c_str());
+    if (faults.empty()) std::printf("%s: reads well\n", list);
+    return faults.empty() ? EXIT_WRITTEN : EXIT_FAILED;
+}
+
+struct Request {
     const char* list = nullptr;
     const char* pdf = nullptr;
     const char* png = nullptr;
     const char* boxes = nullptr;
     int page = 0;
+};
+
+int Render(const Request& q) {
+    FILE* f = Open_List(q.list);
+    if (!f) return EXIT_FAILED;
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    doc.out_of_step = OLI_List_Out_Of_Step(q.list);
+    const bool sound = Tell_State(q.list, doc);
+    if (doc.blocks.empty()) {
+        std::fprintf(stderr, "oliview: %s holds no block of a print list\n", q.list);
+        return EXIT_FAILED;
+    }
+    const std::string out = Pdf_Name(q.list, q.pdf);
+    const int pages = OLI_Render_PDF(doc, out.c_str());
+    if (pages <= 0) {
+        std::fprintf(stderr, "oliview: %s cannot be written (%s)\n", out.c_str(), std::strerror(errno));
+        return EXIT_FAILED;
+    }
+    std::printf("%s: %d page(s)\n", out.c_str(), pages);
+    if (q.png) {
+        if (!OLI_Render_PNG(doc, q.page, 150, q.png)) {
+            std::fprintf(stderr, "oliview: no page %d in %s, or %s cannot be written\n", q.page, q.list, q.png);
+            return EXIT_FAILED;
+        }
+        std::printf("%s: page %d\n", q.png, q.page);
+    }
+    if (q.boxes) {
+        std::vector<OliTextBox> b;
+        OLI_Render_Text_Boxes(doc, &b);
+        if (!VEK_Write_File_Replacing(q.boxes, Write_Boxes, &b)) {
+            std::fprintf(stderr, "oliview: %s cannot be written (%s)\n", q.boxes, std::strerror(errno));
+            return EXIT_FAILED;
+        }
+    }
+    return sound ? EXIT_WRITTEN : EXIT_MARKED;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--layout") == 0) return Layout(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "--check") == 0) return Check(argv[2]);
+    Request q;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "-o") == 0 && i + 1 < argc) {
-            pdf = argv[++i];
+            q.pdf = argv[++i];
         } else if (std::strcmp(argv[i], "--png") == 0 && i + 2 < argc) {
             char* end = nullptr;
             long n = std::strtol(argv[++i], &end, 10);
             if (*end || n < 1 || n > 100000) return Usage();
-            page = static_cast<int>(n);
-            png = argv[++i];
+            q.page = static_cast<int>(n);
+            q.png = argv[++i];
         } else if (std::strcmp(argv[i], "--boxes") == 0 && i + 1 < argc) {
-            boxes = argv[++i];
-        } else if (!list && argv[i][0] != '-') {
-            list = argv[i];
+            q.boxes = argv[++i];
+        } else if (!q.list && argv[i][0] != '-') {
+            q.list = argv[i];
         } else {
             return Usage();
         }
     }
-    if (!list) return Usage();
-    FILE* f = Open_List(list);
-    if (!f) return 1;
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    if (doc.damaged) std::fprintf(stderr, "oliview: %s: %d damaged block(s) skipped\n", list, doc.damaged);
-    if (doc.blocks.empty()) {
-        std::fprintf(stderr, "oliview: %s holds no block of a print list\n", list);
-        return 1;
-    }
-    std::string out = pdf ? pdf : std::string(list);
-    if (!pdf) {
-        size_t dot = out.find_last_of('.'), slash = out.find_last_of('/');
-        if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) out.erase(dot);
-        out += ".pdf";
-    }
-    int pages = OLI_Render_PDF(doc, out.c_str());
-    if (pages <= 0) {
-        std::fprintf(stderr, "oliview: cannot write %s\n", out.c_str());
-        return 1;
-    }
-    std::printf("%s: %d page(s)\n", out.c_str(), pages);
-    if (png) {
-        if (!OLI_Render_PNG(doc, page, 150, png)) {
-            std::fprintf(stderr, "oliview: no page %d in %s, or %s cannot be written\n", page, list, png);
-            return 1;
-        }
-        std::printf("%s: page %d\n", png, page);
-    }
-    if (boxes) {
-        static const char* const kKind[] = {"para", "table", "title", "picture", "foot"};
-        std::vector<OliTextBox> b;
-        OLI_Render_Text_Boxes(doc, &b);
-        FILE* o = std::fopen(boxes, "w");
-        if (!o) {
-            std::fprintf(stderr, "oliview: cannot write %s\n", boxes);
-            return 1;
-        }
-        for (const OliTextBox& t : b)
-            std::fprintf(o, "%d\t%.3f\t%.3f\t%.3f\t%.3f\t%s\t%d\t%s\n", t.page, t.x, t.y, t.w, t.h, kKind[t.kind],
-                         t.heading ? 1 : 0, t.text.c_str());
-        std::fclose(o);
-    }
-    return 0;
+    if (!q.list) return Usage();
+    return Render(q);
 }

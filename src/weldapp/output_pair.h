@@ -1,0 +1,81 @@
+// The component's print list and the plot file of its sketch, which belong
+// together: the desktop shows the one and the plan editor takes the other,
+// so after any run, even one that was killed or lost its power, both must
+// be of one run, or the next run and the viewer must see that they are not.
+//
+// A run writes both under temporary names and makes their bytes last
+// (fsync); then it puts the new list beside the old one under the pending
+// name (the commit: from here on the new pair is complete and the next run
+// completes whatever is left), replaces the plot file (or, for a list
+// without one, removes it; an empty plot temporary then marks that the new
+// pair has none) and renames the pending list to the list's name last. While
+// the pending list stands, the list and the plot file may be of two runs:
+// the viewer says so on every page (platform/oli_view.h), and the next run
+// of the program completes the pair before anything else.
+//
+// The plan editor is given the pair of the edits; the pair of the saved
+// input waits meanwhile under the saved names (hard links, else copies),
+// from which it is put back, by the same steps, when the editor has closed,
+// or by the next run when this one was cut off before.
+#ifndef WELDAPP_OUTPUT_PAIR_H
+#define WELDAPP_OUTPUT_PAIR_H
+
+#include <string>
+
+// The names of one pair, native paths. No plot name: the list alone, put in
+// place by one rename.
+struct Output_Pair {
+    std::string list, plot;            // the files in place
+    std::string list_temp, plot_temp;  // written there first
+    std::string list_new;              // the complete new list, waiting beside the old one
+    std::string list_saved, plot_saved;  // the saved input's pair while the plan editor has another
+    std::string plot_old;              // where earlier versions of the program kept the old plot file
+};
+
+// The names of the pair of `list` and `plot` (empty: no plot file).
+Output_Pair Make_Output_Pair(const std::string& list, const std::string& plot);
+
+// Results of the operations below.
+enum Output_Pair_Result {
+    PAIR_FAILED = 0,     // not done; errno says why
+    PAIR_DONE = 1,
+};
+
+// What Recover_Output_Pair found.
+enum Output_Pair_Recovery {
+    PAIR_WHOLE = 0,      // nothing of a cut-off run, or only its unfinished temporaries (removed)
+    PAIR_COMPLETED = 1,  // a cut-off run's complete pair was put in place
+    PAIR_STUCK = 2,      // it could not be: the pending list stays (errno says why)
+};
+
+// Completes the pair of a run that was cut off after its commit, removes
+// the temporaries of one cut off before it, and puts together what an
+// earlier version of the program left. Never touches the saved pair.
+int Recover_Output_Pair(const Output_Pair& o);
+
+// Puts the written temporaries in place as described above. new_plot false:
+// the new pair has no plot file, and an old one goes. PAIR_DONE; PAIR_FAILED
+// when a step failed: before the commit the old pair stands and the
+// temporaries are removed; after it the pending list stays, so that the
+// state shows (the caller replaces the list, then calls
+// Discard_Output_Pair).
+int Install_Output_Pair(const Output_Pair& o, bool new_plot);
+
+// Removes the temporaries and the pending list of a pair that is not to be
+// put in place.
+void Discard_Output_Pair(const Output_Pair& o);
+
+// Keeps the pair as it stands under the saved names (an empty saved file
+// stands for a file that is not there), lasting. PAIR_DONE; PAIR_FAILED
+// (nothing kept, nothing changed) when a file cannot be read or kept.
+int Keep_Output_Pair(const Output_Pair& o);
+
+// True when a kept pair waits under the saved names.
+bool Output_Pair_Kept(const Output_Pair& o);
+
+// Puts the kept pair back in place of what stands, by the steps above, and
+// removes the saved names. PAIR_DONE; PAIR_FAILED (the saved names stay,
+// and what stands may be either pair) when it cannot be done.
+int Put_Back_Output_Pair(const Output_Pair& o);
+
+#endif

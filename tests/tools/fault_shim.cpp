@@ -1,0 +1,132 @@
+// Fault shim for the tests: a library put in front of the C library with
+// LD_PRELOAD into a program the tests run, that makes one file operation of
+// that program fail, or kills the program just before it, and logs the
+// operations that decide whether a file survives a crash.
+//
+//   WELD_FAULT_OP     rename, fsync or fclose: the operation to hit
+//   WELD_FAULT_MATCH  a text the file's path must hold (a rename's target;
+//                     for fsync and fclose the file the descriptor names);
+//                     none: every file
+//   WELD_FAULT_AT     the how-many-th matching call to hit, from 1; none or
+//                     0: every matching call
+//   WELD_FAULT_ACTION fail (the default: the call fails with EIO; a
+//                     failing fclose still closes the stream, as a failed
+//                     close does) or kill (SIGKILL just before the call, as
+//                     a power cut or kill -9 there would end the run)
+//   WELD_FAULT_LOG    a file that gets one line per rename ("rename FROM
+//                     TO"), fsync ("fsync PATH") and unlink or remove
+//                     ("unlink PATH"), in the order made
+//
+// Only the program's own calls pass through here; what the C library does
+// inside itself does not.
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+template <typename F>
+F Real(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+std::string Fd_Path(int fd) {
+    char link[64], target[4096];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, target, sizeof target - 1);
+    return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
+}
+
+void Log(const std::string& line) {
+    const char* log = std::getenv("WELD_FAULT_LOG");
+    if (!log || !*log) return;
+    static auto real_open = Real<int (*)(const char*, int, ...)>("open");
+    const int fd = real_open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    const std::string text = line + "\n";
+    if (write(fd, text.data(), text.size()) < 0) {
+        // Nothing to do: the log is the test's, not the program's.
+    }
+    close(fd);
+}
+
+// True when this call is the one to hit; kills the process at once when
+// the action says so.
+bool Hit(const char* op, const std::string& path) {
+    const char* want = std::getenv("WELD_FAULT_OP");
+    if (!want || std::strcmp(want, op) != 0) return false;
+    const char* match = std::getenv("WELD_FAULT_MATCH");
+    if (match && *match && path.find(match) == std::string::npos) return false;
+    static long seen = 0;
+    const char* at = std::getenv("WELD_FAULT_AT");
+    const long n = at ? std::atol(at) : 0;
+    if (n > 0 && ++seen != n) return false;
+    const char* action = std::getenv("WELD_FAULT_ACTION");
+    if (action && std::strcmp(action, "kill") == 0) {
+        Log(std::string("killed before ") + op + " " + path);
+        kill(getpid(), SIGKILL);
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" {
+
+int rename(const char* from, const char* to) {
+    static auto real = Real<int (*)(const char*, const char*)>("rename");
+    if (Hit("rename", to ? to : "")) {
+        errno = EIO;
+        return -1;
+    }
+    const int result = real(from, to);
+    if (result == 0) Log(std::string("rename ") + from + " " + to);
+    return result;
+}
+
+int fsync(int fd) {
+    static auto real = Real<int (*)(int)>("fsync");
+    const std::string path = Fd_Path(fd);
+    if (Hit("fsync", path)) {
+        errno = EIO;
+        return -1;
+    }
+    const int result = real(fd);
+    if (result == 0) Log("fsync " + path);
+    return result;
+}
+
+int fclose(FILE* stream) {
+    static auto real = Real<int (*)(FILE*)>("fclose");
+    const std::string path = stream ? Fd_Path(fileno(stream)) : std::string();
+    const bool hit = Hit("fclose", path);
+    const int result = real(stream);
+    if (hit) {
+        errno = EIO;
+        return EOF;
+    }
+    return result;
+}
+
+int unlink(const char* path) {
+    static auto real = Real<int (*)(const char*)>("unlink");
+    const int result = real(path);
+    if (result == 0) Log(std::string("unlink ") + path);
+    return result;
+}
+
+int remove(const char* path) {
+    static auto real = Real<int (*)(const char*)>("remove");
+    const int result = real(path);
+    if (result == 0) Log(std::string("unlink ") + path);
+    return result;
+}
+
+}  // extern "C"
