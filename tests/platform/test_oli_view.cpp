@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "platform/events.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
@@ -759,6 +761,88 @@ TEST(OliView, StoredSymbolsDrawnOrLeftOut) {
         std::fclose(f);
     }
     EXPECT_EQ(OLI_Read_Symbol(nullptr, &s), 0);
+}
+
+// N's load symbol, beside the forces with and without the torsion moment:
+// a free line ends by the label "N" (within 0.4 cm of its centre), and a
+// filled head continues it there: a corner on the line's axis at most 0.3
+// cm beyond its end, the middle of the other two on the axis behind that
+// corner. The label stays clear of the box of M_x's arc (the lines joined
+// end to end with the one ending nearest "Mx").
+TEST(OliView, LoadSymbolNArrowHeadClearOfTheTorsionArc) {
+    for (const std::string name : {"schweissnaht_0", "schweissnaht_1"}) {
+        SCOPED_TRACE(name);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        const std::string list =
+            "#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0 3.500000 0 2.500000\n27 0 2.500000 %FONT%\\" + name + ".ocm\n-1\n";
+        ASSERT_EQ(OLI_Render_Layout(Read(list), &boxes, &ink), 1);
+        auto label = [&](const char* text) {
+            for (const OliTextBox& b : boxes)
+                if (b.text == text) return &b;
+            return static_cast<const OliTextBox*>(nullptr);
+        };
+        std::vector<const OliInk*> lines;
+        for (const OliInk& k : ink)
+            if (k.kind == OLI_INK_LINE) lines.push_back(&k);
+        auto joined = [&](const OliInk* a, const OliInk* b) {
+            for (int i = 0; i < 2; ++i)
+                for (int j = 0; j < 2; ++j)
+                    if (a != b && std::hypot(a->xy[2 * i] - b->xy[2 * j], a->xy[2 * i + 1] - b->xy[2 * j + 1]) < 1e-6)
+                        return true;
+            return false;
+        };
+        // The line with the end nearest (x, y); `free`: joined to no other.
+        auto nearest = [&](double x, double y, bool free, int* end) {
+            const OliInk* best = nullptr;
+            double least = 0.4;
+            for (const OliInk* l : lines) {
+                if (free && std::any_of(lines.begin(), lines.end(), [&](const OliInk* o) { return joined(l, o); }))
+                    continue;
+                for (int e = 0; e < 2; ++e) {
+                    const double d = std::hypot(l->xy[2 * e] - x, l->xy[2 * e + 1] - y);
+                    if (d < least) least = d, best = l, *end = e;
+                }
+            }
+            return best;
+        };
+        const OliTextBox* n = label("N");
+        ASSERT_NE(n, nullptr);
+        int e = 0;
+        const OliInk* shaft = nearest(n->x + n->w / 2, n->y + n->h / 2, true, &e);
+        EXPECT_NE(shaft, nullptr) << "no arrow by N";
+        if (shaft) {
+            bool head = false;
+            const double tx = shaft->xy[2 * e], ty = shaft->xy[2 * e + 1];
+            const double len = std::hypot(tx - shaft->xy[2 - 2 * e], ty - shaft->xy[3 - 2 * e]);
+            const double ux = (tx - shaft->xy[2 - 2 * e]) / len, uy = (ty - shaft->xy[3 - 2 * e]) / len;
+            for (const OliInk& k : ink)
+                for (int a = 0; a < 3 && k.kind == OLI_INK_AREA && k.xy.size() == 6; ++a) {
+                    const double ax = k.xy[2 * a] - tx, ay = k.xy[2 * a + 1] - ty;
+                    const double mx = (k.xy[(2 * a + 2) % 6] + k.xy[(2 * a + 4) % 6]) / 2 - tx;
+                    const double my = (k.xy[(2 * a + 3) % 6] + k.xy[(2 * a + 5) % 6]) / 2 - ty;
+                    const double along = ax * ux + ay * uy;
+                    head = head || (along > -0.01 && along < 0.3 && std::fabs(ax * uy - ay * ux) < 0.01 &&
+                                    std::fabs(mx * uy - my * ux) < 0.01 && along - (mx * ux + my * uy) > 0.05);
+                }
+            EXPECT_TRUE(head) << "no head at N's tip";
+        }
+        const OliTextBox* mx = label("Mx");
+        ASSERT_EQ(mx != nullptr, name == "schweissnaht_0");
+        if (!mx) continue;
+        std::vector<const OliInk*> arc{nearest(mx->x + mx->w / 2, mx->y + mx->h / 2, false, &e)};
+        ASSERT_NE(arc[0], nullptr);
+        for (size_t i = 0; i < arc.size(); ++i)
+            for (const OliInk* l : lines)
+                if (joined(arc[i], l) && std::find(arc.begin(), arc.end(), l) == arc.end()) arc.push_back(l);
+        double x1 = 1e9, y1 = 1e9, x2 = -1e9, y2 = -1e9;
+        for (const OliInk* l : arc)
+            for (int i = 0; i < 2; ++i)
+                x1 = std::min(x1, l->xy[2 * i]), x2 = std::max(x2, l->xy[2 * i]), y1 = std::min(y1, l->xy[2 * i + 1]),
+                y2 = std::max(y2, l->xy[2 * i + 1]);
+        EXPECT_GT(arc.size(), 20u);
+        EXPECT_FALSE(n->x < x2 && x1 < n->x + n->w && n->y < y2 && y1 < n->y + n->h) << "N on the arc's box";
+    }
 }
 
 // The strict structure check: what the writers write is sound; a block

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
 #include "printlist/ioliplot.h"
 #include "printlist/list_capture.h"
@@ -19,6 +20,7 @@
 #include "printlist/plotfile.h"
 #include "support/testutil.h"
 #include "printlist/verdict_lines.h"
+#include "weldapp/batch_desktop.h"
 #include "profiles/stahlprofil.h"
 #include "weldapp/weld_check_picture.h"
 #include "weldcheck/weld_check.h"
@@ -287,4 +289,241 @@ TEST(WeldCheckPicture, OverlayKeptOnlyWhileWhatDecidesItIsTheSame) {
     Oli_Set_Writer_State(start);
     std::fclose(list);
     Set_Weld_Check_Picture_Drawer(old);
+}
+
+namespace {
+
+// One weld of a list's end-point table: its number and the y' and z' (mm)
+// of its points 0 and 1 as printed.
+struct Printed_Ends {
+    int number;
+    double y[2], z[2];
+};
+
+// The first end-point table ("Endpunkte der Nähte:") of a list.
+std::vector<Printed_Ends> End_Point_Table(const std::string& raw) {
+    std::vector<Printed_Ends> out;
+    const size_t at = raw.find("Endpunkte der N");
+    if (at == std::string::npos) return out;
+    // The heading stands in a block of its own, the points in the next.
+    const size_t end = raw.find("#END_OF_TEXT", raw.find("Pkt. ", at));
+    for (const std::string& l : All_Lines(raw.substr(at, end == std::string::npos ? end : end - at))) {
+        const size_t naht = l.find("Naht "), pkt = l.find("Pkt. "), y = l.find("y' = "), z = l.find("z' = ");
+        if (pkt == std::string::npos || y == std::string::npos || z == std::string::npos) continue;
+        if (naht < pkt) out.push_back({std::atoi(l.c_str() + naht + 5), {}, {}});
+        const int i = std::atoi(l.c_str() + pkt + 5);
+        if (out.empty() || (i != 0 && i != 1)) continue;
+        out.back().y[i] = std::strtod(l.c_str() + y + 5, nullptr);
+        out.back().z[i] = std::strtod(l.c_str() + z + 5, nullptr);
+    }
+    return out;
+}
+
+// What stands wrong with the point numbers of the list's first weld-check
+// picture, set on the page: one line per weld. The end points come from the
+// list's end-point table; the profile's picture shows them with 0.65 cm
+// margins on every side, y' growing to the left and z' downwards, so that
+// a point lies at (left + 0.65 + (y'max - y') s, top + 0.65 + (z' - z'min) s).
+// The numbers of one weld are a "0" set right before a "1"; the "0" must
+// stand nearer point 0 than the "1" does, and each within 0.7 cm of its
+// point and no further along the weld than a third of it.
+std::vector<std::string> Point_Number_Faults(const std::string& raw) {
+    const std::vector<Printed_Ends> welds = End_Point_Table(raw);
+    if (welds.empty()) return {"no end-point table"};
+    FILE* f = testutil::Stream_With(raw);
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::vector<OliTextBox> boxes;
+    std::vector<OliInk> ink;
+    if (OLI_Render_Layout(doc, &boxes, &ink) < 1) return {"not laid out"};
+    std::vector<std::pair<const OliTextBox*, const OliTextBox*>> pairs;
+    for (size_t i = 0; i + 1 < boxes.size(); ++i)
+        if (boxes[i].kind == OLI_TEXT_PICTURE && boxes[i].text == "0" && boxes[i + 1].text == "1" &&
+            boxes[i + 1].block == boxes[i].block && (pairs.empty() || boxes[i].block == pairs[0].first->block))
+            pairs.push_back({&boxes[i], &boxes[i + 1]});
+    if (pairs.size() != welds.size()) return {std::to_string(pairs.size()) + " pairs of point numbers"};
+    // The profile's picture: the last one placed before the overlay.
+    const OliInk* place = nullptr;
+    for (const OliInk& k : ink)
+        if (k.kind == OLI_INK_PICTURE && k.block < pairs[0].first->block) place = &k;
+    if (!place) return {"no profile picture"};
+    double y_min = 1e9, y_max = -1e9, z_min = 1e9, z_max = -1e9;
+    for (const Printed_Ends& w : welds)
+        for (int i = 0; i < 2; ++i)
+            y_min = std::min(y_min, w.y[i]), y_max = std::max(y_max, w.y[i]), z_min = std::min(z_min, w.z[i]),
+            z_max = std::max(z_max, w.z[i]);
+    const double m = 0.65, s = (place->xy[2] - place->xy[0] - 2 * m) / (y_max - y_min);
+    if (std::fabs((place->xy[3] - place->xy[1] - 2 * m) / (z_max - z_min) - s) > 0.01 * s)
+        return {"the picture is not the welds' extent with 0.65 cm margins"};
+    std::vector<std::string> faults;
+    std::vector<bool> used(pairs.size(), false);
+    for (const Printed_Ends& w : welds) {
+        double px[2], py[2];
+        for (int i = 0; i < 2; ++i)
+            px[i] = place->xy[0] + m + (y_max - w.y[i]) * s, py[i] = place->xy[1] + m + (w.z[i] - z_min) * s;
+        const double len = std::hypot(px[1] - px[0], py[1] - py[0]);
+        const double ux = (px[1] - px[0]) / len, uy = (py[1] - py[0]) / len;
+        bool found = false;
+        for (size_t k = 0; k < pairs.size() && !found; ++k) {
+            double cx[2], cy[2], along[2], off[2];
+            const OliTextBox* b[2] = {pairs[k].first, pairs[k].second};
+            for (int i = 0; i < 2; ++i) {
+                cx[i] = b[i]->x + b[i]->w / 2, cy[i] = b[i]->y + b[i]->h / 2;
+                const double sign = i == 0 ? 1.0 : -1.0;  // into the weld from its own point
+                along[i] = sign * ((cx[i] - px[i]) * ux + (cy[i] - py[i]) * uy);
+                off[i] = std::hypot(cx[i] - px[i], cy[i] - py[i]);
+            }
+            found = !used[k] && off[0] < 0.7 && off[1] < 0.7 && along[0] <= len / 3 && along[1] <= len / 3 &&
+                    off[0] < std::hypot(cx[1] - px[0], cy[1] - py[0]);
+            if (found) used[k] = true;
+        }
+        if (!found)
+            faults.push_back("weld " + std::to_string(w.number) + " from (" + std::to_string(px[0]) + ", " +
+                             std::to_string(py[0]) + ") to (" + std::to_string(px[1]) + ", " + std::to_string(py[1]) +
+                             ") cm: no numbers by their own ends");
+    }
+    return faults;
+}
+
+}  // namespace
+
+// Point numbers by their own end, the ends read from the list's own table
+// (the detailed report with every chapter prints it): every weld of the
+// end-plate example (HE 280 A welded all round, four 13 mm welds at the
+// flange tips), and a welded T 200 x 200 x 10 x 12 all round, whose flange
+// tip welds are 12 mm and its web's end weld 10 mm long (at 4.2 / 200 cm
+// per mm about 0.25 cm: the first place 0.2 cm along such a weld is by its
+// other end).
+TEST(WeldCheckPicture, PointNumbersStandByTheirOwnEnd) {
+    Desktop d;
+    d.Add("he280a_end_plate", "A001");
+    const std::string path = d.project + "/A001_01.INP", shipped = " 1 0 1 1 1 5.000000 0 1 1 1 1 1 0 0 0.000000\n";
+    std::string input = testutil::Read_File(path);
+    ASSERT_NE(input.find(shipped), std::string::npos);
+    input.replace(input.find(shipped), shipped.size(), " 1 1 1 1 2 5.000000 1 1 1 1 1 1 0 0 0.000000\n");
+    testutil::Write_File(path, input);
+    ASSERT_EQ(d.Run("A001 0 1 1 -refresh"), 1) << d.err;
+    const std::string a001 = d.File("A001_01.OLI");
+    // The list up to the first end-point table: the picture stands before it.
+    const size_t table_end =
+        a001.find("\n#", a001.find("#END_OF_TEXT", a001.find("Pkt. ", a001.find("Endpunkte der N"))) + 1);
+    ASSERT_NE(table_end, std::string::npos);
+    EXPECT_EQ(End_Point_Table(a001).size(), 12u);
+    for (const std::string& fault : Point_Number_Faults(a001.substr(0, table_end + 1)))
+        ADD_FAILURE() << "A001: " << fault;
+
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    SchweissnahtNachweis r = Welded(PROFILTYP_T, 200, 10, 200, 12, {0, 1, 5, 2, 6, 8, 10, 9}, 4.0, true);
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 1, 1), 0);
+    const std::string tee = l.Take();
+    EXPECT_EQ(End_Point_Table(tee).size(), 8u);
+    for (const std::string& fault : Point_Number_Faults(tee)) ADD_FAILURE() << "T: " << fault;
+    Set_Weld_Check_Picture_Drawer(old);
+}
+
+namespace {
+
+// A weld line of a picture (its ends, paper cm) and its drawn half width.
+struct Drawn_Line {
+    double x1, y1, x2, y2, half;
+};
+
+// The distance of the segment a-b from the box [x1, x2] x [y1, y2]: 0 when
+// a piece of it lies inside.
+double Box_Distance(double ax, double ay, double bx, double by, double x1, double y1, double x2, double y2) {
+    // The piece of the segment inside the box (clipped parameter by parameter).
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-(bx - ax), bx - ax, -(by - ay), by - ay}, q[4] = {ax - x1, x2 - ax, ay - y1, y2 - ay};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] < 0.0) t0 = std::max(t0, q[k] / p[k]);
+        if (p[k] > 0.0) t1 = std::min(t1, q[k] / p[k]);
+        if (p[k] == 0.0 && q[k] < 0.0) t1 = -1.0;  // along an edge, outside it
+    }
+    if (t0 <= t1) return 0.0;
+    auto to_box = [&](double x, double y) {
+        return std::hypot(std::max({x1 - x, 0.0, x - x2}), std::max({y1 - y, 0.0, y - y2}));
+    };
+    auto to_segment = [&](double x, double y) {
+        const double dx = bx - ax, dy = by - ay, l2 = dx * dx + dy * dy;
+        const double t = l2 > 0.0 ? std::clamp(((x - ax) * dx + (y - ay) * dy) / l2, 0.0, 1.0) : 0.0;
+        return std::hypot(ax + t * dx - x, ay + t * dy - y);
+    };
+    return std::min({to_box(ax, ay), to_box(bx, by), to_segment(x1, y1), to_segment(x1, y2), to_segment(x2, y1),
+                     to_segment(x2, y2)});
+}
+
+// The weld number boxes (record 24) of every weld-check picture of a list
+// that meet a weld line drawn at its pen's width (record 4: pen 1 0.18 mm,
+// 2 0.25, 3 0.35, 4 0.5, 5 0.7, 6 1.0, any other 0.25 mm), one line each.
+// The weld-check picture is the second picture after its heading; a weld
+// line is an element of lines alone (the end points' dots and the number
+// boxes are areas with their outline), and an element gives back the pen
+// it found.
+std::vector<std::string> Number_Box_Faults(const std::string& raw, int* pictures) {
+    static const double kPenMm[7] = {0.25, 0.18, 0.25, 0.35, 0.5, 0.7, 1.0};
+    const std::vector<std::string> all = All_Lines(raw);
+    std::vector<std::string> faults;
+    *pictures = 0;
+    for (size_t h = 0; h < all.size(); ++h) {
+        if (all[h].find("HBerechnungsquerschnitt:") == std::string::npos) continue;
+        size_t i = h;
+        for (int n = 0; n < 2 && i < all.size(); ++i) n += all[i] == "#SHOWGRAFIC";
+        ++*pictures;
+        std::vector<Drawn_Line> welds, element;
+        std::vector<std::vector<double>> boxes;
+        std::vector<int> pens{0};
+        bool area = false;
+        for (; i < all.size() && all[i] != " -1"; ++i) {
+            const std::string& l = all[i];
+            if (l == " 30") pens.push_back(pens.back()), element.clear(), area = false;
+            if (l == " 31" && pens.size() > 1) {
+                pens.pop_back();
+                if (!area) welds.insert(welds.end(), element.begin(), element.end());
+            }
+            if (l.compare(0, 3, " 4 ") == 0) pens.back() = std::atoi(l.c_str() + 3);
+            area = area || l.compare(0, 4, " 18 ") == 0 || l.compare(0, 4, " 24 ") == 0;
+            const bool line = l.compare(0, 4, " 1  ") == 0, box = l.compare(0, 5, " 24  ") == 0;
+            const std::vector<std::vector<double>> v = Records({l}, line ? " 1  " : " 24  ");
+            if ((!line && !box) || v.size() != 1 || v[0].size() != 4) continue;
+            const double half = kPenMm[pens.back() >= 1 && pens.back() <= 6 ? pens.back() : 0] / 20.0;
+            if (line) element.push_back({v[0][0], v[0][1], v[0][2], v[0][3], half});
+            if (box) boxes.push_back(v[0]);
+        }
+        if (boxes.empty() || welds.empty()) faults.push_back("line " + std::to_string(h + 1) + ": no boxes or welds");
+        for (const std::vector<double>& b : boxes)
+            for (const Drawn_Line& k : welds)
+                if (Box_Distance(k.x1, k.y1, k.x2, k.y2, std::min(b[0], b[2]), std::min(b[1], b[3]),
+                                 std::max(b[0], b[2]), std::max(b[1], b[3])) < k.half - 1e-9)
+                    faults.push_back("line " + std::to_string(h + 1) + ": box " + std::to_string(b[0]) + " " +
+                                     std::to_string(b[1]) + " over the weld from " + std::to_string(k.x1) + " " +
+                                     std::to_string(k.y1) + " to " + std::to_string(k.x2) + " " + std::to_string(k.y2));
+    }
+    return faults;
+}
+
+}  // namespace
+
+// The weld numbers of the four examples' weld-check pictures, one for each
+// load case (ten each of the end plate and the hollow section, three of the
+// flat bar; the DIN check draws none), stand in boxes that no weld line
+// reaches at its drawn width: the end plate's 7 mm welds at pen 6 (0.5 mm
+// either side), the hollow section's 5 mm at pen 5, the flat bar's 6 mm at pen 6.
+TEST(WeldCheckPicture, WeldNumberBoxesClearOfTheDrawnWelds) {
+    Desktop d;
+    const struct {
+        const char *example, *id;
+        int pictures;
+    } examples[] = {{"he280a_end_plate", "A001", 10}, {"rhs_160x80", "B001", 10}, {"flat_bar", "C001", 3},
+                    {"din_he200a", "D001", 0}};
+    for (const auto& e : examples) {
+        d.Add(e.example, e.id);
+        ASSERT_EQ(d.Run(std::string(e.id) + " 0 1 1 -refresh"), 1) << e.id << d.err;
+        int pictures = 0;
+        for (const std::string& fault : Number_Box_Faults(d.File(std::string(e.id) + "_01.OLI"), &pictures))
+            ADD_FAILURE() << e.id << ": " << fault;
+        EXPECT_EQ(pictures, e.pictures) << e.id;
+    }
 }
