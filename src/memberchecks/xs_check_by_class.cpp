@@ -508,7 +508,7 @@ uint32_t Check_XS_By_Class(const Profilquerschnitt* section, const int* options,
     c.class4 = c.check == 1 && !(c.bits & MC_NOT_VERIFIED) && c.r.class_slot == 2 &&
                !Utilisation_Ok(Round_Utilisation(Ct_Total(c)));
     if (file) Print_Class_Check_Text(c);
-    return c.class4 ? result | MC_NOT_VERIFIED : result;
+    return c.class4 ? result | MC_NOT_VERIFIED | XS_CLASS_4_NOT_COVERED : result;
 }
 
 uint32_t Calc_XS_Check_By_Class(const Profilquerschnitt* section, const int* options, int check, double gamma_M0,

@@ -42,8 +42,11 @@ enum {
 // A section beyond the class 3 limits needs the effective section, which
 // the checks here do not form: they print this line in place of the
 // utilisation of their gross-section stresses, and add the bit of a section
-// that cannot be verified (0x8000) to their result.
+// that cannot be verified (0x8000) to their result together with
+// XS_CLASS_4_NOT_COVERED, which tells this case from a section the member
+// check itself could not verify.
 void Print_Class_4_Not_Covered(FILE* file);
+enum : uint32_t { XS_CLASS_4_NOT_COVERED = 0x40000000u };
 
 // The addresses of every field of *result, in that order.
 void XS_Result_Addresses(XS_Check_Result* result, double* out[XS_OUTPUTS]);

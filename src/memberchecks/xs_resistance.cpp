@@ -209,7 +209,7 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
     Put(outs[XS_OUT_SIGMA_V], b.sigma_v);
     Put(outs[XS_OUT_M_PL], 0.0);
     if (file) Print_Bar_Check(b, check, file, level);
-    return b.class4 ? XS_CHECK_DONE | XS_CHECK_NOT_VERIFIABLE : XS_CHECK_DONE;
+    return b.class4 ? XS_CHECK_DONE | XS_CHECK_NOT_VERIFIABLE | XS_CHECK_CLASS_4 : XS_CHECK_DONE;
 }
 
 }  // namespace

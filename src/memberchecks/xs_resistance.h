@@ -17,6 +17,9 @@ enum : unsigned {
     XS_CHECK_PLASTIC_LIMIT = 0x4000u,
     XS_CHECK_NOT_VERIFIABLE = 0x8000u,  // also a class 4 section: the check has no effective section
     XS_CHECK_GRADE_MISMATCH = 0x80000u,
+    // Beside XS_CHECK_NOT_VERIFIABLE: the section is class 4, which the
+    // check does not cover; nothing failed.
+    XS_CHECK_CLASS_4 = XS_CLASS_4_NOT_COVERED,
 };
 
 // The six forces of a load case, in kN and kNm, as the check's eight: M_x

@@ -38,9 +38,15 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
             e.without_result.push_back(lk);
             continue;
         }
+        // A section not covered is so because its c/t ratio is beyond the
+        // class 3 limits: that ratio is the reason named, not a failure of
+        // its own.
+        const bool not_covered = r.U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT;
+        if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
         bool failed = false;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
-            failed = failed || (u->status == ERGEBNIS_GEFUEHRT && fails(u->U, tolerance));
+            failed = failed || (u->status == ERGEBNIS_GEFUEHRT && !(not_covered && u == &r.U_ct) &&
+                                fails(u->U, tolerance));
         if (failed) e.failing.push_back(lk);
     }
     return e;
@@ -104,6 +110,9 @@ static void result_rows(const Endergebnis& e, const unsigned* notes, int count, 
     if (!e.without_result.empty())
         OLI_printf(list, "%s%sBerechnungsfehler:╬r╬t%s  %s\n"_cp, P, mk, case_list(e.without_result).c_str(),
                    Mark_Alert());
+    if (!e.not_covered.empty())
+        OLI_printf(list, "%s%sQuerschnittsklasse 4 (nicht abgedeckt):╬r╬t%s  %s\n"_cp, P, mk,
+                   case_list(e.not_covered).c_str(), Mark_Alert());
     const std::string above = welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX);
     const std::string short_welds = welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE);
     if (above.empty() && short_welds.empty()) return;
@@ -128,7 +137,8 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     const double governing = std::max(e.overall.U, e.ct.U);
     const double tol = conn->print.toleranz;
     OLI_Add_Para_Offset(0.3);
-    if (conn->input_error || !e.without_result.empty() || !e.failing.empty()) {
+    // A case not covered leaves the proof incomplete: never "proven".
+    if (conn->input_error || !e.without_result.empty() || !e.failing.empty() || !e.not_covered.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
         OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);

@@ -30,6 +30,7 @@ struct Endergebnis {
     Endergebnis_Maximum overall;
     std::vector<int> failing;         // 1-based cases with a utilisation that fails (beyond the tolerance)
     std::vector<int> without_result;  // 1-based cases where a check failed or was refused
+    std::vector<int> not_covered;     // 1-based cases a check does not cover (class 4 sections)
 };
 
 // The final result of the record's load cases (conn->results, load_count
@@ -43,7 +44,8 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn);
 int Endergebnis_Governing_Case(const Endergebnis& e);
 
 // Writes the chapter "Endergebnis": the maximum of each check with its
-// load case and place, the failing cases and those without result, the
+// load case and place, the failing cases, those without result and those
+// not covered, the
 // notes of the welds (by number, WELD_NOTE_* bits, notes[1..count]), and
 // the verdict at every result extent. input_error: an input was refused or
 // a case failed, which fails the verdict. Nothing without a list.

@@ -31,10 +31,16 @@ Ausnutzung Ausnutzung_Gefuehrt(double U) {
 }
 
 Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }
+Ausnutzung Ausnutzung_Nicht_Abgedeckt(void) { return {0.0, ERGEBNIS_NICHT_ABGEDECKT}; }
 
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* r) {
     return r && r->U_sigma.status != ERGEBNIS_FEHLER && r->U_ct.status != ERGEBNIS_FEHLER &&
            r->U_w.status != ERGEBNIS_FEHLER;
+}
+
+int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* r) {
+    return r && (r->U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT || r->U_ct.status == ERGEBNIS_NICHT_ABGEDECKT ||
+                 r->U_w.status == ERGEBNIS_NICHT_ABGEDECKT);
 }
 
 // The notes of the welds over the load cases of the running evaluation.

@@ -31,13 +31,17 @@ inline constexpr double Schnittkraefte::*const LASTFALL_COLUMNS[6] = {
 };
 
 // What became of one check of a load case. The utilisation beside it is a
-// number only for ERGEBNIS_GEFUEHRT; a check that was refused or failed
-// says so here and leaves its utilisation 0, so that no value ever stands
-// for an error.
+// number only for ERGEBNIS_GEFUEHRT; a check that was refused or failed, or
+// that does not cover the case, says so here and leaves its utilisation 0,
+// so that no value ever stands for an error.
 enum Ergebnis_Status {
     ERGEBNIS_NICHT_GEFUEHRT = 0,  // not run: switched off, or no load it must take
     ERGEBNIS_GEFUEHRT = 1,        // run; the utilisation is its result
     ERGEBNIS_FEHLER = 2,          // run and refused or failed: no utilisation
+    // Run without fault, but the case lies outside what the check covers (a
+    // class 4 section needs its effective section): no utilisation, and the
+    // proof of the case is not complete.
+    ERGEBNIS_NICHT_ABGEDECKT = 3,
 };
 
 struct Ausnutzung {
@@ -60,8 +64,13 @@ struct LastfallErgebnis {
 Ausnutzung Ausnutzung_Gefuehrt(double U);
 // The failure of a check: ERGEBNIS_FEHLER with 0.
 Ausnutzung Ausnutzung_Fehler(void);
+// A check that does not cover the case: ERGEBNIS_NICHT_ABGEDECKT with 0.
+Ausnutzung Ausnutzung_Nicht_Abgedeckt(void);
 // 1 when no check of the case failed.
 int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
+// 1 when a check of the case does not cover it (its proof is incomplete,
+// though nothing failed).
+int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* result);
 // The weld-check notes of the welds, by weld number (1..WELD_NOTE_NUMBERS):
 // WELD_NOTE_* bits gathered over every load case of the last evaluation.
 // Cleared by each evaluation.

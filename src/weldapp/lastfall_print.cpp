@@ -141,25 +141,33 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
     sign_line(list);
 }
 
+// The marks of the result table that its legend explains.
+enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2 };
+
 // One utilisation of the result table, 8 characters: "Fehler" in red for
-// a check without result, "---" for none, else the value; U_sigma and U_w
-// (not plain) are blue with "*" at the maximum and red above 1, with "!"
-// unless it is the maximum. True when a "!" was written.
-static bool utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max) {
+// a check without result, the mark "QK4" for a class 4 section the check
+// does not cover, "---" for none, else the value; U_sigma and U_w (not
+// plain) are blue with "*" at the maximum and red above 1, with "!" unless
+// it is the maximum. Returns the MARK_* written.
+static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max) {
     const double x = u.U;
     if (u.status == ERGEBNIS_FEHLER) {
         Row_Put(list, Color_Red_Begin());
         Row_Put(list, "  Fehler");
         Row_Put(list, Color_End());
-        return false;
+        return 0;
+    }
+    if (u.status == ERGEBNIS_NICHT_ABGEDECKT) {
+        Row_Put(list, "     ╬HQK4╬r"_cp);
+        return MARK_NOT_COVERED;
     }
     if (x <= 0.001) {
         Row_Put(list, "   ---  ");
-        return false;
+        return 0;
     }
     if (plain) {
         Row_Printf(list, "%7.3lf ", x);
-        return false;
+        return 0;
     }
     const bool at_max = std::fabs(x - max) < 0.0001;
     if (x > 1.001) Row_Put(list, Color_Red_Begin());
@@ -167,10 +175,10 @@ static bool utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double
     Row_Printf(list, "%7.3lf", x);
     Row_Put(list, at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp);
     Row_Put(list, Color_End());
-    return !at_max && x > 1.001;
+    return !at_max && x > 1.001 ? MARK_ABOVE_ONE : 0;
 }
 
-static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], bool above_one);
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks);
 
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
@@ -188,7 +196,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         // A check without result has its column, where the row says so.
         for (int k = 0; k < 3; ++k) {
             const Ausnutzung& u = conn->results[i].*kU[k];
-            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER) u_col[k] = true;
+            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT)
+                u_col[k] = true;
         }
     }
     int F = 0, S = 0, U = 0;
@@ -228,7 +237,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         if (u_col[k]) std::fputs("        ", list);
     std::fputs("\n", list);
     const double max = conn->max_utilisation;
-    bool above_one = false;  // a "!" was written
+    int marks = 0;  // the MARK_* written
     for (int i = 0; i < n; ++i) {
         const Schnittkraefte& forces = conn->results[i].forces;
         Row_Printf(list, " %-4d", i + 1);
@@ -239,7 +248,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
             else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k)
-            if (u_col[k]) above_one |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max);
+            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max);
         const std::string name = Trim_Both_Copy(conn->loads[i].name);
         if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
         Row_Put(list, "\n");
@@ -249,7 +258,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    result_legend(list, force_col, u_col, above_one);
+    result_legend(list, force_col, u_col, marks);
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
@@ -257,7 +266,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
 
 // The legend under the result table: the force columns shown, the
 // utilisation columns shown, the marks.
-static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], bool above_one) {
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks) {
     static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
                                        "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
@@ -276,5 +285,6 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
     OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
-    if (above_one) OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
+    if (marks & MARK_ABOVE_ONE) OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
+    if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
 }

@@ -440,12 +440,18 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
             !Get_Profile_Record(w->naht.profile.name))
             PrintMessage("%s", "Fehler bei der Profilbezeichnung\nBitte wählen Sie das Profil erneut aus !"_cp);
         r->U_sigma = Ausnutzung_Fehler();
-    } else if ((flags & XS_CHECK_NOT_VERIFIABLE) || (w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT))) {
+    } else if ((flags & XS_CHECK_NOT_VERIFIABLE) && !(flags & XS_CHECK_CLASS_4)) {
+        r->U_sigma = Ausnutzung_Fehler();
+    } else if (!(flags & XS_CHECK_CLASS_4) && w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT)) {
         r->U_sigma = Ausnutzung_Fehler();
     } else {
         // A value a hair above 1 is 1, as its check line shows it.
         auto on_one = [](double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; };
-        r->U_sigma = res.U_sigma < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_sigma));
+        // A class 4 section: its check line says that the gross section's
+        // stresses prove nothing; its c/t ratio is the check's result.
+        r->U_sigma = (flags & XS_CHECK_CLASS_4) ? Ausnutzung_Nicht_Abgedeckt()
+                     : res.U_sigma < -0.001     ? Ausnutzung_Fehler()
+                                                : Ausnutzung_Gefuehrt(on_one(res.U_sigma));
         r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_ct));
     }
     const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;

@@ -285,9 +285,13 @@ void Draw_Utilisation_Chart(int area) {
     if (r->results && r->load_count > 0) g_chart.rows.reserve(static_cast<size_t>(r->load_count));
     int y = 80, last = 60;
     bool any_result = false, complete = r->results && r->load_count > 0;
+    int not_covered = 0;  // the first case a check does not cover (1-based)
     for (int i = 0; i < r->load_count && r->results; i++) {
         const LastfallErgebnis& e = r->results[i];
-        const bool result = Lastfall_Hat_Ergebnis(&e);
+        if (!not_covered && Lastfall_Nicht_Abgedeckt(&e)) not_covered = i + 1;
+        // A case not covered has no bar of its own: its cross-section bar
+        // would be missing and the weld bar alone could look green.
+        const bool result = Lastfall_Hat_Ergebnis(&e) && !Lastfall_Nicht_Abgedeckt(&e);
         any_result = any_result || result;
         complete = complete && result;
         const Chart_Row row = {e.U_sigma.U, e.U_w.U, y, result};
@@ -320,15 +324,19 @@ void Draw_Utilisation_Chart(int area) {
     const double limit = 1.0 + r->print.toleranz / 100.0;
     // A c/t ratio beyond its limit fails the proof as the list says.
     const double governing = std::max(r->max_utilisation, r->max_ct_utilisation);
-    if (!any_result || governing > limit || r->input_error) {
+    if (!any_result || governing > limit || r->input_error || not_covered) {
         Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);
         // The verdict says why: bars of cases whose input was refused can
         // all look green.
         char why[320];
         std::snprintf(why, sizeof why, "%s", Evaluation_Refusal_Reason());
+        // A class 4 section's c/t ratio is beyond its limit because it is
+        // class 4: the class is named first.
         if (!why[0] && r->max_utilisation > limit)
             std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
                           r->governing_case);
+        else if (!why[0] && not_covered)
+            std::snprintf(why, sizeof why, "Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination %d", not_covered);
         else if (!why[0] && r->max_ct_utilisation > limit)
             std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);
         if (why[0]) {

@@ -196,22 +196,29 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         return finish(static_cast<int>(flags));
     }
     double U_sigma = out.U_sigma, U_ct = out.U_ct;
-    if (!(flags & XS_CHECK_NOT_VERIFIABLE)) {
+    // A section the check cannot verify (a class 4 one among them) has no
+    // stress utilisation: the gross section's U would read as a proof.
+    const bool verified = !(flags & XS_CHECK_NOT_VERIFIABLE);
+    if (verified) {
         if (U_sigma > 1.0 && U_sigma < 1.001) U_sigma = 1.0;
         r->U_sigma = U_sigma;
     }
-    if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001)) {
+    if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
         OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out.sigma_max, out.sigma_min);
         OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out.tau);
         OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out.sigma_v);
         OLI_printf(f, "\n");
+        if (flags & XS_CHECK_CLASS_4) Print_Class_4_Not_Covered(f);
+        else if (!verified) OLI_printf(f, "Der Querschnitt kann nicht nachgewiesen werden %s\n", Mark_Alert());
         OLI_printf(f, "%s", "Ausnutzungen: ╬t"_cp);
-        OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
-        OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_sigma), 1.0f),
-                   U_sigma > 1.0 ? Mark_Not_Ok() : Mark_Ok());
-        OLI_printf(f, ",  ");
+        if (verified) {
+            OLI_printf(f, "U╬\\╠╬r = %.3lf"_cp, U_sigma);
+            OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_sigma), 1.0f),
+                       U_sigma > 1.0 ? Mark_Not_Ok() : Mark_Ok());
+            OLI_printf(f, ",  ");
+        }
         OLI_printf(f, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
         OLI_printf(f, "  %s  1  %s╬r"_cp, Get_Compare_Symbol(static_cast<float>(U_ct), 1.0f),
                    U_ct > 1.0 ? Mark_Not_Ok() : Mark_Ok());

@@ -186,6 +186,7 @@ TEST_F(XsCatalogue, ClassFourSectionIsNotCoveredByTheGrossSectionCheck) {
                                                            &o.v[7], list.f(), level);
             EXPECT_NE(bits & XS_CHECK_DONE, 0u);
             EXPECT_EQ((bits & XS_CHECK_NOT_VERIFIABLE) != 0, c.class4) << std::hex << bits;
+            EXPECT_EQ((bits & XS_CHECK_CLASS_4) != 0, c.class4) << std::hex << bits;
             EXPECT_NEAR(o.v[2], c.U_ct, 5e-4 * c.U_ct);
             const std::string text = Text(list);
             EXPECT_EQ(text.find(" " + note + Mark_Alert() + "\n") != std::string::npos, c.class4) << text;

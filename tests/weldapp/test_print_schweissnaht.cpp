@@ -638,3 +638,49 @@ TEST(Preface, WrappedAtTheLineWidth) {
     }
     User_Comment_Line_Width = saved;
 }
+
+// An IPE 600 in S355 (t_f 19 mm: f_y 355, eps = (235/355)^0.5), the
+// program's cross-section check, welds at U_w = 0.5:
+//  Lk 1, N = -5000 kN: the web c/t = (600 - 2 19 - 2 24) / 12 = 42.83 lies
+//   beyond the class 3 limit 42 eps (355/sigma)^0.5 with sigma = 5000e3 /
+//   15600 = 320.5 N/mm2: 35.97, U_c/t = 1.191. Class 4 is not covered: no
+//   U_sigma, nothing failed, the proof is not complete.
+//  Lk 2, N = -2000 kN: sigma = 128.2 N/mm2, U_sigma = 128.2 / 355 = 0.361.
+TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
+    Connection k({-5000, -2000});
+    Set_Weld_Check_Seam([](SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
+        rec->U_w = 0.5;
+        return 0;
+    });
+    Set_XS_Check_Seam(Check_XS_Resistance);
+    k.r.section_check = 1;
+    k.r.naht.profile.material.grade = 2;  // S355
+    ASSERT_EQ(Init_Profile_From_Name(&k.r.naht.profile, "IPE600"), 0);
+    Print_Schweissnaht(&k.r, nullptr);
+    EXPECT_STREQ(Evaluation_Refusal_Reason(), "");
+    EXPECT_EQ(k.r.input_error, 0);
+    const LastfallErgebnis& r = k.r.results[0];
+    EXPECT_EQ(r.U_sigma.status, ERGEBNIS_NICHT_ABGEDECKT);
+    EXPECT_EQ(r.U_sigma.U, 0.0);
+    EXPECT_NEAR(r.U_ct.U, 514 / 12.0 / (42 * std::sqrt(235.0 / 355) * std::sqrt(355 / (5000e3 / 15600))), 5e-4);
+    const std::string alert = Mark_Alert() + std::string("\n");
+    const std::string lines[][2] = {
+        // the chapter of Lk 1: the check's own line in place of U_sigma
+        {"\n elastischer Spannungsnachweis für  N = -5000.00 kN\n Querschnittsklasse 4: Nachweis mit wirksamem "
+         "Querschnitt nach EC 3-1-5 nicht abgedeckt "_cp + alert},
+        // the table: the mark in the U_sigma column, U_c/t as it is, the legend
+        {"\n 1    -5000.00      ╬HQK4╬r  1.191 "_cp,
+         "\n ╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp}};
+    for (int extent : {ERGEBNISUMFANG_STANDARD, ERGEBNISUMFANG_TABELLARISCH}) {
+        k.r.print.ergebnisumfang = extent;
+        const std::string list = k.Run(), result = list.substr(list.find("Endergebnis"));
+        for (const std::string& line : lines[extent == ERGEBNISUMFANG_TABELLARISCH])
+            EXPECT_NE(list.find(line), std::string::npos) << line;
+        EXPECT_EQ(list.find("Fehler bei der Berechnung"), std::string::npos);
+        EXPECT_EQ(result.find("Berechnungsfehler"), std::string::npos);
+        EXPECT_EQ(result.find("Nicht erf"), std::string::npos);
+        EXPECT_NE(result.find("╬tQuerschnitt╬tLk 2╬tU╬\\╠╬r = 0.361  <  1"_cp), std::string::npos);
+        EXPECT_NE(result.find("\n ╬HQuerschnittsklasse 4 (nicht abgedeckt):╬r╬tLk 1  "_cp + alert), std::string::npos);
+        EXPECT_NE(result.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
+    }
+}

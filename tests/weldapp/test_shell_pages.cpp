@@ -98,6 +98,16 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     Draw_Utilisation_Chart(area_);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: c/t-Verh\x84ltnis: Ausnutzung 120%"));
+    // Lk 2 a class 4 section the check does not cover: the reason is the
+    // class, not the c/t ratio that makes it class 4 (nor its absence).
+    for (double ct : {1.2, 0.0}) {
+        Chart({{0.3, 0.5}, {0.0, 0.5}}, 0.5, 0.0, 1);
+        r_.results[1].U_sigma = Ausnutzung_Nicht_Abgedeckt();
+        r_.max_ct_utilisation = ct;
+        Clear_Scrollable_View_Area(area_);
+        Draw_Utilisation_Chart(area_);
+        EXPECT_TRUE(Shows("Grund: Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination 2")) << ct;
+    }
     Chart({}, -1.0, 0.0);  // no cases: nothing checked, as the list says
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("keine Belastung vorhanden: Nachweise werden nicht gef\x81hrt"));

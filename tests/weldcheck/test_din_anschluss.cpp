@@ -677,4 +677,16 @@ TEST(DinAnschluss, EurocodeCrossSectionBlock) {
     text = block(1.0005 * 235.0);
     EXPECT_NE(text.find(std::string("U╬\\╠╬r = 1.000  "_cp) + "\xF3  1  " + Mark_Ok()), std::string::npos) << text;
     EXPECT_EQ(r.U_sigma, 1.0);
+    // A flat bar 300 x 5 under N = -300 kN: sigma = 200 N/mm², h/t = 60
+    // beyond the class 3 limit 42 (235/200)^0.5 = 45.53, U_c/t = 1.318: class
+    // 4, not covered. The block names it and gives no stress utilisation.
+    r = Connection(ANSCHLUSS_FLAT, 300, 5, 5, 5);
+    text = block(-300.0);
+    EXPECT_NE(text.find("min ╠╬\\x╬r = -200.0 N/mm²"_cp), std::string::npos) << text;
+    EXPECT_NE(text.find(std::string("Querschnittsklasse 4: Nachweis mit wirksamem Querschnitt nach EC 3-1-5 nicht "
+                                    "abgedeckt ") + Mark_Alert() + "\n"),
+              std::string::npos) << text;
+    EXPECT_NE(text.find("Ausnutzungen: ╬tU╬\\c/t╬r = 1.318  >  1  "_cp), std::string::npos) << text;
+    EXPECT_EQ(text.find("U╬\\╠"_cp), std::string::npos) << text;
+    EXPECT_EQ(r.U_sigma, 0.0);
 }
