@@ -105,8 +105,11 @@ TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
             FILE* f = std::tmpfile();
             EXPECT_EQ(Print_Catalogue_Profile_Trouble(&he, f), *c.why ? 1 : 0);
             const std::string printed = Stream_All(f);
-            if (*c.why) EXPECT_TRUE(printed.ends_with(" " + why + " " + Mark_Alert() + "\n")) << printed;
-            else EXPECT_EQ(printed, "");
+            if (*c.why) {
+                EXPECT_TRUE(printed.ends_with(" " + why + " " + Mark_Alert() + "\n")) << printed;
+            } else {
+                EXPECT_EQ(printed, "");
+            }
             std::fclose(f);
         }
         // Said once, however often it is looked up.
