@@ -35,6 +35,10 @@ static int g_load_failed = 0;
 static int g_load_damaged = 0;
 static std::string g_failed_name;
 static std::string g_unknown_name;  // active name that no list entry has
+// The user annex files of the last scan that are there but cannot be read
+// (their name unknown): "1.NAD (keine Datei)".
+static std::string g_unreadable_annexes;
+static std::string g_failure_reason;  // why the failed annex was not read
 static char g_display_name[DISPLAY_NAME_SIZE];
 
 int NAD_Verbose() { return g_verbose; }
@@ -76,6 +80,8 @@ void Reset_NAD_Registry() {
     g_load_damaged = 0;
     g_failed_name.clear();
     g_unknown_name.clear();
+    g_unreadable_annexes.clear();
+    g_failure_reason.clear();
 }
 
 // Recommended values in every block; the head names the standard set.
@@ -88,6 +94,12 @@ static void standard_fill(NAD_Record* r) {
     Default_NAD_Blocks(r);
     Load_WUSL_Standard(&r->ec1);
     g_ec1_defs_pending = 0;
+}
+
+// Notes user annex file n as unreadable for the reason given.
+static void note_unreadable(int n, const char* reason) {
+    if (!g_unreadable_annexes.empty()) g_unreadable_annexes += ", ";
+    g_unreadable_annexes += std::to_string(n) + ".NAD (" + reason + ")";
 }
 
 int Scan_NAD_List() {
@@ -111,6 +123,7 @@ int Scan_NAD_List() {
         free_list_names(2);
         g_list.count = 2;
     }
+    g_unreadable_annexes.clear();
     const char* dram = VEKGetEnv("DRAM");
     if (!dram) return ok;
     // The list holds 300 entries; user annexes beyond that are not listed.
@@ -121,14 +134,20 @@ int Scan_NAD_List() {
         int refusal = VEK_READ_OK;
         FILE* f = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
         // The numbers run without gaps; one that is there but no file to
-        // read stays out of the list, the ones behind it do not.
+        // read stays out of the list, the ones behind it do not. Either
+        // kind of unreadable file is kept in mind: the annex a project asks
+        // for may be in it.
         if (!f && refusal == VEK_READ_MISSING) break;
-        if (!f) continue;
+        if (!f) {
+            note_unreadable(n, VEK_Read_Refusal_Text(refusal));
+            continue;
+        }
         char line[200];
         int id = 0;
         char name[GUILLEMET_NAME_SIZE] = "";
         if (std::fgets(line, sizeof line, f) && Scan_Int(f, 10, &id) == 1) Read_Guillemet_Name(f, name);
         std::fclose(f);
+        if (!name[0]) note_unreadable(n, "kein Name");
         const int i = g_list.count;
         g_list.ids[i] = id;
         g_list.file_numbers[i] = n;
@@ -144,7 +163,7 @@ int Scan_NAD_List() {
 // recommended values are in force: a line on stderr in batch mode, a box
 // otherwise.
 static void report_unreadable(const char* name) {
-    const char* reason = NAD_Last_Load_Reason();
+    const char* reason = g_failure_reason.c_str();
     if (VEK_Batch_Mode()) {
         std::fprintf(stderr, "NAD \"%s\" nicht lesbar: es gelten die EC-Standardparameter\n", name);
         if (*reason) std::fprintf(stderr, "NAD \"%s\": %s\n", name, reason);
@@ -189,7 +208,18 @@ int Activate_NAD() {
     g_unknown_name.clear();
     if (index < 0 && std::strcmp(g_active_name, kDeutschland) != 0) {
         if (g_verbose) std::printf("Can't find %s\n", g_active_name);
+        if (g_unreadable_annexes.empty()) {
+            mark_unknown(g_active_name);
+            return 0;
+        }
+        // Not among the annexes that can be read, while some cannot be: the
+        // annex asked for is taken as unreadable, not as unknown.
         mark_unknown(g_active_name);
+        g_unknown_name.clear();
+        g_load_failed = g_load_damaged = 1;
+        g_failed_name = shown_name();
+        g_failure_reason = "nicht gefunden; nicht lesbar: " + g_unreadable_annexes;
+        report_unreadable(shown_name());
         return 0;
     }
     // "Deutschland" is built in: found even before a list exists.
@@ -200,10 +230,13 @@ int Activate_NAD() {
     standard_fill(&g_current);
     const int loaded = Load_NAD(number, builtin, &g_current);
     // The recommended values are the standard set's own values, so only a
-    // failed load of any other annex leaves values that are not the annex's.
+    // failed load of any other annex leaves values that are not the annex's:
+    // whether its file is missing or damaged, they may be lower than the
+    // annex's own, and the checks that rest on it are not carried out.
     g_load_failed = !loaded && index != 0;
-    g_load_damaged = g_load_failed && NAD_Last_Load_Damaged();
+    g_load_damaged = g_load_failed;
     g_failed_name = g_load_failed ? shown_name() : "";
+    g_failure_reason = NAD_Last_Load_Damaged() ? NAD_Last_Load_Reason() : g_load_failed ? "nicht vorhanden" : "";
     if (g_load_failed) report_unreadable(shown_name());
     return loaded;
 }
@@ -289,6 +322,7 @@ const NAD_List* Get_NAD_List() { return &g_list; }
 
 int NAD_Load_Failed() { return g_load_failed; }
 int NAD_Load_Damaged() { return g_load_damaged; }
+const char* NAD_Failure_Reason() { return g_failure_reason.c_str(); }
 const char* NAD_Failed_Name() { return g_failed_name.c_str(); }
 const char* NAD_Unknown_Name() {
     lazy_activation();

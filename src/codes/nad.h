@@ -5,13 +5,16 @@
 // lazy activation behind every getter, and the keyword
 // "ACTIV_NADNAME" by which input and exchange files remember the choice.
 //
-// When the annex file of the active annex cannot be read, the current
-// record holds the recommended values. The registry then does not claim the
-// annex's name for those values: Get_Active_NAD_Name, Get_Active_NAD_Id and
-// Get_Active_NAD_Display_Name answer for the standard set, the print text of
-// the partial factors carries a note, and the user is told (a message box in
-// the window path, a line on stderr in batch mode). The project keeps its
-// choice: Write_ACTIV_NADNAME still writes the requested name.
+// When the annex file of the active annex cannot be read (missing or
+// damaged alike, or a user annex file that cannot be read where the active
+// name is in no other), the current record holds the recommended values.
+// The registry then does not claim the annex's name for those values:
+// Get_Active_NAD_Name, Get_Active_NAD_Id and Get_Active_NAD_Display_Name
+// answer for the standard set, the print text of the partial factors
+// carries a note, the checks resting on the annex are not carried out
+// (NAD_Load_Damaged), and the user is told why (a message box in the window
+// path, a line on stderr in batch mode). The project keeps its choice:
+// Write_ACTIV_NADNAME still writes the requested name.
 #ifndef CODES_NAD_H
 #define CODES_NAD_H
 
@@ -134,10 +137,16 @@ int NAD_Stub_Zero();
 int NAD_Load_Failed();
 // The annex name whose file could not be read (empty when none failed).
 const char* NAD_Failed_Name();
-// 1 when that file was there but damaged (cut short, unreadable values), not
-// merely missing: the values it holds are unknown, so the checks that rest
-// on it are not carried out.
+// 1 when that file could not be read, missing or damaged (cut short,
+// unreadable values), or when the active name is in no annex that can be
+// read while a user annex file cannot be read: the annex's values are
+// unknown, so the checks that rest on it are not carried out.
 int NAD_Load_Damaged();
+// Why the failed annex was not read ("nicht vorhanden", "keine Datei",
+// "gamma_M2 = 0.1 liegt nicht zwischen 0.5 und 3", "nicht gefunden; nicht
+// lesbar: 1.NAD (keine Datei)"); "" when none failed or the file does not
+// say.
+const char* NAD_Failure_Reason();
 // The active (requested) annex name when no annex of the list carries it,
 // after lazy activation; empty when the active annex exists. Checks that
 // rest on the annex must not be carried out while it is not empty.

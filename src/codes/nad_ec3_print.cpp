@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "base/cp850.h"
+#include "codes/material.h"
 #include "codes/nad.h"
 #include "codes/nad_print.h"
 #include "codes/nad_rules.h"
@@ -49,8 +50,8 @@ static void title(FILE* f, int norm) {
     NAD_Print_Table_Head(f);
 }
 
-void Print_NAD_EC3_1_Table(FILE* f) {
-    if (!f) return;
+// The EN 1993-1-1 table and, with show_fire, the EN 1993-1-2 table.
+static void print_ec3_1_tables(FILE* f) {
     Set_NAD_EC3_Print_Flags();
     const NAD_EC3_1_Record& r = Get_NAD_EC3()->ec3_1;
     title(f, 12);
@@ -104,6 +105,44 @@ void Print_NAD_EC3_1_Table(FILE* f) {
     }
 }
 
+// beta_w of a weld grade (the weld grade table's index) as the material
+// record gives it under the active annex.
+static double beta_w_of(int grade) {
+    Materialparameter_Record m;
+    Clear_Material_Params(&m);
+    m.kind = 0;
+    m.grade = grade;
+    Check_Material_Params(&m, 10.0, nullptr, 0, "");
+    return m.beta_w;
+}
+
+// The annex values a weld takes from EN 1993-1-8: its partial factor and
+// the correlation factor beta_w of Table 4.1, which a national variant
+// changes for the higher grades.
+static void print_weld_table(FILE* f) {
+    const NAD_EC3_Block* b = Get_NAD_EC3();
+    title(f, 13);
+    std::fputs(" 2.2(2)                                     Teilsicherheitsbeiwert für Schweißnähte\n"_cp, f);
+    NAD_Print_Factor_Row(f, "M2", b->ec3_1.gamma_M2, "Beanspruchbarkeit von Schweißnähten"_cp);
+    std::fputs(" 4.5.3.2(6)   \xBB╬\\w╬r nach Tabelle 4.1           Korrelationsbeiwert für Kehlnähte\n"_cp, f);
+    if (b->variant != 0) {
+        static const struct {
+            int grade;  // a weld grade of the group
+            const char* meaning;
+        } kNational[] = {{6, "abweichend für S420"_cp}, {3, "abweichend für S450 und S460"_cp}};  // S420 N/NL, S450
+        for (const auto& row : kNational)
+            std::fprintf(f, "              %-11.11s = %-5.2lf               %-40s\n", "\xBB╬\\w╬r"_cp,
+                         beta_w_of(row.grade), row.meaning);
+    }
+    std::fputs("#END_OF_TEXT\n", f);
+}
+
+void Print_NAD_EC3_1_Table(FILE* f) {
+    if (!f) return;
+    print_ec3_1_tables(f);
+    if (g_show[EC3_SHOW_1_8]) print_weld_table(f);
+}
+
 void Print_NAD_EC3(FILE* f) {
     if (!f) return;
     OLI_setFlags(f, 896);
@@ -111,7 +150,7 @@ void Print_NAD_EC3(FILE* f) {
     OLI_reserveSpaceCM(f, 6.0);
     NAD_Print_Chapter_Title(f);
     OLI_setYPositionCM(f, 1, -0.5);
-    Print_NAD_EC3_1_Table(f);
+    print_ec3_1_tables(f);
     const NAD_EC3_8_Record& r = Get_NAD_EC3()->ec3_8;
     if (g_show[EC3_SHOW_6_1] && g_show[EC3_SHOW_1_8]) {
         title(f, 13);

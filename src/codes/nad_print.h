@@ -28,8 +28,11 @@ void Print_NAD_EC2(FILE* f);
 void Print_NAD_EC2_Table(FILE* f);
 void Print_NAD_EC2_Bridge_Table(FILE* f);
 
-// EN 1993: the ten switches, the EN 1993-1-1/-1-2 table the weld program
-// prints, and the whole chapter.
+// EN 1993: the ten switches, the tables the weld program prints (the
+// EN 1993-1-1 table, with show_fire the EN 1993-1-2 table, and with
+// show_1_8 the EN 1993-1-8 values of its welds: gamma_M2 and beta_w), and
+// the whole chapter (the EN 1993-1-1/-1-2 tables, then those of EN 1993-1-8
+// with the factors of bolted connections, -1-5, -1-9 and -6).
 enum {
     EC3_SHOW_6_1, EC3_SHOW_GAMMA_M2, EC3_BOLTS_HEADING, EC3_SHOW_1_8, EC3_SHOW_ACCIDENTAL, EC3_SHOW_LTB,
     EC3_SHOW_1_5, EC3_SHOW_1_9, EC3_SHOW_6, EC3_SHOW_FIRE, EC3_SWITCH_COUNT

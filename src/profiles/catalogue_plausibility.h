@@ -2,46 +2,72 @@
 // against its own dimensions.
 //
 // A catalogue record carries both the dimensions of a profile and its
-// section values; one damaged value (a flipped bit in I_y, a doubled area,
-// a halved flange) would otherwise reach the checks unseen and could make a
-// failing connection pass. The outline of the record's family, worked out
-// from its dimensions with its root and toe radii, its corner radii and the
-// slope of its flanges, must give A, I_y and I_z within
-// CATALOGUE_OUTLINE_TOLERANCE of the stored values. Families without an
-// outline here (zed and unknown letters) are not judged.
+// section values; one damaged value (a flipped bit in I_y, a doubled
+// principal moment, a halved centroid distance or torsion constant) would
+// otherwise reach the checks unseen and could make a failing connection
+// pass. The outline of the record's family is worked out from its
+// dimensions with its root and toe radii, its corner radii and the slope of
+// its flanges, and every section value that a reader of the catalogue takes
+// from the record must agree with it: area, centroid, second moments about
+// the axes and the principal axes with their angle, the elastic moduli at
+// the extreme fibres, the plastic moduli, and the torsion and warping
+// constants within the range that the published tables' own formulas
+// span. Unknown family letters are not judged.
 //
-// Units are those of the records: cm, cm², cm⁴. Pure functions, no state.
+// Units are those of the records: cm, cm², cm³, cm⁴, cm⁶. Pure functions, no
+// state.
 #ifndef PROFILES_CATALOGUE_PLAUSIBILITY_H
 #define PROFILES_CATALOGUE_PLAUSIBILITY_H
 
 // What the outline of a record needs. For angles, hollow sections and tubes
 // t_w is the wall; for tubes and round bars h is the diameter; for flat bars
-// h is the thickness and b the width.
+// h is the thickness and b the width; for zeds b is the width from tip to
+// tip, each flange (b + t_w) / 2 wide, the upper one to the left.
 struct Catalogue_Outline {
-    char letter;             // 'D', 'T', 'U', 'L', 'R', 'K', 'E', 'F', 'O'
+    char letter;             // 'D', 'T', 'U', 'L', 'R', 'K', 'Z', 'E', 'F', 'O'
     double h, b, t_w, t_f;
     double r_1, r_2;         // root and toe radius; hollow sections: outside and inside corner
     double slope;            // rise of a sloped inner flange face per unit run; 0 for parallel flanges
     double nominal_from_tip; // distance from the flange tip at which t_f holds
 };
 
-// The section values of the outline: A, and I_y, I_z about the horizontal
-// and vertical axes through the centroid (the profile upright as the
-// catalogue draws it). 1 when worked out; 0 when the family has no outline
-// here or the dimensions make none (a dimension not above 0, a web not
-// narrower than the flange, walls that meet, a flange tip of no thickness).
+// The values of a section that a record gives, as its outline has them. The
+// profile stands upright as the catalogue draws it (y to the right, z up).
+// Where honest tables differ by their method (the extreme fibre at the
+// sharp corner or on the rounded toe, the torsion constant with or without
+// the fillets), a value is a range {least, most}.
+struct Catalogue_Section {
+    double A;
+    double e_y, e_z;        // centroid from the left and from the bottom edge
+    double I_y, I_z;        // about the horizontal and the vertical centroidal axis
+    double tan_alpha;       // angle of the major principal axis from y; 0 where y and z are principal
+    double I_1, I_2;        // about the first and second principal axis (I_y and I_z where those are)
+    double W_1_top[2], W_1_bottom[2], W_2_left[2], W_2_right[2];  // elastic moduli at the extreme fibres
+    double W_pl_y, W_pl_z;  // plastic moduli about the horizontal and the vertical axis
+    double I_t[2], I_w[2];  // torsion and warping constant
+};
+
+// The section of the outline. 1 when worked out; 0 when the family has no
+// outline here or the dimensions make none (a dimension not above 0, a web
+// not narrower than the flange, walls that meet, a radius that does not fit).
+int Catalogue_Outline_Section(const Catalogue_Outline* outline, Catalogue_Section* section);
+// The same, only A, I_y and I_z.
 int Catalogue_Outline_Values(const Catalogue_Outline* outline, double* A, double* I_y, double* I_z);
 
 // Stored values of a record may differ from the outline by this share of the
-// outline's value: the published tables round, and the outline takes fillets
-// as quarter circles at right-angled corners.
+// outline's value (beyond the ends of a range): the published tables round,
+// and take fillets and toes each in their own way.
 constexpr double CATALOGUE_OUTLINE_TOLERANCE = 0.05;
+// The principal axes of a record may differ from the outline's by this
+// angle (radians; 1 degree).
+constexpr double CATALOGUE_ANGLE_TOLERANCE = 0.0175;
 
 // The first stored value of a record that disagrees with its dimensions.
 struct Catalogue_Disagreement {
     int value;        // index of the value in the record's own order; -1 when none disagrees
     double stored;    // the value as stored
-    double expected;  // what the dimensions give
+    double expected;  // what the dimensions give (the nearer end of a range); not a number when
+                      // the value is a dimension that makes no outline
 };
 
 // Judges a record of the profile file PROFIL (35 values, data/README order)

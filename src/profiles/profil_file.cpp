@@ -16,11 +16,27 @@
 #include "platform/posix.h"
 #include "profiles/catalogue_plausibility.h"
 
-FILE* Open_Profil_File(const char* data_dir) {
-    if (!data_dir || !*data_dir) return nullptr;
+std::string Profil_File_Refusal_Words(int refusal) {
+    if (refusal == VEK_READ_MISSING) return "nicht vorhanden";
+    if (refusal == VEK_READ_DENIED) return "nicht lesbar";
+    return std::string("nicht lesbar (") + VEK_Read_Refusal_Text(refusal) + ")";
+}
+
+FILE* Open_Profil_File(const char* data_dir, std::string* why) {
+    std::string words;
+    FILE* file = nullptr;
     char path[VEK_MAX_PATH + 1];
-    if (!VEK_Join_Path(path, sizeof path, data_dir, "PROFIL")) return nullptr;
-    return VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr);
+    if (!data_dir || !*data_dir) {
+        words = "nicht vorhanden (DATA nicht gesetzt)";
+    } else if (!VEK_Join_Path(path, sizeof path, data_dir, "PROFIL")) {
+        words = "nicht vorhanden (Pfad zu lang)";
+    } else {
+        int refusal = VEK_READ_OK;
+        file = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
+        if (!file) words = Profil_File_Refusal_Words(refusal);
+    }
+    if (why) *why = words;
+    return file;
 }
 
 long Profil_Record_Count(FILE* file) {
@@ -84,8 +100,8 @@ long Find_Profil_Record(FILE* file, const char* key, ProfilRecord* record) {
 
 namespace {
 
-// The profiles Profil_Values_Usable has named in this run.
-std::set<std::string> reported;
+// The profiles Profil_Values_Usable has named in this run, with why.
+std::map<std::string, std::string> reported;
 // Why records were refused by their outline, by shown name. Bounded, so
 // that a hostile file of refused records cannot grow it without end; a
 // refusal beyond the bound is named as an unusable value.
@@ -121,6 +137,25 @@ int Profil_Record_Plausible(const char* name, char letter, int code, float* valu
     return 0;
 }
 
+namespace {
+
+// Why a record with the value `bad` not a finite number is refused.
+std::string Refusal_Words(const std::string& shown, int bad) {
+    char text[200];
+    const auto why = disagreements.find(shown);
+    if (why == disagreements.end())
+        std::snprintf(text, sizeof text, "Wert Nr. %d ist keine gültige Zahl"_cp, bad);
+    else if (std::isnan(why->second.expected))
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g ergibt keinen Querschnitt", why->second.value,
+                      why->second.stored);
+    else
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zu den Abmessungen (%.6g)",
+                      why->second.value, why->second.stored, why->second.expected);
+    return text;
+}
+
+}  // namespace
+
 int Profil_Values_Usable(const char* name, const float* values, int count) {
     int bad = -1;
     for (int i = 0; values && i < count && bad < 0; i++)
@@ -128,18 +163,15 @@ int Profil_Values_Usable(const char* name, const float* values, int count) {
     if (bad < 0) return 1;
     // Every look-up of the profile comes here again: one notice per name.
     const std::string shown = Shown_Name(name);
-    if (!reported.insert(shown).second) return 0;
-    const auto why = disagreements.find(shown);
-    if (why == disagreements.end())
-        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d ist keine gültige Zahl - "
-                                          "das Profil wird nicht verwendet"_cp, shown.c_str(), bad);
-    else if (std::isnan(why->second.expected))
-        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d = %.6g ergibt keinen Querschnitt - "
-                                          "das Profil wird nicht verwendet", shown.c_str(), why->second.value,
-                        why->second.stored);
-    else
-        Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, Wert Nr. %d = %.6g passt nicht zu den Abmessungen "
-                                          "(%.6g) - das Profil wird nicht verwendet", shown.c_str(), why->second.value,
-                        why->second.stored, why->second.expected);
+    if (reported.count(shown)) return 0;
+    const std::string words = Refusal_Words(shown, bad);
+    reported[shown] = words;
+    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, %s - das Profil wird nicht verwendet", shown.c_str(),
+                    words.c_str());
     return 0;
+}
+
+std::string Profil_Refusal(const char* name) {
+    const auto found = reported.find(Shown_Name(name));
+    return found == reported.end() ? std::string() : found->second;
 }

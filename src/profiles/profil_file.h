@@ -8,6 +8,7 @@
 #define PROFILES_PROFIL_FILE_H
 
 #include <cstdio>
+#include <string>
 
 enum {
     PROFIL_RECORD_SIZE = 160,
@@ -24,8 +25,13 @@ struct ProfilRecord {
 };
 
 // Opens "PROFIL" in the directory data_dir for reading ("rb"). Null when
-// data_dir is null or empty, the path is too long or the file cannot be opened.
-FILE* Open_Profil_File(const char* data_dir);
+// data_dir is null or empty, the path is too long or the file cannot be
+// opened; then *why (when given) says so in words: "nicht vorhanden",
+// "nicht vorhanden (DATA nicht gesetzt)", "nicht lesbar (keine Datei)".
+FILE* Open_Profil_File(const char* data_dir, std::string* why = nullptr);
+// The words of Open_Profil_File for a refusal of VEK_Open_Reading
+// (platform/posix.h).
+std::string Profil_File_Refusal_Words(int refusal);
 
 // Number of whole records in the file (its size / 160); a partial record at
 // the end does not count. 0 for a null stream or when the size is unknown.
@@ -65,6 +71,10 @@ int Profil_Values_Usable(const char* name, const float* values, int count);
 // agree or the family is not judged. Else 0: every value becomes not a
 // number and the disagreement is kept for the notice of Profil_Values_Usable.
 int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count);
+// Why the record of the profile `name` was refused in this run, as the
+// notice of Profil_Values_Usable says it after the profile's name ("Wert Nr.
+// 13 = 27340 passt nicht zu den Abmessungen (13679.2)"); "" when none was.
+std::string Profil_Refusal(const char* name);
 // Forgets which profiles were named and why, as at the start of a run.
 void Forget_Profil_Value_Notices(void);
 

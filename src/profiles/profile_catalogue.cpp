@@ -8,12 +8,17 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/vesk.h"
+#include "dialogs/messages.h"
 #include "platform/desktop.h"
 #include "platform/posix.h"
+#include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "profiles/profil_file.h"
 
 namespace {
@@ -30,6 +35,12 @@ ProfilDataEintrag* cache_head = nullptr;
 ProfilDataEintrag* cache_tail = nullptr;
 char* manager_default = nullptr;
 char* manager_filter = nullptr;
+// Why the last look-up gave no record, beyond a designation the catalogue
+// lacks (Catalogue_Profile_Trouble); the profile files named to the user
+// as unreadable in this run; why ProfilData.bin could not be opened last.
+std::string trouble;
+std::set<std::string> files_named;
+std::string profildata_refusal;
 
 const char TYPE_LETTERS[] = "DUTLRKZEFO";  // type codes 0..9 of ProfilData.bin
 
@@ -89,8 +100,28 @@ unsigned char Unrotate(unsigned char b, int k) {
 FILE* Open_ProfilData(void) {
     const char* data = VEKGetEnv("DATA");
     char path[VEK_MAX_PATH + 1];
-    if (!data || !VEK_Join_Path(path, sizeof path, data, "ProfilData.bin")) return nullptr;
-    return VEK_Open_Reading(path, VEK_READ_CAP_DATA, nullptr);
+    profildata_refusal.clear();
+    if (!data || !*data) {
+        profildata_refusal = "nicht vorhanden (DATA nicht gesetzt)";
+        return nullptr;
+    }
+    if (!VEK_Join_Path(path, sizeof path, data, "ProfilData.bin")) {
+        profildata_refusal = "nicht vorhanden (Pfad zu lang)";
+        return nullptr;
+    }
+    int refusal = VEK_READ_OK;
+    FILE* file = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
+    if (!file) profildata_refusal = Profil_File_Refusal_Words(refusal);
+    return file;
+}
+
+// A profile file that cannot be read leaves every catalogue profile without
+// its values: the user is told once per run and file, and the look-up
+// keeps why for the print list.
+void File_Trouble(const char* file, const std::string& words) {
+    trouble = std::string("Profildatei ") + file + " " + words;
+    if (!files_named.insert(file).second) return;
+    Message_in_Mode(MESSAGE_MODE_BOX, "%s - die Katalogprofile werden nicht verwendet", trouble.c_str());
 }
 
 bool Read_At(FILE* file, long index, ProfilDataEintrag* record) {
@@ -193,11 +224,17 @@ void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
 // ---- look-up ----
 
 Katalogprofil* Get_Profile_Record(const char* name) {
+    trouble.clear();
     if (!name) return nullptr;
     if (manager_switch) {
         if (manager_present < 0) Test_Profile_Manager_Present();
         if (manager_present == 1) {
-            if (!Get_Profile_From_Manager_Cache(name, &katalog)) return nullptr;
+            if (!Get_Profile_From_Manager_Cache(name, &katalog)) {
+                const ProfilDataEintrag* r = Find_Profile(name);
+                if (r) trouble = Profil_Refusal(r->name);
+                else if (!profildata_refusal.empty()) File_Trouble("ProfilData.bin", profildata_refusal);
+                return nullptr;
+            }
             Copy_Trimmed(Trim_Both_Copy(name), katalog_for, sizeof katalog_for, 0);
             const ProfilDataEintrag* r = Find_Profile(name);  // cached by the call before
             Copy_Trimmed(r && r->name ? r->name : katalog_for, katalog_key, sizeof katalog_key, 3);
@@ -213,12 +250,19 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     if (!compact[0] || std::strlen(compact) > PROFIL_KEY_LENGTH) return nullptr;
     char key[PROFIL_KEY_LENGTH + 1];
     Profil_Key(Fit_String_Width(compact, PROFIL_KEY_LENGTH), key);
-    FILE* file = Open_Profil_File(VEKGetEnv("DATA"));
-    if (!file) return nullptr;
+    std::string why;
+    FILE* file = Open_Profil_File(VEKGetEnv("DATA"), &why);
+    if (!file) {
+        File_Trouble("PROFIL", why);
+        return nullptr;
+    }
     ProfilRecord record;
     long found = Find_Profil_Record(file, key, &record);
     std::fclose(file);
-    if (found < 0) return nullptr;
+    if (found < 0) {
+        trouble = Profil_Refusal(key);
+        return nullptr;
+    }
     std::memcpy(katalog.values, record.values, sizeof katalog.values);
     katalog.type_letter = record.code[PROFIL_CODE_BYTES - 1];
     Copy_Trimmed(key, katalog.name, sizeof katalog.name, 0);
@@ -333,6 +377,24 @@ int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record) {
     return 1;
 }
 
+const char* Catalogue_Profile_Trouble(const Stahlprofil* profile) {
+    static std::string text;
+    text.clear();
+    if (!profile || profile->kind != STAHLPROFIL_KIND_CATALOGUE) return "";
+    char trimmed[STAHLPROFIL_NAME_SIZE];
+    Copy_Trimmed(profile->name, trimmed, sizeof trimmed, 3);
+    if (Get_Profile_Record(trimmed) || trouble.empty()) return "";
+    text = std::string("Profil \"") + trimmed + "\": " + trouble;
+    return text.c_str();
+}
+
+int Print_Catalogue_Profile_Trouble(const Stahlprofil* profile, FILE* list) {
+    const char* trouble = Catalogue_Profile_Trouble(profile);
+    if (!*trouble) return 0;
+    if (list) OLI_printf(list, "%s%s %s\n", Check_Line_Prefix, trouble, Mark_Alert());
+    return 1;
+}
+
 int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result) {
     const ProfilDataEintrag* r = Find_Profile(name);
     if (!r || !result || !Profil_Values_Usable(r->name, r->values, PROFILDATA_VALUE_COUNT)) return 0;
@@ -398,5 +460,8 @@ void Reset_Profile_Catalogue(void) {
     katalog = Katalogprofil{};
     katalog_for[0] = '\0';
     katalog_key[0] = '\0';
+    trouble.clear();
+    files_named.clear();
+    profildata_refusal.clear();
     Forget_Profil_Value_Notices();
 }

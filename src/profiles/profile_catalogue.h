@@ -5,8 +5,11 @@
 //
 // Every successful look-up overwrites the one shared Katalogprofil and
 // returns its address; read it before the next look-up. ProfilData.bin
-// records are cached for the whole run. No look-up reports anything: a
-// failure gives null or 0. Single-threaded module state.
+// records are cached for the whole run. A failure gives null or 0; a
+// profile file that cannot be read is named to the user once per run and
+// file (a box at the screen, a line on stderr in batch mode), as is a
+// record refused for its values (profil_file.h). Single-threaded module
+// state.
 #ifndef PROFILES_PROFILE_CATALOGUE_H
 #define PROFILES_PROFILE_CATALOGUE_H
 
@@ -96,6 +99,19 @@ ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
 // dimensions is read with every value not a number (Profil_Record_Plausible
 // in profil_file.h): it is found, and refused where its values are taken.
 int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record);
+// Why the catalogue profile `profile` has no usable record, for the print
+// list: "Profil \"HE280A\": Profildatei PROFIL nicht vorhanden", or
+// "Profil \"HE280A\": Wert Nr. 13 = 27340 passt nicht zu den Abmessungen
+// (13679.2)" for a record refused for its values; "" when its record is
+// found and usable, when the catalogue merely lacks the designation, and
+// for profiles not from the catalogue. The text stays until the next call.
+// Looks the name up (the shared Katalogprofil may change).
+const char* Catalogue_Profile_Trouble(const Stahlprofil* profile);
+// The input check's line of that trouble into the print list (when given):
+// the text with the check line prefix and the alert marker. 1 when there is
+// a trouble (the profile's checks cannot be made), else 0.
+int Print_Catalogue_Profile_Trouble(const Stahlprofil* profile, FILE* list);
+
 // Fills result from the cached record of name. 1 when found, else 0.
 int Get_Profile_From_Manager_Cache(const char* name, Katalogprofil* result);
 // Frees a record from Load_Profile_from_ProfilData and its strings; null is
@@ -123,7 +139,8 @@ const char* Get_Profile_Manager_Filter(void);
 int Is_Kantfeld_Present(void);
 
 // Test support: forgets the switch, the presence flags, the once-flags (also
-// of the notices of unusable profile records) and the cache, as at start.
+// of the notices of unusable profile records and unreadable profile files)
+// and the cache, as at start.
 void Reset_Profile_Catalogue(void);
 
 #endif

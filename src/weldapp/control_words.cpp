@@ -2,6 +2,7 @@
 // texts of the import sheets and the family's writers.
 #include "weldapp/control_words.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -37,8 +38,10 @@ bool Next_Line(FILE* file, std::string* line) {
 
 bool Is_Separator(char c) { return c == ' ' || c == ';'; }
 
-// Why the last read refused its file ("" when it refused nothing).
+// Why the last read refused its file ("" when it refused nothing), and
+// whether for its size (its data were sound).
 std::string refusal;
+bool refused_for_size = false;
 
 bool Is_Letter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -96,23 +99,35 @@ int Refuse(int line, const std::string& what) {
     return 0;
 }
 
+// A block of more groups than the sink holds is refused whole, naming both
+// counts: a part of it checked as if it were all would drop the cases
+// behind the cut unseen.
+int Refuse_Size(int groups, int most) {
+    refusal = std::to_string(groups) + " Kombinationen, höchstens "_cp + std::to_string(most) +
+              " können eingelesen werden"_cp;
+    refused_for_size = true;
+    return 0;
+}
+
 // Reads the block of the letter from the file's position into the sink.
 // With rewind set, the file goes back to the start of the control line
 // that ends the block. Returns the number of complete groups; 0 with the
 // refusal set for a damaged block (a token that is no number, a last group
-// left incomplete): a damaged file gives nothing, never the groups before
-// the damage.
+// left incomplete) or one of more groups than the sink's max_groups: such
+// a file gives nothing, never the groups before the damage or the cut.
 int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
     refusal.clear();
+    refused_for_size = false;
     std::string line;
     char current = '\0';
     bool in_block = false;
     int groups = 0, k = 0, number = 0, last_value_line = 0;
     // An incomplete group at the block's end is a cut file.
     auto finish = [&]() {
-        if (k == 0) return groups;
-        return Refuse(last_value_line, "unvollst\x84ndige Kombination (" + std::to_string(k) + " von " +
-                                           std::to_string(s.n) + " Werten)");
+        if (k != 0)
+            return Refuse(last_value_line, "unvollst\x84ndige Kombination (" + std::to_string(k) + " von " +
+                                               std::to_string(s.n) + " Werten)");
+        return groups > s.max_groups ? Refuse_Size(groups, s.max_groups) : groups;
     };
     for (;;) {
         const long line_start = std::ftell(file);
@@ -140,17 +155,18 @@ int Read_Block(FILE* file, const Sink& s, char letter, bool rewind) {
                 return Refuse(number, std::string(1, '"').append(token, 0, 40).append(token.size() > 40 ? "..." : "") +
                                           "\" ist keine Zahl");
             last_value_line = number;
-            Store_Value(s, groups, k, v);
+            // Beyond the sink's room the groups are only counted.
+            const bool room = groups < s.max_groups;
+            if (room) Store_Value(s, groups, k, v);
             p = e;
             if (++k < s.n) continue;
             k = 0;
             const bool named = s.names && s.name_size > 0;
             if (named) {
                 while (p < line.size() && Is_Separator(line[p])) ++p;
-                Store_Name(s, groups, line.c_str() + p);
+                if (room) Store_Name(s, groups, line.c_str() + p);
             }
-            ++groups;
-            if (groups + 1 > s.max_groups) return groups;
+            if (groups < INT_MAX) ++groups;
             if (named) break;
         }
     }
@@ -323,6 +339,7 @@ void Reset_Ctrlword_Dialog(void) { dialog_started = false; }
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter) {
     refusal.clear();
+    refused_for_size = false;
     if (!file || !values || !count || n < 1 || n > CTRLWORD_MAX_VALUES || stride < n) return 0;
     if (static_cast<long long>(max_groups) * n <= n) {
         *count = 0;
@@ -341,7 +358,8 @@ int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_
     const int result = Read_Ctrlword_Values_From(file, values, count, n, stride, max_groups, names, name_size, letter);
     std::fclose(file);
     if (!refusal.empty())
-        PrintMessage("Die Datei: %s ist besch\x84" "digt und wird nicht eingelesen:\n%s"_cp,
+        PrintMessage(refused_for_size ? "Die Datei: %s wird nicht eingelesen:\n%s"
+                                      : "Die Datei: %s ist besch\x84" "digt und wird nicht eingelesen:\n%s"_cp,
                      Chosen_Name().c_str(), refusal.c_str());
     return result;
 }
@@ -351,6 +369,7 @@ const char* Ctrlword_Read_Refusal(void) { return refusal.c_str(); }
 int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, int n, int* count, int max_rows,
                           char letter) {
     refusal.clear();
+    refused_for_size = false;
     if (!file || !count || n < 1 || n > CTRLWORD_MAX_VALUES || max_rows < 1) return 0;
     const Sink sink = {nullptr, n, n, max_rows, nullptr, 0, {col1, col2, col3}};
     *count = Read_Block(file, sink, letter, true);

@@ -20,6 +20,9 @@
 //     "0x10", "1e", a number beyond a float or one that a float holds as
 //     0), or a last group left incomplete. Ctrlword_Read_Refusal names the
 //     line and the token.
+//   - So is a block of more groups than the caller has room for (never its
+//     first groups as if they were all): Ctrlword_Read_Refusal names both
+//     counts.
 //   - The numbers fill groups of n values in reading order, across lines.
 //     When a group is complete and names are wanted, the rest of its line,
 //     without its leading blanks and semicolons, is the group's name (cut
@@ -53,18 +56,20 @@ void Reset_Ctrlword_Dialog(void);
 // cancelled (count untouched); 0 with count untouched for n outside
 // 1 .. 20 or stride below n; 0 with count 0 when max_groups * n <= n;
 // else the number of groups read goes to *count and the result is 1 when it
-// is at least 1 (also when the capacity of max_groups ended the reading),
-// 0 when no group was read.
+// is at least 1, 0 when no group was read or the file was refused (damaged,
+// or more than max_groups groups).
 int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_groups, char* names, int name_size,
                          char letter);
-// A refused file is named in a message box with the line and the token.
+// A refused file is named in a message box with the line and the token,
+// or with its count of groups.
 // The same from an open file, read from its start, without the dialog; the
 // file stays open. For a null file 0, count untouched.
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter);
 
 // Why the last read of a block refused its file ("Zeile 7: \"1e39\" ist
-// keine Zahl"); "" after a read that refused nothing.
+// keine Zahl", "10001 Kombinationen, höchstens 10000 können eingelesen
+// werden"); "" after a read that refused nothing.
 const char* Ctrlword_Read_Refusal(void);
 
 // Text callbacks of the information sheets before an import from a
@@ -83,7 +88,8 @@ void Textfile_Help_Text(int area, int x, int* y, void* info);
 // are dropped. At the control line after the block the file is set back to
 // that line's start, so the next block can be read. *count gets the rows
 // read; 1 when at least one was read, else 0 (also for a null file, n
-// outside 1 .. 20 or max_rows below 1).
+// outside 1 .. 20, max_rows below 1, or a block refused as damaged or of
+// more than max_rows rows, count 0).
 int Read_Ctrlword_Columns(FILE* file, double* col1, double* col2, double* col3, int n, int* count, int max_rows,
                           char letter);
 // Writes "#keyword", then per row the n (1 .. 3) values " %f" of a1, a2, a3

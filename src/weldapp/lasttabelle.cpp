@@ -201,6 +201,21 @@ void Show_Import_Information() {
     services.question_sheet(-1, 700, height + 44, nullptr, nullptr, services.protocol_text);
 }
 
+// The rows of the built table that carry a force (rows without one are
+// dropped before every evaluation).
+int Rows_With_Load() {
+    int n = 0;
+    for (int k = 1; k <= Table_Row_Count(state.built); ++k) {
+        const auto* row = static_cast<const Lasttabelle_Zeile*>(Table_Row_Data(state.built, k));
+        for (auto column : LASTFALL_COLUMNS)
+            if (row && row->forces.*column != 0) {
+                ++n;
+                break;
+            }
+    }
+    return n;
+}
+
 void Read_Text_File() {
     std::vector<double> values;
     std::vector<char> names;
@@ -217,6 +232,14 @@ void Read_Text_File() {
     if (count < 1) {
         PrintMessage("%s", "Es wurden keine Schnittgrößenkombinationen eingelesen.\n"
                            "Bitte überprüfen Sie das Dateiformat."_cp);
+        return;
+    }
+    // The file's cases come after those of the table, which holds at most
+    // LASTTABELLE_MAX_ROWS: a file that fits only in part is not taken.
+    if (const int loaded = Rows_With_Load(); loaded + count > LASTTABELLE_MAX_ROWS) {
+        PrintMessage("Die Tabelle enthält %d Lastfälle, die Datei %d Kombinationen:\n"
+                     "zusammen mehr als %d, die Datei wird nicht eingelesen."_cp,
+                     loaded, count, static_cast<int>(LASTTABELLE_MAX_ROWS));
         return;
     }
     const Lasttabelle_Zeile blank = Blank_Row();

@@ -658,10 +658,9 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
         refuse(conn, list, what.c_str(), 1);
         return 1;
     }
-    // An annex file that is there but cannot be read (cut short, damaged) is
-    // the same kind of input error once the partial factors come from it:
-    // the recommended values that stand in may be lower than the annex's own.
-    // (A missing file keeps the recommended values with the notice.)
+    // An annex file that cannot be read (missing, cut short, damaged) is the
+    // same kind of input error once the partial factors come from it: the
+    // recommended values that stand in may be lower than the annex's own.
     if (ec3 && NAD_Load_Damaged() && w->safety.from_annex) {
         const std::string what = std::string("NAD \"") + NAD_Failed_Name() + "\" nicht lesbar";
         refuse(conn, list, what.c_str(), 1);

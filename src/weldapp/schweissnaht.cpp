@@ -26,6 +26,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
+#include "profiles/profile_catalogue.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/input_page.h"
 #include "weldapp/output_pair.h"
@@ -286,6 +287,8 @@ int Update_Weld_Layout(Nahtbild* n, FILE* list, int level) {
         failed |= Check_Plate_And_Material(&n->plate, list, level, mask & ~PLATE_THICKNESS, "") != 0;
     }
     failed |= Calc_Profile_Cross_Section(&n->profile, list, level, "") != 0;
+    // A catalogue profile whose record cannot be had says why.
+    failed |= Print_Catalogue_Profile_Trouble(&n->profile, list) != 0;
     layout_steps(n, list, level);
     return failed;
 }

@@ -247,18 +247,34 @@ TEST_F(NadRegistry, LongNamesAreMatchedWholeAndCutOnlyInFixedFields) {
     EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.09);
 }
 
+// A missing annex file is as unreadable as an empty or damaged one: the
+// recommended values (gamma_M1 1.0 where the German annex has 1.1) are not
+// the annex's, so the checks resting on it are not carried out. Before, a
+// missing file let them run ("Nachweis erbracht") while a damaged one did
+// not.
 TEST_F(NadRegistry, UnreadableAnnexIsReportedAndNotClaimed) {
-    fs::remove(dir.file("DATA/NAD/Deutschland.NAD"));
-    testing::internal::CaptureStderr();
-    const NAD_EC3_Block* b = Get_NAD_EC3();
-    const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.0);  // recommended values kept
-    EXPECT_EQ(NAD_Load_Failed(), 1);
-    EXPECT_STREQ(NAD_Failed_Name(), "Deutschland");
-    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
-    EXPECT_STREQ(Get_Active_NAD_Display_Name(), "EC-Standardparameter");
-    EXPECT_EQ(Get_Active_NAD_Id(), 19);
-    EXPECT_EQ(err, "NAD \"Deutschland\" nicht lesbar: es gelten die EC-Standardparameter\n");
+    const struct {
+        const char* text;  // null: no file
+        const char* reason;
+    } cases[] = {{nullptr, "nicht vorhanden"}, {"", ""}, {"NAD/Version 1\n\n 18 \xAE" "Deutschland\xAF 1\n\n\n#ZO3\n", ""}};
+    for (const auto& c : cases) {
+        Reset_NAD_Registry();
+        fs::remove(dir.file("DATA/NAD/Deutschland.NAD"));
+        if (c.text) Write_File(dir.file("DATA/NAD/Deutschland.NAD"), c.text);
+        testing::internal::CaptureStderr();
+        const NAD_EC3_Block* b = Get_NAD_EC3();
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_DOUBLE_EQ(b->ec3_1.gamma_M1, 1.0);  // recommended values kept
+        EXPECT_EQ(NAD_Load_Failed(), 1);
+        EXPECT_EQ(NAD_Load_Damaged(), 1) << c.reason;
+        EXPECT_STREQ(NAD_Failed_Name(), "Deutschland");
+        EXPECT_STREQ(NAD_Failure_Reason(), c.reason);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+        EXPECT_STREQ(Get_Active_NAD_Display_Name(), "EC-Standardparameter");
+        EXPECT_EQ(Get_Active_NAD_Id(), 19);
+        EXPECT_EQ(err, "NAD \"Deutschland\" nicht lesbar: es gelten die EC-Standardparameter\n" +
+                           (*c.reason ? "NAD \"Deutschland\": " + std::string(c.reason) + "\n" : std::string()));
+    }
     EXPECT_EQ(VEK_Batch_Fault_Count(), 0);
     // The project keeps its choice for a run where the file is back.
     const std::string path = dir.file("p.INP");
@@ -266,6 +282,38 @@ TEST_F(NadRegistry, UnreadableAnnexIsReportedAndNotClaimed) {
     Write_ACTIV_NADNAME(f);
     std::fclose(f);
     EXPECT_EQ(Read_File(path), "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n");
+}
+
+// A user annex file that cannot be read hides its name: the project's
+// annex "Eigen" is in no annex that can be read. Before, it was reported as
+// "nicht gefunden"; now as not readable, with the files that cannot be
+// read, and the checks resting on it are not carried out.
+TEST_F(NadRegistry, UnreadableUserAnnexIsNotReportedAsUnknown) {
+    fs::create_directories(dir.file("DRAM/NADS/1.NAD"));          // no file to read
+    User(2, "NAD/Version 1\n\n 44 kein Name\n");                     // no name in its head
+    User(3, User_Annex(45, "Andere", 1.05));
+    testing::internal::CaptureStderr();
+    Set_Active_NAD_By_Name("Eigen");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(NAD_Unknown_Name(), "");
+    EXPECT_EQ(NAD_Load_Damaged(), 1);
+    EXPECT_STREQ(NAD_Failed_Name(), "Eigen");
+    EXPECT_STREQ(Get_Active_NAD_Name(), "EC-Standardparameter");
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.0);
+    EXPECT_EQ(err, "NAD \"Eigen\" nicht lesbar: es gelten die EC-Standardparameter\n"
+                   "NAD \"Eigen\": nicht gefunden; nicht lesbar: 1.NAD (keine Datei), 2.NAD (kein Name)\n");
+    // An annex that can be read is found as before; without unreadable
+    // files a name in none is unknown.
+    Set_Active_NAD_By_Name("Andere");
+    EXPECT_EQ(NAD_Load_Damaged(), 0);
+    EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.05);
+    fs::remove_all(dir.file("DRAM/NADS"));
+    fs::create_directories(dir.file("DRAM/NADS"));
+    testing::internal::CaptureStderr();
+    Set_Active_NAD_By_Name("Eigen");
+    testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(NAD_Unknown_Name(), "Eigen");
+    EXPECT_EQ(NAD_Load_Damaged(), 0);
 }
 
 TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {

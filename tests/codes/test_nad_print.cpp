@@ -31,8 +31,8 @@ std::string Factor_Row(const std::string& symbol, const char* value, const std::
 
 // The norm by value: clang 14 crashes binding a _cp literal to a
 // const std::string& parameter.
-std::string Table_Title(std::string norm) {
-    return "#SHOWTABLE\n0 0 1\n " + norm + ", NA EC-Standardparameter\n0 0 -1 -1\n#END_OF_TEXT\n"
+std::string Table_Title(std::string norm, std::string annex = "EC-Standardparameter") {
+    return "#SHOWTABLE\n0 0 1\n " + norm + ", NA " + annex + "\n0 0 -1 -1\n#END_OF_TEXT\n"
            "#SETYPOS\n256 -0.5\n#SHOWTABLE\n0 0 0\n1 0 -1 -1 2\n 12 42\n"
            " Kapitel      Wert                          Bedeutung\n";
 }
@@ -135,35 +135,46 @@ TEST_F(NadPrint, En1993TableOfDeutschlandWithAndWithoutARuleFile) {
     EXPECT_EQ(cut.find("M2"), std::string::npos);
 }
 
-// The chapter of all EN 1993 tables with the recommended values (the
-// standard set; without a rule file every table is shown): its head, then,
-// after the EN 1993-1-1 table, the tables of EN 1993-1-8, -1-5, -1-9 and -6.
-TEST_F(NadPrint, En1993ChapterWithTheRecommendedValues) {
+// The chapter of all EN 1993 tables (without a rule file every table is
+// shown) of a user annex whose EN 1993-1-8 factors all differ (the
+// recommended values give gamma_M4 = gamma_M5 = gamma_M6,ser = 1.00, which
+// a swap would not change): gamma_M3 1.21, gamma_M4 1.02, gamma_M5 1.05,
+// gamma_M6,ser 1.07, gamma_M7 1.11, gamma_M3,ser 1.13; the rest the
+// recommended values. Its head, then, after the EN 1993-1-1 table, the
+// tables of EN 1993-1-8 (each factor in its row), -1-5, -1-9 and -6.
+TEST_F(NadPrint, En1993ChapterOfAnAnnexWhoseFactorsAllDiffer) {
+    std::string own = testutil::Read_File(std::string(WELD_SOURCE_DIR) + "/data/NAD/Standard.NAD");
+    const std::string factors = " 4 1.250000 1.000000 1.000000 1.000000 1.100000 1.100000\n";
+    ASSERT_NE(own.find(factors), std::string::npos);
+    own.replace(own.find(factors), factors.size(), " 4 1.21 1.02 1.05 1.07 1.11 1.13\n");
+    own.replace(own.find("\xAE" "EC-Standardparameter\xAF"), 22, "\xAE" "Eigen\xAF");
+    Write_File(annex.dir.file("DRAM/NADS/1.NAD"), own);
+    Set_Active_NAD_By_Name("Eigen");
     const std::string chapter = Printed(Print_NAD_EC3);
     EXPECT_TRUE(chapter.starts_with("#SETFLAGS\n 896\n\n#SETMARGINS\n257 0 0\n#RESERVESPACE\n6\n"
                                     "#SHOWTABLE\n1 1 0\n Ausgewählte Bemessungsparameter des nationalen Anhangs\n"_cp
-                                    " EC-Standardparameter\n0 0 -1 -1\n#END_OF_TEXT\n#SETYPOS\n256 -0.5\n"
-                                    "#SHOWTABLE\n0 0 1\n EN 1993-1-1 (EC 3, Hochbau), NA EC-Standardparameter\n"))
+                                    " Eigen\n0 0 -1 -1\n#END_OF_TEXT\n#SETYPOS\n256 -0.5\n"
+                                    "#SHOWTABLE\n0 0 1\n EN 1993-1-1 (EC 3, Hochbau), NA Eigen\n"))
         << chapter.substr(0, 400);
     const std::string gM3 = "\xC0\xCE\\M3\xCEr", gM3ser = "\xC0\xCE\\M3,ser\xCEr", gM4 = "\xC0\xCE\\M4\xCEr";
     const std::string gM6ser = "\xC0\xCE\\M6,ser\xCEr", gM7 = "\xC0\xCE\\M7\xCEr", gM5 = "\xC0\xCE\\M5\xCEr";
-    std::string tail = Table_Title("EN 1993-1-8 (EC 3, Anschlüsse)"_cp);
+    std::string tail = Table_Title("EN 1993-1-8 (EC 3, Anschlüsse)"_cp, "Eigen");
     tail += " 2.2(2)                                     Teilsicherheitsbeiwerte für Anschlüsse\n"_cp;
-    tail += Factor_Row(gM3, "1.25", "Gleitfestigkeit (Kat.C, GZT)") + Factor_Row(gM3ser, "1.10", "Gleitfestigkeit (Kat.B, GZG)");
-    tail += Factor_Row(gM4, "1.00", "Injektionsschrauben") + Factor_Row(gM6ser, "1.00", "Bolzen (GZG)");
-    tail += Factor_Row(gM7, "1.10", "Vorspannung hochfester Schrauben") + Factor_Row(gM5, "1.00", "Hohlprofile in Fachwerken");
+    tail += Factor_Row(gM3, "1.21", "Gleitfestigkeit (Kat.C, GZT)") + Factor_Row(gM3ser, "1.13", "Gleitfestigkeit (Kat.B, GZG)");
+    tail += Factor_Row(gM4, "1.02", "Injektionsschrauben") + Factor_Row(gM6ser, "1.07", "Bolzen (GZG)");
+    tail += Factor_Row(gM7, "1.11", "Vorspannung hochfester Schrauben") + Factor_Row(gM5, "1.05", "Hohlprofile in Fachwerken");
     tail += "#END_OF_TEXT\n";
-    tail += Table_Title("EN 1993-1-5 (EC 3, Plattenbeulen)");
+    tail += Table_Title("EN 1993-1-5 (EC 3, Plattenbeulen)", "Eigen");
     tail += " 3.1(1)       Anmerkung 3                   zur Berücksichtigung der Schubverzerrungen\n"_cp;
     tail += " 5.1(2)       \xC1 = 1.20                      Beiwert zur Berechnung des Schubbeulens\n"
             "#END_OF_TEXT\n";
-    tail += Table_Title("EN 1993-1-9 (EC 3, Ermüdung)"_cp);
+    tail += Table_Title("EN 1993-1-9 (EC 3, Ermüdung)"_cp, "Eigen");
     tail += " 3(7)         Schadensfolgen                Teilsicherheitsbeiwert für Ermüdung\n"_cp;
     tail += "              niedrig        hoch           \n"
             "              \xC0\xCE\\Mf\xCEr = 1.00     \xC0\xCE\\Mf\xCEr = 1.15     Schadenstoleranz\n";
     tail += "              \xC0\xCE\\Mf\xCEr = 1.15     \xC0\xCE\\Mf\xCEr = 1.35     Versagen ohne Vorankündigung\n"_cp;
     tail += "#END_OF_TEXT\n";
-    tail += Table_Title("EN 1993-6 (EC 3, Kranbahnen)");
+    tail += Table_Title("EN 1993-6 (EC 3, Kranbahnen)", "Eigen");
     tail += " 7.5(1)       \xC0\xCE\\M,ser\xCEr  = 1.00                Teilsicherheitsbeiwert (GZG)\n"
             "#END_OF_TEXT\n";
     EXPECT_TRUE(chapter.ends_with(tail)) << chapter.substr(chapter.size() > tail.size() ? chapter.size() - tail.size() : 0);
@@ -174,6 +185,29 @@ TEST_F(NadPrint, En1993ChapterWithTheRecommendedValues) {
     const std::string cut = Printed(Print_NAD_EC3);
     for (const char* norm : {"EN 1993-1-8", "EN 1993-1-5", "EN 1993-6"}) EXPECT_EQ(cut.find(norm), std::string::npos);
     EXPECT_NE(cut.find(" 3(7)         Schadensfolgen"), std::string::npos);
+}
+
+// The weld program's tables end with EN 1993-1-8, where its welds take
+// gamma_M2 and beta_w from: the German annex gives gamma_M2 = 1.25 and
+// beta_w 0.88 for S420 and 0.85 for S450 and S460 besides Table 4.1; the
+// recommended values only Table 4.1. The chapter of all tables keeps its
+// own EN 1993-1-8 table of the bolts' factors, without these rows.
+TEST_F(NadPrint, WeldTablesListEn1993Part18) {
+    const std::string head = Table_Title("EN 1993-1-8 (EC 3, Anschlüsse)"_cp, "Deutschland") +
+                             " 2.2(2)                                     Teilsicherheitsbeiwert für Schweißnähte\n"_cp +
+                             Factor_Row("\xC0\xCE\\M2\xCEr", "1.25", "Beanspruchbarkeit von Schweißnähten"_cp) +
+                             " 4.5.3.2(6)   \xBB\xCE\\w\xCEr nach Tabelle 4.1           Korrelationsbeiwert für Kehlnähte\n"_cp;
+    const std::string bw = "\xBB\xCE\\w\xCEr";
+    Use_Annex(1);
+    EXPECT_TRUE(Printed(Print_NAD_EC3_1_Table)
+                    .ends_with("#END_OF_TEXT\n" + head + Factor_Row(bw, "0.88", "abweichend für S420"_cp) +
+                               Factor_Row(bw, "0.85", "abweichend für S450 und S460"_cp) + "#END_OF_TEXT\n"))
+        << Printed(Print_NAD_EC3_1_Table);
+    Use_Annex(0);
+    std::string standard = head;
+    standard.replace(standard.find("Deutschland"), 11, "EC-Standardparameter");
+    EXPECT_TRUE(Printed(Print_NAD_EC3_1_Table).ends_with("#END_OF_TEXT\n" + standard + "#END_OF_TEXT\n"));
+    EXPECT_EQ(Count(Printed(Print_NAD_EC3), "Korrelationsbeiwert"), 0);
 }
 
 TEST_F(NadPrint, NormNamesAndReferences) {

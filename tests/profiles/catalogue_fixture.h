@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -78,32 +81,63 @@ inline std::map<int, float> Shipped_Values(const std::string& name) {
     return values;
 }
 
-// The values of a double-T ('D'), channel ('U') or tee ('T') with parallel
-// flanges and sharp corners (cm), in the order of PROFIL: h, b, t_w, t_f, A,
-// I_y, I_z (and the principal values, equal to them), value 27 = t_f as for
-// flanges without slope and root radius. Tee: flange on top, web below.
+// The values of a double-T ('D'), channel ('U'), tee ('T') or zed ('Z')
+// with parallel flanges and sharp corners (cm), in the order of PROFIL: h,
+// b, t_w, t_f, A, the centroid from the bottom and left edges, I_y, I_z, the
+// principal values with their angle and the elastic moduli at the extreme
+// fibres; value 27 = t_f as for flanges without slope and root radius. The
+// plastic moduli and the torsion and warping constants are left to the
+// section model (0). Tee: flange on top, web below. Zed: b each flange's
+// width as the profile manager stores it, the width from tip to tip 2 b -
+// t_w, the upper flange to the left.
 inline std::map<int, float> Sharp_Section(char letter, double h, double b, double tw, double tf) {
-    double a, iy, iz;
+    double a, iy, iz, ey = b / 2, ez = h / 2, iyz = 0;
+    std::vector<std::array<double, 2>> corners;  // (y, z) from the centroid
     if (letter == 'T') {
         const double web = h - tf;
         a = b * tf + web * tw;
-        const double zc = (web * tw * web / 2 + b * tf * (h - tf / 2)) / a;
-        iy = tw * web * web * web / 12 + web * tw * (web / 2 - zc) * (web / 2 - zc) + b * tf * tf * tf / 12 +
-             b * tf * (h - tf / 2 - zc) * (h - tf / 2 - zc);
+        ez = (web * tw * web / 2 + b * tf * (h - tf / 2)) / a;
+        iy = tw * web * web * web / 12 + web * tw * (web / 2 - ez) * (web / 2 - ez) + b * tf * tf * tf / 12 +
+             b * tf * (h - tf / 2 - ez) * (h - tf / 2 - ez);
         iz = (tf * b * b * b + web * tw * tw * tw) / 12;
+        corners = {{-b / 2, h - ez}, {b / 2, h - ez}, {0, -ez}};
+    } else if (letter == 'Z') {
+        // Flange centres (B - t_w) / 4 beside the web and (h - t_f) / 2
+        // above or below the centroid; the upper one to the left.
+        const double B = 2 * b - tw, dy = (B - tw) / 4, dz = (h - tf) / 2, web = h - 2 * tf;
+        a = web * tw + 2 * b * tf;
+        ey = B / 2;
+        iy = tw * web * web * web / 12 + 2 * (b * tf * tf * tf / 12 + b * tf * dz * dz);
+        iz = web * tw * tw * tw / 12 + 2 * (tf * b * b * b / 12 + b * tf * dy * dy);
+        iyz = -2 * b * tf * dy * dz;
+        corners = {{-B / 2, h / 2}, {tw / 2, h / 2}, {B / 2, -h / 2}, {-tw / 2, -h / 2},
+                   {B / 2, -h / 2 + tf}, {-B / 2, h / 2 - tf}};
     } else {
         a = 2 * b * tf + (h - 2 * tf) * tw;
         iy = (b * h * h * h - (b - tw) * (h - 2 * tf) * (h - 2 * tf) * (h - 2 * tf)) / 12;
         iz = (2 * tf * b * b * b + (h - 2 * tf) * tw * tw * tw) / 12;
         if (letter == 'U') {  // web at the back, flanges (b - t_w) long beside it
-            const double c = b - tw, flange = c * tf, yc = (h * tw * tw / 2 + 2 * flange * (tw + c / 2)) / a;
-            iz = h * tw * tw * tw / 12 + h * tw * (tw / 2 - yc) * (tw / 2 - yc) +
-                 2 * (tf * c * c * c / 12 + flange * (tw + c / 2 - yc) * (tw + c / 2 - yc));
+            const double c = b - tw, flange = c * tf;
+            ey = (h * tw * tw / 2 + 2 * flange * (tw + c / 2)) / a;
+            iz = h * tw * tw * tw / 12 + h * tw * (tw / 2 - ey) * (tw / 2 - ey) +
+                 2 * (tf * c * c * c / 12 + flange * (tw + c / 2 - ey) * (tw + c / 2 - ey));
         }
+        corners = {{-ey, h / 2}, {b - ey, -h / 2}};
+    }
+    // Principal axes: the major at theta from y, tan 2 theta = -2 I_yz / (I_y - I_z).
+    const double theta = iyz == 0 ? 0 : 0.5 * std::atan2(-2 * iyz, iy - iz);
+    const double mid = (iy + iz) / 2, radius = std::hypot((iy - iz) / 2, iyz);
+    const double i1 = iyz == 0 ? iy : mid + radius, i2 = iyz == 0 ? iz : mid - radius;
+    double top = 0, bottom = 0, left = 0, right = 0;
+    for (const auto& [y, z] : corners) {
+        const double u = -y * std::sin(theta) + z * std::cos(theta), v = y * std::cos(theta) + z * std::sin(theta);
+        top = std::max(top, u), bottom = std::max(bottom, -u), left = std::max(left, -v), right = std::max(right, v);
     }
     const auto f = [](double x) { return static_cast<float>(x); };
-    return {{0, f(h)}, {1, f(b)}, {2, f(tw)}, {3, f(tf)}, {4, f(a)}, {9, f(iy)}, {10, f(iz)},
-            {13, f(iy)}, {18, f(iz)}, {27, f(tf)}};
+    return {{0, f(h)},       {1, f(b)},          {2, f(tw)},           {3, f(tf)},        {4, f(a)},
+            {6, f(ez)},      {7, f(ey)},         {8, f(std::tan(theta))}, {9, f(iy)},     {10, f(iz)},
+            {13, f(i1)},     {14, f(i1 / top)},  {15, f(i1 / bottom)}, {18, f(i2)},       {19, f(i2 / left)},
+            {20, f(i2 / right)}, {27, f(tf)}};
 }
 
 // Values in the order of PROFIL moved to their places in ProfilData.bin (one

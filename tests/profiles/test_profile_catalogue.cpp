@@ -2,8 +2,11 @@
 // handed to a Stahlprofil, damaged files, and the profile manager's database
 // ProfilData.bin with its rotated names, bisection and alias search.
 #include <cmath>
+#include <cstdio>
+#include <optional>
 
 #include "catalogue_fixture.h"
+#include "printlist/verdict.h"
 #include "thinwall/dwqb.h"
 
 using namespace testutil;
@@ -47,6 +50,79 @@ TEST_F(ProfileCatalogue, DamagedOrMissingFilesAreRefused) {
     EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
     ScopedEnv no_data("DATA", std::nullopt);
     EXPECT_EQ(Get_Profile_Record("HE280A"), nullptr);
+}
+
+// A catalogue profile whose record cannot be had: the file missing, no
+// file to read, DATA unset, the manager's database missing, or the record
+// refused for its values. Before, a missing file was said nowhere. The user
+// is told once per run and file, and the input check gets the reason for
+// its line; a designation the file merely lacks gives none (the input page
+// names it where it is typed).
+TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
+    Stahlprofil he{};
+    he.kind = STAHLPROFIL_KIND_CATALOGUE;
+    std::snprintf(he.name, sizeof he.name, "%-39s", "HE280A");
+    std::map<int, float> damaged = Shipped_Values("HE280A");
+    damaged[13] *= 2;  // I_1
+    const std::string refused = Profil_Record("HE280A", 'D', damaged);
+    const struct {
+        std::string profil;  // "" none, "/" a folder, else the bytes
+        bool data, manager;
+        const char* why;     // after "Profil \"HE280A\": "
+        const char* notice;  // the one box, "" none; null: why is the text's start
+    } cases[] = {
+        {"", true, false, "Profildatei PROFIL nicht vorhanden",
+         "Profildatei PROFIL nicht vorhanden - die Katalogprofile werden nicht verwendet"},
+        {"/", true, false, "Profildatei PROFIL nicht lesbar (keine Datei)",
+         "Profildatei PROFIL nicht lesbar (keine Datei) - die Katalogprofile werden nicht verwendet"},
+        {"", false, false, "Profildatei PROFIL nicht vorhanden (DATA nicht gesetzt)",
+         "Profildatei PROFIL nicht vorhanden (DATA nicht gesetzt) - die Katalogprofile werden nicht verwendet"},
+        {"", true, true, "Profildatei ProfilData.bin nicht vorhanden",
+         "Profildatei ProfilData.bin nicht vorhanden - die Katalogprofile werden nicht verwendet"},
+        // What the outline gives is the concern of the outline's tests.
+        {refused, true, false, "Wert Nr. 13 = 27340 passt nicht zu den Abmessungen (", nullptr},
+        {Profil_Record("HE300A", 'D', Shipped_Values("HE300A")), true, false, "", ""},
+    };
+    for (const auto& c : cases) {
+        Reset_Profile_Catalogue();
+        std::filesystem::remove_all(tree.Data("PROFIL"));
+        if (c.profil == "/") std::filesystem::create_directory(tree.Data("PROFIL"));
+        else if (!c.profil.empty()) Write_File(tree.Data("PROFIL"), c.profil);
+        if (c.manager) {
+            tree.Install_Manager("");
+            std::filesystem::remove(tree.Data("ProfilData.bin"));
+        }
+        ScopedEnv data("DATA", c.data ? std::optional<std::string>(tree.Data("")) : std::nullopt);
+        VEK_Clear_Recorded_Messages();
+        const std::string line = *c.why ? "Profil \"HE280A\": " + std::string(c.why) : "";
+        for (int round = 0; round < 2; ++round) {
+            const std::string why = Catalogue_Profile_Trouble(&he);
+            if (c.notice) {
+                EXPECT_EQ(why, line) << c.why;
+            } else {
+                EXPECT_EQ(why.rfind(line, 0), 0u) << why;
+            }
+            FILE* f = std::tmpfile();
+            EXPECT_EQ(Print_Catalogue_Profile_Trouble(&he, f), *c.why ? 1 : 0);
+            const std::string printed = Stream_All(f);
+            if (*c.why) {
+                EXPECT_TRUE(printed.ends_with(" " + why + " " + Mark_Alert() + "\n")) << printed;
+            } else {
+                EXPECT_EQ(printed, "");
+            }
+            std::fclose(f);
+        }
+        // Said once, however often it is looked up.
+        if (c.notice && *c.notice) {
+            ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.why;
+            EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), c.notice);
+        } else if (c.notice) {
+            EXPECT_EQ(VEK_Recorded_Messages().size(), 0u);
+        }
+    }
+    Stahlprofil typed = he;
+    typed.kind = STAHLPROFIL_KIND_DIMENSIONS;
+    EXPECT_STREQ(Catalogue_Profile_Trouble(&typed), "");
 }
 
 TEST_F(ProfileCatalogue, SelectionLoadsTheProfileInMillimetres) {
@@ -116,8 +192,10 @@ TEST_F(ProfileCatalogue, ProfileWithoutRootRadiusTakesTheFlangeThickness) {
 std::string Three_Records() {
     std::map<int, float> last = To_ProfilData(Sharp_Section('U', 30, 10, 1, 1.5));
     last[27] = 0.8f;  // a toe radius
+    std::map<int, float> zed = To_ProfilData(Sharp_Section('Z', 20, 3, 1, 0.8));
+    zed[12] = 50.0f, zed[13] = 70.0f;  // values nobody reads, stored in tenths
     return ProfilData_Record(0, 3, "AA100", "", To_ProfilData(Sharp_Section('D', 10, 5, 0.5, 0.8))) +
-           ProfilData_Record(6, 5, "Mm200", "Alias-Z", {{0, 20.0f}, {1, 3.0f}, {2, 1.0f}, {12, 50.0f}, {13, 70.0f}}) +
+           ProfilData_Record(6, 5, "Mm200", "Alias-Z", zed) +
            ProfilData_Record(1, 0, "ZZ300", "Last", last);
 }
 

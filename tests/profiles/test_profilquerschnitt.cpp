@@ -259,14 +259,13 @@ TEST_F(ProfilquerschnittTest, TextFormRoundTrip) {
 }
 
 TEST_F(ProfilquerschnittTest, ProfileManagerRecordIsBuiltFromItsOutline) {
-    // A double-T of the profile manager with parallel flanges: h 30, b 15,
-    // t_w 0.71, t_f 1.07, r_1 1.5, A 53.81, I_y 8356, I_z 603.8 (the database keeps
-    // them one place further on than the catalogue values). Its outline gives six nodes and five
-    // lines; after centring the web runs along y = 0 from z = -(30 - 1.07)/2
-    // to +(30 - 1.07)/2.
-    tree.Install_Manager(ProfilData_Record(0, 2, "IPE300", "", {{0, 30}, {1, 15}, {2, 0.71f}, {3, 1.07f}, {4, 53.81f},
-                                                                {10, 8356}, {11, 603.8f}, {14, 8356}, {19, 603.8f},
-                                                                {26, 1.5f}}));
+    // A double-T of the profile manager with parallel flanges, the values
+    // of IPE 300: h 30, b 15, t_w 0.71, t_f 1.07, r_1 1.5, A 53.81, I_y 8356,
+    // I_z 603.8 (the database keeps them one place further on than the
+    // catalogue values). Its outline gives six nodes and five lines; after
+    // centring the web runs along y = 0 from z = -(30 - 1.07)/2 to
+    // +(30 - 1.07)/2.
+    tree.Install_Manager(ProfilData_Record(0, 2, "IPE300", "", To_ProfilData(Shipped_Values("IPE300"))));
     Profilquerschnitt r;
     Init_Profilquerschnitt(&r);
     Set_Profilquerschnitt_By_Name(&r, 5, 100, "IPE300");
@@ -320,8 +319,7 @@ TEST_F(ProfilquerschnittTest, AnAngleKeepsItsLegRatiosForTheAngleRule) {
     //    from its outline model of two lines: 10 and 10;
     //  - an angle typed in, h 10, b 15, t 1 cm (standard shape 4): 10 and 15;
     //  - an I typed in (shape 0) is no angle: 0 and 0.
-    tree.Install_Manager(ProfilData_Record(3, 2, "L100X10", "", {{0, 10}, {1, 10}, {2, 1}, {4, 19.2f}, {10, 176.7f},
-                                                                 {11, 176.7f}, {14, 176.7f}, {19, 176.7f}}));
+    tree.Install_Manager(ProfilData_Record(3, 2, "L100X10", "", To_ProfilData(Shipped_Values("L100X10"))));
     const double angle[10] = {10, 15, 1, 1, 0, 0, 0, 0, 0, 0}, beam[10] = {30, 15, 0.71, 1.07, 0, 0, 0, 0, 0, 0};
     struct Case {
         const char* name;

@@ -19,6 +19,8 @@
 #include "platform/msgbox.h"
 #include "support/testutil.h"
 #include "weldapp/control_words.h"
+#include "weldapp/lasttabelle.h"
+#include "weldapp/last_schweissnaht.h"
 
 namespace {
 
@@ -84,16 +86,34 @@ TEST(Control_Words, ValuesCarrySinglePrecision) {
     EXPECT_EQ(v[1], 123456792.0);  // the nearest float
 }
 
+// 10000 combinations fit the load-case table and are read whole; one more
+// (before, the file was cut after the 10000th without a word and the one
+// behind it was lost) refuses the file, naming both counts. The column
+// reader keeps the rule.
 TEST(Control_Words, CapacityAndArguments) {
     std::string file = "#S\n";
-    for (int g = 0; g < 10001; ++g) file += std::to_string(g) + " 0 0 0 0 0\n";
-    FILE* f = testutil::Stream_With(file);
+    for (int g = 0; g < 10000; ++g) file += std::to_string(g) + " 0 0 0 0 0\n";
     std::vector<double> values(6 * 10000);
-    int count = 0;
-    EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 6, 10000, nullptr, 0, 'S'), 1);
-    EXPECT_EQ(count, 10000);
-    EXPECT_DOUBLE_EQ(values[6 * 9999], 9999.0);
-    count = 7;
+    for (const bool more : {false, true}) {
+        FILE* f = testutil::Stream_With(file + (more ? "20 20 20 20 20 20\n" : ""));
+        int count = -1;
+        EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 6, 10000, nullptr, 0, 'S'), more ? 0 : 1);
+        std::fclose(f);
+        EXPECT_EQ(count, more ? 0 : 10000);
+        EXPECT_EQ(Ctrlword_Read_Refusal(), std::string(more ? "10001 Kombinationen, höchstens 10000 können "
+                                                              "eingelesen werden"_cp
+                                                            : ""));
+        if (!more) {
+            EXPECT_DOUBLE_EQ(values[6 * 9999], 9999.0);
+        }
+    }
+    double c1[2] = {}, c2[2] = {};
+    int rows = -1;
+    FILE* f = testutil::Stream_With("#A\n1 2\n3 4\n5 6\n");
+    EXPECT_EQ(Read_Ctrlword_Columns(f, c1, c2, nullptr, 2, &rows, 2, 'A'), 0);
+    EXPECT_EQ(rows, 0);
+    EXPECT_EQ(std::string(Ctrlword_Read_Refusal()), "3 Kombinationen, höchstens 2 können eingelesen werden"_cp);
+    int count = 7;
     EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 21, 21, 10, nullptr, 0, 'S'), 0);
     EXPECT_EQ(Read_Ctrlword_Values_From(f, values.data(), &count, 6, 5, 10, nullptr, 0, 'S'), 0);
     EXPECT_EQ(count, 7);  // untouched
@@ -220,6 +240,59 @@ TEST(Control_Words, DamagedFileIsRefusedWholeThroughTheDialog) {
     VEK_Script_Key(VEK_KEY_ENTER);
     EXPECT_EQ(Read_Ctrlword_Values(values.data(), &count, 6, 6, 20, names.data(), 41, 'S'), 1);
     EXPECT_EQ(testutil::Last_Message(), "Die Datei: " + fifo + " kann nicht ge\x94" "ffnet werden (keine Datei).\n");
+}
+
+int Answer_Ok(int, int, int, const char*, void*, Lasttabelle_Text_Callback) { return 1; }
+
+// Through the load-case page: the table holds 10000 cases. A file that
+// does not fit beside the cases with load already there is not taken at
+// all and the box names the counts (2 cases and 9999 combinations); one
+// that fits is appended whole (2 + 9998). A file of 10001 combinations is
+// refused by its reader and the box names its count.
+TEST(Control_Words, LoadTableTakesAFileOnlyWhole) {
+    testutil::Load_Page page;
+    testutil::TempDir dir;
+    Lasttabelle_Services services{};
+    services.question_sheet = Answer_Ok;
+    Set_Lasttabelle_Services(&services);
+    const std::string path = dir.file("lk.txt");
+    const struct {
+        int combinations, count;
+        std::string box;
+    } cases[] = {
+        {9999, 2, "Die Tabelle enthält 2 Lastfälle, die Datei 9999 Kombinationen:\n"
+                  "zusammen mehr als 10000, die Datei wird nicht eingelesen.\n"_cp},
+        {10001, 2, "Die Datei: " + path + " wird nicht eingelesen:\n10001 Kombinationen, "
+                   "höchstens 10000 können eingelesen werden\n"_cp},
+        {9998, 10000, ""},
+    };
+    for (const auto& c : cases) {
+        std::string text = "#S\n";
+        for (int g = 1; g <= c.combinations; ++g) text += "1 0 0 0 0 0 LK " + std::to_string(g) + "\n";
+        testutil::Write_File(path, text);
+        page.Set_Cases({testutil::Case("A", 1000, 0, 0, 0, 0, 0), testutil::Case("B", 0, 0, 0, 0, 0, 1e6),
+                        testutil::Case("", 0, 0, 0, 0, 0, 0)},
+                       0);
+        page.Pass();
+        VEK_Clear_Recorded_Messages();
+        Lasttabelle_Request.read_text_file = 1;
+        VEK_Script_Click(FIELD_X, FIELD_Y);
+        VEK_Script_Type(path.c_str(), 0);
+        VEK_Script_Key(VEK_KEY_ENTER);
+        EXPECT_EQ(Edit_Lasttabelle(), -1);
+        page.Pass();
+        Store_Lasttabelle(&page.record.r);
+        int loaded = 0;
+        for (int i = 0; i < page.record.r.load_count; ++i) loaded += Lastfall_Has_Load(&page.record.r, i);
+        EXPECT_EQ(loaded, c.count) << c.combinations;
+        // The box of the refusal comes first (the table's own "nothing
+        // read" may follow it).
+        std::string first;
+        if (!VEK_Recorded_Messages().empty())
+            for (const std::string& line : VEK_Recorded_Messages().front().lines) first += line + "\n";
+        EXPECT_EQ(first, c.box) << c.combinations;
+    }
+    Set_Lasttabelle_Services(nullptr);
 }
 
 TEST(Control_Words, RingSectionTemplate) {
