@@ -472,7 +472,41 @@ int Write_Material_Params(FILE* f, const Materialparameter_Record* m) {
     return 0;
 }
 
+namespace {
+
+// The refusal of the last block read (list and console), empty for none.
+std::string read_refusal, read_refusal_console;
+
+// A beta_w the material takes as given (own values of steel, stainless
+// steel; the table and the catalogue put their own in its place) outside
+// the range the window accepts: named in the refusal. 1 refused.
+int Refuse_Beta_W(const Materialparameter_Record* m) {
+    const bool steel = m->kind == 0 || m->kind == 1;
+    const bool given = m->own_values || (m->kind == 0 && m->grade == WELD_GRADE_STAINLESS);
+    const double b = m->beta_w;
+    if (!steel || !given || (b >= MATERIAL_BETA_W_MIN && b <= MATERIAL_BETA_W_MAX)) return 0;
+    char value[32];
+    std::snprintf(value, sizeof value, "%.9g", b);
+    read_refusal = Format("Korrelationsbeiwert ╗╬\\w╬r = %s ungültig (nicht zwischen %g und %g)"_cp, value,
+                          MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX);
+    read_refusal_console =
+        Format("beta_w = %s not between %g and %g", value, MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX);
+    return 1;
+}
+
+}  // namespace
+
+const char* Material_Read_Refusal(void) { return read_refusal.c_str(); }
+
+const char* Material_Read_Refusal_Console(void) { return read_refusal_console.c_str(); }
+
+void Clear_Material_Read_Refusal(void) {
+    read_refusal.clear();
+    read_refusal_console.clear();
+}
+
 int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
+    Clear_Material_Read_Refusal();
     if (!f || !m) return 1;
     int version = 0;
     if (Scan_Int_Word(f, &version) != 1) return 1;
@@ -493,6 +527,7 @@ int Read_Material_Params(FILE* f, Materialparameter_Record* m) {
     // quietly make S235) or an own-values switch other than 0 or 1 is damage.
     if (m->own_values != 0 && m->own_values != 1) return 1;
     if (m->kind == 0 && (m->grade < 0 || m->grade > WELD_GRADE_STAINLESS)) return 1;
+    if (Refuse_Beta_W(m)) return 1;
     if (version == 0) {
         m->f_y1 = m->f_y2 = m->f_y3 = f_y;
         m->f_u1 = m->f_u2 = m->f_u3 = f_u;

@@ -63,11 +63,26 @@ int Check_Material_Params(Materialparameter_Record* m, double t, FILE* oli, int 
                           const char* prefix);
 // 1 when both are given and equal within 0.01, else 0.
 int Material_Params_Equal(const Materialparameter_Record* a, const Materialparameter_Record* b);
+// The range of the correlation factor beta_w that a steel material of its
+// own values (or stainless steel) takes as given.
+constexpr double MATERIAL_BETA_W_MIN = 0.5;
+constexpr double MATERIAL_BETA_W_MAX = 1.0;
+
 // The input-file block (version 2). 0 on success, 1 on failure. The writer
 // never modifies the record; the reader leaves a record it could not read
-// partly filled.
+// partly filled. The reader refuses a beta_w outside MATERIAL_BETA_W_MIN ..
+// MATERIAL_BETA_W_MAX where the material takes it as given (own values of
+// steel, stainless steel) and leaves the stream on that value's line.
 int Write_Material_Params(FILE* f, const Materialparameter_Record* m);
 int Read_Material_Params(FILE* f, Materialparameter_Record* m);
+// Why the last Read_Material_Params refused its block for a value outside
+// its range, as a line of the print list names it ("Korrelationsbeiwert
+// β_w = 0 ungültig (nicht zwischen 0.5 und 1)"), and the same for the
+// console in plain ASCII; empty after a block that read, was refused as
+// damaged, or after Clear_Material_Read_Refusal.
+const char* Material_Read_Refusal(void);
+const char* Material_Read_Refusal_Console(void);
+void Clear_Material_Read_Refusal(void);
 // Print texts of the material (flags: 0x2 beta_w, 0x4 E, 0x80 alpha_T).
 void Print_Material_Params(const Materialparameter_Record* m, FILE* oli, int flags, int with_calc_values,
                            const char* subscript);

@@ -88,7 +88,7 @@ struct Bounds {
 };
 constexpr Bounds kStrength = {1.0, 2000.0};     // N/mm²
 constexpr Bounds kModulus = {1.0, 1000000.0};   // N/mm²
-constexpr Bounds kBetaW = {0.5, 1.0};
+constexpr Bounds kBetaW = {MATERIAL_BETA_W_MIN, MATERIAL_BETA_W_MAX};
 constexpr Bounds kExpansion = {0.0, 100.0};     // 10^-5 1/K
 
 // A value row: label, symbol with index, field, unit (none when null). A

@@ -13,7 +13,7 @@
 // screen colours and fonts of Init_Screen_Colors. The record must outlive
 // the page's items. Columns from x: label, symbol at x + 172, field at
 // x + 216, unit at x + 281. A value typed outside its range (negative, or
-// beta_w outside 0 .. 1) is refused with a message and the field keeps its
+// beta_w outside 0.5 .. 1) is refused with a message and the field keeps its
 // value.
 #ifndef CODES_MATERIAL_SHEET_H
 #define CODES_MATERIAL_SHEET_H

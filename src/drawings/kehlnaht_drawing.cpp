@@ -229,7 +229,7 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
     c.c1 = geometry.c1, c.c2 = geometry.c2, c.c3 = geometry.c3, c.k1 = geometry.k1, c.k2 = geometry.k2;
     Get_Profil_Masse(family, catalogue, name ? name : "");
     // Weld data: by position, or every edge of a weld all round.
-    c.all_round = record->weld_kind == 2;
+    c.all_round = record->weld_kind == ANSCHLUSS_WELD_ALL_ROUND;
     Kehlnaht_Welds.all_round = c.all_round;
     Kehlnaht_Welds.l[0] = Kehlnaht_Welds.a[0] = 0.0;
     for (int p = 1; p <= ANSCHLUSS_WELD_POSITIONS; p++) {

@@ -17,6 +17,7 @@
 #include "base/stored_text.h"
 #include "base/textio.h"
 #include "base/vesk.h"
+#include "codes/material.h"
 #include "codes/nad.h"
 #include "codes/nad_old.h"
 #include "platform/desktop.h"
@@ -605,12 +606,18 @@ void Load_Input_File(void) {
         Record_to_Sheet(r);
         return;
     }
+    Clear_Material_Read_Refusal();
     const int result = Read_Schweissnaht(f, r);
     if (result != SCHWEISSNAHT_TEXT_OK && result != SCHWEISSNAHT_TEXT_DEFAULTS) {
         if (VEK_Batch_Mode()) {
-            const std::string reason = input_reason(read_failure_text(f));
+            // A value outside its range is named with its line; anything
+            // else is damage.
+            const std::string refusal = Material_Read_Refusal(), console = Material_Read_Refusal_Console();
+            const std::string reason = input_reason(
+                refusal.empty() ? read_failure_text(f) : "Zeile " + std::to_string(line_at(f)) + ": " + refusal);
             std::fclose(f);
-            end_unread_batch_run(reason, "damaged, cut short or newer than the program");
+            end_unread_batch_run(reason,
+                                 refusal.empty() ? "damaged, cut short or newer than the program" : console.c_str());
         }
         s_input_state = INPUT_DAMAGED;
         read_error_box(nullptr);

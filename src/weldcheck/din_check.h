@@ -45,8 +45,9 @@ constexpr double DIN_THICK_PART_THROAT = 5.0;
 // family, strengths or sections cannot be evaluated or whose gamma_M lies
 // outside NAD_FACTOR_MIN .. NAD_FACTOR_MAX). The forces act at the
 // profile's centroid (of the outline of its end): the welds take N' with
-// its lever to their centroid. Never leaves a value in the record that is
-// no number.
+// its lever to their centroid, and V_y and V_z with theirs, a torsion of
+// the welds beside M_x. Never leaves a value in the record that is no
+// number.
 int Calc_Anschluss_Querschnitt(GeschweissterAnschluss* record);
 
 // 1 when the record's input can be evaluated: dimensions finite numbers of

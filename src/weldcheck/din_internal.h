@@ -79,9 +79,12 @@ struct Din_Weld_Line {
     int position;           // its weld position 1..8; 0 of a weld all round
 };
 
-// Section values of a weld group, cm powers.
+// Section values of a weld group, cm powers; y_Az and z_Ay: where the
+// shear split puts V_z and V_y, the centroid (y of it) of the welds that
+// take V_z and (z of it) of those that take V_y.
 struct Din_Weld_Group {
     double L, A, y_s, z_s, I_y, I_z, I_yz, A_y, A_z, a_min;
+    double y_Az, z_Ay;
 };
 
 // The outline of the profile end in the evaluation's axes (cm: y = -x / 10,
@@ -101,16 +104,22 @@ Din_Outline Din_Outline_Of(const Kehlnaht_Geometry &g);
 
 // The forces the welds take about the centroid of their group: N' (kN, the
 // normal force less its share by contact), M_y, M_z and the torsion M_t
-// (kNcm), V_y and V_z (kN).
+// (kNcm), V_y and V_z (kN). M_t is what the shear split leaves to the
+// group turning about its centroid (or to its ring).
 struct Din_Weld_Forces {
     double N, M_y, M_z, M_t, V_y, V_z;
 };
 
+// A group's welds take a shear force only above this throat area (cm²).
+constexpr double DIN_SHEAR_AREA_MIN = 0.001;
+
 // The record's forces, which act at the profile's centroid (y_P, z_P, cm in
 // the axes of the group g), moved to the centroid of g: N' with its lever
-// adds to M_y and M_z. With the normal stress of Din_Weld_Sigma, integrated
-// over the welds they give back N' and, about the profile's centroid, the
-// record's M_y and M_z.
+// adds to M_y and M_z; V_y and V_z bring their moment about it to M_x,
+// less the moment the shear split has there (V_z even over the welds that
+// take it, at y_Az; V_y at z_Ay). With the stresses of Din_Weld_Sigma and
+// Din_Weld_Shear_At, integrated over the welds they give back N', V_y,
+// V_z and, about the profile's centroid, the record's M_y, M_z and M_x.
 Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss *r, const Din_Weld_Group &g, double y_P, double z_P);
 
 // The normal stress (kN/cm²) of f in the group g at the point dy, dz (cm)
@@ -118,6 +127,18 @@ Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss *r, const Din_Weld
 // group's moments of inertia (its product moment included). A group
 // without second moments gives N'/A (0 without area).
 double Din_Weld_Sigma(const Din_Weld_Group &g, const Din_Weld_Forces &f, double dy, double dz);
+
+// The shear stress (kN/cm², components along y and z) of f in the group g
+// at the point dy, dz (cm) from its centroid on a weld of the given role
+// (DIN_ROLE_*): V_z even over the welds that take V_z, V_y over those that
+// take V_y, and M_t turning the group about its centroid, M_t rho / I_p
+// across the radius (I_p = I_y + I_z of g). The check adds the two
+// magnitudes.
+struct Din_Weld_Shear {
+    double V_y, V_z;  // of the shear split
+    double T_y, T_z;  // of the turning group
+};
+Din_Weld_Shear Din_Weld_Shear_At(const Din_Weld_Group &g, const Din_Weld_Forces &f, int role, double dy, double dz);
 
 // The weld lines of a connection and the section values of their group.
 struct Din_Weld_Line_Section {

@@ -10,8 +10,10 @@
 // group (N acts at the profile's centroid: with its lever to the group's
 // centroid it bends the group too), the shear stress of the shear force
 // its weld takes (V_z the welds along the height, V_y those along the
-// width), and the shear stress of the torsion; sigma_w,v = sqrt(sigma² +
-// tau²) is checked against alpha_w f_y,k / gamma_M.
+// width), and the shear stress of the torsion: M_x and the moment of V_y
+// and V_z, which act at the profile's centroid too, less that of their
+// split to the welds; sigma_w,v = sqrt(sigma² + tau²) is checked against
+// alpha_w f_y,k / gamma_M.
 #include <algorithm>
 #include <cmath>
 
@@ -130,7 +132,7 @@ void Flat_Welds(const GeschweissterAnschluss* r, double a, Weld_Lines* w) {
 // the welds' forces, which then no longer balance the internal forces.
 Din_Weld_Group Group_Of(const Weld_Lines& w) {
     Din_Weld_Group g = {};
-    double Sy = 0, Sz = 0;
+    double Sy = 0, Sz = 0, Sy_z = 0, Sz_y = 0;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
         const double A = k.a * k.l;
@@ -138,13 +140,15 @@ Din_Weld_Group Group_Of(const Weld_Lines& w) {
         g.A += A;
         Sy += A * k.yc;
         Sz += A * k.zc;
-        if (k.role == DIN_ROLE_V_Z) g.A_z += A;
-        if (k.role == DIN_ROLE_V_Y) g.A_y += A;
+        if (k.role == DIN_ROLE_V_Z) g.A_z += A, Sy_z += A * k.yc;
+        if (k.role == DIN_ROLE_V_Y) g.A_y += A, Sz_y += A * k.zc;
         g.a_min = i == 0 ? k.a : std::min(g.a_min, k.a);
     }
     if (!(g.A > 0.0)) return g;
     g.y_s = Sy / g.A;
     g.z_s = Sz / g.A;
+    g.y_Az = g.A_z > 0.0 ? Sy_z / g.A_z : g.y_s;
+    g.z_Ay = g.A_y > 0.0 ? Sz_y / g.A_y : g.z_s;
     for (int i = 0; i < w.n; i++) {
         const Din_Weld_Line& k = w.line[i];
         const double A = k.a * k.l, il = k.a * k.l * k.l * k.l / 12;
@@ -228,21 +232,17 @@ void Shear_Status(GeschweissterAnschluss* r, double V, double A, int word) {
 // e. Shear of a role-1 line |V_z| / A_z, of a role-2 line |V_y| / A_y.
 void Evaluate_Lines(const Din_Weld_Line* lines, int n, const Din_Weld_Group& g, const Din_Weld_Forces& f,
                     const Torsion_Rule& rule, Extremes* e, double* tau_y_max, double* tau_z_max) {
-    const double I_p = g.I_y + g.I_z;
-    const double t_Vz = g.A_z > 0.001 ? std::fabs(f.V_z) / g.A_z : 0.0;
-    const double t_Vy = g.A_y > 0.001 ? std::fabs(f.V_y) / g.A_y : 0.0;
     const double t_ring = rule.W_ring > 0.0 ? std::fabs(f.M_t) / rule.W_ring : 0.0;
     for (int i = 0; i < n; i++) {
         const Din_Weld_Line& k = lines[i];
-        const bool carries = k.l > 0.001;
-        const double t_V = carries && k.role == DIN_ROLE_V_Z ? t_Vz : carries && k.role == DIN_ROLE_V_Y ? t_Vy : 0.0;
-        if (k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
-        if (k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
         for (int j = 0; j < LINE_POINTS; j++) {
             const double q = j / 8.0;
             const double dy = k.y1 + q * (k.y2 - k.y1) - g.y_s, dz = k.z1 + q * (k.z2 - k.z1) - g.z_s;
-            double t_T = t_ring;
-            if (rule.polar && I_p > 0.0) t_T = std::max(t_T, std::fabs(f.M_t) * std::hypot(dy, dz) / I_p);
+            const Din_Weld_Shear s = Din_Weld_Shear_At(g, f, k.role, dy, dz);
+            const double t_V = std::hypot(s.V_y, s.V_z);
+            if (j == 0 && k.role == DIN_ROLE_V_Z && tau_z_max) *tau_z_max = std::max(*tau_z_max, t_V);
+            if (j == 0 && k.role == DIN_ROLE_V_Y && tau_y_max) *tau_y_max = std::max(*tau_y_max, t_V);
+            const double t_T = rule.polar ? std::max(t_ring, std::hypot(s.T_y, s.T_z)) : t_ring;
             e->Take(Din_Weld_Sigma(g, f, dy, dz), t_V + t_T, t_T, dy, dz);
         }
     }
@@ -374,7 +374,23 @@ Din_Weld_Forces Din_Forces_About(const GeschweissterAnschluss* r, const Din_Weld
     auto lever = [](double d) { return std::fabs(d) < 1e-6 ? 0.0 : d; };
     f.M_y += f.N * lever(z_P - g.z_s);
     f.M_z -= f.N * lever(y_P - g.y_s);
+    // V_y and V_z at (y_P, z_P) bring their moment about the group's
+    // centroid, V_z (y_P - y_s) - V_y (z_P - z_s), to M_x; the shear split
+    // has V_z (y_Az - y_s) - V_y (z_Ay - z_s) there. The rest turns the
+    // group. A force no weld takes has no split (the check refuses it).
+    const double y_V = g.A_z > DIN_SHEAR_AREA_MIN ? g.y_Az : g.y_s;
+    const double z_V = g.A_y > DIN_SHEAR_AREA_MIN ? g.z_Ay : g.z_s;
+    f.M_t += f.V_z * lever(y_P - y_V) - f.V_y * lever(z_P - z_V);
     return f;
+}
+
+Din_Weld_Shear Din_Weld_Shear_At(const Din_Weld_Group& g, const Din_Weld_Forces& f, int role, double dy, double dz) {
+    Din_Weld_Shear s = {};
+    if (role == DIN_ROLE_V_Z && g.A_z > DIN_SHEAR_AREA_MIN) s.V_z = f.V_z / g.A_z;
+    if (role == DIN_ROLE_V_Y && g.A_y > DIN_SHEAR_AREA_MIN) s.V_y = f.V_y / g.A_y;
+    const double I_p = g.I_y + g.I_z;
+    if (I_p > 0.0) s.T_y = -f.M_t * dz / I_p, s.T_z = f.M_t * dy / I_p;
+    return s;
 }
 
 double Din_Weld_Sigma(const Din_Weld_Group& g, const Din_Weld_Forces& f, double dy, double dz) {

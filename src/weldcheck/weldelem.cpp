@@ -39,7 +39,7 @@ void Clear_Weld_Group(NahtGruppe* g) {
 // checked: the group's inputs were found valid just before, unchanged since.
 static int check_fillet(NahtGruppe* g, FILE* f, int print_level, const char* prefix, bool checked) {
     const double gamma = g->angle;
-    const bool oblique = g->one_sided == 0 && gamma > 0.1 && std::fabs(gamma - 90.0) > 0.001;
+    const bool oblique = g->one_sided == WELD_TWO_SIDED && gamma > 0.1 && std::fabs(gamma - 90.0) > 0.001;
     if (!oblique && checked) return Check_Weld_Directional_Checked(g, f, print_level, prefix);
     if (!oblique) return Check_Weld_Directional(g, f, print_level, prefix);
     const char* bold = print_level > 1 ? "╬H"_cp : "";

@@ -149,7 +149,7 @@ static int read_group(FILE* f, NahtGruppe* g, bool* forces_rescaled) {
     if (fscanf(f, "%lf%lf%lf", &g->F_sigma_perp, &g->F_tau_perp, &g->F_tau_par) != 3) return 1;
     if (fscanf(f, "%lf%lf%lf%lf%lf", &g->sigma_perp, &g->tau_perp, &g->tau_par, &g->F_w_Ed, &g->sigma_w_Ed) != 5)
         return 1;
-    g->one_sided = 0;
+    g->one_sided = WELD_TWO_SIDED;
     if (version >= 2) {
         int stored = 0;
         if (fscanf(f, "%d", &stored) != 1) return 1;
@@ -162,7 +162,7 @@ static int read_group(FILE* f, NahtGruppe* g, bool* forces_rescaled) {
     }
     g->M_p_Ed = 0.0;
     if (version >= 4 && fscanf(f, "%lf", &g->M_p_Ed) != 1) return 1;
-    if (version <= 4 && g->one_sided == 0 && g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
+    if (version <= 4 && g->one_sided == WELD_TWO_SIDED && g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         // Older files gave the forces of one weld root; they now refer to the
         // whole weld length of both sides.
         g->F_sigma_perp *= 2.0;
@@ -346,19 +346,19 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
     OLI_printf(f, "%s╬HNachweise\n"_cp, P());
     OLI_printf(f, g->method & WELD_METHOD_DIRECTIONAL ? "%srichtungsbezogenes Verfahren\n" : "%svereinfachtes Verfahren\n",
                P());
-    if (g->one_sided == 0 && (g->method & WELD_METHOD_DIRECTIONAL) && g->force_mode == WELD_FORCES_GIVEN)
+    if (g->one_sided == WELD_TWO_SIDED && (g->method & WELD_METHOD_DIRECTIONAL) && g->force_mode == WELD_FORCES_GIVEN)
         // Both welds are checked with their own signs; the worse one is named
         // in the check.
         OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung für die ungünstigere Seite\n"_cp, P());
-    else if (g->one_sided == 0)
+    else if (g->one_sided == WELD_TWO_SIDED)
         OLI_printf(f, "%sbeidseitige Schweißnaht, Nachweisführung nur für die %s Seite\n"_cp, P(), "linke");
     else
         OLI_printf(f, "%seinseitige Schweißnaht (%s), Zusatzspannungen aus exzentrischer Belastung berücksichtigen\n"_cp,
-                   P(), g->one_sided == 2 ? "rechts" : "links");
+                   P(), g->one_sided == WELD_ONE_SIDED_OTHER ? "rechts" : "links");
 
     const bool directional = g->method & WELD_METHOD_DIRECTIONAL;
     if (g->force_mode == WELD_FORCES_GIVEN) {
-        OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == 0 ? " (gesamt)" : "");
+        OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == WELD_TWO_SIDED ? " (gesamt)" : "");
         // Zero values are left out; a value that is not a number is shown.
         const struct {
             double value;  // N or Nm

@@ -410,7 +410,7 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     Rule_Messages said;
     Rule_Messages* messages = show_message ? &said : nullptr;
     const double t1 = g->plate1.t, t2 = g->plate2.t;
-    if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = 1;
+    if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) g->one_sided = WELD_ONE_SIDED;
     if (g->kind == WELD_BUTT && g->full_penetration && print_all && f) {
         if (g->angle >= 0.001) OLI_printf(f, "%swirksame Nahtdicke a = t╬\\2╬r = %.1lf mm\n"_cp, P(), t2);
         else OLI_printf(f, "%swirksame Nahtdicke a = min(t╬\\1╬r,t╬\\2╬r) = %.1lf mm\n"_cp, P(), std::min(t1, t2));

@@ -332,8 +332,8 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     // Eccentricity of N for a one-sided weld, in Nmm.
     bool eccentric = false;
     double dMp = 0.0;
-    if ((g->method & WELD_METHOD_MIN_LENGTH) && (g->method & WELD_METHOD_DIRECTIONAL) && g->one_sided &&
-        !full_butt) {
+    if ((g->method & WELD_METHOD_MIN_LENGTH) && (g->method & WELD_METHOD_DIRECTIONAL) &&
+        g->one_sided != WELD_TWO_SIDED && !full_butt) {
         dMp = N * g->plate2.t / 2.0 + (g->one_sided == WELD_ONE_SIDED ? -1.0 : 1.0) * Mp * 1000.0;
         eccentric = dMp > 0.001 && g->a >= 0.001;
         if (f && print_level >= 1) {
@@ -845,31 +845,27 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
         if (f && print_level >= 2) OLI_printf(f, "%sDie Naht ist durchgeschweißt (a = %.1lf mm)\n"_cp, P(), g->a);
     }
     // The whole joint carries the load: a = t, one-sided, and the forces of
-    // a fully penetrated weld (no halving of N at a root).
-    const double a_saved = g->a;
-    const int one_sided_saved = g->one_sided;
-    const int full_saved = g->full_penetration;
-    g->a = t;
-    g->one_sided = 1;
-    g->full_penetration = 1;
+    // a fully penetrated weld (no halving of N at a root). The joint is
+    // checked as a group of its own: the caller's weld keeps its inputs
+    // throughout and takes the results.
+    NahtGruppe joint = *g;
+    joint.a = t;
+    joint.one_sided = WELD_ONE_SIDED;
+    joint.full_penetration = 1;
     int result = 0;
-    if (g->method & WELD_METHOD_DIRECTIONAL) {
-        result = Check_Weld_Directional(g, f, print_level, prefix);
+    if (joint.method & WELD_METHOD_DIRECTIONAL) {
+        result = Check_Weld_Directional(&joint, f, print_level, prefix);
+    } else if (joint.check && Calc_Weld_Forces(&joint, f, print_level)) {
+        joint.U_max = 1000.0;
     } else {
-        bool done = false;
-        if (g->check && Calc_Weld_Forces(g, f, print_level)) {
-            g->U_max = 1000.0;
-            done = true;
-        }
-        if (!done) {
-            const int strength = Calc_Weld_Shear_Strength(g, f, print_level);
-            if (strength && g->F_w_Rd >= -0.001) result = 1;  // unusable factors
-            else if (g->check && (g->F_w_Ed > 0.001 || g->F_w_Rd <= 0.001))
-                result = Weld_Resistance_Result(g, f, prefix);  // also refuses a zero resistance
-        }
+        const int strength = Calc_Weld_Shear_Strength(&joint, f, print_level);
+        if (strength && joint.F_w_Rd >= -0.001) result = 1;  // unusable factors
+        else if (joint.check && (joint.F_w_Ed > 0.001 || joint.F_w_Rd <= 0.001))
+            result = Weld_Resistance_Result(&joint, f, prefix);  // also refuses a zero resistance
     }
-    g->a = a_saved;
-    g->one_sided = one_sided_saved;
-    g->full_penetration = full_saved;
+    joint.a = g->a;
+    joint.one_sided = g->one_sided;
+    joint.full_penetration = g->full_penetration;
+    *g = joint;
     return result;
 }

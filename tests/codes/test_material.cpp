@@ -551,6 +551,45 @@ TEST_F(Material, NewerBlockIsRefused) {
     EXPECT_EQ(Read_Material_Params(nullptr, &m), 1);
 }
 
+// A beta_w the material takes as given (own values of steel, stainless
+// steel) outside 0.5 .. 1, the window's range, is refused by name; the
+// grade table's and the catalogue's put their own in its place (S235:
+// 0.80), and aluminium has none.
+TEST_F(Material, BetaWOutsideItsRangeIsRefusedByName) {
+    const struct {
+        int kind, grade, own;
+        const char* beta_w;
+        const char* shown;  // in the refusal; null: read
+        double taken;
+    } cases[] = {
+        {0, 0, 1, "0.000000", "0", 0},   {0, 0, 1, "0.45", "0.45", 0},    {1, 0, 1, "1.2", "1.2", 0},
+        {0, 26, 0, "1e300", "1e+300", 0}, {0, 0, 1, "0.5", nullptr, 0.5}, {0, 0, 1, "1.000000", nullptr, 1.0},
+        {0, 0, 0, "0.000000", nullptr, 0.8}, {2, 0, 1, "0", nullptr, 0.0},
+    };
+    for (const auto& c : cases) {
+        Materialparameter_Record m;
+        Clear_Material_Params(&m);
+        m.kind = c.kind;
+        FILE* f = testutil::Stream_With(" 2\n " + std::to_string(c.grade) + " " + std::to_string(c.own) + " 0 0 " +
+                                        c.beta_w + " 210000 0.3 80769.23 1.2 235 360 215 360 215 360\n Blech\n");
+        EXPECT_EQ(Read_Material_Params(f, &m), c.shown ? 1 : 0) << c.beta_w;
+        if (c.shown) {
+            EXPECT_EQ(std::string(Material_Read_Refusal()),
+                      std::string("Korrelationsbeiwert \xBB\xCE\\w\xCEr = ") + c.shown +
+                          " ung\x81ltig (nicht zwischen 0.5 und 1)");
+            EXPECT_EQ(std::string(Material_Read_Refusal_Console()),
+                      std::string("beta_w = ") + c.shown + " not between 0.5 and 1");
+            // The stream stands on the value's line.
+            EXPECT_EQ(std::fgetc(f), ' ');
+            EXPECT_EQ(std::fgetc(f), '2');
+        } else {
+            EXPECT_STREQ(Material_Read_Refusal(), "") << c.beta_w;
+            EXPECT_DOUBLE_EQ(m.beta_w, c.taken) << c.beta_w;
+        }
+        std::fclose(f);
+    }
+}
+
 TEST_F(Material, PrintOfSteelByThicknessRanges) {
     Materialparameter_Record m = Table(0, 2);
     Check_Material_Params(&m, 50.0, nullptr, 0, nullptr);

@@ -244,6 +244,48 @@ TEST(BatchDamaged, ValuesNoInputGivesRefuseTheFile) {
     }
 }
 
+// A correlation factor beta_w outside 0.5 .. 1 where the material takes it
+// as given (own values), which the window refuses when typed: before, a 0
+// ended in "Fehler bei der Berechnung des Schweißnahtnachweises". The file
+// is refused at its line with beta_w and its range named; list and console
+// say so. The connection's material (line 9) and the plate's (line 23);
+// beta_w = 1 (own values) is read.
+TEST(BatchDamaged, BetaWOutsideItsRangeIsRefusedByName) {
+    const std::string own = " 0 1 0.000000 0.000000 ", plate = " 35.000000 0.000000 0.000000\n 2\n";
+    const struct {
+        std::string from, to;
+        const char* named;  // null: read
+        int line;
+    } cases[] = {
+        {" 0 0 0.000000 0.000000 0.800000", own + "0.000000", "0", 9},
+        {plate + " 0 0 0.000000 0.000000 0.800000", plate + own + "1.200000", "1.2", 23},
+        {" 0 0 0.000000 0.000000 0.800000", own + "1.000000", nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        Edit(d, "C001_01.INP", c.from, c.to);
+        EXPECT_EQ(d.Run("C001 " + kRun), 1) << d.err;
+        const std::string list = d.File("C001_01.OLI");
+        EXPECT_EQ(list.find("Fehler bei der Berechnung"), std::string::npos) << c.to;
+        if (!c.named) {
+            EXPECT_EQ(d.err.find("cannot be read"), std::string::npos) << d.err;
+            EXPECT_NE(list.find(kVerified), std::string::npos);
+            continue;
+        }
+        EXPECT_NE(list.find("\n Eingabedatei C001_01.INP: Zeile " + std::to_string(c.line) +
+                            ": Korrelationsbeiwert \xBB\xCE\\w\xCEr = " + c.named +
+                            " ung\x81ltig (nicht zwischen 0.5 und 1)\n Es wurde kein Nachweis gef\x81hrt.\n"),
+                  std::string::npos)
+            << list;
+        EXPECT_NE(d.err.find("C001_01.INP: input file cannot be read (beta_w = " + std::string(c.named) +
+                             " not between 0.5 and 1); no check is made"),
+                  std::string::npos)
+            << d.err;
+        Expect_Refused_Run(d, list, c.to);
+    }
+}
+
 // A user annex "Eigen" (the German set with gamma_M2 = 1.40) cut short: inside
 // its EN 1993 section, just before it, inside the EN 1992 section. Before, a
 // cut before the section passed as "NA: Eigen" with the recommended

@@ -250,20 +250,25 @@ TEST(DinAnschluss, FlatBarNormalForceBesideUnequalWelds) {
 // faces (7.2, 4.4, 2·0.5·7.2³/12), the web's inner face (9, 0.8): the
 // largest sigma at the toes, N/A_w + N (x_P - x_w)(8 - x_w)/I_z (N/A_w =
 // 56.8 N/mm² at the welds' centroid).
+// The shear stresses (the split's and those of the group turning about its
+// centroid) give back V_y, V_z and, about the welds' centroid, M_x with the
+// moment of V_y and V_z acting at the profile's centroid: 100 M_x + V_z
+// (y_P - y_s) - V_y (z_P - z_s).
 TEST(DinAnschluss, WeldsBalanceTheForcesAtTheProfileCentroid) {
     const struct {
         int family;
-        double h, b, t, s, a, x_P, y_P;  // mm
-        double N, M_y, M_z;             // kN, kNm
+        double h, b, t, s, a, x_P, y_P;       // mm
+        double N, M_y, M_z, V_y, V_z, M_x;   // kN, kNm
     } cases[] = {
-        {ANSCHLUSS_CHANNEL, 200, 80, 10, 8, 5, (1600.0 * 40 + 1440.0 * 4) / 3040, 100, -150, 12, -4},
+        {ANSCHLUSS_CHANNEL, 200, 80, 10, 8, 5, (1600.0 * 40 + 1440.0 * 4) / 3040, 100, -150, 12, -4, 20, 60, 3},
         {ANSCHLUSS_ANGLE, 150, 100, 10, 10, 4, (1500.0 * 5 + 900.0 * 55) / 2400, (1500.0 * 75 + 900.0 * 145) / 2400,
-         100, 5, 3},
+         100, 5, 3, -30, 40, -1},
     };
     for (const auto& c : cases) {
         GeschweissterAnschluss r = Connection(c.family, c.h, c.b, c.t, c.s);
         r.weld_kind = 2, r.a_w = c.a;
         r.load[ANSCHLUSS_N] = c.N, r.load[ANSCHLUSS_M_Y] = c.M_y, r.load[ANSCHLUSS_M_Z] = c.M_z;
+        r.load[ANSCHLUSS_V_Y] = c.V_y, r.load[ANSCHLUSS_V_Z] = c.V_z, r.load[ANSCHLUSS_M_X] = c.M_x;
         ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.family;
         Kehlnaht_Geometry geometry;
         ASSERT_EQ(Build_Kehlnaht_Geometry(&r, Kehlnaht_Family(c.family), 0, "", &geometry), KEHLNAHT_BUILT);
@@ -276,19 +281,27 @@ TEST(DinAnschluss, WeldsBalanceTheForcesAtTheProfileCentroid) {
         const Din_Weld_Line_Section section = Calc_Weld_Line_Section(&r, outline, Din_Weld_Roles(T), c.a);
         const Din_Weld_Group& g = section.group;
         const Din_Weld_Forces f = Din_Forces_About(&r, g, outline.y_c, outline.z_c);
-        double N = 0, M_z = 0, M_y = 0;
+        double N = 0, M_z = 0, M_y = 0, V_y = 0, V_z = 0, M_x = 0;
         for (int i = 0; i < section.n; i++) {
             const Din_Weld_Line& k = section.line[i];
             const double w[3] = {1, 4, 1};
             for (int j = 0; j < 3; j++) {
                 const double y = k.yc + (j - 1) * k.l / 2 * k.c, z = k.zc + (j - 1) * k.l / 2 * k.s;
-                const double dA = k.a * k.l * w[j] / 6, sigma = Din_Weld_Sigma(g, f, y - g.y_s, z - g.z_s);
+                const double dy = y - g.y_s, dz = z - g.z_s;
+                const double dA = k.a * k.l * w[j] / 6, sigma = Din_Weld_Sigma(g, f, dy, dz);
                 N += sigma * dA, M_y += sigma * z * dA, M_z += sigma * y * dA;
+                const Din_Weld_Shear t = Din_Weld_Shear_At(g, f, k.role, dy, dz);
+                const double t_y = t.V_y + t.T_y, t_z = t.V_z + t.T_z;
+                V_y += t_y * dA, V_z += t_z * dA, M_x += (dy * t_z - dz * t_y) * dA;
             }
         }
+        const double tol = 1e-8 * (100 + std::fabs(c.N) * 10);
         EXPECT_NEAR(N, c.N, 1e-9 * std::fabs(c.N)) << c.family;
-        EXPECT_NEAR(M_y, 100 * c.M_y + c.N * z_P, 1e-8 * (100 + std::fabs(c.N) * 10)) << c.family;
-        EXPECT_NEAR(M_z, -100 * c.M_z + c.N * y_P, 1e-8 * (100 + std::fabs(c.N) * 10)) << c.family;
+        EXPECT_NEAR(M_y, 100 * c.M_y + c.N * z_P, tol) << c.family;
+        EXPECT_NEAR(M_z, -100 * c.M_z + c.N * y_P, tol) << c.family;
+        EXPECT_NEAR(V_y, c.V_y, 1e-9 * std::fabs(c.V_y)) << c.family;
+        EXPECT_NEAR(V_z, c.V_z, 1e-9 * std::fabs(c.V_z)) << c.family;
+        EXPECT_NEAR(M_x, 100 * c.M_x + c.V_z * (y_P - g.y_s) - c.V_y * (z_P - g.z_s), tol) << c.family;
     }
     // The channel under N alone.
     const double A[5] = {10, 8, 1, 7.2, 9}, x[5] = {0, 4, 8, 4.4, 0.8}, own[5] = {0, 8.0 * 8 * 8 / 12, 0,
@@ -360,6 +373,42 @@ TEST(DinAnschluss, TorsionOfWeldsByPositionTurnsTheGroup) {
     // = 54.5 cm⁴, tau = M_x t_f / I_T in the flanges; the section model's own
     // I_T (its junctions) lies within 3 % of that.
     EXPECT_NEAR(r.profile_values.tau, 10 * 1000 * 1.5 / 54.5, 0.03 * 275.2);
+}
+
+// V_z acts at the profile's centroid, beside the welds of an angle 150 x
+// 100 x 10 welded by position on both faces of its upright leg (a = 5 mm,
+// full lengths): the back (position 1, y = 0, z = 0 .. 15 cm) and the inner
+// face (2, y = -1, z = 0 .. 14): A = 7.5 + 7 = 14.5 cm², y_s = -7 / 14.5 cm,
+// z_s = (7.5·7.5 + 7·7) / 14.5 cm; the profile's centroid x_P = (1500·5 +
+// 900·55) / 2400 = 23.75 mm, y_P = -2.375 cm. Both welds take V_z = 50 kN:
+// its moment about them, 50 (y_P - y_s) = -94.61 kNcm, turns the group,
+// I_p = 0.5 (15³ + 14³) / 12 + 7.5 (7.5 - z_s)² + 7 (7 - z_s)² + 7.5 y_s² +
+// 7 (1 + y_s)², farthest at the top of the back weld (-y_s, 15 - z_s):
+// tau = 50 / 14.5 + |M_t| rho / I_p (the check left M_t out: 50 / 14.5
+// alone). An M_x of +0.9461 kNm takes the moment off, one of -0.9461 kNm
+// doubles it.
+TEST(DinAnschluss, ShearBesideTheWeldsTurnsTheGroup) {
+    const double y_s = -7 / 14.5, z_s = (7.5 * 7.5 + 7 * 7) / 14.5, lever = -2.375 - y_s;
+    const double I_p = 0.5 * (3375 + 2744) / 12.0 + 7.5 * (7.5 - z_s) * (7.5 - z_s) + 7 * (7 - z_s) * (7 - z_s) +
+                       7.5 * y_s * y_s + 7 * (1 + y_s) * (1 + y_s);
+    const double rho = std::hypot(y_s, 15 - z_s), tau_V = 50 / 14.5;
+    const struct {
+        double M_x, tau;  // kNm, kN/cm²
+    } cases[] = {{0.0, tau_V + 50 * std::fabs(lever) * rho / I_p},
+                 {-0.5 * lever, tau_V},
+                 {0.5 * lever, tau_V + 100 * std::fabs(lever) * rho / I_p}};
+    for (const auto& c : cases) {
+        GeschweissterAnschluss r = Connection(ANSCHLUSS_ANGLE, 150, 100, 10, 10);
+        r.weld_kind = ANSCHLUSS_WELDS_BY_POSITION;
+        r.a_pos[0] = r.a_pos[1] = 5.0;
+        r.l_pos[0] = 150, r.l_pos[1] = 140;
+        r.load[ANSCHLUSS_V_Z] = 50, r.load[ANSCHLUSS_M_X] = c.M_x;
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0) << c.M_x;
+        EXPECT_NEAR(r.weld_values.y_s, y_s, 1e-9);
+        EXPECT_NEAR(r.weld_values.tau, 10 * c.tau, 1e-6) << c.M_x;
+        EXPECT_NEAR(r.weld_values.sigma_v, 10 * c.tau, 1e-6) << c.M_x;
+        EXPECT_NEAR(r.U_w[1], 10 * c.tau / (0.95 * 240 / kGammaM), 1e-9) << c.M_x;
+    }
 }
 
 // The contact share takes a compressive N off the welds; a tensile N is

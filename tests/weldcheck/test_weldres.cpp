@@ -349,6 +349,47 @@ TEST(ButtWeld, PartialThroatEqualToJointCountsAsFull) {
     EXPECT_NEAR(c.g.U_max, 0.7217, 0.0001);
 }
 
+// The joint is checked as a whole (a = t, one-sided, fully penetrated),
+// but the caller's weld keeps its own inputs throughout the check: every
+// line the check writes finds them as they were (it set a = t and one-sided
+// on the caller's weld for the time of the call), and the results come back.
+TEST(ButtWeld, CallersWeldKeepsItsInputsThroughoutTheCheck) {
+    // The weld as given; every write counts the lines that met another.
+    static const NahtGruppe* weld;
+    static int lines, changed;
+    cookie_io_functions_t io = {};
+    io.write = [](void*, const char*, size_t size) -> ssize_t {
+        lines++;
+        changed += weld->a != 6.0 || weld->one_sided != WELD_TWO_SIDED || weld->full_penetration != 0;
+        return static_cast<ssize_t>(size);
+    };
+    // Simplified: 150 N/mm² on the 8 mm joint against f_vw,d = 360 / sqrt 3
+    // / (0.8·1.25) = 207.85 N/mm². Directional: sigma_perp = tau_par = 100
+    // N/mm², sqrt(100² + 3·100²) = 200 against f_u / (beta_w gamma_M2) = 360
+    // (and 100 against 0.9·360 / 1.25 = 259.2).
+    const struct {
+        int method;
+        double U;
+    } cases[] = {{0, 150.0 / (360.0 / std::sqrt(3.0) / (0.8 * 1.25))}, {WELD_METHOD_DIRECTIONAL, 200.0 / 360.0}};
+    for (const auto& m : cases) {
+        WeldCase c(6.0, 8.0, 12.0);  // two-sided, a = t / 2: counts as the whole joint
+        c.g.kind = WELD_BUTT, c.g.method = m.method, c.g.force_mode = WELD_STRESS_GIVEN;
+        c.g.sigma_w_Ed = 150.0, c.g.sigma_perp = c.g.tau_par = 100.0;
+        weld = &c.g, lines = changed = 0;
+        FILE* f = fopencookie(nullptr, "w", io);
+        ASSERT_NE(f, nullptr);
+        std::setvbuf(f, nullptr, _IONBF, 0);
+        EXPECT_EQ(Check_Butt_Weld(&c.g, f, 2, ""), 0);
+        std::fclose(f);
+        EXPECT_GT(lines, 0) << m.method;
+        EXPECT_EQ(changed, 0) << m.method;
+        weld = nullptr;
+        EXPECT_EQ(c.g.a, 6.0);
+        EXPECT_EQ(c.g.one_sided, WELD_TWO_SIDED);
+        EXPECT_NEAR(c.g.U_max, m.U, 1e-9) << m.method;
+    }
+}
+
 TEST(ButtWeld, FullPenetrationWithForcesTakesTheWholeNormalForce) {
     // N = 120 kN on a 100 mm long, 12 mm thick full butt weld: 100 N/mm².
     WeldCase c(0.0, 12.0, 12.0);
