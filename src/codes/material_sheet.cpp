@@ -153,7 +153,8 @@ void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, i
     Label(r, row, aluminium ? "Legierung" : "Stahlsorte");
     Add_Choice_List_to_Scrollable_Area(area, x + X_FIELD, row, g_entries, Screen_Font_Normal, width, count, &m->grade,
                                        r.slot);
-    Add_Check_Box_to_Scrollable_Area(area, x + X_FIELD + 8 * width + 50, row, "Vorgabe", Screen_Font_Normal, r.text,
+    // The check box a character's width clear of the drop-down's frame.
+    Add_Check_Box_to_Scrollable_Area(area, x + X_FIELD + 8 * width + 60, row, "Vorgabe", Screen_Font_Normal, r.text,
                                      &m->own_values, r.slot);
     row += step;
     Label(r, row, "Kennung");
