@@ -15,7 +15,9 @@ int material_ranges_shown = 0;
 
 namespace {
 
-enum { X_SYMBOL = 172, X_FIELD = 216, X_UNIT = 281, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
+// A symbol's index ("y,40": four characters of the small font) ends a
+// character's width before the field's frame, the unit as far after it.
+enum { X_SYMBOL = 172, X_FIELD = 222, X_UNIT = 287, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
 
 // The choice lists, filled at every drawing.
 char g_texts[ALUGUETE_ROWS][ENTRY_SIZE];
