@@ -15,9 +15,9 @@
 namespace {
 
 // The value column of the long labels: the raster font's labels need 216
-// pixels (the material register's column, so that plate and material
-// fields stand one below the other).
-enum { PLATE_COLUMN = 216 };
+// pixels; 222 is the material register's column, so that plate and
+// material fields stand one below the other.
+enum { PLATE_COLUMN = 222 };
 
 // Width in pixels of a text in a font word (a bold word draws one pixel
 // wider).

@@ -15,7 +15,9 @@ int material_ranges_shown = 0;
 
 namespace {
 
-enum { X_SYMBOL = 172, X_FIELD = 216, X_UNIT = 281, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
+// A symbol's index ("y,40": four characters of the small font) ends a
+// character's width before the field's frame, the unit as far after it.
+enum { X_SYMBOL = 172, X_FIELD = 222, X_UNIT = 287, NAME_VISIBLE = 25, ENTRY_SIZE = 24 };
 
 // The choice lists, filled at every drawing.
 char g_texts[ALUGUETE_ROWS][ENTRY_SIZE];
@@ -153,7 +155,8 @@ void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, i
     Label(r, row, aluminium ? "Legierung" : "Stahlsorte");
     Add_Choice_List_to_Scrollable_Area(area, x + X_FIELD, row, g_entries, Screen_Font_Normal, width, count, &m->grade,
                                        r.slot);
-    Add_Check_Box_to_Scrollable_Area(area, x + X_FIELD + 8 * width + 50, row, "Vorgabe", Screen_Font_Normal, r.text,
+    // The check box a character's width clear of the drop-down's frame.
+    Add_Check_Box_to_Scrollable_Area(area, x + X_FIELD + 8 * width + 60, row, "Vorgabe", Screen_Font_Normal, r.text,
                                      &m->own_values, r.slot);
     row += step;
     Label(r, row, "Kennung");

@@ -51,16 +51,29 @@ std::string Row_Text(const char* name) {
     return text;
 }
 
+void Show_Lines(const char* title, const char* first, const char* second, const char* third) {
+    Init_Message();
+    Set_Message_Title(title);
+    Fill_Message("%s", first);
+    Fill_Message("%s", second);
+    if (third) Fill_Message("%s", third);
+    Draw_Message();
+}
+
 // Starts the annex editor and waits for its end. A missing EXEC or an
-// editor that cannot be started is passed over: the list is read again
-// either way.
+// editor that cannot be started is named in a box, as the desktop's other
+// tools are; the list is read again either way.
 void Run_Annex_Editor() {
     const char* exec = VEKGetEnv("EXEC");
+    if (!exec) {
+        Show_Lines("Installationsfehler", "Das EXEC-Verzeichnis", "ist nicht ermittelbar!", nullptr);
+        return;
+    }
     char path[VEK_MAX_PATH + 1];
-    if (!exec || !VEK_Join_Path(path, sizeof path, exec, "AnnexEdit")) return;
     const char* name = Get_Requested_NAD_Name();
     const char* const argv[] = {path, name ? name : "", nullptr};
-    VEKSpawnv(0, path, argv);
+    if (!VEK_Join_Path(path, sizeof path, exec, "AnnexEdit") || VEKSpawnv(0, path, argv) < 0)
+        Show_Lines("Installationsproblem", "Das VEK-Werkzeug", "- AnnexEdit -", "ist nicht installiert!");
 }
 
 // The header row: "Auswahl:" and, at its right end, the picture and the

@@ -420,8 +420,16 @@ void Edit_Field_Text_Extent(const char *text, int n, int *left, int *right);
 // or free slot, a held Shift key, no short key, a click that
 // hit nothing, or the multi-line editor ended; 1 when a short key fired, a
 // box, button, click item was hit, or a field edit (chain) ended.  Callers
-// refill the area after any call.
+// refill the area after any call.  A multi-line editor ends at a press
+// outside its field (left in M_LEFT for the caller), the close request or
+// Escape, which fires the area's break-key action (when one is set,
+// whatever the short-key setting) and gives 1.
 int Edit_Scrollable_View_Area(int slot);
+// The keyboard for the area's first multi-line field without a click: its
+// editor runs with the caret at the end of the text, so that what is typed
+// goes in at once, and ends as after a click into it.  0 for an invalid or
+// free slot or an area without such a field.
+int Type_Into_Scrollable_Area(int slot);
 // The hover wait alone: cursor shapes, hover looks and tool tips until the
 // mouse leaves the watched region, a button, key or wheel ends it.
 void Wait_on_Scrollable_View_Area(int slot);

@@ -515,6 +515,11 @@ int Edit_Field_Cursor_Line(const Edit_Field_State *st) {
     int line = 0;
     for (int i = 0; i < st->line_count; i++)
         if (st->lines[i] <= st->cursor) line = i;
+    // The layout's last entry marks the text's end: a line of its own only
+    // after a line end (or in an empty text); otherwise the caret at the
+    // end stands behind the last character of the line before.
+    const int last = st->line_count - 1;
+    if (line == last && last > 0 && st->lines[last] > st->text && st->lines[last][-1] != '\n') line = last - 1;
     return line;
 }
 

@@ -612,8 +612,15 @@ void Editor_Key(Edit_Field_State *st, int k) {
     case VEK_KEY_END: {
         Relayout_Edit_Field(st, st->x2 - st->x1 - 20);
         int line = Edit_Field_Cursor_Line(st);
-        if (k == VEK_KEY_HOME) st->cursor = st->lines[line];
-        else if (line + 1 < st->line_count) st->cursor = std::max(st->lines[line], st->lines[line + 1] - 1);
+        if (k == VEK_KEY_HOME) {
+            st->cursor = st->lines[line];
+        } else if (line + 1 < st->line_count) {
+            // Before the line end or the blank the line was broken at; the
+            // last line of a text without a line end ends with the text.
+            char *end = st->lines[line + 1];
+            const bool text_end = *end == '\0' && (end == st->lines[line] || end[-1] != '\n');
+            st->cursor = text_end ? end : std::max(st->lines[line], end - 1);
+        }
         break;
     }
     case VEK_KEY_CTRL_HOME: st->cursor = st->text; break;
@@ -642,7 +649,47 @@ void Editor_Key(Edit_Field_State *st, int k) {
     }
 }
 
-int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f) {
+// While a multi-line field has the keyboard, the area's buttons under the
+// mouse still show their hover look and tool tip; they go before the
+// editor draws again (a tip keeps the screen under it to put back).
+struct Editor_Hover {
+    Scrollable_View_Area *a;
+    Scrollable_Area_Item *shown = nullptr;
+
+    void Look(int look) {
+        if (shown->kind != AREA_ITEM_BITMAP_BUTTON) return;
+        const Frame f = Screen_Frame(a);
+        int vx1, vy1, vx2, vy2;
+        pxQVwp(&vx1, &vy1, &vx2, &vy2);
+        pxView(f.x1, f.y1, f.x2, f.y2);
+        Draw_Bitmap_Button_Look(shown, f.x1 + shown->x1 - f.sx, f.y1 + shown->y1 - f.sy, look);
+        pxView(vx1, vy1, vx2, vy2);
+    }
+    void Leave() {
+        if (!shown) return;
+        Hide_Tool_Tip();
+        Look(1);
+        setMouseCursor(0);
+        shown = nullptr;
+    }
+    void Follow() {
+        Scrollable_Area_Item *it = Hovered_Item(a, Screen_Frame(a));
+        if (it == shown) return;
+        Leave();
+        if (!it) return;
+        shown = it;
+        Look(2);
+        const char *tip = it->kind == AREA_ITEM_BITMAP_BUTTON ? it->text2 : it->text;
+        if (tip) Show_Tool_Tip(tip);
+    }
+};
+
+// Edits a multi-line field until a press outside it (left in M_LEFT for
+// the caller), Escape or the close request: the caret under the mouse that
+// pressed into it, or, typed into without a click, at the text's end. 1
+// when Escape ended it, else 0.
+int Run_Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f,
+                   bool clicked) {
     Edit_Field_State *st = it->editor;
     if (!st || !it->text) return 0;
     int vx1, vy1, vx2, vy2;
@@ -656,14 +703,23 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
     Set_Active_Edit_Field(st);
     Pop_RFont(st->font);
     Layout_Edit_Field_Text(it, x1, y1, x2, y2);
-    Place_Cursor_From_Mouse(st);
+    if (clicked) Place_Cursor_From_Mouse(st);
+    else st->cursor = st->text + st->length;
+    Keep_Edit_Field_Cursor_Visible(st);
     Draw_Edit_Field_Caret(st);
     Draw_Edit_Field_Indicators(st);
     GetVEKMessage(VEK_MASK_LEFT_UP, nullptr);
+    int escaped = 0;
+    Editor_Hover hover{a};
     for (;;) {
         VEKMessage m;
         InitVEKMessage(&m);
-        int ev = GetVEKMessage(VEK_WAIT_EDITOR, &m);
+        int ev = GetVEKMessage(static_cast<int>(VEK_WAIT_EDITOR) | VEK_MASK_MOVE, &m);
+        if (ev == VEK_MSG_MOVE) {
+            hover.Follow();
+            continue;
+        }
+        hover.Leave();
         if (ev == VEK_MSG_CLOSE) break;  // the user went away: as a click outside
         if (ev == VEK_MSG_WHEEL || M_SCROLL) {
             int w = M_SCROLL ? M_SCROLL : m.wheel;
@@ -686,7 +742,12 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
                 if (c >= 0) Insert_Char(st, static_cast<char>(c));
             }
         } else if (ev == VEK_MSG_KEY) {
-            Editor_Key(st, getkey());
+            const int key = getkey();
+            if (key == VEK_KEY_ESC) {
+                escaped = 1;
+                break;
+            }
+            Editor_Key(st, key);
         }
         Repaint_Editor(st);
     }
@@ -697,7 +758,16 @@ int Run_Edit_Field(Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, con
     Push_RFont();
     Set_Active_Edit_Field(nullptr);
     pxView(vx1, vy1, vx2, vy2);
-    return 0;
+    return escaped;
+}
+
+// Escape ended a multi-line editor: the area's break-key action, whatever
+// the short-key setting (Escape has no other use in the editor). 1 when
+// it fired.
+int Escape_From_Editor(Scrollable_View_Area *a) {
+    if (!a->break_target) return 0;
+    *a->break_target = a->break_value;
+    return 1;
 }
 
 // ---- field editing --------------------------------------------------------
@@ -992,8 +1062,7 @@ int Edit_Scrollable_View_Area(int slot) {
         if (it->kind == AREA_ITEM_EDIT_FIELD) {
             int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
             if (!Inside(mx, my, x, y, x2, y2)) continue;
-            Run_Edit_Field(it, x, y, x2, y2, f);
-            return 0;
+            return Run_Edit_Field(a, it, x, y, x2, y2, f, true) ? Escape_From_Editor(a) : 0;
         }
         if (Is_Field(it)) {
             if (!Click_On_Field(it, f, x, y, mx, my)) continue;
@@ -1008,6 +1077,19 @@ int Edit_Scrollable_View_Area(int slot) {
     }
     Wait_Release();
     return result;
+}
+
+int Type_Into_Scrollable_Area(int slot) {
+    Scrollable_View_Area *a = Placed_Area(slot);
+    if (!a) return 0;
+    const Frame f = Screen_Frame(a);
+    for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
+        if (it->kind != AREA_ITEM_EDIT_FIELD) continue;
+        const int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
+        const int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
+        return Run_Edit_Field(a, it, x, y, x2, y2, f, false) ? Escape_From_Editor(a) : 0;
+    }
+    return 0;
 }
 
 void Scroll_Scrollable_Area_to(int slot, int x1, int y1, int x2, int y2) {

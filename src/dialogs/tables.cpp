@@ -607,6 +607,12 @@ void Fill_Table_Area(int t) {
         Add_Click_Area_to_Scrollable_Area(area, c->x - 14, c->y - 8, c->x + 14, c->y + 8, n,
                                           &s->clicked_column);
         Set_Click_Area_Mode(area, VEK_CURSOR_HAND);
+        // What the column's menu offers.
+        const char *tip = c->sortable && c->fillable ? "Spalte sortieren oder belegen"
+                          : c->sortable              ? "Spalte sortieren"
+                          : c->fillable              ? "Spalte belegen"
+                                                     : nullptr;
+        if (tip) Set_Tool_Tip_of_Last_Click_Area(area, tip, TOOL_TIP_FONT, BLACK_CI, 0);
     }
 }
 

@@ -29,8 +29,10 @@ int Helpview(const char* topic)
     const size_t slash = help_file.find_last_of('/');
     Init_Message();
     Set_Message_Title("Hilfe");
-    Fill_Message("Hilfe zum Thema \"%s\" (Hilfedatei %s)", last_topic.c_str(),
-                 slash == std::string::npos ? help_file.c_str() : help_file.c_str() + slash + 1);
+    const char* file = slash == std::string::npos ? help_file.c_str() : help_file.c_str() + slash + 1;
+    // Without a topic the viewer opens the file at its start.
+    if (last_topic.empty()) Fill_Message("Hilfe (Hilfedatei %s)", file);
+    else Fill_Message("Hilfe zum Thema \"%s\" (Hilfedatei %s)", last_topic.c_str(), file);
     Fill_Message("%s", "Das Hilfeprogramm ist nicht Teil dieser Umgebung.");
     Draw_Message();
     return 1;

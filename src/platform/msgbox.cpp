@@ -128,9 +128,10 @@ static Area draw_box(BoxButton* buttons, int count)
 }
 
 /* Waits at the drawn box for its answer: a click released on a button,
- * Enter or the blank for the default, Escape or the window's close box
- * for the last button (no, or OK), J and N for yes and no when the box
- * asks.  Then the box goes from the screen. */
+ * Enter for the default, Escape or the window's close box for the last
+ * button (no, or OK), J and N for yes and no when the box asks.  The blank
+ * answers nothing: typed on in a field, it would take a box away unread.
+ * Then the box goes from the screen. */
 static int answer_at_box(const BoxButton* buttons, int count, int fallback, const Area& box)
 {
     int answer = -1;
@@ -140,7 +141,7 @@ static int answer_at_box(const BoxButton* buttons, int count, int fallback, cons
             answer = buttons[count - 1].answer;
         } else if (ev == VEK_MSG_KEY) {
             int k = getkey();
-            if (k == VEK_KEY_ENTER || k == ' ') answer = fallback;
+            if (k == VEK_KEY_ENTER) answer = fallback;
             else if (k == VEK_KEY_ESC) answer = buttons[count - 1].answer;
             else if (count == 2 && (k == 'j' || k == 'J')) answer = 1;
             else if (count == 2 && (k == 'n' || k == 'N')) answer = 0;

@@ -697,6 +697,42 @@ struct Renderer {
         y = std::max(y, lowest);
     }
 
+    // The width of a row of a table at `pt` points.
+    double Row_Width(const std::vector<OliGlyphItem>& glyphs, double pt) {
+        PangoLayout* l = Layout(Oli_Glyphs_Pango(glyphs, 0, glyphs.size()), kTableFont, pt);
+        const double w = Width_Cm(l);
+        oli_lib.g_object_unref(l);
+        return w;
+    }
+
+    // The size of a table whose widest row is `widest` cm at the normal
+    // size, and the room it is set in (its width is returned): the room
+    // left of a picture beside it, where the table is set smaller to end
+    // before the picture. The font's advances round at small sizes, so the
+    // widest row is measured again at the size found, and smaller still
+    // until it fits; when it does not fit beside the picture even at the
+    // smallest size, the table starts below the picture, in the whole
+    // width.
+    double Fit_Table(const std::vector<OliGlyphItem>& widest_glyphs, double widest, size_t rows, double* size) {
+        const double full = std::max(2.0, kPageW - kRight - Text_Left());
+        double width = std::max(2.0, Right_Edge(Text_Left(), y, y + 0.36 * static_cast<double>(rows)) - Text_Left());
+        for (int pass = 0; pass < 2; ++pass) {
+            *size = kTableSize;
+            if (widest <= width) return width;
+            *size = std::max(kMinTableSize, kTableSize * width / widest);
+            double w = Row_Width(widest_glyphs, *size);
+            for (int step = 0; step < 4 && w > width && *size > kMinTableSize; ++step) {
+                *size = std::max(kMinTableSize, *size * width / w * 0.99);
+                w = Row_Width(widest_glyphs, *size);
+            }
+            if (w <= width || width >= full - 1e-6) return width;
+            for (const Float& f : floats)
+                if (f.y2 > y && f.x1 > Text_Left() + 0.5) y = std::max(y, f.y2 + 0.2);
+            width = std::max(2.0, Right_Edge(Text_Left(), y, y + 0.36 * static_cast<double>(rows)) - Text_Left());
+        }
+        return width;
+    }
+
     // A table: its titles, then its rows set in a monospaced font, as the
     // writers align the cells with blanks; a table wider than the page is
     // set smaller. A table that runs over a page repeats its head rows, and
@@ -712,18 +748,16 @@ struct Renderer {
             y += kTableGap;
             return;
         }
-        const double width =
-            std::max(2.0, Right_Edge(Text_Left(), y, y + 0.36 * static_cast<double>(b.lines.size())) - Text_Left());
         double size = kTableSize;
         double widest = 0;
+        size_t widest_row = 0;
         std::vector<std::vector<OliGlyphItem>> glyphs;
         for (const std::string& row : b.lines) {
             glyphs.push_back(Oli_Markup_Glyphs(row));
-            PangoLayout* l = Layout(Oli_Glyphs_Pango(glyphs.back(), 0, glyphs.back().size()), kTableFont, size);
-            widest = std::max(widest, Width_Cm(l));
-            oli_lib.g_object_unref(l);
+            const double w = Row_Width(glyphs.back(), size);
+            if (w > widest) widest = w, widest_row = glyphs.size() - 1;
         }
-        if (widest > width) size = std::max(kMinTableSize, size * width / widest);
+        const double width = Fit_Table(glyphs[widest_row], widest, b.lines.size(), &size);
         Clear_Of_Text_Below(glyphs, widest, &size);
         const int head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
         std::vector<PangoLayout*> rows;

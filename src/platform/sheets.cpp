@@ -19,6 +19,7 @@
 #include "platform/display_sdl.h"
 #include "platform/events.h"
 #include "platform/font.h"
+#include "platform/helpview.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -1172,7 +1173,10 @@ static int click_on(Sheet& s, Element& e)
     case ESCAPE:
         return e.code;
     case HELP:
+        // The help viewer shows the topic (the stand-in says which in a
+        // box); the edit goes on.
         last_help = e.text;
+        Helpview(last_help.c_str());
         return 0;
     case MEMBER:
         Set_Selected_Register_Member(e.id);

@@ -24,8 +24,8 @@
  *     the field without a click (Set_Prop_Sheet_Edit_Float_Auto_Mode);
  *   - a click on a slider scrolls its area by a page, the wheel over an area
  *     by a tenth of its height; the area is repainted; the edit goes on;
- *   - a click on a help button records its topic (VEK_Last_Help_Topic) and
- *     the edit goes on;
+ *   - a click on a help button records its topic (VEK_Last_Help_Topic),
+ *     shows it in the help viewer (helpview.h) and the edit goes on;
  *   - a click outside the sheet returns the click-outside code when one is
  *     set, else it is ignored;
  *   - a click where a button, field or other element lies on top of an

@@ -30,6 +30,7 @@
 #include "weldapp/oliprops.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/profile_manager.h"
+#include "weldapp/profile_picker.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/shell_dialogs.h"
@@ -78,10 +79,16 @@ void Sheets_to_Record() { Connection_Sheet_to_Record(Record()); }
 void Record_to_Sheets() { Connection_Record_to_Sheet(Record()); }
 void Refresh_Record() { Refresh_Connection_Record(Record()); }
 
+// The profile manager opens at the connection's profile (the stand-in of
+// the older manager finds it in its environment).
+const char* Select_Profile_at_Connection(int mode) {
+    return Select_Profile_at_Current(Schweissnaht_Anschluss.naht.profile.name, mode);
+}
+
 // The window path's services to the layers and modules that call up.
 void Install_Window_Services() {
     Set_Connection_Sheet_Exchange(Sheets_to_Record, Record_to_Sheets, Refresh_Record);
-    Set_Profile_Manager_Selector(Select_Profile_from_Manager);
+    Set_Profile_Manager_Selector(Select_Profile_at_Connection);
     const Lasttabelle_Services table = {Show_Question_Sheet, Import_Component_Loads, Count_Import_Protocol_Lines,
                                         Import_Protocol_Callback};
     Set_Lasttabelle_Services(&table);

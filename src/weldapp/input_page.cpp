@@ -127,10 +127,13 @@ double Max_Weld_Length(const Stahlprofil& p, int slot) {
     return edge[slot];
 }
 
-void Contact_Share(const Page& g, int x_text, int x_field, int x_percent, int y) {
+// "Kontaktabtrag", its field a character's width after the label, "%" as
+// far after the field's frame.
+void Contact_Share(const Page& g, int x_text, int y) {
+    const int x_field = x_text + 120;
     Text(g, x_text, y, "Kontaktabtrag");
     Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
-    Text(g, x_percent, y, "%");
+    Text(g, x_field + 41, y, "%");
 }
 
 void Separators(const Page& g, int xm, int y_from, int y, int width) {
@@ -148,18 +151,19 @@ int Left_Column(const Page& g, int y1) {
                                        &Screen_Flag_On);
     int y = y1 + g.step + 5;
     if (r->code_setting == 1) {
+        // The bold heading ends at x0 + 231; symbol and field after it.
         Text(g, g.x0, y, "Materialsicherheitsbeiwert", Heading());
-        Symbol(g, g.x0 + 170, g.x0 + 178, y, "\xC0", "M");
-        Number(g, g.x0 + 200, y, &r->gamma_M, "%6.2f", kPartialFactor);
-        Text(g, g.x0 + 265, y, "");
+        Symbol(g, g.x0 + 242, g.x0 + 250, y, "\xC0", "M");
+        Number(g, g.x0 + 275, y, &r->gamma_M, "%6.2f", kPartialFactor);
         y += g.step;
     } else {
         Draw_Safety_Factors_Sheet(&r->safety, g.area, g.x0, &y, g.step, g.small, g.width, g.active, 6, 1);
     }
     const int ye = y;
-    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 - 5, ye - 4, g.x0 + 130, ye + 15, Screen_Light_Yellow);
+    // Each yellow ground reaches past its button's text (17 characters).
+    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 - 5, ye - 4, g.x0 + 160, ye + 15, Screen_Light_Yellow);
     Add_Action_Button(g.area, g.x0 + 20, ye + 10, &Nachweis_Page.export_request, "Daten exportieren", 0);
-    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 + 185, ye - 4, g.x0 + 320, ye + 15, Screen_Light_Yellow);
+    Add_Rectangle_to_Scrollable_Area(g.area, g.x0 + 185, ye - 4, g.x0 + 350, ye + 15, Screen_Light_Yellow);
     Add_Action_Button(g.area, g.x0 + 210, ye + 10, &Nachweis_Page.import_request, "Daten importieren", 0);
     return ye + 10 + g.step;
 }
@@ -200,22 +204,23 @@ int All_Round_Fields(const Page& g, int Y) {
     Nahtbild& n = g.r->naht;
     const int t = n.profile.type, x0 = g.x0;
     if (g.ec && Is_Profile_Type_In(0xACB0u, t)) {
-        Symbol(g, x0 + 210, x0 + 218, Y, "a", "fo");
+        // A two-letter index ends a character's width before the field.
+        Symbol(g, x0 + 204, x0 + 212, Y, "a", "fo");
         Throat(g, x0 + 240, Y, &n.a_w_fo);
         Text(g, x0 + 305, Y, "mm");
         if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
-            Symbol(g, x0 + 360, x0 + 368, Y, "a", "fu");
+            Symbol(g, x0 + 354, x0 + 362, Y, "a", "fu");
             Throat(g, x0 + 390, Y, &n.a_w_fu);
             Text(g, x0 + 455, Y, "mm");
             Symbol(g, x0 + 510, x0 + 518, Y, "a", "w");
             Throat(g, x0 + 540, Y, &n.a_w);
             Text(g, x0 + 605, Y, "mm");
-            Contact_Share(g, x0 + 650, x0 + 760, x0 + 795, Y);
+            Contact_Share(g, x0 + 650, Y);
         } else {
             Symbol(g, x0 + 360, x0 + 368, Y, "a", "w");
             Throat(g, x0 + 390, Y, &n.a_w);
             Text(g, x0 + 455, Y, "mm");
-            Contact_Share(g, x0 + 500, x0 + 610, x0 + 645, Y);
+            Contact_Share(g, x0 + 500, Y);
         }
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 40, Y + g.step, "kurze Nähte vernachlässigen"_cp, Normal(),
                                          g.colour, &g.r->short_welds, g.enable);
@@ -224,7 +229,7 @@ int All_Round_Fields(const Page& g, int Y) {
     Symbol(g, x0 + 210, x0 + 218, Y, "a", "w");
     Throat(g, x0 + 240, Y, &n.a_w);
     Text(g, x0 + 305, Y, "mm");
-    Contact_Share(g, x0 + 355, x0 + 465, x0 + 500, Y);
+    Contact_Share(g, x0 + 355, Y);
     if (g.ec && !Is_Profile_Type_One_Of(t, {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_RECHTECK, PROFILTYP_ROHR}))
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 640, Y, "kurze Nähte vernachlässigen"_cp, Normal(), g.colour,
                                          &g.r->short_welds, g.enable);
@@ -240,15 +245,16 @@ int Single_Weld_Rows(const Page& g, int y) {
     if (!g.ec) Nachweis_Page.butt_weld = 0;
     Add_Choice_List_to_Scrollable_Area(g.area, x0 + 185, y, g_weld_kind_entries, Normal(), 9, 2,
                                        &Nachweis_Page.butt_weld, g.ec ? g.enable : &Screen_Flag_Off);
+    // The check boxes stand clear of the drop-down's frame (x0 + 282).
     if (Nachweis_Page.butt_weld == 0)
-        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 305, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 315, y, "voll ausgeführt"_cp, Normal(), g.colour, &n.full_length,
                                          g.enable);
     else if (Nachweis_Page.throat_check)
-        Text(g, x0 + 305, y, "(HY-Naht)");
+        Text(g, x0 + 315, y, "(HY-Naht)");
     if (g.ec)
-        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 460, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
+        Add_Check_Box_to_Scrollable_Area(g.area, x0 + 470, y, "Überprüfung der Nahtlänge"_cp, Normal(), g.colour,
                                          &Nachweis_Page.length_check, g.enable);
-    Contact_Share(g, x0 + 690, x0 + 800, x0 + 835, y);
+    Contact_Share(g, x0 + 690, y);
     y += g.step;
     const int count = std::clamp(n.weld_count, 0, static_cast<int>(NAHT_SLOTS));
     for (int k = 0; k < std::min(count, 3); k++) {
@@ -298,7 +304,7 @@ int Weld_Block(const Page& g, int y) {
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 395, y + 10, "Überprüfung der Nahtdicke"_cp, Normal(), g.colour,
                                          &Nachweis_Page.throat_check, g.enable);
         Text(g, x0 + 610, y + 10, "Querkraftaufteilung:");
-        Add_Choice_List_to_Scrollable_Area(g.area, x0 + 780, y + 10, g_shear_entries, Normal(), 13, 2,
+        Add_Choice_List_to_Scrollable_Area(g.area, x0 + 788, y + 10, g_shear_entries, Normal(), 13, 2,
                                            &r->shear_split, g.enable);
     }
     if (g.ec) {
@@ -316,7 +322,7 @@ int Weld_Block(const Page& g, int y) {
     y = *arrangement == ANORDNUNG_UMLAUFEND ? All_Round_Fields(g, y) : y + g.small;
     Add_Radio_Button_to_Scrollable_Area(g.area, x0 + 20, y, "durchgeschweißte Stumpfnaht"_cp, Normal(), g.colour,
                                         ANORDNUNG_DURCHGESCHWEISST, arrangement, g.enable);
-    if (*arrangement == ANORDNUNG_DURCHGESCHWEISST) Contact_Share(g, x0 + 300, x0 + 410, x0 + 445, y);
+    if (*arrangement == ANORDNUNG_DURCHGESCHWEISST) Contact_Share(g, x0 + 300, y);
     y += g.small;
     // Round sections are welded all round: single welds are shown, not offered.
     int* single_enable = (type == PROFILTYP_ROHR || type == PROFILTYP_RUND) ? Next_Register_Field_Flag(0) : g.enable;

@@ -298,12 +298,17 @@ namespace {
 
 // The sign convention of the forces beside the table: at its place below
 // the column heads while the table is short, else below the table's line
-// that appends a row, so that rows never run over it.
+// that appends a row, so that rows never run over it. Where the area's
+// first view would cut it there, it starts below that view: it is seen
+// whole, once scrolled to, never cut by the view's foot.
 void Add_Sign_Picture(int area) {
     enum { PICTURE_X = 570, PICTURE_Y = 260, PICTURE_SIZE = 370, GAP = 20 };
     const int rows = state.built >= 0 ? Table_Row_Count(state.built) : 0;
     const int table_end = state.y + (rows + 1) * LASTTABELLE_ROW_HEIGHT;
-    const int y = std::max<int>(PICTURE_Y, table_end + GAP);
+    int y = std::max<int>(PICTURE_Y, table_end + GAP);
+    int width = 0, height = 0;
+    Inquire_Scrollable_View_Area_Size(area, &width, &height);
+    if (height > 0 && y < height && y + PICTURE_SIZE > height) y = height + GAP;
     Add_Picture_to_Scrollable_Area(area, "EC3_schweisslasten_pic.bmp", PICTURE_X, y, PICTURE_X + PICTURE_SIZE,
                                    y + PICTURE_SIZE, -1);
 }

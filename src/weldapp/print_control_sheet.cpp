@@ -22,6 +22,12 @@ namespace {
 
 enum { CODE_AREA = 1, CODE_OK = 8, CODE_BREAK = 9, WRAP_COLUMN = 110, MIN_PREFACE = 5 };
 
+// The sheet's half width and half height around its centre. The raster
+// font's 8 pixels a character need 420 pixels across: the widest row,
+// "maßgebende Lastkombination detailliert" at x 75 of the area, ends at
+// 376 and the area keeps 10 pixels on either side.
+enum { HALF_WIDTH = 210, HALF_HEIGHT = 292, BAND_MARGIN = 10 };
+
 // The sheet's state: its centre for the run; the detail state and the
 // button flag while it is open; the preface's line count.
 struct Sheet_State {
@@ -88,7 +94,9 @@ struct Rows {
 };
 
 void Band(int area, int y, const char* heading) {
-    Add_Rectangle_to_Scrollable_Area(area, 10, y, 340, y + 20, Nearest_RGB_Color(203, 248, 235));
+    int width = 0, height = 0;
+    Inquire_Scrollable_View_Area_Size(area, &width, &height);
+    Add_Rectangle_to_Scrollable_Area(area, BAND_MARGIN, y, width - BAND_MARGIN, y + 20, Nearest_RGB_Color(203, 248, 235));
     Add_Text_to_Scrollable_Area(area, 35, y + 15, heading, Screen_Font_Bold, Screen_Black, 0);
 }
 
@@ -100,8 +108,9 @@ void Check(Rows& r, const char* label, int* value) {
 
 // The place of an item that follows a text at x: where the layout puts it,
 // or further right when the screen font's text would reach under it (a
-// field's box begins 8 pixels left of its place).
-enum { GAP_TEXT = 8, GAP_FIELD = 14 };
+// field's box begins 8 pixels left of its place and ends 8 right of its
+// text: a text after a field keeps a character's width more).
+enum { GAP_TEXT = 8, GAP_FIELD = 14, GAP_AFTER_FIELD = 16 };
 int After(int x_layout, int x_text, const char* text, int gap) {
     const int end = x_text + RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, text, -1) + gap;
     return end > x_layout ? end : x_layout;
@@ -192,7 +201,7 @@ void Fill_Print_Control_Sheet(OliProps* p, int area) {
         const int x_field = After(190, 35, "Toleranz im Endergebnis", GAP_FIELD);
         Add_Float_to_Scrollable_Area(area, x_field, yt, &p->toleranz, "%4.1f", font, black, &Screen_Flag_On);
         Set_Last_Item_Check_Function(area, Check_Tolerance);
-        Add_Text_to_Scrollable_Area(area, After(235, x_field, "99.9", GAP_TEXT), yt, "%", font, black, 0);
+        Add_Text_to_Scrollable_Area(area, After(235, x_field, "99.9", GAP_AFTER_FIELD), yt, "%", font, black, 0);
     }
     Update_Scrollable_View_Area(area);
 }
@@ -256,10 +265,11 @@ int Edit_Print_Control_Sheet(OliProps* p) {
         sheet.cy = NPIXEL_Y / 2;
         sheet.placed = true;
     }
-    int x1 = sheet.cx - 185, y1 = sheet.cy - 292, x2 = sheet.cx + 184, y2 = sheet.cy + 292;
+    int x1 = sheet.cx - HALF_WIDTH, y1 = sheet.cy - HALF_HEIGHT;
+    int x2 = sheet.cx + HALF_WIDTH - 1, y2 = sheet.cy + HALF_HEIGHT;
     Check_Prop_Sheet_Frames(&x1, &y1, &x2, &y2);
-    sheet.cx = x1 + 185;
-    sheet.cy = y1 + 292;
+    sheet.cx = x1 + HALF_WIDTH;
+    sheet.cy = y1 + HALF_HEIGHT;
     if (!Define_Prop_Sheet(x1, y1, x2, y2, 1, 1, "Ausdrucksteuerung", 10, 1)) return 0;
     const int break_button = Add_Single_Button_to_PS(x1 + 14, y2 - 29, 1, CODE_BREAK, nullptr, SYMBOLIC_BREAK_RASTER, 0);
     Add_Help_to_PS((x1 + x2) / 2 - 10, y2 - 29, 1, 0, 0, "kx411_ausdruck");

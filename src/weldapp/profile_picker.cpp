@@ -16,6 +16,7 @@
 #include "platform/input.h"
 #include "platform/screen.h"
 #include "profiles/profil_file.h"
+#include "weldapp/profile_manager.h"
 
 namespace {
 
@@ -310,4 +311,14 @@ std::string Run_Profile_Picker(const std::vector<Profile_Family>& families, cons
     while (!Act(p, &taken)) {
     }
     return taken;
+}
+
+const char* Select_Profile_at_Current(const char* current, int mode) {
+    std::string name = current ? current : "";
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    if (name.empty() || name.find_first_not_of(' ') == std::string::npos) unsetenv(PROFILE_PICKER_CURRENT_ENTRY);
+    else setenv(PROFILE_PICKER_CURRENT_ENTRY, name.c_str(), 1);
+    const char* chosen = Select_Profile_from_Manager(mode);
+    unsetenv(PROFILE_PICKER_CURRENT_ENTRY);
+    return chosen;
 }

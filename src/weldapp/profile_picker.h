@@ -44,4 +44,13 @@ int Read_Profile_Families(FILE* profil, const char* filter, std::vector<Profile_
 // choose.
 std::string Run_Profile_Picker(const std::vector<Profile_Family>& families, const char* preset);
 
+// The older profile manager's command line names no profile; the stand-in
+// then opens at the designation in this environment entry, which the
+// program sets to the connection's profile while it runs the manager.
+inline constexpr char PROFILE_PICKER_CURRENT_ENTRY[] = "VEK_PROFILE_CURRENT";
+// Runs the program's profile manager (Select_Profile_from_Manager) with the
+// entry set to `current` (trailing blanks dropped; null or blank: unset)
+// and unset again afterwards; its result.
+const char* Select_Profile_at_Current(const char* current, int mode);
+
 #endif

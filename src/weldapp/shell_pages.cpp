@@ -200,9 +200,10 @@ void Draw_Loads_Register(int area, int dx, int dy, int x_max, int y_max) {
     // to end before the unit choice, and the clear button below clears it.
     Text(area, dx + 630, y + 5, "Kräfte / Momente in "_cp, Screen_Font_Normal, Screen_Black);
     // A unit the page does not offer (N and Nmm, from a file) is shown, not
-    // replaced by the first one offered.
+    // replaced by the first one offered. The choice is as wide as its
+    // longest entry, "kN / kNcm".
     if (r->load_unit >= 0 && r->load_unit <= 2)
-        Add_Choice_List_to_Scrollable_Area(area, dx + 800, y + 5, unit_entries, Screen_Font_Normal, 7, 3, &r->load_unit,
+        Add_Choice_List_to_Scrollable_Area(area, dx + 800, y + 5, unit_entries, Screen_Font_Normal, 9, 3, &r->load_unit,
                                            &Screen_Flag_On);
     else
         Text(area, dx + 800, y + 5, "N / Nmm", Screen_Font_Normal, Screen_Black);

@@ -86,7 +86,7 @@ struct Editor_State {
 };
 Editor_State editor;
 
-enum { CHOICE_CANCEL = 1, CHOICE_HELP = 2, CHOICE_CONFIRM = 3, CODE_BREAK = 2, CODE_AREA = 1 };
+enum { CHOICE_CANCEL = 1, CHOICE_HELP = 2, CHOICE_CONFIRM = 3, CODE_BREAK = 2 };
 
 void Fill_Editor(int area, int* choice, char* buffer, int capacity, int background, int white) {
     Clear_Scrollable_View_Area(area);
@@ -183,36 +183,42 @@ char* Edit_User_Comment(char* text, const char* title) {
         Restore_Screen_Rectangle(0, 0, X - 1, Y - 1);
         return text;
     }
-    const int escape = Add_Escape_Area_to_PS(x1 + 5, y1 + 34, x2 - 5, y2 - 5, CODE_AREA);
-    Set_Escape_Area_to_MouseMoveEvent(escape);
     const int area = Define_Scrollable_View_Area(x1 + 5, y1 + 34, x2 - 5, y2 - 5, 0, 0);
-    Set_Windows_Break_Button(CODE_BREAK);
     const int background = Nearest_RGB_Color(255, 251, 240), white = Nearest_RGB_Color(255, 255, 255);
     Set_Scrollable_Area_Background(area, background);
     const size_t length = text ? std::strlen(text) : 0;
     const int capacity = static_cast<int>(std::max<size_t>(4 * length, 5000));
     std::vector<char> buffer(static_cast<size_t>(capacity) + 1, '\0');
     if (text) std::memcpy(buffer.data(), text, length);
+    int choice = 0;
+    // Escape in the text cancels, as "abbrechen" does.
+    Set_Break_Key_Action_of_Scrollable_Area(area, CHOICE_CANCEL, &choice);
+    Set_Windows_Break_Button(CODE_BREAK);
     Activate_Prop_Sheet();
 
-    int choice = 0;
     bool confirmed = false;
     for (;;) {
         choice = 0;
         Fill_Editor(area, &choice, buffer.data(), capacity, background, white);
-        const int code = Edit_Prop_Sheet();
-        if (code == CODE_BREAK || code == VEK_CLOSE_CODE || code == 0) break;
-        if (code != CODE_AREA) continue;
-        Edit_Scrollable_View_Area(area);
-        // A press that ended the text editor is meant for what lies under
+        // The text has the keyboard from the start and after every press
+        // that leaves the sheet open: nothing typed is lost.
+        Type_Into_Scrollable_Area(area);
+        const bool pressed = M_LEFT != 0;
+        // A press that ended the text's editor is meant for what lies under
         // it (a button, say).
-        if (choice == 0 && M_LEFT) Edit_Scrollable_View_Area(area);
+        if (choice == 0 && pressed) Edit_Scrollable_View_Area(area);
         if (choice == CHOICE_HELP && editor.help) editor.help("USER_COMMENT");
         if (choice == CHOICE_CONFIRM) {
             confirmed = true;
             break;
         }
         if (choice == CHOICE_CANCEL) break;
+        // Neither a press nor Escape: the window's close request, which
+        // the sheet answers.
+        if (!pressed && choice == 0) {
+            const int code = Edit_Prop_Sheet();
+            if (code == CODE_BREAK || code == VEK_CLOSE_CODE || code == 0) break;
+        }
     }
     int dx = 0, dy = 0;
     Prop_Sheet_Displacement(&dx, &dy);

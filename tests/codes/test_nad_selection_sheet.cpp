@@ -6,8 +6,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 #include "codes/nad.h"
 #include "codes/nad_rules.h"
@@ -103,6 +105,29 @@ TEST_F(SelectionSheet, AnnexEditorAddsAnAnnexThatIsListedAtOnce) {
     EXPECT_EQ(testutil::Read_File(tree.dir.file("DRAM/editor_args")), "Deutschland\n");
     EXPECT_STREQ(Get_Active_NAD_Name(), "Daenemark");
     EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.2);
+}
+
+// Without the editor (or without EXEC) its button says so in a box, as
+// the desktop's other tools do, and the list is read again.
+TEST_F(SelectionSheet, AnnexEditorMissingIsNamedInABox) {
+    const std::string exec = tree.dir.file("EXEC");
+    std::filesystem::create_directories(exec);
+    const struct {
+        std::optional<std::string> exec;
+        std::vector<std::string> lines;
+    } cases[] = {{exec, {"Das VEK-Werkzeug", "- AnnexEdit -", "ist nicht installiert!"}},
+                 {std::nullopt, {"Das EXEC-Verzeichnis", "ist nicht ermittelbar!"}}};
+    for (const auto& c : cases) {
+        testutil::ScopedEnv exec_env("EXEC", c.exec);
+        VEK_Clear_Recorded_Messages();
+        VEK_Script_Click(762, 412);
+        Click_OK();
+        NAD_Selection_Sheet();
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines, c.lines);
+        EXPECT_EQ(VEK_Script_Pending(), 0);
+        EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    }
 }
 
 TEST_F(SelectionSheet, BatchModeOpensNothing) {

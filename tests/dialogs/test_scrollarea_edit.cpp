@@ -16,6 +16,8 @@
 #include "platform/input.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
+#include "support/testutil.h"
+#include "support/xvfb.h"
 
 namespace {
 
@@ -88,6 +90,47 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
     Edit_Scrollable_View_Area(slot);
     EXPECT_STREQ(small, "ac\n");
+}
+
+// Typed into without a click, the editor starts with the caret at the
+// text's end: on the text's last line, not the one below it (a caret of
+// the editor font's advance 7 after n characters stands at x1 + 7 + 7 n,
+// line k's rows from y1 + 6 + 14 k). End on the last line goes behind its
+// last character. Escape ends the editor, by keyboard or after a click,
+// and fires the area's break action.
+TEST_F(EditField, TypedWithoutClickCaretOnTheLastLineEscapeBreaks) {
+    int broke = 0;
+    Set_Break_Key_Action_of_Scrollable_Area(slot, 7, &broke);
+    char buf[21] = "ab";
+    Add(buf, 20, 500);
+    const std::string shot = testutil::Test_Dir() + "/editor_caret.png";
+    VEK_Script_Key('c');
+    VEK_Script_Snapshot(shot.c_str());
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Type_Into_Scrollable_Area(slot), 1);
+    EXPECT_EQ(broke, 7);
+    EXPECT_STREQ(buf, "abc");
+    const int caret_x = 10 + 7 + 7 * 3;
+    EXPECT_NE(testutil::Pixel(shot, caret_x, 10 + 6 + 5), 0xFFFFFFu);  // line 0
+    EXPECT_EQ(testutil::Pixel(shot, caret_x, 10 + 6 + 14 + 7), 0xFFFFFFu);  // line 1 stays white
+    broke = 0;
+    Clear_Scrollable_View_Area(slot);
+    char two[21] = "ab\ncd";
+    Add(two, 20, 500);
+    for (int key : {(int)VEK_KEY_HOME, (int)VEK_KEY_END, (int)'e'}) VEK_Script_Key(key);
+    VEK_Script_Click(590, 390);  // outside: the editor ends, the press left to the caller
+    EXPECT_EQ(Type_Into_Scrollable_Area(slot), 0);
+    EXPECT_STREQ(two, "ab\ncde");
+    EXPECT_EQ(M_LEFT, 1);
+    EXPECT_EQ(broke, 0);
+    VEK_Script_Clear();
+    Clear_Scrollable_View_Area(slot);
+    Add(two, 20, 500);
+    VEK_Script_Click(20, 20);
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_EQ(broke, 7);
 }
 
 TEST_F(EditField, DraggingSelectsAndCtrlXCutsTheSelection) {

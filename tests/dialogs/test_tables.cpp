@@ -157,6 +157,23 @@ TEST_F(Table, FillPutsRowsIconsNumbersAndAppendLineIntoTheArea) {
     EXPECT_EQ(std::string("Zeile löschen"_cp), "Zeile l\x94schen");
 }
 
+// A column's icon opens a menu of what its flags allow; its tool tip says
+// what that is (the load table's sort icons: "Spalte sortieren").
+TEST_F(Table, ColumnIconsSayWhatTheirMenuOffers) {
+    const struct {
+        int flags;
+        const char *tip;
+    } columns[] = {{1, "Spalte sortieren"}, {2, "Spalte belegen"}, {3, "Spalte sortieren oder belegen"}};
+    for (int i = 0; i < 3; ++i)
+        ASSERT_NE(Add_Table_Column(t, 200 + 40 * i, TOP - 15, 0, columns[i].flags, "%8.2f", offsetof(Load, N)),
+                  nullptr);
+    Refill();
+    std::vector<std::string> tips;
+    for (Scrollable_Area_Item *it = Scrollable_View_Area_Record(slot)->first_item; it; it = it->next)
+        if (it->kind == AREA_ITEM_CLICK_AREA && it->y1 < TOP - 6) tips.push_back(it->text ? it->text : "");
+    EXPECT_EQ(tips, (std::vector<std::string>{columns[0].tip, columns[1].tip, columns[2].tip}));
+}
+
 // Row 2 and the append line item by item: the row's background, the row
 // function's items at the row's (x, y), the icons at their part offsets with
 // click areas over them, the number right-aligned at its offset.

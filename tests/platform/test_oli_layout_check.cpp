@@ -81,6 +81,21 @@ TEST(OliLayoutCheck, FaultsOfPagesAndPictures) {
     EXPECT_EQ(Faults("#CONTENTS\n POS. 1.01: A\n" + Lines(2), "POS. 1.02: B"), "page 1: without its foot line\n");
 }
 
+// A table set beside a picture (a sign symbol at 14.5 cm, its label at
+// its left edge) is set smaller to end before it, whatever its rows'
+// length: the small sizes' rounded advances make a row wider than its
+// size alone says, so the row is measured again at the size found. Rows
+// too long for the room at the smallest size go below the picture.
+TEST(OliLayoutCheck, TableBesidePictureEndsBeforeIt) {
+    const std::string picture = "#STOREYPOS\n1\n#SETMARGINS\n257 14.5 0\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n"
+                                "0 3.5 0 3.5\n 2 0 2 \xAEMy\xAF\n -1\n#RESTOREYPOS\n1\n#SETMARGINS\n257 0 0\n";
+    for (int length = 70; length <= 160; length += 3) {
+        std::string rows;
+        for (int r = 0; r < 10; ++r) rows += " " + std::to_string(r) + std::string(length - 2, r % 2 ? '0' : '-') + "x\n";
+        EXPECT_EQ(Faults(picture + "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n" + rows + "#END_OF_TEXT\n"), "") << length;
+    }
+}
+
 // Sections of one to three headings, each heading some lines, of lengths
 // that put headings at every place of a page: no page ends with a heading
 // and none but the last is left mostly empty, however the headings moved

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "platform/oli_view.h"
 #include "platform/screen.h"
 #include "support/testutil.h"
+#include "support/xvfb.h"
 
 namespace {
 
@@ -409,6 +411,59 @@ TEST(OliView, ViewerShowsThePagesOneAtATime) {
     EXPECT_EQ(Quick_OLI_View("X", dir.file("missing_01.OLI").c_str()), 0);
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
     EXPECT_EQ(VEK_Recorded_Messages()[0].lines[0], "Die Druckliste kann nicht angezeigt werden.");
+}
+
+// The viewer starts with the page as wide as the view (774 of the 800
+// pixels, less the 14 of the scroll bar and 6 of grey room on either side)
+// and scrolls it by an eighth of the view (566 high below the 34 of the
+// bar): eight steps down reach its foot, one more the next page's top, one
+// up the first page's foot again, Home its top. "-" shows the whole page,
+// two "+" one and a half times the width with a scroll bar along the foot.
+TEST(OliView, ViewerStartsAtThePageWidthScrollsAndZooms) {
+    testutil::TempDir dir;
+    const std::string list = dir.file("ZWEI_01.OLI");
+    testutil::Write_File(list, "#SHOWPARA\n0x0\n4\n-1\n Seite A\n#END_OF_TEXT\n0x0\n-1\n#NEWPAGE\n"
+                               "#SHOWPARA\n0x0\n4\n-1\n Seite B\n#END_OF_TEXT\n0x0\n-1\n");
+    pxInitScreen(800, 600);
+    const double a4_w = 21.0 / 2.54, a4_h = 29.7 / 2.54;  // inches
+    const int width = static_cast<int>(std::lround(a4_w * ((800 - 14 - 12) / a4_w)));           // 774
+    const int height = static_cast<int>(std::lround(a4_h * ((800 - 14 - 12) / a4_w)));          // 1095
+    const double whole_dpi = (600 - 34 - 12) / a4_h;                                          // the height fits
+    const int whole_w = static_cast<int>(std::lround(a4_w * whole_dpi)), whole_h = 554;       // 392 x 554
+    const int bottom = 34 + 6 + height - (height + 12 - 566);                                // 594, scrolled to the foot
+    const int whole_x = (786 - whole_w) / 2;                                                   // 197
+    const unsigned black = 0x000000, grey = 0x606060, white = 0xFFFFFF, face = 0xD4D0C8;
+    struct Shot {
+        std::vector<int> keys;  // before the snapshot
+        std::vector<std::array<int, 2>> at;
+        std::vector<unsigned> colours;
+    } shots[] = {
+        {{}, {{5, 300}, {4, 300}, {6, 300}, {6 + width, 300}, {7 + width, 300}, {300, 39}, {300, 599}},
+         {black, grey, white, black, grey, black, white}},
+        {std::vector<int>(8, VEK_KEY_DOWN), {{300, bottom - 1}, {300, bottom}, {300, bottom + 1}},
+         {white, black, grey}},
+        {{VEK_KEY_DOWN}, {{300, 39}, {300, 40}}, {black, white}},
+        {{VEK_KEY_UP}, {{300, bottom}, {300, bottom + 1}}, {black, grey}},
+        {{VEK_KEY_HOME}, {{300, 39}}, {black}},
+        {{'-'}, {{whole_x - 1, 300}, {whole_x - 2, 300}, {whole_x + whole_w, 300}, {300, 40 + whole_h}},
+         {black, grey, black, black}},
+        {{'+', '+'}, {{20, 592}, {400, 592}, {300, 585}}, {face, face, white}},
+    };
+    std::vector<std::string> files;
+    for (const Shot& shot : shots) {
+        for (int key : shot.keys) VEK_Script_Key(key);
+        files.push_back(testutil::Test_Dir() + "/viewer_" + std::to_string(files.size()) + ".png");
+        VEK_Script_Snapshot(files.back().c_str());
+    }
+    VEK_Script_Key(VEK_KEY_ESC);
+    EXPECT_EQ(Quick_OLI_View("ZWEI", list.c_str()), 1);
+    for (size_t i = 0; i < std::size(shots); ++i)
+        for (size_t k = 0; k < shots[i].at.size(); ++k)
+            EXPECT_EQ(testutil::Pixel(files[i], shots[i].at[k][0], shots[i].at[k][1]), shots[i].colours[k])
+                << "shot " << i << " at " << shots[i].at[k][0] << ", " << shots[i].at[k][1];
+    EXPECT_EQ(testutil::Read_File(files[1]), testutil::Read_File(files[3]));  // the first page's foot again
+    EXPECT_EQ(testutil::Read_File(files[0]), testutil::Read_File(files[4]));
+    EXPECT_NE(testutil::Read_File(files[0]), testutil::Read_File(files[2]));
 }
 
 // Damaged lists render what they can and never crash; an unknown graphic

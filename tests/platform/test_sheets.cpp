@@ -8,6 +8,7 @@
 
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/helpview.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -40,6 +41,32 @@ TEST_F(Sheets, ButtonClickReturnsItsCodeAndMissesAreIgnored)
     EXPECT_EQ(ActivState_of_Button_PS(ok), -1);
     VEK_Script_Click(470, 380);  // greyed: not clickable
     EXPECT_EQ(Edit_Prop_Sheet(), VEK_CLOSE_CODE);
+}
+
+// A help button opens the help viewer at its topic: the stand-in names
+// topic and file in a box (a button without topic the file alone), and
+// the edit goes on.
+TEST_F(Sheets, HelpButtonShowsItsTopicAndTheEditGoesOn)
+{
+    Init_Helpview("/hilfe", "WLDH_156.HLP");
+    Add_Help_to_PS(200, 371, 1, 0, 0, "kx411_ausdruck");
+    Add_Help_to_PS(250, 371, 1, 0, 0, "");
+    Add_Single_Button_to_PS(460, 371, 1, 8, nullptr, SYMBOLIC_OK_RASTER, 0);
+    Activate_Prop_Sheet();
+    VEK_Clear_Recorded_Messages();
+    VEK_Script_Click(210, 380);
+    VEK_Script_Click(260, 380);
+    VEK_Script_Click(470, 380);
+    EXPECT_EQ(Edit_Prop_Sheet(), 8);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    const char* const first[] = {"Hilfe zum Thema \"kx411_ausdruck\" (Hilfedatei WLDH_156.HLP)",
+                                 "Hilfe (Hilfedatei WLDH_156.HLP)"};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(VEK_Recorded_Messages()[i].title, "Hilfe");
+        EXPECT_EQ(VEK_Recorded_Messages()[i].lines,
+                  (std::vector<std::string>{first[i], "Das Hilfeprogramm ist nicht Teil dieser Umgebung."}));
+    }
+    EXPECT_STREQ(VEK_Last_Help_Topic(), "");
 }
 
 TEST_F(Sheets, EmptyQueueReturnsTheCloseRequestAfterAskingTheHandler)

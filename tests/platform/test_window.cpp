@@ -147,6 +147,13 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
     EXPECT_EQ(x.Run("xdotool " + at + " 410 250 click 1"), 0);
     EXPECT_TRUE(testutil::Wait_Until([&] { return !Lines_Of(testutil::Read_File(log), "answer").empty(); }, 5000));
     EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(false); }, 5000)) << differs;
+    // A blank (typed on from a field, say) leaves the box standing: N
+    // answers it, and the third time Enter takes the default, yes.
+    x.Close_Window(w);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, 5000)) << differs;
+    EXPECT_EQ(x.Run("xdotool key space n"), 0);
+    EXPECT_TRUE(testutil::Wait_Until([&] { return Lines_Of(testutil::Read_File(log), "answer").size() == 2; }, 5000));
+    EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(false); }, 5000)) << differs;
     x.Close_Window(w);
     EXPECT_TRUE(testutil::Wait_Until([&] { return box_shown(true); }, 5000)) << differs;
     EXPECT_EQ(x.Run("xdotool key Return"), 0);
@@ -174,6 +181,6 @@ TEST(WindowOnDisplay, ShowsTheScreenAndWorksKeysMouseFieldMenusAndBoxes) {
             EXPECT_EQ(mask & 2, 2);
         }
     }
-    EXPECT_EQ(Lines_Of(text, "close").size(), 2u);
-    EXPECT_EQ(Lines_Of(text, "answer"), (std::vector<std::string>{"0 0 0", "1 0 0"}));
+    EXPECT_EQ(Lines_Of(text, "close").size(), 3u);
+    EXPECT_EQ(Lines_Of(text, "answer"), (std::vector<std::string>{"0 0 0", "0 0 0", "1 0 0"}));
 }

@@ -10,6 +10,7 @@
 
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "platform/font.h"
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
 #include "profiles/geschweisster_anschluss.h"
@@ -67,6 +68,16 @@ TEST(StahlprofilRecord, ConnectionFamiliesOfTheTypes) {
     }
     EXPECT_EQ(Profile_Type_Of_Anschluss_Family(8), 4);
     for (int code : {-1, 8}) EXPECT_EQ(Kehlnaht_Family(code), 0) << code;
+}
+
+// The class names the input page lists show every byte as a letter of
+// the screen font, "½I-Profil" its ½ too, none as the box of a byte
+// without a glyph.
+TEST(StahlprofilRecord, TypeNamesHaveAGlyphForEveryByte) {
+    const unsigned char* box = RFont_Glyph(0x01);
+    for (int type = 0; type < STAHLPROFIL_TYPE_COUNT; ++type)
+        for (const char* c = Get_Profile_Type_Name(type); *c; ++c)
+            EXPECT_NE(RFont_Glyph(static_cast<unsigned char>(*c)), box) << type << " byte " << (*c & 0xFF);
 }
 
 TEST(StahlprofilRecord, HENamesComparisonAndThicknesses) {

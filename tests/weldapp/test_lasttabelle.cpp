@@ -338,6 +338,29 @@ TEST(Load_Table, ImportPutsCasesThroughTheTable) {
     EXPECT_EQ(page.record.r.load_count, 1);
 }
 
+// The sign convention stands at (570, 260) while the table is short, else
+// 20 below the table's append line (rows of 22 from 70); where the area's
+// first view (660 high) would cut it there, 20 below that view.
+TEST(Load_Table, SignPictureIsNeverCutByTheFirstView) {
+    const struct {
+        int rows, top;
+    } cases[] = {{3, 260}, {8, 70 + 9 * 22 + 20}, {12, 660 + 20}, {40, 70 + 41 * 22 + 20}};
+    for (const auto& c : cases) {
+        Load_Page page;
+        page.Set_Cases(std::vector<Lastfall>(static_cast<size_t>(c.rows), REFERENCE), 0);
+        page.Pass();
+        int width = 0, height = 0;
+        Inquire_Scrollable_View_Area_Size(page.area, &width, &height);
+        ASSERT_EQ(height, 660);
+        const Scrollable_Area_Item* sign = nullptr;
+        for (const Scrollable_Area_Item* it = Scrollable_View_Area_Record(page.area)->first_item; it; it = it->next)
+            if (it->kind == AREA_ITEM_PICTURE && std::string(it->text) == "EC3_schweisslasten_pic.bmp") sign = it;
+        ASSERT_NE(sign, nullptr) << c.rows;
+        EXPECT_EQ(sign->y1, c.top) << c.rows;
+        EXPECT_EQ(sign->y2 - sign->y1, 370) << c.rows;
+    }
+}
+
 TEST(Load_Table, Snapshot) {
     Load_Page page;
     page.Set_Cases({REFERENCE, Case("Wind", -4500, 0, 2.25e6, 1250, 0, 0), Case("", 0, 0, 0, 0, 0, 0)}, 0);

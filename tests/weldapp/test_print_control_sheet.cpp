@@ -19,8 +19,8 @@
 namespace {
 
 // The sheet stands in the screen centre: its area's content point (x, y)
-// is on the screen at (465 + x, 262 + y).
-int Sx(int x) { return 465 + x; }
+// is on the screen at (440 + x, 262 + y): the sheet is 420 pixels wide.
+int Sx(int x) { return 440 + x; }
 int Sy(int y) { return 262 + y; }
 void Click_Check(int x, int y) { VEK_Script_Click(Sx(x - 10), Sy(y - 4)); }
 void Click_Field(int x, int y) { VEK_Script_Click(Sx(x + 8), Sy(y - 4)); }
@@ -31,7 +31,7 @@ void Click_Field(int x, int y) { VEK_Script_Click(Sx(x + 8), Sy(y - 4)); }
 // check boxes from 391, the tolerance at 462. Fields stand right of their
 // labels in the screen font (8 n - 3 pixels for n characters) and 14 pixels
 // apart: the scale at 239, the tolerance at 230, the number of the detailed
-// combination at 309 (held inside the area's 349 pixels).
+// combination at 342, after its label at 75 (32 characters).
 const int ROW_GRAFIK = 69, ROW_NONE_DETAILED = 346, ROW_TOLERANCE = 462;
 
 struct Props {
@@ -56,7 +56,7 @@ TEST(Print_Control_Sheet, DetailStateAndBreakKeepTheEdits) {
     // Number 3 in detail: option 2 and its field.
     props.p.grafik = 1;
     Click_Check(75, 328);
-    Click_Field(309, 328);
+    Click_Field(342, 328);
     VEK_Script_Type("3", 0);
     VEK_Script_Key(VEK_KEY_ENTER);
     Edit_Print_Control_Sheet(&props.p);
@@ -114,7 +114,7 @@ TEST(Print_Control_Sheet, PrefaceFromTheCommentEditor) {
 
 // A preface of three lines typed in the comment editor and confirmed: the
 // sheet counts three lines, and where the 600-pixel editor stood beside the
-// 370-pixel sheet (x 340 to 454) the screen is the page again.
+// 420-pixel sheet (x 340 to 429) the screen is the page again.
 TEST(Print_Control_Sheet, ConfirmedEditorLeavesTheScreenAsItWas) {
     testutil::Load_Page page;
     Props props;
@@ -134,7 +134,7 @@ TEST(Print_Control_Sheet, ConfirmedEditorLeavesTheScreenAsItWas) {
     ASSERT_EQ(w, NPIXEL_X);
     int differing = 0;
     for (int y = 312; y <= 711; ++y)
-        for (int x = 340; x <= 454; ++x) {
+        for (int x = 340; x <= 429; ++x) {
             const unsigned char* p = &after[3 * (static_cast<size_t>(y) * w + x)];
             differing += (static_cast<unsigned>(p[0]) << 16 | p[1] << 8 | p[2]) != before[static_cast<size_t>(y) * w + x];
         }
@@ -203,7 +203,11 @@ TEST(Print_Control_Sheet, Snapshot) {
     Props props;
     props.p.massstab = 5.0;
     props.p.toleranz = 3.0;
-    testutil::Snapshot_At_First_Wait("weldapp_print_control", 455, 220, 824, 804);
+    // The tabular extent with combination 7 in detail: its three options,
+    // each whole, and the number's field after its label.
+    props.p.ergebnisumfang = ERGEBNISUMFANG_TABELLARISCH;
+    props.p.detailausgabe = -7;
+    testutil::Snapshot_At_First_Wait("weldapp_print_control", 430, 220, 849, 804);
     VEK_Script_Key(VEK_KEY_ENTER);
     Edit_Print_Control_Sheet(&props.p);
     EXPECT_TRUE(testutil::Snapshot_Taken());

@@ -115,3 +115,23 @@ TEST(ProfilePicker, TheProgramTakesTheProfileFromTheTool) {
     EXPECT_EQ(saved.r.naht.profile.h, 300.0);
     EXPECT_FALSE(fs::exists(d.dir.file("temp/PROFIL")));
 }
+
+// The stand-in opens at the connection's profile, HE 280 A of a new
+// connection, though the older manager's command line names none: Down
+// goes on to the next size of the series, HE 300 A, which Enter takes.
+TEST(ProfilePicker, OpensAtTheConnectionsProfile) {
+    Desktop d;
+    namespace fs = std::filesystem;
+    fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
+    testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
+    testutil::Write_File(d.dir.file("temp/PROFILE.script"), "key 0x150\nkey 13\n");
+    testutil::Write_File(d.dir.file("script.txt"), "move 150 383\nclick 150 383\nmove 1250 27\nmove 1250 27\n"
+                                                   "click 1250 27\nkey 13\n");
+    ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
+    testutil::Record saved;
+    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Read_Schweissnaht(f, &saved.r), 0);
+    std::fclose(f);
+    EXPECT_EQ(std::string(saved.r.naht.profile.name).substr(0, 7), "HE300A ");
+}

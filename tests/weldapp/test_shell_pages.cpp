@@ -203,6 +203,10 @@ TEST_F(ShellPages, LoadPageItemsDoNotOverlap) {
     for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_PICTURE))
         if (std::string(it->text) == "EC3_schweisslasten_1.bmp") table_top = it->y2 + 5;
     EXPECT_GT(sign->y1, table_top + 11 * LASTTABELLE_ROW_HEIGHT);
+    // The unit choice is as wide as its longest entry: "kN / kNcm" whole.
+    const std::vector<const Scrollable_Area_Item*> units = Area_Items(area_, AREA_ITEM_CHOICE_LIST);
+    ASSERT_EQ(units.size(), 1u);
+    EXPECT_GE(units[0]->aux, RFont_Text_Width(Screen_Font_Normal & RFONT_WORD_BITS, "kN / kNcm", -1));
     Reset_Lasttabelle();
 }
 

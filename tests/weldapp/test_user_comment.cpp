@@ -84,7 +84,17 @@ TEST(User_Comment, EditorConfirmsACopyAndCancelsToTheOldText) {
     EXPECT_STREQ(confirmed, "alt");
     VEK_Script_Key(VEK_KEY_ESC);
     EXPECT_EQ(Edit_User_Comment(confirmed, "Vorbemerkungen"), confirmed);
-    Mem_Free(__FILE__, __LINE__, "null", confirmed);
+    // Keys typed before any click go into the text, at its end; Escape
+    // after them cancels all the same.
+    for (int key : {'x', 'y'}) VEK_Script_Key(key);
+    VEK_Script_Click(904, 371);
+    char* typed = Edit_User_Comment(confirmed, "Vorbemerkungen");
+    EXPECT_STREQ(typed, "altxy");
+    for (int key : {(int)'z', (int)VEK_KEY_ESC}) VEK_Script_Key(key);
+    EXPECT_EQ(Edit_User_Comment(typed, "Vorbemerkungen"), typed);
+    EXPECT_STREQ(typed, "altxy");
+    EXPECT_EQ(VEK_Script_Pending(), 0);
+    Mem_Free(__FILE__, __LINE__, "null", typed);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
 }
 

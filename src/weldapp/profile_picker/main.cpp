@@ -9,7 +9,9 @@
 // a window of its own (headless without a display) and, when called with
 // TRANSFER, writes the designation the user takes as the first line of
 // "PROFIL" in "TEMP"; nothing when the user cancels. DEFAULT= (blanks as
-// "~") is chosen first; FILTER= keeps the families of those type letters.
+// "~") is chosen first, without it the designation in the environment entry
+// VEK_PROFILE_CURRENT (the program's profile); FILTER= keeps the families
+// of those type letters.
 //
 // Its events come from the window, or from the script file
 // "TEMP/<program>.script" (the stand-in's script format, docs/platform.md)
@@ -76,6 +78,8 @@ int main(int argc, char** argv) {
         else if (std::strncmp(argv[i], "DEFAULT=", 8) == 0) preset = argv[i] + 8;
         else if (std::strncmp(argv[i], "FILTER=", 7) == 0) filter = argv[i] + 7;
     }
+    // Called as the older manager, with no DEFAULT=: the program's profile.
+    if (!preset) preset = std::getenv(PROFILE_PICKER_CURRENT_ENTRY);
     const char* temp = VEKGetEnv("TEMP");
     Own_Environment(program, temp);
 
