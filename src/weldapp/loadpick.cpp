@@ -213,7 +213,7 @@ int Read_LoadPick_Answer(FILE* f, int cuts) {
     } else if (std::fscanf(f, "%d%d", &n, &m) != 2) {
         return 0;
     }
-    if (cuts == 0 && n > LOADPICK_MAX_RESULTS) refused_count = n;
+    if (cuts == 0 && n > LOADPICK_MAX_RESULTS && m > 0 && m <= LOADPICK_MAX_VALUES) refused_count = n;
     if (n <= 0 || m <= 0 || n > LOADPICK_MAX_RESULTS || m > LOADPICK_MAX_VALUES) return 0;
     // Every value takes two bytes at least: a count beyond what is left of
     // the file is damage, not a reason to allocate.
