@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "base/cp850.h"
@@ -40,6 +41,11 @@ static std::string g_unknown_name;  // active name that no list entry has
 static std::string g_unreadable_annexes;
 static std::string g_failure_reason;  // why the failed annex was not read
 static char g_display_name[DISPLAY_NAME_SIZE];
+// The unreadable annexes a batch run has named on the console, each with
+// its reason: a run activates its annex more than once (reading the record
+// takes the German set before the record's own entry names its annex), and
+// the same fault is said once.
+static std::set<std::string> g_told;
 
 int NAD_Verbose() { return g_verbose; }
 void Set_NAD_Verbose(int on) { g_verbose = on; }
@@ -82,6 +88,7 @@ void Reset_NAD_Registry() {
     g_unknown_name.clear();
     g_unreadable_annexes.clear();
     g_failure_reason.clear();
+    g_told.clear();
 }
 
 // Recommended values in every block; the head names the standard set.
@@ -160,11 +167,12 @@ int Scan_NAD_List() {
 }
 
 // Tells the user that the annex file of `name` could not be read and the
-// recommended values are in force: a line on stderr in batch mode, a box
-// otherwise.
+// recommended values are in force: a line on stderr in batch mode (once a
+// run for the same annex and reason), a box otherwise.
 static void report_unreadable(const char* name) {
     const char* reason = g_failure_reason.c_str();
     if (VEK_Batch_Mode()) {
+        if (!g_told.insert(std::string(name) + '\n' + reason).second) return;
         std::fprintf(stderr, "NAD \"%s\" nicht lesbar: es gelten die EC-Standardparameter\n", name);
         if (*reason) std::fprintf(stderr, "NAD \"%s\": %s\n", name, reason);
         return;

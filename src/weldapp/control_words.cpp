@@ -103,8 +103,7 @@ int Refuse(int line, const std::string& what) {
 // counts: a part of it checked as if it were all would drop the cases
 // behind the cut unseen.
 int Refuse_Size(int groups, int most) {
-    refusal = std::to_string(groups) + " Kombinationen, höchstens "_cp + std::to_string(most) +
-              " können eingelesen werden"_cp;
+    refusal = Too_Many_Combinations_Text(groups, most);
     refused_for_size = true;
     return 0;
 }
@@ -362,6 +361,11 @@ int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_
                                       : "Die Datei: %s ist besch\x84" "digt und wird nicht eingelesen:\n%s"_cp,
                      Chosen_Name().c_str(), refusal.c_str());
     return result;
+}
+
+std::string Too_Many_Combinations_Text(long count, int most) {
+    return std::to_string(count) + " Kombinationen, höchstens "_cp + std::to_string(most) +
+           " können eingelesen werden"_cp;
 }
 
 const char* Ctrlword_Read_Refusal(void) { return refusal.c_str(); }

@@ -32,6 +32,7 @@
 #define WELDAPP_CONTROL_WORDS_H
 
 #include <cstdio>
+#include <string>
 
 enum {
     CTRLWORD_MAX_VALUES = 20,    // values per group at most
@@ -66,6 +67,11 @@ int Read_Ctrlword_Values(double* values, int* count, int n, int stride, int max_
 // file stays open. For a null file 0, count untouched.
 int Read_Ctrlword_Values_From(FILE* file, double* values, int* count, int n, int stride, int max_groups, char* names,
                               int name_size, char letter);
+
+// The one wording of a refusal for size, for every reader of combinations:
+// "10001 Kombinationen, höchstens 10000 können eingelesen werden". Never
+// fails.
+std::string Too_Many_Combinations_Text(long count, int most);
 
 // Why the last read of a block refused its file ("Zeile 7: \"1e39\" ist
 // keine Zahl", "10001 Kombinationen, höchstens 10000 können eingelesen

@@ -91,32 +91,49 @@ static std::string welds_with(const unsigned* notes, int count, unsigned bit) {
     return (n == 1 ? "Naht " : "Nähte "_cp) + numbers;
 }
 
-// The maxima, the failing cases and the notes; heading style mk.
+// Stops of the final result in steps of 0.3 cm, sized for what its rows
+// hold on the page's 17 cm of text. The maxima, under their label: the
+// check at 0.6 cm, its place at 3.3 cm (past "Schweißnähte"), its
+// utilisation at 7.8 cm (past the longest place, "Lk 10000, Naht 20, Pkt.
+// 7"), which leaves 9.2 cm for "= 1234.567  >  1  nicht ok !!" of the c/t
+// ratio and more. The cases behind a label stand in the utilisations'
+// column, past the longest label in heading style, "Querschnittsklasse 4
+// (nicht abgedeckt):".
+static const double kRowTabs[3] = {2.0, 11.0, 26.0};
+static const double kCaseTab = 26.0;
+
+// A list of cases behind its label, in the one column of the cases.
+static void case_row(FILE* list, const char* mk, const char* label, const std::vector<int>& cases) {
+    if (!cases.empty()) OLI_printf(list, "%s%s%s╬r╬t%s  %s\n"_cp, P, mk, label, case_list(cases).c_str(), Mark_Alert());
+}
+
+// The maxima, the failing cases and the notes; heading style mk. A label
+// that heads rows stands alone on its line, so that no row has to share
+// its width with it. Stops are set only where they change: every setting
+// starts a new format in the list.
 static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, FILE* list) {
-    // Stops (steps of 0.3 cm) for the check, its place and its utilisation
-    // right of the labels: the longest place ("Lk 10000, Naht 12, Pkt. 7")
-    // and the failed marker stay on the row.
-    const double tabs[3] = {17.0, 26.0, 39.0};
-    OLI_Set_Tabs(2, nullptr, tabs, 3);
     const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
+    bool row_stops = false;
     if (sigma || w || ct) {
-        OLI_printf(list, "%s%sMaximale Ausnutzung:╬r"_cp, P, mk);
+        OLI_Set_Tabs(2, nullptr, kRowTabs, 3);
+        row_stops = true;
+        OLI_printf(list, "%s%sMaximale Ausnutzung:╬r\n"_cp, P, mk);
         if (sigma) maximum_row(list, "Querschnitt", "\xCC", e.sigma);
         if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w);
         if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct);
     }
-    if (!e.failing.empty())
-        OLI_printf(list, "%s%sNicht erfüllt in:╬r╬t%s  %s\n"_cp, P, mk, case_list(e.failing).c_str(), Mark_Alert());
-    if (!e.without_result.empty())
-        OLI_printf(list, "%s%sBerechnungsfehler:╬r╬t%s  %s\n"_cp, P, mk, case_list(e.without_result).c_str(),
-                   Mark_Alert());
-    if (!e.not_covered.empty())
-        OLI_printf(list, "%s%sQuerschnittsklasse 4 (nicht abgedeckt):╬r╬t%s  %s\n"_cp, P, mk,
-                   case_list(e.not_covered).c_str(), Mark_Alert());
+    if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty()) {
+        OLI_Set_Tabs(2, nullptr, &kCaseTab, 1);
+        row_stops = false;
+        case_row(list, mk, "Nicht erfüllt in:"_cp, e.failing);
+        case_row(list, mk, "Berechnungsfehler:", e.without_result);
+        case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
+    }
     const std::string above = welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX);
     const std::string short_welds = welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE);
     if (above.empty() && short_welds.empty()) return;
-    OLI_printf(list, "%s%sHinweise:╬r"_cp, P, mk);
+    if (!row_stops) OLI_Set_Tabs(2, nullptr, kRowTabs, 3);
+    OLI_printf(list, "%s%sHinweise:╬r\n"_cp, P, mk);
     if (!above.empty())
         OLI_printf(list, "╬t%s: Nahtdicke a > a╬\\max╬r = 0.7%st╬\\min╬r (Schweißtechnik)  %s\n"_cp, above.c_str(),
                    Report_Times_Sign, Mark_Alert());

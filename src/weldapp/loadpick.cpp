@@ -16,6 +16,7 @@
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "weldapp/archive.h"
+#include "weldapp/control_words.h"
 #include "weldapp/exchange.h"
 #include "weldapp/partpick.h"
 #include "weldapp/schweissnaht.h"
@@ -34,6 +35,7 @@ VEKBauteil* last_component = nullptr;
 int cut_count = 0;
 VEKExportObject* cut_objects[LOADPICK_MAX_CUTS];
 int cut_results[LOADPICK_MAX_CUTS];
+long refused_count = 0;  // results of an answer refused for its size
 
 const Sibling_Tool LOADPICK = {
     "LoadPick.exe",
@@ -96,6 +98,7 @@ int Read_Cuts(FILE* f, int cuts) {
         if (std::fscanf(f, "%d", &cut_results[c]) != 1 || cut_results[c] < 0) return 0;
         n += cut_results[c];
     }
+    if (n > LOADPICK_MAX_RESULTS) refused_count = n;
     return n <= LOADPICK_MAX_RESULTS ? static_cast<int>(n) : 0;
 }
 
@@ -148,6 +151,7 @@ VEKBauteil* Choose_Component(VEKBauteil* given) {
 
 int Run_Import(VEKBauteil* given, int a, int b, int c, int d, int cuts, const char* const* cut_arguments) {
     Release_Cut_Results();
+    refused_count = 0;
     const char* temp = VEKGetEnv("TEMP");
     if (!temp) return 0;
     VEKBauteil* component = Choose_Component(given);
@@ -176,7 +180,16 @@ int Run_Import(VEKBauteil* given, int a, int b, int c, int d, int cuts, const ch
     if (!f && refusal == VEK_READ_MISSING) return 0;
     const int n = f ? Read_LoadPick_Answer(f, cuts) : 0;
     if (f) std::fclose(f);
-    if (n == 0) {
+    if (n == 0 && refused_count > 0) {
+        // Sound, but more than the load table holds: named as such, with
+        // the words of the text-file reader.
+        Init_Message();
+        Set_Message_Title("Schnittgrößenimport"_cp);
+        Fill_Message("%s", "Die Antwort der Schnittgrößenauswahl wird nicht eingelesen:"_cp);
+        Fill_Message("%s", Too_Many_Combinations_Text(refused_count, LOADPICK_MAX_RESULTS).c_str());
+        Fill_Message("%s", "Es wurden keine Schnittgrößen übernommen."_cp);
+        Draw_Message();
+    } else if (n == 0) {
         Init_Message();
         Set_Message_Title("Lesefehler");
         Fill_Message("%s", "Die Antwort der Schnittgrößenauswahl ist nicht lesbar."_cp);
@@ -191,6 +204,7 @@ int Run_Import(VEKBauteil* given, int a, int b, int c, int d, int cuts, const ch
 
 int Read_LoadPick_Answer(FILE* f, int cuts) {
     Release_Cut_Results();
+    refused_count = 0;
     int version = 0, n = 0, m = 0;
     if (!f || cuts < 0 || cuts > LOADPICK_MAX_CUTS || std::fscanf(f, " V:%d", &version) != 1) return 0;
     if (cuts > 0) {
@@ -199,6 +213,7 @@ int Read_LoadPick_Answer(FILE* f, int cuts) {
     } else if (std::fscanf(f, "%d%d", &n, &m) != 2) {
         return 0;
     }
+    if (cuts == 0 && n > LOADPICK_MAX_RESULTS && m > 0 && m <= LOADPICK_MAX_VALUES) refused_count = n;
     if (n <= 0 || m <= 0 || n > LOADPICK_MAX_RESULTS || m > LOADPICK_MAX_VALUES) return 0;
     // Every value takes two bytes at least: a count beyond what is left of
     // the file is damage, not a reason to allocate.
@@ -284,6 +299,7 @@ void Release_Cut_Results(void) {
 
 void Reset_LoadPick(void) {
     Release_Cut_Results();
+    refused_count = 0;
     last_component = nullptr;
 }
 

@@ -53,9 +53,11 @@ int Import_BeamCutMultiResults_Pick(int a, int b, int c, int d, int cuts, const 
 // Reads an answer from the stream into the store, which is emptied first:
 // the number of results n (then valid), or 0 for a damaged answer (no
 // "V:" line, counts not both above 0, more than 10000 results or 60 values
-// per result, more values than the file can hold, a text without «). A
-// missing or mismatched "Info" section leaves the info texts null. With
-// cuts above 0 the answer is the multi-cut form for that many cuts.
+// per result, more values than the file can hold, a text without «). The
+// import's message names an answer of more than 10000 results with its
+// count, not as unreadable. A missing or mismatched "Info" section leaves
+// the info texts null. With cuts above 0 the answer is the multi-cut form
+// for that many cuts.
 int Read_LoadPick_Answer(FILE* file, int cuts);
 
 // Accessors for result i (0 <= i < n of a valid store; else 0 or null).

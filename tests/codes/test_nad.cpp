@@ -383,10 +383,15 @@ TEST_F(NadRegistry, MissingStandardFileGivesTheStandardFillsName) {
     EXPECT_DOUBLE_EQ(Get_NAD_EC3()->ec3_1.gamma_M1, 1.0);
 }
 
+// Without DRAM the scan says so on the console, once a process (so not
+// when an earlier test of the process made it say so already).
 TEST_F(NadRegistry, WithoutDramOnlyBuiltInsAreListed) {
     ScopedEnv no_dram("DRAM", std::nullopt);
     User(1, User_Annex(42, "Meine Norm", 1.05));
+    testing::internal::CaptureStdout();
     EXPECT_STREQ(Get_Active_NAD_Name(), "Deutschland");
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(out.empty() || out == "Safeguard_Proper_Version: ERROR 1\n") << out;
     EXPECT_EQ(Get_NAD_List()->count, 2);
 }
 

@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -133,5 +134,14 @@ int main(int argc, char** argv) {
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
+    // The desktop always names the user's private data directory (DRAM),
+    // and the annex registry looks for the user's annexes there at every
+    // scan. A test that sets none of its own gets an empty one for the
+    // process, as a new user has, removed when the tests end.
+    std::unique_ptr<testutil::TempDir> dram;
+    if (!std::getenv("DRAM")) {
+        dram = std::make_unique<testutil::TempDir>();
+        setenv("DRAM", dram->str().c_str(), 1);
+    }
     return RUN_ALL_TESTS();
 }

@@ -258,9 +258,9 @@ TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
     // welds 4 and 5 carry the note.
     const std::string result = list.substr(list.find("Endergebnis"));
     for (const char* line :
-         {"\n \xCEHMaximale Ausnutzung:\xCEr\xCEtQuerschnitt\xCEtLk 10\xCEtU\xCE\\\xCC\xCEr = 0.620  <  1  ",
+         {"\n \xCEHMaximale Ausnutzung:\xCEr\n \xCEtQuerschnitt\xCEtLk 10\xCEtU\xCE\\\xCC\xCEr = 0.620  <  1  ",
           "\n \xCEtSchwei\xE1n\x84hte\xCEtLk 5, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = 0.552  <  1  ",
-          "\n \xCEHHinweise:\xCEr\xCEtN\x84hte 4, 5: Nahtdicke a > a\xCE\\max\xCEr = 0.7"})
+          "\n \xCEHHinweise:\xCEr\n \xCEtN\x84hte 4, 5: Nahtdicke a > a\xCE\\max\xCEr = 0.7"})
         EXPECT_NE(result.find(line), std::string::npos) << line;
     // The plot file of the sketch, complete; no temporary file left behind.
     const std::string plot = d.File("A0010001.SPF");
@@ -363,7 +363,7 @@ TEST(BatchRun, RectangularHollowSectionGoverningCaseByHand) {
          {",  W\xCE\\w,t\xCEr = 119.09 cm\xFA,  ",
           "\n Max:  \xCEtF\xCE\\w,Ed\xCEr = 12.21 kN/cm  >  F\xCE\\w,Rd\xCEr = 10.39 kN/cm  \x88  U\xCE\\w\xCEr = 1.174  >"
           "  1  \xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}\n",
-          "\n \xCEHMaximale Ausnutzung:\xCEr\xCEtSchwei\xE1n\x84hte\xCEtLk 10, Naht 1, Pkt. 0\xCEtU\xCE\\w\xCEr = 1.174  >  1  "
+          "\n \xCEHMaximale Ausnutzung:\xCEr\n \xCEtSchwei\xE1n\x84hte\xCEtLk 10, Naht 1, Pkt. 0\xCEtU\xCE\\w\xCEr = 1.174  >  1  "
           "\xCE{C 1 230 0 0}\xCEHnicht ok !!\xCE{C 768}\n",
           "\n \xCEHNicht erf\x81llt in:\xCEr\xCEtLk 2, 5, 10  \xCE{C 1 230 0 0}\xCEH!!\xCE{C 768}\n",
           "\n \xCE" "B\xCE{C 1 230 0 0}Tragf\x84higkeit nicht gew\x84hrleistet !!\xCE{C 768}\n"})

@@ -46,20 +46,19 @@ double Value_After(const std::string& list, const std::string& marker, size_t fr
 std::string Run_Connection(Desktop& d, const std::function<void(Stahlprofil*)>& set_profile, double a,
                            const double forces[6], bool throat_checks = true,
                            const std::function<void(SchweissnahtAnschluss*)>& adjust = nullptr) {
-    // The catalogue of the profile file in the desktop's DATA.
-    setenv("DATA", d.dir.file("data").c_str(), 1);
-    setenv("DRAM", d.dir.file("dram").c_str(), 1);
     testutil::Record k;
     SchweissnahtAnschluss* r = &k.r;
-    Default_Schweissnaht(r);
-    r->print.ergebnisumfang = 1;
-    r->code_setting = 1;
-    r->gamma_M = kGammaM;
-    r->section_check = 1;
     Nahtbild* n = &r->naht;
-    set_profile(&n->profile);
-    unsetenv("DATA");
-    unsetenv("DRAM");
+    {
+        // The catalogue of the profile file in the desktop's DATA.
+        testutil::ScopedEnv data("DATA", d.dir.file("data")), dram("DRAM", d.dir.file("dram"));
+        Default_Schweissnaht(r);
+        r->print.ergebnisumfang = 1;
+        r->code_setting = 1;
+        r->gamma_M = kGammaM;
+        r->section_check = 1;
+        set_profile(&n->profile);
+    }
     n->plate.t = 20.0;
     n->all_round = 1;
     n->full_length = 1;

@@ -317,6 +317,14 @@ TEST(LoadPickImport, FailuresLeaveTheTableAndTheProtocolAsTheyWere) {
              d.Answer_No_File("LoadPick.exe", false);
          },
          "LoadPick.res: keine Datei"},
+        // Sound, but more than the load table holds: its count, in the
+        // words of the text-file reader, not "nicht lesbar".
+        {"more results than the load table holds", "Schnittgrößenimport",
+         [](ImportDesk& d) {
+             d.Tool("LoadPick.exe", testutil::kLoadPickTitle);
+             Write_File(d.Temp("LoadPick.exe.answer"), "V:1\n10001 6\n1 2 3 4 5 6\n7 0.5 \xAE\xAF \xAE\xAF\n");
+         },
+         "10001 Kombinationen, h\x94" "chstens 10000 k\x94" "nnen eingelesen werden"},
         {"results of other than six values", "Schnittgrößenimport",
          [](ImportDesk& d) {
              d.Tool("LoadPick.exe", testutil::kLoadPickTitle);

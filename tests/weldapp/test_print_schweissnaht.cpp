@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
 #include "support/testutil.h"
+#include "weldapp/endergebnis.h"
 #include "weldapp/print_schweissnaht.h"
 #include "weldapp/user_comment.h"
 #include "weldcheck/weld_check_record.h"
@@ -271,7 +273,7 @@ TEST(Evaluation, CtBeyondItsLimitFailsTheProof) {
 // 3. A force that is no number in Lk 2: no result there.
 // 4. The minimal extent: the verdict of a passing check is written too.
 TEST(FinalResult, EachCheckWithItsCaseAndPlaceAndTheVerdict) {
-    const std::string max = "Maximale Ausnutzung:╬r"_cp, ok = std::string("  ") + Mark_Ok() + "\n";
+    const std::string max = "Maximale Ausnutzung:╬r\n "_cp, ok = std::string("  ") + Mark_Ok() + "\n";
     const std::string proven = std::string("\xCE" "B") + Line_Proof_Ok() + "\n";
     const std::string failed = std::string("\xCE" "B") + Line_Proof_Failed() + "\n";
     struct Case {
@@ -308,7 +310,7 @@ TEST(FinalResult, NotesOfTheWelds) {
     s_notes[0] = WELD_NOTE_NOT_EFFECTIVE;
     s_notes[3] = WELD_NOTE_NOT_EFFECTIVE | WELD_NOTE_THROAT_ABOVE_MAX;
     const std::string list = k.Run();
-    EXPECT_NE(list.find("\n ╬HHinweise:╬r╬tNaht 4: Nahtdicke a > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r (Schweißtechnik)  "_cp +
+    EXPECT_NE(list.find("\n ╬HHinweise:╬r\n ╬tNaht 4: Nahtdicke a > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r (Schweißtechnik)  "_cp +
                         std::string(Mark_Alert()) + "\n ╬tNähte 1, 4: l╬\\eff╬r zu kurz, statisch nicht wirksam  "_cp +
                         Mark_Note() + "\n"),
               std::string::npos)
@@ -316,6 +318,76 @@ TEST(FinalResult, NotesOfTheWelds) {
     // The next evaluation starts without them.
     for (unsigned& n : s_notes) n = 0;
     EXPECT_EQ(k.Run().find("Hinweise"), std::string::npos);
+}
+
+// The final result as the page shows it (17 cm of text): every line on one
+// row at every result extent, with the widest texts its rows hold: the
+// place "Lk 10000, Naht 20, Pkt. 7", a utilisation of four digits failing
+// each check, every labelled row (the longest label "Querschnittsklasse 4
+// (nicht abgedeckt):") and the notes of the 12 welds of an I section
+// welded all round. Before, the c/t row's
+// "nicht ok !!" and the long place went on under their row, and the cases
+// of "Querschnittsklasse 4" stood a column right of the others. The checks,
+// places and utilisations stand in three columns, the cases behind the
+// labels in the utilisations' column.
+TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
+    Endergebnis e;
+    e.sigma = e.ct = {1234.567, 10000};
+    e.w = {1234.567, 10000, 20, 7};
+    e.failing = e.without_result = e.not_covered = {10000};
+    unsigned notes[13] = {};
+    std::string welds = "Nähte 1";
+    for (int k = 1; k <= 12; ++k) {
+        notes[k] = WELD_NOTE_THROAT_ABOVE_MAX | WELD_NOTE_NOT_EFFECTIVE;
+        if (k > 1) welds += ", " + std::to_string(k);
+    }
+    const std::string fails = "1234.567  >  1  nicht ok !!";
+    const std::vector<std::vector<std::string>> want = {
+        {"Maximale Ausnutzung:"},
+        {"Querschnitt", "Lk 10000", "U\u03c3 = " + fails},
+        {"Schwei\u00dfn\u00e4hte", "Lk 10000, Naht 20, Pkt. 7", "Uw = " + fails},
+        {"c/t-Verh\u00e4ltnis", "Lk 10000", "Uc/t = " + fails},
+        {"Nicht erf\u00fcllt in:", "Lk 10000  !!"},
+        {"Berechnungsfehler:", "Lk 10000  !!"},
+        {"Querschnittsklasse 4 (nicht abgedeckt):", "Lk 10000  !!"},
+        {"Hinweise:"},
+        {welds + ": Nahtdicke a > amax = 0.7.tmin (Schwei\u00dftechnik)  !!"},
+        {welds + ": leff zu kurz, statisch nicht wirksam  !!"},
+        {"Tragf\u00e4higkeit nicht gew\u00e4hrleistet !!"}};
+    for (int extent = ERGEBNISUMFANG_MINIMAL; extent <= ERGEBNISUMFANG_MASSGEBEND; ++extent) {
+        SCOPED_TRACE(extent);
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        r.print.ergebnisumfang = extent;
+        FILE* f = std::tmpfile();
+        Print_Endergebnis(&r, e, notes, 12, f);
+        OLI_End_Text(f);
+        std::rewind(f);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        Free_Schweissnaht(&r);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        std::map<std::pair<int, int>, std::vector<OliTextBox>> lines;  // by block and line, in order
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PARA) continue;  // the foot line
+            EXPECT_EQ(b.row, 0) << b.text;
+            lines[{b.block, b.line}].push_back(b);
+        }
+        ASSERT_EQ(lines.size(), want.size());
+        std::vector<std::set<long>> columns(3);  // cell k's left edges in 0.1 mm
+        size_t i = 0;
+        for (const auto& [at, cells] : lines) {
+            ASSERT_EQ(cells.size(), want[i].size()) << want[i][0];
+            for (size_t k = 0; k < cells.size(); ++k) EXPECT_EQ(cells[k].text, want[i][k]);
+            if (cells.size() == 3)
+                for (size_t k = 0; k < 3; ++k) columns[k].insert(std::lround(cells[k].x * 100));
+            if (cells.size() == 2) columns[2].insert(std::lround(cells[1].x * 100));
+            ++i;
+        }
+        for (const std::set<long>& c : columns) EXPECT_LE(*c.rbegin() - *c.begin(), 2) << *c.begin();
+    }
 }
 
 // The sign and the marker of a utilisation come from one comparison in
