@@ -21,6 +21,8 @@ struct WeldCheckLine {
     double out;     // sign of the outward normal of the face the weld lies on (+1/-1 along the axis across it)
     double t_part;  // thickness of the joined part
     double a, l, A;
+    double l_flow;  // closed ring: the length of the ring whose shear flow the line carries (l, or the
+                    // whole face where the check shortens a weld that runs on all round)
     double I_own_t, I_own_l;
     double I_y, I_z, I_yz;  // own second moments about the line's centre
     double y_c, z_c;

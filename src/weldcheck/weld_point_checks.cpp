@@ -213,9 +213,10 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->tz[k][i] = w->Vzw[k] / L.A;
             }
             // Bredt: the shear flow circulates with the torsion, x cross the
-            // outward normal of the face, the same flow in every weld.
+            // outward normal of the face, the same flow in every weld; a
+            // line shorter than the face it stands for carries the face's.
             if (w->ring && Wc_Present(w->q_T))
-                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T / L.a;
+                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T * (L.l_flow / L.l) / L.a;
             if (w->polar) {
                 // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).

@@ -602,10 +602,10 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
     const double pi = kPi;
     // Flat bar 100 x 10, a = 4 on all four sides, end craters deducted: the
     // long welds 92 mm at y = +-5, the ends 10 - 8 = 2 mm. Split flange
-    // welds of the I 300: four halves of 75 - 6 = 69 mm centred 37.5 mm from
-    // the web axis, the outer points 72 mm from it.
+    // welds of the I 300: four halves of 75 - 6 = 69 mm from the web axis
+    // out (the crater at the outer end), centred 34.5 mm from it.
     const double I_split_y = 4 * (6 * 69.0) * 150 * 150;
-    const double I_split_z = 4 * (6 * 69.0 * 37.5 * 37.5 + 6 * 69.0 * 69 * 69 / 12);
+    const double I_split_z = 4 * (6 * 69.0 * 34.5 * 34.5 + 6 * 69.0 * 69 * 69 / 12);
     const double R = 80, tube_I = pi * 4 * R * R * R;
     const std::vector<EdgeCase> cases = {
         // The ends are not effective, so the long welds (92 mm at y = +-5)
@@ -661,7 +661,7 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
                 Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
                 r.deduct_craters = 1; r.shear_split = 2; r.forces.M_y = 30e6; r.forces.M_z = 10e6; return r; },
-         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
+         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 69 / I_split_z, 0),
          {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
         {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
          []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
