@@ -43,6 +43,7 @@ struct WeldCheckWork {
     bool symmetric;   // symmetric shortcut of the I family
     bool neglect_short;  // the short pieces of an all-round weld are neglected
     bool detailing_failed;
+    bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge

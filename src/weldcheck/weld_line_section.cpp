@@ -440,6 +440,22 @@ void Name_Welds_Not_Offered(const WeldCheckWork* w) {
     }
 }
 
+// A straight weld longer than its face may reach past the profile: an end
+// there is not in use, so the weld would count in the group's areas and
+// moments and never be checked at that end (at neither, when both lie
+// outside). It is named, and the check refused.
+void Name_Welds_Outside(WeldCheckWork* w) {
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
+        if (w->pz[k][0] >= 0.0 && w->pz[k][1] >= 0.0) continue;
+        w->end_outside = true;
+        if (w->f)
+            OLI_printf(w->f, "%s%s %d: Nahtende außerhalb des Profils (l╬\\w╬r = %.1lf mm)  ê  Naht nicht nachgewiesen %s\n"_cp,
+                       Check_Line_Prefix, w->label, Wc_Base_Number(w->r->number[k]), L.l, Mark_Not_Ok());
+    }
+}
+
 }  // namespace
 
 void Wc_Build_Line_Section(WeldCheckWork* w) {
@@ -473,6 +489,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
     Name_Welds_Not_Offered(w);
+    Name_Welds_Outside(w);
 }
 
 void Wc_Torsion_Modulus(WeldCheckWork* w) {

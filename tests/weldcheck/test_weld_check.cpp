@@ -657,6 +657,24 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
                 r.forces.M_y = 10e6; return r; },
          0, U_dir(10e6 * R / tube_I, 0),
          {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
+        // Web welds typed 400 mm on the I 300's 276 mm web: centred at z' =
+        // 12 + 276 / 2 = 150, their ends at -50 and 350 lie outside the
+        // profile; with V_z alone no other weld has a stress.
+        {"web welds beyond the profile: named, the check refused",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                Weld(&r, 2, 4, 3, 400); Weld(&r, 6, 4, 4, 400); r.forces.V_z = 100e3; return r; },
+         1, -1.0,
+         {T("Naht 3: Nahtende außerhalb des Profils (l╬\\w╬r = 400.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk(),
+          T("Naht 4: Nahtende außerhalb des Profils (l╬\\w╬r = 400.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk()}},
+        // Stem welds of the T 200 x 10, 200 x 15 typed 212 mm, centred at z'
+        // = 15 + 185 / 2 = 107.5: the top end at 1.5, the foot at 213.5 past
+        // the profile's 200 mm.
+        {"tee's stem welds past its foot at one end: named, the check refused",
+         []() { SchweissnahtNachweis r = Profile_Record(11, 200, 10, 200, 15); Weld(&r, 0, 5, 1);
+                Weld(&r, 2, 4, 2, 212); Weld(&r, 6, 4, 3, 212); r.forces.M_y = 20e6; return r; },
+         1, -1.0,
+         {T("Naht 2: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk(),
+          T("Naht 3: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk()}},
         {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
                 Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
