@@ -48,6 +48,20 @@ void Warping_Note(FILE* file, int level, int type) {
                Check_Line_Prefix, what);
 }
 
+// The check takes the shear forces through the shear centre and twists the
+// section only by the torsion it is given; where the shear centre lies off
+// the centroid, the load's shear forces (at the centroid) have a torsion
+// about it that only M_x can bring in. The list says so.
+void Shear_Centre_Note(FILE* file, int level, const Stahlprofil* p, const XS_Check_Forces& f) {
+    const double kOffCentroid = 0.1;  // mm
+    if (!file || level < 1 || (f.V_y == 0.0 && f.V_z == 0.0)) return;
+    if (std::fabs(p->y_M) <= kOffCentroid && std::fabs(p->z_M) <= kOffCentroid) return;
+    OLI_printf(file,
+               "%sDie Querkräfte werden im Schubmittelpunkt angesetzt (y╬\\M╬r = %.1lf mm,  z╬\\M╬r = %.1lf mm); "
+               "die Torsion aus ihrem Abstand zum Schwerpunkt muss in M╬\\x,Ed╬r enthalten sein %s\n"_cp,
+               Check_Line_Prefix, p->y_M, p->z_M, Mark_Note());
+}
+
 unsigned Refuse(FILE* file, int level, const char* format) {
     if (file && level >= 1) OLI_printf(file, format, Check_Line_Prefix, Mark_Alert());
     return 0;
@@ -279,6 +293,7 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
     // elastic checks there, with its note.
     const int orientation = mode <= 0 ? 1 : 0;
     if (!class_road) return 0;
+    Shear_Centre_Note(file, level, p, f);
     const int options[10] = {mode, 0, 0, 1, 0, 0, 0, 0, 1, 1};
     return class_road(p, orientation, options, in.check, in.gamma_M0, type == PROFILTYP_ROHR ? 1 : 0, &f, outs,
                       file, level);

@@ -268,6 +268,34 @@ static int refuse_contact_share(const Nahtbild& n, FILE* list) {
     return 1;
 }
 
+// A weld longer than the face of the profile it lies on: each named with its
+// typed length and the face's. The screen holds a length to its face; an
+// input file may hold any. A weld within the stored files' rounding of its
+// face (kSameLength, as the screen keeps it) is no longer than the face. 1
+// when one was refused.
+static int refuse_weld_lengths(const Nahtbild& n, FILE* list) {
+    // All round, the welds take the lengths of the faces themselves.
+    if (n.all_round || Is_Profile_Type_One_Of(n.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) return 0;
+    double face[STAHLPROFIL_EDGES] = {};
+    int code[STAHLPROFIL_EDGES] = {};
+    if (Get_Profile_Plate_Elements(&n.profile, face, code) <= 0) return 0;
+    const double kSameLength = 0.001;  // mm
+    int refused = 0;
+    for (int k = 0; k < n.weld_count && k < NAHT_SLOTS && k < STAHLPROFIL_EDGES; ++k) {
+        if (n.number[k] <= 0 || !(n.throat[k] > 0.01) || code[k] <= 0) continue;
+        if (!(n.length[k] > face[k] + kSameLength)) continue;
+        // Both to 0.1 mm unless that shows them alike.
+        const int digits = std::fabs(n.length[k] - face[k]) < 0.05 ? 3 : 1;
+        char field[32], value[32], reason[96];
+        std::snprintf(field, sizeof field, "l╬\\w%d╬r"_cp, n.number[k]);
+        std::snprintf(value, sizeof value, "%.*lf mm", digits, n.length[k]);
+        std::snprintf(reason, sizeof reason, "länger als die Fläche am Profil (%.*lf mm)"_cp, digits, face[k]);
+        refusal_line(list, field, value, reason);
+        refused = 1;
+    }
+    return refused;
+}
+
 // ---- input protocol ----
 
 // Material, partial factors, profile and plate.
@@ -588,6 +616,7 @@ static std::string input_refusal_line(SchweissnahtAnschluss* w) {
     if (FILE* scratch = std::tmpfile()) {
         Update_Weld_Layout(&w->naht, scratch, 1);
         refuse_contact_share(w->naht, scratch);
+        refuse_weld_lengths(w->naht, scratch);
         if (w->code_setting == CODE_SETTING_EC3) Check_Safety_Factors(&w->safety, scratch, 6);
         if (w->code_setting == CODE_SETTING_DIN18800) Check_Din_Gamma_M(w, scratch);
         OLI_End_Text(scratch);
@@ -642,6 +671,7 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
     *refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
     *refused |= refuse_contact_share(w->naht, list);
+    *refused |= refuse_weld_lengths(w->naht, list);
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.
     const bool ec3 = w->code_setting == CODE_SETTING_EC3;

@@ -21,6 +21,8 @@ struct WeldCheckLine {
     double out;     // sign of the outward normal of the face the weld lies on (+1/-1 along the axis across it)
     double t_part;  // thickness of the joined part
     double a, l, A;
+    double l_flow;  // closed ring: the length of the ring whose shear flow the line carries (l, or the
+                    // whole face where the check shortens a weld that runs on all round)
     double I_own_t, I_own_l;
     double I_y, I_z, I_yz;  // own second moments about the line's centre
     double y_c, z_c;
@@ -41,6 +43,7 @@ struct WeldCheckWork {
     bool symmetric;   // symmetric shortcut of the I family
     bool neglect_short;  // the short pieces of an all-round weld are neglected
     bool detailing_failed;
+    bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
 
     double s_o, s_u, s_r;  // transition widths of the profile
     double e_ref;          // distance of the centroid from the reference edge

@@ -94,6 +94,7 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     L.t_part = t_part;
     L.a = a;
     L.l = l;
+    L.l_flow = l;
     L.A = a * l;
     L.I_own_l = a * l * l * l / 12.0;
     L.I_own_t = w->line_mode ? l * a * a * a / 12.0 : 0.0;
@@ -200,10 +201,16 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     if (l <= 0.001) return;
     const double d = p.d0 + p.dL * l;
     Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out);
+    // An all-round weld runs on where the check deducts its end craters:
+    // the flow of a ring goes through the whole face.
+    if (all_round) w->line[p.k].l_flow = std::max(l, p.len);
 }
 
 // One half of a split outer flange weld: from the web axis outwards (side
 // +1 left, -1 right), its own input length or half the flange, one crater.
+// The halves meet at the axis, where the weld runs on; the crater is the
+// outer end's, so the effective line starts at the axis and its centre lies
+// half the effective length out.
 void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, double t, double out, int side) {
     SchweissnahtNachweis* r = w->r;
     const double a = r->a[k];
@@ -211,7 +218,7 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     const double l =
         Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, Penetration_Mode(w, k), true);
     if (l <= 0.001) return;
-    Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * half / 2.0), zp, l, a, t, out);
+    Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * l / 2.0), zp, l, a, t, out);
 }
 
 void Build_Round(WeldCheckWork* w) {
@@ -224,7 +231,7 @@ void Build_Round(WeldCheckWork* w) {
     WeldCheckLine& L = w->line[0];
     L.dir = WC_RING;
     L.a = a;
-    L.l = l;
+    L.l = L.l_flow = l;
     L.A = 2.0 * M_PI * R * a;
     L.t_part = tube ? p.t_w : p.h;
     L.I_y = L.I_z = M_PI * a * R * R * R;
@@ -433,6 +440,22 @@ void Name_Welds_Not_Offered(const WeldCheckWork* w) {
     }
 }
 
+// A straight weld longer than its face may reach past the profile: an end
+// there is not in use, so the weld would count in the group's areas and
+// moments and never be checked at that end (at neither, when both lie
+// outside). It is named, and the check refused.
+void Name_Welds_Outside(WeldCheckWork* w) {
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
+        if (w->pz[k][0] >= 0.0 && w->pz[k][1] >= 0.0) continue;
+        w->end_outside = true;
+        if (w->f)
+            OLI_printf(w->f, "%s%s %d: Nahtende außerhalb des Profils (l╬\\w╬r = %.1lf mm)  ê  Naht nicht nachgewiesen %s\n"_cp,
+                       Check_Line_Prefix, w->label, Wc_Base_Number(w->r->number[k]), L.l, Mark_Not_Ok());
+    }
+}
+
 }  // namespace
 
 void Wc_Build_Line_Section(WeldCheckWork* w) {
@@ -466,6 +489,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
     Name_Welds_Not_Offered(w);
+    Name_Welds_Outside(w);
 }
 
 void Wc_Torsion_Modulus(WeldCheckWork* w) {
@@ -488,12 +512,15 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     // needs Omega = 2 A. The modelled lines leave out pieces of the ring
     // (the rounded corners of a tube, the fillets of a rolled profile): they
     // take the larger flow of the two, never less than the real weld's and
-    // enough to carry the torsion on their own.
+    // enough to carry the torsion on their own. A line the check shortens
+    // where the weld runs on (the end craters of an all-round channel's or
+    // zed's inner web weld) carries the flow of its whole face, so that the
+    // flow closes: its own stress is the larger by l_flow / l.
     const double cy = w->S_y / w->A_w, cz = w->S_z / w->A_w;
     double lines = 0.0;
     for (const WeldCheckLine& L : w->line) {
-        if (L.dir == WC_ALONG_Y) lines += L.out * (L.z_c - cz) * L.l;
-        else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l;
+        if (L.dir == WC_ALONG_Y) lines += L.out * (L.z_c - cz) * L.l_flow;
+        else if (L.dir == WC_ALONG_Z) lines += L.out * (L.y_c - cy) * L.l_flow;
     }
     const Stahlprofil& p = r->profile;
     const double enclosed = 2.0 * (type == PROFILTYP_RECHTECK ? p.b_fo * p.h : p.A);

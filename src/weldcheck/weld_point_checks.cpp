@@ -213,9 +213,10 @@ void Point_Stresses(WeldCheckWork* w) {
                 w->tz[k][i] = w->Vzw[k] / L.A;
             }
             // Bredt: the shear flow circulates with the torsion, x cross the
-            // outward normal of the face, the same flow in every weld.
+            // outward normal of the face, the same flow in every weld; a
+            // line shorter than the face it stands for carries the face's.
             if (w->ring && Wc_Present(w->q_T))
-                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T / L.a;
+                w->tT[k][i] = (L.dir == WC_ALONG_Y ? -L.out : L.out) * w->q_T * (L.l_flow / L.l) / L.a;
             if (w->polar) {
                 // M_T / I_p times the radius from the weld centroid turned a
                 // right angle the way M_x turns (y towards z).
@@ -683,6 +684,25 @@ void Check_All_Points(Point_Check_Run& c) {
     }
 }
 
+// Whether the case carries a force or moment that no end point feels:
+// every point out of use or without any stress. (A load too small for a
+// point to be checked still gives its points a stress; one the welds take
+// only where no point is in use gives them none.)
+bool Unchecked_Load(const WeldCheckWork* w) {
+    const bool loaded = Wc_Force_Present(w->N) || Wc_Force_Present(w->Vy) || Wc_Force_Present(w->Vz) ||
+                        Wc_Moment_Present(w->My) || Wc_Moment_Present(w->Mz) || Wc_Moment_Present(w->Mx);
+    if (!loaded) return false;
+    const double kNoStress = 1e-6;  // N/mm², far below any printed digit, far above rounding noise
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WC_POINTS; ++i) {
+            if (!Point_In_Use(w, k, i)) continue;
+            const PointStress s = Throat_Stresses(w, k, i);
+            if (std::fabs(s.sx) > kNoStress || std::fabs(s.along) > kNoStress || std::fabs(s.across) > kNoStress)
+                return false;
+        }
+    return true;
+}
+
 // The result block: the governing point and its stresses against the
 // design strengths (or the force per length against its resistance).
 void Print_Point_Result(Point_Check_Run& c) {
@@ -789,6 +809,13 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     if (w->detailed) Print_Point_Stress_Table(c);
     if (w->report && w->level == 1) Set_Point_Line_Tabs(c.indent);
     if (r->check_field > 0) Check_All_Points(c);
+    if (r->check_field > 0 && !c.refused && Unchecked_Load(w)) {
+        // A load no end point feels is a load no check has covered.
+        if (w->f)
+            OLI_printf(w->f, "%sKein Endpunkt der Nähte erhält eine Spannung  ê  Nachweis nicht möglich %s\n"_cp,
+                       Check_Line_Prefix, Mark_Not_Ok());
+        r->U_w = -1.0;
+    }
     if (r->U_w < -0.5) {
         r->governing_slot = r->governing_point = -1;
     }

@@ -419,6 +419,48 @@ Stahlprofil Welded(int type, double h, double t_w, double b, double t_f, double 
 
 }  // namespace
 
+// The check takes the shear forces through the shear centre; where that
+// lies off the centroid the chapter says so once, with y_M, z_M. Welded
+// T 200 x 200 x 10 / 15: A = 3000 + 1850 = 4850 mm², z_s = (3000 7.5 + 1850
+// 107.5) / 4850 = 45.644 mm, the shear centre where the flange's and the
+// stem's mid-lines meet, 7.5 below the top: z_M = 7.5 - 45.644 = -38.1.
+// Welded L 150 x 100 x 12: A = 1800 + 1056 = 2856 mm², the centroid (1800 6
+// + 1056 56) / 2856 = 24.487 mm from the long leg's back and (1800 75 +
+// 1056 144) / 2856 = 100.513 below the top, the shear centre where the
+// legs' mid-lines meet (6, 144): y_M = 24.487 - 6 = 18.5 (y to the left),
+// z_M = 144 - 100.513 = 43.5. The I 300 is symmetric about both axes: no
+// line, nor without a shear force.
+TEST(XsResistance, ShearCentreOffTheCentroidIsNamed) {
+    auto road = [](const Stahlprofil*, int, const int*, int, double, int, const XS_Check_Forces*,
+                   double* const*, FILE*, int) -> unsigned { return XS_CHECK_DONE; };
+    XS_Class_Check_Road previous = Set_XS_Class_Check_Road(road);
+    const std::string head = "Die Querkräfte werden im Schubmittelpunkt angesetzt "_cp;
+    const std::string tail = "die Torsion aus ihrem Abstand zum Schwerpunkt muss in M╬\\x,Ed╬r enthalten sein "_cp;
+    struct Case {
+        Stahlprofil p;
+        double V_y, V_z;  // kN
+        const char* at;   // the shear centre as printed, null: no line
+    } const cases[] = {
+        {Welded(PROFILTYP_T, 200, 10, 200, 15, 0, 0), 0, 100, "(y╬\\M╬r = 0.0 mm,  z╬\\M╬r = -38.1 mm); "_cp},
+        {Welded(PROFILTYP_L, 150, 12, 100, 12, 0, 0), 20, 0, "(y╬\\M╬r = 18.5 mm,  z╬\\M╬r = 43.5 mm); "_cp},
+        {Welded(PROFILTYP_T, 200, 10, 200, 15, 0, 0), 0, 0, nullptr},
+        {Welded(PROFILTYP_I, 300, 8, 150, 12, 0, 0), 20, 100, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.at ? c.at : "no line");
+        const double f[6] = {-50, 10, 0, c.V_y, c.V_z, 0};
+        Outs o;
+        ListCapture list;
+        Check(c.p, 0, f, &o, list.f(), 1);
+        const std::string text = Text(list);
+        EXPECT_EQ(text.find(head) != std::string::npos, c.at != nullptr);
+        if (c.at) {
+            EXPECT_NE(text.find(head + c.at + tail + Mark_Note() + "\n"), std::string::npos) << text;
+        }
+    }
+    Set_XS_Class_Check_Road(previous);
+}
+
 // The classification table takes alpha of the class 1 and 2 limits from the
 // plastic stress distribution and psi of the class 3 limit from the elastic
 // one (S235/S355, gamma_M0 1.0; N compression positive, N and Nmm).

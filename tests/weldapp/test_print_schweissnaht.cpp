@@ -23,6 +23,7 @@
 #include "support/testutil.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/print_schweissnaht.h"
+#include "weldapp/schweissnaht.h"
 #include "weldapp/user_comment.h"
 #include "weldcheck/weld_check_record.h"
 
@@ -194,6 +195,44 @@ TEST(Evaluation, RefusalsMarkTheRecordAndVerifyNothing) {
         EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
         EXPECT_EQ(k.r.input_error, 1);
         EXPECT_EQ(k.r.max_utilisation, 0.0);
+    }
+}
+
+// A weld longer than its face, as an input file may hold it, is named with
+// the face's length and verifies nothing; one within the files' rounding of
+// its face (0.001 mm) is the face. HE 280 A: web face 270 - 2 13 - 2 24 =
+// 196 mm (slot 2, weld 4), inner flange face (280 - 8) / 2 - 24 = 112 mm
+// (slot 1, weld 2). Each record goes through the file and back.
+TEST(Evaluation, WeldLongerThanItsFaceIsNamedAndVerifiesNothing) {
+    struct Case {
+        int slot;
+        double length;
+        int all_round;
+        const char* line;  // the refusal, "" for none
+    } const cases[] = {
+        {2, 250.0, 0, "l╬\\w4╬r = 250.0 mm  \x88  länger als die Fläche am Profil (196.0 mm)"_cp},
+        {2, 196.02, 0, "l╬\\w4╬r = 196.020 mm  \x88  länger als die Fläche am Profil (196.000 mm)"_cp},
+        {1, 120.0, 0, "l╬\\w2╬r = 120.0 mm  \x88  länger als die Fläche am Profil (112.0 mm)"_cp},
+        {2, 196.0009, 0, ""},
+        {2, 250.0, 1, ""},  // all round: the welds take the faces
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        Connection k({-300});
+        k.r.naht.length[c.slot] = c.length;
+        k.r.naht.all_round = c.all_round;
+        FILE* f = std::tmpfile();
+        ASSERT_EQ(Write_Schweissnaht(f, &k.r), 0);
+        std::rewind(f);
+        ASSERT_EQ(Read_Schweissnaht(f, &k.r), 0);
+        std::fclose(f);
+        const std::string list = k.Run();
+        const bool refused = c.line[0] != 0;
+        const std::string line =
+            "╬HFehler╬r: "_cp + std::string(c.line) + ", Nachweis nicht möglich "_cp + Mark_Not_Ok() + "\n";
+        EXPECT_EQ(list.find(line) != std::string::npos, refused);
+        EXPECT_EQ(k.r.input_error, refused ? 1 : 0);
+        EXPECT_EQ(list.find(Line_Proof_Ok()) == std::string::npos, refused);
     }
 }
 
@@ -728,6 +767,8 @@ TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
     k.r.section_check = 1;
     k.r.naht.profile.material.grade = 2;  // S355
     ASSERT_EQ(Init_Profile_From_Name(&k.r.naht.profile, "IPE600"), 0);
+    // The welds along the new profile's faces, as the window sets them.
+    k.r.naht.weld_count = Get_Profile_Plate_Elements(&k.r.naht.profile, k.r.naht.length, k.r.naht.number);
     Print_Schweissnaht(&k.r, nullptr);
     EXPECT_STREQ(Evaluation_Refusal_Reason(), "");
     EXPECT_EQ(k.r.input_error, 0);

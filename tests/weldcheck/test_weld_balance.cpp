@@ -10,6 +10,7 @@
 // elastic method.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -165,10 +166,9 @@ Loads Integrated(const std::vector<PrintedWeld>& welds, double* yc, double* zc) 
 }
 
 TEST(WeldCheckBalance, PrintedStressesCarryTheForcesAboutTheWeldCentroid) {
-    // Welded profiles, whose all-round lines meet at every corner. (All
-    // round, the inner web weld of a channel or a zed stops 2a short of its
-    // corners: the ring's flow, which the real weld closes there, leaves
-    // 2a q unbalanced along the lines.)
+    // Welded profiles, whose all-round lines meet at every corner (the inner
+    // web weld of a channel or a zed all round, 2a short of its corners,
+    // carries the flow of its whole face).
     const Group groups[] = {
         {"flat bar, four faces: ring", PROFILTYP_FLACH, 100, 10, 0, 0, {0, 1, 2, 3}, 5, true, true},
         {"flat bar, long faces", PROFILTYP_FLACH, 100, 10, 0, 0, {1, 2}, 5, false, false},
@@ -185,6 +185,8 @@ TEST(WeldCheckBalance, PrintedStressesCarryTheForcesAboutTheWeldCentroid) {
         {"tee all round: ring", PROFILTYP_T, 200, 8, 150, 12, {}, 4, true, true},
         {"half I, five welds", PROFILTYP_HALB_I, 200, 8, 150, 12, {0, 1, 5, 2, 6}, 4, true, false},
         {"zed, six welds", PROFILTYP_Z, 200, 8, 150, 10, {0, 1, 2, 6, 3, 4}, 4, true, false},
+        {"channel all round: ring", PROFILTYP_C, 240, 9.5, 85, 13, {}, 5, true, true},
+        {"zed all round: ring", PROFILTYP_Z, 200, 8, 150, 10, {}, 5, true, true},
     };
     const Loads q{50, 20, 5, 30, 60, 2};
     for (const Group& g : groups) {
@@ -278,6 +280,72 @@ TEST(WeldCheckBalance, ThreeOpenGroupsByHand) {
         EXPECT_NEAR(r.U_w, c.tau / f_vw, 0.0001);
         EXPECT_EQ(r.governing_slot, c.slot);
     }
+}
+
+// The outer flange weld split at the web axis: each half runs from the axis
+// out to half the typed length less its one crater, so the halves lie where
+// the whole weld does (less its two craters). Flange welds a = 6 of the
+// typed width 200: the whole weld 200 - 12 = 188 from y' = -94 to 94, the
+// halves 0 .. 94 and -94 .. 0. Web welds a = 5 on both faces, t_w / 2 from
+// the axis: 2 5 l (t_w / 2)^2 to I_w,z. Under M_z = 5 kNm the flange ends
+// at 94 mm govern: sigma = 5e6 94 / I_w,z against f_vw,d = 207.85 N/mm².
+TEST(WeldCheckBalance, SplitFlangeHalvesRunFromTheWebAxis) {
+    const double f_vw = 360 / (std::sqrt(3.0) * 0.8 * 1.25);
+    const double flange = 2 * 6 * std::pow(94.0, 3) / 3;  // one flange's two halves: 3322336 mm4
+    struct Case {
+        Group g;
+        double I_wz;  // mm4
+    } const cases[] = {
+        // T 200 x 200 x 10 / 15: web welds 185 - 10 = 175 mm at y = -+5.
+        {{"tee", PROFILTYP_T, 200, 10, 200, 15, {0, 2, 6}, 6, false, false}, flange + 2 * 5 * 175 * 25.0},
+        // I 300 x 8, flanges 200 x 12: web welds 276 - 10 = 266 mm at -+4,
+        // both flanges split.
+        {{"I", PROFILTYP_I, 300, 8, 200, 12, {0, 3, 2, 6}, 6, false, false}, 2 * flange + 2 * 5 * 266 * 16.0},
+    };
+    for (const Case& c : cases) {
+        for (int split : {0, 2}) {
+            SCOPED_TRACE(std::string(c.g.name) + ", shear split " + std::to_string(split));
+            SchweissnahtNachweis r = Group_Record(c.g, split, {0, 0, 5, 0, 0, 0});
+            r.a[WELD_FACE_WEB_LEFT] = r.a[WELD_FACE_WEB_RIGHT] = 5;
+            r.deduct_craters = 1;
+            r.method = 0;
+            ListCapture l;
+            ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 0, 1), 0);
+            const std::string report = l.Take();
+            EXPECT_NEAR(r.U_w, 5e6 * 94 / c.I_wz / f_vw, 0.0005);
+            double I_wz = 0;
+            for (const std::string& line : Text_Lines(report)) I_wz += Printed(line, "I╬\\w,z╬r"_cp);
+            EXPECT_NEAR(I_wz, c.I_wz * 1e-4, 0.006);
+            int halves = 0;
+            for (const PrintedWeld& w : Printed_Welds(report)) {
+                if (w.z[0] != w.z[1] || (w.z[0] != 0 && w.z[0] != c.g.h)) continue;  // the flange welds
+                const double lo = std::min(w.y[0], w.y[1]), hi = std::max(w.y[0], w.y[1]);
+                EXPECT_NEAR(hi - lo, split == 2 ? 94 : 188, 0.05);
+                EXPECT_NEAR(split == 2 ? std::min(std::fabs(lo), std::fabs(hi)) : lo + hi, 0, 0.05);
+                EXPECT_NEAR(std::max(std::fabs(lo), std::fabs(hi)), 94, 0.05);
+                ++halves;
+            }
+            EXPECT_EQ(halves, (split == 2 ? 2 : 1) * (c.g.type == PROFILTYP_I ? 2 : 1));
+        }
+    }
+}
+
+// A channel welded all round is a closed ring, its inner web weld 2a short
+// of its corners. Welded U 240 x 85 x 9.5 x 13, a = 5, M_x = 2 kNm alone:
+// the ring encloses A = 2 85 13 + 9.5 214 = 4243 mm², q = 2e6 / (2 4243) =
+// 235.68 N/mm, 47.14 N/mm² in the welds along the outline; the inner web
+// weld, 214 - 10 = 204 mm, carries the flow of its 214 mm face: 47.14 214 /
+// 204 = 49.45 N/mm², U = 0.2379 (with the plain flow it was 0.2268 and the
+// printed stresses gave back a V_z of q 2a = 2.36 kN that nothing applies).
+TEST(WeldCheckBalance, ChannelRingInnerWebCarriesItsFace) {
+    const double f_vw = 360 / (std::sqrt(3.0) * 0.8 * 1.25);
+    const Group g{"", PROFILTYP_U, 240, 9.5, 85, 13, {}, 5, false, true};
+    SchweissnahtNachweis r = Group_Record(g, 0, {0, 0, 0, 0, 0, 2});
+    r.method = 0;
+    EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+    const double q = 2e6 / (2 * 4243.0);
+    EXPECT_NEAR(r.U_w, q / 5 * 214 / 204 / f_vw, 0.0001);
+    EXPECT_EQ(r.governing_slot, WELD_FACE_WEB_RIGHT);
 }
 
 }  // namespace

@@ -602,10 +602,10 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
     const double pi = kPi;
     // Flat bar 100 x 10, a = 4 on all four sides, end craters deducted: the
     // long welds 92 mm at y = +-5, the ends 10 - 8 = 2 mm. Split flange
-    // welds of the I 300: four halves of 75 - 6 = 69 mm centred 37.5 mm from
-    // the web axis, the outer points 72 mm from it.
+    // welds of the I 300: four halves of 75 - 6 = 69 mm from the web axis
+    // out (the crater at the outer end), centred 34.5 mm from it.
     const double I_split_y = 4 * (6 * 69.0) * 150 * 150;
-    const double I_split_z = 4 * (6 * 69.0 * 37.5 * 37.5 + 6 * 69.0 * 69 * 69 / 12);
+    const double I_split_z = 4 * (6 * 69.0 * 34.5 * 34.5 + 6 * 69.0 * 69 * 69 / 12);
     const double R = 80, tube_I = pi * 4 * R * R * R;
     const std::vector<EdgeCase> cases = {
         // The ends are not effective, so the long welds (92 mm at y = +-5)
@@ -657,11 +657,29 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
                 r.forces.M_y = 10e6; return r; },
          0, U_dir(10e6 * R / tube_I, 0),
          {T("╠╬\\w,x,max╬r = 124.3 N/mm²  ╠╬\\w,x,min╬r = -124.3 N/mm²"_cp)}},
+        // Web welds typed 400 mm on the I 300's 276 mm web: centred at z' =
+        // 12 + 276 / 2 = 150, their ends at -50 and 350 lie outside the
+        // profile; with V_z alone no other weld has a stress.
+        {"web welds beyond the profile: named, the check refused",
+         []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12); Weld(&r, 0, 5, 1); Weld(&r, 3, 5, 2);
+                Weld(&r, 2, 4, 3, 400); Weld(&r, 6, 4, 4, 400); r.forces.V_z = 100e3; return r; },
+         1, -1.0,
+         {T("Naht 3: Nahtende außerhalb des Profils (l╬\\w╬r = 400.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk(),
+          T("Naht 4: Nahtende außerhalb des Profils (l╬\\w╬r = 400.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk()}},
+        // Stem welds of the T 200 x 10, 200 x 15 typed 212 mm, centred at z'
+        // = 15 + 185 / 2 = 107.5: the top end at 1.5, the foot at 213.5 past
+        // the profile's 200 mm.
+        {"tee's stem welds past its foot at one end: named, the check refused",
+         []() { SchweissnahtNachweis r = Profile_Record(11, 200, 10, 200, 15); Weld(&r, 0, 5, 1);
+                Weld(&r, 2, 4, 2, 212); Weld(&r, 6, 4, 3, 212); r.forces.M_y = 20e6; return r; },
+         1, -1.0,
+         {T("Naht 2: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk(),
+          T("Naht 3: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk()}},
         {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
                 Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
                 r.deduct_craters = 1; r.shear_split = 2; r.forces.M_y = 30e6; r.forces.M_z = 10e6; return r; },
-         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 72 / I_split_z, 0),
+         0, U_dir(30e6 * 150 / I_split_y + 10e6 * 69 / I_split_z, 0),
          {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
         {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
          []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
