@@ -17,9 +17,10 @@ static const char* P = "";  // the common line prefix of the print texts
 static bool fails(double u, double tolerance) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance); }
 
 // Keeps the strictly larger of a check's utilisations with its place.
-static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, int weld = 0, int point = -1) {
+static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, int weld = 0, int point = -1,
+                  char half = 0) {
     if (u.status != ERGEBNIS_GEFUEHRT || !(u.U > m->U)) return;
-    *m = {u.U, load_case, weld, point};
+    *m = {u.U, load_case, weld, point, half};
 }
 
 Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
@@ -30,10 +31,10 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         const LastfallErgebnis& r = conn->results[i];
         const int lk = i + 1;
         raise(&e.sigma, r.U_sigma, lk);
-        raise(&e.w, r.U_w, lk, r.weld, r.point);
+        raise(&e.w, r.U_w, lk, r.weld, r.point, r.half);
         raise(&e.ct, r.U_ct, lk);
         raise(&e.overall, r.U_sigma, lk);
-        raise(&e.overall, r.U_w, lk, r.weld, r.point);
+        raise(&e.overall, r.U_w, lk, r.weld, r.point, r.half);
         if (!Lastfall_Hat_Ergebnis(&r)) {
             e.without_result.push_back(lk);
             continue;
@@ -67,10 +68,10 @@ static std::string case_list(const std::vector<int>& cases) {
     return text;
 }
 
-// Where a maximum governs: "Lk 5, Naht 11, Pkt. 1".
+// Where a maximum governs: "Lk 5, Naht 11, Pkt. 1", "Lk 3, Naht 1a, Pkt. 0".
 static std::string place(const Endergebnis_Maximum& m) {
     std::string text = "Lk " + std::to_string(m.load_case);
-    if (m.weld > 0) text += ", Naht " + std::to_string(m.weld);
+    if (m.weld > 0) text += ", Naht " + std::to_string(m.weld) + (m.half ? std::string(1, m.half) : "");
     if (m.point >= 0) text += ", Pkt. " + std::to_string(m.point);
     return text;
 }

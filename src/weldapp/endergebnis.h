@@ -20,6 +20,7 @@ struct Endergebnis_Maximum {
     double U = 0.0;
     int load_case = 0;
     int weld = 0, point = -1;
+    char half = 0;  // 'a', 'b': the half of a split flange weld
 };
 
 struct Endergebnis {
