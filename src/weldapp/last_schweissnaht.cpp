@@ -281,6 +281,7 @@ static void store_weld_result(const SchweissnahtNachweis& rec, int done, Lastfal
     result->U_w = done != 0 || rec.U_w < 0.0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(rec.U_w);
     result->weld = 0;
     result->half = 0;
+    result->at_yz = false;
     result->point = -1;
     const int k = rec.governing_slot;
     if (result->U_w.status == ERGEBNIS_GEFUEHRT && k >= 0 && k < WELD_CHECK_WELDS && rec.governing_point >= 0) {

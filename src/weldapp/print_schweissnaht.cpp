@@ -791,6 +791,9 @@ static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
         OLI_Add_Para_Offset(0.3);
         Print_Ergebnistabelle(w, list);
     }
+    // The final result stands whole on one page with its heading.
+    OLI_End_Text(list);
+    OLI_reserveSpaceCM(list, 1.5 + Endergebnis_Height_CM(e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS));
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
     Print_Endergebnis(w, e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, list);
