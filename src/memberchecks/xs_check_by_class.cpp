@@ -38,12 +38,11 @@ const char* Verdict(double u) { return Mark_Utilisation(u); }
 void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, const char* mid_name,
                             const char* max_name, const char* min_name, double value, double max, double min,
                             const char* unit, double U) {
-    const char* P = Check_Line_Prefix;
     const double mid = (max + min) / 2;
     const char* limit = value < mid ? min_name : max_name;
-    OLI_printf(file, "\n%s ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, P, mid_name, max_name, min_name, mid + 0.0, unit);
-    OLI_printf(file, "\n%s ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = %.3lf"_cp, P, U_name, name, mid_name, limit,
-               mid_name, Round_Utilisation(U));
+    OLI_printf(file, "\n ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, mid_name, max_name, min_name, mid + 0.0, unit);
+    OLI_printf(file, "\n ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = %.3lf"_cp, U_name, name, mid_name, limit, mid_name,
+               Round_Utilisation(U));
 }
 
 // The flange-by-flange values of the partial-internal-forces method (forces

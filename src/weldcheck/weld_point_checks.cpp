@@ -586,19 +586,20 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     }
 }
 
-// The stress cells of a point line stand in three columns of 3.9 cm, wide
-// enough for "σw,x = -1234.56 N/mm²"; more cells go on in a second row.
+// The stress cells of a point line stand in three columns: the first 4.2
+// cm wide for "σw,x = -1234.56 N/mm² ", the others 3.9 cm for the shear
+// stresses; more cells go on in a second row.
 const int kStressColumns = 3;
 
 // The columns of the short report's point lines and of its result line
 // (steps of 0.3 cm from the margin, the paragraph at indent cm): the point
 // right of the longest label ("Naht 12b, "), then the three stress
-// columns, the last of which takes the utilisation: 11.1 cm from the
+// columns, the last of which takes the utilisation: 11.4 cm from the
 // paragraph leaves "→ Uw = 1.234 > 1 nicht ok !!" its 5.5 cm on the 17 cm
 // of the page. Every row shows each kind of value in its own column.
 void Set_Point_Line_Tabs(double indent) {
     const double q = indent / 0.3;
-    const double tabs[4] = {q + 6, q + 11, q + 24, q + 37};
+    const double tabs[4] = {q + 6, q + 11, q + 25, q + 38};
     OLI_Set_Tabs(2, nullptr, tabs, 4);
 }
 
@@ -608,10 +609,10 @@ void Set_Point_Line_Tabs(double indent) {
 void Set_Table_Tabs(double indent, bool round) {
     const double q = indent / 0.3;
     if (round) {
-        const double tabs[3] = {q + 7, q + 24, q + 37};
+        const double tabs[3] = {q + 7, q + 21, q + 35};
         OLI_Set_Tabs(2, nullptr, tabs, 3);
     } else {
-        const double tabs[4] = {q + 7, q + 13, q + 26, q + 39};
+        const double tabs[4] = {q + 7, q + 13, q + 27, q + 40};
         OLI_Set_Tabs(2, nullptr, tabs, 4);
     }
 }
