@@ -91,7 +91,7 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
     }
     if (!first) OLI_printf(f, "\n");
     // A sentence of the notes below takes two rows: they stay on one page.
-    if (requested) OLI_Keep_Space(f, 2 * Wc_kRowCm);
+    if (requested && (!carried || !ring || !w->r->all_round)) OLI_Keep_Space(f, 2 * Wc_kRowCm);
     if (requested && !carried)
         OLI_printf(f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
                    Check_Line_Prefix, Mark_Not_Ok());
@@ -313,11 +313,19 @@ void Part_Line(Distribution_Block& b, int i, const double kN[5]) {
     static const char* const fmts[5] = {"N╬\\w╬r = %.2lf kN "_cp, "M╬\\y,w╬r = %.2lf kNm "_cp,
                                         "M╬\\z,w╬r = %.2lf kNm "_cp, "V╬\\y,w╬r = %.2lf kN "_cp,
                                         "V╬\\z,w╬r = %.2lf kN "_cp};
-    const bool shear = Shown(kN[3]) || Shown(kN[4]);
-    for (int j = 0; j < (shear ? 5 : 3); ++j) {
-        if (j == 3) OLI_printf(w->f, "\n╬t"_cp);
-        OLI_printf(w->f, "╬t"_cp);
-        if (Shown(kN[j])) OLI_printf(w->f, fmts[j], kN[j]);
+    // Each row up to its last value: the first N and the moments, the
+    // second (under the moments) the shear forces.
+    for (int row = 0; row < 2; ++row) {
+        const int from = row == 0 ? 0 : 3, to = row == 0 ? 3 : 5;
+        int last = -1;
+        for (int j = from; j < to; ++j)
+            if (Shown(kN[j])) last = j;
+        if (last < 0) continue;
+        if (row == 1) OLI_printf(w->f, "\n╬t"_cp);
+        for (int j = from; j <= last; ++j) {
+            OLI_printf(w->f, "╬t"_cp);
+            if (Shown(kN[j])) OLI_printf(w->f, fmts[j], kN[j]);
+        }
     }
     OLI_printf(w->f, "\n");
 }

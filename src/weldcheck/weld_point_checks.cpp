@@ -760,14 +760,16 @@ void Check_All_Points(Point_Check_Run& c) {
     for (int o = 0; o < w->n_order; ++o)
         for (int i = 0; i < WC_POINTS; ++i)
             if (Point_Checked(w, w->order[o], i)) last_k = w->order[o];
+    bool kept_by_intro = true;  // the intro keeps the first weld's rows with it
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
         const bool last = k == last_k;
         if (w->report && !w->detailed) {
-            int rows = last ? Result_Rows(w) : 0;
+            int rows = 0;
             for (int i = 0; i < WC_POINTS; ++i)
                 if (Point_Checked(w, k, i)) rows += Point_Report_Rows(c, k, i);
-            Keep_Rows(w, rows);
+            if (rows > 0 && (!kept_by_intro || last)) Keep_Rows(w, rows + (last ? Result_Rows(w) : 0));
+            if (rows > 0) kept_by_intro = false;
         }
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
