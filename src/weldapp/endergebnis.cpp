@@ -99,13 +99,13 @@ static std::string welds_with(const unsigned* notes, int count, unsigned bit) {
 // Stops of the final result in steps of 0.3 cm, sized for what its rows
 // hold on the page's 17 cm of text. The maxima, under their label: the
 // check at 0.6 cm, its place at 3.3 cm (past "Schweißnähte"), its
-// utilisation at 8.7 cm (past the longest place, the DIN check's "Lk
-// 10000, y = -10.0, z = 19.0 cm"), which leaves 8.3 cm for "= 1234.567  >
+// utilisation at 9.0 cm (past the longest place, the DIN check's "Lk
+// 10000, y = -10.0, z = 19.0 cm"), which leaves 8 cm for "= 1234.567  >
 // 1  nicht ok !!" of the c/t ratio and more. The cases behind a label
 // stand in the utilisations' column, past the longest label in heading
 // style, "Querschnittsklasse 4 (nicht abgedeckt):".
-static const double kRowTabs[3] = {2.0, 11.0, 29.0};
-static const double kCaseTab = 29.0;
+static const double kRowTabs[3] = {2.0, 11.0, 30.0};
+static const double kCaseTab = 30.0;
 
 // A list of cases behind its label, in the one column of the cases.
 static void case_row(FILE* list, const char* mk, const char* label, const std::vector<int>& cases) {
