@@ -292,8 +292,8 @@ TEST(BatchRun, FlatBarWritesTheHandCheckedListAndPlotFile) {
 // The columns of the report as the pages show them (the shipped lists, the
 // program's own as the tests above compare): the welds of the flat bar's
 // protocol in two columns; in every chapter each "Pkt." of the point lines
-// in one column, and a utilisation that does not fit its row (the torsion
-// cases of the HE 280 A) goes on under it, at that column.
+// in one column, each normal stress in one, and every utilisation in one,
+// also one that does not fit its row and goes on under it.
 TEST(BatchRun, ColumnsOfTheReportOnThePage) {
     auto boxes_of = [](const std::string& path) {
         FILE* f = std::fopen(path.c_str(), "rb");
@@ -334,6 +334,39 @@ TEST(BatchRun, ColumnsOfTheReportOnThePage) {
         EXPECT_EQ(utilisations.size(), 1u) << list;  // (the ink of "→" may start a hair left: tenths of cm)
         // A001's web welds carry their contact note beside the shear stress.
         EXPECT_EQ(alone > 0, std::string(list).find("A001") != std::string::npos) << list;
+    }
+}
+
+// Pages break between what can stand apart: never between a point's line
+// and its utilisation, between the points of one weld, between the last
+// weld and "Ergebnis", or within the final result.
+TEST(BatchRun, PagesKeepWhatBelongsTogether) {
+    for (const char* list : {"flat_bar/expected/C001_01.OLI", "he280a_end_plate/expected/A001_01.OLI",
+                             "rhs_160x80/expected/B001_01.OLI"}) {
+        SCOPED_TRACE(list);
+        FILE* f = std::fopen((kExamples + list).c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        int page = 0, final_page = -1;
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PARA && b.kind != OLI_TEXT_TITLE) continue;
+            auto starts = [&b](const char* head) { return b.text.rfind(head, 0) == 0; };
+            if (b.page != page) {  // the first text of a page
+                page = b.page;
+                EXPECT_FALSE(starts("\xE2\x86\x92  Uw") || starts("Pkt. ") || starts("Ergebnis"))
+                    << "page " << page << " starts with " << b.text;
+            }
+            if (b.text.find("Endergebnis") != std::string::npos) final_page = b.page;
+            if (b.text.find("Vorschriften") != std::string::npos) break;
+            if (final_page >= 0) {
+                EXPECT_EQ(b.page, final_page) << b.text;
+            }
+        }
+        EXPECT_GT(final_page, 0);
     }
 }
 

@@ -810,3 +810,25 @@ TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
         EXPECT_NE(result.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
     }
 }
+
+// The input protocol says how the lists name the halves of the outer
+// flange welds that the split with N and M divides at the web axis.
+TEST(InputProtocol, SplitFlangeWeldsNameTheirHalves) {
+    for (int split : {0, 2}) {
+        Connection k({-300});
+        k.r.print.eingabeparameter = 1;
+        k.r.naht.all_round = 0;
+        k.r.shear_split = split;
+        const Nahtbild& n = k.r.naht;
+        const std::string list = k.Run();
+        for (int face : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}) {
+            const int w = n.number[face];
+            ASSERT_GT(w, 0);
+            ASSERT_GT(n.throat[face], 0.1);
+            char line[96];
+            std::snprintf(line, sizeof line, "Naht %d wird an der Stegachse geteilt: Naht %da links, Naht %db rechts\n",
+                          w, w, w);
+            EXPECT_EQ(list.find(line) != std::string::npos, split == 2) << line;
+        }
+    }
+}
