@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -1071,4 +1072,30 @@ TEST(WeldCheck, DetailingLimitsInWeldOrder) {
         }
     }
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4})) << text;
+}
+
+// Without the picture, at either extent (the detailed one indents the list),
+// the weld list's values start in one column for "Naht 1" and "Naht 12"
+// alike.
+TEST(WeldCheck, WeldListValuesInOneColumn) {
+    for (int level : {1, 2}) {
+        SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 300, 8, 150, 12);
+        r.all_round = 1;
+        for (int k = 0; k < 12; ++k) Weld(&r, k, 5, k + 1);
+        r.forces.N = 100e3;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), level, 0, 0, 0), 0);
+        OLI_End_Text(l.f());
+        FILE* f = testutil::Stream_With(l.Take());
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        std::set<long> throats;
+        for (const OliTextBox& b : boxes)
+            if (b.text.rfind("aw = ", 0) == 0) throats.insert(std::lround(b.x * 100));
+        ASSERT_EQ(throats.empty(), false) << level;
+        EXPECT_LE(*throats.rbegin() - *throats.begin(), 1) << level;
+    }
 }
