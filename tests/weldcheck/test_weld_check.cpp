@@ -1076,17 +1076,22 @@ TEST(WeldCheck, DetailingLimitsInWeldOrder) {
 
 // Without the picture, at either extent (the detailed one indents the list),
 // the weld list's values start in one column for "Naht 1" and "Naht 12"
-// alike.
+// alike. M_y = 150 kNm on the welds all round an I 270 x 280 x 8 x 13 (a =
+// 7, I_w,y ≈ 2·280·7·135² + 4·136·7·122² + 2·7·244³/12 ≈ 1.45e8 mm⁴) gives
+// the 13 mm end welds M_y,w ≈ 150e6 / 1.45e8 · 7·13³/12 ≈ 0.0013 kNm: no
+// line shows it as "0.00".
 TEST(WeldCheck, WeldListValuesInOneColumn) {
     for (int level : {1, 2}) {
-        SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 300, 8, 150, 12);
+        SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 270, 8, 280, 13);
         r.all_round = 1;
-        for (int k = 0; k < 12; ++k) Weld(&r, k, 5, k + 1);
-        r.forces.N = 100e3;
+        for (int k = 0; k < 12; ++k) Weld(&r, k, 7, k + 1);
+        r.forces.M_y = 150e6;
         ListCapture l;
-        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), level, 0, 0, 0), 0);
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), level, 0, 0, 1), 0);
         OLI_End_Text(l.f());
-        FILE* f = testutil::Stream_With(l.Take());
+        const std::string text = l.Take();
+        EXPECT_EQ(text.find("= 0.00 k"), std::string::npos);
+        FILE* f = testutil::Stream_With(text);
         OliDocument doc;
         OLI_Read_Document(f, &doc);
         std::fclose(f);
