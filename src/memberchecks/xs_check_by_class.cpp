@@ -30,6 +30,21 @@ void Tabs(const std::initializer_list<double> stops) {
 
 const char* Verdict(double u) { return Mark_Utilisation(u); }
 
+// The utilisation of an acting value within its limits, as the plastic
+// method measures it: from the middle of the range towards the limit on
+// the value's side. The rows give the middle and the quotient, so that the
+// printed numbers give the printed utilisation. Starts a row of its own
+// under the values.
+void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, const char* mid_name,
+                            const char* max_name, const char* min_name, double value, double max, double min,
+                            const char* unit, double U) {
+    const double mid = (max + min) / 2;
+    const char* limit = value < mid ? min_name : max_name;
+    OLI_printf(file, "\n ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, mid_name, max_name, min_name, mid + 0.0, unit);
+    OLI_printf(file, "\n ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = %.3lf"_cp, U_name, name, mid_name, limit, mid_name,
+               Round_Utilisation(U));
+}
+
 // The flange-by-flange values of the partial-internal-forces method (forces
 // kN, moments kNcm printed in kNm, stresses from the utilisations).
 void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, int level) {
@@ -88,7 +103,8 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
         OLI_printf(file, "N = %.2lf kN", t.N);
         OLI_printf(file, ", ");
         OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, t.N_max, t.N_min);
-        OLI_printf(file, "  \x88  U╬\\N╬r = %.3lf"_cp, Round_Utilisation(t.U_N));
+        Range_Utilisation_Line(file, "N", "N", "N╬\\m╬r"_cp, "N╬\\max╬r"_cp, "N╬\\min╬r"_cp, t.N, t.N_max, t.N_min, "kN",
+                               t.U_N);
         OLI_printf(file, "\n ╬t"_cp);
         OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, 0.01 * t.M_y_r);
         OLI_printf(file, ", ");
@@ -97,7 +113,8 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
         } else {
             OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, 0.01 * t.M_max,
                        0.01 * t.M_min);
-            OLI_printf(file, "  \x88  U╬\\My╬r = %.3lf"_cp, Round_Utilisation(t.U_My));
+            Range_Utilisation_Line(file, "My", "M╬\\y╬r"_cp, "M╬\\y,m╬r"_cp, "M╬\\y,max╬r"_cp, "M╬\\y,min╬r"_cp,
+                                   0.01 * t.M_y_r, 0.01 * t.M_max, 0.01 * t.M_min, "kNm", t.U_My);
         }
         OLI_printf(file, "\n");
     }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/format.h"
+#include "platform/oli_layout.h"
 
 namespace {
 
@@ -533,6 +534,27 @@ int OLI_End_Text(FILE* stream) {
     ++change_counter;
     state = kNoPara;
     tab_count = 0;
+    return result;
+}
+
+int OLI_Keep_Space(FILE* stream, double cm) {
+    if (!stream) return -1;
+    Ensure_Initialised();
+    const bool open = state == kLineStart || state == kInLine;
+    OliParaFormat kept = pending;
+    TabStop kept_tabs[OLI_MAX_TABS];
+    const int kept_count = tab_count;
+    if (kept_count != 0) std::memcpy(kept_tabs, tabs, sizeof(TabStop) * (kept_count < 0 ? 1 : kept_count));
+    // The paragraph end carries the pending space before the next text.
+    if (open) {
+        OLI_End_Text(stream);
+        kept.space_before = 0.0;
+    }
+    const int result = OLI_reserveSpaceCM(stream, cm) == 1 ? 0 : -1;
+    Pending() = kept;
+    tab_count = kept_count;
+    if (kept_count != 0) std::memcpy(tabs, kept_tabs, sizeof(TabStop) * (kept_count < 0 ? 1 : kept_count));
+    ++change_counter;
     return result;
 }
 

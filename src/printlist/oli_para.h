@@ -133,6 +133,12 @@ int OLI_printf(FILE* stream, const char* format, ...) __attribute__((format(prin
 // refused write.
 int OLI_End_Text(FILE* stream);
 
+// Keeps cm of page for what follows: ends the open paragraph (a page may
+// break only between paragraphs), reserves the room, and gives the next
+// paragraph the format the ended one had (mode, indents, tab stops). 0, or
+// -1 for a null stream or a refused write.
+int OLI_Keep_Space(FILE* stream, double cm);
+
 // Comparison signs in single precision: "<", "\xF3" (less or equal) or ">";
 // and ">", "\xF2" (greater or equal) or "<". Static texts, never null.
 const char* Get_Compare_Symbol(float a, float b);

@@ -146,6 +146,25 @@ void Print_Din_Material(FILE* list, const Materialparameter_Record& m, const Din
 
 }  // namespace
 
+// Where the DIN check's weld utilisation governs: the point of its largest
+// stress ratio, as the case's list gives it (from the reference point), for
+// the families whose list gives the points.
+static void Din_Governing_Point(const GeschweissterAnschluss* r, LastfallErgebnis* result) {
+    result->at_yz = false;
+    const int f = r->family;
+    if (f != ANSCHLUSS_I && f != ANSCHLUSS_RHS && f != ANSCHLUSS_CHANNEL && f != ANSCHLUSS_TEE && f != ANSCHLUSS_ANGLE)
+        return;
+    const Anschluss_Nahtwerte& v = r->weld_values;
+    // The points of sigma_max, sigma_min, tau and sigma_v, by the ratio
+    // each gives.
+    int k = std::fabs(v.sigma_min) > std::fabs(v.sigma_max) ? 1 : 0;
+    if (r->U_w[1] > r->U_w[0]) k = 2;
+    if (r->U_w[2] > std::max(r->U_w[0], r->U_w[1])) k = 3;
+    result->at_yz = true;
+    result->y = v.point[k][0] + v.y_s;
+    result->z = v.point[k][1] + v.z_s;
+}
+
 int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list) {
     if (!conn || !result) return 1;
     GeschweissterAnschluss record;
@@ -171,6 +190,7 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     result->U_sigma =
         status != 0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
     result->U_w = Ausnutzung_Gefuehrt(Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
+    Din_Governing_Point(r, result);
     // A throat beyond its limits is refused as the Eurocode check refuses
     // it: the block has named the limit.
     const int refused = status != 0 ? status : Din_Throat_Limits_Broken(r);

@@ -17,9 +17,12 @@ static const char* P = "";  // the common line prefix of the print texts
 static bool fails(double u, double tolerance) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance); }
 
 // Keeps the strictly larger of a check's utilisations with its place.
-static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, int weld = 0, int point = -1) {
+static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr) {
     if (u.status != ERGEBNIS_GEFUEHRT || !(u.U > m->U)) return;
-    *m = {u.U, load_case, weld, point};
+    *m = {u.U, load_case};
+    if (!at) return;
+    m->weld = at->weld, m->point = at->point, m->half = at->half;
+    m->at_yz = at->at_yz, m->y = at->y, m->z = at->z;
 }
 
 Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
@@ -30,10 +33,10 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         const LastfallErgebnis& r = conn->results[i];
         const int lk = i + 1;
         raise(&e.sigma, r.U_sigma, lk);
-        raise(&e.w, r.U_w, lk, r.weld, r.point);
+        raise(&e.w, r.U_w, lk, &r);
         raise(&e.ct, r.U_ct, lk);
         raise(&e.overall, r.U_sigma, lk);
-        raise(&e.overall, r.U_w, lk, r.weld, r.point);
+        raise(&e.overall, r.U_w, lk, &r);
         if (!Lastfall_Hat_Ergebnis(&r)) {
             e.without_result.push_back(lk);
             continue;
@@ -67,11 +70,13 @@ static std::string case_list(const std::vector<int>& cases) {
     return text;
 }
 
-// Where a maximum governs: "Lk 5, Naht 11, Pkt. 1".
+// Where a maximum governs: "Lk 5, Naht 11, Pkt. 1", "Lk 3, Naht 1a, Pkt. 0",
+// the DIN check's "Lk 2, y = 10.0, z = 0.0 cm".
 static std::string place(const Endergebnis_Maximum& m) {
     std::string text = "Lk " + std::to_string(m.load_case);
-    if (m.weld > 0) text += ", Naht " + std::to_string(m.weld);
+    if (m.weld > 0) text += ", Naht " + std::to_string(m.weld) + (m.half ? std::string(1, m.half) : "");
     if (m.point >= 0) text += ", Pkt. " + std::to_string(m.point);
+    if (m.at_yz) text += Format_Static(", y = %.1lf, z = %.1lf cm", m.y + 0.0, m.z + 0.0);
     return text;
 }
 
@@ -94,13 +99,13 @@ static std::string welds_with(const unsigned* notes, int count, unsigned bit) {
 // Stops of the final result in steps of 0.3 cm, sized for what its rows
 // hold on the page's 17 cm of text. The maxima, under their label: the
 // check at 0.6 cm, its place at 3.3 cm (past "Schweißnähte"), its
-// utilisation at 7.8 cm (past the longest place, "Lk 10000, Naht 20, Pkt.
-// 7"), which leaves 9.2 cm for "= 1234.567  >  1  nicht ok !!" of the c/t
-// ratio and more. The cases behind a label stand in the utilisations'
-// column, past the longest label in heading style, "Querschnittsklasse 4
-// (nicht abgedeckt):".
-static const double kRowTabs[3] = {2.0, 11.0, 26.0};
-static const double kCaseTab = 26.0;
+// utilisation at 9.0 cm (past the longest place, the DIN check's "Lk
+// 10000, y = -10.0, z = 19.0 cm"), which leaves 8 cm for "= 1234.567  >
+// 1  nicht ok !!" of the c/t ratio and more. The cases behind a label
+// stand in the utilisations' column, past the longest label in heading
+// style, "Querschnittsklasse 4 (nicht abgedeckt):".
+static const double kRowTabs[3] = {2.0, 11.0, 30.0};
+static const double kCaseTab = 30.0;
 
 // A list of cases behind its label, in the one column of the cases.
 static void case_row(FILE* list, const char* mk, const char* label, const std::vector<int>& cases) {
@@ -140,6 +145,19 @@ static void result_rows(const Endergebnis& e, const unsigned* notes, int count, 
     if (!short_welds.empty())
         OLI_printf(list, "╬t%s: l╬\\eff╬r zu kurz, statisch nicht wirksam  %s\n"_cp,
                    short_welds.c_str(), Mark_Note());
+}
+
+double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int count) {
+    static const unsigned kNone[1] = {0};
+    if (!notes) notes = kNone, count = 0;
+    const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001) + (e.ct.U > 0.001);
+    const int cases = !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty();
+    const int hints = !welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX).empty() +
+                      !welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE).empty();
+    // Rows of 0.47 cm: the labels, their rows, the verdict and the warning
+    // that may follow it; the space before the verdict.
+    const int rows = (maxima ? 1 + maxima : 0) + cases + (hints ? 1 + hints : 0) + 2;
+    return rows * 0.47 + 0.3;
 }
 
 void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,

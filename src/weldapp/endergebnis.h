@@ -20,6 +20,9 @@ struct Endergebnis_Maximum {
     double U = 0.0;
     int load_case = 0;
     int weld = 0, point = -1;
+    char half = 0;  // 'a', 'b': the half of a split flange weld
+    bool at_yz = false;  // the DIN check's point of the governing stress
+    double y = 0.0, z = 0.0;
 };
 
 struct Endergebnis {
@@ -42,6 +45,10 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn);
 // detail, the chart names it): the first case without a result, else the
 // case of the overall maximum; -1 for none.
 int Endergebnis_Governing_Case(const Endergebnis& e);
+
+// The room (cm) the rows of Print_Endergebnis take for e and the notes, so
+// that the final result is kept whole on one page.
+double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int count);
 
 // Writes the chapter "Endergebnis": the maximum of each check with its
 // load case and place, the failing cases, those without result and those

@@ -280,12 +280,17 @@ static double all_round_throat(const Nahtbild& n, int k) {
 static void store_weld_result(const SchweissnahtNachweis& rec, int done, LastfallErgebnis* result) {
     result->U_w = done != 0 || rec.U_w < 0.0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(rec.U_w);
     result->weld = 0;
+    result->half = 0;
+    result->at_yz = false;
     result->point = -1;
     const int k = rec.governing_slot;
     if (result->U_w.status == ERGEBNIS_GEFUEHRT && k >= 0 && k < WELD_CHECK_WELDS && rec.governing_point >= 0) {
         result->point = rec.governing_point;
         // The one closed weld of a round section is named by its point only.
-        if (!Is_Profile_Type_One_Of(rec.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) result->weld = base_number(rec.number[k]);
+        if (!Is_Profile_Type_One_Of(rec.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
+            result->weld = base_number(rec.number[k]);
+            result->half = Weld_Half_Letter(&rec, k);
+        }
     }
     for (int k2 = 0; k2 < WELD_CHECK_WELDS; ++k2) {
         const int n = base_number(rec.number[k2]);

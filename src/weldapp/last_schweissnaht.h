@@ -52,11 +52,17 @@ struct Ausnutzung {
 // The results of a case: its forces (N, Nmm, copied before its checks), the
 // utilisations of the cross-section check (U_sigma, U_c/t) and of the weld
 // check (U_w), and where U_w governs: the weld's number (0 for none, and for
-// the one closed weld of a round section) and its end point (-1 for none).
+// the one closed weld of a round section), the letter of the half of a
+// split flange weld ('a', 'b', or 0) and its end point (-1 for none); the
+// DIN check names instead the point of its governing weld stress (y, z in
+// cm from the reference point of its list, at_yz set).
 struct LastfallErgebnis {
     Schnittkraefte forces;
     Ausnutzung U_sigma, U_ct, U_w;
     int weld, point;
+    char half;
+    bool at_yz;
+    double y, z;
 };
 
 // A result of the check: U with ERGEBNIS_GEFUEHRT, or ERGEBNIS_FEHLER and 0

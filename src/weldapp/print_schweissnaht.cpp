@@ -34,6 +34,7 @@
 #include "weldapp/endergebnis.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
 // Tests put a check of their own in.
@@ -378,6 +379,23 @@ static void protocol_single_welds(const SchweissnahtAnschluss* w, FILE* list, co
         OLI_printf(list, "%s%.0lf%% Abtrag der Normalkraft über Druckkontakt\n"_cp, P, n.contact_fraction * 100.0);
 }
 
+// The outer flange welds that the check splits at the web axis, as the
+// lists name their halves.
+static void protocol_split_welds(const SchweissnahtAnschluss* w, FILE* list) {
+    const Nahtbild& n = w->naht;
+    if (w->shear_split != WELD_SHEAR_SPLIT_CONSISTENT || n.all_round) return;
+    const int type = n.profile.type;
+    std::vector<int> faces;
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, type)) faces = {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER};
+    else if (Is_Profile_Type_One_Of(type, {PROFILTYP_T, PROFILTYP_HALB_I})) faces = {WELD_FACE_TOP_OUTER};
+    for (int k : faces) {
+        const int number = n.number[k];
+        if (number <= 0 || !(n.throat[k] > 0.1)) continue;
+        OLI_printf(list, "%sNaht %d wird an der Stegachse geteilt: Naht %da links, Naht %db rechts\n"_cp, P, number,
+                   number, number);
+    }
+}
+
 // The switches of the checks: what is not examined, which methods.
 static void protocol_methods(const SchweissnahtAnschluss* w, FILE* list) {
     const Nahtbild& n = w->naht;
@@ -411,6 +429,7 @@ static void protocol_methods(const SchweissnahtAnschluss* w, FILE* list) {
         OLI_printf(list, "%sDie Querkraftaufteilung erfolgt einheitlich zur Berechnung der Momenten- und "
                          "Normalkraftverteilung.\n"_cp,
                    P);
+    protocol_split_welds(w, list);
 }
 
 static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
@@ -772,6 +791,9 @@ static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
         OLI_Add_Para_Offset(0.3);
         Print_Ergebnistabelle(w, list);
     }
+    // The final result stands whole on one page with its heading.
+    OLI_End_Text(list);
+    OLI_reserveSpaceCM(list, 1.5 + Endergebnis_Height_CM(e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS));
     chapter(list, "Endergebnis");
     OLI_Add_Para_Offset(0.3);
     Print_Endergebnis(w, e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, list);

@@ -14,6 +14,7 @@
 
 #include "base/cp850.h"
 #include "base/invariant.h"
+#include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
@@ -133,27 +134,30 @@ int Mirror_Of(int k) {
 // legend of the check's picture).
 void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
     const SchweissnahtNachweis* r = w->r;
-    const int n = Wc_Base_Number(r->number[k]);
+    const Wc_Name name = Wc_Weld_Name(w, k);
     const int m = Mirror_Of(k);
     if (w->symmetric && m >= 0) {
-        OLI_printf(f, legend ? "%s╬t%s %d: ╬tsiehe %s %d\n"_cp : "%s%s %d: ╬tsiehe %s %d\n"_cp, Check_Line_Prefix,
-                   w->label, n, w->label, Wc_Base_Number(r->number[m]));
+        OLI_printf(f, legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, name.text,
+                   Wc_Weld_Name(w, m).text);
     } else {
         const WeldCheckLine& L = w->line[k];
         OLI_printf(f,
-                   legend ? "%s╬t%s %d: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
-                          : "%s%s %d: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
-                   Check_Line_Prefix, w->label, n, L.dir != WC_NONE ? L.a : r->a[k], L.l);
+                   legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
+                          : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
+                   Check_Line_Prefix, name.text, L.dir != WC_NONE ? L.a : r->a[k], L.l);
     }
 }
 
 void Weld_List(WeldCheckWork* w) {
     FILE* f = w->f;
-    const double tabs[2] = {1.5, 4.0};
+    const double indent = OLI_Get_Para_Indent();
+    // The columns start right of the widest name ("Naht 12b: ") wherever
+    // the list's indent puts the names.
+    const double x = w->level != 1 ? indent + 0.3 : indent;
+    const double tabs[2] = {x + 1.8, x + 4.3};
     OLI_Set_Tabs(1, nullptr, tabs, 2);
     OLI_printf(f, w->line_mode ? "%s╬HQuerschnittslinien:\n"_cp : "%s╬HSchweißnähte:\n"_cp, Check_Line_Prefix);
-    const double indent = OLI_Get_Para_Indent();
-    if (w->level != 1) OLI_Set_Para_Indent(indent + 0.3);
+    if (w->level != 1) OLI_Set_Para_Indent(x);
     for (int o = 0; o < w->n_order; ++o) Weld_List_Line(w, f, w->order[o], false);
     if (w->level != 1) {
         OLI_Set_Para_Indent(indent);
@@ -164,7 +168,6 @@ void Weld_List(WeldCheckWork* w) {
 
 void End_Point_Table(WeldCheckWork* w) {
     FILE* f = w->f;
-    const SchweissnahtNachweis* r = w->r;
     const double indent = OLI_Get_Para_Indent();
     const double q = (indent + 0.3) / 0.3;
     const double tabs[3] = {q + 7, q + 13, q + 27};
@@ -179,7 +182,7 @@ void End_Point_Table(WeldCheckWork* w) {
         for (int i = 0; i < WC_POINTS; ++i) {
             if (w->pz[k][i] < 0.0) continue;
             OLI_printf(f, "%s", Check_Line_Prefix);
-            if (first) OLI_printf(f, "%s %d, ", w->label, Wc_Base_Number(r->number[k]));
+            if (first) OLI_printf(f, "%s, ", Wc_Weld_Name(w, k).text);
             first = false;
             OLI_printf(f, "╬tPkt. %d: "_cp, i);
             OLI_printf(f, "╬ty' = %.1lf mm ╬tz' = %.1lf mm\n"_cp, w->py[k][i], w->pz[k][i]);
@@ -258,6 +261,24 @@ int Run(WeldCheckWork* w) {
 }
 
 }  // namespace
+
+char Weld_Half_Letter(const SchweissnahtNachweis* r, int k) {
+    if (!r || k < 0 || k >= WELD_CHECK_WELDS) return 0;
+    const int n = r->number[k];
+    if (n > 20) return 'b';
+    if (n <= 0) return 0;
+    for (int j = 0; j < WELD_CHECK_WELDS; ++j)
+        if (r->number[j] == n + 20) return 'a';
+    return 0;
+}
+
+Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k) {
+    Wc_Name name;
+    const char half = Weld_Half_Letter(w->r, k);
+    VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", w->label,
+                       Wc_Base_Number(w->r->number[k]), half);
+    return name;
+}
 
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
     const WeldCheckWork* w = picture_work;

@@ -42,4 +42,10 @@ double Weld_Check_Centroid_From_Left(void);
 // or the partner of a mirrored weld). Returns the number of lines.
 int Weld_Check_Write_Legend(FILE* list);
 
+// The halves of a flange weld split at the web axis are listed under their
+// weld's number with a letter: 'a' for the left half (the position that
+// keeps the number), 'b' for the right one (number + 20); 0 for a weld
+// that is not split.
+char Weld_Half_Letter(const SchweissnahtNachweis* record, int k);
+
 #endif

@@ -43,6 +43,15 @@ struct WeldCheckWork {
     bool symmetric;   // symmetric shortcut of the I family
     bool neglect_short;  // the short pieces of an all-round weld are neglected
     bool detailing_failed;
+    // The detailing and length test of each position as the layout made it,
+    // so that its lines are written in the order of the weld numbers.
+    struct DetailTest {
+        bool made;
+        double a, base_len, craters, t_part;
+        bool hollow;
+        int penetration;
+        bool length_check;
+    } detail_test[WELD_CHECK_WELDS];
     bool end_outside;  // a straight weld has an end outside the profile: it cannot be checked
 
     double s_o, s_u, s_r;  // transition widths of the profile
@@ -109,12 +118,22 @@ inline double Wc_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
 
 // Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
 // moment above 0.001 kNm.
+// The height of a row of the report's text (cm): the room a block keeps on
+// its page is counted in rows.
+const double Wc_kRowCm = 0.47;
+
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
 inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
 inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
 // The number a position is listed under: halves of a split flange weld
 // (number + 20) under the number of their base weld.
 inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
+// The name position k is listed under: "Naht 3", a half of a split flange
+// weld "Naht 1a" (left) or "Naht 1b" (right).
+struct Wc_Name {
+    char text[32];
+};
+Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k);
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);

@@ -90,6 +90,8 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
         first = false;
     }
     if (!first) OLI_printf(f, "\n");
+    // A sentence of the notes below takes two rows: they stay on one page.
+    if (requested && (!carried || !ring || !w->r->all_round)) OLI_Keep_Space(f, 2 * Wc_kRowCm);
     if (requested && !carried)
         OLI_printf(f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
                    Check_Line_Prefix, Mark_Not_Ok());
@@ -284,9 +286,11 @@ struct Distribution_Block {
         if (w->level == 2) OLI_Add_Para_Offset(0.3);
         OLI_printf(w->f, "%s╬HSchnittgrößenverteilung:\n"_cp, Check_Line_Prefix);
         OLI_Set_Para_Indent(indent + 0.3);
+        // The normal force, then one column per axis: the moment about it
+        // and, in a second row, the shear force along it.
         const double q = (indent + 0.3) / 0.3;
-        const double tabs[6] = {q + 7, q + 21, q + 35, q + 49, q + 63, q + 77};
-        OLI_Set_Tabs(2, nullptr, tabs, 6);
+        const double tabs[3] = {q + 7, q + 20, q + 33};
+        OLI_Set_Tabs(2, nullptr, tabs, 3);
     }
     void Close() {
         if (!open) return;
@@ -296,16 +300,33 @@ struct Distribution_Block {
     int Refuse(const char* line) { return ::Refuse(w, line, indent, open); }
 };
 
-// The line of part i with its forces (kN, kNm) that are present.
+// Whether a force (kN, kNm) shows as other than zero with two decimals.
+bool Shown(double v) { return std::fabs(v) >= 0.005; }
+
+// The line of part i with its forces (kN, kNm: N, M_y, M_z, V_y, V_z) that
+// show, each in its column: N, then the moment and the shear force of
+// each axis one under the other.
 void Part_Line(Distribution_Block& b, int i, const double kN[5]) {
     WeldCheckWork* w = b.w;
     b.Open();
-    OLI_printf(w->f, "%s%s %d: ", Check_Line_Prefix, w->label, Wc_Base_Number(w->r->number[i]));
-    static const char* const fmts[5] = {"╬tN╬\\w╬r = %.2lf kN "_cp, "╬tM╬\\y,w╬r = %.2lf kNm "_cp,
-                                        "╬tM╬\\z,w╬r = %.2lf kNm "_cp, "╬tV╬\\y,w╬r = %.2lf kN "_cp,
-                                        "╬tV╬\\z,w╬r = %.2lf kN "_cp};
-    for (int j = 0; j < 5; ++j)
-        if (Wc_Present(kN[j])) OLI_printf(w->f, fmts[j], kN[j]);
+    OLI_printf(w->f, "%s%s: ", Check_Line_Prefix, Wc_Weld_Name(w, i).text);
+    static const char* const fmts[5] = {"N╬\\w╬r = %.2lf kN "_cp, "M╬\\y,w╬r = %.2lf kNm "_cp,
+                                        "M╬\\z,w╬r = %.2lf kNm "_cp, "V╬\\y,w╬r = %.2lf kN "_cp,
+                                        "V╬\\z,w╬r = %.2lf kN "_cp};
+    // Each row up to its last value: the first N and the moments, the
+    // second (under the moments) the shear forces.
+    for (int row = 0; row < 2; ++row) {
+        const int from = row == 0 ? 0 : 3, to = row == 0 ? 3 : 5;
+        int last = -1;
+        for (int j = from; j < to; ++j)
+            if (Shown(kN[j])) last = j;
+        if (last < 0) continue;
+        if (row == 1) OLI_printf(w->f, "\n╬t"_cp);
+        for (int j = from; j <= last; ++j) {
+            OLI_printf(w->f, "╬t"_cp);
+            if (Shown(kN[j])) OLI_printf(w->f, fmts[j], kN[j]);
+        }
+    }
     OLI_printf(w->f, "\n");
 }
 
@@ -336,7 +357,7 @@ int Distribute_To_Parts(Distribution_Block& b) {
         const double kN[5] = {Wc_kN(w->Nw[i]), Wc_kNm(w->Myw[i]), Wc_kNm(w->Mzw[i]), Wc_kN(w->Vyw[i]),
                               Wc_kN(w->Vzw[i])};
         bool listed = false;
-        for (double v : kN) listed = listed || Wc_Present(v);
+        for (double v : kN) listed = listed || Shown(v);
         if (listed && b.show) Part_Line(b, i, kN);
     }
     const bool nm_ok = !Wc_Present(Wc_kN(sumN) - Wc_kN(w->N)) && !Wc_Present(Wc_kNm(sumMy) - Wc_kNm(w->Mwy)) &&

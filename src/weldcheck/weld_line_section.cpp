@@ -41,15 +41,18 @@ bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) !
 // Effective length of one weld after the detailing limits and the length
 // check; 0 when it does not count (a failed detailing limit also marks the
 // check as refused).
-double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
-                        bool hollow, int penetration, bool length_check) {
+// The test writes its lines to out (null: none).
+double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::DetailTest& test, FILE* out) {
     SchweissnahtNachweis* r = w->r;
+    const double a = test.a, base_len = test.base_len, craters = test.craters, t_part = test.t_part;
+    const bool hollow = test.hollow, length_check = test.length_check;
+    const int penetration = test.penetration;
     if (a <= 0.1) return 0.0;
-    const bool print_flag = w->f && w->additional && !(r->no_throat_check && r->no_length_check && !r->all_round);
-    FILE* lf = print_flag ? w->f : nullptr;
+    const bool print_flag = out && w->additional && !(r->no_throat_check && r->no_length_check && !r->all_round);
+    FILE* lf = print_flag ? out : nullptr;
     const int print_all = print_flag ? 1 : 0;
     char prefix[48];
-    VEK_Format_Bounded(prefix, sizeof prefix, "%s %d: ", w->label, Wc_Base_Number(r->number[k]));
+    VEK_Format_Bounded(prefix, sizeof prefix, "%s: ", Wc_Weld_Name(w, k).text);
     if (!r->no_throat_check) {
         // The test may change the element it is given: a fresh one each time.
         auto detailing_failed = [&](FILE* list, int all) {
@@ -67,7 +70,7 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
         if (detailing_failed(lf, print_all)) {
             // A refused check names the limit it failed, also when the
             // detailing block is not printed.
-            if (!lf && w->f) detailing_failed(w->f, 0);
+            if (!lf && out) detailing_failed(out, 0);
             w->detailing_failed = true;
             return 0.0;
         }
@@ -79,11 +82,35 @@ double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, doub
         Check_Effective_Weld_Length(r->weld_kind, r->full_penetration, a, l_eff, length_lines, prefix, print_all) == 1) {
         // A weld left out says so at every print level, in one line when
         // the detailing block does not show its limits.
-        if (!length_lines) Weld_Not_Effective_Line(w->f, prefix, a, l_eff);
+        if (!length_lines) Weld_Not_Effective_Line(out, prefix, a, l_eff);
         r->notes[k] |= WELD_NOTE_NOT_EFFECTIVE;
         return 0.0;
     }
     return l_eff > 0.0 ? l_eff : 0.0;
+}
+
+// The test of position k while the layout is built: its lines come after
+// the layout, in the order of the weld numbers (Detail_Lines_In_Weld_Order).
+double Effective_Length(WeldCheckWork* w, int k, double a, double base_len, double craters, double t_part,
+                        bool hollow, int penetration, bool length_check) {
+    w->detail_test[k] = {true, a, base_len, craters, t_part, hollow, penetration, length_check};
+    return Effective_Length_Test(w, k, w->detail_test[k], nullptr);
+}
+
+// The lines of the detailing and length tests, weld by weld in the order of
+// their numbers (a half of a split weld after the other): the tests run
+// again with the list, to the same results.
+void Detail_Lines_In_Weld_Order(WeldCheckWork* w) {
+    if (!w->f) return;
+    int order[WELD_CHECK_WELDS], n = 0;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (w->detail_test[k].made) order[n++] = k;
+    auto key = [w](int k) {
+        const int number = w->r->number[k];
+        return (number > 0 ? Wc_Base_Number(number) : 1000) * 100 + k;
+    };
+    std::sort(order, order + n, [&](int a, int b) { return key(a) < key(b); });
+    for (int j = 0; j < n; ++j) Effective_Length_Test(w, order[j], w->detail_test[order[j]], w->f);
 }
 
 void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l, double a, double t_part,
@@ -435,8 +462,8 @@ void Name_Welds_Not_Offered(const WeldCheckWork* w) {
     if (!w->f) return;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         if (r->number[k] <= 0 || !(r->a[k] > 0.1) || w->offered[k]) continue;
-        OLI_printf(w->f, "%s%s %d: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt %s\n"_cp,
-                   Check_Line_Prefix, w->label, Wc_Base_Number(r->number[k]), Mark_Note());
+        OLI_printf(w->f, "%s%s: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt %s\n"_cp,
+                   Check_Line_Prefix, Wc_Weld_Name(w, k).text, Mark_Note());
     }
 }
 
@@ -451,8 +478,8 @@ void Name_Welds_Outside(WeldCheckWork* w) {
         if (w->pz[k][0] >= 0.0 && w->pz[k][1] >= 0.0) continue;
         w->end_outside = true;
         if (w->f)
-            OLI_printf(w->f, "%s%s %d: Nahtende außerhalb des Profils (l╬\\w╬r = %.1lf mm)  ê  Naht nicht nachgewiesen %s\n"_cp,
-                       Check_Line_Prefix, w->label, Wc_Base_Number(w->r->number[k]), L.l, Mark_Not_Ok());
+            OLI_printf(w->f, "%s%s: Nahtende außerhalb des Profils (l╬\\w╬r = %.1lf mm)  ê  Naht nicht nachgewiesen %s\n"_cp,
+                       Check_Line_Prefix, Wc_Weld_Name(w, k).text, L.l, Mark_Not_Ok());
     }
 }
 
@@ -486,6 +513,7 @@ void Wc_Build_Line_Section(WeldCheckWork* w) {
         Zed(L);
     }
     // Other types have no weld positions: an empty line cross-section.
+    Detail_Lines_In_Weld_Order(w);
     Clamp_End_Points(w, p.h);
     if (w->n_lines == 0) w->a_min = 0.0;
     Name_Welds_Not_Offered(w);

@@ -20,6 +20,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
@@ -143,29 +144,71 @@ void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* T
     *Tz = along_z ? w->tT[k][i] : w->tTc[k][i];
 }
 
-// The point stress items of a report line.
-void Stress_Items(const WeldCheckWork* w, int k, int i, Line& out) {
+// The stress items of a point's report line, each a cell of its own: the
+// normal stress first, an empty cell where it is absent (it keeps its
+// column), then the shear stresses that are present and the contact mark.
+std::vector<std::string> Stress_Items(const WeldCheckWork* w, int k, int i) {
+    std::vector<std::string> items;
+    auto add = [&items](const char* format, auto... values) {
+        char text[96];
+        VEK_Format_Bounded(text, sizeof text, format, values...);
+        items.emplace_back(text);
+    };
     const bool torsion = Wc_Present(w->tT[k][i]) || Wc_Present(w->tTc[k][i]);
-    if (Wc_Present(w->sx[k][i])) out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
+    if (Wc_Present(w->sx[k][i])) add("╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
+    else items.emplace_back();
     if (w->round) {
-        if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
-        if (torsion)
-            out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² ╬tê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->tT[k][i],
-                    w->ty[k][i] + w->tT[k][i]);
+        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
+        if (torsion) {
+            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+            add("ê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->ty[k][i] + w->tT[k][i]);
+        }
     } else {
         const char* v = torsion ? "V" : "";
-        if (Wc_Present(w->ty[k][i])) out.Add("╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
-        if (Wc_Present(w->tz[k][i])) out.Add("╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
+        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
+        if (Wc_Present(w->tz[k][i])) add("Í╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
         if (w->polar) {
             double Ty, Tz;
             Torsion_By_Axis(w, k, i, &Ty, &Tz);
-            if (Wc_Present(Ty)) out.Add("╬tÍ╬\\w,Ty╬r = %.2lf N/mm² "_cp, Ty);
-            if (Wc_Present(Tz)) out.Add("╬tÍ╬\\w,Tz╬r = %.2lf N/mm² "_cp, Tz);
+            if (Wc_Present(Ty)) add("Í╬\\w,Ty╬r = %.2lf N/mm² "_cp, Ty);
+            if (Wc_Present(Tz)) add("Í╬\\w,Tz╬r = %.2lf N/mm² "_cp, Tz);
         } else if (torsion) {
-            out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
         }
     }
-    if (w->contact[k][i]) out.Add("  (Druckkontakt)");
+    if (w->contact[k][i]) items.emplace_back("(Druckkontakt)");
+    return items;
+}
+
+// Sets cells in the columns of a point's line: `columns` tab stops after
+// the point's own, one cell each; a full row goes on in a row of its own,
+// which reaches the first column with `lead` tabs. The last cell, u (may be
+// null), stands in the last column, so that every row shows its
+// utilisation in one place.
+void Put_In_Columns(Line& out, const std::vector<std::string>& items, const char* u, int columns, int lead) {
+    int column = 0;
+    auto next_row = [&]() {
+        out.Add("\n");
+        for (int j = 0; j < lead; ++j) out.Add("╬t"_cp);
+        column = 0;
+    };
+    for (const std::string& item : items) {
+        if (column == columns) next_row();
+        out.Add("╬t%s"_cp, item.c_str());
+        ++column;
+    }
+    if (!u) return;
+    if (column == columns) next_row();
+    for (; column < columns - 1; ++column) out.Add("╬t"_cp);
+    out.Add("╬t%s"_cp, u);
+}
+
+// The rows a point's line takes in `columns` columns (with its
+// utilisation, when `with_u`).
+int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
+    const int cells = static_cast<int>(Stress_Items(w, k, i).size());
+    const int rows = (cells + columns - 1) / columns;
+    return with_u && cells % columns == 0 ? rows + 1 : std::max(rows, 1);
 }
 
 bool Point_In_Use(const WeldCheckWork* w, int k, int i) { return w->line[k].dir != WC_NONE && w->pz[k][i] >= 0.0; }
@@ -266,7 +309,7 @@ void Shear_Square(Line& out, const char* axis, bool by_V, const char* T_axis, bo
 }
 
 // The detailed formula lines of one point.
-void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress& s, double theta, bool directional,
+void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const PointStress& s, double theta, bool directional,
                   double sp, double tp, double sw) {
     FILE* f = w->f;
     const WeldCheckLine& L = w->line[k];
@@ -274,16 +317,21 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
     const char* X = Report_Times_Sign;
     Line out(f);
     if (w->round) out.Add("%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
-    else out.Add("%s╬HNachweis für %s %d, Pkt. %d:\n"_cp, P, w->label, n, i);
+    else out.Add("%s╬HNachweis für %s, Pkt. %d:\n"_cp, P, name, i);
     const bool across = Wc_Present(s.across);
     // The torsional shear of the polar moment is named by its axis.
     const char* T_along = w->polar ? Along_Name(L) : "";
     out.Add("%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
     if (across) {
         const bool by_V = Wc_Present(s.across - L.out * s.tTc), by_T = Wc_Present(s.tTc);
-        out.Add(",  Í╬\\w╬r = "_cp);
+        // The shear across the weld counts towards the face's outer side:
+        // on a face whose outer side looks against the axis it enters the
+        // throat with the opposite sign, and the formula says so.
+        const bool against = L.out < 0.0;
+        out.Add(",  Í╬\\w╬r = %s"_cp, against ? (by_V && by_T ? "-(" : "-") : "");
         if (by_V || !by_T) out.Add("Í╬\\w,%s╬r"_cp, Across_Name(L));
         if (by_T) out.Add("%sÍ╬\\w,T%s╬r"_cp, by_V ? " + " : "", Across_Name(L));
+        if (against && by_V && by_T) out.Add(")");
     }
     out.Add(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
     out.Add("):\n");
@@ -312,7 +360,7 @@ void Detail_Lines(const WeldCheckWork* w, int k, int n, int i, const PointStress
                              Wc_Present(s.tTc));
             out.Add(")╬/1/2╬r"_cp);
         } else {
-            out.Add("%s╠╬\\w,Ed╬r = ╠╬\\w,x╬r"_cp, P);
+            out.Add("%s╠╬\\w,Ed╬r = |╠╬\\w,x╬r|"_cp, P);
         }
         out.Add(" = %.1lf N/mm²\n"_cp, sw);
     }
@@ -504,22 +552,30 @@ int Refuse_Missing_Strength(Point_Check_Run& c) {
     return 1;
 }
 
+int First_Rows(const Point_Check_Run& c);
+void Keep_Rows(const WeldCheckWork* w, int rows, double extra_cm = 0.0);
+
 // The lines before the point checks: heading, the partial butt weld, the
-// contact share, torsion, the lowered strengths.
+// contact share, torsion, the lowered strengths. They stand on one page
+// with the first rows after them.
 void Print_Point_Check_Intro(const Point_Check_Run& c) {
     const WeldCheckWork* w = c.w;
     const SchweissnahtNachweis* r = w->r;
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
+    const bool hy = r->weld_kind == WELD_BUTT && !r->full_penetration, contact = r->contact_share > 0.001;
+    const bool torsion = Wc_Present(w->tau_T) && w->level == 1;
+    const int notes = hy + contact + torsion + (c.plate_lowered != 0) + (c.profile_lowered != 0);
+    Keep_Rows(w, 1 + notes + First_Rows(c), w->level == 2 ? 0.3 : 0.0);
     if (w->level == 2) OLI_Add_Para_Offset(0.3);
     if (w->round) OLI_printf(f, "%s╬HNachweis des Linienquerschnitts:\n"_cp, P);
     else OLI_printf(f, "%s╬HNachweise in den Endpunkten der Nähte:\n"_cp, P);
     if (w->level == 2) OLI_Set_Para_Indent(c.indent0 + 0.3);
-    if (r->weld_kind == WELD_BUTT && !r->full_penetration)
+    if (hy)
         OLI_printf(f, "%s╬SEine nicht durchgeschweißte Stumpfnaht (HY-Naht) wird wie eine Kehlnaht nachgewiesen.\n"_cp, P);
-    if (r->contact_share > 0.001)
+    if (contact)
         OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
-    if (Wc_Present(w->tau_T) && w->level == 1)
+    if (torsion)
         OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, w->tau_T);
     if (c.plate_lowered) Strength_Used_Line(f, "des Blechs", &c.g.plate1.material, c.g.plate1.t);
     if (c.profile_lowered) {
@@ -527,6 +583,37 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
         for (const WeldCheckLine& L : w->line)
             if (L.dir != WC_NONE && L.t_part > t_max) t_max = L.t_part;
         Strength_Used_Line(f, "des Profils", &c.g.plate2.material, t_max);
+    }
+}
+
+// The stress cells of a point line stand in three columns: the first 4.2
+// cm wide for "σw,x = -1234.56 N/mm² ", the others 3.9 cm for the shear
+// stresses; more cells go on in a second row.
+const int kStressColumns = 3;
+
+// The columns of the short report's point lines and of its result line
+// (steps of 0.3 cm from the margin, the paragraph at indent cm): the point
+// right of the longest label ("Naht 12b, "), then the three stress
+// columns, the last of which takes the utilisation: 11.4 cm from the
+// paragraph leaves "→ Uw = 1.234 > 1 nicht ok !!" its 5.5 cm on the 17 cm
+// of the page. Every row shows each kind of value in its own column.
+void Set_Point_Line_Tabs(double indent) {
+    const double q = indent / 0.3;
+    const double tabs[4] = {q + 6, q + 11, q + 25, q + 38};
+    OLI_Set_Tabs(2, nullptr, tabs, 4);
+}
+
+// The columns of the stress table of the detailed report (its paragraph
+// at indent cm): the point, then the three stress columns; the round
+// sections' table has no weld label and its stresses start further right.
+void Set_Table_Tabs(double indent, bool round) {
+    const double q = indent / 0.3;
+    if (round) {
+        const double tabs[3] = {q + 7, q + 21, q + 35};
+        OLI_Set_Tabs(2, nullptr, tabs, 3);
+    } else {
+        const double tabs[4] = {q + 7, q + 13, q + 27, q + 40};
+        OLI_Set_Tabs(2, nullptr, tabs, 4);
     }
 }
 
@@ -539,9 +626,7 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
                            : "%s╬HSpannungen in den Endpunkten der %s:\n"_cp,
                P, w->line_mode ? "Linien" : "Nähte"_cp);
     OLI_Set_Para_Indent(c.indent + 0.3);
-    const double q = (c.indent + 0.3) / 0.3;
-    const double tabs[5] = {q + 7, q + (w->round ? 24 : 13), q + 30, q + 47, q + 64};
-    OLI_Set_Tabs(2, nullptr, tabs, 5);
+    Set_Table_Tabs(c.indent + 0.3, w->round);
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
         bool first = true;
@@ -550,11 +635,11 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
             Line out(f);
             if (w->round) out.Add("%sPkt. %d: ", P, i);
             else {
-                if (first) out.Add("%s%s %d, ", P, w->label, Wc_Base_Number(w->r->number[k]));
+                if (first) out.Add("%s%s, ", P, Wc_Weld_Name(w, k).text);
                 out.Add("╬tPkt. %d: "_cp, i);
             }
             first = false;
-            Stress_Items(w, k, i, out);
+            Put_In_Columns(out, Stress_Items(w, k, i), nullptr, kStressColumns, w->round ? 0 : 1);
             out.Add("\n");
             out.Put();
         }
@@ -563,33 +648,22 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
     OLI_End_Tabs();
 }
 
-// The columns of the short report's point lines and of its result line
-// (steps of 0.3 cm from the margin, the paragraph at indent cm): the point
-// right of the longest label ("Naht 12, "), the normal stress, two shear
-// stresses, then the utilisation. Every row starts its point in the same
-// column, and a utilisation that does not fit its row goes on under the
-// points.
-void Set_Point_Line_Tabs(double indent) {
-    const double q = indent / 0.3;
-    const double tabs[4] = {q + 6, q + 11, q + 25, q + 38};
-    OLI_Set_Tabs(2, nullptr, tabs, 4);
-}
 
 // The short report's line of one point: its stresses and utilisation.
-void Print_Point_Line(const WeldCheckWork* w, int k, int n, int i, bool first, double U) {
+void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bool first, double U) {
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
     Line out(f);
-    if (first && !w->round) out.Add("%s%s %d, ", P, w->label, n);
+    if (first && !w->round) out.Add("%s%s, ", P, name);
     else if (first) out.Add("%s", P);
     out.Add("╬tPkt. %d: "_cp, i);
-    Stress_Items(w, k, i, out);
-    if (U < -0.5) {
-        out.Add("╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
-    } else {
-        out.Add("╬tê  U╬\\w╬r = %.3lf  %s  1"_cp, U, Limit_Compare_Symbol(U, 1.0));
-        out.Add("  %s", Mark_Utilisation(U));
-    }
+    char u[96];
+    if (U < -0.5)
+        VEK_Format_Bounded(u, sizeof u, "%snicht ok !!%s", Color_Red_Begin(), Color_End());
+    else
+        VEK_Format_Bounded(u, sizeof u, "ê  U╬\\w╬r = %.3lf  %s  1  %s"_cp, U, Limit_Compare_Symbol(U, 1.0),
+                           Mark_Utilisation(U));
+    Put_In_Columns(out, Stress_Items(w, k, i), u, kStressColumns, 1);
     out.Add("\n");
     out.Put();
 }
@@ -602,7 +676,7 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     SchweissnahtNachweis* r = w->r;
     const WeldCheckLine& L = w->line[k];
     NahtGruppe& g = c.g;
-    const int n = Wc_Base_Number(r->number[k]);
+    const Wc_Name name = Wc_Weld_Name(w, k);
     double sp = 0, tp = 0, sw = 0;
     if (c.directional) {
         sp = s.sx * c.ct - s.across * c.st;
@@ -619,12 +693,12 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.tau_perp = tp;
     g.tau_par = c.directional ? s.along : 0.0;
     g.sigma_w_Ed = sw;
-    if (w->detailed) Detail_Lines(w, k, n, i, s, c.theta, c.directional, sp, tp, sw);
+    if (w->detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
     const int ret = Check_Weld_Group(&g, w->detailed ? w->f : nullptr, w->detailed ? 2 : 0, 0, "");
     double U = g.U_max;
     if (ret != 0 || !std::isfinite(U)) U = -1.0;
     if (ret != 0) c.refused = true;
-    if (w->report && w->level == 1) Print_Point_Line(w, k, n, i, first, U);
+    if (w->report && w->level == 1) Print_Point_Line(w, k, name.text, i, first, U);
     Raise(&r->U_position[k], U);
     if (!Raise(&r->U_w, U)) return;
     c.gov.k = k;
@@ -638,46 +712,74 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     r->governing_point = i;
 }
 
-// The room (cm) the report of the last point and the result block after it
-// take at most: the detailed check of a point by the directional method
-// and "Ergebnis" with its lines; a point line and the result block.
-const double kLastPointWithResultDetailed = 10.5;
-const double kLastPointWithResult = 3.5;
-
-// The last point's report starts a page when the result block would not
-// follow on its page: "Ergebnis" never stands alone at the top of a page,
-// cut off from the checks it sums up. The paragraph's indent, font and
-// columns go on as they were.
-void Keep_With_Result(const Point_Check_Run& c) {
-    const WeldCheckWork* w = c.w;
-    const double indent = OLI_Get_Para_Indent();
-    const int mode = OLI_Get_Para_Mode();
-    OLI_End_Text(w->f);
-    OLI_reserveSpaceCM(w->f, w->detailed ? kLastPointWithResultDetailed : kLastPointWithResult);
-    OLI_Set_Para_Indent(indent);
-    OLI_Set_Para_Mode(mode);
-    if (w->level == 1) Set_Point_Line_Tabs(c.indent);
-}
-
 bool Point_Checked(const WeldCheckWork* w, int k, int i) {
     if (!Point_In_Use(w, k, i)) return false;
     const PointStress s = Throat_Stresses(w, k, i);
     return Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
 }
 
+// The rows of the report of point i of weld k: its line of the short
+// report, or its detailed check (heading, the throat's stresses, their
+// formulas and the weld group's lines: ten for the two conditions of the
+// directional method, six for the force per length of the simplified one).
+int Point_Report_Rows(const Point_Check_Run& c, int k, int i) {
+    if (c.w->detailed) return 2 + (c.directional ? 3 + 10 : 1 + 6);
+    return Point_Rows(c.w, k, i, kStressColumns, true);
+}
+
+// The rows of "Ergebnis" and the extreme stresses after it: headings, the
+// governing point's line (two rows at most), "Max:" and the extremes (two
+// rows at most).
+int Result_Rows(const WeldCheckWork* w) { return w->level == 1 ? 7 : 6; }
+
+// Whatever follows stands on one page with the room it takes: a weld's
+// points together, a point's line with its utilisation, the last weld with
+// "Ergebnis", so that a result is never cut off from the checks it sums up.
+// Paragraph format and columns go on as they were.
+void Keep_Rows(const WeldCheckWork* w, int rows, double extra_cm) { OLI_Keep_Space(w->f, rows * Wc_kRowCm + extra_cm); }
+
+// The rows that follow the heading of the point checks at the least: the
+// first weld's point lines, or the heading of the stress table and two of
+// its rows.
+int First_Rows(const Point_Check_Run& c) {
+    const WeldCheckWork* w = c.w;
+    if (w->detailed) return 3;
+    for (int o = 0; o < w->n_order; ++o) {
+        int rows = 0;
+        for (int i = 0; i < WC_POINTS; ++i)
+            if (Point_Checked(w, w->order[o], i)) rows += Point_Report_Rows(c, w->order[o], i);
+        if (rows > 0) return rows;
+    }
+    return 1;
+}
+
 // Every point in use that carries a stress, weld by weld in the print order.
 void Check_All_Points(Point_Check_Run& c) {
     WeldCheckWork* w = c.w;
-    int last_k = -1, last_i = -1;
+    int last_k = -1;
     for (int o = 0; o < w->n_order; ++o)
         for (int i = 0; i < WC_POINTS; ++i)
-            if (Point_Checked(w, w->order[o], i)) last_k = w->order[o], last_i = i;
+            if (Point_Checked(w, w->order[o], i)) last_k = w->order[o];
+    bool kept_by_intro = true;  // the intro keeps the first weld's rows with it
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
+        const bool last = k == last_k;
+        if (w->report && !w->detailed) {
+            int rows = 0;
+            for (int i = 0; i < WC_POINTS; ++i)
+                if (Point_Checked(w, k, i)) rows += Point_Report_Rows(c, k, i);
+            if (rows > 0 && (!kept_by_intro || last)) Keep_Rows(w, rows + (last ? Result_Rows(w) : 0));
+            if (rows > 0) kept_by_intro = false;
+        }
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
             if (!Point_Checked(w, k, i)) continue;
-            if (w->report && k == last_k && i == last_i) Keep_With_Result(c);
+            if (w->detailed) {
+                bool more = false;
+                for (int j = i + 1; j < WC_POINTS; ++j) more = more || Point_Checked(w, k, j);
+                const bool result = last && !more;
+                Keep_Rows(w, Point_Report_Rows(c, k, i) + (result ? Result_Rows(w) : 0), result ? 0.3 : 0.0);
+            }
             Check_Point(c, k, i, first, Throat_Stresses(w, k, i));
             first = false;
         }
@@ -711,25 +813,27 @@ void Print_Point_Result(Point_Check_Run& c) {
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
     const double* v = r->line_values;
-    const int n = Wc_Base_Number(r->number[c.gov.k]);
+    const Wc_Name name = Wc_Weld_Name(w, c.gov.k);
     if (w->level >= 1) {
         if (w->level == 2) OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬HErgebnis:\n"_cp, P);
         if (w->level == 2) {
             OLI_Set_Para_Indent(c.indent + 0.3);
+            Set_Table_Tabs(c.indent + 0.3, w->round);
             c.result_indented = true;
         }
         Line out(f);
         if (!w->round) {
-            out.Add("%s%s %d, ", P, w->label, n);
+            out.Add("%s%s, ", P, name.text);
             if (w->level == 1) out.Add("╬t"_cp);
         } else {
             out.Add("%s", P);
         }
         out.Add("Pkt. %d: ", c.gov.i);
-        if (!w->round) Stress_Items(w, c.gov.k, c.gov.i, out);
+        if (!w->round) Put_In_Columns(out, Stress_Items(w, c.gov.k, c.gov.i), nullptr, kStressColumns, 1);
         out.Add("\n");
         out.Put();
+        if (w->level == 2) OLI_End_Tabs();
     }
     Line out(f);
     out.Add("%sMax:  ╬t"_cp, P);
@@ -783,9 +887,13 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
         if (Wc_Force_Present(w->Vy) || Wc_Force_Present(w->Vz) || Wc_Present(w->tau_T))
             OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);
     } else {
-        // The polar moment's torsion has parts in both axes.
-        if (Wc_Force_Present(w->Vy) || w->polar) OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
-        if (Wc_Force_Present(w->Vz) || w->polar) OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
+        // Every shear the points carry: the polar moment's torsion has parts
+        // in both axes, and a split with N and M gives the welds shear
+        // stresses even without the shear force of their axis.
+        if (Wc_Force_Present(w->Vy) || w->polar || Wc_Present(tymax))
+            OLI_printf(f, "  Í╬\\w,y,max╬r = %.1lf N/mm²"_cp, tymax);
+        if (Wc_Force_Present(w->Vz) || w->polar || Wc_Present(tzmax))
+            OLI_printf(f, "  Í╬\\w,z,max╬r = %.1lf N/mm²"_cp, tzmax);
     }
     OLI_printf(f, "\n");
 }

@@ -378,12 +378,54 @@ TEST_F(MemberCheck, PlasticModeGivesTheFlangeByFlangeValues) {
         << text;
     EXPECT_NE(text.find(Fmt("Schubspg. \xD6\xCE\\S\xCEr = %.2f N/mm\xFD", 10 * tau)), std::string::npos) << text;
     EXPECT_NE(text.find(Fmt(" Hauptbieg.: \xCEtN = -100.00 kN, Grenznormalkr\x84" "fte N\xCE\\max\xCEr = %.2f kN, "
-                            "N\xCE\\min\xCEr = %.2f kN  \x88  U\xCE\\N\xCEr = %.3f\n",
+                            "N\xCE\\min\xCEr = %.2f kN\n  \xCEtN\xCE\\m\xCEr = (N\xCE\\max\xCEr + N\xCE\\min\xCEr) / 2 = "
+                            "0.00 kN\n  \xCEt\x88  U\xCE\\N\xCEr = (N - N\xCE\\m\xCEr) / (N\xCE\\min\xCEr - N\xCE\\m\xCEr) = %.3f\n",
                             N_max, -N_max, 100 / N_max)),
               std::string::npos)
         << text;
     // An unloaded flange is not reported as exhausted.
     EXPECT_EQ(text.find("keine weitere Lastaufnahme"), std::string::npos);
+}
+
+// The plastic method measures N and M_y from the middle of their ranges,
+// which a section of unequal flanges (200 x 15 above, 100 x 10 below, web
+// 300 x 7.1 mm) moves off zero: the printed middle, limit and acting value
+// give the printed utilisation, (N - N_m) / (N_lim - N_m).
+TEST_F(MemberCheck, PlasticUtilisationFollowsFromThePrintedNumbers) {
+    Profilquerschnitt q;
+    Init_Profilquerschnitt(&q);
+    const double d[10] = {30, 15, 0.71, 1.07, 20, 10, 0, 0, 1.5, 1.0};
+    ASSERT_EQ(Set_Profilquerschnitt_By_Dimensions(&q, 5, 100, 0, 0, d, d), 1);
+    const double f[8] = {150, 40, 0, 0, 30, 0, 0, 0};  // N, M_y, M_z, -, V_z (kN, kNm)
+    double o[8];
+    uint32_t bits = 0;
+    const std::string text = Run_XS(q, 1, f, o, &bits);
+    auto after = [&text](const std::string& key, size_t from) {
+        const size_t at = text.find(key, from);
+        return at == std::string::npos ? std::nan("") : std::atof(text.c_str() + at + key.size());
+    };
+    const size_t head = text.find("Hauptbieg.");
+    ASSERT_NE(head, std::string::npos) << text;
+    struct Range {
+        const char *value, *max, *min, *mid, *U;
+    } ranges[2] = {{"\xCEtN = ", "N\xCE\\max\xCEr = ", "N\xCE\\min\xCEr = ", "N\xCE\\min\xCEr) / 2 = ", "U\xCE\\N\xCEr = "},
+                   {"M\xCE\\y\xCEr = ", "M\xCE\\y,max\xCEr = ", "M\xCE\\y,min\xCEr = ", "M\xCE\\y,min\xCEr) / 2 = ",
+                    "U\xCE\\My\xCEr = "}};
+    for (const Range& r : ranges) {
+        SCOPED_TRACE(r.U);
+        const double v = after(r.value, head), max = after(r.max, head), min = after(r.min, head);
+        const double mid = after(r.mid, head);
+        const size_t u_at = text.find(r.U, head);
+        ASSERT_NE(u_at, std::string::npos) << text;
+        const double U = std::atof(text.c_str() + text.find(") = ", u_at) + 4);
+        EXPECT_NEAR(mid, (max + min) / 2, 0.006);
+        // Off zero for N: the plain quotient N / N_lim would not give U.
+        if (r.U[2] == 'N') {
+            EXPECT_GT(std::fabs(mid), 1.0);
+        }
+        EXPECT_NEAR(U, (v - mid) / ((v < mid ? min : max) - mid), 0.002);
+    }
+    Release_Profilquerschnitt(&q);
 }
 
 }  // namespace

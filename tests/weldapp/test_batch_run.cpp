@@ -292,8 +292,8 @@ TEST(BatchRun, FlatBarWritesTheHandCheckedListAndPlotFile) {
 // The columns of the report as the pages show them (the shipped lists, the
 // program's own as the tests above compare): the welds of the flat bar's
 // protocol in two columns; in every chapter each "Pkt." of the point lines
-// in one column, and a utilisation that does not fit its row (the torsion
-// cases of the HE 280 A) goes on under it, at that column.
+// in one column, each normal stress in one, and every utilisation in one,
+// also one that does not fit its row and goes on under it.
 TEST(BatchRun, ColumnsOfTheReportOnThePage) {
     auto boxes_of = [](const std::string& path) {
         FILE* f = std::fopen(path.c_str(), "rb");
@@ -313,23 +313,60 @@ TEST(BatchRun, ColumnsOfTheReportOnThePage) {
     EXPECT_NEAR(weld_x[1], weld_x[3], 0.01);
     EXPECT_NEAR(weld_x[2], weld_x[4], 0.01);
     EXPECT_GT(weld_x[2], weld_x[1] + 5.0);
+    // The point lines: each kind of value in its own column, the points,
+    // the normal stresses, the utilisations; one that does not fit its row
+    // stands in its column on a row of its own.
     for (const char* list : {"flat_bar/expected/C001_01.OLI", "he280a_end_plate/expected/A001_01.OLI"}) {
         const std::vector<OliTextBox> boxes = boxes_of(kExamples + list);
-        std::set<long> columns, continued;
-        int wrapped = 0;
+        std::set<long> points, sigmas, utilisations;
+        int alone = 0;
         for (const OliTextBox& b : boxes) {
             if (b.kind != OLI_TEXT_PARA) continue;
-            if (starts(b, "Pkt. ")) columns.insert(std::lround(b.x * 100));
             bool first = true;  // the first text of its row
             for (const OliTextBox& o : boxes)
                 first = first && !(o.page == b.page && std::fabs(o.y - b.y) < 0.05 && o.x < b.x - 0.01);
-            if (starts(b, "\xE2\x86\x92  Uw") && first) continued.insert(std::lround(b.x * 100)), ++wrapped;
+            if (starts(b, "Pkt. ")) points.insert(std::lround(b.x * 10));
+            if (starts(b, "\xCF\x83w,x = ") && b.x > 5.0) sigmas.insert(std::lround(b.x * 10));
+            if (starts(b, "\xE2\x86\x92  Uw")) utilisations.insert(std::lround(b.x * 10)), alone += first;
         }
-        EXPECT_EQ(columns.size(), 1u) << list;
-        for (long x : continued) EXPECT_NEAR(x, *columns.begin(), 5) << list;  // the ink of "→" starts a hair left
-        if (std::string(list).find("A001") != std::string::npos) {
-            EXPECT_GT(wrapped, 0);
+        EXPECT_EQ(points.size(), 1u) << list;
+        EXPECT_EQ(sigmas.size(), 1u) << list;
+        EXPECT_EQ(utilisations.size(), 1u) << list;  // (the ink of "→" may start a hair left: tenths of cm)
+        // A001's web welds carry their contact note beside the shear stress.
+        EXPECT_EQ(alone > 0, std::string(list).find("A001") != std::string::npos) << list;
+    }
+}
+
+// Pages break between what can stand apart: never between a point's line
+// and its utilisation, between the points of one weld, between the last
+// weld and "Ergebnis", or within the final result.
+TEST(BatchRun, PagesKeepWhatBelongsTogether) {
+    for (const char* list : {"flat_bar/expected/C001_01.OLI", "he280a_end_plate/expected/A001_01.OLI",
+                             "rhs_160x80/expected/B001_01.OLI"}) {
+        SCOPED_TRACE(list);
+        FILE* f = std::fopen((kExamples + list).c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        int page = 0, final_page = -1;
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PARA && b.kind != OLI_TEXT_TITLE) continue;
+            auto starts = [&b](const char* head) { return b.text.rfind(head, 0) == 0; };
+            if (b.page != page) {  // the first text of a page
+                page = b.page;
+                EXPECT_FALSE(starts("\xE2\x86\x92  Uw") || starts("Pkt. ") || starts("Ergebnis"))
+                    << "page " << page << " starts with " << b.text;
+            }
+            if (b.text.find("Endergebnis") != std::string::npos) final_page = b.page;
+            if (b.text.find("Vorschriften") != std::string::npos) break;
+            if (final_page >= 0) {
+                EXPECT_EQ(b.page, final_page) << b.text;
+            }
         }
+        EXPECT_GT(final_page, 0);
     }
 }
 

@@ -32,10 +32,11 @@ namespace {
 int s_xs_calls = 0;
 double s_ct = 0.25, s_ct_per_kN = 0.0;  // the section check's U_c/t
 unsigned s_notes[4] = {};               // the weld check's notes of its positions 0..3 (welds 1..4)
+int s_governing_number = 11;            // the number of the governing position (21: weld 1's right half)
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
     rec->U_w = std::fabs(rec->forces.N) / 1.0e6;
-    rec->number[5] = 11;
+    rec->number[5] = s_governing_number;
     rec->governing_slot = 5;
     rec->governing_point = 1;
     for (int k = 0; k < 4; ++k) {
@@ -61,6 +62,7 @@ struct Connection {
     explicit Connection(const std::vector<double>& n_kN) {
         s_xs_calls = 0;
         s_ct = 0.25, s_ct_per_kN = 0.0;
+        s_governing_number = 11;
         for (unsigned& n : s_notes) n = 0;
         Default_Schweissnaht(&r);
         Alloc_Lasten(&r, static_cast<int>(n_kN.size()));
@@ -329,9 +331,12 @@ TEST(FinalResult, EachCheckWithItsCaseAndPlaceAndTheVerdict) {
           std::string("╬HNicht erfüllt in:╬r╬tLk 2  "_cp) + Mark_Alert() + "\n", failed}},
         {{-300, HUGE_VAL}, 0, 1, {std::string("╬HBerechnungsfehler:╬r╬tLk 2  "_cp) + Mark_Alert() + "\n", failed}},
         {{-300}, 0, 0, {max + "╬tSchweißnähte╬tLk 1, Naht 11, Pkt. 1╬tU╬\\w╬r = 0.300  <  1"_cp + ok, proven}},
+        // The right half of weld 1, split at the web axis (number 21).
+        {{-500}, 0, 1, {"╬tSchweißnähte╬tLk 1, Naht 1b, Pkt. 1╬tU╬\\w╬r = 0.500  <  1"_cp + ok}},
     };
     for (const Case& c : cases) {
         Connection k(c.n_kN);
+        if (c.n_kN[0] == -500) s_governing_number = 21;
         k.r.section_check = c.section_check;
         k.r.print.ergebnisumfang = c.extent;
         s_ct = 0.45, s_ct_per_kN = 1.0 / 2000.0;
@@ -372,7 +377,12 @@ TEST(FinalResult, NotesOfTheWelds) {
 TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
     Endergebnis e;
     e.sigma = e.ct = {1234.567, 10000};
-    e.w = {1234.567, 10000, 20, 7};
+    // The longest places: a half of a split flange weld, and the point of
+    // the DIN check's governing stress.
+    Endergebnis_Maximum half{1234.567, 10000, 12, 7, 'b'}, din{1234.567, 10000};
+    din.at_yz = true, din.y = -10.0, din.z = 19.0;
+    const std::pair<Endergebnis_Maximum, std::string> places[2] = {{half, "Lk 10000, Naht 12b, Pkt. 7"},
+                                                                   {din, "Lk 10000, y = -10.0, z = 19.0 cm"}};
     e.failing = e.without_result = e.not_covered = {10000};
     unsigned notes[13] = {};
     std::string welds = "Nähte 1";
@@ -381,10 +391,10 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
         if (k > 1) welds += ", " + std::to_string(k);
     }
     const std::string fails = "1234.567  >  1  nicht ok !!";
-    const std::vector<std::vector<std::string>> want = {
+    std::vector<std::vector<std::string>> want = {
         {"Maximale Ausnutzung:"},
         {"Querschnitt", "Lk 10000", "U\u03c3 = " + fails},
-        {"Schwei\u00dfn\u00e4hte", "Lk 10000, Naht 20, Pkt. 7", "Uw = " + fails},
+        {"Schwei\u00dfn\u00e4hte", "", "Uw = " + fails},
         {"c/t-Verh\u00e4ltnis", "Lk 10000", "Uc/t = " + fails},
         {"Nicht erf\u00fcllt in:", "Lk 10000  !!"},
         {"Berechnungsfehler:", "Lk 10000  !!"},
@@ -393,8 +403,11 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
         {welds + ": Nahtdicke a > amax = 0.7.tmin (Schwei\u00dftechnik)  !!"},
         {welds + ": leff zu kurz, statisch nicht wirksam  !!"},
         {"Tragf\u00e4higkeit nicht gew\u00e4hrleistet !!"}};
-    for (int extent = ERGEBNISUMFANG_MINIMAL; extent <= ERGEBNISUMFANG_MASSGEBEND; ++extent) {
+    for (int run = 0; run < 2 * (ERGEBNISUMFANG_MASSGEBEND + 1); ++run) {
+        const int extent = run % (ERGEBNISUMFANG_MASSGEBEND + 1);
         SCOPED_TRACE(extent);
+        e.w = places[run / (ERGEBNISUMFANG_MASSGEBEND + 1)].first;
+        want[2][1] = places[run / (ERGEBNISUMFANG_MASSGEBEND + 1)].second;
         SchweissnahtAnschluss r{};
         Init_Schweissnaht(&r);
         r.print.ergebnisumfang = extent;
@@ -795,5 +808,27 @@ TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
         EXPECT_NE(result.find("╬tQuerschnitt╬tLk 2╬tU╬\\╠╬r = 0.361  <  1"_cp), std::string::npos);
         EXPECT_NE(result.find("\n ╬HQuerschnittsklasse 4 (nicht abgedeckt):╬r╬tLk 1  "_cp + alert), std::string::npos);
         EXPECT_NE(result.find(std::string("\xCE" "B") + Line_Proof_Failed() + "\n"), std::string::npos);
+    }
+}
+
+// The input protocol says how the lists name the halves of the outer
+// flange welds that the split with N and M divides at the web axis.
+TEST(InputProtocol, SplitFlangeWeldsNameTheirHalves) {
+    for (int split : {0, 2}) {
+        Connection k({-300});
+        k.r.print.eingabeparameter = 1;
+        k.r.naht.all_round = 0;
+        k.r.shear_split = split;
+        const Nahtbild& n = k.r.naht;
+        const std::string list = k.Run();
+        for (int face : {WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER}) {
+            const int w = n.number[face];
+            ASSERT_GT(w, 0);
+            ASSERT_GT(n.throat[face], 0.1);
+            char line[96];
+            std::snprintf(line, sizeof line, "Naht %d wird an der Stegachse geteilt: Naht %da links, Naht %db rechts\n",
+                          w, w, w);
+            EXPECT_EQ(list.find(line) != std::string::npos, split == 2) << line;
+        }
     }
 }

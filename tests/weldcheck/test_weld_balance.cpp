@@ -97,7 +97,7 @@ double Printed(const std::string& line, const char* symbol) {
 std::vector<PrintedWeld> Printed_Welds(const std::string& report) {
     std::vector<PrintedWeld> welds;
     enum { OTHER, LIST, POINTS, STRESSES } block = OTHER;
-    int w = -1;
+    int w = -1, last_i = 0;
     const std::string list = "╬HSchweißnähte:"_cp, points = "╬HEndpunkte der Nähte:"_cp;
     const std::string stresses = "╬HSpannungen in den Endpunkten der Nähte:"_cp, heading = "╬H"_cp;
     for (const std::string& line : Text_Lines(report)) {
@@ -113,9 +113,12 @@ std::vector<PrintedWeld> Printed_Welds(const std::string& report) {
             welds.back().l = Printed(line, "╬tl╬\\w╬r"_cp);
         }
         const size_t pkt = line.find("Pkt. ");
-        if ((block != POINTS && block != STRESSES) || pkt == std::string::npos) continue;
+        // A point's stresses beyond its columns go on in a row of their own.
+        const bool more = block == STRESSES && pkt == std::string::npos && w >= 0 && line.compare(0, 2, "╬t"_cp) == 0;
+        if ((block != POINTS && block != STRESSES) || (pkt == std::string::npos && !more)) continue;
         w += first;
-        const int i = std::atoi(line.c_str() + pkt + 5);
+        const int i = more ? last_i : std::atoi(line.c_str() + pkt + 5);
+        last_i = i;
         if (w < 0 || w >= (int)welds.size() || i < 0 || i > 1) {
             ADD_FAILURE() << "unexpected line: " << line;
             continue;
@@ -128,10 +131,11 @@ std::vector<PrintedWeld> Printed_Welds(const std::string& report) {
         }
         const bool along_y = std::fabs(p.z[0] - p.z[1]) < 1e-9;
         const double ring = Printed(line, "Í╬\\w,T╬r"_cp);  // a ring's torsion, along the weld
-        p.sx[i] = Printed(line, "╠╬\\w,x╬r"_cp);
-        p.ty[i] = Printed(line, "Í╬\\w,y╬r"_cp) + Printed(line, "Í╬\\w,Vy╬r"_cp) + Printed(line, "Í╬\\w,Ty╬r"_cp) +
+        if (!more) p.sx[i] = p.ty[i] = p.tz[i] = 0;
+        p.sx[i] += Printed(line, "╠╬\\w,x╬r"_cp);
+        p.ty[i] += Printed(line, "Í╬\\w,y╬r"_cp) + Printed(line, "Í╬\\w,Vy╬r"_cp) + Printed(line, "Í╬\\w,Ty╬r"_cp) +
                   (along_y ? ring : 0);
-        p.tz[i] = Printed(line, "Í╬\\w,z╬r"_cp) + Printed(line, "Í╬\\w,Vz╬r"_cp) + Printed(line, "Í╬\\w,Tz╬r"_cp) +
+        p.tz[i] += Printed(line, "Í╬\\w,z╬r"_cp) + Printed(line, "Í╬\\w,Vz╬r"_cp) + Printed(line, "Í╬\\w,Tz╬r"_cp) +
                   (along_y ? 0 : ring);
     }
     return welds;

@@ -8,10 +8,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/oli_view.h"
+#include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/weld_check.h"
@@ -675,12 +677,13 @@ TEST(WeldCheck, EdgeCasesOfLayoutsSplitsAndMaterials) {
          1, -1.0,
          {T("Naht 2: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk(),
           T("Naht 3: Nahtende außerhalb des Profils (l╬\\w╬r = 212.0 mm)  ê  Naht nicht nachgewiesen "_cp) + NotOk()}},
-        {"split outer flange welds: both halves L/2 - a from the web axis, listed under their number",
+        {"split outer flange welds: both halves L/2 - a from the web axis, named apart under their number",
          []() { SchweissnahtNachweis r = Profile_Record(4, 300, 8, 150, 12);
                 Weld(&r, 0, 6, 1, 75); Weld(&r, 12, 6, 21, 75); Weld(&r, 3, 6, 2, 75); Weld(&r, 13, 6, 22, 75);
                 r.deduct_craters = 1; r.shear_split = 2; r.forces.M_y = 30e6; r.forces.M_z = 10e6; return r; },
          0, U_dir(30e6 * 150 / I_split_y + 10e6 * 69 / I_split_z, 0),
-         {T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
+         {T("Naht 1a: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 1b: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp),
+          T("Naht 2a: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp), T("Naht 2b: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 69.0 mm"_cp)}},
         {"shear across two welds of a plate, split 2: the weld where N and V_y add governs",
          []() { SchweissnahtNachweis r = Two_Long_Welds(); r.forces.V_z = 0;
                 r.forces.V_y = 50e3; r.shear_split = 2; return r; },
@@ -934,10 +937,12 @@ TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0), 0);
     EXPECT_NEAR(r.U_w, U_dir(sigma, 0), 0.0005);
     const std::vector<std::string> lines = Text_Lines(l.Take());
-    const std::string half = T("Naht 1: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 94.0 mm"_cp);
+    const std::string left = T("Naht 1a: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 94.0 mm"_cp);
+    const std::string right = T("Naht 1b: ╬ta╬\\w╬r = 6.0 mm╬tl╬\\w╬r = 94.0 mm"_cp);
     const std::string sums = T("▓A╬\\w╬r = 28.78 cm²,  ▓l╬\\w╬r = 53.8 cm"_cp);
     const std::string dropped = T("Naht 9: keine Nahtposition dieses Profils, rechnerisch nicht berücksichtigt "_cp) + Note();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), half), 2);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), left), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), right), 1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), sums), 1);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), dropped), 1);
 }
@@ -958,4 +963,144 @@ TEST(WeldCheck, TheCallersRecordIsLeftAlone) {
     Set_Weld_Check_Picture_Drawer(old);
     EXPECT_EQ(seen, 0);
     EXPECT_EQ(r.neglect_short, 0);
+}
+
+namespace {
+// The value printed after key on the line (NAN when absent).
+double After(const std::string& line, const std::string& key) {
+    const size_t at = line.find(key);
+    return at == std::string::npos ? std::nan("") : std::atof(line.c_str() + at + key.size());
+}
+}  // namespace
+
+// What the report's lines say must give what they print, and name what
+// they belong to.
+TEST(WeldCheck, ReportLinesGiveWhatTheyPrint) {
+    const std::string X = Report_Times_Sign;
+    // Two long welds of a flat bar, split 2, N = 100 kN and V_y = 50 kN
+    // across them: sigma_w = 100, tau_w,y = 50 N/mm² in both. Weld 1 faces
+    // +y, weld 2 -y: the shear across enters the throat as +50 and -50.
+    // sigma_perp = (100 -+ 50) / sqrt 2 = 35.4 and 106.1 N/mm².
+    SchweissnahtNachweis across = Two_Long_Welds();
+    across.forces.V_z = 0, across.forces.V_y = 50e3, across.shear_split = 2;
+    ListCapture l1;
+    ASSERT_EQ(Calc_Weld_Check(&across, l1.f(), 2, 0, 0, 0), 0);
+    const std::vector<std::string> detail = Text_Lines(l1.Take());
+    const std::string head = T("Spannungen auf der wirksamen Nahtfläche (║ = 45°,  Í╬\\w╬r = "_cp);
+    const std::string tail = T("Í╬\\w,y╬r,  ╠╬\\w╬r = ╠╬\\w,x╬r):"_cp);
+    const std::string sp = T("╠╬\\s╬r = ╠╬\\w╬r"_cp) + X + "cos(║) - Í╬\\w╬r"_cp + X + "sin(║) = "_cp;
+    std::vector<std::string> heads, sps;
+    for (const std::string& line : detail) {
+        if (line.compare(0, head.size(), head) == 0) heads.push_back(line.substr(head.size()));
+        if (line.compare(0, sp.size(), sp) == 0) sps.push_back(line.substr(sp.size()));
+    }
+    const std::vector<std::string> want_heads = {tail, tail, "-" + tail, "-" + tail};
+    EXPECT_EQ(heads, want_heads);
+    char a[16], b[16];
+    std::snprintf(a, sizeof a, "%.1f N/mm\xFD", (100 - 50) / std::sqrt(2.0));
+    std::snprintf(b, sizeof b, "%.1f N/mm\xFD", (100 + 50) / std::sqrt(2.0));
+    EXPECT_EQ(sps, (std::vector<std::string>{T(a), T(a), T(b), T(b)}));
+
+    // The simplified method with the normal stress alone: sigma_w,Ed is its
+    // magnitude, 100 N/mm² from N = -100 kN.
+    SchweissnahtNachweis alone = Two_Long_Welds();
+    alone.forces.N = -100e3, alone.forces.V_z = 0, alone.method = 0;
+    ListCapture l2;
+    ASSERT_EQ(Calc_Weld_Check(&alone, l2.f(), 2, 0, 0, 0), 0);
+    const std::vector<std::string> simple = Text_Lines(l2.Take());
+    EXPECT_EQ(std::count(simple.begin(), simple.end(), T("╠╬\\w,Ed╬r = |╠╬\\w,x╬r| = 100.0 N/mm²"_cp)), 4);
+
+    // A tee whose flange weld is split at the web axis, split 2, V_z alone:
+    // the halves take shear along y as well (equal and opposite), which the
+    // extremes list; the halves are named apart everywhere.
+    SchweissnahtNachweis tee = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
+    tee.plate.t = 35;
+    Weld(&tee, WELD_FACE_TOP_OUTER, 6, 1, 100);
+    Weld(&tee, WELD_FACE_TOP_OUTER_RIGHT, 6, 21, 100);
+    Weld(&tee, WELD_FACE_WEB_LEFT, 5, 2, 185);
+    Weld(&tee, WELD_FACE_WEB_RIGHT, 5, 3, 185);
+    tee.shear_split = 2, tee.forces.N = 100e3, tee.forces.V_z = 60e3;
+    ListCapture l3;
+    ASSERT_EQ(Calc_Weld_Check(&tee, l3.f(), 2, 0, 0, 1), 0);
+    const std::vector<std::string> lines = Text_Lines(l3.Take());
+    double ty_max = 0.0, extreme = std::nan("");
+    int halves = 0;
+    for (const std::string& line : lines) {
+        const double ty = std::fabs(After(line, "Í╬\\w,y╬r = "_cp));
+        if (ty > ty_max) ty_max = ty;  // (NAN where the line has none)
+        if (line.find("Extremale Spannungen") != std::string::npos) extreme = After(line, "Í╬\\w,y,max╬r = "_cp);
+        for (const char* half : {"Naht 1a", "Naht 1b"})
+            halves += line.find(T("Nachweis für "_cp) + half + ", Pkt. 0:") != std::string::npos ||
+                      line.compare(0, 9, std::string(half) + ": ") == 0 || line.compare(0, 9, std::string(half) + ", ") == 0;
+        // The distribution: a shear force per weld on a row of its own,
+        // under the moment of its axis (N_w ╬t M_y ╬t M_z / ╬t ╬t V_y ╬t V_z).
+        if (line.find("V╬\\y,w╬r"_cp) != std::string::npos) {
+            EXPECT_EQ(line.compare(0, 4, "╬t╬t"_cp), 0) << line;
+        }
+        EXPECT_EQ(line.find("Naht 1:"), std::string::npos) << line;
+    }
+    EXPECT_GT(ty_max, 0.1);
+    EXPECT_NEAR(extreme, ty_max, 0.051);  // "%.1lf" of the table's largest "%.2lf"
+    // Weld list, distribution, stress table and detailed checks, both halves.
+    EXPECT_EQ(halves, 8);
+    EXPECT_EQ(Weld_Half_Letter(&tee, WELD_FACE_TOP_OUTER), 'a');
+    EXPECT_EQ(Weld_Half_Letter(&tee, WELD_FACE_TOP_OUTER_RIGHT), 'b');
+    EXPECT_EQ(Weld_Half_Letter(&tee, WELD_FACE_WEB_LEFT), 0);
+}
+
+// The detailing block lists the welds by number, whatever position of the
+// layout carries them (an angle numbered 4, 3, 1, 2 along its positions).
+TEST(WeldCheck, DetailingLimitsInWeldOrder) {
+    SchweissnahtNachweis r = Profile_Record(PROFILTYP_L, 150, 10, 100, 10);
+    r.plate.t = 20;
+    r.no_throat_check = r.no_length_check = 0;
+    Weld(&r, WELD_FACE_TOP_OUTER, 5, 4);
+    Weld(&r, WELD_FACE_TOP_INNER_LEFT, 5, 3);
+    Weld(&r, WELD_FACE_WEB_LEFT, 5, 1);
+    Weld(&r, WELD_FACE_WEB_RIGHT, 5, 2);
+    r.forces.N = 100e3;
+    ListCapture l;
+    ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 1, 1, 0, 0), 0);
+    std::vector<int> order;
+    bool block = false;
+    const std::string text = l.Take();
+    for (const std::string& line : Text_Lines(text)) {
+        if (line.compare(0, 2, "╬H"_cp) == 0) block = line.find("Konstruktive Grenzwerte") != std::string::npos;
+        if (block && line.compare(0, 5, "Naht ") == 0) {
+            const int n = std::atoi(line.c_str() + 5);
+            if (order.empty() || order.back() != n) order.push_back(n);
+        }
+    }
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3, 4})) << text;
+}
+
+// Without the picture, at either extent (the detailed one indents the list),
+// the weld list's values start in one column for "Naht 1" and "Naht 12"
+// alike. M_y = 150 kNm on the welds all round an I 270 x 280 x 8 x 13 (a =
+// 7, I_w,y ≈ 2·280·7·135² + 4·136·7·122² + 2·7·244³/12 ≈ 1.45e8 mm⁴) gives
+// the 13 mm end welds M_y,w ≈ 150e6 / 1.45e8 · 7·13³/12 ≈ 0.0013 kNm: no
+// line shows it as "0.00".
+TEST(WeldCheck, WeldListValuesInOneColumn) {
+    for (int level : {1, 2}) {
+        SchweissnahtNachweis r = Profile_Record(PROFILTYP_I, 270, 8, 280, 13);
+        r.all_round = 1;
+        for (int k = 0; k < 12; ++k) Weld(&r, k, 7, k + 1);
+        r.forces.M_y = 150e6;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), level, 0, 0, 1), 0);
+        OLI_End_Text(l.f());
+        const std::string text = l.Take();
+        EXPECT_EQ(text.find("= 0.00 k"), std::string::npos);
+        FILE* f = testutil::Stream_With(text);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        OLI_Render_Text_Boxes(doc, &boxes);
+        std::set<long> throats;
+        for (const OliTextBox& b : boxes)
+            if (b.text.rfind("aw = ", 0) == 0) throats.insert(std::lround(b.x * 100));
+        ASSERT_EQ(throats.empty(), false) << level;
+        EXPECT_LE(*throats.rbegin() - *throats.begin(), 1) << level;
+    }
 }
