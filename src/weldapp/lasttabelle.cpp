@@ -272,6 +272,11 @@ void Clear_Table() {
     Drop_Table();
     Define_Table(area, x, y);
     if (state.built < 0) return;
+    // The one blank case a table without rows stands for (the record never
+    // holds fewer), shown at once: the table and the chart name the same
+    // cases.
+    const Lasttabelle_Zeile blank = Blank_Row();
+    Append_Table_Row(state.built, &blank);
     Set_Table_Row_Limit(state.built, LASTTABELLE_MAX_ROWS);
     state.page = state.built;
     state.record = r;
