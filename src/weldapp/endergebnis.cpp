@@ -95,7 +95,7 @@ static std::string digits(double v) {
 static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m,
                         double tolerance) {
     if (Within_Verdict_Tolerance(m.U, tolerance)) {
-        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  \xF3  %s  %s (%s%% Toleranz)\n"_cp, check, place(m).c_str(),
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  \xF3  %s  %s╬r (%s%% Toleranz)\n"_cp, check, place(m).c_str(),
                    symbol, m.U, digits(1.0 + tolerance / 100.0).c_str(), Mark_Ok(), digits(tolerance).c_str());
         return;
     }

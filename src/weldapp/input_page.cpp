@@ -179,7 +179,7 @@ double g_din_alpha_w = 0.95;
 
 void Din_Alpha_w_Row(const Page& g, int x, int* y) {
     g_din_alpha_w = Din_Fillet_Alpha_w(&g.r->naht.plate.material);
-    Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert für Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
+    Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
 }
 
 // Uniform grade and cross-section check; the right column's end.

@@ -259,6 +259,7 @@ void Read_Text_File() {
 bool Confirm_Clear_Table() {
     if (state.page != state.built) return false;
     Init_Message();
+    Set_Message_Title("Nachfrage");
     Fill_Message("%s", "Sollen alle Lastfälle der Tabelle gelöscht werden?"_cp);
     Fill_Message("(Anzahl der Lastfälle: %d)"_cp, Table_Row_Count(state.built));
     Set_Message_Symbol(3, 1, 0, 0);

@@ -88,8 +88,11 @@ void* Check_Detail_Number(void* v) {
     // Beyond the last combination the list would have no case to show.
     if (value && sheet.load_count > 0 && static_cast<int>(*value + 0.1) > sheet.load_count) {
         char text[128];
-        std::snprintf(text, sizeof text, "Es gibt nur %d Lastkombination%s: die Nummer muss zwischen 1 und %d liegen.",
-                      sheet.load_count, sheet.load_count == 1 ? "" : "en", sheet.load_count);
+        if (sheet.load_count == 1)
+            std::snprintf(text, sizeof text, "%s", "Es gibt nur 1 Lastkombination: die Nummer muss 1 sein.");
+        else
+            std::snprintf(text, sizeof text, "Es gibt nur %d Lastkombinationen: die Nummer muss zwischen 1 und %d liegen.",
+                          sheet.load_count, sheet.load_count);
         return Refuse(value, sheet.number_before, text);
     }
     return v;

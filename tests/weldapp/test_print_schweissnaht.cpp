@@ -280,11 +280,11 @@ TEST(Evaluation, ToleranceOfTheFinalVerdict) {
         double n_kN, tolerance;
         std::string expect, expect_row;
     } cases[] = {
-        {1030, 5.0, ok + "5% Toleranz)\n", row + "1.030  \xF3  1.05  " + Mark_Ok() + " (5% Toleranz)\n"},
+        {1030, 5.0, ok + "5% Toleranz)\n", row + "1.030  \xF3  1.05  " + Mark_Ok() + "\xCEr (5% Toleranz)\n"},
         {1030, 3.0, failed, row + "1.030" + not_ok},
-        {1030 - 1e-4, 3.0, ok + "3% Toleranz)\n", row + "1.030  \xF3  1.03  " + Mark_Ok() + " (3% Toleranz)\n"},
+        {1030 - 1e-4, 3.0, ok + "3% Toleranz)\n", row + "1.030  \xF3  1.03  " + Mark_Ok() + "\xCEr (3% Toleranz)\n"},
         {1030 + 1e-4, 3.0, failed, row + "1.030" + not_ok},
-        {1020, 2.5, ok + "2.5% Toleranz)\n", row + "1.020  \xF3  1.025  " + Mark_Ok() + " (2.5% Toleranz)\n"},
+        {1020, 2.5, ok + "2.5% Toleranz)\n", row + "1.020  \xF3  1.025  " + Mark_Ok() + "\xCEr (2.5% Toleranz)\n"},
     };
     for (const Case& c : cases) {
         Connection k({c.n_kN});
