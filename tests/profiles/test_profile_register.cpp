@@ -252,56 +252,45 @@ TEST_F(ProfileRegister, BackToTheCatalogueTakesTheLastDesignation) {
 // (offset 5 sqrt 2 = 7.07): t_w < b - 2 * 7.07 = 135.86.
 TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
     struct Case {
-        int type, rolled;
+        int type;
         double Stahlprofil::*field;
         double typed, kept;
-        const char* first_line;  // null: taken
-        const char* second_line;
+        const char* name;   // null: taken
+        const char* limit;  // the refusal's second line
     } cases[] = {
-        {5, 1, &Stahlprofil::t_w, 500.0, 8.0, "Stegdicke tw = 500.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss kleiner als 232.0 mm sein."},
-        {5, 1, &Stahlprofil::t_w, 231.0, 231.0, nullptr, nullptr},
-        {5, 1, &Stahlprofil::b_fo, 50.0, 280.0, "Flanschbreite bf = 50.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss gr\x94\xE1" "er als 56.0 mm sein."},
-        {5, 1, &Stahlprofil::h, 60.0, 250.0, "Profilh\x94he h = 60.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss gr\x94\xE1" "er als 74.0 mm sein."},
-        {5, 1, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf = 120.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss kleiner als 101.0 mm sein."},
-        {5, 1, &Stahlprofil::t_fo, 0.0, 13.0, "Flanschdicke tf = 0.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss gr\x94\xE1" "er als 0.0 mm sein."},
-        {5, 1, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r = 120.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss kleiner als 112.0 mm sein."},
-        {11, 0, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw = 140.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
-         "der Wert muss kleiner als 135.9 mm sein."},
+        {5, &Stahlprofil::t_w, 500.0, 8.0, "Stegdicke tw", "kleiner als 232.0"},
+        {5, &Stahlprofil::t_w, 231.0, 231.0, nullptr, nullptr},
+        {5, &Stahlprofil::b_fo, 50.0, 280.0, "Flanschbreite bf", "gr\x94\xE1" "er als 56.0"},
+        {5, &Stahlprofil::h, 60.0, 250.0, "Profilh\x94he h", "gr\x94\xE1" "er als 74.0"},
+        {5, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf", "kleiner als 101.0"},
+        {5, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r", "kleiner als 112.0"},
+        {11, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw", "kleiner als 135.9"},
     };
     for (const Case& c : cases) {
         Init_Profile(&p_);
         Default_Material_Params(&p_.material);
-        p_.kind = 0, p_.type = c.type, p_.rolled = c.rolled;
+        p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5;
         if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
         else p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
         Build(kConnectionTypes, 0);
         VEK_Clear_Recorded_Messages();
         testutil::Click_Item(area_, &(p_.*c.field));
-        char typed[32];
-        std::snprintf(typed, sizeof typed, "%g", c.typed);
-        VEK_Script_Type(typed, 0);
+        VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         Edit_Scrollable_View_Area(area_);
         Build(kConnectionTypes, 0);
-        EXPECT_DOUBLE_EQ(p_.*c.field, c.kept) << c.type << " " << typed;
-        if (!c.first_line) {
-            EXPECT_TRUE(VEK_Recorded_Messages().empty()) << typed;
+        EXPECT_DOUBLE_EQ(p_.*c.field, c.kept) << c.typed;
+        if (!c.name) {
+            EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
             continue;
         }
-        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << typed;
-        const VEKRecordedMessage& box = VEK_Recorded_Messages()[0];
-        EXPECT_EQ(box.title, "Eingabefehler");
-        ASSERT_EQ(box.lines.size(), 3u);
-        EXPECT_EQ(box.lines[0], c.first_line);
-        EXPECT_EQ(box.lines[1], c.second_line);
-        char kept[64];
-        std::snprintf(kept, sizeof kept, "Der bisherige Wert %.1f mm bleibt erhalten.", c.kept);
-        EXPECT_EQ(box.lines[2], kept);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
+        char box[3][128];
+        std::snprintf(box[0], sizeof box[0], "%s = %.1f mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
+                      c.name, c.typed);
+        std::snprintf(box[1], sizeof box[1], "der Wert muss %s mm sein.", c.limit);
+        std::snprintf(box[2], sizeof box[2], "Der bisherige Wert %.1f mm bleibt erhalten.", c.kept);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines, (std::vector<std::string>{box[0], box[1], box[2]}));
+        EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
     }
 }
