@@ -197,3 +197,13 @@ void Draw_Material_Sheet_Locked(Materialparameter_Record* m, int area, int x, in
     Draw_Material_Sheet(m, area, x, y, step, group_gap, unused, active, colour, flags);
     material_ranges_shown = before;
 }
+
+void Draw_Material_Shown_Row(int area, int x, int* y, int step, const char* label, const char* symbol,
+                             const char* index, double* value, const char* format) {
+    if (!y || !value) return;
+    const Register r{area, x, Screen_Blue, Screen_Grey160, &g_never};
+    Label(r, *y, label);
+    Symbol(r, *y, symbol, index);
+    Add_Float_to_Scrollable_Area(area, x + X_FIELD, *y, value, format, Screen_Font_Normal, Screen_Blue, &g_never);
+    *y += step;
+}

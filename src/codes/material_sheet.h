@@ -44,4 +44,12 @@ void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, i
 void Draw_Material_Sheet_Locked(Materialparameter_Record* m, int area, int x, int* y, int step, int group_gap,
                                 int unused, int active, int colour, int flags);
 
+// A row in the register's columns for a value the register's record does
+// not hold but the check takes from it (the DIN weld factor alpha_w of a
+// grade, say): label, symbol with index, and the value in format, shown in
+// blue and not editable; *y moves one step down. The value must outlive
+// the page's items. Nothing for a null y or value.
+void Draw_Material_Shown_Row(int area, int x, int* y, int step, const char* label, const char* symbol,
+                             const char* index, double* value, const char* format);
+
 #endif

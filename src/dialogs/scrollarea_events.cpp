@@ -301,6 +301,8 @@ void Paint_List(const List_Geometry &g, int row, int count, int current, const L
     pxFlsh();
 }
 
+// Runs an open list until a row is chosen (click or Enter) or the list is
+// left; returns 0 either way: a list ends a chain of edits.
 template <class Painter>
 int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_row) {
     if (count <= 0 || !selected) return 0;
@@ -319,7 +321,6 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     auto paint = [&]() { Paint_List(g, row, count, current, colours, paint_row); };
     paint();
     Init_Mouse_Position(g.x1 + 10, g.y1 + 3 + (current - g.first) * row + row / 2);
-    int result = 0;
     bool done = false;
     while (!done) {
         // A press outside the list closes it and stays for what lies under
@@ -347,8 +348,10 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
                 if (current < g.first) g.first = current;
                 if (current >= g.first + g.rows_shown) g.first = current - g.rows_shown + 1;
             } else if (k == VEK_KEY_ENTER) {
+                // Chosen as by a click: the edit ends here, so that the
+                // page shows what the choice changed before anything else
+                // is edited (no next field opens behind it).
                 *selected = current;
-                result = 1;
                 done = true;
             } else {
                 done = true;
@@ -380,7 +383,7 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     Init_Mouse_Position(mx, my);
     pxFgc(fg);
     pxView(vx1, vy1, vx2, vy2);
-    return result;
+    return 0;
 }
 
 int Choice_List(Scrollable_Area_Item *it, int x, int y) {
@@ -820,15 +823,15 @@ bool Within_Bounds(const Scrollable_Area_Item *it, double v) {
 void Refuse_Typed_Value(const Scrollable_Area_Item *it, double typed) {
     const std::string v = Printed(it, typed), kept = Printed(it, *it->value);
     if (std::isinf(it->maximum))
-        PrintMessage("Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein.\n"
+        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein.\n"
                      "Der bisherige Wert %s bleibt erhalten."_cp,
                      v.c_str(), Bound_Text(it->minimum).c_str(), kept.c_str());
     else if (std::isinf(it->minimum))
-        PrintMessage("Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein.\n"
+        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein.\n"
                      "Der bisherige Wert %s bleibt erhalten."_cp,
                      v.c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
     else
-        PrintMessage("Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s.\n"
+        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s.\n"
                      "Der bisherige Wert %s bleibt erhalten."_cp,
                      v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
 }

@@ -451,7 +451,7 @@ static int edit_key(Line_Edit& e, int k)
             e.typed = true;
         } else {
             e.caret = hi;
-            if (!e.refused) PrintMessage(TEXT_TOO_LONG, (int)e.limit);
+            if (!e.refused) PrintTitledMessage(VEK_REFUSAL_TITLE, TEXT_TOO_LONG, (int)e.limit);
             e.refused = true;
         }
     } else if (k == VEK_KEY_BACKSPACE || k == VEK_KEY_DELETE) {
@@ -583,7 +583,7 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
     if (key != VEK_KEY_ESC && value && e.typed) {
         double v;
         if (!parse_double(e.text, &v)) {
-            PrintMessage("Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", e.text.c_str());
+            PrintTitledMessage(VEK_REFUSAL_TITLE, "Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", e.text.c_str());
         } else {
             /* The value stored is the value the field shows afterwards:
              * typed digits beyond the field's precision are rounded as
@@ -616,7 +616,7 @@ int Short_Edit_Text(int x, int y, char* text, int visible, int)
     if (text && limit > 0 && key != VEK_KEY_ESC) {
         if (e.text.size() > (size_t)limit) {
             /* A scripted text too long: nothing is cut, the text stays. */
-            PrintMessage(TEXT_TOO_LONG "\nDer bisherige Text bleibt erhalten.", limit);
+            PrintTitledMessage(VEK_REFUSAL_TITLE, TEXT_TOO_LONG "\nDer bisherige Text bleibt erhalten.", limit);
         } else {
             /* A field that came padded leaves padded to the same length. */
             std::string out = e.text;

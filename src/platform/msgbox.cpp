@@ -200,15 +200,14 @@ static void record(int kind, int answer)
     recorded.push_back(m);
 }
 
-int PrintMessage(const char* format, ...)
+/* Builds the box of the lines of the formatted text with the title, shows
+ * it and waits for its answer. */
+static int print_message_v(const char* title, const char* format, va_list ap)
 {
-    if (!format) return 1;
-    va_list ap;
-    va_start(ap, format);
     char buffer[4096];
     int n = VEK_Format_Bounded_V(buffer, sizeof buffer, format, ap);
-    va_end(ap);
     Init_Message();
+    Set_Message_Title(title);
     if (n >= 0) {
         std::string text(buffer);
         size_t start = 0;
@@ -222,6 +221,26 @@ int PrintMessage(const char* format, ...)
     wait_for_answer(false, 1);
     record(VEK_MSG_PRINT, 1);
     Init_Message();
+    return 1;
+}
+
+int PrintMessage(const char* format, ...)
+{
+    if (!format) return 1;
+    va_list ap;
+    va_start(ap, format);
+    print_message_v(nullptr, format, ap);
+    va_end(ap);
+    return 1;
+}
+
+int PrintTitledMessage(const char* title, const char* format, ...)
+{
+    if (!format) return 1;
+    va_list ap;
+    va_start(ap, format);
+    print_message_v(title, format, ap);
+    va_end(ap);
     return 1;
 }
 

@@ -45,6 +45,11 @@ struct VEKRecordedMessage {
 /* A box of the lines of the formatted text (split at '\n') with an OK
  * button; waits for an answer like Draw_Message.  Returns 1. */
 int PrintMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+/* The same box with a title (null: none), for a box whose title bar would
+ * otherwise stand empty.  Returns 1. */
+int PrintTitledMessage(const char* title, const char* format, ...) __attribute__((format(printf, 2, 3)));
+/* The title of a box that refuses what was typed or chosen. */
+constexpr const char VEK_REFUSAL_TITLE[] = "Eingabefehler";
 
 /* Starts a new box: no title, no symbol, no lines.  Never fails. */
 void Init_Message(void);

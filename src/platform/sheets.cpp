@@ -1147,7 +1147,7 @@ static void edit_float(Sheet& s, Element& e)
     double typed = *e.value;
     Short_Edit_Float(e.r.x1 + s.dx, e.r.y1 + s.dy, e.format.c_str(), &typed);
     if (e.stepped && typed != *e.value && !(typed >= e.step_min && typed <= e.step_max)) {
-        PrintMessage("Der Wert %g liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von %g bis %g.\n"
+        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %g liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von %g bis %g.\n"
                      "Der bisherige Wert %g bleibt erhalten.",
                      typed, e.step_min, e.step_max, *e.value);
         return;

@@ -3,9 +3,11 @@
 #include "profiles/profile_register.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -29,6 +31,24 @@ Choice_List_Entry g_classes[PROFILE_REGISTER_SLOTS][STAHLPROFIL_TYPE_COUNT];
 int g_message_shown = 0;
 bool g_initialised = false;
 Profile_Manager_Selector g_select = nullptr;
+// The kind each slot showed at its last build (-1 before the first): a
+// switch back to the catalogue takes the designation accepted last.
+int g_last_kind[PROFILE_REGISTER_SLOTS];
+
+// The dimension fields of the typed-in profile of the last build: what
+// each edits and the value it showed, for the check that refuses a value
+// the other dimensions cannot take.
+struct Fitted_Field {
+    double Stahlprofil::*member;
+    double shown;
+    std::string name;  // label and symbol, as the refusal names the field
+};
+struct Fit_State {
+    Stahlprofil* profile = nullptr;
+    bool separate = false;
+    std::vector<Fitted_Field> fields;
+};
+Fit_State g_fit;
 
 
 int Allowed_Count(const int* allowed) {
@@ -70,15 +90,90 @@ void Text(const Page& g, int x, int y, const char* text, int font = -1, int colo
 // A typed value outside is refused and the field keeps its value.
 constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
 
+// The values of the fields that the page ties together: without separate
+// flanges one value stands for both (and a welded I section's lower weld
+// is its upper one).
+void Mirror_Single_Values(Stahlprofil* p, bool separate) {
+    if (separate) return;
+    switch (p->type) {
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
+        p->b_fu = p->b_fo;
+        p->t_fu = p->t_fo;
+        if (!p->rolled) {
+            p->a_u = p->a_o;
+            p->weld_kind_bottom = p->weld_kind_top;
+        }
+        break;
+    case PROFILTYP_L: p->t_fo = p->t_w; break;
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_RECHTECK: p->t_w = p->t_fo; break;
+    default: break;
+    }
+}
+
+// Whether the profile of the page takes value v in the field.
+bool Fits_With(const Fitted_Field& f, double v) {
+    Stahlprofil c = *g_fit.profile;
+    c.*f.member = v;
+    Mirror_Single_Values(&c, g_fit.separate);
+    return Profile_Dimensions_Fit(&c) != 0;
+}
+
+// Where, between a value that fits and one that does not, the field's
+// values stop fitting: the dimensions' conditions are linear in each of
+// them, so the values that fit form one interval.
+double Fit_Limit(const Fitted_Field& f, double fits, double fails) {
+    for (int i = 0; i < 200 && std::fabs(fails - fits) > 1e-9 * std::max(1.0, std::fabs(fits)); i++) {
+        const double mid = 0.5 * (fits + fails);
+        (Fits_With(f, mid) ? fits : fails) = mid;
+    }
+    return 0.5 * (fits + fails);
+}
+
+// The check of a dimension field: a value the other dimensions cannot take
+// (a web wider than its flanges, flanges thicker than the section is high,
+// radii or flange welds that leave no face) is refused with its limit, and
+// the field keeps the value it showed. A profile that did not fit before
+// the edit takes any value: the one field may not be the one to mend.
+void* Check_Dimension_Fit(void* v) {
+    auto* value = static_cast<double*>(v);
+    if (!value || !g_fit.profile) return v;
+    for (const Fitted_Field& f : g_fit.fields) {
+        if (&(g_fit.profile->*f.member) != value) continue;
+        const double typed = *value;
+        if (typed == f.shown || Fits_With(f, typed) || !Fits_With(f, f.shown)) return v;
+        const double limit = Fit_Limit(f, f.shown, typed);
+        *value = f.shown;
+        Init_Message();
+        Set_Message_Title(VEK_REFUSAL_TITLE);
+        Fill_Message("%s = %.1f mm passt nicht zu den übrigen Maßen des Profils:"_cp, f.name.c_str(), typed);
+        Fill_Message("der Wert muss %s %.1f mm sein."_cp, typed > f.shown ? "kleiner als" : "größer als"_cp, limit);
+        Fill_Message("Der bisherige Wert %.1f mm bleibt erhalten.", f.shown);
+        Draw_Message();
+        return v;
+    }
+    return v;
+}
+
+// A value field of the profile: "%6.1f" of 0 .. maximum, whose value the
+// fit check guards.
+void Fitted_Float(const Page& g, int x, int y, double Stahlprofil::*member, double maximum, const char* name) {
+    double* value = &(g.p->*member);
+    Add_Float_to_Scrollable_Area(g.area, x, y, value, "%6.1f", Normal(), g.colour, g.enable);
+    Set_Bounds_of_Last_Float(g.area, 0.0, maximum);
+    Set_Last_Item_Check_Function(g.area, Check_Dimension_Fit);
+    g_fit.fields.push_back({member, *value, name});
+}
+
 // One dimension row: label, symbol with its subscript, "%6.1f" field of
-// 0 .. kMaxDimension, "mm"; then one row step.
+// 0 .. kMaxDimension that the fit check guards, "mm"; then one row step.
+// name: how a refusal names the field (label and symbol by default).
 void Dimension_Row(const Page& g, int* y, const char* label, const char* symbol, const char* subscript,
-                   double* value) {
+                   double Stahlprofil::*member, const char* name = nullptr) {
     Text(g, g.x + 20, *y, label);
     Text(g, g.x + 185, *y, symbol);
     if (subscript && *subscript) Text(g, g.x + (std::strchr("tlr", symbol[0]) ? 191 : 193), *y + 2, subscript, Small());
-    Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, value, "%6.1f", Normal(), g.colour, g.enable);
-    Set_Bounds_of_Last_Float(g.area, 0.0, kMaxDimension);
+    Fitted_Float(g, g.x + 220, *y, member, kMaxDimension,
+                 name ? name : (std::string(label) + " " + symbol + (subscript ? subscript : "")).c_str());
     Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     *y += g.row;
 }
@@ -165,8 +260,10 @@ void Check_Catalogue_Class(const Page& g, Profilauswahl* sel, const int* allowed
     Copy_Trimmed(kept_name, g.p->name, STAHLPROFIL_NAME_SIZE, 7);
 }
 
+// from_dimensions: the slot showed a typed-in profile at its last build
+// (whose name is blank).
 void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int name_width, int compact,
-                       const char* first_line, int radio_y) {
+                       const char* first_line, int radio_y, bool from_dimensions) {
     Stahlprofil* p = g.p;
     Profilauswahl* sel = &g_selection[slot];
     if (n == 1 && allowed[0] != 0) {
@@ -212,11 +309,17 @@ void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int
             Set_Profile_By_Name(sel, typed);
             if (!sel->record) {
                 // The catalogue lacks the designation: the message names it.
-                if (!g_message_shown) Report_Unknown_Profile(typed, n, allowed, first_line);
+                if (!g_message_shown) Report_Unknown_Profile(typed, kept, first_line);
                 Copy_Trimmed(kept, p->name, STAHLPROFIL_NAME_SIZE, 7);
             } else {
                 Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
             }
+        } else if (kept[0] && from_dimensions) {
+            // Back from a typed-in profile: the designation accepted last
+            // comes back with its values, as the user left it.
+            Set_Profile_By_Name(sel, kept);
+            if (sel->record) Check_Catalogue_Class(g, sel, allowed, n, first_line, kept);
+            else Copy_Trimmed(kept, p->name, STAHLPROFIL_NAME_SIZE, 7);
         } else if (kept[0]) {
             // An emptied designation names no profile: the last one stays.
             if (!g_message_shown) Report_Profile_Type_Refusal(n, allowed, 1, first_line);
@@ -236,63 +339,58 @@ void Dimension_Rows(const Page& g, int* y) {
     const bool both = g.separate;
     switch (p->type) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
         if (both) {
-            Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &p->b_fo);
-            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &p->t_fo);
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
-            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &p->t_fu);
+            Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
+            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
         } else {
-            Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
-            p->b_fu = p->b_fo;
-            p->t_fu = p->t_fo;
+            Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
         }
         break;
     case PROFILTYP_L:
-        Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &p->h);
-        Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &p->t_w);
-        Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &p->b_fo);
-        if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &p->t_fo);
-        else p->t_fo = p->t_w;
+        Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &Stahlprofil::h);
+        Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &Stahlprofil::b_fo);
+        if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &Stahlprofil::t_fo);
         break;
     case PROFILTYP_C: case PROFILTYP_U:
-        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
-        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
-        Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &p->b_fo);
+        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
+        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &Stahlprofil::b_fo);
         if (both) {
-            Dimension_Row(g, y, "Schenkeldicken", "t", "f", &p->t_fo);
+            Dimension_Row(g, y, "Schenkeldicken", "t", "f", &Stahlprofil::t_fo);
         } else {
-            Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
-            p->t_w = p->t_fo;
+            Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
         }
         break;
     case PROFILTYP_Z:
-        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &p->h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "", &p->b_fo);
-        Dimension_Row(g, y, "Flanschdicken", "t", "f", &p->t_fo);
+        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "", &Stahlprofil::b_fo);
+        Dimension_Row(g, y, "Flanschdicken", "t", "f", &Stahlprofil::t_fo);
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
-        Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+        Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
         break;
     case PROFILTYP_RECHTECK: case PROFILTYP_ROHR:
         if (p->type == PROFILTYP_ROHR) {
-            Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
-            Dimension_Row(g, y, "Wanddicke", "t", "", &p->t_w);
+            Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
+            Dimension_Row(g, y, "Wanddicke", "t", "", &Stahlprofil::t_w);
         } else {
-            Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
-            Dimension_Row(g, y, "Profilbreite", "b", "", &p->b_fo);
+            Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+            Dimension_Row(g, y, "Profilbreite", "b", "", &Stahlprofil::b_fo);
             if (both) {
-                Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
-                Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
+                Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+                Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
             } else {
-                Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
-                p->t_w = p->t_fo;
+                Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
             }
         }
         Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
@@ -302,55 +400,56 @@ void Dimension_Rows(const Page& g, int* y) {
         *y += g.row;
         break;
     case PROFILTYP_FLACH:
-        Dimension_Row(g, y, "Höhe"_cp, "h", "", &p->h);
-        Dimension_Row(g, y, "Dicke", "t", "", &p->t_w);
+        Dimension_Row(g, y, "Höhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Dicke", "t", "", &Stahlprofil::t_w);
         break;
     case PROFILTYP_RUND:
-        Dimension_Row(g, y, "Durchmesser", "d", "", &p->h);
+        Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
         break;
     case PROFILTYP_KASTEN:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
-        Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &p->b_fo);
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
         if (CurOb_Application_Number() == 180 && both) {
-            Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &p->b_ueo);
-            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &p->t_fo);
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
-            Dimension_Row(g, y, "Überstand unten"_cp, "b", "üu"_cp, &p->b_ueu);
-            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &p->t_fu);
+            Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &Stahlprofil::b_ueo);
+            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+            Dimension_Row(g, y, "Überstand unten"_cp, "b", "üu"_cp, &Stahlprofil::b_ueu);
+            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
         } else {
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &p->b_fu);
-            Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &p->b_ueo);
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+            Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &Stahlprofil::b_ueo);
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
             p->b_ueu = p->b_ueo;
             p->t_fu = p->t_fo;
         }
         break;
     case PROFILTYP_TRAPEZ:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &p->h);
-        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &p->t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "f", &p->b_fo);
-        Dimension_Row(g, y, "Fußbreite"_cp, "b", "", &p->b_fu);
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+        Dimension_Row(g, y, "Fußbreite"_cp, "b", "", &Stahlprofil::b_fu);
         if (both) {
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &p->t_fo);
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
         } else {
-            Dimension_Row(g, y, "Blechdicke", "t", "", &p->t_fo);
+            Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
             p->t_w = p->t_fo;
         }
         break;
     default: break;
     }
+    Mirror_Single_Values(p, both);
 }
 
 // One weld group of a welded section: fillet with its throat or butt weld.
-void Weld_Group(const Page& g, int* y, int* kind, double* throat, const char* subscript, const char* butt_text) {
+void Weld_Group(const Page& g, int* y, int* kind, double Stahlprofil::*throat, const char* subscript,
+                const char* butt_text) {
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 60, *y, "Kehlnaht", Normal(), g.colour, 0, kind, g.enable);
     if (*kind == 0) {
         Text(g, g.x + 145, *y, ": Dicke");
         Text(g, g.x + 205, *y, "a");
         if (*subscript) Text(g, g.x + 213, *y + 2, subscript, Small());
-        Add_Float_to_Scrollable_Area(g.area, g.x + 220, *y, throat, "%6.1f", Normal(), g.colour, g.enable);
-        Set_Bounds_of_Last_Float(g.area, 0.0, kMaxThroat);
+        Fitted_Float(g, g.x + 220, *y, throat, kMaxThroat, ("Schweißnahtdicke a"_cp + std::string(subscript)).c_str());
         Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     }
     *y += g.radio;
@@ -369,10 +468,10 @@ void Rolled_Or_Welded(const Page& g, int* y) {
     *y += g.radio;
     if (p->rolled) {
         *y += g.row - g.radio;
-        Dimension_Row(g, y, "Ausrundungsradius", "r", "", &p->r_1);
+        Dimension_Row(g, y, "Ausrundungsradius", "r", "", &Stahlprofil::r_1);
         if (Is_Profile_Type_One_Of(t, {PROFILTYP_L, PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U,
                                        PROFILTYP_Z}))
-            Dimension_Row(g, y, "", "r", "2", &p->r_2);
+            Dimension_Row(g, y, "", "r", "2", &Stahlprofil::r_2, "Ausrundungsradius r2");
         else p->r_2 = 0.0;
     }
     Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "geschweißtes Profil"_cp, Normal(), g.colour, 0,
@@ -382,14 +481,14 @@ void Rolled_Or_Welded(const Page& g, int* y) {
         return;
     const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, t) != 0;
     if (!i_family && t != PROFILTYP_T && t != PROFILTYP_HALB_I) {
-        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &p->a_o);
+        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &Stahlprofil::a_o);
         return;
     }
     const bool two_groups = i_family && g.separate;
-    Weld_Group(g, y, &p->weld_kind_top, &p->a_o, two_groups ? "o" : "",
+    Weld_Group(g, y, &p->weld_kind_top, &Stahlprofil::a_o, two_groups ? "o" : "",
                two_groups ? " (oben durchgeschweißt)"_cp : " (durchgeschweißt)"_cp);
     if (two_groups) {
-        Weld_Group(g, y, &p->weld_kind_bottom, &p->a_u, "u", " (unten durchgeschweißt)"_cp);
+        Weld_Group(g, y, &p->weld_kind_bottom, &Stahlprofil::a_u, "u", " (unten durchgeschweißt)"_cp);
     } else if (i_family) {
         p->a_u = p->a_o;
         p->weld_kind_bottom = p->weld_kind_top;
@@ -450,12 +549,11 @@ const char* Profile_Manager_Filter_Letters(const int* allowed) {
 
 namespace {
 
-// The refusal message; `unknown` (or null) is a designation the catalogue
-// lacks, named in a line of its own before the refusal.
-void Refusal_Message(int count, const int* allowed, int kind, const char* first_line, const char* unknown) {
+// The refusal message of a class the allowed ones do not hold.
+void Refusal_Message(int count, const int* allowed, int kind, const char* first_line) {
     Init_Message();
+    Set_Message_Title(VEK_REFUSAL_TITLE);
     if (first_line && *first_line) Fill_Message("%s", first_line);
-    if (unknown) Fill_Message("Das Profil \"%s\" ist in der Bibliothek nicht vorhanden.", unknown);
     Fill_Message("%s", kind ? "Gewählter Profiltyp ist in der Bibliothek nicht vorhanden."_cp
                             : "Gewählter Profiltyp kann nicht berechnet werden"_cp);
     Fill_Message("%s", "Bitte wählen Sie ein Profil des Typs"_cp);
@@ -481,13 +579,20 @@ void Refusal_Message(int count, const int* allowed, int kind, const char* first_
 }  // namespace
 
 void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line) {
-    Refusal_Message(count, allowed, kind, first_line, nullptr);
+    Refusal_Message(count, allowed, kind, first_line);
 }
 
-void Report_Unknown_Profile(const char* name, int count, const int* allowed, const char* first_line) {
-    char trimmed[PROFILAUSWAHL_NAME_SIZE];
+void Report_Unknown_Profile(const char* name, const char* kept, const char* first_line) {
+    char trimmed[PROFILAUSWAHL_NAME_SIZE], stays[PROFILAUSWAHL_NAME_SIZE];
     Copy_Trimmed(name, trimmed, sizeof trimmed, 3);
-    Refusal_Message(count, allowed, 1, first_line, trimmed);
+    Copy_Trimmed(kept ? kept : "", stays, sizeof stays, 3);
+    Init_Message();
+    Set_Message_Title(VEK_REFUSAL_TITLE);
+    if (first_line && *first_line) Fill_Message("%s", first_line);
+    Fill_Message("Das Profil \"%s\" ist in der Bibliothek nicht vorhanden.", trimmed);
+    if (stays[0]) Fill_Message("Es bleibt das Profil \"%s\".", stays);
+    Draw_Message();
+    g_message_shown = 1;
 }
 
 Profile_Manager_Selector Set_Profile_Manager_Selector(Profile_Manager_Selector select) {
@@ -504,9 +609,11 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
         for (int i = 0; i < PROFILE_REGISTER_SLOTS; i++) {
             profile->manager_flag = Init_Profile_Selection(&g_selection[i]);
             g_button[i] = 0;
+            g_last_kind[i] = -1;
         }
         g_initialised = true;
     }
+    g_fit = Fit_State{profile, separate_flanges != 0, {}};
     const int n = Allowed_Count(allowed);
     Build_Class_List(slot, editable != 0, allowed, n);
     Page g{profile, area, x, row_step, radio_step, Next_Register_Field_Flag(editable ? 1 : 0),
@@ -519,7 +626,8 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
                                         g.colour, 0, &profile->kind, g.enable);
     *y += radio_step + row_step;
     if (profile->kind == STAHLPROFIL_KIND_CATALOGUE)
-        Catalogue_Profile(g, y, slot, allowed, n, name_width, compact, first_line, radio_y);
+        Catalogue_Profile(g, y, slot, allowed, n, name_width, compact, first_line, radio_y,
+                          g_last_kind[slot] == STAHLPROFIL_KIND_DIMENSIONS);
     else if (profile->kind == STAHLPROFIL_KIND_DIMENSIONS) Parametrised_Profile(g, y, slot, allowed, n, first_line);
     if (options & 1) {
         if (profile->kind == STAHLPROFIL_KIND_DIMENSIONS) *y += row_step - radio_step;
@@ -527,14 +635,17 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
                             g.colour, 0x40 | (options & (MATERIAL_ROW_BETA_W | MATERIAL_ROW_E)));
     }
     Calc_Profile_Cross_Section(profile, nullptr, 0, "");
+    g_last_kind[slot] = profile->kind;
 }
 
 void Reset_Profile_Register(void) {
     for (int i = 0; i < PROFILE_REGISTER_SLOTS; i++) {
         g_selection[i] = Profilauswahl{};
         g_button[i] = 0;
+        g_last_kind[i] = -1;
     }
     g_message_shown = 0;
+    g_fit = Fit_State{};
     g_initialised = false;
     g_select = nullptr;
 }

@@ -30,7 +30,11 @@ enum {
 // puts the catalogue box beside the radio buttons. first_line (or null)
 // opens a refusal message. A designation the catalogue or the allowed
 // classes refuse is reported once and the profile keeps its last accepted
-// name and values. Nothing for a null profile or y or a slot outside 0..9.
+// name and values; a switch back from a typed-in profile takes that name
+// and its values again without a word. A typed dimension (or radius or
+// flange weld) that the others cannot take (Profile_Dimensions_Fit) is
+// refused with its limit and the field keeps its value. Nothing for a null
+// profile or y or a slot outside 0..9.
 void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int row_step, int radio_step,
                            int third_step, int editable, const int* allowed, int options, int slot,
                            int separate_flanges, int name_width, int compact, const char* first_line);
@@ -40,10 +44,12 @@ void Edit_Profile_Register(Stahlprofil* profile, int area, int x, int* y, int ro
 // Profiltyp ist in der Bibliothek nicht vorhanden.", else "... kann nicht
 // berechnet werden", and the classes to choose from. Waits for OK.
 void Report_Profile_Type_Refusal(int count, const int* allowed, int kind, const char* first_line);
-// The same message (kind 1) for a designation the catalogue lacks, with a
-// line naming it after the first line: "Das Profil "IPE 999" ist in der
-// Bibliothek nicht vorhanden." (the name trimmed). Waits for OK.
-void Report_Unknown_Profile(const char* name, int count, const int* allowed, const char* first_line);
+// The message for a designation the catalogue lacks: after the first line
+// (when given) "Das Profil "IPE 999" ist in der Bibliothek nicht
+// vorhanden." and, when kept names one, the profile that stays: "Es
+// bleibt das Profil "HE280A"." (names trimmed). It says nothing of the
+// class, which the designation may well have. Waits for OK.
+void Report_Unknown_Profile(const char* name, const char* kept, const char* first_line);
 
 // The type letters handed to the profile manager as its filter for an
 // allowed list (ended by a negative value): each class's letter once, in

@@ -186,6 +186,14 @@ void Normalize_HE_Profile_Name(char* name);
 // no check uses them) or a material fault. Error lines go to list (or
 // nowhere), boxes appear with show_message; prefix may be null.
 int Calc_Profile_Cross_Section(Stahlprofil* profile, FILE* list, int show_message, const char* prefix);
+// 1 when the dimensions describe the section as they stand: the section
+// check takes them without widening a flange, and every face a weld can
+// take (thicknesses, the clear web between flanges and fillets or flange
+// welds, the outstands beside the web, a tube's inner faces) keeps a length
+// of at least 0.001 mm; else 0 (also for null). Never modifies the profile.
+// A type without faces of its own (box, trapezoid) only has to pass the
+// check.
+int Profile_Dimensions_Fit(const Stahlprofil* profile);
 // The earlier form: resets the record to a typed-in 100 x 10 flat bar of
 // the default steel, then computes it without any message or line.
 int Calc_Profile_Cross_Section_Old(Stahlprofil* profile);

@@ -427,7 +427,65 @@ double Perimeter(const Stahlprofil* p, double o_o, double o_u, double r) {
     }
 }
 
+// The lengths a typed-in section's faces must keep, by type: thicknesses,
+// the clear web between the flanges and their fillets or welds, the
+// outstands beside the web, the inner faces of a tube. The offsets are
+// those of the rolled fillets (r_1, and r_2 at toes and inner corners) or
+// of the flange welds (a sqrt 2), never dropped where the flange is too
+// narrow for them. 0 faces for a type without such a list.
+int Profile_Faces(const Stahlprofil* p, double* face) {
+    const bool rolled = p->rolled != 0;
+    const double o_o = rolled ? p->r_1 : (p->weld_kind_top == 0 ? p->a_o * kSqrt2 : 0.0);
+    const double o_u = rolled ? p->r_1 : (p->weld_kind_bottom == 0 ? p->a_u * kSqrt2 : 0.0);
+    const double r = rolled ? p->r_2 : 0.0;
+    const double h = p->h, t_w = p->t_w, b_o = p->b_fo, t_o = p->t_fo, b_u = p->b_fu, t_u = p->t_fu;
+    int n = 0;
+    auto add = [&](std::initializer_list<double> values) {
+        for (double v : values) face[n++] = v;
+    };
+    if (In_I(p->type)) {
+        add({t_w, t_o, t_u, h - t_o - t_u - o_o - o_u, (b_o - t_w) / 2 - o_o, (b_u - t_w) / 2 - o_u});
+        return n;
+    }
+    switch (p->type) {
+    case PROFILTYP_T: case PROFILTYP_HALB_I: add({t_w, t_o - r, h - t_o - o_o, (b_o - t_w) / 2 - o_o}); break;
+    case PROFILTYP_L:
+        if (!rolled) add({t_w, t_o, h - t_o, b_o - t_w});
+        else add({t_w - r, t_o - r, h - t_o - o_o - r, b_o - t_w - o_o - r});
+        break;
+    case PROFILTYP_C: case PROFILTYP_U:
+        if (!rolled) add({t_w, t_o, h - 2 * t_o, b_o - t_w});
+        else add({t_w, t_o - r, h - 2 * t_o - 2 * o_o, b_o - t_w - o_o - r});
+        break;
+    case PROFILTYP_Z:
+        if (!rolled) add({t_w, t_o, h - 2 * t_o, (b_o - t_w) / 2});
+        else add({t_w, t_o - r, h - 2 * t_o - 2 * o_o, (b_o - t_w) / 2 - o_o - r});
+        break;
+    case PROFILTYP_RECHTECK: {
+        const double o = rolled ? p->r_1 : 0.0;
+        add({t_w, t_o, h - 2 * o, b_o - 2 * o, h - 2 * t_o - 2 * r, b_o - 2 * t_w - 2 * r});
+        break;
+    }
+    case PROFILTYP_ROHR: add({t_w, h - 2 * t_w}); break;
+    case PROFILTYP_FLACH: add({h, t_w}); break;
+    case PROFILTYP_RUND: add({h}); break;
+    default: break;
+    }
+    return n;
+}
+
 }  // namespace
+
+int Profile_Dimensions_Fit(const Stahlprofil* p) {
+    if (!p) return 0;
+    Stahlprofil c = *p;
+    if (!Check_Dimensions(&c)) return 0;
+    double face[8];
+    const int n = Profile_Faces(p, face);
+    for (int i = 0; i < n; i++)
+        if (!(face[i] >= kEps)) return 0;
+    return 1;
+}
 
 Profile_Section_Model_Builder Set_Profile_Section_Model_Builder(Profile_Section_Model_Builder builder) {
     Profile_Section_Model_Builder previous = model_builder;

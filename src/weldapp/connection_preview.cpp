@@ -180,6 +180,11 @@ void Draw_Schweissnaht_Skizze(int x1, int y1, int x2, int y2, Nahtbild* naht) {
     pxLine(x2 + m, y2 + m, x1 - m, y2 + m);
     pxLine(x1 - m, y2 + m, x1 - m, y1 - m);
     Set_Screen_Color_Slot(Screen_Grey130);
+    // Nothing of the sketch leaves its frame, whatever the record holds for
+    // a moment (a profile and a weld table of different sizes).
+    int vx1 = 0, vy1 = 0, vx2 = 0, vy2 = 0;
+    pxQVwp(&vx1, &vy1, &vx2, &vy2);
+    pxView(std::max(vx1, x1 - m + 1), std::max(vy1, y1 - m + 1), std::min(vx2, x2 + m - 1), std::min(vy2, y2 + m - 1));
 
     const Stahlprofil& p = naht->profile;
     const double s = Preview_Box.scale;
@@ -214,6 +219,7 @@ void Draw_Schweissnaht_Skizze(int x1, int y1, int x2, int y2, Nahtbild* naht) {
         pxFgc(weld_colour);
         Single_Welds(Weld_Painter{naht, s, X, Y});
     }
+    pxView(vx1, vy1, vx2, vy2);
     pxFgc(kept);
 }
 

@@ -186,9 +186,12 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
         }
         Safe_Fprintf(list, "#END_OF_TEXT\n");
     }
-    // A profile the library could not take has no result at all.
-    result->U_sigma =
-        status != 0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
+    // A profile the library could not take has no result at all; a
+    // switched-off cross-section check has none to report (the block
+    // printed none).
+    if (status != 0) result->U_sigma = Ausnutzung_Fehler();
+    else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
+    else result->U_sigma = Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
     result->U_w = Ausnutzung_Gefuehrt(Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
     Din_Governing_Point(r, result);
     // A throat beyond its limits is refused as the Eurocode check refuses
@@ -197,6 +200,8 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     if (refused != 0) result->U_w = Ausnutzung_Fehler();
     return refused;
 }
+
+double Din_Fillet_Alpha_w(const Materialparameter_Record* m) { return m ? Din_Values(*m).alpha_w : 0.95; }
 
 void Print_Din_Materials(const SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list) return;

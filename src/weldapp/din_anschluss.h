@@ -17,8 +17,9 @@
 // Evaluates the case whose six forces (N, Nmm) the result already holds,
 // with the connection conn (the print working copy), and writes the block
 // into the print list when list is given. Leaves U_sigma (entry 9: the
-// largest utilisation of the profile end) and U_w (entry 11: of the welds)
-// in the result; a value above 1 but below 1.001 is written as 1. Returns 0
+// largest utilisation of the profile end; not checked while the
+// connection's cross-section check is off) and U_w (entry 11: of the
+// welds) in the result; a value above 1 but below 1.001 is written as 1. Returns 0
 // when the case was computed; 1 for a profile type the library does not
 // handle (nothing is written, the result stays as it was), an input error
 // of the checks (a shear force no weld takes: U_w -1) or, with the
@@ -48,6 +49,12 @@ void Print_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list);
 // factors), with its failure line into list when given; else 0. A null
 // connection is refused.
 int Check_Din_Gamma_M(const SchweissnahtAnschluss* conn, FILE* list);
+
+// alpha_w of the fillet welds that the DIN check takes for the weld
+// material m (the end plate's): the grade's own from the DIN catalogue, or
+// for own strengths 0.95 up to f_y,k 240 N/mm² and 0.80 above. 0.95 for
+// null.
+double Din_Fillet_Alpha_w(const Materialparameter_Record* m);
 
 // The material lines of the input protocol on the DIN path ("Material",
 // then the grade, f_y,k up to 40 mm and above, alpha_w of the fillet

@@ -202,7 +202,12 @@ int Run_Main_Button(int button) {
     char path[FILE_BASE_MAX + 64];
     switch (button) {
     case BUTTON_PRINT_CONTROL:
+        // The load table's rows first: the sheet takes no case number
+        // beyond them.
+        Connection_Sheet_to_Record(r);
+        Set_Print_Control_Load_Count(r->load_count);
         Edit_Print_Control_Sheet(&r->print);
+        Connection_Record_to_Sheet(r);
         break;
     case BUTTON_PREVIEW:
     case BUTTON_PRINT:

@@ -2,6 +2,7 @@
 #include "weldapp/endergebnis.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 
 #include "base/cp850.h"
@@ -80,8 +81,24 @@ static std::string place(const Endergebnis_Maximum& m) {
     return text;
 }
 
-// One row of the maxima: the check, its place and its utilisation against 1.
-static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m) {
+// A tolerance in percent, or its limit 1 + tolerance/100, with the digits
+// it has: "5", "2.5", "1.05", "1.025".
+static std::string digits(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", v);
+    return text;
+}
+
+// One row of the maxima: the check, its place and its utilisation against
+// 1; a utilisation within the tolerance against the tolerance's limit, as
+// the verdict below judges it.
+static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m,
+                        double tolerance) {
+    if (Within_Verdict_Tolerance(m.U, tolerance)) {
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  \xF3  %s  %s╬r (%s%% Toleranz)\n"_cp, check, place(m).c_str(),
+                   symbol, m.U, digits(1.0 + tolerance / 100.0).c_str(), Mark_Ok(), digits(tolerance).c_str());
+        return;
+    }
     OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, check, place(m).c_str(), symbol, m.U,
                Limit_Compare_Symbol(m.U, 1.0), Mark_Utilisation(m.U));
 }
@@ -116,16 +133,17 @@ static void case_row(FILE* list, const char* mk, const char* label, const std::v
 // that heads rows stands alone on its line, so that no row has to share
 // its width with it. Stops are set only where they change: every setting
 // starts a new format in the list.
-static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, FILE* list) {
+static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, double tolerance,
+                        FILE* list) {
     const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
     bool row_stops = false;
     if (sigma || w || ct) {
         OLI_Set_Tabs(2, nullptr, kRowTabs, 3);
         row_stops = true;
         OLI_printf(list, "%s%sMaximale Ausnutzung:╬r\n"_cp, P, mk);
-        if (sigma) maximum_row(list, "Querschnitt", "\xCC", e.sigma);
-        if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w);
-        if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct);
+        if (sigma) maximum_row(list, "Querschnitt", "\xCC", e.sigma, tolerance);
+        if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w, tolerance);
+        if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, tolerance);
     }
     if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty()) {
         OLI_Set_Tabs(2, nullptr, &kCaseTab, 1);
@@ -166,7 +184,7 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     const int extent = conn->print.ergebnisumfang;
     const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
     static const unsigned kNone[1] = {0};
-    result_rows(e, notes ? notes : kNone, notes ? count : 0, mk, list);
+    result_rows(e, notes ? notes : kNone, notes ? count : 0, mk, conn->print.toleranz, list);
     // A c/t ratio beyond its class limit fails the proof as an overloaded
     // section does: the stresses were checked for a class it does not reach.
     const double governing = std::max(e.overall.U, e.ct.U);
@@ -176,7 +194,7 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     if (conn->input_error || !e.without_result.empty() || !e.failing.empty() || !e.not_covered.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
-        OLI_printf(list, "%s╬B%s╬r  (%.0lf%% Toleranz)\n"_cp, P, Line_Proof_Ok(), tol);
+        OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), digits(tol).c_str());
     } else {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "base/cp850.h"
 #include "codes/blech_pages.h"
@@ -11,13 +12,16 @@
 #include "codes/nad_norm.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
 #include "weldapp/connection_preview.h"
+#include "weldapp/din_anschluss.h"
 #include "weldapp/exchange.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
 Nachweis_Page_Variables Nachweis_Page;
@@ -168,15 +172,27 @@ int Left_Column(const Page& g, int y1) {
     return ye + 10 + g.step;
 }
 
+// The DIN check takes no correlation factor beta_w: its welds' alpha_w
+// comes with the grade of the weld material (the plate's), and is shown
+// where beta_w stands under EC 3, as a value that cannot be edited.
+double g_din_alpha_w = 0.95;
+
+void Din_Alpha_w_Row(const Page& g, int x, int* y) {
+    g_din_alpha_w = Din_Fillet_Alpha_w(&g.r->naht.plate.material);
+    Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
+}
+
 // Uniform grade and cross-section check; the right column's end.
 int Right_Column(const Page& g, int xm, int y1) {
     SchweissnahtAnschluss* r = g.r;
     Add_Check_Box_to_Scrollable_Area(g.area, xm + 20, y1, "einheitliche Stahlsorte", Heading(), Screen_Black,
                                      &r->naht.uniform_grade, &Screen_Flag_On);
     int y = y1 + g.step;
-    if (r->naht.uniform_grade)
+    if (r->naht.uniform_grade) {
         Draw_Material_Sheet_Locked(&r->naht.material, g.area, xm + 20, &y, g.step, 0, 0, 1, Screen_Black,
-                                   MATERIAL_ROW_BETA_W);
+                                   g.ec ? MATERIAL_ROW_BETA_W : 0);
+        if (!g.ec) Din_Alpha_w_Row(g, xm + 20, &y);
+    }
     y += 10;
     Add_Check_Box_to_Scrollable_Area(g.area, xm + 20, y, "Querschnittstragfähigkeit"_cp, Heading(), Screen_Black,
                                      &r->section_check, &Screen_Flag_On);
@@ -294,6 +310,18 @@ int Single_Weld_Rows(const Page& g, int y) {
     return y + 5;
 }
 
+// The shear split of a file, "N/M-konform", is not one the page offers: it
+// becomes "konventionell", and the user is told so once, when it does, as
+// saving will keep the new one.
+void Report_Shear_Split_Reset(SchweissnahtAnschluss* r) {
+    r->shear_split = WELD_SHEAR_SPLIT_CONVENTIONAL;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", "Die Querkraftaufteilung \"N/M-konform\" wird in der Eingabe nicht angeboten:");
+    Fill_Message("%s", "sie wird auf \"konventionell\" gesetzt und so gespeichert.");
+    Draw_Message();
+}
+
 // The weld block: method, checks and the three arrangements.
 int Weld_Block(const Page& g, int y) {
     SchweissnahtAnschluss* r = g.r;
@@ -301,6 +329,7 @@ int Weld_Block(const Page& g, int y) {
     Text(g, x0, y, "Nachweis der Schweißnähte:"_cp, Heading());
     y += g.step;
     if (g.ec && type != PROFILTYP_ROHR && type != PROFILTYP_RUND) {
+        if (r->shear_split == WELD_SHEAR_SPLIT_CONSISTENT) Report_Shear_Split_Reset(r);
         Add_Check_Box_to_Scrollable_Area(g.area, x0 + 395, y + 10, "Überprüfung der Nahtdicke"_cp, Normal(), g.colour,
                                          &Nachweis_Page.throat_check, g.enable);
         Text(g, x0 + 610, y + 10, "Querkraftaufteilung:");
@@ -355,14 +384,17 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     const int yp = yy;
     Text(g, x0, yy, "Platte:", Heading());
     yy += step;
-    // Without a uniform grade the plate has its own grade (with beta_w).
-    const int plate_rows = n.uniform_grade ? 0x40 : 0x43;
+    // Without a uniform grade the plate has its own grade (with beta_w
+    // under EC 3, with the alpha_w the DIN check takes under DIN 18800).
+    const int plate_rows = n.uniform_grade ? 0x40 : g.ec ? 0x43 : 0x41;
     Draw_Plate_Sheet(&n.plate, area, x0, &yy, step, 0, 0, *g.enable, Screen_Black, plate_rows, "p");
+    if (!n.uniform_grade && !g.ec) Din_Alpha_w_Row(g, x0, &yy);
     yy += 5;
     Text(g, x0, yy, "Profil:", Heading());
     yy += step;
+    // The profile's own grade; its beta_w only where the EC 3 check reads it.
     Edit_Profile_Register(&n.profile, area, x0, &yy, step, small_step, width, *g.enable, kTypes,
-                          n.uniform_grade ? 0 : 3, 0, g.ec, 0, 0, nullptr);
+                          n.uniform_grade ? 0 : g.ec ? 3 : 1, 0, g.ec, 0, 0, nullptr);
     g_preview_naht = &n;
     const int px = xm + 15, py = yp + 15;
     Add_User_Drawn_Area_to_Scrollable_Area(area, px, py, px + Preview_Box.width, py + Preview_Box.height, 0,
@@ -408,6 +440,52 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
     n.no_length_check = !v.length_check;
 }
 
+namespace {
+
+// Tells which throats of the single welds the weld layout has cut (a butt
+// weld is no thicker than the part it joins, half of it from each side),
+// each with its old and new value: a field must not change behind the
+// user's back. before: the throats by slot before the layout. Welds the
+// layout numbers off (faces only an all-round weld uses) are not shown and
+// not named. Nothing when none was cut.
+void Report_Cut_Throats(const Nahtbild& n, const double* before) {
+    std::string cut;
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) k++;
+        if (k == NAHT_SLOTS) continue;
+        // Cut as the field shows it ("%6.1f"): a catalogue's single-precision
+        // thickness may take a hair off a throat on its limit.
+        char was[32], is[32];
+        std::snprintf(was, sizeof was, "%.1f", before[k]);
+        std::snprintf(is, sizeof is, "%.1f", n.throat[k]);
+        if (!(n.throat[k] < before[k]) || std::strcmp(was, is) == 0) continue;
+        char one[64];
+        std::snprintf(one, sizeof one, "%saw%d %.1f mm auf %.1f mm", count % 4 ? ",  " : "", number, before[k],
+                      n.throat[k]);
+        if (count > 0 && count % 4 == 0) cut += "\n";
+        cut += one;
+        count++;
+    }
+    if (count == 0) return;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", count == 1 ? "Die Dicke einer Stumpfnaht wurde begrenzt:" : "Die Dicken der Stumpfnähte wurden begrenzt:"_cp);
+    for (size_t at = 0; at <= cut.size();) {
+        const size_t end = std::min(cut.find('\n', at), cut.size());
+        Fill_Message("%s", cut.substr(at, end - at).c_str());
+        at = end + 1;
+    }
+    Fill_Message("%s", n.no_throat_check
+                           ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
+                           : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp);
+    Fill_Message("%s", "von beiden Seiten geschweißt je die Hälfte davon."_cp);
+    Draw_Message();
+}
+
+}  // namespace
+
 void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     if (!record) return;
     Nachweis_Page_Variables& v = Nachweis_Page;
@@ -430,7 +508,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
             if (Get_Profile_Record(name)) {
                 Init_Profile_From_Name(&prev, name);
             } else {
-                Report_Unknown_Profile(name, 15, kTypes, nullptr);
+                Report_Unknown_Profile(name, accepted.kind == 1 ? accepted.name : "", nullptr);
                 Copy_Profile(&accepted, &prev);
                 other_profile = false;
             }
@@ -452,7 +530,11 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
     }
     Sheet_Switches_to_Record(record);
+    const bool single = !n.all_round;
+    double before[NAHT_SLOTS];
+    std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     Update_Weld_Layout(&n, nullptr, 0);
+    if (single) Report_Cut_Throats(n, before);
     Record_to_Sheet(record);
 }
 

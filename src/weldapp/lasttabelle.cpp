@@ -259,6 +259,7 @@ void Read_Text_File() {
 bool Confirm_Clear_Table() {
     if (state.page != state.built) return false;
     Init_Message();
+    Set_Message_Title("Nachfrage");
     Fill_Message("%s", "Sollen alle Lastfälle der Tabelle gelöscht werden?"_cp);
     Fill_Message("(Anzahl der Lastfälle: %d)"_cp, Table_Row_Count(state.built));
     Set_Message_Symbol(3, 1, 0, 0);
@@ -272,6 +273,11 @@ void Clear_Table() {
     Drop_Table();
     Define_Table(area, x, y);
     if (state.built < 0) return;
+    // The one blank case a table without rows stands for (the record never
+    // holds fewer), shown at once: the table and the chart name the same
+    // cases.
+    const Lasttabelle_Zeile blank = Blank_Row();
+    Append_Table_Row(state.built, &blank);
     Set_Table_Row_Limit(state.built, LASTTABELLE_MAX_ROWS);
     state.page = state.built;
     state.record = r;

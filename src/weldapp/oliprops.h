@@ -61,12 +61,22 @@ void Clamp_Zero_Ten(double* value);
 
 // ---- the sheet "Ausdrucksteuerung" (print_control_sheet.cpp) ----
 
+// The largest scale 1 : n of the picture that the sheet takes. The list's
+// picture of the largest section the input takes (10 m) still measures
+// 10 cm at 1 : 100; beyond, every section shrinks to a few millimetres
+// under labels of a fixed size, and at 1 : 10^9 the picture collapses.
+constexpr double OLIPROPS_MAX_SCALE = 100.0;
+
 // The modal sheet in which the user edits the record in place; Break and
 // OK both keep the edits. The scale, the number of the load combination
 // shown in detail and the tolerance refuse a value outside their limits
-// (at least 0, at least 1, 0 to 10 %) with a message and keep the old one.
-// Returns 0; nothing opens for null or in batch mode.
+// (0 to OLIPROPS_MAX_SCALE, 1 to the load count set below, 0 to 10 %) with
+// a message and keep the old one. Returns 0; nothing opens for null or in
+// batch mode.
 int Edit_Print_Control_Sheet(OliProps* props);
+// The connection's number of load combinations, the highest number the
+// sheet takes for the combination shown in detail (0: no such limit).
+void Set_Print_Control_Load_Count(int count);
 // Runs the preface editor when its button was pressed (1 then, else 0) and
 // breaks the preface's lines of more than 110 characters at their last
 // blank before that; counts its lines for the sheet.

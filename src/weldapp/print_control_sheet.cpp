@@ -40,6 +40,9 @@ struct Sheet_State {
     // The values the limited fields had before the user's edit.
     double scale_before = 0.0, number_before = 1.0, tolerance_before = 0.0;
     OliProps* props = nullptr;
+    // The connection's load combinations: the highest number shown in
+    // detail (0: not known, no upper limit).
+    int load_count = 0;
 };
 
 Sheet_State sheet;
@@ -62,7 +65,7 @@ void Detail_To_Record(OliProps* p) {
 
 // A limited field keeps its old value when the new one is out of bounds.
 void* Refuse(double* value, double before, const char* text) {
-    PrintMessage("%s\nDer bisherige Wert bleibt erhalten.", text);
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\nDer bisherige Wert bleibt erhalten.", text);
     *value = before;
     return value;
 }
@@ -70,6 +73,11 @@ void* Refuse(double* value, double before, const char* text) {
 void* Check_Scale(void* v) {
     auto* value = static_cast<double*>(v);
     if (value && !(*value >= 0.0)) return Refuse(value, sheet.scale_before, "Der Maßstab darf nicht negativ sein."_cp);
+    if (value && *value > OLIPROPS_MAX_SCALE) {
+        char text[96];
+        std::snprintf(text, sizeof text, "Der Maßstab darf höchstens 1 : %.0f sein."_cp, OLIPROPS_MAX_SCALE);
+        return Refuse(value, sheet.scale_before, text);
+    }
     return v;
 }
 
@@ -77,6 +85,16 @@ void* Check_Detail_Number(void* v) {
     auto* value = static_cast<double*>(v);
     if (value && !(*value >= 1.0 && *value < 2147483647.0))
         return Refuse(value, sheet.number_before, "Die Nummer der Lastkombination muss mindestens 1 sein.");
+    // Beyond the last combination the list would have no case to show.
+    if (value && sheet.load_count > 0 && static_cast<int>(*value + 0.1) > sheet.load_count) {
+        char text[128];
+        if (sheet.load_count == 1)
+            std::snprintf(text, sizeof text, "%s", "Es gibt nur 1 Lastkombination: die Nummer muss 1 sein.");
+        else
+            std::snprintf(text, sizeof text, "Es gibt nur %d Lastkombinationen: die Nummer muss zwischen 1 und %d liegen.",
+                          sheet.load_count, sheet.load_count);
+        return Refuse(value, sheet.number_before, text);
+    }
     return v;
 }
 
@@ -308,5 +326,7 @@ int Edit_Print_Control_Sheet(OliProps* p) {
     sheet.props = nullptr;
     return 0;
 }
+
+void Set_Print_Control_Load_Count(int count) { sheet.load_count = count > 0 ? count : 0; }
 
 void Reset_Print_Control_Sheet(void) { sheet = Sheet_State{}; }

@@ -411,6 +411,9 @@ static void protocol_methods(const SchweissnahtAnschluss* w, FILE* list) {
             OLI_printf(list, "%sBei umlaufender Schweißnaht werden kurze Nahtstücke rechnerisch nicht berücksichtigt.\n"_cp,
                        P);
     }
+    // The heading over what is checked: under DIN 18800 only the switched-on
+    // cross-section check is named, and without it no heading stands alone.
+    if (!ec3 && !w->section_check) return;
     OLI_printf(list, "%s╬HTragfähigkeit\n"_cp, P);
     OLI_printf(list, "%s", P);
     if (w->section_check)

@@ -678,6 +678,45 @@ static void remove_file(const std::string& path) {
     if (!path.empty()) std::remove(path.c_str());
 }
 
+// The record as its input file holds it, in `stored` (initialised by the
+// caller): written and read back. A list made in the window then takes the
+// values the saved file gives every later run of it (six decimals, where
+// the page holds a catalogue's single-precision values), so that a
+// preview, a print and the list of the saved input agree to the digit and
+// to the place of every label. False when the round trip failed; stored
+// then holds what was read.
+static bool as_stored(SchweissnahtAnschluss* r, SchweissnahtAnschluss* stored) {
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&text, &size);
+    if (!out) return false;
+    const bool written = Write_Schweissnaht(out, r) == SCHWEISSNAHT_TEXT_OK;
+    const bool closed = std::fclose(out) == 0;
+    bool read = false;
+    if (written && closed && text) {
+        if (FILE* in = fmemopen(text, size, "r")) {
+            read = Read_Schweissnaht(in, stored) == SCHWEISSNAHT_TEXT_OK;
+            std::fclose(in);
+        }
+    }
+    std::free(text);
+    return read;
+}
+
+// The record a list of the window is made from: the record as stored when
+// the round trip succeeds, else the record itself. Owns the copy.
+struct Printed_Record {
+    SchweissnahtAnschluss stored{};
+    SchweissnahtAnschluss* record;
+    explicit Printed_Record(SchweissnahtAnschluss* r) : record(r) {
+        Init_Schweissnaht(&stored);
+        if (!VEK_Batch_Mode() && as_stored(r, &stored)) record = &stored;
+    }
+    ~Printed_Record() { Free_Schweissnaht(&stored); }
+    Printed_Record(const Printed_Record&) = delete;
+    Printed_Record& operator=(const Printed_Record&) = delete;
+};
+
 // The print list and the plot file of the record into the pair o names (no
 // plot file when o names none). True when both are in place; else the old
 // files stand (or, when the step that failed came after the commit, the
@@ -704,7 +743,10 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, const Output_Pair& o, 
     if (!list)
         return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
     Set_Plot_File_Name(o.plot_temp.c_str());
-    if (s_print) s_print(r, list);
+    if (s_print) {
+        Printed_Record printed(r);
+        s_print(printed.record, list);
+    }
     errno = 0;
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
     const int plot_error = errno;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "base/cp850.h"
@@ -13,6 +14,7 @@
 #include "drawings/screen_primitives.h"
 #include "platform/font.h"
 #include "platform/screen.h"
+#include "printlist/verdict.h"
 #include "weldapp/input_page.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
@@ -23,6 +25,18 @@
 namespace {
 
 int g_loadpick = -1;  // the import tool's presence, asked once per run
+double g_tolerance = 0.0;  // the final result's tolerance (percent) the chart judges by
+
+// Whether a utilisation fails the proof: above 1 and not within the final
+// result's tolerance, as the print list's verdict judges it.
+bool Fails(double u) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, g_tolerance); }
+
+// "5", "2.5": a tolerance with the digits it has.
+std::string Tolerance_Text() {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", g_tolerance);
+    return text;
+}
 
 // The chart's colours (palette entries of the screen, found again at every
 // use: a new screen has a new palette).
@@ -260,8 +274,10 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
     Add_Line_to_Scrollable_Area(area, x - 1, y, x + 101, y, c.frame);
     Add_Line_to_Scrollable_Area(area, x - 1, y - 9, x - 1, y, c.frame);
     Add_Line_to_Scrollable_Area(area, x + 101, y - 9, x + 101, y, c.frame);
-    if (value >= 0.0 && value <= 1.0) {
-        const int length = Round_To_Pixel(100.0 * value);
+    // A bar is green as long as its utilisation passes, also within the
+    // tolerance; the bar then stops at its frame.
+    if (value >= 0.0 && !Fails(value)) {
+        const int length = std::min(100, Round_To_Pixel(100.0 * value));
         for (int row = 0; row < 10; row++) Add_Line_to_Scrollable_Area(area, x, y - 9 + row, x + length, y - 9 + row, c.green[row]);
     } else {
         Add_Rectangle_to_Scrollable_Area(area, x, y - 8, x + 100, y - 1, c.red);
@@ -272,6 +288,7 @@ void Draw_Utilisation_Bar(int area, int x, int y, double value) {
 void Draw_Utilisation_Chart(int area) {
     const SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     const Chart_Colours c = Chart();
+    g_tolerance = r->print.toleranz;
     Text(area, 370, 50, "Ausnutzung", 0x11000, c.black);
     Line(area, 120, 60, 570, 60);
     Line(area, 347, 35, 347, 60);
@@ -322,10 +339,14 @@ void Draw_Utilisation_Chart(int area) {
     // case has none.
     if (any_result) Percentage(area, y + 40, r->max_utilisation, 0x11000);
     Draw_Utilisation_Bar(area, 400, y + 40, complete ? r->max_utilisation : -1.0);
-    const double limit = 1.0 + r->print.toleranz / 100.0;
     // A c/t ratio beyond its limit fails the proof as the list says.
     const double governing = std::max(r->max_utilisation, r->max_ct_utilisation);
-    if (!any_result || governing > limit || r->input_error || not_covered) {
+    if (complete && !Fails(governing) && !r->input_error && !not_covered) {
+        // The verdict of the list, with the tolerance it took.
+        std::string verdict = "Nachweis erbracht";
+        if (!Utilisation_Ok(governing)) verdict += " (" + Tolerance_Text() + "% Toleranz)";
+        Text(area, 120, y + 90, verdict.c_str(), 0x11000, Nearest_RGB_Color(4, 2, 252));
+    } else {
         Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);
         // The verdict says why: bars of cases whose input was refused can
         // all look green.
@@ -333,12 +354,12 @@ void Draw_Utilisation_Chart(int area) {
         std::snprintf(why, sizeof why, "%s", Evaluation_Refusal_Reason());
         // A class 4 section's c/t ratio is beyond its limit because it is
         // class 4: the class is named first.
-        if (!why[0] && r->max_utilisation > limit)
+        if (!why[0] && Fails(r->max_utilisation))
             std::snprintf(why, sizeof why, "Ausnutzung %.0lf%% in Lastkombination %d", 100.0 * r->max_utilisation,
                           r->governing_case);
         else if (!why[0] && not_covered)
             std::snprintf(why, sizeof why, "Querschnittsklasse 4 (nicht abgedeckt) in Lastkombination %d", not_covered);
-        else if (!why[0] && r->max_ct_utilisation > limit)
+        else if (!why[0] && Fails(r->max_ct_utilisation))
             std::snprintf(why, sizeof why, "c/t-Verhältnis: Ausnutzung %.0lf%%"_cp, 100.0 * r->max_ct_utilisation);
         if (why[0]) {
             char line[340];
@@ -350,5 +371,6 @@ void Draw_Utilisation_Chart(int area) {
 
 void Reset_Shell_Pages(void) {
     g_loadpick = -1;
+    g_tolerance = 0.0;
     g_chart = Chart_State{};
 }

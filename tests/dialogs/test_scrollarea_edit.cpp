@@ -244,6 +244,33 @@ TEST_F(Long_List, FittingNeitherSideIsCutOnTheLargerWithAScrollBar) {
     EXPECT_EQ(VEK_Script_Pending(), 1);
 }
 
+// A row chosen with the keys (Down, Enter) is taken as a click takes it:
+// the edit ends there, so that the page shows what the choice changed; the
+// number field after the list is not opened (the typed value stays unused).
+TEST(Choice_List_Keys, EnterChoosesAndEndsTheEdit) {
+    Begin_Area_Session(800, 600);
+    VEK_Input_Reset();
+    const int slot = Open_Area_Sheet("Test", 0, 0, 790, 590, 0, 100);
+    std::string names[2] = {"Kehlnaht", "Stumpfnaht"};
+    Choice_List_Entry entries[2] = {{BLACK_CI, names[0].data()}, {BLACK_CI, names[1].data()}};
+    int choice = 0;
+    double next = 75.0;
+    Add_Choice_List_to_Scrollable_Area(slot, 50, 100, entries, RFONT_NORMAL, 10, 2, &choice, &Screen_Flag_On);
+    Add_Float_to_Scrollable_Area(slot, 300, 100, &next, "%3.0f", RFONT_NORMAL, BLACK_CI, &Screen_Flag_On);
+    Update_Scrollable_View_Area(slot);
+    VEK_Script_Click(60, 96);
+    VEK_Script_Move(60, 108 + 6);  // the pointer on the open list's first row (keys typed ahead are dropped)
+    VEK_Script_Key(VEK_KEY_DOWN);
+    VEK_Script_Key(VEK_KEY_ENTER);
+    VEK_Script_Type("5", 0);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(slot), 1);
+    EXPECT_EQ(choice, 1);
+    EXPECT_EQ(next, 75.0);
+    EXPECT_EQ(VEK_Script_Pending(), 1);
+    End_Area_Session();
+}
+
 TEST(ValueCheck, FramedTextFieldAndClock) {
     pxInitScreen(200, 100);
     pxFgc(GREEN_CI);

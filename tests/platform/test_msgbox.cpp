@@ -45,6 +45,13 @@ TEST_F(MsgBox, PrintMessageSplitsLinesAndNeverTreatsDataAsFormat)
     EXPECT_EQ(r[0].lines.size(), 3u);
     EXPECT_EQ(r[0].lines[2], "Bitte aktualisieren Sie das Programm.");
     EXPECT_EQ(r[1].lines, (std::vector<std::string>{"100% %s %n"}));
+    // The titled form: the same lines under its title; the next box has none.
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %g ist zu gro\xE1.\nDer bisherige Wert bleibt erhalten.", 1e9);
+    PrintMessage("x");
+    ASSERT_EQ(r.size(), 4u);
+    EXPECT_EQ(r[2].title, "Eingabefehler");
+    EXPECT_EQ(r[2].lines, (std::vector<std::string>{"Der Wert 1e+09 ist zu gro\xE1.", "Der bisherige Wert bleibt erhalten."}));
+    EXPECT_EQ(r[3].title, "");
 }
 
 TEST_F(MsgBox, FillMessageCutsOverlongLines)

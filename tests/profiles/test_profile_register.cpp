@@ -4,9 +4,11 @@
 // message.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "codes/sheet_fixture.h"
 #include "dialogs/area_session.h"
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
@@ -149,8 +151,10 @@ TEST_F(ProfileRegister, NotEditableGreysEverything) {
 }
 
 // A designation typed into the name field is looked up at the next build;
-// one the catalogue lacks, and an emptied field, are reported once and the
-// profile keeps the designation and values accepted last.
+// one the catalogue lacks, and an emptied field, are reported once (in a
+// box with a title) and the profile keeps the designation and values
+// accepted last. An unknown name of a class the page takes ("U 999") is no
+// refused class: its box names the name and what stays, nothing else.
 TEST_F(ProfileRegister, TypedDesignationsLookedUpRefusedAndKept) {
     p_.kind = 1;
     std::snprintf(p_.name, sizeof p_.name, "%s", "HE280A");
@@ -158,21 +162,27 @@ TEST_F(ProfileRegister, TypedDesignationsLookedUpRefusedAndKept) {
     EXPECT_NEAR(p_.h, 270.0, 1e-4);  // HE 280 A: 270 x 280 x 8 / 13
     EXPECT_NEAR(p_.t_fo, 13.0, 1e-4);
     EXPECT_TRUE(Is_Profile_Type_In(PROFILTYP_MASK_I, p_.type));
-    for (const char* typed : {"XYZ 999", ""}) {
+    const struct {
+        const char* typed;
+        std::vector<std::string> box;  // its lines up to the class list
+    } cases[] = {
+        {"U 999", {"Das Profil \"U 999\" ist in der Bibliothek nicht vorhanden.", "Es bleibt das Profil \"HE280A\"."}},
+        {"", {"Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.", "Bitte w\x84hlen Sie ein Profil des Typs"}},
+    };
+    for (const auto& c : cases) {
         VEK_Clear_Recorded_Messages();
-        std::snprintf(p_.name, sizeof p_.name, "%s", typed);
+        std::snprintf(p_.name, sizeof p_.name, "%s", c.typed);
         Build();
         Build();
-        EXPECT_EQ(Trimmed(p_.name), "HE280A") << typed;
-        EXPECT_NEAR(p_.h, 270.0, 1e-4) << typed;
-        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << typed;
-        // A name the catalogue lacks is named first.
-        std::vector<std::string> lines = VEK_Recorded_Messages()[0].lines;
-        if (*typed) {
-            EXPECT_EQ(lines.at(0), "Das Profil \"XYZ 999\" ist in der Bibliothek nicht vorhanden.");
-            lines.erase(lines.begin());
+        EXPECT_EQ(Trimmed(p_.name), "HE280A") << c.typed;
+        EXPECT_NEAR(p_.h, 270.0, 1e-4) << c.typed;
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
+        EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
+        const std::vector<std::string>& lines = VEK_Recorded_Messages()[0].lines;
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + std::min(lines.size(), c.box.size())), c.box);
+        if (*c.typed) {
+            EXPECT_EQ(lines.size(), c.box.size());
         }
-        EXPECT_EQ(lines.at(0), "Gew\x84hlter Profiltyp ist in der Bibliothek nicht vorhanden.");
     }
     // Blanks and small letters find the catalogue's entry, kept in its form.
     for (const char* typed : {"IPE 300", "ipe 300"}) {
@@ -207,4 +217,80 @@ TEST_F(ProfileRegister, ManagerButton) {
     EXPECT_EQ(Trimmed(p_.name), "IPE200");
     EXPECT_NEAR(p_.h, 200.0, 1e-4);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+// Back from a typed-in profile to the catalogue: the designation accepted
+// last and its values return without a box (the typed-in profile's name is
+// blank, which would otherwise be an emptied name).
+TEST_F(ProfileRegister, BackToTheCatalogueTakesTheLastDesignation) {
+    p_.kind = 1;
+    std::snprintf(p_.name, sizeof p_.name, "%s", "HE280A");
+    Build();
+    p_.kind = 0;
+    Build();
+    p_.t_w = 30.0, p_.b_fo = p_.b_fu = 500.0, p_.t_fo = p_.t_fu = 40.0;
+    Build();
+    VEK_Clear_Recorded_Messages();
+    p_.kind = 1;
+    Build();
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    EXPECT_EQ(Trimmed(p_.name), "HE280A");
+    EXPECT_NEAR(p_.b_fo, 280.0, 1e-4);  // HE 280 A: 270 x 280 x 8 / 13
+    EXPECT_NEAR(p_.t_w, 8.0, 1e-4);
+    EXPECT_NEAR(p_.t_fo, 13.0, 1e-4);
+}
+
+// A typed dimension that the others cannot take is refused with its limit
+// and the field keeps its value; one they take is kept. A rolled I profile
+// h 250, t_w 8, b 280, t_f 13 (one value for both flanges), r 24:
+//   web:       t_w < b - 2 r = 280 - 48 = 232
+//   flange:    b > t_w + 2 r = 8 + 48 = 56
+//   height:    h > 2 t_f + 2 r = 26 + 48 = 74
+//   flanges:   t_f < (h - 2 r) / 2 = (250 - 48) / 2 = 101
+//   radius:    r < (b - t_w) / 2 = 136, r < (h - 2 t_f) / 2 = 112
+// A welded tee h 200, t_w 10, b 150, t_f 12 with 5 mm fillet welds
+// (offset 5 sqrt 2 = 7.07): t_w < b - 2 * 7.07 = 135.86.
+TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
+    struct Case {
+        int type;
+        double Stahlprofil::*field;
+        double typed, kept;
+        const char* name;   // null: taken
+        const char* limit;  // the refusal's second line
+    } cases[] = {
+        {5, &Stahlprofil::t_w, 500.0, 8.0, "Stegdicke tw", "kleiner als 232.0"},
+        {5, &Stahlprofil::t_w, 231.0, 231.0, nullptr, nullptr},
+        {5, &Stahlprofil::b_fo, 50.0, 280.0, "Flanschbreite bf", "gr\x94\xE1" "er als 56.0"},
+        {5, &Stahlprofil::h, 60.0, 250.0, "Profilh\x94he h", "gr\x94\xE1" "er als 74.0"},
+        {5, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf", "kleiner als 101.0"},
+        {5, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r", "kleiner als 112.0"},
+        {11, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw", "kleiner als 135.9"},
+    };
+    for (const Case& c : cases) {
+        Init_Profile(&p_);
+        Default_Material_Params(&p_.material);
+        p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5;
+        if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
+        else p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
+        Build(kConnectionTypes, 0);
+        VEK_Clear_Recorded_Messages();
+        testutil::Click_Item(area_, &(p_.*c.field));
+        VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        Edit_Scrollable_View_Area(area_);
+        Build(kConnectionTypes, 0);
+        EXPECT_DOUBLE_EQ(p_.*c.field, c.kept) << c.typed;
+        if (!c.name) {
+            EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
+            continue;
+        }
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
+        char box[3][128];
+        std::snprintf(box[0], sizeof box[0], "%s = %.1f mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:",
+                      c.name, c.typed);
+        std::snprintf(box[1], sizeof box[1], "der Wert muss %s mm sein.", c.limit);
+        std::snprintf(box[2], sizeof box[2], "Der bisherige Wert %.1f mm bleibt erhalten.", c.kept);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines, (std::vector<std::string>{box[0], box[1], box[2]}));
+        EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
+    }
 }

@@ -62,15 +62,20 @@ struct Din_Case {
 }  // namespace
 
 // Without a print list the utilisations are written all the same; one just
-// above 1 (below 1.001) counts as 1, 1.001 stays.
+// above 1 (below 1.001) counts as 1, 1.001 stays. The section's only while
+// its check is switched on: off, the case reports none.
 TEST(DinHandOver, UtilisationsWithoutAPrintList) {
-    for (double U : {0.5, 1.0004, 1.001}) {
-        Din_Case k;
-        ASSERT_EQ(k.Run(U * kR * kA_w), 0);
-        EXPECT_NEAR(k.e.U_w.U, U > 1.0 && U < 1.001 ? 1.0 : U, 1e-9) << U;
-        // The bar: N / A against 240/1.1.
-        EXPECT_NEAR(k.e.U_sigma.U, U * kR * kA_w / (M_PI * 4) / (240 / 1.1 / 10), 1e-9);
-    }
+    for (int section_check : {1, 0})
+        for (double U : {0.5, 1.0004, 1.001}) {
+            Din_Case k;
+            k.c.section_check = section_check;
+            ASSERT_EQ(k.Run(U * kR * kA_w), 0);
+            EXPECT_NEAR(k.e.U_w.U, U > 1.0 && U < 1.001 ? 1.0 : U, 1e-9) << U;
+            // The bar: N / A against 240/1.1.
+            const double sigma = U * kR * kA_w / (M_PI * 4) / (240 / 1.1 / 10);
+            EXPECT_NEAR(k.e.U_sigma.U, section_check ? sigma : 0.0, 1e-9);
+            EXPECT_EQ(k.e.U_sigma.status, section_check ? ERGEBNIS_GEFUEHRT : ERGEBNIS_NICHT_GEFUEHRT);
+        }
 }
 
 // The connection keeps the contact share as a fraction: all of a

@@ -141,6 +141,25 @@ TEST(DinBatch, FlatBarAllRoundByHand) {
     EXPECT_NE(list.find("Nachweis erbracht"), std::string::npos);
 }
 
+// The cross-section check switched off: the list reports no utilisation
+// of the section (the final result names the welds only) and writes no
+// heading "Tragfähigkeit" with nothing below it; switched on, both stand.
+// Flat bar 200 x 20, a = 5 mm all round, N = 100 kN.
+TEST(DinBatch, SectionCheckOffReportsNoSection) {
+    const double F[6] = {100, 0, 0, 0, 0, 0};
+    const std::string section_row = "Querschnitt\xCEtLk 1\xCEtU\xCE\\\xCC\xCEr = ";
+    const std::string heading = "\xCEHTragf\x84higkeit\n";
+    for (int check : {1, 0}) {
+        Desktop d;
+        const std::string list =
+            Run_Typed(d, 1, 200.0, 20.0, 5.0, F, true, [&](SchweissnahtAnschluss* r) { r->section_check = check; });
+        EXPECT_EQ(list.find(section_row) != std::string::npos, check == 1) << check;
+        EXPECT_EQ(list.find(heading) != std::string::npos, check == 1) << check;
+        EXPECT_NE(list.find(kWeldMaximum), std::string::npos) << check;
+        EXPECT_NE(list.find("Nachweis erbracht"), std::string::npos) << check;
+    }
+}
+
 // The flat bar of 200 x 20 mm welded all round with a = 1.5 mm to its
 // 20 mm plate, N = 10 kN (U far below 1): below 2 mm and below
 // sqrt(20) - 0.5 = 3.97 mm, the case is refused and the proof not made;

@@ -288,7 +288,7 @@ TEST(FailedRuns, ThinPlateIsToldOncePerValueEntered) {
                                input + plate("5") + chart + input + plate("0.4") + chart + input + chart;
     EXPECT_EQ(Run_Script(d, "A001", script), 0);
     auto box = [](const char* typed, const char* kept) {
-        return std::string("message box \"\": [Der Wert ") + typed +
+        return std::string("message box \"Eingabefehler\": [Der Wert ") + typed +
                " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000.] [Der bisherige Wert " + kept +
                " bleibt erhalten.] answer 1\n";
     };

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "codes/sheet_fixture.h"
 #include "dialogs/area_session.h"
@@ -234,15 +235,27 @@ TEST_F(InputPage, SectionMethodRowKeepsItsSpacing) {
 }
 
 // Under EC 3 a stored shear split of 2 and a code setting outside 0..1 are
-// set to 0 when the page is built; a round tube shows single welds without
+// set to 0 when the page is built, the shear split with a box that says so
+// (once: the next build has nothing to say; under DIN 18800, which shows
+// no shear split, it stays); a round tube shows single welds without
 // offering them.
 TEST_F(InputPage, SelectorsAndRoundSections) {
     SchweissnahtAnschluss& r = rec_.r;
     r.shear_split = 2;
+    r.code_setting = 1;
+    Build();
+    EXPECT_EQ(r.shear_split, 2);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
     r.code_setting = 5;
+    Build();
     Build();
     EXPECT_EQ(r.code_setting, 0);
     EXPECT_EQ(r.shear_split, 0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Hinweis");
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die Querkraftaufteilung \"N/M-konform\" wird in der Eingabe nicht angeboten:",
+                                        "sie wird auf \"konventionell\" gesetzt und so gespeichert."}));
     EXPECT_TRUE(Shows("mit dem richtungsbezogenen Verfahren"));
     Init_Profile(&r.naht.profile);
     r.naht.profile.kind = 0, r.naht.profile.type = 9, r.naht.profile.h = 100, r.naht.profile.t_w = 8;
@@ -325,4 +338,90 @@ TEST_F(InputPage, PreviewSingleWelds) {
     EXPECT_GT(label, 5);
     EXPECT_EQ(pxGetPixel(90, 90), Screen_Grey224);  // the box 15 pixels around
     EXPECT_EQ(pxGetPixel(85, 85), Screen_Grey130);  // its frame
+    // A weld table longer than the profile (a moment between a profile's
+    // change and the refresh): the weld of 400 mm stops inside the frame.
+    n.length[0] = 400;
+    pxFgc(Screen_White);
+    pxRect(0, 0, 400, 400);
+    Draw_Schweissnaht_Skizze(100, 100, 200, 300, &n);
+    EXPECT_EQ(pxGetPixel(210, 100), Screen_Blue);
+    EXPECT_EQ(pxGetPixel(215, 100), Screen_Grey130);
+    EXPECT_EQ(pxGetPixel(220, 100), Screen_White);
+    EXPECT_EQ(pxGetPixel(80, 100), Screen_White);
+}
+
+// Single welds of HE 280 A (t_f 13, t_w 8 mm) made butt welds: a throat
+// beyond the part's limit is cut, and a box names each one with its old and
+// new value; back to fillet welds the values stay, without a box. By hand:
+// flange 13 - max(0.2 * 13, 3) = 10, welded from both sides 5.0; web
+// 8 - 3 = 5, from both sides 2.5.
+TEST_F(InputPage, ThroatsCutByAButtWeldAreNamed) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    Apply_Sheet_to_Record(&rec_.r);
+    ASSERT_EQ(Nachweis_Page.arrangement, ANORDNUNG_EINZELNAEHTE);
+    auto throat = [&](int number) {
+        for (int i = 0; i < NAHT_SLOTS; i++)
+            if (n.number[i] == number) return &n.throat[i];
+        return static_cast<double*>(nullptr);
+    };
+    ASSERT_TRUE(throat(1) && throat(4) && throat(5) && throat(8));
+    *throat(1) = 6.5, *throat(5) = 4.0;
+    VEK_Clear_Recorded_Messages();
+    Nachweis_Page.butt_weld = 1;
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_NEAR(*throat(1), 5.0, 1e-5);
+    EXPECT_NEAR(*throat(4), 2.5, 1e-5);
+    EXPECT_NEAR(*throat(5), 2.5, 1e-5);
+    EXPECT_NEAR(*throat(8), 5.0, 1e-5);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    const VEKRecordedMessage& box = VEK_Recorded_Messages()[0];
+    EXPECT_EQ(box.title, "Hinweis");
+    EXPECT_EQ(box.lines, (std::vector<std::string>{
+                             "Die Dicken der Stumpfn\x84hte wurden begrenzt:",
+                             "aw1 6.5 mm auf 5.0 mm,  aw4 5.0 mm auf 2.5 mm,  aw5 4.0 mm auf 2.5 mm",
+                             "Eine Stumpfnaht (HY-Naht) ist h\x94" "chstens t - max(0.2 t; 3 mm) dick,",
+                             "von beiden Seiten geschwei\xE1t je die H\x84lfte davon."}));
+    VEK_Clear_Recorded_Messages();
+    Nachweis_Page.butt_weld = 0;
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_NEAR(*throat(1), 5.0, 1e-5);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+// Under DIN 18800 the page offers no beta_w, which the DIN check does not
+// read: in its place the weld factor alpha_w that the check takes with the
+// weld material (the plate's), shown but not editable; of own strengths
+// 0.95 up to f_y,k 240 N/mm^2 and 0.80 above (DIN 18800-1 Table 21), under
+// a uniform grade and with the plate's own grade.
+TEST_F(InputPage, DinShowsTheAlphaWItTakes) {
+    SchweissnahtAnschluss& r = rec_.r;
+    r.code_setting = 1;
+    const struct {
+        int uniform;
+        double f_y;
+        double alpha_w;
+    } cases[] = {{1, 240.0, 0.95}, {1, 355.0, 0.80}, {0, 240.0, 0.95}, {0, 355.0, 0.80}};
+    for (const auto& c : cases) {
+        r.naht.uniform_grade = c.uniform;
+        Materialparameter_Record& m = c.uniform ? r.naht.material : r.naht.plate.material;
+        m.own_values = 1;
+        m.f_y1 = m.f_y2 = m.f_y3 = m.f_y = c.f_y;
+        Apply_Sheet_to_Record(&r);
+        Build();
+        EXPECT_FALSE(Shows("Korrelationsbeiwert")) << c.uniform << " " << c.f_y;
+        const Scrollable_Area_Item* label = Find_Area_Text(area_, "Beiwert Kehln\x84hte");
+        ASSERT_TRUE(label) << c.uniform << " " << c.f_y;
+        const Scrollable_Area_Item* field = nullptr;
+        for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_DOUBLE))
+            if (it->y1 == label->y1 && it->x1 > label->x1) field = it;
+        ASSERT_TRUE(field);
+        EXPECT_NEAR(*field->value, c.alpha_w, 1e-6) << c.uniform << " " << c.f_y;  // the catalogue's float
+        EXPECT_EQ(*field->enabled, 0);
+    }
+    r.code_setting = 0;
+    Build();
+    EXPECT_TRUE(Shows("Korrelationsbeiwert"));
+    EXPECT_FALSE(Shows("Beiwert Kehln\x84hte"));
 }

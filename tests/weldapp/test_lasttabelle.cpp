@@ -198,8 +198,9 @@ TEST(Load_Table, EachColumnIconSortsByItsForce) {
 }
 
 // Clearing the table asks first, "Nein" the default: no answer, or "Nein",
-// keeps every case. "Ja", and leaving the page, gives one case with a blank
-// name and no load.
+// keeps every case. "Ja" shows the one blank row at once (what the record
+// holds, and the chart shows) and, leaving the page, gives one case with a
+// blank name and no load.
 TEST(Load_Table, ClearingAsksFirstAndLeavesOneBlankCase) {
     Load_Page page;
     page.Set_Cases({REFERENCE, REFERENCE}, 0);
@@ -215,6 +216,11 @@ TEST(Load_Table, ClearingAsksFirstAndLeavesOneBlankCase) {
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
                   (std::vector<std::string>{"Sollen alle Lastf\x84lle der Tabelle gel\x94scht werden?",
                                             "(Anzahl der Lastf\x84lle: 2)"}));
+        if (answer == 1) {
+            EXPECT_EQ(Table_Row_Count(Lasttabelle_Table_Id()), 1);
+            ASSERT_TRUE(page.Row(1));
+            EXPECT_EQ(page.Row(1)->forces.N, 0.0);
+        }
         page.Pass();
         if (answer == 1) break;
         EXPECT_EQ(page.record.r.load_count, 2) << answer;

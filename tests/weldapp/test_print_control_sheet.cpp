@@ -87,6 +87,46 @@ TEST(Print_Control_Sheet, LimitsRefusedWithMessage) {
     EXPECT_DOUBLE_EQ(props.p.toleranz, 7.5);
 }
 
+// The upper limits: the scale at most 1 : 100 (the picture of the largest
+// section the input takes, 10 m, then measures 10 cm; far beyond, the
+// picture collapsed), the number of the combination in detail at most the
+// connection's count (5 here; beyond, the list had no case to show).
+TEST(Print_Control_Sheet, UpperLimitsOfScaleAndDetailNumber) {
+    testutil::Load_Page page;
+    const struct {
+        bool scale;
+        const char* typed;
+        double after;  // the scale, or the number in detail
+        const char* box;  // null: taken
+    } cases[] = {
+        {true, "101", 5.0, "Der Ma\xE1stab darf h\x94" "chstens 1 : 100 sein.\nDer bisherige Wert bleibt erhalten.\n"},
+        {true, "1e9", 5.0, "Der Ma\xE1stab darf h\x94" "chstens 1 : 100 sein.\nDer bisherige Wert bleibt erhalten.\n"},
+        {true, "100", 100.0, nullptr},
+        {false, "6", 2.0, "Es gibt nur 5 Lastkombinationen: die Nummer muss zwischen 1 und 5 liegen.\n"
+                          "Der bisherige Wert bleibt erhalten.\n"},
+        {false, "5", 5.0, nullptr},
+    };
+    for (const auto& c : cases) {
+        Props props;
+        props.p.massstab = 5.0;
+        props.p.detailausgabe = -2;
+        Set_Print_Control_Load_Count(5);
+        VEK_Clear_Recorded_Messages();
+        if (c.scale) Click_Field(239, ROW_GRAFIK);
+        else Click_Field(342, 328);
+        VEK_Script_Type(c.typed, 0);
+        VEK_Script_Key(VEK_KEY_ENTER);
+        Edit_Print_Control_Sheet(&props.p);
+        EXPECT_DOUBLE_EQ(c.scale ? props.p.massstab : -props.p.detailausgabe, c.after) << c.typed;
+        if (c.box) {
+            EXPECT_EQ(testutil::Last_Message(), c.box) << c.typed;
+            EXPECT_EQ(VEK_Recorded_Messages().back().title, "Eingabefehler");
+        } else {
+            EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
+        }
+    }
+}
+
 // The comment editor stands in the screen centre: its edit field from
 // (350, 406), "bestätigen" at (894, 361).
 void Type_Preface(const std::string& text) {

@@ -324,6 +324,21 @@ TEST(Sessions, PreviewLeavesTheSavedFilesAlone) {
     EXPECT_NE(testutil::Read_File(s.dir.file("preview_page1.png")), testutil::Read_File(s.dir.file("preview_page2.png")));
 }
 
+// Session 7: the preview of the example as it was opened is the list the
+// batch path writes of its input file, byte for byte: the page holds the
+// catalogue's single-precision values of HE 280 A, the file six decimals,
+// and a label placed by a difference in the seventh digit moved.
+TEST(Sessions, PreviewIsTheListOfTheSavedInput) {
+    Session s;
+    s.Add("he280a_end_plate", "A001");
+    s.Button(BUTTON_PREVIEW).Line("key 27").Line("close").Line("answer yes");
+    EXPECT_EQ(s.Run_Script("A001"), 0) << s.err;
+    const std::string preview = testutil::Read_File(s.dir.file("temp/A001_01.OLI"));
+    ASSERT_FALSE(preview.empty());
+    ASSERT_EQ(s.Run("A001 0 1 1 -refresh"), 1) << s.err;
+    EXPECT_TRUE(s.File("A001_01.OLI") == preview);
+}
+
 // Session 5: closing with unsaved changes. The close box asks; "no" goes on
 // editing with the change kept (saved with "Ende"), "yes" ends with exit
 // code 0 and the input file as it was.

@@ -67,9 +67,12 @@ protected:
 }  // namespace
 
 // U_sigma 0.005 and U_w 0.8: the case shows 80 % and only the weld row; a
-// case without results a red bar and no percentage. A maximum of 1.03 is
-// within a tolerance of 5 % and beyond one of 0 %.
+// case without results a red bar and no percentage, and fails the proof
+// as the list's verdict does. A maximum of 1.03 is within a tolerance of
+// 5 % (its bars green, the verdict with the tolerance) and beyond one of
+// 0 %.
 TEST_F(ShellPages, ChartRowsAndWarning) {
+    const char* failed = "Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!";
     Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 5.0);
     EXPECT_TRUE(Shows("Lastkombination 1"));
     EXPECT_TRUE(Shows("Lastkombination 2"));
@@ -82,10 +85,26 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
         crosses += t == "xxxxxxxxxxxx";
     }
     EXPECT_EQ(percentages, 3);  // the case, its weld row and the total (103 %)
-    EXPECT_EQ(crosses, 2);      // the case without results and the total beyond 1
+    EXPECT_EQ(crosses, 2);      // the case without results and the total, which lacks it
     EXPECT_TRUE(Shows("80%"));
     EXPECT_TRUE(Shows("103%"));
-    EXPECT_FALSE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
+    EXPECT_TRUE(Shows(failed));
+    EXPECT_FALSE(Shows("Nachweis erbracht"));
+    const struct {
+        double u, tolerance;
+        int crosses;
+        const char* verdict;
+    } tolerances[] = {{1.03, 5.0, 0, "Nachweis erbracht (5% Toleranz)"},
+                      {1.02, 2.5, 0, "Nachweis erbracht (2.5% Toleranz)"},
+                      {1.03, 2.5, 3, failed},
+                      {1.03, 0.0, 3, failed}};
+    for (const auto& t : tolerances) {
+        Chart({{0.2, t.u}, {0.1, 0.4}}, t.u, t.tolerance, 1);
+        int shown = 0;
+        for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT)) shown += it->text == std::string("xxxxxxxxxxxx");
+        EXPECT_EQ(shown, t.crosses) << t.tolerance;  // the case, its weld row and the total
+        EXPECT_TRUE(Shows(t.verdict)) << t.tolerance;
+    }
     Chart({{0.005, 0.8}, {-1.0, -1.0}}, 1.03, 0.0, 1);
     EXPECT_TRUE(Shows("Tragf\x84higkeit nicht gew\x84hrleistet (s. Druckliste) !!"));
     EXPECT_TRUE(Shows("Grund: Ausnutzung 103% in Lastkombination 1"));
