@@ -825,6 +825,119 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
     Free_Schweissnaht(&r);
 }
 
+// A case name of 39 characters in the result table beside the sign picture
+// (3.5 cm wide, 14.5 cm in). With all six forces and U_w the cells take
+// 5 + 6 x 10 + 8 = 73 characters and two blanks; a row of 0.18 cm
+// characters ends before the picture (0.3 cm kept) at (14.5 - 0.3) / 0.18
+// = 78 characters, which leaves 3: the name gets its least, 20, and wraps
+// after "Sehr langer Name des" (20) onto a row of its own under its column.
+// With N alone (5 + 10 + 8 + 2 = 25) it has 53 and stays on its row. Set
+// on the page, the table stands beside the picture at no less than
+// 8.5 x 14.2 / (95 x 0.1805) = 7.0 pt (its rows' height against the same
+// table without names, set at 8.5 pt); 5.9 pt with the name unwrapped.
+TEST(ResultTable, LongCaseNameWrapsInItsColumnBesideThePicture) {
+    const std::string name = "Sehr langer Name des Lastkollektivs mit";
+    struct Case {
+        bool all_forces;
+        std::string row_end, next_row;  // next_row empty: none
+    } cases[] = {
+        {true, "  Sehr langer Name des\n", std::string(75, ' ') + "Lastkollektivs mit\n"},
+        {false, "  " + name + "\n", ""},
+    };
+    testutil::CatalogueTree tree;
+    auto table = [](bool all_forces, const std::string& case_name) {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        Alloc_Lasten(&r, 2);
+        r.load_count = 2;
+        r.print.skizzen = 1;
+        std::free(r.results);
+        r.results = static_cast<LastfallErgebnis*>(std::calloc(2, sizeof(LastfallErgebnis)));
+        for (int i = 0; i < 2; ++i) {
+            Schnittkraefte& f = r.results[i].forces;
+            f.N = 100e3;
+            if (all_forces) f.M_y = f.M_z = f.M_x = 2e6, f.V_y = f.V_z = 10e3;
+            r.results[i].U_w = Ausnutzung_Gefuehrt(0.5);
+            snprintf(r.loads[i].name, sizeof r.loads[i].name, "%s", case_name.c_str());
+        }
+        r.max_utilisation = 0.5;
+        FILE* f = std::tmpfile();
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        Free_Schweissnaht(&r);
+        return text;
+    };
+    auto row_height = [](const std::string& text, double* picture_left) {
+        FILE* f = testutil::Stream_With(text);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        OLI_Render_Layout(doc, &boxes, &ink);
+        for (const OliInk& k : ink)
+            if (k.kind == OLI_INK_PICTURE) *picture_left = k.xy[0];
+        double h = 0.0, right = 0.0;
+        for (const OliTextBox& b : boxes)
+            if (b.kind == OLI_TEXT_TABLE) h = std::max(h, b.h), right = std::max(right, b.x + b.w);
+        EXPECT_LT(right, *picture_left) << "the table runs under the picture";
+        return h;
+    };
+    for (const Case& c : cases) {
+        const std::string text = table(c.all_forces, name);
+        const size_t row = text.find("\n 1 ");
+        ASSERT_NE(row, std::string::npos);
+        const size_t end = text.find('\n', row + 1);
+        EXPECT_EQ(text.substr(end - c.row_end.size() + 1, c.row_end.size()), c.row_end) << c.all_forces;
+        if (!c.next_row.empty()) {
+            EXPECT_EQ(text.substr(end + 1, c.next_row.size()), c.next_row);
+        }
+        if (!c.all_forces) continue;
+        double left = 0.0;
+        const double wrapped = row_height(text, &left), plain = row_height(table(true, ""), &left);
+        EXPECT_GE(wrapped, plain * 7.0 / 8.5);
+    }
+}
+
+// The load-case table of the protocol starts beside its sign picture
+// wherever the page ends: after 40 to 64 lines of text (a page holds about
+// 57) the picture and the table's first row stand on one page, the row
+// beside the picture.
+TEST(LoadCaseProtocol, SignPictureStaysWithItsTable) {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Alloc_Lasten(&r, 6);
+    r.load_count = 6;
+    r.print.skizzen = 1;
+    for (int i = 0; i < 6; ++i) r.loads[i].forces.N = 1e3 * (i + 1);
+    for (int lines = 40; lines <= 64; ++lines) {
+        FILE* f = std::tmpfile();
+        for (int i = 0; i < lines; ++i) OLI_printf(f, "Zeile %d\n", i);
+        Print_Lastfaelle(&r, f, 1);
+        OLI_End_Text(f);
+        std::rewind(f);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        OLI_Render_Layout(doc, &boxes, &ink);
+        const OliInk* picture = nullptr;
+        for (const OliInk& k : ink)
+            if (k.kind == OLI_INK_PICTURE) picture = &k;
+        const OliTextBox* row = nullptr;
+        for (const OliTextBox& b : boxes)
+            if (b.kind == OLI_TEXT_TABLE && !row) row = &b;
+        ASSERT_TRUE(picture && row) << lines;
+        EXPECT_EQ(row->page, picture->page) << lines;
+        EXPECT_LT(row->y, picture->xy[3]) << lines;
+    }
+    Free_Schweissnaht(&r);
+}
+
 TEST(Preface, WrappedAtTheLineWidth) {
     int left = 0, right = 0;
     pxQTxX("aaaaaaaaaa", 10, &left, &right);
