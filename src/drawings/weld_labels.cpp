@@ -173,9 +173,10 @@ int Profile_Corners(const Stahlprofil& p, int flip_tee, int inner_tube, Corner* 
         add(0, 0), add(0, h), add(tw, h), add(tw, 0);
         return n;
     case PROFILTYP_L: {
-        const double xi = p.t_fo, yi = -tw, b = p.b_fo;
-        add(0, -b), add(0, 0), add(h, 0);
-        add(h, yi, true, tip), add(xi, yi, true, root_t), add(xi, -b, true, tip);
+        // Heel at the origin, leg h upright, leg b along +x (the picture's).
+        const double xi = tw, yi = -p.t_fo, b = p.b_fo;
+        add(0, -h), add(0, 0), add(b, 0);
+        add(b, yi, true, tip), add(xi, yi, true, root_t), add(xi, -h, true, tip);
         return n;
     }
     case PROFILTYP_C: case PROFILTYP_U: {

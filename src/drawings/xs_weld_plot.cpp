@@ -32,6 +32,14 @@ double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
 // them, so the labels of the marks keep off them.
 std::vector<double> g_edges;
 
+// The area of the last drawing, for XS_Plot_Inside: the corners of its outer
+// and inner contour in the point lists above (0: none), or a disc or ring.
+struct Drawn_Area {
+    int outer = 0, inner = 0;
+    bool round = false;
+    double cx = 0.0, cy = 0.0, r_out = 0.0, r_in = 0.0;
+} g_area;
+
 // Offsets of the three middle points of a quarter circle (22.5, 45 and 67.5
 // degrees from its start).
 constexpr double ARC_C[3] = {0.9238795325112867, 0.7071067811865476, 0.3826834323650898};
@@ -125,6 +133,7 @@ bool Polygon_Family(const Plot& g, int n) {
     }
     XS_Plot_Rotate_Points(x, y, n, g.xr, g.yr, g.angle);
     if (!Usable(n, x, y)) return false;
+    g_area.outer = n;
     Area(g, n, x, y);
     Oli_Select_Pen((unsigned)g.line_pen);
     Outline(g, n, x, y);
@@ -253,33 +262,35 @@ void Draw_Z(const Plot& g) {
     }
 }
 
-// Angle: heel at the reference point, leg h along +x, leg b upward.
+// Angle: heel at the reference point, leg h upward (thickness t_w) and leg b
+// along +x (thickness t_fo), as the profile file and the section values
+// describe it: the long leg upright, y to the left and z downward.
 void Draw_L(const Plot& g) {
     const Stahlprofil& p = *g.p;
     double* x = g_outer_x;
     double* y = g_outer_y;
-    const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top, b = p.b_fo;
-    const double xi = xr + p.t_fo, yi = yr - p.t_w;
-    Set(x, y, 0, xr, yr - b);
+    const double xr = g.xr, yr = g.yr, ot = Tip(g), o = g.o_top, b = p.b_fo, h = p.h;
+    const double xi = xr + p.t_w, yi = yr - p.t_fo;
+    Set(x, y, 0, xr, yr - h);
     Set(x, y, 1, xr, yr);
-    Set(x, y, 2, xr + p.h, yr);
-    Set(x, y, 3, xr + p.h, yi + ot);
-    Arc3(x, y, 4, ot > 0.0, xr + p.h, yi, xr + p.h - ot, yi + ot, ot, 1, 0, 0, -1);
-    Set(x, y, 7, xr + p.h - ot, yi);
+    Set(x, y, 2, xr + b, yr);
+    Set(x, y, 3, xr + b, yi + ot);
+    Arc3(x, y, 4, ot > 0.0, xr + b, yi, xr + b - ot, yi + ot, ot, 1, 0, 0, -1);
+    Set(x, y, 7, xr + b - ot, yi);
     Set(x, y, 8, xi + o, yi);
     Arc3(x, y, 9, g.rolled != 0, xi, yi, xi + o, yi - o, o, 0, 1, -1, 0);
     Set(x, y, 12, xi, yi - o);
-    Set(x, y, 13, xi, yr - b + ot);
-    Arc3(x, y, 14, ot > 0.0, xi, yr - b, xi - ot, yr - b + ot, ot, 1, 0, 0, -1);
-    Set(x, y, 17, xi - ot, yr - b);
+    Set(x, y, 13, xi, yr - h + ot);
+    Arc3(x, y, 14, ot > 0.0, xi, yr - h, xi - ot, yr - h + ot, ot, 1, 0, 0, -1);
+    Set(x, y, 17, xi - ot, yr - h);
     if (!Polygon_Family(g, 18)) return;
     if (g.mode & XS_PLOT_LEG_LABELS) {
-        Oli_Text_At((x[0] + x[12]) / 2.0, (y[0] + y[1]) / 2.0, "2");
-        Oli_Text_At((x[1] + x[2]) / 2.0, (y[1] + y[8]) / 2.0, "1");
+        Oli_Text_At((x[0] + x[12]) / 2.0, (y[0] + y[1]) / 2.0, "1");
+        Oli_Text_At((x[1] + x[2]) / 2.0, (y[1] + y[8]) / 2.0, "2");
     }
     if (!g.rolled && p.a_o > 0.1)
         XS_Plot_Corner_Triangle(Corner_Mode(g.flip_x ? 1 : -1, g.flip_y ? -1 : 1),
-                                OliRole_Weld_Section_Pen, g.line_pen, x[10], y[10], p.t_fo, p.t_w,
+                                OliRole_Weld_Section_Pen, g.line_pen, x[10], y[10], p.t_w, p.t_fo,
                                 g.angle);
 }
 
@@ -314,6 +325,7 @@ void Draw_Round(const Plot& g, bool tube) {
     if (!Usable(D) || !Usable(Di) || !Usable(cx) || !Usable(cy)) return;
     // A wall that fills the whole tube leaves no hole to draw.
     const bool hole = tube && Di > 0.0 && Di < D;
+    g_area.round = true, g_area.cx = cx, g_area.cy = cy, g_area.r_out = D / 2.0, g_area.r_in = hole ? Di / 2.0 : 0.0;
     if (g.fill_pen >= 0) {
         Oli_Element_Begin();
         Oli_Select_Pen((unsigned)g.fill_pen);
@@ -356,6 +368,7 @@ void Draw_Rectangle(const Plot& g) {
     XS_Plot_Rotate_Points(g_outer_x, g_outer_y, 20, g.xr, g.yr, g.angle);
     XS_Plot_Rotate_Points(g_inner_x, g_inner_y, 20, g.xr, g.yr, g.angle);
     if (!Usable(20, g_outer_x, g_outer_y) || !Usable(20, g_inner_x, g_inner_y)) return;
+    g_area.outer = g_area.inner = 20;
     double ax[40], ay[40];
     for (int i = 0; i < 20; i++) Set(ax, ay, i, g_outer_x[i], g_outer_y[i]);
     Set(ax, ay, 20, g_outer_x[0], g_outer_y[0]);
@@ -406,6 +419,7 @@ void Draw_Box(const Plot& g) {
         XS_Plot_Rotate_Points(ix, iy, 4, xr, yr, g.angle);
         cell = Usable(4, ix, iy) && Usable(w);
     }
+    g_area.outer = 12, g_area.inner = cell ? 4 : 0;
     double ax[18], ay[18];
     for (int i = 0; i < 12; i++) Set(ax, ay, i, x[i], y[i]);
     Set(ax, ay, 12, x[0], y[0]);
@@ -529,6 +543,23 @@ bool g_ground = false;
 constexpr double kDimH = 0.1;          // the dimension writer's unit h, paper cm
 constexpr double kDimOffset = 0.6;     // paper cm from the profile to its dimension lines
 constexpr double kGroundHalf = 0.06;   // cm of clear ground beside a dimension's lines
+// Paper cm from a dimension line to the far side of its text (the text's
+// offset 0.16 cm and its height 0.21 cm, and a little more).
+constexpr double kDimTextReach = 0.4;
+
+// World width of the text of a dimension of `length` mm as the dimension
+// writer measures it (two units h a character; a whole length without its
+// decimal).
+double Dim_Text_Width(double length, double mmpc) {
+    const double l = std::round(length * 10.0) / 10.0;
+    char text[64];
+    if (!(std::fabs(l) < 1e15)) return 1e300;
+    if (l - std::trunc(l + 0.0001) < 0.05)
+        std::snprintf(text, sizeof text, "%.0f", std::trunc(l + 0.0001));
+    else
+        std::snprintf(text, sizeof text, "%.1f", l);
+    return static_cast<double>(std::strlen(text)) * 2.0 * kDimH * mmpc;
+}
 
 // The ground of one dimension: bands along its line (h beyond both ends) and
 // its two extension lines, placed as the dimension writer places them.
@@ -567,7 +598,7 @@ void Dim_V(const Plot& g, double x, double ya, double yb) {
 
 // `arm`: the length of the axis cross's arms drawn at the centroid (world
 // units), 0 when none is drawn.
-void Dimensions(const Plot& g, bool marks, double arm) {
+void Dimensions(const Plot& g, double arm) {
     const Stahlprofil& p = *g.p;
     const double xr = g.xr, yr = g.yr, d = g.d, dd = g.dd, h = p.h;
     Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
@@ -591,10 +622,10 @@ void Dimensions(const Plot& g, bool marks, double arm) {
         break;
     }
     case PROFILTYP_L: {
-        const double s = g.flip_y ? -1.0 : 1.0, b = p.b_fo;
-        const double x = g.flip_y ? xr + h + 0.8 * d : xr - 0.8 * d;
-        Dim_V(g, x, g.flip_y ? yr : yr - b, g.flip_y ? yr + b : yr);
-        Dim_H(g, xr + h, xr, yr - s * (b + 0.8 * dd));
+        // Leg h up the left (down with flip_y), leg b beyond the tip of leg h.
+        const double s = g.flip_y ? -1.0 : 1.0;
+        Dim_V(g, xr - 0.8 * d, g.flip_y ? yr : yr - h, g.flip_y ? yr + h : yr);
+        Dim_H(g, xr + p.b_fo, xr, yr - s * (h + 0.8 * dd));
         break;
     }
     case PROFILTYP_Z:
@@ -602,10 +633,11 @@ void Dimensions(const Plot& g, bool marks, double arm) {
         Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr + p.t_fo + 0.8 * dd);
         break;
     case PROFILTYP_C: case PROFILTYP_U: {
+        // The height beyond the flange tips, its text between them: at the
+        // back of the web the shear centre and the axis cross stand in
+        // its way, and a line moved past them left the picture.
         const double h2 = (double)(float)(h / 2.0);
-        double x = xr - 0.8 * d;
-        if (marks && std::fabs(p.y_M) > 0.1) x -= p.y_M + p.y_s;
-        Dim_V(g, x, yr - h2, yr + h2);
+        Dim_V(g, xr + p.b_fo + 0.8 * d, yr - h2, yr + h2);
         Dim_H(g, xr + p.b_fo, xr, yr + p.t_fo - h2 + 0.8 * dd);
         break;
     }
@@ -628,11 +660,19 @@ void Dimensions(const Plot& g, bool marks, double arm) {
         // The widths keep clear of the axis cross at the centre, whose arms
         // (arm long) run left and down with their letters at the ends: the
         // clear width a whole offset above the centre, the outer one that
-        // offset below the arm's end (inside the bottom wall at most); each
-        // text stands above its line.
-        const double below = std::fmin(h / 2.0 + arm + dd, h - p.t_fo);
-        Dim(xr + p.b_fo / 2.0, yr + below, xr - p.b_fo / 2.0, yr + below);
-        Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - dd);
+        // offset below the arm's end; each text stands above its line. In a
+        // small picture, where the outer width finds no room inside, it
+        // stands above the tube, as the width of an I; the clear width
+        // whose text finds no room inside is left out (the heights give
+        // the walls).
+        const double reach = kDimTextReach * g.mmpc, below = h / 2.0 + arm + dd;
+        if (below <= h - p.t_fo)
+            Dim(xr + p.b_fo / 2.0, yr + below, xr - p.b_fo / 2.0, yr + below);
+        else
+            Dim(xr + p.b_fo / 2.0, yr - 0.4 * dd, xr - p.b_fo / 2.0, yr - 0.4 * dd);
+        const double clear = p.b_fo - 2.0 * p.t_w;
+        if (Dim_Text_Width(clear, g.mmpc) <= clear && h / 2.0 - dd - reach >= p.t_fo)
+            Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - dd);
         break;
     }
     case PROFILTYP_KASTEN: {
@@ -674,11 +714,14 @@ void Mark(double x, double y, double dm, const char* text, double s) {
         double right, down;
         int v, h;
     };
-    // The last ones for a narrow profile (a flat bar, a thin web) with its
-    // welds drawn on its faces: centred above the dot, else beyond a face.
-    static const Place kPlaces[12] = {{0.15, 0, 4, 3},   {-0.15, 0, 4, 1},   {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3},
-                                      {0.45, 0, 4, 3},   {-0.45, 0, 4, 1},   {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3},
-                                      {0.0, -0.22, 2, 4}, {0.0, -0.4, 2, 4}, {0.8, 0, 4, 3},     {-0.8, 0, 4, 1}};
+    // Then, for a narrow profile (a flat bar, a thin web) with its welds
+    // drawn on its faces: centred above the dot, else beyond a face; last,
+    // for a dot in a thin flange: diagonally off it, clear of both faces.
+    static const Place kPlaces[16] = {
+        {0.15, 0, 4, 3},   {-0.15, 0, 4, 1},   {0.1, -0.12, 2, 3},  {0.1, 0.12, 0, 3},   {0.45, 0, 4, 3},
+        {-0.45, 0, 4, 1},  {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3},    {0.0, -0.22, 2, 4},  {0.0, -0.4, 2, 4},
+        {0.8, 0, 4, 3},    {-0.8, 0, 4, 1},    {0.45, 0.27, 0, 3},  {-0.45, 0.27, 0, 1}, {0.45, -0.27, 2, 3},
+        {-0.45, -0.27, 2, 1}};
     const Place* use = &kPlaces[0];
     double least = 1e300;
     for (const Place& p : kPlaces) {
@@ -709,21 +752,13 @@ void Marks(const Plot& g, int marks) {
     case PROFILTYP_KASTEN:
         x0 = g.xr - std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
         break;
-    case PROFILTYP_L: x0 = g.xr + p.h; break;
+    case PROFILTYP_L: y0 = g.yr - fy * p.h; break;  // the tip of leg h, the top
     default:
         if (Is_Profile_Type_Family(PROFILTYP_I, p.type)) x0 = g.xr - std::fmax(p.b_fo, p.b_fu) / 2.0;
         break;
     }
-    if (p.type == PROFILTYP_L) {
-        // The angle lies with its leg h along x: the section's z (from the
-        // tip of leg h) runs along -x and its y (negative from the back of
-        // leg h) along y, so centroid and shear centre are placed alike.
-        cx = x0 - p.z_s, cy = g.yr + fy * p.y_s;
-        mx = cx - p.z_M, my = cy + fy * p.y_M;
-    } else {
-        cx = x0 - p.y_s, cy = y0 + fy * p.z_s;
-        mx = cx - p.y_M, my = cy + fy * p.z_M;
-    }
+    cx = x0 - p.y_s, cy = y0 + fy * p.z_s;
+    mx = cx - p.y_M, my = cy + fy * p.z_M;
     if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
     if (!Usable(cx) || !Usable(cy)) return;
     // Nor is the outline, where the welds are drawn over the profile: its
@@ -748,8 +783,6 @@ void Marks(const Plot& g, int marks) {
     const size_t edges_to = Oli_Taken_Count();
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
-    else if (p.type == PROFILTYP_L)
-        Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "y" : "", marks == 1 ? "z" : "", size, PI / 2.0);
     else
         Oli_Axes_Symbol_Free(cx, cy, marks == 1 ? "z" : "", marks == 1 ? "y" : "", size, PI / 2.0);
     if (marks != 3) {
@@ -769,7 +802,7 @@ void Marks(const Plot& g, int marks) {
 void Extent(const Stahlprofil& p, double* w, double* h) {
     *h = p.h;
     switch (p.type) {
-    case PROFILTYP_L: *w = p.h, *h = p.b_fo; break;
+    case PROFILTYP_L: *w = p.b_fo; break;
     case PROFILTYP_FLACH: *w = p.t_w; break;
     case PROFILTYP_RUND: case PROFILTYP_ROHR: *w = p.h; break;
     case PROFILTYP_KASTEN: *w = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo); break;
@@ -786,7 +819,7 @@ void Own_Reference(const XSPlotOptions& o, double w, double* xr, double* yr) {
     *xr = w / 2.0, *yr = 0.0;
     switch (p.type) {
     case PROFILTYP_FLACH: *xr = o.flip_x ? p.t_w : 0.0; break;
-    case PROFILTYP_L: *xr = 0.0, *yr = o.flip_y ? 0.0 : p.b_fo; break;
+    case PROFILTYP_L: *xr = 0.0, *yr = o.flip_y ? 0.0 : p.h; break;
     case PROFILTYP_C: case PROFILTYP_U: *xr = 0.0, *yr = (double)(float)(p.h / 2.0); break;
     case PROFILTYP_T: case PROFILTYP_HALB_I:
         *xr = p.b_fo / 2.0, *yr = o.flip_y ? p.h : 0.0;
@@ -803,6 +836,15 @@ void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h) {
     if (p) Extent(*p, &ww, &hh);
     if (w) *w = ww;
     if (h) *h = hh;
+}
+
+int XS_Plot_Inside(double x, double y) {
+    if (g_area.round) {
+        const double r = std::hypot(x - g_area.cx, y - g_area.cy);
+        return r < g_area.r_out && !(r <= g_area.r_in);
+    }
+    if (Point_In_Polygon_Ray(g_area.outer, g_outer_x, g_outer_y, x, y) != 1) return 0;
+    return Point_In_Polygon_Ray(g_area.inner, g_inner_x, g_inner_y, x, y) == 0;
 }
 
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
@@ -824,6 +866,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_x, 0, sizeof g_inner_x);
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
+    g_area = Drawn_Area{};
 
     const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
     const double bottom = dimensions ? 0.4 : m;
@@ -895,7 +938,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         }
         // The arms of the axis cross that Marks draws (none for marks 3).
         const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
-        if (dimensions && upright) Dimensions(g, marks >= 1 && marks <= 3, arm);
+        if (dimensions && upright) Dimensions(g, arm);
         if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
     }
     if (!own && (state->line_rgb[0] != caller_rgb[0] || state->line_rgb[1] != caller_rgb[1] ||
@@ -922,7 +965,7 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks) {
     const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
     Oli_Element_Begin();
     g_ground = true;
-    Dimensions(g, marks >= 1 && marks <= 3, arm);
+    Dimensions(g, arm);
     g_ground = false;
     Oli_Element_End();
 }
@@ -1019,14 +1062,14 @@ Weld_Face Sketch_Face(const Stahlprofil& p, int k, double xr, double yr) {
         }
     }
     case PROFILTYP_L: {
-        // Heel at (xr, yr): leg h along +x (thickness t_w), leg b upward
+        // Heel at (xr, yr): leg h upward (thickness t_w), leg b along +x
         // (thickness t_fo).
         const double b = p.b_fo;
         switch (k) {
-        case 0: return V_Face(xr, yr - b, yr, -1);
-        case 1: return V_Face(xr + p.t_fo, yr - b, yr - p.t_w - top, 1);
-        case 2: return H_Face(yr, xr, xr + p.h, 1);
-        case 6: return H_Face(yr - p.t_w, xr + p.t_fo + top, xr + p.h, -1);
+        case 0: return H_Face(yr, xr, xr + b, 1);
+        case 1: return H_Face(yr - p.t_fo, xr + p.t_w + top, xr + b, -1);
+        case 2: return V_Face(xr, yr - p.h, yr, -1);
+        case 6: return V_Face(xr + p.t_w, yr - p.h, yr - p.t_fo - top, 1);
         default: return {};
         }
     }
@@ -1040,10 +1083,13 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
                          const double length[], int slots, int pen) {
     if (!opts || !opts->profile || !number || !throat || !length || !(opts->mm_per_cm >= 1e-8)) return 0;
     const Stahlprofil& p = *opts->profile;
-    // 0.1 cm between a face and its label: clear of the half width of the
-    // widest weld line (0.05 cm), so that the label's white ground never
-    // covers the weld it names.
+    // 0.1 cm between a face and its label's box: clear of the half width of
+    // the widest weld line (0.05 cm), so that the label's white ground never
+    // covers the weld it names. A label set above its face has the foot of
+    // its box (0.2 text heights) below its point.
     const double off = 0.1 * opts->mm_per_cm;
+    const double th = Oli_Get_Picture_State()->text_height > 0.0 ? Oli_Get_Picture_State()->text_height : 0.3;
+    const double off_above = off + 0.2 * th * opts->mm_per_cm;
     int drawn = 0;
     for (int k = 0; k < slots; ++k) {
         const double a = throat[k], l = length[k];
@@ -1064,7 +1110,7 @@ int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const do
         std::snprintf(text, sizeof text, "%d", number[k]);
         const int v = f.horizontal ? (f.dy < 0 ? 2 : 0) : 4;
         const int h = f.horizontal ? 4 : (f.dx < 0 ? 1 : 3);
-        const double side = f.horizontal ? f.at + f.dy * off : f.at + f.dx * off;
+        const double side = f.horizontal ? f.at + f.dy * (f.dy < 0 ? off_above : off) : f.at + f.dx * off;
         double lx = f.horizontal ? f.mid : side, ly = f.horizontal ? side : f.mid, least = 1e300;
         static const double kShift[5] = {0.0, -0.25, 0.25, -0.4, 0.4};
         for (double t : kShift) {

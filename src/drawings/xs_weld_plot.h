@@ -90,6 +90,13 @@ void Init_XS_Plot_Options(XSPlotOptions* opts);
 // shape whose points are not usable is left out.
 double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions);
 
+// Whether the world point (x, y) lies within the profile's area as the last
+// Draw_XS_Weld_Plot drew it (its outer contour less a hollow section's cell;
+// on the outline counts as outside): the writer of a picture drawn on top
+// keeps its labels off the profile. 0 before any drawing and after one that
+// drew nothing.
+int XS_Plot_Inside(double x, double y);
+
 // Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
 // list, mode, marks, 1) draws into the caller's open picture: a white band
 // along each dimension line and its extension lines, so that a hatched
@@ -113,8 +120,8 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks);
 // 2/6 the web faces; T and half I the upper half of that; channels (web on
 // the left) 2/6 outer/inner web face, 0/3 outer and 1/4 inner faces of the
 // top/bottom flange; Z the same with 2/6 the left/right web face; the angle
-// (leg h along x, leg b up at the left) 0 the outer and 1 the inner face of
-// leg b, 2 the outer and 6 the inner face of leg h. Round sections have
+// (leg h up at the left, leg b along the bottom) 0 the outer and 1 the inner
+// face of leg b, 2 the outer and 6 the inner face of leg h. Round sections have
 // only the all-round weld. Returns the number of welds drawn.
 int XS_Plot_Sketch_Welds(const XSPlotOptions* opts, const int number[], const double throat[],
                          const double length[], int slots, int pen);

@@ -98,11 +98,13 @@ void Outline_Flat(const Screen& g) {
     g_n = 4;
 }
 
+// Heel at the reference point: leg h upright (thickness t_w), leg b along
+// the bottom (thickness t_fo), as the print list draws the angle.
 void Outline_Angle(const Screen& g) {
     const Stahlprofil& p = *g.p;
     const int rt = R(g.s * g.r_t), ro = R(g.s * g.r_o);
-    const int xe = g.ox + R(g.s * p.h), yi = g.oy - R(g.s * p.t_w), xi = g.ox + R(g.s * p.t_fo);
-    const int yt = g.oy - R(g.s * p.b_fo);
+    const int xe = g.ox + R(g.s * p.b_fo), yi = g.oy - R(g.s * p.t_fo), xi = g.ox + R(g.s * p.t_w);
+    const int yt = g.oy - R(g.s * p.h);
     Set(0, g.ox, yt);
     Set(1, g.ox, g.oy);
     Set(2, xe, g.oy);
@@ -242,7 +244,7 @@ bool Extent(const Stahlprofil& p, double* w, double* h) {
     else if (Is_Profile_Type_One_Of(
                  t, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z, PROFILTYP_HALB_I}))
         *w = p.b_fo;
-    else if (t == PROFILTYP_L) *w = p.h, *h = p.b_fo;
+    else if (t == PROFILTYP_L) *w = p.b_fo;
     else if (t == PROFILTYP_FLACH) *w = p.t_w;
     else if (t == PROFILTYP_RUND || t == PROFILTYP_ROHR) *w = p.h;
     else if (t == PROFILTYP_KASTEN) *w = std::max(2.0 * p.b_ueu + p.b_fu, 2.0 * p.b_ueo + p.b_fo);
@@ -278,7 +280,7 @@ bool Fit(Screen& g) {
     else if (t == PROFILTYP_T || t == PROFILTYP_HALB_I) {
         g.ox += R(static_cast<float>(g.s * p.b_fo / 2.0));
         if (o.mirror_vertical) g.oy += R(g.s * p.h);
-    } else if (t == PROFILTYP_L && !o.mirror_vertical) g.oy += R(g.s * p.b_fo);
+    } else if (t == PROFILTYP_L && !o.mirror_vertical) g.oy += R(g.s * p.h);
     else if (t == PROFILTYP_C || t == PROFILTYP_U) g.oy += R(g.s * p.h / 2.0);
     return true;
 }
@@ -292,8 +294,9 @@ void Centroid(Screen& g) {
     g.cx = g.ox;
     g.cy = g.oy + zs;
     if (t == PROFILTYP_L) {
-        g.cx = g.ox + R(g.s * p.h) - zs;
-        g.cy = o.mirror_vertical ? g.oy - ys : g.oy + ys;
+        // z from the tip of leg h, at the top (at the bottom mirrored).
+        g.cx = g.ox - ys;
+        g.cy = o.mirror_vertical ? g.oy + R(g.s * p.h) - zs : g.oy - R(g.s * p.h) + zs;
     } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         g.cx = g.ox - ys;
         g.cy = g.oy - R(g.s * p.h / 2.0) + zs;
@@ -413,8 +416,11 @@ void Weld_Marks(const Screen& g) {
         Weld_Triangle(g, 15, leg_o, flip ? 0.0 : 1.5 * PI);
         XS_Screen_Line(g_x[2], g_y[2], g_x[5], g_y[5], g.o->line_colour, g.o->line_width);
     } else if (t == PROFILTYP_L) {
-        if (g.o->mirror_vertical) Corner_Mark(g, g_x, g_y, 10, tw, tf, 1.5 * PI, 1);
-        else Corner_Mark(g, g_x, g_y, 10, tw, tf, 0.0, 0);
+        // The wall corner at the heel split on its diagonal: below the inner
+        // corner, above it when mirrored.
+        if (tw >= 1 && tf >= 1)
+            XS_Screen_Corner_Triangle(g_x[10], g_y[10], tw, g.o->mirror_vertical ? -tf : tf, g.theta, 0, Screen_Grey130,
+                                      g.o->line_colour);
     } else if (t == PROFILTYP_C || t == PROFILTYP_U) {
         Corner_Mark(g, g_x, g_y, 21, tw, tf, 0.0, 1);
         Corner_Mark(g, g_x, g_y, 2, tw, tf, 1.5 * PI, 0);
@@ -433,12 +439,14 @@ void Leg_Number(int x, int y, const char* digit) {
     pxBTxt(x - 6, y - 6, x + 6, y + 6, digit, 1, 192);
 }
 
+// A quarter of the way from the free end of each leg: the numbers of the
+// welds stand by the middles of the faces.
 void Leg_Numbers() {
     pxFgc(Screen_Black);
     Leg_Number(static_cast<int>(static_cast<float>(g_x[0] + g_x[12]) / 2.0f),
-               static_cast<int>(static_cast<float>(g_y[0] + g_y[12]) / 2.0f), "2");
-    Leg_Number(static_cast<int>(static_cast<float>(g_x[1] + g_x[7]) / 2.0f),
-               static_cast<int>(static_cast<float>(g_y[1] + g_y[7]) / 2.0f), "1");
+               static_cast<int>(static_cast<float>(3 * g_y[0] + g_y[12]) / 4.0f), "1");
+    Leg_Number(static_cast<int>(static_cast<float>(g_x[1] + 3 * g_x[7]) / 4.0f),
+               static_cast<int>(static_cast<float>(g_y[1] + g_y[7]) / 2.0f), "2");
 }
 
 // A plate of n points filled light grey and outlined in the weld grey.
@@ -519,16 +527,10 @@ void Stiffeners(const Screen& g) {
 
 void Axes(const Screen& g) {
     const Stahlprofil& p = *g.p;
-    const XSScreenOptions& o = *g.o;
     const int length = R(0.2 * g.s * std::max(p.b_fo, p.h));
     pxFgc(Screen_Green);
-    if (p.type == PROFILTYP_L) {
-        Draw_Arrow_With_Text(g.cx, g.cy, length, "z", g.theta);
-        Draw_Arrow_With_Text(g.cx, g.cy, length, "y", o.mirror_vertical ? g.theta - PI / 2 : g.theta + PI / 2);
-    } else {
-        Draw_Arrow_With_Text(g.cx, g.cy, length, "y", g.theta);
-        Draw_Arrow_With_Text(g.cx, g.cy, length, "z", g.theta + PI / 2);
-    }
+    Draw_Arrow_With_Text(g.cx, g.cy, length, "y", g.theta);
+    Draw_Arrow_With_Text(g.cx, g.cy, length, "z", g.theta + PI / 2);
     pxText(g.cx + 4, g.cy, "S", 1);
     if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) {
         const double c = std::cos(g.theta), sn = std::sin(g.theta);

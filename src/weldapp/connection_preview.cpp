@@ -23,7 +23,7 @@ int R(double v) { return Round_To_Pixel(v); }
 bool Preview_Extents(const Stahlprofil& p, double* horizontal, double* vertical) {
     const int t = p.type;
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) *horizontal = std::max(p.b_fo, p.b_fu), *vertical = p.h;
-    else if (t == PROFILTYP_L) *horizontal = p.h, *vertical = p.b_fo;
+    else if (t == PROFILTYP_L) *horizontal = p.b_fo, *vertical = p.h;
     else if (Is_Profile_Type_One_Of(
                  t, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_HALB_I, PROFILTYP_Z}))
         *horizontal = p.b_fo, *vertical = p.h;
@@ -97,10 +97,11 @@ void Single_Welds(const Weld_Painter& w) {
         Vertical_Weld(w, WELD_FACE_SIDE_LEFT, {0.0}, 0, {p.h / 2}, LEFT, 4);
         Vertical_Weld(w, WELD_FACE_SIDE_RIGHT, {p.t_w}, 1, {p.h / 2}, RIGHT, 4);
     } else if (t == PROFILTYP_L) {
-        Vertical_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {-p.b_fo / 2}, LEFT, 4);
-        Vertical_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {-p.b_fo, ef, p.c_o / 2, -ef / 2}, 8, 2);
-        Horizontal_Weld(w, WELD_FACE_WEB_LEFT, {0.0}, 0, {p.h / 2}, false);
-        Horizontal_Weld(w, WELD_FACE_WEB_RIGHT, {-p.t_w}, 0, {p.h, -ef, -p.h_w / 2, ef / 2}, true);
+        // Heel at the reference point: leg h up, leg b along the bottom.
+        Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {p.b_fo / 2}, false);
+        Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {-p.t_fo}, 0, {p.b_fo, -ef, -p.c_o / 2, ef / 2}, true);
+        Vertical_Weld(w, WELD_FACE_WEB_LEFT, {0.0}, 0, {-p.h / 2}, LEFT, 4);
+        Vertical_Weld(w, WELD_FACE_WEB_RIGHT, {p.t_w}, 1, {-p.h, ef, p.h_w / 2, -ef / 2}, RIGHT, 4);
     } else if (Is_Profile_Type_In(PROFILTYP_MASK_I, t)) {
         Horizontal_Weld(w, WELD_FACE_TOP_OUTER, {0.0}, 0, {0.0}, true);
         Horizontal_Weld(w, WELD_FACE_TOP_INNER_LEFT, {p.t_fo}, 0, {-p.b_fo / 2, ef, p.c_o / 2, -ef / 2}, false);
@@ -192,7 +193,7 @@ void Draw_Schweissnaht_Skizze(int x1, int y1, int x2, int y2, Nahtbild* naht) {
     if (s > 0.001) {
         const int xc = (x1 + x2) / 2;
         X = xc;
-        if (p.type == PROFILTYP_L) X = xc - R(s * p.h / 2), Y = y1 + R(s * p.b_fo);
+        if (p.type == PROFILTYP_L) X = xc - R(s * p.b_fo / 2), Y = y1 + R(s * p.h);
         else if (p.type == PROFILTYP_C || p.type == PROFILTYP_U) X = xc - R(s * p.b_fo / 2), Y = y1 + R(s * p.h / 2);
         else if (p.type == PROFILTYP_FLACH) X = xc - R(s * p.t_w / 2);
     }

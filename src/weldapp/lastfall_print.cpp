@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "platform/format.h"
@@ -57,6 +58,52 @@ void sign_line(FILE* list) {
                "");
 }
 
+// The name column of the tables. A table set beside the sign-convention
+// picture ends before it at the table's full size when its rows are at
+// most this many characters (0.18 cm each, the picture `margin` cm from
+// the left, a gap before it); the names take what the other columns leave,
+// at least kMinNameChars, and a longer name wraps onto rows of its own
+// under its column: one long name neither shrinks the whole table nor
+// pushes it below the picture, and no name is cut.
+const double kTableCharCm = 0.18;
+const size_t kMinNameChars = 20;
+
+size_t name_width(double margin, size_t fixed) {
+    const size_t room = static_cast<size_t>((margin - 0.3) / kTableCharCm);
+    return room > fixed + kMinNameChars ? room - fixed : kMinNameChars;
+}
+
+// The name in rows of at most `width` characters, broken after a blank where
+// there is one (a longer word is broken where the row is full).
+std::vector<std::string> name_rows(const std::string& name, size_t width) {
+    std::vector<std::string> rows;
+    size_t at = 0;
+    while (at < name.size()) {
+        size_t end = std::min(name.size(), at + width);
+        if (end < name.size()) {
+            const size_t blank = name.rfind(' ', end);
+            if (blank != std::string::npos && blank > at) end = blank + 1;
+        }
+        std::string row = name.substr(at, end - at);
+        while (!row.empty() && row.back() == ' ') row.pop_back();
+        rows.push_back(row);
+        at = end;
+        while (at < name.size() && name[at] == ' ') ++at;
+    }
+    return rows;
+}
+
+// The name after the cells of a row ("  " before it) and its further rows,
+// each under the name column (`fixed` characters in); ends the row.
+void name_column(FILE* list, const char* name_text, size_t fixed, double margin) {
+    const std::vector<std::string> rows = name_rows(name_text, name_width(margin, fixed + 2));
+    for (size_t k = 0; k < rows.size(); ++k) {
+        if (k > 0) Row_Put(list, std::string(fixed, ' ').c_str());
+        Row_Printf(list, "  %s\n", rows[k].c_str());
+    }
+    if (rows.empty()) Row_Put(list, "\n");
+}
+
 std::string without_blanks(const char* label) {
     std::string s;
     for (const char* p = label; *p; ++p)
@@ -79,8 +126,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
             if (std::fabs(v) > 0.01) shown[c] = true;
         }
     }
+    // Beside the picture at this margin; the full text width without it.
+    const double margin = conn->print.skizzen ? 14.0 : 17.0;
     if (conn->print.skizzen) {
         OLI_End_Text(list);
+        // The picture and the table beside it start on one page: a picture
+        // moved to the next page would leave the table to start below it.
+        OLI_reserveSpaceCM(list, 2.5 + 0.5);
         OLI_storeYPosition(list, 1);
         OLI_setMarginsCM(list, 1, 14.0, 0);
         Print_Symbol_Picture(list, shown[5] ? "schweissnaht_0" : "schweissnaht_1", 3.5, 2.5);
@@ -103,12 +155,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
         for (int i = 0; i < conn->load_count; ++i) {
             if (!Lastfall_Has_Load(conn, i)) continue;
             Row_Printf(list, " %-4d", i + 1);
+            size_t fixed = 5;
             for (int c = 0; c < 6; ++c)
-                if (shown[c])
+                if (shown[c]) {
                     Row_Printf(list, " %10.2lf", column_of(conn->loads[i].forces, c, screen));
-            const std::string name = Trim_Both_Copy(conn->loads[i].name);
-            if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
-            Row_Put(list, "\n");
+                    fixed += 11;
+                }
+            name_column(list, Trim_Both_Copy(conn->loads[i].name), fixed, margin);
         }
         std::fputs("#END_OF_TEXT\n", list);
         OLI_setYPositionCM(list, 1, -0.5);
@@ -204,7 +257,9 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     for (bool b : force_col) F += b;
     S = u_col[0] + u_col[1];
     U = S + u_col[2];
+    const double margin = conn->print.skizzen ? 14.5 : 17.0;
     if (conn->print.skizzen) {
+        OLI_reserveSpaceCM(list, 3.5 + 0.5);
         OLI_storeYPosition(list, 1);
         OLI_setMarginsCM(list, 1, 14.5, 0);
         Print_Symbol_Picture(list, force_col[5] ? "schweissnaht_0" : "schweissnaht_1", 3.5, 3.5);
@@ -249,9 +304,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         }
         for (int k = 0; k < 3; ++k)
             if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max);
-        const std::string name = Trim_Both_Copy(conn->loads[i].name);
-        if (!name.empty()) Row_Printf(list, "  %s", name.c_str());
-        Row_Put(list, "\n");
+        name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(5 + 10 * F + 8 * U), margin);
     }
     std::fputs("#END_OF_TEXT\n", list);
     OLI_setYPositionCM(list, 1, -0.5);

@@ -96,11 +96,8 @@ static bool sketch_extent(const Stahlprofil& p, double* width, double* height) {
     if (Is_Profile_Type_In(PROFILTYP_MASK_I, p.type)) {
         wd = std::max(p.b_fo, p.b_fu);
         ht = p.h;
-    } else if (p.type == PROFILTYP_L) {
-        wd = p.h;
-        ht = p.b_fo;
     } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_RECHTECK, PROFILTYP_T, PROFILTYP_U, PROFILTYP_Z,
-                                               PROFILTYP_HALB_I})) {
+                                               PROFILTYP_HALB_I, PROFILTYP_L})) {
         wd = p.b_fo;
         ht = p.h;
     } else if (p.type == PROFILTYP_FLACH) {
@@ -162,8 +159,9 @@ static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, d
     const Stahlprofil& p = nb.profile;
     double x = width / 2, y = 0.0;
     if (p.type == PROFILTYP_L) {
-        x = width / 2 - p.h / 2;
-        y = p.b_fo;
+        // The heel at the bottom left: leg h upright, leg b along the bottom.
+        x = width / 2 - p.b_fo / 2;
+        y = p.h;
     } else if (Is_Profile_Type_One_Of(p.type, {PROFILTYP_C, PROFILTYP_U})) {
         x = width / 2 - p.b_fo / 2;
         y = p.h / 2;
@@ -184,7 +182,9 @@ static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, d
     // profile as it lies, whatever the inclination of its principal axes.
     // The plate's hatch gives way to the dimension lines.
     XS_Plot_Dimension_Ground(&o, 1);
-    Draw_XS_Weld_Plot(&o, list, 1, 1, 1);
+    // No leg numbers on an angle: the dimension lines name its legs, and
+    // digits there would read as weld numbers.
+    Draw_XS_Weld_Plot(&o, list, 0, 1, 1);
     const int weld_pen = nb.weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     if (nb.all_round) {
         o.fill_pen = -1;
@@ -197,11 +197,30 @@ static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, d
     }
 }
 
+// A scale 1:n as the caption writes it: a whole n without decimals; "" for
+// one too large to be written digit for digit.
+static std::string scale_text(double n) {
+    if (!(n > 0.0 && n < 1e15)) return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "1:%.*lf", std::fabs(n - std::round(n)) < 0.05 ? 0 : 1, n);
+    return text;
+}
+
+// The smallest sketch kept at the scale asked for: its larger side in cm.
+// Below it the labels and dimensions of the profile would cover each other
+// and the profile itself.
+static const double kMinSketchCm = 1.5;
+
 static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     OLI_End_Text(list);
     double width, height;
     if (!sketch_extent(w->naht.profile, &width, &height)) return;
-    const double n = Sketch_Scale(w->print.massstab, width, height);
+    double n = Sketch_Scale(w->print.massstab, width, height);
+    // A scale that leaves the picture too small is not drawn: the fitted
+    // scale is, and a line after the picture says so.
+    const double asked = n;
+    const bool too_small = n > 0.001 && !(0.1 / n * std::max(width, height) >= kMinSketchCm);
+    if (too_small) n = Sketch_Scale(0.0, width, height);
     const double factor = n > 0.001 ? 0.1 / n : 0.0;
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
     Init_Oli_Pens();
@@ -219,6 +238,11 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         s_plot_result = -1;
     }
     OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
+    if (too_small) {
+        const std::string a = scale_text(asked);
+        OLI_printf(list, "%sGewählter Maßstab %s%szu klein für die Skizze, gezeichnet im Maßstab %s\n"_cp, P,
+                   a.c_str(), a.empty() ? "" : " ", scale_text(n).c_str());
+    }
 }
 
 // ---- input checks ----

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/cp850.h"
 #include "base/vesk.h"
@@ -47,6 +48,38 @@ const double kOwnShare = 1.0 / 3.0;
 // Half the paper width a weld line takes for the labels: half the widest
 // line (0.05 cm) and a little more.
 const double kWeldHalf = 0.06;
+// Room kept clear beside a point number, in paper cm on either side along
+// its line of text: two numbers of different welds set side by side would
+// read as one number of two digits ("1" "0" as "10"). A place that leaves
+// less costs kTooNear, less than a number set on another, so that a number
+// rather stands close to another than on it.
+const double kPointApart = 0.15;
+const double kTooNear = 0.006;
+// The cost, as a covered area (cm²), of each of the nine sample points of a
+// point number's box that falls on the profile's hatched area: a number
+// there is hard to read, as one over another text.
+const double kOnProfile = 0.003;
+
+// The profile's own picture and the overlay share their place on the page:
+// an overlay point (x, y) is the profile picture's world point (e - x,
+// h/2 - y), e the centroid's distance from the left and h the height. With
+// it, the boxes of the point numbers set so far (overlay corners).
+struct Profile_Frame {
+    double e, h;
+    struct Box {
+        double x1, y1, x2, y2;
+    };
+    std::vector<Box> points;
+    bool Inside(double x, double y) const { return XS_Plot_Inside(e - x, h / 2.0 - y) != 0; }
+    // Whether a point number's box beside one set before would read as one
+    // number with it: the two share a line of text and stand apart by less
+    // than kPointApart (world units: d).
+    bool Too_Near(const Box& b, double d) const {
+        for (const Box& o : points)
+            if (b.y1 < o.y2 && o.y1 < b.y2 && b.x1 < o.x2 + d && o.x1 < b.x2 + d) return true;
+        return false;
+    }
+};
 
 // The displayed number of a weld slot: the number of its listing (a weld
 // split in two halves carries 20 more on its second half).
@@ -63,40 +96,64 @@ int Shown_Number(int n) { return n > 20 ? n - 20 : n; }
 // point's own third of it, so that the number stands nearer its own end
 // than the line's other end (a short weld at a flange tip gets its numbers
 // beside or beyond its ends).
-void Point_Label(double x, double y, double ux, double uy, double nx, double ny, double len, int number,
-                 double s) {
+void Point_Label(Profile_Frame& f, double x, double y, double ux, double uy, double nx, double ny, double len,
+                 int number, double s) {
     struct Place {
         double along, side;
     };
-    static const Place kPlaces[12] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18},
-                                      {0.0, 0.22},   {0.0, -0.22}, {-0.2, 0.0},  {-0.2, 0.18},
-                                      {-0.2, -0.18}, {0.6, 0.18},  {0.6, -0.18}, {-0.38, 0.0}};
+    static const Place kPlaces[14] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18}, {0.0, 0.22},
+                                      {0.0, -0.22},  {-0.2, 0.0},  {-0.2, 0.18}, {-0.2, -0.18}, {0.6, 0.18},
+                                      {0.6, -0.18},  {-0.38, 0.0}, {0.0, 0.42},  {-0.2, 0.38}};
     char text[16] = {};
     std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
+    // The half extent of the number's box (as the label boxes measure a
+    // text: 0.9 text heights a digit), in world units.
+    const double hw = 0.45 * kPointHeight * static_cast<double>(std::strlen(text)) / s, hh = 0.5 * kPointHeight / s;
     const Place* use = nullptr;
     double least = 1e300;
     for (const Place& p : kPlaces) {
         if (p.along > kOwnShare * len) continue;
         const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
-        const double c = Oli_Label_Covered(px, py, 4, 4, text);
+        double c = Oli_Label_Covered(px, py, 4, 4, text);
+        for (int i = -1; i <= 1; ++i)
+            for (int j = -1; j <= 1; ++j) c += f.Inside(px + i * hw, py + j * hh) ? kOnProfile : 0.0;
+        if (f.Too_Near({px - hw, py - hh, px + hw, py + hh}, kPointApart / s)) c += kTooNear;
         if (c < least) least = c, use = &p;
         if (c == 0.0) break;
     }
     if (!use) return;  // never: the places beside the point always qualify
-    Oli_Text_Box_Printf(x + (ux * use->along + nx * use->side) / s, y + (uy * use->along + ny * use->side) / s,
-                        4, 4, "%d", number);
+    const double px = x + (ux * use->along + nx * use->side) / s, py = y + (uy * use->along + ny * use->side) / s;
+    Oli_Text_Box_Printf(px, py, 4, 4, "%d", number);
+    f.points.push_back({px - hw, py - hh, px + hw, py + hh});
+}
+
+// The unit normal of the line from (x0, y0) to (x1, y1) that points away
+// from the profile's material beside it, found by looking a little to both
+// sides of its middle; false when both sides or neither lie on the profile
+// (a line through the material, or beside no face).
+bool Outward(const Profile_Frame& f, double x0, double y0, double x1, double y1, double s, double* nx, double* ny) {
+    const double len = std::hypot(x1 - x0, y1 - y0);
+    if (!(len > 0.0)) return false;
+    const double ax = -(y1 - y0) / len, ay = (x1 - x0) / len, d = 0.03 / s;
+    const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
+    const bool plus = f.Inside(mx + ax * d, my + ay * d), minus = f.Inside(mx - ax * d, my - ay * d);
+    if (plus == minus) return false;
+    *nx = plus ? -ax : ax, *ny = plus ? -ay : ay;
+    return true;
 }
 
 // The number of a weld in a small box beside the middle of its line, on the
-// side away from the profile's centroid (cx, cy) unless only the other side
-// or a place further along the line is free.
-void Weld_Number(double x0, double y0, double x1, double y1, double cx, double cy, int number, double s) {
+// side away from the profile (away from its centroid (cx, cy) where the line
+// lies on no face) unless only the other side or a place further along the
+// line is free.
+void Weld_Number(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy, int number,
+                 double s) {
     const double len = std::hypot(x1 - x0, y1 - y0);
     if (!(len > 0.0)) return;
     const double ux = (x1 - x0) / len, uy = (y1 - y0) / len;
     double nx = -uy, ny = ux;
     const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
-    if (nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
+    if (!Outward(f, x0, y0, x1, y1, s, &nx, &ny) && nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
     char text[16] = {};
     std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
     const double k = static_cast<double>(std::strlen(text));
@@ -135,6 +192,52 @@ void Take_Line(double x0, double y0, double x1, double y1, double half) {
     }
 }
 
+// The numbers of the end points beside their points, those of the shortest
+// welds first: they have the fewest places by their own end, and the longer
+// welds' numbers keep apart from them. `cz`: the centroid's overlay y.
+void Point_Labels(Profile_Frame& frame, bool ring, double cz, double s) {
+    const double h = frame.h;
+    int order[WELD_CHECK_WELDS];
+    double length[WELD_CHECK_WELDS];
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double y0, z0, y1, z1;
+        order[k] = k;
+        length[k] = !ring && Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) &&
+                            Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)
+                        ? std::hypot(y1 - y0, z1 - z0)
+                        : 1e300;
+    }
+    std::stable_sort(order, order + WELD_CHECK_WELDS, [&](int a, int b) { return length[a] < length[b]; });
+    for (int k : order)
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
+            double y, z, oy, oz;
+            if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
+            const double px = y, py = h / 2 - z;
+            // The direction into the point's line (to its other end), and
+            // the side away from the profile (from the centroid where the
+            // line lies on no face).
+            double ux = 0.0, uy = 0.0, len = 0.0;
+            bool other = false;
+            if (!ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr)) {
+                len = std::hypot(oy - y, oz - z);
+                if (len > 0.0) ux = (oy - y) / len, uy = (z - oz) / len;
+                other = true;
+            }
+            double nx = -uy, ny = ux;
+            if (ux == 0.0 && uy == 0.0) {
+                const double len = std::hypot(px, py - cz);
+                nx = len > 0.0 ? px / len : 0.0, ny = len > 0.0 ? (py - cz) / len : -1.0;
+                ux = nx, uy = ny;
+            } else if (!(other && Outward(frame, px, py, oy, h / 2 - oz, s, &nx, &ny)) &&
+                       nx * px + ny * (py - cz) < 0.0) {
+                nx = -nx, ny = -ny;
+            }
+            // An upright label, not turned with the picture: no text-angle record.
+            // With no line, u = n: every place qualifies.
+            Point_Label(frame, px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, s);
+        }
+}
+
 // The end points and weld lines on top of the profile, in a graphic of the
 // same paper extent: x = y' (to the left, so the extent runs from right to
 // left), y = h/2 - z' (upwards). The texts and marks of the profile's
@@ -167,6 +270,7 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
         }
     }
     const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
+    Profile_Frame frame{e, h, {}};
     // The numbers of the welds, as the legend and the result tables give
     // them (an all-round weld's pieces 1 to 12 as well).
     for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
@@ -175,34 +279,11 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
             !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
             continue;
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
-        Weld_Number(y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Number(r->number[k]), s);
+        Weld_Number(frame, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Number(r->number[k]), s);
     }
     Oli_Select_Pen((unsigned)pen);
     Oli_Set_Text_Height(kPointHeight);
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
-        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
-            double y, z, oy, oz;
-            if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
-            const double px = y, py = h / 2 - z;
-            // The direction into the point's line (to its other end), and
-            // the side away from the centroid.
-            double ux = 0.0, uy = 0.0, len = 0.0;
-            if (!ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr)) {
-                len = std::hypot(oy - y, oz - z);
-                if (len > 0.0) ux = (oy - y) / len, uy = (z - oz) / len;
-            }
-            double nx = -uy, ny = ux;
-            if (ux == 0.0 && uy == 0.0) {
-                const double len = std::hypot(px, py - cz);
-                nx = len > 0.0 ? px / len : 0.0, ny = len > 0.0 ? (py - cz) / len : -1.0;
-                ux = nx, uy = ny;
-            } else if (nx * px + ny * (py - cz) < 0.0) {
-                nx = -nx, ny = -ny;
-            }
-            // An upright label, not turned with the picture: no text-angle record.
-            // With no line, u = n: every place qualifies.
-            Point_Label(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, s);
-        }
+    Point_Labels(frame, ring, cz, s);
     // No move back up after it, as the profile's own picture makes: the
     // point labels of the lowest weld ends lie in the bottom margin, and the
     // text after the picture must start below them.

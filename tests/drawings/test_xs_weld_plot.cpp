@@ -9,7 +9,7 @@
 // picture of its own with dimension lines and axis cross, together with its
 // plot file; a circular tube 100 x 10 drawn twice into the caller's picture,
 // the second time as the outline of an all-round weld; a rolled angle
-// 120 x 84 x 10 with its legs labelled; and the weld check's picture of a flat
+// 126 x 84 x 10 (leg h upright) with its legs labelled; and the weld check's picture of a flat
 // bar 84 x 10 with the check's own weld marks placed by the returned scale.
 // The section values the marks read (y_s, z_s, y_M, z_M) are given in the
 // tests, worked out by hand for the symmetric shapes.
@@ -118,14 +118,15 @@ TEST_F(XSPlot, TubeWithAllRoundWeldInCallersPicture) {
     Expect_Golden(Oli(), "tube_all_round.OLI");
 }
 
-// Rolled angle 120 x 84 x 10, root radius 10, toe radius 5: extent 120 x 84
-// in 15.2 x 4.2 cm gives 1:20. Legs labelled, no marks.
+// Rolled angle 126 x 84 x 10, root radius 10, toe radius 5, leg h upright:
+// extent 84 x 126 in 15.2 x 4.2 cm gives n = 100 * 126 / 4.2 = 3000, 1:30.
+// Legs labelled, no marks.
 TEST_F(XSPlot, RolledAngleWithLegLabels) {
-    Stahlprofil p = Profile(PROFILTYP_L, 120, 10, 84, 10, 0, 0);
+    Stahlprofil p = Profile(PROFILTYP_L, 126, 10, 84, 10, 0, 0);
     p.rolled = 1, p.r_1 = 10, p.r_2 = 5;
     o_.profile = &p;
     o_.fill_pen = OliRole_Profile_Pen, o_.line_width = 1, o_.line_pen = OliRole_Outline_Pen;
-    EXPECT_DOUBLE_EQ(Draw_XS_Weld_Plot(&o_, oli_, XS_PLOT_LEG_LABELS, 0, 0), 20.0);
+    EXPECT_DOUBLE_EQ(Draw_XS_Weld_Plot(&o_, oli_, XS_PLOT_LEG_LABELS, 0, 0), 30.0);
     Expect_Golden(Oli(), "angle_legs.OLI");
 }
 
@@ -305,10 +306,10 @@ TEST_F(XSPlot, SketchWeldsOfEveryFamily) {
         {"Z", Profile(PROFILTYP_Z, 200, 10, 100, 12, -50, 100), 50, 0, 100, 200,
          {{0, 7.5, 0, 47.5, 0}, {1, 2.5, 12, 42.5, 12}, {2, 45, 86, 45, 126}, {6, 55, 74, 55, 114},
           {3, 52.5, 200, 92.5, 200}, {4, 57.5, 188, 97.5, 188}}},
-        // Angle 120 x 80 (legs 10 and 8) with its heel at (0, 80): leg b up
-        // the left from 0 to 80 (inner face x 8 up to 70), leg h along the
-        // bottom (inner face y 70 from 8 to 120).
-        {"L", angle, 0, 80, 120, 80, {{0, 0, 20, 0, 60}, {1, 8, 15, 8, 55}, {2, 40, 80, 80, 80}, {6, 44, 70, 84, 70}}},
+        // Angle 120 x 80 (leg h 10 thick, leg b 8) with its heel at (0, 120):
+        // leg h up the left from 120 to 0 (inner face x 10 from 0 down to
+        // 112), leg b along the bottom to x 80 (inner face y 112 from 10).
+        {"L", angle, 0, 120, 80, 120, {{0, 20, 120, 60, 120}, {1, 25, 112, 65, 112}, {2, 0, 40, 0, 80}, {6, 10, 36, 10, 76}}},
     };
     const double s = 0.1;  // cm per mm
     for (const Family& f : families) {
@@ -322,7 +323,7 @@ TEST_F(XSPlot, SketchWeldsOfEveryFamily) {
         o.x_ref = f.x_ref, o.y_ref = f.y_ref, o.mm_per_cm = 1.0 / s;
         o.fill_pen = OliRole_Profile_Pen, o.line_width = 2, o.line_pen = OliRole_Outline_Pen;
         o.profile = &f.p;
-        Draw_XS_Weld_Plot(&o, t, 1, 1, 1);
+        Draw_XS_Weld_Plot(&o, t, 0, 1, 1);
         int number[20] = {}, n = 0;
         double throat[20] = {}, length[20] = {};
         for (const Weld& w : f.welds) number[w.slot] = ++n, throat[w.slot] = 4.0, length[w.slot] = 40.0;
@@ -354,8 +355,8 @@ TEST_F(XSPlot, SketchWeldsOfEveryFamily) {
                     << a.text << " / " << b.text;
             }
         }
-        // The angle's legs carry their own labels "1" and "2" in the sketch.
-        EXPECT_EQ(labels, n + (f.p.type == PROFILTYP_L ? 2 : 0));
+        // Only the weld numbers: no leg numbers that would read as welds.
+        EXPECT_EQ(labels, n);
     }
     // Round sections have no single welds; nor do damaged records.
     Stahlprofil tube = Profile(PROFILTYP_ROHR, 100, 10, 0, 0, 0, 0);

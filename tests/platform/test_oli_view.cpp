@@ -536,7 +536,8 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
         {"drawings/tube_all_round.OLI",
          {{648, 483, 0x1E1EFF, "all-round weld on the outer chord's middle (0.9904, 0.0975): (5.4904, 4.0975) cm"},
           {578, 425, 0xFFFFFF, "the ring's hole at (0.4, -0.4): (4.9, 3.6) cm"}}},
-        // Extent -0.65 6.65 4.85 -0.65: page (3.15 + x, 2.65 + y).
+        // Extent -0.65 3.45 4.85 -0.65: page (3.15 + x, 2.65 + y); x = 0 is the
+        // back of leg h, upright from y 0 to 4.2.
         {"drawings/angle_legs.OLI", {{372, 561, 0x000000, "outline x = 0 at y 2.1: (3.15, 4.75) cm"}}},
         // Extent -0.65 1.15 4.85 -0.65: page (3.15 + x, 2.65 + y); the weld
         // marks stand after the picture's end line and are drawn on top of it.

@@ -667,6 +667,101 @@ TEST(Sketch, WeldsAndDimensionsStayLegibleOnThePlate) {
     }
 }
 
+// Sketches whose labels used to run into each other, each at the scale it
+// was reported at: an angle 120 x 80 x 10 with its four single welds (the
+// long leg upright: its 120 set turned beside it, the 80 across the top;
+// the weld numbers 1 to 4 once each, no leg numbers besides), a hollow
+// section 160 x 80 x 6.3 all round at 1:10 (its clear width 80 - 2 x 6.3 =
+// 67.4 mm is 0.674 cm there, narrower than its four digits at 0.2 cm: left
+// out), a tee 150 x 150 x 7.1 x 10.7 with single welds (its shear centre in
+// the flange) and a channel 200 x 75 x 8.5 x 11.5 all round (its shear
+// centre beyond the web). Set on the page, no text overprints another, no
+// number has a line or area over it, every text but the caption stands
+// inside the picture, and no line runs through a mark's or an axis' letter.
+TEST(Sketch, LabelsClearOfEachOtherTheOutlineAndTheMargin) {
+    struct Case {
+        int type;
+        double h, t_w, b, t_f, scale;
+        bool all_round;
+        std::map<std::string, int> texts;  // how often each stands in the picture
+    } cases[] = {
+        {PROFILTYP_L, 120, 10, 80, 10, 2, false,
+         {{"1", 1}, {"2", 1}, {"3", 1}, {"4", 1}, {"5", 0}, {"120", 1}, {"80", 1}, {"S", 1}, {"M", 1}}},
+        {PROFILTYP_RECHTECK, 160, 6.3, 80, 6.3, 10, true, {{"160", 1}, {"147.4", 1}, {"80", 1}, {"67.4", 0}}},
+        {PROFILTYP_T, 150, 7.1, 150, 10.7, 5, false, {{"150", 2}, {"S", 1}, {"M", 1}}},
+        {PROFILTYP_U, 200, 8.5, 75, 11.5, 5, true, {{"200", 1}, {"75", 1}, {"S", 1}, {"M", 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        Connection k({-300});
+        Nahtbild& n = k.r.naht;
+        Stahlprofil& p = n.profile;
+        p.kind = 0, p.type = c.type, p.rolled = 0, p.r_1 = p.r_2 = 0;
+        p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
+        Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+        n.all_round = c.all_round, n.a_w = 5.0;
+        n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
+        for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 5.0 : 0.0;
+        k.r.print.massstab = c.scale;
+        const std::string list = k.Run();
+        FILE* f = testutil::Stream_With(list.substr(0, list.find("\n -1\n")) + "\n -1\n");
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        ASSERT_EQ(OLI_Render_Layout(doc, &boxes, &ink), 1);
+        for (const std::string& fault : OLI_Layout_Faults(doc, ""))
+            if (fault.find("overprints") != std::string::npos || fault.find("number") != std::string::npos)
+                ADD_FAILURE() << fault;
+        const OliInk* place = nullptr;
+        for (const OliInk& i : ink) place = i.kind == OLI_INK_PICTURE ? &i : place;
+        ASSERT_NE(place, nullptr);
+        std::map<std::string, int> count;
+        for (const OliTextBox& b : boxes) {
+            if (b.kind != OLI_TEXT_PICTURE) continue;
+            ++count[b.text];
+            const bool inside = b.x >= place->xy[0] - 0.01 && b.x + b.w <= place->xy[2] + 0.01 &&
+                                b.y >= place->xy[1] - 0.01 && b.y + b.h <= place->xy[3] + 0.01;
+            EXPECT_TRUE(inside || b.text.find("stab 1:") != std::string::npos) << b.text << " outside the picture";
+            if (b.text == "120" || b.text == "80") {
+                EXPECT_EQ(b.h > b.w, b.text == "120") << "the angle's legs turned";
+            }
+            if (b.text != "S" && b.text != "M" && b.text != "y" && b.text != "z") continue;
+            for (const OliInk& l : ink)
+                for (int t = 0; l.kind == OLI_INK_LINE && t <= 50; ++t) {
+                    const double x = l.xy[0] + (l.xy[2] - l.xy[0]) * t / 50.0;
+                    const double y = l.xy[1] + (l.xy[3] - l.xy[1]) * t / 50.0;
+                    EXPECT_FALSE(x > b.x + 0.03 && x < b.x + b.w - 0.03 && y > b.y + 0.03 && y < b.y + b.h - 0.03)
+                        << "a line through \"" << b.text << "\"";
+                }
+        }
+        for (const auto& [text, times] : c.texts) EXPECT_EQ(count[text], times) << text;
+    }
+}
+
+// A scale that leaves the sketch smaller than 1.5 cm is not drawn: the
+// sketch takes the fitted scale (HE280A: 1:5, see above) and a line after
+// it names both. At 1:18 the 280 mm of HE280A are 28 / 18 = 1.56 cm: kept;
+// at 1:19 1.47 cm: refused, as is 1:10^9.
+TEST(Sketch, ScaleThatLeavesNoPictureIsRefusedWithALine) {
+    const std::string line = "Gew\x84hlter Ma\xE1stab 1:%s zu klein f\x81r die Skizze, gezeichnet im Ma\xE1stab 1:5\n";
+    struct Case {
+        double scale;
+        const char *caption, *asked;  // asked: nullptr for no line
+    } cases[] = {{1e9, "1:5", "1000000000"}, {19, "1:5", "19"}, {18, "1:18", nullptr}};
+    for (const Case& c : cases) {
+        Connection k({-300});
+        k.r.print.massstab = c.scale;
+        const std::string list = k.Run();
+        EXPECT_NE(list.find("Ma\xE1stab " + std::string(c.caption) + "\xAF"), std::string::npos) << c.scale;
+        const size_t at = line.find("%s");
+        const std::string want = c.asked ? line.substr(0, at) + c.asked + line.substr(at + 2) : "";
+        EXPECT_EQ(list.find("zu klein f\x81r die Skizze") != std::string::npos, c.asked != nullptr) << c.scale;
+        EXPECT_TRUE(want.empty() || list.find(want) != std::string::npos) << c.scale;
+    }
+}
+
 TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss r{};
@@ -726,6 +821,119 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
         // No force column: the title is the utilisations alone, one column U_w.
         EXPECT_NE(text.find("#SHOWTABLE\n0 1 0\n \xCEHAusnutzungen\n"), std::string::npos);
         EXPECT_NE(text.find("\n4.4 4.6 4.5 4.5 12.4 12.6\n"), std::string::npos);
+    }
+    Free_Schweissnaht(&r);
+}
+
+// A case name of 39 characters in the result table beside the sign picture
+// (3.5 cm wide, 14.5 cm in). With all six forces and U_w the cells take
+// 5 + 6 x 10 + 8 = 73 characters and two blanks; a row of 0.18 cm
+// characters ends before the picture (0.3 cm kept) at (14.5 - 0.3) / 0.18
+// = 78 characters, which leaves 3: the name gets its least, 20, and wraps
+// after "Sehr langer Name des" (20) onto a row of its own under its column.
+// With N alone (5 + 10 + 8 + 2 = 25) it has 53 and stays on its row. Set
+// on the page, the table stands beside the picture at no less than
+// 8.5 x 14.2 / (95 x 0.1805) = 7.0 pt (its rows' height against the same
+// table without names, set at 8.5 pt); 5.9 pt with the name unwrapped.
+TEST(ResultTable, LongCaseNameWrapsInItsColumnBesideThePicture) {
+    const std::string name = "Sehr langer Name des Lastkollektivs mit";
+    struct Case {
+        bool all_forces;
+        std::string row_end, next_row;  // next_row empty: none
+    } cases[] = {
+        {true, "  Sehr langer Name des\n", std::string(75, ' ') + "Lastkollektivs mit\n"},
+        {false, "  " + name + "\n", ""},
+    };
+    testutil::CatalogueTree tree;
+    auto table = [](bool all_forces, const std::string& case_name) {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        Alloc_Lasten(&r, 2);
+        r.load_count = 2;
+        r.print.skizzen = 1;
+        std::free(r.results);
+        r.results = static_cast<LastfallErgebnis*>(std::calloc(2, sizeof(LastfallErgebnis)));
+        for (int i = 0; i < 2; ++i) {
+            Schnittkraefte& f = r.results[i].forces;
+            f.N = 100e3;
+            if (all_forces) f.M_y = f.M_z = f.M_x = 2e6, f.V_y = f.V_z = 10e3;
+            r.results[i].U_w = Ausnutzung_Gefuehrt(0.5);
+            snprintf(r.loads[i].name, sizeof r.loads[i].name, "%s", case_name.c_str());
+        }
+        r.max_utilisation = 0.5;
+        FILE* f = std::tmpfile();
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        Free_Schweissnaht(&r);
+        return text;
+    };
+    auto row_height = [](const std::string& text, double* picture_left) {
+        FILE* f = testutil::Stream_With(text);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        OLI_Render_Layout(doc, &boxes, &ink);
+        for (const OliInk& k : ink)
+            if (k.kind == OLI_INK_PICTURE) *picture_left = k.xy[0];
+        double h = 0.0, right = 0.0;
+        for (const OliTextBox& b : boxes)
+            if (b.kind == OLI_TEXT_TABLE) h = std::max(h, b.h), right = std::max(right, b.x + b.w);
+        EXPECT_LT(right, *picture_left) << "the table runs under the picture";
+        return h;
+    };
+    for (const Case& c : cases) {
+        const std::string text = table(c.all_forces, name);
+        const size_t row = text.find("\n 1 ");
+        ASSERT_NE(row, std::string::npos);
+        const size_t end = text.find('\n', row + 1);
+        EXPECT_EQ(text.substr(end - c.row_end.size() + 1, c.row_end.size()), c.row_end) << c.all_forces;
+        if (!c.next_row.empty()) {
+            EXPECT_EQ(text.substr(end + 1, c.next_row.size()), c.next_row);
+        }
+        if (!c.all_forces) continue;
+        double left = 0.0;
+        const double wrapped = row_height(text, &left), plain = row_height(table(true, ""), &left);
+        EXPECT_GE(wrapped, plain * 7.0 / 8.5);
+    }
+}
+
+// The load-case table of the protocol starts beside its sign picture
+// wherever the page ends: after 40 to 64 lines of text (a page holds about
+// 57) the picture and the table's first row stand on one page, the row
+// beside the picture.
+TEST(LoadCaseProtocol, SignPictureStaysWithItsTable) {
+    testutil::CatalogueTree tree;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    Alloc_Lasten(&r, 6);
+    r.load_count = 6;
+    r.print.skizzen = 1;
+    for (int i = 0; i < 6; ++i) r.loads[i].forces.N = 1e3 * (i + 1);
+    for (int lines = 40; lines <= 64; ++lines) {
+        FILE* f = std::tmpfile();
+        for (int i = 0; i < lines; ++i) OLI_printf(f, "Zeile %d\n", i);
+        Print_Lastfaelle(&r, f, 1);
+        OLI_End_Text(f);
+        std::rewind(f);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        std::vector<OliInk> ink;
+        OLI_Render_Layout(doc, &boxes, &ink);
+        const OliInk* picture = nullptr;
+        for (const OliInk& k : ink)
+            if (k.kind == OLI_INK_PICTURE) picture = &k;
+        const OliTextBox* row = nullptr;
+        for (const OliTextBox& b : boxes)
+            if (b.kind == OLI_TEXT_TABLE && !row) row = &b;
+        ASSERT_TRUE(picture && row) << lines;
+        EXPECT_EQ(row->page, picture->page) << lines;
+        EXPECT_LT(row->y, picture->xy[3]) << lines;
     }
     Free_Schweissnaht(&r);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstdio>
@@ -386,10 +387,33 @@ std::vector<std::string> Point_Number_Faults(const std::string& raw) {
     return faults;
 }
 
+// Point numbers of a weld-check picture side by side on one line of text,
+// less than 0.1 cm apart: "1" "0" would read as the number 10.
+std::vector<std::string> Numbers_Side_By_Side(const std::string& raw) {
+    FILE* f = testutil::Stream_With(raw);
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::vector<OliTextBox> b;
+    OLI_Render_Text_Boxes(doc, &b);
+    std::vector<std::string> faults;
+    auto digit = [](const OliTextBox& t) {
+        return t.kind == OLI_TEXT_PICTURE && t.text.size() == 1 && std::isdigit(static_cast<unsigned char>(t.text[0]));
+    };
+    for (size_t i = 0; i < b.size(); ++i)
+        for (size_t j = i + 1; j < b.size(); ++j)
+            if (digit(b[i]) && digit(b[j]) && b[i].page == b[j].page &&
+                std::min(b[i].y + b[i].h, b[j].y + b[j].h) - std::max(b[i].y, b[j].y) > 0.3 * b[i].h &&
+                std::max(b[i].x, b[j].x) - std::min(b[i].x + b[i].w, b[j].x + b[j].w) < 0.1)
+                faults.push_back("\"" + b[i].text + "\" beside \"" + b[j].text + "\" at " + std::to_string(b[i].x));
+    return faults;
+}
+
 }  // namespace
 
 // Point numbers by their own end, the ends read from the list's own table
-// (the detailed report with every chapter prints it): every weld of the
+// (the detailed report with every chapter prints it), and none side by side
+// with a number of another weld: every weld of the
 // end-plate example (HE 280 A welded all round, four 13 mm welds at the
 // flange tips), and a welded T 200 x 200 x 10 x 12 all round, whose flange
 // tip welds are 12 mm and its web's end weld 10 mm long (at 4.2 / 200 cm
@@ -412,6 +436,8 @@ TEST(WeldCheckPicture, PointNumbersStandByTheirOwnEnd) {
     EXPECT_EQ(End_Point_Table(a001).size(), 12u);
     for (const std::string& fault : Point_Number_Faults(a001.substr(0, table_end + 1)))
         ADD_FAILURE() << "A001: " << fault;
+    for (const std::string& fault : Numbers_Side_By_Side(a001.substr(0, table_end + 1)))
+        ADD_FAILURE() << "A001: " << fault;
 
     const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
     Install_Weld_Check_Picture();
@@ -421,6 +447,7 @@ TEST(WeldCheckPicture, PointNumbersStandByTheirOwnEnd) {
     const std::string tee = l.Take();
     EXPECT_EQ(End_Point_Table(tee).size(), 8u);
     for (const std::string& fault : Point_Number_Faults(tee)) ADD_FAILURE() << "T: " << fault;
+    for (const std::string& fault : Numbers_Side_By_Side(tee)) ADD_FAILURE() << "T: " << fault;
     Set_Weld_Check_Picture_Drawer(old);
 }
 
@@ -526,4 +553,49 @@ TEST(WeldCheckPicture, WeldNumberBoxesClearOfTheDrawnWelds) {
             ADD_FAILURE() << e.id << ": " << fault;
         EXPECT_EQ(pictures, e.pictures) << e.id;
     }
+}
+
+// An angle 120 x 80 x 10 welded on the four faces of its legs (slots 0 and 1
+// of leg b, 2 and 6 of leg h): the weld check lays leg h along z, so the
+// picture shows it upright (taller than wide) and every weld line drawn
+// over the profile lies on an edge of its outline (both ends within 0.01
+// cm of one edge); no text overprints another and no number stands on a
+// line or the profile.
+TEST(WeldCheckPicture, AngleWeldsOnTheFacesOfItsUprightOutline) {
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    SchweissnahtNachweis r = Welded(PROFILTYP_L, 120, 10, 80, 10, {0, 1, 2, 6}, 5.0, false);
+    ListCapture l;
+    EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 1, 1), 0);
+    Set_Weld_Check_Picture_Drawer(old);
+    FILE* f = testutil::Stream_With(l.Take());
+    OliDocument doc;
+    OLI_Read_Document(f, &doc);
+    std::fclose(f);
+    std::vector<OliTextBox> boxes;
+    std::vector<OliInk> ink;
+    ASSERT_GE(OLI_Render_Layout(doc, &boxes, &ink), 1);
+    for (const std::string& fault : OLI_Layout_Faults(doc, ""))
+        if (fault.find("overprints") != std::string::npos || fault.find("number") != std::string::npos)
+            ADD_FAILURE() << fault;
+    // The profile's picture and the overlay on it: the first two pictures.
+    std::vector<const OliInk*> places;
+    for (const OliInk& k : ink)
+        if (k.kind == OLI_INK_PICTURE) places.push_back(&k);
+    ASSERT_GE(places.size(), 2u);
+    EXPECT_GT(places[0]->xy[3] - places[0]->xy[1], places[0]->xy[2] - places[0]->xy[0]) << "leg h not upright";
+    auto near = [](const OliInk& e, double x, double y) {  // within 0.01 cm of the edge e
+        return Box_Distance(e.xy[0], e.xy[1], e.xy[2], e.xy[3], x, y, x, y) < 0.01;
+    };
+    int welds = 0;
+    for (const OliInk& w : ink) {
+        if (w.kind != OLI_INK_LINE || w.block != places[1]->block || w.width < 0.03) continue;
+        ++welds;
+        bool on_edge = false;
+        for (const OliInk& e : ink)
+            on_edge = on_edge || (e.kind == OLI_INK_LINE && e.block == places[0]->block && near(e, w.xy[0], w.xy[1]) &&
+                                  near(e, w.xy[2], w.xy[3]));
+        EXPECT_TRUE(on_edge) << "weld from " << w.xy[0] << " " << w.xy[1] << " to " << w.xy[2] << " " << w.xy[3];
+    }
+    EXPECT_EQ(welds, 4);
 }

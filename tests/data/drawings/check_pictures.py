@@ -161,26 +161,31 @@ def tube():
 
 
 def angle():
-    sc = 0.05
-    h, b, t, r1, r2 = 120.0, 84.0, 10.0, 10.0, 5.0
-    xr, yr = 0.0, 84.0
+    # Leg h = 126 upright at the left, leg b = 84 along the bottom, both 10
+    # thick: extent 84 x 126 in 15.2 x 4.2 cm, n = 100 * 126 / 4.2 = 3000
+    # (exact), 1:30. Heel at (0, 126), the top of leg h at y 0.
+    sc = 1.0 / 30.0
+    h, b, t, r1, r2 = 126.0, 84.0, 10.0, 10.0, 5.0
+    xr, yr = 0.0, h
     xi, yi = xr + t, yr - t
-    p = [(xr, yr - b), (xr, yr), (xr + h, yr), (xr + h, yi + r2)]
-    p += arc3(True, None, (xr + h - r2, yi + r2), r2, (1, 0), (0, -1)) + [(xr + h - r2, yi), (xi + r1, yi)]
-    p += arc3(True, None, (xi + r1, yi - r1), r1, (0, 1), (-1, 0)) + [(xi, yi - r1), (xi, yr - b + r2)]
-    p += arc3(True, None, (xi - r2, yr - b + r2), r2, (1, 0), (0, -1)) + [(xi - r2, yr - b)]
+    # Up the back of leg h: its top, the heel, the tip of leg b with its toe
+    # arc, the root arc, the tip of leg h with its toe arc.
+    p = [(xr, yr - h), (xr, yr), (xr + b, yr), (xr + b, yi + r2)]
+    p += arc3(True, None, (xr + b - r2, yi + r2), r2, (1, 0), (0, -1)) + [(xr + b - r2, yi), (xi + r1, yi)]
+    p += arc3(True, None, (xi + r1, yi - r1), r1, (0, 1), (-1, 0)) + [(xi, yi - r1), (xi, yr - h + r2)]
+    p += arc3(True, None, (xi - r2, yr - h + r2), r2, (1, 0), (0, -1)) + [(xi - r2, yr - h)]
     assert len(p) == 18
-    out = own_head("-0.400000 6.400000 4.600000 -0.400000")
+    out = own_head("-0.650000 %s %s -0.650000" % (f(b * sc + 0.65), f(h * sc + 0.65)))
     out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
-    out += [("text", 2, "\"2\" at ((x0 + x12)/2, (y0 + y1)/2) = (5, 42) = paper (0.25, 2.1)"),
-            ("text", 2, "\"1\" at ((x1 + x2)/2, (y1 + y8)/2) = (60, 79) = paper (3.0, 3.95)")]
+    out += [("text", 2, "\"1\" at ((x0 + x12)/2, (y0 + y1)/2) = (5, 63) = paper (0.166667, 2.1)"),
+            ("text", 2, "\"2\" at ((x1 + x2)/2, (y1 + y8)/2) = (42, 121) = paper (1.4, 4.033333)")]
     return out + own_tail()
 
 
 def weld_check():
     sc = 0.05
     p = [(0.0, 0.0), (0.0, 84.0), (10.0, 84.0), (10.0, 0.0)]
-    out = own_head("-0.400000 0.900000 4.600000 -0.400000")
+    out = own_head("-0.650000 1.150000 4.850000 -0.650000")
     out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
     out += [colour(10), ("axes", 15, "axis cross 0.5 cm at the centroid (5, 42) = paper (0.25, 2.1)")]
     out += centroid_mark(5.0, 42.0, sc, "S")
