@@ -749,14 +749,28 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     return 0;
 }
 
+// A case chosen for the detailed output that the connection does not have
+// (a number stored with more cases than are left): said in place of its
+// chapter, with the cases there are.
+static void print_missing_detail_case(const SchweissnahtAnschluss* w, FILE* list, long long detail) {
+    OLI_Add_Para_Offset(0.3);
+    const std::string cases = w->load_count > 1 ? "Lk 1 bis " + std::to_string(w->load_count) : "Lk 1";
+    OLI_printf(list, "%sLk %lld für die detaillierte Ausgabe ist nicht vorhanden (vorhanden: %s) %s\n"_cp, P,
+               detail, cases.c_str(), Mark_Note());
+    OLI_Add_Para_Offset(0.3);
+}
+
 // The case in detail of the tabular forms, after the final result.
 static void print_detail_case(SchweissnahtAnschluss* w, FILE* list, int interactive) {
     const OliProps& pr = w->print;
     const int extent = pr.ergebnisumfang;
-    int detail = -1;
+    // The number chosen is the stored -n (wide enough for the least int).
+    const bool chosen = extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0;
+    long long detail = -1;
     if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe > 0) detail = w->governing_case;
     else if (extent == ERGEBNISUMFANG_MASSGEBEND) detail = w->governing_case;
-    else if (extent == ERGEBNISUMFANG_TABELLARISCH && pr.detailausgabe < 0) detail = -pr.detailausgabe;
+    else if (chosen) detail = -static_cast<long long>(pr.detailausgabe);
+    if (chosen && detail > w->load_count) print_missing_detail_case(w, list, detail);
     if (detail < 1 || detail > w->load_count) return;
     OLI_End_Text(list);
     OLI_reserveSpaceCM(list, 3.0);
@@ -768,7 +782,7 @@ static void print_detail_case(SchweissnahtAnschluss* w, FILE* list, int interact
     Schweissnaht_Heading_Level = 2;
     OLI_Add_Para_Offset(0.3);
     w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
-    run_case(w, detail - 1, list, interactive, true);
+    run_case(w, static_cast<int>(detail) - 1, list, interactive, true);
     w->print.ergebnisumfang = extent;
 }
 

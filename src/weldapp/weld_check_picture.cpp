@@ -29,8 +29,14 @@ namespace {
 // Paper margin of the profile's own picture on every side (no dimension
 // lines), in cm.
 const double kMargin = XS_PLOT_OWN_MARGIN_CM;
-// A picture narrower than this leaves room for the legend on its right.
-const double kLegendBeside = 16.0 - 3.0;
+// How far the legend's lines reach right of its left edge: the names from
+// the first stop (1.5 cm; "Naht 12b: " ends before the second), the throats
+// from the second (4.0 cm), the lengths at the layout's next stop after the
+// throat (one every 1.2 cm past the last stop: 6.4 cm, 7.6 cm after a throat
+// of two digits) and at most "lw = 1234.5 mm" long (2.7 cm). The legend
+// stands beside the picture where the line leaves it that room, else below.
+const double kLegendStops[2] = {1.5, 4.0};
+const double kLegendWidth = 7.6 + 2.7;
 const double kLineHeight = 0.38;  // cm of one text line
 // A picture of more bytes (a huge one) is drawn each time.
 const size_t kKeptBytes = 1 << 20;
@@ -81,9 +87,19 @@ struct Profile_Frame {
     }
 };
 
-// The displayed number of a weld slot: the number of its listing (a weld
-// split in two halves carries 20 more on its second half).
-int Shown_Number(int n) { return n > 20 ? n - 20 : n; }
+// The name of a weld slot in its box, as the legend and the tables list it:
+// its number, and for a half of a flange weld split at the web axis the
+// half's letter ("1a", "1b"; the second half carries 20 more).
+struct Shown_Name {
+    char text[16];
+};
+Shown_Name Shown_Weld_Name(const SchweissnahtNachweis* r, int k) {
+    Shown_Name name = {};
+    const int n = r->number[k] > 20 ? r->number[k] - 20 : r->number[k];
+    char* end = std::to_chars(name.text, name.text + sizeof name.text - 2, n).ptr;  // as "%d"
+    *end = Weld_Half_Letter(r, k);
+    return name;
+}
 
 // A point number beside its point (world x, y of the overlay), set along
 // its own weld line: a little into the line from the point and to one side
@@ -101,9 +117,12 @@ void Point_Label(Profile_Frame& f, double x, double y, double ux, double uy, dou
     struct Place {
         double along, side;
     };
+    // Straight out, a second number stands on top of the first (where the
+    // halves of a split weld meet): one number's height and the gap labels
+    // keep above it.
     static const Place kPlaces[14] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18}, {0.0, 0.22},
                                       {0.0, -0.22},  {-0.2, 0.0},  {-0.2, 0.18}, {-0.2, -0.18}, {0.6, 0.18},
-                                      {0.6, -0.18},  {-0.38, 0.0}, {0.0, 0.42},  {-0.2, 0.38}};
+                                      {0.6, -0.18},  {-0.38, 0.0}, {0.0, 0.46},  {-0.2, 0.38}};
     char text[16] = {};
     std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
     // The half extent of the number's box (as the label boxes measure a
@@ -142,20 +161,18 @@ bool Outward(const Profile_Frame& f, double x0, double y0, double x1, double y1,
     return true;
 }
 
-// The number of a weld in a small box beside the middle of its line, on the
-// side away from the profile (away from its centroid (cx, cy) where the line
-// lies on no face) unless only the other side or a place further along the
-// line is free.
-void Weld_Number(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy, int number,
-                 double s) {
+// The name of a weld ("3", "1a") in a small box beside the middle of its
+// line, on the side away from the profile (away from its centroid (cx, cy)
+// where the line lies on no face) unless only the other side or a place
+// further along the line is free.
+void Weld_Number(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy,
+                 const char* text, double s) {
     const double len = std::hypot(x1 - x0, y1 - y0);
     if (!(len > 0.0)) return;
     const double ux = (x1 - x0) / len, uy = (y1 - y0) / len;
     double nx = -uy, ny = ux;
     const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
     if (!Outward(f, x0, y0, x1, y1, s, &nx, &ny) && nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
-    char text[16] = {};
-    std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
     const double k = static_cast<double>(std::strlen(text));
     // The box of Oli_Boxed_Text: half height 0.8 H, half width 0.8 H k
     // (0.8 H for one digit), H the text height.
@@ -175,7 +192,7 @@ void Weld_Number(const Profile_Frame& f, double x0, double y0, double x1, double
                 if (c == 0.0) break;
             }
     Oli_Take_Area(bx - hw, by - hh, bx + hw, by + hh);
-    Oli_Boxed_Number(bx, by, kNumberHeight, number);
+    Oli_Boxed_Text(bx, by, kNumberHeight, text);
 }
 
 // A line as the labels see it: pieces of its length, each a box `half`
@@ -271,7 +288,7 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
     }
     const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
     Profile_Frame frame{e, h, {}};
-    // The numbers of the welds, as the legend and the result tables give
+    // The names of the welds, as the legend and the result tables give
     // them (an all-round weld's pieces 1 to 12 as well).
     for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
         double y0, z0, y1, z1;
@@ -279,7 +296,7 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
             !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
             continue;
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
-        Weld_Number(frame, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Number(r->number[k]), s);
+        Weld_Number(frame, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Weld_Name(r, k).text, s);
     }
     Oli_Select_Pen((unsigned)pen);
     Oli_Set_Text_Height(kPointHeight);
@@ -445,7 +462,7 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     const double s = 1.0 / mm_per_cm;
 
     const double width = w * s + 2 * kMargin, height = h * s + 2 * kMargin;
-    const bool beside = width < kLegendBeside;
+    const bool beside = width + kLegendWidth <= Oli_Get_Text_Width();
     int bottom = -1;
     double left = kMargin;
     if (beside) {
@@ -460,7 +477,7 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     Oli_Free_Position_Index(top);
 
     const double indent = OLI_Get_Para_Indent();
-    const double tabs[2] = {left + 1.5, left + 4.0};
+    const double tabs[2] = {left + kLegendStops[0], left + kLegendStops[1]};
     OLI_Set_Tabs(1, nullptr, tabs, 2);
     OLI_Set_Para_Indent(left);
     const int lines = Weld_Check_Write_Legend(list);

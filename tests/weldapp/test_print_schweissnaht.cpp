@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 #include <set>
@@ -1043,5 +1044,42 @@ TEST(InputProtocol, SplitFlangeWeldsNameTheirHalves) {
                           w, w, w);
             EXPECT_EQ(list.find(line) != std::string::npos, split == 2) << line;
         }
+    }
+}
+
+// A case in detail of the tabular extent that the connection does not have
+// (a number stored with more cases, or cases dropped since: an empty one is
+// dropped before the evaluation) is said in one line after the final
+// result, with the cases there are; a case that exists gets its chapter.
+TEST(DetailCase, ChosenCaseThatDoesNotExistIsSaid) {
+    const struct {
+        std::vector<double> n_kN;
+        int detail;
+        const char* there;  // the cases there are; null: case -detail has its chapter
+    } cases[] = {
+        {{-400, -700, 700}, -7, "Lk 1 bis 3"},
+        {{-400}, -2, "Lk 1"},
+        {{-400, 0, 700}, -3, "Lk 1 bis 2"},
+        {{-400, -700}, INT_MIN, "Lk 1 bis 2"},
+        {{-400, -700, 700}, -2, nullptr},
+    };
+    const std::string what(" für die detaillierte Ausgabe ist nicht vorhanden (vorhanden: "_cp);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.detail);
+        Connection k(c.n_kN);
+        k.r.print.ergebnisumfang = ERGEBNISUMFANG_TABELLARISCH;
+        k.r.print.detailausgabe = c.detail;
+        const std::string list = k.Run();
+        const size_t final_result = list.find("Endergebnis");
+        ASSERT_NE(final_result, std::string::npos);
+        const std::string number = std::to_string(-static_cast<long long>(c.detail));
+        const size_t note = list.find("\n Lk " + number + what);
+        EXPECT_EQ(note == std::string::npos, !c.there);
+        if (c.there) {
+            EXPECT_GT(note, final_result);
+            const std::string want = "\n Lk " + number + what + c.there + ") " + Mark_Note() + "\n";
+            EXPECT_EQ(list.substr(note, want.size()), want);
+        }
+        EXPECT_EQ(list.find("Lk 2\n", final_result) != std::string::npos, !c.there);
     }
 }

@@ -599,3 +599,64 @@ TEST(WeldCheckPicture, AngleWeldsOnTheFacesOfItsUprightOutline) {
     }
     EXPECT_EQ(welds, 4);
 }
+
+// An I 300 x 8 x b x 12 whose flange welds are split at the web axis (top
+// weld 12, bottom weld 2, web welds 3 and 4; each half b/2 long): the boxes
+// name the halves as the legend does, and the legend fits where it stands.
+// Scale s = min(15.2 / b, 4.2 / 300) cm per mm, picture w = b s + 2 * 0.65:
+// b = 150 gives 3.4 cm, and the legend (10.3 cm of line) beside it starts
+// its names 1.5 cm right of the picture; b = 500 gives 8.3 cm, too wide for
+// it (8.3 + 10.3 > 17), so the names start 0.65 + 1.5 cm from the margin,
+// below the picture.
+TEST(WeldCheckPicture, SplitFlangeWeldsNamedByHalvesAndTheLegendFits) {
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    for (const auto& [b, name_x] : {std::pair{150.0, 3.4 + 1.5}, std::pair{500.0, 0.65 + 1.5}}) {
+        SCOPED_TRACE(b);
+        SchweissnahtNachweis r = Welded(4, 300, 8, b, 12, {0, 3, 2, 6, 12, 13}, 5.0, false);
+        const int numbers[6][2] = {{0, 12}, {12, 32}, {3, 2}, {13, 22}, {2, 3}, {6, 4}};
+        for (const auto& [k, n] : numbers) r.number[k] = n;
+        r.l[0] = r.l[12] = r.l[3] = r.l[13] = b / 2;
+        r.shear_split = 2;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+        const std::string raw = l.Take();
+        const std::vector<std::string> text = Text_Lines(raw), all = All_Lines(raw);
+        char half[64];
+        std::snprintf(half, sizeof half, "╬ta╬\\w╬r = 5.0 mm╬tl╬\\w╬r = %.1f mm"_cp, b / 2);
+        for (const char* n : {"12a", "12b", "2a", "2b"})
+            EXPECT_EQ(std::count(text.begin(), text.end(), "╬tNaht "_cp + std::string(n) + ": " + half), 1) << n;
+        // Boxed names: record 10, centred (210), one per weld line.
+        std::vector<std::string> boxed;
+        for (const std::string& line : all)
+            if (line.compare(0, 4, " 10 ") == 0 && line.find(" 210 \xAE") != std::string::npos)
+                boxed.push_back(line.substr(line.find('\xAE') + 1, line.find('\xAF') - line.find('\xAE') - 1));
+        std::sort(boxed.begin(), boxed.end());
+        EXPECT_EQ(boxed, (std::vector<std::string>{"12a", "12b", "2a", "2b", "3", "4"}));
+        // Set on the page: the legend's names where the rule puts them, each
+        // ending before its throat; nothing overprints another text.
+        FILE* f = testutil::Stream_With(raw);
+        OliDocument doc;
+        OLI_Read_Document(f, &doc);
+        std::fclose(f);
+        std::vector<OliTextBox> boxes;
+        ASSERT_GE(OLI_Render_Text_Boxes(doc, &boxes), 1);
+        double margin = -1.0;
+        int names = 0;
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            const OliTextBox& t = boxes[i];
+            if (t.text == "Berechnungsquerschnitt:"_cp) margin = t.x;
+            if (t.kind == OLI_TEXT_PARA && t.text.compare(0, 5, "Naht ") == 0 && t.text.back() == ':') {
+                ++names;
+                EXPECT_NEAR(t.x - margin, name_x, 0.05) << t.text;
+                ASSERT_LT(i + 1, boxes.size());
+                EXPECT_LT(t.x + t.w + 0.1, boxes[i + 1].x) << t.text;
+                EXPECT_NEAR(boxes[i + 1].y, t.y, 0.02) << boxes[i + 1].text;
+            }
+        }
+        EXPECT_EQ(names, 6);
+        for (const std::string& fault : OLI_Layout_Faults(doc, ""))
+            if (fault.find("overprints") != std::string::npos) ADD_FAILURE() << fault;
+    }
+    Set_Weld_Check_Picture_Drawer(old);
+}
