@@ -230,10 +230,13 @@ unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
     return named;
 }
 
-// The name of a weld in the lines of the throat limits: "aw1" .. "aw8" by
-// position, "aw" of a weld all round or a ring.
-const char* Weld_Name(int position, char* out, size_t size) {
-    if (position > 0)
+// The name of a weld in the lines of the throat limits: "aw" with the
+// number the connection gives the weld at the position (the position's own
+// where it gives none), "aw" alone of a weld all round or a ring.
+const char* Weld_Name(const GeschweissterAnschluss* r, int position, char* out, size_t size) {
+    if (position > 0 && position <= ANSCHLUSS_WELD_POSITIONS && r->number_pos[position - 1] > 0)
+        std::snprintf(out, size, "aw%d", r->number_pos[position - 1]);
+    else if (position > 0)
         std::snprintf(out, size, "aw%d", position);
     else
         std::snprintf(out, size, "aw");
@@ -242,17 +245,18 @@ const char* Weld_Name(int position, char* out, size_t size) {
 
 // The welds below their least throats, each limit with its first weld;
 // each counts as a check not met.
-void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
+void Least_Throat_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    const QuerschnittWarnungen& w = r->warnings;
     char weld[16];
     if (w.word[ANSCHLUSS_BELOW_2MM]) {
         Anschluss_Exceeded_Checks++;
         Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
-                     Weld_Name(w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
+                     Weld_Name(r, w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
     }
     if (w.word[ANSCHLUSS_BELOW_ROOT_RULE]) {
         const Anschluss_Throat_Shortfall& s = w.below_root_rule;
         Anschluss_Exceeded_Checks++;
-        Weld_Name(s.position, weld, sizeof weld);
+        Weld_Name(r, s.position, weld, sizeof weld);
         // Of a thick part the lesser throat that lets the root rule go.
         if (s.t_max >= DIN_THICK_PART - 0.001 && s.a_min < std::sqrt(s.t_max) - 0.5 - 1e-9)
             Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke %.0lf mm für max t ≥ %.0lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
@@ -265,10 +269,11 @@ void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
 
 // The line of a throat above 0.7 t (0.7 d of a round bar) of the named
 // part, with its limit, its first weld and the part's thickness.
-void Upper_Limit_Line(FILE* f, const Anschluss_Throat_Excess& e, const char* part, bool diameter) {
+void Upper_Limit_Line(FILE* f, const GeschweissterAnschluss* r, const Anschluss_Throat_Excess& e, const char* part,
+                      bool diameter) {
     char weld[16];
     Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7%c = %.2lf mm überschritten! (%s, %s = %.1lf mm, %c = %.1lf mm)\n"_cp,
-                 diameter ? 'd' : 't', 0.7 * e.t, part, Weld_Name(e.position, weld, sizeof weld), e.a,
+                 diameter ? 'd' : 't', 0.7 * e.t, part, Weld_Name(r, e.position, weld, sizeof weld), e.a,
                  diameter ? 'd' : 't', e.t);
 }
 
@@ -307,15 +312,15 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
         const bool bar = type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND;
         auto above = [&w](int word) -> const Anschluss_Throat_Excess& { return w.above[word - ANSCHLUSS_ABOVE_PLATE]; };
         if (named & 1u << ANSCHLUSS_ABOVE_PLATE)
-            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
+            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
         if (named & 1u << ANSCHLUSS_ABOVE_PROFILE)
-            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
-        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
+            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
+        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
         // With the throat checks on, a throat above its limit is a check not
         // met, as one below its least throat is.
         if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
     }
-    Least_Throat_Lines(f, w);
+    Least_Throat_Lines(f, r);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
     else if (!w.word[ANSCHLUSS_ANY_WARNING])

@@ -7,6 +7,7 @@
 // A_w = pi 4·0.6 cm², sigma_w,R,d = 0.95·240/1.1.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -122,10 +123,11 @@ TEST(DinHandOver, RefusedProfileTypes) {
     }
 }
 
-// The first weld of a position counts; a position without a weld is 0; a
-// flat bar of the weld program (h x t_w) is a bar h x t of the library. The
-// evaluation leaves the library's own record alone.
-TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
+// A flat bar of the weld program (h x t_w) is a bar h x t of the library;
+// its welds take the positions of the faces they lie on (slot 1: position
+// 2, slot 2: position 3), whatever their numbers; a position without a
+// weld is 0. The evaluation leaves the library's own record alone.
+TEST(DinHandOver, WeldsByFaceAndFlatBarDimensions) {
     Din_Case k;
     Nahtbild& n = k.c.naht;
     n.profile.type = 1;
@@ -133,8 +135,8 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     n.profile.t_w = 20.0;
     n.all_round = 0;
     n.weld_count = 3;
-    const int number[3] = {3, 3, 2};
-    const double throat[3] = {5.0, 7.0, 4.0}, length[3] = {200.0, 100.0, 200.0};
+    const int number[3] = {0, 3, 1};
+    const double throat[3] = {7.0, 4.0, 5.0}, length[3] = {20.0, 200.0, 200.0};
     for (int i = 0; i < 3; i++) n.number[i] = number[i], n.throat[i] = throat[i], n.length[i] = length[i];
     for (int i = 3; i < NAHT_SLOTS; i++) n.number[i] = 0;
     Geschweisster_Anschluss.h = 123.0;
@@ -145,7 +147,7 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     EXPECT_EQ(r.a_pos[2], 5.0);
     EXPECT_EQ(r.l_pos[2], 200.0);
     EXPECT_EQ(r.a_pos[1], 4.0);
-    EXPECT_EQ(r.a_pos[4], 0.0);
+    EXPECT_EQ(r.a_pos[0], 0.0);  // slot 0 carries no number: no weld
     EXPECT_EQ(r.l_pos[4], 0.0);
     EXPECT_EQ(r.family, ANSCHLUSS_FLAT);
     EXPECT_EQ(r.h, 200.0);
@@ -157,6 +159,137 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     // 4 mm weld 5 kN on 0.4 (20 - 0.8) cm².
     EXPECT_NEAR(r.weld_values.sigma_max, 10 * 5 / (0.4 * (20 - 0.8)), 1e-9);
     EXPECT_NEAR(r.weld_values.sigma_min, 10 * 5 / (0.5 * (20 - 1.0)), 1e-9);
+}
+
+namespace {
+
+// A straight weld line of throat a from (d0, z0) to (d1, z1), mm: d from
+// the profile's left face, z down from its top.
+struct Weld_Line {
+    double d0, z0, d1, z1, a;
+};
+
+// The largest weld shear stress (N/mm²) of the DIN check by hand: V_y (kN)
+// spread evenly over the welds along d, V_z over those along z; the moment
+// of the forces at the profile's centroid (dp, zp) about the resultants of
+// those shares taken by the polar moment of the thin lines about their
+// centroid; at the line ends, tau_V + |M_t| rho / I_p.
+double Hand_Tau(const std::vector<Weld_Line>& lines, double dp, double zp, double V_y, double V_z) {
+    double A = 0, Sd = 0, Sz = 0, A_y = 0, A_z = 0, zA_y = 0, dA_z = 0;
+    for (const Weld_Line& w : lines) {
+        const double aL = w.a * std::hypot(w.d1 - w.d0, w.z1 - w.z0);
+        A += aL, Sd += aL * (w.d0 + w.d1) / 2, Sz += aL * (w.z0 + w.z1) / 2;
+        if (w.z0 == w.z1) A_y += aL, zA_y += aL * w.z0;
+        else A_z += aL, dA_z += aL * w.d0;
+    }
+    const double dc = Sd / A, zc = Sz / A;
+    double I_p = 0;  // the integral of a (d² + z²) along each line
+    for (const Weld_Line& w : lines) {
+        const double aL = w.a * std::hypot(w.d1 - w.d0, w.z1 - w.z0);
+        const double p = w.d0 - dc, q = w.d1 - dc, u = w.z0 - zc, v = w.z1 - zc;
+        I_p += aL * (p * p + p * q + q * q + u * u + u * v + v * v) / 3;
+    }
+    const double M_t = 1e3 * (V_y * (zp - (A_y ? zA_y / A_y : zc)) - V_z * (dp - (A_z ? dA_z / A_z : dc)));
+    double tau = 0;
+    for (const Weld_Line& w : lines) {
+        const double tau_V = w.z0 == w.z1 ? 1e3 * std::fabs(V_y) / A_y : 1e3 * std::fabs(V_z) / A_z;
+        for (double e : {0.0, 1.0}) {
+            const double rho = std::hypot(w.d0 + e * (w.d1 - w.d0) - dc, w.z0 + e * (w.z1 - w.z0) - zc);
+            tau = std::max(tau, tau_V + std::fabs(M_t) * rho / I_p);
+        }
+    }
+    return tau;
+}
+
+}  // namespace
+
+// The DIN positions follow the faces the welds lie on, as the Eurocode
+// check places them, however a file numbers the welds; the numbers stay
+// their names. L 150 x 100 x 10 (upright leg 10 x 150, horizontal leg
+// 90 x 10 at its foot: centroid d = (1500 5 + 900 55) / 2400 = 23.75, z =
+// (1500 75 + 900 145) / 2400 = 101.25 mm) with 5 mm welds at full length
+// on the faces of both legs: slot 0 (outer, 100), slot 1 (inner, 90) along
+// d, slot 2 (outer, 150), slot 6 (inner, 140) along z. Welded I 300 x 8,
+// flanges 200 x 12, 6 mm flange welds (outer 200, inner 96 on each side),
+// 5 mm web welds 276: doubly symmetric, no torsion, V_y on the flange
+// welds alone, 100 kN / (6 2 (200 + 96 + 96) mm²) = 21.26 N/mm².
+TEST(DinHandOver, WeldPositionsFollowTheFacesNotTheNumbers) {
+    const std::vector<Weld_Line> angle = {
+        {0, 150, 100, 150, 5}, {10, 140, 100, 140, 5}, {0, 0, 0, 150, 5}, {10, 0, 10, 140, 5}};
+    const std::vector<Weld_Line> upright(angle.begin() + 2, angle.end());
+    struct Weld {
+        int slot, number;
+        double a, l;
+    };
+    const std::vector<Weld> angle4 = {{0, 0, 5, 100}, {1, 0, 5, 90}, {2, 0, 5, 150}, {6, 0, 5, 140}};
+    const std::vector<Weld> i8 = {{0, 0, 6, 200}, {1, 0, 6, 96}, {5, 0, 6, 96}, {3, 0, 6, 200},
+                                  {4, 0, 6, 96},  {7, 0, 6, 96}, {2, 0, 5, 276}, {6, 0, 5, 276}};
+    const struct {
+        bool angle;
+        std::vector<Weld> welds;
+        std::vector<int> numbers;  // of the welds in their order
+        double V_y, V_z, tau;      // kN, N/mm² by hand
+    } cases[] = {
+        // The program's own numbering and the faces' order: 78.59 (the
+        // faces' order took V_y on the upright leg: 55.7).
+        {true, angle4, {4, 3, 1, 2}, 50, 0, Hand_Tau(angle, 23.75, 101.25, 50, 0)},
+        {true, angle4, {1, 2, 3, 4}, 50, 0, Hand_Tau(angle, 23.75, 101.25, 50, 0)},
+        // The upright leg's two welds numbered the other way round keep
+        // their own lengths: 62.76.
+        {true, {angle4[2], angle4[3]}, {2, 1}, 0, 50, Hand_Tau(upright, 23.75, 101.25, 0, 50)},
+        // The welds numbered in slot order (took 19.73).
+        {false, i8, {1, 2, 6, 4, 5, 8, 3, 7}, 100, 0, 100e3 / (6 * 2 * (200 + 96 + 96))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.numbers));
+        Din_Case k;
+        Nahtbild& n = k.c.naht;
+        n.profile = Stahlprofil{};
+        n.profile.type = c.angle ? 3 : 4;
+        n.profile.h = c.angle ? 150 : 300, n.profile.t_w = c.angle ? 10 : 8;
+        n.profile.b_fo = n.profile.b_fu = c.angle ? 100 : 200;
+        n.profile.t_fo = n.profile.t_fu = c.angle ? 10 : 12;
+        n.all_round = 0, n.full_length = 1, n.no_throat_check = 1;
+        for (int i = 0; i < NAHT_SLOTS; i++) n.number[i] = 0, n.throat[i] = n.length[i] = 0;
+        for (size_t i = 0; i < c.welds.size(); i++) {
+            const Weld& w = c.welds[i];
+            n.number[w.slot] = c.numbers[i], n.throat[w.slot] = w.a, n.length[w.slot] = w.l;
+        }
+        n.weld_count = 8;
+        Update_Weld_Layout(&n, nullptr, 0);
+        k.e.forces.V_y = c.V_y * 1e3, k.e.forces.V_z = c.V_z * 1e3;
+        GeschweissterAnschluss r = k.Handed_Over();
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_NEAR(r.weld_values.tau, c.tau, 0.005);
+        if (c.welds.size() == 2) {
+            // The outer face is position 1, the inner 2.
+            EXPECT_EQ(r.l_pos[0], 150.0);
+            EXPECT_EQ(r.l_pos[1], 140.0);
+            EXPECT_EQ(r.number_pos[0], 2);
+            EXPECT_EQ(r.number_pos[1], 1);
+        }
+    }
+}
+
+// A line of the block names a weld by the number the connection gives it,
+// not by its position: the inner weld of the angle's upright leg (slot 6,
+// position 2) numbered 1 with a throat of 1.5 mm below 2 mm.
+TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
+    Din_Case k;
+    Nahtbild& n = k.c.naht;
+    n.profile = Stahlprofil{};
+    n.profile.type = 3, n.profile.h = 150, n.profile.t_w = 10, n.profile.b_fo = 100, n.profile.t_fo = 10;
+    n.all_round = 0;
+    for (int i = 0; i < NAHT_SLOTS; i++) n.number[i] = 0;
+    n.number[2] = 2, n.throat[2] = 5.0, n.length[2] = 150.0;
+    n.number[6] = 1, n.throat[6] = 1.5, n.length[6] = 140.0;
+    n.weld_count = 7;
+    Update_Weld_Layout(&n, nullptr, 0);
+    k.e.forces.V_z = 10e3;
+    ListCapture list;
+    EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, list.f()), 1);
+    const std::string text = list.Take();
+    EXPECT_NE(text.find("Mindestnahtdicke 2 mm unterschritten! (aw1 = 1.5 mm)\n"), std::string::npos) << text;
 }
 
 // The input protocol's material on the DIN path: the strengths the check
