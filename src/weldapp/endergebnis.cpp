@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldapp/last_schweissnaht.h"
@@ -80,7 +81,7 @@ static std::string place(const Endergebnis_Maximum& m) {
     std::string text = "Lk " + std::to_string(m.load_case);
     if (m.weld > 0) text += ", Naht " + std::to_string(m.weld) + (m.half ? std::string(1, m.half) : "");
     if (m.point >= 0) text += ", Pkt. " + std::to_string(m.point);
-    if (m.at_yz) text += Format_Static(", y = %.1lf, z = %.1lf cm", m.y + 0.0, m.z + 0.0);
+    if (m.at_yz) text += Format_Static(", y = %.1lf, z = %.1lf cm", Unsigned_Zero(m.y, 1), Unsigned_Zero(m.z, 1));
     return text;
 }
 

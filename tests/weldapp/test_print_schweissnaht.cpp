@@ -414,6 +414,22 @@ TEST(FinalResult, NotesOfTheWelds) {
     EXPECT_EQ(k.Run().find("Hinweise"), std::string::npos);
 }
 
+// The place of the DIN check's governing stress prints a coordinate that
+// shows zero without its sign (-0.04 cm and -0.0 at one decimal).
+TEST(FinalResult, PlaceOfTheDinStressWithoutSignedZero) {
+    Endergebnis e;
+    e.w = {0.5, 2};
+    e.w.at_yz = true, e.w.y = -0.04, e.w.z = -0.0;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    FILE* f = std::tmpfile();
+    Print_Endergebnis(&r, e, nullptr, 0, f);
+    OLI_End_Text(f);
+    EXPECT_NE(testutil::Stream_All(f).find("\xCEtLk 2, y = 0.0, z = 0.0 cm\xCEtU"), std::string::npos);
+    std::fclose(f);
+    Free_Schweissnaht(&r);
+}
+
 // The final result as the page shows it (17 cm of text): every line on one
 // row at every result extent, with the widest texts its rows hold: the
 // place "Lk 10000, Naht 20, Pkt. 7", a utilisation of four digits failing
