@@ -242,43 +242,27 @@ TEST(Evaluation, WeldLongerThanItsFaceIsNamedAndVerifiesNothing) {
 // Welds are not checked with a length the input refused: each case says
 // so once instead of a utilisation that reads "ok", and the final result
 // names the refusal where the welds' maximum would stand. The Eurocode
-// cross-section check does not take the welds and runs (U_sigma = 400 /
-// 500); the DIN block checks profile and welds together and does not.
+// cross-section check does not take the welds and runs (its row: 400 / 500
+// = 0.800); the DIN block checks profile and welds together and does not.
 // HE 280 A, web weld 250 mm on its 196 mm face, two cases.
 TEST(Evaluation, RefusedWeldGeometryIsNotChecked) {
-    const struct {
-        int code;
-        const char* what;
-        int xs_calls;
-        const char* section_row;  // "" for none
-    } cases[] = {
-        {0, "Kein Nachweis: ", 2, "\xCEtQuerschnitt\xCEtLk 2\xCEtU\xCE\\\xCC\xCEr = 0.800  <  1  "},
-        {1, "Kein Nachweis von Profil und Schwei\xE1n\x84hten: ", 0, ""},
-    };
-    for (const auto& c : cases) {
+    const std::string why = "Nahtl\x84nge l\x84nger als die Fl\x84" "che am Profil (";
+    for (int code : {0, 1}) {
         Connection k({-300, -400});
-        k.r.code_setting = c.code;
-        k.r.section_check = 1;
+        k.r.code_setting = code, k.r.section_check = 1;
         k.r.print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;  // every case in the list
         k.r.naht.length[2] = 250.0;
         const std::string list = k.Run();
-        const std::string line = std::string(" ") + c.what + "Nahtl\x84nge l\x84nger als die Fl\x84" "che am Profil (s. Eingabe) " +
-                                 Mark_Alert() + "\n";
-        const size_t first = list.find(line);
-        ASSERT_NE(first, std::string::npos) << list;
-        EXPECT_NE(list.find(line, first + 1), std::string::npos);
-        EXPECT_EQ(list.find(line, list.find(line, first + 1) + 1), std::string::npos);
-        EXPECT_NE(list.find("\xCEtSchwei\xE1n\x84hte\xCEtkein Nachweis: Nahtl\x84nge l\x84nger als die Fl\x84"
-                            "che am Profil (Eingabe)  " + std::string(Mark_Alert()) + "\n"),
+        const std::string line = (code ? " Kein Nachweis von Profil und Schwei\xE1n\x84hten: " : " Kein Nachweis: ") +
+                                 why + "s. Eingabe) " + Mark_Alert() + "\n";
+        int lines = 0;
+        for (size_t at = list.find(line); at != std::string::npos; at = list.find(line, at + 1)) ++lines;
+        EXPECT_EQ(lines, 2) << code;
+        EXPECT_NE(list.find("\xCEtSchwei\xE1n\x84hte\xCEtkein Nachweis: " + why + "Eingabe)  " + Mark_Alert()),
                   std::string::npos);
         EXPECT_EQ(list.find("U\xCE\\w\xCEr ="), std::string::npos);  // no weld utilisation anywhere
-        EXPECT_EQ(list.find("Schwei\xE1naht-Spannungen"), std::string::npos);
         EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
-        EXPECT_EQ(s_xs_calls, c.xs_calls);
-        EXPECT_EQ(list.find("\xCEtQuerschnitt\xCEt") != std::string::npos, *c.section_row != 0);
-        if (*c.section_row) {
-            EXPECT_NE(list.find(c.section_row), std::string::npos);
-        }
+        EXPECT_EQ(list.find("\xCEtQuerschnitt\xCEtLk 2\xCEtU\xCE\\\xCC\xCEr = 0.800  <  1") != std::string::npos, !code);
         EXPECT_EQ(k.r.results[1].U_w.status, ERGEBNIS_EINGABE_ABGELEHNT);
     }
 }
