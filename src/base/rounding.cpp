@@ -22,6 +22,18 @@ static const double kTolerance = 1e-5;
 // Beyond this many decimals no double changes any more.
 enum { MAX_PRINTED_DECIMALS = 340 };
 
+double Unsigned_Zero(double x, int n) {
+    // A value of magnitude 1 or more never prints as zero; the rest are
+    // judged by their print itself, which rounds as every report does.
+    if (!(x < 0.0)) return x + 0.0;  // -0.0 becomes +0.0
+    if (x <= -1.0) return x;
+    char text[MAX_PRINTED_DECIMALS + 8];  // "-0." and the decimals of a magnitude below 1
+    std::snprintf(text, sizeof text, "%.*f", n < 0 ? 0 : n > MAX_PRINTED_DECIMALS ? MAX_PRINTED_DECIMALS : n, x);
+    for (const char* c = text + 1; *c; ++c)
+        if (*c != '0' && *c != '.') return x;
+    return 0.0;
+}
+
 double Round_To_Decimals(double x, int n) {
     if (n < 0) n = 0;
     if (n <= 13) {

@@ -12,6 +12,11 @@
 // negative n counts as 0. Never fails.
 double Round_To_Decimals(double x, int n);
 
+// x for a print with n decimals ("%.nf"): +0 where that print shows zero,
+// so that -0.004 prints "0.00" and -0.0 "0.0", never with a sign; x
+// itself otherwise (also a NaN). A negative n counts as 0. Never fails.
+double Unsigned_Zero(double x, int n);
+
 // Every class and acceptance limit of the checks compares through this: a
 // value within LIMIT_TOLERANCE of the limit, relative to the limit's
 // magnitude, counts as equal to it, so that a value computed on the limit

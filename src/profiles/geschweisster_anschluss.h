@@ -203,6 +203,9 @@ struct GeschweissterAnschluss {
     KehlnahtStatus status;                  // of the last section evaluation
     QuerschnittWarnungen warnings;          // of the last section evaluation
     int no_throat_check;                    // 1: the least throats are not checked
+    // The number the connection gives the weld at each position, which the
+    // lines naming a weld show; 0: named by its position.
+    int number_pos[ANSCHLUSS_WELD_POSITIONS];
 };
 
 // The library's record.

@@ -17,6 +17,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
+#include "profiles/stahlprofil.h"
 #include "weldcheck/din_check.h"
 
 namespace {
@@ -44,6 +45,27 @@ int Grade_Code(const Materialparameter_Record& m, float* own_f_y) {
 // stronger one.
 float Own_Alpha_w(float f_y) { return f_y <= 240.0f ? 0.95f : 0.80f; }
 
+// The welds at the library's positions by the face each lies on, as the
+// Eurocode check places them: a slot is a face of the profile, and its
+// position is the number the program gives that face. The number a file
+// gives the weld is its name only (kept for the lines that name it); taken
+// as the position, a file numbered otherwise moved welds to other faces
+// and their shear to welds that do not take it.
+void Place_Welds_By_Face(const Nahtbild& n, GeschweissterAnschluss* r) {
+    double face[STAHLPROFIL_EDGES];
+    int position[STAHLPROFIL_EDGES];
+    if (Get_Profile_Plate_Elements(&n.profile, face, position) <= 0) return;
+    static_assert(static_cast<int>(NAHT_SLOTS) <= static_cast<int>(STAHLPROFIL_EDGES),
+                  "every weld slot is a face of the edge table");
+    for (int i = 0; i < NAHT_SLOTS; i++) {
+        const int k = position[i];
+        if (n.number[i] <= 0 || k < 1 || k > ANSCHLUSS_WELD_POSITIONS) continue;
+        r->l_pos[k - 1] = n.length[i];
+        r->a_pos[k - 1] = n.throat[i];
+        r->number_pos[k - 1] = n.number[i];
+    }
+}
+
 }  // namespace
 
 int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, GeschweissterAnschluss* r) {
@@ -63,13 +85,7 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
     // The connection keeps the share as a fraction, the library in per cent.
     load[ANSCHLUSS_CONTACT] = n.contact_fraction * 100.0;
     r->grades.grade = Grade_Code(p.material, &r->grades.user_f_y);
-    for (int k = 1; k <= ANSCHLUSS_WELD_POSITIONS; k++)
-        for (int i = 0; i < NAHT_SLOTS; i++)
-            if (n.number[i] == k) {
-                r->l_pos[k - 1] = n.length[i];
-                r->a_pos[k - 1] = n.throat[i];
-                break;
-            }
+    Place_Welds_By_Face(n, r);
     r->a_w = n.a_w;
     r->family = Anschluss_Family_Of_Profile_Type(p.type);
     if (r->family < 0) return 0;

@@ -6,12 +6,15 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldcheck/weld_check_record.h"
 
 static const char* P = "";  // the common line prefix of the print texts
+
+const char* Refused_Weld_Input_Text(void) { return "Nahtlänge länger als die Fläche am Profil"_cp; }
 
 // A utilisation that fails the verdict: above 1 and not within the user's
 // tolerance of the final result.
@@ -38,6 +41,7 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         raise(&e.ct, r.U_ct, lk);
         raise(&e.overall, r.U_sigma, lk);
         raise(&e.overall, r.U_w, lk, &r);
+        if (r.U_w.status == ERGEBNIS_EINGABE_ABGELEHNT) e.weld_input_refused = true;
         if (!Lastfall_Hat_Ergebnis(&r)) {
             e.without_result.push_back(lk);
             continue;
@@ -77,7 +81,7 @@ static std::string place(const Endergebnis_Maximum& m) {
     std::string text = "Lk " + std::to_string(m.load_case);
     if (m.weld > 0) text += ", Naht " + std::to_string(m.weld) + (m.half ? std::string(1, m.half) : "");
     if (m.point >= 0) text += ", Pkt. " + std::to_string(m.point);
-    if (m.at_yz) text += Format_Static(", y = %.1lf, z = %.1lf cm", m.y + 0.0, m.z + 0.0);
+    if (m.at_yz) text += Format_Static(", y = %.1lf, z = %.1lf cm", Unsigned_Zero(m.y, 1), Unsigned_Zero(m.z, 1));
     return text;
 }
 
@@ -136,13 +140,19 @@ static void case_row(FILE* list, const char* mk, const char* label, const std::v
 static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, double tolerance,
                         FILE* list) {
     const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
+    const bool refused = e.weld_input_refused;
     bool row_stops = false;
-    if (sigma || w || ct) {
+    if (sigma || w || ct || refused) {
         OLI_Set_Tabs(2, nullptr, kRowTabs, 3);
         row_stops = true;
         OLI_printf(list, "%s%sMaximale Ausnutzung:╬r\n"_cp, P, mk);
         if (sigma) maximum_row(list, "Querschnitt", "\xCC", e.sigma, tolerance);
-        if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w, tolerance);
+        // Welds checked with a geometry the input refused would prove
+        // nothing: the refusal stands where their maximum would.
+        if (refused)
+            OLI_printf(list, "╬tSchweißnähte╬tkein Nachweis: %s (Eingabe)  %s\n"_cp, Refused_Weld_Input_Text(),
+                       Mark_Alert());
+        else if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w, tolerance);
         if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, tolerance);
     }
     if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty()) {
@@ -168,7 +178,7 @@ static void result_rows(const Endergebnis& e, const unsigned* notes, int count, 
 double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int count) {
     static const unsigned kNone[1] = {0};
     if (!notes) notes = kNone, count = 0;
-    const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001) + (e.ct.U > 0.001);
+    const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001 || e.weld_input_refused) + (e.ct.U > 0.001);
     const int cases = !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty();
     const int hints = !welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX).empty() +
                       !welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE).empty();
@@ -191,7 +201,8 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     const double tol = conn->print.toleranz;
     OLI_Add_Para_Offset(0.3);
     // A case not covered leaves the proof incomplete: never "proven".
-    if (conn->input_error || !e.without_result.empty() || !e.failing.empty() || !e.not_covered.empty()) {
+    if (conn->input_error || e.weld_input_refused || !e.without_result.empty() || !e.failing.empty() ||
+        !e.not_covered.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
         OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), digits(tol).c_str());

@@ -34,7 +34,12 @@ struct Endergebnis {
     std::vector<int> failing;         // 1-based cases with a utilisation that fails (beyond the tolerance)
     std::vector<int> without_result;  // 1-based cases where a check failed or was refused
     std::vector<int> not_covered;     // 1-based cases a check does not cover (class 4 sections)
+    bool weld_input_refused = false;  // the welds were not checked: their geometry was refused
 };
+
+// What the cases and the final result name when the input check refused
+// the weld geometry (a weld longer than its face).
+const char* Refused_Weld_Input_Text(void);
 
 // The final result of the record's load cases (conn->results, load_count
 // entries) with the print control's tolerance. Never fails; an empty
@@ -53,7 +58,7 @@ double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int co
 // Writes the chapter "Endergebnis": the maximum of each check with its
 // load case and place, the failing cases, those without result and those
 // not covered, the
-// notes of the welds (by number, WELD_NOTE_* bits, notes[1..count]), and
+// refused weld geometry in place of the welds' maximum, the notes of the welds (by number, WELD_NOTE_* bits, notes[1..count]), and
 // the verdict at every result extent. input_error: an input was refused or
 // a case failed, which fails the verdict. Nothing without a list.
 void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,

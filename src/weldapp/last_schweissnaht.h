@@ -42,6 +42,10 @@ enum Ergebnis_Status {
     // class 4 section needs its effective section): no utilisation, and the
     // proof of the case is not complete.
     ERGEBNIS_NICHT_ABGEDECKT = 3,
+    // Not run: the input check before the cases refused what the check
+    // takes (the weld geometry); no utilisation, and the proof of the case
+    // is not complete.
+    ERGEBNIS_EINGABE_ABGELEHNT = 4,
 };
 
 struct Ausnutzung {

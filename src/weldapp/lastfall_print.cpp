@@ -198,13 +198,13 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2 };
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
-// a check without result, the mark "QK4" for a class 4 section the check
+// a check without result or refused input, the mark "QK4" for a class 4 section the check
 // does not cover, "---" for none, else the value; U_sigma and U_w (not
 // plain) are blue with "*" at the maximum and red above 1, with "!" unless
 // it is the maximum. Returns the MARK_* written.
 static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max) {
     const double x = u.U;
-    if (u.status == ERGEBNIS_FEHLER) {
+    if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
         Row_Put(list, "  Fehler");
         Row_Put(list, Color_End());
@@ -249,7 +249,8 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
         // A check without result has its column, where the row says so.
         for (int k = 0; k < 3; ++k) {
             const Ausnutzung& u = conn->results[i].*kU[k];
-            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT)
+            if (u.U > 0.001 || u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_NICHT_ABGEDECKT ||
+                u.status == ERGEBNIS_EINGABE_ABGELEHNT)
                 u_col[k] = true;
         }
     }

@@ -64,6 +64,9 @@ static const char* P = "";  // the common line prefix of the print texts
 static std::string s_reason;
 // The first load case of the running evaluation that got no result, and why.
 static std::string s_case_failure;
+// The input check of the running evaluation refused the weld geometry: no
+// case checks the welds with it.
+static bool s_welds_refused = false;
 
 const char* Evaluation_Refusal_Reason(void) { return s_reason.c_str(); }
 void Reset_Evaluation_Refusal_Reason(void) { s_reason.clear(); }
@@ -554,6 +557,30 @@ static void case_heading(FILE* out, int i, const Lastfall& lf) {
     OLI_Add_Para_Offset(0.3);
 }
 
+// A case whose weld geometry the input check refused: the welds are not
+// checked (said once in the case), so that no utilisation of a refused
+// input reads as "ok"; the Eurocode cross-section check does not take the
+// welds and runs. The DIN block checks the profile end with its welds and
+// does not run. The first failure's text, null when none.
+static const char* refused_welds_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive) {
+    const bool din = w->code_setting == CODE_SETTING_DIN18800;
+    const char* why = nullptr;
+    if (!din && w->section_check && xs_check_case(w, r, out, w->print.ergebnisumfang, interactive))
+        why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
+    r->U_w = Ausnutzung{0.0, ERGEBNIS_EINGABE_ABGELEHNT};
+    if (!out) return why;
+    if (!din) {
+        OLI_End_Text(out);
+        OLI_reserveSpaceCM(out, 3.0);
+        Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
+    }
+    const bool both = din && w->section_check;
+    OLI_printf(out, "%sKein Nachweis%s: %s (s. Eingabe) %s\n"_cp, P, both ? " von Profil und Schweißnähten"_cp : "",
+               Refused_Weld_Input_Text(), Mark_Alert());
+    OLI_Add_Para_Offset(0.3);
+    return why;
+}
+
 // The checks of a case; the first failure's text for the chart, null when
 // every check has its result.
 static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive) {
@@ -574,6 +601,7 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         if (out) OLI_Add_Para_Offset(0.3);
         return "Schnittgröße keine gültige Zahl oder zu groß"_cp;
     }
+    if (s_welds_refused) return refused_welds_case(w, r, out, interactive);
     if (w->code_setting == CODE_SETTING_DIN18800) {
         // The welded-connection library checks the profile end and its
         // welds in one block.
@@ -717,7 +745,8 @@ static int check_input(SchweissnahtAnschluss* conn, SchweissnahtAnschluss* w, FI
     const int check_level = extent >= ERGEBNISUMFANG_TABELLARISCH ? ERGEBNISUMFANG_STANDARD : extent;
     *refused = Update_Weld_Layout(&w->naht, list, check_level) != 0;
     *refused |= refuse_contact_share(w->naht, list);
-    *refused |= refuse_weld_lengths(w->naht, list);
+    s_welds_refused = refuse_weld_lengths(w->naht, list) != 0;
+    *refused |= s_welds_refused;
     // The partial factors of the checks (gamma_M0 and gamma_M2): one that
     // divides a resistance into overflow comes from a damaged file.
     const bool ec3 = w->code_setting == CODE_SETTING_EC3;
@@ -853,6 +882,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Copy_Schweissnaht(conn, w);  // with fresh results of its own
     if (!list) s_reason.clear();
     s_case_failure.clear();
+    s_welds_refused = false;
     Clear_Weld_Notes();
     for (int i = 0; i < w->load_count; ++i)
         if (Lastfall_Has_Load(w, i)) ++w->loaded_count;

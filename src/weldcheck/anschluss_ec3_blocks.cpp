@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "base/vesk.h"
 #include "codes/blech.h"
 #include "codes/material.h"
@@ -206,8 +207,9 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
-        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, out.sigma_max, out.sigma_min);
-        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, out.tau);
+        OLI_printf(f, "max ╠╬\\x╬r = %.1lf N/mm²,  min ╠╬\\x╬r = %.1lf N/mm²,  "_cp, Unsigned_Zero(out.sigma_max, 1),
+                   Unsigned_Zero(out.sigma_min, 1));
+        OLI_printf(f, "max Í = %.1lf N/mm²,  "_cp, Unsigned_Zero(out.tau, 1));
         OLI_printf(f, "max ╠╬\\v╬r = %.1lf N/mm²"_cp, out.sigma_v);
         OLI_printf(f, "\n");
         if (flags & XS_CHECK_CLASS_4) Print_Class_4_Not_Covered(f);
@@ -275,14 +277,15 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     const double tab = 12.0;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(f, "%s", "Spannungen: ╬t"_cp);
-    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v[LINE_SIGMA_W_X]);
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v[LINE_TAU_W_Y]);
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v[LINE_TAU_W_Z]);
+    auto v1 = [&v](int k) { return Unsigned_Zero(v[k], 1); };  // printed with one decimal
+    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v1(LINE_SIGMA_W_X));
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v1(LINE_TAU_W_Y));
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v1(LINE_TAU_W_Z));
     OLI_printf(f, "\n");
     OLI_printf(f, "%s", "Nachweis: ╬t"_cp);
-    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[LINE_SIGMA_PERP]);
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v[LINE_TAU_PERP]);
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v[LINE_TAU_PAR]);
+    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(LINE_SIGMA_PERP));
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(LINE_TAU_PERP));
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v1(LINE_TAU_PAR));
     if (rec.U_w > 0.001) {
         OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, rec.U_w, Get_Compare_Symbol(static_cast<float>(rec.U_w), 1.0f));
         OLI_printf(f, "  %s", rec.U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "base/vesk.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
@@ -23,6 +24,11 @@ const char* const ALPHA = "\xBA";
 const char* const SUM = "\xB2";
 const char* const ETA = "\xC1";
 const char* const ZETA = "\xD3";
+
+// A value as the block prints it with one or two decimals: one that shows
+// zero shows no sign.
+double U1(double x) { return Unsigned_Zero(x, 1); }
+double U2(double x) { return Unsigned_Zero(x, 2); }
 
 // One utilisation in its "<" form (at most 1) or its ">" form, which is
 // counted.
@@ -109,8 +115,8 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     }
     Safe_Fprintf(f, " \n ╬bSpannungen\n"_cp);
     Safe_Fprintf(f, "   %s╬\\max╬r = %5.1lf N/mm╬/2╬r   %s╬\\min╬r = %5.1lf N/mm╬/2╬r    %s╬\\max╬r = %5.1lf N/mm╬/2╬r"_cp,
-                 SIGMA, p.sigma_max, SIGMA, p.sigma_min, TAU, p.tau);
-    Safe_Fprintf(f, "   %s╬\\v╬r = %5.1lf N/mm╬/2╬r\n"_cp, SIGMA, p.sigma_v);
+                 SIGMA, U1(p.sigma_max), SIGMA, U1(p.sigma_min), TAU, U1(p.tau));
+    Safe_Fprintf(f, "   %s╬\\v╬r = %5.1lf N/mm╬/2╬r\n"_cp, SIGMA, U1(p.sigma_v));
     Safe_Fprintf(f, " \n ╬bAusnutzung    ╬r(%s╬\\R,d╬r = %5.1lf N/mm╬/2╬r   %s╬\\R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, SIGMA,
                  p.sigma_R_d, TAU, p.tau_R_d);
     Ratio(f, "   %s/%s╬\\R,d╬r = %5.2lf  <  1╬r"_cp, "   %s/%s╬\\R,d╬r = %5.2lf  >  1╬r"_cp, SIGMA, SIGMA, r->U_sigma);
@@ -128,13 +134,13 @@ void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
         Safe_Fprintf(f, "   A╬\\w╬r = %5.1lf cm╬/2╬r      A╬\\%syw╬r = %5.1lf cm╬/2╬r    A╬\\%szw╬r = %5.1lf cm╬/2╬r\n"_cp,
                      v.A_w, TAU, r->A_w_y, TAU, r->A_w_z);
         Safe_Fprintf(f, "   %sl╬\\w╬r = %5.1lf cm╬r      y╬\\sw╬r = %5.1lf cm╬r      z╬\\sw╬r = %5.1lf cm      %s = %5.1lf╬/╬/╬/°╬r\n"_cp,
-                     SUM, v.L, v.y_s, v.z_s, ALPHA, v.angle);
+                     SUM, v.L, U1(v.y_s), U1(v.z_s), ALPHA, U1(v.angle));
         if (type == ANSCHLUSS_I)
             Safe_Fprintf(f, "   I╬\\yw╬r = %7.1lf cm╬/4╬r   I╬\\zw╬r = %7.1lf cm╬/4╬r   I╬\\yzw╬r = %7.1lf cm╬/4╬r  I╬\\%sw╬r = %7.1lf cm╬/4╬r   I╬\\%sw╬r = %7.1lf cm╬/4╬r\n"_cp,
-                         v.I_y, v.I_z, v.I_yz, ETA, v.I_1, ZETA, v.I_2);
+                         v.I_y, v.I_z, U1(v.I_yz), ETA, v.I_1, ZETA, v.I_2);
         else
             Safe_Fprintf(f, "   I╬\\yw╬r = %6.1lf cm╬/4╬r    I╬\\zw╬r = %6.1lf cm╬/4╬r    I╬\\yzw╬r = %6.1lf cm╬/4╬r   I╬\\%sw╬r = %6.1lf cm╬/4╬r   I╬\\%sw╬r = %6.1lf cm╬/4╬r\n"_cp,
-                         v.I_y, v.I_z, v.I_yz, ETA, v.I_1, ZETA, v.I_2);
+                         v.I_y, v.I_z, U1(v.I_yz), ETA, v.I_1, ZETA, v.I_2);
         if (type == ANSCHLUSS_RHS && all_round)
             Safe_Fprintf(f, "   I╬\\Tw╬r = %.1lf cm╬/4╬r   W╬\\Tw╬r = %.1lf cm╬/3╬r\n"_cp, v.I_t, v.W_t);
     } else if (type == ANSCHLUSS_CHS) {
@@ -142,7 +148,7 @@ void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
                      v.A_w, v.I_y, v.I_z, v.I_t, v.W_t);
     } else if (type == ANSCHLUSS_FLAT) {
         Safe_Fprintf(f, "   l╬\\w╬r = %5.1lf cm╬r      A╬\\w╬r = %5.1lf cm╬/2╬r     y╬\\w╬r = %5.1lf cm      z╬\\w╬r = %5.1lf cm\n   I╬\\yw╬r = %6.1lf cm╬/4╬r   I╬\\zw╬r = %6.1lf cm╬/4╬r"_cp,
-                     v.L, v.A_w, v.y_s, v.z_s, v.I_y, v.I_z);
+                     v.L, v.A_w, U1(v.y_s), U1(v.z_s), v.I_y, v.I_z);
         if (v.W_y < 0.0 || v.W_z < 0.0)
             Safe_Fprintf(f, "\n");
         else
@@ -159,56 +165,62 @@ void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     const int type = r->family;
     // The points from the profile's reference point: stored from the weld
     // centroid.
-    auto Y = [&v](int k) { return v.point[k][0] + v.y_s; };
-    auto Z = [&v](int k) { return v.point[k][1] + v.z_s; };
+    auto Y = [&v](int k, int decimals) { return Unsigned_Zero(v.point[k][0] + v.y_s, decimals); };
+    auto Z = [&v](int k, int decimals) { return Unsigned_Zero(v.point[k][1] + v.z_s, decimals); };
     switch (type) {
     case ANSCHLUSS_I:
         // Room for a sign and three places before the point: the columns
         // stay where they are at y = -10.00 cm.
         Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
-                     SIGMA, v.sigma_max, Y(0), Z(0));
+                     SIGMA, U2(v.sigma_max), Y(0, 2), Z(0, 2));
         Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Mitte der Flanschoberseite\n"_cp,
-                     SIGMA, v.sigma_min, Y(1), Z(1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %6.2lf cm    z = %6.2lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
-                     Z(3));
+                     SIGMA, U2(v.sigma_min), Y(1, 2), Z(1, 2));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm\n"_cp,
+                     TAU, U2(v.tau), Y(2, 2), Z(2, 2));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %6.2lf cm    z = %6.2lf cm\n"_cp,
+                     SIGMA, U2(v.sigma_v), Y(3, 2), Z(3, 2));
         break;
     case ANSCHLUSS_RHS:
         Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
-                     SIGMA, v.sigma_max, Y(0), Z(0));
+                     SIGMA, U2(v.sigma_max), Y(0, 1), Z(0, 1));
         Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
-                     SIGMA, v.sigma_min, Y(1), Z(1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
-                     Z(3));
+                     SIGMA, U2(v.sigma_min), Y(1, 1), Z(1, 1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+                     TAU, U2(v.tau), Y(2, 1), Z(2, 1));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+                     SIGMA, U2(v.sigma_v), Y(3, 1), Z(3, 1));
         break;
     case ANSCHLUSS_CHANNEL:
     case ANSCHLUSS_TEE:
     case ANSCHLUSS_ANGLE:
         Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
-                     SIGMA, v.sigma_max, Y(0), Z(0));
+                     SIGMA, U1(v.sigma_max), Y(0, 1), Z(0, 1));
         if (type == ANSCHLUSS_TEE)
             Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp,
-                         SIGMA, v.sigma_min, Y(1), Z(1));
+                         SIGMA, U1(v.sigma_min), Y(1, 1), Z(1, 1));
         else
             Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
-                         SIGMA, v.sigma_min, Y(1), Z(1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp, TAU, v.tau, Y(2), Z(2));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp, SIGMA, v.sigma_v, Y(3),
-                     Z(3));
+                         SIGMA, U1(v.sigma_min), Y(1, 1), Z(1, 1));
+        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+                     TAU, U1(v.tau), Y(2, 1), Z(2, 1));
+        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+                     SIGMA, U1(v.sigma_v), Y(3, 1), Z(3, 1));
         break;
     case ANSCHLUSS_CHS:
         Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r     %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r     %s╬\\w╬r = %7.2lf N/mm╬/2╬r     %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
-                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau, TAU, v.tau_T, SIGMA, v.sigma_v);
+                     SIGMA, U2(v.sigma_max), SIGMA, U2(v.sigma_min), TAU, U2(v.tau), TAU, U2(v.tau_T), SIGMA,
+                     U2(v.sigma_v));
         break;
     case ANSCHLUSS_ROUND:
         Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r    %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r   %s╬\\w╬r = %7.2lf N/mm╬/2╬r   %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
-                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau, TAU, v.tau_T, SIGMA, v.sigma_v);
+                     SIGMA, U2(v.sigma_max), SIGMA, U2(v.sigma_min), TAU, U2(v.tau), TAU, U2(v.tau_T), SIGMA,
+                     U2(v.sigma_v));
         break;
     case ANSCHLUSS_FLAT:
         Safe_Fprintf(f, "   %s╬\\wmax╬r = %8.2lf N/mm╬/2╬r    %s╬\\wmin╬r = %8.2lf N/mm╬/2╬r   %s╬\\ywmax╬r = %8.2lf N/mm╬/2╬r   \n   %s╬\\zwmax╬r = %8.2lf N/mm╬/2╬r   %s╬\\Tw╬r = %8.2lf N/mm╬/2╬r     %s╬\\w,v╬r = %8.2lf N/mm╬/2╬r \n"_cp,
-                     SIGMA, v.sigma_max, SIGMA, v.sigma_min, TAU, v.tau_y, TAU, v.tau_z, TAU, v.tau_T, SIGMA,
-                     v.sigma_v);
+                     SIGMA, U2(v.sigma_max), SIGMA, U2(v.sigma_min), TAU, U2(v.tau_y), TAU, U2(v.tau_z), TAU,
+                     U2(v.tau_T), SIGMA,
+                     U2(v.sigma_v));
         break;
     default:
         break;
@@ -230,10 +242,13 @@ unsigned Upper_Limits_Named(const GeschweissterAnschluss* r) {
     return named;
 }
 
-// The name of a weld in the lines of the throat limits: "aw1" .. "aw8" by
-// position, "aw" of a weld all round or a ring.
-const char* Weld_Name(int position, char* out, size_t size) {
-    if (position > 0)
+// The name of a weld in the lines of the throat limits: "aw" with the
+// number the connection gives the weld at the position (the position's own
+// where it gives none), "aw" alone of a weld all round or a ring.
+const char* Weld_Name(const GeschweissterAnschluss* r, int position, char* out, size_t size) {
+    if (position > 0 && position <= ANSCHLUSS_WELD_POSITIONS && r->number_pos[position - 1] > 0)
+        std::snprintf(out, size, "aw%d", r->number_pos[position - 1]);
+    else if (position > 0)
         std::snprintf(out, size, "aw%d", position);
     else
         std::snprintf(out, size, "aw");
@@ -242,17 +257,18 @@ const char* Weld_Name(int position, char* out, size_t size) {
 
 // The welds below their least throats, each limit with its first weld;
 // each counts as a check not met.
-void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
+void Least_Throat_Lines(FILE* f, const GeschweissterAnschluss* r) {
+    const QuerschnittWarnungen& w = r->warnings;
     char weld[16];
     if (w.word[ANSCHLUSS_BELOW_2MM]) {
         Anschluss_Exceeded_Checks++;
         Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke 2 mm unterschritten! (%s = %.1lf mm)\n"_cp,
-                     Weld_Name(w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
+                     Weld_Name(r, w.below_2mm.position, weld, sizeof weld), w.below_2mm.a);
     }
     if (w.word[ANSCHLUSS_BELOW_ROOT_RULE]) {
         const Anschluss_Throat_Shortfall& s = w.below_root_rule;
         Anschluss_Exceeded_Checks++;
-        Weld_Name(s.position, weld, sizeof weld);
+        Weld_Name(r, s.position, weld, sizeof weld);
         // Of a thick part the lesser throat that lets the root rule go.
         if (s.t_max >= DIN_THICK_PART - 0.001 && s.a_min < std::sqrt(s.t_max) - 0.5 - 1e-9)
             Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke %.0lf mm für max t ≥ %.0lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
@@ -265,10 +281,11 @@ void Least_Throat_Lines(FILE* f, const QuerschnittWarnungen& w) {
 
 // The line of a throat above 0.7 t (0.7 d of a round bar) of the named
 // part, with its limit, its first weld and the part's thickness.
-void Upper_Limit_Line(FILE* f, const Anschluss_Throat_Excess& e, const char* part, bool diameter) {
+void Upper_Limit_Line(FILE* f, const GeschweissterAnschluss* r, const Anschluss_Throat_Excess& e, const char* part,
+                      bool diameter) {
     char weld[16];
     Safe_Fprintf(f, "\n ╬b╬u  Zulässige Nahtdicke 0.7%c = %.2lf mm überschritten! (%s, %s = %.1lf mm, %c = %.1lf mm)\n"_cp,
-                 diameter ? 'd' : 't', 0.7 * e.t, part, Weld_Name(e.position, weld, sizeof weld), e.a,
+                 diameter ? 'd' : 't', 0.7 * e.t, part, Weld_Name(r, e.position, weld, sizeof weld), e.a,
                  diameter ? 'd' : 't', e.t);
 }
 
@@ -307,15 +324,15 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
         const bool bar = type == ANSCHLUSS_FLAT || type == ANSCHLUSS_ROUND;
         auto above = [&w](int word) -> const Anschluss_Throat_Excess& { return w.above[word - ANSCHLUSS_ABOVE_PLATE]; };
         if (named & 1u << ANSCHLUSS_ABOVE_PLATE)
-            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
+            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PLATE), "Anschlussplatte", false);
         if (named & 1u << ANSCHLUSS_ABOVE_PROFILE)
-            Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
-        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
+            Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_PROFILE), bar ? "Stahlprofil" : "Flansch", type == ANSCHLUSS_ROUND);
+        if (named & 1u << ANSCHLUSS_ABOVE_WEB) Upper_Limit_Line(f, r, above(ANSCHLUSS_ABOVE_WEB), "Steg", false);
         // With the throat checks on, a throat above its limit is a check not
         // met, as one below its least throat is.
         if (!r->no_throat_check) Anschluss_Exceeded_Checks += std::popcount(named);
     }
-    Least_Throat_Lines(f, w);
+    Least_Throat_Lines(f, r);
     if (Anschluss_Exceeded_Checks != 0)
         Safe_Fprintf(f, "\n ╬b╬u  Achtung, einzelne Nachweise konnten nicht geführt werden!\n"_cp);
     else if (!w.word[ANSCHLUSS_ANY_WARNING])

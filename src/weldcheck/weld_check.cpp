@@ -14,6 +14,7 @@
 
 #include "base/cp850.h"
 #include "base/invariant.h"
+#include "base/rounding.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -185,7 +186,8 @@ void End_Point_Table(WeldCheckWork* w) {
             if (first) OLI_printf(f, "%s, ", Wc_Weld_Name(w, k).text);
             first = false;
             OLI_printf(f, "╬tPkt. %d: "_cp, i);
-            OLI_printf(f, "╬ty' = %.1lf mm ╬tz' = %.1lf mm\n"_cp, w->py[k][i], w->pz[k][i]);
+            OLI_printf(f, "╬ty' = %.1lf mm ╬tz' = %.1lf mm\n"_cp, Unsigned_Zero(w->py[k][i], 1),
+                       Unsigned_Zero(w->pz[k][i], 1));
         }
     }
     OLI_Set_Para_Indent(indent);

@@ -24,6 +24,7 @@
 #include <cmath>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weld_check_internal.h"
@@ -86,7 +87,7 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
     for (const Item& it : items) {
         if (!Wc_Present(it.v)) continue;
         OLI_printf(f, "%s", first ? Check_Line_Prefix : ",  ");
-        OLI_printf(f, it.fmt, it.v);
+        OLI_printf(f, it.fmt, Unsigned_Zero(it.v, 2));
         first = false;
     }
     if (!first) OLI_printf(f, "\n");
@@ -135,9 +136,9 @@ void Wc_Weld_Centroid_Moments(WeldCheckWork* w) {
     const double Mwy = Wc_kNm(w->Mwy), Mwz = Wc_kNm(w->Mwz);
     if (w->detailed && (Wc_Present(Mwy - Wc_kNm(w->My)) || Wc_Present(Mwz - Wc_kNm(w->Mz)))) {
         OLI_printf(w->f, "%sM╬\\w,y╬r = M╬\\y,Ed╬r - N╬\\Ed╬r%súz╬\\w╬r = %.2lf kNm\n"_cp, Check_Line_Prefix,
-                   Report_Times_Sign, Mwy);
+                   Report_Times_Sign, Unsigned_Zero(Mwy, 2));
         OLI_printf(w->f, "%sM╬\\w,z╬r = M╬\\z,Ed╬r + N╬\\Ed╬r%súy╬\\w╬r = %.2lf kNm\n"_cp, Check_Line_Prefix,
-                   Report_Times_Sign, Mwz);
+                   Report_Times_Sign, Unsigned_Zero(Mwz, 2));
     }
 }
 
@@ -324,7 +325,7 @@ void Part_Line(Distribution_Block& b, int i, const double kN[5]) {
         if (row == 1) OLI_printf(w->f, "\n╬t"_cp);
         for (int j = from; j <= last; ++j) {
             OLI_printf(w->f, "╬t"_cp);
-            if (Shown(kN[j])) OLI_printf(w->f, fmts[j], kN[j]);
+            if (Shown(kN[j])) OLI_printf(w->f, fmts[j], Unsigned_Zero(kN[j], 2));
         }
     }
     OLI_printf(w->f, "\n");
@@ -380,8 +381,8 @@ int Conventional_Split(Distribution_Block& b) {
     if (b.show && (Vy || Vz)) {
         b.Open();
         OLI_printf(w->f, "%saus konventioneller Querkraftaufteilung:", Check_Line_Prefix);
-        if (Vy) OLI_printf(w->f, "  V╬\\y,w╬r = %.2lf kN"_cp, Wc_kN(w->Vy));
-        if (Vz) OLI_printf(w->f, "  V╬\\z,w╬r = %.2lf kN"_cp, Wc_kN(w->Vz));
+        if (Vy) OLI_printf(w->f, "  V╬\\y,w╬r = %.2lf kN"_cp, Unsigned_Zero(Wc_kN(w->Vy), 2));
+        if (Vz) OLI_printf(w->f, "  V╬\\z,w╬r = %.2lf kN"_cp, Unsigned_Zero(Wc_kN(w->Vz), 2));
         OLI_printf(w->f, "\n");
     }
     return 0;
@@ -406,7 +407,7 @@ int Wc_Distribute(WeldCheckWork* w) {
     if (b.show && (w->ring || w->polar) && Wc_Present(Wc_kNm(w->M_T) - Wc_kNm(w->Mx))) {
         b.Open();
         OLI_printf(w->f, "%sverbleibende Torsion um den Schwerpunkt der Nähte:  M╬\\w,T╬r = %.2lf kNm\n"_cp,
-                   Check_Line_Prefix, Wc_kNm(w->M_T));
+                   Check_Line_Prefix, Unsigned_Zero(Wc_kNm(w->M_T), 2));
     }
     b.Close();
     return 0;

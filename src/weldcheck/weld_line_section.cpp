@@ -12,6 +12,7 @@
 #include <initializer_list>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
@@ -611,16 +612,17 @@ void Wc_Print_Section_Values(WeldCheckWork* w) {
         OLI_printf(f, "%s", Check_Line_Prefix);
         if (w->I_wy > 0.001) OLI_printf(f, "I╬\\w,y╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wy * 0.0001);
         if (w->I_wz > 0.001) OLI_printf(f, "I╬\\w,z╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wz * 0.0001);
-        if (std::fabs(w->I_wyz) > 0.001) OLI_printf(f, "I╬\\w,yz╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wyz * 0.0001);
+        if (std::fabs(w->I_wyz) > 0.001)
+            OLI_printf(f, "I╬\\w,yz╬r = %.2lf cm╬/4╬r,  "_cp, Unsigned_Zero(w->I_wyz * 0.0001, 2));
         if (w->polar) OLI_printf(f, "I╬\\w,p╬r = %.2lf cm╬/4╬r,  "_cp, w->I_wp * 0.0001);
         if (w->W_wt > 0.001) OLI_printf(f, "W╬\\w,t╬r = %.2lf cm·,  "_cp, w->W_wt * 0.001);
         const double dy = std::fabs(w->dy_w) <= 0.01 ? 0.0 : w->dy_w;
         const double dz = std::fabs(w->dz_w) <= 0.01 ? 0.0 : w->dz_w;
         if (!w->symmetric) {
-            OLI_printf(f, "úy╬\\w╬r = %.1lf mm"_cp, dy);
+            OLI_printf(f, "úy╬\\w╬r = %.1lf mm"_cp, Unsigned_Zero(dy, 1));
             OLI_printf(f, ",  ");
         }
-        OLI_printf(f, "úz╬\\w╬r = %.1lf mm"_cp, dz);
+        OLI_printf(f, "úz╬\\w╬r = %.1lf mm"_cp, Unsigned_Zero(dz, 1));
         OLI_printf(f, "\n");
     }
     if (w->level != 1) OLI_Set_Para_Indent(indent);

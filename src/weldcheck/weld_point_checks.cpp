@@ -24,6 +24,7 @@
 
 #include "base/cp850.h"
 #include "base/invariant.h"
+#include "base/rounding.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -155,25 +156,27 @@ std::vector<std::string> Stress_Items(const WeldCheckWork* w, int k, int i) {
         items.emplace_back(text);
     };
     const bool torsion = Wc_Present(w->tT[k][i]) || Wc_Present(w->tTc[k][i]);
-    if (Wc_Present(w->sx[k][i])) add("╠╬\\w,x╬r = %.2lf N/mm² "_cp, w->sx[k][i]);
+    // Stress cells print with 2 decimals; one that shows zero has no sign.
+    auto v2 = [](double x) { return Unsigned_Zero(x, 2); };
+    if (Wc_Present(w->sx[k][i])) add("╠╬\\w,x╬r = %.2lf N/mm² "_cp, v2(w->sx[k][i]));
     else items.emplace_back();
     if (w->round) {
-        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", w->ty[k][i]);
+        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", v2(w->ty[k][i]));
         if (torsion) {
-            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
-            add("ê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, w->ty[k][i] + w->tT[k][i]);
+            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, v2(w->tT[k][i]));
+            add("ê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, v2(w->ty[k][i] + w->tT[k][i]));
         }
     } else {
         const char* v = torsion ? "V" : "";
-        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, w->ty[k][i]);
-        if (Wc_Present(w->tz[k][i])) add("Í╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, w->tz[k][i]);
+        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, v2(w->ty[k][i]));
+        if (Wc_Present(w->tz[k][i])) add("Í╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, v2(w->tz[k][i]));
         if (w->polar) {
             double Ty, Tz;
             Torsion_By_Axis(w, k, i, &Ty, &Tz);
-            if (Wc_Present(Ty)) add("Í╬\\w,Ty╬r = %.2lf N/mm² "_cp, Ty);
-            if (Wc_Present(Tz)) add("Í╬\\w,Tz╬r = %.2lf N/mm² "_cp, Tz);
+            if (Wc_Present(Ty)) add("Í╬\\w,Ty╬r = %.2lf N/mm² "_cp, v2(Ty));
+            if (Wc_Present(Tz)) add("Í╬\\w,Tz╬r = %.2lf N/mm² "_cp, v2(Tz));
         } else if (torsion) {
-            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, w->tT[k][i]);
+            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, v2(w->tT[k][i]));
         }
     }
     if (w->contact[k][i]) items.emplace_back("(Druckkontakt)");
@@ -339,14 +342,14 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
     if (directional) {
         out.Add("%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
         if (across) out.Add(" - Í╬\\w╬r%ssin(║)"_cp, X);
-        out.Add(" = %.1lf N/mm²\n"_cp, sp);
+        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(sp, 1));
         out.Add("%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, P, "s", X);
         if (across) out.Add(" + Í╬\\w╬r%scos(║)"_cp, X);
-        out.Add(" = %.1lf N/mm²\n"_cp, tp);
+        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(tp, 1));
         out.Add("%sÍ╬\\%s╬r"_cp, P, "p");
         out.Add(" = Í╬\\w,%s╬r"_cp, Along_Name(L));
         if (torsion) out.Add(" + Í╬\\w,T%s╬r"_cp, T_along);
-        out.Add(" = %.1lf N/mm²\n"_cp, s.along);
+        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(s.along, 1));
     } else {
         const bool shear = Wc_Present(s.along) || across;
         if (shear) {
@@ -362,7 +365,7 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
         } else {
             out.Add("%s╠╬\\w,Ed╬r = |╠╬\\w,x╬r|"_cp, P);
         }
-        out.Add(" = %.1lf N/mm²\n"_cp, sw);
+        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(sw, 1));
     }
     out.Put();
 }
@@ -576,7 +579,7 @@ void Print_Point_Check_Intro(const Point_Check_Run& c) {
     if (contact)
         OLI_printf(f, "%s╬S%.0lf%% Spannungsabtrag über Druckkontakt\n"_cp, P, 100.0 * r->contact_share);
     if (torsion)
-        OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, w->tau_T);
+        OLI_printf(f, "%saus Torsion:  Í╬\\w,T╬r = %.2lf N/mm²\n"_cp, P, Unsigned_Zero(w->tau_T, 2));
     if (c.plate_lowered) Strength_Used_Line(f, "des Blechs", &c.g.plate1.material, c.g.plate1.t);
     if (c.profile_lowered) {
         double t_max = 0.0;
@@ -882,7 +885,8 @@ void Print_Extreme_Stresses(Point_Check_Run& c) {
         c.result_indented = false;
         OLI_printf(f, "%sExtremale Spannungen  ", P);
     }
-    OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, smax, smin);
+    OLI_printf(f, "╠╬\\w,x,max╬r = %.1lf N/mm²  ╠╬\\w,x,min╬r = %.1lf N/mm²"_cp, Unsigned_Zero(smax, 1),
+               Unsigned_Zero(smin, 1));
     if (w->round) {
         if (Wc_Force_Present(w->Vy) || Wc_Force_Present(w->Vz) || Wc_Present(w->tau_T))
             OLI_printf(f, "  Í╬\\w,t,max╬r = %.1lf N/mm²"_cp, tymax);

@@ -40,6 +40,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
 #include "platform/format.h"
@@ -368,7 +369,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     if (f && print_level >= 1) {
         const bool lone_N = present(N) && !present(Mp) && !present(Ms) && !eccentric;
         if (lone_N) {
-            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), F * 1e-5);
+            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), Unsigned_Zero(F * 1e-5, 2));
             return F;
         }
         std::string s = "(";
@@ -401,7 +402,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             term(buf);
         }
         s += ")";
-        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(), F * 1e-5);
+        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(), Unsigned_Zero(F * 1e-5, 2));
     }
     return F;
 }
@@ -418,7 +419,7 @@ static void component_line(FILE* f, const char* name_fmt, const char* sub, doubl
     if (first) OLI_printf(f, "%s", first);
     if (second && first) OLI_printf(f, "%s", second);
     else if (second) OLI_printf(f, "%s%s", second[1] == '-' ? "-" : "", second + 3);  // " + x" / " - x"
-    OLI_printf(f, " = %.2lf kN/cm\n", value * 1e-5);
+    OLI_printf(f, " = %.2lf kN/cm\n", Unsigned_Zero(value * 1e-5, 2));
 }
 
 // The signed normal force and shear across the weld of the weld that governs
@@ -466,7 +467,7 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
     const bool as_printed = *F_n == F_N && *F_v == F_Vs;
     if (f && print_level >= 1 && (two_welds || !as_printed))
         OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp, P(),
-                   best_side == 0 ? "linke" : "rechte", *F_n * 1e-5, *F_v * 1e-5);
+                   best_side == 0 ? "linke" : "rechte", Unsigned_Zero(*F_n * 1e-5, 2), Unsigned_Zero(*F_v * 1e-5, 2));
 }
 
 // The force per length of a given throat stress (the simplified method's
@@ -768,9 +769,12 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
             if (f && print_level >= 2)
                 OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp, P());
             if (f && print_level >= 1) {
-                OLI_printf(f, "%s╠╬\\%s╬r = F╬\\Ed╬r(╠╬\\%s╬r)/a = %.2lf N/mm²,"_cp, P(), "s", "s", g->sigma_perp);
-                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²,"_cp, "s", "s", g->tau_perp);
-                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²\n"_cp, "p", "p", g->tau_par);
+                OLI_printf(f, "%s╠╬\\%s╬r = F╬\\Ed╬r(╠╬\\%s╬r)/a = %.2lf N/mm²,"_cp, P(), "s", "s",
+                           Unsigned_Zero(g->sigma_perp, 2));
+                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²,"_cp, "s", "s",
+                           Unsigned_Zero(g->tau_perp, 2));
+                OLI_printf(f, "  Í╬\\%s╬r = F╬\\Ed╬r(Í╬\\%s╬r)/a = %.2lf N/mm²\n"_cp, "p", "p",
+                           Unsigned_Zero(g->tau_par, 2));
             }
         }
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "base/rounding.h"
@@ -11,6 +12,28 @@ TEST(RoundToDecimals, HalvesRoundUpward) {
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-2.5, 0), -2.0);
     EXPECT_DOUBLE_EQ(Round_To_Decimals(2.5, 0), 3.0);
     EXPECT_DOUBLE_EQ(Round_To_Decimals(-0.125, 2), -0.12);
+}
+
+// What "%.nf" prints of the value returned: no sign where the print is
+// zero, the value itself otherwise. The stored double nearest 0.05 lies
+// above it (0.05000000000000000277...) and prints -0.1 at one decimal;
+// -0.5 at no decimals rounds to the even 0.
+TEST(UnsignedZero, PrintsWithoutTheSignOfAZero) {
+    const struct {
+        double x;
+        int n;
+        const char* printed;
+    } cases[] = {
+        {-0.0, 1, "0.0"},    {-0.004, 2, "0.00"}, {-0.049, 1, "0.0"}, {-0.05, 1, "-0.1"}, {-0.005, 2, "-0.01"},
+        {-0.5, 0, "0"},      {-0.7, 0, "-1"},     {-12.3, 1, "-12.3"}, {0.004, 2, "0.00"}, {-1e-9, 6, "0.000000"},
+        {-6e-6, 5, "-0.00001"}, {-0.2, -1, "0"},
+    };
+    for (const auto& c : cases) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.*f", c.n < 0 ? 0 : c.n, Unsigned_Zero(c.x, c.n));
+        EXPECT_STREQ(text, c.printed) << c.x << " " << c.n;
+    }
+    EXPECT_TRUE(std::isnan(Unsigned_Zero(std::nan(""), 2)));
 }
 
 TEST(RoundToDecimals, WorkedExamples) {

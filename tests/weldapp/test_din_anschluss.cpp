@@ -122,10 +122,11 @@ TEST(DinHandOver, RefusedProfileTypes) {
     }
 }
 
-// The first weld of a position counts; a position without a weld is 0; a
-// flat bar of the weld program (h x t_w) is a bar h x t of the library. The
-// evaluation leaves the library's own record alone.
-TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
+// A flat bar of the weld program (h x t_w) is a bar h x t of the library;
+// its welds take the positions of the faces they lie on (slot 1: position
+// 2, slot 2: position 3), whatever their numbers; a position without a
+// weld is 0. The evaluation leaves the library's own record alone.
+TEST(DinHandOver, WeldsByFaceAndFlatBarDimensions) {
     Din_Case k;
     Nahtbild& n = k.c.naht;
     n.profile.type = 1;
@@ -133,8 +134,8 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     n.profile.t_w = 20.0;
     n.all_round = 0;
     n.weld_count = 3;
-    const int number[3] = {3, 3, 2};
-    const double throat[3] = {5.0, 7.0, 4.0}, length[3] = {200.0, 100.0, 200.0};
+    const int number[3] = {0, 3, 1};
+    const double throat[3] = {7.0, 4.0, 5.0}, length[3] = {20.0, 200.0, 200.0};
     for (int i = 0; i < 3; i++) n.number[i] = number[i], n.throat[i] = throat[i], n.length[i] = length[i];
     for (int i = 3; i < NAHT_SLOTS; i++) n.number[i] = 0;
     Geschweisster_Anschluss.h = 123.0;
@@ -145,7 +146,7 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     EXPECT_EQ(r.a_pos[2], 5.0);
     EXPECT_EQ(r.l_pos[2], 200.0);
     EXPECT_EQ(r.a_pos[1], 4.0);
-    EXPECT_EQ(r.a_pos[4], 0.0);
+    EXPECT_EQ(r.a_pos[0], 0.0);  // slot 0 carries no number: no weld
     EXPECT_EQ(r.l_pos[4], 0.0);
     EXPECT_EQ(r.family, ANSCHLUSS_FLAT);
     EXPECT_EQ(r.h, 200.0);
@@ -157,6 +158,96 @@ TEST(DinHandOver, WeldsByPositionAndFlatBarDimensions) {
     // 4 mm weld 5 kN on 0.4 (20 - 0.8) cm².
     EXPECT_NEAR(r.weld_values.sigma_max, 10 * 5 / (0.4 * (20 - 0.8)), 1e-9);
     EXPECT_NEAR(r.weld_values.sigma_min, 10 * 5 / (0.5 * (20 - 1.0)), 1e-9);
+}
+
+// The DIN positions follow the faces the welds lie on, as the Eurocode
+// check places them, however a file numbers the welds; the numbers stay
+// their names. Welds of full length, the shear of each axis spread over the
+// welds along it, the moment of the forces at the profile's centroid about
+// that shear's resultant taken by the polar moment I_p of the thin lines
+// about their centroid; tau = tau_V + |M_t| rho / I_p at the farthest end.
+// L 150 x 100 x 10, centroid (d, z) = (23.75, 101.25) mm from the heel's
+// outer top corner, 5 mm welds: slot 0 (outer, 100) and 1 (inner, 90)
+// along d at z = 150 and 140, slot 2 (outer, 150) and 6 (inner, 140) along
+// z at d = 0 and 10.
+// - All four, V_y = 50 kN: 50e3 / (5 190) = 52.63 N/mm²; resultant at z =
+//   (100 150 + 90 140) / 190 = 145.26, M_t = 50 (145.26 - 101.25) = 2200.7
+//   kNmm; weld centroid (23.65, 101.35), I_p = 767.4 cm⁴, rho = 90.53 mm at
+//   (100, 150): 52.63 + 2200.7e3 90.53 / 767.4e4 = 78.59 N/mm².
+// - Slots 2 and 6, V_z = 50 kN: 50e3 / (5 290) = 34.48 N/mm²; resultant at
+//   d = 140 10 / 290 = 4.83, M_t = 50 (23.75 - 4.83) = 946.1 kNmm; weld
+//   centroid z = (150 75 + 140 70) / 290 = 72.59, I_p = 5 (150³ + 140³) / 12
+//   + 5 150 (2.41² + 4.83²) + 5 140 (2.59² + 5.17²) = 259.5 cm⁴, rho = 77.56
+//   mm at (0, 150): 34.48 + 946.1e3 77.56 / 259.5e4 = 62.76 N/mm².
+// Welded I 300 x 8, flanges 200 x 12, 6 mm flange welds (outer 200, inner
+// 96 each side), 5 mm web welds 276, V_y = 100 kN: doubly symmetric, no
+// torsion, 100e3 / (6 2 (200 + 96 + 96)) = 21.26 N/mm².
+TEST(DinHandOver, WeldPositionsFollowTheFacesNotTheNumbers) {
+    struct Weld {
+        int slot;
+        double a, l;
+    };
+    const std::vector<Weld> angle = {{0, 5, 100}, {1, 5, 90}, {2, 5, 150}, {6, 5, 140}};
+    const std::vector<Weld> i8 = {{0, 6, 200}, {1, 6, 96}, {5, 6, 96}, {3, 6, 200},
+                                  {4, 6, 96},  {7, 6, 96}, {2, 5, 276}, {6, 5, 276}};
+    const struct {
+        bool angle;
+        std::vector<Weld> welds;
+        std::vector<int> numbers;  // of the welds in their order
+        double V_y, V_z, tau;      // kN, N/mm² by hand
+    } cases[] = {
+        // The program's own numbering, then the faces' order (took V_y on
+        // the upright leg: 55.7).
+        {true, angle, {4, 3, 1, 2}, 50, 0, 78.59},
+        {true, angle, {1, 2, 3, 4}, 50, 0, 78.59},
+        // The upright leg's welds numbered the other way round keep their
+        // own lengths (took each other's: 62.32).
+        {true, {angle[2], angle[3]}, {2, 1}, 0, 50, 62.76},
+        // Numbered in slot order (took 19.73).
+        {false, i8, {1, 2, 6, 4, 5, 8, 3, 7}, 100, 0, 21.26},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.numbers));
+        Din_Case k;
+        Nahtbild& n = k.c.naht;
+        n.profile = Stahlprofil{};
+        n.profile.type = c.angle ? 3 : 4;
+        n.profile.h = c.angle ? 150 : 300, n.profile.t_w = c.angle ? 10 : 8;
+        n.profile.b_fo = n.profile.b_fu = c.angle ? 100 : 200;
+        n.profile.t_fo = n.profile.t_fu = c.angle ? 10 : 12;
+        n.all_round = 0, n.full_length = 1, n.no_throat_check = 1, n.weld_count = 8;
+        for (int i = 0; i < NAHT_SLOTS; i++) n.number[i] = 0;
+        for (size_t i = 0; i < c.welds.size(); i++) {
+            const Weld& w = c.welds[i];
+            n.number[w.slot] = c.numbers[i], n.throat[w.slot] = w.a, n.length[w.slot] = w.l;
+        }
+        Update_Weld_Layout(&n, nullptr, 0);
+        k.e.forces.V_y = c.V_y * 1e3, k.e.forces.V_z = c.V_z * 1e3;
+        GeschweissterAnschluss r = k.Handed_Over();
+        ASSERT_EQ(Calc_Anschluss_Querschnitt(&r), 0);
+        EXPECT_NEAR(r.weld_values.tau, c.tau, 0.005);
+    }
+}
+
+// A line of the block names a weld by the number the connection gives it,
+// not by its position: the inner weld of the angle's upright leg (slot 6,
+// position 2) numbered 1 with a throat of 1.5 mm below 2 mm.
+TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
+    Din_Case k;
+    Nahtbild& n = k.c.naht;
+    n.profile = Stahlprofil{};
+    n.profile.type = 3, n.profile.h = 150, n.profile.t_w = 10, n.profile.b_fo = 100, n.profile.t_fo = 10;
+    n.all_round = 0;
+    for (int i = 0; i < NAHT_SLOTS; i++) n.number[i] = 0;
+    n.number[2] = 2, n.throat[2] = 5.0, n.length[2] = 150.0;
+    n.number[6] = 1, n.throat[6] = 1.5, n.length[6] = 140.0;
+    n.weld_count = 7;
+    Update_Weld_Layout(&n, nullptr, 0);
+    k.e.forces.V_z = 10e3;
+    ListCapture list;
+    EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, list.f()), 1);
+    const std::string text = list.Take();
+    EXPECT_NE(text.find("Mindestnahtdicke 2 mm unterschritten! (aw1 = 1.5 mm)\n"), std::string::npos) << text;
 }
 
 // The input protocol's material on the DIN path: the strengths the check

@@ -239,6 +239,34 @@ TEST(Evaluation, WeldLongerThanItsFaceIsNamedAndVerifiesNothing) {
     }
 }
 
+// Welds are not checked with a length the input refused: each case says
+// so once instead of a utilisation that reads "ok", and the final result
+// names the refusal where the welds' maximum would stand. The Eurocode
+// cross-section check does not take the welds and runs (its row: 400 / 500
+// = 0.800); the DIN block checks profile and welds together and does not.
+// HE 280 A, web weld 250 mm on its 196 mm face, two cases.
+TEST(Evaluation, RefusedWeldGeometryIsNotChecked) {
+    const std::string why = "Nahtl\x84nge l\x84nger als die Fl\x84" "che am Profil (";
+    for (int code : {0, 1}) {
+        Connection k({-300, -400});
+        k.r.code_setting = code, k.r.section_check = 1;
+        k.r.print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;  // every case in the list
+        k.r.naht.length[2] = 250.0;
+        const std::string list = k.Run();
+        const std::string line = (code ? " Kein Nachweis von Profil und Schwei\xE1n\x84hten: " : " Kein Nachweis: ") +
+                                 why + "s. Eingabe) " + Mark_Alert() + "\n";
+        int lines = 0;
+        for (size_t at = list.find(line); at != std::string::npos; at = list.find(line, at + 1)) ++lines;
+        EXPECT_EQ(lines, 2) << code;
+        EXPECT_NE(list.find("\xCEtSchwei\xE1n\x84hte\xCEtkein Nachweis: " + why + "Eingabe)  " + Mark_Alert()),
+                  std::string::npos);
+        EXPECT_EQ(list.find("U\xCE\\w\xCEr ="), std::string::npos);  // no weld utilisation anywhere
+        EXPECT_EQ(list.find(Line_Proof_Ok()), std::string::npos);
+        EXPECT_EQ(list.find("\xCEtQuerschnitt\xCEtLk 2\xCEtU\xCE\\\xCC\xCEr = 0.800  <  1") != std::string::npos, !code);
+        EXPECT_EQ(k.r.results[1].U_w.status, ERGEBNIS_EINGABE_ABGELEHNT);
+    }
+}
+
 // The evaluation the chart shows names why it verified nothing: the first
 // refused input as the list words it (t below 1 mm), a refusal before the
 // load cases, the first case without a result; nothing when every case has
@@ -368,6 +396,22 @@ TEST(FinalResult, NotesOfTheWelds) {
     // The next evaluation starts without them.
     for (unsigned& n : s_notes) n = 0;
     EXPECT_EQ(k.Run().find("Hinweise"), std::string::npos);
+}
+
+// The place of the DIN check's governing stress prints a coordinate that
+// shows zero without its sign (-0.04 cm and -0.0 at one decimal).
+TEST(FinalResult, PlaceOfTheDinStressWithoutSignedZero) {
+    Endergebnis e;
+    e.w = {0.5, 2};
+    e.w.at_yz = true, e.w.y = -0.04, e.w.z = -0.0;
+    SchweissnahtAnschluss r{};
+    Init_Schweissnaht(&r);
+    FILE* f = std::tmpfile();
+    Print_Endergebnis(&r, e, nullptr, 0, f);
+    OLI_End_Text(f);
+    EXPECT_NE(testutil::Stream_All(f).find("\xCEtLk 2, y = 0.0, z = 0.0 cm\xCEtU"), std::string::npos);
+    std::fclose(f);
+    Free_Schweissnaht(&r);
 }
 
 // The final result as the page shows it (17 cm of text): every line on one

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <set>
 #include <string>
@@ -1102,5 +1103,32 @@ TEST(WeldCheck, WeldListValuesInOneColumn) {
             if (b.text.rfind("aw = ", 0) == 0) throats.insert(std::lround(b.x * 100));
         ASSERT_EQ(throats.empty(), false) << level;
         EXPECT_LE(*throats.rbegin() - *throats.begin(), 1) << level;
+    }
+}
+
+// A value that prints as zero prints without a sign. The left half of a
+// split tee flange weld ends at the web axis (y' = 0, computed as -0); the
+// report holds no "-0.0…" anywhere (stresses, forces, coordinates).
+TEST(WeldCheck, ValuesPrintingAsZeroHaveNoSign) {
+    SchweissnahtNachweis tee = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
+    tee.plate.t = 35;
+    Weld(&tee, WELD_FACE_TOP_OUTER, 7, 1, 60.2);
+    Weld(&tee, WELD_FACE_TOP_OUTER_RIGHT, 7, 21, 60.2);
+    Weld(&tee, WELD_FACE_WEB_LEFT, 5, 4, 185);
+    Weld(&tee, WELD_FACE_WEB_RIGHT, 5, 5, 185);
+    tee.deduct_craters = 1, tee.shear_split = 2;
+    tee.forces.N = 100e3, tee.forces.M_y = 10e6, tee.forces.V_z = 30e3;
+    ListCapture list;
+    ASSERT_EQ(Calc_Weld_Check(&tee, list.f(), 2, 1, 1, 1), 0);
+    const std::string text = list.Take();
+    // The left half from the axis outwards: 60.2 less one crater of 7 mm.
+    EXPECT_NE(text.find("Naht 1a, \xCEtPkt. 0: \xCEty' = 53.2 mm \xCEtz' = 0.0 mm\n"
+                        " \xCEtPkt. 1: \xCEty' = 0.0 mm \xCEtz' = 0.0 mm\n"),
+              std::string::npos);
+    for (size_t at = text.find("-0."); at != std::string::npos; at = text.find("-0.", at + 1)) {
+        size_t end = at + 3;
+        while (end < text.size() && text[end] == '0') ++end;
+        EXPECT_TRUE(end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+            << text.substr(at < 40 ? 0 : at - 40, 60);
     }
 }
