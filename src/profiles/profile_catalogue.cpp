@@ -445,6 +445,8 @@ int Is_Kantfeld_Present(void) {
     return kantfeld_present;
 }
 
+void Reset_Profile_File_Notices(void) { files_named.clear(); }
+
 void Reset_Profile_Catalogue(void) {
     while (cache_head) {
         ProfilDataEintrag* next = cache_head->next;

@@ -143,4 +143,9 @@ int Is_Kantfeld_Present(void);
 // and the cache, as at start.
 void Reset_Profile_Catalogue(void);
 
+// Test support: forgets only which unreadable profile files the user was
+// told of, so that each test sees the notice its own run would give; the
+// cache and the reason kept for the print list stay.
+void Reset_Profile_File_Notices(void);
+
 #endif

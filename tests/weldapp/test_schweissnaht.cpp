@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "codes/nad.h"
 #include "platform/msgbox.h"
 #include "printlist/list_capture.h"
+#include "profiles/profile_catalogue.h"
 #include "printlist/verdict_lines.h"
 #include "support/testutil.h"
 #include "weldapp/program_context.h"
@@ -121,6 +123,9 @@ TEST(InputFile, EveryWeldPartVersionReadsWritesAndReadsBack) {
 
 TEST(InputFile, DamagedFilesAreRefusedWithoutBoxesInBatchMode) {
     testutil::AnnexTree annex;  // the file's annex is readable: its only boxes are the refusals'
+    // and so is the profile file the defaults of a new connection take theirs from
+    std::filesystem::copy_file(WELD_PROFIL_FILE, annex.dir.file("DATA/PROFIL"));
+    Reset_Profile_Catalogue();
     const std::string v6 = Fixture_Text(6);
     const std::string newer_print = "!! ACHTUNG !!\nDie Eingabedatei ist aktueller als die Programmversion\n"
                                     "Bitte aktualisieren Sie das Programm.";

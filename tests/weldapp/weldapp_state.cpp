@@ -3,6 +3,7 @@
 // so an annex activated by one test's input file is no state of the next;
 // the pages of the window path start as in a new run.
 #include "codes/nad.h"
+#include "profiles/profile_catalogue.h"
 #include "profiles/profile_register.h"
 #include "support/global_state.h"
 #include "weldapp/input_page.h"
@@ -18,6 +19,7 @@ const testutil::Global_Reset reset_annexes(Reset_NAD_Registry);
 // The pages of the window path start as in a new run.
 void Reset_Window_Path() {
     Reset_Profile_Register();
+    Reset_Profile_File_Notices();
     Reset_Input_Page();
     Reset_Shell_Pages();
     Reset_Shell_Dialogs();
