@@ -16,7 +16,7 @@
 #include "memberchecks/xs_resistance.h"
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
-#include "profiles/catalogue_fixture.h"
+#include "several_part_fixture.h"
 #include "profiles/profile_switches.h"
 #include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
@@ -24,24 +24,7 @@
 namespace {
 
 // The program's switches (several-part calculation), put back afterwards.
-class AngleCt : public testutil::CatalogueTest {
-protected:
-    void SetUp() override {
-        extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien, option_word_ = DWQB_Option_Word;
-        mode_ = Get_Check_Mode();
-        DWQB_Erweitert = DWQB_Alle_Linien = 1;
-        Invalidate_Profil_DWQB_Cache();
-    }
-    void TearDown() override {
-        DWQB_Erweitert = extended_, DWQB_Alle_Linien = all_lines_, DWQB_Option_Word = option_word_;
-        Set_Check_Mode(mode_);
-        Invalidate_Profil_DWQB_Cache();
-    }
-
-private:
-    int32_t extended_ = 0, all_lines_ = 0, mode_ = 0;
-    uint32_t option_word_ = 0;
-};
+using AngleCt = testutil::SeveralPartTest;
 
 // A catalogue angle by name (grade index 0 S235, 2 S355), or typed in by its
 // dimensions (h the leg along z, b the other) as a rolled angle with the

@@ -13,7 +13,7 @@
 #include "memberchecks/xs_resistance.h"
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
-#include "profiles/catalogue_fixture.h"
+#include "several_part_fixture.h"
 #include "profiles/profile_switches.h"
 #include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
@@ -22,23 +22,12 @@ namespace {
 
 // The program's switches (several-part calculation, check mode 2 as its
 // main sets it), put back afterwards.
-class XsCatalogue : public testutil::CatalogueTest {
+class XsCatalogue : public testutil::SeveralPartTest {
 protected:
     void SetUp() override {
-        extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien, option_word_ = DWQB_Option_Word;
-        mode_ = Set_Check_Mode(2);
-        DWQB_Erweitert = DWQB_Alle_Linien = 1;
-        Invalidate_Profil_DWQB_Cache();
+        SeveralPartTest::SetUp();
+        Set_Check_Mode(2);
     }
-    void TearDown() override {
-        DWQB_Erweitert = extended_, DWQB_Alle_Linien = all_lines_, DWQB_Option_Word = option_word_;
-        Set_Check_Mode(mode_);
-        Invalidate_Profil_DWQB_Cache();
-    }
-
-private:
-    int32_t extended_ = 0, all_lines_ = 0, mode_ = 0;
-    uint32_t option_word_ = 0;
 };
 
 // A catalogue profile by name in grade index g (0 S235, 1 S275).

@@ -21,6 +21,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "profiles/catalogue_fixture.h"
+#include "printlist/laid_out.h"
 #include "support/testutil.h"
 #include "weldapp/endergebnis.h"
 #include "weldapp/print_schweissnaht.h"
@@ -464,13 +465,8 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
         FILE* f = std::tmpfile();
         Print_Endergebnis(&r, e, notes, 12, f);
         OLI_End_Text(f);
-        std::rewind(f);
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
         Free_Schweissnaht(&r);
-        std::vector<OliTextBox> boxes;
-        OLI_Render_Text_Boxes(doc, &boxes);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(f);
         std::map<std::pair<int, int>, std::vector<OliTextBox>> lines;  // by block and line, in order
         for (const OliTextBox& b : boxes) {
             if (b.kind != OLI_TEXT_PARA) continue;  // the foot line
@@ -580,12 +576,7 @@ TEST(Sketch, EveryWeldOfAChannelOnTheSketch) {
          at = sketch.find("50 30 30 255\n 4 4\n 1  ", at + 1))
         ++lines;
     EXPECT_EQ(lines, 6);
-    FILE* f = testutil::Stream_With(sketch + "\n -1\n");
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    std::vector<OliTextBox> boxes;
-    OLI_Render_Text_Boxes(doc, &boxes);
+    const auto& [doc, boxes, ink, pages] = Lay_Out(sketch + "\n -1\n");
     std::set<std::string> numbers;
     for (const OliTextBox& b : boxes)
         if (b.kind == OLI_TEXT_PICTURE && b.text.size() == 1) numbers.insert(b.text);
@@ -664,13 +655,8 @@ TEST(Sketch, WeldsAndDimensionsStayLegibleOnThePlate) {
             EXPECT_NE(sketch.find("50 30 30 255\n 4 6\n"), std::string::npos);
             EXPECT_EQ(sketch.find(" 4 8\n"), std::string::npos);
         }
-        FILE* f = testutil::Stream_With(sketch + "\n -1\n");
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        std::vector<OliInk> ink;
-        ASSERT_EQ(OLI_Render_Layout(doc, &boxes, &ink), 1);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(sketch + "\n -1\n");
+        ASSERT_EQ(pages, 1);
         std::set<std::string> texts;
         for (const OliTextBox& b : boxes) texts.insert(b.text);
         for (const std::string& t : c.texts) EXPECT_EQ(texts.count(t), 1u) << t;
@@ -749,16 +735,9 @@ TEST(Sketch, LabelsClearOfEachOtherTheOutlineAndTheMargin) {
         for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 5.0 : 0.0;
         k.r.print.massstab = c.scale;
         const std::string list = k.Run();
-        FILE* f = testutil::Stream_With(list.substr(0, list.find("\n -1\n")) + "\n -1\n");
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        std::vector<OliInk> ink;
-        ASSERT_EQ(OLI_Render_Layout(doc, &boxes, &ink), 1);
-        for (const std::string& fault : OLI_Layout_Faults(doc, ""))
-            if (fault.find("overprints") != std::string::npos || fault.find("number") != std::string::npos)
-                ADD_FAILURE() << fault;
+        const auto& [doc, boxes, ink, pages] = Lay_Out(list.substr(0, list.find("\n -1\n")) + "\n -1\n");
+        ASSERT_EQ(pages, 1);
+        for (const std::string& fault : Overprints(doc)) ADD_FAILURE() << fault;
         const OliInk* place = nullptr;
         for (const OliInk& i : ink) place = i.kind == OLI_INK_PICTURE ? &i : place;
         ASSERT_NE(place, nullptr);
@@ -915,13 +894,7 @@ TEST(ResultTable, LongCaseNameWrapsInItsColumnBesideThePicture) {
         return text;
     };
     auto row_height = [](const std::string& text, double* picture_left) {
-        FILE* f = testutil::Stream_With(text);
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        std::vector<OliInk> ink;
-        OLI_Render_Layout(doc, &boxes, &ink);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(text);
         for (const OliInk& k : ink)
             if (k.kind == OLI_INK_PICTURE) *picture_left = k.xy[0];
         double h = 0.0, right = 0.0;
@@ -963,13 +936,7 @@ TEST(LoadCaseProtocol, SignPictureStaysWithItsTable) {
         for (int i = 0; i < lines; ++i) OLI_printf(f, "Zeile %d\n", i);
         Print_Lastfaelle(&r, f, 1);
         OLI_End_Text(f);
-        std::rewind(f);
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        std::vector<OliInk> ink;
-        OLI_Render_Layout(doc, &boxes, &ink);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(f);
         const OliInk* picture = nullptr;
         for (const OliInk& k : ink)
             if (k.kind == OLI_INK_PICTURE) picture = &k;

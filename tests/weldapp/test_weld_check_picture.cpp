@@ -19,6 +19,7 @@
 #include "printlist/list_capture.h"
 #include "printlist/picture_capture.h"
 #include "printlist/plotfile.h"
+#include "printlist/laid_out.h"
 #include "support/testutil.h"
 #include "printlist/verdict_lines.h"
 #include "weldapp/batch_desktop.h"
@@ -190,12 +191,8 @@ TEST(WeldCheckPicture, PictureWithEndPointsAndLegendInPlaceOfTheWeldList) {
             EXPECT_FALSE(Records(overlay, " 24  ").empty());
             // Set on the page, no text of the picture or beside it touches
             // another.
-            FILE* f = testutil::Stream_With(raw);
-            OliDocument doc;
-            OLI_Read_Document(f, &doc);
-            std::fclose(f);
-            std::vector<OliTextBox> boxes;
-            ASSERT_GE(OLI_Render_Text_Boxes(doc, &boxes), 1);
+            const auto& [doc, boxes, ink, pages] = Lay_Out(raw);
+            ASSERT_GE(pages, 1);
             for (size_t i = 0; i < boxes.size(); ++i)
                 for (size_t j = i + 1; j < boxes.size(); ++j) {
                     const OliTextBox &a = boxes[i], &b = boxes[j];
@@ -331,13 +328,8 @@ std::vector<Printed_Ends> End_Point_Table(const std::string& raw) {
 std::vector<std::string> Point_Number_Faults(const std::string& raw) {
     const std::vector<Printed_Ends> welds = End_Point_Table(raw);
     if (welds.empty()) return {"no end-point table"};
-    FILE* f = testutil::Stream_With(raw);
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    std::vector<OliTextBox> boxes;
-    std::vector<OliInk> ink;
-    if (OLI_Render_Layout(doc, &boxes, &ink) < 1) return {"not laid out"};
+    const auto& [doc, boxes, ink, pages] = Lay_Out(raw);
+    if (pages < 1) return {"not laid out"};
     std::vector<std::pair<const OliTextBox*, const OliTextBox*>> pairs;
     for (size_t i = 0; i + 1 < boxes.size(); ++i)
         if (boxes[i].kind == OLI_TEXT_PICTURE && boxes[i].text == "0" && boxes[i + 1].text == "1" &&
@@ -390,12 +382,7 @@ std::vector<std::string> Point_Number_Faults(const std::string& raw) {
 // Point numbers of a weld-check picture side by side on one line of text,
 // less than 0.1 cm apart: "1" "0" would read as the number 10.
 std::vector<std::string> Numbers_Side_By_Side(const std::string& raw) {
-    FILE* f = testutil::Stream_With(raw);
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    std::vector<OliTextBox> b;
-    OLI_Render_Text_Boxes(doc, &b);
+    const auto& [doc, b, ink, pages] = Lay_Out(raw);
     std::vector<std::string> faults;
     auto digit = [](const OliTextBox& t) {
         return t.kind == OLI_TEXT_PICTURE && t.text.size() == 1 && std::isdigit(static_cast<unsigned char>(t.text[0]));
@@ -568,13 +555,8 @@ TEST(WeldCheckPicture, AngleWeldsOnTheFacesOfItsUprightOutline) {
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 1, 1), 0);
     Set_Weld_Check_Picture_Drawer(old);
-    FILE* f = testutil::Stream_With(l.Take());
-    OliDocument doc;
-    OLI_Read_Document(f, &doc);
-    std::fclose(f);
-    std::vector<OliTextBox> boxes;
-    std::vector<OliInk> ink;
-    ASSERT_GE(OLI_Render_Layout(doc, &boxes, &ink), 1);
+    const auto& [doc, boxes, ink, pages] = Lay_Out(l.Take());
+    ASSERT_GE(pages, 1);
     for (const std::string& fault : OLI_Layout_Faults(doc, ""))
         if (fault.find("overprints") != std::string::npos || fault.find("number") != std::string::npos)
             ADD_FAILURE() << fault;
@@ -635,12 +617,8 @@ TEST(WeldCheckPicture, SplitFlangeWeldsNamedByHalvesAndTheLegendFits) {
         EXPECT_EQ(boxed, (std::vector<std::string>{"12a", "12b", "2a", "2b", "3", "4"}));
         // Set on the page: the legend's names where the rule puts them, each
         // ending before its throat; nothing overprints another text.
-        FILE* f = testutil::Stream_With(raw);
-        OliDocument doc;
-        OLI_Read_Document(f, &doc);
-        std::fclose(f);
-        std::vector<OliTextBox> boxes;
-        ASSERT_GE(OLI_Render_Text_Boxes(doc, &boxes), 1);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(raw);
+        ASSERT_GE(pages, 1);
         double margin = -1.0;
         int names = 0;
         for (size_t i = 0; i < boxes.size(); ++i) {

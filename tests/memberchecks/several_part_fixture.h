@@ -1,0 +1,33 @@
+// The program's switches for the several-part calculation (extended model,
+// all lines) and its check mode, set for a test and put back afterwards.
+#pragma once
+
+#include <cstdint>
+
+#include "memberchecks/member_settings.h"
+#include "profiles/catalogue_fixture.h"
+#include "profiles/profile_switches.h"
+#include "thinwall/dwqb.h"
+
+namespace testutil {
+
+class SeveralPartTest : public CatalogueTest {
+protected:
+    void SetUp() override {
+        extended_ = DWQB_Erweitert, all_lines_ = DWQB_Alle_Linien, option_word_ = DWQB_Option_Word;
+        mode_ = Get_Check_Mode();
+        DWQB_Erweitert = DWQB_Alle_Linien = 1;
+        Invalidate_Profil_DWQB_Cache();
+    }
+    void TearDown() override {
+        DWQB_Erweitert = extended_, DWQB_Alle_Linien = all_lines_, DWQB_Option_Word = option_word_;
+        Set_Check_Mode(mode_);
+        Invalidate_Profil_DWQB_Cache();
+    }
+
+private:
+    int32_t extended_ = 0, all_lines_ = 0, mode_ = 0;
+    uint32_t option_word_ = 0;
+};
+
+}  // namespace testutil
