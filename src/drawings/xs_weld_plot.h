@@ -70,7 +70,8 @@ extern int XS_Plot_Height_cm;
 inline constexpr double XS_PLOT_OWN_MARGIN_CM = 0.65;
 
 // Width and height in mm of the profile as a picture of its own draws it
-// (before its margins of 0.4 cm on every side without dimension lines).
+// (before its margins of XS_PLOT_OWN_MARGIN_CM on every side without
+// dimension lines).
 void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h);
 
 // Sets every field to 0 (pointers null). Null is ignored.
