@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/cp850.h"
+#include "base/rounding.h"
 #include "memberchecks/ct_check.h"
 #include "memberchecks/member_check.h"
 #include "printlist/oli_para.h"
@@ -12,6 +13,9 @@
 #include "thinwall/tsv.h"
 
 namespace {
+
+// A value as printed with two decimals: a zero without its sign.
+double Z(double x) { return Unsigned_Zero(x, 2); }
 
 // Option bits of the elastic checks and of the plastic methods in the member
 // check's final option word.
@@ -40,7 +44,7 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
                             const char* unit, double U) {
     const double mid = (max + min) / 2;
     const char* limit = value < mid ? min_name : max_name;
-    OLI_printf(file, "\n ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, mid_name, max_name, min_name, mid + 0.0, unit);
+    OLI_printf(file, "\n ╬t%s = (%s + %s) / 2 = %.2lf %s"_cp, mid_name, max_name, min_name, Z(mid), unit);
     OLI_printf(file, "\n ╬t\x88  U╬\\%s╬r = (%s - %s) / (%s - %s) = %.3lf"_cp, U_name, name, mid_name, limit, mid_name,
                Round_Utilisation(U));
 }
@@ -71,9 +75,9 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
                 if (std::fabs(x) > 0.001) any = true;
             if (!any) continue;
             OLI_printf(file, "%s%s: ╬t"_cp, P, p.head);
-            OLI_printf(file, "Querkraft V╬\\%c╬r = %.2lf kN"_cp, p.key, p.V);
+            OLI_printf(file, "Querkraft V╬\\%c╬r = %.2lf kN"_cp, p.key, Z(p.V));
             OLI_printf(file, ", ");
-            OLI_printf(file, "Torsion T╬\\p%c╬r = %.2lf kNm"_cp, p.key, 0.01 * p.T);
+            OLI_printf(file, "Torsion T╬\\p%c╬r = %.2lf kNm"_cp, p.key, Z(0.01 * p.T));
             if (p.U_tau > 0.001) {
                 OLI_printf(file, ", ");
                 OLI_printf(file, "Schubspg. \xD6╬\\%c╬r = %.2lf N/mm\xFD"_cp, p.key, p.U_tau * f_td);
@@ -81,7 +85,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
             }
             if (p.bending) {
                 OLI_printf(file, "\n%s ╬t"_cp, P);
-                OLI_printf(file, "Gurtbiegung M╬\\\xCC,%c╬r = %.2lf kNm"_cp, p.key, 0.01 * p.M);
+                OLI_printf(file, "Gurtbiegung M╬\\\xCC,%c╬r = %.2lf kNm"_cp, p.key, Z(0.01 * p.M));
                 // A flange without a bending moment has its whole capacity
                 // left: it is not reported as exhausted.
                 if (p.U_M > 0.001 || std::fabs(p.M) > 0.001) OLI_printf(file, ", ");
@@ -94,25 +98,25 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
             }
             OLI_printf(file, "\n%s ╬t"_cp, P);
             OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max,%c╬r = %.2lf kN, N╬\\min,%c╬r = %.2lf kN"_cp, p.key,
-                       p.N_max, p.key, p.N_min);
+                       Z(p.N_max), p.key, Z(p.N_min));
             OLI_printf(file, "\n");
         }
     }
     if (std::fabs(t.N) > 0.001 || std::fabs(t.M_y_r) > 0.001) {
         OLI_printf(file, "%sHauptbieg.: ╬t"_cp, P);
-        OLI_printf(file, "N = %.2lf kN", t.N);
+        OLI_printf(file, "N = %.2lf kN", Z(t.N));
         OLI_printf(file, ", ");
-        OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, t.N_max, t.N_min);
+        OLI_printf(file, "Grenznormalkr\x84" "fte N╬\\max╬r = %.2lf kN, N╬\\min╬r = %.2lf kN"_cp, Z(t.N_max), Z(t.N_min));
         Range_Utilisation_Line(file, "N", "N", "N╬\\m╬r"_cp, "N╬\\max╬r"_cp, "N╬\\min╬r"_cp, t.N, t.N_max, t.N_min, "kN",
                                t.U_N);
         OLI_printf(file, "\n ╬t"_cp);
-        OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, 0.01 * t.M_y_r);
+        OLI_printf(file, "M╬\\y╬r = %.2lf kNm"_cp, Z(0.01 * t.M_y_r));
         OLI_printf(file, ", ");
         if (std::fabs(t.M_max) <= 0.001 && std::fabs(t.M_min) <= 0.001) {
             OLI_printf(file, "keine weitere Lastaufnahme m\x94glich %s", Mark_Alert());
         } else {
-            OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, 0.01 * t.M_max,
-                       0.01 * t.M_min);
+            OLI_printf(file, "Grenzmomente M╬\\y,max╬r = %.2lf kNm, M╬\\y,min╬r = %.2lf kNm"_cp, Z(0.01 * t.M_max),
+                       Z(0.01 * t.M_min));
             Range_Utilisation_Line(file, "My", "M╬\\y╬r"_cp, "M╬\\y,m╬r"_cp, "M╬\\y,max╬r"_cp, "M╬\\y,min╬r"_cp,
                                    0.01 * t.M_y_r, 0.01 * t.M_max, 0.01 * t.M_min, "kNm", t.U_My);
         }

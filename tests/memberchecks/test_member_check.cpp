@@ -383,8 +383,9 @@ TEST_F(MemberCheck, PlasticModeGivesTheFlangeByFlangeValues) {
                             N_max, -N_max, 100 / N_max)),
               std::string::npos)
         << text;
-    // An unloaded flange is not reported as exhausted.
+    // An unloaded flange is not reported as exhausted, nor its zeros signed.
     EXPECT_EQ(text.find("keine weitere Lastaufnahme"), std::string::npos);
+    EXPECT_EQ(text.find("= -0.00 "), std::string::npos) << text;
 }
 
 // The plastic method measures N and M_y from the middle of their ranges,
