@@ -1,12 +1,18 @@
 // The program's switches for the several-part calculation (extended model,
-// all lines) and its check mode, set for a test and put back afterwards.
+// all lines) and its check mode, set for a test and put back afterwards;
+// catalogue profiles by name.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+
+#include "codes/material.h"
 
 #include "memberchecks/member_settings.h"
 #include "profiles/catalogue_fixture.h"
 #include "profiles/profile_switches.h"
+#include "profiles/stahlprofil.h"
 #include "thinwall/dwqb.h"
 
 namespace testutil {
@@ -29,5 +35,17 @@ private:
     int32_t extended_ = 0, all_lines_ = 0, mode_ = 0;
     uint32_t option_word_ = 0;
 };
+
+// A catalogue profile by name in grade index `grade` (0 S235, 1 S275, 2 S355)
+// with the grade's values for a 10 mm part.
+inline Stahlprofil Catalogue(const char* name, int grade = 0) {
+    Stahlprofil p;
+    Init_Profile(&p);
+    Default_Material_Params(&p.material);
+    p.material.grade = grade;
+    EXPECT_EQ(Init_Profile_From_Name(&p, name), 0) << name;
+    Check_Material_Params(&p.material, 10, nullptr, 0, nullptr);
+    return p;
+}
 
 }  // namespace testutil

@@ -26,18 +26,10 @@ namespace {
 // The program's switches (several-part calculation), put back afterwards.
 using AngleCt = testutil::SeveralPartTest;
 
-// A catalogue angle by name (grade index 0 S235, 2 S355), or typed in by its
-// dimensions (h the leg along z, b the other) as a rolled angle with the
-// root radius t, so that a leg's c runs from the other leg's face less t.
-Stahlprofil Catalogue(const char* name, int grade = 0) {
-    Stahlprofil p;
-    Init_Profile(&p);
-    Default_Material_Params(&p.material);
-    p.material.grade = grade;
-    EXPECT_EQ(Init_Profile_From_Name(&p, name), 0) << name;
-    Check_Material_Params(&p.material, 10, nullptr, 0, nullptr);
-    return p;
-}
+// A catalogue angle by name, or typed in by its dimensions (h the leg along
+// z, b the other) as a rolled angle with the root radius t, so that a leg's
+// c runs from the other leg's face less t.
+using testutil::Catalogue;
 
 Stahlprofil Typed(double h, double b, double t) {
     Stahlprofil p = testutil::Typed_Profile(3, h, t, b, t);

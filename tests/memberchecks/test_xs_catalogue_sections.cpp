@@ -30,16 +30,7 @@ protected:
     }
 };
 
-// A catalogue profile by name in grade index g (0 S235, 1 S275).
-Stahlprofil Catalogue(const char* name, int grade) {
-    Stahlprofil p;
-    Init_Profile(&p);
-    Default_Material_Params(&p.material);
-    p.material.grade = grade;
-    EXPECT_EQ(Init_Profile_From_Name(&p, name), 0) << name;
-    Check_Material_Params(&p.material, 10, nullptr, 0, nullptr);
-    return p;
-}
+using testutil::Catalogue;
 
 std::string Text(ListCapture& list) {
     OLI_End_Text(list.f());
