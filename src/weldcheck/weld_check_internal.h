@@ -116,12 +116,12 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w);
 inline double Wc_kN(double N) { return N * SCHNITTKRAEFTE_TO_KN.force; }
 inline double Wc_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
 
-// Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
-// moment above 0.001 kNm.
 // The height of a row of the report's text (cm): the room a block keeps on
 // its page is counted in rows.
 const double Wc_kRowCm = 0.47;
 
+// Present: magnitude above 0.001 in its unit; a force above 0.001 kN, a
+// moment above 0.001 kNm.
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
 inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
 inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
