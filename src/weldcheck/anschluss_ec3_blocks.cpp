@@ -27,18 +27,6 @@ namespace {
 
 const char* const TABLE_HEAD = "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n";
 
-// The weld check's values at its governing point (line_values), as far as
-// the block prints them: the stresses of the check and the stresses of
-// the weld in the axes of the section.
-enum {
-    LINE_SIGMA_PERP = 0,
-    LINE_TAU_PERP = 1,
-    LINE_TAU_PAR = 2,
-    LINE_SIGMA_W_X = 7,
-    LINE_TAU_W_Y = 8,
-    LINE_TAU_W_Z = 9,
-};
-
 // The material of a grade code of the record (14: own f_y).
 void Material_Of(int code, double own_f_y, Materialparameter_Record* m) {
     Default_Material_Params(m);
@@ -269,7 +257,8 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
             if (rec.a[i] > 0.01) rec.a[i] = r->a_w, rec.l[i] = 0.0;
     Calc_Weld_Check(&rec, out, level, pass_on, level > 0, level > 0);
     const double* v = rec.line_values;
-    if (!f || level <= 0 || !(std::fabs(v[LINE_SIGMA_W_X]) > 0.001 || std::fabs(v[LINE_SIGMA_PERP]) > 0.001)) {
+    if (!f || level <= 0 ||
+        !(std::fabs(v[WELD_CHECK_VALUE_SIGMA_X]) > 0.001 || std::fabs(v[WELD_CHECK_VALUE_SIGMA_PERP]) > 0.001)) {
         Reopen_Table(f);
         return;
     }
@@ -278,14 +267,14 @@ void Print_Anschluss_Schweissnaehte(FILE* f, GeschweissterAnschluss* r, int pass
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(f, "%s", "Spannungen: ╬t"_cp);
     auto v1 = [&v](int k) { return Unsigned_Zero(v[k], 1); };  // printed with one decimal
-    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v1(LINE_SIGMA_W_X));
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v1(LINE_TAU_W_Y));
-    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v1(LINE_TAU_W_Z));
+    OLI_printf(f, "╠╬\\w,x╬r = %.1lf N/mm²,  "_cp, v1(WELD_CHECK_VALUE_SIGMA_X));
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²,  "_cp, chs ? "r" : "y", v1(WELD_CHECK_VALUE_TAU_Y));
+    OLI_printf(f, "Í╬\\w,%s╬r = %.1lf N/mm²   "_cp, chs ? "t" : "z", v1(WELD_CHECK_VALUE_TAU_Z));
     OLI_printf(f, "\n");
     OLI_printf(f, "%s", "Nachweis: ╬t"_cp);
-    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(LINE_SIGMA_PERP));
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(LINE_TAU_PERP));
-    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v1(LINE_TAU_PAR));
+    OLI_printf(f, "╠╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(WELD_CHECK_VALUE_SIGMA_PERP));
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²,  "_cp, "s", v1(WELD_CHECK_VALUE_TAU_PERP));
+    OLI_printf(f, "Í╬\\%s╬r = %.1lf N/mm²"_cp, "p", v1(WELD_CHECK_VALUE_TAU_PAR));
     if (rec.U_w > 0.001) {
         OLI_printf(f, "  ê  U = %.3lf  %s  1"_cp, rec.U_w, Get_Compare_Symbol(static_cast<float>(rec.U_w), 1.0f));
         OLI_printf(f, "  %s", rec.U_w > 1.0 ? Mark_Not_Ok() : Mark_Ok());

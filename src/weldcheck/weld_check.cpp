@@ -106,15 +106,11 @@ double Centroid_From_Reference(const Stahlprofil& p) {
 // position; lines without a number after them.
 void Report_Order(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
-    int keys[WELD_CHECK_WELDS];
     w->n_order = 0;
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
-        const int n = r->number[k];
-        if (n <= 0 && w->line[k].dir == WC_NONE) continue;
-        keys[k] = (n > 0 ? Wc_Base_Number(n) : 1000) * 100 + k;
-        w->order[w->n_order++] = k;
-    }
-    std::sort(w->order, w->order + w->n_order, [&](int a, int b) { return keys[a] < keys[b]; });
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        if (r->number[k] > 0 || w->line[k].dir != WC_NONE) w->order[w->n_order++] = k;
+    std::sort(w->order, w->order + w->n_order,
+              [r](int a, int b) { return Wc_Report_Key(r, a) < Wc_Report_Key(r, b); });
 }
 
 // The mirror position of the symmetric shortcut, -1 for none.

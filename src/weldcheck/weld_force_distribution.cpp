@@ -35,6 +35,11 @@ static const double EPS = 0.001;
 // Beyond this (kN, kNm) a force or moment is no load of a symmetric half.
 static const double kSymmetricLimit = 0.01;
 
+// The refusal of a torsion that neither a closed ring nor the polar moment
+// of the welds can carry.
+static const char* const kTorsionNotCarried =
+    "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp;
+
 void Wc_Design_Forces(WeldCheckWork* w) {
     const SchweissnahtNachweis* r = w->r;
     const Schnittkraefte& F = r->forces;
@@ -94,8 +99,7 @@ static void Design_Force_Block(const WeldCheckWork* w, bool requested, bool ring
     // A sentence of the notes below takes two rows: they stay on one page.
     if (requested && (!carried || !ring || !w->r->all_round)) OLI_Keep_Space(f, 2 * Wc_kRowCm);
     if (requested && !carried)
-        OLI_printf(f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
-                   Check_Line_Prefix, Mark_Not_Ok());
+        OLI_printf(f, kTorsionNotCarried, Check_Line_Prefix, Mark_Not_Ok());
     else if (requested && ring && !w->r->all_round)
         OLI_printf(f, "%sDas Torsionswiderstandsmoments W╬\\t,w╬r wird für ein geschlossenes Hohlprofil ermittelt %s\n"_cp,
                    Check_Line_Prefix, Mark_Note());
@@ -110,7 +114,6 @@ int Wc_Torsion_Admission_And_Block(WeldCheckWork* w) {
     const bool ring = w->W_wt > EPS;  // a closed ring of lines, or the round section's
     w->I_wp = ring ? 0.0 : Polar_Moment(w);
     if (!(w->I_wp > EPS)) w->I_wp = 0.0;
-    w->polar = false;  // until a torsion is left for the polar moment
     const bool carried = ring || w->I_wp > 0.0;
     if (w->report) Design_Force_Block(w, requested, ring, carried);
     if (!requested) {
@@ -264,12 +267,7 @@ int Wc_Shear_And_Torsion(WeldCheckWork* w) {
         w->polar = true;
         return 0;
     }
-    if (w->report)
-        OLI_printf(w->f, "%sDas Torsionsmoment M╬\\x,Ed╬r kann von den Nähten nicht aufgenommen werden, %s\n"_cp,
-                   Check_Line_Prefix, Mark_Not_Ok());
-    w->r->U_w = -1.0;
-    if (w->f) OLI_Add_Para_Offset(0.3);
-    return 1;
+    return Refuse(w, kTorsionNotCarried, 0.0, false);
 }
 
 namespace {

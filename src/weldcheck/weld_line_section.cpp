@@ -106,11 +106,8 @@ void Detail_Lines_In_Weld_Order(WeldCheckWork* w) {
     int order[WELD_CHECK_WELDS], n = 0;
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         if (w->detail_test[k].made) order[n++] = k;
-    auto key = [w](int k) {
-        const int number = w->r->number[k];
-        return (number > 0 ? Wc_Base_Number(number) : 1000) * 100 + k;
-    };
-    std::sort(order, order + n, [&](int a, int b) { return key(a) < key(b); });
+    const SchweissnahtNachweis* r = w->r;
+    std::sort(order, order + n, [r](int a, int b) { return Wc_Report_Key(r, a) < Wc_Report_Key(r, b); });
     for (int j = 0; j < n; ++j) Effective_Length_Test(w, order[j], w->detail_test[order[j]], w->f);
 }
 

@@ -759,8 +759,10 @@ int First_Rows(const Point_Check_Run& c) {
 // Every point in use that carries a stress, weld by weld in the print order.
 void Check_All_Points(Point_Check_Run& c) {
     WeldCheckWork* w = c.w;
+    // The last weld with a checked point keeps "Ergebnis" on its page: a
+    // report's concern only, not worth a pass over the points without one.
     int last_k = -1;
-    for (int o = 0; o < w->n_order; ++o)
+    for (int o = 0; w->report && o < w->n_order; ++o)
         for (int i = 0; i < WC_POINTS; ++i)
             if (Point_Checked(w, w->order[o], i)) last_k = w->order[o];
     bool kept_by_intro = true;  // the intro keeps the first weld's rows with it

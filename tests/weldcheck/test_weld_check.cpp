@@ -588,6 +588,20 @@ void Weld(SchweissnahtNachweis* r, int k, double a, int number, double l = 0.0) 
     r->number[k] = number;
 }
 
+// Welded T 200 x 200 x 10/15 on a 35 mm plate, the consistent shear split:
+// its outer flange weld split at the web axis into halves 1 and 21 (a_f,
+// l_f each), the web welds a = 5, l = 185 numbered web and web + 1.
+SchweissnahtNachweis Split_Tee(double a_f, double l_f, int web) {
+    SchweissnahtNachweis r = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
+    r.plate.t = 35;
+    Weld(&r, WELD_FACE_TOP_OUTER, a_f, 1, l_f);
+    Weld(&r, WELD_FACE_TOP_OUTER_RIGHT, a_f, 21, l_f);
+    Weld(&r, WELD_FACE_WEB_LEFT, 5, web, 185);
+    Weld(&r, WELD_FACE_WEB_RIGHT, 5, web + 1, 185);
+    r.shear_split = WELD_SHEAR_SPLIT_CONSISTENT;
+    return r;
+}
+
 // Directional check at 45 degrees without shear across the weld.
 double U_dir(double sx, double along) { return Point_U(sx, along, true); }
 
@@ -919,15 +933,9 @@ TEST(WeldCheck, LibraryWeldBlockKeepsTheTorsionOfAnOpenGroup) {
 // N = 200 kN, M_y = 20 kNm at the profile centroid; the web welds' lower
 // ends govern. A weld at a position the T does not have is named, not lost.
 TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
-    SchweissnahtNachweis r = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
-    r.plate.t = 35;
-    Weld(&r, WELD_FACE_TOP_OUTER, 6, 1, 100);
-    Weld(&r, WELD_FACE_TOP_OUTER_RIGHT, 6, 21, 100);
-    Weld(&r, WELD_FACE_WEB_LEFT, 5, 2, 185);
-    Weld(&r, WELD_FACE_WEB_RIGHT, 5, 3, 185);
+    SchweissnahtNachweis r = Split_Tee(6, 100, 2);
     Weld(&r, WELD_FACE_BOTTOM_OUTER, 5, 9, 100);  // no face of a T
     r.deduct_craters = 1;
-    r.shear_split = 2;
     r.forces.N = 200e3, r.forces.M_y = 20e6;
     const double z_s = (3000 * 7.5 + 1850 * 107.5) / 4850.0, Af = 2 * 6 * 94.0, Aw = 2 * 5 * 175.0;
     const double zw = Aw * 107.5 / (Af + Aw);
@@ -1014,13 +1022,8 @@ TEST(WeldCheck, ReportLinesGiveWhatTheyPrint) {
     // A tee whose flange weld is split at the web axis, split 2, V_z alone:
     // the halves take shear along y as well (equal and opposite), which the
     // extremes list; the halves are named apart everywhere.
-    SchweissnahtNachweis tee = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
-    tee.plate.t = 35;
-    Weld(&tee, WELD_FACE_TOP_OUTER, 6, 1, 100);
-    Weld(&tee, WELD_FACE_TOP_OUTER_RIGHT, 6, 21, 100);
-    Weld(&tee, WELD_FACE_WEB_LEFT, 5, 2, 185);
-    Weld(&tee, WELD_FACE_WEB_RIGHT, 5, 3, 185);
-    tee.shear_split = 2, tee.forces.N = 100e3, tee.forces.V_z = 60e3;
+    SchweissnahtNachweis tee = Split_Tee(6, 100, 2);
+    tee.forces.N = 100e3, tee.forces.V_z = 60e3;
     ListCapture l3;
     ASSERT_EQ(Calc_Weld_Check(&tee, l3.f(), 2, 0, 0, 1), 0);
     const std::vector<std::string> lines = Text_Lines(l3.Take());
@@ -1110,13 +1113,8 @@ TEST(WeldCheck, WeldListValuesInOneColumn) {
 // split tee flange weld ends at the web axis (y' = 0, computed as -0); the
 // report holds no "-0.0…" anywhere (stresses, forces, coordinates).
 TEST(WeldCheck, ValuesPrintingAsZeroHaveNoSign) {
-    SchweissnahtNachweis tee = Profile_Record(PROFILTYP_T, 200, 10, 200, 15);
-    tee.plate.t = 35;
-    Weld(&tee, WELD_FACE_TOP_OUTER, 7, 1, 60.2);
-    Weld(&tee, WELD_FACE_TOP_OUTER_RIGHT, 7, 21, 60.2);
-    Weld(&tee, WELD_FACE_WEB_LEFT, 5, 4, 185);
-    Weld(&tee, WELD_FACE_WEB_RIGHT, 5, 5, 185);
-    tee.deduct_craters = 1, tee.shear_split = 2;
+    SchweissnahtNachweis tee = Split_Tee(7, 60.2, 4);
+    tee.deduct_craters = 1;
     tee.forces.N = 100e3, tee.forces.M_y = 10e6, tee.forces.V_z = 30e3;
     ListCapture list;
     ASSERT_EQ(Calc_Weld_Check(&tee, list.f(), 2, 1, 1, 1), 0);
