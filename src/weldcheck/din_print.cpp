@@ -275,7 +275,7 @@ void Least_Throat_Lines(FILE* f, const GeschweissterAnschluss* r) {
         Anschluss_Exceeded_Checks++;
         Weld_Name(r, s.position, weld, sizeof weld);
         // Of a thick part the lesser throat that lets the root rule go.
-        if (s.t_max >= DIN_THICK_PART - 0.001 && s.a_min < std::sqrt(s.t_max) - 0.5 - 1e-9)
+        if (Din_Thick_Part_Rule(s.t_max))
             Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke %.0lf mm für max t ≥ %.0lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
                          s.a_min, DIN_THICK_PART, weld, s.a, s.t_max);
         else
