@@ -201,6 +201,7 @@ static void mark_unknown(const char* name) {
     g_load_failed = 0;
     g_load_damaged = 0;
     g_failed_name.clear();
+    g_failure_reason.clear();
     standard_fill(&g_current);
 }
 
@@ -216,13 +217,10 @@ int Activate_NAD() {
     g_unknown_name.clear();
     if (index < 0 && std::strcmp(g_active_name, kDeutschland) != 0) {
         if (g_verbose) std::printf("Can't find %s\n", g_active_name);
-        if (g_unreadable_annexes.empty()) {
-            mark_unknown(g_active_name);
-            return 0;
-        }
+        mark_unknown(g_active_name);
+        if (g_unreadable_annexes.empty()) return 0;
         // Not among the annexes that can be read, while some cannot be: the
         // annex asked for is taken as unreadable, not as unknown.
-        mark_unknown(g_active_name);
         g_unknown_name.clear();
         g_load_failed = g_load_damaged = 1;
         g_failed_name = shown_name();

@@ -153,10 +153,10 @@ namespace {
 
 const VEKRaster ANNEX_FACE = {30, 23, nullptr};
 
-// The state of one run of "STAHLSORTE".
 // The list row of own values ("benutzerdefiniert"), after the catalogue's.
 constexpr int USER_ROW = GRADE_LIST_ROWS;
 
+// The state of one run of "STAHLSORTE".
 struct Grade_Sheet {
     int x1, y1;                       // built corner
     int code_row, profile_row, weld_row;

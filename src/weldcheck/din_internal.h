@@ -178,4 +178,8 @@ const int *Din_Weld_Roles(int T);
 // weld all round the thickest of them all).
 void Din_Least_Throats(GeschweissterAnschluss *r, int T, double a);
 
+// 1 where the thickest part a fillet weld joins, t_max mm, lets its least
+// throat sqrt(t_max) - 0.5 go for the lesser DIN_THICK_PART_THROAT.
+bool Din_Thick_Part_Rule(double t_max);
+
 #endif

@@ -160,52 +160,57 @@ void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
     }
 }
 
+// The lines of sigma_max, sigma_min, tau and sigma_v with their points
+// (line[k] takes the symbol, the stress and y, z): the stresses with
+// stress_decimals, the points with point_decimals, from the profile's
+// reference point (stored from the weld centroid).
+void Point_Lines(FILE* f, const Anschluss_Nahtwerte& v, const char* const (&line)[4], int stress_decimals,
+                 int point_decimals) {
+    const char* const symbol[4] = {SIGMA, SIGMA, TAU, SIGMA};
+    const double stress[4] = {v.sigma_max, v.sigma_min, v.tau, v.sigma_v};
+    for (int k = 0; k < 4; k++)
+        Safe_Fprintf(f, line[k], symbol[k], Unsigned_Zero(stress[k], stress_decimals),
+                     Unsigned_Zero(v.point[k][0] + v.y_s, point_decimals),
+                     Unsigned_Zero(v.point[k][1] + v.z_s, point_decimals));
+}
+
 void Weld_Stresses(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Nahtwerte& v = r->weld_values;
     const int type = r->family;
-    // The points from the profile's reference point: stored from the weld
-    // centroid.
-    auto Y = [&v](int k, int decimals) { return Unsigned_Zero(v.point[k][0] + v.y_s, decimals); };
-    auto Z = [&v](int k, int decimals) { return Unsigned_Zero(v.point[k][1] + v.z_s, decimals); };
     switch (type) {
-    case ANSCHLUSS_I:
+    case ANSCHLUSS_I: {
         // Room for a sign and three places before the point: the columns
         // stay where they are at y = -10.00 cm.
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
-                     SIGMA, U2(v.sigma_max), Y(0, 2), Z(0, 2));
-        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Mitte der Flanschoberseite\n"_cp,
-                     SIGMA, U2(v.sigma_min), Y(1, 2), Z(1, 2));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm\n"_cp,
-                     TAU, U2(v.tau), Y(2, 2), Z(2, 2));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %6.2lf cm    z = %6.2lf cm\n"_cp,
-                     SIGMA, U2(v.sigma_v), Y(3, 2), Z(3, 2));
+        const char* const lines[4] = {
+            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Koordinatenbezugspunkt:  \n"_cp,
+            "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm         Mitte der Flanschoberseite\n"_cp,
+            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r     y = %6.2lf cm    z = %6.2lf cm\n"_cp,
+            "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r    y = %6.2lf cm    z = %6.2lf cm\n"_cp};
+        Point_Lines(f, v, lines, 2, 2);
         break;
-    case ANSCHLUSS_RHS:
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
-                     SIGMA, U2(v.sigma_max), Y(0, 1), Z(0, 1));
-        Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
-                     SIGMA, U2(v.sigma_min), Y(1, 1), Z(1, 1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-                     TAU, U2(v.tau), Y(2, 1), Z(2, 1));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-                     SIGMA, U2(v.sigma_v), Y(3, 1), Z(3, 1));
+    }
+    case ANSCHLUSS_RHS: {
+        const char* const lines[4] = {
+            "   %s╬\\wmax╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Koordinatenbezugspunkt:\n"_cp,
+            "   %s╬\\wmin╬r = %7.2lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm          Mitte der Rohroberseite\n"_cp,
+            "   %s╬\\wmax╬r =  %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+            "   %s╬\\vwmax╬r = %7.2lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp};
+        Point_Lines(f, v, lines, 2, 1);
         break;
+    }
     case ANSCHLUSS_CHANNEL:
     case ANSCHLUSS_TEE:
-    case ANSCHLUSS_ANGLE:
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
-                     SIGMA, U1(v.sigma_max), Y(0, 1), Z(0, 1));
-        if (type == ANSCHLUSS_TEE)
-            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp,
-                         SIGMA, U1(v.sigma_min), Y(1, 1), Z(1, 1));
-        else
-            Safe_Fprintf(f, "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
-                         SIGMA, U1(v.sigma_min), Y(1, 1), Z(1, 1));
-        Safe_Fprintf(f, "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-                     TAU, U1(v.tau), Y(2, 1), Z(2, 1));
-        Safe_Fprintf(f, "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp,
-                     SIGMA, U1(v.sigma_v), Y(3, 1), Z(3, 1));
+    case ANSCHLUSS_ANGLE: {
+        const char* const lines[4] = {
+            "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Koordinatenbezugspunkt:\n"_cp,
+            type == ANSCHLUSS_TEE
+                ? "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Mitte der Flanschoberseite\n"_cp
+                : "   %s╬\\wmin╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm           Profileckpunkt links oben\n"_cp,
+            "   %s╬\\wmax╬r = %7.1lf N/mm╬/2╬r    y = %5.1lf cm    z = %5.1lf cm\n"_cp,
+            "   %s╬\\vwmax╬r = %7.1lf N/mm╬/2╬r   y = %5.1lf cm    z = %5.1lf cm\n"_cp};
+        Point_Lines(f, v, lines, 1, 1);
         break;
+    }
     case ANSCHLUSS_CHS:
         Safe_Fprintf(f, "   %s╬\\w,max╬r = %7.2lf N/mm╬/2╬r     %s╬\\w,min╬r = %7.2lf N/mm╬/2╬r     %s╬\\w╬r = %7.2lf N/mm╬/2╬r     %s╬\\Tw╬r = %7.2lf N/mm╬/2╬r\n   %s╬\\w,v╬r = %7.2lf N/mm╬/2╬r \n"_cp,
                      SIGMA, U2(v.sigma_max), SIGMA, U2(v.sigma_min), TAU, U2(v.tau), TAU, U2(v.tau_T), SIGMA,
@@ -270,7 +275,7 @@ void Least_Throat_Lines(FILE* f, const GeschweissterAnschluss* r) {
         Anschluss_Exceeded_Checks++;
         Weld_Name(r, s.position, weld, sizeof weld);
         // Of a thick part the lesser throat that lets the root rule go.
-        if (s.t_max >= DIN_THICK_PART - 0.001 && s.a_min < std::sqrt(s.t_max) - 0.5 - 1e-9)
+        if (Din_Thick_Part_Rule(s.t_max))
             Safe_Fprintf(f, "\n ╬b╬u  Mindestnahtdicke %.0lf mm für max t ≥ %.0lf mm unterschritten! (%s = %.1lf mm, max t = %.1lf mm)\n"_cp,
                          s.a_min, DIN_THICK_PART, weld, s.a, s.t_max);
         else

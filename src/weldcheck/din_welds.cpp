@@ -290,8 +290,7 @@ void Throat_Warnings(GeschweissterAnschluss* r, int p, double a, double t_profil
 void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
     QuerschnittWarnungen& w = r->warnings;
     const double t_max = std::max(r->t_p, t_part);
-    double root = std::sqrt(t_max) - 0.5;
-    if (t_max >= DIN_THICK_PART - 0.001) root = std::min(root, DIN_THICK_PART_THROAT);
+    const double root = Din_Thick_Part_Rule(t_max) ? DIN_THICK_PART_THROAT : std::sqrt(t_max) - 0.5;
     int* word = w.word;
     if (a < 2.0 - 0.001 && !word[ANSCHLUSS_BELOW_2MM]) word[ANSCHLUSS_BELOW_2MM] = 1, w.below_2mm = {p, a, 2.0, t_max};
     if (a < root - 0.001 && !word[ANSCHLUSS_BELOW_ROOT_RULE])
@@ -399,6 +398,10 @@ double Din_Weld_Sigma(const Din_Weld_Group& g, const Din_Weld_Forces& f, double 
     if (!(D > 0.0)) return f.N / g.A;
     const double g_z = (f.M_y * g.I_z + f.M_z * g.I_yz) / D, g_y = -(f.M_y * g.I_yz + f.M_z * g.I_y) / D;
     return f.N / g.A + g_z * dz + g_y * dy;
+}
+
+bool Din_Thick_Part_Rule(double t_max) {
+    return t_max >= DIN_THICK_PART - 0.001 && DIN_THICK_PART_THROAT < std::sqrt(t_max) - 0.5;
 }
 
 const int* Din_Weld_Roles(int T) { return T >= KEHLNAHT_I && T <= KEHLNAHT_ANGLE ? ROLES[T] : nullptr; }

@@ -314,6 +314,17 @@ TEST_F(NadRegistry, UnreadableUserAnnexIsNotReportedAsUnknown) {
     testing::internal::GetCapturedStderr();
     EXPECT_STREQ(NAD_Unknown_Name(), "Eigen");
     EXPECT_EQ(NAD_Load_Damaged(), 0);
+    // Straight from a failed annex to an unknown one: no reason of the
+    // failure is left behind.
+    fs::create_directories(dir.file("DRAM/NADS/1.NAD"));
+    testing::internal::CaptureStderr();
+    Set_Active_NAD_By_Name("Eigen");
+    EXPECT_STRNE(NAD_Failure_Reason(), "");
+    fs::remove_all(dir.file("DRAM/NADS/1.NAD"));
+    Set_Active_NAD_By_Name("Eigen");
+    testing::internal::GetCapturedStderr();
+    EXPECT_STREQ(NAD_Unknown_Name(), "Eigen");
+    EXPECT_STREQ(NAD_Failure_Reason(), "");
 }
 
 TEST_F(NadRegistry, NoAnnexFilesAtAllGiveStandardSetAndWindowMessage) {
