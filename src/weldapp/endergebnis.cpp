@@ -16,9 +16,9 @@ static const char* P = "";  // the common line prefix of the print texts
 
 const char* Refused_Weld_Input_Text(void) { return "Nahtlänge länger als die Fläche am Profil"_cp; }
 
-// A utilisation that fails the verdict: above 1 and not within the user's
-// tolerance of the final result.
-static bool fails(double u, double tolerance) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance); }
+bool Endergebnis_Fails(double u, double tolerance) {
+    return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, tolerance);
+}
 
 // Keeps the strictly larger of a check's utilisations with its place.
 static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr) {
@@ -54,7 +54,7 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         bool failed = false;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
             failed = failed || (u->status == ERGEBNIS_GEFUEHRT && !(not_covered && u == &r.U_ct) &&
-                                fails(u->U, tolerance));
+                                Endergebnis_Fails(u->U, tolerance));
         if (failed) e.failing.push_back(lk);
     }
     return e;
@@ -85,9 +85,7 @@ static std::string place(const Endergebnis_Maximum& m) {
     return text;
 }
 
-// A tolerance in percent, or its limit 1 + tolerance/100, with the digits
-// it has: "5", "2.5", "1.05", "1.025".
-static std::string digits(double v) {
+std::string Endergebnis_Digits(double v) {
     char text[32];
     std::snprintf(text, sizeof text, "%.10g", v);
     return text;
@@ -100,7 +98,8 @@ static void maximum_row(FILE* list, const char* check, const char* symbol, const
                         double tolerance) {
     if (Within_Verdict_Tolerance(m.U, tolerance)) {
         OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  \xF3  %s  %s╬r (%s%% Toleranz)\n"_cp, check, place(m).c_str(),
-                   symbol, m.U, digits(1.0 + tolerance / 100.0).c_str(), Mark_Ok(), digits(tolerance).c_str());
+                   symbol, m.U, Endergebnis_Digits(1.0 + tolerance / 100.0).c_str(), Mark_Ok(),
+                   Endergebnis_Digits(tolerance).c_str());
         return;
     }
     OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, check, place(m).c_str(), symbol, m.U,
@@ -205,7 +204,7 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
         !e.not_covered.empty()) {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
-        OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), digits(tol).c_str());
+        OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), Endergebnis_Digits(tol).c_str());
     } else {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }

@@ -9,6 +9,7 @@
 #define WELDAPP_ENDERGEBNIS_H
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "weldapp/schweissnaht.h"
@@ -45,6 +46,14 @@ const char* Refused_Weld_Input_Text(void);
 // entries) with the print control's tolerance. Never fails; an empty
 // result for a null record or no results.
 Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn);
+
+// A utilisation that fails the verdict: above 1 and not within the user's
+// tolerance (percent) of the final result. The chart judges by it too.
+bool Endergebnis_Fails(double u, double tolerance);
+
+// A tolerance in percent, or its limit 1 + tolerance/100, with the digits
+// it has: "5", "2.5", "1.05", "1.025".
+std::string Endergebnis_Digits(double v);
 
 // The governing case the evaluation hands on (the tabular forms show it in
 // detail, the chart names it): the first case without a result, else the

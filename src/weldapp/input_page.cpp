@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "codes/blech_pages.h"
@@ -449,7 +450,7 @@ namespace {
 // layout numbers off (faces only an all-round weld uses) are not shown and
 // not named. Nothing when none was cut.
 void Report_Cut_Throats(const Nahtbild& n, const double* before) {
-    std::string cut;
+    std::vector<std::string> lines;  // four welds to a line
     int count = 0;
     for (int number = 1; number <= NAHT_SLOTS; number++) {
         int k = 0;
@@ -464,19 +465,15 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
         char one[64];
         std::snprintf(one, sizeof one, "%saw%d %.1f mm auf %.1f mm", count % 4 ? ",  " : "", number, before[k],
                       n.throat[k]);
-        if (count > 0 && count % 4 == 0) cut += "\n";
-        cut += one;
+        if (count % 4 == 0) lines.emplace_back();
+        lines.back() += one;
         count++;
     }
     if (count == 0) return;
     Init_Message();
     Set_Message_Title("Hinweis");
     Fill_Message("%s", count == 1 ? "Die Dicke einer Stumpfnaht wurde begrenzt:" : "Die Dicken der Stumpfnähte wurden begrenzt:"_cp);
-    for (size_t at = 0; at <= cut.size();) {
-        const size_t end = std::min(cut.find('\n', at), cut.size());
-        Fill_Message("%s", cut.substr(at, end - at).c_str());
-        at = end + 1;
-    }
+    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
     Fill_Message("%s", n.no_throat_check
                            ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
                            : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp);

@@ -15,6 +15,7 @@
 #include "platform/font.h"
 #include "platform/screen.h"
 #include "printlist/verdict.h"
+#include "weldapp/endergebnis.h"
 #include "weldapp/input_page.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/lasttabelle.h"
@@ -29,14 +30,7 @@ double g_tolerance = 0.0;  // the final result's tolerance (percent) the chart j
 
 // Whether a utilisation fails the proof: above 1 and not within the final
 // result's tolerance, as the print list's verdict judges it.
-bool Fails(double u) { return !Utilisation_Ok(u) && !Within_Verdict_Tolerance(u, g_tolerance); }
-
-// "5", "2.5": a tolerance with the digits it has.
-std::string Tolerance_Text() {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", g_tolerance);
-    return text;
-}
+bool Fails(double u) { return Endergebnis_Fails(u, g_tolerance); }
 
 // The chart's colours (palette entries of the screen, found again at every
 // use: a new screen has a new palette).
@@ -344,7 +338,7 @@ void Draw_Utilisation_Chart(int area) {
     if (complete && !Fails(governing) && !r->input_error && !not_covered) {
         // The verdict of the list, with the tolerance it took.
         std::string verdict = "Nachweis erbracht";
-        if (!Utilisation_Ok(governing)) verdict += " (" + Tolerance_Text() + "% Toleranz)";
+        if (!Utilisation_Ok(governing)) verdict += " (" + Endergebnis_Digits(g_tolerance) + "% Toleranz)";
         Text(area, 120, y + 90, verdict.c_str(), 0x11000, Nearest_RGB_Color(4, 2, 252));
     } else {
         Text(area, 120, y + 90, "Tragfähigkeit nicht gewährleistet (s. Druckliste) !!"_cp, 0x11000, c.red);

@@ -75,6 +75,19 @@ struct Connection {
         Set_XS_Check_Seam(old_xs);
         Free_Schweissnaht(&r);
     }
+    // A profile of the type's sizes (mm; b and t_f the same for both
+    // flanges), not rolled, with every weld the type places on the plate of
+    // throat a.
+    void Weld_Profile(int type, double h, double t_w, double b, double t_f, double a, bool all_round) {
+        Nahtbild& n = r.naht;
+        Stahlprofil& p = n.profile;
+        p.kind = 0, p.type = type, p.rolled = 0, p.r_1 = p.r_2 = 0;
+        p.h = h, p.t_w = t_w, p.b_fo = p.b_fu = b, p.t_fo = p.t_fu = t_f;
+        Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+        n.all_round = all_round;
+        n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
+        for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? a : 0.0;
+    }
     // The list text of one evaluation.
     std::string Run() {
         FILE* f = std::tmpfile();
@@ -561,14 +574,7 @@ TEST(Sketch, ProfileStandsUnturnedWhateverItsPrincipalAxes) {
 // its number, and set on the page the sketch's texts do not touch.
 TEST(Sketch, EveryWeldOfAChannelOnTheSketch) {
     Connection k({-300});
-    Nahtbild& n = k.r.naht;
-    Stahlprofil& p = n.profile;
-    p.kind = 0, p.type = PROFILTYP_U, p.rolled = 0, p.r_1 = p.r_2 = 0;
-    p.h = 200, p.b_fo = p.b_fu = 75, p.t_w = 8.5, p.t_fo = p.t_fu = 11.5;
-    Calc_Profile_Cross_Section(&p, nullptr, 0, "");
-    n.all_round = 0;
-    n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
-    for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 4.0 : 0.0;
+    k.Weld_Profile(PROFILTYP_U, 200, 8.5, 75, 11.5, 4.0, false);
     const std::string list = k.Run();
     const std::string sketch = list.substr(0, list.find("\n -1\n"));
     int lines = 0;
@@ -639,14 +645,8 @@ TEST(Sketch, WeldsAndDimensionsStayLegibleOnThePlate) {
         SCOPED_TRACE(c.type);
         Connection k({-300});
         Nahtbild& n = k.r.naht;
-        Stahlprofil& p = n.profile;
-        p.kind = 0, p.type = c.type, p.rolled = 0, p.r_1 = p.r_2 = 0;
-        p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
-        Calc_Profile_Cross_Section(&p, nullptr, 0, "");
-        n.all_round = c.type == PROFILTYP_RECHTECK;
+        k.Weld_Profile(c.type, c.h, c.t_w, c.b, c.t_f, c.a, c.type == PROFILTYP_RECHTECK);
         n.a_w = c.a;
-        n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
-        for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? c.a : 0.0;
         k.r.print.massstab = 5.0;
         const std::string list = k.Run();
         const std::string sketch = list.substr(0, list.find("\n -1\n"));
@@ -725,14 +725,8 @@ TEST(Sketch, LabelsClearOfEachOtherTheOutlineAndTheMargin) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
         Connection k({-300});
-        Nahtbild& n = k.r.naht;
-        Stahlprofil& p = n.profile;
-        p.kind = 0, p.type = c.type, p.rolled = 0, p.r_1 = p.r_2 = 0;
-        p.h = c.h, p.t_w = c.t_w, p.b_fo = p.b_fu = c.b, p.t_fo = p.t_fu = c.t_f;
-        Calc_Profile_Cross_Section(&p, nullptr, 0, "");
-        n.all_round = c.all_round, n.a_w = 5.0;
-        n.weld_count = Get_Profile_Plate_Elements(&p, n.length, n.number);
-        for (int i = 0; i < NAHT_SLOTS; ++i) n.throat[i] = n.number[i] > 0 ? 5.0 : 0.0;
+        k.Weld_Profile(c.type, c.h, c.t_w, c.b, c.t_f, 5.0, c.all_round);
+        k.r.naht.a_w = 5.0;
         k.r.print.massstab = c.scale;
         const std::string list = k.Run();
         const auto& [doc, boxes, ink, pages] = Lay_Out(list.substr(0, list.find("\n -1\n")) + "\n -1\n");

@@ -38,6 +38,23 @@ const Profile_Family* Named(const std::vector<Profile_Family>& families, const s
 // families from x 10, the sizes from x 200.
 int Row_Y(int row) { return 58 + 18 * row + 9; }
 
+// A new connection in the program with the stand-in installed as
+// "PROFILE": the manager button beside the page's profile picture starts
+// it (the picker's events in picker_script), "Ende" (moved onto twice) and
+// Enter save; the saved input file read into saved.
+void Pick_In_The_Program(Desktop& d, const std::string& picker_script, testutil::Record* saved) {
+    std::filesystem::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
+    testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
+    testutil::Write_File(d.dir.file("temp/PROFILE.script"), picker_script);
+    testutil::Write_File(d.dir.file("script.txt"), "move 150 383\nclick 150 383\nmove 1250 27\nmove 1250 27\n"
+                                                   "click 1250 27\nkey 13\n");
+    ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
+    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(Read_Schweissnaht(f, &saved->r), 0);
+    std::fclose(f);
+}
+
 }  // namespace
 
 // The published HE ... A series has 24 sizes from HE 100 A to HE 1000 A,
@@ -96,24 +113,13 @@ TEST(ProfilePicker, ChoosingAndCancelling) {
 // the input file holds IPE300 from the catalogue.
 TEST(ProfilePicker, TheProgramTakesTheProfileFromTheTool) {
     Desktop d;
-    namespace fs = std::filesystem;
-    fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
-    testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
-    testutil::Write_File(d.dir.file("temp/PROFILE.script"), "click 50 " + std::to_string(Row_Y(11)) + "\nclick 300 " +
-                                                              std::to_string(Row_Y(10)) + "\nkey 13\n");
-    // The manager button beside the profile picture of the new
-    // connection's page; "Ende" (moved onto twice) and Enter save.
-    testutil::Write_File(d.dir.file("script.txt"), "move 150 383\nclick 150 383\nmove 1250 27\nmove 1250 27\n"
-                                                   "click 1250 27\nkey 13\n");
-    ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
     testutil::Record saved;
-    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(Read_Schweissnaht(f, &saved.r), 0);
-    std::fclose(f);
+    ASSERT_NO_FATAL_FAILURE(Pick_In_The_Program(
+        d, "click 50 " + std::to_string(Row_Y(11)) + "\nclick 300 " + std::to_string(Row_Y(10)) + "\nkey 13\n",
+        &saved));
     EXPECT_EQ(std::string(saved.r.naht.profile.name).substr(0, 7), "IPE300 ");
     EXPECT_EQ(saved.r.naht.profile.h, 300.0);
-    EXPECT_FALSE(fs::exists(d.dir.file("temp/PROFIL")));
+    EXPECT_FALSE(std::filesystem::exists(d.dir.file("temp/PROFIL")));
 }
 
 // The stand-in opens at the connection's profile, HE 280 A of a new
@@ -121,17 +127,7 @@ TEST(ProfilePicker, TheProgramTakesTheProfileFromTheTool) {
 // goes on to the next size of the series, HE 300 A, which Enter takes.
 TEST(ProfilePicker, OpensAtTheConnectionsProfile) {
     Desktop d;
-    namespace fs = std::filesystem;
-    fs::copy_file(WELD_STANDIN_PROFILE, d.dir.file("exec/PROFILE"));
-    testutil::Write_File(d.dir.file("exec/PROFILE.title"), "VEK - Profilmanager\n");
-    testutil::Write_File(d.dir.file("temp/PROFILE.script"), "key 0x150\nkey 13\n");
-    testutil::Write_File(d.dir.file("script.txt"), "move 150 383\nclick 150 383\nmove 1250 27\nmove 1250 27\n"
-                                                   "click 1250 27\nkey 13\n");
-    ASSERT_EQ(d.Run("A001 0 1 1", true, "VEK_SCRIPT='" + d.dir.file("script.txt") + "'"), 1) << d.err;
     testutil::Record saved;
-    FILE* f = std::fopen((d.project + "/A001_01.INP").c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(Read_Schweissnaht(f, &saved.r), 0);
-    std::fclose(f);
+    ASSERT_NO_FATAL_FAILURE(Pick_In_The_Program(d, "key 0x150\nkey 13\n", &saved));
     EXPECT_EQ(std::string(saved.r.naht.profile.name).substr(0, 7), "HE300A ");
 }
