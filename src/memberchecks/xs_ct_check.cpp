@@ -61,8 +61,8 @@ int Class_Limits(const Stahlprofil* profile, const double forces[8], int options
         limits[6 + k] = result.overall[k];
     }
     // a part is classified by the stresses that act on it
-    const double model_forces[8] = {forces[0],       forces[3],       forces[4],       100 * forces[5],
-                                    100 * forces[1], 100 * forces[2], 100 * forces[6], 10000 * forces[7]};
+    double model_forces[8];
+    Profile_Model_Forces(forces, model_forces);
     Own_Stress_Utilisations own;
     if ((request.flags & SECTION_CLASS_PLASTIC) &&
         Calc_Own_Stress_Utilisations(model_forces, 0.1 * f_d, Plastic_Part_Limits, &request, &own) > 0) {

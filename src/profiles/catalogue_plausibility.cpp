@@ -509,7 +509,7 @@ struct Expected {
     double lo, hi;
 };
 
-// Judges one quantity; the expected value of a disagreement, or NAN when it agrees.
+// Whether a record's value of one quantity agrees with the outline's.
 bool Agrees(const Expected& e, double stored, const Layout& at, char letter) {
     // Plastic moduli, torsion and warping constants are taken only when
     // above 0: a record may leave them to the section model.

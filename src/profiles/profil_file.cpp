@@ -16,27 +16,35 @@
 #include "platform/posix.h"
 #include "profiles/catalogue_plausibility.h"
 
-std::string Profil_File_Refusal_Words(int refusal) {
+namespace {
+
+std::string Open_Refusal_Words(int refusal) {
     if (refusal == VEK_READ_MISSING) return "nicht vorhanden";
     if (refusal == VEK_READ_DENIED) return "nicht lesbar";
     return std::string("nicht lesbar (") + VEK_Read_Refusal_Text(refusal) + ")";
 }
 
-FILE* Open_Profil_File(const char* data_dir, std::string* why) {
+}  // namespace
+
+FILE* Open_Profile_Data_File(const char* data_dir, const char* file_name, std::string* why) {
     std::string words;
     FILE* file = nullptr;
     char path[VEK_MAX_PATH + 1];
     if (!data_dir || !*data_dir) {
         words = "nicht vorhanden (DATA nicht gesetzt)";
-    } else if (!VEK_Join_Path(path, sizeof path, data_dir, "PROFIL")) {
+    } else if (!VEK_Join_Path(path, sizeof path, data_dir, file_name)) {
         words = "nicht vorhanden (Pfad zu lang)";
     } else {
         int refusal = VEK_READ_OK;
         file = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
-        if (!file) words = Profil_File_Refusal_Words(refusal);
+        if (!file) words = Open_Refusal_Words(refusal);
     }
     if (why) *why = words;
     return file;
+}
+
+FILE* Open_Profil_File(const char* data_dir, std::string* why) {
+    return Open_Profile_Data_File(data_dir, "PROFIL", why);
 }
 
 long Profil_Record_Count(FILE* file) {

@@ -29,9 +29,8 @@ struct ProfilRecord {
 // opened; then *why (when given) says so in words: "nicht vorhanden",
 // "nicht vorhanden (DATA nicht gesetzt)", "nicht lesbar (keine Datei)".
 FILE* Open_Profil_File(const char* data_dir, std::string* why = nullptr);
-// The words of Open_Profil_File for a refusal of VEK_Open_Reading
-// (platform/posix.h).
-std::string Profil_File_Refusal_Words(int refusal);
+// The same for the profile file file_name in data_dir (ProfilData.bin).
+FILE* Open_Profile_Data_File(const char* data_dir, const char* file_name, std::string* why);
 
 // Number of whole records in the file (its size / 160); a partial record at
 // the end does not count. 0 for a null stream or when the size is unknown.

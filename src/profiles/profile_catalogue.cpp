@@ -97,23 +97,7 @@ unsigned char Unrotate(unsigned char b, int k) {
     return static_cast<unsigned char>((b << (8 - k)) | (b >> k));
 }
 
-FILE* Open_ProfilData(void) {
-    const char* data = VEKGetEnv("DATA");
-    char path[VEK_MAX_PATH + 1];
-    profildata_refusal.clear();
-    if (!data || !*data) {
-        profildata_refusal = "nicht vorhanden (DATA nicht gesetzt)";
-        return nullptr;
-    }
-    if (!VEK_Join_Path(path, sizeof path, data, "ProfilData.bin")) {
-        profildata_refusal = "nicht vorhanden (Pfad zu lang)";
-        return nullptr;
-    }
-    int refusal = VEK_READ_OK;
-    FILE* file = VEK_Open_Reading(path, VEK_READ_CAP_DATA, &refusal);
-    if (!file) profildata_refusal = Profil_File_Refusal_Words(refusal);
-    return file;
-}
+FILE* Open_ProfilData(void) { return Open_Profile_Data_File(VEKGetEnv("DATA"), "ProfilData.bin", &profildata_refusal); }
 
 // A profile file that cannot be read leaves every catalogue profile without
 // its values: the user is told once per run and file, and the look-up

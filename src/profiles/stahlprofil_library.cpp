@@ -1,5 +1,6 @@
 #include "profiles/stahlprofil_library.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -169,6 +170,11 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
                                                                                        : nullptr;
 }
 
+void Profile_Model_Forces(const double f[8], double model[8]) {
+    const double m[8] = {f[0], f[3], f[4], 100 * f[5], 100 * f[1], 100 * f[2], 100 * f[6], 10000 * f[7]};
+    std::copy(m, m + 8, model);
+}
+
 int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double f_2, double f_3, double f_4, double f_5,
                                  double f_6, double f_7, double f_8, double* out_1, double* out_2, double* out_3,
                                  double* out_4) {
@@ -180,7 +186,10 @@ int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double 
         if (std::fabs(f) >= 0.001) any = true;
     if (!any) return 0;
     if (!Setup_Stahlprofil_DWQB(profile, 0)) return 1;
-    Calc_Section_Stress_Extremes(f_1, f_4, f_5, 100 * f_6, 100 * f_2, 100 * f_3, 100 * f_7, 10000 * f_8);
+    const double f[8] = {f_1, f_2, f_3, f_4, f_5, f_6, f_7, f_8};
+    double m[8];
+    Profile_Model_Forces(f, m);
+    Calc_Section_Stress_Extremes(m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7]);
     const Section_Stress_Extremes& e = Profil_DWQB_Extremes;
     if (out_1) *out_1 = 10 * e.sigma_abs;
     if (out_2) *out_2 = 10 * e.tau_abs;

@@ -38,5 +38,9 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
 int Calc_Profile_Stress_Extremes(const Stahlprofil* profile, double f_1, double f_2, double f_3, double f_4, double f_5,
                                  double f_6, double f_7, double f_8, double* out_1, double* out_2, double* out_3,
                                  double* out_4);
+// The forces f_1..f_8 above in the order and units of the stress services
+// (Calc_Section_Stress_Extremes: N, V_y, V_z in kN, T_t, M_y, M_z, T_w in
+// kNcm, B in kNcm²).
+void Profile_Model_Forces(const double f[8], double model[8]);
 
 #endif
