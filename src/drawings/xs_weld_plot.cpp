@@ -551,13 +551,9 @@ constexpr double kDimTextReach = 0.4;
 // writer measures it (two units h a character; a whole length without its
 // decimal).
 double Dim_Text_Width(double length, double mmpc) {
-    const double l = std::round(length * 10.0) / 10.0;
+    if (!(std::fabs(length) < 1e15)) return 1e300;
     char text[64];
-    if (!(std::fabs(l) < 1e15)) return 1e300;
-    if (l - std::trunc(l + 0.0001) < 0.05)
-        std::snprintf(text, sizeof text, "%.0f", std::trunc(l + 0.0001));
-    else
-        std::snprintf(text, sizeof text, "%.1f", l);
+    Oli_Dimension_Decimal_Text(length, text, sizeof text);
     return static_cast<double>(std::strlen(text)) * 2.0 * kDimH * mmpc;
 }
 
