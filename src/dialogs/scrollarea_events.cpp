@@ -822,18 +822,17 @@ bool Within_Bounds(const Scrollable_Area_Item *it, double v) {
 // Tells why a typed value is not taken and which one stays.
 void Refuse_Typed_Value(const Scrollable_Area_Item *it, double typed) {
     const std::string v = Printed(it, typed), kept = Printed(it, *it->value);
+    char why[2048];
     if (std::isinf(it->maximum))
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->minimum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein."_cp,
+                      v.c_str(), Bound_Text(it->minimum).c_str());
     else if (std::isinf(it->minimum))
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein."_cp,
+                      v.c_str(), Bound_Text(it->maximum).c_str());
     else
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s."_cp,
+                      v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str());
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\nDer bisherige Wert %s bleibt erhalten.", why, kept.c_str());
 }
 
 // Edits a double field: what is typed goes into the field's value only when
