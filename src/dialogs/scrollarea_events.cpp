@@ -687,14 +687,25 @@ struct Editor_Hover {
     }
 };
 
-// Edits a multi-line field until a press outside it (left in M_LEFT for
-// the caller), Escape or the close request: the caret under the mouse that
-// pressed into it, or, typed into without a click, at the text's end. 1
-// when Escape ended it, else 0.
-int Run_Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it, int x1, int y1, int x2, int y2, const Frame &f,
-                   bool clicked) {
+// Escape ended a multi-line editor: the area's break-key action, whatever
+// the short-key setting (Escape has no other use in the editor). 1 when
+// it fired.
+int Escape_From_Editor(Scrollable_View_Area *a) {
+    if (!a->break_target) return 0;
+    *a->break_target = a->break_value;
+    return 1;
+}
+
+// Edits a multi-line field of the area shown in f until a press outside it
+// (left in M_LEFT for the caller), Escape or the close request: the caret
+// under the mouse that pressed into it, or, typed into without a click, at
+// the text's end. 1 when Escape ended it and fired the area's break-key
+// action (Escape_From_Editor), else 0.
+int Run_Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it, const Frame &f, bool clicked) {
     Edit_Field_State *st = it->editor;
     if (!st || !it->text) return 0;
+    const int x1 = f.x1 + it->x1 - f.sx, y1 = f.y1 + it->y1 - f.sy;
+    const int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
     int vx1, vy1, vx2, vy2;
     pxQVwp(&vx1, &vy1, &vx2, &vy2);
     pxView(std::max(x1, f.x1), std::max(y1, f.y1), std::min(x2, f.x2), std::min(y2, f.y2));
@@ -761,16 +772,7 @@ int Run_Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it, int x1, in
     Push_RFont();
     Set_Active_Edit_Field(nullptr);
     pxView(vx1, vy1, vx2, vy2);
-    return escaped;
-}
-
-// Escape ended a multi-line editor: the area's break-key action, whatever
-// the short-key setting (Escape has no other use in the editor). 1 when
-// it fired.
-int Escape_From_Editor(Scrollable_View_Area *a) {
-    if (!a->break_target) return 0;
-    *a->break_target = a->break_value;
-    return 1;
+    return escaped ? Escape_From_Editor(a) : 0;
 }
 
 // ---- field editing --------------------------------------------------------
@@ -822,18 +824,17 @@ bool Within_Bounds(const Scrollable_Area_Item *it, double v) {
 // Tells why a typed value is not taken and which one stays.
 void Refuse_Typed_Value(const Scrollable_Area_Item *it, double typed) {
     const std::string v = Printed(it, typed), kept = Printed(it, *it->value);
+    char why[2048];
     if (std::isinf(it->maximum))
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->minimum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein."_cp,
+                      v.c_str(), Bound_Text(it->minimum).c_str());
     else if (std::isinf(it->minimum))
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein."_cp,
+                      v.c_str(), Bound_Text(it->maximum).c_str());
     else
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s.\n"
-                     "Der bisherige Wert %s bleibt erhalten."_cp,
-                     v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str(), kept.c_str());
+        std::snprintf(why, sizeof why, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s."_cp,
+                      v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str());
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\nDer bisherige Wert %s bleibt erhalten.", why, kept.c_str());
 }
 
 // Edits a double field: what is typed goes into the field's value only when
@@ -1065,7 +1066,7 @@ int Edit_Scrollable_View_Area(int slot) {
         if (it->kind == AREA_ITEM_EDIT_FIELD) {
             int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
             if (!Inside(mx, my, x, y, x2, y2)) continue;
-            return Run_Edit_Field(a, it, x, y, x2, y2, f, true) ? Escape_From_Editor(a) : 0;
+            return Run_Edit_Field(a, it, f, true);
         }
         if (Is_Field(it)) {
             if (!Click_On_Field(it, f, x, y, mx, my)) continue;
@@ -1087,10 +1088,7 @@ int Type_Into_Scrollable_Area(int slot) {
     if (!a) return 0;
     const Frame f = Screen_Frame(a);
     for (Scrollable_Area_Item *it = a->first_item; it; it = it->next) {
-        if (it->kind != AREA_ITEM_EDIT_FIELD) continue;
-        const int x = f.x1 + it->x1 - f.sx, y = f.y1 + it->y1 - f.sy;
-        const int x2 = f.x1 + it->x2 - f.sx, y2 = f.y1 + it->y2 - f.sy;
-        return Run_Edit_Field(a, it, x, y, x2, y2, f, false) ? Escape_From_Editor(a) : 0;
+        if (it->kind == AREA_ITEM_EDIT_FIELD) return Run_Edit_Field(a, it, f, false);
     }
     return 0;
 }

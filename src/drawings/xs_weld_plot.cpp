@@ -55,7 +55,7 @@ struct Plot {
     int rolled;
     int fill_pen, pattern, line_pen, line_width;
     int flip_x, flip_y, mode;
-    double d, dd;      // dimension offsets, mm
+    double d;          // offset of the dimension lines from the profile, mm
 };
 
 void Set(double* x, double* y, int i, double px, double py) {
@@ -551,13 +551,9 @@ constexpr double kDimTextReach = 0.4;
 // writer measures it (two units h a character; a whole length without its
 // decimal).
 double Dim_Text_Width(double length, double mmpc) {
-    const double l = std::round(length * 10.0) / 10.0;
+    if (!(std::fabs(length) < 1e15)) return 1e300;
     char text[64];
-    if (!(std::fabs(l) < 1e15)) return 1e300;
-    if (l - std::trunc(l + 0.0001) < 0.05)
-        std::snprintf(text, sizeof text, "%.0f", std::trunc(l + 0.0001));
-    else
-        std::snprintf(text, sizeof text, "%.1f", l);
+    Oli_Dimension_Decimal_Text(length, text, sizeof text);
     return static_cast<double>(std::strlen(text)) * 2.0 * kDimH * mmpc;
 }
 
@@ -600,11 +596,11 @@ void Dim_V(const Plot& g, double x, double ya, double yb) {
 // units), 0 when none is drawn.
 void Dimensions(const Plot& g, double arm) {
     const Stahlprofil& p = *g.p;
-    const double xr = g.xr, yr = g.yr, d = g.d, dd = g.dd, h = p.h;
+    const double xr = g.xr, yr = g.yr, d = g.d, h = p.h;
     Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
     switch (p.type) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: {
-        const double y = yr - 0.4 * dd;
+        const double y = yr - 0.4 * d;
         Dim_V(g, xr - std::fmax(p.b_fo, p.b_fu) / 2.0 - 0.8 * d, yr, yr + h);
         Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, y);
         if (std::fabs(p.b_fu - p.b_fo) > 0.1) Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, y + h - p.t_fu);
@@ -612,25 +608,25 @@ void Dimensions(const Plot& g, double arm) {
     }
     case PROFILTYP_TRAPEZ:
         Dim_V(g, xr - std::fmax(p.b_fo, p.b_fu) / 2.0 - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - 0.8 * dd);
-        Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, yr + h - 0.8 * dd);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - 0.8 * d);
+        Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, yr + h - 0.8 * d);
         break;
     case PROFILTYP_T: case PROFILTYP_HALB_I: {
         const double s = g.flip_y ? -1.0 : 1.0;
         Dim_V(g, xr - p.b_fo / 2.0 - 0.8 * d, g.flip_y ? yr - h : yr, g.flip_y ? yr : yr + h);
-        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - s * 0.8 * dd);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - s * 0.8 * d);
         break;
     }
     case PROFILTYP_L: {
         // Leg h up the left (down with flip_y), leg b beyond the tip of leg h.
         const double s = g.flip_y ? -1.0 : 1.0;
         Dim_V(g, xr - 0.8 * d, g.flip_y ? yr : yr - h, g.flip_y ? yr + h : yr);
-        Dim_H(g, xr + p.b_fo, xr, yr - s * (h + 0.8 * dd));
+        Dim_H(g, xr + p.b_fo, xr, yr - s * (h + 0.8 * d));
         break;
     }
     case PROFILTYP_Z:
         Dim_V(g, xr - p.b_fo / 2.0 - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr + p.t_fo + 0.8 * dd);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr + p.t_fo + 0.8 * d);
         break;
     case PROFILTYP_C: case PROFILTYP_U: {
         // The height beyond the flange tips, its text between them: at the
@@ -638,14 +634,14 @@ void Dimensions(const Plot& g, double arm) {
         // its way, and a line moved past them left the picture.
         const double h2 = (double)(float)(h / 2.0);
         Dim_V(g, xr + p.b_fo + 0.8 * d, yr - h2, yr + h2);
-        Dim_H(g, xr + p.b_fo, xr, yr + p.t_fo - h2 + 0.8 * dd);
+        Dim_H(g, xr + p.b_fo, xr, yr + p.t_fo - h2 + 0.8 * d);
         break;
     }
     case PROFILTYP_FLACH:
         // The thickness above the bar, as the flange width of a T: inside
         // the bar its text would stand on the profile's hatch.
         Dim_V(g, xr - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.t_w, xr, yr - 0.8 * dd);
+        Dim_H(g, xr + p.t_w, xr, yr - 0.8 * d);
         break;
     case PROFILTYP_RUND:
         Dim(xr - h / 2.0 - d, yr, xr - h / 2.0 - d, yr + h);
@@ -665,19 +661,19 @@ void Dimensions(const Plot& g, double arm) {
         // stands above the tube, as the width of an I; the clear width
         // whose text finds no room inside is left out (the heights give
         // the walls).
-        const double reach = kDimTextReach * g.mmpc, below = h / 2.0 + arm + dd;
+        const double reach = kDimTextReach * g.mmpc, below = h / 2.0 + arm + d;
         if (below <= h - p.t_fo)
             Dim(xr + p.b_fo / 2.0, yr + below, xr - p.b_fo / 2.0, yr + below);
         else
-            Dim(xr + p.b_fo / 2.0, yr - 0.4 * dd, xr - p.b_fo / 2.0, yr - 0.4 * dd);
+            Dim(xr + p.b_fo / 2.0, yr - 0.4 * d, xr - p.b_fo / 2.0, yr - 0.4 * d);
         const double clear = p.b_fo - 2.0 * p.t_w;
-        if (Dim_Text_Width(clear, g.mmpc) <= clear && h / 2.0 - dd - reach >= p.t_fo)
-            Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - dd, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - dd);
+        if (Dim_Text_Width(clear, g.mmpc) <= clear && h / 2.0 - d - reach >= p.t_fo)
+            Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - d, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - d);
         break;
     }
     case PROFILTYP_KASTEN: {
         const double half = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
-        const double y = yr - 0.4 * dd;
+        const double y = yr - 0.4 * d;
         Dim(xr - half - 0.8 * d, yr, xr - half - 0.8 * d, yr + h);
         for (int flange = 0; flange < 2; flange++) {
             const double b = flange ? p.b_fu : p.b_fo, e = flange ? p.b_ueu : p.b_ueo;
@@ -871,7 +867,6 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
     const double bottom = dimensions ? 0.4 : m;
     const double d = dimensions ? kDimOffset : 0.0;
-    const double dd = d;
     const double angle = opts->angle_deg * PI / 180.0;
 
     Plot g;
@@ -884,7 +879,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         Extent(*p, &w, &h);
         if (!(w >= 1.0) || !(h >= 1.0) || !Usable(w) || !Usable(h)) return 0.0;
         const double s =
-            Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - dd, 1);
+            Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - d, 1);
         if (!(s > 0.0)) return 0.0;
         g.mmpc = 1.0 / s;
         if (Oli_Grafik_Begin(list, -m / s, h + bottom / s, w + m / s, -m / s, s, s,
@@ -902,7 +897,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     } else {
         g.mmpc = given;
     }
-    g.d = d * g.mmpc, g.dd = dd * g.mmpc;
+    g.d = d * g.mmpc;
     Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
     g.rolled = p->rolled;
     g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;
@@ -960,7 +955,7 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks) {
     g.p = p;
     g.xr = opts->x_ref, g.yr = opts->y_ref;
     g.mmpc = opts->mm_per_cm;
-    g.d = g.dd = kDimOffset * g.mmpc;
+    g.d = kDimOffset * g.mmpc;
     g.flip_x = opts->flip_x, g.flip_y = opts->flip_y;
     const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
     Oli_Element_Begin();

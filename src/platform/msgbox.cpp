@@ -201,9 +201,10 @@ static void record(int kind, int answer)
 }
 
 /* Builds the box of the lines of the formatted text with the title, shows
- * it and waits for its answer. */
-static int print_message_v(const char* title, const char* format, va_list ap)
+ * it and waits for its answer; no box without a format. */
+static void print_message_v(const char* title, const char* format, va_list ap)
 {
+    if (!format) return;
     char buffer[4096];
     int n = VEK_Format_Bounded_V(buffer, sizeof buffer, format, ap);
     Init_Message();
@@ -221,12 +222,10 @@ static int print_message_v(const char* title, const char* format, va_list ap)
     wait_for_answer(false, 1);
     record(VEK_MSG_PRINT, 1);
     Init_Message();
-    return 1;
 }
 
 int PrintMessage(const char* format, ...)
 {
-    if (!format) return 1;
     va_list ap;
     va_start(ap, format);
     print_message_v(nullptr, format, ap);
@@ -236,7 +235,6 @@ int PrintMessage(const char* format, ...)
 
 int PrintTitledMessage(const char* title, const char* format, ...)
 {
-    if (!format) return 1;
     va_list ap;
     va_start(ap, format);
     print_message_v(title, format, ap);

@@ -293,15 +293,23 @@ std::string Directory_Of(const std::string& native)
     return slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
 }
 
-int Sync_Directory(const std::string& dir)
+// Makes what the native path names reach the disc, opened with `flags`;
+// with `tolerant`, a file system that has nothing to sync for it counts as
+// synced. errno says why it failed.
+int Sync_Native(const char* native, int flags, bool tolerant)
 {
-    const int fd = open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = open(native, flags | O_RDONLY | O_CLOEXEC);
     if (fd < 0) return VEK_WRITE_FAILED;
-    int done = fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
+    const bool done = fsync(fd) == 0 || (tolerant && (errno == EINVAL || errno == ENOTSUP));
     const int error = errno;
     close(fd);
     errno = error;
     return done ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+int Sync_Directory(const std::string& dir)
+{
+    return Sync_Native(dir.empty() ? "." : dir.c_str(), O_DIRECTORY, true);
 }
 
 // Forgets a temporary of this process once its save has ended.
@@ -322,13 +330,7 @@ int VEK_Sync_File(const char* path)
         errno = ENOENT;
         return VEK_WRITE_FAILED;
     }
-    const int fd = open(VEK_Native_String(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return VEK_WRITE_FAILED;
-    const int done = fsync(fd) == 0;
-    const int error = errno;
-    close(fd);
-    errno = error;
-    return done ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+    return Sync_Native(VEK_Native_String(path).c_str(), O_NOCTTY, false);
 }
 
 int VEK_Sync_Directory_Of(const char* path)

@@ -303,6 +303,9 @@ double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, 
 // its first decimal written out after a point ("147.4"), never raised (a
 // raised decimal beside whole numbers reads as a power).
 double Oli_Dimension_Line_Decimal(double x1, double y1, double x2, double y2, double h, int mode);
+// The label of Oli_Dimension_Line_Decimal for a length, into text (size
+// bytes): what a writer that keeps room for it measures.
+void Oli_Dimension_Decimal_Text(double length, char* text, size_t size);
 // Length in units u (u <= 0: in |u| with its first decimal); 0.0 without
 // drawing for a unit of 0 (_Checked: for |u| below 1e-5).
 double Oli_Dimension_Line_Unit(int mode, double x1, double y1, double x2, double y2, double h,

@@ -141,16 +141,25 @@ static void Hand_On(int mode, bool wider, double w, double* w_out, int* mode_out
     }
 }
 
-double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode) {
-    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 1);
-    double n = Whole_Part(L + 0.0001);
-    double rest = L - n;
-    char main_text[64], second_text[64];
-    if (rest < 0.05)
-        std::snprintf(second_text, sizeof second_text, " ");
-    else
-        std::snprintf(second_text, sizeof second_text, "%.0lf", 10.0 * rest);
-    std::snprintf(main_text, sizeof main_text, "%.0f", n);
+// A length rounded to tenths as the labels print it, its whole part, and
+// whether it shows no decimal.
+struct Tenths {
+    double L, n;
+    bool whole;
+};
+
+static Tenths Tenths_Of(double length) {
+    Tenths t;
+    t.L = Round_To_Decimals(length, 1);
+    t.n = Whole_Part(t.L + 0.0001);
+    t.whole = t.L - t.n < 0.05;
+    return t;
+}
+
+// The line labelled with main_text (and second_text) at the length's whole
+// part n, its width and mode handed on.
+static double Labelled_Line(double x1, double y1, double x2, double y2, double h, int mode, const char* main_text,
+                            const char* second_text, double n) {
     double w = (double)std::strlen(main_text) * 2.0 * h / S().scale_max;
     double w_on;
     int mode_on;
@@ -158,21 +167,35 @@ double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double 
     return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, second_text, w_on, mode_on);
 }
 
-double Oli_Dimension_Line_Decimal(double x1, double y1, double x2, double y2, double h, int mode) {
-    double L = Round_To_Decimals(std::hypot(x2 - x1, y2 - y1), 1);
-    double n = Whole_Part(L + 0.0001);
-    char main_text[64];
-    // A whole length keeps the blank second text of the whole-number form.
-    const bool whole = L - n < 0.05;
-    if (whole)
-        std::snprintf(main_text, sizeof main_text, "%.0f", n);
+double Oli_Dimension_Line_cm(double x1, double y1, double x2, double y2, double h, int mode) {
+    const Tenths t = Tenths_Of(std::hypot(x2 - x1, y2 - y1));
+    char main_text[64], second_text[64];
+    if (t.whole)
+        std::snprintf(second_text, sizeof second_text, " ");
     else
-        std::snprintf(main_text, sizeof main_text, "%.1f", L);
-    double w = (double)std::strlen(main_text) * 2.0 * h / S().scale_max;
-    double w_on;
-    int mode_on;
-    Hand_On(mode, w > n, w, &w_on, &mode_on);
-    return Oli_Dimension_Line(x1, y1, x2, y2, h, main_text, whole ? " " : "", w_on, mode_on);
+        std::snprintf(second_text, sizeof second_text, "%.0lf", 10.0 * (t.L - t.n));
+    std::snprintf(main_text, sizeof main_text, "%.0f", t.n);
+    return Labelled_Line(x1, y1, x2, y2, h, mode, main_text, second_text, t.n);
+}
+
+static Tenths Decimal_Text(double length, char* text, size_t size) {
+    const Tenths t = Tenths_Of(length);
+    if (t.whole)
+        std::snprintf(text, size, "%.0f", t.n);
+    else
+        std::snprintf(text, size, "%.1f", t.L);
+    return t;
+}
+
+void Oli_Dimension_Decimal_Text(double length, char* text, size_t size) {
+    if (text && size > 0) Decimal_Text(length, text, size);
+}
+
+double Oli_Dimension_Line_Decimal(double x1, double y1, double x2, double y2, double h, int mode) {
+    char main_text[64];
+    const Tenths t = Decimal_Text(std::hypot(x2 - x1, y2 - y1), main_text, sizeof main_text);
+    // A whole length keeps the blank second text of the whole-number form.
+    return Labelled_Line(x1, y1, x2, y2, h, mode, main_text, t.whole ? " " : "", t.n);
 }
 
 double Oli_Dimension_Line_cm_Offset(double x1, double y1, double x2, double y2, double e, double h,

@@ -14,6 +14,7 @@
 // paragraph of an earlier list cannot leak into the next one.
 #include "printlist/oli_para.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdarg>
 #include <cstdint>
@@ -182,12 +183,12 @@ constexpr unsigned kFieldsMemoSets = 64;
 Fields_Memo fields_memo[kFieldsMemoSets][2];
 bool fields_memo_older[kFieldsMemoSets];  // which of the two to replace next
 
+// The stops in force (a hanging width is one).
+int Stops_Set() { return tab_count < 0 ? 1 : tab_count; }
+
 // The stops a format's tab lines are written from (none without the
 // writer's own tab lines).
-int Stops_Used(const OliParaFormat& f) {
-    if (!f.tab_writer) return 0;
-    return tab_count < 0 ? 1 : tab_count;
-}
+int Stops_Used(const OliParaFormat& f) { return f.tab_writer ? Stops_Set() : 0; }
 
 uint64_t Bits(double v) {
     uint64_t bits;
@@ -543,8 +544,8 @@ int OLI_Keep_Space(FILE* stream, double cm) {
     const bool open = state == kLineStart || state == kInLine;
     OliParaFormat kept = pending;
     TabStop kept_tabs[OLI_MAX_TABS];
-    const int kept_count = tab_count;
-    if (kept_count != 0) std::memcpy(kept_tabs, tabs, sizeof(TabStop) * (kept_count < 0 ? 1 : kept_count));
+    const int kept_count = tab_count, kept_stops = Stops_Set();
+    std::copy_n(tabs, kept_stops, kept_tabs);
     // The paragraph end carries the pending space before the next text.
     if (open) {
         OLI_End_Text(stream);
@@ -553,7 +554,7 @@ int OLI_Keep_Space(FILE* stream, double cm) {
     const int result = OLI_reserveSpaceCM(stream, cm) == 1 ? 0 : -1;
     Pending() = kept;
     tab_count = kept_count;
-    if (kept_count != 0) std::memcpy(tabs, kept_tabs, sizeof(TabStop) * (kept_count < 0 ? 1 : kept_count));
+    std::copy_n(kept_tabs, kept_stops, tabs);
     ++change_counter;
     return result;
 }
