@@ -92,8 +92,17 @@ constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
 
 // The values of the fields that the page ties together: without separate
 // flanges one value stands for both (and a welded I section's lower weld
-// is its upper one).
+// is its upper one). The fit check of a typed value ties them as the page
+// does, else it would judge the value beside a stale twin.
+// A box's flanges are listed apart only by the program 180.
+bool Box_Flanges_Apart(bool separate) { return separate && CurOb_Application_Number() == 180; }
+
 void Mirror_Single_Values(Stahlprofil* p, bool separate) {
+    if (p->type == PROFILTYP_KASTEN && !Box_Flanges_Apart(separate)) {
+        p->b_ueu = p->b_ueo;
+        p->t_fu = p->t_fo;
+        return;
+    }
     if (separate) return;
     switch (p->type) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
@@ -105,7 +114,7 @@ void Mirror_Single_Values(Stahlprofil* p, bool separate) {
         }
         break;
     case PROFILTYP_L: p->t_fo = p->t_w; break;
-    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_RECHTECK: p->t_w = p->t_fo; break;
+    case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_RECHTECK: case PROFILTYP_TRAPEZ: p->t_w = p->t_fo; break;
     default: break;
     }
 }
@@ -410,7 +419,7 @@ void Dimension_Rows(const Page& g, int* y) {
         Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
         Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
         Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
-        if (CurOb_Application_Number() == 180 && both) {
+        if (Box_Flanges_Apart(both)) {
             Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &Stahlprofil::b_ueo);
             Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
             Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
@@ -420,8 +429,6 @@ void Dimension_Rows(const Page& g, int* y) {
             Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
             Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &Stahlprofil::b_ueo);
             Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-            p->b_ueu = p->b_ueo;
-            p->t_fu = p->t_fo;
         }
         break;
     case PROFILTYP_TRAPEZ:
@@ -433,7 +440,6 @@ void Dimension_Rows(const Page& g, int* y) {
             Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
         } else {
             Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
-            p->t_w = p->t_fo;
         }
         break;
     default: break;

@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "profiles/catalogue_fixture.h"
 #include "profiles/profile_register.h"
+#include "support/testutil.h"
 
 namespace {
 
@@ -249,7 +250,9 @@ TEST_F(ProfileRegister, BackToTheCatalogueTakesTheLastDesignation) {
 //   flanges:   t_f < (h - 2 r) / 2 = (250 - 48) / 2 = 101
 //   radius:    r < (b - t_w) / 2 = 136, r < (h - 2 t_f) / 2 = 112
 // A welded tee h 200, t_w 10, b 150, t_f 12 with 5 mm fillet welds
-// (offset 5 sqrt 2 = 7.07): t_w < b - 2 * 7.07 = 135.86.
+// (offset 5 sqrt 2 = 7.07): t_w < b - 2 * 7.07 = 135.86. A box h 200,
+// b 200, t_w 10, overhangs 20, one flange thickness for both:
+// 2 t_f < h, t_f < 100.
 TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
     struct Case {
         int type;
@@ -265,20 +268,24 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         {5, &Stahlprofil::t_fo, 120.0, 13.0, "Flanschdicke tf", "kleiner als 101.0"},
         {5, &Stahlprofil::r_1, 120.0, 24.0, "Ausrundungsradius r", "kleiner als 112.0"},
         {11, &Stahlprofil::t_w, 140.0, 10.0, "Stegdicke tw", "kleiner als 135.9"},
+        {16, &Stahlprofil::t_fo, 120.0, 10.0, "Flanschdicke tf", "kleiner als 100.0"},
     };
+    const int types[] = {5, 11, 16, -1};
+    testutil::ScopedEnv app("VEK_APPLICATION_NUMBER", "160");  // a program that lists boxes
     for (const Case& c : cases) {
         Init_Profile(&p_);
         Default_Material_Params(&p_.material);
         p_.kind = 0, p_.type = c.type, p_.rolled = c.type == 5;
         if (c.type == 5) p_.h = 250, p_.t_w = 8, p_.b_fo = p_.b_fu = 280, p_.t_fo = p_.t_fu = 13, p_.r_1 = 24;
-        else p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
-        Build(kConnectionTypes, 0);
+        else if (c.type == 11) p_.h = 200, p_.t_w = 10, p_.b_fo = 150, p_.t_fo = 12, p_.a_o = 5;
+        else p_.h = p_.b_fo = p_.b_fu = 200, p_.t_w = p_.t_fo = p_.t_fu = 10, p_.b_ueo = p_.b_ueu = 20;
+        Build(types, 0);
         VEK_Clear_Recorded_Messages();
         testutil::Click_Item(area_, &(p_.*c.field));
         VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         Edit_Scrollable_View_Area(area_);
-        Build(kConnectionTypes, 0);
+        Build(types, 0);
         EXPECT_DOUBLE_EQ(p_.*c.field, c.kept) << c.typed;
         if (!c.name) {
             EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
