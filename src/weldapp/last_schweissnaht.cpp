@@ -192,10 +192,6 @@ Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check) {
     return old;
 }
 
-// The number a weld is known by: the halves of a split flange weld carry
-// their base weld's number + 20.
-static int base_number(int n) { return n > 20 ? n - 20 : n; }
-
 static void copy_slot(const Nahtbild& n, SchweissnahtNachweis& rec, int k, bool with_size) {
     rec.number[k] = n.number[k];
     rec.a[k] = with_size ? n.throat[k] : 0.0;
@@ -209,7 +205,7 @@ static void split_slot(SchweissnahtNachweis& rec, int from, int to) {
     rec.l[from] *= 0.5;
     rec.a[to] = rec.a[from];
     rec.l[to] = rec.l[from];
-    rec.number[to] = rec.number[from] + 20;
+    rec.number[to] = rec.number[from] + WELD_HALF_NUMBER_OFFSET;
 }
 
 static void copy_weld_slots(const SchweissnahtAnschluss& conn, SchweissnahtNachweis& rec) {
@@ -288,12 +284,12 @@ static void store_weld_result(const SchweissnahtNachweis& rec, int done, Lastfal
         result->point = rec.governing_point;
         // The one closed weld of a round section is named by its point only.
         if (!Is_Profile_Type_One_Of(rec.profile.type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
-            result->weld = base_number(rec.number[k]);
+            result->weld = Weld_Base_Number(rec.number[k]);
             result->half = Weld_Half_Letter(&rec, k);
         }
     }
     for (int k2 = 0; k2 < WELD_CHECK_WELDS; ++k2) {
-        const int n = base_number(rec.number[k2]);
+        const int n = Weld_Base_Number(rec.number[k2]);
         if (rec.notes[k2] && n >= 1 && n <= WELD_NOTE_NUMBERS) s_weld_notes[n] |= rec.notes[k2];
     }
 }

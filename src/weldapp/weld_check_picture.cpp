@@ -95,7 +95,7 @@ struct Shown_Name {
 };
 Shown_Name Shown_Weld_Name(const SchweissnahtNachweis* r, int k) {
     Shown_Name name = {};
-    const int n = r->number[k] > 20 ? r->number[k] - 20 : r->number[k];
+    const int n = Weld_Base_Number(r->number[k]);
     char* end = std::to_chars(name.text, name.text + sizeof name.text - 2, n).ptr;  // as "%d"
     *end = Weld_Half_Letter(r, k);
     return name;

@@ -263,10 +263,10 @@ int Run(WeldCheckWork* w) {
 char Weld_Half_Letter(const SchweissnahtNachweis* r, int k) {
     if (!r || k < 0 || k >= WELD_CHECK_WELDS) return 0;
     const int n = r->number[k];
-    if (n > 20) return 'b';
+    if (n > WELD_HALF_NUMBER_OFFSET) return 'b';
     if (n <= 0) return 0;
     for (int j = 0; j < WELD_CHECK_WELDS; ++j)
-        if (r->number[j] == n + 20) return 'a';
+        if (r->number[j] == n + WELD_HALF_NUMBER_OFFSET) return 'a';
     return 0;
 }
 
@@ -274,7 +274,7 @@ Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k) {
     Wc_Name name;
     const char half = Weld_Half_Letter(w->r, k);
     VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", w->label,
-                       Wc_Base_Number(w->r->number[k]), half);
+                       Weld_Base_Number(w->r->number[k]), half);
     return name;
 }
 

@@ -125,14 +125,11 @@ const double Wc_kRowCm = 0.47;
 inline bool Wc_Present(double x) { return x > 0.001 || x < -0.001; }
 inline bool Wc_Force_Present(double N) { return Wc_Present(Wc_kN(N)); }
 inline bool Wc_Moment_Present(double Nmm) { return Wc_Present(Wc_kNm(Nmm)); }
-// The number a position is listed under: halves of a split flange weld
-// (number + 20) under the number of their base weld.
-inline int Wc_Base_Number(int n) { return n > 20 ? n - 20 : n; }
 // The key of position k in the report order: the number it is listed
 // under, then the position; positions without a number after all others.
 inline int Wc_Report_Key(const SchweissnahtNachweis* r, int k) {
     const int n = r->number[k];
-    return (n > 0 ? Wc_Base_Number(n) : 1000) * 100 + k;
+    return (n > 0 ? Weld_Base_Number(n) : 1000) * 100 + k;
 }
 // The name position k is listed under: "Naht 3", a half of a split flange
 // weld "Naht 1a" (left) or "Naht 1b" (right).

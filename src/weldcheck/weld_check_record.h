@@ -15,6 +15,11 @@
 
 enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 12 };
 
+// The right half of a flange weld split at the web axis carries its weld's
+// number plus this; the number it is listed under is its weld's.
+enum { WELD_HALF_NUMBER_OFFSET = 20 };
+inline int Weld_Base_Number(int n) { return n > WELD_HALF_NUMBER_OFFSET ? n - WELD_HALF_NUMBER_OFFSET : n; }
+
 // How the shear forces are split between the welds: the welds along y take
 // V_y and those along z V_z (conventional), by the welds' own stiffnesses,
 // or in step with the normal force (consistent with N and M, the outer
