@@ -32,145 +32,206 @@ struct Core_Args {
     int* iter;
 };
 
+const double p1 = 0.1, p5 = 0.5, p001 = 0.001, p0001 = 1e-4;
+
+// The iteration's own values beside the caller's arrays.
+struct Core_State {
+    Core_Args& a;
+    int ncsuc = 0, ncfail = 0, nslow1 = 0, nslow2 = 0, sing = 0;
+    double fnorm = 0, xnorm = 0, delta = 0;
+};
+
+// One trial step: its scaled length, the actual and predicted reductions'
+// ratio, the actual reduction and the new residual norm (new x in wa2, its
+// residuals in wa4, the linear model's residuals in wa3).
+struct Trial {
+    double pnorm = 0, actred = 0, ratio = 0, fnorm1 = 0;
+};
+
+bool Valid_Args(const Core_Args& a) {
+    if (a.n <= 0 || a.ldfjac < a.n || a.xtol < 0 || a.maxfev <= 0 || a.factor <= 0 || a.lr < a.n * (a.n + 1) / 2)
+        return false;
+    if (a.mode == 2)
+        for (int j = 0; j < a.n; j++)
+            if (a.diag[j] <= 0) return false;
+    return true;
+}
+
+// Factors the Jacobian in fjac as Q R: R (upper triangle, by rows) into r,
+// Q^T f into qtf, Q into fjac. On the first iteration the scaling and the
+// trust region's radius are set from it; the scaling only grows after.
+void Factor_Jacobian(Core_State& s) {
+    Core_Args& a = s.a;
+    const int n = a.n, ld = a.ldfjac;
+    double* fjac = a.fjac;
+    int iwa[1];
+    qrfac(n, n, fjac, ld, 0, iwa, 1, a.wa1, a.wa2, a.wa3);
+    if (*a.iter == 1) {
+        if (a.mode != 2)
+            for (int j = 0; j < n; j++) a.diag[j] = a.wa2[j] == 0 ? 1 : a.wa2[j];
+        for (int j = 0; j < n; j++) a.wa3[j] = a.diag[j] * a.x[j];
+        s.xnorm = enorm(n, a.wa3);
+        s.delta = a.factor * s.xnorm;
+        if (s.delta == 0) s.delta = a.factor;
+    }
+    for (int i = 0; i < n; i++) a.qtf[i] = a.fvec[i];
+    for (int j = 0; j < n; j++) {
+        if (fjac[j + j * ld] == 0) continue;
+        double sum = 0;
+        for (int i = j; i < n; i++) sum += fjac[i + j * ld] * a.qtf[i];
+        const double temp = -sum / fjac[j + j * ld];
+        for (int i = j; i < n; i++) a.qtf[i] += fjac[i + j * ld] * temp;
+    }
+    s.sing = 0;
+    for (int j = 0; j < n; j++) {
+        int l = j;
+        for (int i = 0; i < j; i++) {
+            a.r[l] = fjac[i + j * ld];
+            l += n - i - 1;
+        }
+        a.r[l] = a.wa1[j];
+        if (a.wa1[j] == 0) s.sing = 1;
+    }
+    qform(n, n, fjac, ld, a.wa1);
+    if (a.mode != 2)
+        for (int j = 0; j < n; j++) a.diag[j] = std::max(a.diag[j], a.wa2[j]);
+}
+
+// The dogleg step (after the caller's step request may change it), the
+// residuals at its end and the reductions it achieves and predicts.
+template <typename Evaluate, typename Step>
+int Try_Step(Core_State& s, Evaluate& evaluate, Step& step, Trial* t) {
+    Core_Args& a = s.a;
+    const int n = a.n;
+    dogleg(n, a.r, a.lr, a.diag, a.qtf, s.delta, a.wa1, a.wa2, a.wa3);
+    int iflag = step(a.wa1);
+    if (iflag < 0) return iflag;
+    for (int j = 0; j < n; j++) {
+        a.wa1[j] = -a.wa1[j];
+        a.wa2[j] = a.x[j] + a.wa1[j];
+        a.wa3[j] = a.diag[j] * a.wa1[j];
+    }
+    t->pnorm = enorm(n, a.wa3);
+    if (*a.iter == 1) s.delta = std::min(s.delta, t->pnorm);
+    iflag = evaluate(a.wa2, a.wa4);
+    ++*a.nfev;
+    if (iflag < 0) return iflag;
+    t->fnorm1 = enorm(n, a.wa4);
+    t->actred = -1;
+    if (t->fnorm1 < s.fnorm) t->actred = 1 - (t->fnorm1 / s.fnorm) * (t->fnorm1 / s.fnorm);
+    int l = 0;
+    for (int i = 0; i < n; i++) {
+        double sum = 0;
+        for (int j = i; j < n; j++) sum += a.r[l++] * a.wa1[j];
+        a.wa3[i] = a.qtf[i] + sum;
+    }
+    const double temp = enorm(n, a.wa3);
+    double prered = 0;
+    if (temp < s.fnorm) prered = 1 - (temp / s.fnorm) * (temp / s.fnorm);
+    t->ratio = prered > 0 ? t->actred / prered : 0;
+    return iflag;
+}
+
+// Shrinks the trust region after a poor step, widens it after good ones,
+// and takes a step that reduced the residuals at all.
+void Update_Region_And_Accept(Core_State& s, const Trial& t) {
+    Core_Args& a = s.a;
+    if (t.ratio < p1) {
+        s.ncsuc = 0;
+        ++s.ncfail;
+        s.delta = p5 * s.delta;
+    } else {
+        s.ncfail = 0;
+        ++s.ncsuc;
+        if (t.ratio >= p5 || s.ncsuc > 1) s.delta = std::max(s.delta, t.pnorm / p5);
+        if (std::fabs(t.ratio - 1) <= p1) s.delta = t.pnorm / p5;
+    }
+    if (t.ratio < p0001) return;
+    for (int j = 0; j < a.n; j++) {
+        a.x[j] = a.wa2[j];
+        a.wa2[j] = a.diag[j] * a.x[j];
+        a.fvec[j] = a.wa4[j];
+    }
+    s.xnorm = enorm(a.n, a.wa2);
+    s.fnorm = t.fnorm1;
+    ++*a.iter;
+}
+
+// 0 to go on; else why the iteration ends (the later tests win, as they
+// name the more specific reason).
+int Convergence_Info(Core_State& s, const Trial& t, bool jeval) {
+    Core_Args& a = s.a;
+    ++s.nslow1;
+    if (t.actred >= p001) s.nslow1 = 0;
+    if (jeval) ++s.nslow2;
+    if (t.actred >= p1) s.nslow2 = 0;
+    if (s.delta <= a.xtol * s.xnorm || s.fnorm == 0) return 1;
+    int info = 0;
+    if (*a.iter >= a.maxfev) info = 2;
+    if (p1 * std::max(p1 * s.delta, t.pnorm) <= dpmpar(1) * s.xnorm) info = 3;
+    if (s.nslow2 == 5) info = 4;
+    if (s.nslow1 == 10) info = 5;
+    return info;
+}
+
+// The rank-one update of the factored Jacobian with the step just tried,
+// in place of a new Jacobian.
+void Broyden_Update(Core_State& s, const Trial& t) {
+    Core_Args& a = s.a;
+    const int n = a.n, ld = a.ldfjac;
+    for (int j = 0; j < n; j++) {
+        double sum = 0;
+        for (int i = 0; i < n; i++) sum += a.fjac[i + j * ld] * a.wa4[i];
+        a.wa2[j] = (sum - a.wa3[j]) / t.pnorm;
+        a.wa1[j] = a.diag[j] * (a.diag[j] * a.wa1[j] / t.pnorm);
+        if (t.ratio >= p0001) a.qtf[j] = sum;
+    }
+    r1updt(n, n, a.r, a.lr, a.wa1, a.wa2, a.wa3, &s.sing);
+    r1mpyq(n, n, a.fjac, ld, a.wa2, a.wa3);
+    r1mpyq(1, n, a.qtf, 1, a.wa2, a.wa3);
+}
+
+// The outer iteration: a Jacobian, then trial steps with rank-one updates
+// until two fail in a row. Returns the reason it ended; *iflag < 0 when a
+// callback asked to stop.
+template <typename Evaluate, typename Jacobian, typename Print, typename Step>
+int Iterate(Core_State& s, Evaluate& evaluate, Jacobian& jacobian, Print& print, Step& step, int* iflag) {
+    Core_Args& a = s.a;
+    for (;;) {
+        if ((*iflag = jacobian()) < 0) return 0;
+        Factor_Jacobian(s);
+        for (bool jeval = true;; jeval = false) {
+            if (a.nprint > 0) {
+                *iflag = (*a.iter - 1) % a.nprint == 0 ? print() : 0;
+                if (*iflag < 0) return 0;
+            }
+            Trial t;
+            if ((*iflag = Try_Step(s, evaluate, step, &t)) < 0) return 0;
+            Update_Region_And_Accept(s, t);
+            if (const int info = Convergence_Info(s, t, jeval)) return info;
+            if (s.ncfail == 2) break;
+            Broyden_Update(s, t);
+        }
+    }
+}
+
 // evaluate(x, out) -> iflag after the residual request; jacobian() -> iflag
 // after the Jacobian at args.x is in fjac; print() -> iflag; step(p) ->
 // iflag after the step request (may change p).
 template <typename Evaluate, typename Jacobian, typename Print, typename Step>
 int Hybrid_Core(Core_Args& a, Evaluate evaluate, Jacobian jacobian, Print print, Step step) {
-    const double p1 = 0.1, p5 = 0.5, p001 = 0.001, p0001 = 1e-4;
-    const int n = a.n, ld = a.ldfjac;
-    double* fjac = a.fjac;
-    const double epsmch = dpmpar(1);
-    int info = 0, iflag = 0;
     *a.nfev = 0;
     *a.iter = 0;
-    if (n <= 0 || ld < n || a.xtol < 0 || a.maxfev <= 0 || a.factor <= 0 || a.lr < n * (n + 1) / 2) return 0;
-    if (a.mode == 2)
-        for (int j = 0; j < n; j++)
-            if (a.diag[j] <= 0) return 0;
-
-    int ncsuc = 0, ncfail = 0, nslow1 = 0, nslow2 = 0, sing = 0;
-    double fnorm, xnorm = 0, delta = 0;
-    int iwa[1];
-    iflag = evaluate(a.x, a.fvec);
+    if (!Valid_Args(a)) return 0;
+    Core_State s{a};
+    int info = 0;
+    int iflag = evaluate(a.x, a.fvec);
     *a.nfev = 1;
-    if (iflag < 0) goto terminate;
-    fnorm = enorm(n, a.fvec);
-    *a.iter = 1;
-
-    for (;;) {
-        bool jeval = true;
-        iflag = jacobian();
-        if (iflag < 0) goto terminate;
-        qrfac(n, n, fjac, ld, 0, iwa, 1, a.wa1, a.wa2, a.wa3);
-        if (*a.iter == 1) {
-            if (a.mode != 2)
-                for (int j = 0; j < n; j++) a.diag[j] = a.wa2[j] == 0 ? 1 : a.wa2[j];
-            for (int j = 0; j < n; j++) a.wa3[j] = a.diag[j] * a.x[j];
-            xnorm = enorm(n, a.wa3);
-            delta = a.factor * xnorm;
-            if (delta == 0) delta = a.factor;
-        }
-        for (int i = 0; i < n; i++) a.qtf[i] = a.fvec[i];
-        for (int j = 0; j < n; j++) {
-            if (fjac[j + j * ld] == 0) continue;
-            double sum = 0;
-            for (int i = j; i < n; i++) sum += fjac[i + j * ld] * a.qtf[i];
-            const double temp = -sum / fjac[j + j * ld];
-            for (int i = j; i < n; i++) a.qtf[i] += fjac[i + j * ld] * temp;
-        }
-        sing = 0;
-        for (int j = 0; j < n; j++) {
-            int l = j;
-            for (int i = 0; i < j; i++) {
-                a.r[l] = fjac[i + j * ld];
-                l += n - i - 1;
-            }
-            a.r[l] = a.wa1[j];
-            if (a.wa1[j] == 0) sing = 1;
-        }
-        qform(n, n, fjac, ld, a.wa1);
-        if (a.mode != 2)
-            for (int j = 0; j < n; j++) a.diag[j] = std::max(a.diag[j], a.wa2[j]);
-
-        for (;;) {
-            if (a.nprint > 0) {
-                iflag = 0;
-                if ((*a.iter - 1) % a.nprint == 0) iflag = print();
-                if (iflag < 0) goto terminate;
-            }
-            dogleg(n, a.r, a.lr, a.diag, a.qtf, delta, a.wa1, a.wa2, a.wa3);
-            iflag = step(a.wa1);
-            if (iflag < 0) goto terminate;
-            for (int j = 0; j < n; j++) {
-                a.wa1[j] = -a.wa1[j];
-                a.wa2[j] = a.x[j] + a.wa1[j];
-                a.wa3[j] = a.diag[j] * a.wa1[j];
-            }
-            const double pnorm = enorm(n, a.wa3);
-            if (*a.iter == 1) delta = std::min(delta, pnorm);
-            iflag = evaluate(a.wa2, a.wa4);
-            ++*a.nfev;
-            if (iflag < 0) goto terminate;
-            const double fnorm1 = enorm(n, a.wa4);
-            double actred = -1;
-            if (fnorm1 < fnorm) actred = 1 - (fnorm1 / fnorm) * (fnorm1 / fnorm);
-            int l = 0;
-            for (int i = 0; i < n; i++) {
-                double sum = 0;
-                for (int j = i; j < n; j++) sum += a.r[l++] * a.wa1[j];
-                a.wa3[i] = a.qtf[i] + sum;
-            }
-            const double temp = enorm(n, a.wa3);
-            double prered = 0;
-            if (temp < fnorm) prered = 1 - (temp / fnorm) * (temp / fnorm);
-            const double ratio = prered > 0 ? actred / prered : 0;
-            if (ratio < p1) {
-                ncsuc = 0;
-                ++ncfail;
-                delta = p5 * delta;
-            } else {
-                ncfail = 0;
-                ++ncsuc;
-                if (ratio >= p5 || ncsuc > 1) delta = std::max(delta, pnorm / p5);
-                if (std::fabs(ratio - 1) <= p1) delta = pnorm / p5;
-            }
-            if (ratio >= p0001) {
-                for (int j = 0; j < n; j++) {
-                    a.x[j] = a.wa2[j];
-                    a.wa2[j] = a.diag[j] * a.x[j];
-                    a.fvec[j] = a.wa4[j];
-                }
-                xnorm = enorm(n, a.wa2);
-                fnorm = fnorm1;
-                ++*a.iter;
-            }
-            ++nslow1;
-            if (actred >= p001) nslow1 = 0;
-            if (jeval) ++nslow2;
-            if (actred >= p1) nslow2 = 0;
-            if (delta <= a.xtol * xnorm || fnorm == 0) info = 1;
-            if (info != 0) goto terminate;
-            if (*a.iter >= a.maxfev) info = 2;
-            if (p1 * std::max(p1 * delta, pnorm) <= epsmch * xnorm) info = 3;
-            if (nslow2 == 5) info = 4;
-            if (nslow1 == 10) info = 5;
-            if (info != 0) goto terminate;
-            if (ncfail == 2) break;
-            for (int j = 0; j < n; j++) {
-                double sum = 0;
-                for (int i = 0; i < n; i++) sum += fjac[i + j * ld] * a.wa4[i];
-                a.wa2[j] = (sum - a.wa3[j]) / pnorm;
-                a.wa1[j] = a.diag[j] * (a.diag[j] * a.wa1[j] / pnorm);
-                if (ratio >= p0001) a.qtf[j] = sum;
-            }
-            r1updt(n, n, a.r, a.lr, a.wa1, a.wa2, a.wa3, &sing);
-            r1mpyq(n, n, fjac, ld, a.wa2, a.wa3);
-            r1mpyq(1, n, a.qtf, 1, a.wa2, a.wa3);
-            jeval = false;
-        }
+    if (iflag >= 0) {
+        s.fnorm = enorm(a.n, a.fvec);
+        *a.iter = 1;
+        info = Iterate(s, evaluate, jacobian, print, step, &iflag);
     }
-terminate:
     if (iflag < 0) info = iflag;
     if (a.nprint > 0) print();
     return info;
