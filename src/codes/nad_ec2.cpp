@@ -33,14 +33,8 @@ static void set_labels(NAD_EC2_Block* b) {
     for (int i = 0; i < 4; ++i) NAD_Copy_Name(b->situation_name[i], sizeof b->situation_name[i], situation[i]);
 }
 
-void Default_NAD_EC2(NAD_EC2_Block* b) {
-    if (!b) return;
-    std::memset(b, 0, sizeof *b);
-    b->variant = 0;
-    b->version = 1;
-    set_labels(b);
-    static const double c_min[12] = {0, 1.0, 1.5, 2.5, 2.5, 3.0, 3.5, 4.0, 4.5, 3.5, 4.0, 4.5};
-    std::memcpy(b->c_min_dur, c_min, sizeof c_min);
+// The recommended partial factors and the strength coefficients of the materials.
+static void Default_Safety_Factors(NAD_EC2_Block* b) {
     set4(b->gamma_c, 1.5, 1.5, 1.5, 1.2);
     set4(b->gamma_s, 1.15, 1.15, 1.15, 1.0);
     set4(b->gamma_c_bridge, 1.5, 1.5, 1.5, 1.2);
@@ -55,6 +49,10 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->alpha_lcc = 0.85;
     b->alpha_lct = 0.85;
     b->gamma_cE = 1.2;
+}
+
+// The recommended minimum reinforcement and the reduction factors of the ductility rules.
+static void Default_Minimum_Reinforcement(NAD_EC2_Block* b) {
     b->as_min_beam = 0.26;
     b->as_min_column = 0.10;
     b->as_vmin_wall = 0.002;
@@ -67,6 +65,10 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->k5_red = 0.7;
     b->k6_red = 0.8;
     b->k_red_extra = 0.7;
+}
+
+// The recommended shear, torsion and the strut angles, the joints between concretes.
+static void Default_Shear_And_Torsion(NAD_EC2_Block* b) {
     b->c_rd_c = 0.18;
     b->v_min = 0.0525;
     b->k1_shear = 0.15;
@@ -89,6 +91,10 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->rho_w_min = 0.08;
     b->cot_theta_f_tension = 1.0;
     b->cot_theta_f_compression = 1.2;
+}
+
+// The recommended cracks, fatigue, deflection limits, bar spacing and fire.
+static void Default_Serviceability_And_Fire(NAD_EC2_Block* b) {
     b->k_p = 1.5;
     b->k3_crack = 3.4;
     b->k4_crack = 0.425;
@@ -104,6 +110,10 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->k_t_fire = 1.1;
     b->k_m_fire = 0.95;
     b->lambda_lim_x = 10.78;
+}
+
+// The recommended the bridge values and the prestress factors.
+static void Default_Bridge_Values(NAD_EC2_Block* b) {
     b->alpha_cc_bridge = 0.85;
     b->alpha_ct_bridge = 1.0;
     b->c_rd_c_bridge = 0.18;
@@ -125,6 +135,10 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->r_sup_post = 1.10;
     b->r_inf_pre = 0.95;
     b->r_inf_post = 0.90;
+}
+
+// The recommended which rule each choice takes.
+static void Default_Selectors(NAD_EC2_Block* b) {
     b->as_min_beam_mode = 2;
     b->as_min_column_mode = 2;
     b->as_vmin_wall_mode = 2;
@@ -144,6 +158,22 @@ void Default_NAD_EC2(NAD_EC2_Block* b) {
     b->as_min_column_mode_bridge = 2;
     b->v_min_mode_bridge = 2;
     b->nu1_mode_bridge = 2;
+}
+
+void Default_NAD_EC2(NAD_EC2_Block* b) {
+    if (!b) return;
+    std::memset(b, 0, sizeof *b);
+    b->variant = 0;
+    b->version = 1;
+    set_labels(b);
+    static const double c_min[12] = {0, 1.0, 1.5, 2.5, 2.5, 3.0, 3.5, 4.0, 4.5, 3.5, 4.0, 4.5};
+    std::memcpy(b->c_min_dur, c_min, sizeof c_min);
+    Default_Safety_Factors(b);
+    Default_Minimum_Reinforcement(b);
+    Default_Shear_And_Torsion(b);
+    Default_Serviceability_And_Fire(b);
+    Default_Bridge_Values(b);
+    Default_Selectors(b);
 }
 
 void Default_NAD_EC2_For_Norm(int norm, NAD_EC2_Block* b) {
