@@ -67,7 +67,7 @@ static void Default_Minimum_Reinforcement(NAD_EC2_Block* b) {
     b->k_red_extra = 0.7;
 }
 
-// The recommended shear, torsion and the strut angles, the joints between concretes.
+// The recommended values of shear, torsion, strut angles and joints between concretes.
 static void Default_Shear_And_Torsion(NAD_EC2_Block* b) {
     b->c_rd_c = 0.18;
     b->v_min = 0.0525;
@@ -93,7 +93,7 @@ static void Default_Shear_And_Torsion(NAD_EC2_Block* b) {
     b->cot_theta_f_compression = 1.2;
 }
 
-// The recommended cracks, fatigue, deflection limits, bar spacing and fire.
+// The recommended values of cracks, fatigue, deflection limits, bar spacing and fire.
 static void Default_Serviceability_And_Fire(NAD_EC2_Block* b) {
     b->k_p = 1.5;
     b->k3_crack = 3.4;
@@ -112,7 +112,7 @@ static void Default_Serviceability_And_Fire(NAD_EC2_Block* b) {
     b->lambda_lim_x = 10.78;
 }
 
-// The recommended the bridge values and the prestress factors.
+// The recommended bridge values and prestress factors.
 static void Default_Bridge_Values(NAD_EC2_Block* b) {
     b->alpha_cc_bridge = 0.85;
     b->alpha_ct_bridge = 1.0;
@@ -137,7 +137,7 @@ static void Default_Bridge_Values(NAD_EC2_Block* b) {
     b->r_inf_post = 0.90;
 }
 
-// The recommended which rule each choice takes.
+// Which rule each choice takes by default.
 static void Default_Selectors(NAD_EC2_Block* b) {
     b->as_min_beam_mode = 2;
     b->as_min_column_mode = 2;
