@@ -37,6 +37,120 @@ void Interpolieren(const Punkt& lo, const Punkt& hi, double mu, double* out) {
     out[3] = (1 - s) * lo.plane[3] + s * hi.plane[3];
 }
 
+// One search for the equilibrium at the ultimate limit: the section, the
+// forces' direction, and what the road so far has found.
+struct Search {
+    Querschnitt* q;
+    const double* T;
+    const Loeser_Toleranz* tolerance;
+    double lambda, rho;
+    double R[4], ey, ez;
+    Grenzdehnung_Ergebnis* result;
+    int iterations = 0;
+};
+
+// The limit state by its parameters (angle and depth of the limit plane);
+// 1 when it gives a plane at the utilisation 1, with the result set. A
+// near miss lowers the continuation's start *mu.
+int Parameter_Road(Search& s, int options, double h, double* mu) {
+    Loeser_Kontext* ctx = Get_Loeser_Kontext();
+    Grenzzustand_Ergebnis g{};
+    const double rho_saved = ctx->rho;
+    ctx->rho = s.rho;
+    const int gok = Calc_Grenzzustand_Parameter(s.q, s.T, s.tolerance, s.lambda, s.R, s.ey, s.ez, &g, options & ~1);
+    ctx->rho = rho_saved;
+    s.iterations += g.iterationen;
+    if (gok && g.lastfaktor >= 0) {
+        const double p[2] = {g.winkel, g.t};
+        double plane[4], u;
+        if (Calc_Grenzdehnungsebene(s.q, p, plane) && Loeser_Ausnutzung(s.q, plane, &u) && std::fabs(u - 1) <= 0.001) {
+            Grenzdehnung_Ergebnis* result = s.result;
+            std::memcpy(result->ebene, plane, sizeof plane);
+            result->kraefte = g.kraefte;
+            result->norm = g.norm;
+            result->status = g.status;
+            result->lastfaktor = g.lastfaktor;
+            result->rho = u;
+            return 1;
+        }
+    } else if (!gok && g.lastfaktor > 0 && g.norm < h) {
+        *mu = 0.5 * g.lastfaktor;
+    }
+    return 0;
+}
+
+// The next load factor of the continuation from the points bracketing the
+// utilisation rho; false when the bracket is close enough.
+bool Next_Load_Factor(const Punkt& lo, const Punkt& hi, double rho, double* mu) {
+    if (hi.set && !lo.set) {
+        *mu = hi.mu * rho / hi.u < *mu ? hi.mu * rho / hi.u : 0.75 * *mu;
+    } else if (hi.set && lo.set) {
+        if (hi.mu - lo.mu < 0.01 * lo.mu || rho - lo.u < 0.01 * rho) return false;
+        const double f = (rho - lo.u) / (hi.u - lo.u);
+        *mu = lo.mu * (1 - f) + hi.mu * f;
+    } else if (lo.set) {
+        *mu = lo.u > 0 && lo.mu * rho / lo.u > *mu ? lo.mu * rho / lo.u : 1.25 * *mu;
+    } else {
+        *mu = 2 * *mu;
+    }
+    return true;
+}
+
+// Continuation over the load factor: equilibrium planes for mu T until
+// the utilisation rho is bracketed closely enough. 1 when a plane near rho
+// gave the limit plane in the forces' direction (result set); else the
+// highest point below rho stays in *lo.
+int Continuation(Search& s, double mu, Punkt* lo) {
+    Punkt hi;
+    bool retry = false;
+    const double* T = s.T;
+    for (int step = 0; step < 100; ++step) {
+        const double Tm[4] = {mu * T[0], mu * T[1], mu * T[2], mu * T[3]};
+        Gleichgewicht_Ergebnis e{};
+        int opt = 0;
+        if (lo->set && hi.set) Interpolieren(*lo, hi, mu, e.ebene), opt = 1;
+        else if (lo->set) Skalieren(lo->plane, mu / lo->mu, e.ebene), opt = 1;
+        else if (hi.set) Skalieren(hi.plane, mu / hi.mu, e.ebene), opt = 1;
+        const int sok = Calc_Dehnungsebene_Gleichgewicht(s.q, Tm, s.tolerance, s.lambda, &e, opt);
+        s.iterations += e.iterationen;
+        if (!sok) {
+            mu = 0.25 * mu + (lo->set ? 0.75 * lo->mu : 0);
+            continue;
+        }
+        double u;
+        if (!Loeser_Ausnutzung(s.q, e.ebene, &u)) continue;
+        if (std::fabs(s.rho - u) <= 3 * s.rho) retry = true;
+        if (retry) {
+            std::memcpy(s.result->ebene, e.ebene, sizeof e.ebene);
+            const int rok =
+                Calc_Grenzebene_Kraftrichtung(s.q, T, s.tolerance, s.lambda, s.R, s.ey, s.ez, s.result, 1, s.rho);
+            s.iterations += s.result->iterationen;
+            if (rok && s.result->lastfaktor >= 0) return 1;
+        }
+        Punkt& p = u <= s.rho ? *lo : hi;
+        p.mu = mu, p.u = u, p.norm = e.norm, p.set = true;
+        std::memcpy(p.plane, e.ebene, sizeof p.plane);
+        if (!Next_Load_Factor(*lo, hi, s.rho, &mu)) break;
+    }
+    return 0;
+}
+
+// The result from the highest continuation point below rho: its plane, its
+// forces and the load factor of their projection on the forces' direction.
+void Take_Point_Below(Search& s, const Punkt& lo) {
+    Grenzdehnung_Ergebnis* result = s.result;
+    std::memcpy(result->ebene, lo.plane, sizeof lo.plane);
+    Calc_Schnittgroessen_Aus_Dehnung(s.q, lo.plane, s.lambda, &result->kraefte);
+    result->norm = lo.norm;
+    result->status = 0;
+    result->rho = lo.u;
+    const Schnittgroessen& r = result->kraefte;
+    const double* T = s.T;
+    const double tr = T[0] * r.N + T[1] * r.My + T[2] * r.Mz + T[3] * r.B;
+    const double tt = T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3];
+    result->lastfaktor = tt != 0 ? tr / tt : 0;
+}
+
 }  // namespace
 
 int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double lambda,
@@ -48,103 +162,29 @@ int Calc_Querschnitt_Gleichgewicht(Querschnitt* q, const double* target, double 
     Loeser_Kontext* ctx = Get_Loeser_Kontext();
     double T[4];
     std::memcpy(T, target, sizeof T);
+    Search s{q, T, tolerance, lambda, rho, {}, 0, 0, result};
     const double saved_ref[2] = {ctx->ey, ctx->ez};
     ctx->ey = ctx->ez = 0;
-    double ey, ez, R[4];
-    Grenzzustand_Referenz(q, T, lambda, &ey, &ez, R);
+    Grenzzustand_Referenz(q, T, lambda, &s.ey, &s.ez, s.R);
     ctx->ey = saved_ref[0], ctx->ez = saved_ref[1];
 
-    const double c = Grenzzustand_Ziel_Skalieren(T, R);
-
-    int iterations = 0;
+    const double c = Grenzzustand_Ziel_Skalieren(T, s.R);
     auto done = [&](int ok) {
         result->lastfaktor *= c;
-        result->iterationen = iterations;
+        result->iterationen = s.iterations;
         return ok;
     };
-    int ok = Calc_Grenzebene_Kraftrichtung(q, T, tolerance, lambda, R, ey, ez, result, options, rho);
-    iterations += result->iterationen;
+    int ok = Calc_Grenzebene_Kraftrichtung(q, T, tolerance, lambda, s.R, s.ey, s.ez, result, options, rho);
+    s.iterations += result->iterationen;
     if (ok && result->lastfaktor >= 0) return done(1);
     double mu = 1.0, h = 0.1;
     if (!ok && result->lastfaktor > 0 && result->norm < 0.1) mu = 0.5 * result->lastfaktor, h = result->norm;
     if (options & 2) return done(0);
-
-    if (!(options & 4)) {
-        Grenzzustand_Ergebnis g{};
-        const double rho_saved = ctx->rho;
-        ctx->rho = rho;
-        const int gok = Calc_Grenzzustand_Parameter(q, T, tolerance, lambda, R, ey, ez, &g, options & ~1);
-        ctx->rho = rho_saved;
-        iterations += g.iterationen;
-        if (gok && g.lastfaktor >= 0) {
-            const double p[2] = {g.winkel, g.t};
-            double plane[4], u;
-            if (Calc_Grenzdehnungsebene(q, p, plane) && Loeser_Ausnutzung(q, plane, &u) &&
-                std::fabs(u - 1) <= 0.001) {
-                std::memcpy(result->ebene, plane, sizeof plane);
-                result->kraefte = g.kraefte;
-                result->norm = g.norm;
-                result->status = g.status;
-                result->lastfaktor = g.lastfaktor;
-                result->rho = u;
-                return done(1);
-            }
-        } else if (!gok && g.lastfaktor > 0 && g.norm < h) {
-            mu = 0.5 * g.lastfaktor;
-        }
-    }
-
-    // Continuation over the load factor: equilibrium planes for mu T until
-    // the utilisation rho is bracketed closely enough.
-    Punkt lo, hi;
-    bool retry = false;
-    for (int step = 0; step < 100; ++step) {
-        const double Tm[4] = {mu * T[0], mu * T[1], mu * T[2], mu * T[3]};
-        Gleichgewicht_Ergebnis e{};
-        int opt = 0;
-        if (lo.set && hi.set) Interpolieren(lo, hi, mu, e.ebene), opt = 1;
-        else if (lo.set) Skalieren(lo.plane, mu / lo.mu, e.ebene), opt = 1;
-        else if (hi.set) Skalieren(hi.plane, mu / hi.mu, e.ebene), opt = 1;
-        const int sok = Calc_Dehnungsebene_Gleichgewicht(q, Tm, tolerance, lambda, &e, opt);
-        iterations += e.iterationen;
-        if (!sok) {
-            mu = 0.25 * mu + (lo.set ? 0.75 * lo.mu : 0);
-            continue;
-        }
-        double u;
-        if (!Loeser_Ausnutzung(q, e.ebene, &u)) continue;
-        if (std::fabs(rho - u) <= 3 * rho) retry = true;
-        if (retry) {
-            std::memcpy(result->ebene, e.ebene, sizeof e.ebene);
-            const int rok = Calc_Grenzebene_Kraftrichtung(q, T, tolerance, lambda, R, ey, ez, result, 1, rho);
-            iterations += result->iterationen;
-            if (rok && result->lastfaktor >= 0) return done(1);
-        }
-        Punkt& p = u <= rho ? lo : hi;
-        p.mu = mu, p.u = u, p.norm = e.norm, p.set = true;
-        std::memcpy(p.plane, e.ebene, sizeof p.plane);
-        if (hi.set && !lo.set) {
-            mu = hi.mu * rho / hi.u < mu ? hi.mu * rho / hi.u : 0.75 * mu;
-        } else if (hi.set && lo.set) {
-            if (hi.mu - lo.mu < 0.01 * lo.mu || rho - lo.u < 0.01 * rho) break;
-            const double f = (rho - lo.u) / (hi.u - lo.u);
-            mu = lo.mu * (1 - f) + hi.mu * f;
-        } else if (lo.set) {
-            mu = lo.u > 0 && lo.mu * rho / lo.u > mu ? lo.mu * rho / lo.u : 1.25 * mu;
-        } else {
-            mu = 2 * mu;
-        }
-    }
+    if (!(options & 4) && Parameter_Road(s, options, h, &mu)) return done(1);
+    Punkt lo;
+    if (Continuation(s, mu, &lo)) return done(1);
     if (!lo.set) return done(0);
-    std::memcpy(result->ebene, lo.plane, sizeof lo.plane);
-    Calc_Schnittgroessen_Aus_Dehnung(q, lo.plane, lambda, &result->kraefte);
-    result->norm = lo.norm;
-    result->status = 0;
-    result->rho = lo.u;
-    const Schnittgroessen& r = result->kraefte;
-    const double tr = T[0] * r.N + T[1] * r.My + T[2] * r.Mz + T[3] * r.B;
-    const double tt = T[0] * T[0] + T[1] * T[1] + T[2] * T[2] + T[3] * T[3];
-    result->lastfaktor = tt != 0 ? tr / tt : 0;
+    Take_Point_Below(s, lo);
     return done(1);
 }
 
