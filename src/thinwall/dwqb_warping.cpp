@@ -48,10 +48,7 @@ static void Remove_Mean_Omega(double a) {
     }
 }
 
-void Calc_DWQB_Warping(void) {
-    double* qw = DWQB_Querschnittswerte;
-    DWQB_Arbeitswerte& w = dwqb_work;
-    const double yp = w.y_c, zp = w.z_c;
+static void Clear_Warping(void) {
     for (DWQB_Knoten* n = dwqb_model.first_node; n; n = n->next) {
         n->omega = 0;
         n->link_mark = 0;
@@ -60,7 +57,14 @@ void Calc_DWQB_Warping(void) {
         l->omega_a = l->omega_b = l->torsion_flow = 0;
         l->warp_mark = 0;
     }
-    if (!dwqb_model.first_node) return;
+}
+
+// The unit warping about the centroid, node by node from the first node
+// along the lines, with the closed cells' torsion flow taken off; each
+// line's torsion flow on the way.
+static void Sweep_Omega(void) {
+    const DWQB_Arbeitswerte& w = dwqb_work;
+    const double yp = w.y_c, zp = w.z_c;
     dwqb_model.first_node->link_mark = 1;
     for (bool swept = true; swept;) {
         swept = false;
@@ -91,78 +95,123 @@ void Calc_DWQB_Warping(void) {
             n->link_mark = 2;
         }
     }
-    Remove_Mean_Omega(w.a);
+}
+
+// The warping values as they are stored.
+struct Warping_Values {
     double flow_lo = 0, flow_hi = 0;
+    double i_wy = 0, i_wz = 0, i_w = 0;
+    double om_lo = 0, om_hi = 0;
+    double rr_sum = 0, ratio = 0;
+};
+
+static void Torsion_Flow_Extremes(Warping_Values* v) {
     bool first = true;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
-        if (first || l->torsion_flow < flow_lo) flow_lo = l->torsion_flow;
-        if (first || l->torsion_flow > flow_hi) flow_hi = l->torsion_flow;
+        if (first || l->torsion_flow < v->flow_lo) v->flow_lo = l->torsion_flow;
+        if (first || l->torsion_flow > v->flow_hi) v->flow_hi = l->torsion_flow;
         first = false;
     }
-    double i_wy = 0, i_wz = 0, i_ww = 0;
+}
+
+// The products of the warping with y and z and its square, about the
+// centroid; from them the warping constant about the shear centre.
+static void Warping_Integrals(Warping_Values* v) {
+    const DWQB_Arbeitswerte& w = dwqb_work;
+    double i_ww = 0;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
         const double ta = l->t_m * l->L, oa = l->omega_a, ob = l->omega_b;
         const double ya = l->a->y - w.y_c, yb = l->b->y - w.y_c, za = l->a->z - w.z_c, zb = l->b->z - w.z_c;
-        i_wz += ta * (2 * oa * za + 2 * ob * zb + oa * zb + ob * za) / 6;
-        i_wy += ta * (2 * oa * ya + 2 * ob * yb + oa * yb + ob * ya) / 6;
+        v->i_wz += ta * (2 * oa * za + 2 * ob * zb + oa * zb + ob * za) / 6;
+        v->i_wy += ta * (2 * oa * ya + 2 * ob * yb + oa * yb + ob * ya) / 6;
         i_ww += ta * (oa * oa + oa * ob + ob * ob) / 3;
     }
-    double i_w = i_ww + i_wy * (w.z_m - w.z_c) + i_wz * (w.y_c - w.y_m);
-    if (std::fabs(i_w) < 1e-6) i_w = 0;
-    // Omega about the shear centre, again with zero mean.
+    v->i_w = i_ww + v->i_wy * (w.z_m - w.z_c) + v->i_wz * (w.y_c - w.y_m);
+    if (std::fabs(v->i_w) < 1e-6) v->i_w = 0;
+}
+
+// Omega about the shear centre, again with zero mean.
+static void Shift_Omega_To_Shear_Centre(void) {
+    const DWQB_Arbeitswerte& w = dwqb_work;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
         l->omega_a += (l->a->y - w.y_c) * (w.z_m - w.z_c) - (l->a->z - w.z_c) * (w.y_m - w.y_c);
         l->omega_b += (l->b->y - w.y_c) * (w.z_m - w.z_c) - (l->b->z - w.z_c) * (w.y_m - w.y_c);
     }
     Remove_Mean_Omega(w.a);
-    double om_lo = 0, om_hi = 0;
-    Omega_Extremes(&om_lo, &om_hi);
-    double rr_sum = 0;
+}
+
+// The warping's product with the squared distance in the principal axes,
+// and its ratio to the warping constant.
+static void Warping_Radius_Ratio(Warping_Values* v) {
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
         const double xa = l->a->work_values[0], ea = l->a->work_values[1];
         const double xb = l->b->work_values[0], eb = l->b->work_values[1];
         const double oa = l->omega_a, ob = l->omega_b;
-        rr_sum += l->t_m * l->L *
-                  (2 * ((xa * xa + ea * ea) * oa + (xb * xb + eb * eb) * ob) + (oa + ob) * ((xa + xb) * (xa + xb) + (ea + eb) * (ea + eb)));
+        v->rr_sum += l->t_m * l->L *
+                     (2 * ((xa * xa + ea * ea) * oa + (xb * xb + eb * eb) * ob) +
+                      (oa + ob) * ((xa + xb) * (xa + xb) + (ea + eb) * (ea + eb)));
     }
-    double ratio = i_w > 0.001 ? rr_sum / (12 * i_w) : 0;
-    const double given = qw[DWQB_QW_IW];
-    if ((DWQB_Optionen & DWQB_OPT_GIVEN_IW) && given > 0 && std::fabs(i_w) > 0.001) {
-        const double f = std::sqrt(std::fabs(given / i_w));
-        for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
-            l->omega_a *= f;
-            l->omega_b *= f;
-        }
-        om_lo *= f;
-        om_hi *= f;
-        i_wy *= f;
-        i_wz *= f;
-        rr_sum *= f;
-        i_w = given;
-        ratio = std::fabs(given) > 0.001 ? rr_sum / (12 * given) : 0;
+    v->ratio = v->i_w > 0.001 ? v->rr_sum / (12 * v->i_w) : 0;
+}
+
+// A warping constant the caller gives scales the warping to it.
+static void Scale_To_Given_Warping_Constant(Warping_Values* v, double given) {
+    const double f = std::sqrt(std::fabs(given / v->i_w));
+    for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
+        l->omega_a *= f;
+        l->omega_b *= f;
     }
-    w.i_w = i_w;
-    w.i_wy = i_wy;
-    w.i_wz = i_wz;
-    w.omega_moment = i_w + (w.y_m - w.y_c) * i_wz + (w.z_c - w.z_m) * i_wy;
-    w.omega_rr_ratio = ratio;
-    w.omega_min = om_lo;
-    w.omega_max = om_hi;
-    w.flow_min = flow_lo;
-    w.flow_max = flow_hi;
-    qw[DWQB_QW_IW] = i_w;
+    v->om_lo *= f;
+    v->om_hi *= f;
+    v->i_wy *= f;
+    v->i_wz *= f;
+    v->rr_sum *= f;
+    v->i_w = given;
+    v->ratio = std::fabs(given) > 0.001 ? v->rr_sum / (12 * given) : 0;
+}
+
+static void Store_Warping_Values(const Warping_Values& v) {
+    double* qw = DWQB_Querschnittswerte;
+    DWQB_Arbeitswerte& w = dwqb_work;
+    w.i_w = v.i_w;
+    w.i_wy = v.i_wy;
+    w.i_wz = v.i_wz;
+    w.omega_moment = v.i_w + (w.y_m - w.y_c) * v.i_wz + (w.z_c - w.z_m) * v.i_wy;
+    w.omega_rr_ratio = v.ratio;
+    w.omega_min = v.om_lo;
+    w.omega_max = v.om_hi;
+    w.flow_min = v.flow_lo;
+    w.flow_max = v.flow_hi;
+    qw[DWQB_QW_IW] = v.i_w;
     qw[DWQB_QW_IW2] = w.omega_moment;
-    qw[DWQB_QW_PY] = i_wy;
-    qw[DWQB_QW_PZ] = i_wz;
-    qw[DWQB_QW_Q] = ratio;
-    qw[DWQB_QW_OMEGA1] = om_lo;
-    qw[DWQB_QW_OMEGA2] = om_hi;
-    qw[38] = flow_lo;
-    qw[39] = flow_hi;
+    qw[DWQB_QW_PY] = v.i_wy;
+    qw[DWQB_QW_PZ] = v.i_wz;
+    qw[DWQB_QW_Q] = v.ratio;
+    qw[DWQB_QW_OMEGA1] = v.om_lo;
+    qw[DWQB_QW_OMEGA2] = v.om_hi;
+    qw[38] = v.flow_lo;
+    qw[39] = v.flow_hi;
     qw[DWQB_QW_IP_A] = std::fabs(w.a) > 0.001 ? (w.i_xi + w.i_eta) / w.a : 0;
+}
+
+void Calc_DWQB_Warping(void) {
+    Clear_Warping();
+    if (!dwqb_model.first_node) return;
+    Sweep_Omega();
+    Remove_Mean_Omega(dwqb_work.a);
+    Warping_Values v;
+    Torsion_Flow_Extremes(&v);
+    Warping_Integrals(&v);
+    Shift_Omega_To_Shear_Centre();
+    Omega_Extremes(&v.om_lo, &v.om_hi);
+    Warping_Radius_Ratio(&v);
+    const double given = DWQB_Querschnittswerte[DWQB_QW_IW];
+    if ((DWQB_Optionen & DWQB_OPT_GIVEN_IW) && given > 0 && std::fabs(v.i_w) > 0.001)
+        Scale_To_Given_Warping_Constant(&v, given);
+    Store_Warping_Values(v);
 }
 
 enum : uint32_t { NODE_REACHED = 0x2000, ENTRY_DONE = 0x100000 };
