@@ -289,6 +289,99 @@ static void Free_End(const Joint_Side& j, const DWQB_Knoten* node) {
 
 static bool Joinable(const DWQB_Linie* l) { return l && l->kind != DWQB_LINE_NO_NORMAL; }
 
+// The fillet of the two lines' corner; both sides of one corner describe
+// one fillet: a caller that gives two radii has put one of them on the
+// wrong face, and the mean is taken.
+static double Corner_Radius(const Joint_Side& j1, const Joint_Side& j2) {
+    double r1 = Fillet_Radius(j1.line, j1.s, j1.u), r2 = Fillet_Radius(j2.line, j2.s, j2.u);
+    if (std::fabs(r1 - r2) > 1e-6) {
+        Record_Engine_Fault(ENGINE_FAULT_RADII, "_Line_Outline(%d->%d): rad_l = %.3f != rad_r = %.3f\n",
+                            j1.line->number, j2.line->number, r1, r2);
+        DWQB_Outline_Warnung++;
+        r1 = (r1 + r2) / 2;
+    }
+    return r1;
+}
+
+// The corner of faces that meet at x1, x2 rounded with the radius r; false
+// when the rounded faces do not meet (nothing written).
+static bool Write_Fillet_Corner(const Joint_Side& j1, const Joint_Side& j2, DWQB_Knoten* node, double x1, double x2,
+                                double r) {
+    // Faces that meet short of the node close a sector of less than 180
+    // degrees: the fillet fills it, its centre lies in the sector. Faces
+    // that meet beyond the node round an outer corner: the centre lies in
+    // the plates and the arc cuts the corner off.
+    const bool outer = (x1 - j1.s) * j1.s > 0;
+    const double into_sector = outer ? -r : r;
+    DWQB_Segment_Geometrie g1 = j1.line->geo, g2 = j2.line->geo;
+    g1.r += j1.u * into_sector;
+    g2.r += j2.u * into_sector;
+    double f1 = x1, f2 = x2;
+    Set_DWQB_Outline_Faces(&g1, j1.u, &g2, j2.u, 1e-10);
+    if (!Solve_DWQB_Outline_Faces(&f1, &f2, 1e-10)) return false;
+    double ay, az, by, bz, cy, cz;
+    Face_Point(j1, f1, &ay, &az);
+    Face_Point(j2, f2, &by, &bz);
+    Segment_Point(f1, j1.u, &g1, &cy, &cz);
+    const double my = (ay + by) / 2 - cy, mz = (az + bz) / 2 - cz, md = std::hypot(my, mz);
+    if (outer && md > 0) {
+        // The arc is shared at its middle, on the bisector as the sharp
+        // corner was: each plate keeps its half, and the caps of both meet
+        // there, however far the tangent points lie from the node.
+        const double ky = cy + r * my / md, kz = cz + r * mz / md;
+        double s2, u2;
+        Segment_Local_Coordinates(ky, kz, &j2.line->geo, &s2, &u2);
+        const DWQB_Outline_Segment half1 = Fillet_Arc(ay, az, ky, kz, cy, cz, r, f1, j1.u, j1.line);
+        const DWQB_Outline_Segment half2 = Fillet_Arc(by, bz, ky, kz, cy, cz, r, f2, j2.u, j2.line);
+        Write_Side(j1, node, half1.s2, ky, kz, &half1);
+        Write_Side(j2, node, s2, ky, kz, &half2);
+        return true;
+    }
+    const DWQB_Outline_Segment arc = Fillet_Arc(ay, az, by, bz, cy, cz, r, f1, j1.u, j1.line);
+    // The whole fillet belongs to line 1; both caps meet at the tangent
+    // point on line 2.
+    Write_Side(j1, node, arc.s2, by, bz, &arc);
+    Write_Side(j2, node, f2, by, bz, nullptr);
+    return true;
+}
+
+// The corner of faces that meet at x1, x2: rounded where the lines give a
+// fillet, sharp otherwise.
+static void Write_Face_Corner(const Joint_Side& j1, const Joint_Side& j2, DWQB_Knoten* node, double x1, double x2) {
+    const double r = Corner_Radius(j1, j2);
+    if (r > 1e-6) {
+        if (Write_Fillet_Corner(j1, j2, node, x1, x2, r)) return;
+        Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION,
+                            "_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n",
+                            node->number, j1.line->number, j2.line->number);
+        DWQB_Outline_Warnung++;
+    }
+    double yc, zc;
+    Face_Point(j1, x1, &yc, &zc);
+    Write_Side(j1, node, x1, yc, zc, nullptr);
+    Write_Side(j2, node, x2, yc, zc, nullptr);
+}
+
+// Parallel faces or no intersection: both cut along the bisector of the
+// tangents (ty, tz of each line), or left as free ends where there is none.
+static void Write_Bisector_Corner(const Joint_Side& j1, const Joint_Side& j2, DWQB_Knoten* node, double sy,
+                                  double sz) {
+    if (std::fabs(sy) + std::fabs(sz) > 1e-6) {
+        const double a = std::atan2(sz, sy);
+        double c1 = j1.s, c2 = j2.s;
+        if (!_Calc_Line_Node_Rot_Outline(node, j1.line, &c1, a, j1.u)) c1 = j1.s, DWQB_Outline_Warnung++;
+        if (!_Calc_Line_Node_Rot_Outline(node, j2.line, &c2, a, j2.u)) c2 = j2.s, DWQB_Outline_Warnung++;
+        double y, z;
+        Face_Point(j1, c1, &y, &z);
+        Write_Side(j1, node, c1, y, z, nullptr);
+        Face_Point(j2, c2, &y, &z);
+        Write_Side(j2, node, c2, y, z, nullptr);
+        return;
+    }
+    Free_End(j1, node);
+    Free_End(j2, node);
+}
+
 void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Outline_Segment* strip1,
                         DWQB_Outline_Segment* cap1, DWQB_Linie* line2, int code2, DWQB_Outline_Segment* cap2,
                         DWQB_Outline_Segment* strip2) {
@@ -310,90 +403,18 @@ void _Line_Node_Outline(DWQB_Knoten* node, DWQB_Linie* line1, int code1, DWQB_Ou
     if (j1.s < 0) t1y = -t1y, t1z = -t1z;
     if (j2.s > 0) t2y = -t2y, t2z = -t2z;
     double x1 = j1.s, x2 = j2.s;
-    bool found = false;
     if (std::fabs(t1y * t2z - t1z * t2y) > 0.01) {
         Set_DWQB_Outline_Faces(&line1->geo, j1.u, &line2->geo, j2.u, 1e-10);
-        found = Solve_DWQB_Outline_Faces(&x1, &x2, 1e-10);
-        if (!found) {
-            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline: Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n", node->number,
-                        line1->number, line2->number);
-            DWQB_Outline_Warnung++;
+        if (Solve_DWQB_Outline_Faces(&x1, &x2, 1e-10)) {
+            Write_Face_Corner(j1, j2, node, x1, x2);
+            return;
         }
+        Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION,
+                            "_Line_Outline: Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n", node->number,
+                            line1->number, line2->number);
+        DWQB_Outline_Warnung++;
     }
-    if (found) {
-        double r1 = Fillet_Radius(line1, j1.s, j1.u), r2 = Fillet_Radius(line2, j2.s, j2.u);
-        if (std::fabs(r1 - r2) > 1e-6) {
-            // Both sides of one corner describe one fillet: a caller that
-            // gives two radii has put one of them on the wrong face.
-            Record_Engine_Fault(ENGINE_FAULT_RADII, "_Line_Outline(%d->%d): rad_l = %.3f != rad_r = %.3f\n", line1->number, line2->number, r1, r2);
-            DWQB_Outline_Warnung++;
-            r1 = (r1 + r2) / 2;
-        }
-        double yc, zc;
-        Face_Point(j1, x1, &yc, &zc);
-        if (r1 > 1e-6) {
-            // Faces that meet short of the node close a sector of less than
-            // 180 degrees: the fillet fills it, its centre lies in the sector.
-            // Faces that meet beyond the node round an outer corner: the
-            // centre lies in the plates and the arc cuts the corner off.
-            const bool outer = (x1 - j1.s) * j1.s > 0;
-            const double into_sector = outer ? -r1 : r1;
-            DWQB_Segment_Geometrie g1 = line1->geo, g2 = line2->geo;
-            g1.r += j1.u * into_sector;
-            g2.r += j2.u * into_sector;
-            double f1 = x1, f2 = x2;
-            Set_DWQB_Outline_Faces(&g1, j1.u, &g2, j2.u, 1e-10);
-            if (Solve_DWQB_Outline_Faces(&f1, &f2, 1e-10)) {
-                double ay, az, by, bz, cy, cz;
-                Face_Point(j1, f1, &ay, &az);
-                Face_Point(j2, f2, &by, &bz);
-                Segment_Point(f1, j1.u, &g1, &cy, &cz);
-                const double my = (ay + by) / 2 - cy, mz = (az + bz) / 2 - cz, md = std::hypot(my, mz);
-                if (outer && md > 0) {
-                    // The arc is shared at its middle, on the bisector as
-                    // the sharp corner was: each plate keeps its half, and
-                    // the caps of both meet there, however far the tangent
-                    // points lie from the node.
-                    const double ky = cy + r1 * my / md, kz = cz + r1 * mz / md;
-                    double s2, u2;
-                    Segment_Local_Coordinates(ky, kz, &line2->geo, &s2, &u2);
-                    const DWQB_Outline_Segment half1 = Fillet_Arc(ay, az, ky, kz, cy, cz, r1, f1, j1.u, line1);
-                    const DWQB_Outline_Segment half2 = Fillet_Arc(by, bz, ky, kz, cy, cz, r1, f2, j2.u, line2);
-                    Write_Side(j1, node, half1.s2, ky, kz, &half1);
-                    Write_Side(j2, node, s2, ky, kz, &half2);
-                    return;
-                }
-                const DWQB_Outline_Segment arc = Fillet_Arc(ay, az, by, bz, cy, cz, r1, f1, j1.u, line1);
-                // The whole fillet belongs to line 1; both caps meet at the
-                // tangent point on line 2.
-                Write_Side(j1, node, arc.s2, by, bz, &arc);
-                Write_Side(j2, node, f2, by, bz, nullptr);
-                return;
-            }
-            Record_Engine_Fault(ENGINE_FAULT_NO_INTERSECTION, "_Line_Outline (Ausrundung): Schnittpunkt nicht gefunden: Knoten %d, Linien %d und %d\n",
-                        node->number, line1->number, line2->number);
-            DWQB_Outline_Warnung++;
-        }
-        Write_Side(j1, node, x1, yc, zc, nullptr);
-        Write_Side(j2, node, x2, yc, zc, nullptr);
-        return;
-    }
-    // Parallel faces or no intersection: cut both along the bisector.
-    const double sy = t1y + t2y, sz = t1z + t2z;
-    if (std::fabs(sy) + std::fabs(sz) > 1e-6) {
-        const double a = std::atan2(sz, sy);
-        double c1 = j1.s, c2 = j2.s;
-        if (!_Calc_Line_Node_Rot_Outline(node, line1, &c1, a, j1.u)) c1 = j1.s, DWQB_Outline_Warnung++;
-        if (!_Calc_Line_Node_Rot_Outline(node, line2, &c2, a, j2.u)) c2 = j2.s, DWQB_Outline_Warnung++;
-        double y, z;
-        Face_Point(j1, c1, &y, &z);
-        Write_Side(j1, node, c1, y, z, nullptr);
-        Face_Point(j2, c2, &y, &z);
-        Write_Side(j2, node, c2, y, z, nullptr);
-        return;
-    }
-    Free_End(j1, node);
-    Free_End(j2, node);
+    Write_Bisector_Corner(j1, j2, node, t1y + t2y, t1z + t2z);
 }
 
 // Neighbour of line at node in the given sense, passing over lines of kind 1;
