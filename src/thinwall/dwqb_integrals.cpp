@@ -113,35 +113,46 @@ static void To_Principal(double y, double z, double* xi, double* eta) {
     *eta = dz * c - dy * s;
 }
 
-void Calc_DWQB_Section_Integrals(void) {
-    double* qw = DWQB_Querschnittswerte;
-    const double yc = dwqb_work.y_c, zc = dwqb_work.z_c;
-    const int exact = dwqb_work.exact && !(DWQB_Optionen & DWQB_OPT_GIVEN_VALUES);
+// Second moments of the lines about the origin and about the centroid
+// (Iyy, Izz, Iyz each): as lines, and with the exact rectangles where the
+// thickness counts.
+struct Second_Moments {
     double raw[3] = {}, cen[3] = {}, raw_x[3] = {}, cen_x[3] = {};
+};
+
+static void Sum_Second_Moments(int exact, Second_Moments* m) {
+    const double yc = dwqb_work.y_c, zc = dwqb_work.z_c;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
         const double ta = l->t_m * l->L;
         const double ya = l->a->y, za = l->a->z, yb = l->b->y, zb = l->b->z;
-        raw[0] += ta * (za * za + za * zb + zb * zb) / 3;
-        raw[1] += ta * (ya * ya + ya * yb + yb * yb) / 3;
-        raw[2] += ta * (2 * ya * za + 2 * yb * zb + ya * zb + yb * za) / 6;
+        m->raw[0] += ta * (za * za + za * zb + zb * zb) / 3;
+        m->raw[1] += ta * (ya * ya + ya * yb + yb * yb) / 3;
+        m->raw[2] += ta * (2 * ya * za + 2 * yb * zb + ya * zb + yb * za) / 6;
         const double ya_ = ya - yc, za_ = za - zc, yb_ = yb - yc, zb_ = zb - zc;
-        cen[0] += ta * (za_ * za_ + za_ * zb_ + zb_ * zb_) / 3;
-        cen[1] += ta * (ya_ * ya_ + ya_ * yb_ + yb_ * yb_) / 3;
-        cen[2] += ta * (2 * ya_ * za_ + 2 * yb_ * zb_ + ya_ * zb_ + yb_ * za_) / 6;
+        m->cen[0] += ta * (za_ * za_ + za_ * zb_ + zb_ * zb_) / 3;
+        m->cen[1] += ta * (ya_ * ya_ + ya_ * yb_ + yb_ * yb_) / 3;
+        m->cen[2] += ta * (2 * ya_ * za_ + 2 * yb_ * zb_ + ya_ * zb_ + yb_ * za_) / 6;
         if (exact) {
             double r[3];
             Calc_DWQB_Rectangle_Integrals(r, ya, yb, za, zb, l->t_m);
-            for (int k = 0; k < 3; k++) raw_x[k] += r[k];
+            for (int k = 0; k < 3; k++) m->raw_x[k] += r[k];
             Calc_DWQB_Rectangle_Integrals(r, ya_, yb_, za_, zb_, l->t_m);
-            for (int k = 0; k < 3; k++) cen_x[k] += r[k];
+            for (int k = 0; k < 3; k++) m->cen_x[k] += r[k];
         }
     }
-    dwqb_work.i_yy = cen[0];
-    dwqb_work.i_zz = cen[1];
-    dwqb_work.i_yz = cen[2];
-    const double* pub_raw = exact ? raw_x : raw;
-    const double* pub_cen = exact ? cen_x : cen;
+}
+
+// The published second moments and principal axes: the caller's given
+// principal values turned into the axes' ones, or the sums' principal
+// values. The working record takes the principal axes.
+static void Publish_Second_Moments(int exact, const Second_Moments& m) {
+    double* qw = DWQB_Querschnittswerte;
+    dwqb_work.i_yy = m.cen[0];
+    dwqb_work.i_zz = m.cen[1];
+    dwqb_work.i_yz = m.cen[2];
+    const double* pub_raw = exact ? m.raw_x : m.raw;
+    const double* pub_cen = exact ? m.cen_x : m.cen;
     double alpha, ixi, ieta;
     if (DWQB_Optionen & DWQB_OPT_GIVEN_VALUES) {
         alpha = qw[DWQB_QW_ALPHA];
@@ -168,7 +179,12 @@ void Calc_DWQB_Section_Integrals(void) {
     dwqb_work.alpha = alpha;
     dwqb_work.i_xi = ixi;
     dwqb_work.i_eta = ieta;
+}
 
+// The nodes' principal coordinates, and the section moduli from the
+// extreme fibres (with the plates' faces where the thickness counts).
+static void Principal_Extents(int exact) {
+    double* qw = DWQB_Querschnittswerte;
     double xi_min = 0, xi_max = 0, eta_min = 0, eta_max = 0;
     bool first = true;
     auto widen = [&](double y, double z) {
@@ -195,14 +211,20 @@ void Calc_DWQB_Section_Integrals(void) {
             }
         }
     }
+    const double ixi = dwqb_work.i_xi, ieta = dwqb_work.i_eta;
     if (!(DWQB_Optionen & DWQB_OPT_GIVEN_VALUES)) {
         qw[16] = std::fabs(eta_max) > 0.001 ? ixi / eta_max : 0;
         qw[17] = std::fabs(eta_min) > 0.001 ? ixi / eta_min : 0;
         qw[18] = std::fabs(xi_max) > 0.001 ? ieta / xi_max : 0;
         qw[19] = std::fabs(xi_min) > 0.001 ? ieta / xi_min : 0;
     }
-    if (std::fabs(ixi) < 0.0001 || std::fabs(ieta) < 0.0001) DWQB_Status = DWQB_STATUS_SINGULAR;
+}
 
+// The Wagner coefficients (the third moments over the principal second
+// moments) of the principal axes.
+static void Wagner_Coefficients(void) {
+    double* qw = DWQB_Querschnittswerte;
+    const double ixi = dwqb_work.i_xi, ieta = dwqb_work.i_eta;
     double sum_eta = 0, sum_xi = 0;
     for (DWQB_Linie* l = dwqb_model.first_line; l; l = l->next) {
         if (!l->a || !l->b) continue;
@@ -216,6 +238,16 @@ void Calc_DWQB_Section_Integrals(void) {
     dwqb_work.wagner_eta = std::fabs(ieta) > 0.001 ? sum_xi / (12 * ieta) : 0;
     qw[DWQB_QW_R1] = dwqb_work.wagner_xi;
     qw[DWQB_QW_R2] = dwqb_work.wagner_eta;
+}
+
+void Calc_DWQB_Section_Integrals(void) {
+    const int exact = dwqb_work.exact && !(DWQB_Optionen & DWQB_OPT_GIVEN_VALUES);
+    Second_Moments m;
+    Sum_Second_Moments(exact, &m);
+    Publish_Second_Moments(exact, m);
+    Principal_Extents(exact);
+    if (std::fabs(dwqb_work.i_xi) < 0.0001 || std::fabs(dwqb_work.i_eta) < 0.0001) DWQB_Status = DWQB_STATUS_SINGULAR;
+    Wagner_Coefficients();
 }
 
 // Area on the side of larger coordinates minus the area on the other side of
