@@ -154,80 +154,83 @@ void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
     std::fprintf(f, "#END_OF_TEXT\n#SETMARGINS\n%d 0 0\n#SETYPOS\n%d 0\n", 257, 4);
 }
 
-void Print_Thin_Walled_Section_Values(FILE* f, const Sonderquerschnitt* r, int mode) {
-    if (!f) return;
-    struct Extended {
-        int number, start, end, k;
-        double t1, t2, d3, d4, d5, d6, d7, d8, d9;
-    };
-    std::vector<Extended> ext;
-    std::vector<Node> nodes;
+namespace {
+
+// A line of the "NEWLINES" block: its nodes, kind (0 a plate) and the
+// plate's dimensions.
+struct Extended_Line {
+    int number, start, end, k;
+    double t1, t2, d3, d4, d5, d6, d7, d8, d9;
+};
+
+// The "NEWLINES" block up to its first negative number; false when the
+// text ends first or a line is malformed.
+bool Read_Extended_Lines(const Sonderquerschnitt* r, std::vector<Extended_Line>* ext, int* plates) {
     char text[QIMPORT_LINE_SIZE];
-    bool ok = r && r->text && Find_Text_Block(r, "NEWLINES", nullptr);
-    int plates = 0;
-    // The block ends at the first negative number; a text that ends first is
-    // malformed.
-    while (ok) {
-        Extended e{};
+    if (!r || !r->text || !Find_Text_Block(r, "NEWLINES", nullptr)) return false;
+    for (;;) {
+        Extended_Line e{};
         int i1, i2, i3;
-        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d", &e.number) != 1) {
-            ok = false;
-            break;
-        }
-        if (e.number < 0) break;
+        if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d", &e.number) != 1) return false;
+        if (e.number < 0) return true;
         if (std::sscanf(text, "%d%d%d%d%d%lf%lf%lf%d%lf%lf%lf%lf%d%lf%lf", &e.number, &e.start, &e.end, &i1, &i2, &e.t1,
-                        &e.t2, &e.d3, &e.k, &e.d6, &e.d7, &e.d8, &e.d9, &i3, &e.d4, &e.d5) != 16) {
-            ok = false;
-            break;
-        }
-        if (e.k == 0) plates++;
-        ext.push_back(e);
+                        &e.t2, &e.d3, &e.k, &e.d6, &e.d7, &e.d8, &e.d9, &i3, &e.d4, &e.d5) != 16)
+            return false;
+        if (e.k == 0) (*plates)++;
+        ext->push_back(e);
     }
+}
+
+bool Read_Section_Nodes(const Sonderquerschnitt* r, std::vector<Node>* nodes) {
+    char text[QIMPORT_LINE_SIZE];
     int n = 0;
-    const double ey = ok ? Value_Or_Zero(r, ".EY_") : 0, ez = ok ? Value_Or_Zero(r, ".EZ_") : 0;
-    if (ok && (!Find_Text_Block(r, "NODES", &n) || n < 0 || n > r->text_length)) ok = false;
-    for (int i = 0; ok && i < n; i++) {
+    if (!Find_Text_Block(r, "NODES", &n) || n < 0 || n > r->text_length) return false;
+    for (int i = 0; i < n; i++) {
         Node node{};
         if (!Next_Text_Line_Copy(text, sizeof text) || std::sscanf(text, "%d%lf%lf", &node.number, &node.y, &node.z) != 3)
-            ok = false;
-        else
-            nodes.push_back(node);
+            return false;
+        nodes->push_back(node);
     }
-    Profilmodell* model = ok ? New_Profilmodell(n, plates) : nullptr;
-    if (model) {
-        for (int i = 0; i < n; i++) Set_Profilmodell_Knoten(model, i, nodes[i].y - ey, nodes[i].z - ez);
-        int part = 0;
-        auto index = [&nodes](int number) {
-            for (int k = 0; k < static_cast<int>(nodes.size()); k++)
-                if (nodes[k].number == number) return k;
-            return 0;
-        };
-        for (const Extended& e : ext)
-            if (e.k == 0)
-                Set_Profilmodell_Teil(model, part++, index(e.start), index(e.end), e.d3, e.t1, e.t2, e.d4, e.d5, e.d6,
-                                      e.d8, e.d7, e.d9);
-    }
-    if (!model || !Calc_Profilmodell_Outline(model) || !(model->y_max - model->y_min > 0) ||
+    return true;
+}
+
+// The plate model of the section about its centroid, with its outline;
+// null when the text does not describe one with an extent.
+Profilmodell* Build_Section_Model(const Sonderquerschnitt* r, double ey, double ez) {
+    std::vector<Extended_Line> ext;
+    std::vector<Node> nodes;
+    int plates = 0;
+    if (!Read_Extended_Lines(r, &ext, &plates) || !Read_Section_Nodes(r, &nodes)) return nullptr;
+    const int n = static_cast<int>(nodes.size());
+    Profilmodell* model = New_Profilmodell(n, plates);
+    if (!model) return nullptr;
+    for (int i = 0; i < n; i++) Set_Profilmodell_Knoten(model, i, nodes[i].y - ey, nodes[i].z - ez);
+    int part = 0;
+    auto index = [&nodes](int number) {
+        for (int k = 0; k < static_cast<int>(nodes.size()); k++)
+            if (nodes[k].number == number) return k;
+        return 0;
+    };
+    for (const Extended_Line& e : ext)
+        if (e.k == 0)
+            Set_Profilmodell_Teil(model, part++, index(e.start), index(e.end), e.d3, e.t1, e.t2, e.d4, e.d5, e.d6, e.d8,
+                                  e.d7, e.d9);
+    if (!Calc_Profilmodell_Outline(model) || !(model->y_max - model->y_min > 0) ||
         !(model->z_max - model->z_min > 0)) {
         Free_Profilmodell(model);
-        Print_Thin_Walled_Section(f, r, mode);
-        return;
+        return nullptr;
     }
+    return model;
+}
+
+// The heading lines: extents, width and height, centroid and principal
+// angle, the shear centre where asked for.
+void Print_Section_Extents(FILE* f, const Sonderquerschnitt* r, int mode, const Profilmodell* model, double ey,
+                           double ez) {
     const double width = model->y_max - model->y_min, height = model->z_max - model->z_min;
-    double pw, ph;
-    if (width / height <= 1.3333333333333333) {
-        ph = 4.5;
-        pw = 4.5 * width / height;
-    } else {
-        pw = 6.0;
-        ph = 6.0 * height / width;
-    }
     const double ymn = Value_Or_Zero(r, ".YMN"), ymx = Value_Or_Zero(r, ".YMX"), zmn = Value_Or_Zero(r, ".ZMN"),
                  zmx = Value_Or_Zero(r, ".ZMX"), ym = Value_Or_Zero(r, ".YM_"), zm = Value_Or_Zero(r, ".ZM_"),
                  alf = Value_Or_Zero(r, ".ALF");
-    std::fputs("#SHOWTABLE\n", f);
-    Write_Title(f, r, mode, "dünnwandig"_cp);
-    std::fputs(" 0 0 -1 -1 0\n", f);
     const bool mm = mode & USER_PRINT_MM;
     const double k = mm ? 10 : 1;
     const char* unit = mm ? "mm" : "cm";
@@ -241,11 +244,27 @@ void Print_Thin_Walled_Section_Values(FILE* f, const Sonderquerschnitt* r, int m
     if (mode & USER_PRINT_SHEAR_CENTRE)
         std::fprintf(f, " Abstand Schubmittelpunkt vom Schwerpunkt:  y╬\\SM╬r = %.*f %s, z╬\\SM╬r = %.*f %s\n"_cp, digits,
                      (ym - ey) * k, unit, digits, (zm - ez) * k, unit);
+}
+
+// The picture of the model, 4.5 cm high or 6 cm wide.
+void Print_Section_Picture(FILE* f, Profilmodell* model) {
+    const double width = model->y_max - model->y_min, height = model->z_max - model->z_min;
+    double pw, ph;
+    if (width / height <= 1.3333333333333333) {
+        ph = 4.5;
+        pw = 4.5 * width / height;
+    } else {
+        pw = 6.0;
+        ph = 6.0 * height / width;
+    }
     std::fprintf(f, "#END_OF_TEXT\n#SETFLAGS\n %d\n\n#SETYPOS\n%d 1\n#SHOWGRAFIC\n0 0 0\n0 0 0\n%d\n", 4231, 768, -1);
     std::fprintf(f, "%f %f %f %f\n", 0.0, pw, 0.0, ph);
     Draw_Profilmodell_Plot(f, model, 0, 0, pw, ph);
     std::fprintf(f, "%d\n", -1);
-    Free_Profilmodell(model);
+}
+
+// The table of the section values beside the picture.
+void Print_Thin_Walled_Value_Rows(FILE* f, const Sonderquerschnitt* r, int mode) {
     std::fprintf(f, "#SETMARGINS\n%d %f 0\n#SETYPOS\n%d 1\n#SETYPOS\n%d -0.25\n", 257, 8.5, 1024, 256);
     std::fputs("#SHOWTABLE\n0 0 0\n 0 0 -1 -1 0\n", f);
     struct Row {
@@ -276,6 +295,26 @@ void Print_Thin_Walled_Section_Values(FILE* f, const Sonderquerschnitt* r, int m
         std::fprintf(f, row.format, row.absolute ? std::fabs(v) : v);
     }
     std::fprintf(f, "#END_OF_TEXT\n#SETMARGINS\n%d 0 0\n#SETYPOS\n%d 0\n", 257, 4);
+}
+
+}  // namespace
+
+void Print_Thin_Walled_Section_Values(FILE* f, const Sonderquerschnitt* r, int mode) {
+    if (!f) return;
+    const bool text = r && r->text;
+    const double ey = text ? Value_Or_Zero(r, ".EY_") : 0, ez = text ? Value_Or_Zero(r, ".EZ_") : 0;
+    Profilmodell* model = Build_Section_Model(r, ey, ez);
+    if (!model) {
+        Print_Thin_Walled_Section(f, r, mode);
+        return;
+    }
+    std::fputs("#SHOWTABLE\n", f);
+    Write_Title(f, r, mode, "dünnwandig"_cp);
+    std::fputs(" 0 0 -1 -1 0\n", f);
+    Print_Section_Extents(f, r, mode, model, ey, ez);
+    Print_Section_Picture(f, model);
+    Free_Profilmodell(model);
+    Print_Thin_Walled_Value_Rows(f, r, mode);
 }
 
 void Print_Thick_Walled_Section(FILE* f, const Sonderquerschnitt* r) {
