@@ -258,105 +258,119 @@ double Calc_Rectangle_Torsion(double* I_T, double a, double b) {
     return it / t / (1 - kEightOverPi2 * S2);
 }
 
+// The second moment about the first axis and its moduli to the fibres at
+// e_pos and e_neg.
+static void Set_First_Axis(double* r, double I, double e_pos, double e_neg) {
+    r[8] = I;
+    r[2] = Over(I, e_pos);
+    r[3] = Over(I, e_neg);
+}
+
+static void Set_Second_Axis(double* r, double I, double e_pos, double e_neg) {
+    r[9] = I;
+    r[4] = Over(I, e_pos);
+    r[5] = Over(I, e_neg);
+}
+
+// A solid rectangle w × H.
+static void Rectangle_Values(const float* v, double* r) {
+    double w = v[0], H = v[1];
+    r[0] = w * H;
+    Set_First_Axis(r, w * H * H * H / 12, H / 2, -H / 2);
+    Set_Second_Axis(r, H * w * w * w / 12, w / 2, -w / 2);
+    r[6] = r[7] = 2 * r[0] / 3;
+    r[1] = Calc_Rectangle_Torsion(&r[10], w, H);
+    r[12] = H / 2;
+    r[13] = -w / 2, r[14] = w / 2;
+    r[16] = H;
+}
+
+// A tee: a flange b × t and a web hw × tw.
+static void Tee_Values(const float* v, double* r) {
+    double b = v[0], t = v[3], hw = v[1], tw = v[2];
+    double Af = b * t, Aw = hw * tw, A = Af + Aw, H = t + hw;
+    double zs = A != 0 ? (Aw * (hw / 2 + t) + Af * t / 2) / A : 0.0;
+    double I1 = b * t * t * t / 12 + Af * (zs - t / 2) * (zs - t / 2) + tw * hw * hw * hw / 12 +
+                Aw * (hw / 2 + t - zs) * (hw / 2 + t - zs);
+    r[0] = A;
+    Set_First_Axis(r, I1, H - zs, -zs);
+    Set_Second_Axis(r, (Af * b * b + Aw * tw * tw) / 12, std::max(b, tw) / 2, -std::max(b, tw) / 2);
+    // Static moment of the part beyond the centroid, away from the plate.
+    double below = H - zs;
+    double S = zs >= t ? tw * below * below / 2 : Aw * (t + hw / 2 - zs) + b * (t - zs) * (t - zs) / 2;
+    r[6] = Web_Shear_Area(I1, zs >= t ? tw : b, S);
+    r[7] = 2 * A / 3;
+    r[1] = Calc_Rectangle_Torsion(&r[10], H, b);
+    r[12] = zs;
+    double w = std::max(b, tw);
+    r[13] = -w / 2, r[14] = w / 2;
+    r[16] = H;
+}
+
+// An I of three plates: flange, web and the third plate.
+static void I_Values(const float* v, double* r) {
+    double t1 = v[0], b1 = v[1], hw = v[2], tw = v[3], t3 = v[4], b3 = v[5];
+    double A1 = t1 * b1, Aw = hw * tw, A3 = t3 * b3, A = A1 + Aw + A3, H = t1 + hw + t3;
+    double z1 = t3 + hw + t1 / 2, zw = t3 + hw / 2, z3 = t3 / 2;  // from the face of the third plate
+    double zs = A != 0 ? (A1 * z1 + Aw * zw + A3 * z3) / A : 0.0;
+    double I1 = b1 * t1 * t1 * t1 / 12 + A1 * (z1 - zs) * (z1 - zs) + tw * hw * hw * hw / 12 +
+                Aw * (zw - zs) * (zw - zs) + b3 * t3 * t3 * t3 / 12 + A3 * (z3 - zs) * (z3 - zs);
+    double w = std::max({b1, tw, b3});
+    r[0] = A;
+    Set_First_Axis(r, I1, H - zs, -zs);
+    Set_Second_Axis(r, (b1 * b1 * A1 + tw * tw * Aw + b3 * b3 * A3) / 12, w / 2, -w / 2);
+    double S = zs >= t3 ? A3 * (zs - t3 / 2) + tw * (zs - t3) * (zs - t3) / 2 : b3 * zs * zs / 2;
+    r[6] = Web_Shear_Area(I1, zs >= t3 ? tw : b3, S);
+    r[7] = 2 * A / 3;
+    r[1] = Calc_Rectangle_Torsion(&r[10], tw, H);
+    r[12] = zs;
+    r[13] = -w / 2, r[14] = w / 2;
+    r[16] = H;
+}
+
+// A round bar or a tube of outer and inner diameter.
+static void Circle_Values(const float* v, double* r) {
+    double ra = v[0] / 2.0, ri = v[1] / 2.0;
+    double I = (ra * ra * ra * ra - ri * ri * ri * ri) * kPi / 4;
+    r[0] = (ra * ra - ri * ri) * kPi;
+    Set_First_Axis(r, I, ra, -ra);
+    Set_Second_Axis(r, I, ra, -ra);
+    r[10] = 2 * I;
+    r[1] = Over(r[10], ra);
+    r[6] = r[7] = (ri == 0 ? 0.75 : 0.5) * r[0];
+    r[12] = ra;
+    r[13] = -ra, r[14] = ra;
+    r[16] = v[0];
+}
+
+// Section values given in SI units (m, m², m⁴), turned into mm.
+static void Given_SI_Values(const float* v, double* r) {
+    double A = 1e4 * v[0], I1 = 1e8 * v[1], I2 = 1e8 * v[2], w = 100.0 * v[4], H = 100.0 * v[5];
+    auto distance = [](double I, float W, double fallback) {
+        return W != 0 ? std::fabs(1e-6 * I / W) : fallback;
+    };
+    double e1p = distance(I1, v[9], H / 2), e1n = distance(I1, v[10], H / 2);
+    double e2p = distance(I2, v[11], w / 2), e2n = distance(I2, v[12], w / 2);
+    r[0] = A;
+    Set_First_Axis(r, I1, e1p, -e1n);
+    Set_Second_Axis(r, I2, e2p, -e2n);
+    r[6] = r[7] = 2 * A / 3;
+    r[10] = 1e8 * v[3];
+    r[12] = e1n;
+    r[13] = -w / 2, r[14] = w / 2;
+    r[16] = H;
+}
+
 int Calc_Simple_Section_Values(int kind, const float* values, double* results, int count) {
     if (count < 1 || values == nullptr || results == nullptr) return 0;
     double r[SIMPLE_SECTION_RESULTS] = {};
     const float* v = values;
-    auto set_first = [&](double I, double e_pos, double e_neg) {
-        r[8] = I;
-        r[2] = Over(I, e_pos);
-        r[3] = Over(I, e_neg);
-    };
-    auto set_second = [&](double I, double e_pos, double e_neg) {
-        r[9] = I;
-        r[4] = Over(I, e_pos);
-        r[5] = Over(I, e_neg);
-    };
     switch (kind) {
-    case SIMPLE_SECTION_RECTANGLE: {
-        double w = v[0], H = v[1];
-        r[0] = w * H;
-        set_first(w * H * H * H / 12, H / 2, -H / 2);
-        set_second(H * w * w * w / 12, w / 2, -w / 2);
-        r[6] = r[7] = 2 * r[0] / 3;
-        r[1] = Calc_Rectangle_Torsion(&r[10], w, H);
-        r[12] = H / 2;
-        r[13] = -w / 2, r[14] = w / 2;
-        r[16] = H;
-        break;
-    }
-    case SIMPLE_SECTION_T: {
-        double b = v[0], t = v[3], hw = v[1], tw = v[2];
-        double Af = b * t, Aw = hw * tw, A = Af + Aw, H = t + hw;
-        double zs = A != 0 ? (Aw * (hw / 2 + t) + Af * t / 2) / A : 0.0;
-        double I1 = b * t * t * t / 12 + Af * (zs - t / 2) * (zs - t / 2) + tw * hw * hw * hw / 12 +
-                    Aw * (hw / 2 + t - zs) * (hw / 2 + t - zs);
-        r[0] = A;
-        set_first(I1, H - zs, -zs);
-        set_second((Af * b * b + Aw * tw * tw) / 12, std::max(b, tw) / 2, -std::max(b, tw) / 2);
-        // Static moment of the part beyond the centroid, away from the plate.
-        double below = H - zs;
-        double S = zs >= t ? tw * below * below / 2 : Aw * (t + hw / 2 - zs) + b * (t - zs) * (t - zs) / 2;
-        r[6] = Web_Shear_Area(I1, zs >= t ? tw : b, S);
-        r[7] = 2 * A / 3;
-        r[1] = Calc_Rectangle_Torsion(&r[10], H, b);
-        r[12] = zs;
-        double w = std::max(b, tw);
-        r[13] = -w / 2, r[14] = w / 2;
-        r[16] = H;
-        break;
-    }
-    case SIMPLE_SECTION_I: {
-        double t1 = v[0], b1 = v[1], hw = v[2], tw = v[3], t3 = v[4], b3 = v[5];
-        double A1 = t1 * b1, Aw = hw * tw, A3 = t3 * b3, A = A1 + Aw + A3, H = t1 + hw + t3;
-        double z1 = t3 + hw + t1 / 2, zw = t3 + hw / 2, z3 = t3 / 2;  // from the face of the third plate
-        double zs = A != 0 ? (A1 * z1 + Aw * zw + A3 * z3) / A : 0.0;
-        double I1 = b1 * t1 * t1 * t1 / 12 + A1 * (z1 - zs) * (z1 - zs) + tw * hw * hw * hw / 12 +
-                    Aw * (zw - zs) * (zw - zs) + b3 * t3 * t3 * t3 / 12 + A3 * (z3 - zs) * (z3 - zs);
-        double w = std::max({b1, tw, b3});
-        r[0] = A;
-        set_first(I1, H - zs, -zs);
-        set_second((b1 * b1 * A1 + tw * tw * Aw + b3 * b3 * A3) / 12, w / 2, -w / 2);
-        double S = zs >= t3 ? A3 * (zs - t3 / 2) + tw * (zs - t3) * (zs - t3) / 2 : b3 * zs * zs / 2;
-        r[6] = Web_Shear_Area(I1, zs >= t3 ? tw : b3, S);
-        r[7] = 2 * A / 3;
-        r[1] = Calc_Rectangle_Torsion(&r[10], tw, H);
-        r[12] = zs;
-        r[13] = -w / 2, r[14] = w / 2;
-        r[16] = H;
-        break;
-    }
-    case SIMPLE_SECTION_CIRCLE: {
-        double ra = v[0] / 2.0, ri = v[1] / 2.0;
-        double I = (ra * ra * ra * ra - ri * ri * ri * ri) * kPi / 4;
-        r[0] = (ra * ra - ri * ri) * kPi;
-        set_first(I, ra, -ra);
-        set_second(I, ra, -ra);
-        r[10] = 2 * I;
-        r[1] = Over(r[10], ra);
-        r[6] = r[7] = (ri == 0 ? 0.75 : 0.5) * r[0];
-        r[12] = ra;
-        r[13] = -ra, r[14] = ra;
-        r[16] = v[0];
-        break;
-    }
-    case SIMPLE_SECTION_SI_VALUES: {
-        double A = 1e4 * v[0], I1 = 1e8 * v[1], I2 = 1e8 * v[2], w = 100.0 * v[4], H = 100.0 * v[5];
-        auto distance = [](double I, float W, double fallback) {
-            return W != 0 ? std::fabs(1e-6 * I / W) : fallback;
-        };
-        double e1p = distance(I1, v[9], H / 2), e1n = distance(I1, v[10], H / 2);
-        double e2p = distance(I2, v[11], w / 2), e2n = distance(I2, v[12], w / 2);
-        r[0] = A;
-        set_first(I1, e1p, -e1n);
-        set_second(I2, e2p, -e2n);
-        r[6] = r[7] = 2 * A / 3;
-        r[10] = 1e8 * v[3];
-        r[12] = e1n;
-        r[13] = -w / 2, r[14] = w / 2;
-        r[16] = H;
-        break;
-    }
+    case SIMPLE_SECTION_RECTANGLE: Rectangle_Values(v, r); break;
+    case SIMPLE_SECTION_T: Tee_Values(v, r); break;
+    case SIMPLE_SECTION_I: I_Values(v, r); break;
+    case SIMPLE_SECTION_CIRCLE: Circle_Values(v, r); break;
+    case SIMPLE_SECTION_SI_VALUES: Given_SI_Values(v, r); break;
     default:
         r[0] = 1e4 * v[0];
         r[2] = 1e6 * v[3];
