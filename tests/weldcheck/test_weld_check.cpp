@@ -1052,6 +1052,32 @@ TEST(WeldCheck, ReportLinesGiveWhatTheyPrint) {
     EXPECT_EQ(Weld_Half_Letter(&tee, WELD_FACE_WEB_LEFT), 0);
 }
 
+// A split flange weld's right half carries its weld's number + 20 and is
+// listed right after its left half; a weld numbered 20 is a weld of its own.
+TEST(WeldCheck, SplitHalvesListedUnderTheirWeldAndNumber20IsAWeld) {
+    const int base[][2] = {{1, 1}, {19, 19}, {20, 20}, {21, 1}, {40, 20}};
+    for (const auto& b : base) EXPECT_EQ(Weld_Base_Number(b[0]), b[1]) << b[0];
+
+    SchweissnahtNachweis high = Split_Tee(6, 100, 19);  // web welds 19 and 20
+    EXPECT_EQ(Weld_Half_Letter(&high, WELD_FACE_WEB_LEFT), 0);
+    EXPECT_EQ(Weld_Half_Letter(&high, WELD_FACE_WEB_RIGHT), 0);
+    EXPECT_EQ(Weld_Half_Letter(&high, WELD_FACE_TOP_OUTER_RIGHT), 'b');
+
+    SchweissnahtNachweis tee = Split_Tee(6, 100, 2);
+    tee.forces.N = 100e3;
+    ListCapture l;
+    ASSERT_EQ(Calc_Weld_Check(&tee, l.f(), 2, 0, 0, 1), 0);
+    std::vector<std::string> order;
+    const std::string lead = T("Nachweis für "_cp);
+    for (const std::string& line : Text_Lines(l.Take())) {
+        const size_t at = line.find(lead);
+        if (at == std::string::npos) continue;
+        const std::string name = line.substr(at + lead.size(), line.find(',', at) - at - lead.size());
+        if (order.empty() || order.back() != name) order.push_back(name);
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"Naht 1a", "Naht 1b", "Naht 2", "Naht 3"}));
+}
+
 // The detailing block lists the welds by number, whatever position of the
 // layout carries them (an angle numbered 4, 3, 1, 2 along its positions).
 TEST(WeldCheck, DetailingLimitsInWeldOrder) {
