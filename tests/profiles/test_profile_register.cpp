@@ -301,3 +301,49 @@ TEST_F(ProfileRegister, DimensionsThatDoNotFitAreRefused) {
         EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Eingabefehler");
     }
 }
+
+// The fit check ties the values the page shows as one: a box's lower
+// overhang follows the upper one unless the program lists them apart, a
+// trapezoid's single thickness is its walls' too (the widths widen to take
+// any thickness up to the height). A typed value is judged with its twin,
+// not beside the twin's stale value.
+TEST_F(ProfileRegister, TiedValuesAreJudgedTogether) {
+    struct Case {
+        const char* application;
+        int type, separate;
+        double Stahlprofil::*field;
+        double typed, kept;
+        double Stahlprofil::*twin;
+        double twin_after;
+        const char* refusal;  // the box's first two lines; null: taken
+    } cases[] = {
+        // b_fu 150: the lower overhang may be at most 150 / 2 = 75 mm.
+        {"160", 16, 0, &Stahlprofil::b_ueo, 90.0, 20.0, &Stahlprofil::b_ueu, 20.0,
+         "\x9A" "berstand b\x81 = 90.0 mm passt nicht zu den \x81" "brigen Ma\xE1" "en des Profils:|"
+         "der Wert muss kleiner als 75.0 mm sein."},
+        {"180", 16, 1, &Stahlprofil::b_ueo, 90.0, 90.0, &Stahlprofil::b_ueu, 20.0, nullptr},  // apart: the upper one alone, at most 100
+        {"160", 17, 0, &Stahlprofil::t_fo, 60.0, 60.0, &Stahlprofil::t_w, 60.0, nullptr},
+    };
+    const int types[] = {16, 17, -1};
+    for (const Case& c : cases) {
+        testutil::ScopedEnv app("VEK_APPLICATION_NUMBER", c.application);
+        Init_Profile(&p_);
+        Default_Material_Params(&p_.material);
+        p_.kind = 0, p_.type = c.type, p_.rolled = 0;
+        if (c.type == 16) p_.h = 200, p_.b_fo = 200, p_.b_fu = 150, p_.t_w = p_.t_fo = p_.t_fu = 10, p_.b_ueo = p_.b_ueu = 20;
+        else p_.h = 100, p_.b_fo = p_.b_fu = 100, p_.t_w = p_.t_fo = 5;
+        Build(types, c.separate);
+        VEK_Clear_Recorded_Messages();
+        testutil::Click_Item(area_, &(p_.*c.field));
+        VEK_Script_Type(std::to_string(static_cast<int>(c.typed)).c_str(), 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        Edit_Scrollable_View_Area(area_);
+        Build(types, c.separate);
+        EXPECT_DOUBLE_EQ(p_.*c.field, c.kept) << c.application << " " << c.type;
+        EXPECT_DOUBLE_EQ(p_.*c.twin, c.twin_after) << c.application << " " << c.type;
+        std::string lines;
+        for (const auto& m : VEK_Recorded_Messages())
+            for (size_t i = 0; i < 2 && i < m.lines.size(); i++) lines += (i ? "|" : "") + m.lines[i];
+        EXPECT_EQ(lines, c.refusal ? c.refusal : "") << c.application << " " << c.type;
+    }
+}
