@@ -573,6 +573,10 @@ TEST(DinAnschluss, LeastThroats) {
         // first at position 1.
         {ANSCHLUSS_I, 300, 200, 15, 10, 25, 4.0, 0, "",
          "(max t)^0.5 - 0.5 = 4.50 mm unterschritten! (aw1 = 4.0 mm, max t = 25.0 mm)"},
+        // On a plate of exactly 30 mm sqrt(30) - 0.5 = 4.98 mm is less than
+        // 5 mm: the root rule holds there, not the 5 mm one.
+        {ANSCHLUSS_I, 300, 200, 15, 10, 30, 4.9, 0, "",
+         "(max t)^0.5 - 0.5 = 4.98 mm unterschritten! (aw1 = 4.9 mm, max t = 30.0 mm)"},
         // On a 35 mm plate sqrt(35) - 0.5 = 5.42 mm, but 5 mm will do: the
         // I's 5 mm welds hold, 4.5 mm ones do not; switched off nothing.
         {ANSCHLUSS_I, 300, 200, 15, 10, 35, 0, 0, "", ""},
