@@ -69,7 +69,8 @@ int Check_Schraube(const Schraube_Record* bolt) {
 }
 
 int Update_Schraube(Schraube_Record* bolt) {
-    if (!Check_Schraube(bolt)) Derive(bolt);
+    if (Check_Schraube(bolt)) return 1;
+    Derive(bolt);
     return 0;
 }
 

@@ -80,8 +80,8 @@ int Write_Schraube(FILE *f, const Schraube_Record *bolt);
 // the clearance not a number from 0 to SCHRAUBE_CLEARANCE_MAX (indices
 // compared unsigned); 0 otherwise. A null record gives 1.
 int Check_Schraube(const Schraube_Record *bolt);
-// Derives strengths, diameters, preload and names from the indices; a
-// record that fails the check is left as it was. Returns 0.
+// Derives strengths, diameters, preload and names from the indices; 0. A
+// record that fails the check is left as it was: 1.
 int Update_Schraube(Schraube_Record *bolt);
 // Stores the four values, then as Update_Schraube; 1 when the check
 // failed (the values stay stored, nothing is derived), else 0.

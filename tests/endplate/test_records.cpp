@@ -61,8 +61,9 @@ TEST(Schraube, NamesAndValuesFromTheTables) {
     EXPECT_FLOAT_EQ(b.F_v, 220);
     EXPECT_FLOAT_EQ(b.d_L, 25);
     b.klasse = 4;
-    EXPECT_EQ(Update_Schraube(&b), 0);
+    EXPECT_EQ(Update_Schraube(&b), 1);
     EXPECT_STREQ(b.class_name, "4.6SL");
+    EXPECT_EQ(Update_Schraube(nullptr), 1);
 }
 
 TEST(Schraube, TextFormAndRefusals) {
