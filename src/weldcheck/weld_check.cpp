@@ -234,6 +234,7 @@ int Run(WeldCheckWork* w) {
     if (detail_block && w->level > 0 && !(r->no_throat_check && r->all_round))
         OLI_printf(f, "%s╬HKonstruktive Grenzwerte der Schweißnähte:\n"_cp, Check_Line_Prefix);
     Wc_Build_Line_Section(w);
+    Wc_Decide_Symmetry(w);
     if ((w->detailing_failed && !r->no_throat_check) || w->end_outside) {
         if (f) OLI_Add_Para_Offset(0.3);
         return Refused(r);

@@ -150,6 +150,9 @@ void Wc_Print_Section_Values(WeldCheckWork* w);
 // when the check is refused (U_w -1 already set). The design forces: the
 // record's, with the symmetric shortcut of the I family.
 void Wc_Design_Forces(WeldCheckWork* w);
+// Takes the symmetric shortcut of the I family only where the laid-out
+// welds mirror about the web axis; it then drops the small M_z, V_y, M_x.
+void Wc_Decide_Symmetry(WeldCheckWork* w);
 // How M_x is carried: by the closed ring's torsion modulus, else by the
 // polar moment of the open group; the design-force block. Refused when M_x
 // is present and neither can carry it.

@@ -49,19 +49,48 @@ void Wc_Design_Forces(WeldCheckWork* w) {
     w->Vy = F.V_y;
     w->Vz = F.V_z;
     w->Mx = F.M_x;
-    w->symmetric = false;
-    if (!Is_Profile_Type_In(PROFILTYP_MASK_I, r->profile.type) || r->full_treatment != 0) return;
-    if (std::fabs(Wc_kNm(w->Mz)) > kSymmetricLimit || std::fabs(Wc_kN(w->Vy)) > kSymmetricLimit ||
-        std::fabs(Wc_kNm(w->Mx)) > kSymmetricLimit || r->shear_split == WELD_SHEAR_SPLIT_CONSISTENT)
-        return;
-    // The welds mirrored about the web axis must be alike.
-    static const int pairs[3][2] = {{WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT},
-                                    {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT},
-                                    {WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT}};
-    for (const auto& p : pairs)
-        if (std::fabs(r->a[p[0]] - r->a[p[1]]) > 0.01 || std::fabs(r->l[p[0]] - r->l[p[1]]) > 0.01) return;
-    w->symmetric = true;
-    w->Mz = w->Vy = w->Mx = 0.0;
+    // Whether the symmetric shortcut may be taken is known only once the
+    // welds are laid out (Wc_Decide_Symmetry).
+    w->symmetric = Is_Profile_Type_In(PROFILTYP_MASK_I, r->profile.type) && r->full_treatment == 0 &&
+                   std::fabs(Wc_kNm(w->Mz)) <= kSymmetricLimit && std::fabs(Wc_kN(w->Vy)) <= kSymmetricLimit &&
+                   std::fabs(Wc_kNm(w->Mx)) <= kSymmetricLimit && r->shear_split != WELD_SHEAR_SPLIT_CONSISTENT;
+}
+
+// Whether the weld lines as laid out mirror about one axis along z: each
+// weld and its mirror alike in direction, throat, length and height, and
+// their centres as far on either side of the axis; a weld without a mirror
+// (an undivided flange weld) on the axis.
+static bool Lines_Mirror(const WeldCheckWork* w) {
+    const double kTol = 0.01;  // mm
+    static const int pairs[][2] = {
+        {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT},       {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT},
+        {WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT}, {WELD_FACE_TOP_END_LEFT, WELD_FACE_TOP_END_RIGHT},
+        {WELD_FACE_BOTTOM_END_LEFT, WELD_FACE_BOTTOM_END_RIGHT},     {WELD_FACE_TOP_OUTER, WELD_FACE_TOP_OUTER_RIGHT},
+        {WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_OUTER_RIGHT}};
+    bool have_axis = false;
+    double twice_axis = 0.0;
+    auto on_axis = [&](double y_sum) {
+        if (!have_axis) return have_axis = true, twice_axis = y_sum, true;
+        return std::fabs(y_sum - twice_axis) <= kTol;
+    };
+    for (const auto& p : pairs) {
+        const WeldCheckLine &a = w->line[p[0]], &b = w->line[p[1]];
+        if (a.dir == WC_NONE && b.dir == WC_NONE) continue;
+        if (b.dir == WC_NONE && (p[0] == WELD_FACE_TOP_OUTER || p[0] == WELD_FACE_BOTTOM_OUTER)) {
+            if (!on_axis(2.0 * a.y_c)) return false;
+            continue;
+        }
+        if (a.dir != b.dir || std::fabs(a.a - b.a) > kTol || std::fabs(a.l - b.l) > kTol ||
+            std::fabs(a.z_c - b.z_c) > kTol || !on_axis(a.y_c + b.y_c))
+            return false;
+    }
+    return true;
+}
+
+void Wc_Decide_Symmetry(WeldCheckWork* w) {
+    if (!w->symmetric) return;
+    w->symmetric = Lines_Mirror(w);
+    if (w->symmetric) w->Mz = w->Vy = w->Mx = 0.0;
 }
 
 // Polar moment of the throat areas about the weld centroid, from the sums

@@ -829,6 +829,22 @@ TEST(WeldCheck, SymmetricShortcut) {
     EXPECT_NEAR(half.U_w, full.U_w, 1e-9);
     const std::vector<std::string> lines = Text_Lines(l.Take());
     EXPECT_EQ(std::count(lines.begin(), lines.end(), T("Naht 6: ╬tsiehe Naht 2"_cp)), 1);
+
+    // A weld all round takes the input length of a right-hand inner weld
+    // (the right side may be shortened) and the whole face on the left:
+    // with both inputs at 40 mm the welds as laid out do not mirror, so no
+    // shortcut, and every weld is checked as itself, as by the full
+    // treatment.
+    SchweissnahtNachweis round = full;
+    round.all_round = 1;
+    for (int k : {WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT}) round.l[k] = 40;
+    SchweissnahtNachweis shortcut = round;
+    shortcut.full_treatment = 0;
+    EXPECT_EQ(Calc_Weld_Check(&round, nullptr, 0, 0, 0, 0), 0);
+    ListCapture l2;
+    EXPECT_EQ(Calc_Weld_Check(&shortcut, l2.f(), 1, 0, 0, 0), 0);
+    EXPECT_NEAR(shortcut.U_w, round.U_w, 1e-9);
+    EXPECT_EQ(l2.Take().find("siehe"), std::string::npos);
 }
 
 // Line mode: the items are lines, listed as such, and nothing is checked.
