@@ -80,8 +80,9 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     g.check = 1;
     g.summary = 1;
     if (r->method == WELD_CHECK_DIRECTIONAL) {
+        // The record's moment is in Nmm, the weld element's in Nm.
         g.N_Ed = r->forces.N;
-        g.M_p_Ed = r->forces.M_y;
+        g.M_p_Ed = r->forces.M_y * 0.001;
         g.V_p_Ed = r->forces.V_z;
         g.V_s_Ed = r->forces.V_y;
         g.sigma_w_Ed = force;

@@ -100,6 +100,24 @@ TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {
     Check_Single_Weld_Element(&r, 5, 200, 0.25 * F_w_Rd, &r.plate.material, nullptr, 0);
     EXPECT_NEAR(r.U_w, 0.5, 0.005);
     EXPECT_EQ(Check_Single_Weld_Element(nullptr, 5, 200, 1, &r.plate.material, nullptr, 0), 0);
+
+    // The directional method takes the record's forces (N, Nmm): N = 10 kN
+    // and M_y = 1 kNm over the 20 mm plate on a weld of a = 5, l = 200 on
+    // both sides: F = (10000 N + 2 * 1000 Nm / 0.02 m) / (2 * 0.2 m) = 275 N/mm,
+    // sigma_perp = tau_perp = 275 / (5 * sqrt 2) = 38.89 N/mm2,
+    // sigma_v = sqrt(38.89^2 + 3 * 38.89^2) = 77.78 N/mm2 against
+    // 360 / (0.8 * 1.25) = 360 N/mm2: 0.216.
+    SchweissnahtNachweis d;
+    Init_Weld_Check_Record(&d);
+    d.gamma_M2 = 1.25;
+    Steel_Plate(&d.plate, 20);
+    d.profile = r.profile;
+    d.method = WELD_CHECK_DIRECTIONAL;
+    d.forces.N = 10e3;
+    d.forces.M_y = 1e6;
+    EXPECT_EQ(Check_Single_Weld_Element(&d, 5, 200, 0, &d.plate.material, nullptr, 0), 0);
+    const double F = (10000 + 2 * 1000 / 0.02) / (2 * 0.2) * 0.001, s = F / (5 * std::sqrt(2.0));
+    EXPECT_NEAR(d.U_w, std::sqrt(s * s + 3 * s * s) / (360 / (0.8 * 1.25)), 0.0005);
 }
 
 TEST(WeldCheckRecord, NoProfileIsRefused) {
