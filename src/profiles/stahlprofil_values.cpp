@@ -741,11 +741,12 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     else if (In_I(p->type)) p->A_vy = p->t_fo * p->b_fo + p->t_fu * p->b_fu;
     else p->A_vy = p->A - p->A_vz;
 
-    // Centroid.
+    // Centroid: in closed form or from the parts for every family, so that
+    // it never rests on the section model being installed.
     Parts s;
     if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR || p->type == PROFILTYP_Z) {
         p->z_s = static_cast<float>(p->h / 2);
-    } else if (p->type == PROFILTYP_RECHTECK) {
+    } else if (p->type == PROFILTYP_RECHTECK || p->type == PROFILTYP_FLACH) {
         p->z_s = p->h / 2;
     } else if (p->type == PROFILTYP_TRAPEZ) {
         double top, bottom, height, z_o, z_i;
@@ -765,7 +766,9 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     else if (p->type == PROFILTYP_Z) p->y_s = -p->b_fo / 2;
     else if (p->type == PROFILTYP_KASTEN) p->y_s = -std::fmax(2 * p->b_ueu + p->b_fu, 2 * p->b_ueo + p->b_fo) / 2;
     else if (p->type == PROFILTYP_TRAPEZ) p->y_s = -p->b_fu / 2;
-    else if ((p->type == PROFILTYP_L || Channel(p->type)) && s.n > 0) {
+    else if (p->type == PROFILTYP_RECHTECK) p->y_s = -p->b_fo / 2;
+    else if (p->type == PROFILTYP_FLACH) p->y_s = -p->t_w / 2;
+    else if (s.n > 0) {
         double a = 0, m = 0;
         for (int i = 0; i < s.n; i++) {
             a += s.p[i].a;

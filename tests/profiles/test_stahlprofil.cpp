@@ -293,3 +293,27 @@ TEST_F(ProfileBlock, ManagerNoticesOncePerRunAndNeverInBatch) {
 }
 
 }  // namespace
+
+// The centroid of a typed-in profile from its dimensions alone, whether or
+// not the section model is there to give it (this test runs without it),
+// from the top left corner: y_s negative.
+TEST(StahlprofilRecord, CentroidOfTypedProfilesWithoutTheSectionModel) {
+    const struct {
+        int type;
+        double h, t_w, b, t_f, z_s, y_s;
+    } cases[] = {
+        {PROFILTYP_FLACH, 100, 10, 0, 0, 50, -5},
+        {PROFILTYP_RECHTECK, 200, 8, 100, 8, 100, -50},
+        {PROFILTYP_I, 300, 8, 150, 12, 150, -75},
+        // Flange 200 x 15 over a web 185 x 10: (3000 * 7.5 + 1850 * 107.5) / 4850.
+        {PROFILTYP_T, 200, 10, 200, 15, (3000 * 7.5 + 1850 * 107.5) / 4850, -100},
+    };
+    for (const auto& c : cases) {
+        Stahlprofil p = Typed_Profile(c.type, c.h, c.t_w, c.b, c.t_f);
+        p.a_o = p.a_u = 0;
+        Default_Material_Params(&p.material);
+        EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, ""), 0) << c.type;
+        EXPECT_NEAR(p.z_s, c.z_s, 0.01) << c.type;
+        EXPECT_NEAR(p.y_s, c.y_s, 0.01) << c.type;
+    }
+}
