@@ -687,6 +687,44 @@ double Calc_Trapezoid_Area(double x, double y_1, double y_2) {
     return y_2 <= y_1 + kEps ? x * y_1 : (y_1 + y_2) * x / 2;
 }
 
+// The centroid (z_s from the top, y_s negative from the left) in closed form
+// or from the parts for every family, so that it never rests on the section
+// model being installed; the parts it built stay in s.
+static void Centroid_From_Dimensions(Stahlprofil* p, Parts& s) {
+    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR || p->type == PROFILTYP_Z) {
+        p->z_s = static_cast<float>(p->h / 2);
+    } else if (p->type == PROFILTYP_RECHTECK || p->type == PROFILTYP_FLACH) {
+        p->z_s = p->h / 2;
+    } else if (p->type == PROFILTYP_TRAPEZ) {
+        double top, bottom, height, z_o, z_i;
+        Trapezoid_Inner(p, &top, &bottom, &height);
+        double a_o = Trapezoid_Area(p->b_fo, p->b_fu, p->h, &z_o), a_i = Trapezoid_Area(top, bottom, height, &z_i);
+        double a = a_o - a_i, m = a_o * z_o - a_i * (z_i + p->t_fo);
+        if (std::fabs(a) > kEps && std::fabs(m) > kEps) p->z_s = m / a;
+    } else if (Build_Parts(p, &s)) {
+        double a = 0, m = 0;
+        for (int i = 0; i < s.n; i++) {
+            a += s.p[i].a;
+            m += s.p[i].a * s.p[i].z;
+        }
+        if (std::fabs(a) > kEps && std::fabs(m) > kEps) p->z_s = m / a;
+    }
+    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) p->y_s = -p->h / 2;
+    else if (p->type == PROFILTYP_Z) p->y_s = -p->b_fo / 2;
+    else if (p->type == PROFILTYP_KASTEN) p->y_s = -std::fmax(2 * p->b_ueu + p->b_fu, 2 * p->b_ueo + p->b_fo) / 2;
+    else if (p->type == PROFILTYP_TRAPEZ) p->y_s = -p->b_fu / 2;
+    else if (p->type == PROFILTYP_RECHTECK) p->y_s = -p->b_fo / 2;
+    else if (p->type == PROFILTYP_FLACH) p->y_s = -p->t_w / 2;
+    else if (s.n > 0) {
+        double a = 0, m = 0;
+        for (int i = 0; i < s.n; i++) {
+            a += s.p[i].a;
+            m += s.p[i].a * s.p[i].y;
+        }
+        if (std::fabs(a) > kEps) p->y_s = -m / a;
+    }
+}
+
 int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, const char* prefix) {
     WELD_CHECK_AT_EXIT(Check_Profile_Invariants());
     if (!p || p->kind == STAHLPROFIL_KIND_FOREIGN || p->type == PROFILTYP_NONE) return 0;
@@ -741,41 +779,8 @@ int Calc_Profile_Cross_Section(Stahlprofil* p, FILE* list, int show_message, con
     else if (In_I(p->type)) p->A_vy = p->t_fo * p->b_fo + p->t_fu * p->b_fu;
     else p->A_vy = p->A - p->A_vz;
 
-    // Centroid: in closed form or from the parts for every family, so that
-    // it never rests on the section model being installed.
     Parts s;
-    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR || p->type == PROFILTYP_Z) {
-        p->z_s = static_cast<float>(p->h / 2);
-    } else if (p->type == PROFILTYP_RECHTECK || p->type == PROFILTYP_FLACH) {
-        p->z_s = p->h / 2;
-    } else if (p->type == PROFILTYP_TRAPEZ) {
-        double top, bottom, height, z_o, z_i;
-        Trapezoid_Inner(p, &top, &bottom, &height);
-        double a_o = Trapezoid_Area(p->b_fo, p->b_fu, p->h, &z_o), a_i = Trapezoid_Area(top, bottom, height, &z_i);
-        double a = a_o - a_i, m = a_o * z_o - a_i * (z_i + p->t_fo);
-        if (std::fabs(a) > kEps && std::fabs(m) > kEps) p->z_s = m / a;
-    } else if (Build_Parts(p, &s)) {
-        double a = 0, m = 0;
-        for (int i = 0; i < s.n; i++) {
-            a += s.p[i].a;
-            m += s.p[i].a * s.p[i].z;
-        }
-        if (std::fabs(a) > kEps && std::fabs(m) > kEps) p->z_s = m / a;
-    }
-    if (p->type == PROFILTYP_RUND || p->type == PROFILTYP_ROHR) p->y_s = -p->h / 2;
-    else if (p->type == PROFILTYP_Z) p->y_s = -p->b_fo / 2;
-    else if (p->type == PROFILTYP_KASTEN) p->y_s = -std::fmax(2 * p->b_ueu + p->b_fu, 2 * p->b_ueo + p->b_fo) / 2;
-    else if (p->type == PROFILTYP_TRAPEZ) p->y_s = -p->b_fu / 2;
-    else if (p->type == PROFILTYP_RECHTECK) p->y_s = -p->b_fo / 2;
-    else if (p->type == PROFILTYP_FLACH) p->y_s = -p->t_w / 2;
-    else if (s.n > 0) {
-        double a = 0, m = 0;
-        for (int i = 0; i < s.n; i++) {
-            a += s.p[i].a;
-            m += s.p[i].a * s.p[i].y;
-        }
-        if (std::fabs(a) > kEps) p->y_s = -m / a;
-    }
+    Centroid_From_Dimensions(p, s);
 
     if (p->type <= PROFILTYP_TRAPEZ) {
         p->I_y = Calc_Profile_Iy(p);
