@@ -1,11 +1,13 @@
 // Runs that cannot check the connection, as the desktop and the user meet
 // them: an input file that is there but cannot be read (no permission, a
 // folder or a FIFO in its place), one that is damaged or cut short, and a
-// print list or plot file that cannot be written. The user's input file is
-// never written over; the component's list never keeps the "Nachweis
-// erbracht" of an earlier run: a short list says what failed and why, and
-// the old plot file goes with the old list. At the screen the box of a plate
-// below 1 mm comes once per value entered, not once per evaluation.
+// print list or plot file that cannot be written (or is a link). The user's
+// input file is never written over; the component's list never keeps the
+// "Nachweis erbracht" of an earlier run: a short list says what failed and
+// why, and the old plot file goes with the old list; no file a link names
+// is written. At the screen the box of a plate below 1 mm comes once per
+// value entered, not once per evaluation, and a save that ends the run
+// says what was saved and written, with the batch run's exit codes.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

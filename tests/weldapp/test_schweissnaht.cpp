@@ -1,7 +1,7 @@
 // The connection record and its input file: hand-written files of every
 // weld-part version read into the expected record and written back, the
 // refusals of damaged files, the weld layout and the save that keeps the
-// old file when the disc is full.
+// old file when the disc is full or the new file would not read back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
