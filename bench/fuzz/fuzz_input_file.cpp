@@ -1,11 +1,14 @@
 // Fuzz target: the component's input file. Whatever Read_Schweissnaht
 // takes is written back and read again, and the second writing must give
-// the same bytes; the whole file then goes through Load_Input_File (the
-// annex entries behind the record) as the program loads it at start.
+// the same bytes; it holds no tolerance outside 0 to 10 %, and the checked
+// save (which keeps the old file when the new one does not read back) must
+// save it. The whole file then goes through Load_Input_File (the annex
+// entries behind the record) as the program loads it at start.
 #include "fuzz_common.h"
 
 #include <string>
 
+#include "platform/posix.h"
 #include "weldapp/program_context.h"
 #include "weldapp/schweissnaht.h"
 
@@ -41,6 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzz::Fail("fuzz_input_file", "a written record does not read back");
         std::fclose(back);
         if (Written(&second) != once) fuzz::Fail("fuzz_input_file", "a record read back is written differently");
+        if (!(first.print.toleranz >= 0.0 && first.print.toleranz <= 10.0))
+            fuzz::Fail("fuzz_input_file", "a tolerance outside 0 to 10 % was taken");
+        if (Replace_Input_Text_File((id + "_02.INP").c_str(), &first, nullptr, nullptr) != VEK_REPLACE_DONE)
+            fuzz::Fail("fuzz_input_file", "a record read does not save (its new file does not read back)");
     }
     Free_Schweissnaht(&first);
     Free_Schweissnaht(&second);

@@ -169,25 +169,27 @@ bool Confirm_Many_Loadcases() {
     return true;
 }
 
-// Saves the input file and writes the print list; the exit code 1. The
-// list is written from the file just saved, read back: the file holds six
+// Saves the input file and writes the print list; the exit code of a batch
+// run: PROGRAM_EXIT_WRITTEN with the list written, _LIST_NOT_WRITTEN when
+// it could not be (the list then says so, or is gone). The list is made
+// from the file just saved as the save read it back: the file holds six
 // decimals, the record the catalogue's single-precision values, and the
 // desktop's refresh ("-refresh") of the saved file must write the very list
 // the user saved (a weld number's label placed by a difference in the
-// seventh digit moved otherwise). An input file that could not be saved (a
-// full disc; one that could not be opened at start is never saved over)
-// ends nothing: its box says why, the edits stay for another try (or an
-// export), and no list is written, which would stand for input that no
-// file holds; -1 then.
+// seventh digit moved otherwise). A save whose folder sync failed has put
+// the new file in place all the same: its list is written too, so that no
+// list of the old input stands beside it. An input file that could not be
+// saved (a full disc, a value the file's reader refuses; one that could not
+// be opened at start is never saved over) ends nothing: its box says why,
+// the edits stay for another try (or an export), and no list is written,
+// which would stand for input that no file holds; -1 then.
 int Save_And_End() {
     SchweissnahtAnschluss* r = Record();
     Connection_Sheet_to_Record(r);
     const int saved = Save_Input_File();
-    if (saved == COMPONENT_FILE_DONE) Load_Input_File();
     Connection_Record_to_Sheet(r);
-    if (saved != COMPONENT_FILE_DONE) return -1;
-    Write_Print_List();
-    return PROGRAM_EXIT_WRITTEN;
+    if (saved != COMPONENT_FILE_DONE && saved != COMPONENT_FILE_UNCONFIRMED) return -1;
+    return Write_Saved_Print_List() == COMPONENT_FILE_DONE ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
 }
 
 }  // namespace

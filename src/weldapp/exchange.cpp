@@ -33,12 +33,6 @@ bool Exchange_Path(char* path, size_t size) {
     return temp && VEK_Join_Path(path, size, temp, Exchange_File_Name);
 }
 
-int Write_Exchange(FILE* f, void* context) {
-    auto* r = static_cast<SchweissnahtAnschluss*>(context);
-    return Write_Schweissnaht(f, r) == 0 && Write_ACTIV_NADNAME_Entry(f) == 1 && std::fflush(f) == 0 &&
-           !std::ferror(f);
-}
-
 // The protocol's name beside the component's files.
 const char* Protocol_Name(void) {
     static char name[32];
@@ -61,9 +55,9 @@ void Export_Schweissnaht_TEMP(void) {
     if (!VEKGetEnv("TEMP")) {
         PrintMessage("%s", "Die Daten können nicht exportiert werden!"_cp);
     } else if (!Exchange_Path(path, sizeof path) ||
-               !VEK_Write_File_Replacing(path, Write_Exchange, &Schweissnaht_Anschluss)) {
-        // Written whole or not at all: a failed write leaves the last
-        // exchange file as it was.
+               Replace_Input_Text_File(path, &Schweissnaht_Anschluss, nullptr, nullptr) != VEK_REPLACE_DONE) {
+        // Written whole or not at all, and only when it reads back: a failed
+        // write leaves the last exchange file as it was.
         PrintMessage("%s", "Fehler bei der Dateiöffnung\nDie Daten können nicht exportiert werden!"_cp);
     } else {
         PrintMessage("%s", "Die Daten wurden erfolgreich exportiert.");

@@ -152,15 +152,15 @@ int Read_Print_Props(FILE* file, OliProps* props) {
     if (version >= 6 && !read_int(file, &p.sonderschalter)) return 1;
     if (version >= 7 && !read_double(file, &p.toleranz)) return 1;
     // The switches are 0 or 1, the extent one of its five, the scale not
-    // negative: anything else comes from a damaged file.
+    // negative, the tolerance within the sheet's 0 to 10 %: anything else
+    // comes from a damaged file (a tolerance of 1e300 % would pass every
+    // failed check).
     for (int flag : {p.grafik, p.zusatzinfo, p.sicherheitsbeiwerte, p.eingabeparameter, p.na_parameter, p.vorschriften,
                      p.zwischenergebnisse, p.skizzen, p.ohne_nummerierung})
         if (flag != 0 && flag != 1) return 1;
     if (p.ergebnisumfang < ERGEBNISUMFANG_MINIMAL || p.ergebnisumfang > ERGEBNISUMFANG_MASSGEBEND || p.massstab < 0.0)
         return 1;
-    // The sheet keeps the tolerance within 0 to 10 %; a damaged file must not
-    // widen it (a tolerance of 1e300 % would pass every failed check).
-    p.toleranz = std::fmin(std::fmax(p.toleranz, 0.0), 10.0);
+    if (!(p.toleranz >= 0.0 && p.toleranz <= 10.0)) return 1;
     if (version < 5) return 0;
     int length = 0;
     if (!read_int(file, &length)) return 1;

@@ -53,8 +53,10 @@ int Write_Print_Props(FILE* file, OliProps* props);
 // Reads a block of any version up to the current one into a record in its
 // default state; fields the stored version lacks keep their defaults. 1 for
 // a null argument, a newer version (refused with the version message, quiet
-// in batch mode), a short read or a preface length the rest of the file
-// cannot hold; what was read before stays.
+// in batch mode), a short read, a value no input gives (a switch other than
+// 0 or 1, an extent beyond its five, a negative scale, a tolerance outside 0
+// to 10 %) or a preface length the rest of the file cannot hold; what was
+// read before stays.
 int Read_Print_Props(FILE* file, OliProps* props);
 // Value check of the tolerance field: held within 0..10.
 void Clamp_Zero_Ten(double* value);

@@ -31,6 +31,13 @@ bool Remove(const std::string& path) {
     return path.empty() || std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
+// True when a folder stands at the path itself (a link to one is no folder
+// here: a rename replaces the link).
+bool Is_Folder(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_directory(std::filesystem::symlink_status(path, ec));
+}
+
 bool Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
 // An empty file whose name is the message, lasting.
@@ -134,8 +141,9 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot) {
         return PAIR_FAILED;
     };
     // A folder in the list's place would stop the steps after the commit.
-    std::error_code ec;
-    if (Exists(o.list) && !std::filesystem::is_regular_file(o.list, ec)) {
+    // Anything else there, a symbolic link above all (dangling or not), is
+    // replaced by the rename; the file a link names stays as it was.
+    if (Is_Folder(o.list)) {
         errno = EISDIR;
         return abandon();
     }
@@ -167,11 +175,12 @@ void Discard_Output_Pair(const Output_Pair& o) {
 int Keep_Output_Pair(const Output_Pair& o) {
     auto keep = [](const std::string& path, const std::string& saved) {
         if (!Exists(path)) return Remove(saved) && Write_Empty(saved);
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(path, ec)) {
+        if (Is_Folder(path)) {
             errno = EISDIR;
             return false;
         }
+        // A link is kept as the link (a second name of it), as the rename
+        // that puts it back replaces whatever stands then.
         return Stage(path, saved);
     };
     // The saved list goes last: its name says that a kept pair waits.

@@ -32,9 +32,10 @@ extern Programm_Kontext Kontext;
 // that a script file cannot drive ends with VEK_SCRIPT_EXIT_CODE (3).
 enum Program_Exit_Code {
     PROGRAM_EXIT_UNCHANGED = 0,        // usage text, no desktop, left without saving
-    PROGRAM_EXIT_WRITTEN = 1,          // the window saved the input; a batch run wrote its list
-                                       // (of the check, or the one that says why there is none)
-    PROGRAM_EXIT_LIST_NOT_WRITTEN = 2, // a batch run could not write its list (stderr says what stands)
+    PROGRAM_EXIT_WRITTEN = 1,          // the list was written (of the check, or the one that says why
+                                       // there is none); at the screen after the input was saved
+    PROGRAM_EXIT_LIST_NOT_WRITTEN = 2, // the list could not be written (stderr says what stands); at the
+                                       // screen after the input was saved
 };
 
 // Takes the command line (program name, identifier, Icon-Id, File-Id,

@@ -1,7 +1,9 @@
 // The connection record, its weld layout and the input file.
 #include "weldapp/schweissnaht.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -446,24 +448,41 @@ static void activate_any_entry(FILE* f) {
 // anything else is a damaged entry (a keyword with a changed letter), which
 // must not pass for a file without one, whose connection takes the German
 // set.
-int Activate_Annex_After(FILE* f) {
-    const std::string rest = rest_of(f);
+struct Annex_Entry_Place {
+    bool none;    // white space only: no entry
+    size_t at;    // where the entry begins in the rest
+    int line;     // its line, 1 the rest's first
+};
+
+static Annex_Entry_Place annex_entry_place(const std::string& rest) {
     const size_t first = rest.find_first_not_of(" \t\r\n");
     const size_t entry = first == std::string::npos ? rest.size() : first;
     const int line = 1 + static_cast<int>(std::count(rest.begin(), rest.begin() + static_cast<long>(entry), '\n'));
-    auto at_entry = [&](const char* keyword) { return rest.compare(entry, std::strlen(keyword), keyword) == 0; };
+    return {first == std::string::npos, entry, line};
+}
+
+// The name of the "ACTIV_NADNAME" entry at the place; false when it does
+// not read whole.
+static bool read_annex_name(const std::string& rest, const Annex_Entry_Place& place, FILE* tail, char* name) {
+    static const char kKeyword[] = "ACTIV_NADNAME";
+    return rest.compare(place.at, sizeof kKeyword - 1, kKeyword) == 0 && tail &&
+           Find_Keyword_Int(kKeyword, tail, nullptr) && Read_Guillemet_Name(tail, name) > 0;
+}
+
+int Activate_Annex_After(FILE* f) {
+    const std::string rest = rest_of(f);
+    const Annex_Entry_Place place = annex_entry_place(rest);
     FILE* tail = stream_of(rest);
     int damaged = 0;
     char name[GUILLEMET_NAME_SIZE] = "";
-    if (first == std::string::npos) {
+    if (place.none) {
         Set_Active_NAD_By_Name(nullptr);  // no entry: the German set
-    } else if (at_entry("ACTIV_NAD_EC2") && tail && Read_ACTIV_NAD_EC2(tail)) {
+    } else if (rest.compare(place.at, 13, "ACTIV_NAD_EC2") == 0 && tail && Read_ACTIV_NAD_EC2(tail)) {
         Set_Active_NAD_By_Name(Get_NAD_EC2_Name());
-    } else if (at_entry("ACTIV_NADNAME") && tail && Find_Keyword_Int("ACTIV_NADNAME", tail, nullptr) &&
-               Read_Guillemet_Name(tail, name) > 0) {
+    } else if (read_annex_name(rest, place, tail, name)) {
         Set_Active_NAD_By_Name(name);
     } else {
-        damaged = line;
+        damaged = place.line;
     }
     if (tail) std::fclose(tail);
     return damaged;
@@ -503,6 +522,7 @@ static const char* file_error_text(int error, bool reading) {
     case ENOSPC:
     case EDQUOT: return "Datenträger voll"_cp;
     case EROFS: return "Datenträger schreibgeschützt"_cp;
+    case EIO: return "Ein-/Ausgabefehler des Datenträgers"_cp;
     default: return reading ? "nicht lesbar" : "nicht schreibbar";
     }
 }
@@ -703,26 +723,45 @@ static bool as_stored(SchweissnahtAnschluss* r, SchweissnahtAnschluss* stored) {
     return read;
 }
 
-// The record a list of the window is made from: the record as stored when
-// the round trip succeeds, else the record itself. Owns the copy.
+// The record a list is made from: with round_trip, the record as stored
+// when the round trip succeeds, else the record itself. Owns the copy.
 struct Printed_Record {
     SchweissnahtAnschluss stored{};
     SchweissnahtAnschluss* record;
-    explicit Printed_Record(SchweissnahtAnschluss* r) : record(r) {
+    Printed_Record(SchweissnahtAnschluss* r, bool round_trip) : record(r) {
         Init_Schweissnaht(&stored);
-        if (!VEK_Batch_Mode() && as_stored(r, &stored)) record = &stored;
+        if (round_trip && as_stored(r, &stored)) record = &stored;
     }
     ~Printed_Record() { Free_Schweissnaht(&stored); }
     Printed_Record(const Printed_Record&) = delete;
     Printed_Record& operator=(const Printed_Record&) = delete;
 };
 
+// What a symbolic link at path names, for the console; "" when no link
+// stands there.
+static std::string link_target(const std::string& path) {
+    std::error_code ec;
+    if (path.empty() || !std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) return "";
+    const std::string target = std::filesystem::read_symlink(path, ec).string();
+    return target + (std::filesystem::exists(path, ec) ? "" : ", which does not exist");
+}
+
+// Says that the list replaced a link, not the file the link names, which
+// a user may have expected to change.
+static void tell_replaced_link(const std::string& list, const std::string& target) {
+    if (!target.empty())
+        std::fprintf(stderr, "%s: was a symbolic link to %s; the list now stands in its place and the file the "
+                             "link named is left as it was\n", list.c_str(), target.c_str());
+}
+
 // The print list and the plot file of the record into the pair o names (no
-// plot file when o names none). True when both are in place; else the old
-// files stand (or, when the step that failed came after the commit, the
-// pending list shows that they may not), the console says so, and *why
-// (when given) holds the reason in the user's words.
-static bool write_list_and_plot(SchweissnahtAnschluss* r, const Output_Pair& o, std::string* why) {
+// plot file when o names none); round_trip: of the record as its input file
+// would give it back (the window's lists before a save). True when both are
+// in place; else the old files stand (or, when the step that failed came
+// after the commit, the pending list shows that they may not), the console
+// says so, and *why (when given) holds the reason in the user's words.
+static bool write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const Output_Pair& o,
+                                std::string* why) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
@@ -744,7 +783,7 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, const Output_Pair& o, 
         return failed("Druckliste", list_file.c_str(), errno ? errno : ENAMETOOLONG, "cannot be opened for writing");
     Set_Plot_File_Name(o.plot_temp.c_str());
     if (s_print) {
-        Printed_Record printed(r);
+        Printed_Record printed(r, round_trip);
         s_print(printed.record, list);
     }
     errno = 0;
@@ -766,8 +805,10 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, const Output_Pair& o, 
         return failed("Plotdatei", component_file(suffix).c_str(), plot_error, "plot file write failed");
     }
     errno = 0;
+    const std::string link = link_target(o.list);
     if (Install_Output_Pair(o, plot > 0) != PAIR_DONE)
         return failed("Druckliste", list_file.c_str(), errno, "cannot be replaced");
+    tell_replaced_link(o.list, link);
     return true;
 }
 
@@ -796,41 +837,58 @@ static int write_failure_list(FILE* f, void* context) {
     return std::fflush(f) == 0 && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
+// Writes the list that says why over the list in place, for a folder that
+// takes no new names. Never through a link (the file it names is not the
+// component's) nor into a file with a second name (the kept list of the
+// saved input). True when written.
+static bool write_over_in_place(const std::string& path, Failure_List* why) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink > 1) return false;
+    const int fd = open(path.c_str(), O_WRONLY | O_TRUNC | O_NOFOLLOW | O_CLOEXEC);
+    FILE* f = fd < 0 ? nullptr : fdopen(fd, "w");
+    if (!f) {
+        if (fd >= 0) close(fd);
+        return false;
+    }
+    const bool written = write_failure_list(f, why) == VEK_WRITE_DONE;
+    return std::fclose(f) == 0 && written;
+}
+
 // Puts the list that says why no check stands in place of the component's
 // list, whole, and removes the plot file and whatever a run left waiting:
-// no result of an earlier run may stand after a run that failed. When that
-// list cannot be written (a full disc), the old list is removed; when it
-// cannot be removed either (a folder that takes no changes), it is written
-// over in place. The plot file goes once the list no longer shows an old
-// result. The console says what stands. True when the list that says why
-// is in place.
+// no result of an earlier run may stand after a run that failed. A link in
+// the list's place is replaced, as the list of a check replaces it; the file
+// it names stays as it was. When that list cannot be written (a full disc),
+// the old list is removed; when it cannot be removed either (a folder that
+// takes no changes), it is written over in place. The plot file goes once
+// the list no longer shows an old result. The console says what stands.
+// True when the list that says why is in place.
 static bool replace_by_failure_list(const Failure_List& why) {
     const Output_Pair o = component_pair();
     if (o.list.empty()) return false;
     Recover_Output_Pair(o);
     const char* list = o.list.c_str();
+    auto* context = const_cast<Failure_List*>(&why);
+    const std::string link = link_target(o.list);
+    std::error_code ec;
+    const auto kind = std::filesystem::symlink_status(o.list, ec).type();
+    const bool there = kind != std::filesystem::file_type::not_found && kind != std::filesystem::file_type::none;
     bool written = true;
-    if (VEK_Write_File_Replacing(list, write_failure_list, const_cast<Failure_List*>(&why))) {
+    const int replaced = VEK_Replace_File(list, write_failure_list, nullptr, context, VEK_REPLACE_LINK);
+    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) {
+        tell_replaced_link(o.list, link);
         std::fprintf(stderr, "%s: the print list now says that no check was made\n", list);
-    } else if (std::error_code ec; !file_exists(o.list) ||
-                                   (!std::filesystem::is_directory(o.list, ec) && std::remove(list) == 0)) {
+    } else if (!there || (kind != std::filesystem::file_type::directory && std::remove(list) == 0)) {
         std::fprintf(stderr, "%s: no print list (the list saying why cannot be written either)\n", list);
         written = false;
-    } else {
-        // A list that is also the kept list of the saved input (a second
-        // name of one file) must not be written over.
-        struct stat st;
-        const bool shared = stat(list, &st) == 0 && st.st_nlink > 1;
-        FILE* f = shared ? nullptr : std::fopen(list, "w");
-        written = f && write_failure_list(f, const_cast<Failure_List*>(&why)) == VEK_WRITE_DONE;
-        if ((f && std::fclose(f) != 0) || !written) {
-            std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
-                                 "it does not belong to this run\n", list);
-            Discard_Output_Pair(o);
-            return false;
-        }
+    } else if (write_over_in_place(o.list, context)) {
         std::fprintf(stderr, "%s: the print list was written over in place; it says that no check was made\n",
                      list);
+    } else {
+        std::fprintf(stderr, "%s: the previous print list can neither be replaced nor removed; "
+                             "it does not belong to this run\n", list);
+        Discard_Output_Pair(o);
+        return false;
     }
     if (file_exists(o.plot) && std::remove(o.plot.c_str()) != 0)
         std::fprintf(stderr, "%s: the previous plot file cannot be removed\n", o.plot.c_str());
@@ -848,20 +906,33 @@ static void end_unread_batch_run(const std::string& reason, const char* console_
     std::exit(written ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN);
 }
 
-int Write_Print_List(void) {
-    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
-    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
+// The component's list of the record, or, when it cannot be written, the
+// list that says so (with a box at the screen).
+static int write_component_list(SchweissnahtAnschluss* r, bool round_trip) {
     std::string why;
-    const bool written = write_list_and_plot(r, component_pair(), &why);
+    const bool written = write_list_and_plot(r, round_trip, component_pair(), &why);
     if (!written) {
         replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
                                  "Es liegt kein Nachweis vor."});
         if (!VEK_Batch_Mode())
             PrintMessage("%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str());
     }
-    if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     return written ? COMPONENT_FILE_DONE : COMPONENT_FILE_FAILED;
+}
+
+int Write_Print_List(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
+    SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
+    if (VEK_Batch_Mode()) return write_component_list(r, false);
+    Connection_Sheet_to_Record(r);
+    const int written = write_component_list(r, true);
+    Record_to_Sheet(r);
+    return written;
+}
+
+int Write_Saved_Print_List(void) {
+    WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
+    return write_component_list(&Schweissnaht_Anschluss, false);
 }
 
 void Recover_Component_Output(void) {
@@ -930,18 +1001,100 @@ int Write_Temporary_Print_List(char* path, int size) {
     const Output_Pair o = Make_Output_Pair(native, "");
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    const bool written = write_list_and_plot(r, o, nullptr);
+    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), o, nullptr);
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     if (!written) return COMPONENT_FILE_FAILED;
     std::snprintf(path, static_cast<size_t>(size), "%s", native);
     return COMPONENT_FILE_DONE;
 }
 
-static int write_input_file(FILE* f, void* context) {
-    auto* r = static_cast<SchweissnahtAnschluss*>(context);
-    if (Write_Schweissnaht(f, r) != SCHWEISSNAHT_TEXT_OK) return VEK_WRITE_FAILED;
-    if (Write_ACTIV_NADNAME_Entry(f) != 1) return VEK_WRITE_FAILED;
-    return std::fflush(f) == 0 && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+int Write_Input_Text(FILE* f, SchweissnahtAnschluss* r) {
+    if (Write_Schweissnaht(f, r) != SCHWEISSNAHT_TEXT_OK) return SCHWEISSNAHT_TEXT_FAILED;
+    // The annex's writer answers as the library's functions do: 1 written.
+    const bool entry_written = Write_ACTIV_NADNAME_Entry(f) == 1;
+    const bool flushed = std::fflush(f) == 0 && !std::ferror(f);
+    return entry_written && flushed ? SCHWEISSNAHT_TEXT_OK : SCHWEISSNAHT_TEXT_FAILED;
+}
+
+namespace {
+
+// A new input file on its way: the record written, and what the file
+// gives back.
+struct Input_Text_Job {
+    SchweissnahtAnschluss* record;
+    SchweissnahtAnschluss* stored;  // what the new file reads as (may be null)
+    std::string* refusal;           // where and why it does not read (may be null)
+};
+
+int write_input_text(FILE* f, void* context) {
+    auto* job = static_cast<Input_Text_Job*>(context);
+    return Write_Input_Text(f, job->record) == SCHWEISSNAHT_TEXT_OK ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+// The line the reading of f stopped on and what stands on it up to there,
+// the refused value last (its last 48 characters; names with their blanks).
+std::string refused_line(FILE* f) {
+    enum { SHOWN = 48 };
+    const long at = std::ftell(f);
+    std::rewind(f);
+    long line = 1;
+    std::string text;
+    for (long k = 0; k < at; ++k) {
+        const int c = std::getc(f);
+        if (c == EOF) break;
+        if (c == '\n') {
+            ++line;
+            text.clear();
+        } else if (c != '\r' && (c != ' ' || !text.empty())) {
+            text.push_back(static_cast<char>(c == '~' ? ' ' : c));
+            if (text.size() > 4 * SHOWN) text.erase(0, 2 * SHOWN);
+        }
+    }
+    if (text.size() > SHOWN) {
+        text.erase(0, text.size() - SHOWN);
+        const size_t word = text.find(' ');
+        text = "... " + text.substr(word == std::string::npos ? 0 : word + 1);
+    }
+    return "Zeile " + std::to_string(line) + ": \xAE" + text + "\xAF";
+}
+
+// The read-back of the complete new file: its record must read as every
+// later run reads it, and the annex entry behind it whole.
+int check_input_text(const char* written, void* context) {
+    auto* job = static_cast<Input_Text_Job*>(context);
+    FILE* f = VEK_Open_Reading(written, VEK_READ_CAP_DATA, nullptr);
+    if (!f) {
+        if (job->refusal) *job->refusal = file_error_text(errno, true);
+        return VEK_WRITE_FAILED;
+    }
+    SchweissnahtAnschluss scratch{};
+    SchweissnahtAnschluss* back = job->stored ? job->stored : &scratch;
+    Clear_Material_Read_Refusal();
+    bool read = Read_Schweissnaht(f, back) == SCHWEISSNAHT_TEXT_OK;
+    if (read) {
+        const std::string rest = rest_of(f);
+        const Annex_Entry_Place place = annex_entry_place(rest);
+        FILE* tail = stream_of(rest);
+        char name[GUILLEMET_NAME_SIZE] = "";
+        read = !place.none && read_annex_name(rest, place, tail, name);
+        if (tail) std::fclose(tail);
+    } else if (job->refusal) {
+        const std::string refusal = Material_Read_Refusal();
+        *job->refusal = refusal.empty() ? refused_line(f) : "Zeile " + std::to_string(line_at(f)) + ": " + refusal;
+    }
+    if (!read && job->refusal && job->refusal->empty()) *job->refusal = "der Eintrag des Nationalen Anhangs";
+    Free_Schweissnaht(&scratch);
+    std::fclose(f);
+    return read ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+}  // namespace
+
+int Replace_Input_Text_File(const char* path, SchweissnahtAnschluss* record, SchweissnahtAnschluss* stored,
+                            std::string* refusal) {
+    if (refusal) refusal->clear();
+    Input_Text_Job job{record, stored, refusal};
+    return VEK_Replace_File(path, write_input_text, check_input_text, &job, 0);
 }
 
 // Copies the bytes of the stream in context into f.
@@ -954,18 +1107,50 @@ static int write_copy(FILE* f, void* context) {
 }
 
 // Keeps the bytes of a damaged input file as "_NN.INP.bak". True when kept
-// (or nothing was left to keep); false when the copy failed or the file is
-// there but cannot be opened: then nothing may be written over it.
+// (or nothing was left to keep); false (errno set) when the copy failed or
+// the file is there but cannot be opened: then nothing may be written over
+// it.
 static bool keep_unreadable_copy(void) {
     char backup[VEK_MAX_PATH + 1];
     const std::string backup_name = std::string(Kontext.input_name) + ".bak";
-    if (!Make_Base_Path(backup, backup_name.c_str(), sizeof backup)) return false;
+    if (!Make_Base_Path(backup, backup_name.c_str(), sizeof backup)) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
     int error = 0;
     FILE* in = open_input(&error);
-    if (!in) return error == ENOENT || error == ENOTDIR;
+    if (!in) {
+        errno = error;
+        return error == ENOENT || error == ENOTDIR;
+    }
     const bool done = VEK_Write_File_Replacing(backup, write_copy, in) == VEK_WRITE_DONE;
+    error = errno;
     std::fclose(in);
+    errno = error;
     return done;
+}
+
+// Moves the arrays of `from` into `to`, whose own are freed; `from` is left
+// without any.
+static void take_record(SchweissnahtAnschluss* from, SchweissnahtAnschluss* to) {
+    Free_Schweissnaht(to);
+    *to = *from;
+    from->loads = nullptr;
+    from->results = nullptr;
+    from->print.vorbemerkungen = nullptr;
+}
+
+// The box of a save that did not end as asked (nothing in batch mode).
+static void save_box(int replaced, const std::string& reason) {
+    if (VEK_Batch_Mode() || replaced == VEK_REPLACE_DONE) return;
+    if (replaced == VEK_REPLACE_UNSYNCED)
+        PrintMessage("%s\n%s\n%s",
+                     "Die Eingabedaten wurden gespeichert, ihre dauerhafte Ablage ist aber nicht bestätigt!"_cp,
+                     reason.c_str(), "Nach einem Stromausfall kann dort wieder die bisherige Datei stehen."_cp);
+    else
+        PrintMessage("%s\n%s\n%s", "Die Eingabedaten konnten nicht gespeichert werden!", reason.c_str(),
+                     replaced == VEK_REPLACE_UNREADABLE ? "Die bisherige Datei und die Eingaben bleiben erhalten."
+                                                        : "Die bisherige Datei bleibt erhalten.");
 }
 
 int Save_Input_File(void) {
@@ -977,15 +1162,29 @@ int Save_Input_File(void) {
         return COMPONENT_FILE_REFUSED;
     }
     char path[VEK_MAX_PATH + 1];
-    bool saved = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
-    if (saved && s_input_state == INPUT_DAMAGED) {
-        saved = keep_unreadable_copy();
-        if (saved) s_input_state = INPUT_READ;
+    std::string file = component_file(Kontext.input_name), refusal;
+    int replaced = VEK_REPLACE_FAILED;
+    errno = ENAMETOOLONG;
+    bool ready = Make_Base_Path(path, Kontext.input_name, sizeof path) != nullptr;
+    if (ready && s_input_state == INPUT_DAMAGED) {
+        ready = keep_unreadable_copy();
+        if (ready) s_input_state = INPUT_READ;
+        else file += ".bak";
     }
-    if (saved) saved = VEK_Write_File_Replacing(path, write_input_file, &Schweissnaht_Anschluss) == VEK_WRITE_DONE;
-    if (!saved && !VEK_Batch_Mode())
-        PrintMessage("%s", "Die Eingabedaten konnten nicht gespeichert werden!\nDie bisherige Datei bleibt erhalten."_cp);
-    return saved ? COMPONENT_FILE_DONE : COMPONENT_FILE_FAILED;
+    SchweissnahtAnschluss stored{};
+    Init_Schweissnaht(&stored);
+    if (ready) replaced = Replace_Input_Text_File(path, &Schweissnaht_Anschluss, &stored, &refusal);
+    const int error = errno;
+    // The session goes on with what the saved file gives, as every later
+    // run of it does.
+    if (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED) take_record(&stored, &Schweissnaht_Anschluss);
+    Free_Schweissnaht(&stored);
+    const std::string why = replaced == VEK_REPLACE_UNREADABLE ? "die neue Datei wäre nicht lesbar, "_cp + refusal
+                                                               : std::string(file_error_text(error, false));
+    save_box(replaced, "Eingabedatei " + file + ": " + why);
+    return replaced == VEK_REPLACE_DONE       ? COMPONENT_FILE_DONE
+           : replaced == VEK_REPLACE_UNSYNCED ? COMPONENT_FILE_UNCONFIRMED
+                                              : COMPONENT_FILE_FAILED;
 }
 
 void Reset_Thin_Plate_Notice(void) { s_thin_plate_told = NAN; }

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 
 #include "codes/blech.h"
 #include "codes/material.h"
@@ -123,6 +124,20 @@ int Write_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
 // first.
 int Read_Schweissnaht(FILE* file, SchweissnahtAnschluss* record);
 
+// The input file's text: the record and the active annex's entry behind
+// it. SCHWEISSNAHT_TEXT_OK, or _FAILED when any write failed.
+int Write_Input_Text(FILE* file, SchweissnahtAnschluss* record);
+// Writes the input file's text of the record into the file at path ("\" or
+// "/") as VEK_Replace_File does, and reads the complete new file back with
+// the input file's reader before it replaces the old one: a file the reader
+// refuses (a value no field may hold, an infinity say) never replaces one.
+// The VEK_REPLACE_ result: with _DONE and _UNSYNCED *stored (when given,
+// initialised by the caller) holds what the new file gives; with
+// _UNREADABLE *refusal (when given) names the line where it does not read
+// and why, in the user's words (code page 850); with _FAILED errno says why.
+int Replace_Input_Text_File(const char* path, SchweissnahtAnschluss* record, SchweissnahtAnschluss* stored,
+                            std::string* refusal);
+
 // Set once the data import has run; the weld part's version check then
 // speaks of an import file.
 extern int Schweissnaht_Import_Mode;
@@ -133,6 +148,7 @@ enum Component_File_Result {
     COMPONENT_FILE_REFUSED = -1,  // not written on purpose (a box says why)
     COMPONENT_FILE_FAILED = 0,
     COMPONENT_FILE_DONE = 1,
+    COMPONENT_FILE_UNCONFIRMED = 2,  // in place, but the folder's sync failed: it may not last a power cut
 };
 
 // Reads the input file into the global record and activates its annex. A
@@ -161,6 +177,10 @@ int Activate_Annex_After(FILE* f);
 // replaced is removed, else written over in place), so that no earlier
 // result stands; at the screen a box says so; COMPONENT_FILE_FAILED.
 int Write_Print_List(void);
+// Write_Print_List for the record just saved (Save_Input_File): the record
+// itself, as the saved file gave it back, neither taken from the pages nor
+// passed through the file's text again.
+int Write_Saved_Print_List(void);
 // At the start of a run: completes the print list and plot file of a run
 // that was cut off after its commit, and puts back those of the saved input
 // when a run was cut off while the plan editor had those of its edits. The
@@ -184,11 +204,15 @@ int Put_Back_Saved_Output(void);
 // (path then empty).
 int Write_Temporary_Print_List(char* path, int size);
 // Writes the global record and the annex choice into the input file: whole
-// or not at all (the old file stays byte for byte when a write fails). A
+// or not at all (the old file stays byte for byte when a write fails, or
+// when the new file does not read back), through Replace_Input_Text_File. A
 // file whose content was refused at start is first kept as "_NN.INP.bak".
-// COMPONENT_FILE_DONE saved; _FAILED not saved; _REFUSED because the file
-// was there at start but could not be opened (each with a message outside
-// batch mode).
+// Once the new file is in place the global record is what it gives back,
+// so that a list made from it is the list every later run of the file
+// makes. COMPONENT_FILE_DONE saved; _UNCONFIRMED saved, but the folder's
+// sync failed; _FAILED not saved (the record unchanged); _REFUSED because
+// the file was there at start but could not be opened. Outside batch mode
+// a box says what happened and why, for each but _DONE.
 int Save_Input_File(void);
 
 // The evaluation and its print are reached through this seam:

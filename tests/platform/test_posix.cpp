@@ -101,6 +101,68 @@ TEST(Posix, FilesAreReplacedWholeOrNotAtAll)
 }
 
 namespace {
+// A check that takes a new file when it holds no "inf", as a reader of
+// numbers would.
+int Check_No_Infinity(const char* written, void*)
+{
+    return testutil::Read_File(written).find("inf") == std::string::npos ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+}  // namespace
+
+// The outcome of a replace told apart: a new file its check refuses never
+// replaces the old one (which stays byte for byte, no temporary left); a
+// link is followed, or with VEK_REPLACE_LINK replaced itself, dangling or
+// not, the file it named left alone; a folder is no target (EISDIR).
+TEST(Posix, ReplaceChecksTheNewFileAndReplacesLinksWhenAsked)
+{
+    TempDir t;
+    const std::string outside = t.file("outside.txt"), target = t.file("dir/target.txt");
+    std::filesystem::create_directory(t.file("dir"));
+    const struct {
+        const char* what;
+        const char* stands;  // "file", "link", "dangling" or "folder" at the target
+        const char* text;
+        int flags;
+        int result;
+        const char* after;   // the target's bytes afterwards, through a link ("" none)
+        const char* outside; // the linked file's bytes afterwards ("" none)
+    } cases[] = {
+        {"refused by the check", "file", "1 inf\n", 0, VEK_REPLACE_UNREADABLE, "alt\n", ""},
+        {"taken by the check", "file", "1 2\n", 0, VEK_REPLACE_DONE, "1 2\n", ""},
+        {"link followed", "link", "1 2\n", 0, VEK_REPLACE_DONE, "1 2\n", "1 2\n"},
+        {"link replaced", "link", "1 2\n", VEK_REPLACE_LINK, VEK_REPLACE_DONE, "1 2\n", "alt\n"},
+        {"link replaced, refused", "link", "inf", VEK_REPLACE_LINK, VEK_REPLACE_UNREADABLE, "alt\n", "alt\n"},
+        {"dangling link replaced", "dangling", "1 2\n", VEK_REPLACE_LINK, VEK_REPLACE_DONE, "1 2\n", ""},
+        {"dangling link followed", "dangling", "1 2\n", 0, VEK_REPLACE_FAILED, "", ""},
+        {"folder", "folder", "1 2\n", VEK_REPLACE_LINK, VEK_REPLACE_FAILED, "", ""},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(target);
+        std::filesystem::remove(outside);
+        const std::string stands = c.stands;
+        if (stands == "file") testutil::Write_File(target, "alt\n");
+        if (stands == "link") testutil::Write_File(outside, "alt\n");
+        if (stands == "link" || stands == "dangling") std::filesystem::create_symlink(outside, target);
+        if (stands == "folder") std::filesystem::create_directory(target);
+        std::string text = c.text;
+        errno = 0;
+        EXPECT_EQ(VEK_Replace_File(target.c_str(), Write_Context_Text, Check_No_Infinity, &text, c.flags), c.result)
+            << c.what;
+        EXPECT_TRUE(stands != "folder" || errno == EISDIR) << std::strerror(errno);
+        const bool link_stays = (stands == "link" || stands == "dangling") &&
+                                !(c.flags & VEK_REPLACE_LINK && c.result == VEK_REPLACE_DONE);
+        EXPECT_EQ(std::filesystem::is_symlink(target), link_stays) << c.what;
+        EXPECT_EQ(std::filesystem::is_regular_file(target) ? testutil::Read_File(target) : "", c.after) << c.what;
+        EXPECT_EQ(std::filesystem::exists(outside) ? testutil::Read_File(outside) : "", c.outside) << c.what;
+        // The target alone in its folder, beside the linked file no temporary.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.file("dir")), {}), 1) << c.what;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(t.path()), {}),
+                  std::filesystem::exists(outside) ? 2 : 1)
+            << c.what;
+    }
+}
+
+namespace {
 // The target written by Write_Outer_Then_Inner, and what the inner save of
 // the same target found of the outer one's temporary.
 std::string nested_target;

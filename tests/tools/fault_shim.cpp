@@ -6,6 +6,8 @@
 //   WELD_FAULT_OP     rename, fsync or fclose: the operation to hit
 //   WELD_FAULT_MATCH  a text the file's path must hold (a rename's target;
 //                     for fsync and fclose the file the descriptor names);
+//                     ending in "$": the text the path must end with (a
+//                     folder's own sync, not those of the files in it);
 //                     none: every file
 //   WELD_FAULT_AT     the how-many-th matching call to hit, from 1; none or
 //                     0: every matching call
@@ -63,7 +65,13 @@ bool Hit(const char* op, const std::string& path) {
     const char* want = std::getenv("WELD_FAULT_OP");
     if (!want || std::strcmp(want, op) != 0) return false;
     const char* match = std::getenv("WELD_FAULT_MATCH");
-    if (match && *match && path.find(match) == std::string::npos) return false;
+    if (match && *match) {
+        std::string text(match);
+        const bool at_end = text.back() == '$';
+        if (at_end) text.pop_back();
+        const size_t at = at_end ? path.rfind(text) : path.find(text);
+        if (at == std::string::npos || (at_end && at + text.size() != path.size())) return false;
+    }
     static long seen = 0;
     const char* at = std::getenv("WELD_FAULT_AT");
     const long n = at ? std::atol(at) : 0;

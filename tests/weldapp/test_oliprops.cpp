@@ -2,6 +2,7 @@
 // the print list.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -121,13 +122,20 @@ TEST(PrintBlock, Refusals) {
                                         "Bitte aktualisieren Sie das Programm."}));
 }
 
-// The sheet keeps the tolerance of the final result within 0 to 10 %: a
-// file's 1e300 % would have passed every failed check with its note.
-TEST(PrintBlock, ToleranceOfAFileIsHeldToTheSheetsRange) {
-    for (const auto& [text, tolerance] : {std::pair{"1e300", 10.0}, std::pair{"-5", 0.0}, std::pair{"2.5", 2.5}}) {
+// The sheet takes a tolerance of the final result from 0 to 10 %: a file's
+// 1e300 % would pass every failed check with its note. Such a file was read
+// with the tolerance clamped, without a word; now it is damaged, as a file
+// with any other value no input gives.
+TEST(PrintBlock, ToleranceOutsideTheSheetsRangeIsDamage) {
+    const std::pair<const char*, int> cases[] = {{"1e300", 1}, {"12", 1}, {"10.000001", 1}, {"-5", 1},
+                                                 {"-0.000001", 1}, {"0", 0}, {"2.5", 0}, {"10", 0}};
+    for (const auto& [text, result] : cases) {
         Props p;
-        ASSERT_EQ(Read_Block(std::string(" 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 ") + text + "\n 0\n", &p.p), 0);
-        EXPECT_EQ(p.p.toleranz, tolerance) << text;
+        EXPECT_EQ(Read_Block(std::string(" 7\n 0 1 0 0 2 7.5 1 0 0 0 0 0 0 0 ") + text + "\n 0\n", &p.p), result)
+            << text;
+        if (result == 0) {
+            EXPECT_EQ(p.p.toleranz, std::strtod(text, nullptr)) << text;
+        }
     }
 }
 

@@ -1,12 +1,14 @@
 // The connection record and its input file: hand-written files of every
 // weld-part version read into the expected record and written back, the
 // refusals of damaged files, the weld layout and the save that keeps the
-// old file when the disc is full.
+// old file when the disc is full or the new file would not read back.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <cmath>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -311,6 +313,80 @@ TEST(InputFile, SaveIsWholeOrKeepsTheOldFile) {
     std::fclose(f);
     Expect_Record(back.r, kVersions[6]);
     EXPECT_NE(Read_File(c.Input()).find("\n\nACTIV_NADNAME\n"), std::string::npos);
+}
+
+// The boxes of a failed save, each as its lines; other boxes (the annex
+// warnings of a bare test tree) left out.
+std::vector<std::vector<std::string>> Save_Boxes() {
+    std::vector<std::vector<std::string>> boxes;
+    for (const auto& box : VEK_Recorded_Messages())
+        if (!box.lines.empty() && box.lines[0].rfind("Die Eingabedaten ", 0) == 0) boxes.push_back(box.lines);
+    return boxes;
+}
+
+// A record holding what its file cannot hold (an infinity, a NaN, a
+// tolerance beyond the sheet's 10 %): the save wrote it ("inf"), the next
+// run refused the file and took the defaults, and the whole input was lost.
+// Now the new file is read back before it replaces the old one: the old
+// file stays byte for byte, no temporary stays, the record is kept as it
+// was, and the box names the file, the line and what stands there up to the
+// refused value. A save that reads back leaves the record as the file gives
+// it back (six decimals). A failed write names its cause (a full disc).
+TEST(InputFile, SaveNeverReplacesAFileItsReaderRefuses) {
+    Component c;
+    const std::string old = Fixture_Text(6);
+    testutil::Write_File(c.Input(), old);
+    auto line_of = [&](const std::string& token) {
+        const size_t at = old.find(token);
+        EXPECT_NE(at, std::string::npos) << token;
+        return std::to_string(1 + std::count(old.begin(), old.begin() + static_cast<long>(at), '\n'));
+    };
+    using R = SchweissnahtAnschluss;
+    struct Case {
+        const char* what;
+        void (*damage)(R&);
+        std::string reason;  // behind "Eingabedatei K1_03.INP: "
+    } cases[] = {
+        {"N of load case 1 infinite", [](R& r) { r.loads[0].forces.N = INFINITY; },
+         "die neue Datei w\x84re nicht lesbar, Zeile " + line_of(" 100000.000000 20000000") + ": \xAEinf\xAF"},
+        {"M_x of load case 2 no number", [](R& r) { r.loads[1].forces.M_x = NAN; },
+         "die neue Datei w\x84re nicht lesbar, Zeile " + line_of(" -50000.000000") +
+             ": \xAE... 0.000000 0.000000 1000000.000000 0.000000 nan\xAF"},
+        {"throat of weld 1 no number", [](R& r) { r.naht.throat[0] = NAN; },
+         "die neue Datei w\x84re nicht lesbar, Zeile " + line_of(" 6.000000 200.000000 1") + ": \xAEnan\xAF"},
+        {"tolerance 12 %", [](R& r) { r.print.toleranz = 12.0; },
+         "die neue Datei w\x84re nicht lesbar, Zeile " + line_of(" 1 0 1 1 3 5.000000") +
+             ": \xAE" "1 0 1 1 3 5.000000 0 1 1 1 1 1 0 0 12.000000\xAF"},
+        {"disc full: the first kilobyte goes, the rest does not", [](R&) {},
+         "Gr\x94\xE1" "engrenze f\x81r Dateien erreicht"},
+    };
+    for (const Case& k : cases) {
+        Load_Input_File();
+        k.damage(Schweissnaht_Anschluss);
+        const std::string record = Written(&Schweissnaht_Anschluss);
+        VEK_Clear_Recorded_Messages();
+        const bool full = k.damage == cases[4].damage;
+        {
+            std::optional<testutil::ScopedFileSizeLimit> limit;
+            if (full) limit.emplace(1024);
+            EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_FAILED) << k.what;
+        }
+        EXPECT_TRUE(Read_File(c.Input()) == old) << k.what;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(c.dir.path()), {}), 1) << k.what;
+        EXPECT_TRUE(Written(&Schweissnaht_Anschluss) == record) << k.what;
+        EXPECT_EQ(Save_Boxes(), (std::vector<std::vector<std::string>>{
+                                    {"Die Eingabedaten konnten nicht gespeichert werden!",
+                                     "Eingabedatei K1_03.INP: " + k.reason,
+                                     full ? "Die bisherige Datei bleibt erhalten."
+                                          : "Die bisherige Datei und die Eingaben bleiben erhalten."}}))
+            << k.what;
+    }
+    Load_Input_File();
+    Schweissnaht_Anschluss.loads[0].forces.N = 1.23456789;
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Save_Input_File(), COMPONENT_FILE_DONE);
+    EXPECT_TRUE(Save_Boxes().empty());
+    EXPECT_EQ(Schweissnaht_Anschluss.loads[0].forces.N, 1.234568);
 }
 
 TEST(InputFile, UnreadableFileIsKeptBeforeTheFirstSave) {
