@@ -189,7 +189,7 @@ double Web_Shear_Eta(int32_t grade, double hw_tw) {
 // upright by the plates d (cm², catalogue values v: h, b, t_w, t_f, A, and r
 // at 25): the web's for a shear force along it and, where that area reaches
 // beyond the web plate into the flanges, that part; a hollow section's
-// flanges together. An I keeps the reduction of its shear area to the web
+// flanges together, an angle's other leg. An I keeps the reduction of its shear area to the web
 // plate, as the rule of its bending with shear does (the web plate runs to
 // the flanges' centres, beyond the web's own depth). Profiles of other
 // families, or described otherwise, keep the plates' own areas.
@@ -223,6 +223,14 @@ void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options
         A_v = A * (turned ? b : h) / (h + b);
         d[P_AV_F] = A * (turned ? h : b) / (h + b);
         break;
+    case PROFIL_FAMILY_L:
+        // each leg's share of the area, as for the hollow rectangle: the
+        // vertical leg's plate stops at the horizontal one, whose plate
+        // holds the heel
+        if (alt || !(h + b > 0)) return;
+        A_v = A * h / (h + b);
+        d[P_AV_F] = A * b / (h + b);
+        break;
     default:
         return;
     }
@@ -232,14 +240,21 @@ void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options
 }
 
 // The same for a parametric shape, whose web plate is its clear web: a
-// welded I's eta h_w t_w, a welded tee's 0.9 (A - b t_f), its stem; the
-// plates' own areas otherwise (a typed-in rolled section thus keeps less
-// than its rolled area).
+// welded I's eta h_w t_w, a welded tee's 0.9 (A - b t_f), its stem, an
+// angle's legs as a catalogue angle's; the plates' own areas otherwise (a
+// typed-in rolled section thus keeps less than its rolled area).
 void Type_Shear_Areas(int type, int32_t grade, double* d) {
     const double web = d[P_HS] * d[P_TS];
     if (type == PROFIL_FAMILY_I || type == PROFIL_FAMILY_Q22)
         d[P_AV_S] = Web_Shear_Eta(grade, d[P_TS] > 0 ? d[P_HS] / d[P_TS] : 0) * web;
     if (type == PROFIL_FAMILY_T) d[P_AV_S] = 0.9 * web;
+    // an angle of one thickness: each leg's share of the area, as above
+    const double h = d[P_HS] + d[P_TU], b = d[P_BU], A = web + d[P_BU] * d[P_TU];
+    if (type == PROFIL_FAMILY_L && d[P_TS] == d[P_TU] && h + b > 0) {
+        d[P_AV_S] = A * h / (h + b);
+        d[P_AV_SF] = std::max(0.0, d[P_AV_S] - web);
+        d[P_AV_F] = A * b / (h + b);
+    }
 }
 
 // The reciprocal of U for a moment of f_y times the smaller elastic modulus

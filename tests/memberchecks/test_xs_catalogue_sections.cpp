@@ -215,6 +215,7 @@ double Limit_Factor(double M, double M_0, double M_w, double u) {
 //  - 1/2 IPE 300 (a tee): A - b t_f = 2691 - 150 10.7 = 1086 mm2; the
 //    smaller of 1086 + (7.1 + 30) 10.7/2 = 1284.5 and 0.9 1086 = 977.4
 //  - CHS 168.3 x 10: 2A/pi, A = pi (168.3^2 - 148.3^2)/4 = 4973.2: 3166.0
+//  - L 100x10, V along a leg: that leg's share A h/(h + b) = 1920/2 = 960
 //  - welded I 500 x 8, flanges 200 x 15: h_w/t_w = 470/8 = 58.75 <= 60:
 //    1.2 470 8 = 4512; with a 6 mm web 78.3 > 60: 470 6 = 2820
 //  - welded tee 300 x 10, flange 200 x 15: 0.9 (300 - 15) 10 = 2565
@@ -250,6 +251,7 @@ TEST_F(XsCatalogue, ShearAreaOfEveryFamilyAndTheReductionForShear) {
         {"C250X67X30", Catalogue("C250X67X30"), 2510.5, 235, 0.8, 0, 0.8, 0},
         {"1/2IPE300", Catalogue("1/2IPE300"), 977.4, 235, 0.8, 0, 0.8, 0},
         {"R168.3X10.0", Catalogue("R168.3X10.0"), Av_chs, 235, 0.8, 0, 0.8, 0},
+        {"L100X10", Catalogue("L100X10"), 960, 235, 0.8, 0, 0.8, 0},
         {"welded I", Welded(PROFILTYP_I, 500, 8, 200, 15), 1.2 * 470 * 8, 235, 0.8, 0, 0.8, 0},
         {"welded I, slender web", Welded(PROFILTYP_I, 500, 6, 200, 15), 470 * 6, 235, 0.8, 0, 0.8, 0},
         {"welded tee", Welded(PROFILTYP_T, 300, 10, 200, 15), 0.9 * 285 * 10, 235, 0.8, 0, 0.8, 0},

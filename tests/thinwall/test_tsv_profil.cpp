@@ -138,15 +138,22 @@ TEST(TsvProfil, Applicability) {
 
 namespace {
 
-// A catalogue of four rolled shapes by their first letter (cm): h, b, t_w,
+// A catalogue of five rolled shapes by their first letter (cm): h, b, t_w,
 // t_f, A at 4, the root radius at 25.
-int Rolled_Family(const char* name) { return name[0] == 'U' ? 3 : name[0] == 'T' ? 2 : name[0] == 'R' ? 4 : 1; }
+const char kLetters[] = "IUTRL";
+const int kFamilies[] = {1, 3, 2, 4, 5};
+int Letter(const char* name) {
+    const char* at = std::strchr(kLetters, name[0]);
+    return at && name[0] ? static_cast<int>(at - kLetters) : 0;
+}
+int Rolled_Family(const char* name) { return kFamilies[Letter(name)]; }
 int Rolled_Values(const char* name, float* v, char*) {
-    const float rows[4][6] = {{31.5f, 20, 1, 1.5f, 100, 1.8f},
+    const float rows[5][6] = {{31.5f, 20, 1, 1.5f, 100, 1.8f},
                               {30, 10, 1, 1.6f, 58.8f, 1.6f},
                               {15, 15, 0.71f, 1.07f, 26.91f, 1.5f},
-                              {20, 10, 0.8f, 0.8f, 44.75f, 0}};
-    const int k = name[0] == 'U' ? 1 : name[0] == 'T' ? 2 : name[0] == 'R' ? 3 : 0;
+                              {20, 10, 0.8f, 0.8f, 44.75f, 0},
+                              {10, 10, 1, 1, 19.2f, 1.2f}};
+    const int k = Letter(name);
     for (int i = 0; i < 5; i++) v[i] = rows[k][i];
     v[25] = rows[k][5];
     return 7;
@@ -165,7 +172,9 @@ const TSV_Profil_Services rolled{Rolled_Family, Rolled_Values, Build};
 //    0.9 (26.91 - 16.05) = 9.774, below the stem plate 13.93 0.71;
 //  - hollow rectangle (the alternative description): 44.75 20/30 = 29.833
 //    along the depth, the webs 2 0.8 (20 - 1.6) = 29.44, and 44.75 10/30 =
-//    14.917 for the flanges.
+//    14.917 for the flanges;
+//  - angle 100 x 100 x 10: each leg 19.2 10/20 = 9.6, the vertical leg's
+//    plate (10 - 1) 1 = 9.
 TEST(TsvProfil, ShearAreasOfRolledFamilies) {
     const TSV_Profil_Services* old = Set_TSV_Profil_Services(&rolled);
     const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0};
@@ -178,6 +187,7 @@ TEST(TsvProfil, ShearAreasOfRolledFamilies) {
         {"    U300", 0, 30.96, 30.96 - 26.8, 0},
         {"    T150", 0, 0.9 * (26.91 - 16.05), 0, 0},
         {"    R200", TSV_OPT_ALTERNATIVE, 44.75 * 20 / 30, 44.75 * 20 / 30 - 2 * 0.8 * 18.4, 44.75 * 10 / 30},
+        {"    L100", 0, 9.6, 0.6, 9.6},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
