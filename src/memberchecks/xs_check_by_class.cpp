@@ -441,8 +441,9 @@ void Print_Summary_Line(const Class_Check& c) {
 
 // A section short of the class its plastic resistance needs is checked
 // elastically, as its class allows: the list says so with the c/t ratio
-// that decides it, without an alarm - nothing failed. A class 4 section
-// has its own note with the elastic check instead.
+// that decides it, without an alarm - nothing failed. The check asks class
+// 2 of a plastic result, so the class named is 3; a class 4 section has its
+// own note with the elastic check instead.
 void Print_Checked_Elastically(const Class_Check& c) {
     if (c.class4) return;
     OLI_printf(c.file, "%sQuerschnitt in Klasse %d", Check_Line_Prefix, c.missed_class + 1);

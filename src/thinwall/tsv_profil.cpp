@@ -189,10 +189,11 @@ double Web_Shear_Eta(int32_t grade, double hw_tw) {
 // upright by the plates d (cm², catalogue values v: h, b, t_w, t_f, A, and r
 // at 25): the web's for a shear force along it and, where that area reaches
 // beyond the web plate into the flanges, that part; a hollow section's
-// flanges together, an angle's other leg. An I keeps the reduction of its shear area to the web
-// plate, as the rule of its bending with shear does (the web plate runs to
-// the flanges' centres, beyond the web's own depth). Profiles of other
-// families, or described otherwise, keep the plates' own areas.
+// flanges together, an angle's other leg. An I keeps the reduction of its
+// shear area to the web plate, as the rule of its bending with shear does
+// (the web plate runs to the flanges' centres, beyond the web's own depth).
+// Profiles of other families, or described otherwise, keep the plates' own
+// areas.
 void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options, int32_t grade, double* d) {
     const double h = v[0], b = v[1], tw = v[2], tf = v[3], A = v[4], r = v[25];
     const bool alt = options & TSV_OPT_ALTERNATIVE;
