@@ -555,6 +555,22 @@ void Calc_Alpha_Elastic(const Stahlprofil* p, double* alpha_top, double* alpha_b
     }
 }
 
+bool Profile_In_Compression(const Stahlprofil* p, double N, double M_y, double M_z) {
+    if (!p || !(N > 0.001)) return false;
+    double* const outs[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+    Field f{};
+    // N alone, or section values that give no gradient: uniform compression
+    if (!Elastic_Field(p, N, M_y, M_z, outs, &f))
+        return (std::fabs(M_y) < 0.1 && std::fabs(M_z) < 0.1) || (f.c_y == 0 && f.c_z == 0 && f.s_N < 0);
+    Stress_Quad q[5];
+    const int n = Profile_Plates(p, f, q);
+    if (n == 0) return false;
+    double highest = -HUGE_VAL;
+    for (int i = 0; i < n; i++)
+        for (double s : q[i].sigma) highest = std::fmax(highest, s);
+    return highest <= 1e-5 * p->material.f_y;
+}
+
 void Calc_Alpha_Plastic(const Stahlprofil* p, double* alpha_top, double* alpha_bottom, double N, double M_y,
                         double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
                         double f_y, FILE* stream) {

@@ -74,6 +74,12 @@ void Calc_Alpha_Plastic(const Stahlprofil* profile, double* alpha_top, double* a
                         double M_z, double* alpha_web, double* sigma_top, double* sigma_bottom, double* sigma_web,
                         double f_y, FILE* stream);
 
+// Whether no point of the profile's plates is in tension under N
+// (compression positive, N) and the moments (Nmm) - a tension up to 1e-5
+// f_y counts as none - while N compresses it; false for a type without a
+// plate layout here unless N acts alone. Never fails.
+bool Profile_In_Compression(const Stahlprofil* profile, double N, double M_y, double M_z);
+
 // The class (1..4) of one part, or 0 when it is not checked (no compression,
 // c/t/epsilon or alpha too small). U (may be null) gets (c/t)/(max c/t) of
 // the target class (values above 3 count as 3; 0 or less: U = 0). E = 0

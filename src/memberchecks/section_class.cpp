@@ -29,6 +29,7 @@ double Ratio(double c, double t) { return t > 0 ? c / t : 0.0; }
 struct Part_Stresses {
     double a_top, a_bot, a_web, s_top, s_bot, s_web;
     double p_top, p_bot, p_web;
+    bool compressed;  // no point of the section in tension
 };
 
 // What the steps of one classification share.
@@ -62,38 +63,27 @@ void Print_Classification_Heading(const Stahlprofil* p, double f_y, double E, in
     if (p->type != PROFILTYP_RUND) OLI_printf(stream, "\n");
 }
 
-// The parts of an angle: the legs as outstands unless both lose their
-// compression at one end, and the two conditions of the angle rule where
-// those alone hold or an axial compression acts.
-int Angle_Parts(const Stahlprofil* p, const Part_Stresses& d, double N, PartCheck* parts) {
+// The parts of an angle: the legs as outstands under their own stresses,
+// and, where the whole section is in compression, the two conditions of
+// the angle rule besides them (why there: Calc_Ct_Winkel).
+int Angle_Parts(const Stahlprofil* p, const Part_Stresses& d, PartCheck* parts) {
     int n = 0;
-    // Both legs with the compression falling to zero at one end: the
-    // angle's two conditions alone. Otherwise the legs as outstands and,
-    // with an axial compression (a uniformly compressed leg has alpha
-    // 1000, not 1), the two conditions of the angle rule besides them:
-    // they hold for the section in compression, also where a moment
-    // leaves part of it in tension.
-    const bool legs = !(std::fabs(std::fabs(d.a_top) - 1) < 0.01 && std::fabs(std::fabs(d.a_web) - 1) < 0.01);
-    if (legs) {
-        parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
-        parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, Ratio(p->h_w, p->t_w), d.a_web, d.s_web, 2, d.p_web};
-    }
-    if (!legs || N > 0.01) {
+    parts[n++] = {"Schenkel 2", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
+    parts[n++] = {"Schenkel 1", CT_PART_OUTSTAND, Ratio(p->h_w, p->t_w), d.a_web, d.s_web, 2, d.p_web};
+    if (d.compressed) {
         const double r_b = Ratio(p->b_fo, p->t_fo), r_h = Ratio(p->h, p->t_w);
-        // under N: the section's largest compression, both conditions
-        // as for the section in uniform compression
+        // the section's largest compression, both conditions as for the
+        // section in uniform compression
         const double s_com = std::fmax(d.s_top, d.s_web);
-        const double a_1 = legs ? CT_ALPHA_UNIFORM : d.a_top, a_2 = legs ? CT_ALPHA_UNIFORM : d.a_web;
-        parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), a_1, legs ? s_com : d.s_top, 0,
-                      legs ? a_1 : d.p_top};
-        parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, a_2, legs ? s_com : d.s_web, 2,
-                      legs ? a_2 : d.p_web};
+        parts[n++] = {"Bedingung 1", CT_PART_ANGLE_1, std::fmax(r_h, r_b), CT_ALPHA_UNIFORM, s_com, 0,
+                      CT_ALPHA_UNIFORM};
+        parts[n++] = {"Bedingung 2", CT_PART_ANGLE_2, (r_b + r_h) / 2, CT_ALPHA_UNIFORM, s_com, 2, CT_ALPHA_UNIFORM};
     }
     return n;
 }
 
 // The parts of the profile's type to classify (at most five); their count.
-int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, double N, PartCheck* parts) {
+int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, PartCheck* parts) {
     int n = 0;
     const double h_t = Ratio(p->h_w, p->t_w);
     switch (p->type) {
@@ -101,7 +91,7 @@ int Section_Parts(const Stahlprofil* p, const Part_Stresses& d, double N, PartCh
         parts[n++] = {nullptr, CT_PART_INTERNAL, Ratio(p->h, p->t_w), d.a_web, d.s_web, 2, d.p_web};
         break;
     case PROFILTYP_L:
-        n = Angle_Parts(p, d, N, parts);
+        n = Angle_Parts(p, d, parts);
         break;
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
         parts[n++] = {"Flansch oben", CT_PART_OUTSTAND, Ratio(p->c_o, p->t_fo), d.a_top, d.s_top, 0, d.p_top};
@@ -153,6 +143,7 @@ Part_Stresses Stresses_Of(const Stahlprofil* p, double N, double M_y, double M_z
     double unused[3];
     Calc_Alpha_Elastic(p, &d.a_top, &d.a_bot, N, M_y, M_z, &d.a_web, &d.s_top, &d.s_bot, &d.s_web, nullptr);
     Calc_Alpha_Plastic(p, &d.p_top, &d.p_bot, N, M_y, M_z, &d.p_web, &unused[0], &unused[1], &unused[2], f_yd, note);
+    d.compressed = p->type == PROFILTYP_L && Profile_In_Compression(p, N, M_y, M_z);
     return d;
 }
 
@@ -170,7 +161,7 @@ void Own_Stress_Alphas(const Stahlprofil* p, double N, double M_y, double M_z, d
         if (std::fabs(drop == 0 ? M_y : M_z) <= 0.0001) continue;
         const Part_Stresses d = Stresses_Of(p, N, drop == 0 ? 0.0 : M_y, drop == 0 ? M_z : 0.0, f_yd, nullptr);
         PartCheck other[5];
-        if (Section_Parts(p, d, N, other) != n) continue;
+        if (Section_Parts(p, d, other) != n) continue;
         for (int i = 0; i < n; i++)
             if (other[i].kind == parts[i].kind && Same(other[i].alpha, parts[i].alpha) &&
                 Same(other[i].sigma, parts[i].sigma))
@@ -263,7 +254,7 @@ int Classify_Section(const Stahlprofil* p, double N, double M_y, double M_z, dou
     // its note on how the distributions were found only at level 2
     const Part_Stresses d = Stresses_Of(p, N, M_y, M_z, f_yd, print && level >= 2 ? stream : nullptr);
     PartCheck parts[5];
-    const int n = Section_Parts(p, d, N, parts);
+    const int n = Section_Parts(p, d, parts);
     Own_Stress_Alphas(p, N, M_y, M_z, f_yd, parts, n);
     Check_Parts(k, parts, n);
     for (int c : k.cls) section = c > section ? c : section;

@@ -439,6 +439,18 @@ void Print_Summary_Line(const Class_Check& c) {
     OLI_printf(file, "\n");
 }
 
+// A section short of the class its plastic resistance needs is checked
+// elastically, as its class allows: the list says so with the c/t ratio
+// that decides it, without an alarm - nothing failed. The check asks class
+// 2 of a plastic result, so the class named is 3; a class 4 section has its
+// own note with the elastic check instead.
+void Print_Checked_Elastically(const Class_Check& c) {
+    if (c.class4) return;
+    OLI_printf(c.file, "%sQuerschnitt in Klasse %d", Check_Line_Prefix, c.missed_class + 1);
+    OLI_printf(c.file, " (c/t bzgl. Q-Klasse %d: U╬\\c/t╬r = %.3lf  %s  1): elastischer Nachweis\n"_cp,
+               c.missed_class, c.missed_ct, Limit_Compare_Symbol(c.missed_ct, 1));
+}
+
 // Step 8: the text - refusals, the plastic note, the limit moment when only
 // stresses are asked for, else the stress check and the c/t block.
 void Print_Class_Check_Text(const Class_Check& c) {
@@ -450,13 +462,14 @@ void Print_Class_Check_Text(const Class_Check& c) {
         return;
     }
     if (c.mode != 0 && !(r.final_options & kPlasticMethods)) {
-        if (c.missed_class)
-            OLI_printf(file, "%sc/t-Verh\x84ltnis bzgl. Q-Klasse %d: U╬\\c/t╬r = %.3lf  %s  1  %s╬r\n"_cp, P,
-                       c.missed_class, c.missed_ct, Limit_Compare_Symbol(c.missed_ct, 1), Verdict(c.missed_ct));
-        OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
         const bool elastic = r.final_options & kElasticChecks;
-        if (elastic) OLI_printf(file, " %s", Mark_Alert());
-        OLI_printf(file, "\n");
+        if (c.missed_class && elastic) {
+            Print_Checked_Elastically(c);
+        } else {
+            OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden", P);
+            if (elastic) OLI_printf(file, " %s", Mark_Alert());
+            OLI_printf(file, "\n");
+        }
         if (!elastic) return;
     }
     if (c.check == 0) {

@@ -139,24 +139,27 @@ int Get_Section_Part_Count(void) { return Part_Count(); }
 
 double Get_Section_Part_Ratio(int i) { return i >= 0 && i < Part_Count() ? Profil_DWQB_Linienwerte.ratio[i] : 0; }
 
-int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min) {
+int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min, double* sigma_max) {
     if (legs) legs[0] = legs[1] = 0;
     if (sigma_axial) *sigma_axial = 0;
     if (sigma_min) *sigma_min = 0;
+    if (sigma_max) *sigma_max = 0;
     const double* l = Profil_DWQB_Store.angle_legs;
     const int n = Point_Count();
     if (Profil_DWQB_Store.mode == 0 || n == 0 || !(l[0] > 0) || !(l[1] > 0)) return 0;
     // the most compressive of the points' axial stresses (all N/A of one
-    // material) and of their stresses
-    double axial = 0, lowest = 0;
+    // material), and the extremes of their stresses
+    double axial = 0, lowest = 0, highest = 0;
     for (int i = 0; i < n; i++) {
         const double a = 10 * Plane(PROFIL_PLANE_N, i) * last_N, s = 10 * point_sigma[i];
         axial = i == 0 ? a : std::min(axial, a);
         lowest = i == 0 ? s : std::min(lowest, s);
+        highest = i == 0 ? s : std::max(highest, s);
     }
     if (legs) legs[0] = l[0], legs[1] = l[1];
     if (sigma_axial) *sigma_axial = axial;
     if (sigma_min) *sigma_min = lowest;
+    if (sigma_max) *sigma_max = highest;
     return 1;
 }
 
@@ -353,13 +356,13 @@ int Calc_Section_Class_Limits(const Section_Class_Request* request, Section_Clas
         Account(ct, l, part == 0 || part == 1 ? result->outstand : result->internal, result);
     }
     // An angle's two conditions belong to its legs, the outstands.
-    double legs[2], axial, lowest;
-    if ((request->code & 0xFFFF) == 1 && Get_Section_Angle(legs, &axial, &lowest)) {
+    double legs[2], axial, lowest, highest;
+    if ((request->code & 0xFFFF) == 1 && Get_Section_Angle(legs, &axial, &lowest, &highest)) {
         const double f_d = request->divisor > 0 ? request->f_y / request->divisor : request->f_y;
         const Ct_Grenzwert_Eingabe in{1, request->flags & (CT_RAISED_EPS3 | CT_EPS_FACTOR), CT_NO_CHECK, request->f_y,
                                       0, f_d, axial, lowest, 0, request->factor};
         Ct_Winkel w;
-        if (Calc_Ct_Winkel(&in, legs, &w))
+        if (Calc_Ct_Winkel(&in, legs, highest, &w))
             for (int j = 0; j < 2; j++) Account(w.ratio[j], w.limits[j].ct, result->outstand, result);
     }
     return 1;
@@ -392,8 +395,8 @@ double Services_Ct(const void*, int i) { return Get_Section_Part_Ratio(i); }
 int Services_Point(const void*, int i, double* factor, double* s_1, double* s_2) {
     return Get_Section_Point(i, factor, s_1, s_2);
 }
-int Services_Angle(const void*, double legs[2], double* sigma_axial, double* sigma_min) {
-    return Get_Section_Angle(legs, sigma_axial, sigma_min);
+int Services_Angle(const void*, double legs[2], double* sigma_axial, double* sigma_min, double* sigma_max) {
+    return Get_Section_Angle(legs, sigma_axial, sigma_min, sigma_max);
 }
 const Ct_Part_Services part_services = {Services_Count, Services_Ct, Services_Point, Services_Angle};
 

@@ -43,9 +43,10 @@ int Get_Section_Point(int i, double* factor, double* sigma_a, double* sigma_b);
 int Get_Section_Part_Count(void);
 double Get_Section_Part_Ratio(int i);
 // When the standing model is an angle: its two leg ratios (h/t, b/t), the
-// axial stress N/A of the last evaluation and its smallest stress over all
-// stress points (N/mm², tension positive), and 1; else 0 and zeros.
-int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min);
+// axial stress N/A of the last evaluation and its smallest and largest
+// stress over all stress points (N/mm², tension positive), and 1; else 0
+// and zeros. Any output may be null.
+int Get_Section_Angle(double legs[2], double* sigma_axial, double* sigma_min, double* sigma_max);
 
 // Shift between two reference points (y, z of each) and rotation by angle,
 // in the two orders; forces in place as above. Each returns 0.
@@ -60,7 +61,7 @@ int Transform_Forces_Rotate_Shift(const double* from, const double* to, double e
 // by factor, 8 (EN) the class 1 and 2 limits take alpha from the plastic
 // stress distribution: the parts' elastic end stresses plus plastic_shift.
 // The class 3 limit always takes psi from the elastic stresses. An angle
-// under axial compression adds the two conditions of the angle rule
+// in compression adds the two conditions of the angle rule
 // (Calc_Ct_Winkel) to its outstands under EN 1993-1-1.
 enum { SECTION_CLASS_PLASTIC = 0x8 };
 struct Section_Class_Request {

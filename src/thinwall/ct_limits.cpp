@@ -168,7 +168,7 @@ void Account(double c, const Ct_Grenzwerte& g, const Ct_Grenzwerte& gp, int32_t 
 
 }  // namespace
 
-int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out) {
+int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], double sigma_max, Ct_Winkel* out) {
     if (out) *out = Ct_Winkel{};
     if (!in || !legs || !out) return 0;
     const int rules = in->code & 0xFFFF;
@@ -176,6 +176,14 @@ int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Wink
     if (!(legs[0] > 0) || !(legs[1] > 0) || !std::isfinite(legs[0] + legs[1])) return 0;
     const double axial = -in->sigma_1;
     if (!(axial > 0) || axial <= 1e-5 * in->f_y) return 0;
+    // The rule is that of an angle in compression: it holds while no point
+    // of the section is in tension, however unevenly compressed - so an
+    // angle under compression and bending is never classed more leniently
+    // than the rule for compression. Once bending puts part of the section
+    // in tension it is an angle in bending, whose legs the outstand rule
+    // classes under their own stresses (the compression rule would class
+    // a mostly bent angle by a uniform compression it does not have).
+    if (!(sigma_max <= 1e-5 * in->f_y)) return 0;
     // epsilon_3 follows the section's largest compression, never less than
     // the axial one
     const double c_max = std::max(axial, -in->sigma_2);
@@ -230,12 +238,12 @@ int Calc_Querschnittsklasse(const Ct_Klassifizierung* in, Ct_Ausnutzung* r) {
         Account(c, g, gp, in->flags, outstand ? r->outstand : r->internal, r);
     }
     // An angle's conditions belong to its legs, the outstands.
-    double legs[2] = {0, 0}, axial = 0, lowest = 0;
-    if (sv->angle && sv->angle(in->model, legs, &axial, &lowest)) {
+    double legs[2] = {0, 0}, axial = 0, lowest = 0, highest = 0;
+    if (sv->angle && sv->angle(in->model, legs, &axial, &lowest, &highest)) {
         const Ct_Grenzwert_Eingabe a{in->code, in->flags, CT_NO_CHECK, in->f_y, in->E, in->sigma_ref,
                                      axial,    lowest,    0,           in->eps_factor};
         Ct_Winkel w;
-        if (Calc_Ct_Winkel(&a, legs, &w))
+        if (Calc_Ct_Winkel(&a, legs, highest, &w))
             for (int j = 0; j < 2; j++) Account(w.ratio[j], w.limits[j], w.limits[j], in->flags, r->outstand, r);
     }
     return 1;

@@ -83,30 +83,32 @@ struct Ct_Part_Services {
     // the part's kind (CT_*) and its end stresses in N/mm2
     int (*point)(const void* model, int index, double* factor, double* sigma_1, double* sigma_2);
     // An angle's two leg ratios (each leg's outer width over its thickness,
-    // h/t and b/t) with the section's axial stress N/A and its smallest
-    // (most compressive) stress, N/mm2; 0 when the section is no angle.
-    // May be null: then no section is an angle.
-    int (*angle)(const void* model, double legs[2], double* sigma_axial, double* sigma_min);
+    // h/t and b/t) with the section's axial stress N/A, its smallest (most
+    // compressive) and its largest stress, N/mm2; 0 when the section is no
+    // angle. May be null: then no section is an angle.
+    int (*angle)(const void* model, double legs[2], double* sigma_axial, double* sigma_min, double* sigma_max);
 };
 const Ct_Part_Services* Set_Ct_Part_Services(const Ct_Part_Services* services);
 
-// The angle rule of the steel class table for an angle in axial
-// compression: condition 1, the larger leg ratio max(h/t, b/t), against
-// 15 eps and condition 2, their mean (b + h)/2t, against 11.5 eps. They are
-// class 3 limits; as a class 1 or 2 section meets the class 3 limits too,
-// they are the limits of classes 1 and 2 as well, with epsilon unraised
-// there (the raised epsilon_3 serves class 3 only). The legs themselves
-// stay outstands of their own limits.
+// The angle rule of the steel class table for an angle in compression:
+// condition 1, the larger leg ratio max(h/t, b/t), against 15 eps and
+// condition 2, their mean (b + h)/2t, against 11.5 eps. They are class 3
+// limits; as a class 1 or 2 section meets the class 3 limits too, they are
+// the limits of classes 1 and 2 as well, with epsilon unraised there (the
+// raised epsilon_3 serves class 3 only). The legs themselves stay outstands
+// of their own limits, under their own stresses.
 struct Ct_Winkel {
     double ratio[2];            // the two conditions' ratios
     Ct_Grenzwerte limits[2];    // their limits per class
 };
 // in: code, flags, f_y, E, sigma_ref and eps_factor as for a part (kind not
 // read); sigma_1 the axial stress N/A, sigma_2 the section's smallest stress
-// (tension positive), which decides the raised epsilon_3. 1 when the rule
-// applies: steel rules other than the older German ones, two positive leg
-// ratios and an axial compression above 1e-5 f_y; else 0 (out cleared).
-int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Winkel* out);
+// (tension positive), which decides the raised epsilon_3; sigma_max the
+// section's largest stress. 1 when the rule applies: steel rules other than
+// the older German ones, two positive leg ratios, an axial compression
+// above 1e-5 f_y and the whole section in compression (sigma_max not above
+// 1e-5 f_y in tension); else 0 (out cleared).
+int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], double sigma_max, Ct_Winkel* out);
 
 // Clears the result and classifies every part; 0 when the result or the
 // input is missing, else 1. The class 3 limit takes its stress ratio from
@@ -114,7 +116,7 @@ int Calc_Ct_Winkel(const Ct_Grenzwert_Eingabe* in, const double legs[2], Ct_Wink
 // the class 1 and 2 limits take alpha from the same stresses plus the
 // plastic shift, the compressed fraction of the part under the plastic
 // stress blocks (without it, from the elastic stresses as well). An angle
-// in axial compression adds its two conditions (Calc_Ct_Winkel) to the
+// in compression adds its two conditions (Calc_Ct_Winkel) to the
 // outstands.
 int Calc_Querschnittsklasse(const Ct_Klassifizierung* input, Ct_Ausnutzung* result);
 

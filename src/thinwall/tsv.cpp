@@ -25,8 +25,15 @@ const double kPi = 3.141592653589793;
 // tolerance of Compare_To_Limit: forces computed on the resistance are on
 // it, not a rounding error beyond it.
 bool Beyond_One(double u) { return Compare_To_Limit(u, 1.0) > 0; }
-// sqrt(1 - u^2) of a utilisation that passed its limit: 0 on the limit.
-double Remaining(double u) { return std::sqrt(std::max(0.0, 1 - u * u)); }
+// The share of the yield strength a shear area keeps under the shear
+// utilisation u (shear force over its plastic shear resistance), as the
+// steel rules reduce it: none up to half the resistance, beyond it by
+// rho = (2u - 1)^2; 0 on the resistance.
+double Shear_Strength_Share(double u) {
+    if (u <= 0.5) return 1.0;
+    const double rho = (2 * u - 1) * (2 * u - 1);
+    return std::max(0.0, 1 - rho);
+}
 
 // Every evaluation starts from this: flags 0, the partial forces and limits
 // 0, rho_s and the utilisations -1 (not computed), U 0.
@@ -116,7 +123,9 @@ int Eval_Circle(const double* F, double f_y, const TSV_Querschnitt* q, double Vy
     if (r->tau_R != 0) {
         r->U_tau = r->U_tau_s = tau * kSqrt3 / f_y;
         if (Beyond_One(r->U_tau)) return 1;
-        rho = Remaining(r->U_tau);
+        // The whole wall keeps the share of its shear area (2A/pi, the
+        // shear stress above): never more than the steel rules leave it.
+        rho = Shear_Strength_Share(r->U_tau);
     } else {
         r->U_tau = r->U_tau_s = 0;
     }
@@ -247,18 +256,26 @@ bool Partial_Forces(const double* F, const TSV_Querschnitt* q, TSV_Ergebnis* r, 
     return true;
 }
 
-// Shear stage: each plate's mean shear stress plus the St. Venant stress at
-// its face against tau_R, and the strength each leaves for normal stress;
-// false when one is beyond 1.
-bool Shear_Stage(const Three_Plates& p, double f_y, TSV_Ergebnis* r) {
-    auto shear = [](const Plate& pl, double V, double M_xp) {
-        const double tv = pl.a != 0 ? V / pl.a : 0;
+// Shear stage: each plate's shear stress - its shear force over its shear
+// area plus the St. Venant stress at its face - against tau_R, and the share
+// of the yield strength each keeps for normal stress; false when one is
+// beyond 1. The shear areas are the steel rules' where the section record
+// gives them: the web's (which may reach into the flanges: their strength
+// then falls by the web's reduction on that part), the flanges' where
+// smaller than the plates'.
+bool Shear_Stage(const Three_Plates& p, const TSV_Querschnitt* q, double f_y, TSV_Ergebnis* r) {
+    const double a_f = p.o.a + p.u.a;
+    const double web_area = q->A_v_s > 0 ? q->A_v_s : p.s.a;
+    const double flange_scale = q->A_v_f > 0 && a_f > 0 ? std::min(1.0, q->A_v_f / a_f) : 1.0;
+    auto shear = [](const Plate& pl, double area, double V, double M_xp) {
+        const double tv = area != 0 ? V / area : 0;
         const double w = (2 * pl.b - pl.t) * pl.t * pl.t;
         const double tt = w != 0 ? 2 * std::fabs(M_xp) / w : 0;
         return std::sqrt(tv * tv + tt * tt) + tt;
     };
-    const double tau_o = shear(p.o, r->V_o, r->M_xp_o), tau_u = shear(p.u, r->V_u, r->M_xp_u);
-    const double tau_s = shear(p.s, r->V_s, r->M_xp_s);
+    const double tau_o = shear(p.o, p.o.a * flange_scale, r->V_o, r->M_xp_o);
+    const double tau_u = shear(p.u, p.u.a * flange_scale, r->V_u, r->M_xp_u);
+    const double tau_s = shear(p.s, web_area, r->V_s, r->M_xp_s);
     r->f_y = f_y;
     r->tau_R = kInvSqrt3 * f_y;
     if (r->tau_R == 0) {
@@ -270,9 +287,11 @@ bool Shear_Stage(const Three_Plates& p, double f_y, TSV_Ergebnis* r) {
         r->U_tau_s = tau_s * kSqrt3 / f_y;
         r->U_tau = std::max({r->U_tau_o, r->U_tau_u, r->U_tau_s});
         if (Beyond_One(r->U_tau)) return false;
-        r->rho_o = Remaining(r->U_tau_o);
-        r->rho_u = Remaining(r->U_tau_u);
-        r->rho_s = Remaining(r->U_tau_s);
+        r->rho_s = Shear_Strength_Share(r->U_tau_s);
+        // The web's shear area in the flanges, spread over both by area.
+        const double lost = q->A_v_sf > 0 && a_f > 0 ? (1 - r->rho_s) * q->A_v_sf / a_f : 0;
+        r->rho_o = std::max(0.0, Shear_Strength_Share(r->U_tau_o) - lost);
+        r->rho_u = std::max(0.0, Shear_Strength_Share(r->U_tau_u) - lost);
     }
     r->flags |= TSV_SHEAR_PASSED;
     return true;
@@ -358,7 +377,7 @@ int Eval_Plates(const double* F, double f_y, const TSV_Querschnitt* q, TSV_Ergeb
                    Make_Plate(q->y_u, q->z_u, q->b_u, q->t_u, q->y_r, q->z_r),
                    Make_Plate(q->y_w, q->z_w, q->h_s, q->t_s, q->y_r, q->z_r), 0.0};
     if (!Partial_Forces(F, q, r, &p)) return 1;
-    if (!Shear_Stage(p, f_y, r)) return 1;
+    if (!Shear_Stage(p, q, f_y, r)) return 1;
     Flange_Limits(p.o, f_y, r->rho_o, r->M_Sa_o, &r->U_MS_o, &r->N_o_min, &r->N_o_max);
     Flange_Limits(p.u, f_y, r->rho_u, r->M_Sa_u, &r->U_MS_u, &r->N_u_min, &r->N_u_max);
     r->U_MS = std::max(r->U_MS_o, r->U_MS_u);
@@ -715,5 +734,8 @@ int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Pro
     double* plates[14] = {&q.y_r, &q.z_r, &q.y_o, &q.z_o, &q.y_w, &q.z_w, &q.y_u,
                           &q.z_u, &q.b_o, &q.t_o, &q.h_s, &q.t_s, &q.b_u, &q.t_u};
     for (int i = 0; i < 14; i++) *plates[i] = TSV_Decimal(p[i]);
+    q.A_v_s = TSV_Decimal(p[TSV_PAYLOAD_SHEAR_WEB]);
+    q.A_v_sf = TSV_Decimal(p[TSV_PAYLOAD_SHEAR_WEB_IN_FLANGES]);
+    q.A_v_f = TSV_Decimal(p[TSV_PAYLOAD_SHEAR_FLANGES]);
     return Calc_TSV(forces, yield, &q, result);
 }

@@ -39,6 +39,12 @@ struct TSV_Querschnitt {
     double y_u, z_u, b_u, t_u; // bottom flange
     double y_w, z_w, h_s, t_s; // web: centre, height, thickness; circles:
                                // outer diameter and wall; rectangle: the sides
+    // Shear areas of the steel rules where they differ from the plates' own
+    // (0: the plates' own areas): the web's for a shear force along it, the
+    // part of that area which lies in the flanges (their strength falls with
+    // the web's shear), and the flanges' together for a shear force along
+    // them (taken only where smaller than the plates').
+    double A_v_s, A_v_sf, A_v_f;
 };
 
 enum : uint32_t {

@@ -15,4 +15,13 @@ int TSV_Catalogue_Family(const char* name);
 // the float's last bits moved.
 double TSV_Decimal(float value);
 
+// Payload positions of the shear areas behind the plate description and its
+// shape factors (cm²; 0: the plates' own), as the section record takes them.
+enum {
+    TSV_PAYLOAD_SHEAR_WEB = 16,
+    TSV_PAYLOAD_SHEAR_WEB_IN_FLANGES = 17,
+    TSV_PAYLOAD_SHEAR_FLANGES = 18,
+    TSV_PAYLOAD_COUNT = 19,
+};
+
 #endif

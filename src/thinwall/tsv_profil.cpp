@@ -1,10 +1,12 @@
 // tsv_profil: the description of a profile as at most three plates for the
 // partial-internal-forces method, kept in the profile's work record, its
 // plastic shape factors, and whether a profile can be described at all.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 #include "base/invariant.h"
+#include "codes/nad.h"
 #include "codes/stguete.h"
 #include "thinwall/dwqb.h"
 #include "thinwall/dwqb_invariants.h"
@@ -19,8 +21,13 @@ const TSV_Profil_Services* profil_services;
 enum {
     P_YR, P_ZR, P_YO, P_ZO, P_YW, P_ZW, P_YU, P_ZU,
     P_BO, P_TO, P_HS, P_TS, P_BU, P_TU, P_ALPHA_PL_Y, P_ALPHA_PL_Z,
+    P_AV_S, P_AV_SF, P_AV_F,
     P_COUNT
 };
+static_assert(int{P_AV_S} == int{TSV_PAYLOAD_SHEAR_WEB} && int{P_AV_SF} == int{TSV_PAYLOAD_SHEAR_WEB_IN_FLANGES} &&
+                  int{P_AV_F} == int{TSV_PAYLOAD_SHEAR_FLANGES} && int{P_COUNT} == int{TSV_PAYLOAD_COUNT},
+              "the shear areas follow the shape factors");
+static_assert(int{P_COUNT} <= int{WORK_PAYLOAD_SLOTS}, "the description fits the payload");
 
 // The name text of a converted section: the orientation character ("-"
 // for a turned profile, else a blank), three blanks, then the catalogue
@@ -163,6 +170,94 @@ int Describe_Type(int type, const double* D, int options, double* d) {
     }
 }
 
+// The factor eta of a web's shear area (of welded I sections, and the least
+// of rolled ones) for its ratio h_w/t_w: the annex's value for the grades
+// up to 460 N/mm² and a web that does not buckle in shear before it yields
+// (h_w/t_w up to 72 eps/eta), as the plate-buckling rules set it; at most 1
+// otherwise, and 1 without an annex value. The grade's nominal strength
+// decides (the larger, the smaller eps).
+double Web_Shear_Eta(int32_t grade, double hw_tw) {
+    const NAD_EC3_Block* annex = Get_NAD_EC3();
+    const double eta = annex && annex->ec3_8.eta > 0 ? annex->ec3_8.eta : 1.0;
+    const unsigned code = (static_cast<unsigned>(grade) & 0xFFFFu) + 0x10000u;
+    const double f_y = Get_Stahlguete_fy(code, 0);
+    if (!(f_y > 0) || f_y > 460 || !(hw_tw <= 72 * std::sqrt(235 / f_y) / eta)) return std::min(eta, 1.0);
+    return eta;
+}
+
+// The shear areas of the steel rules of a catalogue profile described
+// upright by the plates d (cm², catalogue values v: h, b, t_w, t_f, A, and r
+// at 25): the web's for a shear force along it and, where that area reaches
+// beyond the web plate into the flanges, that part; a hollow section's
+// flanges together, an angle's other leg. An I keeps the reduction of its
+// shear area to the web plate, as the rule of its bending with shear does
+// (the web plate runs to the flanges' centres, beyond the web's own depth).
+// Profiles of other families, or described otherwise, keep the plates' own
+// areas.
+void Catalogue_Shear_Areas(int family, const double* v, bool turned, int options, int32_t grade, double* d) {
+    const double h = v[0], b = v[1], tw = v[2], tf = v[3], A = v[4], r = v[25];
+    const bool alt = options & TSV_OPT_ALTERNATIVE;
+    double A_v = 0;
+    bool in_flanges = true;
+    switch (family) {
+    case PROFIL_FAMILY_I:
+        if (turned && alt) return;
+        A_v = std::max(A - 2 * b * tf + (tw + 2 * r) * tf,
+                       Web_Shear_Eta(grade, tw > 0 ? (h - 2 * tf) / tw : 0) * (h - 2 * tf) * tw);
+        in_flanges = false;
+        break;
+    case PROFIL_FAMILY_T:
+        // The rolled tee's area, or 0.9 (A - b t_f) where smaller: the
+        // later rule gives less for every rolled tee, the earlier one
+        // held the fillets' share as if the web ran through the flange.
+        if (turned && alt) return;
+        A_v = std::min(A - b * tf + (tw + 2 * r) * tf / 2, 0.9 * (A - b * tf));
+        break;
+    case PROFIL_FAMILY_U:
+        if (alt) return;
+        A_v = A - 2 * b * tf + (tw + r) * tf;
+        break;
+    case PROFIL_FAMILY_RHS:
+        // of uniform wall: A h / (b + h) along the depth, A b / (b + h)
+        // along the width
+        if (!alt || !(h + b > 0)) return;
+        A_v = A * (turned ? b : h) / (h + b);
+        d[P_AV_F] = A * (turned ? h : b) / (h + b);
+        break;
+    case PROFIL_FAMILY_L:
+        // each leg's share of the area, as for the hollow rectangle: the
+        // vertical leg's plate stops at the horizontal one, whose plate
+        // holds the heel
+        if (alt || !(h + b > 0)) return;
+        A_v = A * h / (h + b);
+        d[P_AV_F] = A * b / (h + b);
+        break;
+    default:
+        return;
+    }
+    if (!(A_v > 0)) return;
+    d[P_AV_S] = A_v;
+    if (in_flanges) d[P_AV_SF] = std::max(0.0, A_v - d[P_HS] * d[P_TS]);
+}
+
+// The same for a parametric shape, whose web plate is its clear web: a
+// welded I's eta h_w t_w, a welded tee's 0.9 (A - b t_f), its stem, an
+// angle's legs as a catalogue angle's; the plates' own areas otherwise (a
+// typed-in rolled section thus keeps less than its rolled area).
+void Type_Shear_Areas(int type, int32_t grade, double* d) {
+    const double web = d[P_HS] * d[P_TS];
+    if (type == PROFIL_FAMILY_I || type == PROFIL_FAMILY_Q22)
+        d[P_AV_S] = Web_Shear_Eta(grade, d[P_TS] > 0 ? d[P_HS] / d[P_TS] : 0) * web;
+    if (type == PROFIL_FAMILY_T) d[P_AV_S] = 0.9 * web;
+    // an angle of one thickness: each leg's share of the area, as above
+    const double h = d[P_HS] + d[P_TU], b = d[P_BU], A = web + d[P_BU] * d[P_TU];
+    if (type == PROFIL_FAMILY_L && d[P_TS] == d[P_TU] && h + b > 0) {
+        d[P_AV_S] = A * h / (h + b);
+        d[P_AV_SF] = std::max(0.0, d[P_AV_S] - web);
+        d[P_AV_F] = A * b / (h + b);
+    }
+}
+
 // The reciprocal of U for a moment of f_y times the smaller elastic modulus
 // alone (force index 4 or 5); 0 when the method gives no U.
 double Shape_Factor(const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, const char* name, double f_y,
@@ -201,11 +296,14 @@ int Setup_TSV_Profil(int number, const Profil_Model_Descriptor* profile, Nachwei
         if (profil_services->values(Catalogue_Name(name), v, code) != profile->catalogue) return 2;
         double vd[40];
         for (int i = 0; i < 40; i++) vd[i] = TSV_Decimal(v[i]);
-        kind = Describe_Catalogue(TSV_Catalogue_Family(name), vd, Turned(name), options, d);
+        const int family = TSV_Catalogue_Family(name);
+        kind = Describe_Catalogue(family, vd, Turned(name), options, d);
+        if (kind) Catalogue_Shear_Areas(family, vd, Turned(name), options, profile->grade, d);
     } else {
         double D[8];
         for (int i = 0; i < 8; i++) D[i] = TSV_Decimal(work->dims[i]);
         kind = Describe_Type(profile->family, D, options, d);
+        if (kind) Type_Shear_Areas(profile->family, profile->grade, d);
     }
     if (!kind) return 2;
     d[P_YR] = d[P_YW], d[P_ZR] = d[P_ZW];

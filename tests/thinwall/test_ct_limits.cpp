@@ -121,33 +121,37 @@ TEST(CtLimits, Section) {
 
 // The angle rule: condition 1 max(h/t, b/t) against 15 eps, condition 2
 // (h/t + b/t)/2 against 11.5 eps, for classes 1 and 2 with eps, for class 3
-// with eps_3; only for an axial compression and the steel rules.
+// with eps_3; only for an angle in compression (no point in tension beyond
+// 1e-5 f_y) and the steel rules.
 TEST(CtLimits, AngleConditions) {
     struct Case {
         const char* what;
         int32_t code, flags;
-        double f_y, sigma_ref, axial, lowest;
+        double f_y, sigma_ref, axial, lowest, highest;
         double h_t, b_t;
         int applies;
         double r1, r2, eps, eps3;
     } const cases[] = {
-        {"equal, S355", 1, 0, 355, 0, -100, -100, 10, 10, 1, 10, 10, e355, e355},
-        {"unequal, S235", 1, 0, 235, 0, -100, -100, 15, 10, 1, 15, 12.5, 1, 1},
+        {"equal, S355", 1, 0, 355, 0, -100, -100, -100, 10, 10, 1, 10, 10, e355, e355},
+        {"unequal, S235", 1, 0, 235, 0, -100, -100, -100, 15, 10, 1, 15, 12.5, 1, 1},
         // with bending the largest compression 150 below 355 raises eps_3
-        {"raised eps_3", 1, CT_RAISED_EPS3, 355, 355, -100, -150, 10, 10, 1, 10, 10, e355,
+        {"raised eps_3", 1, CT_RAISED_EPS3, 355, 355, -100, -150, -50, 10, 10, 1, 10, 10, e355,
          e355 * std::sqrt(355.0 / 150)},
-        {"axial tension", 1, 0, 235, 0, 50, -200, 10, 10, 0, 0, 0, 0, 0},
-        {"bending alone", 1, 0, 235, 0, 0, -200, 10, 10, 0, 0, 0, 0, 0},
-        {"older German rules", 0, 0, 235, 0, -100, -100, 10, 10, 0, 0, 0, 0, 0},
-        {"aluminium", 2, 0, 250, 0, -100, -100, 10, 10, 0, 0, 0, 0, 0},
-        {"no legs", 1, 0, 235, 0, -100, -100, 0, 10, 0, 0, 0, 0, 0},
+        {"compression falling to zero", 1, 0, 235, 0, -100, -200, 0, 10, 10, 1, 10, 10, 1, 1},
+        {"a tension within 1e-5 f_y", 1, 0, 235, 0, -100, -200, 0.002, 10, 10, 1, 10, 10, 1, 1},
+        {"compression with bending into tension", 1, 0, 235, 0, -100, -300, 0.01, 10, 10, 0, 0, 0, 0, 0},
+        {"axial tension", 1, 0, 235, 0, 50, -200, 300, 10, 10, 0, 0, 0, 0, 0},
+        {"bending alone", 1, 0, 235, 0, 0, -200, 200, 10, 10, 0, 0, 0, 0, 0},
+        {"older German rules", 0, 0, 235, 0, -100, -100, -100, 10, 10, 0, 0, 0, 0, 0},
+        {"aluminium", 2, 0, 250, 0, -100, -100, -100, 10, 10, 0, 0, 0, 0, 0},
+        {"no legs", 1, 0, 235, 0, -100, -100, -100, 0, 10, 0, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const Ct_Grenzwert_Eingabe in{c.code, c.flags, CT_NO_CHECK, c.f_y, 210000, c.sigma_ref, c.axial, c.lowest, 0, 1};
         const double legs[2] = {c.h_t, c.b_t};
         Ct_Winkel w;
-        ASSERT_EQ(Calc_Ct_Winkel(&in, legs, &w), c.applies);
+        ASSERT_EQ(Calc_Ct_Winkel(&in, legs, c.highest, &w), c.applies);
         EXPECT_NEAR(w.ratio[0], c.r1, 1e-12);
         EXPECT_NEAR(w.ratio[1], c.r2, 1e-12);
         const double base[2] = {15, 11.5};
@@ -170,10 +174,11 @@ int Angle_Point(const void*, int, double*, double* s1, double* s2) {
     *s1 = *s2 = -200;
     return CT_OUTSTAND_TIP;
 }
-int Angle_Legs(const void*, double legs[2], double* axial, double* lowest) {
+int Angle_Legs(const void*, double legs[2], double* axial, double* lowest, double* highest) {
     legs[0] = legs[1] = 10;
     *axial = angle_axial;
     *lowest = -200;
+    *highest = angle_axial;
     return 1;
 }
 

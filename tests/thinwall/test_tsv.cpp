@@ -188,6 +188,56 @@ TEST(TSV, ForcesOnTheResistanceGiveOne) {
     EXPECT_GT(r.U, 1.0);
 }
 
+// The shear areas of the section record and the reduction of the yield
+// strength for shear: none up to half the plastic shear resistance, beyond
+// it (1 - rho) f_y with rho = (2 V/V_pl - 1)^2 on the shear area. The I
+// above (plates 30 cm2 each, N_pl 705 kN per plate, tau_R = 23.5/3^0.5):
+//  - V_z = 0.8 V_pl of the web plate: rho = 0.6^2 = 0.36, the web keeps
+//    0.64: N_s = 451.2 kN, M_pl = 2 15 705 + 30 451.2/4 = 24534 kNcm;
+//  - a shear area of 40 cm2 for the web: V_z = 0.8 (40 tau_R) gives the same;
+//  - of it 10 cm2 in the flanges: they lose 0.36 10 of their 60 cm2, keep
+//    0.94: N_o = 662.7 kN, M_pl = 2 15 662.7 + 3384 = 23265 kNcm;
+//  - V_z = 0.5 (40 tau_R): no reduction;
+//  - the flanges' shear area 48 cm2 (smaller than their 60): V_y = 0.6 (48
+//    tau_R), 0.3 (48 tau_R) per flange on 24 cm2, U = 0.6, rho = 0.04;
+//    80 cm2 (larger) is not taken: 0.3 48/30 = 0.48 on the plate, no
+//    reduction.
+// A tube D 20, t 1 under V = 0.8 V_pl (A_v = 2A/pi) keeps 0.64 of N_pl.
+TEST(TSV, ShearAreasAndTheReductionForShear) {
+    const double tau_R = fy / kSqrt3, Np = 30 * fy, A_t = M_PI * (100 - 81);
+    auto with = [](double A_v_s, double A_v_sf, double A_v_f) {
+        TSV_Querschnitt q = I_Section();
+        q.A_v_s = A_v_s, q.A_v_sf = A_v_sf, q.A_v_f = A_v_f;
+        return q;
+    };
+    struct Row {
+        const char* what;
+        TSV_Querschnitt q;
+        double V_y, V_z;
+        double U_tau, N_o, N_s, M_max;
+    } const rows[] = {
+        {"web plate", with(0, 0, 0), 0, 0.8 * 30 * tau_R, 0.8, Np, 0.64 * Np, 2 * 15 * Np + 30 * 0.64 * Np / 4},
+        {"web's shear area", with(40, 0, 0), 0, 0.8 * 40 * tau_R, 0.8, Np, 0.64 * Np, 2 * 15 * Np + 7.5 * 0.64 * Np},
+        {"part of it in the flanges", with(40, 10, 0), 0, 0.8 * 40 * tau_R, 0.8, 0.94 * Np, 0.64 * Np,
+         2 * 15 * 0.94 * Np + 7.5 * 0.64 * Np},
+        {"half the resistance", with(40, 10, 0), 0, 0.5 * 40 * tau_R, 0.5, Np, Np, 2 * 15 * Np + 7.5 * Np},
+        {"flanges' smaller area", with(0, 0, 48), 0.6 * 48 * tau_R, 0, 0.6, 0.96 * Np, Np,
+         2 * 15 * 0.96 * Np + 7.5 * Np},
+        {"flanges' larger area", with(0, 0, 80), 0.6 * 48 * tau_R, 0, 0.48, Np, Np, 2 * 15 * Np + 7.5 * Np},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const TSV_Ergebnis r = Eval(row.q, 0, row.V_y, row.V_z, 0, 0, 0);
+        EXPECT_NEAR(r.U_tau, row.U_tau, 1e-9);
+        EXPECT_NEAR(r.N_o_max, row.N_o, 1e-9 * Np);
+        EXPECT_NEAR(r.N_s_max, row.N_s, 1e-9 * Np);
+        EXPECT_NEAR(r.M_s_max, row.M_max, 1e-9 * row.M_max);
+    }
+    const TSV_Ergebnis r = Eval(Section(1, 20, 1), 0, 0, 0.8 * 2 * A_t / M_PI * tau_R, 0, 0, 0);
+    EXPECT_NEAR(r.U_tau, 0.8, 1e-9);
+    EXPECT_NEAR(r.N_max, 0.64 * fy * A_t, 1e-9 * fy * A_t);
+}
+
 TEST(TSV, PrepareReadsTheWorkRecord) {
     Section_Work_Record w{};
     // payload: reference, top centre, web centre, bottom centre, b_o t_o h_s t_s b_u t_u
@@ -205,9 +255,9 @@ TEST(TSV, PrepareReadsTheWorkRecord) {
 TEST(TSV, ReportOfTheICase) {
     // V_y = 20 splits into 10 per flange; V_z = 100 on the web (A_w = 30).
     // U_tau,o = (10/30) sqrt3 / 23.5 = 0.02457, U_tau,s = (100/30) sqrt3 / 23.5 = 0.24568;
-    // rho_o = 0.99970, rho_s = 0.96935; N_pl,o = 30 * 23.5 * rho_o = 704.79,
-    // N_pl,s = 30 * 23.5 * rho_s = 683.39; N limits +-(2 * 704.79 + 683.39) = 2092.97;
-    // M_pl = 2 * 15 * 704.79 + 30 * 683.39 / 4 = 26269.06 kNcm; U_My = 10000 / 26269.06 = 0.381.
+    // both below 0.5: the yield strengths stay whole, N_pl,o = N_pl,s = 30 * 23.5 = 705;
+    // N limits +-3 * 705 = 2115; M_pl = 2 * 15 * 705 + 30 * 705 / 4 = 26437.5 kNcm;
+    // U_My = 10000 / 26437.5 = 0.378 (one evaluation, no load-factor search).
     const TSV_Ergebnis r = Eval(I_Section(), 0, 20, 100, 0, 10000, 0);
     FILE* f = std::tmpfile();
     ASSERT_EQ(Print_TSV_Result(f, 0, " ", &r), 1);
@@ -219,16 +269,16 @@ TEST(TSV, ReportOfTheICase) {
         " Ausnutzung aus Schub:  U╬\\" "\xD6" ",o╬r = 0.025,  U╬\\" "\xD6" ",u╬r = 0.025,  U╬\\" "\xD6"
         ",s╬r = 0.246  " "\x88" "  U╬\\" "\xD6" "╬r = 0.246\n"
         " Reduktionsfaktoren der Streckgrenzen:   " "\xC1" "╬\\y," "\xD6" ",o╬r = 1.000,  " "\xC1" "╬\\y," "\xD6"
-        ",u╬r = 1.000,  " "\xC1" "╬\\y," "\xD6" ",s╬r = 0.969\n"
+        ",u╬r = 1.000,  " "\xC1" "╬\\y," "\xD6" ",s╬r = 1.000\n"
         " Ausnutzung aus Gurtbiegung M╬\\Sa╬r:   U╬\\MS,o╬r = 0.000,  U╬\\MS,u╬r = 0.000  " "\x88"
         "  U╬\\MS╬r = 0.000\n"
-        " Grenznormalkräfte Gurt oben:  -704.79 kN ≤ N╬\\o╬r ≤ 704.79 kN\n"
-        " Grenznormalkräfte Gurt unten:  -704.79 kN ≤ N╬\\u╬r ≤ 704.79 kN\n"
-        " Grenznormalkräfte Steg:  -683.39 kN ≤ N╬\\s╬r ≤ 683.39 kN\n"
-        " Ausnutzung Normalkraft:  -2092.97 kN ≤ N ≤ 2092.97 kN  " "\x88" "  U╬\\N╬r = 0.000\n"
-        " Ausnutzung y-Moment (Schwerpunkt):  -262.69 kNm ≤ M╬\\y,s╬r ≤ 262.69 kNm  " "\x88"
-        "  U╬\\My╬r = 0.381\n"
-        " Ausnutzung aus Laststeigerung der Teilschnittgrößen:  U╬\\" "\xCC" ",pl╬r = 0.381\n"_cp);
+        " Grenznormalkräfte Gurt oben:  -705.00 kN ≤ N╬\\o╬r ≤ 705.00 kN\n"
+        " Grenznormalkräfte Gurt unten:  -705.00 kN ≤ N╬\\u╬r ≤ 705.00 kN\n"
+        " Grenznormalkräfte Steg:  -705.00 kN ≤ N╬\\s╬r ≤ 705.00 kN\n"
+        " Ausnutzung Normalkraft:  -2115.00 kN ≤ N ≤ 2115.00 kN  " "\x88" "  U╬\\N╬r = 0.000\n"
+        " Ausnutzung y-Moment (Schwerpunkt):  -264.38 kNm ≤ M╬\\y,s╬r ≤ 264.38 kNm  " "\x88"
+        "  U╬\\My╬r = 0.378\n"
+        " Ausnutzung aus Laststeigerung der Teilschnittgrößen:  U╬\\" "\xCC" ",pl╬r = 0.378\n"_cp);
     EXPECT_EQ(testutil::Stream_All(f), expected);
     std::fclose(f);
     EXPECT_EQ(Print_TSV_Result(nullptr, 0, "", &r), 0);

@@ -135,3 +135,67 @@ TEST(TsvProfil, Applicability) {
 }
 
 }  // namespace
+
+namespace {
+
+// A catalogue of five rolled shapes by their first letter (cm): h, b, t_w,
+// t_f, A at 4, the root radius at 25.
+const char kLetters[] = "IUTRL";
+const int kFamilies[] = {1, 3, 2, 4, 5};
+int Letter(const char* name) {
+    const char* at = std::strchr(kLetters, name[0]);
+    return at && name[0] ? static_cast<int>(at - kLetters) : 0;
+}
+int Rolled_Family(const char* name) { return kFamilies[Letter(name)]; }
+int Rolled_Values(const char* name, float* v, char*) {
+    const float rows[5][6] = {{31.5f, 20, 1, 1.5f, 100, 1.8f},
+                              {30, 10, 1, 1.6f, 58.8f, 1.6f},
+                              {15, 15, 0.71f, 1.07f, 26.91f, 1.5f},
+                              {20, 10, 0.8f, 0.8f, 44.75f, 0},
+                              {10, 10, 1, 1, 19.2f, 1.2f}};
+    const int k = Letter(name);
+    for (int i = 0; i < 5; i++) v[i] = rows[k][i];
+    v[25] = rows[k][5];
+    return 7;
+}
+const TSV_Profil_Services rolled{Rolled_Family, Rolled_Values, Build};
+
+}  // namespace
+
+// The shear areas the description keeps behind its plates (payload 16: the
+// web's, 17: the part of it in the flanges, 18: the flanges' together):
+//  - I: 100 - 2 20 1.5 + (1 + 2 1.8) 1.5 = 46.9 (above 1.2 28.5 1 = 34.2),
+//    its reduction kept on the web;
+//  - U: 58.8 - 2 10 1.6 + (1 + 1.6) 1.6 = 30.96, the web plate (30 - 3.2) 1
+//    = 26.8: 4.16 in the flanges;
+//  - tee: the smaller of 26.91 - 16.05 + (0.71 + 3) 1.07/2 = 12.845 and
+//    0.9 (26.91 - 16.05) = 9.774, below the stem plate 13.93 0.71;
+//  - hollow rectangle (the alternative description): 44.75 20/30 = 29.833
+//    along the depth, the webs 2 0.8 (20 - 1.6) = 29.44, and 44.75 10/30 =
+//    14.917 for the flanges;
+//  - angle 100 x 100 x 10: each leg 19.2 10/20 = 9.6, the vertical leg's
+//    plate (10 - 1) 1 = 9.
+TEST(TsvProfil, ShearAreasOfRolledFamilies) {
+    const TSV_Profil_Services* old = Set_TSV_Profil_Services(&rolled);
+    const Profil_Model_Descriptor catalogue{0, 5, 0, 7, 0, 0, 0};
+    struct Row {
+        const char* name;
+        int options;
+        double web, in_flanges, flanges;
+    } const rows[] = {
+        {"    I315", 0, 46.9, 0, 0},
+        {"    U300", 0, 30.96, 30.96 - 26.8, 0},
+        {"    T150", 0, 0.9 * (26.91 - 16.05), 0, 0},
+        {"    R200", TSV_OPT_ALTERNATIVE, 44.75 * 20 / 30, 44.75 * 20 / 30 - 2 * 0.8 * 18.4, 44.75 * 10 / 30},
+        {"    L100", 0, 9.6, 0.6, 9.6},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        Section_Work_Record w{};
+        ASSERT_EQ(Setup_TSV_Profil(1, &catalogue, &w.head, r.name, r.options), 3);
+        EXPECT_NEAR(w.payload[16], r.web, 1e-5 * r.web);
+        EXPECT_NEAR(w.payload[17], r.in_flanges, 1e-4);
+        EXPECT_NEAR(w.payload[18], r.flanges, 1e-4);
+    }
+    Set_TSV_Profil_Services(old);
+}
