@@ -153,6 +153,119 @@ int Check_Ct_Part(int kind, int target_class, double* U, double c_t, double f_y,
                             part_name);
 }
 
+namespace {
+
+// One part's classification as it is printed: its slenderness over
+// epsilon, the limits of its classes, the class, the limit shown and the
+// utilisation against the target class.
+struct Part_Class {
+    int kind, target_class;
+    double r, eps, eps_k;
+    double L[3];
+    double alpha_shown;
+    const char* load_text;
+    const char* support;
+    const char* suffix;
+    char note[100];
+    int cls;
+    double shown, u, L_target;
+};
+
+// Under a compression below the yield strength the class-3 limit grows by
+// sqrt(f_y / (sigma_com gamma_M0)) (a tube's by the plain ratio); the note
+// tells the raised limit.
+void Raise_Class_3_Limit(Part_Class& c, double f_y, double sigma_com, double gamma_M0) {
+    double f = f_y / (sigma_com * gamma_M0);
+    if (c.kind != CT_PART_TUBE) f = std::sqrt(f);
+    if (!(f > 1.0)) return;
+    const double old = c.L[2];
+    c.L[2] *= f;
+    std::snprintf(c.note, sizeof c.note, "╠╬\\com,Ed╬r = %.2lf N/mm²:  max c/t = %.2f%s%.2lf%s¥%s = %.2lf%s¥%s = %.2lf"_cp,
+                  sigma_com, f, Report_Times_Sign, old, Report_Times_Sign, c.suffix, c.L[2], Report_Times_Sign,
+                  c.suffix, c.L[2] * c.eps_k);
+}
+
+// The class, the limit shown beside it (its own, or the next one that the
+// part's distributions set) and the utilisation against the target class.
+void Classify(Part_Class& c) {
+    c.cls = Ct_Class_Of(c.r, c.L);
+    c.shown = c.cls >= 3 ? c.L[2] : c.L[c.cls - 1];
+    if (!std::isfinite(c.shown)) c.shown = c.cls >= 3 ? c.L[1] : c.L[2];
+    c.u = c.L_target = 0.0;
+    if (c.target_class > 0) {
+        c.L_target = c.L[(c.target_class > 3 ? 3 : c.target_class) - 1];
+        c.u = std::isfinite(c.L_target) ? Round_Utilisation(c.r / c.L_target) : 0.0;
+    }
+}
+
+// The detailed line: what the part is, its c/t against the class's limit,
+// the raised limit and the utilisation.
+void Print_Part_Details(FILE* stream, const Part_Class& c) {
+    const char* pre = Check_Line_Prefix;
+    OLI_printf(stream, "%s", " für"_cp);
+    if (c.kind == CT_PART_ANGLE_1) {
+        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps);
+        OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
+    } else if (c.kind == CT_PART_TUBE) {
+        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps * c.eps);
+        OLI_printf(stream, " (runder Hohlquerschnitt)");
+    } else {
+        if (c.alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, c.alpha_shown);
+        OLI_printf(stream, " c/t = %.2lf", c.r * c.eps);
+        OLI_printf(stream, " (%s gestützt"_cp, c.support);
+        if (std::strlen(c.load_text) > 5) OLI_printf(stream, ", %s", c.load_text);
+        OLI_printf(stream, ")");
+    }
+    OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(c.r, c.shown), c.shown, Report_Times_Sign);
+    OLI_printf(stream, "%s", c.suffix);
+    OLI_printf(stream, " = %.2lf", c.shown * c.eps_k);
+    if (c.target_class > 2 && c.note[0]) OLI_printf(stream, "\n%s  %s", pre, c.note);
+    if (c.u > 0.001) {
+        OLI_printf(stream, "\n%s  ", pre);
+        OLI_printf(stream, "Ausnutzung ");
+        OLI_printf(stream, "U╬\\c/t╬r"_cp);
+        OLI_printf(stream, " = (c/t) / (max c/t)");
+        OLI_printf(stream, " = %.3lf", c.u);
+        if (c.target_class < 3 || !c.note[0]) {
+            OLI_printf(stream, ",  max c/t = %.2lf%s¥%s"_cp, c.L_target, Report_Times_Sign, c.suffix);
+            OLI_printf(stream, " = %.2lf", c.L_target * c.eps_k);
+        }
+    }
+}
+
+// The part's line: its name and class, the details above the summary level
+// (a named part's on a line of their own), else the utilisation alone.
+void Print_Part_Class(FILE* stream, int level, const char* part_name, const Part_Class& c) {
+    const char* pre = Check_Line_Prefix;
+    OLI_printf(stream, "%s", pre);
+    bool details;
+    if (!part_name || !*part_name) {
+        OLI_printf(stream, "Q-Klasse %d", c.cls);
+        details = level != 1;
+    } else {
+        OLI_printf(stream, "%s", part_name);
+        if (level == 1) {
+            OLI_printf(stream, ": ");
+            OLI_printf(stream, "Q-Klasse %d", c.cls);
+            details = false;
+        } else {
+            OLI_printf(stream, "\n%s  ", pre);
+            OLI_printf(stream, "Q-Klasse %d", c.cls);
+            details = true;
+        }
+    }
+    if (details) {
+        Print_Part_Details(stream, c);
+    } else if (c.u > 0.001) {
+        OLI_printf(stream, ",  ");
+        OLI_printf(stream, "Ausnutzung ");
+        OLI_printf(stream, "U╬\\c/t╬r"_cp);
+        OLI_printf(stream, " = %.3lf", c.u);
+    }
+}
+
+}  // namespace
+
 int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f_y, double E, double alpha,
                      double alpha_pl, double sigma_com, double gamma_M0, FILE* stream, int level,
                      const char* part_name) {
@@ -166,104 +279,31 @@ int Check_Ct_Part_Pl(int kind, int target_class, double* U, double c_t, double f
     const Part_Limits el = Limits_For(kind, alpha), pl = Limits_For(kind, alpha_pl);
     if (!el.checked && !pl.checked) return 0;
     const Part_Limits& text = el.checked ? el : pl;
-    const double alpha_shown = text.alpha;
-    const char* load_text = text.load_text;
-    double L[3] = {pl.checked ? pl.L[0] : HUGE_VAL, pl.checked ? pl.L[1] : HUGE_VAL, el.checked ? el.L[2] : HUGE_VAL};
-    const char* support = "";
+    Part_Class c{};
+    c.kind = kind;
+    c.target_class = target_class;
+    c.eps = eps;
+    c.alpha_shown = text.alpha;
+    c.load_text = text.load_text;
+    c.L[0] = pl.checked ? pl.L[0] : HUGE_VAL;
+    c.L[1] = pl.checked ? pl.L[1] : HUGE_VAL;
+    c.L[2] = el.checked ? el.L[2] : HUGE_VAL;
+    c.support = "";
     if (kind == CT_PART_TUBE) {
         r /= eps;
     } else if (kind == CT_PART_OUTSTAND || kind == CT_PART_ANGLE_1 || kind == CT_PART_ANGLE_2) {
-        support = "einseitig";
+        c.support = "einseitig";
     } else {
-        support = "beidseitig";
+        c.support = "beidseitig";
     }
-
-    const char* suffix = kind == CT_PART_TUBE ? "²"_cp : "";
-    const double eps_k = kind == CT_PART_TUBE ? eps * eps : eps;
-    char note[100] = "";
-    if (el.checked && sigma_com > 0.1 && gamma_M0 > 0.001) {
-        double f = f_y / (sigma_com * gamma_M0);
-        if (kind != CT_PART_TUBE) f = std::sqrt(f);
-        if (f > 1.0) {
-            const double old = L[2];
-            L[2] *= f;
-            std::snprintf(note, sizeof note,
-                          "╠╬\\com,Ed╬r = %.2lf N/mm²:  max c/t = %.2f%s%.2lf%s¥%s = %.2lf%s¥%s = %.2lf"_cp,
-                          sigma_com, f, Report_Times_Sign, old, Report_Times_Sign, suffix, L[2],
-                          Report_Times_Sign, suffix, L[2] * eps_k);
-        }
-    }
-
-    int cls = Ct_Class_Of(r, L);
-    // The limit shown beside the class: its own, or the next one that the
-    // part's distributions set.
-    double shown = cls >= 3 ? L[2] : L[cls - 1];
-    if (!std::isfinite(shown)) shown = cls >= 3 ? L[1] : L[2];
-    double u = 0.0, L_target = 0.0;
-    if (target_class > 0) {
-        L_target = L[(target_class > 3 ? 3 : target_class) - 1];
-        u = std::isfinite(L_target) ? Round_Utilisation(r / L_target) : 0.0;
-    }
-
-    if (stream && level >= 1) {
-        const char* pre = Check_Line_Prefix;
-        OLI_printf(stream, "%s", pre);
-        bool details;
-        if (!part_name || !*part_name) {
-            OLI_printf(stream, "Q-Klasse %d", cls);
-            details = level != 1;
-        } else {
-            OLI_printf(stream, "%s", part_name);
-            if (level == 1) {
-                OLI_printf(stream, ": ");
-                OLI_printf(stream, "Q-Klasse %d", cls);
-                details = false;
-            } else {
-                OLI_printf(stream, "\n%s  ", pre);
-                OLI_printf(stream, "Q-Klasse %d", cls);
-                details = true;
-            }
-        }
-        if (details) {
-            OLI_printf(stream, "%s", " für"_cp);
-            if (kind == CT_PART_ANGLE_1) {
-                OLI_printf(stream, " c/t = %.2lf", r * eps);
-                OLI_printf(stream, "%s", " (knickstabähnl. Verhalten)"_cp);
-            } else if (kind == CT_PART_TUBE) {
-                OLI_printf(stream, " c/t = %.2lf", r * eps * eps);
-                OLI_printf(stream, " (runder Hohlquerschnitt)");
-            } else {
-                if (alpha_shown > 0.99) OLI_printf(stream, " ║ = %.3lf, "_cp, alpha_shown);
-                OLI_printf(stream, " c/t = %.2lf", r * eps);
-                OLI_printf(stream, " (%s gestützt"_cp, support);
-                if (std::strlen(load_text) > 5) OLI_printf(stream, ", %s", load_text);
-                OLI_printf(stream, ")");
-            }
-            OLI_printf(stream, " %s %.2lf%s¥"_cp, Limit_Compare_Symbol(r, shown), shown,
-                       Report_Times_Sign);
-            OLI_printf(stream, "%s", suffix);
-            OLI_printf(stream, " = %.2lf", shown * eps_k);
-            if (target_class > 2 && note[0]) OLI_printf(stream, "\n%s  %s", pre, note);
-            if (u > 0.001) {
-                OLI_printf(stream, "\n%s  ", pre);
-                OLI_printf(stream, "Ausnutzung ");
-                OLI_printf(stream, "U╬\\c/t╬r"_cp);
-                OLI_printf(stream, " = (c/t) / (max c/t)");
-                OLI_printf(stream, " = %.3lf", u);
-                if (target_class < 3 || !note[0]) {
-                    OLI_printf(stream, ",  max c/t = %.2lf%s¥%s"_cp, L_target, Report_Times_Sign, suffix);
-                    OLI_printf(stream, " = %.2lf", L_target * eps_k);
-                }
-            }
-        } else if (u > 0.001) {
-            OLI_printf(stream, ",  ");
-            OLI_printf(stream, "Ausnutzung ");
-            OLI_printf(stream, "U╬\\c/t╬r"_cp);
-            OLI_printf(stream, " = %.3lf", u);
-        }
-    }
-    if (U) *U = u;
-    return cls;
+    c.r = r;
+    c.suffix = kind == CT_PART_TUBE ? "²"_cp : "";
+    c.eps_k = kind == CT_PART_TUBE ? eps * eps : eps;
+    if (el.checked && sigma_com > 0.1 && gamma_M0 > 0.001) Raise_Class_3_Limit(c, f_y, sigma_com, gamma_M0);
+    Classify(c);
+    if (stream && level >= 1) Print_Part_Class(stream, level, part_name, c);
+    if (U) *U = c.u;
+    return c.cls;
 }
 
 // ---- elastic stress distribution -------------------------------------------
