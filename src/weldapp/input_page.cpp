@@ -13,6 +13,7 @@
 #include "codes/nad_norm.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
+#include "platform/field_number.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
@@ -111,6 +112,11 @@ constexpr double kMaxWeldLength = 10000.0;         // mm
 constexpr Bounds kContactPercent = {0.0, 100.0};   // %
 constexpr Bounds kPartialFactor = {0.5, 3.0};
 
+// The decimal places the input file keeps of every value of the page (in
+// the unit the page shows, mm, N/mm² or none): a value typed with as many
+// is kept and shown as typed, one with more is refused.
+constexpr int kFileDecimals = 6;
+
 void Number(const Page& g, int x, int y, double* value, const char* format, Bounds bounds, int colour = -1) {
     Add_Float_to_Scrollable_Area(g.area, x, y, value, format, Normal(), colour < 0 ? g.colour : colour, g.enable);
     Set_Bounds_of_Last_Float(g.area, bounds.minimum, bounds.maximum);
@@ -133,11 +139,13 @@ double Max_Weld_Length(const Stahlprofil& p, int slot) {
 }
 
 // "Kontaktabtrag", its field a character's width after the label, "%" as
-// far after the field's frame.
+// far after the field's frame. The share is kept as a fraction with the
+// input file's six places: four places of a percent.
 void Contact_Share(const Page& g, int x_text, int y) {
     const int x_field = x_text + 120;
     Text(g, x_text, y, "Kontaktabtrag");
     Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
+    Set_Decimals_of_Last_Float(g.area, kFileDecimals - 2);
     Text(g, x_field + 41, y, "%");
 }
 
@@ -181,6 +189,7 @@ double g_din_alpha_w = 0.95;
 void Din_Alpha_w_Row(const Page& g, int x, int* y) {
     g_din_alpha_w = Din_Fillet_Alpha_w(&g.r->naht.plate.material);
     Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
+    Set_Disabled_Reason_of_Last_Item(g.area, "Der Beiwert folgt der Stahlsorte des Blechs."_cp);
 }
 
 // Uniform grade and cross-section check; the right column's end.
@@ -371,6 +380,7 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Size_Connection_Preview(width, &record->naht);
     Page g{record, area, x0, step, small_step, active ? Screen_Black : Screen_Grey192,
            Next_Register_Field_Flag(active ? 1 : 0), 0, width, active};
+    Set_Scrollable_Area_Float_Decimals(area, kFileDecimals);
     if (record->code_setting < 0 || record->code_setting > 1) record->code_setting = 0;
     g.ec = record->code_setting != 1;
     Nahtbild& n = record->naht;
@@ -409,6 +419,7 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     yy += step;
     Add_Text_to_Scrollable_Area(area, x0, yy, " ", Normal(), g.colour, 0);
     Next_Register_Field_Flag(active ? 1 : 0);
+    Set_Scrollable_Area_Float_Decimals(area, -1);
     *y = yy;
 }
 
@@ -456,17 +467,13 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
         int k = 0;
         while (k < NAHT_SLOTS && n.number[k] != number) k++;
         if (k == NAHT_SLOTS) continue;
-        // Cut as the field shows it ("%6.1f"): a catalogue's single-precision
+        // Cut as the field shows it: a catalogue's single-precision
         // thickness may take a hair off a throat on its limit.
-        char was[32], is[32];
-        std::snprintf(was, sizeof was, "%.1f", before[k]);
-        std::snprintf(is, sizeof is, "%.1f", n.throat[k]);
-        if (!(n.throat[k] < before[k]) || std::strcmp(was, is) == 0) continue;
-        char one[64];
-        std::snprintf(one, sizeof one, "%saw%d %.1f mm auf %.1f mm", count % 4 ? ",  " : "", number, before[k],
-                      n.throat[k]);
+        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
+        const std::string is = VEK_Decimal_Text(n.throat[k], 1, kFileDecimals);
+        if (!(n.throat[k] < before[k]) || was == is) continue;
         if (count % 4 == 0) lines.emplace_back();
-        lines.back() += one;
+        lines.back() += (count % 4 ? ",  aw" : "aw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
         count++;
     }
     if (count == 0) return;
@@ -481,6 +488,52 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
     Draw_Message();
 }
 
+// The weld numbers and lengths by slot, to tell what a refresh did to the
+// lengths.
+struct Weld_Lengths {
+    int number[NAHT_SLOTS];
+    double length[NAHT_SLOTS];
+};
+
+Weld_Lengths Lengths_Of(const Nahtbild& n) {
+    Weld_Lengths w;
+    std::copy(n.number, n.number + NAHT_SLOTS, w.number);
+    std::copy(n.length, n.length + NAHT_SLOTS, w.length);
+    return w;
+}
+
+// Tells which lengths of the single welds the refresh changed, each with its
+// old and new value as the field shows them (a field must not change behind
+// the user's back): cut to the edge of the profile the weld lies on, or,
+// `rebuilt`, laid anew along the edges of a typed-in profile whose
+// dimensions changed. Nothing when none changed, or when the welds are
+// others than before (another family).
+void Report_Changed_Lengths(const Nahtbild& n, const Weld_Lengths& before, bool rebuilt) {
+    if (!std::equal(n.number, n.number + NAHT_SLOTS, before.number)) return;
+    std::vector<std::string> lines;  // four welds to a line
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) k++;
+        if (k == NAHT_SLOTS) continue;
+        const std::string was = VEK_Decimal_Text(before.length[k], 1, kFileDecimals);
+        const std::string is = VEK_Decimal_Text(n.length[k], 1, kFileDecimals);
+        if (was == is) continue;
+        if (count % 4 == 0) lines.emplace_back();
+        lines.back() += (count % 4 ? ",  lw" : "lw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
+        count++;
+    }
+    if (count == 0) return;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", count == 1 ? "Die Länge einer Naht wurde an das Profil angepasst:"_cp
+                                  : "Die Längen der Nähte wurden an das Profil angepasst:"_cp);
+    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
+    Fill_Message("%s", rebuilt ? "Die Nähte eines geänderten Profils liegen in ganzer Länge an seinen Kanten."_cp
+                               : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp);
+    Draw_Message();
+}
+
 }  // namespace
 
 void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
@@ -490,6 +543,9 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Stahlprofil& prev = v.previous_profile;
     v.code_is_ec = record->code_setting != 1;
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
+    const Weld_Lengths lengths_before = Lengths_Of(n);
+    bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
+    bool other_welds = false;
     if (!Compare_Profiles(&n.profile, &prev)) {
         bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
                              (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
@@ -512,6 +568,8 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
             Copy_Profile(&prev, &n.profile);
         }
         if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
+        laid_anew = other_profile && accepted.kind == 0 && prev.kind == 0 && accepted.type == prev.type;
+        other_welds = other_profile && !laid_anew;
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (v.default_throat_request) {
@@ -532,6 +590,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     Update_Weld_Layout(&n, nullptr, 0);
     if (single) Report_Cut_Throats(n, before);
+    if (single && !other_welds) Report_Changed_Lengths(n, lengths_before, laid_anew);
     Record_to_Sheet(record);
 }
 
