@@ -44,8 +44,21 @@ void Paint_Connection_Preview(int x1, int y1, int x2, int y2, int) {
     Draw_Schweissnaht_Skizze(x1, y1, x2, y2, g_preview_naht);
 }
 
-// The profile classes the page offers (box and trapezoid are not).
-const int kTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
+// The profile classes the page offers (box and trapezoid are not), ended as
+// the profile register's list is.
+const int kTypes[] = {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_L,        PROFILTYP_I, PROFILTYP_H,
+                      PROFILTYP_C,     PROFILTYP_DIL,  PROFILTYP_RECHTECK, PROFILTYP_ROHR,
+                      PROFILTYP_S,     PROFILTYP_T,    PROFILTYP_U,        PROFILTYP_W, PROFILTYP_Z,
+                      PROFILTYP_HALB_I, -1};
+
+// The option bits of the profile register's rows (profile_register.h): the
+// profile's own grade, and its beta_w.
+constexpr int kProfileGradeRows = 0x1, kProfileBetaWRow = 0x2;
+
+// The types with flanges an all-round weld has throats of its own at: the
+// I family and the tees.
+constexpr unsigned kFlangedTypes = PROFILTYP_MASK_I | 1u << PROFILTYP_T | 1u << PROFILTYP_HALB_I;
+static_assert(kFlangedTypes == 0xACB0u, "types 4, 5, 7, 10, 11, 13 and 15");
 
 // Catalogue names compared without their trailing blanks.
 bool Same_Name(const char* a, const char* b) {
@@ -163,7 +176,7 @@ int Left_Column(const Page& g, int y1) {
     Add_Choice_List_to_Scrollable_Area(g.area, g.x0 + 200, y1, g_code_entries, Normal(), 13, 2, &r->code_setting,
                                        &Screen_Flag_On);
     int y = y1 + g.step + 5;
-    if (r->code_setting == 1) {
+    if (r->code_setting == CODE_SETTING_DIN18800) {
         // The bold heading ends at x0 + 231; symbol and field after it.
         Text(g, g.x0, y, "Materialsicherheitsbeiwert", Heading());
         Symbol(g, g.x0 + 242, g.x0 + 250, y, "\xC0", "M");
@@ -229,7 +242,7 @@ int Right_Column(const Page& g, int xm, int y1) {
 int All_Round_Fields(const Page& g, int Y) {
     Nahtbild& n = g.r->naht;
     const int t = n.profile.type, x0 = g.x0;
-    if (g.ec && Is_Profile_Type_In(0xACB0u, t)) {
+    if (g.ec && Is_Profile_Type_In(kFlangedTypes, t)) {
         // A two-letter index ends a character's width before the field.
         Symbol(g, x0 + 204, x0 + 212, Y, "a", "fo");
         Throat(g, x0 + 240, Y, &n.a_w_fo);
@@ -381,8 +394,9 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Page g{record, area, x0, step, small_step, active ? Screen_Black : Screen_Grey192,
            Next_Register_Field_Flag(active ? 1 : 0), 0, width, active};
     Set_Scrollable_Area_Float_Decimals(area, kFileDecimals);
-    if (record->code_setting < 0 || record->code_setting > 1) record->code_setting = 0;
-    g.ec = record->code_setting != 1;
+    if (record->code_setting != CODE_SETTING_EC3 && record->code_setting != CODE_SETTING_DIN18800)
+        record->code_setting = CODE_SETTING_EC3;
+    g.ec = record->code_setting != CODE_SETTING_DIN18800;
     Nahtbild& n = record->naht;
     const int y1 = *y + step, xm = x0 + width / 2;
 
@@ -397,15 +411,17 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     yy += step;
     // Without a uniform grade the plate has its own grade (with beta_w
     // under EC 3, with the alpha_w the DIN check takes under DIN 18800).
-    const int plate_rows = n.uniform_grade ? 0x40 : g.ec ? 0x43 : 0x41;
+    const int own_grade = g.ec ? int{PLATE_ROW_MATERIAL} | int{MATERIAL_ROW_BETA_W} : int{PLATE_ROW_MATERIAL};
+    const int plate_rows = n.uniform_grade ? int{PLATE_ROW_THICKNESS} : int{PLATE_ROW_THICKNESS} | own_grade;
     Draw_Plate_Sheet(&n.plate, area, x0, &yy, step, 0, 0, *g.enable, Screen_Black, plate_rows, "p");
     if (!n.uniform_grade && !g.ec) Din_Alpha_w_Row(g, x0, &yy);
     yy += 5;
     Text(g, x0, yy, "Profil:", Heading());
     yy += step;
     // The profile's own grade; its beta_w only where the EC 3 check reads it.
+    const int profile_grade = g.ec ? kProfileGradeRows | kProfileBetaWRow : kProfileGradeRows;
     Edit_Profile_Register(&n.profile, area, x0, &yy, step, small_step, width, *g.enable, kTypes,
-                          n.uniform_grade ? 0 : g.ec ? 3 : 1, 0, g.ec, 0, 0, nullptr);
+                          n.uniform_grade ? 0 : profile_grade, 0, g.ec, 0, 0, nullptr);
     g_preview_naht = &n;
     const int px = xm + 15, py = yp + 15;
     Add_User_Drawn_Area_to_Scrollable_Area(area, px, py, px + Preview_Box.width, py + Preview_Box.height, 0,
@@ -434,7 +450,7 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
     v.throat_check = !n.no_throat_check;
     v.length_check = !n.no_length_check;
     v.contact_percent = n.contact_fraction * 100.0;
-    v.code_is_ec = record->code_setting != 1;
+    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Copy_Profile(&n.profile, &v.previous_profile);
 }
 
@@ -541,34 +557,35 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
     Stahlprofil& prev = v.previous_profile;
-    v.code_is_ec = record->code_setting != 1;
+    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
     const Weld_Lengths lengths_before = Lengths_Of(n);
     bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
     bool other_welds = false;
     if (!Compare_Profiles(&n.profile, &prev)) {
-        bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
-                             (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
+        bool other_profile = n.profile.kind != prev.kind || prev.kind == STAHLPROFIL_KIND_DIMENSIONS ||
+                             (n.profile.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Name(n.profile.name, prev.name));
         Stahlprofil accepted;
         Copy_Profile(&prev, &accepted);
         Copy_Profile(&n.profile, &prev);
         // A catalogue profile without a designation yet is not looked up:
         // the catalogue would leave "???" in its name. Nor is one the
         // catalogue lacks: the user is told its name, the last one stays.
-        if (prev.kind == 1 && Length_Without_Trailing_Blanks(prev.name) > 0) {
+        if (prev.kind == STAHLPROFIL_KIND_CATALOGUE && Length_Without_Trailing_Blanks(prev.name) > 0) {
             char name[STAHLPROFIL_NAME_SIZE];
             std::snprintf(name, sizeof name, "%s", prev.name);
             if (Get_Profile_Record(name)) {
                 Init_Profile_From_Name(&prev, name);
             } else {
-                Report_Unknown_Profile(name, accepted.kind == 1 ? accepted.name : "", nullptr);
+                Report_Unknown_Profile(name, accepted.kind == STAHLPROFIL_KIND_CATALOGUE ? accepted.name : "", nullptr);
                 Copy_Profile(&accepted, &prev);
                 other_profile = false;
             }
             Copy_Profile(&prev, &n.profile);
         }
         if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
-        laid_anew = other_profile && accepted.kind == 0 && prev.kind == 0 && accepted.type == prev.type;
+        laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
+                    prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
         other_welds = other_profile && !laid_anew;
     }
     Clip_Extents_By_Profile(&prev, n.length);
