@@ -175,6 +175,10 @@ int Draw_Safety_Factors_Sheet(Sicherheitsbeiwerte_Record* factors, int area, int
         Text(area, x + symbol, *y, "\xC0", Screen_Font_Normal, colour);
         Text(area, x + symbol + 8, *y + 2, row.subscript, Screen_Font_Small, colour);
         Field(area, x + value, *y, &(factors->*row.field), "%6.2f", colour, row_slot, kPartialFactor);
+        if (enabled && factors->from_annex)
+            Set_Disabled_Reason_of_Last_Item(area, "Die Teilsicherheitsbeiwerte folgen dem nationalen Anhang, "
+                                                   "solange \"genormt\" angehakt ist.\n"
+                                                   "Für eigene Werte den Haken bei \"genormt\" entfernen."_cp);
         Text(area, x + end, *y, "", Screen_Font_Normal, colour);
         *y += step;
     }

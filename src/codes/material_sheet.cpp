@@ -169,21 +169,30 @@ void Draw_Material_Sheet(Materialparameter_Record* m, int area, int x, int* y, i
         else
             row = Pair_Rows(r, m, row, step);
     }
-    // The table's constants are not the user's to change: shown only.
+    // The table's constants are not the user's to change: shown only, and a
+    // click on one says how they become the user's.
     int* own = m->own_values ? r.slot : &g_never;
+    const auto say_why = [&] {
+        if (active && !m->own_values)
+            Set_Disabled_Reason_of_Last_Item(area, "Der Wert folgt der gewählten Sorte, solange \"Vorgabe\" nicht angehakt ist.\n"
+                                                   "Für eigene Werte \"Vorgabe\" anhaken."_cp);
+    };
     if (flags & MATERIAL_ROW_E) {
         Value_Row(r, row, "E-Modul", "E", nullptr, &m->E, "%8.1f", kModulus, kStress, r.text, own,
                   X_UNIT + 16);
+        say_why();
         row += step;
     }
     if (flags & MATERIAL_ROW_BETA_W) {
         Value_Row(r, row, "Korrelationsbeiwert", "\xBB", "w", &m->beta_w, "%6.2f", kBetaW, nullptr,
                   r.text, own);
+        say_why();
         row += step;
     }
     if (flags & MATERIAL_ROW_ALPHA_T) {
         Value_Row(r, row, "Temperaturkoeffizient", "\xBA", "T", &m->alpha_T, "%6.2f", kExpansion, "10   1/K",
                   r.text, own);
+        say_why();
         Add_Text_to_Scrollable_Area(area, x + X_UNIT + 16, row - 5, "-5", Screen_Font_Small, r.unit, 0);
         row += step;
     }

@@ -63,6 +63,7 @@ void Reset_Record(Scrollable_View_Area *a) {
     a->background = default_background;
     a->frame = 1;
     a->active = 1;
+    a->float_decimals = -1;
 }
 
 // A free slot with a fresh record, the key settings read first; -1 (with

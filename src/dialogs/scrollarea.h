@@ -83,6 +83,9 @@ struct Scrollable_Area_Item {
     double *value;       // bound double (10)
     double minimum, maximum;  // bounds of a double (10) when `bounded`
     int bounded;
+    int decimals;        // decimal places a double (10) keeps; -1: any (its format is no "f")
+    int room;            // characters a double (10) has on the screen; 0: as many as it needs
+    char *reason;        // owned: why a disabled field (10, 15, 16) cannot be edited, said on a click
     char *text;          // owned copy; kinds 15 and 19: the caller's buffer
     char *text2;         // owned: disabled text (10, 15) or tool tip (18)
     Area_Draw_Function draw;     // kind 4
@@ -150,6 +153,7 @@ struct Scrollable_View_Area {
     int *help_target;
     Scrollable_Area_Item *first_item;
     Scrollable_Area_Item *last_item;
+    int float_decimals;  // places the double fields added now keep; -1: their format's
 };
 
 enum {
@@ -355,16 +359,38 @@ void Set_Last_Item_Check_Function(int slot, Value_Check_Function function);
 // The bounds of the last double field (either may be infinite).  A typed
 // value outside minimum .. maximum is refused before it is stored: a message
 // names it, the range and the value the field keeps, and a chain of edits
-// ends there.  A value that the field's format prints as it prints a bound
-// lies inside (a length shown as its profile's "56.5" is taken when the
-// profile's is 56.45).  A field without bounds takes every finite number.
+// ends there.  The bounds count as the field names them: to within single
+// precision (a profile's 56.4500007629 is 56.45), else rounded to the
+// field's decimal places towards the inside (field_number.h).  A field
+// without bounds takes every finite number.
 void Set_Bounds_of_Last_Float(int slot, double minimum, double maximum);
+// The decimal places a double field keeps: a typed value with more is
+// refused with a message naming the range and the places (nothing typed is
+// rounded), and the field shows a value with the places it has, at least
+// those of its format ("%6.1f" of 4.26 kept to 2 places shows "4.26").  A
+// double field keeps the places of its format unless the area's setting
+// (Set_Scrollable_Area_Float_Decimals) or Set_Decimals_of_Last_Float says
+// otherwise; one whose format has no "f" conversion takes any.
+void Set_Decimals_of_Last_Float(int slot, int decimals);
+// The double fields added to the area from now on keep `decimals` places
+// (-1: those of their format), until it is set again.
+void Set_Scrollable_Area_Float_Decimals(int slot, int decimals);
+// The characters the last double field has on the screen (a table's cell):
+// a value wider is shown with an exponent and as many digits as fit
+// ("1.2346e+09"), so that it shows whole and says its size; its edit shows
+// every digit.  0: the field is as wide as its value.
+void Set_Room_of_Last_Float(int slot, int characters);
 // Tree-view images shown instead of the marks of the last check box or
 // radio button (0: the drawn mark).
 void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off);
 // The text a disabled double or edit-text field shows instead of its value
 // (copied; replaces an earlier one).
 void Set_Disabled_Text_of_Last_Item(int slot, const char *text);
+// Why the last double, edit-text or drop-down field cannot be edited while
+// it is disabled (copied; replaces an earlier one): a click on it then shows
+// the text in a box titled "Hinweis" (lines at '\n'), so that a value shown
+// in a field's place says why it takes nothing.
+void Set_Disabled_Reason_of_Last_Item(int slot, const char *text);
 // Frees every item of the area; the caller's variables and buffers stay.
 void Free_Scrollable_Area_Items(int slot);
 

@@ -6,7 +6,9 @@
 // the area callback in the middle of other drawing.
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "dialogs/dialog_draw_internal.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/oli_layout.h"
@@ -337,22 +340,62 @@ void Draw_Item(const Scrollable_Area_Item *it, int ax1, int ay1, int ax2, int ay
 
 }  // namespace
 
-std::string Double_Field_Text(const Scrollable_Area_Item *it) {
+std::string Double_Field_Format(const Scrollable_Area_Item *it) {
+    const char *format = it->text ? it->text : "%g";
+    const int least = VEK_Format_Decimals(format);
+    if (least < 0 || !it->value) return format;
+    return VEK_Format_With_Decimals(format, VEK_Shown_Decimals(*it->value, least, it->decimals));
+}
+
+namespace {
+
+// v in at most `room` characters: with an exponent and the most digits of
+// the mantissa that fit, short as a person writes it ("1e9", "-1.235e5",
+// "4.5e-7": no "+", no leading zeros, no trailing zeros of the mantissa),
+// padded to `width`.
+std::string Exponent_Text(double v, int room, int width) {
+    std::string text;
+    for (int digits = 15; digits >= 0; --digits) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits, v);
+        text = buffer;
+        const size_t e = text.find('e');
+        size_t cut = text.find_last_not_of('0', e - 1);
+        if (text[cut] == '.') --cut;
+        const int exponent = std::atoi(text.c_str() + e + 1);
+        text.erase(cut + 1);
+        text += "e" + std::to_string(exponent);
+        if (static_cast<int>(text.size()) <= room) break;
+    }
+    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+    return text;
+}
+
+}  // namespace
+
+std::string Double_Field_Text(const Scrollable_Area_Item *it, bool in_room) {
     if (!it->value || !it->text) return std::string();
-    const int n = std::snprintf(nullptr, 0, it->text, *it->value);
+    const std::string format = Double_Field_Format(it);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    const int n = std::snprintf(nullptr, 0, format.c_str(), *it->value);
     std::string shown(n > 0 ? static_cast<size_t>(n) : 0, '\0');
-    if (n > 0) std::snprintf(shown.data(), shown.size() + 1, it->text, *it->value);
-    // Cut to the field's length where the cut takes only blanks or digits
-    // behind the number's decimal point; a value whose whole part (or
-    // exponent) does not fit is shown whole, as a cut one would read as
-    // another number ("%6.1f" of 1234567 cut to 6 is "123456").
+    if (n > 0) std::snprintf(shown.data(), shown.size() + 1, format.c_str(), *it->value);
+#pragma GCC diagnostic pop
+    // Longer than the format's width while its whole part fits: zeros that
+    // end the fraction go (they change no value), never another digit.
     const size_t field = static_cast<size_t>(std::max(it->aux, 0));
-    if (shown.size() <= field) return shown;
-    const size_t digit = shown.find_first_of("0123456789");
-    const size_t point = digit == std::string::npos ? digit : shown.find_first_not_of("0123456789", digit);
-    const bool fraction_cut = point != std::string::npos && shown[point] == '.' && point < field &&
-                              shown.find_first_of("eE", point) == std::string::npos;
-    if (fraction_cut || shown.find_last_not_of(' ') < field) shown.resize(field);
+    const size_t point = shown.find('.');
+    if (shown.find_first_of("eE") == std::string::npos && point < field && shown.size() > field) {
+        while (shown.size() > field && shown.back() == '0') shown.pop_back();
+        if (shown.back() == '.') shown.pop_back();
+    }
+    const size_t first = std::min(shown.size(), shown.find_first_not_of(' '));
+    if (in_room && it->room > 0 && static_cast<int>(shown.size() - first) > it->room)
+        return Exponent_Text(*it->value, it->room, it->aux);
+    // A value too small for the places the field shows is no zero.
+    if (*it->value != 0.0 && std::isfinite(*it->value) && std::strtod(shown.c_str(), nullptr) == 0.0)
+        return Exponent_Text(*it->value, it->room > 0 ? it->room : std::max(it->aux, 8), it->aux);
     return shown;
 }
 

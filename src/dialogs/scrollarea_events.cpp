@@ -23,6 +23,7 @@
 #include "dialogs/scrollarea_internal.h"
 #include "platform/desktop.h"
 #include "platform/events.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
@@ -323,10 +324,6 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
     Init_Mouse_Position(g.x1 + 10, g.y1 + 3 + (current - g.first) * row + row / 2);
     bool done = false;
     while (!done) {
-        // A press outside the list closes it and stays for what lies under
-        // it (a register tab, another field): the first click counts.
-        int px = 0, py = 0;
-        if (VEK_Script_Peek_Press(&px, &py) && !Inside(px, py, g.x1, g.y1, g.x2, g.y2)) break;
         VEKMessage m;
         InitVEKMessage(&m);
         int ev = GetVEKMessage(VEK_WAIT_LIST, &m);
@@ -359,16 +356,24 @@ int Run_List(List_Geometry g, int row, int count, int *selected, Painter paint_r
             break;
         }
         case VEK_MSG_LEFT_DOWN: {
-            bool inside = Inside(M_XPOS, M_YPOS, g.x1, g.y1, g.x2, g.y2);
-            if (inside && bar && M_XPOS > g.x2 - 16) {
+            // The mouse state is held to the list; the press itself may lie
+            // outside it (the window's pointer is not held). Such a press
+            // closes the list and goes on to what lies under it (a register
+            // tab, another field), as it would with the list closed.
+            int px = M_XPOS, py = M_YPOS;
+            VEK_Last_Press_Place(&px, &py);
+            if (!Inside(px, py, g.x1, g.y1, g.x2, g.y2)) {
+                VEK_Give_Back_Press();
+                done = true;
+                break;
+            }
+            if (bar && M_XPOS > g.x2 - 16) {
                 Scroll_Bar_Click(g, count, [&]() { paint(); });
                 break;
             }
-            if (inside) {
-                int i = (M_YPOS - g.y1 - 3) / row;
-                if (M_YPOS >= g.y1 + 3 && i < g.rows_shown) current = g.first + i;
-                *selected = current;
-            }
+            int i = (M_YPOS - g.y1 - 3) / row;
+            if (M_YPOS >= g.y1 + 3 && i < g.rows_shown) current = g.first + i;
+            *selected = current;
             done = true;
             break;
         }
@@ -795,60 +800,22 @@ bool Is_Field(const Scrollable_Area_Item *it) {
            it->kind == AREA_ITEM_CHOICE_LIST || it->kind == AREA_ITEM_IMAGE_CHOICE;
 }
 
-// A value as the double field's format prints it, without the blanks of
-// its width.
-std::string Printed(const Scrollable_Area_Item *it, double v) {
-    char text[512];
-    std::snprintf(text, sizeof text, it->text ? it->text : "%g", v);
-    std::string s(text);
-    const size_t a = s.find_first_not_of(' ');
-    return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
-// A bound in a message: as few digits as it needs.
-std::string Bound_Text(double v) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.10g", v);
-    return text;
-}
-
-// Whether the field's bounds take the value: inside them, or printed as the
-// field prints the bound it passes.
-bool Within_Bounds(const Scrollable_Area_Item *it, double v) {
-    if (!it->bounded) return true;
-    if (v >= it->minimum && v <= it->maximum) return true;
-    const double bound = v < it->minimum ? it->minimum : it->maximum;
-    return std::isfinite(bound) && Printed(it, v) == Printed(it, bound);
-}
-
-// Tells why a typed value is not taken and which one stays.
-void Refuse_Typed_Value(const Scrollable_Area_Item *it, double typed) {
-    const std::string v = Printed(it, typed), kept = Printed(it, *it->value);
-    char why[2048];
-    if (std::isinf(it->maximum))
-        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht kleiner als %s sein."_cp,
-                      v.c_str(), Bound_Text(it->minimum).c_str());
-    else if (std::isinf(it->minimum))
-        std::snprintf(why, sizeof why, "Der Wert %s ist nicht zulässig: er darf nicht größer als %s sein."_cp,
-                      v.c_str(), Bound_Text(it->maximum).c_str());
-    else
-        std::snprintf(why, sizeof why, "Der Wert %s liegt außerhalb des zulässigen Bereichs von %s bis %s."_cp,
-                      v.c_str(), Bound_Text(it->minimum).c_str(), Bound_Text(it->maximum).c_str());
-    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\nDer bisherige Wert %s bleibt erhalten.", why, kept.c_str());
-}
-
-// Edits a double field: what is typed goes into the field's value only when
-// its bounds take it (then the check function sees it); a refused value
-// ends the chain.  Returns the edit's result.
+// Edits a double field: its editor starts with the value as the field
+// shows it; what is typed goes into the field's value only when the field
+// takes it (its bounds and decimal places, field_number.h; then the check
+// function sees it); a refused value ends the chain.  Returns the edit's
+// result.
 int Edit_Double(Scrollable_Area_Item *it, int x, int y) {
     if (!it->value) return 0;
     double typed = *it->value;
-    int result = Short_Edit_Float(x - 8, y - 14, it->text, &typed);
+    const int result = Short_Edit_Float(x - 8, y - 14, Double_Field_Format(it).c_str(), &typed);
     if (std::memcmp(&typed, it->value, sizeof typed) != 0) {
-        if (!Within_Bounds(it, typed)) {
-            Refuse_Typed_Value(it, typed);
-            return 0;
-        }
+        const double any = HUGE_VAL;
+        const VEK_Number_Rule rule = {it->bounded ? it->minimum : -any, it->bounded ? it->maximum : any,
+                                      it->decimals};
+        std::string kept = Double_Field_Text(it, false);
+        kept.erase(0, std::min(kept.size(), kept.find_first_not_of(' ')));
+        if (!VEK_Take_Typed_Number(rule, typed, kept)) return 0;
         *it->value = typed;
     }
     if (it->check) it->check(it->value);
@@ -1008,14 +975,28 @@ bool Click_Value_Item(Scrollable_Area_Item *it, const Frame &f, int x, int y, in
     }
 }
 
-// Whether a click at (mx, my) hits the enabled field `it` at screen position
-// (x, y); a field scrolled above the area's top rows does not count.
-bool Click_On_Field(const Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
-    if (!Item_Enabled(it)) return false;
+// Whether a click at (mx, my) lies on the field `it` at screen position
+// (x, y), enabled or not; a field scrolled above the area's top rows does
+// not count.
+bool Click_At_Field(const Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
     if (it->kind == AREA_ITEM_IMAGE_CHOICE)
         return mx >= x && mx <= x + it->x2 + 20 && my >= y && my <= y + it->y2 + 5;
     return mx >= x - 6 && my >= y - 13 && my <= y + 5 && it->y1 - f.sy > 11 && y + 2 < f.y2 &&
            mx <= x + Field_Width(it, false) + 6;
+}
+
+// Whether a click hits the enabled field `it`.
+bool Click_On_Field(const Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
+    return Item_Enabled(it) && Click_At_Field(it, f, x, y, mx, my);
+}
+
+// A click on a disabled field that says why it takes nothing: its reason in
+// a box. True when it was said.
+bool Say_Why_Not_Editable(const Scrollable_Area_Item *it, const Frame &f, int x, int y, int mx, int my) {
+    if (!it->reason || Item_Enabled(it) || !Click_At_Field(it, f, x, y, mx, my)) return false;
+    Wait_Release();
+    PrintTitledMessage("Hinweis", "%s", it->reason);
+    return true;
 }
 
 // Whether an edit that ended with `result` goes on to the next field: Tab
@@ -1069,6 +1050,7 @@ int Edit_Scrollable_View_Area(int slot) {
             return Run_Edit_Field(a, it, f, true);
         }
         if (Is_Field(it)) {
+            if (Say_Why_Not_Editable(it, f, x, y, mx, my)) return 0;
             if (!Click_On_Field(it, f, x, y, mx, my)) continue;
             Edit_Field_Chain(a, it);
             return 1;

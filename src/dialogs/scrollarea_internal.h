@@ -29,9 +29,14 @@ inline int Width_In_Font(const char *text, int font, int n = -1) {
     return RFont_Text_Width(font & RFONT_WORD_BITS, text, n);
 }
 
-// The value of a double field as shown: printed, and cut to the field length
-// where the cut takes only blanks or fraction digits.
-std::string Double_Field_Text(const Scrollable_Area_Item *it);
+// The value of a double field as shown: in its format's width with the
+// decimal places the value has, at least the format's and at most those the
+// field keeps (field_number.h); `in_room`: a value wider than the field's
+// room with an exponent and the digits that fit.
+std::string Double_Field_Text(const Scrollable_Area_Item *it, bool in_room = true);
+// The same text and the format of one conversion that prints it (for the
+// field's inline editor).
+std::string Double_Field_Format(const Scrollable_Area_Item *it);
 
 // The line table entry holding the editor's cursor (0 for an empty table).
 int Edit_Field_Cursor_Line(const Edit_Field_State *state);

@@ -13,6 +13,7 @@
 #include "base/vesk.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/scrollarea_internal.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/screen.h"
 
@@ -90,6 +91,7 @@ void Free_Item(Scrollable_Area_Item *item) {
     if (item->kind != AREA_ITEM_EDIT_TEXT && item->kind != AREA_ITEM_EDIT_FIELD)
         ITEM_FREE(item->text);
     ITEM_FREE(item->text2);
+    ITEM_FREE(item->reason);
     ITEM_FREE(item->owned);
     if (item->kind == AREA_ITEM_EDIT_FIELD && item->editor) {
         ITEM_FREE(item->editor->lines);
@@ -240,12 +242,12 @@ void Add_Float_to_Scrollable_Area(int slot, int x, int y, double *value, const c
     Set_Text_Fields(it, x, y, ITEM_STRDUP(format ? format : "%g"), font & ~RFONT_WORD_FLAG, colour, false);
     it->value = value;
     it->enabled = enabled;
+    const int shows = VEK_Format_Decimals(it->text);
+    it->decimals = shows < 0 ? -1 : std::max(shows, a->float_decimals);
     char buffer[256];
     std::snprintf(buffer, sizeof buffer, it->text ? it->text : "%g", 0.0);
     it->aux = static_cast<int>(std::strlen(buffer));
-    if (value) std::snprintf(buffer, sizeof buffer, it->text ? it->text : "%g", *value);
-    buffer[std::min<size_t>(static_cast<size_t>(it->aux), sizeof buffer - 1)] = '\0';
-    Grow(a, x + Width_In_Font(buffer, it->font) + 10, y + 10);
+    Grow(a, x + Width_In_Font(Double_Field_Text(it).c_str(), it->font) + 10, y + 10);
 }
 
 void Add_Rectangle_to_Scrollable_Area(int slot, int x1, int y1, int x2, int y2, int colour) {
@@ -442,6 +444,19 @@ void Set_Bounds_of_Last_Float(int slot, double minimum, double maximum) {
     }
 }
 
+void Set_Decimals_of_Last_Float(int slot, int decimals) {
+    Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_DOUBLE);
+    if (it && it->decimals >= 0) it->decimals = std::max(decimals, VEK_Format_Decimals(it->text));
+}
+
+void Set_Scrollable_Area_Float_Decimals(int slot, int decimals) {
+    if (Scrollable_View_Area *a = Used_Area(slot)) a->float_decimals = decimals < 0 ? -1 : decimals;
+}
+
+void Set_Room_of_Last_Float(int slot, int characters) {
+    if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_DOUBLE)) it->room = std::max(characters, 0);
+}
+
 void Set_Check_Images_of_Last_Item(int slot, int image_on, int image_off) {
     if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_CHECK_BOX, AREA_ITEM_RADIO_BUTTON)) {
         it->image_on = image_on;
@@ -453,6 +468,14 @@ void Set_Disabled_Text_of_Last_Item(int slot, const char *text) {
     if (Scrollable_Area_Item *it = Last_Of_Kind(slot, AREA_ITEM_DOUBLE, AREA_ITEM_EDIT_TEXT)) {
         ITEM_FREE(it->text2);
         it->text2 = ITEM_STRDUP(text);
+    }
+}
+
+void Set_Disabled_Reason_of_Last_Item(int slot, const char *text) {
+    if (Scrollable_Area_Item *it =
+            Last_Of_Kind(slot, AREA_ITEM_DOUBLE, AREA_ITEM_EDIT_TEXT, AREA_ITEM_CHOICE_LIST)) {
+        ITEM_FREE(it->reason);
+        it->reason = ITEM_STRDUP(text);
     }
 }
 

@@ -24,12 +24,54 @@
 #include "platform/posix.h"
 
 static std::deque<VEKScriptEvent> queue;
+static std::deque<VEKScriptEvent> hand;  /* events of a paced hand not yet given */
+static bool hand_paced = false;
 static int empty_waits = 0;
 static bool environment_read = false;
 
+/* An event a person's hand makes, as opposed to what an editor, a menu or
+ * a box takes as its input. */
+static bool from_the_hand(int kind)
+{
+    return kind == VEK_EV_CLICK || kind == VEK_EV_PRESS || kind == VEK_EV_RELEASE || kind == VEK_EV_MOVE ||
+           kind == VEK_EV_WHEEL || kind == VEK_EV_KEY || kind == VEK_EV_CLOSE;
+}
+
 static void push(const VEKScriptEvent& e)
 {
-    queue.push_back(e);
+    if (hand_paced) hand.push_back(e);
+    else queue.push_back(e);
+}
+
+void VEK_Script_Push_Front(const VEKScriptEvent& event)
+{
+    queue.push_front(event);
+}
+
+void VEK_Script_Set_Hand_Pace(int on)
+{
+    hand_paced = on != 0;
+    if (hand_paced) return;
+    queue.insert(queue.end(), hand.begin(), hand.end());
+    hand.clear();
+}
+
+int VEK_Script_Hand_Next(void)
+{
+    if (!hand_paced || hand.empty() || !queue.empty()) return 0;
+    queue.push_back(hand.front());
+    hand.pop_front();
+    return 1;
+}
+
+/* With an empty queue, what the paced hand holds for an editor, a menu or
+ * a box is there at once. */
+static void hand_gives_input(void)
+{
+    if (queue.empty() && !hand.empty() && !from_the_hand(hand.front().kind)) {
+        queue.push_back(hand.front());
+        hand.pop_front();
+    }
 }
 
 void VEK_Script_Click(int x, int y, int button)
@@ -118,12 +160,14 @@ void VEK_Script_Keys(const std::vector<int>& keys)
 void VEK_Script_Clear(void)
 {
     queue.clear();
+    hand.clear();
+    hand_paced = false;
     empty_waits = 0;
 }
 
 int VEK_Script_Pending(void)
 {
-    return (int)queue.size();
+    return (int)(queue.size() + hand.size());
 }
 
 /* Reads one integer (decimal, or hexadecimal after 0x) at *p and moves *p
@@ -285,6 +329,7 @@ void VEK_Script_Rearm_Environment(void)
 int VEK_Script_Peek_Kind(void)
 {
     VEK_Script_From_Environment();
+    hand_gives_input();
     take_snapshots();
     if (queue.empty()) VEK_Display_Poll();  /* the window's events, without waiting */
     return queue.empty() ? VEK_EV_NONE : queue.front().kind;
@@ -295,15 +340,6 @@ int VEK_Script_Peek_Value(void)
     VEK_Script_From_Environment();
     take_snapshots();
     return queue.empty() ? 0 : queue.front().value;
-}
-
-int VEK_Script_Peek_Press(int* x, int* y)
-{
-    const int kind = VEK_Script_Peek_Kind();
-    if (kind != VEK_EV_CLICK && kind != VEK_EV_PRESS) return 0;
-    if (x) *x = queue.front().x;
-    if (y) *y = queue.front().y;
-    return 1;
 }
 
 void VEK_Script_Note_Stall(void)
@@ -318,6 +354,7 @@ void VEK_Script_Note_Stall(void)
 int VEK_Script_Take(VEKScriptEvent* event)
 {
     VEK_Script_From_Environment();
+    hand_gives_input();
     take_snapshots();
     if (queue.empty()) {
         if (event) {
@@ -343,6 +380,13 @@ static int handler_running = 0;
 
 int VEK_Close_Handler_Running(void) { return handler_running; }
 
+/* The queue has run dry headless: the last wait found it empty (the close
+ * request it gave is the script's end), and nothing has come since. */
+static bool script_ran_dry(void)
+{
+    return empty_waits > 0 && queue.empty() && hand.empty() && !VEK_Display_Active();
+}
+
 int VEK_Close_Request(void)
 {
     int (*handler)(void) = VEKGetCloseFct();
@@ -351,6 +395,13 @@ int VEK_Close_Request(void)
     int r = handler();
     --handler_running;
     if (r == VEK_CLOSE_CODE) {
+        std::fflush(nullptr);
+        std::exit(0);
+    }
+    if (r == 0 && script_ran_dry()) {
+        /* No one is left to go on editing: the run ends as the window
+         * would close, without saving. */
+        std::fprintf(stderr, "the script has ended and the program keeps editing: run ended, nothing saved\n");
         std::fflush(nullptr);
         std::exit(0);
     }

@@ -93,10 +93,26 @@ void VEK_Script_Close(void);
  * queue (a failed write is reported on stderr). */
 void VEK_Script_Snapshot(const char* file);
 
-/* Empties the queue and forgets the consecutive empty waits. */
+/* Empties the queue (and the hand, below) and forgets the consecutive
+ * empty waits. */
 void VEK_Script_Clear(void);
-/* Number of events waiting. */
+/* Number of events waiting (the hand's included). */
 int VEK_Script_Pending(void);
+
+/* A person's hand is slower than the program: the moves, presses,
+ * releases, wheel turns, keys and close requests appended while the hand's
+ * pace is on (non-zero) reach the queue one at a time, each only when a
+ * wait finds the queue empty and would block, as the window's events come
+ * while the program waits for them.  What is meant for an editor, a menu
+ * or a box (typed texts and keys, menu entries, answers) and snapshots
+ * come as soon as the queue is empty.  Off: what the hand still holds goes
+ * into the queue at once.  For tests of how the program's waits and a
+ * person's moves and clicks interleave; off after VEK_Script_Clear. */
+void VEK_Script_Set_Hand_Pace(int on);
+/* Moves the hand's next event into the empty queue; 1 when one came, 0
+ * when the hand is empty or its pace is off.  Called by a wait that would
+ * block. */
+int VEK_Script_Hand_Next(void);
 
 /* Appends the events of a script file.  Returns the number of events read;
  * -1 when the file cannot be read or holds a line that is not understood
@@ -118,10 +134,10 @@ void VEK_Script_Rearm_Environment(void);
 int VEK_Script_Peek_Kind(void);
 /* The value field of the first waiting event (0 when empty). */
 int VEK_Script_Peek_Value(void);
-/* 1 when the first waiting event is a click or a press (of any button),
- * with its place in *x and *y (null pointers skipped); else 0 and the ints
- * stay as they were.  Nothing is taken. */
-int VEK_Script_Peek_Press(int* x, int* y);
+/* Puts the event back at the head of the queue, before every other: an
+ * event that a wait took and then found not to be its own goes to the
+ * next wait as it came. */
+void VEK_Script_Push_Front(const VEKScriptEvent& event);
 /* Takes the first event into *event (may be null).  1 when one was taken;
  * on an empty queue 0, *event becomes a close request, and the count of
  * consecutive empty waits grows (the run ends past VEK_MAX_EMPTY_WAITS). */

@@ -10,6 +10,7 @@
 #include "platform/input.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -38,6 +39,9 @@ static Rect restriction_base = {0, 0, 1 << 20, 1 << 20};
 static std::vector<Rect> restriction_stack;  /* saved rectangles */
 static Rect restriction = restriction_base;
 static int held_by_press[4];  /* [button]: held by a scripted press until its release */
+/* The press the last wait returned, as it came (its place not confined);
+ * kind VEK_EV_NONE when that wait returned something else. */
+static VEKScriptEvent last_press;
 static int key_mask = 0;
 static int reported_key_mask = 0;  /* as the last VEK_MSG_KEYMASK told it */
 static int wheel_on = 1;
@@ -130,6 +134,7 @@ void VEK_Input_Reset(void)
     M_LEFT = M_RIGHT = M_MIDDLE = M_SCROLL = 0;
     M_XPOS = M_YPOS = 0;
     for (int& h : held_by_press) h = 0;
+    last_press = VEKScriptEvent();
     key_mask = reported_key_mask = 0;
     text_scroll_length = 0;
     LAST_SHEET_EDIT_KEY = 0;
@@ -155,6 +160,7 @@ int GetVEKMessage(int mask, VEKMessage* message)
 
 static int wait_for_event(int mask, VEKMessage* message)
 {
+    last_press = VEKScriptEvent();
     /* A button held by a click (or by the program) comes up now. */
     for (int b = 1; b <= 3; b++) {
         int* state = button_state(b);
@@ -180,6 +186,7 @@ static int wait_for_event(int mask, VEKMessage* message)
         VEKScriptEvent e;
         switch (VEK_Script_Peek_Kind()) {
         case VEK_EV_NONE:
+            if (VEK_Script_Hand_Next()) continue;
             if (VEK_Display_Active()) {
                 /* A person at the window: wait for the next event, or for
                  * the time-out on the real clock. */
@@ -215,8 +222,9 @@ static int wait_for_event(int mask, VEKMessage* message)
             *button_state(b) = 1;
             held_by_press[b] = e.kind == VEK_EV_PRESS;
             int ev = button_event(b, 1);
-            if (mask & ev) return finish(message, ev, 0, 0, b);
-            continue;
+            if (!(mask & ev)) continue;
+            last_press = e;
+            return finish(message, ev, 0, 0, b);
         }
         case VEK_EV_RELEASE: {
             VEK_Script_Take(&e);
@@ -257,6 +265,25 @@ static int wait_for_event(int mask, VEKMessage* message)
             return nothing_for_the_wait(mask, message);
         }
     }
+}
+
+int VEK_Last_Press_Place(int* x, int* y)
+{
+    if (last_press.kind == VEK_EV_NONE) return 0;
+    if (x) *x = last_press.x;
+    if (y) *y = last_press.y;
+    return 1;
+}
+
+int VEK_Give_Back_Press(void)
+{
+    if (last_press.kind == VEK_EV_NONE) return 0;
+    const int b = normal_button(last_press.button);
+    *button_state(b) = 0;
+    held_by_press[b] = 0;
+    VEK_Script_Push_Front(last_press);
+    last_press = VEKScriptEvent();
+    return 1;
 }
 
 int Get_Mouse_Event(void)
@@ -364,6 +391,20 @@ static int parse_double(const std::string& typed, double* out)
     if (r.ec != std::errc() || r.ptr != last || !std::isfinite(v)) return 0;
     *out = v;
     return 1;
+}
+
+/* The significant digits of a number's text (leading and trailing zeros
+ * aside): beyond DBL_DIG a double may not hold the number typed. */
+static int significant_digits(const std::string& text)
+{
+    std::string digits;
+    for (char c : text) {
+        if (c == 'e' || c == 'E') break;
+        if (c >= '0' && c <= '9') digits += c;
+    }
+    const size_t a = digits.find_first_not_of('0');
+    if (a == std::string::npos) return 0;
+    return (int)(digits.find_last_not_of('0') - a + 1);
 }
 
 /* The one conversion of a double in a field's format ("%6.1f" of
@@ -584,12 +625,12 @@ int Short_Edit_Float(int x, int y, const char* format, double* value)
         double v;
         if (!parse_double(e.text, &v)) {
             PrintTitledMessage(VEK_REFUSAL_TITLE, "Die Eingabe \"%s\" ist keine Zahl.\nDer bisherige Wert bleibt erhalten.", e.text.c_str());
+        } else if (significant_digits(e.text) > DBL_DIG) {
+            PrintTitledMessage(VEK_REFUSAL_TITLE, "Die Eingabe \"%s\" hat mehr als %d g\x81ltige Ziffern: so genau wird kein Wert gespeichert.\n"
+                               "Der bisherige Wert bleibt erhalten.", e.text.c_str(), DBL_DIG);
         } else {
-            /* The value stored is the value the field shows afterwards:
-             * typed digits beyond the field's precision are rounded as
-             * the field prints them, never kept out of sight. */
-            double r;
-            if (parse_double(print_number(conversion, v), &r)) v = r;
+            /* Stored as typed, every digit: the caller refuses what its
+             * field does not take (field_number.h), nothing is rounded. */
             *value = v == 0.0 ? 0.0 : v;
         }
     }

@@ -169,6 +169,19 @@ int GetVEKMessage(int mask, VEKMessage* message);
  * value; VEK_MSG_CLOSE as GetVEKMessage does. */
 int Get_Mouse_Event(void);
 
+/* The place of the press that the last wait returned, as the user made it:
+ * where the mouse was, not where the move restriction holds the mouse
+ * state.  1 and *x, *y set (null pointers skipped); 0 when the last wait
+ * returned no press. */
+int VEK_Last_Press_Place(int* x, int* y);
+/* Gives the press that the last wait returned back to the head of the
+ * queue, as it came, its button up again: the next wait takes it anew.
+ * For a wait that learns only from the press that it is not for it (a
+ * drop-down list pressed outside closes and leaves the press to what lies
+ * there).  1 when a press was given back, 0 when the last wait returned
+ * none. */
+int VEK_Give_Back_Press(void);
+
 /* Puts the input state back to the start of the process: no button held,
  * no wheel turn, no modifier keys, no pending scroll mode of the text
  * editor, no last edit key, the mouse at (0, 0) and free to go anywhere,
@@ -234,11 +247,12 @@ int msVisi(int visible);
 
 /* Edits a double in place at (x, y).  The field's text is the value as
  * the one double conversion of `format` prints it ("%g" when the format
- * has none).  A typed text that reads as a finite number (C locale) is
- * stored rounded as the field prints it, so that the value stored is the
- * value shown afterwards; any other text is refused with a message box and
- * the value stays.  An edit in which nothing was typed leaves the value
- * untouched, every digit of it.
+ * has none).  A typed text that reads as a finite number (C locale, or
+ * the decimal comma) of at most DBL_DIG significant digits is stored as
+ * typed, every digit of it: nothing is rounded to the format, and the
+ * caller refuses what its field does not take (field_number.h).  Any
+ * other text is refused with a message box and the value stays.  An edit
+ * in which nothing was typed leaves the value untouched.
  * Returns the edit's result (0 ends a chain of edits). */
 int Short_Edit_Float(int x, int y, const char* format, double* value);
 /* Edits a text in place.  It takes at most the length set by

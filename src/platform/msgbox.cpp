@@ -80,9 +80,10 @@ static int text_width(const std::string& text)
 }
 
 /* Draws the box being built in the middle of the screen, saving what it
- * covers, with the buttons (none for Show_Message) placed into *buttons.
- * Returns the box's rectangle. */
-static Area draw_box(BoxButton* buttons, int count)
+ * covers, with the buttons (none for Show_Message) placed into *buttons;
+ * the one whose answer is `fallback` (Enter's) framed in black.  Returns
+ * the box's rectangle. */
+static Area draw_box(BoxButton* buttons, int count, int fallback = -1)
 {
     Pop_RFont(0x1000);
     int width = text_width(building.title) + 2 * BOX_MARGIN;
@@ -118,6 +119,13 @@ static Area draw_box(BoxButton* buttons, int count)
         BoxButton& b = buttons[i];
         b.r = {x, box.y2 - 12 - BOX_BUTTON_HEIGHT + 1, x + BOX_BUTTON_WIDTH - 1, box.y2 - 12};
         Draw_Funny_Area_to_PS(5, b.r.x1, b.r.y1, b.r.x2, b.r.y2, 1);
+        if (count > 1 && b.answer == fallback) {
+            pxFgc(-6);
+            pxLine(b.r.x1 - 2, b.r.y1 - 2, b.r.x2 + 2, b.r.y1 - 2);
+            pxLine(b.r.x2 + 2, b.r.y1 - 2, b.r.x2 + 2, b.r.y2 + 2);
+            pxLine(b.r.x2 + 2, b.r.y2 + 2, b.r.x1 - 2, b.r.y2 + 2);
+            pxLine(b.r.x1 - 2, b.r.y2 + 2, b.r.x1 - 2, b.r.y1 - 2);
+        }
         pxFgc(-14);
         pxBTxt(b.r.x1, b.r.y1, b.r.x2, b.r.y2, b.text, -1, PX_ALIGN_CENTRE | PX_ALIGN_MIDDLE);
     }
@@ -165,7 +173,7 @@ static int box_in_window(bool question, int fallback)
     BoxButton buttons[2] = {{"OK", 1, {}}, {nullptr, 0, {}}};
     if (question) buttons[0] = {"Ja", 1, {}}, buttons[1] = {"Nein", 0, {}};
     const int count = question ? 2 : 1;
-    Area box = draw_box(buttons, count);
+    Area box = draw_box(buttons, count, fallback);
     return answer_at_box(buttons, count, fallback, box);
 }
 

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <string>
@@ -18,6 +19,7 @@
 
 #include "platform/display_sdl.h"
 #include "platform/events.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/helpview.h"
 #include "platform/input.h"
@@ -261,6 +263,23 @@ static void draw_step_button(int x1, int y1, bool up, int ink)
     }
 }
 
+/* A float field's value as its format prints it ("%g" for a format that
+ * is not one of a double). */
+static std::string float_text(const Element& e)
+{
+    char buf[128] = "";
+    if (!e.value) return buf;
+    if (is_double_format(e.format)) {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+        std::snprintf(buf, sizeof buf, e.format.c_str(), *e.value);
+#pragma GCC diagnostic pop
+    } else {
+        std::snprintf(buf, sizeof buf, "%g", *e.value);
+    }
+    return buf;
+}
+
 static void draw_element(const Element& e)
 {
     int ink = e.active == 1 ? BLACK_CI : DGREY_CI;
@@ -300,16 +319,7 @@ static void draw_element(const Element& e)
     case FLOAT: {
         draw_box(e.r, WHITE_CI, ink);
         char buf[128] = "";
-        if (e.kind == FLOAT && e.value) {
-            if (is_double_format(e.format)) {
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-                std::snprintf(buf, sizeof buf, e.format.c_str(), *e.value);
-#pragma GCC diagnostic pop
-            } else {
-                std::snprintf(buf, sizeof buf, "%g", *e.value);
-            }
-        }
+        if (e.kind == FLOAT) std::snprintf(buf, sizeof buf, "%s", float_text(e).c_str());
         if (e.kind == TEXT && e.buffer) std::snprintf(buf, sizeof buf, "%.*s", e.width, e.buffer);
         pxFgc(ink);
         pxText(e.r.x1 + 3, e.r.y2 - 5, buf, (int)std::strlen(buf));
@@ -1146,13 +1156,15 @@ static void edit_float(Sheet& s, Element& e)
     }
     double typed = *e.value;
     Short_Edit_Float(e.r.x1 + s.dx, e.r.y1 + s.dy, e.format.c_str(), &typed);
-    if (e.stepped && typed != *e.value && !(typed >= e.step_min && typed <= e.step_max)) {
-        PrintTitledMessage(VEK_REFUSAL_TITLE, "Der Wert %g liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von %g bis %g.\n"
-                     "Der bisherige Wert %g bleibt erhalten.",
-                     typed, e.step_min, e.step_max, *e.value);
-        return;
-    }
-    *e.value = typed;
+    if (std::memcmp(&typed, e.value, sizeof typed) == 0) return;
+    // The field takes the decimals its format shows, within its steps'
+    // range: it never shows a value other than the one stored.
+    const double any = HUGE_VAL;
+    const VEK_Number_Rule rule = {e.stepped ? e.step_min : -any, e.stepped ? e.step_max : any,
+                                  is_double_format(e.format) ? VEK_Format_Decimals(e.format.c_str()) : -1};
+    const std::string kept = float_text(e);
+    if (VEK_Take_Typed_Number(rule, typed, kept.substr(std::min(kept.size(), kept.find_first_not_of(' ')))))
+        *e.value = typed;
 }
 
 /* The code of the first active button of the sheet with the given face. */

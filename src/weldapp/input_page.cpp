@@ -13,6 +13,7 @@
 #include "codes/nad_norm.h"
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
+#include "platform/field_number.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "profiles/profile_catalogue.h"
@@ -43,8 +44,21 @@ void Paint_Connection_Preview(int x1, int y1, int x2, int y2, int) {
     Draw_Schweissnaht_Skizze(x1, y1, x2, y2, g_preview_naht);
 }
 
-// The profile classes the page offers (box and trapezoid are not).
-const int kTypes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, -1};
+// The profile classes the page offers (box and trapezoid are not), ended as
+// the profile register's list is.
+const int kTypes[] = {PROFILTYP_FLACH, PROFILTYP_RUND, PROFILTYP_L,        PROFILTYP_I, PROFILTYP_H,
+                      PROFILTYP_C,     PROFILTYP_DIL,  PROFILTYP_RECHTECK, PROFILTYP_ROHR,
+                      PROFILTYP_S,     PROFILTYP_T,    PROFILTYP_U,        PROFILTYP_W, PROFILTYP_Z,
+                      PROFILTYP_HALB_I, -1};
+
+// The option bits of the profile register's rows (profile_register.h): the
+// profile's own grade, and its beta_w.
+constexpr int kProfileGradeRows = 0x1, kProfileBetaWRow = 0x2;
+
+// The types with flanges an all-round weld has throats of its own at: the
+// I family and the tees.
+constexpr unsigned kFlangedTypes = PROFILTYP_MASK_I | 1u << PROFILTYP_T | 1u << PROFILTYP_HALB_I;
+static_assert(kFlangedTypes == 0xACB0u, "types 4, 5, 7, 10, 11, 13 and 15");
 
 // Catalogue names compared without their trailing blanks.
 bool Same_Name(const char* a, const char* b) {
@@ -111,6 +125,11 @@ constexpr double kMaxWeldLength = 10000.0;         // mm
 constexpr Bounds kContactPercent = {0.0, 100.0};   // %
 constexpr Bounds kPartialFactor = {0.5, 3.0};
 
+// The decimal places the input file keeps of every value of the page (in
+// the unit the page shows, mm, N/mm² or none): a value typed with as many
+// is kept and shown as typed, one with more is refused.
+constexpr int kFileDecimals = 6;
+
 void Number(const Page& g, int x, int y, double* value, const char* format, Bounds bounds, int colour = -1) {
     Add_Float_to_Scrollable_Area(g.area, x, y, value, format, Normal(), colour < 0 ? g.colour : colour, g.enable);
     Set_Bounds_of_Last_Float(g.area, bounds.minimum, bounds.maximum);
@@ -133,11 +152,13 @@ double Max_Weld_Length(const Stahlprofil& p, int slot) {
 }
 
 // "Kontaktabtrag", its field a character's width after the label, "%" as
-// far after the field's frame.
+// far after the field's frame. The share is kept as a fraction with the
+// input file's six places: four places of a percent.
 void Contact_Share(const Page& g, int x_text, int y) {
     const int x_field = x_text + 120;
     Text(g, x_text, y, "Kontaktabtrag");
     Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
+    Set_Decimals_of_Last_Float(g.area, kFileDecimals - 2);
     Text(g, x_field + 41, y, "%");
 }
 
@@ -155,7 +176,7 @@ int Left_Column(const Page& g, int y1) {
     Add_Choice_List_to_Scrollable_Area(g.area, g.x0 + 200, y1, g_code_entries, Normal(), 13, 2, &r->code_setting,
                                        &Screen_Flag_On);
     int y = y1 + g.step + 5;
-    if (r->code_setting == 1) {
+    if (r->code_setting == CODE_SETTING_DIN18800) {
         // The bold heading ends at x0 + 231; symbol and field after it.
         Text(g, g.x0, y, "Materialsicherheitsbeiwert", Heading());
         Symbol(g, g.x0 + 242, g.x0 + 250, y, "\xC0", "M");
@@ -181,6 +202,7 @@ double g_din_alpha_w = 0.95;
 void Din_Alpha_w_Row(const Page& g, int x, int* y) {
     g_din_alpha_w = Din_Fillet_Alpha_w(&g.r->naht.plate.material);
     Draw_Material_Shown_Row(g.area, x, y, g.step, "Beiwert Kehlnähte"_cp, "\xBA", "w", &g_din_alpha_w, "%6.2f");
+    Set_Disabled_Reason_of_Last_Item(g.area, "Der Beiwert folgt der Stahlsorte des Blechs."_cp);
 }
 
 // Uniform grade and cross-section check; the right column's end.
@@ -220,7 +242,7 @@ int Right_Column(const Page& g, int xm, int y1) {
 int All_Round_Fields(const Page& g, int Y) {
     Nahtbild& n = g.r->naht;
     const int t = n.profile.type, x0 = g.x0;
-    if (g.ec && Is_Profile_Type_In(0xACB0u, t)) {
+    if (g.ec && Is_Profile_Type_In(kFlangedTypes, t)) {
         // A two-letter index ends a character's width before the field.
         Symbol(g, x0 + 204, x0 + 212, Y, "a", "fo");
         Throat(g, x0 + 240, Y, &n.a_w_fo);
@@ -371,8 +393,10 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Size_Connection_Preview(width, &record->naht);
     Page g{record, area, x0, step, small_step, active ? Screen_Black : Screen_Grey192,
            Next_Register_Field_Flag(active ? 1 : 0), 0, width, active};
-    if (record->code_setting < 0 || record->code_setting > 1) record->code_setting = 0;
-    g.ec = record->code_setting != 1;
+    Set_Scrollable_Area_Float_Decimals(area, kFileDecimals);
+    if (record->code_setting != CODE_SETTING_EC3 && record->code_setting != CODE_SETTING_DIN18800)
+        record->code_setting = CODE_SETTING_EC3;
+    g.ec = record->code_setting != CODE_SETTING_DIN18800;
     Nahtbild& n = record->naht;
     const int y1 = *y + step, xm = x0 + width / 2;
 
@@ -387,15 +411,17 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     yy += step;
     // Without a uniform grade the plate has its own grade (with beta_w
     // under EC 3, with the alpha_w the DIN check takes under DIN 18800).
-    const int plate_rows = n.uniform_grade ? 0x40 : g.ec ? 0x43 : 0x41;
+    const int own_grade = g.ec ? int{PLATE_ROW_MATERIAL} | int{MATERIAL_ROW_BETA_W} : int{PLATE_ROW_MATERIAL};
+    const int plate_rows = n.uniform_grade ? int{PLATE_ROW_THICKNESS} : int{PLATE_ROW_THICKNESS} | own_grade;
     Draw_Plate_Sheet(&n.plate, area, x0, &yy, step, 0, 0, *g.enable, Screen_Black, plate_rows, "p");
     if (!n.uniform_grade && !g.ec) Din_Alpha_w_Row(g, x0, &yy);
     yy += 5;
     Text(g, x0, yy, "Profil:", Heading());
     yy += step;
     // The profile's own grade; its beta_w only where the EC 3 check reads it.
+    const int profile_grade = g.ec ? kProfileGradeRows | kProfileBetaWRow : kProfileGradeRows;
     Edit_Profile_Register(&n.profile, area, x0, &yy, step, small_step, width, *g.enable, kTypes,
-                          n.uniform_grade ? 0 : g.ec ? 3 : 1, 0, g.ec, 0, 0, nullptr);
+                          n.uniform_grade ? 0 : profile_grade, 0, g.ec, 0, 0, nullptr);
     g_preview_naht = &n;
     const int px = xm + 15, py = yp + 15;
     Add_User_Drawn_Area_to_Scrollable_Area(area, px, py, px + Preview_Box.width, py + Preview_Box.height, 0,
@@ -409,6 +435,7 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     yy += step;
     Add_Text_to_Scrollable_Area(area, x0, yy, " ", Normal(), g.colour, 0);
     Next_Register_Field_Flag(active ? 1 : 0);
+    Set_Scrollable_Area_Float_Decimals(area, -1);
     *y = yy;
 }
 
@@ -423,7 +450,7 @@ void Record_to_Sheet(SchweissnahtAnschluss* record) {
     v.throat_check = !n.no_throat_check;
     v.length_check = !n.no_length_check;
     v.contact_percent = n.contact_fraction * 100.0;
-    v.code_is_ec = record->code_setting != 1;
+    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Copy_Profile(&n.profile, &v.previous_profile);
 }
 
@@ -456,17 +483,13 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
         int k = 0;
         while (k < NAHT_SLOTS && n.number[k] != number) k++;
         if (k == NAHT_SLOTS) continue;
-        // Cut as the field shows it ("%6.1f"): a catalogue's single-precision
+        // Cut as the field shows it: a catalogue's single-precision
         // thickness may take a hair off a throat on its limit.
-        char was[32], is[32];
-        std::snprintf(was, sizeof was, "%.1f", before[k]);
-        std::snprintf(is, sizeof is, "%.1f", n.throat[k]);
-        if (!(n.throat[k] < before[k]) || std::strcmp(was, is) == 0) continue;
-        char one[64];
-        std::snprintf(one, sizeof one, "%saw%d %.1f mm auf %.1f mm", count % 4 ? ",  " : "", number, before[k],
-                      n.throat[k]);
+        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
+        const std::string is = VEK_Decimal_Text(n.throat[k], 1, kFileDecimals);
+        if (!(n.throat[k] < before[k]) || was == is) continue;
         if (count % 4 == 0) lines.emplace_back();
-        lines.back() += one;
+        lines.back() += (count % 4 ? ",  aw" : "aw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
         count++;
     }
     if (count == 0) return;
@@ -481,6 +504,52 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
     Draw_Message();
 }
 
+// The weld numbers and lengths by slot, to tell what a refresh did to the
+// lengths.
+struct Weld_Lengths {
+    int number[NAHT_SLOTS];
+    double length[NAHT_SLOTS];
+};
+
+Weld_Lengths Lengths_Of(const Nahtbild& n) {
+    Weld_Lengths w;
+    std::copy(n.number, n.number + NAHT_SLOTS, w.number);
+    std::copy(n.length, n.length + NAHT_SLOTS, w.length);
+    return w;
+}
+
+// Tells which lengths of the single welds the refresh changed, each with its
+// old and new value as the field shows them (a field must not change behind
+// the user's back): cut to the edge of the profile the weld lies on, or,
+// `rebuilt`, laid anew along the edges of a typed-in profile whose
+// dimensions changed. Nothing when none changed, or when the welds are
+// others than before (another family).
+void Report_Changed_Lengths(const Nahtbild& n, const Weld_Lengths& before, bool rebuilt) {
+    if (!std::equal(n.number, n.number + NAHT_SLOTS, before.number)) return;
+    std::vector<std::string> lines;  // four welds to a line
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) k++;
+        if (k == NAHT_SLOTS) continue;
+        const std::string was = VEK_Decimal_Text(before.length[k], 1, kFileDecimals);
+        const std::string is = VEK_Decimal_Text(n.length[k], 1, kFileDecimals);
+        if (was == is) continue;
+        if (count % 4 == 0) lines.emplace_back();
+        lines.back() += (count % 4 ? ",  lw" : "lw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
+        count++;
+    }
+    if (count == 0) return;
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", count == 1 ? "Die Länge einer Naht wurde an das Profil angepasst:"_cp
+                                  : "Die Längen der Nähte wurden an das Profil angepasst:"_cp);
+    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
+    Fill_Message("%s", rebuilt ? "Die Nähte eines geänderten Profils liegen in ganzer Länge an seinen Kanten."_cp
+                               : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp);
+    Draw_Message();
+}
+
 }  // namespace
 
 void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
@@ -488,30 +557,36 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
     Stahlprofil& prev = v.previous_profile;
-    v.code_is_ec = record->code_setting != 1;
+    v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
+    const Weld_Lengths lengths_before = Lengths_Of(n);
+    bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
+    bool other_welds = false;
     if (!Compare_Profiles(&n.profile, &prev)) {
-        bool other_profile = n.profile.kind != prev.kind || prev.kind == 0 ||
-                             (n.profile.kind == 1 && !Same_Name(n.profile.name, prev.name));
+        bool other_profile = n.profile.kind != prev.kind || prev.kind == STAHLPROFIL_KIND_DIMENSIONS ||
+                             (n.profile.kind == STAHLPROFIL_KIND_CATALOGUE && !Same_Name(n.profile.name, prev.name));
         Stahlprofil accepted;
         Copy_Profile(&prev, &accepted);
         Copy_Profile(&n.profile, &prev);
         // A catalogue profile without a designation yet is not looked up:
         // the catalogue would leave "???" in its name. Nor is one the
         // catalogue lacks: the user is told its name, the last one stays.
-        if (prev.kind == 1 && Length_Without_Trailing_Blanks(prev.name) > 0) {
+        if (prev.kind == STAHLPROFIL_KIND_CATALOGUE && Length_Without_Trailing_Blanks(prev.name) > 0) {
             char name[STAHLPROFIL_NAME_SIZE];
             std::snprintf(name, sizeof name, "%s", prev.name);
             if (Get_Profile_Record(name)) {
                 Init_Profile_From_Name(&prev, name);
             } else {
-                Report_Unknown_Profile(name, accepted.kind == 1 ? accepted.name : "", nullptr);
+                Report_Unknown_Profile(name, accepted.kind == STAHLPROFIL_KIND_CATALOGUE ? accepted.name : "", nullptr);
                 Copy_Profile(&accepted, &prev);
                 other_profile = false;
             }
             Copy_Profile(&prev, &n.profile);
         }
         if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
+        laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
+                    prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
+        other_welds = other_profile && !laid_anew;
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (v.default_throat_request) {
@@ -532,6 +607,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     Update_Weld_Layout(&n, nullptr, 0);
     if (single) Report_Cut_Throats(n, before);
+    if (single && !other_welds) Report_Changed_Lengths(n, lengths_before, laid_anew);
     Record_to_Sheet(record);
 }
 

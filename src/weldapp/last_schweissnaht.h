@@ -23,6 +23,12 @@ struct Lastfall {
     Schnittkraefte forces;  // N, Nmm
 };
 
+// The largest magnitude of a force (N) or moment (Nmm) of a load case: the
+// stresses formed from a larger one could overflow, the check refuses it, and
+// no value may enter the load cases that the input file's reader would not
+// take back.
+inline constexpr double LASTFALL_MAX_FORCE = 1e15;
+
 // The order of the six forces in a row of the input file's load-case block,
 // of the load table's columns and of a control-word text file.
 inline constexpr double Schnittkraefte::*const LASTFALL_COLUMNS[6] = {

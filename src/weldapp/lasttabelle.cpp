@@ -2,6 +2,7 @@
 #include "weldapp/lasttabelle.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <new>
@@ -13,6 +14,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/tables.h"
 #include "dialogs/valuecheck.h"
+#include "platform/field_number.h"
 #include "platform/msgbox.h"
 #include "weldapp/control_words.h"
 #include "weldapp/schweissnaht.h"
@@ -216,6 +218,48 @@ int Rows_With_Load() {
     return n;
 }
 
+// The columns of M_y, M_z and M_x (LASTFALL_COLUMNS).
+bool Is_Moment_Column(int column) { return column == 1 || column == 3 || column == 5; }
+
+// The units of a force and of a moment in the table's unit code.
+const char* Force_Unit(int unit) { return unit == 0 || unit == 1 ? "kN" : "N"; }
+const char* Moment_Unit(int unit) {
+    static const char* const kMoments[4] = {"kNm", "kNcm", "Nm", "Nmm"};
+    return kMoments[unit >= 0 && unit <= 3 ? unit : 3];
+}
+
+// A file whose combinations hold a value that no cell takes (no number, or
+// beyond LASTFALL_MAX_FORCE) is not read: the first such value is named with
+// its combination and the limits. True when the file is refused.
+bool Refuse_Unstorable_File(const std::vector<double>& values, const std::vector<char>& names, int count) {
+    static const char* const kSymbols[6] = {"N", "My", "Vz", "Mz", "Vy", "Mx"};
+    const int unit = state.unit;
+    for (int g = 0; g < count; ++g)
+        for (int k = 0; k < 6; ++k) {
+            const double v = values[static_cast<size_t>(g) * 6 + k];
+            if (std::fabs(v * Lasttabelle_Column_Factor(unit, k)) <= LASTFALL_MAX_FORCE) continue;
+            const char* name = &names[static_cast<size_t>(g) * 41];
+            const bool moment = Is_Moment_Column(k);
+            Init_Message();
+            Set_Message_Title(VEK_REFUSAL_TITLE);
+            // The file's numbers are read in single precision: seven digits.
+            if (std::isfinite(v))
+                Fill_Message("Die Datei wird nicht eingelesen: in Kombination %d (%.40s) ist %s = %.7g %s."_cp, g + 1,
+                             name, kSymbols[k], v, moment ? Moment_Unit(unit) : Force_Unit(unit));
+            else
+                Fill_Message("Die Datei wird nicht eingelesen: in Kombination %d (%.40s) ist %s keine Zahl oder zu groß."_cp,
+                             g + 1, name, kSymbols[k]);
+            Fill_Message("Eine Kraft darf höchstens %s %s, ein Moment höchstens %s %s betragen."_cp,
+                         VEK_Number_Text(LASTFALL_MAX_FORCE / Lasttabelle_Column_Factor(unit, 0)).c_str(),
+                         Force_Unit(unit), VEK_Number_Text(LASTFALL_MAX_FORCE / Lasttabelle_Column_Factor(unit, 1)).c_str(),
+                         Moment_Unit(unit));
+            Fill_Message("%s", "Die Lastfalltabelle bleibt unverändert."_cp);
+            Draw_Message();
+            return true;
+        }
+    return false;
+}
+
 void Read_Text_File() {
     std::vector<double> values;
     std::vector<char> names;
@@ -234,6 +278,7 @@ void Read_Text_File() {
                            "Bitte überprüfen Sie das Dateiformat."_cp);
         return;
     }
+    if (Refuse_Unstorable_File(values, names, count)) return;
     // The file's cases come after those of the table, which holds at most
     // LASTTABELLE_MAX_ROWS: a file that fits only in part is not taken.
     if (const int loaded = Rows_With_Load(); loaded + count > LASTTABELLE_MAX_ROWS) {
@@ -288,13 +333,33 @@ void Clear_Table() {
 
 void Set_Lasttabelle_Services(const Lasttabelle_Services* s) { services = s ? *s : Lasttabelle_Services{}; }
 
+double Lasttabelle_Column_Factor(int unit, int column) {
+    const Schnittkraefte_Units u = Load_Unit_From_Screen(unit);
+    return Is_Moment_Column(column) ? u.moment : u.force;
+}
+
+int Lasttabelle_Column_Decimals(int unit, int column) {
+    return 2 + static_cast<int>(std::lround(std::log10(Lasttabelle_Column_Factor(unit, column))));
+}
+
+int Lasttabelle_Forces_Storable(const Schnittkraefte& f) {
+    for (double v : {f.N, f.V_y, f.V_z, f.M_x, f.M_y, f.M_z})
+        if (!(std::fabs(v) <= LASTFALL_MAX_FORCE)) return 0;
+    return 1;
+}
+
 int Draw_Lasttabelle_Row(int mode, int area, int x, int y, void* data) {
     auto* row = static_cast<Lasttabelle_Zeile*>(data);
     if (!row) return 1;
     if (mode == 1 && y >= state.y) state.exposed.push_back((y - state.y) / LASTTABELLE_ROW_HEIGHT);
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
         Add_Float_to_Scrollable_Area(area, x + 47 + 82 * i, y + 10, &(row->forces.*LASTFALL_COLUMNS[i]), "%8.2f",
                                      Screen_Font_Normal, Screen_Black, &Screen_Flag_On);
+        const double factor = Lasttabelle_Column_Factor(state.unit, i);
+        Set_Bounds_of_Last_Float(area, -LASTFALL_MAX_FORCE / factor, LASTFALL_MAX_FORCE / factor);
+        Set_Decimals_of_Last_Float(area, Lasttabelle_Column_Decimals(state.unit, i));
+        Set_Room_of_Last_Float(area, LASTTABELLE_CELL_ROOM);
+    }
     Add_Edit_Text_to_Scrollable_Area(area, x + 539, y + 10, row->name, Screen_Font_Normal, Screen_Black,
                                      &Screen_Flag_On);
     return 1;

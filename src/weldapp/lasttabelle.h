@@ -32,7 +32,21 @@ enum {
     LASTTABELLE_MAX_ROWS = 10000,     // most rows the user can add; most cases of one file read
     LASTTABELLE_NAME = 40,            // characters of a name in a row
     LASTTABELLE_ROW_HEIGHT = 22,
+    LASTTABELLE_CELL_ROOM = 8,        // characters a force's cell shows (a wider value: with an exponent)
 };
+
+// What a force's cell takes (column 0 .. 5 in the order of LASTFALL_COLUMNS,
+// unit code as the record's): the factor from the cell's unit to N or Nmm,
+// and the decimal places it keeps, those of a hundredth of a newton (or
+// newton-millimetre). So a value the table takes is one the input file keeps
+// (six places of N and Nmm), and never so small that its case would count
+// as one without load. Each cell takes at most LASTFALL_MAX_FORCE in N or
+// Nmm.
+double Lasttabelle_Column_Factor(int unit, int column);
+int Lasttabelle_Column_Decimals(int unit, int column);
+// 1 when each of the six is a number of at most LASTFALL_MAX_FORCE (N, Nmm)
+// in magnitude: what the table and the input file take; else 0.
+int Lasttabelle_Forces_Storable(const Schnittkraefte& forces);
 
 // One row of the table: the name padded with blanks to 40 characters, then
 // the forces in the display unit (the columns in the order of

@@ -1,6 +1,7 @@
 // loadpick: the internal-force selection's answer and the import of its
 // results as load cases (see the header).
 #include "weldapp/loadpick.h"
+#include "weldapp/lasttabelle.h"
 
 #include <cmath>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "base/vekexport.h"
 #include "base/vesk.h"
 #include "platform/desktop.h"
+#include "platform/field_number.h"
 #include "platform/msgbox.h"
 #include "platform/posix.h"
 #include "weldapp/archive.h"
@@ -387,7 +389,20 @@ int Import_Component_Loads(SchweissnahtAnschluss* record) {
     float v[LOADPICK_WELD_VALUES];
     for (int i = 0; i < n; ++i) {
         Get_CutResult_Values(i, v);
-        loads[i < filled ? i : old_count + i - filled] = Imported_Case(i + 1, v);
+        const Lastfall c = Imported_Case(i + 1, v);
+        // A value the table and the input file do not take refuses the
+        // import as a whole, as the others do.
+        if (!Lasttabelle_Forces_Storable(c.forces)) {
+            Mem_Free(__FILE__, __LINE__, "null", loads);
+            Release_Cut_Results();
+            char line[2][160];
+            std::snprintf(line[0], sizeof line[0], "Ergebnis %d enthält eine Schnittgröße, die keine Zahl oder"_cp, i + 1);
+            std::snprintf(line[1], sizeof line[1], "größer als %s kN (eine Kraft) oder %s kNm (ein Moment) ist."_cp,
+                          VEK_Number_Text(LASTFALL_MAX_FORCE / 1e3).c_str(), VEK_Number_Text(LASTFALL_MAX_FORCE / 1e6).c_str());
+            Refuse_Import(line[0], line[1]);
+            return 0;
+        }
+        loads[i < filled ? i : old_count + i - filled] = c;
     }
     Write_Protocol(component);
     Release_Cut_Results();

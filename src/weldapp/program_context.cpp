@@ -54,9 +54,13 @@ int Read_Code_and_Text_File(const char* identifier) {
 }
 
 int Close_Request_Callback(void) {
+    // "Nein" is the answer of Enter: a key pressed without reading keeps the
+    // edits.
     Init_Message();
     Fill_Message("%s", "Aktuelle Bearbeitung abbrechen?");
-    if (!Answer_is_Yes(1)) return 0;
+    Fill_Message("%s", "Nicht gespeicherte Änderungen gehen dabei verloren."_cp);
+    Set_Message_Symbol(3, 1, 0, 0);
+    if (!Answer_is_Yes(0)) return 0;
     Exit_Prop_Sheets();
     Exit_Grafik_Mode();
     return VEK_CLOSE_CODE;

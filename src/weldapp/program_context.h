@@ -53,8 +53,9 @@ int Set_Program_Context(int argc, const char* const* argv);
 int Read_Code_and_Text_File(const char* identifier);
 
 // The handler of the window's close request: asks "Aktuelle Bearbeitung
-// abbrechen?"; on yes removes the sheets and returns VEK_CLOSE_CODE (the run
-// ends with exit code 0, nothing saved); on no returns 0.
+// abbrechen?" and says that unsaved edits are lost, "Nein" the default (the
+// answer of Enter); on yes removes the sheets and returns VEK_CLOSE_CODE (the
+// run ends with exit code 0, nothing saved); on no returns 0.
 int Close_Request_Callback(void);
 
 #endif

@@ -89,7 +89,7 @@ TEST_F(Pages, PlateThicknessTypedAndAZeroRefused) {
     EXPECT_EQ(Run_Page(host, [&] { Plate_Page(); }), 2);
     EXPECT_DOUBLE_EQ(plate.t, 12.5);
     ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
-    EXPECT_EQ(Last_Message(), "Der Wert 0.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000."
+    EXPECT_EQ(Last_Message(), "Der Wert 0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000."
                               "Der bisherige Wert 12.5 bleibt erhalten.");
     snapshot::Expect_Screen_Matches("plate_page", 200, 150, 760, 560, "codes");
 }
@@ -236,8 +236,8 @@ TEST_F(Pages, BetaWOutsideItsRangeIsRefused) {
         double after;
         std::string box;
     } cases[] = {
-        {"0", 0.8, "Der Wert 0.00 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
-        {"1.2", 0.8, "Der Wert 1.20 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
+        {"0", 0.8, "Der Wert 0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
+        {"1.2", 0.8, "Der Wert 1.2 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0.5 bis 1."},
         {"0.9", 0.9, ""},
     };
     for (const auto& c : cases) {

@@ -82,19 +82,28 @@ TEST_F(FieldKeys, TypingIntoANumberReplacesItAndTheFieldShowsTheValueStored) {
     }
 }
 
-// A value wider than its field ("%6.1f" makes 6 characters) is cut only
-// behind its decimal point: it shows as the text it would show in a field
-// wide enough, never as another number (1234567 as "123456").
-TEST_F(FieldKeys, WideValuesKeepTheirWholePart) {
+// A value wider than its field ("%6.1f" makes 6 characters) shows whole,
+// never cut to another number (1234567 as "123456", 12345.6 as "12345.");
+// a field with its room set (a table's cell of 8 characters) shows a wider
+// value with an exponent and the digits that fit.
+TEST_F(FieldKeys, WideValuesShowWholeOrWithTheirSize) {
     const struct {
         double value;
-        const char* same_as;  // a format that prints the expected text uncut
+        int room;
+        const char* same_as;  // a format that prints the expected text (or is it)
         double same_value;
-    } cases[] = {{1234567.0, "%9.1f", 1234567.0}, {-123456.0, "%9.1f", -123456.0}, {12345.6, "%5.0f.", 12345.0}};
+    } cases[] = {{1234567.0, 0, "%9.1f", 1234567.0},
+                 {-123456.0, 0, "%9.1f", -123456.0},
+                 {12345.6, 0, "%7.1f", 12345.6},
+                 {1e9, 8, "   1e9", 0},
+                 {-123456.78, 8, "-1.235e5", 0},
+                 {4.5e-7, 8, "4.5e-7", 0},
+                 {12345.6, 8, "%7.1f", 12345.6}};
     for (const auto& c : cases) {
         Clear_Scrollable_View_Area(slot);
         double v = c.value;
         Add_Number(50, &v);
+        Set_Room_of_Last_Float(slot, c.room);
         Update_Scrollable_View_Area(slot);
         const std::vector<int> shown = Field_Pixels(50);
         Clear_Scrollable_View_Area(slot);
@@ -147,26 +156,38 @@ void* Count_Check(void* value) {
     return value;
 }
 
-// Bounds are checked before a value is stored: one outside is refused with a
-// message naming the range and the value kept, the check function never sees
-// it, and the chain of edits ends there (the next field's keys stay unread).
-// A value the field prints as it prints the bound lies inside: 56.45 mm,
-// an edge of a profile, shows as "56.5", and 56.5 is taken.
-TEST_F(FieldKeys, ValuesOutsideTheirBoundsAreRefusedBeforeTheyAreStored) {
-    const char* const kept = "|Der bisherige Wert 75.0 bleibt erhalten.";
+// What a field takes is checked before a value is stored: a value outside
+// its bounds, or with more decimal places than the field keeps (those of its
+// format unless it keeps more), is refused with a message naming the range
+// and the places and the value kept; the check function never sees it, and
+// the chain of edits ends there (the next field's keys stay unread). Nothing
+// is rounded. A bound counts as the field can name it: to within single
+// precision (a catalogue's 56.45 read as a float is 56.45), else rounded to
+// the field's places towards the inside (56.45 in a field of one place:
+// 56.4).
+TEST_F(FieldKeys, ValuesTheFieldDoesNotTakeAreRefusedBeforeTheyAreStored) {
+    const std::string kept = "|Der bisherige Wert 75.0 bleibt erhalten.", outside = " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von ";
+    const double catalogue = static_cast<float>(56.45);  // 56.4500007629...
     const struct {
         double minimum, maximum;
+        int decimals;  // -1: the format's (one)
         std::vector<int> keys;
         double after;
         std::string box;  // empty: taken, no box
     } cases[] = {
-        {0, 100, {'1', '5', '0', VEK_KEY_TAB}, 75, "Der Wert 150.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100." + std::string(kept)},
-        {0, 100, {'-', '4', VEK_KEY_TAB}, 75, "Der Wert -4.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100." + std::string(kept)},
-        {1, INFINITY, {'0', VEK_KEY_TAB}, 75, "Der Wert 0.0 ist nicht zul\x84" "ssig: er darf nicht kleiner als 1 sein." + std::string(kept)},
-        {-INFINITY, 3, {'4', VEK_KEY_TAB}, 75, "Der Wert 4.0 ist nicht zul\x84" "ssig: er darf nicht gr\x94\xE1" "er als 3 sein." + std::string(kept)},
-        {0, 100, {'1', '0', '0', VEK_KEY_TAB}, 100, ""},
-        {0, 56.45, {'5', '6', '.', '5', VEK_KEY_TAB}, 56.5, ""},
-        {0, 56.45, {'5', '6', '.', '6', VEK_KEY_TAB}, 75, "Der Wert 56.6 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 56.45." + std::string(kept)},
+        {0, 100, -1, {'1', '5', '0', VEK_KEY_TAB}, 75, "Der Wert 150" + outside + "0 bis 100." + kept},
+        {0, 100, -1, {'-', '0', '.', '4', VEK_KEY_TAB}, 75, "Der Wert -0.4" + outside + "0 bis 100." + kept},
+        {1, INFINITY, -1, {'0', VEK_KEY_TAB}, 75, "Der Wert 0 ist nicht zul\x84" "ssig: er darf nicht kleiner als 1 sein." + kept},
+        {-INFINITY, 3, -1, {'4', VEK_KEY_TAB}, 75, "Der Wert 4 ist nicht zul\x84" "ssig: er darf nicht gr\x94\xE1" "er als 3 sein." + kept},
+        {0, 100, -1, {'1', '0', '0', VEK_KEY_TAB}, 100, ""},
+        {0, 100, -1, {'5', '0', ',', '5', VEK_KEY_TAB}, 50.5, ""},
+        {0, 100, -1, {'5', '0', '.', '2', '5', VEK_KEY_TAB}, 75,
+         "Der Wert 50.25 hat mehr Nachkommastellen, als das Feld aufnimmt.|Das Feld nimmt Werte von 0 bis 100 mit h\x94" "chstens einer Nachkommastelle." + kept},
+        {0, 100, 4, {'5', '0', '.', '2', '5', VEK_KEY_TAB}, 50.25, ""},
+        {0, 56.45, -1, {'5', '6', '.', '5', VEK_KEY_TAB}, 75, "Der Wert 56.5" + outside + "0 bis 56.4." + kept},
+        {0, catalogue, 6, {'5', '6', '.', '4', '5', VEK_KEY_TAB}, 56.45, ""},
+        {0, catalogue, 6, {'5', '6', '.', '4', '6', VEK_KEY_TAB}, 75, "Der Wert 56.46" + outside + "0 bis 56.45." + kept},
+        {0, 56.4537, 2, {'5', '6', '.', '4', '6', VEK_KEY_TAB}, 75, "Der Wert 56.46" + outside + "0 bis 56.45." + kept},
     };
     for (const auto& c : cases) {
         Clear_Scrollable_View_Area(slot);
@@ -174,17 +195,52 @@ TEST_F(FieldKeys, ValuesOutsideTheirBoundsAreRefusedBeforeTheyAreStored) {
         double v = 75.0, next = 12.5;
         Add_Number(50, &v);
         Set_Bounds_of_Last_Float(slot, c.minimum, c.maximum);
+        if (c.decimals >= 0) Set_Decimals_of_Last_Float(slot, c.decimals);
         Set_Last_Item_Check_Function(slot, Count_Check);
         Add_Number(80, &next);
         Update_Scrollable_View_Area(slot);
         checks_seen = 0;
         EXPECT_EQ(Click_Into(50, {c.keys, {'8', VEK_KEY_ENTER}}), 1);
-        EXPECT_DOUBLE_EQ(v, c.after) << c.after;
+        EXPECT_EQ(v, c.after) << c.after;
         EXPECT_EQ(Last_Box(), c.box);
         EXPECT_EQ(checks_seen, c.box.empty() ? 1 : 0);
         EXPECT_DOUBLE_EQ(next, c.box.empty() ? 8.0 : 12.5);
         EXPECT_EQ(VEK_Script_Pending(), c.box.empty() ? 0 : 1);
         VEK_Script_Clear();
+    }
+}
+
+// A field shows a value with the decimal places it has, at least those of
+// its format and at most those the field keeps: what was typed is what it
+// shows. Digits past single precision are no part of a value as shown.
+TEST_F(FieldKeys, AFieldShowsTheDigitsItKeeps) {
+    const struct {
+        const char* format;
+        int decimals;
+        double value;
+        const char* shows;  // the format that shows it uncut
+    } cases[] = {
+        {"%6.1f", 6, 4.26, "%6.2f"},
+        {"%6.2f", 6, 1.255, "%6.3f"},
+        {"%3.0f", 4, 50.5, "%3.1f"},
+        {"%8.2f", 5, 0.004, "%8.3f"},
+        {"%6.1f", 6, 35.0, "%6.1f"},
+        {"%6.1f", 6, static_cast<float>(56.45), "%6.2f"},
+        {"%6.1f", 6, 111.99999904632568, "%6.1f"},  // a catalogue's 112 less a float's last digit
+        {"%6.1f", 2, 1.0 / 3.0, "%6.2f"},           // a computed value: the places kept
+    };
+    for (const auto& c : cases) {
+        Clear_Scrollable_View_Area(slot);
+        double v = c.value;
+        Add_Number(50, &v, c.format);
+        Set_Decimals_of_Last_Float(slot, c.decimals);
+        Update_Scrollable_View_Area(slot);
+        const std::vector<int> shown = Field_Pixels(50);
+        Clear_Scrollable_View_Area(slot);
+        double w = c.value;
+        Add_Number(50, &w, c.shows);
+        Update_Scrollable_View_Area(slot);
+        EXPECT_TRUE(shown == Field_Pixels(50)) << c.value;
     }
 }
 
@@ -220,7 +276,9 @@ TEST_F(FieldKeys, EnterConfirmsAndTabPassesLists) {
 
 // A click outside an open list closes it without choosing and counts for
 // what it hits: the row the mouse lit is not taken, the field below is
-// edited at once.
+// edited at once. The hand moves down in steps, slower than the program:
+// each move and the click come while the open list waits for them (and the
+// mouse state is held to the list, the pointer is not).
 TEST_F(FieldKeys, AClickOutsideAnOpenListCountsAtOnce) {
     static char first[] = "Kehlnaht", second[] = "Stumpfnaht";
     Choice_List_Entry entries[2] = {{BLACK_CI, first}, {BLACK_CI, second}};
@@ -229,8 +287,9 @@ TEST_F(FieldKeys, AClickOutsideAnOpenListCountsAtOnce) {
     Add_Choice_List_to_Scrollable_Area(slot, 100, 50, entries, RFONT_NORMAL, 10, 2, &kind, &Screen_Flag_On);
     Add_Number(200, &b);
     Update_Scrollable_View_Area(slot);
+    VEK_Script_Set_Hand_Pace(1);
     VEK_Script_Click(102, 46);             // opens the list below the field
-    VEK_Script_Move(110, 50 + 5 + 3 + 13 + 6);  // lights its second row
+    for (int y = 50 + 5 + 3 + 13 + 6; y < 196; y += 12) VEK_Script_Move(110, y);  // from its second row down
     VEK_Script_Click(102, 196);            // the number field
     VEK_Script_Type("4", 0);
     EXPECT_EQ(Edit_Prop_Sheet(), 100);

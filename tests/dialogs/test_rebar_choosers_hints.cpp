@@ -94,11 +94,12 @@ TEST(Rebar_Dialog, CountsAddedUpAndCancelled) {
     EXPECT_DOUBLE_EQ(counts[0], 2.0);
     EXPECT_DOUBLE_EQ(counts[4], 3.0);
     VEK_Script_Click(x1 + 15, y1 + 42 + 5);
-    VEK_Script_Type("2.7", 0);  // the field ("%2.0f") shows 3: 3 bars kept
+    VEK_Script_Type("2.7", 0);  // the field ("%2.0f") takes whole bars: refused
     VEK_Script_Key(VEK_KEY_ESC);
     testutil::ScopedEnv none("DATA", std::nullopt);
     EXPECT_DOUBLE_EQ(Bar_Area_Dialog(), -1.0);
-    EXPECT_DOUBLE_EQ(counts[0], 3.0);
+    EXPECT_EQ(VEK_Recorded_Messages().back().lines.at(1), "Das Feld nimmt ganze Zahlen von 0 bis 99.");
+    EXPECT_DOUBLE_EQ(counts[0], 2.0);
     EXPECT_DOUBLE_EQ(counts[4], 3.0);
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 0);
     EXPECT_EQ(VEK_Script_Pending(), 0);

@@ -569,14 +569,16 @@ TEST_F(Column_Table, FillWholeColumnWithStartAndIncrement) {
     EXPECT_EQ(VEK_Prop_Sheet_Count(), 1);
 }
 
-// A row typed with a fraction is the whole row its field shows ("%5.0f"
-// prints 2.6 as 3), so the fill starts where the dialog says it does.
+// A row field ("%5.0f") takes whole rows: 2.6 is refused, not taken as the
+// 3 it would show, so the fill starts where the dialog says it does.
 TEST_F(Column_Table, FillRowRangeStartsAtTheRowTheFieldShows) {
     Start_Column_Click();
     VEK_Script_Menu(1);
     Click_At(115, 80);  // "Zeilenausschnitt"
     Click_At(95, 100);  // first row
     VEK_Script_Type("2.6", 0);
+    Click_At(95, 100);
+    VEK_Script_Type("3", 0);
     Click_At(200, 140);
     VEK_Script_Type("7", 0);
     Click_At(288, 213);

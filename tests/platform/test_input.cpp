@@ -198,7 +198,7 @@ TEST_F(Input, ShortEditFloatStoresOnlyFiniteNumbersAndSaysSo)
     EXPECT_EQ(LAST_SHEET_EDIT_KEY, 9);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
     // The German decimal comma (the number pad's decimal key) is the point.
-    for (auto [typed, stored] : {std::pair{"25,5", 25.5}, {"-0,75", -0.8}, {" 7,0 ", 7.0}}) {
+    for (auto [typed, stored] : {std::pair{"25,5", 25.5}, {"-0,75", -0.75}, {" 7,0 ", 7.0}}) {
         VEK_Script_Type(typed, 1);
         EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 1) << typed;
         EXPECT_DOUBLE_EQ(v, stored) << typed;
@@ -222,6 +222,14 @@ TEST_F(Input, ShortEditFloatStoresOnlyFiniteNumbersAndSaysSo)
     EXPECT_DOUBLE_EQ(v, -1000.0);
     EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);  // nothing typed
     EXPECT_DOUBLE_EQ(v, -1000.0);
+    // Sixteen significant digits: no double holds the number typed.
+    VEK_Clear_Recorded_Messages();
+    VEK_Script_Type("1000000000.000001", 0);
+    EXPECT_EQ(Short_Edit_Float(0, 0, "%.1f", &v), 0);
+    EXPECT_DOUBLE_EQ(v, -1000.0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0),
+              "Die Eingabe \"1000000000.000001\" hat mehr als 15 g\x81ltige Ziffern: so genau wird kein Wert gespeichert.");
 }
 
 TEST_F(Input, ArrowKeysAndEscapeEndTheChainOfEditsAndLeaveTheKey)
@@ -328,7 +336,7 @@ TEST_F(Input, KeysEditTheSelectedTextAtTheCaret)
 // tests/dialogs/test_field_keys.cpp): the value stored is the value the
 // field shows afterwards, printed with the field's format; an edit that
 // changes nothing keeps every digit of the value.
-TEST_F(Input, KeysTypedIntoANumberReplaceItAndAreStoredAsShown)
+TEST_F(Input, KeysTypedIntoANumberReplaceItAndAreStoredAsTyped)
 {
     const int ENTER = VEK_KEY_ENTER;
     const struct {
@@ -337,12 +345,12 @@ TEST_F(Input, KeysTypedIntoANumberReplaceItAndAreStoredAsShown)
         std::vector<int> keys;
         double after;
     } cases[] = {
-        {"%6.1f mm", 12.5, {VEK_KEY_END, '7', ENTER}, 12.6},    // "12.57" shows as 12.6 (the unit is no text)
-        {"%6.1f", 20.0, {'2', '0', '.', '0', '4', ENTER}, 20.0}, // 20.04 shows as 20.0: stored 20.0
+        {"%6.1f mm", 12.5, {VEK_KEY_END, '7', ENTER}, 12.57},   // no digit rounded away
+        {"%6.1f", 20.0, {'2', '0', '.', '0', '4', ENTER}, 20.04},
         {"%6.1f", 35.04, {ENTER}, 35.04},                       // nothing typed: every digit kept
-        {"%6.1f", 35.04, {VEK_KEY_END, VEK_KEY_BACKSPACE, '0', ENTER}, 35.0},  // typed: stored as shown
-        {"%.3g", 7.0, {'1', '2', '3', '4', '5', ENTER}, 12300.0}, // three digits: 1.23e+04
-        {"%6.1f", -1.0, {'-', '0', '.', '0', '1', ENTER}, 0.0},  // "-0.0" is stored as 0
+        {"%6.1f", 35.04, {VEK_KEY_END, VEK_KEY_BACKSPACE, '0', ENTER}, 35.0},  // "35.0" typed
+        {"%.3g", 7.0, {'1', '2', '3', '4', '5', ENTER}, 12345.0},
+        {"%6.1f", -1.0, {'-', '0', ENTER}, 0.0},  // "-0" is stored as 0
     };
     for (const auto& c : cases) {
         double v = c.before;

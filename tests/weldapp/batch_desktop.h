@@ -31,6 +31,13 @@ inline std::string Fault_Shim(const std::string& op, const std::string& match, i
            "' WELD_FAULT_AT=" + std::to_string(at) + " WELD_FAULT_ACTION=" + action;
 }
 
+// What a scripted window run says when its script has ended: the close
+// question, kept with its default "Nein", and the end of the run (nothing
+// saved, exit code 0).
+inline const std::string kScriptEndsTheRun =
+    "message box \"\": [Aktuelle Bearbeitung abbrechen?] [Nicht gespeicherte \x8E" "nderungen gehen dabei verloren.] "
+    "answer 0\nthe script has ended and the program keeps editing: run ended, nothing saved\n";
+
 struct Desktop {
     testutil::TempDir dir;
     std::string project = dir.file("project");

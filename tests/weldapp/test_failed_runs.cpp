@@ -267,8 +267,8 @@ TEST(FailedRuns, WindowNeverSavesOverAnInputItCouldNotRead) {
                              "] [Der Datenzustand wird auf] [voreingestellte Werte gesetzt!] [Gespeichert wird nicht: "
                              "die Datei bleibt erhalten.] answer 1\n"
                              "message box \"\": [Die Eingabedaten werden nicht gespeichert!] [" + reason +
-                             "] [Die Datei war beim Start nicht lesbar und bleibt unver\x84ndert.] answer 1\n"
-                             "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n");
+                             "] [Die Datei war beim Start nicht lesbar und bleibt unver\x84ndert.] answer 1\n" +
+                             kScriptEndsTheRun);
         EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.TXT"}));
         EXPECT_EQ(fs::is_directory(input), folder);
         if (!folder) {
@@ -299,8 +299,7 @@ TEST(FailedRuns, ThinPlateIsToldOncePerValueEntered) {
                " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000.] [Der bisherige Wert " + kept +
                " bleibt erhalten.] answer 1\n";
     };
-    EXPECT_EQ(d.err, box("0.5", "35.0") + box("0.4", "35.0") + box("0.4", "5.0") +
-                         "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n");
+    EXPECT_EQ(d.err, box("0.5", "35.0") + box("0.4", "35.0") + box("0.4", "5.0") + kScriptEndsTheRun);
 }
 
 // A save of the input file that fails at the screen (its rename refused
@@ -318,7 +317,7 @@ TEST(FailedRuns, FailedSaveKeepsTheEditsAndWritesNoList) {
                                "A001_01.INP: Ein-/Ausgabefehler des Datentr\x84gers] [Die bisherige Datei bleibt "
                                "erhalten.] answer 1\n";
     EXPECT_EQ(Run_Script(d, "A001", edit + kEndAndSave, Fault_Shim("rename", "A001_01.INP", 0)), 0);
-    EXPECT_EQ(d.err, failed + failed + "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n");
+    EXPECT_EQ(d.err, failed + failed + kScriptEndsTheRun);
     EXPECT_TRUE(d.File("A001_01.INP") == input);
     EXPECT_EQ(d.Files(), (Names{"A001_01.INP", "A001_01.TXT"}));
 

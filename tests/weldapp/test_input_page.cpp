@@ -82,29 +82,47 @@ TEST_F(InputPage, RecordAndPageSwitches) {
     }
 }
 
-// Every number field of the page refuses a value outside its bounds before
-// storing it, with a message, and keeps its value: the contact share
-// 0..100 %, a throat from 0, a weld length up to its edge of the profile
-// (HE 280 A's top face: b = 280 mm), the plate from 1 mm. A decimal comma
-// is the point.
-TEST_F(InputPage, NumberFieldsRefuseValuesOutsideTheirBounds) {
+// Every number field of the page takes what was typed, as typed, or refuses
+// it with a message naming what the field takes, and keeps its value: the
+// contact share 0..100 % to four places (the input file keeps the fraction to
+// six), throats and lengths in mm, factors and the plate to six places, a
+// weld length up to its edge of the profile (HE 280 A's top face: b = 280
+// mm), the plate from 1 mm. Nothing is rounded to what the field's format
+// shows. A decimal comma is the point.
+TEST_F(InputPage, NumberFieldsTakeWhatWasTypedOrRefuseIt) {
     Nahtbild& n = rec_.r.naht;
+    rec_.r.safety.from_annex = 0;  // own partial factors: their fields are editable
+    n.material.own_values = 1;     // "Vorgabe": beta_w is editable
     Apply_Sheet_to_Record(&rec_.r);
     ASSERT_EQ(Nachweis_Page.arrangement, ANORDNUNG_EINZELNAEHTE);
+    const std::string outside = " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von ";
+    const std::string places = " hat mehr Nachkommastellen, als das Feld aufnimmt.";
     const struct {
         double* field;
         const char* typed;
         double after;
-        const char* box;  // its first line; null: taken
+        std::string box;  // its lines but the last ("Der bisherige Wert ...") joined by "|"; empty: taken
     } cases[] = {
-        {&Nachweis_Page.contact_percent, "150", 75.0, "Der Wert 150 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100."},
-        {&Nachweis_Page.contact_percent, "-5", 75.0, "Der Wert -5 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 100."},
-        {&Nachweis_Page.contact_percent, "37", 37.0, nullptr},
-        {&n.throat[0], "-4", 5.0, "Der Wert -4.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 200."},
-        {&n.length[0], "500", 280.0, "Der Wert 500.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 0 bis 280."},
-        {&n.length[0], "150", 150.0, nullptr},
-        {&n.plate.t, "0", 35.0, "Der Wert 0.0 liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von 1 bis 1000."},
-        {&n.plate.t, "25,5", 25.5, nullptr},
+        {&Nachweis_Page.contact_percent, "150", 75.0, "Der Wert 150" + outside + "0 bis 100."},
+        {&Nachweis_Page.contact_percent, "-5", 75.0, "Der Wert -5" + outside + "0 bis 100."},
+        {&Nachweis_Page.contact_percent, "-0.4", 75.0, "Der Wert -0.4" + outside + "0 bis 100."},
+        {&Nachweis_Page.contact_percent, "100.4", 75.0, "Der Wert 100.4" + outside + "0 bis 100."},
+        {&Nachweis_Page.contact_percent, "50,5", 50.5, ""},
+        {&Nachweis_Page.contact_percent, "50.12345", 50.5,
+         "Der Wert 50.12345" + places + "|Das Feld nimmt Werte von 0 bis 100 mit h\x94" "chstens 4 Nachkommastellen."},
+        {&Nachweis_Page.contact_percent, "37", 37.0, ""},
+        {&n.throat[0], "-4", 5.0, "Der Wert -4" + outside + "0 bis 200."},
+        {&n.throat[0], "4.26", 4.26, ""},
+        {&n.throat[0], "4.2612345", 4.26,
+         "Der Wert 4.2612345" + places + "|Das Feld nimmt Werte von 0 bis 200 mit h\x94" "chstens 6 Nachkommastellen."},
+        {&n.length[0], "500", 280.0, "Der Wert 500" + outside + "0 bis 280."},
+        {&n.length[0], "150.25", 150.25, ""},
+        {&n.plate.t, "0", 35.0, "Der Wert 0" + outside + "1 bis 1000."},
+        {&n.plate.t, "25,5", 25.5, ""},
+        {&rec_.r.safety.gamma_M2, "1.255", 1.255, ""},
+        {&rec_.r.safety.gamma_M0, "1.0000001", 1.0,
+         "Der Wert 1.0000001" + places + "|Das Feld nimmt Werte von 0.5 bis 3 mit h\x94" "chstens 6 Nachkommastellen."},
+        {&n.material.beta_w, "0.855", 0.855, ""},
     };
     for (const auto& c : cases) {
         Build();
@@ -114,13 +132,15 @@ TEST_F(InputPage, NumberFieldsRefuseValuesOutsideTheirBounds) {
         EXPECT_EQ(Edit_Prop_Sheet(), 100);
         EXPECT_EQ(Edit_Scrollable_View_Area(area_), 1);
         Apply_Sheet_to_Record(&rec_.r);
-        EXPECT_DOUBLE_EQ(*c.field, c.after) << c.typed;
-        if (c.box) {
-            ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
-            EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), c.box);
-        } else {
+        EXPECT_EQ(*c.field, c.after) << c.typed;  // as typed, or kept
+        if (c.box.empty()) {
             EXPECT_TRUE(VEK_Recorded_Messages().empty()) << c.typed;
+            continue;
         }
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.typed;
+        std::string lines;
+        for (const std::string& line : VEK_Recorded_Messages()[0].lines) lines += (lines.empty() ? "" : "|") + line;
+        EXPECT_EQ(lines.substr(0, lines.rfind('|')), c.box) << c.typed;
     }
     EXPECT_DOUBLE_EQ(n.contact_fraction, 0.37);
 }
@@ -388,6 +408,82 @@ TEST_F(InputPage, ThroatsCutByAButtWeldAreNamed) {
     Apply_Sheet_to_Record(&rec_.r);
     EXPECT_NEAR(*throat(1), 5.0, 1e-5);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+// A weld length that the refresh changes is named with its old and new
+// value, as a cut throat is: one longer than its face of HE 280 A (from a
+// file: the fields refuse it) is cut to the face; the top flange of a
+// typed-in I profile (h 270, t_w 8, b 280, t_f 13, r 24; under EC 3 each
+// flange has its own width) narrowed to b_fo = 200 gives its welds 1 to 3
+// new lengths. By hand: outer face b (280, then 200), inner faces
+// (b - t_w) / 2 - r (112, then 72), web h - 2 t_f - 2 r = 196.
+TEST_F(InputPage, ChangedWeldLengthsAreNamed) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    Apply_Sheet_to_Record(&rec_.r);
+    auto slot = [&](int number) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) ++k;
+        return k;
+    };
+    ASSERT_LT(slot(4), NAHT_SLOTS);
+    n.length[slot(1)] = 300.0, n.length[slot(4)] = 250.5;
+    VEK_Clear_Recorded_Messages();
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.length[slot(1)], 280.0);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{"Die L\x84ngen der N\x84hte wurden an das Profil angepasst:",
+                                        "lw1 300.0 mm auf 280.0 mm,  lw4 250.5 mm auf 196.0 mm",
+                                        "Eine Naht ist h\x94" "chstens so lang wie die Kante des Profils, an der sie liegt."}));
+    Stahlprofil& p = n.profile;
+    p.kind = 0, p.type = 4, p.h = 270, p.t_w = 8, p.b_fo = p.b_fu = 280, p.t_fo = p.t_fu = 13, p.rolled = 1, p.r_1 = 24;
+    Apply_Sheet_to_Record(&rec_.r);
+    Build();
+    VEK_Clear_Recorded_Messages();
+    testutil::Click_Item(area_, &p.b_fo);
+    VEK_Script_Type("200", 0);
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    EXPECT_EQ(Edit_Scrollable_View_Area(area_), 1);
+    Build();  // as the editing loop does: the page (b_fu follows b_fo), then the refresh
+    Apply_Sheet_to_Record(&rec_.r);
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines,
+              (std::vector<std::string>{
+                  "Die L\x84ngen der N\x84hte wurden an das Profil angepasst:",
+                  "lw1 280.0 mm auf 200.0 mm,  lw2 112.0 mm auf 72.0 mm,  lw3 112.0 mm auf 72.0 mm",
+                  "Die N\x84hte eines ge\x84nderten Profils liegen in ganzer L\x84nge an seinen Kanten."}));
+}
+
+// Values shown in a field's place that the page does not let the user
+// change say why on a click: the partial factors while they follow the
+// annex ("genormt"), beta_w while it follows the grade (no "Vorgabe").
+TEST_F(InputPage, FieldsThatTakeNothingSayWhy) {
+    SchweissnahtAnschluss& r = rec_.r;
+    ASSERT_EQ(r.safety.from_annex, 1);
+    ASSERT_EQ(r.naht.material.own_values, 0);
+    const struct {
+        double* field;
+        const char* first_line;
+    } cases[] = {
+        {&r.safety.gamma_M2, "Die Teilsicherheitsbeiwerte folgen dem nationalen Anhang, solange \"genormt\" angehakt ist."},
+        {&r.naht.material.beta_w, "Der Wert folgt der gew\x84hlten Sorte, solange \"Vorgabe\" nicht angehakt ist."},
+    };
+    for (const auto& c : cases) {
+        const double before = *c.field;
+        Build();
+        VEK_Clear_Recorded_Messages();
+        testutil::Click_Item(area_, c.field);
+        VEK_Script_Type("2", 0);
+        EXPECT_EQ(Edit_Prop_Sheet(), 100);
+        EXPECT_EQ(Edit_Scrollable_View_Area(area_), 0);
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].title, "Hinweis");
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), c.first_line);
+        EXPECT_EQ(*c.field, before);
+        VEK_Script_Clear();
+    }
 }
 
 // Under DIN 18800 the page offers no beta_w, which the DIN check does not

@@ -91,6 +91,58 @@ TEST(Load_Table, TypedValuesGoIntoTheRecordInNAndNmm) {
     EXPECT_DOUBLE_EQ(page.record.r.loads[0].forces.N, 12000.0);
 }
 
+// A cell takes what was typed, every digit, or refuses it with a message
+// naming what it takes: at most 1e15 N or Nmm (what the input file's reader
+// and the check take) and the places of a hundredth of a newton (so that no
+// case typed with a load counts as one without). 0.004 kN is 4 N, and stays
+// 4 N through the input file.
+TEST(Load_Table, CellsTakeWhatWasTypedOrRefuseIt) {
+    const std::string outside = " liegt au\xE1" "erhalb des zul\x84" "ssigen Bereichs von ";
+    const struct {
+        int unit, column;  // unit code; 0 N, 1 My
+        const char* typed;
+        double stored;     // N or Nmm; refused: the value kept
+        std::string box;   // first two lines joined by "|"; empty: taken
+    } cases[] = {
+        {0, 0, "0.004", 4.0, ""},
+        {0, 0, "1e9", 1e12, ""},
+        {0, 0, "-1000000000000", -1e15, ""},
+        {0, 0, "1e306", 12000.0, "Der Wert 1e+306" + outside + "-1e+12 bis 1e+12.|Der bisherige Wert 12.00 bleibt erhalten."},
+        {0, 0, "0.000004", 12000.0,
+         "Der Wert 4e-06 hat mehr Nachkommastellen, als das Feld aufnimmt.|Das Feld nimmt Werte von -1e+12 bis 1e+12 "
+         "mit h\x94" "chstens 5 Nachkommastellen."},
+        {0, 1, "2.00000001", 2000000.01, ""},
+        {1, 1, "1e11", 1e15, ""},
+        {1, 1, "1.5e11", 3.5e6, "Der Wert 1.5e+11" + outside + "-1e+11 bis 1e+11.|Der bisherige Wert 350.00 bleibt erhalten."},
+        {2, 0, "12.25", 12.25, ""},
+        {2, 0, "0.004", 12000.0,
+         "Der Wert 0.004 hat mehr Nachkommastellen, als das Feld aufnimmt.|Das Feld nimmt Werte von -1e+15 bis 1e+15 "
+         "mit h\x94" "chstens 2 Nachkommastellen."},
+    };
+    for (const auto& c : cases) {
+        Load_Page page;
+        page.Set_Cases({REFERENCE}, c.unit);
+        page.Pass();
+        page.Click_Field(1, c.column);
+        VEK_Script_Type(c.typed, 0);
+        EXPECT_EQ(page.Event(), -1);
+        const Schnittkraefte& f = page.record.r.loads[0].forces;
+        EXPECT_DOUBLE_EQ(c.column == 0 ? f.N : f.M_y, c.stored) << c.typed;
+        std::string box = Last_Message();
+        if (!box.empty()) box = box.substr(0, box.find('\n', box.find('\n') + 1)).replace(box.find('\n'), 1, "|");
+        EXPECT_EQ(box, c.box) << c.typed;
+        // Saved and read back: the input file holds what the table took.
+        testutil::Record again;
+        FILE* file = std::tmpfile();
+        ASSERT_EQ(Write_Lasten(file, &page.record.r), 0);
+        std::rewind(file);
+        ASSERT_EQ(Read_Lasten(file, &again.r), 0);
+        std::fclose(file);
+        EXPECT_DOUBLE_EQ(again.r.loads[0].forces.N, f.N) << c.typed;
+        EXPECT_DOUBLE_EQ(again.r.loads[0].forces.M_y, f.M_y) << c.typed;
+    }
+}
+
 // Keys typed into a cell replace what it showed: "0.00" kN and 2, 5, Enter
 // is 25 kN, 25000 N in the record (not 0.0025 kN); an empty name, kept
 // padded to 40 blanks, takes what is typed.
@@ -281,6 +333,24 @@ TEST(Load_Table, TextFileCasesAreAppended) {
     EXPECT_DOUBLE_EQ(c.forces.M_x, 6e6);
     EXPECT_DOUBLE_EQ(page.record.r.loads[2].forces.M_x, 12e6);
 
+    // A value no cell takes refuses the file: 2e12 kN is 2e15 N, 2e9 kNm
+    // 2e15 Nmm (named with the seven digits a file's number has).
+    const struct {
+        const char* line;
+        const char* said;
+    } refused[] = {{"0 0 0 0 0 0 LK A\n2e12 0 0 0 0 0 LK B\n", "in Kombination 2 (LK B) ist N = 2e+12 kN."},
+                   {"0 2e9 0 0 0 0 LK C\n", "in Kombination 1 (LK C) ist My = 2e+09 kNm."}};
+    for (const auto& r : refused) {
+        testutil::Write_File(file, std::string("#S\n") + r.line);
+        page.Pass();
+        Lasttabelle_Request.read_text_file = 1;
+        Choose_File(file);
+        EXPECT_EQ(Edit_Lasttabelle(), -1);
+        EXPECT_EQ(Last_Message(), "Die Datei wird nicht eingelesen: " + std::string(r.said) +
+                                      "\nEine Kraft darf h\x94" "chstens 1e+12 kN, ein Moment h\x94" "chstens 1e+09 kNm "
+                                      "betragen.\nDie Lastfalltabelle bleibt unver\x84ndert.\n");
+        EXPECT_EQ(page.record.r.load_count, 3);
+    }
     testutil::Write_File(file, "#E\n1 2 3 4 5 6\n");
     page.Pass();
     Lasttabelle_Request.read_text_file = 1;

@@ -339,22 +339,21 @@ TEST(Sessions, PreviewIsTheListOfTheSavedInput) {
     EXPECT_TRUE(s.File("A001_01.OLI") == preview);
 }
 
-// Session 5: closing with unsaved changes. The close box asks; "no" goes on
-// editing with the change kept (saved with "Ende"), "yes" ends with exit
-// code 0 and the input file as it was.
+// Session 5: closing with unsaved changes. The close box asks and says that
+// unsaved edits are lost; "yes" ends with exit code 0 and the input file as
+// it was; "no", and the box left with its default (Enter's answer), go on
+// editing with the change kept (saved with "Ende").
 TEST(Sessions, ClosingWithUnsavedChanges) {
-    for (bool give_up : {true, false}) {
+    for (const char* answer : {"answer yes", "answer no", ""}) {
         Session s;
         s.Add("he280a_end_plate", "A001");
         const std::string before = s.File("A001_01.INP");
-        s.Field(kPlateThickness[0], kPlateThickness[1], "30").Line("close");
-        if (give_up) {
-            s.Line("answer yes");
-        } else {
-            s.Line("answer no").Button(BUTTON_END).Snapshot("end_dialog").Line("key 13");
-        }
+        s.Field(kPlateThickness[0], kPlateThickness[1], "30").Line("close").Line(answer);
+        const bool give_up = std::string(answer) == "answer yes";
+        if (!give_up) s.Button(BUTTON_END).Snapshot("end_dialog").Line("key 13");
         const int code = s.Run_Script("A001");
-        EXPECT_TRUE(s.Said("message box \"\": [Aktuelle Bearbeitung abbrechen?] answer " + std::string(give_up ? "1" : "0")))
+        EXPECT_TRUE(s.Said("message box \"\": [Aktuelle Bearbeitung abbrechen?] [Nicht gespeicherte \x8E"
+                           "nderungen gehen dabei verloren.] answer " + std::string(give_up ? "1" : "0")))
             << s.err;
         if (give_up) {
             EXPECT_EQ(code, 0) << s.err;
@@ -479,7 +478,7 @@ TEST(Sessions, InputPageOfEveryProfileFamily) {
         s.Snapshot(page.name);
         EXPECT_EQ(s.Run_Script(id), 0) << page.name << s.err;
         // The only box: the question when the script ends (the window closed).
-        EXPECT_EQ(s.err, "message box \"\": [Aktuelle Bearbeitung abbrechen?] answer 1\n") << page.name;
+        EXPECT_EQ(s.err, kScriptEndsTheRun) << page.name;
         s.Expect_Page(page.name);
     }
 }

@@ -85,6 +85,8 @@ constexpr int kAnnexTitle[2] = {520, 385};   // its title bar
 constexpr int kPlateField[2] = {265, 262};
 constexpr int kManagerButton[2] = {150, 383};
 constexpr int kLoadsTab[2] = {110, 30};
+constexpr int kInputTab[2] = {39, 30};
+constexpr int kCodeList[2] = {310, 97};  // "Vorschrift"'s drop-down
 constexpr int kChartTab[2] = {181, 30};
 constexpr int kEndButton[2] = {1250, 27};
 constexpr int kEndChoices[2] = {600, 520};  // the question's radio buttons
@@ -249,8 +251,11 @@ constexpr unsigned kBoxTitleColour = 0x0A246Au;
 // Values a person must not lose: 150 % contact, a throat of -4 and a plate
 // of 0 are each refused with a box and the old value stays; Enter and Down
 // through the page change no choice; clearing the table answered with
-// "Nein" keeps the loads; "25,5" typed with the decimal comma is 25.5.
-// What the window showed is what is saved.
+// "Nein" keeps the loads; "25,5" typed with the decimal comma is 25.5, and
+// 0.004 kN stays 4 N; the window's close box answered with Enter keeps the
+// edits. What the window showed is what is saved. With the code's list
+// open, the pointer moves to the load tab in steps, slower than the
+// program, and clicks it: the page switches.
 TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
     testutil::Xvfb x(1300, 1100);
     if (!x.ok()) GTEST_SKIP() << "window test skipped: " << x.why();
@@ -273,6 +278,15 @@ TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
         ASSERT_TRUE(main.Key("Return")) << r.typed;  // its OK
         EXPECT_FALSE(box_shown()) << r.typed;
     }
+    // The code's list open, the pointer moving onto the load tab as a hand
+    // moves it, the tab clicked; then back to the input page.
+    ASSERT_TRUE(main.Click(kCodeList[0], kCodeList[1]));
+    for (int k = 1; k <= 8; ++k)
+        ASSERT_TRUE(main.Move(kCodeList[0] + (kLoadsTab[0] - kCodeList[0]) * k / 8,
+                              kCodeList[1] + (kLoadsTab[1] - kCodeList[1]) * k / 8));
+    ASSERT_TRUE(main.Click(kLoadsTab[0], kLoadsTab[1]));
+    EXPECT_EQ(Pixel(run.png, kLoadsTab[0], 9), kChosenTab) << "the load tab, reached in steps, is chosen";
+    ASSERT_TRUE(main.Click(kInputTab[0], kInputTab[1]));
     // Enter in the profile name, Down and Enter, twice: no list opens, no
     // choice changes (the shear split and the weld kind follow the name).
     ASSERT_TRUE(main.Click(kProfileName[0], kProfileName[1]));
@@ -290,6 +304,15 @@ TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
     ASSERT_TRUE(main.Click(kLoadColumn[1] + 19, Load_Field_Y(1)));
     ASSERT_TRUE(main.Type("25,5"));
     ASSERT_TRUE(main.Key("Return"));
+    ASSERT_TRUE(main.Click(70 + 9, Append_Icon_Y(1)));  // a second row
+    ASSERT_TRUE(main.Click(kLoadColumn[0] + 19, Load_Field_Y(2)));
+    ASSERT_TRUE(main.Type("0.004"));
+    ASSERT_TRUE(main.Key("Return"));
+    // The close box: its question, answered with Enter, keeps the edits.
+    x.Close_Window(main.window);
+    ASSERT_TRUE(testutil::Wait_Until(box_shown, kStepMs)) << "closing asks";
+    ASSERT_TRUE(main.Key("Return"));
+    EXPECT_FALSE(box_shown());
     End_And_Save(main, run);
     testutil::Record saved;
     ASSERT_TRUE(run.Saved(&saved));
@@ -299,7 +322,8 @@ TEST(WindowSession, RefusedValuesKeptChoicesUnchangedLoadsNotCleared) {
     EXPECT_EQ(r.naht.plate.t, 35.0);
     EXPECT_EQ(r.shear_split, 0);  // "konventionell"
     EXPECT_EQ(r.naht.weld_kind, WELD_FILLET);
-    ASSERT_EQ(r.load_count, 1);
+    ASSERT_EQ(r.load_count, 2);
     EXPECT_EQ(r.loads[0].forces.N, 100e3);    // 100 kN
     EXPECT_EQ(r.loads[0].forces.M_y, 25.5e6);  // 25.5 kNm
+    EXPECT_EQ(r.loads[1].forces.N, 4.0);       // 0.004 kN
 }

@@ -1,0 +1,71 @@
+/* field_number.h -- how a number field of a sheet or a scroll area shows a
+ * value, and which typed values it takes.
+ *
+ * A field takes what was typed or refuses it with a box; it never rounds a
+ * typed value to what its format shows.  A field keeps a number of decimal
+ * places: those of its format ("%6.1f": one), or more where the caller
+ * says that the value's store keeps more.  It shows a value with the
+ * decimals of its format, and with more, up to those it keeps, where the
+ * value has them: a throat typed as 4.26 in a "%6.1f" field shows "4.26".
+ * Digits beyond single precision (a catalogue's 56.45 read as
+ * 56.4500007629) are no part of a value as shown: "56.45".
+ *
+ * Nothing here fails; no function keeps state.
+ */
+#ifndef PLATFORM_FIELD_NUMBER_H
+#define PLATFORM_FIELD_NUMBER_H
+
+#include <string>
+
+/* The decimals that the one conversion of a field's format shows: 1 of
+ * "%6.1f", 6 of "%f"; -1 for a format whose conversion is no "f" ("%g",
+ * "%e", none): such a field shows its value as the format prints it and
+ * takes every typed number. */
+int VEK_Format_Decimals(const char* format);
+
+/* The field's format with its conversion showing `decimals` places ("%6.1f"
+ * and 3: "%6.3f"); a format without an "f" conversion as it is, "%g" for
+ * none. */
+std::string VEK_Format_With_Decimals(const char* format, int decimals);
+
+/* The decimal places of the shortest decimal text that reads back as v
+ * (0.004: 3, 1e9: 0, 56.4500007629: 10); -1 for a value that is not
+ * finite. */
+int VEK_Decimals_Of(double v);
+
+/* The decimals a field that shows at least `least` and keeps at most
+ * `most` places shows v with: those v has, when they lie within `most`;
+ * else the fewest from `least` that show v to within single precision,
+ * `most` when none does.  Never fewer than `least`. */
+int VEK_Shown_Decimals(double v, int least, int most);
+
+/* v as such a field shows it, without the blanks of a width: the decimal
+ * text of VEK_Shown_Decimals(v, least, most) places. */
+std::string VEK_Decimal_Text(double v, int least, int most);
+
+/* A number named in a message: its shortest decimal text ("0.004", "150",
+ * "-0.4"), with an exponent beyond 1e15 ("1e+306"). */
+std::string VEK_Number_Text(double v);
+
+/* What a number field takes: its bounds (either may be infinite) and the
+ * most decimal places (-1: any). */
+struct VEK_Number_Rule {
+    double minimum, maximum;
+    int decimals;
+};
+
+/* A bound as the field names it, with at most `decimals` places: the bound
+ * to within single precision where it is that close to a shorter decimal
+ * (56.4500007629 is 56.45), else rounded to the safe side (`upper` non-zero:
+ * down, else up), so that the bound named takes no value the bound itself
+ * refuses.  An infinite bound, or decimals below 0, as it is. */
+double VEK_Shown_Bound(double bound, int decimals, int upper);
+
+/* Whether the rule takes a typed value: a finite value of at most its
+ * decimals, within its bounds as they are shown (VEK_Shown_Bound). 1 when
+ * it does; else the box titled VEK_REFUSAL_TITLE that names the value,
+ * what the field takes (range and decimal places) and the value `kept`
+ * that stays (as its field shows it), and 0. */
+int VEK_Take_Typed_Number(const VEK_Number_Rule& rule, double typed, const std::string& kept);
+
+#endif
