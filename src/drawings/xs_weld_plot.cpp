@@ -706,6 +706,9 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     Oli_Filled_Circle(x, y, dm);
     Oli_Arc(x, y, dm, 0.0, 360.0);
+    // The dot is no place for a label drawn later (the weld numbers beside
+    // the faces).
+    Oli_Take_Area(x - dm / 2.0, y - dm / 2.0, x + dm / 2.0, y + dm / 2.0);
     // A paper step down the page, in world units.
     const double down = (Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) / s;
     struct Place {
