@@ -843,13 +843,67 @@ void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h) {
     if (h) *h = hh;
 }
 
+namespace {
+
+// An edge of a contour as the inside test reads it, worked out once per
+// drawing: its start, its direction, x per y, and its box widened by the
+// clearance below.
+struct Side_Edge {
+    double x0, y0, ex, ey, l2, dx_dy, x1, x2, y1, y2;
+};
+constexpr double kClear = 1e-3;  // mm: a hundred times the ray test's tolerance
+std::vector<Side_Edge> g_side_edges[2];  // outer, inner contour
+bool g_side_edges_stale = true;
+
+void Side_Edges(int n, const double* x, const double* y, std::vector<Side_Edge>* out) {
+    out->clear();
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        const double ex = x[i] - x[j], ey = y[i] - y[j];
+        out->push_back({x[j], y[j], ex, ey, ex * ex + ey * ey, ey != 0.0 ? ex / ey : 0.0,
+                        std::fmin(x[i], x[j]) - kClear, std::fmax(x[i], x[j]) + kClear,
+                        std::fmin(y[i], y[j]) - kClear, std::fmax(y[i], y[j]) + kClear});
+    }
+}
+
+// Where the point (px, py) lies against the closed polygon of n points, as
+// Point_In_Polygon_Ray answers it (0 outside, 1 inside, 2 on an edge). A
+// point that keeps clear of every edge by more than the ray test's
+// tolerance and rounding has its plain crossing count, which that test
+// answers as well: the labels ask this thousands of times a picture, and
+// the ray test's rounding makes each answer cost a hundred times as much.
+// A point near an edge gets the ray test's own answer.
+int Polygon_Side(int n, const double* x, const double* y, const std::vector<Side_Edge>& edges, double px,
+                 double py) {
+    if (n < 1) return 0;
+    bool odd = false;
+    for (const Side_Edge& e : edges) {
+        // Only an edge whose widened box holds the point can come that near it.
+        if (px >= e.x1 && px <= e.x2 && py >= e.y1 && py <= e.y2) {
+            const double t =
+                e.l2 > 0.0 ? std::clamp(((px - e.x0) * e.ex + (py - e.y0) * e.ey) / e.l2, 0.0, 1.0) : 0.0;
+            const double dx = e.x0 + t * e.ex - px, dy = e.y0 + t * e.ey - py;
+            if (!(dx * dx + dy * dy > kClear * kClear)) return Point_In_Polygon_Ray(n, x, y, px, py);
+        }
+        // The edge runs from (x0, y0) to (x0 + ex, y0 + ey).
+        if ((e.y0 + e.ey > py) != (e.y0 > py) && px < e.x0 + e.ex + e.dx_dy * (py - e.y0 - e.ey)) odd = !odd;
+    }
+    return odd ? 1 : 0;
+}
+
+}  // namespace
+
 int XS_Plot_Inside(double x, double y) {
     if (g_area.round) {
         const double r = std::hypot(x - g_area.cx, y - g_area.cy);
         return r < g_area.r_out && !(r <= g_area.r_in);
     }
-    if (Point_In_Polygon_Ray(g_area.outer, g_outer_x, g_outer_y, x, y) != 1) return 0;
-    return Point_In_Polygon_Ray(g_area.inner, g_inner_x, g_inner_y, x, y) == 0;
+    if (g_side_edges_stale) {
+        Side_Edges(g_area.outer, g_outer_x, g_outer_y, &g_side_edges[0]);
+        Side_Edges(g_area.inner, g_inner_x, g_inner_y, &g_side_edges[1]);
+        g_side_edges_stale = false;
+    }
+    if (Polygon_Side(g_area.outer, g_outer_x, g_outer_y, g_side_edges[0], x, y) != 1) return 0;
+    return Polygon_Side(g_area.inner, g_inner_x, g_inner_y, g_side_edges[1], x, y) == 0;
 }
 
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
@@ -872,6 +926,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
     g_area = Drawn_Area{};
+    g_side_edges_stale = true;
 
     const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
     const double bottom = dimensions ? 0.4 : m;

@@ -148,8 +148,12 @@ struct Label {
     char text[16];
     double x, y;   // the point a point number belongs to
     double hw, hh;  // half extent of its box, world
+    // The middle of a place and what it costs by itself: what it covers
+    // (`covered`), what it adds for reading wrong (`extra`) and, worked
+    // out when first asked (negative before), the whole cost with its
+    // samples of the profile's area (Place_Cost).
     struct Place {
-        double x, y, cost;  // the middle, and what the place costs by itself
+        double x, y, covered, extra, cost = -1.0;
     };
     std::vector<Place> places;
     int at = 0;  // the place taken
@@ -177,32 +181,50 @@ double Pair_Cost(const Label& a, int i, const Label& b, int j, double s) {
     return c;
 }
 
+// What a place covers of the lines, dots and texts drawn (`Oli_Area_Covered`
+// for a box, else the label's text), times kCovered; a million and more out
+// of the picture.
+double Covered_Cost(double x, double y, double hw, double hh, const char* text, bool boxed) {
+    return kCovered *
+           (boxed ? Oli_Area_Covered(x - hw, y - hh, x + hw, y + hh) : Oli_Label_Covered(x, y, 4, 4, text));
+}
+
+// The whole cost of a place by itself: what it covers, its samples on the
+// profile's area (none out of the picture), then what it adds for reading
+// wrong.
+double Place_Cost(const Profile_Frame& f, const Label& l, const Label::Place& p) {
+    double c = p.covered;
+    if (c < 1e5)
+        for (int i = -1; i <= 1; ++i)
+            for (int j = -1; j <= 1; ++j) c += f.Inside(p.x + i * l.hw, p.y + j * l.hh) ? kOnProfile : 0.0;
+    return c + p.extra;
+}
+
 // The place of label k that costs least beside the labels placed so far
 // (`placed`: how many of the first labels count; the label itself never):
 // the first of the cheapest, so that the places keep their order of
-// preference.
-int Best_Place(const std::vector<Label>& labels, size_t k, size_t placed, double s) {
-    const Label& l = labels[k];
+// preference. The samples of the profile's area are taken only for a place
+// that could still be the cheapest without them.
+int Best_Place(const Profile_Frame& f, std::vector<Label>& labels, size_t k, size_t placed, double s) {
+    Label& l = labels[k];
     int best = 0;
     double least = 1e300;
     for (size_t i = 0; i < l.places.size(); ++i) {
-        double c = l.places[i].cost;
+        Label::Place& p = l.places[i];
+        if (p.cost < 0.0) {
+            double low = p.covered + p.extra;
+            for (size_t j = 0; j < placed && low < least; ++j)
+                if (j != k) low += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
+            if (!(low < least)) continue;
+            p.cost = Place_Cost(f, l, p);
+        }
+        double c = p.cost;
         for (size_t j = 0; j < placed && c < least; ++j)
             if (j != k) c += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
         if (c < least) least = c, best = static_cast<int>(i);
         if (c == 0.0) break;
     }
     return best;
-}
-
-// The cost of a box of half extent (hw, hh) at (x, y) by itself: what it
-// covers of the lines, dots and texts drawn, and of the profile's area.
-double Place_Cost(const Profile_Frame& f, double x, double y, double hw, double hh, const char* text, bool boxed) {
-    double c = kCovered * (boxed ? Oli_Area_Covered(x - hw, y - hh, x + hw, y + hh) : Oli_Label_Covered(x, y, 4, 4, text));
-    if (c >= 1e5) return c;  // out of the picture
-    for (int i = -1; i <= 1; ++i)
-        for (int j = -1; j <= 1; ++j) c += f.Inside(x + i * hw, y + j * hh) ? kOnProfile : 0.0;
-    return c;
 }
 
 // Where a point number may stand, in paper cm along its line from its
@@ -247,7 +269,7 @@ const std::vector<Point_Place>& Point_Places() {
 // at a flange tip gets its numbers beside or beyond its ends); a place
 // nearer another weld's end than its own point (one at the same place not
 // counted) costs more. `ends`: every end point of the picture.
-Label Point_Number(const Profile_Frame& f, double x, double y, double ux, double uy, double nx, double ny,
+Label Point_Number(double x, double y, double ux, double uy, double nx, double ny,
                    double len, int number, const std::vector<std::pair<double, double>>& ends, double s) {
     Label l{};
     l.boxed = false;
@@ -260,14 +282,14 @@ Label Point_Number(const Profile_Frame& f, double x, double y, double ux, double
     for (const Point_Place& p : Point_Places()) {
         if (p.along > kOwnShare * len) continue;
         const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
-        double c = Place_Cost(f, px, py, l.hw, l.hh, l.text, false);
+        double extra = 0.0;
         const double own = std::hypot(px - x, py - y);
         for (const auto& [ex, ey] : ends)
             if (std::hypot(ex - x, ey - y) >= same && std::hypot(ex - px, ey - py) < own) {
-                c += kNearOtherEnd;
+                extra = kNearOtherEnd;
                 break;
             }
-        l.places.push_back({px, py, c});
+        l.places.push_back({px, py, Covered_Cost(px, py, l.hw, l.hh, l.text, false), extra});
     }
     return l;
 }
@@ -298,7 +320,7 @@ Label Weld_Name(const Profile_Frame& f, double x0, double y0, double x1, double 
             for (double t : along) {
                 const double d = gap / s, px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
                 l.places.push_back(
-                    {px, py, Place_Cost(f, px, py, l.hw, l.hh, text, true) + (side < 0 ? kInward : 0.0)});
+                    {px, py, Covered_Cost(px, py, l.hw, l.hh, text, true), side < 0 ? kInward : 0.0});
             }
     return l;
 }
@@ -307,15 +329,15 @@ Label Weld_Name(const Profile_Frame& f, double x0, double y0, double x1, double 
 // after the other in their order (the point numbers of the shortest welds
 // first: they have the fewest places), then each again beside all the
 // others, until none moves.
-void Arrange(std::vector<Label>& labels, size_t points, double s) {
+void Arrange(const Profile_Frame& f, std::vector<Label>& labels, size_t points, double s) {
     // The names first, each beside its own line, then the point numbers
     // around them.
     std::rotate(labels.begin(), labels.begin() + static_cast<long>(points), labels.end());
-    for (size_t k = 0; k < labels.size(); ++k) labels[k].at = Best_Place(labels, k, k, s);
+    for (size_t k = 0; k < labels.size(); ++k) labels[k].at = Best_Place(f, labels, k, k, s);
     for (int pass = 0; pass < 6; ++pass) {
         bool moved = false;
         for (size_t k = 0; k < labels.size(); ++k) {
-            const int at = Best_Place(labels, k, labels.size(), s);
+            const int at = Best_Place(f, labels, k, labels.size(), s);
             moved = moved || at != labels[k].at;
             labels[k].at = at;
         }
@@ -362,7 +384,7 @@ void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::
             }
             // An upright label, not turned with the picture: no text-angle record.
             // With no line, u = n: every place qualifies.
-            labels.push_back(Point_Number(f, px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
+            labels.push_back(Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
         }
 }
 
@@ -385,7 +407,7 @@ void Labels(const SchweissnahtNachweis* r, const Profile_Frame& f, bool ring, do
         Label l = Weld_Name(f, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Weld_Name(r, k).text, s);
         if (!l.places.empty()) labels.push_back(l);
     }
-    Arrange(labels, points, s);
+    Arrange(f, labels, points, s);
     for (size_t k = points; k < labels.size(); ++k) {
         const Label& l = labels[k];
         const Box b = l.Box_At(l.at);
