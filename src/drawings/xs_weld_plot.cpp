@@ -592,18 +592,18 @@ void Dim_V(const Plot& g, double x, double ya, double yb) {
     Dim(x, ya, x, yb);
 }
 
-// `arm`: the length of the axis cross's arms drawn at the centroid (world
-// units), 0 when none is drawn.
-void Dimensions(const Plot& g, double arm) {
+void Dimensions(const Plot& g) {
     const Stahlprofil& p = *g.p;
     const double xr = g.xr, yr = g.yr, d = g.d, h = p.h;
     Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
     switch (p.type) {
     case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: {
-        const double y = yr - 0.4 * d;
+        // The top width above the number of a weld on the top face (which
+        // stands up to 0.5 cm above it), not through it.
         Dim_V(g, xr - std::fmax(p.b_fo, p.b_fu) / 2.0 - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, y);
-        if (std::fabs(p.b_fu - p.b_fo) > 0.1) Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, y + h - p.t_fu);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - 0.8 * d);
+        if (std::fabs(p.b_fu - p.b_fo) > 0.1)
+            Dim_H(g, xr + p.b_fu / 2.0, xr - p.b_fu / 2.0, yr - 0.4 * d + h - p.t_fu);
         break;
     }
     case PROFILTYP_TRAPEZ:
@@ -626,15 +626,18 @@ void Dimensions(const Plot& g, double arm) {
     }
     case PROFILTYP_Z:
         Dim_V(g, xr - p.b_fo / 2.0 - 0.8 * d, yr, yr + h);
-        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr + p.t_fo + 0.8 * d);
+        Dim_H(g, xr + p.b_fo / 2.0, xr - p.b_fo / 2.0, yr - 0.8 * d);
         break;
     case PROFILTYP_C: case PROFILTYP_U: {
         // The height beyond the flange tips, its text between them: at the
         // back of the web the shear centre and the axis cross stand in
-        // its way, and a line moved past them left the picture.
+        // its way, and a line moved past them left the picture. The width
+        // above the top flange, as for the other families: between the
+        // flanges it would read as the size of the gap, and it met the
+        // number of the weld on the flange's inner face.
         const double h2 = (double)(float)(h / 2.0);
         Dim_V(g, xr + p.b_fo + 0.8 * d, yr - h2, yr + h2);
-        Dim_H(g, xr + p.b_fo, xr, yr + p.t_fo - h2 + 0.8 * d);
+        Dim_H(g, xr + p.b_fo, xr, yr - h2 - 0.8 * d);
         break;
     }
     case PROFILTYP_FLACH:
@@ -653,19 +656,14 @@ void Dimensions(const Plot& g, double arm) {
     case PROFILTYP_RECHTECK: {
         Dim(xr + p.b_fo / 2.0 + d, yr, xr + p.b_fo / 2.0 + d, yr + h);
         Dim(xr - p.b_fo / 2.0 - d, yr + p.t_fo, xr - p.b_fo / 2.0 - d, yr + h - p.t_fo);
-        // The widths keep clear of the axis cross at the centre, whose arms
-        // (arm long) run left and down with their letters at the ends: the
-        // clear width a whole offset above the centre, the outer one that
-        // offset below the arm's end; each text stands above its line. In a
-        // small picture, where the outer width finds no room inside, it
-        // stands above the tube, as the width of an I; the clear width
-        // whose text finds no room inside is left out (the heights give
-        // the walls).
-        const double reach = kDimTextReach * g.mmpc, below = h / 2.0 + arm + d;
-        if (below <= h - p.t_fo)
-            Dim(xr + p.b_fo / 2.0, yr + below, xr - p.b_fo / 2.0, yr + below);
-        else
-            Dim(xr + p.b_fo / 2.0, yr - 0.4 * d, xr - p.b_fo / 2.0, yr - 0.4 * d);
+        // The outer width above the tube, as the width of an I: inside it
+        // would read as a clear size. The clear width keeps clear of the
+        // axis cross at the centre, whose arms run left and down with their
+        // letters at the ends: a whole offset above the centre, its text
+        // above its line; left out where its text finds no room inside
+        // (the heights give the walls).
+        const double reach = kDimTextReach * g.mmpc;
+        Dim(xr + p.b_fo / 2.0, yr - 0.8 * d, xr - p.b_fo / 2.0, yr - 0.8 * d);
         const double clear = p.b_fo - 2.0 * p.t_w;
         if (Dim_Text_Width(clear, g.mmpc) <= clear && h / 2.0 - d - reach >= p.t_fo)
             Dim(xr + p.b_fo / 2.0 - p.t_w, yr + h / 2.0 - d, xr - p.b_fo / 2.0 + p.t_w, yr + h / 2.0 - d);
@@ -673,11 +671,11 @@ void Dimensions(const Plot& g, double arm) {
     }
     case PROFILTYP_KASTEN: {
         const double half = std::fmax(p.b_fu + 2.0 * p.b_ueu, p.b_fo + 2.0 * p.b_ueo) / 2.0;
-        const double y = yr - 0.4 * d;
+        const double y = yr - 0.8 * d;
         Dim(xr - half - 0.8 * d, yr, xr - half - 0.8 * d, yr + h);
         for (int flange = 0; flange < 2; flange++) {
             const double b = flange ? p.b_fu : p.b_fo, e = flange ? p.b_ueu : p.b_ueo;
-            const double yy = flange ? y + h - p.t_fu : y;
+            const double yy = flange ? yr - 0.4 * d + h - p.t_fu : y;
             if (flange && std::fabs(p.b_fu - p.b_fo) <= 0.1 && std::fabs(p.b_ueu - p.b_ueo) <= 0.1) break;
             Dim(xr + b / 2.0 + e, yy, xr + b / 2.0, yy);
             Dim(xr + b / 2.0, yy, xr - b / 2.0, yy);
@@ -694,9 +692,13 @@ void Dimensions(const Plot& g, double arm) {
 
 // The mark of a point ("S", "M"): a filled dot with its outline and the
 // letter beside it, one element in the annotation pen. The letter stands
-// 0.15 cm right of the dot, or, where a dimension text or another mark
-// stands, left of it, above or below it, then further away; the least
-// covered place when none is free.
+// 0.15 cm right of the dot, or, where a dimension text, a face of the
+// profile or another mark stands, left of it or diagonally beside it; else
+// at the nearest free place around the dot, never further than kMarkReach
+// from it: a letter further away reads as the name of whatever it stands
+// beside (a weld, a face). The least covered place within that reach when
+// none is free.
+constexpr double kMarkReach = 0.35;  // paper cm from the dot to the letter's near edge
 void Mark(double x, double y, double dm, const char* text, double s) {
     if (!Usable(x) || !Usable(y)) return;
     Oli_Element_Begin();
@@ -704,28 +706,35 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
     Oli_Filled_Circle(x, y, dm);
     Oli_Arc(x, y, dm, 0.0, 360.0);
+    // The dot is no place for a label drawn later (the weld numbers beside
+    // the faces).
+    Oli_Take_Area(x - dm / 2.0, y - dm / 2.0, x + dm / 2.0, y + dm / 2.0);
     // A paper step down the page, in world units.
     const double down = (Oli_Get_Picture_State()->y_direction == 2 ? 1.0 : -1.0) / s;
     struct Place {
         double right, down;
         int v, h;
     };
-    // Then, for a narrow profile (a flat bar, a thin web) with its welds
-    // drawn on its faces: centred above the dot, else beyond a face; last,
-    // for a dot in a thin flange: diagonally off it, clear of both faces.
-    static const Place kPlaces[16] = {
-        {0.15, 0, 4, 3},   {-0.15, 0, 4, 1},   {0.1, -0.12, 2, 3},  {0.1, 0.12, 0, 3},   {0.45, 0, 4, 3},
-        {-0.45, 0, 4, 1},  {0.1, -0.4, 2, 3},  {0.1, 0.4, 0, 3},    {0.0, -0.22, 2, 4},  {0.0, -0.4, 2, 4},
-        {0.8, 0, 4, 3},    {-0.8, 0, 4, 1},    {0.45, 0.27, 0, 3},  {-0.45, 0.27, 0, 1}, {0.45, -0.27, 2, 3},
-        {-0.45, -0.27, 2, 1}};
-    const Place* use = &kPlaces[0];
+    static const Place kFirst[4] = {{0.15, 0, 4, 3}, {-0.15, 0, 4, 1}, {0.1, -0.12, 2, 3}, {0.1, 0.12, 0, 3}};
+    // Around the dot: a direction and the alignment that puts the letter's
+    // near edge (or corner) at the given distance in that direction.
+    static const Place kAround[8] = {{1, 0, 4, 3},  {-1, 0, 4, 1},         {0, -1, 2, 4},        {0, 1, 0, 4},
+                                     {0.7071, -0.7071, 2, 3}, {-0.7071, -0.7071, 2, 1}, {0.7071, 0.7071, 0, 3},
+                                     {-0.7071, 0.7071, 0, 1}};
+    Place use = kFirst[0];
     double least = 1e300;
-    for (const Place& p : kPlaces) {
+    auto consider = [&](const Place& p) {
         const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
-        if (c < least) least = c, use = &p;
-        if (c == 0.0) break;
-    }
-    Oli_Text_Box_Printf(x + use->right / s, y + use->down * down, use->v, use->h, "%s", text);
+        if (c < least) least = c, use = p;
+        return c == 0.0;
+    };
+    bool free = false;
+    for (const Place& p : kFirst)
+        if ((free = consider(p))) break;
+    for (double r = 0.1; !free && r <= kMarkReach + 1e-9; r += 0.05)
+        for (const Place& a : kAround)
+            if ((free = consider({a.right * r, a.down * r, a.v, a.h}))) break;
+    Oli_Text_Box_Printf(x + use.right / s, y + use.down * down, use.v, use.h, "%s", text);
     Oli_Element_End();
 }
 
@@ -834,13 +843,67 @@ void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h) {
     if (h) *h = hh;
 }
 
+namespace {
+
+// An edge of a contour as the inside test reads it, worked out once per
+// drawing: its start, its direction, x per y, and its box widened by the
+// clearance below.
+struct Side_Edge {
+    double x0, y0, ex, ey, l2, dx_dy, x1, x2, y1, y2;
+};
+constexpr double kClear = 1e-3;  // mm: a hundred times the ray test's tolerance
+std::vector<Side_Edge> g_side_edges[2];  // outer, inner contour
+bool g_side_edges_stale = true;
+
+void Side_Edges(int n, const double* x, const double* y, std::vector<Side_Edge>* out) {
+    out->clear();
+    for (int i = 0, j = n - 1; i < n; j = i++) {
+        const double ex = x[i] - x[j], ey = y[i] - y[j];
+        out->push_back({x[j], y[j], ex, ey, ex * ex + ey * ey, ey != 0.0 ? ex / ey : 0.0,
+                        std::fmin(x[i], x[j]) - kClear, std::fmax(x[i], x[j]) + kClear,
+                        std::fmin(y[i], y[j]) - kClear, std::fmax(y[i], y[j]) + kClear});
+    }
+}
+
+// Where the point (px, py) lies against the closed polygon of n points, as
+// Point_In_Polygon_Ray answers it (0 outside, 1 inside, 2 on an edge). A
+// point that keeps clear of every edge by more than the ray test's
+// tolerance and rounding has its plain crossing count, which that test
+// answers as well: the labels ask this thousands of times a picture, and
+// the ray test's rounding makes each answer cost a hundred times as much.
+// A point near an edge gets the ray test's own answer.
+int Polygon_Side(int n, const double* x, const double* y, const std::vector<Side_Edge>& edges, double px,
+                 double py) {
+    if (n < 1) return 0;
+    bool odd = false;
+    for (const Side_Edge& e : edges) {
+        // Only an edge whose widened box holds the point can come that near it.
+        if (px >= e.x1 && px <= e.x2 && py >= e.y1 && py <= e.y2) {
+            const double t =
+                e.l2 > 0.0 ? std::clamp(((px - e.x0) * e.ex + (py - e.y0) * e.ey) / e.l2, 0.0, 1.0) : 0.0;
+            const double dx = e.x0 + t * e.ex - px, dy = e.y0 + t * e.ey - py;
+            if (!(dx * dx + dy * dy > kClear * kClear)) return Point_In_Polygon_Ray(n, x, y, px, py);
+        }
+        // The edge runs from (x0, y0) to (x0 + ex, y0 + ey).
+        if ((e.y0 + e.ey > py) != (e.y0 > py) && px < e.x0 + e.ex + e.dx_dy * (py - e.y0 - e.ey)) odd = !odd;
+    }
+    return odd ? 1 : 0;
+}
+
+}  // namespace
+
 int XS_Plot_Inside(double x, double y) {
     if (g_area.round) {
         const double r = std::hypot(x - g_area.cx, y - g_area.cy);
         return r < g_area.r_out && !(r <= g_area.r_in);
     }
-    if (Point_In_Polygon_Ray(g_area.outer, g_outer_x, g_outer_y, x, y) != 1) return 0;
-    return Point_In_Polygon_Ray(g_area.inner, g_inner_x, g_inner_y, x, y) == 0;
+    if (g_side_edges_stale) {
+        Side_Edges(g_area.outer, g_outer_x, g_outer_y, &g_side_edges[0]);
+        Side_Edges(g_area.inner, g_inner_x, g_inner_y, &g_side_edges[1]);
+        g_side_edges_stale = false;
+    }
+    if (Polygon_Side(g_area.outer, g_outer_x, g_outer_y, g_side_edges[0], x, y) != 1) return 0;
+    return Polygon_Side(g_area.inner, g_inner_x, g_inner_y, g_side_edges[1], x, y) == 0;
 }
 
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
@@ -863,6 +926,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
     g_area = Drawn_Area{};
+    g_side_edges_stale = true;
 
     const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
     const double bottom = dimensions ? 0.4 : m;
@@ -931,9 +995,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
             Draw_Stiffeners(g, *opts);
             Draw_Doublers(g, *opts);
         }
-        // The arms of the axis cross that Marks draws (none for marks 3).
-        const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
-        if (dimensions && upright) Dimensions(g, arm);
+        if (dimensions && upright) Dimensions(g);
         if (marks >= 1 && marks <= 3 && upright) Marks(g, marks);
     }
     if (!own && (state->line_rgb[0] != caller_rgb[0] || state->line_rgb[1] != caller_rgb[1] ||
@@ -957,10 +1019,10 @@ void XS_Plot_Dimension_Ground(const XSPlotOptions* opts, int marks) {
     g.mmpc = opts->mm_per_cm;
     g.d = kDimOffset * g.mmpc;
     g.flip_x = opts->flip_x, g.flip_y = opts->flip_y;
-    const double arm = marks == 1 || marks == 2 ? Cross_Size(marks) * g.mmpc : 0.0;
+    (void)marks;
     Oli_Element_Begin();
     g_ground = true;
-    Dimensions(g, arm);
+    Dimensions(g);
     g_ground = false;
     Oli_Element_End();
 }

@@ -55,36 +55,37 @@ const double kOwnShare = 1.0 / 3.0;
 // line (0.05 cm) and a little more.
 const double kWeldHalf = 0.06;
 // Room kept clear beside a point number, in paper cm on either side along
-// its line of text: two numbers of different welds set side by side would
-// read as one number of two digits ("1" "0" as "10"). A place that leaves
-// less costs kTooNear, less than a number set on another, so that a number
-// rather stands close to another than on it.
+// its line of text: two numbers set side by side would read as one number
+// of two digits ("1" "0" as "10"), and a number beside a weld's boxed
+// number as part of it.
 const double kPointApart = 0.15;
-const double kTooNear = 0.006;
-// The cost, as a covered area (cm²), of each of the nine sample points of a
-// point number's box that falls on the profile's hatched area: a number
-// there is hard to read, as one over another text.
+// Below this distance (paper cm) two end points are one place (the corner
+// where two welds meet): their numbers tell them apart by their own lines.
+const double kSamePlace = 0.05;
+// The gap labels keep from each other and from what is drawn, paper cm (as
+// the picture writer keeps it).
+const double kLabelGap = 0.03;
+// What a place costs. Covered area (cm²) of what is drawn counts kCovered
+// times; a label on another label kClash more; a label that reads as
+// another's (a point number beside another point number or a weld's box,
+// or nearer a weld's box than its own point) kReadsWrong; a point number
+// nearer another weld's end than its own kNearOtherEnd; a weld's box on the
+// profile's side of its line kInward; each of the nine sample points of a
+// label's box on the profile's hatched area kOnProfile (hard to read there,
+// as over another text).
+const double kCovered = 20.0;
+const double kClash = 4.0;
+const double kReadsWrong = 1.0;
+const double kNearOtherEnd = 0.5;
+const double kInward = 10.0;
 const double kOnProfile = 0.003;
 
 // The profile's own picture and the overlay share their place on the page:
 // an overlay point (x, y) is the profile picture's world point (e - x,
-// h/2 - y), e the centroid's distance from the left and h the height. With
-// it, the boxes of the point numbers set so far (overlay corners).
+// h/2 - y), e the centroid's distance from the left and h the height.
 struct Profile_Frame {
     double e, h;
-    struct Box {
-        double x1, y1, x2, y2;
-    };
-    std::vector<Box> points;
     bool Inside(double x, double y) const { return XS_Plot_Inside(e - x, h / 2.0 - y) != 0; }
-    // Whether a point number's box beside one set before would read as one
-    // number with it: the two share a line of text and stand apart by less
-    // than kPointApart (world units: d).
-    bool Too_Near(const Box& b, double d) const {
-        for (const Box& o : points)
-            if (b.y1 < o.y2 && o.y1 < b.y2 && b.x1 < o.x2 + d && o.x1 < b.x2 + d) return true;
-        return false;
-    }
 };
 
 // The name of a weld slot in its box, as the legend and the tables list it:
@@ -99,51 +100,6 @@ Shown_Name Shown_Weld_Name(const SchweissnahtNachweis* r, int k) {
     char* end = std::to_chars(name.text, name.text + sizeof name.text - 2, n).ptr;  // as "%d"
     *end = Weld_Half_Letter(r, k);
     return name;
-}
-
-// A point number beside its point (world x, y of the overlay), set along
-// its own weld line: a little into the line from the point and to one side
-// of it, so that the numbers of two welds that meet at one point each stand
-// by their own line. (ux, uy) points from the point into its line, (nx, ny)
-// away from the profile; a point of no line (the ring of a round section)
-// takes the same places with u = n. The first place where the number meets
-// no other label, dot or weld line is taken; the least covered one when
-// none is free. Along a line of paper length `len` a place stays in the
-// point's own third of it, so that the number stands nearer its own end
-// than the line's other end (a short weld at a flange tip gets its numbers
-// beside or beyond its ends).
-void Point_Label(Profile_Frame& f, double x, double y, double ux, double uy, double nx, double ny, double len,
-                 int number, double s) {
-    struct Place {
-        double along, side;
-    };
-    // Straight out, a second number stands on top of the first (where the
-    // halves of a split weld meet): one number's height and the gap labels
-    // keep above it.
-    static const Place kPlaces[14] = {{0.2, 0.18},   {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18}, {0.0, 0.22},
-                                      {0.0, -0.22},  {-0.2, 0.0},  {-0.2, 0.18}, {-0.2, -0.18}, {0.6, 0.18},
-                                      {0.6, -0.18},  {-0.38, 0.0}, {0.0, 0.46},  {-0.2, 0.38}};
-    char text[16] = {};
-    std::to_chars(text, text + sizeof text - 1, number);  // as "%d"
-    // The half extent of the number's box (as the label boxes measure a
-    // text: 0.9 text heights a digit), in world units.
-    const double hw = 0.45 * kPointHeight * static_cast<double>(std::strlen(text)) / s, hh = 0.5 * kPointHeight / s;
-    const Place* use = nullptr;
-    double least = 1e300;
-    for (const Place& p : kPlaces) {
-        if (p.along > kOwnShare * len) continue;
-        const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
-        double c = Oli_Label_Covered(px, py, 4, 4, text);
-        for (int i = -1; i <= 1; ++i)
-            for (int j = -1; j <= 1; ++j) c += f.Inside(px + i * hw, py + j * hh) ? kOnProfile : 0.0;
-        if (f.Too_Near({px - hw, py - hh, px + hw, py + hh}, kPointApart / s)) c += kTooNear;
-        if (c < least) least = c, use = &p;
-        if (c == 0.0) break;
-    }
-    if (!use) return;  // never: the places beside the point always qualify
-    const double px = x + (ux * use->along + nx * use->side) / s, py = y + (uy * use->along + ny * use->side) / s;
-    Oli_Text_Box_Printf(px, py, 4, 4, "%d", number);
-    f.points.push_back({px - hw, py - hh, px + hw, py + hh});
 }
 
 // The unit normal of the line from (x0, y0) to (x1, y1) that points away
@@ -161,38 +117,309 @@ bool Outward(const Profile_Frame& f, double x0, double y0, double x1, double y1,
     return true;
 }
 
-// The name of a weld ("3", "1a") in a small box beside the middle of its
-// line, on the side away from the profile (away from its centroid (cx, cy)
-// where the line lies on no face) unless only the other side or a place
-// further along the line is free.
-void Weld_Number(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy,
-                 const char* text, double s) {
+// The unit vector from (x0, y0) to (x1, y1) in *ux, *uy and its normal
+// away from the profile (away from (cx, cy) where the line lies on no
+// face) in *nx, *ny; false for a line of no length.
+bool Line_Frame(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy, double s,
+                double* ux, double* uy, double* nx, double* ny) {
     const double len = std::hypot(x1 - x0, y1 - y0);
-    if (!(len > 0.0)) return;
-    const double ux = (x1 - x0) / len, uy = (y1 - y0) / len;
-    double nx = -uy, ny = ux;
+    if (!(len > 0.0)) return false;
+    *ux = (x1 - x0) / len, *uy = (y1 - y0) / len;
+    *nx = -*uy, *ny = *ux;
     const double mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
-    if (!Outward(f, x0, y0, x1, y1, s, &nx, &ny) && nx * (mx - cx) + ny * (my - cy) < 0.0) nx = -nx, ny = -ny;
+    if (!Outward(f, x0, y0, x1, y1, s, nx, ny) && *nx * (mx - cx) + *ny * (my - cy) < 0.0) *nx = -*nx, *ny = -*ny;
+    return true;
+}
+
+// A box of world corners.
+struct Box {
+    double x1, y1, x2, y2;
+};
+
+// The distance of the point (x, y) from the box b (0 inside it).
+double Box_Distance(const Box& b, double x, double y) {
+    return std::hypot(std::max({b.x1 - x, 0.0, x - b.x2}), std::max({b.y1 - y, 0.0, y - b.y2}));
+}
+
+// One label of the overlay with the places it may take: a point number
+// (its point, and its distance from each place) or a weld's boxed name.
+struct Label {
+    bool boxed;
+    char text[16];
+    double x, y;   // the point a point number belongs to
+    double hw, hh;  // half extent of its box, world
+    // The middle of a place and what it costs by itself: what it covers
+    // (`covered`), what it adds for reading wrong (`extra`) and, worked
+    // out when first asked (negative before), the whole cost with its
+    // samples of the profile's area (Place_Cost).
+    struct Place {
+        double x, y, covered, extra, cost = -1.0;
+    };
+    std::vector<Place> places;
+    int at = 0;  // the place taken
+    Box Box_At(int i) const { return {places[i].x - hw, places[i].y - hh, places[i].x + hw, places[i].y + hh}; }
+};
+
+// What two labels at their places cost together: one over the other (with
+// the gap labels keep), side by side as one number, or a point number
+// nearer a weld's box than its own point.
+double Pair_Cost(const Label& a, int i, const Label& b, int j, double s) {
+    const Box p = a.Box_At(i), q = b.Box_At(j);
+    const double g = kLabelGap / s, apart = kPointApart / s;
+    double c = 0.0;
+    const double w = std::min(p.x2, q.x2 + g) - std::max(p.x1, q.x1 - g), h = std::min(p.y2, q.y2 + g) - std::max(p.y1, q.y1 - g);
+    if (w > 0.0 && h > 0.0) c += kClash + w * h * s * s;
+    if (a.boxed && b.boxed) return c;
+    if (p.y1 < q.y2 && q.y1 < p.y2 && p.x1 < q.x2 + apart && q.x1 < p.x2 + apart) c += kReadsWrong;
+    const Label* point = a.boxed ? &b : &a;
+    const Label* box = a.boxed ? &a : &b;
+    if (box->boxed) {
+        const Label::Place& at = point->places[a.boxed ? j : i];
+        if (Box_Distance(box->Box_At(a.boxed ? i : j), at.x, at.y) < std::hypot(at.x - point->x, at.y - point->y))
+            c += kReadsWrong;
+    }
+    return c;
+}
+
+// What a place covers of the lines, dots and texts drawn (`Oli_Area_Covered`
+// for a box, else the label's text), times kCovered; a million and more out
+// of the picture.
+double Covered_Cost(double x, double y, double hw, double hh, const char* text, bool boxed) {
+    return kCovered *
+           (boxed ? Oli_Area_Covered(x - hw, y - hh, x + hw, y + hh) : Oli_Label_Covered(x, y, 4, 4, text));
+}
+
+// The whole cost of a place by itself: what it covers, its samples on the
+// profile's area (none out of the picture), then what it adds for reading
+// wrong.
+double Place_Cost(const Profile_Frame& f, const Label& l, const Label::Place& p) {
+    double c = p.covered;
+    if (c < 1e5)
+        for (int i = -1; i <= 1; ++i)
+            for (int j = -1; j <= 1; ++j) c += f.Inside(p.x + i * l.hw, p.y + j * l.hh) ? kOnProfile : 0.0;
+    return c + p.extra;
+}
+
+// The place of label k that costs least beside the labels placed so far
+// (`placed`: how many of the first labels count; the label itself never):
+// the first of the cheapest, so that the places keep their order of
+// preference. The samples of the profile's area are taken only for a place
+// that could still be the cheapest without them.
+int Best_Place(const Profile_Frame& f, std::vector<Label>& labels, size_t k, size_t placed, double s) {
+    Label& l = labels[k];
+    int best = 0;
+    double least = 1e300;
+    for (size_t i = 0; i < l.places.size(); ++i) {
+        Label::Place& p = l.places[i];
+        if (p.cost < 0.0) {
+            double low = p.covered + p.extra;
+            for (size_t j = 0; j < placed && low < least; ++j)
+                if (j != k) low += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
+            if (!(low < least)) continue;
+            p.cost = Place_Cost(f, l, p);
+        }
+        double c = p.cost;
+        for (size_t j = 0; j < placed && c < least; ++j)
+            if (j != k) c += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
+        if (c < least) least = c, best = static_cast<int>(i);
+        if (c == 0.0) break;
+    }
+    return best;
+}
+
+// Where a point number may stand, in paper cm along its line from its
+// point and to its side away from the profile (negative: back beyond the
+// point, or towards the profile). First the places by the line (straight
+// out, a second number stands on top of the first, where the halves of a
+// split weld meet: one number's height and the gap labels keep above it),
+// then further around the point, the nearer first.
+struct Point_Place {
+    double along, side;
+};
+const std::vector<Point_Place>& Point_Places() {
+    static const std::vector<Point_Place> places = [] {
+        std::vector<Point_Place> v = {{0.2, 0.18},  {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18}, {0.0, 0.22},
+                                      {0.0, -0.22}, {-0.2, 0.0},  {-0.2, 0.18}, {-0.2, -0.18}, {0.6, 0.18},
+                                      {0.6, -0.18}, {-0.38, 0.0}, {0.0, 0.46},  {-0.2, 0.38}};
+        std::vector<Point_Place> around;
+        for (double a : {0.0, 0.2, -0.2, 0.38, -0.38, 0.56, -0.56})
+            for (double d : {0.0, 0.18, -0.18, 0.38, -0.38, 0.56, -0.56})
+                if (std::hypot(a, d) > 0.15) around.push_back({a, d});
+        std::stable_sort(around.begin(), around.end(), [](const Point_Place& p, const Point_Place& q) {
+            return std::hypot(p.along, p.side) < std::hypot(q.along, q.side);
+        });
+        for (const Point_Place& p : around)
+            if (std::none_of(v.begin(), v.end(), [&](const Point_Place& q) {
+                    return std::fabs(q.along - p.along) < 1e-9 && std::fabs(q.side - p.side) < 1e-9;
+                }))
+                v.push_back(p);
+        return v;
+    }();
+    return places;
+}
+
+// The places of the number of an end point (x, y), along its own weld
+// line: a little into the line from the point and to one side of it, so
+// that the numbers of two welds that meet at one point each stand by their
+// own line, else around the point. (ux, uy) points from the point into its
+// line, (nx, ny) away from the profile; a point of no line (the ring of a
+// round section) takes the same places with u = n. Along a line of paper
+// length `len` a place stays in the point's own third of it, so that the
+// number stands nearer its own end than the line's other end (a short weld
+// at a flange tip gets its numbers beside or beyond its ends); a place
+// nearer another weld's end than its own point (one at the same place not
+// counted) costs more. `ends`: every end point of the picture.
+Label Point_Number(double x, double y, double ux, double uy, double nx, double ny,
+                   double len, int number, const std::vector<std::pair<double, double>>& ends, double s) {
+    Label l{};
+    l.boxed = false;
+    std::to_chars(l.text, l.text + sizeof l.text - 1, number);  // as "%d"
+    l.x = x, l.y = y;
+    // The half extent of the number's box as the label boxes measure a
+    // text: 0.9 text heights a digit.
+    l.hw = 0.45 * kPointHeight * static_cast<double>(std::strlen(l.text)) / s, l.hh = 0.5 * kPointHeight / s;
+    const double same = kSamePlace / s;
+    for (const Point_Place& p : Point_Places()) {
+        if (p.along > kOwnShare * len) continue;
+        const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
+        double extra = 0.0;
+        const double own = std::hypot(px - x, py - y);
+        for (const auto& [ex, ey] : ends)
+            if (std::hypot(ex - x, ey - y) >= same && std::hypot(ex - px, ey - py) < own) {
+                extra = kNearOtherEnd;
+                break;
+            }
+        l.places.push_back({px, py, Covered_Cost(px, py, l.hw, l.hh, l.text, false), extra});
+    }
+    return l;
+}
+
+// The places of a weld's name ("3", "1a") in a small box beside the middle
+// of its line from (x0, y0) to (x1, y1): on the side away from the profile
+// (away from its centroid (cx, cy) where the line lies on no face), its
+// near edge kNumberGap from the line, else further out or a quarter of the
+// line before or after the middle; then the same on the other side.
+Label Weld_Name(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy,
+                const char* text, double s) {
+    Label l{};
+    l.boxed = true;
+    std::snprintf(l.text, sizeof l.text, "%s", text);
+    double ux, uy, nx, ny;
+    if (!Line_Frame(f, x0, y0, x1, y1, cx, cy, s, &ux, &uy, &nx, &ny)) return l;
+    const double len = std::hypot(x1 - x0, y1 - y0), mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
+    l.x = mx, l.y = my;
     const double k = static_cast<double>(std::strlen(text));
     // The box of Oli_Boxed_Text: half height 0.8 H, half width 0.8 H k
     // (0.8 H for one digit), H the text height.
-    const double hh = 0.8 * kNumberHeight / s, hw = hh * (k > 1.0 ? 0.8 * k : k);
+    l.hh = 0.8 * kNumberHeight / s, l.hw = l.hh * (k > 1.0 ? 0.8 * k : k);
     const double along[3] = {0.0, -0.25 * len, 0.25 * len};
     // The box's half extent across the line (paper cm).
-    const double across = (std::fabs(nx) * hw + std::fabs(ny) * hh) * s;
-    const double first = across + kNumberGap;
-    double bx = mx + nx * first / s, by = my + ny * first / s, least = 1e300;
-    for (double gap : {first, first + 0.22, first + 0.44})
-        for (int side = 1; side >= -1 && least > 0.0; side -= 2)
+    const double first = (std::fabs(nx) * l.hw + std::fabs(ny) * l.hh) * s + kNumberGap;
+    for (int side = 1; side >= -1; side -= 2)
+        for (double gap : {first, first + 0.22, first + 0.44})
             for (double t : along) {
-                const double d = gap / s;
-                const double px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
-                const double c = Oli_Area_Covered(px - hw, py - hh, px + hw, py + hh);
-                if (c < least) least = c, bx = px, by = py;
-                if (c == 0.0) break;
+                const double d = gap / s, px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
+                l.places.push_back(
+                    {px, py, Covered_Cost(px, py, l.hw, l.hh, text, true), side < 0 ? kInward : 0.0});
             }
-    Oli_Take_Area(bx - hw, by - hh, bx + hw, by + hh);
-    Oli_Boxed_Text(bx, by, kNumberHeight, text);
+    return l;
+}
+
+// Every label at the place that costs least beside the others: first one
+// after the other in their order (the point numbers of the shortest welds
+// first: they have the fewest places), then each again beside all the
+// others, until none moves.
+void Arrange(const Profile_Frame& f, std::vector<Label>& labels, size_t points, double s) {
+    // The names first, each beside its own line, then the point numbers
+    // around them.
+    std::rotate(labels.begin(), labels.begin() + static_cast<long>(points), labels.end());
+    for (size_t k = 0; k < labels.size(); ++k) labels[k].at = Best_Place(f, labels, k, k, s);
+    for (int pass = 0; pass < 6; ++pass) {
+        bool moved = false;
+        for (size_t k = 0; k < labels.size(); ++k) {
+            const int at = Best_Place(f, labels, k, labels.size(), s);
+            moved = moved || at != labels[k].at;
+            labels[k].at = at;
+        }
+        if (!moved) break;
+    }
+    std::rotate(labels.begin(), labels.begin() + static_cast<long>(labels.size() - points), labels.end());
+}
+
+// The numbers of the end points, those of the shortest welds first, into
+// `labels`. `cz`: the centroid's overlay y.
+void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::vector<Label>& labels) {
+    const double h = f.h;
+    std::vector<std::pair<double, double>> ends;
+    int order[WELD_CHECK_WELDS];
+    double length[WELD_CHECK_WELDS];
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double y0, z0, y1, z1;
+        order[k] = k;
+        length[k] = !ring && Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) &&
+                            Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)
+                        ? std::hypot(y1 - y0, z1 - z0)
+                        : 1e300;
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i)
+            if (Weld_Check_End_Point(k, i, &y0, &z0, nullptr)) ends.push_back({y0, h / 2 - z0});
+    }
+    std::stable_sort(order, order + WELD_CHECK_WELDS, [&](int a, int b) { return length[a] < length[b]; });
+    for (int k : order)
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
+            double y, z, oy, oz;
+            if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
+            const double px = y, py = h / 2 - z;
+            // The direction into the point's line (to its other end), and
+            // the side away from the profile (from the centroid where the
+            // line lies on no face).
+            double ux = 0.0, uy = 0.0, nx = 0.0, ny = 0.0, len = 0.0;
+            const bool line = !ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr) &&
+                              Line_Frame(f, px, py, oy, h / 2 - oz, 0.0, cz, s, &ux, &uy, &nx, &ny);
+            if (line) {
+                len = std::hypot(oy - y, oz - z);
+            } else {
+                const double d = std::hypot(px, py - cz);
+                nx = d > 0.0 ? px / d : 0.0, ny = d > 0.0 ? (py - cz) / d : -1.0;
+                ux = nx, uy = ny;
+            }
+            // An upright label, not turned with the picture: no text-angle record.
+            // With no line, u = n: every place qualifies.
+            labels.push_back(Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
+        }
+}
+
+// The point numbers and the weld names of the overlay, each where it meets
+// no other label, dot or weld line and reads as what it is; written after
+// all are placed: the names in their boxes in the outline pen, then the
+// point numbers in the weld pen. `cz`: the centroid's overlay y.
+void Labels(const SchweissnahtNachweis* r, const Profile_Frame& f, bool ring, double cz, int pen, double s) {
+    const double h = f.h;
+    std::vector<Label> labels;
+    Point_Numbers(f, ring, cz, s, labels);
+    const size_t points = labels.size();
+    // The names of the welds, as the legend and the result tables give
+    // them (an all-round weld's pieces 1 to 12 as well).
+    for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
+        double y0, z0, y1, z1;
+        if (r->number[k] <= 0 || !Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) ||
+            !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
+            continue;
+        Label l = Weld_Name(f, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Weld_Name(r, k).text, s);
+        if (!l.places.empty()) labels.push_back(l);
+    }
+    Arrange(f, labels, points, s);
+    for (size_t k = points; k < labels.size(); ++k) {
+        const Label& l = labels[k];
+        const Box b = l.Box_At(l.at);
+        Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
+        Oli_Take_Area(b.x1, b.y1, b.x2, b.y2);
+        Oli_Boxed_Text(l.places[l.at].x, l.places[l.at].y, kNumberHeight, l.text);
+    }
+    Oli_Select_Pen((unsigned)pen);
+    Oli_Set_Text_Height(kPointHeight);
+    for (size_t k = 0; k < points; ++k)
+        Oli_Text_Box_Printf(labels[k].places[labels[k].at].x, labels[k].places[labels[k].at].y, 4, 4, "%s",
+                            labels[k].text);
 }
 
 // A line as the labels see it: pieces of its length, each a box `half`
@@ -209,58 +436,11 @@ void Take_Line(double x0, double y0, double x1, double y1, double half) {
     }
 }
 
-// The numbers of the end points beside their points, those of the shortest
-// welds first: they have the fewest places by their own end, and the longer
-// welds' numbers keep apart from them. `cz`: the centroid's overlay y.
-void Point_Labels(Profile_Frame& frame, bool ring, double cz, double s) {
-    const double h = frame.h;
-    int order[WELD_CHECK_WELDS];
-    double length[WELD_CHECK_WELDS];
-    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
-        double y0, z0, y1, z1;
-        order[k] = k;
-        length[k] = !ring && Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) &&
-                            Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)
-                        ? std::hypot(y1 - y0, z1 - z0)
-                        : 1e300;
-    }
-    std::stable_sort(order, order + WELD_CHECK_WELDS, [&](int a, int b) { return length[a] < length[b]; });
-    for (int k : order)
-        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
-            double y, z, oy, oz;
-            if (!Weld_Check_End_Point(k, i, &y, &z, nullptr)) continue;
-            const double px = y, py = h / 2 - z;
-            // The direction into the point's line (to its other end), and
-            // the side away from the profile (from the centroid where the
-            // line lies on no face).
-            double ux = 0.0, uy = 0.0, len = 0.0;
-            bool other = false;
-            if (!ring && i < 2 && Weld_Check_End_Point(k, 1 - i, &oy, &oz, nullptr)) {
-                len = std::hypot(oy - y, oz - z);
-                if (len > 0.0) ux = (oy - y) / len, uy = (z - oz) / len;
-                other = true;
-            }
-            double nx = -uy, ny = ux;
-            if (ux == 0.0 && uy == 0.0) {
-                const double len = std::hypot(px, py - cz);
-                nx = len > 0.0 ? px / len : 0.0, ny = len > 0.0 ? (py - cz) / len : -1.0;
-                ux = nx, uy = ny;
-            } else if (!(other && Outward(frame, px, py, oy, h / 2 - oz, s, &nx, &ny)) &&
-                       nx * px + ny * (py - cz) < 0.0) {
-                nx = -nx, ny = -ny;
-            }
-            // An upright label, not turned with the picture: no text-angle record.
-            // With no line, u = n: every place qualifies.
-            Point_Label(frame, px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, s);
-        }
-}
-
 // The end points and weld lines on top of the profile, in a graphic of the
 // same paper extent: x = y' (to the left, so the extent runs from right to
 // left), y = h/2 - z' (upwards). The texts and marks of the profile's
 // picture below stay in the way of the labels. First the lines and the
-// dots, then the weld numbers and the point numbers where they meet
-// nothing.
+// dots, then the weld names and the point numbers.
 void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
     const double e = Weld_Check_Centroid_From_Left(), m = kMargin / s;
     Oli_Keep_Taken_Areas();
@@ -287,20 +467,7 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
         }
     }
     const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
-    Profile_Frame frame{e, h, {}};
-    // The names of the welds, as the legend and the result tables give
-    // them (an all-round weld's pieces 1 to 12 as well).
-    for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
-        double y0, z0, y1, z1;
-        if (r->number[k] <= 0 || !Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) ||
-            !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
-            continue;
-        Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
-        Weld_Number(frame, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Weld_Name(r, k).text, s);
-    }
-    Oli_Select_Pen((unsigned)pen);
-    Oli_Set_Text_Height(kPointHeight);
-    Point_Labels(frame, ring, cz, s);
+    Labels(r, Profile_Frame{e, h}, ring, cz, pen, s);
     // No move back up after it, as the profile's own picture makes: the
     // point labels of the lowest weld ends lie in the bottom margin, and the
     // text after the picture must start below them.
@@ -432,13 +599,37 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
     return mm_per_cm;
 }
 
+// The height of the profile's picture, whole cm: the usual 5 cm, more
+// (at most kMostHeight) where the shortest weld line would be drawn shorter
+// than kShortestWeld: its two numbers and its box need that room beside it,
+// and the numbers of neighbouring welds would run together.
+const int kMostHeight = 12;
+const double kShortestWeld = 0.8;  // paper cm
+int Picture_Height(const SchweissnahtNachweis* r, int usual) {
+    double w = 0.0, h = 0.0, shortest = 1e300;
+    XS_Plot_Extent(&r->profile, &w, &h);
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double y0, z0, y1, z1;
+        if (Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) && Weld_Check_End_Point(k, 1, &y1, &z1, nullptr) &&
+            std::hypot(y1 - y0, z1 - z0) > 0.0)
+            shortest = std::fmin(shortest, std::hypot(y1 - y0, z1 - z0));
+    }
+    if (!(w >= 1.0 && h >= 1.0 && shortest < 1e300 && w < 1e9 && h < 1e9)) return usual;
+    // The scale the width allows, and the height (with the picture's 0.8 cm
+    // of margins) that gives the shortest weld its room.
+    const double most = 15.2 / w, need = std::fmin(most, kShortestWeld / shortest);
+    const double height = need * h + 0.8;
+    return height > usual ? static_cast<int>(std::fmin(std::ceil(height - 1e-9), kMostHeight)) : usual;
+}
+
 }  // namespace
 
 int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level) {
     if (!r || !list) return 0;
+    const int usual = XS_Plot_Height_cm, height_cm = Picture_Height(r, usual);
     if (level > 0) {
         OLI_End_Text(list);
-        OLI_reserveSpaceCM(list, 6.0);
+        OLI_reserveSpaceCM(list, std::fmax(6.0, height_cm + 1.0));
         OLI_printf(list, "%s╬HBerechnungsquerschnitt:\n"_cp, Check_Line_Prefix);
     }
     OLI_End_Text(list);
@@ -454,7 +645,9 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     o.angle_deg = 0.0;
     const int top = Oli_Store_Y_Position(list);
     double w = 0.0, h = 0.0;
+    XS_Plot_Height_cm = height_cm;
     const double mm_per_cm = Kept_Or_Drawn_Picture(r, &o, list, top, &w, &h);
+    XS_Plot_Height_cm = usual;
     if (!(mm_per_cm > 1e-8)) {
         Oli_Free_Position_Index(top);
         return 0;

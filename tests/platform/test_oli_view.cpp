@@ -528,8 +528,8 @@ TEST(OliView, GoldenDrawingsLandWhereTheirScalePutsThem) {
     } cases[] = {
         // Extent -1 2.8 4 -1: page (3.5 + x, 3 + y).
         {"drawings/welded_i.OLI",
-         {{461, 326, 0x000000, "dimension line of 180 at y -0.24: (3.9, 2.76) cm"},
-          {461, 314, 0xFFFFFF, "0.1 cm above it"},
+         {{461, 297, 0x000000, "dimension line of 180 at y -0.48: (3.9, 2.52) cm"},
+          {461, 286, 0xFFFFFF, "0.1 cm above it"},
           {520, 567, 0x1E9614, "centroid dot (0.9, 1.8), pattern 64 in its pen's green: (4.4, 4.8) cm"},
           {709, 567, 0xFFFFFF, "beside the flanges: (6.0, 4.8) cm"}}},
         // Extent -2 2 2 -2: page (4.5 + x, 4 + y).

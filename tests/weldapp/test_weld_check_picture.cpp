@@ -638,3 +638,127 @@ TEST(WeldCheckPicture, SplitFlangeWeldsNamedByHalvesAndTheLegendFits) {
     }
     Set_Weld_Check_Picture_Drawer(old);
 }
+
+namespace {
+
+// A label of a weld-check picture, paper cm: its box and, for a point
+// number, its digit.
+struct Drawn_Label {
+    double x1, y1, x2, y2;
+    char digit;  // 0 for a weld's box
+};
+
+// The centre of a " 18 n x y x y ..." polygon record.
+std::pair<double, double> Polygon_Centre(const std::vector<double>& v) {
+    double x = 0.0, y = 0.0;
+    const size_t n = static_cast<size_t>(v[0]);
+    for (size_t i = 0; i < n; ++i) x += v[1 + 2 * i], y += v[2 + 2 * i];
+    return {x / static_cast<double>(n), y / static_cast<double>(n)};
+}
+
+// What reads wrong in the first weld-check picture of a list: labels one
+// over another, point numbers that run together (one line of text, less
+// than 0.1 cm apart), a point number nearer a weld's box than any end
+// point, and the letter of a mark further than 0.45 cm from its dot.
+std::vector<std::string> Label_Faults(const std::string& raw) {
+    const std::vector<std::string> all = All_Lines(raw);
+    std::vector<size_t> at;
+    for (size_t i = 0; i < all.size() && at.size() < 2; ++i)
+        if (all[i] == "#SHOWGRAFIC") at.push_back(i);
+    if (at.size() < 2) return {"no picture"};
+    std::vector<std::string> faults;
+    // The marks of the profile's picture: each letter after its dot.
+    std::pair<double, double> dot{0.0, 0.0};
+    for (size_t i = at[0]; i < at[1]; ++i) {
+        if (all[i].compare(0, 7, " 18 32 ") == 0) dot = Polygon_Centre(Records({all[i]}, " 18 ")[0]);
+        if (all[i].compare(0, 3, " 9 ") == 0 && (all[i].find("\xAEM\xAF") != std::string::npos ||
+                                                  all[i].find("\xAES\xAF") != std::string::npos)) {
+            const std::vector<double> v = Records({all[i]}, " 9 ")[0];
+            if (std::hypot(v[0] - dot.first, v[1] - dot.second) > 0.45)
+                faults.push_back("a mark's letter " + std::to_string(std::hypot(v[0] - dot.first, v[1] - dot.second)) +
+                                 " cm from its dot");
+        }
+    }
+    std::vector<Drawn_Label> labels;
+    std::vector<std::pair<double, double>> ends;
+    for (size_t i = at[1]; i < all.size() && all[i] != " -1"; ++i) {
+        const std::string& l = all[i];
+        if (l.compare(0, 7, " 18 32 ") == 0) ends.push_back(Polygon_Centre(Records({l}, " 18 ")[0]));
+        if (l.compare(0, 5, " 24  ") == 0) {
+            const std::vector<double> v = Records({l}, " 24  ")[0];
+            labels.push_back({std::min(v[0], v[2]), std::min(v[1], v[3]), std::max(v[0], v[2]), std::max(v[1], v[3]), 0});
+        }
+        // A point number: 0.9 text heights (0.2 cm) wide a digit, one high.
+        if (l.compare(0, 3, " 9 ") == 0 && l.size() > 3 && l[l.size() - 3] == '\xAE') {
+            const std::vector<double> v = Records({l}, " 9 ")[0];
+            labels.push_back({v[0] - 0.09, v[1] - 0.1, v[0] + 0.09, v[1] + 0.1, l[l.size() - 2]});
+        }
+    }
+    auto distance = [](const Drawn_Label& b, double x, double y) {
+        return std::hypot(std::max({b.x1 - x, 0.0, x - b.x2}), std::max({b.y1 - y, 0.0, y - b.y2}));
+    };
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const Drawn_Label& a = labels[i];
+        const std::string name = a.digit ? std::string("point number ") + a.digit : "a weld's box";
+        for (size_t j = i + 1; j < labels.size(); ++j) {
+            const Drawn_Label& b = labels[j];
+            if (a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2)
+                faults.push_back(name + " over another label at " + std::to_string(a.x1) + " " + std::to_string(a.y1));
+            else if (a.digit && b.digit && a.y1 < b.y2 && b.y1 < a.y2 &&
+                     std::max(a.x1, b.x1) - std::min(a.x2, b.x2) < 0.1)
+                faults.push_back(std::string("point numbers ") + a.digit + b.digit + " run together at " +
+                                 std::to_string(a.x1) + " " + std::to_string(a.y1));
+        }
+        if (!a.digit) continue;
+        const double x = (a.x1 + a.x2) / 2, y = (a.y1 + a.y2) / 2;
+        double end = 1e9, box = 1e9;
+        for (const auto& [ex, ey] : ends) end = std::min(end, std::hypot(ex - x, ey - y));
+        for (const Drawn_Label& b : labels)
+            if (!b.digit) box = std::min(box, distance(b, x, y));
+        if (!(end < box)) faults.push_back(name + " nearer a weld's box than any end at " + std::to_string(x) + " " +
+                                           std::to_string(y));
+    }
+    return faults;
+}
+
+}  // namespace
+
+// Every family, small and large, welded all round where it can be (each
+// face its weld, as a new connection lays them out): in the weld check's
+// picture no label stands on another, no two point numbers run together,
+// every point number stands nearer an end point than any weld's box, and
+// the letters S and M stand beside their dots.
+TEST(WeldCheckPicture, LabelsReadAsWhatTheyAreForEveryFamily) {
+    struct Case {
+        const char* name;
+        int type;
+        double h, t_w, b, t_f;
+    } const cases[] = {
+        {"I small", PROFILTYP_I, 120, 4.4, 64, 6.3},     {"I large", PROFILTYP_I, 400, 8.6, 180, 13.5},
+        {"H small", PROFILTYP_H, 96, 5, 100, 8},         {"H large", PROFILTYP_H, 500, 14.5, 300, 28},
+        {"T small", PROFILTYP_T, 60, 6, 60, 7},          {"T large", PROFILTYP_T, 300, 12, 300, 20},
+        {"half I small", PROFILTYP_HALB_I, 60, 4.4, 64, 6.3}, {"half I large", PROFILTYP_HALB_I, 300, 12, 220, 19},
+        {"U small", PROFILTYP_U, 50, 5, 38, 7},          {"U large", PROFILTYP_U, 400, 14, 110, 18},
+        {"C small", PROFILTYP_C, 76, 4.3, 35, 6.9},      {"C large", PROFILTYP_C, 380, 13, 94, 16.5},
+        {"L small", PROFILTYP_L, 30, 3, 30, 3},          {"L large", PROFILTYP_L, 200, 20, 150, 20},
+        {"RHS small", PROFILTYP_RECHTECK, 40, 2.6, 40, 2.6}, {"RHS large", PROFILTYP_RECHTECK, 300, 10, 200, 10},
+        {"CHS small", PROFILTYP_ROHR, 33.7, 2.6, 0, 0},  {"CHS large", PROFILTYP_ROHR, 508, 12.5, 0, 0},
+        {"flat small", PROFILTYP_FLACH, 40, 10, 0, 0},   {"flat large", PROFILTYP_FLACH, 400, 20, 0, 0},
+        {"round small", PROFILTYP_RUND, 20, 0, 0, 0},    {"round large", PROFILTYP_RUND, 60, 0, 0, 0},
+    };
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SchweissnahtNachweis r = Welded(c.type, c.h, c.t_w, c.b, c.t_f, {}, 4.0, true);
+        double length[WELD_CHECK_WELDS] = {};
+        int number[WELD_CHECK_WELDS] = {};
+        const int n = Get_Profile_Plate_Elements(&r.profile, length, number);
+        ASSERT_GT(n, 0);
+        for (int k = 0; k < n && k < WELD_CHECK_WELDS; ++k) r.a[k] = number[k] > 0 ? 4.0 : 0.0, r.number[k] = number[k];
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+        for (const std::string& fault : Label_Faults(l.Take())) ADD_FAILURE() << fault;
+    }
+    Set_Weld_Check_Picture_Drawer(old);
+}

@@ -81,13 +81,13 @@ def arc_lines(cx, cy, r, sc):
     return [line(pts[k], pts[k + 1], sc) for k in range(32)]
 
 
-def centroid_mark(cx, cy, sc, text):
+def centroid_mark(cx, cy, sc, text, at=(0.15, 0.0)):
     # One element: pattern 64, the annotation pen, the dot, its outline and
-    # the letter.
+    # the letter, `at` paper cm right of and below the dot.
     dm = 0.1 / sc
     return [" 30", " 52", " 20  64", colour(10), poly(circle_points(cx, cy, dm / 2), sc).rstrip(" ")] + \
         arc_lines(cx, cy, dm / 2, sc) + \
-        [("text", 1, "%s at (%s, %s)" % (text, f((cx + 0.15 / sc) * sc), f(cy * sc))), " 31", " 53"]
+        [("text", 1, "%s at (%s, %s)" % (text, f((cx + at[0] / sc) * sc), f((cy + at[1] / sc) * sc))), " 31", " 53"]
 
 
 def area(pen, pts, sc):
@@ -188,7 +188,9 @@ def weld_check():
     out = own_head("-0.650000 1.150000 4.850000 -0.650000")
     out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
     out += [colour(10), ("axes", 15, "axis cross 0.5 cm at the centroid (5, 42) = paper (0.25, 2.1)")]
-    out += centroid_mark(5.0, 42.0, sc, "S")
+    # The bar's faces take the place right of the dot: the letter stands
+    # centred 0.2 cm above it.
+    out += centroid_mark(5.0, 42.0, sc, "S", (0.0, -0.2))
     out += own_tail()
     # The check's own marks, placed with the returned 20 mm per cm: 0.1 cm
     # is 2 mm of the world.
