@@ -158,16 +158,25 @@ int GetVEKMessage(int mask, VEKMessage* message)
     return event;
 }
 
-static int wait_for_event(int mask, VEKMessage* message)
+/* What one event of the queue, or its absence, does to a wait: nothing yet
+ * (the wait goes on) or the wait's result. */
+struct Wait_Step {
+    bool done;
+    int event;
+};
+static const Wait_Step wait_goes_on = {false, 0};
+static Wait_Step wait_ends(int event) { return {true, event}; }
+
+/* Buttons held by a click (or by the program) come up first; a wait for
+ * releases alone with none held ends at once. */
+static Wait_Step release_held_buttons(int mask, VEKMessage* message)
 {
-    last_press = VEKScriptEvent();
-    /* A button held by a click (or by the program) comes up now. */
     for (int b = 1; b <= 3; b++) {
         int* state = button_state(b);
         if (*state && !held_by_press[b]) {
             *state = 0;
             int ev = button_event(b, 0);
-            if (mask & ev) return finish(message, ev, 0, 0, b);
+            if (mask & ev) return wait_ends(finish(message, ev, 0, 0, b));
         }
         if (!*state) held_by_press[b] = 0;
     }
@@ -175,95 +184,119 @@ static int wait_for_event(int mask, VEKMessage* message)
     if ((mask & releases) && !(mask & ~(releases | VEK_MASK_TIMEOUT))) {
         bool held = ((mask & VEK_MASK_LEFT_UP) && M_LEFT) || ((mask & VEK_MASK_RIGHT_UP) && M_RIGHT) ||
                     ((mask & VEK_MASK_MIDDLE) && M_MIDDLE);
-        if (!held) return finish(message, VEK_MSG_NONE);
+        if (!held) return wait_ends(finish(message, VEK_MSG_NONE));
     }
-    long long deadline = -1;  /* of the real clock, with a window */
+    return wait_goes_on;
+}
+
+/* The queue is empty. A script's slow hand may have its next event; a
+ * person at the window is waited for (up to the time-out on the real
+ * clock, *deadline once set); else the user has gone: the mouse leaves the
+ * screen, no button held. */
+static Wait_Step empty_queue(int mask, VEKMessage* message, long long* deadline)
+{
+    if (VEK_Script_Hand_Next()) return wait_goes_on;
+    if (VEK_Display_Active()) {
+        long long left = -1;
+        if (mask & VEK_MASK_TIMEOUT) {
+            if (*deadline < 0)
+                *deadline = VEK_Clock_ms() + clamp(message ? message->timeout : 0, 0, VEK_MAX_TIMEOUT_MS);
+            left = *deadline > VEK_Clock_ms() ? *deadline - VEK_Clock_ms() : 0;
+        }
+        if (VEK_Display_Wait(left)) return wait_goes_on;
+        if (mask & VEK_MASK_TIMEOUT) return wait_ends(finish(message, VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT));
+        if (VEK_Display_Active()) return wait_goes_on;
+    }
+    VEKScriptEvent e;
+    VEK_Script_Take(&e); /* counts the empty wait */
+    M_XPOS = M_YPOS = -1;
+    M_LEFT = M_RIGHT = M_MIDDLE = 0;
+    for (int& h : held_by_press) h = 0;
+    return wait_ends(nothing_for_the_wait(mask, message));
+}
+
+/* A press (or click) or a release of the queue: the button's state, and
+ * the event when the wait takes it. */
+static Wait_Step button_step(int mask, VEKMessage* message)
+{
+    VEKScriptEvent e;
+    VEK_Script_Take(&e);
+    int b = normal_button(e.button);
+    if (e.kind == VEK_EV_RELEASE) {
+        held_by_press[b] = 0;
+        if (!*button_state(b)) return wait_goes_on;
+        *button_state(b) = 0;
+        int ev = button_event(b, 0);
+        return mask & ev ? wait_ends(finish(message, ev, 0, 0, b)) : wait_goes_on;
+    }
+    place_mouse(e.x, e.y);
+    *button_state(b) = 1;
+    held_by_press[b] = e.kind == VEK_EV_PRESS;
+    int ev = button_event(b, 1);
+    if (!(mask & ev)) return wait_goes_on;
+    last_press = e;
+    return wait_ends(finish(message, ev, 0, 0, b));
+}
+
+/* A key, or an event meant for an editor, a menu or a box (left for it). */
+static Wait_Step key_or_other_step(int mask, VEKMessage* message, int kind)
+{
+    if (kind == VEK_EV_KEY && !(mask & VEK_MASK_KEY) && VEK_Display_Active()) {
+        /* Typed at the window while nothing wants a key: dropped, as a
+         * window drops keys its dialog does not take. */
+        VEKScriptEvent e;
+        VEK_Script_Take(&e);
+        return wait_goes_on;
+    }
+    VEK_Script_Note_Stall();
+    if (kind == VEK_EV_KEY && (mask & VEK_MASK_KEY)) return wait_ends(finish(message, VEK_MSG_KEY, hitkey()));
+    if (int ev = let_go_of_presses(mask, message)) return wait_ends(ev);
+    return wait_ends(nothing_for_the_wait(mask, message));
+}
+
+/* One event of the queue. */
+static Wait_Step queue_step(int mask, VEKMessage* message, long long* deadline)
+{
+    VEKScriptEvent e;
+    const int kind = VEK_Script_Peek_Kind();
+    switch (kind) {
+    case VEK_EV_NONE: return empty_queue(mask, message, deadline);
+    case VEK_EV_CLOSE:
+        VEK_Script_Take(&e);
+        /* The window's close request goes to the program's close handler
+         * whatever it waits in; when the handler says no, the wait goes on
+         * as if nothing had happened. */
+        if (VEKGetCloseFct() && !VEK_Close_Handler_Running() && VEK_Close_Request() == 0) return wait_goes_on;
+        return wait_ends(finish(message, VEK_MSG_CLOSE));
+    case VEK_EV_CLICK:
+    case VEK_EV_PRESS:
+    case VEK_EV_RELEASE: return button_step(mask, message);
+    case VEK_EV_MOVE:
+        VEK_Script_Take(&e);
+        place_mouse(e.x, e.y);
+        return mask & VEK_MASK_MOVE ? wait_ends(finish(message, VEK_MSG_MOVE)) : wait_goes_on;
+    case VEK_EV_WHEEL:
+        VEK_Script_Take(&e);
+        if (!wheel_on) return wait_goes_on;
+        M_SCROLL = e.value;
+        return mask & VEK_MASK_WHEEL ? wait_ends(finish(message, VEK_MSG_WHEEL, 0, e.value)) : wait_goes_on;
+    default: return key_or_other_step(mask, message, kind);
+    }
+}
+
+static int wait_for_event(int mask, VEKMessage* message)
+{
+    last_press = VEKScriptEvent();
+    const Wait_Step released = release_held_buttons(mask, message);
+    if (released.done) return released.event;
+    long long deadline = -1; /* of the real clock, with a window */
     for (;;) {
         if ((mask & VEK_MASK_KEYMASK) && key_mask != reported_key_mask) {
             reported_key_mask = key_mask;
             return finish(message, VEK_MSG_KEYMASK);
         }
-        VEKScriptEvent e;
-        switch (VEK_Script_Peek_Kind()) {
-        case VEK_EV_NONE:
-            if (VEK_Script_Hand_Next()) continue;
-            if (VEK_Display_Active()) {
-                /* A person at the window: wait for the next event, or for
-                 * the time-out on the real clock. */
-                long long left = -1;
-                if (mask & VEK_MASK_TIMEOUT) {
-                    if (deadline < 0)
-                        deadline = VEK_Clock_ms() + clamp(message ? message->timeout : 0, 0, VEK_MAX_TIMEOUT_MS);
-                    left = deadline > VEK_Clock_ms() ? deadline - VEK_Clock_ms() : 0;
-                }
-                if (VEK_Display_Wait(left)) continue;
-                if (mask & VEK_MASK_TIMEOUT)
-                    return finish(message, VEKTimerActive() ? VEK_MSG_TIMER : VEK_MSG_TIMEOUT);
-                if (VEK_Display_Active()) continue;
-            }
-            VEK_Script_Take(&e);  /* counts the empty wait */
-            /* The user has gone: the mouse leaves the screen, no button held. */
-            M_XPOS = M_YPOS = -1;
-            M_LEFT = M_RIGHT = M_MIDDLE = 0;
-            for (int& h : held_by_press) h = 0;
-            return nothing_for_the_wait(mask, message);
-        case VEK_EV_CLOSE:
-            VEK_Script_Take(&e);
-            /* The window's close request goes to the program's close
-             * handler whatever it waits in; when the handler says no, the
-             * wait goes on as if nothing had happened. */
-            if (VEKGetCloseFct() && !VEK_Close_Handler_Running() && VEK_Close_Request() == 0) continue;
-            return finish(message, VEK_MSG_CLOSE);
-        case VEK_EV_CLICK:
-        case VEK_EV_PRESS: {
-            VEK_Script_Take(&e);
-            int b = normal_button(e.button);
-            place_mouse(e.x, e.y);
-            *button_state(b) = 1;
-            held_by_press[b] = e.kind == VEK_EV_PRESS;
-            int ev = button_event(b, 1);
-            if (!(mask & ev)) continue;
-            last_press = e;
-            return finish(message, ev, 0, 0, b);
-        }
-        case VEK_EV_RELEASE: {
-            VEK_Script_Take(&e);
-            int b = normal_button(e.button);
-            held_by_press[b] = 0;
-            if (!*button_state(b)) continue;
-            *button_state(b) = 0;
-            int ev = button_event(b, 0);
-            if (mask & ev) return finish(message, ev, 0, 0, b);
-            continue;
-        }
-        case VEK_EV_MOVE:
-            VEK_Script_Take(&e);
-            place_mouse(e.x, e.y);
-            if (mask & VEK_MASK_MOVE) return finish(message, VEK_MSG_MOVE);
-            continue;
-        case VEK_EV_WHEEL:
-            VEK_Script_Take(&e);
-            if (!wheel_on) continue;
-            M_SCROLL = e.value;
-            if (mask & VEK_MASK_WHEEL) return finish(message, VEK_MSG_WHEEL, 0, e.value);
-            continue;
-        case VEK_EV_KEY:
-            if (!(mask & VEK_MASK_KEY) && VEK_Display_Active()) {
-                /* Typed at the window while nothing wants a key: dropped,
-                 * as a window drops keys its dialog does not take. */
-                VEK_Script_Take(&e);
-                continue;
-            }
-            VEK_Script_Note_Stall();
-            if (mask & VEK_MASK_KEY) return finish(message, VEK_MSG_KEY, hitkey());
-            if (int ev = let_go_of_presses(mask, message)) return ev;
-            return nothing_for_the_wait(mask, message);
-        default:
-            /* Meant for an editor, a menu or a box: left for it. */
-            VEK_Script_Note_Stall();
-            if (int ev = let_go_of_presses(mask, message)) return ev;
-            return nothing_for_the_wait(mask, message);
-        }
+        const Wait_Step step = queue_step(mask, message, &deadline);
+        if (step.done) return step.event;
     }
 }
 
