@@ -343,105 +343,142 @@ void Catalogue_Profile(Page& g, int* y, int slot, const int* allowed, int n, int
     *y += g.row;
 }
 
+// The I family: height, web, one or both flanges.
+void I_Rows(const Page& g, int* y) {
+    const bool both = g.separate;
+    Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+    Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    if (both) {
+        Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
+        Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
+        Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+        Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
+    } else {
+        Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+        Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+    }
+}
+
+// An angle: its legs, with one thickness or two.
+void Angle_Rows(const Page& g, int* y) {
+    const bool both = g.separate;
+    Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &Stahlprofil::h);
+    Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &Stahlprofil::b_fo);
+    if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &Stahlprofil::t_fo);
+}
+
+// A channel: web, legs, one thickness or web and legs apart.
+void Channel_Rows(const Page& g, int* y) {
+    const bool both = g.separate;
+    Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
+    if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &Stahlprofil::b_fo);
+    if (both) {
+        Dimension_Row(g, y, "Schenkeldicken", "t", "f", &Stahlprofil::t_fo);
+    } else {
+        Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
+    }
+}
+
+// A Z: web and flanges.
+void Z_Rows(const Page& g, int* y) {
+    Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
+    Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Flanschbreite", "b", "", &Stahlprofil::b_fo);
+    Dimension_Row(g, y, "Flanschdicken", "t", "f", &Stahlprofil::t_fo);
+}
+
+// A tee or half I: height, web, flange.
+void Tee_Rows(const Page& g, int* y) {
+    Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+    Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+    Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+}
+
+// A tube, round or rectangular, and how it was made.
+void Tube_Rows(const Page& g, int* y) {
+    Stahlprofil* p = g.p;
+    const bool both = g.separate;
+    if (p->type == PROFILTYP_ROHR) {
+        Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Wanddicke", "t", "", &Stahlprofil::t_w);
+    } else {
+        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+        Dimension_Row(g, y, "Profilbreite", "b", "", &Stahlprofil::b_fo);
+        if (both) {
+            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+            Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+        } else {
+            Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
+        }
+    }
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
+                                        &p->hot_finished, g.enable);
+    Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 190, *y, "warmgefertigt", Normal(), g.colour, 1,
+                                        &p->hot_finished, g.enable);
+    *y += g.row;
+}
+
+// A flat bar: height and thickness.
+void Flat_Bar_Rows(const Page& g, int* y) {
+    Dimension_Row(g, y, "Höhe"_cp, "h", "", &Stahlprofil::h);
+    Dimension_Row(g, y, "Dicke", "t", "", &Stahlprofil::t_w);
+}
+
+// A round bar: its diameter.
+void Round_Bar_Rows(const Page& g, int* y) {
+    Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
+}
+
+// A box: webs and flanges, their overhangs tied unless listed apart.
+void Box_Rows(const Page& g, int* y) {
+    const bool both = g.separate;
+    Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+    Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
+    if (Box_Flanges_Apart(both)) {
+        Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &Stahlprofil::b_ueo);
+        Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
+        Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+        Dimension_Row(g, y, "Überstand unten"_cp, "b", "üu"_cp, &Stahlprofil::b_ueu);
+        Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
+    } else {
+        Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
+        Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &Stahlprofil::b_ueo);
+        Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+    }
+}
+
+// A trapezoid: its widths, one thickness or web and flanges apart.
+void Trapezoid_Rows(const Page& g, int* y) {
+    const bool both = g.separate;
+    Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
+    if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
+    Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
+    Dimension_Row(g, y, "Fußbreite"_cp, "b", "", &Stahlprofil::b_fu);
+    if (both) {
+        Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
+    } else {
+        Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
+    }
+}
+
 void Dimension_Rows(const Page& g, int* y) {
     Stahlprofil* p = g.p;
     const bool both = g.separate;
     switch (p->type) {
-    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        if (both) {
-            Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
-            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
-            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
-        } else {
-            Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-        }
-        break;
-    case PROFILTYP_L:
-        Dimension_Row(g, y, "Schenkellänge 1"_cp, "l", "1", &Stahlprofil::h);
-        Dimension_Row(g, y, both ? "Schenkeldicke 1" : "Schenkeldicke", "t", both ? "1" : "", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Schenkellänge 2"_cp, "l", "2", &Stahlprofil::b_fo);
-        if (both) Dimension_Row(g, y, "Schenkeldicke 2", "t", "2", &Stahlprofil::t_fo);
-        break;
-    case PROFILTYP_C: case PROFILTYP_U:
-        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
-        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Schenkellängen"_cp, "l", "", &Stahlprofil::b_fo);
-        if (both) {
-            Dimension_Row(g, y, "Schenkeldicken", "t", "f", &Stahlprofil::t_fo);
-        } else {
-            Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
-        }
-        break;
-    case PROFILTYP_Z:
-        Dimension_Row(g, y, "Steghöhe"_cp, "h", "", &Stahlprofil::h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "", &Stahlprofil::b_fo);
-        Dimension_Row(g, y, "Flanschdicken", "t", "f", &Stahlprofil::t_fo);
-        break;
-    case PROFILTYP_T: case PROFILTYP_HALB_I:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
-        Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-        break;
-    case PROFILTYP_RECHTECK: case PROFILTYP_ROHR:
-        if (p->type == PROFILTYP_ROHR) {
-            Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
-            Dimension_Row(g, y, "Wanddicke", "t", "", &Stahlprofil::t_w);
-        } else {
-            Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
-            Dimension_Row(g, y, "Profilbreite", "b", "", &Stahlprofil::b_fo);
-            if (both) {
-                Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-                Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-            } else {
-                Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
-            }
-        }
-        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 40, *y, "kaltgefertigt", Normal(), g.colour, 0,
-                                            &p->hot_finished, g.enable);
-        Add_Radio_Button_to_Scrollable_Area(g.area, g.x + 190, *y, "warmgefertigt", Normal(), g.colour, 1,
-                                            &p->hot_finished, g.enable);
-        *y += g.row;
-        break;
-    case PROFILTYP_FLACH:
-        Dimension_Row(g, y, "Höhe"_cp, "h", "", &Stahlprofil::h);
-        Dimension_Row(g, y, "Dicke", "t", "", &Stahlprofil::t_w);
-        break;
-    case PROFILTYP_RUND:
-        Dimension_Row(g, y, "Durchmesser", "d", "", &Stahlprofil::h);
-        break;
-    case PROFILTYP_KASTEN:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
-        Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Flanschbreite oben", "b", "fo", &Stahlprofil::b_fo);
-        if (Box_Flanges_Apart(both)) {
-            Dimension_Row(g, y, "Überstand oben"_cp, "b", "üo"_cp, &Stahlprofil::b_ueo);
-            Dimension_Row(g, y, "Flanschdicke oben", "t", "fo", &Stahlprofil::t_fo);
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
-            Dimension_Row(g, y, "Überstand unten"_cp, "b", "üu"_cp, &Stahlprofil::b_ueu);
-            Dimension_Row(g, y, "Flanschdicke unten", "t", "fu", &Stahlprofil::t_fu);
-        } else {
-            Dimension_Row(g, y, "Flanschbreite unten", "b", "fu", &Stahlprofil::b_fu);
-            Dimension_Row(g, y, "Überstand"_cp, "b", "ü"_cp, &Stahlprofil::b_ueo);
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-        }
-        break;
-    case PROFILTYP_TRAPEZ:
-        Dimension_Row(g, y, "Profilhöhe"_cp, "h", "", &Stahlprofil::h);
-        if (both) Dimension_Row(g, y, "Stegdicke", "t", "w", &Stahlprofil::t_w);
-        Dimension_Row(g, y, "Flanschbreite", "b", "f", &Stahlprofil::b_fo);
-        Dimension_Row(g, y, "Fußbreite"_cp, "b", "", &Stahlprofil::b_fu);
-        if (both) {
-            Dimension_Row(g, y, "Flanschdicke", "t", "f", &Stahlprofil::t_fo);
-        } else {
-            Dimension_Row(g, y, "Blechdicke", "t", "", &Stahlprofil::t_fo);
-        }
-        break;
+    case PROFILTYP_I: case PROFILTYP_H: case PROFILTYP_DIL: case PROFILTYP_S: case PROFILTYP_W: I_Rows(g, y); break;
+    case PROFILTYP_L: Angle_Rows(g, y); break;
+    case PROFILTYP_C: case PROFILTYP_U: Channel_Rows(g, y); break;
+    case PROFILTYP_Z: Z_Rows(g, y); break;
+    case PROFILTYP_T: case PROFILTYP_HALB_I: Tee_Rows(g, y); break;
+    case PROFILTYP_RECHTECK: case PROFILTYP_ROHR: Tube_Rows(g, y); break;
+    case PROFILTYP_FLACH: Flat_Bar_Rows(g, y); break;
+    case PROFILTYP_RUND: Round_Bar_Rows(g, y); break;
+    case PROFILTYP_KASTEN: Box_Rows(g, y); break;
+    case PROFILTYP_TRAPEZ: Trapezoid_Rows(g, y); break;
     default: break;
     }
     Mirror_Single_Values(p, both);
