@@ -41,10 +41,12 @@ struct Chain {
         u = Round_Utilisation(u);
         if (u > max_u) max_u = u;
         if (file && level >= 1) {
-            OLI_printf(file, "%sNachweis: %s = %.3lf  %s  1  %s╬r\n"_cp, Check_Line_Prefix, quotient, u,
-                       Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
+            OLI_printf(file, "%sNachweis: %s = %.3lf%s╬r\n"_cp, Check_Line_Prefix, quotient, u,
+                       Utilisation_Verdict(u));
         }
-        return Utilisation_Ok(u);
+        // A step within the tolerance passes, and the steps after it still
+        // count towards the maximum.
+        return Utilisation_Passes(u);
     }
     void heading(const char* text) const {
         if (file && level >= 1) OLI_printf(file, "%s╬_%s\n"_cp, Check_Line_Prefix, text);

@@ -17,6 +17,7 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
+#include "printlist/verdict.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
@@ -176,6 +177,35 @@ TEST(DinBatch, FlatBarBelowTheLeastThroats) {
         EXPECT_EQ(list.find("Nachweis erbracht") != std::string::npos, !checks);
         EXPECT_EQ(list.find("Tragf\x84higkeit nicht gew\x84hrleistet") != std::string::npos, checks);
     }
+}
+
+// A weld overstress beside a broken throat limit: the flat bar 200 x 20 mm
+// welded all round with a = 1.5 mm (below 2 mm and below 20^1/2 - 0.5 =
+// 3.97 mm), N = 40 kN, M_y = 4 kNm, V_z = 10 kN. As above with a = 0.15 cm:
+// A_w = 0.15 (40 + 4) = 6.6 cm², A_w,z = 0.15 40 = 6 cm², I_w,y = 0.15
+// (2 20³/12 + 2 2 10²) = 260 cm⁴; sigma = 40/6.6 + 400 10/260 = 21.445
+// kN/cm², tau = 10/6 = 1.667 kN/cm², sigma_w,v = 215.10 N/mm², U =
+// 215.10/207.27 = 1.038. The block marks the ratio above 1; the final
+// result shows the welds' maximum and fails the case for its throat and
+// its stress ("Nicht erfüllt in", no "Berechnungsfehler"), and names the
+// limits with their numbers: who mends the throat sees the welds fail too.
+TEST(DinBatch, WeldOverstressBesideABrokenThroatLimit) {
+    Desktop d;
+    const double F[6] = {40, 4, 0, 0, 10, 0};
+    const std::string list = Run_Typed(d, 1, 200.0, 20.0, 1.5, F);
+    const double s = 10 * (40.0 / 6.6 + 400.0 * 10 / 260.0), t = 10 * 10.0 / 6.0;
+    const double U = std::sqrt(s * s + t * t) / kSigmaWRd240;
+    EXPECT_NEAR(Value_After(list, kUWv), U, 0.006);
+    EXPECT_NE(list.find(kUWv + " 1.04  >  1\xCEr  " + Mark_Alert() + "\xCEr\n"), std::string::npos);
+    const std::string result = list.substr(list.rfind("Endergebnis"));
+    EXPECT_NEAR(Value_After(result, kWeldMaximumU, result.find(kWeldMaximum)), U, 0.0006);
+    EXPECT_NE(result.find("  >  1  " + std::string(Mark_Not_Ok())), std::string::npos) << result;
+    EXPECT_NE(result.find("Nicht erf\x81llt in:\xCEr\xCEtLk 1  "), std::string::npos) << result;
+    EXPECT_EQ(result.find("Berechnungsfehler"), std::string::npos) << result;
+    for (const std::string note : {"Umlaufende Naht: Nahtdicke a = 1.5 mm < 2 mm (Mindestnahtdicke)  ",
+                                   "Umlaufende Naht: Nahtdicke a = 1.5 mm < (max t)^0.5 - 0.5 = 3.97 mm (max t = 20.0 mm)  "})
+        EXPECT_NE(result.find("\xCEt" + note + Mark_Alert() + "\n"), std::string::npos) << note << result;
+    EXPECT_NE(result.find(Line_Proof_Failed()), std::string::npos);
 }
 
 // IPE 240 welded all round to its 20 mm plate, N = 10 kN (U far below 1).
