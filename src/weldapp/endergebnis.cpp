@@ -129,8 +129,9 @@ static std::vector<Note_Row> note_rows(const Weld_Notes* notes, int count) {
     for (int rule = 0; rule < WELD_NOTE_RULES; ++rule) {
         const size_t first = rows.size();
         for (int n = 0; n <= count; ++n) {
-            if (!(notes[n].rules & Weld_Note_Bit(rule))) continue;
-            Weld_Note_Text(rule, notes[n].at[rule], text, sizeof text);
+            const Weld_Note* values = Weld_Note_Values(notes[n], rule);
+            if (!values) continue;
+            Weld_Note_Text(rule, *values, text, sizeof text);
             auto same = std::find_if(rows.begin() + first, rows.end(), [&](const Note_Row& r) { return r.text == text; });
             if (same != rows.end()) same->welds.push_back(n);
             else rows.push_back({rule, text, {n}});

@@ -8,20 +8,27 @@
 #include "printlist/verdict.h"
 #include "weldcheck/din_check.h"
 
-void Add_Weld_Note(Weld_Notes* notes, int rule, double v0, double v1, double v2, double v3, double v4) {
+void Add_Weld_Note(Weld_Notes* notes, int rule, double v0, double v1, double v2, double v3) {
     if (!notes || rule < 0 || rule >= WELD_NOTE_RULES) return;
-    if (notes->rules & Weld_Note_Bit(rule)) return;
+    if ((notes->rules & Weld_Note_Bit(rule)) || notes->count >= WELD_NOTES_KEPT) return;
     notes->rules |= Weld_Note_Bit(rule);
-    notes->at[rule] = {{v0, v1, v2, v3, v4}};
+    notes->rule_of[notes->count] = static_cast<unsigned char>(rule);
+    notes->at[notes->count++] = {{v0, v1, v2, v3}};
+}
+
+const Weld_Note* Weld_Note_Values(const Weld_Notes& notes, int rule) {
+    if (rule < 0 || rule >= WELD_NOTE_RULES || !(notes.rules & Weld_Note_Bit(rule))) return nullptr;
+    for (int i = 0; i < notes.count && i < WELD_NOTES_KEPT; ++i)
+        if (notes.rule_of[i] == rule) return &notes.at[i];
+    return nullptr;
 }
 
 void Merge_Weld_Notes(Weld_Notes* to, const Weld_Notes& from) {
     if (!to) return;
-    for (int rule = 0; rule < WELD_NOTE_RULES; ++rule)
-        if ((from.rules & Weld_Note_Bit(rule)) && !(to->rules & Weld_Note_Bit(rule))) {
-            to->rules |= Weld_Note_Bit(rule);
-            to->at[rule] = from.at[rule];
-        }
+    for (int i = 0; i < from.count && i < WELD_NOTES_KEPT; ++i) {
+        const double* v = from.at[i].v;
+        Add_Weld_Note(to, from.rule_of[i], v[0], v[1], v[2], v[3]);
+    }
 }
 
 // The texts of the rules that judge the throat by the Eurocode and its annex.
@@ -101,8 +108,9 @@ const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t si
                            static_cast<int>(v[1]), v[0]);
         break;
     case WELD_RULE_PARTIAL_PENETRATION:
+    case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
         VEK_Format_Bounded(out, size,
-                           v[4] == 0.0
+                           rule == WELD_RULE_PARTIAL_PENETRATION
                                ? "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp
                                : "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
                            v[0], v[1], v[2], v[3]);
@@ -131,6 +139,7 @@ const char* Weld_Note_Marker(int rule) {
     case WELD_RULE_THROAT_BELOW_3MM: return Mark_EC3_Condition();
     case WELD_RULE_PLATE_TOO_THIN:
     case WELD_RULE_PARTIAL_PENETRATION:
+    case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
     case WELD_RULE_SLOT_TOO_SHORT: return Mark_Not_Ok();
     default: return Mark_Alert();
     }

@@ -275,7 +275,8 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
-        Add_Weld_Note(notes, WELD_RULE_PARTIAL_PENETRATION, a, limit, t, dt, mode);
+        Add_Weld_Note(notes, mode == 0 ? WELD_RULE_PARTIAL_PENETRATION : WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED, a,
+                      limit, t, dt);
         if (mode == 0)
             say(messages, "nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
                 a, limit, t, dt);

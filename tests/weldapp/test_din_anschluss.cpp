@@ -255,7 +255,7 @@ TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
     EXPECT_EQ(k.e.U_w.status, ERGEBNIS_GEFUEHRT);
     const Weld_Notes& weld1 = Weld_Notes_By_Number()[1];
     ASSERT_TRUE(weld1.rules & Weld_Note_Bit(WELD_RULE_DIN_BELOW_2MM));
-    EXPECT_DOUBLE_EQ(weld1.at[WELD_RULE_DIN_BELOW_2MM].v[0], 1.5);
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(weld1, WELD_RULE_DIN_BELOW_2MM)->v[0], 1.5);
 }
 
 // The input protocol's material on the DIN path: the strengths the check

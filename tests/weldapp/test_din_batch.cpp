@@ -213,7 +213,7 @@ TEST(DinBatch, WeldOverstressBesideABrokenThroatLimit) {
 // 0.7 · 6.2 = 4.34 mm is below a = 5 mm, above a = 4.3 mm (the flange's
 // 0.7 · 9.8 = 6.86 mm and the plate's 14 mm hold; the least throats 2 mm
 // and sqrt(20) - 0.5 = 3.97 mm are met). With the throat checks on, 5 mm
-// is refused; off, the warning stays and the proof is made.
+// fails the case; off, the warning stays and the proof is made.
 TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
     const double F[6] = {10, 0, 0, 0, 0, 0};
     const struct {
@@ -226,6 +226,11 @@ TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
             Run_Connection(d, [](Stahlprofil* p) { Init_Profile_From_Name(p, "IPE240"); }, c.a, F, c.checks);
         const std::string web = "\xCE" "b\xCEu  Zul\x84ssige Nahtdicke 0.7t = 4.34 mm \x81" "berschritten! (Steg, aw = 5.0 mm, t = 6.2 mm)\n";
         EXPECT_EQ(list.find(web) != std::string::npos, c.warned) << c.a << " " << c.checks;
+        // The final result names it with its numbers, the case failing only
+        // with the throat checks on.
+        const std::string note = "\xCEtUmlaufende Naht: Nahtdicke a = 5.0 mm > 0.7\xCE/.\xCErt = 4.34 mm (Steg, t = 6.2 mm)  ";
+        EXPECT_EQ(list.find(note + Mark_Alert() + "\n") != std::string::npos, c.warned) << c.a << " " << c.checks;
+        EXPECT_EQ(list.find("Nicht erf\x81llt in:") != std::string::npos, !c.verified) << c.a << " " << c.checks;
         EXPECT_EQ(list.find("(Flansch"), std::string::npos);
         EXPECT_EQ(list.find("(Anschlussplatte"), std::string::npos);
         EXPECT_EQ(list.find("Mindestnahtdicke"), std::string::npos);

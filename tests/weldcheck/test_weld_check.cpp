@@ -510,8 +510,8 @@ TEST(WeldCheck, WeldLeftOutSaysSoAtEveryLevel) {
             // Noted with its numbers: l_eff = 10 mm against the 30 mm limit.
             for (int k : {0, 3}) {
                 EXPECT_EQ(r.notes[k].rules, WELD_NOTE_NOT_EFFECTIVE);
-                EXPECT_DOUBLE_EQ(r.notes[k].at[WELD_RULE_NOT_EFFECTIVE].v[0], 10.0);
-                EXPECT_DOUBLE_EQ(r.notes[k].at[WELD_RULE_NOT_EFFECTIVE].v[1], 30.0);
+                EXPECT_DOUBLE_EQ(Weld_Note_Values(r.notes[k], WELD_RULE_NOT_EFFECTIVE)->v[0], 10.0);
+                EXPECT_DOUBLE_EQ(Weld_Note_Values(r.notes[k], WELD_RULE_NOT_EFFECTIVE)->v[1], 30.0);
             }
             EXPECT_EQ(r.notes[1].rules | r.notes[2].rules, 0u);
         }

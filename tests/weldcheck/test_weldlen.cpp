@@ -122,12 +122,12 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     // Both limits noted with their numbers for the final result: t_1 = 3 mm
     // (of 4 mm), a = 4 mm above 2.1 mm with t_min = 3 mm.
     EXPECT_EQ(notes.rules, WELD_NOTE_THROAT_ABOVE_MAX | Weld_Note_Bit(WELD_RULE_PLATE_TOO_THIN));
-    const double* above = notes.at[WELD_RULE_THROAT_ABOVE_MAX].v;
+    const double* above = Weld_Note_Values(notes, WELD_RULE_THROAT_ABOVE_MAX)->v;
     EXPECT_DOUBLE_EQ(above[0], 4.0);
     EXPECT_NEAR(above[1], 2.1, 1e-12);
     EXPECT_DOUBLE_EQ(above[2], 3.0);
-    EXPECT_DOUBLE_EQ(notes.at[WELD_RULE_PLATE_TOO_THIN].v[0], 3.0);
-    EXPECT_DOUBLE_EQ(notes.at[WELD_RULE_PLATE_TOO_THIN].v[1], 1.0);
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(notes, WELD_RULE_PLATE_TOO_THIN)->v[0], 3.0);
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(notes, WELD_RULE_PLATE_TOO_THIN)->v[1], 1.0);
     EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);  // sqrt(10) - 0.5 = 2.66 mm is met
 }
 
