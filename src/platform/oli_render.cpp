@@ -1240,7 +1240,11 @@ struct Renderer {
             else if (b.word == 1024) y = std::max(kTop, (mark >= 0 ? mark : kTop) + b.value);
             else y = std::max({kTop, y + b.value, table_end});
             if (b.word == 768) mark = y;
-            if (y > Bottom()) New_Page();
+            // A move up stays on its page, also when it ends below the text
+            // area (after a picture at the page's foot): the writers go back
+            // to a place kept on this page next, and what they write then
+            // finds its own room.
+            if (y > Bottom() && !(b.word != 4 && b.word != 1024 && b.value < 0)) New_Page();
             break;
         case OLI_BLOCK_MARGINS:
             if (Sane(b.value)) margin = std::clamp(b.value, 0.0, 15.0);

@@ -160,3 +160,20 @@ TEST(OliLayoutCheck, RowsOfALineStartAPageTogether) {
         EXPECT_EQ(Faults(Lines(filler) + line), "") << filler << " lines before";
     }
 }
+
+// A picture drawn over another (the end points over the profile of the
+// weld check) goes back to the place kept before the first: the first
+// ending at the page's foot, the writer's move up after it (past the gap
+// below a picture) keeps it on its page, and the second stands on the
+// first, not alone on the next page. Moved 23.6 cm down from the top (2
+// cm), the pictures of 2 cm end at 27.6 cm, 0.1 cm above the foot.
+TEST(OliLayoutCheck, PictureOverAPictureAtThePageFootStaysWithIt) {
+    const std::string overlay = "#SETYPOS\n256 23.6\n#STOREYPOS\n0\n" + Picture(" 1  0 0 4 2\n") +
+                                "#SETYPOS\n256 -0.5\n#RESTOREYPOS\n0\n" + Picture(" 1  0 2 4 0\n");
+    std::vector<OliInk> ink;
+    ASSERT_GT(OLI_Render_Layout(Read(overlay), nullptr, &ink), 0);
+    std::vector<int> pages;
+    for (const OliInk& m : ink)
+        if (m.kind == OLI_INK_PICTURE) pages.push_back(m.page);
+    EXPECT_EQ(pages, (std::vector<int>{1, 1}));
+}
