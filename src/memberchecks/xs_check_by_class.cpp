@@ -32,7 +32,9 @@ void Tabs(const std::initializer_list<double> stops) {
     OLI_Set_Tabs(0, nullptr, p, n);
 }
 
-const char* Verdict(double u) { return Mark_Utilisation(u); }
+// The verdict of a stress utilisation behind its value (the list's
+// tolerance counts); a c/t ratio has its limit without one.
+const char* Verdict(double u) { return Utilisation_Verdict(u); }
 
 // The utilisation of an acting value within its limits, as the plastic
 // method measures it: from the middle of the range towards the limit on
@@ -124,7 +126,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
     }
     const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
-    OLI_printf(file, "  %s  1  %s", Limit_Compare_Symbol(U, 1), Verdict(U));
+    OLI_printf(file, "%s", Verdict(U));
     OLI_printf(file, "\n");
 }
 
@@ -335,28 +337,25 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         if (U_sx > 0.001) {
             OLI_printf(file,
                        "╬tmax |\xCC╬\\x╬r| = %.2lf N/mm\xFD  %s  \xCC╬\\x,Rd╬r = %.2lf N/mm\xFD  "
-                       "\x88  U╬\\\xCCx╬r = %.3lf  %s  1  %s\n"_cp,
-                       smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Limit_Compare_Symbol(U_sx, 1),
-                       Verdict(U_sx));
+                       "\x88  U╬\\\xCCx╬r = %.3lf%s\n"_cp,
+                       smax, Limit_Compare_Symbol(smax, f_xd), f_xd, U_sx, Verdict(U_sx));
             before = true;
         }
         if (U_t > 0.001) {
             OLI_printf(file,
                        "╬tmax \xD6 = %.2lf N/mm\xFD  %s  \xD6╬\\Rd╬r = %.2lf N/mm\xFD  \x88  "
-                       "U╬\\\xD6╬r = %.3lf  %s  1  %s\n"_cp,
-                       tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Limit_Compare_Symbol(U_t, 1), Verdict(U_t));
+                       "U╬\\\xD6╬r = %.3lf%s\n"_cp,
+                       tmax, Limit_Compare_Symbol(tmax, f_td), f_td, U_t, Verdict(U_t));
             before = true;
         }
     }
     const double svp = 10 * pt[MC_PT_SV][4];
     OLI_printf(file,
                "╬t\xCC╬\\v╬r = %.2lf N/mm\xFD  %s  \xCC╬\\v,Rd╬r = %.2lf N/mm\xFD  \x88  "
-               "U╬\\\xCC%s╬r = %.3lf  %s  1  %s\n"_cp,
-               svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", c.U_v, Limit_Compare_Symbol(c.U_v, 1),
-               Verdict(c.U_v));
+               "U╬\\\xCC%s╬r = %.3lf%s\n"_cp,
+               svp, Limit_Compare_Symbol(svp, f_vd), f_vd, before ? "v" : "", c.U_v, Verdict(c.U_v));
     if (level >= 2 && (U_sx > 0.001 || U_t > 0.001))
-        OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %.3lf  %s  1  %s\n"_cp, c.U_sig, Limit_Compare_Symbol(c.U_sig, 1),
-                   Verdict(c.U_sig));
+        OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %.3lf%s\n"_cp, c.U_sig, Verdict(c.U_sig));
 }
 
 // The elastic stress check: the extremes, their points and the verdicts; a
@@ -431,11 +430,11 @@ void Print_Summary_Line(const Class_Check& c) {
     if (U_sig <= 0.001 && ct_all <= 0.001) return;
     OLI_printf(file, "%s", Check_Line_Prefix);
     if (U_sig > 0.001)
-        OLI_printf(file, "U╬\\\xCC╬r = %.3lf  %s  1  %s╬r"_cp, U_sig, Limit_Compare_Symbol(U_sig, 1), Verdict(U_sig));
+        OLI_printf(file, "U╬\\\xCC╬r = %.3lf%s╬r"_cp, U_sig, Verdict(U_sig));
     if (U_sig > 0.001 && ct_all > 0.001) OLI_printf(file, ",  ");
     if (ct_all > 0.001)
         OLI_printf(file, "U╬\\c/t╬r = %.3lf  %s  1  %s╬r"_cp, ct_all, Limit_Compare_Symbol(ct_all, 1),
-                   Verdict(ct_all));
+                   Mark_Utilisation(ct_all));
     OLI_printf(file, "\n");
 }
 

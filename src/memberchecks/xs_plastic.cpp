@@ -41,10 +41,12 @@ struct Chain {
         u = Round_Utilisation(u);
         if (u > max_u) max_u = u;
         if (file && level >= 1) {
-            OLI_printf(file, "%sNachweis: %s = %.3lf  %s  1  %s╬r\n"_cp, Check_Line_Prefix, quotient, u,
-                       Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
+            OLI_printf(file, "%sNachweis: %s = %.3lf%s╬r\n"_cp, Check_Line_Prefix, quotient, u,
+                       Utilisation_Verdict(u));
         }
-        return Utilisation_Ok(u);
+        // A step within the tolerance passes, and the steps after it still
+        // count towards the maximum.
+        return Utilisation_Passes(u);
     }
     void heading(const char* text) const {
         if (file && level >= 1) OLI_printf(file, "%s╬_%s\n"_cp, Check_Line_Prefix, text);
@@ -501,6 +503,9 @@ bool Run_Chain_Steps(Plastic_Check& c, Chain& chain) {
     c.A_w = p->A - c.A_f;
     c.rho = std::max(c.rho_y, c.rho_z);
     c.N_V = c.shape == SHAPE_I ? (p->A - c.rho_z * c.A_w - c.rho_y * c.A_f) * c.fyd : p->A * (1 - c.rho) * c.fyd;
+    // Shear alone, also beyond V_pl,Rd within the tolerance, leaves nothing
+    // else to check.
+    if (c.f.N == 0 && c.f.M_y == 0 && c.f.M_z == 0) return true;
     if (c.N_V <= 0.001) return false;
     if (!Check_Axial(c, chain)) return true;
     if (c.f.M_y == 0 && c.f.M_z == 0) return true;

@@ -176,17 +176,16 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
-    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf  %s  1  %s\n"_cp, b.sigma_v,
+    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf%s\n"_cp, b.sigma_v,
                Limit_Compare_Symbol(b.sigma_v, b.sigma_Rd), b.sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
-               Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
+               Utilisation_Verdict(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
         if (level >= 1) {
             OLI_printf(file, "Ausnutzungen: ");
             OLI_printf(file, "%s", "Tragfähigkeit "_cp);
         }
-        OLI_printf(file, "U╬\\╠╬r = %.3lf"_cp, U);
-        Print_Utilisation_Verdict(file, U);
+        OLI_printf(file, "U╬\\╠╬r = %.3lf%s╬r"_cp, U, Utilisation_Verdict(U));
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
         OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, U_ct);

@@ -5,11 +5,14 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
+#include <set>
 
 namespace {
 
 constexpr double kTop = 2.0, kBottom = 29.7 - 2.0;  // cm, the page's text area
 constexpr double kGrace = 0.02;  // cm a box may touch another mark without covering it
+constexpr double kRowCm = 0.45;  // cm, a row of running text
 
 std::string Page(int page) { return "page " + std::to_string(page) + ": "; }
 
@@ -128,6 +131,37 @@ void Number_Faults(const std::vector<OliTextBox>& boxes, const std::vector<OliIn
     }
 }
 
+// Lines torn apart by a page: a paragraph line whose rows stand on two
+// pages though it would fit a third of one (its label goes one way, its
+// values the other), and a last page that holds a single line of one row.
+void Line_Faults(const std::vector<OliTextBox>& boxes, int pages, std::vector<std::string>* faults) {
+    struct Extent {
+        int first_page = 0, last_page = 0;
+        int rows = 0;
+        std::string text;  // its first text on the later page
+    };
+    std::map<std::pair<int, int>, Extent> lines;
+    std::set<std::pair<int, int>> on_last;
+    std::set<int> rows_last;  // the rows of the last page's text
+    bool picture_last = false;
+    for (const OliTextBox& t : boxes) {
+        if (t.kind == OLI_TEXT_FOOT) continue;
+        if (t.page == pages && t.kind == OLI_TEXT_PICTURE) picture_last = true;
+        if (t.page == pages) on_last.insert({t.block, t.line}), rows_last.insert(t.row);
+        if (t.kind != OLI_TEXT_PARA) continue;
+        Extent& e = lines[{t.block, t.line}];
+        if (!e.first_page) e.first_page = t.page;
+        if (t.page > e.last_page && t.page > e.first_page) e.text = t.text;
+        e.last_page = std::max(e.last_page, t.page);
+        e.rows = std::max(e.rows, t.row + 1);
+    }
+    for (const auto& [at, e] : lines)
+        if (e.last_page > e.first_page && e.rows * kRowCm < (kBottom - kTop) / 3.0)
+            faults->push_back(Page(e.last_page) + "a line goes on from the page before: " + e.text);
+    if (pages > 1 && on_last.size() == 1 && rows_last.size() == 1 && !picture_last)
+        faults->push_back(Page(pages) + "holds a single line");
+}
+
 bool Ends_With(const std::string& t, const char* e) {
     const size_t n = std::strlen(e);
     return t.size() >= n && t.compare(t.size() - n, std::string::npos, e) == 0;
@@ -175,6 +209,7 @@ std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::st
         if (m.kind == OLI_INK_PICTURE && m.page >= 1 && m.page <= pages && m.xy.size() == 4)
             picture_end[m.page] = std::max(picture_end[m.page], m.xy[3]);
     const double third = kTop + (kBottom - kTop) / 3.0;
+    Line_Faults(b, pages, &faults);
     for (int p = 1; p <= pages; ++p) {
         if (foot[p] != (position.empty() ? 1 : 2)) faults.push_back(Page(p) + "without its foot line");
         if (last[p] && last[p]->heading && picture_end[p] <= last[p]->y)

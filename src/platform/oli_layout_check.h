@@ -45,6 +45,9 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
 //    verdict;
 //  - a page whose last text is a heading;
 //  - a page other than the last that is less than a third full;
+//  - a text line whose rows stand on two pages though they would fill less
+//    than a third of one (a label on one page, its values on the next);
+//  - a last page (of more than one) that holds a single line of one row;
 //  - a page without its foot line: "Seite n von m" and, when `position` is
 //    not empty, the position's entry.
 std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position);

@@ -579,6 +579,14 @@ struct Renderer {
         for (const Row& row : rows)
             for (const Piece& p : row.pieces) visible = visible || !p.text.empty();
         if (visible && shared && shared->break_before.count({block, line}) && y > kTop + 1e-6) New_Page();
+        // The rows of one line are one row of its writer's: they start a
+        // page together (a label stays with the values it names), unless
+        // the line is too tall to move without leaving a page nearly empty.
+        if (visible && rows.size() > 1) {
+            double all = 0.0;
+            for (const Row& row : rows) all += row.Height() > 0 ? row.Height() : 0.38;
+            if (all < (Bottom() - kTop) / 3) Ensure(all + (heading ? kKeepWithHeading : 0.0));
+        }
         if (visible) Note(heading, line);
         for (size_t r = 0; r < rows.size(); ++r) {
             Row& row = rows[r];
@@ -1232,7 +1240,11 @@ struct Renderer {
             else if (b.word == 1024) y = std::max(kTop, (mark >= 0 ? mark : kTop) + b.value);
             else y = std::max({kTop, y + b.value, table_end});
             if (b.word == 768) mark = y;
-            if (y > Bottom()) New_Page();
+            // A move up stays on its page, also when it ends below the text
+            // area (after a picture at the page's foot): the writers go back
+            // to a place kept on this page next, and what they write then
+            // finds its own room.
+            if (y > Bottom() && !(b.word != 4 && b.word != 1024 && b.value < 0)) New_Page();
             break;
         case OLI_BLOCK_MARGINS:
             if (Sane(b.value)) margin = std::clamp(b.value, 0.0, 15.0);

@@ -546,12 +546,17 @@ int OLI_Keep_Space(FILE* stream, double cm) {
     TabStop kept_tabs[OLI_MAX_TABS];
     const int kept_count = tab_count, kept_stops = Stops_Set();
     std::copy_n(tabs, kept_stops, kept_tabs);
-    // The paragraph end carries the pending space before the next text.
+    // The paragraph end carries the pending space before the next text;
+    // with no paragraph open the next one opens with it, after the
+    // reservation, which must hold it too.
+    double space = 0.0;
     if (open) {
         OLI_End_Text(stream);
         kept.space_before = 0.0;
+    } else if (kept.space_before > 0.0) {
+        space = kept.space_before;
     }
-    const int result = OLI_reserveSpaceCM(stream, cm) == 1 ? 0 : -1;
+    const int result = OLI_reserveSpaceCM(stream, cm + space) == 1 ? 0 : -1;
     Pending() = kept;
     tab_count = kept_count;
     std::copy_n(kept_tabs, kept_stops, tabs);

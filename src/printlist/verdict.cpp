@@ -3,6 +3,7 @@
 // stays valid until the same function is called again.
 #include "printlist/verdict.h"
 
+#include <cmath>
 #include <cstring>
 #include <initializer_list>
 
@@ -133,6 +134,40 @@ const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : 
 int Within_Verdict_Tolerance(double u, double tolerance_percent) {
     return !Utilisation_Ok(u) && Compare_To_Limit(u, 1.0 + tolerance_percent / 100.0) < 0 ? 1 : 0;
 }
+
+static double verdict_tolerance = 0.0;
+
+void Set_Verdict_Tolerance(double tolerance_percent) {
+    verdict_tolerance = std::isfinite(tolerance_percent) && tolerance_percent > 0.0 ? tolerance_percent : 0.0;
+}
+
+double Get_Verdict_Tolerance(void) { return verdict_tolerance; }
+
+int Utilisation_Passes(double u) {
+    return Utilisation_Ok(u) || Within_Verdict_Tolerance(u, verdict_tolerance) ? 1 : 0;
+}
+
+const char* Verdict_Digits(double v) {
+    static char buffer[32];
+    VEK_Format_Bounded(buffer, sizeof buffer, "%.10g", v);
+    return buffer;
+}
+
+const char* Utilisation_Verdict_With(double u, double tolerance_percent) {
+    static char buffer[TEXT_SIZE];
+    const bool band = std::isfinite(tolerance_percent) && tolerance_percent > 0.0;
+    if (!band || !Within_Verdict_Tolerance(u, tolerance_percent)) {
+        VEK_Format_Bounded(buffer, sizeof buffer, "  %s  1  %s", Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
+        return buffer;
+    }
+    char limit[32];
+    VEK_Format_Bounded(limit, sizeof limit, "%s", Verdict_Digits(1.0 + tolerance_percent / 100.0));
+    VEK_Format_Bounded(buffer, sizeof buffer, "  \xF3  %s  %s╬r (%s%% Toleranz)"_cp, limit, Mark_Ok(),
+                       Verdict_Digits(tolerance_percent));
+    return buffer;
+}
+
+const char* Utilisation_Verdict(double u) { return Utilisation_Verdict_With(u, verdict_tolerance); }
 
 // A wrapped text: too long a text gives the failure marker instead.
 static const char* wrapped(char* buffer, size_t size, const char* begin, const char* pre, const char* text,

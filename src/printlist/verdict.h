@@ -56,6 +56,26 @@ const char* Mark_Utilisation(double u);
 // 1 + tolerance/100. The band is open at its upper end: a utilisation on
 // 1 + tolerance/100 fails, as one above it does.
 int Within_Verdict_Tolerance(double u, double tolerance_percent);
+// The tolerance (percent) every verdict of the list being written grants: the
+// print control's tolerance of the final result, set by the evaluation for
+// its list, 0 otherwise. A value that is no number or below 0 counts as 0.
+void Set_Verdict_Tolerance(double tolerance_percent);
+double Get_Verdict_Tolerance(void);
+// 1 when the utilisation passes the verdict: at most 1, or within the
+// tolerance; else 0 (also for a NaN).
+int Utilisation_Passes(double u);
+// The verdict of a utilisation behind its value, one text for every line
+// that judges one: "  <  1  ok", "  >  1  nicht ok !!", and within the
+// tolerance "  <=  1.05  ok (5% Toleranz)" (the less-or-equal byte 0xF3,
+// the limit and the tolerance with the digits they have). The _With form
+// takes its tolerance from the caller. The text stays valid until the next
+// call of either.
+const char* Utilisation_Verdict(double u);
+const char* Utilisation_Verdict_With(double u, double tolerance_percent);
+// A tolerance in percent, or its limit 1 + tolerance/100, with the digits
+// it has: "5", "2.5", "1.05", "1.025" (static buffer, valid until the next
+// call).
+const char* Verdict_Digits(double v);
 
 // ---- wrapped texts: at most 200 characters, else the Mark_Not_Ok text ----
 // A null text counts as the empty text.

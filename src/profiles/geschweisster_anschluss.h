@@ -165,6 +165,11 @@ struct QuerschnittWarnungen {
     int word[ANSCHLUSS_STATUS_WORDS];
     Anschluss_Throat_Shortfall below_2mm, below_root_rule;
     Anschluss_Throat_Excess above[3];       // of words ANSCHLUSS_ABOVE_PLATE .. ANSCHLUSS_ABOVE_WEB
+    // Every weld that breaks the limit of words 2 to 6, not only the first:
+    // bit p for position p (0 the weld all round or the ring), with the
+    // values it was judged with (its throat, the limit, the thickness).
+    unsigned breaking[ANSCHLUSS_STATUS_WORDS];
+    Anschluss_Throat_Shortfall judged[ANSCHLUSS_STATUS_WORDS][ANSCHLUSS_WELD_POSITIONS + 1];
 };
 
 // The connection record. Fields in the order of the library's record.

@@ -210,11 +210,19 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     else result->U_sigma = Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
     result->U_w = Ausnutzung_Gefuehrt(Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
     Din_Governing_Point(r, result);
-    // A throat beyond its limits is refused as the Eurocode check refuses
-    // it: the block has named the limit.
-    const int refused = status != 0 ? status : Din_Throat_Limits_Broken(r);
-    if (refused != 0) result->U_w = Ausnutzung_Fehler();
-    return refused;
+    if (status != 0) {
+        result->U_w = Ausnutzung_Fehler();
+        return status;
+    }
+    // A throat beyond its limits fails the case, and the welds' stresses
+    // still stand beside it: whoever mends the throat sees whether the
+    // welds carry the load. The block and the final result name the limits.
+    result->limits_broken = Din_Throat_Limits_Broken(r) != 0;
+    Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1];
+    int numbers[ANSCHLUSS_WELD_POSITIONS + 1];
+    Din_Weld_Notes(r, notes, numbers);
+    for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++) Add_Weld_Notes(numbers[p], notes[p]);
+    return 0;
 }
 
 double Din_Fillet_Alpha_w(const Materialparameter_Record* m) { return m ? Din_Values(*m).alpha_w : 0.95; }

@@ -21,13 +21,15 @@
 // connection's cross-section check is off) and U_w (entry 11: of the
 // welds) in the result; a value above 1 but below 1.001 is written as 1. Returns 0
 // when the case was computed; 1 for a profile type the library does not
-// handle (nothing is written, the result stays as it was), an input error
-// of the checks (a shear force no weld takes: U_w -1) or, with the
-// connection's throat checks on, a weld below its least throat (the block
-// names it; U_w -1); -1 when a catalogue profile is missing from the
-// profile file (" Fehler in der Profildatenbank!", U_w -1). Writes no
-// file; the connection and the library's records are never modified (the
-// case is evaluated on a record of its own).
+// handle (nothing is written, the result stays as it was) or an input
+// error of the checks (a shear force no weld takes: U_w -1); -1 when a
+// catalogue profile is missing from the profile file (" Fehler in der
+// Profildatenbank!", U_w -1). A computed case whose welds break a throat
+// limit (below a least throat; above 0.7 t with the throat checks on) keeps
+// its utilisations and is marked limits_broken; every limit a weld breaks
+// goes into the notes of the welds (Add_Weld_Notes). Writes no file; the
+// connection and the library's records are never modified (the case is
+// evaluated on a record of its own).
 int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list);
 
 // The connection conn and the case whose six forces (N, Nmm) the result

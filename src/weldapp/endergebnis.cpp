@@ -7,6 +7,7 @@
 
 #include "base/cp850.h"
 #include "base/rounding.h"
+#include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldapp/last_schweissnaht.h"
@@ -51,10 +52,10 @@ Endergebnis Summarise_Lastfaelle(const SchweissnahtAnschluss* conn) {
         // its own.
         const bool not_covered = r.U_sigma.status == ERGEBNIS_NICHT_ABGEDECKT;
         if (Lastfall_Nicht_Abgedeckt(&r)) e.not_covered.push_back(lk);
-        bool failed = false;
+        bool failed = r.limits_broken;
         for (const Ausnutzung* u : {&r.U_sigma, &r.U_ct, &r.U_w})
             failed = failed || (u->status == ERGEBNIS_GEFUEHRT && !(not_covered && u == &r.U_ct) &&
-                                Endergebnis_Fails(u->U, tolerance));
+                                Endergebnis_Fails(u->U, u == &r.U_ct ? 0.0 : tolerance));
         if (failed) e.failing.push_back(lk);
     }
     return e;
@@ -85,35 +86,64 @@ static std::string place(const Endergebnis_Maximum& m) {
     return text;
 }
 
-std::string Endergebnis_Digits(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.10g", v);
-    return text;
-}
+std::string Endergebnis_Digits(double v) { return Verdict_Digits(v); }
 
-// One row of the maxima: the check, its place and its utilisation against
-// 1; a utilisation within the tolerance against the tolerance's limit, as
-// the verdict below judges it.
+// One row of the maxima: the check, its place and its utilisation with the
+// verdict every line of the list gives it (a utilisation within the
+// tolerance against the tolerance's limit).
 static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m,
                         double tolerance) {
-    if (Within_Verdict_Tolerance(m.U, tolerance)) {
-        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  \xF3  %s  %s╬r (%s%% Toleranz)\n"_cp, check, place(m).c_str(),
-                   symbol, m.U, Endergebnis_Digits(1.0 + tolerance / 100.0).c_str(), Mark_Ok(),
-                   Endergebnis_Digits(tolerance).c_str());
-        return;
-    }
-    OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf  %s  1  %s\n"_cp, check, place(m).c_str(), symbol, m.U,
-               Limit_Compare_Symbol(m.U, 1.0), Mark_Utilisation(m.U));
+    OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf%s\n"_cp, check, place(m).c_str(), symbol, m.U,
+               Utilisation_Verdict_With(m.U, tolerance));
 }
 
-// The welds by number that carry a note: "Naht 4" or "Nähte 1, 4".
-static std::string welds_with(const unsigned* notes, int count, unsigned bit) {
+// The welds by number: "Naht 4", "Nähte 1, 4", "Nähte 1 bis 12" (a run of
+// three and more). Number 0 is the DIN check's weld all round, which has
+// no number and no other weld beside it: "Umlaufende Naht".
+static std::string weld_label(const std::vector<int>& welds) {
+    if (!welds.empty() && welds[0] == 0) return "Umlaufende Naht";
     std::string numbers;
-    int n = 0;
-    for (int k = 1; k <= count; ++k)
-        if (notes[k] & bit) numbers += (n++ ? ", " : "") + std::to_string(k);
-    if (n == 0) return "";
-    return (n == 1 ? "Naht " : "Nähte "_cp) + numbers;
+    for (size_t i = 0; i < welds.size(); ++i) {
+        size_t j = i;
+        while (j + 1 < welds.size() && welds[j + 1] == welds[j] + 1) ++j;
+        numbers += (numbers.empty() ? "" : ", ") + std::to_string(welds[i]);
+        if (j >= i + 2) numbers += " bis " + std::to_string(welds[j]), i = j;
+    }
+    return (welds.size() == 1 ? "Naht " : "Nähte "_cp) + numbers;
+}
+
+// One row of the notes: a rule and its numbers, and the welds that break it
+// with those very numbers.
+struct Note_Row {
+    int rule;
+    std::string text;
+    std::vector<int> welds;
+};
+
+// The notes as rows, rule by rule in the order of the rules, welds with the
+// same text of a rule in one row, in the order of their numbers.
+static std::vector<Note_Row> note_rows(const Weld_Notes* notes, int count) {
+    std::vector<Note_Row> rows;
+    if (!notes) return rows;
+    char text[256];
+    for (int rule = 0; rule < WELD_NOTE_RULES; ++rule) {
+        const size_t first = rows.size();
+        for (int n = 0; n <= count; ++n) {
+            const Weld_Note* values = Weld_Note_Values(notes[n], rule);
+            if (!values) continue;
+            Weld_Note_Text(rule, *values, text, sizeof text);
+            auto same = std::find_if(rows.begin() + first, rows.end(), [&](const Note_Row& r) { return r.text == text; });
+            if (same != rows.end()) same->welds.push_back(n);
+            else rows.push_back({rule, text, {n}});
+        }
+    }
+    return rows;
+}
+
+// The row of a note as the list writes it: the welds, the rule with its
+// numbers, the rule's marker.
+static std::string note_line(const Note_Row& row) {
+    return "╬t"_cp + weld_label(row.welds) + ": " + row.text + "  " + Weld_Note_Marker(row.rule) + "\n";
 }
 
 // Stops of the final result in steps of 0.3 cm, sized for what its rows
@@ -136,7 +166,7 @@ static void case_row(FILE* list, const char* mk, const char* label, const std::v
 // that heads rows stands alone on its line, so that no row has to share
 // its width with it. Stops are set only where they change: every setting
 // starts a new format in the list.
-static void result_rows(const Endergebnis& e, const unsigned* notes, int count, const char* mk, double tolerance,
+static void result_rows(const Endergebnis& e, const Weld_Notes* notes, int count, const char* mk, double tolerance,
                         FILE* list) {
     const bool sigma = e.sigma.U > 0.001, w = e.w.U > 0.001, ct = e.ct.U > 0.001;
     const bool refused = e.weld_input_refused;
@@ -152,7 +182,8 @@ static void result_rows(const Endergebnis& e, const unsigned* notes, int count, 
             OLI_printf(list, "╬tSchweißnähte╬tkein Nachweis: %s (Eingabe)  %s\n"_cp, Refused_Weld_Input_Text(),
                        Mark_Alert());
         else if (w) maximum_row(list, "Schweißnähte"_cp, "w", e.w, tolerance);
-        if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, tolerance);
+        // A c/t ratio has its class limit, which no tolerance moves.
+        if (ct) maximum_row(list, "c/t-Verhältnis"_cp, "c/t", e.ct, 0.0);
     }
     if (!e.failing.empty() || !e.without_result.empty() || !e.not_covered.empty()) {
         OLI_Set_Tabs(2, nullptr, &kCaseTab, 1);
@@ -161,39 +192,32 @@ static void result_rows(const Endergebnis& e, const unsigned* notes, int count, 
         case_row(list, mk, "Berechnungsfehler:", e.without_result);
         case_row(list, mk, "Querschnittsklasse 4 (nicht abgedeckt):", e.not_covered);
     }
-    const std::string above = welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX);
-    const std::string short_welds = welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE);
-    if (above.empty() && short_welds.empty()) return;
+    const std::vector<Note_Row> rows = note_rows(notes, count);
+    if (rows.empty()) return;
     if (!row_stops) OLI_Set_Tabs(2, nullptr, kRowTabs, 3);
     OLI_printf(list, "%s%sHinweise:╬r\n"_cp, P, mk);
-    if (!above.empty())
-        OLI_printf(list, "╬t%s: Nahtdicke a > a╬\\max╬r = 0.7%st╬\\min╬r (Schweißtechnik)  %s\n"_cp, above.c_str(),
-                   Report_Times_Sign, Mark_Alert());
-    if (!short_welds.empty())
-        OLI_printf(list, "╬t%s: l╬\\eff╬r zu kurz, statisch nicht wirksam  %s\n"_cp,
-                   short_welds.c_str(), Mark_Note());
+    for (const Note_Row& row : rows) OLI_printf(list, "%s", note_line(row).c_str());
 }
 
-double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int count) {
-    static const unsigned kNone[1] = {0};
-    if (!notes) notes = kNone, count = 0;
+double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count) {
     const int maxima = (e.sigma.U > 0.001) + (e.w.U > 0.001 || e.weld_input_refused) + (e.ct.U > 0.001);
     const int cases = !e.failing.empty() + !e.without_result.empty() + !e.not_covered.empty();
-    const int hints = !welds_with(notes, count, WELD_NOTE_THROAT_ABOVE_MAX).empty() +
-                      !welds_with(notes, count, WELD_NOTE_NOT_EFFECTIVE).empty();
+    // A note longer than a row of the page (about 85 characters of running
+    // text beside its stop) takes two.
+    int hints = 0;
+    for (const Note_Row& row : note_rows(notes, count)) hints += 1 + MT_String_Length(note_line(row).c_str()) / 85;
     // Rows of 0.47 cm: the labels, their rows, the verdict and the warning
     // that may follow it; the space before the verdict.
     const int rows = (maxima ? 1 + maxima : 0) + cases + (hints ? 1 + hints : 0) + 2;
     return rows * 0.47 + 0.3;
 }
 
-void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,
+void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const Weld_Notes* notes, int count,
                        FILE* list) {
     if (!conn || !list) return;
     const int extent = conn->print.ergebnisumfang;
     const char* mk = extent >= ERGEBNISUMFANG_STANDARD ? "╬H"_cp : "";
-    static const unsigned kNone[1] = {0};
-    result_rows(e, notes ? notes : kNone, notes ? count : 0, mk, conn->print.toleranz, list);
+    result_rows(e, notes, count, mk, conn->print.toleranz, list);
     // A c/t ratio beyond its class limit fails the proof as an overloaded
     // section does: the stresses were checked for a class it does not reach.
     const double governing = std::max(e.overall.U, e.ct.U);
@@ -208,5 +232,9 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
     } else {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }
+    // The annex's warning closes the result whenever a note above names the
+    // welds and the rule it is about.
+    for (const Note_Row& row : note_rows(notes, count))
+        if (Weld_Note_Is_EC3_Condition(row.rule)) EC3_Detailing_Warning_Flag = 1;
     Line_EC3_Condition_Warning(list);
 }

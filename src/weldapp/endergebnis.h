@@ -1,8 +1,8 @@
 // The final result of an evaluation: for each check (cross-section,
 // welds, c/t ratio) its governing utilisation with the load case and, for
 // the welds, the weld and end point where it governs; the load cases that
-// fail or have no result; the notes the weld check gathered about welds it
-// did not refuse; and the verdict. Computed from the load-case results
+// fail or have no result; the notes of the checks about every detailing
+// limit a weld breaks; and the verdict. Computed from the load-case results
 // alone (their statuses, never a value standing for an error), once per
 // evaluation, in time linear in the number of cases.
 #ifndef WELDAPP_ENDERGEBNIS_H
@@ -62,15 +62,17 @@ int Endergebnis_Governing_Case(const Endergebnis& e);
 
 // The room (cm) the rows of Print_Endergebnis take for e and the notes, so
 // that the final result is kept whole on one page.
-double Endergebnis_Height_CM(const Endergebnis& e, const unsigned* notes, int count);
+double Endergebnis_Height_CM(const Endergebnis& e, const Weld_Notes* notes, int count);
 
 // Writes the chapter "Endergebnis": the maximum of each check with its
 // load case and place, the failing cases, those without result and those
-// not covered, the
-// refused weld geometry in place of the welds' maximum, the notes of the welds (by number, WELD_NOTE_* bits, notes[1..count]), and
-// the verdict at every result extent. input_error: an input was refused or
+// not covered, the refused weld geometry in place of the welds' maximum,
+// the notes of the welds (by number, notes[0..count], 0 the DIN check's weld
+// all round: every detailing limit a weld breaks, welds with the same rule
+// and numbers in one row), the verdict at every result extent, and the
+// annex's warning when a note names what it is about. input_error: an input was refused or
 // a case failed, which fails the verdict. Nothing without a list.
-void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const unsigned* notes, int count,
+void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, const Weld_Notes* notes, int count,
                        FILE* list);
 
 #endif

@@ -44,10 +44,15 @@ int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* r) {
 }
 
 // The notes of the welds over the load cases of the running evaluation.
-static unsigned s_weld_notes[WELD_NOTE_NUMBERS + 1];
+static Weld_Notes s_weld_notes[WELD_NOTE_NUMBERS + 1];
 
-const unsigned* Weld_Notes_By_Number(void) { return s_weld_notes; }
+const Weld_Notes* Weld_Notes_By_Number(void) { return s_weld_notes; }
 void Clear_Weld_Notes(void) { std::memset(s_weld_notes, 0, sizeof s_weld_notes); }
+
+void Add_Weld_Notes(int number, const Weld_Notes& notes) {
+    const int n = Weld_Base_Number(number);
+    if (notes.rules && n >= 0 && n <= WELD_NOTE_NUMBERS) Merge_Weld_Notes(&s_weld_notes[n], notes);
+}
 
 static void blank_cases(Lastfall* cases, int n) {
     for (int i = 0; i < n; ++i) std::strcpy(cases[i].name, " ");
@@ -288,10 +293,8 @@ static void store_weld_result(const SchweissnahtNachweis& rec, int done, Lastfal
             result->half = Weld_Half_Letter(&rec, k);
         }
     }
-    for (int k2 = 0; k2 < WELD_CHECK_WELDS; ++k2) {
-        const int n = Weld_Base_Number(rec.number[k2]);
-        if (rec.notes[k2] && n >= 1 && n <= WELD_NOTE_NUMBERS) s_weld_notes[n] |= rec.notes[k2];
-    }
+    for (int k2 = 0; k2 < WELD_CHECK_WELDS; ++k2)
+        if (rec.notes[k2].rules && rec.number[k2] > 0) Add_Weld_Notes(rec.number[k2], rec.notes[k2]);
 }
 
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "base/schnittkraefte.h"
+#include "weldcheck/weld_notes.h"
 
 struct SchweissnahtAnschluss;
 struct SchweissnahtNachweis;
@@ -73,6 +74,10 @@ struct LastfallErgebnis {
     char half;
     bool at_yz;
     double y, z;
+    // The welds break a detailing limit that fails the case whatever its
+    // utilisations (the DIN check's throat limits): the case is not
+    // verified, and its utilisations still stand.
+    bool limits_broken;
 };
 
 // A result of the check: U with ERGEBNIS_GEFUEHRT, or ERGEBNIS_FEHLER and 0
@@ -87,12 +92,17 @@ int Lastfall_Hat_Ergebnis(const LastfallErgebnis* result);
 // 1 when a check of the case does not cover it (its proof is incomplete,
 // though nothing failed).
 int Lastfall_Nicht_Abgedeckt(const LastfallErgebnis* result);
-// The weld-check notes of the welds, by weld number (1..WELD_NOTE_NUMBERS):
-// WELD_NOTE_* bits gathered over every load case of the last evaluation.
-// Cleared by each evaluation.
+// The notes of the welds (every detailing limit a weld breaks, with its
+// values), by weld number 1..WELD_NOTE_NUMBERS, index 0 for the weld all
+// round of the DIN check: gathered over every load case of the last
+// evaluation, the first values of each rule kept. Cleared by each
+// evaluation.
 enum { WELD_NOTE_NUMBERS = 20 };
-const unsigned* Weld_Notes_By_Number(void);
+const Weld_Notes* Weld_Notes_By_Number(void);
 void Clear_Weld_Notes(void);
+// Adds the notes of weld `number` (a half's number counts as its weld's);
+// a number outside 0..WELD_NOTE_NUMBERS is left out.
+void Add_Weld_Notes(int number, const Weld_Notes& notes);
 
 // A new array of max(n, 1) blank cases (names " "), unit code 0; the old
 // array is freed. Nothing for null. Out of memory: the program ends.

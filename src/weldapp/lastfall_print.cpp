@@ -11,6 +11,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "weldapp/endergebnis.h"
 #include "weldapp/last_schweissnaht.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
@@ -195,14 +196,16 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent) {
 }
 
 // The marks of the result table that its legend explains.
-enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2 };
+enum { MARK_ABOVE_ONE = 1, MARK_NOT_COVERED = 2, MARK_TOLERANCE = 4 };
 
 // One utilisation of the result table, 8 characters: "Fehler" in red for
 // a check without result or refused input, the mark "QK4" for a class 4 section the check
 // does not cover, "---" for none, else the value; U_sigma and U_w (not
-// plain) are blue with "*" at the maximum and red above 1, with "!" unless
-// it is the maximum. Returns the MARK_* written.
-static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max) {
+// plain) are judged as every verdict of the list judges them (the
+// tolerance counts): red when they fail, else blue at the maximum; marked
+// "*" at the maximum, else "!" when they fail and "~" when they pass within
+// the tolerance. Returns the MARK_* written.
+static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double max, double tolerance) {
     const double x = u.U;
     if (u.status == ERGEBNIS_FEHLER || u.status == ERGEBNIS_EINGABE_ABGELEHNT) {
         Row_Put(list, Color_Red_Begin());
@@ -223,15 +226,18 @@ static int utilisation_cell(FILE* list, const Ausnutzung& u, bool plain, double 
         return 0;
     }
     const bool at_max = std::fabs(x - max) < 0.0001;
-    if (x > 1.001) Row_Put(list, Color_Red_Begin());
+    const bool fails = Endergebnis_Fails(x, tolerance), within = Within_Verdict_Tolerance(x, tolerance);
+    if (fails) Row_Put(list, Color_Red_Begin());
     else if (at_max) Row_Put(list, Color_Blue_Begin());
     Row_Printf(list, "%7.3lf", x);
-    Row_Put(list, at_max ? "╬H*╬r"_cp : x <= 1.001 ? " " : "╬H!╬r"_cp);
+    Row_Put(list, at_max ? "╬H*╬r"_cp : fails ? "╬H!╬r"_cp : within ? "╬H~╬r"_cp : " ");
     Row_Put(list, Color_End());
-    return !at_max && x > 1.001 ? MARK_ABOVE_ONE : 0;
+    if (at_max) return 0;
+    return fails ? MARK_ABOVE_ONE : within ? MARK_TOLERANCE : 0;
 }
 
-static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks);
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
+                          double tolerance);
 
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     if (!conn || !list || !conn->results || !conn->loads) return;
@@ -304,7 +310,7 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
             else Row_Printf(list, "%9.2lf ", column_of(forces, c, screen));
         }
         for (int k = 0; k < 3; ++k)
-            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max);
+            if (u_col[k]) marks |= utilisation_cell(list, conn->results[i].*kU[k], k == 1, max, conn->print.toleranz);
         name_column(list, Trim_Both_Copy(conn->loads[i].name), static_cast<size_t>(5 + 10 * F + 8 * U), margin);
     }
     std::fputs("#END_OF_TEXT\n", list);
@@ -312,15 +318,17 @@ void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list) {
     OLI_setFlags(list, 0x380);
     OLI_Set_Para_Mode(3);
     OLI_printf(list, "%s", "");
-    result_legend(list, force_col, u_col, marks);
+    result_legend(list, force_col, u_col, marks, max, conn->print.toleranz);
     sign_line(list);
     OLI_Set_Para_Mode(4);
     OLI_Add_Para_Offset(0.3);
 }
 
 // The legend under the result table: the force columns shown, the
-// utilisation columns shown, the marks.
-static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks) {
+// utilisation columns shown, the marks; the maximum and the marks above 1
+// with the verdict every line of the list gives them.
+static void result_legend(FILE* list, const bool force_col[6], const bool u_col[3], int marks, double max,
+                          double tolerance) {
     static const char* const sym[6] = {"N╬\\Ed╬r"_cp,   "M╬\\y,Ed╬r"_cp, "V╬\\z,Ed╬r"_cp,
                                        "M╬\\z,Ed╬r"_cp, "V╬\\y,Ed╬r"_cp, "M╬\\x,Ed╬r"_cp};
     int item = 0;
@@ -338,7 +346,18 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     for (int k = 0; k < 3; ++k)
         if (u_col[k]) Print_List_Item(list, item++, 3, legend[k]);
     OLI_printf(list, "\n");
-    OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
-    if (marks & MARK_ABOVE_ONE) OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
+    if (Utilisation_Ok(max)) OLI_printf(list, "╬H*╬r) maximale Ausnutzung\n"_cp);
+    else OLI_printf(list, "╬H*╬r) maximale Ausnutzung%s\n"_cp, Utilisation_Verdict_With(max, tolerance));
+    if (marks & MARK_ABOVE_ONE) {
+        if (tolerance > 0.0)
+            OLI_printf(list, "╬H!╬r) Ausnutzung \xF2 %s, Nachweis nicht erfüllt\n"_cp,
+                       Endergebnis_Digits(1.0 + tolerance / 100.0).c_str());
+        else
+            OLI_printf(list, "╬H!╬r) Ausnutzung > 1, Nachweis nicht erfüllt\n"_cp);
+    }
+    // The band a tolerance lets pass, in the words of the verdict: the
+    // largest utilisation it takes in.
+    if (marks & MARK_TOLERANCE)
+        OLI_printf(list, "╬H~╬r) Ausnutzung > 1%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
 }

@@ -59,6 +59,7 @@ void Set_Plot_File_Name(const char* name) {
 int Plot_File_Result(void) { return s_plot_result; }
 
 static const char* P = "";  // the common line prefix of the print texts
+static const double kTextRowCm = 0.47;  // a row of running text on the page
 
 // Why the last evaluation without print list did not verify the connection.
 static std::string s_reason;
@@ -319,6 +320,10 @@ static int refuse_weld_lengths(const Nahtbild& n, FILE* list) {
         std::snprintf(value, sizeof value, "%.*lf mm", digits, n.length[k]);
         std::snprintf(reason, sizeof reason, "länger als die Fläche am Profil (%.*lf mm)"_cp, digits, face[k]);
         refusal_line(list, field, value, reason);
+        // The final result names it among the limits the welds break.
+        Weld_Notes note = {};
+        Add_Weld_Note(&note, WELD_RULE_LONGER_THAN_FACE, n.length[k], face[k], digits);
+        Add_Weld_Notes(n.number[k], note);
         refused = 1;
     }
     return refused;
@@ -606,6 +611,7 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         // The welded-connection library checks the profile end and its
         // welds in one block.
         if (Print_Zeichnung_und_Profil(w, r, out) != 0) weld_failed();
+        if (r->limits_broken && !why) why = "Grenzwerte der Nahtdicke nicht eingehalten";
         return why;
     }
     if (w->section_check && xs_check_case(w, r, out, extent, interactive))
@@ -839,6 +845,8 @@ static void print_closing(const SchweissnahtAnschluss* w, FILE* list) {
         for (int code : codes) {
             Norm_Reference_Table* t = nullptr;
             const int lines = Get_Norm_References(code, &t);
+            // A standard with its parts and its annex stands on one page.
+            if (t && lines > 0) OLI_Keep_Space(list, std::min(lines, (int)NORM_REFERENCE_LINES) * kTextRowCm);
             for (int k = 0; k < lines && k < NORM_REFERENCE_LINES && t; ++k) OLI_printf(list, "%s%s\n", P, (*t)[k]);
             if (t && lines > 0) OLI_Add_Para_Offset(0.3);
         }
@@ -869,6 +877,15 @@ static void evaluate_cases(SchweissnahtAnschluss* w, FILE* list, int interactive
     Print_Endergebnis(w, e, Weld_Notes_By_Number(), WELD_NOTE_NUMBERS, list);
 }
 
+// The print control's tolerance is that of every verdict the evaluation
+// writes, for as long as it runs.
+namespace {
+struct Verdict_Tolerance_Scope {
+    explicit Verdict_Tolerance_Scope(double percent) { Set_Verdict_Tolerance(percent); }
+    ~Verdict_Tolerance_Scope() { Set_Verdict_Tolerance(0.0); }
+};
+}  // namespace
+
 void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn) return;
@@ -880,6 +897,7 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
     Copy_Schweissnaht(conn, w);  // with fresh results of its own
+    const Verdict_Tolerance_Scope tolerance(w->print.toleranz);
     if (!list) s_reason.clear();
     s_case_failure.clear();
     s_welds_refused = false;

@@ -24,6 +24,7 @@
 #include <cstdio>
 
 #include "profiles/geschweisster_anschluss.h"
+#include "weldcheck/weld_notes.h"
 
 enum {
     DIN_GRADE_OWN_VALUES = 14,   // grade code of own strengths
@@ -92,6 +93,15 @@ void Print_Stahlprofil(FILE *list, GeschweissterAnschluss *record, int pass_on, 
 // that the block names. The block counts each in Anschluss_Exceeded_Checks;
 // such a case is not verified. 1 broken, 0 not (and for null).
 int Din_Throat_Limits_Broken(const GeschweissterAnschluss *r);
+
+// The throat limits every weld of the record's last evaluation breaks, as
+// notes with their values, by position (0 the weld all round or the ring),
+// and the number the connection gives each position (its own where it
+// gives none; 0 for the weld all round): the least throats always, the
+// 0.7 t limits the block names. Nothing for null arrays; no notes for a
+// null record.
+void Din_Weld_Notes(const GeschweissterAnschluss *r, Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1],
+                    int numbers[ANSCHLUSS_WELD_POSITIONS + 1]);
 
 // The Eurocode blocks of the record (the library's EN 1993 mode; the DIN
 // path never reaches them): the cross-section check of the profile with its

@@ -12,6 +12,9 @@
 #include "base/cp850.h"
 #include "base/rounding.h"
 #include "base/vesk.h"
+#include "platform/oli_layout.h"
+#include "printlist/verdict.h"
+#include "weldcheck/weld_notes.h"
 #include "weldcheck/din_check.h"
 #include "weldcheck/din_internal.h"
 
@@ -30,11 +33,29 @@ const char* const ZETA = "\xD3";
 double U1(double x) { return Unsigned_Zero(x, 1); }
 double U2(double x) { return Unsigned_Zero(x, 2); }
 
-// One utilisation in its "<" form (at most 1) or its ">" form, which is
-// counted.
-void Ratio(FILE* f, const char* below, const char* above, const char* a, const char* b, double u) {
-    if (u > 1.0) Anschluss_Exceeded_Checks++;
-    Safe_Fprintf(f, u > 1.0 ? above : below, a, b, u);
+// One utilisation (the text before it formatted with a, b) in its "<" form
+// (at most 1), within the list's tolerance with the verdict every line of
+// the list gives it, or in its ">" form with the failure marker, which is
+// counted; then the line's end when `ends` is set. *wider holds the
+// characters a marker added before it: the blanks that lead the text before
+// it give way to them, so that the ratios of a line keep their columns; it
+// receives those of this ratio.
+void Ratio(FILE* f, const char* head, const char* a, const char* b, double u, bool ends, int* wider) {
+    for (int k = 0; k < *wider && head[0] == ' ' && head[1] == ' '; ++k) ++head;
+    Safe_Fprintf(f, head, a, b, u);
+    *wider = 0;
+    if (Utilisation_Ok(u)) {
+        Safe_Fprintf(f, "  <  1╬r"_cp);
+    } else if (Utilisation_Passes(u)) {
+        const char* verdict = Utilisation_Verdict(u);
+        Safe_Fprintf(f, "%s╬r"_cp, verdict);
+        *wider = MT_String_Length(verdict) - 6;
+    } else {
+        Anschluss_Exceeded_Checks++;
+        Safe_Fprintf(f, "  >  1╬r  %s╬r"_cp, Mark_Alert());
+        *wider = 4;
+    }
+    if (ends) Safe_Fprintf(f, "\n");
 }
 
 // W_y as the stresses reach the extreme fibre: the smaller of the moduli
@@ -119,11 +140,10 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     Safe_Fprintf(f, "   %s╬\\v╬r = %5.1lf N/mm╬/2╬r\n"_cp, SIGMA, U1(p.sigma_v));
     Safe_Fprintf(f, " \n ╬bAusnutzung    ╬r(%s╬\\R,d╬r = %5.1lf N/mm╬/2╬r   %s╬\\R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, SIGMA,
                  p.sigma_R_d, TAU, p.tau_R_d);
-    Ratio(f, "   %s/%s╬\\R,d╬r = %5.2lf  <  1╬r"_cp, "   %s/%s╬\\R,d╬r = %5.2lf  >  1╬r"_cp, SIGMA, SIGMA, r->U_sigma);
-    Ratio(f, "              %s/%s╬\\R,d╬r = %5.2lf  <  1╬r"_cp, "              %s/%s╬\\R,d╬r = %5.2lf  >  1╬r"_cp, TAU,
-          TAU, r->U_tau);
-    Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf  <  1╬r\n"_cp,
-          "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_v);
+    int wider = 0;
+    Ratio(f, "   %s/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_sigma, false, &wider);
+    Ratio(f, "              %s/%s╬\\R,d╬r = %5.2lf"_cp, TAU, TAU, r->U_tau, false, &wider);
+    Ratio(f, "              %s╬\\v╬r/%s╬\\R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_v, true, &wider);
 }
 
 void Weld_Section_Values(FILE* f, const GeschweissterAnschluss* r) {
@@ -315,12 +335,10 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
     Weld_Stresses(f, r);
     Safe_Fprintf(f, " \n ╬bAusnutzung   ╬r(%s╬\\w╬r = %4.2lf     %s╬\\w,R,d╬r = %5.1lf N/mm╬/2╬r)\n"_cp, ALPHA, r->alpha_w,
                  SIGMA, r->weld_values.sigma_R_d);
-    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r"_cp, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r"_cp, SIGMA, SIGMA,
-          r->U_w[0]);
-    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r"_cp, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r"_cp,
-          TAU, SIGMA, r->U_w[1]);
-    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  <  1╬r\n"_cp,
-          "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf  >  1╬r\n"_cp, SIGMA, SIGMA, r->U_w[2]);
+    int wider = 0;
+    Ratio(f, "   %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[0], false, &wider);
+    Ratio(f, "            %s╬\\w╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, TAU, SIGMA, r->U_w[1], false, &wider);
+    Ratio(f, "           %s╬\\w,v╬r/%s╬\\w,R,d╬r = %5.2lf"_cp, SIGMA, SIGMA, r->U_w[2], true, &wider);
     const QuerschnittWarnungen& w = r->warnings;
     if (w.word[ANSCHLUSS_THROAT_AT_30MM]) {
         Safe_Fprintf(f, "\n ╬b╬u Achtung, maximal ausführbare Nahtdicke von 30mm erreicht! \n ╬b╬u  Lastabtrag nicht möglich!\n"_cp);
@@ -345,6 +363,40 @@ void Weld_Part(FILE* f, const GeschweissterAnschluss* r) {
 }
 
 }  // namespace
+
+void Din_Weld_Notes(const GeschweissterAnschluss* r, Weld_Notes notes[ANSCHLUSS_WELD_POSITIONS + 1],
+                    int numbers[ANSCHLUSS_WELD_POSITIONS + 1]) {
+    if (!notes || !numbers) return;
+    for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
+        notes[p] = Weld_Notes{};
+        numbers[p] = p == 0 ? 0 : r && r->number_pos[p - 1] > 0 ? r->number_pos[p - 1] : p;
+    }
+    if (!r) return;
+    const QuerschnittWarnungen& w = r->warnings;
+    const unsigned named = Upper_Limits_Named(r);
+    // The profile's part of a bar is the bar itself, of a round bar its
+    // diameter.
+    const double part = r->family == ANSCHLUSS_ROUND ? 2.0 : r->family == ANSCHLUSS_FLAT ? 1.0 : 0.0;
+    for (int p = 0; p <= ANSCHLUSS_WELD_POSITIONS; p++) {
+        auto breaks = [&](int word) { return (w.breaking[word] >> p & 1u) != 0; };
+        const Anschluss_Throat_Shortfall* v = nullptr;
+        if (breaks(ANSCHLUSS_BELOW_2MM))
+            v = &w.judged[ANSCHLUSS_BELOW_2MM][p], Add_Weld_Note(&notes[p], WELD_RULE_DIN_BELOW_2MM, v->a);
+        if (breaks(ANSCHLUSS_BELOW_ROOT_RULE)) {
+            v = &w.judged[ANSCHLUSS_BELOW_ROOT_RULE][p];
+            Add_Weld_Note(&notes[p], WELD_RULE_DIN_BELOW_ROOT, v->a, v->a_min, v->t_max,
+                          Din_Thick_Part_Rule(v->t_max) ? 1.0 : 0.0);
+        }
+        const struct {
+            int word, rule;
+        } above[3] = {{ANSCHLUSS_ABOVE_PLATE, WELD_RULE_DIN_ABOVE_PLATE},
+                      {ANSCHLUSS_ABOVE_PROFILE, WELD_RULE_DIN_ABOVE_PROFILE},
+                      {ANSCHLUSS_ABOVE_WEB, WELD_RULE_DIN_ABOVE_WEB}};
+        for (const auto& a : above)
+            if ((named & 1u << a.word) && breaks(a.word))
+                v = &w.judged[a.word][p], Add_Weld_Note(&notes[p], a.rule, v->a, v->t_max, part);
+    }
+}
 
 int Din_Throat_Limits_Broken(const GeschweissterAnschluss* r) {
     if (!r) return 0;

@@ -249,6 +249,12 @@ int Din_Sanitize_Results(GeschweissterAnschluss* r) {
         fix(&t.a, 1);
         fix(&t.t, 1);
     }
+    for (auto& by_word : r->warnings.judged)
+        for (Anschluss_Throat_Shortfall& t : by_word) {
+            fix(&t.a, 1);
+            fix(&t.a_min, 1);
+            fix(&t.t_max, 1);
+        }
     return bad;
 }
 

@@ -261,6 +261,17 @@ void Store_Weld_Results(GeschweissterAnschluss* r, const Extremes& e, double sig
     for (int i = 0; i < 3; i++) r->U_w[i] = U[i];
 }
 
+// Records that the weld of position p (0: all round, the ring) breaks the
+// limit of the word, with its throat, the limit and the thickness; a weld
+// keeps the values it was first judged with.
+void Judged(GeschweissterAnschluss* r, int word, int p, double a, double limit, double t) {
+    if (p < 0 || p > ANSCHLUSS_WELD_POSITIONS) return;
+    QuerschnittWarnungen& w = r->warnings;
+    if (w.breaking[word] & 1u << p) return;
+    w.breaking[word] |= 1u << p;
+    w.judged[word][p] = {p, a, limit, t};
+}
+
 // Warning word (ANSCHLUSS_ABOVE_PLATE, _PROFILE or _WEB) of the weld of
 // position p whose throat a (mm) is above 0.7 t of the part of thickness t
 // it joins; the first such weld of each word is kept.
@@ -269,6 +280,7 @@ void Throat_Above(GeschweissterAnschluss* r, int word, int p, double a, double t
     QuerschnittWarnungen& w = r->warnings;
     if (!w.word[word]) w.above[word - ANSCHLUSS_ABOVE_PLATE] = {p, a, t};
     w.word[word] = 1;
+    Judged(r, word, p, a, 0.7 * t, t);
 }
 
 // The detailing rule of one throat of position p (0: a weld all round or a
@@ -295,6 +307,8 @@ void Least_Throat(GeschweissterAnschluss* r, int p, double a, double t_part) {
     if (a < 2.0 - 0.001 && !word[ANSCHLUSS_BELOW_2MM]) word[ANSCHLUSS_BELOW_2MM] = 1, w.below_2mm = {p, a, 2.0, t_max};
     if (a < root - 0.001 && !word[ANSCHLUSS_BELOW_ROOT_RULE])
         word[ANSCHLUSS_BELOW_ROOT_RULE] = 1, w.below_root_rule = {p, a, root, t_max};
+    if (a < 2.0 - 0.001) Judged(r, ANSCHLUSS_BELOW_2MM, p, a, 2.0, t_max);
+    if (a < root - 0.001) Judged(r, ANSCHLUSS_BELOW_ROOT_RULE, p, a, root, t_max);
 }
 
 // Profile stresses of the closed shapes into the record (kN/cm² in).

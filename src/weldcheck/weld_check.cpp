@@ -339,7 +339,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     r->U_w = 0.0;
     std::memset(r->line_values, 0, sizeof r->line_values);
     std::memset(r->U_position, 0, sizeof r->U_position);
-    std::memset(r->notes, 0, sizeof r->notes);
+    for (Weld_Notes& n : r->notes) n.rules = 0, n.count = 0;  // values count only as far as count says
     r->governing_slot = r->governing_point = -1;
     // A fully penetrated butt weld neglects the short pieces of an all-round
     // weld whatever the caller's switch says.

@@ -12,6 +12,7 @@
 #include "base/schnittkraefte.h"
 #include "codes/blech.h"
 #include "profiles/stahlprofil.h"
+#include "weldcheck/weld_notes.h"
 
 enum { WELD_CHECK_WELDS = 20, WELD_CHECK_LINE_VALUES = 12 };
 
@@ -62,13 +63,11 @@ struct SchweissnahtNachweis {
     double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*)
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
-    unsigned notes[WELD_CHECK_WELDS];  // WELD_NOTE_* bits of each position, set by the check
+    // The detailing limits each position breaks, with their values, set by
+    // the check: those it refuses the weld for and those it notes only (too
+    // short to count, a throat beside the annex's limits).
+    Weld_Notes notes[WELD_CHECK_WELDS];
 };
-
-// What the check found worth a note about a weld without refusing it: too
-// short to count (left out of the calculation), or a throat above the
-// welding limit 0.7 t_min of the annex.
-enum : unsigned { WELD_NOTE_NOT_EFFECTIVE = 1u, WELD_NOTE_THROAT_ABOVE_MAX = 2u };
 
 // Weld angle 90, the plate cleared, the profile initialised, every other
 // field 0. Returns 0 (also for null, which is ignored).

@@ -84,7 +84,7 @@ double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::Detai
         // A weld left out says so at every print level, in one line when
         // the detailing block does not show its limits.
         if (!length_lines) Weld_Not_Effective_Line(out, prefix, a, l_eff);
-        r->notes[k] |= WELD_NOTE_NOT_EFFECTIVE;
+        Add_Weld_Note(&r->notes[k], WELD_RULE_NOT_EFFECTIVE, l_eff, l_eff < 30.0 ? 30.0 : 6.0 * a, a);
         return 0.0;
     }
     return l_eff > 0.0 ? l_eff : 0.0;

@@ -632,6 +632,11 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
     Set_Table_Tabs(c.indent + 0.3, w->round);
     for (int o = 0; o < w->n_order; ++o) {
         const int k = w->order[o];
+        // A weld's points stand on one page under its label.
+        int lines = 0, rows = 0;
+        for (int i = 0; i < WC_POINTS; ++i)
+            if (Point_In_Use(w, k, i)) ++lines, rows += Point_Rows(w, k, i, kStressColumns, false);
+        if (lines > 1) Keep_Rows(w, rows, 0.0);
         bool first = true;
         for (int i = 0; i < WC_POINTS; ++i) {
             if (!Point_In_Use(w, k, i)) continue;
@@ -664,8 +669,7 @@ void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bo
     if (U < -0.5)
         VEK_Format_Bounded(u, sizeof u, "%snicht ok !!%s", Color_Red_Begin(), Color_End());
     else
-        VEK_Format_Bounded(u, sizeof u, "ê  U╬\\w╬r = %.3lf  %s  1  %s"_cp, U, Limit_Compare_Symbol(U, 1.0),
-                           Mark_Utilisation(U));
+        VEK_Format_Bounded(u, sizeof u, "ê  U╬\\w╬r = %.3lf%s"_cp, U, Utilisation_Verdict(U));
     Put_In_Columns(out, Stress_Items(w, k, i), u, kStressColumns, 1);
     out.Add("\n");
     out.Put();
@@ -853,8 +857,7 @@ void Print_Point_Result(Point_Check_Run& c) {
     } else if (v[WELD_CHECK_VALUE_F_W_RD] > 0.001) {
         out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed, Limit_Compare_Symbol(F_Ed, F_Rd), F_Rd);
     }
-    out.Add("  ê  U╬\\w╬r = %.3lf  %s  1"_cp, r->U_w, Limit_Compare_Symbol(r->U_w, 1.0));
-    out.Add("  %s\n", Mark_Utilisation(r->U_w));
+    out.Add("  ê  U╬\\w╬r = %.3lf%s\n"_cp, r->U_w, Utilisation_Verdict(r->U_w));
     out.Put();
 }
 

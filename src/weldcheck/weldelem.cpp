@@ -143,15 +143,20 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
         OLI_printf(f, "%s", P());
         if (print_level == 2) OLI_printf(f, "%s", "╬Hmaximale Ausnutzung U╬\\max╬r╬H"_cp);
         else OLI_printf(f, "%s", "maximale Ausnutzung U╬\\max╬r"_cp);
-        OLI_printf(f, " = %.3lf  %s  1  %s\n", g->U_max, Limit_Compare_Symbol(g->U_max, 1.0),
-                   Mark_Utilisation(g->U_max));
+        OLI_printf(f, " = %.3lf%s\n", g->U_max, Utilisation_Verdict(g->U_max));
     }
-    if (!Utilisation_Ok(g->U_max) || g->U_max < -0.001 || g->result_flags || not_proven) {
+    if (!Utilisation_Passes(g->U_max) || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
         OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Failed());
     } else if (print_level > 0) {
+        // Proven within the tolerance: the verdict says so, as the final
+        // result does.
         OLI_Add_Para_Offset(0.3);
-        OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
+        if (Utilisation_Ok(g->U_max))
+            OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
+        else
+            OLI_printf(f, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P(), Line_Proof_Ok(),
+                       Verdict_Digits(Get_Verdict_Tolerance()));
     }
     Line_EC3_Condition_Warning(f);
 }

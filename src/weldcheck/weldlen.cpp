@@ -141,7 +141,7 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
 
 // The plate-thickness rule for one thickness (index 1 or 2). 1 on failure.
 static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* messages, const char* prefix,
-                      int print_all) {
+                      int print_all, Weld_Notes* notes) {
     if (t <= 0.001) return 0;  // not given
     const double limit = hollow ? 2.5 : 4.0;
     const bool fail = t < limit - 0.001;
@@ -155,6 +155,7 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
+        Add_Weld_Note(notes, WELD_RULE_PLATE_TOO_THIN, t, index, hollow ? 1.0 : 0.0);
         if (hollow) say(messages, "Hohlprofil: Blechdicke t%d = %.1lf mm < 2.5 mm", index, t);
         else say(messages, "Blechdicke t%d = %.1lf mm < 4 mm", index, t);
     }
@@ -163,7 +164,7 @@ static int plate_rule(double t, int index, int hollow, FILE* f, Rule_Messages* m
 
 // The throat rules of a fillet weld (annex rules and the 3 mm rule).
 static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int hollow, FILE* f,
-                                Rule_Messages* messages, const char* prefix, int print_all, unsigned* notes) {
+                                Rule_Messages* messages, const char* prefix, int print_all, Weld_Notes* notes) {
     const double a = w->a;
     bool rule30_met = true;
     if (annex_variant_active()) {
@@ -181,6 +182,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
                            P(), prefix, a, sign, 5.0);
                 line_end(f, rule30_met ? Mark_Ok() : Mark_Alert());
             }
+            if (!rule30_met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_T30, a, 5.0, t_max);
             if (!rule30_met)
                 say(messages, "%sNA-DE: Blechdicke tmax ‗ 30 mm: Nahtdicke a = %.1lf mm %s amin = %.2lf mm"_cp, prefix,
                     a, sign, 5.0);
@@ -189,6 +191,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             const bool met = a >= a_min - 0.001;
             const char* sign = Get_Compare_Symbol_GE((float)a, (float)a_min);
             if (!met) EC3_Detailing_Warning_Flag = 1;
+            if (!met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_ROOT, a, a_min, t_max);
             if (f && (!met || print_all)) {
                 OLI_printf(f,
                            "%s%sNA-DE: Blechdicke t╬\\max╬r ‗ 3 mm: Nahtdicke a = %.1lf mm %s a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm"_cp,
@@ -204,7 +207,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
             // caller carries it to the final result.
             const double a_max = 0.7 * t_min;
             const bool above = a > a_max + 0.001;
-            if (above) *notes |= WELD_NOTE_THROAT_ABOVE_MAX;
+            if (above) Add_Weld_Note(notes, WELD_RULE_THROAT_ABOVE_MAX, a, a_max, t_min);
             if (f && (a > a_max + 0.1 || print_all)) {
                 OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm"_cp, P(), prefix, a,
                            Get_Compare_Symbol((float)a, (float)a_max), X(), a_max);
@@ -217,6 +220,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
     const bool met = a >= 3.0 - 0.001;
     const char* sign = Get_Compare_Symbol_GE((float)a, 3.0f);
     if (!met) EC3_Detailing_Warning_Flag = 1;
+    if (!met) Add_Weld_Note(notes, WELD_RULE_THROAT_BELOW_3MM, a, 3.0);
     if (f && (!met || print_all)) {
         OLI_printf(f, "%s%sNahtdicke a = %.1lf mm %s a╬\\min╬r = %.0lf mm"_cp, P(), prefix, a, sign, 3.0);
         line_end(f, met ? Mark_Ok() : Mark_EC3_Condition());
@@ -226,7 +230,7 @@ static void fillet_throat_rules(const NahtElement* w, double t1, double t2, int 
 
 // The limit of partial penetration of a butt weld. 1 on failure.
 static int partial_penetration_rule(const NahtElement* w, double t1, double t2, int mode, FILE* f,
-                                    Rule_Messages* messages, const char* prefix, int print_all) {
+                                    Rule_Messages* messages, const char* prefix, int print_all, Weld_Notes* notes) {
     const double a = w->a;
     if (a < 0.1) {
         if (f) OLI_printf(f, "%s%sNahtdicke a = 0  ê  kein Check\n"_cp, P(), prefix);
@@ -271,6 +275,8 @@ static int partial_penetration_rule(const NahtElement* w, double t1, double t2, 
         line_end(f, fail ? Mark_Not_Ok() : Mark_Ok());
     }
     if (fail) {
+        Add_Weld_Note(notes, mode == 0 ? WELD_RULE_PARTIAL_PENETRATION : WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED, a,
+                      limit, t, dt);
         if (mode == 0)
             say(messages, "nicht durchgeschweißt: Nahtdicke a = %.1lf mm ‗ (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm\n"_cp,
                 a, limit, t, dt);
@@ -304,9 +310,10 @@ static int weld_input_invalid(const NahtElement* w, double t1, double t2, FILE* 
     return invalid;
 }
 
-// Check_Weld_Detailing_Limits, saying what its caller shows.
+// Check_Weld_Detailing_Limits, saying what its caller shows; the limits the
+// weld breaks go into notes (none for null).
 static int detailing_limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section, FILE* f,
-                            Rule_Messages* messages, const char* prefix, int print_all, unsigned* notes) {
+                            Rule_Messages* messages, const char* prefix, int print_all, Weld_Notes* notes) {
     if (!prefix) prefix = "";
     if (weld_input_invalid(w, t1, t2, f, messages, prefix)) return 1;
     if (w->kind == WELD_BUTT && w->full_penetration) return 0;
@@ -314,15 +321,16 @@ static int detailing_limits(NahtElement* w, double t1, double t2, int penetratio
         w->angle = 90.0;
     if (hollow_section) penetration_mode = 1;
     int result = 0;
-    result |= plate_rule(t1, 1, hollow_section, f, messages, prefix, print_all);
-    result |= plate_rule(t2, 2, hollow_section, f, messages, prefix, print_all);
+    result |= plate_rule(t1, 1, hollow_section, f, messages, prefix, print_all, notes);
+    result |= plate_rule(t2, 2, hollow_section, f, messages, prefix, print_all, notes);
 
     if (w->kind == WELD_FILLET && w->a >= 0.1)
         fillet_throat_rules(w, t1, t2, hollow_section, f, messages, prefix, print_all, notes);
     if (w->kind == WELD_BUTT)
-        result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, messages, prefix, print_all);
+        result |= partial_penetration_rule(w, t1, t2, penetration_mode, f, messages, prefix, print_all, notes);
     if (w->kind == WELD_SLOT && w->l < w->d + 0.001) {
         result = 1;
+        Add_Weld_Note(notes, WELD_RULE_SLOT_TOO_SHORT, w->l);
         if (f) OLI_printf(f, "%s%sLochlänge l = %.1lf mm ¾ Schlitzdurchmesser d\n"_cp, P(), prefix, w->l);
     }
     if (w->kind == WELD_PLUG) {
@@ -337,12 +345,11 @@ static int detailing_limits(NahtElement* w, double t1, double t2, int penetratio
 }
 
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
-                                FILE* f, int show_message, const char* prefix, int print_all, unsigned* notes) {
+                                FILE* f, int show_message, const char* prefix, int print_all, Weld_Notes* notes) {
     if (!w) return 0;
     Rule_Messages messages;
-    unsigned ignored = 0;
     const int result = detailing_limits(w, t1, t2, penetration_mode, hollow_section, f,
-                                        show_message ? &messages : nullptr, prefix, print_all, notes ? notes : &ignored);
+                                        show_message ? &messages : nullptr, prefix, print_all, notes);
     show(&messages);
     return result;
 }
@@ -418,8 +425,8 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     int result = 0;
     if (!(g->method & WELD_METHOD_CALLER_RULES)) {
         NahtElement w = Group_Weld(g);
-        unsigned notes = 0;  // a group check has no final result to carry them to
-        result |= detailing_limits(&w, t1, t2, 0, 0, f, messages, "", print_all, &notes);
+        // A group check has no final result to carry notes to.
+        result |= detailing_limits(&w, t1, t2, 0, 0, f, messages, "", print_all, nullptr);
         show(messages);
         g->angle = w.angle;
         g->l = w.l;

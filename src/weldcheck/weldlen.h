@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "weldcheck/weld_notes.h"
 #include "weldcheck/weldelem.h"
 
 // Effective length in mm (0 for a weld without length). Never modifies w.
@@ -26,12 +27,12 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
 // penetration_mode 0 two-sided, 1 and 2 one-sided partial penetration;
 // hollow_section forces mode 1. 1 when an error rule failed or a dimension
 // or thickness is not a finite number, else 0. May set the weld angle to 90
-// and lengthen a plug weld's hole to l = d. A limit that is not met without
-// failing the weld (the throat above 0.7 t_min) adds its WELD_NOTE_* bit to
-// *notes when notes is not null.
+// and lengthen a plug weld's hole to l = d. Every limit the weld breaks,
+// whether it fails the weld or not, is added to *notes with its values when
+// notes is not null.
 int Check_Weld_Detailing_Limits(NahtElement* w, double t1, double t2, int penetration_mode, int hollow_section,
                                 FILE* f, int show_message, const char* prefix, int print_all,
-                                unsigned* notes = nullptr);
+                                Weld_Notes* notes = nullptr);
 // Detailing of a group: the rules of one weld (unless method bit 4), the
 // plate data checks, the slot and plug rules, l_eff. 1 when an error rule
 // failed or an input is not a finite number, else 0.

@@ -651,14 +651,14 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
 }
 
 // A utilisation just above 1 (less than 0.001) counts as 1. Writes the
-// tail of a result line: "U<sub> = u  sign  1  marker"; U_max takes the
+// tail of a result line: "U<sub> = u" and its verdict; U_max takes the
 // larger value. U is finite (see result_not_finite).
-// Its arguments: prefix, U, Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U).
-#define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf  %s  1  %s\n"
+// Its arguments: prefix, U, Utilisation_Verdict(U).
+#define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf%s\n"
 static double counted_utilisation(double U) { return U > 1.0 && U < 1.0 + 0.001 ? 1.0 : U; }
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
     *U = counted_utilisation(*U);
-    if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Limit_Compare_Symbol(*U, 1.0), Mark_Utilisation(*U));
+    if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Utilisation_Verdict(*U));
     if (*U > g->U_max) g->U_max = *U;
     return 0;
 }
@@ -681,7 +681,7 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp, P(),
                    g->F_w_Ed * 1e-5, Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5, prefix, U,
-                   Limit_Compare_Symbol(U, 1.0), Mark_Utilisation(U));
+                   Utilisation_Verdict(U));
     if (U > g->U_max) g->U_max = U;
     return 0;
 }

@@ -635,6 +635,33 @@ TEST(XsPlastic, ChainPerShape) {
     }
 }
 
+// Within the list's tolerance (5 %) a partial check of 1.03 passes and the
+// chain goes on, so that the steps after it count: the flat bar 100 x 10
+// (V_pl,Rd = 1000 235 / 3^1/2 = 135677 N) under V_z = 1.03 V_pl,Rd alone
+// ends at U = 1.030 "ok (5% Toleranz)"; with M_y = 1 kNm beside it the
+// shear leaves nothing for the moment (rho = (2 1.03 - 1)² > 1, counted
+// 1, no plastic resistance left): the check is not possible (-1), where
+// the chain ended at an "ok" 1.03 before.
+TEST(XsPlastic, StepWithinTheToleranceLetsTheChainGoOn) {
+    const Stahlprofil F = Flat(100, 10, 235);
+    const double V = 1.03 * 1000 * 235 / std::sqrt(3.0);
+    Set_Verdict_Tolerance(5.0);
+    for (double M : {0.0, 1e6}) {
+        ListCapture list;
+        double o2 = -9;
+        EXPECT_EQ(Calc_XS_Plastic_Check(&F, 1.0, 1.0, 1, 0, M, 0, 0, V, 0, 0, 0, nullptr, &o2, nullptr, list.f(), 1), 0);
+        const std::string text = Text(list);
+        if (M == 0.0) {
+            EXPECT_NEAR(o2, 1.03, 1e-3) << text;
+            EXPECT_NE(text.find("= 1.030  \xF3  1.05  " + std::string(Mark_Ok()) + "\xCEr (5% Toleranz)"), std::string::npos)
+                << text;
+        } else {
+            EXPECT_EQ(o2, -1.0) << text;
+        }
+    }
+    Set_Verdict_Tolerance(0.0);
+}
+
 TEST(XsPlastic, Refusals) {
     Stahlprofil unequal = Welded(PROFILTYP_I, 300, 8, 200, 12, 1, 1), angle = Flat(100, 10, 235);
     unequal.b_fu = 225;  // 25 > 10 % of 225

@@ -3,6 +3,7 @@
 // their first row, numbers in pictures kept legible.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -74,6 +75,9 @@ TEST(OliLayoutCheck, FaultsOfPagesAndPictures) {
         // 2 + 2 x 0.390 + 0.311 = 3.09 cm, above a third of the text area
         // (2 + 25.7 / 3 = 10.57 cm).
         {Lines(3) + "#NEWPAGE\n" + Lines(3), "page 1: less than a third full (ends at 3.1 cm)\n"},
+        // A page holds 65 such lines: the 66th alone on the last page.
+        {Lines(66), "page 2: holds a single line\n"},
+        {Lines(67), ""},
     };
     for (const Case& c : cases) EXPECT_EQ(Faults(c.list), c.fault) << c.list;
     // The position's entry is looked for in every foot line.
@@ -132,4 +136,44 @@ TEST(OliLayoutCheck, BoldRowsOfATableStayWithTheirFirstRow) {
         EXPECT_EQ(head, first) << filler << " lines before";
         EXPECT_EQ(Faults(Lines(filler) + table), "") << filler << " lines before";
     }
+}
+
+// A text line too long for one row (a point's label and its stresses) is
+// one line of its writer's: wherever the page ends, its rows start a page
+// together, the label never on one page and its values on the next.
+TEST(OliLayoutCheck, RowsOfALineStartAPageTogether) {
+    std::string words;
+    for (int i = 0; i < 30; ++i) words += " Wert" + std::to_string(i) + " = 1.00 N/mm\xFD";
+    const std::string line = Para("0x0\n4\n", {"Naht 5, Pkt. 0:" + words});
+    for (int filler = 60; filler <= 66; ++filler) {
+        std::vector<OliTextBox> b;
+        OLI_Render_Text_Boxes(Read(Lines(filler) + line), &b);
+        int first = 0, last = 0, rows = 0;
+        for (const OliTextBox& t : b) {
+            if (t.kind != OLI_TEXT_PARA || t.text.rfind("Zeile", 0) == 0) continue;  // the long line's
+            if (!first) first = t.page;
+            last = t.page;
+            rows = std::max(rows, t.row + 1);
+        }
+        EXPECT_GT(rows, 1) << filler;
+        EXPECT_EQ(first, last) << filler << " lines before";
+        EXPECT_EQ(Faults(Lines(filler) + line), "") << filler << " lines before";
+    }
+}
+
+// A picture drawn over another (the end points over the profile of the
+// weld check) goes back to the place kept before the first: the first
+// ending at the page's foot, the writer's move up after it (past the gap
+// below a picture) keeps it on its page, and the second stands on the
+// first, not alone on the next page. Moved 23.6 cm down from the top (2
+// cm), the pictures of 2 cm end at 27.6 cm, 0.1 cm above the foot.
+TEST(OliLayoutCheck, PictureOverAPictureAtThePageFootStaysWithIt) {
+    const std::string overlay = "#SETYPOS\n256 23.6\n#STOREYPOS\n0\n" + Picture(" 1  0 0 4 2\n") +
+                                "#SETYPOS\n256 -0.5\n#RESTOREYPOS\n0\n" + Picture(" 1  0 2 4 0\n");
+    std::vector<OliInk> ink;
+    ASSERT_GT(OLI_Render_Layout(Read(overlay), nullptr, &ink), 0);
+    std::vector<int> pages;
+    for (const OliInk& m : ink)
+        if (m.kind == OLI_INK_PICTURE) pages.push_back(m.page);
+    EXPECT_EQ(pages, (std::vector<int>{1, 1}));
 }

@@ -303,7 +303,8 @@ namespace {
 // Room kept for what follows: the open paragraph ends (its pending space
 // travels in the end group), the room is reserved, and the next paragraph
 // goes on in the format the ended one had (mode, indent, stops). With no
-// paragraph open the pending space waits for the next text.
+// paragraph open the pending space waits for the next text, and the room
+// kept holds it: 0.94 + 0.3 = 1.24 cm.
 TEST(ParagraphWriter, KeptSpaceEndsTheParagraphAndKeepsItsFormat) {
     ListCapture list;
     OLI_Set_Para_Mode(3);
@@ -320,7 +321,7 @@ TEST(ParagraphWriter, KeptSpaceEndsTheParagraphAndKeepsItsFormat) {
     OLI_printf(list.f(), "c\n");
     const std::string format = "0x60\n3\n2 0.3 2 0\n0x0 2\n2 2\n2 4.5\n-1\n";
     EXPECT_EQ(list.Take(), "\n#SHOWPARA\n" + format + " a\n#END_OF_TEXT\n0x1000\n2 0.2\n-1\n#RESERVESPACE\n1.41\n" +
-                               "\n#SHOWPARA\n" + format + " b\n#END_OF_TEXT\n0x0\n-1\n#RESERVESPACE\n0.94\n" +
+                               "\n#SHOWPARA\n" + format + " b\n#END_OF_TEXT\n0x0\n-1\n#RESERVESPACE\n1.24\n" +
                                "\n#SHOWPARA\n0x10\n4\n2 0.3\n-1\n c\n");
     EXPECT_EQ(OLI_Keep_Space(nullptr, 1.0), -1);
 }

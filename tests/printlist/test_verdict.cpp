@@ -79,6 +79,22 @@ TEST(Verdict, UtilisationAgainstOneAndTheToleranceBand) {
         EXPECT_EQ(Utilisation_Ok(r.u), r.ok) << r.u;
         EXPECT_EQ(std::string(Mark_Utilisation(r.u)), r.ok ? Ok() : NotOk()) << r.u;
         EXPECT_EQ(Within_Verdict_Tolerance(r.u, 3.0), r.within3) << r.u;
+        // One text for every line that judges it: within the band against
+        // the band's limit, else against 1; the list's tolerance alike.
+        const std::string verdict = r.within3 ? "  \xF3  1.03  " + Ok() + "\xCEr (3% Toleranz)"
+                                              : std::string("  ") + r.sign + "  1  " + (r.ok ? Ok() : NotOk());
+        EXPECT_EQ(Utilisation_Verdict_With(r.u, 3.0), verdict) << r.u;
+        Set_Verdict_Tolerance(3.0);
+        EXPECT_EQ(Utilisation_Passes(r.u), r.ok || r.within3) << r.u;
+        EXPECT_EQ(Utilisation_Verdict(r.u), verdict) << r.u;
+        Set_Verdict_Tolerance(0.0);
+        EXPECT_EQ(Utilisation_Passes(r.u), r.ok) << r.u;
+    }
+    // The tolerance's digits as given; none that is no number or negative.
+    EXPECT_EQ(Utilisation_Verdict_With(1.02, 2.5), "  \xF3  1.025  " + Ok() + "\xCEr (2.5% Toleranz)");
+    for (double t : {-5.0, std::nan("")}) {
+        Set_Verdict_Tolerance(t);
+        EXPECT_EQ(Get_Verdict_Tolerance(), 0.0);
     }
     EXPECT_EQ(Compare_To_Limit(72 / 0.99999999999999994, 72), 0);
     EXPECT_EQ(Compare_To_Limit(-1.0, 0.0), -1);

@@ -15,6 +15,7 @@
 #endif
 #if defined(WELD_HAS_PRINTLIST)
 #include "printlist/ioliplot.h"
+#include "printlist/verdict.h"
 #endif
 #if defined(WELD_HAS_ENDPLATE)
 #include "endplate/endplate_services.h"
@@ -81,6 +82,7 @@ void Reset_Global_State() {
     VEK_Reset_Helpview();
 #if defined(WELD_HAS_PRINTLIST)
     Oli_Reset_Picture_State();
+    Set_Verdict_Tolerance(0.0);
 #endif
     for (void (*reset)() : Layer_Resets()) reset();
 }

@@ -3,6 +3,7 @@
 // that must not report a message box.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "codes/nad.h"
 #include "platform/oli_layout_check.h"
 #include "platform/oli_view.h"
+#include "printlist/verdict.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
@@ -204,6 +206,81 @@ TEST(BatchRun, NewConnectionsReadWell) {
     unsetenv("DATA");
 }
 
+// The final result names every detailing limit the welds break, with the
+// welds, the rule and its numbers, at every result extent, with or without
+// the additional information that prints the detailing block:
+// - IPE 240 welded all round with a = 3 mm to a 25 mm plate: the annex's
+//   a_min = t_max^1/2 - 0.5 = 25^1/2 - 0.5 = 4.50 mm for all twelve welds
+//   (t_max is the plate's 25 mm beside flanges of 9.8 and a web of 6.2 mm),
+//   and the warning after the verdict, which the notes now explain;
+// - a welded I 700 (flanges 300 x 30, web 12 mm) on a 40 mm plate, single
+//   welds of 8 mm, the web's (welds 4 and 5) of 4 mm: t_max = 40 mm >= 30
+//   mm asks for 5 mm; the flanges' 8 mm holds (0.7 t_min = 0.7 * 30 = 21).
+TEST(BatchRun, FinalResultNamesEveryLimitTheWeldsBreak) {
+    Desktop d;
+    setenv("DATA", d.dir.file("data").c_str(), 1);  // the profile file of the catalogue
+    const std::string root = "N\x84hte 1 bis 12: Nahtdicke a = 3.0 mm < a\xCE\\min\xCEr = t\xCE\\max\xCEr\xCE/1/2\xCEr - 0.5 = "
+                             "4.50 mm (NA-DE, t\xCE\\max\xCEr = 25.0 mm)  ";
+    const std::string t30 = "N\x84hte 4, 5: Nahtdicke a = 4.0 mm < a\xCE\\min\xCEr = 5 mm f\x81r t\xCE\\max\xCEr \xF2 30 mm "
+                            "(NA-DE, t\xCE\\max\xCEr = 40.0 mm)  ";
+    const struct {
+        const char* id;
+        std::function<void(SchweissnahtAnschluss*)> set;
+        std::string note;
+        bool warning;
+    } connections[] = {
+        {"F001",
+         [](SchweissnahtAnschluss* r) {
+             Init_Profile_From_Name(&r->naht.profile, "IPE240");
+             r->naht.plate.t = 25.0, r->naht.all_round = 1;
+             r->naht.a_w = r->naht.a_w_fo = r->naht.a_w_fu = 3.0;
+         },
+         "\n \xCEt" + root + Mark_EC3_Condition() + "\n", true},
+        {"F002",
+         [](SchweissnahtAnschluss* r) {
+             Stahlprofil& p = r->naht.profile;
+             p.kind = 0, p.type = PROFILTYP_H, p.rolled = 0, p.r_1 = p.r_2 = 0;
+             p.h = 700, p.t_w = 12, p.b_fo = p.b_fu = 300, p.t_fo = p.t_fu = 30;
+             Calc_Profile_Cross_Section(&p, nullptr, 0, "");
+             r->naht.plate.t = 40.0, r->naht.all_round = 0;
+             r->naht.a_w = r->naht.a_w_fo = r->naht.a_w_fu = 8.0;
+         },
+         "\n \xCEt" + t30 + Mark_Alert() + "\n", false},
+    };
+    for (const auto& c : connections)
+        for (int extent = 0; extent <= 3; ++extent)
+            for (int additional : {0, 1}) {
+                SCOPED_TRACE(std::string(c.id) + " extent " + std::to_string(extent) + " additional " +
+                             std::to_string(additional));
+                testutil::Record k;
+                SchweissnahtAnschluss* r = &k.r;
+                Default_Schweissnaht(r);
+                c.set(r);
+                Nahtbild* n = &r->naht;
+                n->weld_count = std::max(Get_Profile_Plate_Elements(&n->profile, n->length, n->number), 0);
+                for (int i = 0; i < n->weld_count; ++i) n->throat[i] = n->a_w;
+                // The web's welds (slots 2 and 6) of the welded I.
+                if (!n->all_round) n->throat[2] = n->throat[6] = 4.0;
+                Update_Weld_Layout(n, nullptr, 0);
+                r->print.ergebnisumfang = extent, r->print.zusatzinfo = additional;
+                Alloc_Lasten(r, 1);
+                r->loads[0].forces.N = -50e3, r->loads[0].forces.M_y = 10e6, r->loads[0].forces.V_z = 20e3;
+                FILE* f = std::fopen((d.project + "/" + c.id + "_01.INP").c_str(), "w");
+                ASSERT_NE(f, nullptr);
+                EXPECT_EQ(Write_Schweissnaht(f, r), 0);
+                Write_ACTIV_NADNAME_Entry(f);
+                std::fclose(f);
+                testutil::Write_File(d.project + "/" + c.id + "_01.TXT", "Position\n9.02\nGrenzwerte\n");
+                ASSERT_EQ(d.Run(std::string(c.id) + " 0 1 1 -refresh"), 1) << d.err;
+                const std::string list = d.File(std::string(c.id) + "_01.OLI");
+                const std::string result = list.substr(list.rfind("Endergebnis"));
+                EXPECT_NE(result.find(c.note), std::string::npos) << result;
+                EXPECT_EQ(result.find("Bedingung nach EC 3-1-8 sollte eingehalten werden !!") != std::string::npos,
+                          c.warning);
+            }
+    unsetenv("DATA");
+}
+
 TEST(BatchRun, CommandLinesAndExitCodes) {
     Desktop d;
     d.Add("he280a_end_plate", "A001");
@@ -255,12 +332,13 @@ TEST(BatchRun, FirstExampleHeadProtocolAndPicture) {
     // kN/cm against 7·360/(√3·0.8·1.25) = 14.55 kN/cm: U_w = 0.552, at the
     // end of the bottom flange's left end weld (11), point 1.
     // The web welds' throat 7 mm lies above 0.7·t_w = 0.7·8 = 5.6 mm: the
-    // welds 4 and 5 carry the note.
+    // welds 4 and 5 carry the note, with its numbers.
     const std::string result = list.substr(list.find("Endergebnis"));
     for (const char* line :
          {"\n \xCEHMaximale Ausnutzung:\xCEr\n \xCEtQuerschnitt\xCEtLk 10\xCEtU\xCE\\\xCC\xCEr = 0.620  <  1  ",
           "\n \xCEtSchwei\xE1n\x84hte\xCEtLk 5, Naht 11, Pkt. 1\xCEtU\xCE\\w\xCEr = 0.552  <  1  ",
-          "\n \xCEHHinweise:\xCEr\n \xCEtN\x84hte 4, 5: Nahtdicke a > a\xCE\\max\xCEr = 0.7"})
+          "\n \xCEHHinweise:\xCEr\n \xCEtN\x84hte 4, 5: Nahtdicke a = 7.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = "
+          "5.6 mm (Schwei\xE1technik, t\xCE\\min\xCEr = 8.0 mm)"})
         EXPECT_NE(result.find(line), std::string::npos) << line;
     // The plot file of the sketch, complete; no temporary file left behind.
     const std::string plot = d.File("A0010001.SPF");

@@ -231,7 +231,9 @@ TEST(DinHandOver, WeldPositionsFollowTheFacesNotTheNumbers) {
 
 // A line of the block names a weld by the number the connection gives it,
 // not by its position: the inner weld of the angle's upright leg (slot 6,
-// position 2) numbered 1 with a throat of 1.5 mm below 2 mm.
+// position 2) numbered 1 with a throat of 1.5 mm below 2 mm. The case keeps
+// its utilisations and fails by the limit, which the notes of the welds
+// name with the weld's number and its throat.
 TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
     Din_Case k;
     Nahtbild& n = k.c.naht;
@@ -245,9 +247,15 @@ TEST(DinHandOver, BlockNamesAWeldByItsNumber) {
     Update_Weld_Layout(&n, nullptr, 0);
     k.e.forces.V_z = 10e3;
     ListCapture list;
-    EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, list.f()), 1);
+    Clear_Weld_Notes();
+    EXPECT_EQ(Print_Zeichnung_und_Profil(&k.c, &k.e, list.f()), 0);
     const std::string text = list.Take();
     EXPECT_NE(text.find("Mindestnahtdicke 2 mm unterschritten! (aw1 = 1.5 mm)\n"), std::string::npos) << text;
+    EXPECT_TRUE(k.e.limits_broken);
+    EXPECT_EQ(k.e.U_w.status, ERGEBNIS_GEFUEHRT);
+    const Weld_Notes& weld1 = Weld_Notes_By_Number()[1];
+    ASSERT_TRUE(weld1.rules & Weld_Note_Bit(WELD_RULE_DIN_BELOW_2MM));
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(weld1, WELD_RULE_DIN_BELOW_2MM)->v[0], 1.5);
 }
 
 // The input protocol's material on the DIN path: the strengths the check

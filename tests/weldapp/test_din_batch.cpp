@@ -17,6 +17,7 @@
 
 #include "base/cp850.h"
 #include "codes/nad.h"
+#include "printlist/verdict.h"
 #include "support/testutil.h"
 #include "weldapp/batch_desktop.h"
 #include "weldapp/record_fixture.h"
@@ -178,12 +179,41 @@ TEST(DinBatch, FlatBarBelowTheLeastThroats) {
     }
 }
 
+// A weld overstress beside a broken throat limit: the flat bar 200 x 20 mm
+// welded all round with a = 1.5 mm (below 2 mm and below 20^1/2 - 0.5 =
+// 3.97 mm), N = 40 kN, M_y = 4 kNm, V_z = 10 kN. As above with a = 0.15 cm:
+// A_w = 0.15 (40 + 4) = 6.6 cm², A_w,z = 0.15 40 = 6 cm², I_w,y = 0.15
+// (2 20³/12 + 2 2 10²) = 260 cm⁴; sigma = 40/6.6 + 400 10/260 = 21.445
+// kN/cm², tau = 10/6 = 1.667 kN/cm², sigma_w,v = 215.10 N/mm², U =
+// 215.10/207.27 = 1.038. The block marks the ratio above 1; the final
+// result shows the welds' maximum and fails the case for its throat and
+// its stress ("Nicht erfüllt in", no "Berechnungsfehler"), and names the
+// limits with their numbers: who mends the throat sees the welds fail too.
+TEST(DinBatch, WeldOverstressBesideABrokenThroatLimit) {
+    Desktop d;
+    const double F[6] = {40, 4, 0, 0, 10, 0};
+    const std::string list = Run_Typed(d, 1, 200.0, 20.0, 1.5, F);
+    const double s = 10 * (40.0 / 6.6 + 400.0 * 10 / 260.0), t = 10 * 10.0 / 6.0;
+    const double U = std::sqrt(s * s + t * t) / kSigmaWRd240;
+    EXPECT_NEAR(Value_After(list, kUWv), U, 0.006);
+    EXPECT_NE(list.find(kUWv + " 1.04  >  1\xCEr  " + Mark_Alert() + "\xCEr\n"), std::string::npos);
+    const std::string result = list.substr(list.rfind("Endergebnis"));
+    EXPECT_NEAR(Value_After(result, kWeldMaximumU, result.find(kWeldMaximum)), U, 0.0006);
+    EXPECT_NE(result.find("  >  1  " + std::string(Mark_Not_Ok())), std::string::npos) << result;
+    EXPECT_NE(result.find("Nicht erf\x81llt in:\xCEr\xCEtLk 1  "), std::string::npos) << result;
+    EXPECT_EQ(result.find("Berechnungsfehler"), std::string::npos) << result;
+    for (const std::string note : {"Umlaufende Naht: Nahtdicke a = 1.5 mm < 2 mm (Mindestnahtdicke)  ",
+                                   "Umlaufende Naht: Nahtdicke a = 1.5 mm < (max t)^0.5 - 0.5 = 3.97 mm (max t = 20.0 mm)  "})
+        EXPECT_NE(result.find("\xCEt" + note + Mark_Alert() + "\n"), std::string::npos) << note << result;
+    EXPECT_NE(result.find(Line_Proof_Failed()), std::string::npos);
+}
+
 // IPE 240 welded all round to its 20 mm plate, N = 10 kN (U far below 1).
 // DIN 18800-1 El. 519 limits a fillet weld's throat to 0.7 min t: the web's
 // 0.7 · 6.2 = 4.34 mm is below a = 5 mm, above a = 4.3 mm (the flange's
 // 0.7 · 9.8 = 6.86 mm and the plate's 14 mm hold; the least throats 2 mm
 // and sqrt(20) - 0.5 = 3.97 mm are met). With the throat checks on, 5 mm
-// is refused; off, the warning stays and the proof is made.
+// fails the case; off, the warning stays and the proof is made.
 TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
     const double F[6] = {10, 0, 0, 0, 0, 0};
     const struct {
@@ -196,6 +226,11 @@ TEST(DinBatch, ThroatAboveSevenTenthsOfTheWeb) {
             Run_Connection(d, [](Stahlprofil* p) { Init_Profile_From_Name(p, "IPE240"); }, c.a, F, c.checks);
         const std::string web = "\xCE" "b\xCEu  Zul\x84ssige Nahtdicke 0.7t = 4.34 mm \x81" "berschritten! (Steg, aw = 5.0 mm, t = 6.2 mm)\n";
         EXPECT_EQ(list.find(web) != std::string::npos, c.warned) << c.a << " " << c.checks;
+        // The final result names it with its numbers, the case failing only
+        // with the throat checks on.
+        const std::string note = "\xCEtUmlaufende Naht: Nahtdicke a = 5.0 mm > 0.7\xCE/.\xCErt = 4.34 mm (Steg, t = 6.2 mm)  ";
+        EXPECT_EQ(list.find(note + Mark_Alert() + "\n") != std::string::npos, c.warned) << c.a << " " << c.checks;
+        EXPECT_EQ(list.find("Nicht erf\x81llt in:") != std::string::npos, !c.verified) << c.a << " " << c.checks;
         EXPECT_EQ(list.find("(Flansch"), std::string::npos);
         EXPECT_EQ(list.find("(Anschlussplatte"), std::string::npos);
         EXPECT_EQ(list.find("Mindestnahtdicke"), std::string::npos);

@@ -33,7 +33,7 @@ namespace {
 
 int s_xs_calls = 0;
 double s_ct = 0.25, s_ct_per_kN = 0.0;  // the section check's U_c/t
-unsigned s_notes[4] = {};               // the weld check's notes of its positions 0..3 (welds 1..4)
+Weld_Notes s_notes[4] = {};             // the weld check's notes of its positions 0..3 (welds 1..4)
 int s_governing_number = 11;            // the number of the governing position (21: weld 1's right half)
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
@@ -65,7 +65,7 @@ struct Connection {
         s_xs_calls = 0;
         s_ct = 0.25, s_ct_per_kN = 0.0;
         s_governing_number = 11;
-        for (unsigned& n : s_notes) n = 0;
+        for (Weld_Notes& n : s_notes) n = {};
         Default_Schweissnaht(&r);
         Alloc_Lasten(&r, static_cast<int>(n_kN.size()));
         for (size_t i = 0; i < n_kN.size(); ++i) r.loads[i].forces.N = n_kN[i] * 1e3;
@@ -394,22 +394,34 @@ TEST(FinalResult, EachCheckWithItsCaseAndPlaceAndTheVerdict) {
     }
 }
 
-// What the weld check noted about welds it did not refuse reaches the
-// final result, each note once with the welds by number: too short to
-// count (welds 1 and 4), a throat above 0.7 t_min (weld 4).
+// Every limit the weld check noted reaches the final result with its
+// numbers, each text once with the welds that share it, rule by rule: weld
+// 3's throat below the annex's t_max^1/2 - 0.5 = 25^1/2 - 0.5 = 4.50 mm
+// (which brings the annex's warning after the verdict), weld 4's above
+// 0.7 t_min = 0.7 * 8 = 5.6 mm, welds 1 and 4 too short (l_eff = 20 mm <
+// 30 mm), weld 2 too short for its throat (40 mm < 6 a = 6 * 7 = 42 mm).
 TEST(FinalResult, NotesOfTheWelds) {
     Connection k({-300, -400});
-    s_notes[0] = WELD_NOTE_NOT_EFFECTIVE;
-    s_notes[3] = WELD_NOTE_NOT_EFFECTIVE | WELD_NOTE_THROAT_ABOVE_MAX;
+    Add_Weld_Note(&s_notes[0], WELD_RULE_NOT_EFFECTIVE, 20.0, 30.0, 5.0);
+    Add_Weld_Note(&s_notes[1], WELD_RULE_NOT_EFFECTIVE, 40.0, 42.0, 7.0);
+    Add_Weld_Note(&s_notes[2], WELD_RULE_THROAT_BELOW_ROOT, 3.0, 4.5, 25.0);
+    Add_Weld_Note(&s_notes[3], WELD_RULE_NOT_EFFECTIVE, 20.0, 30.0, 5.0);
+    Add_Weld_Note(&s_notes[3], WELD_RULE_THROAT_ABOVE_MAX, 8.0, 5.6, 8.0);
     const std::string list = k.Run();
-    EXPECT_NE(list.find("\n ╬HHinweise:╬r\n ╬tNaht 4: Nahtdicke a > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r (Schweißtechnik)  "_cp +
-                        std::string(Mark_Alert()) + "\n ╬tNähte 1, 4: l╬\\eff╬r zu kurz, statisch nicht wirksam  "_cp +
-                        Mark_Note() + "\n"),
-              std::string::npos)
-        << list.substr(list.find("Endergebnis"));
+    const std::string notes =
+        "\n ╬HHinweise:╬r\n ╬tNaht 3: Nahtdicke a = 3.0 mm < a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = 4.50 mm (NA-DE, t╬\\max╬r = 25.0 mm)  "_cp +
+        std::string(Mark_EC3_Condition()) +
+        "\n ╬tNaht 4: Nahtdicke a = 8.0 mm > a╬\\max╬r = 0.7╬/.╬rt╬\\min╬r = 5.6 mm (Schweißtechnik, t╬\\min╬r = 8.0 mm)  "_cp +
+        Mark_Alert() + "\n ╬tNähte 1, 4: wirksame Nahtlänge l╬\\eff╬r = 20.0 mm < 30 mm, statisch nicht wirksam  "_cp +
+        Mark_Note() + "\n ╬tNaht 2: wirksame Nahtlänge l╬\\eff╬r = 40.0 mm < 6╬/.╬ra = 42.0 mm, statisch nicht wirksam  "_cp +
+        Mark_Note() + "\n";
+    EXPECT_NE(list.find(notes), std::string::npos) << list.substr(list.find("Endergebnis"));
+    EXPECT_NE(list.find("Bedingung nach EC 3-1-8 sollte eingehalten werden !!"), std::string::npos);
     // The next evaluation starts without them.
-    for (unsigned& n : s_notes) n = 0;
-    EXPECT_EQ(k.Run().find("Hinweise"), std::string::npos);
+    for (Weld_Notes& n : s_notes) n = {};
+    const std::string again = k.Run();
+    EXPECT_EQ(again.find("Hinweise"), std::string::npos);
+    EXPECT_EQ(again.find("Bedingung nach EC 3-1-8"), std::string::npos);
 }
 
 // The place of the DIN check's governing stress prints a coordinate that
@@ -432,12 +444,12 @@ TEST(FinalResult, PlaceOfTheDinStressWithoutSignedZero) {
 // row at every result extent, with the widest texts its rows hold: the
 // place "Lk 10000, Naht 20, Pkt. 7", a utilisation of four digits failing
 // each check, every labelled row (the longest label "Querschnittsklasse 4
-// (nicht abgedeckt):") and the notes of the 12 welds of an I section
-// welded all round. Before, the c/t row's
-// "nicht ok !!" and the long place went on under their row, and the cases
-// of "Querschnittsklasse 4" stood a column right of the others. The checks,
-// places and utilisations stand in three columns, the cases behind the
-// labels in the utilisations' column.
+// (nicht abgedeckt):"), but a note of the 12 welds of an I section welded
+// all round, which names its numbers and may take a second row at its stop.
+// Before, the c/t row's "nicht ok !!" and the long place went on under
+// their row, and the cases of "Querschnittsklasse 4" stood a column right
+// of the others. The checks, places and utilisations stand in three
+// columns, the cases behind the labels in the utilisations' column.
 TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
     Endergebnis e;
     e.sigma = e.ct = {1234.567, 10000};
@@ -448,12 +460,13 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
     const std::pair<Endergebnis_Maximum, std::string> places[2] = {{half, "Lk 10000, Naht 12b, Pkt. 7"},
                                                                    {din, "Lk 10000, y = -10.0, z = 19.0 cm"}};
     e.failing = e.without_result = e.not_covered = {10000};
-    unsigned notes[13] = {};
-    std::string welds = "Nähte 1";
+    // a = 8 mm above 0.7 t_min = 0.7 * 8 = 5.6 mm; l_eff = 25 mm < 30 mm.
+    Weld_Notes notes[13] = {};
     for (int k = 1; k <= 12; ++k) {
-        notes[k] = WELD_NOTE_THROAT_ABOVE_MAX | WELD_NOTE_NOT_EFFECTIVE;
-        if (k > 1) welds += ", " + std::to_string(k);
+        Add_Weld_Note(&notes[k], WELD_RULE_THROAT_ABOVE_MAX, 8.0, 5.6, 8.0);
+        Add_Weld_Note(&notes[k], WELD_RULE_NOT_EFFECTIVE, 25.0, 30.0, 8.0);
     }
+    const std::string welds = "N\u00e4hte 1 bis 12";
     const std::string fails = "1234.567  >  1  nicht ok !!";
     std::vector<std::vector<std::string>> want = {
         {"Maximale Ausnutzung:"},
@@ -464,8 +477,8 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
         {"Berechnungsfehler:", "Lk 10000  !!"},
         {"Querschnittsklasse 4 (nicht abgedeckt):", "Lk 10000  !!"},
         {"Hinweise:"},
-        {welds + ": Nahtdicke a > amax = 0.7.tmin (Schwei\u00dftechnik)  !!"},
-        {welds + ": leff zu kurz, statisch nicht wirksam  !!"},
+        {welds + ": Nahtdicke a = 8.0 mm > amax = 0.7.tmin = 5.6 mm (Schwei\u00dftechnik, tmin = 8.0 mm)  !!"},
+        {welds + ": wirksame Nahtl\u00e4nge leff = 25.0 mm < 30 mm, statisch nicht wirksam  !!"},
         {"Tragf\u00e4higkeit nicht gew\u00e4hrleistet !!"}};
     for (int run = 0; run < 2 * (ERGEBNISUMFANG_MASSGEBEND + 1); ++run) {
         const int extent = run % (ERGEBNISUMFANG_MASSGEBEND + 1);
@@ -483,13 +496,31 @@ TEST(FinalResult, EveryRowFitsItsLineOnThePage) {
         std::map<std::pair<int, int>, std::vector<OliTextBox>> lines;  // by block and line, in order
         for (const OliTextBox& b : boxes) {
             if (b.kind != OLI_TEXT_PARA) continue;  // the foot line
-            EXPECT_EQ(b.row, 0) << b.text;
             lines[{b.block, b.line}].push_back(b);
         }
         ASSERT_EQ(lines.size(), want.size());
         std::vector<std::set<long>> columns(3);  // cell k's left edges in 0.1 mm
         size_t i = 0;
-        for (const auto& [at, cells] : lines) {
+        for (auto [at, cells] : lines) {
+            const bool note = want[i][0].rfind(welds, 0) == 0;
+            for (const OliTextBox& b : cells) EXPECT_LE(b.row, note ? 1 : 0) << b.text;
+            // A note's second row goes on at its stop; its words are the
+            // note's (the rows break it at blanks).
+            if (note) {
+                std::string all, words;
+                for (size_t k = 0; k < cells.size(); ++k) {
+                    all += cells[k].text;
+                    if (k > 0 && cells[k].row == 1 && cells[k - 1].row == 0) {
+                        EXPECT_NEAR(cells[k].x, cells[0].x, 0.05);  // the ink of the first letters
+                    }
+                }
+                for (char c : want[i][0])
+                    if (c != ' ') words += c;
+                all.erase(std::remove(all.begin(), all.end(), ' '), all.end());
+                EXPECT_EQ(all, words);
+                ++i;
+                continue;
+            }
             ASSERT_EQ(cells.size(), want[i].size()) << want[i][0];
             for (size_t k = 0; k < cells.size(); ++k) EXPECT_EQ(cells[k].text, want[i][k]);
             if (cells.size() == 3)
@@ -841,6 +872,61 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
         EXPECT_NE(text.find("\n4.4 4.6 4.5 4.5 12.4 12.6\n"), std::string::npos);
     }
     Free_Schweissnaht(&r);
+}
+
+// With the final result's tolerance (5 %) the table judges as the final
+// result does: a maximum of 1.032 is blue, not red, and the legend gives
+// its verdict "<= 1.05 ok (5% Toleranz)"; another value within the band
+// (1.020) is marked "~" with the band's verdict in the legend; a value
+// beyond it (1.080) fails in red, as the maximum with its "> 1 nicht ok !!"
+// or else marked "!" with the band's limit in the legend.
+TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
+    testutil::CatalogueTree tree;
+    const std::string within = "  \xF3  1.05  " + std::string(Mark_Ok()) + "\xCEr (5% Toleranz)\n";
+    const std::string red = Color_Red_Begin(), blue = Color_Blue_Begin(), end = Color_End();
+    struct Case {
+        double u[3], max;
+        std::vector<std::string> cells, legend, absent;
+    } cases[] = {
+        {{1.032, 1.020, 0.5},
+         1.032,
+         {blue + "  1.032\xCEH*\xCEr" + end, "  1.020\xCEH~\xCEr" + end, "  0.500 " + end},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung" + within, "\n \xCEH~\xCEr) Ausnutzung > 1" + within},
+         {red, "\xCEH!\xCEr)"}},
+        {{1.032, 1.080, 0.5},
+         1.080,
+         {"  1.032\xCEH~\xCEr" + end, red + "  1.080\xCEH*\xCEr" + end},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung  >  1  " + std::string(Mark_Not_Ok()) + "\n",
+          "\n \xCEH~\xCEr) Ausnutzung > 1" + within},
+         {"\xCEH!\xCEr)"}},
+        {{1.032, 1.080, 1.1},
+         1.1,
+         {red + "  1.080\xCEH!\xCEr" + end, red + "  1.100\xCEH*\xCEr" + end},
+         {"\n \xCEH!\xCEr) Ausnutzung \xF2 1.05, Nachweis nicht erf\x81llt\n"},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SchweissnahtAnschluss r{};
+        Init_Schweissnaht(&r);
+        Alloc_Lasten(&r, 3);
+        r.load_count = 3;
+        r.print.toleranz = 5.0;
+        std::free(r.results);
+        r.results = static_cast<LastfallErgebnis*>(std::calloc(3, sizeof(LastfallErgebnis)));
+        for (int i = 0; i < 3; ++i) r.results[i].U_w = Ausnutzung_Gefuehrt(c.u[i]);
+        r.max_utilisation = c.max;
+        FILE* f = std::tmpfile();
+        Print_Ergebnistabelle(&r, f);
+        OLI_End_Text(f);
+        const std::string text = testutil::Stream_All(f);
+        std::fclose(f);
+        Free_Schweissnaht(&r);
+        for (const std::string& want : c.cells) EXPECT_NE(text.find(want), std::string::npos) << c.max << ": " << want;
+        for (const std::string& want : c.legend) EXPECT_NE(text.find(want), std::string::npos) << c.max << ": " << want;
+        const std::string rows = text.substr(0, text.find("#END_OF_TEXT"));
+        for (const std::string& no : c.absent)
+            EXPECT_EQ((no == red ? rows : text).find(no), std::string::npos) << c.max << ": " << no;
+    }
 }
 
 // A case name of 39 characters in the result table beside the sign picture

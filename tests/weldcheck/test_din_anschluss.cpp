@@ -665,9 +665,24 @@ TEST(DinAnschluss, PrintBlockVerdicts) {
     r.U_w[2] = 1.01;
     r.U_tau = 1.2;
     text = Printed(&r, 1);
-    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.01  >  1\xCEr\n"), std::string::npos);
-    EXPECT_NE(text.find("              \xD6/\xD6\xCE\\R,d\xCEr =  1.20  >  1\xCEr"), std::string::npos);
+    // A ratio above 1 carries the failure marker; the blanks before the
+    // next ratio give way to it.
+    const std::string alert = std::string("  ") + Mark_Alert() + "\xCEr";
+    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.01  >  1\xCEr" + alert + "\n"), std::string::npos);
+    EXPECT_NE(text.find("              \xD6/\xD6\xCE\\R,d\xCEr =  1.20  >  1\xCEr" + alert + "          \xCC\xCE\\v"),
+              std::string::npos);
     EXPECT_EQ(Anschluss_Exceeded_Checks, 2);
+    // Within the list's tolerance (5 %) 1.03 passes, as the final result
+    // says it, and is not counted; 1.20 fails still.
+    Anschluss_Exceeded_Checks = 0;
+    r.U_w[2] = 1.03;
+    Set_Verdict_Tolerance(5.0);
+    text = Printed(&r, 1);
+    Set_Verdict_Tolerance(0.0);
+    EXPECT_NE(text.find("\xCC\xCE\\w,v\xCEr/\xCC\xCE\\w,R,d\xCEr =  1.03  \xF3  1.05  " + std::string(Mark_Ok()) +
+                        "\xCEr (5% Toleranz)\xCEr\n"),
+              std::string::npos);
+    EXPECT_EQ(Anschluss_Exceeded_Checks, 1);
     EXPECT_NE(text.find("\n \xCE" "b\xCEu  Achtung, einzelne Nachweise konnten nicht gef\x81hrt werden!\n"),
               std::string::npos);
     // The 30 mm condition silences the 0.7 t lines.

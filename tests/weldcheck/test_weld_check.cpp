@@ -435,6 +435,35 @@ TEST(WeldCheck, ResultLinesAtThePrintLevels) {
     }
 }
 
+// Every line that judges the utilisation says what the final result says
+// of it: the two long welds above under 2.24 times their forces, U_w =
+// 2.24 (2 100² + 3 50²)^1/2 / 360 = 1.0318, within a tolerance of 5 %
+// "<= 1.05 ok (5% Toleranz)" (and the detailed lines of the weld group
+// say no "nicht ok" either), beyond one of 3 % "> 1 nicht ok !!", at both
+// print levels.
+TEST(WeldCheck, UtilisationWithinTheToleranceIsOkOnEveryLine) {
+    const std::string within = T("U╬\\w╬r = 1.032  ¾  1.05  "_cp) + Ok() + "\xCEr (5% Toleranz)";
+    const std::string beyond = T("U╬\\w╬r = 1.032  >  1  "_cp) + NotOk();
+    for (double tolerance : {5.0, 3.0})
+        for (int level = 1; level <= 2; ++level) {
+            SCOPED_TRACE(std::to_string(tolerance) + "% level " + std::to_string(level));
+            SchweissnahtNachweis r = Two_Long_Welds();
+            r.forces.N *= 2.24, r.forces.V_z *= 2.24;
+            Set_Verdict_Tolerance(tolerance);
+            ListCapture l;
+            EXPECT_EQ(Calc_Weld_Check(&r, l.f(), level, 1, 0, 1), 0);
+            Set_Verdict_Tolerance(0.0);
+            EXPECT_NEAR(r.U_w, 2.24 * std::sqrt(2 * 100.0 * 100 + 3 * 50.0 * 50) / 360.0, 1e-9);
+            const std::string text = l.Take();
+            const std::string& want = tolerance == 5.0 ? within : beyond;
+            size_t n = 0;
+            for (size_t at = text.find(want); at != std::string::npos; at = text.find(want, at + 1)) ++n;
+            // The point lines of both welds (two points each) and "Max:".
+            EXPECT_EQ(n, level == 1 ? 5u : 1u) << text;
+            EXPECT_EQ(text.find("nicht ok") == std::string::npos, tolerance == 5.0) << text;
+        }
+}
+
 // The resultant of the simplified method names what it holds: the
 // rectangular tube 200 x 100 x 8 welded on its four faces (a = 5 mm), N =
 // 30 kN, V_y = 10 kN, M_x = 2 kNm. A_w = 5 (100 + 100 + 200 + 200) = 3000
@@ -478,9 +507,13 @@ TEST(WeldCheck, WeldLeftOutSaysSoAtEveryLevel) {
                 for (size_t at = text.find(weld + line); at != std::string::npos; at = text.find(weld + line, at + 1)) ++n;
                 EXPECT_EQ(n, 1u) << weld << level << additional;
             }
-            EXPECT_EQ(r.notes[0], WELD_NOTE_NOT_EFFECTIVE);
-            EXPECT_EQ(r.notes[3], WELD_NOTE_NOT_EFFECTIVE);
-            EXPECT_EQ(r.notes[1] | r.notes[2], 0u);
+            // Noted with its numbers: l_eff = 10 mm against the 30 mm limit.
+            for (int k : {0, 3}) {
+                EXPECT_EQ(r.notes[k].rules, WELD_NOTE_NOT_EFFECTIVE);
+                EXPECT_DOUBLE_EQ(Weld_Note_Values(r.notes[k], WELD_RULE_NOT_EFFECTIVE)->v[0], 10.0);
+                EXPECT_DOUBLE_EQ(Weld_Note_Values(r.notes[k], WELD_RULE_NOT_EFFECTIVE)->v[1], 30.0);
+            }
+            EXPECT_EQ(r.notes[1].rules | r.notes[2].rules, 0u);
         }
 }
 

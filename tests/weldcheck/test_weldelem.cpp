@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "platform/msgbox.h"
+#include "printlist/verdict.h"
 #include "support/testutil.h"
 #include "weldcheck/weld_fixture.h"
 #include "weldcheck/weldfile.h"
@@ -86,6 +87,19 @@ TEST(WeldGroup, ClosingBlockVerdicts) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], "maximale Ausnutzung U\xCE\\max\xCEr = 0.722  <  1  " + Ok());
     EXPECT_EQ(lines.back(), "\xCE\x42\xCE{C 1 40 140 255}Nachweis erbracht\xCE{C 768}");
+
+    // Within the list's tolerance of 5 %: sigma_w,Ed = 214 N/mm² against
+    // f_vw,d = 360 / (3^1/2 0.8 1.25) = 207.85 N/mm², U = 1.0296, proven with
+    // the tolerance as the final result says it.
+    c.g.sigma_w_Ed = 214.0;
+    Set_Verdict_Tolerance(5.0);
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
+    Set_Verdict_Tolerance(0.0);
+    lines = Text_Lines(l.Take());
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2],
+              "maximale Ausnutzung U\xCE\\max\xCEr = 1.030  \xF3  1.05  " + Ok() + "\xCEr (5% Toleranz)");
+    EXPECT_EQ(lines.back(), "\xCE\x42\xCE{C 1 40 140 255}Nachweis erbracht\xCE{C 768}\xCEr  (5% Toleranz)");
 
     // gamma_M2 = 0: refused, red verdict, never "ok".
     c.factors.gamma_M2 = 0.0;

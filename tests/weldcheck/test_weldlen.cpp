@@ -110,7 +110,7 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     ListCapture l;
     NahtElement w = Fillet(4.0);
     const int boxes_before = (int)VEK_Batch_Fault_Count();
-    unsigned notes = 0;
+    Weld_Notes notes = {};
     EXPECT_EQ(Check_Weld_Detailing_Limits(&w, 3.0, 10.0, 0, 0, l.f(), 0, "", 0, &notes), 1);
     EXPECT_EQ(VEK_Batch_Fault_Count(), boxes_before);
     const auto lines = Text_Lines(l.Take());
@@ -119,7 +119,15 @@ TEST(Detailing, AnnexExampleWithThinPlate) {
     // a_max = 0.7 t_min = 0.7 * 3 = 2.1 mm < 4 mm: not met, marked red and
     // noted for the final result (no failure of its own).
     EXPECT_EQ(lines[1], "Nahtdicke a = 4.0 mm > a\xCE\\max\xCEr = 0.7\xCE/.\xCErt\xCE\\min\xCEr = 2.1 mm (Schwei\xE1technik, s. DIN 18800)  " + Alert());
-    EXPECT_EQ(notes, WELD_NOTE_THROAT_ABOVE_MAX);
+    // Both limits noted with their numbers for the final result: t_1 = 3 mm
+    // (of 4 mm), a = 4 mm above 2.1 mm with t_min = 3 mm.
+    EXPECT_EQ(notes.rules, WELD_NOTE_THROAT_ABOVE_MAX | Weld_Note_Bit(WELD_RULE_PLATE_TOO_THIN));
+    const double* above = Weld_Note_Values(notes, WELD_RULE_THROAT_ABOVE_MAX)->v;
+    EXPECT_DOUBLE_EQ(above[0], 4.0);
+    EXPECT_NEAR(above[1], 2.1, 1e-12);
+    EXPECT_DOUBLE_EQ(above[2], 3.0);
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(notes, WELD_RULE_PLATE_TOO_THIN)->v[0], 3.0);
+    EXPECT_DOUBLE_EQ(Weld_Note_Values(notes, WELD_RULE_PLATE_TOO_THIN)->v[1], 1.0);
     EXPECT_EQ(EC3_Detailing_Warning_Flag, 0);  // sqrt(10) - 0.5 = 2.66 mm is met
 }
 

@@ -1,0 +1,150 @@
+// The notes of the welds and their texts (weld_notes.h).
+#include "weldcheck/weld_notes.h"
+
+#include <cmath>
+
+#include "base/cp850.h"
+#include "platform/format.h"
+#include "printlist/verdict.h"
+#include "weldcheck/din_check.h"
+
+void Add_Weld_Note(Weld_Notes* notes, int rule, double v0, double v1, double v2, double v3) {
+    if (!notes || rule < 0 || rule >= WELD_NOTE_RULES) return;
+    if ((notes->rules & Weld_Note_Bit(rule)) || notes->count >= WELD_NOTES_KEPT) return;
+    notes->rules |= Weld_Note_Bit(rule);
+    notes->rule_of[notes->count] = static_cast<unsigned char>(rule);
+    notes->at[notes->count++] = {{v0, v1, v2, v3}};
+}
+
+const Weld_Note* Weld_Note_Values(const Weld_Notes& notes, int rule) {
+    if (rule < 0 || rule >= WELD_NOTE_RULES || !(notes.rules & Weld_Note_Bit(rule))) return nullptr;
+    for (int i = 0; i < notes.count && i < WELD_NOTES_KEPT; ++i)
+        if (notes.rule_of[i] == rule) return &notes.at[i];
+    return nullptr;
+}
+
+void Merge_Weld_Notes(Weld_Notes* to, const Weld_Notes& from) {
+    if (!to) return;
+    for (int i = 0; i < from.count && i < WELD_NOTES_KEPT; ++i) {
+        const double* v = from.at[i].v;
+        Add_Weld_Note(to, from.rule_of[i], v[0], v[1], v[2], v[3]);
+    }
+}
+
+// The texts of the rules that judge the throat by the Eurocode and its annex.
+static void throat_text(int rule, const double* v, char* out, size_t size) {
+    switch (rule) {
+    case WELD_RULE_THROAT_ABOVE_MAX:
+        VEK_Format_Bounded(out, size,
+                           "Nahtdicke a = %.1lf mm > a╬\\max╬r = 0.7%st╬\\min╬r = %.1lf mm (Schweißtechnik, t╬\\min╬r = %.1lf mm)"_cp,
+                           v[0], Report_Times_Sign, v[1], v[2]);
+        break;
+    case WELD_RULE_THROAT_BELOW_T30:
+        VEK_Format_Bounded(out, size,
+                           "Nahtdicke a = %.1lf mm < a╬\\min╬r = %.0lf mm für t╬\\max╬r ‗ 30 mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           v[0], v[1], v[2]);
+        break;
+    case WELD_RULE_THROAT_BELOW_ROOT:
+        VEK_Format_Bounded(out, size,
+                           "Nahtdicke a = %.1lf mm < a╬\\min╬r = t╬\\max╬r╬/1/2╬r - 0.5 = %.2lf mm (NA-DE, t╬\\max╬r = %.1lf mm)"_cp,
+                           v[0], v[1], v[2]);
+        break;
+    case WELD_RULE_THROAT_BELOW_3MM:
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < a╬\\min╬r = %.0lf mm"_cp, v[0], v[1]);
+        break;
+    default: break;
+    }
+}
+
+// The texts of the rules of the DIN 18800 check.
+static void din_text(int rule, const double* v, char* out, size_t size) {
+    static const char* const kParts[3] = {"Flansch", "Stahlprofil", "Stahlprofil"};
+    switch (rule) {
+    case WELD_RULE_DIN_BELOW_2MM:
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < 2 mm (Mindestnahtdicke)", v[0]);
+        break;
+    case WELD_RULE_DIN_BELOW_ROOT:
+        if (v[3] != 0.0)  // the thick part's lesser throat
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < %.0lf mm für max t ‗ %.0lf mm (max t = %.1lf mm)"_cp,
+                               v[0], v[1], DIN_THICK_PART, v[2]);
+        else
+            VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm < (max t)^0.5 - 0.5 = %.2lf mm (max t = %.1lf mm)", v[0],
+                               v[1], v[2]);
+        break;
+    case WELD_RULE_DIN_ABOVE_PLATE:
+    case WELD_RULE_DIN_ABOVE_PROFILE:
+    case WELD_RULE_DIN_ABOVE_WEB: {
+        const int part = static_cast<int>(v[2]);
+        const char* name = rule == WELD_RULE_DIN_ABOVE_PLATE ? "Anschlussplatte"
+                           : rule == WELD_RULE_DIN_ABOVE_WEB  ? "Steg"
+                                                              : kParts[part >= 0 && part < 3 ? part : 0];
+        const char t = rule == WELD_RULE_DIN_ABOVE_PROFILE && part == 2 ? 'd' : 't';
+        VEK_Format_Bounded(out, size, "Nahtdicke a = %.1lf mm > 0.7%s%c = %.2lf mm (%s, %c = %.1lf mm)", v[0],
+                           Report_Times_Sign, t, 0.7 * v[1], name, t, v[1]);
+        break;
+    }
+    default: break;
+    }
+}
+
+const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t size) {
+    if (!out || size == 0) return out;
+    out[0] = '\0';
+    const double* v = note.v;
+    switch (rule) {
+    case WELD_RULE_NOT_EFFECTIVE:
+        // The 30 mm limit when it is the one failed, else 6a.
+        if (std::fabs(v[1] - 30.0) < 1e-9)
+            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 30 mm, statisch nicht wirksam"_cp,
+                               v[0]);
+        else
+            VEK_Format_Bounded(out, size,
+                               "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 6%sa = %.1lf mm, statisch nicht wirksam"_cp,
+                               v[0], Report_Times_Sign, v[1]);
+        break;
+    case WELD_RULE_PLATE_TOO_THIN:
+        VEK_Format_Bounded(out, size, v[2] != 0.0 ? "Hohlprofil: Blechdicke t╬\\%d╬r = %.1lf mm < 2.5 mm"_cp
+                                                  : "Blechdicke t╬\\%d╬r = %.1lf mm < 4 mm"_cp,
+                           static_cast<int>(v[1]), v[0]);
+        break;
+    case WELD_RULE_PARTIAL_PENETRATION:
+    case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
+        VEK_Format_Bounded(out, size,
+                           rule == WELD_RULE_PARTIAL_PENETRATION
+                               ? "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > (t-út)/2 = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp
+                               : "nicht durchgeschweißt: Nahtdicke a = %.1lf mm > t-út = %.1lf mm, t = %.1lf mm, út = %.1lf mm"_cp,
+                           v[0], v[1], v[2], v[3]);
+        break;
+    case WELD_RULE_SLOT_TOO_SHORT:
+        VEK_Format_Bounded(out, size, "Lochlänge l = %.1lf mm ¾ Schlitzdurchmesser d"_cp, v[0]);
+        break;
+    case WELD_RULE_LONGER_THAN_FACE: {
+        const int digits = static_cast<int>(v[2]);
+        VEK_Format_Bounded(out, size, "Nahtlänge l╬\\w╬r = %.*lf mm länger als die Fläche am Profil (%.*lf mm)"_cp,
+                           digits, v[0], digits, v[1]);
+        break;
+    }
+    default:
+        throat_text(rule, v, out, size);
+        if (!out[0]) din_text(rule, v, out, size);
+        break;
+    }
+    return out;
+}
+
+const char* Weld_Note_Marker(int rule) {
+    switch (rule) {
+    case WELD_RULE_NOT_EFFECTIVE: return Mark_Note();
+    case WELD_RULE_THROAT_BELOW_ROOT:
+    case WELD_RULE_THROAT_BELOW_3MM: return Mark_EC3_Condition();
+    case WELD_RULE_PLATE_TOO_THIN:
+    case WELD_RULE_PARTIAL_PENETRATION:
+    case WELD_RULE_PARTIAL_PENETRATION_ONE_SIDED:
+    case WELD_RULE_SLOT_TOO_SHORT: return Mark_Not_Ok();
+    default: return Mark_Alert();
+    }
+}
+
+int Weld_Note_Is_EC3_Condition(int rule) {
+    return rule == WELD_RULE_THROAT_BELOW_ROOT || rule == WELD_RULE_THROAT_BELOW_3MM ? 1 : 0;
+}
