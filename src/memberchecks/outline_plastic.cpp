@@ -302,28 +302,50 @@ bool kept_valid = false;
 
 void Append(std::string* key, const void* data, size_t size) { key->append(static_cast<const char*>(data), size); }
 
-// The outline of a catalogue record: its family, its values (cm).
+// The largest share by which the outline's area and plastic moduli differ
+// from the published values (cm², cm³; a value not given is left out).
+double Misfit(const Plastic_Outline& o, const double given[3]) {
+    const double mine[3] = {o.A / 100, o.W_pl_y / 1000, o.W_pl_z / 1000};
+    double worst = 0;
+    for (int k = 0; k < 3; k++)
+        if (given[k] > 0) worst = std::max(worst, std::fabs(mine[k] / given[k] - 1));
+    return worst;
+}
+
+// The outline of a catalogue record: its family, its values (cm). A sloped
+// flange's t_f stands a fixed share of the width from the tip (double-T and
+// tees b/4, channels b/2), except on the channels whose standard takes it
+// halfway along the flange's centre line, b/2 - t_w/4 from the tip (the
+// American channels and the 5 % channels, whose t_f is the flange's
+// average); the record does not say which standard it follows, so the
+// channel's outline that fits its published values is taken. Where those
+// values are smaller than the outline's, they count.
 bool Build_Catalogue(const char* name, Plastic_Outline* o) {
     float v[PROFIL_VALUES] = {};
     char code[PROFIL_CODE_SIZE] = {};
     if (Get_Profil_Values(name, v, code) < 1) return false;
     const int family = Get_Profil_Family(name);
-    bool built = false;
+    const double given[3] = {v[4], v[16], v[21]};
     if (family == PROFIL_FAMILY_RHS) {
-        built = Build_Hollow_Outline(10 * v[0], 10 * v[1], 10 * v[2], 10 * v[2], 10 * v[25], 10 * v[26], o) != 0;
+        if (!Build_Hollow_Outline(10 * v[0], 10 * v[1], 10 * v[2], 10 * v[2], 10 * v[25], 10 * v[26], o)) return false;
     } else {
         const char letter = family == PROFIL_FAMILY_I ? 'D' : family == PROFIL_FAMILY_T ? 'T'
                             : family == PROFIL_FAMILY_U ? 'U' : 0;
         Catalogue_Outline c;
         if (!letter || !Catalogue_Record_Outline(letter, v, &c) || !(c.slope > 0)) return false;
         for (double* x : {&c.h, &c.b, &c.t_w, &c.t_f, &c.r_1, &c.r_2, &c.nominal_from_tip}) *x *= 10;
-        built = Build_Flanged_Outline(&c, o) != 0;
+        const bool fixed = Build_Flanged_Outline(&c, o) != 0;
+        Plastic_Outline middle;
+        c.nominal_from_tip = (c.b - c.t_w / 2) / 2;
+        if (letter == 'U' && Build_Flanged_Outline(&c, &middle) && (!fixed || Misfit(middle, given) < Misfit(*o, given)))
+            *o = middle;
+        else if (!fixed)
+            return false;
     }
-    // The published values (cm², cm³) where they are smaller.
-    const double mine[3] = {o->A / 100, o->W_pl_y / 1000, o->W_pl_z / 1000}, given[3] = {v[4], v[16], v[21]};
+    const double mine[3] = {o->A / 100, o->W_pl_y / 1000, o->W_pl_z / 1000};
     for (int k = 0; k < 3; k++)
         if (given[k] > 0 && mine[k] > 0) o->k_catalogue[k] = std::min(1.0, given[k] / mine[k]);
-    return built;
+    return true;
 }
 
 }  // namespace
