@@ -53,8 +53,7 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
 // The bound of the real outline on the plates of sloped flanges: its
 // utilisation beside the plates' own, the larger one going into the total.
 void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
-    OLI_printf(file, "%sProfilumriss: ╬tSpannungsbl\x94" "cke mit geneigten Flanschen und Ausrundungen"_cp,
-               Check_Line_Prefix);
+    OLI_printf(file, "%sProfilumriss: ╬tgeneigte Flansche, Ausrundungen"_cp, Check_Line_Prefix);
     OLI_printf(file, "  \x88  U = %.3lf (Teilschnittgr\x94\xE1" "en: %.3lf)\n"_cp, Round_Utilisation(o.U),
                Round_Utilisation(o.U_plates));
 }
@@ -405,11 +404,12 @@ void Print_Outline_Road(const Class_Check& c) {
             }
             if (f.T_t != 0) OLI_printf(file, "%s\xD6╬\\t╬r = %.2lf N/mm\xFD"_cp, sep, v.tau_t);
             OLI_printf(file, "  \x88  U╬\\V╬r = %.3lf\n"_cp, Round_Utilisation(v.U_V));
-            if (v.rho_y > 0 || v.rho_z > 0 || v.k_T < 1)
+            // a reduction the printed strengths show
+            if (o.f_yd - std::min(v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]) >= 0.05)
                 OLI_printf(file, "%s ╬tStreckgrenze f\x81r Schub abgemindert: Stege %.1lf N/mm\xFD, Gurte %.1lf N/mm\xFD\n"_cp, P,
                            v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]);
         }
-        OLI_printf(file, "%sSpannungsbl\x94" "cke des Umrisses: ╬tN, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = %.3lf,  "
+        OLI_printf(file, "%sUmriss: ╬tSpannungsbl\x94" "cke aus N, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = %.3lf,  "
                    "M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, P, Round_Utilisation(o.U_NM), o.M_pl_N);
     }
     const double tab = 8.0;
