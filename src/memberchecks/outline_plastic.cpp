@@ -114,8 +114,46 @@ void Integrate(const Plastic_Outline& o, const double w[OUTLINE_BANDS], double s
 double Dot(const double* a, const double* b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 double Norm(const double* a) { return std::sqrt(Dot(a, a)); }
 
+// A step of the ascent from the axis u (unit) with the ratio c and the
+// integrals there: the two directions across u, a1 and a2, in whose plane
+// u + x a1 + y a2 the ratio's level sets are convex, and the Newton step
+// (x, y) on F.u - c h(u), or one along its slope where the step's model is
+// not concave. Returns the gain the step promises, 0 at the top.
+double Ascent_Step(const double u[3], const Axis_Integrals& at, const double F[3], double c, double a1[3],
+                   double a2[3], double step[2]) {
+    const double e[3] = {std::fabs(u[0]) < 0.9 ? 1.0 : 0.0, std::fabs(u[0]) < 0.9 ? 0.0 : 1.0, 0.0};
+    const double eu = Dot(e, u);
+    for (int i = 0; i < 3; i++) a1[i] = e[i] - eu * u[i];
+    const double n1 = Norm(a1);
+    for (int i = 0; i < 3; i++) a1[i] /= n1;
+    a2[0] = u[1] * a1[2] - u[2] * a1[1], a2[1] = u[2] * a1[0] - u[0] * a1[2], a2[2] = u[0] * a1[1] - u[1] * a1[0];
+    double G[3], gx[2], Hx[2][2];
+    for (int i = 0; i < 3; i++) G[i] = F[i] - c * at.P[i];
+    const double* basis[2] = {a1, a2};
+    for (int i = 0; i < 2; i++) {
+        gx[i] = Dot(basis[i], G);
+        for (int j = 0; j < 2; j++) {
+            double sum = 0;
+            for (int p = 0; p < 3; p++)
+                for (int q = 0; q < 3; q++) sum += basis[i][p] * at.H[p][q] * basis[j][q];
+            Hx[i][j] = -c * sum;
+        }
+    }
+    const double gn = std::hypot(gx[0], gx[1]);
+    if (!(gn > 0)) return 0;
+    const double det = Hx[0][0] * Hx[1][1] - Hx[0][1] * Hx[1][0];
+    if (Hx[0][0] < 0 && det > 1e-30 * std::fabs(Hx[0][0] * Hx[1][1])) {
+        step[0] = (-gx[0] * Hx[1][1] + gx[1] * Hx[0][1]) / det;
+        step[1] = (-gx[1] * Hx[0][0] + gx[0] * Hx[1][0]) / det;
+    } else {
+        step[0] = 0.1 * gx[0] / gn, step[1] = 0.1 * gx[1] / gn;
+    }
+    return std::fabs(step[0] * gx[0] + step[1] * gx[1]);
+}
+
 // The ascent from the axis u: the largest ratio of F's weighted value to the
-// bound, and the stress block's resultant at the axis it ends on.
+// bound, and the stress block's resultant at the axis it ends on. Each step
+// is halved until the ratio grows; it ends where no step makes it grow.
 double Ascend(const Plastic_Outline& o, const double w[OUTLINE_BANDS], double scale, const double F[3], double u[3],
               double P[3]) {
     const double n0 = Norm(u);
@@ -124,41 +162,9 @@ double Ascend(const Plastic_Outline& o, const double w[OUTLINE_BANDS], double sc
     Integrate(o, w, scale, u, &at);
     double value = Dot(u, F) / at.h;
     for (int iteration = 0; iteration < 100; iteration++) {
-        // Two directions across u: the ratio's level sets are convex in the
-        // plane u + x a1 + y a2, where a Newton step on F.u - c h(u) leads.
-        const double e[3] = {std::fabs(u[0]) < 0.9 ? 1.0 : 0.0, std::fabs(u[0]) < 0.9 ? 0.0 : 1.0, 0.0};
-        double a1[3], a2[3];
-        const double eu = Dot(e, u);
-        for (int i = 0; i < 3; i++) a1[i] = e[i] - eu * u[i];
-        const double n1 = Norm(a1);
-        for (double& x : a1) x /= n1;
-        a2[0] = u[1] * a1[2] - u[2] * a1[1], a2[1] = u[2] * a1[0] - u[0] * a1[2], a2[2] = u[0] * a1[1] - u[1] * a1[0];
-        const double c = value;
-        double G[3], gx[2], Hx[2][2];
-        for (int i = 0; i < 3; i++) G[i] = F[i] - c * at.P[i];
-        const double* basis[2] = {a1, a2};
-        for (int i = 0; i < 2; i++) {
-            gx[i] = Dot(basis[i], G);
-            for (int j = 0; j < 2; j++) {
-                double s = 0;
-                for (int p = 0; p < 3; p++)
-                    for (int q = 0; q < 3; q++) s += basis[i][p] * at.H[p][q] * basis[j][q];
-                Hx[i][j] = -c * s;
-            }
-        }
-        const double gn = std::hypot(gx[0], gx[1]);
-        if (!(gn > 0)) break;
-        const double det = Hx[0][0] * Hx[1][1] - Hx[0][1] * Hx[1][0];
-        double step[2];
-        if (Hx[0][0] < 0 && det > 1e-30 * std::fabs(Hx[0][0] * Hx[1][1])) {
-            step[0] = (-gx[0] * Hx[1][1] + gx[1] * Hx[0][1]) / det;
-            step[1] = (-gx[1] * Hx[0][0] + gx[0] * Hx[1][0]) / det;
-        } else {
-            step[0] = 0.1 * gx[0] / gn, step[1] = 0.1 * gx[1] / gn;
-        }
-        // The gain a full step promises (the quadratic model's, or the
-        // slope's): none worth a pass ends the ascent.
-        if (std::fabs(step[0] * gx[0] + step[1] * gx[1]) <= 1e-15 * std::fabs(value) * at.h) break;
+        double a1[3], a2[3], step[2] = {0, 0};
+        // a gain not worth a pass ends the ascent
+        if (Ascent_Step(u, at, F, value, a1, a2, step) <= 1e-15 * std::fabs(value) * at.h) break;
         double factor = 1, next[3] = {0, 0, 0}, next_value = value;
         Axis_Integrals trial;
         bool better = false;
@@ -181,13 +187,13 @@ double Ascend(const Plastic_Outline& o, const double w[OUTLINE_BANDS], double sc
     return value;
 }
 
-// The reciprocal of the factor that takes F onto the resultant P, when P
-// is parallel to F; -1 when it is not (within 1e-6).
-double Along(const double F[3], const double P[3]) {
+// Whether the stress block's resultant P carries F at the utilisation U
+// the ascent found: P parallel to F and |F| / |P| = U, within 1e-6.
+bool Agree(const double F[3], const double P[3], double U) {
     const double nf = Norm(F), np = Norm(P);
-    if (!(nf > 0) || !(np > 0) || Dot(F, P) <= 0) return -1;
+    if (!(nf > 0) || !(np > 0) || Dot(F, P) <= 0) return false;
     const double cross[3] = {F[1] * P[2] - F[2] * P[1], F[2] * P[0] - F[0] * P[2], F[0] * P[1] - F[1] * P[0]};
-    return Norm(cross) <= 1e-6 * nf * np ? nf / np : -1;
+    return Norm(cross) <= 1e-6 * nf * np && std::fabs(nf / np - U) <= 1e-6 * U;
 }
 
 // The weights of the bands (strength over the largest) and that largest.
@@ -424,15 +430,23 @@ double Calc_Outline_Utilisation(const Plastic_Outline* o, const double strength[
     const double m_y = o->W_pl_y / (o->A * L), m_z = o->W_pl_z / (o->A * L);
     double u[3] = {F[0], F[1] / (m_y * m_y), F[2] / (m_z * m_z)}, P[3];
     double U = Ascend(*o, w, scale, F, u, P);
-    double primal = Along(F, P);
-    if (primal < 0 || std::fabs(primal - U) > 1e-6 * U) {
-        // Once more from the forces' own direction; without agreement the
-        // larger of the two values stands.
-        double v[3] = {F[0], F[1], F[2]}, Q[3];
-        const double second = Ascend(*o, w, scale, F, v, Q);
-        if (second > U) U = second, primal = Along(F, Q);
-        if (primal > U) U = primal;
+    if (Agree(F, P, U)) return U;
+    // Once more from the forces' own direction.
+    double v[3] = {F[0], F[1], F[2]}, Q[3];
+    const double second = Ascend(*o, w, scale, F, v, Q);
+    if (Agree(F, Q, second)) return std::max(U, second);
+    // Without a stress block that carries the forces, the sum of the three
+    // forces' own utilisations, which never falls below the utilisation of
+    // a convex set of resistances.
+    double sum = 0;
+    for (int k = 0; k < 3; k++) {
+        if (F[k] == 0) continue;
+        double e[3] = {0, 0, 0}, R[3], axis[3] = {0, 0, 0};
+        e[k] = F[k] > 0 ? 1 : -1;
+        axis[k] = k == 0 ? e[k] : e[k] / (k == 1 ? m_y * m_y : m_z * m_z);
+        sum += std::fabs(F[k]) * Ascend(*o, w, scale, e, axis, R);
     }
+    U = std::max({U, second, sum});
     return std::isfinite(U) ? U : 1000;
 }
 
