@@ -6,7 +6,7 @@
 // outline drawn from the catalogue's dimensions (t_f a quarter of the width
 // from a double-T's or tee's tip, half the width from a channel's, the
 // inner flange face rising by the slope, fillets as circles tangent to both
-// faces), cut into vertical strips 0.1 mm wide, in each the material
+// faces), cut into vertical strips at most 0.1 mm wide, in each the material
 // between the polygon's crossings, the stress blocks of a straight neutral
 // axis integrated over it in closed form; the utilisation is the largest
 // ratio of the forces' work on an axis to the blocks' bound on it, over a
