@@ -421,6 +421,53 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
     if (lines) Free_TSV_EX_Linienliste(lines);
 }
 
+// The plates of the partial internal forces stand for sloped flanges by
+// their nominal thickness, which overstates the flanges' tips; the stress
+// blocks of the real outline, each band at the yield strength the method
+// left its plate after shear, bound the utilisation from below. f: the
+// method's forces (kN, kNcm).
+void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result) {
+    const Plastic_Outline* o = s.in->outline;
+    if (!o || o->kind != OUTLINE_SLOPED) return;
+    const auto rho = [](double r) { return r >= 0 && r <= 1 ? r : 1.0; };
+    const double strength[OUTLINE_BANDS] = {m.f_yd * rho(result->rho_o), m.f_yd * rho(result->rho_s),
+                                            m.f_yd * rho(result->rho_u)};
+    const double U = Calc_Outline_Utilisation(o, strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
+    Out("%sAusnutzung des Profilumrisses (geneigte Flansche, Ausrundungen):  U = %.3f\n", P(), U);
+    if (s.record) {
+        s.record->outline = Outline_Result{};
+        s.record->outline.kind = OUTLINE_SLOPED;
+        s.record->outline.U = U;
+        s.record->outline.U_plates = result->U;
+        s.record->outline.f_yd = m.f_yd;
+    }
+    if (!(U > result->U)) return;
+    result->U = U;
+    if (s.record) s.record->tsv.U = U;
+}
+
+// The plastic check of a hollow section on the stress blocks of its
+// outline: the walls' yield strength reduced for shear and torsion, the
+// utilisation the larger of that of N and the moments and that of the
+// shear; the limit moment about y under N.
+void Run_Outline(Check_State& s, Model_State& m) {
+    const Member_Check_Input& in = *s.in;
+    Hollow_Shear shear;
+    if (!Calc_Hollow_Shear(in.outline, m.f_yd, in.V_1, in.V_2, in.T_t, &shear)) {
+        Drop_Plastic_Method(s, OPT_OUTLINE);
+        Out("%s╬bKein Umriss des Querschnitts f\x81r die plastischen Spannungsbl\x94" "cke !!!\n"_cp, P());
+        Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
+        return;
+    }
+    const double* f = m.f_rot;
+    const double U_NM = Calc_Outline_Utilisation(in.outline, shear.strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
+    const double U = std::max(U_NM, shear.U_V);
+    const double M_pl_N = Calc_Outline_Moment_Y(in.outline, shear.strength, 1000 * f[0]) / 1e6;
+    if (s.record) s.record->outline = Outline_Result{OUTLINE_HOLLOW, U, 0, U_NM, m.f_yd, M_pl_N, shear};
+    Out("%sAusnutzung aus den plastischen Spannungsbl\x94" "cken des Umrisses:  U = %.3f\n", P(), U);
+    Take_Plastic_Result(s, m, U, 100 * M_pl_N);
+}
+
 // Step 14: the partial internal forces of I-type sections, the moments
 // reduced by the shape factors above 1.25 unless told not to.
 void Run_Tsv_I(Check_State& s, Model_State& m) {
@@ -451,6 +498,7 @@ void Run_Tsv_I(Check_State& s, Model_State& m) {
         Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
         return;
     }
+    Bound_By_Outline(s, m, f, &result);
     Take_Plastic_Result(s, m, result.U, in.M_1 >= 0 ? result.M_max : result.M_min);
     Tsv_Reasons(result.flags, work_kind, false);
 }
@@ -669,13 +717,14 @@ void Check_Model(Check_State& s) {
     if (s.options & OPT_STRAIN) Run_Strain_Iteration(s, m);
     if (s.options & OPT_TSV_LINES) Run_Tsv_Lines(s, m);
     if (s.options & OPT_TSV) Run_Tsv_I(s, m);
+    if (s.options & OPT_OUTLINE) Run_Outline(s, m);
     if (s.options & OPT_ELASTIC_ALL)
         Check_Elastic(s, m);
     else if (s.flags & MC_ELASTIC_DONE)
         s.U_sigma = m.U_plastic;
     s.out->U_sigma = s.U_sigma;
     // 16. governing stress
-    if (!(s.options & (OPT_INTERACTION | OPT_TSV | OPT_STRAIN | OPT_TSV_LINES))) {
+    if (!(s.options & (OPT_INTERACTION | OPT_TSV | OPT_STRAIN | OPT_TSV_LINES | OPT_OUTLINE))) {
         s.flags |= MC_SIGMA_GOV;
         s.out->sigma_gov = s.U_sigma * m.f_yd;
     }

@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "memberchecks/member_settings.h"
+#include "memberchecks/outline_plastic.h"
 #include "thinwall/plo.h"
 #include "thinwall/tsv.h"
 #include "thinwall/tsv_ex.h"
@@ -59,6 +60,7 @@ struct Stabnachweis_Ergebnis {
     // f_y,d, tau_R,d, sigma_v,R,d (kN/cm²), U normal, U shear, U von Mises, U stresses
     double resistance[7];
     PLO_Ergebnis plo;           // the strain iteration's result when it ran
+    Outline_Result outline;     // what the section's outline gave, when it took part
     double ct_internal, ct_outstand;
     double U_stresses, U_ct, U_buckling, U_overall;
 };
@@ -77,6 +79,10 @@ struct Member_Check_Input {
     int spatial;
     FILE* vuve;
     FILE* messages;
+    // The section's real outline, when it has one: it bounds the partial
+    // internal forces of sloped flanges and carries the plastic check of a
+    // hollow section (OPT_OUTLINE).
+    const Plastic_Outline* outline = nullptr;
 };
 
 // The values the member check returns besides its flags (MN/m² and kNm as

@@ -144,6 +144,7 @@ uint32_t Derive_Check_Options(const NachweisNorm* selector, const Profil_Model_D
         case 3: o |= OPT_TSV; break;
         case 4: o |= OPT_STRAIN; break;
         case 5: o |= OPT_TSV_LINES; break;
+        case 6: o |= OPT_OUTLINE; break;
         default: break;
         }
         if (half[1]) o |= OPT_CT;
@@ -162,9 +163,10 @@ uint32_t Derive_Check_Options(const NachweisNorm* selector, const Profil_Model_D
         }
         const int32_t work = reinterpret_cast<const NachweisDatenKopf*>(values)->code;
         const bool filled = work & WORK_CODE_FILLED;
-        for (uint32_t method : {OPT_TSV, OPT_STRAIN, OPT_TSV_LINES}) {
+        for (uint32_t method : {OPT_TSV, OPT_STRAIN, OPT_TSV_LINES, OPT_OUTLINE}) {
             if (!(o & method)) continue;
-            bool stays = filled;
+            // The outline needs no work record: the check is handed it.
+            bool stays = filled || method == OPT_OUTLINE;
             if (method == OPT_TSV) {
                 const int kind = work & WORK_CODE_KIND_MASK;
                 stays = stays && (kind == TSV_KIND_CIRCLE || kind == TSV_KIND_ONE_FLANGE ||

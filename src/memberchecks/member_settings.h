@@ -47,6 +47,7 @@ enum : uint32_t {
     OPT_NO_LIMIT_125 = 0x200000,
     OPT_STRAIN = 0x400000,
     OPT_TSV_LINES = 0x1000000,
+    OPT_OUTLINE = 0x2000000,    // plastic stress blocks of the section's outline (method code 6)
 };
 
 // Slenderness, shear, St. Venant torsion, warping torsion, bimoment.

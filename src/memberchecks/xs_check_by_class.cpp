@@ -8,6 +8,7 @@
 #include "base/rounding.h"
 #include "memberchecks/ct_check.h"
 #include "memberchecks/member_check.h"
+#include "memberchecks/outline_plastic.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "thinwall/tsv.h"
@@ -20,7 +21,7 @@ double Z(double x) { return Unsigned_Zero(x, 2); }
 // Option bits of the elastic checks and of the plastic methods in the member
 // check's final option word.
 const uint32_t kElasticChecks = 0x31Cu;
-const uint32_t kPlasticMethods = 0x1500001u;
+const uint32_t kPlasticMethods = 0x1500001u | OPT_OUTLINE;
 
 // A pair of equal 16-bit codes c as float, read the same by every design code.
 float Code_Pair(int c) { return static_cast<float>(static_cast<double>(c) * 65536.0 + c + 0.1); }
@@ -51,9 +52,17 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
                Round_Utilisation(U));
 }
 
+// The bound of the real outline on the plates of sloped flanges: its
+// utilisation beside the plates' own, the larger one going into the total.
+void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
+    OLI_printf(file, "%sProfilumriss: ╬tgeneigte Flansche, Ausrundungen"_cp, Check_Line_Prefix);
+    OLI_printf(file, "  \x88  U = %.3lf (Teilschnittgr\x94\xE1" "en: %.3lf)\n"_cp, Round_Utilisation(o.U),
+               Round_Utilisation(o.U_plates));
+}
+
 // The flange-by-flange values of the partial-internal-forces method (forces
 // kN, moments kNcm printed in kNm, stresses from the utilisations).
-void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, int level) {
+void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, double f_xd, double f_td, int level) {
     const char* P = Check_Line_Prefix;
     Tabs({10.0});
     if (level >= 2) {
@@ -124,6 +133,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, double f_xd, double f_td, in
         }
         OLI_printf(file, "\n");
     }
+    if (o.kind == OUTLINE_SLOPED) Print_Outline_Bound(file, o);
     const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
     OLI_printf(file, "%s", Verdict(U));
@@ -152,6 +162,8 @@ struct Class_Check {
     double missed_ct;
     bool flange_road;
     double U_sx, U_t, U_v, U_sig, ct_out, ct_in, ct_all, U_all;
+    const Plastic_Outline* outline;  // the section's real outline, when it has one
+    bool no_plastic_method;          // asked for a plastic check the section has none of
 };
 
 float* Values(Class_Check& c) { return reinterpret_cast<float*>(&c.work); }
@@ -169,6 +181,10 @@ bool Fill_Check_Records(Class_Check& c) {
     if (c.mode >= 1) {
         const int code = Check_TSV_Default(1, &c.descriptor, &c.work.head, c.name_text);
         if (code != 3) method = code;
+        // No plates describe a hollow rectangle; the stress blocks of its
+        // outline check it.
+        if (method == 2 && c.outline && c.outline->kind == OUTLINE_HOLLOW) method = 6;
+        c.no_plastic_method = method == 2;
     }
     values[WORK_SLOT_OPTION_1] = Code_Pair(method);
     values[WORK_SLOT_OPTION_2] = Code_Pair(c.options[9]);
@@ -225,6 +241,7 @@ bool Run_Member_Check(Class_Check& c) {
     in.gamma_M0 = in.gamma_M1 = c.gamma_M0;
     in.check_flags = 0;
     in.spatial = 1;
+    in.outline = c.outline;
     c.bits = Check_Member(&in, &c.out, &c.r);
     if (c.bits & MC_STRESSES) return true;
     if (c.heading) OLI_printf(c.file, "%sNachweis wurde nicht gef\x81hrt\n", Check_Line_Prefix);
@@ -358,6 +375,48 @@ void Print_Stress_Verdicts(const Class_Check& c) {
         OLI_printf(file, "╬tGesamt: U╬\\\xCC╬r = %.3lf%s\n"_cp, c.U_sig, Verdict(c.U_sig));
 }
 
+// The plastic check on the stress blocks of the outline (a hollow
+// section): the strengths, shear and torsion against their resistances
+// with the yield strength they leave the walls, the stress blocks' own
+// utilisation and limit moment, and the verdict.
+void Print_Outline_Road(const Class_Check& c) {
+    FILE* file = c.file;
+    const char* P = Check_Line_Prefix;
+    const Outline_Result& o = c.r.outline;
+    const Hollow_Shear& v = o.shear;
+    const XS_Check_Forces& f = c.f;
+    Tabs({10.0});
+    if (c.level >= 2) {
+        OLI_printf(file, "%szul. Normal-/Schubspannung: \xCC╬\\x,Rd╬r = %.1lf N/mm\xFD,  \xD6╬\\Rd╬r = %.1lf N/mm\xFD\n"_cp,
+                   P, o.f_yd, v.tau_Rd);
+        if (f.V_z != 0 || f.V_y != 0 || f.T_t != 0) {
+            const char* T = f.T_t != 0 ? "T," : "";
+            const char* sep = "";
+            OLI_printf(file, "%sSchub: ╬t"_cp, P);
+            if (f.V_z != 0) {
+                OLI_printf(file, "V╬\\z╬r = %.2lf kN, V╬\\pl,%sz,Rd╬r = %.2lf kN"_cp, Z(f.V_z), T, v.V_pl_z);
+                sep = ", ";
+            }
+            if (f.V_y != 0) {
+                OLI_printf(file, "%sV╬\\y╬r = %.2lf kN, V╬\\pl,%sy,Rd╬r = %.2lf kN"_cp, sep, Z(f.V_y), T, v.V_pl_y);
+                sep = ", ";
+            }
+            if (f.T_t != 0) OLI_printf(file, "%s\xD6╬\\t╬r = %.2lf N/mm\xFD"_cp, sep, v.tau_t);
+            OLI_printf(file, "  \x88  U╬\\V╬r = %.3lf\n"_cp, Round_Utilisation(v.U_V));
+            // a reduction the printed strengths show
+            if (o.f_yd - std::min(v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]) >= 0.05)
+                OLI_printf(file, "%s ╬tStreckgrenze f\x81r Schub abgemindert: Stege %.1lf N/mm\xFD, Gurte %.1lf N/mm\xFD\n"_cp, P,
+                           v.strength[OUTLINE_WEB], v.strength[OUTLINE_TOP]);
+        }
+        OLI_printf(file, "%sUmriss: ╬tSpannungsbl\x94" "cke aus N, M╬\\y╬r, M╬\\z╬r  \x88  U╬\\NM╬r = %.3lf,  "
+                   "M╬\\pl,N,Q╬r = %.2lf kNm\n"_cp, P, Round_Utilisation(o.U_NM), o.M_pl_N);
+    }
+    const double tab = 8.0;
+    OLI_Set_Tabs(0, nullptr, &tab, 1);
+    const double U = c.U_sig;
+    OLI_printf(file, "%sNachweis: ╬tU╬\\\xCC╬r = %.3lf  %s  1  %s\n"_cp, P, U, Limit_Compare_Symbol(U, 1), Verdict(U));
+}
+
 // The elastic stress check: the extremes, their points and the verdicts; a
 // class 4 section its stresses and that the check does not cover it.
 void Print_Elastic_Check(const Class_Check& c) {
@@ -379,7 +438,11 @@ void Print_Elastic_Check(const Class_Check& c) {
     if (c.flange_road) {
         // The strengths the partial internal forces were checked against
         // (the elastic checks, which fill the record's, did not run).
-        Flange_Road(file, c.r.tsv, 10 * c.r.tsv.f_y, 10 * c.r.tsv.tau_R, c.level);
+        Flange_Road(file, c.r.tsv, c.r.outline, 10 * c.r.tsv.f_y, 10 * c.r.tsv.tau_R, c.level);
+        return;
+    }
+    if (c.r.final_options & OPT_OUTLINE) {
+        Print_Outline_Road(c);
         return;
     }
     Tabs({9.0, 35.0});
@@ -460,7 +523,10 @@ void Print_Class_Check_Text(const Class_Check& c) {
         OLI_printf(file, "%sDer Querschnitt kann nicht nachgewiesen werden %s\n", P, Mark_Alert());
         return;
     }
-    if (c.mode != 0 && !(r.final_options & kPlasticMethods)) {
+    if (c.mode != 0 && !(r.final_options & kPlasticMethods) && c.no_plastic_method && !c.missed_class &&
+        (r.final_options & kElasticChecks)) {
+        Print_Elastic_Only_Note(file);
+    } else if (c.mode != 0 && !(r.final_options & kPlasticMethods)) {
         const bool elastic = r.final_options & kElasticChecks;
         if (c.missed_class && elastic) {
             Print_Checked_Elastically(c);
@@ -489,6 +555,11 @@ void Print_Class_Check_Text(const Class_Check& c) {
 }
 
 }  // namespace
+
+void Print_Elastic_Only_Note(FILE* file) {
+    OLI_printf(file, "%sF\x81r diesen Querschnitt gibt es keinen plastischen Nachweis; er wird elastisch nachgewiesen.\n",
+               Check_Line_Prefix);
+}
 
 void Print_Class_4_Not_Covered(FILE* file) {
     OLI_printf(file, "%sQuerschnittsklasse 4: Nachweis mit wirksamem Querschnitt nach EC 3-1-5 nicht abgedeckt %s\n",
@@ -520,6 +591,7 @@ uint32_t Check_XS_By_Class(const Profilquerschnitt* section, const int* options,
     c.gamma_M0 = gamma_M0;
     c.f = *forces;
     c.file = file;
+    c.outline = Get_Section_Outline(section);
     const bool converted = Fill_Check_Records(c);
     c.heading = file && level >= 1;
     if (c.heading) Print_Class_Check_Heading(c);

@@ -47,6 +47,9 @@ enum {
 // check itself could not verify.
 void Print_Class_4_Not_Covered(FILE* file);
 enum : uint32_t { XS_CLASS_4_NOT_COVERED = 0x40000000u };
+// A section with no plastic check of its own, asked for one, is checked
+// elastically: this line says so, as a note and not as a fault.
+void Print_Elastic_Only_Note(FILE* file);
 
 // The addresses of every field of *result, in that order.
 void XS_Result_Addresses(XS_Check_Result* result, double* out[XS_OUTPUTS]);

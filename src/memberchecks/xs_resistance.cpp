@@ -281,15 +281,13 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
         // for a section its plastic methods cannot describe: a refusal would
         // fail every load case of a connection whose bar is far from its
         // limit.
-        if (mode >= 1 && file && level >= 1)
-            OLI_printf(file, "%sDer Querschnitt kann plastisch nicht nachgewiesen werden %s\n", Check_Line_Prefix,
-                       Mark_Alert());
+        if (mode >= 1 && file && level >= 1) Print_Elastic_Only_Note(file);
         const unsigned done = Compact_Bar_Check(p, in.gamma_M0, in.ct_options, in.check, f, outs, file, level);
         return mode >= 1 && done ? done | XS_CHECK_PLASTIC_LIMIT : done;
     }
     // Hollow sections take the class-based road in every mode: its plastic
-    // method checks a circular tube; a rectangular one falls back on the
-    // elastic checks there, with its note.
+    // methods check a circular tube by its closed form and a rectangular
+    // one by the stress blocks of its outline.
     const int orientation = mode <= 0 ? 1 : 0;
     if (!class_road) return 0;
     Shear_Centre_Note(file, level, p, f);
