@@ -414,7 +414,7 @@ void Print_Outline_Road(const Class_Check& c) {
     const double tab = 8.0;
     OLI_Set_Tabs(0, nullptr, &tab, 1);
     const double U = c.U_sig;
-    OLI_printf(file, "%sNachweis: ╬tU╬\\\xCC╬r = %.3lf  %s  1  %s\n"_cp, P, U, Limit_Compare_Symbol(U, 1), Verdict(U));
+    OLI_printf(file, "%sNachweis: ╬tU╬\\\xCC╬r = %.3lf%s\n"_cp, P, U, Verdict(U));
 }
 
 // The elastic stress check: the extremes, their points and the verdicts; a
