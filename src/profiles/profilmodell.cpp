@@ -197,12 +197,24 @@ void Free_Profilmodell(Profilmodell* model) {
     delete model;
 }
 
-Profilmodell* Build_Profile_Model(const ProfilDataEintrag* record) {
-    if (record == nullptr) return nullptr;
+namespace {
+
+// The dimensions of a catalogue record the models take (mm): height,
+// width, web and flange thickness, flange slope p and web taper q (percent),
+// root, toe and web-end radii.
+struct Record_Dims {
+    double h, b, tw, tf, p, q, r1, r2, r3;
+};
+
+Record_Dims Dims_Of(const ProfilDataEintrag* record) {
     const float* x = record->values;
-    double h = x[0], b = x[1], tw = x[2], tf = x[3];
-    double p = x[37], q = x[38];
-    double r1 = std::max(x[26], 0.0f), r2 = std::max(x[27], 0.0f), r3 = std::max(x[28], 0.0f);
+    return {x[0], x[1], x[2], x[3], x[37], x[38], std::max(x[26], 0.0f), std::max(x[27], 0.0f), std::max(x[28], 0.0f)};
+}
+
+// The families with sloped flanges: double T, tee and channel; null for
+// another family.
+Profilmodell* Sloped_Flange_Model(const ProfilDataEintrag* record) {
+    const auto [h, b, tw, tf, p, q, r1, r2, r3] = Dims_Of(record);
     Profilmodell* m = nullptr;
     switch (record->type_letter) {
     case 'D': {
@@ -240,6 +252,18 @@ Profilmodell* Build_Profile_Model(const ProfilDataEintrag* record) {
         Set_Profilmodell_Teil(m, 2, 2, 3, 0, f.t_root, f.t_tip, 0, f.angle, r1, r2, 0, 0);
         break;
     }
+    default:
+        return nullptr;
+    }
+    return m;
+}
+
+// The families of plain plates: Z, angle, hollow rectangle, tube, elliptical
+// tube and flat bar; null for another family.
+Profilmodell* Plain_Plate_Model(const ProfilDataEintrag* record) {
+    const auto [h, b, tw, tf, p, q, r1, r2, r3] = Dims_Of(record);
+    Profilmodell* m = nullptr;
+    switch (record->type_letter) {
     case 'Z':
         m = Model_With_Nodes({{b, tf / 2}, {b / 2, tf / 2}, {b / 2, h - tf / 2}, {0, h - tf / 2}}, 3);
         if (m == nullptr) return nullptr;
@@ -297,6 +321,15 @@ Profilmodell* Build_Profile_Model(const ProfilDataEintrag* record) {
         return nullptr;
     }
     return m;
+}
+
+}  // namespace
+
+Profilmodell* Build_Profile_Model(const ProfilDataEintrag* record) {
+    if (record == nullptr) return nullptr;
+    const char letter = record->type_letter;
+    if (letter == 'D' || letter == 'T' || letter == 'U') return Sloped_Flange_Model(record);
+    return Plain_Plate_Model(record);
 }
 
 int Calc_Profilmodell_Outline(Profilmodell* model) {
