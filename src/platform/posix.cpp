@@ -342,21 +342,39 @@ int VEK_Sync_Directory_Of(const char* path)
     return Sync_Directory(Directory_Of(VEK_Native_String(path)));
 }
 
-int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
+int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context), void* context, int* error)
 {
-    if (!path || !*path || !write) return VEK_WRITE_FAILED;
+    int failure = 0;  // the errno of the first step that failed
+    const auto fail = [&failure](int code) {
+        if (!failure) failure = code ? code : -1;
+    };
+    const auto done = [&](int result) {
+        if (error) *error = failure > 0 ? failure : 0;
+        if (failure > 0) errno = failure;
+        return result;
+    };
+    if (!path || !*path || !write) {
+        fail(EINVAL);
+        return done(VEK_WRITE_FAILED);
+    }
     std::string target = VEK_Native_String(path);
     struct stat st;
     /* Replacing a link would cut it: write beside the file it names. */
     if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char* real = realpath(target.c_str(), nullptr);
-        if (!real) return VEK_WRITE_FAILED;
+        if (!real) {
+            fail(errno);
+            return done(VEK_WRITE_FAILED);
+        }
         target = real;
         std::free(real);
     }
     mode_t mode;
     if (stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return VEK_WRITE_FAILED;
+        if (!S_ISREG(st.st_mode)) {
+            fail(S_ISDIR(st.st_mode) ? EISDIR : ENODEV);
+            return done(VEK_WRITE_FAILED);
+        }
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
@@ -370,30 +388,40 @@ int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* conte
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) return VEK_WRITE_FAILED;
+    if (fd < 0) {
+        fail(errno);
+        return done(VEK_WRITE_FAILED);
+    }
     FILE* f = fdopen(fd, "wb");
     if (!f) {
+        fail(errno);
         close(fd);
         unlink(name.data());
-        return VEK_WRITE_FAILED;
+        return done(VEK_WRITE_FAILED);
     }
     live_temporaries.emplace_back(name.data());
-    bool ok = write(f, context) == VEK_WRITE_DONE;
-    if (std::fflush(f) != 0 || std::ferror(f)) ok = false;
-    if (ok && fchmod(fd, mode) != 0) ok = false;
+    errno = 0;
+    if (write(f, context) != VEK_WRITE_DONE) fail(errno);
+    if (std::fflush(f) != 0 || std::ferror(f)) fail(errno);
+    if (!failure && fchmod(fd, mode) != 0) fail(errno);
     // The bytes reach the disc before the name does: after a power cut the
     // target is the old file or the whole new one, never an empty one.
-    if (ok && fsync(fd) != 0) ok = false;
-    if (std::fclose(f) != 0) ok = false;
-    if (!ok || std::rename(name.data(), target.c_str()) != 0) {
-        const int error = errno;
-        unlink(name.data());
-        errno = error;
-        ok = false;
-    }
+    if (!failure && fsync(fd) != 0) fail(errno);
+    if (std::fclose(f) != 0) fail(errno);
+    if (!failure && std::rename(name.data(), target.c_str()) != 0) fail(errno);
+    if (failure) unlink(name.data());
     Forget_Live_Temporary(name.data());
-    if (ok && !Sync_Directory(dir)) ok = false;
-    return ok ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+    if (failure) return done(VEK_WRITE_FAILED);
+    if (!Sync_Directory(dir)) {
+        fail(errno);
+        return done(VEK_WRITE_UNCONFIRMED);
+    }
+    return done(VEK_WRITE_DONE);
+}
+
+int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
+{
+    return VEK_Replace_File(path, write, context, nullptr) == VEK_WRITE_DONE ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
 int _flushall(void)

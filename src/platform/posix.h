@@ -80,6 +80,17 @@ enum { VEK_WRITE_FAILED = 0, VEK_WRITE_DONE = 1 };
  * a power cut.  `path` may use "\" or "/". */
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context);
 
+/* The same, telling more for a message: the result is VEK_WRITE_DONE,
+ * VEK_WRITE_FAILED (the target untouched), or VEK_WRITE_UNCONFIRMED when
+ * the new file stands under its name but the directory's sync failed, so
+ * that the rename may not survive a power cut.  *error (when given) gets
+ * the errno of the step that failed or could not be confirmed, taken when
+ * it failed: 0 when all went well, and when `write` gave up without any
+ * (errno is 0 when `write` is called, so a callback that fails in a system
+ * call leaves its errno). */
+enum { VEK_WRITE_UNCONFIRMED = 2 };
+int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context), void* context, int* error);
+
 /* Makes the bytes of the file at `path` ("\" or "/") reach the disc.
  * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */
 int VEK_Sync_File(const char* path);
