@@ -3,7 +3,8 @@
 // that pango accepts), the strict structure check (a list it calls sound
 // must read without damage and not as cut), the page mark (given exactly
 // when the list reads damaged, cut or out of step), the numbers kept in
-// pictures (each within an int), and the rendering of the first page and the
+// pictures (finite, and within an int where an int is taken), and the
+// rendering of the first page and the
 // text boxes of smaller inputs at a low resolution. An input that starts
 // with "OCM 1" is a stored symbol instead: it is read as one, and a small
 // one is drawn through a picture's record 27.
@@ -116,13 +117,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The pages say what the reader found, and nothing of a sound list.
     if (OLI_Page_Mark(doc).empty() != (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step))
         fuzz::Fail(kTarget, "the page mark disagrees with what the reader found");
-    // Every number kept in a picture fits where the renderer takes it as an
-    // int (a record with one that does not is left out as damage).
+    // Every number kept in a picture is finite, and one the renderer takes
+    // as an int (a pen, an alignment, a pattern, raster flags) lies within
+    // one: a record with a number that does not fit is left out as damage.
     for (const OliBlock& b : doc.blocks)
-        for (const OliRecord& r : b.records)
+        for (const OliRecord& r : b.records) {
             for (double v : r.values)
-                if (!std::isfinite(v) || std::fabs(v) > 2147483647.0)
-                    fuzz::Fail(kTarget, "a graphic record kept with a number that does not fit an int");
+                if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
+            const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;
+            const bool as_int = r.number == 4 || r.number == 9 || r.number == 10 || r.number == 20 || r.number == 75;
+            if (as_int && place < r.values.size() && std::fabs(r.values[place]) > 2147483647.0)
+                fuzz::Fail(kTarget, "a graphic record kept with a number it takes as an int beyond one");
+        }
     if (size < 2048) {
         static const std::string png = fuzz::Dir() + "/page.png";
         (void)OLI_Render_PNG(doc, 1, 12, png.c_str());

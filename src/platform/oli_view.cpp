@@ -76,11 +76,23 @@ bool Flag_Word(const std::string* line, long* value) {
     return true;
 }
 
-// The numbers of a graphic record are coordinates, sizes, colours, counts
-// and flag words: none a writer gives lies beyond an int. A number that is
-// no finite number or lies beyond is damage, and so is its record.
-constexpr double kRecordNumberLimit = 2147483647.0;
-bool Number_Fits(double v) { return std::isfinite(v) && std::fabs(v) <= kRecordNumberLimit; }
+// A number of a list is a finite number: "nan" and "inf", which strtod
+// takes, and a number beyond any double are damage. A coordinate may be
+// huge (the renderer leaves out what lies beyond 1 km); a number the
+// renderer takes as an int (a pen, a text's alignment, a fill pattern, a
+// raster picture's flags) must lie within one.
+bool Number_Fits(double v) { return std::isfinite(v); }
+bool Int_Fits(double v) { return std::isfinite(v) && std::fabs(v) <= 2147483647.0; }
+
+// The place of the number a graphic record's reader takes as an int; -1
+// for a record without one.
+int Int_Place(int record) {
+    switch (record) {
+    case 4: case 20: case 75: return 0;
+    case 9: case 10: return 4;
+    default: return -1;
+    }
+}
 
 // Cursor over the lines of the list: argument lines never begin with "#".
 struct Cursor {
@@ -267,7 +279,7 @@ bool Is_End_Line(const std::string& l) {
 bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
     bool fits = true;
     OliRecord r = Parse_Record(l, &fits);
-    if (r.number == 75 && fits) OLI_Take_Raster_Data(c.lines, &c.i, &r);
+    if (r.number == 75 && fits && (r.values.empty() || Int_Fits(r.values[0]))) OLI_Take_Raster_Data(c.lines, &c.i, &r);
     if (r.number == 18 && !r.values.empty()) {
         double n = r.values[0];
         if (!(n >= 0 && n <= 100000)) return false;
@@ -284,7 +296,9 @@ bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& record
             ++c.i;
         }
     }
-    if (!fits) return false;
+    const int place = Int_Place(r.number);
+    if (!fits || (place >= 0 && static_cast<size_t>(place) < r.values.size() && !Int_Fits(r.values[place])))
+        return false;
     records.push_back(std::move(r));
     return true;
 }
@@ -391,7 +405,7 @@ struct Strict {
         if (!only || (n >= 0 && static_cast<int>(v.size()) != n) || (n < 0 && static_cast<int>(v.size()) < -n))
             return Fail(i - 1, std::string("not a line of ") + what + ": \"" + *l + "\"");
         if (!std::all_of(v.begin(), v.end(), Number_Fits))
-            return Fail(i - 1, std::string("a number that does not fit in the line of ") + what + ": \"" + *l + "\"");
+            return Fail(i - 1, std::string("a number that is no finite number in the line of ") + what + ": \"" + *l + "\"");
         return true;
     }
     bool Format() {
@@ -510,8 +524,8 @@ struct Strict {
         if (!m) return false;
         std::vector<double> mode = Oli_Numbers(*m);
         if (mode.empty()) return Fail(i - 1, "picture mode: \"" + *m + "\"");
-        if (!std::all_of(mode.begin(), mode.end(), Number_Fits))
-            return Fail(i - 1, "picture mode that does not fit: \"" + *m + "\"");
+        if (!std::all_of(mode.begin(), mode.end(), Int_Fits))
+            return Fail(i - 1, "picture mode that does not fit an int: \"" + *m + "\"");
         if (mode[0] == -999 && mode.size() == 3) {
             if ((static_cast<long long>(mode[1]) & 0x10000) && !Numbers("second extent", 4)) return false;
         }
@@ -929,7 +943,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
                 ok = false;
             } else {
                 std::vector<double> v = Oli_Numbers(*a, 3);
-                // A layout word or distance that is no number that fits is
+                // A layout word or distance that is no finite number is
                 // damage; a contents entry is text.
                 if (kw->kind != OLI_BLOCK_CONTENTS && !std::all_of(v.begin(), v.end(), Number_Fits)) ok = false;
                 b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);

@@ -928,6 +928,10 @@ struct Candidate {
     double value, misfit;
 };
 
+// How much worse (in the sum of squared residuals) a rule's value may fit
+// than a value solved for and still be the one shown.
+constexpr double RULE_PREFERRED = 0.5;
+
 // Every single value whose repair makes the whole record agree, each value
 // with its best repair, the likelier (smaller misfit) first. A quantity is
 // tried at what each outline the record may stand for gives.
@@ -938,29 +942,33 @@ std::vector<Candidate> Repairs(const Record& r) {
     indices.insert(indices.end(), std::begin(r.at->quantity), std::end(r.at->quantity));
     std::vector<Candidate> found;
     for (int index : indices) {
-        std::vector<double> values;
+        std::vector<double> solved, rules;
         const bool dimension = std::find(std::begin(r.at->dimension), std::end(r.at->dimension), index) !=
                                std::end(r.at->dimension);
         if (dimension) {
             if (index <= r.at->dimension[DIM_TF])
-                for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &values);
-            Tie_Repairs(r, index, &values);
+                for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &solved);
+            Tie_Repairs(r, index, &rules);
         } else {
             for (const Fit& f : outlines)
-                if (f.residual[index] > 1 && std::isfinite(f.expected[index])) values.push_back(f.expected[index]);
+                if (f.residual[index] > 1 && std::isfinite(f.expected[index])) solved.push_back(f.expected[index]);
         }
-        std::sort(values.begin(), values.end());
-        values.erase(std::unique(values.begin(), values.end(),
-                                 [](double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fabs(b); }),
-                     values.end());
-        Candidate best{-1, 0, INFINITY};
-        for (double value : values) {
-            if (!std::isfinite(value) || value == r.x[index]) continue;
-            Record t = r;
-            t.x[index] = value;
-            const Fit f = Evaluate(t);
-            if (f.agrees && f.misfit < best.misfit) best = {index, value, f.misfit};
+        // The best repair of each kind: a rule's value (a wall in both
+        // places, a radius its share) is the one shown when it fits about
+        // as well as a value solved for, which carries the tables' rounding.
+        Candidate best{-1, 0, INFINITY}, best_rule{-1, 0, INFINITY};
+        for (const std::vector<double>* values : {&solved, &rules}) {
+            for (double value : *values) {
+                if (!std::isfinite(value) || value == r.x[index]) continue;
+                Record t = r;
+                t.x[index] = value;
+                const Fit f = Evaluate(t);
+                if (!f.agrees) continue;
+                if (f.misfit < best.misfit) best = {index, value, f.misfit};
+                if (values == &rules && f.misfit < best_rule.misfit) best_rule = {index, value, f.misfit};
+            }
         }
+        if (best_rule.index >= 0 && best_rule.misfit <= best.misfit + RULE_PREFERRED) best.value = best_rule.value;
         if (best.index >= 0) found.push_back(best);
     }
     std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.misfit < b.misfit; });

@@ -478,16 +478,16 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
         {"#SHOWTABLE\n 2147483647 0 0\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 1},
         {"#FOO\nbar\n#SHOWPARA\n0x40\n4\n0x0 99999\n2 1\n-1\n Tabs\n#END_OF_TEXT\n0x0\n-1\n", "Tabs", 1},
         {"#SHOWPARA\n0x40\n4\n0x0 8.8e75\n2 1\n-1\n Viele\n#END_OF_TEXT\n0x0\n-1\n", "Viele", 0},
-        // Numbers that do not fit (no finite number, or beyond an int) make
-        // their picture, record or layout block damage.
+        // A number that is no finite number makes its picture damage.
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 2},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
          " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
-         " Text\n", "offen", 2},
+         " Text\n", "offen", 1},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 10\n 20  5\n 24  -90000 90000 90000 -90000\n 2 1 1 \xAEweit\xAF\n -1\n",
          "weit", 0},  // a hatched area far beyond the page: only the page is hatched
         {"#SETYPOS\n256 1e300\n#SETMARGINS\n257 -50 0\n#RESERVESPACE\n900\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 nan\n Zeile\n",
-         "Zeile", 2},
+         "Zeile", 1},
+        {"#SETYPOS\n256 nan\n#RESERVESPACE\ninf\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 2},
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {
@@ -944,10 +944,13 @@ TEST(OliView, StrictStructureCheck) {
         {"#SETBOOKMARK\n19\n \n#STOREYPOS\n1\n" + Para("0x0\n4\n", {"a"}) + "#SETBOOKMARK\n20\n \n", ""},
         {"#SETBOOKMARK\n19\n \n" + Para("0x0\n4\n", {"a"}),
          "line 13: the list breaks off: a bookmark group (level 19) is never closed"},
-        // Numbers that do not fit: the font mode read with atoi, a record's.
-        {Para("0x0\n99999999999999999999\n", {"a"}), "line 4: a number that does not fit in the line of font mode"},
+        // Numbers that do not fit: the font mode read with atoi, a pen taken
+        // as an int, a coordinate that is no number.
+        {Para("0x0\n99999999999999999999\n", {"a"}), "line 4: font mode not a whole number that fits"},
         {Para("0x0\n4.5\n", {"a"}), "line 4: font mode not a whole number that fits"},
-        {head + " 1  0 0 3e9 1\n -1\n", "line 6: a number that does not fit"},
+        {head + " 4 3e9\n -1\n", "line 6: a number that does not fit"},
+        {head + " 1  0 0 nan 1\n -1\n", "line 6: a number that does not fit"},
+        {head + " 1  0 0 3e9 1\n -1\n", ""},
     };
     for (const Case& c : cases) {
         FILE* f = testutil::Stream_With(c.list);
