@@ -58,7 +58,7 @@ cairo_status_t Write_To_File(void* file, const unsigned char* data, unsigned int
 }
 
 // The result of a callback that fills a file (VEK_Replace_File), with the
-// errno of its failed write, if any, in errno.
+// errno of its failed write, if any, in errno for the replace to leave.
 int Filled(bool ok, FILE* f) {
     if (ok && !std::ferror(f)) return VEK_WRITE_DONE;
     errno = write_error;
@@ -1416,20 +1416,22 @@ int Write_PDF(FILE* f, void* context) {
 }
 
 // The page count when the file stands (confirmed on disc or not), else 0;
-// what the write told in *outcome.
+// what the write told in *outcome, with the errno it left (taken at once:
+// what runs after it may change errno).
 int Told(int result, int error, int pages, OliWriteOutcome* outcome) {
+    const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
     if (outcome) {
-        outcome->error = error;
-        outcome->unconfirmed = result == VEK_WRITE_UNCONFIRMED;
+        outcome->error = result == VEK_REPLACE_DONE ? 0 : error;
+        outcome->unconfirmed = result == VEK_REPLACE_UNSYNCED;
     }
-    return result == VEK_WRITE_FAILED ? 0 : pages;
+    return stands ? pages : 0;
 }
 
 int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
     Pdf_Job job{&doc};
-    int error = 0;
-    const int result = VEK_Replace_File(pdf_path, Write_PDF, &job, &error);
-    return Told(result, error, job.pages, outcome);
+    errno = 0;
+    const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, 0);
+    return Told(result, errno, job.pages, outcome);
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
@@ -1469,9 +1471,9 @@ int Write_PNG(FILE* f, void* context) {
 
 int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
     Png_Job job{&doc, page, dpi};
-    int error = 0;
-    const int result = VEK_Replace_File(png_path, Write_PNG, &job, &error);
-    return Told(result, error, 1, outcome);
+    errno = 0;
+    const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
+    return Told(result, errno, 1, outcome);
 }
 }  // namespace
 

@@ -342,45 +342,84 @@ int VEK_Sync_Directory_Of(const char* path)
     return Sync_Directory(Directory_Of(VEK_Native_String(path)));
 }
 
-int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context), void* context, int* error)
+namespace {
+
+// The file a replace writes in place of `native`, and the mode it gets: an
+// existing regular file keeps its own, anything new gets what the umask
+// allows. False (errno set) when the target is refused.
+bool Replace_Target(const std::string& native, int flags, std::string* target, mode_t* mode)
 {
-    int failure = 0;  // the errno of the first step that failed
-    const auto fail = [&failure](int code) {
-        if (!failure) failure = code ? code : -1;
-    };
-    const auto done = [&](int result) {
-        if (error) *error = failure > 0 ? failure : 0;
-        if (failure > 0) errno = failure;
-        return result;
-    };
-    if (!path || !*path || !write) {
-        fail(EINVAL);
-        return done(VEK_WRITE_FAILED);
-    }
-    std::string target = VEK_Native_String(path);
+    *target = native;
     struct stat st;
-    /* Replacing a link would cut it: write beside the file it names. */
-    if (lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* real = realpath(target.c_str(), nullptr);
-        if (!real) {
-            fail(errno);
-            return done(VEK_WRITE_FAILED);
-        }
-        target = real;
+    const bool there = lstat(native.c_str(), &st) == 0;
+    if (there && S_ISLNK(st.st_mode) && !(flags & VEK_REPLACE_LINK)) {
+        // Replacing a link would cut it: write beside the file it names.
+        char* real = realpath(native.c_str(), nullptr);
+        if (!real) return false;
+        *target = real;
         std::free(real);
+        if (stat(target->c_str(), &st) != 0) return false;
     }
-    mode_t mode;
-    if (stat(target.c_str(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) {
-            fail(S_ISDIR(st.st_mode) ? EISDIR : ENODEV);
-            return done(VEK_WRITE_FAILED);
-        }
-        mode = st.st_mode & 07777;
+    // What stands there (behind a followed link: the file it names) and is
+    // not a link to be replaced.
+    const bool kept = there && !S_ISLNK(st.st_mode);
+    if (kept && S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (kept && !S_ISREG(st.st_mode) && !(flags & VEK_REPLACE_LINK)) {
+        errno = ENODEV;
+        return false;
+    }
+    if (kept && S_ISREG(st.st_mode)) {
+        *mode = st.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
-        mode = 0666 & ~mask;
+        *mode = 0666 & ~mask;
     }
+    return true;
+}
+
+// Writes and syncs the temporary of a replace; true when it is complete and
+// lasting and the check (if any) took it. *refused tells a refusal of the
+// check from a failed write.
+bool Fill_Temporary(int fd, const char* name, mode_t mode, int (*write)(FILE*, void*),
+                    int (*check)(const char*, void*), void* context, bool* refused)
+{
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+        close(fd);
+        return false;
+    }
+    bool ok = write(f, context) == VEK_WRITE_DONE;
+    if (std::fflush(f) != 0 || std::ferror(f)) ok = false;
+    // The bytes reach the disc before the name does: after a power cut the
+    // target is the old file or the whole new one, never an empty one.
+    if (ok && fsync(fd) != 0) ok = false;
+    // Read back while the temporary still has the mode mkstemp gave it,
+    // which lets its owner read it whatever the target's mode.
+    if (ok && check && check(name, context) != VEK_WRITE_DONE) {
+        ok = false;
+        *refused = true;
+    }
+    if (ok && fchmod(fd, mode) != 0) ok = false;
+    if (std::fclose(f) != 0) ok = false;
+    return ok;
+}
+
+}  // namespace
+
+int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
+                     int (*check)(const char* written, void* context), void* context, int flags)
+{
+    if (!path || !*path || !write) {
+        errno = EINVAL;
+        return VEK_REPLACE_FAILED;
+    }
+    std::string target;
+    mode_t mode = 0;
+    if (!Replace_Target(VEK_Native_String(path), flags, &target, &mode)) return VEK_REPLACE_FAILED;
     const std::string dir = Directory_Of(target);
     const std::string stem = target.substr(dir.size()).substr(0, kTempNameRoom);
     Remove_Stale_Temporaries(dir, stem);
@@ -388,40 +427,24 @@ int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context), voi
     std::vector<char> name(templ.begin(), templ.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
-    if (fd < 0) {
-        fail(errno);
-        return done(VEK_WRITE_FAILED);
-    }
-    FILE* f = fdopen(fd, "wb");
-    if (!f) {
-        fail(errno);
-        close(fd);
-        unlink(name.data());
-        return done(VEK_WRITE_FAILED);
-    }
+    if (fd < 0) return VEK_REPLACE_FAILED;
     live_temporaries.emplace_back(name.data());
-    errno = 0;
-    if (write(f, context) != VEK_WRITE_DONE) fail(errno);
-    if (std::fflush(f) != 0 || std::ferror(f)) fail(errno);
-    if (!failure && fchmod(fd, mode) != 0) fail(errno);
-    // The bytes reach the disc before the name does: after a power cut the
-    // target is the old file or the whole new one, never an empty one.
-    if (!failure && fsync(fd) != 0) fail(errno);
-    if (std::fclose(f) != 0) fail(errno);
-    if (!failure && std::rename(name.data(), target.c_str()) != 0) fail(errno);
-    if (failure) unlink(name.data());
-    Forget_Live_Temporary(name.data());
-    if (failure) return done(VEK_WRITE_FAILED);
-    if (!Sync_Directory(dir)) {
-        fail(errno);
-        return done(VEK_WRITE_UNCONFIRMED);
+    bool refused = false;
+    bool ok = Fill_Temporary(fd, name.data(), mode, write, check, context, &refused);
+    if (!ok || std::rename(name.data(), target.c_str()) != 0) {
+        const int error = errno;
+        unlink(name.data());
+        errno = error;
+        ok = false;
     }
-    return done(VEK_WRITE_DONE);
+    Forget_Live_Temporary(name.data());
+    if (!ok) return refused ? VEK_REPLACE_UNREADABLE : VEK_REPLACE_FAILED;
+    return Sync_Directory(dir) ? VEK_REPLACE_DONE : VEK_REPLACE_UNSYNCED;
 }
 
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context)
 {
-    return VEK_Replace_File(path, write, context, nullptr) == VEK_WRITE_DONE ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+    return VEK_Replace_File(path, write, nullptr, context, 0) == VEK_REPLACE_DONE ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
 }
 
 int _flushall(void)

@@ -80,16 +80,32 @@ enum { VEK_WRITE_FAILED = 0, VEK_WRITE_DONE = 1 };
  * a power cut.  `path` may use "\" or "/". */
 int VEK_Write_File_Replacing(const char* path, int (*write)(FILE* f, void* context), void* context);
 
-/* The same, telling more for a message: the result is VEK_WRITE_DONE,
- * VEK_WRITE_FAILED (the target untouched), or VEK_WRITE_UNCONFIRMED when
- * the new file stands under its name but the directory's sync failed, so
- * that the rename may not survive a power cut.  *error (when given) gets
- * the errno of the step that failed or could not be confirmed, taken when
- * it failed: 0 when all went well, and when `write` gave up without any
- * (errno is 0 when `write` is called, so a callback that fails in a system
- * call leaves its errno). */
-enum { VEK_WRITE_UNCONFIRMED = 2 };
-int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context), void* context, int* error);
+/* How VEK_Replace_File went. */
+enum VEK_Replace_Result {
+    VEK_REPLACE_FAILED = 0,      /* not replaced: the target is untouched, no temporary left; errno says why */
+    VEK_REPLACE_DONE = 1,        /* replaced, lasting */
+    VEK_REPLACE_UNSYNCED = 2,    /* replaced, but the directory's sync failed (errno says why): the new
+                                  * file stands and may not survive a power cut */
+    VEK_REPLACE_UNREADABLE = 3,  /* the check refused the complete new file: the target is untouched */
+};
+
+/* Flags of VEK_Replace_File. */
+enum {
+    VEK_REPLACE_LINK = 1,  /* a symbolic link at `path` is replaced itself (the file it names, if
+                            * any, is left alone), as a rename over it does */
+};
+
+/* VEK_Write_File_Replacing with the outcome told apart and two choices.
+ * `check`, when not null, is given the path of the complete, synced
+ * temporary and `context` before the rename: anything but VEK_WRITE_DONE
+ * keeps the target and removes the temporary (VEK_REPLACE_UNREADABLE), so
+ * that a file its own reader would refuse never replaces one it takes.
+ * Without VEK_REPLACE_LINK a link keeps naming its file and the new bytes
+ * go beside that file; with it the link itself is replaced.  Only a
+ * directory (EISDIR) or, without the flag, any other kind of file that is
+ * no regular one (ENODEV) is refused as a target. */
+int VEK_Replace_File(const char* path, int (*write)(FILE* f, void* context),
+                     int (*check)(const char* written, void* context), void* context, int flags);
 
 /* Makes the bytes of the file at `path` ("\" or "/") reach the disc.
  * VEK_WRITE_DONE, else VEK_WRITE_FAILED (errno says why). */

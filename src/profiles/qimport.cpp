@@ -893,17 +893,18 @@ int Write_Section_Text(FILE* f, void* context) {
 // failed (the user is told which file and why): Q7-VUVE would take the old
 // file's section for the user's, and its answer would replace the section.
 bool Prepare_Exchange(const char* exchange, const Sonderquerschnitt* section, bool hand_over) {
-    int error = 0;
     bool ready;
+    errno = 0;
     if (hand_over) {
         // A folder that could not be synced still holds the new file: it
         // is only read by the tool about to start.
-        ready = VEK_Replace_File(exchange, Write_Section_Text, const_cast<Sonderquerschnitt*>(section), &error) !=
-                VEK_WRITE_FAILED;
+        const int result =
+            VEK_Replace_File(exchange, Write_Section_Text, nullptr, const_cast<Sonderquerschnitt*>(section), 0);
+        ready = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
     } else {
         ready = std::remove(exchange) == 0 || errno == ENOENT;
-        error = errno;
     }
+    const int error = errno;
     if (ready) return true;
     const char* why = error ? std::strerror(error) : "Schreibfehler";
     if (VEK_Batch_Mode()) {

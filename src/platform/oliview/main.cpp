@@ -184,10 +184,11 @@ int Render(const Request& q) {
     if (q.boxes) {
         std::vector<OliTextBox> b;
         OLI_Render_Text_Boxes(doc, &b);
-        int error = 0;
-        const int result = VEK_Replace_File(q.boxes, Write_Boxes, &b, &error);
-        told = OliWriteOutcome{error, result == VEK_WRITE_UNCONFIRMED};
-        if (!Tell_Written(q.boxes, told, result != VEK_WRITE_FAILED, &unconfirmed)) return EXIT_FAILED;
+        errno = 0;
+        const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
+        told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
+        const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+        if (!Tell_Written(q.boxes, told, stands, &unconfirmed)) return EXIT_FAILED;
     }
     if (unconfirmed) return EXIT_UNCONFIRMED;
     return sound ? EXIT_WRITTEN : EXIT_MARKED;
