@@ -52,10 +52,15 @@ struct Corner {
 };
 
 // The outline: its polygons with rounded corners, and the corners before
-// rounding (the sharp outline's extreme fibres).
+// rounding (the sharp outline's extreme fibres). A rounded corner takes
+// arc_steps pieces per quarter circle; with `inside` they stay within the
+// material (chords where the circle's inside is material, tangents where it
+// is void), else they are chords throughout.
 struct Shape {
     std::vector<Ring> rings;
     std::vector<Pt> sharp;
+    int arc_steps = ARC_STEPS;
+    bool inside = false;
 };
 
 Pt Unit(double y, double z) {
@@ -99,11 +104,23 @@ Bad_Dimension Round_Corners(const std::vector<Corner>& c, Shape* shape) {
         const double a1 = std::atan2(p.z + back[i].z * d[i] - centre.z, p.y + back[i].y * d[i] - centre.y);
         const double a2 = std::atan2(p.z + ahead[i].z * d[i] - centre.z, p.y + ahead[i].y * d[i] - centre.y);
         const double sweep = std::remainder(a2 - a1, 2 * PI);
-        const int steps = std::max(2, static_cast<int>(std::ceil(ARC_STEPS * std::fabs(sweep) / (PI / 2) - 1e-9)));
-        for (int k = 0; k <= steps; k++) {
-            const double a = a1 + sweep * k / steps;
-            ring.push_back({centre.y + p.radius * std::cos(a), centre.z + p.radius * std::sin(a)});
+        const int steps =
+            std::max(2, static_cast<int>(std::ceil(shape->arc_steps * std::fabs(sweep) / (PI / 2) - 1e-9)));
+        // Material lies left of every ring: a left turn has the circle's
+        // centre in the material, a right turn (a fillet, a hollow's inner
+        // corner) outside it, where chords would add to the material.
+        const bool tangents = shape->inside && back[i].y * ahead[i].z - back[i].z * ahead[i].y > 0;
+        const auto point = [&](double a, double radius) {
+            ring.push_back({centre.y + radius * std::cos(a), centre.z + radius * std::sin(a)});
+        };
+        if (tangents) {
+            const double piece = sweep / steps;
+            point(a1, p.radius);
+            for (int k = 1; k <= steps; k++) point(a1 + piece * (k - 0.5), p.radius / std::cos(piece / 2));
+            point(a2, p.radius);
+            continue;
         }
+        for (int k = 0; k <= steps; k++) point(a1 + sweep * k / steps, p.radius);
     }
     shape->rings.push_back(ring);
     return DIM_NONE;
@@ -487,29 +504,39 @@ void Polygon_Values(const Catalogue_Outline& o, const Shape& s, Catalogue_Sectio
     }
 }
 
+// The outline as given, its radii below 0 taken as none and a slope only for
+// the flanged families; the first dimension that makes none.
+Bad_Dimension Normalised(const Catalogue_Outline& given, Catalogue_Outline* o) {
+    static const char families[] = "DTULRKZEFO";
+    if (!given.letter || !std::strchr(families, given.letter)) return DIM_FAMILY;
+    *o = given;
+    // A radius below 0 stands for none, as every user of the record reads it.
+    o->r_1 = std::max(o->r_1, 0.0);
+    o->r_2 = std::max(o->r_2, 0.0);
+    if (o->letter != 'D' && o->letter != 'T' && o->letter != 'U') o->slope = 0;
+    return Positive_Dimensions(*o);
+}
+
+// The polygons of a family with a polygon outline (not a closed form).
+Bad_Dimension Polygon_Shape(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
+    switch (o.letter) {
+    case 'L': return Angle(o, s, v);
+    case 'R': return Hollow(o, s, v);
+    case 'Z': return Zed(o, s, v);
+    default: return Flanged(o, s, v);
+    }
+}
+
 // The section of an outline; with moments_only just its area, centroid,
 // second moments and thin-walled torsion sum (the moduli and the warping
 // constant left 0), which costs a fraction of the whole.
 Bad_Dimension Outline(const Catalogue_Outline& given, Catalogue_Section* v, bool moments_only = false) {
-    static const char families[] = "DTULRKZEFO";
-    if (!given.letter || !std::strchr(families, given.letter)) return DIM_FAMILY;
-    Catalogue_Outline o = given;
-    // A radius below 0 stands for none, as every user of the record reads it.
-    o.r_1 = std::max(o.r_1, 0.0);
-    o.r_2 = std::max(o.r_2, 0.0);
-    if (o.letter != 'D' && o.letter != 'T' && o.letter != 'U') o.slope = 0;
-    if (const Bad_Dimension bad = Positive_Dimensions(o); bad != DIM_NONE) return bad;
+    Catalogue_Outline o;
+    if (const Bad_Dimension bad = Normalised(given, &o); bad != DIM_NONE) return bad;
     *v = Catalogue_Section{};
     if (std::strchr("KEFO", o.letter)) return Closed_Form(o, v);
     Shape s;
-    Bad_Dimension bad;
-    switch (o.letter) {
-    case 'L': bad = Angle(o, &s, v); break;
-    case 'R': bad = Hollow(o, &s, v); break;
-    case 'Z': bad = Zed(o, &s, v); break;
-    default: bad = Flanged(o, &s, v); break;
-    }
-    if (bad != DIM_NONE) return bad;
+    if (const Bad_Dimension bad = Polygon_Shape(o, &s, v); bad != DIM_NONE) return bad;
     Polygon_Values(o, s, v, moments_only);
     if (moments_only) return v->A > 0 && v->I_2 > 0 && std::isfinite(v->A) && std::isfinite(v->I_2) ? DIM_NONE : DIM_H;
     const bool finite = std::isfinite(v->A) && std::isfinite(v->I_1) && std::isfinite(v->I_2) && std::isfinite(v->W_pl_y) &&
@@ -1031,6 +1058,32 @@ int Catalogue_Outline_Values(const Catalogue_Outline* outline, double* A, double
     if (!A || !I_y || !I_z || !Catalogue_Outline_Section(outline, &v)) return 0;
     *A = v.A, *I_y = v.I_y, *I_z = v.I_z;
     return 1;
+}
+
+int Catalogue_Outline_Polygons(const Catalogue_Outline* outline, int arc_steps, std::vector<Outline_Ring>* rings) {
+    if (rings) rings->clear();
+    if (!outline || !rings || arc_steps < 1) return 0;
+    Catalogue_Outline o;
+    if (Normalised(*outline, &o) != DIM_NONE || std::strchr("KEFO", o.letter)) return 0;
+    Shape s;
+    s.arc_steps = arc_steps;
+    s.inside = true;
+    Catalogue_Section v{};
+    if (Polygon_Shape(o, &s, &v) != DIM_NONE) return 0;
+    for (const Ring& r : s.rings) {
+        Outline_Ring ring;
+        for (const Pt& p : r) ring.push_back({p.y, p.z});
+        rings->push_back(ring);
+    }
+    return 1;
+}
+
+int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline) {
+    if (!values || !outline) return 0;
+    Catalogue_Outline outlines[2];
+    Record_Outlines(Make_Record(letter, 0, values, PROFIL_LAYOUT, PROFIL_COUNT), outlines);
+    *outline = outlines[0];
+    return letter && std::strchr("DTULRZ", letter) ? 1 : 0;
 }
 
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values) {

@@ -19,6 +19,8 @@
 #ifndef PROFILES_CATALOGUE_PLAUSIBILITY_H
 #define PROFILES_CATALOGUE_PLAUSIBILITY_H
 
+#include <vector>
+
 // What the outline of a record needs. For angles t_w is the thickness of
 // the leg h and t_f that of the leg b; for hollow sections t_w is the side
 // walls' thickness and t_f that of the top and bottom; for tubes t_w is the
@@ -58,6 +60,24 @@ int Catalogue_Outline_Section(const Catalogue_Outline* outline, Catalogue_Sectio
 // The same, only A, I_y and I_z.
 int Catalogue_Outline_Values(const Catalogue_Outline* outline, double* A, double* I_y, double* I_z);
 
+// A corner of an outline polygon, and a closed polygon (its first point not
+// repeated at the end).
+struct Outline_Point {
+    double y, z;
+};
+using Outline_Ring = std::vector<Outline_Point>;
+
+// The polygons of the outline, standing as Catalogue_Section has it, with
+// the material left of every ring (outer contours counter-clockwise, holes
+// clockwise). A rounded corner becomes arc_steps straight pieces per quarter
+// circle that stay within the material: chords where the circle's inside is
+// material (a rounded tip, an outer corner), tangents where it is void (a
+// root fillet, a hollow section's inner corner), so that the polygons never
+// hold more than the outline. 1 when built; 0 (rings empty) for the
+// families with a closed form (tubes, elliptical hollow sections, flat and
+// round bars) and for dimensions that make no outline.
+int Catalogue_Outline_Polygons(const Catalogue_Outline* outline, int arc_steps, std::vector<Outline_Ring>* rings);
+
 // Stored values of a record may differ from the outline by this share of the
 // outline's value (beyond the ends of a range): the published tables round,
 // and take fillets and toes each in their own way.
@@ -91,6 +111,13 @@ struct Catalogue_Disagreement {
 // without an outline here give no disagreement. Finding the value costs a
 // few hundred outlines: a reader asks the *_Agrees functions first.
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values);
+// The outline of a PROFIL record as that judgement reads it: dimensions and
+// radii of the record, the slope of sloped flanges from value 27 with t_f
+// standing at a fixed share of the width (double-T and tees b/4 from the
+// tip, channels b/2). 1 for the families with a polygon outline (D, T, U,
+// L, R, Z), 0 for the others and for null arguments; *outline is filled
+// whenever both arguments are given.
+int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline);
 Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values);
 // 1 when the record agrees with its dimensions or its family is not judged,
 // else 0; as quick as one or two outlines.
