@@ -105,7 +105,7 @@ TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
                  {9, 27340.0f, "Wert Nr. 9 = 27340 passt nicht zu den Abmessungen"},
                  {4, 194.6f, "Wert Nr. 4 = 194.6 passt nicht zu den Abmessungen"},
                  // Half the flange thickness: what the others give is 1.3 cm.
-                 {3, 0.65f, "Wert Nr. 3 = 0.65 passt nicht zu den Abmessungen (1.29"}};
+                 {3, 0.65f, "Wert Nr. 3 = 0.65 passt nicht zu den Abmessungen (1.3)"}};
     for (const Case& c : cases) {
         Desktop d;
         d.Add("he280a_end_plate", "A001");
