@@ -1,7 +1,10 @@
 // Fuzz target: the print-list reader of the viewer stand-in, the markup
 // conversion of every text it finds (whose result must always be markup
 // that pango accepts), the strict structure check (a list it calls sound
-// must read without damage), and the rendering of the first page and the
+// must read without damage and not as cut), the page mark (given exactly
+// when the list reads damaged, cut or out of step), the numbers kept in
+// pictures (finite, and within an int where an int is taken), and the
+// rendering of the first page and the
 // text boxes of smaller inputs at a low resolution. An input that starts
 // with "OCM 1" is a stored symbol instead: it is read as one, and a small
 // one is drawn through a picture's record 27.
@@ -109,7 +112,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzz::Fail(kTarget, "fault text without its line");
         if (sound != 0 && sound != 1) fuzz::Fail(kTarget, "OLI_Check_Structure returned neither 0 nor 1");
         if (sound == 1 && doc.damaged) fuzz::Fail(kTarget, "a list the strict check calls sound reads with damage");
+        if (sound == 1 && !doc.cut.empty()) fuzz::Fail(kTarget, "a list the strict check calls sound reads as cut");
     }
+    // The pages say what the reader found, and nothing of a sound list.
+    if (OLI_Page_Mark(doc).empty() != (doc.damaged == 0 && doc.cut.empty() && !doc.out_of_step))
+        fuzz::Fail(kTarget, "the page mark disagrees with what the reader found");
+    // Every number kept in a picture is finite, and one the renderer takes
+    // as an int (a pen, an alignment, a pattern, raster flags) lies within
+    // one: a record with a number that does not fit is left out as damage.
+    for (const OliBlock& b : doc.blocks)
+        for (const OliRecord& r : b.records) {
+            for (double v : r.values)
+                if (!std::isfinite(v)) fuzz::Fail(kTarget, "a graphic record kept with a number that is not finite");
+            const size_t place = r.number == 9 || r.number == 10 ? 4 : 0;
+            const bool as_int = r.number == 4 || r.number == 9 || r.number == 10 || r.number == 20 || r.number == 75;
+            if (as_int && place < r.values.size() && std::fabs(r.values[place]) > 2147483647.0)
+                fuzz::Fail(kTarget, "a graphic record kept with a number it takes as an int beyond one");
+        }
     if (size < 2048) {
         static const std::string png = fuzz::Dir() + "/page.png";
         (void)OLI_Render_PNG(doc, 1, 12, png.c_str());

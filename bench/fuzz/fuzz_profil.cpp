@@ -1,14 +1,19 @@
 // Fuzz target: the readers of the profile file PROFIL. The input after the
 // first byte is written as DATA/PROFIL under a private directory; the first
-// byte picks the reader: catalogue look-up, the name library's bisection,
-// the end-plate library's reader, the round-tube scan, the DIN check's
-// reader. The key is the first
-// stored designation, so a match is reached as well as a miss.
+// byte picks the reader: catalogue look-up (a designation it cannot give
+// must be named), the name library's bisection, the end-plate library's
+// reader, the round-tube scan, the DIN check's reader, the outline check of
+// the first record (its quick judgement and its naming agree). The key is
+// the first stored designation, so a match is reached as well as a miss.
 #include "fuzz_common.h"
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
+#include "profiles/catalogue_plausibility.h"
 #include "profiles/profil.h"
+#include "profiles/profil_file.h"
 #include "profiles/profil_reader.h"
 #include "profiles/profile_catalogue.h"
 #include "weldcheck/din_check.h"
@@ -30,10 +35,43 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Reset_Profil_Library();
     float values[PROFIL_VALUES];
     char code[PROFIL_CODE_SIZE];
-    switch (data[0] % 6) {
+    switch (data[0] % 7) {
     case 0: {
         const Katalogprofil* k = Get_Profile_Record(key);
         if (k && std::strlen(k->name) > 18) __builtin_trap();
+        // A designation the catalogue cannot give is named, whether the file
+        // lacks it, is damaged or holds a refused record.
+        char compact[64];
+        Profile_Designation_Key(key, compact, sizeof compact);
+        Stahlprofil p{};
+        p.kind = STAHLPROFIL_KIND_CATALOGUE;
+        std::snprintf(p.name, sizeof p.name, "%s", key);
+        const size_t n = std::strlen(compact);
+        if (!k && n >= 1 && n <= 15 && !std::strchr(key, '\t') && !*Catalogue_Profile_Trouble(&p))
+            fuzz::Fail("fuzz_profil", "a designation the catalogue cannot give is not named");
+        break;
+    }
+    case 6: {
+        // The quick judgement and the naming agree; a value named is one of
+        // the record's.
+        if (size < 1 + PROFIL_RECORD_SIZE) break;
+        ProfilRecord r;
+        FILE* f = std::fopen(path.c_str(), "rb");
+        if (!f) break;
+        unsigned char raw[PROFIL_RECORD_SIZE];
+        const bool whole = std::fread(raw, 1, sizeof raw, f) == sizeof raw;
+        std::fclose(f);
+        if (!whole) break;
+        for (int i = 0; i < PROFIL_VALUE_COUNT; i++) std::memcpy(&r.values[i], raw + 16 + 4 * i, 4);
+        const char letter = static_cast<char>(raw[PROFIL_RECORD_SIZE - 1]);
+        bool finite = true;
+        for (float v : r.values) finite = finite && std::isfinite(v);
+        if (!finite) break;
+        const Catalogue_Disagreement d = Check_Profil_Outline(letter, r.values);
+        if ((d.value < 0) != (Profil_Outline_Agrees(letter, r.values) == 1))
+            fuzz::Fail("fuzz_profil", "the quick judgement and the naming of a record disagree");
+        for (int named : {d.value, d.also[0], d.also[1]})
+            if (named < -1 || named >= PROFIL_VALUE_COUNT) fuzz::Fail("fuzz_profil", "a value named beyond the record");
         break;
     }
     case 1:

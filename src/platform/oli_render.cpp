@@ -6,6 +6,7 @@
 // that the foot line of each page can say "Seite n von m".
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -45,10 +46,23 @@ constexpr double kFootRule = kPageH - kBottom + 0.5;  // cm, the rule above the 
 const char* const kBodyFont = "DejaVu Sans";
 const char* const kTableFont = "DejaVu Sans Mono";
 
+// The errno of the first write into the stream that failed in this file's
+// render (cairo calls on after it and may change errno).
+int write_error = 0;
+
 // cairo's writer of a PDF or PNG into a stream.
 cairo_status_t Write_To_File(void* file, const unsigned char* data, unsigned int length) {
-    return std::fwrite(data, 1, length, static_cast<FILE*>(file)) == length ? CAIRO_STATUS_SUCCESS
-                                                                           : CAIRO_STATUS_WRITE_ERROR;
+    if (std::fwrite(data, 1, length, static_cast<FILE*>(file)) == length) return CAIRO_STATUS_SUCCESS;
+    if (!write_error) write_error = errno;
+    return CAIRO_STATUS_WRITE_ERROR;
+}
+
+// The result of a callback that fills a file (VEK_Replace_File), with the
+// errno of its failed write, if any, in errno for the replace to leave.
+int Filled(bool ok, FILE* f) {
+    if (ok && !std::ferror(f)) return VEK_WRITE_DONE;
+    errno = write_error;
+    return VEK_WRITE_FAILED;
 }
 
 bool Sane(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
@@ -1396,6 +1410,7 @@ struct Pdf_Job {
 // the file's tail, or VEK_WRITE_FAILED.
 int Write_PDF(FILE* f, void* context) {
     auto* job = static_cast<Pdf_Job*>(context);
+    write_error = 0;
     Shared shared;
     const int total = Prepare(*job->doc, &shared);
     Renderer r;
@@ -1409,12 +1424,26 @@ int Write_PDF(FILE* f, void* context) {
     }
     oli_lib.cairo_surface_destroy(s);
     job->pages = r.page;
-    return ok && !std::ferror(f) ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+    return Filled(ok, f);
 }
 
-int Render_PDF(const OliDocument& doc, const char* pdf_path) {
+// The page count when the file stands (confirmed on disc or not), else 0;
+// what the write told in *outcome, with the errno it left (taken at once:
+// what runs after it may change errno).
+int Told(int result, int error, int pages, OliWriteOutcome* outcome) {
+    const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+    if (outcome) {
+        outcome->error = result == VEK_REPLACE_DONE ? 0 : error;
+        outcome->unconfirmed = result == VEK_REPLACE_UNSYNCED;
+    }
+    return stands ? pages : 0;
+}
+
+int Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
     Pdf_Job job{&doc};
-    return VEK_Write_File_Replacing(pdf_path, Write_PDF, &job) ? job.pages : 0;
+    errno = 0;
+    const int result = VEK_Replace_File(pdf_path, Write_PDF, nullptr, &job, 0);
+    return Told(result, errno, job.pages, outcome);
 }
 
 // Draws page `page` of a document laid out with `shared` into the PNG file
@@ -1446,16 +1475,17 @@ struct Png_Job {
 
 int Write_PNG(FILE* f, void* context) {
     const auto* job = static_cast<const Png_Job*>(context);
+    write_error = 0;
     Shared shared;
     const int total = Prepare(*job->doc, &shared);
-    return Render_Page(*job->doc, &shared, total, job->page, job->dpi, f, nullptr) && !std::ferror(f)
-               ? VEK_WRITE_DONE
-               : VEK_WRITE_FAILED;
+    return Filled(Render_Page(*job->doc, &shared, total, job->page, job->dpi, f, nullptr) != 0, f);
 }
 
-int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+int Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
     Png_Job job{&doc, page, dpi};
-    return VEK_Write_File_Replacing(png_path, Write_PNG, &job) ? 1 : 0;
+    errno = 0;
+    const int result = VEK_Replace_File(png_path, Write_PNG, nullptr, &job, 0);
+    return Told(result, errno, 1, outcome);
 }
 }  // namespace
 
@@ -1480,20 +1510,24 @@ int Oli_Load_Render_Library(void) {
     return loaded;
 }
 
-int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path) {
+int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome) {
+    if (outcome) *outcome = OliWriteOutcome{};
     if (!pdf_path || !Oli_Load_Render_Library()) return 0;
     try {
-        return Render_PDF(doc, pdf_path);
+        return Render_PDF(doc, pdf_path, outcome);
     } catch (...) {  // out of memory
+        if (outcome) outcome->error = ENOMEM;
         return 0;
     }
 }
 
-int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path) {
+int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path, OliWriteOutcome* outcome) {
+    if (outcome) *outcome = OliWriteOutcome{};
     if (!png_path || page < 1 || !(dpi >= 10 && dpi <= 600) || !Oli_Load_Render_Library()) return 0;
     try {
-        return Render_PNG(doc, page, dpi, png_path);
+        return Render_PNG(doc, page, dpi, png_path, outcome);
     } catch (...) {
+        if (outcome) outcome->error = ENOMEM;
         return 0;
     }
 }

@@ -2,6 +2,7 @@
 // conversion, and the desktop's view and print calls.
 #include "platform/oli_view.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -52,10 +53,52 @@ std::string Text_Of(const std::string& line) { return line.empty() ? "" : line.s
 
 long Hex_Word(const std::string& line) { return std::strtol(line.c_str(), nullptr, 0); }
 
+// The whole number that begins the line ("4", "0x60", "-1"; decimal or
+// after 0x hexadecimal, the word ending at a blank or the line's end), when
+// it lies in [lo, hi]. False for anything else: a word that is no whole
+// number or one that does not fit (never wrapped or cut).
+bool Line_Int(const std::string& line, long long lo, long long hi, long long* value) {
+    const char* p = line.c_str();
+    while (*p == ' ' || *p == '\t') ++p;
+    char* end = nullptr;
+    errno = 0;
+    const long long v = std::strtoll(p, &end, 0);
+    if (end == p || errno == ERANGE || (*end && *end != ' ' && *end != '\t') || v < lo || v > hi) return false;
+    *value = v;
+    return true;
+}
+
+// A format's flag word or a change group's kind: 32 bits at most.
+bool Flag_Word(const std::string* line, long* value) {
+    long long v = 0;
+    if (!line || !Line_Int(*line, 0, 0xFFFFFFFFLL, &v)) return false;
+    *value = static_cast<long>(v);
+    return true;
+}
+
+// A number of a list is a finite number: "nan" and "inf", which strtod
+// takes, and a number beyond any double are damage. A coordinate may be
+// huge (the renderer leaves out what lies beyond 1 km); a number the
+// renderer takes as an int (a pen, a text's alignment, a fill pattern, a
+// raster picture's flags) must lie within one.
+bool Number_Fits(double v) { return std::isfinite(v); }
+bool Int_Fits(double v) { return std::isfinite(v) && std::fabs(v) <= 2147483647.0; }
+
+// The place of the number a graphic record's reader takes as an int; -1
+// for a record without one.
+int Int_Place(int record) {
+    switch (record) {
+    case 4: case 20: case 75: return 0;
+    case 9: case 10: return 4;
+    default: return -1;
+    }
+}
+
 // Cursor over the lines of the list: argument lines never begin with "#".
 struct Cursor {
     const std::vector<std::string>& lines;
     size_t i = 0;
+    int refused = 0;  // graphic records left out for a number that does not fit
     bool more() const { return i < lines.size(); }
     // The next line when it is no keyword line; null (and nothing taken)
     // otherwise, so that a cut block leaves the next block readable.
@@ -86,11 +129,13 @@ double Tab_Cm(const std::string* line) {
 // the block is cut.
 bool Read_Format(Cursor& c, OliViewFormat& f) {
     const std::string* l = c.arg();
-    if (!l) return false;
+    long flags = 0;
+    if (!Flag_Word(l, &flags)) return false;
     f = OliViewFormat{};
-    f.flags = static_cast<int>(Hex_Word(*l));
-    if (!(l = c.arg())) return false;
-    f.mode = std::atoi(l->c_str());
+    f.flags = static_cast<int>(flags & 0x7FFFFFFF);
+    long long mode = 0;
+    if (!(l = c.arg()) || !Line_Int(*l, -1000000, 1000000, &mode)) return false;
+    f.mode = static_cast<int>(mode);
     if (f.flags & OLI_PARA_HAS_SPACE) f.space_before = Second(c.arg());
     if (f.flags & OLI_PARA_HAS_INDENT) {
         if (!(l = c.arg())) return false;
@@ -141,8 +186,8 @@ bool Read_Para(Cursor& c, OliBlock& b) {
         }
         if (!c.more() || c.lines[c.i] != "#END_OF_TEXT") return false;
         ++c.i;
-        if (!(l = c.arg())) return false;
-        long kind = Hex_Word(*l);
+        long kind = 0;
+        if (!Flag_Word(l = c.arg(), &kind)) return false;
         if (kind & OLI_KIND_SPACE) {
             double space = Second(c.arg());
             if (!b.para.empty()) b.para.back().space_after += space;
@@ -192,8 +237,10 @@ bool Read_Table(Cursor& c, OliBlock& b) {
 }
 
 // One graphic record line: its number, numbers, and text in « ».
-OliRecord Parse_Record(const std::string& line) {
+// *fits is false when a number of it does not fit (Number_Fits).
+OliRecord Parse_Record(const std::string& line, bool* fits) {
     OliRecord r;
+    *fits = true;
     const char* p = line.c_str();
     char* end = nullptr;
     long n = std::strtol(p, &end, 10);
@@ -212,6 +259,7 @@ OliRecord Parse_Record(const std::string& line) {
             r.text = p;
             break;
         }
+        if (!Number_Fits(v)) *fits = false;
         if (r.values.size() < 1000000) r.values.push_back(v);
         p = end;
     }
@@ -225,13 +273,16 @@ bool Is_End_Line(const std::string& l) {
 
 // Takes the record of line `l` (already read) into `records`; a polygon
 // takes the numbers of its pairs that are not on its own line from the
-// lines that follow, wherever their line breaks fall.
-void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
-    OliRecord r = Parse_Record(l);
-    if (r.number == 75) OLI_Take_Raster_Data(c.lines, &c.i, &r);
+// lines that follow, wherever their line breaks fall. False, and nothing
+// taken, for a record with a number that does not fit (its lines are
+// passed over all the same).
+bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
+    bool fits = true;
+    OliRecord r = Parse_Record(l, &fits);
+    if (r.number == 75 && fits && (r.values.empty() || Int_Fits(r.values[0]))) OLI_Take_Raster_Data(c.lines, &c.i, &r);
     if (r.number == 18 && !r.values.empty()) {
         double n = r.values[0];
-        if (!(n >= 0 && n <= 100000)) return;
+        if (!(n >= 0 && n <= 100000)) return false;
         size_t want = 1 + 2 * static_cast<size_t>(n);
         while (r.values.size() < want && c.more() && !Is_Keyword(c.lines[c.i])) {
             const std::string& next = c.lines[c.i];
@@ -240,11 +291,16 @@ void Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& record
             // Only numbers, and no more than the polygon still needs.
             if (more.empty() || more.size() > room || next.find_first_not_of(" \t.0123456789-+eE") != std::string::npos)
                 break;
+            for (double v : more) fits = fits && Number_Fits(v);
             r.values.insert(r.values.end(), more.begin(), more.end());
             ++c.i;
         }
     }
+    const int place = Int_Place(r.number);
+    if (!fits || (place >= 0 && static_cast<size_t>(place) < r.values.size() && !Int_Fits(r.values[place])))
+        return false;
     records.push_back(std::move(r));
+    return true;
 }
 
 // A line that reads as a graphic record: a whole record number first.
@@ -291,14 +347,14 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
     if (second_extent && !c.arg()) return false;
     if (!(l = c.arg())) return false;
     std::vector<double> ext = Oli_Numbers(*l, 4);
-    if (ext.size() < 4) return false;
+    if (ext.size() < 4 || !std::all_of(ext.begin(), ext.end(), Number_Fits)) return false;
     for (int k = 0; k < 4; ++k) b.extent[k] = ext[k];
     if (mode_value && !c.arg()) return false;
     const bool head_form = !(mode.size() == 1 && mode[0] == -1);  // the picture-head writer's, ended by "0"
     while ((l = c.arg())) {
         if (l->find_first_not_of(" \t") == std::string::npos) continue;
         if (Is_End_Line(*l) || (head_form && OLI_Is_Head_Picture_End(*l))) return true;
-        Take_Record(c, *l, b.records);
+        if (!Take_Record(c, *l, b.records)) ++c.refused;
     }
     return false;
 }
@@ -306,6 +362,20 @@ bool Read_Grafic(Cursor& c, OliBlock& b) {
 }  // namespace
 
 namespace {
+
+// The structure a list opens and must close before it ends: its bookmark
+// groups. (A stored position is not: a writer may store one it never
+// takes back.)
+struct Open_Structure {
+    int groups = 0;
+
+    void Keyword(const std::string& key, double word) {
+        if (key == "#SETBOOKMARK" && word == OLI_BOOKMARK_OPENS_GROUP) ++groups;
+        if (key == "#SETBOOKMARK" && word == OLI_BOOKMARK_CLOSES_GROUP && groups > 0) --groups;
+    }
+    // Why the list, ending here, is cut off; "" when nothing is open.
+    std::string At_End() const { return groups > 0 ? "a bookmark group (level 19) is never closed" : ""; }
+};
 
 // The strict check walks the lines once; a fault ends it.
 struct Strict {
@@ -334,14 +404,19 @@ struct Strict {
         bool only = l->find_first_not_of(" \t.0123456789-+eExX") == std::string::npos;
         if (!only || (n >= 0 && static_cast<int>(v.size()) != n) || (n < 0 && static_cast<int>(v.size()) < -n))
             return Fail(i - 1, std::string("not a line of ") + what + ": \"" + *l + "\"");
+        if (!std::all_of(v.begin(), v.end(), Number_Fits))
+            return Fail(i - 1, std::string("a number that is no finite number in the line of ") + what + ": \"" + *l + "\"");
         return true;
     }
     bool Format() {
         const std::string* l = Arg("format flags");
         if (!l) return false;
-        const long flags = Hex_Word(*l);
+        long flags = 0;
         if (l->rfind("0x", 0) != 0) return Fail(i - 1, "format flags not hexadecimal");
+        if (!Flag_Word(l, &flags)) return Fail(i - 1, "format flags that do not fit: \"" + *l + "\"");
         if (!Numbers("font mode", 1)) return false;
+        long long mode = 0;
+        if (!Line_Int(lines[i - 1], -1000000, 1000000, &mode)) return Fail(i - 1, "font mode not a whole number that fits");
         if (flags & (OLI_PARA_HAS_CALLBACK1 | OLI_PARA_HAS_CALLBACK2))
             return Fail(i - 1, "format with writer callbacks");
         if ((flags & OLI_PARA_HAS_SPACE) && !Numbers("space before", 2)) return false;
@@ -376,7 +451,8 @@ struct Strict {
             ++i;
             const std::string* k = Arg("change kind");
             if (!k) return false;
-            const long kind = Hex_Word(*k);
+            long kind = 0;
+            if (!Flag_Word(k, &kind)) return Fail(i - 1, "change kind that does not fit: \"" + *k + "\"");
             if ((kind & OLI_KIND_SPACE) && !Numbers("space", 2)) return false;
             if (kind & OLI_KIND_NEW_FORMAT) {
                 if (!Format()) return false;
@@ -448,6 +524,8 @@ struct Strict {
         if (!m) return false;
         std::vector<double> mode = Oli_Numbers(*m);
         if (mode.empty()) return Fail(i - 1, "picture mode: \"" + *m + "\"");
+        if (!std::all_of(mode.begin(), mode.end(), Int_Fits))
+            return Fail(i - 1, "picture mode that does not fit an int: \"" + *m + "\"");
         if (mode[0] == -999 && mode.size() == 3) {
             if ((static_cast<long long>(mode[1]) & 0x10000) && !Numbers("second extent", 4)) return false;
         }
@@ -473,7 +551,7 @@ struct Strict {
             Cursor c{lines};
             c.i = i + 1;
             std::vector<OliRecord> r;
-            Take_Record(c, l, r);
+            if (!Take_Record(c, l, r)) return Fail(i, "a number that does not fit: \"" + l.substr(0, 60) + "\"");
             if (r.empty()) return Fail(i, "not a record: \"" + l + "\"");
             const int need = Record_Arguments(r[0].number);
             if (need < 0) return Fail(i, "unknown record " + std::to_string(r[0].number));
@@ -509,6 +587,10 @@ struct Strict {
             }
             const std::string key = l.substr(0, l.find_last_not_of(" \t") + 1);
             ++i;
+            if (More()) {
+                const std::vector<double> word = Oli_Numbers(lines[i], 1);
+                if (!word.empty()) open.Keyword(key, word[0]);
+            }
             bool ok = true;
             const bool layout = key != "#SHOWPARA" && key != "#SHOWTABLE" && key != "#SHOWGRAFIC" &&
                                 key != "#NEWPAGE" && key != "#CONTENTS";
@@ -535,8 +617,10 @@ struct Strict {
             }
             if (!ok) return false;
         }
-        return true;
+        const std::string cut = open.At_End();
+        return cut.empty() || Fail(lines.size(), "the list breaks off: " + cut);
     }
+    Open_Structure open;
 };
 
 }  // namespace
@@ -557,7 +641,7 @@ int OLI_Check_Structure(FILE* stream, std::string* fault) {
             }
             lines.push_back(line);
         }
-        Strict s{lines, 0, ""};
+        Strict s{lines, 0, "", {}};
         bool ok = s.Run();
         if (const long long past = Oli_Bytes_Past_End(stream); ok && past > 0)
             ok = s.Fail(lines.size(), "a NUL byte: no list goes on here (" + std::to_string(past) + " bytes)");
@@ -830,11 +914,13 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
     // records that follow a picture, with only layout keywords between,
     // belong to it.
     long picture = -1;
+    Open_Structure open;
     while (c.more()) {
         const std::string& line = lines[c.i++];
         if (!Is_Keyword(line)) {
             // Empty lines between blocks, stray text, or records on top.
-            if (picture >= 0 && Is_Record_Line(line)) Take_Record(c, line, doc->blocks[picture].records);
+            if (picture >= 0 && Is_Record_Line(line) && !Take_Record(c, line, doc->blocks[picture].records))
+                ++c.refused;
             continue;
         }
         std::string key = line.substr(0, line.find_last_not_of(" \t") + 1);
@@ -857,6 +943,9 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
                 ok = false;
             } else {
                 std::vector<double> v = Oli_Numbers(*a, 3);
+                // A layout word or distance that is no finite number is
+                // damage; a contents entry is text.
+                if (kw->kind != OLI_BLOCK_CONTENTS && !std::all_of(v.begin(), v.end(), Number_Fits)) ok = false;
                 b.word = v.empty() || !(v[0] > -1e9 && v[0] < 1e9) ? 0 : static_cast<int>(v[0]);
                 b.value = v.size() >= 2 && v[1] > -1e4 && v[1] < 1e4 ? v[1] : (v.size() == 1 ? v[0] : 0.0);
                 if (kw->kind == OLI_BLOCK_CONTENTS) b.text = Text_Of(*a);
@@ -867,6 +956,7 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             }
         }
         if (!ok) ++doc->damaged;
+        if (ok) open.Keyword(key, b.word);
         bool drawn = b.kind == OLI_BLOCK_PARA || b.kind == OLI_BLOCK_TABLE || b.kind == OLI_BLOCK_GRAFIC ||
                      b.kind == OLI_BLOCK_NEWPAGE || b.kind == OLI_BLOCK_CONTENTS;
         if (drawn) picture = -1;
@@ -876,6 +966,8 @@ void Read_Blocks(FILE* stream, OliDocument* doc) {
             doc->blocks.push_back(std::move(b));
         }
     }
+    doc->damaged += c.refused;
+    doc->cut = open.At_End();
 }
 }  // namespace
 
@@ -889,12 +981,12 @@ std::string Pdf_Beside(const std::string& list) {
     return list + ".pdf";
 }
 
-int View_File(const char* list_path, const char* pdf_path, int* refusal);
+int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWriteOutcome* told);
 
-int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal) {
+int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal, OliWriteOutcome* told) {
     if (!list_path) return 0;
     try {
-        return View_File(list_path, pdf_path, refusal);
+        return View_File(list_path, pdf_path, refusal, told);
     } catch (...) {
         std::fprintf(stderr, "print list %s: out of memory\n", list_path);
         return 0;
@@ -904,15 +996,19 @@ int View_File_Telling(const char* list_path, const char* pdf_path, int* refusal)
 
 int OLI_View_File(const char* list_path, const char* pdf_path) {
     int refusal = VEK_READ_OK;
-    return View_File_Telling(list_path, pdf_path, &refusal);
+    OliWriteOutcome told;
+    return View_File_Telling(list_path, pdf_path, &refusal, &told);
 }
 
 int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     int refusal = VEK_READ_OK;
-    int pages = View_File_Telling(path, nullptr, &refusal);
+    OliWriteOutcome told;
+    int pages = View_File_Telling(path, nullptr, &refusal, &told);
     if (pages <= 0) {
         if (refusal != VEK_READ_OK)
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s: %s", path, VEK_Read_Refusal_Text(refusal));
+        else if (told.error)
+            PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s\n%s", path ? path : "", std::strerror(told.error));
         else
             PrintMessage("Die Druckliste kann nicht gedruckt werden.\n%s", path ? path : "");
         return 0;
@@ -928,8 +1024,13 @@ int Quick_OLI_Print(const char* /*prefix*/, const char* path) {
     g_print.count++;
     g_print.pages = pages;
     // There is no printer here: the user is told where the pages went.
-    PrintMessage("Die Druckliste wurde als PDF-Datei geschrieben (%d %s):\n%s", pages, pages == 1 ? "Seite" : "Seiten",
-                 g_print.pdf.c_str());
+    if (told.unconfirmed)
+        PrintMessage("Die Druckliste wurde als PDF-Datei geschrieben (%d %s):\n%s\nDer Ordner konnte nicht gesichert "
+                     "werden (%s): die Datei steht, \x81" "bersteht aber einen Stromausfall vielleicht nicht.",
+                     pages, pages == 1 ? "Seite" : "Seiten", g_print.pdf.c_str(), std::strerror(told.error));
+    else
+        PrintMessage("Die Druckliste wurde als PDF-Datei geschrieben (%d %s):\n%s", pages,
+                     pages == 1 ? "Seite" : "Seiten", g_print.pdf.c_str());
     return 1;
 }
 
@@ -957,6 +1058,7 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
         return "Druckliste beschädigt: " + count + (doc.damaged == 1 ? " Teil" : " Teile") +
                " nicht lesbar, die Seiten sind unvollständig";
     }
+    if (!doc.cut.empty()) return "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
     if (doc.out_of_step)
         return "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen: "
                "die Plotdatei daneben kann zu einer neueren Liste gehören";
@@ -964,13 +1066,19 @@ std::string OLI_Page_Mark(const OliDocument& doc) {
 }
 
 namespace {
-int View_File(const char* list_path, const char* pdf_path, int* refusal) {
+int View_File(const char* list_path, const char* pdf_path, int* refusal, OliWriteOutcome* told) {
     OliDocument doc;
     if (!OLI_Read_Document_File(list_path, &doc, refusal)) return 0;
     const std::string list = VEK_Native_String(list_path);
     std::string pdf = pdf_path ? std::string(pdf_path) : Pdf_Beside(list);
-    int pages = OLI_Render_PDF(doc, pdf.c_str());
-    if (pages <= 0) std::fprintf(stderr, "print list %s: cannot write %s\n", list.c_str(), pdf.c_str());
+    int pages = OLI_Render_PDF(doc, pdf.c_str(), told);
+    const char* why = told->error ? std::strerror(told->error) : "";
+    if (pages <= 0)
+        std::fprintf(stderr, "print list %s: cannot write %s%s%s%s\n", list.c_str(), pdf.c_str(), *why ? " (" : "",
+                     why, *why ? ")" : "");
+    else if (told->unconfirmed)
+        std::fprintf(stderr, "print list %s: %s is written, but its folder could not be synced (%s)\n", list.c_str(),
+                     pdf.c_str(), why);
     return pages;
 }
 }  // namespace

@@ -83,7 +83,17 @@ struct OliDocument {
     int damaged = 0;              // blocks cut short or refused, lines cut, bytes past the end
     long long past_end = 0;       // bytes from a NUL byte on: no part of a list, not read
     bool out_of_step = false;     // the list's successor waits beside it (OLI_LIST_PENDING_SUFFIX)
+    // The list ends with its structure open (OLI_List_Open_At_End): it was
+    // cut off, between blocks or not, and pages are missing.
+    std::string cut;
 };
+
+// What a whole list must close before it ends: a bookmark group, opened by
+// level 19 and closed by 20, as the writers put one around a load case's
+// chapter. A list that ends with one open was cut off after the block that
+// opened it.
+inline constexpr int OLI_BOOKMARK_OPENS_GROUP = 19;
+inline constexpr int OLI_BOOKMARK_CLOSES_GROUP = 20;
 
 // A run that writes a component's print list and its plot file puts the new
 // list beside the old one under the list's name and this suffix before it
@@ -94,8 +104,9 @@ inline constexpr const char OLI_LIST_PENDING_SUFFIX[] = ".new";
 bool OLI_List_Out_Of_Step(const char* path);
 
 // What the pages of a document must say about it (UTF-8): that the list is
-// damaged and the pages are incomplete, or that it was read while a run
-// that replaces it with its plot file was cut off. Empty for a sound list.
+// damaged or cut off and the pages are incomplete, or that it was read
+// while a run that replaces it with its plot file was cut off. Empty for a
+// sound list.
 std::string OLI_Page_Mark(const OliDocument& doc);
 
 // A stored symbol: a drawing file of the viewer's symbol directory that a
@@ -128,7 +139,8 @@ bool OLI_Read_Document_File(const char* path, OliDocument* doc, int* refusal);
 // every line belongs to a block of a known keyword and every block is
 // complete in the form its writers give it; in a picture every record is
 // known and carries its numbers, and its elements (" 30" ... " 31") are
-// closed before another opens and before the picture ends. Returns 1 for a
+// closed before another opens and before the picture ends; the list closes
+// its bookmark groups before it ends. Returns 1 for a
 // sound list; 0 with the first fault ("line N: what") in `fault` (which
 // may be null) otherwise, and for a null stream.
 int OLI_Check_Structure(FILE* stream, std::string* fault);
@@ -144,17 +156,28 @@ const char* OLI_Glyph(unsigned char byte);
 // The visible text of a marked-up line in UTF-8 (bookmarks, captions).
 std::string OLI_Plain_Text(const std::string& text);
 
+// What writing a file told: the errno of the step that failed (0 when none
+// is known), and whether the new file stands under its name but its folder
+// could not be synced, so that it may not survive a power cut (error then
+// says why).
+struct OliWriteOutcome {
+    int error = 0;
+    bool unconfirmed = false;
+};
+
 // Renders a document to a PDF file with bookmarks, every page marked with
 // OLI_Page_Mark when that says anything. The file is replaced whole or not
-// at all (VEK_Write_File_Replacing). Returns the number of pages, 0 when
-// the file cannot be written (an old file of the name then stays as it
-// was).
-int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path);
+// at all (VEK_Replace_File). Returns the number of pages when the new file
+// stands (confirmed on disc or not: *outcome tells), 0 when it cannot be
+// written (an old file of the name then stays as it was; *outcome says
+// why).
+int OLI_Render_PDF(const OliDocument& doc, const char* pdf_path, OliWriteOutcome* outcome = nullptr);
 
 // Renders page `page` (1-based) at `dpi` to a PNG file, replaced whole or
-// not at all. Returns 1 when written, 0 when the page does not exist or the
-// file cannot be written.
-int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path);
+// not at all. Returns 1 when the new file stands (*outcome as above), 0
+// when the page does not exist or the file cannot be written.
+int OLI_Render_PNG(const OliDocument& doc, int page, double dpi, const char* png_path,
+                   OliWriteOutcome* outcome = nullptr);
 
 // A page drawn into pixels: 0xRRGGBB values, row by row.
 struct OliPageImage {

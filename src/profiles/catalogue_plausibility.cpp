@@ -8,12 +8,20 @@
 // the plastic moduli come from the axis that halves the area, found by
 // clipping the polygons; the extreme fibres are the outline's own points.
 // Torsion and warping constants have no exact closed form for rolled
-// shapes: they are bounded by the thin-walled sum of the plates (which the
-// tables use where nothing is published) and by the sum with the fillets'
-// share (which the published values follow).
+// shapes: the published torsion constants follow the sum with the fillets'
+// share within a band of each family, and the profile file holds the
+// thin-walled sum of the plates where no table gives one.
+//
+// Beyond the outline, a record's dimensions keep the rules of their
+// standards (its ties): a tube's width is its diameter, an angle's and a
+// hollow section's walls stand in both thickness values, toe and corner
+// radii go with the root radius and the wall, a sloped flange has a slope a
+// standard gives. A record that does not agree is named by the one value
+// that, set to what the others give, makes it agree.
 #include "profiles/catalogue_plausibility.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -175,7 +183,7 @@ double Plastic_Modulus(const Shape& s, bool y, const Moments& whole, bool symmet
         for (const Ring& r : s.rings) Add_Ring(Clip_Above(r, y, at), &up);
         return up;
     };
-    for (int k = 0; k < 64 && !symmetric; k++) {
+    for (int k = 0; k < 48 && !symmetric; k++) {
         c = (lo + hi) / 2;
         (above(c).a > whole.a / 2 ? lo : hi) = c;
     }
@@ -213,11 +221,23 @@ double Corner_Junction_Gain(double t_1, double t_2, double r) {
     return 0.15 * D * D * D * D;
 }
 
-// Shares of the published torsion constants beyond the two sums: the
-// fillet formula reads up to 8 % low on the stubby sections, the thin-walled
-// sum of sloped flanges up to 6 % high.
-constexpr double TORSION_ABOVE = 1.12;
-constexpr double TORSION_BELOW = 0.92;
+// The published torsion constants against the sum with the fillets'
+// share, as shares of it: the tables' own fillet terms and slopes put the
+// double-T sections (and tees) between 0.81 and 1.08 of it, the channels
+// between 0.80 and 0.98, the angles between 0.92 and 0.99. Each band is
+// narrower than the step from 0.7 to 1.5 times a value, so that a torsion
+// constant scaled by either is caught. Where a table gives none, the
+// profile file holds the thin-walled sum of the plates, to the rounding of
+// its digits.
+struct Torsion_Band {
+    double below, above;
+};
+Torsion_Band Published_Torsion(char letter) {
+    if (letter == 'U') return {0.80, 0.98};
+    if (letter == 'L') return {0.92, 0.99};
+    return {0.81, 1.08};
+}
+constexpr double THIN_TORSION_TOLERANCE = 0.002;
 
 // Double-T, tee and channel: y across, z up; the web centred on y = 0
 // (channels: its back at y = 0, flanges to +y).
@@ -248,34 +268,39 @@ Bad_Dimension Flanged(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v
              {-w, h - f.root, r1, DIM_R1}, {-w, f.root, r1, DIM_R1},       {-e, f.tip, r2, DIM_R2}};
     }
     if (const Bad_Dimension bad = Round_Corners(k, s); bad != DIM_NONE) return bad;
-    // Torsion: the plates' thin-walled sum (the flanges at their mean
-    // thickness, or integrated along their slope), and with each junction's
-    // fillet.
+    // Torsion: the plates integrated along their slope, with each
+    // junction's fillet.
     const int flanges = tee ? 1 : 2, outstands = channel ? 1 : 2;
     const double t_mean = (f.tip + f.root) / 2, web = h - flanges * t_mean, web_cubed = web * o.t_w * o.t_w * o.t_w;
-    const double thin = (flanges * o.b * t_mean * t_mean * t_mean + web_cubed) / 3;
     const double sloped = (flanges * (outstands * Cubed_Length(c, f) + o.t_w * f.root * f.root * f.root) + web_cubed) / 3;
     const double gain = channel ? Corner_Junction_Gain(o.t_w, t_mean, r1) : Tee_Junction_Gain(t_mean, o.t_w, r1);
     const double ends = (tee ? 0.21 : 0.42) * t_mean * t_mean * t_mean * t_mean;
     const double fillets = sloped + flanges * gain - ends;
-    v->I_t[0] = TORSION_BELOW * std::min(thin, fillets);
-    v->I_t[1] = TORSION_ABOVE * std::max(sloped, fillets);
+    v->I_t[0] = Published_Torsion(o.letter).below * fillets;
+    v->I_t[1] = Published_Torsion(o.letter).above * fillets;
+    // The profile file's sum: the flanges at their mean thickness over the
+    // whole width, the web between the nominal flanges.
+    const double web_between = h - (tee ? o.t_f / 2 : 2 * o.t_f);
+    v->I_t_thin = (flanges * o.b * t_mean * t_mean * t_mean + web_between * o.t_w * o.t_w * o.t_w) / 3;
     return DIM_NONE;
 }
 
-// Angle: the longer leg h upright with its back at y = 0, the shorter leg b
-// at the bottom with its back at z = 0, both t thick.
+// Angle: the longer leg h upright with its back at y = 0, t_w thick; the
+// shorter leg b at the bottom with its back at z = 0, t_f thick.
 Bad_Dimension Angle(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
-    const double t = o.t_w, h = o.h, b = o.b;
-    if (!(t < b) || !(t < h)) return DIM_TW;
-    if (!(o.r_1 < b - t) || !(o.r_1 < h - t)) return DIM_R1;
-    if (!(o.r_2 <= t)) return DIM_R2;
-    const std::vector<Corner> k = {{0, 0, 0, DIM_NONE}, {b, 0, 0, DIM_NONE},     {b, t, o.r_2, DIM_R2},
-                                   {t, t, o.r_1, DIM_R1}, {t, h, o.r_2, DIM_R2}, {0, h, 0, DIM_NONE}};
+    const double tw = o.t_w, tf = o.t_f, h = o.h, b = o.b;
+    if (!(tw < b)) return DIM_TW;
+    if (!(tf < h)) return DIM_TF;
+    if (!(o.r_1 < b - tw) || !(o.r_1 < h - tf)) return DIM_R1;
+    if (!(o.r_2 <= std::min(tw, tf))) return DIM_R2;
+    const std::vector<Corner> k = {{0, 0, 0, DIM_NONE}, {b, 0, 0, DIM_NONE},      {b, tf, o.r_2, DIM_R2},
+                                   {tw, tf, o.r_1, DIM_R1}, {tw, h, o.r_2, DIM_R2}, {0, h, 0, DIM_NONE}};
     if (const Bad_Dimension bad = Round_Corners(k, s); bad != DIM_NONE) return bad;
-    const double thin = (h + b - t) * t * t * t / 3;
-    v->I_t[0] = TORSION_BELOW * thin;
-    v->I_t[1] = TORSION_ABOVE * (thin + Corner_Junction_Gain(t, t, o.r_1));
+    const double thin = ((h - tf / 2) * tw * tw * tw + (b - tw / 2) * tf * tf * tf) / 3;
+    v->I_t_thin = thin;
+    const double fillets = thin + Corner_Junction_Gain(tw, tf, o.r_1);
+    v->I_t[0] = Published_Torsion('L').below * fillets;
+    v->I_t[1] = Published_Torsion('L').above * fillets;
     return DIM_NONE;
 }
 
@@ -293,30 +318,35 @@ Bad_Dimension Zed(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
                                    {0, h - t, o.r_2, DIM_R2},   {c, h - t, o.r_1, DIM_R1}};
     if (const Bad_Dimension bad = Round_Corners(k, s); bad != DIM_NONE) return bad;
     const double thin = (2 * (c + o.t_w) * t * t * t + (h - 2 * t) * o.t_w * o.t_w * o.t_w) / 3;
-    v->I_t[0] = TORSION_BELOW * thin;
-    v->I_t[1] = TORSION_ABOVE * (thin + 2 * Corner_Junction_Gain(o.t_w, t, o.r_1));
+    v->I_t[0] = 0.92 * thin;
+    v->I_t[1] = 1.12 * (thin + 2 * Corner_Junction_Gain(o.t_w, t, o.r_1));
     return DIM_NONE;
 }
 
-// Rectangular hollow section b wide and h high with the wall t, its outside
-// corners rounded with r_1 and the inside corners with r_2. Its torsion
-// constant is the closed tube's on the wall's mid-line.
+// Rectangular hollow section b wide and h high, its side walls t_w and its
+// top and bottom walls t_f thick, its outside corners rounded with r_1 and
+// the inside corners with r_2. Its torsion constant is the closed tube's on
+// the walls' mid-line.
 Bad_Dimension Hollow(const Catalogue_Outline& o, Shape* s, Catalogue_Section* v) {
-    const double t = o.t_w, b = o.b, h = o.h;
-    if (!(2 * t < b) || !(2 * t < h)) return DIM_TW;
+    const double tw = o.t_w, tf = o.t_f, b = o.b, h = o.h;
+    if (!(2 * tw < b)) return DIM_TW;
+    if (!(2 * tf < h)) return DIM_TF;
     if (!(2 * o.r_1 <= std::min(b, h))) return DIM_R1;
-    if (!(2 * o.r_2 <= std::min(b, h) - 2 * t)) return DIM_R2;
+    if (!(2 * o.r_2 <= std::min(b - 2 * tw, h - 2 * tf))) return DIM_R2;
     const double r1 = o.r_1, r2 = o.r_2;
     const std::vector<Corner> outside = {{0, 0, r1, DIM_R1}, {b, 0, r1, DIM_R1}, {b, h, r1, DIM_R1}, {0, h, r1, DIM_R1}};
-    const std::vector<Corner> inside = {{t, t, r2, DIM_R2}, {t, h - t, r2, DIM_R2}, {b - t, h - t, r2, DIM_R2},
-                                        {b - t, t, r2, DIM_R2}};
+    const std::vector<Corner> inside = {{tw, tf, r2, DIM_R2}, {tw, h - tf, r2, DIM_R2}, {b - tw, h - tf, r2, DIM_R2},
+                                        {b - tw, tf, r2, DIM_R2}};
     if (const Bad_Dimension bad = Round_Corners(outside, s); bad != DIM_NONE) return bad;
     if (const Bad_Dimension bad = Round_Corners(inside, s); bad != DIM_NONE) return bad;
     s->sharp.resize(4);
-    const double r_mid = std::max((r1 + r2) / 2, 0.0);
-    const double perimeter = 2 * (b - t + h - t) - r_mid * (8 - 2 * PI);
-    const double enclosed = (b - t) * (h - t) - r_mid * r_mid * (4 - PI);
-    const double it = t * t * t * perimeter / 3 + 4 * enclosed * enclosed * t / perimeter;
+    // The mid-line: straight walls shortened by the corners' arcs, each wall
+    // with its own thickness.
+    const double r_mid = std::max((r1 + r2) / 2, 0.0), cut = r_mid * (4 - PI);
+    const double sides = 2 * (h - tf) - cut, ends = 2 * (b - tw) - cut;
+    const double enclosed = (b - tw) * (h - tf) - r_mid * r_mid * (4 - PI);
+    const double around = sides / tw + ends / tf;
+    const double it = (sides * tw * tw * tw + ends * tf * tf * tf) / 3 + 4 * enclosed * enclosed / around;
     v->I_t[0] = it / 1.03;
     v->I_t[1] = it * 1.03;
     return DIM_NONE;
@@ -379,7 +409,7 @@ Bad_Dimension Closed_Form(const Catalogue_Outline& o, Catalogue_Section* v) {
 Bad_Dimension Positive_Dimensions(const Catalogue_Outline& o) {
     const bool uses_b = o.letter != 'K' && o.letter != 'O';
     const bool uses_tw = o.letter != 'F' && o.letter != 'O';
-    const bool uses_tf = o.letter == 'D' || o.letter == 'T' || o.letter == 'U' || o.letter == 'Z';
+    const bool uses_tf = std::strchr("DTUZLR", o.letter) != nullptr;
     if (!(o.h > 0) || !std::isfinite(o.h)) return DIM_H;
     if (uses_b && (!(o.b > 0) || !std::isfinite(o.b))) return DIM_B;
     if (uses_tw && (!(o.t_w > 0) || !std::isfinite(o.t_w))) return DIM_TW;
@@ -426,7 +456,7 @@ void Elastic_Moduli(const Shape& s, double yc, double zc, double theta, Catalogu
 
 // The section values of a polygon outline: integrals, principal axes (only
 // angles and zeds have them turned), moduli, and the warping constant.
-void Polygon_Values(const Catalogue_Outline& o, const Shape& s, Catalogue_Section* v) {
+void Polygon_Values(const Catalogue_Outline& o, const Shape& s, Catalogue_Section* v, bool moments_only) {
     const Moments m = Shape_Moments(s);
     const double yc = m.sy / m.a, zc = m.sz / m.a;
     double y_min = INFINITY, z_min = INFINITY;
@@ -445,6 +475,7 @@ void Polygon_Values(const Catalogue_Outline& o, const Shape& s, Catalogue_Sectio
         v->I_1 = mid + radius, v->I_2 = mid - radius;
     }
     v->tan_alpha = std::tan(theta);
+    if (moments_only) return;
     Elastic_Moduli(s, yc, zc, theta, v);
     v->W_pl_y = Plastic_Modulus(s, false, m, std::strchr("DURZ", o.letter) != nullptr, zc);
     v->W_pl_z = Plastic_Modulus(s, true, m, std::strchr("DTRZ", o.letter) != nullptr, yc);
@@ -496,14 +527,18 @@ Bad_Dimension Polygon_Shape(const Catalogue_Outline& o, Shape* s, Catalogue_Sect
     }
 }
 
-Bad_Dimension Outline(const Catalogue_Outline& given, Catalogue_Section* v) {
+// The section of an outline; with moments_only just its area, centroid,
+// second moments and thin-walled torsion sum (the moduli and the warping
+// constant left 0), which costs a fraction of the whole.
+Bad_Dimension Outline(const Catalogue_Outline& given, Catalogue_Section* v, bool moments_only = false) {
     Catalogue_Outline o;
     if (const Bad_Dimension bad = Normalised(given, &o); bad != DIM_NONE) return bad;
     *v = Catalogue_Section{};
     if (std::strchr("KEFO", o.letter)) return Closed_Form(o, v);
     Shape s;
     if (const Bad_Dimension bad = Polygon_Shape(o, &s, v); bad != DIM_NONE) return bad;
-    Polygon_Values(o, s, v);
+    Polygon_Values(o, s, v, moments_only);
+    if (moments_only) return v->A > 0 && v->I_2 > 0 && std::isfinite(v->A) && std::isfinite(v->I_2) ? DIM_NONE : DIM_H;
     const bool finite = std::isfinite(v->A) && std::isfinite(v->I_1) && std::isfinite(v->I_2) && std::isfinite(v->W_pl_y) &&
                         std::isfinite(v->W_pl_z);
     return v->A > 0 && v->I_2 > 0 && finite ? DIM_NONE : DIM_H;
@@ -517,50 +552,234 @@ enum Quantity {
     Q_W_2_LEFT, Q_W_2_RIGHT, Q_W_PL_Z, Q_W_PL_2, Q_I_T, Q_I_W, Q_COUNT
 };
 
-// Where a record holds its dimensions and quantities.
+constexpr int MAX_VALUES = 39;
+
+// Where a record holds its dimensions and quantities, and what its file
+// promises beyond the outline.
 struct Layout {
     int dimension[DIM_SLOPE + 1];  // value index of h, b, t_w, t_f, r_1, r_2 and the slope's source
     int quantity[Q_COUNT];
     bool negative_is_none;         // a warping constant below 0 stands for none
+    bool profil;                   // PROFIL: the slope told by value 27, the documented zeros and sums
 };
 
-// A record's value agrees with [lo, hi] (a single value when lo = hi): within
-// the tolerance of the nearer end.
-bool Within(double stored, double lo, double hi) {
-    const double nearest = std::clamp(stored, lo, hi);
-    return std::isfinite(stored) && std::fabs(stored - nearest) <= CATALOGUE_OUTLINE_TOLERANCE * std::fabs(nearest);
+const Layout PROFIL_LAYOUT = {{0, 1, 2, 3, 25, 26, 27},
+                              {4, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24},
+                              false, true};
+const Layout PROFILDATA_LAYOUT = {{0, 1, 2, 3, 26, 27, 37},
+                                  {4, 6, 7, 8, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+                                  true, false};
+
+// A record under judgement; repairs are tried on copies.
+struct Record {
+    char letter;
+    int code;                        // ProfilData.bin's type code
+    const Layout* at;
+    std::array<double, MAX_VALUES> x;
+    double& Dim(Bad_Dimension d) { return x[at->dimension[d]]; }
+    double Dim(Bad_Dimension d) const { return x[at->dimension[d]]; }
+};
+
+// Slopes of inner flange faces the standards of the catalogue give:
+// parallel, 5 % and 8 % (channels), 14 % (I beams), 1:6 (American beams and
+// channels). PROFIL holds a sloped flange's thickness where its root fillet
+// begins (value 27), from which the slope follows to a few millionths.
+constexpr double STANDARD_SLOPES[] = {0, 0.05, 0.08, 0.14, 1.0 / 6};
+constexpr double SLOPE_TOLERANCE = 0.003;
+
+// Where PROFIL's t_f stands and where value 27 reads the flange: double-T
+// at b/4 from the tip, read where the root fillet begins; tees the same,
+// read at the web; channels at b/2, read where the root fillet begins.
+// The distance between the two: the run over which value 27 tells the
+// slope.
+double Slope_Run(char letter, double b, double t_w, double r_1, double* nominal_from_tip) {
+    double read_at = 0;
+    *nominal_from_tip = 0;
+    if (letter == 'D') *nominal_from_tip = b / 4, read_at = (b - t_w) / 2 - r_1;
+    else if (letter == 'T') *nominal_from_tip = b / 4, read_at = (b - t_w) / 2;
+    else if (letter == 'U') *nominal_from_tip = b / 2, read_at = b - t_w - r_1;
+    return read_at - *nominal_from_tip;
 }
 
+// The slope of a PROFIL record's flanges, from value 27; 0 for parallel
+// flanges and families without a slope.
+double Profil_Slope(const Record& r, double* nominal_from_tip) {
+    const double r_1 = std::max(r.Dim(DIM_R1), 0.0);
+    const double run = Slope_Run(r.letter, r.Dim(DIM_B), r.Dim(DIM_TW), r_1, nominal_from_tip);
+    if (!r.letter || !std::strchr("DTU", r.letter) || !(std::fabs(run) > 0.01)) return 0;
+    const double slope = (r.Dim(DIM_SLOPE) - (r.Dim(DIM_TF) + r_1)) / run;
+    // Stored in single precision: parallel flanges come back with a slope
+    // of a few millionths either way.
+    return std::fabs(slope) < 1e-4 ? 0 : slope;
+}
+
+// The outlines a record may stand for: one, or two for a sloped flange,
+// whose t_f stands where the standard of the profile puts it: the European
+// beams and 8 % channels at a fixed share of the width, the American shapes
+// and the 5 % channels (their thickness the flange's average) in the middle
+// of the outstand. A record does not say which standard it follows.
+int Record_Outlines(const Record& r, Catalogue_Outline out[2]) {
+    const double h = r.Dim(DIM_H), b = r.Dim(DIM_B), t_w = r.Dim(DIM_TW), t_f = r.Dim(DIM_TF);
+    Catalogue_Outline o{r.letter, h, b, t_w, t_f, std::max(r.Dim(DIM_R1), 0.0), r.Dim(DIM_R2), 0, 0};
+    if (r.at->profil) {
+        o.slope = Profil_Slope(r, &o.nominal_from_tip);
+    } else {
+        if (r.letter == 'E') o.t_w = t_f;  // the elliptical section's wall stands as t_f
+        // Value 37 is the inner face's slope in per cent; the outline model
+        // turns the flange's centre line by half its angle.
+        const double p = r.Dim(DIM_SLOPE);
+        if (r.letter && std::strchr("DTU", r.letter)) {
+            o.slope = p > 0 ? 2 * std::tan(0.5 * std::atan(p / 100)) : p < 0 ? -1 : 0;
+            o.nominal_from_tip = b / 4;
+            if (r.letter == 'U') {
+                const bool half = r.code == 16 || ((r.code == 15 || r.code == 54) && h > 300);
+                o.nominal_from_tip = half ? (b - t_w / 2) / 2 : b / 2;
+            }
+        }
+    }
+    out[0] = o;
+    if (!(o.slope > 0)) return 1;
+    out[1] = o;
+    out[1].nominal_from_tip = (r.letter == 'U' ? b - t_w : (b - t_w) / 2) / 2;
+    return 2;
+}
+
+// How far a value is from agreeing: 0 agrees exactly, 1 at the limit,
+// beyond 1 it does not agree.
+constexpr double BROKEN = 1e6;
+
+// The promises among a record's dimensions that the outline does not keep
+// by itself, each as its residual over the values it ties.
+struct Tie {
+    double residual;
+    int index[3];
+};
+
+double Ratio_Residual(double stored, double expected, double share) {
+    if (!std::isfinite(stored) || !(std::fabs(expected) > 0)) return stored == expected ? 0 : BROKEN;
+    return std::fabs(stored / expected - 1) / share;
+}
+
+// An equal value: within 0.01 mm and the float's rounding.
+double Same_Residual(double a, double b) { return std::isfinite(a - b) ? std::fabs(a - b) / (0.001 + 1e-5 * std::fabs(b)) : BROKEN; }
+
+// The shares of the root radius that a family's toe radius is: the I beams
+// and their halves 0.6 (of t_w, which is their r_1), the tees of their own
+// standard, angles and channels one half. The radii stand in whole or half
+// millimetres: the small angles' and channels' shares lie 15 % either side
+// of one half, the tees' shares are held within 12 %, so that their two
+// bands stay clear of 0.7 and 1.5 times 0.6.
+std::vector<double> Toe_Shares(char letter) {
+    if (letter == 'D') return {0.6};
+    if (letter == 'T') return {0.5, 0.6};
+    return {0.5};
+}
+double Toe_Tolerance(char letter) { return letter == 'T' ? 0.12 : 0.15; }
+
+// The corner radii of hollow sections, outside and inside, as shares of the
+// wall: hot finished 1.5 and 1, cold formed 2 and 1, 2.5 and 1.5, 3 and 2.
+constexpr double HOLLOW_RADII[][2] = {{1.5, 1}, {2, 1}, {2.5, 1.5}, {3, 2}};
+double Hollow_Radii_Residual(double r_1, double r_2, double t) {
+    if (r_1 == 0 && r_2 == 0) return 0;  // sharp corners: the radii are not known
+    double best = BROKEN;
+    for (const auto& k : HOLLOW_RADII) {
+        const double allowed = 0.03 * k[0] * t + 0.005;
+        best = std::min(best, std::max(std::fabs(r_1 - k[0] * t), std::fabs(r_2 - k[1] * t)) / allowed);
+    }
+    return std::isfinite(best) ? best : BROKEN;
+}
+
+double Slope_Residual(double slope) {
+    double best = BROKEN;
+    for (double s : STANDARD_SLOPES) best = std::min(best, std::fabs(slope - s) / SLOPE_TOLERANCE);
+    return std::isfinite(best) ? best : BROKEN;
+}
+
+std::vector<Tie> Ties(const Record& r) {
+    const Layout& at = *r.at;
+    const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
+    const int r1 = at.dimension[DIM_R1], r2 = at.dimension[DIM_R2], slope = at.dimension[DIM_SLOPE];
+    const double x_r1 = std::max(r.x[r1], 0.0), x_r2 = std::max(r.x[r2], 0.0);
+    std::vector<Tie> ties;
+    switch (r.letter) {
+    case 'K':  // a tube: as wide as it is high, its wall in both places, no radii
+        ties.push_back({Same_Residual(r.x[b], r.x[h]), {b, h, -1}});
+        ties.push_back({Same_Residual(r.x[tf], r.x[tw]), {tf, tw, -1}});
+        ties.push_back({Same_Residual(x_r1, 0), {r1, -1, -1}});
+        ties.push_back({Same_Residual(x_r2, 0), {r2, -1, -1}});
+        break;
+    case 'R': ties.push_back({Hollow_Radii_Residual(x_r1, x_r2, r.x[tw]), {r1, r2, tw}}); break;
+    case 'D': case 'T': case 'U': case 'L':
+        // A record without a root radius does not know its radii (its
+        // readers take t_f for it): its toe radius is not held to one.
+        if (x_r2 > 0 && x_r1 > 0) {
+            double residual = BROKEN;
+            for (double share : Toe_Shares(r.letter))
+                residual = std::min(residual, Ratio_Residual(x_r2, share * x_r1, Toe_Tolerance(r.letter)));
+            ties.push_back({residual, {r2, r1, -1}});
+        }
+        break;
+    default: break;
+    }
+    if (at.profil && r.letter && std::strchr("LRK", r.letter))  // value 27 is 0 for these
+        ties.push_back({Same_Residual(r.x[slope], 0), {slope, -1, -1}});
+    if (at.profil && r.letter && std::strchr("DTU", r.letter)) {
+        double nominal;
+        ties.push_back({Slope_Residual(Profil_Slope(r, &nominal)), {slope, r1, tf}});
+    }
+    return ties;
+}
+
+// What a record's quantity is to be: [lo, hi], and for a torsion constant
+// also the thin-walled sum.
 struct Expected {
     Quantity q;
     double lo, hi;
 };
 
-// Whether a record's value of one quantity agrees with the outline's.
-bool Agrees(const Expected& e, double stored, const Layout& at, char letter) {
+// Residual of a quantity against its expected range; *nearest the value it
+// is to have.
+double Quantity_Residual(const Expected& e, double stored, const Record& r, double thin, double* nearest) {
+    const Layout& at = *r.at;
+    *nearest = std::isfinite(stored) ? std::clamp(stored, e.lo, e.hi) : e.lo;
     // Plastic moduli, torsion and warping constants are taken only when
     // above 0: a record may leave them to the section model.
     const bool optional = e.q == Q_W_PL_Y || e.q == Q_W_PL_1 || e.q == Q_W_PL_Z || e.q == Q_W_PL_2 || e.q == Q_I_T ||
                           e.q == Q_I_W;
-    if (optional && (stored == 0 || (e.q == Q_I_W && at.negative_is_none && stored < 0))) return true;
+    if (optional && (stored == 0 || (e.q == Q_I_W && at.negative_is_none && stored < 0))) return 0;
+    if (!std::isfinite(stored)) return BROKEN;
     if (e.q == Q_TAN) {
         // A zed's record may draw it either way round: its angle by size.
-        const double s = letter == 'Z' ? std::fabs(stored) : stored, x = letter == 'Z' ? std::fabs(e.lo) : e.lo;
-        return std::isfinite(s) && std::fabs(std::atan(s) - std::atan(x)) <= CATALOGUE_ANGLE_TOLERANCE;
+        const double s = r.letter == 'Z' ? std::fabs(stored) : stored, x = r.letter == 'Z' ? std::fabs(e.lo) : e.lo;
+        *nearest = e.lo;
+        return std::fabs(std::atan(s) - std::atan(x)) / CATALOGUE_ANGLE_TOLERANCE;
     }
-    if (e.hi <= 0) return stored >= 0 && stored <= 1e-9 * std::max(1.0, std::fabs(stored));
-    return Within(stored, e.lo, e.hi);
+    if (e.hi <= 0) {
+        *nearest = 0;
+        return stored >= 0 && stored <= 1e-9 * std::max(1.0, std::fabs(stored)) ? 0 : BROKEN;
+    }
+    double residual = std::fabs(stored - *nearest) / (CATALOGUE_OUTLINE_TOLERANCE * std::fabs(*nearest));
+    if (e.q == Q_I_T && thin > 0) {
+        // The profile file's tees are all worked out: the thin-walled sum
+        // is the one value they may hold.
+        const double from_thin = std::fabs(stored / thin - 1) / THIN_TORSION_TOLERANCE;
+        if (at.profil && r.letter == 'T') residual = BROKEN;
+        if (from_thin < residual) residual = from_thin, *nearest = thin;
+    }
+    return residual;
 }
 
-Catalogue_Disagreement Judge_One(const Catalogue_Outline& o, const float* values, const Layout& at,
-                                 double slope_source_expected) {
-    Catalogue_Section v;
-    const Bad_Dimension bad = Outline(o, &v);
-    if (bad == DIM_FAMILY) return {-1, 0, 0};
-    if (bad != DIM_NONE) {
-        const int index = at.dimension[bad];
-        return {index, values[index], bad == DIM_SLOPE ? slope_source_expected : NAN};
-    }
+// A record judged: every value's residual and what the others give for it.
+struct Fit {
+    bool judged = false;   // false: the family has no outline here
+    std::array<double, MAX_VALUES> residual{};
+    std::array<double, MAX_VALUES> expected{};
+    double misfit = 0;     // the sum of the squared residuals
+    bool agrees = false;
+};
+
+// One outline's fit of the record's quantities, the ties already in f.
+void Fit_Quantities(const Record& r, const Catalogue_Section& v, Fit* f) {
     const Expected expected[Q_COUNT] = {
         {Q_A, v.A, v.A},
         {Q_E_Z, v.e_z, v.e_z},
@@ -581,30 +800,248 @@ Catalogue_Disagreement Judge_One(const Catalogue_Outline& o, const float* values
         {Q_I_T, v.I_t[0], v.I_t[1]},
         {Q_I_W, v.I_w[0], v.I_w[1]},
     };
-    // The first disagreeing value in the record's own order.
-    int first = -1;
-    double nearest = 0;
     for (const Expected& e : expected) {
-        const int index = at.quantity[e.q];
-        if (Agrees(e, values[index], at, o.letter) || (first >= 0 && index > first)) continue;
-        first = index;
-        nearest = std::isfinite(values[index]) ? std::clamp(static_cast<double>(values[index]), e.lo, e.hi) : e.lo;
+        const int index = r.at->quantity[e.q];
+        f->residual[index] = Quantity_Residual(e, r.x[index], r, v.I_t_thin, &f->expected[index]);
     }
-    return first < 0 ? Catalogue_Disagreement{-1, 0, 0} : Catalogue_Disagreement{first, values[first], nearest};
 }
 
-// A sloped flange's t_f stands where the standard of the profile puts it:
-// the European beams and 8 % channels at a fixed share of the width, the
-// American shapes and the 5 % channels (their thickness the flange's
-// average) in the middle of the outstand. A record does not say which
-// standard it follows, so its values may agree with either outline.
-Catalogue_Disagreement Judge(Catalogue_Outline o, const float* values, const Layout& at, double slope_source_expected) {
-    const Catalogue_Disagreement first = Judge_One(o, values, at, slope_source_expected);
-    if (first.value < 0 || !(o.slope > 0)) return first;
-    const double outstand = o.letter == 'U' ? o.b - o.t_w : (o.b - o.t_w) / 2;
-    o.nominal_from_tip = outstand / 2;
-    return Judge_One(o, values, at, slope_source_expected).value < 0 ? Catalogue_Disagreement{-1, 0, 0} : first;
+// The index of a dimension the outline cannot be made with.
+int Dimension_Index(const Record& r, Bad_Dimension bad) {
+    if (r.letter == 'E' && !r.at->profil && bad == DIM_TW) return r.at->dimension[DIM_TF];
+    return r.at->dimension[bad];
 }
+
+double Misfit(const Fit& f) {
+    double sum = 0;
+    for (double x : f.residual) sum += std::min(x, BROKEN) * std::min(x, BROKEN);
+    return sum;
+}
+
+// Judges a record: its ties, then each outline it may stand for; the
+// outline that fits best counts. Each outline's own fit goes to `each`
+// when given.
+Fit Evaluate(const Record& r, std::vector<Fit>* each = nullptr) {
+    Catalogue_Outline outlines[2];
+    const int n = Record_Outlines(r, outlines);
+    Fit best;
+    for (int k = 0; k < n; k++) {
+        Fit f;
+        f.judged = true;
+        f.expected.fill(NAN);
+        for (const Tie& t : Ties(r))
+            for (int i : t.index)
+                if (i >= 0) f.residual[i] = std::max(f.residual[i], t.residual);
+        Catalogue_Section v;
+        const Bad_Dimension bad = Outline(outlines[k], &v);
+        if (bad == DIM_FAMILY) return Fit{};
+        if (bad != DIM_NONE) f.residual[Dimension_Index(r, bad)] = BROKEN;
+        else Fit_Quantities(r, v, &f);
+        f.misfit = Misfit(f);
+        f.agrees = std::all_of(f.residual.begin(), f.residual.end(), [](double x) { return x <= 1; });
+        if (k == 0 || (f.agrees && !best.agrees) || (f.agrees == best.agrees && f.misfit < best.misfit)) best = f;
+        if (each) each->push_back(f);
+    }
+    return best;
+}
+
+// ---- naming the value that does not fit -------------------------------------------
+
+// The quantities a dimension is solved for, and each from an outline's
+// moments.
+double Solved_Quantity(Quantity q, const Catalogue_Section& v) {
+    switch (q) {
+    case Q_A: return v.A;
+    case Q_E_Z: return v.e_z;
+    case Q_E_Y: return v.e_y;
+    case Q_I_Y: return v.I_y;
+    case Q_I_Z: return v.I_z;
+    case Q_I_1: return v.I_1;
+    case Q_I_T: return v.I_t_thin;
+    default: return NAN;
+    }
+}
+constexpr Quantity SOLVED[] = {Q_A, Q_E_Z, Q_E_Y, Q_I_Y, Q_I_Z, Q_I_1, Q_I_T};
+
+// The values of dimension `index` between a quarter and four times the
+// stored one that give the record's stored quantity q: a damaged dimension
+// is one of them for the quantity that depends on it most.
+void Solve_Dimension(const Record& r, int index, Quantity q, std::vector<double>* out) {
+    const double target = r.x[r.at->quantity[q]], start = r.x[index];
+    if (!(target > 0) || !(start > 0) || !std::isfinite(target) || !std::isfinite(start)) return;
+    Record t = r;
+    const auto gap = [&](double value) {
+        t.x[index] = value;
+        Catalogue_Outline outlines[2];
+        Record_Outlines(t, outlines);
+        Catalogue_Section v;
+        return Outline(outlines[0], &v, true) == DIM_NONE ? Solved_Quantity(q, v) - target : NAN;
+    };
+    constexpr int STEPS = 12;
+    double lo = start / 4, g_lo = gap(lo);
+    for (int k = 1; k <= STEPS; k++) {
+        const double hi = start / 4 * std::pow(16.0, double(k) / STEPS), g_hi = gap(hi);
+        if (std::isfinite(g_lo) && std::isfinite(g_hi) && (g_lo <= 0) != (g_hi <= 0)) {
+            double a = lo, b = hi, g_a = g_lo;
+            for (int i = 0; i < 36; i++) {
+                const double m = (a + b) / 2, g_m = gap(m);
+                if (!std::isfinite(g_m)) break;
+                if ((g_m <= 0) == (g_a <= 0)) a = m, g_a = g_m;
+                else b = m;
+            }
+            out->push_back((a + b) / 2);
+        }
+        lo = hi, g_lo = g_hi;
+    }
+}
+
+// What the ties give for dimension index, each way they may be kept.
+void Tie_Repairs(const Record& r, int index, std::vector<double>* out) {
+    const Layout& at = *r.at;
+    const int h = at.dimension[DIM_H], b = at.dimension[DIM_B], tw = at.dimension[DIM_TW], tf = at.dimension[DIM_TF];
+    const int r1 = at.dimension[DIM_R1], r2 = at.dimension[DIM_R2], slope = at.dimension[DIM_SLOPE];
+    const double x_r1 = std::max(r.x[r1], 0.0), x_r2 = std::max(r.x[r2], 0.0);
+    if (r.letter == 'K') {
+        if (index == b) out->push_back(r.x[h]);
+        if (index == h) out->push_back(r.x[b]);
+        if (index == tf) out->push_back(r.x[tw]);
+        if (index == tw) out->push_back(r.x[tf]);
+        if (index == r1 || index == r2) out->push_back(0);
+    }
+    if (r.letter == 'L' || r.letter == 'R') {  // as a rule, one thickness for all walls
+        if (index == tf) out->push_back(r.x[tw]);
+        if (index == tw) out->push_back(r.x[tf]);
+    }
+    if (r.letter == 'R') {
+        for (const auto& k : HOLLOW_RADII) {
+            if (index == r1) out->push_back(k[0] * r.x[tw]);
+            if (index == r2) out->push_back(k[1] * r.x[tw]);
+        }
+    }
+    if (r.letter && std::strchr("DTUL", r.letter)) {
+        if (index == r2) out->push_back(0);
+        for (double share : Toe_Shares(r.letter)) {
+            if (index == r2) out->push_back(share * x_r1);
+            if (index == r1 && x_r2 > 0) out->push_back(x_r2 / share);
+        }
+    }
+    if (at.profil && r.letter && std::strchr("LRK", r.letter) && index == slope) out->push_back(0);
+    if (!at.profil || !r.letter || !std::strchr("DTU", r.letter)) return;
+    // Value 27 = t_f + r_1 + s * run, run = read_at(r_1) - nominal; solved
+    // for each standard slope s.
+    double nominal;
+    const double run = Slope_Run(r.letter, r.x[b], r.x[tw], x_r1, &nominal);
+    const double run_without_r1 = run + (r.letter == 'T' ? 0 : x_r1);
+    // The run is k_b b - k_t t_w - k_r r_1 (Slope_Run): a sloped flange
+    // also tells b and t_w.
+    const double k_b = r.letter == 'U' ? 0.5 : 0.25, k_t = r.letter == 'U' ? 1 : 0.5, k_r = r.letter == 'T' ? 0 : 1;
+    for (double s : STANDARD_SLOPES) {
+        if (s > 0) {
+            const double needed = (r.x[slope] - r.x[tf] - x_r1) / s;
+            if (index == tw) out->push_back((k_b * r.x[b] - k_r * x_r1 - needed) / k_t);
+            if (index == b) out->push_back((needed + k_t * r.x[tw] + k_r * x_r1) / k_b);
+        }
+        if (index == slope) out->push_back(r.x[tf] + x_r1 + s * run);
+        if (index == tf) out->push_back(r.x[slope] - x_r1 - s * run);
+        if (index == r1) {
+            const double k = r.letter == 'T' ? 1 : 1 - s;
+            out->push_back((r.x[slope] - r.x[tf] - s * run_without_r1) / k);
+        }
+    }
+}
+
+struct Candidate {
+    int index;
+    double value, misfit;
+};
+
+// How much worse (in the sum of squared residuals) a rule's value may fit
+// than a value solved for and still be the one shown.
+constexpr double RULE_PREFERRED = 0.5;
+
+// Every single value whose repair makes the whole record agree, each value
+// with its best repair, the likelier (smaller misfit) first. A quantity is
+// tried at what each outline the record may stand for gives.
+std::vector<Candidate> Repairs(const Record& r) {
+    std::vector<Fit> outlines;
+    Evaluate(r, &outlines);
+    std::vector<int> indices(std::begin(r.at->dimension), std::end(r.at->dimension));
+    indices.insert(indices.end(), std::begin(r.at->quantity), std::end(r.at->quantity));
+    std::vector<Candidate> found;
+    for (int index : indices) {
+        std::vector<double> solved, rules;
+        const bool dimension = std::find(std::begin(r.at->dimension), std::end(r.at->dimension), index) !=
+                               std::end(r.at->dimension);
+        if (dimension) {
+            if (index <= r.at->dimension[DIM_TF])
+                for (Quantity q : SOLVED) Solve_Dimension(r, index, q, &solved);
+            Tie_Repairs(r, index, &rules);
+        } else {
+            for (const Fit& f : outlines)
+                if (f.residual[index] > 1 && std::isfinite(f.expected[index])) solved.push_back(f.expected[index]);
+        }
+        // The best repair of each kind: a rule's value (a wall in both
+        // places, a radius its share) is the one shown when it fits about
+        // as well as a value solved for, which carries the tables' rounding.
+        Candidate best{-1, 0, INFINITY}, best_rule{-1, 0, INFINITY};
+        for (const std::vector<double>* values : {&solved, &rules}) {
+            for (double value : *values) {
+                if (!std::isfinite(value) || value == r.x[index]) continue;
+                Record t = r;
+                t.x[index] = value;
+                const Fit f = Evaluate(t);
+                if (!f.agrees) continue;
+                if (f.misfit < best.misfit) best = {index, value, f.misfit};
+                if (values == &rules && f.misfit < best_rule.misfit) best_rule = {index, value, f.misfit};
+            }
+        }
+        if (best_rule.index >= 0 && best_rule.misfit <= best.misfit + RULE_PREFERRED) best.value = best_rule.value;
+        if (best.index >= 0) found.push_back(best);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Candidate& a, const Candidate& b) { return a.misfit < b.misfit; });
+    return found;
+}
+
+// Repairs that fit about as well as the best one are named beside it: the
+// published values of a big section hardly feel its fillets, so that a
+// damaged radius and a damaged value 27 explain the record about equally
+// (the sum of the squared residuals within 2.5 of the best).
+constexpr double NAMED_BESIDE = 2.5;
+
+Catalogue_Disagreement Name_Disagreement(const Record& r, const Fit& base) {
+    const std::vector<Candidate> found = Repairs(r);
+    if (!found.empty()) {
+        const Candidate& first = found[0];
+        Catalogue_Disagreement d{first.index, r.x[first.index], first.value};
+        for (size_t k = 1, n = 0; k < found.size() && n < 2; k++) {
+            if (found[k].misfit > first.misfit + NAMED_BESIDE) break;
+            d.also[n] = found[k].index, d.also_stored[n] = r.x[found[k].index], d.also_expected[n] = found[k].value;
+            n++;
+        }
+        return d;
+    }
+    // No single value explains it: the one furthest from the others, the
+    // first in the record's order among equals.
+    int worst = 0;
+    for (int i = 1; i < MAX_VALUES; i++)
+        if (base.residual[i] > base.residual[worst]) worst = i;
+    return {worst, r.x[worst], base.expected[worst]};
+}
+
+Record Make_Record(char letter, int code, const float* values, const Layout& at, int count) {
+    Record r{letter, code, &at, {}};
+    r.x.fill(0);
+    for (int i = 0; i < count && i < MAX_VALUES; i++) r.x[i] = values[i];
+    return r;
+}
+
+Catalogue_Disagreement Judge(const Record& r) {
+    const Fit base = Evaluate(r);
+    if (!base.judged || base.agrees) return {-1, 0, 0};
+    return Name_Disagreement(r, base);
+}
+
+constexpr int PROFIL_COUNT = 35, PROFILDATA_COUNT = 39;
 
 }  // namespace
 
@@ -621,31 +1058,6 @@ int Catalogue_Outline_Values(const Catalogue_Outline* outline, double* A, double
     if (!A || !I_y || !I_z || !Catalogue_Outline_Section(outline, &v)) return 0;
     *A = v.A, *I_y = v.I_y, *I_z = v.I_z;
     return 1;
-}
-
-int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline) {
-    if (!values || !outline) return 0;
-    const double h = values[0], b = values[1], t_w = values[2], t_f = values[3];
-    const double r_1 = std::max(values[25], 0.0f), r_2 = values[26];
-    Catalogue_Outline o{letter, h, b, t_w, t_f, r_1, r_2, 0, 0};
-    // Value 27 is the flange's thickness at a known place plus r_1, so it
-    // tells the slope of a flange whose t_f stands elsewhere: double-T at
-    // b/4 from the tip, read where the root fillet begins; tees the same,
-    // read at the web; channels at b/2, read where the root fillet begins.
-    double run = 0, read_at = 0;
-    if (letter == 'D') o.nominal_from_tip = b / 4, read_at = (b - t_w) / 2 - r_1;
-    else if (letter == 'T') o.nominal_from_tip = b / 4, read_at = (b - t_w) / 2;
-    else if (letter == 'U') o.nominal_from_tip = b / 2, read_at = b - t_w - r_1;
-    run = read_at - o.nominal_from_tip;
-    const double parallel = t_f + r_1;   // value 27 of parallel flanges
-    if (letter && std::strchr("DTU", letter) && std::fabs(run) > 0.05) {
-        o.slope = (values[27] - parallel) / run;
-        // Stored in single precision: parallel flanges come back with a
-        // slope of a few millionths either way.
-        if (std::fabs(o.slope) < 1e-4) o.slope = 0;
-    }
-    *outline = o;
-    return letter && std::strchr("DTULRZ", letter) ? 1 : 0;
 }
 
 int Catalogue_Outline_Polygons(const Catalogue_Outline* outline, int arc_steps, std::vector<Outline_Ring>* rings) {
@@ -666,38 +1078,32 @@ int Catalogue_Outline_Polygons(const Catalogue_Outline* outline, int arc_steps, 
     return 1;
 }
 
+int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline) {
+    if (!values || !outline) return 0;
+    Catalogue_Outline outlines[2];
+    Record_Outlines(Make_Record(letter, 0, values, PROFIL_LAYOUT, PROFIL_COUNT), outlines);
+    *outline = outlines[0];
+    return letter && std::strchr("DTULRZ", letter) ? 1 : 0;
+}
+
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values) {
     if (!values) return {-1, 0, 0};
-    Catalogue_Outline o;
-    Catalogue_Record_Outline(letter, values, &o);
-    const double parallel = o.t_f + o.r_1;   // value 27 of parallel flanges
-    static const Layout layout = {{0, 1, 2, 3, 25, 26, 27},
-                                  {4, 6, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24},
-                                  false};
-    return Judge(o, values, layout, parallel);
+    return Judge(Make_Record(letter, 0, values, PROFIL_LAYOUT, PROFIL_COUNT));
 }
 
 Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values) {
     if (!values) return {-1, 0, 0};
-    const double h = values[0], b = values[1], t_w = values[2], t_f = values[3];
-    Catalogue_Outline o{letter, h, b, t_w, t_f, values[26], values[27], 0, 0};
-    if (letter == 'E') o.t_w = t_f;   // the elliptical section's wall stands as t_f
-    // Value 37 is the inner face's slope in per cent; the outline model turns
-    // the flange's centre line by half its angle.
-    const double p = values[37];
-    if (letter && std::strchr("DTU", letter)) {
-        o.slope = p > 0 ? 2 * std::tan(0.5 * std::atan(p / 100)) : p < 0 ? -1 : 0;
-        o.nominal_from_tip = b / 4;
-        if (letter == 'U') {
-            const double L = b - t_w / 2;
-            const bool half = code == 16 || ((code == 15 || code == 54) && h > 300);
-            o.nominal_from_tip = half ? L / 2 : b / 2;
-        }
-    }
-    static const Layout layout = {{0, 1, 2, 3, 26, 27, 37},
-                                  {4, 6, 7, 8, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
-                                  true};
-    Catalogue_Disagreement d = Judge(o, values, layout, 0);
-    if (letter == 'E' && d.value == 2) d = {3, values[3], NAN};
-    return d;
+    return Judge(Make_Record(letter, code, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT));
+}
+
+int Profil_Outline_Agrees(char letter, const float* values) {
+    if (!values) return 1;
+    const Fit f = Evaluate(Make_Record(letter, 0, values, PROFIL_LAYOUT, PROFIL_COUNT));
+    return !f.judged || f.agrees ? 1 : 0;
+}
+
+int ProfilData_Outline_Agrees(char letter, int code, const float* values) {
+    if (!values) return 1;
+    const Fit f = Evaluate(Make_Record(letter, code, values, PROFILDATA_LAYOUT, PROFILDATA_COUNT));
+    return !f.judged || f.agrees ? 1 : 0;
 }

@@ -21,9 +21,11 @@
 
 #include <vector>
 
-// What the outline of a record needs. For angles, hollow sections and tubes
-// t_w is the wall; for tubes and round bars h is the diameter; for flat bars
-// h is the thickness and b the width; for zeds b is the width from tip to
+// What the outline of a record needs. For angles t_w is the thickness of
+// the leg h and t_f that of the leg b; for hollow sections t_w is the side
+// walls' thickness and t_f that of the top and bottom; for tubes t_w is the
+// wall and h the diameter; for round bars h is the diameter; for flat bars h
+// is the thickness and b the width; for zeds b is the width from tip to
 // tip, each flange (b + t_w) / 2 wide, the upper one to the left.
 struct Catalogue_Outline {
     char letter;             // 'D', 'T', 'U', 'L', 'R', 'K', 'Z', 'E', 'F', 'O'
@@ -47,6 +49,8 @@ struct Catalogue_Section {
     double W_1_top[2], W_1_bottom[2], W_2_left[2], W_2_right[2];  // elastic moduli at the extreme fibres
     double W_pl_y, W_pl_z;  // plastic moduli about the horizontal and the vertical axis
     double I_t[2], I_w[2];  // torsion and warping constant
+    double I_t_thin;        // open sections: the thin-walled sum of the plates without fillets that the
+                            // profile file holds where no table gives I_t; 0 where it has none
 };
 
 // The section of the outline. 1 when worked out; 0 when the family has no
@@ -82,18 +86,30 @@ constexpr double CATALOGUE_OUTLINE_TOLERANCE = 0.05;
 // angle (radians; 1 degree).
 constexpr double CATALOGUE_ANGLE_TOLERANCE = 0.0175;
 
-// The first stored value of a record that disagrees with its dimensions.
+// The stored value of a record that does not fit the others. A record's
+// values tie each other: the section values follow from the dimensions, and
+// the dimensions keep the rules of their family's standards (a tube is as
+// wide as it is high, an angle's toe radius is half its root radius, a
+// hollow section's corner radii go with its wall, a flange slope is one the
+// standards give). The value named is the one which, set to what the others
+// give, makes the whole record agree; where several values each would, they are
+// named (up to three), the likelier first.
 struct Catalogue_Disagreement {
     int value;        // index of the value in the record's own order; -1 when none disagrees
     double stored;    // the value as stored
-    double expected;  // what the dimensions give (the nearer end of a range); not a number when
-                      // the value is a dimension that makes no outline
+    double expected;  // what the other values give (the nearer end of a range); not a number when
+                      // the value is a dimension that makes no outline and no other value tells it
+    // Values that would make the record agree as well (index -1: none),
+    // when the record cannot tell which of them is damaged.
+    int also[2] = {-1, -1};
+    double also_stored[2] = {0, 0}, also_expected[2] = {0, 0};
 };
 
 // Judges a record of the profile file PROFIL (35 values, data/README order)
 // or of the profile manager's ProfilData.bin (39 values, one place further
 // from value 9 on, with the flange slope in per cent as value 37). Letters
-// without an outline here give no disagreement.
+// without an outline here give no disagreement. Finding the value costs a
+// few hundred outlines: a reader asks the *_Agrees functions first.
 Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values);
 // The outline of a PROFIL record as that judgement reads it: dimensions and
 // radii of the record, the slope of sloped flanges from value 27 with t_f
@@ -103,5 +119,9 @@ Catalogue_Disagreement Check_Profil_Outline(char letter, const float* values);
 // whenever both arguments are given.
 int Catalogue_Record_Outline(char letter, const float* values, Catalogue_Outline* outline);
 Catalogue_Disagreement Check_ProfilData_Outline(char letter, int code, const float* values);
+// 1 when the record agrees with its dimensions or its family is not judged,
+// else 0; as quick as one or two outlines.
+int Profil_Outline_Agrees(char letter, const float* values);
+int ProfilData_Outline_Agrees(char letter, int code, const float* values);
 
 #endif

@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "base/cp850.h"
 #include "dialogs/messages.h"
@@ -79,6 +80,28 @@ int Read_Profil_Record(FILE* file, long index, ProfilRecord* record) {
     return 1;
 }
 
+std::string Profil_File_Damage(FILE* file) {
+    if (!file || std::fseek(file, 0, SEEK_END) != 0) return "beschädigt: nicht lesbar"_cp;
+    const long long size = std::ftell(file);
+    char text[120];
+    if (size <= 0 || size % PROFIL_RECORD_SIZE != 0) {
+        std::snprintf(text, sizeof text, "beschädigt: %lld %s, keine ganze Zahl von Sätzen zu %d Bytes"_cp, size,
+                      size == 1 ? "Byte" : "Bytes", PROFIL_RECORD_SIZE);
+        return text;
+    }
+    unsigned char raw[PROFIL_RECORD_SIZE];
+    for (long i = 0; i < size / PROFIL_RECORD_SIZE; i++) {
+        if (!Read_Record_Bytes(file, i, 0, raw, sizeof raw)) return "beschädigt: nicht lesbar"_cp;
+        bool readable = raw[PROFIL_RECORD_SIZE - 1] && std::strchr("DTULRKZEFO", raw[PROFIL_RECORD_SIZE - 1]);
+        for (int k = 0; k < PROFIL_NAME_BYTES && readable; k++) readable = raw[k] >= 0x20 && raw[k] != 0x7F;
+        if (!readable) {
+            std::snprintf(text, sizeof text, "beschädigt: Satz %ld ist kein Profil"_cp, i + 1);
+            return text;
+        }
+    }
+    return "";
+}
+
 void Profil_Key(const char* text, char* key) {
     int n = 0;
     for (; text && n < PROFIL_KEY_LENGTH && text[n]; n++)
@@ -110,11 +133,18 @@ namespace {
 
 // The profiles Profil_Values_Usable has named in this run, with why.
 std::map<std::string, std::string> reported;
-// Why records were refused by their outline, by shown name. Bounded, so
-// that a hostile file of refused records cannot grow it without end; a
-// refusal beyond the bound is named as an unusable value.
-std::map<std::string, Catalogue_Disagreement> disagreements;
-constexpr size_t DISAGREEMENTS_KEPT = 1000;
+// Records refused by their outline, by shown name, as read: which value
+// does not fit is worked out only when the record is named (it costs a few
+// hundred outlines). Bounded, so that a hostile file of refused records
+// cannot grow it without end; a refusal beyond the bound is named as an
+// unusable value.
+struct Refused_Record {
+    char letter;
+    int code;
+    std::vector<float> values;
+};
+std::map<std::string, Refused_Record> refused;
+constexpr size_t REFUSED_KEPT = 1000;
 
 // The name as the notices show it: at most 16 characters, no trailing blanks.
 std::string Shown_Name(const char* name) {
@@ -128,7 +158,7 @@ std::string Shown_Name(const char* name) {
 
 void Forget_Profil_Value_Notices(void) {
     reported.clear();
-    disagreements.clear();
+    refused.clear();
 }
 
 int Profil_Record_Plausible(const char* name, char letter, int code, float* values, int count) {
@@ -136,30 +166,47 @@ int Profil_Record_Plausible(const char* name, char letter, int code, float* valu
     // A value that is no number is named as such by Profil_Values_Usable.
     for (int i = 0; i < count; i++)
         if (!std::isfinite(values[i])) return 1;
-    const Catalogue_Disagreement d = count == PROFIL_VALUE_COUNT ? Check_Profil_Outline(letter, values)
-                                                                 : Check_ProfilData_Outline(letter, code, values);
-    if (d.value < 0) return 1;
+    const bool agrees = count == PROFIL_VALUE_COUNT ? Profil_Outline_Agrees(letter, values)
+                                                    : ProfilData_Outline_Agrees(letter, code, values);
+    if (agrees) return 1;
     const std::string shown = Shown_Name(name);
-    if (disagreements.size() < DISAGREEMENTS_KEPT || disagreements.count(shown)) disagreements[shown] = d;
+    if (refused.size() < REFUSED_KEPT || refused.count(shown))
+        refused[shown] = Refused_Record{letter, code, std::vector<float>(values, values + count)};
     for (int i = 0; i < count; i++) values[i] = NAN;
     return 0;
 }
 
 namespace {
 
+// "Wert Nr. 13 = 27340" and what the other values give for it.
+std::string Value_Words(int index, double stored, double expected, bool first) {
+    char text[160];
+    if (first && std::isnan(expected))
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g ergibt keinen Querschnitt", index, stored);
+    else if (first)
+        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zu den Abmessungen (%.6g)", index, stored,
+                      expected);
+    else
+        std::snprintf(text, sizeof text, " oder Wert Nr. %d = %.6g (%.6g)", index, stored, expected);
+    return text;
+}
+
 // Why a record with the value `bad` not a finite number is refused.
 std::string Refusal_Words(const std::string& shown, int bad) {
-    char text[200];
-    const auto why = disagreements.find(shown);
-    if (why == disagreements.end())
+    const auto why = refused.find(shown);
+    if (why == refused.end()) {
+        char text[80];
         std::snprintf(text, sizeof text, "Wert Nr. %d ist keine gültige Zahl"_cp, bad);
-    else if (std::isnan(why->second.expected))
-        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g ergibt keinen Querschnitt", why->second.value,
-                      why->second.stored);
-    else
-        std::snprintf(text, sizeof text, "Wert Nr. %d = %.6g passt nicht zu den Abmessungen (%.6g)",
-                      why->second.value, why->second.stored, why->second.expected);
-    return text;
+        return text;
+    }
+    const Refused_Record& r = why->second;
+    const Catalogue_Disagreement d = r.values.size() == PROFIL_VALUE_COUNT
+                                         ? Check_Profil_Outline(r.letter, r.values.data())
+                                         : Check_ProfilData_Outline(r.letter, r.code, r.values.data());
+    std::string words = Value_Words(d.value, d.stored, d.expected, true);
+    for (int k = 0; k < 2; k++)
+        if (d.also[k] >= 0) words += Value_Words(d.also[k], d.also_stored[k], d.also_expected[k], false);
+    return words;
 }
 
 }  // namespace
@@ -174,8 +221,8 @@ int Profil_Values_Usable(const char* name, const float* values, int count) {
     if (reported.count(shown)) return 0;
     const std::string words = Refusal_Words(shown, bad);
     reported[shown] = words;
-    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei: Profil %s, %s - das Profil wird nicht verwendet", shown.c_str(),
-                    words.c_str());
+    Message_in_Mode(MESSAGE_MODE_BOX, "Profildatei %s: Profil %s, %s - das Profil wird nicht verwendet",
+                    count == PROFIL_VALUE_COUNT ? "PROFIL" : "ProfilData.bin", shown.c_str(), words.c_str());
     return 0;
 }
 

@@ -44,6 +44,15 @@ long Profil_Record_Count(FILE* file);
 // number, so that nothing of it is ever used.
 int Read_Profil_Record(FILE* file, long index, ProfilRecord* record);
 
+// Why the file does not read as a profile file, in words for a notice
+// ("beschädigt: 1 Byte, keine ganze Zahl von Sätzen zu 160 Bytes",
+// "beschädigt: Satz 7 ist kein Profil"); "" when its size is a whole number
+// of records, at least one, and every record has a type letter of the
+// catalogue and a designation of printable characters. A file cut short, or
+// shifted by a byte, fails; a look-up that found nothing asks it to tell a
+// damaged file from a designation the file lacks. Reads the whole file.
+std::string Profil_File_Damage(FILE* file);
+
 // Builds the 15-character comparison key of a stored designation or of a
 // name: the first 15 bytes upper-cased, a shorter text blank-padded. key
 // needs 16 bytes; a null text gives 15 blanks.

@@ -40,6 +40,7 @@ char* manager_filter = nullptr;
 // as unreadable in this run; why ProfilData.bin could not be opened last.
 std::string trouble;
 std::set<std::string> files_named;
+std::set<std::string> missing_named;  // designations told as missing in this run
 std::string profildata_refusal;
 
 const char TYPE_LETTERS[] = "DUTLRKZEFO";  // type codes 0..9 of ProfilData.bin
@@ -107,6 +108,11 @@ void File_Trouble(const char* file, const std::string& words) {
     if (!files_named.insert(file).second) return;
     Message_in_Mode(MESSAGE_MODE_BOX, "%s - die Katalogprofile werden nicht verwendet", trouble.c_str());
 }
+
+// A designation the profile file lacks: why for the print list. The notice
+// comes when a connection's profile is the one (Catalogue_Profile_Trouble):
+// a name typed on the input page has its own box.
+void Missing_Trouble(const char* file) { trouble = std::string("nicht in der Profildatei ") + file; }
 
 bool Read_At(FILE* file, long index, ProfilDataEintrag* record) {
     return std::fseek(file, index * PROFILDATA_RECORD_SIZE, SEEK_SET) == 0 && Read_ProfilData_Record(file, record) == 1;
@@ -217,6 +223,7 @@ Katalogprofil* Get_Profile_Record(const char* name) {
                 const ProfilDataEintrag* r = Find_Profile(name);
                 if (r) trouble = Profil_Refusal(r->name);
                 else if (!profildata_refusal.empty()) File_Trouble("ProfilData.bin", profildata_refusal);
+                else Missing_Trouble("ProfilData.bin");
                 return nullptr;
             }
             Copy_Trimmed(Trim_Both_Copy(name), katalog_for, sizeof katalog_for, 0);
@@ -242,11 +249,19 @@ Katalogprofil* Get_Profile_Record(const char* name) {
     }
     ProfilRecord record;
     long found = Find_Profil_Record(file, key, &record);
-    std::fclose(file);
     if (found < 0) {
+        // A refused record is named by its value; otherwise the file is
+        // damaged (cut short, shifted) or lacks the designation.
         trouble = Profil_Refusal(key);
+        if (trouble.empty()) {
+            const std::string damage = Profil_File_Damage(file);
+            if (damage.empty()) Missing_Trouble("PROFIL");
+            else File_Trouble("PROFIL", damage);
+        }
+        std::fclose(file);
         return nullptr;
     }
+    std::fclose(file);
     std::memcpy(katalog.values, record.values, sizeof katalog.values);
     katalog.type_letter = record.code[PROFIL_CODE_BYTES - 1];
     Copy_Trimmed(key, katalog.name, sizeof katalog.name, 0);
@@ -369,6 +384,10 @@ const char* Catalogue_Profile_Trouble(const Stahlprofil* profile) {
     Copy_Trimmed(profile->name, trimmed, sizeof trimmed, 3);
     if (Get_Profile_Record(trimmed) || trouble.empty()) return "";
     text = std::string("Profil \"") + trimmed + "\": " + trouble;
+    // A file that cannot be read or a refused record was told when it was
+    // met; a designation the file lacks is told here, once per name.
+    if (trouble.rfind("nicht in der Profildatei ", 0) == 0 && missing_named.insert(trimmed).second)
+        Message_in_Mode(MESSAGE_MODE_BOX, "%s - das Profil wird nicht verwendet", text.c_str());
     return text.c_str();
 }
 
@@ -429,7 +448,10 @@ int Is_Kantfeld_Present(void) {
     return kantfeld_present;
 }
 
-void Reset_Profile_File_Notices(void) { files_named.clear(); }
+void Reset_Profile_File_Notices(void) {
+    files_named.clear();
+    missing_named.clear();
+}
 
 void Reset_Profile_Catalogue(void) {
     while (cache_head) {
@@ -448,6 +470,7 @@ void Reset_Profile_Catalogue(void) {
     katalog_key[0] = '\0';
     trouble.clear();
     files_named.clear();
+    missing_named.clear();
     profildata_refusal.clear();
     Forget_Profil_Value_Notices();
 }

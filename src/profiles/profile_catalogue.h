@@ -100,12 +100,15 @@ ProfilDataEintrag* Load_Profile_from_ProfilData(const char* name);
 // in profil_file.h): it is found, and refused where its values are taken.
 int Read_ProfilData_Record(FILE* file, ProfilDataEintrag* record);
 // Why the catalogue profile `profile` has no usable record, for the print
-// list: "Profil \"HE280A\": Profildatei PROFIL nicht vorhanden", or
-// "Profil \"HE280A\": Wert Nr. 13 = 27340 passt nicht zu den Abmessungen
-// (13679.2)" for a record refused for its values; "" when its record is
-// found and usable, when the catalogue merely lacks the designation, and
-// for profiles not from the catalogue. The text stays until the next call.
-// Looks the name up (the shared Katalogprofil may change).
+// list: "Profil \"HE280A\": Profildatei PROFIL nicht vorhanden", "...:
+// Profildatei PROFIL beschädigt: 1 Byte, ...", "...: nicht in der
+// Profildatei PROFIL", or "Profil \"HE280A\": Wert Nr. 13 = 27340 passt
+// nicht zu den Abmessungen (13679.2)" for a record refused for its values;
+// "" when its record is found and usable, and for profiles not from the
+// catalogue. A designation the file lacks is told once per run and name as
+// well (a box, or stderr in batch mode); the other troubles were told when
+// they were met. The text stays until the next call. Looks the name up (the
+// shared Katalogprofil may change).
 const char* Catalogue_Profile_Trouble(const Stahlprofil* profile);
 // The input check's line of that trouble into the print list (when given):
 // the text with the check line prefix and the alert marker. 1 when there is

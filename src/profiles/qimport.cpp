@@ -884,7 +884,42 @@ namespace {
 int Write_Section_Text(FILE* f, void* context) {
     const auto* r = static_cast<const Sonderquerschnitt*>(context);
     const size_t n = static_cast<size_t>(r->text_length - 1);
-    return std::fwrite(r->text, 1, n, f) == n;
+    return std::fwrite(r->text, 1, n, f) == n ? VEK_WRITE_DONE : VEK_WRITE_FAILED;
+}
+
+// Puts the exchange file in order before Q7-VUVE starts: the section to
+// hand over written whole under a temporary name and renamed over the old
+// file, or, with none to hand over, the old file removed. False when that
+// failed (the user is told which file and why): Q7-VUVE would take the old
+// file's section for the user's, and its answer would replace the section.
+bool Prepare_Exchange(const char* exchange, const Sonderquerschnitt* section, bool hand_over) {
+    bool ready;
+    errno = 0;
+    if (hand_over) {
+        // A folder that could not be synced still holds the new file: it
+        // is only read by the tool about to start.
+        const int result =
+            VEK_Replace_File(exchange, Write_Section_Text, nullptr, const_cast<Sonderquerschnitt*>(section), 0);
+        ready = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+    } else {
+        ready = std::remove(exchange) == 0 || errno == ENOENT;
+    }
+    const int error = errno;
+    if (ready) return true;
+    const char* why = error ? std::strerror(error) : "Schreibfehler";
+    if (VEK_Batch_Mode()) {
+        Message_in_Mode(MESSAGE_MODE_BOX, "%s: the exchange file cannot be %s (%s); Q7-VUVE is not started", exchange,
+                        hand_over ? "written" : "removed", why);
+        return false;
+    }
+    Init_Message();
+    Fill_Message("%s", hand_over ? "Die Austauschdatei kann nicht geschrieben werden:"
+                                 : "Die alte Austauschdatei kann nicht entfernt werden:");
+    Fill_Message("%s", exchange);
+    Fill_Message("%s", why);
+    Fill_Message("%s", "Q7-VUVE wird nicht gestartet.");
+    Draw_Message();
+    return false;
 }
 
 }  // namespace
@@ -905,9 +940,8 @@ Sonderquerschnitt* Start_VUVE(int kind_mask, Sonderquerschnitt* section) {
     if (!Get_XPRT_Path(exchange, sizeof exchange)) return section;
     char mask_text[16];
     std::snprintf(mask_text, sizeof mask_text, "%d", kind_mask);
-    std::remove(exchange);
-    if (section && (kind_mask & section->kind) && section->text && section->text_length > 1)
-        VEK_Write_File_Replacing(exchange, Write_Section_Text, section);
+    const bool hand_over = section && (kind_mask & section->kind) && section->text && section->text_length > 1;
+    if (!Prepare_Exchange(exchange, section, hand_over)) return section;
     const char* extension = "0";
     if (extensions_on) {
         if (extensions_installed < 0) extensions_installed = VUVE_Extended_Installed();

@@ -163,6 +163,14 @@ void Set_VUVE_Caller_Name(const char* name);
 // Path of the exchange file into buffer; null when the prefix is too short.
 const char* Get_XPRT_Path(char* buffer, int size);
 
+// Runs Q7-VUVE on the section: hands its text over in the exchange file
+// when the kind mask takes it (the file replaced whole, never removed
+// first), else removes an old exchange file, and reads the answer back.
+// Returns the section read back (the given one, or a new one appended to
+// the list), the given section unchanged (or null) when Q7-VUVE left no
+// exchange file or the exchange file could not be written or removed (the
+// user is told which and why, and Q7-VUVE is not started), null after an
+// installation error.
 Sonderquerschnitt* Start_VUVE(int kind_mask, Sonderquerschnitt* section);
 // An exchange file that is no regular file or larger than 64 MB is read as
 // one that cannot be opened.

@@ -395,11 +395,12 @@ namespace {
 // tips and root fillets (30 points); its bands along the sloped faces.
 TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     testutil::TempDir dir;
-    // T100: h 10 cm; toe radius 0.3 cm; the root fillet meets the web at
-    // 2.2 cm (t_f + r_1); section values those of its sharp outline, so that
-    // the catalogue takes the record.
+    // T100: h 10 cm; toe radius 0.55 cm (t/2, as its standard gives it,
+    // which the catalogue holds a tee's toe radius to); the root fillet
+    // meets the web at 2.2 cm (t_f + r_1); section values those of its sharp
+    // outline, so that the catalogue takes the record.
     std::map<int, float> t100 = testutil::Sharp_Section('T', 10, 10, 1.1, 1.1);
-    t100[25] = 1.1f, t100[26] = 0.3f, t100[27] = 2.2f;
+    t100[25] = 1.1f, t100[26] = 0.55f, t100[27] = 2.2f;
     testutil::Write_File(dir.file("PROFIL"), testutil::Profil_Record("T100", 'T', t100));
     testutil::ScopedEnv data("DATA", dir.str());
     GeschweissterAnschluss a;
@@ -414,9 +415,9 @@ TEST(DrawingSlopedTee, FromAProfileFileOfItsOwn) {
     const std::string text = testutil::Stream_Text(f);
     std::fclose(f);
     EXPECT_NE(text.find("\n18 30\n -50.00 0.00\n"), std::string::npos) << text;
-    // F = t + 0.02 (c1 - b/4) = 11 + 0.02 (3 - 25) = 10.56: the tip rounding
-    // ends at (-50 + 3, 10.56).
-    EXPECT_NE(text.find(" -47.00 10.56\n"), std::string::npos);
+    // F = t + 0.02 (c1 - b/4) = 11 + 0.02 (5.5 - 25) = 10.61: the tip
+    // rounding ends at (-50 + 5.5, 10.61).
+    EXPECT_NE(text.find(" -44.50 10.61\n"), std::string::npos);
     // Weld edges of the sloped variant: position 2 from point 4 to 6, 4 from
     // 9 to 11.
     Kehlnaht_Geometry g;

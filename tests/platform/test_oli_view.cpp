@@ -478,14 +478,16 @@ TEST(OliView, DamagedListsRenderWhatTheyCan) {
         {"#SHOWTABLE\n 2147483647 0 0\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 1},
         {"#FOO\nbar\n#SHOWPARA\n0x40\n4\n0x0 99999\n2 1\n-1\n Tabs\n#END_OF_TEXT\n0x0\n-1\n", "Tabs", 1},
         {"#SHOWPARA\n0x40\n4\n0x0 8.8e75\n2 1\n-1\n Viele\n#END_OF_TEXT\n0x0\n-1\n", "Viele", 0},
-        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 1},
+        // A number that is no finite number makes its picture damage.
+        {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1e300 0 nan\n 1  0 0 1 1\n -1\n#SHOWPARA\n0x0\n4\n-1\n Weiter\n", "Weiter", 2},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 5 0 5\n 18 999999999\n 18 5 1 1\n 1  1e308 0 -1e308 1\n"
          " 14 1e300 0\n 13 -4\n 3 1 1 \xAEoffen\n 38 1000000 1 2\n 30\n 30\n 31\n 31\n 31\n 99 1\n 99 2\n -1\n"
-         " Text\n", "offen", 0},
+         " Text\n", "offen", 1},
         {"#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 10 0 10\n 20  5\n 24  -90000 90000 90000 -90000\n 2 1 1 \xAEweit\xAF\n -1\n",
          "weit", 0},  // a hatched area far beyond the page: only the page is hatched
         {"#SETYPOS\n256 1e300\n#SETMARGINS\n257 -50 0\n#RESERVESPACE\n900\n#SHOWTABLE\n 0 0 0\n 0 0 -1 -1 nan\n Zeile\n",
          "Zeile", 1},
+        {"#SETYPOS\n256 nan\n#RESERVESPACE\ninf\n#SHOWPARA\n0x0\n4\n-1\n Danach\n#END_OF_TEXT\n0x0\n-1\n", "Danach", 2},
     };
     testutil::TempDir dir;
     for (const Case& c : cases) {
@@ -937,6 +939,18 @@ TEST(OliView, StrictStructureCheck) {
          ""},
         {"#FOO\n", "line 1: unknown keyword #FOO"},
         {"#SETFLAGS\n 896\n#NEWPAGE\n", "line 3: #SETFLAGS without its empty line"},
+        // A list that ends inside a bookmark group was cut off between two
+        // blocks; a position stored and not taken back may be a writer's.
+        {"#SETBOOKMARK\n19\n \n#STOREYPOS\n1\n" + Para("0x0\n4\n", {"a"}) + "#SETBOOKMARK\n20\n \n", ""},
+        {"#SETBOOKMARK\n19\n \n" + Para("0x0\n4\n", {"a"}),
+         "line 13: the list breaks off: a bookmark group (level 19) is never closed"},
+        // Numbers that do not fit: the font mode read with atoi, a pen taken
+        // as an int, a coordinate that is no number.
+        {Para("0x0\n99999999999999999999\n", {"a"}), "line 4: font mode not a whole number that fits"},
+        {Para("0x0\n4.5\n", {"a"}), "line 4: font mode not a whole number that fits"},
+        {head + " 4 3e9\n -1\n", "line 6: a number that does not fit"},
+        {head + " 1  0 0 nan 1\n -1\n", "line 6: a number that does not fit"},
+        {head + " 1  0 0 3e9 1\n -1\n", ""},
     };
     for (const Case& c : cases) {
         FILE* f = testutil::Stream_With(c.list);
@@ -946,4 +960,29 @@ TEST(OliView, StrictStructureCheck) {
         EXPECT_EQ(fault.substr(0, std::strlen(c.fault)), c.fault) << c.list;
     }
     EXPECT_EQ(OLI_Check_Structure(nullptr, nullptr), 0);
+}
+
+// Every print list kept in the tests' data (the report, the drawings, the
+// sketch, the end-plate sheet) reads as sound: no damage, no open bookmark
+// group, and the viewer puts no mark on its pages. A load case's group cut
+// after its heading is marked as cut.
+TEST(OliView, GoldenListsAreSoundAndTheirCutsAreMarked) {
+    int lists = 0;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(testutil::Fixture(""))) {
+        std::string ext = e.path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), ::tolower);
+        if (ext != ".oli") continue;
+        ++lists;
+        const std::string whole = testutil::Read_File(e.path().string());
+        FILE* f = testutil::Stream_With(whole);
+        std::string fault;
+        EXPECT_EQ(OLI_Check_Structure(f, &fault), 1) << e.path() << ": " << fault;
+        std::fclose(f);
+        EXPECT_EQ(OLI_Page_Mark(Read(whole)), "") << e.path();
+    }
+    EXPECT_GE(lists, 25);
+    // A load case's group of a list the program writes, cut after its heading.
+    const std::string group = "#SETBOOKMARK\n19\n \n#SETBOOKMARK\n16\n Lk 1\n" + Para("0x0\n4\n", {"Lk 1"});
+    EXPECT_EQ(OLI_Page_Mark(Read(group + "#SETBOOKMARK\n17\n \n#SETBOOKMARK\n20\n \n")), "");
+    EXPECT_EQ(OLI_Page_Mark(Read(group)), "Druckliste beschädigt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten");
 }

@@ -83,31 +83,47 @@ TEST(ViewerProgram, RefusesWhatIsNoPrintList) {
 
 // Every file the viewer writes is whole or not there: a full disc, a
 // failed sync and a failed close each leave the old file as it was, no
-// temporary, and exit code 1. Before, the PDF was written in place (a full
-// disc left the old one cut short) and a failed close of the PDF or of the
-// boxes file still gave exit code 0.
+// temporary, and exit code 1, and stderr says why with the error of the
+// call that failed (it said "(Success)": the error number was lost). Before,
+// the PDF was written in place (a full disc left the old one cut short) and
+// a failed close of the PDF or of the boxes file still gave exit code 0.
+// A folder that cannot be synced after the new file took the old one's name
+// leaves the new file there: exit code 4, it stands, not confirmed on disc
+// (it said "cannot be written" and exit code 1).
 TEST(ViewerProgram, FilesAreWholeOrTheOldOnesStay) {
     testutil::TempDir dir;
     testutil::Write_File(dir.file("liste.OLI"), kTwoPages);
     const std::string args = "'" + dir.file("liste.OLI") + "' -o '" + dir.file("out.pdf") + "' --png 2 '" +
                              dir.file("seite.png") + "' --boxes '" + dir.file("boxes.txt") + "'";
+    const std::string folder = std::filesystem::canonical(dir.path()).string();
+    const std::string eio = " cannot be written (Input/output error); an old file of the name stays as it was";
     const struct {
         const char* what;
         std::string prefix;
-        const char* kept;  // the file that keeps its old bytes
+        const char* kept;  // the file that keeps its old bytes, or that stands new (code 4)
+        int code;
+        std::string said;
     } cases[] = {
-        {"disc full", "trap '' XFSZ; ulimit -f 4;", "out.pdf"},  // 2 kB; the PDF has more
-        {"PDF not synced", Fault("fsync", "out.pdf"), "out.pdf"},
-        {"PDF not closed", Fault("fclose", "out.pdf"), "out.pdf"},
-        {"PNG not closed", Fault("fclose", "seite.png"), "seite.png"},
-        {"boxes not closed", Fault("fclose", "boxes.txt"), "boxes.txt"},
+        // 2 kB; the PDF has more: the write is refused with EFBIG.
+        {"disc full", "trap '' XFSZ; ulimit -f 4;", "out.pdf", 1, "out.pdf cannot be written (File too large)"},
+        {"PDF not synced", Fault("fsync", "out.pdf"), "out.pdf", 1, "out.pdf" + eio},
+        {"PDF not closed", Fault("fclose", "out.pdf"), "out.pdf", 1, "out.pdf" + eio},
+        {"PNG not closed", Fault("fclose", "seite.png"), "seite.png", 1, "seite.png" + eio},
+        {"boxes not closed", Fault("fclose", "boxes.txt"), "boxes.txt", 1, "boxes.txt" + eio},
+        // The second sync in the folder: the temporary's, then the folder's.
+        {"folder not synced", Fault("fsync", folder, 2), "out.pdf", 4,
+         "out.pdf is written, but its folder could not be synced (Input/output error): the new file may not "
+         "survive a power cut"},
     };
     for (const auto& c : cases) {
         for (const char* name : {"out.pdf", "seite.png", "boxes.txt"}) testutil::Write_File(dir.file(name), "alt");
         std::string err;
-        EXPECT_EQ(Run_Viewer(args, dir, &err, c.prefix), 1) << c.what << ": " << err;
-        EXPECT_NE(err.find("cannot be written"), std::string::npos) << c.what << ": " << err;
-        EXPECT_TRUE(testutil::Read_File(dir.file(c.kept)) == "alt") << c.what << ": the old file is gone";
+        EXPECT_EQ(Run_Viewer(args, dir, &err, c.prefix), c.code) << c.what << ": " << err;
+        EXPECT_NE(err.find(c.said), std::string::npos) << c.what << ": " << err;
+        EXPECT_EQ(testutil::Read_File(dir.file(c.kept)) == "alt", c.code == 1) << c.what;
+        if (c.code == 4) {
+            EXPECT_EQ(testutil::Read_File(dir.file(c.kept)).rfind("%PDF-", 0), 0u);
+        }
         for (const auto& e : std::filesystem::directory_iterator(dir.path()))
             EXPECT_NE(e.path().filename().string().rfind(".vek-", 0), 0u) << c.what << ": " << e.path();
     }
@@ -120,7 +136,6 @@ TEST(ViewerProgram, FilesAreWholeOrTheOldOnesStay) {
     EXPECT_EQ(Run_Viewer(args, dir, &err, shim), 0) << err;
     EXPECT_EQ(testutil::Read_File(dir.file("out.pdf")).rfind("%PDF-", 0), 0u);
     EXPECT_EQ(Count_Boxes(testutil::Read_File(dir.file("boxes.txt")), "foot", "Seite"), 2);
-    const std::string folder = std::filesystem::canonical(dir.path()).string();
     std::vector<std::string> ops;
     std::istringstream in(testutil::Read_File(log));
     for (std::string line; std::getline(in, line);) ops.push_back(line);
@@ -145,6 +160,7 @@ TEST(ViewerProgram, FilesAreWholeOrTheOldOnesStay) {
 // at most a line on stderr).
 TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
     const std::string damaged = "Druckliste besch\xC3\xA4" "digt: 1 Teil nicht lesbar";
+    const std::string cut = "Druckliste besch\xC3\xA4" "digt: sie bricht mitten in einem Abschnitt ab, es fehlen Seiten";
     const struct {
         const char* what;
         std::string bytes;
@@ -158,6 +174,16 @@ TEST(ViewerProgram, MarksEveryPageOfAListNotToTrust) {
          "1 damaged block(s)", damaged},
         {"successor", kTwoPages, 0, true, "liste.OLI.new stands beside it",
          "Ein Lauf, der diese Druckliste und ihre Plotdatei ersetzt, wurde unterbrochen"},
+        // Cut between two blocks inside a load case's bookmark group: read
+        // as sound before (exit code 0, "Seite 2 von 2" of more).
+        {"cut in a group", "#SETBOOKMARK\n19\n \n" + kTwoPages, 0, false,
+         "the list breaks off (a bookmark group (level 19) is never closed)", cut},
+        // A font mode beyond an int was read with atoi, a record's number
+        // beyond one cast to an int: now each is damage.
+        {"font mode", kPara + "#NEWPAGE\n#SHOWPARA\n0x0\n99999999999999999999\n-1\n x\n#END_OF_TEXT\n0x0\n-1\n" + kPara,
+         0, false, "1 damaged block(s)", damaged},
+        {"record number", kPara + "#NEWPAGE\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n-1\n0 1 0 1\n 9 0 0 1 1 1e40 \xAEx\xAF\n -1\n",
+         0, false, "1 damaged block(s)", damaged},
     };
     for (const auto& c : cases) {
         testutil::TempDir dir;

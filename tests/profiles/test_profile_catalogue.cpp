@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/cp850.h"
 #include "catalogue_fixture.h"
 #include "printlist/verdict.h"
 #include "thinwall/dwqb.h"
@@ -65,6 +66,16 @@ TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
     std::map<int, float> damaged = Shipped_Values("HE280A");
     damaged[13] *= 2;  // I_1
     const std::string refused = Profil_Record("HE280A", 'D', damaged);
+    const std::string he280a = Profil_Record("HE280A", 'D', Shipped_Values("HE280A"));
+    const std::string he300a = Profil_Record("HE300A", 'D', Shipped_Values("HE300A"));
+    const std::string damage = "Profildatei PROFIL beschädigt: "_cp;
+    const std::string cut_short = damage + "1 Byte, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
+    const std::string one_more = damage + "161 Bytes, keine ganze Zahl von Sätzen zu 160 Bytes"_cp;
+    // Shifted by a byte, the record's type letter is the blank before it.
+    const std::string not_a_profile = damage + "Satz 1 ist kein Profil";
+    const std::string unused = " - die Katalogprofile werden nicht verwendet";
+    const std::string cut_short_notice = cut_short + unused, one_more_notice = one_more + unused,
+                      not_a_profile_notice = not_a_profile + unused;
     const struct {
         std::string profil;  // "" none, "/" a folder, else the bytes
         bool data, manager;
@@ -81,7 +92,15 @@ TEST_F(ProfileCatalogue, ProfileWithoutItsRecordSaysWhy) {
          "Profildatei ProfilData.bin nicht vorhanden - die Katalogprofile werden nicht verwendet"},
         // What the outline gives is the concern of the outline's tests.
         {refused, true, false, "Wert Nr. 13 = 27340 passt nicht zu den Abmessungen (", nullptr},
-        {Profil_Record("HE300A", 'D', Shipped_Values("HE300A")), true, false, "", ""},
+        // A file that lacks the designation, one of a single byte, one with
+        // a byte put in front, one with its first byte lost: each named
+        // (before, the first said nothing and the others were taken for it).
+        {he300a, true, false, "nicht in der Profildatei PROFIL",
+         "Profil \"HE280A\": nicht in der Profildatei PROFIL - das Profil wird nicht verwendet"},
+        {"H", true, false, cut_short.c_str(), cut_short_notice.c_str()},
+        {" " + he280a, true, false, one_more.c_str(), one_more_notice.c_str()},
+        {he280a.substr(1) + he300a.substr(0, 1), true, false, not_a_profile.c_str(), not_a_profile_notice.c_str()},
+        {he280a, true, false, "", ""},
     };
     for (const auto& c : cases) {
         Reset_Profile_Catalogue();

@@ -114,6 +114,45 @@ TEST_F(UserSectionTest, MissingSiblingProgramIsAnInstallationError) {
     EXPECT_EQ(s->kind, 0);
 }
 
+// The exchange file was removed before the section was written into it,
+// and the write was not checked: a section that could not be handed over
+// left the old exchange file gone, and Q7-VUVE started without it (its
+// answer replacing the section). Now the file is replaced whole, and when
+// it can be neither written nor removed (here a folder stands under its
+// name) the user is told which file and why and Q7-VUVE is not started.
+TEST_F(UserSectionTest, ExchangeFileThatCannotBeWrittenKeepsTheToolFromStarting) {
+    Install_VUVE("#!/bin/sh\ntouch started.txt\n");
+    Sonderquerschnitt* s = Export_Line_Model(&kModel);
+    ASSERT_NE(s, nullptr);
+    const struct {
+        int mask;             // 1 takes the section's kind: it is handed over
+        const char* first;    // the box's first line
+    } cases[] = {{1, "Die Austauschdatei kann nicht geschrieben werden:"},
+                 {2, "Die alte Austauschdatei kann nicht entfernt werden:"}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir.file("QX01XPRT.TMP"));
+        std::filesystem::create_directories(dir.file("QX01XPRT.TMP/inhalt"));
+        VEK_Clear_Recorded_Messages();
+        EXPECT_EQ(Start_VUVE(c.mask, s), s) << c.mask;
+        EXPECT_FALSE(std::filesystem::exists(dir.file("started.txt"))) << c.mask;
+        EXPECT_TRUE(std::filesystem::exists(dir.file("QX01XPRT.TMP/inhalt"))) << c.mask;
+        EXPECT_STREQ(s->name, "Winkel                  ");
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.mask;
+        const std::vector<std::string>& lines = VEK_Recorded_Messages()[0].lines;
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], c.first);
+        EXPECT_EQ(lines[1], "QX01XPRT.TMP");
+        EXPECT_EQ(lines[2], c.mask == 1 ? "Is a directory" : "Directory not empty");
+        EXPECT_EQ(lines[3], "Q7-VUVE wird nicht gestartet.");
+    }
+    // An old exchange file is replaced whole by the section handed over.
+    std::filesystem::remove_all(dir.file("QX01XPRT.TMP"));
+    Write_File(dir.file("QX01XPRT.TMP"), "alt");
+    EXPECT_EQ(Start_VUVE(1, s), s);
+    EXPECT_TRUE(std::filesystem::exists(dir.file("started.txt")));
+    EXPECT_EQ(Read_File(dir.file("QX01XPRT.TMP")), kXprt);
+}
+
 TEST_F(UserSectionTest, ExtendedVuveEinCarriesRadiansAndTheFemCode) {
     Install_VUVE("#!/bin/sh\nexit 0\n");
     Write_File(dir.file("EXEC/Q7-VUVE/Kantfeld.exe"), "#!/bin/sh\n");

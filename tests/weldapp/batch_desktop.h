@@ -85,8 +85,9 @@ struct Desktop {
     }
     // Every print list the run wrote passes the viewer's strict structure
     // check (docs/printlist-viewer.md): complete blocks, known records, no
-    // element nested or left open. A list the run left alone (an old list
-    // a test put there) is not the program's.
+    // element nested or left open, no bookmark group left open; and the
+    // viewer's pages carry no mark of a damaged or cut list. A list the run
+    // left alone (an old list a test put there) is not the program's.
     void Check_Lists(const std::map<std::string, std::string>& before) const {
         for (const auto& [name, bytes] : Lists()) {
             const auto was = before.find(name);
@@ -96,6 +97,11 @@ struct Desktop {
             const int sound = OLI_Check_Structure(f, &fault);
             if (f) std::fclose(f);
             EXPECT_EQ(sound, 1) << name << ": " << fault;
+            OliDocument doc;
+            f = testutil::Stream_With(bytes);
+            OLI_Read_Document(f, &doc);
+            if (f) std::fclose(f);
+            EXPECT_EQ(OLI_Page_Mark(doc), "") << name;
         }
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(project + "/" + name); }

@@ -91,10 +91,9 @@ void Patch_Profil(const std::string& path, const std::string& name, int index, f
 // skipped it, so the list ended "Nachweis erbracht". Values that disagree
 // with the record's dimensions did the same: one flipped bit in I_y (13670
 // -> 27340 cm4) ended "erbracht" at 0.552 instead of 0.620; a doubled area
-// and a halved flange likewise (with the record's own value 27, flange plus
-// root radius, the halved flange would end in a tip of no thickness). The
-// record is refused and named on the console; the cross-section check
-// cannot be made.
+// and a halved flange likewise. The record is refused and named on the
+// console, the halved flange with what the other values give for it; the
+// cross-section check cannot be made.
 TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
     struct Case {
         int index;
@@ -105,7 +104,8 @@ TEST(BatchDamaged, ProfileFileValueThatIsNoNumber) {
                  {23, HUGE_VALF, "Wert Nr. 23 ist keine g\x81ltige Zahl"},
                  {9, 27340.0f, "Wert Nr. 9 = 27340 passt nicht zu den Abmessungen"},
                  {4, 194.6f, "Wert Nr. 4 = 194.6 passt nicht zu den Abmessungen"},
-                 {3, 0.65f, "Wert Nr. 3 = 0.65 ergibt keinen Querschnitt"}};
+                 // Half the flange thickness: what the others give is 1.3 cm.
+                 {3, 0.65f, "Wert Nr. 3 = 0.65 passt nicht zu den Abmessungen (1.3)"}};
     for (const Case& c : cases) {
         Desktop d;
         d.Add("he280a_end_plate", "A001");

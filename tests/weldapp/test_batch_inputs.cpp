@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "codes/nad.h"
@@ -91,25 +92,50 @@ TEST(BatchInputs, ProfileRecordWithADamagedValueTheChecksTake) {
         EXPECT_EQ(list.find(kVerified), std::string::npos) << c.index;
         EXPECT_NE(list.find(kNotVerified), std::string::npos) << c.index;
         if (!c.named) continue;
-        EXPECT_NE(d.err.find("Profildatei: Profil HE280A, " + std::string(c.named)), std::string::npos) << d.err;
+        EXPECT_NE(d.err.find("Profildatei PROFIL: Profil HE280A, " + std::string(c.named)), std::string::npos) << d.err;
         EXPECT_NE(list.find(" Profil \"HE280A\": " + std::string(c.named)), std::string::npos) << c.index;
     }
 }
 
-// Without its profile file the run said nothing on the console and the list
-// gave no reason why the cross-section checks could not be made.
-TEST(BatchInputs, MissingProfileFileIsNamed) {
-    Desktop d;
-    d.Add("he280a_end_plate", "A001");
-    fs::remove(d.dir.file("data/PROFIL"));
-    ASSERT_EQ(d.Run(kRun), 1) << d.err;
-    const std::string list = d.File("A001_01.OLI");
-    const std::string notice = "Profildatei PROFIL nicht vorhanden - die Katalogprofile werden nicht verwendet\n";
-    ASSERT_NE(d.err.find(notice), std::string::npos) << d.err;
-    EXPECT_EQ(d.err.find(notice, d.err.find(notice) + 1), std::string::npos) << d.err;  // once
-    EXPECT_NE(list.find(" Profil \"HE280A\": Profildatei PROFIL nicht vorhanden "), std::string::npos);
-    EXPECT_EQ(list.find(kVerified), std::string::npos);
-    EXPECT_NE(list.find(kNotVerified), std::string::npos);
+// Without its profile file, or with one of a single byte, one cut before
+// the connection's record or one shifted by a byte, the run said nothing on
+// the console and the list gave no reason why the cross-section checks
+// could not be made ("Berechnungsfehler"). Each is named once on the
+// console and in the list's input check.
+TEST(BatchInputs, MissingOrDamagedProfileFileIsNamed) {
+    const std::string shipped = testutil::Read_File(WELD_PROFIL_FILE);
+    const size_t at = shipped.find("HE280A          ");
+    ASSERT_TRUE(at != std::string::npos && at % 160 == 0);
+    const std::string damaged = "Profildatei PROFIL besch\x84" "digt: ";
+    const std::string unused = " - die Katalogprofile werden nicht verwendet\n";
+    const struct {
+        const char* what;
+        std::optional<std::string> bytes;  // none: no file
+        std::string why;                   // in the list, after "Profil \"HE280A\": "
+        std::string notice;                // on the console
+    } cases[] = {
+        {"missing", std::nullopt, "Profildatei PROFIL nicht vorhanden", "Profildatei PROFIL nicht vorhanden" + unused},
+        {"one byte", std::string("H"), damaged + "1 Byte, keine ganze Zahl von S\x84tzen zu 160 Bytes",
+         damaged + "1 Byte, keine ganze Zahl von S\x84tzen zu 160 Bytes" + unused},
+        {"cut before the record", shipped.substr(0, at), "nicht in der Profildatei PROFIL",
+         "Profil \"HE280A\": nicht in der Profildatei PROFIL - das Profil wird nicht verwendet\n"},
+        {"shifted by a byte", " " + shipped,
+         damaged + std::to_string(shipped.size() + 1) + " Bytes, keine ganze Zahl von S\x84tzen zu 160 Bytes",
+         damaged + std::to_string(shipped.size() + 1) + " Bytes, keine ganze Zahl von S\x84tzen zu 160 Bytes" + unused},
+    };
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("he280a_end_plate", "A001");
+        if (c.bytes) testutil::Write_File(d.dir.file("data/PROFIL"), *c.bytes);
+        else fs::remove(d.dir.file("data/PROFIL"));
+        ASSERT_EQ(d.Run(kRun), 1) << d.err;
+        const std::string list = d.File("A001_01.OLI");
+        ASSERT_NE(d.err.find(c.notice), std::string::npos) << c.what << ": " << d.err;
+        EXPECT_EQ(d.err.find(c.notice, d.err.find(c.notice) + 1), std::string::npos) << d.err;  // once
+        EXPECT_NE(list.find(" Profil \"HE280A\": " + c.why + " "), std::string::npos) << c.what;
+        EXPECT_EQ(list.find(kVerified), std::string::npos) << c.what;
+        EXPECT_NE(list.find(kNotVerified), std::string::npos) << c.what;
+    }
 }
 
 // A missing Deutschland.NAD gave the recommended values with a note and

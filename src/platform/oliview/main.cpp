@@ -18,10 +18,13 @@
 // Every file is written whole or not at all: an old file of the name stays
 // as it was when its new one cannot be written. Exit codes when rendering:
 // 0 every file written; 1 the list cannot be read or a file cannot be
-// written (stderr says which); 2 a command line it does not understand; 3
-// every file written, but the list is damaged, or its successor waits
-// beside it (a run that writes it with its plot file was cut off): each
-// page of the PDF and the PNG says so in red, and so does stderr.
+// written (stderr says which, and why); 2 a command line it does not
+// understand; 3 every file written, but the list is damaged, or its
+// successor waits beside it (a run that writes it with its plot file was
+// cut off): each page of the PDF and the PNG says so in red, and so does
+// stderr; 4 every file written, but the folder of one could not be synced
+// after its new file was put in place: the new file stands, but may not
+// survive a power cut (stderr says which; this code wins over 3).
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -35,7 +38,7 @@
 
 namespace {
 
-enum Exit_Code { EXIT_WRITTEN = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MARKED = 3 };
+enum Exit_Code { EXIT_WRITTEN = 0, EXIT_FAILED = 1, EXIT_USAGE = 2, EXIT_MARKED = 3, EXIT_UNCONFIRMED = 4 };
 
 int Usage() {
     std::fprintf(stderr, "usage: oliview LIST.OLI [-o OUT.pdf] [--png PAGE OUT.png] [--boxes OUT.txt]\n"
@@ -80,12 +83,16 @@ bool Tell_State(const char* list, const OliDocument& doc) {
         std::fprintf(stderr, "oliview: %s: the list ends at a NUL byte; the %lld bytes from there on are not read\n",
                      list, doc.past_end);
     if (doc.damaged) std::fprintf(stderr, "oliview: %s: %d damaged block(s) skipped\n", list, doc.damaged);
+    if (!doc.cut.empty())
+        std::fprintf(stderr, "oliview: %s: the list breaks off (%s): it was cut off and pages are missing\n", list,
+                     doc.cut.c_str());
     if (doc.out_of_step)
         std::fprintf(stderr, "oliview: %s: %s%s stands beside it: the run that writes the list and its plot file "
                              "was cut off, and the plot file may belong to that newer list\n",
                      list, list, OLI_LIST_PENDING_SUFFIX);
-    if (doc.damaged || doc.out_of_step) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
-    return !doc.damaged && !doc.out_of_step;
+    const bool sound = !doc.damaged && doc.cut.empty() && !doc.out_of_step;
+    if (!sound) std::fprintf(stderr, "oliview: %s: every page says so\n", list);
+    return sound;
 }
 
 // The PDF's name: the one asked for, else the list's with ".pdf".
@@ -127,6 +134,26 @@ struct Request {
     int page = 0;
 };
 
+// " (why)" of a write that failed, from its errno; "" when none is known.
+std::string Why(int error) { return error ? std::string(" (") + std::strerror(error) + ")" : std::string(); }
+
+// Tells on stderr what writing `file` came to. False when it cannot be
+// written; *unconfirmed set when it stands but its folder was not synced.
+bool Tell_Written(const char* file, const OliWriteOutcome& o, bool written, bool* unconfirmed) {
+    if (!written) {
+        std::fprintf(stderr, "oliview: %s cannot be written%s; an old file of the name stays as it was\n", file,
+                     Why(o.error).c_str());
+        return false;
+    }
+    if (o.unconfirmed) {
+        std::fprintf(stderr, "oliview: %s is written, but its folder could not be synced%s: the new file may not "
+                             "survive a power cut\n",
+                     file, Why(o.error).c_str());
+        *unconfirmed = true;
+    }
+    return true;
+}
+
 int Render(const Request& q) {
     FILE* f = Open_List(q.list);
     if (!f) return EXIT_FAILED;
@@ -140,27 +167,30 @@ int Render(const Request& q) {
         return EXIT_FAILED;
     }
     const std::string out = Pdf_Name(q.list, q.pdf);
-    const int pages = OLI_Render_PDF(doc, out.c_str());
-    if (pages <= 0) {
-        std::fprintf(stderr, "oliview: %s cannot be written (%s)\n", out.c_str(), std::strerror(errno));
-        return EXIT_FAILED;
-    }
+    bool unconfirmed = false;
+    OliWriteOutcome told;
+    const int pages = OLI_Render_PDF(doc, out.c_str(), &told);
+    if (!Tell_Written(out.c_str(), told, pages > 0, &unconfirmed)) return EXIT_FAILED;
     std::printf("%s: %d page(s)\n", out.c_str(), pages);
     if (q.png) {
-        if (!OLI_Render_PNG(doc, q.page, 150, q.png)) {
-            std::fprintf(stderr, "oliview: no page %d in %s, or %s cannot be written\n", q.page, q.list, q.png);
+        if (q.page > pages) {
+            std::fprintf(stderr, "oliview: no page %d in %s\n", q.page, q.list);
             return EXIT_FAILED;
         }
+        const int drawn = OLI_Render_PNG(doc, q.page, 150, q.png, &told);
+        if (!Tell_Written(q.png, told, drawn != 0, &unconfirmed)) return EXIT_FAILED;
         std::printf("%s: page %d\n", q.png, q.page);
     }
     if (q.boxes) {
         std::vector<OliTextBox> b;
         OLI_Render_Text_Boxes(doc, &b);
-        if (!VEK_Write_File_Replacing(q.boxes, Write_Boxes, &b)) {
-            std::fprintf(stderr, "oliview: %s cannot be written (%s)\n", q.boxes, std::strerror(errno));
-            return EXIT_FAILED;
-        }
+        errno = 0;
+        const int result = VEK_Replace_File(q.boxes, Write_Boxes, nullptr, &b, 0);
+        told = OliWriteOutcome{result == VEK_REPLACE_DONE ? 0 : errno, result == VEK_REPLACE_UNSYNCED};
+        const bool stands = result == VEK_REPLACE_DONE || result == VEK_REPLACE_UNSYNCED;
+        if (!Tell_Written(q.boxes, told, stands, &unconfirmed)) return EXIT_FAILED;
     }
+    if (unconfirmed) return EXIT_UNCONFIRMED;
     return sound ? EXIT_WRITTEN : EXIT_MARKED;
 }
 
