@@ -527,14 +527,12 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     } else if (!(flags & XS_CHECK_CLASS_4) && w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT)) {
         r->U_sigma = Ausnutzung_Fehler();
     } else {
-        // A value a hair above 1 is 1, as its check line shows it.
-        auto on_one = [](double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; };
         // A class 4 section: its check line says that the gross section's
         // stresses prove nothing; its c/t ratio is the check's result.
         r->U_sigma = (flags & XS_CHECK_CLASS_4) ? Ausnutzung_Nicht_Abgedeckt()
                      : res.U_sigma < -0.001     ? Ausnutzung_Fehler()
-                                                : Ausnutzung_Gefuehrt(on_one(res.U_sigma));
-        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_ct));
+                                                : Ausnutzung_Gefuehrt(Round_Utilisation(res.U_sigma));
+        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(Round_Utilisation(res.U_ct));
     }
     const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;
     if (failed) {

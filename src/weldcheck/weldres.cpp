@@ -650,14 +650,13 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
     return 0;
 }
 
-// A utilisation just above 1 (less than 0.001) counts as 1. Writes the
-// tail of a result line: "U<sub> = u" and its verdict; U_max takes the
-// larger value. U is finite (see result_not_finite).
+// The utilisation as it counts (Round_Utilisation). Writes the tail of a
+// result line: "U<sub> = u" and its verdict; U_max takes the larger value.
+// U is finite (see result_not_finite).
 // Its arguments: prefix, U, Utilisation_Verdict(U).
 #define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf%s\n"
-static double counted_utilisation(double U) { return U > 1.0 && U < 1.0 + 0.001 ? 1.0 : U; }
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
-    *U = counted_utilisation(*U);
+    *U = Round_Utilisation(*U);
     if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Utilisation_Verdict(*U));
     if (*U > g->U_max) g->U_max = *U;
     return 0;
@@ -674,7 +673,7 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
         if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
         return 1;
     }
-    const double U = counted_utilisation(g->F_w_Ed / g->F_w_Rd);
+    const double U = Round_Utilisation(g->F_w_Ed / g->F_w_Rd);
     if (result_not_finite(f, {{"U", U}})) return 1;
     // The line and its utilisation tail in one piece: a line at every end
     // point of every load case.

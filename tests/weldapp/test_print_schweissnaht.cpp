@@ -112,8 +112,11 @@ TEST(Evaluation, MaximumGoverningCaseAndSectionOutputs) {
         {0, {-400, -700, 700, -500}, 0.7, 0.0, 2},
         // U_sigma 0.8 1.4 1.4 1.0 from its own field, never the decoy.
         {1, {-400, -700, 700, -500}, 1.4, 0.25, 2},
-        // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025.
+        // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025; 1.001 and
+        // 1.0011 stay as they are.
         {1, {500.25}, 1.0, 0.25, 1},
+        {1, {500.5}, 1.001, 0.25, 1},
+        {1, {500.55}, 1.0011, 0.25, 1},
     };
     for (const Case& c : cases) {
         Connection k(c.n_kN);

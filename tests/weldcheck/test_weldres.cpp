@@ -141,21 +141,27 @@ TEST(WeldDirectional, WorkedExampleAtEveryLevel) {
     }
 }
 
+// Condition 1 with tau_par = 360 u / sqrt(3) alone: sigma_1 = 360 u against
+// f_1w,d = 360, U = u. A U above 1 by less than 0.001 counts as 1; 1.001 and
+// above are results above 1, not refusals.
 TEST(WeldDirectional, UtilisationJustAboveOnePrintsOk) {
-    Directional c;
-    c.g.sigma_perp = 0.0;
-    c.g.tau_perp = 0.0;
-    c.g.tau_par = 360.0 * 1.0005 / std::sqrt(3.0);  // U = 1.0005 in condition 1
-    ListCapture l;
-    EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 0, ""), 0);
-    EXPECT_EQ(c.g.U_max, 1.0);
-    const auto lines = Text_Lines(l.Take());
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[0].find("U\xCE\\\xCEr = 1.000  \xF3  1  " + Ok()), std::string::npos) << lines[0];
-    // 1.002 is a result above 1, not a refusal.
-    c.g.tau_par = 360.0 * 1.002 / std::sqrt(3.0);
-    EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 0, ""), 0);
-    EXPECT_NE(Text_Lines(l.Take())[0].find("= 1.002  >  1  " + NotOk()), std::string::npos);
+    const struct {
+        double u, counted;
+        const char* tail;
+    } rows[] = {{1.0, 1.0, "= 1.000  \xF3  1  "}, {1.0005, 1.0, "= 1.000  \xF3  1  "},
+                {1.001, 1.001, "= 1.001  >  1  "}, {1.0011, 1.0011, "= 1.001  >  1  "}, {1.002, 1.002, "= 1.002  >  1  "}};
+    for (const auto& r : rows) {
+        Directional c;
+        c.g.sigma_perp = 0.0;
+        c.g.tau_perp = 0.0;
+        c.g.tau_par = 360.0 * r.u / std::sqrt(3.0);
+        ListCapture l;
+        EXPECT_EQ(Check_Weld_Directional(&c.g, l.f(), 0, ""), 0);
+        EXPECT_NEAR(c.g.U_max, r.counted, 1e-12) << r.u;
+        const auto lines = Text_Lines(l.Take());
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_NE(lines[0].find(r.tail + (r.counted == 1.0 ? Ok() : NotOk())), std::string::npos) << lines[0];
+    }
 }
 
 TEST(WeldDirectional, UnusableFactorOrNanNeverPrintsOk) {
