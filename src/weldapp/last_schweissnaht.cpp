@@ -186,8 +186,6 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
 
 // ---- weld check of one load case ----
 
-int Schweissnaht_Heading_Level = 1;
-
 // The weld check of one load case; tests put a check of their own in.
 static Weld_Check_Function s_weld_check = Calc_Weld_Check;
 
@@ -298,7 +296,7 @@ static void store_weld_result(const SchweissnahtNachweis& rec, int done, Lastfal
 }
 
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
-                               int sketches, int intermediate) {
+                               int sketches, int intermediate, int heading_level) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn || !result) return 1;
     if (list) {
@@ -306,7 +304,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
         OLI_Set_Tabs(2, nullptr, &tab, 1);
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
-        Oli_Heading(list, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
+        Oli_Heading(list, heading_level, "%s", "Nachweis der Schweißnähte"_cp);
         if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     Nahtbild& n = conn->naht;

@@ -198,7 +198,7 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
         LastfallErgebnis result{};
         result.forces.N = 1000;
         result.forces.M_x = 2000;
-        EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1), 0) << c.what;
+        EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1, 2), 0) << c.what;
         EXPECT_EQ(result.U_w.U, 1.5) << c.what;
         EXPECT_EQ(result.U_w.status, ERGEBNIS_GEFUEHRT) << c.what;
         EXPECT_EQ(g_seen.gamma_M2, 1.25);
@@ -217,6 +217,6 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
     Set_Weld_Check_Seam(nullptr);
     Record r;
     LastfallErgebnis result{};
-    EXPECT_NE(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 0, 0, 0), 0);
+    EXPECT_NE(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 0, 0, 0, 2), 0);
     Set_Weld_Check_Seam(old);
 }
