@@ -80,9 +80,8 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     g.check = 1;
     g.summary = 1;
     if (r->method == WELD_CHECK_DIRECTIONAL) {
-        // The record's moment is in Nmm, the weld element's in Nm.
         g.N_Ed = r->forces.N;
-        g.M_p_Ed = r->forces.M_y * 0.001;
+        g.M_p_Ed = r->forces.M_y;
         g.V_p_Ed = r->forces.V_z;
         g.V_s_Ed = r->forces.V_y;
         g.sigma_w_Ed = force;
@@ -92,7 +91,7 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
         // The design force per length, and the throat stress it gives, so
         // that the check reads the force whichever of the two it takes.
         g.F_w_Ed = force;
-        g.sigma_w_Ed = a > 0 ? force * 0.001 / a : 0;
+        g.sigma_w_Ed = a > 0 ? force / a : 0;
         g.method = 0;
         g.force_mode = WELD_STRESS_GIVEN;
     }

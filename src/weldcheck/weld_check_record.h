@@ -60,7 +60,7 @@ struct SchweissnahtNachweis {
     Schnittkraefte forces;    // N, Nmm
     double U_w;               // largest utilisation, -1 on refusal
     double U_position[WELD_CHECK_WELDS];         // largest utilisation of each position's points
-    double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*)
+    double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*; N/mm², F N/mm)
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
     // The detailing limits each position breaks, with their values, set by
@@ -72,8 +72,9 @@ struct SchweissnahtNachweis {
 // Weld angle 90, the plate cleared, the profile initialised, every other
 // field 0. Returns 0 (also for null, which is ignored).
 int Init_Weld_Check_Record(SchweissnahtNachweis* record);
-// Checks one weld of throat a and length l under the force with the
-// record's settings and raises U_w to its utilisation (never lowers it). 1
+// Checks one weld of throat a and length l (mm) under the force (the
+// simplified method: the design force per length, N/mm) with the record's
+// settings and raises U_w to its utilisation (never lowers it). 1
 // when the check reports a fault or the record carries no profile, else 0
 // (also for a null record).
 int Check_Single_Weld_Element(SchweissnahtNachweis* record, double a, double l, double force,
