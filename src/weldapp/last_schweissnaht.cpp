@@ -273,11 +273,13 @@ static double all_round_throat(const Nahtbild& n, int k) {
     return n.a_w;
 }
 
-// The weld check's answer as the case's result: U_w with its status (a
-// refused check, or one that left -1, has none), the weld and end point
-// where it governs, and the notes of its welds gathered by number.
+// The weld check's answer as the case's result: U_w as the check's status
+// says (only a check that returned done and named its result done has one),
+// the weld and end point where it governs, and the notes of its welds
+// gathered by number.
 static void store_weld_result(const SchweissnahtNachweis& rec, int done, LastfallErgebnis* result) {
-    result->U_w = done != 0 || rec.U_w < 0.0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(rec.U_w);
+    const bool checked = done == 0 && rec.U_w_status == WELD_CHECK_DONE;
+    result->U_w = checked ? Ausnutzung_Gefuehrt(rec.U_w) : Ausnutzung_Fehler();
     result->weld = 0;
     result->half = 0;
     result->at_yz = false;

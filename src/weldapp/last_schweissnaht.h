@@ -143,9 +143,10 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
 
 // The weld check of one load case is reached through this seam:
 // Calc_Weld_Check from the start, a test's own check in tests. The function
-// installed here is called with the filled record. Without one the check
-// counts as not completed (result 1, U_w untouched). Returns the previous
-// function.
+// installed here is called with the filled record and answers as
+// Calc_Weld_Check does: its result, U_w and U_w_status (only a status
+// WELD_CHECK_DONE gives the case its U_w). Without one the check counts as
+// not completed (result 1, U_w untouched). Returns the previous function.
 typedef int (*Weld_Check_Function)(SchweissnahtNachweis* rec, FILE* list, int extent, int additional,
                                    int sketches, int intermediate);
 Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check);

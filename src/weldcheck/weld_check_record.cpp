@@ -59,7 +59,10 @@ int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list,
 int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, double force,
                               const Materialparameter_Record* material, FILE* list, int print_level) {
     if (!r) return 0;
-    if (Refuse_Weld_Check_Without_Profile(r, list, nullptr)) return 1;
+    if (Refuse_Weld_Check_Without_Profile(r, list, nullptr)) {
+        r->U_w_status = WELD_CHECK_REFUSED;
+        return 1;
+    }
     NahtGruppe g;
     Clear_Weld_Group(&g);
     Sicherheitsbeiwerte_Record factors;
@@ -96,6 +99,8 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
         g.force_mode = WELD_STRESS_GIVEN;
     }
     int fault = Check_Weld_Group(&g, list, print_level, 0, nullptr) != 0;
-    if (g.U_max > r->U_w) r->U_w = g.U_max;
+    if (fault) r->U_w_status = WELD_CHECK_REFUSED;
+    else if (r->U_w_status != WELD_CHECK_REFUSED) r->U_w_status = WELD_CHECK_DONE;
+    if (!fault && g.U_max > r->U_w) r->U_w = g.U_max;
     return fault;
 }

@@ -38,6 +38,7 @@ int s_governing_number = 11;            // the number of the governing position 
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
     rec->U_w = std::fabs(rec->forces.N) / 1.0e6;
+    rec->U_w_status = WELD_CHECK_DONE;
     rec->number[5] = s_governing_number;
     rec->governing_slot = 5;
     rec->governing_point = 1;
@@ -1082,6 +1083,7 @@ TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
     Connection k({-5000, -2000});
     Set_Weld_Check_Seam([](SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
         rec->U_w = 0.5;
+        rec->U_w_status = WELD_CHECK_DONE;
         return 0;
     });
     Set_XS_Check_Seam(Check_XS_Resistance);

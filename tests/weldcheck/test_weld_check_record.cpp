@@ -95,10 +95,20 @@ TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {
     r.profile.t_w = 10;
     // Fillet weld a = 5: F_w,Rd = 360 / (sqrt 3 * 0.8 * 1.25) * 5 = 1039.2 N/mm.
     const double F_w_Rd = 360 / (std::sqrt(3.0) * 0.8 * 1.25) * 5;  // N/mm
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_NOT_RUN);
     EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, 0.5 * F_w_Rd, &r.plate.material, nullptr, 0), 0);
     EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_DONE);
     Check_Single_Weld_Element(&r, 5, 200, 0.25 * F_w_Rd, &r.plate.material, nullptr, 0);
     EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    // A weld the check refuses (a negative force per length) keeps the value
+    // and marks the record; a later weld does not clear the mark.
+    EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, -F_w_Rd, &r.plate.material, nullptr, 0), 1);
+    EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
+    Check_Single_Weld_Element(&r, 5, 200, 0.75 * F_w_Rd, &r.plate.material, nullptr, 0);
+    EXPECT_NEAR(r.U_w, 0.75, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
     EXPECT_EQ(Check_Single_Weld_Element(nullptr, 5, 200, 1, &r.plate.material, nullptr, 0), 0);
 
     // The directional method takes the record's forces (N, Nmm): N = 10 kN
@@ -130,6 +140,7 @@ TEST(WeldCheckRecord, NoProfileIsRefused) {
                                std::string(Mark_Alert()) + "\n#END_OF_TEXT\n0x0\n-1\n");
     EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, 1000, &r.plate.material, nullptr, 0), 1);
     EXPECT_EQ(r.U_w, 0);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
     r.profile.kind = 2;  // a section computed elsewhere is a profile all the same
     EXPECT_EQ(Refuse_Weld_Check_Without_Profile(&r, nullptr, nullptr), 0);
 }
