@@ -381,6 +381,24 @@ TEST(WeldGroup, NonFiniteInputIsRefusedByEveryCheck) {
     }
 }
 
+// The input chapter shows the group's forces (N) in kN and its moments (Nmm)
+// in kNm; a moment of less than a thousandth of a newton metre is none.
+TEST(WeldGroup, InputChapterShowsForcesInKnAndMomentsInKnm) {
+    WeldCase c(5.0);
+    c.g.N_Ed = -120000.0;   // -120 kN
+    c.g.M_p_Ed = 2.5e6;     // 2.5 kNm
+    c.g.M_s_Ed = 0.5;       // 0.0005 Nm: not shown
+    c.g.V_p_Ed = 40000.0;   // 40 kN
+    ListCapture l;
+    Print_Connection_Headings(&c.g, l.f(), 1);
+    const std::string out = l.Take();
+    for (const char* line : {"Normalkraft  N\xCE\\Ed\xCEr = -120.00 kN\n",
+                             "Biegemoment parallel zur Nahtachse  M\xCE\\p,Ed\xCEr = 2.50 kNm\n",
+                             "Querkraft parallel zur Nahtachse  V\xCE\\p,Ed\xCEr = 40.00 kN\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+    EXPECT_EQ(out.find("Biegemoment senkrecht"), std::string::npos) << out;
+}
+
 // The input chapter shows a value that is not a number as "?", never as
 // "nan" or "inf".
 TEST(WeldGroup, InputChapterShowsNonFiniteValuesAsQuestionMarks) {
