@@ -90,14 +90,18 @@ inline void Same_Weld_Group(const Round_Trip& rt, const NahtGruppe& a, const Nah
     rt.Real("t_p", a.t_p, b.t_p, kFixed6);
     rt.Int("method", a.method, b.method);
     rt.Int("force_mode", a.force_mode, b.force_mode);
-    const double NahtGruppe::*reals[] = {&NahtGruppe::N_Ed,       &NahtGruppe::M_p_Ed,       &NahtGruppe::M_s_Ed,
-                                         &NahtGruppe::V_p_Ed,     &NahtGruppe::V_s_Ed,       &NahtGruppe::F_sigma_perp,
-                                         &NahtGruppe::F_tau_perp, &NahtGruppe::F_tau_par,    &NahtGruppe::sigma_perp,
-                                         &NahtGruppe::tau_perp,   &NahtGruppe::tau_par,      &NahtGruppe::F_w_Ed,
-                                         &NahtGruppe::sigma_w_Ed};
-    const char* names[] = {"N_Ed",       "M_p_Ed",   "M_s_Ed",  "V_p_Ed", "V_s_Ed", "F_sigma_perp", "F_tau_perp",
-                           "F_tau_par",  "sigma_perp", "tau_perp", "tau_par", "F_w_Ed", "sigma_w_Ed"};
+    const double NahtGruppe::*reals[] = {&NahtGruppe::N_Ed,       &NahtGruppe::V_p_Ed,    &NahtGruppe::V_s_Ed,
+                                         &NahtGruppe::F_sigma_perp, &NahtGruppe::F_tau_perp, &NahtGruppe::F_tau_par,
+                                         &NahtGruppe::sigma_perp, &NahtGruppe::tau_perp,   &NahtGruppe::tau_par,
+                                         &NahtGruppe::F_w_Ed,     &NahtGruppe::sigma_w_Ed};
+    const char* names[] = {"N_Ed",     "V_p_Ed",   "V_s_Ed",  "F_sigma_perp", "F_tau_perp", "F_tau_par",
+                           "sigma_perp", "tau_perp", "tau_par", "F_w_Ed",       "sigma_w_Ed"};
     for (size_t i = 0; i < sizeof reals / sizeof reals[0]; ++i) rt.Real(names[i], a.*reals[i], b.*reals[i], kFixed6);
+    // The record keeps the moments in Nm with six decimals, the group holds
+    // them in Nmm.
+    constexpr Tolerance kFixed6_Nm_In_Nmm{1.0e-3, 1.0e-15};
+    rt.Real("M_p_Ed", a.M_p_Ed, b.M_p_Ed, kFixed6_Nm_In_Nmm);
+    rt.Real("M_s_Ed", a.M_s_Ed, b.M_s_Ed, kFixed6_Nm_In_Nmm);
 }
 
 // Reads records with read(FILE*, R*) (0 on success) back to back, at most

@@ -23,8 +23,6 @@ double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, doubl
     return std::fmax(c_record, outer - t_a - t_b - std::fmin(t_own, std::fmin(t_a, t_b)));
 }
 
-double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
-
 int Ct_Class_Of(double r, const double L[3]) {
     // From the top: an outstand's class 3 limit may lie below its class 2
     // limit, and a ratio beyond it is class 4 whatever the others say.

@@ -40,9 +40,6 @@ double Print_Epsilon(double f_y, double E, FILE* stream);
 // buckles); c_record where that is larger (a welded box has no corner).
 double Rhs_Clear_Width(double outer, double t_a, double t_b, double t_own, double c_record);
 
-// A utilisation within 0.001 above 1 counts as 1; every other value as it is.
-double Round_Utilisation(double u);
-
 // The class (1 .. 4) of a ratio r against the limits of classes 1, 2, 3 in
 // the same units: beyond the class 3 limit 4, else beyond the class 2 limit
 // 3, else beyond the class 1 limit 2, else 1; a ratio on a limit (within the

@@ -137,13 +137,15 @@ int Calc_XS_Ct_Check(const Stahlprofil* p, double gamma_M0, int switch_raise, in
     if (level == 1) {
         OLI_printf(file, "%sc/t-Nachweis: ", pre);
     } else {
-        // the lowest class whose total utilisation is met; a section that
-        // meets none of the three is class 4, not 3
+        // the lowest class whose total utilisation is met, counted as every
+        // utilisation is; a section that meets none of the three is class
+        // 4, not 3
         int reached = 0;
         double current = 0.0;
-        if (limits[6] > 0 && limits[6] < 1.001) reached = 1, current = limits[6];
-        if (limits[7] > current && limits[7] < 1.001) reached = 2, current = limits[7];
-        if (limits[8] > current && limits[8] < 1.001) reached = 3, current = limits[8];
+        for (int k = 1; k <= 3; ++k) {
+            const double u = limits[5 + k];
+            if (u > current && Utilisation_Ok(Round_Utilisation(u))) reached = k, current = u;
+        }
         if (reached == 0) reached = 4;
         OLI_printf(file, "%sQuerschnitt in Klasse %d", pre, reached);
         OLI_printf(file, ",  Materialbeiwert ");

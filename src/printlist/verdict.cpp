@@ -129,6 +129,8 @@ const char* Limit_Compare_Symbol(double value, double limit) {
 
 int Utilisation_Ok(double u) { return Compare_To_Limit(u, 1.0) <= 0 ? 1 : 0; }
 
+double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
+
 const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : Mark_Not_Ok(); }
 
 int Within_Verdict_Tolerance(double u, double tolerance_percent) {

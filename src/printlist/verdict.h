@@ -50,6 +50,11 @@ const char* Mark_Below_Limit(double value, double limit);
 const char* Limit_Compare_Symbol(double value, double limit);
 // 1 when the utilisation passes, else 0 (also for a NaN).
 int Utilisation_Ok(double u);
+// The utilisation a check reports and keeps: one above 1 by less than 0.001
+// counts as 1, so that a design on its limit passes whatever the last
+// digits of its inputs; every other value, 1.001 itself among them, as it
+// is. Every check that rounds its utilisation rounds it here. Never fails.
+double Round_Utilisation(double u);
 // Mark_Ok for a passing utilisation, else Mark_Not_Ok.
 const char* Mark_Utilisation(double u);
 // The final result's tolerance: 1 when the utilisation fails but lies below

@@ -115,8 +115,6 @@ int Din_Hand_Over(const SchweissnahtAnschluss* c, const LastfallErgebnis* e, Ges
 
 namespace {
 
-double Capped(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
-
 // What the DIN check takes of a material: its grade code, the own f_y,k
 // (own values) and alpha_w of its fillet welds.
 struct Din_Material {
@@ -207,8 +205,8 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // printed none).
     if (status != 0) result->U_sigma = Ausnutzung_Fehler();
     else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
-    else result->U_sigma = Ausnutzung_Gefuehrt(Capped(std::max({r->U_sigma, r->U_tau, r->U_v})));
-    result->U_w = Ausnutzung_Gefuehrt(Capped(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
+    else result->U_sigma = Ausnutzung_Gefuehrt(Round_Utilisation(std::max({r->U_sigma, r->U_tau, r->U_v})));
+    result->U_w = Ausnutzung_Gefuehrt(Round_Utilisation(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
     Din_Governing_Point(r, result);
     if (status != 0) {
         result->U_w = Ausnutzung_Fehler();

@@ -186,8 +186,6 @@ int Read_Lasten(FILE* f, SchweissnahtAnschluss* conn) {
 
 // ---- weld check of one load case ----
 
-int Schweissnaht_Heading_Level = 1;
-
 // The weld check of one load case; tests put a check of their own in.
 static Weld_Check_Function s_weld_check = Calc_Weld_Check;
 
@@ -275,11 +273,13 @@ static double all_round_throat(const Nahtbild& n, int k) {
     return n.a_w;
 }
 
-// The weld check's answer as the case's result: U_w with its status (a
-// refused check, or one that left -1, has none), the weld and end point
-// where it governs, and the notes of its welds gathered by number.
+// The weld check's answer as the case's result: U_w as the check's status
+// says (only a check that returned done and named its result done has one),
+// the weld and end point where it governs, and the notes of its welds
+// gathered by number.
 static void store_weld_result(const SchweissnahtNachweis& rec, int done, LastfallErgebnis* result) {
-    result->U_w = done != 0 || rec.U_w < 0.0 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(rec.U_w);
+    const bool checked = done == 0 && rec.U_w_status == WELD_CHECK_DONE;
+    result->U_w = checked ? Ausnutzung_Gefuehrt(rec.U_w) : Ausnutzung_Fehler();
     result->weld = 0;
     result->half = 0;
     result->at_yz = false;
@@ -298,7 +298,7 @@ static void store_weld_result(const SchweissnahtNachweis& rec, int done, Lastfal
 }
 
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
-                               int sketches, int intermediate) {
+                               int sketches, int intermediate, int heading_level) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(conn));
     if (!conn || !result) return 1;
     if (list) {
@@ -306,7 +306,7 @@ int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* re
         OLI_Set_Tabs(2, nullptr, &tab, 1);
         OLI_End_Text(list);
         OLI_reserveSpaceCM(list, 3.0);
-        Oli_Heading(list, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
+        Oli_Heading(list, heading_level, "%s", "Nachweis der Schweißnähte"_cp);
         if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     Nahtbild& n = conn->naht;

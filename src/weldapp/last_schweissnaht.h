@@ -132,21 +132,21 @@ void Print_Lastfaelle(SchweissnahtAnschluss* conn, FILE* list, int extent);
 // Nothing without list.
 void Print_Ergebnistabelle(SchweissnahtAnschluss* conn, FILE* list);
 
-// The heading level of the evaluation's chapters; the evaluation sets it.
-extern int Schweissnaht_Heading_Level;
-
 // Fills the weld check record from the connection (its working copy: the
 // weld table of an all-round weld is rebuilt from the profile) and the
 // forces of the result entry, runs the weld check and stores U_w in the
-// result entry (also when the check failed). Returns the check's result.
+// result entry (also when the check failed). With a list the check stands
+// under the heading "Nachweis der Schweißnähte" of level heading_level.
+// Returns the check's result.
 int Calc_Schweissnaht_Lastfall(SchweissnahtAnschluss* conn, LastfallErgebnis* result, FILE* list, int extent,
-                               int sketches, int intermediate);
+                               int sketches, int intermediate, int heading_level);
 
 // The weld check of one load case is reached through this seam:
 // Calc_Weld_Check from the start, a test's own check in tests. The function
-// installed here is called with the filled record. Without one the check
-// counts as not completed (result 1, U_w untouched). Returns the previous
-// function.
+// installed here is called with the filled record and answers as
+// Calc_Weld_Check does: its result, U_w and U_w_status (only a status
+// WELD_CHECK_DONE gives the case its U_w). Without one the check counts as
+// not completed (result 1, U_w untouched). Returns the previous function.
 typedef int (*Weld_Check_Function)(SchweissnahtNachweis* rec, FILE* list, int extent, int additional,
                                    int sketches, int intermediate);
 Weld_Check_Function Set_Weld_Check_Seam(Weld_Check_Function check);

@@ -72,12 +72,14 @@ static bool s_welds_refused = false;
 const char* Evaluation_Refusal_Reason(void) { return s_reason.c_str(); }
 void Reset_Evaluation_Refusal_Reason(void) { s_reason.clear(); }
 
+// The heading levels of the list: its chapters (each load case's among
+// them) and the checks within a chapter.
+enum { CHAPTER_LEVEL = 1, CHECK_LEVEL = 2 };
+
 static void chapter(FILE* list, const char* title) {
     OLI_End_Text(list);
     OLI_reserveSpaceCM(list, 3.0);
-    Schweissnaht_Heading_Level = 1;
-    Oli_Heading_Bookmark(list, 1, 0, "%s", title);
-    Schweissnaht_Heading_Level = 2;
+    Oli_Heading_Bookmark(list, CHAPTER_LEVEL, 0, "%s", title);
 }
 
 // ---- sketch ----
@@ -483,15 +485,17 @@ static void print_protocol(SchweissnahtAnschluss* w, FILE* list) {
 
 // ---- one load case ----
 
-// The cross-section check of a case: U_sigma and U_c/t with their status.
-// 1 when the check failed (its line written).
-static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int extent, int interactive) {
+// The cross-section check of a case under its heading of the given level:
+// U_sigma and U_c/t with their status. 1 when the check failed (its line
+// written).
+static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int extent, int interactive,
+                         int heading_level) {
     if (out) {
         const double tab = 8.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);
         OLI_End_Text(out);
         OLI_reserveSpaceCM(out, 3.0);
-        Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Querschnittsnachweis");
+        Oli_Heading(out, heading_level, "%s", "Querschnittsnachweis");
         if (extent > ERGEBNISUMFANG_MINIMAL) OLI_Add_Para_Offset(0.3);
     }
     const Schnittkraefte kn = Scale_Schnittkraefte(r->forces, SCHNITTKRAEFTE_TO_KN);
@@ -527,14 +531,12 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
     } else if (!(flags & XS_CHECK_CLASS_4) && w->section_method == 1 && !(flags & XS_CHECK_PLASTIC_LIMIT)) {
         r->U_sigma = Ausnutzung_Fehler();
     } else {
-        // A value a hair above 1 is 1, as its check line shows it.
-        auto on_one = [](double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; };
         // A class 4 section: its check line says that the gross section's
         // stresses prove nothing; its c/t ratio is the check's result.
         r->U_sigma = (flags & XS_CHECK_CLASS_4) ? Ausnutzung_Nicht_Abgedeckt()
                      : res.U_sigma < -0.001     ? Ausnutzung_Fehler()
-                                                : Ausnutzung_Gefuehrt(on_one(res.U_sigma));
-        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(on_one(res.U_ct));
+                                                : Ausnutzung_Gefuehrt(Round_Utilisation(res.U_sigma));
+        r->U_ct = res.U_ct < -0.001 ? Ausnutzung_Fehler() : Ausnutzung_Gefuehrt(Round_Utilisation(res.U_ct));
     }
     const bool failed = r->U_sigma.status == ERGEBNIS_FEHLER || r->U_ct.status == ERGEBNIS_FEHLER;
     if (failed) {
@@ -551,14 +553,12 @@ static int xs_check_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* ou
 enum { BOOKMARK_CASE_BEGIN = 19, BOOKMARK_CASE_END = 20 };
 
 static void case_heading(FILE* out, int i, const Lastfall& lf) {
-    Schweissnaht_Heading_Level = 1;
     OLI_End_Text(out);
     OLI_setBookmark(out, BOOKMARK_CASE_BEGIN, nullptr);
     std::string head = "Lk " + std::to_string(i + 1);
     const std::string name = Trim_Both_Copy(lf.name);
     if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
-    Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
-    ++Schweissnaht_Heading_Level;
+    Oli_Heading_Bookmark(out, CHAPTER_LEVEL, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
     OLI_Add_Para_Offset(0.3);
 }
 
@@ -567,17 +567,18 @@ static void case_heading(FILE* out, int i, const Lastfall& lf) {
 // input reads as "ok"; the Eurocode cross-section check does not take the
 // welds and runs. The DIN block checks the profile end with its welds and
 // does not run. The first failure's text, null when none.
-static const char* refused_welds_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive) {
+static const char* refused_welds_case(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive,
+                                      int heading_level) {
     const bool din = w->code_setting == CODE_SETTING_DIN18800;
     const char* why = nullptr;
-    if (!din && w->section_check && xs_check_case(w, r, out, w->print.ergebnisumfang, interactive))
+    if (!din && w->section_check && xs_check_case(w, r, out, w->print.ergebnisumfang, interactive, heading_level))
         why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
     r->U_w = Ausnutzung{0.0, ERGEBNIS_EINGABE_ABGELEHNT};
     if (!out) return why;
     if (!din) {
         OLI_End_Text(out);
         OLI_reserveSpaceCM(out, 3.0);
-        Oli_Heading(out, Schweissnaht_Heading_Level, "%s", "Nachweis der Schweißnähte"_cp);
+        Oli_Heading(out, heading_level, "%s", "Nachweis der Schweißnähte"_cp);
     }
     const bool both = din && w->section_check;
     OLI_printf(out, "%sKein Nachweis%s: %s (s. Eingabe) %s\n"_cp, P, both ? " von Profil und Schweißnähten"_cp : "",
@@ -586,9 +587,10 @@ static const char* refused_welds_case(SchweissnahtAnschluss* w, LastfallErgebnis
     return why;
 }
 
-// The checks of a case; the first failure's text for the chart, null when
-// every check has its result.
-static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive) {
+// The checks of a case, each under its heading of the level given; the
+// first failure's text for the chart, null when every check has its result.
+static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FILE* out, int interactive,
+                               int heading_level) {
     const int extent = w->print.ergebnisumfang;
     const int sketches = extent >= ERGEBNISUMFANG_STANDARD && w->print.skizzen != 0;
     const int intermediate = extent >= ERGEBNISUMFANG_STANDARD && w->print.zwischenergebnisse != 0;
@@ -606,7 +608,7 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         if (out) OLI_Add_Para_Offset(0.3);
         return "Schnittgröße keine gültige Zahl oder zu groß"_cp;
     }
-    if (s_welds_refused) return refused_welds_case(w, r, out, interactive);
+    if (s_welds_refused) return refused_welds_case(w, r, out, interactive, heading_level);
     if (w->code_setting == CODE_SETTING_DIN18800) {
         // The welded-connection library checks the profile end and its
         // welds in one block.
@@ -614,9 +616,9 @@ static const char* case_checks(SchweissnahtAnschluss* w, LastfallErgebnis* r, FI
         if (r->limits_broken && !why) why = "Grenzwerte der Nahtdicke nicht eingehalten";
         return why;
     }
-    if (w->section_check && xs_check_case(w, r, out, extent, interactive))
+    if (w->section_check && xs_check_case(w, r, out, extent, interactive, heading_level))
         why = "Fehler bei der Berechnung der Querschnittstragfähigkeit"_cp;
-    if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate) != 0) weld_failed();
+    if (Calc_Schweissnaht_Lastfall(w, r, out, extent, sketches, intermediate, heading_level) != 0) weld_failed();
     return why;
 }
 
@@ -629,14 +631,13 @@ static void run_case(SchweissnahtAnschluss* w, int i, FILE* out, int interactive
     *r = LastfallErgebnis{};
     r->forces = lf.forces;
     r->point = -1;
-    const char* why = case_checks(w, r, out, interactive);
+    const char* why = case_checks(w, r, out, interactive, CHECK_LEVEL);
     if (!why && !Lastfall_Hat_Ergebnis(r)) why = "Ausnutzung nicht berechenbar";
     if (why) w->input_error = 1;
     if (why && s_case_failure.empty()) s_case_failure = "Lastkombination " + std::to_string(i + 1) + ": " + why;
     if (out) {
         OLI_End_Text(out);
         OLI_setBookmark(out, OLI_BOOKMARK_CLOSES_LEVEL, nullptr);
-        --Schweissnaht_Heading_Level;
         OLI_setBookmark(out, BOOKMARK_CASE_END, nullptr);
     }
 }
@@ -735,10 +736,7 @@ static void print_head(SchweissnahtAnschluss* w, FILE* list, int application) {
         OLI_Add_Para_Offset(0.3);
     }
     if (pr.grafik) draw_sketch(w, list);
-    if (pr.eingabeparameter) {
-        print_protocol(w, list);
-        --Schweissnaht_Heading_Level;
-    }
+    if (pr.eingabeparameter) print_protocol(w, list);
 }
 
 // The input checks before the load cases. 1 when the evaluation ends here
@@ -811,10 +809,8 @@ static void print_detail_case(SchweissnahtAnschluss* w, FILE* list, int interact
     OLI_reserveSpaceCM(list, 3.0);
     std::string head = "Lk " + std::to_string(detail);
     if (pr.detailausgabe > 0) head += " (maßgebend)"_cp;
-    Schweissnaht_Heading_Level = 1;
     OLI_setBookmark(list, BOOKMARK_CASE_BEGIN, nullptr);
-    Oli_Heading_Bookmark(list, 1, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
-    Schweissnaht_Heading_Level = 2;
+    Oli_Heading_Bookmark(list, CHAPTER_LEVEL, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
     OLI_Add_Para_Offset(0.3);
     w->print.ergebnisumfang = ERGEBNISUMFANG_STANDARD;
     run_case(w, static_cast<int>(detail) - 1, list, interactive, true);

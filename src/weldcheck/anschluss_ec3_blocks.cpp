@@ -189,7 +189,7 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     // stress utilisation: the gross section's U would read as a proof.
     const bool verified = !(flags & XS_CHECK_NOT_VERIFIABLE);
     if (verified) {
-        if (U_sigma > 1.0 && U_sigma < 1.001) U_sigma = 1.0;
+        U_sigma = Round_Utilisation(U_sigma);
         r->U_sigma = U_sigma;
     }
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {

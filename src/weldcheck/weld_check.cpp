@@ -214,6 +214,7 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
 
 int Refused(SchweissnahtNachweis* r) {
     r->U_w = -1.0;
+    r->U_w_status = WELD_CHECK_REFUSED;
     r->governing_slot = r->governing_point = -1;
     return 1;
 }
@@ -319,6 +320,7 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w) {
                                r->governing_point >= 0 && r->governing_point < WC_POINTS),
                    "governing weld and end point in their tables");
     WELD_INVARIANT(model, r->U_w == -1.0 || (std::isfinite(r->U_w) && r->U_w >= 0), "utilisation -1 or finite");
+    WELD_INVARIANT(model, r->U_w_status != WELD_CHECK_DONE || r->U_w >= 0, "a result has its utilisation");
 }
 
 int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
@@ -337,6 +339,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->line_mode = r->check_field < 0;
     w->label = w->line_mode ? "Linie" : "Naht";
     r->U_w = 0.0;
+    r->U_w_status = WELD_CHECK_NOT_RUN;
     std::memset(r->line_values, 0, sizeof r->line_values);
     std::memset(r->U_position, 0, sizeof r->U_position);
     for (Weld_Notes& n : r->notes) n.rules = 0, n.count = 0;  // values count only as far as count says
@@ -345,6 +348,8 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     // weld whatever the caller's switch says.
     w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
     const int result = Run(w);
+    // The check's own answer: refused wherever a stage refused the case.
+    r->U_w_status = result == 0 ? WELD_CHECK_DONE : WELD_CHECK_REFUSED;
     WELD_CHECK(Check_Weld_Check_Invariants(w));
     delete w;
     return result;

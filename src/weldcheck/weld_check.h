@@ -16,9 +16,10 @@
 // Returns 0 when done; 1 when refused (a weld fails the detailing limits,
 // nothing can carry a force, the forces cannot be distributed, an input is
 // not a finite number, or a point has no valid result): U_w is then -1.
-// Writes U_w, the per-position utilisations, the values of the governing
-// point and the capped contact share into the record; nothing else of it
-// is changed.
+// U_w_status says the same by name (WELD_CHECK_DONE or
+// WELD_CHECK_REFUSED). Writes U_w and its status, the per-position
+// utilisations, the values of the governing point and the capped contact
+// share into the record; nothing else of it is changed.
 int Calc_Weld_Check(SchweissnahtNachweis* record, FILE* list, int level, int additional, int sketches,
                     int intermediate);
 

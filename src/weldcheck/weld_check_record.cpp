@@ -59,7 +59,10 @@ int Refuse_Weld_Check_Without_Profile(const SchweissnahtNachweis* r, FILE* list,
 int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, double force,
                               const Materialparameter_Record* material, FILE* list, int print_level) {
     if (!r) return 0;
-    if (Refuse_Weld_Check_Without_Profile(r, list, nullptr)) return 1;
+    if (Refuse_Weld_Check_Without_Profile(r, list, nullptr)) {
+        r->U_w_status = WELD_CHECK_REFUSED;
+        return 1;
+    }
     NahtGruppe g;
     Clear_Weld_Group(&g);
     Sicherheitsbeiwerte_Record factors;
@@ -80,9 +83,8 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     g.check = 1;
     g.summary = 1;
     if (r->method == WELD_CHECK_DIRECTIONAL) {
-        // The record's moment is in Nmm, the weld element's in Nm.
         g.N_Ed = r->forces.N;
-        g.M_p_Ed = r->forces.M_y * 0.001;
+        g.M_p_Ed = r->forces.M_y;
         g.V_p_Ed = r->forces.V_z;
         g.V_s_Ed = r->forces.V_y;
         g.sigma_w_Ed = force;
@@ -92,11 +94,13 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
         // The design force per length, and the throat stress it gives, so
         // that the check reads the force whichever of the two it takes.
         g.F_w_Ed = force;
-        g.sigma_w_Ed = a > 0 ? force * 0.001 / a : 0;
+        g.sigma_w_Ed = a > 0 ? force / a : 0;
         g.method = 0;
         g.force_mode = WELD_STRESS_GIVEN;
     }
     int fault = Check_Weld_Group(&g, list, print_level, 0, nullptr) != 0;
-    if (g.U_max > r->U_w) r->U_w = g.U_max;
+    if (fault) r->U_w_status = WELD_CHECK_REFUSED;
+    else if (r->U_w_status != WELD_CHECK_REFUSED) r->U_w_status = WELD_CHECK_DONE;
+    if (!fault && g.U_max > r->U_w) r->U_w = g.U_max;
     return fault;
 }

@@ -28,6 +28,11 @@ inline int Weld_Base_Number(int n) { return n > WELD_HALF_NUMBER_OFFSET ? n - WE
 enum { WELD_SHEAR_SPLIT_CONVENTIONAL = 0, WELD_SHEAR_SPLIT_STIFFNESS = 1, WELD_SHEAR_SPLIT_CONSISTENT = 2 };
 // The record's method: the directional method (else the simplified one).
 enum { WELD_CHECK_DIRECTIONAL = 1 };
+// What U_w is: nothing yet (the record as initialised), the check's result,
+// or no result, the check having refused the case (its line says why; U_w
+// then reads -1). The check sets it as it returns; a reader of the record
+// takes the status, never a value of U_w, for the answer.
+enum { WELD_CHECK_NOT_RUN = 0, WELD_CHECK_DONE = 1, WELD_CHECK_REFUSED = 2 };
 // The values of the governing point in line_values, in this order.
 enum {
     WELD_CHECK_VALUE_SIGMA_PERP, WELD_CHECK_VALUE_TAU_PERP, WELD_CHECK_VALUE_TAU_PAR,
@@ -59,8 +64,9 @@ struct SchweissnahtNachweis {
     int method;               // WELD_CHECK_DIRECTIONAL, else simplified
     Schnittkraefte forces;    // N, Nmm
     double U_w;               // largest utilisation, -1 on refusal
+    int U_w_status;           // WELD_CHECK_NOT_RUN, _DONE or _REFUSED
     double U_position[WELD_CHECK_WELDS];         // largest utilisation of each position's points
-    double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*)
+    double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*; N/mm², F N/mm)
     int governing_slot;       // weld position and end point of U_w; -1 without a valid result
     int governing_point;
     // The detailing limits each position breaks, with their values, set by
@@ -72,10 +78,13 @@ struct SchweissnahtNachweis {
 // Weld angle 90, the plate cleared, the profile initialised, every other
 // field 0. Returns 0 (also for null, which is ignored).
 int Init_Weld_Check_Record(SchweissnahtNachweis* record);
-// Checks one weld of throat a and length l under the force with the
-// record's settings and raises U_w to its utilisation (never lowers it). 1
+// Checks one weld of throat a and length l (mm) under the force (the
+// simplified method: the design force per length, N/mm) with the record's
+// settings and raises U_w to its utilisation (never lowers it). 1
 // when the check reports a fault or the record carries no profile, else 0
-// (also for a null record).
+// (also for a null record). A fault makes U_w_status WELD_CHECK_REFUSED,
+// which a later weld does not undo; a weld checked makes a status not yet
+// refused WELD_CHECK_DONE.
 int Check_Single_Weld_Element(SchweissnahtNachweis* record, double a, double l, double force,
                               const Materialparameter_Record* material, FILE* list, int print_level);
 // Fills the record with the fixed test case of the weld check: a catalogue

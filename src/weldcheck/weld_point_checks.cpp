@@ -848,13 +848,13 @@ void Print_Point_Result(Point_Check_Run& c) {
     out.Add("%sMax:  ╬t"_cp, P);
     const double s1 = v[WELD_CHECK_VALUE_SIGMA_1], f1 = v[WELD_CHECK_VALUE_F_1];
     const double s2 = v[WELD_CHECK_VALUE_SIGMA_2], f2 = v[WELD_CHECK_VALUE_F_2];
-    const double F_Ed = v[WELD_CHECK_VALUE_F_W_ED] * 1e-5, F_Rd = v[WELD_CHECK_VALUE_F_W_RD] * 1e-5;  // kN/cm
+    const double F_Ed = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_ED]), F_Rd = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_RD]);
     if (f1 > 0.001) {
         out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Limit_Compare_Symbol(s1, f1), f1);
         if (s2 > f2)
             out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, s2,
                     Limit_Compare_Symbol(s2, f2), f2);
-    } else if (v[WELD_CHECK_VALUE_F_W_RD] > 0.001) {
+    } else if (v[WELD_CHECK_VALUE_F_W_RD] > WELD_PER_LENGTH_ZERO) {
         out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed, Limit_Compare_Symbol(F_Ed, F_Rd), F_Rd);
     }
     out.Add("  ê  U╬\\w╬r = %.3lf%s\n"_cp, r->U_w, Utilisation_Verdict(r->U_w));

@@ -120,14 +120,14 @@ static int check_plug(NahtGruppe* g, FILE* f, int print_level, const char* prefi
         OLI_printf(f, "%swirksame Schweißnahtfläche:  A╬\\w╬r = ╔%sd²/4 + (l-d)%sd = %.2lf cm²\n"_cp, P(), X(), X(),
                    g->A_w * 0.01);
     if (g->check && Calc_Weld_Forces(g, f, print_level)) return 1;
-    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -0.001) return 1;  // unusable factors
+    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -WELD_PER_LENGTH_ZERO) return 1;  // unusable factors
     const double perimeter = PI * g->d + 2.0 * (g->l - g->d);
-    g->F_w_Rd = perimeter > 0.001 ? 1000.0 * g->f_vw_d * g->A_w / perimeter : 0.0;
+    g->F_w_Rd = perimeter > 0.001 ? g->f_vw_d * g->A_w / perimeter : 0.0;
     if (f && print_level > 0)
         OLI_printf(f, "%sTragfähigkeit bezogen auf die Nahtlänge:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sA╬\\w╬r/(╔%sd+2%s(l-d)) = %.2lf kN/cm\n"_cp,
-                   P(), X(), X(), X(), g->F_w_Rd * 1e-5);
+                   P(), X(), X(), X(), Weld_kN_per_cm(g->F_w_Rd));
     if (!g->check) return 0;
-    if (g->F_w_Ed < -0.001) {
+    if (g->F_w_Ed < -WELD_PER_LENGTH_ZERO) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
         return 1;
     }

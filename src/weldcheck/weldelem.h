@@ -3,16 +3,35 @@
 // the check of a group to EN 1993-1-8 clause 4.5: detailing rules, then the
 // resistance by weld kind, weld angle and packing plate.
 //
-// Units inside a group: lengths mm, angles degrees, stresses N/mm², forces
-// N, moments Nm, forces per length N/m (printed as kN/cm). Both records are
-// plain values owned by the caller; a group only borrows its safety factors.
+// Units inside a group are those of the whole weld check: lengths mm, angles
+// degrees, forces N, moments Nmm, forces per length N/mm, stresses N/mm², so
+// that a stress is a force per length over the throat and no formula holds
+// a factor of units. Other units exist only at the edges: the report's kN,
+// kNm and kN/cm (Weld_kN, Weld_kNm, Weld_kN_per_cm) and the group record's
+// file, which keeps moments in Nm and forces per length in N/m
+// (Write_Weld_Group and Read_Weld_Group convert). Both records are plain
+// values owned by the caller; a group only borrows its safety factors.
 #ifndef WELDCHECK_WELDELEM_H
 #define WELDCHECK_WELDELEM_H
 
 #include <cstdio>
 
+#include "base/schnittkraefte.h"
 #include "codes/blech.h"
 #include "codes/sicherheit.h"
+
+// The report's units of a group's values: forces in kN, moments in kNm (the
+// factors of the internal forces), forces per length in kN/cm.
+inline double Weld_kN(double N) { return N * SCHNITTKRAEFTE_TO_KN.force; }
+inline double Weld_kNm(double Nmm) { return Nmm * SCHNITTKRAEFTE_TO_KN.moment; }
+inline double Weld_kN_per_cm(double N_per_mm) { return N_per_mm * 0.01; }
+
+// A force, moment or force per length of a group counts as present beyond
+// these magnitudes: a thousandth of a newton, of a newton metre and of a
+// newton per metre.
+inline constexpr double WELD_FORCE_ZERO = 0.001;      // N
+inline constexpr double WELD_MOMENT_ZERO = 1.0;       // Nmm
+inline constexpr double WELD_PER_LENGTH_ZERO = 1e-6;  // N/mm
 
 // Weld kinds.
 enum {
@@ -74,19 +93,19 @@ struct NahtGruppe {
     int force_mode; // WELD_FORCES_GIVEN ..
 
     double N_Ed;    // N
-    double M_p_Ed;  // Nm, over the thickness direction (divided by t2)
-    double M_s_Ed;  // Nm, along the weld (6 / l_eff)
+    double M_p_Ed;  // Nmm, over the thickness direction (divided by t2)
+    double M_s_Ed;  // Nmm, along the weld (6 / l_eff)
     double V_p_Ed;  // N, along the weld
     double V_s_Ed;  // N, across the weld
 
-    double F_sigma_perp;  // force components per length on the throat, N/m
+    double F_sigma_perp;  // force components per length on the throat, N/mm
     double F_tau_perp;
     double F_tau_par;
     double sigma_perp;    // stresses on the throat, N/mm²
     double tau_perp;
     double tau_par;
-    double F_w_Ed;        // N/m: given (mode 1) or the resultant
-    double sigma_w_Ed;    // N/mm²: given (mode 2) or F_w_Ed * 0.001 / a
+    double F_w_Ed;        // N/mm: given (mode 1) or the resultant
+    double sigma_w_Ed;    // N/mm²: given (mode 2) or F_w_Ed / a
 
     int strength_table;   // input chapter: strengths by thickness range
     int check;            // compute utilisations and write check lines
@@ -110,8 +129,8 @@ struct NahtGruppe {
     double sigma_2_w_Ed;
     double f_1w_d;
     double f_2w_d;
-    double F_w_Ed_result;  // N/m
-    double F_w_Rd;         // N/m
+    double F_w_Ed_result;  // N/mm
+    double F_w_Rd;         // N/mm
     double f_vw_d;
     double A_w;            // plug welds, mm²
     double U_max;

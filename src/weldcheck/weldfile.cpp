@@ -2,10 +2,13 @@
 // weld, two older strength helpers and the print-list descriptions.
 //
 // Records are text: every value written with one blank before it, read back
-// with fscanf (any whitespace, so CRLF files read as well).
+// with fscanf (any whitespace, so CRLF files read as well). A group record
+// keeps its moments in Nm and its forces per length in N/m; the group holds
+// them in Nmm and N/mm (weldelem.h), converted here on the way in and out.
 #include "weldcheck/weldfile.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "base/cp850.h"
 #include "base/stored_text.h"
@@ -16,6 +19,13 @@
 #include "weldcheck/weldres.h"
 
 enum { WELD_RECORD_VERSION = 2, GROUP_RECORD_VERSION = 6 };
+
+// A group's moment (Nmm) and force per length (N/mm) in the units of its
+// record, and back (exact factors both ways, not reciprocals).
+static double moment_to_file(double Nmm) { return Nmm * 0.001; }
+static double moment_from_file(double Nm) { return Nm * 1000.0; }
+static double per_length_to_file(double N_per_mm) { return N_per_mm * 1000.0; }
+static double per_length_from_file(double N_per_m) { return N_per_m * 0.001; }
 
 
 void Default_Weld(NahtElement* w) {
@@ -113,13 +123,14 @@ int Write_Weld_Group(FILE* f, const NahtGruppe* g) {
     Clear_Plate(&packing);
     packing.t = g->t_p;
     if (Write_Plate(f, &packing)) return 1;
-    if (fprintf(f, " %d %d %lf %lf %lf %lf %lf %lf %lf", g->method, g->force_mode, g->N_Ed, g->V_p_Ed, g->M_s_Ed,
-                g->V_s_Ed, g->F_sigma_perp, g->F_tau_perp, g->F_tau_par) < 0)
+    if (fprintf(f, " %d %d %lf %lf %lf %lf %lf %lf %lf", g->method, g->force_mode, g->N_Ed, g->V_p_Ed,
+                moment_to_file(g->M_s_Ed), g->V_s_Ed, per_length_to_file(g->F_sigma_perp),
+                per_length_to_file(g->F_tau_perp), per_length_to_file(g->F_tau_par)) < 0)
         return 1;
-    if (fprintf(f, " %lf %lf %lf %lf %lf %d %d", g->sigma_perp, g->tau_perp, g->tau_par, g->F_w_Ed, g->sigma_w_Ed,
-                g->one_sided, g->packing) < 0)
+    if (fprintf(f, " %lf %lf %lf %lf %lf %d %d", g->sigma_perp, g->tau_perp, g->tau_par, per_length_to_file(g->F_w_Ed),
+                g->sigma_w_Ed, g->one_sided, g->packing) < 0)
         return 1;
-    if (fprintf(f, " %lf\n", g->M_p_Ed) < 0) return 1;
+    if (fprintf(f, " %lf\n", moment_to_file(g->M_p_Ed)) < 0) return 1;
     return 0;
 }
 
@@ -162,6 +173,9 @@ static int read_group(FILE* f, NahtGruppe* g, bool* forces_rescaled) {
     }
     g->M_p_Ed = 0.0;
     if (version >= 4 && fscanf(f, "%lf", &g->M_p_Ed) != 1) return 1;
+    g->M_p_Ed = moment_from_file(g->M_p_Ed);
+    g->M_s_Ed = moment_from_file(g->M_s_Ed);
+    for (double* F : {&g->F_sigma_perp, &g->F_tau_perp, &g->F_tau_par, &g->F_w_Ed}) *F = per_length_from_file(*F);
     if (version <= 4 && g->one_sided == WELD_TWO_SIDED && g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         // Older files gave the forces of one weld root; they now refer to the
         // whole weld length of both sides.
@@ -361,34 +375,36 @@ void Print_Connection_Headings(NahtGruppe* g, FILE* f, int print_level) {
         OLI_printf(f, "%sBemessungsschnittgrößen im Anschlussblech 2%s:\n"_cp, P(), g->one_sided == WELD_TWO_SIDED ? " (gesamt)" : "");
         // Zero values are left out; a value that is not a number is shown.
         const struct {
-            double value;  // N or Nm
+            double value;  // N or Nmm
+            double zero;   // WELD_FORCE_ZERO or WELD_MOMENT_ZERO
+            double shown;  // in unit
             const char* label;
-            const char* unit;  // of value * 0.001
+            const char* unit;
         } forces[] = {
-            {g->N_Ed, "Normalkraft  N╬\\Ed╬r"_cp, "kN"},
-            {g->M_p_Ed, "Biegemoment parallel zur Nahtachse  M╬\\p,Ed╬r"_cp, "kNm"},
-            {g->M_s_Ed, "Biegemoment senkrecht zur Nahtachse  M╬\\s,Ed╬r"_cp, "kNm"},
-            {g->V_p_Ed, "Querkraft parallel zur Nahtachse  V╬\\p,Ed╬r"_cp, "kN"},
-            {g->V_s_Ed, "Querkraft senkrecht zur Nahtachse  V╬\\s,Ed╬r"_cp, "kN"},
+            {g->N_Ed, WELD_FORCE_ZERO, Weld_kN(g->N_Ed), "Normalkraft  N╬\\Ed╬r"_cp, "kN"},
+            {g->M_p_Ed, WELD_MOMENT_ZERO, Weld_kNm(g->M_p_Ed), "Biegemoment parallel zur Nahtachse  M╬\\p,Ed╬r"_cp, "kNm"},
+            {g->M_s_Ed, WELD_MOMENT_ZERO, Weld_kNm(g->M_s_Ed), "Biegemoment senkrecht zur Nahtachse  M╬\\s,Ed╬r"_cp, "kNm"},
+            {g->V_p_Ed, WELD_FORCE_ZERO, Weld_kN(g->V_p_Ed), "Querkraft parallel zur Nahtachse  V╬\\p,Ed╬r"_cp, "kN"},
+            {g->V_s_Ed, WELD_FORCE_ZERO, Weld_kN(g->V_s_Ed), "Querkraft senkrecht zur Nahtachse  V╬\\s,Ed╬r"_cp, "kN"},
         };
         for (const auto& force : forces)
-            if (!(std::fabs(force.value) <= 0.001))
-                OLI_printf(f, "%s%s = %s %s\n", P(), force.label, Shown(force.value * 0.001, 2).text, force.unit);
+            if (!(std::fabs(force.value) <= force.zero))
+                OLI_printf(f, "%s%s = %s %s\n", P(), force.label, Shown(force.shown, 2).text, force.unit);
     } else if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN) {
         if (directional) {
             // The directional method takes the components; a larger given
             // resultant is taken along the weld, so it is shown as well.
             OLI_printf(f, "%sBemessungskräfte in der Schweißnaht"_cp, P());
-            if (!(std::fabs(g->F_w_Ed) <= 0.001))
-                OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
+            if (!(std::fabs(g->F_w_Ed) <= WELD_PER_LENGTH_ZERO))
+                OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(Weld_kN_per_cm(g->F_w_Ed), 2).text);
             OLI_printf(f, "\n");
             OLI_printf(f, "%sparallel zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
-                       P(), "p", Shown(g->F_tau_par * 1e-5, 2).text);
+                       P(), "p", Shown(Weld_kN_per_cm(g->F_tau_par), 2).text);
             OLI_printf(f, "%ssenkrecht zur Schweißnahtachse ╬S(in der Schweißnahtebene)╬r  F╬\\Ed╬r(Í╬\\%s╬r) = %s kN/cm\n"_cp,
-                       P(), "s", Shown(g->F_tau_perp * 1e-5, 2).text);
+                       P(), "s", Shown(Weld_kN_per_cm(g->F_tau_perp), 2).text);
         } else {
             OLI_printf(f, "%sBemessungskraft in der Schweißnaht"_cp, P());
-            OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(g->F_w_Ed * 1e-5, 2).text);
+            OLI_printf(f, "  F╬\\w,Ed╬r = %s kN/cm"_cp, Shown(Weld_kN_per_cm(g->F_w_Ed), 2).text);
             OLI_printf(f, "\n");
         }
     } else {

@@ -64,8 +64,8 @@ inline void Set_Group_Weld(NahtGruppe* g, const NahtElement* w) {
 }
 
 // Beyond these magnitudes an input is no weld of a real connection: lengths
-// and thicknesses in mm; forces (N), moments (Nm), forces per length (N/m)
-// and stresses (N/mm²).
+// and thicknesses in mm; forces (N), moments (Nmm), forces per length (N/mm)
+// and stresses (N/mm²), the bound of the weld check's own forces.
 inline constexpr double WELD_MAX_LENGTH = 1e6, WELD_MAX_FORCE = 1e15;
 
 // The thickness of the joint a fully penetrated butt weld fills: the

@@ -437,7 +437,8 @@ int Check_Weld_Group_Detailing(NahtGruppe* g, FILE* f, int show_message, int pri
     result |= hole_rules(g, f, messages, print_all);
     show(messages);
     if (f && (g->kind == WELD_SLOT || g->kind == WELD_PLUG) &&
-        (std::fabs(g->N_Ed) > 0.001 || std::fabs(g->M_p_Ed) > 0.001 || std::fabs(g->M_s_Ed) > 0.001)) {
+        (std::fabs(g->N_Ed) > WELD_FORCE_ZERO || std::fabs(g->M_p_Ed) > WELD_MOMENT_ZERO ||
+         std::fabs(g->M_s_Ed) > WELD_MOMENT_ZERO)) {
         if (g->kind == WELD_SLOT) OLI_printf(f, "%sSchlitznähte können nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
         else OLI_printf(f, "%sEine Lochschweißung kann nur Schubkräfte V╬\\Ed╬r übertragen"_cp, P());
         OLI_printf(f, ",  N╬\\Ed╬r und M╬\\Ed╬r werden ignoriert\n"_cp);

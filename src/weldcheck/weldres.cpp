@@ -1,10 +1,9 @@
 // Weld resistance and stress checks of a weld group (EN 1993-1-8 4.5.3).
 //
-// Units: forces per length in N/m (printed as kN/cm, factor 1e-5), lengths
-// in the formulas of the forces in metres, moments in Nm, stresses in N/mm².
-// The one exception is the eccentricity moment of a one-sided weld, which
-// is formed in Nmm throughout (N in N times t2 in mm, M_p converted), so
-// that dividing it by the throat in mm gives a force in N.
+// Units are the group's (weldelem.h): N, Nmm, mm, forces per length N/mm
+// and stresses N/mm² throughout, so that a force over a length is a force
+// per length and a force per length over the throat a stress as they stand.
+// The lines show forces per length in kN/cm and moments in kNm.
 //
 // A check never prints "ok" on a strength that rests on an unusable partial
 // factor or correlation factor, nor on a utilisation that is not a number:
@@ -281,7 +280,7 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
         return 1;
     }
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
-    g->F_w_Rd = 1000.0 * g->f_vw_d * g->a;
+    g->F_w_Rd = g->f_vw_d * g->a;
     // Each line in one piece: the writer's cost is mostly per piece.
     if (f && print_level >= 2) {
         thread_local Kept_Line kept;
@@ -296,23 +295,28 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
                    "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
-                   P(), X(), g->F_w_Rd * 1e-5, g->f_vw_d, g->a);
+                   P(), X(), Weld_kN_per_cm(g->F_w_Rd), g->f_vw_d, g->a);
     else if (f && print_level >= 2) {
         thread_local Kept_Line kept;
-        const double values[] = {g->F_w_Rd * 1e-5};
+        const double values[] = {Weld_kN_per_cm(g->F_w_Rd)};
         OLI_printf(f, "%s",
                    kept.Text(values, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
-                             P(), X(), g->F_w_Rd * 1e-5));
+                             P(), X(), values[0]));
     }
-    return g->F_w_Rd < -0.001 ? 1 : 0;
+    return g->F_w_Rd < -WELD_PER_LENGTH_ZERO ? 1 : 0;
 }
 
 // ------------------------------------------------------------ forces
 
-static bool present(double x) { return std::fabs(x) > 0.001; }
+// Whether a force, a moment, a force per length or a stress counts as
+// present.
+static bool present_force(double N) { return std::fabs(N) > WELD_FORCE_ZERO; }
+static bool present_moment(double Nmm) { return std::fabs(Nmm) > WELD_MOMENT_ZERO; }
+static bool present_per_length(double F) { return std::fabs(F) > WELD_PER_LENGTH_ZERO; }
+static bool present_stress(double sigma) { return std::fabs(sigma) > 0.001; }
 
 // The normal force per length at the root and its formula line. L is the
-// effective length in metres, doubled for a two-sided weld. The result is
+// effective length, doubled for a two-sided weld. The result is
 // the largest magnitude, |*n_const| + *n_var: *n_const is the part that
 // keeps its sign along the weld (N, or the tension at the root of an
 // eccentric one), *n_var the moments, which reach both signs (M_s at the two
@@ -321,26 +325,26 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
                            double* n_var) {
     *n_const = *n_var = 0.0;
     const double N = g->N_Ed, Mp = g->M_p_Ed, Ms = g->M_s_Ed;
-    const double t2 = g->plate2.t * 0.001;
+    const double t2 = g->plate2.t;
     const bool full_butt = g->kind == WELD_BUTT && g->full_penetration;
     // Thickness of a fully penetrated joint: the thinner part in line.
-    const double t_joint = Butt_Joint_Thickness(g) * 0.001;
+    const double t_joint = Butt_Joint_Thickness(g);
     // Length of one weld: M_s is shared by both welds of a two-sided one.
     const double L_one = two_sided ? L / 2.0 : L;
     if (g->kind == WELD_SLOT || g->kind == WELD_PLUG) return 0.0;
-    if (!present(N) && !present(Mp) && !present(Ms)) return 0.0;
+    if (!present_force(N) && !present_moment(Mp) && !present_moment(Ms)) return 0.0;
 
-    // Eccentricity of N for a one-sided weld, in Nmm.
+    // Eccentricity of N for a one-sided weld.
     bool eccentric = false;
     double dMp = 0.0;
     if ((g->method & WELD_METHOD_MIN_LENGTH) && (g->method & WELD_METHOD_DIRECTIONAL) &&
         g->one_sided != WELD_TWO_SIDED && !full_butt) {
-        dMp = N * g->plate2.t / 2.0 + (g->one_sided == WELD_ONE_SIDED ? -1.0 : 1.0) * Mp * 1000.0;
+        dMp = N * t2 / 2.0 + (g->one_sided == WELD_ONE_SIDED ? -1.0 : 1.0) * Mp;
         eccentric = dMp > 0.001 && g->a >= 0.001;
         if (f && print_level >= 1) {
             if (dMp > 0.001)
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität úM╬\\%s,Ed╬r = N╬\\Ed╬r%st╬\\2╬r/2 %s M╬\\%s,Ed╬r = %.2lf kNm\n"_cp,
-                           P(), "p", X(), g->one_sided == WELD_ONE_SIDED ? "-" : "+", "p", dMp * 1e-6);
+                           P(), "p", X(), g->one_sided == WELD_ONE_SIDED ? "-" : "+", "p", Weld_kNm(dMp));
             else
                 OLI_printf(f, "%sZusatzmoment aus Lastexzentrizität muss nicht berücksichtigt werden (kein Zug in der Nahtwurzel)\n"_cp,
                            P());
@@ -349,7 +353,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
 
     // Each moment's share only where the moment is present: a thickness of
     // 0 (not given) under N alone gives no 0/0.
-    auto share = [](double M, double lever) { return present(M) ? std::fabs(M) / lever : 0.0; };
+    auto share = [](double M, double lever) { return present_moment(M) ? std::fabs(M) / lever : 0.0; };
     double F;
     if (full_butt) {
         F = (std::fabs(N) + 6.0 * share(Mp, t_joint) + 6.0 * share(Ms, L)) / L;
@@ -367,9 +371,9 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
     *n_var = std::max(0.0, F - std::fabs(*n_const));
 
     if (f && print_level >= 1) {
-        const bool lone_N = present(N) && !present(Mp) && !present(Ms) && !eccentric;
+        const bool lone_N = present_force(N) && !present_moment(Mp) && !present_moment(Ms) && !eccentric;
         if (lone_N) {
-            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), Unsigned_Zero(F * 1e-5, 2));
+            OLI_printf(f, "%sF╬\\N,Ed╬r = N╬\\Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), Unsigned_Zero(Weld_kN_per_cm(F), 2));
             return F;
         }
         std::string s = "(";
@@ -380,12 +384,12 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             s += t;
             first = false;
         };
-        if (present(N)) term("N╬\\Ed╬r"_cp);
+        if (present_force(N)) term("N╬\\Ed╬r"_cp);
         char buf[160];
         if (eccentric) {
             std::snprintf(buf, sizeof buf, " + úM╬\\%s,Ed╬r/a"_cp, "p");
             term(buf);
-        } else if (present(Mp)) {
+        } else if (present_moment(Mp)) {
             if (full_butt)
                 std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r%s6/t╬\\2╬r"_cp, "p", X());
             else if (two_sided)
@@ -394,7 +398,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
                 std::snprintf(buf, sizeof buf, " + M╬\\%s,Ed╬r/t╬\\2╬r"_cp, "p");
             term(buf);
         }
-        if (present(Ms)) {
+        if (present_moment(Ms)) {
             if (two_sided)
                 std::snprintf(buf, sizeof buf, " + 2%sM╬\\%s,Ed╬r%s6/l╬\\eff╬r"_cp, X(), "s", X());
             else
@@ -402,7 +406,8 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
             term(buf);
         }
         s += ")";
-        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(), Unsigned_Zero(F * 1e-5, 2));
+        OLI_printf(f, "%sF╬\\N,Ed╬r = %s / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), s.c_str(),
+                   Unsigned_Zero(Weld_kN_per_cm(F), 2));
     }
     return F;
 }
@@ -411,7 +416,7 @@ static double normal_force(NahtGruppe* g, FILE* f, int print_level, double L, bo
 static void component_line(FILE* f, const char* name_fmt, const char* sub, double value, const char* first,
                            const char* second) {
     OLI_printf(f, name_fmt, P(), sub);
-    if (!present(value)) {
+    if (!present_per_length(value)) {
         OLI_printf(f, " = 0\n");
         return;
     }
@@ -419,7 +424,7 @@ static void component_line(FILE* f, const char* name_fmt, const char* sub, doubl
     if (first) OLI_printf(f, "%s", first);
     if (second && first) OLI_printf(f, "%s", second);
     else if (second) OLI_printf(f, "%s%s", second[1] == '-' ? "-" : "", second + 3);  // " + x" / " - x"
-    OLI_printf(f, " = %.2lf kN/cm\n", Unsigned_Zero(value * 1e-5, 2));
+    OLI_printf(f, " = %.2lf kN/cm\n", Unsigned_Zero(Weld_kN_per_cm(value), 2));
 }
 
 // The signed normal force and shear across the weld of the weld that governs
@@ -467,13 +472,14 @@ static void governing_weld(const NahtGruppe* g, FILE* f, int print_level, double
     const bool as_printed = *F_n == F_N && *F_v == F_Vs;
     if (f && print_level >= 1 && (two_welds || !as_printed))
         OLI_printf(f, "%smaßgebend: %s Naht  ê  F╬\\N,Ed╬r = %.2lf kN/cm,  F╬\\Vs,Ed╬r = %.2lf kN/cm\n"_cp, P(),
-                   best_side == 0 ? "linke" : "rechte", Unsigned_Zero(*F_n * 1e-5, 2), Unsigned_Zero(*F_v * 1e-5, 2));
+                   best_side == 0 ? "linke" : "rechte", Unsigned_Zero(Weld_kN_per_cm(*F_n), 2),
+                   Unsigned_Zero(Weld_kN_per_cm(*F_v), 2));
 }
 
 // The force per length of a given throat stress (the simplified method's
 // resultant). 1 when it cannot be formed.
 static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
-    if (present(g->sigma_w_Ed) && g->a < 0.001) {
+    if (present_stress(g->sigma_w_Ed) && g->a < 0.001) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                        P());
@@ -481,30 +487,30 @@ static int force_of_given_stress(NahtGruppe* g, FILE* f, int print_level) {
         g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
-    g->F_w_Ed = g->F_w_Ed_result = 1000.0 * g->sigma_w_Ed * g->a;
+    g->F_w_Ed = g->F_w_Ed_result = g->sigma_w_Ed * g->a;
     if (f && print_level >= 2)
         OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
                    P());
     if (f && print_level >= 1)
         OLI_printf(f, "%s%sF╬\\w,Ed╬r = ╠╬\\w,Ed╬r%sa = %.2lf kN/cm\n"_cp, P(),
-                   print_level == 1 ? "resultierende Nahtkraft " : "", X(), g->F_w_Ed * 1e-5);
+                   print_level == 1 ? "resultierende Nahtkraft " : "", X(), Weld_kN_per_cm(g->F_w_Ed));
     return 0;
 }
 
 // A given force per length and its throat stress. 1 when it cannot act.
 static int given_force_per_length(NahtGruppe* g, FILE* f, int print_level) {
-    if (present(g->F_w_Ed) && g->a < 0.001) {
+    if (present_per_length(g->F_w_Ed) && g->a < 0.001) {
         if (f) OLI_printf(f, "%swirksame Nahtdicke = 0  ê  Kraft nicht wirksam %s\n"_cp, P(), Mark_Alert());
         g->F_w_Ed = g->F_w_Ed_result = 0.0;
         return 1;
     }
-    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
+    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed / g->a : 0.0;
     g->F_w_Ed_result = g->F_w_Ed;
     if (f && print_level >= 1 && g->l_w > 0.1) {
         OLI_printf(f, "%s%sF╬\\w,Ed╬r = %.2lf kN/cm\n"_cp, P(),
                    print_level == 1 ? "Nahtkraft "
                                     : "Bemessungswert der auf die wirksame Nahtfläche einwirkenden Kraft "_cp,
-                   g->F_w_Ed * 1e-5);
+                   Weld_kN_per_cm(g->F_w_Ed));
     }
     return 0;
 }
@@ -520,7 +526,7 @@ static void throat_components(NahtGruppe* g, FILE* f, int print_level, double F_
     const double th = theta_deg * PI / 180.0;
     double F_n = F_N, F_v = F_Vs;
     const bool signed_forces =
-        (g->method & WELD_METHOD_DIRECTIONAL) && g->kind != WELD_BUTT && present(F_N) && present(F_Vs);
+        (g->method & WELD_METHOD_DIRECTIONAL) && g->kind != WELD_BUTT && present_per_length(F_N) && present_per_length(F_Vs);
     if (signed_forces) governing_weld(g, f, print_level, th, n_const, n_var, F_N, F_Vs, F_Vp, &F_n, &F_v);
     g->F_sigma_perp = F_n * std::sin(th) + F_v * std::cos(th);
     g->F_tau_perp = F_n * std::cos(th) - F_v * std::sin(th);
@@ -539,14 +545,15 @@ static void throat_components(NahtGruppe* g, FILE* f, int print_level, double F_
         char a_text[80], b_text[80];
         std::snprintf(b_text, sizeof b_text, " + F╬\\V%s,Ed╬r%scos(║)"_cp, "s", X());
         std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%ssin(║)"_cp, X());
-        component_line(f, "%sF╬\\Ed╬r(╠╬\\%s╬r)"_cp, "s", g->F_sigma_perp, present(F_N) ? a_text : nullptr,
-                       present(F_Vs) ? b_text : nullptr);
+        component_line(f, "%sF╬\\Ed╬r(╠╬\\%s╬r)"_cp, "s", g->F_sigma_perp, present_per_length(F_N) ? a_text : nullptr,
+                       present_per_length(F_Vs) ? b_text : nullptr);
         std::snprintf(b_text, sizeof b_text, " - F╬\\V%s,Ed╬r%ssin(║)"_cp, "s", X());
         std::snprintf(a_text, sizeof a_text, "F╬\\N,Ed╬r%scos(║)"_cp, X());
-        component_line(f, "%sF╬\\Ed╬r(Í╬\\%s╬r)"_cp, "s", g->F_tau_perp, present(F_N) ? a_text : nullptr,
-                       present(F_Vs) ? b_text : nullptr);
-        if (present(F_Vp))
-            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
+        component_line(f, "%sF╬\\Ed╬r(Í╬\\%s╬r)"_cp, "s", g->F_tau_perp, present_per_length(F_N) ? a_text : nullptr,
+                       present_per_length(F_Vs) ? b_text : nullptr);
+        if (present_per_length(F_Vp))
+            OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = F╬\\V%s,Ed╬r = %.2lf kN/cm\n"_cp, P(), "p", "p",
+                       Weld_kN_per_cm(F_Vp));
         else
             OLI_printf(f, "%sF╬\\Ed╬r(Í╬\\%s╬r) = 0\n"_cp, P(), "p");
     }
@@ -558,7 +565,7 @@ static void resultant_force(NahtGruppe* g, FILE* f, int print_level) {
     g->F_w_Ed = std::sqrt(g->F_sigma_perp * g->F_sigma_perp + g->F_tau_perp * g->F_tau_perp +
                           g->F_tau_par * g->F_tau_par);
     g->F_w_Ed_result = g->F_w_Ed;
-    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed * 0.001 / g->a : 0.0;
+    g->sigma_w_Ed = g->a >= 0.001 ? g->F_w_Ed / g->a : 0.0;
     if (!(g->method & WELD_METHOD_DIRECTIONAL)) {
         if (f && print_level >= 2)
             OLI_printf(f, "%sBemessungswert der auf die wirksame Nahtfläche einwirkenden resultierenden Kraft:\n"_cp,
@@ -569,7 +576,7 @@ static void resultant_force(NahtGruppe* g, FILE* f, int print_level) {
             else
                 OLI_printf(f, "%sF╬\\w,Ed╬r = (F╬\\Ed╬r(╠╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)² + F╬\\Ed╬r(Í╬\\%s╬r)²)╬/1/2╬r"_cp,
                            P(), "s", "s", "p");
-            OLI_printf(f, " = %.2lf kN/cm\n", g->F_w_Ed * 1e-5);
+            OLI_printf(f, " = %.2lf kN/cm\n", Weld_kN_per_cm(g->F_w_Ed));
         }
     }
 }
@@ -585,7 +592,7 @@ static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
     // A moment over the thickness direction needs the thickness it acts over
     // (for a fully penetrated joint in line the thinner part).
     const double t_moment = full_butt ? Butt_Joint_Thickness(g) : g->plate2.t;
-    if (carries_normal && present(g->M_p_Ed) && t_moment <= 0.001) {
+    if (carries_normal && present_moment(g->M_p_Ed) && t_moment <= 0.001) {
         if (f) OLI_printf(f, "%sBlechdicke t╬\\2╬r = 0  ê  Kräfte nicht ermittelbar %s\n"_cp, P(), Mark_Alert());
         return 1;
     }
@@ -598,21 +605,22 @@ static int forces_of_actions(NahtGruppe* g, FILE* f, int print_level) {
         l_eff *= 2.0;
         if (f && print_level >= 1) OLI_printf(f, "%sbezogen auf 2 Nähte  ê  l╬\\eff╬r = %.1lf mm\n"_cp, P(), l_eff);
     }
-    const double L = l_eff * 0.001;
 
     if (f && print_level >= 2 && carries_normal &&
-        (present(g->N_Ed) || present(g->M_p_Ed) || present(g->M_s_Ed)))
+        (present_force(g->N_Ed) || present_moment(g->M_p_Ed) || present_moment(g->M_s_Ed)))
         OLI_printf(f, "%sBemessungswerte der %smaximalen Kräfte:\n"_cp, P(),
                    full_butt ? "" : "im Wurzelpunkt wirkenden ");
     double n_const = 0.0, n_var = 0.0;
-    const double F_N = normal_force(g, f, print_level, L, two_sided, &n_const, &n_var);
-    const double F_Vp = std::fabs(g->V_p_Ed) / L;
-    const double F_Vs = std::fabs(g->V_s_Ed) / L;
+    const double F_N = normal_force(g, f, print_level, l_eff, two_sided, &n_const, &n_var);
+    const double F_Vp = std::fabs(g->V_p_Ed) / l_eff;
+    const double F_Vs = std::fabs(g->V_s_Ed) / l_eff;
     if (f && print_level >= 1) {
-        if (present(g->V_p_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p", F_Vp * 1e-5);
-        if (present(g->V_s_Ed))
-            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s", F_Vs * 1e-5);
+        if (present_force(g->V_p_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "p", "p",
+                       Weld_kN_per_cm(F_Vp));
+        if (present_force(g->V_s_Ed))
+            OLI_printf(f, "%sF╬\\V%s,Ed╬r = V╬\\%s,Ed╬r / l╬\\eff╬r = %.2lf kN/cm\n"_cp, P(), "s", "s",
+                       Weld_kN_per_cm(F_Vs));
     }
     throat_components(g, f, print_level, F_N, F_Vs, F_Vp, n_const, n_var);
     resultant_force(g, f, print_level);
@@ -650,14 +658,13 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
     return 0;
 }
 
-// A utilisation just above 1 (less than 0.001) counts as 1. Writes the
-// tail of a result line: "U<sub> = u" and its verdict; U_max takes the
-// larger value. U is finite (see result_not_finite).
+// The utilisation as it counts (Round_Utilisation). Writes the tail of a
+// result line: "U<sub> = u" and its verdict; U_max takes the larger value.
+// U is finite (see result_not_finite).
 // Its arguments: prefix, U, Utilisation_Verdict(U).
 #define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf%s\n"
-static double counted_utilisation(double U) { return U > 1.0 && U < 1.0 + 0.001 ? 1.0 : U; }
 static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
-    *U = counted_utilisation(*U);
+    *U = Round_Utilisation(*U);
     if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Utilisation_Verdict(*U));
     if (*U > g->U_max) g->U_max = *U;
     return 0;
@@ -665,23 +672,23 @@ static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* 
 
 int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
     if (result_not_finite(f, {{"F╬\\w,Ed╬r"_cp, g->F_w_Ed}, {"F╬\\w,Rd╬r"_cp, g->F_w_Rd}})) return 1;
-    if (g->F_w_Rd < -0.001) {
+    if (g->F_w_Rd < -WELD_PER_LENGTH_ZERO) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Rd╬r < 0 %s\n"_cp, P(), Mark_Alert());
         return 1;
     }
-    if (g->F_w_Rd <= 0.001) {
+    if (g->F_w_Rd <= WELD_PER_LENGTH_ZERO) {
         // No resistance, no proof: the note, then the check counts as refused.
         if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
         return 1;
     }
-    const double U = counted_utilisation(g->F_w_Ed / g->F_w_Rd);
+    const double U = Round_Utilisation(g->F_w_Ed / g->F_w_Rd);
     if (result_not_finite(f, {{"U", U}})) return 1;
     // The line and its utilisation tail in one piece: a line at every end
     // point of every load case.
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp, P(),
-                   g->F_w_Ed * 1e-5, Limit_Compare_Symbol(g->F_w_Ed * 1e-5, g->F_w_Rd * 1e-5), g->F_w_Rd * 1e-5, prefix, U,
-                   Utilisation_Verdict(U));
+                   Weld_kN_per_cm(g->F_w_Ed), Limit_Compare_Symbol(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd)),
+                   Weld_kN_per_cm(g->F_w_Rd), prefix, U, Utilisation_Verdict(U));
     if (U > g->U_max) g->U_max = U;
     return 0;
 }
@@ -716,11 +723,12 @@ static int check_simplified(NahtGruppe* g, FILE* f, int print_level, const char*
     if (!g->check) {
         const int r = Calc_Weld_Shear_Strength(g, f, print_level);
         if (r == 0 && f && print_level == 0)
-            OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = %.2lf kN/cm\n"_cp, P(), g->F_w_Rd * 1e-5);
+            OLI_printf(f, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = %.2lf kN/cm\n"_cp, P(),
+                       Weld_kN_per_cm(g->F_w_Rd));
         return r;
     }
-    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -0.001) return 1;  // unusable factors
-    if (g->F_w_Ed < -0.001) {
+    if (Calc_Weld_Shear_Strength(g, f, print_level) && g->F_w_Rd >= -WELD_PER_LENGTH_ZERO) return 1;  // unusable factors
+    if (g->F_w_Ed < -WELD_PER_LENGTH_ZERO) {
         if (f) OLI_printf(f, "%s╬HFehler╬r: F╬\\w,Ed╬r < 0 %s\n"_cp, P(), Mark_Alert());
         return 1;
     }
@@ -753,7 +761,7 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
             // where it weighs most in condition 1. The components stay as
             // the caller gave them.
             if (g->force_mode == WELD_FORCE_PER_LENGTH_GIVEN &&
-                std::fabs(g->F_w_Ed) > std::sqrt(F_s * F_s + F_t * F_t + F_p * F_p) + 0.001) {
+                std::fabs(g->F_w_Ed) > std::sqrt(F_s * F_s + F_t * F_t + F_p * F_p) + WELD_PER_LENGTH_ZERO) {
                 F_s = F_t = 0.0;
                 F_p = std::fabs(g->F_w_Ed);
             }
@@ -763,9 +771,9 @@ static int check_directional(NahtGruppe* g, FILE* f, int print_level, const char
                                Mark_Alert());
                 return 1;
             }
-            g->sigma_perp = F_s * 0.001 / g->a;
-            g->tau_perp = F_t * 0.001 / g->a;
-            g->tau_par = F_p * 0.001 / g->a;
+            g->sigma_perp = F_s / g->a;
+            g->tau_perp = F_t / g->a;
+            g->tau_par = F_p / g->a;
             if (f && print_level >= 2)
                 OLI_printf(f, "%sBemessungswerte der auf die wirksame Nahtfläche einwirkenden Spannungen:\n"_cp, P());
             if (f && print_level >= 1) {
@@ -863,8 +871,8 @@ int Check_Butt_Weld(NahtGruppe* g, FILE* f, int print_level, const char* prefix)
         joint.U_max = 1000.0;
     } else {
         const int strength = Calc_Weld_Shear_Strength(&joint, f, print_level);
-        if (strength && joint.F_w_Rd >= -0.001) result = 1;  // unusable factors
-        else if (joint.check && (joint.F_w_Ed > 0.001 || joint.F_w_Rd <= 0.001))
+        if (strength && joint.F_w_Rd >= -WELD_PER_LENGTH_ZERO) result = 1;  // unusable factors
+        else if (joint.check && (joint.F_w_Ed > WELD_PER_LENGTH_ZERO || joint.F_w_Rd <= WELD_PER_LENGTH_ZERO))
             result = Weld_Resistance_Result(&joint, f, prefix);  // also refuses a zero resistance
     }
     joint.a = g->a;

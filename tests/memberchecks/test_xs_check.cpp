@@ -331,6 +331,24 @@ TEST(CtCheck, PartLimits) {
     EXPECT_EQ(Check_Ct_Part(CT_PART_TUBE, 0, nullptr, 60, 355, 0, 1000, 0, 0, nullptr, 0, nullptr), 4);
 }
 
+// U = (c/t) / 42 of an internal part in compression (S235, class 3): a U
+// above 1 by less than 0.001 is returned and printed as 1.
+TEST(CtCheck, UtilisationJustAboveOneCountsAsOne) {
+    const double eps = Print_Epsilon(235, 0, nullptr);
+    const struct {
+        double u, counted;
+        const char* shown;
+    } rows[] = {{1.0, 1.0, "1.000"}, {1.0005, 1.0, "1.000"}, {1.001, 1.001, "1.001"}, {1.0011, 1.0011, "1.001"}};
+    for (const auto& r : rows) {
+        double U = 0;
+        ListCapture list;
+        Check_Ct_Part(CT_PART_INTERNAL, 3, &U, 42 * r.u * eps, 235, 0, 1000, 0, 0, list.f(), 2, nullptr);
+        EXPECT_NEAR(U, r.counted, 1e-12) << r.u;
+        EXPECT_NE(Text(list).find(std::string("U╬\\c/t╬r = (c/t) / (max c/t) = "_cp) + r.shown), std::string::npos)
+            << Text(list);
+    }
+}
+
 TEST(CtCheck, PrintedLines) {
     ListCapture list;
     Print_Epsilon(355, 0, list.f());
@@ -729,6 +747,10 @@ TEST(XsCtCheck, ClassNamedAndUtilisation) {
         {{0.8, 0.6, 0.5, 1.2, 0.9, 0.7, 1.2, 0.9, 0.7}, 0, 2, 0.7},
         {{1.5, 1.5, 1.5, 0, 0, 0, 1.5, 1.5, 1.5}, 0, 4, 1.5},  // no class limit met: class 4
         {{0.8, 0.6, 0.5, 0.4, 0.3, 0.2, 0.8, 0.6, 0.5}, 1, 1, 0.6},
+        // a total just above 1 meets its class (it counts as 1); 1.001 does not
+        {{0, 0, 0, 0, 0, 0, 1.0005, 0.9, 0.7}, 0, 1, 0.7},
+        {{0, 0, 0, 0, 0, 0, 1.001, 0.9, 0.7}, 0, 2, 0.7},
+        {{0, 0, 0, 0, 0, 0, 1.0011, 1.001, 0.7}, 0, 3, 0.7},
     };
     for (const Case& c : cases) {
         for (int i = 0; i < 9; i++) limits[i] = c.u[i];

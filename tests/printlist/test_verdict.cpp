@@ -101,6 +101,16 @@ TEST(Verdict, UtilisationAgainstOneAndTheToleranceBand) {
     EXPECT_EQ(Compare_To_Limit(0.0, 0.0), 0);
 }
 
+// A utilisation above 1 by less than 0.001 counts as 1; 1.001 itself and
+// everything else stay as they are.
+TEST(Verdict, UtilisationJustAboveOneCountsAsOne) {
+    const struct {
+        double u, counted;
+    } rows[] = {{0.5, 0.5}, {1.0, 1.0}, {1.0005, 1.0}, {1.0009999, 1.0}, {1.001, 1.001}, {1.0011, 1.0011}, {-1.0, -1.0}};
+    for (const auto& r : rows) EXPECT_EQ(Round_Utilisation(r.u), r.counted) << r.u;
+    EXPECT_TRUE(std::isnan(Round_Utilisation(std::nan(""))));
+}
+
 TEST(Verdict, WrappedTextsAndTheirLimit) {
     EXPECT_STREQ(Color_Grey_Text("LF 1"), "\xCE{C 1 110 110 110}LF 1\xCE{C 768}");
     EXPECT_STREQ(Color_Red_Text("Fehler"), "\xCE{C 1 230 0 0}\xCEHFehler !!\xCE{C 768}");

@@ -149,10 +149,22 @@ TEST(LoadCases, TwentyThousandCasesRoundTripInLinearTime) {
 
 namespace {
 
+// The answer of a stand-in check: its result, U_w and status.
+struct Check_Answer {
+    int result, status;
+    double U;
+} g_answer;
+int Answering_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
+    rec->U_w = g_answer.U;
+    rec->U_w_status = g_answer.status;
+    return g_answer.result;
+}
+
 SchweissnahtNachweis g_seen;
 int Capture_Check(SchweissnahtNachweis* rec, FILE*, int, int additional, int, int) {
     g_seen = *rec;
     rec->U_w = 0.5 + additional;
+    rec->U_w_status = WELD_CHECK_DONE;
     return 0;
 }
 
@@ -198,7 +210,7 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
         LastfallErgebnis result{};
         result.forces.N = 1000;
         result.forces.M_x = 2000;
-        EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1), 0) << c.what;
+        EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 1, 1, 1, 2), 0) << c.what;
         EXPECT_EQ(result.U_w.U, 1.5) << c.what;
         EXPECT_EQ(result.U_w.status, ERGEBNIS_GEFUEHRT) << c.what;
         EXPECT_EQ(g_seen.gamma_M2, 1.25);
@@ -217,6 +229,34 @@ TEST(WeldCheckPreparation, RecordOfOneLoadCase) {
     Set_Weld_Check_Seam(nullptr);
     Record r;
     LastfallErgebnis result{};
-    EXPECT_NE(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 0, 0, 0), 0);
+    EXPECT_NE(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 0, 0, 0, 2), 0);
+    Set_Weld_Check_Seam(old);
+}
+
+// The case takes the check's status, never a value of U_w: only a check that
+// returned 0 and named its result done gives the case its U_w.
+TEST(WeldCheckPreparation, CaseResultFollowsTheCheckStatus) {
+    Weld_Check_Function old = Set_Weld_Check_Seam(Answering_Check);
+    const struct {
+        Check_Answer answer;
+        int status;
+        double U;
+    } rows[] = {
+        {{0, WELD_CHECK_DONE, 0.7}, ERGEBNIS_GEFUEHRT, 0.7},
+        {{0, WELD_CHECK_DONE, 0.0}, ERGEBNIS_GEFUEHRT, 0.0},
+        {{0, WELD_CHECK_REFUSED, 0.7}, ERGEBNIS_FEHLER, 0.0},
+        {{0, WELD_CHECK_NOT_RUN, 0.7}, ERGEBNIS_FEHLER, 0.0},
+        {{1, WELD_CHECK_DONE, 0.7}, ERGEBNIS_FEHLER, 0.0},
+        {{1, WELD_CHECK_REFUSED, -1.0}, ERGEBNIS_FEHLER, 0.0},
+    };
+    for (const auto& row : rows) {
+        g_answer = row.answer;
+        Record r;
+        LastfallErgebnis result{};
+        result.forces.N = 1000;
+        EXPECT_EQ(Calc_Schweissnaht_Lastfall(&r.r, &result, nullptr, 0, 0, 0, 2), row.answer.result);
+        EXPECT_EQ(result.U_w.status, row.status) << row.answer.status << " " << row.answer.result;
+        EXPECT_EQ(result.U_w.U, row.U);
+    }
     Set_Weld_Check_Seam(old);
 }

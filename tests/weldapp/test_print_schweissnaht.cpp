@@ -38,6 +38,7 @@ int s_governing_number = 11;            // the number of the governing position 
 
 int Fake_Weld_Check(SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
     rec->U_w = std::fabs(rec->forces.N) / 1.0e6;
+    rec->U_w_status = WELD_CHECK_DONE;
     rec->number[5] = s_governing_number;
     rec->governing_slot = 5;
     rec->governing_point = 1;
@@ -112,8 +113,11 @@ TEST(Evaluation, MaximumGoverningCaseAndSectionOutputs) {
         {0, {-400, -700, 700, -500}, 0.7, 0.0, 2},
         // U_sigma 0.8 1.4 1.4 1.0 from its own field, never the decoy.
         {1, {-400, -700, 700, -500}, 1.4, 0.25, 2},
-        // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025.
+        // U_sigma 1.0005 is stored as 1.0 and beats U_w 0.50025; 1.001 and
+        // 1.0011 stay as they are.
         {1, {500.25}, 1.0, 0.25, 1},
+        {1, {500.5}, 1.001, 0.25, 1},
+        {1, {500.55}, 1.0011, 0.25, 1},
     };
     for (const Case& c : cases) {
         Connection k(c.n_kN);
@@ -1079,6 +1083,7 @@ TEST(Evaluation, ClassFourSectionIsNotCoveredAndNoCalculationError) {
     Connection k({-5000, -2000});
     Set_Weld_Check_Seam([](SchweissnahtNachweis* rec, FILE*, int, int, int, int) {
         rec->U_w = 0.5;
+        rec->U_w_status = WELD_CHECK_DONE;
         return 0;
     });
     Set_XS_Check_Seam(Check_XS_Resistance);

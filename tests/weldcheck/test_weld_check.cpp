@@ -548,8 +548,9 @@ TEST(WeldCheck, ResultStaysOnThePageOfTheLastCheck) {
     }
 }
 
-// Refusals: U_w -1 and result 1, nothing that reads "ok" or a number that
-// is not one.
+// Refusals: U_w -1, the status refused and result 1, nothing that reads
+// "ok" or a number that is not one; a record checked before keeps no status
+// of that check.
 TEST(WeldCheck, Refusals) {
     struct Case {
         const char* name;
@@ -584,9 +585,12 @@ TEST(WeldCheck, Refusals) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SchweissnahtNachweis r = Two_Long_Welds();
+        ASSERT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 0);
+        EXPECT_EQ(r.U_w_status, WELD_CHECK_DONE);
         c.edit(&r);
         EXPECT_EQ(Calc_Weld_Check(&r, nullptr, 0, 0, 0, 0), 1);
         EXPECT_EQ(r.U_w, -1.0);
+        EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
         SchweissnahtNachweis again = Two_Long_Welds();
         c.edit(&again);
         ListCapture l;

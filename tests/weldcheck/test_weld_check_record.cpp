@@ -94,16 +94,26 @@ TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {
     r.profile.h = 100;
     r.profile.t_w = 10;
     // Fillet weld a = 5: F_w,Rd = 360 / (sqrt 3 * 0.8 * 1.25) * 5 = 1039.2 N/mm.
-    const double F_w_Rd = 360 / (std::sqrt(3.0) * 0.8 * 1.25) * 5 * 1000;  // N/m
+    const double F_w_Rd = 360 / (std::sqrt(3.0) * 0.8 * 1.25) * 5;  // N/mm
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_NOT_RUN);
     EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, 0.5 * F_w_Rd, &r.plate.material, nullptr, 0), 0);
     EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_DONE);
     Check_Single_Weld_Element(&r, 5, 200, 0.25 * F_w_Rd, &r.plate.material, nullptr, 0);
     EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    // A weld the check refuses (a negative force per length) keeps the value
+    // and marks the record; a later weld does not clear the mark.
+    EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, -F_w_Rd, &r.plate.material, nullptr, 0), 1);
+    EXPECT_NEAR(r.U_w, 0.5, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
+    Check_Single_Weld_Element(&r, 5, 200, 0.75 * F_w_Rd, &r.plate.material, nullptr, 0);
+    EXPECT_NEAR(r.U_w, 0.75, 0.005);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
     EXPECT_EQ(Check_Single_Weld_Element(nullptr, 5, 200, 1, &r.plate.material, nullptr, 0), 0);
 
     // The directional method takes the record's forces (N, Nmm): N = 10 kN
     // and M_y = 1 kNm over the 20 mm plate on a weld of a = 5, l = 200 on
-    // both sides: F = (10000 N + 2 * 1000 Nm / 0.02 m) / (2 * 0.2 m) = 275 N/mm,
+    // both sides: F = (10000 N + 2 * 1e6 Nmm / 20 mm) / (2 * 200 mm) = 275 N/mm,
     // sigma_perp = tau_perp = 275 / (5 * sqrt 2) = 38.89 N/mm2,
     // sigma_v = sqrt(38.89^2 + 3 * 38.89^2) = 77.78 N/mm2 against
     // 360 / (0.8 * 1.25) = 360 N/mm2: 0.216.
@@ -116,7 +126,7 @@ TEST(WeldCheckRecord, SingleWeldRaisesButNeverLowersTheUtilisation) {
     d.forces.N = 10e3;
     d.forces.M_y = 1e6;
     EXPECT_EQ(Check_Single_Weld_Element(&d, 5, 200, 0, &d.plate.material, nullptr, 0), 0);
-    const double F = (10000 + 2 * 1000 / 0.02) / (2 * 0.2) * 0.001, s = F / (5 * std::sqrt(2.0));
+    const double F = (10000 + 2 * 1e6 / 20) / (2 * 200), s = F / (5 * std::sqrt(2.0));
     EXPECT_NEAR(d.U_w, std::sqrt(s * s + 3 * s * s) / (360 / (0.8 * 1.25)), 0.0005);
 }
 
@@ -130,6 +140,7 @@ TEST(WeldCheckRecord, NoProfileIsRefused) {
                                std::string(Mark_Alert()) + "\n#END_OF_TEXT\n0x0\n-1\n");
     EXPECT_EQ(Check_Single_Weld_Element(&r, 5, 200, 1000, &r.plate.material, nullptr, 0), 1);
     EXPECT_EQ(r.U_w, 0);
+    EXPECT_EQ(r.U_w_status, WELD_CHECK_REFUSED);
     r.profile.kind = 2;  // a section computed elsewhere is a profile all the same
     EXPECT_EQ(Refuse_Weld_Check_Without_Profile(&r, nullptr, nullptr), 0);
 }

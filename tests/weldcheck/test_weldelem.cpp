@@ -47,7 +47,7 @@ TEST(WeldGroup, PlugWeldArea) {
     ListCapture l;
     EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
     EXPECT_NEAR(c.g.A_w, 714.159, 0.001);
-    EXPECT_NEAR(c.g.F_w_Rd, 1000.0 * c.g.f_vw_d * 714.159 / (M_PI * 20.0 + 40.0), 1.0);
+    EXPECT_NEAR(c.g.F_w_Rd, c.g.f_vw_d * 714.159 / (M_PI * 20.0 + 40.0), 0.001);  // N/mm
     const auto lines = Text_Lines(l.Take());
     ASSERT_GE(lines.size(), 1u);
     EXPECT_EQ(lines[0], "wirksame Schwei\xE1nahtfl\x84\x63he:  A\xCE\\w\xCEr = \xC9\xCE/.\xCErd\xFD/4 + (l-d)\xCE/.\xCErd = 7.14 cm\xFD");
@@ -60,7 +60,7 @@ TEST(WeldGroup, PackingPlateNeedsThickerThroat) {
     c.g.packing = 1;
     c.g.t_p = 4.0;
     c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
-    c.g.F_w_Ed = 0.722 * 1039230.4845;  // U = 0.722 by the simplified method
+    c.g.F_w_Ed = 0.722 * 1039.2304845;  // N/mm: U = 0.722 by the simplified method
     c.g.l_w = 100.0;
     ListCapture l;
     EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
@@ -176,11 +176,22 @@ TEST(WeldFile, GroupRecordRoundTrip) {
     c.g.t_p = 4.0;
     c.g.method = 12;
     c.g.N_Ed = 1000.0;
-    c.g.M_p_Ed = 20.0;
+    c.g.M_p_Ed = 20000.0;   // Nmm: 20 Nm in the file
+    c.g.M_s_Ed = -1500.0;   // Nmm: -1.5 Nm
     c.g.V_s_Ed = 300.0;
+    c.g.F_tau_par = 2.5;    // N/mm: 2500 N/m in the file
+    c.g.F_w_Ed = 0.125;     // N/mm: 125 N/m
     c.g.sigma_w_Ed = 55.0;
     FILE* f = std::tmpfile();
     ASSERT_EQ(Write_Weld_Group(f, &c.g), 0);
+    std::rewind(f);
+    const std::string text = testutil::Stream_Rest(f);
+    // method, mode, N, V_p, M_s, V_s, the three components; the stresses,
+    // F_w, sigma_w, sides, packing; M_p.
+    EXPECT_NE(text.find(" 12 0 1000.000000 0.000000 -1.500000 300.000000 0.000000 0.000000 2500.000000 0.000000 "
+                        "0.000000 0.000000 125.000000 55.000000 1 1 20.000000\n"),
+              std::string::npos)
+        << text;
     std::rewind(f);
     NahtGruppe r;
     Clear_Weld_Group(&r);
@@ -196,7 +207,10 @@ TEST(WeldFile, GroupRecordRoundTrip) {
     EXPECT_EQ(r.packing, 1);
     EXPECT_EQ(r.method, 12);
     EXPECT_EQ(r.N_Ed, 1000.0);
-    EXPECT_EQ(r.M_p_Ed, 20.0);
+    EXPECT_DOUBLE_EQ(r.M_p_Ed, 20000.0);
+    EXPECT_DOUBLE_EQ(r.M_s_Ed, -1500.0);
+    EXPECT_DOUBLE_EQ(r.F_tau_par, 2.5);
+    EXPECT_DOUBLE_EQ(r.F_w_Ed, 0.125);
     EXPECT_EQ(r.V_s_Ed, 300.0);
     EXPECT_EQ(r.sigma_w_Ed, 55.0);
 
@@ -276,7 +290,7 @@ TEST(WeldFile, OlderStrengthHelpers) {
     c.g.U_max = 5.0;
     EXPECT_EQ(Calc_Weld_Shear_Strength_Checked(&c.g, nullptr, 0), 0);
     EXPECT_EQ(c.g.U_max, 0.0);
-    EXPECT_NEAR(c.g.F_w_Rd * 1e-5, 10.392, 0.001);
+    EXPECT_NEAR(c.g.F_w_Rd, 1039.2, 0.1);  // N/mm
 }
 
 // Every input of a group that is not a finite number: each check refuses it
@@ -365,6 +379,24 @@ TEST(WeldGroup, NonFiniteInputIsRefusedByEveryCheck) {
             }
         }
     }
+}
+
+// The input chapter shows the group's forces (N) in kN and its moments (Nmm)
+// in kNm; a moment of less than a thousandth of a newton metre is none.
+TEST(WeldGroup, InputChapterShowsForcesInKnAndMomentsInKnm) {
+    WeldCase c(5.0);
+    c.g.N_Ed = -120000.0;   // -120 kN
+    c.g.M_p_Ed = 2.5e6;     // 2.5 kNm
+    c.g.M_s_Ed = 0.5;       // 0.0005 Nm: not shown
+    c.g.V_p_Ed = 40000.0;   // 40 kN
+    ListCapture l;
+    Print_Connection_Headings(&c.g, l.f(), 1);
+    const std::string out = l.Take();
+    for (const char* line : {"Normalkraft  N\xCE\\Ed\xCEr = -120.00 kN\n",
+                             "Biegemoment parallel zur Nahtachse  M\xCE\\p,Ed\xCEr = 2.50 kNm\n",
+                             "Querkraft parallel zur Nahtachse  V\xCE\\p,Ed\xCEr = 40.00 kN\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line << out;
+    EXPECT_EQ(out.find("Biegemoment senkrecht"), std::string::npos) << out;
 }
 
 // The input chapter shows a value that is not a number as "?", never as

@@ -197,7 +197,7 @@ TEST(WorkedExamples, ForcesAndButtWelds) {
              c.g.N_Ed = 100000.0;
              const int r = Check_Weld_Directional(&c.g, f, level, "");
              EXPECT_EQ(c.g.l_eff, 100.0);
-             EXPECT_NEAR(c.g.F_w_Ed, 500000.0, 1e-6);  // N/m over 2 x 100 mm
+             EXPECT_NEAR(c.g.F_w_Ed, 500.0, 1e-9);  // N/mm over 2 x 100 mm
              EXPECT_NEAR(c.g.U_max, 5.0 / 10.3923, 1e-4);
              return r;
          },
@@ -437,18 +437,19 @@ TEST(ClosingVerdict, TooThinThroatAtAPackingPlateIsNotProven) {
 // ---- the normal force per length at the root ----
 
 TEST(RootForces, FullPenetrationTakesBothFibres) {
-    // N = +120 kN and M_p = -240 Nm on a 12 mm joint, 100 mm long: the far
-    // fibre carries 120 kN + 6 * 240 Nm / 12 mm = 240 kN, i.e. 24 kN/cm.
+    // N = +120 kN and M_p = -240000 Nmm on a 12 mm joint, 100 mm long: the
+    // far fibre carries 120 kN + 6 * 240000 Nmm / 12 mm = 240 kN, i.e. 2400
+    // N/mm or 24 kN/cm.
     WeldCase c(0.0, 12.0, 12.0);
     c.g.kind = WELD_BUTT;
     c.g.full_penetration = 1;
     c.g.one_sided = 1;
     c.g.l_eff = 100.0;
     c.g.N_Ed = 120000.0;
-    c.g.M_p_Ed = -240.0;
+    c.g.M_p_Ed = -240000.0;
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Forces(&c.g, l.f(), 1), 0);
-    EXPECT_NEAR(c.g.F_sigma_perp, 2400000.0, 1e-6);
+    EXPECT_NEAR(c.g.F_sigma_perp, 2400.0, 1e-9);
     EXPECT_EQ(Text_Lines(l.Take())[0],
               T("F╬\\N,Ed╬r = (N╬\\Ed╬r + M╬\\p,Ed╬r╬/.╬r6/t╬\\2╬r) / l╬\\eff╬r = 24.00 kN/cm"_cp));
     // In line the thinner part (8 mm) carries the moment.
@@ -457,27 +458,28 @@ TEST(RootForces, FullPenetrationTakesBothFibres) {
     d.g.full_penetration = 1;
     d.g.angle = 0.0;
     d.g.l_eff = 100.0;
-    d.g.M_p_Ed = 100.0;
+    d.g.M_p_Ed = 100000.0;
     EXPECT_EQ(Calc_Weld_Forces(&d.g, nullptr, 0), 0);
-    EXPECT_NEAR(d.g.F_sigma_perp, 6.0 * 100.0 / 0.008 / 0.1, 1e-6);  // normal to the throat at every angle
+    EXPECT_NEAR(d.g.F_sigma_perp, 6.0 * 100000.0 / 8.0 / 100.0, 1e-9);  // normal to the throat at every angle
 }
 
 TEST(RootForces, MomentAlongATwoSidedWeldIsSharedByBothWelds) {
-    // M_s = 500 Nm over two welds of 100 mm: 250 Nm each, 6 M / l² = 1.5 kN/cm.
+    // M_s = 500000 Nmm over two welds of 100 mm: 250000 Nmm each, 6 M / l² =
+    // 150 N/mm = 1.5 kN/cm.
     WeldCase c(5.0);
     c.g.one_sided = 0;
     c.g.l_eff = 100.0;
-    c.g.M_s_Ed = 500.0;
+    c.g.M_s_Ed = 500000.0;
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Forces(&c.g, l.f(), 1), 0);
-    EXPECT_NEAR(c.g.F_sigma_perp, 150000.0 * std::sqrt(0.5), 1e-6);
+    EXPECT_NEAR(c.g.F_sigma_perp, 150.0 * std::sqrt(0.5), 1e-9);
     const Lines lines = Text_Lines(l.Take());
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[1], T("F╬\\N,Ed╬r = (2╬/.╬rM╬\\s,Ed╬r╬/.╬r6/l╬\\eff╬r) / l╬\\eff╬r = 1.50 kN/cm"_cp));
     // A single weld of the same length takes all of it: 3 kN/cm.
     c.g.one_sided = 1;
     EXPECT_EQ(Calc_Weld_Forces(&c.g, nullptr, 0), 0);
-    EXPECT_NEAR(c.g.F_sigma_perp, 300000.0 * std::sqrt(0.5), 1e-6);
+    EXPECT_NEAR(c.g.F_sigma_perp, 300.0 * std::sqrt(0.5), 1e-9);
 }
 
 TEST(RootForces, SlotWeldsAreNeverReckonedAsTwoWelds) {
@@ -488,26 +490,27 @@ TEST(RootForces, SlotWeldsAreNeverReckonedAsTwoWelds) {
     c.g.V_p_Ed = 10000.0;
     ListCapture l;
     EXPECT_EQ(Calc_Weld_Forces(&c.g, l.f(), 1), 0);
-    EXPECT_NEAR(c.g.F_tau_par, 100000.0, 1e-6);
+    EXPECT_NEAR(c.g.F_tau_par, 100.0, 1e-9);  // N/mm
     EXPECT_EQ(Text_Lines(l.Take())[0], T("F╬\\Vp,Ed╬r = V╬\\p,Ed╬r / l╬\\eff╬r = 1.00 kN/cm"_cp));
 }
 
 // ---- forces per length given to the directional method ----
 
-// The worked stresses (100, 50, 80 N/mm² on a = 5 mm) as forces per length.
+// The worked stresses (100, 50, 80 N/mm² on a = 5 mm) as forces per length
+// (N/mm).
 void Worked_Components(WeldCase& c) {
     c.g.method = WELD_METHOD_DIRECTIONAL;
     c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
     c.g.l_w = 100.0;
-    c.g.F_sigma_perp = 500000.0;
-    c.g.F_tau_perp = 250000.0;
-    c.g.F_tau_par = 400000.0;
+    c.g.F_sigma_perp = 500.0;
+    c.g.F_tau_perp = 250.0;
+    c.g.F_tau_par = 400.0;
 }
 
 TEST(ForcesPerLength, DirectionalMethodTakesTheGivenComponents) {
     // With or without their resultant, the components give the worked
     // stresses and utilisations; they stay as given.
-    for (double F_w : {0.0, 5000.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0)}) {
+    for (double F_w : {0.0, 5.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0)}) {
         WeldCase c(5.0);
         Worked_Components(c);
         c.g.F_w_Ed = F_w;
@@ -517,8 +520,8 @@ TEST(ForcesPerLength, DirectionalMethodTakesTheGivenComponents) {
         EXPECT_NEAR(c.g.tau_par, 80.0, 1e-9);
         EXPECT_NEAR(c.g.sigma_1_w_Ed, 191.572, 0.001);
         EXPECT_NEAR(c.g.U_max, 0.5321, 0.0001);
-        EXPECT_EQ(c.g.F_sigma_perp, 500000.0);
-        EXPECT_EQ(c.g.F_tau_par, 400000.0);
+        EXPECT_EQ(c.g.F_sigma_perp, 500.0);
+        EXPECT_EQ(c.g.F_tau_par, 400.0);
     }
 }
 
@@ -531,7 +534,7 @@ TEST(ForcesPerLength, ResultantAloneIsTakenAlongTheWeld) {
         c.g.method = method;
         c.g.force_mode = WELD_FORCE_PER_LENGTH_GIVEN;
         c.g.l_w = 100.0;
-        c.g.F_w_Ed = 0.5 * 1000.0 * 5.0 * 360.0 / std::sqrt(3.0);
+        c.g.F_w_Ed = 0.5 * 5.0 * 360.0 / std::sqrt(3.0);
         EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
         EXPECT_NEAR(c.g.U_max, 0.5, 1e-9) << method;
         EXPECT_EQ(c.g.F_tau_par, 0.0);  // the given components stay
@@ -539,7 +542,7 @@ TEST(ForcesPerLength, ResultantAloneIsTakenAlongTheWeld) {
     // A resultant larger than the given components governs as well.
     WeldCase c(5.0);
     Worked_Components(c);
-    c.g.F_w_Ed = 2.0 * 5000.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0);
+    c.g.F_w_Ed = 2.0 * 5.0 * std::sqrt(100.0 * 100.0 + 50.0 * 50.0 + 80.0 * 80.0);
     EXPECT_EQ(Check_Weld_Directional(&c.g, nullptr, 0, ""), 0);
     EXPECT_NEAR(c.g.tau_par, 2.0 * std::sqrt(18900.0), 1e-9);
     EXPECT_EQ(c.g.sigma_perp, 0.0);
@@ -548,7 +551,7 @@ TEST(ForcesPerLength, ResultantAloneIsTakenAlongTheWeld) {
 TEST(ForcesPerLength, InputChapterShowsWhatIsChecked) {
     WeldCase c(5.0);
     Worked_Components(c);
-    c.g.F_w_Ed = 687386.0;
+    c.g.F_w_Ed = 687.386;  // N/mm
     ListCapture l;
     Print_Connection_Headings(&c.g, l.f(), 1);
     Lines lines = Text_Lines(l.Take());
