@@ -74,6 +74,22 @@ inline constexpr double XS_PLOT_OWN_MARGIN_CM = 0.65;
 // dimension lines).
 void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h);
 
+// The paper margins, cm, beyond the profile's extent of the picture of its
+// own that Draw_XS_Weld_Plot (opts, list, mode, marks, dimensions) opens:
+// left, top, right, bottom. XS_PLOT_OWN_MARGIN_CM on every side without
+// dimension lines (1.0 cm, 0.4 cm below, with them), wider where a mark and
+// the room for its letter, or the axis cross with its letters, would stand
+// outside them (the shear centre of a small channel beyond its web).
+// Returns the picture's mm per cm, 0 when it would draw nothing (margins
+// unchanged).
+double XS_Plot_Own_Margins(const XSPlotOptions* opts, int marks, int dimensions, double margins[4]);
+
+// The box, world mm (left, top, right, bottom, y down the page), that the
+// marks (1..3) of the profile of opts take in the caller's picture of
+// opts->mm_per_cm with the room for their letters: a caller's window that
+// holds it holds every mark. 0 (box unchanged) when no mark would be drawn.
+int XS_Plot_Marks_Box(const XSPlotOptions* opts, int marks, double box[4]);
+
 // Sets every field to 0 (pointers null). Null is ignored.
 void Init_XS_Plot_Options(XSPlotOptions* opts);
 
