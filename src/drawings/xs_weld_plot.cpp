@@ -29,8 +29,10 @@ double g_outer_x[OUTER_MAX], g_outer_y[OUTER_MAX];
 double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
 
 // The edges of the outline drawn (x1 y1 x2 y2 each): the welds lie on
-// them, so the labels of the marks keep off them.
+// them, so the labels of the marks keep off them; and the world mm per
+// paper cm they were drawn at (0: nothing drawn).
 std::vector<double> g_edges;
+double g_edges_mmpc = 0.0;
 
 // The area of the last drawing, for XS_Plot_Inside: the corners of its outer
 // and inner contour in the point lists above (0: none), or a disc or ring.
@@ -738,6 +740,26 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Element_End();
 }
 
+// The outline's edges (where the welds are drawn) marked as taken, in
+// pieces of 0.2 cm, 0.06 cm on either side: half the widest weld line
+// (0.05 cm) and a little more.
+void Take_Edges(double mmpc) {
+    const double half = 0.06 * mmpc, piece = 0.2 * mmpc;
+    for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
+        const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
+        const double len = std::hypot(x2 - x1, y2 - y1);
+        if (!Usable(len)) continue;
+        const int n = std::min(200, static_cast<int>(std::ceil(len / piece)) + 1);
+        for (int k = 0; k < n; ++k) {
+            const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
+            const double ax = x1 + (x2 - x1) * a, ay = y1 + (y2 - y1) * a, bx = x1 + (x2 - x1) * b,
+                         by = y1 + (y2 - y1) * b;
+            Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
+                          std::fmax(ay, by) + half);
+        }
+    }
+}
+
 // The points of the marks: the centroid (cx, cy) and the shear centre
 // (mx, my), and whether "M" is drawn (the shear centre off the centroid);
 // false when the centroid is no usable point.
@@ -814,21 +836,7 @@ void Marks(const Plot& g, int marks) {
     // edges are taken, in pieces, while the marks place their letters, and
     // given back after them (the weld labels stand beside the faces).
     const size_t edges_from = Oli_Taken_Count();
-    // Half the widest weld line (0.05 cm) and a little more.
-    const double half = 0.06 * g.mmpc, piece = 0.2 * g.mmpc;
-    for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
-        const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
-        const double len = std::hypot(x2 - x1, y2 - y1);
-        if (!Usable(len)) continue;
-        const int n = std::min(200, static_cast<int>(std::ceil(len / piece)) + 1);
-        for (int k = 0; k < n; ++k) {
-            const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
-            const double ax = x1 + (x2 - x1) * a, ay = y1 + (y2 - y1) * a, bx = x1 + (x2 - x1) * b,
-                         by = y1 + (y2 - y1) * b;
-            Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
-                          std::fmax(ay, by) + half);
-        }
-    }
+    Take_Edges(g.mmpc);
     const size_t edges_to = Oli_Taken_Count();
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
@@ -1009,6 +1017,10 @@ int XS_Plot_Marks_Box(const XSPlotOptions* opts, int marks, double box[4]) {
     return Marks_Box(g, marks, box) ? 1 : 0;
 }
 
+void XS_Plot_Take_Outline(void) {
+    if (g_edges_mmpc > 0.0 && Usable(g_edges_mmpc)) Take_Edges(g_edges_mmpc);
+}
+
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
     if (!opts) return;
     std::memset(opts, 0, sizeof *opts);
@@ -1028,6 +1040,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_x, 0, sizeof g_inner_x);
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
+    g_edges_mmpc = 0.0;
     g_area = Drawn_Area{};
     g_side_edges_stale = true;
 
@@ -1058,6 +1071,7 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         g.mmpc = given;
     }
     g.d = d * g.mmpc;
+    g_edges_mmpc = g.mmpc;
     Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
     g.rolled = p->rolled;
     g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;

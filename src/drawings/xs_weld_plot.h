@@ -114,6 +114,15 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
 // drew nothing.
 int XS_Plot_Inside(double x, double y);
 
+// Marks the outline's edges of the last Draw_XS_Weld_Plot as taken in the
+// current picture (pieces of 0.2 cm, 0.06 cm on either side), as the marks
+// keep their letters off them: called while that picture is still the
+// current one, so that a picture drawn on top that keeps its boxes
+// (Oli_Keep_Taken_Areas) keeps its labels off the profile's outline where
+// no weld line lies (a rolled section's rounded corners). Nothing before
+// any drawing or after one that drew nothing.
+void XS_Plot_Take_Outline(void);
+
 // Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
 // list, mode, marks, 1) draws into the caller's open picture: a white band
 // along each dimension line and its extension lines, so that a hatched

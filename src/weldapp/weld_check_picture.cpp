@@ -268,6 +268,10 @@ double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o,
                                 Picture_Extent* x) {
     const double mm_per_cm = Draw_XS_Weld_Plot(o, list, 0, 1, 0);
     if (!(mm_per_cm > 1e-8)) return 0.0;
+    // The profile's outline is no place for the overlay's labels either,
+    // where no weld line lies on it (the rounded corners of a rolled
+    // section).
+    XS_Plot_Take_Outline();
     Oli_Return_To_Y_Position(list, top);
     *x = Extent_Of(r, o);
     Overlay(r, list, 1.0 / mm_per_cm, *x);
