@@ -779,3 +779,34 @@ TEST(WeldCheckPicture, LabelsReadAsWhatTheyAreForEveryFamily) {
     }
     Set_Weld_Check_Picture_Drawer(old);
 }
+
+// Rolled sections, whose rounded corners (an angle's toes, a channel's
+// roots) carry no weld line, welded all round: the angle 200 x 100 x 10 (r
+// 15 and 7.5 mm) and the channel 380 x 102 x 13.5 x 16 (r 16 and 8 mm), as
+// the profile tables give them. Set on the page, no point number has a
+// line or the profile's hatch over it or under it.
+TEST(WeldCheckPicture, NumbersOffTheRoundedCornersOfRolledSections) {
+    const struct {
+        int type;
+        double h, t_w, b, t_f, r_1, r_2;
+    } cases[] = {{PROFILTYP_L, 200, 10, 100, 10, 15, 7.5}, {PROFILTYP_U, 380, 13.5, 102, 16, 16, 8}};
+    const Weld_Check_Picture_Drawer old = Set_Weld_Check_Picture_Drawer(nullptr);
+    Install_Weld_Check_Picture();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        SchweissnahtNachweis r = Welded(c.type, c.h, c.t_w, c.b, c.t_f, {}, 4.0, true);
+        r.profile.rolled = 1, r.profile.r_1 = c.r_1, r.profile.r_2 = c.r_2;
+        ASSERT_EQ(Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr), 0);
+        double length[WELD_CHECK_WELDS] = {};
+        int number[WELD_CHECK_WELDS] = {};
+        const int n = Get_Profile_Plate_Elements(&r.profile, length, number);
+        for (int k = 0; k < n && k < WELD_CHECK_WELDS; ++k) r.a[k] = number[k] > 0 ? 4.0 : 0.0, r.number[k] = number[k];
+        ListCapture l;
+        EXPECT_EQ(Calc_Weld_Check(&r, l.f(), 1, 0, 1, 0), 0);
+        const auto& [doc, boxes, ink, pages] = Lay_Out(l.Take());
+        ASSERT_GE(pages, 1);
+        for (const std::string& fault : OLI_Layout_Faults(doc, ""))
+            if (fault.find("number") != std::string::npos) ADD_FAILURE() << fault;
+    }
+    Set_Weld_Check_Picture_Drawer(old);
+}
