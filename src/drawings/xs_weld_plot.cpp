@@ -29,8 +29,10 @@ double g_outer_x[OUTER_MAX], g_outer_y[OUTER_MAX];
 double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
 
 // The edges of the outline drawn (x1 y1 x2 y2 each): the welds lie on
-// them, so the labels of the marks keep off them.
+// them, so the labels of the marks keep off them; and the world mm per
+// paper cm they were drawn at (0: nothing drawn).
 std::vector<double> g_edges;
+double g_edges_mmpc = 0.0;
 
 // The area of the last drawing, for XS_Plot_Inside: the corners of its outer
 // and inner contour in the point lists above (0: none), or a disc or ring.
@@ -738,16 +740,37 @@ void Mark(double x, double y, double dm, const char* text, double s) {
     Oli_Element_End();
 }
 
-// Arm of the axis cross for marks 1 and 2, paper cm (marks 3 draws a dot).
-double Cross_Size(int marks) { return marks == 1 ? 0.5 : 1.0; }
+// The outline's edges (where the welds are drawn) marked as taken, in
+// pieces of 0.2 cm, 0.06 cm on either side: half the widest weld line
+// (0.05 cm) and a little more.
+void Take_Edges(double mmpc) {
+    const double half = 0.06 * mmpc, piece = 0.2 * mmpc;
+    for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
+        const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
+        const double len = std::hypot(x2 - x1, y2 - y1);
+        if (!Usable(len)) continue;
+        const int n = std::min(200, static_cast<int>(std::ceil(len / piece)) + 1);
+        for (int k = 0; k < n; ++k) {
+            const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
+            const double ax = x1 + (x2 - x1) * a, ay = y1 + (y2 - y1) * a, bx = x1 + (x2 - x1) * b,
+                         by = y1 + (y2 - y1) * b;
+            Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
+                          std::fmax(ay, by) + half);
+        }
+    }
+}
 
-void Marks(const Plot& g, int marks) {
+// The points of the marks: the centroid (cx, cy) and the shear centre
+// (mx, my), and whether "M" is drawn (the shear centre off the centroid);
+// false when the centroid is no usable point.
+struct Mark_Points {
+    double cx, cy, mx, my;
+    bool m;
+};
+bool Find_Mark_Points(const Plot& g, Mark_Points* out) {
     const Stahlprofil& p = *g.p;
-    const double s = 1.0 / g.mmpc, dm = 0.1 / s;
-    const double size = marks == 1 || marks == 2 ? Cross_Size(marks) : dm;
     const double fy = g.flip_y ? -1.0 : 1.0;
-    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
-    double x0 = g.xr, y0 = g.yr, cx, cy, mx, my;
+    double x0 = g.xr, y0 = g.yr;
     switch (p.type) {
     case PROFILTYP_C: case PROFILTYP_U: y0 = g.yr - (double)(float)(p.h / 2.0); break;
     case PROFILTYP_Z: x0 = g.xr + p.y_s; break;
@@ -762,29 +785,58 @@ void Marks(const Plot& g, int marks) {
         if (Is_Profile_Type_Family(PROFILTYP_I, p.type)) x0 = g.xr - std::fmax(p.b_fo, p.b_fu) / 2.0;
         break;
     }
-    cx = x0 - p.y_s, cy = y0 + fy * p.z_s;
-    mx = cx - p.y_M, my = cy + fy * p.z_M;
-    if (g.flip_x) cx = 2.0 * g.xr - cx, mx = 2.0 * g.xr - mx;
-    if (!Usable(cx) || !Usable(cy)) return;
+    Mark_Points& m = *out;
+    m.cx = x0 - p.y_s, m.cy = y0 + fy * p.z_s;
+    m.mx = m.cx - p.y_M, m.my = m.cy + fy * p.z_M;
+    if (g.flip_x) m.cx = 2.0 * g.xr - m.cx, m.mx = 2.0 * g.xr - m.mx;
+    m.m = std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1;
+    return Usable(m.cx) && Usable(m.cy);
+}
+
+// The room the marks take, paper cm from their point (x to the right, y
+// down the page): a mark's dot with its letter (0.3 cm high, 0.27 cm wide)
+// 0.15 cm beside it on either side and the gap labels keep; the axis
+// cross's arms (0.5 or 1.0 cm, to the left and down) with their letters
+// (0.1875 cm high) beyond the tips or beside them.
+constexpr double kLetterRoomX = 0.45, kLetterRoomY = 0.2;
+double Cross_Size(int marks) { return marks == 1 ? 0.5 : 1.0; }
+void Cross_Room(int marks, double room[4]) {
+    const double size = Cross_Size(marks), reach = marks == 1 ? size + 0.25 : size + 0.1, side = 0.25;
+    room[0] = -reach, room[1] = -side, room[2] = side, room[3] = reach;
+}
+
+// The box (world, y down the page) that the marks of marks 1..3 take with
+// the room for their letters; false when none would be drawn.
+bool Marks_Box(const Plot& g, int marks, double box[4]) {
+    Mark_Points m;
+    if (marks < 1 || marks > 3 || !Find_Mark_Points(g, &m)) return false;
+    const double u = g.mmpc;
+    double room[4] = {-kLetterRoomX, -kLetterRoomY, kLetterRoomX, kLetterRoomY};
+    if (marks != 3) {
+        double cross[4];
+        Cross_Room(marks, cross);
+        for (int i = 0; i < 2; ++i) room[i] = std::fmin(room[i], cross[i]), room[i + 2] = std::fmax(room[i + 2], cross[i + 2]);
+    }
+    box[0] = m.cx + room[0] * u, box[1] = m.cy + room[1] * u, box[2] = m.cx + room[2] * u, box[3] = m.cy + room[3] * u;
+    if (m.m && Usable(m.mx) && Usable(m.my)) {
+        box[0] = std::fmin(box[0], m.mx - kLetterRoomX * u), box[2] = std::fmax(box[2], m.mx + kLetterRoomX * u);
+        box[1] = std::fmin(box[1], m.my - kLetterRoomY * u), box[3] = std::fmax(box[3], m.my + kLetterRoomY * u);
+    }
+    return true;
+}
+
+void Marks(const Plot& g, int marks) {
+    const double s = 1.0 / g.mmpc, dm = 0.1 / s;
+    const double size = marks == 1 || marks == 2 ? Cross_Size(marks) : dm;
+    Oli_Select_Pen((unsigned)OliRole_Annotation_Pen);
+    Mark_Points mp;
+    if (!Find_Mark_Points(g, &mp)) return;
+    const double cx = mp.cx, cy = mp.cy, mx = mp.mx, my = mp.my;
     // Nor is the outline, where the welds are drawn over the profile: its
     // edges are taken, in pieces, while the marks place their letters, and
     // given back after them (the weld labels stand beside the faces).
     const size_t edges_from = Oli_Taken_Count();
-    // Half the widest weld line (0.05 cm) and a little more.
-    const double half = 0.06 * g.mmpc, piece = 0.2 * g.mmpc;
-    for (size_t i = 0; i + 3 < g_edges.size(); i += 4) {
-        const double x1 = g_edges[i], y1 = g_edges[i + 1], x2 = g_edges[i + 2], y2 = g_edges[i + 3];
-        const double len = std::hypot(x2 - x1, y2 - y1);
-        if (!Usable(len)) continue;
-        const int n = std::min(200, static_cast<int>(std::ceil(len / piece)) + 1);
-        for (int k = 0; k < n; ++k) {
-            const double a = static_cast<double>(k) / n, b = static_cast<double>(k + 1) / n;
-            const double ax = x1 + (x2 - x1) * a, ay = y1 + (y2 - y1) * a, bx = x1 + (x2 - x1) * b,
-                         by = y1 + (y2 - y1) * b;
-            Oli_Take_Area(std::fmin(ax, bx) - half, std::fmin(ay, by) - half, std::fmax(ax, bx) + half,
-                          std::fmax(ay, by) + half);
-        }
-    }
+    Take_Edges(g.mmpc);
     const size_t edges_to = Oli_Taken_Count();
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
@@ -799,7 +851,7 @@ void Marks(const Plot& g, int marks) {
         Oli_Take_Area(cx - d, cy - e, cx, cy + e);
     }
     Mark(cx, cy, dm, "S", s);
-    if (std::fabs(p.y_M) > 0.1 || std::fabs(p.z_M) > 0.1) Mark(mx, my, dm, "M", s);
+    if (mp.m) Mark(mx, my, dm, "M", s);
     Oli_Drop_Taken_Areas(edges_from, edges_to);
 }
 
@@ -906,6 +958,69 @@ int XS_Plot_Inside(double x, double y) {
     return Polygon_Side(g_area.inner, g_inner_x, g_inner_y, g_side_edges[1], x, y) == 0;
 }
 
+namespace {
+
+// The picture of its own: its scale (cm per mm) and reference point set in
+// g, its paper margins beyond the profile's extent in cm (left, top, right,
+// bottom) and its window, world mm with y down the page (left, top, right,
+// bottom). The margins are m cm on every side (1.0 cm with dimension lines,
+// 0.4 cm below them), wider where the marks and the room for their letters
+// would leave them. False when nothing would be drawn (an extent below 1
+// mm, no scale).
+bool Own_Window(const XSPlotOptions& o, int marks, int dimensions, Plot* g, double margins[4], double window[4],
+                double* scale) {
+    const Stahlprofil& p = *o.profile;
+    const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
+    const double d = dimensions ? kDimOffset : 0.0;
+    double w, h;
+    Extent(p, &w, &h);
+    if (!(w >= 1.0) || !(h >= 1.0) || !Usable(w) || !Usable(h)) return false;
+    const double s = Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - d, 1);
+    if (!(s > 0.0)) return false;
+    g->p = &p;
+    g->mmpc = 1.0 / s;
+    g->flip_x = o.flip_x, g->flip_y = o.flip_y;
+    Own_Reference(o, w, &g->xr, &g->yr);
+    margins[0] = margins[1] = margins[2] = m, margins[3] = dimensions ? 0.4 : m;
+    double box[4];
+    if (Marks_Box(*g, marks, box)) {
+        margins[0] = std::fmax(margins[0], -box[0] * s), margins[1] = std::fmax(margins[1], -box[1] * s);
+        margins[2] = std::fmax(margins[2], (box[2] - w) * s), margins[3] = std::fmax(margins[3], (box[3] - h) * s);
+    }
+    window[0] = -margins[0] / s, window[1] = -margins[1] / s;
+    window[2] = w + margins[2] / s, window[3] = h + margins[3] / s;
+    *scale = s;
+    return true;
+}
+
+}  // namespace
+
+double XS_Plot_Own_Margins(const XSPlotOptions* opts, int marks, int dimensions, double margins[4]) {
+    if (!opts || !opts->profile || !margins) return 0.0;
+    const int type = opts->profile->type;
+    if (type < PROFILTYP_FLACH || type > PROFILTYP_TRAPEZ) return 0.0;
+    Plot g{};
+    double m[4], window[4], s = 0.0;
+    if (!Own_Window(*opts, marks, dimensions, &g, m, window, &s)) return 0.0;
+    for (int i = 0; i < 4; ++i) margins[i] = m[i];
+    return g.mmpc;
+}
+
+int XS_Plot_Marks_Box(const XSPlotOptions* opts, int marks, double box[4]) {
+    if (!opts || !opts->profile || !box || !(opts->mm_per_cm >= 1e-8)) return 0;
+    const int type = opts->profile->type;
+    if (type < PROFILTYP_FLACH || type > PROFILTYP_TRAPEZ || !(std::fabs(opts->angle_deg) < 0.001)) return 0;
+    Plot g{};
+    g.p = opts->profile;
+    g.xr = opts->x_ref, g.yr = opts->y_ref, g.mmpc = opts->mm_per_cm;
+    g.flip_x = opts->flip_x, g.flip_y = opts->flip_y;
+    return Marks_Box(g, marks, box) ? 1 : 0;
+}
+
+void XS_Plot_Take_Outline(void) {
+    if (g_edges_mmpc > 0.0 && Usable(g_edges_mmpc)) Take_Edges(g_edges_mmpc);
+}
+
 void Init_XS_Plot_Options(XSPlotOptions* opts) {
     if (!opts) return;
     std::memset(opts, 0, sizeof *opts);
@@ -925,11 +1040,10 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     std::memset(g_inner_x, 0, sizeof g_inner_x);
     std::memset(g_inner_y, 0, sizeof g_inner_y);
     g_edges.clear();
+    g_edges_mmpc = 0.0;
     g_area = Drawn_Area{};
     g_side_edges_stale = true;
 
-    const double m = dimensions ? 1.0 : XS_PLOT_OWN_MARGIN_CM, reduction = dimensions ? 1.2 : 0.0;
-    const double bottom = dimensions ? 0.4 : m;
     const double d = dimensions ? kDimOffset : 0.0;
     const double angle = opts->angle_deg * PI / 180.0;
 
@@ -937,16 +1051,12 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
     g.p = p;
     g.angle = own ? 0.0 : angle;
     g.xr = opts->x_ref, g.yr = opts->y_ref;
+    g.flip_x = opts->flip_x, g.flip_y = opts->flip_y, g.mode = mode;
     if (own) {
         if (!list) return 0.0;
-        double w, h;
-        Extent(*p, &w, &h);
-        if (!(w >= 1.0) || !(h >= 1.0) || !Usable(w) || !Usable(h)) return 0.0;
-        const double s =
-            Calc_Drawing_Scale(w, h, 15.2 - reduction, XS_Plot_Height_cm - 0.8 - d, 1);
-        if (!(s > 0.0)) return 0.0;
-        g.mmpc = 1.0 / s;
-        if (Oli_Grafik_Begin(list, -m / s, h + bottom / s, w + m / s, -m / s, s, s,
+        double margins[4], window[4], s = 0.0;
+        if (!Own_Window(*opts, marks, dimensions, &g, margins, window, &s)) return 0.0;
+        if (Oli_Grafik_Begin(list, window[0], window[3], window[2], window[1], s, s,
                              std::isfinite(angle) ? angle : 0.0, nullptr) == OLI_GRAFIK_NO_SCALE)
             return 0.0;
         Oli_Set_Color_Mode(1);
@@ -957,16 +1067,15 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
         Safe_Fprintf(f, " 38 %d %s %d\n", 0, " ", 0);
         Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
-        Own_Reference(*opts, w, &g.xr, &g.yr);
     } else {
         g.mmpc = given;
     }
     g.d = d * g.mmpc;
+    g_edges_mmpc = g.mmpc;
     Calc_Profile_Weld_Offsets(p, &g.o_top, &g.o_bot, &g.o_tip);
     g.rolled = p->rolled;
     g.fill_pen = opts->fill_pen, g.line_pen = opts->line_pen, g.line_width = opts->line_width;
     g.pattern = opts->fill_pen == 0 ? 0 : OliRole_Profile_Pattern;
-    g.flip_x = opts->flip_x, g.flip_y = opts->flip_y, g.mode = mode;
     // Marks and dimension lines follow the axes only while the profile
     // stands upright in the caller's picture.
     const bool upright = own || std::fabs(angle) < 0.001;

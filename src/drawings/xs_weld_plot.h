@@ -74,6 +74,22 @@ inline constexpr double XS_PLOT_OWN_MARGIN_CM = 0.65;
 // dimension lines).
 void XS_Plot_Extent(const Stahlprofil* p, double* w, double* h);
 
+// The paper margins, cm, beyond the profile's extent of the picture of its
+// own that Draw_XS_Weld_Plot (opts, list, mode, marks, dimensions) opens:
+// left, top, right, bottom. XS_PLOT_OWN_MARGIN_CM on every side without
+// dimension lines (1.0 cm, 0.4 cm below, with them), wider where a mark and
+// the room for its letter, or the axis cross with its letters, would stand
+// outside them (the shear centre of a small channel beyond its web).
+// Returns the picture's mm per cm, 0 when it would draw nothing (margins
+// unchanged).
+double XS_Plot_Own_Margins(const XSPlotOptions* opts, int marks, int dimensions, double margins[4]);
+
+// The box, world mm (left, top, right, bottom, y down the page), that the
+// marks (1..3) of the profile of opts take in the caller's picture of
+// opts->mm_per_cm with the room for their letters: a caller's window that
+// holds it holds every mark. 0 (box unchanged) when no mark would be drawn.
+int XS_Plot_Marks_Box(const XSPlotOptions* opts, int marks, double box[4]);
+
 // Sets every field to 0 (pointers null). Null is ignored.
 void Init_XS_Plot_Options(XSPlotOptions* opts);
 
@@ -97,6 +113,15 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
 // keeps its labels off the profile. 0 before any drawing and after one that
 // drew nothing.
 int XS_Plot_Inside(double x, double y);
+
+// Marks the outline's edges of the last Draw_XS_Weld_Plot as taken in the
+// current picture (pieces of 0.2 cm, 0.06 cm on either side), as the marks
+// keep their letters off them: called while that picture is still the
+// current one, so that a picture drawn on top that keeps its boxes
+// (Oli_Keep_Taken_Areas) keeps its labels off the profile's outline where
+// no weld line lies (a rolled section's rounded corners). Nothing before
+// any drawing or after one that drew nothing.
+void XS_Plot_Take_Outline(void);
 
 // Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
 // list, mode, marks, 1) draws into the caller's open picture: a white band

@@ -47,8 +47,22 @@ struct Weld_Painter {
     int X, Y;  // reference point
 };
 
+// The label of a weld and its ink's width in pixels (the screen font's
+// digits: 5 pixels and 3 between them).
+struct Weld_Label {
+    char text[16];
+    int width;
+};
+Weld_Label Label_Of(int number) {
+    Weld_Label l{};
+    const int n = std::snprintf(l.text, sizeof l.text, "%d", number);
+    l.width = 8 * n - 3;
+    return l;
+}
+
 // A horizontal weld on the face y (mm terms, plus extra pixels) with its
-// middle at x; label above (up) or below its middle.
+// middle at x; label centred above (up) or below its middle, two pixel
+// rows clear of the weld's line (two pixels thick, y and the row above).
 void Horizontal_Weld(const Weld_Painter& w, int slot, std::initializer_list<double> face, int extra,
                      std::initializer_list<double> middle, bool label_above) {
     const Nahtbild& n = *w.n;
@@ -58,21 +72,22 @@ void Horizontal_Weld(const Weld_Painter& w, int slot, std::initializer_list<doub
         const int half = R(w.s * n.length[slot]) / 2;
         pxTkLn(mid - half, y, mid - half + R(w.s * n.length[slot]), y, 2);
     }
-    char label[16];
-    std::snprintf(label, sizeof label, "%d", n.number[slot]);
-    pxText(mid - 3, label_above ? y - 2 : y + 10, label, -1);
+    const Weld_Label l = Label_Of(n.number[slot]);
+    pxText(mid - (l.width + 1) / 2, label_above ? y - 3 : y + 10, l.text, -1);
 }
 
-// A vertical weld on the face x from y_top to y_bottom (pixels); label
-// left or right of its middle (or at the offset given).
+// A vertical weld on the face x from y_top to y_bottom (pixels); label left
+// (label_dx below 0) or right of its middle, three pixel columns clear of
+// the weld's line (two pixels thick, x and the column left of it), lowered by
+// label_dy: beside a thin web or bar the numbers of its two faces stay
+// apart, and none touches its line.
 void Vertical_Weld_Between(const Weld_Painter& w, int slot, int x, int y_top, int y_bottom, int label_dx,
                            int label_dy) {
     const Nahtbild& n = *w.n;
     if (n.number[slot] <= 0) return;
     if (n.throat[slot] > 0.1 && n.length[slot] > 0.1) pxTkLn(x, y_top, x, y_bottom, 2);
-    char label[16];
-    std::snprintf(label, sizeof label, "%d", n.number[slot]);
-    pxText(x + label_dx, (y_top + y_bottom) / 2 + label_dy, label, -1);
+    const Weld_Label l = Label_Of(n.number[slot]);
+    pxText(label_dx < 0 ? x - 4 - l.width : x + 4, (y_top + y_bottom) / 2 + label_dy, l.text, -1);
 }
 
 void Vertical_Weld(const Weld_Painter& w, int slot, std::initializer_list<double> face, int extra,
@@ -82,7 +97,7 @@ void Vertical_Weld(const Weld_Painter& w, int slot, std::initializer_list<double
     Vertical_Weld_Between(w, slot, x, top, top + l, label_dx, label_dy);
 }
 
-constexpr int LEFT = -8, RIGHT = 2;
+constexpr int LEFT = -1, RIGHT = 1;  // the side of a vertical weld's label
 
 // The welds at their faces, by the I family's names (the flat bar's and
 // the rectangular tube's sides by theirs; profiles/stahlprofil.h).

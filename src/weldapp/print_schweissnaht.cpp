@@ -118,13 +118,15 @@ static bool sketch_extent(const Stahlprofil& p, double* width, double* height) {
 }
 
 // The plot file beside the list, written only where the caller allows it;
-// one that cannot be opened is skipped without message.
-static void open_plot_file(double m, double width, double height, double factor) {
+// one that cannot be opened is skipped without message. `window`: left,
+// top, right, bottom (mm).
+static void open_plot_file(const double window[4], double factor) {
     FILE* plot = std::fopen(s_plot_name.c_str(), "w");
     s_plot_result = plot ? 1 : -1;
     if (!plot) return;
     VEK_Give_Large_Buffer(plot);
-    PlotFile_Open_Color(plot, -m, height + m, width + m, -m, factor, 0.0, "%s: %s", Position_Code, Position_Text);
+    PlotFile_Open_Color(plot, window[0], window[3], window[2], window[1], factor, 0.0, "%s: %s", Position_Code,
+                        Position_Text);
     PlotFile_Set_Font(0);
     PlotFile_Set_Layer(0);
     PlotFile_Set_Linetype(0);
@@ -160,8 +162,8 @@ static void sketch_plate(FILE* list, double d, double width, double height, doub
                            std::fabs(n - std::round(n)) < 0.05 ? 0 : 1, n);
 }
 
-// The profile in the frame of width mm, drawn at d mm per cm, and its welds.
-static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, double width) {
+// The options of the profile in the frame of width mm, drawn at d mm per cm.
+static void sketch_options(const Nahtbild& nb, double d, double width, XSPlotOptions* o) {
     const Stahlprofil& p = nb.profile;
     double x = width / 2, y = 0.0;
     if (p.type == PROFILTYP_L) {
@@ -174,18 +176,23 @@ static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, d
     } else if (p.type == PROFILTYP_FLACH) {
         x = width / 2 - p.t_w / 2;
     }
-    Set_Oli_Pen_Roles(OliRole_Plate_Pen, OliRole_Plate_Pattern);
-    XSPlotOptions o;
-    Init_XS_Plot_Options(&o);
-    o.x_ref = x;
-    o.y_ref = y;
-    o.mm_per_cm = d;
-    o.fill_pen = OliRole_Profile_Pen;
-    o.line_width = 2;
-    o.line_pen = OliRole_Outline_Pen;
-    o.profile = &p;
+    Init_XS_Plot_Options(o);
+    o->x_ref = x;
+    o->y_ref = y;
+    o->mm_per_cm = d;
+    o->fill_pen = OliRole_Profile_Pen;
+    o->line_width = 2;
+    o->line_pen = OliRole_Outline_Pen;
+    o->profile = &p;
     // The angle stays 0: the frame and the weld lines are laid out for the
     // profile as it lies, whatever the inclination of its principal axes.
+}
+
+// The profile in the frame of width mm, drawn at d mm per cm, and its welds.
+static void sketch_profile_and_welds(const Nahtbild& nb, FILE* list, double d, double width) {
+    Set_Oli_Pen_Roles(OliRole_Plate_Pen, OliRole_Plate_Pattern);
+    XSPlotOptions o;
+    sketch_options(nb, d, width, &o);
     // The plate's hatch gives way to the dimension lines.
     XS_Plot_Dimension_Ground(&o, 1);
     // No leg numbers on an angle: the dimension lines name its legs, and
@@ -231,10 +238,19 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
     Init_Oli_Pens();
     const double d = 1.0 / factor, m = 0.9 * d;
-    Oli_Grafik_Begin(list, -m, height + m, width + m, -m, factor, factor, 0.0, nullptr);
+    // The frame around the plate, wider where a mark of the profile (the
+    // shear centre of a small channel beyond its web) and its letter would
+    // stand outside it.
+    double window[4] = {-m, -m, width + m, height + m}, marks[4];
+    XSPlotOptions o;
+    sketch_options(w->naht, d, width, &o);
+    if (XS_Plot_Marks_Box(&o, 1, marks))
+        for (int i = 0; i < 2; ++i)
+            window[i] = std::min(window[i], marks[i]), window[i + 2] = std::max(window[i + 2], marks[i + 2]);
+    Oli_Grafik_Begin(list, window[0], window[3], window[2], window[1], factor, factor, 0.0, nullptr);
     Oli_Set_Color_Mode(1);
     Oli_Set_Clear_Labels(1);  // the labels stand on the hatched plate
-    if (w->print.grafik && !s_plot_name.empty()) open_plot_file(m, width, height, factor);
+    if (w->print.grafik && !s_plot_name.empty()) open_plot_file(window, factor);
     sketch_plate(list, d, width, height, n);
     sketch_profile_and_welds(w->naht, list, d, width);
     Safe_Fprintf(list, " -1\n");

@@ -21,6 +21,7 @@
 #include "printlist/oli_para.h"
 #include "printlist/plotfile.h"
 #include "printlist/verdict.h"
+#include "weldapp/weld_check_labels.h"
 #include "weldcheck/weld_check.h"
 #include "weldcheck/weldelem.h"
 
@@ -42,43 +43,12 @@ const double kLineHeight = 0.38;  // cm of one text line
 const size_t kKeptBytes = 1 << 20;
 
 // Labels of the overlay, in paper cm: the point numbers beside their
-// point, the weld numbers in a box beside the middle of their line.
-const double kPointHeight = 0.2;  // text height of a point number
-const double kNumberHeight = 0.2;  // text height of a weld number
-// Between a weld line and the near edge of its number's box: the line's
-// taken half width, the gap labels keep and a little more.
-const double kNumberGap = 0.1;
-// A point number stands within this share of its line's paper length from
-// its point.
-const double kOwnShare = 1.0 / 3.0;
+// point, the weld names in a box beside their line.
+const double kPointHeight = 0.2;   // text height of a point number
+const double kNumberHeight = 0.2;  // text height of a weld's name
 // Half the paper width a weld line takes for the labels: half the widest
 // line (0.05 cm) and a little more.
 const double kWeldHalf = 0.06;
-// Room kept clear beside a point number, in paper cm on either side along
-// its line of text: two numbers set side by side would read as one number
-// of two digits ("1" "0" as "10"), and a number beside a weld's boxed
-// number as part of it.
-const double kPointApart = 0.15;
-// Below this distance (paper cm) two end points are one place (the corner
-// where two welds meet): their numbers tell them apart by their own lines.
-const double kSamePlace = 0.05;
-// The gap labels keep from each other and from what is drawn, paper cm (as
-// the picture writer keeps it).
-const double kLabelGap = 0.03;
-// What a place costs. Covered area (cm²) of what is drawn counts kCovered
-// times; a label on another label kClash more; a label that reads as
-// another's (a point number beside another point number or a weld's box,
-// or nearer a weld's box than its own point) kReadsWrong; a point number
-// nearer another weld's end than its own kNearOtherEnd; a weld's box on the
-// profile's side of its line kInward; each of the nine sample points of a
-// label's box on the profile's hatched area kOnProfile (hard to read there,
-// as over another text).
-const double kCovered = 20.0;
-const double kClash = 4.0;
-const double kReadsWrong = 1.0;
-const double kNearOtherEnd = 0.5;
-const double kInward = 10.0;
-const double kOnProfile = 0.003;
 
 // The profile's own picture and the overlay share their place on the page:
 // an overlay point (x, y) is the profile picture's world point (e - x,
@@ -87,6 +57,9 @@ struct Profile_Frame {
     double e, h;
     bool Inside(double x, double y) const { return XS_Plot_Inside(e - x, h / 2.0 - y) != 0; }
 };
+bool Frame_Inside(const void* frame, double x, double y) {
+    return static_cast<const Profile_Frame*>(frame)->Inside(x, y);
+}
 
 // The name of a weld slot in its box, as the legend and the tables list it:
 // its number, and for a half of a flange weld split at the web axis the
@@ -131,224 +104,9 @@ bool Line_Frame(const Profile_Frame& f, double x0, double y0, double x1, double 
     return true;
 }
 
-// A box of world corners.
-struct Box {
-    double x1, y1, x2, y2;
-};
-
-// The distance of the point (x, y) from the box b (0 inside it).
-double Box_Distance(const Box& b, double x, double y) {
-    return std::hypot(std::max({b.x1 - x, 0.0, x - b.x2}), std::max({b.y1 - y, 0.0, y - b.y2}));
-}
-
-// One label of the overlay with the places it may take: a point number
-// (its point, and its distance from each place) or a weld's boxed name.
-struct Label {
-    bool boxed;
-    char text[16];
-    double x, y;   // the point a point number belongs to
-    double hw, hh;  // half extent of its box, world
-    // The middle of a place and what it costs by itself: what it covers
-    // (`covered`), what it adds for reading wrong (`extra`) and, worked
-    // out when first asked (negative before), the whole cost with its
-    // samples of the profile's area (Place_Cost).
-    struct Place {
-        double x, y, covered, extra, cost = -1.0;
-    };
-    std::vector<Place> places;
-    int at = 0;  // the place taken
-    Box Box_At(int i) const { return {places[i].x - hw, places[i].y - hh, places[i].x + hw, places[i].y + hh}; }
-};
-
-// What two labels at their places cost together: one over the other (with
-// the gap labels keep), side by side as one number, or a point number
-// nearer a weld's box than its own point.
-double Pair_Cost(const Label& a, int i, const Label& b, int j, double s) {
-    const Box p = a.Box_At(i), q = b.Box_At(j);
-    const double g = kLabelGap / s, apart = kPointApart / s;
-    double c = 0.0;
-    const double w = std::min(p.x2, q.x2 + g) - std::max(p.x1, q.x1 - g), h = std::min(p.y2, q.y2 + g) - std::max(p.y1, q.y1 - g);
-    if (w > 0.0 && h > 0.0) c += kClash + w * h * s * s;
-    if (a.boxed && b.boxed) return c;
-    if (p.y1 < q.y2 && q.y1 < p.y2 && p.x1 < q.x2 + apart && q.x1 < p.x2 + apart) c += kReadsWrong;
-    const Label* point = a.boxed ? &b : &a;
-    const Label* box = a.boxed ? &a : &b;
-    if (box->boxed) {
-        const Label::Place& at = point->places[a.boxed ? j : i];
-        if (Box_Distance(box->Box_At(a.boxed ? i : j), at.x, at.y) < std::hypot(at.x - point->x, at.y - point->y))
-            c += kReadsWrong;
-    }
-    return c;
-}
-
-// What a place covers of the lines, dots and texts drawn (`Oli_Area_Covered`
-// for a box, else the label's text), times kCovered; a million and more out
-// of the picture.
-double Covered_Cost(double x, double y, double hw, double hh, const char* text, bool boxed) {
-    return kCovered *
-           (boxed ? Oli_Area_Covered(x - hw, y - hh, x + hw, y + hh) : Oli_Label_Covered(x, y, 4, 4, text));
-}
-
-// The whole cost of a place by itself: what it covers, its samples on the
-// profile's area (none out of the picture), then what it adds for reading
-// wrong.
-double Place_Cost(const Profile_Frame& f, const Label& l, const Label::Place& p) {
-    double c = p.covered;
-    if (c < 1e5)
-        for (int i = -1; i <= 1; ++i)
-            for (int j = -1; j <= 1; ++j) c += f.Inside(p.x + i * l.hw, p.y + j * l.hh) ? kOnProfile : 0.0;
-    return c + p.extra;
-}
-
-// The place of label k that costs least beside the labels placed so far
-// (`placed`: how many of the first labels count; the label itself never):
-// the first of the cheapest, so that the places keep their order of
-// preference. The samples of the profile's area are taken only for a place
-// that could still be the cheapest without them.
-int Best_Place(const Profile_Frame& f, std::vector<Label>& labels, size_t k, size_t placed, double s) {
-    Label& l = labels[k];
-    int best = 0;
-    double least = 1e300;
-    for (size_t i = 0; i < l.places.size(); ++i) {
-        Label::Place& p = l.places[i];
-        if (p.cost < 0.0) {
-            double low = p.covered + p.extra;
-            for (size_t j = 0; j < placed && low < least; ++j)
-                if (j != k) low += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
-            if (!(low < least)) continue;
-            p.cost = Place_Cost(f, l, p);
-        }
-        double c = p.cost;
-        for (size_t j = 0; j < placed && c < least; ++j)
-            if (j != k) c += Pair_Cost(l, static_cast<int>(i), labels[j], labels[j].at, s);
-        if (c < least) least = c, best = static_cast<int>(i);
-        if (c == 0.0) break;
-    }
-    return best;
-}
-
-// Where a point number may stand, in paper cm along its line from its
-// point and to its side away from the profile (negative: back beyond the
-// point, or towards the profile). First the places by the line (straight
-// out, a second number stands on top of the first, where the halves of a
-// split weld meet: one number's height and the gap labels keep above it),
-// then further around the point, the nearer first.
-struct Point_Place {
-    double along, side;
-};
-const std::vector<Point_Place>& Point_Places() {
-    static const std::vector<Point_Place> places = [] {
-        std::vector<Point_Place> v = {{0.2, 0.18},  {0.2, -0.18}, {0.38, 0.18}, {0.38, -0.18}, {0.0, 0.22},
-                                      {0.0, -0.22}, {-0.2, 0.0},  {-0.2, 0.18}, {-0.2, -0.18}, {0.6, 0.18},
-                                      {0.6, -0.18}, {-0.38, 0.0}, {0.0, 0.46},  {-0.2, 0.38}};
-        std::vector<Point_Place> around;
-        for (double a : {0.0, 0.2, -0.2, 0.38, -0.38, 0.56, -0.56})
-            for (double d : {0.0, 0.18, -0.18, 0.38, -0.38, 0.56, -0.56})
-                if (std::hypot(a, d) > 0.15) around.push_back({a, d});
-        std::stable_sort(around.begin(), around.end(), [](const Point_Place& p, const Point_Place& q) {
-            return std::hypot(p.along, p.side) < std::hypot(q.along, q.side);
-        });
-        for (const Point_Place& p : around)
-            if (std::none_of(v.begin(), v.end(), [&](const Point_Place& q) {
-                    return std::fabs(q.along - p.along) < 1e-9 && std::fabs(q.side - p.side) < 1e-9;
-                }))
-                v.push_back(p);
-        return v;
-    }();
-    return places;
-}
-
-// The places of the number of an end point (x, y), along its own weld
-// line: a little into the line from the point and to one side of it, so
-// that the numbers of two welds that meet at one point each stand by their
-// own line, else around the point. (ux, uy) points from the point into its
-// line, (nx, ny) away from the profile; a point of no line (the ring of a
-// round section) takes the same places with u = n. Along a line of paper
-// length `len` a place stays in the point's own third of it, so that the
-// number stands nearer its own end than the line's other end (a short weld
-// at a flange tip gets its numbers beside or beyond its ends); a place
-// nearer another weld's end than its own point (one at the same place not
-// counted) costs more. `ends`: every end point of the picture.
-Label Point_Number(double x, double y, double ux, double uy, double nx, double ny,
-                   double len, int number, const std::vector<std::pair<double, double>>& ends, double s) {
-    Label l{};
-    l.boxed = false;
-    std::to_chars(l.text, l.text + sizeof l.text - 1, number);  // as "%d"
-    l.x = x, l.y = y;
-    // The half extent of the number's box as the label boxes measure a
-    // text: 0.9 text heights a digit.
-    l.hw = 0.45 * kPointHeight * static_cast<double>(std::strlen(l.text)) / s, l.hh = 0.5 * kPointHeight / s;
-    const double same = kSamePlace / s;
-    for (const Point_Place& p : Point_Places()) {
-        if (p.along > kOwnShare * len) continue;
-        const double px = x + (ux * p.along + nx * p.side) / s, py = y + (uy * p.along + ny * p.side) / s;
-        double extra = 0.0;
-        const double own = std::hypot(px - x, py - y);
-        for (const auto& [ex, ey] : ends)
-            if (std::hypot(ex - x, ey - y) >= same && std::hypot(ex - px, ey - py) < own) {
-                extra = kNearOtherEnd;
-                break;
-            }
-        l.places.push_back({px, py, Covered_Cost(px, py, l.hw, l.hh, l.text, false), extra});
-    }
-    return l;
-}
-
-// The places of a weld's name ("3", "1a") in a small box beside the middle
-// of its line from (x0, y0) to (x1, y1): on the side away from the profile
-// (away from its centroid (cx, cy) where the line lies on no face), its
-// near edge kNumberGap from the line, else further out or a quarter of the
-// line before or after the middle; then the same on the other side.
-Label Weld_Name(const Profile_Frame& f, double x0, double y0, double x1, double y1, double cx, double cy,
-                const char* text, double s) {
-    Label l{};
-    l.boxed = true;
-    std::snprintf(l.text, sizeof l.text, "%s", text);
-    double ux, uy, nx, ny;
-    if (!Line_Frame(f, x0, y0, x1, y1, cx, cy, s, &ux, &uy, &nx, &ny)) return l;
-    const double len = std::hypot(x1 - x0, y1 - y0), mx = (x0 + x1) / 2.0, my = (y0 + y1) / 2.0;
-    l.x = mx, l.y = my;
-    const double k = static_cast<double>(std::strlen(text));
-    // The box of Oli_Boxed_Text: half height 0.8 H, half width 0.8 H k
-    // (0.8 H for one digit), H the text height.
-    l.hh = 0.8 * kNumberHeight / s, l.hw = l.hh * (k > 1.0 ? 0.8 * k : k);
-    const double along[3] = {0.0, -0.25 * len, 0.25 * len};
-    // The box's half extent across the line (paper cm).
-    const double first = (std::fabs(nx) * l.hw + std::fabs(ny) * l.hh) * s + kNumberGap;
-    for (int side = 1; side >= -1; side -= 2)
-        for (double gap : {first, first + 0.22, first + 0.44})
-            for (double t : along) {
-                const double d = gap / s, px = mx + ux * t + side * nx * d, py = my + uy * t + side * ny * d;
-                l.places.push_back(
-                    {px, py, Covered_Cost(px, py, l.hw, l.hh, text, true), side < 0 ? kInward : 0.0});
-            }
-    return l;
-}
-
-// Every label at the place that costs least beside the others: first one
-// after the other in their order (the point numbers of the shortest welds
-// first: they have the fewest places), then each again beside all the
-// others, until none moves.
-void Arrange(const Profile_Frame& f, std::vector<Label>& labels, size_t points, double s) {
-    // The names first, each beside its own line, then the point numbers
-    // around them.
-    std::rotate(labels.begin(), labels.begin() + static_cast<long>(points), labels.end());
-    for (size_t k = 0; k < labels.size(); ++k) labels[k].at = Best_Place(f, labels, k, k, s);
-    for (int pass = 0; pass < 6; ++pass) {
-        bool moved = false;
-        for (size_t k = 0; k < labels.size(); ++k) {
-            const int at = Best_Place(f, labels, k, labels.size(), s);
-            moved = moved || at != labels[k].at;
-            labels[k].at = at;
-        }
-        if (!moved) break;
-    }
-    std::rotate(labels.begin(), labels.begin() + static_cast<long>(labels.size() - points), labels.end());
-}
-
 // The numbers of the end points, those of the shortest welds first, into
 // `labels`. `cz`: the centroid's overlay y.
-void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::vector<Label>& labels) {
+void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::vector<Check_Label>& labels) {
     const double h = f.h;
     std::vector<std::pair<double, double>> ends;
     int order[WELD_CHECK_WELDS];
@@ -384,7 +142,7 @@ void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::
             }
             // An upright label, not turned with the picture: no text-angle record.
             // With no line, u = n: every place qualifies.
-            labels.push_back(Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
+            labels.push_back(Check_Point_Number(px, py, ux, uy, nx, ny, len > 0.0 ? len * s : 1e9, i, ends, s));
         }
 }
 
@@ -394,32 +152,43 @@ void Point_Numbers(const Profile_Frame& f, bool ring, double cz, double s, std::
 // point numbers in the weld pen. `cz`: the centroid's overlay y.
 void Labels(const SchweissnahtNachweis* r, const Profile_Frame& f, bool ring, double cz, int pen, double s) {
     const double h = f.h;
-    std::vector<Label> labels;
+    std::vector<Check_Label> labels;
     Point_Numbers(f, ring, cz, s, labels);
     const size_t points = labels.size();
     // The names of the welds, as the legend and the result tables give
-    // them (an all-round weld's pieces 1 to 12 as well).
+    // them (an all-round weld's pieces 1 to 12 as well), each beside its
+    // line on the side away from the profile (away from its centroid where
+    // the line lies on no face).
     for (int k = 0; k < WELD_CHECK_WELDS && !ring; ++k) {
-        double y0, z0, y1, z1;
+        double y0, z0, y1, z1, ux, uy, nx, ny;
         if (r->number[k] <= 0 || !Weld_Check_End_Point(k, 0, &y0, &z0, nullptr) ||
-            !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr))
+            !Weld_Check_End_Point(k, 1, &y1, &z1, nullptr) ||
+            !Line_Frame(f, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, s, &ux, &uy, &nx, &ny))
             continue;
-        Label l = Weld_Name(f, y0, h / 2 - z0, y1, h / 2 - z1, 0.0, cz, Shown_Weld_Name(r, k).text, s);
-        if (!l.places.empty()) labels.push_back(l);
+        const double x0 = y0, x1 = y1, v0 = h / 2 - z0, v1 = h / 2 - z1;
+        labels.push_back(Check_Weld_Name((x0 + x1) / 2.0, (v0 + v1) / 2.0, ux, uy, nx, ny,
+                                         std::hypot(x1 - x0, v1 - v0), Shown_Weld_Name(r, k).text, s));
     }
-    Arrange(f, labels, points, s);
+    // The names first, each beside its own line, then the point numbers
+    // around them, those of the shortest welds first (they have the fewest
+    // places).
+    std::vector<int> order;
+    for (size_t k = points; k < labels.size(); ++k) order.push_back(static_cast<int>(k));
+    for (size_t k = 0; k < points; ++k) order.push_back(static_cast<int>(k));
+    Arrange_Check_Labels(labels, order, s, Frame_Inside, &f);
     for (size_t k = points; k < labels.size(); ++k) {
-        const Label& l = labels[k];
-        const Box b = l.Box_At(l.at);
+        const Check_Label& l = labels[k];
+        const Check_Label::Place& p = l.places[static_cast<size_t>(l.at)];
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
-        Oli_Take_Area(b.x1, b.y1, b.x2, b.y2);
-        Oli_Boxed_Text(l.places[l.at].x, l.places[l.at].y, kNumberHeight, l.text);
+        Oli_Take_Area(p.x - l.hw, p.y - l.hh, p.x + l.hw, p.y + l.hh);
+        Oli_Boxed_Text(p.x, p.y, kNumberHeight, l.text);
     }
     Oli_Select_Pen((unsigned)pen);
     Oli_Set_Text_Height(kPointHeight);
-    for (size_t k = 0; k < points; ++k)
-        Oli_Text_Box_Printf(labels[k].places[labels[k].at].x, labels[k].places[labels[k].at].y, 4, 4, "%s",
-                            labels[k].text);
+    for (size_t k = 0; k < points; ++k) {
+        const Check_Label::Place& p = labels[k].places[static_cast<size_t>(labels[k].at)];
+        Oli_Text_Box_Printf(p.x, p.y, 4, 4, "%s", labels[k].text);
+    }
 }
 
 // A line as the labels see it: pieces of its length, each a box `half`
@@ -436,16 +205,33 @@ void Take_Line(double x0, double y0, double x1, double y1, double half) {
     }
 }
 
+// The profile's extent (mm) and the paper margins of its picture beyond it
+// (cm: left, top, right, bottom).
+struct Picture_Extent {
+    double w = 0.0, h = 0.0, margins[4] = {kMargin, kMargin, kMargin, kMargin};
+    double Width(double s) const { return w * s + margins[0] + margins[2]; }
+    double Height(double s) const { return h * s + margins[1] + margins[3]; }
+};
+
+// The extent and margins of the profile's picture of options o at the
+// current picture height, as Draw_XS_Weld_Plot (o, list, 0, 1, 0) draws it.
+Picture_Extent Extent_Of(const SchweissnahtNachweis* r, const XSPlotOptions* o) {
+    Picture_Extent x;
+    XS_Plot_Extent(&r->profile, &x.w, &x.h);
+    XS_Plot_Own_Margins(o, 1, 0, x.margins);
+    return x;
+}
+
 // The end points and weld lines on top of the profile, in a graphic of the
 // same paper extent: x = y' (to the left, so the extent runs from right to
 // left), y = h/2 - z' (upwards). The texts and marks of the profile's
 // picture below stay in the way of the labels. First the lines and the
 // dots, then the weld names and the point numbers.
-void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, double h) {
-    const double e = Weld_Check_Centroid_From_Left(), m = kMargin / s;
+void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, const Picture_Extent& x) {
+    const double e = Weld_Check_Centroid_From_Left(), h = x.h;
     Oli_Keep_Taken_Areas();
-    if (Oli_Grafik_Begin(list, e + m, -h / 2 - m, e - w - m, h / 2 + m, s, s, 0.0, nullptr) ==
-        OLI_GRAFIK_NO_SCALE)
+    if (Oli_Grafik_Begin(list, e + x.margins[0] / s, -h / 2 - x.margins[3] / s, e - x.w - x.margins[2] / s,
+                         h / 2 + x.margins[1] / s, s, s, 0.0, nullptr) == OLI_GRAFIK_NO_SCALE)
         return;
     Oli_Set_Color_Mode(1);
     Safe_Fprintf(Oli_Get_Picture_State()->stream, " 7 %d\n", 6);
@@ -475,16 +261,20 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, double w, doub
 }
 
 // The profile's own picture and the overlay on it: the profile's scale
-// (mm per cm, 0 when it has no picture: nothing more is drawn) and its
-// extent in *w, *h. The position stored before it (`top`) is returned to
+// (mm per cm, 0 when it has no picture: nothing more is drawn); its extent
+// and margins in *x. The position stored before it (`top`) is returned to
 // between the two.
-double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top, double* w,
-                                double* h) {
+double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top,
+                                Picture_Extent* x) {
     const double mm_per_cm = Draw_XS_Weld_Plot(o, list, 0, 1, 0);
     if (!(mm_per_cm > 1e-8)) return 0.0;
+    // The profile's outline is no place for the overlay's labels either,
+    // where no weld line lies on it (the rounded corners of a rolled
+    // section).
+    XS_Plot_Take_Outline();
     Oli_Return_To_Y_Position(list, top);
-    XS_Plot_Extent(&r->profile, w, h);
-    Overlay(r, list, 1.0 / mm_per_cm, *w, *h);
+    *x = Extent_Of(r, o);
+    Overlay(r, list, 1.0 / mm_per_cm, *x);
     return mm_per_cm;
 }
 
@@ -553,20 +343,20 @@ void Picture_Key(const SchweissnahtNachweis* r, const XSPlotOptions& o, FILE* li
     Oli_Append_Writer_State(*entry, key);
 }
 
-double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top, double* w,
-                             double* h) {
+double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top,
+                             Picture_Extent* x) {
     static Kept_Picture kept;
     static std::string key;
     if (PlotFile_Is_Open()) {
         kept.key.clear();
-        return Draw_Profile_And_Overlay(r, o, list, top, w, h);
+        return Draw_Profile_And_Overlay(r, o, list, top, x);
     }
     Oli_Writer_State entry;
     Picture_Key(r, *o, list, top, &key, &entry);
     if (!kept.key.empty() && key == kept.key) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
         Oli_Set_Writer_State(kept.after);
-        XS_Plot_Extent(&r->profile, w, h);
+        *x = Extent_Of(r, o);
         return kept.mm_per_cm;
     }
     kept.key.clear();
@@ -575,13 +365,13 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
     char* bytes = nullptr;
     size_t size = 0;
     FILE* memory = open_memstream(&bytes, &size);
-    if (!memory) return Draw_Profile_And_Overlay(r, o, list, top, w, h);
-    const double mm_per_cm = Draw_Profile_And_Overlay(r, o, memory, top, w, h);
+    if (!memory) return Draw_Profile_And_Overlay(r, o, list, top, x);
+    const double mm_per_cm = Draw_Profile_And_Overlay(r, o, memory, top, x);
     if (std::fclose(memory) != 0) {
         // The bytes are lost: drawn again into the list from where it began.
         std::free(bytes);
         Oli_Set_Writer_State(entry);
-        return Draw_Profile_And_Overlay(r, o, list, top, w, h);
+        return Draw_Profile_And_Overlay(r, o, list, top, x);
     }
     Oli_Writer_State after;
     Oli_Get_Writer_State(&after);
@@ -627,13 +417,6 @@ int Picture_Height(const SchweissnahtNachweis* r, int usual) {
 int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level) {
     if (!r || !list) return 0;
     const int usual = XS_Plot_Height_cm, height_cm = Picture_Height(r, usual);
-    if (level > 0) {
-        OLI_End_Text(list);
-        OLI_reserveSpaceCM(list, std::fmax(6.0, height_cm + 1.0));
-        OLI_printf(list, "%s╬HBerechnungsquerschnitt:\n"_cp, Check_Line_Prefix);
-    }
-    OLI_End_Text(list);
-
     Init_Oli_Pens();
     XSPlotOptions o;
     Init_XS_Plot_Options(&o);
@@ -643,10 +426,23 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     o.line_pen = OliRole_Outline_Pen;
     o.profile = &r->profile;
     o.angle_deg = 0.0;
+    if (level > 0) {
+        // The room of the picture: its height and a centimetre, more where
+        // a mark widens its margins above or below.
+        XS_Plot_Height_cm = height_cm;
+        const Picture_Extent x = Extent_Of(r, &o);
+        XS_Plot_Height_cm = usual;
+        const double more = x.margins[1] + x.margins[3] - 2.0 * kMargin;
+        OLI_End_Text(list);
+        OLI_reserveSpaceCM(list, std::fmax(6.0, height_cm + 1.0 + (more > 1e-9 ? more : 0.0)));
+        OLI_printf(list, "%s╬HBerechnungsquerschnitt:\n"_cp, Check_Line_Prefix);
+    }
+    OLI_End_Text(list);
+
     const int top = Oli_Store_Y_Position(list);
-    double w = 0.0, h = 0.0;
+    Picture_Extent x;
     XS_Plot_Height_cm = height_cm;
-    const double mm_per_cm = Kept_Or_Drawn_Picture(r, &o, list, top, &w, &h);
+    const double mm_per_cm = Kept_Or_Drawn_Picture(r, &o, list, top, &x);
     XS_Plot_Height_cm = usual;
     if (!(mm_per_cm > 1e-8)) {
         Oli_Free_Position_Index(top);
@@ -654,7 +450,7 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     }
     const double s = 1.0 / mm_per_cm;
 
-    const double width = w * s + 2 * kMargin, height = h * s + 2 * kMargin;
+    const double width = x.Width(s), height = x.Height(s);
     const bool beside = width + kLegendWidth <= Oli_Get_Text_Width();
     int bottom = -1;
     double left = kMargin;

@@ -336,7 +336,12 @@ TEST_F(InputPage, PreviewSize) {
 // Single welds at 1 pixel per mm on a welded I 200 x 100 in the box
 // (100, 100)-(200, 300): the top face weld of 80 mm centred on x 150 at
 // y 100; weld 3 on the bottom face without length draws only its number
-// at (147, 310).
+// at (147, 310). The web welds 4 and 5 (80 mm, on the faces x 147 and 154,
+// their lines two pixels wide to the left: 146-147 and 153-154) have their
+// numbers beside their middle (y 100 + 10 + 180 / 2 = 200, the digits' rows
+// 197 to 203), three pixel columns clear of their line: "4" in columns 138
+// to 142, "5" in 158 to 162, nothing in 143 to 145 and 155 to 157, so that
+// the two numbers beside the thin web neither touch it nor run together.
 TEST_F(InputPage, PreviewSingleWelds) {
     Nahtbild n{};
     Init_Profile(&n.profile);
@@ -345,6 +350,8 @@ TEST_F(InputPage, PreviewSingleWelds) {
     n.profile.b_fo = n.profile.b_fu = 100, n.profile.t_fo = n.profile.t_fu = 10;
     n.number[0] = 1, n.throat[0] = 5, n.length[0] = 80;
     n.number[3] = 3, n.throat[3] = 5, n.length[3] = 0;
+    n.number[WELD_FACE_WEB_LEFT] = 4, n.number[WELD_FACE_WEB_RIGHT] = 5;
+    for (int slot : {WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT}) n.throat[slot] = 5, n.length[slot] = 80;
     Calc_Preview_Scale(15, 100, 200, &n);
     ASSERT_DOUBLE_EQ(Preview_Box.scale, 1.0);
     Nachweis_Page.butt_weld = 0;
@@ -356,6 +363,16 @@ TEST_F(InputPage, PreviewSingleWelds) {
     for (int x = 147; x < 152; x++)
         for (int y = 302; y <= 310; y++) label += pxGetPixel(x, y) == Screen_Blue;
     EXPECT_GT(label, 5);
+    auto blue = [](int x1, int x2) {
+        int count = 0;
+        for (int x = x1; x <= x2; x++)
+            for (int y = 190; y <= 210; y++) count += pxGetPixel(x, y) == Screen_Blue;
+        return count;
+    };
+    EXPECT_GT(blue(138, 142), 5);
+    EXPECT_GT(blue(158, 162), 5);
+    EXPECT_EQ(blue(143, 145), 0);
+    EXPECT_EQ(blue(155, 157), 0);
     EXPECT_EQ(pxGetPixel(90, 90), Screen_Grey224);  // the box 15 pixels around
     EXPECT_EQ(pxGetPixel(85, 85), Screen_Grey130);  // its frame
     // A weld table longer than the profile (a moment between a profile's

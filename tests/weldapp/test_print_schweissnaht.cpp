@@ -741,7 +741,10 @@ TEST(Sketch, WeldsAndDimensionsStayLegibleOnThePlate) {
 // 67.4 mm is 0.674 cm there, narrower than its four digits at 0.2 cm: left
 // out), a tee 150 x 150 x 7.1 x 10.7 with single welds (its shear centre in
 // the flange) and a channel 200 x 75 x 8.5 x 11.5 all round (its shear
-// centre beyond the web). Set on the page, no text overprints another, no
+// centre beyond the web), and a channel 50 x 38 x 5 x 7 at its fitted
+// scale, whose shear centre lies 13 mm beyond the back of its web (e = 3
+// b'² t_f / (6 b' t_f + h' t_w) = 15.5 mm from the web's middle), beyond
+// the frame's 0.9 cm. Set on the page, no text overprints another, no
 // number has a line or area over it, every text but the caption stands
 // inside the picture, and no line runs through a mark's or an axis' letter.
 TEST(Sketch, LabelsClearOfEachOtherTheOutlineAndTheMargin) {
@@ -756,6 +759,7 @@ TEST(Sketch, LabelsClearOfEachOtherTheOutlineAndTheMargin) {
         {PROFILTYP_RECHTECK, 160, 6.3, 80, 6.3, 10, true, {{"160", 1}, {"147.4", 1}, {"80", 1}, {"67.4", 0}}},
         {PROFILTYP_T, 150, 7.1, 150, 10.7, 5, false, {{"150", 2}, {"S", 1}, {"M", 1}}},
         {PROFILTYP_U, 200, 8.5, 75, 11.5, 5, true, {{"200", 1}, {"75", 1}, {"S", 1}, {"M", 1}}},
+        {PROFILTYP_U, 50, 5, 38, 7, 0, true, {{"50", 1}, {"38", 1}, {"S", 1}, {"M", 1}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
