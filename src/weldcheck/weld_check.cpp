@@ -270,12 +270,21 @@ char Weld_Half_Letter(const SchweissnahtNachweis* r, int k) {
     return 0;
 }
 
-Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k) {
-    Wc_Name name;
-    const char half = Weld_Half_Letter(w->r, k);
-    VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", w->label,
-                       Weld_Base_Number(w->r->number[k]), half);
-    return name;
+const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label) {
+    static struct {
+        const char* label = nullptr;
+        int number[WELD_CHECK_WELDS] = {};
+        Wc_Name name[WELD_CHECK_WELDS];
+    } kept;
+    if (kept.label == label && std::memcmp(kept.number, r->number, sizeof kept.number) == 0) return kept.name;
+    kept.label = label;
+    std::memcpy(kept.number, r->number, sizeof kept.number);
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const char half = Weld_Half_Letter(r, k);
+        VEK_Format_Bounded(kept.name[k].text, sizeof kept.name[k].text, half ? "%s %d%c" : "%s %d", label,
+                           Weld_Base_Number(r->number[k]), half);
+    }
+    return kept.name;
 }
 
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
@@ -335,6 +344,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->detailed = list && level > 1;
     w->line_mode = r->check_field < 0;
     w->label = w->line_mode ? "Linie" : "Naht";
+    w->names = Wc_Weld_Names(r, w->label);
     r->U_w = 0.0;
     std::memset(r->line_values, 0, sizeof r->line_values);
     std::memset(r->U_position, 0, sizeof r->U_position);

@@ -28,6 +28,8 @@ struct WeldCheckLine {
     double y_c, z_c;
 };
 
+struct Wc_Name;
+
 struct WeldCheckWork {
     SchweissnahtNachweis* r;
     FILE* f;          // null: evaluation only
@@ -38,6 +40,7 @@ struct WeldCheckWork {
     bool detailed;    // list and level above 1
     bool line_mode;
     const char* label;  // "Naht" or "Linie"
+    const Wc_Name* names;  // per position, see Wc_Weld_Names
     int type;
     bool round;       // round bar or tube: one closed line
     bool symmetric;   // symmetric shortcut of the I family
@@ -136,7 +139,11 @@ inline int Wc_Report_Key(const SchweissnahtNachweis* r, int k) {
 struct Wc_Name {
     char text[32];
 };
-Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k);
+// The names of all positions, made once for the numbers and label of the
+// check (set on entry to names); a connection's load cases list the same
+// welds, so they are made again only when the numbers or the label change.
+const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label);
+inline const Wc_Name& Wc_Weld_Name(const WeldCheckWork* w, int k) { return w->names[k]; }
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);
