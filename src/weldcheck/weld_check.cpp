@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
@@ -212,6 +215,25 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
     delete probe;
 }
 
+// The working state is large (12 KB): one is kept from call to call and
+// taken while a check runs (a check within a check gets one of its own).
+// Each call starts from it cleared up to the point stresses, which the
+// point checks write in full before they read any.
+static_assert(std::is_standard_layout_v<WeldCheckWork> && std::is_trivially_copyable_v<WeldCheckWork>);
+std::unique_ptr<WeldCheckWork> kept_work;
+
+WeldCheckWork* Take_Work() {
+    WeldCheckWork* w = kept_work.release();
+    if (!w) return new (std::nothrow) WeldCheckWork();
+    std::memset(static_cast<void*>(w), 0, offsetof(WeldCheckWork, sx));
+    return w;
+}
+
+void Give_Back_Work(WeldCheckWork* w) {
+    if (kept_work) delete w;
+    else kept_work.reset(w);
+}
+
 int Refused(SchweissnahtNachweis* r) {
     r->U_w = -1.0;
     r->governing_slot = r->governing_point = -1;
@@ -331,8 +353,7 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w) {
 
 int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
     if (!r) return 1;
-    // The working state is large; one per call, on the heap.
-    WeldCheckWork* w = new (std::nothrow) WeldCheckWork();
+    WeldCheckWork* w = Take_Work();
     if (!w) return Refused(r);
     w->r = r;
     w->f = list;
@@ -355,6 +376,6 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->neglect_short = r->neglect_short || (r->weld_kind == WELD_BUTT && r->full_penetration);
     const int result = Run(w);
     WELD_CHECK(Check_Weld_Check_Invariants(w));
-    delete w;
+    Give_Back_Work(w);
     return result;
 }

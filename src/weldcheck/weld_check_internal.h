@@ -94,16 +94,18 @@ struct WeldCheckWork {
     double Nw[WELD_CHECK_WELDS], Myw[WELD_CHECK_WELDS], Mzw[WELD_CHECK_WELDS];
     double Vyw[WELD_CHECK_WELDS], Vzw[WELD_CHECK_WELDS];
 
-    // per point: stresses (shear without torsion; torsion separately)
+    // positions in report order (base number, then position) and their count
+    int order[WELD_CHECK_WELDS];
+    int n_order;
+
+    // per point: stresses (shear without torsion; torsion separately). The
+    // point checks write every one of them before any is read, so they are
+    // not cleared when a call starts (Calc_Weld_Check); they stay last.
     double sx[WELD_CHECK_WELDS][WC_POINTS], ty[WELD_CHECK_WELDS][WC_POINTS], tz[WELD_CHECK_WELDS][WC_POINTS];
     double tT[WELD_CHECK_WELDS][WC_POINTS];   // signed torsion shear along the weld
     double tTc[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear across it (polar moment only), in the
                                               // axis across the weld (z for a weld along y, else y)
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
-
-    // positions in report order (base number, then position) and their count
-    int order[WELD_CHECK_WELDS];
-    int n_order;
 };
 
 // What must hold when a weld check leaves (base/invariant.h): positions,
