@@ -394,7 +394,7 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
         kept.key.clear();
         return Draw_Profile_And_Overlay(r, o, list, top, w, h);
     }
-    Oli_Writer_State entry;
+    static Oli_Writer_State entry;  // its boxes' buffer kept from case to case
     Picture_Key(r, *o, list, top, &key, &entry);
     if (!kept.key.empty() && key == kept.key) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
