@@ -549,10 +549,12 @@ static void case_heading(FILE* out, int i, const Lastfall& lf) {
     Schweissnaht_Heading_Level = 1;
     OLI_End_Text(out);
     OLI_setBookmark(out, BOOKMARK_CASE_BEGIN, nullptr);
-    std::string head = "Lk " + std::to_string(i + 1);
-    const std::string name = Trim_Both_Copy(lf.name);
-    if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
-    Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
+    const char* name = Trim_Both_Copy(lf.name);
+    if (*name)
+        Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, OLI_BOOKMARK_OPENS_LEVEL, "Lk %d: %s", i + 1,
+                             Color_Grey_Text(name));
+    else
+        Oli_Heading_Bookmark(out, Schweissnaht_Heading_Level, OLI_BOOKMARK_OPENS_LEVEL, "Lk %d", i + 1);
     ++Schweissnaht_Heading_Level;
     OLI_Add_Para_Offset(0.3);
 }
