@@ -650,8 +650,29 @@ static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* con
     conn->max_ct_utilisation = w->max_ct_utilisation;
     conn->governing_case = w->governing_case;
     conn->input_error = w->input_error;
+    if (conn->results == w->results) return;
     for (int i = 0; i < w->load_count && i < conn->load_count; ++i) conn->results[i] = w->results[i];
 }
+
+// The working copy writes the cases' results straight into the caller's,
+// which were just cleared and have as many entries: one array of them, not
+// a second one of the same size per evaluation (the window's chart
+// evaluates tens of thousands of cases). Its own array is given up while
+// the evaluation runs, and the caller's is let go of on every way out.
+struct Shared_Results {
+    SchweissnahtAnschluss* w = nullptr;  // null: not shared
+    Shared_Results(SchweissnahtAnschluss* work, SchweissnahtAnschluss* conn) {
+        if (work->load_count != conn->load_count || !conn->results) return;
+        Mem_Free(__FILE__, __LINE__, "null", work->results);
+        work->results = conn->results;
+        w = work;
+    }
+    ~Shared_Results() {
+        if (w) w->results = nullptr;
+    }
+    Shared_Results(const Shared_Results&) = delete;
+    Shared_Results& operator=(const Shared_Results&) = delete;
+};
 
 // A refusal before the load cases: the note line; a refused input marks the
 // caller's record so that the chart shows the input error instead of 0 %.
@@ -881,7 +902,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Drop_Empty_Lastfaelle(conn);
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
-    Copy_Schweissnaht(conn, w);  // with fresh results of its own
+    Copy_Schweissnaht(conn, w);
+    Shared_Results shared(w, conn);
     if (!list) s_reason.clear();
     s_case_failure.clear();
     s_welds_refused = false;
