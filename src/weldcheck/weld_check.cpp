@@ -131,21 +131,58 @@ int Mirror_Of(int k) {
 // One line of the weld list, or of the legend beside the picture, which
 // puts a tab before the label.
 // The name and the values in one piece: a line of every load case (the
-// legend of the check's picture).
+// legend of the check's picture), formatted once and written again while
+// everything it shows is the same (the values compared by their bits).
 void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
-    const SchweissnahtNachweis* r = w->r;
-    const Wc_Name name = Wc_Weld_Name(w, k);
+    struct Shown {
+        bool mirrored;
+        char prefix[16], name[32], mirror[32];
+        double a, l;
+    };
+    struct Kept {
+        bool set;
+        Shown shown;
+        char text[192];
+    };
+    static Kept kept[2][WELD_CHECK_WELDS];
     const int m = Mirror_Of(k);
-    if (w->symmetric && m >= 0) {
-        OLI_printf(f, legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, name.text,
-                   Wc_Weld_Name(w, m).text);
+    Shown now;
+    std::memset(&now, 0, sizeof now);  // zeroed whole, so that the bytes compare
+    now.mirrored = w->symmetric && m >= 0;
+    const bool keep = std::strlen(Check_Line_Prefix) < sizeof now.prefix;
+    if (keep) std::strcpy(now.prefix, Check_Line_Prefix);
+    std::memcpy(now.name, Wc_Weld_Name(w, k).text, sizeof now.name);
+    if (now.mirrored) {
+        std::memcpy(now.mirror, Wc_Weld_Name(w, m).text, sizeof now.mirror);
     } else {
         const WeldCheckLine& L = w->line[k];
-        OLI_printf(f,
-                   legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
-                          : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
-                   Check_Line_Prefix, name.text, L.dir != WC_NONE ? L.a : r->a[k], L.l);
+        now.a = L.dir != WC_NONE ? L.a : w->r->a[k];
+        now.l = L.l;
     }
+    Kept& line = kept[legend][k];
+    if (keep && line.set && std::memcmp(&line.shown, &now, sizeof now) == 0) {
+        OLI_printf(f, "%s", line.text);
+        return;
+    }
+    auto with_line = [&](auto write) {
+        if (now.mirrored)
+            return write(legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, now.name,
+                         now.mirror);
+        return write(legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
+                            : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
+                     Check_Line_Prefix, now.name, now.a, now.l);
+    };
+    line.set = false;
+    const int n = with_line([&](const char* format, auto... v) {
+        return VEK_Format_Bounded(line.text, sizeof line.text, format, v...);
+    });
+    if (!keep || n < 0 || n >= static_cast<int>(sizeof line.text)) {
+        with_line([&](const char* format, auto... v) { return OLI_printf(f, format, v...); });
+        return;
+    }
+    line.set = true;
+    line.shown = now;
+    OLI_printf(f, "%s", line.text);
 }
 
 void Weld_List(WeldCheckWork* w) {
