@@ -340,8 +340,10 @@ const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label) {
     std::memcpy(kept.number, r->number, sizeof kept.number);
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         const char half = Weld_Half_Letter(r, k);
-        VEK_Format_Bounded(kept.name[k].text, sizeof kept.name[k].text, half ? "%s %d%c" : "%s %d", label,
+        Wc_Name& name = kept.name[k];
+        VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", label,
                            Weld_Base_Number(r->number[k]), half);
+        VEK_Format_Bounded(name.prefix, sizeof name.prefix, "%s: ", name.text);
     }
     return kept.name;
 }

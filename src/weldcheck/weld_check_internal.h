@@ -148,6 +148,7 @@ inline int Wc_Report_Key(const SchweissnahtNachweis* r, int k) {
 // weld "Naht 1a" (left) or "Naht 1b" (right).
 struct Wc_Name {
     char text[32];
+    char prefix[36];  // "Naht 1a: ", as the lines of a weld's tests begin
 };
 // The names of all positions, made once for the numbers and label of the
 // check (set on entry to names); a connection's load cases list the same
