@@ -164,25 +164,19 @@ void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
         OLI_printf(f, "%s", line.text);
         return;
     }
-    auto with_line = [&](auto write) {
-        if (now.mirrored)
-            return write(legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, now.name,
-                         now.mirror);
-        return write(legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
-                            : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
-                     Check_Line_Prefix, now.name, now.a, now.l);
-    };
-    line.set = false;
-    const int n = with_line([&](const char* format, auto... v) {
-        return VEK_Format_Bounded(line.text, sizeof line.text, format, v...);
-    });
-    if (!keep || n < 0 || n >= static_cast<int>(sizeof line.text)) {
-        with_line([&](const char* format, auto... v) { return OLI_printf(f, format, v...); });
-        return;
+    Wc_Line out(f);
+    if (now.mirrored)
+        out.Add(legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, now.name, now.mirror);
+    else
+        out.Add(legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
+                       : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
+                Check_Line_Prefix, now.name, now.a, now.l);
+    line.set = keep && out.Size() < sizeof line.text;
+    if (line.set) {
+        std::memcpy(line.text, out.Content(), out.Size() + 1);
+        line.shown = now;
     }
-    line.set = true;
-    line.shown = now;
-    OLI_printf(f, "%s", line.text);
+    out.Put();
 }
 
 void Weld_List(WeldCheckWork* w) {

@@ -206,6 +206,9 @@ public:
         std::memcpy(b.data.get() + b.size, text, n + 1);
         b.size += n;
     }
+    // The line as put together so far (terminated), and its length.
+    const char* Content() const { return Text().data.get(); }
+    size_t Size() const { return Text().size; }
     // Writes the line (even an empty one: the writer opens its paragraph).
     void Put() {
         OLI_printf(f_, "%s", Text().data.get());
