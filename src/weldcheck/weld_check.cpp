@@ -230,8 +230,11 @@ void End_Point_Table(WeldCheckWork* w) {
 // the report (the picture shows the points), so a silent copy of the work
 // runs those stages ahead.
 void Place_Ring_Governing_Point(WeldCheckWork* w) {
-    WeldCheckWork* probe = new (std::nothrow) WeldCheckWork(*w);
+    static std::unique_ptr<WeldCheckWork> kept_probe;  // the copy's room, kept from case to case
+    if (!kept_probe) kept_probe.reset(new (std::nothrow) WeldCheckWork());
+    WeldCheckWork* probe = kept_probe.get();
     if (!probe) return;
+    *probe = *w;
     probe->f = nullptr;
     probe->report = probe->detailed = false;
     probe->level = 0;
@@ -243,7 +246,6 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
             w->pz[0][WC_RING_GOVERNING] = zp;
         }
     }
-    delete probe;
 }
 
 // The working state is large (12 KB): one is kept from call to call and
