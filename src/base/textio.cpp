@@ -212,10 +212,11 @@ int Scan_Double(FILE* stream, double* value) {
     assert(stream && value);
     int c = First_After_Space(stream);
     if (c == EOF) return EOF;
-    std::string text;
+    char text[NUMBER_TEXT_MAX + 1];  // on the stack: a long number of the file takes no allocation
+    size_t size = 0;
     bool overlong = false;
     auto take = [&](int ch) {
-        if (text.size() < NUMBER_TEXT_MAX) text.push_back(static_cast<char>(ch));
+        if (size < NUMBER_TEXT_MAX) text[size++] = static_cast<char>(ch);
         else overlong = true;
     };
     if (c == '+' || c == '-') {
@@ -249,7 +250,8 @@ int Scan_Double(FILE* stream, double* value) {
     }
     if (c != EOF) std::ungetc(c, stream);
     if (overlong) return NUMBER_TOO_LARGE;
-    return Convert_Decimal(text.c_str(), value);
+    text[size] = '\0';
+    return Convert_Decimal(text, value);
 }
 
 // Reads the rest of a word that is no number up to the next white space,

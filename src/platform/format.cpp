@@ -623,8 +623,11 @@ struct Format_Program {
 };
 // Two programs for each value of a hash of the place (the one used last
 // stays when a third comes); per thread: the program's second thread may
-// format too.
-constexpr int kProgramBits = 7;
+// format too. A load case writes some hundred and fifty formats: with 256
+// places few of them share one with two others, which would read their
+// formats again at every use (which places are shared moves with every
+// build).
+constexpr int kProgramBits = 8;
 struct Program_Pair {
     Format_Program program[2];
     bool last;  // the one used last

@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -41,23 +42,39 @@ int table_colours[OLI_TABLE_COLOUR_COUNT] = {15, 15, 0, 0, 7, 0, 0, 0};
 // handed over, so that the writers and the layout calls share one stream.
 __attribute__((format(printf, 2, 3))) int Layout_Write(FILE* stream, const char* format, ...) {
     if (!stream) return 0;
+    // No block takes a "%c": the text holds no zero byte and goes straight
+    // into the stream's buffer where it fits.
     va_list ap;
     va_start(ap, format);
-    VEK_Formatted f;
-    const bool formatted = VEK_Format_Once(&f, format, ap);
+    const int written = VEK_Stdio_Printf_V(stream, format, ap);
     va_end(ap);
-    if (!formatted) return 0;
-    // Up to a zero byte, as the text has always been written.
-    return VEK_Stdio_Write_Bytes(stream, f.text, strnlen(f.text, f.size)) < 0 ? 0 : 1;
+    return written < 0 ? 0 : 1;
 }
 
 // A distance in the keyword lines: whole numbers without decimals ("1",
-// "0", "-0.25" stays "-0.25"), six significant digits at most.
+// "0", "-0.25" stays "-0.25"), six significant digits at most. The same
+// few distances come again and again (those of each heading, each kept
+// block): their texts are kept by the exact bits of the value.
 std::string Cm_Text(double cm) {
-    char buf[64];
     if (cm == 0.0) cm = 0.0;  // no "-0"
-    VEK_Format_Bounded(buf, sizeof buf, "%.6g", cm);
-    return buf;
+    struct Kept {
+        uint64_t bits;
+        bool set;
+        char text[32];
+    };
+    static Kept kept[16];
+    uint64_t bits;
+    std::memcpy(&bits, &cm, sizeof bits);
+    Kept& k = kept[(bits * 0x9E3779B97F4A7C15ull) >> 60];
+    if (!k.set || k.bits != bits) {
+        char buf[64];
+        VEK_Format_Bounded(buf, sizeof buf, "%.6g", cm);
+        if (std::strlen(buf) >= sizeof k.text) return buf;
+        std::memcpy(k.text, buf, std::strlen(buf) + 1);
+        k.bits = bits;
+        k.set = true;
+    }
+    return k.text;
 }
 
 // A margin: "0" for none, else "%f" as the list format writes margins.

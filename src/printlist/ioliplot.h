@@ -171,6 +171,9 @@ void Oli_Set_Writer_State(const Oli_Writer_State& in);
 // Appends the state to *out as bytes, field by field, so that two states
 // are equal when their bytes are.
 void Oli_Append_Writer_State(const Oli_Writer_State& in, std::string* out);
+// Whether the writer's state now is `in`: every field of it the same bytes
+// (those Oli_Append_Writer_State writes), without copying the state.
+bool Oli_Writer_State_Is(const Oli_Writer_State& in);
 
 // Text angle := angle x mirror sign, reduced by whole turns above 2 pi; an
 // angle that is not a finite number leaves the text angle as it was.

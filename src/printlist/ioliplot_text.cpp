@@ -243,6 +243,36 @@ void Oli_Set_Writer_State(const Oli_Writer_State& in) {
     Index_All();  // the grid as the boxes were taken in this order
 }
 
+bool Oli_Writer_State_Is(const Oli_Writer_State& in) {
+    // The fields as Oli_Append_Writer_State writes them, each by its bytes.
+    static_assert(sizeof(Oli_Picture_State) == 256, "a field of the picture state is missing below");
+    const Oli_Picture_State& p = in.picture;
+    const Oli_Picture_State& now = S();
+    bool same = true;
+    auto field = [&same](const auto& a, const auto& b) { same = same && std::memcmp(&a, &b, sizeof a) == 0; };
+    field(p.stream, now.stream), field(p.kept_stream, now.kept_stream), field(p.scale_x, now.scale_x);
+    field(p.scale_y, now.scale_y), field(p.scale_min, now.scale_min), field(p.scale_max, now.scale_max);
+    field(p.small_length, now.small_length), field(p.rotation, now.rotation), field(p.text_angle, now.text_angle);
+    field(p.x_direction, now.x_direction), field(p.y_direction, now.y_direction);
+    field(p.mirror_flag, now.mirror_flag), field(p.mirror_sign, now.mirror_sign), field(p.y_sum, now.y_sum);
+    field(p.box_xmin, now.box_xmin), field(p.box_ymin, now.box_ymin), field(p.box_xmax, now.box_xmax);
+    field(p.box_ymax, now.box_ymax), field(p.color_mode, now.color_mode), field(p.fill_mode, now.fill_mode);
+    field(p.list_version, now.list_version), field(p.dimension_style, now.dimension_style);
+    field(p.stagger_flag, now.stagger_flag), field(p.line_rgb, now.line_rgb);
+    field(p.line_lightness, now.line_lightness), field(p.fill_rgb, now.fill_rgb);
+    field(p.fill_lightness, now.fill_lightness), field(p.saved_pen, now.saved_pen);
+    field(p.saved_filling, now.saved_filling), field(p.saved_line_type, now.saved_line_type);
+    field(p.saved_font, now.saved_font), field(p.saved_text_angle, now.saved_text_angle);
+    field(p.saved_rotation, now.saved_rotation), field(p.element_depth, now.element_depth);
+    field(p.element_faults, now.element_faults), field(p.text_height, now.text_height);
+    field(p.saved_text_height, now.saved_text_height);
+    const double extent[4] = {g_x1, g_x2, g_y1, g_y2};
+    field(in.extent, extent), field(in.keep, g_keep);
+    if (!same || in.taken.size() != 4 * g_taken.size()) return false;
+    static_assert(sizeof(Page_Box) == 4 * sizeof(double), "a box is its four corners' values");
+    return g_taken.empty() || std::memcmp(in.taken.data(), g_taken.data(), in.taken.size() * sizeof(double)) == 0;
+}
+
 void Oli_Append_Writer_State(const Oli_Writer_State& in, std::string* out) {
     auto add = [out](const auto& v) { out->append(reinterpret_cast<const char*>(&v), sizeof v); };
     const Oli_Picture_State& p = in.picture;

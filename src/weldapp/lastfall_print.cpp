@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/cp850.h"
@@ -75,32 +76,33 @@ size_t name_width(double margin, size_t fixed) {
 }
 
 // The name in rows of at most `width` characters, broken after a blank where
-// there is one (a longer word is broken where the row is full).
-std::vector<std::string> name_rows(const std::string& name, size_t width) {
-    std::vector<std::string> rows;
+// there is one (a longer word is broken where the row is full): the rows as
+// pieces of the name, into *rows.
+void name_rows(std::string_view name, size_t width, std::vector<std::string_view>* rows) {
+    rows->clear();
     size_t at = 0;
     while (at < name.size()) {
         size_t end = std::min(name.size(), at + width);
         if (end < name.size()) {
             const size_t blank = name.rfind(' ', end);
-            if (blank != std::string::npos && blank > at) end = blank + 1;
+            if (blank != std::string_view::npos && blank > at) end = blank + 1;
         }
-        std::string row = name.substr(at, end - at);
-        while (!row.empty() && row.back() == ' ') row.pop_back();
-        rows.push_back(row);
+        std::string_view row = name.substr(at, end - at);
+        while (!row.empty() && row.back() == ' ') row.remove_suffix(1);
+        rows->push_back(row);
         at = end;
         while (at < name.size() && name[at] == ' ') ++at;
     }
-    return rows;
 }
 
 // The name after the cells of a row ("  " before it) and its further rows,
 // each under the name column (`fixed` characters in); ends the row.
 void name_column(FILE* list, const char* name_text, size_t fixed, double margin) {
-    const std::vector<std::string> rows = name_rows(name_text, name_width(margin, fixed + 2));
+    static std::vector<std::string_view> rows;  // kept from row to row: no allocation per row
+    name_rows(name_text, name_width(margin, fixed + 2), &rows);
     for (size_t k = 0; k < rows.size(); ++k) {
         if (k > 0) Row_Put(list, std::string(fixed, ' ').c_str());
-        Row_Printf(list, "  %s\n", rows[k].c_str());
+        Row_Printf(list, "  %.*s\n", static_cast<int>(rows[k].size()), rows[k].data());
     }
     if (rows.empty()) Row_Put(list, "\n");
 }

@@ -571,10 +571,11 @@ enum { BOOKMARK_CASE_BEGIN = 19, BOOKMARK_CASE_END = 20 };
 static void case_heading(FILE* out, int i, const Lastfall& lf) {
     OLI_End_Text(out);
     OLI_setBookmark(out, BOOKMARK_CASE_BEGIN, nullptr);
-    std::string head = "Lk " + std::to_string(i + 1);
-    const std::string name = Trim_Both_Copy(lf.name);
-    if (!name.empty()) head += std::string(": ") + Color_Grey_Text(name.c_str());
-    Oli_Heading_Bookmark(out, CHAPTER_LEVEL, OLI_BOOKMARK_OPENS_LEVEL, "%s", head.c_str());
+    const char* name = Trim_Both_Copy(lf.name);
+    if (*name)
+        Oli_Heading_Bookmark(out, CHAPTER_LEVEL, OLI_BOOKMARK_OPENS_LEVEL, "Lk %d: %s", i + 1, Color_Grey_Text(name));
+    else
+        Oli_Heading_Bookmark(out, CHAPTER_LEVEL, OLI_BOOKMARK_OPENS_LEVEL, "Lk %d", i + 1);
     OLI_Add_Para_Offset(0.3);
 }
 
@@ -671,8 +672,29 @@ static void copy_back(const SchweissnahtAnschluss* w, SchweissnahtAnschluss* con
     conn->max_ct_utilisation = w->max_ct_utilisation;
     conn->governing_case = w->governing_case;
     conn->input_error = w->input_error;
+    if (conn->results == w->results) return;
     for (int i = 0; i < w->load_count && i < conn->load_count; ++i) conn->results[i] = w->results[i];
 }
+
+// The working copy writes the cases' results straight into the caller's,
+// which were just cleared and have as many entries: one array of them, not
+// a second one of the same size per evaluation (the window's chart
+// evaluates tens of thousands of cases). Its own array is given up while
+// the evaluation runs, and the caller's is let go of on every way out.
+struct Shared_Results {
+    SchweissnahtAnschluss* w = nullptr;  // null: not shared
+    Shared_Results(SchweissnahtAnschluss* work, SchweissnahtAnschluss* conn) {
+        if (work->load_count != conn->load_count || !conn->results) return;
+        Mem_Free(__FILE__, __LINE__, "null", work->results);
+        work->results = conn->results;
+        w = work;
+    }
+    ~Shared_Results() {
+        if (w) w->results = nullptr;
+    }
+    Shared_Results(const Shared_Results&) = delete;
+    Shared_Results& operator=(const Shared_Results&) = delete;
+};
 
 // A refusal before the load cases: the note line; a refused input marks the
 // caller's record so that the chart shows the input error instead of 0 %.
@@ -908,7 +930,8 @@ void Print_Schweissnaht(SchweissnahtAnschluss* conn, FILE* list) {
     Drop_Empty_Lastfaelle(conn);
     New_Schweissnaht_Results(conn);
     SchweissnahtAnschluss* w = &s_work;
-    Copy_Schweissnaht(conn, w);  // with fresh results of its own
+    Copy_Schweissnaht(conn, w);
+    Shared_Results shared(w, conn);
     const Verdict_Tolerance_Scope tolerance(w->print.toleranz);
     if (!list) s_reason.clear();
     s_case_failure.clear();

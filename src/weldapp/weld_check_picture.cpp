@@ -278,25 +278,9 @@ double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o,
     return mm_per_cm;
 }
 
-// The picture of the last load case, from the profile's own picture to the
-// end of the overlay, kept with everything that decides its bytes: the
-// inputs it reads (the profile, the plot options and height, the weld
-// kind, the weld numbers, the end points and the centroid of the check, the
-// list and the stored position), the pen table and roles, and the picture
-// writer's whole state on entry; with its bytes, its scale and the writer's
-// state it left. A connection draws the same picture for each of its load
-// cases: then the bytes are written again and the state is put back. Not
-// while a plot file is open (its records carry running numbers). An empty
-// key keeps none (a key is never empty).
-struct Kept_Picture {
-    std::string key, bytes;
-    Oli_Writer_State after;
-    double mm_per_cm = 0.0;
-};
-
-// The inputs of the picture besides the writer's state, as plain bytes:
-// zeroed before they are filled, so that the gaps between fields compare
-// too.
+// The inputs of the picture besides the writer's state, as plain bytes.
+// Filled field by field over the one record, whose gaps between fields stay
+// zero from the start, so that two fills compare by their bytes.
 struct Picture_Inputs {
     FILE* list;
     int top, plot_height, weld_kind;
@@ -312,54 +296,71 @@ struct Picture_Inputs {
     int roles[15];
 };
 
-// The key of the picture; *entry is the writer's state it starts from.
-void Picture_Key(const SchweissnahtNachweis* r, const XSPlotOptions& o, FILE* list, int top, std::string* key,
-                 Oli_Writer_State* entry) {
-    static Picture_Inputs in;
-    std::memset(&in, 0, sizeof in);
-    in.list = list;
-    in.top = top;
-    in.plot_height = XS_Plot_Height_cm;
-    in.weld_kind = r->weld_kind;
-    std::memcpy(&in.options, &o, sizeof o);
-    in.options.profile = nullptr;
-    std::memcpy(&in.profile, &r->profile, sizeof r->profile);
-    std::memcpy(in.number, r->number, sizeof in.number);
-    in.centroid = Weld_Check_Centroid_From_Left();
+// The picture of the last load case, from the profile's own picture to the
+// end of the overlay, kept with everything that decides its bytes: the
+// inputs it reads (the profile, the plot options and height, the weld
+// kind, the weld numbers, the end points and the centroid of the check, the
+// list and the stored position), the pen table and roles, and the picture
+// writer's whole state on entry; with its bytes, its scale and the writer's
+// state it left. A connection draws the same picture for each of its load
+// cases: then the bytes are written again and the state is put back. Not
+// while a plot file is open (its records carry running numbers). Both the
+// inputs and the writer's state are compared where they stand, not copied
+// into a key first.
+struct Kept_Picture {
+    bool valid = false;
+    Picture_Inputs inputs;
+    Oli_Writer_State entry;
+    std::string bytes;
+    Oli_Writer_State after;
+    double mm_per_cm = 0.0;
+};
+
+// The inputs of the picture into *in (see Picture_Inputs).
+void Fill_Picture_Inputs(const SchweissnahtNachweis* r, const XSPlotOptions& o, FILE* list, int top,
+                         Picture_Inputs* in) {
+    in->list = list;
+    in->top = top;
+    in->plot_height = XS_Plot_Height_cm;
+    in->weld_kind = r->weld_kind;
+    std::memcpy(&in->options, &o, sizeof o);
+    in->options.profile = nullptr;
+    std::memcpy(&in->profile, &r->profile, sizeof r->profile);
+    std::memcpy(in->number, r->number, sizeof in->number);
+    in->centroid = Weld_Check_Centroid_From_Left();
     for (int k = 0; k < WELD_CHECK_WELDS; ++k)
         for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
-            Picture_Inputs::Point& p = in.points[k][i];
+            Picture_Inputs::Point& p = in->points[k][i];
+            p.y = p.z = p.a = 0.0;
             p.present = Weld_Check_End_Point(k, i, &p.y, &p.z, &p.a);
         }
-    std::memcpy(in.pens, Oli_Pen_Table, sizeof in.pens);
+    std::memcpy(in->pens, Oli_Pen_Table, sizeof in->pens);
     const int roles[15] = {OliRole_Outline_Pen,      OliRole_Profile_Pen,        OliRole_Profile_Pattern,
                            OliRole_Plate_Pen,        OliRole_Plate_Pattern,      OliRole_Fillet_Weld_Pen,
                            OliRole_Other_Weld_Pen,   OliRole_Weld_Section_Pen,   OliRole_Annotation_Pen,
                            OliRole_Highlight_Pen,    OliRole_Stiffener_Pen,      OliRole_Stiffener_Face_Pen,
                            OliRole_Bolt_Pattern,     OliRole_Current_Plate_Pen,  OliRole_Current_Plate_Pattern};
-    std::memcpy(in.roles, roles, sizeof in.roles);
-    key->assign(reinterpret_cast<const char*>(&in), sizeof in);
-    Oli_Get_Writer_State(entry);
-    Oli_Append_Writer_State(*entry, key);
+    std::memcpy(in->roles, roles, sizeof in->roles);
 }
 
 double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top,
                              Picture_Extent* x) {
     static Kept_Picture kept;
-    static std::string key;
+    static Picture_Inputs now;  // zero-initialised once: its gaps stay zero
     if (PlotFile_Is_Open()) {
-        kept.key.clear();
+        kept.valid = false;
         return Draw_Profile_And_Overlay(r, o, list, top, x);
     }
-    Oli_Writer_State entry;
-    Picture_Key(r, *o, list, top, &key, &entry);
-    if (!kept.key.empty() && key == kept.key) {
+    Fill_Picture_Inputs(r, *o, list, top, &now);
+    if (kept.valid && std::memcmp(&now, &kept.inputs, sizeof now) == 0 && Oli_Writer_State_Is(kept.entry)) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
         Oli_Set_Writer_State(kept.after);
         *x = Extent_Of(r, o);
         return kept.mm_per_cm;
     }
-    kept.key.clear();
+    kept.valid = false;
+    static Oli_Writer_State entry;  // its boxes' buffer kept from case to case
+    Oli_Get_Writer_State(&entry);
     // Drawn into memory, then written to the list; the state left behind
     // names the list, as drawing into it would have.
     char* bytes = nullptr;
@@ -380,10 +381,12 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
     Oli_Set_Writer_State(after);
     VEK_Stream_Put(list, bytes, size);
     if (mm_per_cm > 1e-8 && size <= kKeptBytes) {
-        kept.key.swap(key);
+        std::memcpy(&kept.inputs, &now, sizeof now);
+        kept.entry = entry;
         kept.bytes.assign(bytes, size);
         kept.after = std::move(after);
         kept.mm_per_cm = mm_per_cm;
+        kept.valid = true;
     }
     std::free(bytes);
     return mm_per_cm;

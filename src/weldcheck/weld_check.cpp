@@ -10,7 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
+#include <memory>
+#include <type_traits>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
@@ -128,21 +131,52 @@ int Mirror_Of(int k) {
 // One line of the weld list, or of the legend beside the picture, which
 // puts a tab before the label.
 // The name and the values in one piece: a line of every load case (the
-// legend of the check's picture).
+// legend of the check's picture), formatted once and written again while
+// everything it shows is the same (the values compared by their bits).
 void Weld_List_Line(const WeldCheckWork* w, FILE* f, int k, bool legend) {
-    const SchweissnahtNachweis* r = w->r;
-    const Wc_Name name = Wc_Weld_Name(w, k);
+    struct Shown {
+        bool mirrored;
+        char prefix[16], name[32], mirror[32];
+        double a, l;
+    };
+    struct Kept {
+        bool set;
+        Shown shown;
+        char text[192];
+    };
+    static Kept kept[2][WELD_CHECK_WELDS];
     const int m = Mirror_Of(k);
-    if (w->symmetric && m >= 0) {
-        OLI_printf(f, legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, name.text,
-                   Wc_Weld_Name(w, m).text);
+    Shown now;
+    std::memset(&now, 0, sizeof now);  // zeroed whole, so that the bytes compare
+    now.mirrored = w->symmetric && m >= 0;
+    const bool keep = std::strlen(Check_Line_Prefix) < sizeof now.prefix;
+    if (keep) std::strcpy(now.prefix, Check_Line_Prefix);
+    std::memcpy(now.name, Wc_Weld_Name(w, k).text, sizeof now.name);
+    if (now.mirrored) {
+        std::memcpy(now.mirror, Wc_Weld_Name(w, m).text, sizeof now.mirror);
     } else {
         const WeldCheckLine& L = w->line[k];
-        OLI_printf(f,
-                   legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
-                          : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
-                   Check_Line_Prefix, name.text, L.dir != WC_NONE ? L.a : r->a[k], L.l);
+        now.a = L.dir != WC_NONE ? L.a : w->r->a[k];
+        now.l = L.l;
     }
+    Kept& line = kept[legend][k];
+    if (keep && line.set && std::memcmp(&line.shown, &now, sizeof now) == 0) {
+        OLI_printf(f, "%s", line.text);
+        return;
+    }
+    Wc_Line out(f);
+    if (now.mirrored)
+        out.Add(legend ? "%s╬t%s: ╬tsiehe %s\n"_cp : "%s%s: ╬tsiehe %s\n"_cp, Check_Line_Prefix, now.name, now.mirror);
+    else
+        out.Add(legend ? "%s╬t%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp
+                       : "%s%s: ╬ta╬\\w╬r = %.1lf mm╬tl╬\\w╬r = %.1lf mm\n"_cp,
+                Check_Line_Prefix, now.name, now.a, now.l);
+    line.set = keep && out.Size() < sizeof line.text;
+    if (line.set) {
+        std::memcpy(line.text, out.Content(), out.Size() + 1);
+        line.shown = now;
+    }
+    out.Put();
 }
 
 void Weld_List(WeldCheckWork* w) {
@@ -196,8 +230,11 @@ void End_Point_Table(WeldCheckWork* w) {
 // the report (the picture shows the points), so a silent copy of the work
 // runs those stages ahead.
 void Place_Ring_Governing_Point(WeldCheckWork* w) {
-    WeldCheckWork* probe = new (std::nothrow) WeldCheckWork(*w);
+    static std::unique_ptr<WeldCheckWork> kept_probe;  // the copy's room, kept from case to case
+    if (!kept_probe) kept_probe.reset(new (std::nothrow) WeldCheckWork());
+    WeldCheckWork* probe = kept_probe.get();
     if (!probe) return;
+    *probe = *w;
     probe->f = nullptr;
     probe->report = probe->detailed = false;
     probe->level = 0;
@@ -209,7 +246,25 @@ void Place_Ring_Governing_Point(WeldCheckWork* w) {
             w->pz[0][WC_RING_GOVERNING] = zp;
         }
     }
-    delete probe;
+}
+
+// The working state is large (12 KB): one is kept from call to call and
+// taken while a check runs (a check within a check gets one of its own).
+// Each call starts from it cleared up to the point stresses, which the
+// point checks write in full before they read any.
+static_assert(std::is_standard_layout_v<WeldCheckWork> && std::is_trivially_copyable_v<WeldCheckWork>);
+std::unique_ptr<WeldCheckWork> kept_work;
+
+WeldCheckWork* Take_Work() {
+    WeldCheckWork* w = kept_work.release();
+    if (!w) return new (std::nothrow) WeldCheckWork();
+    std::memset(static_cast<void*>(w), 0, offsetof(WeldCheckWork, sx));
+    return w;
+}
+
+void Give_Back_Work(WeldCheckWork* w) {
+    if (kept_work) delete w;
+    else kept_work.reset(w);
 }
 
 int Refused(SchweissnahtNachweis* r) {
@@ -272,12 +327,23 @@ char Weld_Half_Letter(const SchweissnahtNachweis* r, int k) {
     return 0;
 }
 
-Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k) {
-    Wc_Name name;
-    const char half = Weld_Half_Letter(w->r, k);
-    VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", w->label,
-                       Weld_Base_Number(w->r->number[k]), half);
-    return name;
+const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label) {
+    static struct {
+        const char* label = nullptr;
+        int number[WELD_CHECK_WELDS] = {};
+        Wc_Name name[WELD_CHECK_WELDS];
+    } kept;
+    if (kept.label == label && std::memcmp(kept.number, r->number, sizeof kept.number) == 0) return kept.name;
+    kept.label = label;
+    std::memcpy(kept.number, r->number, sizeof kept.number);
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const char half = Weld_Half_Letter(r, k);
+        Wc_Name& name = kept.name[k];
+        VEK_Format_Bounded(name.text, sizeof name.text, half ? "%s %d%c" : "%s %d", label,
+                           Weld_Base_Number(r->number[k]), half);
+        VEK_Format_Bounded(name.prefix, sizeof name.prefix, "%s: ", name.text);
+    }
+    return kept.name;
 }
 
 int Weld_Check_End_Point(int k, int i, double* y, double* z, double* a) {
@@ -325,8 +391,7 @@ void Check_Weld_Check_Invariants(const WeldCheckWork* w) {
 
 int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int additional, int sketches, int intermediate) {
     if (!r) return 1;
-    // The working state is large; one per call, on the heap.
-    WeldCheckWork* w = new (std::nothrow) WeldCheckWork();
+    WeldCheckWork* w = Take_Work();
     if (!w) return Refused(r);
     w->r = r;
     w->f = list;
@@ -338,6 +403,7 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     w->detailed = list && level > 1;
     w->line_mode = r->check_field < 0;
     w->label = w->line_mode ? "Linie" : "Naht";
+    w->names = Wc_Weld_Names(r, w->label);
     r->U_w = 0.0;
     r->U_w_status = WELD_CHECK_NOT_RUN;
     std::memset(r->line_values, 0, sizeof r->line_values);
@@ -351,6 +417,6 @@ int Calc_Weld_Check(SchweissnahtNachweis* r, FILE* list, int level, int addition
     // The check's own answer: refused wherever a stage refused the case.
     r->U_w_status = result == 0 ? WELD_CHECK_DONE : WELD_CHECK_REFUSED;
     WELD_CHECK(Check_Weld_Check_Invariants(w));
-    delete w;
+    Give_Back_Work(w);
     return result;
 }

@@ -9,8 +9,15 @@
 #ifndef WELDCHECK_WELD_CHECK_INTERNAL_H
 #define WELDCHECK_WELD_CHECK_INTERNAL_H
 
+#include <algorithm>
+#include <cstdarg>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
+#include "base/invariant.h"
+#include "platform/format.h"
+#include "printlist/oli_para.h"
 #include "weldcheck/weld_check_record.h"
 
 enum { WC_POINTS = 8, WC_RING_GOVERNING = 4 };
@@ -28,6 +35,8 @@ struct WeldCheckLine {
     double y_c, z_c;
 };
 
+struct Wc_Name;
+
 struct WeldCheckWork {
     SchweissnahtNachweis* r;
     FILE* f;          // null: evaluation only
@@ -38,6 +47,7 @@ struct WeldCheckWork {
     bool detailed;    // list and level above 1
     bool line_mode;
     const char* label;  // "Naht" or "Linie"
+    const Wc_Name* names;  // per position, see Wc_Weld_Names
     int type;
     bool round;       // round bar or tube: one closed line
     bool symmetric;   // symmetric shortcut of the I family
@@ -91,16 +101,19 @@ struct WeldCheckWork {
     double Nw[WELD_CHECK_WELDS], Myw[WELD_CHECK_WELDS], Mzw[WELD_CHECK_WELDS];
     double Vyw[WELD_CHECK_WELDS], Vzw[WELD_CHECK_WELDS];
 
-    // per point: stresses (shear without torsion; torsion separately)
+    // positions in report order (base number, then position) and their count
+    int order[WELD_CHECK_WELDS];
+    int n_order;
+
+    // per point: stresses (shear without torsion; torsion separately). The
+    // point checks write every one of them before any is read, so they are
+    // not cleared when a call starts (Calc_Weld_Check); they stay last.
     double sx[WELD_CHECK_WELDS][WC_POINTS], ty[WELD_CHECK_WELDS][WC_POINTS], tz[WELD_CHECK_WELDS][WC_POINTS];
     double tT[WELD_CHECK_WELDS][WC_POINTS];   // signed torsion shear along the weld
     double tTc[WELD_CHECK_WELDS][WC_POINTS];  // signed torsion shear across it (polar moment only), in the
                                               // axis across the weld (z for a weld along y, else y)
     bool contact[WELD_CHECK_WELDS][WC_POINTS];
-
-    // positions in report order (base number, then position) and their count
-    int order[WELD_CHECK_WELDS];
-    int n_order;
+    bool checked[WELD_CHECK_WELDS][WC_POINTS];  // in use and carrying a stress on the throat
 };
 
 // What must hold when a weld check leaves (base/invariant.h): positions,
@@ -135,8 +148,100 @@ inline int Wc_Report_Key(const SchweissnahtNachweis* r, int k) {
 // weld "Naht 1a" (left) or "Naht 1b" (right).
 struct Wc_Name {
     char text[32];
+    char prefix[36];  // "Naht 1a: ", as the lines of a weld's tests begin
 };
-Wc_Name Wc_Weld_Name(const WeldCheckWork* w, int k);
+// The names of all positions, made once for the numbers and label of the
+// check (set on entry to names); a connection's load cases list the same
+// welds, so they are made again only when the numbers or the label change.
+const Wc_Name* Wc_Weld_Names(const SchweissnahtNachweis* r, const char* label);
+inline const Wc_Name& Wc_Weld_Name(const WeldCheckWork* w, int k) { return w->names[k]; }
+
+// A report line put together from its pieces and handed to the paragraph
+// writer in one call: the same text as one call per piece, as long as no
+// paragraph setting changes between the pieces. The pieces are formatted
+// straight onto the end of a buffer kept from line to line, so one line is
+// put together at a time: a second one would clear the first one's text
+// (the checking builds stop there).
+class Wc_Line {
+public:
+    explicit Wc_Line(FILE* f) : f_(f) {
+#ifdef WELD_CHECK_INVARIANTS
+        WELD_INVARIANT("report line", !open_, "one report line at a time");
+        open_ = true;
+#endif
+        Text().size = 0;
+        Text().Reserve(0);
+    }
+#ifdef WELD_CHECK_INVARIANTS
+    ~Wc_Line() { open_ = false; }
+#endif
+    Wc_Line(const Wc_Line&) = delete;
+    Wc_Line& operator=(const Wc_Line&) = delete;
+    __attribute__((format(printf, 2, 3))) void Add(const char* format, ...) {
+        Buffer& b = Text();
+        b.Reserve(kPiece);
+        va_list ap;
+        va_start(ap, format);
+        const int n = VEK_Format_Quick_V(b.data.get() + b.size, b.capacity - b.size, format, ap);
+        if (n >= 0) {
+            b.size += static_cast<size_t>(n);
+        } else {
+            // A conversion of the C library's own, or a long piece.
+            b.data[b.size] = '\0';
+            VEK_Formatted t;
+            if (VEK_Format_Once(&t, format, ap)) {
+                b.Reserve(t.size);
+                std::memcpy(b.data.get() + b.size, t.text, t.size);
+                b.size += t.size;
+                b.data[b.size] = '\0';
+            }
+        }
+        va_end(ap);
+    }
+    // A piece that needs no formatting, as it stands.
+    void Add_Text(const char* text) {
+        const size_t n = std::strlen(text);
+        Buffer& b = Text();
+        b.Reserve(n);
+        std::memcpy(b.data.get() + b.size, text, n + 1);
+        b.size += n;
+    }
+    // The line as put together so far (terminated), and its length.
+    const char* Content() const { return Text().data.get(); }
+    size_t Size() const { return Text().size; }
+    // Writes the line (even an empty one: the writer opens its paragraph).
+    void Put() {
+        OLI_printf(f_, "%s", Text().data.get());
+        Text().size = 0;
+        Text().data[0] = '\0';
+    }
+
+private:
+    // Room for the usual piece; a longer one is formatted apart and copied.
+    static constexpr size_t kPiece = 512;
+    struct Buffer {
+        std::unique_ptr<char[]> data;
+        size_t size = 0, capacity = 0;
+        // Room for n more bytes and the terminator.
+        void Reserve(size_t n) {
+            if (data && capacity - size > n) return;
+            const size_t grown = std::max(2 * capacity, size + n + 1 + 4096);
+            std::unique_ptr<char[]> more(new char[grown]);
+            if (data) std::memcpy(more.get(), data.get(), size);
+            more[size] = '\0';
+            data = std::move(more);
+            capacity = grown;
+        }
+    };
+    static Buffer& Text() {
+        static Buffer text;
+        return text;
+    }
+    FILE* f_;
+#ifdef WELD_CHECK_INVARIANTS
+    static inline bool open_ = false;
+#endif
+};
 
 // Weld line cross-section with the detailing block (weld_line_section.cpp).
 void Wc_Build_Line_Section(WeldCheckWork* w);

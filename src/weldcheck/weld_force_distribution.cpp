@@ -337,10 +337,8 @@ bool Shown(double v) { return std::fabs(v) >= 0.005; }
 void Part_Line(Distribution_Block& b, int i, const double kN[5]) {
     WeldCheckWork* w = b.w;
     b.Open();
-    OLI_printf(w->f, "%s%s: ", Check_Line_Prefix, Wc_Weld_Name(w, i).text);
-    static const char* const fmts[5] = {"N╬\\w╬r = %.2lf kN "_cp, "M╬\\y,w╬r = %.2lf kNm "_cp,
-                                        "M╬\\z,w╬r = %.2lf kNm "_cp, "V╬\\y,w╬r = %.2lf kN "_cp,
-                                        "V╬\\z,w╬r = %.2lf kN "_cp};
+    Wc_Line out(w->f);
+    out.Add("%s%s: ", Check_Line_Prefix, Wc_Weld_Name(w, i).text);
     // Each row up to its last value: the first N and the moments, the
     // second (under the moments) the shear forces.
     for (int row = 0; row < 2; ++row) {
@@ -349,13 +347,24 @@ void Part_Line(Distribution_Block& b, int i, const double kN[5]) {
         for (int j = from; j < to; ++j)
             if (Shown(kN[j])) last = j;
         if (last < 0) continue;
-        if (row == 1) OLI_printf(w->f, "\n╬t"_cp);
+        if (row == 1) out.Add_Text("\n╬t"_cp);
         for (int j = from; j <= last; ++j) {
-            OLI_printf(w->f, "╬t"_cp);
-            if (Shown(kN[j])) OLI_printf(w->f, fmts[j], Unsigned_Zero(kN[j], 2));
+            if (!Shown(kN[j])) {
+                out.Add_Text("╬t"_cp);
+                continue;
+            }
+            const double v = Unsigned_Zero(kN[j], 2);
+            switch (j) {
+            case 0: out.Add("╬tN╬\\w╬r = %.2lf kN "_cp, v); break;
+            case 1: out.Add("╬tM╬\\y,w╬r = %.2lf kNm "_cp, v); break;
+            case 2: out.Add("╬tM╬\\z,w╬r = %.2lf kNm "_cp, v); break;
+            case 3: out.Add("╬tV╬\\y,w╬r = %.2lf kN "_cp, v); break;
+            default: out.Add("╬tV╬\\z,w╬r = %.2lf kN "_cp, v); break;
+            }
         }
     }
-    OLI_printf(w->f, "\n");
+    out.Add_Text("\n");
+    out.Put();
 }
 
 // Normal force, moments and (but with the conventional split) shear of each

@@ -52,8 +52,7 @@ double Effective_Length_Test(WeldCheckWork* w, int k, const WeldCheckWork::Detai
     const bool print_flag = out && w->additional && !(r->no_throat_check && r->no_length_check && !r->all_round);
     FILE* lf = print_flag ? out : nullptr;
     const int print_all = print_flag ? 1 : 0;
-    char prefix[48];
-    VEK_Format_Bounded(prefix, sizeof prefix, "%s: ", Wc_Weld_Name(w, k).text);
+    const char* prefix = Wc_Weld_Name(w, k).prefix;
     if (!r->no_throat_check) {
         // The test may change the element it is given: a fresh one each time.
         auto detailing_failed = [&](FILE* list, int all) {

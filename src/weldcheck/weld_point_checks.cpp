@@ -20,7 +20,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
@@ -37,81 +36,7 @@
 
 namespace {
 
-// A report line put together from its pieces and handed to the paragraph
-// writer in one call: the same text as one call per piece, as long as no
-// paragraph setting changes between the pieces. The pieces are formatted
-// straight onto the end of a buffer kept from line to line, so one line is
-// put together at a time: a second one would clear the first one's text
-// (the checking builds stop there).
-class Line {
-public:
-    explicit Line(FILE* f) : f_(f) {
-#ifdef WELD_CHECK_INVARIANTS
-        WELD_INVARIANT("report line", !open_, "one report line at a time");
-        open_ = true;
-#endif
-        Text().size = 0;
-        Text().Reserve(0);
-    }
-#ifdef WELD_CHECK_INVARIANTS
-    ~Line() { open_ = false; }
-#endif
-    Line(const Line&) = delete;
-    Line& operator=(const Line&) = delete;
-    __attribute__((format(printf, 2, 3))) void Add(const char* format, ...) {
-        Buffer& b = Text();
-        b.Reserve(kPiece);
-        va_list ap;
-        va_start(ap, format);
-        const int n = VEK_Format_Quick_V(b.data.get() + b.size, b.capacity - b.size, format, ap);
-        if (n >= 0) {
-            b.size += static_cast<size_t>(n);
-        } else {
-            // A conversion of the C library's own, or a long piece.
-            b.data[b.size] = '\0';
-            VEK_Formatted t;
-            if (VEK_Format_Once(&t, format, ap)) {
-                b.Reserve(t.size);
-                std::memcpy(b.data.get() + b.size, t.text, t.size);
-                b.size += t.size;
-                b.data[b.size] = '\0';
-            }
-        }
-        va_end(ap);
-    }
-    // Writes the line (even an empty one: the writer opens its paragraph).
-    void Put() {
-        OLI_printf(f_, "%s", Text().data.get());
-        Text().size = 0;
-        Text().data[0] = '\0';
-    }
-
-private:
-    // Room for the usual piece; a longer one is formatted apart and copied.
-    static constexpr size_t kPiece = 512;
-    struct Buffer {
-        std::unique_ptr<char[]> data;
-        size_t size = 0, capacity = 0;
-        // Room for n more bytes and the terminator.
-        void Reserve(size_t n) {
-            if (data && capacity - size > n) return;
-            const size_t grown = std::max(2 * capacity, size + n + 1 + 4096);
-            std::unique_ptr<char[]> more(new char[grown]);
-            if (data) std::memcpy(more.get(), data.get(), size);
-            more[size] = '\0';
-            data = std::move(more);
-            capacity = grown;
-        }
-    };
-    static Buffer& Text() {
-        static Buffer text;
-        return text;
-    }
-    FILE* f_;
-#ifdef WELD_CHECK_INVARIANTS
-    static inline bool open_ = false;
-#endif
-};
+using Line = Wc_Line;
 
 struct PointStress {
     double sx;      // normal stress
@@ -145,71 +70,99 @@ void Torsion_By_Axis(const WeldCheckWork* w, int k, int i, double* Ty, double* T
     *Tz = along_z ? w->tT[k][i] : w->tTc[k][i];
 }
 
-// The stress items of a point's report line, each a cell of its own: the
-// normal stress first, an empty cell where it is absent (it keeps its
-// column), then the shear stresses that are present and the contact mark.
-std::vector<std::string> Stress_Items(const WeldCheckWork* w, int k, int i) {
-    std::vector<std::string> items;
-    auto add = [&items](const char* format, auto... values) {
-        char text[96];
-        VEK_Format_Bounded(text, sizeof text, format, values...);
-        items.emplace_back(text);
-    };
+// The stress cells of a point's report line, in their order: the normal
+// stress first, an empty cell where it is absent (it keeps its column), then
+// the shear stresses that are present and the contact mark. Listed by kind
+// and value; each is formatted only where it is written, straight onto the
+// line, and the rows a line takes are counted from the list alone.
+enum Cell_Kind : unsigned char {
+    kCellEmpty, kCellSx, kCellRingShear, kCellRingTorsion, kCellRingSum, kCellY, kCellZ, kCellTy, kCellTz,
+    kCellTorsion, kCellContact
+};
+struct Stress_Cells {
+    struct Cell {
+        Cell_Kind kind;
+        double value;
+    } cell[8];
+    int n = 0;
+    const char* by_V = "";  // "V" where a torsion adds to the shear of the shear forces
+    void Add(Cell_Kind kind, double value = 0.0) { cell[n++] = {kind, value}; }
+};
+
+Stress_Cells Stress_Cells_Of(const WeldCheckWork* w, int k, int i) {
+    Stress_Cells c;
     const bool torsion = Wc_Present(w->tT[k][i]) || Wc_Present(w->tTc[k][i]);
-    // Stress cells print with 2 decimals; one that shows zero has no sign.
-    auto v2 = [](double x) { return Unsigned_Zero(x, 2); };
-    if (Wc_Present(w->sx[k][i])) add("╠╬\\w,x╬r = %.2lf N/mm² "_cp, v2(w->sx[k][i]));
-    else items.emplace_back();
+    if (Wc_Present(w->sx[k][i])) c.Add(kCellSx, w->sx[k][i]);
+    else c.Add(kCellEmpty);
     if (w->round) {
-        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", v2(w->ty[k][i]));
+        if (Wc_Present(w->ty[k][i])) c.Add(kCellRingShear, w->ty[k][i]);
         if (torsion) {
-            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, v2(w->tT[k][i]));
-            add("ê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, v2(w->ty[k][i] + w->tT[k][i]));
+            c.Add(kCellRingTorsion, w->tT[k][i]);
+            c.Add(kCellRingSum, w->ty[k][i] + w->tT[k][i]);
         }
     } else {
-        const char* v = torsion ? "V" : "";
-        if (Wc_Present(w->ty[k][i])) add("Í╬\\w,%sy╬r = %.2lf N/mm² "_cp, v, v2(w->ty[k][i]));
-        if (Wc_Present(w->tz[k][i])) add("Í╬\\w,%sz╬r = %.2lf N/mm² "_cp, v, v2(w->tz[k][i]));
+        c.by_V = torsion ? "V" : "";
+        if (Wc_Present(w->ty[k][i])) c.Add(kCellY, w->ty[k][i]);
+        if (Wc_Present(w->tz[k][i])) c.Add(kCellZ, w->tz[k][i]);
         if (w->polar) {
             double Ty, Tz;
             Torsion_By_Axis(w, k, i, &Ty, &Tz);
-            if (Wc_Present(Ty)) add("Í╬\\w,Ty╬r = %.2lf N/mm² "_cp, v2(Ty));
-            if (Wc_Present(Tz)) add("Í╬\\w,Tz╬r = %.2lf N/mm² "_cp, v2(Tz));
+            if (Wc_Present(Ty)) c.Add(kCellTy, Ty);
+            if (Wc_Present(Tz)) c.Add(kCellTz, Tz);
         } else if (torsion) {
-            add("Í╬\\w,T╬r = %.2lf N/mm² "_cp, v2(w->tT[k][i]));
+            c.Add(kCellTorsion, w->tT[k][i]);
         }
     }
-    if (w->contact[k][i]) items.emplace_back("(Druckkontakt)");
-    return items;
+    if (w->contact[k][i]) c.Add(kCellContact);
+    return c;
+}
+
+// One cell in its column (the tab before it included).
+void Put_Cell(Line& out, const Stress_Cells::Cell& cell, const char* by_V) {
+    // Stress cells print with 2 decimals; one that shows zero has no sign.
+    const double v = cell.kind == kCellEmpty || cell.kind == kCellContact ? 0.0 : Unsigned_Zero(cell.value, 2);
+    switch (cell.kind) {
+    case kCellEmpty: out.Add_Text("╬t"_cp); break;
+    case kCellSx: out.Add("╬t╠╬\\w,x╬r = %.2lf N/mm² "_cp, v); break;
+    case kCellRingShear: out.Add("╬tÍ╬\\w,%st╬r = %.2lf N/mm² "_cp, "V", v); break;
+    case kCellRingTorsion: out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, v); break;
+    case kCellRingSum: out.Add("╬tê  Í╬\\w,t+T╬r = %.2lf N/mm²"_cp, v); break;
+    case kCellY: out.Add("╬tÍ╬\\w,%sy╬r = %.2lf N/mm² "_cp, by_V, v); break;
+    case kCellZ: out.Add("╬tÍ╬\\w,%sz╬r = %.2lf N/mm² "_cp, by_V, v); break;
+    case kCellTy: out.Add("╬tÍ╬\\w,Ty╬r = %.2lf N/mm² "_cp, v); break;
+    case kCellTz: out.Add("╬tÍ╬\\w,Tz╬r = %.2lf N/mm² "_cp, v); break;
+    case kCellTorsion: out.Add("╬tÍ╬\\w,T╬r = %.2lf N/mm² "_cp, v); break;
+    case kCellContact: out.Add_Text("╬t(Druckkontakt)"_cp); break;
+    }
 }
 
 // Sets cells in the columns of a point's line: `columns` tab stops after
 // the point's own, one cell each; a full row goes on in a row of its own,
-// which reaches the first column with `lead` tabs. The last cell, u (may be
-// null), stands in the last column, so that every row shows its
+// which reaches the first column with `lead` tabs. With `to_last` the row
+// is then filled up to the last column, so that what the caller adds next
+// (a tab and the utilisation) stands there: every row shows its
 // utilisation in one place.
-void Put_In_Columns(Line& out, const std::vector<std::string>& items, const char* u, int columns, int lead) {
+void Put_In_Columns(Line& out, const Stress_Cells& cells, bool to_last, int columns, int lead) {
     int column = 0;
     auto next_row = [&]() {
-        out.Add("\n");
-        for (int j = 0; j < lead; ++j) out.Add("╬t"_cp);
+        out.Add_Text("\n");
+        for (int j = 0; j < lead; ++j) out.Add_Text("╬t"_cp);
         column = 0;
     };
-    for (const std::string& item : items) {
+    for (int j = 0; j < cells.n; ++j) {
         if (column == columns) next_row();
-        out.Add("╬t%s"_cp, item.c_str());
+        Put_Cell(out, cells.cell[j], cells.by_V);
         ++column;
     }
-    if (!u) return;
+    if (!to_last) return;
     if (column == columns) next_row();
-    for (; column < columns - 1; ++column) out.Add("╬t"_cp);
-    out.Add("╬t%s"_cp, u);
+    for (; column < columns - 1; ++column) out.Add_Text("╬t"_cp);
 }
 
 // The rows a point's line takes in `columns` columns (with its
 // utilisation, when `with_u`).
 int Point_Rows(const WeldCheckWork* w, int k, int i, int columns, bool with_u) {
-    const int cells = static_cast<int>(Stress_Items(w, k, i).size());
+    const int cells = Stress_Cells_Of(w, k, i).n;
     const int rows = (cells + columns - 1) / columns;
     return with_u && cells % columns == 0 ? rows + 1 : std::max(rows, 1);
 }
@@ -334,10 +287,10 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
         out.Add(",  Í╬\\w╬r = %s"_cp, against ? (by_V && by_T ? "-(" : "-") : "");
         if (by_V || !by_T) out.Add("Í╬\\w,%s╬r"_cp, Across_Name(L));
         if (by_T) out.Add("%sÍ╬\\w,T%s╬r"_cp, by_V ? " + " : "", Across_Name(L));
-        if (against && by_V && by_T) out.Add(")");
+        if (against && by_V && by_T) out.Add_Text(")");
     }
-    out.Add(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
-    out.Add("):\n");
+    out.Add_Text(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
+    out.Add_Text("):\n");
     const bool torsion = Wc_Present(s.tT);
     if (directional) {
         out.Add("%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
@@ -361,7 +314,7 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
             if (across)
                 Shear_Square(out, Across_Name(L), Wc_Present(s.across - L.out * s.tTc), Across_Name(L),
                              Wc_Present(s.tTc));
-            out.Add(")╬/1/2╬r"_cp);
+            out.Add_Text(")╬/1/2╬r"_cp);
         } else {
             out.Add("%s╠╬\\w,Ed╬r = |╠╬\\w,x╬r|"_cp, P);
         }
@@ -647,8 +600,8 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
                 out.Add("╬tPkt. %d: "_cp, i);
             }
             first = false;
-            Put_In_Columns(out, Stress_Items(w, k, i), nullptr, kStressColumns, w->round ? 0 : 1);
-            out.Add("\n");
+            Put_In_Columns(out, Stress_Cells_Of(w, k, i), false, kStressColumns, w->round ? 0 : 1);
+            out.Add_Text("\n");
             out.Put();
         }
     }
@@ -665,13 +618,12 @@ void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bo
     if (first && !w->round) out.Add("%s%s, ", P, name);
     else if (first) out.Add("%s", P);
     out.Add("╬tPkt. %d: "_cp, i);
-    char u[96];
+    Put_In_Columns(out, Stress_Cells_Of(w, k, i), true, kStressColumns, 1);
     if (U < -0.5)
-        VEK_Format_Bounded(u, sizeof u, "%snicht ok !!%s", Color_Red_Begin(), Color_End());
+        out.Add("╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
     else
-        VEK_Format_Bounded(u, sizeof u, "ê  U╬\\w╬r = %.3lf%s"_cp, U, Utilisation_Verdict(U));
-    Put_In_Columns(out, Stress_Items(w, k, i), u, kStressColumns, 1);
-    out.Add("\n");
+        out.Add("╬tê  U╬\\w╬r = %.3lf%s"_cp, U, Utilisation_Verdict(U));
+    out.Add_Text("\n");
     out.Put();
 }
 
@@ -719,11 +671,20 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     r->governing_point = i;
 }
 
-bool Point_Checked(const WeldCheckWork* w, int k, int i) {
-    if (!Point_In_Use(w, k, i)) return false;
-    const PointStress s = Throat_Stresses(w, k, i);
-    return Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
+// Whether point i of weld k is checked (in use, with a stress on the
+// throat): marked once per case after the point stresses, since the report
+// asks it of every point several times.
+void Mark_Checked_Points(WeldCheckWork* w) {
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WC_POINTS; ++i) {
+            w->checked[k][i] = false;
+            if (!Point_In_Use(w, k, i)) continue;
+            const PointStress s = Throat_Stresses(w, k, i);
+            w->checked[k][i] = Wc_Present(s.sx) || Wc_Present(s.along) || Wc_Present(s.across);
+        }
 }
+
+bool Point_Checked(const WeldCheckWork* w, int k, int i) { return w->checked[k][i]; }
 
 // The rows of the report of point i of weld k: its line of the short
 // report, or its detailed check (heading, the throat's stresses, their
@@ -834,13 +795,13 @@ void Print_Point_Result(Point_Check_Run& c) {
         Line out(f);
         if (!w->round) {
             out.Add("%s%s, ", P, name.text);
-            if (w->level == 1) out.Add("╬t"_cp);
+            if (w->level == 1) out.Add_Text("╬t"_cp);
         } else {
             out.Add("%s", P);
         }
         out.Add("Pkt. %d: ", c.gov.i);
-        if (!w->round) Put_In_Columns(out, Stress_Items(w, c.gov.k, c.gov.i), nullptr, kStressColumns, 1);
-        out.Add("\n");
+        if (!w->round) Put_In_Columns(out, Stress_Cells_Of(w, c.gov.k, c.gov.i), false, kStressColumns, 1);
+        out.Add_Text("\n");
         out.Put();
         if (w->level == 2) OLI_End_Tabs();
     }
@@ -915,6 +876,7 @@ int Wc_Point_Checks(WeldCheckWork* w) {
     c.w = w;
     c.indent0 = OLI_Get_Para_Indent();
     Point_Stresses(w);
+    Mark_Checked_Points(w);
     Setup_Point_Group(c);
     if (Refuse_Missing_Strength(c)) {
         r->U_w = -1.0;

@@ -1009,6 +1009,37 @@ TEST(WeldCheck, SplitTeeFlangeWeldCountsBothHalves) {
     EXPECT_EQ(std::count(lines.begin(), lines.end(), dropped), 1);
 }
 
+// The names of the welds are kept from one check to the next while the
+// numbers stay the same: checks in turn whose welds are numbered anew,
+// split, joined or listed as lines name them as their own record says.
+TEST(WeldCheck, WeldNamesFollowTheRecordFromCheckToCheck) {
+    struct Step {
+        int flange, half, web;  // numbers of the flange halves (half 0: not split) and of the left web weld
+        int check_field;        // below 0: the record describes lines
+        std::vector<const char*> named, not_named;
+    };
+    const std::vector<Step> steps = {
+        {1, 21, 2, 1, {"Naht 1a: ", "Naht 1b: ", "Naht 2: ", "Naht 3: "}, {"Naht 4"}},
+        {4, 24, 1, 1, {"Naht 4a: ", "Naht 4b: ", "Naht 1: ", "Naht 2: "}, {"Naht 1a", "Naht 3"}},
+        {4, 0, 1, 1, {"Naht 4: ", "Naht 1: "}, {"Naht 4a", "Naht 4b"}},
+        {4, 24, 1, -1, {"Linie 4a: ", "Linie 4b: ", "Linie 1: "}, {"Naht "}},
+    };
+    for (const Step& step : steps) {
+        SchweissnahtNachweis r = Split_Tee(6, 100, step.web);
+        r.number[WELD_FACE_TOP_OUTER] = step.flange;
+        r.number[WELD_FACE_TOP_OUTER_RIGHT] = step.half;
+        if (!step.half) r.a[WELD_FACE_TOP_OUTER_RIGHT] = r.l[WELD_FACE_TOP_OUTER_RIGHT] = 0;
+        r.check_field = step.check_field;
+        r.forces.N = 200e3;
+        ListCapture l;
+        Calc_Weld_Check(&r, l.f(), 1, 0, 0, 0);
+        const std::string text = l.Take();
+        for (const char* name : step.named) EXPECT_NE(text.find(name), std::string::npos) << step.flange << " " << name;
+        for (const char* name : step.not_named)
+            EXPECT_EQ(text.find(name), std::string::npos) << step.flange << " " << name;
+    }
+}
+
 // The check reads the caller's record and writes only its results: a fully
 // penetrated butt weld neglects the short pieces of an all-round weld
 // without the record's switch changing, not even while the check runs
