@@ -1,6 +1,6 @@
 // The marked-up text of a print list as a run of styled glyphs, shared by
-// the viewer's reader (oli_view.cpp) and its renderer (oli_render.cpp); not
-// for other modules.
+// the viewer's reader (oli_view.cpp) and its renderer (oli_render*.cpp);
+// not for other modules.
 #ifndef PLATFORM_OLI_MARKUP_INTERNAL_H
 #define PLATFORM_OLI_MARKUP_INTERNAL_H
 

@@ -1,5 +1,5 @@
-// The pango and cairo calls of the print-list renderer (oli_render.cpp,
-// oli_render_symbols.cpp), through a table filled when the renderer first
+// The pango and cairo calls of the print-list renderer (oli_render*.cpp,
+// oli_render_internal.h), through a table filled when the renderer first
 // draws (library_calls.h: a run that draws no page does not load them).
 // Not for other modules.
 #ifndef PLATFORM_OLI_RENDER_CALLS_H

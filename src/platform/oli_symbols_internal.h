@@ -1,7 +1,7 @@
 // Reading and drawing of the print-list pieces of the picture library that
 // the viewer's page layout hands over: raster pictures (record 75, the file
 // embedded or named) and the frame escapes of text lines. Shared by the
-// reader (oli_view.cpp) and the renderer (oli_render.cpp); not for other
+// reader (oli_view.cpp) and the renderer (oli_render*.cpp); not for other
 // modules. docs/printlist-viewer.md gives how they are drawn.
 #ifndef PLATFORM_OLI_SYMBOLS_INTERNAL_H
 #define PLATFORM_OLI_SYMBOLS_INTERNAL_H

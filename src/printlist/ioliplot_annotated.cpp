@@ -65,7 +65,7 @@ void Oli_Rebar_Label(double x1, double y1, double x2, double y2, double u, int g
     std::snprintf(text, sizeof text, "%5.2f cm²"_cp, area);
     Oli_Text_At(tx, ty, text);
     at(4.8 * u, &tx, &ty);
-    Safe_Fprintf(s.stream, " 27 %.1f %.1f %%FONT%%\\%s\n", sx * (tx - 8.48 * u / sx), sy * (ty + 1.3 * u / sy),
+    Safe_Fprintf(s.stream, " %d %.1f %.1f %%FONT%%\\%s\n", OLI_REC_SYMBOL, sx * (tx - 8.48 * u / sx), sy * (ty + 1.3 * u / sy),
                  "DURCHM.OCM");
     std::snprintf(text, sizeof text, "   %d/%4.1f", kDiameters[diameter], spacing);
     Oli_Text_At(tx, ty, text);

@@ -160,7 +160,7 @@ static void Write_Circle_Points(int count, double ox, double oy, double rx, doub
 // The 32-point polygon of a circle about a turned world point.
 static void Write_Circle_Record(double cx, double cy, double r) {
     const Oli_Picture_State& s = S();
-    Safe_Fprintf(s.stream, " 18 %d", 32);
+    Safe_Fprintf(s.stream, " %d %d", OLI_REC_POLYGON, 32);
     Write_Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y);
     Safe_Fprintf(s.stream, "\n");
 }
@@ -183,7 +183,8 @@ void Oli_Filled_Circle(double cx, double cy, double d) {
     if (!found) {
         double v[2 * 32];
         Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y, v);
-        k.text.assign(" 18 32");
+        static constexpr ioliplot::Record_Text kCircle(" ", OLI_REC_POLYGON, " 32");
+        k.text.assign(kCircle.text, kCircle.size);
         k.text += ioliplot::Format_Values(v, 2 * 32);
         k.text += '\n';
     }
@@ -197,7 +198,7 @@ void Oli_Filled_Circle_Round(double cx, double cy, double d) {
     ioliplot::Extend_Box(cx + d, cy + d);
     ioliplot::Turn(&cx, &cy);
     double r = d / 2.0, rp = r * s.scale_x;
-    Safe_Fprintf(s.stream, " 18 %d", 32);
+    Safe_Fprintf(s.stream, " %d %d", OLI_REC_POLYGON, 32);
     Write_Circle_Points(32, cx * s.scale_x, cy * s.scale_y, rp, rp, 1.0, 1.0);
     Safe_Fprintf(s.stream, "\n");
     PlotFile_Circle(cx, cy, r);
@@ -209,7 +210,7 @@ void Oli_Ring(double cx, double cy, double d_outer, double d_inner) {
     ioliplot::Extend_Box(cx + d_outer, cy + d_outer);
     ioliplot::Turn(&cx, &cy);
     double R = d_outer / 2.0, rho = d_inner / 2.0;
-    Safe_Fprintf(s.stream, " 18 %d", 66);
+    Safe_Fprintf(s.stream, " %d %d", OLI_REC_POLYGON, 66);
     // Both loops closed: 33 points each, the last one on the first.
     for (double radius : {R, rho}) Write_Circle_Points(33, cx, cy, radius, radius, s.scale_x, s.scale_y);
     Safe_Fprintf(s.stream, "\n");
@@ -270,7 +271,7 @@ static bool Arc_Chords(double cx, double cy, double d, double start_deg, double 
     return Arc_Chord_Points(cx, cy, d, start_deg, sweep_deg, step, (int)(4.0 * PI / step) + 2, 4.0 * PI, p);
 }
 
-// Line records " 1 " of the chords between the n world points, as
+// Line records of the chords between the n world points, as
 // Oli_Line writes them one by one, with each point turned and formatted
 // once, appended to *out; box (as in Kept_Record) grows by the points.
 static void Chord_Records(int n, double x[], double y[], std::string* out, double box[4]) {
@@ -296,7 +297,8 @@ static void Chord_Records(int n, double x[], double y[], std::string* out, doubl
     at[values] = text.size();
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
-        out->append(" 1 ", 3);
+        static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+        out->append(kLine.text, kLine.size);
         out->append(text, from, size);
         *out += '\n';
         PlotFile_Line(x[i], y[i], x[i + 1], y[i + 1]);
@@ -342,7 +344,8 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
         ioliplot::Turn(&ox2, &oy2);
         const double v[4] = {tcx * s.scale_x + ox1 * s.scale_x, tcy * s.scale_y + oy1 * s.scale_x,
                              tcx * s.scale_x + ox2 * s.scale_x, tcy * s.scale_y + oy2 * s.scale_x};
-        Safe_Write_Fixed(s.stream, " 1 ", v, 4, "\n");
+        static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+        Safe_Write_Fixed(s.stream, kLine.text, v, 4, "\n");
     }
     PlotFile_Close_Group();
 }

@@ -67,7 +67,7 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
         Oli_Element_End();
         return 0.0;
     }
-    Safe_Fprintf(st.stream, " 4 %d\n", 1);
+    Safe_Fprintf(st.stream, " %d %d\n", OLI_REC_PEN, 1);
     if (PlotFile_Is_Open()) PlotFile_Set_Pen(1);
     Oli_Dash_Pattern(0);
     if (PlotFile_Is_Open()) PlotFile_Set_Linetype(0);
@@ -85,7 +85,7 @@ double Oli_Dimension_Line(double x1, double y1, double x2, double y2, double h, 
     Oli_Set_Text_Angle(a + (st.mirror_flag == 1 ? PI : 0.0));
     if (PlotFile_Is_Open()) PlotFile_Set_Font(2);
     ioliplot::Text_Height_Record(2.1 * h);
-    Safe_Fprintf(st.stream, " 8 %d\n", 6);
+    Safe_Fprintf(st.stream, " %d %d\n", OLI_REC_TEXT_STYLE, 6);
 
     double mx = (x1 + x2) / 2.0, my = (y1 + y2) / 2.0;
     double k = (double)std::strlen(main_text);
@@ -295,11 +295,11 @@ void Oli_Dimension_Chain_Projected(int n, const double x[], const double y[], do
 // Head records shared by the two axis symbols.
 static void Symbol_Head(double text_height) {
     Oli_Picture_State& st = S();
-    Safe_Fprintf(st.stream, " 4 %d\n", 4);
+    Safe_Fprintf(st.stream, " %d %d\n", OLI_REC_PEN, 4);
     Oli_Dash_Pattern(0);
     Oli_Fill_Record(st.fill_mode ? 55 : 0);
     ioliplot::Text_Height_Record(text_height);
-    Safe_Fprintf(st.stream, " 8 %d\n", 6);
+    Safe_Fprintf(st.stream, " %d %d\n", OLI_REC_TEXT_STYLE, 6);
 }
 
 // Points of the symbol's frame placed in the world.

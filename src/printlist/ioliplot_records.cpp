@@ -31,8 +31,10 @@ void Oli_Element_Begin(void) {
     if (s.element_depth > 0) ++s.element_faults;
     ++s.element_depth;
     ioliplot::Note_Element(true);
-    Safe_Fprintf(s.stream, " 30\n");
-    if (s.color_mode) Safe_Fprintf(s.stream, " 52\n");
+    static constexpr ioliplot::Record_Text kBegin(" ", OLI_REC_ELEMENT_BEGIN, "\n");
+    static constexpr ioliplot::Record_Text kColourBegin(" ", OLI_REC_COLOUR_ELEMENT_BEGIN, "\n");
+    ioliplot::Put_Record(s.stream, kBegin);
+    if (s.color_mode) ioliplot::Put_Record(s.stream, kColourBegin);
     if (PlotFile_Is_Open()) {
         const PlotFile_State* p = PlotFile_Get_State();
         s.saved_pen = p->pen;
@@ -50,8 +52,10 @@ int ioliplot::Element_End(void) {
     if (s.element_depth > 0) --s.element_depth;
     else ++s.element_faults;
     ioliplot::Note_Element(false);
-    int result = Safe_Fprintf(s.stream, " 31\n");
-    if (s.color_mode) result = Safe_Fprintf(s.stream, " 53\n");
+    static constexpr ioliplot::Record_Text kEnd(" ", OLI_REC_ELEMENT_END, "\n");
+    static constexpr ioliplot::Record_Text kColourEnd(" ", OLI_REC_COLOUR_ELEMENT_END, "\n");
+    int result = ioliplot::Put_Record(s.stream, kEnd);
+    if (s.color_mode) result = ioliplot::Put_Record(s.stream, kColourEnd);
     if (PlotFile_Is_Open()) {
         PlotFile_State* p = PlotFile_Get_State();
         p->pen = s.saved_pen;
@@ -68,7 +72,7 @@ int ioliplot::Element_End(void) {
 void Oli_Element_End(void) { ioliplot::Element_End(); }
 
 void Oli_Fill_Record(int pattern) {
-    Safe_Fprintf(S().stream, " 20  %d\n", S().fill_mode ? pattern : 0);
+    Safe_Fprintf(S().stream, " %d  %d\n", OLI_REC_FILL_PATTERN, S().fill_mode ? pattern : 0);
     ioliplot::Note_Fill(S().fill_mode ? pattern : 0);
 }
 
@@ -77,7 +81,7 @@ void Oli_Dash_Pattern(int line_type) {
                                            "0.01 0.28"};
     static const int COUNTS[5] = {0, 2, 2, 4, 2};
     int t = (line_type >= 1 && line_type <= 4) ? line_type : 0;
-    Safe_Fprintf(S().stream, " 38 %d %s %d\n", COUNTS[t], LENGTHS[t], 0);
+    Safe_Fprintf(S().stream, " %d %d %s %d\n", OLI_REC_DASH, COUNTS[t], LENGTHS[t], 0);
 }
 
 // ---- colours -------------------------------------------------------------------
@@ -152,13 +156,13 @@ int Darken_Packed_Color(int packed, double percent) { return Lighten_Packed_Colo
 
 // One stored colour (line or fill) and the record that carries it.
 struct Color_Slot {
-    const char* record;  // "50" or "51"
+    OliGraphicRecord record;  // OLI_REC_LINE_COLOUR or OLI_REC_FILL_COLOUR
     int* rgb;
     double* lightness;
 };
 
-static Color_Slot Line_Slot(void) { return {"50", S().line_rgb, &S().line_lightness}; }
-static Color_Slot Fill_Slot(void) { return {"51", S().fill_rgb, &S().fill_lightness}; }
+static Color_Slot Line_Slot(void) { return {OLI_REC_LINE_COLOUR, S().line_rgb, &S().line_lightness}; }
+static Color_Slot Fill_Slot(void) { return {OLI_REC_FILL_COLOUR, S().fill_rgb, &S().fill_lightness}; }
 
 // The record of a stored colour with its lightness change, in colour mode.
 // One of the most frequent records, mostly the same colour again: the last
@@ -172,14 +176,15 @@ static void Write_Color(const Color_Slot& slot) {
         double lightness;
         std::string text;  // empty: nothing kept
     };
-    static Kept kept[2];  // records "50" and "51"
-    Kept& k = kept[slot.record[1] == '1'];
+    static Kept kept[2];  // the line and the fill colour
+    Kept& k = kept[slot.record == OLI_REC_FILL_COLOUR];
     if (k.text.empty() || std::memcmp(k.rgb, slot.rgb, sizeof k.rgb) != 0 ||
         std::memcmp(&k.lightness, slot.lightness, sizeof k.lightness) != 0) {
         int r = slot.rgb[0], g = slot.rgb[1], b = slot.rgb[2];
         if (*slot.lightness != 0.0) Scale_RGB_Lightness(&r, &g, &b, *slot.lightness);
-        // "%s %d %d %d\n" put together here.
-        k.text.assign(slot.record);
+        // "%d %d %d %d\n" put together here (no leading blank).
+        k.text.clear();
+        ioliplot::Append_Int(&k.text, slot.record);
         for (int v : {r, g, b}) k.text += ' ', ioliplot::Append_Int(&k.text, v);
         k.text += '\n';
         std::memcpy(k.rgb, slot.rgb, sizeof k.rgb);
@@ -211,26 +216,32 @@ void Oli_Set_Fill_RGB(int r, int g, int b) { Store_Color(Fill_Slot(), r, g, b); 
 void Oli_Set_Fill_Color(int packed) { Store_Packed(Fill_Slot(), packed); }
 void Oli_Set_Fill_Lightness(double percent) { Store_Lightness(Fill_Slot(), percent); }
 
+static constexpr ioliplot::Record_Text kControl59("", OLI_REC_COLOUR_CONTROL_59, "\n");
+static constexpr ioliplot::Record_Text kControl60("", OLI_REC_COLOUR_CONTROL_60, "\n");
+static constexpr ioliplot::Record_Text kControl61("", OLI_REC_COLOUR_CONTROL_61, "\n");
+
 void Oli_Color_Control_59(void) {
-    if (S().color_mode) Safe_Fprintf(S().stream, "59\n");
+    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl59);
 }
 void Oli_Color_Control_60(void) {
-    if (S().color_mode) Safe_Fprintf(S().stream, "60\n");
+    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl60);
 }
 void Oli_Color_Control_61(void) {
-    if (S().color_mode) Safe_Fprintf(S().stream, "61\n");
+    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl61);
 }
 
 void Oli_Color_Fill_Group(int value, int pattern) {
     Oli_Picture_State& s = S();
     if (!s.color_mode) return;
     if (!s.fill_mode) {
-        Safe_Fprintf(s.stream, "20 0\n");
+        static constexpr ioliplot::Record_Text kNoFill("", OLI_REC_FILL_PATTERN, " 0\n");
+        ioliplot::Put_Record(s.stream, kNoFill);
         return;
     }
-    Safe_Fprintf(s.stream, "61\n62 %d\n59\n", value);
+    Safe_Fprintf(s.stream, "%d\n%d %d\n%d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_COLOUR_VALUE, value,
+                 OLI_REC_COLOUR_CONTROL_59);
     Oli_Fill_Record(pattern);
-    Safe_Fprintf(s.stream, "60\n");
+    ioliplot::Put_Record(s.stream, kControl60);
 }
 
 // ---- coordinate texts ------------------------------------------------------------
@@ -295,6 +306,10 @@ void ioliplot::Append_Int(std::string* out, long long v) {
     out->append(digits, static_cast<size_t>(end - digits));
 }
 
+int ioliplot::Put_Record(FILE* stream, const Record_Text& record) {
+    return stream ? VEK_Stream_Put(stream, record.text, record.size) : 0;
+}
+
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
     if (!stream) return;
     // Straight from the memo into the stream: no copy in between.
@@ -313,7 +328,8 @@ void Oli_Line(double x1, double y1, double x2, double y2) {
     ioliplot::Turn(&x1, &y1);
     ioliplot::Turn(&x2, &y2);
     const double v[4] = {x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x, y2 * s.scale_y};
-    ioliplot::Write_Values(s.stream, " 1 ", v, 4, "\n");
+    static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+    ioliplot::Write_Values(s.stream, kLine.text, v, 4, "\n");
     PlotFile_Line(x1, y1, x2, y2);
 }
 
@@ -339,7 +355,8 @@ static void Rect_Record(double* x1, double* y1, double* x2, double* y2) {
     if ((*x1 > *x2 && s.x_direction == 1) || (*x2 > *x1 && s.x_direction == 3)) std::swap(*x1, *x2);
     if ((*y1 > *y2 && s.y_direction == 0) || (*y2 > *y1 && s.y_direction == 2)) std::swap(*y1, *y2);
     const double v[4] = {*x1 * s.scale_x, *y2 * s.scale_y, *x2 * s.scale_x, *y1 * s.scale_y};
-    ioliplot::Write_Values(s.stream, " 24 ", v, 4, "\n");
+    static constexpr ioliplot::Record_Text kRectangle(" ", OLI_REC_RECTANGLE, " ");
+    ioliplot::Write_Values(s.stream, kRectangle.text, v, 4, "\n");
 }
 
 void Oli_Filled_Rect(double x1, double y1, double x2, double y2) {
@@ -356,7 +373,8 @@ void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, dou
                       double y4) {
     Oli_Picture_State& s = S();
     Rect_Record(&x1, &y1, &x2, &y2);
-    Safe_Fprintf(s.stream, " 20  0\n");
+    static constexpr ioliplot::Record_Text kNoFill(" ", OLI_REC_FILL_PATTERN, "  0\n");
+    ioliplot::Put_Record(s.stream, kNoFill);
     ioliplot::Turn(&x3, &y3);
     ioliplot::Turn(&x4, &y4);
     if (x3 > x4) std::swap(x3, x4);
@@ -367,7 +385,7 @@ void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, dou
     double oy1 = std::fmin(y1, y2), oy2 = std::fmax(y1, y2);
     int hole = ox1 < x3 && x4 < ox2 && oy1 < y3 && y4 < oy2;
     if (hole)
-        Safe_Fprintf(s.stream, " 24  %lf %lf %lf %lf\n", x3 * s.scale_x, y4 * s.scale_y,
+        Safe_Fprintf(s.stream, " %d  %lf %lf %lf %lf\n", OLI_REC_RECTANGLE, x3 * s.scale_x, y4 * s.scale_y,
                      x4 * s.scale_x, y3 * s.scale_y);
     PlotFile_Frame_Area(x1, y1, x2, y2, hole, x3, y3, x4, y4);
 }
@@ -377,7 +395,7 @@ void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, dou
 void ioliplot::Write_Area_Record(int n, const double x[], const double y[], const char* end) {
     assert(n == 0 || (x != nullptr && y != nullptr));
     const Oli_Picture_State& s = S();
-    Safe_Fprintf(s.stream, " 18 %d", n);
+    Safe_Fprintf(s.stream, " %d %d", OLI_REC_POLYGON, n);
     // The points in pieces of 128, each piece one write.
     double v[256];
     for (int i = 0; i < n;) {

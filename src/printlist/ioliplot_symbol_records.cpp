@@ -7,14 +7,16 @@
 
 namespace ioliplot {
 
-void Pen_Record(int pen) { Safe_Fprintf(S().stream, " 4 %d\n", pen); }
-void Line_Width_Record(double cm) { Safe_Fprintf(S().stream, " 6 %lf\n", cm); }
-void Text_Class_Record(int size_class) { Safe_Fprintf(S().stream, " 7 %d\n", size_class); }
-void Text_Style_Record(int style) { Safe_Fprintf(S().stream, " 8 %d\n", style); }
-void Height_Record(double cm) { Safe_Fprintf(S().stream, " 13 %lf\n", cm); }
-void Text_Length_Record(double length) { Safe_Fprintf(S().stream, " 16 %lf\n", length); }
-void Text_Mode_Record(int a, int b) { Safe_Fprintf(S().stream, " 23 %d %d\n", a, b); }
-void Dash_Record(int count, const char* lengths) { Safe_Fprintf(S().stream, " 38 %d %s %d\n", count, lengths, 0); }
+void Pen_Record(int pen) { Safe_Fprintf(S().stream, " %d %d\n", OLI_REC_PEN, pen); }
+void Line_Width_Record(double cm) { Safe_Fprintf(S().stream, " %d %lf\n", OLI_REC_LINE_WIDTH, cm); }
+void Text_Class_Record(int size_class) { Safe_Fprintf(S().stream, " %d %d\n", OLI_REC_TEXT_CLASS, size_class); }
+void Text_Style_Record(int style) { Safe_Fprintf(S().stream, " %d %d\n", OLI_REC_TEXT_STYLE, style); }
+void Height_Record(double cm) { Safe_Fprintf(S().stream, " %d %lf\n", OLI_REC_TEXT_HEIGHT, cm); }
+void Text_Length_Record(double length) { Safe_Fprintf(S().stream, " %d %lf\n", OLI_REC_TEXT_LENGTH, length); }
+void Text_Mode_Record(int a, int b) { Safe_Fprintf(S().stream, " %d %d %d\n", OLI_REC_TEXT_MODE, a, b); }
+void Dash_Record(int count, const char* lengths) {
+    Safe_Fprintf(S().stream, " %d %d %s %d\n", OLI_REC_DASH, count, lengths, 0);
+}
 
 void Paper_Offset(double a, double b, double z, bool upright, double* dx, double* dy) {
     const Oli_Picture_State& s = S();

@@ -199,9 +199,10 @@ static void Clear_Background(double px, double py, int code, double degrees, con
     const double x1 = paper_x(b.x1 - kClearPad), x2 = paper_x(b.x2 + kClearPad);
     const double y1 = paper_y(b.y1 - kClearPad), y2 = paper_y(b.y2 + kClearPad);
     const double v[8] = {x1, y1, x2, y1, x2, y2, x1, y2};
-    Safe_Fprintf(s.stream, " 20  %d\n", 0);
-    ioliplot::Write_Values(s.stream, " 18 4", v, 8, " \n");
-    Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
+    static constexpr ioliplot::Record_Text kBox(" ", OLI_REC_POLYGON, " 4");
+    Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, 0);
+    ioliplot::Write_Values(s.stream, kBox.text, v, 8, " \n");
+    Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, g_pattern);
 }
 
 void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half) {
@@ -217,9 +218,10 @@ void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half) {
     const double ux = (px2 - px1) / len * half, uy = (py2 - py1) / len * half, nx = -uy, ny = ux;
     const double ax = px1 - ux, ay = py1 - uy, bx = px2 + ux, by = py2 + uy;
     const double v[8] = {ax + nx, ay + ny, bx + nx, by + ny, bx - nx, by - ny, ax - nx, ay - ny};
-    Safe_Fprintf(s.stream, " 20  %d\n", 0);
-    ioliplot::Write_Values(s.stream, " 18 4", v, 8, " \n");
-    Safe_Fprintf(s.stream, " 20  %d\n", g_pattern);
+    static constexpr ioliplot::Record_Text kBox(" ", OLI_REC_POLYGON, " 4");
+    Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, 0);
+    ioliplot::Write_Values(s.stream, kBox.text, v, 8, " \n");
+    Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, g_pattern);
 }
 
 void Oli_Get_Writer_State(Oli_Writer_State* out) {
@@ -306,7 +308,8 @@ void ioliplot::Note_Text(double px, double py, int code, double degrees, const c
 }
 
 void ioliplot::Text_Height_Record(double h) {
-    ioliplot::Write_Values(S().stream, " 13", &h, 1, "\n");
+    static constexpr ioliplot::Record_Text kHeight(" ", OLI_REC_TEXT_HEIGHT, "");
+    ioliplot::Write_Values(S().stream, kHeight.text, &h, 1, "\n");
     if (std::isfinite(h) && h > 0.0) S().text_height = h;
 }
 
@@ -332,14 +335,15 @@ static double Plot_Degrees(void) { return (S().rotation + S().text_angle) * DEGR
 // Record 14 with the text angle relative to the picture.
 static void Angle_Record(void) {
     const double degrees = (S().text_angle - S().rotation) * DEGREES;
-    ioliplot::Write_Values(S().stream, " 14", &degrees, 1, " 0\n");
+    static constexpr ioliplot::Record_Text kAngle(" ", OLI_REC_TEXT_ANGLE, "");
+    ioliplot::Write_Values(S().stream, kAngle.text, &degrees, 1, " 0\n");
 }
 
-// Record 10 (turned) or 9 (unturned) with the point twice.
-static int Box_Record(int record, double x, double y, int code, const char* text) {
+// The turned or unturned box text with the point twice.
+static int Box_Record(OliGraphicRecord record, double x, double y, int code, const char* text) {
     Oli_Picture_State& s = S();
     double px = x * s.scale_x, py = y * s.scale_y;
-    const double degrees = record == 10 ? (s.text_angle - s.rotation) * DEGREES : 0.0;
+    const double degrees = record == OLI_REC_BOX_TEXT_TURNED ? (s.text_angle - s.rotation) * DEGREES : 0.0;
     Clear_Background(px, py, code, degrees, text);
     ioliplot::Note_Text(px, py, code, degrees, text);
     // " %d %lf %lf %lf %lf %d \xAE%s\xAF\n" put together here, the point's
@@ -376,7 +380,8 @@ int Oli_Text_Rotated(double x, double y, const char* text) {
         Clear_Background(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
     g_cleared_ahead = false;
     ioliplot::Note_Text(x * s.scale_x, y * s.scale_y, 0x21, (s.text_angle - s.rotation) * DEGREES, text);
-    int result = Safe_Fprintf(s.stream, " 3 %lf %lf \xAE%s\xAF\n", x * s.scale_x, y * s.scale_y, text);
+    int result = Safe_Fprintf(s.stream, " %d %lf %lf \xAE%s\xAF\n", OLI_REC_TEXT_TURNED, x * s.scale_x,
+                              y * s.scale_y, text);
     PlotFile_Text(x, y, 7, Plot_Degrees(), nullptr, text);
     return result;
 }
@@ -385,7 +390,7 @@ int Oli_Text_Rotated(double x, double y, const char* text) {
 static int Turned_Text(double x, double y, int code, int anchor, const char* text) {
     ioliplot::Turn(&x, &y);
     Angle_Record();
-    int result = Box_Record(10, x, y, code, text);
+    int result = Box_Record(OLI_REC_BOX_TEXT_TURNED, x, y, code, text);
     PlotFile_Text(x, y, anchor, Plot_Degrees(), nullptr, text);
     return result;
 }
@@ -419,7 +424,7 @@ int Oli_Text_Box_Printf(double x, double y, int v, int h, const char* format, ..
     Label label = Format_Label(format, ap);
     va_end(ap);
     const char* text = label.text;
-    int result = Box_Record(9, x, y, Alignment_Code(v, h), text);
+    int result = Box_Record(OLI_REC_BOX_TEXT, x, y, Alignment_Code(v, h), text);
     PlotFile_Text(x, y, Plot_Anchor(v, h), Plot_Degrees(), nullptr, text);
     return result;
 }
@@ -428,7 +433,8 @@ int Oli_Text_Plain(double x, double y, const char* text) {
     Oli_Picture_State& s = S();
     if (!text) text = "";
     ioliplot::Note_Text(x * s.scale_x, y * s.scale_y, 0x21, 0.0, text);
-    int result = Safe_Fprintf(s.stream, " 2 %lf %lf \xAE%s\xAF\n", x * s.scale_x, y * s.scale_y, text);
+    int result = Safe_Fprintf(s.stream, " %d %lf %lf \xAE%s\xAF\n", OLI_REC_TEXT, x * s.scale_x, y * s.scale_y,
+                              text);
     PlotFile_Text(x, y, 7, 0.0, "0.", text);
     return result;
 }
@@ -436,7 +442,7 @@ int Oli_Text_Plain(double x, double y, const char* text) {
 // Record 9 with a fixed code; the plot text with a fixed anchor and angle.
 static int Fixed_Box(double x, double y, int code, int anchor, const char* angle, const char* text) {
     if (!text) text = "";
-    int result = Box_Record(9, x, y, code, text);
+    int result = Box_Record(OLI_REC_BOX_TEXT, x, y, code, text);
     PlotFile_Text(x, y, anchor, 0.0, angle, text);
     return result;
 }
@@ -481,7 +487,7 @@ int Oli_Boxed_Number(double x, double y, double h, int number) {
 }
 
 int Oli_Boxed_Text_Scaled(double x, double y, double h, double scale, const char* text) {
-    Safe_Fprintf(S().stream, " 4 %d\n", 2);
+    Safe_Fprintf(S().stream, " %d %d\n", OLI_REC_PEN, 2);
     return Boxed(x, y, h / scale, text);
 }
 
@@ -494,7 +500,7 @@ int Oli_Circled_Text(double x, double y, double h, double scale, const char* tex
     Oli_Element_Begin();
     Oli_Dash_Pattern(0);
     Oli_Fill_Record(0);
-    Safe_Fprintf(S().stream, " 4 %d\n", 2);
+    Safe_Fprintf(S().stream, " %d %d\n", OLI_REC_PEN, 2);
     Oli_Filled_Circle(x, y, d);
     Oli_Arc(x, y, d, 0.0, 360.0);
     Oli_Text_At(x, y, text);

@@ -16,6 +16,7 @@
 #include "base/textio.h"
 #include "platform/desktop.h"
 #include "platform/format.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/posix.h"
 #include "printlist/oli_checks.h"
 
@@ -138,7 +139,7 @@ int Oli_Raster_Record(FILE* stream, double x, double y, const char* file_name,
         const char* dot = std::strrchr(file_name, '.');
         name = dot ? dot : "";
     }
-    bool ok = Put(stream, "75 %d %.6g %.6g", static_cast<int>(s.flags), x, y);
+    bool ok = Put(stream, "%d %d %.6g %.6g", OLI_REC_RASTER, static_cast<int>(s.flags), x, y);
     if (ok && (s.flags & OLI_RASTER_RESOLUTION)) ok = Put(stream, " %d", s.resolution);
     if (ok && (s.flags & OLI_RASTER_FACTORS)) ok = Put(stream, " %.6g %.6g", s.factor_x, s.factor_y);
     if (ok && (s.flags & OLI_RASTER_SIZE)) ok = Put(stream, " %.6g %.6g", s.width, s.angle);

@@ -2,6 +2,7 @@
 #include "printlist/oli_symbol_picture.h"
 
 #include "base/vesk.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_checks.h"
@@ -15,10 +16,11 @@ static void Symbol_Picture(FILE* stream, double w, double h, const char* name, b
     if (!check.Ok()) return;
     Safe_Fprintf(stream, "\n#SHOWGRAFIC\n 0 0 0\n 0 0 0\n%d\n", -1);
     Safe_Fprintf(stream, "0 %.1lf 0 %.1lf\n", w, h);
-    Safe_Fprintf(stream, " 27 0 %.1lf %%FONT%%\\%s%s\n", h, framed ? "" : Oli_Get_Table_Title(), name);
+    Safe_Fprintf(stream, " %d 0 %.1lf %%FONT%%\\%s%s\n", OLI_REC_SYMBOL, h, framed ? "" : Oli_Get_Table_Title(), name);
     if (framed) {
         const double x[5] = {0.0, 0.0, w, w, 0.0}, y[5] = {0.0, h, h, 0.0, 0.0};
-        for (int i = 0; i < 4; i++) Safe_Fprintf(stream, " 1  %lf %lf %lf %lf\n", x[i], y[i], x[i + 1], y[i + 1]);
+        for (int i = 0; i < 4; i++)
+            Safe_Fprintf(stream, " %d  %lf %lf %lf %lf\n", OLI_REC_LINE, x[i], y[i], x[i + 1], y[i + 1]);
     }
     Safe_Fprintf(stream, "%d\n", -1);
     OLI_setYPositionCM(stream, 1, -0.3);

@@ -1,0 +1,45 @@
+// The graphic records of a picture in a print list ("#SHOWGRAFIC"): each
+// line of a picture begins with one of these numbers. Shared by the
+// picture writers (printlist/ioliplot*) and the viewer's renderer
+// (oli_render_picture.cpp); docs/printlist-viewer.md gives each record's
+// numbers and how it is drawn. The numbers are the file format: never
+// change one.
+#ifndef PLATFORM_OLI_GRAPHIC_RECORDS_H
+#define PLATFORM_OLI_GRAPHIC_RECORDS_H
+
+enum OliGraphicRecord : int {
+    OLI_REC_LINE = 1,                   // x1 y1 x2 y2
+    OLI_REC_TEXT = 2,                   // x y «text»: the baseline starts at the point
+    OLI_REC_TEXT_TURNED = 3,            // as OLI_REC_TEXT, turned by the text angle
+    OLI_REC_PEN = 4,                    // pen number of the lines that follow
+    OLI_REC_LINE_WIDTH = 6,             // line width in cm
+    OLI_REC_TEXT_CLASS = 7,             // size class of the texts that follow
+    OLI_REC_TEXT_STYLE = 8,             // style of the texts that follow
+    OLI_REC_BOX_TEXT = 9,               // x1 y1 x2 y2 code «text»: placed at the box by its alignment code
+    OLI_REC_BOX_TEXT_TURNED = 10,       // as OLI_REC_BOX_TEXT, turned by the text angle
+    OLI_REC_TEXT_HEIGHT = 13,           // text height in cm
+    OLI_REC_TEXT_ANGLE = 14,            // text angle in degrees, then 0
+    OLI_REC_TEXT_LENGTH = 16,           // length of a symbol's text
+    OLI_REC_POLYGON = 18,               // n, then n pairs: a filled polygon
+    OLI_REC_FILL_PATTERN = 20,          // fill pattern of the areas that follow, 0 none
+    OLI_REC_SECTION_MARK = 21,          // 1 before a filled section, 0 before seams and weld bands
+    OLI_REC_TEXT_MODE = 23,             // two words of a symbol's text
+    OLI_REC_RECTANGLE = 24,             // x1 y1 x2 y2: a filled rectangle
+    OLI_REC_SYMBOL = 27,                // x y %FONT%\name: a stored symbol
+    OLI_REC_ELEMENT_BEGIN = 30,         // the drawing state is kept ...
+    OLI_REC_ELEMENT_END = 31,           // ... and given back
+    OLI_REC_NODE_MARK = 34,             // x y: the node mark of a section drawing
+    OLI_REC_DASH = 38,                  // n, the n lengths in cm, 0
+    OLI_REC_WELD_LABEL = 49,            // x y height angle ... «text»: a label of the scaled weld drawing
+    OLI_REC_LINE_COLOUR = 50,           // r g b
+    OLI_REC_FILL_COLOUR = 51,           // r g b
+    OLI_REC_COLOUR_ELEMENT_BEGIN = 52,  // after OLI_REC_ELEMENT_BEGIN in colour mode
+    OLI_REC_COLOUR_ELEMENT_END = 53,    // after OLI_REC_ELEMENT_END in colour mode
+    OLI_REC_COLOUR_CONTROL_59 = 59,     // colour-mode control
+    OLI_REC_COLOUR_CONTROL_60 = 60,
+    OLI_REC_COLOUR_CONTROL_61 = 61,
+    OLI_REC_COLOUR_VALUE = 62,          // a colour-mode value
+    OLI_REC_RASTER = 75,                // flags x y ... «name»: a raster picture
+};
+
+#endif

@@ -1,0 +1,204 @@
+// The pieces of the print-list renderer and the state they share; not for
+// other modules. oli_render.cpp runs a document through them, block by
+// block:
+//
+//   oli_render_page.cpp     the page: the writing position and its moves,
+//                           page breaks, foot line, damage mark, bookmarks
+//   oli_render_text.cpp     text lines laid out into rows, paragraphs
+//   oli_render_table.cpp    tables
+//   oli_render_picture.cpp  pictures and their graphic records
+//   oli_render_pass.cpp     the layout pass that moves headings off a
+//                           page's foot
+//
+// Lengths are worked in cm from the page's upper left corner and drawn in
+// points (kPt per cm).
+#ifndef PLATFORM_OLI_RENDER_INTERNAL_H
+#define PLATFORM_OLI_RENDER_INTERNAL_H
+
+#include <cairo.h>
+#include <pango/pangocairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/oli_layout_check.h"
+#include "platform/oli_view.h"
+
+namespace oli_render {
+
+constexpr double kPt = 72.0 / 2.54;  // points per cm
+constexpr double kPageW = 21.0, kPageH = 29.7;
+constexpr double kLeft = 2.5, kRight = 1.5, kTop = 2.0, kBottom = 2.0;
+constexpr double kTextBottom = kPageH - kBottom;                     // cm, the lowest a text may end
+constexpr double kBodySize = 9.5, kTableSize = 8.5, kFootSize = 7.5;  // points
+constexpr double kMinTableSize = 5.5;                                // points, a table shrunk to fit
+constexpr double kLimit = 1e5;                                       // cm; beyond is damage
+constexpr double kTableGap = 0.5;     // cm below every table (the writers move up by it to go on at once)
+constexpr double kPictureGap = 0.7;   // cm below every picture (the writers move up by as much to go on
+                                      // right below it, by less to keep some room)
+constexpr double kKeepWithHeading = 0.8;  // cm that must follow a heading on its page
+inline const char* const kBodyFont = "DejaVu Sans";
+inline const char* const kTableFont = "DejaVu Sans Mono";
+
+inline bool Sane(double v) { return std::isfinite(v) && std::fabs(v) < kLimit; }
+
+// A box on the page, cm.
+struct Area {
+    double x1, y1, x2, y2;
+};
+
+// What stands on the page so far, in the order drawn: a heading line or
+// anything else (a text line, a table row, a picture).
+struct Drawn {
+    bool heading;
+    int block, line;
+};
+
+// Where the layout stands: the page, the writing position and what the
+// page holds so far. It is all a layout pass needs to go on from a block.
+struct Place {
+    int page = 1;
+    double y = kTop;         // cm from the top of the page
+    double lowest = kTop;    // the lowest point written on this page
+    double mark = -1;        // position of the last move with word 768, -1 none on this page
+    double table_end = -1;   // lower edge of the table just set (before its gap), -1 after anything else
+    double margin = 0.0;     // cm beyond the left margin
+    double stored[10] = {0};
+    int stored_page[10] = {0};
+    std::string contents;    // the contents entry in force: the position of the list
+    // Pictures drawn on this page: text set beside one of them (the writers
+    // go back up to set a list beside a picture, a picture beside a table)
+    // ends before it.
+    std::vector<Area> floats;
+    // The ink of the running text, table rows and titles set on this page:
+    // a table set beside text that stands below its top (the writers go
+    // back up to set a data block beside a sketch whose material lines
+    // follow it) is set smaller to end above that text.
+    std::vector<Area> inked;
+    std::vector<Drawn> on_page;
+};
+
+// What every pass over a document shares: the symbol files read (null: not
+// readable), the record numbers already warned about, and the headings
+// that would end a page: (block, line) of each, set on a new page instead
+// (oli_render_pass.cpp finds them).
+struct Shared {
+    std::map<std::string, std::unique_ptr<OliSymbol>> symbols;
+    std::set<int> warned;
+    std::set<std::pair<int, int>> break_before;
+};
+
+struct Pass;  // a layout pass looking for a heading to move (oli_render_pass.cpp)
+
+// One pass over a document: what it draws on, where what it draws goes,
+// and where the layout stands.
+struct Render {
+    cairo_surface_t* surface = nullptr;
+    cairo_t* cr = nullptr;
+    bool pdf = true;
+    int total = 0;           // pages of the whole list, 0 while counting
+    int target = 0;          // PNG: the page to write
+    double dpi = 150;
+    FILE* png_file = nullptr;        // the target page goes to this PNG file,
+    OliPageImage* image = nullptr;   // or into these pixels
+    bool png_written = false;
+    bool done = false;       // nothing more to draw (the target page is out, or the pass stopped)
+    std::vector<int> parents{0};     // the open bookmark levels
+    std::string page_mark;   // what every page says of a damaged list (OLI_Page_Mark), UTF-8
+    int block = -1;          // the block being drawn
+    std::vector<OliTextBox>* boxes = nullptr;
+    std::vector<OliInk>* ink = nullptr;  // the marks of pictures, for the layout check
+    Shared* shared = nullptr;
+    Pass* pass = nullptr;    // the layout pass this is, null when drawing
+    Place at;
+};
+
+// ---- the page (oli_render_page.cpp) ----
+
+// cairo's writer of a PDF or PNG into a stream.
+// The errno of the first write into the stream that failed in a render
+// (cairo calls on after it and may change errno); a render sets it to 0
+// before it starts.
+extern int write_error;
+cairo_status_t Write_To_File(void* file, const unsigned char* data, unsigned int length);
+
+double Text_Left(const Render* r);
+double Text_Width(const Render* r);
+// Where text starting at x and standing from top to bottom must end: the
+// right margin, or just before a picture to its right.
+double Right_Edge(const Render* r, double x, double top, double bottom);
+
+void Begin_Page(Render* r);
+// The page's foot line and damage mark, then the page goes out: a PDF page,
+// or the target page into its PNG file or pixels (after which the pass is
+// done).
+void End_Page(Render* r);
+// Ends the page and begins the next, unless a layout pass stops here.
+void New_Page(Render* r);
+// Room for h cm below the writing position, on a new page if needed (a
+// block taller than a page starts at the top of one and runs over).
+void Ensure(Render* r, double h);
+// Notes a heading line or anything else as drawn on the page.
+void Note_Drawn(Render* r, bool heading, int line);
+// Notes a mark of a picture for the layout check; the points are page
+// points (1/72 inch).
+void Note_Ink(Render* r, OliInkKind kind, std::vector<double> pt, double width_pt = 0.0);
+
+// The blocks that move the writing position or say where the list stands:
+// contents entries, page breaks, moves, margins, reserved room, stored
+// places.
+void Page_Block(Render* r, const OliBlock& b);
+// A bookmark of the PDF (the final pass only).
+void Bookmark(Render* r, const OliBlock& b);
+
+// ---- text (oli_render_text.cpp) ----
+
+// A pango layout of the markup in the family at size_pt points, with the
+// metrics fixed whatever surface it is drawn on.
+PangoLayout* Layout(Render* r, const std::string& markup, const char* family, double size_pt);
+double Width_Cm(PangoLayout* l);
+double Height_Cm(PangoLayout* l);
+// Draws a layout with its top left corner at (x, top) cm and records its
+// box.
+void Show(Render* r, PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line,
+          int row, bool heading);
+// One text line in the body font (table titles, captions).
+void Text_Line(Render* r, const std::string& text, OliTextKind kind, int line);
+void Para(Render* r, const OliBlock& b);
+
+// ---- tables (oli_render_table.cpp) ----
+
+void Table(Render* r, const OliBlock& b);
+
+// ---- pictures (oli_render_picture.cpp) ----
+
+void Picture(Render* r, const OliBlock& b);
+
+// ---- the run of a document (oli_render.cpp) ----
+
+// Begins the first page and lays out every block.
+void Run(Render* r, const OliDocument& doc);
+// Lays out the blocks from `from` on and ends the last page.
+void Run_Blocks(Render* r, const OliDocument& doc, size_t from);
+
+// ---- the layout pass (oli_render_pass.cpp) ----
+
+// Lays the document out until no heading ends a page, noting in
+// shared->break_before the headings that go to the next page.
+void Move_Headings(const OliDocument& doc, Shared* shared);
+// Keeps where the layout stands before block i (Run_Blocks).
+void Pass_Before_Block(Render* r, size_t i);
+// At a page break: true when the pass stops there, having found the
+// heading to move (the page is then left as it is); otherwise forgets the
+// places kept on the page that ends.
+bool Pass_At_Page_Break(Render* r);
+
+}  // namespace oli_render
+
+#endif

@@ -1,0 +1,228 @@
+// Tables of the print-list renderer ("#SHOWTABLE"): the titles, then the
+// rows in a monospaced font, as their writers align the cells with blanks.
+// A table wider than its room, or set beside text that stands below its
+// top, is set smaller; one that runs over a page repeats its head rows,
+// and a head or a row that heads others never stands alone at a page's
+// foot.
+
+#include <algorithm>
+
+#include "platform/oli_markup_internal.h"
+#include "platform/oli_render_calls.h"
+#include "platform/oli_render_internal.h"
+#include "platform/oli_symbols_internal.h"
+
+namespace oli_render {
+
+namespace {
+
+using Glyph_Rows = std::vector<std::vector<OliGlyphItem>>;
+
+// A table row heads the rows after it when its text begins in bold or
+// heading style.
+bool Heads_Rows(const std::vector<OliGlyphItem>& g) {
+    for (const OliGlyphItem& it : g) {
+        if (it.c == ' ') continue;
+        return it.style.bold || it.style.heading;
+    }
+    return false;
+}
+
+bool Has_Ink(const std::vector<OliGlyphItem>& g) {
+    for (const OliGlyphItem& it : g)
+        if (it.c != ' ' && it.c != '\t') return true;
+    return false;
+}
+
+// The top of the highest text set on this page that starts below `top`
+// and reaches into the columns x1 .. x2; a large value when there is none.
+double Text_Below(const Render* r, double top, double x1, double x2) {
+    double first = 1e9;
+    for (const Area& t : r->at.inked)
+        if (t.y1 >= top - 1e-6 && t.x2 > x1 + 0.05 && t.x1 < x2 - 0.05) first = std::min(first, t.y1);
+    return first;
+}
+
+// Total height of the rows at `pt` points.
+double Rows_Height(Render* r, const Glyph_Rows& glyphs, double pt) {
+    double h = 0;
+    for (const std::vector<OliGlyphItem>& g : glyphs) {
+        PangoLayout* l = Layout(r, Oli_Glyphs_Pango(g, 0, g.size()), kTableFont, pt);
+        h += Height_Cm(l);
+        oli_lib.g_object_unref(l);
+    }
+    return h;
+}
+
+// A table set beside text that already stands below its top (the writer
+// went back up to set it there) must end above that text: it is set
+// smaller, down to the smallest table size; when even that does not end
+// above it, the table goes below everything on the page instead. `widest`
+// is the widest row at the normal table size.
+void Clear_Of_Text_Below(Render* r, const Glyph_Rows& glyphs, double widest, double* size) {
+    Place& at = r->at;
+    const double left = Text_Left(r);
+    const double below = Text_Below(r, at.y, left, left + widest * *size / kTableSize);
+    if (below >= 1e9) return;
+    const double room = below - 0.1 - at.y;
+    double h = Rows_Height(r, glyphs, *size);
+    if (h <= room) return;
+    double pt = *size;
+    // Row heights follow the size nearly in proportion; a few steps settle
+    // the rounding of the font's line height.
+    for (int step = 0; step < 4 && h > room && pt > kMinTableSize; ++step) {
+        pt = std::max(kMinTableSize, room > 0 ? pt * room / h * 0.99 : kMinTableSize);
+        h = Rows_Height(r, glyphs, pt);
+    }
+    if (h <= room) {
+        *size = pt;
+        return;
+    }
+    at.y = std::max(at.y, at.lowest);
+}
+
+// The width of a row of a table at `pt` points.
+double Row_Width(Render* r, const std::vector<OliGlyphItem>& glyphs, double pt) {
+    PangoLayout* l = Layout(r, Oli_Glyphs_Pango(glyphs, 0, glyphs.size()), kTableFont, pt);
+    const double w = Width_Cm(l);
+    oli_lib.g_object_unref(l);
+    return w;
+}
+
+// The size of a table whose widest row is `widest` cm at the normal size,
+// and the room it is set in (its width is returned): the room left of a
+// picture beside it, where the table is set smaller to end before the
+// picture. The font's advances round at small sizes, so the widest row is
+// measured again at the size found, and smaller still until it fits; when
+// it does not fit beside the picture even at the smallest size, the table
+// starts below the picture, in the whole width.
+double Fit_Table(Render* r, const std::vector<OliGlyphItem>& widest_glyphs, double widest, size_t rows,
+                 double* size) {
+    Place& at = r->at;
+    const double left = Text_Left(r);
+    const double full = std::max(2.0, kPageW - kRight - left);
+    double width = std::max(2.0, Right_Edge(r, left, at.y, at.y + 0.36 * static_cast<double>(rows)) - left);
+    for (int pass = 0; pass < 2; ++pass) {
+        *size = kTableSize;
+        if (widest <= width) return width;
+        *size = std::max(kMinTableSize, kTableSize * width / widest);
+        double w = Row_Width(r, widest_glyphs, *size);
+        for (int step = 0; step < 4 && w > width && *size > kMinTableSize; ++step) {
+            *size = std::max(kMinTableSize, *size * width / w * 0.99);
+            w = Row_Width(r, widest_glyphs, *size);
+        }
+        if (w <= width || width >= full - 1e-6) return width;
+        for (const Area& f : at.floats)
+            if (f.y2 > at.y && f.x1 > left + 0.5) at.y = std::max(at.y, f.y2 + 0.2);
+        width = std::max(2.0, Right_Edge(r, left, at.y, at.y + 0.36 * static_cast<double>(rows)) - left);
+    }
+    return width;
+}
+
+// The rows of a table laid out at their size, with what each must keep
+// with it on its page.
+struct Table_Rows {
+    const OliBlock* b = nullptr;
+    Glyph_Rows glyphs;
+    std::vector<PangoLayout*> layouts;
+    std::vector<bool> heads;  // the row heads the rows after it
+    int head = 0;             // the head rows, repeated on every page
+    double head_h = 0;        // their height, cm
+    double width = 0;         // the room the table is set in, cm
+    OliLineFrames frames;
+};
+
+// Sets the table's size and room, and lays its rows out.
+void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t) {
+    double size = kTableSize;
+    double widest = 0;
+    size_t widest_row = 0;
+    for (const std::string& row : b.lines) {
+        t->glyphs.push_back(Oli_Markup_Glyphs(row));
+        const double w = Row_Width(r, t->glyphs.back(), size);
+        if (w > widest) widest = w, widest_row = t->glyphs.size() - 1;
+    }
+    t->width = Fit_Table(r, t->glyphs[widest_row], widest, b.lines.size(), &size);
+    Clear_Of_Text_Below(r, t->glyphs, widest, &size);
+    t->head = std::clamp(b.head_rows, 0, static_cast<int>(b.lines.size()) - 1);
+    for (size_t i = 0; i < b.lines.size(); ++i) {
+        t->layouts.push_back(Layout(r, Oli_Glyphs_Pango(t->glyphs[i], 0, t->glyphs[i].size()), kTableFont, size));
+        if (static_cast<int>(i) < t->head) t->head_h += Height_Cm(t->layouts.back());
+    }
+    // Rows in bold that head the rows after them (the sections of a text
+    // block set as a one-column table: "Schweißnähte", "Spannungen") start
+    // a page only with the first row they head.
+    const size_t n = t->layouts.size();
+    t->heads.assign(n, false);
+    for (size_t i = n; i-- > static_cast<size_t>(t->head);)
+        t->heads[i] = i + 1 < n && Heads_Rows(t->glyphs[i]) && Has_Ink(t->glyphs[i + 1]);
+}
+
+void Draw_Row(Render* r, Table_Rows* t, size_t i) {
+    PangoLayout* l = t->layouts[i];
+    double h = Height_Cm(l);
+    const double left = Text_Left(r), top = r->at.y;
+    Show(r, l, left, top, OLI_TEXT_TABLE, Oli_Glyphs_Plain(t->glyphs[i], 0, t->glyphs[i].size()),
+         static_cast<int>(i), 0, t->heads[i]);
+    r->at.y += h;
+    // The frame escapes of the row (a rule under its cells, frames).
+    OLI_Draw_Line_Frames(r->cr, &t->frames, t->b->lines[i], left * kPt, top * kPt, Width_Cm(l) * kPt,
+                         t->width * kPt, r->at.y * kPt);
+}
+
+// What must stand on the page with row i: the row, and when it is the first
+// of rows that head others, those and the first row they head.
+double Keep_With(const Table_Rows& t, size_t i) {
+    double keep = Height_Cm(t.layouts[i]);
+    if (t.heads[i] && (i == 0 || !t.heads[i - 1]))
+        for (size_t j = i + 1; j < t.layouts.size(); ++j) {
+            keep += Height_Cm(t.layouts[j]);
+            if (!t.heads[j]) break;
+        }
+    return keep;
+}
+
+// Sets the rows, each on a new page (under the repeated head rows) when it
+// and what it keeps with it do not fit.
+void Draw_Rows(Render* r, Table_Rows* t) {
+    const size_t n = t->layouts.size();
+    const size_t head = static_cast<size_t>(t->head);
+    for (size_t i = 0; i < n && !r->done; ++i) {
+        const double h = Height_Cm(t->layouts[i]);
+        const double keep = Keep_With(*t, i);
+        const double y = r->at.y;
+        if (i < head) {
+            if (i == 0) Ensure(r, t->head_h + (n > head ? Height_Cm(t->layouts[head]) : 0));
+        } else if ((y + h > kTextBottom || (y + keep > kTextBottom && keep < (kTextBottom - kTop) / 3)) &&
+                   y > kTop + 1e-6) {
+            New_Page(r);
+            if (r->done) break;
+            for (size_t k = 0; k < head; ++k) Draw_Row(r, t, k);
+        }
+        if (r->done) break;
+        Note_Drawn(r, false, static_cast<int>(i));
+        Draw_Row(r, t, i);
+    }
+}
+
+}  // namespace
+
+void Table(Render* r, const OliBlock& b) {
+    int line = 0;
+    for (const std::string& title : b.titles) {
+        if (r->done) return;
+        Text_Line(r, title, OLI_TEXT_TITLE, line++);
+    }
+    if (!b.lines.empty()) {
+        Table_Rows t;
+        t.b = &b;
+        Lay_Out_Rows(r, b, &t);
+        Draw_Rows(r, &t);
+        OLI_Close_Line_Frames(r->cr, &t.frames);
+        for (PangoLayout* l : t.layouts) oli_lib.g_object_unref(l);
+    }
+    r->at.table_end = r->at.y;
+    r->at.y += kTableGap;
+}
+
+}  // namespace oli_render

@@ -1,0 +1,430 @@
+// Text of the print-list renderer: a marked-up text line laid out into rows
+// of pango layouts (tabs to their stops, breaks only where a reader expects
+// them), the rows set on the page, and the paragraphs of "#SHOWPARA"
+// blocks with their formats and frame escapes.
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "platform/oli_markup_internal.h"
+#include "platform/oli_render_calls.h"
+#include "platform/oli_render_internal.h"
+#include "platform/oli_symbols_internal.h"
+
+namespace oli_render {
+
+namespace {
+
+constexpr double kDefaultTab = 1.2;  // cm between the stops of a line that gives none (four tab steps)
+constexpr double kTabGap = 0.1;      // cm a text keeps before the stop it is tabbed to
+constexpr double kEmptyRow = 0.38;   // cm, the height of a row without ink
+
+// ---- where a line may break ----
+
+bool Is_Digit(int c) { return c >= '0' && c <= '9'; }
+
+// The visible word of glyphs [b, e) in plain text, superscript digits as
+// their signs, without trailing punctuation.
+std::string Word_Of(const std::vector<OliGlyphItem>& g, size_t b, size_t e) {
+    std::string w;
+    for (size_t i = b; i < e; ++i) {
+        int c = g[i].c;
+        if (g[i].style.sup && c == '2') c = 0xFD;
+        else if (g[i].style.sup && c == '3') c = 0xFA;
+        w += c < 0x100 ? static_cast<char>(c) : '?';
+    }
+    while (!w.empty() && std::strchr(",;:)", w.back())) w.pop_back();
+    return w;
+}
+
+bool Is_Unit(const std::string& w) {
+    static const char* const kUnits[] = {"mm", "cm", "m", "kN", "kNm", "kNcm", "N", "Nm", "N/mm\xFD", "N/mm2",
+                                         "kN/cm", "kN/cm\xFD", "kN/m", "mm\xFD", "cm\xFD", "cm\xFA", "cm4", "%",
+                                         "\x89", "\xF8", "kg", "kg/m", "kN/m\xFD", "cm\xFD/m"};
+    for (const char* u : kUnits)
+        if (w == u) return true;
+    return false;
+}
+
+// Comparison and relation signs stay on the line of both neighbours.
+bool Is_Relation(const std::string& w) {
+    return w == "=" || w == "<" || w == ">" || w == "\xF3" || w == "\xF2" || w == "\xF7" || w == "<=" || w == ">=";
+}
+
+bool Is_Verdict(const std::string& w) { return w == "ok" || w == "nicht" || w == "!!" || w == "!" || w == "ok!"; }
+
+// Marks the blanks that must not break a line: between a value and its
+// unit, around a comparison sign, after the arrow to a utilisation, and
+// before a verdict ("= 0.123  <  1  ok", "235.0 N/mm²", "nicht ok !!").
+std::vector<bool> Glued_Blanks(const std::vector<OliGlyphItem>& g) {
+    std::vector<bool> glued(g.size(), false);
+    // Words: runs without blanks and tabs.
+    struct Span {
+        size_t b, e;
+    };
+    std::vector<Span> words;
+    for (size_t i = 0; i < g.size();) {
+        if (g[i].c == ' ' || g[i].c == '\t') {
+            ++i;
+            continue;
+        }
+        size_t b = i;
+        while (i < g.size() && g[i].c != ' ' && g[i].c != '\t') ++i;
+        words.push_back({b, i});
+    }
+    for (size_t k = 0; k + 1 < words.size(); ++k) {
+        const size_t gap_b = words[k].e, gap_e = words[k + 1].b;
+        bool blanks_only = true;
+        for (size_t i = gap_b; i < gap_e; ++i) blanks_only = blanks_only && g[i].c == ' ';
+        if (!blanks_only) continue;
+        const std::string a = Word_Of(g, words[k].b, words[k].e), b = Word_Of(g, words[k + 1].b, words[k + 1].e);
+        const bool a_number = !a.empty() && (Is_Digit(static_cast<unsigned char>(a.back())));
+        bool glue = Is_Relation(a) || Is_Relation(b) || a == "\x88" || Is_Verdict(b) || a == "nicht" ||
+                    (a_number && Is_Unit(b)) || a.empty() || b.empty();
+        // A coloured verdict (a blue "ok", a red "nicht ok !!") stays with
+        // what it judges.
+        if (!glue && g[words[k + 1].b].style.colour >= 0 && g[words[k].b].style.colour < 0 &&
+            g[words[k + 1].b].style.heading)
+            glue = true;
+        if (glue)
+            for (size_t i = gap_b; i < gap_e; ++i) glued[i] = true;
+    }
+    return glued;
+}
+
+// A line that begins in heading style ("╬H...") heads what follows.
+bool Starts_As_Heading(const std::string& text) {
+    for (const OliGlyphItem& it : Oli_Markup_Glyphs(text)) {
+        if (it.c == ' ') continue;
+        return it.style.heading;
+    }
+    return false;
+}
+
+// ---- pieces of text laid out into rows ----
+
+struct Piece {
+    PangoLayout* l = nullptr;
+    double x = 0, w = 0, base = 0, h = 0;  // cm: left edge, width, baseline below the top, height
+    std::string text;
+};
+
+struct Row {
+    std::vector<Piece> pieces;
+    double asc = 0, desc = 0;
+    double Height() const { return asc + desc; }
+};
+
+void Free_Rows(std::vector<Row>& rows) {
+    for (Row& r : rows)
+        for (Piece& p : r.pieces)
+            if (p.l) oli_lib.g_object_unref(p.l), p.l = nullptr;
+    rows.clear();
+}
+
+// One piece of glyphs [b, e) on one line.
+Piece Make_Piece(Render* r, const std::vector<OliGlyphItem>& g, size_t b, size_t e, const std::vector<bool>& glued,
+                 const char* family, double size) {
+    Piece p;
+    p.l = Layout(r, Oli_Glyphs_Pango(g, b, e, &glued), family, size);
+    p.w = Width_Cm(p.l);
+    p.h = Height_Cm(p.l);
+    p.base = oli_lib.pango_layout_get_baseline(p.l) / static_cast<double>(PANGO_SCALE) / kPt;
+    size_t v = e;
+    while (v > b && (g[v - 1].c == ' ' || g[v - 1].c == '\t')) --v;
+    p.text = Oli_Glyphs_Plain(g, b, v);
+    return p;
+}
+
+// The width of a piece without its trailing blanks.
+double Visible_Width(const Piece& p) {
+    const char* t = oli_lib.pango_layout_get_text(p.l);
+    int n = static_cast<int>(std::strlen(t));
+    while (n > 0 && t[n - 1] == ' ') --n;
+    if (n == 0) return 0.0;
+    PangoRectangle pos;
+    oli_lib.pango_layout_index_to_pos(p.l, n, &pos);
+    // index_to_pos of the end gives the position after the last glyph.
+    double w = pos.x / static_cast<double>(PANGO_SCALE) / kPt;
+    return w > 0 ? std::min(w, p.w) : p.w;
+}
+
+// A text line being laid out into rows (Flow): its glyphs, its stops, the
+// row being filled and where in it the next piece goes.
+struct Flow_State {
+    Render* r = nullptr;
+    std::vector<OliGlyphItem> g;
+    std::vector<bool> glued;
+    const char* family = nullptr;
+    double size = 0.0, width = 0.0;
+    std::vector<double> stops;  // cm from the line's left edge, ascending
+    double cont = 0.0;          // where a continuation row starts
+    std::vector<Row> rows;
+    Row cur;
+    double x = 0.0;
+};
+
+Piece Piece_Of(Flow_State& f, size_t b, size_t e) { return Make_Piece(f.r, f.g, b, e, f.glued, f.family, f.size); }
+
+bool Fits(const Flow_State& f, double w) { return f.x + w <= f.width + 1e-6; }
+
+void Place_Piece(Flow_State& f, Piece p) {
+    p.x = f.x;
+    f.x += p.w;
+    f.cur.asc = std::max(f.cur.asc, p.base);
+    f.cur.desc = std::max(f.cur.desc, p.h - p.base);
+    f.cur.pieces.push_back(p);
+}
+
+void New_Row(Flow_State& f) {
+    f.rows.push_back(f.cur);
+    f.cur = Row{};
+    f.x = f.cont;
+}
+
+double Next_Stop(const Flow_State& f, double from) {
+    for (double s : f.stops)
+        if (s > from + 1e-6) return s;
+    double base = f.stops.empty() ? 0.0 : f.stops.back();
+    return base + kDefaultTab * (std::floor((from - base) / kDefaultTab + 1e-9) + 1.0);
+}
+
+// The stops of a line and where its continuation rows start: the hanging
+// width, else, in a line with tabs, the first stop.
+void Set_Stops(Flow_State& f, const std::vector<double>& tab_stops, double hanging) {
+    if (hanging > 0) f.stops.push_back(hanging);
+    for (double t : tab_stops)
+        if (t > 0 && Sane(t)) f.stops.push_back(t);
+    std::sort(f.stops.begin(), f.stops.end());
+    bool has_tab = false;
+    for (const OliGlyphItem& it : f.g) has_tab = has_tab || it.c == '\t';
+    f.cont = hanging > 0 ? hanging : (has_tab && !f.stops.empty() ? f.stops[0] : 0.0);
+    if (f.cont > f.width * 0.6) f.cont = 0.0;
+}
+
+// A tab: on to the next stop, or to a new row when none is left in this one.
+void Tab(Flow_State& f) {
+    double s = Next_Stop(f, f.x > 0 ? f.x + kTabGap : f.x);
+    if (s >= f.width - 0.05) {
+        New_Row(f);
+        return;
+    }
+    f.x = s;
+    // A line without stops of its own goes on under its first tabbed cell.
+    if (f.stops.empty() && f.cont == 0.0 && f.x < f.width * 0.6) f.cont = f.x;
+}
+
+// A word [w, we) longer than a row: as many glyphs as fit, the rest in the
+// next row. Returns where the rest begins.
+size_t Place_Glyphs_That_Fit(Flow_State& f, size_t w, size_t we) {
+    size_t lo = w + 1, hi = we;
+    while (lo < hi) {
+        size_t mid = (lo + hi + 1) / 2;
+        Piece t = Piece_Of(f, w, mid);
+        bool fits = Fits(f, Visible_Width(t));
+        oli_lib.g_object_unref(t.l);
+        if (fits) lo = mid;
+        else hi = mid - 1;
+    }
+    Place_Piece(f, Piece_Of(f, w, lo));
+    if (lo < we) New_Row(f);
+    return lo;
+}
+
+// The glyphs [b, e) word by word: a word runs to the end of its breakable
+// blanks and goes to a new row when it does not fit.
+void Place_Words(Flow_State& f, size_t b, size_t e) {
+    const std::vector<OliGlyphItem>& g = f.g;
+    size_t w = b;
+    while (w < e) {
+        size_t we = w;
+        while (we < e && !(g[we].c == ' ' && !f.glued[we])) ++we;
+        while (we < e && g[we].c == ' ' && !f.glued[we]) ++we;
+        Piece p = Piece_Of(f, w, we);
+        double vis = Visible_Width(p);
+        if (!Fits(f, vis) && f.x > f.cont + 1e-6 && !f.cur.pieces.empty()) New_Row(f);
+        if (!Fits(f, vis) && we - w > 1) {
+            oli_lib.g_object_unref(p.l);
+            w = Place_Glyphs_That_Fit(f, w, we);
+            continue;
+        }
+        Place_Piece(f, p);
+        w = we;
+    }
+}
+
+// The cell [b, e) of a line (the text up to a tab or the end): whole where
+// it fits, a cell after a tab whole in a new row where it fits there, else
+// word by word.
+void Place_Cell(Flow_State& f, size_t b, size_t e, bool after_tab) {
+    Piece whole = Piece_Of(f, b, e);
+    const double whole_w = Visible_Width(whole);
+    if (Fits(f, whole_w) || b == e) {
+        Place_Piece(f, whole);
+    } else if (after_tab && f.x > f.cont + 1e-6 && f.cont + whole_w <= f.width + 1e-6) {
+        New_Row(f);
+        Place_Piece(f, whole);
+    } else {
+        oli_lib.g_object_unref(whole.l);
+        Place_Words(f, b, e);
+    }
+}
+
+// Lays one text line out into rows of `width` cm: tabs go to the stops
+// (cm from the line's left edge, a hanging width first); a cell that does
+// not fit goes on in a new row at the continuation stop (the hanging width,
+// else the first stop), and a text too long for a row breaks only where
+// Glued_Blanks allows it.
+std::vector<Row> Flow(Render* r, const std::string& text, const char* family, double size, double width,
+                      const std::vector<double>& tab_stops, double hanging) {
+    Flow_State f;
+    f.r = r;
+    f.g = Oli_Markup_Glyphs(text);
+    f.glued = Glued_Blanks(f.g);
+    f.family = family;
+    f.size = size;
+    f.width = width;
+    Set_Stops(f, tab_stops, hanging);
+    for (size_t b = 0; b <= f.g.size();) {
+        size_t e = b;
+        while (e < f.g.size() && f.g[e].c != '\t') ++e;
+        const bool after_tab = b > 0;
+        if (after_tab) Tab(f);
+        Place_Cell(f, b, e, after_tab);
+        if (e >= f.g.size()) break;
+        b = e + 1;
+    }
+    f.rows.push_back(f.cur);
+    return std::move(f.rows);
+}
+
+// Draws rows at the writing position from left edge `left`; a heading
+// keeps room for what follows it on its page.
+void Draw_Rows(Render* r, std::vector<Row>& rows, double left, OliTextKind kind, int line, bool heading) {
+    bool visible = false;
+    for (const Row& row : rows)
+        for (const Piece& p : row.pieces) visible = visible || !p.text.empty();
+    if (visible && r->shared && r->shared->break_before.count({r->block, line}) && r->at.y > kTop + 1e-6)
+        New_Page(r);
+    // The rows of one line are one row of its writer's: they start a page
+    // together (a label stays with the values it names), unless the line is
+    // too tall to move without leaving a page nearly empty.
+    if (visible && rows.size() > 1) {
+        double all = 0.0;
+        for (const Row& row : rows) all += row.Height() > 0 ? row.Height() : kEmptyRow;
+        if (all < (kTextBottom - kTop) / 3) Ensure(r, all + (heading ? kKeepWithHeading : 0.0));
+    }
+    if (visible) Note_Drawn(r, heading, line);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        Row& row = rows[i];
+        double h = row.Height();
+        if (h <= 0) h = kEmptyRow;
+        Ensure(r, h + (heading && i + 1 == rows.size() ? kKeepWithHeading : 0.0));
+        for (Piece& p : row.pieces)
+            Show(r, p.l, left + p.x, r->at.y + row.asc - p.base, kind, p.text, line, static_cast<int>(i), heading);
+        r->at.y += h;
+    }
+    Free_Rows(rows);
+}
+
+}  // namespace
+
+PangoLayout* Layout(Render* r, const std::string& markup, const char* family, double size_pt) {
+    PangoLayout* l = oli_lib.pango_cairo_create_layout(r->cr);
+    PangoContext* ctx = oli_lib.pango_layout_get_context(l);
+    oli_lib.pango_cairo_context_set_resolution(ctx, 72.0);
+    cairo_font_options_t* fo = oli_lib.cairo_font_options_create();
+    oli_lib.cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+    oli_lib.cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+    oli_lib.pango_cairo_context_set_font_options(ctx, fo);
+    oli_lib.cairo_font_options_destroy(fo);
+    oli_lib.pango_layout_context_changed(l);
+    PangoFontDescription* fd = oli_lib.pango_font_description_from_string(family);
+    oli_lib.pango_font_description_set_absolute_size(fd, size_pt * PANGO_SCALE);
+    oli_lib.pango_layout_set_font_description(l, fd);
+    oli_lib.pango_font_description_free(fd);
+    oli_lib.pango_layout_set_markup(l, markup.c_str(), -1);
+    return l;
+}
+
+double Width_Cm(PangoLayout* l) {
+    int w = 0, h = 0;
+    oli_lib.pango_layout_get_size(l, &w, &h);
+    return w / static_cast<double>(PANGO_SCALE) / kPt;
+}
+
+double Height_Cm(PangoLayout* l) {
+    int w = 0, h = 0;
+    oli_lib.pango_layout_get_size(l, &w, &h);
+    return h / static_cast<double>(PANGO_SCALE) / kPt;
+}
+
+void Show(Render* r, PangoLayout* l, double x, double top, OliTextKind kind, const std::string& text, int line,
+          int row, bool heading) {
+    oli_lib.cairo_move_to(r->cr, x * kPt, top * kPt);
+    oli_lib.pango_cairo_show_layout(r->cr, l);
+    if (text.empty() || text.find_first_not_of(' ') == std::string::npos) return;
+    // The ink of the glyphs: what another text must not touch.
+    PangoRectangle ink;
+    oli_lib.pango_layout_get_extents(l, &ink, nullptr);
+    const double ix = x + ink.x / static_cast<double>(PANGO_SCALE) / kPt;
+    const double iy = top + ink.y / static_cast<double>(PANGO_SCALE) / kPt;
+    const double iw = ink.width / static_cast<double>(PANGO_SCALE) / kPt;
+    const double ih = ink.height / static_cast<double>(PANGO_SCALE) / kPt;
+    if (kind == OLI_TEXT_PARA || kind == OLI_TEXT_TABLE || kind == OLI_TEXT_TITLE)
+        r->at.inked.push_back({ix, iy, ix + iw, iy + ih});
+    if (!r->boxes) return;
+    OliTextBox b;
+    b.page = r->at.page;
+    b.x = ix;
+    b.y = iy;
+    b.w = iw;
+    b.h = ih;
+    b.text = text;
+    b.kind = kind;
+    b.block = r->block;
+    b.line = line;
+    b.row = row;
+    b.heading = heading;
+    r->boxes->push_back(b);
+}
+
+void Text_Line(Render* r, const std::string& text, OliTextKind kind, int line) {
+    const double left = Text_Left(r), y = r->at.y;
+    std::vector<Row> rows =
+        Flow(r, text, kBodyFont, kBodySize, std::max(1.0, Right_Edge(r, left, y, y + 0.45) - left), {}, 0.0);
+    Draw_Rows(r, rows, left, kind, line, Starts_As_Heading(text));
+}
+
+void Para(Render* r, const OliBlock& b) {
+    Place& at = r->at;
+    int line = 0;
+    OliLineFrames frames;
+    for (const OliParaLine& pl : b.para) {
+        if (r->done) return;
+        const OliViewFormat& f = pl.format;
+        if (pl.starts && Sane(f.space_before)) at.y = std::max(kTop, at.y + f.space_before);
+        bool head = f.mode == 5;
+        double indent = Sane(f.indent) ? std::clamp(f.indent, 0.0, 15.0) : 0.0;
+        double x = Text_Left(r) + indent;
+        std::vector<double> tabs;
+        for (double t : f.tabs)
+            if (Sane(t) && t - indent > 0) tabs.push_back(t - indent);
+        double hanging = Sane(f.hanging) ? std::clamp(f.hanging, 0.0, 10.0) : 0.0;
+        const double room = std::max(1.0, Right_Edge(r, x, at.y, at.y + 0.45) - x);
+        std::vector<Row> rows = Flow(r, pl.text, head ? "DejaVu Sans Bold" : kBodyFont, head ? 12.0 : kBodySize,
+                                     room, tabs, hanging);
+        const double top = at.y;
+        Draw_Rows(r, rows, x, OLI_TEXT_PARA, line++, head || Starts_As_Heading(pl.text));
+        // The frame escapes of the line (rules, rectangle frames) over the
+        // rows it took (from the top of the page when it ran over).
+        OLI_Draw_Line_Frames(r->cr, &frames, pl.text, x * kPt, (top < at.y ? top : kTop) * kPt, room * kPt,
+                             room * kPt, at.y * kPt);
+        if (Sane(pl.space_after)) at.y = std::max(kTop, at.y + pl.space_after);
+    }
+    OLI_Close_Line_Frames(r->cr, &frames);
+    if (Sane(b.value)) at.y = std::max(kTop, at.y + b.value);
+}
+
+}  // namespace oli_render
