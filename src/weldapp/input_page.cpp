@@ -230,7 +230,7 @@ int Right_Column(const Page& g, int xm, int y1) {
                                                 0, &r->section_method, &Screen_Flag_On);
             Add_Radio_Button_to_Scrollable_Area(g.area, xm + 320, y, "'Elastisch-Plastisch'", Normal(), Screen_Black,
                                                 1, &r->section_method, &Screen_Flag_On);
-            Text(g, xm + 325, y + 12, "nicht Hohlprofil, Flachstahl", Screen_Font_Small, Screen_Brown);
+            Text(g, xm + 325, y + 12, "nicht Flach-/Rundstahl, Kastenprofil", Screen_Font_Small, Screen_Brown);
             y += g.step;
         }
     }
