@@ -11,6 +11,7 @@
 #include "drawings/kehlnaht_internal.h"
 #include "drawings/polyverg.h"
 #include "platform/input.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -178,7 +179,7 @@ void Plot_Section_Box(FILE* f, double x1, double, double, double, double, double
                       double, double, double y6, double, double y0, double s) {
     const double x[4] = {s * x1, s * x1, s * x6, s * x6};
     const double y[4] = {s * (y1 - y0), s * (y6 - y0), s * (y6 - y0), s * (y1 - y0)};
-    Safe_Fprintf(f, " 21 1\n20 58\n20 42\n");
+    Safe_Fprintf(f, " %d 1\n%d 58\n%d 42\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN, OLI_REC_FILL_PATTERN);
     Kehlnaht_Write_Points(f, 4, x, y);
 }
 
@@ -202,12 +203,12 @@ void Plot_Offset_Ring(FILE* f, int mode, int inner, double* xo, double* yo, doub
         const double d = mode == 1 && inner == 1 ? 0.25 * (R_o - R_i) : dist;
         // Whatever the offset reports, the corners it left are written.
         polyverg_d(n, xo, yo, d, bx, by);
-        Safe_Fprintf(f, " 21 0\n20 58\n20 44\n");
+        Safe_Fprintf(f, " %d 0\n%d 58\n%d 44\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN, OLI_REC_FILL_PATTERN);
         Kehlnaht_Write_Points(f, n, bx, by, cx, cy);
     }
-    Safe_Fprintf(f, " 21 1\n20 42\n");
+    Safe_Fprintf(f, " %d 1\n%d 42\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN);
     Kehlnaht_Write_Points(f, n, xo, yo, cx, cy);
-    Safe_Fprintf(f, "20 0\n");
+    Safe_Fprintf(f, "%d 0\n", OLI_REC_FILL_PATTERN);
     if (inner == 1) Kehlnaht_Write_Points(f, n, xi, yi, cx, cy);
 }
 

@@ -11,6 +11,7 @@
 #include "drawings/screen_primitives.h"
 #include "drawings/shape_routines.h"
 #include "platform/draw_calls.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 #include "printlist/ioliplot.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 // Dash pattern 2 of the hole circle, and the return to solid lines.
 void Dash_Record(int pattern, const char* values) {
-    Safe_Fprintf(Oli_Get_Picture_State()->stream, " 38 %d %s %d\n", pattern, values, 0);
+    Safe_Fprintf(Oli_Get_Picture_State()->stream, " %d %d %s %d\n", OLI_REC_DASH, pattern, values, 0);
 }
 
 bool Usable(int n, const double* v) {

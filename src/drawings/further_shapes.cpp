@@ -11,6 +11,7 @@
 #include "drawings/shape_routines.h"
 #include "drawings/xs_weld_plot.h"
 #include "platform/draw_calls.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 #include "printlist/ioliplot.h"
 
@@ -63,7 +64,9 @@ bool Usable(int n, const double* v) {
     return true;
 }
 
-void Line_Width_Record(int width) { Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", width); }
+void Line_Width_Record(int width) {
+    Safe_Fprintf(Oli_Get_Picture_State()->stream, " %d %d\n", OLI_REC_PEN, width);
+}
 
 // The mark of n corners in one element (print back end).
 void Plot_Mark(int n, const double* xs, const double* ys, int fill_pen, int fill_pattern, int line_width,

@@ -13,6 +13,7 @@
 #include "drawings/polyverg.h"
 #include "platform/draw_calls.h"
 #include "platform/font.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "profiles/profil_reader.h"
@@ -160,7 +161,7 @@ int Kehlnaht_Trunc(double v) {
 
 void Kehlnaht_Write_Points(FILE* f, int n, const double* x, const double* y, double dx, double dy) {
     if (!f) return;
-    Safe_Fprintf(f, "18 %d\n", n);
+    Safe_Fprintf(f, "%d %d\n", OLI_REC_POLYGON, n);
     for (int i = 0; i < n; i++) Safe_Fprintf(f, " %.2f %.2f\n", dx + x[i], dy + y[i]);
 }
 
@@ -171,18 +172,18 @@ void Kehlnaht_Seam(Kehlnaht_Context& c, int n, const double* x, const double* y,
     double sx[KEHLNAHT_POINTS], sy[KEHLNAHT_POINTS];
     // Whatever the offset reports, the corners it left are written.
     polyverg_d(n, x, y, d, sx, sy);
-    Safe_Fprintf(c.f, " 21 0\n20 58\n20 44\n");
+    Safe_Fprintf(c.f, " %d 0\n%d 58\n%d 44\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN, OLI_REC_FILL_PATTERN);
     Kehlnaht_Write_Points(c.f, n, sx, sy, dx, dy);
 }
 
 void Kehlnaht_Section(Kehlnaht_Context& c, int n, const double* x, const double* y, double dx, double dy) {
     if (!c.f) return;
-    Safe_Fprintf(c.f, " 21 1\n20 42\n");
+    Safe_Fprintf(c.f, " %d 1\n%d 42\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN);
     Kehlnaht_Write_Points(c.f, n, x, y, dx, dy);
 }
 
 static void Label_Record(FILE* f, const char* angle, double x, double y, const char* text) {
-    Safe_Fprintf(f, "49 %lf %lf 1.2 0.2 %s 0 1 «%s»\n"_cp, x, y, angle, text);
+    Safe_Fprintf(f, "%d %lf %lf 1.2 0.2 %s 0 1 «%s»\n"_cp, OLI_REC_WELD_LABEL, x, y, angle, text);
 }
 
 void Kehlnaht_Position_Label(Kehlnaht_Context& c, int p, const char* angle, double x, double y, double screen_angle) {
@@ -261,8 +262,8 @@ void Draw_Kehlnahtanschluss(GeschweissterAnschluss* record, int dx, int dy, int 
         const double e = c.e;
         const double px[4] = {c.x_min - e, c.x_min - e, c.x_max + e, c.x_max + e};
         const double py[4] = {-e, c.H + e, c.H + e, -e};
-        Safe_Fprintf(f, " 21 1\n");
-        Safe_Fprintf(f, "20 58\n");
+        Safe_Fprintf(f, " %d 1\n", OLI_REC_SECTION_MARK);
+        Safe_Fprintf(f, "%d 58\n", OLI_REC_FILL_PATTERN);
         Kehlnaht_Write_Points(f, 4, px, py);
     }
     switch (family) {

@@ -7,19 +7,23 @@
 #include "base/vesk.h"
 #include "drawings/kehlnaht_drawing.h"
 #include "drawings/kehlnaht_internal.h"
+#include "platform/oli_graphic_records.h"
 
 namespace {
 
 const char* const WELDED_TITLE = "Blechträger      "_cp;
 
-void Put(FILE* f, const char* text) { Safe_Fprintf(f, "%s", text); }
+// The fill pattern of the areas that follow, and the size class of the
+// texts, as this drawing writes them (no blank before the record).
+void Fill(FILE* f, int pattern) { Safe_Fprintf(f, "%d %d\n", OLI_REC_FILL_PATTERN, pattern); }
+void Text_Class(FILE* f, int size_class) { Safe_Fprintf(f, "%d %d\n", OLI_REC_TEXT_CLASS, size_class); }
 
 // The section of a family with its seam before it when welded all round,
-// closed by "20 0".
+// closed by fill pattern 0.
 void Seam_And_Section(Kehlnaht_Context& c, double d) {
     if (c.all_round) Kehlnaht_Seam(c, c.n, c.X, c.Y, d);
     Kehlnaht_Section(c, c.n, c.X, c.Y);
-    Put(c.f, "20 0\n");
+    Fill(c.f, 0);
 }
 
 // A band and its screen marks on a face along x (dir 0) from xa to xb at
@@ -56,7 +60,7 @@ void Kehlnaht_Flat(Kehlnaht_Context& c) {
     c.title = "Flachstahl      ";
     Kehlnaht_Seam(c, 4, c.X, c.Y, e >= 0.3 ? -0.3 : -e / 2);
     Kehlnaht_Section(c, 4, c.X, c.Y);
-    Put(c.f, "20 0\n");
+    Fill(c.f, 0);
     if (c.all_round) {
         Kehlnaht_All_Round_Label(c, "150", xc, -e / 3, 135);
         return;
@@ -86,7 +90,7 @@ void Kehlnaht_Round(Kehlnaht_Context& c, bool tube) {
     const double d = tube ? c.s / 4 : (e >= 1.0 ? 1.0 : e / 2);
     Kehlnaht_Seam(c, KEHLNAHT_POINTS, c.X, c.Y, d, xc, yc);
     Kehlnaht_Section(c, KEHLNAHT_POINTS, c.X, c.Y, xc, yc);
-    Put(c.f, "20 0\n");
+    Fill(c.f, 0);
     if (tube) Kehlnaht_Write_Points(c.f, KEHLNAHT_POINTS, c.XI, c.YI, xc, yc);
     if (c.all_round) Kehlnaht_All_Round_Label(c, "150", xc, -e / 3, 135);
 }
@@ -224,16 +228,16 @@ void Kehlnaht_Tee(Kehlnaht_Context& c) {
     const double k = 0.1 * t >= 4.0 ? 0.1 * t : (h > 150.0 ? 4.0 : 1.5);
     g.k = k;
     c.title = c.catalogue ? c.name : WELDED_TITLE;
-    Put(c.f, "20 42\n");
+    Fill(c.f, 42);
     if (c.all_round) Kehlnaht_Seam(c, c.n, c.X, c.Y, -2.0);
     if (g.form == KEHLNAHT_TEE_CUT) {
         if (c.f) Plot_Outline_T(c.f, xl, -(s / 2 + r), -s / 2, s / 2, s / 2 + r, xr, 0, t, t + r, h - t - r, h - t, h,
                                 0.707 * r, 0, 1.0);
     } else {
         Kehlnaht_Section(c, c.n, c.X, c.Y);
-        Put(c.f, "20 0\n");
+        Fill(c.f, 0);
     }
-    Put(c.f, "7 1\n");
+    Text_Class(c.f, 1);
     if (c.all_round) {
         Kehlnaht_All_Round_Label(c, "180", 0, -k, 180);
         return;
@@ -426,18 +430,18 @@ void Kehlnaht_I(Kehlnaht_Context& c) {
     const double t = c.t, r = c.r;
     g.h = c.h, g.b = c.b, g.t = t, g.s = c.s, g.r = r;
     c.title = c.catalogue ? c.name : WELDED_TITLE;
-    Put(c.f, "20 42\n");
+    Fill(c.f, 42);
     if (c.all_round) {
         Kehlnaht_Seam(c, c.n, c.X, c.Y, -2.0);
         Kehlnaht_Section(c, c.n, c.X, c.Y);
-        Put(c.f, "20 0\n");
+        Fill(c.f, 0);
     } else if (g.form == KEHLNAHT_I_TAPERED) {
         Kehlnaht_Section(c, c.n, c.X, c.Y);
-        Put(c.f, "20 0\n");
+        Fill(c.f, 0);
     } else if (c.f) {
         Plot_Outline_I(c.f, g.x1, g.x2, g.x3, g.x4, g.x5, g.x6, g.y1, g.y2, g.y3, g.y4, g.y5, g.y6, 0.707 * r, 0, 1);
     }
-    Put(c.f, "7 1\n");
+    Text_Class(c.f, 1);
     if (c.all_round) {
         Kehlnaht_All_Round_Label(c, "180", 0, -t / 3, 135);
         return;

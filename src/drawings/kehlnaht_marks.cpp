@@ -5,6 +5,7 @@
 #include "base/vesk.h"
 #include "drawings/kehlnaht_drawing.h"
 #include "drawings/kehlnaht_internal.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 
 namespace {
@@ -19,7 +20,7 @@ void Write_Band(FILE* f, const double x[5], const double y[5]) {
     Kehlnaht_Write_Points(f, 5, x, y);
 }
 
-void Band_Head(FILE* f) { Safe_Fprintf(f, " 21 0\n20 44\n"); }
+void Band_Head(FILE* f) { Safe_Fprintf(f, " %d 0\n%d 44\n", OLI_REC_SECTION_MARK, OLI_REC_FILL_PATTERN); }
 
 // A band of length l along x centred at c between the lines n (near) and
 // far, or along y.
@@ -157,7 +158,7 @@ void Plot_Outline_I(FILE* f, double x1, double x2, double x3, double x4, double 
                           X6, X6, X5, X5 - c, X4, X4, X5 - c, X5, X6, X6};
     const double y[20] = {Y1, Y2, Y2, Y3 - c, Y3, Y4, Y4 + c, Y5, Y5, Y6,
                           Y6, Y5, Y5, Y4 + c, Y4, Y3, Y3 - c, Y2, Y2, Y1};
-    Safe_Fprintf(f, " 21 1\n 4 3\n");
+    Safe_Fprintf(f, " %d 1\n %d 3\n", OLI_REC_SECTION_MARK, OLI_REC_PEN);
     Kehlnaht_Write_Points(f, 20, x, y);
 }
 
@@ -167,6 +168,6 @@ void Plot_Outline_T(FILE* f, double x1, double x2, double x3, double x4, double 
     const double Y1 = s * (y1 - y0), Y2 = s * (y2 - y0), Y3 = s * (y3 - y0), Y6 = s * (y6 - y0);
     const double x[12] = {X1, X1, X2, X2 + c, X3, X3, X4, X4, X5 - c, X5, X6, X6};
     const double y[12] = {Y1, Y2, Y2, Y3 - c, Y3, Y6, Y6, Y3, Y3 - c, Y2, Y2, Y1};
-    Safe_Fprintf(f, " 21 1\n 4 3\n");
+    Safe_Fprintf(f, " %d 1\n %d 3\n", OLI_REC_SECTION_MARK, OLI_REC_PEN);
     Kehlnaht_Write_Points(f, 12, x, y);
 }

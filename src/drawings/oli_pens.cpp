@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "base/vesk.h"
 #include "platform/format.h"
+#include "platform/oli_graphic_records.h"
 #include "printlist/ioliplot.h"
 
 Oli_Pen Oli_Pen_Table[OLI_PEN_COUNT];
@@ -75,11 +77,13 @@ void Oli_Select_Pen(unsigned pen) {
 
 // The line-width record of the open picture.
 static void Line_Width_Record(int width) {
-    // " 4 %d\n" put together here: every pen line writes one.
+    // Put together here, not formatted: every pen line writes one.
+    static constexpr OliRecordText kLead(" ", OLI_REC_PEN, " ");
     FILE* stream = Oli_Get_Picture_State()->stream;
     if (!stream) return;
-    char text[32] = " 4 ";
-    char* end = std::to_chars(text + 3, text + sizeof text - 1, width).ptr;
+    char text[32];
+    std::memcpy(text, kLead.text, kLead.size);
+    char* end = std::to_chars(text + kLead.size, text + sizeof text - 1, width).ptr;
     *end++ = '\n';
     VEK_Stream_Put(stream, text, static_cast<size_t>(end - text));
 }

@@ -9,13 +9,18 @@
 #include "drawings/further_shapes.h"
 #include "drawings/oli_pens.h"
 #include "drawings/shape_routines.h"
+#include "platform/oli_graphic_records.h"
 #include "printlist/ioliplot.h"
 
 namespace {
 
 bool Usable(double v) { return std::fabs(v) <= 1e9; }
 
-void Solid_Dash_Record() { Safe_Fprintf(Oli_Get_Picture_State()->stream, " 38 %d %s %d\n", 0, " ", 0); }
+// A dash pattern of no lengths: solid lines.
+void Solid_Dash_Record() {
+    static constexpr OliRecordText kSolid(" ", OLI_REC_DASH, " 0   0\n");
+    Oli_Put_Record(Oli_Get_Picture_State()->stream, kSolid);
+}
 
 // The knee of the leader by mode (double: modes 0 and 1 reach 3 u down).
 void Knee(int mode, double x, double y, double u, bool double_symbol, double* kx, double* ky) {
@@ -55,7 +60,7 @@ void Weld_Symbol(double x, double y, double a, int mode, double s, int fill_pen,
     // are plain lines of the element in the line pen (the element's width
     // and its solid dash hold for them).
     Oli_Element_Begin();
-    if (line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", line_width);
+    if (line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " %d %d\n", OLI_REC_PEN, line_width);
     Solid_Dash_Record();
     if (line_pen >= 0 && line_width >= 0) {
         Oli_Select_Pen(static_cast<unsigned>(line_pen));

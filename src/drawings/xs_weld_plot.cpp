@@ -14,6 +14,7 @@
 #include "base/vesk.h"
 #include "drawings/oli_pens.h"
 #include "drawings/shape_routines.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
 
@@ -341,7 +342,7 @@ void Draw_Round(const Plot& g, bool tube) {
     Oli_Element_Begin();
     Oli_Select_Pen((unsigned)g.line_pen);
     // The outline of an all-round weld is drawn in the throat's width.
-    if (g.line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " 4 %d\n", g.line_width);
+    if (g.line_width >= 0) Safe_Fprintf(Oli_Get_Picture_State()->stream, " %d %d\n", OLI_REC_PEN, g.line_width);
     Oli_Arc(cx, cy, D, 0.0, 360.0);
     if (hole && !(g.mode & XS_PLOT_OUTER_ONLY)) Oli_Arc(cx, cy, Di, 0.0, 360.0);
     Oli_Element_End();
@@ -1061,10 +1062,11 @@ double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, i
             return 0.0;
         Oli_Set_Color_Mode(1);
         FILE* f = Oli_Get_Picture_State()->stream;
-        Safe_Fprintf(f, " 8 %d\n", 6);
-        Safe_Fprintf(f, " 7 %d\n", 9);
-        Safe_Fprintf(f, " 4 %d\n", 1);
-        Safe_Fprintf(f, " 38 %d %s %d\n", 0, " ", 0);
+        // Text style 6 and class 9, pen 1, solid lines (a dash pattern of
+        // no lengths).
+        static constexpr OliRecordText kHead[] = {{" ", OLI_REC_TEXT_STYLE, " 6\n"}, {" ", OLI_REC_TEXT_CLASS, " 9\n"},
+                                                  {" ", OLI_REC_PEN, " 1\n"}, {" ", OLI_REC_DASH, " 0   0\n"}};
+        for (const OliRecordText& record : kHead) Oli_Put_Record(f, record);
         Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
         Oli_Select_Pen((unsigned)OliRole_Outline_Pen);
     } else {

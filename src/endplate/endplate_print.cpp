@@ -10,6 +10,7 @@
 #include "base/stored_text.h"
 #include "base/vesk.h"
 #include "endplate/endplate_services.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "printlist/ioliwrt.h"
@@ -32,14 +33,15 @@ float Shown_Utilisation(float u) { return std::isfinite(u) ? std::fabs(u) : 999.
 void Sketch_Record(FILE* f, const Titelblatt_Info* info) {
     const double h = info->picture_height;
     if (info->type != TITEL_WELDED) {
-        Safe_Fprintf(f, "27 0 %.1f %%FONT%%\\WLDH_%03d.OCM\n", h, info->type);
+        Safe_Fprintf(f, "%d 0 %.1f %%FONT%%\\WLDH_%03d.OCM\n", OLI_REC_SYMBOL, h, info->type);
         return;
     }
     const int v = info->sketch_variant;
     if (v >= 1 && v <= 5)
-        Safe_Fprintf(f, "27 0 %.1f %%FONT%%\\SCHWEIS%d_%s.OCM\n", h, v, info->profile_kind == 1 ? "Profil" : "Blechtrager");
+        Safe_Fprintf(f, "%d 0 %.1f %%FONT%%\\SCHWEIS%d_%s.OCM\n", OLI_REC_SYMBOL, h, v,
+                     info->profile_kind == 1 ? "Profil" : "Blechtrager");
     else
-        Safe_Fprintf(f, "27 0 %.1f %%FONT%%\\SCHWEIS%d.OCM\n", h, v == 6 || v == 7 ? v : 8);
+        Safe_Fprintf(f, "%d 0 %.1f %%FONT%%\\SCHWEIS%d.OCM\n", OLI_REC_SYMBOL, h, v == 6 || v == 7 ? v : 8);
 }
 
 void Empty_Table_Head(FILE* f) { Safe_Fprintf(f, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n"); }
@@ -48,7 +50,7 @@ void Empty_Table_Head(FILE* f) { Safe_Fprintf(f, "#SHOWTABLE\n0 0 0\n0 0 -1 -1\n
 void Symbol_Picture(FILE* f, const char* symbol_file, double width, double height) {
     Safe_Fprintf(f, "\n#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n");
     Safe_Fprintf(f, "0 %.1f 0 %.1f\n", width, height);
-    Safe_Fprintf(f, "27 0 %.1f %%FONT%%\\%s\n", height, symbol_file ? symbol_file : "");
+    Safe_Fprintf(f, "%d 0 %.1f %%FONT%%\\%s\n", OLI_REC_SYMBOL, height, symbol_file ? symbol_file : "");
     Safe_Fprintf(f, "-1\n");
 }
 

@@ -1,11 +1,18 @@
 // The graphic records of a picture in a print list ("#SHOWGRAFIC"): each
-// line of a picture begins with one of these numbers. Shared by the
-// picture writers (printlist/ioliplot*) and the viewer's renderer
-// (oli_render_picture.cpp); docs/printlist-viewer.md gives each record's
-// numbers and how it is drawn. The numbers are the file format: never
-// change one.
+// line of a picture begins with one of these numbers. Named once, here,
+// below both sides: every writer of a picture (the picture writer of
+// printlist/ioliplot*, and the pictures the profiles, drawings, weld
+// application and end-plate library write themselves) and the viewer's
+// reader and renderer (oli_view.cpp, oli_render_picture.cpp) use these
+// names. docs/printlist-viewer.md gives each record's numbers and how it is
+// drawn. The numbers are the file format: never change one.
 #ifndef PLATFORM_OLI_GRAPHIC_RECORDS_H
 #define PLATFORM_OLI_GRAPHIC_RECORDS_H
+
+#include <cstddef>
+#include <cstdio>
+
+#include "platform/format.h"
 
 enum OliGraphicRecord : int {
     OLI_REC_LINE = 1,                   // x1 y1 x2 y2
@@ -41,5 +48,30 @@ enum OliGraphicRecord : int {
     OLI_REC_COLOUR_VALUE = 62,          // a colour-mode value
     OLI_REC_RASTER = 75,                // flags x y ... «name»: a raster picture
 };
+
+// A record's number with the text around it, made at compile time: a whole
+// fixed record (" 30\n", " 21 1\n") or the start of a line that a writer
+// puts together from pieces (" 1 " before the values of a line, each of
+// which brings its own blank). A writer of many records per picture names
+// its record this way and still writes a fixed text, with no formatting at
+// run time. Declared static constexpr, so that a text too long for it
+// fails the build: static constexpr OliRecordText kLine(" ", OLI_REC_LINE, " ").
+struct OliRecordText {
+    char text[24] = {};
+    size_t size = 0;
+    constexpr OliRecordText(const char* before, OliGraphicRecord record, const char* after) {
+        while (*before) text[size++] = *before++;
+        if (record >= 10) text[size++] = static_cast<char>('0' + record / 10);
+        text[size++] = static_cast<char>('0' + record % 10);
+        while (*after) text[size++] = *after++;
+        text[size] = 0;
+    }
+};
+
+// Writes a fixed record as it stands; the result of the write, 0 and
+// nothing written without a stream.
+inline int Oli_Put_Record(FILE* stream, const OliRecordText& record) {
+    return stream ? VEK_Stream_Put(stream, record.text, record.size) : 0;
+}
 
 #endif

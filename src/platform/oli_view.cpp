@@ -11,6 +11,7 @@
 #include <set>
 
 #include "platform/oli_format_bits.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_lines_internal.h"
 #include "platform/oli_markup_internal.h"
 #include "platform/oli_symbols_internal.h"
@@ -88,8 +89,8 @@ bool Int_Fits(double v) { return std::isfinite(v) && std::fabs(v) <= 2147483647.
 // for a record without one.
 int Int_Place(int record) {
     switch (record) {
-    case 4: case 20: case 75: return 0;
-    case 9: case 10: return 4;
+    case OLI_REC_PEN: case OLI_REC_FILL_PATTERN: case OLI_REC_RASTER: return 0;
+    case OLI_REC_BOX_TEXT: case OLI_REC_BOX_TEXT_TURNED: return 4;
     default: return -1;
     }
 }
@@ -279,8 +280,9 @@ bool Is_End_Line(const std::string& l) {
 bool Take_Record(Cursor& c, const std::string& l, std::vector<OliRecord>& records) {
     bool fits = true;
     OliRecord r = Parse_Record(l, &fits);
-    if (r.number == 75 && fits && (r.values.empty() || Int_Fits(r.values[0]))) OLI_Take_Raster_Data(c.lines, &c.i, &r);
-    if (r.number == 18 && !r.values.empty()) {
+    if (r.number == OLI_REC_RASTER && fits && (r.values.empty() || Int_Fits(r.values[0])))
+        OLI_Take_Raster_Data(c.lines, &c.i, &r);
+    if (r.number == OLI_REC_POLYGON && !r.values.empty()) {
         double n = r.values[0];
         if (!(n >= 0 && n <= 100000)) return false;
         size_t want = 1 + 2 * static_cast<size_t>(n);
@@ -496,16 +498,21 @@ struct Strict {
     // The numbers a record carries (at least), or -1 for a record no writer gives.
     static int Record_Arguments(int n) {
         switch (n) {
-        case 1: case 24: return 4;
-        case 2: case 3: case 34: case 14: return 2;
-        case 9: case 10: return 5;
-        case 4: case 6: case 7: case 8: case 13: case 16: case 20: case 62: return 1;
-        case 50: case 51: return 3;
-        case 27: return 2;
-        case 38: return 2;
-        case 18: return 1;
-        case 21: case 23: case 49: case 75: return 0;
-        case 30: case 31: case 52: case 53: case 59: case 60: case 61: return 0;
+        case OLI_REC_LINE: case OLI_REC_RECTANGLE: return 4;
+        case OLI_REC_TEXT: case OLI_REC_TEXT_TURNED: case OLI_REC_NODE_MARK: case OLI_REC_TEXT_ANGLE: return 2;
+        case OLI_REC_BOX_TEXT: case OLI_REC_BOX_TEXT_TURNED: return 5;
+        case OLI_REC_PEN: case OLI_REC_LINE_WIDTH: case OLI_REC_TEXT_CLASS: case OLI_REC_TEXT_STYLE:
+        case OLI_REC_TEXT_HEIGHT: case OLI_REC_TEXT_LENGTH: case OLI_REC_FILL_PATTERN: case OLI_REC_COLOUR_VALUE:
+            return 1;
+        case OLI_REC_LINE_COLOUR: case OLI_REC_FILL_COLOUR: return 3;
+        case OLI_REC_SYMBOL: return 2;
+        case OLI_REC_DASH: return 2;
+        case OLI_REC_POLYGON: return 1;
+        case OLI_REC_SECTION_MARK: case OLI_REC_TEXT_MODE: case OLI_REC_WELD_LABEL: case OLI_REC_RASTER: return 0;
+        case OLI_REC_ELEMENT_BEGIN: case OLI_REC_ELEMENT_END: case OLI_REC_COLOUR_ELEMENT_BEGIN:
+        case OLI_REC_COLOUR_ELEMENT_END: case OLI_REC_COLOUR_CONTROL_59: case OLI_REC_COLOUR_CONTROL_60:
+        case OLI_REC_COLOUR_CONTROL_61:
+            return 0;
         default: return -1;
         }
     }
@@ -556,13 +563,15 @@ struct Strict {
             const int need = Record_Arguments(r[0].number);
             if (need < 0) return Fail(i, "unknown record " + std::to_string(r[0].number));
             if (static_cast<int>(r[0].values.size()) < need) return Fail(i, "record without its numbers: \"" + l + "\"");
-            if (r[0].number == 18 && r[0].values.size() != 1 + 2 * static_cast<size_t>(r[0].values[0]))
+            const int number = r[0].number;
+            if (number == OLI_REC_POLYGON && r[0].values.size() != 1 + 2 * static_cast<size_t>(r[0].values[0]))
                 return Fail(i, "polygon without its points");
-            if ((r[0].number == 2 || r[0].number == 3 || r[0].number == 9 || r[0].number == 10) &&
+            if ((number == OLI_REC_TEXT || number == OLI_REC_TEXT_TURNED || number == OLI_REC_BOX_TEXT ||
+                 number == OLI_REC_BOX_TEXT_TURNED) &&
                 l.find('\xAE') == std::string::npos)
                 return Fail(i, "text record without its text");
-            if (r[0].number == 30 && depth++ > 0) return Fail(i, "element opened inside an element");
-            if (r[0].number == 31 && depth-- <= 0) return Fail(i, "element closed that is not open");
+            if (number == OLI_REC_ELEMENT_BEGIN && depth++ > 0) return Fail(i, "element opened inside an element");
+            if (number == OLI_REC_ELEMENT_END && depth-- <= 0) return Fail(i, "element closed that is not open");
             i = c.i;
         }
         if (until_end) return Fail(i, "picture not ended by -1");

@@ -183,7 +183,7 @@ void Oli_Filled_Circle(double cx, double cy, double d) {
     if (!found) {
         double v[2 * 32];
         Circle_Points(32, cx, cy, r, r, s.scale_x, s.scale_y, v);
-        static constexpr ioliplot::Record_Text kCircle(" ", OLI_REC_POLYGON, " 32");
+        static constexpr OliRecordText kCircle(" ", OLI_REC_POLYGON, " 32");
         k.text.assign(kCircle.text, kCircle.size);
         k.text += ioliplot::Format_Values(v, 2 * 32);
         k.text += '\n';
@@ -297,7 +297,7 @@ static void Chord_Records(int n, double x[], double y[], std::string* out, doubl
     at[values] = text.size();
     for (int i = 0; i + 1 < n; i++) {
         const size_t from = at[2 * i], size = at[2 * i + 4] - from;
-        static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+        static constexpr OliRecordText kLine(" ", OLI_REC_LINE, " ");
         out->append(kLine.text, kLine.size);
         out->append(text, from, size);
         *out += '\n';
@@ -344,7 +344,7 @@ void Oli_Arc_Lines(double cx, double cy, double d, double start, double sweep) {
         ioliplot::Turn(&ox2, &oy2);
         const double v[4] = {tcx * s.scale_x + ox1 * s.scale_x, tcy * s.scale_y + oy1 * s.scale_x,
                              tcx * s.scale_x + ox2 * s.scale_x, tcy * s.scale_y + oy2 * s.scale_x};
-        static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+        static constexpr OliRecordText kLine(" ", OLI_REC_LINE, " ");
         Safe_Write_Fixed(s.stream, kLine.text, v, 4, "\n");
     }
     PlotFile_Close_Group();

@@ -14,25 +14,6 @@
 
 namespace ioliplot {
 
-// A record's number with the text around it, made at compile time: a
-// whole fixed record (" 30\n"), or the start of a line that a writer puts
-// together from pieces (" 1 " before the values of a line, each of which
-// brings its own blank). static constexpr Record_Text kLine(" ", OLI_REC_LINE, " ").
-struct Record_Text {
-    char text[12] = {};
-    size_t size = 0;
-    constexpr Record_Text(const char* before, OliGraphicRecord record, const char* after) {
-        while (*before) text[size++] = *before++;
-        if (record >= 10) text[size++] = static_cast<char>('0' + record / 10);
-        text[size++] = static_cast<char>('0' + record % 10);
-        while (*after) text[size++] = *after++;
-    }
-};
-
-// Writes a fixed record as it stands; the result of the write (0 without a
-// stream).
-int Put_Record(FILE* stream, const Record_Text& record);
-
 constexpr double PI = 3.14159265358979323846;
 constexpr double DEGREES = 57.29577951308232;  // per radian
 

@@ -31,10 +31,10 @@ void Oli_Element_Begin(void) {
     if (s.element_depth > 0) ++s.element_faults;
     ++s.element_depth;
     ioliplot::Note_Element(true);
-    static constexpr ioliplot::Record_Text kBegin(" ", OLI_REC_ELEMENT_BEGIN, "\n");
-    static constexpr ioliplot::Record_Text kColourBegin(" ", OLI_REC_COLOUR_ELEMENT_BEGIN, "\n");
-    ioliplot::Put_Record(s.stream, kBegin);
-    if (s.color_mode) ioliplot::Put_Record(s.stream, kColourBegin);
+    static constexpr OliRecordText kBegin(" ", OLI_REC_ELEMENT_BEGIN, "\n");
+    static constexpr OliRecordText kColourBegin(" ", OLI_REC_COLOUR_ELEMENT_BEGIN, "\n");
+    Oli_Put_Record(s.stream, kBegin);
+    if (s.color_mode) Oli_Put_Record(s.stream, kColourBegin);
     if (PlotFile_Is_Open()) {
         const PlotFile_State* p = PlotFile_Get_State();
         s.saved_pen = p->pen;
@@ -52,10 +52,10 @@ int ioliplot::Element_End(void) {
     if (s.element_depth > 0) --s.element_depth;
     else ++s.element_faults;
     ioliplot::Note_Element(false);
-    static constexpr ioliplot::Record_Text kEnd(" ", OLI_REC_ELEMENT_END, "\n");
-    static constexpr ioliplot::Record_Text kColourEnd(" ", OLI_REC_COLOUR_ELEMENT_END, "\n");
-    int result = ioliplot::Put_Record(s.stream, kEnd);
-    if (s.color_mode) result = ioliplot::Put_Record(s.stream, kColourEnd);
+    static constexpr OliRecordText kEnd(" ", OLI_REC_ELEMENT_END, "\n");
+    static constexpr OliRecordText kColourEnd(" ", OLI_REC_COLOUR_ELEMENT_END, "\n");
+    int result = Oli_Put_Record(s.stream, kEnd);
+    if (s.color_mode) result = Oli_Put_Record(s.stream, kColourEnd);
     if (PlotFile_Is_Open()) {
         PlotFile_State* p = PlotFile_Get_State();
         p->pen = s.saved_pen;
@@ -216,32 +216,32 @@ void Oli_Set_Fill_RGB(int r, int g, int b) { Store_Color(Fill_Slot(), r, g, b); 
 void Oli_Set_Fill_Color(int packed) { Store_Packed(Fill_Slot(), packed); }
 void Oli_Set_Fill_Lightness(double percent) { Store_Lightness(Fill_Slot(), percent); }
 
-static constexpr ioliplot::Record_Text kControl59("", OLI_REC_COLOUR_CONTROL_59, "\n");
-static constexpr ioliplot::Record_Text kControl60("", OLI_REC_COLOUR_CONTROL_60, "\n");
-static constexpr ioliplot::Record_Text kControl61("", OLI_REC_COLOUR_CONTROL_61, "\n");
+static constexpr OliRecordText kControl59("", OLI_REC_COLOUR_CONTROL_59, "\n");
+static constexpr OliRecordText kControl60("", OLI_REC_COLOUR_CONTROL_60, "\n");
+static constexpr OliRecordText kControl61("", OLI_REC_COLOUR_CONTROL_61, "\n");
 
 void Oli_Color_Control_59(void) {
-    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl59);
+    if (S().color_mode) Oli_Put_Record(S().stream, kControl59);
 }
 void Oli_Color_Control_60(void) {
-    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl60);
+    if (S().color_mode) Oli_Put_Record(S().stream, kControl60);
 }
 void Oli_Color_Control_61(void) {
-    if (S().color_mode) ioliplot::Put_Record(S().stream, kControl61);
+    if (S().color_mode) Oli_Put_Record(S().stream, kControl61);
 }
 
 void Oli_Color_Fill_Group(int value, int pattern) {
     Oli_Picture_State& s = S();
     if (!s.color_mode) return;
     if (!s.fill_mode) {
-        static constexpr ioliplot::Record_Text kNoFill("", OLI_REC_FILL_PATTERN, " 0\n");
-        ioliplot::Put_Record(s.stream, kNoFill);
+        static constexpr OliRecordText kNoFill("", OLI_REC_FILL_PATTERN, " 0\n");
+        Oli_Put_Record(s.stream, kNoFill);
         return;
     }
     Safe_Fprintf(s.stream, "%d\n%d %d\n%d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_COLOUR_VALUE, value,
                  OLI_REC_COLOUR_CONTROL_59);
     Oli_Fill_Record(pattern);
-    ioliplot::Put_Record(s.stream, kControl60);
+    Oli_Put_Record(s.stream, kControl60);
 }
 
 // ---- coordinate texts ------------------------------------------------------------
@@ -306,10 +306,6 @@ void ioliplot::Append_Int(std::string* out, long long v) {
     out->append(digits, static_cast<size_t>(end - digits));
 }
 
-int ioliplot::Put_Record(FILE* stream, const Record_Text& record) {
-    return stream ? VEK_Stream_Put(stream, record.text, record.size) : 0;
-}
-
 void ioliplot::Write_Values(FILE* stream, const char* lead, const double* v, int n, const char* tail) {
     if (!stream) return;
     // Straight from the memo into the stream: no copy in between.
@@ -328,7 +324,7 @@ void Oli_Line(double x1, double y1, double x2, double y2) {
     ioliplot::Turn(&x1, &y1);
     ioliplot::Turn(&x2, &y2);
     const double v[4] = {x1 * s.scale_x, y1 * s.scale_y, x2 * s.scale_x, y2 * s.scale_y};
-    static constexpr ioliplot::Record_Text kLine(" ", OLI_REC_LINE, " ");
+    static constexpr OliRecordText kLine(" ", OLI_REC_LINE, " ");
     ioliplot::Write_Values(s.stream, kLine.text, v, 4, "\n");
     PlotFile_Line(x1, y1, x2, y2);
 }
@@ -355,7 +351,7 @@ static void Rect_Record(double* x1, double* y1, double* x2, double* y2) {
     if ((*x1 > *x2 && s.x_direction == 1) || (*x2 > *x1 && s.x_direction == 3)) std::swap(*x1, *x2);
     if ((*y1 > *y2 && s.y_direction == 0) || (*y2 > *y1 && s.y_direction == 2)) std::swap(*y1, *y2);
     const double v[4] = {*x1 * s.scale_x, *y2 * s.scale_y, *x2 * s.scale_x, *y1 * s.scale_y};
-    static constexpr ioliplot::Record_Text kRectangle(" ", OLI_REC_RECTANGLE, " ");
+    static constexpr OliRecordText kRectangle(" ", OLI_REC_RECTANGLE, " ");
     ioliplot::Write_Values(s.stream, kRectangle.text, v, 4, "\n");
 }
 
@@ -373,8 +369,8 @@ void Oli_Filled_Frame(double x1, double y1, double x2, double y2, double x3, dou
                       double y4) {
     Oli_Picture_State& s = S();
     Rect_Record(&x1, &y1, &x2, &y2);
-    static constexpr ioliplot::Record_Text kNoFill(" ", OLI_REC_FILL_PATTERN, "  0\n");
-    ioliplot::Put_Record(s.stream, kNoFill);
+    static constexpr OliRecordText kNoFill(" ", OLI_REC_FILL_PATTERN, "  0\n");
+    Oli_Put_Record(s.stream, kNoFill);
     ioliplot::Turn(&x3, &y3);
     ioliplot::Turn(&x4, &y4);
     if (x3 > x4) std::swap(x3, x4);

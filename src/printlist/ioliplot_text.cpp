@@ -199,7 +199,7 @@ static void Clear_Background(double px, double py, int code, double degrees, con
     const double x1 = paper_x(b.x1 - kClearPad), x2 = paper_x(b.x2 + kClearPad);
     const double y1 = paper_y(b.y1 - kClearPad), y2 = paper_y(b.y2 + kClearPad);
     const double v[8] = {x1, y1, x2, y1, x2, y2, x1, y2};
-    static constexpr ioliplot::Record_Text kBox(" ", OLI_REC_POLYGON, " 4");
+    static constexpr OliRecordText kBox(" ", OLI_REC_POLYGON, " 4");
     Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, 0);
     ioliplot::Write_Values(s.stream, kBox.text, v, 8, " \n");
     Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, g_pattern);
@@ -218,7 +218,7 @@ void Oli_Clear_Band(double x1, double y1, double x2, double y2, double half) {
     const double ux = (px2 - px1) / len * half, uy = (py2 - py1) / len * half, nx = -uy, ny = ux;
     const double ax = px1 - ux, ay = py1 - uy, bx = px2 + ux, by = py2 + uy;
     const double v[8] = {ax + nx, ay + ny, bx + nx, by + ny, bx - nx, by - ny, ax - nx, ay - ny};
-    static constexpr ioliplot::Record_Text kBox(" ", OLI_REC_POLYGON, " 4");
+    static constexpr OliRecordText kBox(" ", OLI_REC_POLYGON, " 4");
     Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, 0);
     ioliplot::Write_Values(s.stream, kBox.text, v, 8, " \n");
     Safe_Fprintf(s.stream, " %d  %d\n", OLI_REC_FILL_PATTERN, g_pattern);
@@ -308,7 +308,7 @@ void ioliplot::Note_Text(double px, double py, int code, double degrees, const c
 }
 
 void ioliplot::Text_Height_Record(double h) {
-    static constexpr ioliplot::Record_Text kHeight(" ", OLI_REC_TEXT_HEIGHT, "");
+    static constexpr OliRecordText kHeight(" ", OLI_REC_TEXT_HEIGHT, "");
     ioliplot::Write_Values(S().stream, kHeight.text, &h, 1, "\n");
     if (std::isfinite(h) && h > 0.0) S().text_height = h;
 }
@@ -335,7 +335,7 @@ static double Plot_Degrees(void) { return (S().rotation + S().text_angle) * DEGR
 // Record 14 with the text angle relative to the picture.
 static void Angle_Record(void) {
     const double degrees = (S().text_angle - S().rotation) * DEGREES;
-    static constexpr ioliplot::Record_Text kAngle(" ", OLI_REC_TEXT_ANGLE, "");
+    static constexpr OliRecordText kAngle(" ", OLI_REC_TEXT_ANGLE, "");
     ioliplot::Write_Values(S().stream, kAngle.text, &degrees, 1, " 0\n");
 }
 

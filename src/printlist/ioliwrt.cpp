@@ -23,6 +23,7 @@
 #include "base/stored_text.h"
 #include "base/vesk.h"
 #include "platform/format.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "printlist/ioliplot.h"
@@ -410,7 +411,8 @@ void Old_Heading_Record(FILE* stream, int lc, double x, double y, const std::str
     int times = (lc == 2 || lc == 3) ? 4 : 1;
     static const double kShift[4][2] = {{0.0, 0.0}, {0.01, 0.0}, {0.0, 0.01}, {0.01, 0.01}};
     for (int i = 0; i < times; ++i)
-        Safe_Fprintf(stream, " 2 %lf %lf \xAE%s\xAF\n", x + kShift[i][0], y + kShift[i][1], text.c_str());
+        Safe_Fprintf(stream, " %d %lf %lf \xAE%s\xAF\n", OLI_REC_TEXT, x + kShift[i][0], y + kShift[i][1],
+                     text.c_str());
 }
 
 }  // namespace
@@ -430,7 +432,7 @@ void Oli_Chapter_Heading_Old(FILE* stream, int level, const char* title, int wit
     Safe_Fprintf(stream, "#SHOWGRAFIC\n 0 0 0\n 0 0 0\n");
     Safe_Fprintf(stream, "%d\n", -1);
     Safe_Fprintf(stream, " %lf %lf %lf %lf\n", 0.0, 17.0, 0.0, height);
-    Safe_Fprintf(stream, " 7 %d\n", size);
+    Safe_Fprintf(stream, " %d %d\n", OLI_REC_TEXT_CLASS, size);
     std::string title_record = t;
     double hanging = 0.0;
     if (numbering_off) {

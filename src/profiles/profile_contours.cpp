@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/dlist.h"
+#include "platform/oli_graphic_records.h"
 
 namespace {
 
@@ -227,7 +228,7 @@ int Next_Slot(const Profilmodell* m, int t) {
 void Write_Edges(FILE* file, const std::vector<double>& xs, const std::vector<double>& ys) {
     size_t n = xs.size();
     for (size_t k = 0; k < n; k++)
-        std::fprintf(file, "1 %f %f %f %f\n", xs[k], ys[k], xs[(k + 1) % n], ys[(k + 1) % n]);
+        std::fprintf(file, "%d %f %f %f %f\n", OLI_REC_LINE, xs[k], ys[k], xs[(k + 1) % n], ys[(k + 1) % n]);
 }
 
 // A coordinate in whole thousandths, kept within a range whose differences
@@ -483,22 +484,28 @@ void Draw_Contour_Store_Plot(FILE* file, double x1, double y1, double x2, double
     double w = g_store.y_max - g_store.y_min, h = g_store.z_max - g_store.z_min;
     if (!(w > 0) || !(h > 0) || !std::isfinite(w) || !std::isfinite(h)) return;
     double s = std::min((x2 - x1) / w, (y2 - y1) / h);
-    std::fprintf(file, " 4 2\n");
+    std::fprintf(file, " %d 2\n", OLI_REC_PEN);
     for (const Group& g : g_store.groups) {
         if (g.holes < 0) continue;
         const Contour* c = g.first;
         for (int j = 0; j <= g.holes && c != nullptr; j++, c = c->next) {
-            std::fprintf(file, j == 0 ? " 61\n 50 104 156 104\n 59\n 20 33\n 60\n"
-                                      : " 61\n 50 255 255 255\n 59\n 20  0\n 60\n");
+            // A colour group: an outer contour green with fill pattern 33,
+            // a hole white with none.
+            std::fprintf(file,
+                         j == 0 ? " %d\n %d 104 156 104\n %d\n %d 33\n %d\n"
+                                : " %d\n %d 255 255 255\n %d\n %d  0\n %d\n",
+                         OLI_REC_COLOUR_CONTROL_61, OLI_REC_LINE_COLOUR, OLI_REC_COLOUR_CONTROL_59, OLI_REC_FILL_PATTERN,
+                         OLI_REC_COLOUR_CONTROL_60);
             std::vector<double> xs, ys;
             const Contour_Punkt* p = c->first;
             for (int k = 0; k < c->count && p != nullptr; k++, p = p->next) {
                 xs.push_back(x1 + (g_store.y_max - p->x) * s);
                 ys.push_back(y1 + (g_store.z_max - p->y) * s);
             }
-            std::fprintf(file, " 18 %d\n", static_cast<int>(xs.size()));
+            std::fprintf(file, " %d %d\n", OLI_REC_POLYGON, static_cast<int>(xs.size()));
             for (size_t k = 0; k < xs.size(); k++) std::fprintf(file, " %f %f\n", xs[k], ys[k]);
-            std::fprintf(file, " 61\n 50 0 0 0\n 60\n");
+            std::fprintf(file, " %d\n %d 0 0 0\n %d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_LINE_COLOUR,
+                         OLI_REC_COLOUR_CONTROL_60);
             Write_Edges(file, xs, ys);
         }
     }

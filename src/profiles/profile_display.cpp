@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/lineal.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 
 namespace {
@@ -171,11 +172,15 @@ FILE* Plot_Profile_Preview(FILE* file, const ProfilDataEintrag* record, double x
         xs[i] = x1 + (xs[i] - f.xmin) * f.scale;
         ys[i] = y1 + (ys[i] - f.ymin) * f.scale;
     }
-    std::fprintf(file, " 4 2\n 61\n 50 79 133 162\n 59\n 20 33\n 60\n 18 %d\n", static_cast<int>(n));
+    // Pen 2; the area's colour and fill pattern 33 in a colour group, the
+    // filled outline, then black for its edges.
+    std::fprintf(file, " %d 2\n %d\n %d 79 133 162\n %d\n %d 33\n %d\n", OLI_REC_PEN, OLI_REC_COLOUR_CONTROL_61,
+                 OLI_REC_LINE_COLOUR, OLI_REC_COLOUR_CONTROL_59, OLI_REC_FILL_PATTERN, OLI_REC_COLOUR_CONTROL_60);
+    std::fprintf(file, " %d %d\n", OLI_REC_POLYGON, static_cast<int>(n));
     for (size_t i = 0; i < n; i++) std::fprintf(file, " %f %f\n", xs[i], ys[i]);
-    std::fprintf(file, " 61\n 50 0 0 0\n 60\n");
+    std::fprintf(file, " %d\n %d 0 0 0\n %d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_LINE_COLOUR, OLI_REC_COLOUR_CONTROL_60);
     for (size_t i = 0; i < n; i++)
-        std::fprintf(file, "1 %f %f %f %f\n", xs[i], ys[i], xs[(i + 1) % n], ys[(i + 1) % n]);
+        std::fprintf(file, "%d %f %f %f %f\n", OLI_REC_LINE, xs[i], ys[i], xs[(i + 1) % n], ys[(i + 1) % n]);
     return file;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 #include "profiles/profile_display.h"
 
@@ -54,7 +55,7 @@ void Set_Profile_Plot_Style(int fill_r, int fill_g, int fill_b, int line_r, int 
 void Draw_Profilmodell_Plot(FILE* file, Profilmodell* model, double x1, double y1, double x2, double y2) {
     double s;
     if (file == nullptr || !Fit_Model(model, x1, y1, x2, y2, &s)) return;
-    std::fprintf(file, "  4 %d\n 20 %d\n", g_plot.pen, g_plot.pattern);
+    std::fprintf(file, "  %d %d\n %d %d\n", OLI_REC_PEN, g_plot.pen, OLI_REC_FILL_PATTERN, g_plot.pattern);
     for (int i = 0; i < model->part_count; i++) {
         const Profilmodell_Teil* p = model->parts[i];
         int n = p->outline_count;
@@ -64,13 +65,18 @@ void Draw_Profilmodell_Plot(FILE* file, Profilmodell* model, double x1, double y
             xs[k] = x1 + (model->y_max - p->outline_y[k]) * s;
             ys[k] = y1 + (model->z_max - p->outline_z[k]) * s;
         }
-        std::fprintf(file, " 61\n 50 %d %d %d\n 59\n 20 33\n 60\n 18 %d\n", g_plot.fill[0], g_plot.fill[1],
-                     g_plot.fill[2], n);
+        // The area's colour and fill pattern 33 in a colour group, the
+        // filled outline, then the line colour for its edges.
+        std::fprintf(file, " %d\n %d %d %d %d\n %d\n %d 33\n %d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_LINE_COLOUR,
+                     g_plot.fill[0], g_plot.fill[1], g_plot.fill[2], OLI_REC_COLOUR_CONTROL_59, OLI_REC_FILL_PATTERN,
+                     OLI_REC_COLOUR_CONTROL_60);
+        std::fprintf(file, " %d %d\n", OLI_REC_POLYGON, n);
         for (int k = 0; k < n; k++) std::fprintf(file, " %f %f\n", xs[k], ys[k]);
-        std::fprintf(file, " 61\n 50 %d %d %d\n 60\n", g_plot.line[0], g_plot.line[1], g_plot.line[2]);
+        std::fprintf(file, " %d\n %d %d %d %d\n %d\n", OLI_REC_COLOUR_CONTROL_61, OLI_REC_LINE_COLOUR, g_plot.line[0],
+                     g_plot.line[1], g_plot.line[2], OLI_REC_COLOUR_CONTROL_60);
         for (int k = 0; k < n; k++)
             if (!Edge_Hidden(model, p, k))
-                std::fprintf(file, "1 %f %f %f %f\n", xs[k], ys[k], xs[(k + 1) % n], ys[(k + 1) % n]);
+                std::fprintf(file, "%d %f %f %f %f\n", OLI_REC_LINE, xs[k], ys[k], xs[(k + 1) % n], ys[(k + 1) % n]);
     }
 }
 

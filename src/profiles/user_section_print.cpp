@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/screen.h"
 #include "profiles/profile_drawing.h"
 #include "profiles/profilmodell.h"
@@ -51,12 +52,14 @@ void Write_Axis_Arrow(FILE* f, double y1, double z1, double y2, double z2, const
     const double L = std::hypot(y2 - y1, z2 - z1);
     const double cy = L > 0 ? (y2 - y1) / L : 0, cz = L > 0 ? (z2 - z1) / L : 0;
     const double ty = (y1 + cy * d) * factor, tz = (z1 + cz * d) * factor;
-    std::fprintf(f, " 6 0.04\n 1 %f %f %f %f\n", y1 * factor, z1 * factor, ty, tz);
-    std::fprintf(f, " 6 0.01\n 20 10\n18 3 %f %f %f %f %f %f\n", ty + 0.3 * u * cy, tz + 0.3 * u * cz,
-                 ty + 0.1 * u * cz, tz - 0.1 * u * cy, ty - 0.1 * u * cz, tz + 0.1 * u * cy);
+    std::fprintf(f, " %d 0.04\n %d %f %f %f %f\n", OLI_REC_LINE_WIDTH, OLI_REC_LINE, y1 * factor, z1 * factor, ty, tz);
+    std::fprintf(f, " %d 0.01\n %d 10\n", OLI_REC_LINE_WIDTH, OLI_REC_FILL_PATTERN);
+    std::fprintf(f, "%d 3 %f %f %f %f %f %f\n", OLI_REC_POLYGON, ty + 0.3 * u * cy, tz + 0.3 * u * cz, ty + 0.1 * u * cz,
+                 tz - 0.1 * u * cy, ty - 0.1 * u * cz, tz + 0.1 * u * cy);
     const double s = factor != 0 ? 0.6 * u / factor + d : d;
     const double ly = (y1 + cy * s) * factor, lz = (z1 + cz * s) * factor;
-    std::fprintf(f, " 7 5\n 23 0 0\n 9 %f %f %f %f 210 «%s»\n"_cp, ly, lz, ly, lz, label ? label : "");
+    std::fprintf(f, " %d 5\n %d 0 0\n", OLI_REC_TEXT_CLASS, OLI_REC_TEXT_MODE);
+    std::fprintf(f, " %d %f %f %f %f 210 «%s»\n"_cp, OLI_REC_BOX_TEXT, ly, lz, ly, lz, label ? label : "");
 }
 
 void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
@@ -111,27 +114,30 @@ void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
         Plate_Corners(A.y, A.z, B.y, B.z, l.t / 2, L, p.c);
         plates.push_back(p);
     }
-    std::fputs("20 11\n", f);
+    std::fprintf(f, "%d 11\n", OLI_REC_FILL_PATTERN);
     for (const Plate& p : plates)
-        std::fprintf(f, "18 4\n%.2f %.2f  %.2f %.2f  %.2f %.2f  %.2f %.2f\n", p.c[0] * 10, p.c[1] * 10, p.c[2] * 10,
-                     p.c[3] * 10, p.c[4] * 10, p.c[5] * 10, p.c[6] * 10, p.c[7] * 10);
-    std::fputs(" 7 3\n 20 0\n 21 1\n 23 1 0\n", f);
+        std::fprintf(f, "%d 4\n%.2f %.2f  %.2f %.2f  %.2f %.2f  %.2f %.2f\n", OLI_REC_POLYGON, p.c[0] * 10, p.c[1] * 10,
+                     p.c[2] * 10, p.c[3] * 10, p.c[4] * 10, p.c[5] * 10, p.c[6] * 10, p.c[7] * 10);
+    std::fprintf(f, " %d 3\n %d 0\n %d 1\n %d 1 0\n", OLI_REC_TEXT_CLASS, OLI_REC_FILL_PATTERN, OLI_REC_SECTION_MARK,
+                 OLI_REC_TEXT_MODE);
     for (const Plate& p : plates) {
         const Node &A = nodes[p.line->a], &B = nodes[p.line->b];
-        std::fputs(" 6 0.01\n", f);
+        std::fprintf(f, " %d 0.01\n", OLI_REC_LINE_WIDTH);
         for (int k = 0; k < 4; k++) {
             const int j = (k + 1) % 4;
-            std::fprintf(f, " 1 %f %f %f %f\n", p.c[2 * k] * 10, p.c[2 * k + 1] * 10, p.c[2 * j] * 10, p.c[2 * j + 1] * 10);
+            std::fprintf(f, " %d %f %f %f %f\n", OLI_REC_LINE, p.c[2 * k] * 10, p.c[2 * k + 1] * 10, p.c[2 * j] * 10,
+                         p.c[2 * j + 1] * 10);
         }
         const double my = (A.y + B.y) / 2 * 10, mz = (A.z + B.z) / 2 * 10;
-        std::fprintf(f, " 6 0.03\n 1 %f %f %f %f\n 4 1\n", A.y * 10, A.z * 10, B.y * 10, B.z * 10);
-        std::fprintf(f, " 9 %f %f %f %f 210 «%d »\n"_cp, my, mz, my, mz, p.line->number);
+        std::fprintf(f, " %d 0.03\n %d %f %f %f %f\n %d 1\n", OLI_REC_LINE_WIDTH, OLI_REC_LINE, A.y * 10, A.z * 10,
+                     B.y * 10, B.z * 10, OLI_REC_PEN);
+        std::fprintf(f, " %d %f %f %f %f 210 «%d »\n"_cp, OLI_REC_BOX_TEXT, my, mz, my, mz, p.line->number);
     }
-    std::fputs(" 7 2\n", f);
+    std::fprintf(f, " %d 2\n", OLI_REC_TEXT_CLASS);
     for (const Node& n : nodes) {
         const double ly = n.y * 10 - 0.2 * u, lz = n.z * 10 - 0.1 * u;
-        std::fprintf(f, " 34 %f %f Global_Node_Mask\n", n.y * 10, n.z * 10);
-        std::fprintf(f, " 9 %f %f %f %f 210 « %d  »\n"_cp, ly, lz, ly, lz, n.number);
+        std::fprintf(f, " %d %f %f Global_Node_Mask\n", OLI_REC_NODE_MARK, n.y * 10, n.z * 10);
+        std::fprintf(f, " %d %f %f %f %f 210 « %d  »\n"_cp, OLI_REC_BOX_TEXT, ly, lz, ly, lz, n.number);
     }
     double ey, ez;
     if (Get_Sonderquerschnitt_Value(r, ".EY_", &ey) && Get_Sonderquerschnitt_Value(r, ".EZ_", &ez)) {
@@ -139,7 +145,8 @@ void Print_Thin_Walled_Section(FILE* f, const Sonderquerschnitt* r, int mode) {
         Write_Axis_Arrow(f, ey, ez, ey + 1000, ez, "m", left, right, bottom, top, 10, u);
         Write_Axis_Arrow(f, ey, ez, ey, ez + 1000, "n", left, right, bottom, top, 10, u);
         const double ly = ey * 10 - 0.3 * u, lz = ez * 10 - 0.1 * u;
-        std::fprintf(f, " 34 %f %f Global_Node_Mask\n 9 %f %f %f %f 210 «S»\n"_cp, ey * 10, ez * 10, ly, lz, ly, lz);
+        std::fprintf(f, " %d %f %f Global_Node_Mask\n", OLI_REC_NODE_MARK, ey * 10, ez * 10);
+        std::fprintf(f, " %d %f %f %f %f 210 «S»\n"_cp, OLI_REC_BOX_TEXT, ly, lz, ly, lz);
     }
     std::fprintf(f, "-1\n\n#SETMARGINS\n%d %f 0\n#SETYPOS\n%d 1\n", 257, margin, 1024);
     if (!(mode & USER_PRINT_NO_TITLE)) std::fprintf(f, "#SETYPOS\n%d 1.0\n", 256);

@@ -13,6 +13,7 @@
 #include "base/textio.h"
 #include "base/vesk.h"
 #include "platform/desktop.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "printlist/ioliwrt.h"
@@ -258,7 +259,7 @@ void Print_Symbol_Picture(FILE* file, const char* name, double width_cm, double 
     std::fputs("#SHOWGRAFIC\n0 0 0\n0 0 0\n", file);
     std::fputs("-1\n", file);
     std::fprintf(file, "0 %lf 0 %lf\n", width_cm, height_cm);
-    std::fprintf(file, "27 0 %lf %%FONT%%\\%s.ocm\n", height_cm, name);
+    std::fprintf(file, "%d 0 %lf %%FONT%%\\%s.ocm\n", OLI_REC_SYMBOL, height_cm, name);
     std::fputs("-1\n", file);
 }
 

@@ -22,6 +22,7 @@
 #include "drawings/xs_weld_plot.h"
 #include "platform/desktop.h"
 #include "platform/msgbox.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/posix.h"
 #include "printlist/ioliplot.h"
@@ -140,10 +141,10 @@ static void sketch_plate(FILE* list, double d, double width, double height, doub
     // The profile, the welds and the labels follow as elements of their
     // own (elements do not nest).
     Oli_Element_Begin();
-    Safe_Fprintf(list, " 8 %d\n", 6);
-    Safe_Fprintf(list, " 7 %d\n", 9);
-    Safe_Fprintf(list, " 4 %d\n", 1);
-    Safe_Fprintf(list, " 38 %d %s %d\n", 0, "", 0);
+    Safe_Fprintf(list, " %d %d\n", OLI_REC_TEXT_STYLE, 6);
+    Safe_Fprintf(list, " %d %d\n", OLI_REC_TEXT_CLASS, 9);
+    Safe_Fprintf(list, " %d %d\n", OLI_REC_PEN, 1);
+    Safe_Fprintf(list, " %d %d %s %d\n", OLI_REC_DASH, 0, "", 0);
     Oli_Set_Dimension_Style(OLI_DIM_DOT_MARKS);
     // The plate the profile is welded to, behind it, in the plate's colour.
     Oli_Select_Pen(static_cast<unsigned>(OliRole_Plate_Pen));

@@ -15,6 +15,7 @@
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/msgbox.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
@@ -135,7 +136,7 @@ void Print_User_Comment_with_Logo(FILE* file, const char* text) {
     OLI_setFlags(file, 0x200);
     OLI_storeYPosition(file, 1);
     std::fputs("#SHOWGRAFIC\n0 0 0\n0 0 0\n-1\n0.0 1.2 1.2 0.0\n", file);
-    std::fprintf(file, "27 0.0 0.0 %%FONT%%\\UserCommentLogo.ocm\n");
+    std::fprintf(file, "%d 0.0 0.0 %%FONT%%\\UserCommentLogo.ocm\n", OLI_REC_SYMBOL);
     std::fputs("-1\n", file);
     OLI_pushMargins(file);
     OLI_setMarginsCM(file, 1, 1.4, 0.0);

@@ -15,6 +15,7 @@
 #include "drawings/oli_pens.h"
 #include "drawings/xs_weld_plot.h"
 #include "platform/format.h"
+#include "platform/oli_graphic_records.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliplot.h"
 #include "printlist/ioliwrt.h"
@@ -234,7 +235,8 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, const Picture_
                          h / 2 + x.margins[1] / s, s, s, 0.0, nullptr) == OLI_GRAFIK_NO_SCALE)
         return;
     Oli_Set_Color_Mode(1);
-    Safe_Fprintf(Oli_Get_Picture_State()->stream, " 7 %d\n", 6);
+    static constexpr OliRecordText kTextClass(" ", OLI_REC_TEXT_CLASS, " 6\n");
+    Oli_Put_Record(Oli_Get_Picture_State()->stream, kTextClass);
     const int pen = r->weld_kind == WELD_FILLET ? OliRole_Fillet_Weld_Pen : OliRole_Other_Weld_Pen;
     const bool ring = r->profile.type == PROFILTYP_RUND || r->profile.type == PROFILTYP_ROHR;
     // Marks grow with the picture: a diameter of 0.15 cm.
