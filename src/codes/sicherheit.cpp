@@ -22,11 +22,13 @@
 
 enum { SAFETY_BLOCK_VERSION = 2 };
 
-// The nine annex factors of the record in their fixed order.
+// The nine annex factors of the record in their fixed order, from a
+// constant table: every weld of every load case checks its factors.
 static double* annex_factor(Sicherheitsbeiwerte_Record* r, int i) {
-    double* const slots[9] = {&r->gamma_M0, &r->gamma_M1,    &r->gamma_M2, &r->gamma_M3,   &r->gamma_M4,
-                              &r->gamma_M5, &r->gamma_M6ser, &r->gamma_M7, &r->gamma_M3ser};
-    return slots[i];
+    using R = Sicherheitsbeiwerte_Record;
+    static constexpr double R::*kSlots[9] = {&R::gamma_M0, &R::gamma_M1,    &R::gamma_M2, &R::gamma_M3,   &R::gamma_M4,
+                                             &R::gamma_M5, &R::gamma_M6ser, &R::gamma_M7, &R::gamma_M3ser};
+    return &(r->*kSlots[i]);
 }
 
 enum { FIELD_COUNT = 11 };

@@ -385,10 +385,12 @@ int Build_Flanged_Outline(const Catalogue_Outline* c, Plastic_Outline* o) {
 
 const Plastic_Outline* Get_Section_Outline(const Profilquerschnitt* s) {
     if (!s || s->turned || s->type == PQ_USER_SECTION) return nullptr;
-    std::string key(1, s->by_dimensions ? 'd' : 'c');
+    // The key's buffer is kept: every load case asks again.
+    static std::string key;
+    key.assign(1, s->by_dimensions ? 'd' : 'c');
     char name[PQ_NAME_SIZE + 1] = {};
     if (!s->by_dimensions) {
-        std::snprintf(name, sizeof name, "%.*s", static_cast<int>(PQ_NAME_SIZE), s->name);
+        std::memcpy(name, s->name, strnlen(s->name, PQ_NAME_SIZE));
         for (size_t k = std::strlen(name); k > 0 && name[k - 1] == ' '; k--) name[k - 1] = 0;
         float v[PROFIL_VALUES] = {};
         char code[PROFIL_CODE_SIZE] = {};

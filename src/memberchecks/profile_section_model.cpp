@@ -285,7 +285,55 @@ bool Has_Cutouts(const Profil_Aussparungen* cutouts) {
     return false;
 }
 
-int Model_Builder(Stahlprofil* p) { return Build_Section_Model_Checked(p, nullptr, nullptr, 0, 0, nullptr); }
+// What the section values of a profile take from the model, kept with what
+// decides them: the profile as the build reads it, the plastic mode and the
+// engine's switches. A connection asks for its profile's values several
+// times per run; the same profile takes the kept values instead of a new
+// model. The engine then keeps the model it holds: whoever reads the engine
+// builds or sets up the model it needs (the profile's stress model has its
+// own key; Run_Section builds its record's model itself).
+struct Kept_Model {
+    bool valid = false;
+    Stahlprofil in, out;
+    int mode = 0, extended = 0, all_lines = 0;
+    int result = 0;
+};
+
+// The values the build sets (it clears them first).
+constexpr double Stahlprofil::*kModelValues[] = {
+    &Stahlprofil::A,   &Stahlprofil::y_s, &Stahlprofil::z_s,  &Stahlprofil::y_M,   &Stahlprofil::z_M,
+    &Stahlprofil::I_y, &Stahlprofil::I_z, &Stahlprofil::I_yz, &Stahlprofil::I_T,   &Stahlprofil::I_w,
+    &Stahlprofil::alpha, &Stahlprofil::W_pl_y, &Stahlprofil::W_pl_z};
+
+// The profile as the build reads it: without the values it sets, and
+// without those the section values set after it from the dimensions, which
+// no build reads (shear areas, perimeter, the symmetry flag).
+void Model_Input(const Stahlprofil* p, Stahlprofil* in) {
+    std::memcpy(in, p, sizeof *in);
+    for (double Stahlprofil::*value : kModelValues) in->*value = 0;
+    in->A_vy = in->A_vz = in->U = 0;
+    in->symmetric = 0;
+}
+
+int Model_Builder(Stahlprofil* p) {
+    static Kept_Model kept;
+    static Stahlprofil in;
+    Model_Input(p, &in);
+    const int mode = Get_Section_Calc_Mode();
+    if (kept.valid && kept.mode == mode && kept.extended == DWQB_Erweitert && kept.all_lines == DWQB_Alle_Linien &&
+        std::memcmp(&kept.in, &in, sizeof in) == 0) {
+        for (double Stahlprofil::*value : kModelValues) p->*value = kept.out.*value;
+        return kept.result;
+    }
+    kept.valid = false;
+    const int result = Build_Section_Model_Checked(p, nullptr, nullptr, 0, 0, nullptr);
+    std::memcpy(&kept.in, &in, sizeof in);
+    std::memcpy(&kept.out, p, sizeof *p);
+    kept.mode = mode, kept.extended = DWQB_Erweitert, kept.all_lines = DWQB_Alle_Linien;
+    kept.result = result;
+    kept.valid = true;
+    return result;
+}
 
 double Zero_Small(double v) { return std::fabs(v) < kTiny ? 0 : v; }
 

@@ -381,22 +381,101 @@ inline const char* Read_Spec(const char* f, Spec* s)
     return *f ? f + 1 : f;
 }
 
+// The steps of Put_Conversion, each inlined into it: the arguments a '*'
+// gives, the text of the value, its place with the padding. Each returns
+// false (null) for what Fast_Format declines.
+
+// The width and precision, from the arguments where a '*' gives them.
+inline __attribute__((always_inline)) bool Take_Stars(const Spec& s, va_list* ap, int* width, int* precision)
+{
+    *width = s.width, *precision = s.precision;
+    if (s.width_star) {
+        *width = va_arg(*ap, int);
+        if (*width < 0) return false;
+    }
+    if (s.precision_star) {
+        *precision = va_arg(*ap, int);
+        if (*precision < 0) return false;
+    }
+    return true;
+}
+
+// "%d", "%i": the signed integer at `at`; *n its length.
+inline __attribute__((always_inline)) bool Signed_Text(const Spec& s, int precision, va_list* ap, char* at, size_t* n)
+{
+    if (precision >= 0) return false;
+    const int longs = s.longs;
+    const long long v = longs == 0 ? va_arg(*ap, int) : longs == 1 ? va_arg(*ap, long) : va_arg(*ap, long long);
+    char* q = at;
+    if (v < 0) *q++ = '-';
+    q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
+    *n = static_cast<size_t>(q - at);
+    return true;
+}
+
+// "%u" at `at`, "%x" and "%X" at the end of tmp[kRoom]: *text and *n the
+// digits written.
+template <size_t kRoom>
+inline __attribute__((always_inline)) bool Unsigned_Text(const Spec& s, int precision, va_list* ap, char* at, char (&tmp)[kRoom],
+                               const char** text, size_t* n)
+{
+    if (precision >= 0) return false;
+    const int longs = s.longs;
+    const unsigned long long v = longs == 0   ? va_arg(*ap, unsigned)
+                                 : longs == 1 ? va_arg(*ap, unsigned long)
+                                              : va_arg(*ap, unsigned long long);
+    if (s.conversion == 'u') {
+        *n = static_cast<size_t>(Put_Unsigned(at, v) - at);
+        return true;
+    }
+    const char* digits = s.conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
+    char* q = tmp + kRoom;
+    unsigned long long rest = v;
+    do *--q = digits[rest & 15], rest >>= 4;
+    while (rest);
+    *text = q, *n = static_cast<size_t>(tmp + kRoom - q);
+    return true;
+}
+
+// "%f" and "%g": the number at `at` (room bytes); *n its length.
+inline __attribute__((always_inline)) bool Number_Text(const Spec& s, int precision, va_list* ap, char* at, size_t room, size_t* n)
+{
+    if (s.longs > 1) return false;
+    const double v = va_arg(*ap, double);
+    const int written = s.conversion == 'f' ? VEK_Format_Fixed(at, room, v, precision < 0 ? 6 : precision)
+                                            : Format_General(at, v, precision);
+    if (written < 0) return false;
+    *n = static_cast<size_t>(written);
+    return true;
+}
+
+// The text of n bytes at p with the padding of width (on the right with
+// left), end as for Put_Conversion; a text already at p is moved right for
+// padding on the left. Returns the end of what it wrote.
+inline __attribute__((always_inline)) char* Place(char* p, char* const end, const char* text, size_t n, int width, bool left)
+{
+    const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
+    if (n + pad > static_cast<size_t>(end - p)) return nullptr;
+    if (text == p) {
+        // Already in place.
+        if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
+        else if (pad) std::memset(p + n, ' ', pad);
+        return p + n + pad;
+    }
+    if (pad && !left) std::memset(p, ' ', pad), p += pad;
+    std::memcpy(p, text, n), p += n;
+    if (pad && left) std::memset(p, ' ', pad), p += pad;
+    return p;
+}
+
 // Writes the conversion s at p with its arguments from *ap (a width or
 // precision given by '*' first), end being the last byte of the buffer
 // (kept for the terminator). Returns the end of what it wrote, or null for
 // what Fast_Format declines.
-inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_list* ap, char* p, char* const end,
-                                                           bool no_zero_byte)
+inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_list* ap, char* p, char* const end, bool no_zero_byte)
 {
-    int width = s.width, precision = s.precision;
-    if (s.width_star) {
-        width = va_arg(*ap, int);
-        if (width < 0) return nullptr;
-    }
-    if (s.precision_star) {
-        precision = va_arg(*ap, int);
-        if (precision < 0) return nullptr;
-    }
+    int width, precision;
+    if (!Take_Stars(s, ap, &width, &precision)) return nullptr;
     const int longs = s.longs;
     const bool left = s.left;
     // Numbers are written in place when there is room; the text is moved
@@ -413,34 +492,14 @@ inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_lis
         at[0] = '%', n = 1;
         break;
     case 'd':
-    case 'i': {
-        if (precision >= 0) return nullptr;
-        const long long v = longs == 0 ? va_arg(*ap, int) : longs == 1 ? va_arg(*ap, long) : va_arg(*ap, long long);
-        char* q = at;
-        if (v < 0) *q++ = '-';
-        q = Put_Unsigned(q, v < 0 ? 0 - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v));
-        n = static_cast<size_t>(q - at);
+    case 'i':
+        if (!Signed_Text(s, precision, ap, at, &n)) return nullptr;
         break;
-    }
     case 'u':
     case 'x':
-    case 'X': {
-        if (precision >= 0) return nullptr;
-        const unsigned long long v = longs == 0   ? va_arg(*ap, unsigned)
-                                     : longs == 1 ? va_arg(*ap, unsigned long)
-                                                  : va_arg(*ap, unsigned long long);
-        if (s.conversion == 'u') {
-            n = static_cast<size_t>(Put_Unsigned(at, v) - at);
-        } else {
-            const char* digits = s.conversion == 'x' ? "0123456789abcdef" : "0123456789ABCDEF";
-            char* q = tmp + sizeof tmp;
-            unsigned long long rest = v;
-            do *--q = digits[rest & 15], rest >>= 4;
-            while (rest);
-            text = q, n = static_cast<size_t>(tmp + sizeof tmp - q);
-        }
+    case 'X':
+        if (!Unsigned_Text(s, precision, ap, at, tmp, &text, &n)) return nullptr;
         break;
-    }
     case 'c':
         if (longs || precision >= 0) return nullptr;
         at[0] = static_cast<char>(va_arg(*ap, int)), n = 1;
@@ -458,35 +517,14 @@ inline __attribute__((always_inline)) char* Put_Conversion(const Spec& s, va_lis
         }
         n = precision >= 0 ? strnlen(text, static_cast<size_t>(precision)) : std::strlen(text);
         break;
-    case 'f': {
-        if (longs > 1) return nullptr;
-        const int written = VEK_Format_Fixed(at, kNumberRoom, va_arg(*ap, double), precision < 0 ? 6 : precision);
-        if (written < 0) return nullptr;
-        n = static_cast<size_t>(written);
+    case 'f':
+    case 'g':
+        if (!Number_Text(s, precision, ap, at, kNumberRoom, &n)) return nullptr;
         break;
-    }
-    case 'g': {
-        if (longs > 1) return nullptr;
-        const int written = Format_General(at, va_arg(*ap, double), precision);
-        if (written < 0) return nullptr;
-        n = static_cast<size_t>(written);
-        break;
-    }
     default:
         return nullptr;
     }
-    const size_t pad = static_cast<size_t>(width) > n ? static_cast<size_t>(width) - n : 0;
-    if (n + pad > static_cast<size_t>(end - p)) return nullptr;
-    if (text == p) {
-        // Already in place.
-        if (pad && !left) std::memmove(p + pad, p, n), std::memset(p, ' ', pad);
-        else if (pad) std::memset(p + n, ' ', pad);
-        return p + n + pad;
-    }
-    if (pad && !left) std::memset(p, ' ', pad), p += pad;
-    std::memcpy(p, text, n), p += n;
-    if (pad && left) std::memset(p, ' ', pad), p += pad;
-    return p;
+    return Place(p, end, text, n, width, left);
 }
 
 // Fast_Format reading the format as it goes.

@@ -155,18 +155,31 @@ const char* Verdict_Digits(double v) {
     return buffer;
 }
 
+// The verdict takes one of a few texts: by how the value compares with 1
+// (which also decides its marker) and whether markers are suppressed, or
+// within the band by the tolerance. Each is formatted at its first use and
+// kept; the band's text while the tolerance stays the same.
 const char* Utilisation_Verdict_With(double u, double tolerance_percent) {
-    static char buffer[TEXT_SIZE];
     const bool band = std::isfinite(tolerance_percent) && tolerance_percent > 0.0;
+    const int quiet = marker_suppressed ? 1 : 0;
     if (!band || !Within_Verdict_Tolerance(u, tolerance_percent)) {
-        VEK_Format_Bounded(buffer, sizeof buffer, "  %s  1  %s", Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
-        return buffer;
+        static char texts[2][3][TEXT_SIZE];
+        char* text = texts[quiet][Compare_To_Limit(u, 1.0) + 1];
+        if (!text[0])
+            VEK_Format_Bounded(text, TEXT_SIZE, "  %s  1  %s", Limit_Compare_Symbol(u, 1.0), Mark_Utilisation(u));
+        return text;
     }
+    static char texts[2][TEXT_SIZE];
+    static double kept_tolerance[2];
+    char* text = texts[quiet];
+    if (text[0] && std::memcmp(&kept_tolerance[quiet], &tolerance_percent, sizeof tolerance_percent) == 0)
+        return text;
     char limit[32];
     VEK_Format_Bounded(limit, sizeof limit, "%s", Verdict_Digits(1.0 + tolerance_percent / 100.0));
-    VEK_Format_Bounded(buffer, sizeof buffer, "  \xF3  %s  %s╬r (%s%% Toleranz)"_cp, limit, Mark_Ok(),
+    VEK_Format_Bounded(text, TEXT_SIZE, "  \xF3  %s  %s╬r (%s%% Toleranz)"_cp, limit, Mark_Ok(),
                        Verdict_Digits(tolerance_percent));
-    return buffer;
+    kept_tolerance[quiet] = tolerance_percent;
+    return text;
 }
 
 const char* Utilisation_Verdict(double u) { return Utilisation_Verdict_With(u, verdict_tolerance); }

@@ -15,7 +15,13 @@
 
 namespace {
 
-void Copy_Name(char* target, const char* source) { std::snprintf(target, PQ_NAME_SIZE, "%.35s", source ? source : ""); }
+// At most 35 characters of source, terminated (a load case names its
+// section again each time: no formatter for a copy).
+void Copy_Name(char* target, const char* source) {
+    const size_t n = source ? strnlen(source, PQ_NAME_SIZE - 1) : 0;
+    std::memcpy(target, source ? source : "", n);
+    target[n] = '\0';
+}
 
 void Drop_User_Section(Profilquerschnitt* r) {
     if (r->user_section) Ref_Sonderquerschnitt(r->user_section, -1);
@@ -351,7 +357,13 @@ int Convert_Profilquerschnitt(const Profilquerschnitt* record, double t, Profil_
         }
         return 1;
     }
-    std::snprintf(name_text, PROFIL_MODEL_NAME_SIZE, "%s   %-35.35s", record->turned ? "-" : " ", record->name);
+    // The sign of a turned section, three blanks and the name in 35
+    // columns, cut or padded with blanks.
+    static_assert(PROFIL_MODEL_NAME_SIZE == 4 + 35 + 1, "the name text's columns");
+    name_text[0] = record->turned ? '-' : ' ';
+    std::memset(name_text + 1, ' ', PROFIL_MODEL_NAME_SIZE - 2);
+    std::memcpy(name_text + 4, record->name, strnlen(record->name, 35));
+    name_text[PROFIL_MODEL_NAME_SIZE - 1] = '\0';
     descriptor->family = PROFIL_FAMILY_BY_NAME;
     descriptor->catalogue = record->record_number;
     return 1;

@@ -154,7 +154,9 @@ Profilquerschnitt* Setup_Stahlprofil_DWQB(const Stahlprofil* profile, int flat_b
     const int handle = Get_Profile_Material_Handle(&m);
     if (profile->kind == STAHLPROFIL_KIND_CATALOGUE) {
         char name[STAHLPROFIL_NAME_SIZE];
-        std::snprintf(name, sizeof name, "%s", profile->name);
+        const size_t length = strnlen(profile->name, sizeof name - 1);
+        std::memcpy(name, profile->name, length);
+        name[length] = '\0';
         for (int k = static_cast<int>(std::strlen(name)) - 1; k >= 0 && name[k] == ' '; k--) name[k] = 0;
         if (!Set_Profilquerschnitt_By_Name(&Stahlprofil_Querschnitt, handle, 100, name)) return nullptr;
     } else {

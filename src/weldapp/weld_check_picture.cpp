@@ -315,6 +315,7 @@ struct Kept_Picture {
     Oli_Writer_State entry;
     std::string bytes;
     Oli_Writer_State after;
+    bool after_is_entry = false;  // the picture leaves the state as it found it
     double mm_per_cm = 0.0;
 };
 
@@ -356,7 +357,7 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
     Fill_Picture_Inputs(r, *o, list, top, &now);
     if (kept.valid && std::memcmp(&now, &kept.inputs, sizeof now) == 0 && Oli_Writer_State_Is(kept.entry)) {
         VEK_Stream_Put(list, kept.bytes.data(), kept.bytes.size());
-        Oli_Set_Writer_State(kept.after);
+        if (!kept.after_is_entry) Oli_Set_Writer_State(kept.after);
         *x = Extent_Of(r, o);
         return kept.mm_per_cm;
     }
@@ -387,6 +388,9 @@ double Kept_Or_Drawn_Picture(const SchweissnahtNachweis* r, XSPlotOptions* o, FI
         kept.entry = entry;
         kept.bytes.assign(bytes, size);
         kept.after = std::move(after);
+        // The state now is the one it left; it is the entry state when
+        // that compares equal with it.
+        kept.after_is_entry = Oli_Writer_State_Is(kept.entry);
         kept.mm_per_cm = mm_per_cm;
         kept.valid = true;
     }

@@ -272,12 +272,17 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
     const char* P = Check_Line_Prefix;
     const char* X = Report_Times_Sign;
     Line out(f);
-    if (w->round) out.Add("%s╬HNachweis für Pkt. %d:\n"_cp, P, i);
-    else out.Add("%s╬HNachweis für %s, Pkt. %d:\n"_cp, P, name, i);
+    // Pieces that follow each other without a choice between them are
+    // formatted in one (the writer's cost is mostly per piece).
+    const double degrees = theta * 180.0 / M_PI;
+    if (w->round)
+        out.Add("%s╬HNachweis für Pkt. %d:\n%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, i, P, degrees);
+    else
+        out.Add("%s╬HNachweis für %s, Pkt. %d:\n%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, name, i,
+                P, degrees);
     const bool across = Wc_Present(s.across);
     // The torsional shear of the polar moment is named by its axis.
     const char* T_along = w->polar ? Along_Name(L) : "";
-    out.Add("%sSpannungen auf der wirksamen Nahtfläche (║ = %.0lf°"_cp, P, theta * 180.0 / M_PI);
     if (across) {
         const bool by_V = Wc_Present(s.across - L.out * s.tTc), by_T = Wc_Present(s.tTc);
         // The shear across the weld counts towards the face's outer side:
@@ -289,18 +294,15 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
         if (by_T) out.Add("%sÍ╬\\w,T%s╬r"_cp, by_V ? " + " : "", Across_Name(L));
         if (against && by_V && by_T) out.Add_Text(")");
     }
-    out.Add_Text(",  ╠╬\\w╬r = ╠╬\\w,x╬r"_cp);
-    out.Add_Text("):\n");
+    // The end of the stresses' line goes with the first piece of the next.
+#define STRESS_LINE_END ",  ╠╬\\w╬r = ╠╬\\w,x╬r):\n"
     const bool torsion = Wc_Present(s.tT);
     if (directional) {
-        out.Add("%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
+        out.Add(STRESS_LINE_END "%s╠╬\\%s╬r = ╠╬\\w╬r%scos(║)"_cp, P, "s", X);
         if (across) out.Add(" - Í╬\\w╬r%ssin(║)"_cp, X);
-        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(sp, 1));
-        out.Add("%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, P, "s", X);
+        out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = ╠╬\\w╬r%ssin(║)"_cp, Unsigned_Zero(sp, 1), P, "s", X);
         if (across) out.Add(" + Í╬\\w╬r%scos(║)"_cp, X);
-        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(tp, 1));
-        out.Add("%sÍ╬\\%s╬r"_cp, P, "p");
-        out.Add(" = Í╬\\w,%s╬r"_cp, Along_Name(L));
+        out.Add(" = %.1lf N/mm²\n%sÍ╬\\%s╬r = Í╬\\w,%s╬r"_cp, Unsigned_Zero(tp, 1), P, "p", Along_Name(L));
         if (torsion) out.Add(" + Í╬\\w,T%s╬r"_cp, T_along);
         out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(s.along, 1));
     } else {
@@ -308,18 +310,18 @@ void Detail_Lines(const WeldCheckWork* w, int k, const char* name, int i, const 
         if (shear) {
             // The formula names what the value holds: the shear of the
             // shear forces and the torsion, each where it is present.
-            out.Add("%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
+            out.Add(STRESS_LINE_END "%s╠╬\\w,Ed╬r = (╠╬\\w,x╬r²"_cp, P);
             if (Wc_Present(s.along))
                 Shear_Square(out, Along_Name(L), Wc_Present(s.along - s.tT), T_along, torsion);
             if (across)
                 Shear_Square(out, Across_Name(L), Wc_Present(s.across - L.out * s.tTc), Across_Name(L),
                              Wc_Present(s.tTc));
-            out.Add_Text(")╬/1/2╬r"_cp);
+            out.Add(")╬/1/2╬r = %.1lf N/mm²\n"_cp, Unsigned_Zero(sw, 1));
         } else {
-            out.Add("%s╠╬\\w,Ed╬r = |╠╬\\w,x╬r|"_cp, P);
+            out.Add(STRESS_LINE_END "%s╠╬\\w,Ed╬r = |╠╬\\w,x╬r| = %.1lf N/mm²\n"_cp, P, Unsigned_Zero(sw, 1));
         }
-        out.Add(" = %.1lf N/mm²\n"_cp, Unsigned_Zero(sw, 1));
     }
+#undef STRESS_LINE_END
     out.Put();
 }
 

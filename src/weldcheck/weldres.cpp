@@ -228,9 +228,9 @@ static bool strength_basis_usable(NahtGruppe* g, double beta_w, FILE* f) {
 
 static double gamma_M2(const NahtGruppe* g) { return g->factors ? g->factors->gamma_M2 : 0.0; }
 
-// A line that comes again with the same values (a weld's strength at every
-// end point of every load case): formatted once and written again as it
-// stands while its values and the prefix and sign texts are the same.
+// Lines that come again with the same values (a weld's strength lines at
+// every end point of every load case): formatted once and written again as
+// they stand while their values and the prefix and sign texts are the same.
 namespace {
 class Kept_Line {
 public:
@@ -281,27 +281,21 @@ int Calc_Weld_Shear_Strength(NahtGruppe* g, FILE* f, int print_level) {
     }
     g->f_vw_d = fu * WELD_INV_SQRT3 / (bw * gamma_M2(g));
     g->F_w_Rd = g->f_vw_d * g->a;
-    // Each line in one piece: the writer's cost is mostly per piece.
+    // The lines in one piece: the writer's cost is mostly per piece.
     if (f && print_level >= 2) {
         thread_local Kept_Line kept;
-        const double values[] = {g->f_vw_d, fu, bw};
+        const double values[] = {g->f_vw_d, fu, bw, Weld_kN_per_cm(g->F_w_Rd)};
         OLI_printf(f, "%s",
                    kept.Text(values,
                              "%sScherfestigkeit:  f╬\\vw,d╬r = (f╬\\u╬r/3╬/1/2╬r) / (╗╬\\w╬r%s└╬\\M2╬r) = %.2lf N/mm²,  "
-                             "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"_cp,
-                             P(), X(), g->f_vw_d, fu, bw));
-    }
-    if (f && print_level == 1)
+                             "f╬\\u╬r = %.1lf N/mm²,  ╗╬\\w╬r = %.2lf\n"
+                             "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
+                             P(), X(), g->f_vw_d, fu, bw, P(), X(), values[3]));
+    } else if (f && print_level == 1) {
         OLI_printf(f,
                    "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm,  "
                    "f╬\\vw,d╬r = %.2lf N/mm²,  a = %.1lf mm\n"_cp,
                    P(), X(), Weld_kN_per_cm(g->F_w_Rd), g->f_vw_d, g->a);
-    else if (f && print_level >= 2) {
-        thread_local Kept_Line kept;
-        const double values[] = {Weld_kN_per_cm(g->F_w_Rd)};
-        OLI_printf(f, "%s",
-                   kept.Text(values, "%sTragfähigkeit einer Schweißnaht:  F╬\\w,Rd╬r = f╬\\vw,d╬r%sa = %.2lf kN/cm\n"_cp,
-                             P(), X(), values[0]));
     }
     return g->F_w_Rd < -WELD_PER_LENGTH_ZERO ? 1 : 0;
 }
