@@ -422,21 +422,31 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 }
 
 // The plates of the partial internal forces stand for sloped flanges by
-// their nominal thickness, which overstates the flanges' tips; the stress
-// blocks of the real outline, each band at the yield strength the method
-// left its plate after shear, bound the utilisation from below. f: the
-// method's forces (kN, kNcm).
-void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result) {
+// their nominal thickness, which overstates the flanges' tips, and for
+// parallel flanges with a web plate that reaches into them, which on heavy
+// sections counts more than the root fillets add; the stress blocks of the
+// real outline, each band at the yield strength the method left its plate
+// after shear, bound the utilisation from below. Parallel flanges whose
+// plates stay clearly inside the outline need no bound. f: the method's
+// forces (kN, kNcm).
+void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result,
+                      NachweisDatenKopf* work) {
     const Plastic_Outline* o = s.in->outline;
-    if (!o || o->kind != OUTLINE_SLOPED) return;
+    if (!o || (o->kind != OUTLINE_SLOPED && o->kind != OUTLINE_ROOTS)) return;
+    if (o->kind == OUTLINE_ROOTS) {
+        double A = 0, W_y = 0;
+        if (!TSV_Plate_Values(s.in->descriptor, work, &A, &W_y)) return;
+        if (!Plates_Reach_Outline(o, 100 * A, 1000 * W_y)) return;
+    }
     const auto rho = [](double r) { return r >= 0 && r <= 1 ? r : 1.0; };
     const double strength[OUTLINE_BANDS] = {m.f_yd * rho(result->rho_o), m.f_yd * rho(result->rho_s),
                                             m.f_yd * rho(result->rho_u)};
     const double U = Calc_Outline_Utilisation(o, strength, 1000 * f[0], 1e4 * f[4], 1e4 * f[5]);
-    Out("%sAusnutzung des Profilumrisses (geneigte Flansche, Ausrundungen):  U = %.3f\n", P(), U);
+    Out("%sAusnutzung des Profilumrisses (%s):  U = %.3f\n", P(),
+        o->kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen", U);
     if (s.record) {
         s.record->outline = Outline_Result{};
-        s.record->outline.kind = OUTLINE_SLOPED;
+        s.record->outline.kind = o->kind;
         s.record->outline.U = U;
         s.record->outline.U_plates = result->U;
         s.record->outline.f_yd = m.f_yd;
@@ -498,7 +508,7 @@ void Run_Tsv_I(Check_State& s, Model_State& m) {
         Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
         return;
     }
-    Bound_By_Outline(s, m, f, &result);
+    Bound_By_Outline(s, m, f, &result, work);
     Take_Plastic_Result(s, m, result.U, in.M_1 >= 0 ? result.M_max : result.M_min);
     Tsv_Reasons(result.flags, work_kind, false);
 }

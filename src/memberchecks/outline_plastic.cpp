@@ -338,7 +338,10 @@ bool Build_Catalogue(const char* name, Plastic_Outline* o) {
         const char letter = family == PROFIL_FAMILY_I ? 'D' : family == PROFIL_FAMILY_T ? 'T'
                             : family == PROFIL_FAMILY_U ? 'U' : 0;
         Catalogue_Outline c;
-        if (!letter || !Catalogue_Record_Outline(letter, v, &c) || !(c.slope > 0)) return false;
+        if (!letter || !Catalogue_Record_Outline(letter, v, &c) || !(c.slope >= 0)) return false;
+        // A channel with parallel flanges keeps its plates: its web plate
+        // stops at the flanges, so they never hold more than the outline.
+        if (letter == 'U' && !(c.slope > 0)) return false;
         for (double* x : {&c.h, &c.b, &c.t_w, &c.t_f, &c.r_1, &c.r_2, &c.nominal_from_tip}) *x *= 10;
         const bool fixed = Build_Flanged_Outline(&c, o) != 0;
         Plastic_Outline middle;
@@ -379,7 +382,7 @@ int Build_Flanged_Outline(const Catalogue_Outline* c, Plastic_Outline* o) {
     o->h = c->h, o->b = c->b, o->t_w = c->t_w, o->t_f = c->t_f;
     o->k_catalogue[0] = o->k_catalogue[1] = o->k_catalogue[2] = 1;
     if (!Set_Bands(rings, c->letter != 'T', o)) return 0;
-    o->kind = OUTLINE_SLOPED;
+    o->kind = c->slope > 0 ? OUTLINE_SLOPED : OUTLINE_ROOTS;
     return 1;
 }
 
@@ -415,6 +418,14 @@ const Plastic_Outline* Get_Section_Outline(const Profilquerschnitt* s) {
         kept_valid = Build_Hollow_Outline(h, b, t_w, t_f, r_i > 0 ? r_i + t : 0, r_i, &kept) != 0;
     }
     return kept_valid ? &kept : nullptr;
+}
+
+bool Plates_Reach_Outline(const Plastic_Outline* o, double A, double W_pl_y) {
+    if (!o) return false;
+    const double mine[2] = {A, W_pl_y}, outline[2] = {o->A, o->W_pl_y};
+    for (int k = 0; k < 2; k++)
+        if (!(mine[k] < 0.99 * outline[k] * Share(*o, k))) return true;
+    return false;
 }
 
 double Calc_Outline_Utilisation(const Plastic_Outline* o, const double strength[OUTLINE_BANDS], double N, double M_y,

@@ -32,6 +32,10 @@ enum Plastic_Outline_Kind {
     OUTLINE_NONE = 0,
     OUTLINE_SLOPED = 1,  // rolled double-T, tee or channel with sloped flanges: bounds the plate model
     OUTLINE_HOLLOW = 2,  // rectangular hollow section: checked on its outline alone
+    // rolled double-T or tee with parallel flanges: bounds the plate model
+    // where its plates hold more than the outline (the web plate reaches
+    // into the flanges, on heavy sections more than the root fillets add)
+    OUTLINE_ROOTS = 3,
 };
 
 struct Plastic_Outline {
@@ -48,8 +52,9 @@ struct Plastic_Outline {
 };
 
 // The outline of a section record: a catalogue profile with sloped flanges
-// (double-T, tee, channel; its slope and radii from the catalogue record) or
-// a rectangular hollow section (from the catalogue or by its dimensions).
+// (double-T, tee, channel; its slope and radii from the catalogue record), a
+// catalogue double-T or tee with parallel flanges, or a rectangular hollow
+// section (from the catalogue or by its dimensions).
 // Null for every other section, a turned one, or dimensions that make no
 // outline. The record returned is the module's and stays until the next
 // call with another section; the same section again is not built anew.
@@ -59,9 +64,18 @@ const Plastic_Outline* Get_Section_Outline(const Profilquerschnitt* section);
 // flanges t_f and the corner radii. 0 when the dimensions make none.
 int Build_Hollow_Outline(double h, double b, double t_w, double t_f, double r_o, double r_i, Plastic_Outline* outline);
 // Builds the outline of a catalogue double-T ('D'), tee ('T') or channel
-// ('U') as Catalogue_Outline describes it (mm). 0 when it makes none. Both
+// ('U') as Catalogue_Outline describes it (mm), of the kind OUTLINE_SLOPED
+// or, with parallel flanges, OUTLINE_ROOTS. 0 when it makes none. Both
 // builders leave k_catalogue at 1.
 int Build_Flanged_Outline(const Catalogue_Outline* catalogue, Plastic_Outline* outline);
+
+// Whether plates of area A (mm²) and plastic modulus W_pl_y (mm³) may hold
+// more than the outline somewhere: either comes within 1 % of the outline's
+// (as far as the catalogue's values let it count) or beyond, so that a
+// combination with them could reach past the outline. (About z the flanges
+// are the outline's own and the fillets, further out than the web's part
+// within the flanges, outweigh it wherever they outweigh it in area.)
+bool Plates_Reach_Outline(const Plastic_Outline* outline, double A, double W_pl_y);
 
 // The utilisation of N, M_y and M_z with band k at strength[k]: the
 // reciprocal of the largest factor on the three forces that a fully plastic
@@ -101,7 +115,7 @@ int Calc_Hollow_Shear(const Plastic_Outline* outline, double f_yd, double V_y, d
 struct Outline_Result {
     int kind;            // Plastic_Outline_Kind of the outline used, 0 none
     double U;            // utilisation of the outline
-    double U_plates;     // sloped: the plate model's own utilisation
+    double U_plates;     // sloped, roots: the plate model's own utilisation
     double U_NM;         // hollow: of the normal force and the moments
     double f_yd;         // N/mm²
     double M_pl_N;       // hollow: plastic moment about y under N and shear (kNm)

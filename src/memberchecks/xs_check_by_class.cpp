@@ -52,10 +52,12 @@ void Range_Utilisation_Line(FILE* file, const char* U_name, const char* name, co
                Round_Utilisation(U));
 }
 
-// The bound of the real outline on the plates of sloped flanges: its
-// utilisation beside the plates' own, the larger one going into the total.
+// The bound of the real outline on the plates (of sloped flanges, or of a
+// heavy section's parallel flanges): its utilisation beside the plates'
+// own, the larger one going into the total.
 void Print_Outline_Bound(FILE* file, const Outline_Result& o) {
-    OLI_printf(file, "%sProfilumriss: ╬tgeneigte Flansche, Ausrundungen"_cp, Check_Line_Prefix);
+    OLI_printf(file, "%sProfilumriss: ╬t%s"_cp, Check_Line_Prefix,
+               o.kind == OUTLINE_SLOPED ? "geneigte Flansche, Ausrundungen" : "Ausrundungen");
     OLI_printf(file, "  \x88  U = %.3lf (Teilschnittgr\x94\xE1" "en: %.3lf)\n"_cp, Round_Utilisation(o.U),
                Round_Utilisation(o.U_plates));
 }
@@ -133,7 +135,7 @@ void Flange_Road(FILE* file, const TSV_Ergebnis& t, const Outline_Result& o, dou
         }
         OLI_printf(file, "\n");
     }
-    if (o.kind == OUTLINE_SLOPED) Print_Outline_Bound(file, o);
+    if (o.kind == OUTLINE_SLOPED || o.kind == OUTLINE_ROOTS) Print_Outline_Bound(file, o);
     const double U = Round_Utilisation(t.U);
     OLI_printf(file, "%sGesamt (ggf. aus Laststeigerung): max U = %.3lf", P, U);
     OLI_printf(file, "%s", Verdict(U));

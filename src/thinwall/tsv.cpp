@@ -715,6 +715,70 @@ double TSV_Decimal(float value) {
     return d;
 }
 
+namespace {
+
+// An extent [lo, hi] across the axis of bending and the plate's width along it.
+struct Plate_Strip {
+    double lo, hi, width;
+};
+
+// The plastic modulus of strips about their equal-area line.
+double Strips_Plastic_Modulus(const Plate_Strip* strips, int count) {
+    double total = 0, lo = 0, hi = 0;
+    for (int i = 0; i < count; i++) {
+        total += strips[i].width * (strips[i].hi - strips[i].lo);
+        lo = i == 0 ? strips[i].lo : std::min(lo, strips[i].lo);
+        hi = i == 0 ? strips[i].hi : std::max(hi, strips[i].hi);
+    }
+    const auto below = [&](double x) {
+        double a = 0;
+        for (int i = 0; i < count; i++)
+            a += strips[i].width * std::clamp(x - strips[i].lo, 0.0, strips[i].hi - strips[i].lo);
+        return a;
+    };
+    for (int k = 0; k < 60; k++) {
+        const double mid = (lo + hi) / 2;
+        (below(mid) < total / 2 ? lo : hi) = mid;
+    }
+    const double x = (lo + hi) / 2;
+    double W = 0;
+    for (int i = 0; i < count; i++) {
+        const Plate_Strip& s = strips[i];
+        const double a = std::clamp(x, s.lo, s.hi);
+        W += s.width * ((a - s.lo) * (x - (a + s.lo) / 2) + (s.hi - a) * ((s.hi + a) / 2 - x));
+    }
+    return W;
+}
+
+}  // namespace
+
+int TSV_Plate_Values(const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, double* A, double* W_pl_y) {
+    if (!work || !A || !W_pl_y) return 0;
+    const int kind = static_cast<int>(static_cast<uint32_t>(Get_Section_Work_Code(profile, work)) & WORK_CODE_KIND_MASK);
+    if (kind != TSV_KIND_ONE_FLANGE && kind != TSV_KIND_TWO_FLANGES) return 0;
+    const float* p = Get_Section_Work_Payload(profile, work);
+    if (!p) return 0;
+    double v[14];
+    for (int i = 0; i < 14; i++) v[i] = TSV_Decimal(p[i]);
+    const double z_o = v[3], z_w = v[5], z_u = v[7];
+    const double b_o = v[8], t_o = v[9], h_s = v[10], t_s = v[11], b_u = v[12], t_u = v[13];
+    // Each plate's extent across the axis and its width along it; a plate
+    // is present with both sides.
+    Plate_Strip strips[3];
+    int n = 0;
+    const auto add = [&](double z, double along_y, double along_z) {
+        if (along_y > 0 && along_z > 0) strips[n++] = {z - along_z / 2, z + along_z / 2, along_y};
+    };
+    add(z_o, b_o, t_o);
+    add(z_u, b_u, t_u);
+    add(z_w, t_s, h_s);
+    if (n == 0) return 0;
+    *A = 0;
+    for (int i = 0; i < n; i++) *A += strips[i].width * (strips[i].hi - strips[i].lo);
+    *W_pl_y = Strips_Plastic_Modulus(strips, n);
+    return 1;
+}
+
 int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                             NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result) {
     const Engine_Call engine_call;
