@@ -9,6 +9,7 @@
 #include "codes/alguete.h"
 #include "codes/stguete.h"
 #include "memberchecks/plastic_axis.h"
+#include "memberchecks/work_plates.h"
 #include "profiles/profil.h"
 #include "profiles/profil_dwqb_model.h"
 #include "profiles/section_stress.h"
@@ -430,13 +431,16 @@ void Run_Tsv_Lines(Check_State& s, Model_State& m) {
 // plates stay clearly inside the outline need no bound. f: the method's
 // forces (kN, kNcm).
 void Bound_By_Outline(Check_State& s, const Model_State& m, const double f[8], TSV_Ergebnis* result,
-                      NachweisDatenKopf* work) {
+                      float* work) {
     const Plastic_Outline* o = s.in->outline;
     if (!o || (o->kind != OUTLINE_SLOPED && o->kind != OUTLINE_ROOTS)) return;
     if (o->kind == OUTLINE_ROOTS) {
-        double A = 0, W_y = 0;
-        if (!TSV_Plate_Values(s.in->descriptor, work, &A, &W_y)) return;
-        if (!Plates_Reach_Outline(o, 100 * A, 1000 * W_y)) return;
+        Work_Plates w;
+        if (!Read_Work_Plates(s.in->descriptor, work, &w)) return;
+        double across_z[3][3], across_y[3][3], A = 0;
+        const int n = Work_Plate_Rectangles(w, across_z, across_y);
+        for (int k = 0; k < n; k++) A += (across_z[k][1] - across_z[k][0]) * across_z[k][2];
+        if (!Plates_Reach_Outline(o, 100 * A, 1000 * Plastic_Modulus(across_z, n))) return;
     }
     const auto rho = [](double r) { return r >= 0 && r <= 1 ? r : 1.0; };
     const double strength[OUTLINE_BANDS] = {m.f_yd * rho(result->rho_o), m.f_yd * rho(result->rho_s),
@@ -508,7 +512,7 @@ void Run_Tsv_I(Check_State& s, Model_State& m) {
         Out("%s╬bDer Nachweis wird elastisch gef\x81hrt !!!\n"_cp, P());
         return;
     }
-    Bound_By_Outline(s, m, f, &result, work);
+    Bound_By_Outline(s, m, f, &result, work_copy);
     Take_Plastic_Result(s, m, result.U, in.M_1 >= 0 ? result.M_max : result.M_min);
     Tsv_Reasons(result.flags, work_kind, false);
 }

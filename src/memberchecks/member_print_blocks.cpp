@@ -7,6 +7,7 @@
 #include "base/cp850.h"
 #include "codes/stguete.h"
 #include "memberchecks/member_check.h"
+#include "memberchecks/work_plates.h"
 #include "profiles/profil_dwqb_model.h"
 #include "section/nchwdata.h"
 #include "thinwall/dwqb.h"
@@ -44,57 +45,6 @@ const char* Code_Text(const NachweisNorm* selector) {
 }
 
 
-// The plates of the partial-internal-forces method as its work record holds
-// them (cm): reference point (web centre), the centres of top flange, web
-// and bottom flange, then b_o, t_o, h_s, t_s, b_u, t_u. Circles keep the
-// outer diameter and wall, a solid rectangle its two sides in h_s and t_s.
-struct Work_Plates {
-    int kind;
-    double y_r, z_r, y[3], z[3], b[3], t[3];  // 0 top flange, 1 web, 2 bottom flange
-    bool present(int k) const { return b[k] > 0 && t[k] > 0; }
-};
-
-bool Read_Work_Plates(const Profil_Model_Descriptor* d, float* values, Work_Plates* w) {
-    if (!values) return false;
-    NachweisDatenKopf* head = reinterpret_cast<NachweisDatenKopf*>(values);
-    const uint32_t code = static_cast<uint32_t>(Get_Section_Work_Code(d, head));
-    if (!(code & WORK_CODE_FILLED)) return false;
-    const float* p = Get_Section_Work_Payload(d, head);
-    w->kind = static_cast<int>(code & WORK_CODE_KIND_MASK);
-    w->y_r = p[0], w->z_r = p[1];
-    for (int k = 0; k < 3; k++) w->y[k] = p[2 + 2 * k], w->z[k] = p[3 + 2 * k];
-    w->b[0] = p[8], w->t[0] = p[9], w->b[1] = p[10], w->t[1] = p[11], w->b[2] = p[12], w->t[2] = p[13];
-    return true;
-}
-
-// Plastic moment over f of rectangles (from, to along the axis, width),
-// about the axis that halves their area.
-double Plastic_Modulus(const double (*r)[3], int n) {
-    double total = 0, lo = 0, hi = 0;
-    for (int k = 0; k < n; k++) {
-        total += (r[k][1] - r[k][0]) * r[k][2];
-        lo = k == 0 ? r[k][0] : std::min(lo, r[k][0]);
-        hi = k == 0 ? r[k][1] : std::max(hi, r[k][1]);
-    }
-    auto below = [&](double a) {
-        double s = 0;
-        for (int k = 0; k < n; k++) s += std::max(0.0, std::min(a, r[k][1]) - r[k][0]) * r[k][2];
-        return s;
-    };
-    for (int i = 0; i < 100; i++) {
-        const double m = (lo + hi) / 2;
-        (below(m) < total / 2 ? lo : hi) = m;
-    }
-    const double a = (lo + hi) / 2;
-    double W = 0;
-    for (int k = 0; k < n; k++) {
-        // integral of |x - a| w over [x0, x1]
-        const double x0 = r[k][0] - a, x1 = r[k][1] - a;
-        auto F = [](double x) { return x * std::fabs(x) / 2; };
-        W += r[k][2] * (F(x1) - F(x0));
-    }
-    return W;
-}
 }  // namespace
 
 int Calc_Member_Corner_Stresses(const NachweisNorm*, double N, double M_1, double M_2,
@@ -382,16 +332,8 @@ int Print_Part_Resistances(FILE* f, const char* P, const Work_Plates& w, double 
         V[k] = tau * b * t, Mxp[k] = tau * (2 * b - t) * t * t / 4 / 100, Npl[k] = fy * b * t;
         Mpl[k] = fy * t * b * b / 4 / 100, it[k] = b * t * t * t, it_sum += it[k];
     }
-    // Rectangles across z (for M_y) and across y (for M_z): flanges lie, the web stands.
     double rz[3][3], ry[3][3];
-    int n = 0;
-    for (int k = 0; k < 3; k++) {
-        if (!w.present(k)) continue;
-        const double dz = k == 1 ? w.b[k] / 2 : w.t[k] / 2, dy = k == 1 ? w.t[k] / 2 : w.b[k] / 2;
-        rz[n][0] = w.z[k] - dz, rz[n][1] = w.z[k] + dz, rz[n][2] = 2 * dy;
-        ry[n][0] = w.y[k] - dy, ry[n][1] = w.y[k] + dy, ry[n][2] = 2 * dz;
-        n++;
-    }
+    const int n = Work_Plate_Rectangles(w, rz, ry);
     std::fprintf(f,
                  " %s V╬\\pl╬r = %.1f kN,  M╬\\pl,xp╬r = %.2f kNm,  N╬\\pl╬r = %.1f kN,  "
                  "M╬\\y,pl╬r = %.2f kNm,  M╬\\z,pl╬r = %.2f kNm\n"_cp,

@@ -105,12 +105,6 @@ int Calc_TSV(const double* forces, const double* yield, const TSV_Querschnitt* s
 int Prepare_TSV_Querschnitt(const double* forces, const double* yield, const Profil_Model_Descriptor* profile,
                             NachweisDatenKopf* work, const char* name, TSV_Ergebnis* result);
 
-// The plates of a work record's description (kinds 2 and 3), each taken
-// whole: their area (cm²) and their plastic modulus (cm³) about the
-// horizontal axis through the plates' own equal-area line. 0 when the
-// record describes no such plates (nothing set), else 1.
-int TSV_Plate_Values(const Profil_Model_Descriptor* profile, NachweisDatenKopf* work, double* A, double* W_pl_y);
-
 // The report lines of a result; a null prefix is the empty text. 0 for a
 // null stream or result, else 1.
 int Print_TSV_Result(FILE* stream, int unused, const char* prefix, const TSV_Ergebnis* result);
