@@ -62,6 +62,11 @@ inline pid_t Spawn(const std::vector<std::string>& argv, const std::vector<std::
     return pid;
 }
 
+// How long a window test waits for the program's answer to a step, and for
+// its end: generous, for a sanitizer build on a loaded two-core machine,
+// where a repaint can take seconds; a wait ends as soon as the answer is there.
+constexpr int kWindowStepMs = 30000, kWindowExitMs = 60000;
+
 // Asks pred() every 20 ms until it holds or timeout_ms have passed; its last answer.
 template <class F>
 bool Wait_Until(F pred, int timeout_ms) {

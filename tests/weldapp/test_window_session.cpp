@@ -28,8 +28,7 @@
 
 namespace {
 
-// Generous bounds: a loaded machine, a sanitizer build.
-constexpr int kStepMs = 30000, kExitMs = 60000;
+constexpr int kStepMs = testutil::kWindowStepMs, kExitMs = testutil::kWindowExitMs;
 
 // The bar of the program colour along the top of the chosen register tab.
 constexpr unsigned kChosenTab = 0x004E98u;

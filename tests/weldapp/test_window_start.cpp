@@ -54,33 +54,33 @@ TEST(WindowStart, EditingLoopAndTheCloseQuestion) {
         testutil::Spawn({kProgram, "A001", "0", "1", "1"}, env, dir.file("out.txt"), err, dir.file("project"));
     ASSERT_GT(pid, 0);
     // Without a position text the title is "Position : ".
-    const unsigned long w = x.Find_Window("Position : ", 10000);
+    const unsigned long w = x.Find_Window("Position : ", testutil::kWindowStepMs);
     ASSERT_NE(w, 0u) << testutil::Read_File(err);
     // The input page with the preview's grey box (224, 224, 224) right of
     // the middle.
-    EXPECT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); }, 5000));
+    EXPECT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 500, 100, 500, 0xE0E0E0u); }, testutil::kWindowStepMs));
     std::string differs;
-    EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 1)).empty(); }, 5000))
+    EXPECT_TRUE(testutil::Wait_Until([&] { return (differs = testutil::Window_Differs(x, w, png, 1)).empty(); }, testutil::kWindowStepMs))
         << differs;
     for (const char* answer : {"n", "j"}) {
         x.Close_Window(w);
         // The question box with its title bar (10, 36, 106) in the middle.
-        ASSERT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 400, 240, 300, 0x0A246Au); }, 5000)) << answer;
+        ASSERT_TRUE(testutil::Wait_Until([&] { return Column_Has(png, 400, 240, 300, 0x0A246Au); }, testutil::kWindowStepMs)) << answer;
         EXPECT_EQ(x.Run(std::string("xdotool key ") + answer), 0);
         if (answer[0] == 'n') {
-            EXPECT_TRUE(testutil::Wait_Until([&] { return !Column_Has(png, 400, 240, 300, 0x0A246Au); }, 5000));
+            EXPECT_TRUE(testutil::Wait_Until([&] { return !Column_Has(png, 400, 240, 300, 0x0A246Au); }, testutil::kWindowStepMs));
         }
     }
-    EXPECT_EQ(testutil::Wait_Exit(pid, 10000), 0) << testutil::Read_File(err);
+    EXPECT_EQ(testutil::Wait_Exit(pid, testutil::kWindowExitMs), 0) << testutil::Read_File(err);
     EXPECT_EQ(testutil::Read_File(input), before);
     EXPECT_FALSE(fs::exists(dir.file("project/A001_01.OLI")));
-    EXPECT_TRUE(testutil::Wait_Until([&] { return x.Find_Window("Position : ", 0) == 0; }, 5000));
+    EXPECT_TRUE(testutil::Wait_Until([&] { return x.Find_Window("Position : ", 0) == 0; }, testutil::kWindowStepMs));
 
     // The batch path never opens a window, even with a display.
     fs::remove(png);
     const pid_t batch = testutil::Spawn({kProgram, "A001", "0", "1", "1", "-refresh"}, env, dir.file("out.txt"), err,
                                         dir.file("project"));
-    EXPECT_EQ(testutil::Wait_Exit(batch, 20000), 1) << testutil::Read_File(err);
+    EXPECT_EQ(testutil::Wait_Exit(batch, testutil::kWindowExitMs), 1) << testutil::Read_File(err);
     EXPECT_FALSE(fs::exists(png));
     EXPECT_TRUE(fs::exists(dir.file("project/A001_01.OLI")));
 }
