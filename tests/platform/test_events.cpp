@@ -85,8 +85,14 @@ TEST(Events, EmptyQueueGivesTheCloseRequest)
     static int asked;
     asked = 0;
     VEKSetCloseFct([]() { ++asked; return 0; });  // "no": editing goes on
+    // With the script run dry no one is left to edit: the run ends unsaved
+    // (in a process of its own: it would end this one).
+    EXPECT_EXIT(VEK_Close_Request(), ::testing::ExitedWithCode(0), "the script has ended");
+    // With an event still to come, editing goes on.
+    VEK_Script_Key(' ');
     EXPECT_EQ(VEK_Close_Request(), 0);
     EXPECT_EQ(asked, 1);
+    VEK_Script_Clear();
     VEKSetCloseFct(nullptr);
 }
 

@@ -32,6 +32,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "platform/desktop.h"
 #include "platform/events.h"
 #include "platform/helpview.h"
@@ -115,6 +117,22 @@ class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
     }
 };
 
+// A process that ends inside a test (code under test calling exit) ends
+// the run with that code, 0 perhaps, and every later test goes unrun: such
+// an end fails the run and names the test. Death tests' children (another
+// process, or the binary run again for one death test) end as they must.
+pid_t main_pid = 0;
+bool tests_running = false;
+
+void Refuse_An_End_Inside_A_Test() {
+    if (!tests_running || getpid() != main_pid) return;
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::fprintf(stderr, "the test process ended inside %s.%s: the tests after it did not run\n",
+                 t ? t->test_suite_name() : "?", t ? t->name() : "?");
+    std::fflush(stderr);
+    _exit(1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,6 +152,10 @@ int main(int argc, char** argv) {
     Install_Annex_Services();
     Install_Din_Services();
 #endif
+    // (Asked before gtest takes its own flags off the command line.)
+    bool death_test_child = false;
+    for (int i = 1; i < argc; i++)
+        if (std::string(argv[i]).rfind("--gtest_internal_run_death_test", 0) == 0) death_test_child = true;
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Reset_Before_Each_Test);
     // The desktop always names the user's private data directory (DRAM),
@@ -145,5 +167,12 @@ int main(int argc, char** argv) {
         dram = std::make_unique<testutil::TempDir>();
         setenv("DRAM", dram->str().c_str(), 1);
     }
-    return RUN_ALL_TESTS();
+    if (!death_test_child) {
+        main_pid = getpid();
+        tests_running = true;
+        std::atexit(Refuse_An_End_Inside_A_Test);
+    }
+    const int result = RUN_ALL_TESTS();
+    tests_running = false;
+    return result;
 }
