@@ -42,27 +42,11 @@ bool Within_Single_Precision(double shown, double v)
     return std::fabs(shown - v) <= std::fabs(v) * kSinglePrecision;
 }
 
-/* The one conversion of a format: where it starts and ends (the letter),
- * or false. */
+/* The first conversion of a format: where it starts and ends (the
+ * letter), or false. */
 bool Find_Conversion(const char* format, size_t* start, size_t* end)
 {
-    for (const char* p = format ? format : ""; *p; ++p) {
-        if (*p != '%') continue;
-        if (p[1] == '%') {
-            ++p;
-            continue;
-        }
-        const char* q = p + 1;
-        q += std::strspn(q, "-+ #0");
-        q += std::strspn(q, "0123456789");
-        if (*q == '.') q += 1 + std::strspn(q + 1, "0123456789");
-        if (*q == 'l') ++q;
-        if (!*q) return false;
-        *start = (size_t)(p - format);
-        *end = (size_t)(q - format);
-        return true;
-    }
-    return false;
+    return VEK_Next_Conversion(format, 0, start, end) == 1;
 }
 
 std::string Plural_Decimals(int decimals)
@@ -83,6 +67,28 @@ std::string What_The_Field_Takes(const VEK_Number_Rule& rule, double lo, double 
 }
 
 }  // namespace
+
+int VEK_Next_Conversion(const char* format, size_t from, size_t* start, size_t* end)
+{
+    if (!format || from > std::strlen(format)) return 0;
+    for (const char* p = format + from; *p; ++p) {
+        if (*p != '%') continue;
+        if (p[1] == '%') {
+            ++p;
+            continue;
+        }
+        const char* q = p + 1;
+        q += std::strspn(q, "-+ #0");
+        q += std::strspn(q, "0123456789");
+        if (*q == '.') q += 1 + std::strspn(q + 1, "0123456789");
+        if (*q == 'l') ++q;
+        if (!*q) return -1;
+        *start = (size_t)(p - format);
+        *end = (size_t)(q - format);
+        return 1;
+    }
+    return 0;
+}
 
 int VEK_Format_Decimals(const char* format)
 {

@@ -15,7 +15,13 @@
 #ifndef PLATFORM_FIELD_NUMBER_H
 #define PLATFORM_FIELD_NUMBER_H
 
+#include <cstddef>
 #include <string>
+
+/* The next conversion of a format from byte `from` on ("%%" is text): 1
+ * with its start (the '%') and end (its letter), 0 when there is none, -1
+ * when one is cut off by the end of the format. */
+int VEK_Next_Conversion(const char* format, size_t from, size_t* start, size_t* end);
 
 /* The decimals that the one conversion of a field's format shows: 1 of
  * "%6.1f", 6 of "%f"; -1 for a format whose conversion is no "f" ("%g",

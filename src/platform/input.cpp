@@ -21,6 +21,7 @@
 #include "platform/desktop.h"
 #include "platform/display_sdl.h"
 #include "platform/events.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/msgbox.h"
 #include "platform/screen.h"
@@ -445,23 +446,11 @@ static int significant_digits(const std::string& text)
  * read an argument: a field's format is never used unchecked. */
 static std::string number_conversion(const char* format)
 {
-    std::string found;
-    for (const char* p = format ? format : ""; *p; ++p) {
-        if (*p != '%') continue;
-        if (p[1] == '%') {
-            ++p;
-            continue;
-        }
-        const char* q = p + 1;
-        q += std::strspn(q, "-+ #0");
-        q += std::strspn(q, "0123456789");
-        if (*q == '.') q += 1 + std::strspn(q + 1, "0123456789");
-        if (*q == 'l') ++q;
-        if (!*q || !std::strchr("eEfFgG", *q) || !found.empty() || q - p > 16) return "%g";
-        found.assign(p, (size_t)(q - p + 1));
-        p = q;
-    }
-    return found.empty() ? "%g" : found;
+    size_t start = 0, end = 0, next = 0, next_end = 0;
+    if (VEK_Next_Conversion(format, 0, &start, &end) != 1 || !std::strchr("eEfFgG", format[end]) ||
+        end - start > 16 || VEK_Next_Conversion(format, end + 1, &next, &next_end) != 0)
+        return "%g";
+    return std::string(format + start, end - start + 1);
 }
 
 /* The value as the conversion prints it, without the blanks of its width. */
