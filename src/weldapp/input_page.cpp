@@ -470,6 +470,28 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
 
 namespace {
 
+// The welds, by number, whose value (before and after by slot) the field
+// shows changed, four to a line ("aw1 7.0 mm auf 5.0 mm"), `only_less`:
+// only those that became smaller; welds the layout numbers off are left
+// out. How many the lines name.
+int Changed_Welds(const Nahtbild& n, const char* symbol, const double* before, const double* after, bool only_less,
+                  std::vector<std::string>* lines) {
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) k++;
+        if (k == NAHT_SLOTS) continue;
+        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
+        const std::string is = VEK_Decimal_Text(after[k], 1, kFileDecimals);
+        if ((only_less && !(after[k] < before[k])) || was == is) continue;
+        if (count % 4 == 0) lines->emplace_back();
+        lines->back() += (count % 4 ? ",  " : "") + std::string(symbol) + std::to_string(number) + " " + was +
+                         " mm auf " + is + " mm";
+        count++;
+    }
+    return count;
+}
+
 // Tells which throats of the single welds the weld layout has cut (a butt
 // weld is no thicker than the part it joins, half of it from each side),
 // each with its old and new value: a field must not change behind the
@@ -477,21 +499,10 @@ namespace {
 // layout numbers off (faces only an all-round weld uses) are not shown and
 // not named. Nothing when none was cut.
 void Report_Cut_Throats(const Nahtbild& n, const double* before) {
-    std::vector<std::string> lines;  // four welds to a line
-    int count = 0;
-    for (int number = 1; number <= NAHT_SLOTS; number++) {
-        int k = 0;
-        while (k < NAHT_SLOTS && n.number[k] != number) k++;
-        if (k == NAHT_SLOTS) continue;
-        // Cut as the field shows it: a catalogue's single-precision
-        // thickness may take a hair off a throat on its limit.
-        const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
-        const std::string is = VEK_Decimal_Text(n.throat[k], 1, kFileDecimals);
-        if (!(n.throat[k] < before[k]) || was == is) continue;
-        if (count % 4 == 0) lines.emplace_back();
-        lines.back() += (count % 4 ? ",  aw" : "aw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
-        count++;
-    }
+    // Cut as the field shows it: a catalogue's single-precision thickness
+    // may take a hair off a throat on its limit.
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n, "aw", before, n.throat, true, &lines);
     if (count == 0) return;
     Init_Message();
     Set_Message_Title("Hinweis");
@@ -526,19 +537,8 @@ Weld_Lengths Lengths_Of(const Nahtbild& n) {
 // others than before (another family).
 void Report_Changed_Lengths(const Nahtbild& n, const Weld_Lengths& before, bool rebuilt) {
     if (!std::equal(n.number, n.number + NAHT_SLOTS, before.number)) return;
-    std::vector<std::string> lines;  // four welds to a line
-    int count = 0;
-    for (int number = 1; number <= NAHT_SLOTS; number++) {
-        int k = 0;
-        while (k < NAHT_SLOTS && n.number[k] != number) k++;
-        if (k == NAHT_SLOTS) continue;
-        const std::string was = VEK_Decimal_Text(before.length[k], 1, kFileDecimals);
-        const std::string is = VEK_Decimal_Text(n.length[k], 1, kFileDecimals);
-        if (was == is) continue;
-        if (count % 4 == 0) lines.emplace_back();
-        lines.back() += (count % 4 ? ",  lw" : "lw") + std::to_string(number) + " " + was + " mm auf " + is + " mm";
-        count++;
-    }
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n, "lw", before.length, n.length, false, &lines);
     if (count == 0) return;
     Init_Message();
     Set_Message_Title("Hinweis");
