@@ -32,6 +32,12 @@
 #include <string>
 #include <vector>
 
+#include <cerrno>
+#include <csignal>
+
+#include <fcntl.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "platform/desktop.h"
@@ -117,20 +123,67 @@ class Reset_Before_Each_Test : public ::testing::EmptyTestEventListener {
     }
 };
 
-// A process that ends inside a test (code under test calling exit) ends
-// the run with that code, 0 perhaps, and every later test goes unrun: such
-// an end fails the run and names the test. Death tests' children (another
-// process, or the binary run again for one death test) end as they must.
-pid_t main_pid = 0;
-bool tests_running = false;
+// A process that ends inside a test (code under test calling exit,
+// quick_exit or _exit, or a signal) ends the run with that code, 0 perhaps,
+// and every later test goes unrun. No handler inside the process sees
+// _exit, so the tests run in a child process that tells its parent, through
+// a pipe, each test it starts and that it came to the end of the run; a
+// child that ends without saying so fails the run and names the test it was
+// in. Death tests' children (another process, or the binary run again for
+// one death test) end as they must: the pipe is not inherited across exec,
+// and a forked death-test child never reaches the end of the run.
+int report_fd = -1;  // the child's end of the pipe; -1 in the parent and unguarded runs
 
-void Refuse_An_End_Inside_A_Test() {
-    if (!tests_running || getpid() != main_pid) return;
-    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::fprintf(stderr, "the test process ended inside %s.%s: the tests after it did not run\n",
-                 t ? t->test_suite_name() : "?", t ? t->name() : "?");
-    std::fflush(stderr);
-    _exit(1);
+void Report(const std::string& line) {
+    if (report_fd < 0) return;
+    const std::string text = line + "\n";
+    for (size_t done = 0; done < text.size();) {
+        const ssize_t n = write(report_fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;
+        done += static_cast<size_t>(n);
+    }
+}
+
+class Report_To_Guard : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo& info) override {
+        Report(std::string("S ") + info.test_suite_name() + "." + info.name());
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { Report("F"); }
+};
+
+// The parent's side: reads what the child tells until the child is gone,
+// and gives the run's exit code.
+int Guard_Child(pid_t child, int fd) {
+    std::string pending, last_test;
+    bool in_test = false, completed = false;
+    char buf[4096];
+    for (;;) {
+        const ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        pending.append(buf, static_cast<size_t>(n));
+        for (size_t nl; (nl = pending.find('\n')) != std::string::npos; pending.erase(0, nl + 1)) {
+            const std::string line = pending.substr(0, nl);
+            if (line.rfind("S ", 0) == 0) last_test = line.substr(2), in_test = true;
+            else if (line == "F") in_test = false;
+            else if (line == "E") completed = true;
+        }
+    }
+    close(fd);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0)
+        if (errno != EINTR) return 1;
+    if (completed && WIFEXITED(status)) return WEXITSTATUS(status);
+    const std::string where = last_test.empty() ? std::string("before the first test")
+                              : (in_test ? "inside " : "after ") + last_test;
+    if (WIFSIGNALED(status))
+        std::fprintf(stderr, "the test process was killed by signal %d %s: the tests after it did not run\n",
+                     WTERMSIG(status), where.c_str());
+    else
+        std::fprintf(stderr, "the test process ended with exit code %d %s: the tests after it did not run\n",
+                     WIFEXITED(status) ? WEXITSTATUS(status) : -1, where.c_str());
+    return 1;
 }
 
 }  // namespace
@@ -167,12 +220,32 @@ int main(int argc, char** argv) {
         dram = std::make_unique<testutil::TempDir>();
         setenv("DRAM", dram->str().c_str(), 1);
     }
-    if (!death_test_child) {
-        main_pid = getpid();
-        tests_running = true;
-        std::atexit(Refuse_An_End_Inside_A_Test);
+    // WELD_TEST_UNGUARDED=1 runs the tests in this process, for a debugger.
+    const char* unguarded = std::getenv("WELD_TEST_UNGUARDED");
+    if (!death_test_child && !(unguarded && std::string(unguarded) == "1")) {
+        int fds[2];
+        if (pipe2(fds, O_CLOEXEC) != 0) {
+            std::perror("test guard: pipe");
+            return 1;
+        }
+        std::fflush(nullptr);
+        const pid_t child = fork();
+        if (child < 0) {
+            std::perror("test guard: fork");
+            return 1;
+        }
+        if (child > 0) {
+            close(fds[1]);
+            return Guard_Child(child, fds[0]);
+        }
+        close(fds[0]);
+        // A parent killed by a time-out takes the child with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() == 1) _exit(1);
+        report_fd = fds[1];
+        ::testing::UnitTest::GetInstance()->listeners().Append(new Report_To_Guard);
     }
     const int result = RUN_ALL_TESTS();
-    tests_running = false;
+    Report("E");
     return result;
 }
