@@ -21,6 +21,7 @@
 #include "base/vesk.h"
 #include "dialogs/dialog_batch_internal.h"
 #include "dialogs/scrollarea.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/input.h"
 #include "platform/oli_layout.h"
@@ -206,23 +207,6 @@ void Set_Column_Value(Sheet_Table_Row *row, const Sheet_Table_Column *c, double 
     std::memcpy(static_cast<char *>(row->data) + c->offset, &v, sizeof v);
 }
 
-// A column format is used to print values, so it must be one conversion of
-// a double and nothing that could read further arguments.
-bool Is_Double_Format(const char *format) {
-    const char *p = std::strchr(format, '%');
-    if (!p) return false;
-    ++p;
-    while (*p && std::strchr("-+ #0", *p)) ++p;
-    while (*p >= '0' && *p <= '9') ++p;
-    if (*p == '.') {
-        ++p;
-        while (*p >= '0' && *p <= '9') ++p;
-    }
-    if (!*p || !std::strchr("fFeEgG", *p)) return false;
-    for (++p; *p; ++p)
-        if (*p == '%') return false;
-    return true;
-}
 
 // Exchange sort of the current table by the current column's doubles: each
 // row is compared with every row after it and the two are exchanged when
@@ -757,12 +741,12 @@ Sheet_Table_Column *Add_Table_Column(int t, int x, int y, int extra, int flags,
     Sheet_Table_Column probe{};
     probe.offset = offset;
     if (!Column_Fits(s, &probe)) return nullptr;
-    if (format && !Is_Double_Format(format)) format = nullptr;
+    if (format && !VEK_Format_Takes_One(format, "eEfFgG")) format = nullptr;
     Sheet_Table_Column *c =
         static_cast<Sheet_Table_Column *>(TABLE_CALLOC(1, sizeof(Sheet_Table_Column)));
     if (!c) return nullptr;
     std::snprintf(c->format, sizeof c->format, "%s", format ? format : DEFAULT_COLUMN_FORMAT);
-    if (!Is_Double_Format(c->format))  // cut inside the conversion
+    if (!VEK_Format_Takes_One(c->format, "eEfFgG"))  // cut inside the conversion
         std::snprintf(c->format, sizeof c->format, "%s", DEFAULT_COLUMN_FORMAT);
     c->x = x;
     c->y = y;

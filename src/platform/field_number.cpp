@@ -90,6 +90,31 @@ int VEK_Next_Conversion(const char* format, size_t from, size_t* start, size_t* 
     return 0;
 }
 
+/* The digits from p on: how many (the scan stops at the first other). */
+static size_t digits_at(const char* p)
+{
+    return std::strspn(p, "0123456789");
+}
+
+bool VEK_Format_Takes_One(const char* format, const char* letters)
+{
+    if (!format || !letters) return false;
+    size_t start = 0, end = 0;
+    if (VEK_Next_Conversion(format, 0, &start, &end) != 1) return false;
+    size_t next = 0, next_end = 0;
+    if (VEK_Next_Conversion(format, end + 1, &next, &next_end) != 0) return false;
+    const char letter = format[end];
+    if (!std::strchr(letters, letter)) return false;
+    const char* p = format + start + 1 + std::strspn(format + start + 1, "-+ #0");
+    if (digits_at(p) > 2) return false;
+    p += digits_at(p);
+    if (*p == '.') {
+        if (digits_at(++p) > 2) return false;
+        p += digits_at(p);
+    }
+    return *p != 'l' || std::strchr("eEfFgG", letter) != nullptr;
+}
+
 int VEK_Format_Decimals(const char* format)
 {
     size_t start = 0, end = 0;

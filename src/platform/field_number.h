@@ -23,6 +23,16 @@
  * when one is cut off by the end of the format. */
 int VEK_Next_Conversion(const char* format, size_t from, size_t* start, size_t* end);
 
+/* Whether a format may be handed one value: it holds exactly one
+ * conversion, its letter one of `letters` ("eEfFgG" for a double, "di" for
+ * an int), an "l" only before a floating letter (where it changes
+ * nothing), flags, and a width and a precision of at most two digits each
+ * (a field of a million blanks is no label).  Everything else that would
+ * print a value (no conversion, two, "*", "%s", "%n", a cut one) is
+ * refused: a format from a record or a file is never used unchecked.  Every
+ * reader of a format asks this one rule. */
+bool VEK_Format_Takes_One(const char* format, const char* letters);
+
 /* The decimals that the one conversion of a field's format shows: 1 of
  * "%6.1f", 6 of "%f"; -1 for a format whose conversion is no "f" ("%g",
  * "%e", none): such a field shows its value as the format prints it and

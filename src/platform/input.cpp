@@ -446,10 +446,8 @@ static int significant_digits(const std::string& text)
  * read an argument: a field's format is never used unchecked. */
 static std::string number_conversion(const char* format)
 {
-    size_t start = 0, end = 0, next = 0, next_end = 0;
-    if (VEK_Next_Conversion(format, 0, &start, &end) != 1 || !std::strchr("eEfFgG", format[end]) ||
-        end - start > 16 || VEK_Next_Conversion(format, end + 1, &next, &next_end) != 0)
-        return "%g";
+    size_t start = 0, end = 0;
+    if (!VEK_Format_Takes_One(format, "eEfFgG") || VEK_Next_Conversion(format, 0, &start, &end) != 1) return "%g";
     return std::string(format + start, end - start + 1);
 }
 

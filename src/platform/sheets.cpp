@@ -211,28 +211,11 @@ static void draw_box(const Rect& r, int fill, int border)
     pxLine(r.x1, r.y2, r.x1, r.y1);
 }
 
-/* 1 when `f` holds exactly one conversion and that takes a double
- * (flags, width and precision allowed); anything else is never used as a
+/* Whether `f` may print one double; anything else is never used as a
  * format. */
-static int is_double_format(const std::string& f)
+static bool is_double_format(const std::string& f)
 {
-    int conversions = 0;
-    for (size_t i = 0; i < f.size(); ++i) {
-        if (f[i] != '%') continue;
-        if (i + 1 < f.size() && f[i + 1] == '%') { ++i; continue; }
-        size_t j = i + 1;
-        while (j < f.size() && std::strchr("-+ #0", f[j])) ++j;
-        while (j < f.size() && f[j] >= '0' && f[j] <= '9') ++j;
-        if (j < f.size() && f[j] == '.') {
-            ++j;
-            while (j < f.size() && f[j] >= '0' && f[j] <= '9') ++j;
-        }
-        if (j < f.size() && f[j] == 'l') ++j;
-        if (j >= f.size() || !std::strchr("eEfFgG", f[j])) return 0;
-        ++conversions;
-        i = j;
-    }
-    return conversions == 1;
+    return f.size() == std::strlen(f.c_str()) && VEK_Format_Takes_One(f.c_str(), "eEfFgG");
 }
 
 /* The one-bit face of a raster centred in the rectangle, in the current

@@ -20,13 +20,6 @@ bool Usable_Scale(double s) {
     return std::isfinite(s) && a >= kMinScale && a <= kMaxScale;
 }
 
-// Skips at most two digits; false when more follow.
-bool Skip_Digits(const char** p) {
-    for (int i = 0; **p >= '0' && **p <= '9'; i++, (*p)++)
-        if (i == 2) return false;
-    return true;
-}
-
 }  // namespace
 
 Oli_Input_Check& Oli_Input_Check::Fail(const char* reason) {
@@ -110,27 +103,3 @@ bool Oli_Input_Check::Ok() {
     return false;
 }
 
-bool Oli_Format_Takes_One(const char* format, const char* conversions) {
-    if (!format || !conversions) return false;
-    int taken = 0;
-    for (const char* p = format; *p; p++) {
-        if (*p != '%') continue;
-        p++;
-        if (*p == '%') continue;
-        while (*p && std::strchr("-+ #0", *p)) p++;
-        // Width and precision of at most two digits: a field of a million
-        // blanks is no label.
-        if (!Skip_Digits(&p)) return false;
-        if (*p == '.') {
-            p++;
-            if (!Skip_Digits(&p)) return false;
-        }
-        bool length_l = *p == 'l';
-        if (length_l) p++;
-        if (!*p || !std::strchr(conversions, *p)) return false;
-        // 'l' only before a floating conversion, where it changes nothing.
-        if (length_l && !std::strchr("eEfFgGaA", *p)) return false;
-        taken++;
-    }
-    return taken == 1;
-}

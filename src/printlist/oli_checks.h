@@ -60,11 +60,4 @@ private:
     bool reported_ = false;
 };
 
-// The format takes exactly one argument, of a conversion among the letters
-// of `conversions` (e.g. "d" or "eEfFgG"), with flags, a width and a
-// precision of at most two digits each, no '*' and no length modifier but
-// 'l' before a floating one; "%%" is text. So a format handed in by a
-// caller can be used with the one value it is meant for.
-bool Oli_Format_Takes_One(const char* format, const char* conversions);
-
 #endif

@@ -9,6 +9,7 @@
 
 #include "base/cp850.h"
 #include "base/vesk.h"
+#include "platform/field_number.h"
 #include "platform/format.h"
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt.h"
@@ -54,7 +55,7 @@ int Add_Entry(const char* writer, const char* key, const std::string& explanatio
 // anything else.
 template <typename T>
 bool Fill_One(const char* writer, const char* format, const char* conversions, T value, std::string* out) {
-    if (!Oli_Input_Check(writer).Require(Oli_Format_Takes_One(format, conversions), "Format nicht für einen Wert"_cp).Ok())
+    if (!Oli_Input_Check(writer).Require(VEK_Format_Takes_One(format, conversions), "Format nicht für einen Wert"_cp).Ok())
         return false;
     char buf[512];
     int n = std::snprintf(buf, sizeof buf, format, value);
@@ -67,7 +68,7 @@ bool Fill_One(const char* writer, const char* format, const char* conversions, T
 // The format is looked at first, so a refused entry adds no reference.
 int Cite(const char* writer, const char* key, const char* explanation_format, const char* reference) {
     if (!Oli_Input_Check(writer)
-             .Require(Oli_Format_Takes_One(explanation_format, "di"), "Format nicht für eine Nummer"_cp)
+             .Require(VEK_Format_Takes_One(explanation_format, "di"), "Format nicht für eine Nummer"_cp)
              .Ok())
         return -1;
     int k = Oli_Literature_Add(reference);

@@ -64,3 +64,23 @@ TEST(Field_Number, FormatsAndTheirDecimals) {
     EXPECT_EQ(VEK_Number_Text(1e12), "1e+12");
     EXPECT_EQ(VEK_Number_Text(-0.4), "-0.4");
 }
+
+// One rule for every format that is handed a value: a sheet field's, a
+// table column's, a print-list legend's and an inline editor's.
+TEST(Field_Number, OneRuleForAFormatThatTakesOneValue) {
+    const struct {
+        const char* format;
+        const char* letters;
+        bool takes;
+    } cases[] = {
+        {"%6.1f mm", "eEfFgG", true},  {"%lf", "eEfFgG", true},     {"%.2f %%", "eEfFgG", true},
+        {"%-+ #012.10e", "eEfFgG", true}, {"%99.99g", "eEfFgG", true}, {"%123.1f", "eEfFgG", false},
+        {"%6.123f", "eEfFgG", false},  {"%*f", "eEfFgG", false},    {"%.*f", "eEfFgG", false},
+        {"%d", "eEfFgG", false},       {"%s", "eEfFgG", false},     {"%n", "eEfFgG", false},
+        {"%6.1f %f", "eEfFgG", false}, {"%6.1", "eEfFgG", false},   {"mm", "eEfFgG", false},
+        {"%%", "eEfFgG", false},       {"%llf", "eEfFgG", false},   {"%ld", "di", false},
+        {"%3d", "di", true},           {"Naht %d:", "di", true},
+    };
+    for (const auto& c : cases) EXPECT_EQ(VEK_Format_Takes_One(c.format, c.letters), c.takes) << c.format;
+    EXPECT_FALSE(VEK_Format_Takes_One(nullptr, "f"));
+}
