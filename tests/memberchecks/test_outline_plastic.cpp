@@ -319,3 +319,27 @@ TEST_F(OutlinePlastic, ParallelFlangesWithinTheirOutlineKeepThePlates) {
         EXPECT_EQ(text.find("Profilumriss"), std::string::npos) << text;
     }
 }
+
+// Where the outline bounds a heavy section's plates, the list says so beside
+// the plates' own utilisation: W 310 x 310 x 226 in S235 under 0.97 A f_y
+// (A 288 cm2 published) has the outline's U = 0.97 and the plates' (295.5
+// cm2) 0.97 * 288 / 295.5 = 0.945, and the total is the outline's.
+TEST_F(OutlinePlastic, TheOutlinesBoundIsPrintedBesideThePlates) {
+    const Stahlprofil p = testutil::Catalogue("W310X310X226", 0);
+    ListCapture list;
+    double out[8];
+    static const int opts[2] = {0, 0};
+    Calc_XS_Resistance_Check(&p, 1.0, opts, 1, 2, 0.97 * 288e2 * 235e-3, 0, 0, 0, 0, 0, 0, 0, &out[0], &out[1],
+                             &out[2], &out[3], &out[4], &out[5], &out[6], &out[7], list.f(), 2);
+    OLI_End_Text(list.f());
+    const std::string text = list.Take();
+    const std::string head = "Profilumriss: \xCEtAusrundungen  \x88  U = ";
+    const size_t at = text.find(head);
+    ASSERT_NE(at, std::string::npos) << text;
+    double U = 0, U_plates = 0;
+    ASSERT_EQ(std::sscanf(text.c_str() + at + head.size(), "%lf (Teilschnittgr\x94\xE1" "en: %lf)", &U, &U_plates), 2)
+        << text.substr(at, 80);
+    EXPECT_NEAR(U, 0.970, 0.003);
+    EXPECT_NEAR(U_plates, 0.945, 0.0015);
+    EXPECT_NEAR(out[1], U, 0.0006);
+}

@@ -376,6 +376,17 @@ TEST_F(Profile, TorsionFactorAndModelRules) {
     Set_Section_Calc_Mode(0);
     EXPECT_DOUBLE_EQ(p.W_pl_y, 2500 * 100 / 4.0);
     EXPECT_DOUBLE_EQ(p.W_pl_z, 2500 * 25 / 4.0);
+    // The section values kept for a profile answer the mode they were made
+    // in: the same flat bar asked again in the plastic mode gets its plastic
+    // moduli (A h/4, A t/4), and without it none.
+    Stahlprofil q = Typed(1, 100, 25, 0, 0, 0, 0);
+    for (int mode : {0, 1, 0}) {
+        Set_Section_Calc_Mode(mode);
+        Calc_Profile_Cross_Section(&q, nullptr, 0, nullptr);
+        Set_Section_Calc_Mode(0);
+        EXPECT_DOUBLE_EQ(q.W_pl_y, mode ? 2500 * 100 / 4.0 : 0) << mode;
+        EXPECT_DOUBLE_EQ(q.W_pl_z, mode ? 2500 * 25 / 4.0 : 0) << mode;
+    }
     // Kind 2 is never modelled.
     p.kind = 2;
     p.A = 5;
