@@ -4,8 +4,9 @@
 // The closing verdict "Nachweis erbracht" never covers a check that could
 // not be made: a weld of kind 4 (which no method covers) counts as refused
 // when utilisations are asked for, and a packing plate that needs a thicker
-// throat than the given one ends in the red verdict although U_max stays as
-// computed. A group whose caller switched the resistance check off (method
+// throat than the given one ends in the red verdict, its result flag and
+// the result 1, although U_max stays as computed: whoever reads the group
+// learns what the list says. A group whose caller switched the resistance check off (method
 // bit 16) is judged by the checks that did run, the detailing rules.
 #include "weldcheck/weldelem.h"
 
@@ -218,6 +219,7 @@ int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, 
     }
     int packing_failed = 0;
     if (g->kind == WELD_FILLET && g->packing && !g->result_flags) packing_failed = check_packing(g, f, print_level);
+    if (packing_failed) g->result_flags |= WELD_RESULT_PACKING_THROAT;
     closing_block(g, f, print_level, packing_failed != 0);
-    return refused ? 1 : 0;
+    return refused || packing_failed ? 1 : 0;
 }

@@ -57,8 +57,10 @@ enum { WELD_FORCES_GIVEN = 0, WELD_FORCE_PER_LENGTH_GIVEN = 1, WELD_STRESS_GIVEN
 // of a pair), the other one.
 enum { WELD_TWO_SIDED = 0, WELD_ONE_SIDED = 1, WELD_ONE_SIDED_OTHER = 2 };
 
-// Result flag bits of a group.
-enum { WELD_RESULT_DETAILING_FAILED = 1, WELD_RESULT_CHECK_REFUSED = 3 };
+// Result flag bits of a group: the detailing rules failed, the resistance
+// check refused the weld (with the first bit), the throat is thinner than
+// the packing plate needs (U_max stays that of the weld itself).
+enum { WELD_RESULT_DETAILING_FAILED = 1, WELD_RESULT_CHECK_REFUSED = 3, WELD_RESULT_PACKING_THROAT = 4 };
 
 struct NahtElement {
     int kind;              // WELD_FILLET .. WELD_OTHER
@@ -151,8 +153,9 @@ void Clear_Weld_Group(NahtGruppe* g);
 // does a weld of kind 4 when utilisations are asked for, so none of them can
 // end in "ok" or "Nachweis erbracht". With method bit 16 no resistance is
 // checked; the closing block then judges the detailing rules alone. A
-// packing plate whose throat is too thin makes the verdict red but leaves
-// U_max and the result. f null writes
+// packing plate whose throat is too thin makes the verdict red, sets
+// WELD_RESULT_PACKING_THROAT and returns 1, but leaves U_max that of the
+// weld itself. f null writes
 // nothing; print_level 0 result lines, 1 formulas, 2 headings and strength
 // data; prefix is the subscript written after "U" (null: empty).
 int Check_Weld_Group(NahtGruppe* g, FILE* f, int print_level, int show_message, const char* prefix);

@@ -63,8 +63,11 @@ TEST(WeldGroup, PackingPlateNeedsThickerThroat) {
     c.g.F_w_Ed = 0.722 * 1039.2304845;  // N/mm: U = 0.722 by the simplified method
     c.g.l_w = 100.0;
     ListCapture l;
-    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 0);
+    // The weld itself passes (U 0.722), the throat does not: not proven, and
+    // the status says so as the list does.
+    EXPECT_EQ(Check_Weld_Group(&c.g, l.f(), 1, 0, ""), 1);
     EXPECT_NEAR(c.g.U_max, 0.722, 1e-6);
+    EXPECT_EQ(c.g.result_flags, WELD_RESULT_PACKING_THROAT);
     const auto lines = Text_Lines(l.Take());
     ASSERT_GE(lines.size(), 5u);
     const size_t n = lines.size();

@@ -410,7 +410,8 @@ TEST(ClosingVerdict, OtherWeldKindHasNoValidResult) {
 }
 
 TEST(ClosingVerdict, TooThinThroatAtAPackingPlateIsNotProven) {
-    // t_p 4 mm, U 0.722, a 5 mm: a_erf 6.4 mm. U_max stays, the verdict is red.
+    // t_p 4 mm, U 0.722, a 5 mm: a_erf 6.4 mm. U_max stays, the verdict is
+    // red, and the result and the flag say so too.
     for (int level = 0; level <= 2; ++level) {
         WeldCase c(5.0);
         c.g.one_sided = 1;
@@ -419,7 +420,8 @@ TEST(ClosingVerdict, TooThinThroatAtAPackingPlateIsNotProven) {
         c.g.force_mode = WELD_STRESS_GIVEN;
         c.g.sigma_w_Ed = 150.0;
         const Verdict v = Group_Verdict(c, level);
-        EXPECT_EQ(v.result, 0);
+        EXPECT_EQ(v.result, 1);
+        EXPECT_EQ(c.g.result_flags, WELD_RESULT_PACKING_THROAT);
         EXPECT_NEAR(v.U_max, 0.7217, 0.0001);
         EXPECT_NE(v.text.find(T("Nahtdicke a = 5.0 mm  <  a╬\\erf╬r = 6.4 mm  "_cp) + NotOk()), std::string::npos);
         EXPECT_EQ(v.text.find("Nachweis erbracht"), std::string::npos) << level;
