@@ -79,7 +79,7 @@ double Angle_Between_Lines(double x1, double y1, double x2, double y2, double x3
     return std::atan2(std::sqrt(1.0 - q * q), q);
 }
 
-static bool Negative_At_3(double v) { return Round_To_Decimals(v, 3) < 0.0; }
+static bool Negative_When_Rounded_To_Thousandths(double v) { return Round_To_Decimals(v, 3) < 0.0; }
 
 // Brings a far angle near zero before the whole-turn loops, so a huge value
 // cannot keep them running; an infinite one is left to the caller's NaN.
@@ -94,15 +94,15 @@ double Mean_Direction_Deg(double a, double b) {
     b = Near_Zero(b, 360.0);
     // Both directions into one turn first: 370 is the direction 10, and
     // halving 10 and 370 as they stand would give the opposite direction.
-    while (Negative_At_3(a)) a += 360.0;
-    while (Negative_At_3(b)) b += 360.0;
+    while (Negative_When_Rounded_To_Thousandths(a)) a += 360.0;
+    while (Negative_When_Rounded_To_Thousandths(b)) b += 360.0;
     while (a >= 360.0) a -= 360.0;
     while (b >= 360.0) b -= 360.0;
     double p = a > b ? a : b;
     double q = a > b ? b : a;
     double m = (p + q) / 2.0;
     if (Round_To_Decimals(p - q - 180.0, 3) > 0.0) m -= 180.0;
-    while (Negative_At_3(m)) m += 360.0;
+    while (Negative_When_Rounded_To_Thousandths(m)) m += 360.0;
     return m;
 }
 

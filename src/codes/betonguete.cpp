@@ -71,7 +71,7 @@ constexpr double kLightweightPeakFactor = 1.1;
 
 int Din_Row_Index(int index) { return std::clamp(index, 0, BETONGUETE_DIN_COUNT - 1); }
 
-void Fill_Din(Betonguete_DIN_Record* r, int index) {
+void Fill_DIN_1045_Concrete(Betonguete_DIN_Record* r, int index) {
     const Din_Row& d = kDinRows[Din_Row_Index(index)];
     NAD_Copy_Name(r->name, sizeof r->name, d.name);
     r->beta_WN = d.beta_WN;
@@ -132,13 +132,13 @@ EC2_Factor_Cache g_cache;
 // ---- DIN 1045 (7.88) ----
 
 void Get_Betonguete_DIN(Betonguete_DIN_Record* record, int index) {
-    if (record) Fill_Din(record, index);
+    if (record) Fill_DIN_1045_Concrete(record, index);
 }
 
 int Free_Betonguete_DIN(Betonguete_DIN_Record* record) {
     std::printf("Freie Betondef. für %s nicht möglich!\nIntialiesierung mit %s."_cp, "DIN 1045 (7.88)", "B25");
     std::fflush(stdout);
-    if (record) Fill_Din(record, 1);
+    if (record) Fill_DIN_1045_Concrete(record, 1);
     return 1;
 }
 

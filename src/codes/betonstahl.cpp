@@ -43,7 +43,7 @@ constexpr double kEs = 2e8;
 
 int Din_Row_Index(int index) { return std::clamp(index, 0, BETONSTAHL_DIN_COUNT - 1); }
 
-void Fill_Din(Betonstahl_DIN_Record* r, int index) {
+void Fill_DIN_1045_Rebar(Betonstahl_DIN_Record* r, int index) {
     const Din_Row& d = kDinRows[Din_Row_Index(index)];
     NAD_Copy_Name(r->name, sizeof r->name, d.name);
     r->beta_S = d.beta_S;
@@ -65,13 +65,13 @@ void Fill_Class(Betonstahl_Record* r, int index, bool b500_name) {
 }  // namespace
 
 void Get_Betonstahl_DIN(Betonstahl_DIN_Record* record, int index) {
-    if (record) Fill_Din(record, index);
+    if (record) Fill_DIN_1045_Rebar(record, index);
 }
 
 int Free_Betonstahl_DIN(Betonstahl_DIN_Record* record) {
     std::printf("Freie Stahldef. für %s nicht möglich!\nIntialiesierung mit %s."_cp, "DIN 1045 (7.88)", "BSt 500 S");
     std::fflush(stdout);
-    if (record) Fill_Din(record, 2);
+    if (record) Fill_DIN_1045_Rebar(record, 2);
     return 1;
 }
 

@@ -14,7 +14,8 @@
 
 static int g_edition = 1;
 
-static void set4(double* d, double a, double b, double c, double e) {
+// One row of a four-column table of the block (situations, roughness classes).
+static void Set_Four_Values(double* d, double a, double b, double c, double e) {
     d[0] = a;
     d[1] = b;
     d[2] = c;
@@ -35,10 +36,10 @@ static void set_labels(NAD_EC2_Block* b) {
 
 // The recommended partial factors and the strength coefficients of the materials.
 static void Default_Safety_Factors(NAD_EC2_Block* b) {
-    set4(b->gamma_c, 1.5, 1.5, 1.5, 1.2);
-    set4(b->gamma_s, 1.15, 1.15, 1.15, 1.0);
-    set4(b->gamma_c_bridge, 1.5, 1.5, 1.5, 1.2);
-    set4(b->gamma_s_bridge, 1.15, 1.15, 1.15, 1.0);
+    Set_Four_Values(b->gamma_c, 1.5, 1.5, 1.5, 1.2);
+    Set_Four_Values(b->gamma_s, 1.15, 1.15, 1.15, 1.0);
+    Set_Four_Values(b->gamma_c_bridge, 1.5, 1.5, 1.5, 1.2);
+    Set_Four_Values(b->gamma_s_bridge, 1.15, 1.15, 1.15, 1.0);
     b->gamma_c_sls = 1.0;
     b->gamma_s_sls = 1.0;
     b->dc_dev = 1.0;
@@ -85,9 +86,9 @@ static void Default_Shear_And_Torsion(NAD_EC2_Block* b) {
     b->nu1_l = 0.5;
     b->alpha_cw = 1.0;
     b->k_flange = 0.4;
-    set4(b->joint_c, 0.5, 0.4, 0.2, 0.05);
-    set4(b->joint_mu, 0.9, 0.7, 0.6, 0.5);
-    set4(b->joint_nu, 0.6, 0.6, 0.6, 0.6);
+    Set_Four_Values(b->joint_c, 0.5, 0.4, 0.2, 0.05);
+    Set_Four_Values(b->joint_mu, 0.9, 0.7, 0.6, 0.5);
+    Set_Four_Values(b->joint_nu, 0.6, 0.6, 0.6, 0.6);
     b->rho_w_min = 0.08;
     b->cot_theta_f_tension = 1.0;
     b->cot_theta_f_compression = 1.2;
@@ -201,8 +202,8 @@ void Default_NAD_EC2_For_Norm(int norm, NAD_EC2_Block* b) {
     static const double dc_g[12] = {0, 0, 0, 0, 0, 0, 1.0, 0.5, 0, 1.0, 0.5, 0};
     std::memcpy(b->c_min_dur, c_min, sizeof c_min);
     std::memcpy(b->dc_dur_gamma, dc_g, sizeof dc_g);
-    set4(b->gamma_c, 1.5, 1.5, 1.5, 1.3);
-    set4(b->gamma_c_bridge, 1.5, 1.5, 1.5, 1.3);
+    Set_Four_Values(b->gamma_c, 1.5, 1.5, 1.5, 1.3);
+    Set_Four_Values(b->gamma_c_bridge, 1.5, 1.5, 1.5, 1.3);
     b->dc_dev = 1.5;
     b->alpha_cc = 0.85;
     b->alpha_ct = 1.0;
@@ -236,13 +237,13 @@ void Default_NAD_EC2_For_Norm(int norm, NAD_EC2_Block* b) {
     b->cot_theta_max = 3.0;
     b->k_flange = 0;
     if (g_edition == 1) {
-        set4(b->joint_c, 2.4, 2.0, 1.4, 0);
-        set4(b->joint_mu, 1.0, 0.7, 0.6, 0.5);
-        set4(b->joint_nu, b->nu_shear, b->nu_shear, b->nu_shear, b->nu_shear);
+        Set_Four_Values(b->joint_c, 2.4, 2.0, 1.4, 0);
+        Set_Four_Values(b->joint_mu, 1.0, 0.7, 0.6, 0.5);
+        Set_Four_Values(b->joint_nu, b->nu_shear, b->nu_shear, b->nu_shear, b->nu_shear);
     } else {
-        set4(b->joint_c, 0.5, 0.4, 0.2, 0);
-        set4(b->joint_mu, 0.9, 0.7, 0.6, 0.5);
-        set4(b->joint_nu, 0.7, 0.5, 0.2, 0);
+        Set_Four_Values(b->joint_c, 0.5, 0.4, 0.2, 0);
+        Set_Four_Values(b->joint_mu, 0.9, 0.7, 0.6, 0.5);
+        Set_Four_Values(b->joint_nu, 0.7, 0.5, 0.2, 0);
     }
     b->rho_w_min = 0.16;
     b->k_p = 1.0;
@@ -490,8 +491,8 @@ static void read_ec2_bridge(NAD_Text_Reader& r, NAD_EC2_Block* b, int v) {
         NAD_Read_Double(&r, &b->r_sup_post);
         NAD_Read_Double(&r, &b->r_inf_post);
     } else {
-        set4(b->gamma_c_bridge, 1.5, 1.5, 1.5, b->variant ? 1.3 : 1.2);
-        set4(b->gamma_s_bridge, 1.15, 1.15, 1.15, 1.0);
+        Set_Four_Values(b->gamma_c_bridge, 1.5, 1.5, 1.5, b->variant ? 1.3 : 1.2);
+        Set_Four_Values(b->gamma_s_bridge, 1.15, 1.15, 1.15, 1.0);
         if (b->variant) {
             b->r_sup_pre = 1.05;
             b->r_sup_post = 1.10;

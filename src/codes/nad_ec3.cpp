@@ -258,6 +258,6 @@ void Copy_NAD_EC3(NAD_EC3_Block* dst, const NAD_EC3_Block* src) {
     Copy_NAD_EC3_8(&dst->ec3_8, &src->ec3_8);
 }
 
-int NAD_EC3_Zero_1() { return 0; }
-int NAD_EC3_Zero_2() { return 0; }
-int NAD_EC3_Zero_3() { return 0; }
+int NAD_EC3_Reserved_Entry_1() { return 0; }
+int NAD_EC3_Reserved_Entry_2() { return 0; }
+int NAD_EC3_Reserved_Entry_3() { return 0; }

@@ -96,9 +96,10 @@ void Copy_NAD_EC3(NAD_EC3_Block* dst, const NAD_EC3_Block* src);
 void Copy_NAD_EC3_1(NAD_EC3_1_Record* dst, const NAD_EC3_1_Record* src);
 void Copy_NAD_EC3_8(NAD_EC3_8_Record* dst, const NAD_EC3_8_Record* src);
 
-// Three empty entry points of the family; each returns 0.
-int NAD_EC3_Zero_1();
-int NAD_EC3_Zero_2();
-int NAD_EC3_Zero_3();
+// Three entry points the block's family keeps for callers of the library;
+// they take nothing, do nothing and return 0.
+int NAD_EC3_Reserved_Entry_1();
+int NAD_EC3_Reserved_Entry_2();
+int NAD_EC3_Reserved_Entry_3();
 
 #endif

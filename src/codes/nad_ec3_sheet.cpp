@@ -93,7 +93,7 @@ bool Section(Sheet& s, const char* title, int* open) {
 }
 
 // EN 1993-1-1 6.1 and 6.3.2, with EN 1993-1-2.
-void Sheet_1_1(Sheet& s, NAD_EC3_1_Record* r) {
+void Sheet_EN1993_1_1_General(Sheet& s, NAD_EC3_1_Record* r) {
     const bool show_6_1 = NAD_EC3_Print_Flag(EC3_SHOW_6_1), m2 = NAD_EC3_Print_Flag(EC3_SHOW_GAMMA_M2);
     const bool bolts = NAD_EC3_Print_Flag(EC3_BOLTS_HEADING), ltb = NAD_EC3_Print_Flag(EC3_SHOW_LTB);
     if ((show_6_1 || ltb) && Section(s, "EN 1993-1-1 (Eurocode 3, Grundnorm)", &g_open[0])) {
@@ -165,7 +165,7 @@ void Sheet_1_1(Sheet& s, NAD_EC3_1_Record* r) {
 }
 
 // EN 1993-1-8, -1-5, -1-9 and -6.
-void Sheet_1_8(Sheet& s, NAD_EC3_8_Record* r) {
+void Sheet_EN1993_1_8_Joints(Sheet& s, NAD_EC3_8_Record* r) {
     if (NAD_EC3_Print_Flag(EC3_SHOW_6_1) && NAD_EC3_Print_Flag(EC3_SHOW_1_8) &&
         Section(s, "EN 1993-1-8 (Eurocode 3, Anschlüsse)"_cp, &g_open[2])) {
         Row(s, ROW_HEADING, "2.2", nullptr, "Allgemeine Anforderungen");
@@ -227,8 +227,8 @@ void Draw_NAD_EC3_Sheet(int slot, int* y, NAD_EC3_Block* b, int editable) {
     g_editable = editable ? 1 : 0;
     Clear_Scrollable_View_Area(slot);
     Sheet s{slot, *y};
-    Sheet_1_1(s, &b->ec3_1);
-    Sheet_1_8(s, &b->ec3_8);
+    Sheet_EN1993_1_1_General(s, &b->ec3_1);
+    Sheet_EN1993_1_8_Joints(s, &b->ec3_8);
     *y = s.y;
     Update_Scrollable_View_Area(slot);
 }

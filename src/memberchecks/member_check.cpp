@@ -52,7 +52,7 @@ void Fill_Point(double* out, int index) {
 // the elastic stresses stay below the strength: a class 3 section has only
 // its elastic resistance, and the check by class falls back on it.
 int Plastic_Class(int reached, double U, int check_flags) {
-    const int c = U > 0.999 && (check_flags & 4) ? 2 : 1;
+    const int c = U > 0.999 && (check_flags & MEMBER_CHECK_FULL_PLASTIC_CLASS_2) ? 2 : 1;
     return std::max(reached, c);
 }
 

@@ -68,6 +68,10 @@ struct Stabnachweis_Ergebnis {
 // The inputs of one member check. The value array of a converted section:
 // its lead block and the payload (slots 61..64 buckling lengths, 71 and 72
 // fire factors): a whole Section_Work_Record, 74 floats.
+// Bit of Member_Check_Input::check_flags: a plastic utilisation above 0.999
+// counts as fully plastic (class 2 reached, not 1).
+enum { MEMBER_CHECK_FULL_PLASTIC_CLASS_2 = 4 };
+
 struct Member_Check_Input {
     const NachweisNorm* selector;
     double N, V_1, V_2, T_t, M_1, M_2, T_w, B;
@@ -75,7 +79,7 @@ struct Member_Check_Input {
     const char* name_text;
     const float* values;
     double gamma_M0, gamma_M1;
-    int check_flags;
+    int check_flags;  // MEMBER_CHECK_* bits
     int spatial;
     FILE* vuve;
     FILE* messages;

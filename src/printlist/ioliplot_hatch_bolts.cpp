@@ -110,7 +110,9 @@ void Hexagon(double x, double y, double r, double c, int pattern, int plot_filli
     Layer(pattern, plot_filling, 6, hx, hyv);
 }
 
-void Solid_Plot_Pen_3(void) {
+// The thin solid line of the bolt symbols' crosses: in the list 0.035 cm, in
+// the plot file pen 3.
+void Select_Thin_Solid_Pen(void) {
     ioliplot::Line_Width_Record(0.035);
     Oli_Dash_Pattern(0);
     if (PlotFile_Is_Open()) {
@@ -197,7 +199,7 @@ void Oli_Bolt_Symbol(FILE* /*stream*/, int type, double a, double x, double y, d
         break;
     case 4:
     case 5: {
-        Solid_Plot_Pen_3();
+        Select_Thin_Solid_Pen();
         const double e = x + a / 2.0 + t;
         Oli_Line(x - a / 2.0, y, e, y);
         Oli_Line(x - a / 4.0, y - a / 4.0, x - a / 4.0, y + a / 4.0);
@@ -210,7 +212,7 @@ void Oli_Bolt_Symbol(FILE* /*stream*/, int type, double a, double x, double y, d
     }
     case 6:
     case 7:
-        Solid_Plot_Pen_3();
+        Select_Thin_Solid_Pen();
         Oli_Line(x, y - 0.6 * a, x, y + 0.6 * a);
         Oli_Line(x - 0.6 * a, y, x + 0.6 * a, y);
         Oli_Fill_Record(64);
