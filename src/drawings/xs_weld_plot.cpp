@@ -35,6 +35,13 @@ double g_inner_x[INNER_MAX], g_inner_y[INNER_MAX];
 std::vector<double> g_edges;
 double g_edges_mmpc = 0.0;
 
+// The points the marks' letters keep clear of in the next drawing (x, y
+// pairs), and how far (paper cm): the weld check's dots of 0.15 cm and a
+// little more.
+std::vector<double> g_keep_clear, g_keep_now;  // set for the next drawing; read by this one
+constexpr size_t kKeepClearMost = 64;
+constexpr double kKeepClearCm = 0.1;
+
 // The area of the last drawing, for XS_Plot_Inside: the corners of its outer
 // and inner contour in the point lists above (0: none), or a disc or ring.
 struct Drawn_Area {
@@ -702,6 +709,24 @@ void Dimensions(const Plot& g) {
 // beside (a weld, a face). The least covered place within that reach when
 // none is free.
 constexpr double kMarkReach = 0.35;  // paper cm from the dot to the letter's near edge
+// A mark whose dot lies on the profile (the centroid in the web of a T) may
+// put its letter this far off to find a place beside the profile: on the
+// hatch, between the weld lines and their end points, it reads poorly.
+constexpr double kMarkReachOff = 0.5;
+// The letter's box (paper cm, 0.27 wide and 0.3 high) at a place of Mark:
+// whether a point of it lies on the profile's area.
+bool Letter_On_Area(double x, double y, double right, double down_cm, int v, int h, double s, double down) {
+    const double w = 0.27, t = 0.3, inset = 0.02;
+    const double x0 = right + (h == 3 ? 0.0 : h == 1 ? -w : -w / 2.0);
+    const double y0 = down_cm + (v == 0 ? 0.0 : v == 2 ? -t : -t / 2.0);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            const double px = x0 + inset + (w - 2.0 * inset) * i / 2.0, py = y0 + inset + (t - 2.0 * inset) * j / 2.0;
+            if (XS_Plot_Inside(x + px / s, y + py * down)) return true;
+        }
+    return false;
+}
+
 void Mark(double x, double y, double dm, const char* text, double s) {
     if (!Usable(x) || !Usable(y)) return;
     Oli_Element_Begin();
@@ -726,17 +751,28 @@ void Mark(double x, double y, double dm, const char* text, double s) {
                                      {-0.7071, 0.7071, 0, 1}};
     Place use = kFirst[0];
     double least = 1e300;
+    // The first free place whose letter keeps off the profile's area; where
+    // the dot lies on the area, the search goes on to kMarkReachOff for one.
+    // Else the first free place, else the least covered.
+    bool any_free = false;
+    Place first_free{};
     auto consider = [&](const Place& p) {
         const double c = Oli_Label_Covered(x + p.right / s, y + p.down * down, p.v, p.h, text);
         if (c < least) least = c, use = p;
-        return c == 0.0;
+        if (c != 0.0) return false;
+        if (!any_free) any_free = true, first_free = p;
+        if (Letter_On_Area(x, y, p.right, p.down, p.v, p.h, s, down)) return false;
+        use = p;
+        return true;
     };
-    bool free = false;
+    const double reach = XS_Plot_Inside(x, y) ? kMarkReachOff : kMarkReach;
+    bool done = false;
     for (const Place& p : kFirst)
-        if ((free = consider(p))) break;
-    for (double r = 0.1; !free && r <= kMarkReach + 1e-9; r += 0.05)
+        if ((done = consider(p))) break;
+    for (double r = 0.1; !done && r <= reach + 1e-9; r += 0.05)
         for (const Place& a : kAround)
-            if ((free = consider({a.right * r, a.down * r, a.v, a.h}))) break;
+            if ((done = consider({a.right * r, a.down * r, a.v, a.h}))) break;
+    if (!done && any_free) use = first_free;
     Oli_Text_Box_Printf(x + use.right / s, y + use.down * down, use.v, use.h, "%s", text);
     Oli_Element_End();
 }
@@ -838,6 +874,12 @@ void Marks(const Plot& g, int marks) {
     // given back after them (the weld labels stand beside the faces).
     const size_t edges_from = Oli_Taken_Count();
     Take_Edges(g.mmpc);
+    // So are the points a caller marks on top.
+    const double clear = kKeepClearCm * g.mmpc;
+    for (size_t i = 0; i + 1 < g_keep_now.size(); i += 2)
+        if (Usable(g_keep_now[i]) && Usable(g_keep_now[i + 1]))
+            Oli_Take_Area(g_keep_now[i] - clear, g_keep_now[i + 1] - clear, g_keep_now[i] + clear,
+                          g_keep_now[i + 1] + clear);
     const size_t edges_to = Oli_Taken_Count();
     if (marks == 3)
         Oli_Filled_Circle(cx, cy, size);
@@ -1018,6 +1060,13 @@ int XS_Plot_Marks_Box(const XSPlotOptions* opts, int marks, double box[4]) {
     return Marks_Box(g, marks, box) ? 1 : 0;
 }
 
+void XS_Plot_Keep_Marks_Clear(const double* xy, int count) {
+    g_keep_clear.clear();
+    if (!xy || count < 1) return;
+    const size_t n = std::min(static_cast<size_t>(count), kKeepClearMost);
+    g_keep_clear.assign(xy, xy + 2 * n);
+}
+
 void XS_Plot_Take_Outline(void) {
     if (g_edges_mmpc > 0.0 && Usable(g_edges_mmpc)) Take_Edges(g_edges_mmpc);
 }
@@ -1031,6 +1080,8 @@ void Init_XS_Plot_Options(XSPlotOptions* opts) {
 }
 
 double Draw_XS_Weld_Plot(XSPlotOptions* opts, FILE* list, int mode, int marks, int dimensions) {
+    g_keep_now.clear();
+    g_keep_now.swap(g_keep_clear);
     if (!opts) return 0.0;
     const bool own = !(opts->mm_per_cm >= 1e-8);
     const double given = own ? 0.0 : opts->mm_per_cm;

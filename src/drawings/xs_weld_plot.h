@@ -123,6 +123,13 @@ int XS_Plot_Inside(double x, double y);
 // any drawing or after one that drew nothing.
 void XS_Plot_Take_Outline(void);
 
+// Points (x, y pairs, world mm of the next picture Draw_XS_Weld_Plot draws)
+// where a caller will draw marks of its own on top (the weld check's end
+// points): the letters of the axis cross and of "S" and "M" keep
+// clear of each (0.1 cm). Read by the next drawing only, then forgotten; at most
+// 64 points are kept, a null list or a count below 1 keeps none.
+void XS_Plot_Keep_Marks_Clear(const double* xy, int count);
+
 // Clears the ground of the dimension lines that Draw_XS_Weld_Plot (opts,
 // list, mode, marks, 1) draws into the caller's open picture: a white band
 // along each dimension line and its extension lines, so that a hatched

@@ -85,15 +85,21 @@ static void chapter(FILE* list, const char* title) {
 
 // ---- sketch ----
 
+// The smallest round scale of the drawing series at which a profile of
+// width x height mm fits a room of room_w x room_h cm (0 when it cannot).
+static double Series_Scale(double width, double height, double room_w, double room_h) {
+    // The series of round scales is the drawings' own; their factor counts
+    // the picture in units a thousand times the millimetres of the sketch.
+    const double factor = Calc_Drawing_Scale(width / 1000.0, height / 1000.0, room_w, room_h, 0);
+    return factor > 0.0 && std::isfinite(factor) ? 100.0 / factor : 0.0;
+}
+
 double Sketch_Scale(double scale, double width, double height) {
     if (scale > 0.001) return scale;
     // The room of a fitted picture: HE280A, the profile of a new connection,
     // comes out at 1:5, the scale its defaults give it.
     const double room = 6.0;  // cm
-    // The series of round scales is the drawings' own; their factor counts
-    // the picture in units a thousand times the millimetres of the sketch.
-    const double factor = Calc_Drawing_Scale(width / 1000.0, height / 1000.0, room, room, 0);
-    return factor > 0.0 && std::isfinite(factor) ? 100.0 / factor : 0.0;
+    return Series_Scale(width, height, room, room);
 }
 
 // The extent of the sketch (mm) by profile type; false for a type without
@@ -224,6 +230,12 @@ static std::string scale_text(double n) {
 // Below it the labels and dimensions of the profile would cover each other
 // and the profile itself.
 static const double kMinSketchCm = 1.5;
+// The largest sketch of the profile, cm: with the frame's 0.9 cm on either
+// side it takes at most 16.0 x 22.0 cm, the room the list's first page
+// leaves below its head and the chapter's heading. A larger one would not
+// be printed at its scale (the viewer shrinks a picture to its page) or
+// would leave that page empty.
+static const double kMostSketchCm[2] = {14.2, 20.2};
 
 static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     OLI_End_Text(list);
@@ -231,10 +243,15 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     if (!sketch_extent(w->naht.profile, &width, &height)) return;
     double n = Sketch_Scale(w->print.massstab, width, height);
     // A scale that leaves the picture too small is not drawn: the fitted
-    // scale is, and a line after the picture says so.
+    // scale is, and a line after the picture says so. Nor is one that makes
+    // it larger than the page's room: the largest round scale that fits is,
+    // so that the caption states the scale the sketch is printed at.
     const double asked = n;
     const bool too_small = n > 0.001 && !(0.1 / n * std::max(width, height) >= kMinSketchCm);
+    const bool too_large = n > 0.001 && !too_small &&
+                           !(0.1 / n * width <= kMostSketchCm[0] && 0.1 / n * height <= kMostSketchCm[1]);
     if (too_small) n = Sketch_Scale(0.0, width, height);
+    if (too_large) n = Series_Scale(width, height, kMostSketchCm[0], kMostSketchCm[1]);
     const double factor = n > 0.001 ? 0.1 / n : 0.0;
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
     Init_Oli_Pens();
@@ -261,10 +278,11 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
         s_plot_result = -1;
     }
     OLI_setYPositionCM(list, OLI_Y_RELATIVE, -0.5);
-    if (too_small) {
+    if (too_small || too_large) {
         const std::string a = scale_text(asked);
-        OLI_printf(list, "%sGewählter Maßstab %s%szu klein für die Skizze, gezeichnet im Maßstab %s\n"_cp, P,
-                   a.c_str(), a.empty() ? "" : " ", scale_text(n).c_str());
+        OLI_printf(list, too_small ? "%sGewählter Maßstab %s%szu klein für die Skizze, gezeichnet im Maßstab %s\n"_cp
+                                   : "%sGewählter Maßstab %s%szu groß für die Seite, gezeichnet im Maßstab %s\n"_cp,
+                   P, a.c_str(), a.empty() ? "" : " ", scale_text(n).c_str());
     }
 }
 

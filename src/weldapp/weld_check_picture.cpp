@@ -34,11 +34,16 @@ const double kMargin = XS_PLOT_OWN_MARGIN_CM;
 // How far the legend's lines reach right of its left edge: the names from
 // the first stop (1.5 cm; "Naht 12b: " ends before the second), the throats
 // from the second (4.0 cm), the lengths at the layout's next stop after the
-// throat (one every 1.2 cm past the last stop: 6.4 cm, 7.6 cm after a throat
-// of two digits) and at most "lw = 1234.5 mm" long (2.7 cm). The legend
-// stands beside the picture where the line leaves it that room, else below.
-const double kLegendStops[2] = {1.5, 4.0};
+// throat (one every 1.2 cm past the last stop: 6.4 cm after a throat of one
+// digit, 7.6 cm after one of two or three) and at most "lw = 1234.5 mm" long
+// (2.7 cm). The legend stands beside the picture where the line leaves it
+// that room, else below. A legend with a throat of two digits or more sets
+// its lengths at a third stop, 7.6 cm, in every row, so that a row with a
+// throat of one digit does not set its length a stop before the others.
+const double kLegendStops[3] = {1.5, 4.0, 7.6};
 const double kLegendWidth = 7.6 + 2.7;
+// The smallest throat "%.1lf" writes with two digits.
+const double kTwoDigitThroat = 9.95;
 const double kLineHeight = 0.38;  // cm of one text line
 // A picture of more bytes (a huge one) is drawn each time.
 const size_t kKeptBytes = 1 << 20;
@@ -206,6 +211,18 @@ void Take_Line(double x0, double y0, double x1, double y1, double half) {
     }
 }
 
+// The weld all round a round bar or tube: the circle of radius R about
+// (cx, cy) on its outer face, drawn and taken like a weld line.
+void Weld_Ring(double cx, double cy, double R, int pen, int width, double s) {
+    Oli_Pen_Filled_Circle(cx, cy, R, -1, 0, width, pen);
+    const int n = 64;
+    for (int k = 0; k < n; ++k) {
+        const double a = 2.0 * M_PI * k / n, b = 2.0 * M_PI * (k + 1) / n;
+        Take_Line(cx + R * std::cos(a), cy + R * std::sin(a), cx + R * std::cos(b), cy + R * std::sin(b),
+                  kWeldHalf / s);
+    }
+}
+
 // The profile's extent (mm) and the paper margins of its picture beyond it
 // (cm: left, top, right, bottom).
 struct Picture_Extent {
@@ -241,6 +258,10 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, const Picture_
     const bool ring = r->profile.type == PROFILTYP_RUND || r->profile.type == PROFILTYP_ROHR;
     // Marks grow with the picture: a diameter of 0.15 cm.
     const double d = 0.15 / s;
+    const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
+    double a_ring = 0.0;
+    if (ring && Weld_Check_End_Point(0, 0, nullptr, nullptr, &a_ring) + Weld_Check_End_Point(0, 2, nullptr, nullptr, &a_ring))
+        Weld_Ring(0.0, cz, r->profile.h / 2.0, pen, Oli_Weld_Line_Pen(std::lround(std::floor(a_ring + 0.01))), s);
     for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
         double y0, z0, y1, z1, a;
         if (!ring && Weld_Check_End_Point(k, 0, &y0, &z0, &a) && Weld_Check_End_Point(k, 1, &y1, &z1, nullptr)) {
@@ -254,7 +275,6 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, const Picture_
             Oli_Take_Area(y - d / 2, h / 2 - z - d / 2, y + d / 2, h / 2 - z + d / 2);
         }
     }
-    const double cz = h / 2 - r->profile.z_s;  // the profile's centroid: (0, cz)
     Labels(r, Profile_Frame{e, h}, ring, cz, pen, s);
     // No move back up after it, as the profile's own picture makes: the
     // point labels of the lowest weld ends lie in the bottom margin, and the
@@ -268,6 +288,16 @@ void Overlay(const SchweissnahtNachweis* r, FILE* list, double s, const Picture_
 // between the two.
 double Draw_Profile_And_Overlay(const SchweissnahtNachweis* r, XSPlotOptions* o, FILE* list, int top,
                                 Picture_Extent* x) {
+    // The letters of the profile's marks keep clear of the end points the
+    // overlay draws: (y', z') is the profile picture's point (e - y', z').
+    const double e = Weld_Check_Centroid_From_Left();
+    std::vector<double> ends;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k)
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i) {
+            double y, z;
+            if (Weld_Check_End_Point(k, i, &y, &z, nullptr)) ends.insert(ends.end(), {e - y, z});
+        }
+    XS_Plot_Keep_Marks_Clear(ends.data(), static_cast<int>(ends.size() / 2));
     const double mm_per_cm = Draw_XS_Weld_Plot(o, list, 0, 1, 0);
     if (!(mm_per_cm > 1e-8)) return 0.0;
     // The profile's outline is no place for the overlay's labels either,
@@ -421,6 +451,16 @@ int Picture_Height(const SchweissnahtNachweis* r, int usual) {
     return height > usual ? static_cast<int>(std::fmin(std::ceil(height - 1e-9), kMostHeight)) : usual;
 }
 
+// Whether a weld of the legend has a throat of two digits or more.
+bool Has_Long_Throat(void) {
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        double a = 0.0;
+        for (int i = 0; i < WELD_CHECK_END_POINTS; ++i)
+            if (Weld_Check_End_Point(k, i, nullptr, nullptr, &a) && a >= kTwoDigitThroat) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level) {
@@ -475,8 +515,8 @@ int Draw_Weld_Check_Picture(const SchweissnahtNachweis* r, FILE* list, int level
     Oli_Free_Position_Index(top);
 
     const double indent = OLI_Get_Para_Indent();
-    const double tabs[2] = {left + kLegendStops[0], left + kLegendStops[1]};
-    OLI_Set_Tabs(1, nullptr, tabs, 2);
+    const double tabs[3] = {left + kLegendStops[0], left + kLegendStops[1], left + kLegendStops[2]};
+    OLI_Set_Tabs(1, nullptr, tabs, Has_Long_Throat() ? 3 : 2);
     OLI_Set_Para_Indent(left);
     const int lines = Weld_Check_Write_Legend(list);
     OLI_End_Text(list);

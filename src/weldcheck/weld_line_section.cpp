@@ -269,9 +269,13 @@ void Build_Round(WeldCheckWork* w) {
     const double My = w->My, Mz = w->Mz, Vy = w->Vy, Vz = w->Vz;
     const double M = std::hypot(My, Mz), V = std::hypot(Vy, Vz);
     if (!Wc_Moment_Present(M) && !Wc_Force_Present(V)) {
+        // The stresses are the same all round: the points stand on the
+        // weld where a moment M_y and a force V_z would put them (a point
+        // at the centre would lie on no weld).
+        const double y[4] = {0.0, 0.0, R, -R}, z[4] = {R, -R, 0.0, 0.0};
         for (int i = 0; i < 4; ++i) {
-            w->py[0][i] = 0.0;
-            w->pz[0][i] = w->z_s;
+            w->py[0][i] = y[i];
+            w->pz[0][i] = w->z_s + z[i];
         }
         return;
     }

@@ -819,6 +819,32 @@ TEST(Sketch, ScaleThatLeavesNoPictureIsRefusedWithALine) {
     }
 }
 
+// A scale that makes the sketch larger than the room of the list's first
+// page (16 x 22 cm with the frame's 0.9 cm on either side: the profile at
+// most 14.2 x 20.2 cm) is not drawn either, for the viewer would shrink the
+// picture to its page and the caption would lie: the largest round scale
+// that fits is, and a line names both. A welded I 1400 x 12 x 300 x 25 at
+// 1:5 is 28 cm high; 1400 / 202 = 6.9 and 300 / 142 = 2.1 give 1:10, 1 cm
+// per 100 mm: the frame from -90 to 390 and -90 to 1490 mm is the paper
+// extent -0.9 3.9 and 14.9 -0.9 cm, the 300 mm flange 3 cm wide. At 1:7.5
+// the I is 18.7 cm high and stays.
+TEST(Sketch, ScaleTooLargeForThePageIsRefusedWithALine) {
+    const std::string line = "Gew\x84hlter Ma\xE1stab 1:5 zu gro\xE1 f\x81r die Seite, gezeichnet im Ma\xE1stab 1:10\n";
+    for (const double scale : {5.0, 7.5}) {
+        Connection k({-300});
+        k.Weld_Profile(PROFILTYP_I, 1400, 12, 300, 25, 6.0, true);
+        k.r.print.massstab = scale;
+        const std::string list = k.Run();
+        const bool refused = scale < 7;
+        EXPECT_NE(list.find(refused ? "Ma\xE1stab 1:10\xAF" : "Ma\xE1stab 1:7.5\xAF"), std::string::npos) << scale;
+        EXPECT_EQ(list.find(line) != std::string::npos, refused) << scale;
+        EXPECT_EQ(list.find("zu gro\xE1 f\x81r die Seite") != std::string::npos, refused) << scale;
+        if (refused) {
+            EXPECT_NE(list.find("\n-1\n-0.900000 3.900000 14.900000 -0.900000\n"), std::string::npos);
+        }
+    }
+}
+
 TEST(LoadCaseProtocol, ListFormShowsOnlyUsedForces) {
     testutil::CatalogueTree tree;
     SchweissnahtAnschluss r{};

@@ -188,9 +188,11 @@ def weld_check():
     out = own_head("-0.650000 1.150000 4.850000 -0.650000")
     out += area(5, p, sc) + [colour(0)] + outline(p, 0, 1, sc)
     out += [colour(10), ("axes", 15, "axis cross 0.5 cm at the centroid (5, 42) = paper (0.25, 2.1)")]
-    # The bar's faces take the place right of the dot: the letter stands
-    # centred 0.2 cm above it.
-    out += centroid_mark(5.0, 42.0, sc, "S", (0.0, -0.2))
+    # The dot lies on the bar, whose faces (taken 0.06 cm either side) and
+    # the gap labels keep (0.03 cm) take the places right of it up to 0.5 +
+    # 0.06 + 0.03 = 0.59 cm: the first place off the bar's area is 0.35 cm
+    # right of the dot (0.25 + 0.35 = 0.6 cm), the letter's left edge there.
+    out += centroid_mark(5.0, 42.0, sc, "S", (0.35, 0.0))
     out += own_tail()
     # The check's own marks, placed with the returned 20 mm per cm: 0.1 cm
     # is 2 mm of the world.
