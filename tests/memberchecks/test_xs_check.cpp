@@ -790,8 +790,9 @@ TEST(CtCheck, ElasticAlphaOfRolledIUnderMy) {
 // N/mm², U = 200 gamma_M0/235 (0.851 at 1.0).
 TEST(XsResistance, UnusablePartialFactorIsRefused) {
     const Stahlprofil flat = Flat(100, 10, 235);
-    const std::string refused =
-        std::string(" ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp) + Mark_Alert() + "\n";
+    // named first and joined in steps, as clang 14 needs
+    const char* const factor = "Teilsicherheitsbeiwert └╬\\M0╬r = "_cp;
+    const char* const invalid = " ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp;
     const struct {
         double gamma;
         const char* shown;  // null: accepted
@@ -812,8 +813,12 @@ TEST(XsResistance, UnusablePartialFactorIsRefused) {
         EXPECT_EQ(bits, 0u);
         EXPECT_EQ(r.U_sigma, 0.0);
         EXPECT_EQ(r.U_total, 0.0);
-        const std::string line = std::string("Teilsicherheitsbeiwert └╬\\M0╬r = "_cp) + c.shown + refused;
-        const std::string para = "\n#SHOWPARA\n0x0\n4\n-1\n " + line + "#END_OF_TEXT\n0x0\n-1\n";
+        std::string para = "\n#SHOWPARA\n0x0\n4\n-1\n ";
+        para += factor;
+        para += c.shown;
+        para += invalid;
+        para += Mark_Alert();
+        para += "\n#END_OF_TEXT\n0x0\n-1\n";
         EXPECT_EQ(text, para);
         // the plastic library check alike
         double u = -9;
