@@ -8,7 +8,9 @@
 // through Write_NAD_File and is read back: the head and every value of the
 // EN 1993 section must come back equal, and the record read back must be
 // written as the same bytes (the other sections are written rounded, so
-// their second writing is what must not change). The registry tells of
+// their second writing is what must not change). An annex accepted, by
+// Read_NAD_File or by Load_NAD, holds no partial factor that a check could
+// not divide by (each within 0.5 .. 3). The registry tells of
 // every annex it cannot read on stderr in batch mode; that output is pointed
 // away so the time goes into reading.
 #include "fuzz_common.h"
@@ -53,10 +55,20 @@ void Same_EC3(const fuzz::Round_Trip& rt, const NAD_EC3_Block& a, const NAD_EC3_
     rt.Int("ZO3-8 shear_lag_note", a.ec3_8.shear_lag_note, b.ec3_8.shear_lag_note);
 }
 
+// A factor outside what an annex can hold would divide a resistance into a
+// utilisation that passes; no accepted annex may carry one.
+void Usable_Factors(const NAD_Record& r) {
+    const NAD_EC3_1_Record& a = r.ec3.ec3_1;
+    for (double gamma : {a.gamma_M0, a.gamma_M1, a.gamma_M2})
+        if (!NAD_Factor_Usable(gamma)) fuzz::Fail("fuzz_nad", "an accepted annex holds an unusable partial factor");
+    if (!Check_NAD_Factors(&r, nullptr)) fuzz::Fail("fuzz_nad", "an accepted annex fails its factor check");
+}
+
 void Round_Trip(FILE* f) {
     static NAD_Record first, again;
     Recommended(&first);
     if (!Read_NAD_File(f, &first)) return;
+    Usable_Factors(first);
     const std::string bytes = fuzz::Written([&](FILE* out) { Write_NAD_File(out, &first); });
     FILE* back = fuzz::Stream(bytes);
     if (!back) return;
@@ -86,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }();
     static NAD_Record r;
     Recommended(&r);
-    if (fuzz::Write(annex_dir, data, size)) (void)Load_NAD(1, nullptr, &r);
+    if (fuzz::Write(annex_dir, data, size) && Load_NAD(1, nullptr, &r)) Usable_Factors(r);
 
     FILE* f = fuzz::Stream(data, size);
     if (!f) return 0;

@@ -1,14 +1,17 @@
 // Plate and shear buckling: whether a more exact verification is needed.
 #include "memberchecks/plate_buckling.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/cp850.h"
 #include "codes/nad.h"
+#include "codes/stguete.h"
 #include "memberchecks/ct_check.h"
 #include "memberchecks/section_class.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "profiles/stahlprofil_library.h"
 
 namespace {
 
@@ -63,10 +66,20 @@ int Check_Plate_Buckling_Web(const Stahlprofil* p, int method, double N, double 
     return Plate_Buckling(p, method, N, M_y, M_z, gamma_M0, stream, level, true);
 }
 
-int Check_Shear_Buckling(double h_p, double t_p, double f_y, double E, FILE* stream, int level) {
+namespace {
+
+// The factor eta of the limit 72 eps/eta: the active annex's for grades up to
+// 460 N/mm² nominal yield strength, at most 1.0 above them, 1.0 without an
+// annex. A factor below 1 (or none at all) counts as 1.0: it would raise the
+// limit above that of a web without the hardening eta stands for.
+double Shear_Buckling_Eta(double f_y_nominal) {
     const NAD_EC3_Block* block = Get_NAD_EC3();
     double eta = block ? block->ec3_8.eta : 1.0;
-    if (!(eta > 0)) eta = 1.0;
+    if (f_y_nominal > 460.0 + 0.001) eta = std::min(eta, 1.0);
+    return eta >= 1.0 ? eta : 1.0;
+}
+
+int Shear_Buckling_Line(double h_p, double t_p, double f_y, double E, double eta, FILE* stream, int level) {
     const double eps = Print_Epsilon(f_y, E, nullptr);
     const double limit = 72.0 * eps / eta;
     const double r = t_p > 0 ? h_p / t_p : 0.0;
@@ -90,6 +103,77 @@ int Check_Shear_Buckling(double h_p, double t_p, double f_y, double E, FILE* str
         OLI_printf(stream, "\n");
     }
     return ok ? 0 : 1;
+}
+
+// A plate of a profile as its shear buckling sees it: the depth between the
+// plates that hold its edges (an outstand: its width) and its thickness.
+struct Shear_Plate {
+    double h, t;
+    double Slenderness() const { return t > 0 ? h / t : 0.0; }
+};
+
+// The more slender of two plates that carry the same shear force.
+Shear_Plate Slender(Shear_Plate a, Shear_Plate b) { return b.Slenderness() > a.Slenderness() ? b : a; }
+
+// The plate that carries V_z (the webs) and the one that carries V_y (the
+// flanges, the walls along y) of a profile; depth 0 where the family has
+// none: a round bar and a circular tube have no plates, the trapezoidal and
+// unknown types none known here. A bottom flange without dimensions of its
+// own (channels, zeds, tubes) is as the top one.
+void Shear_Plates(const Stahlprofil* p, Shear_Plate* z, Shear_Plate* y) {
+    *z = *y = Shear_Plate{0.0, 0.0};
+    const double t_fu = p->t_fu > 0 ? p->t_fu : p->t_fo;
+    const double b_fu = p->b_fu > 0 ? p->b_fu : p->b_fo;
+    const int type = p->type;
+    if (Is_Profile_Type_In(PROFILTYP_MASK_I, type) ||
+        Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z})) {
+        *z = {p->h - p->t_fo - t_fu, p->t_w};
+        *y = Slender({p->b_fo, p->t_fo}, {b_fu, t_fu});
+    } else if (type == PROFILTYP_T || type == PROFILTYP_HALB_I) {
+        *z = {p->h - p->t_fo, p->t_w};
+        *y = {p->b_fo, p->t_fo};
+    } else if (type == PROFILTYP_L) {
+        *z = {p->h - p->t_fo, p->t_w};
+        *y = {p->b_fo - p->t_w, p->t_fo};
+    } else if (type == PROFILTYP_RECHTECK) {
+        *z = {p->h - p->t_fo - t_fu, p->t_w};
+        *y = Slender({p->b_fo - 2 * p->t_w, p->t_fo}, {b_fu - 2 * p->t_w, t_fu});
+    } else if (type == PROFILTYP_KASTEN) {
+        // the flanges between the webs, beyond which they stand out by b_ue
+        *z = {p->h - p->t_fo - t_fu, p->t_w};
+        *y = Slender({p->b_fo - 2 * (p->b_ueo + p->t_w), p->t_fo}, {b_fu - 2 * (p->b_ueu + p->t_w), t_fu});
+    } else if (type == PROFILTYP_FLACH) {
+        *z = {p->h, p->t_w};
+        *y = {p->t_w, p->h};
+    }
+}
+
+}  // namespace
+
+int Check_Shear_Buckling(double h_p, double t_p, double f_y, double E, FILE* stream, int level) {
+    return Shear_Buckling_Line(h_p, t_p, f_y, E, Shear_Buckling_Eta(f_y), stream, level);
+}
+
+int Check_Profile_Shear_Buckling(const Stahlprofil* p, double V_y, double V_z, FILE* stream, int level, int all) {
+    if (!p || p->kind == STAHLPROFIL_KIND_FOREIGN) return 0;
+    Shear_Plate plates[2];
+    Shear_Plates(p, &plates[0], &plates[1]);
+    const bool carries[2] = {V_z != 0.0, V_y != 0.0};
+    // eta by the grade's nominal strength, which the lower one of a thick
+    // product must not bring to 460 N/mm² or below
+    const int grade = Get_Profile_Material_Handle(&p->material);
+    const double nominal = grade >= 0 ? Get_Stahlguete_fy(static_cast<unsigned>(grade), 0.0) : 0.0;
+    const double f_y = p->material.f_y, E = p->material.E;
+    const double eta = Shear_Buckling_Eta(std::max(nominal, f_y));
+    int need = 0;
+    for (int i = 0; i < 2; ++i) {
+        const Shear_Plate& s = plates[i];
+        if (!carries[i] || !(s.h > 0.0) || !(s.t > 0.0)) continue;
+        const int more = Shear_Buckling_Line(s.h, s.t, f_y, E, eta, nullptr, level);
+        if (stream && (more || all)) Shear_Buckling_Line(s.h, s.t, f_y, E, eta, stream, level);
+        need |= more;
+    }
+    return need;
 }
 
 int Check_Ct_Part_Compression(int kind, double c, double t, double f_y, double N, double gamma_M0, FILE* stream,

@@ -9,6 +9,7 @@
 #include "memberchecks/ct_check.h"
 #include "memberchecks/plate_buckling.h"
 #include "memberchecks/section_class.h"
+#include "memberchecks/xs_resistance.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 
@@ -180,16 +181,16 @@ void Print_Plastic_Heading(const Plastic_Check& c) {
     OLI_printf(file, "\n");
 }
 
-// An I's plates against local and shear buckling, which the plastic check
-// does not cover: 1 when one of them needs a check it cannot make.
-int Needs_Buckling_Check(const Plastic_Check& c, double gamma_M0, double E) {
+// An I's plates against local buckling and the plates that carry shear
+// against shear buckling, which the plastic check does not cover: 1 when one
+// of them needs a check it cannot make.
+int Needs_Buckling_Check(const Plastic_Check& c, double gamma_M0) {
     const Stahlprofil* p = c.p;
     const Plastic_Forces& f = c.f;
     int need = 0;
-    if (std::fabs(f.N) > 10 || std::fabs(f.M_y) > 10 || std::fabs(f.M_z) > 10)
+    if (c.shape == SHAPE_I && (std::fabs(f.N) > 10 || std::fabs(f.M_y) > 10 || std::fabs(f.M_z) > 10))
         need |= Check_Plate_Buckling_Profile(p, 1, -f.N, -f.M_y, -f.M_z, gamma_M0, c.file, c.level);
-    if (std::fabs(f.V_y) > 10 || std::fabs(f.V_z) > 10)
-        need |= Check_Shear_Buckling(p->h - p->t_fo - p->t_fu, p->t_w, p->material.f_y, E, c.file, c.level);
+    need |= Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, c.file, c.level, 1);
     return need;
 }
 
@@ -519,6 +520,7 @@ bool Run_Chain_Steps(Plastic_Check& c, Chain& chain) {
 // possible (with its text).
 int Run_Plastic_Check(Plastic_Check& c, const Stahlprofil* profile, double gamma_M0, double factor2, int check,
                       bool want_ct) {
+    if (!XS_Gamma_M0_Usable(gamma_M0, c.file)) return 2;
     if (check && All_Forces_Zero(c.f)) {
         if (c.text) OLI_printf(c.file, "%sSchnittgrößen = 0: Nachweis nicht erforderlich %s\n"_cp, c.pre, Mark_Note());
         return 0;
@@ -536,7 +538,7 @@ int Run_Plastic_Check(Plastic_Check& c, const Stahlprofil* profile, double gamma
     }
     if (c.shape == SHAPE_CHS && check) Take_Tube_Resultants(c);
     if (c.text) Print_Plastic_Heading(c);
-    if (c.shape == SHAPE_I && Needs_Buckling_Check(c, gamma_M0, c.p->material.E)) {
+    if (Needs_Buckling_Check(c, gamma_M0)) {
         if (c.text) OLI_printf(c.file, "%sNachweis nicht möglich %s\n"_cp, c.pre, Mark_Alert());
         return 2;
     }

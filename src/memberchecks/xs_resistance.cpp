@@ -4,13 +4,16 @@
 #include "memberchecks/xs_resistance.h"
 
 #include <cmath>
+#include <string>
 
 #include "base/cp850.h"
 #include "base/invariant.h"
 #include "codes/material.h"
+#include "codes/nad_file.h"
 #include "codes/stguete.h"
 #include "memberchecks/ct_check.h"
 #include "memberchecks/member_invariants.h"
+#include "memberchecks/plate_buckling.h"
 #include "memberchecks/section_class.h"
 #include "memberchecks/xs_check_by_class.h"
 #include "printlist/oli_para.h"
@@ -60,6 +63,15 @@ void Shear_Centre_Note(FILE* file, int level, const Stahlprofil* p, const XS_Che
                "%sDie Querkräfte werden im Schubmittelpunkt angesetzt (y╬\\M╬r = %.1lf mm,  z╬\\M╬r = %.1lf mm); "
                "die Torsion aus ihrem Abstand zum Schwerpunkt muss in M╬\\x,Ed╬r enthalten sein %s\n"_cp,
                Check_Line_Prefix, p->y_M, p->z_M, Mark_Note());
+}
+
+// A factor as the refusal shows it: two decimals while that is short, a
+// huge one in exponent form, a non-number in words.
+std::string Factor_Text(double gamma) {
+    if (!std::isfinite(gamma)) return "keine Zahl";
+    char text[32];
+    std::snprintf(text, sizeof text, std::fabs(gamma) < 1e9 ? "%.2lf" : "%.2e", gamma);
+    return text;
 }
 
 unsigned Refuse(FILE* file, int level, const char* format) {
@@ -227,6 +239,15 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
 
 }  // namespace
 
+int XS_Gamma_M0_Usable(double gamma_M0, FILE* file) {
+    if (NAD_Factor_Usable(gamma_M0)) return 1;
+    if (file)
+        OLI_printf(file, "%sTeilsicherheitsbeiwert └╬\\M0╬r = %s ungültig (nicht zwischen %.1lf und %.0lf)  ê  "
+                         "Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, Factor_Text(gamma_M0).c_str(), NAD_FACTOR_MIN, NAD_FACTOR_MAX, Mark_Alert());
+    return 0;
+}
+
 XS_Class_Check_Road Set_XS_Class_Check_Road(XS_Class_Check_Road road) {
     XS_Class_Check_Road previous = class_road;
     class_road = road;
@@ -239,6 +260,9 @@ namespace {
 unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* const outs[XS_OUTPUTS], FILE* file,
                        int level) {
     WELD_CHECK_AT_EXIT(Check_Member_Check_Invariants());
+    // A factor of 0 or below, or none at all, divided the strength into a
+    // utilisation of 0 that read as a pass.
+    if (!XS_Gamma_M0_Usable(in.gamma_M0, file)) return 0;
     const XS_Check_Forces& given = in.forces;
     XS_Check_Forces f;
     f.N = Zero_Below(given.N, 0.01);
@@ -274,6 +298,14 @@ unsigned XS_Resistance(const Stahlprofil* p, const XS_Check_Input& in, double* c
     if (type == PROFILTYP_ROHR || bar) {
         if (std::fabs(f.T_w) > 0.0001 || std::fabs(f.B) > 0.000001) Warping_Note(file, level, type);
         f.T_w = f.B = 0.0;
+    }
+    // A plate in shear beyond the shear-buckling limit (EN 1993-1-5 5.1)
+    // buckles before the stresses reach their strength: neither the elastic
+    // nor the plastic check proves it. Its line says that the more exact
+    // verification is needed.
+    if (Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, nullptr, level, 0)) {
+        Check_Profile_Shear_Buckling(p, f.V_y, f.V_z, file, level, 0);
+        return XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING;
     }
     if (bar) {
         // Flat and round bars have only the elastic check. Asked for a

@@ -20,7 +20,16 @@ enum : unsigned {
     // Beside XS_CHECK_NOT_VERIFIABLE: the section is class 4, which the
     // check does not cover; nothing failed.
     XS_CHECK_CLASS_4 = XS_CLASS_4_NOT_COVERED,
+    // Beside XS_CHECK_NOT_VERIFIABLE, without XS_CHECK_DONE: a plate that
+    // carries shear lies beyond the shear-buckling limit, whose verification
+    // the check does not make.
+    XS_CHECK_SHEAR_BUCKLING = 0x20000000u,
 };
+
+// 1 when gamma_M0 is a factor the check can divide by (as an annex may hold
+// it); else 0 after the line that refuses the check, with a file at any
+// level.
+int XS_Gamma_M0_Usable(double gamma_M0, FILE* file);
 
 // The six forces of a load case, in kN and kNm, as the check's eight: M_x
 // is the St. Venant torsion; no warping torsion, no bimoment.
@@ -54,6 +63,10 @@ struct XS_Check_Input {
     XS_Check_Forces forces;
 };
 
+// A partial factor that is no usable factor refuses the check (result 0). A
+// plate that carries shear beyond its shear-buckling limit makes the section
+// one the check cannot verify, in every mode: its line, and
+// XS_CHECK_NOT_VERIFIABLE | XS_CHECK_SHEAR_BUCKLING.
 // Flat and round bars have only their elastic check: in modes 1 and above
 // they get it after the note that the section cannot be verified
 // plastically, with XS_CHECK_PLASTIC_LIMIT set as for a section whose

@@ -13,6 +13,7 @@
 #include "codes/blech.h"
 #include "codes/material.h"
 #include "codes/sicherheit.h"
+#include "memberchecks/plate_buckling.h"
 #include "memberchecks/xs_resistance.h"
 #include "platform/oli_layout.h"
 #include "printlist/oli_para.h"
@@ -164,7 +165,10 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
         return result;
     };
     const Schnittkraefte F = Forces(r);
-    if (!Schnittkraefte_Exceed(F, 0.001)) return finish(section);
+    if (!Schnittkraefte_Exceed(F, 0.001)) {
+        r->U_sigma = 0.0;  // nothing to carry
+        return finish(section);
+    }
     double gamma[9] = {};
     Get_NAD_Safety_Factors(0, gamma);
     const bool with_file = detail && f;
@@ -176,22 +180,29 @@ int Print_Querschnittstragfaehigkeit(int detail, FILE* f, GeschweissterAnschluss
     in.forces = XS_Check_Forces_Of(F);
     XS_Check_Result out;
     const unsigned flags = Check_XS_Resistance(&p, &in, &out, with_file ? f : nullptr, level);
+    // A check without a result, or of a section it cannot verify (a class 4
+    // one, a web that buckles in shear), leaves the record no utilisation:
+    // -1, never the 0 of a pass or the value of an earlier call.
+    const bool verified = (flags & XS_CHECK_DONE) && !(flags & XS_CHECK_NOT_VERIFIABLE);
+    r->U_sigma = verified ? Round_Utilisation(out.U_sigma) : -1.0;
     if (!(flags & XS_CHECK_DONE)) {
-        if (with_file)
-            OLI_printf(f,
-                       (flags & XS_CHECK_GRADE_MISMATCH) ? "Für diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
-                                                         : "Der Nachweis kann nicht geführt werden %s\n"_cp,
-                       Mark_Alert());
+        if (!f) return finish(static_cast<int>(flags));
+        // The summary names the reason the check gave in its text.
+        if (!with_file) {
+            XS_Gamma_M0_Usable(in.gamma_M0, f);
+            if (flags & XS_CHECK_SHEAR_BUCKLING) {
+                const XS_Check_Forces& v = in.forces;
+                Check_Profile_Shear_Buckling(&p, std::fabs(v.V_y) < 0.01 ? 0.0 : v.V_y,
+                                             std::fabs(v.V_z) < 0.01 ? 0.0 : v.V_z, f, 0, 0);
+            }
+        }
+        OLI_printf(f,
+                   (flags & XS_CHECK_GRADE_MISMATCH) ? "Für diese Stahlgüte kann der Nachweis nicht geführt werden %s\n"_cp
+                                                     : "Der Nachweis kann nicht geführt werden %s\n"_cp,
+                   Mark_Alert());
         return finish(static_cast<int>(flags));
     }
-    double U_sigma = out.U_sigma, U_ct = out.U_ct;
-    // A section the check cannot verify (a class 4 one among them) has no
-    // stress utilisation: the gross section's U would read as a proof.
-    const bool verified = !(flags & XS_CHECK_NOT_VERIFIABLE);
-    if (verified) {
-        U_sigma = Round_Utilisation(U_sigma);
-        r->U_sigma = U_sigma;
-    }
+    const double U_sigma = r->U_sigma, U_ct = out.U_ct;
     if (!detail && f && (U_sigma > 0.001 || U_ct > 0.001 || !verified)) {
         const double tab = 12.0;
         OLI_Set_Tabs(2, nullptr, &tab, 1);

@@ -248,6 +248,11 @@ void Wc_Build_Line_Section(WeldCheckWork* w);
 // Whether the lines close a ring, and its torsion modulus; the centroid
 // transfer, 1 when nothing can carry a force.
 void Wc_Torsion_Modulus(WeldCheckWork* w);
+// Whether the welds as laid out close a loop (weld_force_distribution.cpp):
+// all round the profile, or on every face of a flat bar or a rectangular
+// tube with each weld meeting the welds of the faces beside it end to end;
+// and every position of the layout has its line.
+bool Wc_Welds_Close_Loop(const WeldCheckWork* w);
 int Wc_Section_Values(WeldCheckWork* w);
 void Wc_Print_Section_Values(WeldCheckWork* w);
 

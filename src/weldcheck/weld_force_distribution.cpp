@@ -21,6 +21,7 @@
 // rigid plate turning about their centroid, with the polar moment of their
 // throat areas: the welds' stresses give back every force and moment. A
 // torsion neither can carry refuses the check.
+#include <algorithm>
 #include <cmath>
 
 #include "base/cp850.h"
@@ -91,6 +92,42 @@ void Wc_Decide_Symmetry(WeldCheckWork* w) {
     if (!w->symmetric) return;
     w->symmetric = Lines_Mirror(w);
     if (w->symmetric) w->Mz = w->Vy = w->Mx = 0.0;
+}
+
+bool Wc_Welds_Close_Loop(const WeldCheckWork* w) {
+    const SchweissnahtNachweis* r = w->r;
+    if (w->n_lines == 0 || w->n_lines != w->n_positions) return false;
+    // An all-round weld follows the outline round every corner.
+    if (r->all_round) return true;
+    if (w->type != PROFILTYP_FLACH && w->type != PROFILTYP_RECHTECK) return false;
+    // Single welds on the faces close the loop only where each runs to the
+    // corners and meets the next there: at a sharp corner, over the whole
+    // face. A rolled tube's welds stop at its rounded corners, a weld typed
+    // shorter than its face stops short of them; the group is open there.
+    // The weld as laid runs its length before the end craters are deducted,
+    // about the line's centre.
+    const double kMeet = 0.1;  // mm, the length below which a typed length counts as none
+    struct End {
+        double y, z;
+        int k;
+    } ends[2 * WELD_CHECK_WELDS];
+    int n = 0;
+    for (int k = 0; k < WELD_CHECK_WELDS; ++k) {
+        const WeldCheckLine& L = w->line[k];
+        if (L.dir != WC_ALONG_Y && L.dir != WC_ALONG_Z) continue;
+        const double half = std::max(w->detail_test[k].base_len, L.l) / 2.0;
+        const double dy = L.dir == WC_ALONG_Y ? half : 0.0, dz = L.dir == WC_ALONG_Z ? half : 0.0;
+        ends[n++] = {L.y_c - dy, L.z_c - dz, k};
+        ends[n++] = {L.y_c + dy, L.z_c + dz, k};
+    }
+    for (int i = 0; i < n; ++i) {
+        bool met = false;
+        for (int j = 0; j < n && !met; ++j)
+            met = ends[j].k != ends[i].k && std::fabs(ends[j].y - ends[i].y) <= kMeet &&
+                  std::fabs(ends[j].z - ends[i].z) <= kMeet;
+        if (!met) return false;
+    }
+    return true;
 }
 
 // Polar moment of the throat areas about the weld centroid, from the sums

@@ -528,11 +528,7 @@ void Wc_Torsion_Modulus(WeldCheckWork* w) {
     w->Omega = 0.0;
     if (type == PROFILTYP_RUND || type == PROFILTYP_ROHR) return;  // its modulus is set with the ring
     w->W_wt = 0.0;
-    // The welds close a loop only where they go all round the profile or
-    // cover every face of a flat bar or a rectangular tube, and every
-    // position of that layout has its line.
-    const bool loop = r->all_round || type == PROFILTYP_FLACH || type == PROFILTYP_RECHTECK;
-    if (!loop || w->n_lines == 0 || w->n_lines != w->n_positions || w->A_w <= 0.001) return;
+    if (!Wc_Welds_Close_Loop(w) || w->A_w <= 0.001) return;
     // Bredt: a constant shear flow q circulates with the torsion (towards -y
     // on a face whose outside is +z). Along the lines it has the moment
     // Omega_lines q about the weld centroid, Omega_lines twice the area they

@@ -783,3 +783,50 @@ TEST(CtCheck, ElasticAlphaOfRolledIUnderMy) {
     EXPECT_NEAR(s_top, 1e8 * (150 - 5.35) / I.I_y, 1e-9);
     EXPECT_NEAR(s_web, 1e8 * (150 - 10.7 - 15) / I.I_y, 1e-9);
 }
+
+// A partial factor the check cannot divide by (outside 0.5 .. 3, as an
+// annex holds it, or no number) refuses the check: before, gamma_M0 = 0
+// gave U = 0 and "ok". Flat bar 100 x 10, S235, N = 200 kN: sigma = 200
+// N/mm², U = 200 gamma_M0/235 (0.851 at 1.0).
+TEST(XsResistance, UnusablePartialFactorIsRefused) {
+    const Stahlprofil flat = Flat(100, 10, 235);
+    // named first and joined in steps, as clang 14 needs
+    const char* const factor = "Teilsicherheitsbeiwert └╬\\M0╬r = "_cp;
+    const char* const invalid = " ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp;
+    const struct {
+        double gamma;
+        const char* shown;  // null: accepted
+    } cases[] = {{0.0, "0.00"},  {-1.0, "-1.00"}, {std::nan(""), "keine Zahl"}, {0.49, "0.49"},
+                 {3.01, "3.01"}, {1e300, "1.00e+300"}, {0.5, nullptr}, {1.0, nullptr}, {3.0, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gamma);
+        XS_Check_Input in{c.gamma, {0, 0}, 1, 0, {200, 0, 0, 0, 0, 0, 0, 0}};
+        XS_Check_Result r;
+        ListCapture list;
+        const unsigned bits = Check_XS_Resistance(&flat, &in, &r, list.f(), 0);
+        const std::string text = Text(list);
+        if (!c.shown) {
+            EXPECT_EQ(bits, XS_CHECK_DONE);
+            EXPECT_NEAR(r.U_sigma, 200 * c.gamma / 235, 5e-4);
+            continue;
+        }
+        EXPECT_EQ(bits, 0u);
+        EXPECT_EQ(r.U_sigma, 0.0);
+        EXPECT_EQ(r.U_total, 0.0);
+        std::string para = "\n#SHOWPARA\n0x0\n4\n-1\n ";
+        para += factor;
+        para += c.shown;
+        para += invalid;
+        para += Mark_Alert();
+        para += "\n#END_OF_TEXT\n0x0\n-1\n";
+        EXPECT_EQ(text, para);
+        // the plastic library check alike
+        double u = -9;
+        ListCapture plastic;
+        EXPECT_EQ(Calc_XS_Plastic_Check(&flat, c.gamma, 0, 1, 200e3, 0, 0, 0, 0, 0, 0, 0, &u, nullptr, nullptr,
+                                        plastic.f(), 1),
+                  2);
+        EXPECT_EQ(u, 0.0);
+        EXPECT_EQ(Text(plastic), para);
+    }
+}

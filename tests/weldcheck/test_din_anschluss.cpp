@@ -12,6 +12,7 @@
 #include <string>
 
 #include "base/cp850.h"
+#include "codes/nad.h"
 #include "printlist/verdict.h"
 #include "profiles/geschweisster_anschluss.h"
 #include "profiles/kehlnaht_geometry.h"
@@ -763,5 +764,59 @@ TEST(DinAnschluss, EurocodeCrossSectionBlock) {
               std::string::npos) << text;
     EXPECT_NE(text.find("Ausnutzungen: ╬tU╬\\c/t╬r = 1.318  >  1  "_cp), std::string::npos) << text;
     EXPECT_EQ(text.find("U╬\\╠"_cp), std::string::npos) << text;
-    EXPECT_EQ(r.U_sigma, 0.0);
+    EXPECT_EQ(r.U_sigma, -1.0);  // no result
+}
+
+// The block's summary names why the check gave no result, and the record
+// keeps no utilisation (-1): an annex gamma_M0 of 0 on the flat bar 100 x 10
+// under N = 300 kN (before: U 0 "ok", true 300/235 = 1.277); the welded I
+// 1000 x 300, web 8, flanges 20, S355 under V_z = 1000 kN, whose web
+// 960/8 = 120.00 lies beyond 72 (235/355)^0.5/1.2 = 48.82.
+TEST(DinAnschluss, EurocodeCrossSectionBlockWithoutResult) {
+    // The texts named first and the lines joined in steps, as clang 14 needs.
+    const char* const cannot = "Der Nachweis kann nicht geführt werden "_cp;
+    const char* const factor =
+        "Teilsicherheitsbeiwert └╬\\M0╬r = 0.00 ungültig (nicht zwischen 0.5 und 3)  ê  Nachweis nicht möglich "_cp;
+    const char* const ratio = "Schubbeulen: h╬\\p╬r/t╬\\p╬r = 120.00 "_cp;
+    const char* const greater = "╬H>╬r"_cp;
+    const char* const limit = " 72╬/.╬r¥/┴ = 48.82  ê  genauer Nachweis erforderlich "_cp;
+    auto refusal = [&](std::string line) {
+        line += Mark_Alert();
+        line += "\n ";
+        line += cannot;
+        line += Mark_Alert();
+        line += "\n";
+        return line;
+    };
+    auto block = [](GeschweissterAnschluss* r) {
+        FILE* f = std::tmpfile();
+        Print_Querschnittstragfaehigkeit(0, f, r, 0);
+        std::string text = testutil::Stream_Text(f);
+        std::fclose(f);
+        return text;
+    };
+    GeschweissterAnschluss flat = Connection(ANSCHLUSS_FLAT, 100, 10, 10, 10);
+    flat.load[ANSCHLUSS_N] = 300.0;
+    NAD_EC3_Block* annex = Get_NAD_EC3();
+    ASSERT_NE(annex, nullptr);
+    const double kept = annex->ec3_1.gamma_M0;
+    annex->ec3_1.gamma_M0 = 0.0;
+    std::string text = block(&flat);
+    annex->ec3_1.gamma_M0 = kept;
+    EXPECT_NE(text.find(refusal(factor)), std::string::npos) << text;
+    EXPECT_EQ(flat.U_sigma, -1.0);
+    EXPECT_EQ(block(&flat).find("Teilsicherheitsbeiwert"), std::string::npos);
+    EXPECT_NEAR(flat.U_sigma, 1.277, 5e-4);
+
+    GeschweissterAnschluss welded = Connection(ANSCHLUSS_I, 1000, 300, 20, 8);
+    welded.grades.grade = kS355;
+    welded.load[ANSCHLUSS_V_Z] = 1000.0;
+    text = block(&welded);
+    std::string line = ratio;
+    line += Color_Red_Begin();
+    line += greater;
+    line += Color_End();
+    line += limit;
+    EXPECT_NE(text.find(refusal(line)), std::string::npos) << text;
+    EXPECT_EQ(welded.U_sigma, -1.0);
 }

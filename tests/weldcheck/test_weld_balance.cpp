@@ -353,3 +353,64 @@ TEST(WeldCheckBalance, ChannelRingInnerWebCarriesItsFace) {
 }
 
 }  // namespace
+
+// A ring only where the welds close a loop. A tube 200 x 100 x 8 with
+// single welds a = 4 (no craters deducted) on its four faces, M_x = 2 kNm,
+// simplified method against f_vw,d = 207.85 N/mm²:
+//  - rolled, corner radius 12: the welds stop 12 short of every corner (76
+//    and 176 mm long), the group is open and turns about its centroid with
+//    I_p = 2 (4 76^3/12 + 304 100^2) + 2 (4 176^3/12 + 704 50^2) =
+//    13 527 168 mm⁴; at the ends of the short welds (38, 100) tau = 2e6
+//    106.995 / I_p = 15.82 N/mm², U = 0.07610 (as a closed tube it gave 4 %
+//    less);
+//  - welded, sharp corners: the welds meet at the corners and close the
+//    loop, tau = M_x / (2 A_m a) = 2e6 / (2 200 100 4) = 12.5, U = 0.06014;
+//  - welded, the side welds typed 150 long: open again, I_p = 2 (4 100^3/12
+//    + 400 100^2) + 2 (4 150^3/12 + 600 50^2) = 13 916 667 mm⁴, at the
+//    corner (50, 100) tau = 2e6 111.80 / I_p = 16.07, U = 0.07731;
+//  - rolled and welded all round: a ring.
+TEST(WeldCheckBalance, RingOnlyWhereTheWeldsCloseALoop) {
+    const double f_vw = 360 / (std::sqrt(3.0) * 0.8 * 1.25);
+    const struct Case {
+        const char* name;
+        bool rolled, all_round;
+        double side;  // typed length of the side welds, 0: the face
+        bool ring;
+        double tau;  // 0: not read
+    } cases[] = {
+        {"rolled, four faces", true, false, 0, false, 2e6 * std::hypot(38.0, 100.0) / 13527168.0},
+        {"welded, four faces", false, false, 0, true, 12.5},
+        {"welded, short side welds", false, false, 150, false, 2e6 * std::hypot(50.0, 100.0) / 13916666.667},
+        {"rolled, all round", true, true, 0, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Group g{"", PROFILTYP_RECHTECK, 200, 8, 100, 8, {}, 4, false, c.ring};
+        Group faces = g;
+        if (!c.all_round) faces.slots = {0, 1, 2, 3};
+        SchweissnahtNachweis r = Group_Record(faces, 0, {0, 0, 0, 0, 0, 2});
+        r.profile.rolled = c.rolled ? 1 : 0;
+        r.profile.r_1 = c.rolled ? 12 : 0;
+        ASSERT_EQ(Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr), 0);
+        r.deduct_craters = 0;
+        r.method = 0;
+        r.l[1] = r.l[2] = c.side;
+        ListCapture l;
+        ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 0, 1), 0);
+        const std::string report = l.Take();
+        EXPECT_EQ(report.find("Kein geschlossener Nahtring") == std::string::npos, c.ring) << report;
+        EXPECT_EQ(report.find("W╬\\w,t╬r = "_cp) != std::string::npos, c.ring);
+        if (c.tau > 0) {
+            EXPECT_NEAR(r.U_w, c.tau / f_vw, 0.0001);
+        }
+    }
+    // The polar moment as the list shows it.
+    SchweissnahtNachweis r = Group_Record({"", PROFILTYP_RECHTECK, 200, 8, 100, 8, {0, 1, 2, 3}, 4, false, false}, 0,
+                                          {0, 0, 0, 0, 0, 2});
+    r.profile.rolled = 1, r.profile.r_1 = 12;
+    ASSERT_EQ(Calc_Profile_Cross_Section(&r.profile, nullptr, 0, nullptr), 0);
+    r.deduct_craters = 0;
+    ListCapture l;
+    ASSERT_EQ(Calc_Weld_Check(&r, l.f(), 2, 1, 0, 1), 0);
+    EXPECT_NE(l.Take().find("I╬\\w,p╬r = 1352.72 cm╬/4╬r"_cp), std::string::npos);
+}
