@@ -402,6 +402,34 @@ TEST(DinBatch, ISectionAllRoundByHand) {
     EXPECT_NE(list.find(kWeldMaximum + place), std::string::npos) << place;
 }
 
+// An I section typed in as rolled with root radii r = 15 mm (h 190, b 200,
+// t_f 10, t_w 6.5 mm): the DIN check takes it as its plates alone, a
+// thin-walled model without radii, so its row shows r = 0 and
+// A = 2 b t_f + (h - 2 t_f) t_w = 40 + 11.05 = 51.05 cm² (the catalogue's
+// HE 200 A with its radii: 53.8 cm²); the line under the row says which
+// model that is and why the protocol's radius is not in it. Typed in
+// without radii, or welded, there is nothing to say.
+TEST(DinBatch, TypedRolledSectionSaysItsModel) {
+    const double F[6] = {100, 20, 0, 0, 0, 0};
+    const std::string note =
+        "   (r = 0: Querschnittswerte des d\x81nnwandigen Blechmodells; der Ausrundungsradius r = 15.0 mm\n"
+        "   der Eingabe bleibt unber\x81" "cksichtigt, auf der sicheren Seite)\n";
+    for (double radius : {15.0, 0.0}) {
+        Desktop d;
+        const std::string list = Run_Connection(
+            d,
+            [radius](Stahlprofil* p) {
+                Typed(p, PROFILTYP_I, 190.0, 6.5);
+                p->b_fo = p->b_fu = 200.0, p->t_fo = p->t_fu = 10.0;
+                p->rolled = radius > 0.0, p->r_1 = radius;
+            },
+            4.0, F);
+        EXPECT_EQ(list.find("s =   6.5 mm      r =   0.0 mm\n" + note) != std::string::npos, radius > 0.0) << radius;
+        EXPECT_EQ(list.find("gewalztes Profil, Ausrundungsradius r = 15.0 mm") != std::string::npos, radius > 0.0);
+        EXPECT_NEAR(Value_After(list, "\n   A = "), 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65, 0.051) << radius;
+    }
+}
+
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
 // checked by hand: HAND_CHECK.md). A file of the user's named "file" in
