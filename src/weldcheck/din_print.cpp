@@ -34,8 +34,9 @@ double U1(double x) { return Unsigned_Zero(x, 1); }
 double U2(double x) { return Unsigned_Zero(x, 2); }
 
 // One utilisation (the text before it formatted with a, b) in its "<" form
-// (at most 1), within the list's tolerance with the verdict every line of
-// the list gives it, or in its ">" form with the failure marker, which is
+// (at most 1), just above 1 where the rule counts it as 1 (as the case's
+// result does) or within the list's tolerance with the verdict every line
+// of the list gives it, or in its ">" form with the failure marker, which is
 // counted; then the line's end when `ends` is set. *wider holds the
 // characters a marker added before it: the blanks that lead the text before
 // it give way to them, so that the ratios of a line keep their columns; it
@@ -46,8 +47,8 @@ void Ratio(FILE* f, const char* head, const char* a, const char* b, double u, bo
     *wider = 0;
     if (Utilisation_Ok(u)) {
         Safe_Fprintf(f, "  <  1╬r"_cp);
-    } else if (Utilisation_Passes(u)) {
-        const char* verdict = Utilisation_Verdict(u);
+    } else if (Utilisation_Counted_As_One(u) || Utilisation_Passes(u)) {
+        const char* verdict = Utilisation_Verdict_Computed(u);
         Safe_Fprintf(f, "%s╬r"_cp, verdict);
         *wider = MT_String_Length(verdict) - 6;
     } else {
