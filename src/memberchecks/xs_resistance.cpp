@@ -109,6 +109,7 @@ struct Bar_Check {
     double N, M_y, M_z, V_y, V_z, T_t;
     double sigma_Rd, sigma_max, sigma_min, tau, sigma_v;
     double U, U_ct;
+    double U_computed;  // U before a value just above 1 was counted as 1
     bool class4;  // beyond the class 3 limits: the check does not cover it
 };
 
@@ -184,20 +185,22 @@ void Print_Bar_Check(const Bar_Check& b, int check, FILE* file, int level) {
         OLI_printf(file, "Vergleichsspannung: ");
         OLI_printf(file, "╠╬\\v,Rd╬r = %.1lf N/mm²\n"_cp, b.sigma_Rd);
     }
-    const double tab = 8.0, U = b.U, U_ct = b.U_ct;
+    // The utilisation as computed: one just above 1 shows the rule that
+    // counts it as 1 (b.U holds it counted).
+    const double tab = 8.0, U = b.U_computed, U_ct = b.U_ct;
     OLI_Set_Tabs(2, nullptr, &tab, 1);
     OLI_printf(file, "%s", pre);
     if (level >= 1) OLI_printf(file, "Nachweis: ╬t"_cp);
-    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %.3lf%s\n"_cp, b.sigma_v,
-               Limit_Compare_Symbol(b.sigma_v, b.sigma_Rd), b.sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "", U,
-               Utilisation_Verdict(U));
+    OLI_printf(file, "╠╬\\v╬r = %.2lf N/mm²  %s  ╠╬\\v,Rd╬r = %.2lf N/mm²  ê  U%s = %s%s\n"_cp, b.sigma_v,
+               Utilisation_Compare_Symbol(b.sigma_v, b.sigma_Rd), b.sigma_Rd, level >= 2 ? "╬\\╠v╬r"_cp : "",
+               Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
     if (U > 0.001 && U_ct > 0.001) {
         OLI_printf(file, "%s", pre);
         if (level >= 1) {
             OLI_printf(file, "Ausnutzungen: ");
             OLI_printf(file, "%s", "Tragfähigkeit "_cp);
         }
-        OLI_printf(file, "U╬\\╠╬r = %.3lf%s╬r"_cp, U, Utilisation_Verdict(U));
+        OLI_printf(file, "U╬\\╠╬r = %s%s╬r"_cp, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
         OLI_printf(file, ",  ");
         if (level >= 1) OLI_printf(file, "%s", "c/t-Verhältnis "_cp);
         OLI_printf(file, "U╬\\c/t╬r = %.3lf"_cp, U_ct);
@@ -220,7 +223,8 @@ unsigned Compact_Bar_Check(const Stahlprofil* p, double gamma_M0, const int ct_o
         Classify_Section(p, -1000.0 * f.N, -1e6 * f.M_y, -1e6 * f.M_z, gamma_M0, ct_options[0], ct_options[1],
                          nullptr, nullptr, nullptr, 3, &U_ct, file, level, "");
     }
-    b.U = Round_Utilisation(b.sigma_Rd > 0 ? b.sigma_v / b.sigma_Rd : 0.0);
+    b.U_computed = b.sigma_Rd > 0 ? b.sigma_v / b.sigma_Rd : 0.0;
+    b.U = Round_Utilisation(b.U_computed);
     b.U_ct = Round_Utilisation(U_ct);
     // the stresses are the gross section's: a bar beyond the class 3 limits
     // needs its effective section

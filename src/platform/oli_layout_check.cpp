@@ -1,5 +1,6 @@
 // The layout check of a rendered print list (oli_layout_check.h).
 #include "platform/oli_layout_check.h"
+#include "platform/oli_table_rows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -162,6 +163,43 @@ void Line_Faults(const std::vector<OliTextBox>& boxes, int pages, std::vector<st
         faults->push_back(Page(pages) + "holds a single line");
 }
 
+constexpr double kTableRowCm = 0.36;  // cm, a row of a table at its normal size
+
+}  // namespace
+
+std::vector<std::string> OLI_Table_Row_Faults(const OliDocument& doc, const std::vector<OliTextBox>& boxes) {
+    std::vector<std::string> faults;
+    // Per table: its last row set (a head row repeated on a new page comes
+    // again with a lower number), the row that starts the current group,
+    // its page and the rows the group has so far.
+    struct Group {
+        int last_line = -1;
+        std::string start;
+        int page = 0, rows = 0;
+    };
+    std::map<int, Group> tables;
+    for (const OliTextBox& t : boxes) {
+        if (t.kind != OLI_TEXT_TABLE || t.block < 0 || static_cast<size_t>(t.block) >= doc.blocks.size()) continue;
+        const OliBlock& block = doc.blocks[static_cast<size_t>(t.block)];
+        if (block.columns <= 0 || t.line < block.head_rows) continue;
+        Group& g = tables[t.block];
+        if (t.line <= g.last_line) continue;
+        g.last_line = t.line;
+        if (!g.start.empty() && Oli_Table_Row_Continues(g.start, t.text)) {
+            ++g.rows;
+            // One fault for the group, at its first row on the later page.
+            if (t.page != g.page && g.rows * kTableRowCm < (kBottom - kTop) / 3.0)
+                faults.push_back(Page(t.page) + "a table row goes on from the page before: " + t.text);
+            g.page = t.page;
+            continue;
+        }
+        g.start = t.text, g.page = t.page, g.rows = 1;
+    }
+    return faults;
+}
+
+namespace {
+
 bool Ends_With(const std::string& t, const char* e) {
     const size_t n = std::strlen(e);
     return t.size() >= n && t.compare(t.size() - n, std::string::npos, e) == 0;
@@ -210,6 +248,7 @@ std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::st
             picture_end[m.page] = std::max(picture_end[m.page], m.xy[3]);
     const double third = kTop + (kBottom - kTop) / 3.0;
     Line_Faults(b, pages, &faults);
+    for (std::string& f : OLI_Table_Row_Faults(doc, b)) faults.push_back(std::move(f));
     for (int p = 1; p <= pages; ++p) {
         if (foot[p] != (position.empty() ? 1 : 2)) faults.push_back(Page(p) + "without its foot line");
         if (last[p] && last[p]->heading && picture_end[p] <= last[p]->y)

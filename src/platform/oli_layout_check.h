@@ -48,8 +48,16 @@ int OLI_Render_Layout(const OliDocument& doc, std::vector<OliTextBox>* boxes, st
 //  - a text line whose rows stand on two pages though they would fill less
 //    than a third of one (a label on one page, its values on the next);
 //  - a last page (of more than one) that holds a single line of one row;
+//  - a table row split by a page: a row that goes on with the row above it
+//    (oli_table_rows.h) on a page after that row, though the rows together
+//    would fill less than a third of one;
 //  - a page without its foot line: "Seite n von m" and, when `position` is
 //    not empty, the position's entry.
 std::vector<std::string> OLI_Layout_Faults(const OliDocument& doc, const std::string& position);
+
+// The split table rows among the texts set of the document's tables with
+// columns (one fault each, as above), in the order the renderer set them:
+// the part of the check that the tests also give texts of their own.
+std::vector<std::string> OLI_Table_Row_Faults(const OliDocument& doc, const std::vector<OliTextBox>& boxes);
 
 #endif

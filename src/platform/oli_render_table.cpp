@@ -3,7 +3,8 @@
 // A table wider than its room, or set beside text that stands below its
 // top, is set smaller; one that runs over a page repeats its head rows,
 // and a head or a row that heads others never stands alone at a page's
-// foot.
+// foot; a row whose cell runs on in rows of its own stands whole on one
+// page.
 
 #include <algorithm>
 
@@ -11,6 +12,7 @@
 #include "platform/oli_render_calls.h"
 #include "platform/oli_render_internal.h"
 #include "platform/oli_symbols_internal.h"
+#include "platform/oli_table_rows.h"
 
 namespace oli_render {
 
@@ -126,6 +128,7 @@ struct Table_Rows {
     Glyph_Rows glyphs;
     std::vector<PangoLayout*> layouts;
     std::vector<bool> heads;  // the row heads the rows after it
+    std::vector<bool> continues;  // the row goes on with the row above it (oli_table_rows.h)
     int head = 0;             // the head rows, repeated on every page
     double head_h = 0;        // their height, cm
     double width = 0;         // the room the table is set in, cm
@@ -156,6 +159,16 @@ void Lay_Out_Rows(Render* r, const OliBlock& b, Table_Rows* t) {
     t->heads.assign(n, false);
     for (size_t i = n; i-- > static_cast<size_t>(t->head);)
         t->heads[i] = i + 1 < n && Heads_Rows(t->glyphs[i]) && Has_Ink(t->glyphs[i + 1]);
+    // Rows that go on with the row above them: in a table with columns, the
+    // rows of a cell that its writer ran on (a long name under its column).
+    t->continues.assign(n, false);
+    if (b.columns <= 0) return;
+    std::string start;
+    for (size_t i = static_cast<size_t>(t->head); i < n; ++i) {
+        std::string row = Oli_Glyphs_Plain(t->glyphs[i], 0, t->glyphs[i].size());
+        t->continues[i] = !start.empty() && Oli_Table_Row_Continues(start, row);
+        if (!t->continues[i]) start = std::move(row);
+    }
 }
 
 void Draw_Row(Render* r, Table_Rows* t, size_t i) {
@@ -170,14 +183,27 @@ void Draw_Row(Render* r, Table_Rows* t, size_t i) {
                          t->width * kPt, r->at.y * kPt);
 }
 
-// What must stand on the page with row i: the row, and when it is the first
-// of rows that head others, those and the first row they head.
+// Row i and the rows that go on with it: their height, and the next row
+// after them in *next.
+double Row_With_Its_Rows(const Table_Rows& t, size_t i, size_t* next) {
+    double h = Height_Cm(t.layouts[i]);
+    size_t j = i + 1;
+    for (; j < t.layouts.size() && t.continues[j]; ++j) h += Height_Cm(t.layouts[j]);
+    *next = j;
+    return h;
+}
+
+// What must stand on the page with row i: the row with the rows that go on
+// with it, and when it is the first of rows that head others, those and
+// the first row they head (each with the rows that go on with it).
 double Keep_With(const Table_Rows& t, size_t i) {
-    double keep = Height_Cm(t.layouts[i]);
+    size_t j;
+    double keep = Row_With_Its_Rows(t, i, &j);
     if (t.heads[i] && (i == 0 || !t.heads[i - 1]))
-        for (size_t j = i + 1; j < t.layouts.size(); ++j) {
-            keep += Height_Cm(t.layouts[j]);
-            if (!t.heads[j]) break;
+        while (j < t.layouts.size()) {
+            const size_t k = j;
+            keep += Row_With_Its_Rows(t, k, &j);
+            if (!t.heads[k]) break;
         }
     return keep;
 }

@@ -3,6 +3,7 @@
 // stays valid until the same function is called again.
 #include "printlist/verdict.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
@@ -131,6 +132,22 @@ int Utilisation_Ok(double u) { return Compare_To_Limit(u, 1.0) <= 0 ? 1 : 0; }
 
 double Round_Utilisation(double u) { return u > 1.0 && u < 1.001 ? 1.0 : u; }
 
+int Utilisation_Counted_As_One(double u) { return Round_Utilisation(u) == 1.0 && Compare_To_Limit(u, 1.0) > 0 ? 1 : 0; }
+
+const char* Counted_As_One_Rule_Text(void) { return "Ausnutzung über 1 und unter 1.001 zählt als 1"_cp; }
+
+const char* Utilisation_Digits(double u) {
+    static char buffer[32];
+    if (Utilisation_Counted_As_One(u)) VEK_Format_Bounded(buffer, sizeof buffer, "%.4lf", std::min(u, 1.0009));
+    else VEK_Format_Bounded(buffer, sizeof buffer, "%.3lf", u);
+    return buffer;
+}
+
+const char* Utilisation_Compare_Symbol(double value, double limit) {
+    if (limit > 0.0 && Utilisation_Counted_As_One(value / limit)) return "\xF7";
+    return Limit_Compare_Symbol(value, limit);
+}
+
 const char* Mark_Utilisation(double u) { return Utilisation_Ok(u) ? Mark_Ok() : Mark_Not_Ok(); }
 
 int Within_Verdict_Tolerance(double u, double tolerance_percent) {
@@ -183,6 +200,16 @@ const char* Utilisation_Verdict_With(double u, double tolerance_percent) {
 }
 
 const char* Utilisation_Verdict(double u) { return Utilisation_Verdict_With(u, verdict_tolerance); }
+
+const char* Utilisation_Verdict_Computed_With(double u, double tolerance_percent) {
+    if (!Utilisation_Counted_As_One(u)) return Utilisation_Verdict_With(u, tolerance_percent);
+    static char texts[2][TEXT_SIZE];
+    char* text = texts[marker_suppressed ? 1 : 0];
+    if (!text[0]) VEK_Format_Bounded(text, TEXT_SIZE, "  \xF7  1  %s╬r (< 1.001 zählt als 1)"_cp, Mark_Ok());
+    return text;
+}
+
+const char* Utilisation_Verdict_Computed(double u) { return Utilisation_Verdict_Computed_With(u, verdict_tolerance); }
 
 // A wrapped text: too long a text gives the failure marker instead.
 static const char* wrapped(char* buffer, size_t size, const char* begin, const char* pre, const char* text,

@@ -55,6 +55,22 @@ int Utilisation_Ok(double u);
 // digits of its inputs; every other value, 1.001 itself among them, as it
 // is. Every check that rounds its utilisation rounds it here. Never fails.
 double Round_Utilisation(double u);
+// 1 when Round_Utilisation counts u as 1 though it lies above it: above 1
+// (beyond LIMIT_TOLERANCE) and below 1.001; else 0 (also for a NaN). A
+// line that judges such a value says that the rule did it.
+int Utilisation_Counted_As_One(double u);
+// The rule in the words of the final verdict: "Ausnutzung über 1 und
+// unter 1.001 zählt als 1".
+const char* Counted_As_One_Rule_Text(void);
+// A utilisation as computed, with the digits its line shows: "%.3lf", and
+// where the rule counts it as 1 the four decimals that show it above 1
+// ("1.0005"; at most "1.0009": 1.001 no longer counts as 1). Static
+// buffer, valid until the next call.
+const char* Utilisation_Digits(double u);
+// The sign between a value and its limit whose ratio is a utilisation:
+// the approximately-equal byte 0xF7 where the rule counts the ratio as 1,
+// else Limit_Compare_Symbol's.
+const char* Utilisation_Compare_Symbol(double value, double limit);
 // Mark_Ok for a passing utilisation, else Mark_Not_Ok.
 const char* Mark_Utilisation(double u);
 // The final result's tolerance: 1 when the utilisation fails but lies below
@@ -77,6 +93,13 @@ int Utilisation_Passes(double u);
 // call of either.
 const char* Utilisation_Verdict(double u);
 const char* Utilisation_Verdict_With(double u, double tolerance_percent);
+// The same for a utilisation as computed, that its check counts with
+// Round_Utilisation: where the rule counts it as 1, "  ~  1  ok (< 1.001
+// zählt als 1)" (the approximately-equal byte 0xF7), so that its line never
+// puts ">" beside "ok"; else the verdict above. Only for a value its check
+// rounds: a value kept as it is gets the verdict above.
+const char* Utilisation_Verdict_Computed(double u);
+const char* Utilisation_Verdict_Computed_With(double u, double tolerance_percent);
 // A tolerance in percent, or its limit 1 + tolerance/100, with the digits
 // it has: "5", "2.5", "1.05", "1.025" (static buffer, valid until the next
 // call).

@@ -205,8 +205,8 @@ int Print_Zeichnung_und_Profil(const SchweissnahtAnschluss* conn, LastfallErgebn
     // printed none).
     if (status != 0) result->U_sigma = Ausnutzung_Fehler();
     else if (!conn->section_check) result->U_sigma = Ausnutzung{0.0, ERGEBNIS_NICHT_GEFUEHRT};
-    else result->U_sigma = Ausnutzung_Gefuehrt(Round_Utilisation(std::max({r->U_sigma, r->U_tau, r->U_v})));
-    result->U_w = Ausnutzung_Gefuehrt(Round_Utilisation(std::max({r->U_w[0], r->U_w[1], r->U_w[2]})));
+    else result->U_sigma = Ausnutzung_Gerundet(std::max({r->U_sigma, r->U_tau, r->U_v}));
+    result->U_w = Ausnutzung_Gerundet(std::max({r->U_w[0], r->U_w[1], r->U_w[2]}));
     Din_Governing_Point(r, result);
     if (status != 0) {
         result->U_w = Ausnutzung_Fehler();

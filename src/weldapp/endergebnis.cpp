@@ -25,6 +25,7 @@ bool Endergebnis_Fails(double u, double tolerance) {
 static void raise(Endergebnis_Maximum* m, const Ausnutzung& u, int load_case, const LastfallErgebnis* at = nullptr) {
     if (u.status != ERGEBNIS_GEFUEHRT || !(u.U > m->U)) return;
     *m = {u.U, load_case};
+    m->computed = Ausnutzung_Berechnet(u);
     if (!at) return;
     m->weld = at->weld, m->point = at->point, m->half = at->half;
     m->at_yz = at->at_yz, m->y = at->y, m->z = at->z;
@@ -90,11 +91,20 @@ std::string Endergebnis_Digits(double v) { return Verdict_Digits(v); }
 
 // One row of the maxima: the check, its place and its utilisation with the
 // verdict every line of the list gives it (a utilisation within the
-// tolerance against the tolerance's limit).
+// tolerance against the tolerance's limit, one just above 1 as computed
+// with the rule that counts it as 1).
+static bool counted_as_one(const Endergebnis_Maximum& m) {
+    return m.U == 1.0 && Utilisation_Counted_As_One(m.computed);
+}
+
 static void maximum_row(FILE* list, const char* check, const char* symbol, const Endergebnis_Maximum& m,
                         double tolerance) {
-    OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf%s\n"_cp, check, place(m).c_str(), symbol, m.U,
-               Utilisation_Verdict_With(m.U, tolerance));
+    if (counted_as_one(m))
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %s%s\n"_cp, check, place(m).c_str(), symbol, Utilisation_Digits(m.computed),
+                   Utilisation_Verdict_Computed_With(m.computed, tolerance));
+    else
+        OLI_printf(list, "╬t%s╬t%s╬tU╬\\%s╬r = %.3lf%s\n"_cp, check, place(m).c_str(), symbol, m.U,
+                   Utilisation_Verdict_With(m.U, tolerance));
 }
 
 // The welds by number: "Naht 4", "Nähte 1, 4", "Nähte 1 bis 12" (a run of
@@ -229,6 +239,10 @@ void Print_Endergebnis(const SchweissnahtAnschluss* conn, const Endergebnis& e, 
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Failed());
     } else if (!Utilisation_Ok(governing)) {
         OLI_printf(list, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P, Line_Proof_Ok(), Endergebnis_Digits(tol).c_str());
+    } else if (counted_as_one(e.sigma) || counted_as_one(e.w) || counted_as_one(e.ct)) {
+        // Proven where the rule counted a value just above 1 as 1: the
+        // verdict names the rule, as the row it was applied to does.
+        OLI_printf(list, "%s╬B%s╬r  (%s)\n"_cp, P, Line_Proof_Ok(), Counted_As_One_Rule_Text());
     } else {
         OLI_printf(list, "%s╬B%s\n"_cp, P, Line_Proof_Ok());
     }

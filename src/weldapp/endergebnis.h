@@ -24,6 +24,7 @@ struct Endergebnis_Maximum {
     char half = 0;  // 'a', 'b': the half of a split flange weld
     bool at_yz = false;  // the DIN check's point of the governing stress
     double y = 0.0, z = 0.0;
+    double computed = 0.0;  // U as its lines show it (Ausnutzung_Berechnet), 0 where not known
 };
 
 struct Endergebnis {

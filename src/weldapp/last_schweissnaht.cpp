@@ -15,6 +15,7 @@
 #include "platform/oli_layout.h"
 #include "printlist/ioliwrt.h"
 #include "printlist/oli_para.h"
+#include "printlist/verdict.h"
 #include "weldapp/connection_invariants.h"
 #include "weldapp/schweissnaht.h"
 #include "weldapp/tool_text.h"
@@ -27,7 +28,17 @@ Ausnutzung Ausnutzung_Gefuehrt(double U) {
     // A utilisation that is no number is no result, whatever the check
     // answered: it must never pass as "below 1".
     if (!std::isfinite(U)) return Ausnutzung_Fehler();
-    return {U, ERGEBNIS_GEFUEHRT};
+    return {U, ERGEBNIS_GEFUEHRT, U};
+}
+
+Ausnutzung Ausnutzung_Gerundet(double computed) {
+    Ausnutzung u = Ausnutzung_Gefuehrt(Round_Utilisation(computed));
+    if (u.status == ERGEBNIS_GEFUEHRT) u.computed = computed;
+    return u;
+}
+
+double Ausnutzung_Berechnet(const Ausnutzung& u) {
+    return u.U == 1.0 && Utilisation_Counted_As_One(u.computed) ? u.computed : u.U;
 }
 
 Ausnutzung Ausnutzung_Fehler(void) { return {0.0, ERGEBNIS_FEHLER}; }
@@ -280,6 +291,7 @@ static double all_round_throat(const Nahtbild& n, int k) {
 static void store_weld_result(const SchweissnahtNachweis& rec, int done, LastfallErgebnis* result) {
     const bool checked = done == 0 && rec.U_w_status == WELD_CHECK_DONE;
     result->U_w = checked ? Ausnutzung_Gefuehrt(rec.U_w) : Ausnutzung_Fehler();
+    if (checked) result->U_w.computed = Weld_Check_Computed_U(&rec);
     result->weld = 0;
     result->half = 0;
     result->at_yz = false;

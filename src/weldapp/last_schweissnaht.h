@@ -58,6 +58,9 @@ enum Ergebnis_Status {
 struct Ausnutzung {
     double U;    // 0 unless status is ERGEBNIS_GEFUEHRT
     int status;  // Ergebnis_Status
+    // U as computed, before a value just above 1 was counted as 1
+    // (Round_Utilisation); 0 where not known.
+    double computed = 0.0;
 };
 
 // The results of a case: its forces (N, Nmm, copied before its checks), the
@@ -83,6 +86,12 @@ struct LastfallErgebnis {
 // A result of the check: U with ERGEBNIS_GEFUEHRT, or ERGEBNIS_FEHLER and 0
 // for a U that is no number.
 Ausnutzung Ausnutzung_Gefuehrt(double U);
+// The same for a utilisation as computed: U as Round_Utilisation counts it,
+// the computed value kept beside it.
+Ausnutzung Ausnutzung_Gerundet(double computed);
+// The utilisation as its lines show it: U, or the value as computed where
+// the rule counted it as 1.
+double Ausnutzung_Berechnet(const Ausnutzung& u);
 // The failure of a check: ERGEBNIS_FEHLER with 0.
 Ausnutzung Ausnutzung_Fehler(void);
 // A check that does not cover the case: ERGEBNIS_NICHT_ABGEDECKT with 0.

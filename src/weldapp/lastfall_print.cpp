@@ -360,6 +360,6 @@ static void result_legend(FILE* list, const bool force_col[6], const bool u_col[
     // The band a tolerance lets pass, in the words of the verdict: the
     // largest utilisation it takes in.
     if (marks & MARK_TOLERANCE)
-        OLI_printf(list, "╬H~╬r) Ausnutzung > 1%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
+        OLI_printf(list, "╬H~╬r) Ausnutzung > 1 und%s\n"_cp, Utilisation_Verdict_With(1.0 + tolerance / 200.0, tolerance));
     if (marks & MARK_NOT_COVERED) OLI_printf(list, "╬HQK4╬r) Querschnittsklasse 4: Nachweis nicht abgedeckt\n"_cp);
 }

@@ -34,8 +34,9 @@ double U1(double x) { return Unsigned_Zero(x, 1); }
 double U2(double x) { return Unsigned_Zero(x, 2); }
 
 // One utilisation (the text before it formatted with a, b) in its "<" form
-// (at most 1), within the list's tolerance with the verdict every line of
-// the list gives it, or in its ">" form with the failure marker, which is
+// (at most 1), just above 1 where the rule counts it as 1 (as the case's
+// result does) or within the list's tolerance with the verdict every line
+// of the list gives it, or in its ">" form with the failure marker, which is
 // counted; then the line's end when `ends` is set. *wider holds the
 // characters a marker added before it: the blanks that lead the text before
 // it give way to them, so that the ratios of a line keep their columns; it
@@ -46,8 +47,8 @@ void Ratio(FILE* f, const char* head, const char* a, const char* b, double u, bo
     *wider = 0;
     if (Utilisation_Ok(u)) {
         Safe_Fprintf(f, "  <  1╬r"_cp);
-    } else if (Utilisation_Passes(u)) {
-        const char* verdict = Utilisation_Verdict(u);
+    } else if (Utilisation_Counted_As_One(u) || Utilisation_Passes(u)) {
+        const char* verdict = Utilisation_Verdict_Computed(u);
         Safe_Fprintf(f, "%s╬r"_cp, verdict);
         *wider = MT_String_Length(verdict) - 6;
     } else {
@@ -66,6 +67,19 @@ double Governing_W_y(const Anschluss_Profilwerte& p) {
     return a > 0.0 && b > 0.0 ? std::min(a, b) : std::max(a, b);
 }
 
+// Under the dimensions of a profile typed in with root radii: the DIN
+// check builds such a section from its plates alone, as a thin-walled
+// model without the radii (it has none for rolled dimensions), so its row
+// shows r = 0 where the input protocol names the radius; the line says
+// which model the values are and that the radii, left out, only make the
+// section smaller.
+void Radius_Not_In_Model(FILE* f, const GeschweissterAnschluss* r) {
+    if (r->catalogue == 1 || !(r->r > 0.05) || r->r2 > 0.05) return;
+    Safe_Fprintf(f, "   (r = 0: Querschnittswerte des dünnwandigen Blechmodells; der Ausrundungsradius r = %.1lf mm\n"_cp,
+                 r->r);
+    Safe_Fprintf(f, "   der Eingabe bleibt unberücksichtigt, auf der sicheren Seite)\n"_cp);
+}
+
 void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     const Anschluss_Profilwerte& p = r->profile_values;
     const int type = r->family;
@@ -82,6 +96,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_I:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t = %6.1lf mm        s = %5.1lf mm      r = %5.1lf mm\n",
                      h, b, t, s, rr);
+        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r    I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n"_cp, W_y, W_z);
@@ -96,6 +111,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_CHANNEL:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm       t╬r = %6.1lf mm         s╬r = %5.1lf mm       r = %5.1lf mm\n"_cp,
                      h, b, t, s, rr);
+        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r   I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r     W╬\\z╬r = %6.1lf cm╬/3\n "_cp, W_y, W_z);
@@ -103,6 +119,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_TEE:
         Safe_Fprintf(f, "   h = %6.1lf mm        b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
                      h, b, t, s, rr);
+        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r       I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         Safe_Fprintf(f, "   W╬\\y╬r = %6.1lf cm╬/3╬r      W╬\\z╬r = %6.1lf cm╬/3╬r\n ╬r"_cp, W_y, W_z);
@@ -110,6 +127,7 @@ void Profile_Part(FILE* f, const GeschweissterAnschluss* r) {
     case ANSCHLUSS_ANGLE:
         Safe_Fprintf(f, "   h = %6.1lf mm       b = %6.1lf mm         t╬r = %6.1lf mm         s╬r = %6.1lf mm      r = %6.1lf mm\n"_cp,
                      h, b, t, s, rr);
+        Radius_Not_In_Model(f, r);
         Safe_Fprintf(f, "   A = %6.1lf cm╬/2╬r      I╬\\y╬r = %8.1lf cm╬/4╬r     I╬\\z╬r = %8.1lf cm╬/4╬r     I╬\\T╬r = %6.1lf cm╬/4╬r\n"_cp,
                      p.A, p.I_y, p.I_z, p.I_T);
         break;

@@ -10,6 +10,12 @@
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
 #include "weldcheck/weldelem.h"
+#include "weldcheck/weldres.h"
+
+double Weld_Check_Computed_U(const SchweissnahtNachweis* record) {
+    if (!record) return 0.0;
+    return record->U_w == 1.0 && Utilisation_Counted_As_One(record->U_w_computed) ? record->U_w_computed : record->U_w;
+}
 
 int Init_Weld_Check_Record(SchweissnahtNachweis* r) {
     if (!r) return 0;
@@ -101,6 +107,6 @@ int Check_Single_Weld_Element(SchweissnahtNachweis* r, double a, double l, doubl
     int fault = Check_Weld_Group(&g, list, print_level, 0, nullptr) != 0;
     if (fault) r->U_w_status = WELD_CHECK_REFUSED;
     else if (r->U_w_status != WELD_CHECK_REFUSED) r->U_w_status = WELD_CHECK_DONE;
-    if (!fault && g.U_max > r->U_w) r->U_w = g.U_max;
+    if (!fault && g.U_max > r->U_w) r->U_w = g.U_max, r->U_w_computed = Weld_Group_Computed_U(&g);
     return fault;
 }

@@ -64,6 +64,9 @@ struct SchweissnahtNachweis {
     int method;               // WELD_CHECK_DIRECTIONAL, else simplified
     Schnittkraefte forces;    // N, Nmm
     double U_w;               // largest utilisation, -1 on refusal
+    // U_w as computed at its point, where a value just above 1 was counted
+    // as 1 (Round_Utilisation); read only beside a U_w of 1.
+    double U_w_computed;
     int U_w_status;           // WELD_CHECK_NOT_RUN, _DONE or _REFUSED
     double U_position[WELD_CHECK_WELDS];         // largest utilisation of each position's points
     double line_values[WELD_CHECK_LINE_VALUES];  // the governing point's (WELD_CHECK_VALUE_*; N/mm², F N/mm)
@@ -78,6 +81,9 @@ struct SchweissnahtNachweis {
 // Weld angle 90, the plate cleared, the profile initialised, every other
 // field 0. Returns 0 (also for null, which is ignored).
 int Init_Weld_Check_Record(SchweissnahtNachweis* record);
+// U_w as its lines show it: U_w, or the value as computed where the rule of
+// Round_Utilisation counted it as 1. Never fails; null gives 0.
+double Weld_Check_Computed_U(const SchweissnahtNachweis* record);
 // Checks one weld of throat a and length l (mm) under the force (the
 // simplified method: the design force per length, N/mm) with the record's
 // settings and raises U_w to its utilisation (never lowers it). 1

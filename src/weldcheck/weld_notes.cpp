@@ -87,14 +87,20 @@ static void din_text(int rule, const double* v, char* out, size_t size) {
     }
 }
 
+const char* Weld_Shorter_Than_Craters_Text(void) { return "Naht kürzer als ihre Endkrater"_cp; }
+
 const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t size) {
     if (!out || size == 0) return out;
     out[0] = '\0';
     const double* v = note.v;
     switch (rule) {
     case WELD_RULE_NOT_EFFECTIVE:
-        // The 30 mm limit when it is the one failed, else 6a.
-        if (std::fabs(v[1] - 30.0) < 1e-9)
+        // The 30 mm limit when it is the one failed, else 6a; a weld its
+        // craters take whole has no length to compare.
+        if (v[0] < 0.0)
+            VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = 0 mm (%s), statisch nicht wirksam"_cp,
+                               Weld_Shorter_Than_Craters_Text());
+        else if (std::fabs(v[1] - 30.0) < 1e-9)
             VEK_Format_Bounded(out, size, "wirksame Nahtlänge l╬\\eff╬r = %.1lf mm < 30 mm, statisch nicht wirksam"_cp,
                                v[0]);
         else

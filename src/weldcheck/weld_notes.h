@@ -68,6 +68,11 @@ void Merge_Weld_Notes(Weld_Notes* to, const Weld_Notes& from);
 // check line of the rule says it: the limit, the values, the reason.
 // Returns out; an unknown rule gives the empty text.
 const char* Weld_Note_Text(int rule, const Weld_Note& note, char* out, size_t size);
+// Why a weld whose effective length would lie below 0 (its end craters
+// longer than the weld) counts with nothing of it: "Naht kürzer als ihre
+// Endkrater". Every line that names such a weld says this instead of a
+// negative length.
+const char* Weld_Shorter_Than_Craters_Text(void);
 // The marker the rule's check line carries: "EC 3-Bedingung !!" for the
 // annex's warnings, the blue "!!" of a weld left out as too short, the red
 // "nicht ok !!" of a rule that refuses the weld, else the red "!!".

@@ -612,10 +612,29 @@ void Print_Point_Stress_Table(const Point_Check_Run& c) {
 }
 
 
-// The short report's line of one point: its stresses and utilisation.
+// A verdict in the two parts its column takes: the sign, limit and marker,
+// and the note in brackets that a tolerance or the rule that counts a value
+// as 1 adds (empty without one). The column of a utilisation has room for
+// the first part ("→ Uw = 1.234 > 1 nicht ok !!"), not for both.
+struct Verdict_Parts {
+    std::string head, note;
+};
+Verdict_Parts Split_Verdict(const char* verdict) {
+    const std::string v = verdict;
+    const std::string mark = "╬r ("_cp;
+    const size_t at = v.find(mark);
+    if (at == std::string::npos) return {v, ""};
+    return {v.substr(0, at + 2), v.substr(at + 3)};
+}
+
+// The short report's line of one point: its stresses and utilisation (as
+// computed, Weld_Group_Computed_U). A verdict with a note gives the note a
+// row of its own under the utilisation, the two kept on one page.
 void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bool first, double U) {
     FILE* f = w->f;
     const char* P = Check_Line_Prefix;
+    const Verdict_Parts verdict = Split_Verdict(U < -0.5 ? "" : Utilisation_Verdict_Computed(U));
+    if (!verdict.note.empty()) Keep_Rows(w, Point_Rows(w, k, i, kStressColumns, true) + 1, 0.0);
     Line out(f);
     if (first && !w->round) out.Add("%s%s, ", P, name);
     else if (first) out.Add("%s", P);
@@ -624,7 +643,13 @@ void Print_Point_Line(const WeldCheckWork* w, int k, const char* name, int i, bo
     if (U < -0.5)
         out.Add("╬t%snicht ok !!%s"_cp, Color_Red_Begin(), Color_End());
     else
-        out.Add("╬tê  U╬\\w╬r = %.3lf%s"_cp, U, Utilisation_Verdict(U));
+        out.Add("╬tê  U╬\\w╬r = %s%s"_cp, Utilisation_Digits(U), verdict.head.c_str());
+    if (!verdict.note.empty()) {
+        out.Add_Text("\n");
+        // The point's column, then the stress columns: the last one's stop.
+        for (int j = 0; j <= kStressColumns; ++j) out.Add_Text("╬t"_cp);
+        out.Add_Text(verdict.note.c_str());
+    }
     out.Add_Text("\n");
     out.Put();
 }
@@ -656,12 +681,13 @@ void Check_Point(Point_Check_Run& c, int k, int i, bool first, const PointStress
     g.sigma_w_Ed = sw;
     if (w->detailed) Detail_Lines(w, k, name.text, i, s, c.theta, c.directional, sp, tp, sw);
     const int ret = Check_Weld_Group(&g, w->detailed ? w->f : nullptr, w->detailed ? 2 : 0, 0, "");
-    double U = g.U_max;
-    if (ret != 0 || !std::isfinite(U)) U = -1.0;
+    double U = g.U_max, computed = Weld_Group_Computed_U(&g);
+    if (ret != 0 || !std::isfinite(U)) U = computed = -1.0;
     if (ret != 0) c.refused = true;
-    if (w->report && w->level == 1) Print_Point_Line(w, k, name.text, i, first, U);
+    if (w->report && w->level == 1) Print_Point_Line(w, k, name.text, i, first, computed);
     Raise(&r->U_position[k], U);
     if (!Raise(&r->U_w, U)) return;
+    r->U_w_computed = computed;
     c.gov.k = k;
     c.gov.i = i;
     // In the order of WELD_CHECK_VALUE_*.
@@ -813,14 +839,21 @@ void Print_Point_Result(Point_Check_Run& c) {
     const double s2 = v[WELD_CHECK_VALUE_SIGMA_2], f2 = v[WELD_CHECK_VALUE_F_2];
     const double F_Ed = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_ED]), F_Rd = Weld_kN_per_cm(v[WELD_CHECK_VALUE_F_W_RD]);
     if (f1 > 0.001) {
-        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Limit_Compare_Symbol(s1, f1), f1);
+        out.Add("╠╬\\1,w,Ed╬r = %.2lf N/mm²  %s  f╬\\1w,d╬r = %.2lf N/mm²"_cp, s1, Utilisation_Compare_Symbol(s1, f1),
+                f1);
         if (s2 > f2)
             out.Add(",\n%s ╬t╠╬\\2,w,Ed╬r = %.2lf N/mm²  %s  f╬\\2w,d╬r = %.2lf N/mm²"_cp, P, s2,
-                    Limit_Compare_Symbol(s2, f2), f2);
+                    Utilisation_Compare_Symbol(s2, f2), f2);
     } else if (v[WELD_CHECK_VALUE_F_W_RD] > WELD_PER_LENGTH_ZERO) {
-        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed, Limit_Compare_Symbol(F_Ed, F_Rd), F_Rd);
+        out.Add("F╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm"_cp, F_Ed,
+                Utilisation_Compare_Symbol(F_Ed, F_Rd), F_Rd);
     }
-    out.Add("  ê  U╬\\w╬r = %.3lf%s\n"_cp, r->U_w, Utilisation_Verdict(r->U_w));
+    // A verdict's note goes on in a row of its own under the values: never
+    // cut off inside its brackets where the row ends.
+    const double U = Weld_Check_Computed_U(r);
+    const Verdict_Parts verdict = Split_Verdict(Utilisation_Verdict_Computed(U));
+    out.Add("  ê  U╬\\w╬r = %s%s\n"_cp, Utilisation_Digits(U), verdict.head.c_str());
+    if (!verdict.note.empty()) out.Add("%s ╬t%s\n"_cp, P, verdict.note.c_str());
     out.Put();
 }
 

@@ -144,7 +144,8 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
         OLI_printf(f, "%s", P());
         if (print_level == 2) OLI_printf(f, "%s", "╬Hmaximale Ausnutzung U╬\\max╬r╬H"_cp);
         else OLI_printf(f, "%s", "maximale Ausnutzung U╬\\max╬r"_cp);
-        OLI_printf(f, " = %.3lf%s\n", g->U_max, Utilisation_Verdict(g->U_max));
+        const double U = Weld_Group_Computed_U(g);
+        OLI_printf(f, " = %s%s\n", Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
     }
     if (!Utilisation_Passes(g->U_max) || g->U_max < -0.001 || g->result_flags || not_proven) {
         OLI_Add_Para_Offset(0.3);
@@ -153,7 +154,9 @@ static void closing_block(NahtGruppe* g, FILE* f, int print_level, bool not_prov
         // Proven within the tolerance: the verdict says so, as the final
         // result does.
         OLI_Add_Para_Offset(0.3);
-        if (Utilisation_Ok(g->U_max))
+        if (Utilisation_Counted_As_One(Weld_Group_Computed_U(g)))
+            OLI_printf(f, "%s╬B%s╬r  (%s)\n"_cp, P(), Line_Proof_Ok(), Counted_As_One_Rule_Text());
+        else if (Utilisation_Ok(g->U_max))
             OLI_printf(f, "%s╬B%s\n"_cp, P(), Line_Proof_Ok());
         else
             OLI_printf(f, "%s╬B%s╬r  (%s%% Toleranz)\n"_cp, P(), Line_Proof_Ok(),

@@ -136,6 +136,9 @@ struct NahtGruppe {
     double f_vw_d;
     double A_w;            // plug welds, mm²
     double U_max;
+    // U_max as computed, before a value just above 1 was counted as 1
+    // (Round_Utilisation): its lines show it with the rule.
+    double U_max_computed;
 };
 
 // kind 0, a, e, l_w, d, l = 0, angle 90, both flags 0. Null is ignored.

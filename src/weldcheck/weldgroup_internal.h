@@ -31,7 +31,7 @@ inline void Clear_Group_Results(NahtGruppe* g) {
     g->f_1w_d = g->f_2w_d = 0.0;
     g->F_w_Ed_result = g->F_w_Rd = g->f_vw_d = 0.0;
     g->A_w = 0.0;
-    g->U_max = 0.0;
+    g->U_max = g->U_max_computed = 0.0;
 }
 
 // The weld part of a group as an element.

@@ -80,7 +80,11 @@ double Calc_Effective_Weld_Length(const NahtElement* w, FILE* f) {
     if (w->l_w <= 0.001) return 0.0;
     if (w->kind == WELD_FILLET && !w->full_length) {
         l_eff = w->l_w - 2.0 * w->a;
-        if (f)
+        // A length is never shown below 0: the craters take the whole weld.
+        if (f && l_eff < 0.0)
+            OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = 0 mm (%s)\n"_cp, P(), X(),
+                       Weld_Shorter_Than_Craters_Text());
+        else if (f)
             OLI_printf(f, "%swirksame Nahtlänge l╬\\eff╬r = l╬\\w╬r-2%sa = %.1lf mm\n"_cp, P(), X(), l_eff);
         return l_eff;
     }
@@ -101,6 +105,11 @@ int Check_Effective_Weld_Length(int kind, int full_penetration, double a, double
     // weld shorter than its end craters (l_w < 2a), which is too short.
     if (std::fabs(l_eff) < 0.001) return 0;
     if (!(kind == WELD_FILLET || (kind == WELD_BUTT && !full_penetration))) return 0;
+    if (l_eff < 0.0) {
+        // No limit to compare with: nothing of the weld counts.
+        Weld_Not_Effective_Line(f, prefix, a, l_eff);
+        return 1;
+    }
     const bool short30 = l_eff < 30.0;
     const bool short6a = l_eff < 6.0 * a;
     if (!f) return short30 || short6a;
@@ -130,7 +139,10 @@ void Weld_Not_Effective_Line(FILE* f, const char* prefix, double a, double l_eff
         return;
     }
     // The 30 mm limit is named when it fails; else the 6a limit is the one.
-    if (l_eff < 30.0)
+    // A weld its craters take whole has no length to compare with a limit.
+    if (l_eff < 0.0)
+        OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = 0 mm (%s)"_cp, P(), prefix, Weld_Shorter_Than_Craters_Text());
+    else if (l_eff < 30.0)
         OLI_printf(f, "%s%swirksame Nahtlänge l╬\\eff╬r = %.1lf mm %s 30 mm"_cp, P(), prefix, l_eff,
                    Get_Compare_Symbol((float)l_eff, 30.0f));
     else

@@ -652,15 +652,26 @@ static int result_not_finite(FILE* f, std::initializer_list<Named_Value> values)
     return 0;
 }
 
-// The utilisation as it counts (Round_Utilisation). Writes the tail of a
-// result line: "U<sub> = u" and its verdict; U_max takes the larger value.
-// U is finite (see result_not_finite).
-// Its arguments: prefix, U, Utilisation_Verdict(U).
-#define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %.3lf%s\n"
-static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double* U) {
-    *U = Round_Utilisation(*U);
-    if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, *U, Utilisation_Verdict(*U));
-    if (*U > g->U_max) g->U_max = *U;
+// U_max takes the utilisation as it counts (Round_Utilisation) when it is
+// the larger, and keeps it as computed beside it.
+static void raise_group(NahtGruppe* g, double computed) {
+    const double U = Round_Utilisation(computed);
+    if (U > g->U_max || (U == g->U_max && computed > g->U_max_computed)) g->U_max = U, g->U_max_computed = computed;
+}
+
+double Weld_Group_Computed_U(const NahtGruppe* g) {
+    if (!g) return 0.0;
+    return g->U_max == 1.0 && Utilisation_Counted_As_One(g->U_max_computed) ? g->U_max_computed : g->U_max;
+}
+
+// Writes the tail of a result line: "U<sub> = u" and its verdict, the
+// utilisation as computed, so that a value the rule counts as 1 says so;
+// U_max takes the larger value. U is finite (see result_not_finite).
+// Its arguments: prefix, Utilisation_Digits(U), Utilisation_Verdict_Computed(U).
+#define UTILISATION_TAIL_FORMAT "  ê  U╬\\%s╬r = %s%s\n"
+static int utilisation_tail(NahtGruppe* g, FILE* f, const char* prefix, double U) {
+    if (f) OLI_printf(f, UTILISATION_TAIL_FORMAT ""_cp, prefix, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
+    raise_group(g, U);
     return 0;
 }
 
@@ -675,15 +686,16 @@ int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix) {
         if (f) OLI_printf(f, "%sF╬\\w,Rd╬r = 0  ê  Nachweis wird nicht geführt %s\n"_cp, P(), Mark_Note());
         return 1;
     }
-    const double U = Round_Utilisation(g->F_w_Ed / g->F_w_Rd);
+    const double U = g->F_w_Ed / g->F_w_Rd;
     if (result_not_finite(f, {{"U", U}})) return 1;
     // The line and its utilisation tail in one piece: a line at every end
     // point of every load case.
     if (f)
         OLI_printf(f, "%sF╬\\w,Ed╬r = %.2lf kN/cm  %s  F╬\\w,Rd╬r = %.2lf kN/cm" UTILISATION_TAIL_FORMAT ""_cp, P(),
-                   Weld_kN_per_cm(g->F_w_Ed), Limit_Compare_Symbol(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd)),
-                   Weld_kN_per_cm(g->F_w_Rd), prefix, U, Utilisation_Verdict(U));
-    if (U > g->U_max) g->U_max = U;
+                   Weld_kN_per_cm(g->F_w_Ed),
+                   Utilisation_Compare_Symbol(Weld_kN_per_cm(g->F_w_Ed), Weld_kN_per_cm(g->F_w_Rd)),
+                   Weld_kN_per_cm(g->F_w_Rd), prefix, Utilisation_Digits(U), Utilisation_Verdict_Computed(U));
+    raise_group(g, U);
     return 0;
 }
 
@@ -705,8 +717,8 @@ static int condition_result(NahtGruppe* g, FILE* f, const char* prefix, int n, d
     if (result_not_finite(f, {{"U", U}})) return 1;
     if (f)
         OLI_printf(f, "%s╠╬\\%d,w,Ed╬r = %.2lf N/mm²  %s  f╬\\%dw,d╬r = %.2lf N/mm²"_cp, P(), n, sigma,
-                   Limit_Compare_Symbol(sigma, strength), n, strength);
-    return utilisation_tail(g, f, prefix, &U);
+                   Utilisation_Compare_Symbol(sigma, strength), n, strength);
+    return utilisation_tail(g, f, prefix, U);
 }
 
 // ------------------------------------------------------------ checks

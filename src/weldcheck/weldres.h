@@ -49,5 +49,9 @@ double Weld_Plate_Tensile_Strength(const Blech_Record* p);
 // utilisation. 1 when refused (negative or zero resistance, utilisation not
 // a number), else 0; U_max takes the larger utilisation.
 int Weld_Resistance_Result(NahtGruppe* g, FILE* f, const char* prefix);
+// The group's utilisation as its lines show it: U_max, or the value as
+// computed where the rule of Round_Utilisation counted it as 1. Never
+// fails; null gives 0.
+double Weld_Group_Computed_U(const NahtGruppe* g);
 
 #endif

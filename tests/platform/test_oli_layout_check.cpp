@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/oli_layout_check.h"
+#include "platform/oli_table_rows.h"
 #include "platform/oli_view.h"
 #include "support/testutil.h"
 
@@ -176,4 +177,76 @@ TEST(OliLayoutCheck, PictureOverAPictureAtThePageFootStaysWithIt) {
     for (const OliInk& m : ink)
         if (m.kind == OLI_INK_PICTURE) pages.push_back(m.page);
     EXPECT_EQ(pages, (std::vector<int>{1, 1}));
+}
+
+// Which row goes on with the row above it (the start of its group): one
+// whose first text stands right of the start row's first cell, counted in
+// characters (a UTF-8 letter once).
+TEST(OliTableRows, ARowGoesOnWhereTheCellsBeforeItAreBlank) {
+    const struct {
+        const char* start;
+        const char* row;
+        bool continues;
+    } cases[] = {
+        {" 8      -321.00   0.546   Eigengewicht +", "                          Wind links", true},
+        {" 8      -321.00   0.546   Eigengewicht +", " 9      -324.00   0.551", false},
+        {" 8      -321.00", "  ", false},                      // no text: a gap, no part of the row
+        {"   12.50   3.00", "    2.50   1.00", false},         // a number set right in its column
+        {"  112.50   3.00", "    2.50   1.00", false},
+        {" \xCF\x83\xCF\x83 = 1", "     weiter", true},         // "σσ" counts two columns
+        {" \xCF\x83\xCF\x83\xCF\x83\xCF\x83 = 1", "    weiter", false},
+        {"", "     weiter", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Oli_Table_Row_Continues(c.start, c.row), c.continues) << c.row;
+}
+
+// The load cases of a long list in a table with columns whose names run
+// on in rows of their own (three rows a case): wherever the page ends, a
+// case's rows stand on one page, under the repeated head rows, and the
+// layout check finds nothing; the check's own rule reports a case torn
+// apart, once, and leaves a group longer than a third of a page alone.
+TEST(OliTableRows, ARowWithItsRowsStaysOnOnePage) {
+    std::string table = "#SHOWTABLE\n0 0 0\n1 1 -1 -1 1\n4.5\n Lk         N\n            kN\n";
+    for (int i = 1; i <= 12; ++i) {
+        char row[160];
+        std::snprintf(row, sizeof row, " %-4d %10.2f  LK%d Eigengewicht +\n                   Wind links +\n"
+                                       "                   Schnee\n",
+                      i, -300.0 - i, i);
+        table += row;
+    }
+    table += "#END_OF_TEXT\n";
+    for (int filler = 50; filler <= 64; ++filler) {
+        const OliDocument doc = Read(Lines(filler) + table);
+        std::vector<OliTextBox> b;
+        const int pages = OLI_Render_Text_Boxes(doc, &b);
+        EXPECT_EQ(pages, 2) << filler;
+        int case_page = 0, heads_on_2 = 0;
+        for (const OliTextBox& t : b) {
+            if (t.kind != OLI_TEXT_TABLE) continue;
+            if (t.page == 2 && t.line == 0) ++heads_on_2;
+            if (t.text.find("Eigengewicht") != std::string::npos) {
+                case_page = t.page;
+            } else if (t.line >= 2) {
+                EXPECT_EQ(t.page, case_page) << filler << ": " << t.text;
+            }
+        }
+        EXPECT_EQ(heads_on_2, 1) << filler;  // the table went on to page 2 under its head
+        EXPECT_EQ(Faults(Lines(filler) + table), "") << filler << " lines before";
+    }
+    // The check's rule on the texts set: a case torn apart after its first
+    // row, and one whose rows fill more than a third of a page.
+    OliDocument doc = Read(table);
+    auto box = [](int page, int line, const std::string& text) {
+        OliTextBox t;
+        t.page = page, t.line = line, t.text = text, t.kind = OLI_TEXT_TABLE, t.block = 0;
+        return t;
+    };
+    const std::vector<OliTextBox> torn = {box(1, 2, " 1      -301.00  LK1 Eigengewicht +"), box(2, 0, " Lk    N"),
+                                          box(2, 1, "       kN"), box(2, 3, "                   Wind links +"),
+                                          box(2, 4, "                   Schnee")};
+    EXPECT_EQ(OLI_Table_Row_Faults(doc, torn),
+              std::vector<std::string>{"page 2: a table row goes on from the page before:                    Wind links +"});
+    std::vector<OliTextBox> long_group = {box(1, 2, " 1      -301.00  LK1")};
+    for (int k = 0; k < 30; ++k) long_group.push_back(box(k < 25 ? 1 : 2, 3 + k, "                   Name"));
+    EXPECT_TRUE(OLI_Table_Row_Faults(doc, long_group).empty());
 }

@@ -111,6 +111,50 @@ TEST(Verdict, UtilisationJustAboveOneCountsAsOne) {
     EXPECT_TRUE(std::isnan(Round_Utilisation(std::nan(""))));
 }
 
+// A line that judges a utilisation as computed (by a check that rounds it)
+// says where the rule counted it as 1: its four decimals (never 1.0010, which the rule no longer
+// takes), the approximately-equal sign between the value and its limit and
+// behind the utilisation, the ok marker and the rule; on 1 within the
+// comparison's tolerance, below it, and from 1.001 on, the verdict is as it
+// was, with three decimals.
+TEST(Verdict, ALineSaysWhereTheRuleCountedAsOne) {
+    const std::string rule = "  \xF7  1  " + Ok() + "\xCEr (< 1.001 z\x84hlt als 1)";
+    const struct {
+        double u;
+        int counted;
+        const char *digits, *sign;
+        std::string verdict;
+    } rows[] = {
+        {0.532, 0, "0.532", "<", "  <  1  " + Ok()},
+        {1.0, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
+        {1 + 5e-10, 0, "1.000", "\xF3", "  \xF3  1  " + Ok()},
+        {1.0005, 1, "1.0005", "\xF7", rule},           // 435.77 / 435.56 N/mm²: 1.00048
+        {1.0009999, 1, "1.0009", "\xF7", rule},
+        {1.001, 0, "1.001", ">", "  >  1  " + NotOk()},
+        {1.2, 0, "1.200", ">", "  >  1  " + NotOk()},
+        {std::nan(""), 0, "nan", ">", "  >  1  " + NotOk()},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(Utilisation_Counted_As_One(r.u), r.counted) << r.u;
+        if (std::isfinite(r.u)) {
+            EXPECT_STREQ(Utilisation_Digits(r.u), r.digits) << r.u;
+        }
+        EXPECT_STREQ(Utilisation_Compare_Symbol(435.56 * r.u, 435.56), r.sign) << r.u;
+        EXPECT_EQ(Utilisation_Verdict_Computed_With(r.u, 0.0), r.verdict) << r.u;
+        // The rule comes before a tolerance: the value counts as 1. A value
+        // kept as it is (no rounding check) is judged as it stands.
+        if (r.counted) {
+            EXPECT_EQ(Utilisation_Verdict_Computed_With(r.u, 2.0), rule) << r.u;
+            EXPECT_EQ(Utilisation_Verdict_With(r.u, 0.0), "  >  1  " + NotOk()) << r.u;
+        }
+    }
+    // The line: 435.77 against 435.56 N/mm² (U = 1.00048).
+    EXPECT_STREQ(Utilisation_Compare_Symbol(435.77, 435.56), "\xF7");
+    EXPECT_STREQ(Utilisation_Digits(435.77 / 435.56), "1.0005");
+    EXPECT_STREQ(Utilisation_Compare_Symbol(1.0, 0.0), ">");  // no limit: no rule
+    EXPECT_STREQ(Counted_As_One_Rule_Text(), "Ausnutzung \x81" "ber 1 und unter 1.001 z\x84hlt als 1");
+}
+
 TEST(Verdict, WrappedTextsAndTheirLimit) {
     EXPECT_STREQ(Color_Grey_Text("LF 1"), "\xCE{C 1 110 110 110}LF 1\xCE{C 768}");
     EXPECT_STREQ(Color_Red_Text("Fehler"), "\xCE{C 1 230 0 0}\xCEHFehler !!\xCE{C 768}");

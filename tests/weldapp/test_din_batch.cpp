@@ -113,6 +113,20 @@ const std::string kSigmaWRd = "\xCC\xCE\\w,R,d\xCEr = ";
 const std::string kSigmaMax = "\xCC\xCE\\max\xCEr = ", kSigmaMin = "\xCC\xCE\\min\xCEr = ";
 const std::string kSigmaV = "\xCC\xCE\\v\xCEr = ";
 
+// The EC 3 connection of a circular tube 168.3 x 5 mm in S355, welded all
+// round with a = 4 mm, twisted by M_x alone (kNm), checked by the
+// directional method, the section check off; the list's tolerance (%).
+std::string Run_Tube(Desktop& d, double M_x_kNm, double tolerance) {
+    const double F[6] = {0, 0, 0, 0, 0, M_x_kNm};
+    return Run_Typed(d, 9, 168.3, 5.0, 4.0, F, true, [tolerance](SchweissnahtAnschluss* r) {
+        r->code_setting = 0;
+        r->section_check = 0;
+        r->weld_method = 1;
+        r->print.toleranz = tolerance;
+        r->naht.profile.material.grade = r->naht.plate.material.grade = r->naht.material.grade = 2;  // S355
+    });
+}
+
 }  // namespace
 
 // Flat bar 200 x 20 mm, all round a = 5 mm: welds 2 x 200 + 2 x 20 mm at the
@@ -402,6 +416,34 @@ TEST(DinBatch, ISectionAllRoundByHand) {
     EXPECT_NE(list.find(kWeldMaximum + place), std::string::npos) << place;
 }
 
+// An I section typed in as rolled with root radii r = 15 mm (h 190, b 200,
+// t_f 10, t_w 6.5 mm): the DIN check takes it as its plates alone, a
+// thin-walled model without radii, so its row shows r = 0 and
+// A = 2 b t_f + (h - 2 t_f) t_w = 40 + 11.05 = 51.05 cm² (the catalogue's
+// HE 200 A with its radii: 53.8 cm²); the line under the row says which
+// model that is and why the protocol's radius is not in it. Typed in
+// without radii, or welded, there is nothing to say.
+TEST(DinBatch, TypedRolledSectionSaysItsModel) {
+    const double F[6] = {100, 20, 0, 0, 0, 0};
+    const std::string note =
+        "   (r = 0: Querschnittswerte des d\x81nnwandigen Blechmodells; der Ausrundungsradius r = 15.0 mm\n"
+        "   der Eingabe bleibt unber\x81" "cksichtigt, auf der sicheren Seite)\n";
+    for (double radius : {15.0, 0.0}) {
+        Desktop d;
+        const std::string list = Run_Connection(
+            d,
+            [radius](Stahlprofil* p) {
+                Typed(p, PROFILTYP_I, 190.0, 6.5);
+                p->b_fo = p->b_fu = 200.0, p->t_fo = p->t_fu = 10.0;
+                p->rolled = radius > 0.0, p->r_1 = radius;
+            },
+            4.0, F);
+        EXPECT_EQ(list.find("s =   6.5 mm      r =   0.0 mm\n" + note) != std::string::npos, radius > 0.0) << radius;
+        EXPECT_EQ(list.find("gewalztes Profil, Ausrundungsradius r = 15.0 mm") != std::string::npos, radius > 0.0);
+        EXPECT_NEAR(Value_After(list, "\n   A = "), 2 * 20 * 1.0 + (19 - 2 * 1.0) * 0.65, 0.051) << radius;
+    }
+}
+
 // The shipped DIN example: the generator writes its input, the program its
 // list and plot file as shipped (examples/din_he200a/expected, each line
 // checked by hand: HAND_CHECK.md). A file of the user's named "file" in
@@ -426,4 +468,50 @@ TEST(DinBatch, ExampleAsShipped) {
         ASSERT_FALSE(want.empty()) << name;
         EXPECT_EQ(want, d.File(name)) << name;
     }
+}
+
+// An EC 3 case beside the DIN ones, run the same way: a utilisation just
+// above 1 through the built program: a circular tube
+// 168.3 x 5 mm in S355 welded all round (a = 4 mm, ring at r = 84.15 mm) to
+// its plate, twisted by M_x alone, checked by the directional method.
+// Bredt: tau = M_x / (2 pi r² a) (W_w,t = 2 pi 84.15² 4 = 177.97 cm³), the
+// shear along the weld alone: sigma_1,w,Ed = 3^1/2 tau; f_1w,d = f_u /
+// (beta_w gamma_M2) = 490 / (0.9 1.25) = 435.56 N/mm². M_x = 44.776 kNm:
+// tau = 251.59, sigma_1 = 435.77 N/mm², U = 1.00048, which the rule counts
+// as 1: every line that judges it says so and none puts ">" beside "ok";
+// the final result names the rule. With a tolerance of 2 % and M_x = 45.2
+// kNm (U = 1.0100) the verdict's note stands in a row of its own under it.
+TEST(CountedAsOne, EveryLineSaysTheRuleAndTheFinalResultNamesIt) {
+    const double r = 84.15, a = 4.0, M_x = 44.776e6;
+    const double tau = M_x / (2 * M_PI * r * r * a), s1 = std::sqrt(3.0) * tau, f1 = 490.0 / (0.9 * 1.25);
+    ASSERT_NEAR(s1, 435.77, 0.005);
+    ASSERT_NEAR(f1, 435.56, 0.005);
+    ASSERT_TRUE(s1 / f1 > 1.0 && s1 / f1 < 1.001);
+    const std::string ok = Mark_Ok(), rule = "\xCEr (< 1.001 z\x84hlt als 1)";
+    Desktop d;
+    const std::string list = Run_Tube(d, 44.776, 0.0);
+    // The four points of the ring, "Max:" and the final result.
+    const std::string point = "\xCEt\xCEt\xCEt\xCEt\x88  U\xCE\\w\xCEr = 1.0005  \xF7  1  " + ok + "\xCEr\n";
+    const std::string note = "\xCEt\xCEt\xCEt\xCEt(< 1.001 z\x84hlt als 1)\n";
+    size_t n = 0;
+    for (size_t at = list.find(point + " " + note); at != std::string::npos; at = list.find(point + " " + note, at + 1))
+        ++n;
+    EXPECT_EQ(n, 4u) << list;
+    EXPECT_NE(list.find(" Max:  \xCEt\xCC\xCE\\1,w,Ed\xCEr = 435.77 N/mm\xFD  \xF7  f\xCE\\1w,d\xCEr = 435.56 N/mm\xFD  \x88  "
+                        "U\xCE\\w\xCEr = 1.0005  \xF7  1  " +
+                        ok + "\xCEr\n  \xCEt(< 1.001 z\x84hlt als 1)\n"),
+              std::string::npos);
+    EXPECT_NE(list.find(" \xCEtSchwei\xE1n\x84hte\xCEtLk 1, Pkt. 0\xCEtU\xCE\\w\xCEr = 1.0005  \xF7  1  " + ok + rule + "\n"),
+              std::string::npos);
+    EXPECT_NE(list.find(" \xCE" "B" + std::string(Line_Proof_Ok()) +
+                        "\xCEr  (Ausnutzung \x81" "ber 1 und unter 1.001 z\x84hlt als 1)\n"),
+              std::string::npos);
+    EXPECT_EQ(list.find("  >  f\xCE\\1w,d"), std::string::npos);
+    EXPECT_EQ(list.find("nicht ok"), std::string::npos);
+    // Within a tolerance of 2 %: U = 1.0100, the note under the verdict.
+    Desktop t;
+    const std::string tolerated = Run_Tube(t, 45.2, 2.0);
+    const std::string within = "\x88  U\xCE\\w\xCEr = 1.010  \xF3  1.02  " + ok + "\xCEr\n";
+    EXPECT_NE(tolerated.find("\xCEt" + within + " \xCEt\xCEt\xCEt\xCEt(2% Toleranz)\n"), std::string::npos) << tolerated;
+    EXPECT_NE(tolerated.find(within + "  \xCEt(2% Toleranz)\n"), std::string::npos) << tolerated;
 }

@@ -911,7 +911,8 @@ TEST(ResultTable, MarksAndTheLongTableLine) {
 // With the final result's tolerance (5 %) the table judges as the final
 // result does: a maximum of 1.032 is blue, not red, and the legend gives
 // its verdict "<= 1.05 ok (5% Toleranz)"; another value within the band
-// (1.020) is marked "~" with the band's verdict in the legend; a value
+// (1.020) is marked "~" with the band's verdict in the legend ("> 1 und <=
+// 1.05 ok"); a value
 // beyond it (1.080) fails in red, as the maximum with its "> 1 nicht ok !!"
 // or else marked "!" with the band's limit in the legend.
 TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
@@ -925,13 +926,13 @@ TEST(ResultTable, MarksJudgeAsTheFinalResultWithTheTolerance) {
         {{1.032, 1.020, 0.5},
          1.032,
          {blue + "  1.032\xCEH*\xCEr" + end, "  1.020\xCEH~\xCEr" + end, "  0.500 " + end},
-         {"\n \xCEH*\xCEr) maximale Ausnutzung" + within, "\n \xCEH~\xCEr) Ausnutzung > 1" + within},
+         {"\n \xCEH*\xCEr) maximale Ausnutzung" + within, "\n \xCEH~\xCEr) Ausnutzung > 1 und" + within},
          {red, "\xCEH!\xCEr)"}},
         {{1.032, 1.080, 0.5},
          1.080,
          {"  1.032\xCEH~\xCEr" + end, red + "  1.080\xCEH*\xCEr" + end},
          {"\n \xCEH*\xCEr) maximale Ausnutzung  >  1  " + std::string(Mark_Not_Ok()) + "\n",
-          "\n \xCEH~\xCEr) Ausnutzung > 1" + within},
+          "\n \xCEH~\xCEr) Ausnutzung > 1 und" + within},
          {"\xCEH!\xCEr)"}},
         {{1.032, 1.080, 1.1},
          1.1,

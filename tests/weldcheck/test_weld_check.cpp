@@ -440,9 +440,10 @@ TEST(WeldCheck, ResultLinesAtThePrintLevels) {
 // 2.24 (2 100² + 3 50²)^1/2 / 360 = 1.0318, within a tolerance of 5 %
 // "<= 1.05 ok (5% Toleranz)" (and the detailed lines of the weld group
 // say no "nicht ok" either), beyond one of 3 % "> 1 nicht ok !!", at both
-// print levels.
+// print levels. The note of the tolerance has a row of its own under the
+// verdict (the column of a utilisation holds the verdict, not its note).
 TEST(WeldCheck, UtilisationWithinTheToleranceIsOkOnEveryLine) {
-    const std::string within = T("U╬\\w╬r = 1.032  ¾  1.05  "_cp) + Ok() + "\xCEr (5% Toleranz)";
+    const std::string within = T("U╬\\w╬r = 1.032  ¾  1.05  "_cp) + Ok() + "\xCEr\n";
     const std::string beyond = T("U╬\\w╬r = 1.032  >  1  "_cp) + NotOk();
     for (double tolerance : {5.0, 3.0})
         for (int level = 1; level <= 2; ++level) {
@@ -460,6 +461,11 @@ TEST(WeldCheck, UtilisationWithinTheToleranceIsOkOnEveryLine) {
             for (size_t at = text.find(want); at != std::string::npos; at = text.find(want, at + 1)) ++n;
             // The point lines of both welds (two points each) and "Max:".
             EXPECT_EQ(n, level == 1 ? 5u : 1u) << text;
+            size_t notes = 0;
+            for (size_t at = text.find("\xCEt(5% Toleranz)\n"); at != std::string::npos;
+                 at = text.find("\xCEt(5% Toleranz)\n", at + 1))
+                ++notes;
+            EXPECT_EQ(notes, tolerance == 5.0 ? n : 0u) << text;
             EXPECT_EQ(text.find("nicht ok") == std::string::npos, tolerance == 5.0) << text;
         }
 }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "platform/msgbox.h"
 #include "weldcheck/weld_check_record.h"
@@ -75,15 +76,39 @@ TEST(EffectiveLength, MinimumLength) {
     // end craters (l_w 8 mm, a 5 mm: l_eff -2 mm) is too short, not missing.
     EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, 0.0, l.f(), "", 0), 0);
     EXPECT_TRUE(Text_Lines(l.Take()).empty());
+}
+
+// A fillet weld shorter than its end craters (l_w 8 mm, a 5 mm: l_w - 2a =
+// -2 mm): too short, not missing, and no line shows a negative length;
+// each says that nothing of the weld counts, in its one line (no 30 mm
+// and 6a comparisons with a length that is not there), with or without
+// the other limits' lines, and so does its note in the final result.
+TEST(EffectiveLength, ShorterThanItsCraters) {
+    const std::string zero = "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = 0 mm (Naht k\x81rzer als ihre Endkrater)";
+    ListCapture l;
     NahtElement w = Fillet(5.0);
     w.full_length = 0;
     w.l_w = 8.0;
-    const double l_eff = Calc_Effective_Weld_Length(&w, nullptr);
-    EXPECT_EQ(l_eff, -2.0);
-    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, l_eff, l.f(), "", 0), 1);
-    lines = Text_Lines(l.Take());
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "wirksame Nahtl\x84nge l\xCE\\eff\xCEr = -2.0 mm < 30 mm  \x88  statisch nicht wirksam " + Note());
+    const double l_eff = Calc_Effective_Weld_Length(&w, l.f());
+    EXPECT_EQ(l_eff, -2.0);  // the callers see the shortfall
+    EXPECT_EQ(Text_Lines(l.Take()),
+              std::vector<std::string>{"wirksame Nahtl\x84nge l\xCE\\eff\xCEr = l\xCE\\w\xCEr-2\xCE/.\xCEra = 0 mm "
+                                       "(Naht k\x81rzer als ihre Endkrater)"});
+    for (int print_all : {0, 1}) {
+        EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, l_eff, l.f(), "N1: ", print_all), 1);
+        EXPECT_EQ(Text_Lines(l.Take()),
+                  std::vector<std::string>{"N1: " + zero + "  \x88  statisch nicht wirksam " + Note()})
+            << print_all;
+    }
+    EXPECT_EQ(Check_Effective_Weld_Length(WELD_FILLET, 0, 5.0, l_eff, nullptr, "", 0), 1);
+    Weld_Not_Effective_Line(l.f(), "N1: ", 5.0, l_eff);
+    EXPECT_EQ(Text_Lines(l.Take()), std::vector<std::string>{"N1: " + zero + "  \x88  statisch nicht wirksam " + Note()});
+    Weld_Notes notes{};
+    Add_Weld_Note(&notes, WELD_RULE_NOT_EFFECTIVE, l_eff, 30.0, 5.0);
+    char text[256];
+    EXPECT_EQ(std::string(Weld_Note_Text(WELD_RULE_NOT_EFFECTIVE, *Weld_Note_Values(notes, WELD_RULE_NOT_EFFECTIVE),
+                                         text, sizeof text)),
+              zero + ", statisch nicht wirksam");
 }
 
 TEST(Detailing, ThinPlatesAreExaminedAndFail) {

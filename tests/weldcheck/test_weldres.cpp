@@ -142,13 +142,15 @@ TEST(WeldDirectional, WorkedExampleAtEveryLevel) {
 }
 
 // Condition 1 with tau_par = 360 u / sqrt(3) alone: sigma_1 = 360 u against
-// f_1w,d = 360, U = u. A U above 1 by less than 0.001 counts as 1; 1.001 and
-// above are results above 1, not refusals.
+// f_1w,d = 360, U = u. A U above 1 by less than 0.001 counts as 1, and its
+// line says so with the value as computed; 1.001 and above are results
+// above 1, not refusals.
 TEST(WeldDirectional, UtilisationJustAboveOnePrintsOk) {
     const struct {
         double u, counted;
         const char* tail;
-    } rows[] = {{1.0, 1.0, "= 1.000  \xF3  1  "}, {1.0005, 1.0, "= 1.000  \xF3  1  "},
+    } rows[] = {{1.0, 1.0, "  \xF3  f\xCE\\1w,d\xCEr = 360.00 N/mm\xFD  \x88  U\xCE\\\xCEr = 1.000  \xF3  1  "},
+                {1.0005, 1.0, "  \xF7  f\xCE\\1w,d\xCEr = 360.00 N/mm\xFD  \x88  U\xCE\\\xCEr = 1.0005  \xF7  1  "},
                 {1.001, 1.001, "= 1.001  >  1  "}, {1.0011, 1.0011, "= 1.001  >  1  "}, {1.002, 1.002, "= 1.002  >  1  "}};
     for (const auto& r : rows) {
         Directional c;

@@ -71,7 +71,10 @@ TEST(WorkedExamples, StrengthsAndStressChecks) {
     const std::string r2 = T("╠╬\\2,w,Ed╬r = 100.00 N/mm²  <  f╬\\2w,d╬r = 259.20 N/mm²  ê  U╬\\w╬r = 0.386  <  1  "_cp) + Ok();
     const std::string s1 = T("╠╬\\1,w,Ed╬r = (╠╬\\s╬r² + 3╬/.╬r(Í╬\\s╬r² + Í╬\\p╬r²))╬/1/2╬r = 191.57 N/mm²"_cp);
     const std::string s2 = T("╠╬\\2,w,Ed╬r = |╠╬\\s╬r| = 100.00 N/mm²"_cp);
-    const std::string u1 = T("╠╬\\1,w,Ed╬r = 360.18 N/mm²  >  f╬\\1w,d╬r = 360.00 N/mm²  ê  U╬\\╬r = 1.000  ≤  1  "_cp) + Ok();
+    // 360.18 / 360.00 = 1.0005: counted as 1, and the line says so (never
+    // ">" beside "ok").
+    const std::string u1 = T("╠╬\\1,w,Ed╬r = 360.18 N/mm²  ≈  f╬\\1w,d╬r = 360.00 N/mm²  ê  U╬\\╬r = 1.0005  ≈  1  "_cp) +
+                           Ok() + "\xCEr (< 1.001 z\x84hlt als 1)";
     const std::string u2 = T("╠╬\\2,w,Ed╬r = 0.00 N/mm²  <  f╬\\2w,d╬r = 259.20 N/mm²  ê  U╬\\╬r = 0.000  <  1  "_cp) + Ok();
     const std::string us1 = T("╠╬\\1,w,Ed╬r = (╠╬\\s╬r² + 3╬/.╬r(Í╬\\s╬r² + Í╬\\p╬r²))╬/1/2╬r = 360.18 N/mm²"_cp);
     const std::string us2 = T("╠╬\\2,w,Ed╬r = |╠╬\\s╬r| = 0.00 N/mm²"_cp);
@@ -153,6 +156,8 @@ TEST(WorkedExamples, StrengthsAndStressChecks) {
              c.g.tau_par = 360.0 * 1.0005 / std::sqrt(3.0);
              const int r = Check_Weld_Directional(&c.g, f, level, "");
              EXPECT_EQ(c.g.U_max, 1.0);
+             EXPECT_NEAR(c.g.U_max_computed, 1.0005, 1e-12);
+             EXPECT_NEAR(Weld_Group_Computed_U(&c.g), 1.0005, 1e-12);
              return r;
          },
          0,
