@@ -37,6 +37,7 @@
 #include "weldapp/program_context.h"
 #include "weldapp/shell_pages.h"
 #include "weldapp/tool_text.h"
+#include "weldcheck/weld_check.h"
 #include "weldcheck/weldelem.h"
 
 SchweissnahtAnschluss Schweissnaht_Anschluss = {};
@@ -233,32 +234,28 @@ static void layout_steps(Nahtbild* n, FILE* list, int level) {
 
     if (n->weld_kind == WELD_BUTT && !Is_Profile_Type_One_Of(type, {PROFILTYP_RUND, PROFILTYP_ROHR})) {
         const double t_u = Is_Profile_Type_One_Of(type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z}) ? p.t_fo : p.t_fu;
-        if (type == PROFILTYP_RECHTECK) {
-            if (n->full_penetration) {
-                set_throats(n, outer, p.t_fo);
-                set_throats(n, sides, p.t_w);
-            } else {
-                limit_throats(n, outer, p.t_fo);
-                limit_throats(n, sides, p.t_w);
-            }
+        const bool four_faces = Is_Profile_Type_One_Of(type, {PROFILTYP_FLACH, PROFILTYP_RECHTECK});
+        if (n->full_penetration) {
+            // The weld is the section it joins: each face takes the share of
+            // its part that the weld check builds the section from.
+            const int faces = four_faces ? 4 : 8;
+            for (int k = 0; k < faces; ++k) n->throat[k] = Full_Penetration_Throat(&p, k);
+        } else if (type == PROFILTYP_RECHTECK) {
+            // A tube's walls are welded from outside only: each wall on its
+            // own, with the reduction of every partial penetration.
+            limit_group(n, {WELD_FACE_TOP_OUTER}, p.t_fo);
+            limit_group(n, {WELD_FACE_BOTTOM_OUTER}, p.t_fo);
+            limit_group(n, {WELD_FACE_SIDE_LEFT}, p.t_w);
+            limit_group(n, {WELD_FACE_SIDE_RIGHT}, p.t_w);
+        } else if (type == PROFILTYP_FLACH) {
+            limit_group(n, outer, p.h);
+            limit_group(n, sides, p.t_w);
         } else {
-            if (n->full_penetration && type == PROFILTYP_FLACH) {
-                set_throats(n, outer, p.h / 2.0);
-                set_throats(n, sides, p.t_w / 2.0);
-            } else if (n->full_penetration) {
-                set_throats(n, top, p.t_fo / 2.0);
-                set_throats(n, web, p.t_w / 2.0);
-                set_throats(n, bottom, t_u / 2.0);
-            } else if (type == PROFILTYP_FLACH) {
-                limit_group(n, outer, p.h);
-                limit_group(n, sides, p.t_w);
-            } else {
-                limit_group(n, top, p.t_fo);
-                limit_group(n, web, p.t_w);
-                limit_group(n, bottom, t_u);
-            }
-            set_throats(n, ends, 0.0);
+            limit_group(n, top, p.t_fo);
+            limit_group(n, web, p.t_w);
+            limit_group(n, bottom, t_u);
         }
+        if (type != PROFILTYP_RECHTECK) set_throats(n, ends, 0.0);
     }
     for (int k = 0; k < NAHT_SLOTS; ++k)
         if (n->throat[k] < 0.0) n->throat[k] = 0.0;

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <type_traits>
 
 #include "base/cp850.h"
@@ -267,6 +268,24 @@ void Give_Back_Work(WeldCheckWork* w) {
     else kept_work.reset(w);
 }
 
+// Why a line cross-section carries nothing: a profile type that has no
+// place for a weld, or welds of which none counts (each of them is named
+// above with its length or its limit).
+void Nothing_Carried_Line(const WeldCheckWork* w) {
+    if (!w->f) return;
+    if (w->n_positions == 0) {
+        const char* name = Get_Profile_Type_Name(w->type);
+        std::string type = name ? name : "";
+        while (!type.empty() && type.back() == ' ') type.pop_back();
+        OLI_printf(w->f, "%s╬HFehler╬r: %s%skeine Nahtpositionen  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, type.c_str(), type.empty() ? "" : ": ", Mark_Not_Ok());
+    } else {
+        OLI_printf(w->f, "%s╬HFehler╬r: keine wirksame Schweißnaht  ê  Nachweis nicht möglich %s\n"_cp,
+                   Check_Line_Prefix, Mark_Not_Ok());
+    }
+    OLI_Add_Para_Offset(0.3);
+}
+
 int Refused(SchweissnahtNachweis* r) {
     r->U_w = -1.0;
     r->U_w_status = WELD_CHECK_REFUSED;
@@ -307,7 +326,12 @@ int Run(WeldCheckWork* w) {
     }
     if (w->report && !picture) Weld_List(w);
 
-    if (Wc_Torsion_Admission_And_Block(w) || Wc_Section_Values(w) || Wc_Shear_And_Torsion(w)) return Refused(r);
+    if (Wc_Torsion_Admission_And_Block(w)) return Refused(r);
+    if (Wc_Section_Values(w)) {
+        Nothing_Carried_Line(w);
+        return Refused(r);
+    }
+    if (Wc_Shear_And_Torsion(w)) return Refused(r);
     Wc_Print_Section_Values(w);
     Wc_Weld_Centroid_Moments(w);
     if (Wc_Distribute(w)) return Refused(r);

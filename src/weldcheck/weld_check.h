@@ -43,6 +43,20 @@ double Weld_Check_Centroid_From_Left(void);
 // or the partner of a mirrored weld). Returns the number of lines.
 int Weld_Check_Write_Legend(FILE* list);
 
+// The throat (mm) of a fully penetrated butt weld at weld face `face`
+// (WELD_FACE_*) of the profile: the weld is the part it joins, so the
+// throat is that part's thickness, shared by the welds of its two faces
+// where the part is welded on both (half each): the flanges and webs of the
+// I family, tees, channels, zeds and the legs of angles, and the flat bar
+// on its two long faces (its short faces get 0: the long ones take the
+// whole bar). A rectangular tube's walls are welded on their outer faces
+// only (the whole wall each); a round tube's one weld (face 0) takes its
+// wall, a round bar's its radius, as it reaches from the circumference to
+// the centre. 0 for a face the profile's welds do not use (the flange
+// ends, which the weld of the flange or web already takes), a type
+// without welds, or a null profile. Never modifies the profile.
+double Full_Penetration_Throat(const Stahlprofil* profile, int face);
+
 // The halves of a flange weld split at the web axis are listed under their
 // weld's number with a letter: 'a' for the left half (the position that
 // keeps the number), 'b' for the right one (number + 20); 0 for a weld

@@ -32,7 +32,8 @@ struct WeldCheckLine {
                     // whole face where the check shortens a weld that runs on all round)
     double I_own_t, I_own_l;
     double I_y, I_z, I_yz;  // own second moments about the line's centre
-    double y_c, z_c;
+    double y_c, z_c;        // centre: on the face, or inside it for a half of a solid section
+    bool both_shears;       // a half of a solid section: takes V_y and V_z in the conventional split
 };
 
 struct Wc_Name;

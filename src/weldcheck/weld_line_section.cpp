@@ -16,6 +16,7 @@
 #include "platform/format.h"
 #include "printlist/oli_para.h"
 #include "printlist/verdict.h"
+#include "weldcheck/weld_check.h"
 #include "weldcheck/weld_check_internal.h"
 #include "weldcheck/weldelem.h"
 #include "weldcheck/weldlen.h"
@@ -35,9 +36,12 @@ struct Pos {
     double t;      // thickness of the joined part
     double out;    // outward normal across the weld: +1 towards +y/+z
     double crater; // all-round: end craters deducted whatever the switch (0 or 2)
+    bool solid_half = false;  // the fully penetrated weld of one half of a solid section (Add_Line)
 };
 
 bool In_I_Family(int type) { return Is_Profile_Type_In(PROFILTYP_MASK_I, type) != 0; }
+
+bool Full_Penetration(const SchweissnahtNachweis* r) { return r->weld_kind == WELD_BUTT && r->full_penetration; }
 
 // Effective length of one weld after the detailing limits and the length
 // check; 0 when it does not count (a failed detailing limit also marks the
@@ -110,8 +114,14 @@ void Detail_Lines_In_Weld_Order(WeldCheckWork* w) {
     for (int j = 0; j < n; ++j) Effective_Length_Test(w, order[j], w->detail_test[order[j]], w->f);
 }
 
+// A line lies on its face: y_c (along z) or z' = zp (along y) is the face,
+// where its end points are. The fully penetrated weld of one half of a
+// solid section (solid_half) is that half: its centre lies half its throat
+// inside the face, it has its own inertia across, and it carries the shear
+// forces of both axes, as the whole section does; its end points stay on
+// the face, where the section's stresses are largest.
 void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l, double a, double t_part,
-              double out) {
+              double out, bool solid_half = false) {
     WeldCheckLine& L = w->line[k];
     L.dir = dir;
     L.out = out;
@@ -121,9 +131,12 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
     L.l_flow = l;
     L.A = a * l;
     L.I_own_l = a * l * l * l / 12.0;
-    L.I_own_t = w->line_mode ? l * a * a * a / 12.0 : 0.0;
-    L.y_c = y_c;
-    L.z_c = zp - w->z_s;
+    L.I_own_t = w->line_mode || solid_half ? l * a * a * a / 12.0 : 0.0;
+    L.both_shears = solid_half;
+    // Inwards is against the outward normal.
+    const double inset = solid_half ? -out * a / 2.0 : 0.0;
+    L.y_c = dir == WC_ALONG_Z ? y_c + inset : y_c;
+    L.z_c = zp - w->z_s + (dir == WC_ALONG_Y ? inset : 0.0);
     if (dir == WC_ALONG_Y) {
         L.I_z = L.I_own_l;
         L.I_y = L.I_own_t;
@@ -131,6 +144,7 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
         w->py[k][1] = y_c - l / 2.0;
         w->pz[k][0] = w->pz[k][1] = zp;
         w->A_wy += L.A;
+        if (solid_half) w->A_wz += L.A;
     } else {
         L.I_y = L.I_own_l;
         L.I_z = L.I_own_t;
@@ -138,6 +152,7 @@ void Add_Line(WeldCheckWork* w, int k, int dir, double y_c, double zp, double l,
         w->pz[k][0] = zp - l / 2.0;
         w->pz[k][1] = zp + l / 2.0;
         w->A_wz += L.A;
+        if (solid_half) w->A_wy += L.A;
     }
     L.I_yz = 0.0;
     w->A_w += L.A;
@@ -212,7 +227,11 @@ double Penetration_Thickness(const WeldCheckWork* w, const Pos& p) {
 void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     SchweissnahtNachweis* r = w->r;
     const bool all_round = r->all_round != 0;
-    const double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
+    // A fully penetrated weld is the part it joins, whatever throat the
+    // caller gave: every face of an all-round weld, else the faces the
+    // caller welds.
+    double a = all_round ? All_Round_Throat(r, p.k) : r->a[p.k];
+    if (Full_Penetration(r)) a = all_round || a > 0.1 ? Full_Penetration_Throat(&r->profile, p.k) : 0.0;
     const int penetration = Penetration_Mode(w, p.k);
     const double t = Penetration_Thickness(w, p);
     double l;
@@ -224,7 +243,7 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
     }
     if (l <= 0.001) return;
     const double d = p.d0 + p.dL * l;
-    Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out);
+    Add_Line(w, p.k, p.dir, w->e_ref - d, p.zp, l, a, p.t, p.out, p.solid_half);
     // An all-round weld runs on where the check deducts its end craters:
     // the flow of a ring goes through the whole face.
     if (all_round) w->line[p.k].l_flow = std::max(l, p.len);
@@ -237,7 +256,8 @@ void Take_Position(WeldCheckWork* w, const Pos& p, bool hollow) {
 // half the effective length out.
 void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, double t, double out, int side) {
     SchweissnahtNachweis* r = w->r;
-    const double a = r->a[k];
+    double a = r->a[k];
+    if (Full_Penetration(r) && a > 0.1) a = Full_Penetration_Throat(&r->profile, k);
     const double half = r->l[k] > 0.1 ? r->l[k] : width / 2.0;
     const double l =
         Effective_Length(w, k, a, half, r->deduct_craters ? 1.0 : 0.0, t, false, Penetration_Mode(w, k), true);
@@ -245,24 +265,42 @@ void Take_Half(WeldCheckWork* w, int k, double axis, double zp, double width, do
     Add_Line(w, k, WC_ALONG_Y, w->e_ref - (axis - side * l / 2.0), zp, l, a, t, out);
 }
 
+// The section values of the one closed weld of a round section. A fully
+// penetrated weld is the section itself, the tube's wall or the bar's disc
+// of outer radius R and inner radius r_i (0 for the bar): its area, second
+// moment and torsion modulus I_p / R are the section's; its shear area is
+// the one that gives the ring's largest shear, V / A_s at the neutral
+// axis, the section's own there, 4 V (R² + R r_i + r_i²) / (3 I), which is
+// 2 V / A for a thin wall and 4 V / (3 A) for the bar. The stress points
+// stay on the circumference, where bending and torsion are largest.
 void Build_Round(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;
     const Stahlprofil& p = r->profile;
-    const double R = p.h / 2.0, a = r->a[0];
-    const bool tube = p.type == PROFILTYP_ROHR;
-    const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, tube ? p.t_w : p.h, tube, 0, false);
+    const double R = p.h / 2.0;
+    const bool tube = p.type == PROFILTYP_ROHR, full = Full_Penetration(r);
+    const double a = full ? Full_Penetration_Throat(&p, 0) : r->a[0];
+    const double t_part = tube ? p.t_w : p.h;
+    const double l = Effective_Length(w, 0, a, 2.0 * M_PI * R, 0.0, t_part, tube, 0, false);
     if (l <= 0.001) return;
     WeldCheckLine& L = w->line[0];
     L.dir = WC_RING;
     L.a = a;
     L.l = L.l_flow = l;
-    L.A = 2.0 * M_PI * R * a;
-    L.t_part = tube ? p.t_w : p.h;
-    L.I_y = L.I_z = M_PI * a * R * R * R;
+    L.t_part = t_part;
+    if (full) {
+        const double ri = std::max(R - a, 0.0), R2 = R * R, r2 = ri * ri, R4 = R2 * R2 - r2 * r2;
+        L.A = M_PI * (R2 - r2);
+        L.I_y = L.I_z = M_PI * R4 / 4.0;
+        w->A_wy = w->A_wz = 3.0 * M_PI * R4 / (4.0 * (R2 + R * ri + r2));
+        w->W_wt = M_PI * R4 / (2.0 * R);
+    } else {
+        L.A = 2.0 * M_PI * R * a;
+        L.I_y = L.I_z = M_PI * a * R * R * R;
+        w->A_wy = w->A_wz = L.A / 2.0;
+        w->W_wt = 2.0 * M_PI * R * R * a;
+    }
     w->A_w = L.A;
-    w->A_wy = w->A_wz = L.A / 2.0;
     w->I_y0 = w->I_z0 = L.I_y;
-    w->W_wt = 2.0 * M_PI * R * R * a;
     w->n_lines = 1;
     w->a_min = a;
     // Stress points where the bending and the shear stresses are extreme.
@@ -332,16 +370,21 @@ struct Layout {
 
 void Flat_Bar(Layout& L) {
     const double h = L.p.h, t_w = L.p.t_w;
+    // A fully penetrated weld is the bar: the welds of its two long faces
+    // are its halves (Full_Penetration_Throat), the short faces take none,
+    // and the part they join is as thick as the bar.
+    const bool solid = Full_Penetration(L.w->r);
+    const double t = solid ? std::min(h, t_w) : t_w;
     // The ends are the short pieces of a bar thinner than high.
     if (L.short_out && t_w < h - 0.001) {
         L.Offer(0);
         L.Offer(3);
     } else {
-        L.Take({0, WC_ALONG_Y, t_w / 2, 0, 0.0, t_w, t_w, -1, 0});
-        L.Take({3, WC_ALONG_Y, t_w / 2, 0, h, t_w, t_w, +1, 0});
+        L.Take({0, WC_ALONG_Y, t_w / 2, 0, 0.0, t_w, t, -1, 0, solid});
+        L.Take({3, WC_ALONG_Y, t_w / 2, 0, h, t_w, t, +1, 0, solid});
     }
-    L.Take({1, WC_ALONG_Z, 0, 0, h / 2, h, t_w, +1, 0});
-    L.Take({2, WC_ALONG_Z, t_w, 0, h / 2, h, t_w, -1, 0});
+    L.Take({1, WC_ALONG_Z, 0, 0, h / 2, h, t, +1, 0, solid});
+    L.Take({2, WC_ALONG_Z, t_w, 0, h / 2, h, t, -1, 0, solid});
 }
 
 void Angle(Layout& L) {
@@ -485,6 +528,46 @@ void Name_Welds_Outside(WeldCheckWork* w) {
 }
 
 }  // namespace
+
+double Full_Penetration_Throat(const Stahlprofil* p, int face) {
+    if (!p) return 0.0;
+    auto is = [face](std::initializer_list<int> faces) {
+        for (int f : faces)
+            if (f == face) return true;
+        return false;
+    };
+    switch (p->type) {
+    case PROFILTYP_RUND: return face == WELD_FACE_TOP_OUTER ? p->h / 2.0 : 0.0;
+    case PROFILTYP_ROHR: return face == WELD_FACE_TOP_OUTER ? std::min(p->t_w, p->h / 2.0) : 0.0;
+    case PROFILTYP_FLACH: {
+        // The long faces: the sides of a bar as thick as high or higher.
+        const bool sides_long = p->t_w <= p->h;
+        if (is({WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT})) return sides_long ? p->t_w / 2.0 : 0.0;
+        if (is({WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER})) return sides_long ? 0.0 : p->h / 2.0;
+        return 0.0;
+    }
+    case PROFILTYP_RECHTECK:
+        if (is({WELD_FACE_TOP_OUTER, WELD_FACE_BOTTOM_OUTER})) return p->t_fo;
+        return is({WELD_FACE_SIDE_LEFT, WELD_FACE_SIDE_RIGHT}) ? p->t_w : 0.0;
+    case PROFILTYP_L: case PROFILTYP_C: case PROFILTYP_U: case PROFILTYP_Z: case PROFILTYP_T:
+    case PROFILTYP_HALB_I:
+        break;
+    default:
+        if (!In_I_Family(p->type)) return 0.0;
+        break;
+    }
+    // The faces by the I family's names: the other families give the same
+    // indexes to their flanges, legs and webs (profiles/stahlprofil.h);
+    // channels and zeds have two flanges of the top one's thickness.
+    const double t_bottom = Is_Profile_Type_One_Of(p->type, {PROFILTYP_C, PROFILTYP_U, PROFILTYP_Z}) ? p->t_fo : p->t_fu;
+    if (is({WELD_FACE_TOP_OUTER, WELD_FACE_TOP_INNER_LEFT, WELD_FACE_TOP_INNER_RIGHT, WELD_FACE_TOP_OUTER_RIGHT}))
+        return p->t_fo / 2.0;
+    if (is({WELD_FACE_WEB_LEFT, WELD_FACE_WEB_RIGHT})) return p->t_w / 2.0;
+    if (is({WELD_FACE_BOTTOM_OUTER, WELD_FACE_BOTTOM_INNER_LEFT, WELD_FACE_BOTTOM_INNER_RIGHT,
+            WELD_FACE_BOTTOM_OUTER_RIGHT}))
+        return t_bottom / 2.0;
+    return 0.0;
+}
 
 void Wc_Build_Line_Section(WeldCheckWork* w) {
     SchweissnahtNachweis* r = w->r;

@@ -204,9 +204,10 @@ void Point_Stresses(WeldCheckWork* w) {
             }
             if (r->shear_split == WELD_SHEAR_SPLIT_CONVENTIONAL) {
                 // Conventional split: the welds along y take V_y, those along
-                // z take V_z, each spread evenly over its own group.
-                w->ty[k][i] = L.dir == WC_ALONG_Y ? w->tau_Vy : 0.0;
-                w->tz[k][i] = L.dir == WC_ALONG_Z ? w->tau_Vz : 0.0;
+                // z take V_z, each spread evenly over its own group; the
+                // halves of a solid section take both, as the section does.
+                w->ty[k][i] = L.dir == WC_ALONG_Y || L.both_shears ? w->tau_Vy : 0.0;
+                w->tz[k][i] = L.dir == WC_ALONG_Z || L.both_shears ? w->tau_Vz : 0.0;
             } else if (L.A > 0.001) {
                 w->ty[k][i] = w->Vyw[k] / L.A;
                 w->tz[k][i] = w->Vzw[k] / L.A;

@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "codes/nad.h"
 #include "platform/oli_view.h"
 #include "support/testutil.h"
+#include "weldapp/schweissnaht.h"
 
 inline const std::string kProgram = std::string(WELD_BINARY_DIR) + "/bin/schweissnaht";
 inline const std::string kExamples = std::string(WELD_SOURCE_DIR) + "/examples/";
@@ -53,6 +55,16 @@ struct Desktop {
     void Add(const std::string& example, const std::string& id) {
         for (const char* ext : {"_01.INP", "_01.TXT"})
             std::filesystem::copy_file(kExamples + example + "/" + id + ext, project + "/" + id + ext);
+    }
+    // A component of the connection in the project folder: its input file
+    // (with the active annex's entry) and its position text.
+    void Add_Connection(const std::string& id, SchweissnahtAnschluss* r, const std::string& text) {
+        FILE* f = std::fopen((project + "/" + id + "_01.INP").c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(Write_Schweissnaht(f, r), 0);
+        Write_ACTIV_NADNAME_Entry(f);
+        std::fclose(f);
+        testutil::Write_File(project + "/" + id + "_01.TXT", text);
     }
     // Runs the program in the project folder; the exit code, stdout and
     // stderr. Without with_exec EXEC is left out; prefix goes in front of

@@ -192,12 +192,7 @@ TEST(BatchRun, NewConnectionsReadWell) {
             l.forces.M_z = loads[i][2] * 1e6 * c.scale * across, l.forces.V_y = loads[i][3] * 1e3 * c.scale * across;
             l.forces.V_z = loads[i][4] * 1e3 * c.scale, l.forces.M_x = loads[i][5] * 1e6 * c.scale * across;
         }
-        FILE* f = std::fopen((d.project + "/" + c.id + "_01.INP").c_str(), "w");
-        ASSERT_NE(f, nullptr);
-        EXPECT_EQ(Write_Schweissnaht(f, r), 0);
-        Write_ACTIV_NADNAME_Entry(f);
-        std::fclose(f);
-        testutil::Write_File(d.project + "/" + c.id + "_01.TXT", "Position\n9.01\nNeuer Anschluss\n");
+        d.Add_Connection(c.id, r, "Position\n9.01\nNeuer Anschluss\n");
         ASSERT_EQ(d.Run(std::string(c.id) + " 0 1 1 -refresh"), 1) << c.id << d.err;
         for (const std::string& fault : Layout_Faults(d.project + "/" + c.id + "_01.OLI", "POS. 9.01: Neuer Anschluss"))
             ADD_FAILURE() << c.id << ": " << fault;
@@ -265,12 +260,7 @@ TEST(BatchRun, FinalResultNamesEveryLimitTheWeldsBreak) {
                 r->print.ergebnisumfang = extent, r->print.zusatzinfo = additional;
                 Alloc_Lasten(r, 1);
                 r->loads[0].forces.N = -50e3, r->loads[0].forces.M_y = 10e6, r->loads[0].forces.V_z = 20e3;
-                FILE* f = std::fopen((d.project + "/" + c.id + "_01.INP").c_str(), "w");
-                ASSERT_NE(f, nullptr);
-                EXPECT_EQ(Write_Schweissnaht(f, r), 0);
-                Write_ACTIV_NADNAME_Entry(f);
-                std::fclose(f);
-                testutil::Write_File(d.project + "/" + c.id + "_01.TXT", "Position\n9.02\nGrenzwerte\n");
+                d.Add_Connection(c.id, r, "Position\n9.02\nGrenzwerte\n");
                 ASSERT_EQ(d.Run(std::string(c.id) + " 0 1 1 -refresh"), 1) << d.err;
                 const std::string list = d.File(std::string(c.id) + "_01.OLI");
                 const std::string result = list.substr(list.rfind("Endergebnis"));

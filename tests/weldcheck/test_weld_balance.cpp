@@ -37,18 +37,10 @@ struct Group {
 
 SchweissnahtNachweis Group_Record(const Group& g, int split, const Loads& q) {
     SchweissnahtNachweis r;
-    Init_Weld_Check_Record(&r);
-    r.gamma_M2 = 1.25;
-    Steel_Plate(&r.plate, 20.0);
-    Stahlprofil& p = r.profile;
-    Init_Profile(&p);
-    p.type = g.type;
-    p.h = g.h, p.t_w = g.t_w, p.b_fo = p.b_fu = g.b, p.t_fo = p.t_fu = g.t_f;
-    Default_Material_Params(&p.material);
-    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0) << g.name;
+    EXPECT_EQ(Typed_Profile_Record(&r, g.type, g.h, g.t_w, g.b, g.t_f, g.b, g.t_f), 0) << g.name;
     if (g.slots.empty()) {
         double lengths[WELD_CHECK_WELDS];
-        Get_Profile_Plate_Elements(&p, lengths, r.number);
+        Get_Profile_Plate_Elements(&r.profile, lengths, r.number);
         r.all_round = 1;
         r.a[WELD_FACE_TOP_OUTER] = r.a[WELD_FACE_WEB_LEFT] = r.a[WELD_FACE_BOTTOM_OUTER] = g.a;
     }

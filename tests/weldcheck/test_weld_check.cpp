@@ -54,16 +54,7 @@ struct Family {
 
 SchweissnahtNachweis Record(const Family& c) {
     SchweissnahtNachweis r;
-    Init_Weld_Check_Record(&r);
-    r.gamma_M2 = 1.25;
-    Steel_Plate(&r.plate, 20.0);
-    Stahlprofil& p = r.profile;
-    Init_Profile(&p);
-    p.kind = 0;
-    p.type = c.type;
-    p.h = c.h, p.t_w = c.t_w, p.b_fo = c.b_fo, p.t_fo = c.t_fo, p.b_fu = c.b_fu, p.t_fu = c.t_fu;
-    Default_Material_Params(&p.material);
-    EXPECT_EQ(Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr), 0) << c.name;
+    EXPECT_EQ(Typed_Profile_Record(&r, c.type, c.h, c.t_w, c.b_fo, c.t_fo, c.b_fu, c.t_fu), 0) << c.name;
     for (size_t j = 0; j < c.lines.size(); ++j) {
         r.a[c.lines[j].k] = c.lines[j].a;
         r.number[c.lines[j].k] = (int)j + 1;

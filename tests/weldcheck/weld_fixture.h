@@ -12,6 +12,7 @@
 #include "printlist/list_capture.h"
 #include "printlist/verdict.h"
 #include "printlist/verdict_lines.h"
+#include "weldcheck/weld_check_record.h"
 #include "weldcheck/weldelem.h"
 
 // Whether a report holds the text printf makes of a value that is not a
@@ -63,6 +64,22 @@ struct WeldCase {
         g.check = 1;
     }
 };
+
+// A weld check record of a typed-in profile (mm) in S235, welded to a 20 mm
+// plate of Steel_Plate, gamma_M2 1.25, nothing else set: the result of
+// Calc_Profile_Cross_Section.
+inline int Typed_Profile_Record(SchweissnahtNachweis* r, int type, double h, double t_w, double b_fo, double t_fo,
+                                double b_fu, double t_fu) {
+    Init_Weld_Check_Record(r);
+    r->gamma_M2 = 1.25;
+    Steel_Plate(&r->plate, 20.0);
+    Stahlprofil& p = r->profile;
+    Init_Profile(&p);
+    p.type = type;
+    p.h = h, p.t_w = t_w, p.b_fo = b_fo, p.t_fo = t_fo, p.b_fu = b_fu, p.t_fu = t_fu;
+    Default_Material_Params(&p.material);
+    return Calc_Profile_Cross_Section(&p, nullptr, 0, nullptr);
+}
 
 // Sets the variant of the active annex's EN 1993 block for the scope.
 class AnnexVariant {
