@@ -154,12 +154,14 @@ double Max_Weld_Length(const Stahlprofil& p, int slot) {
 
 // "Kontaktabtrag", its field a character's width after the label, "%" as
 // far after the field's frame. The share is kept as a fraction with the
-// input file's six places: four places of a percent.
+// input file's six places: four places of a percent, shown in the four
+// characters before the "%" ("37.5", "4e-4").
 void Contact_Share(const Page& g, int x_text, int y) {
     const int x_field = x_text + 120;
     Text(g, x_text, y, "Kontaktabtrag");
     Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
     Set_Decimals_of_Last_Float(g.area, kFileDecimals - 2);
+    Set_Room_of_Last_Float(g.area, 4);
     Text(g, x_field + 41, y, "%");
 }
 
