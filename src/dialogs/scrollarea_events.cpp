@@ -530,7 +530,7 @@ void Delete_Selection(Edit_Field_State *st) {
 bool Refuse_Stored_Blank(const char *text, const char *kept) {
     if (!std::strchr(text, STORED_BLANK)) return false;
     PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s\n%s", "Das Zeichen \"~\" kann nicht eingegeben werden:"_cp,
-                       "die Eingabedatei schreibt damit ein Leerzeichen, es käme als Leerzeichen zurück."_cp, kept);
+                       "in der Eingabedatei steht es für ein Leerzeichen und käme als Leerzeichen zurück."_cp, kept);
     return true;
 }
 

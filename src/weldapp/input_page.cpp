@@ -399,6 +399,9 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Set_Scrollable_Area_Float_Decimals(area, kFileDecimals);
     if (record->code_setting != CODE_SETTING_EC3 && record->code_setting != CODE_SETTING_DIN18800)
         record->code_setting = CODE_SETTING_EC3;
+    // DIN 18800 just chosen: the page shows its fixed choices, and the
+    // refresh after it gives back those of EC 3 when EC 3 is chosen again.
+    Keep_Ec_Choices(record);
     g.ec = record->code_setting != CODE_SETTING_DIN18800;
     Nahtbild& n = record->naht;
     const int y1 = *y + step, xm = x0 + width / 2;
@@ -671,6 +674,15 @@ struct Ec_Choices {
 };
 Ec_Choices g_ec_choices;
 
+}  // namespace
+
+void Keep_Ec_Choices(SchweissnahtAnschluss* r) {
+    if (!r || r->code_setting != CODE_SETTING_DIN18800 || !Nachweis_Page.code_is_ec || g_ec_choices.kept) return;
+    g_ec_choices = Ec_Choices{true, r->weld_method, r->section_method, Nachweis_Page.butt_weld};
+}
+
+namespace {
+
 // The code in force since the last refresh: its choices into the record,
 // those of EC 3 kept over a time under DIN 18800 and given back after it.
 void Follow_Code(SchweissnahtAnschluss* r, bool was_ec) {
@@ -684,7 +696,6 @@ void Follow_Code(SchweissnahtAnschluss* r, bool was_ec) {
         g_ec_choices.kept = false;
         return;
     }
-    if (was_ec) g_ec_choices = Ec_Choices{true, r->weld_method, r->section_method, v.butt_weld};
     r->weld_method = 0;
     if (r->section_check) r->section_method = 0;
     v.butt_weld = 0;
@@ -698,6 +709,7 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Nahtbild& n = record->naht;
     Stahlprofil& prev = v.previous_profile;
     const bool was_ec = v.code_is_ec != 0;
+    Keep_Ec_Choices(record);
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
     Follow_Code(record, was_ec);
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);

@@ -170,8 +170,8 @@ TEST_F(FieldKeys, ATypedTildeIsRefusedAndNamed) {
     EXPECT_EQ(Click_Into(50, {wind_sog, {'x', VEK_KEY_ENTER}}), 1);
     EXPECT_STREQ(name, "Wind        ");
     EXPECT_STREQ(next, "    ");
-    EXPECT_EQ(Last_Box(), "Das Zeichen \"~\" kann nicht eingegeben werden:|die Eingabedatei schreibt damit ein "
-                          "Leerzeichen, es k\x84me als Leerzeichen zur\x81" "ck.|Der bisherige Text bleibt erhalten.");
+    EXPECT_EQ(Last_Box(), "Das Zeichen \"~\" kann nicht eingegeben werden:|in der Eingabedatei steht es f\x81r ein "
+                          "Leerzeichen und k\x84me als Leerzeichen zur\x81" "ck.|Der bisherige Text bleibt erhalten.");
     VEK_Script_Clear();
     VEK_Clear_Recorded_Messages();
     EXPECT_EQ(Click_Into(50, {{'W', 'i', 'n', 'd', ' ', 'S', 'o', 'g', VEK_KEY_ENTER}}), 1);

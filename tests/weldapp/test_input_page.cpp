@@ -683,6 +683,7 @@ TEST_F(InputPage, DinAndBackKeepsTheEcChoices) {
     for (const auto& c : steps) {
         VEK_Clear_Recorded_Messages();
         r.code_setting = c.code;
+        Build();  // as the editing loop does after an edit: the page, then the refresh
         Apply_Sheet_to_Record(&r);
         EXPECT_EQ(r.weld_method, c.weld_method) << c.code;
         EXPECT_EQ(r.section_method, c.section_method) << c.code;
@@ -691,6 +692,5 @@ TEST_F(InputPage, DinAndBackKeepsTheEcChoices) {
         EXPECT_EQ(n.throat[web], c.web_throat) << c.code;
         ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.code;
         EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(c.box_line), c.said);
-        Build();  // the page as the editing loop builds it between two refreshes
     }
 }
