@@ -788,9 +788,11 @@ static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const 
         Printed_Record printed(r, round_trip);
         s_print(printed.record, list);
     }
+    // Why the plot file failed: the print closed it (a full disc), or it
+    // is closed here.
     errno = 0;
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
-    const int plot_error = errno;
+    const int plot_error = errno ? errno : Plot_File_Error();
     const int plot = Plot_File_Result();
     Set_Plot_File_Name(nullptr);
     OLI_End_Text(list);

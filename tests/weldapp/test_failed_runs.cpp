@@ -204,7 +204,7 @@ TEST(FailedRuns, ListOrPlotFileThatCannotBeWrittenLeavesNoOldResult) {
         {"disc full", "trap '' XFSZ; ulimit -f 30;", [](Desktop&) {},
          Failure_List(kFlatBar, kUnwritten, full, kNoResult), "", replaced, false},
         {"plot file", "", [](Desktop& d) { fs::create_directories(d.project + "/C0010001.SPF.tmp/x"); },
-         Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: nicht schreibbar", kNoResult), "", replaced,
+         Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: ein Verzeichnis, keine Datei", kNoResult), "", replaced,
          false},
         {"no room", "trap '' XFSZ; ulimit -f 0;", [](Desktop&) {}, "", "", "", false},
         {"folder", "",
@@ -468,7 +468,8 @@ TEST(FailedRuns, SaveOverALinkedInputFile) {
 // saved input's. When the list cannot be written (a folder where its plot
 // file is made) the run ended with 1, "list written"; now with the batch
 // run's 2, the input saved and the list saying that there is no result; the
-// box now says that the input was saved. When the folder's sync after the
+// box now says that the input was saved, and why the plot file failed (it
+// said "nicht schreibbar" whatever stood in the way, a full disc too). When the folder's sync after the
 // list's last rename failed, the complete list was replaced by the list
 // saying that it could not be written; now it stays, and the box says that
 // it was written but its folder was not confirmed.
@@ -486,7 +487,7 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
          "bisherige Datei stehen.]",
          false, 1},
         {"list", "",
-         "[" + kUnwritten + "] [Plotdatei A0010001.SPF: nicht schreibbar] [Die Eingabedaten wurden gespeichert.]",
+         "[" + kUnwritten + "] [Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei] [Die Eingabedaten wurden gespeichert.]",
          true, 2},
         // The project's syncs: the input's, the list's commit, its last rename.
         {"folder sync after the list's last rename", Fault_Shim("fsync", "project$", 3),
@@ -505,7 +506,7 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
         EXPECT_NE(d.File("A001_01.INP").find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << c.what;
         if (c.block_plot)
             Expect_List(d.File("A001_01.OLI"),
-                        Failure_List(kHe280a, kUnwritten, "Plotdatei A0010001.SPF: nicht schreibbar", kNoResult),
+                        Failure_List(kHe280a, kUnwritten, "Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei", kNoResult),
                         c.what);
         else
             EXPECT_NE(d.File("A001_01.OLI").find(plate), std::string::npos) << c.what;
