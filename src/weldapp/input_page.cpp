@@ -611,9 +611,18 @@ Weld_Edges Edges_Of(const Stahlprofil& p) {
     return e;
 }
 
-// Lengths within a hair of their edge become the edge.
+// Lengths within a hair of their edge become the edge: for a catalogue
+// profile the edge of its published measures, not of the record's, which
+// a file written before gives with the hair too (until the page shows the
+// profile, which takes the catalogue's).
 void Snap_Lengths_To_Edges(Nahtbild& n) {
-    const Weld_Edges e = Edges_Of(n.profile);
+    Stahlprofil exact;
+    Copy_Profile(&n.profile, &exact);
+    char name[STAHLPROFIL_NAME_SIZE];
+    std::snprintf(name, sizeof name, "%.*s", Length_Without_Trailing_Blanks(exact.name), exact.name);
+    if (exact.kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name))
+        Init_Profile_From_Name(&exact, name);
+    const Weld_Edges e = Edges_Of(exact);
     if (!e.any) return;
     for (int i = 0; i < NAHT_SLOTS; i++)
         if (e.code[i] > 0 && n.length[i] != e.length[i] && std::fabs(n.length[i] - e.length[i]) < kEdgeNoise)

@@ -634,11 +634,16 @@ TEST_F(InputPage, LaidOutLengthsAreTheCataloguesMeasures) {
     EXPECT_EQ(n.profile.r_1, 24.0);
     EXPECT_EQ(n.length[Slot_Of(n, 2)], 112.0);
     EXPECT_EQ(n.length[Slot_Of(n, 4)], 196.0);
-    n.length[Slot_Of(n, 2)] = 111.999999;  // as files written before hold it
-    n.length[Slot_Of(n, 3)] = 111.9;       // typed: stays
+    // As files written before hold them: the root radius too.
+    n.profile.r_1 = 24.000001;
+    n.length[Slot_Of(n, 2)] = 111.999999;
+    n.length[Slot_Of(n, 4)] = 195.999999;
+    n.length[Slot_Of(n, 3)] = 111.9;  // typed: stays
+    Record_to_Sheet(&rec_.r);
     VEK_Clear_Recorded_Messages();
     Apply_Sheet_to_Record(&rec_.r);
     EXPECT_EQ(n.length[Slot_Of(n, 2)], 112.0);
+    EXPECT_EQ(n.length[Slot_Of(n, 4)], 196.0);
     EXPECT_EQ(n.length[Slot_Of(n, 3)], 111.9);
     EXPECT_TRUE(VEK_Recorded_Messages().empty());
     const struct {
