@@ -21,6 +21,9 @@ extern char Position_Text[POSITION_TEXT_SIZE];
 // (mode 0: input file, other modes: import file) unless mode is 2 or the
 // program runs in batch mode.
 int Check_File_Version(int file_version, int program_version, int mode);
+// The byte a blank of a stored word is written as. A text typed by the
+// user never holds it: it would come back from the file as a blank.
+constexpr char STORED_BLANK = '~';
 // Every "~" to a blank. 0 for an empty text or one of "~" only, else 1.
 int Tilde_To_Blank(char* text);
 // Every blank to "~". Returns 1.

@@ -349,26 +349,45 @@ std::string Double_Field_Format(const Scrollable_Area_Item *it) {
 
 namespace {
 
-// v in at most `room` characters: with an exponent and the most digits of
-// the mantissa that fit, short as a person writes it ("1e9", "-1.235e5",
-// "4.5e-7": no "+", no leading zeros, no trailing zeros of the mantissa),
+// v in at most `room` characters with an exponent (VEK_Exponent_Text),
 // padded to `width`.
 std::string Exponent_Text(double v, int room, int width) {
-    std::string text;
-    for (int digits = 15; digits >= 0; --digits) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*e", digits, v);
-        text = buffer;
-        const size_t e = text.find('e');
-        size_t cut = text.find_last_not_of('0', e - 1);
-        if (text[cut] == '.') --cut;
-        const int exponent = std::atoi(text.c_str() + e + 1);
-        text.erase(cut + 1);
-        text += "e" + std::to_string(exponent);
-        if (static_cast<int>(text.size()) <= room) break;
-    }
+    std::string text = VEK_Exponent_Text(v, room);
     if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
     return text;
+}
+
+// The room a field has for its value: the room set for it, else the width
+// its format gives ("%6.1f": 6), which the sheets' layouts leave for it
+// before the next item (a unit, a label); 0 (as much as it needs) for a
+// format without a width.
+int Field_Room(const Scrollable_Area_Item *it) {
+    if (it->room > 0) return it->room;
+    size_t start = 0, end = 0;
+    if (!it->text || VEK_Next_Conversion(it->text, 0, &start, &end) != 1) return 0;
+    const char *p = it->text + start + 1;
+    while (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '0') ++p;
+    return std::atoi(p);
+}
+
+// v in `room` characters as a person reads it: rounded to the most places
+// from `most` down that fit (the trailing zeros beyond `least` dropped), a
+// value that no longer reads as itself (a small one as zero) with an
+// exponent; right-aligned in `width`.
+std::string Fitted_Text(double v, int room, int least, int most, int width) {
+    std::string text;
+    for (int d = most; d >= 0 && std::isfinite(v); --d) {
+        char buffer[512];
+        std::snprintf(buffer, sizeof buffer, "%.*f", d, v);
+        text = buffer;
+        if (static_cast<int>(text.size()) > room) continue;
+        if (v != 0.0 && std::strtod(text.c_str(), nullptr) == 0.0) break;
+        for (int k = d; k > std::max(least, 0) && text.back() == '0'; --k) text.pop_back();
+        if (text.back() == '.') text.pop_back();
+        if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
+        return text;
+    }
+    return Exponent_Text(v, room, width);
 }
 
 }  // namespace
@@ -391,11 +410,17 @@ std::string Double_Field_Text(const Scrollable_Area_Item *it, bool in_room) {
         if (shown.back() == '.') shown.pop_back();
     }
     const size_t first = std::min(shown.size(), shown.find_first_not_of(' '));
-    if (in_room && it->room > 0 && static_cast<int>(shown.size() - first) > it->room)
-        return Exponent_Text(*it->value, it->room, it->aux);
+    const int room = in_room ? Field_Room(it) : 0;
+    // Wider than the room the field has: what fits, never over what follows.
+    if (room > 0 && static_cast<int>(shown.size() - first) > room) {
+        const int least = std::max(VEK_Format_Decimals(it->text), 0);
+        const int most = point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
+        if (shown.find_first_of("eE") == std::string::npos) return Fitted_Text(*it->value, room, least, most, it->aux);
+        return Exponent_Text(*it->value, room, it->aux);
+    }
     // A value too small for the places the field shows is no zero.
     if (*it->value != 0.0 && std::isfinite(*it->value) && std::strtod(shown.c_str(), nullptr) == 0.0)
-        return Exponent_Text(*it->value, it->room > 0 ? it->room : std::max(it->aux, 8), it->aux);
+        return Exponent_Text(*it->value, room > 0 ? room : std::max(it->aux, 8), it->aux);
     return shown;
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "base/cp850.h"
+#include "base/stored_text.h"
 #include "base/vesk.h"
 #include "dialogs/dialog_draw_internal.h"
 #include "dialogs/scrollarea.h"
@@ -523,6 +524,16 @@ void Delete_Selection(Edit_Field_State *st) {
     Clear_Edit_Field_Selection(st);
 }
 
+// The texts of the fields are stored as words with their blanks written as
+// "~" (base/stored_text.h): a "~" typed would come back as a blank. True,
+// after a box that names it, when `text` holds one; `kept` says what stays.
+bool Refuse_Stored_Blank(const char *text, const char *kept) {
+    if (!std::strchr(text, STORED_BLANK)) return false;
+    PrintTitledMessage(VEK_REFUSAL_TITLE, "%s\n%s\n%s", "Das Zeichen \"~\" kann nicht eingegeben werden:"_cp,
+                       "in der Eingabedatei steht es für ein Leerzeichen und käme als Leerzeichen zurück."_cp, kept);
+    return true;
+}
+
 void Insert_Char(Edit_Field_State *st, char c) {
     Delete_Selection(st);
     assert(st->cursor >= st->text && st->cursor <= st->text + st->length);
@@ -602,7 +613,9 @@ void Editor_Key(Edit_Field_State *st, int k) {
         Delete_Selection(st);
         std::vector<char> buf(5001, 0);
         int n = VEKGetClipboardText(buf.data(), 5000);
-        for (int i = 0; i < n && st->length < st->max_length; i++) Insert_Char(st, buf[i]);
+        const bool refused = Refuse_Stored_Blank(buf.data(), "Der eingefügte Text wird ohne dieses Zeichen übernommen."_cp);
+        for (int i = 0; i < n && st->length < st->max_length; i++)
+            if (!refused || buf[i] != STORED_BLANK) Insert_Char(st, buf[i]);
         break;
     }
     case VEK_KEY_CTRL_A:
@@ -652,6 +665,7 @@ void Editor_Key(Edit_Field_State *st, int k) {
         break;
     default:
         if (k == VEK_KEY_ENTER) Insert_Char(st, '\n');
+        else if (k == STORED_BLANK) Refuse_Stored_Blank("~", "Der Text bleibt, wie er war.");
         else if (k >= 0x20 && k <= 0xff) Insert_Char(st, static_cast<char>(k));
         break;
     }
@@ -842,6 +856,11 @@ int Edit_Field(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
         if (it->y2 < max) Set_Short_Edit_Text_Scrollmode(max);
         result = Short_Edit_Text(x - 8, y - 14, copy.data(), it->y2, 0);
         copy[static_cast<size_t>(max)] = '\0';
+        if (std::strcmp(copy.data(), it->text) != 0 &&
+            Refuse_Stored_Blank(copy.data(), "Der bisherige Text bleibt erhalten.")) {
+            result = 0;
+            break;
+        }
         std::memcpy(it->text, copy.data(), std::strlen(copy.data()) + 1);
         break;
     }
@@ -1011,16 +1030,30 @@ bool Chain_Field(const Scrollable_Area_Item *it) {
     return (it->kind == AREA_ITEM_DOUBLE || it->kind == AREA_ITEM_EDIT_TEXT) && Item_Enabled(it);
 }
 
+// The field a chain of edits goes on to from `at`: the next one, or with
+// Shift+Tab the one before; null at the list's end.
+Scrollable_Area_Item *Chain_Step(Scrollable_View_Area *a, Scrollable_Area_Item *at, int result) {
+    if (result != VEK_KEY_BACKTAB) {
+        for (Scrollable_Area_Item *next = at->next; next; next = next->next)
+            if (Chain_Field(next)) return next;
+        return nullptr;
+    }
+    Scrollable_Area_Item *before = nullptr;
+    for (Scrollable_Area_Item *it = a->first_item; it && it != at; it = it->next)
+        if (Chain_Field(it)) before = it;
+    return before;
+}
+
 // Edits the field and, while an edit moves on, the next enabled number or
-// text fields after it, each scrolled into view first.
+// text fields after it (Shift+Tab: before it), each scrolled into view
+// first.
 void Edit_Field_Chain(Scrollable_View_Area *a, Scrollable_Area_Item *it) {
     Wait_Release();
     while (hitkey() != -1) getkey();
     int r = Edit_Field(a, it);
-    for (Scrollable_Area_Item *next = it->next; Moves_On(r) && next; next = next->next) {
-        if (!Chain_Field(next)) continue;
-        Scroll_To_Field(a, next);
-        r = Edit_Field(a, next);
+    for (Scrollable_Area_Item *at = it; Moves_On(r) && (at = Chain_Step(a, at, r)) != nullptr;) {
+        Scroll_To_Field(a, at);
+        r = Edit_Field(a, at);
     }
     Repaint(a);
 }

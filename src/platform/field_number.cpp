@@ -171,6 +171,25 @@ std::string VEK_Number_Text(double v)
     return r.ec == std::errc() ? std::string(text, r.ptr) : Fixed(v, 6);
 }
 
+std::string VEK_Exponent_Text(double v, int room)
+{
+    std::string text;
+    for (int digits = 15; digits >= 0; --digits) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*e", digits, v);
+        text = buffer;
+        const size_t e = text.find('e');
+        if (e == std::string::npos) return text;  /* not finite */
+        size_t cut = text.find_last_not_of('0', e - 1);
+        if (text[cut] == '.') --cut;
+        const int exponent = std::atoi(text.c_str() + e + 1);
+        text.erase(cut + 1);
+        text += "e" + std::to_string(exponent);
+        if (static_cast<int>(text.size()) <= room) break;
+    }
+    return text;
+}
+
 double VEK_Shown_Bound(double bound, int decimals, int upper)
 {
     if (!std::isfinite(bound) || decimals < 0) return bound;

@@ -63,6 +63,12 @@ std::string VEK_Decimal_Text(double v, int least, int most);
  * "-0.4"), with an exponent beyond 1e15 ("1e+306"). */
 std::string VEK_Number_Text(double v);
 
+/* v in at most `room` characters with an exponent and the most digits of
+ * the mantissa that fit, short as a person writes it ("1e9", "-1.235e5",
+ * "4.5e-7": no "+", no leading zeros, no trailing zeros of the mantissa);
+ * the one-digit form when even that is wider. */
+std::string VEK_Exponent_Text(double v, int room);
+
 /* What a number field takes: its bounds (either may be infinite) and the
  * most decimal places (-1: any). */
 struct VEK_Number_Rule {

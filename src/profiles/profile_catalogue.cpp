@@ -4,8 +4,10 @@
 #include "profiles/profile_switches.h"
 
 #include <cctype>
+#include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -171,6 +173,21 @@ void Set_Profile_By_Name(Profilauswahl* selection, const char* name) {
     Pad_Blank(selection->name, PROFILAUSWAHL_NAME_SIZE);
 }
 
+double Catalogue_Measure_mm(float cm) {
+    // The catalogue's tables give their measures to a few decimals; kept in
+    // single precision, 2.4 cm is 2.4000000954 cm. Its shortest decimal of
+    // single precision, moved one place, is the measure in mm as published
+    // (24 mm, not 24.000001 mm, which weld lengths and files would carry).
+    if (!std::isfinite(cm)) return 10.0 * cm;
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*e", FLT_DIG - 1, static_cast<double>(cm));
+    char* e = std::strchr(text, 'e');
+    if (!e) return 10.0 * cm;
+    const long exponent = std::strtol(e + 1, nullptr, 10) + 1;
+    std::snprintf(e, sizeof text - static_cast<size_t>(e - text), "e%ld", exponent);
+    return std::strtod(text, nullptr);
+}
+
 void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
     if (!selection) return;
     // The shared record holds the profile of the last look-up, which may
@@ -187,13 +204,13 @@ void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile) {
         return;
     }
     const float* x = k->values;
-    profile->h = 10.0 * x[0];
-    profile->b_fo = profile->b_fu = 10.0 * x[1];
-    profile->t_w = 10.0 * x[2];
-    profile->t_fo = profile->t_fu = 10.0 * x[3];
+    profile->h = Catalogue_Measure_mm(x[0]);
+    profile->b_fo = profile->b_fu = Catalogue_Measure_mm(x[1]);
+    profile->t_w = Catalogue_Measure_mm(x[2]);
+    profile->t_fo = profile->t_fu = Catalogue_Measure_mm(x[3]);
     profile->rolled = 1;
-    profile->r_1 = 10.0 * x[25] < 0.01 ? 10.0 * x[3] : 10.0 * x[25];
-    profile->r_2 = 10.0 * x[26] < 0 ? 0 : 10.0 * x[26];
+    profile->r_1 = 10.0 * x[25] < 0.01 ? profile->t_fo : Catalogue_Measure_mm(x[25]);
+    profile->r_2 = 10.0 * x[26] < 0 ? 0 : Catalogue_Measure_mm(x[26]);
     Set_Padded_Name(profile->name, selection->name);
     profile->A = 100.0 * x[4];
     profile->y_s = -10.0 * x[7];

@@ -67,6 +67,9 @@ void Set_Profile_By_Name(Profilauswahl* selection, const char* name);
 // look-up of another name is looked up again first. Without a record even after a look-up: name "???" and the
 // section values 0. A null selection does nothing.
 void Load_Profile_Values(Profilauswahl* selection, Stahlprofil* profile);
+// A measure of the catalogue (cm, single precision) in mm as the tables
+// publish it: 2.4f cm (2.4000000954) is 24 mm exactly. Never fails.
+double Catalogue_Measure_mm(float cm);
 
 // ---- look-up ----
 

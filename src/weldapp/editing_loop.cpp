@@ -170,8 +170,9 @@ bool Confirm_Many_Loadcases() {
 }
 
 // Saves the input file and writes the print list; the exit code of a batch
-// run: PROGRAM_EXIT_WRITTEN with the list written, _LIST_NOT_WRITTEN when
-// it could not be (the list then says so, or is gone). The list is made
+// run: PROGRAM_EXIT_WRITTEN with the list written (its folder's sync may
+// have failed: the list stands, a box says so), _LIST_NOT_WRITTEN when it
+// could not be (the list then says so, or is gone). The list is made
 // from the file just saved as the save read it back: the file holds six
 // decimals, the record the catalogue's single-precision values, and the
 // desktop's refresh ("-refresh") of the saved file must write the very list
@@ -189,7 +190,7 @@ int Save_And_End() {
     const int saved = Save_Input_File();
     Connection_Record_to_Sheet(r);
     if (saved != COMPONENT_FILE_DONE && saved != COMPONENT_FILE_UNCONFIRMED) return -1;
-    return Write_Saved_Print_List() == COMPONENT_FILE_DONE ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
+    return Write_Saved_Print_List() != COMPONENT_FILE_FAILED ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "weldapp/input_page.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -153,12 +154,14 @@ double Max_Weld_Length(const Stahlprofil& p, int slot) {
 
 // "Kontaktabtrag", its field a character's width after the label, "%" as
 // far after the field's frame. The share is kept as a fraction with the
-// input file's six places: four places of a percent.
+// input file's six places: four places of a percent, shown in the four
+// characters before the "%" ("37.5", "4e-4").
 void Contact_Share(const Page& g, int x_text, int y) {
     const int x_field = x_text + 120;
     Text(g, x_text, y, "Kontaktabtrag");
     Number(g, x_field, y, &Nachweis_Page.contact_percent, "%3.0f", kContactPercent);
     Set_Decimals_of_Last_Float(g.area, kFileDecimals - 2);
+    Set_Room_of_Last_Float(g.area, 4);
     Text(g, x_field + 41, y, "%");
 }
 
@@ -396,6 +399,9 @@ void Draw_Nachweis_Page(SchweissnahtAnschluss* record, int area, int x0, int* y,
     Set_Scrollable_Area_Float_Decimals(area, kFileDecimals);
     if (record->code_setting != CODE_SETTING_EC3 && record->code_setting != CODE_SETTING_DIN18800)
         record->code_setting = CODE_SETTING_EC3;
+    // DIN 18800 just chosen: the page shows its fixed choices, and the
+    // refresh after it gives back those of EC 3 when EC 3 is chosen again.
+    Keep_Ec_Choices(record);
     g.ec = record->code_setting != CODE_SETTING_DIN18800;
     Nahtbild& n = record->naht;
     const int y1 = *y + step, xm = x0 + width / 2;
@@ -470,16 +476,16 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record) {
 
 namespace {
 
-// The welds, by number, whose value (before and after by slot) the field
-// shows changed, four to a line ("aw1 7.0 mm auf 5.0 mm"), `only_less`:
-// only those that became smaller; welds the layout numbers off are left
-// out. How many the lines name.
-int Changed_Welds(const Nahtbild& n, const char* symbol, const double* before, const double* after, bool only_less,
-                  std::vector<std::string>* lines) {
+// The welds, by number (their slots in `numbers`), whose value (before and
+// after by slot) the field shows changed, four to a line ("aw1 7.0 mm auf
+// 5.0 mm"), `only_less`: only those that became smaller; welds the layout
+// numbers off are left out. How many the lines name.
+int Changed_Welds(const int* numbers, const char* symbol, const double* before, const double* after,
+                  bool only_less, std::vector<std::string>* lines) {
     int count = 0;
     for (int number = 1; number <= NAHT_SLOTS; number++) {
         int k = 0;
-        while (k < NAHT_SLOTS && n.number[k] != number) k++;
+        while (k < NAHT_SLOTS && numbers[k] != number) k++;
         if (k == NAHT_SLOTS) continue;
         const std::string was = VEK_Decimal_Text(before[k], 1, kFileDecimals);
         const std::string is = VEK_Decimal_Text(after[k], 1, kFileDecimals);
@@ -492,6 +498,18 @@ int Changed_Welds(const Nahtbild& n, const char* symbol, const double* before, c
     return count;
 }
 
+// A box titled "Hinweis": the head line (singular or plural by count), the
+// lines, and the closing lines.
+void Notice(int count, const char* one, const char* many, const std::vector<std::string>& lines,
+            std::initializer_list<const char*> closing) {
+    Init_Message();
+    Set_Message_Title("Hinweis");
+    Fill_Message("%s", count == 1 ? one : many);
+    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
+    for (const char* line : closing) Fill_Message("%s", line);
+    Draw_Message();
+}
+
 // Tells which throats of the single welds the weld layout has cut (a butt
 // weld is no thicker than the part it joins, half of it from each side),
 // each with its old and new value: a field must not change behind the
@@ -502,52 +520,194 @@ void Report_Cut_Throats(const Nahtbild& n, const double* before) {
     // Cut as the field shows it: a catalogue's single-precision thickness
     // may take a hair off a throat on its limit.
     std::vector<std::string> lines;
-    const int count = Changed_Welds(n, "aw", before, n.throat, true, &lines);
+    const int count = Changed_Welds(n.number, "aw", before, n.throat, true, &lines);
     if (count == 0) return;
-    Init_Message();
-    Set_Message_Title("Hinweis");
-    Fill_Message("%s", count == 1 ? "Die Dicke einer Stumpfnaht wurde begrenzt:" : "Die Dicken der Stumpfnähte wurden begrenzt:"_cp);
-    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
-    Fill_Message("%s", n.no_throat_check
-                           ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
-                           : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp);
-    Fill_Message("%s", "von beiden Seiten geschweißt je die Hälfte davon."_cp);
-    Draw_Message();
+    Notice(count, "Die Dicke einer Stumpfnaht wurde begrenzt:", "Die Dicken der Stumpfnähte wurden begrenzt:"_cp,
+           lines,
+           {n.no_throat_check ? "Eine Stumpfnaht ist höchstens so dick wie das Blech t, das sie anschließt,"_cp
+                              : "Eine Stumpfnaht (HY-Naht) ist höchstens t - max(0.2 t; 3 mm) dick,"_cp,
+            "von beiden Seiten geschweißt je die Hälfte davon."_cp});
 }
 
-// The weld numbers and lengths by slot, to tell what a refresh did to the
-// lengths.
-struct Weld_Lengths {
-    int number[NAHT_SLOTS];
-    double length[NAHT_SLOTS];
+// The throats a butt weld of the single welds cut, by slot, as long as the
+// field holds the cut value: what was typed comes back when the welds are
+// fillet welds again (chosen so, or because DIN 18800 checks single welds
+// as fillet welds), for a throat only a butt weld is limited to.
+struct Cut_Throat {
+    bool held;
+    double typed, cut;
+};
+Cut_Throat g_cut[NAHT_SLOTS];
+
+void Forget_Cut_Throats() {
+    for (Cut_Throat& c : g_cut) c = Cut_Throat{};
+}
+
+// Keeps what the layout cut: the first value typed, the last value cut.
+void Hold_Cut_Throats(const Nahtbild& n, const double* before) {
+    for (int i = 0; i < NAHT_SLOTS; i++) {
+        if (!(n.throat[i] < before[i])) continue;
+        if (!g_cut[i].held) g_cut[i] = Cut_Throat{true, before[i], n.throat[i]};
+        else g_cut[i].cut = n.throat[i];
+    }
+}
+
+// Fillet welds again: the throats the butt weld cut, still as it cut them,
+// are what was typed, and a box names them with both values.
+void Restore_Cut_Throats(Nahtbild& n) {
+    double before[NAHT_SLOTS];
+    std::copy(n.throat, n.throat + NAHT_SLOTS, before);
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (g_cut[i].held && n.throat[i] == g_cut[i].cut) n.throat[i] = g_cut[i].typed;
+    Forget_Cut_Throats();
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n.number, "aw", before, n.throat, false, &lines);
+    if (count == 0) return;
+    Notice(count, "Die für eine Stumpfnaht begrenzte Dicke gilt wieder wie eingegeben:"_cp,
+           "Die für Stumpfnähte begrenzten Dicken gelten wieder wie eingegeben:"_cp, lines,
+           {"Die Einzelnähte werden als Kehlnähte nachgewiesen."_cp});
+}
+
+// Why the lengths of the single welds changed.
+enum Length_Change {
+    LENGTHS_CUT,      // longer than the edge of the profile they lie on
+    LENGTHS_REBUILT,  // laid anew along a typed-in profile's changed edges
 };
 
-Weld_Lengths Lengths_Of(const Nahtbild& n) {
-    Weld_Lengths w;
-    std::copy(n.number, n.number + NAHT_SLOTS, w.number);
-    std::copy(n.length, n.length + NAHT_SLOTS, w.length);
-    return w;
+// Tells which lengths of the single welds changed from `before` (by slot),
+// each with its old and new value as the field shows them: a field must not
+// change behind the user's back. Nothing when none changed, or when the
+// welds are numbered otherwise than `before_number` (others than before).
+void Report_Changed_Lengths(const Nahtbild& n, const int* before_number, const double* before, Length_Change why) {
+    if (!std::equal(n.number, n.number + NAHT_SLOTS, before_number)) return;
+    std::vector<std::string> lines;
+    const int count = Changed_Welds(n.number, "lw", before, n.length, false, &lines);
+    if (count == 0) return;
+    Notice(count, "Die Länge einer Naht wurde an das Profil angepasst:"_cp,
+           "Die Längen der Nähte wurden an das Profil angepasst:"_cp, lines,
+           {why == LENGTHS_REBUILT ? "Die Nähte eines geänderten Profils liegen in ganzer Länge an seinen Kanten."_cp
+                                   : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp});
 }
 
-// Tells which lengths of the single welds the refresh changed, each with its
-// old and new value as the field shows them (a field must not change behind
-// the user's back): cut to the edge of the profile the weld lies on, or,
-// `rebuilt`, laid anew along the edges of a typed-in profile whose
-// dimensions changed. Nothing when none changed, or when the welds are
-// others than before (another family).
-void Report_Changed_Lengths(const Nahtbild& n, const Weld_Lengths& before, bool rebuilt) {
-    if (!std::equal(n.number, n.number + NAHT_SLOTS, before.number)) return;
+// A weld length this close to its edge of the profile is the edge: files
+// written before kept the catalogue's single-precision measures ("24.000001"
+// for a root radius of 24 mm) and the lengths laid from them (111.999999
+// for 112 mm), a hair that no weld is shorter by on purpose.
+constexpr double kEdgeNoise = 1e-4;  // mm
+
+static_assert(int{STAHLPROFIL_EDGES} == int{NAHT_SLOTS}, "a profile's weld edges are the weld table's slots");
+
+// The lengths of a profile's weld edges, by slot, and which slots it welds.
+struct Weld_Edges {
+    double length[STAHLPROFIL_EDGES];
+    int code[STAHLPROFIL_EDGES];
+    bool any;
+};
+
+Weld_Edges Edges_Of(const Stahlprofil& p) {
+    Weld_Edges e;
+    e.any = Get_Profile_Plate_Elements(&p, e.length, e.code) > 0 && p.type != PROFILTYP_RUND &&
+            p.type != PROFILTYP_ROHR;
+    return e;
+}
+
+// Lengths within a hair of their edge become the edge: for a catalogue
+// profile the edge of its published measures, not of the record's, which
+// a file written before gives with the hair too (until the page shows the
+// profile, which takes the catalogue's).
+void Snap_Lengths_To_Edges(Nahtbild& n) {
+    Stahlprofil exact;
+    Copy_Profile(&n.profile, &exact);
+    char name[STAHLPROFIL_NAME_SIZE];
+    std::snprintf(name, sizeof name, "%.*s", Length_Without_Trailing_Blanks(exact.name), exact.name);
+    if (exact.kind == STAHLPROFIL_KIND_CATALOGUE && name[0] && Get_Profile_Record(name))
+        Init_Profile_From_Name(&exact, name);
+    const Weld_Edges e = Edges_Of(exact);
+    if (!e.any) return;
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (e.code[i] > 0 && n.length[i] != e.length[i] && std::fabs(n.length[i] - e.length[i]) < kEdgeNoise)
+            n.length[i] = e.length[i];
+}
+
+// The weld table of another profile: weld numbers and full lengths of its
+// edges. Where its welds are those of the last profile (the same faces by
+// number), a length the user had made other than its edge stays where it
+// fits the new edge, and is cut to it where it does not, with a box that
+// names each cut; full lengths follow the new edges. Where the welds are
+// others (another family of profiles), a box names the lengths typed for
+// the last one that the new one lays anew. `before`: numbers and lengths of
+// the last profile's table; `old_profile` the last profile. Boxes only for
+// single welds (`tell`).
+void Lay_Welds_Of_New_Profile(Nahtbild& n, const Stahlprofil& old_profile, const int* before_number,
+                              const double* before_length, bool tell) {
+    const Weld_Edges old_edges = Edges_Of(old_profile);
+    n.weld_count = std::max(0, Get_Profile_Plate_Elements(&n.profile, n.length, n.number));
+    bool typed[NAHT_SLOTS] = {};
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        typed[i] = old_edges.any && before_number[i] > 0 && old_edges.code[i] > 0 &&
+                   std::fabs(before_length[i] - old_edges.length[i]) >= kEdgeNoise;
+    // The same faces: the two profiles number their edges alike.
+    if (old_edges.any && std::equal(n.number, n.number + STAHLPROFIL_EDGES, old_edges.code)) {
+        // Shown as changed: the typed lengths only (full ones follow the edges unasked).
+        double shown_before[NAHT_SLOTS];
+        for (int i = 0; i < NAHT_SLOTS; i++) {
+            shown_before[i] = typed[i] ? before_length[i] : n.length[i];
+            if (typed[i] && before_length[i] <= n.length[i] + kEdgeNoise) n.length[i] = before_length[i];
+        }
+        if (tell) Report_Changed_Lengths(n, n.number, shown_before, LENGTHS_CUT);
+        return;
+    }
     std::vector<std::string> lines;
-    const int count = Changed_Welds(n, "lw", before.length, n.length, false, &lines);
-    if (count == 0) return;
-    Init_Message();
-    Set_Message_Title("Hinweis");
-    Fill_Message("%s", count == 1 ? "Die Länge einer Naht wurde an das Profil angepasst:"_cp
-                                  : "Die Längen der Nähte wurden an das Profil angepasst:"_cp);
-    for (const std::string& line : lines) Fill_Message("%s", line.c_str());
-    Fill_Message("%s", rebuilt ? "Die Nähte eines geänderten Profils liegen in ganzer Länge an seinen Kanten."_cp
-                               : "Eine Naht ist höchstens so lang wie die Kante des Profils, an der sie liegt."_cp);
-    Draw_Message();
+    int count = 0;
+    for (int number = 1; number <= NAHT_SLOTS; number++) {
+        int k = 0;
+        while (k < NAHT_SLOTS && before_number[k] != number) k++;
+        if (k == NAHT_SLOTS || !typed[k]) continue;
+        if (count % 4 == 0) lines.emplace_back();
+        lines.back() += (count % 4 ? ",  " : "") + std::string("lw") + std::to_string(number) + " " +
+                        VEK_Decimal_Text(before_length[k], 1, kFileDecimals) + " mm";
+        count++;
+    }
+    if (tell && count > 0)
+        Notice(count, "Die eingegebene Länge einer Naht gilt für das neue Profil nicht:"_cp,
+               "Die eingegebenen Längen der Nähte gelten für das neue Profil nicht:"_cp, lines,
+               {"Seine Nähte liegen in ganzer Länge an seinen Kanten."_cp});
+}
+
+// The choices DIN 18800 does not offer (it checks single welds as fillet
+// welds by the simplified method, a section elastically), as they were
+// under EC 3, while DIN 18800 is chosen: EC 3 chosen again brings them back.
+struct Ec_Choices {
+    bool kept;
+    int weld_method, section_method, butt_weld;
+};
+Ec_Choices g_ec_choices;
+
+}  // namespace
+
+void Keep_Ec_Choices(SchweissnahtAnschluss* r) {
+    if (!r || r->code_setting != CODE_SETTING_DIN18800 || !Nachweis_Page.code_is_ec || g_ec_choices.kept) return;
+    g_ec_choices = Ec_Choices{true, r->weld_method, r->section_method, Nachweis_Page.butt_weld};
+}
+
+namespace {
+
+// The code in force since the last refresh: its choices into the record,
+// those of EC 3 kept over a time under DIN 18800 and given back after it.
+void Follow_Code(SchweissnahtAnschluss* r, bool was_ec) {
+    Nachweis_Page_Variables& v = Nachweis_Page;
+    if (v.code_is_ec) {
+        if (!was_ec && g_ec_choices.kept) {
+            r->weld_method = g_ec_choices.weld_method;
+            r->section_method = g_ec_choices.section_method;
+            v.butt_weld = g_ec_choices.butt_weld;
+        }
+        g_ec_choices.kept = false;
+        return;
+    }
+    r->weld_method = 0;
+    if (r->section_check) r->section_method = 0;
+    v.butt_weld = 0;
 }
 
 }  // namespace
@@ -557,9 +717,17 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
     Nachweis_Page_Variables& v = Nachweis_Page;
     Nahtbild& n = record->naht;
     Stahlprofil& prev = v.previous_profile;
+    const bool was_ec = v.code_is_ec != 0;
+    Keep_Ec_Choices(record);
     v.code_is_ec = record->code_setting != CODE_SETTING_DIN18800;
+    Follow_Code(record, was_ec);
     if (!v.code_is_ec) Sync_Symmetric_Profile_Flanges(&n.profile);
-    const Weld_Lengths lengths_before = Lengths_Of(n);
+    Snap_Lengths_To_Edges(n);
+    int numbers_before[NAHT_SLOTS];
+    double lengths_before[NAHT_SLOTS];
+    std::copy(n.number, n.number + NAHT_SLOTS, numbers_before);
+    std::copy(n.length, n.length + NAHT_SLOTS, lengths_before);
+    const bool single = v.arrangement == ANORDNUNG_EINZELNAEHTE;
     bool laid_anew = false;  // the welds laid anew along a typed-in profile's changed edges
     bool other_welds = false;
     if (!Compare_Profiles(&n.profile, &prev)) {
@@ -583,10 +751,12 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
             }
             Copy_Profile(&prev, &n.profile);
         }
-        if (other_profile) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
         laid_anew = other_profile && accepted.kind == STAHLPROFIL_KIND_DIMENSIONS &&
                     prev.kind == STAHLPROFIL_KIND_DIMENSIONS && accepted.type == prev.type;
+        if (laid_anew) n.weld_count = std::max(0, Get_Profile_Plate_Elements(&prev, n.length, n.number));
+        else if (other_profile) Lay_Welds_Of_New_Profile(n, accepted, numbers_before, lengths_before, single);
         other_welds = other_profile && !laid_anew;
+        if (!std::equal(n.number, n.number + NAHT_SLOTS, numbers_before)) Forget_Cut_Throats();
     }
     Clip_Extents_By_Profile(&prev, n.length);
     if (v.default_throat_request) {
@@ -602,12 +772,19 @@ void Apply_Sheet_to_Record(SchweissnahtAnschluss* record) {
         Init_Material_Params_For_Thickness(&n.material, &n.plate.material, n.plate.t);
     }
     Sheet_Switches_to_Record(record);
-    const bool single = !n.all_round;
+    // A throat typed since it was cut is what the user wants now.
+    for (int i = 0; i < NAHT_SLOTS; i++)
+        if (g_cut[i].held && n.throat[i] != g_cut[i].cut) g_cut[i] = Cut_Throat{};
+    if (n.weld_kind == WELD_FILLET && !n.all_round) Restore_Cut_Throats(n);
     double before[NAHT_SLOTS];
     std::copy(n.throat, n.throat + NAHT_SLOTS, before);
     Update_Weld_Layout(&n, nullptr, 0);
-    if (single) Report_Cut_Throats(n, before);
-    if (single && !other_welds) Report_Changed_Lengths(n, lengths_before, laid_anew);
+    if (!n.all_round) {
+        Report_Cut_Throats(n, before);
+        if (n.weld_kind == WELD_BUTT) Hold_Cut_Throats(n, before);
+        if (!other_welds)
+            Report_Changed_Lengths(n, numbers_before, lengths_before, laid_anew ? LENGTHS_REBUILT : LENGTHS_CUT);
+    }
     Record_to_Sheet(record);
 }
 
@@ -621,4 +798,6 @@ void Run_Pending_Import_Export(void) {
 void Reset_Input_Page(void) {
     Nachweis_Page = Nachweis_Page_Variables{};
     g_preview_naht = nullptr;
+    g_ec_choices = Ec_Choices{};
+    Forget_Cut_Throats();
 }

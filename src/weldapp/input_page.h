@@ -50,6 +50,13 @@ void Sheet_Switches_to_Record(SchweissnahtAnschluss* record);
 // the uniform grade, the switches, the weld layout, and the page variables
 // from the record again. Nothing for null.
 void Apply_Sheet_to_Record(SchweissnahtAnschluss* record);
+// Keeps the choices DIN 18800 does not offer (weld method, section method,
+// butt weld), as they stand under EC 3, when the record's code has just
+// become DIN 18800 (the page as of the last refresh was under EC 3): the
+// refresh gives them back when EC 3 is chosen again. Called by the page
+// build and the refresh, whichever sees the new code first. Nothing for
+// null.
+void Keep_Ec_Choices(SchweissnahtAnschluss* record);
 // Runs the data import and then the data export when their buttons were
 // pressed, and clears both requests.
 void Run_Pending_Import_Export(void);

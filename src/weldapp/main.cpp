@@ -64,10 +64,11 @@ int main(int argc, char** argv) {
     // together before anyone reads or writes them.
     Recover_Component_Output();
     if (Kontext.refresh) {
-        // The desktop takes 1 for a list written; a list that could not be
-        // written has a code of its own.
+        // The desktop takes 1 for a list written (also one whose folder's
+        // sync failed: it stands, and the console says so, as for a saved
+        // input); a list that could not be written has a code of its own.
         Load_Input_File();
-        return Write_Print_List() == COMPONENT_FILE_DONE ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
+        return Write_Print_List() != COMPONENT_FILE_FAILED ? PROGRAM_EXIT_WRITTEN : PROGRAM_EXIT_LIST_NOT_WRITTEN;
     }
     return Run_Window_Path();
 }

@@ -150,7 +150,7 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot) {
     if (!VEK_Sync_File(o.list_temp.c_str())) return abandon();
     if (o.plot.empty()) {
         if (!Rename(o.list_temp, o.list)) return abandon();
-        return Sync_Folder(o) ? PAIR_DONE : PAIR_FAILED;
+        return Sync_Folder(o) ? PAIR_DONE : PAIR_UNCONFIRMED;
     }
     if (new_plot ? !VEK_Sync_File(o.plot_temp.c_str()) : !Write_Empty(o.plot_temp)) return abandon();
     if (!Rename(o.list_temp, o.list_new)) return abandon();
@@ -163,7 +163,10 @@ int Install_Output_Pair(const Output_Pair& o, bool new_plot) {
         Remove(o.plot_temp);
     }
     if (!Rename(o.list_new, o.list)) return PAIR_FAILED;
-    return Sync_Folder(o) ? PAIR_DONE : PAIR_FAILED;
+    // The new pair stands whole: a folder that cannot be synced now may
+    // lose it to a power cut, but must not lose it to a list saying that
+    // nothing was written.
+    return Sync_Folder(o) ? PAIR_DONE : PAIR_UNCONFIRMED;
 }
 
 void Discard_Output_Pair(const Output_Pair& o) {
@@ -207,7 +210,7 @@ int Put_Back_Output_Pair(const Output_Pair& o) {
     bool done;
     if (list_there) {
         done = Stage(o.list_saved, o.list_temp) && (!plot_there || Stage(o.plot_saved, o.plot_temp)) &&
-               Install_Output_Pair(o, plot_there) == PAIR_DONE;
+               Install_Output_Pair(o, plot_there) != PAIR_FAILED;
         const int error = errno;
         if (!done && !Exists(o.list_new)) Discard_Output_Pair(o);
         errno = error;

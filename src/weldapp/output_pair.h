@@ -37,8 +37,10 @@ Output_Pair Make_Output_Pair(const std::string& list, const std::string& plot);
 
 // Results of the operations below.
 enum Output_Pair_Result {
-    PAIR_FAILED = 0,     // not done; errno says why
+    PAIR_FAILED = 0,       // not done; errno says why
     PAIR_DONE = 1,
+    PAIR_UNCONFIRMED = 2,  // the new pair stands whole, but the folder's last sync failed (errno says
+                           // why): after a power cut the folder may show the old pair again
 };
 
 // What Recover_Output_Pair found.
@@ -54,7 +56,9 @@ enum Output_Pair_Recovery {
 int Recover_Output_Pair(const Output_Pair& o);
 
 // Puts the written temporaries in place as described above. new_plot false:
-// the new pair has no plot file, and an old one goes. PAIR_DONE; PAIR_FAILED
+// the new pair has no plot file, and an old one goes. PAIR_DONE;
+// PAIR_UNCONFIRMED when only the folder's sync after the last rename
+// failed: the new pair stands, complete, and is to be kept; PAIR_FAILED
 // when a step failed: before the commit the old pair stands and the
 // temporaries are removed; after it the pending list stays, so that the
 // state shows (the caller replaces the list, then calls

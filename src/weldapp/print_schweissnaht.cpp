@@ -3,6 +3,7 @@
 #include "memberchecks/xs_resistance.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -42,6 +43,7 @@
 static XS_Check_Function s_xs_check = Check_XS_Resistance;
 static std::string s_plot_name;
 static int s_plot_result = 0;  // of the file named: 0 not written, 1 complete, -1 failed
+static int s_plot_error = 0;   // why it failed (errno), 0 when no reason is known
 // The evaluation runs on this copy so that the weld layout of an all-round
 // weld may be rebuilt without touching the caller's table.
 static SchweissnahtAnschluss s_work = {};
@@ -55,9 +57,12 @@ XS_Check_Function Set_XS_Check_Seam(XS_Check_Function check) {
 void Set_Plot_File_Name(const char* name) {
     s_plot_name = name ? name : "";
     s_plot_result = 0;
+    s_plot_error = 0;
 }
 
 int Plot_File_Result(void) { return s_plot_result; }
+
+int Plot_File_Error(void) { return s_plot_error; }
 
 static const char* P = "";  // the common line prefix of the print texts
 static const double kTextRowCm = 0.47;  // a row of running text on the page
@@ -130,7 +135,10 @@ static bool sketch_extent(const Stahlprofil& p, double* width, double* height) {
 static void open_plot_file(const double window[4], double factor) {
     FILE* plot = std::fopen(s_plot_name.c_str(), "w");
     s_plot_result = plot ? 1 : -1;
-    if (!plot) return;
+    if (!plot) {
+        s_plot_error = errno;
+        return;
+    }
     VEK_Give_Large_Buffer(plot);
     PlotFile_Open_Color(plot, window[0], window[3], window[2], window[1], factor, 0.0, "%s: %s", Position_Code,
                         Position_Text);
@@ -273,7 +281,9 @@ static void draw_sketch(SchweissnahtAnschluss* w, FILE* list) {
     sketch_profile_and_welds(w->naht, list, d, width);
     Safe_Fprintf(list, " -1\n");
     // A plot file that could not be completed is not left behind.
+    errno = 0;
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) {
+        s_plot_error = errno;
         std::remove(s_plot_name.c_str());
         s_plot_result = -1;
     }

@@ -53,5 +53,8 @@ void Set_Plot_File_Name(const char* name);
 // picture switch off), 1 written completely, -1 it could not be opened or
 // completed (an incomplete file is removed).
 int Plot_File_Result(void);
+// Why the plot file named last could not be opened or completed (errno);
+// 0 when it could, or when the system gave no reason.
+int Plot_File_Error(void);
 
 #endif

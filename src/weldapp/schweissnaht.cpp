@@ -753,12 +753,14 @@ static void tell_replaced_link(const std::string& list, const std::string& targe
 
 // The print list and the plot file of the record into the pair o names (no
 // plot file when o names none); round_trip: of the record as its input file
-// would give it back (the window's lists before a save). True when both are
-// in place; else the old files stand (or, when the step that failed came
-// after the commit, the pending list shows that they may not), the console
-// says so, and *why (when given) holds the reason in the user's words.
-static bool write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const Output_Pair& o,
-                                std::string* why) {
+// would give it back (the window's lists before a save). COMPONENT_FILE_DONE
+// when both are in place; _UNCONFIRMED when they are, but the folder's sync
+// after the last rename failed (the console says so, *why why); else
+// _FAILED: the old files stand (or, when the step that failed came after
+// the commit, the pending list shows that they may not), the console says
+// so, and *why (when given) holds the reason in the user's words.
+static int write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const Output_Pair& o,
+                               std::string* why) {
     const double reserved = r->print.grafik ? 16.0 : 6.0;
     // Both files are written under temporary names and put in place together
     // when both are complete, so that the desktop never shows a half-written
@@ -769,7 +771,7 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const
         if (why) *why = std::string(what) + " " + file + ": " + file_error_text(error, false);
         if (error) std::fprintf(stderr, "%s: %s (%s)\n", shown, console, std::strerror(error));
         else std::fprintf(stderr, "%s: %s\n", shown, console);
-        return false;
+        return int{COMPONENT_FILE_FAILED};
     };
     errno = 0;
     FILE* list = o.list_temp.empty() ? nullptr
@@ -783,9 +785,11 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const
         Printed_Record printed(r, round_trip);
         s_print(printed.record, list);
     }
+    // Why the plot file failed: the print closed it (a full disc), or it
+    // is closed here.
     errno = 0;
     if (PlotFile_Is_Open() && PlotFile_Close() != 0) remove_file(o.plot_temp);
-    const int plot_error = errno;
+    const int plot_error = errno ? errno : Plot_File_Error();
     const int plot = Plot_File_Result();
     Set_Plot_File_Name(nullptr);
     OLI_End_Text(list);
@@ -803,10 +807,15 @@ static bool write_list_and_plot(SchweissnahtAnschluss* r, bool round_trip, const
     }
     errno = 0;
     const std::string link = link_target(o.list);
-    if (Install_Output_Pair(o, plot > 0) != PAIR_DONE)
-        return failed("Druckliste", list_file.c_str(), errno, "cannot be replaced");
+    const int installed = Install_Output_Pair(o, plot > 0);
+    if (installed == PAIR_FAILED) return failed("Druckliste", list_file.c_str(), errno, "cannot be replaced");
     tell_replaced_link(o.list, link);
-    return true;
+    if (installed == PAIR_DONE) return COMPONENT_FILE_DONE;
+    const int error = errno;
+    if (why) *why = "Druckliste " + list_file + ": " + file_error_text(error, false);
+    std::fprintf(stderr, "%s: written, but its folder could not be synced (%s): the new print list%s may not "
+                         "survive a power cut\n", shown, std::strerror(error), o.plot.empty() ? "" : " and plot file");
+    return COMPONENT_FILE_UNCONFIRMED;
 }
 
 // ---- the print list of a run without a check ----
@@ -904,32 +913,43 @@ static void end_unread_batch_run(const std::string& reason, const char* console_
 }
 
 // The component's list of the record, or, when it cannot be written, the
-// list that says so (with a box at the screen).
-static int write_component_list(SchweissnahtAnschluss* r, bool round_trip) {
+// list that says so; at the screen a box says what stands, and, for the
+// list of an input just saved (`saved`), that the input was saved all the
+// same. COMPONENT_FILE_DONE, _UNCONFIRMED (the list stands, its folder's
+// sync failed) or _FAILED.
+static int write_component_list(SchweissnahtAnschluss* r, bool round_trip, bool saved) {
     std::string why;
-    const bool written = write_list_and_plot(r, round_trip, component_pair(), &why);
-    if (!written) {
+    const int written = write_list_and_plot(r, round_trip, component_pair(), &why);
+    const bool screen = !VEK_Batch_Mode();
+    if (written == COMPONENT_FILE_FAILED) {
         replace_by_failure_list({"Die Druckliste konnte nicht geschrieben werden!", why,
                                  "Es liegt kein Nachweis vor."});
-        if (!VEK_Batch_Mode())
+        if (screen && saved)
+            PrintMessage("%s\n%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str(),
+                         "Die Eingabedaten wurden gespeichert.");
+        else if (screen)
             PrintMessage("%s\n%s", "Die Druckliste konnte nicht geschrieben werden!", why.c_str());
+    } else if (written == COMPONENT_FILE_UNCONFIRMED && screen) {
+        PrintMessage("%s\n%s\n%s",
+                     "Die Druckliste wurde geschrieben, ihre dauerhafte Ablage ist aber nicht bestätigt!"_cp,
+                     why.c_str(), "Nach einem Stromausfall kann dort wieder die bisherige Druckliste stehen."_cp);
     }
-    return written ? COMPONENT_FILE_DONE : COMPONENT_FILE_FAILED;
+    return written;
 }
 
 int Write_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
-    if (VEK_Batch_Mode()) return write_component_list(r, false);
+    if (VEK_Batch_Mode()) return write_component_list(r, false, false);
     Connection_Sheet_to_Record(r);
-    const int written = write_component_list(r, true);
+    const int written = write_component_list(r, true, false);
     Record_to_Sheet(r);
     return written;
 }
 
 int Write_Saved_Print_List(void) {
     WELD_CHECK_AT_EXIT(Check_Schweissnaht_Invariants(&Schweissnaht_Anschluss));
-    return write_component_list(&Schweissnaht_Anschluss, false);
+    return write_component_list(&Schweissnaht_Anschluss, false, true);
 }
 
 void Recover_Component_Output(void) {
@@ -998,7 +1018,8 @@ int Write_Temporary_Print_List(char* path, int size) {
     const Output_Pair o = Make_Output_Pair(native, "");
     SchweissnahtAnschluss* r = &Schweissnaht_Anschluss;
     if (!VEK_Batch_Mode()) Connection_Sheet_to_Record(r);
-    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), o, nullptr);
+    // A preview's list whose folder's sync failed stands all the same.
+    const bool written = write_list_and_plot(r, !VEK_Batch_Mode(), o, nullptr) != COMPONENT_FILE_FAILED;
     if (!VEK_Batch_Mode()) Record_to_Sheet(r);
     if (!written) return COMPONENT_FILE_FAILED;
     std::snprintf(path, static_cast<size_t>(size), "%s", native);
@@ -1091,7 +1112,19 @@ int Replace_Input_Text_File(const char* path, SchweissnahtAnschluss* record, Sch
                             std::string* refusal) {
     if (refusal) refusal->clear();
     Input_Text_Job job{record, stored, refusal};
-    return VEK_Replace_File(path, write_input_text, check_input_text, &job, 0);
+    // A link to a file is kept and the file it names written; a link that
+    // names no file has no file to write beside, and is replaced itself, as
+    // the print list's is (the console says so).
+    const std::string native = VEK_Native_String(path ? path : "");
+    std::error_code ec;
+    const bool dangling = !native.empty() && std::filesystem::is_symlink(std::filesystem::symlink_status(native, ec)) &&
+                          !std::filesystem::exists(native, ec);
+    const std::string link = dangling ? link_target(native) : "";
+    const int replaced = VEK_Replace_File(path, write_input_text, check_input_text, &job, dangling ? VEK_REPLACE_LINK : 0);
+    if (dangling && (replaced == VEK_REPLACE_DONE || replaced == VEK_REPLACE_UNSYNCED))
+        std::fprintf(stderr, "%s: was a symbolic link to %s; the input file now stands in its place\n", native.c_str(),
+                     link.c_str());
+    return replaced;
 }
 
 // Copies the bytes of the stream in context into f.

@@ -171,15 +171,19 @@ void Load_Input_File(void);
 int Activate_Annex_After(FILE* f);
 // Writes the whole print list of the global record and its plot file,
 // both or neither (output_pair.h: even a killed run leaves them of one run,
-// or the pending list that says they may not be). COMPONENT_FILE_DONE. When
-// they cannot be written, a list that says why and that there is no result
-// takes the list's place and the old plot file goes (a list that cannot be
-// replaced is removed, else written over in place), so that no earlier
-// result stands; at the screen a box says so; COMPONENT_FILE_FAILED.
+// or the pending list that says they may not be). COMPONENT_FILE_DONE.
+// COMPONENT_FILE_UNCONFIRMED when both stand but the folder's sync after
+// the last rename failed: they are kept, the console (and at the screen a
+// box) says that they may not survive a power cut. When they cannot be
+// written, a list that says why and that there is no result takes the
+// list's place and the old plot file goes (a list that cannot be replaced
+// is removed, else written over in place), so that no earlier result
+// stands; at the screen a box says so; COMPONENT_FILE_FAILED.
 int Write_Print_List(void);
 // Write_Print_List for the record just saved (Save_Input_File): the record
 // itself, as the saved file gave it back, neither taken from the pages nor
-// passed through the file's text again.
+// passed through the file's text again. The box of a list that could not be
+// written says that the input was saved.
 int Write_Saved_Print_List(void);
 // At the start of a run: completes the print list and plot file of a run
 // that was cut off after its commit, and puts back those of the saved input

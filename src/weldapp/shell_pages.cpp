@@ -2,6 +2,7 @@
 #include "weldapp/shell_pages.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "dialogs/scrollarea.h"
 #include "dialogs/valuecheck.h"
 #include "drawings/screen_primitives.h"
+#include "platform/field_number.h"
 #include "platform/font.h"
 #include "platform/screen.h"
 #include "printlist/verdict.h"
@@ -57,11 +59,17 @@ void Text(int area, int x, int y, const char* text, int font, int colour, int ri
     Add_Text_to_Scrollable_Area(area, x, y, text, font, colour, right);
 }
 
-// A utilisation as a whole percentage, right-aligned before the bar.
+// A utilisation as a whole percentage, right-aligned before the bar and
+// clear of the scale line at x 347: one too wide for that ("2989940142%")
+// with an exponent ("3e9%").
 void Percentage(int area, int y, double u, int font) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.0lf%%", 100.0 * u);
-    Text(area, 392, y, text, font, Chart().black, 1);
+    std::string text = VEK_Number_Text(std::round(100.0 * u)) + "%";
+    const int room = 392 - 347 - 4;
+    // A bold text is a pixel wider than its font's measure.
+    auto width = [&] { return RFont_Text_Width(font & RFONT_WORD_BITS, text.c_str(), -1) + (font ? 1 : 0); };
+    for (int chars = 5; width() > room && chars > 1; --chars)
+        text = VEK_Exponent_Text(100.0 * u, chars - 1) + "%";
+    Text(area, 392, y, text.c_str(), font, Chart().black, 1);
 }
 
 // A sub-row of one load case: its label, the scale line, percentage and bar.

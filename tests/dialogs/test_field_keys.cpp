@@ -82,31 +82,40 @@ TEST_F(FieldKeys, TypingIntoANumberReplacesItAndTheFieldShowsTheValueStored) {
     }
 }
 
-// A value wider than its field ("%6.1f" makes 6 characters) shows whole,
-// never cut to another number (1234567 as "123456", 12345.6 as "12345.");
-// a field with its room set (a table's cell of 8 characters) shows a wider
-// value with an exponent and the digits that fit.
-TEST_F(FieldKeys, WideValuesShowWholeOrWithTheirSize) {
+// A value wider than the room its field has (the format's width, "%6.1f"
+// makes 6 characters, unless the room is set, as for a table's cell of 8)
+// is never drawn over what follows the field: it shows rounded to the
+// places that fit (the trailing zeros beyond the format's place dropped),
+// never cut to another number (12345.6 as "12345."); a whole part that does
+// not fit, or a value that would read as zero, shows with an exponent and
+// the digits that fit. A field keeping six places (as the input page's do)
+// shows 6.123456 as 6.1235 and a file's 111.999999 as 112.0.
+TEST_F(FieldKeys, WideValuesShowWithinTheirRoom) {
     const struct {
         double value;
-        int room;
+        int room, keeps;
         const char* same_as;  // a format that prints the expected text (or is it)
         double same_value;
-    } cases[] = {{1234567.0, 0, "%9.1f", 1234567.0},
-                 {-123456.0, 0, "%9.1f", -123456.0},
-                 {12345.6, 0, "%7.1f", 12345.6},
-                 {1e9, 8, "   1e9", 0},
-                 {-123456.78, 8, "-1.235e5", 0},
-                 {4.5e-7, 8, "4.5e-7", 0},
-                 {12345.6, 8, "%7.1f", 12345.6}};
+    } cases[] = {{1234567.0, 0, -1, "1.23e6", 0},
+                 {-123456.0, 0, -1, "-1.2e5", 0},
+                 {12345.6, 0, -1, "%6.0f", 12345.6},
+                 {6.123456, 0, 6, "%6.4f", 6.123456},
+                 {111.999999, 0, 6, "%6.1f", 112.0},
+                 {0.0004, 4, 6, "  4e-4", 0},  // a share of 0.0004 % in a room of 4: never "0.000"
+                 {1e9, 8, -1, "   1e9", 0},
+                 {-123456.78, 8, -1, "%7.0f", -123456.78},
+                 {4.5e-7, 8, -1, "4.5e-7", 0},
+                 {12345.6, 8, -1, "%7.1f", 12345.6}};
     for (const auto& c : cases) {
         Clear_Scrollable_View_Area(slot);
+        Set_Scrollable_Area_Float_Decimals(slot, c.keeps);
         double v = c.value;
         Add_Number(50, &v);
         Set_Room_of_Last_Float(slot, c.room);
         Update_Scrollable_View_Area(slot);
         const std::vector<int> shown = Field_Pixels(50);
         Clear_Scrollable_View_Area(slot);
+        Set_Scrollable_Area_Float_Decimals(slot, -1);
         double w = c.same_value;
         Add_Number(50, &w, c.same_as);
         Update_Scrollable_View_Area(slot);
@@ -114,16 +123,21 @@ TEST_F(FieldKeys, WideValuesShowWholeOrWithTheirSize) {
     }
 }
 
-// Tab goes on to the next field with its text selected: 7 replaces 35.0,
-// 8 replaces 12.5.
-TEST_F(FieldKeys, TabSelectsTheNextFieldsText) {
-    double a = 35.0, b = 12.5;
+// Tab goes on to the next field with its text selected, Shift+Tab back to
+// the one before: from the second, 7 replaces 12.5, 8 the first's 35.0 and
+// 9 (Tab, Tab) the third's 2.0; Shift+Tab from the first field ends there.
+TEST_F(FieldKeys, TabSelectsTheNextFieldsTextShiftTabTheOneBefore) {
+    double a = 35.0, b = 12.5, c = 2.0;
     Add_Number(50, &a);
     Add_Number(80, &b);
+    Add_Number(110, &c);
     Update_Scrollable_View_Area(slot);
-    EXPECT_EQ(Click_Into(50, {{'7', VEK_KEY_TAB}, {'8', VEK_KEY_ENTER}}), 1);
-    EXPECT_DOUBLE_EQ(a, 7.0);
-    EXPECT_DOUBLE_EQ(b, 8.0);
+    EXPECT_EQ(Click_Into(80, {{'7', VEK_KEY_BACKTAB}, {'8', VEK_KEY_TAB}, {VEK_KEY_TAB}, {'9', VEK_KEY_BACKTAB},
+                              {VEK_KEY_BACKTAB}, {VEK_KEY_BACKTAB}}),
+              1);
+    EXPECT_DOUBLE_EQ(a, 8.0);
+    EXPECT_DOUBLE_EQ(b, 7.0);
+    EXPECT_DOUBLE_EQ(c, 9.0);
     EXPECT_EQ(VEK_Script_Pending(), 0);
 }
 
@@ -142,6 +156,30 @@ TEST_F(FieldKeys, TypingIntoAnEmptyPaddedTextTakesTheCharacters) {
 }
 
 // Lines of the last message box, joined by "|".
+std::string Last_Box();
+
+// A text field's text is stored as a word with its blanks written as "~":
+// a "~" typed is refused with a box that names it, and the text stays; the
+// chain of edits ends there. A text without one is taken.
+TEST_F(FieldKeys, ATypedTildeIsRefusedAndNamed) {
+    char name[13] = "Wind        ", next[5] = "    ";
+    Add_Edit_Text_to_Scrollable_Area(slot, 100, 50, name, RFONT_NORMAL, BLACK_CI, &Screen_Flag_On);
+    Add_Edit_Text_to_Scrollable_Area(slot, 100, 80, next, RFONT_NORMAL, BLACK_CI, &Screen_Flag_On);
+    Update_Scrollable_View_Area(slot);
+    const std::vector<int> wind_sog = {'W', 'i', 'n', 'd', '~', 'S', 'o', 'g', VEK_KEY_TAB};
+    EXPECT_EQ(Click_Into(50, {wind_sog, {'x', VEK_KEY_ENTER}}), 1);
+    EXPECT_STREQ(name, "Wind        ");
+    EXPECT_STREQ(next, "    ");
+    EXPECT_EQ(Last_Box(), "Das Zeichen \"~\" kann nicht eingegeben werden:|in der Eingabedatei steht es f\x81r ein "
+                          "Leerzeichen und k\x84me als Leerzeichen zur\x81" "ck.|Der bisherige Text bleibt erhalten.");
+    VEK_Script_Clear();
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Click_Into(50, {{'W', 'i', 'n', 'd', ' ', 'S', 'o', 'g', VEK_KEY_ENTER}}), 1);
+    EXPECT_STREQ(name, "Wind Sog    ");
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+}
+
+
 std::string Last_Box() {
     const auto& boxes = VEK_Recorded_Messages();
     std::string text;

@@ -14,6 +14,7 @@
 #include "platform/events.h"
 #include "platform/font.h"
 #include "platform/input.h"
+#include "platform/msgbox.h"
 #include "platform/screen.h"
 #include "platform/sheets.h"
 #include "support/testutil.h"
@@ -90,6 +91,23 @@ TEST_F(EditField, EditorTypesPastesAndEndsOnClickOutside) {
     EXPECT_EQ(Edit_Prop_Sheet(), 100);
     Edit_Scrollable_View_Area(slot);
     EXPECT_STREQ(small, "ac\n");
+    // A "~" (the files' blank) typed or pasted is not taken, and a box
+    // names it; the rest of a paste is.
+    VEK_Script_Clear();
+    Clear_Scrollable_View_Area(slot);
+    char tilde[21] = "";
+    Add(tilde, 20, 500);
+    VEKSetClipboardText("b~c", 0);
+    VEK_Script_Click(400, 150);
+    for (int key : {(int)'a', (int)'~', (int)VEK_KEY_CTRL_V}) VEK_Script_Key(key);
+    VEK_Script_Click(590, 390);
+    VEK_Clear_Recorded_Messages();
+    EXPECT_EQ(Edit_Prop_Sheet(), 100);
+    Edit_Scrollable_View_Area(slot);
+    EXPECT_STREQ(tilde, "abc");
+    ASSERT_EQ(VEK_Recorded_Messages().size(), 2u);
+    EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(0), "Das Zeichen \"~\" kann nicht eingegeben werden:");
+    EXPECT_EQ(VEK_Recorded_Messages()[1].lines.at(2), "Der eingef\x81gte Text wird ohne dieses Zeichen \x81" "bernommen.");
 }
 
 // Typed into without a click, the editor starts with the caret at the

@@ -448,3 +448,31 @@ TEST(BatchDamaged, PairLastsBeforeItsNamesChange) {
                           "rename C0010001.SPF.tmp C0010001.SPF", "rename C001_01.OLI.new C001_01.OLI",
                           "fsync " + p}));
 }
+
+// The folder's sync after the list's last rename fails: the complete list
+// and plot file stand, and were replaced by the list saying that they could
+// not be written ("cannot be replaced", exit 2). Now they stay, the console
+// says that they may not survive a power cut, and the run ends with the
+// code of a written list, as a saved input whose folder sync failed does.
+// A failed sync at the commit (before the plot file changes) still leaves
+// no result: the pending list cannot be trusted to last.
+TEST(BatchDamaged, ListWhoseFolderSyncFailsAfterItsLastRenameStays) {
+    Desktop fresh;
+    fresh.Add("flat_bar", "C001");
+    ASSERT_EQ(fresh.Run("C001 " + kRun), 1) << fresh.err;
+    const struct {
+        int sync;  // which of the project folder's syncs fails: 1 the commit, 2 the last
+        int code;
+        const char* said;
+    } cases[] = {{2, 1, "C001_01.OLI: written, but its folder could not be synced (Input/output error): the new "
+                        "print list and plot file may not survive a power cut\n"},
+                 {1, 2, "C001_01.OLI: cannot be replaced (Input/output error)\n"}};
+    for (const auto& c : cases) {
+        Desktop d;
+        d.Add("flat_bar", "C001");
+        EXPECT_EQ(d.Run("C001 " + kRun, true, Fault_Shim("fsync", "project$", c.sync)), c.code) << c.sync;
+        EXPECT_NE(d.err.find(c.said), std::string::npos) << d.err;
+        EXPECT_EQ(d.File("C001_01.OLI") == fresh.File("C001_01.OLI"), c.code == 1) << c.sync;
+        EXPECT_EQ(d.Exists("C0010001.SPF"), c.code == 1) << c.sync;
+    }
+}

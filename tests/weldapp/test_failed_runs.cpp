@@ -204,7 +204,7 @@ TEST(FailedRuns, ListOrPlotFileThatCannotBeWrittenLeavesNoOldResult) {
         {"disc full", "trap '' XFSZ; ulimit -f 30;", [](Desktop&) {},
          Failure_List(kFlatBar, kUnwritten, full, kNoResult), "", replaced, false},
         {"plot file", "", [](Desktop& d) { fs::create_directories(d.project + "/C0010001.SPF.tmp/x"); },
-         Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: nicht schreibbar", kNoResult), "", replaced,
+         Failure_List(kFlatBar, kUnwritten, "Plotdatei C0010001.SPF: ein Verzeichnis, keine Datei", kNoResult), "", replaced,
          false},
         {"no room", "trap '' XFSZ; ulimit -f 0;", [](Desktop&) {}, "", "", "", false},
         {"folder", "",
@@ -432,6 +432,34 @@ TEST(FailedRuns, ListThatIsALinkIsReplacedAndWhatItNamesLeftAlone) {
     }
 }
 
+// An input file that is a symbolic link to a file that is not there (its
+// folder writable): the window starts a new connection, and its save was
+// refused ("nicht schreibbar ... Die bisherige Datei bleibt erhalten")
+// although no file was there to keep; without the link the same save
+// works. Now the save replaces the link, as the list's is, and says so on
+// the console; the list of the saved input is written. A link to a file
+// that is there keeps naming it: the file it names is saved.
+TEST(FailedRuns, SaveOverALinkedInputFile) {
+    for (const bool dangling : {true, false}) {
+        Desktop d;
+        const std::string target = d.dir.file("elsewhere.INP"), input = d.project + "/A001_01.INP";
+        if (!dangling) d.Add("he280a_end_plate", "A001"), fs::rename(input, target);
+        fs::create_symlink(target, input);
+        // The plate's field: lower on the example's page than on a new connection's.
+        const std::string plate = dangling ? "click 265 262\n" : "click 265 279\n";
+        EXPECT_EQ(Run_Script(d, "A001", plate + "type 0 20\n" + kEndAndSave), 1) << dangling << "\n" << d.err;
+        EXPECT_EQ(d.err.find("message box"), std::string::npos) << d.err;
+        EXPECT_EQ(fs::is_symlink(input), !dangling);
+        EXPECT_EQ(fs::exists(target), !dangling);
+        EXPECT_NE(d.File("A001_01.INP").find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << dangling;
+        EXPECT_EQ(d.err.find("A001_01.INP: was a symbolic link to " + target + ", which does not exist; the input "
+                             "file now stands in its place") != std::string::npos,
+                  dangling)
+            << d.err;
+        EXPECT_NE(d.File("A001_01.OLI").find(" Platte: Dicke t\xCE\\p\xCEr = 20.0 mm"), std::string::npos) << dangling;
+    }
+}
+
 // "Ende", "speichern und beenden" with the plate typed as 20 mm, beside the
 // verified list of the stored 35 mm. When the folder's sync after the
 // input's rename failed, the box said that nothing was saved and the old
@@ -439,7 +467,12 @@ TEST(FailedRuns, ListThatIsALinkIsReplacedAndWhatItNamesLeftAlone) {
 // says that the input was saved but not confirmed, and the list is the
 // saved input's. When the list cannot be written (a folder where its plot
 // file is made) the run ended with 1, "list written"; now with the batch
-// run's 2, the input saved and the list saying that there is no result.
+// run's 2, the input saved and the list saying that there is no result; the
+// box now says that the input was saved, and why the plot file failed (it
+// said "nicht schreibbar" whatever stood in the way, a full disc too). When the folder's sync after the
+// list's last rename failed, the complete list was replaced by the list
+// saying that it could not be written; now it stays, and the box says that
+// it was written but its folder was not confirmed.
 TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
     const std::string plate = " Platte: Dicke t\xCE\\p\xCEr = 20.0 mm";
     const struct {
@@ -454,7 +487,14 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
          "bisherige Datei stehen.]",
          false, 1},
         {"list", "",
-         "[" + kUnwritten + "] [Plotdatei A0010001.SPF: nicht schreibbar]", true, 2},
+         "[" + kUnwritten + "] [Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei] [Die Eingabedaten wurden gespeichert.]",
+         true, 2},
+        // The project's syncs: the input's, the list's commit, its last rename.
+        {"folder sync after the list's last rename", Fault_Shim("fsync", "project$", 3),
+         "[Die Druckliste wurde geschrieben, ihre dauerhafte Ablage ist aber nicht best\x84tigt!] [Druckliste "
+         "A001_01.OLI: Ein-/Ausgabefehler des Datentr\x84gers] [Nach einem Stromausfall kann dort wieder die "
+         "bisherige Druckliste stehen.]",
+         false, 1},
     };
     for (const auto& c : cases) {
         Desktop d;
@@ -466,7 +506,7 @@ TEST(FailedRuns, SaveAndEndTellsWhatWasSavedAndWhatWasWritten) {
         EXPECT_NE(d.File("A001_01.INP").find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << c.what;
         if (c.block_plot)
             Expect_List(d.File("A001_01.OLI"),
-                        Failure_List(kHe280a, kUnwritten, "Plotdatei A0010001.SPF: nicht schreibbar", kNoResult),
+                        Failure_List(kHe280a, kUnwritten, "Plotdatei A0010001.SPF: ein Verzeichnis, keine Datei", kNoResult),
                         c.what);
         else
             EXPECT_NE(d.File("A001_01.OLI").find(plate), std::string::npos) << c.what;

@@ -4,6 +4,7 @@
 // single welds.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -17,6 +18,7 @@
 #include "weldapp/connection_preview.h"
 #include "weldapp/input_page.h"
 #include "weldapp/record_fixture.h"
+#include "weldcheck/weldelem.h"
 
 namespace {
 
@@ -41,6 +43,11 @@ protected:
         Draw_Nachweis_Page(&rec_.r, area_, 30, &y, 22, 18, 1200, 1);
     }
     bool Shows(const std::string& text) const { return Find_Area_Text(area_, text) != nullptr; }
+    // One box since the last clear, with these lines.
+    static void Expect_One_Box(const std::vector<std::string>& lines) {
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u);
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines, lines);
+    }
 
     testutil::TempDir dir_;
     testutil::ScopedEnv data_{"DATA", dir_.file("data")};
@@ -389,9 +396,10 @@ TEST_F(InputPage, PreviewSingleWelds) {
 
 // Single welds of HE 280 A (t_f 13, t_w 8 mm) made butt welds: a throat
 // beyond the part's limit is cut, and a box names each one with its old and
-// new value; back to fillet welds the values stay, without a box. By hand:
-// flange 13 - max(0.2 * 13, 3) = 10, welded from both sides 5.0; web
-// 8 - 3 = 5, from both sides 2.5.
+// new value; back to fillet welds the throats typed come back, named in a
+// box as well, but not one typed anew since it was cut. By hand: flange
+// 13 - max(0.2 * 13, 3) = 10, welded from both sides 5.0; web 8 - 3 = 5,
+// from both sides 2.5.
 TEST_F(InputPage, ThroatsCutByAButtWeldAreNamed) {
     Nahtbild& n = rec_.r.naht;
     n.all_round = 0;
@@ -421,10 +429,15 @@ TEST_F(InputPage, ThroatsCutByAButtWeldAreNamed) {
                              "Eine Stumpfnaht (HY-Naht) ist h\x94" "chstens t - max(0.2 t; 3 mm) dick,",
                              "von beiden Seiten geschwei\xE1t je die H\x84lfte davon."}));
     VEK_Clear_Recorded_Messages();
+    *throat(5) = 2.0;  // typed since the cut: stays
     Nachweis_Page.butt_weld = 0;
     Apply_Sheet_to_Record(&rec_.r);
-    EXPECT_NEAR(*throat(1), 5.0, 1e-5);
-    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    EXPECT_EQ(*throat(1), 6.5);
+    EXPECT_EQ(*throat(4), 5.0);
+    EXPECT_EQ(*throat(5), 2.0);
+    Expect_One_Box({"Die f\x81r Stumpfn\x84hte begrenzten Dicken gelten wieder wie eingegeben:",
+                    "aw1 5.0 mm auf 6.5 mm,  aw4 2.5 mm auf 5.0 mm",
+                    "Die Einzeln\x84hte werden als Kehln\x84hte nachgewiesen."});
 }
 
 // A weld length that the refresh changes is named with its old and new
@@ -537,4 +550,152 @@ TEST_F(InputPage, DinShowsTheAlphaWItTakes) {
     Build();
     EXPECT_TRUE(Shows("Korrelationsbeiwert"));
     EXPECT_FALSE(Shows("Beiwert Kehln\x84hte"));
+}
+
+namespace {
+
+// The slot of a weld number in the record's table (NAHT_SLOTS: none).
+int Slot_Of(const Nahtbild& n, int number) {
+    int k = 0;
+    while (k < NAHT_SLOTS && n.number[k] != number) ++k;
+    return k;
+}
+
+void Set_Profile_Name(Nahtbild& n, const char* name) {
+    std::snprintf(n.profile.name, sizeof n.profile.name, "%s", name);
+}
+
+}  // namespace
+
+// Another catalogue profile of the same family keeps the lengths the user
+// typed where they fit its edges, cuts them to the edge (named in a box)
+// where they do not, and gives full-length welds its own full lengths.
+// A profile of another family lays its welds anew and names the lengths
+// typed for the last one. A channel's welds by number: 1 outer flange (b),
+// 2 inner flange tip, 3 web back (h), 4 web inside (h - 2 t_f - 2 r),
+// 5 and 6 the other flange. U 140: h 140, b 60, t_f 10, r 10, so weld 4
+// 140 - 20 - 20 = 100; U 160: h 160, b 65, t_f 10.5, r 10.5, so weld 4
+// 160 - 21 - 21 = 118; both flange tips are well over 20 mm.
+TEST_F(InputPage, AnotherProfileKeepsTheLengthsTyped) {
+    Nahtbild& n = rec_.r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&rec_.r);
+    Set_Profile_Name(n, "u140");
+    Apply_Sheet_to_Record(&rec_.r);
+    ASSERT_EQ(std::string(n.profile.name, 4), "U140");
+    ASSERT_LT(Slot_Of(n, 4), NAHT_SLOTS);
+    EXPECT_EQ(n.length[Slot_Of(n, 4)], 100.0);
+    n.throat[Slot_Of(n, 1)] = 3.0;
+    n.length[Slot_Of(n, 2)] = 20.0;
+    Apply_Sheet_to_Record(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    Set_Profile_Name(n, "u160");
+    Apply_Sheet_to_Record(&rec_.r);
+    // The lengths of welds 1 to 4.
+    auto lengths = [&] {
+        std::vector<double> l;
+        for (int number = 1; number <= 4; number++) l.push_back(n.length[Slot_Of(n, number)]);
+        return l;
+    };
+    EXPECT_EQ(n.throat[Slot_Of(n, 1)], 3.0);
+    EXPECT_EQ(lengths(), (std::vector<double>{65.0, 20.0, 160.0, 118.0}));
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+
+    // Back to U 140 with weld 4 at 110 of 118 and weld 1 at 50 of 65: 110
+    // is longer than U 140's 100 and is cut, 50 fits its 60.
+    n.length[Slot_Of(n, 4)] = 110.0;
+    n.length[Slot_Of(n, 1)] = 50.0;
+    Apply_Sheet_to_Record(&rec_.r);
+    Set_Profile_Name(n, "U140");
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(lengths(), (std::vector<double>{50.0, 20.0, 140.0, 100.0}));
+    Expect_One_Box({"Die L\x84nge einer Naht wurde an das Profil angepasst:", "lw4 110.0 mm auf 100.0 mm",
+                    "Eine Naht ist h\x94" "chstens so lang wie die Kante des Profils, an der sie liegt."});
+
+    // An I section numbers its welds otherwise: laid anew in full, and
+    // the two lengths typed for the channel are named.
+    VEK_Clear_Recorded_Messages();
+    Set_Profile_Name(n, "IPE200");
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.length[Slot_Of(n, 1)], 100.0);  // IPE 200: b = 100
+    Expect_One_Box({"Die eingegebenen L\x84ngen der N\x84hte gelten f\x81r das neue Profil nicht:",
+                    "lw1 50.0 mm,  lw2 20.0 mm", "Seine N\x84hte liegen in ganzer L\x84nge an seinen Kanten."});
+}
+
+// Lengths laid out from a catalogue profile are its published measures to
+// the digit (the catalogue keeps them in single precision: HE 280 A's root
+// radius 2.4 cm is 2.4000000954 cm), and lengths of files written before
+// that lie within a hair of their edge are the edge. By hand: HE 280 A
+// (h 270, b 280, t_w 8, t_f 13, r 24) inner flange (280 - 8) / 2 - 24 = 112,
+// web 270 - 26 - 48 = 196; L 100 x 10 (r_1 12 at the root, r_2 6 at the
+// toes): the inner face of a leg 100 - 10 - 12 - 6 = 72; U 160: 118.
+TEST_F(InputPage, LaidOutLengthsAreTheCataloguesMeasures) {
+    Nahtbild& n = rec_.r.naht;
+    EXPECT_EQ(n.profile.r_1, 24.0);
+    EXPECT_EQ(n.length[Slot_Of(n, 2)], 112.0);
+    EXPECT_EQ(n.length[Slot_Of(n, 4)], 196.0);
+    // As files written before hold them: the root radius too.
+    n.profile.r_1 = 24.000001;
+    n.length[Slot_Of(n, 2)] = 111.999999;
+    n.length[Slot_Of(n, 4)] = 195.999999;
+    n.length[Slot_Of(n, 3)] = 111.9;  // typed: stays
+    Record_to_Sheet(&rec_.r);
+    VEK_Clear_Recorded_Messages();
+    Apply_Sheet_to_Record(&rec_.r);
+    EXPECT_EQ(n.length[Slot_Of(n, 2)], 112.0);
+    EXPECT_EQ(n.length[Slot_Of(n, 4)], 196.0);
+    EXPECT_EQ(n.length[Slot_Of(n, 3)], 111.9);
+    EXPECT_TRUE(VEK_Recorded_Messages().empty());
+    const struct {
+        const char* name;
+        int number;
+        double length;
+    } cases[] = {{"U160", 4, 118.0}, {"L100X10", 2, 72.0}};
+    for (const auto& c : cases) {
+        Set_Profile_Name(n, c.name);
+        Apply_Sheet_to_Record(&rec_.r);
+        ASSERT_LT(Slot_Of(n, c.number), NAHT_SLOTS) << c.name;
+        EXPECT_EQ(n.length[Slot_Of(n, c.number)], c.length) << c.name;
+        for (int i = 0; i < NAHT_SLOTS; i++)
+            EXPECT_EQ(n.length[i] * 10.0, std::round(n.length[i] * 10.0)) << c.name << " slot " << i;
+    }
+}
+
+// EC 3 -> DIN 18800 -> EC 3: DIN checks single welds as fillet welds by the
+// simplified method and a section elastically; the choices made under EC 3
+// come back with it. The butt welds' cut throats follow the weld kind in
+// force: typed again under DIN (with a box), cut again under EC 3. HE 280 A
+// web 8 - 3 = 5 from both sides: 2.5.
+TEST_F(InputPage, DinAndBackKeepsTheEcChoices) {
+    SchweissnahtAnschluss& r = rec_.r;
+    Nahtbild& n = r.naht;
+    n.all_round = 0;
+    Record_to_Sheet(&r);
+    r.weld_method = 1, r.section_check = 1, r.section_method = 1;
+    Nachweis_Page.butt_weld = 1;
+    Apply_Sheet_to_Record(&r);
+    const int web = Slot_Of(n, 4);
+    ASSERT_EQ(n.throat[web], 2.5);
+    const struct {
+        int code, weld_method, section_method, butt_weld, kind;
+        double web_throat;
+        int box_line;
+        const char* said;
+    } steps[] = {
+        {CODE_SETTING_DIN18800, 0, 0, 0, WELD_FILLET, 5.0, 1, "aw4 2.5 mm auf 5.0 mm,  aw5 2.5 mm auf 5.0 mm"},
+        {CODE_SETTING_EC3, 1, 1, 1, WELD_BUTT, 2.5, 0, "Die Dicken der Stumpfn\x84hte wurden begrenzt:"},
+    };
+    for (const auto& c : steps) {
+        VEK_Clear_Recorded_Messages();
+        r.code_setting = c.code;
+        Build();  // as the editing loop does after an edit: the page, then the refresh
+        Apply_Sheet_to_Record(&r);
+        EXPECT_EQ(r.weld_method, c.weld_method) << c.code;
+        EXPECT_EQ(r.section_method, c.section_method) << c.code;
+        EXPECT_EQ(Nachweis_Page.butt_weld, c.butt_weld) << c.code;
+        EXPECT_EQ(n.weld_kind, c.kind) << c.code;
+        EXPECT_EQ(n.throat[web], c.web_throat) << c.code;
+        ASSERT_EQ(VEK_Recorded_Messages().size(), 1u) << c.code;
+        EXPECT_EQ(VEK_Recorded_Messages()[0].lines.at(c.box_line), c.said);
+    }
 }

@@ -128,7 +128,7 @@ TEST(PlasticMethod, SlopedFlangesAreCheckedOnTheirOutline) {
     Use_Section_Method(d, "A001", 1);
     const std::string path = d.project + "/A001_01.INP";
     std::string text = testutil::Read_File(path);
-    const std::string he = " 1 5 270.000000 8.000000 280.000000 13.000000 280.000000 13.000000 1 24.000001 "
+    const std::string he = " 1 5 270.000000 8.000000 280.000000 13.000000 280.000000 13.000000 1 24.000000 "
                            "0.000000 0.000000\n HE280A\n";
     const std::string lk7 = " 250000.000000 0.000000 0.000000 0.000000 0.000000 0.000000\n";
     ASSERT_NE(text.find(he), std::string::npos);

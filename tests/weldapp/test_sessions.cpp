@@ -530,3 +530,47 @@ TEST(Sessions, ButtonsOfTheMainSheet) {
     s.Expect_Page("chart");
     s.Expect_Page("many_loadcases");
 }
+
+// A new connection of a channel welded on one side, as the user who found
+// it worked it: profile "u140", a_w1 3, l_w2 20, then "u160". l_w2 came back
+// as U 160's full 41.5 without a word and was saved so; now what was typed
+// stays where it fits. A load-case name "Wind~Sog" came back from the file
+// as "Wind Sog" (the files store a blank as "~"): the field refuses it with a
+// box that names it, and "Wind Sog" typed then is stored and read back. The
+// lengths are the catalogue's to the digit: U 160's web inside 160 - 2 10.5
+// - 2 10.5 = 118 (it was 118.000002).
+TEST(Sessions, AnotherProfileAndATildeOfANewConnection) {
+    Session s;
+    s.Field(265, 370, "u140")
+        .Field(124, 575, "3")  // a_w1
+        .Field(523, 575, "20")  // l_w2
+        .Field(265, 370, "u160")
+        .Tab(110)
+        .Field(kLoadColumn[6], Load_Row(1), "Wind~Sog")
+        .Field(kLoadColumn[6], Load_Row(1), "Wind Sog")
+        .Button(BUTTON_END)
+        .Line("key 13");
+    ASSERT_EQ(s.Run_Script("A001"), 1) << s.err;
+    EXPECT_EQ(s.err,
+              "message box \"Eingabefehler\": [Das Zeichen \"~\" kann nicht eingegeben werden:] [in der Eingabedatei "
+              "steht es f\x81r ein Leerzeichen und k\x84me als Leerzeichen zur\x81" "ck.] [Der bisherige Text bleibt "
+              "erhalten.] answer 1\n");
+    testutil::Record saved;
+    const std::string input = s.File("A001_01.INP");
+    EXPECT_EQ(Read_And_Write_Again(s.project + "/A001_01.INP", &saved, s.dir.file("again.INP")) +
+                  "\n\nACTIV_NADNAME\n\xAE" "Deutschland\xAF\n",
+              input);
+    const Nahtbild& n = saved.r.naht;
+    EXPECT_EQ(std::string(n.profile.name, 5), "U160 ");
+    // By weld number: throat and length.
+    const double want[4][2] = {{3.0, 65.0}, {5.0, 20.0}, {5.0, 160.0}, {5.0, 118.0}};
+    for (int number = 1; number <= 4; ++number) {
+        int k = 0;
+        while (k < NAHT_SLOTS && n.number[k] != number) ++k;
+        ASSERT_LT(k, NAHT_SLOTS) << number;
+        EXPECT_EQ(n.throat[k], want[number - 1][0]) << number;
+        EXPECT_EQ(n.length[k], want[number - 1][1]) << number;
+    }
+    EXPECT_NE(input.find("\n 5.000000 118.000000 4\n"), std::string::npos) << input;
+    EXPECT_EQ(std::string(saved.r.loads[0].name), "Wind Sog");
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -130,6 +131,25 @@ TEST_F(ShellPages, ChartRowsAndWarning) {
     Chart({}, -1.0, 0.0);  // no cases: nothing checked, as the list says
     EXPECT_TRUE(Shows("Gesamt"));
     EXPECT_TRUE(Shows("keine Belastung vorhanden: Nachweise werden nicht gef\x81hrt"));
+}
+
+// A percentage stands right-aligned at x 392, clear of the scale line at
+// 347: one too wide for that (2989940142 %, ten digits of 8 pixels) shows
+// with an exponent and the digits that fit (the 41 pixels take five
+// characters): 9999 % still shows whole, 12346 % as 1e4 %.
+TEST_F(ShellPages, ChartPercentagesStayClearOfTheScale) {
+    const struct {
+        double u;
+        const char* shown;
+    } cases[] = {{29899401.42, "3e9%"}, {99.99, "9999%"}, {123.456, "1e4%"}};
+    for (const auto& c : cases) {
+        Chart({{0.1, c.u}}, c.u, 0.0, 1);
+        EXPECT_TRUE(Shows(c.shown)) << c.u;
+        for (const Scrollable_Area_Item* it : Area_Items(area_, AREA_ITEM_TEXT))
+            if (it->text[std::strlen(it->text) - 1] == '%') {
+                EXPECT_GT(it->x1, 347) << it->text;
+            }
+    }
 }
 
 // Cases without any load are not checked (the list: "keine Belastung

@@ -1,7 +1,8 @@
 // The program's window on a virtual display (Xvfb), worked with xdotool as
 // a person works it: a click into the plate thickness selects its "35.0"
 // and 2, 0 replace it; "ipe 300" typed into the profile name is the
-// catalogue's IPE300; the pointer jumps onto "Ende" and clicks at once;
+// catalogue's IPE300; Shift+Tab goes back to the field before; the pointer
+// jumps onto "Ende" and clicks at once;
 // "speichern und beenden" saves what the screen showed.
 #include <gtest/gtest.h>
 
@@ -66,6 +67,17 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
         EXPECT_EQ(x.Run(at + "600 800 click 1"), 0);
         ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, f.x - 4, f.y + 5) != selected; }, testutil::kWindowStepMs)) << f.typed;
     }
+    // Shift+Tab from the all-round weld's a_w,fu goes back to its a_w,fo,
+    // whose text it selects (it went on to a_w before).
+    const int fu[2] = {439, 563}, fo[2] = {289, 563};
+    EXPECT_EQ(x.Run(at + std::to_string(fu[0]) + " " + std::to_string(fu[1]) + " click 1"), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fu[0] - 4, fu[1] + 5) == selected; }, testutil::kWindowStepMs));
+    EXPECT_EQ(x.Run("xdotool type --delay 30 '6'"), 0);
+    EXPECT_EQ(x.Run("xdotool key shift+Tab"), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) == selected; }, testutil::kWindowStepMs));
+    EXPECT_EQ(x.Run("xdotool type --delay 30 '8'"), 0);
+    EXPECT_EQ(x.Run("xdotool key Return"), 0);
+    ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, fo[0] - 4, fo[1] + 5) != selected; }, testutil::kWindowStepMs));
     // From the middle of the page onto "Ende" in one jump, clicked at once.
     EXPECT_EQ(x.Run(at + "1250 27 click 1"), 0);
     ASSERT_TRUE(testutil::Wait_Until([&] { return Pixel(png, 600, 445) == dialog; }, testutil::kWindowStepMs))
@@ -77,4 +89,5 @@ TEST(WindowFields, TypedValuesAndNamesAndAClickAfterOneJumpAreTaken) {
     EXPECT_NE(saved.find("\n IPE300~"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\n 20.000000 0.000000 0.000000\n"), std::string::npos) << saved;
     EXPECT_EQ(saved.find("\n 35.000000 0.000000 0.000000\n"), std::string::npos);
+    EXPECT_NE(saved.find(" 0.750000 0 0 8.000000 6.000000 0 0\n"), std::string::npos) << saved;  // a_w,fo, a_w,fu
 }
