@@ -12,6 +12,7 @@
 #include "base/cp850.h"
 #include "base/stored_text.h"
 #include "base/textio.h"
+#include "codes/input_ranges.h"
 #include "codes/material.h"
 #include "codes/material_sheet.h"
 #include "dialogs/scrollarea.h"
@@ -88,7 +89,10 @@ void Text(const Page& g, int x, int y, const char* text, int font = -1, int colo
 // What the fields take, mm: dimensions and radii from 0 (a section the
 // engine cannot form is named by the list) to 10 m, weld throats to 200 mm.
 // A typed value outside is refused and the field keeps its value.
-constexpr double kMaxDimension = 10000.0, kMaxThroat = 200.0;
+constexpr double kMaxDimension = Input_Range_Of(RANGE_DIMENSION).maximum;
+constexpr double kMaxThroat = Input_Range_Of(RANGE_THROAT).maximum;
+static_assert(Input_Range_Of(RANGE_DIMENSION).minimum == 0.0 && Input_Range_Of(RANGE_THROAT).minimum == 0.0,
+              "the fields take 0");
 
 // The values of the fields that the page ties together: without separate
 // flanges one value stands for both (and a welded I section's lower weld
@@ -174,14 +178,14 @@ void Fitted_Float(const Page& g, int x, int y, double Stahlprofil::*member, doub
 }
 
 // One dimension row: label, symbol with its subscript, "%6.1f" field of
-// 0 .. kMaxDimension that the fit check guards, "mm"; then one row step.
+// 0 .. maximum that the fit check guards, "mm"; then one row step.
 // name: how a refusal names the field (label and symbol by default).
 void Dimension_Row(const Page& g, int* y, const char* label, const char* symbol, const char* subscript,
-                   double Stahlprofil::*member, const char* name = nullptr) {
+                   double Stahlprofil::*member, const char* name = nullptr, double maximum = kMaxDimension) {
     Text(g, g.x + 20, *y, label);
     Text(g, g.x + 185, *y, symbol);
     if (subscript && *subscript) Text(g, g.x + (std::strchr("tlr", symbol[0]) ? 191 : 193), *y + 2, subscript, Small());
-    Fitted_Float(g, g.x + 220, *y, member, kMaxDimension,
+    Fitted_Float(g, g.x + 220, *y, member, maximum,
                  name ? name : (std::string(label) + " " + symbol + (subscript ? subscript : "")).c_str());
     Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     *y += g.row;
@@ -524,7 +528,8 @@ void Rolled_Or_Welded(const Page& g, int* y) {
         return;
     const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, t) != 0;
     if (!i_family && t != PROFILTYP_T && t != PROFILTYP_HALB_I) {
-        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &Stahlprofil::a_o);
+        // A weld throat, as in the weld groups below: not one of 10 m.
+        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &Stahlprofil::a_o, nullptr, kMaxThroat);
         return;
     }
     const bool two_groups = i_family && g.separate;
