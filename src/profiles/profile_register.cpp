@@ -178,14 +178,14 @@ void Fitted_Float(const Page& g, int x, int y, double Stahlprofil::*member, doub
 }
 
 // One dimension row: label, symbol with its subscript, "%6.1f" field of
-// 0 .. maximum that the fit check guards, "mm"; then one row step.
+// 0 .. kMaxDimension that the fit check guards, "mm"; then one row step.
 // name: how a refusal names the field (label and symbol by default).
 void Dimension_Row(const Page& g, int* y, const char* label, const char* symbol, const char* subscript,
-                   double Stahlprofil::*member, const char* name = nullptr, double maximum = kMaxDimension) {
+                   double Stahlprofil::*member, const char* name = nullptr) {
     Text(g, g.x + 20, *y, label);
     Text(g, g.x + 185, *y, symbol);
     if (subscript && *subscript) Text(g, g.x + (std::strchr("tlr", symbol[0]) ? 191 : 193), *y + 2, subscript, Small());
-    Fitted_Float(g, g.x + 220, *y, member, maximum,
+    Fitted_Float(g, g.x + 220, *y, member, kMaxDimension,
                  name ? name : (std::string(label) + " " + symbol + (subscript ? subscript : "")).c_str());
     Text(g, g.x + 285, *y, "mm", -1, g.unit_colour);
     *y += g.row;
@@ -528,8 +528,7 @@ void Rolled_Or_Welded(const Page& g, int* y) {
         return;
     const bool i_family = Is_Profile_Type_In(PROFILTYP_MASK_I, t) != 0;
     if (!i_family && t != PROFILTYP_T && t != PROFILTYP_HALB_I) {
-        // A weld throat, as in the weld groups below: not one of 10 m.
-        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &Stahlprofil::a_o, nullptr, kMaxThroat);
+        Dimension_Row(g, y, "Schweißnahtdicke"_cp, "a", "", &Stahlprofil::a_o);
         return;
     }
     const bool two_groups = i_family && g.separate;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
 #include <utility>
@@ -148,16 +149,44 @@ long Profile_Word(Block_Words& w, long at, int word) {
     return word == -2 ? b_ueo : b_ueo + 1;
 }
 
+// The dimensions of a profile's block: its member, its symbol and index,
+// its console name, its range, and its word in the block (-1 .. -3 after
+// the material: r_2, b_üo, b_üu; Profile_Word).
+struct Profile_Member {
+    double Stahlprofil::*value;
+    const char *symbol, *index, *console;
+    Input_Range_Id range;
+    int word;
+};
+
+const Profile_Member kProfileMembers[] = {
+    {&Stahlprofil::h, "h", "", "h", RANGE_DIMENSION, 3},
+    {&Stahlprofil::t_w, "t", "w", "t_w", RANGE_DIMENSION, 4},
+    {&Stahlprofil::b_fo, "b", "fo", "b_fo", RANGE_DIMENSION, 5},
+    {&Stahlprofil::t_fo, "t", "fo", "t_fo", RANGE_DIMENSION, 6},
+    {&Stahlprofil::b_fu, "b", "fu", "b_fu", RANGE_DIMENSION, 7},
+    {&Stahlprofil::t_fu, "t", "fu", "t_fu", RANGE_DIMENSION, 8},
+    {&Stahlprofil::r_1, "r", "1", "r_1", RANGE_DIMENSION, 10},
+    {&Stahlprofil::a_o, "a", "o", "a_o", RANGE_THROAT, 11},
+    {&Stahlprofil::a_u, "a", "u", "a_u", RANGE_THROAT, 12},
+    {&Stahlprofil::r_2, "r", "2", "r_2", RANGE_DIMENSION, -1},
+    {&Stahlprofil::b_ueo, "b", "\x81o", "b_ueo", RANGE_DIMENSION, -2},
+    {&Stahlprofil::b_ueu, "b", "\x81u", "b_ueu", RANGE_DIMENSION, -3},
+};
+
 // Calls refuse(Refused) for every judged value outside its range, in the
 // order of the file. The places are those of `at` (unused when refuse
 // never looks at them).
 template <class Refuse>
 void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_File_Places& at, Refuse refuse) {
+    // The name and the place are made only for a value refused: a file of
+    // many load cases costs a comparison per value.
     auto judge = [&](Input_Range_Id id, double value, double factor, const char* unit, auto name, long block,
-                     Word_Of word) {
-        if (!Input_Range_Holds(id, value * factor)) refuse(Refused{id, value, factor, unit, name(), block, word});
+                     auto word) {
+        if (!Input_Range_Holds(id, value * factor))
+            refuse(Refused{id, value, factor, unit, name(), block, Word_Of(word)});
     };
-    auto fixed = [](long word) { return Word_Of([word](Block_Words&) { return word; }); };
+    auto fixed = [](long word) { return [word](Block_Words&) { return word; }; };
     if (r.code_setting == CODE_SETTING_DIN18800)
         judge(RANGE_PARTIAL_FACTOR, r.gamma_M, 1.0, nullptr,
               [] { return Name("Teilsicherheitsbeiwert", "\xC0", "M", "gamma_M"); }, at.head, fixed(4));
@@ -187,21 +216,8 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
     const Stahlprofil& p = n.profile;
     auto profile_material = [&at](Block_Words& w) { return Profile_Material_Word(w, at.profile); };
     if (p.kind == STAHLPROFIL_KIND_DIMENSIONS) {
-        struct Dimension {
-            double value;
-            const char *symbol, *index, *console;
-            Input_Range_Id range;
-            int word;  // its word in the block; -1 .. -3 after the material (r_2, b_üo, b_üu)
-        } const dimensions[] = {
-            {p.h, "h", "", "h", RANGE_DIMENSION, 3},           {p.t_w, "t", "w", "t_w", RANGE_DIMENSION, 4},
-            {p.b_fo, "b", "fo", "b_fo", RANGE_DIMENSION, 5},   {p.t_fo, "t", "fo", "t_fo", RANGE_DIMENSION, 6},
-            {p.b_fu, "b", "fu", "b_fu", RANGE_DIMENSION, 7},   {p.t_fu, "t", "fu", "t_fu", RANGE_DIMENSION, 8},
-            {p.r_1, "r", "1", "r_1", RANGE_DIMENSION, 10},     {p.a_o, "a", "o", "a_o", RANGE_THROAT, 11},
-            {p.a_u, "a", "u", "a_u", RANGE_THROAT, 12},        {p.r_2, "r", "2", "r_2", RANGE_DIMENSION, -1},
-            {p.b_ueo, "b", "\x81o", "b_ueo", RANGE_DIMENSION, -2}, {p.b_ueu, "b", "\x81u", "b_ueu", RANGE_DIMENSION, -3},
-        };
-        for (const Dimension& d : dimensions)
-            judge(d.range, d.value, 1.0, nullptr,
+        for (const Profile_Member& d : kProfileMembers)
+            judge(d.range, p.*d.value, 1.0, nullptr,
                   [&d] { return Name("Profil:", d.symbol, d.index, std::string("profile ") + d.console); },
                   at.profile, [&d, &at](Block_Words& w) { return Profile_Word(w, at.profile, d.word); });
     }
@@ -213,15 +229,20 @@ void Each_Refused(const SchweissnahtAnschluss& r, int weld_rows, const Input_Fil
     // none of the user's.
     const bool throats_typed = !(n.weld_kind == WELD_BUTT && n.full_penetration);
     for (int k = 0; k < weld_rows && k < NAHT_SLOTS; ++k) {
-        const std::string number = n.number[k] > 0 ? std::to_string(n.number[k]) : "";
+        // A slot without a weld number is named by its place in the table.
+        const bool numbered = n.number[k] > 0;
+        const std::string number = numbered ? std::to_string(n.number[k]) : "";
+        const std::string slot = numbered ? "" : "Platz " + std::to_string(k + 1) + ": ";
+        const std::string console_slot = numbered ? "" : "slot " + std::to_string(k + 1) + ": ";
         if (throats_typed)
             judge(RANGE_THROAT, n.throat[k], 1.0, nullptr,
-                  [&] { return Name("Nahtdicke", "a", "w" + number, "a_w" + number); }, at.welds, fixed(3L * k));
+                  [&] { return Name(slot + "Nahtdicke", "a", "w" + number, console_slot + "a_w" + number); }, at.welds,
+                  fixed(3L * k));
         // The lengths of an all-round weld are the profile's.
         if (!n.all_round)
             judge(RANGE_WELD_LENGTH, n.length[k], 1.0, nullptr,
-                  [&] { return Name("Nahtlänge"_cp, "l", "w" + number, "l_w" + number); }, at.welds,
-                  fixed(3L * k + 1));
+                  [&] { return Name(slot + "Nahtlänge"_cp, "l", "w" + number, console_slot + "l_w" + number); },
+                  at.welds, fixed(3L * k + 1));
     }
     judge(RANGE_THROAT, n.a_w, 1.0, nullptr, [] { return Name("Nahtdicke", "a", "w", "a_w"); }, at.throats, fixed(0));
     judge(RANGE_CONTACT_SHARE, n.contact_fraction, 100.0, nullptr, [] { return Name("Kontaktabtrag", "", "", "contact share"); },
@@ -328,19 +349,7 @@ Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil
     if (!name[0] || !Get_Profile_Record(name)) return notice;
     Stahlprofil catalogue = *profile;
     if (Init_Profile_From_Name(&catalogue, name) != 0) return notice;
-    struct Member {
-        double Stahlprofil::*value;
-        const char *symbol, *index, *console;
-        int word;  // in the block; -1 .. -3 after the material
-    };
-    static const Member kMembers[] = {
-        {&Stahlprofil::h, "h", "", "h", 3},         {&Stahlprofil::t_w, "t", "w", "t_w", 4},
-        {&Stahlprofil::b_fo, "b", "fo", "b_fo", 5}, {&Stahlprofil::t_fo, "t", "fo", "t_fo", 6},
-        {&Stahlprofil::b_fu, "b", "fu", "b_fu", 7}, {&Stahlprofil::t_fu, "t", "fu", "t_fu", 8},
-        {&Stahlprofil::r_1, "r", "1", "r_1", 10},   {&Stahlprofil::a_o, "a", "o", "a_o", 11},
-        {&Stahlprofil::a_u, "a", "u", "a_u", 12},   {&Stahlprofil::r_2, "r", "2", "r_2", -1},
-        {&Stahlprofil::b_ueo, "b", "\x81o", "b_ueo", -2}, {&Stahlprofil::b_ueu, "b", "\x81u", "b_ueu", -3},
-    };
+    const auto& kMembers = kProfileMembers;
     Block_Words words(f);
     auto line_of = [&](int word) -> long {
         return f && profile_at >= 0 ? words.Line(profile_at, Profile_Word(words, profile_at, word)) : 0;
@@ -359,15 +368,21 @@ Catalogue_Notice Take_Catalogue_Dimensions(FILE* f, long profile_at, Stahlprofil
         differs("Profiltyp", "", "type", 2, std::to_string(profile->type), std::to_string(catalogue.type));
     if (profile->rolled != catalogue.rolled)
         differs("gewalzt", "", "rolled", 9, std::to_string(profile->rolled), std::to_string(catalogue.rolled));
-    // The file keeps six decimals of the catalogue's single-precision values.
-    for (const Member& m : kMembers) {
+    // The file keeps six decimals of the catalogue's single-precision values:
+    // those stay as the file gives them, as in every file that was not
+    // edited.
+    bool taken[std::size(kMembers)] = {};
+    for (size_t k = 0; k < std::size(kMembers); ++k) {
+        const Profile_Member& m = kMembers[k];
         const double file = profile->*m.value, cat = catalogue.*m.value;
         if (std::fabs(file - cat) <= 1e-5) continue;
+        taken[k] = true;
         differs(m.symbol, m.index, m.console, m.word, VEK_Decimal_Text(file, 1, 6) + " mm",
                 VEK_Decimal_Text(cat, 1, 6) + " mm");
     }
     if (notice.list.empty()) return notice;
-    for (const Member& m : kMembers) profile->*m.value = catalogue.*m.value;
+    for (size_t k = 0; k < std::size(kMembers); ++k)
+        if (taken[k]) profile->*kMembers[k].value = catalogue.*kMembers[k].value;
     profile->type = catalogue.type;
     profile->rolled = catalogue.rolled;
     const std::string shown = name;
