@@ -43,11 +43,14 @@ class Block_Words {
         if (words.size() < count && !ended_.count(at)) Read(at, count, &words);
         return words;
     }
-    // The word's line; 0 where the file has no such word.
+    // The word's line. Where the file has no such word (a name with a
+    // vertical tab, which a name reader keeps and this one splits, may
+    // shift the count), the file's last line: a line of the file all the
+    // same.
     long Line(long at, long word) {
-        if (word < 0) return 0;
-        const std::vector<File_Word>& words = From(at, static_cast<size_t>(word) + 1);
-        return static_cast<size_t>(word) < words.size() ? words[static_cast<size_t>(word)].line : 0;
+        const std::vector<File_Word>& words = From(at, static_cast<size_t>(word < 0 ? 0 : word) + 1);
+        if (word >= 0 && static_cast<size_t>(word) < words.size()) return words[static_cast<size_t>(word)].line;
+        return last_line_[at];
     }
     // The word as an int; 0 where it is none.
     int Int(long at, long word) {
@@ -73,6 +76,7 @@ class Block_Words {
             }
             if (c == EOF) {
                 ended_.insert(at);
+                last_line_[at] = line;
                 break;
             }
             File_Word w{"", line};
@@ -86,6 +90,7 @@ class Block_Words {
     }
     FILE* f_;
     std::map<long, std::vector<File_Word>> blocks_;
+    std::map<long, long> last_line_;
     std::set<long> ended_;
 };
 

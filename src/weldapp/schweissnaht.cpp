@@ -1282,4 +1282,7 @@ int Save_Input_File(void) {
                                               : COMPONENT_FILE_FAILED;
 }
 
-void Reset_Thin_Plate_Notice(void) { s_thin_plate_told = NAN; }
+void Reset_Thin_Plate_Notice(void) {
+    s_thin_plate_told = NAN;
+    s_input_notice.clear();
+}

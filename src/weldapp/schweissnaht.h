@@ -106,8 +106,8 @@ void Free_Schweissnaht(SchweissnahtAnschluss* record);
 // the check's messages; at the screen the box of a plate below 1 mm comes
 // once, until the thickness changes (the list gets its line every time).
 int Update_Weld_Layout(Nahtbild* naht, FILE* list, int level);
-// Forgets which thin plate the screen was told of, as loading an input file
-// does (for tests).
+// Forgets which thin plate the screen was told of, and the catalogue notice
+// of the input file read, as loading an input file does (for tests).
 void Reset_Thin_Plate_Notice(void);
 
 // Results of the record's text writer and reader, as every writer and
