@@ -452,9 +452,7 @@ int Read_Schweissnaht(FILE* f, SchweissnahtAnschluss* r) {
     // What no field would take is refused, each value named with its line.
     SchweissnahtAnschluss judged = *r;
     judged.naht = as_read;
-    const long end = std::ftell(f);
     s_read_refusals = Input_File_Range_Refusals(f, &judged, at);
-    std::fseek(f, end, SEEK_SET);
     if (s_read_refusals.any()) return SCHWEISSNAHT_TEXT_FAILED;
     s_read_notice = std::move(notice);
     return SCHWEISSNAHT_TEXT_OK;
